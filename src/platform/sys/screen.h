@@ -1,0 +1,50 @@
+#pragma once
+// Screen metrics in logical pixels, and the twips the system measures windows in.
+
+namespace tolvar::sys {
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+};
+
+// The primary screen; 0 x 0 when no QGuiApplication (or no screen) exists.
+class PrimaryScreen final : public Screen {
+ public:
+  int Width() const override;
+  int Height() const override;
+};
+
+// Test double with a given size.
+class FixedScreen final : public Screen {
+ public:
+  FixedScreen(int width, int height) : width_(width), height_(height) {}
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+
+ private:
+  int width_;
+  int height_;
+};
+
+// The screen in use: the one given to SetScreen, else a PrimaryScreen.
+Screen& CurrentScreen();
+
+// Installs a screen (not owned); nullptr restores the default. Returns the previous one
+// (nullptr when the default was in use).
+Screen* SetScreen(Screen* screen);
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// Rounds to the nearest pixel (15 is odd, so there is no tie).
+constexpr int TwipsToPixels(int twips) {
+  const long long t = twips;
+  return static_cast<int>(t >= 0 ? (t + kTwipsPerPixel / 2) / kTwipsPerPixel
+                                 : -((-t + kTwipsPerPixel / 2) / kTwipsPerPixel));
+}
+
+constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+
+}  // namespace tolvar::sys
