@@ -14,6 +14,7 @@
 #include "base/values.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace tolvar::db {
 
@@ -142,9 +143,15 @@ class Recordset {
   std::vector<std::vector<Value>> rows_;
   int pos_ = 0;
   enum class EditMode { None, Edit, Add } mode_ = EditMode::None;
+  int editIndex_ = -1;  // row being edited (EditMode::Edit)
   std::vector<Value> buffer_;
   std::vector<bool> changed_;
   std::string error_;
+
+  bool Fail(std::string message);
+  bool CurrentRow() const { return pos_ >= 0 && pos_ < static_cast<int>(rows_.size()); }
+  // Reads one row of the table back as stored.
+  bool ReadRow(int64_t rowid, std::vector<Value>* row);
 };
 
 class Database {
@@ -197,6 +204,12 @@ class Database {
   friend class Recordset;
   friend class Transaction;
   void SetError(std::string_view operation);
+  // Names and declared types of a table's columns (stored table name).
+  bool ReadTableInfo(const std::string& table, std::vector<std::string>* names,
+                     std::vector<std::string>* types, std::string* error) const;
+  // Steps `stmt` to its end, appending the rows (the first column is the rowid when
+  // withRowId) to *rs; on failure sets the errors and leaves no rows.
+  bool LoadRows(sqlite3_stmt* stmt, bool withRowId, Recordset* rs);
   sqlite3* db_ = nullptr;
   std::string path_;
   std::string lastError_;

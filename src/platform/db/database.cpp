@@ -1,0 +1,332 @@
+// Opening, creating and querying SQLite database files; transactions.
+
+#include "platform/db/database.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/db/statement.h"
+
+namespace tolvar::db {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kBusyTimeoutMs = 2000;
+
+std::unique_ptr<Database> Fail(std::string* error, std::string reason) {
+  if (error != nullptr) *error = std::move(reason);
+  return nullptr;
+}
+
+// Opens with `flags`; on failure closes the handle and gives SQLite's message.
+sqlite3* OpenHandle(const std::string& path, int flags, std::string* reason) {
+  sqlite3* db = nullptr;
+  const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+  if (rc == SQLITE_OK) {
+    sqlite3_extended_result_codes(db, 1);
+    return db;
+  }
+  *reason = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+  sqlite3_close(db);
+  return nullptr;
+}
+
+// Runs a statement and ignores any rows it gives; false on failure.
+bool RunPragma(sqlite3* db, const char* sql) {
+  return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- opening
+
+Database::~Database() {
+  if (db_ == nullptr) return;
+  // Statements are owned by their callers and already finalized; this catches any left.
+  while (sqlite3_stmt* stmt = sqlite3_next_stmt(db_, nullptr)) sqlite3_finalize(stmt);
+  sqlite3_close(db_);
+}
+
+std::unique_ptr<Database> Database::Open(const std::string& path, std::string* error) {
+  const std::string what = "open '" + path + "'";
+  if (path.empty()) return Fail(error, "open: no file name given");
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (!fs::exists(status)) return Fail(error, what + ": file not found");
+  if (fs::is_directory(status)) return Fail(error, what + ": is a folder, not a database");
+
+  std::string reason;
+  // Never SQLITE_OPEN_CREATE: opening must not make a file.
+  sqlite3* db = OpenHandle(path, SQLITE_OPEN_READWRITE, &reason);
+  if (db == nullptr) db = OpenHandle(path, SQLITE_OPEN_READONLY, &reason);
+  if (db == nullptr) return Fail(error, what + ": " + reason);
+  sqlite3_busy_timeout(db, kBusyTimeoutMs);
+
+  // SQLite reads the file only on first use: reading the schema proves it is a database.
+  {
+    detail::Statement check;
+    std::string prepareError;
+    if (!check.Prepare(db, "SELECT count(*) FROM sqlite_master", &prepareError) ||
+        sqlite3_step(check.get()) != SQLITE_ROW) {
+      reason = prepareError.empty() ? detail::ErrorText(what, db) : what + ": " + prepareError;
+      check.Finalize();  // before the handle closes
+      sqlite3_close(db);
+      return Fail(error, reason);
+    }
+  }
+  // A closed database is then one self-contained file. A read-only file may refuse the
+  // change; reading still works.
+  RunPragma(db, "PRAGMA journal_mode=DELETE");
+  return std::unique_ptr<Database>(new Database(db, path));
+}
+
+std::unique_ptr<Database> Database::Create(const std::string& path, std::string* error) {
+  const std::string what = "create '" + path + "'";
+  if (path.empty()) return Fail(error, "create: no file name given");
+  std::error_code ec;
+  if (fs::exists(fs::symlink_status(path, ec))) return Fail(error, what + ": file exists");
+  std::string reason;
+  sqlite3* db = OpenHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &reason);
+  if (db == nullptr) return Fail(error, what + ": " + reason);
+  sqlite3_busy_timeout(db, kBusyTimeoutMs);
+  if (!RunPragma(db, "PRAGMA journal_mode=DELETE")) {
+    reason = detail::ErrorText(what, db);
+    sqlite3_close(db);
+    fs::remove(path, ec);
+    return Fail(error, reason);
+  }
+  return std::unique_ptr<Database>(new Database(db, path));
+}
+
+void Database::SetError(std::string_view operation) {
+  lastError_ = detail::ErrorText(operation, db_);
+}
+
+// ---------------------------------------------------------------- tables and columns
+
+std::vector<std::string> Database::Tables() const {
+  std::vector<std::string> names;
+  detail::Statement stmt;
+  std::string error;
+  if (!stmt.Prepare(db_, "SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid",
+                    &error)) {
+    return names;
+  }
+  while (sqlite3_step(stmt.get()) == SQLITE_ROW) {
+    std::string name = detail::ReadColumn(stmt.get(), 0).text();
+    // SQLite's own tables (sqlite_sequence) are no tables of the system.
+    if (detail::AsciiLower(name).starts_with("sqlite_")) continue;
+    names.push_back(std::move(name));
+  }
+  return names;
+}
+
+std::optional<std::string> Database::TableName(std::string_view name) const {
+  const std::string wanted = detail::AsciiLower(name);
+  for (std::string& table : Tables()) {
+    if (detail::AsciiLower(table) == wanted) return std::move(table);
+  }
+  return std::nullopt;
+}
+
+bool Database::HasTable(std::string_view name) const { return TableName(name).has_value(); }
+
+bool Database::ReadTableInfo(const std::string& table, std::vector<std::string>* names,
+                             std::vector<std::string>* types, std::string* error) const {
+  detail::Statement stmt;
+  if (!stmt.Prepare(db_, "PRAGMA table_info(" + QuoteIdentifier(table) + ")", error)) {
+    return false;
+  }
+  int rc = SQLITE_ROW;
+  while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+    names->push_back(detail::ReadColumn(stmt.get(), 1).text());
+    if (types != nullptr) types->push_back(detail::ReadColumn(stmt.get(), 2).text());
+  }
+  if (rc != SQLITE_DONE) {
+    *error = detail::ErrorText("table_info", db_);
+    return false;
+  }
+  return true;
+}
+
+std::vector<std::string> Database::Columns(std::string_view table) const {
+  std::vector<std::string> names;
+  const std::optional<std::string> stored = TableName(table);
+  std::string error;
+  if (stored) ReadTableInfo(*stored, &names, nullptr, &error);
+  return names;
+}
+
+// ---------------------------------------------------------------- statements
+
+bool Database::Execute(std::string_view sql, const std::vector<Value>& params) {
+  detail::Statement stmt;
+  if (!stmt.Prepare(db_, sql, &lastError_) || !stmt.Bind(params, &lastError_)) return false;
+  int rc = SQLITE_ROW;
+  while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+  }
+  if (rc != SQLITE_DONE) {
+    SetError("execute");
+    return false;
+  }
+  lastError_.clear();
+  return true;
+}
+
+bool Database::ExecuteScript(std::string_view sql) {
+  char* message = nullptr;
+  const std::string script(sql);
+  if (sqlite3_exec(db_, script.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+    lastError_ = "execute script: ";
+    lastError_ += message != nullptr ? message : sqlite3_errmsg(db_);
+    sqlite3_free(message);
+    return false;
+  }
+  lastError_.clear();
+  return true;
+}
+
+bool Database::LoadRows(sqlite3_stmt* stmt, bool withRowId, Recordset* rs) {
+  const int first = withRowId ? 1 : 0;
+  const int count = sqlite3_column_count(stmt) - first;
+  int rc = SQLITE_ROW;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    if (withRowId) rs->rowids_.push_back(static_cast<int64_t>(sqlite3_column_int64(stmt, 0)));
+    std::vector<Value> row;
+    row.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) row.push_back(detail::ReadColumn(stmt, first + i));
+    rs->rows_.push_back(std::move(row));
+  }
+  if (rc != SQLITE_DONE) {
+    SetError("read rows");
+    rs->error_ = lastError_;
+    rs->rows_.clear();
+    rs->rowids_.clear();
+    return false;
+  }
+  return true;
+}
+
+Recordset Database::Query(std::string_view sql, const std::vector<Value>& params) {
+  Recordset rs;
+  rs.db_ = this;
+  detail::Statement stmt;
+  if (!stmt.Prepare(db_, sql, &lastError_) || !stmt.Bind(params, &lastError_)) {
+    rs.error_ = lastError_;
+    return rs;
+  }
+  const int count = sqlite3_column_count(stmt.get());
+  rs.columns_.reserve(static_cast<size_t>(count));
+  rs.declaredTypes_.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    const char* name = sqlite3_column_name(stmt.get(), i);
+    const char* type = sqlite3_column_decltype(stmt.get(), i);
+    rs.columns_.emplace_back(name != nullptr ? name : "");
+    rs.declaredTypes_.emplace_back(type != nullptr ? type : "");
+  }
+  if (LoadRows(stmt.get(), false, &rs)) lastError_.clear();
+  return rs;
+}
+
+Recordset Database::OpenTable(std::string_view table) { return OpenTable(table, "", {}, ""); }
+
+Recordset Database::OpenTable(std::string_view table, std::string_view where,
+                              const std::vector<Value>& params, std::string_view orderBy) {
+  Recordset rs;
+  rs.db_ = this;
+  const std::optional<std::string> stored = TableName(table);
+  if (!stored) {
+    lastError_ = "open table '" + std::string(table) + "': no such table";
+    rs.error_ = lastError_;
+    return rs;
+  }
+  if (!ReadTableInfo(*stored, &rs.columns_, &rs.declaredTypes_, &lastError_)) {
+    rs.columns_.clear();
+    rs.declaredTypes_.clear();
+    rs.error_ = lastError_;
+    return rs;
+  }
+  std::string sql = "SELECT rowid";
+  for (const std::string& column : rs.columns_) {
+    sql += ", ";
+    sql += QuoteIdentifier(column);
+  }
+  sql += " FROM ";
+  sql += QuoteIdentifier(*stored);
+  if (!where.empty()) {
+    sql += " WHERE (";
+    sql += where;
+    sql += ")";
+  }
+  sql += " ORDER BY ";
+  if (!orderBy.empty()) {
+    // Rows equal in the given order keep table order.
+    sql += orderBy;
+    sql += ", ";
+  }
+  sql += "rowid";
+
+  detail::Statement stmt;
+  if (!stmt.Prepare(db_, sql, &lastError_) || !stmt.Bind(params, &lastError_)) {
+    rs.error_ = lastError_;
+    return rs;
+  }
+  rs.table_ = *stored;
+  if (LoadRows(stmt.get(), true, &rs)) lastError_.clear();
+  return rs;
+}
+
+Value Database::Scalar(std::string_view sql, const std::vector<Value>& params) {
+  detail::Statement stmt;
+  if (!stmt.Prepare(db_, sql, &lastError_) || !stmt.Bind(params, &lastError_)) return Value();
+  const int rc = sqlite3_step(stmt.get());
+  if (rc == SQLITE_ROW) {
+    lastError_.clear();
+    return detail::ReadColumn(stmt.get(), 0);
+  }
+  if (rc != SQLITE_DONE) {
+    SetError("scalar");
+  } else {
+    lastError_.clear();
+  }
+  return Value();
+}
+
+int64_t Database::LastInsertRowId() const {
+  return static_cast<int64_t>(sqlite3_last_insert_rowid(db_));
+}
+
+int Database::Changes() const { return sqlite3_changes(db_); }
+
+// ---------------------------------------------------------------- transactions
+
+Transaction::Transaction(Database* db) {
+  if (db != nullptr && db->Execute("BEGIN")) db_ = db;
+}
+
+Transaction::Transaction(Transaction&& other) noexcept : db_(other.db_) { other.db_ = nullptr; }
+
+Transaction::~Transaction() { Rollback(); }
+
+bool Transaction::Commit() {
+  if (db_ == nullptr) return false;
+  if (!db_->Execute("COMMIT")) return false;  // still open: the destructor rolls back
+  db_ = nullptr;
+  return true;
+}
+
+void Transaction::Rollback() {
+  if (db_ == nullptr) return;
+  // Some errors end the transaction by themselves; then there is nothing to roll back.
+  if (sqlite3_get_autocommit(db_->db_) == 0) {
+    // Keep the error that made the caller give up.
+    const std::string error = db_->lastError_;
+    db_->Execute("ROLLBACK");
+    db_->lastError_ = error;
+  }
+  db_ = nullptr;
+}
+
+}  // namespace tolvar::db
