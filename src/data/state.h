@@ -42,6 +42,41 @@ struct State {
   std::vector<PhasenSatz> PhasenListe;
   std::vector<KulturStandortSatz> KulturStandortListe;
 
+  // Pointer colours 0..5 (Zeigerfarbe) of the own windows and of the labour-time windows.
+  int FarbeTolvar = 0;
+  int FarbeMorvin = 0;
+
+  // Master lists in load order; each count equals its list's size.
+  std::vector<KulturSatz> KulturListe;
+  int AnzahlKulturen = 0;
+  std::vector<StandortSatz> StandortListe;
+  int AnzahlStandorte = 0;
+  std::vector<MaterialSatz> MaterialListe;  // in ascending Barcode order
+  int AnzahlMaterialien = 0;
+  std::vector<PersonalSatz> PersonalListe;
+  int AnzahlPersonal = 0;
+  std::vector<StdTaetigkeitSatz> StdTaetigkeitListe;
+  int AnzahlStdTaetigkeiten = 0;
+  // The pots with their volumes, loaded right after the materials.
+  std::vector<GefaessSatz> GefaessListe;
+  int AnzahlGefaesse = 0;
+
+  // Selection: an index into its list; past the end means nothing is selected.
+  int KulturIndex = 0;
+  int StandortIndex = 0;
+  int MaterialIndex = 0;
+  int PersonalIndex = 0;
+  int StdTaetigkeitIndex = 0;
+  int PhasenIndex = 0;
+  // Tree of the last pop-up ("Kulturen", "Standort", "Material", "Personal",
+  // "StdTaetigkeiten"), parent group for a new record, editor mode ("Neu", "Aendern").
+  std::string AktuellerBaum;
+  std::string AktuelleUeberPNr;
+  std::string Bearbeitungsmodus;
+  std::string HilfeThema;
+  // Target box of the pocket calculator (Rechnerziel).
+  int Merkwert = 0;
+
   // Flags.
   bool BetriebOffen = false;
   bool ModusStammdaten = false;

@@ -1,0 +1,44 @@
+#include "data/messages.h"
+
+#include <iostream>
+
+namespace tolvar::data {
+
+namespace {
+
+// Without a windows layer (tools, tests that set no sink) messages still reach the user.
+class StderrSink : public MessageSink {
+ public:
+  void Show(std::string_view text, MessageStyle, std::string_view title) override {
+    std::cerr << title << ": " << text << '\n';
+  }
+};
+
+StderrSink& DefaultSink() {
+  static StderrSink sink;
+  return sink;
+}
+
+MessageSink*& Current() {
+  static MessageSink* sink = nullptr;
+  return sink;
+}
+
+}  // namespace
+
+MessageSink& CurrentMessageSink() {
+  MessageSink* sink = Current();
+  return sink != nullptr ? *sink : DefaultSink();
+}
+
+MessageSink* SetMessageSink(MessageSink* sink) {
+  MessageSink* previous = Current();
+  Current() = sink;
+  return previous;
+}
+
+void ShowCritical(std::string_view text) {
+  CurrentMessageSink().Show(text, MessageStyle::Critical, kMeldungTitel);
+}
+
+}  // namespace tolvar::data

@@ -1,0 +1,27 @@
+#pragma once
+// Where the shared databases lie below the installation folder, and the default weather
+// station.
+
+#include <string>
+#include <string_view>
+
+namespace tolvar::data {
+
+// Relative paths below the installation folder, written as the system names them.
+inline constexpr std::string_view kSystemdatenbank = "\\Tolvar_DB\\SystemInfo.mdb";
+inline constexpr std::string_view kStandardMaterialdatenbank = "\\Tolvar_DB\\Material.mdb";
+inline constexpr std::string_view kStandardVanteldatenbank = "\\Vantel\\Material\\TechDaten.mdb";
+inline constexpr std::string_view kStandardWetterdatenbank =
+    "\\Vantel\\Wetterdaten\\Klimadaten.mdb";
+inline constexpr std::string_view kStandardErgebnisdatenbank = "\\Tolvar_DB\\Ergebnisse.mdb";
+
+// The weather station used when none is set; its climate tables ship with the system.
+inline constexpr std::string_view kStandardStation = "Landesmitte";
+
+// The value SystemInfo holds while no enterprise has been opened.
+inline constexpr std::string_view kKeinAktuellerBetrieb = "KeinAktuellerBetrieb";
+
+// The installation folder (the data root) joined with a relative path of the above.
+std::string InstallPath(std::string_view relative);
+
+}  // namespace tolvar::data

@@ -1,0 +1,37 @@
+#pragma once
+// The enterprise settings row: table BetriebEinstellungen of the Tolvar-Datenbank, held in
+// memory as state().AktuelleEinstellungen.
+
+#include "data/state.h"
+
+namespace tolvar {
+
+namespace data {
+// The settings record with every field at its replacement value: the default station (set
+// as standard), the default databases below the installation folder, "0,12", "0", "0",
+// "75", "0", and empty Jahr and Flaeche.
+EinstellungenSatz EinstellungenErsatzwerte();
+}  // namespace data
+
+namespace mdlDatenLaden {
+
+// Loads the first row of BetriebEinstellungen of the database at TolvarDatenbankPfad into
+// AktuelleEinstellungen. The record is first reset to its replacement values, so nothing of
+// a previously opened enterprise survives; a column that is Null or empty keeps its
+// replacement (Jahr and Flaeche become empty). False when the database, the table or its
+// row cannot be read; the record then holds the replacement values.
+bool BetriebEinstellungenLaden();
+
+}  // namespace mdlDatenLaden
+
+namespace mdlDatenbank {
+
+// Writes every field of AktuelleEinstellungen into the first row of BetriebEinstellungen
+// of the database at TolvarDatenbankPfad, with LetzteAenderung the current date and time in
+// the general date format; a table without a row gets one. Never creates the database file.
+// False when nothing could be written.
+bool BetriebEinstellungenSchreiben();
+
+}  // namespace mdlDatenbank
+
+}  // namespace tolvar

@@ -1,0 +1,18 @@
+#pragma once
+// The one row of table SystemInfo of the Systemdatenbank below the installation folder: the
+// open enterprise and the two pointer colours.
+
+namespace tolvar::mdlDatenbank {
+
+// Reads the first row into AktuellerBetrieb, FarbeTolvar and FarbeMorvin. A missing or
+// unreadable Systemdatenbank, or a table without a row, counts as "KeinAktuellerBetrieb"
+// (the colours then stay as they are). False in those cases.
+bool SystemInfoLesen();
+
+// Writes AktuellerBetrieb, FarbeTolvar, FarbeMorvin and LetzteAenderung (the current date
+// and time in the general date format) into the first row; a table without a row gets one.
+// Nothing is written when the Systemdatenbank is missing: the file is never created.
+// False when nothing could be written.
+bool SystemInfoSchreiben();
+
+}  // namespace tolvar::mdlDatenbank
