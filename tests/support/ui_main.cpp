@@ -1,11 +1,44 @@
 // Test main for window tests: one QApplication on the offscreen platform for the whole run.
+// No test may reach a real dialog: an answer-less scripted prompt service stands behind every
+// test's own, so an unscripted prompt fails the test instead of waiting for a person; and the
+// program-end hook does nothing, so unloading the last window never quits the test run.
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
+#include "platform/ui/forms.h"
+#include "support/ui_forms.h"
+#include "support/ui_prompts.h"
+
+namespace {
+
+// The offscreen platform reports every raise() and size hint it ignores; keep the log readable.
+QtMessageHandler g_defaultHandler = nullptr;
+void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
+  g_defaultHandler(type, context, message);
+}
+
+// Windows a test left loaded are unloaded after it, so tests do not see each other's windows.
+class LeftoverWindows : public ::testing::EmptyTestEventListener {
+  void OnTestEnd(const ::testing::TestInfo& /*info*/) override { tolvar::test::UnloadAllWindows(); }
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  g_defaultHandler = qInstallMessageHandler(QuietOffscreen);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+
+  tolvar::test::ScriptedPrompts strict;
+  strict.SetExpectAllUsed(false);
+  tolvar::ui::SetPrompts(&strict);
+  tolvar::ui::Forms::SetQuitHandler([] {});
+  ::testing::UnitTest::GetInstance()->listeners().Append(new LeftoverWindows);
+
+  const int result = RUN_ALL_TESTS();
+  tolvar::ui::SetPrompts(nullptr);
+  return result;
 }

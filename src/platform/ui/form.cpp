@@ -1,0 +1,132 @@
+#include "platform/ui/form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "platform/ui/formregistry.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/mainform.h"
+
+namespace tolvar::ui {
+
+Form::Form(const QString& name, FormKind kind) : m_kind(kind) {
+  detail::EnsureRegistryReady();
+  setObjectName(name);
+  // Top-level windows stay above the main window; an MDI child is hosted when shown or loaded.
+  if (kind != FormKind::MdiChild) {
+    setParent(Forms::Main(), kind == FormKind::Dialog ? Qt::Dialog : Qt::Window);
+  }
+}
+
+Form::~Form() {
+  // Destroyed without Unload (e.g. with its parent): the registry must not keep it.
+  if (m_state != State::Unloaded) detail::Unregister(this);
+  exitModalLoop();
+}
+
+void FormAccess::Load(Form& form) {
+  if (form.m_kind == FormKind::MdiChild) form.hostIn(Forms::Main());
+  form.Form_Load();
+}
+
+void Form::hostIn(MainForm* main) {
+  if (m_subWindow || main == nullptr || main->IsUnloaded()) return;
+  auto* sub = new QMdiSubWindow;
+  // Closing the frame closes the form (our closeEvent unloads it); the frame is destroyed on unload.
+  sub->setAttribute(Qt::WA_DeleteOnClose, false);
+  sub->setWidget(this);
+  main->mdiArea()->addSubWindow(sub);
+  m_subWindow = sub;
+}
+
+QWidget* Form::Frame() {
+  if (m_subWindow) return m_subWindow;
+  return this;
+}
+
+void Form::Show(bool modal) {
+  if (m_state != State::Loaded) return;
+  if (m_kind == FormKind::MdiChild) {
+    hostIn(Forms::Main());
+    if (m_subWindow) {
+      QWidget::show();
+      m_subWindow->show();
+      m_subWindow->raise();
+      m_subWindow->mdiArea()->setActiveSubWindow(m_subWindow);
+      return;
+    }
+  }
+  if (!modal || m_kind == FormKind::MdiChild) {
+    show();
+    raise();
+    activateWindow();
+    return;
+  }
+  if (m_modalLoop != nullptr) return;  // already running its modal loop
+  if (isVisible()) hide();
+  setWindowModality(Qt::ApplicationModal);
+  show();
+  raise();
+  activateWindow();
+  QEventLoop loop;
+  m_modalLoop = &loop;
+  QPointer<Form> self(this);
+  loop.exec(QEventLoop::DialogExec);
+  if (self) {
+    m_modalLoop = nullptr;
+    setWindowModality(Qt::NonModal);
+  }
+}
+
+void Form::Hide() {
+  if (m_subWindow) m_subWindow->hide();
+  hide();
+  exitModalLoop();
+}
+
+bool Form::Unload() { return unloadImpl(false); }
+
+bool Form::unloadImpl(bool forced) {
+  if (m_state != State::Loaded) return true;  // unload already under way or done
+  m_state = State::Unloading;
+  bool cancel = false;
+  Form_Unload(cancel);
+  if (cancel && !forced) {
+    m_state = State::Loaded;
+    return false;
+  }
+  m_state = State::Unloaded;
+  detail::Unregister(this);
+  QWidget* frame = Frame();
+  frame->hide();
+  exitModalLoop();
+  frame->deleteLater();
+  detail::ScheduleQuitCheck();
+  return true;
+}
+
+void Form::exitModalLoop() {
+  if (m_modalLoop != nullptr) {
+    m_modalLoop->quit();
+    m_modalLoop = nullptr;
+    setWindowModality(Qt::NonModal);
+  }
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+  // The close button (of the window or of its MDI frame) unloads the window.
+  if (m_state == State::Unloaded || unloadImpl(false)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void Form::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) exitModalLoop();
+}
+
+}  // namespace tolvar::ui

@@ -1,0 +1,94 @@
+#pragma once
+// Window base: every window of the program exists at most once, is created and loaded on first
+// use, shown, hidden and unloaded; unloading destroys it and the next use builds it afresh.
+
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QEventLoop;
+
+namespace tolvar::ui {
+
+class MainForm;
+
+enum class FormKind {
+  MdiChild,  // child window inside the main window's MDI area
+  Window,    // modeless top-level window
+  Dialog,    // top-level dialog window, usually shown modally
+};
+
+// Modifier mask handed to Form_KeyDown: 1 Shift, 2 Ctrl, 4 Alt.
+inline constexpr int ShiftMask = 1;
+inline constexpr int CtrlMask = 2;
+inline constexpr int AltMask = 4;
+
+class Form : public QWidget {
+  Q_OBJECT
+
+ public:
+  ~Form() override;
+
+  // Class name of the window ("frmStammdaten"); also the objectName.
+  QString Name() const { return objectName(); }
+  FormKind Kind() const { return m_kind; }
+
+  QString Caption() const { return windowTitle(); }
+  void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+  // Shows the window. Modal: returns when the window is hidden or unloaded. An MDI child is
+  // always shown modeless; without a main window it shows as a top-level window.
+  void Show(bool modal = false);
+  void Hide();
+  // Runs Form_Unload; unless cancelled, removes the window from the registry at once and
+  // destroys it (deferred, so calling it from the window's own handlers is safe).
+  // Returns false when Form_Unload cancelled.
+  bool Unload();
+
+  bool IsUnloaded() const { return m_state == State::Unloaded; }
+  bool IsShownModal() const { return m_modalLoop != nullptr; }
+  // The outer window: the MDI sub-window frame for a hosted child, otherwise the form itself.
+  // Geometry and window state of a window are set here.
+  QWidget* Frame();
+
+ protected:
+  Form(const QString& name, FormKind kind);
+
+  virtual void Form_Load() {}
+  virtual void Form_Unload(bool& cancel) { (void)cancel; }
+  // Fires when the window becomes the active MDI child (first show included) or regains
+  // activation from another window of this program; not when returning from another program.
+  virtual void Form_Activate() {}
+  // Key preview: every key pressed in the window or any of its controls, before the control
+  // sees it. key is the Qt key code (Qt::Key_F1), shift the mask of ShiftMask/CtrlMask/AltMask.
+  virtual void Form_KeyDown(int key, int shift) { (void)key, (void)shift; }
+
+  void closeEvent(QCloseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  enum class State { Loaded, Unloading, Unloaded };
+  friend struct FormAccess;
+
+  bool unloadImpl(bool forced);
+  void hostIn(MainForm* main);
+  void exitModalLoop();
+
+  FormKind m_kind;
+  State m_state = State::Loaded;
+  QPointer<QMdiSubWindow> m_subWindow;
+  QEventLoop* m_modalLoop = nullptr;
+};
+
+// Internal access for the registry and the activation tracker.
+struct FormAccess {
+  static void Load(Form& form);
+  static void Activate(Form& form) { form.Form_Activate(); }
+  static void KeyDown(Form& form, int key, int shift) { form.Form_KeyDown(key, shift); }
+  static bool UnloadForced(Form& form) { return form.unloadImpl(true); }
+  static void HostIn(Form& form, MainForm* main) { form.hostIn(main); }
+  static QMdiSubWindow* SubWindow(const Form& form) { return form.m_subWindow; }
+};
+
+}  // namespace tolvar::ui

@@ -1,0 +1,218 @@
+#include "platform/ui/prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace tolvar::ui {
+
+namespace {
+
+int ButtonsOf(int style) { return style & 0x0F; }
+
+QString TitleOrDefault(const QString& title) {
+  if (!title.isEmpty()) return title;
+  const QString name = QGuiApplication::applicationDisplayName();
+  return name.isEmpty() ? QStringLiteral("Tolvar") : name;
+}
+
+QString ButtonText(int answer) {
+  switch (answer) {
+    case msgbox::Ok: return QStringLiteral("OK");
+    case msgbox::Cancel: return QStringLiteral("Abbrechen");
+    case msgbox::Abort: return QStringLiteral("Abbrechen");
+    case msgbox::Retry: return QStringLiteral("Wiederholen");
+    case msgbox::Ignore: return QStringLiteral("Ignorieren");
+    case msgbox::Yes: return QStringLiteral("Ja");
+    case msgbox::No: return QStringLiteral("Nein");
+    default: return QString();
+  }
+}
+
+QMessageBox::ButtonRole RoleOf(int answer) {
+  switch (answer) {
+    case msgbox::Yes: return QMessageBox::YesRole;
+    case msgbox::No: return QMessageBox::NoRole;
+    case msgbox::Cancel:
+    case msgbox::Abort: return QMessageBox::RejectRole;
+    default: return QMessageBox::AcceptRole;
+  }
+}
+
+QMessageBox::Icon IconOf(int style) {
+  switch (style & 0x70) {
+    case msgbox::Critical: return QMessageBox::Critical;
+    case msgbox::Question: return QMessageBox::Question;
+    case msgbox::Exclamation: return QMessageBox::Warning;
+    case msgbox::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+// The patterns of a Qt filter "Beschreibung (*.a *.b)".
+QStringList PatternsOf(const QString& qtFilter) {
+  const qsizetype open = qtFilter.lastIndexOf(QLatin1Char('('));
+  if (open < 0 || !qtFilter.endsWith(QLatin1Char(')'))) return {};
+  return qtFilter.mid(open + 1, qtFilter.size() - open - 2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// Selects the filter that lists a wildcard `pattern` (one no filter lists is added in front);
+// a plain file name is proposed in the name box.
+void ApplyPattern(QFileDialog& dialog, QStringList filters, const QString& pattern) {
+  const bool wildcard = pattern.contains(QLatin1Char('*')) || pattern.contains(QLatin1Char('?'));
+  QString selected;
+  if (wildcard) {
+    const QString wanted = pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
+    for (const QString& filter : filters) {
+      if (PatternsOf(filter).contains(wanted, Qt::CaseInsensitive)) {
+        selected = filter;
+        break;
+      }
+    }
+    if (selected.isEmpty()) {
+      selected = wanted + QStringLiteral(" (") + wanted + QLatin1Char(')');
+      filters.prepend(selected);
+    }
+  }
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  if (!selected.isEmpty()) dialog.selectNameFilter(selected);
+  if (!wildcard && !pattern.isEmpty()) dialog.selectFile(pattern);
+}
+
+class QtPrompts final : public Prompts {
+ public:
+  int MsgBox(const QString& text, int style, const QString& title) override {
+    QMessageBox box(IconOf(style), TitleOrDefault(title), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    const std::vector<int> answers = MsgBoxAnswers(style);
+    std::vector<QPushButton*> buttons;
+    for (int answer : answers) buttons.push_back(box.addButton(ButtonText(answer), RoleOf(answer)));
+    const std::size_t defaultIndex = (style & msgbox::DefaultButton3) ? 2 : (style & msgbox::DefaultButton2) ? 1 : 0;
+    box.setDefaultButton(buttons.at(defaultIndex < buttons.size() ? defaultIndex : 0));
+    const int dismiss = MsgBoxDismissAnswer(style);
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+      if (answers[i] == dismiss && (dismiss != msgbox::No)) box.setEscapeButton(buttons[i]);
+    }
+    box.exec();
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+      if (box.clickedButton() == buttons[i]) return answers[i];
+    }
+    return dismiss;
+  }
+
+  std::optional<QString> OpenFileDialog(const FileDialogRequest& request) override {
+    return Run(request, false);
+  }
+  std::optional<QString> SaveFileDialog(const FileDialogRequest& request) override {
+    return Run(request, true);
+  }
+  void Beep() override { QApplication::beep(); }
+
+ private:
+  static std::optional<QString> Run(const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.folder);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The commands ask their own question before replacing a file, or replace it silently.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("Speichern") : QStringLiteral("Öffnen"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    const QString filter = QtFileFilter(request.filter);
+    ApplyPattern(dialog, filter.isEmpty() ? QStringList() : filter.split(QStringLiteral(";;")), request.pattern);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+    return chosen.front();
+  }
+};
+
+Prompts*& Installed() {
+  static Prompts* installed = nullptr;
+  return installed;
+}
+
+}  // namespace
+
+std::vector<int> MsgBoxAnswers(int style) {
+  switch (ButtonsOf(style)) {
+    case msgbox::OkCancel: return {msgbox::Ok, msgbox::Cancel};
+    case msgbox::AbortRetryIgnore: return {msgbox::Abort, msgbox::Retry, msgbox::Ignore};
+    case msgbox::YesNoCancel: return {msgbox::Yes, msgbox::No, msgbox::Cancel};
+    case msgbox::YesNo: return {msgbox::Yes, msgbox::No};
+    case msgbox::RetryCancel: return {msgbox::Retry, msgbox::Cancel};
+    default: return {msgbox::Ok};
+  }
+}
+
+int MsgBoxDismissAnswer(int style) {
+  const std::vector<int> answers = MsgBoxAnswers(style);
+  for (int answer : answers) {
+    if (answer == msgbox::Cancel) return answer;
+  }
+  if (ButtonsOf(style) == msgbox::YesNo) return msgbox::No;
+  if (ButtonsOf(style) == msgbox::AbortRetryIgnore) return msgbox::Abort;
+  return msgbox::Ok;
+}
+
+QString NormalizeLineBreaks(const QString& text) {
+  QString result = text;
+  result.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+  result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return result;
+}
+
+QString QtFileFilter(const QString& filter) {
+  if (!filter.contains(QLatin1Char('|'))) return filter;  // already in Qt's form, or none
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList result;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QStringList patterns;
+    for (const QString& p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+      const QString trimmed = p.trimmed();
+      patterns << (trimmed == QLatin1String("*.*") ? QStringLiteral("*") : trimmed);
+    }
+    QString description = parts[i].trimmed();
+    // Qt reads the patterns from a trailing "(...)": replace one the description already has.
+    static const QRegularExpression trailing(QStringLiteral("\\s*\\([^()]*\\)$"));
+    description.remove(trailing);
+    result << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+  }
+  return result.join(QStringLiteral(";;"));
+}
+
+Prompts& CurrentPrompts() {
+  static QtPrompts qtPrompts;
+  Prompts* installed = Installed();
+  return installed != nullptr ? *installed : qtPrompts;
+}
+
+Prompts* SetPrompts(Prompts* prompts) {
+  Prompts* previous = Installed();
+  Installed() = prompts;
+  return previous;
+}
+
+int MsgBox(const QString& text, int style, const QString& title) {
+  return CurrentPrompts().MsgBox(NormalizeLineBreaks(text), style, title);
+}
+
+std::optional<QString> OpenFileDialog(const QString& title, const QString& folder, const QString& filter,
+                                      const QString& pattern) {
+  return CurrentPrompts().OpenFileDialog({title, folder, filter, pattern});
+}
+
+std::optional<QString> SaveFileDialog(const QString& title, const QString& folder, const QString& filter,
+                                      const QString& pattern) {
+  return CurrentPrompts().SaveFileDialog({title, folder, filter, pattern});
+}
+
+void Beep() { CurrentPrompts().Beep(); }
+
+}  // namespace tolvar::ui

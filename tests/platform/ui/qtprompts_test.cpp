@@ -1,0 +1,116 @@
+// The real Qt dialogs behind the prompt service, answered by a timer in their own modal loop.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "platform/ui/prompts.h"
+
+namespace tolvar::ui {
+namespace {
+
+// Uses the Qt dialogs instead of the test main's scripted service for one test.
+class QtPromptsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { previous = SetPrompts(nullptr); }
+  void TearDown() override { SetPrompts(previous); }
+
+  // Runs `answer` on the modal dialog of type T once it is open.
+  template <class T, class F>
+  static void WhenOpen(F answer) {
+    QTimer::singleShot(0, qApp, [answer] {
+      auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      answer(dialog);
+    });
+  }
+
+  Prompts* previous = nullptr;
+};
+
+QStringList ButtonTexts(QMessageBox* box) {
+  QStringList texts;
+  for (QAbstractButton* button : box->buttons()) texts << button->text();
+  texts.sort();
+  return texts;
+}
+
+QAbstractButton* ButtonWithText(QMessageBox* box, const QString& text) {
+  for (QAbstractButton* button : box->buttons()) {
+    if (button->text() == text) return button;
+  }
+  return nullptr;
+}
+
+TEST_F(QtPromptsTest, MessageBoxShowsGermanButtonsAndReturnsTheClickedOne) {
+  struct Case {
+    int style;
+    QStringList buttons;  // sorted
+    QString click;
+    int answer;
+    QMessageBox::Icon icon;
+  };
+  const Case cases[] = {
+      {36, {"Ja", "Nein"}, "Nein", msgbox::No, QMessageBox::Question},
+      {36, {"Ja", "Nein"}, "Ja", msgbox::Yes, QMessageBox::Question},
+      {16, {"OK"}, "OK", msgbox::Ok, QMessageBox::Critical},
+      {64, {"OK"}, "OK", msgbox::Ok, QMessageBox::Information},
+      {48, {"OK"}, "OK", msgbox::Ok, QMessageBox::Warning},
+      {1, {"Abbrechen", "OK"}, "Abbrechen", msgbox::Cancel, QMessageBox::NoIcon},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.style);
+    WhenOpen<QMessageBox>([c](QMessageBox* box) {
+      EXPECT_EQ(ButtonTexts(box), c.buttons);
+      EXPECT_EQ(box->icon(), c.icon);
+      EXPECT_EQ(box->text(), "Erste Zeile\nZweite Zeile");
+      EXPECT_EQ(box->windowTitle(), "Tolvar-Information");
+      ButtonWithText(box, c.click)->click();
+    });
+    EXPECT_EQ(MsgBox(QStringLiteral("Erste Zeile\n\rZweite Zeile"), c.style, QStringLiteral("Tolvar-Information")),
+              c.answer);
+  }
+}
+
+TEST_F(QtPromptsTest, EscapeOnYesNoCancelGivesCancel) {
+  WhenOpen<QMessageBox>([](QMessageBox* box) { box->reject(); });
+  EXPECT_EQ(MsgBox(QStringLiteral("Speichern?"), 35, QString()), msgbox::Cancel);
+}
+
+TEST_F(QtPromptsTest, SaveDialogAsksNoOverwriteQuestionAndReportsCancel) {
+  WhenOpen<QFileDialog>([](QFileDialog* dialog) {
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(dialog->nameFilters(), (QStringList{"Access-Datenbank (*.mdb)", "Alle Dateien (*)"}));
+    EXPECT_EQ(dialog->selectedNameFilter(), "Access-Datenbank (*.mdb)");
+    dialog->reject();
+  });
+  EXPECT_EQ(SaveFileDialog(QStringLiteral("Betrieb speichern unter"), QDir::tempPath(),
+                           QStringLiteral("Access-Datenbank (*.mdb)|*.mdb|Alle Dateien|*.*"), QStringLiteral("*.mdb")),
+            std::nullopt);
+}
+
+TEST_F(QtPromptsTest, OpenDialogReturnsTheChosenFile) {
+  const QString path = QDir::temp().filePath(QStringLiteral("tolvar_prompt_test.MSD"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  WhenOpen<QFileDialog>([path](QFileDialog* dialog) {
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+    // A pattern no filter lists comes first and is selected.
+    EXPECT_EQ(dialog->selectedNameFilter(), "*.MSD (*.MSD)");
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(OpenFileDialog(QStringLiteral("Sicherungsdatei laden"), QDir::tempPath(),
+                           QStringLiteral("Alle Dateien|*.*"), QStringLiteral("*.MSD")),
+            path);
+  QFile::remove(path);
+}
+
+}  // namespace
+}  // namespace tolvar::ui
