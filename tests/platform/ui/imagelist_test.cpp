@@ -1,0 +1,96 @@
+#include "platform/ui/imagelist.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace tolvar::ui {
+namespace {
+
+QPixmap Filled(Qt::GlobalColor color) {
+  QPixmap picture(16, 16);
+  picture.fill(color);
+  return picture;
+}
+
+TEST(ImageListTest, AddsPicturesByKeyAndRefusesBadAdds) {
+  ImageList images;
+  EXPECT_TRUE(images.Add("closed", Filled(Qt::red)));
+  EXPECT_TRUE(images.Add("open", Filled(Qt::green)));
+
+  // Each refused add leaves the list as it was.
+  EXPECT_FALSE(images.Add("closed", Filled(Qt::blue)));  // duplicate key
+  EXPECT_FALSE(images.Add("", Filled(Qt::blue)));        // no key
+  EXPECT_FALSE(images.Add("empty", QPixmap()));          // no picture
+
+  EXPECT_EQ(images.Count(), 2);
+  EXPECT_EQ(images.Keys(), QStringList({"closed", "open"}));
+  EXPECT_TRUE(images.Has("open"));
+  EXPECT_EQ(images.Picture("closed").toImage().pixelColor(0, 0), QColor(Qt::red));
+  EXPECT_FALSE(images.Icon("open").isNull());
+
+  images.Clear();
+  EXPECT_EQ(images.Count(), 0);
+  EXPECT_FALSE(images.Has("open"));
+}
+
+TEST(ImageListTest, MissingKeyGivesNoPicture) {
+  ImageList images;
+  images.Add("open", Filled(Qt::green));
+  for (const QString key : {"Open", "closed", ""}) {
+    SCOPED_TRACE(key.toStdString());
+    EXPECT_FALSE(images.Has(key));
+    EXPECT_TRUE(images.Picture(key).isNull());
+    EXPECT_TRUE(images.Icon(key).isNull());
+  }
+}
+
+class ImageListFiles : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+  QString Path(const QString& name) const { return m_dir.filePath(name); }
+  void SavePng(const QString& name, Qt::GlobalColor color) const {
+    ASSERT_TRUE(Filled(color).save(Path(name), "PNG"));
+  }
+  void SaveText(const QString& name, const QByteArray& bytes) const {
+    QFile file(Path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QTemporaryDir m_dir;
+};
+
+TEST_F(ImageListFiles, AddsFromFileAndRefusesUnreadableFiles) {
+  SavePng("open.png", Qt::green);
+  SaveText("kaputt.png", "no picture in here");
+  ImageList images;
+  EXPECT_TRUE(images.Add("open", Path("open.png")));
+  EXPECT_FALSE(images.Add("missing", Path("missing.png")));
+  EXPECT_FALSE(images.Add("kaputt", Path("kaputt.png")));
+  EXPECT_EQ(images.Keys(), QStringList({"open"}));
+  EXPECT_EQ(images.Picture("open").size(), QSize(16, 16));
+}
+
+TEST_F(ImageListFiles, LoadsFolderOfPngsByFileStem) {
+  SavePng("open.png", Qt::green);
+  SavePng("closed.png", Qt::red);
+  SavePng("drag-standort.png", Qt::blue);
+  SaveText("kaputt.png", "no picture in here");
+  SaveText("liesmich.txt", "text");
+  ImageList images;
+  images.Add("open", Filled(Qt::yellow));  // already present: kept, not replaced
+
+  EXPECT_EQ(images.LoadFolder(m_dir.path()), 2);
+  EXPECT_EQ(images.Keys(), QStringList({"open", "closed", "drag-standort"}));
+  EXPECT_EQ(images.Picture("open").toImage().pixelColor(0, 0), QColor(Qt::yellow));
+  EXPECT_EQ(images.Picture("drag-standort").toImage().pixelColor(0, 0), QColor(Qt::blue));
+
+  EXPECT_EQ(images.LoadFolder(Path("fehlt")), 0);
+  EXPECT_EQ(images.LoadFolder(QString()), 0);
+  EXPECT_EQ(images.Count(), 3);
+}
+
+}  // namespace
+}  // namespace tolvar::ui
