@@ -12,6 +12,10 @@ class StderrSink : public MessageSink {
   void Show(std::string_view text, MessageStyle, std::string_view title) override {
     std::cerr << title << ": " << text << '\n';
   }
+  bool AskYesNo(std::string_view text, std::string_view title) override {
+    std::cerr << title << ": " << text << " -> Nein\n";
+    return false;
+  }
 };
 
 StderrSink& DefaultSink() {
@@ -39,6 +43,10 @@ MessageSink* SetMessageSink(MessageSink* sink) {
 
 void ShowCritical(std::string_view text) {
   CurrentMessageSink().Show(text, MessageStyle::Critical, kMeldungTitel);
+}
+
+bool AskYesNo(std::string_view text, std::string_view title) {
+  return CurrentMessageSink().AskYesNo(text, title);
 }
 
 }  // namespace tolvar::data

@@ -2,6 +2,7 @@
 // Message boxes asked for by the logic. The logic does not show windows itself: it hands the
 // message to the current sink, which the windows layer connects to its prompt service.
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,13 @@ class MessageSink {
   virtual ~MessageSink() = default;
   // Shows the message and returns once the user has confirmed it.
   virtual void Show(std::string_view text, MessageStyle style, std::string_view title) = 0;
+  // Asks a question with the buttons Yes and No (Yes the default) and the question icon;
+  // true for Yes. A sink that cannot ask answers No, so nothing is changed unasked.
+  virtual bool AskYesNo(std::string_view text, std::string_view title) {
+    (void)text;
+    (void)title;
+    return false;
+  }
 };
 
 // The sink in use: the one set last, or one that writes to standard error.
@@ -30,6 +38,9 @@ MessageSink* SetMessageSink(MessageSink* sink);
 
 // Shows a critical message titled "Tolvar-Information" through the current sink.
 void ShowCritical(std::string_view text);
+
+// Asks a Yes/No question through the current sink; true for Yes.
+bool AskYesNo(std::string_view text, std::string_view title = kMeldungTitel);
 
 // A sink that records every message (tests).
 class RecordingMessageSink : public MessageSink {
@@ -42,7 +53,18 @@ class RecordingMessageSink : public MessageSink {
   void Show(std::string_view text, MessageStyle style, std::string_view title) override {
     messages.push_back({std::string(text), style, std::string(title)});
   }
+  // Records the question and gives the next scripted answer; No when none is left.
+  bool AskYesNo(std::string_view text, std::string_view title) override {
+    questions.push_back({std::string(text), MessageStyle::Question, std::string(title)});
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
   std::vector<Message> messages;
+  std::vector<Message> questions;
+  // Answers to the coming questions, in order (true = Yes).
+  std::deque<bool> answers;
 };
 
 }  // namespace tolvar::data

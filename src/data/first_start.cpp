@@ -1,0 +1,94 @@
+#include "data/first_start.h"
+
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "data/paths.h"
+#include "platform/db/database.h"
+#include "platform/sys/dataroot.h"
+#include "platform/sys/files.h"
+
+namespace fs = std::filesystem;
+
+namespace tolvar::data {
+
+namespace {
+
+Ersteinrichtung Fehler(std::string grund) {
+  return {Ersteinrichtung::Ausgang::Fehlgeschlagen, std::move(grund)};
+}
+
+// Names the sample enterprise in the one SystemInfo row of the database at `pfad`.
+bool MusterbetriebEintragen(const std::string& pfad, const std::string& musterbetrieb,
+                            std::string* fehler) {
+  std::unique_ptr<db::Database> database = db::Database::Open(pfad, fehler);
+  if (!database) return false;
+  db::Recordset rs = database->OpenTable("SystemInfo");
+  bool ok = rs.ok();
+  if (ok && rs.RecordCount() == 0) {
+    ok = rs.AddNew();
+  } else if (ok) {
+    rs.MoveFirst();
+    ok = rs.Edit();
+  }
+  ok = ok && rs.SetField("AktuellerBetrieb", musterbetrieb) && rs.Update();
+  if (!ok) {
+    *fehler = "SystemInfo in '" + pfad + "' kann nicht geschrieben werden: " + rs.error();
+    rs.CancelUpdate();
+  }
+  return ok;
+}
+
+}  // namespace
+
+Ersteinrichtung DatenwurzelEinrichten(const std::string& auslieferung,
+                                      const std::string& datenwurzel) {
+  const std::string systemdatenbank = sys::JoinPath(datenwurzel, std::string(kSystemdatenbank));
+  if (sys::FileExists(systemdatenbank)) return {};
+  const std::string ausgelieferteSystemdatenbank =
+      sys::JoinPath(auslieferung, std::string(kSystemdatenbank));
+  if (!sys::FileExists(ausgelieferteSystemdatenbank))
+    return Fehler("Die ausgelieferten Daten wurden nicht gefunden: '" +
+                  ausgelieferteSystemdatenbank + "'");
+
+  std::string fehler;
+  if (!sys::CreateFolder(datenwurzel, &fehler)) return Fehler(fehler);
+  std::error_code ec;
+  const fs::path quelle(auslieferung);
+  for (auto it = fs::recursive_directory_iterator(quelle, ec); !ec && it != fs::end(it);
+       it.increment(ec)) {
+    const fs::path relativ = it->path().lexically_relative(quelle);
+    const std::string ziel = (fs::path(datenwurzel) / relativ).string();
+    if (it->is_directory(ec)) {
+      if (!sys::CreateFolder(ziel, &fehler)) return Fehler(fehler);
+    } else if (it->is_regular_file(ec) && ziel != systemdatenbank && !fs::exists(ziel, ec)) {
+      if (!sys::SafeCopy(it->path().string(), ziel, &fehler)) return Fehler(fehler);
+    }
+  }
+  if (ec) return Fehler("Die ausgelieferten Daten können nicht gelesen werden: " + ec.message());
+
+  // The system database is prepared under another name and renamed into place last: its
+  // presence marks a finished seeding.
+  const std::string vorbereitet = systemdatenbank + ".neu";
+  if (!sys::SafeCopy(ausgelieferteSystemdatenbank, vorbereitet, &fehler)) return Fehler(fehler);
+  const std::string musterbetrieb = sys::JoinPath(datenwurzel, kMusterbetrieb);
+  if (sys::FileExists(musterbetrieb) &&
+      !MusterbetriebEintragen(vorbereitet, musterbetrieb, &fehler)) {
+    fs::remove(vorbereitet, ec);
+    return Fehler(fehler);
+  }
+  fs::rename(vorbereitet, systemdatenbank, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(vorbereitet, ignored);
+    return Fehler("'" + systemdatenbank + "' kann nicht angelegt werden: " + ec.message());
+  }
+  return {Ersteinrichtung::Ausgang::Angelegt, {}};
+}
+
+Ersteinrichtung DatenwurzelEinrichten() {
+  return DatenwurzelEinrichten(sys::ShippedTree(), sys::DataRoot());
+}
+
+}  // namespace tolvar::data
