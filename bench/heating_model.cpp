@@ -5,8 +5,13 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <initializer_list>
 #include <random>
+#include <sstream>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "heating/heating_cost.h"
@@ -16,6 +21,25 @@ namespace {
 
 using namespace tolvar;
 using namespace tolvar::mdlHeizkostenBerrechnung;
+
+// The CREATE TABLE statements of `tables` from a schema script of the source tree, so the
+// bench builds the tables the build ships. Statements there end at the first ";".
+std::string ShippedTables(const char* script, std::initializer_list<std::string_view> tables) {
+  const auto path = std::filesystem::path(__FILE__).parent_path().parent_path() / "shipped" / "sql" / script;
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  const std::string sql = text.str();
+  std::string out;
+  for (const std::string_view table : tables) {
+    const size_t start = sql.find("CREATE TABLE \"" + std::string(table) + "\" (");
+    if (start == std::string::npos) {
+      throw std::runtime_error("no table " + std::string(table) + " in " + path.string());
+    }
+    out += sql.substr(start, sql.find(';', start) + 1 - start) + "\n";
+  }
+  return out;
+}
 
 constexpr int kBelegungen = 500;
 
@@ -41,13 +65,7 @@ struct Fixture {
 
   void Erzeugen() {
     auto tolvar = db::Database::Create(quellen.TolvarDatenbank);
-    tolvar->ExecuteScript(
-        R"(CREATE TABLE "Vantel" ("StandortNr" TEXT, "Länge" TEXT, "Breite" TEXT, "Gemeinkosten" TEXT,
-        "Stehwand" TEXT, "Dach" TEXT, "Wege" TEXT, "Bauart" TEXT, "Kappenzahl" TEXT, "EinDach" TEXT,
-        "EinGiebelH" TEXT, "EinGiebelV" TEXT, "EinStehL" TEXT, "EinStehR" TEXT, "AFGiebelH" INTEGER,
-        "AFGiebelV" INTEGER, "AFStehL" INTEGER, "AFStehR" INTEGER, "GTGiebelH" TEXT, "GTGiebelV" TEXT,
-        "GTStehL" TEXT, "GTStehR" TEXT, "Brennstoff" TEXT, "Wirkungsgrad" TEXT, "Brennwert" INTEGER,
-        "ESchirm" INTEGER, "Einsparung" TEXT, "Anpassung" TEXT);)");
+    tolvar->ExecuteScript(ShippedTables("tolvar_schema.sql", {"Vantel"}));
     {
       auto t = tolvar->BeginTransaction();
       for (int i = 0; i < kBelegungen; ++i) {
@@ -64,11 +82,8 @@ struct Fixture {
       t.Commit();
     }
     auto tech = db::Database::Create(quellen.Vanteldatenbank);
-    tech->ExecuteScript(
-        R"(CREATE TABLE "Heizmaterialien" ("Nummer" INTEGER, "Brennstoffart" TEXT, "Unterer Brennwert" REAL,
-          "Oberer Brennwert" REAL, "Preis" REAL);
-        CREATE TABLE "GWHMaterial" ("Nummer" INTEGER, "Material" TEXT, "k-Wert" REAL, "Durchlässigkeit" REAL,
-          "Eignung" INTEGER);
+    tech->ExecuteScript(ShippedTables("techdaten.sql", {"Heizmaterialien", "GWHMaterial"}) +
+                        R"(
         INSERT INTO "Heizmaterialien" VALUES (1, 'Heizöl', 10, 10.6, 0.75), (2, 'Erdgas', 10.4, 11.5, 0.09);
         INSERT INTO "GWHMaterial" VALUES (1, 'Glas', 5.8, 90, 1), (2, 'Folie', 4.1, 82, 1);)");
     auto klima = db::Database::Create(quellen.Wetterdatenbank);

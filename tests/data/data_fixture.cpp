@@ -4,52 +4,23 @@
 
 #include "platform/sys/dataroot.h"
 #include "platform/sys/files.h"
+#include "support/schema.h"
 
 namespace tolvar::test {
 
-const char* const kSystemInfoSchema =
-    R"(CREATE TABLE "SystemInfo" ("AktuellerBetrieb" TEXT, "FarbeTolvar" INTEGER, "FarbeMorvin" INTEGER, "LetzteAenderung" TEXT);)";
+// The tables each kind of database file needs here, as the shipped scripts create them.
+const std::string kSystemInfoSchema = SchemaOf("SystemInfo");
 
-const char* const kMorvin5Schema = R"(
-CREATE TABLE "Kulturen" ("KulturNr" TEXT, "UeberPNr" TEXT, "Kulturname" TEXT, "Kuerzel" TEXT, "Barcode" INTEGER,
-  "Arbeitsbeginn" TEXT, "Arbeitsende" TEXT, "Bemerkungen" TEXT, "Aktuell" INTEGER, "Gliederungspunkt" INTEGER,
-  "ID" TEXT, "LetzteAenderung" TEXT);
-CREATE TABLE "Standort" ("StandortNr" TEXT, "UeberPNr" TEXT, "Standortname" TEXT, "Kuerzel" TEXT, "Barcode" INTEGER,
-  "Bemerkungen" TEXT, "Fläche" REAL, "Aktuell" INTEGER, "Gliederungspunkt" INTEGER, "ID" TEXT, "LetzteAenderung" TEXT);
-CREATE TABLE "Personal" ("PersonalNr" TEXT, "UeberPNr" TEXT, "Name" TEXT, "Vorname" TEXT, "Kuerzel" TEXT,
-  "Strasse" TEXT, "Postleitzahl" TEXT, "Ort" TEXT, "Telefon" TEXT, "Geburtstag" TEXT, "Bemerkungen" TEXT,
-  "Barcode" INTEGER, "Aktuell" INTEGER, "Gliederungspunkt" INTEGER, "ID" TEXT, "LetzteAenderung" TEXT);
-CREATE TABLE "StdTaetigkeiten" ("StdTaetigkeitNr" TEXT, "UeberPNr" TEXT, "Tätigkeiten" TEXT, "Kuerzel" TEXT,
-  "Bemerkungen" TEXT, "Barcode" INTEGER, "Aktuell" INTEGER, "Gliederungspunkt" INTEGER, "ID" TEXT, "LetzteAenderung" TEXT);
-CREATE TABLE "Taetigkeiten" ("KulturNr" TEXT, "Datum" TEXT, "StdTaetigkeitNr" TEXT, "Zeitdauer" TEXT, "Fläche" TEXT,
-  "StandortNr" TEXT, "PersonalNr" TEXT);
-CREATE TABLE "KulturStandorte" ("KulturNr" TEXT, "StandortNr" TEXT, "Beginn" TEXT, "Ende" TEXT, "Flaeche" TEXT);
-)";
+const std::string kMorvin5Schema =
+    SchemaOf({"Kulturen", "Standort", "Personal", "StdTaetigkeiten", "Taetigkeiten", "KulturStandorte"});
 
-const char* const kTolvarSchema = R"(
-CREATE TABLE "BetriebEinstellungen" ("Wetterstation" TEXT, "StandardStation" INTEGER, "Strom" TEXT, "MaterialPfad" TEXT,
-  "VantelPfad" TEXT, "KlimaPfad" TEXT, "Ergebnisdatenbank" TEXT, "Gemeinkostentyp" TEXT, "Gemeinkosten" TEXT,
-  "Flaeche" TEXT, "Jahr" TEXT, "Belegung" TEXT, "Vermarktungskosten" TEXT, "LetzteAenderung" TEXT);
-CREATE TABLE "KulturPhasen" ("KP_ID" TEXT, "Kulturnummer" TEXT, "Phasennummer" TEXT, "Phasennamen" TEXT,
-  "AnzahlPflanzen" TEXT, "Fläche" TEXT, "BruttoFläche" TEXT, "Anfang" TEXT, "Ende" TEXT, "TT" TEXT, "NT" TEXT,
-  "Intensitaet" TEXT, "Dauer" TEXT);
-)";
+const std::string kTolvarSchema = SchemaOf({"BetriebEinstellungen", "KulturPhasen"});
 
-const char* const kMaterialSchema = R"(
-CREATE TABLE "Material" ("MaterialNr" TEXT, "UeberPNr" TEXT, "Materialname" TEXT, "Kuerzel" TEXT, "Barcode" INTEGER,
-  "Gliederungspunkt" INTEGER, "Bezug" INTEGER, "Einheit" TEXT, "Preis" REAL, "Wdh" TEXT, "Aktuell" INTEGER,
-  "Bemerkungen" TEXT, "ID" TEXT, "LetzteAenderung" TEXT);
-CREATE TABLE "Gefaesse" ("MaterialNr" TEXT, "Volumen" TEXT);
-)";
+const std::string kMaterialSchema = SchemaOf({"Material", "Gefaesse"});
 
-const char* const kTechDatenSchema = R"(
-CREATE TABLE "Heizmaterialien" ("Nummer" INTEGER, "Brennstoffart" TEXT, "Unterer Brennwert" REAL,
-  "Oberer Brennwert" REAL, "Preis" REAL);
-CREATE TABLE "GWHMaterial" ("Nummer" INTEGER, "Material" TEXT, "k-Wert" REAL, "Durchlässigkeit" REAL, "Eignung" INTEGER);
-)";
+const std::string kTechDatenSchema = SchemaOf({"Heizmaterialien", "GWHMaterial"});
 
-const char* const kErgebnisSchema =
-    R"(CREATE TABLE "Vergleichskulturen" ("Nr" INTEGER, "Kultur" TEXT, "Beginn" TEXT, "Ende" TEXT);)";
+const std::string kErgebnisSchema = SchemaOf("Vergleichskulturen");
 
 void DataTest::SetUp() {
   ResetState();

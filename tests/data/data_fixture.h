@@ -18,12 +18,12 @@
 namespace tolvar::test {
 
 // Schema scripts of the database files the data layer reads.
-extern const char* const kSystemInfoSchema;
-extern const char* const kMorvin5Schema;
-extern const char* const kTolvarSchema;
-extern const char* const kMaterialSchema;
-extern const char* const kTechDatenSchema;
-extern const char* const kErgebnisSchema;
+extern const std::string kSystemInfoSchema;
+extern const std::string kMorvin5Schema;
+extern const std::string kTolvarSchema;
+extern const std::string kMaterialSchema;
+extern const std::string kTechDatenSchema;
+extern const std::string kErgebnisSchema;
 
 // 10.12.2024 14:05:09, random digits 0.
 class FixedClock : public base::Clock {

@@ -9,23 +9,16 @@
 #include "heating/heating_cost.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
+#include "support/schema.h"
 
 namespace tolvar::mdlHeizkostenBerrechnung {
 namespace {
 
 base::Date D(int y, int m, int d) { return *base::MakeDate(y, m, d); }
 
-constexpr const char* kVantelSchema = R"(
-CREATE TABLE "Vantel" ("StandortNr" TEXT, "Länge" TEXT, "Breite" TEXT, "Gemeinkosten" TEXT, "Stehwand" TEXT,
-  "Dach" TEXT, "Wege" TEXT, "Bauart" TEXT, "Kappenzahl" TEXT, "EinDach" TEXT, "EinGiebelH" TEXT, "EinGiebelV" TEXT,
-  "EinStehL" TEXT, "EinStehR" TEXT, "AFGiebelH" INTEGER, "AFGiebelV" INTEGER, "AFStehL" INTEGER, "AFStehR" INTEGER,
-  "GTGiebelH" TEXT, "GTGiebelV" TEXT, "GTStehL" TEXT, "GTStehR" TEXT, "Brennstoff" TEXT, "Wirkungsgrad" TEXT,
-  "Brennwert" INTEGER, "ESchirm" INTEGER, "Einsparung" TEXT, "Anpassung" TEXT);)";
+const std::string kVantelSchema = test::SchemaOf("Vantel");
 
-constexpr const char* kTechDatenSchema = R"(
-CREATE TABLE "Heizmaterialien" ("Nummer" INTEGER, "Brennstoffart" TEXT, "Unterer Brennwert" REAL,
-  "Oberer Brennwert" REAL, "Preis" REAL);
-CREATE TABLE "GWHMaterial" ("Nummer" INTEGER, "Material" TEXT, "k-Wert" REAL, "Durchlässigkeit" REAL, "Eignung" INTEGER);
+const std::string kTechDatenSchema = test::SchemaOf({"Heizmaterialien", "GWHMaterial"}) + R"(
 INSERT INTO "Heizmaterialien" VALUES (1, 'Heizöl', 10, 10.6, 0.6);
 INSERT INTO "GWHMaterial" VALUES (1, 'Glas', 1.0, 90, 1);
 INSERT INTO "GWHMaterial" VALUES (2, 'Glas', 7.0, 10, 1);)";  // a later duplicate is never read
