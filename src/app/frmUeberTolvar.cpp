@@ -1,0 +1,165 @@
+#include "app/frmUeberTolvar.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/mdlHilfe.h"
+#include "app/mdlUeberTolvar.h"
+#include "platform/sys/dataroot.h"
+#include "platform/ui/controls.h"
+
+namespace tolvar {
+
+namespace {
+
+// The authors and the maker are invented.
+constexpr const char* kAutoren[6] = {"Dr. Anna Beispiel", "Bernd Muster",  "Clara Exempel",
+                                     "Dieter Probe",      "Eva Platzhalter", "Frank Vorlage"};
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+QLabel* MakePicture(QWidget* parent, const char* name, const char* file) {
+  auto* label = MakeLabel(parent, name, QString());
+  const QPixmap picture(QString::fromStdString(sys::DataPath(std::string("\\Bilder\\") + file)));
+  if (!picture.isNull()) label->setPixmap(picture);
+  label->installEventFilter(parent);
+  return label;
+}
+
+QFrame* MakeLine(QWidget* parent, const char* name) {
+  auto* line = new QFrame(parent);
+  line->setObjectName(QString::fromLatin1(name));
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  return line;
+}
+
+}  // namespace
+
+frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::FormKind::Window) {
+  setCaption(QStringLiteral("Über Tolvar..."));
+  setMouseTracking(true);
+
+  auto* rahmen = new QFrame(this);
+  rahmen->setObjectName(QStringLiteral("Frame1"));
+  rahmen->setFrameShape(QFrame::Box);
+
+  Label3 = MakeLabel(rahmen, "Label3", QStringLiteral("Tolvar"));
+  Label4 = MakeLabel(rahmen, "Label4", QStringLiteral("Tolvar"));
+  QFont gross = Label3->font();
+  gross.setPointSize(gross.pointSize() * 2);
+  gross.setBold(true);
+  Label3->setFont(gross);
+  Label4->setFont(gross);
+  // The second name label lies under the first, offset, as its shadow.
+  Label4->setStyleSheet(QStringLiteral("color: #9ab5a4;"));
+  Label4->setContentsMargins(2, 2, 0, 0);
+  Label3->setContentsMargins(0, 0, 2, 2);
+  Label5 = MakeLabel(rahmen, "Label5", QStringLiteral("Kostenkalkulation auf Basis von Morvin 5"));
+  Label1 = MakeLabel(rahmen, "Label1", QStringLiteral("Beispiel-Hochschule für Gartenbau"));
+  Label2 = MakeLabel(rahmen, "Label2", QStringLiteral("Institut für Betriebswirtschaft im Gartenbau"));
+  lblAutorenVerzeichni = MakeLabel(rahmen, "lblAutorenVerzeichni", QStringLiteral("Autoren:"));
+  for (std::size_t i = 0; i < lblAutoren.size(); ++i) {
+    lblAutoren[i] = new QLabel(QString::fromUtf8(kAutoren[i]), rahmen);
+    lblAutoren[i]->setObjectName(ui::ControlName(QStringLiteral("lblAutoren"), static_cast<int>(i)));
+  }
+  lblInternet = MakeLabel(rahmen, "lblInternet", QString::fromLatin1(mdlUeberTolvar::kHomepage));
+  lblMail = MakeLabel(rahmen, "lblMail", QStringLiteral("MailTo: ") + QString::fromLatin1(mdlUeberTolvar::kAutorenMail));
+  for (QLabel* link : {lblInternet, lblMail}) {
+    QFont font = link->font();
+    font.setUnderline(true);
+    link->setFont(font);
+    link->setStyleSheet(QStringLiteral("color: #1f4e9d;"));
+    link->installEventFilter(this);
+  }
+  Image1 = MakePicture(this, "Image1", "UeberTolvar1.png");
+  Image2 = MakePicture(this, "Image2", "UeberTolvar2.png");
+
+  cmbOK = new QPushButton(QStringLiteral("OK"), this);
+  cmbOK->setObjectName(QStringLiteral("cmbOK"));
+  cmbOK->setDefault(true);
+  connect(cmbOK, &QPushButton::clicked, this, &frmUeberTolvar::cmbOK_Click);
+
+  auto* text = new QVBoxLayout(rahmen);
+  auto* name = new QGridLayout();
+  name->addWidget(Label4, 0, 0);
+  name->addWidget(Label3, 0, 0);
+  text->addLayout(name);
+  text->addWidget(Label5);
+  text->addWidget(MakeLine(rahmen, "Line1"));
+  text->addWidget(Label1);
+  text->addWidget(Label2);
+  text->addSpacing(8);
+  text->addWidget(lblAutorenVerzeichni);
+  auto* autoren = new QGridLayout();
+  for (std::size_t i = 0; i < lblAutoren.size(); ++i) {
+    autoren->addWidget(lblAutoren[i], static_cast<int>(i % 3), static_cast<int>(i / 3));
+  }
+  text->addLayout(autoren);
+  text->addWidget(MakeLine(rahmen, "Line2"));
+  text->addWidget(lblInternet);
+  text->addWidget(lblMail);
+
+  auto* bilder = new QVBoxLayout();
+  bilder->addWidget(Image1);
+  bilder->addWidget(Image2);
+  bilder->addStretch(1);
+
+  auto* oben = new QHBoxLayout();
+  oben->addLayout(bilder);
+  oben->addWidget(rahmen, 1);
+
+  auto* unten = new QHBoxLayout();
+  unten->addStretch(1);
+  unten->addWidget(cmbOK);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(oben);
+  layout->addLayout(unten);
+  setFixedSize(sizeHint());
+}
+
+void frmUeberTolvar::cmbOK_Click() { Unload(); }
+
+void frmUeberTolvar::Image1_Click() { mdlUeberTolvar::InternetSeiteOeffnen(mdlUeberTolvar::kMorvinSeite); }
+
+void frmUeberTolvar::Image2_Click() { mdlUeberTolvar::InternetSeiteOeffnen(mdlUeberTolvar::kHomepage); }
+
+// Opens the address the label shows.
+void frmUeberTolvar::lblInternet_Click() { mdlUeberTolvar::InternetSeiteOeffnen(lblInternet->text().toStdString()); }
+
+void frmUeberTolvar::lblMail_Click() { mdlUeberTolvar::MailSchreiben(); }
+
+void frmUeberTolvar::Form_KeyDown(int key, int /*shift*/) {
+  if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("10");
+}
+
+void frmUeberTolvar::Form_MouseMove() { cmbOK->setFocus(); }
+
+void frmUeberTolvar::mouseMoveEvent(QMouseEvent* event) {
+  Form_MouseMove();
+  FormOf::mouseMoveEvent(event);
+}
+
+bool frmUeberTolvar::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched == lblInternet) lblInternet_Click();
+    else if (watched == lblMail) lblMail_Click();
+    else if (watched == Image1) Image1_Click();
+    else if (watched == Image2) Image2_Click();
+  }
+  return FormOf::eventFilter(watched, event);
+}
+
+}  // namespace tolvar

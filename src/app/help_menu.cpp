@@ -1,0 +1,32 @@
+#include "app/help_menu.h"
+
+#include "app/frmUeberTolvar.h"
+#include "app/mdlAdobe.h"
+#include "app/mdlHilfe.h"
+#include "data/state.h"
+#include "platform/ui/forms.h"
+
+namespace tolvar::hilfemenue {
+
+std::string HilfeThemaErmitteln() {
+  std::string thema = "Index";
+  const State& s = state();
+  if (s.ModusStammdaten) thema = "5";
+  if (s.ModusErfassung) thema = "6.1.1";
+  if (s.ModusKalkulation) thema = "6.2";
+  const QString aktiv = ui::Forms::ActiveChildName();
+  if (aktiv == QLatin1String("frmKulturvergleich")) thema = "7.3";
+  if (aktiv == QLatin1String("frmKulturVergleichBearbeiten")) thema = "7.2";
+  return thema;
+}
+
+void mnuHilfeText_Click() {
+  state().HilfeThema = HilfeThemaErmitteln();
+  mdlHilfe::HilfeAufrufen(state().HilfeThema);
+}
+
+void mnuHilfeDoku_Click() { mdlAdobe::DokumentationOeffnen(); }
+
+void mnuInfo_Click() { frmUeberTolvar::instanz().Show(); }
+
+}  // namespace tolvar::hilfemenue

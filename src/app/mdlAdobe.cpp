@@ -1,0 +1,42 @@
+#include "app/mdlAdobe.h"
+
+#include <QString>
+
+#include <exception>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/sys/dataroot.h"
+#include "platform/sys/shell.h"
+#include "platform/ui/prompts.h"
+
+namespace tolvar::mdlAdobe {
+
+namespace {
+const QString kTitel = QStringLiteral("Tolvar-Information");
+}  // namespace
+
+std::string DokumentationsPfad() { return sys::DataPath("\\Hilfe\\Tolvar-Hilfe.pdf"); }
+
+bool DokumentationOeffnen() {
+  std::string pfad;
+  bool geoeffnet = false;
+  try {
+    pfad = DokumentationsPfad();
+    std::error_code fehler;
+    if (!std::filesystem::is_regular_file(pfad, fehler)) {
+      // Blaming the PDF reader would send the user looking in the wrong place.
+      ui::MsgBox(QStringLiteral("Die Dokumentation wurde nicht gefunden. Die Datei \"%1\" fehlt.")
+                     .arg(QString::fromStdString(pfad)),
+                 ui::msgbox::Critical, kTitel);
+      return false;
+    }
+    geoeffnet = sys::CurrentShell().OpenDocument(pfad);
+  } catch (const std::exception&) {
+    geoeffnet = false;
+  }
+  if (!geoeffnet) ui::MsgBox(QString::fromUtf8(kMeldungLeser), ui::msgbox::Critical, kTitel);
+  return geoeffnet;
+}
+
+}  // namespace tolvar::mdlAdobe

@@ -1,0 +1,28 @@
+#include "app/mdlGroesse_farben.h"
+
+#include <array>
+
+#include "data/state.h"
+
+namespace tolvar::mdlGroesse {
+
+namespace {
+constexpr std::array<const char*, 6> kFarbwoerter = {"Weiss", "Grau", "Schwarz", "Blau", "Rot", "Gruen"};
+
+void Setzen(std::string& wort, int farbe) {
+  if (farbe >= 0 && farbe < static_cast<int>(kFarbwoerter.size())) wort = kFarbwoerter[static_cast<std::size_t>(farbe)];
+}
+}  // namespace
+
+std::string Farbwort(int farbe) {
+  std::string wort;
+  Setzen(wort, farbe);
+  return wort;
+}
+
+void FarbnamenErmitteln() {
+  Setzen(FarbnameMorvin, state().FarbeMorvin);
+  Setzen(FarbnameTolvar, state().FarbeTolvar);
+}
+
+}  // namespace tolvar::mdlGroesse

@@ -1,0 +1,45 @@
+#include "app/mdlHilfe.h"
+
+#include <QString>
+
+#include <exception>
+
+#include "platform/sys/dataroot.h"
+#include "platform/ui/helpviewer.h"
+
+namespace tolvar::mdlHilfe {
+
+namespace {
+const std::string kIndex = "index.htm";
+}  // namespace
+
+std::string Seitenname(const std::string& thema) {
+  if (thema == "Index") return kIndex;
+  return "Abschnitt" + thema + ".htm";
+}
+
+void HtmlHilfeAnzeigen(const std::string& hilfedatei, const std::string& seite) {
+  try {
+    ui::HelpViewer& viewer = ui::HelpViewer::Instance();
+    const QString folder = QString::fromStdString(hilfedatei);
+    if (!viewer.ShowPage(folder, QString::fromStdString(seite))) viewer.ShowPage(folder, QString::fromStdString(kIndex));
+  } catch (const std::exception&) {
+    // Help never reports an error.
+  }
+}
+
+void HilfeDateiOeffnen(const std::string& seite) { HtmlHilfeAnzeigen(sys::DataPath("\\Hilfe"), seite); }
+
+void HilfeAufrufen(const std::string& thema) {
+  try {
+    HilfeDateiOeffnen(Seitenname(thema));
+  } catch (const std::exception&) {
+    try {
+      HilfeDateiOeffnen(kIndex);
+    } catch (const std::exception&) {
+      // Nothing to show.
+    }
+  }
+}
+
+}  // namespace tolvar::mdlHilfe

@@ -1,0 +1,203 @@
+#include "app/mdlMauszeiger.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+
+#include <exception>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/mdlGroesse_farben.h"
+#include "platform/sys/dataroot.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+#include "platform/ui/imagelist.h"
+
+namespace tolvar::ui {
+
+WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace tolvar::ui
+
+namespace tolvar::mdlMauszeiger {
+
+namespace {
+
+// Widget property holding the key of the picture a widget shows as pointer.
+constexpr const char* kBildProperty = "tolvarMausbild";
+
+const char* const kArten[] = {"Zeiger_", "Hand_", "Info_", "ZeigerInfo_"};
+const char* const kFarben[] = {"Weiss", "Grau", "Schwarz", "Blau", "Rot", "Gruen"};
+
+enum class Farbe { Eigene, Fremde };
+
+struct Benannt {
+  const char* name;
+  const char* art;
+  Farbe farbe;
+};
+
+struct Zeile {
+  const char* fenster;
+  bool alleZeiger;  // all controls "Zeiger_" own; otherwise custom mode without a picture
+  std::vector<Benannt> benannte;
+};
+
+const std::vector<Zeile>& Tabelle() {
+  constexpr Farbe E = Farbe::Eigene;
+  constexpr Farbe F = Farbe::Fremde;
+  static const std::vector<Zeile> tabelle = {
+      {"mdiTolvarZentral", true, {}},
+      {"frmStammdaten",
+       false,
+       {{"trvMaterial", "Zeiger_", E},
+        {"trvKulturen", "Zeiger_", F},
+        {"trvStandort", "Zeiger_", F},
+        {"trvTaetigkeit", "Zeiger_", F},
+        {"trvPersonal", "Zeiger_", F},
+        {"cmbAnzeigen(0)", "Zeiger_", F},
+        {"cmbAnzeigen(1)", "Zeiger_", F},
+        {"cmbAnzeigen(2)", "Zeiger_", E},
+        {"cmbAnzeigen(3)", "Zeiger_", F},
+        {"cmbAnzeigen(4)", "Zeiger_", F}}},
+      {"frmBewegungsdaten",
+       false,
+       {{"trvKulturen", "Zeiger_", F},
+        {"fraBearbeitenModus2", "Zeiger_", F},
+        {"fraPhasenInfo", "Zeiger_", E},
+        {"fraMaterial", "Zeiger_", E}}},
+      {"frmKalkulation",
+       true,
+       {{"cmbHeizkosten", "ZeigerInfo_", E},
+        {"cmbMaterialkosten", "ZeigerInfo_", E},
+        {"cmbEnergiekosten", "ZeigerInfo_", E},
+        {"cmbMaschinenkosten", "ZeigerInfo_", E},
+        {"cmbPSMKosten", "ZeigerInfo_", E},
+        {"cmbVermarktungskosten", "ZeigerInfo_", E},
+        {"cmbGemeinkosten", "ZeigerInfo_", E},
+        {"cmbArbeitskosten", "ZeigerInfo_", E},
+        {"trvKulturen", "Zeiger_", E}}},
+      {"frmArbeitInfo", false, {{"dtgArbeit", "Info_", F}}},
+      {"frmMaterialInfo", false, {{"dtgMaterial", "Info_", E}}},
+      {"frmEnergieInfo", false, {{"dtgEnergie", "Info_", E}}},
+      {"frmVantelInfo", false, {{"dtgVantel", "Info_", E}}},
+      {"frmPSMInfo", false, {{"dtgArbeitMaterial", "Info_", E}}},
+      {"frmMaschinenInfo", false, {{"dtgMaschinen", "Info_", E}}},
+      {"frmKultur",
+       false,
+       {{"dtgKulturPhasen", "Info_", E},
+        {"trvKulturarbeiten", "Info_", F},
+        {"trvStandort", "Info_", F},
+        {"trvMaterial", "Info_", E},
+        {"fraKulturarbeiten", "Info_", F},
+        {"fraStandort", "Info_", F},
+        {"fraMaterial", "Info_", E}}},
+      {"frmStandort",
+       true,
+       {{"regStandort", "Zeiger_", E},
+        {"fraBezeichnung", "Zeiger_", F},
+        {"opbHaus", "Hand_", F},
+        {"opbGruppe", "Hand_", F}}},
+  };
+  return tabelle;
+}
+
+QString Schluessel(const char* art, Farbe farbe) {
+  const std::string& wort = farbe == Farbe::Eigene ? mdlGroesse::FarbnameTolvar : mdlGroesse::FarbnameMorvin;
+  return QString::fromLatin1(art) + QString::fromStdString(wort);
+}
+
+// The window's controls in creation order, frames' contents included. Qt's internal parts,
+// separate windows (menus, dialogs) and windows hosted inside it are not its controls.
+void Sammeln(const QWidget& parent, std::vector<QPointer<QWidget>>& controls) {
+  for (QObject* child : parent.children()) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (widget == nullptr || widget->isWindow() || qobject_cast<ui::Form*>(widget) != nullptr) continue;
+    const QString name = widget->objectName();
+    if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_"))) controls.emplace_back(widget);
+    Sammeln(*widget, controls);
+  }
+}
+
+// Custom mode without a picture of its own: the platform's standard pointer, unless the
+// control already shows a pointer of its own.
+void EigenerModus(QWidget& control) {
+  if (!control.testAttribute(Qt::WA_SetCursor)) control.setCursor(Qt::ArrowCursor);
+}
+
+}  // namespace
+
+ui::ImageList& imlMauszeiger() {
+  static QPointer<ui::ImageList> liste;
+  if (liste.isNull()) liste = new ui::ImageList(QCoreApplication::instance());
+  if (liste->Count() < static_cast<int>(std::size(kArten) * std::size(kFarben))) {
+    for (const char* art : kArten) {
+      for (const char* farbe : kFarben) {
+        const QString key = QString::fromLatin1(art) + QString::fromLatin1(farbe);
+        if (!liste->Has(key)) liste->Add(key, QString::fromStdString(sys::DataPath("\\Bilder\\" + key.toStdString() + ".png")));
+      }
+    }
+  }
+  return *liste;
+}
+
+bool MausbildSetzen(QWidget& control, const QString& key) {
+  const QPixmap bild = imlMauszeiger().Picture(key);
+  if (bild.isNull()) return false;
+  control.setCursor(QCursor(bild, 0, 0));
+  control.setProperty(kBildProperty, key);
+  return true;
+}
+
+QString Mausbild(const QWidget& control) {
+  if (!control.testAttribute(Qt::WA_SetCursor) || control.cursor().shape() != Qt::BitmapCursor) return QString();
+  return control.property(kBildProperty).toString();
+}
+
+void MauszeigerSetzen(QWidget& form) {
+  const QString name = form.objectName();
+  const Zeile* zeile = nullptr;
+  for (const Zeile& z : Tabelle()) {
+    if (name == QLatin1String(z.fenster)) {
+      zeile = &z;
+      break;
+    }
+  }
+  if (zeile == nullptr) return;
+
+  try {
+    MausbildSetzen(form, Schluessel("Zeiger_", Farbe::Eigene));
+  } catch (const std::exception&) {
+  }
+
+  std::vector<QPointer<QWidget>> controls;
+  try {
+    Sammeln(form, controls);
+  } catch (const std::exception&) {
+  }
+  const QString alle = Schluessel("Zeiger_", Farbe::Eigene);
+  for (const QPointer<QWidget>& control : controls) {
+    try {
+      if (control.isNull()) continue;
+      EigenerModus(*control);
+      if (zeile->alleZeiger) MausbildSetzen(*control, alle);
+    } catch (const std::exception&) {
+    }
+  }
+
+  for (const Benannt& benannt : zeile->benannte) {
+    try {
+      if (QWidget* control = ui::FindControl<QWidget>(&form, QString::fromLatin1(benannt.name))) {
+        MausbildSetzen(*control, Schluessel(benannt.art, benannt.farbe));
+      }
+    } catch (const std::exception&) {
+    }
+  }
+}
+
+}  // namespace tolvar::mdlMauszeiger
