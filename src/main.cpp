@@ -1,10 +1,23 @@
+// Tolvar: the start-up screen is the entry point; it opens the main window.
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/frmBegruessung.h"
+#include "app/message_sink.h"
+#include "data/first_start.h"
+#include "data/messages.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow w;
-  w.setWindowTitle("Tolvar");
-  w.show();
-  return app.exec();
+  QApplication::setApplicationName(QStringLiteral("Tolvar"));
+
+  tolvar::app::InstallMessageSink();
+  // The writable data root stands for the installation folder; the first start fills it.
+  const tolvar::data::Ersteinrichtung einrichtung = tolvar::data::DatenwurzelEinrichten();
+  if (einrichtung.ausgang == tolvar::data::Ersteinrichtung::Ausgang::Fehlgeschlagen) {
+    tolvar::data::ShowCritical("Die Daten von Tolvar konnten nicht eingerichtet werden: " + einrichtung.fehler);
+    return 1;
+  }
+
+  tolvar::frmBegruessung::instanz();
+  return QApplication::exec();
 }

@@ -77,6 +77,13 @@ struct State {
   // Target box of the pocket calculator (Rechnerziel).
   int Merkwert = 0;
 
+  // Tree builds: key of the node a build added last (AktuellerKnoten).
+  std::string AktuellerKnoten;
+  // Tree drags: a drag is under way; key of the node under the last press in a draggable
+  // tree (ZiehKnoten), empty when that press hit no node.
+  bool ZiehenAktiv = false;
+  std::string ZiehKnoten;
+
   // Flags.
   bool BetriebOffen = false;
   bool ModusStammdaten = false;

@@ -1,0 +1,158 @@
+// Main window: construction, opening and closing sequences.
+#include <QLabel>
+#include <QStatusBar>
+
+#include "app/mdiTolvarZentral.h"
+#include "app/mdlGroesse_farben.h"
+#include "app/mdlMDIZentral.h"
+#include "app/mdlMauszeiger.h"
+#include "app/mdlMenue.h"
+#include "culture/ui/frmBewegungsdaten.h"
+#include "data/checks.h"
+#include "data/enterprise_files.h"
+#include "data/master_loaders.h"
+#include "data/paths.h"
+#include "data/pot_list.h"
+#include "data/registry_entries.h"
+#include "data/settings_row.h"
+#include "data/state.h"
+#include "data/system_info.h"
+#include "platform/sys/files.h"
+#include "platform/sys/screen.h"
+
+namespace tolvar {
+
+namespace {
+constexpr int kHoeheTwips = 11050;
+constexpr int kBreiteTwips = 15360;
+constexpr int kPanel2Twips = 1500;
+
+// Lists of a previous enterprise must not survive into one that fails to open.
+void ListenLeeren(State& s) {
+  s.KulturListe.clear();
+  s.AnzahlKulturen = 0;
+  s.StandortListe.clear();
+  s.AnzahlStandorte = 0;
+  s.MaterialListe.clear();
+  s.AnzahlMaterialien = 0;
+  s.PersonalListe.clear();
+  s.AnzahlPersonal = 0;
+  s.StdTaetigkeitListe.clear();
+  s.AnzahlStdTaetigkeiten = 0;
+  s.GefaessListe.clear();
+  s.AnzahlGefaesse = 0;
+  s.AktuelleEinstellungen = data::EinstellungenErsatzwerte();
+}
+}  // namespace
+
+mdiTolvarZentral::mdiTolvarZentral() : MainFormOf(QStringLiteral("mdiTolvarZentral")) {
+  setCaption(QStringLiteral("Tolvar"));
+  MenuesAnlegen();
+  PopUpsAnlegen();
+  StatusleisteAnlegen();
+}
+
+void mdiTolvarZentral::StatusleisteAnlegen() {
+  stbZentral = new QStatusBar(this);
+  stbZentral->setObjectName(QStringLiteral("stbZentral"));
+  stbZentral->setSizeGripEnabled(false);
+  m_panel1 = new QLabel(stbZentral);
+  m_panel1->setObjectName(QStringLiteral("stbZentralPanel(1)"));
+  m_panel2 = new QLabel(stbZentral);
+  m_panel2->setObjectName(QStringLiteral("stbZentralPanel(2)"));
+  m_panel2->setFixedWidth(sys::TwipsToPixels(kPanel2Twips));
+  stbZentral->addWidget(m_panel1, 1);
+  stbZentral->addWidget(m_panel2);
+  setStatusBar(stbZentral);
+}
+
+QLabel* mdiTolvarZentral::PanelLabel(int panel) const {
+  if (panel == 1) return m_panel1;
+  if (panel == 2) return m_panel2;
+  return nullptr;
+}
+
+QString mdiTolvarZentral::PanelText(int panel) const {
+  const QLabel* label = PanelLabel(panel);
+  return label ? label->text() : QString();
+}
+
+int mdiTolvarZentral::PanelBreiteTwips(int panel) const {
+  const QLabel* label = PanelLabel(panel);
+  if (label == nullptr) return 0;
+  // A panel without a fixed width shows its minimum until laid out; the fixed one is exact.
+  return sys::PixelsToTwips(label->minimumWidth());
+}
+
+void mdiTolvarZentral::MDIForm_Load() {
+  tolvar::State& s = state();
+  mdlDatenbank::SystemInfoLesen();
+  if (s.AktuellerBetrieb == data::kKeinAktuellerBetrieb) {
+    setWindowState(Qt::WindowMaximized);
+    s.BetriebOffen = false;
+    return;
+  }
+
+  s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
+  mdlGroesse::FarbnamenErmitteln();
+  mdlMauszeiger::MauszeigerSetzen(*this);
+  setWindowState(Qt::WindowNoState);
+  setGeometry(0, 0, sys::TwipsToPixels(kBreiteTwips), sys::TwipsToPixels(kHoeheTwips));
+  m_panel1->setMinimumWidth(sys::TwipsToPixels(kBreiteTwips - kPanel2Twips));
+  m_panel2->setFixedWidth(sys::TwipsToPixels(kPanel2Twips));
+
+  // Whatever was loaded for another enterprise goes, so nothing of it shows under this one.
+  ListenLeeren(s);
+  s.BetriebOffen = sys::FileExists(s.AktuellerBetrieb);
+  if (!s.BetriebOffen) return;
+
+  if (!sys::FileExists(s.TolvarDatenbankPfad)) {
+    std::string meldung;
+    if (!mdlDatenbank::TolvarDatenbankAnlegen(&meldung)) {
+      // Nothing can be loaded without the enterprise's own database.
+      s.BetriebOffen = false;
+      data::ShowCritical(meldung);
+      return;
+    }
+  }
+  mdlMDIZentral::HauptfensterTitelSetzen();
+  mdlDatenLaden::BetriebEinstellungenLaden();
+
+  mdlFehler::Morvin5DatenbankPruefen();
+  mdlFehler::TolvarDatenbankPruefen();
+  mdlFehler::MaterialDatenbankPruefen();
+  mdlFehler::VantelDatenbankPruefen();
+  mdlFehler::ErgebnisDatenbankPruefen();
+
+  s.ModusStammdaten = false;
+  s.ModusKalkulation = false;
+  s.ModusErfassung = true;
+  // Again, so the defaults the checks wrote are in memory.
+  mdlDatenLaden::BetriebEinstellungenLaden();
+
+  mdlDatenLaden::KulturenLaden();
+  mdlDatenLaden::StandorteLaden();
+  mdlDatenLaden::MaterialienLaden();
+  mdlTopfSubstrate::GefaesseLaden();
+  mdlDatenLaden::PersonalLaden();
+  mdlDatenLaden::TaetigkeitenLaden();
+
+  frmBewegungsdaten::instanz().Show();
+}
+
+void mdiTolvarZentral::MDIForm_Unload(bool& /*cancel*/) {
+  mdlMenue::AlleFensterSchliessen();
+  mdlDatenbank::SystemInfoSchreiben();
+  if (state().BetriebOffen) {
+    mdlDatenbank::BetriebEinstellungenSchreiben();
+    mdlUpDate::RegistryEintraegeSchreiben();
+  }
+}
+
+void mdiTolvarZentral::HauptfensterNeuLaden() {
+  if (mdiTolvarZentral::IsLoaded()) mdiTolvarZentral::instanz().Unload();
+  mdiTolvarZentral::instanz().Show();
+  if (state().BetriebOffen) frmBewegungsdaten::instanz().Show();
+}
+
+}  // namespace tolvar

@@ -1,0 +1,36 @@
+#include "app/message_sink.h"
+
+#include <QString>
+
+#include "platform/ui/prompts.h"
+
+namespace tolvar::app {
+
+namespace {
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+}  // namespace
+
+int MsgBoxStyle(data::MessageStyle style) {
+  switch (style) {
+    case data::MessageStyle::Critical: return ui::msgbox::Critical;
+    case data::MessageStyle::Question: return ui::msgbox::Question;
+    case data::MessageStyle::Exclamation: return ui::msgbox::Exclamation;
+    case data::MessageStyle::Information: return ui::msgbox::Information;
+  }
+  return ui::msgbox::OkOnly;
+}
+
+void PromptMessageSink::Show(std::string_view text, data::MessageStyle style, std::string_view title) {
+  ui::MsgBox(Text(text), MsgBoxStyle(style) | ui::msgbox::OkOnly, Text(title));
+}
+
+bool PromptMessageSink::AskYesNo(std::string_view text, std::string_view title) {
+  return ui::MsgBox(Text(text), ui::msgbox::Question | ui::msgbox::YesNo, Text(title)) == ui::msgbox::Yes;
+}
+
+void InstallMessageSink() {
+  static PromptMessageSink sink;
+  data::SetMessageSink(&sink);
+}
+
+}  // namespace tolvar::app

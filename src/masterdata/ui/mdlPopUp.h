@@ -1,0 +1,14 @@
+#pragma once
+// Opening the editor of the record a tree's pop-up menu was raised on.
+
+namespace tolvar::mdlPopUp {
+
+// Bearbeitungsmodus "Neu", then shows the editor of the kind in AktuellerBaum; materials by
+// the selected group (MaterialListe at MaterialIndex). Returns once the editor is shown.
+void PopUpNeu();
+
+// Bearbeitungsmodus "Aendern", then shows the editor of the selected record; materials by
+// their group (UeberPNr "1001" to "1009"), main groups (UeberPNr "0") in the group editor.
+void PopUpAendern();
+
+}  // namespace tolvar::mdlPopUp

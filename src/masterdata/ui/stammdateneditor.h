@@ -1,0 +1,44 @@
+#pragma once
+// Common frame of the master-data editors until they are built out: the help button, F1, and
+// on closing the reload of the kind's list and the rebuild of its master-data tree.
+
+#include <QPushButton>
+#include <QString>
+
+#include <string>
+
+#include "app/mdlHilfe.h"
+#include "masterdata/ui/master_tree_rebuild.h"
+#include "platform/ui/forms.h"
+
+namespace tolvar::masterdata_ui {
+
+template <class Fenster>
+class Stammdateneditor : public ui::FormOf<Fenster> {
+ public:
+  QPushButton* cmbHilfe = nullptr;
+
+  void cmbHilfe_Click() { mdlHilfe::HilfeAufrufen(Hilfethema()); }
+
+ protected:
+  Stammdateneditor(const QString& name, int baum, std::string thema)
+      : ui::FormOf<Fenster>(name, ui::FormKind::Window), m_baum(baum), m_thema(std::move(thema)) {
+    this->setCaption(name);
+    cmbHilfe = new QPushButton(QStringLiteral("Hilfe"), this);
+    cmbHilfe->setObjectName(QStringLiteral("cmbHilfe"));
+    QObject::connect(cmbHilfe, &QPushButton::clicked, this, [this] { cmbHilfe_Click(); });
+  }
+
+  virtual std::string Hilfethema() const { return m_thema; }
+
+  void Form_Unload(bool& /*cancel*/) override { ReloadAndRebuildMasterTree(m_baum); }
+  void Form_KeyDown(int key, int /*shift*/) override {
+    if (key == Qt::Key_F1) cmbHilfe_Click();
+  }
+
+ private:
+  int m_baum;
+  std::string m_thema;
+};
+
+}  // namespace tolvar::masterdata_ui

@@ -1,0 +1,54 @@
+#include "trees/ui/tree_fill.h"
+
+#include <QSignalBlocker>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+#include "platform/ui/keyedtree.h"
+
+namespace tolvar::treefill {
+
+std::vector<trees::NodeState> NodeStates(const ui::KeyedTree& tree) {
+  std::vector<trees::NodeState> states;
+  const int count = tree.Count();
+  states.reserve(static_cast<std::size_t>(count));
+  for (int i = 2; i <= count; ++i) {
+    const QString key = tree.KeyAt(i);
+    states.push_back({key.toStdString(), tree.Expanded(key)});
+  }
+  return states;
+}
+
+void Fill(ui::KeyedTree& tree, const trees::TreeModel& model) {
+  const QSignalBlocker quiet(&tree);
+  const bool updates = tree.updatesEnabled();
+  tree.setUpdatesEnabled(false);
+  tree.Clear();
+  const std::vector<int> order = model.PreOrder();
+  for (const int id : order) {
+    const trees::TreeModel::Node& node = model.At(id);
+    const QString key = QString::fromStdString(node.key);
+    const QString parent = node.parent >= 0 ? QString::fromStdString(model.At(node.parent).key) : QString();
+    tree.Add(parent, key, QString::fromStdString(node.text), QString::fromStdString(node.image));
+    // Flagged before its children come, so each child goes straight to its sorted place.
+    if (node.sorted) tree.SetSorted(key, true);
+  }
+  for (const int id : order) {
+    const trees::TreeModel::Node& node = model.At(id);
+    if (node.expanded) tree.SetExpanded(QString::fromStdString(node.key), true);
+  }
+  tree.setUpdatesEnabled(updates);
+}
+
+void Build(ui::KeyedTree* tree, trees::Kind kind, bool full) {
+  const std::vector<trees::NodeState> before = tree != nullptr ? NodeStates(*tree) : std::vector<trees::NodeState>{};
+  const trees::TreeModel model =
+      full ? trees::FullViewOfList(kind, before) : trees::CurrentViewOfList(kind, before);
+  if (tree != nullptr) Fill(*tree, model);
+}
+
+ui::KeyedTree* TreeOf(ui::Form& form, const char* name) {
+  return ui::FindControl<ui::KeyedTree>(&form, QString::fromLatin1(name));
+}
+
+}  // namespace tolvar::treefill

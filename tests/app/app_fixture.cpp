@@ -1,0 +1,92 @@
+#include "app_fixture.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "app/mdlGroesse.h"
+#include "data/state.h"
+#include "platform/sys/files.h"
+
+namespace tolvar::test {
+
+AppTest::AppTest() {
+  ResetState();
+  mdlGroesse::AufloesungOk = 0;
+  previousSink_ = data::SetMessageSink(&sink_);
+}
+
+AppTest::~AppTest() {
+  data::SetMessageSink(previousSink_);
+  ResetState();
+}
+
+void AppTest::TearDown() {
+  // Closing runs while the data root and the doubles still exist.
+  UnloadAllWindows();
+}
+
+std::string AppTest::Muster() const { return root.Join("Betriebe/Mustergärtnerei.mdb"); }
+
+std::string AppTest::MusterKopieren(const std::string& mdb, bool mitTolvar) const {
+  sys::CreateFolder(sys::FolderOf(mdb));
+  EXPECT_TRUE(sys::CopyFile(Muster(), mdb, true));
+  if (mitTolvar) {
+    EXPECT_TRUE(sys::CopyFile(root.Join("Betriebe/Mustergärtnerei.Tolvar"),
+                              sys::WithoutExtension(mdb) + ".Tolvar", true));
+  }
+  return mdb;
+}
+
+void AppTest::SystemInfoSetzen(const std::string& betrieb) const {
+  FeldSetzen(root.Join("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "AktuellerBetrieb", betrieb);
+}
+
+mdiTolvarZentral& AppTest::Oeffnen() {
+  mdiTolvarZentral& haupt = mdiTolvarZentral::instanz();
+  haupt.Show();
+  return haupt;
+}
+
+mdiTolvarZentral& AppTest::MusterOeffnen() {
+  SystemInfoSetzen(Muster());
+  mdiTolvarZentral& haupt = Oeffnen();
+  EXPECT_TRUE(state().BetriebOffen);
+  return haupt;
+}
+
+db::Recordset AppTest::ErsteZeile(const std::string& path, const std::string& table) {
+  auto database = db::Database::Open(path);
+  if (!database) return {};
+  db::Recordset rs = database->OpenTable(table);
+  if (rs.RecordCount() > 0) rs.MoveFirst();
+  return rs;
+}
+
+std::string AppTest::Feld(const std::string& path, const std::string& table, const std::string& column) {
+  const db::Recordset rs = ErsteZeile(path, table);
+  return rs.RecordCount() > 0 ? rs.Field(column).text() : std::string("<keine Zeile>");
+}
+
+void AppTest::FeldSetzen(const std::string& path, const std::string& table, const std::string& column,
+                         const std::string& value) {
+  auto database = db::Database::Open(path);
+  ASSERT_TRUE(database) << path;
+  ASSERT_TRUE(database->Execute("UPDATE " + db::QuoteIdentifier(table) + " SET " + db::QuoteIdentifier(column) +
+                                    " = ?",
+                                {db::Value(value)}));
+}
+
+std::string AppTest::Inhalt(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+std::vector<QString> Texte(const ScriptedPrompts& prompts) {
+  std::vector<QString> texte;
+  for (const ShownPrompt& shown : prompts.messageBoxes()) texte.push_back(shown.text);
+  return texte;
+}
+
+}  // namespace tolvar::test

@@ -1,0 +1,246 @@
+// Enterprise file commands of the main window: dialogs, outcomes and reopening.
+#include <QPointer>
+
+#include <fstream>
+
+#include "app_fixture.h"
+#include "culture/ui/frmBewegungsdaten.h"
+#include "data/enterprise_files.h"
+#include "data/state.h"
+#include "platform/sys/files.h"
+
+namespace tolvar::test {
+namespace {
+
+class FileCommandsTest : public AppTest {
+ protected:
+  std::string Sicherung(const char* endung) const {
+    return root.Join(std::string("Sicherungsdateien/Mustergärtnerei") + endung);
+  }
+  static QString Q(const std::string& text) { return QString::fromStdString(text); }
+  // The main window loaded now (after a reopening, a new one).
+  static mdiTolvarZentral& Haupt() { return mdiTolvarZentral::instanz(); }
+};
+
+TEST_F(FileCommandsTest, CancelledDialogsChangeNothing) {
+  using Handler = void (mdiTolvarZentral::*)();
+  mdiTolvarZentral& h = MusterOeffnen();
+  QPointer<mdiTolvarZentral> vorher(&h);
+  const std::string muster = Inhalt(Muster());
+  for (Handler handler : {&mdiTolvarZentral::mnuoeffnen_Click, &mdiTolvarZentral::mnuspeichernunter_Click,
+                          &mdiTolvarZentral::mnuSicherungLaden_Click, &mdiTolvarZentral::mnuNeueErgebnisDB_Click}) {
+    prompts->CancelFile();
+    (h.*handler)();
+    ProcessEvents();
+    ASSERT_FALSE(vorher.isNull());
+    EXPECT_TRUE(state().BetriebOffen);
+    EXPECT_EQ(state().AktuellerBetrieb, Muster());
+  }
+  EXPECT_TRUE(prompts->messageBoxes().empty());
+  EXPECT_TRUE(Inhalt(Muster()) == muster) << "content changed: " << Muster();
+}
+
+TEST_F(FileCommandsTest, DialogsCarryTheirPresetsAndFilters) {
+  mdiTolvarZentral& h = MusterOeffnen();
+  prompts->CancelFile();
+  h.mnuoeffnen_Click();
+  prompts->AnswerFile(Q(Sicherung(".MSD"))).CancelFile();
+  h.mnuSicherungLaden_Click();
+  prompts->CancelFile();
+  h.mnuNeueErgebnisDB_Click();
+
+  const auto& shown = prompts->shown();
+  ASSERT_EQ(shown.size(), 4u);
+  EXPECT_EQ(shown[0].kind, PromptKind::OpenFile);
+  EXPECT_EQ(shown[0].file.filter, QStringLiteral(".mdb|*.mdb|"));
+  EXPECT_TRUE(shown[0].file.folder.isEmpty());
+  EXPECT_EQ(shown[1].kind, PromptKind::OpenFile);
+  EXPECT_EQ(shown[1].file.filter, QStringLiteral(".MSD|*.MSD|"));
+  EXPECT_EQ(shown[1].file.folder, Q(root.Join("Sicherungsdateien")));
+  EXPECT_EQ(shown[1].file.pattern, QStringLiteral("*.MSD"));
+  for (std::size_t i : {2u, 3u}) {
+    EXPECT_EQ(shown[i].kind, PromptKind::SaveFile);
+    EXPECT_EQ(shown[i].file.filter, QStringLiteral("Access-Datenbank (*.mdb)|*.mdb|Alle Dateien|*.*"));
+    EXPECT_EQ(shown[i].file.folder, Q(root.Join("Tolvar_DB")));
+    EXPECT_EQ(shown[i].file.pattern, QStringLiteral("*.mdb"));
+  }
+}
+
+TEST_F(FileCommandsTest, BackupThenSecondBackupAsksAndNoKeepsYesReplaces) {
+  mdiTolvarZentral& h = MusterOeffnen();
+  const std::string tolvarVorher = Inhalt(state().TolvarDatenbankPfad);
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  h.mnuBetriebSichern_Click();
+  ASSERT_TRUE(sys::FileExists(Sicherung(".MSD")));
+  ASSERT_TRUE(sys::FileExists(Sicherung(".TSD")));
+  EXPECT_EQ(Texte(*prompts), std::vector<QString>{"Datensicherung erfolgreich abgeschlossen"});
+  EXPECT_EQ(prompts->messageBoxes()[0].style, ui::msgbox::Information);
+  EXPECT_TRUE(Inhalt(state().TolvarDatenbankPfad) == tolvarVorher) << "the enterprise's own file changed";
+
+  FeldSetzen(Sicherung(".TSD"), "BetriebEinstellungen", "LetzteAenderung", "01.01.2020 00:00:00");
+  prompts->AnswerMsgBox(ui::msgbox::No);
+  h.mnuBetriebSichern_Click();
+  ASSERT_EQ(prompts->messageBoxes().size(), 2u);
+  const ShownPrompt frage = prompts->messageBoxes()[1];
+  EXPECT_EQ(frage.text, QStringLiteral("Von diesem Betrieb existiert eine Sicherungsdatei vom 01.01.2020 00:00:00"
+                                       "\n\n Soll diese Sicherungsdatei mit der aktuellen Datei ersetzt werden?"));
+  EXPECT_EQ(frage.style, ui::msgbox::Question | ui::msgbox::YesNo);
+  EXPECT_EQ(Feld(Sicherung(".TSD"), "BetriebEinstellungen", "LetzteAenderung"), "01.01.2020 00:00:00");
+
+  prompts->AnswerMsgBox(ui::msgbox::Yes).AnswerMsgBox(ui::msgbox::Ok);
+  h.mnuBetriebSichern_Click();
+  ASSERT_EQ(prompts->messageBoxes().size(), 4u);
+  EXPECT_EQ(prompts->messageBoxes()[3].text, QStringLiteral("Datensicherung erfolgreich abgeschlossen"));
+  EXPECT_NE(Feld(Sicherung(".TSD"), "BetriebEinstellungen", "LetzteAenderung"), "01.01.2020 00:00:00");
+}
+
+TEST_F(FileCommandsTest, LoneTsdBackupIsReplacedAfterTheQuestion) {
+  mdiTolvarZentral& h = MusterOeffnen();
+  sys::CreateFolder(root.Join("Sicherungsdateien"));
+  ASSERT_TRUE(sys::CopyFile(state().TolvarDatenbankPfad, Sicherung(".TSD"), true));
+  prompts->AnswerMsgBox(ui::msgbox::Yes).AnswerMsgBox(ui::msgbox::Ok);
+  h.mnuBetriebSichern_Click();
+  EXPECT_EQ(Texte(*prompts).back(), QStringLiteral("Datensicherung erfolgreich abgeschlossen"));
+  EXPECT_TRUE(Inhalt(Sicherung(".MSD")) == Inhalt(Muster())) << "content changed: " << Sicherung(".MSD");
+}
+
+TEST_F(FileCommandsTest, RestoreReopensOnTheRestoredCopy) {
+  mdiTolvarZentral& h = MusterOeffnen();
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  h.mnuBetriebSichern_Click();
+  const std::string msd = Inhalt(Sicherung(".MSD"));
+  const std::string tsd = Inhalt(Sicherung(".TSD"));
+  const std::string ziel = root.Join("Betriebe/Wiederhergestellt.mdb");
+
+  prompts->AnswerFile(Q(Sicherung(".MSD"))).AnswerFile(Q(root.Join("Betriebe/Wiederhergestellt")));
+  h.mnuSicherungLaden_Click();
+  ProcessEvents();
+
+  ASSERT_TRUE(mdiTolvarZentral::IsLoaded());
+  EXPECT_EQ(state().AktuellerBetrieb, ziel);
+  EXPECT_EQ(state().TolvarDatenbankPfad, root.Join("Betriebe/Wiederhergestellt.Tolvar"));
+  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Wiederhergestellt"));
+  EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
+  EXPECT_TRUE(Inhalt(ziel) == msd) << "content changed: " << ziel;
+  EXPECT_TRUE(Inhalt(Sicherung(".MSD")) == msd) << "content changed: " << Sicherung(".MSD");
+  EXPECT_TRUE(Inhalt(Sicherung(".TSD")) == tsd) << "content changed: " << Sicherung(".TSD");
+  // The reopening's closing named the restored copy in the system database.
+  EXPECT_EQ(Feld(root.Join("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "AktuellerBetrieb"), ziel);
+}
+
+TEST_F(FileCommandsTest, SwitchingEnterprisesSavesTheOldSettingsAndLoadsTheNewOnesOwn) {
+  const std::string zweiter = MusterKopieren(root.Join("Andere/Zweiter Betrieb.mdb"));
+  FeldSetzen(root.Join("Andere/Zweiter Betrieb.Tolvar"), "BetriebEinstellungen", "Jahr", "2040");
+  {
+    auto database = db::Database::Open(zweiter);
+    ASSERT_TRUE(database);
+    ASSERT_TRUE(database->Execute("DELETE FROM Kulturen WHERE KulturNr <> 'K1001'"));
+  }
+  mdiTolvarZentral& h = MusterOeffnen();
+  const int kulturenMuster = state().AnzahlKulturen;
+  state().AktuelleEinstellungen.Jahr = "2031";
+
+  prompts->AnswerFile(Q(zweiter));
+  h.mnuoeffnen_Click();
+  ProcessEvents();
+
+  EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Zweiter Betrieb"));
+  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_EQ(state().AktuelleEinstellungen.Jahr, "2040");
+  EXPECT_EQ(state().AnzahlKulturen, 1);
+  EXPECT_NE(kulturenMuster, 1);
+  EXPECT_EQ(Feld(root.Join("Betriebe/Mustergärtnerei.Tolvar"), "BetriebEinstellungen", "Jahr"), "2031");
+  EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
+}
+
+TEST_F(FileCommandsTest, SaveAsCopiesWithTheCurrentSettingsAndOpensTheCopy) {
+  mdiTolvarZentral& h = MusterOeffnen();
+  state().AktuelleEinstellungen.Jahr = "2033";
+  prompts->AnswerFile(Q(root.Join("Betriebe/Kopie.MDB")));
+  h.mnuspeichernunter_Click();
+  ProcessEvents();
+  EXPECT_EQ(state().AktuellerBetrieb, root.Join("Betriebe/Kopie.MDB"));
+  EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Kopie"));
+  EXPECT_EQ(Feld(root.Join("Betriebe/Kopie.Tolvar"), "BetriebEinstellungen", "Jahr"), "2033");
+  EXPECT_EQ(state().AktuelleEinstellungen.Jahr, "2033");
+}
+
+TEST_F(FileCommandsTest, NewResultDatabaseAndItsReplaceQuestion) {
+  mdiTolvarZentral& h = MusterOeffnen();
+  QPointer<mdiTolvarZentral> vorher(&h);
+  const std::string ziel = root.Join("Ergebnisse/Neu.mdb");
+  sys::CreateFolder(root.Join("Ergebnisse"));
+  const std::string vorlage = Inhalt(root.Join("Tolvar_DB/VorlageErgebnisse.tvd"));
+
+  prompts->AnswerFile(Q(root.Join("Ergebnisse/Neu")));
+  h.mnuNeueErgebnisDB_Click();
+  EXPECT_TRUE(Inhalt(ziel) == vorlage) << "content changed: " << ziel;
+  EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, ziel);
+  EXPECT_TRUE(prompts->messageBoxes().empty());
+
+  std::ofstream(ziel, std::ios::binary | std::ios::trunc) << "alt";
+  state().AktuelleEinstellungen.Ergebnisdatenbank = "bisher";
+  prompts->AnswerFile(Q(ziel)).AnswerMsgBox(ui::msgbox::No);
+  h.mnuNeueErgebnisDB_Click();
+  ASSERT_EQ(prompts->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts->messageBoxes()[0].text,
+            QStringLiteral("Eine Ergebnisdatenabank unter diesem Namen besteht bereits.\n\n"
+                           " Soll diese Datei ersetzt werden?"));
+  EXPECT_TRUE(Inhalt(ziel) == "alt") << "content changed: " << ziel;
+  EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, "bisher");
+
+  prompts->AnswerFile(Q(ziel)).AnswerMsgBox(ui::msgbox::Yes);
+  h.mnuNeueErgebnisDB_Click();
+  EXPECT_TRUE(Inhalt(ziel) == vorlage) << "content changed: " << ziel;
+  EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, ziel);
+  ProcessEvents();
+  EXPECT_FALSE(vorher.isNull()) << "the main window must not be reopened";
+}
+
+TEST_F(FileCommandsTest, BadInputGivesAClearMessageAndLosesNoFile) {
+  mdiTolvarZentral& h = MusterOeffnen();
+  const std::string muster = Inhalt(Muster());
+
+  // Not an ".mdb" file.
+  prompts->AnswerFile(Q(root.Join("Betriebe/Mustergärtnerei.Tolvar"))).AnswerMsgBox(ui::msgbox::Ok);
+  h.mnuoeffnen_Click();
+  ASSERT_EQ(Texte(*prompts).size(), 1u);
+  EXPECT_EQ(Texte(*prompts)[0], Q(std::string(data::kKeineMdbDatei)));
+  EXPECT_EQ(state().AktuellerBetrieb, Muster());
+
+  // Save as onto the open enterprise itself.
+  prompts->AnswerFile(Q(Muster())).AnswerMsgBox(ui::msgbox::Ok);
+  h.mnuspeichernunter_Click();
+  EXPECT_EQ(Texte(*prompts).back(), Q(std::string(data::kEigenerName)));
+
+  // A backup whose ".TSD" is missing cannot be restored.
+  sys::CreateFolder(root.Join("Sicherungsdateien"));
+  const std::string einsam = root.Join("Sicherungsdateien/Einsam.MSD");
+  ASSERT_TRUE(sys::CopyFile(Muster(), einsam, false));
+  prompts->AnswerFile(Q(einsam)).AnswerFile(Q(root.Join("Betriebe/Ziel.mdb"))).AnswerMsgBox(ui::msgbox::Ok);
+  h.mnuSicherungLaden_Click();
+  EXPECT_EQ(prompts->messageBoxes().back().title, QStringLiteral("Laufzeitfehler"));
+  EXPECT_FALSE(sys::FileExists(root.Join("Betriebe/Ziel.mdb")));
+  EXPECT_EQ(state().AktuellerBetrieb, Muster());
+  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_TRUE(Inhalt(Muster()) == muster) << "content changed: " << Muster();
+  EXPECT_EQ(Feld(state().TolvarDatenbankPfad, "BetriebEinstellungen", "Jahr"), "2024");
+
+  // A file named ".mdb" that is no database: reported by the check, and nothing is loaded.
+  const std::string kaputt = root.Join("Betriebe/Kaputt.mdb");
+  std::ofstream(kaputt, std::ios::binary) << "kein Datenbankinhalt";
+  prompts->AnswerFile(Q(kaputt)).AnswerMsgBox(ui::msgbox::Ok);
+  h.mnuoeffnen_Click();
+  ProcessEvents();
+  EXPECT_EQ(Texte(*prompts).back(),
+            QStringLiteral("Die ausgewählte Morvin5-Datenbank ist ungültig und kann nicht geöffnet werden"));
+  EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Kaputt"));
+  EXPECT_EQ(state().AnzahlKulturen, 0);
+  EXPECT_TRUE(state().KulturListe.empty());
+  EXPECT_TRUE(Inhalt(kaputt) == "kein Datenbankinhalt") << "content changed: " << kaputt;
+  EXPECT_TRUE(Inhalt(Muster()) == muster) << "content changed: " << Muster();
+}
+
+}  // namespace
+}  // namespace tolvar::test

@@ -1,0 +1,168 @@
+// Main window: opening and closing sequences, caption and status bar.
+#include <QLabel>
+#include <QStatusBar>
+
+#include "app/mdlMDIZentral.h"
+#include "app_fixture.h"
+#include "culture/ui/frmBewegungsdaten.h"
+#include "data/registry_entries.h"
+#include "data/state.h"
+#include "platform/sys/files.h"
+
+namespace tolvar::test {
+namespace {
+
+constexpr const char* kSystemInfoStempel = "01.03.2025 08:00:00";
+
+class MainWindowTest : public AppTest {
+ protected:
+  std::string SystemInfo() const { return root.Join("Tolvar_DB/SystemInfo.mdb"); }
+};
+
+TEST_F(MainWindowTest, WithoutEnterpriseOpensMaximisedAndClosingWritesOnlySystemInfo) {
+  ASSERT_EQ(Feld(SystemInfo(), "SystemInfo", "LetzteAenderung"), kSystemInfoStempel);
+  const std::string musterStempel = Feld(root.Join("Betriebe/Mustergärtnerei.Tolvar"), "BetriebEinstellungen",
+                                         "LetzteAenderung");
+  mdiTolvarZentral& haupt = Oeffnen();
+
+  EXPECT_TRUE(haupt.windowState() & Qt::WindowMaximized);
+  EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar"));
+  EXPECT_TRUE(haupt.PanelText(1).isEmpty());
+  EXPECT_FALSE(state().BetriebOffen);
+  EXPECT_FALSE(frmBewegungsdaten::IsLoaded());
+
+  haupt.mnuEnde_Click();
+  ProcessEvents();
+  EXPECT_FALSE(mdiTolvarZentral::IsLoaded());
+  EXPECT_EQ(Feld(SystemInfo(), "SystemInfo", "AktuellerBetrieb"), "KeinAktuellerBetrieb");
+  EXPECT_NE(Feld(SystemInfo(), "SystemInfo", "LetzteAenderung"), kSystemInfoStempel);
+  EXPECT_TRUE(registry->Writes().empty());
+  EXPECT_EQ(Feld(root.Join("Betriebe/Mustergärtnerei.Tolvar"), "BetriebEinstellungen", "LetzteAenderung"),
+            musterStempel);
+}
+
+TEST_F(MainWindowTest, OpensEnterpriseAndCreatesItsMissingTolvarDatabase) {
+  const std::string betrieb = MusterKopieren(root.Join("Daten Ordner/Gärtnerei Muster.mdb"), false);
+  const std::string tolvar = root.Join("Daten Ordner/Gärtnerei Muster.Tolvar");
+  ASSERT_FALSE(sys::FileExists(tolvar));
+  SystemInfoSetzen(betrieb);
+
+  mdiTolvarZentral& haupt = Oeffnen();
+  const State& s = state();
+
+  EXPECT_TRUE(s.BetriebOffen);
+  EXPECT_EQ(s.TolvarDatenbankPfad, tolvar);
+  EXPECT_TRUE(Inhalt(tolvar) == Inhalt(root.Join("Tolvar_DB/Vorlage.Tolvar"))) << "content changed: " << tolvar;
+  EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar - Gärtnerei Muster"));
+  EXPECT_EQ(haupt.PanelText(1), QStringLiteral("geöffnete Datei: ") + QString::fromStdString(betrieb));
+  EXPECT_EQ(haupt.PanelBreiteTwips(1), 13860);
+  EXPECT_EQ(haupt.PanelBreiteTwips(2), 1500);
+  EXPECT_EQ(haupt.stbZentral->font().pointSize(), 8);
+  EXPECT_FALSE(haupt.windowState() & Qt::WindowMaximized);
+  EXPECT_EQ(haupt.width() * 15, 15360);
+  EXPECT_EQ(haupt.pos(), QPoint(0, 0));
+  // The template's empty settings take their replacements, which name the default databases.
+  EXPECT_EQ(s.AktuelleEinstellungen.MaterialPfad, root.Join("Tolvar_DB/Material.mdb"));
+  EXPECT_GT(s.AnzahlKulturen, 0);
+  EXPECT_GT(s.AnzahlStandorte, 0);
+  EXPECT_GT(s.AnzahlMaterialien, 0);
+  EXPECT_GT(s.AnzahlPersonal, 0);
+  EXPECT_GT(s.AnzahlStdTaetigkeiten, 0);
+  EXPECT_TRUE(s.ModusErfassung);
+  EXPECT_FALSE(s.ModusStammdaten);
+  EXPECT_FALSE(s.ModusKalkulation);
+  ASSERT_TRUE(frmBewegungsdaten::IsLoaded());
+  EXPECT_TRUE(frmBewegungsdaten::instanz().isVisible());
+  EXPECT_TRUE(prompts->messageBoxes().empty());
+}
+
+TEST_F(MainWindowTest, OpensWithTheEnterprisesOwnSettings) {
+  MusterOeffnen();
+  EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "München");
+  EXPECT_EQ(state().AktuelleEinstellungen.Jahr, "2024");
+}
+
+TEST_F(MainWindowTest, MissingTemplateIsReportedAndNothingIsLoaded) {
+  const std::string betrieb = MusterKopieren(root.Join("Daten/Betrieb.mdb"), false);
+  ASSERT_TRUE(sys::DeleteFile(root.Join("Tolvar_DB/Vorlage.Tolvar")));
+  SystemInfoSetzen(betrieb);
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+
+  mdiTolvarZentral& haupt = Oeffnen();
+
+  ASSERT_EQ(prompts->messageBoxes().size(), 1u);
+  const ShownPrompt meldung = prompts->messageBoxes()[0];
+  EXPECT_TRUE(meldung.text.contains(QStringLiteral("Vorlage.Tolvar"))) << meldung.text.toStdString();
+  EXPECT_EQ(meldung.style, ui::msgbox::Critical);
+  EXPECT_EQ(meldung.title, QStringLiteral("Tolvar-Information"));
+  EXPECT_FALSE(state().BetriebOffen);
+  EXPECT_EQ(state().AnzahlKulturen, 0);
+  EXPECT_TRUE(state().KulturListe.empty());
+  EXPECT_FALSE(frmBewegungsdaten::IsLoaded());
+  EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar"));
+  EXPECT_FALSE(sys::FileExists(root.Join("Daten/Betrieb.Tolvar")));
+}
+
+TEST_F(MainWindowTest, ClosingWithEnterpriseWritesSettingsRowAndBothRegistryValues) {
+  mdiTolvarZentral& haupt = MusterOeffnen();
+  State& s = state();
+  s.Programmpfad = root.Path();
+  s.Programmversion = "1.0.0";
+  s.AktuelleEinstellungen.Jahr = "2031";
+  const std::string tolvar = s.TolvarDatenbankPfad;
+
+  haupt.Unload();
+  ProcessEvents();
+
+  EXPECT_EQ(Feld(tolvar, "BetriebEinstellungen", "Jahr"), "2031");
+  EXPECT_NE(Feld(tolvar, "BetriebEinstellungen", "LetzteAenderung"), kSystemInfoStempel);
+  EXPECT_EQ(Feld(root.Join("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "AktuellerBetrieb"), Muster());
+  const std::vector<sys::MemoryRegistry::Write> erwartet = {
+      {std::string(mdlUpDate::kPfadeSchluessel), std::string(mdlUpDate::kPfadeWert), root.Path()},
+      {std::string(mdlUpDate::kVersionSchluessel), std::string(mdlUpDate::kVersionWert), "1.0.0"}};
+  EXPECT_EQ(registry->Writes(), erwartet);
+}
+
+TEST_F(MainWindowTest, MissingEnterpriseFileOpensNothingAndClosingWritesNeitherRowNorRegistry) {
+  const std::string fehlt = root.Join("Daten/Fehlt.mdb");
+  SystemInfoSetzen(fehlt);
+  mdiTolvarZentral& haupt = Oeffnen();
+  EXPECT_FALSE(state().BetriebOffen);
+  EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar"));
+  EXPECT_TRUE(haupt.PanelText(1).isEmpty());
+  EXPECT_FALSE(frmBewegungsdaten::IsLoaded());
+
+  haupt.Unload();
+  ProcessEvents();
+  EXPECT_TRUE(registry->Writes().empty());
+  EXPECT_FALSE(sys::FileExists(root.Join("Daten/Fehlt.Tolvar")));
+  EXPECT_EQ(Feld(root.Join("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "AktuellerBetrieb"), fehlt);
+}
+
+TEST_F(MainWindowTest, CaptionTakesTheFileNameAfterTheLastSeparator) {
+  struct Fall {
+    std::string pfad;
+    QString titel;
+  };
+  mdiTolvarZentral& haupt = Oeffnen();
+  for (const Fall& fall : {Fall{"/daten/a.b/Gärtnerei Muster.mdb", QStringLiteral("Tolvar - Gärtnerei Muster")},
+                           Fall{"/x/Betrieb.MDB", QStringLiteral("Tolvar - Betrieb")},
+                           Fall{"Muster.mdb", QStringLiteral("Tolvar")}}) {
+    SCOPED_TRACE(fall.pfad);
+    haupt.setCaption(QStringLiteral("Tolvar"));
+    state().BetriebOffen = true;
+    state().AktuellerBetrieb = fall.pfad;
+    mdlMDIZentral::HauptfensterTitelSetzen();
+    EXPECT_EQ(haupt.Caption(), fall.titel);
+    EXPECT_EQ(haupt.PanelText(1), QStringLiteral("geöffnete Datei: ") + QString::fromStdString(fall.pfad));
+  }
+  // Without an open enterprise nothing changes.
+  state().BetriebOffen = false;
+  state().AktuellerBetrieb = "/a/Anders.mdb";
+  mdlMDIZentral::HauptfensterTitelSetzen();
+  EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar"));
+  state().BetriebOffen = false;
+}
+
+}  // namespace
+}  // namespace tolvar::test

@@ -1,0 +1,319 @@
+// Menus: the menu bar and pop-up menus, the work-area commands and the pop-up commands.
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+
+#include "app_fixture.h"
+#include "calculation/ui/frmKalkulation.h"
+#include "comparison/ui/frmKulturVergleichBearbeiten.h"
+#include "comparison/ui/frmKulturvergleich.h"
+#include "culture/ui/frmBewegungsdaten.h"
+#include "culture/ui/frmKultur.h"
+#include "data/state.h"
+#include "heating/ui/frmStandort.h"
+#include "masterdata/ui/frmMaterial.h"
+#include "masterdata/ui/frmMaterial4opt.h"
+#include "masterdata/ui/frmPersonal.h"
+#include "masterdata/ui/frmTaetigkeiten.h"
+#include "masterdata/ui/frmTopf.h"
+#include "masterdata/ui/frmTopfSubstrat.h"
+#include "settings/ui/frmEinstellungen.h"
+#include "trees/ui/frmStammdaten.h"
+
+namespace tolvar::test {
+namespace {
+
+using Eintraege = std::vector<std::pair<QString, QString>>;
+
+// Control names and captions of a menu's items, in display order ("-" for a separator).
+Eintraege MenueInhalt(const QList<QAction*>& actions) {
+  Eintraege result;
+  for (const QAction* a : actions) {
+    const QString text = a->isSeparator() ? QStringLiteral("-") : a->menu() ? a->menu()->title() : a->text();
+    result.emplace_back(a->objectName(), text);
+  }
+  return result;
+}
+
+QStringList LoadedNames() {
+  QStringList names;
+  for (const ui::Form* form : ui::Forms::Loaded()) names << form->Name();
+  return names;
+}
+
+class MenusTest : public AppTest {};
+
+TEST_F(MenusTest, MenuBarAndPopUpsInDisplayOrder) {
+  mdiTolvarZentral& h = Oeffnen();
+  EXPECT_EQ(MenueInhalt(h.menuBar()->actions()),
+            (Eintraege{{"mnuBetrieb", "Betrieb"},
+                       {"mnuStammdaten", "Stammdaten"},
+                       {"mnuKalkulation", "Tolvar"},
+                       {"mnuVergleich", "Kulturvergleich"},
+                       {"mnuEinstellungen", "Einstellungen"},
+                       {"mnuSicherung", "Datensicherung"},
+                       {"mnuHilfe", "Hilfe"}}));
+  EXPECT_EQ(MenueInhalt(h.mnuBetrieb->actions()), (Eintraege{{"mnuoeffnen", "Betrieb öffnen"},
+                                                        {"mnuStrich1", "-"},
+                                                        {"mnuspeichern", "Betrieb speichern"},
+                                                        {"mnuspeichernunter", "Betrieb speichern unter ..."},
+                                                        {"mnuStrich2", "-"},
+                                                        {"mnuEnde", "Beenden"}}));
+  EXPECT_EQ(MenueInhalt(h.mnuKalkulation->actions()), (Eintraege{{"mnuBegleit", "Kulturbegleitende Datenerfassung"},
+                                                            {"mnuStrich3", "-"},
+                                                            {"mnuNach", "Kalkulation"}}));
+  EXPECT_EQ(MenueInhalt(h.mnuVergleich->actions()), (Eintraege{{"mnuNeueErgebnisDB", "Neue Ergebnisdatenbank anlegen"},
+                                                          {"mnuVergleichNeu", "Vergleichskulturen bearbeiten"},
+                                                          {"mnuStrich4", "-"},
+                                                          {"mnuVergleichExe", "Kulturen vergleichen"}}));
+  EXPECT_EQ(MenueInhalt(h.mnuSicherung->actions()), (Eintraege{{"mnuBetriebSichern", "Sicherungsdatei erstellen"},
+                                                          {"mnuStrichSicherung", "-"},
+                                                          {"mnuSicherungLaden", "Sicherungsdatei laden"}}));
+  EXPECT_EQ(MenueInhalt(h.mnuHilfe->actions()), (Eintraege{{"mnuHilfeText", "Hilfe"},
+                                                      {"mnuHilfeDoku", "Dokumentation drucken"},
+                                                      {"mnuStrich6", "-"},
+                                                      {"mnuInfo", "Über Tolvar"}}));
+  EXPECT_EQ(MenueInhalt(h.mnuPopUp1->actions()), (Eintraege{{"mnuPopUp1Neu", "Neue Kultur/ Gruppe eingeben"}}));
+  EXPECT_EQ(MenueInhalt(h.mnuPopUp2->actions()), (Eintraege{{"mnuPopUp2Aendern", "Ändern"},
+                                                       {"mnuStrichOpoup", "-"},
+                                                       {"mnuPopUp2Neu", "Neue Kultur/ Gruppe"}}));
+  EXPECT_EQ(MenueInhalt(h.mnuPopUp3->actions()),
+            (Eintraege{{"mnuPopUp3Aendern", "Ändern"}, {"mnuPopUp3Loeschen", "Löschen"}}));
+  for (QMenu* popup : {h.mnuPopUp1, h.mnuPopUp2, h.mnuPopUp3}) {
+    EXPECT_FALSE(h.menuBar()->actions().contains(popup->menuAction())) << popup->objectName().toStdString();
+  }
+}
+
+TEST_F(MenusTest, PopupMenuShowsWithoutWaitingAndIsRecorded) {
+  mdiTolvarZentral& h = Oeffnen();
+  EXPECT_EQ(h.LetztesPopUp(), nullptr);
+  h.PopupMenu(h.mnuPopUp2);
+  EXPECT_EQ(h.LetztesPopUp(), h.mnuPopUp2);
+  EXPECT_TRUE(h.mnuPopUp2->isVisible());
+  h.mnuPopUp2->hide();
+}
+
+using Handler = void (mdiTolvarZentral::*)();
+
+TEST_F(MenusTest, CommandsNeedingAnEnterpriseDoNothingWithoutOne) {
+  mdiTolvarZentral& h = Oeffnen();
+  ASSERT_FALSE(state().BetriebOffen);
+  for (Handler handler : {&mdiTolvarZentral::mnuStammdaten_Click, &mdiTolvarZentral::mnuBegleit_Click,
+                          &mdiTolvarZentral::mnuNach_Click, &mdiTolvarZentral::mnuVergleichExe_Click,
+                          &mdiTolvarZentral::mnuVergleichNeu_Click, &mdiTolvarZentral::mnuEinstellungen_Click,
+                          &mdiTolvarZentral::mnuspeichern_Click, &mdiTolvarZentral::mnuspeichernunter_Click,
+                          &mdiTolvarZentral::mnuBetriebSichern_Click, &mdiTolvarZentral::mnuSicherungLaden_Click,
+                          &mdiTolvarZentral::mnuNeueErgebnisDB_Click}) {
+    (h.*handler)();
+    EXPECT_TRUE(LoadedNames().isEmpty()) << LoadedNames().join(',').toStdString();
+    EXPECT_FALSE(state().ModusStammdaten || state().ModusErfassung || state().ModusKalkulation);
+  }
+  EXPECT_TRUE(prompts->shown().empty());
+  EXPECT_TRUE(mdiTolvarZentral::IsLoaded());
+}
+
+TEST_F(MenusTest, WorkAreaCommandClosesEveryOtherWindowSetsItsFlagAndOpensItsWindow) {
+  struct Fall {
+    Handler handler;
+    QString fenster;
+    bool stammdaten, erfassung, kalkulation;
+  };
+  const std::vector<Fall> faelle = {
+      {&mdiTolvarZentral::mnuStammdaten_Click, "frmStammdaten", true, false, false},
+      {&mdiTolvarZentral::mnuBegleit_Click, "frmBewegungsdaten", false, true, false},
+      {&mdiTolvarZentral::mnuNach_Click, "frmKalkulation", false, false, true},
+      {&mdiTolvarZentral::mnuVergleichExe_Click, "frmKulturvergleich", false, false, false},
+      {&mdiTolvarZentral::mnuVergleichNeu_Click, "frmKulturVergleichBearbeiten", false, false, false},
+  };
+  mdiTolvarZentral& h = MusterOeffnen();
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.fenster.toStdString());
+    // Extra windows: the settings window and an editor, whose closing reloads the staff.
+    h.mnuEinstellungen_Click();
+    frmPersonal::instanz().Show();
+    state().PersonalListe.clear();
+    state().AnzahlPersonal = 0;
+
+    (h.*fall.handler)();
+
+    EXPECT_EQ(LoadedNames(), QStringList{fall.fenster});
+    EXPECT_GT(state().AnzahlPersonal, 0) << "the editor's unload handler did not run";
+    EXPECT_EQ(state().ModusStammdaten, fall.stammdaten);
+    EXPECT_EQ(state().ModusErfassung, fall.erfassung);
+    EXPECT_EQ(state().ModusKalkulation, fall.kalkulation);
+    ASSERT_NE(ui::Forms::Find(fall.fenster), nullptr);
+    EXPECT_TRUE(ui::Forms::Find(fall.fenster)->isVisible());
+    ProcessEvents();
+  }
+}
+
+TEST_F(MenusTest, RunningTheOpenWorkAreaAgainOpensItsWindowAnew) {
+  mdiTolvarZentral& h = MusterOeffnen();
+  h.mnuNach_Click();
+  QPointer<ui::Form> erstes = &frmKalkulation::instanz();
+  h.mnuNach_Click();
+  ProcessEvents();
+  EXPECT_TRUE(erstes.isNull());
+  EXPECT_TRUE(frmKalkulation::IsLoaded());
+  EXPECT_TRUE(state().ModusKalkulation);
+}
+
+TEST_F(MenusTest, SettingsOpenOnTopAndLeaveWindowsAndFlagsAlone) {
+  mdiTolvarZentral& h = MusterOeffnen();
+  ASSERT_TRUE(frmBewegungsdaten::IsLoaded());
+  h.mnuEinstellungen_Click();
+  EXPECT_TRUE(frmEinstellungen::IsLoaded());
+  EXPECT_TRUE(frmEinstellungen::instanz().isVisible());
+  EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
+  EXPECT_TRUE(state().ModusErfassung);
+}
+
+TEST_F(MenusTest, QuitClosesEverythingAndTheMainWindow) {
+  mdiTolvarZentral& h = MusterOeffnen();
+  h.mnuEinstellungen_Click();
+  h.mnuEnde_Click();
+  ProcessEvents();
+  EXPECT_FALSE(mdiTolvarZentral::IsLoaded());
+  EXPECT_TRUE(LoadedNames().isEmpty());
+  EXPECT_EQ(registry->Writes().size(), 2u);
+}
+
+// Records the parent number the editor sees while it is being shown.
+class ShowWatcher : public QObject {
+ public:
+  explicit ShowWatcher(QString name) : m_name(std::move(name)) { qApp->installEventFilter(this); }
+  ~ShowWatcher() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched->objectName() == m_name && !seen) {
+      seen = true;
+      ueberPNr = state().AktuelleUeberPNr;
+    }
+    return false;
+  }
+  bool seen = false;
+  std::string ueberPNr;
+
+ private:
+  QString m_name;
+};
+
+TEST_F(MenusTest, NewInGroupTakesTheRightClickedGroupAfterTheEditorOpened) {
+  State& s = state();
+  s.KulturListe = {KulturSatz{}, KulturSatz{}};
+  s.KulturListe[1].KulturNr = "K2023";
+  s.StandortListe = {StandortSatz{}};
+  s.StandortListe[0].StandortNr = "Sta1005";
+  s.MaterialListe = {MaterialSatz{}};
+  s.MaterialListe[0].MaterialNr = "M1007";
+  s.PersonalListe = {PersonalSatz{}};
+  s.PersonalListe[0].PersonalNr = "P1012";
+  s.StdTaetigkeitListe = {StdTaetigkeitSatz{}};
+  s.StdTaetigkeitListe[0].StdTaetigkeitNr = "StdT1003";
+  struct Fall {
+    std::string baum;
+    int* index;
+    int wert;
+    QString editor;
+    std::string danach;
+  };
+  const std::vector<Fall> faelle = {
+      {"Kulturen", &s.KulturIndex, 1, "frmKultur", "2023"},
+      {"Standort", &s.StandortIndex, 0, "frmStandort", "1005"},
+      {"Material", &s.MaterialIndex, 0, "frmTopf", "1007"},
+      {"Personal", &s.PersonalIndex, 0, "frmPersonal", "1012"},
+      {"StdTaetigkeiten", &s.StdTaetigkeitIndex, 0, "frmTaetigkeiten", "1003"},
+      // Nothing selected: the value the tree window set stays.
+      {"Kulturen", &s.KulturIndex, 2, "frmKultur", "1000"},
+  };
+  mdiTolvarZentral& h = Oeffnen();
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.baum + " " + std::to_string(fall.wert));
+    ShowWatcher watcher(fall.editor);
+    s.AktuellerBaum = fall.baum;
+    *fall.index = fall.wert;
+    s.AktuelleUeberPNr = "1000";
+
+    h.mnuPopUp2Neu_Click();
+
+    EXPECT_TRUE(watcher.seen);
+    EXPECT_EQ(watcher.ueberPNr, "1000");
+    EXPECT_EQ(s.AktuelleUeberPNr, fall.danach);
+    EXPECT_EQ(s.Bearbeitungsmodus, "Neu");
+    ASSERT_NE(ui::Forms::Find(fall.editor), nullptr);
+    EXPECT_TRUE(ui::Forms::Find(fall.editor)->isVisible());
+    ui::Forms::UnloadAllExcept();
+    ProcessEvents();
+  }
+}
+
+TEST_F(MenusTest, NewAtTopLevelOpensTheEditorThenSetsZero) {
+  mdiTolvarZentral& h = Oeffnen();
+  ShowWatcher watcher("frmStandort");
+  state().AktuellerBaum = "Standort";
+  state().AktuelleUeberPNr = "1004";
+  h.mnuPopUp1Neu_Click();
+  EXPECT_EQ(watcher.ueberPNr, "1004");
+  EXPECT_EQ(state().AktuelleUeberPNr, "0");
+  EXPECT_TRUE(frmStandort::IsLoaded());
+}
+
+TEST_F(MenusTest, ChangeOpensTheEditorOfTheMaterialsGroup) {
+  struct Fall {
+    std::string nummer, ueberPNr;
+    bool neu;
+    QString editor;
+    std::string thema;
+  };
+  const std::vector<Fall> faelle = {
+      {"M1001", "0", true, "frmTopfSubstrat", "5.3"},      {"M1003", "0", true, "frmMaterial4opt", "5.3.5"},
+      {"M1009", "0", true, "frmMaterial4opt", "5.3.9"},    {"M1008", "0", true, "frmSubstrat", "5.3"},
+      {"M1002", "0", false, "frmMaterial", ""},            {"M1050", "1006", false, "frmMaterial4opt", "5.3.8"},
+      {"M1051", "1007", false, "frmTopf", "5.3"},
+  };
+  mdiTolvarZentral& h = Oeffnen();
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.nummer);
+    State& s = state();
+    s.MaterialListe = {MaterialSatz{}};
+    s.MaterialListe[0].MaterialNr = fall.nummer;
+    s.MaterialListe[0].UeberPNr = fall.ueberPNr;
+    s.MaterialIndex = 0;
+    s.AktuellerBaum = "Material";
+    s.HilfeThema.clear();
+    if (fall.neu) {
+      h.mnuPopUp1Neu_Click();
+    } else {
+      h.mnuPopUp3Aendern_Click();
+    }
+    EXPECT_EQ(s.Bearbeitungsmodus, fall.neu ? "Neu" : "Aendern");
+    EXPECT_EQ(LoadedNames(), QStringList{fall.editor});
+    if (!fall.thema.empty()) {
+      EXPECT_EQ(s.HilfeThema, fall.thema);
+    }
+    ui::Forms::UnloadAllExcept();
+    ProcessEvents();
+  }
+}
+
+TEST_F(MenusTest, DeleteAsksFirstAndStopsOnNo) {
+  mdiTolvarZentral& h = MusterOeffnen();
+  state().AktuellerBaum = "Standort";
+  state().StandortListe.clear();
+  state().AnzahlStandorte = 0;
+  prompts->AnswerMsgBox(ui::msgbox::No).AnswerMsgBox(ui::msgbox::Yes);
+
+  h.mnuPopUp3Loeschen_Click();
+  ASSERT_EQ(prompts->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts->messageBoxes()[0].title, QStringLiteral("Tolvar-Information"));
+  EXPECT_EQ(prompts->messageBoxes()[0].style, ui::msgbox::YesNo);
+  EXPECT_EQ(state().AnzahlStandorte, 0);
+
+  h.mnuPopUp3Loeschen_Click();
+  EXPECT_GT(state().AnzahlStandorte, 0);
+}
+
+}  // namespace
+}  // namespace tolvar::test

@@ -1,0 +1,323 @@
+// The master-data window on the sample enterprise: trees, view buttons, pop-ups, help and
+// regrouping by drag and drop.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QPushButton>
+
+#include <memory>
+#include <string>
+
+#include "app/mdiTolvarZentral.h"
+#include "data/master_loaders.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "platform/ui/helpviewer.h"
+#include "platform/ui/keyedtree.h"
+#include "support/fixtures.h"
+#include "support/ui_forms.h"
+#include "support/ui_prompts.h"
+#include "trees/ui/frmStammdaten.h"
+
+namespace tolvar {
+namespace {
+
+class StammdatenTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetState();
+    main_ = &mdiTolvarZentral::instanz();
+    ui::Forms::UnloadAllExcept();
+    test::ProcessEvents();
+    ResetState();
+    tolvar::State& s = state();
+    s.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
+    s.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
+    s.ModusStammdaten = true;
+    s.BetriebOffen = true;
+    // Sta1005 becomes a group of Sta1001 holding nothing; Sta1012 a current house in Sta1001.
+    Exec("UPDATE \"Standort\" SET \"Gliederungspunkt\" = -1 WHERE \"StandortNr\" = 'Sta1005'");
+    Exec("INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Gliederungspunkt\", "
+         "\"Aktuell\") VALUES ('Sta1012', '1001', 'Haus 12', 0, -1)");
+    form_ = &frmStammdaten::instanz();
+    Activate();
+  }
+  void TearDown() override {
+    test::UnloadAllWindows();
+    ResetState();
+  }
+
+  void Activate() { ui::FormAccess::Activate(*form_); }
+  void Exec(const std::string& sql) {
+    auto db = db::Database::Open(state().AktuellerBetrieb);
+    ASSERT_TRUE(db);
+    ASSERT_TRUE(db->Execute(sql));
+  }
+  std::string SiteParent(const std::string& nr) {
+    auto db = db::Database::Open(state().AktuellerBetrieb);
+    db::Recordset rs = db->OpenTable("Standort");
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+      if (rs.Field("StandortNr").text() == nr) return rs.Field("UeberPNr").text();
+    }
+    return "?";
+  }
+  QString Caption(int i) { return form_->cmbAnzeigen[static_cast<std::size_t>(i)]->text(); }
+  QPoint Center(ui::KeyedTree* tree, const QString& key) {
+    tree->EnsureVisible(key);
+    test::ProcessEvents();
+    return tree->NodeRect(key).center();
+  }
+  // A left-button drag of `source` onto `target` through the trees' own handlers.
+  void Drag(ui::KeyedTree* tree, int index, const QString& source, const QString& target) {
+    tree->EnsureVisible(source);
+    tree->EnsureVisible(target);
+    test::ProcessEvents();
+    const QPoint from = tree->NodeRect(source).center();
+    const QPoint to = tree->NodeRect(target).center();
+    ASSERT_FALSE(tree->NodeRect(source).isEmpty());
+    ASSERT_FALSE(tree->NodeRect(target).isEmpty());
+    tree->Select(source);
+    ASSERT_EQ(tree->HitTest(from), source) << from.x() << "," << from.y() << " size " << tree->width() << "x"
+                                           << tree->height() << " visible " << tree->isVisible();
+    form_->Baum_MouseDown(index, 1, 0, from.x(), from.y());
+    form_->Baum_MouseMove(index, 1, 0, from.x(), from.y());
+    ASSERT_TRUE(ui::DragController::Active());
+    ui::DragController::Over(tree, to);
+    ui::DragController::Drop(tree, to);
+  }
+
+  test::FreshDataRoot root_;
+  test::ScopedPrompts prompts_;
+  mdiTolvarZentral* main_ = nullptr;
+  frmStammdaten* form_ = nullptr;
+};
+
+TEST_F(StammdatenTest, FiveTreesInTheCurrentView) {
+  const char* roots[] = {"Kultur", "Standort", "Material", "Personal", "Taetigkeit"};
+  for (int i = 0; i < frmStammdaten::AnzahlBaeume; ++i) {
+    SCOPED_TRACE(i);
+    ui::KeyedTree* tree = form_->Baum(i);
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(tree->KeyAt(1), QString::fromLatin1(roots[i]));
+    EXPECT_TRUE(tree->Expanded(tree->KeyAt(1)));
+    EXPECT_EQ(tree->Image(tree->KeyAt(1)), QStringLiteral("closed"));
+    EXPECT_EQ(Caption(i), QStringLiteral("Alles anzeigen"));
+  }
+  EXPECT_EQ(form_->trvPersonal->Text(QStringLiteral("P1001")), QStringLiteral("Stammpersonal"));
+  EXPECT_EQ(form_->trvPersonal->Text(QStringLiteral("P1003")), QStringLiteral("Huber, Anna"));
+  EXPECT_FALSE(form_->trvKulturen->Has(QStringLiteral("K1007")));  // not current
+  EXPECT_FALSE(form_->trvKulturen->Has(QStringLiteral("K1000")));  // top record
+  EXPECT_EQ(form_->trvStandort->ParentKey(QStringLiteral("Sta1012")), QStringLiteral("Sta1001"));
+  EXPECT_TRUE(form_->trvStandort->Sorted(QStringLiteral("Standort")));
+  EXPECT_FALSE(form_->trvMaterial->Sorted(QStringLiteral("Material")));
+  EXPECT_EQ(form_->trvMaterial->Children(QStringLiteral("Material")).first(), QStringLiteral("M1001"));
+  EXPECT_EQ(state().StandortIndex, state().AnzahlStandorte + 1);
+}
+
+TEST_F(StammdatenTest, ViewButtonTogglesAndActivationKeepsTheView) {
+  const QString alt = QStringLiteral("Sta1007");  // not current
+  EXPECT_FALSE(form_->trvStandort->Has(alt));
+  form_->cmbAnzeigen_Click(1);
+  EXPECT_EQ(Caption(1), QStringLiteral("Anzeige reduzieren"));
+  EXPECT_TRUE(form_->trvStandort->Has(alt));
+  Activate();
+  EXPECT_TRUE(form_->trvStandort->Has(alt));
+  EXPECT_FALSE(form_->trvKulturen->Has(QStringLiteral("K1007")));
+  form_->cmbAnzeigen_Click(1);
+  EXPECT_EQ(Caption(1), QStringLiteral("Alles anzeigen"));
+  EXPECT_FALSE(form_->trvStandort->Has(alt));
+}
+
+TEST_F(StammdatenTest, ActivationOutsideMasterDataModeLeavesTheCultureTree) {
+  state().ModusStammdaten = false;
+  Exec("UPDATE \"Kulturen\" SET \"Aktuell\" = -1 WHERE \"KulturNr\" = 'K1007'");
+  Activate();
+  EXPECT_FALSE(form_->trvKulturen->Has(QStringLiteral("K1007")));
+  state().ModusStammdaten = true;
+  Activate();
+  EXPECT_TRUE(form_->trvKulturen->Has(QStringLiteral("K1007")));
+}
+
+TEST_F(StammdatenTest, ExpandedGroupsSurviveRebuildAndSwitchPictures) {
+  ui::KeyedTree* tree = form_->trvStandort;
+  const QString group = QStringLiteral("Sta1001");
+  tree->SetExpanded(group, true);
+  EXPECT_EQ(tree->Image(group), QStringLiteral("open"));
+  form_->cmbAnzeigen_Click(1);
+  EXPECT_TRUE(tree->Expanded(group));
+  EXPECT_FALSE(tree->Expanded(QStringLiteral("Sta1004")));
+  EXPECT_EQ(tree->Image(group), QStringLiteral("closed"));  // the build's picture
+  tree->SetExpanded(group, false);
+  EXPECT_EQ(tree->Image(group), QStringLiteral("closed"));
+  Activate();
+  EXPECT_FALSE(tree->Expanded(group));
+  EXPECT_TRUE(tree->Expanded(QStringLiteral("Standort")));
+}
+
+TEST_F(StammdatenTest, RightClickSetsContextAndShowsPopUp) {
+  struct Case {
+    int tree;
+    const char* node;  // empty: no selected node
+    QMenu* mdiTolvarZentral::*menu;
+    const char* caption;
+    const char* baum;
+    const char* ueber;
+  };
+  const Case cases[] = {
+      {0, "Kultur", &mdiTolvarZentral::mnuPopUp1, "Neue Gruppe/ Kultur eingeben", "Kulturen", nullptr},
+      {0, "K1001", &mdiTolvarZentral::mnuPopUp2, "Neue Kultur/Gruppe", "Kulturen", "0"},
+      {0, "K1003", &mdiTolvarZentral::mnuPopUp3, nullptr, "Kulturen", "1001"},
+      {1, "Standort", &mdiTolvarZentral::mnuPopUp1, "Neue Gruppe/ Standort eingeben", "Standort", nullptr},
+      {1, "Sta1001", &mdiTolvarZentral::mnuPopUp2, "Neue Standort/Gruppe", "Standort", "0"},
+      {1, "", &mdiTolvarZentral::mnuPopUp1, "Neue Gruppe/ Standort eingeben", "Standort", "0"},
+      {2, "Material", nullptr, nullptr, "Material", nullptr},
+      {2, "", nullptr, nullptr, "Material", "0"},
+      {2, "M1007", &mdiTolvarZentral::mnuPopUp2, "Neues Material eingeben", "Material", "0"},
+      {2, "M1010", &mdiTolvarZentral::mnuPopUp3, nullptr, "Material", "1007"},
+      {3, "Personal", &mdiTolvarZentral::mnuPopUp1, "Neue Gruppe/ Personal eingeben", "Personal", nullptr},
+      {3, "P1001", &mdiTolvarZentral::mnuPopUp2, "Neue Personal/Gruppe", "Personal", "0"},
+      {4, "Taetigkeit", &mdiTolvarZentral::mnuPopUp1, "Neue Gruppe/ Tätigkeit eingeben", "StdTaetigkeiten", nullptr},
+      {4, "StdT1001", &mdiTolvarZentral::mnuPopUp2, "Neue Tätigkeit/Gruppe", "StdTaetigkeiten", "0"},
+      {4, "StdT1002", &mdiTolvarZentral::mnuPopUp3, nullptr, "StdTaetigkeiten", "1001"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.tree << " " << c.node);
+    ui::KeyedTree* tree = form_->Baum(c.tree);
+    tree->Select(QString::fromUtf8(c.node));
+    if (*c.node != '\0') {
+      ASSERT_EQ(tree->SelectedItem(), QString::fromUtf8(c.node));
+    }
+    QMenu* before = main_->LetztesPopUp();
+    state().AktuelleUeberPNr = "unverändert";
+    form_->Baum_MouseUp(c.tree, 1, 0, 0, 0);  // left button: nothing
+    EXPECT_EQ(main_->LetztesPopUp(), before);
+    form_->Baum_MouseUp(c.tree, 2, 0, 0, 0);
+    EXPECT_EQ(state().AktuellerBaum, c.baum);
+    EXPECT_EQ(state().AktuelleUeberPNr, c.ueber ? c.ueber : "unverändert");
+    if (c.menu == nullptr) {
+      EXPECT_EQ(main_->LetztesPopUp(), before);
+    } else {
+      EXPECT_EQ(main_->LetztesPopUp(), main_->*c.menu);
+      if (c.menu == &mdiTolvarZentral::mnuPopUp1) {
+        EXPECT_EQ(main_->mnuPopUp1Neu->text(), QString::fromUtf8(c.caption));
+      }
+      if (c.menu == &mdiTolvarZentral::mnuPopUp2) {
+        EXPECT_EQ(main_->mnuPopUp2Neu->text(), QString::fromUtf8(c.caption));
+      }
+    }
+    if (QMenu* shown = main_->LetztesPopUp()) shown->hide();
+  }
+}
+
+// The culture tree knows its root by the text: a group named "Kulturen" gets the root menu.
+TEST_F(StammdatenTest, CultureRootFoundByItsText) {
+  Exec("UPDATE \"Kulturen\" SET \"Kulturname\" = 'Kulturen' WHERE \"KulturNr\" = 'K1002'");
+  Activate();
+  form_->trvKulturen->Select(QStringLiteral("K1002"));
+  form_->Baum_MouseUp(0, 2, 0, 0, 0);
+  EXPECT_EQ(main_->LetztesPopUp(), main_->mnuPopUp1);
+  EXPECT_EQ(state().KulturIndex, 2);
+  main_->mnuPopUp1->hide();
+}
+
+TEST_F(StammdatenTest, F1ShowsTopicFive) {
+  ui::FormAccess::KeyDown(*form_, Qt::Key_F1, 0);
+  EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("Abschnitt5.htm"));
+}
+
+class StammdatenDragTest : public StammdatenTest {
+ protected:
+  void SetUp() override {
+    StammdatenTest::SetUp();
+    main_->Show();
+    form_->Show();
+    test::ProcessEvents();
+  }
+};
+
+TEST_F(StammdatenDragTest, DropOnGroupWritesItsNumberAndRebuildsInTheViewShown) {
+  form_->cmbAnzeigen_Click(1);  // all records
+  Drag(form_->trvStandort, 1, QStringLiteral("Sta1012"), QStringLiteral("Sta1005"));
+  EXPECT_EQ(SiteParent("Sta1012"), "1005");
+  EXPECT_EQ(form_->trvStandort->ParentKey(QStringLiteral("Sta1012")), QStringLiteral("Sta1005"));
+  EXPECT_TRUE(form_->trvStandort->Has(QStringLiteral("Sta1007")));  // still the full view
+  EXPECT_TRUE(state().ZiehenAktiv);
+  EXPECT_TRUE(prompts_->shown().empty());
+
+  Drag(form_->trvStandort, 1, QStringLiteral("Sta1012"), QStringLiteral("Standort"));
+  EXPECT_EQ(SiteParent("Sta1012"), "0");
+  EXPECT_EQ(form_->trvStandort->ParentKey(QStringLiteral("Sta1012")), QStringLiteral("Standort"));
+}
+
+TEST_F(StammdatenDragTest, RefusedDropsShowTheirMessageAndWriteNothing) {
+  struct Case {
+    const char* source;
+    const char* target;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"Sta1001", "Sta1005", "Sie können eine Gruppe nicht in sich selbst verschieben."},
+      {"Sta1012", "Sta1002", "Sie können Gruppen oder Standorte nur in andere Standort-Gruppen verschieben."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
+    prompts_->AnswerMsgBox(ui::msgbox::Ok);
+    Drag(form_->trvStandort, 1, QString::fromLatin1(c.source), QString::fromLatin1(c.target));
+    ASSERT_FALSE(prompts_->shown().empty());
+    EXPECT_EQ(prompts_->shown().back().text, QString::fromUtf8(c.message));
+    EXPECT_EQ(prompts_->shown().back().style, 16);
+    EXPECT_EQ(prompts_->shown().back().title, QStringLiteral("Tolvar-Information"));
+  }
+  EXPECT_EQ(SiteParent("Sta1001"), "0");
+  EXPECT_EQ(SiteParent("Sta1012"), "1001");
+}
+
+// A tree of the same name in another window is another control: its drop moves nothing.
+TEST_F(StammdatenDragTest, DropFromAnotherWindowsTreeIsRefused) {
+  QWidget other;
+  auto* fremd = new ui::KeyedTree(&other);
+  fremd->setObjectName(QStringLiteral("trvStandort"));
+  ui::KeyedTree* tree = form_->trvStandort;
+  tree->Select(QStringLiteral("Sta1012"));
+  const QPoint to = Center(tree, QStringLiteral("Sta1005"));
+  state().ZiehKnoten = "Sta1012";
+  state().ZiehenAktiv = true;
+  tree->SetDropHighlight(QStringLiteral("Sta1005"));
+  prompts_->AnswerMsgBox(ui::msgbox::Ok);
+  ui::DragController::Begin(fremd);
+  ui::DragController::Drop(tree, to);
+  ASSERT_EQ(prompts_->shown().size(), 1U);
+  EXPECT_EQ(prompts_->shown()[0].text, QStringLiteral("Zu verschiebende Daten sind keine Standorte."));
+  EXPECT_EQ(SiteParent("Sta1012"), "1001");
+  EXPECT_EQ(tree->DropHighlight(), QStringLiteral("Sta1005"));
+  EXPECT_TRUE(state().ZiehenAktiv);
+}
+
+TEST_F(StammdatenDragTest, PressOnRootOrEmptySpaceStartsNoDrag) {
+  ui::KeyedTree* tree = form_->trvStandort;
+  const QPoint root = Center(tree, QStringLiteral("Standort"));
+  form_->Baum_MouseDown(1, 1, 0, root.x(), root.y());
+  form_->Baum_MouseMove(1, 1, 0, root.x(), root.y());
+  EXPECT_FALSE(ui::DragController::Active());
+  EXPECT_EQ(tree->DropHighlight(), QStringLiteral("Standort"));
+  const QPoint node = Center(tree, QStringLiteral("Sta1001"));
+  form_->Baum_MouseDown(1, 1, 0, node.x(), node.y());
+  form_->Baum_MouseMove(1, 3, 0, node.x(), node.y());  // left and right held
+  EXPECT_FALSE(ui::DragController::Active());
+  form_->Baum_MouseDown(1, 1, 0, 5, tree->height() - 5);  // empty space
+  EXPECT_TRUE(tree->DropHighlight().isEmpty());
+  EXPECT_TRUE(state().ZiehKnoten.empty());
+  form_->Baum_DragDrop(1, ui::DragSource{tree, tree->objectName(), form_}, 5, tree->height() - 5);
+  EXPECT_FALSE(state().ZiehenAktiv);
+}
+
+TEST_F(StammdatenDragTest, MaterialDropReloadsMaterialsThenPots) {
+  state().GefaessListe.clear();
+  state().AnzahlGefaesse = 0;
+  Drag(form_->trvMaterial, 2, QStringLiteral("M1010"), QStringLiteral("M1002"));
+  EXPECT_GT(state().AnzahlGefaesse, 0);
+  EXPECT_EQ(form_->trvMaterial->ParentKey(QStringLiteral("M1010")), QStringLiteral("M1002"));
+}
+
+}  // namespace
+}  // namespace tolvar
