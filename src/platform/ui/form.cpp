@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 
 #include "platform/ui/formregistry.h"
 #include "platform/ui/forms.h"
@@ -36,6 +37,7 @@ void Form::hostIn(MainForm* main) {
   auto* sub = new QMdiSubWindow;
   // Closing the frame closes the form (our closeEvent unloads it); the frame is destroyed on unload.
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
+  m_designSize = size();
   sub->setWidget(this);
   main->mdiArea()->addSubWindow(sub);
   m_subWindow = sub;
@@ -51,6 +53,15 @@ void Form::Show(bool modal) {
   if (m_kind == FormKind::MdiChild) {
     hostIn(Forms::Main());
     if (m_subWindow) {
+      if (!m_frameSized && m_designSize.isValid()) {
+        // A form without a layout has no size hint, so the frame would shrink to its title
+        // bar: give the frame room for the form as it was built.
+        m_frameSized = true;
+        const QStyle* style = m_subWindow->style();
+        const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, m_subWindow);
+        const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_subWindow);
+        m_subWindow->resize(m_designSize.width() + 2 * border, m_designSize.height() + title + border);
+      }
       QWidget::show();
       m_subWindow->show();
       m_subWindow->raise();

@@ -4,6 +4,7 @@
 
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -78,6 +79,9 @@ class Form : public QWidget {
   FormKind m_kind;
   State m_state = State::Loaded;
   QPointer<QMdiSubWindow> m_subWindow;
+  // Size the form was built with; its MDI frame takes it on the first show.
+  QSize m_designSize;
+  bool m_frameSized = false;
   QEventLoop* m_modalLoop = nullptr;
 };
 
