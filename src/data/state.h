@@ -8,6 +8,10 @@
 
 #include "culture/records.h"
 #include "data/records.h"
+#include "data/records_kalkulation.h"
+#include "data/records_settings.h"
+#include "data/records_stammdaten.h"
+#include "data/records_vergleich.h"
 
 namespace tolvar {
 
@@ -41,6 +45,16 @@ struct State {
   // Culture being worked on: phases in slots 1..25 by phase number, its site occupancies.
   std::vector<PhasenSatz> PhasenListe;
   std::vector<KulturStandortSatz> KulturStandortListe;
+  int AnzahlPhasen = 0;
+  int AnzahlKulturStandorte = 0;
+  // Material rows of that culture at 0..AnzahlKulturMaterialien-1, then one empty end mark.
+  std::vector<KulturMaterialSatz> KulturMaterialListe;
+  int AnzahlKulturMaterialien = 0;
+  // Result of the last input check of the culture data window (phase sequence or site
+  // grid); the save commands save only when it is true. KalenderZielBeginn: the phase
+  // calendar fills the start box (true) or the end box (false).
+  bool EingabeOk = false;
+  bool KalenderZielBeginn = true;
 
   // Pointer colours 0..5 (Zeigerfarbe) of the own windows and of the labour-time windows.
   int FarbeTolvar = 0;
@@ -76,6 +90,13 @@ struct State {
   std::string HilfeThema;
   // Target box of the pocket calculator (Rechnerziel).
   int Merkwert = 0;
+  // Pot and substrate editors: mode ("Neu", "Aendern") and the MaterialListe element they
+  // were opened for; whether the material saved last was a pot (true) or a substrate.
+  std::string BearbeitungsmodusTopf;
+  int TopfIndex = 0;
+  std::string BearbeitungsmodusSubstrat;
+  int SubstratIndex = 0;
+  bool TopfGespeichert = false;
 
   // Tree builds: key of the node a build added last (AktuellerKnoten).
   std::string AktuellerKnoten;
@@ -83,6 +104,58 @@ struct State {
   // tree (ZiehKnoten), empty when that press hit no node.
   bool ZiehenAktiv = false;
   std::string ZiehKnoten;
+
+  // Enterprise settings: wage groups, the staff's wage history (fixed sizes, see
+  // records_settings.h; elements after the loaded ones are cleared), material cost per
+  // activity hour (501 elements, empty ones hold "0").
+  std::vector<LohngruppeSatz> LohngruppeListe =
+      std::vector<LohngruppeSatz>(kLohngruppenElemente);
+  int16_t AnzahlLohngruppen = 0;
+  std::vector<LohneinteilungSatz> LohneinteilungListe =
+      std::vector<LohneinteilungSatz>(kLohneinteilungenElemente);
+  int16_t AnzahlLohneinteilungen = 0;
+  std::vector<ArbeitMaterialSatz> ArbeitMaterialListe =
+      std::vector<ArbeitMaterialSatz>(kArbeitMaterialElemente);
+  // The wage-group removal reads the selected group from the settings window (true) or
+  // from the stand-alone wage-group window (false).
+  bool AufrufAusEinstellungen = false;
+  // Fuels and coverings read last by a fuel or covering editor (at least 64 entries; those
+  // after the rows read are empty).
+  std::vector<BrennstoffSatz> BrennstoffListe =
+      std::vector<BrennstoffSatz>(kVantelListenElemente);
+  std::vector<EindeckungSatz> EindeckungListe =
+      std::vector<EindeckungSatz>(kVantelListenElemente);
+  // Where the overheads calculator's result goes: the per-site grid (row
+  // StandortTabelleZeile) when StandortTabelleAktiv, else the overheads box.
+  bool StandortTabelleAktiv = false;
+  int StandortTabelleZeile = 0;
+  // Weather-region map: the region chosen last, and station and picture name of the
+  // region whose information was asked for last.
+  std::string GewaehlteRegion;
+  std::string StationName;
+  std::string StationDateiname;
+
+  // Cost calculation: the recorded work of the selected culture (slots 0 to
+  // AnzahlKulturArbeiten-1), the origin of each cost type (Herkunft), the completeness
+  // check's result for the cost type checked last, the key of the culture node last chosen
+  // in the calculation window.
+  std::vector<KulturArbeitSatz> KulturArbeitListe;
+  int AnzahlKulturArbeiten = 0;
+  int16_t HerkunftHeizung = 1;
+  int16_t HerkunftMaterial = 1;
+  int16_t HerkunftEnergie = 1;
+  int16_t HerkunftMaschinen = 1;
+  int16_t HerkunftPSM = 1;
+  int16_t HerkunftVermarktung = 1;
+  int16_t HerkunftArbeit = 1;
+  int16_t HerkunftGemeinkosten = 1;
+  bool DatenFehlen = false;
+  std::string KalkulationsKnotenSchluessel;
+
+  // Stored comparison cultures as last loaded for a detail window: the rows at
+  // 0..AnzahlVergleichskulturen-1 in table order, then one empty element.
+  std::vector<VergleichskulturSatz> VergleichskulturListe = std::vector<VergleichskulturSatz>(1);
+  int AnzahlVergleichskulturen = 0;
 
   // Flags.
   bool BetriebOffen = false;

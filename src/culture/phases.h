@@ -1,0 +1,61 @@
+#pragma once
+// The phases of the selected culture: loading them from table KulturPhasen of the Tolvar
+// database into PhasenListe (slot n = phase n), saving the phase grid as a whole, and
+// deleting the stored row of one phase.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "culture/records.h"
+
+namespace tolvar::mdlKulturPhasenInfo {
+
+// A culture has at most this many phases; PhasenListe has the slots 0..kMaxPhasen.
+inline constexpr int kMaxPhasen = 25;
+
+// Columns of the phase grid dtgPhase.
+enum PhasenSpalte : int {
+  kSpalteName = 0,
+  kSpalteMenge = 1,
+  kSpalteFlaeche = 2,
+  kSpalteBeginn = 3,
+  kSpalteEnde = 4,
+  kSpalteTT = 5,
+  kSpalteNT = 6,
+  kSpalteLicht = 7,
+  kSpalteDauer = 8,
+  kSpalteBrutto = 9,
+};
+inline constexpr int kPhasenSpalten = 10;
+
+// The texts of one data row of the phase grid, columns 0..9. A grid is passed as its data
+// rows: element 0 is grid row 1.
+using PhasenZeile = std::array<std::string, kPhasenSpalten>;
+
+// A slot emptied by the loader ("0" texts, zero dates) and one emptied by the saver ("0"
+// texts, 01.01.1900).
+PhasenSatz LeererLadeSlot();
+PhasenSatz LeererSpeicherSlot();
+
+// Replaces PhasenListe (26 slots) and AnzahlPhasen with the stored phases of the culture
+// KulturListe(KulturIndex) from TolvarDatenbankPfad: each row goes into the slot of its
+// phase number 1..25 whatever the row order; other numbers and rows that cannot be read are
+// passed over; of two rows with the same number the later one stays. AnzahlPhasen counts
+// the filled slots. False (nothing shown) when no culture is selected or the database or
+// table cannot be read; the slots are then empty.
+bool KulturPhasenLaden();
+
+// Takes the named rows of the phase grid into PhasenListe, numbered 1, 2, ... in grid
+// order (rows without a name are passed over, so no gap is stored), and replaces the
+// culture's rows of KulturPhasen with them in one transaction. Empty cells give "0", an
+// empty Beginn today, an empty Ende Beginn plus one day. A Beginn or Ende that is no date,
+// or more than 25 named rows, refuses the save with a message; a database failure is
+// reported and leaves the stored rows as they were. Returns true when stored.
+bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen);
+
+// Deletes the first stored row whose KP_ID is that of PhasenListe(PhasenIndex). Does
+// nothing (true) for an index outside 1..25 or an empty slot; false on a database failure.
+bool KulturphaseLoeschen();
+
+}  // namespace tolvar::mdlKulturPhasenInfo

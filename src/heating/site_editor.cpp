@@ -1,0 +1,114 @@
+#include "heating/site_editor.h"
+
+#include <cstddef>
+
+#include "base/values.h"
+#include "data/checks.h"
+#include "data/messages.h"
+#include "data/state.h"
+#include "heating/vantel.h"
+
+namespace tolvar::standort_editor {
+
+namespace {
+
+constexpr const char* kListenFehler =
+    "Die Brennstoffe und Eindeckungen konnten nicht aus der Vantel-Datenbank gelesen werden.";
+
+bool AendernModus() { return state().Bearbeitungsmodus == "Aendern"; }
+
+// The selected site, or nullptr when the index designates none.
+const StandortSatz* GewaehlterStandort() {
+  const State& s = state();
+  if (s.StandortIndex < 0 || static_cast<std::size_t>(s.StandortIndex) >= s.StandortListe.size()) return nullptr;
+  return &s.StandortListe[static_cast<std::size_t>(s.StandortIndex)];
+}
+
+mdlVantel::Auswahllisten ListenLesen() {
+  mdlVantel::Auswahllisten listen = mdlVantel::AuswahllistenLaden(state().AktuelleEinstellungen.VantelPfad);
+  if (!listen.ok) data::ShowCritical(kListenFehler);
+  return listen;
+}
+
+// Defaults of a new record from the selected site's row.
+void GruppenVorbelegung(StandortFormular& f) {
+  const StandortSatz* quelle = GewaehlterStandort();
+  if (!quelle) return;
+  mdlVantel::GruppenHeizdatenVorbelegen(
+      f, mdlVantel::VantelZeilenLesen(state().TolvarDatenbankPfad, quelle->StandortNr));
+}
+
+}  // namespace
+
+void Laden(StandortFormular& f, const std::string& naechsteNr, const std::string& naechsterBarcode) {
+  mdlVantel::NeuesGewaechshausVorbelegen(f, ListenLesen());
+  if (!AendernModus()) {
+    // The numbering writes nothing when it has no proposal; the boxes keep what they hold.
+    if (!naechsterBarcode.empty()) f.txtCode = naechsterBarcode;
+    if (!naechsteNr.empty()) f.txtNr = naechsteNr;
+    GruppenVorbelegung(f);
+    return;
+  }
+  if (const StandortSatz* standort = GewaehlterStandort()) {
+    mdlVantel::StandortHeizdatenAnzeigen(
+        f, *standort, mdlVantel::VantelZeilenLesen(state().TolvarDatenbankPfad, standort->StandortNr));
+  }
+}
+
+void Aktivieren(StandortFormular& f) {
+  if (!AendernModus()) return;
+  const mdlVantel::Auswahllisten listen = mdlVantel::AuswahllistenLaden(state().AktuelleEinstellungen.VantelPfad);
+  // Lists that cannot be read now keep the entries shown so far.
+  if (listen.ok) mdlVantel::ListenErneuern(f, listen);
+}
+
+void HausWaehlen(StandortFormular& f) {
+  f.opbGruppe = false;
+  GruppenVorbelegung(f);
+}
+
+void GruppeWaehlen(StandortFormular& f) { f.opbGruppe = true; }
+
+Speicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, const StammdatensatzSpeichern& stammdaten) {
+  Speicherergebnis ergebnis;
+  // Checked before anything is written, so a refused name leaves no row behind.
+  if (base::Trim(f.txtName).empty()) {
+    mdlFehler::MeldungNameFehlt();
+    ergebnis.fokusName = true;
+    return ergebnis;
+  }
+  if (base::Trim(f.txtNr).empty()) {
+    data::ShowCritical("Dem Standort ist keine Nummer zugeordnet. Es wurde nichts gespeichert.");
+    return ergebnis;
+  }
+
+  const State& s = state();
+  const bool aendern = AendernModus();
+  // Change mode replaces the rows of the edited site; a new record replaces any stray rows
+  // left under its fresh number, so the site ends with exactly one row.
+  std::string alteNr = f.txtNr;
+  if (aendern) {
+    if (const StandortSatz* standort = GewaehlterStandort()) alteNr = standort->StandortNr;
+  }
+  const mdlVantel::VantelSatz satz = mdlVantel::HeizdatenAusFormular(f, "");
+  std::string fehler;
+  if (!mdlVantel::VantelZeileErsetzen(s.TolvarDatenbankPfad, alteNr, satz, aendern && !f.opbGruppe, &fehler)) {
+    data::ShowCritical(fehler + "\n\rDie gespeicherten Heizdaten bleiben unverändert.");
+    return ergebnis;
+  }
+
+  if (stammdaten && !stammdaten()) return ergebnis;
+
+  // A group being created has no houses yet; copying from the tree's selection would hand
+  // another group's data to that group's houses.
+  if (fuerAlle && aendern) {
+    if (mdlVantel::GruppenHeizdatenKopieren(s.TolvarDatenbankPfad, s.AktuellerBetrieb, f.txtNr, &fehler) < 0) {
+      data::ShowCritical(fehler);
+      return ergebnis;
+    }
+  }
+  ergebnis.schliessen = true;
+  return ergebnis;
+}
+
+}  // namespace tolvar::standort_editor

@@ -1,0 +1,49 @@
+#pragma once
+// The logic of the site editor frmStandort on the program-wide state: what it shows when it
+// opens or is activated, the kind options, and the save of a site's greenhouse row together
+// with its master record. The window keeps its controls and layout; it copies its controls
+// into a StandortFormular, calls these functions and copies the form back.
+
+#include <functional>
+#include <string>
+
+#include "heating/site_form.h"
+
+namespace tolvar::standort_editor {
+
+// Form_Load. Always the new-house defaults with fresh lists. "Neu": the proposed number and
+// barcode (from the master-data numbering), then the defaults of the selected site
+// StandortListe(StandortIndex), the group on whose pop-up the editor was opened. "Aendern":
+// the selected site's master fields, kind and row. A Vanteldatenbank that cannot be read is
+// reported; the lists then stay empty.
+void Laden(StandortFormular& f, const std::string& naechsteNr = "", const std::string& naechsterBarcode = "");
+
+// Form_Activate. "Aendern" only: fresh covering and fuel lists, each selection kept while
+// its list still holds it. Typed values stay and nothing is stored.
+void Aktivieren(StandortFormular& f);
+
+// opbHaus_Click: the house kind, then the defaults of the selected site.
+void HausWaehlen(StandortFormular& f);
+// opbGruppe_Click: the group kind; nothing is loaded.
+void GruppeWaehlen(StandortFormular& f);
+
+// The save's outcome: `schliessen` when the window may close. Otherwise the reason has been
+// shown already; with `fokusName` the cursor goes into txtName.
+struct Speicherergebnis {
+  bool schliessen = false;
+  bool fokusName = false;
+};
+
+// Saves the master record of the open editor into the labour-time database (the master-data
+// editors' routine); false when it stored nothing.
+using StammdatensatzSpeichern = std::function<bool()>;
+
+// cmbSpeichern_Click (fuerAlle false) and cmbFuerAlle_Click (fuerAlle true). Checks first: an
+// empty name is refused with "Sie müssen erst einen Namen vergeben" and nothing is stored.
+// Then the site's row of table Vantel is replaced (change mode keeps a house's overheads),
+// the master record is saved through `stammdaten` (skipped when it is empty), and with
+// fuerAlle an existing group hands its data to its direct children. A group being created
+// has no houses yet: nothing is copied.
+Speicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, const StammdatensatzSpeichern& stammdaten);
+
+}  // namespace tolvar::standort_editor

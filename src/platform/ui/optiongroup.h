@@ -1,0 +1,50 @@
+#pragma once
+// Option-button arrays ("opbTyp(1)", "opbTyp(2)", ...). Exclusivity is per container, as with
+// plain radio buttons: checking one clears the others with the same parent widget.
+// Click runs once whenever a button becomes selected, by a user click or from code (SetValue or
+// setChecked alike); selecting the button that is already selected runs nothing. Clearing a
+// button from code runs nothing and may leave no button of the container selected.
+
+#include <QObject>
+#include <QString>
+
+#include <map>
+
+class QRadioButton;
+class QWidget;
+
+namespace tolvar::ui {
+
+// Checks or clears a single option button; clearing works even though option buttons are
+// exclusive within their container.
+void SetOptionValue(QRadioButton* button, bool value);
+
+class OptionGroup : public QObject {
+  Q_OBJECT
+
+ public:
+  // Collects every QRadioButton named "name(i)" below `owner` (inside frames too). The group is
+  // a child of `owner`.
+  OptionGroup(QWidget* owner, const QString& name);
+
+  // Adds (or replaces) element `index`.
+  void Add(int index, QRadioButton* button);
+  QRadioButton* Button(int index) const;
+  const std::map<int, QRadioButton*>& Buttons() const { return m_buttons; }
+
+  bool Value(int index) const;
+  // true selects the button (running Click when it was not selected); false clears it.
+  void SetValue(int index, bool value);
+  // Index of the first selected button, -1 when none is selected.
+  int Selected() const;
+  // Clears every button of the array without running Click.
+  void ClearAll();
+
+ signals:
+  void Click(int index);
+
+ private:
+  std::map<int, QRadioButton*> m_buttons;
+};
+
+}  // namespace tolvar::ui

@@ -1,0 +1,59 @@
+#include "platform/ui/tabstrip.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tolvar::ui {
+
+TabStrip::TabStrip(QWidget* parent) : QWidget(parent), m_tabs(new QTabWidget(this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(m_tabs);
+  connect(m_tabs, &QTabWidget::currentChanged, this, &TabStrip::currentChanged);
+}
+
+int TabStrip::AddTab(const QString& caption) {
+  // The first tab becomes current without a Click, as a freshly built strip shows tab 0.
+  if (m_tabs->count() == 0) m_current = 0;
+  auto* page = new QWidget();
+  return m_tabs->addTab(page, caption);
+}
+
+int TabStrip::Count() const { return m_tabs->count(); }
+
+QWidget* TabStrip::Page(int index) const { return m_tabs->widget(index); }
+
+bool TabStrip::SetTab(int index) {
+  if (index < 0 || index >= m_tabs->count() || !m_tabs->isTabVisible(index)) return false;
+  m_tabs->setCurrentIndex(index);
+  return true;
+}
+
+QString TabStrip::TabCaption(int index) const { return m_tabs->tabText(index); }
+
+void TabStrip::SetTabCaption(int index, const QString& caption) {
+  if (index >= 0 && index < m_tabs->count()) m_tabs->setTabText(index, caption);
+}
+
+bool TabStrip::TabEnabled(int index) const { return m_tabs->isTabEnabled(index); }
+
+void TabStrip::SetTabEnabled(int index, bool enabled) {
+  if (index >= 0 && index < m_tabs->count()) m_tabs->setTabEnabled(index, enabled);
+}
+
+bool TabStrip::TabVisible(int index) const {
+  return index >= 0 && index < m_tabs->count() && m_tabs->isTabVisible(index);
+}
+
+void TabStrip::SetTabVisible(int index, bool visible) {
+  if (index >= 0 && index < m_tabs->count()) m_tabs->setTabVisible(index, visible);
+}
+
+void TabStrip::currentChanged(int index) {
+  if (index == m_current) return;
+  const int previous = m_current;
+  m_current = index;
+  emit Click(previous);
+}
+
+}  // namespace tolvar::ui

@@ -1,0 +1,241 @@
+#include "settings/mdlGemeinkosten.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "base/values.h"
+#include "data/checks.h"
+#include "data/messages.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "settings/db_zugriff.h"
+
+namespace tolvar::mdlGemeinkosten {
+
+namespace {
+
+int LetzterStandortIndex() {
+  const State& st = state();
+  return std::min<int>(st.AnzahlStandorte, static_cast<int>(st.StandortListe.size()) - 1);
+}
+
+// Amounts of the grid: the sum of the rows that hold one; nullopt when one is no number.
+std::optional<double> Betragssumme(const std::vector<GemeinkostenZeile>& grid) {
+  double summe = 0;
+  for (const GemeinkostenZeile& z : grid) {
+    if (z.Gemeinkosten.empty()) continue;
+    const std::optional<double> n = base::ParseNumber(z.Gemeinkosten);
+    if (!n) return std::nullopt;
+    summe += *n;
+  }
+  return summe;
+}
+
+}  // namespace
+
+std::optional<Flaechen> GesamtflaecheBerechnen() {
+  State& st = state();
+  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  if (!database) return std::nullopt;
+  db::Recordset vantel = einstellungen::Tabelle(*database, "Vantel");
+  if (!vantel.ok()) return std::nullopt;
+  Flaechen f;
+  const int last = LetzterStandortIndex();
+  for (int i = 0; i <= last; ++i) {
+    StandortSatz& s = st.StandortListe[static_cast<std::size_t>(i)];
+    if (!s.ImBaum || s.Gliederungspunkt) continue;
+    if (s.Flaeche.empty()) s.Flaeche = "0";
+    const double flaeche = base::NumberOr(s.Flaeche, 0.0);
+    f.Brutto += flaeche;
+    for (vantel.MoveFirst(); !vantel.Eof(); vantel.MoveNext()) {
+      if (vantel["StandortNr"].text() != s.StandortNr) continue;
+      if (const std::optional<double> wege = vantel["Wege"].number()) {
+        f.Wege += flaeche * *wege / 100.0;
+      }
+      break;
+    }
+  }
+  f.Netto = f.Brutto - f.Wege;
+  return f;
+}
+
+std::optional<std::vector<GemeinkostenZeile>> FlaechenSpezifischeGemeinkostenLaden() {
+  const State& st = state();
+  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  if (!database) return std::nullopt;
+  db::Recordset rs = einstellungen::Tabelle(*database, "Vantel");
+  if (!rs.ok()) return std::nullopt;
+  std::vector<GemeinkostenZeile> zeilen;
+  const int last = LetzterStandortIndex();
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    const db::Value& betrag = rs["Gemeinkosten"];
+    const std::string text = betrag.text();
+    if (betrag.isNull() || text.empty() || betrag.number() == 0.0) continue;
+    GemeinkostenZeile z{"", text, rs["StandortNr"].text()};
+    for (int i = 0; i <= last; ++i) {
+      if (st.StandortListe[static_cast<std::size_t>(i)].StandortNr == z.StandortNr) {
+        z.Standortname = st.StandortListe[static_cast<std::size_t>(i)].Standortname;
+        break;
+      }
+    }
+    zeilen.push_back(std::move(z));
+  }
+  return zeilen;
+}
+
+int GemeinkostenAblegen(std::vector<GemeinkostenZeile>* grid, const std::string& key) {
+  State& st = state();
+  const int last = LetzterStandortIndex();
+  for (int i = 0; i <= last; ++i) {
+    if (st.StandortListe[static_cast<std::size_t>(i)].StandortNr == key) {
+      st.StandortIndex = i;
+      break;
+    }
+  }
+  std::vector<int> sites;
+  if (key == "Standort") {
+    for (int j = 0; j <= last; ++j) {
+      const StandortSatz& s = st.StandortListe[static_cast<std::size_t>(j)];
+      if (s.StandortNr != "Sta1000" && !s.Gliederungspunkt && s.ImBaum) sites.push_back(j);
+    }
+  } else if (st.StandortIndex >= 0 && st.StandortIndex <= last &&
+             st.StandortListe[static_cast<std::size_t>(st.StandortIndex)].StandortNr == key) {
+    const StandortSatz& g = st.StandortListe[static_cast<std::size_t>(st.StandortIndex)];
+    if (g.Gliederungspunkt) {
+      const std::string gruppe = base::RightChars(g.StandortNr, 4);
+      for (int j = 0; j <= last; ++j) {
+        const StandortSatz& s = st.StandortListe[static_cast<std::size_t>(j)];
+        if (s.UeberPNr == gruppe && s.ImBaum) sites.push_back(j);
+      }
+    } else {
+      sites.push_back(st.StandortIndex);
+    }
+  }
+
+  int platziert = 0;
+  for (int j : sites) {
+    const StandortSatz& s = st.StandortListe[static_cast<std::size_t>(j)];
+    for (std::size_t k = 0; k < grid->size(); ++k) {
+      GemeinkostenZeile& z = (*grid)[k];
+      if (z.StandortNr == s.StandortNr) {  // listed already: ready for a new amount
+        z.Gemeinkosten.clear();
+        platziert = static_cast<int>(k) + 1;
+        break;
+      }
+      if (z.Standortname.empty()) {
+        z.Standortname = s.Standortname;
+        z.StandortNr = s.StandortNr;
+        platziert = static_cast<int>(k) + 1;
+        break;
+      }
+    }
+  }
+  st.StandortTabelleAktiv = true;
+  st.StandortTabelleZeile = platziert;
+  return platziert;
+}
+
+void GemeinkostenUeberschreitungMelden() {
+  data::ShowCritical(
+      "Die einzelenen Flächen zugewiesenen Gemeinkosten sind höher als die gesamten "
+      "Gemeinkosten.\n\r\n\rÜberprüfen sie Ihre Eingaben.");
+}
+
+Summen FlaechenSpezifischeGemeinkostenSummieren(const std::string& gemeinkosten,
+                                               const std::vector<GemeinkostenZeile>& grid) {
+  Summen s;
+  if (gemeinkosten.empty()) {
+    mdlFehler::MeldungWerteFehlen();
+    s.Status = Ergebnis::WerteFehlen;
+    return s;
+  }
+  const std::optional<double> gesamt = base::ParseNumber(gemeinkosten);
+  const std::optional<double> summe = Betragssumme(grid);
+  if (!gesamt || !summe) {
+    mdlFehler::MeldungWertePruefen();
+    s.Status = Ergebnis::Ungueltig;
+    return s;
+  }
+  if (*gesamt < *summe) {
+    GemeinkostenUeberschreitungMelden();
+    s.Status = Ergebnis::Ueberschreitung;
+    return s;
+  }
+  s.Flaeche = base::Format(*summe, "0.00");
+  s.Rest = base::Format(*gesamt - *summe, "0.00");
+  return s;
+}
+
+bool FlaechenSpezifischeGemeinkostenLoeschen(const std::string& standortNr) {
+  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(state().TolvarDatenbankPfad);
+  if (!database) return false;
+  db::Recordset rs = einstellungen::Tabelle(*database, "Vantel");
+  if (!rs.ok()) return false;
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    if (rs["StandortNr"].text() == standortNr) {
+      return rs.Edit() && rs.SetField("Gemeinkosten", 0) && rs.Update();
+    }
+  }
+  return true;
+}
+
+Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe,
+                               const std::vector<GemeinkostenZeile>& grid) {
+  EinstellungenSatz& e = state().AktuelleEinstellungen;
+  e.Jahr = eingabe.Jahr.empty() ? "0" : eingabe.Jahr;
+  if (eingabe.Gemeinkosten.empty()) {
+    mdlFehler::MeldungWerteFehlen();
+    return Ergebnis::WerteFehlen;
+  }
+  const std::optional<double> gesamt = base::ParseNumber(eingabe.Gemeinkosten);
+  if (!gesamt) {
+    mdlFehler::MeldungWertePruefen();
+    return Ergebnis::Ungueltig;
+  }
+  e.Belegung = eingabe.Belegung.empty() ? "75" : eingabe.Belegung;
+  e.Gemeinkosten = eingabe.Gemeinkosten;
+  if (eingabe.Typ == 0) {
+    e.Gemeinkostentyp = "0";
+    if (eingabe.Flaeche.empty()) {
+      mdlFehler::MeldungWerteFehlen();
+      return Ergebnis::WerteFehlen;
+    }
+    e.Flaeche = eingabe.Flaeche;
+    return Ergebnis::Ok;
+  }
+  if (eingabe.Typ != 1) return Ergebnis::Ok;
+  e.Gemeinkostentyp = "1";
+  if (eingabe.AktuelleFlaeche.empty()) {
+    mdlFehler::MeldungWerteFehlen();
+    return Ergebnis::WerteFehlen;
+  }
+  e.Flaeche = eingabe.AktuelleFlaeche;
+
+  const std::optional<double> summe = Betragssumme(grid);
+  if (!summe) {
+    mdlFehler::MeldungWertePruefen();
+    return Ergebnis::Ungueltig;
+  }
+  if (*gesamt < *summe) {
+    GemeinkostenUeberschreitungMelden();
+    return Ergebnis::Ueberschreitung;
+  }
+  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(state().TolvarDatenbankPfad);
+  if (!database) return Ergebnis::Fehler;
+  db::Transaction tx = database->BeginTransaction();
+  db::Recordset rs = einstellungen::Tabelle(*database, "Vantel");
+  if (!tx.active() || !rs.ok()) return Ergebnis::Fehler;
+  for (const GemeinkostenZeile& z : grid) {
+    if (z.Standortname.empty() && z.StandortNr.empty()) continue;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+      if (rs["StandortNr"].text() != z.StandortNr) continue;
+      if (!rs.Edit() || !rs.SetField("Gemeinkosten", z.Gemeinkosten) || !rs.Update()) {
+        return Ergebnis::Fehler;
+      }
+      break;
+    }
+  }
+  return tx.Commit() ? Ergebnis::Ok : Ergebnis::Fehler;
+}
+
+}  // namespace tolvar::mdlGemeinkosten

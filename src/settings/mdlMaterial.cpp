@@ -1,0 +1,186 @@
+#include "settings/mdlMaterial.h"
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "base/values.h"
+#include "data/checks.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "settings/db_zugriff.h"
+
+namespace tolvar::mdlMaterial {
+
+namespace {
+
+constexpr std::string_view kTabelle = "ArbeitMaterial";
+constexpr std::string_view kKosten = "Kosten je Stunde";
+
+// The records 0..AnzahlStdTaetigkeiten that exist in the list.
+int LetzterTaetigkeitsIndex() {
+  const State& st = state();
+  return std::min<int>(st.AnzahlStdTaetigkeiten, static_cast<int>(st.StdTaetigkeitListe.size()) - 1);
+}
+
+}  // namespace
+
+bool ArbeitMaterialLaden() {
+  State& st = state();
+  st.ArbeitMaterialListe.assign(kArbeitMaterialElemente, ArbeitMaterialSatz{});
+  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  if (!database) return false;
+  db::Recordset rs = einstellungen::Tabelle(*database, kTabelle);
+  if (!rs.ok()) return false;
+  std::size_t i = 0;
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++i) {
+    // Always one "0" element after the rows, so a scan meets the end of the list.
+    if (st.ArbeitMaterialListe.size() <= i + 1) st.ArbeitMaterialListe.resize(i + 2);
+    st.ArbeitMaterialListe[i] = {rs["TaetigkeitNr"].text(), rs[kKosten].text()};
+  }
+  return true;
+}
+
+std::vector<KostenZeile> LeereKostenTabelle() {
+  return std::vector<KostenZeile>(kArbeitMaterialDatenzeilen);
+}
+
+std::vector<KostenZeile> ArbeitMaterialTabelleFuellen(bool* ok) {
+  if (ok != nullptr) *ok = false;
+  std::vector<KostenZeile> zeilen;
+  const State& st = state();
+  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  if (!database) return zeilen;
+  db::Recordset rs = einstellungen::Tabelle(*database, kTabelle);
+  if (!rs.ok()) return zeilen;
+  const int last = LetzterTaetigkeitsIndex();
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    if (static_cast<int>(zeilen.size()) >= kArbeitMaterialDatenzeilen) break;
+    const std::string nr = rs["TaetigkeitNr"].text();
+    for (int i = 0; i <= last; ++i) {
+      const StdTaetigkeitSatz& t = st.StdTaetigkeitListe[static_cast<std::size_t>(i)];
+      if (t.StdTaetigkeitNr == nr && t.ImBaum) {
+        zeilen.push_back({t.Taetigkeit, rs[kKosten].text(), t.StdTaetigkeitNr});
+        break;
+      }
+    }
+  }
+  if (ok != nullptr) *ok = true;
+  return zeilen;
+}
+
+std::vector<int> AblageIndizes(const std::string& key) {
+  State& st = state();
+  const int last = LetzterTaetigkeitsIndex();
+  std::vector<int> indizes;
+  for (int i = 0; i <= last; ++i) {
+    if (st.StdTaetigkeitListe[static_cast<std::size_t>(i)].StdTaetigkeitNr == key) {
+      st.StdTaetigkeitIndex = i;
+      break;
+    }
+  }
+  if (key == "Taetigkeit") {
+    for (int i = 0; i <= last; ++i) {
+      const StdTaetigkeitSatz& t = st.StdTaetigkeitListe[static_cast<std::size_t>(i)];
+      if (!t.Gliederungspunkt && t.ImBaum) indizes.push_back(i);
+    }
+    return indizes;
+  }
+  const int sel = st.StdTaetigkeitIndex;
+  if (sel < 0 || sel > last) return indizes;
+  const StdTaetigkeitSatz& gewaehlt = st.StdTaetigkeitListe[static_cast<std::size_t>(sel)];
+  if (gewaehlt.StdTaetigkeitNr != key) return indizes;  // the key names no record
+  if (!gewaehlt.Gliederungspunkt) return {sel};
+  const std::string gruppe = base::RightChars(gewaehlt.StdTaetigkeitNr, 4);
+  for (int i = 0; i <= last; ++i) {
+    const StdTaetigkeitSatz& t = st.StdTaetigkeitListe[static_cast<std::size_t>(i)];
+    if (t.UeberPNr == gruppe && t.ImBaum) indizes.push_back(i);
+  }
+  return indizes;
+}
+
+void ArbeitMaterialAblegen(std::vector<KostenZeile>* grid, const std::string& key) {
+  const State& st = state();
+  for (int index : AblageIndizes(key)) {
+    const StdTaetigkeitSatz& t = st.StdTaetigkeitListe[static_cast<std::size_t>(index)];
+    for (KostenZeile& zeile : *grid) {
+      if (zeile.Taetigkeit.empty()) {
+        zeile.Taetigkeit = t.Taetigkeit;
+        zeile.TaetigkeitNr = t.StdTaetigkeitNr;
+        break;
+      }
+    }
+  }
+}
+
+std::string KostenTaste(const std::string& text, int keyAscii) {
+  if (keyAscii == 8) return text.empty() ? text : text.substr(0, text.size() - 1);
+  if ((keyAscii >= '0' && keyAscii <= '9') || keyAscii == ',') {
+    return text + static_cast<char>(keyAscii);
+  }
+  return text;
+}
+
+bool ArbeitMaterialLoeschen(const std::string& taetigkeitNr) {
+  if (taetigkeitNr.empty()) return true;
+  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(state().TolvarDatenbankPfad);
+  if (!database) return false;
+  db::Recordset rs = einstellungen::Tabelle(*database, kTabelle);
+  if (!rs.ok()) return false;
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    const db::Value& v = rs["TaetigkeitNr"];
+    if (!v.isNull() && v.text() == taetigkeitNr) return rs.Delete();
+  }
+  return true;
+}
+
+Speicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid) {
+  // Duplicate numbers among the rows from the top down to the first without a number.
+  std::set<std::string> nummern;
+  for (const KostenZeile& z : grid) {
+    if (z.TaetigkeitNr.empty()) break;
+    if (!nummern.insert(z.TaetigkeitNr).second) {
+      mdlFehler::MeldungTaetigkeitKostenDoppelt();
+      return Speicherergebnis::Doppelt;
+    }
+  }
+
+  // The activities whose stored rows the grid stands for.
+  const State& st = state();
+  std::set<std::string> ersetzt;
+  const int last = LetzterTaetigkeitsIndex();
+  for (int i = 0; i <= last; ++i) {
+    const StdTaetigkeitSatz& t = st.StdTaetigkeitListe[static_cast<std::size_t>(i)];
+    if (t.ImBaum) ersetzt.insert(t.StdTaetigkeitNr);
+  }
+  std::vector<const KostenZeile*> neu;
+  for (const KostenZeile& z : grid) {
+    if (z.Taetigkeit.empty()) break;
+    neu.push_back(&z);
+    ersetzt.insert(z.TaetigkeitNr);
+  }
+
+  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  if (!database) return Speicherergebnis::Fehler;
+  db::Transaction tx = database->BeginTransaction();
+  if (!tx.active()) return Speicherergebnis::Fehler;
+  db::Recordset rs = einstellungen::Tabelle(*database, kTabelle);
+  if (!rs.ok()) return Speicherergebnis::Fehler;
+  rs.MoveFirst();
+  while (!rs.Eof()) {
+    if (ersetzt.count(rs["TaetigkeitNr"].text()) > 0) {
+      if (!rs.Delete()) return Speicherergebnis::Fehler;
+    } else {
+      rs.MoveNext();
+    }
+  }
+  for (const KostenZeile* z : neu) {
+    if (!rs.AddNew() || !rs.SetField("TaetigkeitNr", z->TaetigkeitNr) ||
+        !rs.SetField(kKosten, z->Kosten) || !rs.Update()) {
+      return Speicherergebnis::Fehler;
+    }
+  }
+  return tx.Commit() ? Speicherergebnis::Gespeichert : Speicherergebnis::Fehler;
+}
+
+}  // namespace tolvar::mdlMaterial

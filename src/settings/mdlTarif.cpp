@@ -1,0 +1,373 @@
+#include "settings/mdlTarif.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "base/values.h"
+#include "data/checks.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "settings/db_zugriff.h"
+
+namespace tolvar::mdlTarif {
+
+namespace {
+
+std::function<void(const std::string&)>& Namensanzeige() {
+  static std::function<void(const std::string&)> anzeige;
+  return anzeige;
+}
+
+// A group number as the lists hold it; Null gives 0, a non-number or a number outside the
+// 16-bit range gives nullopt.
+std::optional<int16_t> Gruppennummer(const db::Value& v) {
+  if (v.isNull()) return int16_t{0};
+  const std::optional<double> n = v.number();
+  if (!n) return std::nullopt;
+  const double r = base::Round(*n, 0);
+  if (!(r >= INT16_MIN && r <= INT16_MAX)) return std::nullopt;
+  return static_cast<int16_t>(r);
+}
+
+// Keeps `field` when the value is Null or no date.
+void DatumLesen(const db::Value& v, base::Date* field) {
+  if (const std::optional<base::Date> d = v.date()) *field = *d;
+}
+
+// Sets an element of a list that keeps at least `minimum` elements, growing it as needed.
+template <typename T>
+void Ablegen(std::vector<T>* list, std::size_t index, T value, const T& leer) {
+  if (list->size() <= index + 1) list->resize(index + 2, leer);
+  (*list)[index] = std::move(value);
+}
+
+// The (Lohngruppe, Lohn) pairs of table Tarif in table order.
+struct TarifZeile {
+  std::optional<double> Lohngruppe;
+  std::string Lohn;
+};
+std::optional<std::vector<TarifZeile>> TarifZeilen(db::Database& database) {
+  db::Recordset rs = einstellungen::Tabelle(database, "Tarif");
+  if (!rs.ok()) return std::nullopt;
+  std::vector<TarifZeile> zeilen;
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    const db::Value& gruppe = rs["Lohngruppe"];
+    zeilen.push_back({gruppe.isNull() ? std::nullopt : gruppe.number(), rs["Lohn"].text()});
+  }
+  return zeilen;
+}
+
+std::string Aufgeraeumt(const std::string& idText) { return base::Trim(idText); }
+
+}  // namespace
+
+LohngruppeSatz LeereLohngruppe() {
+  LohngruppeSatz s;
+  s.LetzteAenderung = base::Today();
+  return s;
+}
+
+LohneinteilungSatz LeereLohneinteilung() {
+  LohneinteilungSatz s;
+  s.DatumAb = base::kNoDate;
+  s.LetzteAenderung = base::Today();
+  return s;
+}
+
+void SetNamensanzeige(std::function<void(const std::string&)> anzeige) {
+  Namensanzeige() = std::move(anzeige);
+}
+
+bool TarifLaden() {
+  State& st = state();
+  const LohngruppeSatz leer = LeereLohngruppe();
+  st.LohngruppeListe.assign(kLohngruppenElemente, leer);
+  st.AnzahlLohngruppen = 0;
+
+  // The name display is a courtesy; nothing it does stops the loading.
+  if (Namensanzeige() && st.PersonalIndex >= 0 &&
+      st.PersonalIndex < static_cast<int>(st.PersonalListe.size())) {
+    const PersonalSatz& p = st.PersonalListe[static_cast<std::size_t>(st.PersonalIndex)];
+    try {
+      Namensanzeige()(p.Name + ", " + p.Vorname);
+    } catch (...) {
+    }
+  }
+
+  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
+  std::unique_ptr<db::Database> tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  if (!morvin || !tolvar) return false;
+  db::Recordset lohn = einstellungen::Tabelle(*morvin, "Lohn");
+  const std::optional<std::vector<TarifZeile>> tarif = TarifZeilen(*tolvar);
+  if (!lohn.ok() || !tarif) return false;
+
+  std::size_t i = 0;
+  for (lohn.MoveFirst(); !lohn.Eof(); lohn.MoveNext(), ++i) {
+    LohngruppeSatz s = leer;
+    const std::optional<int16_t> id = Gruppennummer(lohn["LohngruppenID"]);
+    const std::optional<int16_t> beispiel = Gruppennummer(lohn["Beispiel"]);
+    if (!id || !beispiel) return false;
+    s.LohngruppenID = *id;
+    s.Beispiel = *beispiel;
+    s.Tarif = lohn["Tarif"].text();
+    s.ID = lohn["ID"].text();
+    DatumLesen(lohn["LetzteAenderung"], &s.LetzteAenderung);
+    // With several Tarif rows for the group the last one counts.
+    for (const TarifZeile& t : *tarif) {
+      if (t.Lohngruppe && *t.Lohngruppe == s.LohngruppenID) s.Lohn = t.Lohn;
+    }
+    Ablegen(&st.LohngruppeListe, i, std::move(s), leer);
+    st.AnzahlLohngruppen = static_cast<int16_t>(i + 1);
+  }
+  return true;
+}
+
+bool PersonalLohngruppenLaden() {
+  State& st = state();
+  const LohneinteilungSatz leer = LeereLohneinteilung();
+  st.LohneinteilungListe.assign(kLohneinteilungenElemente, leer);
+  st.AnzahlLohneinteilungen = 0;
+
+  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
+  std::unique_ptr<db::Database> tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  if (!morvin || !tolvar) return false;
+  db::Recordset lohn = einstellungen::Tabelle(*morvin, "Lohn");
+  db::Recordset einteilung = einstellungen::Tabelle(*morvin, "Lohneinteilung");
+  const std::optional<std::vector<TarifZeile>> tarif = TarifZeilen(*tolvar);
+  if (!lohn.ok() || !einteilung.ok() || !tarif) return false;
+
+  std::size_t i = 0;
+  for (einteilung.MoveFirst(); !einteilung.Eof(); einteilung.MoveNext(), ++i) {
+    LohneinteilungSatz s = leer;
+    const std::optional<int16_t> id = Gruppennummer(einteilung["LohngruppenID"]);
+    if (!id) return false;
+    s.PersonalNr = einteilung["PersonalNr"].text();
+    s.LohngruppenID = *id;
+    DatumLesen(einteilung["DatumAb"], &s.DatumAb);
+    s.ID = einteilung["ID"].text();
+    DatumLesen(einteilung["LetzteAenderung"], &s.LetzteAenderung);
+    // Name and wage are looked up independently; the first matching row counts.
+    for (lohn.MoveFirst(); !lohn.Eof(); lohn.MoveNext()) {
+      const db::Value& g = lohn["LohngruppenID"];
+      if (!g.isNull() && g.number() == static_cast<double>(s.LohngruppenID)) {
+        s.Tarif = lohn["Tarif"].text();
+        break;
+      }
+    }
+    for (const TarifZeile& t : *tarif) {
+      if (t.Lohngruppe && *t.Lohngruppe == s.LohngruppenID) {
+        s.Lohn = t.Lohn;
+        break;
+      }
+    }
+    Ablegen(&st.LohneinteilungListe, i, std::move(s), leer);
+    st.AnzahlLohneinteilungen = static_cast<int16_t>(i + 1);
+  }
+  return true;
+}
+
+namespace {
+
+// Deletes every row of `table` whose `column`, as decimal text, equals `idText`.
+bool ZeilenLoeschen(db::Database& database, std::string_view table, std::string_view column,
+                    const std::string& idText) {
+  db::Recordset rs = einstellungen::Tabelle(database, table);
+  if (!rs.ok()) return false;
+  rs.MoveFirst();
+  while (!rs.Eof()) {
+    const db::Value& v = rs[column];
+    if (!v.isNull() && v.text() == idText) {
+      if (!rs.Delete()) return false;  // the position now points at the next row
+    } else {
+      rs.MoveNext();
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool LohngruppeLoeschen(const std::string& idText) {
+  const State& st = state();
+  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
+  std::unique_ptr<db::Database> tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  if (!morvin || !tolvar) return false;
+  db::Transaction tm = morvin->BeginTransaction();
+  db::Transaction tt = tolvar->BeginTransaction();
+  if (!tm.active() || !tt.active()) return false;
+  if (!ZeilenLoeschen(*morvin, "Lohneinteilung", "LohngruppenID", idText)) return false;
+  if (!ZeilenLoeschen(*tolvar, "Tarif", "Lohngruppe", idText)) return false;
+  if (!ZeilenLoeschen(*morvin, "Lohn", "LohngruppenID", idText)) return false;
+  if (!tm.Commit()) return false;
+  return tt.Commit();
+}
+
+// ----------------------------------------------------------------- editors
+
+LohngruppeAuswahl LohngruppeNachName(const std::string& name) {
+  const State& st = state();
+  LohngruppeAuswahl a;
+  const int last = std::min<int>(st.AnzahlLohngruppen, static_cast<int>(st.LohngruppeListe.size()) - 1);
+  for (int i = 0; i <= last; ++i) {
+    const LohngruppeSatz& s = st.LohngruppeListe[static_cast<std::size_t>(i)];
+    if (s.Tarif == name) {
+      a.Index = i;
+      a.Tarif = s.Tarif;
+      a.Lohn = s.Lohn;
+      a.IdText = std::to_string(s.LohngruppenID);
+      break;
+    }
+  }
+  return a;
+}
+
+int LohngruppeIndexNachId(const std::string& idText) {
+  const std::optional<double> n = base::ParseNumber(Aufgeraeumt(idText));
+  if (!n || *n != base::Int(*n)) return -1;
+  const State& st = state();
+  const int count = std::min<int>(st.AnzahlLohngruppen, static_cast<int>(st.LohngruppeListe.size()));
+  for (int i = 0; i < count; ++i) {
+    if (st.LohngruppeListe[static_cast<std::size_t>(i)].LohngruppenID == *n) return i;
+  }
+  return -1;
+}
+
+namespace {
+
+// True when a Lohn row carries `name` exactly; nullopt when the table cannot be read.
+std::optional<bool> NameVorhanden(const std::string& name) {
+  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(state().AktuellerBetrieb);
+  if (!morvin) return std::nullopt;
+  db::Recordset rs = einstellungen::Tabelle(*morvin, "Lohn");
+  if (!rs.ok()) return std::nullopt;
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    const db::Value& v = rs["Tarif"];
+    if (!v.isNull() && v.text() == name) return true;
+  }
+  return false;
+}
+
+// The moment of a change, to the second, and the record ID built from it.
+base::Date JetztAufSekunde() {
+  const base::Date now = base::Now();
+  return base::MakeDateTime(base::Year(now), base::Month(now), base::Day(now), base::Hour(now),
+                            base::Minute(now), base::Second(now));
+}
+
+}  // namespace
+
+Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
+                           Pruefreihenfolge reihenfolge) {
+  const bool leer = name.empty() || lohn.empty();
+  if (reihenfolge == Pruefreihenfolge::LeereZuerst && leer) return Ergebnis::WerteFehlen;
+  const std::optional<bool> vorhanden = NameVorhanden(name);
+  if (!vorhanden) return Ergebnis::Fehler;
+  if (*vorhanden) {
+    mdlFehler::MeldungNameNichtEindeutig();
+    return Ergebnis::NameNichtEindeutig;
+  }
+  if (leer) return Ergebnis::WerteFehlen;
+
+  const base::Date moment = JetztAufSekunde();
+  const std::string id = base::NewRecordId();
+  const State& st = state();
+  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
+  std::unique_ptr<db::Database> tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  if (!morvin || !tolvar) return Ergebnis::Fehler;
+  db::Transaction tm = morvin->BeginTransaction();
+  db::Transaction tt = tolvar->BeginTransaction();
+  if (!tm.active() || !tt.active()) return Ergebnis::Fehler;
+
+  db::Recordset gruppen = einstellungen::Tabelle(*morvin, "Lohn");
+  if (!gruppen.ok() || !gruppen.AddNew() || !gruppen.SetField("Tarif", name) ||
+      !gruppen.SetField("Beispiel", "1") || !gruppen.SetField("ID", id) ||
+      !gruppen.SetField("LetzteAenderung", db::Value::Moment(moment)) || !gruppen.Update()) {
+    return Ergebnis::Fehler;
+  }
+  // The new group is found again by its record ID.
+  int64_t g = 0;
+  db::Recordset wieder = einstellungen::Tabelle(*morvin, "Lohn");
+  for (wieder.MoveFirst(); !wieder.Eof(); wieder.MoveNext()) {
+    if (wieder["ID"].text() == id) {
+      g = wieder["LohngruppenID"].integerOr(0);
+      break;
+    }
+  }
+  if (g <= 0 || g > INT16_MAX) return Ergebnis::Fehler;
+
+  db::Recordset tarif = einstellungen::Tabelle(*tolvar, "Tarif");
+  if (!tarif.ok() || !tarif.AddNew() || !tarif.SetField("Lohngruppe", g) ||
+      !tarif.SetField("Lohn", lohn) || !tarif.Update()) {
+    return Ergebnis::Fehler;
+  }
+  // The wage first: should the group's commit then fail, a surplus Tarif row of a number
+  // never handed out again is all that stays.
+  if (!tt.Commit()) return Ergebnis::Fehler;
+  if (!tm.Commit()) return Ergebnis::Fehler;
+  return Ergebnis::Gespeichert;
+}
+
+Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
+                           const std::string& lohn) {
+  if (name.empty() || lohn.empty()) return Ergebnis::WerteFehlen;
+  const int index = LohngruppeIndexNachId(idText);
+  if (index < 0) return Ergebnis::KeineGruppe;
+  State& st = state();
+  st.Merkwert = index;
+  const int16_t g = st.LohngruppeListe[static_cast<std::size_t>(index)].LohngruppenID;
+
+  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
+  std::unique_ptr<db::Database> tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  if (!morvin || !tolvar) return Ergebnis::Fehler;
+  db::Transaction tm = morvin->BeginTransaction();
+  db::Transaction tt = tolvar->BeginTransaction();
+  if (!tm.active() || !tt.active()) return Ergebnis::Fehler;
+
+  db::Recordset gruppen = einstellungen::Tabelle(*morvin, "Lohn");
+  if (!gruppen.ok()) return Ergebnis::Fehler;
+  bool gefunden = false;
+  for (gruppen.MoveFirst(); !gruppen.Eof(); gruppen.MoveNext()) {
+    const db::Value& v = gruppen["LohngruppenID"];
+    if (!v.isNull() && v.number() == static_cast<double>(g)) {
+      gefunden = true;
+      break;
+    }
+  }
+  if (!gefunden) return Ergebnis::KeineGruppe;
+  if (!gruppen.Edit() || !gruppen.SetField("Tarif", name) ||
+      !gruppen.SetField("LetzteAenderung", db::Value::Moment(JetztAufSekunde())) ||
+      !gruppen.SetField("ID", base::NewRecordId()) || !gruppen.Update()) {
+    return Ergebnis::Fehler;
+  }
+
+  // The group's first wage row gives way to the new one, in one transaction.
+  db::Recordset tarif = einstellungen::Tabelle(*tolvar, "Tarif");
+  if (!tarif.ok()) return Ergebnis::Fehler;
+  for (tarif.MoveFirst(); !tarif.Eof(); tarif.MoveNext()) {
+    const db::Value& v = tarif["Lohngruppe"];
+    if (!v.isNull() && v.number() == static_cast<double>(g)) {
+      if (!tarif.Delete()) return Ergebnis::Fehler;
+      break;
+    }
+  }
+  if (!tarif.AddNew() || !tarif.SetField("Lohngruppe", static_cast<int>(g)) ||
+      !tarif.SetField("Lohn", lohn) || !tarif.Update()) {
+    return Ergebnis::Fehler;
+  }
+  if (!tt.Commit()) return Ergebnis::Fehler;
+  if (!tm.Commit()) return Ergebnis::Fehler;
+  return Ergebnis::Gespeichert;
+}
+
+Ergebnis LohngruppeEntfernen(const std::string& idText) {
+  const int index = LohngruppeIndexNachId(idText);
+  if (index < 0) return Ergebnis::KeineGruppe;
+  const std::string id =
+      std::to_string(state().LohngruppeListe[static_cast<std::size_t>(index)].LohngruppenID);
+  return LohngruppeLoeschen(id) ? Ergebnis::Gespeichert : Ergebnis::Fehler;
+}
+
+}  // namespace tolvar::mdlTarif

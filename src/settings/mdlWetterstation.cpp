@@ -1,0 +1,96 @@
+#include "settings/mdlWetterstation.h"
+
+#include <memory>
+
+#include "data/paths.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "settings/db_zugriff.h"
+
+namespace tolvar::mdlWetterstation {
+
+const std::array<Region, kAnzahlRegionen>& Regionen() {
+  static const std::string standard(data::kStandardStation);
+  static const std::array<Region, kAnzahlRegionen> kRegionen = {{
+      {"München", "Haar", "Haar"},
+      {standard, standard, standard},
+      {"Augsburg", "Schwabmünchen", "Schwabmuenchen"},
+      {"Hof", "Strass", "Strass"},
+      {"Nürnberg", "Buch", "Buch"},
+      {"Aschaffenburg", "Großostheim", "Grossostheim"},
+      {"Würzburg", "Veitshöchstheim", "Veitshoechstheim"},
+      {"Schweinfurt", "Ettleben", "Ettleben"},
+      {"Bayreuth", "Würnsreuth", "Wuernsreuth"},
+      {"Regensburg", "Köfering", "Koefering"},
+      {"Lkr. Passau", "Reith", "Reith"},
+      {"Lkr. Rottal-Inn", "Frieding", "Frieding"},
+      {"Lkr. Landshut", "Feistenaich", "Feistenaich"},
+      {" Kehlheim", "Kaltenberg", "Kaltenberg"},
+      {"Lkr. Deggendorf", "Uttenkofen", "Uttenkofen"},
+      {"Kempten", "Spitalhof", "Spitalhof"},
+      {"Mindelheim", "Lohhof", "Lohhof"},
+      {"Lkr. Rosenheim", "Reitmehring", "Reitmehring"},
+      {"Lkr. Donau-Ries", "Neuhof", "Neuhof"},
+      {"Lkr. Roth", "Federhof", "Federhof"},
+      {"Cham", "Wullnhof", "Wullnhof"},
+      {"Weiden Oberpfalz", "Almesbach", "Almesbach"},
+      {"Bamberg", "Wiesengiech", "Wiesengiech"},
+  }};
+  return kRegionen;
+}
+
+int RegionNachCaption(const std::string& text) {
+  for (int i = 0; i < kAnzahlRegionen; ++i) {
+    if (Regionen()[static_cast<std::size_t>(i)].Caption == text) return i;
+  }
+  return -1;
+}
+
+std::string RegionWaehlen(int index) {
+  if (index < 0 || index >= kAnzahlRegionen) return "";
+  state().GewaehlteRegion = Regionen()[static_cast<std::size_t>(index)].Caption;
+  return state().GewaehlteRegion;
+}
+
+bool AuswahlUebernehmen() {
+  State& st = state();
+  if (st.GewaehlteRegion.empty()) return false;
+  st.AktuelleEinstellungen.StandardStation = -1;
+  st.AktuelleEinstellungen.Wetterstation = st.GewaehlteRegion;
+  return einstellungen::BetriebEinstellungenSpaltenSchreiben(
+      {{"Wetterstation", db::Value(st.GewaehlteRegion)},
+       {"StandardStation", db::Value::Bool(true)}});
+}
+
+std::string StationsdatenbankPfad() {
+  return data::InstallPath("\\Vantel\\Stationsinfo\\Stat_Info.mdb");
+}
+
+std::string StationsbildPfad(const std::string& bildname) {
+  return data::InstallPath("\\Vantel\\Stationsinfo\\Temperaturmittelwerte\\" + bildname + ".gif");
+}
+
+std::optional<StationsInfo> StationsinfoAnzeigen(int index) {
+  if (index < 0 || index >= kAnzahlRegionen) return std::nullopt;
+  State& st = state();
+  const Region& r = Regionen()[static_cast<std::size_t>(index)];
+  st.StationName = r.Station;
+  st.StationDateiname = r.Bildname;
+  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(StationsdatenbankPfad());
+  if (!database) return std::nullopt;
+  db::Recordset rs = einstellungen::Tabelle(*database, "Stat_Info");
+  if (!rs.ok()) return std::nullopt;
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    if (rs["StatName"].text() != st.StationName) continue;
+    return StationsInfo{rs["StatName"].text(),
+                        rs["Regierungsbezirk"].text(),
+                        rs["Lkr"].text(),
+                        rs["Gemeinde"].text(),
+                        rs["Höhe"].text() + " m ü.N.N.",
+                        rs["Lage"].text(),
+                        StationsbildPfad(st.StationDateiname)};
+  }
+  return std::nullopt;
+}
+
+}  // namespace tolvar::mdlWetterstation

@@ -1,0 +1,86 @@
+// The shipped sample enterprise: a culture's phases, occupancies and material rows load
+// as stored, and the phase areas come out as the stored ones.
+
+#include <gtest/gtest.h>
+
+#include "culture/material_rows.h"
+#include "culture/occupancies.h"
+#include "culture/phase_areas.h"
+#include "culture/phase_rules.h"
+#include "culture/phases.h"
+#include "data/master_loaders.h"
+#include "data/messages.h"
+#include "data/state.h"
+#include "support/fixtures.h"
+
+namespace tolvar {
+namespace {
+
+TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
+  test::FreshDataRoot root;
+  data::RecordingMessageSink meldungen;
+  data::SetMessageSink(&meldungen);
+  ResetState();
+  State& s = state();
+  s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
+  s.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
+  s.AktuelleEinstellungen.MaterialPfad = root.Join("Tolvar_DB/Material.mdb");
+  ASSERT_TRUE(mdlDatenLaden::KulturenLaden());
+  ASSERT_TRUE(mdlDatenLaden::StandorteLaden());
+  ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
+  s.KulturIndex = -1;
+  for (std::size_t i = 0; i < s.KulturListe.size(); ++i) {
+    if (s.KulturListe[i].KulturNr == "K1003") s.KulturIndex = static_cast<int>(i);
+  }
+  ASSERT_GE(s.KulturIndex, 0);
+
+  ASSERT_TRUE(mdlKulturPhasenInfo::KulturPhasenLaden());
+  ASSERT_EQ(s.AnzahlPhasen, 3);
+  EXPECT_EQ(s.PhasenListe[1].Phasennamen, "Bewurzelung");
+  EXPECT_EQ(base::DateText(s.PhasenListe[3].Ende), "06.12.2024");
+  const auto gitter = mdlKulturPhasenInfo::KulturphasenTabelle();
+  EXPECT_TRUE(mdlKulturPhasenInfo::PhasenfolgePruefen(gitter).Ok);
+
+  ASSERT_TRUE(mdlStandorte2::KulturStandorteLaden());
+  ASSERT_EQ(s.AnzahlKulturStandorte, 3);
+  EXPECT_EQ(s.KulturStandortListe[0].StandortName, "Venlo-Haus 2");
+  EXPECT_EQ(s.KulturStandortListe[1].Wege, "15");
+  EXPECT_TRUE(mdlStandorte2::KulturStandorteEingabePruefen(mdlStandorte2::KulturStandorteTabelle()).Ok);
+
+  const std::vector<std::string> netto = {s.PhasenListe[1].Flaeche, s.PhasenListe[2].Flaeche, s.PhasenListe[3].Flaeche};
+  const std::vector<std::string> brutto = {s.PhasenListe[1].BruttoFlaeche, s.PhasenListe[2].BruttoFlaeche,
+                                           s.PhasenListe[3].BruttoFlaeche};
+  const auto flaechen = mdlBerrechnung::PhasenFlaechenBerechnen();
+  ASSERT_EQ(flaechen.size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(flaechen[i].Flaeche, netto[i]);
+    EXPECT_EQ(flaechen[i].BruttoFlaeche, brutto[i]);
+  }
+
+  ASSERT_TRUE(mdlKulturMaterial::KulturMaterialLaden());
+  ASSERT_EQ(s.AnzahlKulturMaterialien, 6);
+  const auto material = mdlKulturMaterial::KulturMaterialTabelle();
+  ASSERT_EQ(material.size(), 6u);
+  EXPECT_EQ(material[0].Datum, "29.07.2024");
+  EXPECT_EQ(material.back().Menge, "5,9");
+  for (const auto& z : material) EXPECT_NE(z.Materialname, z.MaNr) << z.MaNr;
+
+  // Saving the loaded rows unchanged keeps what was stored.
+  ASSERT_TRUE(mdlKulturPhasenInfo::KulturphasenSpeichern(gitter));
+  ASSERT_TRUE(mdlStandorte2::KulturStandorteSpeichern(mdlStandorte2::KulturStandorteTabelle()));
+  ASSERT_TRUE(mdlKulturMaterial::KulturMaterialSpeichern(material));
+  ASSERT_TRUE(mdlKulturPhasenInfo::KulturPhasenLaden());
+  ASSERT_TRUE(mdlStandorte2::KulturStandorteLaden());
+  ASSERT_TRUE(mdlKulturMaterial::KulturMaterialLaden());
+  EXPECT_EQ(mdlKulturPhasenInfo::KulturphasenTabelle(), gitter);
+  EXPECT_EQ(s.AnzahlKulturStandorte, 3);
+  EXPECT_EQ(mdlKulturMaterial::KulturMaterialTabelle().size(), 6u);
+  EXPECT_TRUE(meldungen.messages.empty());
+
+  data::SetMessageSink(nullptr);
+  ResetState();
+}
+
+}  // namespace
+}  // namespace tolvar

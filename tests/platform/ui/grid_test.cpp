@@ -1,0 +1,361 @@
+// Cell matrix, current cell, mouse, keys and drop of the grid, on shown (offscreen) windows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTableView>
+#include <QTreeWidget>
+#include <vector>
+
+#include "platform/ui/grid.h"
+#include "platform/ui/keyedtree.h"
+
+namespace tolvar::ui {
+namespace {
+
+QTableView* DataView(Grid& grid) { return grid.findChild<QTableView*>("gridView"); }
+QTableView* HeaderView(Grid& grid) { return grid.findChild<QTableView*>("gridFixedRows"); }
+
+// Centre of a cell in grid coordinates, taken from the view that shows it.
+QPoint CellCenter(Grid& grid, int row, int col) {
+  QTableView* view = row < grid.FixedRows() ? HeaderView(grid) : DataView(grid);
+  const QRect rect = view->visualRect(view->model()->index(row, col));
+  return view->viewport()->mapTo(&grid, rect.center());
+}
+
+void Mouse(Grid& grid, QEvent::Type type, QPoint at, Qt::MouseButton button,
+           Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget* target = grid.childAt(at);
+  ASSERT_NE(target, nullptr);
+  const QPoint local = target->mapFrom(&grid, at);
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+  QMouseEvent event(type, QPointF(local), QPointF(target->mapToGlobal(local)), button, held, modifiers);
+  QApplication::sendEvent(target, &event);
+}
+
+void Key(Grid& grid, int key, const QString& text = QString()) {
+  QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(DataView(grid), &event);
+}
+
+// --- Matrix ----------------------------------------------------------------------------------
+
+TEST(GridMatrix, HeaderIsRowZeroAndOutOfRangeIsHarmless) {
+  Grid grid;
+  grid.SetCols(3);
+  grid.SetRows(3);
+  grid.SetTextMatrix(0, 0, "Phase");
+  grid.SetTextMatrix(0, 2, "Fläche");
+  grid.SetTextMatrix(2, 1, "12,5");
+  for (auto [row, col] : std::vector<std::pair<int, int>>{{-1, 0}, {0, -1}, {3, 0}, {0, 3}, {99, 99}}) {
+    grid.SetTextMatrix(row, col, "x");  // ignored
+    EXPECT_EQ(grid.TextMatrix(row, col), "") << row << "," << col;
+    grid.SetCellBackColor(row, col, Qt::red);
+    grid.SetCellFontBold(row, col, true);
+    EXPECT_FALSE(grid.CellFontBold(row, col));
+  }
+  struct Case {
+    int row, col;
+    const char* text;
+  } const cases[] = {{0, 0, "Phase"}, {0, 1, ""}, {0, 2, "Fläche"}, {1, 0, ""}, {2, 1, "12,5"}};
+  for (const Case& c : cases) EXPECT_EQ(grid.TextMatrix(c.row, c.col), c.text) << c.row << "," << c.col;
+  EXPECT_EQ(grid.Rows(), 3);
+  EXPECT_EQ(grid.Cols(), 3);
+
+  grid.Clear();  // the header too
+  EXPECT_EQ(grid.TextMatrix(0, 0), "");
+  EXPECT_EQ(grid.TextMatrix(2, 1), "");
+  EXPECT_EQ(grid.Rows(), 3);
+}
+
+TEST(GridMatrix, ResizingKeepsTextsOfRemainingCells) {
+  Grid grid;
+  grid.SetCols(2);
+  grid.SetRows(4);
+  for (int r = 0; r < 4; ++r) grid.SetTextMatrix(r, 1, QString::number(r));
+  grid.SetRows(2);
+  EXPECT_EQ(grid.Rows(), 2);
+  EXPECT_EQ(grid.TextMatrix(1, 1), "1");
+  EXPECT_EQ(grid.TextMatrix(2, 1), "");
+  grid.SetRows(5);
+  EXPECT_EQ(grid.TextMatrix(0, 1), "0");
+  EXPECT_EQ(grid.TextMatrix(1, 1), "1");
+  EXPECT_EQ(grid.TextMatrix(3, 1), "");  // the old text is gone with the row
+  grid.SetCols(1);
+  grid.SetCols(3);
+  EXPECT_EQ(grid.TextMatrix(1, 1), "");
+  EXPECT_EQ(grid.TextMatrix(1, 2), "");
+  grid.SetRows(0);  // never below the fixed rows
+  EXPECT_EQ(grid.Rows(), 1);
+}
+
+TEST(GridMatrix, AddItemAndRemoveItem) {
+  Grid grid;
+  grid.SetCols(3);
+  grid.SetRows(1);
+  grid.SetTextMatrix(0, 0, "Kopf");
+  EXPECT_TRUE(grid.AddItem("a\tb\tc\tzu viel"));
+  EXPECT_TRUE(grid.AddItem("d"));
+  EXPECT_TRUE(grid.AddItem("x\ty", 1));  // before row 1
+  EXPECT_FALSE(grid.AddItem("kopf", 0));  // not into the fixed rows
+  EXPECT_FALSE(grid.AddItem("weit", 9));
+  ASSERT_EQ(grid.Rows(), 4);
+  const char* expected[4][3] = {{"Kopf", "", ""}, {"x", "y", ""}, {"a", "b", "c"}, {"d", "", ""}};
+  for (int r = 0; r < 4; ++r) {
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(grid.TextMatrix(r, c), expected[r][c]) << r << "," << c;
+  }
+
+  grid.SetCellBackColor(2, 0, QColor(255, 255, 128));
+  EXPECT_FALSE(grid.RemoveItem(0));  // fixed
+  EXPECT_FALSE(grid.RemoveItem(4));
+  EXPECT_TRUE(grid.RemoveItem(1));
+  EXPECT_EQ(grid.TextMatrix(1, 0), "a");
+  EXPECT_EQ(grid.CellBackColor(1, 0), QColor(255, 255, 128));  // colours move with the row
+  EXPECT_TRUE(grid.RemoveItem(2));
+  EXPECT_EQ(grid.Rows(), 2);
+  EXPECT_FALSE(grid.RemoveItem(1));  // the last data row stays
+  EXPECT_EQ(grid.Rows(), 2);
+  EXPECT_EQ(grid.TextMatrix(0, 0), "Kopf");
+}
+
+TEST(GridMatrix, BackColorsDefaultByKindAndReadBack) {
+  Grid grid;
+  grid.SetCols(2);
+  grid.SetRows(3);
+  grid.SetFixedCols(1);
+  EXPECT_EQ(grid.CellBackColor(1, 1), QColor(Qt::white));
+  EXPECT_NE(grid.CellBackColor(0, 1), QColor(Qt::white));
+  EXPECT_NE(grid.CellBackColor(1, 0), QColor(Qt::white));
+  grid.SetCellBackColor(2, 1, QColor(255, 0, 0));
+  EXPECT_EQ(grid.CellBackColor(2, 1), QColor(255, 0, 0));
+  grid.SetCellFontBold(2, 1, true);
+  EXPECT_TRUE(grid.CellFontBold(2, 1));
+  EXPECT_FALSE(grid.CellFontBold(1, 1));
+  grid.SetColAlignment(1, kAlignCenterCenter);
+  EXPECT_EQ(grid.CellAlignment(2, 1), kAlignCenterCenter);
+  grid.SetCellAlignment(2, 1, kAlignLeftCenter);
+  EXPECT_EQ(grid.CellAlignment(2, 1), kAlignLeftCenter);
+  EXPECT_EQ(grid.CellAlignment(1, 1), kAlignCenterCenter);
+}
+
+TEST(GridMatrix, SortDescendingMovesWholeRowsStably) {
+  struct Case {
+    GridSort order;
+    std::vector<QString> in;
+    std::vector<QString> out;
+  } const cases[] = {
+      {GridSort::NumericDescending, {"2", "10", "1,5", "x", "10"}, {"10", "10", "2", "1,5", "x"}},
+      {GridSort::GenericDescending, {"2", "10", "1,5"}, {"10", "2", "1,5"}},
+      {GridSort::GenericDescending, {"Birke", "apfel", "Zeder"}, {"Zeder", "Birke", "apfel"}},
+  };
+  for (const Case& c : cases) {
+    Grid grid;
+    grid.SetCols(2);
+    grid.SetRows(1);
+    for (size_t i = 0; i < c.in.size(); ++i) grid.AddItem(QString::number(i) + "\t" + c.in[i]);
+    grid.Sort(1, 1, grid.Rows() - 1, c.order);
+    for (size_t i = 0; i < c.out.size(); ++i) EXPECT_EQ(grid.TextMatrix(int(i) + 1, 1), c.out[i]) << i;
+    if (c.order == GridSort::NumericDescending) {
+      EXPECT_EQ(grid.TextMatrix(1, 0), "1");  // equal values keep their order
+      EXPECT_EQ(grid.TextMatrix(2, 0), "4");
+    }
+  }
+}
+
+TEST(GridMatrix, ColWidthInTwipsAndHiddenColumns) {
+  Grid grid;
+  grid.SetCols(3);
+  grid.SetColWidth(0, 1000);
+  EXPECT_EQ(grid.ColWidth(0), 1000);  // what was set reads back
+  grid.SetColWidth(1, 0);
+  EXPECT_EQ(grid.ColWidth(1), 0);
+  grid.SetColWidth(1, 1500);
+  EXPECT_EQ(grid.ColWidth(1), 1500);
+  EXPECT_EQ(grid.ColWidth(3), -1);
+  grid.SetRowHeight(1, 300);
+  EXPECT_EQ(grid.RowHeight(1), 300);
+  grid.SetRowHeight(0, 450);
+  EXPECT_EQ(grid.RowHeight(0), 450);
+}
+
+TEST(GridMatrix, CurrentCellFromCodeRaisesEvents) {
+  Grid grid;
+  grid.SetCols(3);
+  grid.SetRows(5);
+  int changes = 0;
+  int enters = 0;
+  QObject::connect(&grid, &Grid::RowColChange, [&] { ++changes; });
+  QObject::connect(&grid, &Grid::EnterCell, [&] { ++enters; });
+  EXPECT_EQ(grid.Row(), 1);
+  grid.SetRow(3);
+  grid.SetCol(2);
+  grid.SetRow(3);  // no change
+  grid.SetRow(9);  // outside: ignored
+  EXPECT_EQ(grid.Row(), 3);
+  EXPECT_EQ(grid.Col(), 2);
+  EXPECT_EQ(grid.RowSel(), 3);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(enters, 2);
+  grid.SetText("neu");
+  EXPECT_EQ(grid.TextMatrix(3, 2), "neu");
+  grid.SetRows(2);
+  EXPECT_EQ(grid.Row(), 1);
+}
+
+TEST(GridMatrix, FillingThousandRowsIsFast) {
+  QWidget window;
+  auto* grid = new Grid(&window);
+  window.resize(600, 400);
+  window.show();
+  QApplication::processEvents();
+  QElapsedTimer timer;
+  timer.start();
+  grid->SetCols(10);
+  grid->SetRows(1001);
+  for (int r = 1; r <= 1000; ++r) {
+    for (int c = 0; c < 10; ++c) grid->SetTextMatrix(r, c, QString::number(r * c));
+  }
+  QApplication::processEvents();
+  const qint64 ms = timer.elapsed();
+  EXPECT_EQ(grid->TextMatrix(1000, 9), "9000");
+  EXPECT_LT(ms, 1000) << ms;  // generous for sanitizer builds; about 20 ms in release
+}
+
+// --- On a shown window -----------------------------------------------------------------------
+
+class GridShownTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto* layout = new QHBoxLayout(&m_window);
+    m_tree = new KeyedTree;
+    m_tree->setObjectName("trvMaterial");
+    m_tree->Add("", "Material", "Materialien");
+    m_tree->Add("Material", "M7", "Topf");
+    m_tree->SetExpanded("Material", true);
+    m_grid = new Grid;
+    m_grid->setObjectName("dtgMaterial");
+    layout->addWidget(m_tree);
+    layout->addWidget(m_grid);
+    m_grid->SetCols(3);
+    m_grid->SetRows(40);
+    m_grid->SetFixedCols(1);
+    m_window.setGeometry(100, 100, 600, 300);
+    m_window.show();
+    QApplication::processEvents();
+  }
+  void TearDown() override { DragController::Cancel(); }
+
+  QWidget m_window;
+  KeyedTree* m_tree = nullptr;
+  Grid* m_grid = nullptr;
+};
+
+TEST_F(GridShownTest, ClickMovesCurrentCellAndReportsMouseCell) {
+  std::vector<QString> heard;
+  QObject::connect(m_grid, &Grid::MouseDown, [&](int b, int s, int, int) {
+    heard.push_back(QString("down %1 %2 row %3").arg(b).arg(s).arg(m_grid->Row()));
+  });
+  QObject::connect(m_grid, &Grid::MouseUp, [&](int b, int, int, int) { heard.push_back(QString("up %1").arg(b)); });
+  QObject::connect(m_grid, &Grid::Click, [&] { heard.push_back("click"); });
+  QObject::connect(m_grid, &Grid::DblClick, [&] { heard.push_back("dbl"); });
+  QObject::connect(m_grid, &Grid::RowColChange, [&] { heard.push_back("rowcol"); });
+
+  const QPoint at = CellCenter(*m_grid, 3, 2);
+  EXPECT_EQ(m_grid->RowAt(at.y()), 3);
+  EXPECT_EQ(m_grid->ColAt(at.x()), 2);
+  Mouse(*m_grid, QEvent::MouseButtonPress, at, Qt::LeftButton);
+  Mouse(*m_grid, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+  EXPECT_EQ(m_grid->Row(), 3);
+  EXPECT_EQ(m_grid->Col(), 2);
+  EXPECT_EQ(m_grid->MouseRow(), 3);
+  EXPECT_EQ(m_grid->MouseCol(), 2);
+  EXPECT_EQ(heard, (std::vector<QString>{"rowcol", "down 1 0 row 3", "up 1", "click"}));
+
+  // The header and the fixed column report the mouse cell but keep the current cell.
+  heard.clear();
+  for (auto [row, col] : std::vector<std::pair<int, int>>{{0, 1}, {5, 0}}) {
+    const QPoint p = CellCenter(*m_grid, row, col);
+    EXPECT_EQ(m_grid->RowAt(p.y()), row);
+    Mouse(*m_grid, QEvent::MouseButtonPress, p, Qt::LeftButton);
+    Mouse(*m_grid, QEvent::MouseButtonRelease, p, Qt::LeftButton);
+    EXPECT_EQ(m_grid->MouseRow(), row);
+    EXPECT_EQ(m_grid->MouseCol(), col);
+    EXPECT_EQ(m_grid->Row(), 3);
+  }
+
+  // Right button: mouse cell only; a double click raises one Click and one DblClick.
+  heard.clear();
+  const QPoint other = CellCenter(*m_grid, 4, 1);
+  Mouse(*m_grid, QEvent::MouseButtonPress, other, Qt::RightButton, Qt::ShiftModifier);
+  Mouse(*m_grid, QEvent::MouseButtonRelease, other, Qt::RightButton);
+  EXPECT_EQ(m_grid->MouseRow(), 4);
+  EXPECT_EQ(m_grid->Row(), 3);
+  EXPECT_EQ(heard, (std::vector<QString>{"down 2 1 row 3", "up 2"}));
+  heard.clear();
+  Mouse(*m_grid, QEvent::MouseButtonPress, other, Qt::LeftButton);
+  Mouse(*m_grid, QEvent::MouseButtonRelease, other, Qt::LeftButton);
+  Mouse(*m_grid, QEvent::MouseButtonDblClick, other, Qt::LeftButton);
+  Mouse(*m_grid, QEvent::MouseButtonRelease, other, Qt::LeftButton);
+  EXPECT_EQ(heard, (std::vector<QString>{"rowcol", "down 1 0 row 4", "up 1", "click", "dbl", "up 1"}));
+}
+
+TEST_F(GridShownTest, HeaderStaysInViewWhenRowsScroll) {
+  m_grid->SetRow(39);
+  m_grid->ShowRow(39);
+  QApplication::processEvents();
+  const QPoint header = CellCenter(*m_grid, 0, 1);
+  EXPECT_EQ(m_grid->RowAt(header.y()), 0);
+  const QPoint last = CellCenter(*m_grid, 39, 1);
+  EXPECT_TRUE(m_grid->rect().contains(last));
+  EXPECT_EQ(m_grid->RowAt(last.y()), 39);
+}
+
+TEST_F(GridShownTest, KeysMoveAndReportCharacterCodes) {
+  std::vector<int> presses;
+  std::vector<int> downs;
+  QObject::connect(m_grid, &Grid::KeyPress, [&](int code) { presses.push_back(code); });
+  QObject::connect(m_grid, &Grid::KeyDown, [&](int key, int) { downs.push_back(key); });
+  m_grid->SetRow(1);
+  m_grid->SetCol(1);
+  Key(*m_grid, Qt::Key_Down);
+  Key(*m_grid, Qt::Key_Left);  // the fixed column is not entered
+  EXPECT_EQ(m_grid->Row(), 2);
+  EXPECT_EQ(m_grid->Col(), 1);
+  Key(*m_grid, Qt::Key_Up);
+  Key(*m_grid, Qt::Key_Up);  // nor the header
+  EXPECT_EQ(m_grid->Row(), 1);
+  Key(*m_grid, Qt::Key_5, "5");
+  Key(*m_grid, Qt::Key_Comma, ",");
+  Key(*m_grid, Qt::Key_Backspace, "\b");
+  Key(*m_grid, Qt::Key_Return, "\r");
+  EXPECT_EQ(presses, (std::vector<int>{53, 44, 8, 13}));
+  EXPECT_EQ(downs.size(), 8u);
+}
+
+TEST_F(GridShownTest, DropFromTreeDeliversSourceIdentity) {
+  std::vector<QString> heard;
+  DragSource dropped;
+  QObject::connect(m_grid, &Grid::DragOver, [&](const DragSource& s, int, int, DragState st) {
+    heard.push_back(s.name + " " + QString::number(static_cast<int>(st)));
+  });
+  QObject::connect(m_grid, &Grid::DragDrop, [&](const DragSource& s, int x, int y) {
+    dropped = s;
+    heard.push_back(QString("drop row %1").arg(m_grid->RowAt(y)) + (m_grid->ColAt(x) == 2 ? " col 2" : ""));
+  });
+  const QPoint cell = CellCenter(*m_grid, 2, 2);
+  QWidget* under = m_grid->childAt(cell);
+  ASSERT_NE(under, nullptr);
+  m_tree->Select("M7");
+  m_tree->Drag();
+  DragController::Over(under, under->mapFrom(m_grid, cell));
+  DragController::Drop(under, under->mapFrom(m_grid, cell));
+  EXPECT_EQ(heard, (std::vector<QString>{"trvMaterial 0", "drop row 2 col 2"}));
+  EXPECT_TRUE(dropped.Is(m_tree));
+  EXPECT_EQ(m_tree->SelectedItem(), "M7");
+}
+
+}  // namespace
+}  // namespace tolvar::ui

@@ -1,0 +1,117 @@
+// Option-button arrays: the handler runs once per selection, from code as from a click.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "platform/ui/optiongroup.h"
+
+namespace tolvar::ui {
+namespace {
+
+// A left click as the window system delivers it: press, then release.
+void ClickAt(QWidget* widget, QPoint at) {
+  const QPointF global = QPointF(widget->mapToGlobal(at));
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &release);
+}
+void ClickAt(QWidget* widget) { ClickAt(widget, widget->rect().center()); }
+
+// A window with opbTyp(1..3) in one frame and opbGiebelH(1..2) in another.
+class OptionGroupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto* layout = new QVBoxLayout(&m_window);
+    auto* frameA = new QGroupBox(&m_window);
+    auto* frameB = new QGroupBox(&m_window);
+    layout->addWidget(frameA);
+    layout->addWidget(frameB);
+    auto* la = new QVBoxLayout(frameA);
+    auto* lb = new QVBoxLayout(frameB);
+    for (int i = 1; i <= 3; ++i) {
+      auto* b = new QRadioButton(QString("Typ %1").arg(i), frameA);
+      b->setObjectName(QString("opbTyp(%1)").arg(i));
+      la->addWidget(b);
+    }
+    for (int i = 1; i <= 2; ++i) {
+      auto* b = new QRadioButton(QString("Giebel %1").arg(i), frameB);
+      b->setObjectName(QString("opbGiebelH(%1)").arg(i));
+      lb->addWidget(b);
+    }
+    m_typ = new OptionGroup(&m_window, "opbTyp");
+    m_giebel = new OptionGroup(&m_window, "opbGiebelH");
+    QObject::connect(m_typ, &OptionGroup::Click, [this](int i) { m_clicks.push_back(i); });
+    QObject::connect(m_giebel, &OptionGroup::Click, [this](int i) { m_clicks.push_back(100 + i); });
+    m_window.show();
+    QApplication::processEvents();
+  }
+
+  QWidget m_window;
+  OptionGroup* m_typ = nullptr;
+  OptionGroup* m_giebel = nullptr;
+  std::vector<int> m_clicks;
+};
+
+TEST_F(OptionGroupTest, CollectsTheArrayByIndex) {
+  EXPECT_EQ(m_typ->Buttons().size(), 3u);
+  EXPECT_EQ(m_giebel->Buttons().size(), 2u);
+  EXPECT_EQ(m_typ->Button(2)->text(), "Typ 2");
+  EXPECT_EQ(m_typ->Button(0), nullptr);
+  EXPECT_EQ(m_typ->Selected(), -1);
+}
+
+TEST_F(OptionGroupTest, SelectingFromCodeRunsTheHandlerOncePerChange) {
+  struct Step {
+    int index;
+    bool value;
+    std::vector<int> clicks;  // total so far
+    int selected;
+  } const steps[] = {
+      {2, true, {2}, 2},
+      {2, true, {2}, 2},          // already selected: nothing runs
+      {3, true, {2, 3}, 3},       // exclusive: 2 is cleared
+      {3, false, {2, 3}, -1},     // cleared from code: nothing runs, none selected
+      {1, true, {2, 3, 1}, 1},
+      {9, true, {2, 3, 1}, 1},    // no such element
+  };
+  for (const Step& s : steps) {
+    m_typ->SetValue(s.index, s.value);
+    EXPECT_EQ(m_clicks, s.clicks) << s.index;
+    EXPECT_EQ(m_typ->Selected(), s.selected) << s.index;
+    int checked = 0;
+    for (const auto& [i, b] : m_typ->Buttons()) checked += b->isChecked() ? 1 : 0;
+    EXPECT_LE(checked, 1);
+  }
+  // setChecked on the button itself counts the same; the other frame is independent.
+  m_typ->Button(2)->setChecked(true);
+  m_giebel->SetValue(1, true);
+  EXPECT_EQ(m_clicks, (std::vector<int>{2, 3, 1, 2, 101}));
+  EXPECT_TRUE(m_typ->Value(2));
+  EXPECT_TRUE(m_giebel->Value(1));
+  m_typ->ClearAll();
+  EXPECT_EQ(m_typ->Selected(), -1);
+  EXPECT_TRUE(m_giebel->Value(1));
+}
+
+TEST_F(OptionGroupTest, UserClickRunsTheHandlerOnlyForANewSelection) {
+  ClickAt(m_typ->Button(3));
+  ClickAt(m_typ->Button(3));
+  ClickAt(m_typ->Button(1));
+  EXPECT_EQ(m_clicks, (std::vector<int>{3, 1}));
+  EXPECT_FALSE(m_typ->Value(3));
+  // A cleared button stays exclusive afterwards.
+  SetOptionValue(m_typ->Button(1), false);
+  ClickAt(m_typ->Button(2));
+  ClickAt(m_typ->Button(1));
+  EXPECT_EQ(m_typ->Selected(), 1);
+  EXPECT_FALSE(m_typ->Value(2));
+}
+
+}  // namespace
+}  // namespace tolvar::ui

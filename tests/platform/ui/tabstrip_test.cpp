@@ -1,0 +1,86 @@
+// Tab strip: Click with the previous tab, from code and from the user; disabled and hidden tabs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTabBar>
+#include <QMouseEvent>
+#include <vector>
+
+#include "platform/ui/tabstrip.h"
+
+namespace tolvar::ui {
+namespace {
+
+// A left click as the window system delivers it: press, then release.
+void ClickAt(QWidget* widget, QPoint at) {
+  const QPointF global = QPointF(widget->mapToGlobal(at));
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &release);
+}
+
+class TabStripTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* caption : {"Allgemein", "Heizung", "Material"}) m_strip.AddTab(caption);
+    QObject::connect(&m_strip, &TabStrip::Click, [this](int previous) { m_previous.push_back(previous); });
+    m_strip.resize(400, 300);
+    m_strip.show();
+    QApplication::processEvents();
+  }
+
+  TabStrip m_strip;
+  std::vector<int> m_previous;
+};
+
+TEST_F(TabStripTest, SetTabRaisesClickWithThePreviousTab) {
+  EXPECT_EQ(m_strip.Count(), 3);
+  EXPECT_EQ(m_strip.Tab(), 0);
+  EXPECT_TRUE(m_previous.empty());  // building the strip raises nothing
+  struct Step {
+    int tab;
+    bool ok;
+    int current;
+    std::vector<int> previous;  // all so far
+  } const steps[] = {
+      {2, true, 2, {0}}, {2, true, 2, {0}}, {0, true, 0, {0, 2}}, {3, false, 0, {0, 2}}, {-1, false, 0, {0, 2}},
+  };
+  for (const Step& s : steps) {
+    EXPECT_EQ(m_strip.SetTab(s.tab), s.ok) << s.tab;
+    EXPECT_EQ(m_strip.Tab(), s.current) << s.tab;
+    EXPECT_EQ(m_previous, s.previous) << s.tab;
+  }
+}
+
+TEST_F(TabStripTest, PagesCaptionsAndStates) {
+  auto* label = new QLabel("Fläche", m_strip.Page(1));
+  EXPECT_EQ(label->parentWidget(), m_strip.Page(1));
+  EXPECT_EQ(m_strip.Page(3), nullptr);
+  m_strip.SetTabCaption(1, "Heizkosten");
+  EXPECT_EQ(m_strip.TabCaption(1), "Heizkosten");
+
+  // A disabled tab cannot be chosen by a click, but code may choose it.
+  m_strip.SetTabEnabled(1, false);
+  EXPECT_FALSE(m_strip.TabEnabled(1));
+  auto* bar = m_strip.findChild<QTabBar*>();
+  ClickAt(bar, bar->tabRect(1).center());
+  EXPECT_EQ(m_strip.Tab(), 0);
+  ClickAt(bar, bar->tabRect(2).center());
+  EXPECT_EQ(m_strip.Tab(), 2);
+  EXPECT_EQ(m_previous, (std::vector<int>{0}));
+
+  // A hidden tab cannot be chosen at all.
+  m_strip.SetTabVisible(1, false);
+  EXPECT_FALSE(m_strip.TabVisible(1));
+  EXPECT_FALSE(m_strip.SetTab(1));
+  EXPECT_EQ(m_strip.Tab(), 2);
+  m_strip.SetTabVisible(1, true);
+  m_strip.SetTabEnabled(1, true);
+  EXPECT_TRUE(m_strip.SetTab(1));
+  EXPECT_EQ(m_previous, (std::vector<int>{0, 2}));
+}
+
+}  // namespace
+}  // namespace tolvar::ui

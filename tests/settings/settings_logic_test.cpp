@@ -1,0 +1,437 @@
+// Activity costs, fuels and coverings, overheads, marketing share, weather regions, the
+// calculators' result files and the database paths.
+
+#include <fstream>
+
+#include "data/paths.h"
+#include "platform/sys/files.h"
+#include "settings/mdlEinstellungen.h"
+#include "settings/mdlExcel.h"
+#include "settings/mdlGemeinkosten.h"
+#include "settings/mdlMaterial.h"
+#include "settings/mdlVantelMaterial.h"
+#include "settings/mdlWetterstation.h"
+#include "settings/settings_fixture.h"
+
+namespace tolvar::test {
+namespace {
+
+StdTaetigkeitSatz Taetigkeit(std::string nr, std::string ueber, std::string name, bool gruppe,
+                             bool imBaum) {
+  StdTaetigkeitSatz t;
+  t.StdTaetigkeitNr = std::move(nr);
+  t.UeberPNr = std::move(ueber);
+  t.Taetigkeit = std::move(name);
+  t.Gliederungspunkt = gruppe;
+  t.ImBaum = imBaum;
+  return t;
+}
+
+class ActivityCostTest : public SettingsTest {
+ public:
+  void SetUp() override {
+    SettingsTest::SetUp();
+    state().StdTaetigkeitListe = {
+        Taetigkeit("StdT1001", "0", "Pflege", true, true),
+        Taetigkeit("StdT1002", "1001", "Gießen", false, true),
+        Taetigkeit("StdT1003", "1001", "Düngen", false, true),
+        Taetigkeit("StdT1004", "0", "Alt", false, false),  // not current: not in the tree
+        Taetigkeit("StdT1005", "1001", "Unterpflege", true, true),
+        Taetigkeit("StdT1006", "1005", "Schneiden", false, true), StdTaetigkeitSatz{}};
+    state().AnzahlStdTaetigkeiten = 6;
+    std::unique_ptr<db::Database> t = Tolvar();
+    Insert(*t, "ArbeitMaterial", {{"TaetigkeitNr", "StdT1004"}, {"Kosten je Stunde", "3,00"}});
+    Insert(*t, "ArbeitMaterial", {{"TaetigkeitNr", "StdT1002"}, {"Kosten je Stunde", "1,50"}});
+    Insert(*t, "ArbeitMaterial", {{"TaetigkeitNr", "StdT1003"}, {"Kosten je Stunde", ""}});
+  }
+};
+
+TEST_F(ActivityCostTest, ListHoldsEveryStoredRowThenZeros) {
+  ASSERT_TRUE(mdlMaterial::ArbeitMaterialLaden());
+  const auto& l = state().ArbeitMaterialListe;
+  ASSERT_EQ(l.size(), 501u);
+  EXPECT_EQ(l[0].TaetigkeitNr, "StdT1004");
+  EXPECT_EQ(l[2].KostenJeStunde, "");
+  EXPECT_EQ(l[3].TaetigkeitNr, "0");
+  EXPECT_EQ(l[500].KostenJeStunde, "0");
+  ASSERT_TRUE(Tolvar()->Execute("DELETE FROM \"ArbeitMaterial\""));
+  ASSERT_TRUE(mdlMaterial::ArbeitMaterialLaden());
+  EXPECT_EQ(state().ArbeitMaterialListe[0].TaetigkeitNr, "0");
+}
+
+TEST_F(ActivityCostTest, GridShowsOnlyActivitiesInTheTree) {
+  bool ok = false;
+  const auto rows = mdlMaterial::ArbeitMaterialTabelleFuellen(&ok);
+  ASSERT_TRUE(ok);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].Taetigkeit, "Gießen");
+  EXPECT_EQ(rows[0].Kosten, "1,50");
+  EXPECT_EQ(rows[1].TaetigkeitNr, "StdT1003");
+  EXPECT_EQ(rows[1].Kosten, "");
+}
+
+TEST_F(ActivityCostTest, DropsOfRootGroupAndActivity) {
+  struct Fall {
+    std::string key;
+    std::vector<std::string> nummern;
+  } faelle[] = {
+      {"Taetigkeit", {"StdT1002", "StdT1003", "StdT1006"}},
+      {"StdT1001", {"StdT1002", "StdT1003", "StdT1005"}},
+      {"StdT1003", {"StdT1003"}},
+      {"Unbekannt", {}},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.key);
+    std::vector<mdlMaterial::KostenZeile> grid = mdlMaterial::LeereKostenTabelle();
+    grid[0] = {"Gießen", "1,50", "StdT1002"};
+    mdlMaterial::ArbeitMaterialAblegen(&grid, f.key);
+    std::vector<std::string> added;
+    for (std::size_t i = 1; i < grid.size() && !grid[i].Taetigkeit.empty(); ++i) {
+      added.push_back(grid[i].TaetigkeitNr);
+      EXPECT_EQ(grid[i].Kosten, "");
+    }
+    EXPECT_EQ(added, f.nummern);
+  }
+}
+
+TEST_F(ActivityCostTest, FullGridTakesNoMoreRows) {
+  std::vector<mdlMaterial::KostenZeile> grid(100, {"X", "1", "StdT9999"});
+  mdlMaterial::ArbeitMaterialAblegen(&grid, "StdT1002");
+  EXPECT_EQ(grid.size(), 100u);
+  EXPECT_EQ(grid[99].TaetigkeitNr, "StdT9999");
+}
+
+TEST_F(ActivityCostTest, CostKeys) {
+  std::string cell;
+  for (int key : {'1', '2', ',', '5', 'a', '/', '-'}) cell = mdlMaterial::KostenTaste(cell, key);
+  EXPECT_EQ(cell, "12,5");
+  EXPECT_EQ(mdlMaterial::KostenTaste(cell, 8), "12,");
+  EXPECT_EQ(mdlMaterial::KostenTaste("", 8), "");
+}
+
+TEST_F(ActivityCostTest, SavingReplacesShownRowsAndKeepsHiddenOnes) {
+  std::vector<mdlMaterial::KostenZeile> grid = mdlMaterial::LeereKostenTabelle();
+  grid[0] = {"Düngen", "2,25", "StdT1003"};
+  grid[1] = {"Schneiden", "", "StdT1006"};
+  ASSERT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::Speicherergebnis::Gespeichert);
+  // The not-current activity keeps its cost, which the calculation still uses.
+  EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr", "Kosten je Stunde"}),
+            (std::vector<std::string>{"StdT1004|3,00", "StdT1003|2,25", "StdT1006|"}));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(ActivityCostTest, DuplicateNumbersStoreNothing) {
+  std::vector<mdlMaterial::KostenZeile> grid = mdlMaterial::LeereKostenTabelle();
+  grid[0] = {"Gießen", "1", "StdT1002"};
+  grid[1] = {"Gießen", "2", "StdT1002"};
+  EXPECT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::Speicherergebnis::Doppelt);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "Sie können nicht einer Tätigkeit mehrere Kosten zuweisen.");
+  EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr"}).size(), 3u);
+}
+
+TEST_F(ActivityCostTest, DeletingTheMarkedRowOnly) {
+  ASSERT_TRUE(mdlMaterial::ArbeitMaterialLoeschen(""));
+  EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr"}).size(), 3u);
+  ASSERT_TRUE(mdlMaterial::ArbeitMaterialLoeschen("StdT1002"));
+  EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr"}),
+            (std::vector<std::string>{"StdT1004", "StdT1003"}));
+}
+
+// ------------------------------------------------------------------ fuels and coverings
+
+class FuelTest : public SettingsTest {};
+
+TEST_F(FuelTest, EmptyTableThenFirstNewFuel) {
+  EXPECT_EQ(mdlVantelMaterial::BrennstoffLaden(), 0);
+  EXPECT_EQ(mdlVantelMaterial::BrennstoffID(), 1);
+  EXPECT_EQ(mdlVantelMaterial::NeuerIndex(0, 0, mdlVantelMaterial::Schritt::Vor), 0);
+  const mdlVantelMaterial::BrennstoffZeile neu{"Heizöl", "10", "10,6", "0,95"};
+  ASSERT_EQ(mdlVantelMaterial::BrennstoffSpeichern(neu, true, 1, ""),
+            mdlVantelMaterial::Speicherergebnis::Gespeichert);
+  EXPECT_EQ(mdlVantelMaterial::BrennstoffLaden(), 1);
+  const auto rows = mdlVantelMaterial::BrennstoffEintragen(0, 1);
+  EXPECT_EQ(rows[0].Name, "Heizöl");
+  EXPECT_EQ(rows[0].Heizwert, "10,0");
+  EXPECT_EQ(rows[0].Preis, "0,95");
+  EXPECT_EQ(rows[1].Name, "");
+}
+
+TEST_F(FuelTest, ArrowsStayInsideTheList) {
+  using S = mdlVantelMaterial::Schritt;
+  struct Fall {
+    int index;
+    S schritt;
+    int erwartet;
+  } faelle[] = {{0, S::FuenfVor, 4}, {4, S::FuenfVor, 8}, {8, S::FuenfVor, 9},
+                {9, S::FuenfZurueck, 4}, {4, S::FuenfZurueck, 0}, {0, S::Zurueck, 0},
+                {9, S::Vor, 9}, {5, S::FuenfZurueck, 0}};
+  for (const Fall& f : faelle) {
+    EXPECT_EQ(mdlVantelMaterial::NeuerIndex(f.index, 10, f.schritt), f.erwartet) << f.index;
+  }
+}
+
+TEST_F(FuelTest, SavingChecksValuesNamesAndNumbers) {
+  Insert(*Vantel(), "Heizmaterialien",
+         {{"Nummer", 3}, {"Brennstoffart", "Gas"}, {"Unterer Brennwert", 9.87},
+          {"Oberer Brennwert", 11.0}, {"Preis", 0.8}});
+  using E = mdlVantelMaterial::Speicherergebnis;
+  struct Fall {
+    mdlVantelMaterial::BrennstoffZeile zeile;
+    bool neu;
+    E erwartet;
+    std::string meldung;
+  } faelle[] = {
+      {{"Öl", "10", "10", ""}, true, E::WerteFehlen, "Sie haben nicht alle notwendigen Werte eingegeben"},
+      {{"Öl", "1,2,3", "10", "1"}, true, E::Ungueltig, "Überprüfen sie bitte ihre Werte"},
+      {{"Gas", "1", "1", "1"}, true, E::NameDoppelt, ""},
+  };
+  for (const Fall& f : faelle) {
+    sink_.messages.clear();
+    EXPECT_EQ(mdlVantelMaterial::BrennstoffSpeichern(f.zeile, f.neu, 4, ""), f.erwartet);
+    EXPECT_EQ(Messages().size(), f.meldung.empty() ? 0u : 1u);
+    if (!f.meldung.empty() && !Messages().empty()) {
+      EXPECT_EQ(Messages()[0].text, f.meldung);
+    }
+  }
+  EXPECT_EQ(mdlVantelMaterial::BrennstoffID(), 4);
+  // The rounded display written back unchanged; a case-different name is a new one.
+  ASSERT_EQ(mdlVantelMaterial::BrennstoffLaden(), 1);
+  const auto shown = mdlVantelMaterial::BrennstoffEintragen(0, 1)[0];
+  EXPECT_EQ(shown.Heizwert, "9,9");
+  EXPECT_EQ(mdlVantelMaterial::BrennstoffSpeichern(shown, false, 0, "3"), E::Gespeichert);
+  EXPECT_EQ(mdlVantelMaterial::BrennstoffSpeichern({"gas", "1", "1", "1"}, true, 4, ""), E::Gespeichert);
+  EXPECT_EQ(Rows(*Vantel(), "Heizmaterialien", {"Nummer", "Brennstoffart", "Unterer Brennwert", "Preis"}),
+            (std::vector<std::string>{"3|Gas|9,9|0,8", "4|gas|1|1"}));
+  ASSERT_TRUE(mdlVantelMaterial::BrennstoffLoeschen("3"));
+  EXPECT_EQ(mdlVantelMaterial::BrennstoffLaden(), 1);
+}
+
+TEST_F(FuelTest, CoveringWithoutLightTransmissionIsStoredWithZero) {
+  mdlVantelMaterial::EindeckungZeile z{"Glas", "5,8", "", true};
+  ASSERT_EQ(mdlVantelMaterial::EindeckungSpeichern(&z, true, 1, ""),
+            mdlVantelMaterial::Speicherergebnis::Gespeichert);
+  EXPECT_EQ(z.Licht, "0");
+  EXPECT_EQ(Rows(*Vantel(), "GWHMaterial", {"Material", "k-Wert", "Durchlässigkeit", "Eignung"}),
+            std::vector<std::string>{"Glas|5,8|0|1"});
+  ASSERT_EQ(mdlVantelMaterial::EindeckungLaden(), 1);
+  EXPECT_TRUE(mdlVantelMaterial::EindeckungEintragen(0, 2)[1].Dach);
+  EXPECT_EQ(mdlVantelMaterial::EindeckungEintragen(0, 2)[0].Name, "");
+}
+
+TEST_F(FuelTest, ElectricityPriceStoredAsTyped) {
+  ASSERT_TRUE(mdlVantelMaterial::StromSpeichern(""));
+  EXPECT_EQ(state().AktuelleEinstellungen.Strom, "");
+  EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Strom"}), std::vector<std::string>{""});
+}
+
+// ------------------------------------------------------------------ overheads
+
+StandortSatz Standort(std::string nr, std::string ueber, std::string name, bool gruppe,
+                      bool imBaum, std::string flaeche) {
+  StandortSatz s;
+  s.StandortNr = std::move(nr);
+  s.UeberPNr = std::move(ueber);
+  s.Standortname = std::move(name);
+  s.Gliederungspunkt = gruppe;
+  s.ImBaum = imBaum;
+  s.Flaeche = std::move(flaeche);
+  return s;
+}
+
+class OverheadsTest : public SettingsTest {
+ public:
+  void SetUp() override {
+    SettingsTest::SetUp();
+    state().StandortListe = {Standort("Sta1001", "0", "Haus", true, true, ""),
+                             Standort("Sta1002", "1001", "A", false, true, "100"),
+                             Standort("Sta1003", "1001", "B", false, true, "50"),
+                             Standort("Sta1004", "1001", "C", false, true, ""),
+                             Standort("Sta1005", "0", "Alt", false, false, "999"), StandortSatz{}};
+    state().AnzahlStandorte = 5;
+    std::unique_ptr<db::Database> t = Tolvar();
+    Insert(*t, "Vantel", {{"StandortNr", "Sta1002"}, {"Wege", "10"}, {"Gemeinkosten", "100"}});
+    Insert(*t, "Vantel", {{"StandortNr", "Sta1004"}, {"Gemeinkosten", "0"}});
+  }
+};
+
+TEST_F(OverheadsTest, AreaTotals) {
+  const auto f = mdlGemeinkosten::GesamtflaecheBerechnen();
+  ASSERT_TRUE(f);
+  EXPECT_DOUBLE_EQ(f->Brutto, 150);
+  EXPECT_DOUBLE_EQ(f->Wege, 10);
+  EXPECT_DOUBLE_EQ(f->Netto, 140);
+  EXPECT_EQ(state().StandortListe[3].Flaeche, "0");
+}
+
+TEST_F(OverheadsTest, LoadingSkipsZeroAmounts) {
+  const auto rows = mdlGemeinkosten::FlaechenSpezifischeGemeinkostenLaden();
+  ASSERT_TRUE(rows);
+  ASSERT_EQ(rows->size(), 1u);
+  EXPECT_EQ((*rows)[0].Standortname, "A");
+  EXPECT_EQ((*rows)[0].Gemeinkosten, "100");
+}
+
+TEST_F(OverheadsTest, DropsPlaceSitesOnceAndMarkTheLast) {
+  std::vector<mdlGemeinkosten::GemeinkostenZeile> grid(8);
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenAblegen(&grid, "Standort"), 3);
+  EXPECT_EQ(grid[2].StandortNr, "Sta1004");
+  grid[0].Gemeinkosten = "5";
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenAblegen(&grid, "Sta1002"), 1);
+  EXPECT_EQ(grid[0].Gemeinkosten, "");
+  EXPECT_EQ(grid[3].Standortname, "");
+  EXPECT_TRUE(state().StandortTabelleAktiv);
+  EXPECT_EQ(state().StandortTabelleZeile, 1);
+}
+
+TEST_F(OverheadsTest, SumsCountEveryAmount) {
+  std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {
+      {"A", "100", "Sta1002"}, {"B", "", "Sta1003"}, {"C", "200", "Sta1004"}};
+  auto s = mdlGemeinkosten::FlaechenSpezifischeGemeinkostenSummieren("1000", grid);
+  EXPECT_EQ(s.Status, mdlGemeinkosten::Ergebnis::Ok);
+  EXPECT_EQ(s.Flaeche, "300,00");
+  EXPECT_EQ(s.Rest, "700,00");
+  grid[2].Gemeinkosten = "5000";  // behind an empty amount: still caught
+  s = mdlGemeinkosten::FlaechenSpezifischeGemeinkostenSummieren("1000", grid);
+  EXPECT_EQ(s.Status, mdlGemeinkosten::Ergebnis::Ueberschreitung);
+  EXPECT_EQ(s.Flaeche, "");
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text,
+            "Die einzelenen Flächen zugewiesenen Gemeinkosten sind höher als die gesamten "
+            "Gemeinkosten.\n\r\n\rÜberprüfen sie Ihre Eingaben.");
+  EXPECT_EQ(mdlGemeinkosten::FlaechenSpezifischeGemeinkostenSummieren("1,2,3", grid).Status,
+            mdlGemeinkosten::Ergebnis::Ungueltig);
+}
+
+TEST_F(OverheadsTest, SavingTakesValuesOverAndWritesAmounts) {
+  mdlGemeinkosten::Eingabe e{"1000", "", "", 1, "", "140"};
+  std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {
+      {"A", "100", "Sta1002"}, {"B", "200", "Sta1003"}, {"C", "", "Sta1004"}, {}};
+  ASSERT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid), mdlGemeinkosten::Ergebnis::Ok);
+  const EinstellungenSatz& s = state().AktuelleEinstellungen;
+  EXPECT_EQ(s.Jahr, "0");
+  EXPECT_EQ(s.Belegung, "75");
+  EXPECT_EQ(s.Gemeinkostentyp, "1");
+  EXPECT_EQ(s.Flaeche, "140");
+  // Site B has no Vantel row and keeps no amount.
+  EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"StandortNr", "Gemeinkosten"}),
+            (std::vector<std::string>{"Sta1002|100", "Sta1004|"}));
+  grid[2].Gemeinkosten = "5000";
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid),
+            mdlGemeinkosten::Ergebnis::Ueberschreitung);
+  EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"Gemeinkosten"}), (std::vector<std::string>{"100", ""}));
+  ASSERT_TRUE(mdlGemeinkosten::FlaechenSpezifischeGemeinkostenLoeschen("Sta1002"));
+  EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"Gemeinkosten"}), (std::vector<std::string>{"0", ""}));
+}
+
+TEST_F(OverheadsTest, SavingStopsAtMissingValuesAfterPartialTakeOver) {
+  mdlGemeinkosten::Eingabe e{"800", "2024", "", 0, "", ""};
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}), mdlGemeinkosten::Ergebnis::WerteFehlen);
+  EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkostentyp, "0");
+  EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "800");
+  e.Gemeinkosten = "";
+  e.Jahr = "2025";
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}), mdlGemeinkosten::Ergebnis::WerteFehlen);
+  EXPECT_EQ(state().AktuelleEinstellungen.Jahr, "2025");
+  EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "800");
+}
+
+// ------------------------------------------------------------------ marketing share
+
+class MarketingTest : public SettingsTest {};
+
+TEST_F(MarketingTest, ShareFromTurnover) {
+  struct Fall {
+    std::string umsatz, kosten;
+    std::optional<std::string> erwartet;
+  } faelle[] = {{"30000", "1500", "5"},       {"8000", "1000", "12,5"},
+                {"3000", "1000", "33,3333333333333"}, {"30000", "-300", "-1"},
+                {"0", "1", std::nullopt},      {"0,00", "1", std::nullopt},
+                {"", "1", std::nullopt},       {"1,2,3", "1", std::nullopt}};
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.umsatz + "/" + f.kosten);
+    EXPECT_EQ(mdlEinstellungen::VermarktungsanteilBerechnen(f.umsatz, f.kosten), f.erwartet);
+  }
+  ASSERT_EQ(Messages().size(), 4u);
+  EXPECT_EQ(Messages()[0].text, "Überprüfen sie bitte ihre Werte");
+  EXPECT_EQ(Messages()[2].text, "Sie haben nicht alle notwendigen Werte eingegeben");
+  EXPECT_EQ(mdlEinstellungen::VermarktungskostenSpeichern(""), "0");
+  EXPECT_EQ(state().AktuelleEinstellungen.Vermarktungskosten, "0");
+}
+
+// ------------------------------------------------------------------ regions, calculators, paths
+
+TEST_F(SettingsTest, RegionsAndTakingOneOver) {
+  EXPECT_EQ(mdlWetterstation::RegionNachCaption("Lkr. Roth"), 19);
+  EXPECT_EQ(mdlWetterstation::RegionNachCaption("Kehlheim"), -1);
+  EXPECT_EQ(mdlWetterstation::Regionen()[13].Caption, " Kehlheim");
+  EXPECT_EQ(mdlWetterstation::Regionen()[2].Bildname, "Schwabmuenchen");
+  EXPECT_FALSE(mdlWetterstation::AuswahlUebernehmen());  // nothing chosen yet
+  EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "");
+  EXPECT_EQ(mdlWetterstation::RegionWaehlen(13), " Kehlheim");
+  ASSERT_TRUE(mdlWetterstation::AuswahlUebernehmen());
+  EXPECT_EQ(state().AktuelleEinstellungen.StandardStation, -1);
+  EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Wetterstation", "StandardStation"}),
+            std::vector<std::string>{" Kehlheim|-1"});
+}
+
+TEST_F(SettingsTest, StationInformationFromTheStationDatabase) {
+  const std::string pfad = mdlWetterstation::StationsdatenbankPfad();
+  sys::CreateFolder(sys::FolderOf(pfad));
+  std::unique_ptr<db::Database> d = db::Database::Create(pfad);
+  ASSERT_TRUE(d->ExecuteScript(
+      "CREATE TABLE \"Stat_Info\" (\"StatName\" TEXT, \"Regierungsbezirk\" TEXT, \"Lkr\" TEXT, "
+      "\"Gemeinde\" TEXT, \"Höhe\" TEXT, \"Lage\" TEXT);"
+      "INSERT INTO \"Stat_Info\" VALUES ('Schwabmünchen', 'Schwaben', 'Augsburg', "
+      "'Schwabmünchen', '555', '48° N');"));
+  const auto info = mdlWetterstation::StationsinfoAnzeigen(2);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(info->Hoehe, "555 m ü.N.N.");
+  EXPECT_EQ(sys::FileNameOf(info->Bild), "Schwabmuenchen.gif");
+  EXPECT_EQ(state().StationName, "Schwabmünchen");
+  EXPECT_FALSE(mdlWetterstation::StationsinfoAnzeigen(0));
+  EXPECT_EQ(state().GewaehlteRegion, "");  // a label click chooses no region
+}
+
+TEST_F(SettingsTest, ResultFilesAreReadOnceAndRouted) {
+  sys::CreateFolder(Path("Excel"));
+  const std::string lohn = mdlExcel::ErgebnisdateiPfad(mdlExcel::Rechner::Lohnkosten);
+  EXPECT_FALSE(mdlExcel::LohnErgebnisUebernehmen(true));  // missing file: no result
+  EXPECT_FALSE(sys::FileExists(lohn));
+  std::ofstream(lohn) << "12,5\r\n";
+  const auto u = mdlExcel::LohnErgebnisUebernehmen(true);
+  ASSERT_TRUE(u);
+  EXPECT_EQ(u->ziel, mdlExcel::Ziel::LohnNeu);
+  EXPECT_EQ(u->Text, "12,50");
+  EXPECT_FALSE(mdlExcel::LohnErgebnisUebernehmen(true));  // emptied after reading
+  std::ofstream(lohn) << "abc\n";
+  EXPECT_FALSE(mdlExcel::LohnErgebnisUebernehmen(false));
+  EXPECT_EQ(Messages().size(), 1u);
+
+  ASSERT_TRUE(mdlExcel::ErgebnisSchreiben(mdlExcel::Rechner::Gemeinkosten, "12,5"));
+  auto g = mdlExcel::GemeinkostenErgebnisUebernehmen();
+  ASSERT_TRUE(g);
+  EXPECT_EQ(g->ziel, mdlExcel::Ziel::Gemeinkosten);
+  EXPECT_EQ(g->Text, "12,5");
+  state().StandortTabelleAktiv = true;
+  state().StandortTabelleZeile = 3;
+  ASSERT_TRUE(mdlExcel::ErgebnisSchreiben(mdlExcel::Rechner::Gemeinkosten, "700"));
+  g = mdlExcel::GemeinkostenErgebnisUebernehmen();
+  ASSERT_TRUE(g);
+  EXPECT_EQ(g->ziel, mdlExcel::Ziel::GemeinkostenZeile);
+  EXPECT_EQ(g->Zeile, 3);
+}
+
+TEST_F(SettingsTest, HelpTopicsAndAFailedPathCheck) {
+  EXPECT_EQ(mdlEinstellungen::HilfethemaDesTabs(3), "4.1");
+  EXPECT_EQ(mdlEinstellungen::HilfethemaDesTabs(0), "4.2");
+  EXPECT_EQ(mdlEinstellungen::DatenbankenSpeichern("Hof", Path("fehlt.mdb"), "x"),
+            mdlEinstellungen::Speicherergebnis::PruefungFehlgeschlagen);
+  ASSERT_EQ(Messages().size(), 1u);  // only the material check ran
+  EXPECT_EQ(state().AktuelleEinstellungen.MaterialPfad,
+            data::InstallPath("\\Tolvar_DB\\Material.mdb"));
+  EXPECT_EQ(state().AktuelleEinstellungen.VantelPfad, "x");
+}
+
+}  // namespace
+}  // namespace tolvar::test
