@@ -3,6 +3,7 @@
 
 #include "app/frmBegruessung.h"
 #include "app/message_sink.h"
+#include "calculation/einstellungslader.h"
 #include "data/first_start.h"
 #include "data/messages.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tolvar"));
 
   tolvar::app::InstallMessageSink();
+  tolvar::mdlKalkulation::EinstellungsladerEinsetzen();
   // The writable data root stands for the installation folder; the first start fills it.
   const tolvar::data::Ersteinrichtung einrichtung = tolvar::data::DatenwurzelEinrichten();
   if (einrichtung.ausgang == tolvar::data::Ersteinrichtung::Ausgang::Fehlgeschlagen) {

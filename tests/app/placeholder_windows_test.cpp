@@ -46,7 +46,7 @@ TEST_F(PlaceholderWindowsTest, OwnTheControlsOthersFindByName) {
        {"regStandort", "fraBezeichnung", "opbHaus", "opbGruppe", "cmbHilfe"}},
       {"frmEinstellungen", [] { return std::ref<ui::Form>(frmEinstellungen::instanz()); },
        {"trvStandort", "trvTaetigkeit", "regEinstellungen", "cmbDurchsuchen", "cmbVantelDurchsuchen",
-        "cmbErgebnisdatenbank", "cmbOK", "cmbFarbeOK", "opbGemeinkosten", "opbMorvin(0)", "opbMorvin(5)",
+        "cmbErgebnisdatenbank", "cmbOK", "cmbFarbeOK", "opbGemeinkosten(0)", "opbMorvin(0)", "opbMorvin(5)",
         "opbTolvar(0)", "opbTolvar(5)"}},
       {"frmArbeitMaterial", [] { return std::ref<ui::Form>(frmArbeitMaterial::instanz()); }, {"trvTaetigkeit"}},
       {"frmTopfSubstrat", [] { return std::ref<ui::Form>(frmTopfSubstrat::instanz()); }, {"cmbHilfe"}},
@@ -56,9 +56,10 @@ TEST_F(PlaceholderWindowsTest, OwnTheControlsOthersFindByName) {
       {"frmMaterial4opt", [] { return std::ref<ui::Form>(frmMaterial4opt::instanz()); }, {"cmbHilfe"}},
       {"frmPersonal", [] { return std::ref<ui::Form>(frmPersonal::instanz()); }, {"cmbHilfe"}},
       {"frmTaetigkeiten", [] { return std::ref<ui::Form>(frmTaetigkeiten::instanz()); }, {"cmbHilfe"}},
-      {"frmKulturvergleich", [] { return std::ref<ui::Form>(frmKulturvergleich::instanz()); }, {}},
+      {"frmKulturvergleich", [] { return std::ref<ui::Form>(frmKulturvergleich::instanz()); },
+       {"comKultur(0)", "comKultur(1)", "cmbOK(0)", "txtDKFL(1)", "cmbTQM(3)", "shpGewinn(11)", "opbEKFL(2)"}},
       {"frmKulturVergleichBearbeiten", [] { return std::ref<ui::Form>(frmKulturVergleichBearbeiten::instanz()); },
-       {}},
+       {"trvKulturvergleich", "opbKultur(0)", "opbKultur(3)", "fraBearbeiten", "fraImport", "dtgExport"}},
   };
   MusterOeffnen();
   for (const Fall& fall : faelle) {

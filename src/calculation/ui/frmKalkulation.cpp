@@ -1,63 +1,603 @@
 #include "calculation/ui/frmKalkulation.h"
 
-#include <QHBoxLayout>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QRadioButton>
 
+#include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
+#include "base/values.h"
+#include "calculation/ui/frmHeizkostenMenu.h"
+#include "calculation/ui/frmMaterialInfo.h"
+#include "calculation/ui/frmMaterialkostenMenu.h"
+#include "calculation/ui/frmVantelInfo.h"
+#include "calculation/vergleichskultur.h"
 #include "data/master_loaders.h"
+#include "data/paths.h"
 #include "data/state.h"
-#include "platform/sys/dataroot.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
+#include "platform/ui/prompts.h"
 #include "trees/ui/mdlFormen.h"
+
+// The windows of the other six cost lines.
+#include "calculation/ui/frmEnergieInfo.h"
+#include "calculation/ui/frmEnergiekostenMenu.h"
+#include "calculation/ui/frmMaschinenInfo.h"
+#include "calculation/ui/frmMaschinenkostenMenu.h"
+#include "calculation/ui/frmPSMInfo.h"
+#include "calculation/ui/frmPSMKostenMenu.h"
+#include "calculation/ui/frmVermarktungInfo.h"
+#include "calculation/ui/frmVermarktungskostenMenu.h"
+#include "calculation/ui/frmArbeitInfo.h"
+#include "calculation/ui/frmArbeitskostenMenu.h"
+#include "calculation/ui/frmGemeinkostenInfo.h"
+#include "calculation/ui/frmGemeinkostenMenu.h"
 
 namespace tolvar {
 
-frmKalkulation::frmKalkulation() : FormOf(QStringLiteral("frmKalkulation"), ui::FormKind::MdiChild) {
-  setCaption(QStringLiteral("Kalkulation"));
-  auto* layout = new QHBoxLayout(this);
-  imlKulturen = new ui::ImageList(this);
-  imlKulturen->setObjectName(QStringLiteral("imlKulturen"));
-  trvKulturen = new ui::KeyedTree(this);
-  trvKulturen->setObjectName(QStringLiteral("trvKulturen"));
-  trvKulturen->SetImageList(imlKulturen);
-  layout->addWidget(trvKulturen);
-  auto* knoepfe = new QVBoxLayout;
-  const auto knopf = [this, knoepfe](const char* name, const QString& text) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QLatin1String(name));
-    knoepfe->addWidget(button);
-    return button;
-  };
-  cmbHeizkosten = knopf("cmbHeizkosten", QStringLiteral("Heizkosten"));
-  cmbMaterialkosten = knopf("cmbMaterialkosten", QStringLiteral("Materialkosten"));
-  cmbEnergiekosten = knopf("cmbEnergiekosten", QStringLiteral("Energiekosten"));
-  cmbMaschinenkosten = knopf("cmbMaschinenkosten", QStringLiteral("Maschinenkosten"));
-  cmbPSMKosten = knopf("cmbPSMKosten", QStringLiteral("PSM-Kosten"));
-  cmbVermarktungskosten = knopf("cmbVermarktungskosten", QStringLiteral("Vermarktungskosten"));
-  cmbGemeinkosten = knopf("cmbGemeinkosten", QStringLiteral("Gemeinkosten"));
-  cmbArbeitskosten = knopf("cmbArbeitskosten", QStringLiteral("Arbeitskosten"));
-  knoepfe->addStretch();
-  layout->addLayout(knoepfe);
+using mdlKalkulation::Kostenart;
+
+namespace {
+
+constexpr int kTwips = 15;  // twips per pixel
+const QColor kHintergrund(0, 187, 121);
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QLineEdit* box) { return box->text().toStdString(); }
+
+void Platz(QWidget* w, int left, int top, int width, int height) {
+  w->setGeometry(left / kTwips, top / kTwips, width / kTwips, height / kTwips);
 }
 
+QFont Schrift(double punkte, bool fett) {
+  QFont font = QApplication::font();
+  font.setPointSizeF(punkte);
+  font.setBold(fett);
+  return font;
+}
+
+template <class W>
+W* Benannt(W* w, const QString& name) {
+  w->setObjectName(name);
+  return w;
+}
+
+QPushButton* Knopf(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                   int width, int height = 375) {
+  auto* b = Benannt(new QPushButton(text, parent), name);
+  b->setFont(Schrift(8.25, true));
+  b->setFocusPolicy(Qt::StrongFocus);  // a click takes the focus, so a value box loses it first
+  Platz(b, left, top, width, height);
+  return b;
+}
+
+QLabel* Etikett(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                double punkte = 12, int width = 1900) {
+  auto* l = Benannt(new QLabel(text, parent), name);
+  l->setFont(Schrift(punkte, true));
+  Platz(l, left, top, width, 375);
+  return l;
+}
+
+QLineEdit* Feld(QWidget* parent, const QString& name, int left, int top, int width = 1455,
+                double punkte = 12, bool fett = true) {
+  auto* e = Benannt(new QLineEdit(parent), name);
+  e->setFont(Schrift(punkte, fett));
+  Platz(e, left, top, width, 405);
+  return e;
+}
+
+// One number in a box; nullopt for an empty box or text that is no number.
+std::optional<double> Zahl(const QLineEdit* box) { return base::ParseNumber(S(box)); }
+
+// Loads a window (its Form_Load runs once) and shows it without waiting.
+template <class T>
+void Zeigen() {
+  T::instanz().Show();
+}
+
+// Opens the detail window of a computed cost line.
+void DetailZeigen(Kostenart art) {
+  switch (art) {
+    case Kostenart::Heizung: Zeigen<frmVantelInfo>(); break;
+    case Kostenart::Material: Zeigen<frmMaterialInfo>(); break;
+    case Kostenart::Energie:
+      Zeigen<frmEnergieInfo>();
+      break;
+    case Kostenart::Maschinen:
+      Zeigen<frmMaschinenInfo>();
+      break;
+    case Kostenart::PSM:
+      Zeigen<frmPSMInfo>();
+      break;
+    case Kostenart::Arbeit:
+      Zeigen<frmArbeitInfo>();
+      break;
+    case Kostenart::Vermarktung:
+    case Kostenart::Gemeinkosten: break;  // prepared by the window before showing
+  }
+}
+
+// Opens the origin menu of a cost line.
+void MenueZeigen(Kostenart art) {
+  switch (art) {
+    case Kostenart::Heizung: Zeigen<frmHeizkostenMenu>(); break;
+    case Kostenart::Material: Zeigen<frmMaterialkostenMenu>(); break;
+    case Kostenart::Energie:
+      Zeigen<frmEnergiekostenMenu>();
+      break;
+    case Kostenart::Maschinen:
+      Zeigen<frmMaschinenkostenMenu>();
+      break;
+    case Kostenart::PSM:
+      Zeigen<frmPSMKostenMenu>();
+      break;
+    case Kostenart::Vermarktung:
+      Zeigen<frmVermarktungskostenMenu>();
+      break;
+    case Kostenart::Arbeit:
+      Zeigen<frmArbeitskostenMenu>();
+      break;
+    case Kostenart::Gemeinkosten:
+      Zeigen<frmGemeinkostenMenu>();
+      break;
+  }
+}
+
+void Auswaehlen(ui::Form& form, const QString& name, int index) {
+  if (auto* option = ui::FindControl<QRadioButton>(&form, name, index)) option->setChecked(true);
+}
+
+void TextSetzen(ui::Form& form, const QString& name, const QString& text) {
+  if (auto* box = ui::FindControl<QLineEdit>(&form, name)) box->setText(text);
+}
+
+// The marketing window as the marketing button shows it: the frame with the percentage.
+void VermarktungVorbereiten(ui::Form& form, int option, const QString& prozent) {
+  form.resize(10000 / kTwips, form.height());
+  if (auto* rahmen = ui::FindControl<QWidget>(&form, QStringLiteral("fraVermarktungskostenInfo"))) rahmen->setVisible(true);
+  Auswaehlen(form, QStringLiteral("opbVermarktungskostenInfo"), option);
+  TextSetzen(form, QStringLiteral("txtVermarktungskostenInfo"), prozent);
+  form.Show();
+}
+
+// The overheads window as a read-only overview of the enterprise's overheads settings.
+void GemeinkostenVorbereiten(ui::Form& form) {
+  const EinstellungenSatz& e = state().AktuelleEinstellungen;
+  const QString zeiger = QStringLiteral("Zeiger_") + Q(mdlGroesse::FarbnameTolvar);
+  mdlMauszeiger::MausbildSetzen(form, zeiger);
+  if (auto* beenden = ui::FindControl<QWidget>(&form, QStringLiteral("cmbBeenden"))) {
+    mdlMauszeiger::MausbildSetzen(*beenden, zeiger);
+  }
+  if (const std::optional<double> typ = base::ParseNumber(e.Gemeinkostentyp)) {
+    Auswaehlen(form, QStringLiteral("opbGemeinkosten"), static_cast<int>(*typ));
+  }
+  TextSetzen(form, QStringLiteral("txtJahr"), Q(e.Jahr));
+  TextSetzen(form, QStringLiteral("txtGemeinkosten"), Q(e.Gemeinkosten));
+  TextSetzen(form, QStringLiteral("txtGemeinkostenTQM"), Q(e.Flaeche));
+  if (auto* rahmen = ui::FindControl<QWidget>(&form, QStringLiteral("fraGemeinkostenInfo"))) rahmen->setEnabled(false);
+  form.Show();
+}
+
+}  // namespace
+
+frmKalkulation::frmKalkulation() : FormOf(QStringLiteral("frmKalkulation"), ui::FormKind::MdiChild) {
+  setCaption(QStringLiteral("Kalkulation"));
+  Aufbauen();
+}
+
+void frmKalkulation::Aufbauen() {
+  resize(15255 / kTwips, 9900 / kTwips);
+  QPalette farben = palette();
+  farben.setColor(QPalette::Window, kHintergrund);
+  setPalette(farben);
+  setAutoFillBackground(true);
+
+  imlKulturenSatz = Benannt(new ui::ImageList(this), QStringLiteral("imlKulturenSatz"));
+  for (const char* key : {"open", "closed"}) {
+    imlKulturenSatz->Add(QLatin1String(key),
+                         Q(data::InstallPath(std::string("\\Bilder\\") + key + ".png")));
+  }
+  trvKulturen = Benannt(new ui::KeyedTree(this), QStringLiteral("trvKulturen"));
+  trvKulturen->SetImageList(imlKulturenSatz);
+  Platz(trvKulturen, 240, 120, 3360, 9000);
+  connect(trvKulturen, &ui::KeyedTree::Click, this, &frmKalkulation::trvKulturen_Click);
+  connect(trvKulturen, &ui::KeyedTree::KeyUp, this, [this](int key, int) { trvKulturen_KeyUp(key); });
+
+  fraKalkulation = Benannt(new QFrame(this), QStringLiteral("fraKalkulation"));
+  fraKalkulation->setFrameShape(QFrame::NoFrame);
+  Platz(fraKalkulation, 3720, 0, 12375, 10695);
+  QWidget* f = fraKalkulation;
+
+  cmbStart = Knopf(f, "cmbStart", QStringLiteral("Kalkulation "), 5400, 120, 2895, 615);
+  cmbErgebnisSpeichern = Knopf(f, "cmbErgebnisSpeichern",
+                               QStringLiteral("Kalkulation in Ergebnis- datenbank speichern"), 8520, 120, 2895, 615);
+  connect(cmbStart, &QPushButton::clicked, this, &frmKalkulation::cmbStart_Click);
+  connect(cmbErgebnisSpeichern, &QPushButton::clicked, this, &frmKalkulation::cmbErgebnisSpeichern_Click);
+
+  lblName = Etikett(f, "lblName", QStringLiteral("Kultur:"), 240, 240);
+  txtName = Feld(f, "txtName", 1440, 240, 3495);
+  lblAnfang = Etikett(f, "lblAnfang", QStringLiteral("Beginn:"), 240, 1200);
+  txtAnfang = Feld(f, "txtAnfang", 1440, 1200, 1095, 8.25);
+  lblEnde = Etikett(f, "lblEnde", QStringLiteral("Ende:"), 2880, 1200, 12, 900);
+  txtEnde = Feld(f, "txtEnde", 3840, 1200, 1095, 8.25);
+  lblDB[1] = Etikett(f, "lblDB(1)", QStringLiteral("= DirektKostenFreieLeistung (DKFL)"), 5520, 1320, 12, 6000);
+
+  const auto einheit = [&](int index, const QString& text, int left, int top, double punkte = 12) {
+    lblEuroEinheit[index] = Etikett(f, ui::ControlName(QStringLiteral("lblEuroEinheit"), index), text, left, top,
+                                    punkte, 1500);
+  };
+  const QString je1000 = QStringLiteral("€/1000Stk.");
+  einheit(7, je1000, 5640, 1800);
+  einheit(1, QStringLiteral("€/ BJm²"), 7920, 1800);
+  einheit(14, QStringLiteral("€/ Akh"), 9960, 1800);
+
+  lblMenge = Etikett(f, "lblMenge", QStringLiteral("Menge:"), 240, 2040, 9.75);
+  txtMenge = Feld(f, "txtMenge", 2280, 2040);
+  lblEinheit = Etikett(f, "lblEinheit", QStringLiteral("Stück"), 3840, 2040, 12, 1200);
+  txtDB = Feld(f, "txtDB", 5640, 2280);
+  txtDBJQM = Feld(f, "txtDBJQM", 7800, 2280);
+  txtDBAkh = Feld(f, "txtDBAkh", 9960, 2280);
+  lblPreis = Etikett(f, "lblPreis", QStringLiteral("Preis:"), 240, 2760, 9.75);
+  txtPreis = Feld(f, "txtPreis", 2280, 2760);
+  lblEuro[0] = Etikett(f, "lblEuro(0)", QStringLiteral("€/ Stück"), 3960, 2760, 12, 1200);
+
+  const auto linie = [&](Kostenart art, const char* knopf, const char* text, const char* feld, int left,
+                         int top, int breite, int menueLeft, int menueBreite, int feldLeft, int feldBreite,
+                         bool feldFett) {
+    QPushButton* k = Knopf(f, QLatin1String(knopf), QString::fromUtf8(text), left, top, breite);
+    QPushButton* m = Knopf(f, QLatin1String(knopf) + QStringLiteral("Menu"), QStringLiteral("[Menü]"), menueLeft,
+                           top, menueBreite);
+    QLineEdit* e = Feld(f, QLatin1String(feld), feldLeft, top, feldBreite, 12, feldFett);
+    e->installEventFilter(this);
+    connect(k, &QPushButton::clicked, this, [this, art] { Kostenknopf_Click(art); });
+    connect(m, &QPushButton::clicked, this, [this, art] { Menueknopf_Click(art); });
+    return std::tuple{k, m, e};
+  };
+  std::tie(cmbArbeitskosten, cmbArbeitskostenMenu, txtArbeit) =
+      linie(Kostenart::Arbeit, "cmbArbeitskosten", "- Arbeitskosten ***", "txtArbeit", 5640, 3360, 1935, 7560, 855,
+            8640, 1455, true);
+  einheit(8, je1000, 10320, 3360);
+  lblMarkt = Etikett(f, "lblMarkt", QStringLiteral("= Marktleistung:"), 360, 3600, 9.75);
+  txtMarktleistung = Feld(f, "txtMarktleistung", 2280, 3600);
+  lblEuro[1] = Etikett(f, "lblEuro(1)", QStringLiteral("€"), 3960, 3600, 12, 600);
+  lblEKFL = Etikett(f, "lblEKFL", QStringLiteral("= EinzelKostenFreieLeistung (EKFL)"), 5520, 4320, 12, 6000);
+  lblErloes1000 = Etikett(f, "lblErloes1000", QStringLiteral("= Erlös[1000Stk]:"), 360, 4440, 9.75);
+  txtErloes1000 = Feld(f, "txtErloes1000", 2280, 4440);
+  lblEuro[2] = Etikett(f, "lblEuro(2)", je1000, 3840, 4440, 12, 1500);
+  einheit(9, je1000, 5640, 4800);
+  einheit(6, QStringLiteral("€/ BJm²"), 7800, 4800);
+  einheit(15, QStringLiteral("€/ Akh"), 9960, 4800);
+  lblSachkosten = Etikett(f, "lblSachkosten", QStringLiteral("- Sachkosten:"), 480, 5280, 9.75);
+  txtSachkosten = Feld(f, "txtSachkosten", 2400, 5280);
+  einheit(2, je1000, 3960, 5280);
+  txtEKFL = Feld(f, "txtEKFL", 5640, 5280);
+  txtEKFLJQM = Feld(f, "txtEKFLJQM", 7800, 5280);
+  txtEKFLAkh = Feld(f, "txtEKFLAkh", 9960, 5280);
+
+  // The six lines on the left, every 480 twips from 6120.
+  struct Links {
+    Kostenart art;
+    const char* knopf;
+    const char* text;
+    const char* feld;
+    int einheit;
+    QPushButton** k;
+    QPushButton** m;
+    QLineEdit** e;
+  };
+  const Links links[] = {
+      {Kostenart::Heizung, "cmbHeizkosten", "+ Heizkosten ***", "txtHeizung", 0, &cmbHeizkosten,
+       &cmbHeizkostenMenu, &txtHeizung},
+      {Kostenart::Material, "cmbMaterialkosten", "+ Material ***", "txtMaterial", 3, &cmbMaterialkosten,
+       &cmbMaterialkostenMenu, &txtMaterial},
+      {Kostenart::Energie, "cmbEnergiekosten", "+ elekt.Energie ***", "txtEnergie", 4, &cmbEnergiekosten,
+       &cmbEnergiekostenMenu, &txtEnergie},
+      {Kostenart::Maschinen, "cmbMaschinenkosten", "+ Maschinen ***", "txtMaschinen", 5, &cmbMaschinenkosten,
+       &cmbMaschinenkostenMenu, &txtMaschinen},
+      {Kostenart::PSM, "cmbPSMKosten", "+ Material [Std] ***", "txtPSM", 12, &cmbPSMKosten, &cmbPSMKostenMenu,
+       &txtPSM},
+      {Kostenart::Vermarktung, "cmbVermarktungskosten", "+ Vermarktung ***", "txtVermarktung", 13,
+       &cmbVermarktungskosten, &cmbVermarktungskostenMenu, &txtVermarktung},
+  };
+  int top = 6120;
+  for (const Links& l : links) {
+    std::tie(*l.k, *l.m, *l.e) = linie(l.art, l.knopf, l.text, l.feld, 480, top, 1815, 2280, 735, 3120, 975, false);
+    einheit(l.einheit, je1000, 4200, top, 9.75);
+    top += 480;
+  }
+
+  std::tie(cmbGemeinkosten, cmbGemeinkostenMenu, txtGemein) =
+      linie(Kostenart::Gemeinkosten, "cmbGemeinkosten", "- Gemeinkosten ***", "txtGemein", 5520, 6360, 1935, 7440,
+            855, 8520, 1455, true);
+  einheit(10, je1000, 10200, 6360);
+  lblGewinn[1] = Etikett(f, "lblGewinn(1)", QStringLiteral("= Gewinn:"), 5880, 7320);
+  txtGewinn[1] = Feld(f, "txtGewinn(1)", 7920, 7320, 2055);
+  einheit(11, je1000, 10200, 7320);
+  lblGewinn[0] = Etikett(f, "lblGewinn(0)", QStringLiteral("= Gewinn:"), 5880, 8400);
+  txtGewinn[2] = Feld(f, "txtGewinn(2)", 7920, 8400, 2055);
+  lblEuroGesamt = Etikett(f, "lblEuroGesamt", QStringLiteral("€/ Kultur"), 10200, 8400, 12, 1500);
+
+  // Design state: only the tree and the start button usable until the first reset.
+  for (Kostenart art : mdlKalkulation::kKostenarten) {
+    Kostenknopf(art)->setEnabled(false);
+    Menueknopf(art)->setEnabled(false);
+  }
+  cmbErgebnisSpeichern->setEnabled(false);
+}
+
+QPushButton* frmKalkulation::Kostenknopf(Kostenart art) const {
+  switch (art) {
+    case Kostenart::Heizung: return cmbHeizkosten;
+    case Kostenart::Material: return cmbMaterialkosten;
+    case Kostenart::Energie: return cmbEnergiekosten;
+    case Kostenart::Maschinen: return cmbMaschinenkosten;
+    case Kostenart::PSM: return cmbPSMKosten;
+    case Kostenart::Vermarktung: return cmbVermarktungskosten;
+    case Kostenart::Arbeit: return cmbArbeitskosten;
+    case Kostenart::Gemeinkosten: return cmbGemeinkosten;
+  }
+  return nullptr;
+}
+
+QPushButton* frmKalkulation::Menueknopf(Kostenart art) const {
+  switch (art) {
+    case Kostenart::Heizung: return cmbHeizkostenMenu;
+    case Kostenart::Material: return cmbMaterialkostenMenu;
+    case Kostenart::Energie: return cmbEnergiekostenMenu;
+    case Kostenart::Maschinen: return cmbMaschinenkostenMenu;
+    case Kostenart::PSM: return cmbPSMKostenMenu;
+    case Kostenart::Vermarktung: return cmbVermarktungskostenMenu;
+    case Kostenart::Arbeit: return cmbArbeitskostenMenu;
+    case Kostenart::Gemeinkosten: return cmbGemeinkostenMenu;
+  }
+  return nullptr;
+}
+
+QLineEdit* frmKalkulation::Wertfeld(Kostenart art) const {
+  switch (art) {
+    case Kostenart::Heizung: return txtHeizung;
+    case Kostenart::Material: return txtMaterial;
+    case Kostenart::Energie: return txtEnergie;
+    case Kostenart::Maschinen: return txtMaschinen;
+    case Kostenart::PSM: return txtPSM;
+    case Kostenart::Vermarktung: return txtVermarktung;
+    case Kostenart::Arbeit: return txtArbeit;
+    case Kostenart::Gemeinkosten: return txtGemein;
+  }
+  return nullptr;
+}
+
+// The boxes other than the eight cost boxes, paired with their fields.
+#define TOLVAR_KALKULATION_FELDER(X)                                                                   \
+  X(txtName) X(txtAnfang) X(txtEnde) X(txtMenge) X(txtPreis) X(txtMarktleistung) X(txtErloes1000)      \
+      X(txtSachkosten) X(txtDB) X(txtDBJQM) X(txtDBAkh) X(txtEKFL) X(txtEKFLJQM) X(txtEKFLAkh)
+
+KalkulationsFenster frmKalkulation::Inhalt() const {
+  KalkulationsFenster k;
+#define TOLVAR_LESEN(feld) k.feld = S(feld);
+  TOLVAR_KALKULATION_FELDER(TOLVAR_LESEN)
+#undef TOLVAR_LESEN
+  k.txtGewinn[1] = S(txtGewinn[1]);
+  k.txtGewinn[2] = S(txtGewinn[2]);
+  for (Kostenart art : mdlKalkulation::kKostenarten) {
+    mdlKalkulation::Wertfeld(k, art) = S(Wertfeld(art));
+    mdlKalkulation::Kostenknopf(k, art) = Kostenknopf(art)->text().toStdString();
+  }
+  k.KostenknoepfeAktiv = cmbHeizkosten->isEnabled();
+  k.MenueknoepfeAktiv = cmbHeizkostenMenu->isEnabled();
+  k.cmbStartAktiv = cmbStart->isEnabled();
+  k.cmbErgebnisSpeichernAktiv = cmbErgebnisSpeichern->isEnabled();
+  return k;
+}
+
+void frmKalkulation::InhaltSetzen(const KalkulationsFenster& k) {
+  const auto setzen = [](QLineEdit* box, const std::string& text) {
+    if (box->text() != Q(text)) box->setText(Q(text));
+  };
+#define TOLVAR_SCHREIBEN(feld) setzen(feld, k.feld);
+  TOLVAR_KALKULATION_FELDER(TOLVAR_SCHREIBEN)
+#undef TOLVAR_SCHREIBEN
+  setzen(txtGewinn[1], k.txtGewinn[1]);
+  setzen(txtGewinn[2], k.txtGewinn[2]);
+  KalkulationsFenster w = k;  // the field accessors take a mutable window
+  for (Kostenart art : mdlKalkulation::kKostenarten) {
+    setzen(Wertfeld(art), mdlKalkulation::Wertfeld(w, art));
+    Kostenknopf(art)->setText(Q(mdlKalkulation::Kostenknopf(w, art)));
+    Kostenknopf(art)->setEnabled(k.KostenknoepfeAktiv);
+    Menueknopf(art)->setEnabled(k.MenueknoepfeAktiv);
+  }
+  cmbStart->setEnabled(k.cmbStartAktiv);
+  cmbErgebnisSpeichern->setEnabled(k.cmbErgebnisSpeichernAktiv);
+}
+
+#undef TOLVAR_KALKULATION_FELDER
+
 void frmKalkulation::Form_Load() {
-  const QString bilder = QString::fromStdString(sys::DataPath("\\Bilder\\"));
-  imlKulturen->Add(QStringLiteral("closed"), bilder + QStringLiteral("closed.png"));
-  imlKulturen->Add(QStringLiteral("open"), bilder + QStringLiteral("open.png"));
+  move(-100 / kTwips, 0);
   mdlMauszeiger::MauszeigerSetzen(*this);
+  state().KalkulationsKnotenSchluessel.clear();
+  KalkulationsFenster k = Inhalt();
+  mdlKalkulation::KalkulationZuruecksetzen(k);
+  InhaltSetzen(k);
 }
 
 void frmKalkulation::Form_Activate() {
   if (!state().ModusKalkulation) return;
   mdlDatenLaden::KulturenLaden();
   mdlFormen::AktuelleKulturenAnzeigen(*this);
+  KulturZurueckholen();
 }
 
 void frmKalkulation::Form_KeyDown(int key, int /*shift*/) {
   if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("6.2");
+}
+
+bool frmKalkulation::KulturZurueckholen() {
+  tolvar::State& s = state();
+  const std::string& key = s.KalkulationsKnotenSchluessel;
+  if (!key.empty()) {
+    for (int i = 0; i < static_cast<int>(s.KulturListe.size()) && i <= s.AnzahlKulturen; ++i) {
+      const KulturSatz& k = s.KulturListe[i];
+      if (k.KulturNr != key || k.Gliederungspunkt) continue;
+      s.KulturIndex = i;
+      if (trvKulturen->SelectedItem() != Q(key)) trvKulturen->Select(Q(key));
+      return true;
+    }
+  }
+  // No culture chosen, or the chosen one is gone: nothing may be calculated for a stale index.
+  s.KulturIndex = s.AnzahlKulturen;
+  if (!key.empty() && !txtName->text().isEmpty()) {
+    KalkulationsFenster k = Inhalt();
+    mdlKalkulation::KalkulationZuruecksetzen(k);
+    InhaltSetzen(k);
+  }
+  return false;
+}
+
+void frmKalkulation::trvKulturen_Click() {
+  tolvar::State& s = state();
+  KalkulationsFenster k = Inhalt();
+  mdlKalkulation::KalkulationZuruecksetzen(k);
+  InhaltSetzen(k);
+
+  s.KalkulationsKnotenSchluessel = trvKulturen->SelectedItem().toStdString();
+  if (s.KalkulationsKnotenSchluessel.empty()) return;
+  if (!KulturZurueckholen()) return;
+  txtName->setText(Q(s.KulturListe[s.KulturIndex].Kulturname));
+
+  const mdlKalkulation::KalkulationsDienste& d = mdlKalkulation::Dienste();
+  for (const auto* lader : {&d.PersonalLaden, &d.KulturPhasenLaden, &d.KulturStandorteLaden,
+                            &d.KulturMaterialLaden, &d.TarifLaden, &d.PersonalLohngruppenLaden,
+                            &d.KulturArbeitenLaden}) {
+    if (*lader) (*lader)();
+  }
+
+  // Without phases the boxes stay empty rather than showing an empty slot's zero date.
+  const int n = s.AnzahlPhasen;
+  if (n >= 1 && n < static_cast<int>(s.PhasenListe.size())) {
+    txtMenge->setText(Q(s.PhasenListe[n].AnzahlPflanzen));
+    txtAnfang->setText(Q(base::DateText(s.PhasenListe[1].Anfang)));
+    txtEnde->setText(Q(base::DateText(s.PhasenListe[n].Ende)));
+  }
+  cmbStart->setEnabled(true);
+}
+
+void frmKalkulation::trvKulturen_KeyUp(int key) {
+  if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down) trvKulturen_Click();
+}
+
+bool frmKalkulation::Kalkulieren() {
+  KulturZurueckholen();
+  KalkulationsFenster k = Inhalt();
+  bool berechnet = false;
+  {
+    ui::WaitCursor sanduhr;
+    berechnet = mdlKalkulation::KulturKalkulieren(k);
+  }
+  InhaltSetzen(k);
+  mdlMauszeiger::MauszeigerSetzen(*this);
+  return berechnet;
+}
+
+void frmKalkulation::BeschriftungSetzen() {
+  KalkulationsFenster k = Inhalt();
+  mdlKalkulation::KostenartenBeschriftungSetzen(k);
+  for (Kostenart art : mdlKalkulation::kKostenarten) {
+    Kostenknopf(art)->setText(Q(mdlKalkulation::Kostenknopf(k, art)));
+  }
+}
+
+void frmKalkulation::cmbStart_Click() { Kalkulieren(); }
+
+void frmKalkulation::Wertfeld_LostFocus(Kostenart /*art*/) { Kalkulieren(); }
+
+bool frmKalkulation::Wertfeld_KeyPress(Kostenart art, int key, const QString& text) {
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    Menueknopf(art)->setFocus(Qt::TabFocusReason);
+    return false;
+  }
+  const bool zeichen = text.size() == 1 && (text[0].isDigit() ? text[0] <= QLatin1Char('9') : text[0] == QLatin1Char(','));
+  const bool durch = key == Qt::Key_Backspace || (zeichen && text[0].unicode() < 128);
+  if (durch) {
+    mdlKalkulation::HerkunftVon(state(), art) = Herkunft::Eingegeben;
+  } else {
+    ui::Beep();
+  }
+  BeschriftungSetzen();
+  return durch;
+}
+
+bool frmKalkulation::eventFilter(QObject* watched, QEvent* event) {
+  for (Kostenart art : mdlKalkulation::kKostenarten) {
+    if (watched != Wertfeld(art)) continue;
+    if (event->type() == QEvent::KeyPress) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      // Keys that type nothing (arrows, Delete, Tab, function keys) are no key presses here.
+      const bool tippt = !key->text().isEmpty() || key->key() == Qt::Key_Backspace;
+      if (!tippt) return false;
+      return !Wertfeld_KeyPress(art, key->key(), key->text());
+    }
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+      Wertfeld_LostFocus(art);
+    }
+    return false;
+  }
+  return ui::Form::eventFilter(watched, event);
+}
+
+void frmKalkulation::Kostenknopf_Click(Kostenart art) {
+  const std::optional<double> wert = Zahl(Wertfeld(art));
+  if (!wert || *wert <= 0) return;
+  const int16_t herkunft = mdlKalkulation::HerkunftVon(state(), art);
+  if (art == Kostenart::Vermarktung) {
+    if (herkunft == Herkunft::KulturspezifischErrechnet || herkunft == Herkunft::Errechnet) VermarktungInfoZeigen();
+    return;
+  }
+  if (herkunft != Herkunft::Errechnet) return;
+  if (art == Kostenart::Gemeinkosten) {
+    GemeinkostenInfoZeigen();
+    return;
+  }
+  DetailZeigen(art);
+}
+
+void frmKalkulation::Menueknopf_Click(Kostenart art) { MenueZeigen(art); }
+
+void frmKalkulation::VermarktungInfoZeigen() {
+  const tolvar::State& s = state();
+  QString prozent;
+  if (s.HerkunftVermarktung == Herkunft::KulturspezifischErrechnet) {
+    const std::optional<double> kosten = Zahl(txtVermarktung);
+    const std::optional<double> preis = Zahl(txtPreis);
+    if (!kosten || !preis || *preis == 0) return;  // the percentage cannot be worked out
+    prozent = Q(base::Format(*kosten / *preis / 10.0, "0.0"));
+  } else {
+    const std::optional<double> einstellung = base::ParseNumber(s.AktuelleEinstellungen.Vermarktungskosten);
+    if (!einstellung) return;
+    prozent = Q(base::Format(*einstellung, "0"));
+  }
+  const int option = s.HerkunftVermarktung == Herkunft::KulturspezifischErrechnet ? 1 : 0;
+  VermarktungVorbereiten(frmVermarktungInfo::instanz(), option, prozent);
+}
+
+void frmKalkulation::GemeinkostenInfoZeigen() {
+  GemeinkostenVorbereiten(frmGemeinkostenInfo::instanz());
+}
+
+void frmKalkulation::cmbErgebnisSpeichern_Click() {
+  KalkulationsFenster k = Inhalt();
+  mdlkulturVergleich::KalkulationsergebnisSpeichernUndNummerieren(k);
+  InhaltSetzen(k);
 }
 
 }  // namespace tolvar

@@ -1,11 +1,20 @@
 #pragma once
-// Calculation window (placeholder): the culture tree, rebuilt on activation in the calculation
-// work area, and the eight cost buttons.
+// Calculation window: choose a culture in the tree, type the price, decide the origin of each
+// of the eight cost types, run the calculation, open the origin menus and detail windows and
+// store the result as a comparison culture. All computation lives in mdlKalkulation; the
+// window copies its controls into a KalkulationsFenster, calls the logic and copies back.
+
+#include <QString>
 
 #include <array>
 
+#include "calculation/kalkulation.h"
+#include "data/records_kalkulation.h"
 #include "platform/ui/forms.h"
 
+class QFrame;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace tolvar::ui {
@@ -21,21 +30,114 @@ class frmKalkulation : public ui::FormOf<frmKalkulation> {
  public:
   frmKalkulation();
 
+  // Culture tree and its pictures ("open", "closed").
   ui::KeyedTree* trvKulturen = nullptr;
-  ui::ImageList* imlKulturen = nullptr;
+  ui::ImageList* imlKulturenSatz = nullptr;
+  QFrame* fraKalkulation = nullptr;
+
+  QPushButton* cmbStart = nullptr;
+  QPushButton* cmbErgebnisSpeichern = nullptr;
+
+  // Culture and inputs.
+  QLabel* lblName = nullptr;
+  QLineEdit* txtName = nullptr;
+  QLabel* lblAnfang = nullptr;
+  QLineEdit* txtAnfang = nullptr;
+  QLabel* lblEnde = nullptr;
+  QLineEdit* txtEnde = nullptr;
+  QLabel* lblMenge = nullptr;
+  QLineEdit* txtMenge = nullptr;
+  QLabel* lblEinheit = nullptr;
+  QLabel* lblPreis = nullptr;
+  QLineEdit* txtPreis = nullptr;
+
+  // Market output, revenue, material cost.
+  QLabel* lblMarkt = nullptr;
+  QLineEdit* txtMarktleistung = nullptr;
+  QLabel* lblErloes1000 = nullptr;
+  QLineEdit* txtErloes1000 = nullptr;
+  QLabel* lblSachkosten = nullptr;
+  QLineEdit* txtSachkosten = nullptr;
+
+  // Margins.
+  std::array<QLabel*, 2> lblDB{};  // element 1 used
+  QLineEdit* txtDB = nullptr;
+  QLineEdit* txtDBJQM = nullptr;
+  QLineEdit* txtDBAkh = nullptr;
+  QLabel* lblEKFL = nullptr;
+  QLineEdit* txtEKFL = nullptr;
+  QLineEdit* txtEKFLJQM = nullptr;
+  QLineEdit* txtEKFLAkh = nullptr;
+  std::array<QLabel*, 2> lblGewinn{};
+  std::array<QLineEdit*, 3> txtGewinn{};  // 1: per 1000 plants, 2: whole culture
+  std::array<QLabel*, 16> lblEuroEinheit{};
+  std::array<QLabel*, 3> lblEuro{};
+  QLabel* lblEuroGesamt = nullptr;
+
+  // The eight cost lines: cost button, "[Menü]" button, value box.
   QPushButton* cmbHeizkosten = nullptr;
+  QPushButton* cmbHeizkostenMenu = nullptr;
+  QLineEdit* txtHeizung = nullptr;
   QPushButton* cmbMaterialkosten = nullptr;
+  QPushButton* cmbMaterialkostenMenu = nullptr;
+  QLineEdit* txtMaterial = nullptr;
   QPushButton* cmbEnergiekosten = nullptr;
+  QPushButton* cmbEnergiekostenMenu = nullptr;
+  QLineEdit* txtEnergie = nullptr;
   QPushButton* cmbMaschinenkosten = nullptr;
+  QPushButton* cmbMaschinenkostenMenu = nullptr;
+  QLineEdit* txtMaschinen = nullptr;
   QPushButton* cmbPSMKosten = nullptr;
+  QPushButton* cmbPSMKostenMenu = nullptr;
+  QLineEdit* txtPSM = nullptr;
   QPushButton* cmbVermarktungskosten = nullptr;
-  QPushButton* cmbGemeinkosten = nullptr;
+  QPushButton* cmbVermarktungskostenMenu = nullptr;
+  QLineEdit* txtVermarktung = nullptr;
   QPushButton* cmbArbeitskosten = nullptr;
+  QPushButton* cmbArbeitskostenMenu = nullptr;
+  QLineEdit* txtArbeit = nullptr;
+  QPushButton* cmbGemeinkosten = nullptr;
+  QPushButton* cmbGemeinkostenMenu = nullptr;
+  QLineEdit* txtGemein = nullptr;
+
+  // The controls of a cost line.
+  QPushButton* Kostenknopf(mdlKalkulation::Kostenart art) const;
+  QPushButton* Menueknopf(mdlKalkulation::Kostenart art) const;
+  QLineEdit* Wertfeld(mdlKalkulation::Kostenart art) const;
+
+  // The box texts, captions and enabled states as the calculation logic reads them, and back.
+  KalkulationsFenster Inhalt() const;
+  void InhaltSetzen(const KalkulationsFenster& fenster);
+
+  // Runs the calculation on the window (hourglass meanwhile); false when nothing was calculated.
+  bool Kalkulieren();
+  // Rewrites the eight cost buttons' captions from the origin flags.
+  void BeschriftungSetzen();
+  // Points KulturIndex at the culture chosen last in the tree (it survives tree rebuilds,
+  // which move KulturIndex) and selects its node; false when no culture is chosen.
+  bool KulturZurueckholen();
+
+  // Handlers.
+  void trvKulturen_Click();
+  void trvKulturen_KeyUp(int key);
+  void cmbStart_Click();
+  void cmbErgebnisSpeichern_Click();
+  void Wertfeld_LostFocus(mdlKalkulation::Kostenart art);
+  // Key filter of a value box; false when the key is dropped or handled here.
+  bool Wertfeld_KeyPress(mdlKalkulation::Kostenart art, int key, const QString& text);
+  void Kostenknopf_Click(mdlKalkulation::Kostenart art);
+  void Menueknopf_Click(mdlKalkulation::Kostenart art);
 
  protected:
   void Form_Load() override;
   void Form_Activate() override;
   void Form_KeyDown(int key, int shift) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Aufbauen();
+  void VermarktungInfoZeigen();
+  void GemeinkostenInfoZeigen();
 };
 
 }  // namespace tolvar

@@ -1,16 +1,415 @@
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <vector>
+
+#include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
+#include "app/mdlMauszeiger.h"
+#include "calculation/vergleichskultur_lesen.h"
+#include "comparison/abweichung.h"
+#include "comparison/ui/bausteine.h"
+#include "comparison/vergleichsspalte.h"
+#include "data/checks.h"
+#include "data/paths.h"
+#include "data/state.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/imagelist.h"
+#include "platform/ui/keyedtree.h"
+#include "platform/ui/optiongroup.h"
+#include "platform/ui/prompts.h"
 
 namespace tolvar {
+
+using namespace vergleichsfenster;
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+void Meldung(const QString& satz, const std::string& pfad, const std::string& grund) {
+  ui::MsgBox(satz + QStringLiteral("\n\n") + Q(pfad) + (grund.empty() ? QString() : Q("\n(" + grund + ")")),
+             ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
+}
+
+QFrame* Linie(QWidget* eltern, const QString& name, int top) {
+  QFrame* l = Rahmen(eltern, name, 240, top, 10500, 30);
+  l->setFrameShape(QFrame::HLine);
+  return l;
+}
+
+}  // namespace
 
 frmKulturVergleichBearbeiten::frmKulturVergleichBearbeiten()
     : FormOf(QStringLiteral("frmKulturVergleichBearbeiten"), ui::FormKind::MdiChild) {
   setCaption(QStringLiteral("Vergleichskulturen bearbeiten"));
+  resize(Px(14895), Px(9900));
+  const QColor gruen(0, 187, 121);
+  QPalette farben = palette();
+  farben.setColor(QPalette::Window, gruen);
+  farben.setColor(QPalette::Button, gruen);
+  setPalette(farben);
+  setAutoFillBackground(true);
+  QFont schrift = font();
+  schrift.setBold(true);
+  schrift.setPointSizeF(8.25);
+  setFont(schrift);
+
+  // Mode options, shown top to bottom in the order 1, 0, 2, 3.
+  static const char* const kModi[] = {"Vorhandene Kultur bearbeiten", "Neue Kultur eingeben", "Kulturen importieren",
+                                      "Kulturen exportieren"};
+  static constexpr int kZeile[] = {1, 0, 2, 3};
+  for (int i = 0; i < 4; ++i) {
+    auto* o = new QRadioButton(QString::fromUtf8(kModi[i]), this);
+    o->setObjectName(ui::ControlName(QStringLiteral("opbKultur"), i));
+    Platzieren(o, 240, 240 + 360 * kZeile[i], 3135, 330);
+  }
+  opbKultur = new ui::OptionGroup(this, QStringLiteral("opbKultur"));
+  connect(opbKultur, &ui::OptionGroup::Click, this, [this](int i) { opbKultur_Click(i); });
+
+  imlKulturvergleich = new ui::ImageList(this);
+  imlKulturvergleich->setObjectName(QStringLiteral("imlKulturvergleich"));
+  imlKulturvergleich->Add(QStringLiteral("open"), Q(data::InstallPath("\\Bilder\\open.png")));
+  if (!imlKulturvergleich->Add(QStringLiteral("drag-kultur"), Q(data::InstallPath("\\Bilder\\drag-kultur.png")))) {
+    imlKulturvergleich->Add(QStringLiteral("drag-kultur"), imlKulturvergleich->Picture(QStringLiteral("open")));
+  }
+  trvKulturvergleich = new ui::KeyedTree(this);
+  trvKulturvergleich->setObjectName(QStringLiteral("trvKulturvergleich"));
+  trvKulturvergleich->SetImageList(imlKulturvergleich);
+  Platzieren(trvKulturvergleich, 240, 1800, 3135, 7800);
+  connect(trvKulturvergleich, &ui::KeyedTree::NodeClick, this,
+          [this](const QString& key) { trvKulturvergleich_NodeClick(key); });
+  connect(trvKulturvergleich, &ui::KeyedTree::MouseDown, this,
+          [this](int b, int s, int x, int y) { trvKulturvergleich_MouseDown(b, s, x, y); });
+  connect(trvKulturvergleich, &ui::KeyedTree::MouseMove, this,
+          [this](int b, int s, int x, int y) { trvKulturvergleich_MouseMove(b, s, x, y); });
+  connect(trvKulturvergleich, &ui::KeyedTree::DragDrop, this,
+          [this](const ui::DragSource& q, int x, int y) { trvKulturvergleich_DragDrop(q, x, y); });
+
+  BearbeitenAufbauen();
+  UebertragungAufbauen();
+}
+
+void frmKulturVergleichBearbeiten::BearbeitenAufbauen() {
+  fraBearbeiten = Rahmen(this, QStringLiteral("fraBearbeiten"), 3600, 240, 11055, 9400);
+  QFrame* r = fraBearbeiten;
+  Beschriftung(r, QStringLiteral("Kultur:"), 240, 240, 2000, 285, QStringLiteral("lblKultur"));
+  txtKultur = Box(r, QStringLiteral("txtKultur"), 2400, 240, 4000, false);
+  chbImport = new QCheckBox(QStringLiteral("Kultur selbst kalkuliert"), r);
+  chbImport->setObjectName(QStringLiteral("chbImport"));
+  Platzieren(chbImport, 2400, 720, 3000, 285);
+  Beschriftung(r, QStringLiteral("Beginn:"), 240, 1200, 2000, 285, QStringLiteral("lblBeginn"));
+  txtBeginn = Box(r, QStringLiteral("txtBeginn"), 2400, 1200, 1335, false);
+  Beschriftung(r, QStringLiteral("Ende:"), 4800, 1200, 1100, 285, QStringLiteral("lblEnde"));
+  txtEnde = Box(r, QStringLiteral("txtEnde"), 6000, 1200, 1335, false);
+  Beschriftung(r, QStringLiteral("Summe BTm²:"), 240, 1680, 2000, 285, QStringLiteral("lblTQM(0)"));
+  txtTQM = Box(r, QStringLiteral("txtTQM"), 2400, 1680, 1335);
+  Beschriftung(r, QStringLiteral("m²*Tage"), 3840, 1680, 900, 285, QStringLiteral("lblTQM(1)"));
+  Beschriftung(r, QStringLiteral("Summe Akh:"), 4800, 1680, 1100, 285, QStringLiteral("lblAKH"));
+  txtAkh = Box(r, QStringLiteral("txtAkh"), 6000, 1680, 1335);
+  Beschriftung(r, QStringLiteral("Akh"), 7440, 1680, 600, 285, QStringLiteral("Label1"));
+  Linie(r, QStringLiteral("Line1"), 2100);
+  Beschriftung(r, QStringLiteral("Menge:"), 240, 2280, 2000, 285, QStringLiteral("lblMenge"));
+  txtMenge = Box(r, QStringLiteral("txtMenge"), 2400, 2280, 1335);
+  Beschriftung(r, QStringLiteral("Stück"), 3840, 2280, 1200, 285, QStringLiteral("lblStück"));
+  Beschriftung(r, QStringLiteral("Preis:"), 240, 2760, 2000, 285, QStringLiteral("lblPreis"));
+  txtPreis = Box(r, QStringLiteral("txtPreis"), 2400, 2760, 1335);
+  Beschriftung(r, QStringLiteral("€/Stück"), 3840, 2760, 1200, 285, QStringLiteral("lblEuroStueck(0)"));
+  Linie(r, QStringLiteral("Line2"), 3180);
+
+  fraDatenqualitaet = Rahmen(r, QStringLiteral("fraDatenqualitaet"), 5400, 3300, 1200, 3900);
+  struct Kostenzeile {
+    const char* label;
+    const char* text;
+    const char* box;
+    QLineEdit** feld;
+    const char* zeichen;
+  };
+  const Kostenzeile zeilen[K] = {
+      {"lblHeizukosten", "Heizkosten:", "txtHeizkosten", &txtHeizkosten, "DQHeizung"},
+      {"lblMaterialkosten", "Materialkosten:", "txtMaterialkosten", &txtMaterialkosten, "DQMaterial"},
+      {"lblEnergie", "elekt. Energie:", "txtEnergiekosten", &txtEnergiekosten, "DQEnergie"},
+      {"lblMaschinenkosten", "Maschinenkosten:", "txtMaschinenkosten", &txtMaschinenkosten, "DQMaschinen"},
+      {"lblArbeitMaterial", "Material[Std]:", "txtArbeitMaterialkosten", &txtArbeitMaterialkosten, "DQArbeitMaterial"},
+      {"lblVermarktungskosten", "Vermarktung:", "txtVermarktungskosten", &txtVermarktungskosten, "DQVermarktung"},
+      {"lblArbeitskosten", "Arbeitskosten:", "txtArbeitskosten", &txtArbeitskosten, "DQArbeit"},
+      {"lblGemeinkosten(0)", "Gemeinkosten:", "txtGemeinkosten", &txtGemeinkosten, "DQGemein"},
+  };
+  for (int i = 0; i < K; ++i) {
+    const Kostenzeile& z = zeilen[i];
+    const int top = 3360 + 480 * i;
+    Beschriftung(r, QString::fromUtf8(z.text), 240, top, 2000, 285, QString::fromLatin1(z.label));
+    *z.feld = Box(r, QString::fromLatin1(z.box), 2400, top, 1335);
+    (*z.feld)->installEventFilter(this);
+    (*z.feld)->setContextMenuPolicy(Qt::NoContextMenu);  // no pasting past the key filter
+    Beschriftung(r, QStringLiteral("€/1000Stk"), 3840, top, 1200, 285,
+                 ui::ControlName(QStringLiteral("lblEuroStueck"), i + 3));
+    Kostenfelder[static_cast<std::size_t>(i)] = *z.feld;
+    Zeichen[static_cast<std::size_t>(i)] =
+        vergleichsfenster::Zeichen(fraDatenqualitaet, QString::fromLatin1(z.zeichen), 120, 60 + 480 * i, 13.5);
+  }
+  Linie(r, QStringLiteral("Line3"), 7260);
+  Beschriftung(r, QStringLiteral("Bemerkungen:"), 240, 7380, 2000, 285, QStringLiteral("lblGemeinkosten(1)"));
+  txtBemerkung = new QPlainTextEdit(r);
+  txtBemerkung->setObjectName(QStringLiteral("txtBemerkung"));
+  Platzieren(txtBemerkung, 2400, 7380, 5000, 1500);
+  cmbLoeschen = Knopf(r, QStringLiteral("cmbLoeschen"), QStringLiteral("Löschen"), 7800, 7380, 1500, 375);
+  cmbAbbruch = Knopf(r, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbruch"), 7800, 7380, 1500, 375);
+  cmbSpeichern = Knopf(r, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"), 7800, 7920, 1500, 375);
+  cmbLoeschen->hide();
+  cmbAbbruch->hide();
+  connect(cmbLoeschen, &QPushButton::clicked, this, [this] { cmbLoeschen_Click(); });
+  connect(cmbAbbruch, &QPushButton::clicked, this, [this] { cmbAbbruch_Click(); });
+  connect(cmbSpeichern, &QPushButton::clicked, this, [this] { cmbSpeichern_Click(); });
+}
+
+std::string frmKulturVergleichBearbeiten::EigeneDatenbank() { return state().AktuelleEinstellungen.Ergebnisdatenbank; }
+
+void frmKulturVergleichBearbeiten::Form_Load() {
+  Frame()->move(0, 0);
+  const QString farbe = Q(mdlGroesse::FarbnameTolvar);
+  mdlMauszeiger::MausbildSetzen(*this, QStringLiteral("Zeiger_") + farbe);
+  mdlMauszeiger::MausbildSetzen(*chbImport, QStringLiteral("Hand_") + farbe);
+  for (const auto& [index, option] : opbKultur->Buttons()) {
+    mdlMauszeiger::MausbildSetzen(*option, QStringLiteral("Hand_") + farbe);
+  }
+  opbKultur->SetValue(0, false);
+  AktuelleDatenbank = EigeneDatenbank();
+  trvKulturVergleichBesetzen();
 }
 
 void frmKulturVergleichBearbeiten::Form_KeyDown(int key, int /*shift*/) {
   if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("7.2");
+}
+
+void frmKulturVergleichBearbeiten::trvKulturVergleichBesetzen() {
+  if (AktuelleDatenbank.empty()) return;
+  ui::KeyedTree* baum = trvKulturvergleich;
+  baum->Clear();
+  baum->Add(QString(), Q(std::string(vergleich::kWurzelSchluessel)), QStringLiteral("Kulturen"), QStringLiteral("open"));
+  std::vector<VergleichskulturSatz> kulturen;
+  std::string fehler;
+  if (!mdlkulturVergleich::VergleichskulturenLesen(AktuelleDatenbank, kulturen, &fehler)) {
+    Meldung(QStringLiteral("Die Vergleichskulturen der Ergebnisdatenbank konnten nicht gelesen werden:"),
+            AktuelleDatenbank, fehler);
+  }
+  for (const VergleichskulturSatz& k : kulturen) {
+    baum->Add(Q(std::string(vergleich::kWurzelSchluessel)), Q(vergleich::Schluessel(k.Kultur, k.Nr)), Q(k.Kultur),
+              QStringLiteral("open"));
+  }
+  baum->SetExpanded(Q(std::string(vergleich::kWurzelSchluessel)), true);
+  if (!AuswahlSchluessel.empty()) baum->Select(Q(AuswahlSchluessel));
+}
+
+void frmKulturVergleichBearbeiten::AuswahlEintragen() {
+  const auto f = vergleich::KulturLesen(EigeneDatenbank(), AuswahlSchluessel);
+  if (!f) return;
+  chbImport->setChecked(!f->Import);
+  auto setzen = [](QLineEdit* box, const std::optional<std::string>& wert) {
+    if (wert) box->setText(Q(*wert));
+  };
+  setzen(txtKultur, f->Kultur);
+  setzen(txtBeginn, f->Beginn);
+  setzen(txtEnde, f->Ende);
+  setzen(txtAkh, f->Akh);
+  setzen(txtTQM, f->TQM);
+  setzen(txtPreis, f->Preis);
+  setzen(txtMenge, f->Menge);
+  for (std::size_t i = 0; i < K; ++i) {
+    setzen(Kostenfelder[i], f->Kosten[i]);
+    if (f->Grade[i]) Qualitaet[i] = *f->Grade[i];
+  }
+  if (f->Bemerkungen) txtBemerkung->setPlainText(Q(*f->Bemerkungen));
+}
+
+void frmKulturVergleichBearbeiten::DatenQualitaet() {
+  for (std::size_t i = 0; i < K; ++i) {
+    if (const auto text = vergleich::Bewertungszeichen(Qualitaet[i])) Zeichen[i]->setText(Q(*text));
+  }
+}
+
+void frmKulturVergleichBearbeiten::TextFelderLeeren() {
+  for (QLineEdit* box : {txtKultur, txtBeginn, txtEnde, txtAkh, txtTQM, txtPreis, txtMenge}) box->clear();
+  for (QLineEdit* box : Kostenfelder) box->clear();
+  txtBemerkung->clear();
+  Qualitaet.fill(3);
+}
+
+void frmKulturVergleichBearbeiten::opbKultur_Click(int /*index*/) {
+  switch (opbKultur->Selected()) {
+    case 0: ModusBearbeiten(); break;
+    case 1: ModusNeu(); break;
+    case 2: ModusUebertragen(true); break;
+    case 3: ModusUebertragen(false); break;
+    default: break;
+  }
+}
+
+void frmKulturVergleichBearbeiten::ModusBearbeiten() {
+  AktuelleDatenbank = EigeneDatenbank();
+  fraImport->hide();
+  fraExport->hide();
+  fraBearbeiten->show();
+  fraDatenqualitaet->show();
+  chbImport->show();
+  cmbLoeschen->show();
+  cmbAbbruch->hide();
+  AuswahlEintragen();
+  DatenQualitaet();
+  vergleich::NeueVergleichskultur() = false;
+}
+
+void frmKulturVergleichBearbeiten::ModusNeu() {
+  AktuelleDatenbank = EigeneDatenbank();
+  fraImport->hide();
+  fraExport->hide();
+  fraBearbeiten->show();
+  fraDatenqualitaet->hide();
+  chbImport->hide();
+  cmbLoeschen->hide();
+  cmbAbbruch->show();
+  // A culture typed in by hand counts as one of this enterprise, whatever was loaded before.
+  chbImport->setChecked(true);
+  vergleich::NeueVergleichskultur() = true;
+  trvKulturVergleichBesetzen();
+  TextFelderLeeren();
+}
+
+void frmKulturVergleichBearbeiten::trvKulturvergleich_NodeClick(const QString& key) {
+  AuswahlText = S(trvKulturvergleich->Text(key));
+  AuswahlSchluessel = S(key);
+  if (!AuswahlText.empty() && opbKultur->Value(0)) {
+    AuswahlEintragen();
+    DatenQualitaet();
+    vergleich::NeueVergleichskultur() = false;
+  }
+}
+
+void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
+  vergleich::Kultureingabe e;
+  e.Kultur = S(txtKultur->text());
+  e.Beginn = S(txtBeginn->text());
+  e.Ende = S(txtEnde->text());
+  e.Akh = S(txtAkh->text());
+  e.TQM = S(txtTQM->text());
+  e.Preis = S(txtPreis->text());
+  e.Menge = S(txtMenge->text());
+  for (std::size_t i = 0; i < K; ++i) e.Kosten[i] = S(Kostenfelder[i]->text());
+  e.Grade = Qualitaet;
+  e.Bemerkung = S(txtBemerkung->toPlainText());
+  e.Import = !chbImport->isChecked();
+  // Labour hours and area-days are stored as numbers; anything else is refused before the
+  // table is touched.
+  if (!vergleich::EingabeGueltig(e)) {
+    mdlFehler::MeldungWertePruefen();
+    return;
+  }
+  vergleich::VorgabenEinsetzen(e);
+  txtKultur->setText(Q(e.Kultur));
+  txtBeginn->setText(Q(e.Beginn));
+  txtEnde->setText(Q(e.Ende));
+  txtAkh->setText(Q(e.Akh));
+  txtTQM->setText(Q(e.TQM));
+  txtPreis->setText(Q(e.Preis));
+  txtMenge->setText(Q(e.Menge));
+  for (std::size_t i = 0; i < K; ++i) Kostenfelder[i]->setText(Q(e.Kosten[i]));
+
+  const bool ersetzen = !vergleich::NeueVergleichskultur();
+  std::string neu, fehler;
+  if (!vergleich::KulturSpeichern(AktuelleDatenbank, e, ersetzen ? AuswahlSchluessel : std::string(), &neu,
+                                  &fehler)) {
+    Meldung(QStringLiteral("Die Vergleichskultur konnte nicht gespeichert werden:"), AktuelleDatenbank, fehler);
+    return;
+  }
+  // The replaced culture now is the last row: follow it, so that a further save or delete
+  // acts on it and not on whichever culture took over its old number.
+  if (ersetzen) {
+    AuswahlSchluessel = neu;
+    AuswahlText = e.Kultur;
+  }
+}
+
+void frmKulturVergleichBearbeiten::VergleichskulturLoeschen() {
+  std::string fehler;
+  if (!vergleich::KulturLoeschen(AktuelleDatenbank, AuswahlSchluessel, nullptr, &fehler)) {
+    Meldung(QStringLiteral("Die Vergleichskultur konnte nicht gelöscht werden:"), AktuelleDatenbank, fehler);
+    return;
+  }
+  // The old key may belong to another culture after the renumbering.
+  AuswahlSchluessel.clear();
+  AuswahlText.clear();
+}
+
+void frmKulturVergleichBearbeiten::cmbSpeichern_Click() {
+  VergleichskulturSpeichern();
+  trvKulturVergleichBesetzen();
+}
+
+void frmKulturVergleichBearbeiten::cmbLoeschen_Click() {
+  VergleichskulturLoeschen();
+  trvKulturVergleichBesetzen();
+  TextFelderLeeren();
+}
+
+// Leaves the new mode without saving: back to editing the stored cultures, boxes empty.
+void frmKulturVergleichBearbeiten::cmbAbbruch_Click() {
+  AuswahlSchluessel.clear();
+  AuswahlText.clear();
+  TextFelderLeeren();
+  if (opbKultur->Value(0)) {
+    ModusBearbeiten();
+  } else {
+    opbKultur->SetValue(0, true);
+  }
+}
+
+void frmKulturVergleichBearbeiten::Kosten_KeyPress(int feld, int& keyAscii) {
+  if (feld < 0 || feld >= K) return;
+  const auto i = static_cast<std::size_t>(feld);
+  if ((keyAscii >= '0' && keyAscii <= '9') || keyAscii == ',' || keyAscii == 8) {
+    Qualitaet[i] = 3;
+  } else if (keyAscii == 13) {
+    keyAscii = 0;
+    if (i + 1 < K) {
+      Kostenfelder[i + 1]->setFocus();
+    } else {
+      txtBemerkung->setFocus();
+    }
+  } else {
+    keyAscii = 0;
+    ui::Beep();
+  }
+  DatenQualitaet();
+}
+
+bool frmKulturVergleichBearbeiten::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    for (int i = 0; i < K; ++i) {
+      if (watched != Kostenfelder[static_cast<std::size_t>(i)]) continue;
+      auto* taste = static_cast<QKeyEvent*>(event);
+      int code = 0;
+      if (taste->key() == Qt::Key_Backspace) {
+        code = 8;
+      } else if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
+        code = 13;
+      } else if (!taste->text().isEmpty()) {
+        code = taste->text().at(0).unicode();
+      } else {
+        return false;  // keys that type nothing (arrows, Delete, Tab) pass
+      }
+      Kosten_KeyPress(i, code);
+      return code == 0;
+    }
+  }
+  return FormOf::eventFilter(watched, event);
 }
 
 }  // namespace tolvar

@@ -1,15 +1,229 @@
 #include "comparison/ui/frmKulturvergleich.h"
 
+#include <QComboBox>
+#include <QRadioButton>
+
+#include <string>
+#include <vector>
+
+#include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
+#include "app/mdlMauszeiger.h"
+#include "calculation/vergleichskultur_lesen.h"
+#include "comparison/ui/bausteine.h"
+#include "data/state.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/optiongroup.h"
+#include "platform/ui/prompts.h"
 
 namespace tolvar {
 
+using namespace vergleichsfenster;
+
+namespace {
+
+QString Feldname(const char* name, int i) { return ui::ControlName(QString::fromLatin1(name), i); }
+
+// Unit captions after a number box, per row Top, in the left and the right frame.
+void Einheit(QWidget* rahmen, const QString& text, int top) { Beschriftung(rahmen, text, 3600, top, 1500); }
+
+void Setzen(QLineEdit* box, const std::optional<std::string>& text) {
+  if (text) box->setText(QString::fromStdString(*text));
+}
+
+}  // namespace
+
 frmKulturvergleich::frmKulturvergleich() : FormOf(QStringLiteral("frmKulturvergleich"), ui::FormKind::MdiChild) {
-  setCaption(QStringLiteral("Kulturvergleich"));
+  setCaption(QString());
+  resize(Px(15255), Px(9900));
+  fraBasisKultur = Rahmen(this, QStringLiteral("fraBasisKultur"), 240, 240, 6135, 9495);
+  fraBasis = Rahmen(this, QStringLiteral("fraBasis"), 9000, 240, 6135, 9495);
+  for (QFrame* f : {fraBasisKultur, fraBasis}) f->setFrameShape(QFrame::Box);
+  Beschriftung(fraBasisKultur, QStringLiteral("Akuelle Kultur"), 120, 0, 2000, 285, QStringLiteral("lblBasisKultur"));
+  Beschriftung(fraBasis, QStringLiteral("Basiskultur [100%]"), 120, 0, 2000, 285, QStringLiteral("lblBasis"));
+  SpalteAufbauen(0, fraBasisKultur);
+  SpalteAufbauen(1, fraBasis);
+
+  // Unit options of the margins in the left frame; unit labels in the right one.
+  fraDKFL = Rahmen(fraBasisKultur, QStringLiteral("fraDKFL"), 4200, 4560, 1215, 1095);
+  fraEKFL = Rahmen(fraBasisKultur, QStringLiteral("fraEKFL"), 4200, 6480, 1215, 1095);
+  static const char* const kEinheiten[] = {"€/1000Stk.", "€/BJm²", "€/Akh"};
+  for (int k = 0; k < 3; ++k) {
+    auto* d = new QRadioButton(QString::fromUtf8(kEinheiten[k]), fraDKFL);
+    d->setObjectName(Feldname("opbDKFL", k));
+    Platzieren(d, 0, 360 * k, 1215, 330);
+    auto* e = new QRadioButton(QString::fromUtf8(kEinheiten[k]), fraEKFL);
+    e->setObjectName(Feldname("opbEKFL", k));
+    Platzieren(e, 0, 360 * k, 1215, 330);
+  }
+  opbDKFL = new ui::OptionGroup(this, QStringLiteral("opbDKFL"));
+  opbEKFL = new ui::OptionGroup(this, QStringLiteral("opbEKFL"));
+  connect(opbDKFL, &ui::OptionGroup::Click, this, [this](int i) { opbDKFL_Click(i); });
+  connect(opbEKFL, &ui::OptionGroup::Click, this, [this](int i) { opbEKFL_Click(i); });
+  lblDKFLEinheit = Beschriftung(fraBasis, QStringLiteral("€/1000Stk."), 3600, 4920, 1200, 285,
+                                QStringLiteral("lblDKFLEinheit"));
+  lblEKFLEinheit = Beschriftung(fraBasis, QStringLiteral("€/1000Stk."), 3600, 6720, 1200, 285,
+                                QStringLiteral("lblEKFLEinheit"));
+  BalkenAufbauen();
+}
+
+void frmKulturvergleich::SpalteAufbauen(int i, QFrame* r) {
+  const auto idx = static_cast<std::size_t>(i);
+  Beschriftung(r, QStringLiteral("Kultur:"), 240, 360);
+  comKultur[idx] = new QComboBox(r);
+  comKultur[idx]->setObjectName(Feldname("comKultur", i));
+  comKultur[idx]->setEditable(true);
+  comKultur[idx]->setInsertPolicy(QComboBox::NoInsert);
+  Platzieren(comKultur[idx], 2040, 360, 3135, 315);
+  cmbOK[idx] = Knopf(r, Feldname("cmbOK", i), QStringLiteral("OK"), 5160, 360, 735, 315);
+  connect(cmbOK[idx], &QPushButton::clicked, this, [this, i] { cmbOK_Click(i); });
+
+  Beschriftung(r, QStringLiteral("Beginn:"), 240, 1080);
+  txtBeginn[idx] = Box(r, Feldname("txtBeginn", i), 2040, 1080, 1215, false);
+  Beschriftung(r, QStringLiteral("Ende:"), 3480, 1080, 1000);
+  txtEnde[idx] = Box(r, Feldname("txtEnde", i), 4560, 1080, 1215, false);
+
+  struct Zeile {
+    const char* beschriftung;
+    const char* name;
+    Paar<QLineEdit>* box;
+    int top;
+    const char* einheit;
+  };
+  const Zeile zeilen[] = {
+      {"Menge:", "txtMenge", &txtMenge, 1680, "Stück"},
+      {"Preis:", "txtPreis", &txtPreis, 2160, i == 0 ? "€/ Stück" : "€/Stück"},
+      {"Heizkosten:", "txtHeizkosten", &txtHeizkosten, 3000, "€/1000Stk."},
+      {"Materialkosten:", "txtMaterialkosten", &txtMaterialkosten, 3480, "€/1000Stk."},
+      {"Sonstige Sachkosten:", "txtSachkosten", &txtSachkosten, 3960, "€/1000Stk."},
+      {"DKFL:", "txtDKFL", &txtDKFL, 4920, nullptr},
+      {"Arbeitskosten:", "txtArbeitskosten", &txtArbeitskosten, 5880, "€/1000Stk."},
+      {"EKFL:", "txtEKFL", &txtEKFL, 6720, nullptr},
+      {"Gemeinkosten:", "txtGemeinkosten", &txtGemeinkosten, 7800, "€/1000Stk."},
+      {"Gewinn [1000 Pfl]:", "txtGewinnPflanze", &txtGewinnPflanze, 8400, "€/1000Stk."},
+      {"Gewinn [Kultur]:", "txtGewinnKultur", &txtGewinnKultur, 8880, "€/Kultur"},
+  };
+  for (const Zeile& z : zeilen) {
+    Beschriftung(r, QString::fromUtf8(z.beschriftung), 240, z.top);
+    (*z.box)[idx] = Box(r, Feldname(z.name, i), 2400, z.top);
+    if (z.einheit != nullptr) Einheit(r, QString::fromUtf8(z.einheit), z.top);
+  }
+  DQHeizung[idx] = Zeichen(r, Feldname("DQHeizung", i), 5160, 3000, 13.5);
+  DQMaterial[idx] = Zeichen(r, Feldname("DQMaterial", i), 5160, 3480, 13.5);
+  DQArbeit[idx] = Zeichen(r, Feldname("DQArbeit", i), 5160, 5880, 13.5);
+  DQGemein[idx] = Zeichen(r, Feldname("DQGemein", i), 5160, 7800, 13.5);
+
+  cmbSachkostenInfo[idx] = Knopf(r, Feldname("cmbSachkostenInfo", i), QStringLiteral("Info"), 5160, 3960);
+  connect(cmbSachkostenInfo[idx], &QPushButton::clicked, this, [this, i] { cmbSachkostenInfo_Click(i); });
+  cmbKulturInfo[idx] = Knopf(r, Feldname("cmbKulturInfo", i), QStringLiteral("Kultur- Info"), 5160, 8400, 855, 495);
+  connect(cmbKulturInfo[idx], &QPushButton::clicked, this, [this, i] { cmbKulturInfo_Click(i); });
+  for (int k = 0; k < 2; ++k) {
+    const int index = 2 * i + k;
+    const int links = i == 0 ? 5460 : 5160;
+    cmbTQM[static_cast<std::size_t>(index)] =
+        Knopf(r, Feldname("cmbTQM", index), QStringLiteral("Info"), links, k == 0 ? 4920 : 6720, 600);
+    connect(cmbTQM[static_cast<std::size_t>(index)], &QPushButton::clicked, this,
+            [this, index] { cmbTQM_Click(index); });
+  }
+}
+
+void frmKulturvergleich::Form_Load() {
+  Frame()->move(Px(-100), 0);
+  const QString farbe = QString::fromStdString(mdlGroesse::FarbnameTolvar);
+  mdlMauszeiger::MausbildSetzen(*this, QStringLiteral("Zeiger_") + farbe);
+  std::vector<QPushButton*> info = {cmbSachkostenInfo[0], cmbSachkostenInfo[1], cmbKulturInfo[0], cmbKulturInfo[1]};
+  info.insert(info.end(), cmbTQM.begin(), cmbTQM.end());
+  for (QPushButton* k : info) mdlMauszeiger::MausbildSetzen(*k, QStringLiteral("ZeigerInfo_") + farbe);
+
+  const std::string& pfad = state().AktuelleEinstellungen.Ergebnisdatenbank;
+  if (!pfad.empty()) {
+    std::vector<VergleichskulturSatz> kulturen;
+    std::string fehler;
+    if (mdlkulturVergleich::VergleichskulturenLesen(pfad, kulturen, &fehler)) {
+      for (QComboBox* liste : comKultur) {
+        for (const VergleichskulturSatz& k : kulturen) liste->addItem(QString::fromStdString(k.Kultur));
+        if (liste->count() > 0) liste->setCurrentIndex(0);
+      }
+    } else {
+      ui::MsgBox(QStringLiteral("Die Ergebnisdatenbank konnte nicht gelesen werden:\n\n") +
+                     QString::fromStdString(pfad + "\n(" + fehler + ")"),
+                 ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
+    }
+  }
+  VergleichsdatenZuruecksetzen();
+  DatenQualitaetAnzeigen();
+  BalkenZuruecksetzen();
+  EKFLBalkenAnzeigen();
+  DKFLBalkenAnzeigen();
 }
 
 void frmKulturvergleich::Form_KeyDown(int key, int /*shift*/) {
   if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("7.3");
+}
+
+void frmKulturvergleich::cmbOK_Click(int /*index*/) {
+  VergleichsdatenZuruecksetzen();
+  VergleichsdatenLaden();
+  DatenQualitaetAnzeigen();
+  BalkenZuruecksetzen();
+  AbweichungenAnzeigen();
+  opbDKFL->SetValue(1, true);
+  opbEKFL->SetValue(1, true);
+  DKFLBalkenAnzeigen();
+  EKFLBalkenAnzeigen();
+}
+
+void frmKulturvergleich::VergleichsdatenZuruecksetzen() {
+  for (VergleichsspalteSatz& spalte : vergleich::VergleichsspalteListe()) vergleich::SpalteZuruecksetzen(spalte);
+}
+
+void frmKulturvergleich::VergleichsdatenLaden() {
+  auto& paar = vergleich::VergleichsspalteListe();
+  for (std::size_t i = 0; i < 2; ++i) {
+    VergleichsspalteSatz& spalte = paar[i];
+    // A typed text that names no entry selects nothing.
+    QComboBox* liste = comKultur[i];
+    int position = liste->currentIndex();
+    if (position >= 0 && liste->currentText() != liste->itemText(position)) position = -1;
+    spalte.Nr = std::to_string(position);
+    // An unreadable database leaves the column at its reset values.
+    vergleich::SpalteLaden(state().AktuelleEinstellungen.Ergebnisdatenbank, spalte);
+
+    const vergleich::SpaltenAnzeige a = vergleich::SpalteAnzeigen(spalte);
+    Setzen(txtArbeitskosten[i], a.Arbeitskosten);
+    txtBeginn[i]->setText(QString::fromStdString(a.Beginn));
+    txtEnde[i]->setText(QString::fromStdString(a.Ende));
+    Setzen(txtGemeinkosten[i], a.Gemeinkosten);
+    Setzen(txtHeizkosten[i], a.Heizkosten);
+    Setzen(txtMaterialkosten[i], a.Materialkosten);
+    Setzen(txtPreis[i], a.Preis);
+    Setzen(txtSachkosten[i], a.Sachkosten);
+    Setzen(txtMenge[i], a.Menge);
+    Setzen(txtGewinnKultur[i], a.GewinnKultur);
+    Setzen(txtGewinnPflanze[i], a.GewinnPflanze);
+  }
+  // A margin that cannot be shown per m² and year or per labour hour switches both margins
+  // to per 1000 plants and loads again; per 1000 plants cannot fail, so this happens once.
+  if (!MargeUmrechnen(vergleich::Marge::DKFL) || !MargeUmrechnen(vergleich::Marge::EKFL)) {
+    opbDKFL->SetValue(0, true);
+    opbEKFL->SetValue(0, true);
+    VergleichsdatenLaden();
+  }
+}
+
+bool frmKulturvergleich::MargeUmrechnen(vergleich::Marge marge) {
+  const bool dkfl = marge == vergleich::Marge::DKFL;
+  const int auswahl = (dkfl ? opbDKFL : opbEKFL)->Selected();
+  if (auswahl < 0) return true;
+  const auto einheit = static_cast<vergleich::Einheit>(auswahl);
+  const Paar<QLineEdit>& boxen = dkfl ? txtDKFL : txtEKFL;
+  for (std::size_t i = 0; i < 2; ++i) {
+    const auto text = vergleich::MargeUmrechnen(vergleich::VergleichsspalteListe()[i], marge, einheit);
+    if (!text && einheit != vergleich::Einheit::Je1000Stueck) return false;
+    Setzen(boxen[i], text);
+    (dkfl ? lblDKFLEinheit : lblEKFLEinheit)->setText(QString::fromUtf8(vergleich::EinheitText(einheit)));
+  }
+  return true;
 }
 
 }  // namespace tolvar

@@ -1,5 +1,7 @@
 #include "masterdata/ui/mdlPopUp.h"
 
+#include <QWidget>
+
 #include <string>
 
 #include "culture/ui/frmKultur.h"
@@ -12,43 +14,82 @@
 #include "masterdata/ui/frmTaetigkeiten.h"
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmTopfSubstrat.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/keyedtree.h"
+#include "trees/ui/frmStammdaten.h"
 
 namespace tolvar::mdlPopUp {
 
 namespace {
 
-// The selected material, or nullptr when the index names none.
+// The right-clicked material, or nullptr when the index names none.
 const MaterialSatz* GewaehltesMaterial() {
   const State& s = state();
   if (s.MaterialIndex < 0 || s.MaterialIndex >= static_cast<int>(s.MaterialListe.size())) return nullptr;
   return &s.MaterialListe[static_cast<std::size_t>(s.MaterialIndex)];
 }
 
-// The editor of material group "1001" to "1009"; the general-material groups also store
-// their help topic ("5.3.4" to "5.3.9"). False for any other group.
-bool MaterialeditorZeigen(const std::string& gruppe) {
-  State& s = state();
-  s.HilfeThema = "5.3";
-  if (gruppe == "1001") {
-    frmTopfSubstrat::instanz().Show();
-  } else if (gruppe == "1007") {
-    frmTopf::instanz().Show();
-  } else if (gruppe == "1008") {
-    frmSubstrat::instanz().Show();
-  } else if (gruppe >= "1002" && gruppe <= "1006" && gruppe.size() == 4) {
-    s.HilfeThema = "5.3." + std::to_string(gruppe.back() - '0' + 2);
-    frmMaterial4opt::instanz().Show();
-  } else if (gruppe == "1009") {
-    s.HilfeThema = "5.3.9";
-    frmMaterial4opt::instanz().Show();
-  } else {
-    return false;
-  }
-  return true;
+// Text of the right-clicked node of the material tree (its key is the material's number), or of
+// its parent; empty when the master-data window or the node is not there.
+QString Knotentext(bool elternknoten) {
+  const MaterialSatz* material = GewaehltesMaterial();
+  if (material == nullptr || !frmStammdaten::IsLoaded()) return {};
+  const ui::KeyedTree* baum = frmStammdaten::instanz().trvMaterial;
+  if (baum == nullptr) return {};
+  QString key = QString::fromStdString(material->MaterialNr);
+  if (elternknoten) key = baum->ParentKey(key);
+  return key.isEmpty() ? QString() : baum->Text(key);
 }
 
-// Editors of the kinds without groups of their own.
-void EditorZeigen(const std::string& baum) {
+// A caption only when there is a node text to give.
+void Beschriften(ui::Form& fenster, const QString& text) {
+  if (!text.isEmpty()) fenster.setCaption(text);
+}
+
+void Sichtbar(ui::Form& fenster, const char* name, bool sichtbar) {
+  if (auto* control = ui::FindControl<QWidget>(&fenster, QString::fromLatin1(name))) control->setVisible(sichtbar);
+}
+
+// The reuse box: count, its label and its frame, always together.
+void WiederverwendungZeigen(ui::Form& fenster, bool sichtbar) {
+  Sichtbar(fenster, "txtWdh", sichtbar);
+  Sichtbar(fenster, "lblKalkulation(5)", sichtbar);
+  Sichtbar(fenster, "Shape7", sichtbar);
+}
+
+// The general-material editor for group number part `gruppe` ("1002" to "1006", "1009"): caption,
+// the group's visibility settings, help topic, then show.
+void Material4optZeigen(const std::string& gruppe, const QString& caption) {
+  frmMaterial4opt& f = frmMaterial4opt::instanz();
+  Beschriften(f, caption);
+  if (gruppe == "1002") {
+    WiederverwendungZeigen(f, false);
+  } else if (gruppe == "1003") {
+    WiederverwendungZeigen(f, true);
+    Sichtbar(f, "opbBezug(3)", false);
+    Sichtbar(f, "opbBezug(4)", false);
+  } else if (gruppe == "1004") {
+    WiederverwendungZeigen(f, false);
+    Sichtbar(f, "cmbAufwandMenge", true);
+    Sichtbar(f, "cmbRechner", false);
+  } else if (gruppe == "1009") {
+    WiederverwendungZeigen(f, false);
+    Sichtbar(f, "cmbAufwandMenge", false);
+    Sichtbar(f, "cmbRechner", false);
+    Sichtbar(f, "cmbMaschinenkostenxls", true);
+  }
+  // Help topics "5.3.4" to "5.3.8" for 1002 to 1006, "5.3.9" for the machines.
+  state().HilfeThema = "5.3." + std::to_string(gruppe == "1009" ? 9 : gruppe.back() - '0' + 2);
+  f.Show();
+}
+
+bool IstAllgemeinesMaterial(const std::string& gruppe) {
+  return gruppe == "1002" || gruppe == "1003" || gruppe == "1004" || gruppe == "1005" || gruppe == "1006" ||
+         gruppe == "1009";
+}
+
+// Editors of the kinds without material groups; false for any other tree.
+bool EditorZeigen(const std::string& baum) {
   if (baum == "Kulturen") {
     frmKultur::instanz().Show();
   } else if (baum == "Standort") {
@@ -57,11 +98,10 @@ void EditorZeigen(const std::string& baum) {
     frmPersonal::instanz().Show();
   } else if (baum == "StdTaetigkeiten") {
     frmTaetigkeiten::instanz().Show();
+  } else {
+    return false;
   }
-}
-
-std::string LetzteVier(const std::string& nummer) {
-  return nummer.size() >= 4 ? nummer.substr(nummer.size() - 4) : nummer;
+  return true;
 }
 
 }  // namespace
@@ -69,28 +109,56 @@ std::string LetzteVier(const std::string& nummer) {
 void PopUpNeu() {
   State& s = state();
   s.Bearbeitungsmodus = "Neu";
-  if (s.AktuellerBaum != "Material") {
-    EditorZeigen(s.AktuellerBaum);
-    return;
+  if (EditorZeigen(s.AktuellerBaum) || s.AktuellerBaum != "Material") return;
+  s.HilfeThema = "5.3";
+  const MaterialSatz* material = GewaehltesMaterial();
+  if (material == nullptr) return;
+  const std::string g = material->MaterialNr;
+  const QString caption = Knotentext(false);
+  if (g == "M1001") {
+    frmTopfSubstrat& f = frmTopfSubstrat::instanz();
+    f.Show();
+    Beschriften(f, caption);
+  } else if (g == "M1007") {
+    s.BearbeitungsmodusTopf = "Neu";
+    Beschriften(frmTopf::instanz(), caption);
+    frmTopf::instanz().Show();
+  } else if (g == "M1008") {
+    s.BearbeitungsmodusSubstrat = "Neu";
+    Beschriften(frmSubstrat::instanz(), caption);
+    frmSubstrat::instanz().Show();
+  } else if (g.size() == 5 && g.front() == 'M' && IstAllgemeinesMaterial(g.substr(1))) {
+    Material4optZeigen(g.substr(1), caption);
   }
-  // A new material goes into the right-clicked group: its number names the editor.
-  if (const MaterialSatz* material = GewaehltesMaterial()) MaterialeditorZeigen(LetzteVier(material->MaterialNr));
 }
 
 void PopUpAendern() {
   State& s = state();
   s.Bearbeitungsmodus = "Aendern";
-  if (s.AktuellerBaum != "Material") {
-    EditorZeigen(s.AktuellerBaum);
-    return;
-  }
+  if (EditorZeigen(s.AktuellerBaum) || s.AktuellerBaum != "Material") return;
   const MaterialSatz* material = GewaehltesMaterial();
   if (material == nullptr) return;
-  if (material->UeberPNr == "0") {
+  const std::string p = material->UeberPNr;
+  if (p == "0") {
     frmMaterial::instanz().Show();
-    return;
+  } else if (p == "1001") {
+    frmTopfSubstrat& f = frmTopfSubstrat::instanz();
+    f.Show();
+    Beschriften(f, Knotentext(true));
+  } else if (p == "1007") {
+    s.BearbeitungsmodusTopf = "Aendern";
+    s.TopfIndex = s.MaterialIndex;
+    Beschriften(frmTopf::instanz(), Knotentext(true));
+    frmTopf::instanz().Show();
+  } else if (p == "1008") {
+    s.BearbeitungsmodusSubstrat = "Aendern";
+    s.SubstratIndex = s.MaterialIndex;
+    Beschriften(frmSubstrat::instanz(), Knotentext(true));
+    frmSubstrat::instanz().Show();
+  } else if (IstAllgemeinesMaterial(p)) {
+    // A reusable material is captioned with its own name, every other with its group's.
+    Material4optZeigen(p, Knotentext(p != "1003"));
   }
-  MaterialeditorZeigen(material->UeberPNr);
 }
 
 }  // namespace tolvar::mdlPopUp

@@ -42,3 +42,25 @@ class Stammdateneditor : public ui::FormOf<Fenster> {
 };
 
 }  // namespace tolvar::masterdata_ui
+
+// Helpers of the staff and activity editors.
+class QLineEdit;
+class QWidget;
+
+namespace tolvar::masterdata_ui {
+
+// A barcode box that shows its value only: every key typed or released there is dropped with a
+// beep; paste and other edits are refused by the read-only state.
+void BarcodeFeldSperren(QLineEdit* box);
+
+// Gives `control` the pointer picture `art` ("Zeiger_", "Hand_") in the colour of the sibling
+// program's data (morvin) or of the own data; a missing picture leaves the pointer unchanged.
+void MausbildSetzen(QWidget* control, const char* art, bool morvin);
+
+// A named text box below `parent`; `laenge` > 0 limits the characters.
+QLineEdit* Textfeld(QWidget* parent, const char* name, int laenge = 0);
+
+// The box with its hint text to its right ("(max. 10 Zeichen)"), as one row of a form.
+QWidget* MitHinweis(QWidget* box, const QString& hinweis);
+
+}  // namespace tolvar::masterdata_ui

@@ -1,33 +1,27 @@
 #include "settings/ui/frmArbeitMaterial.h"
 
+#include <QBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/mdlHilfe.h"
-#include "data/master_loaders.h"
-#include "platform/sys/dataroot.h"
-#include "platform/ui/imagelist.h"
-#include "platform/ui/keyedtree.h"
-#include "trees/ui/mdlFormen.h"
+#include "settings/ui/arbeitmaterial_editor.h"
+#include "settings/ui/einstellungen_hilfen.h"
 
 namespace tolvar {
 
 frmArbeitMaterial::frmArbeitMaterial() : FormOf(QStringLiteral("frmArbeitMaterial"), ui::FormKind::Window) {
-  setCaption(QStringLiteral("Materialkosten je Arbeitsstunde"));
+  setCaption(QStringLiteral("Materialkosten über Tätigkeiten zuweisen"));
   auto* layout = new QVBoxLayout(this);
-  imlTaetigkeit = new ui::ImageList(this);
-  trvTaetigkeit = new ui::KeyedTree(this);
-  trvTaetigkeit->setObjectName(QStringLiteral("trvTaetigkeit"));
-  trvTaetigkeit->SetImageList(imlTaetigkeit);
-  layout->addWidget(trvTaetigkeit);
+  editor = new ArbeitMaterialEditor(this, true);
+  layout->addLayout(editor->layout);
 }
 
 void frmArbeitMaterial::Form_Load() {
-  const QString bilder = QString::fromStdString(sys::DataPath("\\Bilder\\"));
-  imlTaetigkeit->Add(QStringLiteral("open"), bilder + QStringLiteral("open.png"));
-  imlTaetigkeit->Add(QStringLiteral("closed"), bilder + QStringLiteral("closed.png"));
-  imlTaetigkeit->Add(QStringLiteral("drag-Taetigkeit"), bilder + QStringLiteral("drag-Taetigkeit.png"));
-  mdlDatenLaden::TaetigkeitenLaden();
-  mdlFormen::AktuelleTaetigkeitenAnzeigen(*this);
+  einstellungen_ui::Zeiger(this, "Zeiger_");
+  editor->BilderLaden();
+  editor->Anzeigen();
+  editor->cmbArbeitMaterialReset->setText(QStringLiteral("Beenden"));
 }
 
 void frmArbeitMaterial::Form_KeyDown(int key, int /*shift*/) {

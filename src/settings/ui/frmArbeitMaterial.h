@@ -1,14 +1,12 @@
 #pragma once
-// Material cost per activity hour (placeholder): the activity tree, filled on loading.
+// Material cost per activity hour, stand-alone (opened by the standard-activity editor): the
+// activity tree, the cost grid and "Löschen", "Speichern" and "Beenden" / "Zurücksetzen".
 
 #include "platform/ui/forms.h"
 
-namespace tolvar::ui {
-class KeyedTree;
-class ImageList;
-}  // namespace tolvar::ui
-
 namespace tolvar {
+
+class ArbeitMaterialEditor;
 
 class frmArbeitMaterial : public ui::FormOf<frmArbeitMaterial> {
   Q_OBJECT
@@ -16,8 +14,7 @@ class frmArbeitMaterial : public ui::FormOf<frmArbeitMaterial> {
  public:
   frmArbeitMaterial();
 
-  ui::KeyedTree* trvTaetigkeit = nullptr;
-  ui::ImageList* imlTaetigkeit = nullptr;
+  ArbeitMaterialEditor* editor = nullptr;
 
  protected:
   void Form_Load() override;

@@ -1,183 +1,199 @@
 #include "settings/ui/frmEinstellungen.h"
 
-#include <QButtonGroup>
-#include <QGridLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
+#include <QVBoxLayout>
+
+#include <optional>
 
 #include "app/mdiTolvarZentral.h"
 #include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
-#include "data/checks.h"
-#include "data/master_loaders.h"
 #include "data/state.h"
-#include "data/system_info.h"
 #include "platform/sys/dataroot.h"
-#include "platform/ui/controls.h"
+#include "platform/ui/grid.h"
 #include "platform/ui/imagelist.h"
-#include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
-#include "trees/ui/mdlFormen.h"
+#include "platform/ui/tabstrip.h"
+#include "settings/mdlEinstellungen.h"
+#include "settings/ui/arbeitmaterial_editor.h"
+#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/frmLandkarte.h"
+#include "settings/ui/vantel_editoren.h"
 
 namespace tolvar {
 
-namespace {
+using einstellungen_ui::kTitel;
+using einstellungen_ui::Q;
+using einstellungen_ui::S;
+using einstellungen_ui::Zeiger;
 
-const char* const kFarben[6] = {"Weiss", "Grau", "Schwarz", "Blau", "Rot", "Grün"};
+namespace {
 
 // The chosen database file, or nothing when the dialog was cancelled.
 std::optional<std::string> DatenbankWaehlen() {
-  const std::optional<QString> datei =
-      ui::OpenFileDialog(QString(), QString(), QStringLiteral("Access-Datenbank (*.mdb)|*.mdb|Alle Dateien|*.*"));
+  const std::optional<QString> datei = ui::OpenFileDialog(QString(), QString(), QStringLiteral(".mdb|*.mdb|"));
   if (!datei || datei->isEmpty()) return std::nullopt;
-  return datei->toStdString();
+  return S(*datei);
 }
 
-// Index of the first selected option, or the old value when none is.
-int GewaehlteFarbe(const std::array<QRadioButton*, 6>& optionen, int bisher) {
+// Index of the first selected option, or nothing when none is.
+std::optional<int> GewaehlteFarbe(const std::array<QRadioButton*, 6>& optionen) {
   for (std::size_t i = 0; i < optionen.size(); ++i) {
-    if (optionen[i] && optionen[i]->isChecked()) return static_cast<int>(i);
+    if (optionen[i] != nullptr && optionen[i]->isChecked()) return static_cast<int>(i);
   }
-  return bisher;
+  return std::nullopt;
 }
 
 }  // namespace
 
 frmEinstellungen::frmEinstellungen() : FormOf(QStringLiteral("frmEinstellungen"), ui::FormKind::Window) {
-  setCaption(QStringLiteral("Einstellungen"));
-  auto* layout = new QGridLayout(this);
-  regEinstellungen = new QTabBar(this);
+  setCaption(QStringLiteral("Tolvar-Einstellungen"));
+  auto* layout = new QVBoxLayout(this);
+  regEinstellungen = new ui::TabStrip(this);
   regEinstellungen->setObjectName(QStringLiteral("regEinstellungen"));
-  for (int i = 1; i <= 7; ++i) regEinstellungen->addTab(QString::number(i));
-  layout->addWidget(regEinstellungen, 0, 0, 1, 4);
-
-  imlStandort = new ui::ImageList(this);
-  imlTaetigkeit = new ui::ImageList(this);
-  trvStandort = new ui::KeyedTree(this);
-  trvStandort->setObjectName(QStringLiteral("trvStandort"));
-  trvStandort->SetImageList(imlStandort);
-  trvTaetigkeit = new ui::KeyedTree(this);
-  trvTaetigkeit->setObjectName(QStringLiteral("trvTaetigkeit"));
-  trvTaetigkeit->SetImageList(imlTaetigkeit);
-  layout->addWidget(trvStandort, 1, 0, 1, 2);
-  layout->addWidget(trvTaetigkeit, 1, 2, 1, 2);
-
-  const auto knopf = [this](const char* name, const QString& text) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QLatin1String(name));
-    return button;
-  };
-  opbGemeinkosten = new QRadioButton(QStringLiteral("Gemeinkosten"), this);
-  opbGemeinkosten->setObjectName(QStringLiteral("opbGemeinkosten"));
-  cmbDurchsuchen = knopf("cmbDurchsuchen", QStringLiteral("Durchsuchen"));
-  cmbVantelDurchsuchen = knopf("cmbVantelDurchsuchen", QStringLiteral("Durchsuchen"));
-  cmbErgebnisdatenbank = knopf("cmbErgebnisdatenbank", QStringLiteral("Durchsuchen"));
-  cmbOK = knopf("cmbOK", QStringLiteral("Speichern"));
-  cmbFarbeOK = knopf("cmbFarbeOK", QStringLiteral("Farbeinstellung speichern"));
-  layout->addWidget(opbGemeinkosten, 2, 0);
-  layout->addWidget(cmbDurchsuchen, 3, 0);
-  layout->addWidget(cmbVantelDurchsuchen, 3, 1);
-  layout->addWidget(cmbErgebnisdatenbank, 3, 2);
-  layout->addWidget(cmbOK, 3, 3);
-
-  // Two groups of six, each exclusive on its own.
-  auto* morvin = new QButtonGroup(this);
-  auto* tolvar = new QButtonGroup(this);
-  for (std::size_t i = 0; i < opbMorvin.size(); ++i) {
-    const int index = static_cast<int>(i);
-    opbMorvin[i] = new QRadioButton(QString::fromUtf8(kFarben[i]), this);
-    opbMorvin[i]->setObjectName(ui::ControlName(QStringLiteral("opbMorvin"), index));
-    morvin->addButton(opbMorvin[i], index);
-    opbTolvar[i] = new QRadioButton(QString::fromUtf8(kFarben[i]), this);
-    opbTolvar[i]->setObjectName(ui::ControlName(QStringLiteral("opbTolvar"), index));
-    tolvar->addButton(opbTolvar[i], index);
-    layout->addWidget(opbMorvin[i], 4 + index, 0);
-    layout->addWidget(opbTolvar[i], 4 + index, 1);
+  layout->addWidget(regEinstellungen);
+  for (const char* titel : {"Datenbanken", "Lohngruppen", "Energie/GWH Material", "Tolvar-System", "Gemeinkosten",
+                            "Sachkosten", "Kulturvergleich"}) {
+    regEinstellungen->AddTab(QString::fromUtf8(titel));
   }
-  layout->addWidget(cmbFarbeOK, 10, 3);
+  SeiteDatenbanken(regEinstellungen->Page(0));
+  SeiteLohngruppen(regEinstellungen->Page(1));
+  SeiteEnergie(regEinstellungen->Page(2));
+  SeiteFarben(regEinstellungen->Page(3));
+  SeiteGemeinkosten(regEinstellungen->Page(4));
+  SeiteSachkosten(regEinstellungen->Page(5));
+  SeiteKulturvergleich(regEinstellungen->Page(6));
+  cmbAbbruch = new QPushButton(QStringLiteral("Abbrechen"), this);
+  cmbAbbruch->setObjectName(QStringLiteral("cmbAbbruch"));
+  layout->addWidget(cmbAbbruch, 0, Qt::AlignRight);
 
-  connect(regEinstellungen, &QTabBar::tabBarClicked, this, [this](int) { regEinstellungen_Click(); });
-  connect(opbGemeinkosten, &QRadioButton::clicked, this, &frmEinstellungen::opbGemeinkosten_Click);
-  connect(cmbDurchsuchen, &QPushButton::clicked, this, &frmEinstellungen::cmbDurchsuchen_Click);
-  connect(cmbVantelDurchsuchen, &QPushButton::clicked, this, &frmEinstellungen::cmbVantelDurchsuchen_Click);
-  connect(cmbErgebnisdatenbank, &QPushButton::clicked, this, &frmEinstellungen::cmbErgebnisdatenbank_Click);
-  connect(cmbOK, &QPushButton::clicked, this, &frmEinstellungen::cmbOK_Click);
-  connect(cmbFarbeOK, &QPushButton::clicked, this, &frmEinstellungen::cmbFarbeOK_Click);
+  connect(regEinstellungen, &ui::TabStrip::Click, this, [this](int) { regEinstellungen_Click(); });
+  connect(cmbAbbruch, &QPushButton::clicked, this, &frmEinstellungen::cmbAbbruch_Click);
 }
 
 void frmEinstellungen::Form_Load() {
-  // The site tree has no "closed" picture: its root and groups show none.
-  const QString bilder = QString::fromStdString(sys::DataPath("\\Bilder\\"));
+  Zeiger(this, "Zeiger_");
+  // Options and check boxes show the hand, all in the own windows' colour.
+  for (QRadioButton* option : opbMorvin) Zeiger(option, "Hand_");
+  for (QRadioButton* option : opbTolvar) Zeiger(option, "Hand_");
+  for (std::size_t i = 1; i <= 5; ++i) Zeiger(eindeckung->chbDach[i], "Hand_");
+  for (QRadioButton* option : opbGemeinkosten) Zeiger(option, "Hand_");
+  Zeiger(opbLohngruppeBearbeiten, "Hand_");
+  Zeiger(opbNeueLohngruppe, "Hand_");
+  for (QRadioButton* option : opbVermarktung) Zeiger(option, "Hand_");
+  for (QCheckBox* box : chbFlaeche) Zeiger(box, "Hand_");
+
+  // The site tree has no "closed" picture: its groups show none.
+  const QString bilder = Q(sys::DataPath("\\Bilder\\"));
   imlStandort->Add(QStringLiteral("open"), bilder + QStringLiteral("open.png"));
   imlStandort->Add(QStringLiteral("drag-standort"), bilder + QStringLiteral("drag-standort.png"));
-  imlTaetigkeit->Add(QStringLiteral("open"), bilder + QStringLiteral("open.png"));
-  imlTaetigkeit->Add(QStringLiteral("closed"), bilder + QStringLiteral("closed.png"));
-  imlTaetigkeit->Add(QStringLiteral("drag-Taetigkeit"), bilder + QStringLiteral("drag-Taetigkeit.png"));
+  arbeitMaterial->BilderLaden();
 }
 
-void frmEinstellungen::regEinstellungen_Click() {
-  const tolvar::State& s = state();
-  if (s.FarbeMorvin >= 0 && s.FarbeMorvin < 6) opbMorvin[static_cast<std::size_t>(s.FarbeMorvin)]->setChecked(true);
-  if (s.FarbeTolvar >= 0 && s.FarbeTolvar < 6) opbTolvar[static_cast<std::size_t>(s.FarbeTolvar)]->setChecked(true);
-  mdlDatenLaden::StandorteLaden();
-  mdlFormen::AktuelleStandorteAnzeigen(*this);
-  mdlDatenLaden::TaetigkeitenLaden();
-  mdlFormen::AktuelleTaetigkeitenAnzeigen(*this);
-}
-
-void frmEinstellungen::opbGemeinkosten_Click() {
-  mdlDatenLaden::StandorteLaden();
-  mdlFormen::AktuelleStandorteAnzeigen(*this);
-}
-
-void frmEinstellungen::cmbDurchsuchen_Click() {
-  const std::optional<std::string> datei = DatenbankWaehlen();
-  if (!datei) return;
-  state().AktuelleEinstellungen.MaterialPfad = *datei;
-  mdlFehler::MaterialDatenbankPruefen();
-}
-
-void frmEinstellungen::cmbVantelDurchsuchen_Click() {
-  const std::optional<std::string> datei = DatenbankWaehlen();
-  if (!datei) return;
-  state().AktuelleEinstellungen.VantelPfad = *datei;
-  mdlFehler::VantelDatenbankPruefen();
-}
-
-void frmEinstellungen::cmbErgebnisdatenbank_Click() {
-  const std::optional<std::string> datei = DatenbankWaehlen();
-  if (!datei) return;
-  state().AktuelleEinstellungen.Ergebnisdatenbank = *datei;
-  mdlFehler::ErgebnisDatenbankPruefen();
-}
-
-void frmEinstellungen::cmbOK_Click() {
-  mdlFehler::MaterialDatenbankPruefen();
-  mdlFehler::VantelDatenbankPruefen();
-  mdlFehler::ErgebnisDatenbankPruefen();
-}
-
-void frmEinstellungen::cmbFarbeOK_Click() {
-  tolvar::State& s = state();
-  s.FarbeMorvin = GewaehlteFarbe(opbMorvin, s.FarbeMorvin);
-  s.FarbeTolvar = GewaehlteFarbe(opbTolvar, s.FarbeTolvar);
-  mdlDatenbank::SystemInfoSchreiben();
-  mdlGroesse::FarbnamenErmitteln();
-  const int antwort = ui::MsgBox(
-      QStringLiteral("Um die geänderte Farbeinstellungen zu überhehmen, muss das Programm neu gestartet werden."
-                     "\n\nSoll das Programm automatisch neu gestartet werden?"),
-      ui::msgbox::YesNo, QStringLiteral("Tolvar-Information"));
-  if (antwort == ui::msgbox::No) return;
-  // Unloads this window too: nothing of it is touched afterwards.
-  mdiTolvarZentral::HauptfensterNeuLaden();
+void frmEinstellungen::Form_Activate() {
+  const EinstellungenSatz& e = state().AktuelleEinstellungen;
+  txtStation->setText(Q(e.Wetterstation));
+  txtMaterialPfad->setText(Q(e.MaterialPfad));
+  txtVantelPfad->setText(Q(e.VantelPfad));
+  LohngruppenAktivieren();
+  regEinstellungen->SetTab(0);
 }
 
 void frmEinstellungen::Form_KeyDown(int key, int /*shift*/) {
   if (key != Qt::Key_F1) return;
   tolvar::State& s = state();
-  s.HilfeThema = "4." + std::to_string(regEinstellungen->currentIndex() + 1);
+  s.HilfeThema = mdlEinstellungen::HilfethemaDesTabs(regEinstellungen->Tab());
   mdlHilfe::HilfeAufrufen(s.HilfeThema);
+}
+
+void frmEinstellungen::regEinstellungen_Click() {
+  const tolvar::State& s = state();
+  switch (regEinstellungen->Tab()) {
+    case 2:
+      ElektrischeEnergieLaden();
+      fraHeizung->setVisible(true);
+      fraEindeckung->setVisible(false);
+      cmbWechsel->setText(QStringLiteral("GWH-Materialverwaltung"));
+      brennstoff->VonVorn();
+      break;
+    case 3:
+      if (s.FarbeMorvin >= 0 && s.FarbeMorvin < 6) opbMorvin[static_cast<std::size_t>(s.FarbeMorvin)]->setChecked(true);
+      if (s.FarbeTolvar >= 0 && s.FarbeTolvar < 6) opbTolvar[static_cast<std::size_t>(s.FarbeTolvar)]->setChecked(true);
+      break;
+    case 4:
+      GemeinkostenAnzeigen();
+      break;
+    case 5:
+      VermarktungAnzeigen();
+      arbeitMaterial->Anzeigen();
+      break;
+    case 6:
+      txtErgebnisdatenbank->setText(Q(s.AktuelleEinstellungen.Ergebnisdatenbank));
+      break;
+    default:
+      break;
+  }
+}
+
+void frmEinstellungen::cmbAbbruch_Click() { Unload(); }
+
+void frmEinstellungen::cmbDurchsuchen_Click() {
+  const std::optional<std::string> datei = DatenbankWaehlen();
+  if (!datei) return;
+  txtMaterialPfad->setText(Q(mdlEinstellungen::DatenbankGewaehlt(mdlEinstellungen::Datenbank::Material, *datei)));
+}
+
+void frmEinstellungen::cmbVantelDurchsuchen_Click() {
+  const std::optional<std::string> datei = DatenbankWaehlen();
+  if (!datei) return;
+  txtVantelPfad->setText(Q(mdlEinstellungen::DatenbankGewaehlt(mdlEinstellungen::Datenbank::Vantel, *datei)));
+}
+
+void frmEinstellungen::cmbErgebnisdatenbank_Click() {
+  const std::optional<std::string> datei = DatenbankWaehlen();
+  if (!datei) return;
+  txtErgebnisdatenbank->setText(
+      Q(mdlEinstellungen::DatenbankGewaehlt(mdlEinstellungen::Datenbank::Ergebnis, *datei)));
+}
+
+void frmEinstellungen::cmbVantel_Click() {
+  mdlEinstellungen::StandardKlimapfadSetzen();
+  frmLandkarte& karte = frmLandkarte::instanz();
+  karte.txtAuswahl->setText(Q(state().AktuelleEinstellungen.Wetterstation));
+  karte.Show();
+}
+
+void frmEinstellungen::cmbOK_Click() {
+  const mdlEinstellungen::Speicherergebnis ergebnis =
+      mdlEinstellungen::DatenbankenSpeichern(S(txtStation), S(txtMaterialPfad), S(txtVantelPfad));
+  if (ergebnis == mdlEinstellungen::Speicherergebnis::Gespeichert) Unload();
+}
+
+void frmEinstellungen::cmbFarbeOK_Click() {
+  mdlEinstellungen::FarbeinstellungSpeichern(GewaehlteFarbe(opbTolvar), GewaehlteFarbe(opbMorvin));
+  mdlGroesse::FarbnamenErmitteln();
+  const int antwort = ui::MsgBox(Q(mdlEinstellungen::NeustartFrage()), ui::msgbox::YesNo, kTitel);
+  if (antwort == ui::msgbox::No) return;
+  // Unloads this window too: nothing of it is touched afterwards.
+  mdiTolvarZentral::HauptfensterNeuLaden();
+}
+
+bool frmEinstellungen::eventFilter(QObject* watched, QEvent* event) {
+  const bool hinein = event->type() == QEvent::FocusIn;
+  if (hinein || event->type() == QEvent::FocusOut) {
+    if (watched == txtGemeinkosten) {
+      hinein ? txtGemeinkosten_GotFocus() : txtGemeinkosten_LostFocus();
+    } else if (auto* widget = qobject_cast<QWidget*>(watched); widget != nullptr && dtgStandort->isAncestorOf(widget)) {
+      hinein ? dtgStandort_GotFocus() : dtgStandort_LostFocus();
+    }
+  }
+  return FormOf::eventFilter(watched, event);
 }
 
 }  // namespace tolvar

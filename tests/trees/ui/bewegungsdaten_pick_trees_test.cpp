@@ -25,6 +25,7 @@ class BewegungsdatenTest : public testing::Test {
     ResetState();
     tolvar::State& s = state();
     s.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
+    s.TolvarDatenbankPfad = root_.Join("Betriebe/Mustergärtnerei.Tolvar");
     s.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
     s.ModusErfassung = true;
     s.PhasenListe.resize(26);
@@ -57,6 +58,7 @@ TEST_F(BewegungsdatenTest, SiteModeBuildsTheSitePickTree) {
   form_->cmbStandorte_Click();
   EXPECT_EQ(form_->trvStandort->Count(), 0);  // no culture chosen yet
   ClickCulture("K1003");
+  form_->cmbStandorte_Click();
   ui::KeyedTree* tree = form_->trvStandort;
   EXPECT_EQ(tree->KeyAt(1), QStringLiteral("Standort"));
   EXPECT_EQ(tree->Text(QStringLiteral("Standort")), QStringLiteral("Standorte"));
@@ -81,8 +83,8 @@ TEST_F(BewegungsdatenTest, SiteModeBuildsTheSitePickTree) {
 }
 
 TEST_F(BewegungsdatenTest, MaterialModeBuildsTheMaterialPickTreeInListOrder) {
-  form_->cmbMaterial_Click();
   ClickCulture("K1003");
+  form_->cmbMaterial_Click();
   ui::KeyedTree* tree = form_->trvMaterial;
   EXPECT_FALSE(tree->Sorted(QStringLiteral("Material")));
   const QStringList top = tree->Children(QStringLiteral("Material"));
@@ -101,12 +103,13 @@ TEST_F(BewegungsdatenTest, MaterialModeBuildsTheMaterialPickTreeInListOrder) {
   EXPECT_EQ(tree->Count(), 0);
 }
 
+// The mode buttons act for a culture whose phases the phase tree shows.
 TEST_F(BewegungsdatenTest, ButtonsNeedACultureWithPhases) {
   ClickCulture("K1003");
-  state().PhasenListe.assign(26, PhasenSatz{});
+  form_->trvPhasen->Clear();
   form_->cmbStandorte_Click();
   EXPECT_EQ(form_->trvStandort->Count(), 0);
-  state().PhasenListe[3].KP_ID = "1";
+  ClickCulture("K1003");
   form_->cmbStandorte_Click();
   EXPECT_GT(form_->trvStandort->Count(), 1);
 }

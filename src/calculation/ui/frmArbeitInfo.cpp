@@ -1,0 +1,66 @@
+#include "calculation/ui/frmArbeitInfo.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/mdlMauszeiger.h"
+#include "calculation/aufschluesselung.h"
+#include "calculation/kultur_arbeiten.h"
+#include "calculation/ui/frmKalkulation.h"
+#include "culture/phases.h"
+#include "data/state.h"
+#include "platform/ui/grid.h"
+#include "settings/mdlTarif.h"
+
+namespace tolvar {
+
+frmArbeitInfo::frmArbeitInfo()
+    : FensterOf(QStringLiteral("frmArbeitInfo"), QStringLiteral("Arbeitskosten"),
+                {mdlKalkulation::Kostenart::Arbeit, "Arbeitskosten:", "€/ 1000 Stk.", "cmbOK",
+                 "Arbeitskosten übernehmen", true, true}) {
+  resize(Twips(12855), Twips(5835));
+  dtgArbeit = new ui::Grid(this);
+  dtgArbeit->setObjectName(QStringLiteral("dtgArbeit"));
+  dtgArbeit->setGeometry(Twips(240), Twips(240), Twips(12100), Twips(4800));
+  cmbBeenden[0] = new QPushButton(QStringLiteral("Beenden"), this);
+  cmbBeenden[0]->setObjectName(ui::ControlName(QStringLiteral("cmbBeenden"), 0));
+  cmbBeenden[0]->setGeometry(Twips(11400), Twips(5220), Twips(1215), Twips(435));
+  connect(cmbBeenden[0], &QPushButton::clicked, this, [this] { Beenden_Click(); });
+  cmbBeenden[1] = RahmenBeenden();
+  cmbOK = RahmenUebernahme();
+  connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
+  fraVergleich->move(Twips(240), Twips(240));
+}
+
+void frmArbeitInfo::Form_Load() {
+  mdlMauszeiger::MauszeigerSetzen(*this);
+  // Opened for a comparison the grid is not shown, and the culture's data may be incomplete.
+  if (state().HerkunftArbeit == Herkunft::Errechnet) ArbeitTabelleAufbauen();
+}
+
+void frmArbeitInfo::ArbeitTabelleAufbauen() {
+  // The grid reflects the databases as they are now.
+  mdlKulturPhasenInfo::KulturPhasenLaden();
+  mdlTarif::TarifLaden();
+  mdlTarif::PersonalLohngruppenLaden();
+  mdlKulturArbeiten::KulturArbeitenLaden();
+  const tolvar::State& s = state();
+  const frmKalkulation* kalkulation = GeladeneKalkulation();
+  TabelleFuellen(*dtgArbeit,
+                 {{"Kulturphase", 2000, true, true, true},
+                  {"Anzahl Pflanzen", 1800, false, false, false},
+                  {"Fläche in Bm²", 1200, false, false, false},
+                  {"Mitarbeiter", 1200, false, false, false},
+                  {"Tätigkeit", 2800, true, true, true},
+                  {"Dauer in Std.", 1500, false, false, false},
+                  {"€/1000Pfl.", 1500, false, true, true}},
+                 mdlAufschluesselung::ArbeitZeilen(s.PhasenListe, s.AnzahlPhasen, s.KulturArbeitListe,
+                                                   s.AnzahlKulturArbeiten, s.LohneinteilungListe,
+                                                   s.AnzahlLohneinteilungen),
+                 kalkulation ? kalkulation->txtArbeit->text() : QString());
+}
+
+void frmArbeitInfo::cmbOK_Click() { VergleichswertUebernehmen(); }
+
+}  // namespace tolvar

@@ -1,0 +1,16 @@
+#pragma once
+// Origin menu of the labour costs line of the calculation window.
+
+#include "calculation/ui/kostenmenue.h"
+
+namespace tolvar {
+
+class frmArbeitskostenMenu : public KostenMenueOf<frmArbeitskostenMenu> {
+ public:
+  frmArbeitskostenMenu();
+
+ protected:
+  void VergleichOeffnen() override;
+};
+
+}  // namespace tolvar

@@ -1,0 +1,56 @@
+#include "calculation/ui/frmEnergieInfo.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/mdlMauszeiger.h"
+#include "calculation/aufschluesselung.h"
+#include "calculation/ui/frmKalkulation.h"
+#include "data/state.h"
+#include "platform/ui/grid.h"
+
+namespace tolvar {
+
+frmEnergieInfo::frmEnergieInfo()
+    : FensterOf(QStringLiteral("frmEnergieInfo"), QStringLiteral("elektrische Energie für Zusatzbelichtung"),
+                {mdlKalkulation::Kostenart::Energie, "Stromkosten:", "€/ 1000 Stk", "cmbOK",
+                 "Kosten der Zusatzbelichtung übernehmen", true, true}) {
+  resize(Twips(13335), Twips(6690));
+  dtgEnergie = new ui::Grid(this);
+  dtgEnergie->setObjectName(QStringLiteral("dtgEnergie"));
+  dtgEnergie->setGeometry(Twips(240), Twips(240), Twips(10600), Twips(5640));
+  cmbBeenden[0] = new QPushButton(QStringLiteral("Beenden"), this);
+  cmbBeenden[0]->setObjectName(ui::ControlName(QStringLiteral("cmbBeenden"), 0));
+  cmbBeenden[0]->setGeometry(Twips(11880), Twips(6060), Twips(1215), Twips(435));
+  connect(cmbBeenden[0], &QPushButton::clicked, this, [this] { Beenden_Click(); });
+  cmbBeenden[1] = RahmenBeenden();
+  cmbOK = RahmenUebernahme();
+  connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
+  fraVergleich->move(Twips(240), Twips(240));
+}
+
+void frmEnergieInfo::Form_Load() {
+  mdlMauszeiger::MauszeigerSetzen(*this);
+  BildschirmMitte();
+  // The breakdown explains a computed figure; opened for a comparison the culture's data
+  // may well be incomplete, and the grid is not shown.
+  if (state().HerkunftEnergie == Herkunft::Errechnet) EnergieTabelleAufbauen();
+}
+
+void frmEnergieInfo::EnergieTabelleAufbauen() {
+  const tolvar::State& s = state();
+  const frmKalkulation* kalkulation = GeladeneKalkulation();
+  TabelleFuellen(*dtgEnergie,
+                 {{"Kulturphase", 2500, true, true, true},
+                  {"Intensität in W/m²", 2000, false, false, false},
+                  {"Belichtungsdauer in h/Tag", 2000, false, false, false},
+                  {"Anzahl Pflanzen je Nm² ", 2000, false, false, false},
+                  {"€/1000Pfl.", 2000, false, true, true}},
+                 mdlAufschluesselung::EnergieZeilen(s.PhasenListe, s.AnzahlPhasen, s.AktuelleEinstellungen.Strom),
+                 kalkulation ? kalkulation->txtEnergie->text() : QString());
+}
+
+void frmEnergieInfo::cmbOK_Click() { VergleichswertUebernehmen(); }
+
+}  // namespace tolvar

@@ -1,0 +1,16 @@
+#pragma once
+// Origin menu of the electric energy for supplementary light line of the calculation window.
+
+#include "calculation/ui/kostenmenue.h"
+
+namespace tolvar {
+
+class frmEnergiekostenMenu : public KostenMenueOf<frmEnergiekostenMenu> {
+ public:
+  frmEnergiekostenMenu();
+
+ protected:
+  void VergleichOeffnen() override;
+};
+
+}  // namespace tolvar

@@ -1,0 +1,94 @@
+#include "calculation/ui/frmMaschinenInfo.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/mdlMauszeiger.h"
+#include "calculation/aufschluesselung.h"
+#include "calculation/material_kosten.h"
+#include "calculation/ui/frmKalkulation.h"
+#include "data/master_loaders.h"
+#include "data/state.h"
+#include "platform/ui/grid.h"
+#include "platform/ui/tabstrip.h"
+
+namespace tolvar {
+
+frmMaschinenInfo::frmMaschinenInfo()
+    : FensterOf(QStringLiteral("frmMaschinenInfo"), QStringLiteral("Maschinenkosten"),
+                {mdlKalkulation::Kostenart::Maschinen, "Maschinenkosten:", "€/ 1000 Stk.", "cmbOK",
+                 "Maschinenkosten übernehmen", false, false}) {
+  resize(Twips(13335), Twips(7230));
+  regMaschinenkosten = new ui::TabStrip(this);
+  regMaschinenkosten->setObjectName(QStringLiteral("regMaschinenkosten"));
+  regMaschinenkosten->setGeometry(Twips(120), Twips(120), Twips(13095), Twips(6300));
+  regMaschinenkosten->AddTab(QStringLiteral("Datenherkunft"));
+  regMaschinenkosten->AddTab(QStringLiteral("Maschinenkosten-Information"));
+  QWidget* herkunft = regMaschinenkosten->Page(0);
+
+  // The material database above, the comparison frame below it, so neither covers the other.
+  fraMaschinen = new QGroupBox(herkunft);
+  fraMaschinen->setObjectName(QStringLiteral("fraMaschinen"));
+  fraMaschinen->setGeometry(Twips(240), Twips(240), Twips(12000), Twips(840));
+  fraMaschinen->hide();
+  lblMaschinen = new QLabel(QStringLiteral("Materialdatenbank:"), fraMaschinen);
+  lblMaschinen->setObjectName(QStringLiteral("lblMaschinen"));
+  lblMaschinen->setGeometry(Twips(120), Twips(360), Twips(1800), Twips(285));
+  txtMaschinenPfad = new QLineEdit(fraMaschinen);
+  txtMaschinenPfad->setObjectName(QStringLiteral("txtMaschinenPfad"));
+  txtMaschinenPfad->setReadOnly(true);
+  txtMaschinenPfad->setGeometry(Twips(1980), Twips(300), Twips(9800), Twips(315));
+  fraVergleich->setParent(herkunft);
+  fraVergleich->hide();
+  fraVergleich->move(Twips(240), Twips(1260));
+
+  dtgMaschinen = new ui::Grid(regMaschinenkosten->Page(1));
+  dtgMaschinen->setObjectName(QStringLiteral("dtgMaschinen"));
+  dtgMaschinen->setGeometry(Twips(240), Twips(240), Twips(12300), Twips(5400));
+
+  cmbBeenden = new QPushButton(QStringLiteral("Beenden"), this);
+  cmbBeenden->setObjectName(QStringLiteral("cmbBeenden"));
+  cmbBeenden->setGeometry(Twips(11880), Twips(6600), Twips(1215), Twips(435));
+  connect(cmbBeenden, &QPushButton::clicked, this, [this] { Beenden_Click(); });
+  cmbOK = RahmenUebernahme();
+  connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
+}
+
+void frmMaschinenInfo::Form_Load() {
+  const QString pfad =
+      QDir::toNativeSeparators(QString::fromStdString(state().AktuelleEinstellungen.MaterialPfad));
+  fraMaschinen->show();
+  txtMaschinenPfad->setText(pfad);
+  mdlMauszeiger::MauszeigerSetzen(*this);
+  // Opened for a comparison the grid's tab is switched off, and the culture's data may be
+  // incomplete.
+  if (state().HerkunftMaschinen == Herkunft::Errechnet) {
+    mdlDatenLaden::MaterialienLaden();
+    mdlBerrechnung::MaschinenkostenJePflanzeBerechnen();
+    MaschinenTabelleAufbauen();
+  }
+  regMaschinenkosten->SetTab(1);
+}
+
+void frmMaschinenInfo::MaschinenTabelleAufbauen() {
+  const tolvar::State& s = state();
+  const frmKalkulation* kalkulation = GeladeneKalkulation();
+  TabelleFuellen(*dtgMaschinen,
+                 {{"Maschinen", 2000, true, true, true},
+                  {"Einheiten", 1500, false, false, false},
+                  {"Preis in €/Einheit", 2000, false, false, false},
+                  {"Datum", 1500, false, true, false},
+                  {"Kulturphase", 2000, false, false, true},
+                  {"Anzahl Pflanzen", 1500, false, false, false},
+                  {"€/1000Pfl.", 1500, false, false, true}},
+                 mdlAufschluesselung::MaschinenZeilen(s.KulturMaterialListe, s.AnzahlKulturMaterialien,
+                                                      s.PhasenListe, s.AnzahlPhasen, s.MaterialListe),
+                 kalkulation ? kalkulation->txtMaschinen->text() : QString());
+}
+
+void frmMaschinenInfo::cmbOK_Click() { VergleichswertUebernehmen(); }
+
+}  // namespace tolvar

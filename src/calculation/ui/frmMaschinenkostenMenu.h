@@ -1,0 +1,16 @@
+#pragma once
+// Origin menu of the machine costs line of the calculation window.
+
+#include "calculation/ui/kostenmenue.h"
+
+namespace tolvar {
+
+class frmMaschinenkostenMenu : public KostenMenueOf<frmMaschinenkostenMenu> {
+ public:
+  frmMaschinenkostenMenu();
+
+ protected:
+  void VergleichOeffnen() override;
+};
+
+}  // namespace tolvar

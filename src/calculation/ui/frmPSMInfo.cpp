@@ -1,0 +1,74 @@
+#include "calculation/ui/frmPSMInfo.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/mdlMauszeiger.h"
+#include "calculation/aufschluesselung.h"
+#include "calculation/kultur_arbeiten.h"
+#include "calculation/ui/frmKalkulation.h"
+#include "culture/phases.h"
+#include "data/state.h"
+#include "platform/ui/grid.h"
+#include "settings/mdlMaterial.h"
+
+namespace tolvar {
+
+frmPSMInfo::frmPSMInfo()
+    : FensterOf(QStringLiteral("frmPSMInfo"), QStringLiteral("Über Taetigkeiten zugewiesene Materialien"),
+                {mdlKalkulation::Kostenart::PSM, "Materialkosten:", "€/ 1000 Stk", "cmbOK",
+                 "Materialkosten übernehmen", true, false}) {
+  resize(Twips(12960), Twips(6420));
+  dtgArbeitMaterial = new ui::Grid(this);
+  dtgArbeitMaterial->setObjectName(QStringLiteral("dtgArbeitMaterial"));
+  dtgArbeitMaterial->setGeometry(Twips(240), Twips(240), Twips(10200), Twips(5400));
+  dtgArbeitMaterial->hide();
+  cmbBeenden[0] = new QPushButton(QStringLiteral("Beenden"), this);
+  cmbBeenden[0]->setObjectName(ui::ControlName(QStringLiteral("cmbBeenden"), 0));
+  cmbBeenden[0]->setGeometry(Twips(11520), Twips(5820), Twips(1215), Twips(435));
+  connect(cmbBeenden[0], &QPushButton::clicked, this, [this] { Beenden_Click(); });
+  cmbBeenden[1] = RahmenBeenden();
+  cmbOK = RahmenUebernahme();
+  connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
+  fraVergleich->move(Twips(240), Twips(240));
+}
+
+void frmPSMInfo::Form_Load() {
+  const int16_t herkunft = state().HerkunftPSM;
+  if (herkunft == Herkunft::Errechnet) {
+    dtgArbeitMaterial->show();
+    PSMTabelleAufbauen();
+  } else if (herkunft == Herkunft::Vergleichskultur) {
+    fraVergleich->show();
+  }
+}
+
+void frmPSMInfo::PSMTabelleAufbauen() {
+  mdlKulturPhasenInfo::KulturPhasenLaden();
+  mdlKulturArbeiten::KulturArbeitenLaden();
+  mdlMaterial::ArbeitMaterialLaden();
+  mdlMauszeiger::MauszeigerSetzen(*this);
+  const tolvar::State& s = state();
+  const frmKalkulation* kalkulation = GeladeneKalkulation();
+  TabelleFuellen(*dtgArbeitMaterial,
+                 {{"Tätigkeit", 2000, true, true, true},
+                  {"Kulturhase", 2000, true, true, true},
+                  {"Datum", 1500, false, false, false},
+                  {"€ je Std.", 1500, false, false, false},
+                  {"Dauer in Std", 1500, false, false, false},
+                  {"€/1000Pfl.", 1500, false, true, true}},
+                 mdlAufschluesselung::PSMZeilen(s.KulturArbeitListe, s.AnzahlKulturArbeiten, s.ArbeitMaterialListe,
+                                                s.PhasenListe, s.AnzahlPhasen),
+                 kalkulation ? kalkulation->txtPSM->text() : QString());
+}
+
+int16_t frmPSMInfo::HerkunftNachUebernahme(std::string_view grad, int16_t bisher) const {
+  if (grad < std::string_view("3")) return Herkunft::Vergleichskultur;
+  if (grad == "3") return Herkunft::Eingegeben;
+  return bisher;
+}
+
+void frmPSMInfo::cmbOK_Click() { VergleichswertUebernehmen(); }
+
+}  // namespace tolvar

@@ -1,0 +1,16 @@
+#pragma once
+// Origin menu of the material assigned through recorded work line of the calculation window.
+
+#include "calculation/ui/kostenmenue.h"
+
+namespace tolvar {
+
+class frmPSMKostenMenu : public KostenMenueOf<frmPSMKostenMenu> {
+ public:
+  frmPSMKostenMenu();
+
+ protected:
+  void VergleichOeffnen() override;
+};
+
+}  // namespace tolvar

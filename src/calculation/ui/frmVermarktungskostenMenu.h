@@ -1,0 +1,17 @@
+#pragma once
+// Origin menu of the marketing costs line of the calculation window.
+
+#include "calculation/ui/kostenmenue.h"
+
+namespace tolvar {
+
+class frmVermarktungskostenMenu : public KostenMenueOf<frmVermarktungskostenMenu> {
+ public:
+  frmVermarktungskostenMenu();
+
+ protected:
+  void VergleichOeffnen() override;
+  void KulturspezifischOeffnen() override;
+};
+
+}  // namespace tolvar

@@ -1,0 +1,138 @@
+#pragma once
+// What the cost detail windows share: the comparison frame that lists the stored comparison
+// cultures, shows the chosen one's value and data quality, and takes the value over into
+// the calculation window; help on F1; closing with or without a recalculation.
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculation/kalkulation.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/forms.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tolvar::ui {
+class Grid;
+}
+
+namespace tolvar {
+
+class frmKalkulation;
+
+class KostenInfoFenster : public ui::Form {
+  Q_OBJECT
+
+ public:
+  // The comparison frame (hidden until a presentation shows it).
+  QGroupBox* fraVergleich = nullptr;
+  QComboBox* comVergleichskulturen = nullptr;
+  QLineEdit* txtErgebnisdatenbank = nullptr;
+  QLineEdit* txtKostenVergleichskultur = nullptr;
+  QLineEdit* txtQualitaet = nullptr;  // objectName "txtQualität"
+  // (0) "Vergleichskultur:", (1) "Ergebnisdatenbank:", (2) "Datenqualität:", (3) value, (4) unit.
+  std::array<QLabel*, 5> lblHerkunft{};
+
+  mdlKalkulation::Kostenart Kostenart() const { return m_art; }
+
+  // The selected entry of the list; -1 when the user has typed into its text part.
+  int ListIndex() const;
+
+  // Fills the frame from the result database and selects the first entry.
+  void VergleichskulturenLaden();
+  // Shows the value and the stars of the chosen comparison culture.
+  void comVergleichskulturen_Click();
+
+ protected:
+  struct Rahmen {
+    mdlKalkulation::Kostenart art;
+    const char* wertText;        // label (3)
+    const char* einheitText;     // label (4)
+    const char* uebernahmeName;  // "cmbOK" or "cmbVergleichOK"; nullptr: none in the frame
+    const char* uebernahmeText;
+    bool beendenImRahmen;        // a "Beenden" button cmbBeenden(1) in the frame
+    bool berechnenBeimSchliessen;
+  };
+  KostenInfoFenster(const QString& name, const QString& caption, const Rahmen& rahmen);
+
+  // The take-over button of the frame and its "Beenden" button (nullptr when absent).
+  QPushButton* RahmenUebernahme() const { return m_uebernahme; }
+  QPushButton* RahmenBeenden() const { return m_beenden; }
+
+  // Takes the shown value over into the calculation window and closes. Nothing happens
+  // while no list entry is chosen.
+  void VergleichswertUebernehmen();
+  // The origin flag after a take-over of a culture stored with grade `grad`.
+  virtual int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher) const;
+  // Whether a selection in the list shows the chosen culture.
+  virtual bool AuswahlZeigen() const { return true; }
+
+  // Places the window in the middle of the screen.
+  void BildschirmMitte();
+  void Beenden_Click();
+  void Form_Unload(bool& cancel) override;
+  void Form_KeyDown(int key, int shift) override;
+
+ private:
+  mdlKalkulation::Kostenart m_art;
+  bool m_berechnenBeimSchliessen;
+  QPushButton* m_uebernahme = nullptr;
+  QPushButton* m_beenden = nullptr;
+};
+
+// The calculation window when it is loaded; the detail windows and the origin menus never
+// bring it into being.
+frmKalkulation* GeladeneKalkulation();
+// Runs the calculation and renews the cost buttons' captions, when the window is loaded.
+void KalkulationAktualisieren();
+
+// Pixels of a length in twips.
+int Twips(int twips);
+
+// A column of a breakdown grid: header, width in twips, left (else centred) alignment,
+// bold header, bold data cells.
+struct TabellenSpalte {
+  const char* kopf;
+  int breite;
+  bool links;
+  bool kopfFett;
+  bool fett;
+};
+// Rows a breakdown grid has at least: the header, 158 data rows and the total row.
+inline constexpr int kTabellenZeilen = 160;
+// Fills a breakdown grid: the header row, the data rows from row 1 on, and after them the
+// total row with "Summe" in the last column but one and `summe` in the last. The grid grows
+// when there are more rows than kTabellenZeilen allows.
+void TabelleFuellen(ui::Grid& grid, const std::vector<TabellenSpalte>& spalten,
+                    const std::vector<std::vector<std::string>>& zeilen, const QString& summe);
+// The same for rows of fixed length.
+template <std::size_t N>
+void TabelleFuellen(ui::Grid& grid, const std::vector<TabellenSpalte>& spalten,
+                    const std::vector<std::array<std::string, N>>& zeilen, const QString& summe) {
+  std::vector<std::vector<std::string>> texte;
+  texte.reserve(zeilen.size());
+  for (const auto& zeile : zeilen) texte.emplace_back(zeile.begin(), zeile.end());
+  TabelleFuellen(grid, spalten, texte, summe);
+}
+
+// Static access for a detail window class D derived from Basis (instanz(), IsLoaded()).
+template <class D, class Basis>
+class FensterOf : public Basis {
+ public:
+  static D& instanz() { return ui::Forms::Get<D>(); }
+  static bool IsLoaded() { return ui::Forms::IsLoaded<D>(); }
+
+ protected:
+  using Basis::Basis;
+};
+
+}  // namespace tolvar

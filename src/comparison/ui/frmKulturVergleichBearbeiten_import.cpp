@@ -1,0 +1,289 @@
+// The comparison-culture editor's import and export: a result database chosen and checked,
+// cultures dragged from the tree onto the list, and the listed cultures copied.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <vector>
+
+#include "calculation/vergleichskultur_lesen.h"
+#include "comparison/ui/bausteine.h"
+#include "comparison/ui/frmKulturVergleichBearbeiten.h"
+#include "comparison/vergleichskulturen_pflege.h"
+#include "data/state.h"
+#include "platform/ui/grid.h"
+#include "platform/ui/imagelist.h"
+#include "platform/ui/keyedtree.h"
+#include "platform/ui/optiongroup.h"
+#include "platform/ui/prompts.h"
+
+namespace tolvar {
+
+using namespace vergleichsfenster;
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+const QString kTitel = QStringLiteral("Tolvar-Information");
+
+ui::Grid* Liste(QWidget* eltern, const QString& name) {
+  auto* g = new ui::Grid(eltern);
+  g->setObjectName(name);
+  g->SetFixedRows(0);
+  g->SetCols(2);
+  g->SetRows(1);
+  Platzieren(g, 240, 1080, 6000, 6000);
+  return g;
+}
+
+// Empties the list: one empty row.
+void Leeren(ui::Grid* liste) {
+  liste->Clear();
+  liste->SetRows(1);
+}
+
+// Row of the list that holds nothing, added when none is left.
+int FreieZeile(ui::Grid* liste) {
+  for (int r = 0; r < liste->Rows(); ++r) {
+    if (liste->TextMatrix(r, 0).isEmpty() && liste->TextMatrix(r, 1).isEmpty()) return r;
+  }
+  liste->SetRows(liste->Rows() + 1);
+  return liste->Rows() - 1;
+}
+
+}  // namespace
+
+void frmKulturVergleichBearbeiten::UebertragungAufbauen() {
+  struct Panel {
+    QFrame** rahmen;
+    const char* name;
+    QLabel** label;
+    const char* labelName;
+    const char* labelText;
+    QLineEdit** pfad;
+    const char* pfadName;
+    ui::Grid** liste;
+    const char* listeName;
+    QPushButton** auswahl;
+    const char* auswahlName;
+    const char* auswahlText;
+    QPushButton** beenden;
+    const char* beendenName;
+    const char* beendenText;
+    bool import;
+  };
+  const Panel panels[] = {
+      {&fraImport, "fraImport", &lblHerkunft, "lblHerkunft", "Datenherkunft:", &txtImport, "txtImport", &dtgImport,
+       "dtgImport", &cmbAuswahlImport, "cmbAuswahlImport", "Ausgewählten Datensatz importieren", &cmbBeendenImport,
+       "cmbBeendenImport", "Datenimport beenden", true},
+      {&fraExport, "fraExport", &lblZiel, "lblZiel", "Zieldatenbank:", &txtExport, "txtExport", &dtgExport,
+       "dtgExport", &cmbAuswahlExport, "cmbAuswahlExport", "Ausgewählte Datensatz exportieren", &cmbBeendenExport,
+       "cmbBeendenExport", "Datenexport beenden", false},
+  };
+  for (const Panel& p : panels) {
+    QFrame* r = Rahmen(this, QString::fromLatin1(p.name), 3600, 240, 11055, 9400);
+    *p.rahmen = r;
+    *p.label = Beschriftung(r, QString::fromUtf8(p.labelText), 240, 240, 3000, 285, QString::fromLatin1(p.labelName));
+    // The path shows the checked database; the transfer uses that very file, so it is not typed over.
+    *p.pfad = Box(r, QString::fromLatin1(p.pfadName), 240, 600, 9000, false);
+    (*p.pfad)->setReadOnly(true);
+    *p.liste = Liste(r, QString::fromLatin1(p.listeName));
+    *p.auswahl = Knopf(r, QString::fromLatin1(p.auswahlName), QString::fromUtf8(p.auswahlText), 240, 7320, 3800, 375);
+    *p.beenden = Knopf(r, QString::fromLatin1(p.beendenName), QString::fromUtf8(p.beendenText), 4200, 7320, 2040, 375);
+    (*p.auswahl)->setEnabled(false);
+    r->hide();
+    const bool import = p.import;
+    connect(*p.auswahl, &QPushButton::clicked, this,
+            [this, import] { import ? cmbAuswahlImport_Click() : cmbAuswahlExport_Click(); });
+    connect(*p.beenden, &QPushButton::clicked, this,
+            [this, import] { import ? cmbBeendenImport_Click() : cmbBeendenExport_Click(); });
+    connect(*p.liste, &ui::Grid::DragDrop, this, [this, import](const ui::DragSource& q, int x, int y) {
+      import ? dtgImport_DragDrop(q, x, y) : dtgExport_DragDrop(q, x, y);
+    });
+  }
+}
+
+void frmKulturVergleichBearbeiten::ImportDatenbankPruefen(const std::string& pfad) {
+  tolvar::State& s = state();
+  s.PruefungOk = vergleich::ErgebnisdatenbankGueltig(pfad);
+  if (s.PruefungOk) return;
+  ui::MsgBox(QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden."),
+             ui::msgbox::Critical, kTitel);
+  opbKultur->ClearAll();
+}
+
+void frmKulturVergleichBearbeiten::ImportExportFehler() {
+  ui::MsgBox(QStringLiteral("Die Zieldatenbank entspricht der Herkunftsdatenbank.\n\n"
+                            "Der Vorgang konnte deshalb nicht ausgeführt werden."),
+             ui::msgbox::Critical, kTitel);
+  opbKultur->SetValue(2, false);
+  opbKultur->SetValue(3, false);
+}
+
+void frmKulturVergleichBearbeiten::ModusUebertragen(bool import) {
+  fraBearbeiten->hide();
+  (import ? fraExport : fraImport)->hide();
+  (import ? fraImport : fraExport)->show();
+  ui::Grid* liste = import ? dtgImport : dtgExport;
+  std::string& geprueft = import ? m_importPfad : m_exportPfad;
+  QPushButton* auswahl = import ? cmbAuswahlImport : cmbAuswahlExport;
+  Leeren(liste);
+  // Until a database passes the check there is nothing to list or transfer.
+  geprueft.clear();
+  auswahl->setEnabled(false);
+  (import ? txtImport : txtExport)->clear();
+
+  const auto datei = ui::OpenFileDialog(QString(), QString(), QStringLiteral(".mdb|*.mdb|"));
+  if (!datei) return;
+  const std::string pfad = datei->toStdString();
+  if (vergleich::GleicheDatei(pfad, EigeneDatenbank())) {
+    ImportExportFehler();
+    return;
+  }
+  ImportDatenbankPruefen(pfad);
+  if (!state().PruefungOk) return;
+  geprueft = pfad;
+  auswahl->setEnabled(true);
+  (import ? txtImport : txtExport)->setText(*datei);
+  // The tree shows the database the cultures are taken from: the chosen one when importing,
+  // the own one when exporting.
+  AktuelleDatenbank = import ? pfad : EigeneDatenbank();
+  trvKulturVergleichBesetzen();
+  liste->SetRows(std::max(1, trvKulturvergleich->Count()));
+  liste->SetColWidth(0, liste->ClientWidth() + 20);
+  liste->SetColAlignment(0, ui::kAlignLeftCenter);
+}
+
+void frmKulturVergleichBearbeiten::trvKulturvergleich_MouseDown(int button, int /*shift*/, int x, int y) {
+  if (button != 1) return;
+  const QString knoten = trvKulturvergleich->HitTest(QPoint(x, y));
+  m_druckAufKnoten = !knoten.isEmpty();
+  if (!m_druckAufKnoten) return;
+  state().ZiehKnoten = knoten.toStdString();
+  trvKulturvergleich->SetDropHighlight(knoten);
+}
+
+void frmKulturVergleichBearbeiten::trvKulturvergleich_MouseMove(int buttons, int /*shift*/, int /*x*/, int /*y*/) {
+  // Only a press on a node starts a drag, so every drag carries a culture or the root.
+  if (buttons != 1 || !m_druckAufKnoten || trvKulturvergleich->DropHighlight().isEmpty()) return;
+  m_druckAufKnoten = false;
+  state().ZiehenAktiv = true;
+  trvKulturvergleich->SetDragIcon(imlKulturvergleich->Picture(QStringLiteral("drag-kultur")));
+  trvKulturvergleich->Drag();
+}
+
+void frmKulturVergleichBearbeiten::trvKulturvergleich_DragDrop(const ui::DragSource& /*source*/, int /*x*/, int /*y*/) {
+  tolvar::State& s = state();
+  if (trvKulturvergleich->DropHighlight().isEmpty() || s.ZiehKnoten.empty()) {
+    trvKulturvergleich->ClearDropHighlight();
+    s.ZiehenAktiv = false;
+  }
+}
+
+void frmKulturVergleichBearbeiten::Auflisten(ui::Grid* liste, const std::string& quelle, const ui::DragSource& source) {
+  if (source.name != QLatin1String("trvKulturvergleich") || !source.Is(trvKulturvergleich)) return;
+  const QString key = trvKulturvergleich->DropHighlight();
+  if (key.isEmpty() || quelle.empty()) return;
+  AuswahlSchluessel = key.toStdString();
+  std::vector<VergleichskulturSatz> kulturen;
+  std::string fehler;
+  if (!mdlkulturVergleich::VergleichskulturenLesen(quelle, kulturen, &fehler)) {
+    ui::MsgBox(QStringLiteral("Die Vergleichskulturen konnten nicht gelesen werden:\n\n") + Q(quelle + "\n(" + fehler + ")"),
+               ui::msgbox::Critical, kTitel);
+    return;
+  }
+  if (AuswahlSchluessel == vergleich::kWurzelSchluessel) {
+    if (liste->Rows() < static_cast<int>(kulturen.size())) liste->SetRows(static_cast<int>(kulturen.size()));
+    for (std::size_t r = 0; r < kulturen.size(); ++r) {
+      liste->SetTextMatrix(static_cast<int>(r), 0, Q(kulturen[r].Kultur));
+      liste->SetTextMatrix(static_cast<int>(r), 1, Q(kulturen[r].Nr));
+    }
+    return;
+  }
+  for (const VergleichskulturSatz& k : kulturen) {
+    if (vergleich::Schluessel(k.Kultur, k.Nr) != AuswahlSchluessel) continue;
+    const int r = FreieZeile(liste);
+    liste->SetTextMatrix(r, 0, Q(k.Kultur));
+    liste->SetTextMatrix(r, 1, Q(k.Nr));
+    return;
+  }
+}
+
+void frmKulturVergleichBearbeiten::dtgImport_DragDrop(const ui::DragSource& source, int /*x*/, int /*y*/) {
+  Auflisten(dtgImport, m_importPfad, source);
+}
+
+void frmKulturVergleichBearbeiten::dtgExport_DragDrop(const ui::DragSource& source, int /*x*/, int /*y*/) {
+  Auflisten(dtgExport, m_exportPfad.empty() ? std::string() : EigeneDatenbank(), source);
+}
+
+void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
+  const bool import = Uebertragungsrichtung == "Import";
+  const std::string quelle = import ? m_importPfad : EigeneDatenbank();
+  const std::string ziel = import ? EigeneDatenbank() : m_exportPfad;
+  ui::Grid* liste = import ? dtgImport : dtgExport;
+  std::vector<std::string> nummern;
+  for (int r = 0; r < liste->Rows() && !liste->TextMatrix(r, 1).isEmpty(); ++r) {
+    nummern.push_back(liste->TextMatrix(r, 1).toStdString());
+  }
+  std::string fehler;
+  if (!vergleich::DatensaetzeUebertragen(quelle, ziel, nummern, nullptr, &fehler)) {
+    ui::MsgBox(QStringLiteral("Die Vergleichskulturen konnten nicht übertragen werden; die Zieldatenbank "
+                              "bleibt unverändert:\n\n") +
+                   Q(ziel + "\n(" + fehler + ")"),
+               ui::msgbox::Critical, kTitel);
+    return;
+  }
+  ui::MsgBox(import ? QStringLiteral("Import erfolgreich beendet.") : QStringLiteral("Export erfolgreich beendet."),
+             ui::msgbox::Information, kTitel);
+}
+
+void frmKulturVergleichBearbeiten::Uebertragen(bool import) {
+  const std::string& geprueft = import ? m_importPfad : m_exportPfad;
+  if (geprueft.empty()) return;
+  if (vergleich::GleicheDatei(geprueft, EigeneDatenbank())) {
+    ImportExportFehler();
+    return;
+  }
+  Uebertragungsrichtung = import ? "Import" : "Export";
+  DatensaetzeUebertragen();  // copies and renumbers the target in one transaction
+  Leeren(import ? dtgImport : dtgExport);
+  if (opbKultur->Value(0)) {
+    opbKultur_Click(0);
+  } else {
+    opbKultur->SetValue(0, true);
+  }
+  fraImport->hide();
+  fraExport->hide();
+  fraBearbeiten->show();
+  fraDatenqualitaet->hide();
+  chbImport->hide();
+  cmbLoeschen->show();
+  cmbAbbruch->hide();
+  AktuelleDatenbank = EigeneDatenbank();
+  trvKulturVergleichBesetzen();
+  TextFelderLeeren();
+}
+
+void frmKulturVergleichBearbeiten::cmbAuswahlImport_Click() { Uebertragen(true); }
+void frmKulturVergleichBearbeiten::cmbAuswahlExport_Click() { Uebertragen(false); }
+
+void frmKulturVergleichBearbeiten::BeendenUebertragen(bool import) {
+  (import ? fraImport : fraExport)->hide();
+  fraBearbeiten->show();
+  fraDatenqualitaet->hide();
+  AktuelleDatenbank = EigeneDatenbank();
+  if (opbKultur->Value(0)) {
+    opbKultur_Click(0);
+  } else {
+    opbKultur->SetValue(0, true);
+  }
+  trvKulturVergleichBesetzen();
+}
+
+void frmKulturVergleichBearbeiten::cmbBeendenImport_Click() { BeendenUebertragen(true); }
+void frmKulturVergleichBearbeiten::cmbBeendenExport_Click() { BeendenUebertragen(false); }
+
+}  // namespace tolvar

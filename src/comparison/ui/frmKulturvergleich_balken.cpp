@@ -1,0 +1,200 @@
+// The comparison window's gauges, quality marks, margin units and information buttons.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "comparison/ui/bausteine.h"
+#include "comparison/ui/frmKulturvergleich.h"
+#include "comparison/ui/frmSachkostenInfo.h"
+#include "comparison/ui/frmTQM.h"
+#include "comparison/ui/frmVergleichInfo.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/optiongroup.h"
+
+namespace tolvar {
+
+using namespace vergleichsfenster;
+using Anzeige = frmKulturvergleich::Anzeige;
+
+namespace {
+
+struct Balkendaten {
+  Anzeige anzeige;
+  const char* name;
+  int top;
+  std::string VergleichsspalteSatz::*wert;  // nullptr: the margin boxes
+};
+const Balkendaten kBalken[] = {
+    {Anzeige::Preis, "shpPreis", 2280, &VergleichsspalteSatz::Preis},
+    {Anzeige::Heizkosten, "shpHeizkosten", 3120, &VergleichsspalteSatz::Heizung},
+    {Anzeige::Materialkosten, "shpMaterialkosten", 3600, &VergleichsspalteSatz::Material},
+    {Anzeige::Sachkosten, "shpSachkosten", 4080, &VergleichsspalteSatz::Sachkosten},
+    {Anzeige::DKFL, "shpDKFL", 5040, nullptr},
+    {Anzeige::Arbeitskosten, "shpArbeitskosten", 6000, &VergleichsspalteSatz::Arbeit},
+    {Anzeige::EKFL, "shpEKFL", 6960, nullptr},
+    {Anzeige::Gemeinkosten, "shpGemeinkosten", 7920, &VergleichsspalteSatz::Gemeinkosten},
+    {Anzeige::Gewinn, "shpGewinn", 8640, &VergleichsspalteSatz::Gewinn1000},
+};
+
+struct Segment {
+  int left;
+  const char* farbe;
+};
+constexpr Segment kSegment[vergleich::kSegmente + 1] = {
+    {0, ""},
+    {600, "rgb(0, 0, 255)"},       {735, "rgb(0, 0, 255)"},       {885, "rgb(128, 128, 255)"},
+    {1035, "rgb(128, 128, 255)"},  {1185, "rgb(255, 255, 0)"},    {1320, "rgb(255, 255, 0)"},
+    {1455, "rgb(255, 255, 0)"},    {1605, "rgb(255, 192, 128)"},  {1740, "rgb(255, 192, 128)"},
+    {1875, "rgb(255, 0, 0)"},      {2015, "rgb(255, 0, 0)"},
+};
+
+void Zeichen(QLabel* label, const std::string& grad) {
+  if (const auto text = vergleich::Qualitaetszeichen(grad)) label->setText(QString::fromStdString(*text));
+}
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+QString Formatiert(const std::string& slot) {
+  return Text(vergleich::Formatiert(slot, "0.00").value_or(slot));
+}
+
+}  // namespace
+
+void frmKulturvergleich::BalkenAufbauen() {
+  for (const Balkendaten& b : kBalken) {
+    QFrame* rahmen = Rahmen(this, QString::fromLatin1(b.name).replace(0, 3, QStringLiteral("fra")), 6360, b.top,
+                            2535, 495);
+    Segmente& segmente = shp[b.anzeige];
+    segmente[0] = nullptr;
+    for (int k = 1; k <= vergleich::kSegmente; ++k) {
+      auto* s = new QWidget(rahmen);
+      s->setObjectName(ui::ControlName(QString::fromLatin1(b.name), k));
+      const int left = (b.anzeige == Anzeige::DKFL && k == 2) ? 720 : kSegment[k].left;
+      s->setGeometry(Px(left), Px(120), 7, Px(375));
+      s->setAttribute(Qt::WA_StyledBackground);
+      s->setStyleSheet(QStringLiteral("background-color: %1;").arg(QString::fromLatin1(kSegment[k].farbe)));
+      segmente[static_cast<std::size_t>(k)] = s;
+    }
+  }
+  lblProzent[0] = Beschriftung(this, QStringLiteral("Abweichung in Prozent"), 6840, 1320, 1455, 495,
+                               QStringLiteral("lblProzent(0)"));
+  QFont fett = lblProzent[0]->font();
+  fett.setBold(true);
+  fett.setPointSizeF(9.75);
+  lblProzent[0]->setFont(fett);
+  lblProzent[0]->setWordWrap(true);
+  lblProzent[1] = Beschriftung(this, QStringLiteral("-10%"), 6600, 2040, 600, 285, QStringLiteral("lblProzent(1)"));
+  lblProzent[3] = Beschriftung(this, QStringLiteral("0%"), 7560, 2040, 600, 285, QStringLiteral("lblProzent(3)"));
+  lblProzent[2] = Beschriftung(this, QStringLiteral("+10%"), 8280, 2040, 600, 285, QStringLiteral("lblProzent(2)"));
+}
+
+vergleich::Balken frmKulturvergleich::Sichtbar(Anzeige anzeige) const {
+  vergleich::Balken b{};
+  const auto it = shp.find(anzeige);
+  if (it == shp.end()) return b;
+  for (int k = 1; k <= vergleich::kSegmente; ++k) b[static_cast<std::size_t>(k)] = !it->second[static_cast<std::size_t>(k)]->isHidden();
+  return b;
+}
+
+void frmKulturvergleich::Zeigen(Anzeige anzeige, const vergleich::Balken& balken) {
+  Segmente& segmente = shp[anzeige];
+  for (int k = 1; k <= vergleich::kSegmente; ++k) {
+    segmente[static_cast<std::size_t>(k)]->setVisible(balken[static_cast<std::size_t>(k)]);
+  }
+}
+
+void frmKulturvergleich::DatenQualitaetAnzeigen() {
+  const auto& paar = vergleich::VergleichsspalteListe();
+  for (std::size_t i = 0; i < 2; ++i) {
+    Zeichen(DQArbeit[i], paar[i].DQArbeit);
+    Zeichen(DQGemein[i], paar[i].DQGemeinkosten);
+    Zeichen(DQHeizung[i], paar[i].DQHeizung);
+    Zeichen(DQMaterial[i], paar[i].DQMaterial);
+  }
+}
+
+void frmKulturvergleich::BalkenZuruecksetzen() {
+  vergleich::Balken mitte{};
+  mitte[vergleich::kMitte] = true;
+  for (const Balkendaten& b : kBalken) {
+    if (b.wert != nullptr) Zeigen(b.anzeige, mitte);
+  }
+}
+
+void frmKulturvergleich::AbweichungenAnzeigen() {
+  const auto& paar = vergleich::VergleichsspalteListe();
+  for (const Balkendaten& b : kBalken) {
+    if (b.wert == nullptr) continue;
+    Zeigen(b.anzeige, vergleich::WertBalken(paar[0].*b.wert, paar[1].*b.wert, b.anzeige == Anzeige::Gewinn));
+  }
+}
+
+void frmKulturvergleich::MargenBalkenAnzeigen(Anzeige anzeige, const Paar<QLineEdit>& boxen) {
+  Zeigen(anzeige, vergleich::MargenBalken(boxen[0]->text().toStdString(), boxen[1]->text().toStdString()));
+}
+
+void frmKulturvergleich::DKFLBalkenAnzeigen() { MargenBalkenAnzeigen(Anzeige::DKFL, txtDKFL); }
+void frmKulturvergleich::EKFLBalkenAnzeigen() { MargenBalkenAnzeigen(Anzeige::EKFL, txtEKFL); }
+
+// A unit that cannot be formed switches the margin to per 1000 plants, whose handler then
+// fills both boxes and draws the gauge.
+void frmKulturvergleich::EinheitGewaehlt(vergleich::Marge marge) {
+  const bool dkfl = marge == vergleich::Marge::DKFL;
+  if (!MargeUmrechnen(marge)) {
+    (dkfl ? opbDKFL : opbEKFL)->SetValue(0, true);
+    return;
+  }
+  dkfl ? DKFLBalkenAnzeigen() : EKFLBalkenAnzeigen();
+}
+
+void frmKulturvergleich::opbDKFL_Click(int /*index*/) { EinheitGewaehlt(vergleich::Marge::DKFL); }
+void frmKulturvergleich::opbEKFL_Click(int /*index*/) { EinheitGewaehlt(vergleich::Marge::EKFL); }
+
+void frmKulturvergleich::cmbKulturInfo_Click(int index) {
+  if (index < 0 || index > 1) return;
+  const VergleichsspalteSatz& s = vergleich::VergleichsspalteListe()[static_cast<std::size_t>(index)];
+  frmVergleichInfo& info = frmVergleichInfo::instanz();
+  info.setCaption(QStringLiteral("KulturInfo - ") + Text(s.Kultur));
+  info.txtBemerkung->setPlainText(Text(s.Bemerkungen));
+  // Both boxes follow the column shown, so they never contradict each other.
+  info.chbImport->setChecked(s.Import != 0);
+  info.chbBetrieb->setChecked(s.Import == 0);
+  info.Frame()->move(Px(index == 0 ? 500 : 9000), Px(3000));
+  info.Show();
+  info.cmbBeenden->setFocus();
+}
+
+void frmKulturvergleich::cmbSachkostenInfo_Click(int index) {
+  if (index < 0 || index > 1) return;
+  const VergleichsspalteSatz& s = vergleich::VergleichsspalteListe()[static_cast<std::size_t>(index)];
+  frmSachkostenInfo& info = frmSachkostenInfo::instanz();
+  info.Frame()->move(Px(index == 0 ? 500 : 9000), Px(3000));
+  info.txtMaschinen->setText(Formatiert(s.Maschinen));
+  info.txtStrom->setText(Formatiert(s.Strom));
+  info.txtArbeitMaterial->setText(Formatiert(s.PSM));
+  info.txtVermarktung->setText(Formatiert(s.Vermarktung));
+  Zeichen(info.DQArbeitMaterial, s.DQPSM);
+  Zeichen(info.DQStrom, s.DQStrom);
+  Zeichen(info.DQMaschinen, s.DQMaschinen);
+  Zeichen(info.DQVermarktung, s.DQVermarktung);
+  info.Show();
+  info.cmbBeenden->setFocus();
+}
+
+void frmKulturvergleich::cmbTQM_Click(int index) {
+  if (index < 0 || index > 3) return;
+  const std::size_t spalte = index < 2 ? 0 : 1;
+  const VergleichsspalteSatz& s = vergleich::VergleichsspalteListe()[spalte];
+  frmTQM& info = frmTQM::instanz();
+  info.Frame()->move(Px(spalte == 0 ? 500 : 9000), Px(2000));
+  info.txtBeginn->setText(Text(s.Beginn));
+  info.txtEnde->setText(Text(s.Ende));
+  info.txtTQM->setText(Text(s.TQM));
+  info.txtAkh->setText(Text(s.Akh));
+  info.Show();
+  info.cmbEnde->setFocus();
+}
+
+}  // namespace tolvar

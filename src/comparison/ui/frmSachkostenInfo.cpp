@@ -1,0 +1,50 @@
+#include "comparison/ui/frmSachkostenInfo.h"
+
+#include "app/mdlHilfe.h"
+#include "comparison/ui/bausteine.h"
+#include "platform/ui/controls.h"
+
+namespace tolvar {
+
+using namespace vergleichsfenster;
+
+frmSachkostenInfo::frmSachkostenInfo() : FormOf(QStringLiteral("frmSachkostenInfo"), ui::FormKind::Window) {
+  setCaption(QStringLiteral("Summe sonstige Sachkosten"));
+  resize(Px(4950), Px(3405));
+  struct Zeile {
+    int top;
+    int beschriftung;
+    const char* text;
+    const char* box;
+    QLineEdit** feld;
+    const char* zeichen;
+    QLabel** marke;
+    int einheit;
+  };
+  const Zeile zeilen[] = {
+      {120, 1, "elekt. Energie:", "txtStrom", &txtStrom, "DQStrom", &DQStrom, 5},
+      {840, 2, "Maschinen:", "txtMaschinen", &txtMaschinen, "DQMaschinen", &DQMaschinen, 6},
+      {1560, 0, "Material[Std]:", "txtArbeitMaterial", &txtArbeitMaterial, "DQArbeitMaterial", &DQArbeitMaterial, 8},
+      {2400, 3, "Vermarktung:", "txtVermarktung", &txtVermarktung, "DQVermarktung", &DQVermarktung, 4},
+  };
+  for (const Zeile& z : zeilen) {
+    lblSachkosten[static_cast<std::size_t>(z.beschriftung)] =
+        Beschriftung(this, QString::fromUtf8(z.text), 240, z.top, 1500, 285,
+                     ui::ControlName(QStringLiteral("lblSachkosten"), z.beschriftung));
+    *z.feld = Box(this, QString::fromLatin1(z.box), 1800, z.top);
+    lblSachkosten[static_cast<std::size_t>(z.einheit)] =
+        Beschriftung(this, QStringLiteral("€/1000Stk."), 3000, z.top, 840, 285,
+                     ui::ControlName(QStringLiteral("lblSachkosten"), z.einheit));
+    *z.marke = Zeichen(this, QString::fromLatin1(z.zeichen), 3840, z.top - 60, 18);
+  }
+  cmbBeenden = Knopf(this, QStringLiteral("cmbBeenden"), QStringLiteral("Schliessen"), 3600, 2880, 1215, 375);
+  connect(cmbBeenden, &QPushButton::clicked, this, [this] { cmbBeenden_Click(); });
+}
+
+void frmSachkostenInfo::Form_KeyDown(int key, int /*shift*/) {
+  if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("7.3");
+}
+
+void frmSachkostenInfo::cmbBeenden_Click() { Unload(); }
+
+}  // namespace tolvar

@@ -1,0 +1,101 @@
+// Culture properties dialog: the read-only summaries of phases, site occupancies, material
+// rows and recorded work of the culture being changed.
+#include <string>
+
+#include "culture/phases.h"
+#include "culture/ui/frmKultur.h"
+#include "data/state.h"
+#include "platform/ui/grid.h"
+#include "platform/ui/keyedtree.h"
+
+namespace tolvar {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Every node of the summary trees is expanded once the tree is filled.
+void AllesAufklappen(ui::KeyedTree* tree) {
+  for (const QString& key : tree->Keys()) tree->SetExpanded(key, true);
+}
+
+}  // namespace
+
+void frmKultur::KulturPhasenTabelleAnzeigen() {
+  const tolvar::State& s = state();
+  ui::Grid* g = dtgKulturPhasen;
+  static const char* const kKoepfe[7] = {"Kulturphase", "Beginn", "Ende", "Menge", "TT °C", "NT °C", "Licht (W/Nm²)"};
+  for (int c = 0; c < 7; ++c) {
+    g->SetColWidth(c, c == 0 ? 2500 : 1500);
+    g->SetColAlignment(c, c == 0 ? ui::kAlignLeftCenter : ui::kAlignCenterCenter);
+    g->SetTextMatrix(0, c, QString::fromUtf8(kKoepfe[c]));
+  }
+  for (int n = 1; n <= mdlKulturPhasenInfo::kMaxPhasen && n < static_cast<int>(s.PhasenListe.size()); ++n) {
+    const PhasenSatz& p = s.PhasenListe[static_cast<std::size_t>(n)];
+    if (p.KP_ID.empty() || p.KP_ID == "0") break;
+    if (n >= g->Rows()) g->SetRows(n + 1);
+    g->SetTextMatrix(n, 0, Q(p.Phasennamen));
+    g->SetTextMatrix(n, 1, Q(base::DateText(p.Anfang)));
+    g->SetTextMatrix(n, 2, Q(base::DateText(p.Ende)));
+    g->SetTextMatrix(n, 3, Q(p.AnzahlPflanzen));
+    g->SetTextMatrix(n, 4, Q(p.TT));
+    g->SetTextMatrix(n, 5, Q(p.NT));
+    // Light as intensity times hours; empty when either is no number.
+    const std::optional<double> intensitaet = base::ParseNumber(p.Intensitaet);
+    const std::optional<double> dauer = base::ParseNumber(p.Dauer);
+    g->SetTextMatrix(n, 6, intensitaet && dauer ? Q(base::NumberText(*intensitaet * *dauer)) : QString());
+  }
+}
+
+void frmKultur::KulturStandorteBaumAnzeigen() {
+  const tolvar::State& s = state();
+  trvStandort->Clear();
+  trvStandort->Add(QString(), QStringLiteral("Standorte"), QStringLiteral("Standorte"), QStringLiteral("open"));
+  for (int i = 0; i < s.AnzahlKulturStandorte && i < static_cast<int>(s.KulturStandortListe.size()); ++i) {
+    const KulturStandortSatz& o = s.KulturStandortListe[static_cast<std::size_t>(i)];
+    if (o.StandortName == "0") continue;
+    const std::string text = o.StandortName + "; " + o.Flaeche + " Nm² von " + base::DateText(o.Beginn) + " bis " +
+                             base::DateText(o.Ende);
+    trvStandort->Add(QStringLiteral("Standorte"), Q(o.StandortName + std::to_string(i)), Q(text));
+  }
+  AllesAufklappen(trvStandort);
+}
+
+void frmKultur::KulturMaterialBaumAnzeigen() {
+  const tolvar::State& s = state();
+  trvMaterial->Clear();
+  trvMaterial->Add(QString(), QStringLiteral("Materialien"), QStringLiteral("Materialien"), QStringLiteral("open"));
+  for (int i = 0; i < s.AnzahlKulturMaterialien && i < static_cast<int>(s.KulturMaterialListe.size()); ++i) {
+    const KulturMaterialSatz& m = s.KulturMaterialListe[static_cast<std::size_t>(i)];
+    // The unit by the master material's reference; none for a material no longer in the list.
+    std::string einheit;
+    for (const MaterialSatz& master : s.MaterialListe) {
+      if (master.MaterialNr != m.MaNr) continue;
+      if (master.Bezug == 1 || master.Bezug == 2) einheit = "Stück";
+      if (master.Bezug == 3 || master.Bezug == 4) einheit = "Nm²";
+      break;
+    }
+    if (m.Materialname == "0") continue;
+    const std::string name = m.Materialname.empty() ? m.MaNr : m.Materialname;
+    const std::string text = name + "; " + m.Menge + " " + einheit + " am " + base::DateText(m.Datum);
+    trvMaterial->Add(QStringLiteral("Materialien"), Q(name + std::to_string(i)), Q(text));
+  }
+  AllesAufklappen(trvMaterial);
+}
+
+void frmKultur::KulturarbeitenBaumAnzeigen() {
+  const tolvar::State& s = state();
+  trvKulturarbeiten->Clear();
+  trvKulturarbeiten->Add(QString(), QStringLiteral("Taetigkeiten"), QStringLiteral("Kulturarbeiten"),
+                         QStringLiteral("open"));
+  for (int i = 0; i < s.AnzahlKulturArbeiten && i < static_cast<int>(s.KulturArbeitListe.size()); ++i) {
+    const KulturArbeitSatz& a = s.KulturArbeitListe[static_cast<std::size_t>(i)];
+    if (a.StdTaetigkeitNr == "0") continue;
+    const std::string text =
+        a.Taetigkeit + "; " + a.Kuerzel + " für " + a.Zeitdauer + " h am " + base::DateText(a.Datum);
+    trvKulturarbeiten->Add(QStringLiteral("Taetigkeiten"), Q(a.StdTaetigkeitNr + std::to_string(i)), Q(text));
+  }
+  AllesAufklappen(trvKulturarbeiten);
+}
+
+}  // namespace tolvar

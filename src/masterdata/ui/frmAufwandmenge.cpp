@@ -1,0 +1,115 @@
+#include "masterdata/ui/frmAufwandmenge.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/mdlHilfe.h"
+#include "masterdata/rechner.h"
+#include "masterdata/ui/frmMaterial4opt.h"
+#include "masterdata/ui/frmRechner.h"
+#include "masterdata/ui/stammdateneditor.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/keyfilters.h"
+
+namespace tolvar {
+
+namespace {
+
+const QString kOK = QStringLiteral("OK");
+const QString kUebernehmen = QStringLiteral("Übernehmen");
+const QString kBeenden = QStringLiteral("Beenden");
+const QString kNeu = QStringLiteral("Neu");
+
+}  // namespace
+
+frmAufwandmenge::frmAufwandmenge() : FormOf(QStringLiteral("frmAufwandmenge"), ui::FormKind::Window) {
+  setCaption(QStringLiteral("Aufwandmenge"));
+  auto* raster = new QGridLayout(this);
+  txtKonzentration = masterdata_ui::Textfeld(this, "txtKonzentration");
+  txtAufwandmenge = masterdata_ui::Textfeld(this, "txtAufwandmenge");
+  txtPreis = masterdata_ui::Textfeld(this, "txtPreis");
+  txtKostenLiter = masterdata_ui::Textfeld(this, "txtKostenLiter");
+  txtKostenEinheit = masterdata_ui::Textfeld(this, "txtKostenEinheit");
+  for (int i = 0; i < 2; ++i) {
+    auto* label = new QLabel(i == 0 ? QStringLiteral("l/ Einheit") : QStringLiteral("€/ Einheit"), this);
+    label->setObjectName(ui::ControlName(QStringLiteral("lblBezug"), i));
+    lblBezug[static_cast<std::size_t>(i)] = label;
+  }
+  const auto zeile = [this, raster](int r, const QString& text, QLineEdit* box, QWidget* einheit) {
+    raster->addWidget(new QLabel(text, this), r, 0);
+    raster->addWidget(box, r, 1);
+    raster->addWidget(einheit, r, 2);
+  };
+  zeile(0, QStringLiteral("Konzentration:"), txtKonzentration, new QLabel(QStringLiteral("g/l"), this));
+  zeile(1, QStringLiteral("Aufwandmenge:"), txtAufwandmenge, lblBezug[0]);
+  zeile(2, QStringLiteral("Preis [Mittlel]:"), txtPreis, new QLabel(QStringLiteral("€/l"), this));
+  auto* linie = new QFrame(this);
+  linie->setFrameShape(QFrame::HLine);
+  raster->addWidget(linie, 3, 0, 1, 3);
+  zeile(4, QStringLiteral("Kosten [Spritzbrühe]:"), txtKostenLiter, new QLabel(QStringLiteral("€/100 l"), this));
+  zeile(5, QStringLiteral("Kosten [Spritzbrühe]:"), txtKostenEinheit, lblBezug[1]);
+
+  cmbOK = new QPushButton(kOK, this);
+  cmbOK->setObjectName(QStringLiteral("cmbOK"));
+  cmbBeenden = new QPushButton(kBeenden, this);
+  cmbBeenden->setObjectName(QStringLiteral("cmbBeenden"));
+  auto* knoepfe = new QHBoxLayout;
+  knoepfe->addWidget(cmbOK);
+  knoepfe->addWidget(cmbBeenden);
+  raster->addLayout(knoepfe, 6, 0, 1, 3);
+
+  for (QLineEdit* box : {txtKonzentration, txtAufwandmenge, txtPreis}) ui::InstallNumericFilter(box);
+  masterdata_ui::EnterFuehrtZu(txtKonzentration, txtAufwandmenge);
+  masterdata_ui::EnterFuehrtZu(txtAufwandmenge, txtPreis);
+  masterdata_ui::EnterFuehrtZu(txtPreis, cmbOK);
+  // The results are shown only; typing there is dropped with a beep.
+  masterdata_ui::BarcodeFeldSperren(txtKostenLiter);
+  masterdata_ui::BarcodeFeldSperren(txtKostenEinheit);
+
+  connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
+  connect(cmbBeenden, &QPushButton::clicked, this, [this] { cmbBeenden_Click(); });
+}
+
+void frmAufwandmenge::Form_Load() { masterdata_ui::MausbildSetzen(this, "Zeiger_", false); }
+
+void frmAufwandmenge::Eingabezustand() {
+  cmbOK->setText(kOK);
+  cmbBeenden->setText(kBeenden);
+}
+
+void frmAufwandmenge::cmbOK_Click() {
+  if (cmbOK->text() == kUebernehmen) {
+    // Only an open material editor takes the price; a closed one is not opened for it.
+    if (frmMaterial4opt::IsLoaded()) frmMaterial4opt::instanz().txtPreis->setText(txtKostenEinheit->text());
+    Eingabezustand();
+    Unload();
+    return;
+  }
+  // Inputs that are no numbers are reported by the calculation; the state stays "input".
+  const auto kosten = mdlRechner::AufwandmengeRechnen(txtKonzentration->text().toStdString(),
+                                                      txtAufwandmenge->text().toStdString(),
+                                                      txtPreis->text().toStdString());
+  if (!kosten) return;
+  txtKostenLiter->setText(QString::fromStdString(kosten->txtKostenLiter));
+  txtKostenEinheit->setText(QString::fromStdString(kosten->txtKostenEinheit));
+  cmbOK->setText(kUebernehmen);
+  cmbBeenden->setText(kNeu);
+}
+
+void frmAufwandmenge::cmbBeenden_Click() {
+  if (cmbBeenden->text() == kNeu) {
+    Eingabezustand();
+    return;
+  }
+  Unload();
+}
+
+void frmAufwandmenge::Form_KeyDown(int key, int /*shift*/) {
+  if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("5.3.6");
+}
+
+}  // namespace tolvar

@@ -1,0 +1,261 @@
+#include "masterdata/ui/frmLohneinteilung.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <optional>
+
+#include "app/mdlHilfe.h"
+#include "data/state.h"
+#include "masterdata/ui/stammdateneditor.h"
+#include "masterdata/wage_classification.h"
+#include "platform/ui/datecontrols.h"
+#include "platform/ui/grid.h"
+#include "platform/ui/prompts.h"
+#include "settings/ui/frmTarif.h"
+
+namespace tolvar {
+
+namespace {
+
+const QColor kWeiss(255, 255, 255);
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The date box: digits, the full stop and Backspace pass, other characters are refused with a
+// beep; at ten characters only Backspace passes. A double-click opens the calendar.
+class DatumFilter : public QObject {
+ public:
+  explicit DatumFilter(frmLohneinteilung* fenster) : QObject(fenster), m_fenster(fenster) {}
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+      m_fenster->txtDatum_DblClick();
+      return true;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Backspace) return false;
+    const QString text = key->text();
+    const bool zeichen = !text.isEmpty() && text.at(0).isPrint();
+    const bool einfuegen = key->matches(QKeySequence::Paste);
+    if (!zeichen && !einfuegen) return false;  // arrows, Tab, Delete and the like
+    const bool erlaubt = zeichen && text.size() == 1 && (text.at(0).isDigit() || text.at(0) == u'.');
+    if (!erlaubt || m_fenster->txtDatum->text().size() >= 10) {
+      ui::Beep();
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  frmLohneinteilung* m_fenster;
+};
+
+}  // namespace
+
+frmLohneinteilung::frmLohneinteilung() : FormOf(QStringLiteral("frmLohneinteilung"), ui::FormKind::Window) {
+  setCaption(QStringLiteral("Ausbildung/Lohngruppe"));
+  auto* layout = new QVBoxLayout(this);
+  auto* titel = new QHBoxLayout;
+  titel->addWidget(new QLabel(QStringLiteral("Ausbildung/Lohngruppe für:"), this));
+  lblName = new QLabel(this);
+  lblName->setObjectName(QStringLiteral("lblName"));
+  titel->addWidget(lblName, 1);
+  layout->addLayout(titel);
+
+  // Label, grid and calendar share one place; the label shows while the grid is hidden.
+  auto* stapel = new QGridLayout;
+  lblKeineEintraege = new QLabel(QStringLiteral("Noch keine Einträge vorhanden!"), this);
+  lblKeineEintraege->setObjectName(QStringLiteral("lblKeineEintraege"));
+  stapel->addWidget(lblKeineEintraege, 0, 0);
+  dtgLohn = new ui::Grid(this);
+  dtgLohn->setObjectName(QStringLiteral("dtgLohn"));
+  dtgLohn->SetCols(3);
+  stapel->addWidget(dtgLohn, 0, 0);
+  movDatum = new ui::MonthCalendar(this);
+  movDatum->setObjectName(QStringLiteral("movDatum"));
+  stapel->addWidget(movDatum, 0, 0);
+  layout->addLayout(stapel, 1);
+
+  auto* neu = new QHBoxLayout;
+  neu->addWidget(new QLabel(QStringLiteral("Neu:"), this));
+  comLohngruppen = new QComboBox(this);
+  comLohngruppen->setObjectName(QStringLiteral("comLohngruppen"));
+  comLohngruppen->setEditable(false);
+  neu->addWidget(comLohngruppen, 1);
+  neu->addWidget(new QLabel(QStringLiteral("ab dem:"), this));
+  txtDatum = masterdata_ui::Textfeld(this, "txtDatum", 10);
+  txtDatum->setAlignment(Qt::AlignRight);
+  txtDatum->installEventFilter(new DatumFilter(this));
+  neu->addWidget(txtDatum);
+  cmbOK = new QPushButton(QStringLiteral("OK"), this);
+  cmbOK->setObjectName(QStringLiteral("cmbOK"));
+  neu->addWidget(cmbOK);
+  layout->addLayout(neu);
+
+  auto* knoepfe = new QHBoxLayout;
+  cmbEntfernen = new QPushButton(QStringLiteral("Datensatz löschen"), this);
+  cmbEntfernen->setObjectName(QStringLiteral("cmbEntfernen"));
+  cmbLohngruppen = new QPushButton(QStringLiteral("Lohngruppen-Verwaltung"), this);
+  cmbLohngruppen->setObjectName(QStringLiteral("cmbLohngruppen"));
+  cmbBeenden = new QPushButton(QStringLiteral("Beenden"), this);
+  cmbBeenden->setObjectName(QStringLiteral("cmbBeenden"));
+  knoepfe->addWidget(cmbEntfernen);
+  knoepfe->addWidget(cmbLohngruppen);
+  knoepfe->addWidget(cmbBeenden);
+  layout->addLayout(knoepfe);
+
+  connect(dtgLohn, &ui::Grid::Click, this, [this] { dtgLohn_Click(); });
+  connect(movDatum, &ui::MonthCalendar::DateClick, this, [this](base::Date d) { movDatum_DatumGewaehlt(d); });
+  connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
+  connect(cmbEntfernen, &QPushButton::clicked, this, [this] { cmbEntfernen_Click(); });
+  connect(cmbLohngruppen, &QPushButton::clicked, this, [this] { cmbLohngruppen_Click(); });
+  connect(cmbBeenden, &QPushButton::clicked, this, [this] { cmbBeenden_Click(); });
+}
+
+void frmLohneinteilung::Form_Load() { PersonLaden(); }
+
+void frmLohneinteilung::PersonLaden() {
+  const tolvar::State& s = state();
+  m_personalNr.clear();
+  lblName->clear();
+  if (s.PersonalIndex >= 0 && s.PersonalIndex < static_cast<int>(s.PersonalListe.size())) {
+    const PersonalSatz& person = s.PersonalListe[static_cast<std::size_t>(s.PersonalIndex)];
+    m_personalNr = person.PersonalNr;
+    lblName->setText(Q(person.Name) + QStringLiteral(", ") + Q(person.Vorname));
+  }
+  LohngruppenLaden();
+  LohneinteilungAnzeigen();
+  movDatum->hide();
+  movDatum->SetValue(base::Today());
+  txtDatum->setText(Q(base::DateText(base::Today())));
+}
+
+void frmLohneinteilung::Form_KeyDown(int key, int /*shift*/) {
+  if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("4.5");
+}
+
+void frmLohneinteilung::LohngruppenLaden() {
+  comLohngruppen->clear();
+  const auto gruppen = masterdata::LohngruppenLaden(state().AktuellerBetrieb);
+  if (!gruppen) return;
+  for (const LohngruppenEintrag& gruppe : *gruppen) {
+    comLohngruppen->addItem(Q(gruppe.Tarif), QVariant::fromValue<qlonglong>(gruppe.LohngruppenID));
+  }
+  if (comLohngruppen->count() > 0) comLohngruppen->setCurrentIndex(0);
+}
+
+void frmLohneinteilung::LohneinteilungAnzeigen() {
+  ui::Grid& g = *dtgLohn;
+  m_markiert = -1;
+  g.SetRows(1);
+  g.SetTextMatrix(0, 0, QStringLiteral("Lohngruppe"));
+  g.SetTextMatrix(0, 1, QStringLiteral("Lohn"));
+  g.SetTextMatrix(0, 2, QStringLiteral("ab Datum"));
+  for (int col = 0; col < 3; ++col) g.SetCellFontBold(0, col, true);
+  const int breite = g.ClientWidth();
+  g.SetColWidth(0, breite / 2);
+  g.SetColWidth(1, breite / 6);
+  g.SetColWidth(2, breite / 3);
+  g.SetColAlignment(0, ui::kAlignLeftCenter);
+  g.SetColAlignment(1, ui::kAlignCenterCenter);
+  g.SetColAlignment(2, ui::kAlignCenterCenter);
+
+  std::vector<LohneinteilungZeile> zeilen;
+  if (!m_personalNr.empty()) {
+    const tolvar::State& s = state();
+    if (auto gelesen = masterdata::LohneinteilungenLaden(s.AktuellerBetrieb, s.TolvarDatenbankPfad, m_personalNr)) {
+      zeilen = std::move(*gelesen);
+    }
+  }
+  if (zeilen.empty()) {
+    g.SetRows(2);
+    g.hide();
+    return;
+  }
+  g.show();
+  // One empty row always follows the last entry.
+  g.SetRows(static_cast<int>(zeilen.size()) + 2);
+  int row = 1;
+  for (const LohneinteilungZeile& z : zeilen) {
+    g.SetTextMatrix(row, 0, Q(z.Lohngruppe));
+    g.SetTextMatrix(row, 1, Q(z.Lohn));
+    g.SetTextMatrix(row, 2, Q(z.DatumAb));
+    ++row;
+  }
+  for (int r = 1; r < g.Rows(); ++r) {
+    for (int col = 0; col < 3; ++col) g.SetCellBackColor(r, col, kWeiss);
+  }
+  g.SetRow(1);
+  g.SetCol(0);
+}
+
+void frmLohneinteilung::dtgLohn_Click() {
+  ui::Grid& g = *dtgLohn;
+  const int row = g.Row();
+  if (row < 1) return;
+  for (int r = 1; r < g.Rows(); ++r) {
+    for (int col = 0; col < 3; ++col) g.SetCellBackColor(r, col, kWeiss);
+  }
+  m_markiert = -1;
+  const QString gruppe = g.TextMatrix(row, 0);
+  const QString datum = g.TextMatrix(row, 2);
+  if (gruppe.isEmpty()) return;
+  const QColor knopf = QApplication::palette().color(QPalette::Button);
+  for (int col = 0; col < 3; ++col) g.SetCellBackColor(row, col, knopf);
+  m_markiert = row;
+  const int item = comLohngruppen->findText(gruppe, Qt::MatchExactly);
+  if (item >= 0) comLohngruppen->setCurrentIndex(item);
+  txtDatum->setText(datum);
+  if (auto tag = base::ParseDate(datum.toStdString())) movDatum->SetValue(*tag);
+}
+
+void frmLohneinteilung::txtDatum_DblClick() { movDatum->show(); }
+
+void frmLohneinteilung::movDatum_DatumGewaehlt(base::Date datum) {
+  txtDatum->setText(Q(base::DateText(datum)));
+  movDatum->hide();
+}
+
+void frmLohneinteilung::cmbOK_Click() {
+  // A box that holds no valid date takes the calendar's date.
+  base::Date datum = movDatum->Value();
+  if (auto getippt = base::ParseDate(txtDatum->text().toStdString())) {
+    datum = base::DateOnly(*getippt);
+  }
+  txtDatum->setText(Q(base::DateText(datum)));
+  std::optional<int64_t> gruppe;
+  if (comLohngruppen->currentIndex() >= 0) gruppe = comLohngruppen->currentData().toLongLong();
+  if (!masterdata::LohneinteilungSpeichern(state().AktuellerBetrieb, m_personalNr, gruppe, datum)) return;
+  LohneinteilungAnzeigen();
+}
+
+void frmLohneinteilung::cmbEntfernen_Click() {
+  // Only the classification the user highlighted in the grid is deleted.
+  if (m_markiert < 1) return;
+  const auto datum = base::ParseDate(dtgLohn->TextMatrix(m_markiert, 2).toStdString());
+  if (!datum) return;
+  masterdata::LohneinteilungLoeschen(state().AktuellerBetrieb, m_personalNr, *datum);
+  LohneinteilungAnzeigen();
+}
+
+void frmLohneinteilung::cmbLohngruppen_Click() {
+  // The wage-group window closes this one while it is open and shows it again when it
+  // closes, so the list here shows the groups as changed.
+  frmTarif::instanz().Show();
+}
+
+void frmLohneinteilung::cmbBeenden_Click() { Unload(); }
+
+}  // namespace tolvar

@@ -1,0 +1,226 @@
+#include "masterdata/ui/frmMaterial4opt.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/mdlMauszeiger.h"
+#include "masterdata/material.h"
+#include "masterdata/numbering.h"
+#include "masterdata/rechner.h"
+#include "masterdata/ui/frmAufwandmenge.h"
+#include "masterdata/ui/frmRechner.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/keyfilters.h"
+#include "settings/ui/mdlExcelRechner.h"
+
+namespace tolvar {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QLineEdit* box) { return box->text().toStdString(); }
+
+QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
+  auto* knopf = new QPushButton(text, parent);
+  knopf->setObjectName(QString::fromLatin1(name));
+  return knopf;
+}
+
+// The last four characters of a group number ("M1002" gives "1002").
+std::string Gruppenziffern(const std::string& nr) { return nr.size() >= 4 ? nr.substr(nr.size() - 4) : nr; }
+
+}  // namespace
+
+frmMaterial4opt::frmMaterial4opt()
+    : Stammdateneditor(QStringLiteral("frmMaterial4opt"), masterdata_ui::Materialien, "5.3") {
+  setCaption(QStringLiteral("Material"));
+  auto* layout = new QVBoxLayout(this);
+  auto* form = new QFormLayout;
+  txtName = masterdata_ui::Textfeld(this, "txtName");
+  txtKuerzel = masterdata_ui::Textfeld(this, "txtKuerzel", 10);
+  txtCode = masterdata_ui::Textfeld(this, "txtCode");
+  txtBemerkungen = new QPlainTextEdit(this);
+  txtBemerkungen->setObjectName(QStringLiteral("txtBemerkungen"));
+  chbAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), this);
+  chbAktuell->setObjectName(QStringLiteral("chbAktuell"));
+  form->addRow(QStringLiteral("Bezeichnung:"), txtName);
+  form->addRow(QStringLiteral("Kürzel:"), masterdata_ui::MitHinweis(txtKuerzel, QStringLiteral("(max. 10 Zeichen)")));
+  form->addRow(chbAktuell);
+  form->addRow(QStringLiteral("Barcode:"), masterdata_ui::MitHinweis(txtCode, QStringLiteral("(6******)")));
+  form->addRow(QStringLiteral("Bemerkungen:"), txtBemerkungen);
+  layout->addLayout(form);
+
+  const char* labels[6] = {"Einheiten:", "Preis:", "€ je Einheit", nullptr, nullptr, "Wiederverwendung:"};
+  for (int i = 0; i < 6; ++i) {
+    if (labels[i] == nullptr) continue;
+    auto* label = new QLabel(QString::fromUtf8(labels[i]), this);
+    label->setObjectName(ui::ControlName(QStringLiteral("lblKalkulation"), i));
+    lblKalkulation[static_cast<std::size_t>(i)] = label;
+  }
+  const char* optionen[5] = {nullptr, "Einheiten je Pflanze", "Einheiten je 1000 Pflanzen", "Einheiten je Nm²",
+                             "Einheiten je 1000 Nm²"};
+  txtMenge = masterdata_ui::Textfeld(this, "txtMenge");
+  txtPreis = masterdata_ui::Textfeld(this, "txtPreis");
+  auto* kalkulation = new QGridLayout;
+  kalkulation->addWidget(lblKalkulation[0], 0, 0);
+  kalkulation->addWidget(txtMenge, 0, 1);
+  for (int i = 1; i <= 4; ++i) {
+    auto* option = new QRadioButton(QString::fromUtf8(optionen[i]), this);
+    option->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), i));
+    opbBezug[static_cast<std::size_t>(i)] = option;
+    kalkulation->addWidget(option, i, 1, 1, 2);
+  }
+  // The reuse box: count and label inside their frame.
+  Shape7 = new QFrame(this);
+  Shape7->setObjectName(QStringLiteral("Shape7"));
+  Shape7->setFrameShape(QFrame::Box);
+  auto* wiederverwendung = new QHBoxLayout(Shape7);
+  lblKalkulation[5]->setParent(Shape7);
+  txtWdh = masterdata_ui::Textfeld(Shape7, "txtWdh");
+  wiederverwendung->addWidget(lblKalkulation[5]);
+  wiederverwendung->addWidget(txtWdh);
+  kalkulation->addWidget(Shape7, 5, 0, 1, 3);
+  kalkulation->addWidget(lblKalkulation[1], 6, 0);
+  kalkulation->addWidget(txtPreis, 6, 1);
+  kalkulation->addWidget(lblKalkulation[2], 6, 2);
+  layout->addLayout(kalkulation);
+
+  cmbSpeichern = Knopf(this, "cmbSpeichern", QStringLiteral("Speichern"));
+  cmbRechner = Knopf(this, "cmbRechner", QStringLiteral("Taschenrechner"));
+  cmbAufwandMenge = Knopf(this, "cmbAufwandMenge", QStringLiteral("Aufwandmenge"));
+  cmbAbbruch = Knopf(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
+  cmbMaschinenkostenxls = Knopf(this, "cmbMaschinenkostenxls", QStringLiteral("Maschinenkosten.xls"));
+  auto* knoepfe = new QGridLayout;
+  knoepfe->addWidget(cmbSpeichern, 0, 0);
+  // The two calculators share one place; the group decides which shows.
+  knoepfe->addWidget(cmbRechner, 0, 1);
+  knoepfe->addWidget(cmbAufwandMenge, 0, 1);
+  knoepfe->addWidget(cmbAbbruch, 0, 2);
+  knoepfe->addWidget(cmbMaschinenkostenxls, 1, 0, 1, 2);
+  knoepfe->addWidget(cmbHilfe, 1, 2);
+  layout->addLayout(knoepfe);
+  cmbAufwandMenge->hide();
+  cmbMaschinenkostenxls->hide();
+
+  QWidget* folge[] = {txtName,     txtKuerzel,  chbAktuell,  txtCode,     txtBemerkungen,  txtMenge,
+                      opbBezug[1], opbBezug[2], opbBezug[3], opbBezug[4], txtWdh,          txtPreis,
+                      cmbSpeichern, cmbRechner, cmbAufwandMenge, cmbAbbruch, cmbMaschinenkostenxls, cmbHilfe};
+  for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
+
+  masterdata_ui::BarcodeFeldSperren(txtCode);
+  ui::InstallNumericFilter(txtMenge);
+  ui::InstallNumericFilter(txtPreis);
+  masterdata_ui::EnterFuehrtZu(txtMenge, txtPreis);
+  masterdata_ui::EnterFuehrtZu(txtPreis, cmbSpeichern);
+  masterdata_ui::RechnerzielBeiFokus(txtMenge, mdlRechner::kMaterialMenge);
+  masterdata_ui::RechnerzielBeiFokus(txtPreis, mdlRechner::kMaterialPreis);
+
+  connect(cmbSpeichern, &QPushButton::clicked, this, [this] { cmbSpeichern_Click(); });
+  connect(cmbAbbruch, &QPushButton::clicked, this, [this] { cmbAbbruch_Click(); });
+  connect(cmbRechner, &QPushButton::clicked, this, [this] { cmbRechner_Click(); });
+  connect(cmbAufwandMenge, &QPushButton::clicked, this, [this] { cmbAufwandMenge_Click(); });
+  connect(cmbMaschinenkostenxls, &QPushButton::clicked, this, [this] { cmbMaschinenkostenxls_Click(); });
+}
+
+void frmMaterial4opt::Form_Load() {
+  masterdata_ui::MausbildSetzen(this, "Zeiger_", false);
+  masterdata_ui::MausbildSetzen(chbAktuell, "Hand_", false);
+  for (int i = 1; i <= 4; ++i) masterdata_ui::MausbildSetzen(opbBezug[static_cast<std::size_t>(i)], "Hand_", false);
+
+  for (QLineEdit* box : {txtName, txtKuerzel, txtMenge, txtPreis}) box->clear();
+  txtBemerkungen->clear();
+  txtWdh->setText(QStringLiteral("1"));
+  chbAktuell->setChecked(true);
+  opbBezug[1]->setChecked(true);
+
+  tolvar::State& s = state();
+  const MaterialSatz* satz = nullptr;
+  if (s.MaterialIndex >= 0 && s.MaterialIndex < static_cast<int>(s.MaterialListe.size())) {
+    satz = &s.MaterialListe[static_cast<std::size_t>(s.MaterialIndex)];
+  }
+  m_kontext = MaterialKontext{s.Bearbeitungsmodus, std::string(), std::string()};
+  if (m_kontext.Bearbeitungsmodus == "Neu" && satz != nullptr) {
+    // A new material goes into the group that was right-clicked.
+    m_kontext.UeberPNr = Gruppenziffern(satz->MaterialNr);
+    if (auto code = mdlMorvin5::MaterialBarcodeErmitteln(satz->MaterialNr)) txtCode->setText(Q(*code));
+  } else if (m_kontext.Bearbeitungsmodus == "Aendern" && satz != nullptr) {
+    m_kontext.MaterialNr = satz->MaterialNr;
+    m_kontext.UeberPNr = satz->UeberPNr;
+    const MaterialEingaben e = mdlMaterial::MaterialEingabenLaden(*satz);
+    txtName->setText(Q(e.txtName));
+    txtKuerzel->setText(Q(e.txtKuerzel));
+    txtCode->setText(Q(e.txtCode));
+    txtWdh->setText(Q(e.txtWdh));
+    txtBemerkungen->setPlainText(Q(e.txtBemerkungen));
+    chbAktuell->setChecked(e.chbAktuell);
+    if (e.opbBezug >= 1 && e.opbBezug <= 4) opbBezug[static_cast<std::size_t>(e.opbBezug)]->setChecked(true);
+    txtPreis->setText(Q(e.txtPreis));
+    txtMenge->setText(Q(e.txtMenge));
+  }
+  s.Merkwert = mdlRechner::kMaterialMenge;
+}
+
+void frmMaterial4opt::WiederverwendungZeigen(bool zeigen) {
+  txtWdh->setVisible(zeigen);
+  lblKalkulation[5]->setVisible(zeigen);
+  Shape7->setVisible(zeigen);
+}
+
+int frmMaterial4opt::GewaehlterBezug() const {
+  for (int i = 1; i <= 4; ++i) {
+    if (opbBezug[static_cast<std::size_t>(i)]->isChecked()) return i;
+  }
+  return 1;
+}
+
+void frmMaterial4opt::cmbSpeichern_Click() {
+  MaterialEingaben e;
+  e.txtName = S(txtName);
+  e.txtKuerzel = S(txtKuerzel);
+  e.txtCode = S(txtCode);
+  e.txtBemerkungen = txtBemerkungen->toPlainText().toStdString();
+  e.txtMenge = S(txtMenge);
+  e.txtPreis = S(txtPreis);
+  e.txtWdh = S(txtWdh);
+  e.chbAktuell = chbAktuell->isChecked();
+  e.opbBezug = GewaehlterBezug();
+  const Speicherergebnis ergebnis = mdlMaterial::MaterialSpeichern(m_kontext, &e);
+  txtKuerzel->setText(Q(e.txtKuerzel));
+  txtMenge->setText(Q(e.txtMenge));
+  txtPreis->setText(Q(e.txtPreis));
+  txtWdh->setText(Q(e.txtWdh));
+  if (ergebnis.gespeichert) {
+    Unload();
+    return;
+  }
+  if (auto* fokus = ui::FindControl<QWidget>(this, Q(ergebnis.fokus))) fokus->setFocus();
+}
+
+void frmMaterial4opt::cmbAbbruch_Click() { Unload(); }
+
+void frmMaterial4opt::cmbRechner_Click() { frmRechner::instanz().Show(); }
+
+void frmMaterial4opt::cmbAufwandMenge_Click() {
+  frmAufwandmenge& rechner = frmAufwandmenge::instanz();
+  rechner.setCaption(QStringLiteral("Aufwandmenge für ") + txtName->text());
+  if (const auto texte = mdlMaterial::BezugsgroesseBeschriften(GewaehlterBezug())) {
+    rechner.lblBezug[0]->setText(Q(texte->Aufwandmenge));
+    rechner.lblBezug[1]->setText(Q(texte->Kosten));
+  }
+  rechner.Show();
+}
+
+void frmMaterial4opt::cmbMaschinenkostenxls_Click() {
+  // The machine cost worked out in the built-in calculator lands in the price box.
+  mdlExcel::MaschinenkostenInExcelErmitteln();
+}
+
+}  // namespace tolvar

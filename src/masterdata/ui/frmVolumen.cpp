@@ -1,0 +1,174 @@
+#include "masterdata/ui/frmVolumen.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/mdlHilfe.h"
+#include "data/paths.h"
+#include "data/state.h"
+#include "masterdata/rechner.h"
+#include "masterdata/ui/frmRechner.h"
+#include "masterdata/ui/frmTopf.h"
+#include "masterdata/ui/stammdateneditor.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/imagelist.h"
+#include "platform/ui/keyedtree.h"
+
+namespace tolvar {
+
+namespace {
+
+QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
+  auto* knopf = new QPushButton(text, parent);
+  knopf->setObjectName(QString::fromLatin1(name));
+  return knopf;
+}
+
+}  // namespace
+
+frmVolumen::frmVolumen() : FormOf(QStringLiteral("frmVolumen"), ui::FormKind::Window) {
+  setCaption(QStringLiteral("Standardvolumen"));
+  auto* layout = new QVBoxLayout(this);
+
+  imlVolumen = new ui::ImageList(this);
+  imlVolumen->setObjectName(QStringLiteral("imlVolumen"));
+  imlVolumen->Add(QStringLiteral("open"), QString::fromStdString(data::InstallPath("\\Bilder\\open.png")));
+  trvVolumen = new ui::KeyedTree(this);
+  trvVolumen->setObjectName(QStringLiteral("trvVolumen"));
+  trvVolumen->SetImageList(imlVolumen);
+  layout->addWidget(trvVolumen);
+
+  auto* felder = new QGridLayout;
+  const char* texte[3] = {"Bezeichnung:", "Volumen:", "Liter"};
+  for (int i = 0; i < 3; ++i) {
+    auto* label = new QLabel(QString::fromUtf8(texte[i]), this);
+    label->setObjectName(ui::ControlName(QStringLiteral("lblVolumen"), i));
+    lblVolumen[static_cast<std::size_t>(i)] = label;
+  }
+  txtBezeichnung = masterdata_ui::Textfeld(this, "txtBezeichnung");
+  txtVolumen = masterdata_ui::Textfeld(this, "txtVolumen");
+  felder->addWidget(lblVolumen[0], 0, 0);
+  felder->addWidget(txtBezeichnung, 0, 1, 1, 2);
+  felder->addWidget(lblVolumen[1], 1, 0);
+  felder->addWidget(txtVolumen, 1, 1);
+  felder->addWidget(lblVolumen[2], 1, 2);
+  layout->addLayout(felder);
+
+  cmbNeu = Knopf(this, "cmbNeu", QStringLiteral("Neu"));
+  cmbSpeichern = Knopf(this, "cmbSpeichern", QStringLiteral("Speichern"));
+  cmbLoeschen = Knopf(this, "cmbLoeschen", QStringLiteral("Löschen"));
+  cmbRechner = Knopf(this, "cmbRechner", QStringLiteral("Taschenrechner"));
+  cmbOK = Knopf(this, "cmbOK", QStringLiteral("OK"));
+  cmbAbbruch = Knopf(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
+  auto* bearbeiten = new QHBoxLayout;
+  for (QPushButton* knopf : {cmbNeu, cmbSpeichern, cmbLoeschen, cmbRechner}) bearbeiten->addWidget(knopf);
+  layout->addLayout(bearbeiten);
+  auto* abschluss = new QHBoxLayout;
+  abschluss->addStretch();
+  abschluss->addWidget(cmbOK);
+  abschluss->addWidget(cmbAbbruch);
+  layout->addLayout(abschluss);
+
+  connect(trvVolumen, &ui::KeyedTree::NodeClick, this, [this](const QString& key) { trvVolumen_Click(key); });
+  connect(cmbNeu, &QPushButton::clicked, this, [this] { cmbNeu_Click(); });
+  connect(cmbSpeichern, &QPushButton::clicked, this, [this] { cmbSpeichern_Click(); });
+  connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
+  connect(cmbLoeschen, &QPushButton::clicked, this, [this] { cmbLoeschen_Click(); });
+  connect(cmbRechner, &QPushButton::clicked, this, [this] { cmbRechner_Click(); });
+  connect(cmbAbbruch, &QPushButton::clicked, this, [this] { cmbAbbruch_Click(); });
+}
+
+void frmVolumen::Form_Load() {
+  masterdata_ui::MausbildSetzen(this, "Zeiger_", false);
+  m_formular = masterdata::VolumenFormular{};
+  StandardVolumenAnzeigen();
+}
+
+void frmVolumen::BoxenLesen() {
+  m_formular.txtBezeichnung = txtBezeichnung->text().toStdString();
+  m_formular.txtVolumen = txtVolumen->text().toStdString();
+}
+
+void frmVolumen::BoxenSchreiben() {
+  txtBezeichnung->setText(QString::fromStdString(m_formular.txtBezeichnung));
+  txtVolumen->setText(QString::fromStdString(m_formular.txtVolumen));
+}
+
+void frmVolumen::StandardVolumenAnzeigen() {
+  const QString wurzel = QString::fromUtf8(masterdata::kVolumenWurzelSchluessel);
+  trvVolumen->Clear();
+  m_groessen.clear();
+  trvVolumen->Add(QString(), wurzel, QString::fromUtf8(masterdata::kVolumenWurzelText));
+  // An unreadable table shows the root alone.
+  const auto groessen = masterdata::StandardgroessenLaden();
+  if (groessen) {
+    for (const masterdata::VolumenKnoten& knoten : masterdata::VolumenKnotenBilden(*groessen)) {
+      const QString key = QString::fromStdString(knoten.Schluessel);
+      trvVolumen->Add(wurzel, key, QString::fromStdString(knoten.Text), QStringLiteral("open"));
+      m_groessen.insert(key, knoten.Groesse);
+    }
+  }
+  for (const QString& key : trvVolumen->Keys()) trvVolumen->SetExpanded(key, true);
+}
+
+void frmVolumen::trvVolumen_Click(const QString& key) {
+  BoxenLesen();
+  const auto it = m_groessen.constFind(key);
+  masterdata::GroesseAuswaehlen(&m_formular, it == m_groessen.constEnd() ? nullptr : &it.value());
+  BoxenSchreiben();
+}
+
+masterdata::VolumenErgebnis frmVolumen::VolumenSpeichern() {
+  BoxenLesen();
+  const masterdata::VolumenErgebnis ergebnis = masterdata::VolumenSpeichern(&m_formular);
+  BoxenSchreiben();
+  // Adding redraws the list; so do a refused name and a size listed already.
+  using E = masterdata::VolumenErgebnis;
+  if (ergebnis == E::Vorhanden || ergebnis == E::Abgelehnt || ergebnis == E::Hinzugefuegt) StandardVolumenAnzeigen();
+  return ergebnis;
+}
+
+void frmVolumen::cmbNeu_Click() {
+  masterdata::VolumenNeu(&m_formular);
+  BoxenSchreiben();
+  txtBezeichnung->setFocus();
+}
+
+void frmVolumen::cmbSpeichern_Click() {
+  VolumenSpeichern();
+  StandardVolumenAnzeigen();
+}
+
+void frmVolumen::cmbOK_Click() {
+  if (VolumenSpeichern() == masterdata::VolumenErgebnis::Fehler) return;
+  if (m_formular.NeuesVolumen) return;
+  // The volume goes to the pot editor only while it is open.
+  if (frmTopf::IsLoaded()) frmTopf::instanz().txtVolumen->setText(txtVolumen->text());
+  Unload();
+}
+
+void frmVolumen::cmbLoeschen_Click() {
+  BoxenLesen();
+  const bool neu = m_formular.NeuesVolumen;
+  masterdata::VolumenLoeschen(&m_formular);
+  BoxenSchreiben();
+  if (neu) txtBezeichnung->setFocus();
+  StandardVolumenAnzeigen();
+}
+
+void frmVolumen::cmbRechner_Click() {
+  state().Merkwert = mdlRechner::kStandardVolumen;
+  frmRechner::instanz().Show();
+}
+
+void frmVolumen::cmbAbbruch_Click() { Unload(); }
+
+void frmVolumen::Form_KeyDown(int key, int /*shift*/) {
+  if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("5.3.1");
+}
+
+}  // namespace tolvar

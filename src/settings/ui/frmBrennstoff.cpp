@@ -1,0 +1,30 @@
+#include "settings/ui/frmBrennstoff.h"
+
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "app/mdlHilfe.h"
+#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/vantel_editoren.h"
+
+namespace tolvar {
+
+frmBrennstoff::frmBrennstoff() : FormOf(QStringLiteral("frmBrennstoff"), ui::FormKind::Window) {
+  setCaption(QStringLiteral("Brennstoffverwaltung"));
+  auto* layout = new QVBoxLayout(this);
+  fraHeizung = new QGroupBox(QStringLiteral("Brennstoff-Verwaltung"), this);
+  fraHeizung->setObjectName(QStringLiteral("fraHeizung"));
+  layout->addWidget(fraHeizung);
+  editor = new BrennstoffEditor(fraHeizung);
+  editor->NachSpeichern = [this] { Unload(); };
+}
+
+void frmBrennstoff::Form_Load() { einstellungen_ui::Zeiger(this, "Zeiger_"); }
+
+void frmBrennstoff::Form_Activate() { editor->VonVorn(); }
+
+void frmBrennstoff::Form_KeyDown(int key, int /*shift*/) {
+  if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("4.4");
+}
+
+}  // namespace tolvar

@@ -1,0 +1,28 @@
+#pragma once
+// Stand-alone fuel editor, opened by the site editor: the fuel list editor on its own; a
+// successful save closes the window.
+
+#include "platform/ui/forms.h"
+
+class QGroupBox;
+
+namespace tolvar {
+
+class BrennstoffEditor;
+
+class frmBrennstoff : public ui::FormOf<frmBrennstoff> {
+  Q_OBJECT
+
+ public:
+  frmBrennstoff();
+
+  QGroupBox* fraHeizung = nullptr;
+  BrennstoffEditor* editor = nullptr;
+
+ protected:
+  void Form_Load() override;
+  void Form_Activate() override;
+  void Form_KeyDown(int key, int shift) override;
+};
+
+}  // namespace tolvar

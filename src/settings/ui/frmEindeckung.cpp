@@ -1,0 +1,33 @@
+#include "settings/ui/frmEindeckung.h"
+
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "app/mdlHilfe.h"
+#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/vantel_editoren.h"
+
+namespace tolvar {
+
+frmEindeckung::frmEindeckung() : FormOf(QStringLiteral("frmEindeckung"), ui::FormKind::Window) {
+  setCaption(QStringLiteral("GWH-Materialverwaltung"));
+  auto* layout = new QVBoxLayout(this);
+  fraEindeckung = new QGroupBox(QStringLiteral("GWH-Materialverwaltung"), this);
+  fraEindeckung->setObjectName(QStringLiteral("fraEindeckung"));
+  layout->addWidget(fraEindeckung);
+  editor = new EindeckungEditor(fraEindeckung);
+  editor->NachSpeichern = [this] { Unload(); };
+  editor->Abbruch = [this] { Unload(); };
+}
+
+void frmEindeckung::Form_Load() {
+  einstellungen_ui::Zeiger(this, "Zeiger_");
+}
+
+void frmEindeckung::Form_Activate() { editor->VonVorn(); }
+
+void frmEindeckung::Form_KeyDown(int key, int /*shift*/) {
+  if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("4.4");
+}
+
+}  // namespace tolvar

@@ -1,0 +1,130 @@
+// The settings window's wage-group tab and the energy tab's own controls (electricity price,
+// switching between the fuel and the covering editor).
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "data/state.h"
+#include "settings/mdlTarif.h"
+#include "settings/mdlVantelMaterial.h"
+#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/frmEinstellungen.h"
+#include "settings/ui/mdlExcelRechner.h"
+#include "settings/ui/vantel_editoren.h"
+
+namespace tolvar {
+
+using einstellungen_ui::Q;
+using einstellungen_ui::S;
+
+// ------------------------------------------------------------------------- wage groups
+
+void frmEinstellungen::Auffuellen() {
+  comLohn->clear();
+  const tolvar::State& s = state();
+  for (int i = 0; i <= s.AnzahlLohngruppen && i < static_cast<int>(s.LohngruppeListe.size()); ++i) {
+    comLohn->addItem(Q(s.LohngruppeListe[static_cast<std::size_t>(i)].Tarif));
+  }
+}
+
+void frmEinstellungen::LohnWaehlen(int index) {
+  if (index < 0 || index >= comLohn->count()) return;
+  comLohn->setCurrentIndex(index);
+  comLohn_Click();
+}
+
+void frmEinstellungen::LohngruppenAktivieren() {
+  mdlTarif::TarifLaden();
+  Auffuellen();
+  LohnWaehlen(0);
+  opbLohngruppeBearbeiten->setChecked(true);
+}
+
+void frmEinstellungen::opbLohngruppeBearbeiten_Click() {
+  cmbLoeschen->setText(QStringLiteral("Entfernen"));
+  LohnWaehlen(0);
+  lblBezeichnung[1]->setText(QStringLiteral("Aktuelle Lohngruppe:"));
+}
+
+void frmEinstellungen::opbNeueLohngruppe_Click() {
+  cmbLoeschen->setText(QStringLiteral("Abbrechen"));
+  txtLohnB->clear();
+  txtLohngruppeB->clear();
+  lblBezeichnung[1]->setText(QStringLiteral("Neue Lohngruppe:"));
+}
+
+void frmEinstellungen::comLohn_Click() {
+  if (!opbLohngruppeBearbeiten->isChecked()) return;
+  const mdlTarif::LohngruppeAuswahl gruppe = mdlTarif::LohngruppeNachName(S(comLohn->currentText()));
+  if (gruppe.Index < 0) return;
+  state().Merkwert = gruppe.Index;
+  txtLohngruppeB->setText(Q(gruppe.Tarif));
+  txtLohnB->setText(Q(gruppe.Lohn));
+  txtloeschen->setText(Q(gruppe.IdText));
+}
+
+void frmEinstellungen::cmbSpeichern_Click() {
+  if (opbNeueLohngruppe->isChecked()) {
+    if (mdlTarif::LohngruppeAnlegen(S(txtLohngruppeB), S(txtLohnB), mdlTarif::Pruefreihenfolge::NameZuerst) !=
+        mdlTarif::Ergebnis::Gespeichert) {
+      return;
+    }
+    mdlTarif::TarifLaden();
+    Auffuellen();
+    opbLohngruppeBearbeiten->setChecked(true);
+    return;
+  }
+  const int gewaehlt = comLohn->currentIndex();
+  if (mdlTarif::LohngruppeAendern(S(txtloeschen), S(txtLohngruppeB), S(txtLohnB)) !=
+      mdlTarif::Ergebnis::Gespeichert) {
+    return;
+  }
+  mdlTarif::TarifLaden();
+  Auffuellen();
+  LohnWaehlen(gewaehlt);
+  opbLohngruppeBearbeiten->setChecked(true);
+}
+
+void frmEinstellungen::cmbLoeschen_Click() {
+  if (cmbLoeschen->text() == QStringLiteral("Abbrechen")) {
+    opbLohngruppeBearbeiten->setChecked(true);
+    return;
+  }
+  state().AufrufAusEinstellungen = true;
+  mdlTarif::LohngruppeEntfernen(S(txtloeschen));
+  mdlTarif::TarifLaden();
+  Auffuellen();
+  LohnWaehlen(0);
+  opbLohngruppeBearbeiten->setChecked(true);
+}
+
+void frmEinstellungen::cmbLohnkalkulationxls_Click() { mdlExcel::LohnkostenInExcelErmitteln(*this); }
+
+// ------------------------------------------------------------------------- energy
+
+void frmEinstellungen::ElektrischeEnergieLaden() { txtKWH->setText(Q(state().AktuelleEinstellungen.Strom)); }
+
+void frmEinstellungen::BrennstoffLaden() { brennstoff->BrennstoffLaden(); }
+
+void frmEinstellungen::BrennstoffEintragen() { brennstoff->BrennstoffEintragen(); }
+
+void frmEinstellungen::cmbWechsel_Click() {
+  if (cmbWechsel->text() == QStringLiteral("GWH-Materialverwaltung")) {
+    fraHeizung->setVisible(false);
+    fraEindeckung->setVisible(true);
+    eindeckung->VonVorn();
+    cmbWechsel->setText(QStringLiteral("Brennstoff-Verwaltung"));
+  } else {
+    fraHeizung->setVisible(true);
+    fraEindeckung->setVisible(false);
+    brennstoff->VonVorn();
+    cmbWechsel->setText(QStringLiteral("GWH-Materialverwaltung"));
+  }
+}
+
+void frmEinstellungen::cmbStromOK_Click() { mdlVantelMaterial::StromSpeichern(S(txtKWH)); }
+
+}  // namespace tolvar

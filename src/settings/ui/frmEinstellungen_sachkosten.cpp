@@ -1,0 +1,67 @@
+// The settings window's marketing share (tab "Sachkosten"; the activity costs on the same
+// tab are the ArbeitMaterialEditor's).
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "data/checks.h"
+#include "data/state.h"
+#include "platform/ui/optiongroup.h"
+#include "settings/mdlEinstellungen.h"
+#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/frmEinstellungen.h"
+
+namespace tolvar {
+
+using einstellungen_ui::Q;
+using einstellungen_ui::S;
+
+namespace {
+
+void AnteilZeigen(frmEinstellungen& f) {
+  f.fraUmsatz->setVisible(false);
+  f.fraVermarktungsanteil->setVisible(true);
+  f.opbVermarktungGruppe->ClearAll();
+}
+
+}  // namespace
+
+void frmEinstellungen::VermarktungAnzeigen() {
+  txtVermarktung->setText(Q(state().AktuelleEinstellungen.Vermarktungskosten));
+  AnteilZeigen(*this);
+}
+
+void frmEinstellungen::opbVermarktung_Click(int index) {
+  if (index == 0) {
+    fraUmsatz->setVisible(true);
+    fraVermarktungsanteil->setVisible(false);
+    txtVermarktungskosten->clear();
+    txtUmsatz->clear();
+    txtUmsatz->setFocus();
+  } else {
+    fraUmsatz->setVisible(false);
+    fraVermarktungsanteil->setVisible(true);
+    txtVermarktung->clear();
+    txtVermarktung->setFocus();
+  }
+}
+
+void frmEinstellungen::cmbUmsatzOK_Click() {
+  const std::optional<std::string> anteil =
+      mdlEinstellungen::VermarktungsanteilBerechnen(S(txtUmsatz), S(txtVermarktungskosten));
+  if (!anteil) return;
+  AnteilZeigen(*this);
+  txtVermarktung->setText(Q(*anteil));
+}
+
+void frmEinstellungen::cmbVermarktungskostenSpeichern_Click() {
+  mdlEinstellungen::VermarktungskostenSpeichern(S(txtVermarktung));
+  opbVermarktungGruppe->ClearAll();
+}
+
+void frmEinstellungen::cmbReset_Click() {
+  AnteilZeigen(*this);
+  txtVermarktung->setText(Q(state().AktuelleEinstellungen.Vermarktungskosten));
+}
+
+}  // namespace tolvar

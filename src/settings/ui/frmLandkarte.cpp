@@ -1,0 +1,139 @@
+#include "settings/ui/frmLandkarte.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/mdlHilfe.h"
+#include "data/state.h"
+#include "platform/sys/dataroot.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/optiongroup.h"
+#include "settings/mdlWetterstation.h"
+#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/frmEinstellungen.h"
+#include "settings/ui/frmStatInfo.h"
+
+namespace tolvar {
+
+using einstellungen_ui::Q;
+using einstellungen_ui::Zeiger;
+
+namespace {
+
+constexpr int kKarteBreite = 501;
+constexpr int kKarteHoehe = 490;
+
+// Where each region's option sits on the map (its measuring station's place); the label
+// stands right of it.
+constexpr int kOrte[23][2] = {{281, 356}, {250, 241}, {191, 346}, {298, 56},  {218, 168}, {35, 109},
+                              {109, 120}, {130, 99},  {276, 118}, {324, 244}, {426, 296}, {384, 316},
+                              {310, 292}, {292, 255}, {384, 268}, {149, 407}, {165, 364}, {322, 364},
+                              {190, 268}, {222, 204}, {366, 204}, {318, 142}, {206, 112}};
+
+}  // namespace
+
+frmLandkarte::frmLandkarte() : FormOf(QStringLiteral("frmLandkarte"), ui::FormKind::Window) {
+  setCaption(QStringLiteral("Wetterstationen"));
+  imbLandkarte = new QLabel(this);
+  imbLandkarte->setObjectName(QStringLiteral("imbLandkarte"));
+  imbLandkarte->setGeometry(0, 0, kKarteBreite, kKarteHoehe);
+  imbLandkarte->setPixmap(QPixmap(QString::fromStdString(sys::DataPath("\\Bilder\\Landkarte.png"))));
+
+  opbStationGruppe = new ui::OptionGroup(this, QStringLiteral("opbStation"));
+  const auto& regionen = mdlWetterstation::Regionen();
+  for (std::size_t i = 0; i < regionen.size(); ++i) {
+    const int index = static_cast<int>(i);
+    const int x = kOrte[i][0];
+    const int y = kOrte[i][1];
+    opbStation[i] = new QRadioButton(imbLandkarte);
+    opbStation[i]->setObjectName(ui::ControlName(QStringLiteral("opbStation"), index));
+    opbStation[i]->setGeometry(x - 8, y - 8, 16, 16);
+    opbStationGruppe->Add(index, opbStation[i]);
+    lblStation[i] = new QLabel(Q(regionen[i].Caption), imbLandkarte);
+    lblStation[i]->setObjectName(ui::ControlName(QStringLiteral("lblStation"), index));
+    lblStation[i]->adjustSize();
+    lblStation[i]->move(std::min(x + 9, kKarteBreite - lblStation[i]->width()), y - 8);
+    lblStation[i]->installEventFilter(this);
+  }
+
+  txtAuswahl = new QLineEdit(this);
+  txtAuswahl->setObjectName(QStringLiteral("txtAuswahl"));
+  txtAuswahl->setGeometry(8, kKarteHoehe + 8, 200, 24);
+  cmbOK = new QPushButton(QStringLiteral("Auswahl übernehmen"), this);
+  cmbOK->setObjectName(QStringLiteral("cmbOK"));
+  cmbOK->setGeometry(kKarteBreite - 270, kKarteHoehe + 6, 140, 28);
+  cmbAbbruch = new QPushButton(QStringLiteral("Abbruch"), this);
+  cmbAbbruch->setObjectName(QStringLiteral("cmbAbbruch"));
+  cmbAbbruch->setGeometry(kKarteBreite - 122, kKarteHoehe + 6, 114, 28);
+  setFixedSize(kKarteBreite, kKarteHoehe + 42);
+
+  connect(opbStationGruppe, &ui::OptionGroup::Click, this, &frmLandkarte::opbStation_Click);
+  connect(cmbOK, &QPushButton::clicked, this, &frmLandkarte::cmbOK_Click);
+  connect(cmbAbbruch, &QPushButton::clicked, this, &frmLandkarte::cmbAbbruch_Click);
+}
+
+void frmLandkarte::Form_Load() {
+  Zeiger(this, "Zeiger_");
+  // The pointers the mouse shows over a region's option and over its label.
+  for (std::size_t i = 0; i < opbStation.size(); ++i) {
+    Zeiger(opbStation[i], "Hand_");
+    Zeiger(lblStation[i], "ZeigerInfo_");
+  }
+}
+
+void frmLandkarte::Form_Activate() {
+  for (std::size_t i = 0; i < lblStation.size(); ++i) {
+    if (lblStation[i]->text() == txtAuswahl->text()) {
+      opbStationGruppe->SetValue(static_cast<int>(i), true);
+      break;
+    }
+  }
+  for (QRadioButton* option : opbStation) einstellungen_ui::Hintergrund(option, QColor(218, 222, 222));
+}
+
+void frmLandkarte::opbStation_Click(int index) {
+  txtAuswahl->setText(Q(mdlWetterstation::RegionWaehlen(index)));
+}
+
+void frmLandkarte::lblStation_Click(int index) {
+  frmStatInfo& info = frmStatInfo::instanz();
+  if (const auto daten = mdlWetterstation::StationsinfoAnzeigen(index)) info.Anzeigen(*daten);
+  info.Show();
+}
+
+void frmLandkarte::cmbOK_Click() {
+  // Without a region chosen the station would become empty and the heating model would find
+  // no climate tables: the command waits for a choice.
+  if (state().GewaehlteRegion.empty()) return;
+  mdlWetterstation::AuswahlUebernehmen();
+  if (frmEinstellungen::IsLoaded()) {
+    frmEinstellungen::instanz().txtStation->setText(Q(state().AktuelleEinstellungen.Wetterstation));
+  }
+  Hide();
+}
+
+void frmLandkarte::cmbAbbruch_Click() { Unload(); }
+
+void frmLandkarte::Form_KeyDown(int key, int /*shift*/) {
+  if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("4.2");
+}
+
+bool frmLandkarte::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    for (std::size_t i = 0; i < lblStation.size(); ++i) {
+      if (lblStation[i] == watched) {
+        lblStation_Click(static_cast<int>(i));
+        return true;
+      }
+    }
+  }
+  return FormOf::eventFilter(watched, event);
+}
+
+}  // namespace tolvar

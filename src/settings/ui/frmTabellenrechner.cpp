@@ -1,0 +1,161 @@
+#include "settings/ui/frmTabellenrechner.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <optional>
+
+#include "base/values.h"
+#include "data/checks.h"
+#include "platform/ui/keyfilters.h"
+#include "platform/ui/tabstrip.h"
+
+namespace tolvar {
+
+namespace {
+
+const char* const kPosten[8] = {"Abschreibung Gebäude und Anlagen", "Versicherungen und Beiträge",
+                                "Verwaltung und Büro", "Fahrzeuge", "Energie allgemein",
+                                "Instandhaltung allgemein", "Löhne nicht zurechenbar", "Sonstiges"};
+
+std::optional<double> Zahl(const QLineEdit* box) { return base::ParseNumber(box->text().toStdString()); }
+// An empty box counts 0; other text must be a number.
+std::optional<double> ZahlOderNull(const QLineEdit* box) {
+  if (box->text().trimmed().isEmpty()) return 0.0;
+  return Zahl(box);
+}
+
+QString Text(std::optional<double> wert) {
+  if (!wert) return QString();
+  return QString::fromStdString(base::Format(*wert, "0.00"));
+}
+
+}  // namespace
+
+frmTabellenrechner::frmTabellenrechner() : FormOf(QStringLiteral("frmTabellenrechner"), ui::FormKind::Window) {
+  setCaption(QStringLiteral("Tolvar-Kalkulation"));
+  auto* layout = new QVBoxLayout(this);
+  regBlatt = new ui::TabStrip(this);
+  regBlatt->setObjectName(QStringLiteral("regBlatt"));
+  layout->addWidget(regBlatt);
+
+  const auto feld = [this](QFormLayout* form, const char* name, const QString& text) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QLatin1String(name));
+    ui::InstallNumericFilter(box);
+    connect(box, &QLineEdit::textChanged, this, &frmTabellenrechner::Rechnen);
+    form->addRow(text, box);
+    return box;
+  };
+  const auto ergebnis = [this](QFormLayout* form, const char* name, const QString& text) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    form->addRow(text, box);
+    return box;
+  };
+
+  auto* lohn = new QFormLayout(regBlatt->Page(regBlatt->AddTab(QStringLiteral("Lohnkosten"))));
+  txtBruttolohn = feld(lohn, "txtBruttolohn", QStringLiteral("Bruttolohn (€/ Monat):"));
+  txtArbeitgeberanteil = feld(lohn, "txtArbeitgeberanteil", QStringLiteral("Arbeitgeberanteile (%):"));
+  txtSonderzahlungen = feld(lohn, "txtSonderzahlungen", QStringLiteral("Sonderzahlungen (€/ Jahr):"));
+  txtStunden = feld(lohn, "txtStunden", QStringLiteral("Produktive Stunden je Jahr:"));
+  txtLohnErgebnis = ergebnis(lohn, "txtLohnErgebnis", QStringLiteral("Lohnkosten (€/ Stunde):"));
+
+  auto* gemein = new QFormLayout(regBlatt->Page(regBlatt->AddTab(QStringLiteral("Gemeinkosten"))));
+  for (std::size_t i = 0; i < txtPosten.size(); ++i) {
+    const QString name = QStringLiteral("txtPosten(%1)").arg(i);
+    txtPosten[i] = feld(gemein, name.toLatin1().constData(), QString::fromUtf8(kPosten[i]) + QStringLiteral(" (€/ Jahr):"));
+  }
+  txtGemeinkostenErgebnis = ergebnis(gemein, "txtGemeinkostenErgebnis", QStringLiteral("Gemeinkosten (€/ Jahr):"));
+
+  auto* maschine = new QFormLayout(regBlatt->Page(regBlatt->AddTab(QStringLiteral("Maschinenkosten"))));
+  txtAnschaffung = feld(maschine, "txtAnschaffung", QStringLiteral("Anschaffungspreis (€):"));
+  txtRestwert = feld(maschine, "txtRestwert", QStringLiteral("Restwert (€):"));
+  txtNutzungsdauer = feld(maschine, "txtNutzungsdauer", QStringLiteral("Nutzungsdauer (Jahre):"));
+  txtZinssatz = feld(maschine, "txtZinssatz", QStringLiteral("Zinssatz (%):"));
+  txtReparaturen = feld(maschine, "txtReparaturen", QStringLiteral("Reparaturen (€/ Jahr):"));
+  txtAuslastung = feld(maschine, "txtAuslastung", QStringLiteral("Auslastung (Einheiten/ Jahr):"));
+  txtMaschinenErgebnis = ergebnis(maschine, "txtMaschinenErgebnis", QStringLiteral("Kosten (€/ Einheit):"));
+
+  auto* knoepfe = new QHBoxLayout;
+  knoepfe->addStretch();
+  cmbUebernehmen = new QPushButton(QStringLiteral("Übernehmen"), this);
+  cmbUebernehmen->setObjectName(QStringLiteral("cmbUebernehmen"));
+  cmbAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+  cmbAbbrechen->setObjectName(QStringLiteral("cmbAbbrechen"));
+  knoepfe->addWidget(cmbUebernehmen);
+  knoepfe->addWidget(cmbAbbrechen);
+  layout->addLayout(knoepfe);
+  connect(cmbUebernehmen, &QPushButton::clicked, this, &frmTabellenrechner::cmbUebernehmen_Click);
+  connect(cmbAbbrechen, &QPushButton::clicked, this, &frmTabellenrechner::cmbAbbrechen_Click);
+}
+
+void frmTabellenrechner::BlattAktivieren(mdlExcel::Rechner rechner) { regBlatt->SetTab(static_cast<int>(rechner)); }
+
+mdlExcel::Rechner frmTabellenrechner::AktivesBlatt() const {
+  return static_cast<mdlExcel::Rechner>(regBlatt->Tab());
+}
+
+void frmTabellenrechner::Rechnen() {
+  // Wage per productive hour: a year's wage with the extras, on top the employer's share.
+  std::optional<double> lohn;
+  const auto brutto = Zahl(txtBruttolohn);
+  const auto anteil = ZahlOderNull(txtArbeitgeberanteil);
+  const auto sonder = ZahlOderNull(txtSonderzahlungen);
+  const auto stunden = Zahl(txtStunden);
+  if (brutto && anteil && sonder && stunden && *stunden > 0) {
+    lohn = (*brutto * 12 + *sonder) * (1 + *anteil / 100) / *stunden;
+  }
+  txtLohnErgebnis->setText(Text(lohn));
+
+  std::optional<double> summe = 0.0;
+  for (QLineEdit* posten : txtPosten) {
+    const auto wert = ZahlOderNull(posten);
+    summe = (summe && wert) ? std::optional<double>(*summe + *wert) : std::nullopt;
+  }
+  txtGemeinkostenErgebnis->setText(Text(summe));
+
+  // Price per unit: depreciation, interest on the mean capital and repairs over the yearly use.
+  std::optional<double> preis;
+  const auto anschaffung = Zahl(txtAnschaffung);
+  const auto rest = ZahlOderNull(txtRestwert);
+  const auto jahre = Zahl(txtNutzungsdauer);
+  const auto zins = ZahlOderNull(txtZinssatz);
+  const auto reparatur = ZahlOderNull(txtReparaturen);
+  const auto einheiten = Zahl(txtAuslastung);
+  if (anschaffung && rest && jahre && zins && reparatur && einheiten && *jahre > 0 && *einheiten > 0) {
+    const double jahreskosten =
+        (*anschaffung - *rest) / *jahre + (*anschaffung + *rest) / 2 * *zins / 100 + *reparatur;
+    preis = jahreskosten / *einheiten;
+  }
+  txtMaschinenErgebnis->setText(Text(preis));
+}
+
+QString frmTabellenrechner::Ergebnis() const {
+  switch (AktivesBlatt()) {
+    case mdlExcel::Rechner::Lohnkosten: return txtLohnErgebnis->text();
+    case mdlExcel::Rechner::Gemeinkosten: return txtGemeinkostenErgebnis->text();
+    case mdlExcel::Rechner::Maschinenkosten: return txtMaschinenErgebnis->text();
+  }
+  return QString();
+}
+
+void frmTabellenrechner::cmbUebernehmen_Click() {
+  const QString wert = Ergebnis();
+  if (wert.isEmpty()) {
+    mdlFehler::MeldungWerteFehlen();
+    return;
+  }
+  mdlExcel::ErgebnisSchreiben(AktivesBlatt(), wert.toStdString());
+  Unload();
+}
+
+void frmTabellenrechner::cmbAbbrechen_Click() { Unload(); }
+
+void frmTabellenrechner::Form_Unload(bool& /*cancel*/) { emit Geschlossen(); }
+
+}  // namespace tolvar

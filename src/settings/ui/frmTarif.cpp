@@ -1,0 +1,199 @@
+#include "settings/ui/frmTarif.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/mdlHilfe.h"
+#include "data/checks.h"
+#include "data/state.h"
+#include "masterdata/ui/frmLohneinteilung.h"
+#include "platform/ui/controls.h"
+#include "settings/mdlTarif.h"
+#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/mdlExcelRechner.h"
+
+namespace tolvar {
+
+using einstellungen_ui::Q;
+using einstellungen_ui::S;
+
+frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) {
+  setCaption(QStringLiteral("Lohngruppenverwaltung"));
+  const auto knopf = [](QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+  };
+  const auto feld = [](QWidget* parent, const char* name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+  };
+  const auto label = [](QWidget* parent, int index, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(ui::ControlName(QStringLiteral("lblBezeichnung"), index));
+    return l;
+  };
+  auto* layout = new QGridLayout(this);
+  opbBearbeiten = new QRadioButton(QStringLiteral("Lohngruppe Bearbeiten"), this);
+  opbBearbeiten->setObjectName(QStringLiteral("opbBearbeiten"));
+  opbNeu = new QRadioButton(QStringLiteral("Neue Lohngruppe"), this);
+  opbNeu->setObjectName(QStringLiteral("opbNeu"));
+  layout->addWidget(opbBearbeiten, 0, 0);
+  layout->addWidget(opbNeu, 0, 1);
+
+  fraBearbeiten = new QGroupBox(QStringLiteral("Lohngruppe bearbeiten"), this);
+  fraBearbeiten->setObjectName(QStringLiteral("fraBearbeiten"));
+  auto* bearbeiten = new QGridLayout(fraBearbeiten);
+  comLohn = new QComboBox(fraBearbeiten);
+  comLohn->setObjectName(QStringLiteral("comLohn"));
+  txtLohngruppeB = feld(fraBearbeiten, "txtLohngruppeB");
+  txtLohnB = feld(fraBearbeiten, "txtLohnB");
+  cmbOK = knopf(fraBearbeiten, "cmbOK", QStringLiteral("Speichern"));
+  cmbEntfernen = knopf(fraBearbeiten, "cmbEntfernen", QStringLiteral("Entfernen"));
+  cmbAbbruch = knopf(fraBearbeiten, "cmbAbbruch", QStringLiteral("Beenden"));
+  bearbeiten->addWidget(comLohn, 0, 0, 1, 3);
+  bearbeiten->addWidget(txtLohngruppeB, 1, 0, 1, 2);
+  bearbeiten->addWidget(txtLohnB, 1, 2);
+  bearbeiten->addWidget(cmbOK, 2, 0);
+  bearbeiten->addWidget(cmbEntfernen, 2, 1);
+  bearbeiten->addWidget(cmbAbbruch, 2, 2);
+  layout->addWidget(fraBearbeiten, 1, 0, 1, 2);
+
+  fraNeu = new QGroupBox(QStringLiteral("Neue Lohngruppe"), this);
+  fraNeu->setObjectName(QStringLiteral("fraNeu"));
+  auto* neu = new QGridLayout(fraNeu);
+  txtLohngruppe = feld(fraNeu, "txtLohngruppe");
+  txtLohn = feld(fraNeu, "txtLohn");
+  cmbNeuSpeichern = knopf(fraNeu, "cmbNeuSpeichern", QStringLiteral("Speichern"));
+  cmbNeuAbbruch = knopf(fraNeu, "cmbNeuAbbruch", QStringLiteral("Beenden"));
+  neu->addWidget(label(fraNeu, 0, QStringLiteral("Lohngruppe:")), 0, 0);
+  neu->addWidget(txtLohngruppe, 0, 1, 1, 2);
+  neu->addWidget(label(fraNeu, 1, QStringLiteral("Lohn:")), 1, 0);
+  neu->addWidget(txtLohn, 1, 1);
+  neu->addWidget(label(fraNeu, 3, QStringLiteral("€/ Stunde")), 1, 2);
+  neu->addWidget(cmbNeuSpeichern, 2, 1);
+  neu->addWidget(cmbNeuAbbruch, 2, 2);
+  layout->addWidget(fraNeu, 2, 0, 1, 2);
+  fraNeu->setVisible(false);
+
+  cmbLohnkostenxls = knopf(this, "cmbLohnkostenxls", QStringLiteral("Lohnkosten.xls starten"));
+  layout->addWidget(cmbLohnkostenxls, 3, 0, 1, 2);
+  txtloeschen = feld(this, "txtloeschen");
+  txtloeschen->setText(QStringLiteral("Text1"));
+  txtloeschen->setVisible(false);
+
+  connect(opbBearbeiten, &QRadioButton::toggled, this, [this](bool an) {
+    if (an) opbBearbeiten_Click();
+  });
+  connect(opbNeu, &QRadioButton::toggled, this, [this](bool an) {
+    if (an) opbNeu_Click();
+  });
+  connect(comLohn, &QComboBox::activated, this, [this](int) { comLohn_Click(); });
+  connect(cmbOK, &QPushButton::clicked, this, &frmTarif::cmbOK_Click);
+  connect(cmbEntfernen, &QPushButton::clicked, this, &frmTarif::cmbEntfernen_Click);
+  connect(cmbNeuSpeichern, &QPushButton::clicked, this, &frmTarif::cmbNeuSpeichern_Click);
+  connect(cmbAbbruch, &QPushButton::clicked, this, &frmTarif::cmbAbbruch_Click);
+  connect(cmbNeuAbbruch, &QPushButton::clicked, this, &frmTarif::cmbNeuAbbruch_Click);
+  connect(cmbLohnkostenxls, &QPushButton::clicked, this, &frmTarif::cmbLohnkostenxls_Click);
+}
+
+void frmTarif::Form_Load() {
+  einstellungen_ui::Zeiger(this, "Zeiger_");
+  einstellungen_ui::Zeiger(opbBearbeiten, "Hand_");
+  einstellungen_ui::Zeiger(opbNeu, "Hand_");
+  if (frmLohneinteilung::IsLoaded()) frmLohneinteilung::instanz().Unload();
+  opbBearbeiten->setChecked(true);
+  fraNeu->setVisible(false);
+  fraBearbeiten->setVisible(true);
+  // The list as it stands: the window does not reload it.
+  const tolvar::State& s = state();
+  for (int i = 0; i < s.AnzahlLohngruppen && i < static_cast<int>(s.LohngruppeListe.size()); ++i) {
+    const std::string& name = s.LohngruppeListe[static_cast<std::size_t>(i)].Tarif;
+    if (name.empty()) break;
+    comLohn->addItem(Q(name));
+  }
+  if (comLohn->count() > 0) LohnWaehlen(0);
+}
+
+void frmTarif::Form_Unload(bool& /*cancel*/) { frmLohneinteilung::instanz().Show(); }
+
+void frmTarif::Form_KeyDown(int key, int /*shift*/) {
+  if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("4.5");
+}
+
+void frmTarif::Auffuellen() {
+  comLohn->clear();
+  const tolvar::State& s = state();
+  for (int i = 0; i <= s.AnzahlLohngruppen && i < static_cast<int>(s.LohngruppeListe.size()); ++i) {
+    comLohn->addItem(Q(s.LohngruppeListe[static_cast<std::size_t>(i)].Tarif));
+  }
+}
+
+void frmTarif::LohnWaehlen(int index) {
+  if (index < 0 || index >= comLohn->count()) return;
+  comLohn->setCurrentIndex(index);
+  comLohn_Click();
+}
+
+void frmTarif::opbBearbeiten_Click() {
+  LohnWaehlen(comLohn->count() - 1);
+  fraNeu->setVisible(false);
+  fraBearbeiten->setVisible(true);
+}
+
+void frmTarif::opbNeu_Click() {
+  txtloeschen->clear();
+  fraNeu->setVisible(true);
+  fraBearbeiten->setVisible(false);
+}
+
+void frmTarif::comLohn_Click() {
+  txtLohngruppeB->setText(comLohn->currentText());
+  const mdlTarif::LohngruppeAuswahl gruppe = mdlTarif::LohngruppeNachName(S(comLohn->currentText()));
+  if (gruppe.Index < 0) return;
+  txtLohnB->setText(Q(gruppe.Lohn));
+  txtloeschen->setText(Q(gruppe.IdText));
+  state().Merkwert = gruppe.Index;
+}
+
+void frmTarif::cmbOK_Click() {
+  const int gewaehlt = comLohn->currentIndex();
+  const mdlTarif::Ergebnis ergebnis = mdlTarif::LohngruppeAendern(S(txtloeschen), S(txtLohngruppeB), S(txtLohnB));
+  if (ergebnis == mdlTarif::Ergebnis::Fehler) {
+    mdlFehler::MeldungWerteFehlen();
+    return;
+  }
+  if (ergebnis != mdlTarif::Ergebnis::Gespeichert) return;
+  mdlTarif::TarifLaden();
+  Auffuellen();
+  LohnWaehlen(gewaehlt);
+}
+
+void frmTarif::cmbEntfernen_Click() {
+  state().AufrufAusEinstellungen = false;
+  mdlTarif::LohngruppeEntfernen(S(txtloeschen));
+  mdlTarif::TarifLaden();
+  Auffuellen();
+  LohnWaehlen(0);
+}
+
+void frmTarif::cmbNeuSpeichern_Click() {
+  const mdlTarif::Ergebnis ergebnis =
+      mdlTarif::LohngruppeAnlegen(S(txtLohngruppe), S(txtLohn), mdlTarif::Pruefreihenfolge::LeereZuerst);
+  if (ergebnis != mdlTarif::Ergebnis::Gespeichert) return;
+  mdlTarif::TarifLaden();
+  Auffuellen();
+}
+
+void frmTarif::cmbAbbruch_Click() { Unload(); }
+void frmTarif::cmbNeuAbbruch_Click() { Unload(); }
+
+void frmTarif::cmbLohnkostenxls_Click() { mdlExcel::LohnkostenInExcelErmitteln(*this); }
+
+}  // namespace tolvar

@@ -1,0 +1,450 @@
+#include "settings/ui/vantel_editoren.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "data/state.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/prompts.h"
+#include "settings/mdlVantelMaterial.h"
+#include "settings/ui/einstellungen_hilfen.h"
+
+namespace tolvar {
+
+using einstellungen_ui::Hintergrund;
+using einstellungen_ui::kTitel;
+using einstellungen_ui::Q;
+using einstellungen_ui::S;
+namespace vm = mdlVantelMaterial;
+
+namespace {
+
+const QColor kGelb(255, 255, 192);
+const QColor kRot(255, 192, 192);
+const QColor kWeiss(255, 255, 255);
+const QString kLoeschen = QStringLiteral("Löschen");
+const QString kNeueingabeBeenden = QStringLiteral("Neueingabe beenden");
+
+QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QLatin1String(name));
+  return button;
+}
+
+QLineEdit* Feld(QWidget* parent, const char* name, int index) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(ui::ControlName(QLatin1String(name), index));
+  Hintergrund(box, kWeiss);
+  return box;
+}
+
+QLabel* Kopf(QWidget* parent, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setWordWrap(true);
+  return label;
+}
+
+// Digits, the comma and Backspace pass; Enter moves to `weiter`; anything else beeps.
+int ZahlTaste(int keyAscii, QWidget* weiter) {
+  if (keyAscii == 13) {
+    if (weiter != nullptr) weiter->setFocus();
+    return 0;
+  }
+  if (keyAscii == 8 || keyAscii == 44 || (keyAscii >= '0' && keyAscii <= '9')) return keyAscii;
+  ui::Beep();
+  return 0;
+}
+
+// The character code of a key press, or -1 for keys that type nothing (they pass).
+int TastenCode(const QKeyEvent& event) {
+  if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return 13;
+  if (event.key() == Qt::Key_Backspace) return 8;
+  const QString text = event.text();
+  if (text.size() != 1 || text.at(0).unicode() < 32) return -1;
+  return text.at(0).unicode();
+}
+
+// Index 1..5 of `watched` in `boxes`, 0 when it is none of them.
+template <class Array>
+int ZeileVon(const Array& boxes, const QObject* watched) {
+  for (int i = 1; i <= 5; ++i) {
+    if (boxes[static_cast<std::size_t>(i)] == watched) return i;
+  }
+  return 0;
+}
+
+// Runs a key filter handler on a key press in one of its boxes; true when the key is dropped.
+template <class Array, class Handler>
+bool Filtern(const Array& boxes, QObject* watched, QEvent* event, Handler handler) {
+  const int zeile = ZeileVon(boxes, watched);
+  if (zeile == 0) return false;
+  const int code = TastenCode(static_cast<QKeyEvent&>(*event));
+  if (code < 0) return false;
+  return handler(zeile, code) == 0;
+}
+
+// Navigation row and the action buttons below the five rows.
+void Knopfleiste(QGridLayout* layout, int zeile, QPushButton* fuenfZurueck, QPushButton* zurueck,
+                 QPushButton* vor, QPushButton* fuenfVor, QPushButton* neu, QPushButton* loeschen,
+                 QPushButton* abbruch, QPushButton* speichern) {
+  auto* pfeile = new QHBoxLayout;
+  pfeile->addWidget(fuenfZurueck);
+  pfeile->addWidget(zurueck);
+  pfeile->addStretch();
+  pfeile->addWidget(vor);
+  pfeile->addWidget(fuenfVor);
+  layout->addLayout(pfeile, zeile, 0, 1, 4);
+  auto* aktionen = new QGridLayout;
+  aktionen->addWidget(neu, 0, 1);
+  aktionen->addWidget(loeschen, 1, 1);
+  aktionen->addWidget(abbruch, 2, 0);
+  aktionen->addWidget(speichern, 2, 1);
+  layout->addLayout(aktionen, 1, 5, zeile, 1);
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------------------ fuels
+
+BrennstoffEditor::BrennstoffEditor(QGroupBox* frame) : QObject(frame) {
+  auto* layout = new QGridLayout(frame);
+  lblBrennstoff = new QLabel(QStringLiteral("Aktueller Brennstoff:"), frame);
+  lblBrennstoff->setObjectName(QStringLiteral("lblBrennstoff"));
+  layout->addWidget(lblBrennstoff, 0, 0);
+  layout->addWidget(Kopf(frame, QStringLiteral("unterer Heizwert         in kWh je l [m³/ t]")), 0, 1);
+  layout->addWidget(Kopf(frame, QStringLiteral("oberer Heizwert         in kWh je l [m³/ t]")), 0, 2);
+  layout->addWidget(Kopf(frame, QStringLiteral("Preis                  in € je l [m³/ t]")), 0, 3);
+  for (std::size_t i = 1; i <= 5; ++i) {
+    const int zeile = static_cast<int>(i);
+    txtName[i] = Feld(frame, "txtName", zeile);
+    txtHeizwert[i] = Feld(frame, "txtHeizwert", zeile);
+    txtBrennwert[i] = Feld(frame, "txtBrennwert", zeile);
+    txtPreis[i] = Feld(frame, "txtPreis", zeile);
+    layout->addWidget(txtName[i], zeile, 0);
+    layout->addWidget(txtHeizwert[i], zeile, 1);
+    layout->addWidget(txtBrennwert[i], zeile, 2);
+    layout->addWidget(txtPreis[i], zeile, 3);
+    for (QLineEdit* box : {txtHeizwert[i], txtBrennwert[i], txtPreis[i]}) box->installEventFilter(this);
+  }
+  for (QLineEdit* box : {txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}) Hintergrund(box, kGelb);
+  cmb5Zurueck = Knopf(frame, "cmb5Zurueck", QStringLiteral("<<"));
+  cmbZurueck = Knopf(frame, "cmbZurueck", QStringLiteral("<"));
+  cmbVor = Knopf(frame, "cmbVor", QStringLiteral(">"));
+  cmb5Vor = Knopf(frame, "cmb5Vor", QStringLiteral(">>"));
+  cmbNeu = Knopf(frame, "cmbNeu", QStringLiteral("Neu"));
+  cmbBrennstoffLoeschen = Knopf(frame, "cmbBrennstoffLoeschen", kLoeschen);
+  cmbBrennstoffSpeichern = Knopf(frame, "cmbBrennstoffSpeichern", QStringLiteral("Speichern"));
+  cmbBrennstoffAbbruch = Knopf(frame, "cmbBrennstoffAbbruch", QStringLiteral("Abbrechen"));
+  Knopfleiste(layout, 6, cmb5Zurueck, cmbZurueck, cmbVor, cmb5Vor, cmbNeu, cmbBrennstoffLoeschen,
+              cmbBrennstoffAbbruch, cmbBrennstoffSpeichern);
+
+  connect(cmbZurueck, &QPushButton::clicked, this, &BrennstoffEditor::cmbZurueck_Click);
+  connect(cmbVor, &QPushButton::clicked, this, &BrennstoffEditor::cmbVor_Click);
+  connect(cmb5Zurueck, &QPushButton::clicked, this, &BrennstoffEditor::cmb5Zurueck_Click);
+  connect(cmb5Vor, &QPushButton::clicked, this, &BrennstoffEditor::cmb5Vor_Click);
+  connect(cmbNeu, &QPushButton::clicked, this, &BrennstoffEditor::cmbNeu_Click);
+  connect(cmbBrennstoffSpeichern, &QPushButton::clicked, this, &BrennstoffEditor::cmbBrennstoffSpeichern_Click);
+  connect(cmbBrennstoffLoeschen, &QPushButton::clicked, this, &BrennstoffEditor::cmbBrennstoffLoeschen_Click);
+  connect(cmbBrennstoffAbbruch, &QPushButton::clicked, this, &BrennstoffEditor::cmbBrennstoffAbbruch_Click);
+}
+
+void BrennstoffEditor::BrennstoffLaden() { AnzahlBrennstoffe = vm::BrennstoffLaden().value_or(0); }
+
+void BrennstoffEditor::BrennstoffEintragen() {
+  const auto zeilen = vm::BrennstoffEintragen(BrennstoffIndex, BrennstoffStartzeile);
+  for (std::size_t i = 1; i <= 5; ++i) {
+    const vm::BrennstoffZeile& z = zeilen[i - 1];
+    txtName[i]->setText(Q(z.Name));
+    txtHeizwert[i]->setText(Q(z.Heizwert));
+    txtBrennwert[i]->setText(Q(z.Brennwert));
+    txtPreis[i]->setText(Q(z.Preis));
+  }
+}
+
+void BrennstoffEditor::BrennstoffID() { NeueBrennstoffNummer = vm::BrennstoffID().value_or(0); }
+
+void BrennstoffEditor::VonVorn() {
+  BrennstoffStartzeile = 1;
+  BrennstoffIndex = 0;
+  BrennstoffLaden();
+  BrennstoffEintragen();
+}
+
+bool BrennstoffEditor::NeueingabeLaeuft() const { return Hintergrund(txtName[1]) == kRot; }
+
+void BrennstoffEditor::Schritt(int schritt) {
+  BrennstoffIndex = vm::NeuerIndex(BrennstoffIndex, AnzahlBrennstoffe, static_cast<vm::Schritt>(schritt));
+  BrennstoffStartzeile = 1;
+  BrennstoffEintragen();
+}
+
+void BrennstoffEditor::cmbZurueck_Click() { Schritt(static_cast<int>(vm::Schritt::Zurueck)); }
+void BrennstoffEditor::cmbVor_Click() { Schritt(static_cast<int>(vm::Schritt::Vor)); }
+void BrennstoffEditor::cmb5Zurueck_Click() { Schritt(static_cast<int>(vm::Schritt::FuenfZurueck)); }
+void BrennstoffEditor::cmb5Vor_Click() { Schritt(static_cast<int>(vm::Schritt::FuenfVor)); }
+
+void BrennstoffEditor::cmbNeu_Click() {
+  cmbBrennstoffLoeschen->setText(kNeueingabeBeenden);
+  cmbNeu->setVisible(false);
+  for (QPushButton* pfeil : {cmb5Zurueck, cmbZurueck, cmbVor, cmb5Vor}) pfeil->setEnabled(false);
+  BrennstoffStartzeile = 2;
+  BrennstoffIndex = 0;
+  BrennstoffEintragen();
+  for (QLineEdit* box : {txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}) Hintergrund(box, kRot);
+  BrennstoffID();
+}
+
+void BrennstoffEditor::Durchsuchen() {
+  for (QLineEdit* box : {txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}) Hintergrund(box, kGelb);
+  BrennstoffLaden();
+  BrennstoffStartzeile = 1;
+  BrennstoffEintragen();
+  for (QPushButton* pfeil : {cmb5Zurueck, cmbZurueck, cmbVor, cmb5Vor}) pfeil->setEnabled(true);
+  cmbBrennstoffLoeschen->setText(kLoeschen);
+  cmbNeu->setVisible(true);
+}
+
+void BrennstoffEditor::cmbBrennstoffSpeichern_Click() {
+  const bool neu = NeueingabeLaeuft();
+  const vm::BrennstoffZeile zeile{S(txtName[1]), S(txtHeizwert[1]), S(txtBrennwert[1]), S(txtPreis[1])};
+  const auto& liste = state().BrennstoffListe;
+  const std::size_t index = static_cast<std::size_t>(BrennstoffIndex);
+  const std::string nummer = index < liste.size() ? liste[index].Nummer : std::string();
+  const int anzahlVorher = AnzahlBrennstoffe;
+  switch (vm::BrennstoffSpeichern(zeile, neu, NeueBrennstoffNummer, nummer)) {
+    case vm::Speicherergebnis::NameDoppelt:
+      ui::MsgBox(Q(vm::BrennstoffDoppeltMeldung()), ui::msgbox::AbortRetryIgnore, kTitel);
+      txtName[1]->setFocus();
+      return;
+    case vm::Speicherergebnis::Gespeichert:
+      break;
+    default:
+      return;
+  }
+  if (neu) BrennstoffIndex = anzahlVorher;
+  Durchsuchen();
+  if (NachSpeichern) NachSpeichern();
+}
+
+void BrennstoffEditor::cmbBrennstoffLoeschen_Click() {
+  if (cmbBrennstoffLoeschen->text() == kLoeschen) {
+    const auto& liste = state().BrennstoffListe;
+    const std::size_t index = static_cast<std::size_t>(BrennstoffIndex);
+    // Only an entry actually shown in row 1 can be deleted.
+    if (BrennstoffStartzeile == 1 && BrennstoffIndex < AnzahlBrennstoffe && index < liste.size()) {
+      vm::BrennstoffLoeschen(liste[index].Nummer);
+    }
+    BrennstoffIndex = vm::IndexNachLoeschen(BrennstoffIndex);
+    BrennstoffLaden();
+    BrennstoffStartzeile = 1;
+    BrennstoffEintragen();
+  } else {
+    BrennstoffIndex = 0;
+    Durchsuchen();
+  }
+  cmbNeu->setVisible(true);
+}
+
+void BrennstoffEditor::cmbBrennstoffAbbruch_Click() {
+  BrennstoffIndex = 0;
+  Durchsuchen();
+}
+
+int BrennstoffEditor::txtHeizwert_KeyPress(int /*index*/, int keyAscii) { return ZahlTaste(keyAscii, txtBrennwert[1]); }
+int BrennstoffEditor::txtBrennwert_KeyPress(int /*index*/, int keyAscii) { return ZahlTaste(keyAscii, txtPreis[1]); }
+int BrennstoffEditor::txtPreis_KeyPress(int /*index*/, int keyAscii) {
+  return ZahlTaste(keyAscii, cmbBrennstoffSpeichern);
+}
+
+bool BrennstoffEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+  if (Filtern(txtHeizwert, watched, event, [this](int i, int k) { return txtHeizwert_KeyPress(i, k); })) return true;
+  if (Filtern(txtBrennwert, watched, event, [this](int i, int k) { return txtBrennwert_KeyPress(i, k); })) return true;
+  if (Filtern(txtPreis, watched, event, [this](int i, int k) { return txtPreis_KeyPress(i, k); })) return true;
+  return QObject::eventFilter(watched, event);
+}
+
+// ------------------------------------------------------------------------------ coverings
+
+EindeckungEditor::EindeckungEditor(QGroupBox* frame) : QObject(frame) {
+  auto* layout = new QGridLayout(frame);
+  lblBrennstoff = new QLabel(QStringLiteral("Aktuelle Eindeckung:"), frame);
+  lblBrennstoff->setObjectName(QStringLiteral("lblBrennstoff"));
+  layout->addWidget(lblBrennstoff, 0, 0);
+  layout->addWidget(Kopf(frame, QStringLiteral("    k-Wert             in W/m²*K")), 0, 1);
+  layout->addWidget(Kopf(frame, QStringLiteral("Lichtdurchläßigkeit         in Prozent")), 0, 2);
+  layout->addWidget(Kopf(frame, QStringLiteral("Dacheindeckung       Ja/Nein")), 0, 3);
+  for (std::size_t i = 1; i <= 5; ++i) {
+    const int zeile = static_cast<int>(i);
+    txtEindeckung[i] = Feld(frame, "txtEindeckung", zeile);
+    txtKWert[i] = Feld(frame, "txtKWert", zeile);
+    txtLicht[i] = Feld(frame, "txtLicht", zeile);
+    // The caption-less label behind the check box carries the row's colour.
+    lblDach[i] = new QLabel(frame);
+    lblDach[i]->setObjectName(ui::ControlName(QStringLiteral("lblDach"), zeile));
+    Hintergrund(lblDach[i], kWeiss);
+    chbDach[i] = new QCheckBox(lblDach[i]);
+    chbDach[i]->setObjectName(ui::ControlName(QStringLiteral("chbDach"), zeile));
+    auto* dach = new QHBoxLayout(lblDach[i]);
+    dach->setContentsMargins(2, 0, 2, 0);
+    dach->addWidget(chbDach[i]);
+    Hintergrund(chbDach[i], kWeiss);
+    layout->addWidget(txtEindeckung[i], zeile, 0);
+    layout->addWidget(txtKWert[i], zeile, 1);
+    layout->addWidget(txtLicht[i], zeile, 2);
+    layout->addWidget(lblDach[i], zeile, 3);
+    for (QLineEdit* box : {txtKWert[i], txtLicht[i]}) box->installEventFilter(this);
+  }
+  ZeileEinsFaerben(false);
+  cmb5ZurueckE = Knopf(frame, "cmb5ZurueckE", QStringLiteral("<<"));
+  cmbZurueckE = Knopf(frame, "cmbZurueckE", QStringLiteral("<"));
+  cmbVorE = Knopf(frame, "cmbVorE", QStringLiteral(">"));
+  cmb5VorE = Knopf(frame, "cmb5VorE", QStringLiteral(">>"));
+  cmbNeuE = Knopf(frame, "cmbNeuE", QStringLiteral("Neu"));
+  cmbLoeschenE = Knopf(frame, "cmbLoeschenE", kLoeschen);
+  cmbSpeichernE = Knopf(frame, "cmbSpeichernE", QStringLiteral("Speichern"));
+  cmbAbbruchE = Knopf(frame, "cmbAbbruchE", QStringLiteral("Abbrechen"));
+  Knopfleiste(layout, 6, cmb5ZurueckE, cmbZurueckE, cmbVorE, cmb5VorE, cmbNeuE, cmbLoeschenE, cmbAbbruchE,
+              cmbSpeichernE);
+
+  connect(cmbZurueckE, &QPushButton::clicked, this, &EindeckungEditor::cmbZurueckE_Click);
+  connect(cmbVorE, &QPushButton::clicked, this, &EindeckungEditor::cmbVorE_Click);
+  connect(cmb5ZurueckE, &QPushButton::clicked, this, &EindeckungEditor::cmb5ZurueckE_Click);
+  connect(cmb5VorE, &QPushButton::clicked, this, &EindeckungEditor::cmb5VorE_Click);
+  connect(cmbNeuE, &QPushButton::clicked, this, &EindeckungEditor::cmbNeuE_Click);
+  connect(cmbSpeichernE, &QPushButton::clicked, this, &EindeckungEditor::cmbSpeichernE_Click);
+  connect(cmbLoeschenE, &QPushButton::clicked, this, &EindeckungEditor::cmbLoeschenE_Click);
+  connect(cmbAbbruchE, &QPushButton::clicked, this, &EindeckungEditor::cmbAbbruchE_Click);
+}
+
+void EindeckungEditor::ZeileEinsFaerben(bool neu) {
+  const QColor farbe = neu ? kRot : kGelb;
+  for (QWidget* control : std::initializer_list<QWidget*>{txtEindeckung[1], txtKWert[1], txtLicht[1], chbDach[1],
+                                                           lblDach[1]}) {
+    Hintergrund(control, farbe);
+  }
+}
+
+void EindeckungEditor::EindeckungLaden() { AnzahlEindeckungen = vm::EindeckungLaden().value_or(0); }
+
+void EindeckungEditor::EindeckungEintragen() {
+  const auto zeilen = vm::EindeckungEintragen(EindeckungIndex, EindeckungStartzeile);
+  for (std::size_t i = 1; i <= 5; ++i) {
+    const vm::EindeckungZeile& z = zeilen[i - 1];
+    txtEindeckung[i]->setText(Q(z.Name));
+    txtKWert[i]->setText(Q(z.kWert));
+    txtLicht[i]->setText(Q(z.Licht));
+    chbDach[i]->setChecked(z.Dach);
+  }
+}
+
+void EindeckungEditor::EindeckungID() { NeueEindeckungNummer = vm::EindeckungID().value_or(0); }
+
+void EindeckungEditor::VonVorn() {
+  EindeckungStartzeile = 1;
+  EindeckungIndex = 0;
+  EindeckungLaden();
+  EindeckungEintragen();
+}
+
+bool EindeckungEditor::NeueingabeLaeuft() const { return Hintergrund(txtEindeckung[1]) == kRot; }
+
+void EindeckungEditor::Schritt(int schritt) {
+  EindeckungIndex = vm::NeuerIndex(EindeckungIndex, AnzahlEindeckungen, static_cast<vm::Schritt>(schritt));
+  EindeckungStartzeile = 1;
+  EindeckungEintragen();
+}
+
+void EindeckungEditor::cmbZurueckE_Click() { Schritt(static_cast<int>(vm::Schritt::Zurueck)); }
+void EindeckungEditor::cmbVorE_Click() { Schritt(static_cast<int>(vm::Schritt::Vor)); }
+void EindeckungEditor::cmb5ZurueckE_Click() { Schritt(static_cast<int>(vm::Schritt::FuenfZurueck)); }
+void EindeckungEditor::cmb5VorE_Click() { Schritt(static_cast<int>(vm::Schritt::FuenfVor)); }
+
+void EindeckungEditor::cmbNeuE_Click() {
+  cmbLoeschenE->setText(kNeueingabeBeenden);
+  cmbNeuE->setVisible(false);
+  for (QPushButton* pfeil : {cmb5ZurueckE, cmbZurueckE, cmbVorE, cmb5VorE}) pfeil->setEnabled(false);
+  EindeckungStartzeile = 2;
+  EindeckungIndex = 0;
+  EindeckungEintragen();
+  ZeileEinsFaerben(true);
+  EindeckungID();
+}
+
+void EindeckungEditor::Durchsuchen() {
+  ZeileEinsFaerben(false);
+  EindeckungLaden();
+  EindeckungStartzeile = 1;
+  EindeckungEintragen();
+  for (QPushButton* pfeil : {cmb5ZurueckE, cmbZurueckE, cmbVorE, cmb5VorE}) pfeil->setEnabled(true);
+  cmbLoeschenE->setText(kLoeschen);
+  cmbNeuE->setVisible(true);
+}
+
+void EindeckungEditor::cmbSpeichernE_Click() {
+  const bool neu = NeueingabeLaeuft();
+  vm::EindeckungZeile zeile{S(txtEindeckung[1]), S(txtKWert[1]), S(txtLicht[1]), chbDach[1]->isChecked()};
+  const auto& liste = state().EindeckungListe;
+  const std::size_t index = static_cast<std::size_t>(EindeckungIndex);
+  const std::string nummer = index < liste.size() ? liste[index].Nummer : std::string();
+  const int anzahlVorher = AnzahlEindeckungen;
+  const vm::Speicherergebnis ergebnis = vm::EindeckungSpeichern(&zeile, neu, NeueEindeckungNummer, nummer);
+  txtLicht[1]->setText(Q(zeile.Licht));
+  switch (ergebnis) {
+    case vm::Speicherergebnis::NameDoppelt:
+      ui::MsgBox(Q(vm::EindeckungDoppeltMeldung()), ui::msgbox::AbortRetryIgnore, kTitel);
+      txtEindeckung[1]->setFocus();
+      return;
+    case vm::Speicherergebnis::Gespeichert:
+      break;
+    default:
+      return;
+  }
+  if (neu) EindeckungIndex = anzahlVorher;
+  Durchsuchen();
+  if (NachSpeichern) NachSpeichern();
+}
+
+void EindeckungEditor::cmbLoeschenE_Click() {
+  if (cmbLoeschenE->text() == kLoeschen) {
+    const auto& liste = state().EindeckungListe;
+    const std::size_t index = static_cast<std::size_t>(EindeckungIndex);
+    if (EindeckungStartzeile == 1 && EindeckungIndex < AnzahlEindeckungen && index < liste.size()) {
+      vm::EindeckungLoeschen(liste[index].Nummer);
+    }
+    EindeckungIndex = vm::IndexNachLoeschen(EindeckungIndex);
+    EindeckungLaden();
+    EindeckungStartzeile = 1;
+    EindeckungEintragen();
+  } else {
+    EindeckungIndex = 0;
+    Durchsuchen();
+  }
+  cmbNeuE->setVisible(true);
+}
+
+void EindeckungEditor::cmbAbbruchE_Click() {
+  if (Abbruch) {
+    Abbruch();
+    return;
+  }
+  EindeckungIndex = 0;
+  Durchsuchen();
+}
+
+int EindeckungEditor::txtKWert_KeyPress(int /*index*/, int keyAscii) { return ZahlTaste(keyAscii, txtLicht[1]); }
+int EindeckungEditor::txtLicht_KeyPress(int /*index*/, int keyAscii) { return ZahlTaste(keyAscii, chbDach[1]); }
+
+bool EindeckungEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+  if (Filtern(txtKWert, watched, event, [this](int i, int k) { return txtKWert_KeyPress(i, k); })) return true;
+  if (Filtern(txtLicht, watched, event, [this](int i, int k) { return txtLicht_KeyPress(i, k); })) return true;
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tolvar

@@ -1,0 +1,181 @@
+// The origin menus of the heating and material lines and the take-over from a comparison
+// culture in their detail windows.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "calculation/ui/frmHeizkostenMenu.h"
+#include "calculation/ui/frmMaterialInfo.h"
+#include "calculation/ui/frmMaterialkostenMenu.h"
+#include "calculation/ui/frmVantelInfo.h"
+#include "calculation/vergleichskultur.h"
+#include "frmKalkulation_fixture.h"
+#include "platform/ui/optiongroup.h"
+#include "platform/ui/tabstrip.h"
+
+namespace tolvar {
+namespace {
+
+using mdlKalkulation::Kostenart;
+
+class KostenMenueTest : public test::KalkulationFensterBasis {
+ protected:
+  // Opens the line's menu, selects `wahl` and closes it with OK or the close box.
+  void MenueWaehlen(Kostenart art, int wahl, bool ok) {
+    Fenster().Menueknopf_Click(art);
+    if (art == Kostenart::Heizung) {
+      ASSERT_TRUE(frmHeizkostenMenu::IsLoaded());
+      frmHeizkostenMenu& m = frmHeizkostenMenu::instanz();
+      EXPECT_EQ(m.opbHerkunft->Selected(), 1);
+      m.opbHerkunft->SetValue(wahl, true);
+      ok ? m.cmbOK_Click() : static_cast<void>(m.close());
+    } else {
+      ASSERT_TRUE(frmMaterialkostenMenu::IsLoaded());
+      frmMaterialkostenMenu& m = frmMaterialkostenMenu::instanz();
+      EXPECT_EQ(m.opbHerkunft->Selected(), 1);
+      m.opbHerkunft->SetValue(wahl, true);
+      ok ? m.cmbOK_Click() : static_cast<void>(m.close());
+    }
+    test::ProcessEvents();
+  }
+};
+
+TEST_F(KostenMenueTest, MenusApplyTheirChoice) {
+  struct Fall {
+    const char* was;
+    Kostenart art;
+    int wahl;
+    bool ok;
+    int16_t flag;           // afterwards
+    const char* knopf;      // caption afterwards; nullptr: the calculation's wording for the flag
+    bool leer;              // the value box emptied
+    bool vergleich;         // the detail window opened with the comparison frame
+  };
+  const Fall faelle[] = {
+      {"heating, close box, type in", Kostenart::Heizung, 3, false, 3, "+ Heizkosten *", true, false},
+      {"heating, OK, type in", Kostenart::Heizung, 3, true, 3, "+ Heizkosten *", true, false},
+      {"heating, close box, comparison", Kostenart::Heizung, 2, false, 2, "+ Heizkosten **", false, true},
+      {"heating, OK, compute", Kostenart::Heizung, 1, true, 1, nullptr, false, false},
+      {"material, close box, type in", Kostenart::Material, 3, false, 1, "+ Material ***", false, false},
+      {"material, OK, type in", Kostenart::Material, 3, true, 3, "+ Material *", true, false},
+      {"material, OK, comparison", Kostenart::Material, 2, true, 2, "+ Material **", false, true},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.was);
+    Berechnen("K1003", "3,20");
+    frmKalkulation& f = Fenster();
+    const QString wert = f.Wertfeld(fall.art)->text();
+    MenueWaehlen(fall.art, fall.wahl, fall.ok);
+    EXPECT_FALSE(frmHeizkostenMenu::IsLoaded() || frmMaterialkostenMenu::IsLoaded());
+    EXPECT_EQ(mdlKalkulation::HerkunftVon(state(), fall.art), fall.flag);
+    EXPECT_EQ(f.Kostenknopf(fall.art)->text().toStdString(),
+              fall.knopf ? std::string(fall.knopf) : *mdlKalkulation::Beschriftung(fall.art, fall.flag));
+    EXPECT_EQ(f.Wertfeld(fall.art)->text(), fall.leer ? QString() : wert);
+    if (fall.leer) {
+      EXPECT_EQ(f.focusWidget(), f.Wertfeld(fall.art));
+    }
+    const bool offen = fall.art == Kostenart::Heizung ? frmVantelInfo::IsLoaded() : frmMaterialInfo::IsLoaded();
+    EXPECT_EQ(offen, fall.vergleich);
+    if (fall.vergleich && fall.art == Kostenart::Heizung) {
+      frmVantelInfo& info = frmVantelInfo::instanz();
+      EXPECT_TRUE(info.fraVergleich->isVisibleTo(&info));
+      EXPECT_FALSE(info.fraVantel->isVisibleTo(&info));
+      EXPECT_FALSE(info.regHeizkosten->TabEnabled(1));
+      EXPECT_EQ(info.regHeizkosten->Tab(), 0);
+      EXPECT_GT(info.comVergleichskulturen->count(), 0);
+    }
+    if (fall.vergleich && fall.art == Kostenart::Material) {
+      frmMaterialInfo& info = frmMaterialInfo::instanz();
+      EXPECT_TRUE(info.fraVergleich->isVisibleTo(&info));
+      EXPECT_FALSE(info.fraMaterial->isVisibleTo(&info));
+      EXPECT_FALSE(info.regMaterialkosten->TabEnabled(1));
+      EXPECT_EQ(info.regMaterialkosten->Tab(), 0);
+    }
+    test::UnloadAllWindows();
+  }
+}
+
+TEST_F(KostenMenueTest, ComputeChoiceRecalculatesATypedLine) {
+  Berechnen("K1003", "3,20");
+  frmKalkulation& f = Fenster();
+  const QString berechnet = f.txtMaterial->text();
+  state().HerkunftMaterial = Herkunft::Eingegeben;
+  f.txtMaterial->setText(QStringLiteral("1"));
+  f.Kalkulieren();
+  ASSERT_EQ(f.txtMaterial->text(), QStringLiteral("1"));
+  MenueWaehlen(Kostenart::Material, 1, true);
+  EXPECT_EQ(f.txtMaterial->text(), berechnet);
+  EXPECT_EQ(f.cmbMaterialkosten->text().toStdString(), *mdlKalkulation::Beschriftung(Kostenart::Material, 1));
+}
+
+// A stored culture whose line was computed (grade "1") is taken over as 2; one whose line
+// was itself taken over or typed in (grades "2", "3") as typed in.
+TEST_F(KostenMenueTest, TakeOverSetsTheFlagByTheStoredGrade) {
+  struct Fall {
+    Kostenart art;
+    int16_t gespeichert;  // flag of the line when the comparison culture was stored
+    int16_t danach;
+  };
+  const Fall faelle[] = {
+      {Kostenart::Heizung, 1, 2},  {Kostenart::Heizung, 2, 3},  {Kostenart::Heizung, 3, 3},
+      {Kostenart::Material, 1, 2}, {Kostenart::Material, 2, 3}, {Kostenart::Material, 3, 3},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(fall.art) << " stored as " << fall.gespeichert);
+    Berechnen("K1004", "2,40");
+    frmKalkulation& f = Fenster();
+    mdlKalkulation::HerkunftVon(state(), fall.art) = fall.gespeichert;
+    f.Wertfeld(fall.art)->setText(QStringLiteral("123,45"));
+    f.cmbErgebnisSpeichern_Click();
+
+    Berechnen("K1003", "3,20");
+    MenueWaehlen(fall.art, 2, true);
+    QComboBox* liste = fall.art == Kostenart::Heizung ? frmVantelInfo::instanz().comVergleichskulturen
+                                                      : frmMaterialInfo::instanz().comVergleichskulturen;
+    liste->setCurrentIndex(liste->count() - 1);  // the culture stored last
+    if (fall.art == Kostenart::Heizung) {
+      EXPECT_EQ(frmVantelInfo::instanz().txtKostenVergleichskultur->text(), QStringLiteral("123,45"));
+      frmVantelInfo::instanz().cmbOk_Click();
+    } else {
+      EXPECT_EQ(frmMaterialInfo::instanz().txtKostenVergleichskultur->text(), QStringLiteral("123,45"));
+      frmMaterialInfo::instanz().cmbOk_Click();
+    }
+    test::ProcessEvents();
+    EXPECT_FALSE(frmVantelInfo::IsLoaded() || frmMaterialInfo::IsLoaded());
+    EXPECT_EQ(f.Wertfeld(fall.art)->text(), QStringLiteral("123,45"));
+    EXPECT_EQ(mdlKalkulation::HerkunftVon(state(), fall.art), fall.danach);
+    EXPECT_EQ(f.Kostenknopf(fall.art)->text().toStdString(),
+              *mdlKalkulation::Beschriftung(fall.art, fall.danach));
+    test::UnloadAllWindows();
+  }
+}
+
+TEST_F(KostenMenueTest, TakeOverWithoutStoredCulturesOrWithTypedTextInTheList) {
+  // An empty result database: the template.
+  state().AktuelleEinstellungen.Ergebnisdatenbank = root.Join("Tolvar_DB/VorlageErgebnisse.tvd");
+  Berechnen("K1003", "3,20");
+  frmKalkulation& f = Fenster();
+  MenueWaehlen(Kostenart::Heizung, 2, true);
+  frmVantelInfo& info = frmVantelInfo::instanz();
+  ASSERT_EQ(info.comVergleichskulturen->count(), 1);
+  EXPECT_EQ(info.comVergleichskulturen->currentText(), QStringLiteral("Kein Datensatz vorhanden"));
+
+  // Typed text names no stored culture: nothing happens.
+  info.comVergleichskulturen->setEditText(QStringLiteral("irgendwas"));
+  info.cmbOk_Click();
+  ASSERT_TRUE(frmVantelInfo::IsLoaded());
+  EXPECT_FALSE(f.txtHeizung->text().isEmpty());
+
+  // The single entry: the box is emptied and the flag stays.
+  info.comVergleichskulturen->setCurrentIndex(0);
+  info.comVergleichskulturen->setEditText(info.comVergleichskulturen->itemText(0));
+  info.cmbOk_Click();
+  EXPECT_TRUE(f.txtHeizung->text().isEmpty());
+  EXPECT_EQ(state().HerkunftHeizung, Herkunft::Vergleichskultur);
+}
+
+}  // namespace
+}  // namespace tolvar

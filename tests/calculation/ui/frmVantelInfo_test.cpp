@@ -1,0 +1,116 @@
+// The breakdown grids of the heating and material detail windows on the sample cultures.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+
+#include <set>
+
+#include "base/values.h"
+#include "calculation/material_kosten.h"
+#include "calculation/ui/frmMaterialInfo.h"
+#include "calculation/ui/frmVantelInfo.h"
+#include "frmKalkulation_fixture.h"
+#include "platform/ui/grid.h"
+#include "platform/ui/tabstrip.h"
+
+namespace tolvar {
+namespace {
+
+using mdlKalkulation::Kostenart;
+
+class KostenInfoTest : public test::KalkulationFensterBasis {};
+
+// The data rows of a breakdown grid: rows from 1 up to the one before "Summe" in `summeSpalte`.
+int Datenzeilen(const ui::Grid& g, int summeSpalte) {
+  for (int r = 1; r < g.Rows(); ++r) {
+    if (g.TextMatrix(r, summeSpalte) == QStringLiteral("Summe")) return r - 1;
+  }
+  ADD_FAILURE() << "no total row";
+  return 0;
+}
+
+void AbsteigendGeordnet(const ui::Grid& g, int spalte, int zeilen) {
+  for (int r = 2; r <= zeilen; ++r) {
+    const auto oben = base::ParseNumber(g.TextMatrix(r - 1, spalte).toStdString());
+    const auto unten = base::ParseNumber(g.TextMatrix(r, spalte).toStdString());
+    ASSERT_TRUE(oben && unten) << "row " << r;
+    EXPECT_GE(*oben, *unten) << "row " << r;
+  }
+}
+
+TEST_F(KostenInfoTest, HeatingGridListsEachOccupancyByFallingPlantDensity) {
+  for (const char* nr : {"K1003", "K1006"}) {
+    SCOPED_TRACE(nr);
+    Berechnen(nr, "3,20");
+    frmKalkulation& f = Fenster();
+    f.Kostenknopf_Click(Kostenart::Heizung);
+    ASSERT_TRUE(frmVantelInfo::IsLoaded());
+    frmVantelInfo& info = frmVantelInfo::instanz();
+    EXPECT_EQ(info.regHeizkosten->Tab(), 1);
+    EXPECT_FALSE(info.fraVergleich->isVisibleTo(&info));
+    const ui::Grid& g = *info.dtgVantel;
+    ASSERT_EQ(g.Cols(), 8);
+    EXPECT_EQ(g.TextMatrix(0, 5), QStringLiteral("Brennstoffbedarf in l(m³/t)"));
+    const int zeilen = Datenzeilen(g, 6);
+    EXPECT_EQ(zeilen, state().AnzahlKulturStandorte);
+    AbsteigendGeordnet(g, 4, zeilen);
+    EXPECT_EQ(g.TextMatrix(zeilen + 1, 7), f.txtHeizung->text());
+    EXPECT_TRUE(g.CellFontBold(zeilen + 1, 7));
+    // Column 1 is the whole site's area, column 6 the occupancy's cost per m².
+    std::multiset<QString> standorte, kosten, erwartet, erwarteteKosten;
+    for (int r = 1; r <= zeilen; ++r) {
+      standorte.insert(g.TextMatrix(r, 0) + QLatin1Char('|') + g.TextMatrix(r, 1));
+      kosten.insert(g.TextMatrix(r, 6));
+      EXPECT_FALSE(g.TextMatrix(r, 7).isEmpty()) << "row " << r;
+    }
+    for (int o = 0; o < state().AnzahlKulturStandorte; ++o) {
+      const KulturStandortSatz& b = state().KulturStandortListe[o];
+      for (const StandortSatz& s : state().StandortListe) {
+        if (s.StandortNr != b.StandortNr) continue;
+        erwartet.insert(QString::fromStdString(b.StandortName) + QLatin1Char('|') +
+                        QString::fromStdString(base::Format(*base::ParseNumber(s.Flaeche), "0")));
+        break;
+      }
+      erwarteteKosten.insert(QString::fromStdString(base::Format(b.HeizkostenJeQm, "0.00")));
+    }
+    EXPECT_EQ(standorte, erwartet);
+    EXPECT_EQ(kosten, erwarteteKosten);
+    test::UnloadAllWindows();
+  }
+}
+
+TEST_F(KostenInfoTest, MaterialGridLeavesOutMachinesAndEndsWithTheTotal) {
+  Berechnen("K1003", "3,20");
+  frmKalkulation& f = Fenster();
+  f.Kostenknopf_Click(Kostenart::Material);
+  ASSERT_TRUE(frmMaterialInfo::IsLoaded());
+  frmMaterialInfo& info = frmMaterialInfo::instanz();
+  EXPECT_EQ(info.regMaterialkosten->Tab(), 1);
+  const ui::Grid& g = *info.dtgMaterial;
+  ASSERT_EQ(g.Cols(), 7);
+  const int zeilen = Datenzeilen(g, 5);
+
+  // The culture's rows other than machines, by material name.
+  std::multiset<QString> erwartet, gelistet;
+  bool maschinen = false;
+  for (int m = 0; m < state().AnzahlKulturMaterialien; ++m) {
+    const KulturMaterialSatz& r = state().KulturMaterialListe[m];
+    bool maschine = false;
+    for (const MaterialSatz& k : state().MaterialListe) {
+      if (k.MaterialNr == r.MaNr) {
+        maschine = k.UeberPNr == mdlBerrechnung::kMaschinengruppe;
+        break;
+      }
+    }
+    maschinen = maschinen || maschine;
+    if (!maschine) erwartet.insert(QString::fromStdString(r.Materialname));
+  }
+  ASSERT_TRUE(maschinen) << "the sample culture should use a machine";
+  for (int r = 1; r <= zeilen; ++r) gelistet.insert(g.TextMatrix(r, 0));
+  EXPECT_EQ(gelistet, erwartet);
+  AbsteigendGeordnet(g, 5, zeilen);
+  EXPECT_EQ(g.TextMatrix(zeilen + 1, 6), f.txtMaterial->text());
+}
+
+}  // namespace
+}  // namespace tolvar

@@ -1,0 +1,145 @@
+// The marketing window on the sample enterprise: the culture's own percentage, flat or from
+// the enterprise's turnover, its take-over, and the take-over of a comparison culture.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "calculation/ui/frmVermarktungInfo.h"
+#include "calculation/ui/frmVermarktungskostenMenu.h"
+#include "frmKalkulation_fixture.h"
+#include "platform/ui/optiongroup.h"
+
+namespace tolvar {
+namespace {
+
+class VermarktungInfoTest : public test::KalkulationFensterBasis {
+ protected:
+  void SetUp() override {
+    test::KalkulationFensterBasis::SetUp();
+    Berechnen("K1003", "3,20");
+  }
+  // Opens the window through the marketing menu with option `option` (0 or 2).
+  frmVermarktungInfo& Oeffnen(int option) {
+    frmVermarktungskostenMenu& menue = frmVermarktungskostenMenu::instanz();
+    menue.Show();
+    menue.opbHerkunft->SetValue(option, true);
+    menue.cmbOK_Click();
+    test::ProcessEvents();
+    return frmVermarktungInfo::instanz();
+  }
+  static void Schliessen() { test::ProcessEvents(); }
+  QString Vermarktung() { return Fenster().txtVermarktung->text(); }
+};
+
+TEST_F(VermarktungInfoTest, TurnoverGivesTheEnterprisePercentageAndItsTakeOver) {
+  frmVermarktungInfo& f = Oeffnen(0);
+  f.opbVermarktung->SetValue(0, true);
+  EXPECT_TRUE(f.fraUmsatz->isVisibleTo(&f));
+  EXPECT_FALSE(f.fraVermarktungskosten->isVisibleTo(&f));
+  EXPECT_EQ(f.focusWidget(), f.txtUmsatz);
+  f.txtUmsatz->setText(QStringLiteral("100000"));
+  f.txtVermarktungskosten->setText(QStringLiteral("5000"));
+  f.cmbUmsatzOK_Click();
+  EXPECT_EQ(state().AktuelleEinstellungen.Vermarktungskosten, "5");
+  EXPECT_EQ(f.txtVermarktung->text(), QStringLiteral("5"));
+  EXPECT_FALSE(f.fraUmsatz->isVisibleTo(&f));
+  EXPECT_TRUE(f.fraVermarktungskosten->isVisibleTo(&f));
+  EXPECT_EQ(f.opbVermarktung->Selected(), -1);
+
+  Fenster().txtPreis->setText(QStringLiteral("2,00"));
+  f.cmbOK_Click();
+  Schliessen();
+  EXPECT_FALSE(frmVermarktungInfo::IsLoaded());
+  // The recalculation on closing leaves the culture's own marketing cost alone.
+  EXPECT_EQ(Vermarktung(), QStringLiteral("100,00"));
+  EXPECT_EQ(state().HerkunftVermarktung, 0);
+}
+
+TEST_F(VermarktungInfoTest, TurnoverThatGivesNoNumberKeepsTheEnterprisePercentage) {
+  const struct {
+    const char* umsatz;
+    const char* kosten;
+  } faelle[] = {{"", "5000"}, {"100000", ""}, {"0", "5000"}, {"1.000", "5000"}};
+  const std::string vorher = state().AktuelleEinstellungen.Vermarktungskosten;
+  frmVermarktungInfo& f = Oeffnen(0);
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(std::string(fall.umsatz) + " / " + fall.kosten);
+    f.opbVermarktung->SetValue(0, true);
+    f.txtUmsatz->setText(QString::fromUtf8(fall.umsatz));
+    f.txtVermarktungskosten->setText(QString::fromUtf8(fall.kosten));
+    f.cmbUmsatzOK_Click();
+    EXPECT_EQ(state().AktuelleEinstellungen.Vermarktungskosten, vorher);
+    EXPECT_EQ(f.txtVermarktung->text().toStdString(), vorher);
+  }
+}
+
+TEST_F(VermarktungInfoTest, EmptyPercentageTakesOverZero) {
+  frmVermarktungInfo& f = Oeffnen(0);
+  f.cmbOK_Click();
+  Schliessen();
+  EXPECT_EQ(Vermarktung(), QStringLiteral("0,00"));
+}
+
+TEST_F(VermarktungInfoTest, ResetSelectsTheFlatPercentageWithAnEmptyBox) {
+  frmVermarktungInfo& f = Oeffnen(0);
+  f.opbVermarktung->SetValue(0, true);
+  f.txtVermarktung->setText(QStringLiteral("7"));
+  f.cmbReset_Click();
+  EXPECT_EQ(f.opbVermarktung->Selected(), 1);
+  EXPECT_FALSE(f.fraUmsatz->isVisibleTo(&f));
+  EXPECT_TRUE(f.fraVermarktungskosten->isVisibleTo(&f));
+  EXPECT_TRUE(f.txtVermarktung->text().isEmpty());
+  EXPECT_EQ(f.focusWidget(), f.txtVermarktung);
+}
+
+TEST_F(VermarktungInfoTest, PriceThatIsNoNumberIsRefusedAndTheWindowStays) {
+  frmVermarktungInfo& f = Oeffnen(0);
+  f.txtVermarktung->setText(QStringLiteral("5"));
+  const QString vorher = Vermarktung();
+  Fenster().txtPreis->setText(QStringLiteral("abc"));
+  f.cmbOK_Click();
+  Schliessen();
+  ASSERT_EQ(meldungen.messages.size(), 1U);
+  EXPECT_EQ(meldungen.messages[0].text, "Sie haben nicht alle notwendigen Werte eingegeben");
+  EXPECT_TRUE(frmVermarktungInfo::IsLoaded());
+  EXPECT_EQ(Vermarktung(), vorher);
+}
+
+TEST_F(VermarktungInfoTest, ComparisonTakeOverFormatsTheValueAndKeepsFlagTwo) {
+  const struct {
+    int eintrag;
+    const char* wert;  // typed over the shown value; nullptr keeps it
+    const char* uebernommen;
+  } faelle[] = {{1, nullptr, "132,00"}, {0, "12,5", "12,50"}, {0, "", "0,00"}};
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.uebernommen);
+    frmVermarktungInfo& f = Oeffnen(2);
+    // Choosing an entry shows its value (the Cyclamen entry is graded "3").
+    f.comVergleichskulturen->setCurrentIndex(fall.eintrag);
+    emit f.comVergleichskulturen->activated(fall.eintrag);
+    if (fall.wert != nullptr) f.txtKostenVergleichskultur->setText(QString::fromUtf8(fall.wert));
+    f.cmbOK_Click();
+    Schliessen();
+    EXPECT_FALSE(frmVermarktungInfo::IsLoaded());
+    EXPECT_EQ(Vermarktung(), QString::fromUtf8(fall.uebernommen));
+    EXPECT_EQ(state().HerkunftVermarktung, 2);
+  }
+}
+
+TEST_F(VermarktungInfoTest, TakeOverDoesNothingUnderAnyOtherFlag) {
+  frmVermarktungInfo& f = Oeffnen(2);
+  const QString vorher = Vermarktung();
+  for (int16_t flag : {int16_t{1}, int16_t{3}}) {
+    state().HerkunftVermarktung = flag;
+    f.cmbOK_Click();
+    Schliessen();
+    EXPECT_TRUE(frmVermarktungInfo::IsLoaded());
+    EXPECT_EQ(Vermarktung(), vorher);
+  }
+}
+
+}  // namespace
+}  // namespace tolvar

@@ -1,0 +1,305 @@
+// The comparison-culture editor on result databases built in code: the tree, the modes,
+// saving, deleting, the cost boxes' key filter, and import and export by drag and drop.
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QKeyEvent>
+
+#include "comparison/ui/frmKulturVergleichBearbeiten.h"
+#include "comparison/ui/vergleich_fenster_fixture.h"
+#include "comparison/vergleichskulturen_pflege.h"
+#include "platform/ui/grid.h"
+#include "platform/ui/keyedtree.h"
+#include "platform/ui/keyedtree_drag.h"
+#include "platform/ui/optiongroup.h"
+
+namespace tolvar::test {
+namespace {
+
+using Texte = std::vector<std::string>;
+QString Key(const std::string& kultur, int nr) { return QString::fromStdString(vergleich::Schluessel(kultur, std::to_string(nr))); }
+const QString kWurzel = QStringLiteral("Kultur");
+
+// Types one key into `ziel`, as the keyboard delivers it.
+void Taste(QWidget* ziel, int key, const QString& text = QString()) {
+  QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(ziel, &druck);
+  QKeyEvent los(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(ziel, &los);
+}
+
+class BearbeitenTest : public VergleichFensterTest {
+ protected:
+  void SetUp() override {
+    VergleichFensterTest::SetUp();
+    for (int i = 0; i < 3; ++i) ZeileEinfuegen(eigene, Beispielkultur(i, "K" + std::to_string(i)));
+  }
+  frmKulturVergleichBearbeiten& Oeffnen() {
+    frmKulturVergleichBearbeiten& f = frmKulturVergleichBearbeiten::instanz();
+    f.Show();
+    return f;
+  }
+  void Klicken(frmKulturVergleichBearbeiten& f, const QString& key) { f.trvKulturvergleich_NodeClick(key); }
+  ui::DragSource Baumzug(frmKulturVergleichBearbeiten& f, const QString& key) {
+    f.trvKulturvergleich->SetDropHighlight(key);
+    return ui::DragSource{f.trvKulturvergleich, QStringLiteral("trvKulturvergleich"), &f};
+  }
+  std::string fremde = root.Join("Tolvar_DB/Fremde.mdb");
+};
+
+TEST_F(BearbeitenTest, OpensWithTheTreeAndNoModeChosen) {
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel), (QStringList{Key("K0", 0), Key("K1", 1), Key("K2", 2)}));
+  EXPECT_EQ(f.trvKulturvergleich->Text(kWurzel), QStringLiteral("Kulturen"));
+  EXPECT_TRUE(f.trvKulturvergleich->Expanded(kWurzel));
+  EXPECT_EQ(f.opbKultur->Selected(), -1);
+  EXPECT_TRUE(f.cmbLoeschen->isHidden());
+  EXPECT_TRUE(f.cmbAbbruch->isHidden());
+  EXPECT_TRUE(f.fraImport->isHidden());
+  EXPECT_EQ(f.Zeichen[0]->text(), QStringLiteral("* * *"));
+}
+
+TEST_F(BearbeitenTest, EditModeLoadsTheClickedCultureAsStored) {
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  f.opbKultur->SetValue(0, true);
+  EXPECT_FALSE(f.cmbLoeschen->isHidden());
+  Klicken(f, Key("K1", 1));
+  EXPECT_EQ(f.txtKultur->text(), QStringLiteral("K1"));
+  EXPECT_EQ(f.txtPreis->text(), QStringLiteral("0,90"));
+  EXPECT_EQ(f.txtTQM->text(), QStringLiteral("730"));
+  EXPECT_EQ(f.txtHeizkosten->text(), QStringLiteral("150"));
+  EXPECT_EQ(f.txtBemerkung->toPlainText(), QStringLiteral("Bemerkung K1"));
+  EXPECT_TRUE(f.chbImport->isChecked());
+  EXPECT_EQ(f.Zeichen[1]->text(), QStringLiteral("* *"));
+  EXPECT_EQ(f.Zeichen[2]->text(), QStringLiteral("*"));
+  // The root loads nothing.
+  Klicken(f, kWurzel);
+  EXPECT_EQ(f.txtKultur->text(), QStringLiteral("K1"));
+}
+
+TEST_F(BearbeitenTest, SavingAnEditedCultureMovesItLastAndKeepsFollowingIt) {
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  f.opbKultur->SetValue(0, true);
+  Klicken(f, Key("K0", 0));
+  f.txtKultur->setText(QStringLiteral("K0 neu"));
+  f.cmbSpeichern->click();
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K1", "K2", "K0 neu"}));
+  EXPECT_EQ(SpalteLesen(eigene, "Nr"), (Texte{"0", "1", "2"}));
+  EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel).last(), Key("K0 neu", 2));
+  // A second save replaces the same culture, not the one that took over number 0.
+  f.txtPreis->setText(QStringLiteral("1,10"));
+  f.cmbSpeichern->click();
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K1", "K2", "K0 neu"}));
+  EXPECT_EQ(SpalteLesen(eigene, "Preis")[2], "1,10");
+}
+
+TEST_F(BearbeitenTest, SavingRightAfterOpeningAppendsTheDefaults) {
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  f.cmbSpeichern->click();
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2", "0"}));
+  EXPECT_EQ(SpalteLesen(eigene, "Ende")[3], "01.01.1900");
+  EXPECT_EQ(f.txtKultur->text(), QStringLiteral("0"));
+  EXPECT_EQ(f.txtBeginn->text(), QStringLiteral("01.01.1900"));
+  EXPECT_EQ(f.txtGemeinkosten->text(), QStringLiteral("0"));
+}
+
+TEST_F(BearbeitenTest, LabourHoursThatAreNoNumberAreRefusedAndNothingIsLost) {
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  f.opbKultur->SetValue(0, true);
+  Klicken(f, Key("K0", 0));
+  f.txtAkh->setText(QStringLiteral("viele"));
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  f.cmbSpeichern->click();
+  ASSERT_EQ(prompts->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts->messageBoxes()[0].text, QStringLiteral("Überprüfen sie bitte ihre Werte"));
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2"}));
+}
+
+TEST_F(BearbeitenTest, DeletingTheRootDeletesNothingButEmptiesTheBoxes) {
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  f.opbKultur->SetValue(0, true);
+  Klicken(f, Key("K1", 1));
+  Klicken(f, kWurzel);
+  f.cmbLoeschen->click();
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2"}));
+  EXPECT_TRUE(f.txtKultur->text().isEmpty());
+  Klicken(f, Key("K1", 1));
+  f.cmbLoeschen->click();
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K2"}));
+  EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel), (QStringList{Key("K0", 0), Key("K2", 1)}));
+  // The deleted culture's key went with it: a second delete removes nothing.
+  f.cmbLoeschen->click();
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K2"}));
+}
+
+TEST_F(BearbeitenTest, CostBoxesTakeDigitsAndCommaAndMarkThemTypedIn) {
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  f.opbKultur->SetValue(0, true);
+  Klicken(f, Key("K0", 0));
+  f.activateWindow();
+  f.txtHeizkosten->setFocus();
+  Taste(f.txtHeizkosten, Qt::Key_Period, QStringLiteral("."));
+  EXPECT_EQ(prompts->beeps(), 1);
+  EXPECT_EQ(f.txtHeizkosten->text(), QStringLiteral("150"));
+  EXPECT_EQ(f.Zeichen[0]->text(), QStringLiteral("* * *"));
+  f.txtHeizkosten->end(false);
+  Taste(f.txtHeizkosten, Qt::Key_Comma, QStringLiteral(","));
+  Taste(f.txtHeizkosten, Qt::Key_5, QStringLiteral("5"));
+  EXPECT_EQ(f.txtHeizkosten->text(), QStringLiteral("150,5"));
+  EXPECT_EQ(f.Zeichen[0]->text(), QStringLiteral("*"));
+  EXPECT_EQ(f.Qualitaet[0], 3);
+  f.txtGemeinkosten->setFocus();
+  Taste(f.txtGemeinkosten, Qt::Key_Return, QStringLiteral("\r"));
+  EXPECT_EQ(f.focusWidget(), f.txtBemerkung);
+  EXPECT_EQ(f.Qualitaet[7], 3);
+  f.cmbSpeichern->click();
+  EXPECT_EQ(SpalteLesen(eigene, "DQHeizung")[2], "3");
+  EXPECT_EQ(SpalteLesen(eigene, "DQMaterial")[2], "2");
+}
+
+TEST_F(BearbeitenTest, NewModeAppendsEachSaveAndAbbruchReturnsToEditing) {
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  f.opbKultur->SetValue(1, true);
+  EXPECT_TRUE(f.fraDatenqualitaet->isHidden());
+  EXPECT_FALSE(f.cmbAbbruch->isHidden());
+  f.txtKultur->setText(QStringLiteral("Hand"));
+  f.cmbSpeichern->click();
+  f.cmbSpeichern->click();
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2", "Hand", "Hand"}));
+  EXPECT_EQ(SpalteLesen(eigene, "Import")[3], "0");
+  f.cmbAbbruch->click();
+  EXPECT_EQ(f.opbKultur->Selected(), 0);
+  EXPECT_FALSE(vergleich::NeueVergleichskultur());
+  EXPECT_TRUE(f.txtKultur->text().isEmpty());
+}
+
+TEST_F(BearbeitenTest, ImportRefusesTheOwnDatabaseAndFilesWithoutTheTable) {
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  prompts->AnswerFile(QString::fromStdString(eigene)).AnswerMsgBox(ui::msgbox::Ok);
+  f.opbKultur->SetValue(2, true);
+  ASSERT_EQ(prompts->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts->messageBoxes()[0].text, QStringLiteral("Die Zieldatenbank entspricht der Herkunftsdatenbank.\n\n"
+                                                           "Der Vorgang konnte deshalb nicht ausgeführt werden."));
+  EXPECT_EQ(f.opbKultur->Selected(), -1);
+  EXPECT_FALSE(f.fraImport->isHidden());
+  EXPECT_FALSE(f.cmbAuswahlImport->isEnabled());
+
+  const std::string leer = root.Join("Tolvar_DB/Leer.mdb");
+  ASSERT_TRUE(db::Database::Create(leer));
+  prompts->AnswerFile(QString::fromStdString(leer)).AnswerMsgBox(ui::msgbox::Ok);
+  f.opbKultur->SetValue(2, true);
+  ASSERT_EQ(prompts->messageBoxes().size(), 2u);
+  EXPECT_EQ(prompts->messageBoxes()[1].text,
+            QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden."));
+  EXPECT_EQ(f.opbKultur->Selected(), -1);
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur").size(), 3u);
+}
+
+TEST_F(BearbeitenTest, ImportingAllCulturesOfAnotherDatabase) {
+  ErgebnisdatenbankAnlegen(fremde);
+  ZeileEinfuegen(fremde, Beispielkultur(0, "F0"));
+  ZeileEinfuegen(fremde, Beispielkultur(1, "F1"));
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  prompts->AnswerFile(QString::fromStdString(fremde));
+  f.opbKultur->SetValue(2, true);
+  EXPECT_EQ(f.txtImport->text(), QString::fromStdString(fremde));
+  EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel), (QStringList{Key("F0", 0), Key("F1", 1)}));
+  EXPECT_EQ(f.dtgImport->Rows(), 3);
+
+  // Dropped through the drag machinery, as the mouse does it.
+  f.trvKulturvergleich->SetDropHighlight(kWurzel);
+  ui::DragController::Begin(f.trvKulturvergleich);
+  ui::DragController::Drop(f.dtgImport, QPoint(5, 5));
+  EXPECT_EQ(f.dtgImport->TextMatrix(0, 0), QStringLiteral("F0"));
+  EXPECT_EQ(f.dtgImport->TextMatrix(1, 1), QStringLiteral("1"));
+
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  f.cmbAuswahlImport->click();
+  EXPECT_EQ(prompts->messageBoxes().back().text, QStringLiteral("Import erfolgreich beendet."));
+  EXPECT_EQ(prompts->messageBoxes().back().style, ui::msgbox::Information);
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2", "F0", "F1"}));
+  EXPECT_EQ(SpalteLesen(eigene, "Nr"), (Texte{"0", "1", "2", "3", "4"}));
+  EXPECT_EQ(SpalteLesen(eigene, "Import"), (Texte{"0", "0", "0", "-1", "-1"}));
+  EXPECT_EQ(f.opbKultur->Selected(), 0);
+  EXPECT_TRUE(f.fraImport->isHidden());
+  EXPECT_TRUE(f.fraDatenqualitaet->isHidden());
+  EXPECT_TRUE(f.chbImport->isHidden());
+  EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel).size(), 5);
+  EXPECT_EQ(f.dtgImport->TextMatrix(0, 0), QString());
+}
+
+TEST_F(BearbeitenTest, OneCultureDroppedTwiceIsImportedTwiceAndAnEmptyListStillSucceeds) {
+  ErgebnisdatenbankAnlegen(fremde);
+  ZeileEinfuegen(fremde, Beispielkultur(0, "F0"));
+  ZeileEinfuegen(fremde, Beispielkultur(1, "F1"));
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  prompts->AnswerFile(QString::fromStdString(fremde));
+  f.opbKultur->SetValue(2, true);
+  for (const QString& key : {Key("F1", 1), Key("F1", 1), Key("F0", 0), Key("F0", 0)}) {
+    f.dtgImport_DragDrop(Baumzug(f, key), 0, 0);
+  }
+  // More listings than rows: the list grows.
+  EXPECT_EQ(f.dtgImport->Rows(), 4);
+  EXPECT_EQ(f.dtgImport->TextMatrix(3, 0), QStringLiteral("F0"));
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  f.cmbAuswahlImport->click();
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2", "F1", "F1", "F0", "F0"}));
+
+  prompts->AnswerFile(QString::fromStdString(fremde)).AnswerMsgBox(ui::msgbox::Ok);
+  f.opbKultur->SetValue(2, true);
+  f.cmbAuswahlImport->click();
+  EXPECT_EQ(prompts->messageBoxes().back().text, QStringLiteral("Import erfolgreich beendet."));
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur").size(), 7u);
+}
+
+TEST_F(BearbeitenTest, ExportAfterImportListsTheOwnCulturesAndLeavesTheSettingAlone) {
+  ErgebnisdatenbankAnlegen(fremde);
+  ZeileEinfuegen(fremde, Beispielkultur(0, "F0"));
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  prompts->AnswerFile(QString::fromStdString(fremde));
+  f.opbKultur->SetValue(2, true);
+  prompts->AnswerFile(QString::fromStdString(fremde));
+  f.opbKultur->SetValue(3, true);
+  EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel).size(), 3);
+  f.dtgExport_DragDrop(Baumzug(f, Key("K2", 2)), 0, 0);
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  f.cmbAuswahlExport->click();
+  EXPECT_EQ(prompts->messageBoxes().back().text, QStringLiteral("Export erfolgreich beendet."));
+  EXPECT_EQ(SpalteLesen(fremde, "Kultur"), (Texte{"F0", "K2"}));
+  EXPECT_EQ(SpalteLesen(fremde, "Nr"), (Texte{"0", "1"}));
+  EXPECT_EQ(SpalteLesen(fremde, "Import")[1], "-1");
+  EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, eigene);
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur").size(), 3u);
+}
+
+TEST_F(BearbeitenTest, EndingAModeReturnsToTheOwnCultures) {
+  ErgebnisdatenbankAnlegen(fremde);
+  ZeileEinfuegen(fremde, Beispielkultur(0, "F0"));
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  prompts->AnswerFile(QString::fromStdString(fremde));
+  f.opbKultur->SetValue(2, true);
+  f.cmbBeendenImport->click();
+  EXPECT_EQ(f.opbKultur->Selected(), 0);
+  EXPECT_EQ(f.AktuelleDatenbank, eigene);
+  EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel).size(), 3);
+  EXPECT_TRUE(f.fraImport->isHidden());
+  EXPECT_FALSE(f.fraBearbeiten->isHidden());
+}
+
+TEST_F(BearbeitenTest, CancelledDialogOrForeignDragListsNothing) {
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  prompts->CancelFile();
+  f.opbKultur->SetValue(2, true);
+  EXPECT_FALSE(f.fraImport->isHidden());
+  f.dtgImport_DragDrop(Baumzug(f, Key("K0", 0)), 0, 0);
+  EXPECT_EQ(f.dtgImport->TextMatrix(0, 0), QString());
+  f.cmbAuswahlImport_Click();
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur").size(), 3u);
+}
+
+}  // namespace
+}  // namespace tolvar::test

@@ -1,0 +1,45 @@
+#pragma once
+// Fixture of the comparison window tests: a fresh data root, a result database built in code
+// as the enterprise's own, scripted prompts and the logic's messages shown as message boxes.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/message_sink.h"
+#include "comparison/ergebnis_fixture.h"
+#include "comparison/vergleichsspalte.h"
+#include "data/state.h"
+#include "support/fixtures.h"
+#include "support/ui_forms.h"
+#include "support/ui_prompts.h"
+
+namespace tolvar::test {
+
+class VergleichFensterTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetState();
+    vergleich::VergleichsstatusZuruecksetzen();
+    vorher_ = data::SetMessageSink(&sink_);
+    ErgebnisdatenbankAnlegen(eigene);
+    state().AktuelleEinstellungen.Ergebnisdatenbank = eigene;
+    state().BetriebOffen = true;
+  }
+  void TearDown() override {
+    UnloadAllWindows();
+    data::SetMessageSink(vorher_);
+    vergleich::VergleichsstatusZuruecksetzen();
+    ResetState();
+  }
+
+  FreshDataRoot root;
+  ScopedPrompts prompts;
+  std::string eigene = root.Join("Tolvar_DB/Eigene.mdb");
+
+ private:
+  app::PromptMessageSink sink_;
+  data::MessageSink* vorher_ = nullptr;
+};
+
+}  // namespace tolvar::test

@@ -1,0 +1,176 @@
+// The culture properties dialog: new cultures and groups, changing one, the summaries, and
+// the culture tree rebuilt on closing.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "culture/ui/bewegungsdaten_fixture.h"
+#include "culture/ui/frmKultur.h"
+#include "data/master_loaders.h"
+#include "platform/ui/datecontrols.h"
+#include "platform/ui/tabstrip.h"
+
+namespace tolvar::test {
+namespace {
+
+class KulturDialog : public BewegungsdatenFenster {
+ protected:
+  frmKultur& Oeffnen(const char* modus, const char* nr = nullptr) {
+    State& s = state();
+    s.AktuellerBaum = "Kulturen";
+    s.Bearbeitungsmodus = modus;
+    s.AktuelleUeberPNr = "1001";
+    mdlDatenLaden::MaterialienLaden();  // loaded with the enterprise, as the summaries expect
+    for (std::size_t i = 0; nr != nullptr && i < s.KulturListe.size(); ++i) {
+      if (s.KulturListe[i].KulturNr == nr) s.KulturIndex = static_cast<int>(i);
+    }
+    return frmKultur::instanz();
+  }
+  std::vector<std::string> Kultur(const std::string& nr) {
+    return Zeilen(Morvin(), "SELECT Kulturname, Kuerzel, Gliederungspunkt, UeberPNr, Arbeitsende, Aktuell FROM "
+                            "Kulturen WHERE KulturNr = '" + nr + "'");
+  }
+  static QStringList Texte(const ui::KeyedTree* baum, const QString& wurzel) {
+    QStringList texte;
+    for (const QString& key : baum->Children(wurzel)) texte << baum->Text(key);
+    return texte;
+  }
+};
+
+TEST_F(KulturDialog, NewModeProposesNumberAndBarcode) {
+  frmKultur& d = Oeffnen("Neu");
+  EXPECT_EQ(d.txtNr->text(), QStringLiteral("K1010"));
+  EXPECT_EQ(d.txtCode->text(), QStringLiteral("10000010"));
+  EXPECT_EQ(d.dtpAnfang->Value(), base::Today());
+  EXPECT_FALSE(d.dtpEnde->HasDate());
+  EXPECT_TRUE(d.chbAktuell->isChecked());
+  EXPECT_TRUE(d.opbKultur->isChecked());
+  EXPECT_TRUE(d.opbGruppe->isEnabled());
+  EXPECT_EQ(d.Caption(), QStringLiteral("Kulturen"));
+  EXPECT_TRUE(d.regKultur->TabVisible(0));
+  EXPECT_FALSE(d.regKultur->TabVisible(1));
+  EXPECT_FALSE(d.regKultur->TabVisible(2));
+}
+
+TEST_F(KulturDialog, LayoutsOfCultureAndGroup) {
+  frmKultur& d = Oeffnen("Neu");
+  d.opbGruppe->setChecked(true);
+  EXPECT_EQ(d.Caption(), QStringLiteral("Neue Gruppe definieren"));
+  EXPECT_EQ(d.fraKulturdaten->title(), QStringLiteral("Gruppendaten:"));
+  EXPECT_EQ(d.lblName->text(), QStringLiteral("Gruppenname:"));
+  EXPECT_EQ(d.lblKuerzel->text(), QStringLiteral("Gruppenkürzel:"));
+  EXPECT_FALSE(d.dtpAnfang->isVisibleTo(&d));
+  EXPECT_EQ(d.regKultur->TabCaption(0), QStringLiteral("Gruppe"));
+  EXPECT_FALSE(d.regKultur->TabVisible(1));
+  d.opbKultur->setChecked(true);
+  EXPECT_EQ(d.Caption(), QStringLiteral("Neue Kultur definieren"));
+  EXPECT_EQ(d.fraKulturdaten->title(), QStringLiteral("Kultudaten:"));
+  EXPECT_TRUE(d.dtpEnde->isVisibleTo(&d));
+  EXPECT_TRUE(d.regKultur->TabVisible(2));
+  EXPECT_EQ(d.regKultur->Tab(), 0);
+}
+
+TEST_F(KulturDialog, SavingNewRecords) {
+  struct Fall {
+    bool gruppe;
+    const char* name;
+    const char* kuerzel;
+    std::string gespeichert;
+  };
+  const std::vector<Fall> faelle = {
+      {false, "Topfrosen Frühjahr 2006", "", "Topfrosen Frühjahr 2006|Topfrosen |0|1001|1900-01-01|-1"},
+      {true, "Stauden", "ST", "Stauden|ST|-1|1001|1900-01-01|-1"},
+  };
+  int nr = 1010;
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    frmKultur& d = Oeffnen("Neu");
+    if (f.gruppe) d.opbGruppe->setChecked(true);
+    d.txtName->setText(QString::fromUtf8(f.name));
+    d.txtKuerzel->setText(QString::fromLatin1(f.kuerzel));
+    d.cmbSpeichern_Click();
+    ProcessEvents();
+    EXPECT_FALSE(frmKultur::IsLoaded());
+    EXPECT_EQ(Kultur("K" + std::to_string(nr++)), std::vector<std::string>{f.gespeichert});
+  }
+  // Closing rebuilt the culture data window's tree with the new current records.
+  EXPECT_TRUE(form->trvKulturen->Has("K1010"));
+  EXPECT_TRUE(form->trvKulturen->Has("K1011"));
+}
+
+TEST_F(KulturDialog, EmptyNameKeepsTheDialogOpen) {
+  frmKultur& d = Oeffnen("Neu");
+  d.txtBemerkung->setPlainText("getippt");
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  d.cmbSpeichern_Click();
+  ProcessEvents();
+  EXPECT_EQ(Meldungen(), std::vector<QString>{QStringLiteral("Sie müssen erst einen Namen vergeben")});
+  ASSERT_TRUE(frmKultur::IsLoaded());
+  EXPECT_EQ(d.txtBemerkung->toPlainText(), QStringLiteral("getippt"));
+  EXPECT_EQ(d.focusWidget(), d.txtName);
+  EXPECT_TRUE(Kultur("K1010").empty());
+}
+
+TEST_F(KulturDialog, ChangingACultureShowsItsSummaries) {
+  frmKultur& d = Oeffnen("Aendern", "K1003");
+  EXPECT_EQ(d.Caption(), QStringLiteral("Kulturen"));
+  EXPECT_FALSE(d.opbKultur->isEnabled());
+  EXPECT_FALSE(d.opbGruppe->isEnabled());
+  EXPECT_TRUE(d.regKultur->TabVisible(1));
+  EXPECT_EQ(d.regKultur->Tab(), 0);
+  EXPECT_EQ(d.txtName->text(), QStringLiteral("Weihnachtsstern 13 cm"));
+  EXPECT_EQ(d.txtCode->text(), QStringLiteral("10000003"));
+  EXPECT_EQ(d.dtpEnde->Value(), *base::MakeDate(2024, 12, 6));
+
+  const ui::Grid* g = d.dtgKulturPhasen;
+  EXPECT_EQ(GitterZeile(g, 0, 7), "Kulturphase|Beginn|Ende|Menge|TT °C|NT °C|Licht (W/Nm²)");
+  EXPECT_EQ(GitterZeile(g, 1, 7), "Bewurzelung|01.07.2024|28.07.2024|6000|24|22|0");
+  EXPECT_FALSE(g->TextMatrix(3, 0).isEmpty());
+  EXPECT_TRUE(g->TextMatrix(4, 0).isEmpty());
+
+  const QStringList standorte = Texte(d.trvStandort, "Standorte");
+  ASSERT_EQ(standorte.size(), 3);
+  EXPECT_EQ(standorte[0], QStringLiteral("Venlo-Haus 2; 60 Nm² von 01.07.2024 bis 28.07.2024"));
+  EXPECT_EQ(d.trvStandort->Image("Standorte"), QStringLiteral("open"));
+  EXPECT_TRUE(d.trvStandort->Expanded("Standorte"));
+  const QStringList materialien = Texte(d.trvMaterial, "Materialien");
+  ASSERT_EQ(materialien.size(), 6);
+  EXPECT_EQ(materialien[0], QStringLiteral("Topf 13 cm mit ED73; 6000 Stück am 29.07.2024"));
+  EXPECT_EQ(materialien[3], QStringLiteral("Fungizid (Spritzung); 400 Nm² am 01.10.2024"));
+  const QStringList arbeiten = Texte(d.trvKulturarbeiten, "Taetigkeiten");
+  ASSERT_FALSE(arbeiten.isEmpty());
+  EXPECT_TRUE(arbeiten[0].contains(QStringLiteral(" für 18 h am 01.07.2024"))) << arbeiten[0].toStdString();
+  EXPECT_EQ(d.trvKulturarbeiten->Text("Taetigkeiten"), QStringLiteral("Kulturarbeiten"));
+}
+
+TEST_F(KulturDialog, LightColumnIsIntensityTimesHours) {
+  frmKultur& d = Oeffnen("Aendern", "K1006");
+  EXPECT_EQ(d.dtgKulturPhasen->TextMatrix(1, 6), QStringLiteral("400"));
+}
+
+TEST_F(KulturDialog, ChangingAGroupAndCancelling) {
+  frmKultur& d = Oeffnen("Aendern", "K1001");
+  EXPECT_EQ(d.Caption(), QStringLiteral("Neue Gruppe definieren"));
+  EXPECT_FALSE(d.opbGruppe->isEnabled());
+  EXPECT_TRUE(d.opbGruppe->isChecked());
+  EXPECT_FALSE(d.regKultur->TabVisible(1));
+  EXPECT_FALSE(d.dtpEnde->HasDate());  // 01.01.1900: no end
+  d.txtName->setText("Anders");
+  form->trvKulturen->Clear();
+  d.cmbAbbruch_Click();
+  ProcessEvents();
+  EXPECT_FALSE(frmKultur::IsLoaded());
+  EXPECT_EQ(Kultur("K1001").front().substr(0, 13), "Topfpflanzen|");
+  EXPECT_TRUE(form->trvKulturen->Has("K1003"));  // rebuilt all the same
+
+  frmKultur& e = Oeffnen("Aendern", "K1004");
+  e.txtName->setText("Cyclamen 10 cm");
+  e.cmbSpeichern_Click();
+  ProcessEvents();
+  EXPECT_EQ(Kultur("K1004").front().substr(0, 15), "Cyclamen 10 cm|");
+  EXPECT_EQ(form->trvKulturen->Text("K1004"), QStringLiteral("Cyclamen 10 cm"));
+}
+
+}  // namespace
+}  // namespace tolvar::test

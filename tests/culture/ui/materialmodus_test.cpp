@@ -1,0 +1,179 @@
+// The culture data window in material mode: materials dragged onto the phases with their
+// quantities, rows edited, deleted and saved.
+#include "culture/ui/bewegungsdaten_fixture.h"
+#include "platform/ui/datecontrols.h"
+
+namespace tolvar::test {
+namespace {
+
+base::Date Tag(int j, int m, int t) { return *base::MakeDate(j, m, t); }
+
+class Materialmodus : public BewegungsdatenFenster {
+ protected:
+  void Betreten(const char* kultur = "K1003") {
+    KulturWaehlen(kultur);
+    form->cmbMaterial_Click();
+    ASSERT_TRUE(form->fraMaterial->isVisibleTo(form));
+  }
+  std::vector<std::string> Gespeichert(const char* kultur = "K1003") {
+    return Zeilen(Tolvar(), std::string("SELECT MaNr, Menge, Datum FROM Material WHERE KulturNr = '") + kultur +
+                                "' ORDER BY Datum, rowid");
+  }
+  MaterialSatz& Material(const char* nr) {
+    for (MaterialSatz& m : state().MaterialListe) {
+      if (m.MaterialNr == nr) return m;
+    }
+    ADD_FAILURE() << nr;
+    return state().MaterialListe.front();
+  }
+  void Tippen(const std::string& zeichen) {
+    for (char c : zeichen) form->dtgMaterial_KeyPress(static_cast<unsigned char>(c));
+  }
+  ui::Grid* Gitter() { return form->dtgMaterial; }
+};
+
+TEST_F(Materialmodus, EnteredOnlyForACultureWithPhases) {
+  KulturWaehlen("K1001");
+  form->lblKultur->setText("alt");
+  form->cmbMaterial_Click();
+  EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
+  EXPECT_TRUE(form->lblKultur->text().isEmpty());
+
+  Betreten();
+  EXPECT_EQ(form->lblPhasenUeberschriftMaterial->text(), QStringLiteral("Weihnachtsstern 13 cm"));
+  EXPECT_EQ(form->txtNameMaterial->text(), QStringLiteral("Bewurzelung"));
+  EXPECT_EQ(form->txtMengeMaterial->text(), QStringLiteral("6000"));
+  EXPECT_EQ(form->txtMaterialFlaeche->text(), QStringLiteral("60"));
+  EXPECT_EQ(GitterZeile(Gitter(), 0, 4), "Materialien|Datum|Einheiten|Bezugsgröße");
+  EXPECT_EQ(Gitter()->Rows(), 7);
+  EXPECT_EQ(GitterZeile(Gitter(), 1, 4), "Topf 13 cm mit ED73|29.07.2024|6000|je Pflanze");
+}
+
+TEST_F(Materialmodus, DroppedQuantityByReferenceUnit) {
+  struct Fall {
+    const char* nr;
+    int bezug;
+    const char* einheit;
+    const char* pflanzen;
+    const char* flaeche;
+    const char* menge;
+    const char* text;
+  };
+  const std::vector<Fall> faelle = {
+      {"M1014", 1, "1,5", "5000", "", "7500", "Liter"},
+      {"M1014", 2, "2", "5000", "", "10", "m³"},
+      {"M1010", 2, "2", "5000", "", "10", "je 1000 Pflanzen"},
+      {"M1010", 4, "2", "", "250", "0,5", "je 1000 Nm²"},
+      {"M1022", 3, "0,05", "", "200", "10", "je Nm²"},
+      {"M1020", 1, "1", "", "250", "", "je Pflanze"},  // no plants: no quantity
+      {"M1020", 0, "1", "5000", "250", "", ""},
+  };
+  Betreten();
+  int zeile = Gitter()->Rows();
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(std::string(f.nr) + " " + std::to_string(f.bezug));
+    Material(f.nr).Bezug = static_cast<int16_t>(f.bezug);
+    Material(f.nr).Einheit = f.einheit;
+    form->txtMengeMaterial->setText(QString::fromLatin1(f.pflanzen));
+    form->txtMaterialFlaeche->setText(QString::fromLatin1(f.flaeche));
+    Ziehen(form->trvMaterial, QString::fromLatin1(f.nr), Gitter());
+    EXPECT_EQ(Gitter()->TextMatrix(zeile, 1), QStringLiteral("01.07.2024"));
+    EXPECT_EQ(Gitter()->TextMatrix(zeile, 2).toStdString(), f.menge);
+    EXPECT_EQ(Gitter()->TextMatrix(zeile, 3).toStdString(), f.text);
+    EXPECT_TRUE(Markiert(Gitter(), zeile, 3));
+    EXPECT_EQ(Gitter()->Col(), 0);
+    ++zeile;
+  }
+  EXPECT_EQ(state().AnzahlKulturMaterialien, 6 + static_cast<int>(faelle.size()));
+}
+
+TEST_F(Materialmodus, RootAndGroupDrops) {
+  Betreten();
+  int gezeigt = 0;
+  for (const MaterialSatz& m : state().MaterialListe) gezeigt += !m.Gliederungspunkt && m.ImBaum ? 1 : 0;
+  Ziehen(form->trvMaterial, "Material", Gitter());
+  EXPECT_EQ(Gitter()->Rows(), 7 + gezeigt);
+  EXPECT_EQ(Gitter()->TextMatrix(7, 0), QStringLiteral("Topf 9 cm"));
+  EXPECT_TRUE(Markiert(Gitter(), Gitter()->Rows() - 1, 3));
+
+  Ziehen(form->trvMaterial, "M1007", Gitter());  // the pots of the group
+  const int ende = Gitter()->Rows();
+  EXPECT_EQ(GitterZeile(Gitter(), ende - 4, 1), "Topf 9 cm");
+  EXPECT_EQ(GitterZeile(Gitter(), ende - 1, 1), "Topf 14 cm");
+  form->txtNameMaterial->clear();  // no phase shown: nothing is added
+  Ziehen(form->trvMaterial, "M1010", Gitter());
+  EXPECT_EQ(Gitter()->Rows(), ende);
+}
+
+TEST_F(Materialmodus, ChoosingAPhaseMarksItsRowsAndEmptiesTheBoxes) {
+  Betreten();
+  state().PhasenListe[2].Flaeche = "0";
+  form->trvPhasenMaterial->Select("K1003_2");
+  form->trvPhasenMaterial_Click();
+  EXPECT_EQ(form->txtNameMaterial->text(), QStringLiteral("Topfkultur eng"));
+  EXPECT_TRUE(form->txtMaterialFlaeche->text().isEmpty());  // not the area of the phase shown before
+  for (int r = 1; r < Gitter()->Rows(); ++r) {
+    const auto d = culture::GitterDatum(Gitter()->TextMatrix(r, 1).toStdString());
+    ASSERT_TRUE(d);
+    EXPECT_EQ(Markiert(Gitter(), r, 3), *d >= Tag(2024, 7, 29) && *d <= Tag(2024, 9, 15)) << r;
+  }
+}
+
+TEST_F(Materialmodus, SaveDeleteAndLeavingWithoutSaving) {
+  Betreten();
+  Material("M1025").Bezug = 4;
+  Ziehen(form->trvMaterial, "M1025", Gitter());
+  form->cmbAbbruchMaterial_Click();
+  EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
+  form->cmbMaterial_Click();
+  EXPECT_EQ(Gitter()->Rows(), 7);  // the unsaved row is gone
+
+  Ziehen(form->trvMaterial, "M1025", Gitter());
+  form->cmbSpeichernMaterial_Click();
+  EXPECT_EQ(Gespeichert().size(), 7u);
+  EXPECT_EQ(Gespeichert().front(), "M1025|0,06|2024-07-01");
+  EXPECT_EQ(Gitter()->TextMatrix(1, 3), QStringLiteral("je 1000Nm²"));  // the stored form of the text
+
+  form->cmbLoeschenMaterial_Click();  // nothing marked
+  EXPECT_EQ(Gespeichert().size(), 7u);
+  Gitter()->SetRow(1);
+  Gitter()->SetCol(0);
+  form->dtgMaterial_DblClick();
+  EXPECT_TRUE(Markiert(Gitter(), 1, 3));
+  form->cmbLoeschenMaterial_Click();
+  EXPECT_TRUE(prompts->shown().empty());  // no question
+  const auto danach = Gespeichert();
+  EXPECT_EQ(danach.size(), 6u);
+  EXPECT_EQ(danach.front(), "M1017|6000|2024-07-29");
+}
+
+TEST_F(Materialmodus, CellsTakeCalendarDatesAndTypedValues) {
+  Betreten();
+  Gitter()->SetRow(2);
+  Gitter()->SetCol(1);
+  form->dtgMaterial_DblClick();
+  EXPECT_TRUE(form->movMaterial->isVisibleTo(form));
+  EXPECT_EQ(form->movMaterial->MinDate(), Tag(2024, 7, 1));
+  EXPECT_EQ(form->movMaterial->MaxDate(), Tag(2024, 12, 6));
+  form->movMaterial_DatumGewaehlt(Tag(2024, 8, 2));
+  EXPECT_EQ(Gitter()->TextMatrix(2, 1), QStringLiteral("02.08.2024"));
+  EXPECT_EQ(Gitter()->Col(), 2);
+  EXPECT_FALSE(form->movMaterial->isVisibleTo(form));
+
+  form->dtgMaterial_DblClick();  // column 2 is emptied
+  EXPECT_TRUE(Gitter()->TextMatrix(2, 2).isEmpty());
+  Tippen("1/2.,5x");
+  EXPECT_EQ(Gitter()->TextMatrix(2, 2), QStringLiteral("12,5"));
+  Tippen("\r");
+  EXPECT_EQ(Gitter()->Row(), 3);
+  EXPECT_EQ(Gitter()->Col(), 0);
+  Gitter()->SetCol(1);
+  Tippen("\b\b\b\b\b\b\b\b\b\b");
+  Tippen("01,08.20245");
+  EXPECT_EQ(Gitter()->TextMatrix(3, 1), QStringLiteral("0108.20245"));
+  Tippen("\r");
+  EXPECT_EQ(Gitter()->Col(), 2);
+}
+
+}  // namespace
+}  // namespace tolvar::test

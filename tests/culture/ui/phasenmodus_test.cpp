@@ -1,0 +1,395 @@
+// The culture data window in phase mode: choosing a culture, the phase grid and boxes, the
+// date rules, and opening, cancelling, deleting and saving phases.
+#include <QApplication>
+
+#include <functional>
+
+#include "culture/ui/bewegungsdaten_fixture.h"
+#include "platform/ui/datecontrols.h"
+
+namespace tolvar::test {
+namespace {
+
+const QString kEingabePruefen = QStringLiteral("Bitte prüfen sie die Eingabe.");
+const QString kNameFehlt = QStringLiteral("Sie müssen erst einen Namen vergeben");
+
+base::Date Tag(int j, int m, int t) { return *base::MakeDate(j, m, t); }
+
+class Phasenmodus : public BewegungsdatenFenster {
+ protected:
+  std::vector<std::string> GespeichertePhasen(const char* kultur) {
+    return Zeilen(Tolvar(), std::string("SELECT Phasennummer, Phasennamen, Anfang, Ende FROM KulturPhasen "
+                                         "WHERE Kulturnummer = '") + kultur + "' ORDER BY CAST(Phasennummer AS INTEGER)");
+  }
+  void Druecken(void (frmBewegungsdaten::*handler)(int&), int taste) {
+    int code = taste;
+    (form->*handler)(code);
+  }
+};
+
+TEST_F(Phasenmodus, ChoosingACultureShowsItsPhasesInTreeAndGrid) {
+  KulturWaehlen("K1003");
+  EXPECT_EQ(form->lblKultur->text(), QStringLiteral("Weihnachtsstern 13 cm"));
+  EXPECT_EQ(form->trvPhasen->Keys(), (QStringList{"K1003_1", "K1003_2", "K1003_3"}));
+  EXPECT_EQ(form->trvPhasen->Text("K1003_2"), QStringLiteral("Topfkultur eng"));
+  const ui::Grid* g = form->dtgPhase;
+  EXPECT_EQ(g->Rows(), 26);
+  EXPECT_EQ(GitterZeile(g, 0, 9), "Kulturphase|Menge|Fläche (Nm²)|Beginn|Ende|TT °C|NT °C|W/Nm²|h");
+  EXPECT_EQ(GitterZeile(g, 1, 10), "Bewurzelung|6000|60|01.07.2024|28.07.2024|24|22|0|0|66");
+  EXPECT_EQ(GitterZeile(g, 4, 10), "|||||||||");
+  EXPECT_EQ(g->ColWidth(0), 2000);
+  EXPECT_EQ(g->ColWidth(5), 750);
+  EXPECT_FALSE(form->txtName->isEnabled());
+  EXPECT_EQ(form->movDatum->MinDate(), Tag(2024, 7, 1));
+
+  // A click on a group clears the phase view; an arrow key onto a group only disables the boxes.
+  KulturWaehlen("K1001");
+  EXPECT_EQ(form->trvPhasen->Count(), 0);
+  EXPECT_TRUE(form->lblKultur->text().isEmpty());
+  EXPECT_TRUE(form->dtgPhase->TextMatrix(1, 0).isEmpty());
+  KulturWaehlen("K1004");
+  form->trvPhasen->Select("K1004_1");
+  form->trvPhasen_Click();
+  ASSERT_TRUE(form->txtName->isEnabled());
+  form->trvKulturen->Select("K1001");
+  form->trvKulturen_KeyUp(Qt::Key_Down, 0);
+  EXPECT_FALSE(form->txtName->isEnabled());
+  EXPECT_EQ(form->trvPhasen->Count(), 2);
+  EXPECT_EQ(form->lblKultur->text(), QStringLiteral("Cyclamen 12 cm"));
+}
+
+TEST_F(Phasenmodus, AfterActivationTheCommandsWaitForACulture) {
+  KulturWaehlen("K1003");
+  ui::FormAccess::Activate(*form);
+  EXPECT_EQ(form->trvPhasen->Count(), 0);
+  EXPECT_EQ(form->lblKultur->text(), QStringLiteral("Weihnachtsstern 13 cm"));
+  const auto vorher = GespeichertePhasen("K1003");
+  form->cmbEntfernen_Click();
+  form->cmbLoeschen_Click();
+  form->cmbSpeichern_Click();
+  EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Neue Kulturphase"));
+  EXPECT_TRUE(form->lblKultur->text().isEmpty());
+  EXPECT_EQ(GespeichertePhasen("K1003"), vorher);
+  EXPECT_TRUE(prompts->shown().empty());
+}
+
+TEST_F(Phasenmodus, NewPhaseProposesItsStartAndCancellingLeavesNothing) {
+  struct Fall {
+    const char* kultur;
+    bool ohnePhasen;
+    int zeile;
+    const char* beginn;
+    base::Date kalender;
+  };
+  for (const Fall& f : {Fall{"K1003", false, 4, "07.12.2024", Tag(2024, 12, 8)},
+                        Fall{"K1005", true, 1, "01.10.2024", Tag(2024, 10, 2)}}) {
+    SCOPED_TRACE(f.kultur);
+    if (f.ohnePhasen) Exec(Tolvar(), std::string("DELETE FROM KulturPhasen WHERE Kulturnummer = '") + f.kultur + "'");
+    KulturWaehlen(f.kultur);
+    form->cmbEntfernen_Click();
+    EXPECT_EQ(state().PhasenIndex, f.zeile);
+    EXPECT_TRUE(Markiert(form->dtgPhase, f.zeile, 8));
+    EXPECT_EQ(form->dtgPhase->CellBackColor(f.zeile, 9), frmBewegungsdaten::kWeiss);
+    EXPECT_EQ(form->txtBeginn->text(), QString::fromLatin1(f.beginn));
+    EXPECT_EQ(form->dtgPhase->TextMatrix(f.zeile, 3), QString::fromLatin1(f.beginn));
+    EXPECT_EQ(form->movDatum->MinDate(), f.kalender);
+    EXPECT_EQ(form->movDatum->Value(), f.kalender);
+    EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Eingabe löschen"));
+    EXPECT_TRUE(form->txtDauer->isEnabled());
+
+    form->txtName->setText("Neu");
+    form->cmbEntfernen_Click();
+    EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Neue Kulturphase"));
+    EXPECT_EQ(GitterZeile(form->dtgPhase, f.zeile, 9), "||||||||");
+    EXPECT_FALSE(Markiert(form->dtgPhase, f.zeile, 0));
+    EXPECT_TRUE(form->txtName->text().isEmpty());
+    EXPECT_FALSE(form->txtName->isEnabled());
+  }
+  EXPECT_EQ(GespeichertePhasen("K1005").size(), 0u);
+}
+
+TEST_F(Phasenmodus, NoTwentySixthPhase) {
+  KulturWaehlen("K1003");
+  state().AnzahlPhasen = 25;
+  form->cmbEntfernen_Click();
+  EXPECT_EQ(prompts->beeps(), 1);
+  EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Neue Kulturphase"));
+}
+
+TEST_F(Phasenmodus, BoxesWriteThroughIntoTheSelectedRowOnly) {
+  KulturWaehlen("K1003");
+  form->trvPhasen->Select("K1003_2");
+  form->trvPhasen_Click();
+  EXPECT_EQ(state().PhasenIndex, 2);
+  EXPECT_TRUE(Markiert(form->dtgPhase, 2, 8));
+  EXPECT_FALSE(Markiert(form->dtgPhase, 1, 0));
+  EXPECT_EQ(form->txtName->text(), QStringLiteral("Topfkultur eng"));
+  EXPECT_EQ(form->txtEnde->text(), QStringLiteral("15.09.2024"));
+  EXPECT_EQ(form->movDatum->Value(), Tag(2024, 7, 29));
+  form->txtMenge->setText("5800");
+  form->txtLicht->setText("40");
+  EXPECT_EQ(GitterZeile(form->dtgPhase, 2, 9), "Topfkultur eng|5800|200|29.07.2024|15.09.2024|20|18|40|0");
+  EXPECT_EQ(form->dtgPhase->TextMatrix(1, 1), QStringLiteral("6000"));
+  state().PhasenIndex = 0;  // no data row: nothing is written, the header least of all
+  form->txtName->setText("Kopf");
+  EXPECT_EQ(form->dtgPhase->TextMatrix(0, 0), QStringLiteral("Kulturphase"));
+}
+
+TEST_F(Phasenmodus, KeyFiltersOfTheBoxes) {
+  KulturWaehlen("K1003");
+  form->trvPhasen->Select("K1003_1");
+  form->trvPhasen_Click();
+  struct Fall {
+    QLineEdit* box;
+    void (frmBewegungsdaten::*handler)(int&);
+    const char* text;
+    bool ganzMarkiert;
+    int taste;
+    bool durch;
+    const char* danach;
+  };
+  frmBewegungsdaten& w = *form;
+  using F = frmBewegungsdaten;
+  const std::vector<Fall> faelle = {
+      {w.txtBeginn, &F::txtBeginn_KeyPress, "01.07", false, '3', true, "01.07"},
+      {w.txtBeginn, &F::txtBeginn_KeyPress, "01.07", false, '.', true, "01.07"},
+      {w.txtBeginn, &F::txtBeginn_KeyPress, "01.07", false, ',', false, "01.07"},
+      {w.txtBeginn, &F::txtBeginn_KeyPress, "01.07.2024", false, '1', false, "01.07.2024"},
+      {w.txtBeginn, &F::txtBeginn_KeyPress, "01.07.2024", false, 8, true, "01.07.2024"},
+      {w.txtEnde, &F::txtEnde_KeyPress, "01.07.2024", true, '1', true, ""},
+      {w.txtEnde, &F::txtEnde_KeyPress, "01.07.2024", true, 'a', false, ""},
+      {w.txtTT, &F::txtTT_KeyPress, "2", false, ',', true, "2"},
+      {w.txtNT, &F::txtNT_KeyPress, "2", false, '.', false, "2"},
+      {w.txtLicht, &F::txtLicht_KeyPress, "2", false, 'x', false, "2"},
+      {w.txtDauer, &F::txtDauer_KeyPress, "2", false, '7', true, "2"},
+      {w.txtName, &F::txtName_KeyPress, "A", false, '.', true, "A"},
+  };
+  int piepser = 0;
+  for (const Fall& f : faelle) {
+    QLineEdit* box = f.box;
+    SCOPED_TRACE(box->objectName().toStdString() + " " + f.text + " " + std::to_string(f.taste));
+    box->setText(QString::fromLatin1(f.text));
+    if (f.ganzMarkiert) {
+      box->selectAll();
+    } else {
+      box->deselect();
+    }
+    int code = f.taste;
+    (w.*(f.handler))(code);
+    EXPECT_EQ(code != 0, f.durch);
+    if (!f.durch) ++piepser;
+    EXPECT_EQ(box->text(), QString::fromLatin1(f.danach));
+  }
+  EXPECT_EQ(prompts->beeps(), piepser);
+}
+
+TEST_F(Phasenmodus, EnterAndTheRightArrowMoveTheFocusOn) {
+  KulturWaehlen("K1003");
+  form->trvPhasen->Select("K1003_1");
+  form->trvPhasen_Click();
+  EXPECT_EQ(form->focusWidget(), form->txtName);
+  form->txtName_KeyUp(Qt::Key_Right, 0);
+  EXPECT_EQ(form->focusWidget(), form->txtMenge);
+  Druecken(&frmBewegungsdaten::txtMenge_KeyPress, 13);
+  EXPECT_EQ(form->focusWidget(), form->txtBeginn);
+  state().KalenderZielBeginn = false;
+  Druecken(&frmBewegungsdaten::txtEnde_KeyPress, 13);
+  EXPECT_EQ(form->focusWidget(), form->txtTT);
+  EXPECT_TRUE(state().KalenderZielBeginn);
+  Druecken(&frmBewegungsdaten::txtLicht_KeyPress, 13);
+  EXPECT_EQ(form->focusWidget(), form->txtDauer);
+}
+
+TEST_F(Phasenmodus, StartBoxHandsTheFocusOnWhenTheCalendarRefusesItsDate) {
+  KulturWaehlen("K1003");
+  form->cmbEntfernen_Click();  // calendar from 07.12.2024 + 1 day on
+  state().KalenderZielBeginn = false;
+  form->txtBeginn_GotFocus();
+  EXPECT_EQ(form->focusWidget(), form->txtEnde);
+  EXPECT_FALSE(state().KalenderZielBeginn);
+  form->txtBeginn->setText("09.12.2024");
+  form->txtBeginn_GotFocus();
+  EXPECT_TRUE(state().KalenderZielBeginn);
+  EXPECT_EQ(form->movDatum->Value(), Tag(2024, 12, 9));
+  form->txtEnde_GotFocus();
+  EXPECT_FALSE(state().KalenderZielBeginn);
+
+  // A date chosen in the calendar goes into the box KalenderZielBeginn names.
+  form->movDatum_DatumGewaehlt(Tag(2024, 12, 20));
+  EXPECT_EQ(form->txtEnde->text(), QStringLiteral("20.12.2024"));
+  EXPECT_EQ(form->dtgPhase->TextMatrix(4, 4), QStringLiteral("20.12.2024"));
+  state().KalenderZielBeginn = true;
+  form->movDatum_DatumGewaehlt(Tag(2024, 12, 10));
+  EXPECT_EQ(form->txtBeginn->text(), QStringLiteral("10.12.2024"));
+  EXPECT_EQ(form->focusWidget(), form->txtEnde);
+}
+
+TEST_F(Phasenmodus, DateChecksWhenTheBoxesLoseTheFocus) {
+  const QString ende = QStringLiteral("Das eingegeben Phasenende ist ungültig. Bitte prüfen sie die Eingabe.");
+  const QString anfang = QStringLiteral("Der eingegebene Phasenanfang ist ungültig. Bitte prüfen sie die Eingabe.");
+  const QString doppelt =
+      QStringLiteral("Der eingegebene Phasenanfang ist ungültig ist ungültig. Bitte prüfen sie die Eingabe.");
+  struct Fall {
+    bool endePruefen;  // else the start box loses the focus
+    int phase;
+    bool zielBeginn;
+    const char* beginn;
+    const char* ende;
+    QString meldung;
+  };
+  const std::vector<Fall> faelle = {
+      {true, 1, true, "01.07.2024", "01.07.2024", ende},  // the same day is no period
+      {true, 1, true, "01.07.2024", "1.8.2024", ende},
+      {true, 1, true, "", "01.08.2024", doppelt},
+      {true, 1, true, "01.07.2024", "02.07.2024", QString()},
+      {true, 1, false, "01.07.2024", "01.07.2024", QString()},  // left with the mouse: no check
+      {false, 1, true, "", "", anfang},
+      {false, 1, true, "05.07.2024", "01.07.2024", anfang},
+      {false, 1, true, "01.07.2024", "", QString()},
+      {false, 2, true, "05.07.2024", "01.07.2024", QString()},  // only phase 1's start is checked
+  };
+  KulturWaehlen("K1003");
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(std::string(f.beginn) + " - " + f.ende);
+    form->trvPhasen->Select(form->trvPhasen->KeyAt(f.phase));
+    form->trvPhasen_Click();
+    form->txtBeginn->setText(QString::fromLatin1(f.beginn));
+    form->txtEnde->setText(QString::fromLatin1(f.ende));
+    state().KalenderZielBeginn = f.zielBeginn;
+    const std::size_t vorher = prompts->shown().size();
+    if (!f.meldung.isEmpty()) prompts->AnswerMsgBox(ui::msgbox::Ok);
+    f.endePruefen ? form->txtEnde_LostFocus() : form->txtBeginn_LostFocus();
+    if (f.meldung.isEmpty()) {
+      EXPECT_EQ(prompts->shown().size(), vorher);
+    } else {
+      ASSERT_EQ(prompts->shown().size(), vorher + 1);
+      EXPECT_EQ(prompts->shown().back().text, f.meldung);
+      EXPECT_EQ(prompts->shown().back().style, ui::msgbox::Critical);
+      EXPECT_EQ(form->focusWidget(), form->txtEnde);
+    }
+  }
+}
+
+TEST_F(Phasenmodus, SaveChecksTheSequenceFirst) {
+  KulturWaehlen("K1003");
+  form->trvPhasen->Select("K1003_2");
+  form->trvPhasen_Click();
+  form->txtBeginn->setText("30.07.2024");  // a day's gap after phase 1
+  const auto vorher = GespeichertePhasen("K1003");
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  form->cmbSpeichern_Click();
+  EXPECT_EQ(Meldungen(), std::vector<QString>{kEingabePruefen});
+  EXPECT_EQ(form->dtgPhase->CellBackColor(2, 3), frmBewegungsdaten::kRot);
+  EXPECT_EQ(form->dtgPhase->CellBackColor(1, 4), frmBewegungsdaten::kRot);
+  EXPECT_FALSE(state().EingabeOk);
+  EXPECT_EQ(GespeichertePhasen("K1003"), vorher);
+
+  form->txtBeginn->setText("29.07.2024");
+  form->txtName->setText("Topfkultur dicht");
+  form->cmbSpeichern_Click();
+  EXPECT_EQ(GespeichertePhasen("K1003"),
+            (std::vector<std::string>{"1|Bewurzelung|2024-07-01|2024-07-28", "2|Topfkultur dicht|2024-07-29|2024-09-15",
+                                      "3|Topfkultur weit|2024-09-16|2024-12-06"}));
+  EXPECT_EQ(form->dtgPhase->CellBackColor(2, 3), frmBewegungsdaten::kWeiss);
+  EXPECT_EQ(form->trvPhasen->Text("K1003_2"), QStringLiteral("Topfkultur dicht"));
+  EXPECT_TRUE(form->txtName->text().isEmpty());
+}
+
+TEST_F(Phasenmodus, SaveWithoutANameStoresNothing) {
+  KulturWaehlen("K1003");
+  form->cmbEntfernen_Click();
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  form->cmbSpeichern_Click();
+  EXPECT_EQ(Meldungen(), std::vector<QString>{kNameFehlt});
+  EXPECT_EQ(GespeichertePhasen("K1003").size(), 3u);
+  EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Neue Kulturphase"));
+}
+
+TEST_F(Phasenmodus, NewPhaseSavedByEnterInTheLastBox) {
+  KulturWaehlen("K1003");
+  form->cmbEntfernen_Click();
+  int enter = 13;
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  form->txtDauer_KeyPress(enter);
+  EXPECT_EQ(Meldungen(), std::vector<QString>{kNameFehlt});
+  EXPECT_EQ(GespeichertePhasen("K1003").size(), 3u);
+
+  form->txtName->setText("Verkauf");
+  form->txtMenge->setText("5900");
+  form->txtEnde->setText("01.12.2024");  // before its start: this path does not check the sequence
+  enter = 13;
+  form->txtDauer_KeyPress(enter);
+  const auto phasen = GespeichertePhasen("K1003");
+  ASSERT_EQ(phasen.size(), 4u);
+  EXPECT_EQ(phasen[3], "4|Verkauf|2024-12-07|2024-12-01");
+  EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Neue Kulturphase"));
+  EXPECT_EQ(form->trvPhasen->Count(), 4);
+}
+
+TEST_F(Phasenmodus, DeletingAPhaseMovesTheLaterOnesIntoTheFreedPeriods) {
+  struct Fall {
+    int phase;
+    int antwort;
+    std::vector<std::string> danach;
+  };
+  const std::vector<Fall> faelle = {
+      {2, ui::msgbox::Yes, {"1|Bewurzelung|2024-07-01|2024-07-28", "2|Topfkultur weit|2024-07-29|2024-09-15"}},
+      {1, ui::msgbox::Yes, {"1|Topfkultur eng|2024-07-29|2024-09-15", "2|Topfkultur weit|2024-09-16|2024-12-06"}},
+      {2, ui::msgbox::No,
+       {"1|Bewurzelung|2024-07-01|2024-07-28", "2|Topfkultur eng|2024-07-29|2024-09-15",
+        "3|Topfkultur weit|2024-09-16|2024-12-06"}},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(std::to_string(f.phase) + (f.antwort == ui::msgbox::Yes ? " Ja" : " Nein"));
+    Exec(Tolvar(), "DELETE FROM KulturPhasen WHERE Kulturnummer = 'K1003'");
+    Exec(Tolvar(),
+         "INSERT INTO KulturPhasen VALUES ('K1003_1','K1003','1','Bewurzelung','6000','60','66','2024-07-01',"
+         "'2024-07-28','24','22','0','0'),('K1003_2','K1003','2','Topfkultur eng','6000','200','230','2024-07-29',"
+         "'2024-09-15','20','18','0','0'),('K1003_3','K1003','3','Topfkultur weit','5900','400','460','2024-09-16',"
+         "'2024-12-06','20','17','0','0')");
+    KulturWaehlen("K1003");
+    form->trvPhasen->Select(form->trvPhasen->KeyAt(f.phase));
+    form->trvPhasen_Click();
+    prompts->AnswerMsgBox(f.antwort);
+    const std::size_t vorher = prompts->shown().size();
+    form->cmbLoeschen_Click();
+    ASSERT_EQ(prompts->shown().size(), vorher + 1);
+    EXPECT_EQ(prompts->shown().back().style, ui::msgbox::YesNo + ui::msgbox::Question);
+    EXPECT_TRUE(prompts->shown().back().text.startsWith(QStringLiteral("Es werde nur die Daten der Kulturphasen")));
+    EXPECT_EQ(GespeichertePhasen("K1003"), f.danach);
+    if (f.antwort == ui::msgbox::No) {
+      EXPECT_TRUE(Markiert(form->dtgPhase, f.phase, 8));
+    }
+  }
+}
+
+TEST_F(Phasenmodus, DeleteWithoutAMarkedRowOrOnTheNewRow) {
+  KulturWaehlen("K1003");
+  form->cmbLoeschen_Click();  // nothing marked: no question, nothing deleted
+  EXPECT_TRUE(prompts->shown().empty());
+
+  form->cmbEntfernen_Click();
+  form->txtName->setText("Unfertig");
+  prompts->AnswerMsgBox(ui::msgbox::Yes);
+  form->cmbLoeschen_Click();
+  EXPECT_EQ(GespeichertePhasen("K1003").size(), 3u);
+  EXPECT_EQ(form->trvPhasen->Count(), 3);
+  EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Eingabe löschen"));
+}
+
+TEST_F(Phasenmodus, HelpTopicFollowsTheMode) {
+  KulturWaehlen("K1003");
+  const std::vector<std::pair<std::function<void()>, std::string>> faelle = {
+      {[] {}, "6.1.1"},
+      {[this] { form->cmbStandorte_Click(); }, "6.1.2"},
+      {[this] { form->cmbAbbruch_Click(); form->cmbMaterial_Click(); }, "6.1.3"},
+  };
+  for (const auto& [schritt, thema] : faelle) {
+    schritt();
+    ui::FormAccess::KeyDown(*form, Qt::Key_F1, 0);
+    EXPECT_EQ(state().HilfeThema, thema);
+  }
+}
+
+}  // namespace
+}  // namespace tolvar::test

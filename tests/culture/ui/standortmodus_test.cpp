@@ -1,0 +1,218 @@
+// The culture data window in site mode: sites dragged onto the phases, occupancies edited,
+// removed and saved, and the phase areas that follow.
+#include "culture/ui/bewegungsdaten_fixture.h"
+#include "platform/ui/datecontrols.h"
+
+namespace tolvar::test {
+namespace {
+
+base::Date Tag(int j, int m, int t) { return *base::MakeDate(j, m, t); }
+
+class Standortmodus : public BewegungsdatenFenster {
+ protected:
+  void Betreten(const char* kultur = "K1003") {
+    KulturWaehlen(kultur);
+    form->cmbStandorte_Click();
+    ASSERT_TRUE(form->fraBearbeitenModus2->isVisibleTo(form));
+  }
+  std::vector<std::string> Belegungen(const char* kultur = "K1003") {
+    return Zeilen(Morvin(), std::string("SELECT StandortNr, Beginn, Ende, Flaeche FROM KulturStandorte WHERE "
+                                        "KulturNr = '") + kultur + "' ORDER BY Beginn, StandortNr");
+  }
+  void Tippen(const std::string& zeichen) {
+    for (char c : zeichen) form->dtgStandorteModus2_KeyPress(static_cast<unsigned char>(c));
+  }
+  ui::Grid* Gitter() { return form->dtgStandorteModus2; }
+};
+
+TEST_F(Standortmodus, EnteredOnlyForACultureWithPhases) {
+  KulturWaehlen("K1001");
+  form->lblKultur->setText("alt");
+  form->cmbStandorte_Click();
+  EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
+  EXPECT_TRUE(form->lblKultur->text().isEmpty());
+
+  Betreten();
+  EXPECT_FALSE(form->fraPhasenInfo->isVisibleTo(form));
+  EXPECT_EQ(form->lblPhasenUeberschrift->text(), QStringLiteral("Weihnachtsstern 13 cm"));
+  EXPECT_EQ(form->trvPhasen_B->Count(), 3);
+  EXPECT_EQ(form->txtPhaseName->text(), QStringLiteral("Bewurzelung"));
+  EXPECT_EQ(form->txtBeginn_B->text(), QStringLiteral("01.07.2024"));
+  EXPECT_EQ(form->txtTT_B->text(), QStringLiteral("24"));
+  EXPECT_EQ(Gitter()->Rows(), 4);
+  EXPECT_EQ(GitterZeile(Gitter(), 0, 4), "Standorte|Fläche (Nm²)|Beginn|Ende");
+  EXPECT_EQ(GitterZeile(Gitter(), 1, 4), "Venlo-Haus 2|60|01 07 2024|28 07 2024");
+  EXPECT_TRUE(form->trvStandort->Has("Sta1002"));
+}
+
+TEST_F(Standortmodus, DropsAddOneRowPerSiteWithThePhaseDates) {
+  Betreten();
+  QStringList gruppe;
+  for (const QString& key : form->trvStandort->Keys()) {
+    if (form->trvStandort->ParentKey(key) == QStringLiteral("Sta1001")) gruppe << form->trvStandort->Text(key);
+  }
+  struct Fall {
+    QString key;
+    QStringList namen;
+  };
+  const std::vector<Fall> faelle = {
+      {"Sta1003", {"Venlo-Haus 2"}},
+      {"Sta1001", gruppe},  // every site below the group, in the tree's order
+      {"Standort", {"Venlo-Haus 1", "Venlo-Haus 2", "Folienhaus 1", "Stellfläche Freiland"}},  // list order
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.key.toStdString());
+    mdlStandorte2::KulturStandorteLaden();
+    form->KulturStandorteTabelleEinrichten();
+    Ziehen(form->trvStandort, f.key, Gitter());
+    ASSERT_EQ(Gitter()->Rows(), 4 + f.namen.size());
+    EXPECT_EQ(state().AnzahlKulturStandorte, 3 + f.namen.size());
+    for (int i = 0; i < f.namen.size(); ++i) {
+      EXPECT_EQ(GitterZeile(Gitter(), 4 + i, 4), f.namen[i].toStdString() + "||01.07.2024|28.07.2024");
+    }
+    const int letzte = Gitter()->Rows() - 1;
+    EXPECT_TRUE(Markiert(Gitter(), letzte, 3));
+    EXPECT_FALSE(Markiert(Gitter(), 1, 0));
+    EXPECT_EQ(Gitter()->Row(), letzte);
+    EXPECT_EQ(Gitter()->Col(), 1);
+  }
+  EXPECT_EQ(Belegungen().size(), 3u);  // nothing stored by a drop
+}
+
+TEST_F(Standortmodus, DropsThatAddNothing) {
+  Betreten();
+  form->txtPhaseName->clear();
+  Ziehen(form->trvStandort, "Sta1002", Gitter());
+  EXPECT_EQ(Gitter()->Rows(), 4);
+  form->txtPhaseName->setText("Bewurzelung");
+  Ziehen(form->trvKulturen, "K1003", Gitter());  // not the site tree
+  EXPECT_EQ(Gitter()->Rows(), 4);
+  EXPECT_TRUE(Markiert(Gitter(), 1, 3));
+}
+
+TEST_F(Standortmodus, SaveChecksThenStoresOccupanciesAndPhaseAreas) {
+  Betreten();
+  form->trvPhasen_B->Select("K1003_3");
+  form->trvPhasen_B_Click();
+  EXPECT_TRUE(Markiert(Gitter(), 3, 3));
+  EXPECT_FALSE(Markiert(Gitter(), 2, 0));
+  Ziehen(form->trvStandort, "Sta1005", Gitter());
+  EXPECT_EQ(GitterZeile(Gitter(), 4, 4), "Folienhaus 1||16.09.2024|06.12.2024");
+
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  form->cmbSpeichernStandort_Click();
+  EXPECT_EQ(Meldungen(), std::vector<QString>{QStringLiteral("Bitte prüfen sie die Eingabe.")});
+  EXPECT_EQ(Gitter()->CellBackColor(4, 1), frmBewegungsdaten::kRot);
+  EXPECT_EQ(Belegungen().size(), 3u);
+
+  Gitter()->SetRow(4);
+  Gitter()->SetCol(1);
+  Tippen("1/5,0");
+  Tippen("\b");
+  Tippen("0");
+  EXPECT_EQ(Gitter()->TextMatrix(4, 1), QStringLiteral("150"));
+  form->cmbSpeichernStandort_Click();
+  EXPECT_EQ(Belegungen(), (std::vector<std::string>{"Sta1003|2024-07-01|2024-07-28|60", "Sta1002|2024-07-29|2024-09-15|200",
+                                                    "Sta1002|2024-09-16|2024-12-06|400",
+                                                    "Sta1005|2024-09-16|2024-12-06|150"}));
+  EXPECT_EQ(form->dtgPhase->TextMatrix(3, 2), QStringLiteral("550"));
+  EXPECT_EQ(Zeilen(Tolvar(), "SELECT \"Fläche\" FROM KulturPhasen WHERE KP_ID = 'K1003_3'"),
+            std::vector<std::string>{"550"});
+}
+
+TEST_F(Standortmodus, RemovingARowSavesAtOnce) {
+  struct Fall {
+    bool nurEine;
+    std::size_t danach;
+  };
+  for (const Fall& f : {Fall{false, 2}, Fall{true, 0}}) {
+    SCOPED_TRACE(f.nurEine ? "only row" : "one of three");
+    if (f.nurEine) Exec(Morvin(), "DELETE FROM KulturStandorte WHERE KulturNr = 'K1003' AND Beginn = '2024-09-16'");
+    Betreten();
+    form->cmbLoeschen_B_Click();  // nothing marked
+    EXPECT_EQ(Belegungen().size(), f.nurEine ? 1u : 3u);
+    Gitter()->SetRow(1);
+    Gitter()->SetCol(0);
+    form->dtgStandorteModus2_DblClick();
+    EXPECT_TRUE(Markiert(Gitter(), 1, 3));
+    form->cmbLoeschen_B_Click();
+    EXPECT_EQ(Belegungen().size(), f.danach);
+    EXPECT_EQ(Gitter()->Rows(), static_cast<int>(f.danach) + 1);
+    form->cmbAbbruch_Click();
+  }
+}
+
+TEST_F(Standortmodus, DateCellsTakeCalendarDatesAndTypedDates) {
+  Betreten();
+  struct Fall {
+    int zeile;
+    int spalte;
+    base::Date gezeigt;
+  };
+  for (const Fall& f : {Fall{1, 2, Tag(2024, 7, 1)}, Fall{3, 2, Tag(2024, 9, 15)}, Fall{2, 3, Tag(2024, 9, 15)}}) {
+    SCOPED_TRACE(std::to_string(f.zeile) + "," + std::to_string(f.spalte));
+    Gitter()->SetRow(f.zeile);
+    Gitter()->SetCol(f.spalte);
+    form->dtgStandorteModus2_DblClick();
+    EXPECT_TRUE(form->movStandort->isVisibleTo(form));
+    EXPECT_EQ(form->movStandort->Value(), f.gezeigt);
+    EXPECT_TRUE(Markiert(Gitter(), f.zeile, 3));
+  }
+  EXPECT_EQ(form->movStandort->MinDate(), Tag(2024, 7, 1));
+  EXPECT_EQ(form->movStandort->MaxDate(), Tag(2024, 12, 6));
+  Gitter()->SetRow(1);  // the date goes into the cell that opened the calendar
+  form->movStandort_DatumGewaehlt(Tag(2024, 9, 20));
+  EXPECT_EQ(Gitter()->TextMatrix(2, 3), QStringLiteral("20.09.2024"));
+  EXPECT_FALSE(form->movStandort->isVisibleTo(form));
+
+  Gitter()->SetRow(1);
+  Gitter()->SetCol(3);
+  Tippen("\b\b\b\b\b\b\b\b\b\b");
+  Tippen("3107,2024x");  // no comma, no letter
+  EXPECT_EQ(Gitter()->TextMatrix(1, 3), QStringLiteral("31072024"));
+  Tippen(".1.");  // no 11th character
+  EXPECT_EQ(Gitter()->TextMatrix(1, 3), QStringLiteral("31072024.1"));
+  Gitter()->SetCol(0);
+  Tippen("x");
+  EXPECT_EQ(Gitter()->TextMatrix(1, 0), QStringLiteral("Venlo-Haus 2"));
+
+  // Enter moves right, from the last column to the next row; on the last row it stays there.
+  Tippen("\r");
+  EXPECT_EQ(Gitter()->Col(), 1);
+  Gitter()->SetCol(3);
+  Tippen("\r");
+  EXPECT_EQ(Gitter()->Row(), 2);
+  EXPECT_EQ(Gitter()->Col(), 0);
+  Gitter()->SetRow(3);
+  Gitter()->SetCol(3);
+  Tippen("\r");
+  EXPECT_EQ(Gitter()->Row(), 3);
+  EXPECT_EQ(Gitter()->Col(), 0);
+}
+
+// Choosing another culture in site mode and returning stores nothing of the culture before
+// under the new culture's number.
+TEST_F(Standortmodus, ReturningAfterAnotherCultureKeepsEachCulturesPhases) {
+  const auto k1004 = Zeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY rowid");
+  Betreten();
+  KulturWaehlen("K1004");
+  EXPECT_EQ(form->txtPhaseName->text(), QStringLiteral("Jungpflanzen"));
+  form->cmbAbbruch_Click();
+  EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
+  EXPECT_EQ(form->lblKultur->text(), QStringLiteral("Cyclamen 12 cm"));
+  EXPECT_EQ(Zeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY rowid").size(),
+            k1004.size());
+  EXPECT_EQ(Zeilen(Tolvar(), "SELECT Phasennamen FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY Phasennummer"),
+            (std::vector<std::string>{"Jungpflanzen", "Endtopf"}));
+
+  // A group chosen in site mode leaves nothing a save could store under the group.
+  form->cmbStandorte_Click();
+  KulturWaehlen("K1001");
+  form->cmbSpeichernStandort_Click();
+  form->cmbAbbruch_Click();
+  EXPECT_TRUE(Zeilen(Morvin(), "SELECT * FROM KulturStandorte WHERE KulturNr = 'K1001'").empty());
+  EXPECT_TRUE(Zeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1001'").empty());
+}
+
+}  // namespace
+}  // namespace tolvar::test

@@ -1,0 +1,422 @@
+// The site and greenhouse editor on the sample enterprise: opening from the site tree's
+// pop-ups in both modes, the kind and surface options, activation, saving, the copy to a
+// group's houses, closing with the rebuild of the site tree, and help.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/mdiTolvarZentral.h"
+#include "app/mdlHilfe.h"
+#include "app/message_sink.h"
+#include "data/enterprise_files.h"
+#include "data/master_loaders.h"
+#include "data/state.h"
+#include "heating/ui/frmStandort.h"
+#include "masterdata/ui/mdlPopUp.h"
+#include "platform/db/database.h"
+#include "platform/ui/helpviewer.h"
+#include "platform/ui/keyedtree.h"
+#include "platform/ui/prompts.h"
+#include "platform/ui/tabstrip.h"
+#include "support/fixtures.h"
+#include "support/ui_forms.h"
+#include "support/ui_prompts.h"
+#include "trees/ui/frmStammdaten.h"
+
+namespace tolvar {
+namespace {
+
+// A row for the group Sta1001 (the sample has none): Venlo with five spans, the left side
+// wall a boundary surface at 15 °C, wood pellets with a condensing boiler, no screen.
+const char* const kGruppenzeile =
+    "INSERT INTO \"Vantel\" VALUES ('Sta1001', '0', '0', '0', '3', '5', '12', '2', '5', 'Isolierglas', "
+    "'Isolierglas', 'Isolierglas', 'Isolierglas', 'Isolierglas', -1, -1, 0, -1, '0', '0', '15', '0', "
+    "'Holzpellets (kg)', '88', -1, 0, '25', '1,2')";
+
+class StandortFensterTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetState();
+    mdiTolvarZentral::instanz();
+    ui::Forms::UnloadAllExcept();
+    test::ProcessEvents();
+    ResetState();
+    tolvar::State& s = state();
+    s.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
+    s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
+    s.AktuelleEinstellungen.VantelPfad = root_.Join("Vantel/Material/TechDaten.mdb");
+    s.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
+    s.BetriebOffen = true;
+    s.AktuellerBaum = "Standort";
+    previousSink_ = data::SetMessageSink(&sink_);
+    ASSERT_TRUE(mdlDatenLaden::StandorteLaden());
+    Exec(Tolvar(), kGruppenzeile);
+  }
+  void TearDown() override {
+    test::UnloadAllWindows();
+    data::SetMessageSink(previousSink_);
+    ResetState();
+  }
+
+  static const std::string& Tolvar() { return state().TolvarDatenbankPfad; }
+  static const std::string& Morvin() { return state().AktuellerBetrieb; }
+  static void Exec(const std::string& pfad, const std::string& sql) {
+    auto database = db::Database::Open(pfad);
+    ASSERT_TRUE(database);
+    ASSERT_TRUE(database->Execute(sql)) << database->LastError();
+  }
+  static std::string Wert(const std::string& pfad, const std::string& sql) {
+    auto database = db::Database::Open(pfad);
+    return database ? database->Scalar(sql).text() : "?";
+  }
+  static std::string Vantel(const std::string& nr, const char* feld) {
+    return Wert(Tolvar(), std::string("SELECT ") + db::QuoteIdentifier(feld) +
+                              " FROM \"Vantel\" WHERE \"StandortNr\" = '" + nr + "' ORDER BY rowid");
+  }
+  static std::string Tabelle(const std::string& pfad, const std::string& table) {
+    auto database = db::Database::Open(pfad);
+    db::Recordset rs = database->Query("SELECT * FROM " + db::QuoteIdentifier(table) + " ORDER BY rowid");
+    std::string text;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+      for (int i = 0; i < static_cast<int>(rs.ColumnNames().size()); ++i) text += rs.Field(i).text() + "|";
+      text += "\n";
+    }
+    return text;
+  }
+  static int Index(const std::string& nr) {
+    const auto& liste = state().StandortListe;
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+      if (liste[i].StandortNr == nr) return static_cast<int>(i);
+    }
+    ADD_FAILURE() << nr;
+    return -1;
+  }
+  // Right-click on `nr` in the site tree and "new" or "change" in its pop-up.
+  static frmStandort& Oeffnen(bool neu, const std::string& nr) {
+    state().StandortIndex = Index(nr);
+    state().AktuelleUeberPNr = nr.substr(nr.size() - 4);
+    if (neu) {
+      mdlPopUp::PopUpNeu();
+    } else {
+      mdlPopUp::PopUpAendern();
+    }
+    EXPECT_TRUE(frmStandort::IsLoaded());
+    return frmStandort::instanz();
+  }
+  static frmStammdaten& Stammdaten() {
+    state().ModusStammdaten = true;
+    frmStammdaten& form = frmStammdaten::instanz();
+    ui::FormAccess::Activate(form);
+    return form;
+  }
+  std::vector<QString> Meldungen() {
+    std::vector<QString> texte;
+    for (const test::ShownPrompt& p : prompts_->shown()) texte.push_back(p.text);
+    return texte;
+  }
+
+  test::FreshDataRoot root_;
+  test::ScopedPrompts prompts_;
+  app::PromptMessageSink sink_;
+  data::MessageSink* previousSink_ = nullptr;
+};
+
+TEST_F(StandortFensterTest, NewRecordFromAGroupShowsProposalsAndTheGroupsData) {
+  frmStandort& f = Oeffnen(true, "Sta1001");
+  EXPECT_EQ(f.Caption(), QStringLiteral("Standort"));
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_EQ(f.regStandort->Tab(), 0);
+  EXPECT_FALSE(f.opbHaus->isHidden());
+  EXPECT_FALSE(f.opbGruppe->isHidden());
+  EXPECT_TRUE(f.opbHaus->isChecked());
+  EXPECT_EQ(f.txtNr->text(), QStringLiteral("Sta1008"));
+  EXPECT_EQ(f.txtCode->text(), QStringLiteral("300008"));
+  EXPECT_EQ(f.txtName->text(), QString());
+  EXPECT_TRUE(f.chbAktuell->isChecked());
+  // House measures from the group's row: length and width "0".
+  EXPECT_FALSE(f.fraMasseGWH->isHidden());
+  EXPECT_TRUE(f.fraMasseBlock->isHidden());
+  EXPECT_EQ(f.txtLaenge->text(), QStringLiteral("0"));
+  EXPECT_EQ(f.txtBreite->text(), QStringLiteral("0"));
+  EXPECT_EQ(f.txtStehwand->text(), QStringLiteral("3"));
+  EXPECT_EQ(f.txtHaus->text(), QStringLiteral("5"));
+  EXPECT_EQ(f.txtWege->text(), QStringLiteral("12"));
+  EXPECT_TRUE(f.opbTyp[2]->isChecked());
+  EXPECT_EQ(f.txtKappenzahl->text(), QStringLiteral("5"));
+  EXPECT_EQ(f.comEinDach->currentText(), QStringLiteral("Isolierglas"));
+  EXPECT_EQ(f.comEinStehR->currentText(), QStringLiteral("Isolierglas"));
+  // Only coverings fit for roofs are offered for the roof; every covering for the walls.
+  EXPECT_EQ(f.comEinDach->findText(QStringLiteral("Mauerwerk 24 cm")), -1);
+  EXPECT_NE(f.comEinGiebelH->findText(QStringLiteral("Mauerwerk 24 cm")), -1);
+  EXPECT_TRUE(f.opbStehL[2]->isChecked());
+  EXPECT_TRUE(f.txtGrenzStehL->isEnabled());
+  EXPECT_EQ(f.txtGrenzStehL->text(), QStringLiteral("15"));
+  EXPECT_TRUE(f.opbStehR[1]->isChecked());
+  EXPECT_FALSE(f.txtGrenzStehR->isEnabled());
+  EXPECT_EQ(f.comBrennstoff->currentText(), QStringLiteral("Holzpellets (kg)"));
+  EXPECT_EQ(f.txtWirkungsgrad->text(), QStringLiteral("88"));
+  EXPECT_TRUE(f.chbBrennwert->isChecked());
+  EXPECT_FALSE(f.chbEnergieschirm->isChecked());
+  EXPECT_EQ(f.txtEinsparung->text(), QString());
+  EXPECT_EQ(f.txtFaktor->text(), QStringLiteral("1,2"));
+  EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(StandortFensterTest, ChangeModeShowsTheRecordInTheLayoutOfItsKind) {
+  struct Fall {
+    const char* nr;
+    bool gruppe;
+    const char* name;
+    QLineEdit* frmStandort::*stehwand;
+    const char* venlo;
+  };
+  const Fall faelle[] = {
+      {"Sta1002", false, "Venlo-Haus 1", &frmStandort::txtStehwand, "Venlo-GWH  Kappenzahl:"},
+      {"Sta1001", true, "Gewächshäuser", &frmStandort::txtGruStehwand, "Venlo-GWH"},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.nr);
+    frmStandort& f = Oeffnen(false, fall.nr);
+    EXPECT_TRUE(f.opbHaus->isHidden());
+    EXPECT_TRUE(f.opbGruppe->isHidden());
+    EXPECT_EQ(f.txtNr->text(), QString::fromLatin1(fall.nr));
+    EXPECT_EQ(f.txtName->text(), QString::fromUtf8(fall.name));
+    EXPECT_EQ(f.fraMasseBlock->isHidden(), !fall.gruppe);
+    EXPECT_EQ(f.fraMasseGWH->isHidden(), fall.gruppe);
+    EXPECT_EQ(f.txtKappenzahl->isHidden(), fall.gruppe);
+    EXPECT_EQ(f.fraGrenz->isHidden(), fall.gruppe);
+    EXPECT_EQ(f.opbTyp[2]->text(), QString::fromUtf8(fall.venlo));
+    EXPECT_TRUE(f.opbTyp[2]->isChecked());
+    EXPECT_EQ((f.*fall.stehwand)->text(), fall.gruppe ? QStringLiteral("3") : QStringLiteral("4"));
+    f.cmbAbbruch_Click();
+    test::ProcessEvents();
+    EXPECT_FALSE(frmStandort::IsLoaded());
+  }
+  EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(StandortFensterTest, KindOptionsSwitchTheLayoutAndAHouseReloadsTheDefaults) {
+  frmStandort& f = Oeffnen(true, "Sta1001");
+  f.txtStehwand->setText(QStringLiteral("9"));
+  f.opbGruppe->click();
+  EXPECT_FALSE(f.fraMasseBlock->isHidden());
+  EXPECT_FALSE(f.cmbFuerAlle->isHidden());
+  EXPECT_EQ(f.cmbFuerAlle->text(), QStringLiteral("Speichern und für alle Häuser in der Gruppe übernehmen"));
+  EXPECT_TRUE(f.fraMasseGWH->isHidden());
+  EXPECT_TRUE(f.txtKappenzahl->isHidden());
+  EXPECT_TRUE(f.fraGrenz->isHidden());
+  EXPECT_EQ(f.opbTyp[2]->text(), QStringLiteral("Venlo-GWH"));
+  EXPECT_EQ(f.txtStehwand->text(), QStringLiteral("9"));  // nothing loaded
+
+  f.opbHaus->click();
+  EXPECT_TRUE(f.fraMasseBlock->isHidden());
+  EXPECT_FALSE(f.fraMasseGWH->isHidden());
+  EXPECT_FALSE(f.txtKappenzahl->isHidden());
+  EXPECT_FALSE(f.fraGrenz->isHidden());
+  EXPECT_EQ(f.opbTyp[2]->text(), QStringLiteral("Venlo-GWH  Kappenzahl"));
+  EXPECT_EQ(f.txtStehwand->text(), QStringLiteral("3"));
+}
+
+TEST_F(StandortFensterTest, BoundarySurfaceEnablesItsBoxAndOuterSurfaceEmptiesIt) {
+  struct Fall {
+    std::array<QRadioButton*, 3> frmStandort::*optionen;
+    QLineEdit* frmStandort::*box;
+  };
+  const Fall faelle[] = {{&frmStandort::opbGiebelH, &frmStandort::txtGrenzGiebelH},
+                         {&frmStandort::opbGiebelV, &frmStandort::txtGrenzGiebelV},
+                         {&frmStandort::opbStehL, &frmStandort::txtGrenzStehL},
+                         {&frmStandort::opbStehR, &frmStandort::txtGrenzStehR}};
+  frmStandort& f = Oeffnen(false, "Sta1005");  // every surface outer
+  f.regStandort->SetTab(1);
+  QApplication::setActiveWindow(&f);
+  for (const Fall& fall : faelle) {
+    QLineEdit* box = f.*fall.box;
+    SCOPED_TRACE(box->objectName().toStdString());
+    EXPECT_FALSE(box->isEnabled());
+    (f.*fall.optionen)[2]->click();
+    EXPECT_TRUE(box->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    box->setText(QStringLiteral("12"));
+    (f.*fall.optionen)[1]->click();
+    EXPECT_FALSE(box->isEnabled());
+    EXPECT_EQ(box->text(), QString());
+  }
+}
+
+TEST_F(StandortFensterTest, SavingANewHouseStoresBothRecordsClosesAndRebuildsTheTree) {
+  frmStammdaten& stamm = Stammdaten();
+  frmStandort& f = Oeffnen(true, "Sta1001");
+  f.txtName->setText(QStringLiteral("Neues Haus"));
+  f.txtLaenge->setText(QStringLiteral("10"));
+  f.txtBreite->setText(QStringLiteral("5"));
+  f.regStandort->SetTab(2);
+  f.cmbSpeichern->click();
+  test::ProcessEvents();
+  EXPECT_FALSE(frmStandort::IsLoaded());
+  EXPECT_EQ(Wert(Morvin(), "SELECT \"UeberPNr\" FROM \"Standort\" WHERE \"StandortNr\" = 'Sta1008'"), "1001");
+  EXPECT_EQ(Wert(Morvin(), "SELECT \"Fläche\" FROM \"Standort\" WHERE \"StandortNr\" = 'Sta1008'"), "50");
+  EXPECT_EQ(Vantel("Sta1008", "Länge"), "10");
+  EXPECT_EQ(Vantel("Sta1008", "Stehwand"), "3");
+  EXPECT_EQ(Vantel("Sta1008", "Gemeinkosten"), "");
+  EXPECT_EQ(Vantel("Sta1008", "Brennstoff"), "Holzpellets (kg)");
+  EXPECT_EQ(Vantel("Sta1008", "GTStehL"), "15");
+  EXPECT_EQ(Vantel("Sta1008", "Einsparung"), "20");  // the empty box
+  EXPECT_TRUE(stamm.trvStandort->Has(QStringLiteral("Sta1008")));
+  EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpen) {
+  struct Fall {
+    const char* name;
+    const char* laenge;
+    QString meldung;
+    QLineEdit* frmStandort::*fokus;
+  };
+  const Fall faelle[] = {
+      {"", "10", QStringLiteral("Sie müssen erst einen Namen vergeben"), &frmStandort::txtName},
+      {"Neues Haus", "zehn", QStringLiteral("Überprüfen sie bitte ihre Werte"), &frmStandort::txtLaenge},
+  };
+  const std::string vorherVantel = Tabelle(Tolvar(), "Vantel");
+  const std::string vorherStandort = Tabelle(Morvin(), "Standort");
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.laenge);
+    frmStandort& f = Oeffnen(true, "Sta1001");
+    QApplication::setActiveWindow(&f);
+    f.txtName->setText(QString::fromUtf8(fall.name));
+    f.txtLaenge->setText(QString::fromLatin1(fall.laenge));
+    f.txtBreite->setText(QStringLiteral("5"));
+    f.regStandort->SetTab(2);
+    const std::size_t vorher = prompts_->shown().size();
+    prompts_->AnswerMsgBox(ui::msgbox::Ok);
+    f.cmbSpeichern->click();
+    test::ProcessEvents();
+    ASSERT_TRUE(frmStandort::IsLoaded());
+    ASSERT_EQ(prompts_->shown().size(), vorher + 1);
+    EXPECT_EQ(prompts_->shown().back().text, fall.meldung);
+    EXPECT_EQ(f.regStandort->Tab(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), f.*fall.fokus);
+    EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorherVantel);
+    EXPECT_EQ(Tabelle(Morvin(), "Standort"), vorherStandort);
+    f.cmbAbbruch_Click();
+    test::ProcessEvents();
+  }
+}
+
+// Activation refreshes the lists, keeps what was typed and stores nothing; cancelling then
+// leaves the stored data as they were.
+TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
+  Exec(Tolvar(), "UPDATE \"Vantel\" SET \"Brennstoff\" = 'Torf' WHERE \"StandortNr\" = 'Sta1002'");
+  const std::string vorher = Tabelle(Tolvar(), "Vantel");
+  frmStandort& f = Oeffnen(false, "Sta1002");
+  EXPECT_EQ(f.comBrennstoff->currentText(), QStringLiteral("Heizöl EL (l)"));  // unknown: the first
+  f.comBrennstoff->setCurrentIndex(f.comBrennstoff->findText(QStringLiteral("Erdgas H (m³)")));
+  f.txtStehwand->setText(QStringLiteral("9"));
+  Exec(state().AktuelleEinstellungen.VantelPfad,
+       "INSERT INTO \"Heizmaterialien\" VALUES (6, 'Hackschnitzel (kg)', 3.5, 4.0, 0.2)");
+  ui::FormAccess::Activate(f);
+  EXPECT_NE(f.comBrennstoff->findText(QStringLiteral("Hackschnitzel (kg)")), -1);
+  EXPECT_EQ(f.comBrennstoff->currentText(), QStringLiteral("Erdgas H (m³)"));
+  EXPECT_EQ(f.txtStehwand->text(), QStringLiteral("9"));
+  EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorher);
+  f.cmbAbbruch->click();
+  test::ProcessEvents();
+  EXPECT_FALSE(frmStandort::IsLoaded());
+  EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorher);
+}
+
+TEST_F(StandortFensterTest, ChangedGroupHandsItsDataToItsHouses) {
+  Exec(Tolvar(), "UPDATE \"Vantel\" SET \"Gemeinkosten\" = '1200' WHERE \"StandortNr\" = 'Sta1002'");
+  frmStandort& f = Oeffnen(false, "Sta1001");
+  f.txtGruStehwand->setText(QStringLiteral("3,5"));
+  f.cmbFuerAlle->click();
+  test::ProcessEvents();
+  EXPECT_FALSE(frmStandort::IsLoaded());
+  EXPECT_EQ(Vantel("Sta1001", "Länge"), "0");
+  for (const char* haus : {"Sta1002", "Sta1003", "Sta1005", "Sta1007"}) {
+    SCOPED_TRACE(haus);
+    EXPECT_EQ(Vantel(haus, "Stehwand"), "3,5");
+    EXPECT_EQ(Vantel(haus, "Brennstoff"), "Holzpellets (kg)");
+  }
+  EXPECT_EQ(Vantel("Sta1002", "Länge"), "40");
+  EXPECT_EQ(Vantel("Sta1002", "Gemeinkosten"), "1200");
+  EXPECT_EQ(Vantel("Sta1006", "Stehwand"), "");  // another group's site has no row
+}
+
+// Another pop-up may change the program-wide mode and selection while the editor is open; the
+// editor still saves the record it shows.
+TEST_F(StandortFensterTest, SaveUsesTheEditorsOwnRecordAfterTheSelectionMoved) {
+  Exec(Tolvar(), "UPDATE \"Vantel\" SET \"Gemeinkosten\" = '1200' WHERE \"StandortNr\" = 'Sta1002'");
+  const std::string andererVorher = Vantel("Sta1003", "Stehwand") + Vantel("Sta1003", "Bauart");
+  frmStandort& f = Oeffnen(false, "Sta1002");
+  f.txtStehwand->setText(QStringLiteral("4,2"));
+  state().StandortIndex = Index("Sta1003");
+  state().Bearbeitungsmodus = "Neu";
+  f.cmbSpeichern->click();
+  test::ProcessEvents();
+  EXPECT_FALSE(frmStandort::IsLoaded());
+  EXPECT_EQ(Vantel("Sta1002", "Stehwand"), "4,2");
+  EXPECT_EQ(Vantel("Sta1002", "Gemeinkosten"), "1200");
+  EXPECT_EQ(Vantel("Sta1003", "Stehwand") + Vantel("Sta1003", "Bauart"), andererVorher);
+  EXPECT_EQ(Wert(Morvin(), "SELECT COUNT(*) FROM \"Standort\" WHERE \"StandortNr\" = 'Sta1002'"), "1");
+  EXPECT_EQ(state().Bearbeitungsmodus, "Neu");
+}
+
+TEST_F(StandortFensterTest, ClosingRebuildsTheSiteTreeInTheViewItShows) {
+  const QString alt = QStringLiteral("Sta1007");  // not current
+  for (bool alles : {false, true}) {
+    SCOPED_TRACE(alles);
+    frmStammdaten& stamm = Stammdaten();
+    if (alles != stamm.trvStandort->Has(alt)) stamm.cmbAnzeigen_Click(1);
+    ASSERT_EQ(stamm.trvStandort->Has(alt), alles);
+    frmStandort& f = Oeffnen(false, "Sta1003");
+    Exec(Morvin(), "UPDATE \"Standort\" SET \"Standortname\" = 'Umbenannt' WHERE \"StandortNr\" = 'Sta1003'");
+    f.close();
+    test::ProcessEvents();
+    EXPECT_FALSE(frmStandort::IsLoaded());
+    EXPECT_EQ(stamm.trvStandort->Text(QStringLiteral("Sta1003")), QStringLiteral("Umbenannt"));
+    EXPECT_EQ(stamm.trvStandort->Has(alt), alles);
+    Exec(Morvin(), "UPDATE \"Standort\" SET \"Standortname\" = 'Venlo-Haus 2' WHERE \"StandortNr\" = 'Sta1003'");
+  }
+}
+
+TEST_F(StandortFensterTest, ManagementButtonsOpenTheFuelAndCoveringEditors) {
+  struct Fall {
+    QPushButton* frmStandort::*knopf;
+    QString editor;
+  };
+  const Fall faelle[] = {{&frmStandort::cmbBrennstoffverwaltung, QStringLiteral("frmBrennstoff")},
+                         {&frmStandort::cmbMaterialverwaltung, QStringLiteral("frmEindeckung")}};
+  frmStandort& f = Oeffnen(false, "Sta1002");
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.editor.toStdString());
+    (f.*fall.knopf)->click();
+    ui::Form* editor = ui::Forms::Find(fall.editor);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(frmStandort::IsLoaded());
+  }
+  EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(StandortFensterTest, HelpButtonAndF1ShowTopicFiveTwo) {
+  frmStandort& f = Oeffnen(false, "Sta1002");
+  mdlHilfe::HilfeAufrufen("Index");
+  f.cmbHilfe->click();
+  EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("Abschnitt5.2.htm"));
+  mdlHilfe::HilfeAufrufen("Index");
+  ui::FormAccess::KeyDown(f, Qt::Key_F1, 0);
+  EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("Abschnitt5.2.htm"));
+}
+
+}  // namespace
+}  // namespace tolvar

@@ -1,0 +1,366 @@
+// The staff and activity editors, the weekly working time and the wage classification on the
+// sample enterprise: what the windows show, what they store, and how they close.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <string>
+
+#include "app/mdiTolvarZentral.h"
+#include "app/message_sink.h"
+#include "data/enterprise_files.h"
+#include "data/master_loaders.h"
+#include "data/state.h"
+#include "masterdata/ui/frmLohneinteilung.h"
+#include "masterdata/ui/frmPersonal.h"
+#include "masterdata/ui/frmTaetigkeiten.h"
+#include "masterdata/ui/frmWochenarbeitszeit.h"
+#include "platform/db/database.h"
+#include "platform/ui/datecontrols.h"
+#include "platform/ui/grid.h"
+#include "support/fixtures.h"
+#include "support/ui_forms.h"
+#include "support/ui_prompts.h"
+
+namespace tolvar {
+namespace {
+
+// Presses and releases a key in `box`, as typing does.
+void Taste(QWidget* box, int key, const QString& text = QString()) {
+  QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(box, &druck);
+  QKeyEvent los(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(box, &los);
+}
+
+void Tippen(QWidget* box, const QString& text) {
+  for (QChar c : text) Taste(box, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_Period, QString(c));
+}
+
+class PersonalEditorenTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetState();
+    mdiTolvarZentral::instanz();
+    ui::Forms::UnloadAllExcept();
+    test::ProcessEvents();
+    ResetState();
+    tolvar::State& s = state();
+    s.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
+    s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
+    s.BetriebOffen = true;
+    previousSink_ = data::SetMessageSink(&sink_);
+    mdlDatenLaden::PersonalLaden();
+    mdlDatenLaden::TaetigkeitenLaden();
+  }
+  void TearDown() override {
+    test::UnloadAllWindows();
+    data::SetMessageSink(previousSink_);
+    ResetState();
+  }
+
+  static int Index(const std::string& nr) {
+    const tolvar::State& s = state();
+    for (std::size_t i = 0; i < s.PersonalListe.size(); ++i) {
+      if (s.PersonalListe[i].PersonalNr == nr) return static_cast<int>(i);
+    }
+    for (std::size_t i = 0; i < s.StdTaetigkeitListe.size(); ++i) {
+      if (s.StdTaetigkeitListe[i].StdTaetigkeitNr == nr) return static_cast<int>(i);
+    }
+    return -1;
+  }
+  // Opens the editor of `baum` as the pop-up dispatch does.
+  template <class Fenster>
+  Fenster& Oeffnen(const std::string& baum, const std::string& modus, const std::string& nr = "") {
+    tolvar::State& s = state();
+    s.AktuellerBaum = baum;
+    s.Bearbeitungsmodus = modus;
+    s.AktuelleUeberPNr = "1001";
+    if (!nr.empty()) (baum == "Personal" ? s.PersonalIndex : s.StdTaetigkeitIndex) = Index(nr);
+    Fenster& f = Fenster::instanz();
+    f.Show();
+    return f;
+  }
+  std::string Wert(const std::string& sql, const std::vector<db::Value>& params = {}) const {
+    auto db = db::Database::Open(state().AktuellerBetrieb);
+    return db ? db->Scalar(sql, params).text() : std::string("<keine Datenbank>");
+  }
+  int Anzahl(const std::string& tabelle, const std::string& nr) const {
+    const std::string spalte = tabelle == "StdTaetigkeiten" ? "StdTaetigkeitNr" : "PersonalNr";
+    return std::stoi(Wert("SELECT COUNT(*) FROM \"" + tabelle + "\" WHERE \"" + spalte + "\" = ?", {nr}));
+  }
+
+  test::FreshDataRoot root_;
+  test::ScopedPrompts prompts_;
+  app::PromptMessageSink sink_;
+  data::MessageSink* previousSink_ = nullptr;
+};
+
+TEST_F(PersonalEditorenTest, NewRecordProposesNumberAndBarcodeAndSwitchingKindProposesIntoItsBox) {
+  frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
+  EXPECT_EQ(p.Caption(), QStringLiteral("Personal"));
+  EXPECT_EQ(p.txtNr->text(), QStringLiteral("P1007"));
+  EXPECT_EQ(p.txtCode->text(), QStringLiteral("200007"));
+  EXPECT_TRUE(p.txtName->text().isEmpty());
+  EXPECT_EQ(p.dtpGeburtstag->Value(), base::Today());
+  EXPECT_TRUE(p.chbAktuell->isChecked() && p.chbGruAktuell->isChecked());
+  EXPECT_TRUE(p.fraPersonal->isVisible() && !p.fraGruppe->isVisible());
+  p.opbGruppe->click();
+  EXPECT_TRUE(p.fraGruppe->isVisible() && !p.fraPersonal->isVisible());
+  EXPECT_EQ(p.txtGruCode->text(), QStringLiteral("200007"));
+
+  frmTaetigkeiten& t = Oeffnen<frmTaetigkeiten>("StdTaetigkeiten", "Neu");
+  EXPECT_EQ(t.Caption(), QStringLiteral("Tätigkeiten"));
+  EXPECT_EQ(t.txtNr->text(), QStringLiteral("StdT1010"));
+  EXPECT_EQ(t.txtCode->text(), QStringLiteral("400010"));
+  EXPECT_FALSE(t.cmbArbeitMaterial->isVisible());
+  t.opbGruppe->click();
+  EXPECT_EQ(t.txtGruCode->text(), QStringLiteral("400010"));
+}
+
+TEST_F(PersonalEditorenTest, ChangeShowsTheStoredRecordInItsFrameWithoutOptions) {
+  struct Fall {
+    std::string nr;
+    bool gruppe;
+    QString name;
+    QString code;
+    bool aktuell;
+  };
+  const Fall faelle[] = {
+      {"P1003", false, "Huber", "200003", true},
+      {"P1001", true, "Stammpersonal", "200001", true},
+      {"P1006", false, "Berger", "200006", false},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.nr);
+    frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Aendern", fall.nr);
+    EXPECT_FALSE(p.opbPerson->isVisible());
+    EXPECT_FALSE(p.opbGruppe->isVisible());
+    EXPECT_EQ(p.fraGruppe->isVisible(), fall.gruppe);
+    EXPECT_EQ(p.fraPersonal->isVisible(), !fall.gruppe);
+    EXPECT_EQ(p.txtNr->text(), QString::fromStdString(fall.nr));
+    EXPECT_EQ((fall.gruppe ? p.txtGruName : p.txtName)->text(), fall.name);
+    EXPECT_EQ((fall.gruppe ? p.txtGruCode : p.txtCode)->text(), fall.code);
+    EXPECT_EQ((fall.gruppe ? p.chbGruAktuell : p.chbAktuell)->isChecked(), fall.aktuell);
+    p.cmbAbbrechen_Click();
+    test::ProcessEvents();
+  }
+  frmPersonal& huber = Oeffnen<frmPersonal>("Personal", "Aendern", "P1003");
+  EXPECT_EQ(huber.txtVorname->text(), QStringLiteral("Anna"));
+  EXPECT_EQ(huber.dtpGeburtstag->Value(), *base::MakeDate(1978, 4, 12));
+  EXPECT_EQ(huber.txtStrasse->text(), QStringLiteral("Gartenweg 3"));
+  huber.Unload();
+  test::ProcessEvents();
+
+  frmTaetigkeiten& t = Oeffnen<frmTaetigkeiten>("StdTaetigkeiten", "Aendern", "StdT1001");
+  EXPECT_TRUE(t.fraGruppe->isVisible());
+  EXPECT_FALSE(t.opbTaetigkeit->isVisible());
+  EXPECT_TRUE(t.cmbArbeitMaterial->isVisible());
+  EXPECT_EQ(t.txtGruName->text(), QStringLiteral("Kulturarbeiten"));
+  EXPECT_EQ(t.txtGruCode->text(), QStringLiteral("400001"));
+}
+
+TEST_F(PersonalEditorenTest, StoredBirthdayOf1900KeepsToday) {
+  frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Aendern", "P1000");
+  // P1000 is a group; use a person whose birthday is cleared.
+  p.Unload();
+  test::ProcessEvents();
+  state().PersonalListe[static_cast<std::size_t>(Index("P1004"))].Geburtstag = base::kNoDate;
+  frmPersonal& maier = Oeffnen<frmPersonal>("Personal", "Aendern", "P1004");
+  EXPECT_EQ(maier.dtpGeburtstag->Value(), base::Today());
+}
+
+TEST_F(PersonalEditorenTest, SaveWithoutNameStaysOpenThenStoresOneRowAndCloses) {
+  frmTaetigkeiten& t = Oeffnen<frmTaetigkeiten>("StdTaetigkeiten", "Neu");
+  prompts_->AnswerMsgBox(ui::msgbox::Ok);
+  t.cmbSpeichern_Click();
+  test::ProcessEvents();
+  ASSERT_TRUE(frmTaetigkeiten::IsLoaded());
+  EXPECT_EQ(prompts_->messageBoxes().back().text, QStringLiteral("Sie müssen erst einen Namen vergeben"));
+  EXPECT_EQ(Anzahl("StdTaetigkeiten", "StdT1010"), 0);
+
+  t.txtName->setText(QStringLiteral("Etikettieren und Verpacken"));
+  t.cmbSpeichern_Click();
+  test::ProcessEvents();
+  EXPECT_FALSE(frmTaetigkeiten::IsLoaded());
+  EXPECT_EQ(Anzahl("StdTaetigkeiten", "StdT1010"), 1);
+  EXPECT_EQ(Wert("SELECT Kuerzel FROM StdTaetigkeiten WHERE StdTaetigkeitNr = 'StdT1010'"), "Etikettier");
+  EXPECT_EQ(Wert("SELECT UeberPNr FROM StdTaetigkeiten WHERE StdTaetigkeitNr = 'StdT1010'"), "1001");
+  // Closing reloaded the activity list.
+  EXPECT_GE(Index("StdT1010"), 0);
+}
+
+TEST_F(PersonalEditorenTest, ASecondDispatchDoesNotSwitchTheOpenEditorsMode) {
+  frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
+  p.txtName->setText(QStringLiteral("Weber"));
+  Oeffnen<frmPersonal>("Personal", "Aendern", "P1003");
+  EXPECT_EQ(p.Modus(), "Neu");
+  p.cmbSpeichern_Click();
+  test::ProcessEvents();
+  EXPECT_EQ(Anzahl("Personal", "P1007"), 1);
+  EXPECT_EQ(Wert("SELECT Name FROM Personal WHERE PersonalNr = 'P1003'"), "Huber");
+}
+
+TEST_F(PersonalEditorenTest, BarcodeBoxesRefuseEveryKeyWithABeep) {
+  frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
+  frmTaetigkeiten& t = Oeffnen<frmTaetigkeiten>("StdTaetigkeiten", "Neu");
+  for (QLineEdit* box : {p.txtCode, t.txtCode}) {
+    const QString vorher = box->text();
+    const int beeps = prompts_->beeps();
+    Taste(box, Qt::Key_7, QStringLiteral("7"));
+    Taste(box, Qt::Key_Backspace, QStringLiteral("\b"));
+    EXPECT_EQ(box->text(), vorher);
+    EXPECT_EQ(prompts_->beeps() - beeps, 4);  // on pressing and on releasing each key
+  }
+}
+
+TEST_F(PersonalEditorenTest, WageButtonStoresTheNewPersonFirstAndOpensItsClassification) {
+  frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
+  p.txtName->setText(QStringLiteral("Weber"));
+  p.txtVorname->setText(QStringLiteral("Eva"));
+  p.cmdAusbildung_Click();
+  ASSERT_TRUE(frmLohneinteilung::IsLoaded());
+  frmLohneinteilung& l = frmLohneinteilung::instanz();
+  EXPECT_EQ(l.PersonalNr(), "P1007");
+  EXPECT_EQ(l.lblName->text(), QStringLiteral("Weber, Eva"));
+  EXPECT_FALSE(l.dtgLohn->isVisible());
+  EXPECT_TRUE(l.lblKeineEintraege->isVisible());
+  EXPECT_EQ(p.Modus(), "Aendern");
+  p.txtTelefon->setText(QStringLiteral("089 1"));
+  p.cmbSpeichern_Click();
+  test::ProcessEvents();
+  EXPECT_EQ(Anzahl("Personal", "P1007"), 1);
+  EXPECT_EQ(Wert("SELECT Telefon FROM Personal WHERE PersonalNr = 'P1007'"), "089 1");
+}
+
+TEST_F(PersonalEditorenTest, WeeklyTimeOfANewPersonStoresThePersonFirstAndClosesWithTheEditor) {
+  frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
+  prompts_->AnswerMsgBox(ui::msgbox::Ok);
+  p.cmbWochenarbeitszeit_Click();
+  EXPECT_FALSE(frmWochenarbeitszeit::IsLoaded()) << "a refused save opens nothing";
+
+  p.txtName->setText(QStringLiteral("Weber"));
+  p.cmbWochenarbeitszeit_Click();
+  ASSERT_TRUE(frmWochenarbeitszeit::IsLoaded());
+  EXPECT_EQ(Anzahl("Personal", "P1007"), 1);
+  EXPECT_EQ(frmWochenarbeitszeit::instanz().PersonalNr(), "P1007");
+  p.cmbAbbrechen_Click();
+  test::ProcessEvents();
+  EXPECT_FALSE(frmWochenarbeitszeit::IsLoaded());
+}
+
+TEST_F(PersonalEditorenTest, WeeklyTimeAddsAndRemovesEntriesInGridOrder) {
+  frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Aendern", "P1004");
+  p.cmbWochenarbeitszeit_Click();
+  frmWochenarbeitszeit& w = frmWochenarbeitszeit::instanz();
+  ui::Grid& g = *w.dtgWochenarbeitszeit;
+  EXPECT_EQ(w.lblName->text(), QStringLiteral("Maier, Josef"));
+  EXPECT_EQ(g.Rows(), 50);
+  EXPECT_EQ(g.TextMatrix(0, 0), QStringLiteral("Stunden"));
+  EXPECT_EQ(g.TextMatrix(2, 0), QStringLiteral("38,5"));
+  EXPECT_EQ(w.txtDatum->text(), QString::fromStdString(base::DateText(base::Today())));
+
+  w.txtStunden->setText(QStringLiteral("30"));
+  w.txtDatum->setText(QStringLiteral("15.09.2022"));
+  w.cmbOK_Click();
+  EXPECT_EQ(g.TextMatrix(3, 1), QStringLiteral("15.09.2022"));
+  g.SetRow(2);
+  w.cmbEntfernen_Click();
+  EXPECT_EQ(g.TextMatrix(2, 0), QStringLiteral("30"));
+  EXPECT_EQ(g.Rows(), 50);
+  EXPECT_EQ(g.CellBackColor(2, 0), QColor(255, 255, 128));
+  EXPECT_EQ(Wert("SELECT Wochenarbeitszeit FROM Wochenarbeitszeit WHERE PersonalNr = 'P1004' ORDER BY rowid DESC"), "30");
+  EXPECT_EQ(Anzahl("Wochenarbeitszeit", "P1004"), 2);
+  EXPECT_EQ(Anzahl("Wochenarbeitszeit", "P1003"), 1) << "other persons' rows stay";
+}
+
+TEST_F(PersonalEditorenTest, WeeklyTimeGridGrowsSoNoStoredEntryIsLost) {
+  {
+    auto db = db::Database::Open(state().AktuellerBetrieb);
+    for (int i = 0; i < 55; ++i) {
+      db->Execute("INSERT INTO Wochenarbeitszeit (PersonalNr, Wochenarbeitszeit, DatumAb) VALUES ('P1005', ?, '01.01.2020')",
+                  {std::to_string(i + 1)});
+    }
+  }
+  Oeffnen<frmPersonal>("Personal", "Aendern", "P1005").cmbWochenarbeitszeit_Click();
+  frmWochenarbeitszeit& w = frmWochenarbeitszeit::instanz();
+  w.txtStunden->setText(QStringLiteral("12"));
+  w.cmbOK_Click();
+  EXPECT_EQ(Anzahl("Wochenarbeitszeit", "P1005"), 57);
+  EXPECT_TRUE(w.dtgWochenarbeitszeit->TextMatrix(w.dtgWochenarbeitszeit->Rows() - 1, 0).isEmpty());
+}
+
+TEST_F(PersonalEditorenTest, WageClassificationShowsSortedAndAddsReplacesDeletes) {
+  state().PersonalIndex = Index("P1004");
+  frmLohneinteilung& l = frmLohneinteilung::instanz();
+  l.Show();
+  ui::Grid& g = *l.dtgLohn;
+  EXPECT_EQ(l.lblName->text(), QStringLiteral("Maier, Josef"));
+  ASSERT_EQ(g.Rows(), 4);  // header, two entries, one empty row
+  EXPECT_EQ(g.TextMatrix(1, 2), QStringLiteral("01.03.2022"));
+  EXPECT_EQ(g.TextMatrix(1, 0), QStringLiteral("Gärtner/in"));
+  EXPECT_EQ(g.TextMatrix(1, 1).left(5), QStringLiteral("16,50"));
+  EXPECT_EQ(l.comLohngruppen->count(), 3);
+
+  // Replacing the group of an existing date keeps the row's ID.
+  const std::string id = Wert("SELECT ID FROM Lohneinteilung WHERE PersonalNr = 'P1004' AND LohngruppenID = 1");
+  l.comLohngruppen->setCurrentIndex(l.comLohngruppen->findText(QStringLiteral("Saisonkraft")));
+  l.txtDatum->setText(QStringLiteral("1.3.2022"));
+  l.cmbOK_Click();
+  EXPECT_EQ(Anzahl("Lohneinteilung", "P1004"), 2);
+  EXPECT_EQ(Wert("SELECT ID FROM Lohneinteilung WHERE PersonalNr = 'P1004' AND LohngruppenID = 3"), id);
+  EXPECT_EQ(l.txtDatum->text(), QStringLiteral("01.03.2022"));
+
+  // An invalid date takes the calendar's date.
+  l.txtDatum->setText(QStringLiteral("31.02.2020"));
+  l.cmbOK_Click();
+  EXPECT_EQ(l.txtDatum->text(), QString::fromStdString(base::DateText(base::Today())));
+  EXPECT_EQ(Anzahl("Lohneinteilung", "P1004"), 3);
+
+  // Deleting without a highlighted row deletes nothing; a click chooses the row.
+  l.cmbEntfernen_Click();
+  EXPECT_EQ(Anzahl("Lohneinteilung", "P1004"), 3);
+  g.SetRow(1);
+  l.dtgLohn_Click();
+  EXPECT_EQ(l.comLohngruppen->currentText(), QStringLiteral("Saisonkraft"));
+  EXPECT_EQ(l.txtDatum->text(), QStringLiteral("01.03.2022"));
+  l.cmbEntfernen_Click();
+  EXPECT_EQ(Anzahl("Lohneinteilung", "P1004"), 2);
+  EXPECT_EQ(g.Rows(), 4);
+}
+
+TEST_F(PersonalEditorenTest, WageDateBoxAcceptsDigitsAndFullStopsUpToTenCharacters) {
+  state().PersonalIndex = Index("P1003");
+  frmLohneinteilung& l = frmLohneinteilung::instanz();
+  l.Show();
+  l.txtDatum->clear();
+  Tippen(l.txtDatum, QStringLiteral("12.3"));
+  int beeps = prompts_->beeps();
+  Taste(l.txtDatum, Qt::Key_A, QStringLiteral("a"));
+  EXPECT_EQ(l.txtDatum->text(), QStringLiteral("12.3"));
+  EXPECT_EQ(prompts_->beeps(), beeps + 1);
+  Taste(l.txtDatum, Qt::Key_Backspace, QStringLiteral("\b"));
+  EXPECT_EQ(l.txtDatum->text(), QStringLiteral("12."));
+  Tippen(l.txtDatum, QStringLiteral("03.20201"));
+  EXPECT_EQ(l.txtDatum->text(), QStringLiteral("12.03.2020"));
+  QMouseEvent doppel(QEvent::MouseButtonDblClick, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+  QApplication::sendEvent(l.txtDatum, &doppel);
+  EXPECT_TRUE(l.movDatum->isVisible());
+  emit l.movDatum->DateClick(*base::MakeDate(2021, 5, 4));
+  EXPECT_EQ(l.txtDatum->text(), QStringLiteral("04.05.2021"));
+  EXPECT_FALSE(l.movDatum->isVisible());
+}
+
+}  // namespace
+}  // namespace tolvar

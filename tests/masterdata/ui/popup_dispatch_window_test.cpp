@@ -1,0 +1,111 @@
+// The pop-up dispatch into the material editors: the caption from the right-clicked node of the
+// material tree and the reuse box of the general-material editor.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <string>
+
+#include "app/mdiTolvarZentral.h"
+#include "app/message_sink.h"
+#include "data/enterprise_files.h"
+#include "data/master_loaders.h"
+#include "data/state.h"
+#include "masterdata/ui/frmMaterial4opt.h"
+#include "masterdata/ui/mdlPopUp.h"
+#include "platform/ui/controls.h"
+#include "support/fixtures.h"
+#include "support/ui_forms.h"
+#include "support/ui_prompts.h"
+#include "trees/ui/frmStammdaten.h"
+#include "trees/ui/mdlFormen.h"
+
+namespace tolvar {
+namespace {
+
+class PopUpDispatchTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetState();
+    mdiTolvarZentral::instanz();
+    ui::Forms::UnloadAllExcept();
+    test::ProcessEvents();
+    ResetState();
+    tolvar::State& s = state();
+    s.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
+    s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
+    s.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
+    s.BetriebOffen = true;
+    previousSink_ = data::SetMessageSink(&sink_);
+    prompts_->SetExpectAllUsed(false);
+    mdlDatenLaden::MaterialienLaden();
+    frmStammdaten::instanz();
+    mdlFormen::AktuelleMaterialienAnzeigen();
+  }
+  void TearDown() override {
+    test::UnloadAllWindows();
+    data::SetMessageSink(previousSink_);
+    ResetState();
+  }
+  // Chooses material `nr` as the right-click does.
+  static void Waehlen(const std::string& nr) {
+    tolvar::State& s = state();
+    s.AktuellerBaum = "Material";
+    for (std::size_t i = 0; i < s.MaterialListe.size(); ++i) {
+      if (s.MaterialListe[i].MaterialNr == nr) s.MaterialIndex = static_cast<int>(i);
+    }
+    s.AktuelleUeberPNr = s.MaterialListe[static_cast<std::size_t>(s.MaterialIndex)].UeberPNr;
+  }
+
+  test::FreshDataRoot root_;
+  test::ScopedPrompts prompts_;
+  app::PromptMessageSink sink_;
+  data::MessageSink* previousSink_ = nullptr;
+};
+
+TEST_F(PopUpDispatchTest, CaptionIsTheGroupsNameExceptForAChangedReusableMaterial) {
+  struct Fall {
+    std::string nr;
+    bool neu;
+    QString caption;
+    std::string thema;
+  };
+  const Fall faelle[] = {
+      {"M1002", true, "Allgemeines Material", "5.3.4"},
+      {"M1020", false, "Allgemeines Material", "5.3.4"},
+      {"M1003", true, "Mehrfach verwendbares Material", "5.3.5"},
+      {"M1023", false, "Palettentray 6er", "5.3.5"},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.nr);
+    Waehlen(fall.nr);
+    fall.neu ? mdlPopUp::PopUpNeu() : mdlPopUp::PopUpAendern();
+    ASSERT_TRUE(frmMaterial4opt::IsLoaded());
+    EXPECT_EQ(frmMaterial4opt::instanz().Caption(), fall.caption);
+    EXPECT_EQ(state().HilfeThema, fall.thema);
+    EXPECT_EQ(state().Bearbeitungsmodus, fall.neu ? "Neu" : "Aendern");
+    if (auto* wdh = ui::FindControl<QWidget>(&frmMaterial4opt::instanz(), QStringLiteral("txtWdh"))) {
+      EXPECT_EQ(wdh->isVisible(), fall.thema == "5.3.5");
+    }
+    frmMaterial4opt::instanz().Unload();
+    test::ProcessEvents();
+  }
+}
+
+TEST_F(PopUpDispatchTest, UnknownGroupOpensNothingButSetsModeAndTopic) {
+  tolvar::State& s = state();
+  s.AktuellerBaum = "Material";
+  s.MaterialListe.push_back(MaterialSatz{});
+  s.MaterialListe.back().MaterialNr = "M1010";
+  s.MaterialListe.back().UeberPNr = "1010";
+  s.MaterialIndex = static_cast<int>(s.MaterialListe.size()) - 1;
+  mdlPopUp::PopUpNeu();
+  EXPECT_EQ(s.Bearbeitungsmodus, "Neu");
+  EXPECT_EQ(s.HilfeThema, "5.3");
+  mdlPopUp::PopUpAendern();
+  EXPECT_EQ(s.Bearbeitungsmodus, "Aendern");
+  EXPECT_FALSE(frmMaterial4opt::IsLoaded());
+}
+
+}  // namespace
+}  // namespace tolvar

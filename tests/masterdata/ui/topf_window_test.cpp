@@ -1,0 +1,303 @@
+// The pot, substrate and combination editors, the standard vessel sizes, and where the
+// pocket calculator's result lands.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <functional>
+#include <string>
+
+#include "app/message_sink.h"
+#include "data/master_loaders.h"
+#include "data/messages.h"
+#include "data/pot_list.h"
+#include "data/state.h"
+#include "masterdata/rechner.h"
+#include "masterdata/ui/frmMaterial4opt.h"
+#include "masterdata/ui/frmRechner.h"
+#include "masterdata/ui/frmSubstrat.h"
+#include "masterdata/ui/frmTopf.h"
+#include "masterdata/ui/frmTopfSubstrat.h"
+#include "masterdata/ui/frmVolumen.h"
+#include "platform/db/database.h"
+#include "platform/ui/keyedtree.h"
+#include "support/fixtures.h"
+#include "support/ui_forms.h"
+#include "support/ui_prompts.h"
+
+namespace tolvar {
+namespace {
+
+class TopfEditorTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    test::UnloadAllWindows();
+    ResetState();
+    state().AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
+    previousSink_ = data::SetMessageSink(&sink_);
+    mdlDatenLaden::MaterialienLaden();
+    mdlTopfSubstrate::GefaesseLaden();
+  }
+  void TearDown() override {
+    test::UnloadAllWindows();
+    data::SetMessageSink(previousSink_);
+    ResetState();
+  }
+
+  static int Index(const std::string& nr) {
+    const auto& liste = state().MaterialListe;
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+      if (liste[i].MaterialNr == nr) return static_cast<int>(i);
+    }
+    ADD_FAILURE() << nr << " not in MaterialListe";
+    return -1;
+  }
+  static frmTopf& TopfOeffnen(const std::string& modus, const std::string& nr = "M1007") {
+    state().BearbeitungsmodusTopf = modus;
+    state().TopfIndex = Index(nr);
+    frmTopf& form = frmTopf::instanz();
+    form.Show();
+    return form;
+  }
+  static frmTopfSubstrat& KombinationOeffnen(const std::string& modus, const std::string& nr) {
+    state().Bearbeitungsmodus = modus;
+    state().MaterialIndex = Index(nr);
+    frmTopfSubstrat& form = frmTopfSubstrat::instanz();
+    form.Show();
+    return form;
+  }
+  std::string Wert(const std::string& sql) {
+    auto database = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad);
+    return database ? database->Scalar(sql).text() : std::string("?");
+  }
+  int Anzahl(const std::string& tabelle, const std::string& nr) {
+    return std::stoi(Wert("SELECT COUNT(*) FROM " + tabelle + " WHERE MaterialNr = '" + nr + "'"));
+  }
+
+  test::FreshDataRoot root_;
+  test::ScopedPrompts prompts_;
+  app::PromptMessageSink sink_;
+  data::MessageSink* previousSink_ = nullptr;
+};
+
+TEST_F(TopfEditorTest, CalculatorWritesIntoTheBoxItsTargetNames) {
+  struct Fall {
+    int ziel;
+    std::function<QLineEdit*()> box;
+  };
+  state().BearbeitungsmodusTopf = "Neu";
+  state().BearbeitungsmodusSubstrat = "Neu";
+  state().Bearbeitungsmodus = "Neu";
+  state().MaterialIndex = Index("M1002");
+  const Fall faelle[] = {
+      {mdlRechner::kTopfMenge, [] { return frmTopf::instanz().txtMenge; }},
+      {mdlRechner::kTopfPreis, [] { return frmTopf::instanz().txtPreis; }},
+      {mdlRechner::kTopfVolumen, [] { return frmTopf::instanz().txtVolumen; }},
+      {mdlRechner::kSubstratPreis, [] { return frmSubstrat::instanz().txtPreis; }},
+      {mdlRechner::kMaterialMenge, [] { return frmMaterial4opt::instanz().txtMenge; }},
+      {mdlRechner::kMaterialPreis, [] { return frmMaterial4opt::instanz().txtPreis; }},
+      {mdlRechner::kStandardVolumen, [] { return frmVolumen::instanz().txtVolumen; }},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.ziel);
+    QLineEdit* box = fall.box();
+    frmRechner& rechner = frmRechner::instanz();
+    state().Merkwert = fall.ziel;
+    rechner.Number_Click(4);
+    rechner.Decimal_Click();
+    rechner.Number_Click(5);
+    rechner.Unload();
+    EXPECT_EQ(box->text(), QStringLiteral("4,5"));
+    test::UnloadAllWindows();
+  }
+}
+
+TEST_F(TopfEditorTest, ChangingAPotShowsItsPriceOfOnePotAndUpdatesItsCombination) {
+  frmTopf& form = TopfOeffnen("Aendern", "M1011");
+  EXPECT_EQ(form.txtName->text(), QStringLiteral("Topf 12 cm"));
+  EXPECT_EQ(form.txtVolumen->text(), QStringLiteral("0,8"));
+  EXPECT_EQ(form.txtPreis->text(), QStringLiteral("0,07"));
+  EXPECT_EQ(form.txtWdh->text(), QStringLiteral("1"));
+  EXPECT_TRUE(form.opbBezug[1]->isChecked());
+  EXPECT_FALSE(form.cmbNeu->isVisible());
+  EXPECT_EQ(state().Merkwert, mdlRechner::kTopfMenge);
+
+  state().TopfIndex = Index("M1012");  // moved by another window meanwhile
+  state().MaterialIndex = 7;
+  form.txtPreis->setText(QStringLiteral("6"));
+  form.txtWdh->setText(QStringLiteral("3"));
+  form.cmbSpeichern_Click();
+  EXPECT_FALSE(frmTopf::IsLoaded());
+  EXPECT_EQ(Anzahl("Material", "M1011"), 1);
+  EXPECT_EQ(Anzahl("Gefaesse", "M1011"), 1);
+  EXPECT_EQ(Anzahl("Material", "M1012"), 1);
+  EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1011'"), "2");
+  // Pot 2 + 0,8 l × 42 €/m³ / 1000.
+  EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1016'"), "2,03");
+  EXPECT_EQ(state().MaterialIndex, 7);
+}
+
+TEST_F(TopfEditorTest, NewPotAsksForEmptyValuesAndWritesNothingOnNo) {
+  frmTopf& form = TopfOeffnen("Neu");
+  const std::string nr = "M1" + form.txtCode->text().right(3).toStdString();
+  EXPECT_TRUE(form.chbAktuell->isChecked());
+  form.txtName->setText(QStringLiteral("Container 3 Liter eckig"));
+  form.txtPreis->setText(QStringLiteral("0,5"));
+  prompts_->AnswerMsgBox(ui::msgbox::No);
+  form.cmbSpeichern_Click();
+  EXPECT_TRUE(frmTopf::IsLoaded());
+  EXPECT_EQ(form.txtKuerzel->text(), QStringLiteral("Container "));
+  EXPECT_EQ(Anzahl("Material", nr), 0);
+
+  prompts_->AnswerMsgBox(ui::msgbox::Yes).AnswerMsgBox(ui::msgbox::Yes);
+  form.cmbSpeichern_Click();
+  EXPECT_FALSE(frmTopf::IsLoaded());
+  EXPECT_EQ(Wert("SELECT Einheit FROM Material WHERE MaterialNr = '" + nr + "'"), "1");
+  EXPECT_EQ(Wert("SELECT Volumen FROM Gefaesse WHERE MaterialNr = '" + nr + "'"), "1");
+  EXPECT_EQ(Wert("SELECT Wdh FROM Material WHERE MaterialNr = '" + nr + "'"), "1");
+  EXPECT_EQ(Wert("SELECT UeberPNr FROM Material WHERE MaterialNr = '" + nr + "'"), "1007");
+}
+
+TEST_F(TopfEditorTest, ChosenStandardSizeGoesToThePotAndMovesToTheEnd) {
+  frmTopf& topf = TopfOeffnen("Neu");
+  topf.cmbVolumen_Click();
+  frmVolumen& volumen = frmVolumen::instanz();
+  EXPECT_EQ(volumen.trvVolumen->Text(QStringLiteral("12er Topf0,8")), QStringLiteral("12er Topf   0,8 Liter"));
+  volumen.trvVolumen_Click(QStringLiteral("12er Topf0,8"));
+  EXPECT_FALSE(volumen.Formular().NeuesVolumen);
+  EXPECT_EQ(volumen.txtBezeichnung->text(), QStringLiteral("12er Topf"));
+  volumen.cmbOK_Click();
+  EXPECT_FALSE(frmVolumen::IsLoaded());
+  EXPECT_EQ(topf.txtVolumen->text(), QStringLiteral("0,8"));
+  EXPECT_EQ(Wert("SELECT Bezeichnung FROM Standardgroessen ORDER BY rowid DESC LIMIT 1"), "12er Topf");
+  EXPECT_EQ(Wert("SELECT COUNT(*) FROM Standardgroessen"), "4");
+}
+
+TEST_F(TopfEditorTest, StandardSizeAlreadyListedIsNotAddedAndOkStaysOpen) {
+  frmVolumen& volumen = frmVolumen::instanz();
+  volumen.cmbNeu_Click();
+  volumen.txtBezeichnung->setText(QStringLiteral("9er Topf"));
+  volumen.txtVolumen->setText(QStringLiteral("0,4"));
+  volumen.cmbOK_Click();
+  EXPECT_TRUE(frmVolumen::IsLoaded());
+  EXPECT_EQ(Wert("SELECT COUNT(*) FROM Standardgroessen"), "4");
+
+  // The same name with another volume: a question; Yes lists both.
+  volumen.txtVolumen->setText(QStringLiteral("0,45"));
+  prompts_->AnswerMsgBox(ui::msgbox::Yes);
+  volumen.cmbSpeichern_Click();
+  ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts_->messageBoxes()[0].text,
+            QStringLiteral("Die eingegebene Bezeichnung existiert bereits.\n\nWollen sie den selben Name für 2 "
+                           "unterschiedliche Gefäße vergeben?"));
+  EXPECT_EQ(Wert("SELECT COUNT(*) FROM Standardgroessen WHERE Bezeichnung = '9er Topf'"), "2");
+  EXPECT_EQ(volumen.trvVolumen->Children(QStringLiteral("Standard")).size(), 5);
+
+  // "Löschen" removes the size the boxes show.
+  volumen.cmbLoeschen_Click();
+  EXPECT_TRUE(volumen.Formular().NeuesVolumen);
+  EXPECT_TRUE(volumen.txtBezeichnung->text().isEmpty());
+  EXPECT_EQ(Wert("SELECT COUNT(*) FROM Standardgroessen WHERE Bezeichnung = '9er Topf'"), "1");
+}
+
+TEST_F(TopfEditorTest, NewSubstrateStartsNotCurrentAndOffersOneForAnEmptyPrice) {
+  state().BearbeitungsmodusSubstrat = "Neu";
+  frmSubstrat& form = frmSubstrat::instanz();
+  form.Show();
+  EXPECT_EQ(state().Merkwert, mdlRechner::kSubstratPreis);
+  EXPECT_FALSE(form.chbAktuell->isChecked());
+  EXPECT_TRUE(form.opbBezug[1]->isChecked());
+  EXPECT_FALSE(form.cmbNeu->isVisible());
+  const std::string nr = "M1" + form.txtCode->text().right(3).toStdString();
+  form.txtName->setText(QStringLiteral("Kokossubstrat"));
+  form.opbBezug[2]->setChecked(true);
+  prompts_->AnswerMsgBox(ui::msgbox::Yes);
+  form.cmbSpeichern_Click();
+  ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts_->messageBoxes()[0].text,
+            QStringLiteral("Sie haben keinen Preis eingegeben.\n\nSoll der Wert mit 1 bestzt werden?"));
+  EXPECT_FALSE(frmSubstrat::IsLoaded());
+  EXPECT_EQ(Wert("SELECT Aktuell FROM Material WHERE MaterialNr = '" + nr + "'"), "0");
+  EXPECT_EQ(Wert("SELECT Bezug FROM Material WHERE MaterialNr = '" + nr + "'"), "2");
+  EXPECT_EQ(Wert("SELECT UeberPNr FROM Material WHERE MaterialNr = '" + nr + "'"), "1008");
+}
+
+TEST_F(TopfEditorTest, CombinationShowsItsStoredPairAndKeepsTheUsersChoiceOnReactivation) {
+  frmTopfSubstrat& form = KombinationOeffnen("Aendern", "M1016");
+  EXPECT_TRUE(form.fraInfo->isVisible());
+  EXPECT_EQ(form.comTopf->currentText(), QStringLiteral("Topf 12 cm"));
+  EXPECT_EQ(form.comSubstrat->currentText(), QStringLiteral("Einheitserde ED73"));
+  // 0,07 + 0,8 l × 42 €/m³ / 1000, recomputed from the current values.
+  EXPECT_EQ(form.txtPreis->text(), QStringLiteral("0,10"));
+
+  form.comTopf->setCurrentIndex(form.comTopf->findText(QStringLiteral("Topf 14 cm")));
+  EXPECT_EQ(form.txtPreis->text(), QStringLiteral("0,15"));
+  ui::FormAccess::Activate(form);
+  EXPECT_EQ(form.comTopf->currentText(), QStringLiteral("Topf 14 cm"));
+
+  state().MaterialIndex = Index("M1017");  // the tree's selection moves meanwhile
+  form.cmbSpeichern_Click();
+  EXPECT_FALSE(frmTopfSubstrat::IsLoaded());
+  EXPECT_EQ(Anzahl("Material", "M1016"), 1);
+  EXPECT_EQ(Anzahl("Topfsubstrat", "M1016"), 1);
+  EXPECT_EQ(Anzahl("Material", "M1017"), 1);
+  EXPECT_EQ(Wert("SELECT TopfNr FROM Topfsubstrat WHERE MaterialNr = 'M1016'"), "M1013");
+}
+
+TEST_F(TopfEditorTest, CombinationOpensItsPotAndShowsTheNewPriceWhenThePotEditorCloses) {
+  frmTopfSubstrat& form = KombinationOeffnen("Aendern", "M1016");
+  form.cmbTopf_Click();
+  ASSERT_TRUE(frmTopf::IsLoaded());
+  frmTopf& topf = frmTopf::instanz();
+  EXPECT_TRUE(topf.cmbNeu->isVisible());
+  EXPECT_EQ(topf.txtName->text(), QStringLiteral("Topf 12 cm"));
+  topf.txtPreis->setText(QStringLiteral("1"));
+  topf.cmbSpeichern_Click();
+  test::ProcessEvents();
+  EXPECT_EQ(form.txtPreis->text(), QStringLiteral("1,03"));
+  EXPECT_EQ(form.comTopf->currentText(), QStringLiteral("Topf 12 cm"));
+}
+
+TEST_F(TopfEditorTest, NewRecordInThePotEditorKeepsTheShownPot) {
+  frmTopf& form = TopfOeffnen("Aendern", "M1011");
+  form.txtWdh->setText(QStringLiteral("4"));
+  const QString alterCode = form.txtCode->text();
+  form.cmbNeu_Click();
+  EXPECT_TRUE(form.txtName->text().isEmpty());
+  EXPECT_EQ(form.txtWdh->text(), QStringLiteral("4"));
+  EXPECT_NE(form.txtCode->text(), alterCode);
+  EXPECT_EQ(form.Kontext().Bearbeitungsmodus, "Neu");
+  EXPECT_EQ(state().BearbeitungsmodusTopf, "Neu");
+  form.txtName->setText(QStringLiteral("Topf 17 cm"));
+  form.txtMenge->setText(QStringLiteral("1"));
+  form.txtPreis->setText(QStringLiteral("0,8"));
+  form.txtVolumen->setText(QStringLiteral("2,5"));
+  form.cmbSpeichern_Click();
+  EXPECT_EQ(Anzahl("Material", "M1011"), 1);
+  EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1" + alterCode.right(3).toStdString() + "'"),
+            "0,07");
+  EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE Materialname = 'Topf 17 cm'"), "0,2");
+}
+
+TEST_F(TopfEditorTest, NewCombinationHidesThePriceAndProposesABarcode) {
+  frmTopfSubstrat& form = KombinationOeffnen("Neu", "M1001");
+  EXPECT_FALSE(form.fraInfo->isVisible());
+  EXPECT_TRUE(form.chbAktuell->isChecked());
+  EXPECT_FALSE(form.txtCode->text().isEmpty());
+  EXPECT_EQ(form.comTopf->count(), 4);
+  EXPECT_EQ(form.comSubstrat->count(), 2);
+  prompts_->AnswerMsgBox(ui::msgbox::Ok);
+  form.cmbSpeichern_Click();
+  ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts_->messageBoxes()[0].text, QStringLiteral("Sie müssen erst einen Namen vergeben"));
+  EXPECT_TRUE(frmTopfSubstrat::IsLoaded());
+}
+
+}  // namespace
+}  // namespace tolvar

@@ -1,0 +1,149 @@
+// The settings window's frame and its tab "Datenbanken": activation, help by tab, saving the
+// paths and the station, and the weather-region map with the station information.
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "data/state.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/prompts.h"
+#include "platform/ui/tabstrip.h"
+#include "settings/ui/einstellungen_fixture.h"
+#include "settings/ui/frmEinstellungen.h"
+#include "settings/ui/frmLandkarte.h"
+#include "settings/ui/frmStatInfo.h"
+
+namespace tolvar::test {
+namespace {
+
+class EinstellungenFensterTest : public EinstellungenTest {
+ protected:
+  frmEinstellungen& Oeffnen() {
+    frmEinstellungen& f = frmEinstellungen::instanz();
+    ui::FormAccess::Activate(f);
+    return f;
+  }
+};
+
+TEST_F(EinstellungenFensterTest, ActivationFillsThePathsAndTheWageTabAndReturnsToTheFirstTab) {
+  frmEinstellungen& f = frmEinstellungen::instanz();
+  f.regEinstellungen->SetTab(4);
+  ui::FormAccess::Activate(f);
+  EXPECT_EQ(f.regEinstellungen->Tab(), 0);
+  EXPECT_EQ(f.txtStation->text(), QStringLiteral("München"));
+  EXPECT_EQ(f.txtVantelPfad->text().toStdString(), state().AktuelleEinstellungen.VantelPfad);
+  EXPECT_TRUE(f.opbLohngruppeBearbeiten->isChecked());
+  EXPECT_EQ(f.txtLohngruppeB->text(), QStringLiteral("Gärtner/in"));
+  EXPECT_EQ(f.txtloeschen->text(), QStringLiteral("1"));
+}
+
+TEST_F(EinstellungenFensterTest, HelpFollowsTheCurrentTab) {
+  frmEinstellungen& f = Oeffnen();
+  const std::vector<std::pair<int, std::string>> faelle = {{0, "4.2"}, {1, "4.5"}, {2, "4.4"}, {3, "4.1"},
+                                                           {4, "4.3"}, {5, "4.6"}, {6, "4.7"}};
+  for (const auto& [tab, thema] : faelle) {
+    SCOPED_TRACE(tab);
+    f.regEinstellungen->SetTab(tab);
+    ui::FormAccess::KeyDown(f, Qt::Key_F1, 0);
+    EXPECT_EQ(state().HilfeThema, thema);
+  }
+}
+
+TEST_F(EinstellungenFensterTest, SaveWithARejectedMaterialPathKeepsTheWindowAndWritesOnlyTheFallback) {
+  frmEinstellungen& f = Oeffnen();
+  f.txtStation->setText(QStringLiteral("Hof"));
+  f.txtMaterialPfad->setText(QString::fromStdString(root.Join("fehlt.mdb")));
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  f.cmbOK_Click();
+  ProcessEvents();
+  ASSERT_TRUE(frmEinstellungen::IsLoaded());
+  ASSERT_EQ(Meldungen().size(), 1u);
+  EXPECT_TRUE(Meldungen()[0].startsWith(QStringLiteral("Die ausgewählte Material-Datenbank ist ungültig")));
+  EXPECT_EQ(f.txtMaterialPfad->text().toStdString(), root.Join("fehlt.mdb"));
+  EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Wetterstation"), std::vector<std::string>{"München"});
+}
+
+TEST_F(EinstellungenFensterTest, SaveWritesStationAndPathsAndClosesTheWindow) {
+  frmEinstellungen& f = Oeffnen();
+  f.txtStation->setText(QStringLiteral("Hof"));
+  f.cmbOK_Click();
+  ProcessEvents();
+  EXPECT_FALSE(frmEinstellungen::IsLoaded());
+  EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Wetterstation"), std::vector<std::string>{"Hof"});
+}
+
+TEST_F(EinstellungenFensterTest, BrowsingTakesTheChosenResultDatabaseIntoItsBox) {
+  frmEinstellungen& f = Oeffnen();
+  f.regEinstellungen->SetTab(6);
+  const QString andere = QString::fromStdString(root.Join("Tolvar_DB/Ergebnisse.mdb"));
+  prompts->CancelFile();
+  f.cmbErgebnisdatenbank_Click();
+  EXPECT_EQ(f.txtErgebnisdatenbank->text().toStdString(), state().AktuelleEinstellungen.Ergebnisdatenbank);
+  prompts->AnswerFile(QString::fromStdString(root.Join("kaputt.mdb"))).AnswerMsgBox(ui::msgbox::Ok);
+  f.cmbErgebnisdatenbank_Click();
+  EXPECT_EQ(f.txtErgebnisdatenbank->text(), andere) << "a failed check shows the default path";
+}
+
+TEST_F(EinstellungenFensterTest, TheMapSelectsTheCurrentRegionAndTakesTheChoiceOver) {
+  state().AktuelleEinstellungen.Wetterstation = "Lkr. Roth";
+  state().AktuelleEinstellungen.KlimaPfad = "anders";
+  frmEinstellungen& f = Oeffnen();
+  f.cmbVantel_Click();
+  frmLandkarte& karte = frmLandkarte::instanz();
+  ui::FormAccess::Activate(karte);
+  EXPECT_NE(state().AktuelleEinstellungen.KlimaPfad, "anders");
+  EXPECT_TRUE(karte.opbStation[19]->isChecked());
+  EXPECT_EQ(karte.txtAuswahl->text(), QStringLiteral("Lkr. Roth"));
+
+  karte.opbStation[13]->setChecked(true);
+  karte.cmbOK_Click();
+  EXPECT_FALSE(karte.isVisible());
+  EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, " Kehlheim");
+  EXPECT_EQ(f.txtStation->text(), QStringLiteral(" Kehlheim"));
+  EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Wetterstation"), std::vector<std::string>{" Kehlheim"});
+}
+
+TEST_F(EinstellungenFensterTest, TakingOverWithoutAnyRegionChosenStoresNothing) {
+  state().AktuelleEinstellungen.Wetterstation = "Irgendwo";
+  Oeffnen().cmbVantel_Click();
+  frmLandkarte& karte = frmLandkarte::instanz();
+  ui::FormAccess::Activate(karte);
+  karte.cmbOK_Click();
+  EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "Irgendwo");
+  EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Wetterstation"), std::vector<std::string>{"München"});
+}
+
+TEST_F(EinstellungenFensterTest, ALabelShowsItsStationWithoutChoosingTheRegion) {
+  Oeffnen().cmbVantel_Click();
+  frmLandkarte& karte = frmLandkarte::instanz();
+  ui::FormAccess::Activate(karte);
+  karte.lblStation_Click(2);
+  ASSERT_TRUE(frmStatInfo::IsLoaded());
+  frmStatInfo& info = frmStatInfo::instanz();
+  EXPECT_TRUE(info.isVisible());
+  EXPECT_EQ(info.txtStatName->text(), QStringLiteral("Schwabmünchen"));
+  EXPECT_TRUE(info.txtHoehe->text().endsWith(QStringLiteral(" m ü.N.N.")));
+  EXPECT_TRUE(info.pcbStatInfo->property("bild").toString().endsWith(QStringLiteral("Schwabmuenchen.gif")));
+  EXPECT_FALSE(karte.opbStation[2]->isChecked());
+  EXPECT_EQ(state().GewaehlteRegion, "München");
+}
+
+TEST_F(EinstellungenFensterTest, CancelOnTheMapUnloadsItAndKeepsTheStation) {
+  Oeffnen().cmbVantel_Click();
+  frmLandkarte::instanz().cmbAbbruch_Click();
+  ProcessEvents();
+  EXPECT_FALSE(frmLandkarte::IsLoaded());
+  EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "München");
+}
+
+TEST_F(EinstellungenFensterTest, TheColourTabShowsTheStoredColours) {
+  state().FarbeMorvin = 5;
+  state().FarbeTolvar = 2;
+  frmEinstellungen& f = Oeffnen();
+  f.regEinstellungen->SetTab(3);
+  EXPECT_TRUE(f.opbMorvin[5]->isChecked());
+  EXPECT_TRUE(f.opbTolvar[2]->isChecked());
+}
+
+}  // namespace
+}  // namespace tolvar::test
