@@ -6,13 +6,14 @@
 #include "data/enterprise_files.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/prompts.h"
 
 namespace tolvar {
 
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+using ui::Q;
 
 std::optional<std::string> Gewaehlt(const std::optional<QString>& datei) {
   if (!datei || datei->isEmpty()) return std::nullopt;

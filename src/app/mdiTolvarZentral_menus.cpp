@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <initializer_list>
+
 #include "app/help_menu.h"
 #include "app/mdiTolvarZentral.h"
 #include "app/mdlMenue.h"
@@ -14,6 +16,7 @@
 #include "data/state.h"
 #include "masterdata/ui/mdlLoeschen.h"
 #include "masterdata/ui/mdlPopUp.h"
+#include "platform/ui/builders.h"
 #include "settings/ui/frmEinstellungen.h"
 #include "trees/ui/frmStammdaten.h"
 
@@ -21,23 +24,33 @@ namespace tolvar {
 
 namespace {
 
-QMenu* Menue(QWidget* parent, const char* name, const QString& caption) {
-  auto* menu = new QMenu(caption, parent);
+// One item of a menu: its name and caption, or a separator when the caption is null; the
+// window's field that keeps it, and the handler its click runs (none: connected elsewhere).
+struct Eintrag {
+  const char* name;
+  const char* caption;
+  QAction* mdiTolvarZentral::*feld;
+  void (mdiTolvarZentral::*handler)();
+};
+
+QAction* Befehl(QAction* action, const char* name) {
+  action->setObjectName(QLatin1String(name));
+  return action;
+}
+
+// A menu of `window` with its items in order, their handlers connected as `verbindung` says.
+QMenu* Menue(mdiTolvarZentral* window, const char* name, const QString& caption,
+             std::initializer_list<Eintrag> eintraege, Qt::ConnectionType verbindung) {
+  auto* menu = new QMenu(caption, window);
   menu->setObjectName(QLatin1String(name));
-  menu->menuAction()->setObjectName(QLatin1String(name));
+  Befehl(menu->menuAction(), name);
+  for (const Eintrag& e : eintraege) {
+    QAction* action = e.caption == nullptr ? menu->addSeparator() : menu->addAction(ui::Q(e.caption));
+    Befehl(action, e.name);
+    window->*e.feld = action;
+    if (e.handler != nullptr) QObject::connect(action, &QAction::triggered, window, e.handler, verbindung);
+  }
   return menu;
-}
-
-QAction* Eintrag(QMenu* menu, const char* name, const QString& caption) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(QLatin1String(name));
-  return action;
-}
-
-QAction* Strich(QMenu* menu, const char* name) {
-  QAction* action = menu->addSeparator();
-  action->setObjectName(QLatin1String(name));
-  return action;
 }
 
 // The group number a new record in a group gets: the last four digits of the clicked group's
@@ -65,89 +78,83 @@ void Arbeitsbereich(bool State::*modus) {
 }  // namespace
 
 void mdiTolvarZentral::MenuesAnlegen() {
+  using W = mdiTolvarZentral;
+  // Queued: a command that reopens the main window must not destroy it inside its own signal.
+  constexpr Qt::ConnectionType kSpaeter = Qt::QueuedConnection;
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("mnuLeiste"));
 
-  mnuBetrieb = Menue(this, "mnuBetrieb", QStringLiteral("Betrieb"));
-  mnuoeffnen = Eintrag(mnuBetrieb, "mnuoeffnen", QStringLiteral("Betrieb öffnen"));
-  mnuStrich1 = Strich(mnuBetrieb, "mnuStrich1");
-  mnuspeichern = Eintrag(mnuBetrieb, "mnuspeichern", QStringLiteral("Betrieb speichern"));
-  mnuspeichernunter = Eintrag(mnuBetrieb, "mnuspeichernunter", QStringLiteral("Betrieb speichern unter ..."));
-  mnuStrich2 = Strich(mnuBetrieb, "mnuStrich2");
-  mnuEnde = Eintrag(mnuBetrieb, "mnuEnde", QStringLiteral("Beenden"));
+  mnuBetrieb = Menue(this, "mnuBetrieb", QStringLiteral("Betrieb"),
+                     {{"mnuoeffnen", "Betrieb öffnen", &W::mnuoeffnen, &W::mnuoeffnen_Click},
+                      {"mnuStrich1", nullptr, &W::mnuStrich1, nullptr},
+                      {"mnuspeichern", "Betrieb speichern", &W::mnuspeichern, &W::mnuspeichern_Click},
+                      {"mnuspeichernunter", "Betrieb speichern unter ...", &W::mnuspeichernunter,
+                       &W::mnuspeichernunter_Click},
+                      {"mnuStrich2", nullptr, &W::mnuStrich2, nullptr},
+                      {"mnuEnde", "Beenden", &W::mnuEnde, &W::mnuEnde_Click}},
+                     kSpaeter);
   bar->addMenu(mnuBetrieb);
 
-  mnuStammdaten = bar->addAction(QStringLiteral("Stammdaten"));
-  mnuStammdaten->setObjectName(QStringLiteral("mnuStammdaten"));
+  mnuStammdaten = Befehl(bar->addAction(QStringLiteral("Stammdaten")), "mnuStammdaten");
+  connect(mnuStammdaten, &QAction::triggered, this, &W::mnuStammdaten_Click, kSpaeter);
 
-  mnuKalkulation = Menue(this, "mnuKalkulation", QStringLiteral("Tolvar"));
-  mnuBegleit = Eintrag(mnuKalkulation, "mnuBegleit", QStringLiteral("Kulturbegleitende Datenerfassung"));
-  mnuStrich3 = Strich(mnuKalkulation, "mnuStrich3");
-  mnuNach = Eintrag(mnuKalkulation, "mnuNach", QStringLiteral("Kalkulation"));
+  mnuKalkulation = Menue(this, "mnuKalkulation", QStringLiteral("Tolvar"),
+                         {{"mnuBegleit", "Kulturbegleitende Datenerfassung", &W::mnuBegleit, &W::mnuBegleit_Click},
+                          {"mnuStrich3", nullptr, &W::mnuStrich3, nullptr},
+                          {"mnuNach", "Kalkulation", &W::mnuNach, &W::mnuNach_Click}},
+                         kSpaeter);
   bar->addMenu(mnuKalkulation);
 
-  mnuVergleich = Menue(this, "mnuVergleich", QStringLiteral("Kulturvergleich"));
-  mnuNeueErgebnisDB = Eintrag(mnuVergleich, "mnuNeueErgebnisDB", QStringLiteral("Neue Ergebnisdatenbank anlegen"));
-  mnuVergleichNeu = Eintrag(mnuVergleich, "mnuVergleichNeu", QStringLiteral("Vergleichskulturen bearbeiten"));
-  mnuStrich4 = Strich(mnuVergleich, "mnuStrich4");
-  mnuVergleichExe = Eintrag(mnuVergleich, "mnuVergleichExe", QStringLiteral("Kulturen vergleichen"));
+  mnuVergleich = Menue(this, "mnuVergleich", QStringLiteral("Kulturvergleich"),
+                       {{"mnuNeueErgebnisDB", "Neue Ergebnisdatenbank anlegen", &W::mnuNeueErgebnisDB,
+                         &W::mnuNeueErgebnisDB_Click},
+                        {"mnuVergleichNeu", "Vergleichskulturen bearbeiten", &W::mnuVergleichNeu,
+                         &W::mnuVergleichNeu_Click},
+                        {"mnuStrich4", nullptr, &W::mnuStrich4, nullptr},
+                        {"mnuVergleichExe", "Kulturen vergleichen", &W::mnuVergleichExe, &W::mnuVergleichExe_Click}},
+                       kSpaeter);
   bar->addMenu(mnuVergleich);
 
-  mnuEinstellungen = bar->addAction(QStringLiteral("Einstellungen"));
-  mnuEinstellungen->setObjectName(QStringLiteral("mnuEinstellungen"));
+  mnuEinstellungen = Befehl(bar->addAction(QStringLiteral("Einstellungen")), "mnuEinstellungen");
+  connect(mnuEinstellungen, &QAction::triggered, this, &W::mnuEinstellungen_Click, kSpaeter);
 
-  mnuSicherung = Menue(this, "mnuSicherung", QStringLiteral("Datensicherung"));
-  mnuBetriebSichern = Eintrag(mnuSicherung, "mnuBetriebSichern", QStringLiteral("Sicherungsdatei erstellen"));
-  mnuStrichSicherung = Strich(mnuSicherung, "mnuStrichSicherung");
-  mnuSicherungLaden = Eintrag(mnuSicherung, "mnuSicherungLaden", QStringLiteral("Sicherungsdatei laden"));
+  mnuSicherung = Menue(this, "mnuSicherung", QStringLiteral("Datensicherung"),
+                       {{"mnuBetriebSichern", "Sicherungsdatei erstellen", &W::mnuBetriebSichern,
+                         &W::mnuBetriebSichern_Click},
+                        {"mnuStrichSicherung", nullptr, &W::mnuStrichSicherung, nullptr},
+                        {"mnuSicherungLaden", "Sicherungsdatei laden", &W::mnuSicherungLaden,
+                         &W::mnuSicherungLaden_Click}},
+                       kSpaeter);
   bar->addMenu(mnuSicherung);
 
-  mnuHilfe = Menue(this, "mnuHilfe", QStringLiteral("Hilfe"));
-  mnuHilfeText = Eintrag(mnuHilfe, "mnuHilfeText", QStringLiteral("Hilfe"));
-  mnuHilfeDoku = Eintrag(mnuHilfe, "mnuHilfeDoku", QStringLiteral("Dokumentation drucken"));
-  mnuStrich6 = Strich(mnuHilfe, "mnuStrich6");
-  mnuInfo = Eintrag(mnuHilfe, "mnuInfo", QStringLiteral("Über Tolvar"));
+  // The help commands belong to the help menu's module.
+  mnuHilfe = Menue(this, "mnuHilfe", QStringLiteral("Hilfe"),
+                   {{"mnuHilfeText", "Hilfe", &W::mnuHilfeText, nullptr},
+                    {"mnuHilfeDoku", "Dokumentation drucken", &W::mnuHilfeDoku, nullptr},
+                    {"mnuStrich6", nullptr, &W::mnuStrich6, nullptr},
+                    {"mnuInfo", "Über Tolvar", &W::mnuInfo, nullptr}},
+                   kSpaeter);
   bar->addMenu(mnuHilfe);
-
-  // Queued: a command that reopens the main window must not destroy it inside its own signal.
-  const auto verbinden = [this](QAction* action, void (mdiTolvarZentral::*handler)()) {
-    connect(action, &QAction::triggered, this, handler, Qt::QueuedConnection);
-  };
-  verbinden(mnuoeffnen, &mdiTolvarZentral::mnuoeffnen_Click);
-  verbinden(mnuspeichern, &mdiTolvarZentral::mnuspeichern_Click);
-  verbinden(mnuspeichernunter, &mdiTolvarZentral::mnuspeichernunter_Click);
-  verbinden(mnuEnde, &mdiTolvarZentral::mnuEnde_Click);
-  verbinden(mnuStammdaten, &mdiTolvarZentral::mnuStammdaten_Click);
-  verbinden(mnuBegleit, &mdiTolvarZentral::mnuBegleit_Click);
-  verbinden(mnuNach, &mdiTolvarZentral::mnuNach_Click);
-  verbinden(mnuNeueErgebnisDB, &mdiTolvarZentral::mnuNeueErgebnisDB_Click);
-  verbinden(mnuVergleichNeu, &mdiTolvarZentral::mnuVergleichNeu_Click);
-  verbinden(mnuVergleichExe, &mdiTolvarZentral::mnuVergleichExe_Click);
-  verbinden(mnuEinstellungen, &mdiTolvarZentral::mnuEinstellungen_Click);
-  verbinden(mnuBetriebSichern, &mdiTolvarZentral::mnuBetriebSichern_Click);
-  verbinden(mnuSicherungLaden, &mdiTolvarZentral::mnuSicherungLaden_Click);
   connect(mnuHilfeText, &QAction::triggered, this, [] { hilfemenue::mnuHilfeText_Click(); });
   connect(mnuHilfeDoku, &QAction::triggered, this, [] { hilfemenue::mnuHilfeDoku_Click(); });
   connect(mnuInfo, &QAction::triggered, this, [] { hilfemenue::mnuInfo_Click(); });
 }
 
 void mdiTolvarZentral::PopUpsAnlegen() {
+  using W = mdiTolvarZentral;
   // Not in the menu bar: the tree windows show them with PopupMenu.
-  mnuPopUp1 = Menue(this, "mnuPopUp1", QStringLiteral("PopUp1"));
-  mnuPopUp1Neu = Eintrag(mnuPopUp1, "mnuPopUp1Neu", QStringLiteral("Neue Kultur/ Gruppe eingeben"));
-  mnuPopUp2 = Menue(this, "mnuPopUp2", QStringLiteral("PopUp2"));
-  mnuPopUp2Aendern = Eintrag(mnuPopUp2, "mnuPopUp2Aendern", QStringLiteral("Ändern"));
-  mnuStrichOpoup = Strich(mnuPopUp2, "mnuStrichOpoup");
-  mnuPopUp2Neu = Eintrag(mnuPopUp2, "mnuPopUp2Neu", QStringLiteral("Neue Kultur/ Gruppe"));
-  mnuPopUp3 = Menue(this, "mnuPopUp3", QStringLiteral("PopUp3"));
-  mnuPopUp3Aendern = Eintrag(mnuPopUp3, "mnuPopUp3Aendern", QStringLiteral("Ändern"));
-  mnuPopUp3Loeschen = Eintrag(mnuPopUp3, "mnuPopUp3Loeschen", QStringLiteral("Löschen"));
-
-  connect(mnuPopUp1Neu, &QAction::triggered, this, &mdiTolvarZentral::mnuPopUp1Neu_Click);
-  connect(mnuPopUp2Aendern, &QAction::triggered, this, &mdiTolvarZentral::mnuPopUp2Aendern_Click);
-  connect(mnuPopUp2Neu, &QAction::triggered, this, &mdiTolvarZentral::mnuPopUp2Neu_Click);
-  connect(mnuPopUp3Aendern, &QAction::triggered, this, &mdiTolvarZentral::mnuPopUp3Aendern_Click);
-  connect(mnuPopUp3Loeschen, &QAction::triggered, this, &mdiTolvarZentral::mnuPopUp3Loeschen_Click);
+  mnuPopUp1 = Menue(this, "mnuPopUp1", QStringLiteral("PopUp1"),
+                    {{"mnuPopUp1Neu", "Neue Kultur/ Gruppe eingeben", &W::mnuPopUp1Neu, &W::mnuPopUp1Neu_Click}},
+                    Qt::AutoConnection);
+  mnuPopUp2 = Menue(this, "mnuPopUp2", QStringLiteral("PopUp2"),
+                    {{"mnuPopUp2Aendern", "Ändern", &W::mnuPopUp2Aendern, &W::mnuPopUp2Aendern_Click},
+                     {"mnuStrichOpoup", nullptr, &W::mnuStrichOpoup, nullptr},
+                     {"mnuPopUp2Neu", "Neue Kultur/ Gruppe", &W::mnuPopUp2Neu, &W::mnuPopUp2Neu_Click}},
+                    Qt::AutoConnection);
+  mnuPopUp3 = Menue(this, "mnuPopUp3", QStringLiteral("PopUp3"),
+                    {{"mnuPopUp3Aendern", "Ändern", &W::mnuPopUp3Aendern, &W::mnuPopUp3Aendern_Click},
+                     {"mnuPopUp3Loeschen", "Löschen", &W::mnuPopUp3Loeschen, &W::mnuPopUp3Loeschen_Click}},
+                    Qt::AutoConnection);
 }
 
 void mdiTolvarZentral::PopupMenu(QMenu* menu) {

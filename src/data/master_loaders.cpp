@@ -153,82 +153,81 @@ bool LoadList(const std::string& path, std::string_view table, std::string_view 
   return true;
 }
 
+// The columns every master table shares, read in the order the tables list them: the parent
+// group's number, the short name, the group flag and the barcode ...
+template <typename Satz>
+void FillGliederung(RowReader& r, Satz& x) {
+  r.TextA("UeberPNr", &x.UeberPNr, "0");
+  r.TextA("Kuerzel", &x.Kuerzel);
+  r.BoolB("Gliederungspunkt", &x.Gliederungspunkt);
+  r.SingleA("Barcode", &x.Barcode);
+}
+
+// ... the current flag and the remarks ...
+template <typename Satz>
+void FillVermerke(RowReader& r, Satz& x) {
+  r.BoolB("Aktuell", &x.Aktuell);
+  r.TextA("Bemerkungen", &x.Bemerkungen);
+}
+
+// ... and the record's ID with the time of its last change.
+template <typename Satz>
+void FillKennung(RowReader& r, Satz& x) {
+  r.TextA("ID", &x.ID);
+  r.DateA("LetzteAenderung", &x.LetzteAenderung, base::kZeroDate);
+}
+
 void FillKultur(RowReader& r, KulturSatz& k) {
   r.TextA("Kulturname", &k.Kulturname);
   r.TextA("KulturNr", &k.KulturNr);
-  r.TextA("UeberPNr", &k.UeberPNr, "0");
-  r.TextA("Kuerzel", &k.Kuerzel);
-  r.BoolB("Gliederungspunkt", &k.Gliederungspunkt);
-  r.SingleA("Barcode", &k.Barcode);
-  r.BoolB("Aktuell", &k.Aktuell);
-  r.TextA("Bemerkungen", &k.Bemerkungen);
+  FillGliederung(r, k);
+  FillVermerke(r, k);
   r.DateA("Arbeitsbeginn", &k.Arbeitsbeginn, r.today(), true);
   r.DateA("Arbeitsende", &k.Arbeitsende, r.today(), true);
-  r.TextA("ID", &k.ID);
-  r.DateA("LetzteAenderung", &k.LetzteAenderung, base::kZeroDate);
+  FillKennung(r, k);
 }
 
 void FillStandort(RowReader& r, StandortSatz& s) {
   r.TextA("Standortname", &s.Standortname);
   r.TextA("StandortNr", &s.StandortNr);
-  r.TextA("UeberPNr", &s.UeberPNr, "0");
-  r.TextA("Kuerzel", &s.Kuerzel);
-  r.BoolB("Gliederungspunkt", &s.Gliederungspunkt);
-  r.SingleA("Barcode", &s.Barcode);
-  r.BoolB("Aktuell", &s.Aktuell);
-  r.TextA("Bemerkungen", &s.Bemerkungen);
-  r.TextA("ID", &s.ID);
-  r.DateA("LetzteAenderung", &s.LetzteAenderung, base::kZeroDate);
+  FillGliederung(r, s);
+  FillVermerke(r, s);
+  FillKennung(r, s);
   r.TextA("Fläche", &s.Flaeche, "0");
 }
 
 void FillMaterial(RowReader& r, MaterialSatz& m) {
   r.TextA("Materialname", &m.Materialname);
   r.TextA("MaterialNr", &m.MaterialNr);
-  r.TextA("UeberPNr", &m.UeberPNr, "0");
-  r.TextA("Kuerzel", &m.Kuerzel);
-  r.BoolB("Gliederungspunkt", &m.Gliederungspunkt);
-  r.SingleA("Barcode", &m.Barcode);
+  FillGliederung(r, m);
   r.TextA("Preis", &m.Preis, "0");
   r.TextA("Einheit", &m.Einheit, "0");
   r.IntegerA("Bezug", &m.Bezug);
   r.TextA("Wdh", &m.Wdh, "1");
-  r.BoolB("Aktuell", &m.Aktuell);
-  r.TextA("Bemerkungen", &m.Bemerkungen);
-  r.TextA("ID", &m.ID);
-  r.DateA("LetzteAenderung", &m.LetzteAenderung, base::kZeroDate);
+  FillVermerke(r, m);
+  FillKennung(r, m);
 }
 
 void FillPersonal(RowReader& r, PersonalSatz& p) {
   r.TextA("Name", &p.Name);
   r.TextA("Vorname", &p.Vorname);
   r.TextA("PersonalNr", &p.PersonalNr);
-  r.TextA("UeberPNr", &p.UeberPNr, "0");
-  r.TextA("Kuerzel", &p.Kuerzel);
-  r.BoolB("Gliederungspunkt", &p.Gliederungspunkt);
-  r.SingleA("Barcode", &p.Barcode);
+  FillGliederung(r, p);
   r.TextA("Postleitzahl", &p.Postleitzahl, "0");
   r.TextA("Ort", &p.Ort);
   r.TextA("Strasse", &p.Strasse, "0");
   r.DateC("Geburtstag", &p.Geburtstag, base::kNoDate);
   r.TextA("Telefon", &p.Telefon, "0");
-  r.BoolB("Aktuell", &p.Aktuell);
-  r.TextA("Bemerkungen", &p.Bemerkungen);
-  r.TextA("ID", &p.ID);
-  r.DateA("LetzteAenderung", &p.LetzteAenderung, base::kZeroDate);
+  FillVermerke(r, p);
+  FillKennung(r, p);
 }
 
 void FillTaetigkeit(RowReader& r, StdTaetigkeitSatz& t) {
   r.TextA("Tätigkeiten", &t.Taetigkeit);
   r.TextA("StdTaetigkeitNr", &t.StdTaetigkeitNr);
-  r.TextA("UeberPNr", &t.UeberPNr, "0");
-  r.TextA("Kuerzel", &t.Kuerzel);
-  r.BoolB("Gliederungspunkt", &t.Gliederungspunkt);
-  r.SingleA("Barcode", &t.Barcode);
-  r.BoolB("Aktuell", &t.Aktuell);
-  r.TextA("Bemerkungen", &t.Bemerkungen);
-  r.TextA("ID", &t.ID);
-  r.DateA("LetzteAenderung", &t.LetzteAenderung, base::kZeroDate);
+  FillGliederung(r, t);
+  FillVermerke(r, t);
+  FillKennung(r, t);
 }
 
 }  // namespace
@@ -240,26 +239,25 @@ bool KulturenLaden() {
 
 bool StandorteLaden() {
   State& s = state();
-  return LoadList(s.AktuellerBetrieb, "Standort", "", FillStandort, &s.StandortListe,
-                  &s.AnzahlStandorte);
+  return LoadList(s.AktuellerBetrieb, "Standort", "", FillStandort, &s.StandortListe, &s.AnzahlStandorte);
 }
 
+// Materials come from the material database, in barcode order.
 bool MaterialienLaden() {
   State& s = state();
-  return LoadList(s.AktuelleEinstellungen.MaterialPfad, "Material", db::QuoteIdentifier("Barcode"),
-                  FillMaterial, &s.MaterialListe, &s.AnzahlMaterialien);
+  return LoadList(s.AktuelleEinstellungen.MaterialPfad, "Material", db::QuoteIdentifier("Barcode"), FillMaterial,
+                  &s.MaterialListe, &s.AnzahlMaterialien);
 }
 
 bool PersonalLaden() {
   State& s = state();
-  return LoadList(s.AktuellerBetrieb, "Personal", "", FillPersonal, &s.PersonalListe,
-                  &s.AnzahlPersonal);
+  return LoadList(s.AktuellerBetrieb, "Personal", "", FillPersonal, &s.PersonalListe, &s.AnzahlPersonal);
 }
 
 bool TaetigkeitenLaden() {
   State& s = state();
-  return LoadList(s.AktuellerBetrieb, "StdTaetigkeiten", "", FillTaetigkeit,
-                  &s.StdTaetigkeitListe, &s.AnzahlStdTaetigkeiten);
+  return LoadList(s.AktuellerBetrieb, "StdTaetigkeiten", "", FillTaetigkeit, &s.StdTaetigkeitListe,
+                  &s.AnzahlStdTaetigkeiten);
 }
 
 }  // namespace tolvar::mdlDatenLaden

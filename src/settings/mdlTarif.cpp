@@ -188,21 +188,38 @@ bool ZeilenLoeschen(db::Database& database, std::string_view table, std::string_
   return true;
 }
 
+// The enterprise database and the own one, each in a transaction that rolls back unless
+// committed (the transactions end before their databases close).
+struct Schreibvorgang {
+  std::unique_ptr<db::Database> morvin;
+  std::unique_ptr<db::Database> tolvar;
+  std::optional<db::Transaction> tm;
+  std::optional<db::Transaction> tt;
+};
+
+// Opens both databases and begins both transactions; nullopt when any of it fails.
+std::optional<Schreibvorgang> SchreibenBeginnen() {
+  const State& st = state();
+  Schreibvorgang w;
+  w.morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
+  w.tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  if (!w.morvin || !w.tolvar) return std::nullopt;
+  w.tm.emplace(w.morvin->BeginTransaction());
+  w.tt.emplace(w.tolvar->BeginTransaction());
+  if (!w.tm->active() || !w.tt->active()) return std::nullopt;
+  return w;
+}
+
 }  // namespace
 
 bool LohngruppeLoeschen(const std::string& idText) {
-  const State& st = state();
-  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
-  std::unique_ptr<db::Database> tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
-  if (!morvin || !tolvar) return false;
-  db::Transaction tm = morvin->BeginTransaction();
-  db::Transaction tt = tolvar->BeginTransaction();
-  if (!tm.active() || !tt.active()) return false;
-  if (!ZeilenLoeschen(*morvin, "Lohneinteilung", "LohngruppenID", idText)) return false;
-  if (!ZeilenLoeschen(*tolvar, "Tarif", "Lohngruppe", idText)) return false;
-  if (!ZeilenLoeschen(*morvin, "Lohn", "LohngruppenID", idText)) return false;
-  if (!tm.Commit()) return false;
-  return tt.Commit();
+  std::optional<Schreibvorgang> w = SchreibenBeginnen();
+  if (!w) return false;
+  if (!ZeilenLoeschen(*w->morvin, "Lohneinteilung", "LohngruppenID", idText)) return false;
+  if (!ZeilenLoeschen(*w->tolvar, "Tarif", "Lohngruppe", idText)) return false;
+  if (!ZeilenLoeschen(*w->morvin, "Lohn", "LohngruppenID", idText)) return false;
+  if (!w->tm->Commit()) return false;
+  return w->tt->Commit();
 }
 
 // ----------------------------------------------------------------- editors
@@ -222,6 +239,15 @@ LohngruppeAuswahl LohngruppeNachName(const std::string& name) {
     }
   }
   return a;
+}
+
+std::vector<std::string> Lohngruppennamen() {
+  const State& s = state();
+  std::vector<std::string> namen;
+  for (int i = 0; i <= s.AnzahlLohngruppen && i < static_cast<int>(s.LohngruppeListe.size()); ++i) {
+    namen.push_back(s.LohngruppeListe[static_cast<std::size_t>(i)].Tarif);
+  }
+  return namen;
 }
 
 int LohngruppeIndexNachId(const std::string& idText) {
@@ -273,15 +299,12 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
 
   const base::Date moment = JetztAufSekunde();
   const std::string id = base::NewRecordId();
-  const State& st = state();
-  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
-  std::unique_ptr<db::Database> tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
-  if (!morvin || !tolvar) return Ergebnis::Fehler;
-  db::Transaction tm = morvin->BeginTransaction();
-  db::Transaction tt = tolvar->BeginTransaction();
-  if (!tm.active() || !tt.active()) return Ergebnis::Fehler;
+  std::optional<Schreibvorgang> w = SchreibenBeginnen();
+  if (!w) return Ergebnis::Fehler;
+  db::Database& morvin = *w->morvin;
+  db::Database& tolvar = *w->tolvar;
 
-  db::Recordset gruppen = einstellungen::Tabelle(*morvin, "Lohn");
+  db::Recordset gruppen = einstellungen::Tabelle(morvin, "Lohn");
   if (!gruppen.ok() || !gruppen.AddNew() || !gruppen.SetField("Tarif", name) ||
       !gruppen.SetField("Beispiel", "1") || !gruppen.SetField("ID", id) ||
       !gruppen.SetField("LetzteAenderung", db::Value::Moment(moment)) || !gruppen.Update()) {
@@ -289,7 +312,7 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
   }
   // The new group is found again by its record ID.
   int64_t g = 0;
-  db::Recordset wieder = einstellungen::Tabelle(*morvin, "Lohn");
+  db::Recordset wieder = einstellungen::Tabelle(morvin, "Lohn");
   for (wieder.MoveFirst(); !wieder.Eof(); wieder.MoveNext()) {
     if (wieder["ID"].text() == id) {
       g = wieder["LohngruppenID"].integerOr(0);
@@ -298,15 +321,15 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
   }
   if (g <= 0 || g > INT16_MAX) return Ergebnis::Fehler;
 
-  db::Recordset tarif = einstellungen::Tabelle(*tolvar, "Tarif");
+  db::Recordset tarif = einstellungen::Tabelle(tolvar, "Tarif");
   if (!tarif.ok() || !tarif.AddNew() || !tarif.SetField("Lohngruppe", g) ||
       !tarif.SetField("Lohn", lohn) || !tarif.Update()) {
     return Ergebnis::Fehler;
   }
   // The wage first: should the group's commit then fail, a surplus Tarif row of a number
   // never handed out again is all that stays.
-  if (!tt.Commit()) return Ergebnis::Fehler;
-  if (!tm.Commit()) return Ergebnis::Fehler;
+  if (!w->tt->Commit()) return Ergebnis::Fehler;
+  if (!w->tm->Commit()) return Ergebnis::Fehler;
   return Ergebnis::Gespeichert;
 }
 
@@ -319,14 +342,12 @@ Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
   st.Merkwert = index;
   const int16_t g = st.LohngruppeListe[static_cast<std::size_t>(index)].LohngruppenID;
 
-  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
-  std::unique_ptr<db::Database> tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
-  if (!morvin || !tolvar) return Ergebnis::Fehler;
-  db::Transaction tm = morvin->BeginTransaction();
-  db::Transaction tt = tolvar->BeginTransaction();
-  if (!tm.active() || !tt.active()) return Ergebnis::Fehler;
+  std::optional<Schreibvorgang> w = SchreibenBeginnen();
+  if (!w) return Ergebnis::Fehler;
+  db::Database& morvin = *w->morvin;
+  db::Database& tolvar = *w->tolvar;
 
-  db::Recordset gruppen = einstellungen::Tabelle(*morvin, "Lohn");
+  db::Recordset gruppen = einstellungen::Tabelle(morvin, "Lohn");
   if (!gruppen.ok()) return Ergebnis::Fehler;
   bool gefunden = false;
   for (gruppen.MoveFirst(); !gruppen.Eof(); gruppen.MoveNext()) {
@@ -344,7 +365,7 @@ Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
   }
 
   // The group's first wage row gives way to the new one, in one transaction.
-  db::Recordset tarif = einstellungen::Tabelle(*tolvar, "Tarif");
+  db::Recordset tarif = einstellungen::Tabelle(tolvar, "Tarif");
   if (!tarif.ok()) return Ergebnis::Fehler;
   for (tarif.MoveFirst(); !tarif.Eof(); tarif.MoveNext()) {
     const db::Value& v = tarif["Lohngruppe"];
@@ -357,8 +378,8 @@ Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
       !tarif.SetField("Lohn", lohn) || !tarif.Update()) {
     return Ergebnis::Fehler;
   }
-  if (!tt.Commit()) return Ergebnis::Fehler;
-  if (!tm.Commit()) return Ergebnis::Fehler;
+  if (!w->tt->Commit()) return Ergebnis::Fehler;
+  if (!w->tm->Commit()) return Ergebnis::Fehler;
   return Ergebnis::Gespeichert;
 }
 

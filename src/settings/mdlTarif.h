@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "data/records_settings.h"
 
@@ -57,6 +58,10 @@ struct LohngruppeAuswahl {
   std::string IdText;  // LohngruppenID as decimal text
 };
 LohngruppeAuswahl LohngruppeNachName(const std::string& name);
+
+// The names the editors' lists offer: elements 0..AnzahlLohngruppen, the last being the
+// cleared element after the groups.
+std::vector<std::string> Lohngruppennamen();
 
 // The index (0..AnzahlLohngruppen-1) of the loaded group whose LohngruppenID equals the
 // number in `idText`; -1 when the text is no group number or names no loaded group.

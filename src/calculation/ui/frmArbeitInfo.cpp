@@ -10,6 +10,7 @@
 #include "calculation/ui/frmKalkulation.h"
 #include "culture/phases.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "settings/mdlTarif.h"
 
@@ -19,18 +20,17 @@ frmArbeitInfo::frmArbeitInfo()
     : FensterOf(QStringLiteral("frmArbeitInfo"), QStringLiteral("Arbeitskosten"),
                 {mdlKalkulation::Kostenart::Arbeit, "Arbeitskosten:", "€/ 1000 Stk.", "cmbOK",
                  "Arbeitskosten übernehmen", true, true}) {
-  resize(Twips(12855), Twips(5835));
+  resize(sys::TwipsToPixels(12855), sys::TwipsToPixels(5835));
   dtgArbeit = new ui::Grid(this);
   dtgArbeit->setObjectName(QStringLiteral("dtgArbeit"));
-  dtgArbeit->setGeometry(Twips(240), Twips(240), Twips(12100), Twips(4800));
-  cmbBeenden[0] = new QPushButton(QStringLiteral("Beenden"), this);
-  cmbBeenden[0]->setObjectName(ui::ControlName(QStringLiteral("cmbBeenden"), 0));
-  cmbBeenden[0]->setGeometry(Twips(11400), Twips(5220), Twips(1215), Twips(435));
+  ui::PlaceTwips(dtgArbeit, 240, 240, 12100, 4800);
+  cmbBeenden[0] = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbBeenden"), 0), QStringLiteral("Beenden"),
+                                 11400, 5220, 1215, 435);
   connect(cmbBeenden[0], &QPushButton::clicked, this, [this] { Beenden_Click(); });
   cmbBeenden[1] = RahmenBeenden();
   cmbOK = RahmenUebernahme();
   connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
-  fraVergleich->move(Twips(240), Twips(240));
+  fraVergleich->move(sys::TwipsToPixels(240), sys::TwipsToPixels(240));
 }
 
 void frmArbeitInfo::Form_Load() {
@@ -47,18 +47,18 @@ void frmArbeitInfo::ArbeitTabelleAufbauen() {
   mdlKulturArbeiten::KulturArbeitenLaden();
   const tolvar::State& s = state();
   const frmKalkulation* kalkulation = GeladeneKalkulation();
-  TabelleFuellen(*dtgArbeit,
-                 {{"Kulturphase", 2000, true, true, true},
-                  {"Anzahl Pflanzen", 1800, false, false, false},
-                  {"Fläche in Bm²", 1200, false, false, false},
-                  {"Mitarbeiter", 1200, false, false, false},
-                  {"Tätigkeit", 2800, true, true, true},
-                  {"Dauer in Std.", 1500, false, false, false},
-                  {"€/1000Pfl.", 1500, false, true, true}},
-                 mdlAufschluesselung::ArbeitZeilen(s.PhasenListe, s.AnzahlPhasen, s.KulturArbeitListe,
-                                                   s.AnzahlKulturArbeiten, s.LohneinteilungListe,
-                                                   s.AnzahlLohneinteilungen),
-                 kalkulation ? kalkulation->txtArbeit->text() : QString());
+  TabelleFuellen(
+      *dtgArbeit,
+      {{"Kulturphase", 2000, true, true, true},
+       {"Anzahl Pflanzen", 1800, false, false, false},
+       {"Fläche in Bm²", 1200, false, false, false},
+       {"Mitarbeiter", 1200, false, false, false},
+       {"Tätigkeit", 2800, true, true, true},
+       {"Dauer in Std.", 1500, false, false, false},
+       {"€/1000Pfl.", 1500, false, true, true}},
+      mdlAufschluesselung::ArbeitZeilen(s.PhasenListe, s.AnzahlPhasen, s.KulturArbeitListe, s.AnzahlKulturArbeiten,
+                                        s.LohneinteilungListe, s.AnzahlLohneinteilungen),
+      kalkulation ? kalkulation->txtArbeit->text() : QString());
 }
 
 void frmArbeitInfo::cmbOK_Click() { VergleichswertUebernehmen(); }

@@ -5,7 +5,7 @@
 
 namespace tolvar {
 
-class frmArbeitskostenMenu : public KostenMenueOf<frmArbeitskostenMenu> {
+class frmArbeitskostenMenu : public FensterOf<frmArbeitskostenMenu, KostenMenue> {
  public:
   frmArbeitskostenMenu();
 

@@ -8,6 +8,7 @@
 #include "calculation/aufschluesselung.h"
 #include "calculation/ui/frmKalkulation.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 
 namespace tolvar {
@@ -16,18 +17,17 @@ frmEnergieInfo::frmEnergieInfo()
     : FensterOf(QStringLiteral("frmEnergieInfo"), QStringLiteral("elektrische Energie für Zusatzbelichtung"),
                 {mdlKalkulation::Kostenart::Energie, "Stromkosten:", "€/ 1000 Stk", "cmbOK",
                  "Kosten der Zusatzbelichtung übernehmen", true, true}) {
-  resize(Twips(13335), Twips(6690));
+  resize(sys::TwipsToPixels(13335), sys::TwipsToPixels(6690));
   dtgEnergie = new ui::Grid(this);
   dtgEnergie->setObjectName(QStringLiteral("dtgEnergie"));
-  dtgEnergie->setGeometry(Twips(240), Twips(240), Twips(10600), Twips(5640));
-  cmbBeenden[0] = new QPushButton(QStringLiteral("Beenden"), this);
-  cmbBeenden[0]->setObjectName(ui::ControlName(QStringLiteral("cmbBeenden"), 0));
-  cmbBeenden[0]->setGeometry(Twips(11880), Twips(6060), Twips(1215), Twips(435));
+  ui::PlaceTwips(dtgEnergie, 240, 240, 10600, 5640);
+  cmbBeenden[0] = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbBeenden"), 0), QStringLiteral("Beenden"),
+                                 11880, 6060, 1215, 435);
   connect(cmbBeenden[0], &QPushButton::clicked, this, [this] { Beenden_Click(); });
   cmbBeenden[1] = RahmenBeenden();
   cmbOK = RahmenUebernahme();
   connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
-  fraVergleich->move(Twips(240), Twips(240));
+  fraVergleich->move(sys::TwipsToPixels(240), sys::TwipsToPixels(240));
 }
 
 void frmEnergieInfo::Form_Load() {

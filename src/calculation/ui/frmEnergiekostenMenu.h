@@ -5,7 +5,7 @@
 
 namespace tolvar {
 
-class frmEnergiekostenMenu : public KostenMenueOf<frmEnergiekostenMenu> {
+class frmEnergiekostenMenu : public FensterOf<frmEnergiekostenMenu, KostenMenue> {
  public:
   frmEnergiekostenMenu();
 

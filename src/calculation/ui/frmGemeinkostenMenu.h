@@ -5,7 +5,7 @@
 
 namespace tolvar {
 
-class frmGemeinkostenMenu : public KostenMenueOf<frmGemeinkostenMenu> {
+class frmGemeinkostenMenu : public FensterOf<frmGemeinkostenMenu, KostenMenue> {
  public:
   frmGemeinkostenMenu();
 

@@ -21,6 +21,7 @@
 #include "data/master_loaders.h"
 #include "data/paths.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
@@ -50,8 +51,8 @@ namespace {
 constexpr int kTwips = 15;  // twips per pixel
 const QColor kHintergrund(0, 187, 121);
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QLineEdit* box) { return box->text().toStdString(); }
+using ui::Q;
+using ui::S;
 
 void Platz(QWidget* w, int left, int top, int width, int height) {
   w->setGeometry(left / kTwips, top / kTwips, width / kTwips, height / kTwips);

@@ -12,6 +12,7 @@
 #include "calculation/ui/frmKalkulation.h"
 #include "data/master_loaders.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/tabstrip.h"
 
@@ -21,45 +22,37 @@ frmMaschinenInfo::frmMaschinenInfo()
     : FensterOf(QStringLiteral("frmMaschinenInfo"), QStringLiteral("Maschinenkosten"),
                 {mdlKalkulation::Kostenart::Maschinen, "Maschinenkosten:", "€/ 1000 Stk.", "cmbOK",
                  "Maschinenkosten übernehmen", false, false}) {
-  resize(Twips(13335), Twips(7230));
+  resize(sys::TwipsToPixels(13335), sys::TwipsToPixels(7230));
   regMaschinenkosten = new ui::TabStrip(this);
   regMaschinenkosten->setObjectName(QStringLiteral("regMaschinenkosten"));
-  regMaschinenkosten->setGeometry(Twips(120), Twips(120), Twips(13095), Twips(6300));
+  ui::PlaceTwips(regMaschinenkosten, 120, 120, 13095, 6300);
   regMaschinenkosten->AddTab(QStringLiteral("Datenherkunft"));
   regMaschinenkosten->AddTab(QStringLiteral("Maschinenkosten-Information"));
   QWidget* herkunft = regMaschinenkosten->Page(0);
 
   // The material database above, the comparison frame below it, so neither covers the other.
-  fraMaschinen = new QGroupBox(herkunft);
-  fraMaschinen->setObjectName(QStringLiteral("fraMaschinen"));
-  fraMaschinen->setGeometry(Twips(240), Twips(240), Twips(12000), Twips(840));
+  fraMaschinen = ui::MakeGroup(herkunft, QStringLiteral("fraMaschinen"), QString(), 240, 240, 12000, 840);
   fraMaschinen->hide();
-  lblMaschinen = new QLabel(QStringLiteral("Materialdatenbank:"), fraMaschinen);
-  lblMaschinen->setObjectName(QStringLiteral("lblMaschinen"));
-  lblMaschinen->setGeometry(Twips(120), Twips(360), Twips(1800), Twips(285));
-  txtMaschinenPfad = new QLineEdit(fraMaschinen);
-  txtMaschinenPfad->setObjectName(QStringLiteral("txtMaschinenPfad"));
+  lblMaschinen = ui::MakeLabel(fraMaschinen, QStringLiteral("lblMaschinen"), QStringLiteral("Materialdatenbank:"), 120,
+                               360, 1800, 285);
+  txtMaschinenPfad = ui::MakeTextBox(fraMaschinen, QStringLiteral("txtMaschinenPfad"), 1980, 300, 9800, 315);
   txtMaschinenPfad->setReadOnly(true);
-  txtMaschinenPfad->setGeometry(Twips(1980), Twips(300), Twips(9800), Twips(315));
   fraVergleich->setParent(herkunft);
   fraVergleich->hide();
-  fraVergleich->move(Twips(240), Twips(1260));
+  fraVergleich->move(sys::TwipsToPixels(240), sys::TwipsToPixels(1260));
 
   dtgMaschinen = new ui::Grid(regMaschinenkosten->Page(1));
   dtgMaschinen->setObjectName(QStringLiteral("dtgMaschinen"));
-  dtgMaschinen->setGeometry(Twips(240), Twips(240), Twips(12300), Twips(5400));
+  ui::PlaceTwips(dtgMaschinen, 240, 240, 12300, 5400);
 
-  cmbBeenden = new QPushButton(QStringLiteral("Beenden"), this);
-  cmbBeenden->setObjectName(QStringLiteral("cmbBeenden"));
-  cmbBeenden->setGeometry(Twips(11880), Twips(6600), Twips(1215), Twips(435));
+  cmbBeenden = ui::MakeButton(this, QStringLiteral("cmbBeenden"), QStringLiteral("Beenden"), 11880, 6600, 1215, 435);
   connect(cmbBeenden, &QPushButton::clicked, this, [this] { Beenden_Click(); });
   cmbOK = RahmenUebernahme();
   connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
 }
 
 void frmMaschinenInfo::Form_Load() {
-  const QString pfad =
-      QDir::toNativeSeparators(QString::fromStdString(state().AktuelleEinstellungen.MaterialPfad));
+  const QString pfad = QDir::toNativeSeparators(QString::fromStdString(state().AktuelleEinstellungen.MaterialPfad));
   fraMaschinen->show();
   txtMaschinenPfad->setText(pfad);
   mdlMauszeiger::MauszeigerSetzen(*this);
@@ -84,8 +77,8 @@ void frmMaschinenInfo::MaschinenTabelleAufbauen() {
                   {"Kulturphase", 2000, false, false, true},
                   {"Anzahl Pflanzen", 1500, false, false, false},
                   {"€/1000Pfl.", 1500, false, false, true}},
-                 mdlAufschluesselung::MaschinenZeilen(s.KulturMaterialListe, s.AnzahlKulturMaterialien,
-                                                      s.PhasenListe, s.AnzahlPhasen, s.MaterialListe),
+                 mdlAufschluesselung::MaschinenZeilen(s.KulturMaterialListe, s.AnzahlKulturMaterialien, s.PhasenListe,
+                                                      s.AnzahlPhasen, s.MaterialListe),
                  kalkulation ? kalkulation->txtMaschinen->text() : QString());
 }
 

@@ -5,7 +5,7 @@
 
 namespace tolvar {
 
-class frmMaschinenkostenMenu : public KostenMenueOf<frmMaschinenkostenMenu> {
+class frmMaschinenkostenMenu : public FensterOf<frmMaschinenkostenMenu, KostenMenue> {
  public:
   frmMaschinenkostenMenu();
 

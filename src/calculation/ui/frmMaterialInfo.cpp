@@ -1,23 +1,20 @@
 #include "calculation/ui/frmMaterialInfo.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
 #include "base/values.h"
 #include "calculation/kalkulation.h"
 #include "calculation/material_kosten.h"
 #include "calculation/ui/frmKalkulation.h"
-#include "calculation/vergleichskultur.h"
 #include "culture/material_rows.h"
 #include "culture/phases.h"
 #include "data/master_loaders.h"
 #include "data/state.h"
-#include "platform/ui/controls.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/tabstrip.h"
 
@@ -25,76 +22,66 @@ namespace tolvar {
 
 namespace {
 
-constexpr int kTwips = 15;
-constexpr int kZeilen = 160;
-constexpr auto kArt = mdlkulturVergleich::Kostenart::Material;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-template <class W>
-W* Platz(W* w, const QString& name, int left, int top, int width, int height = 375) {
-  w->setObjectName(name);
-  w->setGeometry(left / kTwips, top / kTwips, width / kTwips, height / kTwips);
-  return w;
-}
-
-QLabel* Etikett(QWidget* parent, const QString& name, const QString& text, int left, int top) {
-  return Platz(new QLabel(text, parent), name, left, top, 3000, 285);
-}
+using sys::TwipsToPixels;
+using ui::PlaceTwips;
+using ui::Q;
 
 // A number in a fixed format; empty when there is no number to show.
 QString Zahltext(std::optional<double> wert, std::string_view muster) {
   return wert ? Q(base::Format(*wert, muster)) : QString();
 }
 
+// The comparison frame on the origin tab, in place of the database box.
+const KostenInfoFenster::Gestalt kVergleich = {12735,
+                                               3975,
+                                               false,
+                                               false,
+                                               {{{120, 2040, 3000, 285},
+                                                 {120, 720, 3000, 285},
+                                                 {9960, 2040, 3000, 285},
+                                                 {5160, 2040, 3000, 285},
+                                                 {7920, 2040, 3000, 285}}},
+                                               {2160, 1920, 2655, 375},
+                                               {2040, 600, 10095, 375},
+                                               {6600, 1920, 1215, 375},
+                                               {11400, 1920, 735, 495},
+                                               {7200, 3240, 4935, 375},
+                                               {}};
+
 }  // namespace
 
-frmMaterialInfo::frmMaterialInfo() : FormOf(QStringLiteral("frmMaterialInfo"), ui::FormKind::Window) {
-  setCaption(QStringLiteral("Materialkosten-Info"));
-  resize(13350 / kTwips, 7215 / kTwips);
-  cmbBeenden = Platz(new QPushButton(QStringLiteral("Beenden"), this), QStringLiteral("cmbBeenden"), 10440, 6720, 2775);
-  connect(cmbBeenden, &QPushButton::clicked, this, &frmMaterialInfo::cmbBeenden_Click);
-  regMaterialkosten = Platz(new ui::TabStrip(this), QStringLiteral("regMaterialkosten"), 0, 0, 13335, 6615);
+frmMaterialInfo::frmMaterialInfo()
+    : FensterOf(QStringLiteral("frmMaterialInfo"), QStringLiteral("Materialkosten-Info"),
+                {mdlKalkulation::Kostenart::Material, "Materialkosten:", "€/  1000 Stk", "cmbOk",
+                 "Materialkosten übernehmen", false, false, true, &kVergleich, true}) {
+  resize(TwipsToPixels(13350), TwipsToPixels(7215));
+  cmbBeenden = ui::MakeButton(this, QStringLiteral("cmbBeenden"), QStringLiteral("Beenden"), 10440, 6720, 2775, 375);
+  connect(cmbBeenden, &QPushButton::clicked, this, [this] { Beenden_Click(); });
+  regMaterialkosten = new ui::TabStrip(this);
+  regMaterialkosten->setObjectName(QStringLiteral("regMaterialkosten"));
+  PlaceTwips(regMaterialkosten, 0, 0, 13335, 6615);
   regMaterialkosten->AddTab(QStringLiteral("Datenherkunft"));
   regMaterialkosten->AddTab(QStringLiteral("Materialkosten-Information"));
   QWidget* herkunft = regMaterialkosten->Page(0);
 
-  dtgMaterial = Platz(new ui::Grid(regMaterialkosten->Page(1)), QStringLiteral("dtgMaterial"), 360, 600, 12300, 5535);
+  dtgMaterial = new ui::Grid(regMaterialkosten->Page(1));
+  dtgMaterial->setObjectName(QStringLiteral("dtgMaterial"));
+  PlaceTwips(dtgMaterial, 360, 600, 12300, 5535);
   dtgMaterial->SetCols(7);
-  dtgMaterial->SetRows(kZeilen);
+  dtgMaterial->SetRows(kTabellenZeilen);
   dtgMaterial->SetFixedRows(1);
   dtgMaterial->SetFixedCols(0);
 
-  fraMaterial = Platz(new QFrame(herkunft), QStringLiteral("fraMaterial"), 240, 840, 12735, 2535);
-  lblVantel[0] = Etikett(fraMaterial, "lblVantel(0)", QStringLiteral("Materialdatenbank:"), 120, 480);
-  txtMaterialPfad = Platz(new QLineEdit(fraMaterial), QStringLiteral("txtMaterialPfad"), 3120, 360, 9015);
+  fraMaterial = ui::MakeFrame(herkunft, QStringLiteral("fraMaterial"), 240, 840, 12735, 2535);
+  lblVantel[0] = ui::MakeLabel(fraMaterial, QStringLiteral("lblVantel(0)"), QStringLiteral("Materialdatenbank:"), 120,
+                               480, 3000, 285);
+  txtMaterialPfad = ui::MakeTextBox(fraMaterial, QStringLiteral("txtMaterialPfad"), 3120, 360, 9015, 375);
   fraMaterial->hide();
 
-  fraVergleich = Platz(new QFrame(herkunft), QStringLiteral("fraVergleich"), 120, 840, 12735, 3975);
-  lblHerkunft[1] = Etikett(fraVergleich, "lblHerkunft(1)", QStringLiteral("Ergebnisdatenbank:"), 120, 720);
-  txtErgebnisdatenbank = Platz(new QLineEdit(fraVergleich), QStringLiteral("txtErgebnisdatenbank"), 2040, 600, 10095);
-  lblHerkunft[0] = Etikett(fraVergleich, "lblHerkunft(0)", QStringLiteral("Vergleichskultur:"), 120, 2040);
-  comVergleichskulturen =
-      Platz(new QComboBox(fraVergleich), QStringLiteral("comVergleichskulturen"), 2160, 1920, 2655);
-  comVergleichskulturen->setEditable(true);
-  comVergleichskulturen->setInsertPolicy(QComboBox::NoInsert);
-  connect(comVergleichskulturen, &QComboBox::currentIndexChanged, this, &frmMaterialInfo::comVergleichskulturen_Click);
-  lblHerkunft[3] = Etikett(fraVergleich, "lblHerkunft(3)", QStringLiteral("Materialkosten:"), 5160, 2040);
-  txtKostenVergleichskultur =
-      Platz(new QLineEdit(fraVergleich), QStringLiteral("txtKostenVergleichskultur"), 6600, 1920, 1215);
-  lblHerkunft[4] = Etikett(fraVergleich, "lblHerkunft(4)", QStringLiteral("€/  1000 Stk"), 7920, 2040);
-  lblHerkunft[2] = Etikett(fraVergleich, "lblHerkunft(2)", QStringLiteral("Datenqualität:"), 9960, 2040);
-  txtQualitaet = Platz(new QLineEdit(fraVergleich), QStringLiteral("txtQualität"), 11400, 1920, 735, 495);
-  QFont gross = txtQualitaet->font();
-  gross.setPointSizeF(18);
-  gross.setBold(true);
-  txtQualitaet->setFont(gross);
-  cmbOk = Platz(new QPushButton(QStringLiteral("Materialkosten übernehmen"), fraVergleich), QStringLiteral("cmbOk"), 7200,
-                3240, 4935);
-  connect(cmbOk, &QPushButton::clicked, this, &frmMaterialInfo::cmbOk_Click);
-  fraVergleich->hide();
+  RahmenBauen(herkunft, 120, 840);
+  cmbOk = RahmenUebernahme();
+  connect(cmbOk, &QPushButton::clicked, this, [this] { cmbOk_Click(); });
 }
-
 void frmMaterialInfo::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
   fraMaterial->show();
@@ -118,15 +105,15 @@ void frmMaterialInfo::TabelleFuellen() {
     bool fett;
   };
   const Spalte spalten[] = {
-      {"Material", 2000, true},         {"Einheiten", 1500, false},     {"Preis in €/Einheit", 2000, false},
-      {"Datum", 1500, false},           {"Kulturphase", 2000, true},    {"Anzahl Pflanzen", 1500, false},
+      {"Material", 2000, true},   {"Einheiten", 1500, false},  {"Preis in €/Einheit", 2000, false},
+      {"Datum", 1500, false},     {"Kulturphase", 2000, true}, {"Anzahl Pflanzen", 1500, false},
       {"€/1000Pfl.", 1500, true},
   };
   for (int c = 0; c < 7; ++c) {
     const int ausrichtung = c == 0 ? ui::kAlignLeftCenter : ui::kAlignCenterCenter;
     g.SetColWidth(c, spalten[c].breite);
     g.SetColAlignment(c, ausrichtung);
-    g.SetTextMatrix(0, c, QString::fromUtf8(spalten[c].kopf));
+    g.SetTextMatrix(0, c, Q(spalten[c].kopf));
     g.SetCellAlignment(0, c, ausrichtung);
     g.SetCellFontBold(0, c, spalten[c].fett);
   }
@@ -185,58 +172,11 @@ void frmMaterialInfo::TabelleFuellen() {
 void frmMaterialInfo::VergleichAnzeigen() {
   fraVergleich->show();
   fraMaterial->hide();
-  txtErgebnisdatenbank->setText(Q(state().AktuelleEinstellungen.Ergebnisdatenbank));
   regMaterialkosten->SetTabEnabled(1, false);
-  const mdlkulturVergleich::VergleichskulturAnzeige anzeige = mdlkulturVergleich::VergleichskulturenLaden("frmMaterialInfo");
-  txtErgebnisdatenbank->setText(Q(anzeige.txtErgebnisdatenbank));
-  {
-    const QSignalBlocker stumm(comVergleichskulturen);
-    comVergleichskulturen->clear();
-    for (const std::string& eintrag : anzeige.Eintraege) comVergleichskulturen->addItem(Q(eintrag));
-    comVergleichskulturen->setCurrentIndex(-1);
-  }
-  if (anzeige.KostenSetzen) {
-    txtKostenVergleichskultur->setText(Q(anzeige.txtKostenVergleichskultur));
-    if (anzeige.txtQualitaet) txtQualitaet->setText(Q(*anzeige.txtQualitaet));
-  }
-  comVergleichskulturen->setCurrentIndex(anzeige.ListIndex);
+  VergleichskulturenLaden();
   regMaterialkosten->SetTab(0);
 }
 
-namespace {
-// The chosen list position; -1 when the text part holds typed text instead of an entry.
-int Listenindex(const QComboBox* liste) {
-  const int index = liste->currentIndex();
-  if (index < 0 || liste->currentText() != liste->itemText(index)) return -1;
-  return index;
-}
-}  // namespace
-
-void frmMaterialInfo::comVergleichskulturen_Click() {
-  const auto wert = mdlkulturVergleich::VergleichskulturZeigen(kArt, Listenindex(comVergleichskulturen));
-  if (!wert) return;
-  txtKostenVergleichskultur->setText(Q(wert->Kosten));
-  if (wert->Qualitaet) txtQualitaet->setText(Q(*wert->Qualitaet));
-}
-
-void frmMaterialInfo::cmbOk_Click() {
-  tolvar::State& s = state();
-  const int index = Listenindex(comVergleichskulturen);
-  // Typed text names no stored culture: nothing to take over.
-  if (index < 0 || index >= static_cast<int>(s.VergleichskulturListe.size())) return;
-  const std::string grad = mdlkulturVergleich::Datenqualitaet(s.VergleichskulturListe[index], kArt);
-  frmKalkulation& kalkulation = frmKalkulation::instanz();
-  kalkulation.txtMaterial->setText(txtKostenVergleichskultur->text());
-  s.HerkunftMaterial = mdlKalkulation::HerkunftNachUebernahme(grad, s.HerkunftMaterial);
-  kalkulation.Kalkulieren();
-  kalkulation.BeschriftungSetzen();
-  Unload();
-}
-
-void frmMaterialInfo::cmbBeenden_Click() { Unload(); }
-
-void frmMaterialInfo::Form_KeyDown(int key, int /*shift*/) {
-  if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("6.2");
-}
+void frmMaterialInfo::cmbOk_Click() { VergleichswertUebernehmen(); }
 
 }  // namespace tolvar

@@ -6,13 +6,9 @@
 
 #include <array>
 
-#include "platform/ui/forms.h"
+#include "calculation/ui/kosteninfo.h"
 
-class QComboBox;
 class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace tolvar::ui {
 class Grid;
@@ -21,9 +17,7 @@ class TabStrip;
 
 namespace tolvar {
 
-class frmMaterialInfo : public ui::FormOf<frmMaterialInfo> {
-  Q_OBJECT
-
+class frmMaterialInfo : public FensterOf<frmMaterialInfo, KostenInfoFenster> {
  public:
   frmMaterialInfo();
 
@@ -33,25 +27,16 @@ class frmMaterialInfo : public ui::FormOf<frmMaterialInfo> {
   QFrame* fraMaterial = nullptr;
   std::array<QLabel*, 1> lblVantel{};
   QLineEdit* txtMaterialPfad = nullptr;
-  QFrame* fraVergleich = nullptr;
-  std::array<QLabel*, 5> lblHerkunft{};
-  QLineEdit* txtErgebnisdatenbank = nullptr;
-  QComboBox* comVergleichskulturen = nullptr;
-  QLineEdit* txtKostenVergleichskultur = nullptr;
-  QLineEdit* txtQualitaet = nullptr;  // objectName "txtQualität"
-  QPushButton* cmbOk = nullptr;
+  QPushButton* cmbOk = nullptr;  // "Materialkosten übernehmen", in the comparison frame
 
   // Turns the window into the take-over window: the comparison frame with the stored
   // cultures in front, the grid's tab switched off.
   void VergleichAnzeigen();
 
-  void comVergleichskulturen_Click();
   void cmbOk_Click();
-  void cmbBeenden_Click();
 
  protected:
   void Form_Load() override;
-  void Form_KeyDown(int key, int shift) override;
 
  private:
   void TabelleFuellen();

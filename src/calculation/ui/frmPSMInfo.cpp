@@ -10,6 +10,7 @@
 #include "calculation/ui/frmKalkulation.h"
 #include "culture/phases.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "settings/mdlMaterial.h"
 
@@ -17,21 +18,20 @@ namespace tolvar {
 
 frmPSMInfo::frmPSMInfo()
     : FensterOf(QStringLiteral("frmPSMInfo"), QStringLiteral("Über Taetigkeiten zugewiesene Materialien"),
-                {mdlKalkulation::Kostenart::PSM, "Materialkosten:", "€/ 1000 Stk", "cmbOK",
-                 "Materialkosten übernehmen", true, false}) {
-  resize(Twips(12960), Twips(6420));
+                {mdlKalkulation::Kostenart::PSM, "Materialkosten:", "€/ 1000 Stk", "cmbOK", "Materialkosten übernehmen",
+                 true, false}) {
+  resize(sys::TwipsToPixels(12960), sys::TwipsToPixels(6420));
   dtgArbeitMaterial = new ui::Grid(this);
   dtgArbeitMaterial->setObjectName(QStringLiteral("dtgArbeitMaterial"));
-  dtgArbeitMaterial->setGeometry(Twips(240), Twips(240), Twips(10200), Twips(5400));
+  ui::PlaceTwips(dtgArbeitMaterial, 240, 240, 10200, 5400);
   dtgArbeitMaterial->hide();
-  cmbBeenden[0] = new QPushButton(QStringLiteral("Beenden"), this);
-  cmbBeenden[0]->setObjectName(ui::ControlName(QStringLiteral("cmbBeenden"), 0));
-  cmbBeenden[0]->setGeometry(Twips(11520), Twips(5820), Twips(1215), Twips(435));
+  cmbBeenden[0] = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbBeenden"), 0), QStringLiteral("Beenden"),
+                                 11520, 5820, 1215, 435);
   connect(cmbBeenden[0], &QPushButton::clicked, this, [this] { Beenden_Click(); });
   cmbBeenden[1] = RahmenBeenden();
   cmbOK = RahmenUebernahme();
   connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
-  fraVergleich->move(Twips(240), Twips(240));
+  fraVergleich->move(sys::TwipsToPixels(240), sys::TwipsToPixels(240));
 }
 
 void frmPSMInfo::Form_Load() {

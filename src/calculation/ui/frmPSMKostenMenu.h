@@ -5,7 +5,7 @@
 
 namespace tolvar {
 
-class frmPSMKostenMenu : public KostenMenueOf<frmPSMKostenMenu> {
+class frmPSMKostenMenu : public FensterOf<frmPSMKostenMenu, KostenMenue> {
  public:
   frmPSMKostenMenu();
 

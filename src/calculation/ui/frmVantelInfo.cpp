@@ -1,20 +1,17 @@
 #include "calculation/ui/frmVantelInfo.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
 #include "base/values.h"
 #include "calculation/kalkulation.h"
 #include "calculation/ui/frmKalkulation.h"
-#include "calculation/vergleichskultur.h"
 #include "data/master_loaders.h"
 #include "data/state.h"
-#include "platform/ui/controls.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/tabstrip.h"
 
@@ -22,80 +19,72 @@ namespace tolvar {
 
 namespace {
 
-constexpr int kTwips = 15;
-constexpr int kZeilen = 160;
-constexpr auto kArt = mdlkulturVergleich::Kostenart::Heizung;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-template <class W>
-W* Platz(W* w, const QString& name, int left, int top, int width, int height = 375) {
-  w->setObjectName(name);
-  w->setGeometry(left / kTwips, top / kTwips, width / kTwips, height / kTwips);
-  return w;
-}
-
-QLabel* Etikett(QWidget* parent, const QString& name, const QString& text, int left, int top) {
-  return Platz(new QLabel(text, parent), name, left, top, 3000, 285);
-}
+using sys::TwipsToPixels;
+using ui::PlaceTwips;
+using ui::Q;
 
 // A number in a fixed format; empty when there is no number to show.
 QString Zahltext(std::optional<double> wert, std::string_view muster) {
   return wert ? Q(base::Format(*wert, muster)) : QString();
 }
 
+// The comparison frame on the origin tab, below the database boxes.
+const KostenInfoFenster::Gestalt kVergleich = {12735,
+                                               3975,
+                                               false,
+                                               false,
+                                               {{{120, 2040, 3000, 285},
+                                                 {120, 600, 3000, 285},
+                                                 {9840, 2040, 3000, 285},
+                                                 {5520, 2040, 3000, 285},
+                                                 {8400, 2040, 3000, 285}}},
+                                               {2160, 1920, 2895, 375},
+                                               {2040, 480, 10095, 375},
+                                               {6840, 1920, 1455, 375},
+                                               {11400, 1920, 735, 495},
+                                               {7200, 3240, 4935, 375},
+                                               {}};
+
 }  // namespace
 
-frmVantelInfo::frmVantelInfo() : FormOf(QStringLiteral("frmVantelInfo"), ui::FormKind::Window) {
-  setCaption(QStringLiteral("Heizkosten"));
-  resize(13365 / kTwips, 7230 / kTwips);
-  cmbBeenden = Platz(new QPushButton(QStringLiteral("Beenden"), this), QStringLiteral("cmbBeenden"), 10440, 6720, 2775);
-  connect(cmbBeenden, &QPushButton::clicked, this, &frmVantelInfo::cmbBeenden_Click);
-  regHeizkosten = Platz(new ui::TabStrip(this), QStringLiteral("regHeizkosten"), 0, 0, 13335, 6615);
+frmVantelInfo::frmVantelInfo()
+    : FensterOf(QStringLiteral("frmVantelInfo"), QStringLiteral("Heizkosten"),
+                {mdlKalkulation::Kostenart::Heizung, "Heizkosten:", "€/ 1000 Stk", "cmbOk", "Heizkosten übernehmen",
+                 false, false, true, &kVergleich, true}) {
+  resize(TwipsToPixels(13365), TwipsToPixels(7230));
+  cmbBeenden = ui::MakeButton(this, QStringLiteral("cmbBeenden"), QStringLiteral("Beenden"), 10440, 6720, 2775, 375);
+  connect(cmbBeenden, &QPushButton::clicked, this, [this] { Beenden_Click(); });
+  regHeizkosten = new ui::TabStrip(this);
+  regHeizkosten->setObjectName(QStringLiteral("regHeizkosten"));
+  PlaceTwips(regHeizkosten, 0, 0, 13335, 6615);
   regHeizkosten->AddTab(QStringLiteral("Datenherkunft"));
   regHeizkosten->AddTab(QStringLiteral("Heizkosten-Information"));
   QWidget* herkunft = regHeizkosten->Page(0);
 
-  dtgVantel = Platz(new ui::Grid(regHeizkosten->Page(1)), QStringLiteral("dtgVantel"), 360, 600, 12900, 5535);
+  dtgVantel = new ui::Grid(regHeizkosten->Page(1));
+  dtgVantel->setObjectName(QStringLiteral("dtgVantel"));
+  PlaceTwips(dtgVantel, 360, 600, 12900, 5535);
   dtgVantel->SetCols(8);
-  dtgVantel->SetRows(kZeilen);
+  dtgVantel->SetRows(kTabellenZeilen);
   dtgVantel->SetFixedRows(1);
   dtgVantel->SetFixedCols(0);
 
-  fraVantel = Platz(new QFrame(herkunft), QStringLiteral("fraVantel"), 240, 720, 12735, 2535);
-  lblVantel[0] = Etikett(fraVantel, "lblVantel(0)", QStringLiteral("Vantel-Materialdatenbank:"), 120, 480);
-  txtMaterialPfad = Platz(new QLineEdit(fraVantel), QStringLiteral("txtMaterialPfad"), 3120, 360, 9015);
-  lblVantel[1] = Etikett(fraVantel, "lblVantel(1)", QStringLiteral("Vantel-Wetterdatenbank:"), 120, 1200);
-  txtWetterdatenbank = Platz(new QLineEdit(fraVantel), QStringLiteral("txtWetterdatenbank"), 3120, 1080, 9015);
-  lblVantel[2] = Etikett(fraVantel, "lblVantel(2)", QStringLiteral("Wetterstation:"), 120, 1920);
-  txtWetterstation = Platz(new QLineEdit(fraVantel), QStringLiteral("txtWetterstation"), 3120, 1800, 2655);
+  fraVantel = ui::MakeFrame(herkunft, QStringLiteral("fraVantel"), 240, 720, 12735, 2535);
+  lblVantel[0] = ui::MakeLabel(fraVantel, QStringLiteral("lblVantel(0)"), QStringLiteral("Vantel-Materialdatenbank:"),
+                               120, 480, 3000, 285);
+  txtMaterialPfad = ui::MakeTextBox(fraVantel, QStringLiteral("txtMaterialPfad"), 3120, 360, 9015, 375);
+  lblVantel[1] = ui::MakeLabel(fraVantel, QStringLiteral("lblVantel(1)"), QStringLiteral("Vantel-Wetterdatenbank:"),
+                               120, 1200, 3000, 285);
+  txtWetterdatenbank = ui::MakeTextBox(fraVantel, QStringLiteral("txtWetterdatenbank"), 3120, 1080, 9015, 375);
+  lblVantel[2] =
+      ui::MakeLabel(fraVantel, QStringLiteral("lblVantel(2)"), QStringLiteral("Wetterstation:"), 120, 1920, 3000, 285);
+  txtWetterstation = ui::MakeTextBox(fraVantel, QStringLiteral("txtWetterstation"), 3120, 1800, 2655, 375);
   fraVantel->hide();
 
-  fraVergleich = Platz(new QFrame(herkunft), QStringLiteral("fraVergleich"), 120, 360, 12735, 3975);
-  lblHerkunft[1] = Etikett(fraVergleich, "lblHerkunft(1)", QStringLiteral("Ergebnisdatenbank:"), 120, 600);
-  txtErgebnisdatenbank = Platz(new QLineEdit(fraVergleich), QStringLiteral("txtErgebnisdatenbank"), 2040, 480, 10095);
-  lblHerkunft[0] = Etikett(fraVergleich, "lblHerkunft(0)", QStringLiteral("Vergleichskultur:"), 120, 2040);
-  comVergleichskulturen =
-      Platz(new QComboBox(fraVergleich), QStringLiteral("comVergleichskulturen"), 2160, 1920, 2895);
-  comVergleichskulturen->setEditable(true);
-  comVergleichskulturen->setInsertPolicy(QComboBox::NoInsert);
-  connect(comVergleichskulturen, &QComboBox::currentIndexChanged, this, &frmVantelInfo::comVergleichskulturen_Click);
-  lblHerkunft[3] = Etikett(fraVergleich, "lblHerkunft(3)", QStringLiteral("Heizkosten:"), 5520, 2040);
-  txtKostenVergleichskultur =
-      Platz(new QLineEdit(fraVergleich), QStringLiteral("txtKostenVergleichskultur"), 6840, 1920, 1455);
-  lblHerkunft[4] = Etikett(fraVergleich, "lblHerkunft(4)", QStringLiteral("€/ 1000 Stk"), 8400, 2040);
-  lblHerkunft[2] = Etikett(fraVergleich, "lblHerkunft(2)", QStringLiteral("Datenqualität:"), 9840, 2040);
-  txtQualitaet = Platz(new QLineEdit(fraVergleich), QStringLiteral("txtQualität"), 11400, 1920, 735, 495);
-  QFont gross = txtQualitaet->font();
-  gross.setPointSizeF(18);
-  gross.setBold(true);
-  txtQualitaet->setFont(gross);
-  cmbOk = Platz(new QPushButton(QStringLiteral("Heizkosten übernehmen"), fraVergleich), QStringLiteral("cmbOk"), 7200,
-                3240, 4935);
-  connect(cmbOk, &QPushButton::clicked, this, &frmVantelInfo::cmbOk_Click);
-  fraVergleich->hide();
+  RahmenBauen(herkunft, 120, 360);
+  cmbOk = RahmenUebernahme();
+  connect(cmbOk, &QPushButton::clicked, this, [this] { cmbOk_Click(); });
 }
-
 void frmVantelInfo::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
   const EinstellungenSatz& e = state().AktuelleEinstellungen;
@@ -130,7 +119,7 @@ void frmVantelInfo::TabelleFuellen() {
   for (int c = 0; c < 8; ++c) {
     g.SetColWidth(c, spalten[c].breite);
     g.SetColAlignment(c, spalten[c].ausrichtung);
-    g.SetTextMatrix(0, c, QString::fromUtf8(spalten[c].kopf));
+    g.SetTextMatrix(0, c, Q(spalten[c].kopf));
     g.SetCellAlignment(0, c, spalten[c].ausrichtung);
     g.SetCellFontBold(0, c, spalten[c].fett);
   }
@@ -193,58 +182,11 @@ void frmVantelInfo::TabelleFuellen() {
 void frmVantelInfo::VergleichAnzeigen() {
   fraVergleich->show();
   fraVantel->hide();
-  txtErgebnisdatenbank->setText(Q(state().AktuelleEinstellungen.Ergebnisdatenbank));
   regHeizkosten->SetTabEnabled(1, false);
-  const mdlkulturVergleich::VergleichskulturAnzeige anzeige = mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
-  txtErgebnisdatenbank->setText(Q(anzeige.txtErgebnisdatenbank));
-  {
-    const QSignalBlocker stumm(comVergleichskulturen);
-    comVergleichskulturen->clear();
-    for (const std::string& eintrag : anzeige.Eintraege) comVergleichskulturen->addItem(Q(eintrag));
-    comVergleichskulturen->setCurrentIndex(-1);
-  }
-  if (anzeige.KostenSetzen) {
-    txtKostenVergleichskultur->setText(Q(anzeige.txtKostenVergleichskultur));
-    if (anzeige.txtQualitaet) txtQualitaet->setText(Q(*anzeige.txtQualitaet));
-  }
-  comVergleichskulturen->setCurrentIndex(anzeige.ListIndex);
+  VergleichskulturenLaden();
   regHeizkosten->SetTab(0);
 }
 
-namespace {
-// The chosen list position; -1 when the text part holds typed text instead of an entry.
-int Listenindex(const QComboBox* liste) {
-  const int index = liste->currentIndex();
-  if (index < 0 || liste->currentText() != liste->itemText(index)) return -1;
-  return index;
-}
-}  // namespace
-
-void frmVantelInfo::comVergleichskulturen_Click() {
-  const auto wert = mdlkulturVergleich::VergleichskulturZeigen(kArt, Listenindex(comVergleichskulturen));
-  if (!wert) return;
-  txtKostenVergleichskultur->setText(Q(wert->Kosten));
-  if (wert->Qualitaet) txtQualitaet->setText(Q(*wert->Qualitaet));
-}
-
-void frmVantelInfo::cmbOk_Click() {
-  tolvar::State& s = state();
-  const int index = Listenindex(comVergleichskulturen);
-  // Typed text names no stored culture: nothing to take over.
-  if (index < 0 || index >= static_cast<int>(s.VergleichskulturListe.size())) return;
-  const std::string grad = mdlkulturVergleich::Datenqualitaet(s.VergleichskulturListe[index], kArt);
-  frmKalkulation& kalkulation = frmKalkulation::instanz();
-  kalkulation.txtHeizung->setText(txtKostenVergleichskultur->text());
-  s.HerkunftHeizung = mdlKalkulation::HerkunftNachUebernahme(grad, s.HerkunftHeizung);
-  kalkulation.Kalkulieren();
-  kalkulation.BeschriftungSetzen();
-  Unload();
-}
-
-void frmVantelInfo::cmbBeenden_Click() { Unload(); }
-
-void frmVantelInfo::Form_KeyDown(int key, int /*shift*/) {
-  if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("6.2");
-}
+void frmVantelInfo::cmbOk_Click() { VergleichswertUebernehmen(); }
 
 }  // namespace tolvar

@@ -5,13 +5,9 @@
 
 #include <array>
 
-#include "platform/ui/forms.h"
+#include "calculation/ui/kosteninfo.h"
 
-class QComboBox;
 class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace tolvar::ui {
 class Grid;
@@ -20,9 +16,7 @@ class TabStrip;
 
 namespace tolvar {
 
-class frmVantelInfo : public ui::FormOf<frmVantelInfo> {
-  Q_OBJECT
-
+class frmVantelInfo : public FensterOf<frmVantelInfo, KostenInfoFenster> {
  public:
   frmVantelInfo();
 
@@ -34,25 +28,16 @@ class frmVantelInfo : public ui::FormOf<frmVantelInfo> {
   QLineEdit* txtMaterialPfad = nullptr;
   QLineEdit* txtWetterdatenbank = nullptr;
   QLineEdit* txtWetterstation = nullptr;
-  QFrame* fraVergleich = nullptr;
-  std::array<QLabel*, 5> lblHerkunft{};
-  QLineEdit* txtErgebnisdatenbank = nullptr;
-  QComboBox* comVergleichskulturen = nullptr;
-  QLineEdit* txtKostenVergleichskultur = nullptr;
-  QLineEdit* txtQualitaet = nullptr;  // objectName "txtQualität"
-  QPushButton* cmbOk = nullptr;
+  QPushButton* cmbOk = nullptr;  // "Heizkosten übernehmen", in the comparison frame
 
   // Turns the window into the take-over window: the comparison frame with the stored
   // cultures in front, the grid's tab switched off.
   void VergleichAnzeigen();
 
-  void comVergleichskulturen_Click();
   void cmbOk_Click();
-  void cmbBeenden_Click();
 
  protected:
   void Form_Load() override;
-  void Form_KeyDown(int key, int shift) override;
 
  private:
   void TabelleFuellen();

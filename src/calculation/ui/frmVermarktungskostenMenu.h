@@ -5,7 +5,7 @@
 
 namespace tolvar {
 
-class frmVermarktungskostenMenu : public KostenMenueOf<frmVermarktungskostenMenu> {
+class frmVermarktungskostenMenu : public FensterOf<frmVermarktungskostenMenu, KostenMenue> {
  public:
   frmVermarktungskostenMenu();
 

@@ -15,6 +15,7 @@
 #include "calculation/vergleichskultur.h"
 #include "data/state.h"
 #include "platform/sys/screen.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 
 namespace tolvar {
@@ -30,20 +31,25 @@ mdlkulturVergleich::Kostenart Vergleichsart(mdlKalkulation::Kostenart art) {
   return static_cast<mdlkulturVergleich::Kostenart>(static_cast<int>(art));
 }
 
-QLabel* Beschriftung(QWidget* eltern, const QString& name, const char* text, int links, int oben, int breite) {
-  auto* label = new QLabel(QString::fromUtf8(text), eltern);
-  label->setObjectName(name);
-  label->setGeometry(Twips(links), Twips(oben), Twips(breite), Twips(285));
-  return label;
-}
-
 }  // namespace
 
-int Twips(int twips) { return sys::TwipsToPixels(twips); }
+const KostenInfoFenster::Gestalt KostenInfoFenster::kStandardGestalt = {9000,
+                                                                        2640,
+                                                                        true,
+                                                                        true,
+                                                                        {{{120, 300, 1800, 285},
+                                                                          {120, 780, 1800, 285},
+                                                                          {5160, 1260, 1400, 285},
+                                                                          {120, 1260, 1800, 285},
+                                                                          {3480, 1260, 1500, 285}}},
+                                                                        {1980, 240, 4500, 315},
+                                                                        {1980, 720, 6840, 315},
+                                                                        {1980, 1200, 1440, 315},
+                                                                        {6600, 1080, 1440, 540},
+                                                                        {120, 1920, 4200, 495},
+                                                                        {7440, 1920, 1215, 495}};
 
-frmKalkulation* GeladeneKalkulation() {
-  return frmKalkulation::IsLoaded() ? &frmKalkulation::instanz() : nullptr;
-}
+frmKalkulation* GeladeneKalkulation() { return frmKalkulation::IsLoaded() ? &frmKalkulation::instanz() : nullptr; }
 
 void KalkulationAktualisieren() {
   if (frmKalkulation* kalkulation = GeladeneKalkulation()) {
@@ -53,59 +59,79 @@ void KalkulationAktualisieren() {
 }
 
 KostenInfoFenster::KostenInfoFenster(const QString& name, const QString& caption, const Rahmen& rahmen)
-    : ui::Form(name, ui::FormKind::Window), m_art(rahmen.art), m_berechnenBeimSchliessen(rahmen.berechnenBeimSchliessen) {
+    : ui::Form(name, ui::FormKind::Window), m_rahmen(rahmen) {
   setCaption(caption);
-  fraVergleich = new QGroupBox(this);
-  fraVergleich->setObjectName(QStringLiteral("fraVergleich"));
-  QFont fett = fraVergleich->font();
-  fett.setBold(true);
-  fraVergleich->setFont(fett);
-  fraVergleich->resize(Twips(9000), Twips(2640));
+  if (!rahmen.imFensterBauen) RahmenBauen(this, 0, 0);
+}
+
+void KostenInfoFenster::RahmenBauen(QWidget* eltern, int links, int oben) {
+  const Rahmen& rahmen = m_rahmen;
+  const Gestalt& g = *rahmen.gestalt;
+  if (g.gruppe) {
+    fraVergleich = ui::MakeGroup(eltern, QStringLiteral("fraVergleich"), QString(), links, oben, g.breite, g.hoehe);
+    QFont fett = fraVergleich->font();
+    fett.setBold(true);
+    fraVergleich->setFont(fett);
+  } else {
+    fraVergleich = ui::MakeFrame(eltern, QStringLiteral("fraVergleich"), links, oben, g.breite, g.hoehe);
+  }
   fraVergleich->hide();
 
-  const QString herkunft = QStringLiteral("lblHerkunft");
-  lblHerkunft[0] = Beschriftung(fraVergleich, ui::ControlName(herkunft, 0), "Vergleichskultur:", 120, 300, 1800);
-  lblHerkunft[1] = Beschriftung(fraVergleich, ui::ControlName(herkunft, 1), "Ergebnisdatenbank:", 120, 780, 1800);
-  lblHerkunft[2] = Beschriftung(fraVergleich, ui::ControlName(herkunft, 2), "Datenqualität:", 5160, 1260, 1400);
-  lblHerkunft[3] = Beschriftung(fraVergleich, ui::ControlName(herkunft, 3), rahmen.wertText, 120, 1260, 1800);
-  lblHerkunft[4] = Beschriftung(fraVergleich, ui::ControlName(herkunft, 4), rahmen.einheitText, 3480, 1260, 1500);
+  const char* texte[] = {"Vergleichskultur:", "Ergebnisdatenbank:", "Datenqualität:", rahmen.wertText,
+                         rahmen.einheitText};
+  for (std::size_t i = 0; i < lblHerkunft.size(); ++i) {
+    const Platz& p = g.herkunft[i];
+    lblHerkunft[i] = ui::MakeLabel(fraVergleich, ui::ControlName(QStringLiteral("lblHerkunft"), static_cast<int>(i)),
+                                   ui::Q(texte[i]), p.links, p.oben, p.breite, p.hoehe);
+  }
 
-  comVergleichskulturen = new QComboBox(fraVergleich);
-  comVergleichskulturen->setObjectName(QStringLiteral("comVergleichskulturen"));
+  // The list and the database box come in the tab order top to bottom.
+  const auto liste = [&] {
+    const Platz& p = g.liste;
+    comVergleichskulturen =
+        ui::MakeComboBox(fraVergleich, QStringLiteral("comVergleichskulturen"), p.links, p.oben, p.breite, p.hoehe);
+  };
+  const auto datenbank = [&] {
+    const Platz& p = g.datenbank;
+    txtErgebnisdatenbank =
+        ui::MakeTextBox(fraVergleich, QStringLiteral("txtErgebnisdatenbank"), p.links, p.oben, p.breite, p.hoehe);
+  };
+  if (g.datenbank.oben < g.liste.oben) {
+    datenbank();
+    liste();
+  } else {
+    liste();
+    datenbank();
+  }
+  txtErgebnisdatenbank->setReadOnly(g.datenbankNurLesen);
   comVergleichskulturen->setEditable(true);
   comVergleichskulturen->setInsertPolicy(QComboBox::NoInsert);
   comVergleichskulturen->setEditText(QStringLiteral("Combo1"));
-  comVergleichskulturen->setGeometry(Twips(1980), Twips(240), Twips(4500), Twips(315));
-  connect(comVergleichskulturen, &QComboBox::activated, this, [this] {
-    if (AuswahlZeigen()) comVergleichskulturen_Click();
-  });
+  if (rahmen.jedeAuswahlZeigen) {
+    connect(comVergleichskulturen, &QComboBox::currentIndexChanged, this, [this] { comVergleichskulturen_Click(); });
+  } else {
+    connect(comVergleichskulturen, &QComboBox::activated, this, [this] { comVergleichskulturen_Click(); });
+  }
 
-  txtErgebnisdatenbank = new QLineEdit(fraVergleich);
-  txtErgebnisdatenbank->setObjectName(QStringLiteral("txtErgebnisdatenbank"));
-  txtErgebnisdatenbank->setReadOnly(true);
-  txtErgebnisdatenbank->setGeometry(Twips(1980), Twips(720), Twips(6840), Twips(315));
-
-  txtKostenVergleichskultur = new QLineEdit(fraVergleich);
-  txtKostenVergleichskultur->setObjectName(QStringLiteral("txtKostenVergleichskultur"));
-  txtKostenVergleichskultur->setGeometry(Twips(1980), Twips(1200), Twips(1440), Twips(315));
-
-  txtQualitaet = new QLineEdit(fraVergleich);
-  txtQualitaet->setObjectName(QStringLiteral("txtQualität"));
+  const Platz& k = g.kosten;
+  txtKostenVergleichskultur =
+      ui::MakeTextBox(fraVergleich, QStringLiteral("txtKostenVergleichskultur"), k.links, k.oben, k.breite, k.hoehe);
+  const Platz& q = g.qualitaet;
+  txtQualitaet = ui::MakeTextBox(fraVergleich, QStringLiteral("txtQualität"), q.links, q.oben, q.breite, q.hoehe);
   QFont gross = txtQualitaet->font();
   gross.setBold(true);
   gross.setPointSize(18);
   txtQualitaet->setFont(gross);
-  txtQualitaet->setGeometry(Twips(6600), Twips(1080), Twips(1440), Twips(540));
 
   if (rahmen.uebernahmeName != nullptr) {
-    m_uebernahme = new QPushButton(QString::fromUtf8(rahmen.uebernahmeText), fraVergleich);
-    m_uebernahme->setObjectName(QString::fromUtf8(rahmen.uebernahmeName));
-    m_uebernahme->setGeometry(Twips(120), Twips(1920), Twips(4200), Twips(495));
+    const Platz& u = g.uebernahme;
+    m_uebernahme = ui::MakeButton(fraVergleich, ui::Q(rahmen.uebernahmeName), ui::Q(rahmen.uebernahmeText), u.links,
+                                  u.oben, u.breite, u.hoehe);
   }
   if (rahmen.beendenImRahmen) {
-    m_beenden = new QPushButton(QStringLiteral("Beenden"), fraVergleich);
-    m_beenden->setObjectName(ui::ControlName(QStringLiteral("cmbBeenden"), 1));
-    m_beenden->setGeometry(Twips(7440), Twips(1920), Twips(1215), Twips(495));
+    const Platz& e = g.beenden;
+    m_beenden = ui::MakeButton(fraVergleich, ui::ControlName(QStringLiteral("cmbBeenden"), 1),
+                               QStringLiteral("Beenden"), e.links, e.oben, e.breite, e.hoehe);
     connect(m_beenden, &QPushButton::clicked, this, [this] { Beenden_Click(); });
   }
 }
@@ -118,23 +144,27 @@ int KostenInfoFenster::ListIndex() const {
 }
 
 void KostenInfoFenster::VergleichskulturenLaden() {
-  const auto anzeige = mdlkulturVergleich::VergleichskulturenLaden(objectName().toStdString());
-  txtErgebnisdatenbank->setText(QDir::toNativeSeparators(QString::fromStdString(anzeige.txtErgebnisdatenbank)));
-  comVergleichskulturen->clear();
-  for (const std::string& eintrag : anzeige.Eintraege) comVergleichskulturen->addItem(QString::fromStdString(eintrag));
-  comVergleichskulturen->setCurrentIndex(anzeige.ListIndex);
-  if (AuswahlZeigen()) comVergleichskulturen_Click();
+  const auto anzeige = mdlkulturVergleich::VergleichskulturenLaden(ui::S(objectName()));
+  txtErgebnisdatenbank->setText(QDir::toNativeSeparators(ui::Q(anzeige.txtErgebnisdatenbank)));
+  {
+    // Filling the list shows nothing; the chosen entry is shown once, below.
+    const QSignalBlocker stumm(comVergleichskulturen);
+    comVergleichskulturen->clear();
+    for (const std::string& eintrag : anzeige.Eintraege) comVergleichskulturen->addItem(ui::Q(eintrag));
+    comVergleichskulturen->setCurrentIndex(anzeige.ListIndex);
+  }
+  comVergleichskulturen_Click();
   if (anzeige.KostenSetzen) {
-    txtKostenVergleichskultur->setText(QString::fromStdString(anzeige.txtKostenVergleichskultur));
-    if (anzeige.txtQualitaet) txtQualitaet->setText(QString::fromStdString(*anzeige.txtQualitaet));
+    txtKostenVergleichskultur->setText(ui::Q(anzeige.txtKostenVergleichskultur));
+    if (anzeige.txtQualitaet) txtQualitaet->setText(ui::Q(*anzeige.txtQualitaet));
   }
 }
 
 void KostenInfoFenster::comVergleichskulturen_Click() {
-  const auto wert = mdlkulturVergleich::VergleichskulturZeigen(Vergleichsart(m_art), ListIndex());
+  const auto wert = mdlkulturVergleich::VergleichskulturZeigen(Vergleichsart(m_rahmen.art), ListIndex());
   if (!wert) return;
-  txtKostenVergleichskultur->setText(QString::fromStdString(wert->Kosten));
-  if (wert->Qualitaet) txtQualitaet->setText(QString::fromStdString(*wert->Qualitaet));
+  txtKostenVergleichskultur->setText(ui::Q(wert->Kosten));
+  if (wert->Qualitaet) txtQualitaet->setText(ui::Q(*wert->Qualitaet));
 }
 
 int16_t KostenInfoFenster::HerkunftNachUebernahme(std::string_view grad, int16_t bisher) const {
@@ -146,9 +176,10 @@ void KostenInfoFenster::VergleichswertUebernehmen() {
   const auto& liste = state().VergleichskulturListe;
   if (index < 0 || static_cast<std::size_t>(index) >= liste.size()) return;
   if (frmKalkulation* kalkulation = GeladeneKalkulation()) {
-    if (QLineEdit* feld = kalkulation->Wertfeld(m_art)) feld->setText(txtKostenVergleichskultur->text());
-    int16_t& herkunft = mdlKalkulation::HerkunftVon(state(), m_art);
-    const std::string& grad = mdlkulturVergleich::Datenqualitaet(liste[static_cast<std::size_t>(index)], Vergleichsart(m_art));
+    if (QLineEdit* feld = kalkulation->Wertfeld(m_rahmen.art)) feld->setText(txtKostenVergleichskultur->text());
+    int16_t& herkunft = mdlKalkulation::HerkunftVon(state(), m_rahmen.art);
+    const std::string& grad =
+        mdlkulturVergleich::Datenqualitaet(liste[static_cast<std::size_t>(index)], Vergleichsart(m_rahmen.art));
     herkunft = HerkunftNachUebernahme(grad, herkunft);
     KalkulationAktualisieren();
   }
@@ -175,13 +206,13 @@ void TabelleFuellen(ui::Grid& grid, const std::vector<TabellenSpalte>& spalten,
     const TabellenSpalte& spalte = spalten[static_cast<std::size_t>(c)];
     grid.SetColWidth(c, spalte.breite);
     grid.SetColAlignment(c, spalte.links ? ui::kAlignLeftCenter : ui::kAlignCenterCenter);
-    grid.SetTextMatrix(0, c, QString::fromUtf8(spalte.kopf));
+    grid.SetTextMatrix(0, c, ui::Q(spalte.kopf));
     grid.SetCellFontBold(0, c, spalte.kopfFett);
   }
   for (int r = 0; r < zeilenzahl; ++r) {
     const auto& zeile = zeilen[static_cast<std::size_t>(r)];
     for (int c = 0; c < spaltenzahl && c < static_cast<int>(zeile.size()); ++c) {
-      grid.SetTextMatrix(r + 1, c, QString::fromStdString(zeile[static_cast<std::size_t>(c)]));
+      grid.SetTextMatrix(r + 1, c, ui::Q(zeile[static_cast<std::size_t>(c)]));
       grid.SetCellFontBold(r + 1, c, spalten[static_cast<std::size_t>(c)].fett);
     }
   }
@@ -197,7 +228,7 @@ void TabelleFuellen(ui::Grid& grid, const std::vector<TabellenSpalte>& spalten,
 void KostenInfoFenster::Beenden_Click() { Unload(); }
 
 void KostenInfoFenster::Form_Unload(bool& /*cancel*/) {
-  if (m_berechnenBeimSchliessen) KalkulationAktualisieren();
+  if (m_rahmen.berechnenBeimSchliessen) KalkulationAktualisieren();
 }
 
 void KostenInfoFenster::Form_KeyDown(int key, int /*shift*/) {

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "calculation/kalkulation.h"
+#include "calculation/ui/fenster.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,8 +33,24 @@ class KostenInfoFenster : public ui::Form {
   Q_OBJECT
 
  public:
-  // The comparison frame (hidden until a presentation shows it).
-  QGroupBox* fraVergleich = nullptr;
+  // A control's place in twips.
+  struct Platz {
+    int links, oben, breite, hoehe;
+  };
+  // Where the comparison frame's controls sit, relative to the frame, and how it looks.
+  struct Gestalt {
+    int breite, hoehe;  // of the frame; the window places it
+    bool gruppe;        // a bold group box; else a plain frame
+    bool datenbankNurLesen;
+    std::array<Platz, 5> herkunft;  // lblHerkunft(0..4)
+    Platz liste, datenbank, kosten, qualitaet, uebernahme, beenden;
+  };
+  // The frame of the windows that lay it over their grid or their own frames.
+  static const Gestalt kStandardGestalt;
+
+  // The comparison frame (hidden until a presentation shows it): a group box, or a plain
+  // frame in the windows that place it on a tab page.
+  QWidget* fraVergleich = nullptr;
   QComboBox* comVergleichskulturen = nullptr;
   QLineEdit* txtErgebnisdatenbank = nullptr;
   QLineEdit* txtKostenVergleichskultur = nullptr;
@@ -42,7 +58,7 @@ class KostenInfoFenster : public ui::Form {
   // (0) "Vergleichskultur:", (1) "Ergebnisdatenbank:", (2) "Datenqualität:", (3) value, (4) unit.
   std::array<QLabel*, 5> lblHerkunft{};
 
-  mdlKalkulation::Kostenart Kostenart() const { return m_art; }
+  mdlKalkulation::Kostenart Kostenart() const { return m_rahmen.art; }
 
   // The selected entry of the list; -1 when the user has typed into its text part.
   int ListIndex() const;
@@ -59,10 +75,20 @@ class KostenInfoFenster : public ui::Form {
     const char* einheitText;     // label (4)
     const char* uebernahmeName;  // "cmbOK" or "cmbVergleichOK"; nullptr: none in the frame
     const char* uebernahmeText;
-    bool beendenImRahmen;        // a "Beenden" button cmbBeenden(1) in the frame
+    bool beendenImRahmen;  // a "Beenden" button cmbBeenden(1) in the frame
     bool berechnenBeimSchliessen;
+    // Every change of the list's selection shows the chosen culture, also one made by the
+    // program; else only the user's choice does.
+    bool jedeAuswahlZeigen = false;
+    const Gestalt* gestalt = &kStandardGestalt;
+    // The window builds the frame itself (RahmenBauen) where its layout has it, e.g. on a
+    // tab page; else it is built at once, the window's first controls.
+    bool imFensterBauen = false;
   };
   KostenInfoFenster(const QString& name, const QString& caption, const Rahmen& rahmen);
+
+  // Builds the comparison frame in `eltern`, at the frame's place (left, top in twips).
+  void RahmenBauen(QWidget* eltern, int links, int oben);
 
   // The take-over button of the frame and its "Beenden" button (nullptr when absent).
   QPushButton* RahmenUebernahme() const { return m_uebernahme; }
@@ -73,8 +99,6 @@ class KostenInfoFenster : public ui::Form {
   void VergleichswertUebernehmen();
   // The origin flag after a take-over of a culture stored with grade `grad`.
   virtual int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher) const;
-  // Whether a selection in the list shows the chosen culture.
-  virtual bool AuswahlZeigen() const { return true; }
 
   // Places the window in the middle of the screen.
   void BildschirmMitte();
@@ -83,8 +107,7 @@ class KostenInfoFenster : public ui::Form {
   void Form_KeyDown(int key, int shift) override;
 
  private:
-  mdlKalkulation::Kostenart m_art;
-  bool m_berechnenBeimSchliessen;
+  Rahmen m_rahmen;
   QPushButton* m_uebernahme = nullptr;
   QPushButton* m_beenden = nullptr;
 };
@@ -94,9 +117,6 @@ class KostenInfoFenster : public ui::Form {
 frmKalkulation* GeladeneKalkulation();
 // Runs the calculation and renews the cost buttons' captions, when the window is loaded.
 void KalkulationAktualisieren();
-
-// Pixels of a length in twips.
-int Twips(int twips);
 
 // A column of a breakdown grid: header, width in twips, left (else centred) alignment,
 // bold header, bold data cells.
@@ -123,16 +143,5 @@ void TabelleFuellen(ui::Grid& grid, const std::vector<TabellenSpalte>& spalten,
   for (const auto& zeile : zeilen) texte.emplace_back(zeile.begin(), zeile.end());
   TabelleFuellen(grid, spalten, texte, summe);
 }
-
-// Static access for a detail window class D derived from Basis (instanz(), IsLoaded()).
-template <class D, class Basis>
-class FensterOf : public Basis {
- public:
-  static D& instanz() { return ui::Forms::Get<D>(); }
-  static bool IsLoaded() { return ui::Forms::IsLoaded<D>(); }
-
- protected:
-  using Basis::Basis;
-};
 
 }  // namespace tolvar

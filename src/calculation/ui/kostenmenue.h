@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "calculation/kalkulation.h"
+#include "calculation/ui/fenster.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 
@@ -25,6 +26,18 @@ class KostenMenue : public ui::Form {
   Q_OBJECT
 
  public:
+  // When the choice applies: through OK only; also through the user's close box; whenever
+  // the menu unloads, also when the program closes it.
+  enum class Anwendung { MitOK, BeimSchliessen, BeimEntladen };
+  // A menu laid out to its own measure (twips) rather than as the computed column of options:
+  // it has a small bold font, the hand pointer over its options, and keeps the place it
+  // opens at.
+  struct Gestalt {
+    int breite, hoehe;
+    int optionLinks, optionOben, optionAbstand, optionBreite, optionHoehe;
+    int okLinks, okOben, okBreite, okHoehe;
+  };
+
   // opbHerkunft(1..3); the marketing menu also opbHerkunft(0).
   ui::OptionGroup* opbHerkunft = nullptr;
   QPushButton* cmbOK = nullptr;
@@ -42,10 +55,12 @@ class KostenMenue : public ui::Form {
     std::array<int, 4> reihenfolge;
     // Captions of the line's cost button by flag 0..3 (nullptr: not written).
     std::array<const char*, 4> beschriftung;
-    // The choice applies whenever the user closes the window, not only through OK.
-    bool beimSchliessenAnwenden;
+    Anwendung anwendung;
+    const Gestalt* gestalt = nullptr;  // nullptr: the computed layout
   };
   KostenMenue(const QString& name, const Beschreibung& beschreibung);
+  // The computed layout: the options in a column, OK below them on the right.
+  static Gestalt StandardGestalt(int optionen);
 
   // Opens the line's detail window with the comparison cultures (flag 2).
   virtual void VergleichOeffnen() = 0;
@@ -65,17 +80,6 @@ class KostenMenue : public ui::Form {
   Beschreibung m_b;
   mdlKalkulation::Kostenart m_art;
   bool m_anwenden = false;
-};
-
-// Static access for a menu class D (instanz(), IsLoaded()).
-template <class D>
-class KostenMenueOf : public KostenMenue {
- public:
-  static D& instanz() { return ui::Forms::Get<D>(); }
-  static bool IsLoaded() { return ui::Forms::IsLoaded<D>(); }
-
- protected:
-  using KostenMenue::KostenMenue;
 };
 
 }  // namespace tolvar

@@ -15,11 +15,12 @@
 #include "app/mdlMauszeiger.h"
 #include "calculation/vergleichskultur_lesen.h"
 #include "comparison/abweichung.h"
-#include "comparison/ui/bausteine.h"
+#include "comparison/ui/qualitaetszeichen.h"
 #include "comparison/vergleichsspalte.h"
 #include "data/checks.h"
 #include "data/paths.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
@@ -28,12 +29,11 @@
 
 namespace tolvar {
 
-using namespace vergleichsfenster;
+using ui::Q;
+using ui::S;
+using vergleichsfenster::Qualitaetszeichen;
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
 
 void Meldung(const QString& satz, const std::string& pfad, const std::string& grund) {
   ui::MsgBox(satz + QStringLiteral("\n\n") + Q(pfad) + (grund.empty() ? QString() : Q("\n(" + grund + ")")),
@@ -41,7 +41,7 @@ void Meldung(const QString& satz, const std::string& pfad, const std::string& gr
 }
 
 QFrame* Linie(QWidget* eltern, const QString& name, int top) {
-  QFrame* l = Rahmen(eltern, name, 240, top, 10500, 30);
+  QFrame* l = ui::MakeFrame(eltern, name, 240, top, 10500, 30);
   l->setFrameShape(QFrame::HLine);
   return l;
 }
@@ -51,7 +51,7 @@ QFrame* Linie(QWidget* eltern, const QString& name, int top) {
 frmKulturVergleichBearbeiten::frmKulturVergleichBearbeiten()
     : FormOf(QStringLiteral("frmKulturVergleichBearbeiten"), ui::FormKind::MdiChild) {
   setCaption(QStringLiteral("Vergleichskulturen bearbeiten"));
-  resize(Px(14895), Px(9900));
+  resize(sys::TwipsToPixels(14895), sys::TwipsToPixels(9900));
   const QColor gruen(0, 187, 121);
   QPalette farben = palette();
   farben.setColor(QPalette::Window, gruen);
@@ -68,9 +68,8 @@ frmKulturVergleichBearbeiten::frmKulturVergleichBearbeiten()
                                       "Kulturen exportieren"};
   static constexpr int kZeile[] = {1, 0, 2, 3};
   for (int i = 0; i < 4; ++i) {
-    auto* o = new QRadioButton(QString::fromUtf8(kModi[i]), this);
-    o->setObjectName(ui::ControlName(QStringLiteral("opbKultur"), i));
-    Platzieren(o, 240, 240 + 360 * kZeile[i], 3135, 330);
+    ui::MakeOptionButton(this, ui::ControlName(QStringLiteral("opbKultur"), i), QString::fromUtf8(kModi[i]), 240,
+                         240 + 360 * kZeile[i], 3135, 330);
   }
   opbKultur = new ui::OptionGroup(this, QStringLiteral("opbKultur"));
   connect(opbKultur, &ui::OptionGroup::Click, this, [this](int i) { opbKultur_Click(i); });
@@ -84,7 +83,7 @@ frmKulturVergleichBearbeiten::frmKulturVergleichBearbeiten()
   trvKulturvergleich = new ui::KeyedTree(this);
   trvKulturvergleich->setObjectName(QStringLiteral("trvKulturvergleich"));
   trvKulturvergleich->SetImageList(imlKulturvergleich);
-  Platzieren(trvKulturvergleich, 240, 1800, 3135, 7800);
+  ui::PlaceTwips(trvKulturvergleich, 240, 1800, 3135, 7800);
   connect(trvKulturvergleich, &ui::KeyedTree::NodeClick, this,
           [this](const QString& key) { trvKulturvergleich_NodeClick(key); });
   connect(trvKulturvergleich, &ui::KeyedTree::MouseDown, this,
@@ -99,33 +98,32 @@ frmKulturVergleichBearbeiten::frmKulturVergleichBearbeiten()
 }
 
 void frmKulturVergleichBearbeiten::BearbeitenAufbauen() {
-  fraBearbeiten = Rahmen(this, QStringLiteral("fraBearbeiten"), 3600, 240, 11055, 9400);
+  fraBearbeiten = ui::MakeFrame(this, QStringLiteral("fraBearbeiten"), 3600, 240, 11055, 9400);
   QFrame* r = fraBearbeiten;
-  Beschriftung(r, QStringLiteral("Kultur:"), 240, 240, 2000, 285, QStringLiteral("lblKultur"));
-  txtKultur = Box(r, QStringLiteral("txtKultur"), 2400, 240, 4000, false);
-  chbImport = new QCheckBox(QStringLiteral("Kultur selbst kalkuliert"), r);
-  chbImport->setObjectName(QStringLiteral("chbImport"));
-  Platzieren(chbImport, 2400, 720, 3000, 285);
-  Beschriftung(r, QStringLiteral("Beginn:"), 240, 1200, 2000, 285, QStringLiteral("lblBeginn"));
-  txtBeginn = Box(r, QStringLiteral("txtBeginn"), 2400, 1200, 1335, false);
-  Beschriftung(r, QStringLiteral("Ende:"), 4800, 1200, 1100, 285, QStringLiteral("lblEnde"));
-  txtEnde = Box(r, QStringLiteral("txtEnde"), 6000, 1200, 1335, false);
-  Beschriftung(r, QStringLiteral("Summe BTm²:"), 240, 1680, 2000, 285, QStringLiteral("lblTQM(0)"));
-  txtTQM = Box(r, QStringLiteral("txtTQM"), 2400, 1680, 1335);
-  Beschriftung(r, QStringLiteral("m²*Tage"), 3840, 1680, 900, 285, QStringLiteral("lblTQM(1)"));
-  Beschriftung(r, QStringLiteral("Summe Akh:"), 4800, 1680, 1100, 285, QStringLiteral("lblAKH"));
-  txtAkh = Box(r, QStringLiteral("txtAkh"), 6000, 1680, 1335);
-  Beschriftung(r, QStringLiteral("Akh"), 7440, 1680, 600, 285, QStringLiteral("Label1"));
+  ui::MakeLabel(r, QStringLiteral("lblKultur"), QStringLiteral("Kultur:"), 240, 240, 2000, 285);
+  txtKultur = ui::MakeTextBox(r, QStringLiteral("txtKultur"), 2400, 240, 4000, 285, false);
+  chbImport = ui::MakeCheckBox(r, QStringLiteral("chbImport"), QStringLiteral("Kultur selbst kalkuliert"), 2400, 720,
+                               3000, 285);
+  ui::MakeLabel(r, QStringLiteral("lblBeginn"), QStringLiteral("Beginn:"), 240, 1200, 2000, 285);
+  txtBeginn = ui::MakeTextBox(r, QStringLiteral("txtBeginn"), 2400, 1200, 1335, 285, false);
+  ui::MakeLabel(r, QStringLiteral("lblEnde"), QStringLiteral("Ende:"), 4800, 1200, 1100, 285);
+  txtEnde = ui::MakeTextBox(r, QStringLiteral("txtEnde"), 6000, 1200, 1335, 285, false);
+  ui::MakeLabel(r, QStringLiteral("lblTQM(0)"), QStringLiteral("Summe BTm²:"), 240, 1680, 2000, 285);
+  txtTQM = ui::MakeTextBox(r, QStringLiteral("txtTQM"), 2400, 1680, 1335, 285, true);
+  ui::MakeLabel(r, QStringLiteral("lblTQM(1)"), QStringLiteral("m²*Tage"), 3840, 1680, 900, 285);
+  ui::MakeLabel(r, QStringLiteral("lblAKH"), QStringLiteral("Summe Akh:"), 4800, 1680, 1100, 285);
+  txtAkh = ui::MakeTextBox(r, QStringLiteral("txtAkh"), 6000, 1680, 1335, 285, true);
+  ui::MakeLabel(r, QStringLiteral("Label1"), QStringLiteral("Akh"), 7440, 1680, 600, 285);
   Linie(r, QStringLiteral("Line1"), 2100);
-  Beschriftung(r, QStringLiteral("Menge:"), 240, 2280, 2000, 285, QStringLiteral("lblMenge"));
-  txtMenge = Box(r, QStringLiteral("txtMenge"), 2400, 2280, 1335);
-  Beschriftung(r, QStringLiteral("Stück"), 3840, 2280, 1200, 285, QStringLiteral("lblStück"));
-  Beschriftung(r, QStringLiteral("Preis:"), 240, 2760, 2000, 285, QStringLiteral("lblPreis"));
-  txtPreis = Box(r, QStringLiteral("txtPreis"), 2400, 2760, 1335);
-  Beschriftung(r, QStringLiteral("€/Stück"), 3840, 2760, 1200, 285, QStringLiteral("lblEuroStueck(0)"));
+  ui::MakeLabel(r, QStringLiteral("lblMenge"), QStringLiteral("Menge:"), 240, 2280, 2000, 285);
+  txtMenge = ui::MakeTextBox(r, QStringLiteral("txtMenge"), 2400, 2280, 1335, 285, true);
+  ui::MakeLabel(r, QStringLiteral("lblStück"), QStringLiteral("Stück"), 3840, 2280, 1200, 285);
+  ui::MakeLabel(r, QStringLiteral("lblPreis"), QStringLiteral("Preis:"), 240, 2760, 2000, 285);
+  txtPreis = ui::MakeTextBox(r, QStringLiteral("txtPreis"), 2400, 2760, 1335, 285, true);
+  ui::MakeLabel(r, QStringLiteral("lblEuroStueck(0)"), QStringLiteral("€/Stück"), 3840, 2760, 1200, 285);
   Linie(r, QStringLiteral("Line2"), 3180);
 
-  fraDatenqualitaet = Rahmen(r, QStringLiteral("fraDatenqualitaet"), 5400, 3300, 1200, 3900);
+  fraDatenqualitaet = ui::MakeFrame(r, QStringLiteral("fraDatenqualitaet"), 5400, 3300, 1200, 3900);
   struct Kostenzeile {
     const char* label;
     const char* text;
@@ -146,24 +144,25 @@ void frmKulturVergleichBearbeiten::BearbeitenAufbauen() {
   for (int i = 0; i < K; ++i) {
     const Kostenzeile& z = zeilen[i];
     const int top = 3360 + 480 * i;
-    Beschriftung(r, QString::fromUtf8(z.text), 240, top, 2000, 285, QString::fromLatin1(z.label));
-    *z.feld = Box(r, QString::fromLatin1(z.box), 2400, top, 1335);
+    ui::MakeLabel(r, QString::fromLatin1(z.label), QString::fromUtf8(z.text), 240, top, 2000, 285);
+    *z.feld = ui::MakeTextBox(r, QString::fromLatin1(z.box), 2400, top, 1335, 285, true);
     (*z.feld)->installEventFilter(this);
     (*z.feld)->setContextMenuPolicy(Qt::NoContextMenu);  // no pasting past the key filter
-    Beschriftung(r, QStringLiteral("€/1000Stk"), 3840, top, 1200, 285,
-                 ui::ControlName(QStringLiteral("lblEuroStueck"), i + 3));
+    ui::MakeLabel(r, ui::ControlName(QStringLiteral("lblEuroStueck"), i + 3), QStringLiteral("€/1000Stk"), 3840, top,
+                  1200, 285);
     Kostenfelder[static_cast<std::size_t>(i)] = *z.feld;
     Zeichen[static_cast<std::size_t>(i)] =
-        vergleichsfenster::Zeichen(fraDatenqualitaet, QString::fromLatin1(z.zeichen), 120, 60 + 480 * i, 13.5);
+        Qualitaetszeichen(fraDatenqualitaet, QString::fromLatin1(z.zeichen), 120, 60 + 480 * i, 13.5);
   }
   Linie(r, QStringLiteral("Line3"), 7260);
-  Beschriftung(r, QStringLiteral("Bemerkungen:"), 240, 7380, 2000, 285, QStringLiteral("lblGemeinkosten(1)"));
+  ui::MakeLabel(r, QStringLiteral("lblGemeinkosten(1)"), QStringLiteral("Bemerkungen:"), 240, 7380, 2000, 285);
   txtBemerkung = new QPlainTextEdit(r);
   txtBemerkung->setObjectName(QStringLiteral("txtBemerkung"));
-  Platzieren(txtBemerkung, 2400, 7380, 5000, 1500);
-  cmbLoeschen = Knopf(r, QStringLiteral("cmbLoeschen"), QStringLiteral("Löschen"), 7800, 7380, 1500, 375);
-  cmbAbbruch = Knopf(r, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbruch"), 7800, 7380, 1500, 375);
-  cmbSpeichern = Knopf(r, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"), 7800, 7920, 1500, 375);
+  ui::PlaceTwips(txtBemerkung, 2400, 7380, 5000, 1500);
+  cmbLoeschen = ui::MakeButton(r, QStringLiteral("cmbLoeschen"), QStringLiteral("Löschen"), 7800, 7380, 1500, 375);
+  cmbAbbruch = ui::MakeButton(r, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbruch"), 7800, 7380, 1500, 375);
+  cmbSpeichern =
+      ui::MakeButton(r, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"), 7800, 7920, 1500, 375);
   cmbLoeschen->hide();
   cmbAbbruch->hide();
   connect(cmbLoeschen, &QPushButton::clicked, this, [this] { cmbLoeschen_Click(); });
@@ -194,7 +193,7 @@ void frmKulturVergleichBearbeiten::trvKulturVergleichBesetzen() {
   if (AktuelleDatenbank.empty()) return;
   ui::KeyedTree* baum = trvKulturvergleich;
   baum->Clear();
-  baum->Add(QString(), Q(std::string(vergleich::kWurzelSchluessel)), QStringLiteral("Kulturen"), QStringLiteral("open"));
+  baum->Add(QString(), Q(vergleich::kWurzelSchluessel), QStringLiteral("Kulturen"), QStringLiteral("open"));
   std::vector<VergleichskulturSatz> kulturen;
   std::string fehler;
   if (!mdlkulturVergleich::VergleichskulturenLesen(AktuelleDatenbank, kulturen, &fehler)) {
@@ -202,10 +201,10 @@ void frmKulturVergleichBearbeiten::trvKulturVergleichBesetzen() {
             AktuelleDatenbank, fehler);
   }
   for (const VergleichskulturSatz& k : kulturen) {
-    baum->Add(Q(std::string(vergleich::kWurzelSchluessel)), Q(vergleich::Schluessel(k.Kultur, k.Nr)), Q(k.Kultur),
+    baum->Add(Q(vergleich::kWurzelSchluessel), Q(vergleich::Schluessel(k.Kultur, k.Nr)), Q(k.Kultur),
               QStringLiteral("open"));
   }
-  baum->SetExpanded(Q(std::string(vergleich::kWurzelSchluessel)), true);
+  baum->SetExpanded(Q(vergleich::kWurzelSchluessel), true);
   if (!AuswahlSchluessel.empty()) baum->Select(Q(AuswahlSchluessel));
 }
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "calculation/vergleichskultur_lesen.h"
-#include "comparison/ui/bausteine.h"
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "comparison/vergleichskulturen_pflege.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
@@ -21,11 +21,10 @@
 
 namespace tolvar {
 
-using namespace vergleichsfenster;
+using ui::Q;
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 const QString kTitel = QStringLiteral("Tolvar-Information");
 
 ui::Grid* Liste(QWidget* eltern, const QString& name) {
@@ -34,7 +33,7 @@ ui::Grid* Liste(QWidget* eltern, const QString& name) {
   g->SetFixedRows(0);
   g->SetCols(2);
   g->SetRows(1);
-  Platzieren(g, 240, 1080, 6000, 6000);
+  ui::PlaceTwips(g, 240, 1080, 6000, 6000);
   return g;
 }
 
@@ -83,15 +82,18 @@ void frmKulturVergleichBearbeiten::UebertragungAufbauen() {
        "cmbBeendenExport", "Datenexport beenden", false},
   };
   for (const Panel& p : panels) {
-    QFrame* r = Rahmen(this, QString::fromLatin1(p.name), 3600, 240, 11055, 9400);
+    QFrame* r = ui::MakeFrame(this, QString::fromLatin1(p.name), 3600, 240, 11055, 9400);
     *p.rahmen = r;
-    *p.label = Beschriftung(r, QString::fromUtf8(p.labelText), 240, 240, 3000, 285, QString::fromLatin1(p.labelName));
+    *p.label =
+        ui::MakeLabel(r, QString::fromLatin1(p.labelName), QString::fromUtf8(p.labelText), 240, 240, 3000, 285);
     // The path shows the checked database; the transfer uses that very file, so it is not typed over.
-    *p.pfad = Box(r, QString::fromLatin1(p.pfadName), 240, 600, 9000, false);
+    *p.pfad = ui::MakeTextBox(r, QString::fromLatin1(p.pfadName), 240, 600, 9000, 285, false);
     (*p.pfad)->setReadOnly(true);
     *p.liste = Liste(r, QString::fromLatin1(p.listeName));
-    *p.auswahl = Knopf(r, QString::fromLatin1(p.auswahlName), QString::fromUtf8(p.auswahlText), 240, 7320, 3800, 375);
-    *p.beenden = Knopf(r, QString::fromLatin1(p.beendenName), QString::fromUtf8(p.beendenText), 4200, 7320, 2040, 375);
+    *p.auswahl = ui::MakeButton(r, QString::fromLatin1(p.auswahlName), QString::fromUtf8(p.auswahlText), 240, 7320,
+                                3800, 375);
+    *p.beenden = ui::MakeButton(r, QString::fromLatin1(p.beendenName), QString::fromUtf8(p.beendenText), 4200, 7320,
+                                2040, 375);
     (*p.auswahl)->setEnabled(false);
     r->hide();
     const bool import = p.import;
@@ -190,7 +192,8 @@ void frmKulturVergleichBearbeiten::Auflisten(ui::Grid* liste, const std::string&
   std::vector<VergleichskulturSatz> kulturen;
   std::string fehler;
   if (!mdlkulturVergleich::VergleichskulturenLesen(quelle, kulturen, &fehler)) {
-    ui::MsgBox(QStringLiteral("Die Vergleichskulturen konnten nicht gelesen werden:\n\n") + Q(quelle + "\n(" + fehler + ")"),
+    ui::MsgBox(QStringLiteral("Die Vergleichskulturen konnten nicht gelesen werden:\n\n") +
+                   Q(quelle + "\n(" + fehler + ")"),
                ui::msgbox::Critical, kTitel);
     return;
   }

@@ -10,78 +10,77 @@
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
 #include "calculation/vergleichskultur_lesen.h"
-#include "comparison/ui/bausteine.h"
+#include "comparison/ui/qualitaetszeichen.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/optiongroup.h"
 #include "platform/ui/prompts.h"
 
 namespace tolvar {
 
-using namespace vergleichsfenster;
+using ui::Q;
+using vergleichsfenster::Qualitaetszeichen;
 
 namespace {
 
 QString Feldname(const char* name, int i) { return ui::ControlName(QString::fromLatin1(name), i); }
 
 // Unit captions after a number box, per row Top, in the left and the right frame.
-void Einheit(QWidget* rahmen, const QString& text, int top) { Beschriftung(rahmen, text, 3600, top, 1500); }
+void Einheit(QWidget* rahmen, const QString& text, int top) {
+  ui::MakeLabel(rahmen, QString(), text, 3600, top, 1500, 285);
+}
 
 void Setzen(QLineEdit* box, const std::optional<std::string>& text) {
-  if (text) box->setText(QString::fromStdString(*text));
+  if (text) box->setText(Q(*text));
 }
 
 }  // namespace
 
 frmKulturvergleich::frmKulturvergleich() : FormOf(QStringLiteral("frmKulturvergleich"), ui::FormKind::MdiChild) {
   setCaption(QString());
-  resize(Px(15255), Px(9900));
-  fraBasisKultur = Rahmen(this, QStringLiteral("fraBasisKultur"), 240, 240, 6135, 9495);
-  fraBasis = Rahmen(this, QStringLiteral("fraBasis"), 9000, 240, 6135, 9495);
+  resize(sys::TwipsToPixels(15255), sys::TwipsToPixels(9900));
+  fraBasisKultur = ui::MakeFrame(this, QStringLiteral("fraBasisKultur"), 240, 240, 6135, 9495);
+  fraBasis = ui::MakeFrame(this, QStringLiteral("fraBasis"), 9000, 240, 6135, 9495);
   for (QFrame* f : {fraBasisKultur, fraBasis}) f->setFrameShape(QFrame::Box);
-  Beschriftung(fraBasisKultur, QStringLiteral("Akuelle Kultur"), 120, 0, 2000, 285, QStringLiteral("lblBasisKultur"));
-  Beschriftung(fraBasis, QStringLiteral("Basiskultur [100%]"), 120, 0, 2000, 285, QStringLiteral("lblBasis"));
+  ui::MakeLabel(fraBasisKultur, QStringLiteral("lblBasisKultur"), QStringLiteral("Akuelle Kultur"), 120, 0, 2000,
+                285);
+  ui::MakeLabel(fraBasis, QStringLiteral("lblBasis"), QStringLiteral("Basiskultur [100%]"), 120, 0, 2000, 285);
   SpalteAufbauen(0, fraBasisKultur);
   SpalteAufbauen(1, fraBasis);
 
   // Unit options of the margins in the left frame; unit labels in the right one.
-  fraDKFL = Rahmen(fraBasisKultur, QStringLiteral("fraDKFL"), 4200, 4560, 1215, 1095);
-  fraEKFL = Rahmen(fraBasisKultur, QStringLiteral("fraEKFL"), 4200, 6480, 1215, 1095);
+  fraDKFL = ui::MakeFrame(fraBasisKultur, QStringLiteral("fraDKFL"), 4200, 4560, 1215, 1095);
+  fraEKFL = ui::MakeFrame(fraBasisKultur, QStringLiteral("fraEKFL"), 4200, 6480, 1215, 1095);
   static const char* const kEinheiten[] = {"€/1000Stk.", "€/BJm²", "€/Akh"};
   for (int k = 0; k < 3; ++k) {
-    auto* d = new QRadioButton(QString::fromUtf8(kEinheiten[k]), fraDKFL);
-    d->setObjectName(Feldname("opbDKFL", k));
-    Platzieren(d, 0, 360 * k, 1215, 330);
-    auto* e = new QRadioButton(QString::fromUtf8(kEinheiten[k]), fraEKFL);
-    e->setObjectName(Feldname("opbEKFL", k));
-    Platzieren(e, 0, 360 * k, 1215, 330);
+    ui::MakeOptionButton(fraDKFL, Feldname("opbDKFL", k), QString::fromUtf8(kEinheiten[k]), 0, 360 * k, 1215, 330);
+    ui::MakeOptionButton(fraEKFL, Feldname("opbEKFL", k), QString::fromUtf8(kEinheiten[k]), 0, 360 * k, 1215, 330);
   }
   opbDKFL = new ui::OptionGroup(this, QStringLiteral("opbDKFL"));
   opbEKFL = new ui::OptionGroup(this, QStringLiteral("opbEKFL"));
   connect(opbDKFL, &ui::OptionGroup::Click, this, [this](int i) { opbDKFL_Click(i); });
   connect(opbEKFL, &ui::OptionGroup::Click, this, [this](int i) { opbEKFL_Click(i); });
-  lblDKFLEinheit = Beschriftung(fraBasis, QStringLiteral("€/1000Stk."), 3600, 4920, 1200, 285,
-                                QStringLiteral("lblDKFLEinheit"));
-  lblEKFLEinheit = Beschriftung(fraBasis, QStringLiteral("€/1000Stk."), 3600, 6720, 1200, 285,
-                                QStringLiteral("lblEKFLEinheit"));
+  lblDKFLEinheit =
+      ui::MakeLabel(fraBasis, QStringLiteral("lblDKFLEinheit"), QStringLiteral("€/1000Stk."), 3600, 4920, 1200, 285);
+  lblEKFLEinheit =
+      ui::MakeLabel(fraBasis, QStringLiteral("lblEKFLEinheit"), QStringLiteral("€/1000Stk."), 3600, 6720, 1200, 285);
   BalkenAufbauen();
 }
 
 void frmKulturvergleich::SpalteAufbauen(int i, QFrame* r) {
   const auto idx = static_cast<std::size_t>(i);
-  Beschriftung(r, QStringLiteral("Kultur:"), 240, 360);
-  comKultur[idx] = new QComboBox(r);
-  comKultur[idx]->setObjectName(Feldname("comKultur", i));
+  ui::MakeLabel(r, QString(), QStringLiteral("Kultur:"), 240, 360, 2000, 285);
+  comKultur[idx] = ui::MakeComboBox(r, Feldname("comKultur", i), 2040, 360, 3135, 315);
   comKultur[idx]->setEditable(true);
   comKultur[idx]->setInsertPolicy(QComboBox::NoInsert);
-  Platzieren(comKultur[idx], 2040, 360, 3135, 315);
-  cmbOK[idx] = Knopf(r, Feldname("cmbOK", i), QStringLiteral("OK"), 5160, 360, 735, 315);
+  cmbOK[idx] = ui::MakeButton(r, Feldname("cmbOK", i), QStringLiteral("OK"), 5160, 360, 735, 315);
   connect(cmbOK[idx], &QPushButton::clicked, this, [this, i] { cmbOK_Click(i); });
 
-  Beschriftung(r, QStringLiteral("Beginn:"), 240, 1080);
-  txtBeginn[idx] = Box(r, Feldname("txtBeginn", i), 2040, 1080, 1215, false);
-  Beschriftung(r, QStringLiteral("Ende:"), 3480, 1080, 1000);
-  txtEnde[idx] = Box(r, Feldname("txtEnde", i), 4560, 1080, 1215, false);
+  ui::MakeLabel(r, QString(), QStringLiteral("Beginn:"), 240, 1080, 2000, 285);
+  txtBeginn[idx] = ui::MakeTextBox(r, Feldname("txtBeginn", i), 2040, 1080, 1215, 285, false);
+  ui::MakeLabel(r, QString(), QStringLiteral("Ende:"), 3480, 1080, 1000, 285);
+  txtEnde[idx] = ui::MakeTextBox(r, Feldname("txtEnde", i), 4560, 1080, 1215, 285, false);
 
   struct Zeile {
     const char* beschriftung;
@@ -104,32 +103,34 @@ void frmKulturvergleich::SpalteAufbauen(int i, QFrame* r) {
       {"Gewinn [Kultur]:", "txtGewinnKultur", &txtGewinnKultur, 8880, "€/Kultur"},
   };
   for (const Zeile& z : zeilen) {
-    Beschriftung(r, QString::fromUtf8(z.beschriftung), 240, z.top);
-    (*z.box)[idx] = Box(r, Feldname(z.name, i), 2400, z.top);
+    ui::MakeLabel(r, QString(), QString::fromUtf8(z.beschriftung), 240, z.top, 2000, 285);
+    (*z.box)[idx] = ui::MakeTextBox(r, Feldname(z.name, i), 2400, z.top, 1095, 285, true);
     if (z.einheit != nullptr) Einheit(r, QString::fromUtf8(z.einheit), z.top);
   }
-  DQHeizung[idx] = Zeichen(r, Feldname("DQHeizung", i), 5160, 3000, 13.5);
-  DQMaterial[idx] = Zeichen(r, Feldname("DQMaterial", i), 5160, 3480, 13.5);
-  DQArbeit[idx] = Zeichen(r, Feldname("DQArbeit", i), 5160, 5880, 13.5);
-  DQGemein[idx] = Zeichen(r, Feldname("DQGemein", i), 5160, 7800, 13.5);
+  DQHeizung[idx] = Qualitaetszeichen(r, Feldname("DQHeizung", i), 5160, 3000, 13.5);
+  DQMaterial[idx] = Qualitaetszeichen(r, Feldname("DQMaterial", i), 5160, 3480, 13.5);
+  DQArbeit[idx] = Qualitaetszeichen(r, Feldname("DQArbeit", i), 5160, 5880, 13.5);
+  DQGemein[idx] = Qualitaetszeichen(r, Feldname("DQGemein", i), 5160, 7800, 13.5);
 
-  cmbSachkostenInfo[idx] = Knopf(r, Feldname("cmbSachkostenInfo", i), QStringLiteral("Info"), 5160, 3960);
+  cmbSachkostenInfo[idx] =
+      ui::MakeButton(r, Feldname("cmbSachkostenInfo", i), QStringLiteral("Info"), 5160, 3960, 735, 285);
   connect(cmbSachkostenInfo[idx], &QPushButton::clicked, this, [this, i] { cmbSachkostenInfo_Click(i); });
-  cmbKulturInfo[idx] = Knopf(r, Feldname("cmbKulturInfo", i), QStringLiteral("Kultur- Info"), 5160, 8400, 855, 495);
+  cmbKulturInfo[idx] =
+      ui::MakeButton(r, Feldname("cmbKulturInfo", i), QStringLiteral("Kultur- Info"), 5160, 8400, 855, 495);
   connect(cmbKulturInfo[idx], &QPushButton::clicked, this, [this, i] { cmbKulturInfo_Click(i); });
   for (int k = 0; k < 2; ++k) {
     const int index = 2 * i + k;
     const int links = i == 0 ? 5460 : 5160;
     cmbTQM[static_cast<std::size_t>(index)] =
-        Knopf(r, Feldname("cmbTQM", index), QStringLiteral("Info"), links, k == 0 ? 4920 : 6720, 600);
+        ui::MakeButton(r, Feldname("cmbTQM", index), QStringLiteral("Info"), links, k == 0 ? 4920 : 6720, 600, 285);
     connect(cmbTQM[static_cast<std::size_t>(index)], &QPushButton::clicked, this,
             [this, index] { cmbTQM_Click(index); });
   }
 }
 
 void frmKulturvergleich::Form_Load() {
-  Frame()->move(Px(-100), 0);
-  const QString farbe = QString::fromStdString(mdlGroesse::FarbnameTolvar);
+  Frame()->move(sys::TwipsToPixels(-100), 0);
+  const QString farbe = Q(mdlGroesse::FarbnameTolvar);
   mdlMauszeiger::MausbildSetzen(*this, QStringLiteral("Zeiger_") + farbe);
   std::vector<QPushButton*> info = {cmbSachkostenInfo[0], cmbSachkostenInfo[1], cmbKulturInfo[0], cmbKulturInfo[1]};
   info.insert(info.end(), cmbTQM.begin(), cmbTQM.end());
@@ -141,12 +142,12 @@ void frmKulturvergleich::Form_Load() {
     std::string fehler;
     if (mdlkulturVergleich::VergleichskulturenLesen(pfad, kulturen, &fehler)) {
       for (QComboBox* liste : comKultur) {
-        for (const VergleichskulturSatz& k : kulturen) liste->addItem(QString::fromStdString(k.Kultur));
+        for (const VergleichskulturSatz& k : kulturen) liste->addItem(Q(k.Kultur));
         if (liste->count() > 0) liste->setCurrentIndex(0);
       }
     } else {
       ui::MsgBox(QStringLiteral("Die Ergebnisdatenbank konnte nicht gelesen werden:\n\n") +
-                     QString::fromStdString(pfad + "\n(" + fehler + ")"),
+                     Q(pfad + "\n(" + fehler + ")"),
                  ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
     }
   }
@@ -191,8 +192,8 @@ void frmKulturvergleich::VergleichsdatenLaden() {
 
     const vergleich::SpaltenAnzeige a = vergleich::SpalteAnzeigen(spalte);
     Setzen(txtArbeitskosten[i], a.Arbeitskosten);
-    txtBeginn[i]->setText(QString::fromStdString(a.Beginn));
-    txtEnde[i]->setText(QString::fromStdString(a.Ende));
+    txtBeginn[i]->setText(Q(a.Beginn));
+    txtEnde[i]->setText(Q(a.Ende));
     Setzen(txtGemeinkosten[i], a.Gemeinkosten);
     Setzen(txtHeizkosten[i], a.Heizkosten);
     Setzen(txtMaterialkosten[i], a.Materialkosten);
@@ -221,7 +222,7 @@ bool frmKulturvergleich::MargeUmrechnen(vergleich::Marge marge) {
     const auto text = vergleich::MargeUmrechnen(vergleich::VergleichsspalteListe()[i], marge, einheit);
     if (!text && einheit != vergleich::Einheit::Je1000Stueck) return false;
     Setzen(boxen[i], text);
-    (dkfl ? lblDKFLEinheit : lblEKFLEinheit)->setText(QString::fromUtf8(vergleich::EinheitText(einheit)));
+    (dkfl ? lblDKFLEinheit : lblEKFLEinheit)->setText(Q(vergleich::EinheitText(einheit)));
   }
   return true;
 }

@@ -5,17 +5,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "comparison/ui/bausteine.h"
 #include "comparison/ui/frmKulturvergleich.h"
 #include "comparison/ui/frmSachkostenInfo.h"
 #include "comparison/ui/frmTQM.h"
 #include "comparison/ui/frmVergleichInfo.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/optiongroup.h"
 
 namespace tolvar {
 
-using namespace vergleichsfenster;
+using ui::Q;
 using Anzeige = frmKulturvergleich::Anzeige;
 
 namespace {
@@ -51,50 +51,50 @@ constexpr Segment kSegment[vergleich::kSegmente + 1] = {
 };
 
 void Zeichen(QLabel* label, const std::string& grad) {
-  if (const auto text = vergleich::Qualitaetszeichen(grad)) label->setText(QString::fromStdString(*text));
+  if (const auto text = vergleich::Qualitaetszeichen(grad)) label->setText(Q(*text));
 }
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
-
 QString Formatiert(const std::string& slot) {
-  return Text(vergleich::Formatiert(slot, "0.00").value_or(slot));
+  return Q(vergleich::Formatiert(slot, "0.00").value_or(slot));
 }
 
 }  // namespace
 
 void frmKulturvergleich::BalkenAufbauen() {
   for (const Balkendaten& b : kBalken) {
-    QFrame* rahmen = Rahmen(this, QString::fromLatin1(b.name).replace(0, 3, QStringLiteral("fra")), 6360, b.top,
-                            2535, 495);
+    QFrame* rahmen =
+        ui::MakeFrame(this, QString::fromLatin1(b.name).replace(0, 3, QStringLiteral("fra")), 6360, b.top, 2535, 495);
     Segmente& segmente = shp[b.anzeige];
     segmente[0] = nullptr;
     for (int k = 1; k <= vergleich::kSegmente; ++k) {
       auto* s = new QWidget(rahmen);
       s->setObjectName(ui::ControlName(QString::fromLatin1(b.name), k));
       const int left = (b.anzeige == Anzeige::DKFL && k == 2) ? 720 : kSegment[k].left;
-      s->setGeometry(Px(left), Px(120), 7, Px(375));
+      s->setGeometry(sys::TwipsToPixels(left), sys::TwipsToPixels(120), 7, sys::TwipsToPixels(375));
       s->setAttribute(Qt::WA_StyledBackground);
       s->setStyleSheet(QStringLiteral("background-color: %1;").arg(QString::fromLatin1(kSegment[k].farbe)));
       segmente[static_cast<std::size_t>(k)] = s;
     }
   }
-  lblProzent[0] = Beschriftung(this, QStringLiteral("Abweichung in Prozent"), 6840, 1320, 1455, 495,
-                               QStringLiteral("lblProzent(0)"));
+  lblProzent[0] = ui::MakeLabel(this, QStringLiteral("lblProzent(0)"), QStringLiteral("Abweichung in Prozent"), 6840,
+                                1320, 1455, 495);
   QFont fett = lblProzent[0]->font();
   fett.setBold(true);
   fett.setPointSizeF(9.75);
   lblProzent[0]->setFont(fett);
   lblProzent[0]->setWordWrap(true);
-  lblProzent[1] = Beschriftung(this, QStringLiteral("-10%"), 6600, 2040, 600, 285, QStringLiteral("lblProzent(1)"));
-  lblProzent[3] = Beschriftung(this, QStringLiteral("0%"), 7560, 2040, 600, 285, QStringLiteral("lblProzent(3)"));
-  lblProzent[2] = Beschriftung(this, QStringLiteral("+10%"), 8280, 2040, 600, 285, QStringLiteral("lblProzent(2)"));
+  lblProzent[1] = ui::MakeLabel(this, QStringLiteral("lblProzent(1)"), QStringLiteral("-10%"), 6600, 2040, 600, 285);
+  lblProzent[3] = ui::MakeLabel(this, QStringLiteral("lblProzent(3)"), QStringLiteral("0%"), 7560, 2040, 600, 285);
+  lblProzent[2] = ui::MakeLabel(this, QStringLiteral("lblProzent(2)"), QStringLiteral("+10%"), 8280, 2040, 600, 285);
 }
 
 vergleich::Balken frmKulturvergleich::Sichtbar(Anzeige anzeige) const {
   vergleich::Balken b{};
   const auto it = shp.find(anzeige);
   if (it == shp.end()) return b;
-  for (int k = 1; k <= vergleich::kSegmente; ++k) b[static_cast<std::size_t>(k)] = !it->second[static_cast<std::size_t>(k)]->isHidden();
+  for (int k = 1; k <= vergleich::kSegmente; ++k) {
+    b[static_cast<std::size_t>(k)] = !it->second[static_cast<std::size_t>(k)]->isHidden();
+  }
   return b;
 }
 
@@ -156,12 +156,12 @@ void frmKulturvergleich::cmbKulturInfo_Click(int index) {
   if (index < 0 || index > 1) return;
   const VergleichsspalteSatz& s = vergleich::VergleichsspalteListe()[static_cast<std::size_t>(index)];
   frmVergleichInfo& info = frmVergleichInfo::instanz();
-  info.setCaption(QStringLiteral("KulturInfo - ") + Text(s.Kultur));
-  info.txtBemerkung->setPlainText(Text(s.Bemerkungen));
+  info.setCaption(QStringLiteral("KulturInfo - ") + Q(s.Kultur));
+  info.txtBemerkung->setPlainText(Q(s.Bemerkungen));
   // Both boxes follow the column shown, so they never contradict each other.
   info.chbImport->setChecked(s.Import != 0);
   info.chbBetrieb->setChecked(s.Import == 0);
-  info.Frame()->move(Px(index == 0 ? 500 : 9000), Px(3000));
+  info.Frame()->move(sys::TwipsToPixels(index == 0 ? 500 : 9000), sys::TwipsToPixels(3000));
   info.Show();
   info.cmbBeenden->setFocus();
 }
@@ -170,7 +170,7 @@ void frmKulturvergleich::cmbSachkostenInfo_Click(int index) {
   if (index < 0 || index > 1) return;
   const VergleichsspalteSatz& s = vergleich::VergleichsspalteListe()[static_cast<std::size_t>(index)];
   frmSachkostenInfo& info = frmSachkostenInfo::instanz();
-  info.Frame()->move(Px(index == 0 ? 500 : 9000), Px(3000));
+  info.Frame()->move(sys::TwipsToPixels(index == 0 ? 500 : 9000), sys::TwipsToPixels(3000));
   info.txtMaschinen->setText(Formatiert(s.Maschinen));
   info.txtStrom->setText(Formatiert(s.Strom));
   info.txtArbeitMaterial->setText(Formatiert(s.PSM));
@@ -188,11 +188,11 @@ void frmKulturvergleich::cmbTQM_Click(int index) {
   const std::size_t spalte = index < 2 ? 0 : 1;
   const VergleichsspalteSatz& s = vergleich::VergleichsspalteListe()[spalte];
   frmTQM& info = frmTQM::instanz();
-  info.Frame()->move(Px(spalte == 0 ? 500 : 9000), Px(2000));
-  info.txtBeginn->setText(Text(s.Beginn));
-  info.txtEnde->setText(Text(s.Ende));
-  info.txtTQM->setText(Text(s.TQM));
-  info.txtAkh->setText(Text(s.Akh));
+  info.Frame()->move(sys::TwipsToPixels(spalte == 0 ? 500 : 9000), sys::TwipsToPixels(2000));
+  info.txtBeginn->setText(Q(s.Beginn));
+  info.txtEnde->setText(Q(s.Ende));
+  info.txtTQM->setText(Q(s.TQM));
+  info.txtAkh->setText(Q(s.Akh));
   info.Show();
   info.cmbEnde->setFocus();
 }

@@ -1,16 +1,17 @@
 #include "comparison/ui/frmSachkostenInfo.h"
 
 #include "app/mdlHilfe.h"
-#include "comparison/ui/bausteine.h"
+#include "comparison/ui/qualitaetszeichen.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 
 namespace tolvar {
 
-using namespace vergleichsfenster;
+using vergleichsfenster::Qualitaetszeichen;
 
 frmSachkostenInfo::frmSachkostenInfo() : FormOf(QStringLiteral("frmSachkostenInfo"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Summe sonstige Sachkosten"));
-  resize(Px(4950), Px(3405));
+  resize(sys::TwipsToPixels(4950), sys::TwipsToPixels(3405));
   struct Zeile {
     int top;
     int beschriftung;
@@ -29,15 +30,15 @@ frmSachkostenInfo::frmSachkostenInfo() : FormOf(QStringLiteral("frmSachkostenInf
   };
   for (const Zeile& z : zeilen) {
     lblSachkosten[static_cast<std::size_t>(z.beschriftung)] =
-        Beschriftung(this, QString::fromUtf8(z.text), 240, z.top, 1500, 285,
-                     ui::ControlName(QStringLiteral("lblSachkosten"), z.beschriftung));
-    *z.feld = Box(this, QString::fromLatin1(z.box), 1800, z.top);
+        ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblSachkosten"), z.beschriftung),
+                      QString::fromUtf8(z.text), 240, z.top, 1500, 285);
+    *z.feld = ui::MakeTextBox(this, QString::fromLatin1(z.box), 1800, z.top, 1095, 285, true);
     lblSachkosten[static_cast<std::size_t>(z.einheit)] =
-        Beschriftung(this, QStringLiteral("€/1000Stk."), 3000, z.top, 840, 285,
-                     ui::ControlName(QStringLiteral("lblSachkosten"), z.einheit));
-    *z.marke = Zeichen(this, QString::fromLatin1(z.zeichen), 3840, z.top - 60, 18);
+        ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblSachkosten"), z.einheit),
+                      QStringLiteral("€/1000Stk."), 3000, z.top, 840, 285);
+    *z.marke = Qualitaetszeichen(this, QString::fromLatin1(z.zeichen), 3840, z.top - 60, 18);
   }
-  cmbBeenden = Knopf(this, QStringLiteral("cmbBeenden"), QStringLiteral("Schliessen"), 3600, 2880, 1215, 375);
+  cmbBeenden = ui::MakeButton(this, QStringLiteral("cmbBeenden"), QStringLiteral("Schliessen"), 3600, 2880, 1215, 375);
   connect(cmbBeenden, &QPushButton::clicked, this, [this] { cmbBeenden_Click(); });
 }
 

@@ -9,11 +9,13 @@
 #include <QTimer>
 
 #include "culture/ui/frmBewegungsdaten.h"
-#include "data/paths.h"
+#include "platform/sys/screen.h"
+#include "platform/ui/builders.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
-#include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
+#include "trees/ui/tree_fill.h"
 
 namespace tolvar {
 
@@ -23,70 +25,26 @@ const QColor frmBewegungsdaten::kRot = QColor(255, 0, 0);
 
 namespace {
 
-// Positions in the window's design are twips; 15 twips make a pixel.
-constexpr int Px(int twips) { return twips / 15; }
-
-template <class T>
-T* Benannt(T* control, const char* name) {
-  control->setObjectName(QString::fromLatin1(name));
-  return control;
-}
-
-void Platz(QWidget* w, int links, int oben, int breite, int hoehe) {
-  w->setGeometry(Px(links), Px(oben), Px(breite), Px(hoehe));
-}
-
-ui::ImageList* Bildliste(QObject* parent, const char* name, const char* dragKey) {
-  auto* list = Benannt(new ui::ImageList(parent), name);
-  for (const char* key : {"closed", "open", dragKey}) {
-    if (key == nullptr) continue;
-    const std::string file = std::string("\\Bilder\\") + key + ".png";
-    list->Add(QString::fromLatin1(key), QString::fromStdString(data::InstallPath(file)));
-  }
-  return list;
-}
-
 ui::KeyedTree* Baum(QWidget* parent, const char* name, ui::ImageList* images, int l, int o, int b, int h) {
-  auto* tree = Benannt(new ui::KeyedTree(parent), name);
+  auto* tree = new ui::KeyedTree(parent);
+  tree->setObjectName(QLatin1String(name));
   tree->SetImageList(images);
-  Platz(tree, l, o, b, h);
+  ui::PlaceTwips(tree, l, o, b, h);
   return tree;
 }
 
-QFrame* Rahmen(QWidget* parent, const char* name, int l, int o, int b, int h) {
-  auto* frame = Benannt(new QFrame(parent), name);
-  Platz(frame, l, o, b, h);
-  return frame;
-}
-
-QLabel* Beschriftung(QWidget* parent, const QString& text, int l, int o, int b, int h, const char* name = nullptr) {
-  auto* label = new QLabel(text, parent);
-  if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
-  Platz(label, l, o, b, h);
-  return label;
-}
-
-QLineEdit* Box(QWidget* parent, const char* name, int l, int o, int b, int h) {
-  auto* box = Benannt(new QLineEdit(parent), name);
-  Platz(box, l, o, b, h);
-  return box;
-}
-
-QPushButton* Knopf(QWidget* parent, const char* name, const QString& text, int l, int o, int b, int h) {
-  auto* button = Benannt(new QPushButton(text, parent), name);
-  Platz(button, l, o, b, h);
-  return button;
-}
-
+// The calendar keeps its own size in pixels.
 ui::MonthCalendar* Kalender(QWidget* parent, const char* name, int l, int o) {
-  auto* calendar = Benannt(new ui::MonthCalendar(parent), name);
-  calendar->setGeometry(Px(l), Px(o), 226, 170);
+  auto* calendar = new ui::MonthCalendar(parent);
+  calendar->setObjectName(QLatin1String(name));
+  calendar->setGeometry(sys::TwipsToPixels(l), sys::TwipsToPixels(o), 226, 170);
   return calendar;
 }
 
 ui::Grid* Gitter(QWidget* parent, const char* name, int l, int o, int b, int h) {
-  auto* grid = Benannt(new ui::Grid(parent), name);
-  Platz(grid, l, o, b, h);
+  auto* grid = new ui::Grid(parent);
+  grid->setObjectName(QLatin1String(name));
+  ui::PlaceTwips(grid, l, o, b, h);
   // The column widths are those of the design; a small font lets a date fit into 1000 twips.
   QFont schrift = grid->font();
   schrift.setPointSizeF(7.5);
@@ -107,10 +65,10 @@ int Zeichencode(const QKeyEvent* event) {
 
 frmBewegungsdaten::frmBewegungsdaten() : FormOf(QStringLiteral("frmBewegungsdaten"), ui::FormKind::MdiChild) {
   setCaption(QStringLiteral("Bewegungsdaten"));
-  resize(Px(15400), Px(10300));
-  imlKultur = Bildliste(this, "imlKultur", nullptr);
-  imlStandorte = Bildliste(this, "imlStandorte", "drag-standort");
-  imlMaterial = Bildliste(this, "imlMaterial", "drag-material");
+  resize(sys::TwipsToPixels(15390), sys::TwipsToPixels(10290));
+  imlKultur = treefill::FolderImages(this, "imlKultur");
+  imlStandorte = treefill::FolderImages(this, "imlStandorte", "drag-standort");
+  imlMaterial = treefill::FolderImages(this, "imlMaterial", "drag-material");
   trvKulturen = Baum(this, "trvKulturen", imlKultur, 240, 120, 3600, 8880);
   PhasenrahmenAnlegen();
   StandortrahmenAnlegen();
@@ -121,32 +79,36 @@ frmBewegungsdaten::frmBewegungsdaten() : FormOf(QStringLiteral("frmBewegungsdate
 }
 
 void frmBewegungsdaten::PhasenrahmenAnlegen() {
-  QFrame* f = fraPhasenInfo = Rahmen(this, "fraPhasenInfo", 4200, 0, 11055, 10095);
-  lblKultur = Beschriftung(f, QString(), 720, 240, 2655, 375, "lblKultur");
+  QFrame* f = fraPhasenInfo = ui::MakeFrame(this, QStringLiteral("fraPhasenInfo"), 4200, 0, 11055, 10095);
+  lblKultur = ui::MakeLabel(f, QStringLiteral("lblKultur"), QString(), 720, 240, 2655, 375);
   trvPhasen = Baum(f, "trvPhasen", nullptr, 720, 600, 2655, 1935);
   movDatum = Kalender(f, "movDatum", 4080, 120);
-  cmbSpeichern = Knopf(f, "cmbSpeichern", QStringLiteral("Speichern"), 7560, 240, 3135, 375);
-  cmbEntfernen = Knopf(f, "cmbEntfernen", QStringLiteral("Eingaben löschen"), 7560, 720, 3135, 375);
-  cmbLoeschen = Knopf(f, "cmbLoeschen", QStringLiteral("Datensatz löschen"), 7560, 1200, 3135, 375);
-  cmbMaterial = Knopf(f, "cmbMaterial", QStringLiteral("Materialzuweisung"), 7560, 1680, 3135, 375);
-  cmbStandorte = Knopf(f, "cmbStandorte", QStringLiteral("Standortverwaltung"), 7560, 2160, 3135, 375);
+  cmbSpeichern = ui::MakeButton(f, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"), 7560, 240, 3135, 375);
+  cmbEntfernen = ui::MakeButton(f, QStringLiteral("cmbEntfernen"), QStringLiteral("Eingaben löschen"),
+                                7560, 720, 3135, 375);
+  cmbLoeschen = ui::MakeButton(f, QStringLiteral("cmbLoeschen"), QStringLiteral("Datensatz löschen"),
+                               7560, 1200, 3135, 375);
+  cmbMaterial = ui::MakeButton(f, QStringLiteral("cmbMaterial"), QStringLiteral("Materialzuweisung"),
+                               7560, 1680, 3135, 375);
+  cmbStandorte = ui::MakeButton(f, QStringLiteral("cmbStandorte"), QStringLiteral("Standortverwaltung"),
+                                7560, 2160, 3135, 375);
 
-  QFrame* m = fraModus2 = Rahmen(f, "fraModus2", 240, 2520, 9615, 1095);
+  QFrame* m = fraModus2 = ui::MakeFrame(f, QStringLiteral("fraModus2"), 240, 2520, 9615, 1095);
   m->setFrameShape(QFrame::StyledPanel);
   const int links[8] = {480, 2880, 4320, 5400, 6480, 7200, 7920, 8640};
   const int breiten[8] = {2295, 1335, 975, 975, 615, 615, 615, 615};
   const char* namen[8] = {"txtName", "txtMenge", "txtBeginn", "txtEnde", "txtTT", "txtNT", "txtLicht", "txtDauer"};
   QLineEdit** boxen[8] = {&txtName, &txtMenge, &txtBeginn, &txtEnde, &txtTT, &txtNT, &txtLicht, &txtDauer};
-  for (int i = 0; i < 8; ++i) *boxen[i] = Box(m, namen[i], links[i], 600, breiten[i], 375);
-  Beschriftung(m, QStringLiteral("Bezeichnung"), 480, 240, 2295, 375, "lbBezeichnung");
+  for (int i = 0; i < 8; ++i) *boxen[i] = ui::MakeTextBox(m, QLatin1String(namen[i]), links[i], 600, breiten[i], 375);
+  ui::MakeLabel(m, QStringLiteral("lbBezeichnung"), QStringLiteral("Bezeichnung"), 480, 240, 2295, 375);
   const char* koepfe[5] = {"Menge", "Beginn", "Ende", "TT °C", "NT °C"};
   for (int i = 0; i < 5; ++i) {
-    Beschriftung(m, QString::fromUtf8(koepfe[i]), links[i + 1], 240, breiten[i + 1], 375,
-                 QStringLiteral("lblUeberschrift(%1)").arg(i).toLatin1().constData());
+    ui::MakeLabel(m, ui::ControlName(QStringLiteral("lblUeberschrift"), i), ui::Q(koepfe[i]), links[i + 1], 240,
+                  breiten[i + 1], 375);
   }
-  Beschriftung(m, QStringLiteral("Zusatzbelichtung"), 7920, 120, 1650, 240, "Label4");
-  Beschriftung(m, QStringLiteral("W/m²"), 7920, 360, 615, 240, "lblLicht");
-  Beschriftung(m, QStringLiteral("   h"), 8640, 360, 615, 240, "lblDauer");
+  ui::MakeLabel(m, QStringLiteral("Label4"), QStringLiteral("Zusatzbelichtung"), 7920, 120, 1650, 240);
+  ui::MakeLabel(m, QStringLiteral("lblLicht"), QStringLiteral("W/m²"), 7920, 360, 615, 240);
+  ui::MakeLabel(m, QStringLiteral("lblDauer"), QStringLiteral("   h"), 8640, 360, 615, 240);
 
   dtgPhase = Gitter(f, "dtgPhase", 600, 3960, 10215, 5055);
   dtgPhase->SetCols(mdlKulturPhasenInfo::kPhasenSpalten);
@@ -154,31 +116,34 @@ void frmBewegungsdaten::PhasenrahmenAnlegen() {
 }
 
 void frmBewegungsdaten::StandortrahmenAnlegen() {
-  QFrame* f = fraBearbeitenModus2 = Rahmen(this, "fraBearbeitenModus2", 4200, 0, 11055, 9970);
-  lblPhasenUeberschrift = Beschriftung(f, QString(), 360, 240, 2655, 495, "lblPhasenUeberschrift");
+  QFrame* f = fraBearbeitenModus2 = ui::MakeFrame(this, QStringLiteral("fraBearbeitenModus2"), 4200, 0, 11055, 9960);
+  lblPhasenUeberschrift = ui::MakeLabel(f, QStringLiteral("lblPhasenUeberschrift"), QString(), 360, 240, 2655, 495);
   trvPhasen_B = Baum(f, "trvPhasen_B", nullptr, 360, 600, 2655, 1575);
-  Beschriftung(f, QStringLiteral("Bezeichnung:"), 3360, 480, 1300, 375);
-  txtPhaseName = Box(f, "txtPhaseName", 4680, 360, 2535, 375);
-  Beschriftung(f, QStringLiteral("Beginn:"), 3360, 1200, 1300, 375);
-  txtBeginn_B = Box(f, "txtBeginn_B", 4680, 1080, 2535, 375);
-  Beschriftung(f, QStringLiteral("Ende:"), 3360, 1920, 1300, 375);
-  txtEnde_B = Box(f, "txtEnde_B", 4680, 1800, 2535, 375);
-  Beschriftung(f, QStringLiteral("Tagtemperatur:"), 7560, 360, 1900, 375);
-  txtTT_B = Box(f, "txtTT_B", 9480, 360, 735, 375);
-  Beschriftung(f, QStringLiteral("Nachtemperatur:"), 7560, 840, 1900, 375);
-  txtNT_B = Box(f, "txtNT_B", 9480, 800, 735, 375);
-  Beschriftung(f, QStringLiteral("Belichtungsstärke:"), 7560, 1440, 1900, 375);
-  txtLicht_B = Box(f, "txtLicht_B", 9480, 1320, 735, 405);
-  Beschriftung(f, QStringLiteral("Belichtungsdauer:"), 7560, 1920, 1900, 375);
-  txtDauer_B = Box(f, "txtDauer_B", 9480, 1800, 735, 405);
-  Beschriftung(f, QStringLiteral("°C"), 10320, 360, 375, 375);
-  Beschriftung(f, QStringLiteral("°C"), 10320, 800, 375, 375);
-  Beschriftung(f, QStringLiteral("W/m²"), 10320, 1320, 600, 375);
-  Beschriftung(f, QStringLiteral("h"), 10320, 1800, 375, 375);
-  cmbSpeichernStandort = Knopf(f, "cmbSpeichernStandort", QStringLiteral("Speichern"), 360, 2640, 3375, 375);
-  cmbLoeschen_B = Knopf(f, "cmbLoeschen_B", QStringLiteral("Standort löschen"), 360, 3120, 3375, 375);
-  cmbAbbruch = Knopf(f, "cmbAbbruch", QStringLiteral("Zurück zu Kulturphasen"), 360, 3600, 3375, 375);
-  Beschriftung(f, QStringLiteral("Standorte:"), 360, 4200, 2055, 495);
+  ui::MakeLabel(f, QString(), QStringLiteral("Bezeichnung:"), 3360, 480, 1290, 375);
+  txtPhaseName = ui::MakeTextBox(f, QStringLiteral("txtPhaseName"), 4680, 360, 2535, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Beginn:"), 3360, 1200, 1290, 375);
+  txtBeginn_B = ui::MakeTextBox(f, QStringLiteral("txtBeginn_B"), 4680, 1080, 2535, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Ende:"), 3360, 1920, 1290, 375);
+  txtEnde_B = ui::MakeTextBox(f, QStringLiteral("txtEnde_B"), 4680, 1800, 2535, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Tagtemperatur:"), 7560, 360, 1890, 375);
+  txtTT_B = ui::MakeTextBox(f, QStringLiteral("txtTT_B"), 9480, 360, 735, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Nachtemperatur:"), 7560, 840, 1890, 375);
+  txtNT_B = ui::MakeTextBox(f, QStringLiteral("txtNT_B"), 9480, 800, 735, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Belichtungsstärke:"), 7560, 1440, 1890, 375);
+  txtLicht_B = ui::MakeTextBox(f, QStringLiteral("txtLicht_B"), 9480, 1320, 735, 405);
+  ui::MakeLabel(f, QString(), QStringLiteral("Belichtungsdauer:"), 7560, 1920, 1890, 375);
+  txtDauer_B = ui::MakeTextBox(f, QStringLiteral("txtDauer_B"), 9480, 1800, 735, 405);
+  ui::MakeLabel(f, QString(), QStringLiteral("°C"), 10320, 360, 375, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("°C"), 10320, 800, 375, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("W/m²"), 10320, 1320, 600, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("h"), 10320, 1800, 375, 375);
+  cmbSpeichernStandort = ui::MakeButton(f, QStringLiteral("cmbSpeichernStandort"), QStringLiteral("Speichern"),
+                                        360, 2640, 3375, 375);
+  cmbLoeschen_B = ui::MakeButton(f, QStringLiteral("cmbLoeschen_B"), QStringLiteral("Standort löschen"),
+                                 360, 3120, 3375, 375);
+  cmbAbbruch = ui::MakeButton(f, QStringLiteral("cmbAbbruch"), QStringLiteral("Zurück zu Kulturphasen"),
+                              360, 3600, 3375, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Standorte:"), 360, 4200, 2055, 495);
   trvStandort = Baum(f, "trvStandort", imlStandorte, 360, 4560, 3375, 4575);
   dtgStandorteModus2 = Gitter(f, "dtgStandorteModus2", 4080, 2640, 6135, 6495);
   dtgStandorteModus2->SetCols(4);
@@ -187,33 +152,37 @@ void frmBewegungsdaten::StandortrahmenAnlegen() {
 }
 
 void frmBewegungsdaten::MaterialrahmenAnlegen() {
-  QFrame* f = fraMaterial = Rahmen(this, "fraMaterial", 4200, 0, 11055, 10095);
-  lblPhasenUeberschriftMaterial = Beschriftung(f, QString(), 360, 240, 2655, 375, "lblPhasenUeberschriftMaterial");
+  QFrame* f = fraMaterial = ui::MakeFrame(this, QStringLiteral("fraMaterial"), 4200, 0, 11055, 10095);
+  lblPhasenUeberschriftMaterial = ui::MakeLabel(f, QStringLiteral("lblPhasenUeberschriftMaterial"), QString(),
+                                                360, 240, 2655, 375);
   trvPhasenMaterial = Baum(f, "trvPhasenMaterial", nullptr, 360, 600, 2655, 1575);
-  cmbSpeichernMaterial = Knopf(f, "cmbSpeichernMaterial", QStringLiteral("Speichern"), 360, 2640, 3495, 375);
-  cmbLoeschenMaterial = Knopf(f, "cmbLoeschenMaterial", QStringLiteral("Datensatz löschen"), 360, 3120, 3495, 375);
+  cmbSpeichernMaterial = ui::MakeButton(f, QStringLiteral("cmbSpeichernMaterial"), QStringLiteral("Speichern"),
+                                        360, 2640, 3495, 375);
+  cmbLoeschenMaterial = ui::MakeButton(f, QStringLiteral("cmbLoeschenMaterial"), QStringLiteral("Datensatz löschen"),
+                                       360, 3120, 3495, 375);
   cmbAbbruchMaterial =
-      Knopf(f, "cmbAbbruchMaterial", QStringLiteral("Zurück zu Kulturphasen"), 360, 3600, 3495, 375);
-  Beschriftung(f, QStringLiteral("Materialien:"), 360, 4320, 2055, 375);
+      ui::MakeButton(f, QStringLiteral("cmbAbbruchMaterial"), QStringLiteral("Zurück zu Kulturphasen"),
+                     360, 3600, 3495, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Materialien:"), 360, 4320, 2055, 375);
   trvMaterial = Baum(f, "trvMaterial", imlMaterial, 360, 4680, 3495, 4335);
 
-  Beschriftung(f, QStringLiteral("Aktuell:"), 3360, 360, 1100, 375);
-  txtNameMaterial = Box(f, "txtNameMaterial", 4560, 360, 2535, 375);
-  Beschriftung(f, QStringLiteral("Beginn:"), 3360, 1050, 1100, 375);
-  txtBeginnMaterial = Box(f, "txtBeginnMaterial", 4560, 1050, 2535, 375);
-  Beschriftung(f, QStringLiteral("Ende:"), 3360, 1770, 1100, 375);
-  txtEndeMaterial = Box(f, "txtEndeMaterial", 4560, 1770, 2535, 375);
-  Beschriftung(f, QStringLiteral("Menge:"), 7440, 360, 1400, 375);
-  txtMengeMaterial = Box(f, "txtMengeMaterial", 9000, 360, 1455, 405);
-  Beschriftung(f, QStringLiteral("Fläche:"), 7440, 1080, 1400, 375);
-  txtMaterialFlaeche = Box(f, "txtMaterialFlaeche", 9000, 1080, 1455, 405);
-  Beschriftung(f, QStringLiteral("m²"), 10560, 1080, 400, 375);
-  Beschriftung(f, QStringLiteral("TT:"), 7440, 1800, 450, 375);
-  txtTTMaterial = Box(f, "txtTTMaterial", 7920, 1800, 735, 375);
-  Beschriftung(f, QStringLiteral("°C"), 8760, 1800, 400, 375);
-  Beschriftung(f, QStringLiteral("NT:"), 9480, 1800, 360, 375);
-  txtNTMaterial = Box(f, "txtNTMaterial", 9840, 1800, 615, 375);
-  Beschriftung(f, QStringLiteral("°C"), 10560, 1800, 400, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Aktuell:"), 3360, 360, 1100, 375);
+  txtNameMaterial = ui::MakeTextBox(f, QStringLiteral("txtNameMaterial"), 4560, 360, 2535, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Beginn:"), 3360, 1050, 1100, 375);
+  txtBeginnMaterial = ui::MakeTextBox(f, QStringLiteral("txtBeginnMaterial"), 4560, 1050, 2535, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Ende:"), 3360, 1770, 1100, 375);
+  txtEndeMaterial = ui::MakeTextBox(f, QStringLiteral("txtEndeMaterial"), 4560, 1770, 2535, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Menge:"), 7440, 360, 1400, 375);
+  txtMengeMaterial = ui::MakeTextBox(f, QStringLiteral("txtMengeMaterial"), 9000, 360, 1455, 405);
+  ui::MakeLabel(f, QString(), QStringLiteral("Fläche:"), 7440, 1080, 1400, 375);
+  txtMaterialFlaeche = ui::MakeTextBox(f, QStringLiteral("txtMaterialFlaeche"), 9000, 1080, 1455, 405);
+  ui::MakeLabel(f, QString(), QStringLiteral("m²"), 10560, 1080, 390, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("TT:"), 7440, 1800, 450, 375);
+  txtTTMaterial = ui::MakeTextBox(f, QStringLiteral("txtTTMaterial"), 7920, 1800, 735, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("°C"), 8760, 1800, 390, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("NT:"), 9480, 1800, 360, 375);
+  txtNTMaterial = ui::MakeTextBox(f, QStringLiteral("txtNTMaterial"), 9840, 1800, 615, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("°C"), 10560, 1800, 390, 375);
 
   dtgMaterial = Gitter(f, "dtgMaterial", 4560, 2640, 6135, 6375);
   dtgMaterial->SetCols(4);

@@ -3,19 +3,35 @@
 
 #include <QColor>
 #include <QLineEdit>
-#include <QString>
 
 #include <algorithm>
 #include <string>
 
 #include "base/values.h"
+#include "culture/phase_rules.h"
+#include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
+#include "platform/ui/keyedtree.h"
 
 namespace tolvar::bewegungsdaten {
 
-inline QString Q(const std::string& s) { return QString::fromStdString(s); }
-inline std::string S(const QLineEdit* box) { return box->text().toStdString(); }
+// Phase n (1-based) of the loaded culture; null outside the list.
+inline const PhasenSatz* Phase(int n) {
+  const tolvar::State& s = state();
+  if (n < 1 || n >= static_cast<int>(s.PhasenListe.size())) return nullptr;
+  return &s.PhasenListe[static_cast<std::size_t>(n)];
+}
+
+// Adds the culture's phases to a phase tree; the last one added becomes the current node.
+inline void PhasenBaumFuellen(ui::KeyedTree* baum) {
+  tolvar::State& s = state();
+  for (int n : mdlKulturPhasenInfo::PhasenBaumSlots()) {
+    const PhasenSatz& p = s.PhasenListe[static_cast<std::size_t>(n)];
+    if (baum->Add(QString(), ui::Q(p.KP_ID), ui::Q(p.Phasennamen))) s.AktuellerKnoten = p.KP_ID;
+  }
+}
 
 // Paints the cells of rows vonZeile..bisZeile, columns 0..bisSpalte (within the grid).
 inline void Einfaerben(ui::Grid* grid, int vonZeile, int bisZeile, int bisSpalte, const QColor& farbe) {
@@ -41,6 +57,38 @@ inline void KalenderZeigen(ui::MonthCalendar* kalender, base::Date datum) {
   kalender->SetValue(datum);
   kalender->show();
   kalender->raise();
+}
+
+// The boxes a mode shows a phase in; a null box has no place in that mode.
+struct Phasenboxen {
+  QLineEdit* name = nullptr;
+  QLineEdit* menge = nullptr;
+  QLineEdit* beginn = nullptr;
+  QLineEdit* ende = nullptr;
+  QLineEdit* tt = nullptr;
+  QLineEdit* nt = nullptr;
+  QLineEdit* licht = nullptr;
+  QLineEdit* dauer = nullptr;
+  QLineEdit* flaeche = nullptr;
+};
+
+// Shows a phase in the boxes; a "0" field or a zero date leaves its box as it is.
+inline void PhaseZeigen(const PhasenSatz& p, const Phasenboxen& b) {
+  const auto setze = [](QLineEdit* box, const std::string& wert) {
+    if (box != nullptr && wert != "0") box->setText(ui::Q(wert));
+  };
+  const auto datum = [](QLineEdit* box, base::Date wert) {
+    if (box != nullptr && wert != base::kZeroDate) box->setText(ui::Q(base::DateText(wert)));
+  };
+  setze(b.name, p.Phasennamen);
+  setze(b.menge, p.AnzahlPflanzen);
+  datum(b.beginn, p.Anfang);
+  datum(b.ende, p.Ende);
+  setze(b.tt, p.TT);
+  setze(b.nt, p.NT);
+  setze(b.licht, p.Intensitaet);
+  setze(b.dauer, p.Dauer);
+  setze(b.flaeche, p.Flaeche);
 }
 
 }  // namespace tolvar::bewegungsdaten

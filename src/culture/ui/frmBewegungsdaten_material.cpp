@@ -12,6 +12,7 @@
 #include "data/master_loaders.h"
 #include "data/pot_list.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 #include "trees/ui/mdlFormen.h"
 
@@ -19,18 +20,24 @@ namespace tolvar {
 
 namespace Ma = mdlKulturMaterial;
 using bewegungsdaten::Einfaerben;
-using bewegungsdaten::Q;
-using bewegungsdaten::S;
+using bewegungsdaten::Phase;
+using ui::Q;
+using ui::S;
 
 namespace {
 
 constexpr int kLetzteSpalte = Ma::kSpalteBezug;
 const QString kWurzel = QStringLiteral("Material");
 
-const PhasenSatz* Phase(int n) {
-  const tolvar::State& s = state();
-  if (n < 1 || n >= static_cast<int>(s.PhasenListe.size())) return nullptr;
-  return &s.PhasenListe[static_cast<std::size_t>(n)];
+// The boxes of the material mode that show the chosen phase.
+bewegungsdaten::Phasenboxen Materialboxen(const frmBewegungsdaten& f) {
+  return {.name = f.txtNameMaterial,
+          .menge = f.txtMengeMaterial,
+          .beginn = f.txtBeginnMaterial,
+          .ende = f.txtEndeMaterial,
+          .tt = f.txtTTMaterial,
+          .nt = f.txtNTMaterial,
+          .flaeche = f.txtMaterialFlaeche};
 }
 
 // The quantity of a dropped material: its units per reference unit times the phase's plants
@@ -107,24 +114,11 @@ void frmBewegungsdaten::cmbAbbruchMaterial_Click() {
 }
 
 void frmBewegungsdaten::MaterialPhasenBaumAnzeigen() {
-  tolvar::State& s = state();
   trvPhasenMaterial->Clear();
-  for (int n : mdlKulturPhasenInfo::PhasenBaumSlots()) {
-    const PhasenSatz& p = s.PhasenListe[static_cast<std::size_t>(n)];
-    if (trvPhasenMaterial->Add(QString(), Q(p.KP_ID), Q(p.Phasennamen))) s.AktuellerKnoten = p.KP_ID;
-  }
+  bewegungsdaten::PhasenBaumFuellen(trvPhasenMaterial);
   const PhasenSatz* p = Phase(1);
   if (p == nullptr) return;
-  auto setze = [](QLineEdit* box, const std::string& wert) {
-    if (wert != "0") box->setText(Q(wert));
-  };
-  setze(txtNameMaterial, p->Phasennamen);
-  setze(txtMengeMaterial, p->AnzahlPflanzen);
-  setze(txtTTMaterial, p->TT);
-  setze(txtNTMaterial, p->NT);
-  setze(txtMaterialFlaeche, p->Flaeche);
-  if (p->Anfang != base::kZeroDate) txtBeginnMaterial->setText(Q(base::DateText(p->Anfang)));
-  if (p->Ende != base::kZeroDate) txtEndeMaterial->setText(Q(base::DateText(p->Ende)));
+  bewegungsdaten::PhaseZeigen(*p, Materialboxen(*this));
 }
 
 void frmBewegungsdaten::KulturMaterialTabelleAnzeigen() {
@@ -136,7 +130,7 @@ void frmBewegungsdaten::KulturMaterialTabelleAnzeigen() {
   for (int c = 0; c < 4; ++c) {
     g->SetColWidth(c, kBreiten[c]);
     g->SetColAlignment(c, c == 0 || c == 3 ? ui::kAlignLeftCenter : ui::kAlignCenterCenter);
-    g->SetTextMatrix(0, c, QString::fromUtf8(Ma::kMaterialKoepfe[c].data(), static_cast<int>(Ma::kMaterialKoepfe[c].size())));
+    g->SetTextMatrix(0, c, Q(Ma::kMaterialKoepfe[c]));
   }
   const std::vector<Ma::MaterialZeile> zeilen = Ma::KulturMaterialTabelle();
   if (s.AnzahlKulturMaterialien > 0) g->SetRows(std::max(s.AnzahlKulturMaterialien, static_cast<int>(zeilen.size())) + 1);
@@ -196,16 +190,7 @@ void frmBewegungsdaten::trvPhasenMaterial_Click() {
   MaterialgitterMarkieren(0, kLetzteSpalte);
   const PhasenSatz* p = Phase(s.PhasenIndex);
   if (p == nullptr) return;
-  auto setze = [](QLineEdit* box, const std::string& wert) {
-    if (wert != "0") box->setText(Q(wert));
-  };
-  setze(txtNameMaterial, p->Phasennamen);
-  setze(txtMengeMaterial, p->AnzahlPflanzen);
-  setze(txtTTMaterial, p->TT);
-  setze(txtNTMaterial, p->NT);
-  setze(txtMaterialFlaeche, p->Flaeche);
-  if (p->Anfang != base::kZeroDate) txtBeginnMaterial->setText(Q(base::DateText(p->Anfang)));
-  if (p->Ende != base::kZeroDate) txtEndeMaterial->setText(Q(base::DateText(p->Ende)));
+  bewegungsdaten::PhaseZeigen(*p, Materialboxen(*this));
   ui::Grid* g = dtgMaterial;
   for (int r = 1; r < g->Rows(); ++r) {
     const std::optional<base::Date> d = culture::GitterDatum(g->TextMatrix(r, Ma::kSpalteDatum).toStdString());

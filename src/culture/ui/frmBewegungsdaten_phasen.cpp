@@ -11,6 +11,7 @@
 #include "culture/ui/frmBewegungsdaten_hilfen.h"
 #include "data/checks.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
@@ -34,8 +35,8 @@ const char* const kLoeschFrage =
 }  // namespace
 
 using bewegungsdaten::Einfaerben;
-using bewegungsdaten::Q;
-using bewegungsdaten::S;
+using ui::Q;
+using ui::S;
 
 std::vector<P::PhasenZeile> frmBewegungsdaten::PhasenZeilen() const {
   std::vector<P::PhasenZeile> zeilen;
@@ -48,12 +49,8 @@ std::vector<P::PhasenZeile> frmBewegungsdaten::PhasenZeilen() const {
 }
 
 void frmBewegungsdaten::KulturphasenAnzeigen() {
-  tolvar::State& s = state();
   trvPhasen->Clear();
-  for (int n : P::PhasenBaumSlots()) {
-    const PhasenSatz& p = s.PhasenListe[static_cast<std::size_t>(n)];
-    if (trvPhasen->Add(QString(), Q(p.KP_ID), Q(p.Phasennamen))) s.AktuellerKnoten = p.KP_ID;
-  }
+  bewegungsdaten::PhasenBaumFuellen(trvPhasen);
   dtgPhase->Clear();
   Einfaerben(dtgPhase, 1, dtgPhase->Rows() - 1, dtgPhase->Cols() - 1, kWeiss);
   PhasenboxenLeeren();
@@ -64,7 +61,7 @@ void frmBewegungsdaten::KulturphasenAnzeigen() {
   for (int c = 0; c < P::kPhasenSpalten; ++c) {
     dtgPhase->SetColWidth(c, kBreiten[c]);
     dtgPhase->SetColAlignment(c, c == 0 ? ui::kAlignLeftCenter : ui::kAlignCenterCenter);
-    dtgPhase->SetTextMatrix(0, c, QString::fromUtf8(P::kPhasenKoepfe[c].data(), static_cast<int>(P::kPhasenKoepfe[c].size())));
+    dtgPhase->SetTextMatrix(0, c, Q(P::kPhasenKoepfe[c]));
   }
   const std::vector<P::PhasenZeile> zeilen = P::KulturphasenTabelle();
   for (std::size_t i = 0; i < zeilen.size() && static_cast<int>(i) + 1 < kPhasenZeilen; ++i) {
@@ -273,7 +270,7 @@ void frmBewegungsdaten::cmbLoeschen_Click() {
   }
   if (r < 1) return;
   s.PhasenIndex = r;
-  if (ui::MsgBox(QString::fromUtf8(kLoeschFrage), ui::msgbox::YesNo + ui::msgbox::Question,
+  if (ui::MsgBox(Q(kLoeschFrage), ui::msgbox::YesNo + ui::msgbox::Question,
                  QStringLiteral("Tolvar-Information")) == ui::msgbox::No) {
     return;
   }

@@ -10,6 +10,7 @@
 #include "culture/ui/frmBewegungsdaten_hilfen.h"
 #include "data/master_loaders.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 #include "trees/ui/mdlFormen.h"
 
@@ -17,32 +18,24 @@ namespace tolvar {
 
 namespace St = mdlStandorte2;
 using bewegungsdaten::Einfaerben;
-using bewegungsdaten::Q;
+using bewegungsdaten::Phase;
+using bewegungsdaten::PhaseZeigen;
+using ui::Q;
 
 namespace {
 
 constexpr int kLetzteSpalte = St::kSpalteEnde;
 const QString kWurzel = QStringLiteral("Standort");
 
-// Shows a phase in the boxes; a "0" field or a zero date leaves its box as it is.
-void PhaseZeigen(const PhasenSatz& p, QLineEdit* name, QLineEdit* beginn, QLineEdit* ende, QLineEdit* tt,
-                 QLineEdit* nt, QLineEdit* licht, QLineEdit* dauer) {
-  auto setze = [](QLineEdit* box, const std::string& wert) {
-    if (box != nullptr && wert != "0") box->setText(Q(wert));
-  };
-  setze(name, p.Phasennamen);
-  if (p.Anfang != base::kZeroDate) beginn->setText(Q(base::DateText(p.Anfang)));
-  if (p.Ende != base::kZeroDate) ende->setText(Q(base::DateText(p.Ende)));
-  setze(tt, p.TT);
-  setze(nt, p.NT);
-  setze(licht, p.Intensitaet);
-  setze(dauer, p.Dauer);
-}
-
-const PhasenSatz* Phase(int n) {
-  const tolvar::State& s = state();
-  if (n < 1 || n >= static_cast<int>(s.PhasenListe.size())) return nullptr;
-  return &s.PhasenListe[static_cast<std::size_t>(n)];
+// The boxes of the site mode that show the chosen phase.
+bewegungsdaten::Phasenboxen Standortboxen(const frmBewegungsdaten& f) {
+  return {.name = f.txtPhaseName,
+          .beginn = f.txtBeginn_B,
+          .ende = f.txtEnde_B,
+          .tt = f.txtTT_B,
+          .nt = f.txtNT_B,
+          .licht = f.txtLicht_B,
+          .dauer = f.txtDauer_B};
 }
 
 }  // namespace
@@ -88,14 +81,10 @@ void frmBewegungsdaten::StandortmodusFuellen(bool perPfeiltaste) {
 }
 
 void frmBewegungsdaten::StandortPhasenBaumAnzeigen() {
-  tolvar::State& s = state();
   trvPhasen_B->Clear();
-  for (int n : mdlKulturPhasenInfo::PhasenBaumSlots()) {
-    const PhasenSatz& p = s.PhasenListe[static_cast<std::size_t>(n)];
-    if (trvPhasen_B->Add(QString(), Q(p.KP_ID), Q(p.Phasennamen))) s.AktuellerKnoten = p.KP_ID;
-  }
+  bewegungsdaten::PhasenBaumFuellen(trvPhasen_B);
   if (const PhasenSatz* p = Phase(1)) {
-    PhaseZeigen(*p, txtPhaseName, txtBeginn_B, txtEnde_B, txtTT_B, txtNT_B, txtLicht_B, txtDauer_B);
+    PhaseZeigen(*p, Standortboxen(*this));
   }
 }
 
@@ -109,7 +98,7 @@ void frmBewegungsdaten::KulturStandorteTabelleEinrichten() {
   for (int c = 0; c < 4; ++c) {
     g->SetColWidth(c, kBreiten[c]);
     g->SetColAlignment(c, c == 0 ? ui::kAlignLeftCenter : ui::kAlignCenterCenter);
-    g->SetTextMatrix(0, c, QString::fromUtf8(St::kStandortKoepfe[c].data(), static_cast<int>(St::kStandortKoepfe[c].size())));
+    g->SetTextMatrix(0, c, Q(St::kStandortKoepfe[c]));
   }
   m_standortNummern.assign(static_cast<std::size_t>(g->Rows()), std::string());
   for (std::size_t i = 0; i < zeilen.size(); ++i) {
@@ -163,7 +152,7 @@ void frmBewegungsdaten::trvPhasen_B_Click() {
   const PhasenSatz* p = Phase(s.PhasenIndex);
   StandortgitterMarkieren(0);
   if (p == nullptr) return;
-  PhaseZeigen(*p, txtPhaseName, txtBeginn_B, txtEnde_B, txtTT_B, txtNT_B, txtLicht_B, txtDauer_B);
+  PhaseZeigen(*p, Standortboxen(*this));
   // Occupancies that begin within the phase are marked; rows with a date that is no date are not.
   ui::Grid* g = dtgStandorteModus2;
   for (int r = 1; r < g->Rows(); ++r) {

@@ -17,64 +17,47 @@
 #include "culture/material_rows.h"
 #include "culture/occupancies.h"
 #include "culture/phases.h"
-#include "data/paths.h"
 #include "data/state.h"
 #include "masterdata/master_save.h"
 #include "masterdata/numbering.h"
 #include "masterdata/ui/master_tree_rebuild.h"
+#include "platform/sys/screen.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
-#include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/tabstrip.h"
+#include "trees/ui/tree_fill.h"
 
 namespace tolvar {
 
 namespace {
 
-constexpr int Px(int twips) { return twips / 15; }
-
-template <class T>
-T* Benannt(T* control, const char* name) {
-  control->setObjectName(QString::fromLatin1(name));
-  return control;
-}
-
-void Platz(QWidget* w, int links, int oben, int breite, int hoehe) {
-  w->setGeometry(Px(links), Px(oben), Px(breite), Px(hoehe));
-}
-
-QLabel* Beschriftung(QWidget* parent, const char* name, const QString& text, int l, int o, int b) {
-  auto* label = Benannt(new QLabel(text, parent), name);
-  Platz(label, l, o, b, 375);
-  return label;
-}
-
 // A frame drawn around a box, behind it.
 QFrame* Rand(QWidget* parent, const char* name, const QWidget* um) {
-  auto* shape = Benannt(new QFrame(parent), name);
+  auto* shape = new QFrame(parent);
+  shape->setObjectName(QLatin1String(name));
   shape->setFrameShape(QFrame::Box);
   shape->setGeometry(um->geometry().adjusted(-2, -2, 2, 2));
   shape->lower();
   return shape;
 }
 
-ui::ImageList* Bildliste(QObject* parent, const char* name) {
-  auto* list = Benannt(new ui::ImageList(parent), name);
-  for (const char* key : {"closed", "open"}) {
-    const std::string file = std::string("\\Bilder\\") + key + ".png";
-    list->Add(QString::fromLatin1(key), QString::fromStdString(data::InstallPath(file)));
-  }
-  return list;
+// Names a control that has no builder of its own and places it in twips.
+template <class T>
+T* Platziert(T* control, const char* name, int links, int oben, int breite, int hoehe) {
+  control->setObjectName(QLatin1String(name));
+  ui::PlaceTwips(control, links, oben, breite, hoehe);
+  return control;
 }
 
 QGroupBox* RahmenMitBaum(QWidget* parent, const char* rahmen, const char* titel, const char* baum,
                          ui::KeyedTree** tree, ui::ImageList* bilder, int links, int breite) {
-  auto* box = Benannt(new QGroupBox(QString::fromUtf8(titel), parent), rahmen);
-  Platz(box, links, 480, breite, 6135);
-  *tree = Benannt(new ui::KeyedTree(box), baum);
+  auto* box = ui::MakeGroup(parent, QLatin1String(rahmen), ui::Q(titel), links, 480, breite, 6135);
+  *tree = new ui::KeyedTree(box);
+  (*tree)->setObjectName(QLatin1String(baum));
   (*tree)->SetImageList(bilder);
-  (*tree)->setGeometry(8, 20, Px(breite) - 16, Px(6135) - 28);
+  (*tree)->setGeometry(8, 20, sys::TwipsToPixels(breite) - 16, sys::TwipsToPixels(6135) - 28);
   return box;
 }
 
@@ -82,23 +65,21 @@ QGroupBox* RahmenMitBaum(QWidget* parent, const char* rahmen, const char* titel,
 
 frmKultur::frmKultur() : FormOf(QStringLiteral("frmKultur"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Kulturen"));
-  resize(Px(12135), Px(7095));
-  regKultur = Benannt(new ui::TabStrip(this), "regKultur");
-  regKultur->setGeometry(0, 0, Px(12135), Px(7095));
+  resize(sys::TwipsToPixels(12135), sys::TwipsToPixels(7095));
+  regKultur = Platziert(new ui::TabStrip(this), "regKultur", 0, 0, 12135, 7095);
   regKultur->AddTab(QStringLiteral("Kultur"));
   regKultur->AddTab(QStringLiteral("Kulturphasen"));
   regKultur->AddTab(QStringLiteral("Material, Standorte und Tätigkeiten"));
   KulturdatenAnlegen(regKultur->Page(0));
 
-  dtgKulturPhasen = Benannt(new ui::Grid(regKultur->Page(1)), "dtgKulturPhasen");
-  Platz(dtgKulturPhasen, 360, 480, 11520, 6375);
+  dtgKulturPhasen = Platziert(new ui::Grid(regKultur->Page(1)), "dtgKulturPhasen", 360, 480, 11520, 6375);
   dtgKulturPhasen->SetCols(7);
   dtgKulturPhasen->SetRows(mdlKulturPhasenInfo::kMaxPhasen + 1);
 
   QWidget* seite2 = regKultur->Page(2);
-  imlMaterial = Bildliste(this, "imlMaterial");
-  imlStandort = Bildliste(this, "imlStandort");
-  imlKulturarbeiten = Bildliste(this, "imlKulturarbeiten");
+  imlMaterial = treefill::FolderImages(this, "imlMaterial");
+  imlStandort = treefill::FolderImages(this, "imlStandort");
+  imlKulturarbeiten = treefill::FolderImages(this, "imlKulturarbeiten");
   fraMaterial = RahmenMitBaum(seite2, "fraMaterial", "Material", "trvMaterial", &trvMaterial, imlMaterial, 240, 3255);
   fraStandort = RahmenMitBaum(seite2, "fraStandort", "Standort", "trvStandort", &trvStandort, imlStandort, 3480, 4455);
   fraKulturarbeiten = RahmenMitBaum(seite2, "fraKulturarbeiten", "Kulturarbeiten", "trvKulturarbeiten",
@@ -117,49 +98,39 @@ frmKultur::frmKultur() : FormOf(QStringLiteral("frmKultur"), ui::FormKind::Windo
 }
 
 void frmKultur::KulturdatenAnlegen(QWidget* seite) {
-  opbKultur = Benannt(new QRadioButton(QStringLiteral("Neue Kultur eingeben"), seite), "opbKultur");
-  Platz(opbKultur, 600, 720, 2055, 375);
+  opbKultur = ui::MakeOptionButton(seite, QStringLiteral("opbKultur"), QStringLiteral("Neue Kultur eingeben"),
+                                   600, 720, 2055, 375);
   opbKultur->setChecked(true);
-  opbGruppe = Benannt(new QRadioButton(QStringLiteral("Neue Gruppe erstellen"), seite), "opbGruppe");
-  Platz(opbGruppe, 3240, 720, 2415, 375);
-  txtNr = Benannt(new QLineEdit(seite), "txtNr");
-  Platz(txtNr, 7680, 720, 1200, 375);
+  opbGruppe = ui::MakeOptionButton(seite, QStringLiteral("opbGruppe"), QStringLiteral("Neue Gruppe erstellen"),
+                                   3240, 720, 2415, 375);
+  txtNr = ui::MakeTextBox(seite, QStringLiteral("txtNr"), 7680, 720, 1200, 375);
   txtNr->hide();
 
-  QGroupBox* f = fraKulturdaten = Benannt(new QGroupBox(QStringLiteral("Kulturdaten"), seite), "fraKulturdaten");
-  Platz(f, 480, 1200, 10335, 5655);
-  lblName = Beschriftung(f, "lblName", QStringLiteral("Kulturname:"), 240, 450, 1335);
-  txtName = Benannt(new QLineEdit(f), "txtName");
-  Platz(txtName, 1920, 450, 4335, 375);
-  lblKuerzel = Beschriftung(f, "lblKuerzel", QStringLiteral("Kulturkürzel:"), 240, 1250, 1600);
-  lblZehn = Beschriftung(f, "lblZehn", QStringLiteral("(max 10 Zeichen)"), 1700, 1250, 1700);
-  txtKuerzel = Benannt(new QLineEdit(f), "txtKuerzel");
-  Platz(txtKuerzel, 3480, 1250, 2775, 375);
+  QGroupBox* f = fraKulturdaten =
+      ui::MakeGroup(seite, QStringLiteral("fraKulturdaten"), QStringLiteral("Kulturdaten"), 480, 1200, 10335, 5655);
+  lblName = ui::MakeLabel(f, QStringLiteral("lblName"), QStringLiteral("Kulturname:"), 240, 450, 1335, 375);
+  txtName = ui::MakeTextBox(f, QStringLiteral("txtName"), 1920, 450, 4335, 375);
+  lblKuerzel = ui::MakeLabel(f, QStringLiteral("lblKuerzel"), QStringLiteral("Kulturkürzel:"), 240, 1250, 1590, 375);
+  lblZehn = ui::MakeLabel(f, QStringLiteral("lblZehn"), QStringLiteral("(max 10 Zeichen)"), 1700, 1250, 1700, 375);
+  txtKuerzel = ui::MakeTextBox(f, QStringLiteral("txtKuerzel"), 3480, 1250, 2775, 375);
   txtKuerzel->setMaxLength(10);
-  lblCode = Beschriftung(f, "lblCode", QStringLiteral("Barcode:"), 240, 1750, 1400);
-  lblCodeForm = Beschriftung(f, "lblCodeForm", QStringLiteral("(1*******)"), 1700, 1750, 1700);
-  txtCode = Benannt(new QLineEdit(f), "txtCode");
-  Platz(txtCode, 3480, 1750, 2775, 375);
-  lblAnfang = Beschriftung(f, "lblAnfang", QStringLiteral("Arbeitsbeginn:"), 240, 2250, 1500);
-  lblDatumA = Beschriftung(f, "lblDatumA", QStringLiteral("tt.mm.jjjj"), 1920, 2250, 1400);
-  dtpAnfang = Benannt(new ui::DatePicker(f), "dtpAnfang");
-  Platz(dtpAnfang, 3480, 2250, 2775, 375);
-  lblEnde = Beschriftung(f, "lblEnde", QStringLiteral("Arbeitsende:"), 240, 2750, 1500);
-  lblDatumE = Beschriftung(f, "lblDatumE", QStringLiteral("tt.mm.jjjj"), 1920, 2750, 1400);
-  dtpEnde = Benannt(new ui::DatePicker(f), "dtpEnde");
-  Platz(dtpEnde, 3480, 2750, 2775, 375);
-  lblBemerkung = Beschriftung(f, "lblBemerkung", QStringLiteral("Bemerkungen:"), 240, 3250, 1600);
-  txtBemerkung = Benannt(new QPlainTextEdit(f), "txtBemerkung");
-  Platz(txtBemerkung, 1920, 3250, 8295, 2175);
-  chbAktuell = Benannt(new QCheckBox(QStringLiteral("Aktueller Datensatz"), f), "chbAktuell");
-  Platz(chbAktuell, 6840, 360, 3135, 375);
+  lblCode = ui::MakeLabel(f, QStringLiteral("lblCode"), QStringLiteral("Barcode:"), 240, 1740, 1400, 375);
+  lblCodeForm = ui::MakeLabel(f, QStringLiteral("lblCodeForm"), QStringLiteral("(1*******)"), 1700, 1740, 1700, 375);
+  txtCode = ui::MakeTextBox(f, QStringLiteral("txtCode"), 3480, 1740, 2775, 375);
+  lblAnfang = ui::MakeLabel(f, QStringLiteral("lblAnfang"), QStringLiteral("Arbeitsbeginn:"), 240, 2250, 1500, 375);
+  lblDatumA = ui::MakeLabel(f, QStringLiteral("lblDatumA"), QStringLiteral("tt.mm.jjjj"), 1920, 2250, 1400, 375);
+  dtpAnfang = Platziert(new ui::DatePicker(f), "dtpAnfang", 3480, 2250, 2775, 375);
+  lblEnde = ui::MakeLabel(f, QStringLiteral("lblEnde"), QStringLiteral("Arbeitsende:"), 240, 2750, 1500, 375);
+  lblDatumE = ui::MakeLabel(f, QStringLiteral("lblDatumE"), QStringLiteral("tt.mm.jjjj"), 1920, 2750, 1400, 375);
+  dtpEnde = Platziert(new ui::DatePicker(f), "dtpEnde", 3480, 2750, 2775, 375);
+  lblBemerkung = ui::MakeLabel(f, QStringLiteral("lblBemerkung"), QStringLiteral("Bemerkungen:"), 240, 3240, 1590, 375);
+  txtBemerkung = Platziert(new QPlainTextEdit(f), "txtBemerkung", 1920, 3240, 8295, 2175);
+  chbAktuell = ui::MakeCheckBox(f, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"),
+                                6840, 360, 3135, 375);
   chbAktuell->setChecked(true);
-  cmbSpeichern = Benannt(new QPushButton(QStringLiteral("Speichern"), f), "cmbSpeichern");
-  Platz(cmbSpeichern, 6840, 750, 3135, 375);
-  cmbAbbruch = Benannt(new QPushButton(QStringLiteral("Abbrechen"), f), "cmbAbbruch");
-  Platz(cmbAbbruch, 6840, 1250, 3135, 375);
-  cmbHilfe = Benannt(new QPushButton(QStringLiteral("Hilfe"), f), "cmbHilfe");
-  Platz(cmbHilfe, 6840, 1750, 3135, 375);
+  cmbSpeichern = ui::MakeButton(f, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"), 6840, 750, 3135, 375);
+  cmbAbbruch = ui::MakeButton(f, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbrechen"), 6840, 1250, 3135, 375);
+  cmbHilfe = ui::MakeButton(f, QStringLiteral("cmbHilfe"), QStringLiteral("Hilfe"), 6840, 1740, 3135, 375);
   shpName = Rand(f, "shpName", txtName);
   shpKuerzel = Rand(f, "shpKuerzel", txtKuerzel);
   shpCode = Rand(f, "shpCode", txtCode);
@@ -176,7 +147,7 @@ void frmKultur::Form_Load() {
 void frmKultur::NeuLaden() {
   opbGruppe->setEnabled(true);
   opbKultur->setEnabled(true);
-  const QString hand = QStringLiteral("Hand_") + QString::fromStdString(mdlGroesse::FarbnameMorvin);
+  const QString hand = QStringLiteral("Hand_") + ui::Q(mdlGroesse::FarbnameMorvin);
   mdlMauszeiger::MausbildSetzen(*opbGruppe, hand);
   mdlMauszeiger::MausbildSetzen(*opbKultur, hand);
   regKultur->SetTabVisible(1, false);
@@ -185,8 +156,8 @@ void frmKultur::NeuLaden() {
   for (QLineEdit* b : {txtName, txtCode, txtKuerzel}) b->clear();
   txtBemerkung->clear();
   dtpAnfang->SetValue(base::Today());
-  if (auto code = mdlMorvin5::NaechstenBarcodeErmitteln("Kulturen")) txtCode->setText(QString::fromStdString(*code));
-  if (auto nr = mdlMorvin5::NaechsteNummerErmitteln("Kulturen")) txtNr->setText(QString::fromStdString(*nr));
+  if (auto code = mdlMorvin5::NaechstenBarcodeErmitteln("Kulturen")) txtCode->setText(ui::Q(*code));
+  if (auto nr = mdlMorvin5::NaechsteNummerErmitteln("Kulturen")) txtNr->setText(ui::Q(*nr));
 }
 
 void frmKultur::AendernLaden() {
@@ -204,11 +175,11 @@ void frmKultur::AendernLaden() {
   }
   opbGruppe->setEnabled(false);
   opbKultur->setEnabled(false);
-  txtName->setText(QString::fromStdString(k.Kulturname));
-  txtKuerzel->setText(QString::fromStdString(k.Kuerzel));
-  txtNr->setText(QString::fromStdString(k.KulturNr));
-  txtCode->setText(QString::fromStdString(base::NumberText(k.Barcode)));
-  txtBemerkung->setPlainText(QString::fromStdString(k.Bemerkungen));
+  txtName->setText(ui::Q(k.Kulturname));
+  txtKuerzel->setText(ui::Q(k.Kuerzel));
+  txtNr->setText(ui::Q(k.KulturNr));
+  txtCode->setText(ui::Q(base::NumberText(k.Barcode)));
+  txtBemerkung->setPlainText(ui::Q(k.Bemerkungen));
   dtpAnfang->SetValue(k.Arbeitsbeginn);
   if (k.Arbeitsende != base::kNoDate) dtpEnde->SetValue(k.Arbeitsende);
   chbAktuell->setChecked(k.Aktuell);
@@ -230,7 +201,7 @@ void frmKultur::opbKultur_Click() {
   setCaption(QStringLiteral("Neue Kultur definieren"));
   fraKulturdaten->setTitle(QStringLiteral("Kultudaten:"));
   lblName->setText(QStringLiteral("Kulturname:"));
-  lblName->resize(Px(1335), lblName->height());
+  lblName->resize(sys::TwipsToPixels(1335), lblName->height());
   lblKuerzel->setText(QStringLiteral("Kulturkürzel:"));
   for (QWidget* w : {static_cast<QWidget*>(lblAnfang), static_cast<QWidget*>(lblEnde),
                      static_cast<QWidget*>(lblDatumA), static_cast<QWidget*>(lblDatumE),
@@ -243,10 +214,10 @@ void frmKultur::opbKultur_Click() {
   regKultur->SetTabVisible(1, true);
   regKultur->SetTabVisible(2, true);
   regKultur->SetTab(0);
-  Platz(txtName, 1920, 450, 4335, 375);
+  ui::PlaceTwips(txtName, 1920, 450, 4335, 375);
   shpName->setGeometry(txtName->geometry().adjusted(-2, -2, 2, 2));
-  Platz(lblBemerkung, 240, 3250, 1600, 375);
-  Platz(txtBemerkung, 1920, 3250, 8295, 2150);
+  ui::PlaceTwips(lblBemerkung, 240, 3240, 1590, 375);
+  ui::PlaceTwips(txtBemerkung, 1920, 3240, 8295, 2150);
 }
 
 void frmKultur::opbGruppe_Click() {
@@ -254,7 +225,7 @@ void frmKultur::opbGruppe_Click() {
   setCaption(QStringLiteral("Neue Gruppe definieren"));
   fraKulturdaten->setTitle(QStringLiteral("Gruppendaten:"));
   lblName->setText(QStringLiteral("Gruppenname:"));
-  lblName->resize(Px(1835), lblName->height());
+  lblName->resize(sys::TwipsToPixels(1835), lblName->height());
   lblKuerzel->setText(QStringLiteral("Gruppenkürzel:"));
   for (QWidget* w : {static_cast<QWidget*>(lblAnfang), static_cast<QWidget*>(lblEnde),
                      static_cast<QWidget*>(lblDatumA), static_cast<QWidget*>(lblDatumE),
@@ -266,23 +237,23 @@ void frmKultur::opbGruppe_Click() {
   regKultur->SetTabVisible(1, false);
   regKultur->SetTabVisible(2, false);
   regKultur->SetTab(0);
-  Platz(txtName, 2420, 450, 3835, 375);
+  ui::PlaceTwips(txtName, 2420, 450, 3825, 375);
   shpName->setGeometry(txtName->geometry().adjusted(-2, -2, 2, 2));
-  Platz(lblBemerkung, 240, 2250, 1600, 375);
-  Platz(txtBemerkung, 1920, 2250, 8295, 3150);
+  ui::PlaceTwips(lblBemerkung, 240, 2250, 1590, 375);
+  ui::PlaceTwips(txtBemerkung, 1920, 2250, 8295, 3150);
 }
 
 // A refused save (empty name, a value that is no value, a database failure) keeps the dialog
 // open with what was typed; the save routine has said why and where.
 void frmKultur::cmbSpeichern_Click() {
   masterdata::KulturEingabe e;
-  e.txtNr = txtNr->text().toStdString();
-  e.txtName = txtName->text().toStdString();
-  e.txtKuerzel = txtKuerzel->text().toStdString();
-  e.txtCode = txtCode->text().toStdString();
+  e.txtNr = ui::S(txtNr);
+  e.txtName = ui::S(txtName);
+  e.txtKuerzel = ui::S(txtKuerzel);
+  e.txtCode = ui::S(txtCode);
   e.dtpAnfang = dtpAnfang->Value();
   e.dtpEnde = dtpEnde->Value();
-  e.txtBemerkung = txtBemerkung->toPlainText().toStdString();
+  e.txtBemerkung = ui::S(txtBemerkung->toPlainText());
   e.chbAktuell = chbAktuell->isChecked();
   e.opbGruppe = opbGruppe->isChecked();
   const masterdata::SpeicherErgebnis r = mdlMorvin5::StammdatensatzSpeichern(e);

@@ -1,10 +1,13 @@
 // Culture properties dialog: the read-only summaries of phases, site occupancies, material
 // rows and recorded work of the culture being changed.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "culture/phases.h"
 #include "culture/ui/frmKultur.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 
@@ -12,10 +15,17 @@ namespace tolvar {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using ui::Q;
 
-// Every node of the summary trees is expanded once the tree is filled.
-void AllesAufklappen(ui::KeyedTree* tree) {
+// A node of a summary tree below its root: key and text.
+using Knoten = std::pair<std::string, std::string>;
+
+// Refills a summary tree: its root, one node per entry below it, and every node expanded.
+void BaumFuellen(ui::KeyedTree* tree, const QString& wurzel, const QString& wurzeltext,
+                 const std::vector<Knoten>& knoten) {
+  tree->Clear();
+  tree->Add(QString(), wurzel, wurzeltext, QStringLiteral("open"));
+  for (const auto& [key, text] : knoten) tree->Add(wurzel, Q(key), Q(text));
   for (const QString& key : tree->Keys()) tree->SetExpanded(key, true);
 }
 
@@ -28,7 +38,7 @@ void frmKultur::KulturPhasenTabelleAnzeigen() {
   for (int c = 0; c < 7; ++c) {
     g->SetColWidth(c, c == 0 ? 2500 : 1500);
     g->SetColAlignment(c, c == 0 ? ui::kAlignLeftCenter : ui::kAlignCenterCenter);
-    g->SetTextMatrix(0, c, QString::fromUtf8(kKoepfe[c]));
+    g->SetTextMatrix(0, c, Q(kKoepfe[c]));
   }
   for (int n = 1; n <= mdlKulturPhasenInfo::kMaxPhasen && n < static_cast<int>(s.PhasenListe.size()); ++n) {
     const PhasenSatz& p = s.PhasenListe[static_cast<std::size_t>(n)];
@@ -49,22 +59,20 @@ void frmKultur::KulturPhasenTabelleAnzeigen() {
 
 void frmKultur::KulturStandorteBaumAnzeigen() {
   const tolvar::State& s = state();
-  trvStandort->Clear();
-  trvStandort->Add(QString(), QStringLiteral("Standorte"), QStringLiteral("Standorte"), QStringLiteral("open"));
+  std::vector<Knoten> knoten;
   for (int i = 0; i < s.AnzahlKulturStandorte && i < static_cast<int>(s.KulturStandortListe.size()); ++i) {
     const KulturStandortSatz& o = s.KulturStandortListe[static_cast<std::size_t>(i)];
     if (o.StandortName == "0") continue;
     const std::string text = o.StandortName + "; " + o.Flaeche + " Nm² von " + base::DateText(o.Beginn) + " bis " +
                              base::DateText(o.Ende);
-    trvStandort->Add(QStringLiteral("Standorte"), Q(o.StandortName + std::to_string(i)), Q(text));
+    knoten.emplace_back(o.StandortName + std::to_string(i), text);
   }
-  AllesAufklappen(trvStandort);
+  BaumFuellen(trvStandort, QStringLiteral("Standorte"), QStringLiteral("Standorte"), knoten);
 }
 
 void frmKultur::KulturMaterialBaumAnzeigen() {
   const tolvar::State& s = state();
-  trvMaterial->Clear();
-  trvMaterial->Add(QString(), QStringLiteral("Materialien"), QStringLiteral("Materialien"), QStringLiteral("open"));
+  std::vector<Knoten> knoten;
   for (int i = 0; i < s.AnzahlKulturMaterialien && i < static_cast<int>(s.KulturMaterialListe.size()); ++i) {
     const KulturMaterialSatz& m = s.KulturMaterialListe[static_cast<std::size_t>(i)];
     // The unit by the master material's reference; none for a material no longer in the list.
@@ -78,24 +86,22 @@ void frmKultur::KulturMaterialBaumAnzeigen() {
     if (m.Materialname == "0") continue;
     const std::string name = m.Materialname.empty() ? m.MaNr : m.Materialname;
     const std::string text = name + "; " + m.Menge + " " + einheit + " am " + base::DateText(m.Datum);
-    trvMaterial->Add(QStringLiteral("Materialien"), Q(name + std::to_string(i)), Q(text));
+    knoten.emplace_back(name + std::to_string(i), text);
   }
-  AllesAufklappen(trvMaterial);
+  BaumFuellen(trvMaterial, QStringLiteral("Materialien"), QStringLiteral("Materialien"), knoten);
 }
 
 void frmKultur::KulturarbeitenBaumAnzeigen() {
   const tolvar::State& s = state();
-  trvKulturarbeiten->Clear();
-  trvKulturarbeiten->Add(QString(), QStringLiteral("Taetigkeiten"), QStringLiteral("Kulturarbeiten"),
-                         QStringLiteral("open"));
+  std::vector<Knoten> knoten;
   for (int i = 0; i < s.AnzahlKulturArbeiten && i < static_cast<int>(s.KulturArbeitListe.size()); ++i) {
     const KulturArbeitSatz& a = s.KulturArbeitListe[static_cast<std::size_t>(i)];
     if (a.StdTaetigkeitNr == "0") continue;
     const std::string text =
         a.Taetigkeit + "; " + a.Kuerzel + " für " + a.Zeitdauer + " h am " + base::DateText(a.Datum);
-    trvKulturarbeiten->Add(QStringLiteral("Taetigkeiten"), Q(a.StdTaetigkeitNr + std::to_string(i)), Q(text));
+    knoten.emplace_back(a.StdTaetigkeitNr + std::to_string(i), text);
   }
-  AllesAufklappen(trvKulturarbeiten);
+  BaumFuellen(trvKulturarbeiten, QStringLiteral("Taetigkeiten"), QStringLiteral("Kulturarbeiten"), knoten);
 }
 
 }  // namespace tolvar

@@ -19,6 +19,7 @@
 #include "masterdata/master_save.h"
 #include "masterdata/numbering.h"
 #include "masterdata/ui/master_tree_rebuild.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/optiongroup.h"
 #include "platform/ui/tabstrip.h"
@@ -31,8 +32,8 @@ namespace {
 
 constexpr const char* kAendern = "Aendern";
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QString& text) { return text.toStdString(); }
+using ui::Q;
+using ui::S;
 
 // The text boxes and the form's field each one holds.
 using Textfeld = std::pair<std::string StandortFormular::*, QLineEdit* frmStandort::*>;

@@ -12,6 +12,7 @@
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/stammdateneditor.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keyfilters.h"
 
@@ -35,9 +36,8 @@ frmAufwandmenge::frmAufwandmenge() : FormOf(QStringLiteral("frmAufwandmenge"), u
   txtKostenLiter = masterdata_ui::Textfeld(this, "txtKostenLiter");
   txtKostenEinheit = masterdata_ui::Textfeld(this, "txtKostenEinheit");
   for (int i = 0; i < 2; ++i) {
-    auto* label = new QLabel(i == 0 ? QStringLiteral("l/ Einheit") : QStringLiteral("€/ Einheit"), this);
-    label->setObjectName(ui::ControlName(QStringLiteral("lblBezug"), i));
-    lblBezug[static_cast<std::size_t>(i)] = label;
+    lblBezug[static_cast<std::size_t>(i)] = masterdata_ui::Beschriftung(
+        this, "lblBezug", i, i == 0 ? QStringLiteral("l/ Einheit") : QStringLiteral("€/ Einheit"));
   }
   const auto zeile = [this, raster](int r, const QString& text, QLineEdit* box, QWidget* einheit) {
     raster->addWidget(new QLabel(text, this), r, 0);
@@ -53,10 +53,8 @@ frmAufwandmenge::frmAufwandmenge() : FormOf(QStringLiteral("frmAufwandmenge"), u
   zeile(4, QStringLiteral("Kosten [Spritzbrühe]:"), txtKostenLiter, new QLabel(QStringLiteral("€/100 l"), this));
   zeile(5, QStringLiteral("Kosten [Spritzbrühe]:"), txtKostenEinheit, lblBezug[1]);
 
-  cmbOK = new QPushButton(kOK, this);
-  cmbOK->setObjectName(QStringLiteral("cmbOK"));
-  cmbBeenden = new QPushButton(kBeenden, this);
-  cmbBeenden->setObjectName(QStringLiteral("cmbBeenden"));
+  cmbOK = masterdata_ui::Knopf(this, "cmbOK", kOK);
+  cmbBeenden = masterdata_ui::Knopf(this, "cmbBeenden", kBeenden);
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addWidget(cmbOK);
   knoepfe->addWidget(cmbBeenden);
@@ -90,12 +88,11 @@ void frmAufwandmenge::cmbOK_Click() {
     return;
   }
   // Inputs that are no numbers are reported by the calculation; the state stays "input".
-  const auto kosten = mdlRechner::AufwandmengeRechnen(txtKonzentration->text().toStdString(),
-                                                      txtAufwandmenge->text().toStdString(),
-                                                      txtPreis->text().toStdString());
+  const auto kosten = mdlRechner::AufwandmengeRechnen(ui::S(txtKonzentration), ui::S(txtAufwandmenge),
+                                                      ui::S(txtPreis));
   if (!kosten) return;
-  txtKostenLiter->setText(QString::fromStdString(kosten->txtKostenLiter));
-  txtKostenEinheit->setText(QString::fromStdString(kosten->txtKostenEinheit));
+  txtKostenLiter->setText(ui::Q(kosten->txtKostenLiter));
+  txtKostenEinheit->setText(ui::Q(kosten->txtKostenEinheit));
   cmbOK->setText(kUebernehmen);
   cmbBeenden->setText(kNeu);
 }

@@ -16,8 +16,10 @@
 
 #include "app/mdlHilfe.h"
 #include "data/state.h"
+#include "masterdata/ui/personenraster.h"
 #include "masterdata/ui/stammdateneditor.h"
 #include "masterdata/wage_classification.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/prompts.h"
@@ -25,11 +27,12 @@
 
 namespace tolvar {
 
+using masterdata_ui::Knopf;
+using ui::Q;
+
 namespace {
 
 const QColor kWeiss(255, 255, 255);
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The date box: digits, the full stop and Backspace pass, other characters are refused with a
 // beep; at ten characters only Backspace passes. A double-click opens the calendar.
@@ -67,12 +70,7 @@ class DatumFilter : public QObject {
 frmLohneinteilung::frmLohneinteilung() : FormOf(QStringLiteral("frmLohneinteilung"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Ausbildung/Lohngruppe"));
   auto* layout = new QVBoxLayout(this);
-  auto* titel = new QHBoxLayout;
-  titel->addWidget(new QLabel(QStringLiteral("Ausbildung/Lohngruppe für:"), this));
-  lblName = new QLabel(this);
-  lblName->setObjectName(QStringLiteral("lblName"));
-  titel->addWidget(lblName, 1);
-  layout->addLayout(titel);
+  lblName = masterdata_ui::NamenszeileAnfuegen(this, layout, QStringLiteral("Ausbildung/Lohngruppe für:"));
 
   // Label, grid and calendar share one place; the label shows while the grid is hidden.
   auto* stapel = new QGridLayout;
@@ -99,18 +97,14 @@ frmLohneinteilung::frmLohneinteilung() : FormOf(QStringLiteral("frmLohneinteilun
   txtDatum->setAlignment(Qt::AlignRight);
   txtDatum->installEventFilter(new DatumFilter(this));
   neu->addWidget(txtDatum);
-  cmbOK = new QPushButton(QStringLiteral("OK"), this);
-  cmbOK->setObjectName(QStringLiteral("cmbOK"));
+  cmbOK = Knopf(this, "cmbOK", QStringLiteral("OK"));
   neu->addWidget(cmbOK);
   layout->addLayout(neu);
 
   auto* knoepfe = new QHBoxLayout;
-  cmbEntfernen = new QPushButton(QStringLiteral("Datensatz löschen"), this);
-  cmbEntfernen->setObjectName(QStringLiteral("cmbEntfernen"));
-  cmbLohngruppen = new QPushButton(QStringLiteral("Lohngruppen-Verwaltung"), this);
-  cmbLohngruppen->setObjectName(QStringLiteral("cmbLohngruppen"));
-  cmbBeenden = new QPushButton(QStringLiteral("Beenden"), this);
-  cmbBeenden->setObjectName(QStringLiteral("cmbBeenden"));
+  cmbEntfernen = Knopf(this, "cmbEntfernen", QStringLiteral("Datensatz löschen"));
+  cmbLohngruppen = Knopf(this, "cmbLohngruppen", QStringLiteral("Lohngruppen-Verwaltung"));
+  cmbBeenden = Knopf(this, "cmbBeenden", QStringLiteral("Beenden"));
   knoepfe->addWidget(cmbEntfernen);
   knoepfe->addWidget(cmbLohngruppen);
   knoepfe->addWidget(cmbBeenden);
@@ -160,17 +154,9 @@ void frmLohneinteilung::LohneinteilungAnzeigen() {
   ui::Grid& g = *dtgLohn;
   m_markiert = -1;
   g.SetRows(1);
-  g.SetTextMatrix(0, 0, QStringLiteral("Lohngruppe"));
-  g.SetTextMatrix(0, 1, QStringLiteral("Lohn"));
-  g.SetTextMatrix(0, 2, QStringLiteral("ab Datum"));
-  for (int col = 0; col < 3; ++col) g.SetCellFontBold(0, col, true);
-  const int breite = g.ClientWidth();
-  g.SetColWidth(0, breite / 2);
-  g.SetColWidth(1, breite / 6);
-  g.SetColWidth(2, breite / 3);
-  g.SetColAlignment(0, ui::kAlignLeftCenter);
-  g.SetColAlignment(1, ui::kAlignCenterCenter);
-  g.SetColAlignment(2, ui::kAlignCenterCenter);
+  masterdata_ui::KopfzeileSetzen(g, {{QStringLiteral("Lohngruppe"), ui::kAlignLeftCenter, 2},
+                                     {QStringLiteral("Lohn"), ui::kAlignCenterCenter, 6},
+                                     {QStringLiteral("ab Datum"), ui::kAlignCenterCenter, 3}});
 
   std::vector<LohneinteilungZeile> zeilen;
   if (!m_personalNr.empty()) {
@@ -194,9 +180,7 @@ void frmLohneinteilung::LohneinteilungAnzeigen() {
     g.SetTextMatrix(row, 2, Q(z.DatumAb));
     ++row;
   }
-  for (int r = 1; r < g.Rows(); ++r) {
-    for (int col = 0; col < 3; ++col) g.SetCellBackColor(r, col, kWeiss);
-  }
+  masterdata_ui::ZeilenFaerben(g, kWeiss);
   g.SetRow(1);
   g.SetCol(0);
 }
@@ -205,20 +189,17 @@ void frmLohneinteilung::dtgLohn_Click() {
   ui::Grid& g = *dtgLohn;
   const int row = g.Row();
   if (row < 1) return;
-  for (int r = 1; r < g.Rows(); ++r) {
-    for (int col = 0; col < 3; ++col) g.SetCellBackColor(r, col, kWeiss);
-  }
+  masterdata_ui::ZeilenFaerben(g, kWeiss);
   m_markiert = -1;
   const QString gruppe = g.TextMatrix(row, 0);
   const QString datum = g.TextMatrix(row, 2);
   if (gruppe.isEmpty()) return;
-  const QColor knopf = QApplication::palette().color(QPalette::Button);
-  for (int col = 0; col < 3; ++col) g.SetCellBackColor(row, col, knopf);
+  masterdata_ui::ZeileFaerben(g, row, QApplication::palette().color(QPalette::Button));
   m_markiert = row;
   const int item = comLohngruppen->findText(gruppe, Qt::MatchExactly);
   if (item >= 0) comLohngruppen->setCurrentIndex(item);
   txtDatum->setText(datum);
-  if (auto tag = base::ParseDate(datum.toStdString())) movDatum->SetValue(*tag);
+  if (auto tag = base::ParseDate(ui::S(datum))) movDatum->SetValue(*tag);
 }
 
 void frmLohneinteilung::txtDatum_DblClick() { movDatum->show(); }
@@ -231,7 +212,7 @@ void frmLohneinteilung::movDatum_DatumGewaehlt(base::Date datum) {
 void frmLohneinteilung::cmbOK_Click() {
   // A box that holds no valid date takes the calendar's date.
   base::Date datum = movDatum->Value();
-  if (auto getippt = base::ParseDate(txtDatum->text().toStdString())) {
+  if (auto getippt = base::ParseDate(ui::S(txtDatum))) {
     datum = base::DateOnly(*getippt);
   }
   txtDatum->setText(Q(base::DateText(datum)));
@@ -244,7 +225,7 @@ void frmLohneinteilung::cmbOK_Click() {
 void frmLohneinteilung::cmbEntfernen_Click() {
   // Only the classification the user highlighted in the grid is deleted.
   if (m_markiert < 1) return;
-  const auto datum = base::ParseDate(dtgLohn->TextMatrix(m_markiert, 2).toStdString());
+  const auto datum = base::ParseDate(ui::S(dtgLohn->TextMatrix(m_markiert, 2)));
   if (!datum) return;
   masterdata::LohneinteilungLoeschen(state().AktuellerBetrieb, m_personalNr, *datum);
   LohneinteilungAnzeigen();

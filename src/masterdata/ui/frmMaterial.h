@@ -4,37 +4,21 @@
 
 #include <string>
 
-#include "masterdata/ui/stammdateneditor.h"
-
-class QCheckBox;
-class QLineEdit;
-class QPlainTextEdit;
+#include "masterdata/ui/materialeditor.h"
 
 namespace tolvar {
 
-class frmMaterial : public masterdata_ui::Stammdateneditor<frmMaterial> {
+class frmMaterial : public masterdata_ui::Materialeditor<frmMaterial> {
  public:
   frmMaterial();
 
-  QLineEdit* txtName = nullptr;
-  QLineEdit* txtKuerzel = nullptr;
-  QLineEdit* txtCode = nullptr;
-  QPlainTextEdit* txtBemerkungen = nullptr;
-  QCheckBox* chbAktuell = nullptr;
-  QPushButton* cmbSpeichern = nullptr;
-  QPushButton* cmbAbbruch = nullptr;
-
   void cmbSpeichern_Click();
-  void cmbAbbruch_Click();
 
-  const std::string& GruppenNr() const { return m_gruppenNr; }
+  const std::string& GruppenNr() const { return m_kontext.MaterialNr; }
 
  protected:
   void Form_Load() override;
   void Form_KeyDown(int key, int shift) override;
-
- private:
-  std::string m_gruppenNr;
 };
 
 }  // namespace tolvar

@@ -1,17 +1,10 @@
 #include "masterdata/ui/frmMaterial4opt.h"
 
-#include <QCheckBox>
-#include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/mdlMauszeiger.h"
 #include "masterdata/material.h"
 #include "masterdata/numbering.h"
 #include "masterdata/rechner.h"
@@ -23,16 +16,11 @@
 
 namespace tolvar {
 
+using masterdata_ui::Knopf;
+using ui::Q;
+using ui::S;
+
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QLineEdit* box) { return box->text().toStdString(); }
-
-QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
-  auto* knopf = new QPushButton(text, parent);
-  knopf->setObjectName(QString::fromLatin1(name));
-  return knopf;
-}
 
 // The last four characters of a group number ("M1002" gives "1002").
 std::string Gruppenziffern(const std::string& nr) { return nr.size() >= 4 ? nr.substr(nr.size() - 4) : nr; }
@@ -40,17 +28,10 @@ std::string Gruppenziffern(const std::string& nr) { return nr.size() >= 4 ? nr.s
 }  // namespace
 
 frmMaterial4opt::frmMaterial4opt()
-    : Stammdateneditor(QStringLiteral("frmMaterial4opt"), masterdata_ui::Materialien, "5.3") {
+    : Materialeditor(QStringLiteral("frmMaterial4opt"), "5.3") {
   setCaption(QStringLiteral("Material"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  txtName = masterdata_ui::Textfeld(this, "txtName");
-  txtKuerzel = masterdata_ui::Textfeld(this, "txtKuerzel", 10);
-  txtCode = masterdata_ui::Textfeld(this, "txtCode");
-  txtBemerkungen = new QPlainTextEdit(this);
-  txtBemerkungen->setObjectName(QStringLiteral("txtBemerkungen"));
-  chbAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), this);
-  chbAktuell->setObjectName(QStringLiteral("chbAktuell"));
   form->addRow(QStringLiteral("Bezeichnung:"), txtName);
   form->addRow(QStringLiteral("Kürzel:"), masterdata_ui::MitHinweis(txtKuerzel, QStringLiteral("(max. 10 Zeichen)")));
   form->addRow(chbAktuell);
@@ -61,9 +42,8 @@ frmMaterial4opt::frmMaterial4opt()
   const char* labels[6] = {"Einheiten:", "Preis:", "€ je Einheit", nullptr, nullptr, "Wiederverwendung:"};
   for (int i = 0; i < 6; ++i) {
     if (labels[i] == nullptr) continue;
-    auto* label = new QLabel(QString::fromUtf8(labels[i]), this);
-    label->setObjectName(ui::ControlName(QStringLiteral("lblKalkulation"), i));
-    lblKalkulation[static_cast<std::size_t>(i)] = label;
+    lblKalkulation[static_cast<std::size_t>(i)] =
+        masterdata_ui::Beschriftung(this, "lblKalkulation", i, Q(labels[i]));
   }
   const char* optionen[5] = {nullptr, "Einheiten je Pflanze", "Einheiten je 1000 Pflanzen", "Einheiten je Nm²",
                              "Einheiten je 1000 Nm²"};
@@ -73,7 +53,7 @@ frmMaterial4opt::frmMaterial4opt()
   kalkulation->addWidget(lblKalkulation[0], 0, 0);
   kalkulation->addWidget(txtMenge, 0, 1);
   for (int i = 1; i <= 4; ++i) {
-    auto* option = new QRadioButton(QString::fromUtf8(optionen[i]), this);
+    auto* option = new QRadioButton(Q(optionen[i]), this);
     option->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), i));
     opbBezug[static_cast<std::size_t>(i)] = option;
     kalkulation->addWidget(option, i, 1, 1, 2);
@@ -93,10 +73,8 @@ frmMaterial4opt::frmMaterial4opt()
   kalkulation->addWidget(lblKalkulation[2], 6, 2);
   layout->addLayout(kalkulation);
 
-  cmbSpeichern = Knopf(this, "cmbSpeichern", QStringLiteral("Speichern"));
   cmbRechner = Knopf(this, "cmbRechner", QStringLiteral("Taschenrechner"));
   cmbAufwandMenge = Knopf(this, "cmbAufwandMenge", QStringLiteral("Aufwandmenge"));
-  cmbAbbruch = Knopf(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
   cmbMaschinenkostenxls = Knopf(this, "cmbMaschinenkostenxls", QStringLiteral("Maschinenkosten.xls"));
   auto* knoepfe = new QGridLayout;
   knoepfe->addWidget(cmbSpeichern, 0, 0);
@@ -115,7 +93,6 @@ frmMaterial4opt::frmMaterial4opt()
                       cmbSpeichern, cmbRechner, cmbAufwandMenge, cmbAbbruch, cmbMaschinenkostenxls, cmbHilfe};
   for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
 
-  masterdata_ui::BarcodeFeldSperren(txtCode);
   ui::InstallNumericFilter(txtMenge);
   ui::InstallNumericFilter(txtPreis);
   masterdata_ui::EnterFuehrtZu(txtMenge, txtPreis);
@@ -123,17 +100,13 @@ frmMaterial4opt::frmMaterial4opt()
   masterdata_ui::RechnerzielBeiFokus(txtMenge, mdlRechner::kMaterialMenge);
   masterdata_ui::RechnerzielBeiFokus(txtPreis, mdlRechner::kMaterialPreis);
 
-  connect(cmbSpeichern, &QPushButton::clicked, this, [this] { cmbSpeichern_Click(); });
-  connect(cmbAbbruch, &QPushButton::clicked, this, [this] { cmbAbbruch_Click(); });
   connect(cmbRechner, &QPushButton::clicked, this, [this] { cmbRechner_Click(); });
   connect(cmbAufwandMenge, &QPushButton::clicked, this, [this] { cmbAufwandMenge_Click(); });
   connect(cmbMaschinenkostenxls, &QPushButton::clicked, this, [this] { cmbMaschinenkostenxls_Click(); });
 }
 
 void frmMaterial4opt::Form_Load() {
-  masterdata_ui::MausbildSetzen(this, "Zeiger_", false);
-  masterdata_ui::MausbildSetzen(chbAktuell, "Hand_", false);
-  for (int i = 1; i <= 4; ++i) masterdata_ui::MausbildSetzen(opbBezug[static_cast<std::size_t>(i)], "Hand_", false);
+  MauszeigerSetzen({opbBezug[1], opbBezug[2], opbBezug[3], opbBezug[4]});
 
   for (QLineEdit* box : {txtName, txtKuerzel, txtMenge, txtPreis}) box->clear();
   txtBemerkungen->clear();
@@ -142,10 +115,7 @@ void frmMaterial4opt::Form_Load() {
   opbBezug[1]->setChecked(true);
 
   tolvar::State& s = state();
-  const MaterialSatz* satz = nullptr;
-  if (s.MaterialIndex >= 0 && s.MaterialIndex < static_cast<int>(s.MaterialListe.size())) {
-    satz = &s.MaterialListe[static_cast<std::size_t>(s.MaterialIndex)];
-  }
+  const MaterialSatz* satz = masterdata_ui::MaterialAn(s.MaterialIndex);
   m_kontext = MaterialKontext{s.Bearbeitungsmodus, std::string(), std::string()};
   if (m_kontext.Bearbeitungsmodus == "Neu" && satz != nullptr) {
     // A new material goes into the group that was right-clicked.
@@ -155,12 +125,8 @@ void frmMaterial4opt::Form_Load() {
     m_kontext.MaterialNr = satz->MaterialNr;
     m_kontext.UeberPNr = satz->UeberPNr;
     const MaterialEingaben e = mdlMaterial::MaterialEingabenLaden(*satz);
-    txtName->setText(Q(e.txtName));
-    txtKuerzel->setText(Q(e.txtKuerzel));
-    txtCode->setText(Q(e.txtCode));
+    KopfZeigen(e);
     txtWdh->setText(Q(e.txtWdh));
-    txtBemerkungen->setPlainText(Q(e.txtBemerkungen));
-    chbAktuell->setChecked(e.chbAktuell);
     if (e.opbBezug >= 1 && e.opbBezug <= 4) opbBezug[static_cast<std::size_t>(e.opbBezug)]->setChecked(true);
     txtPreis->setText(Q(e.txtPreis));
     txtMenge->setText(Q(e.txtMenge));
@@ -183,28 +149,17 @@ int frmMaterial4opt::GewaehlterBezug() const {
 
 void frmMaterial4opt::cmbSpeichern_Click() {
   MaterialEingaben e;
-  e.txtName = S(txtName);
-  e.txtKuerzel = S(txtKuerzel);
-  e.txtCode = S(txtCode);
-  e.txtBemerkungen = txtBemerkungen->toPlainText().toStdString();
+  KopfLesen(e);
   e.txtMenge = S(txtMenge);
   e.txtPreis = S(txtPreis);
   e.txtWdh = S(txtWdh);
-  e.chbAktuell = chbAktuell->isChecked();
   e.opbBezug = GewaehlterBezug();
   const Speicherergebnis ergebnis = mdlMaterial::MaterialSpeichern(m_kontext, &e);
-  txtKuerzel->setText(Q(e.txtKuerzel));
   txtMenge->setText(Q(e.txtMenge));
   txtPreis->setText(Q(e.txtPreis));
   txtWdh->setText(Q(e.txtWdh));
-  if (ergebnis.gespeichert) {
-    Unload();
-    return;
-  }
-  if (auto* fokus = ui::FindControl<QWidget>(this, Q(ergebnis.fokus))) fokus->setFocus();
+  SpeichernAbschliessen(e, ergebnis);
 }
-
-void frmMaterial4opt::cmbAbbruch_Click() { Unload(); }
 
 void frmMaterial4opt::cmbRechner_Click() { frmRechner::instanz().Show(); }
 

@@ -6,36 +6,23 @@
 #include <array>
 #include <string>
 
-#include "data/records_material.h"
-#include "data/state.h"
-#include "masterdata/ui/stammdateneditor.h"
+#include "masterdata/ui/materialeditor.h"
 
-class QCheckBox;
 class QFrame;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QRadioButton;
 
 namespace tolvar {
 
-class frmMaterial4opt : public masterdata_ui::Stammdateneditor<frmMaterial4opt> {
+class frmMaterial4opt : public masterdata_ui::Materialeditor<frmMaterial4opt> {
  public:
   frmMaterial4opt();
 
-  QLineEdit* txtName = nullptr;
-  QLineEdit* txtKuerzel = nullptr;
-  QLineEdit* txtCode = nullptr;
-  QPlainTextEdit* txtBemerkungen = nullptr;
-  QCheckBox* chbAktuell = nullptr;
   QLineEdit* txtMenge = nullptr;
   std::array<QRadioButton*, 5> opbBezug{};  // 1..4: the Bezugsgroesse
   QLineEdit* txtPreis = nullptr;
   QLineEdit* txtWdh = nullptr;
   std::array<QLabel*, 6> lblKalkulation{};  // 0, 1, 2 and 5 exist
   QFrame* Shape7 = nullptr;
-  QPushButton* cmbSpeichern = nullptr;
-  QPushButton* cmbAbbruch = nullptr;
   QPushButton* cmbRechner = nullptr;
   QPushButton* cmbAufwandMenge = nullptr;
   QPushButton* cmbMaschinenkostenxls = nullptr;
@@ -44,12 +31,9 @@ class frmMaterial4opt : public masterdata_ui::Stammdateneditor<frmMaterial4opt> 
   void WiederverwendungZeigen(bool zeigen);
 
   void cmbSpeichern_Click();
-  void cmbAbbruch_Click();
   void cmbRechner_Click();
   void cmbAufwandMenge_Click();
   void cmbMaschinenkostenxls_Click();
-
-  const MaterialKontext& Kontext() const { return m_kontext; }
 
  protected:
   void Form_Load() override;
@@ -57,7 +41,6 @@ class frmMaterial4opt : public masterdata_ui::Stammdateneditor<frmMaterial4opt> 
 
  private:
   int GewaehlterBezug() const;
-  MaterialKontext m_kontext;
 };
 
 }  // namespace tolvar

@@ -15,32 +15,17 @@
 #include "masterdata/numbering.h"
 #include "masterdata/ui/frmLohneinteilung.h"
 #include "masterdata/ui/frmWochenarbeitszeit.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 
 namespace tolvar {
 
-namespace {
-
+using masterdata_ui::Knopf;
+using masterdata_ui::Mehrzeilig;
 using masterdata_ui::MitHinweis;
 using masterdata_ui::Textfeld;
-
-std::string Std(const QLineEdit* box) { return box->text().toStdString(); }
-std::string Std(const QPlainTextEdit* box) { return box->toPlainText().toStdString(); }
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QPlainTextEdit* Mehrzeilig(QWidget* parent, const char* name) {
-  auto* box = new QPlainTextEdit(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
-
-QPushButton* Knopf(QWidget* parent, const QString& text, const char* name) {
-  auto* knopf = new QPushButton(text, parent);
-  knopf->setObjectName(QString::fromLatin1(name));
-  return knopf;
-}
-
-}  // namespace
+using ui::Q;
+using ui::S;
 
 frmPersonal::frmPersonal() : Stammdateneditor(QStringLiteral("frmPersonal"), masterdata_ui::Personal, "5.4") {
   setCaption(QStringLiteral("Personal"));
@@ -68,8 +53,8 @@ frmPersonal::frmPersonal() : Stammdateneditor(QStringLiteral("frmPersonal"), mas
   txtTelefon = Textfeld(fraPersonal, "txtTelefon");
   dtpGeburtstag = new ui::DatePicker(fraPersonal);
   dtpGeburtstag->setObjectName(QStringLiteral("dtpGeburtstag"));
-  cmdAusbildung = Knopf(fraPersonal, QStringLiteral("Anzeigen und/oder ändern"), "cmdAusbildung");
-  cmbWochenarbeitszeit = Knopf(fraPersonal, QStringLiteral("Anzeigen und/der ändern"), "cmbWochenarbeitszeit");
+  cmdAusbildung = Knopf(fraPersonal, "cmdAusbildung", QStringLiteral("Anzeigen und/oder ändern"));
+  cmbWochenarbeitszeit = Knopf(fraPersonal, "cmbWochenarbeitszeit", QStringLiteral("Anzeigen und/der ändern"));
   txtBemerkungen = Mehrzeilig(fraPersonal, "txtBemerkungen");
   chbAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), fraPersonal);
   chbAktuell->setObjectName(QStringLiteral("chbAktuell"));
@@ -109,8 +94,8 @@ frmPersonal::frmPersonal() : Stammdateneditor(QStringLiteral("frmPersonal"), mas
   masterdata_ui::BarcodeFeldSperren(txtCode);
   masterdata_ui::BarcodeFeldSperren(txtGruCode);
 
-  cmbSpeichern = Knopf(this, QStringLiteral("Speichern"), "cmbSpeichern");
-  cmbAbbrechen = Knopf(this, QStringLiteral("Abbrechen"), "cmbAbbrechen");
+  cmbSpeichern = Knopf(this, "cmbSpeichern", QStringLiteral("Speichern"));
+  cmbAbbrechen = Knopf(this, "cmbAbbrechen", QStringLiteral("Abbrechen"));
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addWidget(cmbHilfe);
   knoepfe->addWidget(cmbSpeichern);
@@ -241,22 +226,22 @@ masterdata::SpeicherErgebnis frmPersonal::Speichern() {
   masterdata::PersonalEingabe e;
   e.opbPerson = opbPerson->isChecked();
   e.opbGruppe = opbGruppe->isChecked();
-  e.txtNr = Std(txtNr);
-  e.txtName = Std(txtName);
-  e.txtVorname = Std(txtVorname);
-  e.txtKuerzel = Std(txtKuerzel);
-  e.txtStrasse = Std(txtStrasse);
-  e.txtPostleitzahl = Std(txtPostleitzahl);
-  e.txtOrt = Std(txtOrt);
-  e.txtTelefon = Std(txtTelefon);
+  e.txtNr = S(txtNr);
+  e.txtName = S(txtName);
+  e.txtVorname = S(txtVorname);
+  e.txtKuerzel = S(txtKuerzel);
+  e.txtStrasse = S(txtStrasse);
+  e.txtPostleitzahl = S(txtPostleitzahl);
+  e.txtOrt = S(txtOrt);
+  e.txtTelefon = S(txtTelefon);
   e.dtpGeburtstag = dtpGeburtstag->Value();
-  e.txtBemerkungen = Std(txtBemerkungen);
-  e.txtCode = Std(txtCode);
+  e.txtBemerkungen = S(txtBemerkungen->toPlainText());
+  e.txtCode = S(txtCode);
   e.chbAktuell = chbAktuell->isChecked();
-  e.txtGruName = Std(txtGruName);
-  e.txtGruKuerzel = Std(txtGruKuerzel);
-  e.txtGruBemerkung = Std(txtGruBemerkung);
-  e.txtGruCode = Std(txtGruCode);
+  e.txtGruName = S(txtGruName);
+  e.txtGruKuerzel = S(txtGruKuerzel);
+  e.txtGruBemerkung = S(txtGruBemerkung->toPlainText());
+  e.txtGruCode = S(txtGruCode);
   e.chbGruAktuell = chbGruAktuell->isChecked();
 
   tolvar::State& s = state();
@@ -283,7 +268,7 @@ void frmPersonal::cmdAusbildung_Click() {
   mdlDatenLaden::PersonalLaden();
   // The person is found by its number: barcodes need not be unique.
   tolvar::State& s = state();
-  const std::string nummer = Std(txtNr);
+  const std::string nummer = S(txtNr);
   int gefunden = -1;
   for (int i = 0; i < s.AnzahlPersonal && i < static_cast<int>(s.PersonalListe.size()); ++i) {
     if (!nummer.empty() && s.PersonalListe[static_cast<std::size_t>(i)].PersonalNr == nummer) {

@@ -14,6 +14,7 @@
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmVolumen.h"
 #include "masterdata/ui/stammdateneditor.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 
 namespace tolvar {
@@ -94,7 +95,7 @@ void frmRechner::Form_Load() {
   Anzeigen();
 }
 
-void frmRechner::Anzeigen() { Readout->setText(QString::fromStdString(m_rechner.Readout())); }
+void frmRechner::Anzeigen() { Readout->setText(ui::Q(m_rechner.Readout())); }
 
 void frmRechner::Number_Click(int index) {
   // The digit is the key's caption.
@@ -103,7 +104,7 @@ void frmRechner::Number_Click(int index) {
 }
 
 void frmRechner::Operator_Click(int index) {
-  m_rechner.Operator(Operator[static_cast<std::size_t>(index)]->text().toStdString());
+  m_rechner.Operator(ui::S(Operator[static_cast<std::size_t>(index)]->text()));
   Anzeigen();
 }
 
@@ -132,7 +133,7 @@ void frmRechner::Form_KeyDown(int key, int /*shift*/) {
 }
 
 void frmRechner::Form_Unload(bool& /*cancel*/) {
-  const QString wert = QString::fromStdString(m_rechner.Ergebnis());
+  const QString wert = ui::Q(m_rechner.Ergebnis());
   switch (state().Merkwert) {
     case mdlRechner::kTopfMenge: Schreiben(&frmTopf::txtMenge, wert); break;
     case mdlRechner::kTopfPreis: Schreiben(&frmTopf::txtPreis, wert); break;

@@ -1,15 +1,8 @@
 #include "masterdata/ui/frmSubstrat.h"
 
-#include <QCheckBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "data/state.h"
 #include "masterdata/numbering.h"
 #include "masterdata/rechner.h"
 #include "masterdata/substrat.h"
@@ -19,62 +12,29 @@
 
 namespace tolvar {
 
-namespace {
+using masterdata_ui::Beschriftung;
+using masterdata_ui::Knopf;
+using ui::Q;
+using ui::S;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QLineEdit* box) { return box->text().toStdString(); }
-
-QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
-  auto* knopf = new QPushButton(text, parent);
-  knopf->setObjectName(QString::fromLatin1(name));
-  return knopf;
-}
-
-QLabel* Beschriftung(QWidget* parent, const char* feld, int index, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(ui::ControlName(QString::fromLatin1(feld), index));
-  return label;
-}
-
-}  // namespace
-
-frmSubstrat::frmSubstrat() : Stammdateneditor(QStringLiteral("frmSubstrat"), masterdata_ui::Materialien, "5.3.2") {
+frmSubstrat::frmSubstrat() : Materialeditor(QStringLiteral("frmSubstrat"), "5.3.2", true) {
   setCaption(QStringLiteral("Substrate"));
   cmbHilfe->hide();  // the substrate editor offers help on F1 only
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  txtName = masterdata_ui::Textfeld(this, "txtName");
-  txtKuerzel = masterdata_ui::Textfeld(this, "txtKuerzel", 10);
-  chbAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), this);
-  chbAktuell->setObjectName(QStringLiteral("chbAktuell"));
-  txtCode = masterdata_ui::Textfeld(this, "txtCode");
-  txtBemerkungen = new QPlainTextEdit(this);
-  txtBemerkungen->setObjectName(QStringLiteral("txtBemerkungen"));
   txtPreis = masterdata_ui::Textfeld(this, "txtPreis");
   opbBezug[1] = new QRadioButton(QStringLiteral("€ je Liter"), this);
   opbBezug[2] = new QRadioButton(QStringLiteral("€ je m³"), this);
   opbBezug[1]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 1));
   opbBezug[2]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 2));
 
-  form->addRow(Beschriftung(this, "lblTopf", 0, QStringLiteral("Bezeichnung:")), txtName);
-  auto* kuerzelZeile = new QHBoxLayout;
-  kuerzelZeile->addWidget(txtKuerzel);
-  kuerzelZeile->addWidget(Beschriftung(this, "lblAnmerkung", 0, QStringLiteral("(max. 10 Zeichen)")));
-  form->addRow(Beschriftung(this, "lblTopf", 1, QStringLiteral("Kürzel:")), kuerzelZeile);
-  form->addRow(chbAktuell);
-  auto* codeZeile = new QHBoxLayout;
-  codeZeile->addWidget(txtCode);
-  codeZeile->addWidget(Beschriftung(this, "lblAnmerkung", 1, QStringLiteral("(6******)")));
-  form->addRow(Beschriftung(this, "lblTopf", 2, QStringLiteral("Barcode:")), codeZeile);
-  form->addRow(Beschriftung(this, "lblTopf", 3, QStringLiteral("Bemerkungen:")), txtBemerkungen);
+  KopfzeilenAnfuegen(form);
   form->addRow(Beschriftung(this, "lblKalkulation", 1, QStringLiteral("Preis:")), txtPreis);
   form->addRow(opbBezug[1]);
   form->addRow(opbBezug[2]);
   layout->addLayout(form);
 
   cmbNeu = Knopf(this, "cmbNeu", QStringLiteral("Neuer Datensatz"));
-  cmbSpeichern = Knopf(this, "cmbSpeichern", QStringLiteral("Speichern"));
-  cmbAbbruch = Knopf(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
   cmbRechner = Knopf(this, "cmbRechner", QStringLiteral("Taschenrechner"));
   auto* knoepfe = new QHBoxLayout;
   for (QPushButton* knopf : {cmbNeu, cmbSpeichern, cmbAbbruch, cmbRechner}) knoepfe->addWidget(knopf);
@@ -85,13 +45,9 @@ frmSubstrat::frmSubstrat() : Stammdateneditor(QStringLiteral("frmSubstrat"), mas
                       txtPreis,       txtBemerkungen, txtCode,  txtKuerzel, txtName,     chbAktuell};
   for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
 
-  // A typed barcode could take another material's or a group's number: shown only.
-  masterdata_ui::BarcodeFeldSperren(txtCode);
   ui::InstallNumericFilter(txtPreis);
   masterdata_ui::EnterFuehrtZu(txtPreis, cmbSpeichern);
 
-  connect(cmbSpeichern, &QPushButton::clicked, this, [this] { cmbSpeichern_Click(); });
-  connect(cmbAbbruch, &QPushButton::clicked, this, [this] { cmbAbbruch_Click(); });
   connect(cmbNeu, &QPushButton::clicked, this, [this] { cmbNeu_Click(); });
   connect(cmbRechner, &QPushButton::clicked, this, [this] { cmbRechner_Click(); });
 }
@@ -107,11 +63,7 @@ void frmSubstrat::BarcodeVorschlagen() {
 }
 
 void frmSubstrat::Form_Load() {
-  masterdata_ui::MausbildSetzen(this, "Zeiger_", false);
-  for (QWidget* control : {static_cast<QWidget*>(chbAktuell), static_cast<QWidget*>(opbBezug[1]),
-                           static_cast<QWidget*>(opbBezug[2])}) {
-    masterdata_ui::MausbildSetzen(control, "Hand_", false);
-  }
+  MauszeigerSetzen({opbBezug[1], opbBezug[2]});
   tolvar::State& s = state();
   s.Merkwert = mdlRechner::kSubstratPreis;
   cmbNeu->hide();
@@ -125,39 +77,24 @@ void frmSubstrat::Form_Load() {
     return;
   }
   if (m_kontext.Bearbeitungsmodus != "Aendern") return;
-  if (s.SubstratIndex < 0 || s.SubstratIndex >= static_cast<int>(s.MaterialListe.size())) return;
-  const MaterialSatz& substrat = s.MaterialListe[static_cast<std::size_t>(s.SubstratIndex)];
-  m_kontext.MaterialNr = substrat.MaterialNr;
-  const SubstratEingaben e = mdlMaterial::SubstratEingabenLaden(substrat);
-  txtName->setText(Q(e.txtName));
-  txtKuerzel->setText(Q(e.txtKuerzel));
-  txtCode->setText(Q(e.txtCode));
-  txtBemerkungen->setPlainText(Q(e.txtBemerkungen));
-  chbAktuell->setChecked(e.chbAktuell);
+  const MaterialSatz* substrat = masterdata_ui::MaterialAn(s.SubstratIndex);
+  if (substrat == nullptr) return;
+  m_kontext.MaterialNr = substrat->MaterialNr;
+  const SubstratEingaben e = mdlMaterial::SubstratEingabenLaden(*substrat);
+  KopfZeigen(e);
   txtPreis->setText(Q(e.txtPreis));
   opbBezug[e.opbBezug == 2 ? 2 : 1]->setChecked(true);
 }
 
 void frmSubstrat::cmbSpeichern_Click() {
   SubstratEingaben e;
-  e.txtName = S(txtName);
-  e.txtKuerzel = S(txtKuerzel);
-  e.txtCode = S(txtCode);
-  e.txtBemerkungen = txtBemerkungen->toPlainText().toStdString();
+  KopfLesen(e);
   e.txtPreis = S(txtPreis);
-  e.chbAktuell = chbAktuell->isChecked();
   e.opbBezug = opbBezug[2]->isChecked() ? 2 : 1;
   const Speicherergebnis ergebnis = mdlMaterial::SubstratSpeichern(m_kontext, &e);
-  txtKuerzel->setText(Q(e.txtKuerzel));
   txtPreis->setText(Q(e.txtPreis));
-  if (ergebnis.gespeichert) {
-    Unload();
-    return;
-  }
-  if (auto* fokus = ui::FindControl<QWidget>(this, Q(ergebnis.fokus))) fokus->setFocus();
+  SpeichernAbschliessen(e, ergebnis);
 }
-
-void frmSubstrat::cmbAbbruch_Click() { Unload(); }
 
 void frmSubstrat::cmbNeu_Click() {
   // The current flag keeps its state and the focus stays where it is.
@@ -168,12 +105,5 @@ void frmSubstrat::cmbNeu_Click() {
 }
 
 void frmSubstrat::cmbRechner_Click() { frmRechner::instanz().Show(); }
-
-void frmSubstrat::Form_Unload(bool& cancel) {
-  // The combination editor finds its combination again by this index.
-  const int index = state().MaterialIndex;
-  Stammdateneditor::Form_Unload(cancel);
-  state().MaterialIndex = index;
-}
 
 }  // namespace tolvar

@@ -13,20 +13,17 @@
 #include "data/state.h"
 #include "masterdata/master_save.h"
 #include "masterdata/numbering.h"
+#include "platform/ui/builders.h"
 #include "settings/ui/frmArbeitMaterial.h"
 
 namespace tolvar {
 
-namespace {
-
+using masterdata_ui::Knopf;
+using masterdata_ui::Mehrzeilig;
 using masterdata_ui::MitHinweis;
-
-QLineEdit* Feld(QWidget* parent, const char* name, int laenge) { return masterdata_ui::Textfeld(parent, name, laenge); }
-
-std::string Std(const QLineEdit* box) { return box->text().toStdString(); }
-std::string Std(const QPlainTextEdit* box) { return box->toPlainText().toStdString(); }
-
-}  // namespace
+using masterdata_ui::Textfeld;
+using ui::Q;
+using ui::S;
 
 frmTaetigkeiten::frmTaetigkeiten()
     : Stammdateneditor(QStringLiteral("frmTaetigkeiten"), masterdata_ui::Taetigkeiten, "5.5") {
@@ -45,16 +42,14 @@ frmTaetigkeiten::frmTaetigkeiten()
   fraTaetigkeit = new QGroupBox(QStringLiteral("Tätigkeitsdaten"), this);
   fraTaetigkeit->setObjectName(QStringLiteral("fraTaetigkeit"));
   auto* t = new QFormLayout(fraTaetigkeit);
-  txtName = Feld(fraTaetigkeit, "txtName", 200);
-  txtKuerzel = Feld(fraTaetigkeit, "txtKuerzel", 10);
-  txtCode = Feld(fraTaetigkeit, "txtCode", 6);
-  txtBemerkungen = new QPlainTextEdit(fraTaetigkeit);
-  txtBemerkungen->setObjectName(QStringLiteral("txtBemerkungen"));
+  txtName = Textfeld(fraTaetigkeit, "txtName", 200);
+  txtKuerzel = Textfeld(fraTaetigkeit, "txtKuerzel", 10);
+  txtCode = Textfeld(fraTaetigkeit, "txtCode", 6);
+  txtBemerkungen = Mehrzeilig(fraTaetigkeit, "txtBemerkungen");
   chbAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), fraTaetigkeit);
   chbAktuell->setObjectName(QStringLiteral("chbAktuell"));
   // Outside the frames: a changed group offers it too.
-  cmbArbeitMaterial = new QPushButton(QStringLiteral("Materialkosten zuweisen"), this);
-  cmbArbeitMaterial->setObjectName(QStringLiteral("cmbArbeitMaterial"));
+  cmbArbeitMaterial = Knopf(this, "cmbArbeitMaterial", QStringLiteral("Materialkosten zuweisen"));
   t->addRow(QStringLiteral("Tätigkeitsname:"), txtName);
   t->addRow(QStringLiteral("Tätigkeitskürzel:  "), MitHinweis(txtKuerzel, QStringLiteral("(max. 10 Zeichen)")));
   t->addRow(QStringLiteral("Barcode:"), MitHinweis(txtCode, QStringLiteral("(4******)")));
@@ -65,11 +60,10 @@ frmTaetigkeiten::frmTaetigkeiten()
   fraGruppe = new QGroupBox(QStringLiteral("Gruppendaten"), this);
   fraGruppe->setObjectName(QStringLiteral("fraGruppe"));
   auto* g = new QFormLayout(fraGruppe);
-  txtGruName = Feld(fraGruppe, "txtGruName", 0);
-  txtGruKuerzel = Feld(fraGruppe, "txtGruKuerzel", 10);
-  txtGruCode = Feld(fraGruppe, "txtGruCode", 6);
-  txtGruBemerkungen = new QPlainTextEdit(fraGruppe);
-  txtGruBemerkungen->setObjectName(QStringLiteral("txtGruBemerkungen"));
+  txtGruName = Textfeld(fraGruppe, "txtGruName", 0);
+  txtGruKuerzel = Textfeld(fraGruppe, "txtGruKuerzel", 10);
+  txtGruCode = Textfeld(fraGruppe, "txtGruCode", 6);
+  txtGruBemerkungen = Mehrzeilig(fraGruppe, "txtGruBemerkungen");
   chbGruAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), fraGruppe);
   chbGruAktuell->setObjectName(QStringLiteral("chbGruAktuell"));
   g->addRow(QStringLiteral("Tätigkeitsname:"), txtGruName);
@@ -80,15 +74,13 @@ frmTaetigkeiten::frmTaetigkeiten()
   layout->addWidget(fraGruppe);
   layout->addWidget(cmbArbeitMaterial);
 
-  txtNr = Feld(this, "txtNr", 0);
+  txtNr = Textfeld(this, "txtNr", 0);
   txtNr->hide();
   masterdata_ui::BarcodeFeldSperren(txtCode);
   masterdata_ui::BarcodeFeldSperren(txtGruCode);
 
-  cmbAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cmbAbbrechen->setObjectName(QStringLiteral("cmbAbbrechen"));
-  cmbSpeichern = new QPushButton(QStringLiteral("Speichern"), this);
-  cmbSpeichern->setObjectName(QStringLiteral("cmbSpeichern"));
+  cmbAbbrechen = Knopf(this, "cmbAbbrechen", QStringLiteral("Abbrechen"));
+  cmbSpeichern = Knopf(this, "cmbSpeichern", QStringLiteral("Speichern"));
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addWidget(cmbHilfe);
   knoepfe->addWidget(cmbAbbrechen);
@@ -133,7 +125,7 @@ void frmTaetigkeiten::Form_Load() {
 
   if (m_modus == "Neu") {
     BarcodeVorschlagen(txtCode);
-    if (auto nummer = mdlMorvin5::NaechsteNummerErmitteln("StdTaetigkeiten")) txtNr->setText(QString::fromStdString(*nummer));
+    if (auto nummer = mdlMorvin5::NaechsteNummerErmitteln("StdTaetigkeiten")) txtNr->setText(Q(*nummer));
     masterdata_ui::MausbildSetzen(opbTaetigkeit, "Hand_", true);
     masterdata_ui::MausbildSetzen(opbGruppe, "Hand_", true);
   } else if (m_modus == "Aendern") {
@@ -151,25 +143,25 @@ void frmTaetigkeiten::Form_Load() {
     opbTaetigkeit->hide();
     opbGruppe->hide();
     const QString code = QString::number(static_cast<qlonglong>(satz.Barcode));
-    txtNr->setText(QString::fromStdString(satz.StdTaetigkeitNr));
+    txtNr->setText(Q(satz.StdTaetigkeitNr));
     if (satz.Gliederungspunkt) {
-      txtGruName->setText(QString::fromStdString(satz.Taetigkeit));
-      txtGruKuerzel->setText(QString::fromStdString(satz.Kuerzel));
+      txtGruName->setText(Q(satz.Taetigkeit));
+      txtGruKuerzel->setText(Q(satz.Kuerzel));
       txtGruCode->setText(code);
-      txtGruBemerkungen->setPlainText(QString::fromStdString(satz.Bemerkungen));
+      txtGruBemerkungen->setPlainText(Q(satz.Bemerkungen));
       chbGruAktuell->setChecked(satz.Aktuell);
     } else {
-      txtName->setText(QString::fromStdString(satz.Taetigkeit));
-      txtKuerzel->setText(QString::fromStdString(satz.Kuerzel));
+      txtName->setText(Q(satz.Taetigkeit));
+      txtKuerzel->setText(Q(satz.Kuerzel));
       txtCode->setText(code);
-      txtBemerkungen->setPlainText(QString::fromStdString(satz.Bemerkungen));
+      txtBemerkungen->setPlainText(Q(satz.Bemerkungen));
       chbAktuell->setChecked(satz.Aktuell);
     }
   }
 }
 
 void frmTaetigkeiten::BarcodeVorschlagen(QLineEdit* box) {
-  if (auto code = mdlMorvin5::NaechstenBarcodeErmitteln("StdTaetigkeiten")) box->setText(QString::fromStdString(*code));
+  if (auto code = mdlMorvin5::NaechstenBarcodeErmitteln("StdTaetigkeiten")) box->setText(Q(*code));
 }
 
 void frmTaetigkeiten::opbTaetigkeit_Click() {
@@ -190,28 +182,28 @@ void frmTaetigkeiten::cmbSpeichern_Click() {
   masterdata::TaetigkeitEingabe e;
   e.opbTaetigkeit = opbTaetigkeit->isChecked();
   e.opbGruppe = opbGruppe->isChecked();
-  e.txtNr = Std(txtNr);
-  e.txtName = Std(txtName);
-  e.txtKuerzel = Std(txtKuerzel);
-  e.txtBemerkungen = Std(txtBemerkungen);
-  e.txtCode = Std(txtCode);
+  e.txtNr = S(txtNr);
+  e.txtName = S(txtName);
+  e.txtKuerzel = S(txtKuerzel);
+  e.txtBemerkungen = S(txtBemerkungen->toPlainText());
+  e.txtCode = S(txtCode);
   e.chbAktuell = chbAktuell->isChecked();
-  e.txtGruName = Std(txtGruName);
-  e.txtGruKuerzel = Std(txtGruKuerzel);
-  e.txtGruBemerkungen = Std(txtGruBemerkungen);
-  e.txtGruCode = Std(txtGruCode);
+  e.txtGruName = S(txtGruName);
+  e.txtGruKuerzel = S(txtGruKuerzel);
+  e.txtGruBemerkungen = S(txtGruBemerkungen->toPlainText());
+  e.txtGruCode = S(txtGruCode);
   e.chbGruAktuell = chbGruAktuell->isChecked();
 
   tolvar::State& s = state();
   masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, m_modus, s.AktuelleUeberPNr};
   const masterdata::SpeicherErgebnis ergebnis = masterdata::TaetigkeitSpeichern(kontext, e);
   // The short-name default stays visible in the window.
-  txtKuerzel->setText(QString::fromStdString(e.txtKuerzel));
-  txtGruKuerzel->setText(QString::fromStdString(e.txtGruKuerzel));
+  txtKuerzel->setText(Q(e.txtKuerzel));
+  txtGruKuerzel->setText(Q(e.txtGruKuerzel));
   m_modus = kontext.Bearbeitungsmodus;
   s.Bearbeitungsmodus = m_modus;
   if (ergebnis.abgelehnt()) {
-    if (auto* fokus = findChild<QWidget*>(QString::fromStdString(ergebnis.fokus))) fokus->setFocus();
+    if (auto* fokus = findChild<QWidget*>(Q(ergebnis.fokus))) fokus->setFocus();
     return;
   }
   Unload();

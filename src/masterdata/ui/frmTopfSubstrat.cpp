@@ -18,21 +18,18 @@
 #include "masterdata/topfsubstrat.h"
 #include "masterdata/ui/frmSubstrat.h"
 #include "masterdata/ui/frmTopf.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 
 namespace tolvar {
 
+using masterdata_ui::Knopf;
+using ui::Q;
+using ui::S;
+
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
-  auto* knopf = new QPushButton(text, parent);
-  knopf->setObjectName(QString::fromLatin1(name));
-  return knopf;
-}
-
-std::string GewaehlteNr(const QComboBox* liste) { return liste->currentData().toString().toStdString(); }
+std::string GewaehlteNr(const QComboBox* liste) { return S(liste->currentData().toString()); }
 
 // Refills a list with its partners, the material number behind each name.
 void Fuellen(QComboBox* liste, const std::vector<KombinationsPartner>& partner) {
@@ -70,8 +67,7 @@ frmTopfSubstrat::frmTopfSubstrat()
   txtName = masterdata_ui::Textfeld(this, "txtName");
   txtKuerzel = masterdata_ui::Textfeld(this, "txtKuerzel", 10);
   txtCode = masterdata_ui::Textfeld(this, "txtCode");
-  txtBemerkung = new QPlainTextEdit(this);
-  txtBemerkung->setObjectName(QStringLiteral("txtBemerkung"));
+  txtBemerkung = masterdata_ui::Mehrzeilig(this, "txtBemerkung");
   chbAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), this);
   chbAktuell->setObjectName(QStringLiteral("chbAktuell"));
   comTopf = new QComboBox(this);
@@ -84,22 +80,13 @@ frmTopfSubstrat::frmTopfSubstrat()
   const char* texte[6] = {"Bezeichnung:", "Kürzel:", "Barcode:", "Bemerkungen:", "Gefäß:", "Substrat:"};
   std::array<QLabel*, 6> bez{};
   for (int i = 0; i < 6; ++i) {
-    bez[static_cast<std::size_t>(i)] = new QLabel(QString::fromUtf8(texte[i]), this);
-    bez[static_cast<std::size_t>(i)]->setObjectName(ui::ControlName(QStringLiteral("lblBezeichnung"), i));
+    bez[static_cast<std::size_t>(i)] = masterdata_ui::Beschriftung(this, "lblBezeichnung", i, Q(texte[i]));
   }
-  auto* anm0 = new QLabel(QStringLiteral("(max. 10 Zeichen)"), this);
-  anm0->setObjectName(ui::ControlName(QStringLiteral("lblAnmerkung"), 0));
-  auto* anm1 = new QLabel(QStringLiteral("(6*****)"), this);
-  anm1->setObjectName(ui::ControlName(QStringLiteral("lblAnmerkung"), 1));
+  auto* anm0 = masterdata_ui::Beschriftung(this, "lblAnmerkung", 0, QStringLiteral("(max. 10 Zeichen)"));
+  auto* anm1 = masterdata_ui::Beschriftung(this, "lblAnmerkung", 1, QStringLiteral("(6*****)"));
   form->addRow(bez[0], txtName);
-  auto* kuerzel = new QHBoxLayout;
-  kuerzel->addWidget(txtKuerzel);
-  kuerzel->addWidget(anm0);
-  form->addRow(bez[1], kuerzel);
-  auto* code = new QHBoxLayout;
-  code->addWidget(txtCode);
-  code->addWidget(anm1);
-  form->addRow(bez[2], code);
+  form->addRow(bez[1], masterdata_ui::Nebeneinander(txtKuerzel, anm0));
+  form->addRow(bez[2], masterdata_ui::Nebeneinander(txtCode, anm1));
   form->addRow(bez[3], txtBemerkung);
   form->addRow(chbAktuell);
   auto* topf = new QHBoxLayout;
@@ -117,8 +104,7 @@ frmTopfSubstrat::frmTopfSubstrat()
   auto* info = new QVBoxLayout(fraInfo);
   const char* infotexte[3] = {"Gesamtkosten (Gefäß + Substrat)", "€/ Einheit", "Kalkulationsinfo"};
   for (int i = 0; i < 3; ++i) {
-    lblInfo[static_cast<std::size_t>(i)] = new QLabel(QString::fromUtf8(infotexte[i]), fraInfo);
-    lblInfo[static_cast<std::size_t>(i)]->setObjectName(ui::ControlName(QStringLiteral("lblInfo"), i));
+    lblInfo[static_cast<std::size_t>(i)] = masterdata_ui::Beschriftung(fraInfo, "lblInfo", i, Q(infotexte[i]));
   }
   txtPreis = masterdata_ui::Textfeld(fraInfo, "txtPreis");
   txtPreis->setReadOnly(true);
@@ -166,9 +152,9 @@ void frmTopfSubstrat::ListenFuellen() {
 void frmTopfSubstrat::Form_Load() {
   tolvar::State& s = state();
   m_kontext = MaterialKontext{s.Bearbeitungsmodus, std::string(), "1001"};
-  if (m_kontext.Bearbeitungsmodus == "Aendern" && s.MaterialIndex >= 0 &&
-      s.MaterialIndex < static_cast<int>(s.MaterialListe.size())) {
-    const MaterialSatz& satz = s.MaterialListe[static_cast<std::size_t>(s.MaterialIndex)];
+  const MaterialSatz* gewaehlt = masterdata_ui::MaterialAn(s.MaterialIndex);
+  if (m_kontext.Bearbeitungsmodus == "Aendern" && gewaehlt != nullptr) {
+    const MaterialSatz& satz = *gewaehlt;
     m_kontext.MaterialNr = satz.MaterialNr;
     txtName->setText(Q(satz.Materialname));
     txtKuerzel->setText(Q(satz.Kuerzel));
@@ -273,22 +259,18 @@ void frmTopfSubstrat::cmbErde_Click() {
 
 void frmTopfSubstrat::cmbSpeichern_Click() {
   TopfsubstratEingaben e;
-  e.txtName = txtName->text().toStdString();
-  e.txtKuerzel = txtKuerzel->text().toStdString();
-  e.txtCode = txtCode->text().toStdString();
-  e.txtBemerkung = txtBemerkung->toPlainText().toStdString();
-  e.txtPreis = txtPreis->text().toStdString();
+  e.txtName = S(txtName);
+  e.txtKuerzel = S(txtKuerzel);
+  e.txtCode = S(txtCode);
+  e.txtBemerkung = S(txtBemerkung->toPlainText());
+  e.txtPreis = S(txtPreis);
   e.chbAktuell = chbAktuell->isChecked();
   e.opbBezug = opbBezug[2]->isChecked() ? 2 : 1;
   e.TopfNr = GewaehlteNr(comTopf);
   e.SubstratNr = GewaehlteNr(comSubstrat);
   const Speicherergebnis ergebnis = mdlTopfSubstrate::TopfsubstratSpeichern(m_kontext, &e);
   txtKuerzel->setText(Q(e.txtKuerzel));
-  if (ergebnis.gespeichert) {
-    Unload();
-    return;
-  }
-  if (auto* fokus = ui::FindControl<QWidget>(this, Q(ergebnis.fokus))) fokus->setFocus();
+  masterdata_ui::NachDemSpeichern(*this, ergebnis);
 }
 
 void frmTopfSubstrat::cmbAbbruch_Click() { Unload(); }

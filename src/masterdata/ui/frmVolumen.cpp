@@ -14,21 +14,16 @@
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/stammdateneditor.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
 
 namespace tolvar {
 
-namespace {
-
-QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
-  auto* knopf = new QPushButton(text, parent);
-  knopf->setObjectName(QString::fromLatin1(name));
-  return knopf;
-}
-
-}  // namespace
+using masterdata_ui::Knopf;
+using ui::Q;
+using ui::S;
 
 frmVolumen::frmVolumen() : FormOf(QStringLiteral("frmVolumen"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Standardvolumen"));
@@ -36,7 +31,7 @@ frmVolumen::frmVolumen() : FormOf(QStringLiteral("frmVolumen"), ui::FormKind::Wi
 
   imlVolumen = new ui::ImageList(this);
   imlVolumen->setObjectName(QStringLiteral("imlVolumen"));
-  imlVolumen->Add(QStringLiteral("open"), QString::fromStdString(data::InstallPath("\\Bilder\\open.png")));
+  imlVolumen->Add(QStringLiteral("open"), Q(data::InstallPath("\\Bilder\\open.png")));
   trvVolumen = new ui::KeyedTree(this);
   trvVolumen->setObjectName(QStringLiteral("trvVolumen"));
   trvVolumen->SetImageList(imlVolumen);
@@ -45,9 +40,7 @@ frmVolumen::frmVolumen() : FormOf(QStringLiteral("frmVolumen"), ui::FormKind::Wi
   auto* felder = new QGridLayout;
   const char* texte[3] = {"Bezeichnung:", "Volumen:", "Liter"};
   for (int i = 0; i < 3; ++i) {
-    auto* label = new QLabel(QString::fromUtf8(texte[i]), this);
-    label->setObjectName(ui::ControlName(QStringLiteral("lblVolumen"), i));
-    lblVolumen[static_cast<std::size_t>(i)] = label;
+    lblVolumen[static_cast<std::size_t>(i)] = masterdata_ui::Beschriftung(this, "lblVolumen", i, Q(texte[i]));
   }
   txtBezeichnung = masterdata_ui::Textfeld(this, "txtBezeichnung");
   txtVolumen = masterdata_ui::Textfeld(this, "txtVolumen");
@@ -89,26 +82,26 @@ void frmVolumen::Form_Load() {
 }
 
 void frmVolumen::BoxenLesen() {
-  m_formular.txtBezeichnung = txtBezeichnung->text().toStdString();
-  m_formular.txtVolumen = txtVolumen->text().toStdString();
+  m_formular.txtBezeichnung = S(txtBezeichnung);
+  m_formular.txtVolumen = S(txtVolumen);
 }
 
 void frmVolumen::BoxenSchreiben() {
-  txtBezeichnung->setText(QString::fromStdString(m_formular.txtBezeichnung));
-  txtVolumen->setText(QString::fromStdString(m_formular.txtVolumen));
+  txtBezeichnung->setText(Q(m_formular.txtBezeichnung));
+  txtVolumen->setText(Q(m_formular.txtVolumen));
 }
 
 void frmVolumen::StandardVolumenAnzeigen() {
-  const QString wurzel = QString::fromUtf8(masterdata::kVolumenWurzelSchluessel);
+  const QString wurzel = Q(masterdata::kVolumenWurzelSchluessel);
   trvVolumen->Clear();
   m_groessen.clear();
-  trvVolumen->Add(QString(), wurzel, QString::fromUtf8(masterdata::kVolumenWurzelText));
+  trvVolumen->Add(QString(), wurzel, Q(masterdata::kVolumenWurzelText));
   // An unreadable table shows the root alone.
   const auto groessen = masterdata::StandardgroessenLaden();
   if (groessen) {
     for (const masterdata::VolumenKnoten& knoten : masterdata::VolumenKnotenBilden(*groessen)) {
-      const QString key = QString::fromStdString(knoten.Schluessel);
-      trvVolumen->Add(wurzel, key, QString::fromStdString(knoten.Text), QStringLiteral("open"));
+      const QString key = Q(knoten.Schluessel);
+      trvVolumen->Add(wurzel, key, Q(knoten.Text), QStringLiteral("open"));
       m_groessen.insert(key, knoten.Groesse);
     }
   }

@@ -15,11 +15,17 @@
 #include "app/mdlHilfe.h"
 #include "data/state.h"
 #include "masterdata/ui/frmPersonal.h"
+#include "masterdata/ui/personenraster.h"
 #include "masterdata/ui/stammdateneditor.h"
 #include "masterdata/working_time.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 
 namespace tolvar {
+
+using masterdata_ui::Knopf;
+using ui::Q;
+using ui::S;
 
 namespace {
 
@@ -36,12 +42,7 @@ frmWochenarbeitszeit::frmWochenarbeitszeit()
     : FormOf(QStringLiteral("frmWochenarbeitszeit"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Wochenarbeitszeiten"));
   auto* layout = new QVBoxLayout(this);
-  auto* titel = new QHBoxLayout;
-  titel->addWidget(new QLabel(QStringLiteral("Wochenarbeitszeiten für:"), this));
-  lblName = new QLabel(this);
-  lblName->setObjectName(QStringLiteral("lblName"));
-  titel->addWidget(lblName, 1);
-  layout->addLayout(titel);
+  lblName = masterdata_ui::NamenszeileAnfuegen(this, layout, QStringLiteral("Wochenarbeitszeiten für:"));
 
   // The label lies behind the grid and stays hidden by it.
   auto* stapel = new QGridLayout;
@@ -63,16 +64,13 @@ frmWochenarbeitszeit::frmWochenarbeitszeit()
   txtDatum = masterdata_ui::Textfeld(this, "txtDatum", 10);
   txtDatum->setAlignment(Qt::AlignRight);
   neu->addWidget(txtDatum);
-  cmbOK = new QPushButton(QStringLiteral("OK"), this);
-  cmbOK->setObjectName(QStringLiteral("cmbOK"));
+  cmbOK = Knopf(this, "cmbOK", QStringLiteral("OK"));
   neu->addWidget(cmbOK);
   layout->addLayout(neu);
 
   auto* knoepfe = new QHBoxLayout;
-  cmbEntfernen = new QPushButton(QStringLiteral("Datensatz löschen"), this);
-  cmbEntfernen->setObjectName(QStringLiteral("cmbEntfernen"));
-  cmdBeenden = new QPushButton(QStringLiteral("Beenden"), this);
-  cmdBeenden->setObjectName(QStringLiteral("cmdBeenden"));
+  cmbEntfernen = Knopf(this, "cmbEntfernen", QStringLiteral("Datensatz löschen"));
+  cmdBeenden = Knopf(this, "cmdBeenden", QStringLiteral("Beenden"));
   knoepfe->addWidget(cmbEntfernen);
   knoepfe->addWidget(cmdBeenden);
   layout->addLayout(knoepfe);
@@ -87,10 +85,10 @@ void frmWochenarbeitszeit::Form_Load() {
   masterdata_ui::MausbildSetzen(this, "Zeiger_", true);
   if (frmPersonal::IsLoaded()) {
     const frmPersonal& personal = frmPersonal::instanz();
-    m_personalNr = personal.txtNr->text().toStdString();
+    m_personalNr = S(personal.txtNr);
     lblName->setText(personal.txtName->text() + QStringLiteral(", ") + personal.txtVorname->text());
   }
-  txtDatum->setText(QString::fromStdString(base::DateText(base::Today())));
+  txtDatum->setText(Q(base::DateText(base::Today())));
   txtStunden->clear();
   WochenarbeitszeitAnzeigen();
 }
@@ -101,14 +99,8 @@ void frmWochenarbeitszeit::Form_KeyDown(int key, int /*shift*/) {
 
 void frmWochenarbeitszeit::WochenarbeitszeitAnzeigen() {
   ui::Grid& g = *dtgWochenarbeitszeit;
-  g.SetTextMatrix(0, 0, QStringLiteral("Stunden"));
-  g.SetCellFontBold(0, 0, true);
-  g.SetColAlignment(0, ui::kAlignCenterCenter);
-  g.SetTextMatrix(0, 1, QStringLiteral("ab Datum"));
-  g.SetCellFontBold(0, 1, true);
-  g.SetColAlignment(1, ui::kAlignCenterCenter);
-  g.SetColWidth(0, g.ClientWidth() / 2);
-  g.SetColWidth(1, g.ClientWidth() / 2);
+  masterdata_ui::KopfzeileSetzen(g, {{QStringLiteral("Stunden"), ui::kAlignCenterCenter, 2},
+                                     {QStringLiteral("ab Datum"), ui::kAlignCenterCenter, 2}});
 
   std::vector<WochenarbeitszeitSatz> eintraege;
   if (!m_personalNr.empty()) {
@@ -118,14 +110,11 @@ void frmWochenarbeitszeit::WochenarbeitszeitAnzeigen() {
   }
   g.SetRows(1);
   g.SetRows(std::max(kMindestZeilen, static_cast<int>(eintraege.size()) + 2));
-  for (int row = 1; row < g.Rows(); ++row) {
-    g.SetCellBackColor(row, 0, Hintergrund());
-    g.SetCellBackColor(row, 1, Hintergrund());
-  }
+  masterdata_ui::ZeilenFaerben(g, Hintergrund());
   int row = 1;
   for (const WochenarbeitszeitSatz& e : eintraege) {
-    g.SetTextMatrix(row, 0, QString::fromStdString(e.Wochenarbeitszeit));
-    g.SetTextMatrix(row, 1, QString::fromStdString(e.DatumAb));
+    g.SetTextMatrix(row, 0, Q(e.Wochenarbeitszeit));
+    g.SetTextMatrix(row, 1, Q(e.DatumAb));
     ++row;
   }
   g.SetRow(1);
@@ -134,13 +123,9 @@ void frmWochenarbeitszeit::WochenarbeitszeitAnzeigen() {
 
 void frmWochenarbeitszeit::Markieren(int row) {
   ui::Grid& g = *dtgWochenarbeitszeit;
-  for (int r = 1; r < g.Rows(); ++r) {
-    g.SetCellBackColor(r, 0, Hintergrund());
-    g.SetCellBackColor(r, 1, Hintergrund());
-  }
+  masterdata_ui::ZeilenFaerben(g, Hintergrund());
   if (row < 1) return;
-  g.SetCellBackColor(row, 0, kMarkiert);
-  g.SetCellBackColor(row, 1, kMarkiert);
+  masterdata_ui::ZeileFaerben(g, row, kMarkiert);
 }
 
 void frmWochenarbeitszeit::dtgWochenarbeitszeit_Click() {
@@ -152,7 +137,7 @@ void frmWochenarbeitszeit::WochenarbeitszeitSpeichern() {
   const ui::Grid& g = *dtgWochenarbeitszeit;
   std::vector<WochenarbeitszeitSatz> eintraege;
   for (int row = 1; row < g.Rows() && !g.TextMatrix(row, 0).isEmpty(); ++row) {
-    eintraege.push_back({g.TextMatrix(row, 0).toStdString(), g.TextMatrix(row, 1).toStdString()});
+    eintraege.push_back({S(g.TextMatrix(row, 0)), S(g.TextMatrix(row, 1))});
   }
   masterdata::WochenarbeitszeitSpeichern(state().AktuellerBetrieb, m_personalNr, eintraege);
 }
@@ -167,8 +152,7 @@ void frmWochenarbeitszeit::cmbOK_Click() {
   g.SetTextMatrix(row, 1, txtDatum->text());
   g.SetCellAlignment(row, 0, ui::kAlignCenterCenter);
   g.SetCellAlignment(row, 1, ui::kAlignCenterCenter);
-  g.SetCellBackColor(row, 0, Hintergrund());
-  g.SetCellBackColor(row, 1, Hintergrund());
+  masterdata_ui::ZeileFaerben(g, row, Hintergrund());
   WochenarbeitszeitSpeichern();
 }
 

@@ -14,6 +14,7 @@
 #include "masterdata/ui/frmTaetigkeiten.h"
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmTopfSubstrat.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keyedtree.h"
 #include "trees/ui/frmStammdaten.h"
@@ -36,7 +37,7 @@ QString Knotentext(bool elternknoten) {
   if (material == nullptr || !frmStammdaten::IsLoaded()) return {};
   const ui::KeyedTree* baum = frmStammdaten::instanz().trvMaterial;
   if (baum == nullptr) return {};
-  QString key = QString::fromStdString(material->MaterialNr);
+  QString key = ui::Q(material->MaterialNr);
   if (elternknoten) key = baum->ParentKey(key);
   return key.isEmpty() ? QString() : baum->Text(key);
 }

@@ -5,9 +5,14 @@
 #include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include "app/mdlGroesse_farben.h"
+#include "data/records_material.h"
+#include "data/state.h"
 #include "app/mdlMauszeiger.h"
+#include "platform/ui/builders.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/prompts.h"
 
 namespace tolvar::masterdata_ui {
@@ -32,6 +37,20 @@ class BarcodeFilter : public QObject {
 
 }  // namespace
 
+const MaterialSatz* MaterialAn(int index) {
+  const auto& liste = state().MaterialListe;
+  if (index < 0 || index >= static_cast<int>(liste.size())) return nullptr;
+  return &liste[static_cast<std::size_t>(index)];
+}
+
+void NachDemSpeichern(ui::Form& fenster, const Speicherergebnis& ergebnis) {
+  if (ergebnis.gespeichert) {
+    fenster.Unload();
+    return;
+  }
+  if (auto* fokus = ui::FindControl<QWidget>(&fenster, ui::Q(ergebnis.fokus))) fokus->setFocus();
+}
+
 void BarcodeFeldSperren(QLineEdit* box) {
   box->setReadOnly(true);
   box->setAlignment(Qt::AlignRight);
@@ -41,13 +60,19 @@ void BarcodeFeldSperren(QLineEdit* box) {
 void MausbildSetzen(QWidget* control, const char* art, bool morvin) {
   if (control == nullptr) return;
   const std::string& farbe = morvin ? mdlGroesse::FarbnameMorvin : mdlGroesse::FarbnameTolvar;
-  mdlMauszeiger::MausbildSetzen(*control, QString::fromLatin1(art) + QString::fromStdString(farbe));
+  mdlMauszeiger::MausbildSetzen(*control, QString::fromLatin1(art) + ui::Q(farbe));
 }
 
 QLineEdit* Textfeld(QWidget* parent, const char* name, int laenge) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QString::fromLatin1(name));
   if (laenge > 0) box->setMaxLength(laenge);
+  return box;
+}
+
+QPlainTextEdit* Mehrzeilig(QWidget* parent, const char* name) {
+  auto* box = new QPlainTextEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
   return box;
 }
 
@@ -58,6 +83,25 @@ QWidget* MitHinweis(QWidget* box, const QString& hinweis) {
   layout->addWidget(box);
   layout->addWidget(new QLabel(hinweis, zeile));
   return zeile;
+}
+
+QHBoxLayout* Nebeneinander(QWidget* box, QWidget* rechts) {
+  auto* zeile = new QHBoxLayout;
+  zeile->addWidget(box);
+  zeile->addWidget(rechts);
+  return zeile;
+}
+
+QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
+  auto* knopf = new QPushButton(text, parent);
+  knopf->setObjectName(QString::fromLatin1(name));
+  return knopf;
+}
+
+QLabel* Beschriftung(QWidget* parent, const char* feld, int index, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(ui::ControlName(QString::fromLatin1(feld), index));
+  return label;
 }
 
 }  // namespace tolvar::masterdata_ui

@@ -43,11 +43,26 @@ class Stammdateneditor : public ui::FormOf<Fenster> {
 
 }  // namespace tolvar::masterdata_ui
 
-// Helpers of the staff and activity editors.
+// Helpers of the master-data editors.
+class QHBoxLayout;
+class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 
+namespace tolvar {
+struct MaterialSatz;
+struct Speicherergebnis;
+}  // namespace tolvar
+
 namespace tolvar::masterdata_ui {
+
+// The entry of the material list at `index`, or nullptr outside it.
+const MaterialSatz* MaterialAn(int index);
+
+// After a material save: closes `fenster` on success, otherwise puts the focus on the box
+// the save names (none when it names none).
+void NachDemSpeichern(ui::Form& fenster, const Speicherergebnis& ergebnis);
 
 // A barcode box that shows its value only: every key typed or released there is dropped with a
 // beep; paste and other edits are refused by the read-only state.
@@ -60,7 +75,19 @@ void MausbildSetzen(QWidget* control, const char* art, bool morvin);
 // A named text box below `parent`; `laenge` > 0 limits the characters.
 QLineEdit* Textfeld(QWidget* parent, const char* name, int laenge = 0);
 
+// A named multi-line box below `parent`.
+QPlainTextEdit* Mehrzeilig(QWidget* parent, const char* name);
+
 // The box with its hint text to its right ("(max. 10 Zeichen)"), as one row of a form.
 QWidget* MitHinweis(QWidget* box, const QString& hinweis);
+
+// A box and the label to its right (unit or hint) side by side, as one row of a form.
+QHBoxLayout* Nebeneinander(QWidget* box, QWidget* rechts);
+
+// A named button below `parent`, placed by the window's layout.
+QPushButton* Knopf(QWidget* parent, const char* name, const QString& text);
+
+// A label named as element `index` of control array `feld`.
+QLabel* Beschriftung(QWidget* parent, const char* feld, int index, const QString& text);
 
 }  // namespace tolvar::masterdata_ui

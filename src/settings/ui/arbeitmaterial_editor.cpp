@@ -7,6 +7,7 @@
 #include "data/master_loaders.h"
 #include "data/state.h"
 #include "platform/sys/dataroot.h"
+#include "platform/sys/screen.h"
 #include "platform/ui/form.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/imagelist.h"
@@ -16,8 +17,8 @@
 
 namespace tolvar {
 
-using einstellungen_ui::Q;
-using einstellungen_ui::S;
+using ui::Q;
+using ui::S;
 
 namespace {
 
@@ -27,15 +28,12 @@ const QColor kMarkiert(255, 255, 192);  // &HC0FFFF
 const QString kBeenden = QStringLiteral("Beenden");
 const QString kZuruecksetzen = QStringLiteral("Zurücksetzen");
 
-int Pixel(int twips) { return twips / 15; }
-
 }  // namespace
 
 ArbeitMaterialEditor::ArbeitMaterialEditor(ui::Form* fenster, bool eigenstaendig)
     : QObject(fenster), m_fenster(fenster), m_eigenstaendig(eigenstaendig) {
-  fraArbeitMaterial =
-      new QGroupBox(QStringLiteral("Zuweisung von Materialkosten zu einzelnen Tätigkeiten"), fenster);
-  fraArbeitMaterial->setObjectName(QStringLiteral("fraArbeitMaterial"));
+  fraArbeitMaterial = einstellungen_ui::Rahmen(fenster, QStringLiteral("fraArbeitMaterial"),
+                                               QStringLiteral("Zuweisung von Materialkosten zu einzelnen Tätigkeiten"));
   imlTaetigkeiten = new ui::ImageList(fenster);
   imlTaetigkeiten->setObjectName(QStringLiteral("imlTaetigkeiten"));
   trvTaetigkeit = new ui::KeyedTree(fraArbeitMaterial);
@@ -47,17 +45,16 @@ ArbeitMaterialEditor::ArbeitMaterialEditor(ui::Form* fenster, bool eigenstaendig
   dtgArbeitMaterial->SetRows(kDatenzeilen + 1);
   // The activity number is bookkeeping: the user does not see it.
   dtgArbeitMaterial->SetColWidth(2, 0);
-  const int hoehe = Pixel(eigenstaendig ? 4095 : 1935);
-  trvTaetigkeit->setFixedSize(Pixel(2895), hoehe);
-  dtgArbeitMaterial->setFixedSize(Pixel(3615), hoehe);
+  const int hoehe = sys::TwipsToPixels(eigenstaendig ? 4095 : 1935);
+  trvTaetigkeit->setFixedSize(sys::TwipsToPixels(2895), hoehe);
+  dtgArbeitMaterial->setFixedSize(sys::TwipsToPixels(3615), hoehe);
   auto* rahmen = new QHBoxLayout(fraArbeitMaterial);
   rahmen->addWidget(trvTaetigkeit, 0, Qt::AlignTop);
   rahmen->addWidget(dtgArbeitMaterial, 0, Qt::AlignTop);
 
   const auto knopf = [fenster](const char* name, const QString& text) {
-    auto* button = new QPushButton(text, fenster);
-    button->setObjectName(QLatin1String(name));
-    button->setFixedSize(Pixel(1335), Pixel(375));
+    QPushButton* button = einstellungen_ui::Knopf(fenster, QLatin1String(name), text);
+    button->setFixedSize(sys::TwipsToPixels(1335), sys::TwipsToPixels(375));
     return button;
   };
   cmbArbeitMaterialLoeschen = knopf("cmbArbeitMaterialLoeschen", QStringLiteral("Löschen"));

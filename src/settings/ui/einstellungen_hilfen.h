@@ -1,43 +1,52 @@
 #pragma once
-// Small helpers shared by the settings windows: texts between Qt and the logic, background
-// colours that the editors read back, and the coloured pointers of the own windows.
+// What the settings windows share beyond the common builders: the message title, the
+// coloured pointers of the own windows, and named controls for windows that a layout
+// arranges (these are not measured in twips, so they take no place).
 
-#include <QColor>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
-#include <string>
-
 #include "app/mdlGroesse_farben.h"
 #include "app/mdlMauszeiger.h"
+#include "platform/ui/builders.h"
 
 namespace tolvar::einstellungen_ui {
 
 inline const QString kTitel = QStringLiteral("Tolvar-Information");
 
-inline QString Q(const std::string& text) { return QString::fromStdString(text); }
-inline std::string S(const QString& text) { return text.toStdString(); }
-inline std::string S(const QLineEdit* box) { return box ? box->text().toStdString() : std::string(); }
-
 // Pointer picture `art` ("Zeiger_", "Hand_", "Info_", "ZeigerInfo_") in the own windows' colour.
 inline void Zeiger(QWidget* control, const char* art) {
   if (control == nullptr) return;
-  mdlMauszeiger::MausbildSetzen(*control, QString::fromLatin1(art) + Q(mdlGroesse::FarbnameTolvar));
+  mdlMauszeiger::MausbildSetzen(*control, QString::fromLatin1(art) + ui::Q(mdlGroesse::FarbnameTolvar));
 }
 
-// Background of a text box (its base) or of another control (its window colour).
-inline void Hintergrund(QWidget* control, const QColor& farbe) {
-  if (control == nullptr) return;
-  QPalette palette = control->palette();
-  palette.setColor(qobject_cast<QLineEdit*>(control) ? QPalette::Base : QPalette::Window, farbe);
-  control->setAutoFillBackground(true);
-  control->setPalette(palette);
+inline QPushButton* Knopf(QWidget* parent, const QString& name, const QString& text) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  return button;
 }
-inline QColor Hintergrund(const QWidget* control) {
-  if (control == nullptr) return QColor();
-  return control->palette().color(qobject_cast<const QLineEdit*>(control) ? QPalette::Base : QPalette::Window);
+
+inline QLineEdit* Feld(QWidget* parent, const QString& name) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  return box;
+}
+
+inline QGroupBox* Rahmen(QWidget* parent, const QString& name, const QString& text) {
+  auto* frame = new QGroupBox(text, parent);
+  frame->setObjectName(name);
+  return frame;
+}
+
+// A caption; decoration keeps the empty name.
+inline QLabel* Beschriftung(QWidget* parent, const QString& text, const QString& name = QString()) {
+  auto* label = new QLabel(text, parent);
+  if (!name.isEmpty()) label->setObjectName(name);
+  return label;
 }
 
 }  // namespace tolvar::einstellungen_ui

@@ -12,8 +12,7 @@ namespace tolvar {
 frmBrennstoff::frmBrennstoff() : FormOf(QStringLiteral("frmBrennstoff"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Brennstoffverwaltung"));
   auto* layout = new QVBoxLayout(this);
-  fraHeizung = new QGroupBox(QStringLiteral("Brennstoff-Verwaltung"), this);
-  fraHeizung->setObjectName(QStringLiteral("fraHeizung"));
+  fraHeizung = einstellungen_ui::Rahmen(this, QStringLiteral("fraHeizung"), QStringLiteral("Brennstoff-Verwaltung"));
   layout->addWidget(fraHeizung);
   editor = new BrennstoffEditor(fraHeizung);
   editor->NachSpeichern = [this] { Unload(); };

@@ -12,8 +12,7 @@ namespace tolvar {
 frmEindeckung::frmEindeckung() : FormOf(QStringLiteral("frmEindeckung"), ui::FormKind::Window) {
   setCaption(QStringLiteral("GWH-Materialverwaltung"));
   auto* layout = new QVBoxLayout(this);
-  fraEindeckung = new QGroupBox(QStringLiteral("GWH-Materialverwaltung"), this);
-  fraEindeckung->setObjectName(QStringLiteral("fraEindeckung"));
+  fraEindeckung = einstellungen_ui::Rahmen(this, QStringLiteral("fraEindeckung"), QStringLiteral("GWH-Materialverwaltung"));
   layout->addWidget(fraEindeckung);
   editor = new EindeckungEditor(fraEindeckung);
   editor->NachSpeichern = [this] { Unload(); };

@@ -29,8 +29,8 @@
 namespace tolvar {
 
 using einstellungen_ui::kTitel;
-using einstellungen_ui::Q;
-using einstellungen_ui::S;
+using ui::Q;
+using ui::S;
 using einstellungen_ui::Zeiger;
 
 namespace {
@@ -69,8 +69,7 @@ frmEinstellungen::frmEinstellungen() : FormOf(QStringLiteral("frmEinstellungen")
   SeiteGemeinkosten(regEinstellungen->Page(4));
   SeiteSachkosten(regEinstellungen->Page(5));
   SeiteKulturvergleich(regEinstellungen->Page(6));
-  cmbAbbruch = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cmbAbbruch->setObjectName(QStringLiteral("cmbAbbruch"));
+  cmbAbbruch = einstellungen_ui::Knopf(this, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbrechen"));
   layout->addWidget(cmbAbbruch, 0, Qt::AlignRight);
 
   connect(regEinstellungen, &ui::TabStrip::Click, this, [this](int) { regEinstellungen_Click(); });

@@ -23,31 +23,12 @@
 
 namespace tolvar {
 
+using einstellungen_ui::Beschriftung;
+using einstellungen_ui::Feld;
+using einstellungen_ui::Knopf;
+using einstellungen_ui::Rahmen;
+
 namespace {
-
-QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QLatin1String(name));
-  return button;
-}
-
-QLineEdit* Feld(QWidget* parent, const char* name) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(QLatin1String(name));
-  return box;
-}
-
-QGroupBox* Rahmen(QWidget* parent, const char* name, const QString& text) {
-  auto* frame = new QGroupBox(text, parent);
-  frame->setObjectName(QLatin1String(name));
-  return frame;
-}
-
-QLabel* Beschriftung(QWidget* parent, const QString& text, const char* name = nullptr) {
-  auto* label = new QLabel(text, parent);
-  if (name != nullptr) label->setObjectName(QLatin1String(name));
-  return label;
-}
 
 // A box with its label before and its unit after, as one row of `layout`.
 void Zeile(QGridLayout* layout, int row, QWidget* parent, const QString& text, QLineEdit* box,
@@ -179,7 +160,7 @@ void frmEinstellungen::SeiteFarben(QWidget* seite) {
     const auto option = [&](QGroupBox* frame, const char* name) {
       auto* button = new QRadioButton(QString::fromUtf8(kFarben[i]), frame);
       button->setObjectName(ui::ControlName(QLatin1String(name), index));
-      einstellungen_ui::Hintergrund(button, kHintergrund[i]);
+      ui::SetBackground(button, kHintergrund[i]);
       // Readable captions on the dark colours.
       QPalette palette = button->palette();
       palette.setColor(QPalette::WindowText, (i == 1 || i == 2 || i == 3) ? Qt::white : Qt::black);

@@ -26,8 +26,8 @@
 
 namespace tolvar {
 
-using einstellungen_ui::Q;
-using einstellungen_ui::S;
+using ui::Q;
+using ui::S;
 namespace gk = mdlGemeinkosten;
 
 namespace {

@@ -17,17 +17,14 @@
 
 namespace tolvar {
 
-using einstellungen_ui::Q;
-using einstellungen_ui::S;
+using ui::Q;
+using ui::S;
 
 // ------------------------------------------------------------------------- wage groups
 
 void frmEinstellungen::Auffuellen() {
   comLohn->clear();
-  const tolvar::State& s = state();
-  for (int i = 0; i <= s.AnzahlLohngruppen && i < static_cast<int>(s.LohngruppeListe.size()); ++i) {
-    comLohn->addItem(Q(s.LohngruppeListe[static_cast<std::size_t>(i)].Tarif));
-  }
+  for (const std::string& name : mdlTarif::Lohngruppennamen()) comLohn->addItem(Q(name));
 }
 
 void frmEinstellungen::LohnWaehlen(int index) {

@@ -20,7 +20,7 @@
 
 namespace tolvar {
 
-using einstellungen_ui::Q;
+using ui::Q;
 using einstellungen_ui::Zeiger;
 
 namespace {
@@ -93,7 +93,7 @@ void frmLandkarte::Form_Activate() {
       break;
     }
   }
-  for (QRadioButton* option : opbStation) einstellungen_ui::Hintergrund(option, QColor(218, 222, 222));
+  for (QRadioButton* option : opbStation) ui::SetBackground(option, QColor(218, 222, 222));
 }
 
 void frmLandkarte::opbStation_Click(int index) {

@@ -11,7 +11,7 @@
 
 namespace tolvar {
 
-using einstellungen_ui::Q;
+using ui::Q;
 
 frmStatInfo::frmStatInfo() : FormOf(QStringLiteral("frmStatInfo"), ui::FormKind::Window) {
   setCaption(QString());
@@ -19,8 +19,7 @@ frmStatInfo::frmStatInfo() : FormOf(QStringLiteral("frmStatInfo"), ui::FormKind:
   static const char* const kTexte[6] = {"Station:", "Reg.Bezirk:", "Landkreis:", "Gemeinde:", "Geographische Lage:",
                                         "Höhe:"};
   const auto box = [this](const char* name) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(QLatin1String(name));
+    QLineEdit* edit = einstellungen_ui::Feld(this, QLatin1String(name));
     edit->setReadOnly(true);
     return edit;
   };
@@ -32,8 +31,8 @@ frmStatInfo::frmStatInfo() : FormOf(QStringLiteral("frmStatInfo"), ui::FormKind:
   txtHoehe = box("txtHoehe");
   const std::array<QLineEdit*, 6> boxen = {txtStatName, txtRegBezirk, txtLkr, txtGemeinde, txtLage, txtHoehe};
   for (std::size_t i = 0; i < lblinfo.size(); ++i) {
-    lblinfo[i] = new QLabel(QString::fromUtf8(kTexte[i]), this);
-    lblinfo[i]->setObjectName(ui::ControlName(QStringLiteral("lblinfo"), static_cast<int>(i)));
+    lblinfo[i] = einstellungen_ui::Beschriftung(this, QString::fromUtf8(kTexte[i]),
+                                                ui::ControlName(QStringLiteral("lblinfo"), static_cast<int>(i)));
     layout->addWidget(lblinfo[i], static_cast<int>(i), 0);
     layout->addWidget(boxen[i], static_cast<int>(i), 1);
   }

@@ -12,6 +12,7 @@
 #include "data/checks.h"
 #include "platform/ui/keyfilters.h"
 #include "platform/ui/tabstrip.h"
+#include "settings/ui/einstellungen_hilfen.h"
 
 namespace tolvar {
 
@@ -43,16 +44,14 @@ frmTabellenrechner::frmTabellenrechner() : FormOf(QStringLiteral("frmTabellenrec
   layout->addWidget(regBlatt);
 
   const auto feld = [this](QFormLayout* form, const char* name, const QString& text) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QLatin1String(name));
+    QLineEdit* box = einstellungen_ui::Feld(this, QLatin1String(name));
     ui::InstallNumericFilter(box);
     connect(box, &QLineEdit::textChanged, this, &frmTabellenrechner::Rechnen);
     form->addRow(text, box);
     return box;
   };
   const auto ergebnis = [this](QFormLayout* form, const char* name, const QString& text) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QLatin1String(name));
+    QLineEdit* box = einstellungen_ui::Feld(this, QLatin1String(name));
     box->setReadOnly(true);
     form->addRow(text, box);
     return box;

@@ -19,25 +19,17 @@
 
 namespace tolvar {
 
-using einstellungen_ui::Q;
-using einstellungen_ui::S;
+using einstellungen_ui::Beschriftung;
+using einstellungen_ui::Feld;
+using einstellungen_ui::Knopf;
+using einstellungen_ui::Rahmen;
+using ui::Q;
+using ui::S;
 
 frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Lohngruppenverwaltung"));
-  const auto knopf = [](QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-  };
-  const auto feld = [](QWidget* parent, const char* name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-  };
   const auto label = [](QWidget* parent, int index, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(ui::ControlName(QStringLiteral("lblBezeichnung"), index));
-    return l;
+    return Beschriftung(parent, text, ui::ControlName(QStringLiteral("lblBezeichnung"), index));
   };
   auto* layout = new QGridLayout(this);
   opbBearbeiten = new QRadioButton(QStringLiteral("Lohngruppe Bearbeiten"), this);
@@ -47,16 +39,15 @@ frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) 
   layout->addWidget(opbBearbeiten, 0, 0);
   layout->addWidget(opbNeu, 0, 1);
 
-  fraBearbeiten = new QGroupBox(QStringLiteral("Lohngruppe bearbeiten"), this);
-  fraBearbeiten->setObjectName(QStringLiteral("fraBearbeiten"));
+  fraBearbeiten = Rahmen(this, QStringLiteral("fraBearbeiten"), QStringLiteral("Lohngruppe bearbeiten"));
   auto* bearbeiten = new QGridLayout(fraBearbeiten);
   comLohn = new QComboBox(fraBearbeiten);
   comLohn->setObjectName(QStringLiteral("comLohn"));
-  txtLohngruppeB = feld(fraBearbeiten, "txtLohngruppeB");
-  txtLohnB = feld(fraBearbeiten, "txtLohnB");
-  cmbOK = knopf(fraBearbeiten, "cmbOK", QStringLiteral("Speichern"));
-  cmbEntfernen = knopf(fraBearbeiten, "cmbEntfernen", QStringLiteral("Entfernen"));
-  cmbAbbruch = knopf(fraBearbeiten, "cmbAbbruch", QStringLiteral("Beenden"));
+  txtLohngruppeB = Feld(fraBearbeiten, "txtLohngruppeB");
+  txtLohnB = Feld(fraBearbeiten, "txtLohnB");
+  cmbOK = Knopf(fraBearbeiten, "cmbOK", QStringLiteral("Speichern"));
+  cmbEntfernen = Knopf(fraBearbeiten, "cmbEntfernen", QStringLiteral("Entfernen"));
+  cmbAbbruch = Knopf(fraBearbeiten, "cmbAbbruch", QStringLiteral("Beenden"));
   bearbeiten->addWidget(comLohn, 0, 0, 1, 3);
   bearbeiten->addWidget(txtLohngruppeB, 1, 0, 1, 2);
   bearbeiten->addWidget(txtLohnB, 1, 2);
@@ -65,13 +56,12 @@ frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) 
   bearbeiten->addWidget(cmbAbbruch, 2, 2);
   layout->addWidget(fraBearbeiten, 1, 0, 1, 2);
 
-  fraNeu = new QGroupBox(QStringLiteral("Neue Lohngruppe"), this);
-  fraNeu->setObjectName(QStringLiteral("fraNeu"));
+  fraNeu = Rahmen(this, QStringLiteral("fraNeu"), QStringLiteral("Neue Lohngruppe"));
   auto* neu = new QGridLayout(fraNeu);
-  txtLohngruppe = feld(fraNeu, "txtLohngruppe");
-  txtLohn = feld(fraNeu, "txtLohn");
-  cmbNeuSpeichern = knopf(fraNeu, "cmbNeuSpeichern", QStringLiteral("Speichern"));
-  cmbNeuAbbruch = knopf(fraNeu, "cmbNeuAbbruch", QStringLiteral("Beenden"));
+  txtLohngruppe = Feld(fraNeu, "txtLohngruppe");
+  txtLohn = Feld(fraNeu, "txtLohn");
+  cmbNeuSpeichern = Knopf(fraNeu, "cmbNeuSpeichern", QStringLiteral("Speichern"));
+  cmbNeuAbbruch = Knopf(fraNeu, "cmbNeuAbbruch", QStringLiteral("Beenden"));
   neu->addWidget(label(fraNeu, 0, QStringLiteral("Lohngruppe:")), 0, 0);
   neu->addWidget(txtLohngruppe, 0, 1, 1, 2);
   neu->addWidget(label(fraNeu, 1, QStringLiteral("Lohn:")), 1, 0);
@@ -82,9 +72,9 @@ frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) 
   layout->addWidget(fraNeu, 2, 0, 1, 2);
   fraNeu->setVisible(false);
 
-  cmbLohnkostenxls = knopf(this, "cmbLohnkostenxls", QStringLiteral("Lohnkosten.xls starten"));
+  cmbLohnkostenxls = Knopf(this, "cmbLohnkostenxls", QStringLiteral("Lohnkosten.xls starten"));
   layout->addWidget(cmbLohnkostenxls, 3, 0, 1, 2);
-  txtloeschen = feld(this, "txtloeschen");
+  txtloeschen = Feld(this, "txtloeschen");
   txtloeschen->setText(QStringLiteral("Text1"));
   txtloeschen->setVisible(false);
 
@@ -129,10 +119,7 @@ void frmTarif::Form_KeyDown(int key, int /*shift*/) {
 
 void frmTarif::Auffuellen() {
   comLohn->clear();
-  const tolvar::State& s = state();
-  for (int i = 0; i <= s.AnzahlLohngruppen && i < static_cast<int>(s.LohngruppeListe.size()); ++i) {
-    comLohn->addItem(Q(s.LohngruppeListe[static_cast<std::size_t>(i)].Tarif));
-  }
+  for (const std::string& name : mdlTarif::Lohngruppennamen()) comLohn->addItem(Q(name));
 }
 
 void frmTarif::LohnWaehlen(int index) {

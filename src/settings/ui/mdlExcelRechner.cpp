@@ -54,7 +54,7 @@ class Sanduhr {
 // missing).
 bool Ausfuehren(Rechner rechner) {
   if (!sys::FileExists(ErgebnisdateiPfad(rechner))) {
-    ui::MsgBox(einstellungen_ui::Q(MeldungKeinRechner()), ui::msgbox::Critical, einstellungen_ui::kTitel);
+    ui::MsgBox(ui::Q(MeldungKeinRechner()), ui::msgbox::Critical, einstellungen_ui::kTitel);
     return false;
   }
   frmTabellenrechner& mappe = frmTabellenrechner::instanz();
@@ -81,7 +81,7 @@ bool SchonOffen() {
 }
 
 void Setzen(QWidget* fenster, const char* feld, const std::string& text) {
-  if (auto* box = ui::FindControl<QLineEdit>(fenster, QLatin1String(feld))) box->setText(einstellungen_ui::Q(text));
+  if (auto* box = ui::FindControl<QLineEdit>(fenster, QLatin1String(feld))) box->setText(ui::Q(text));
 }
 
 bool Sichtbar(const QWidget* fenster, const char* rahmen) {
@@ -124,7 +124,7 @@ void GemeinkostenInExcelErmitteln(ui::Form& fenster) {
   if (!wert || !aufrufer) return;
   if (wert->ziel == Ziel::GemeinkostenZeile) {
     if (auto* grid = ui::FindControl<ui::Grid>(aufrufer.data(), QStringLiteral("dtgStandort"))) {
-      grid->SetTextMatrix(wert->Zeile, 1, einstellungen_ui::Q(wert->Text));
+      grid->SetTextMatrix(wert->Zeile, 1, ui::Q(wert->Text));
     }
   } else {
     Setzen(aufrufer, "txtGemeinkosten", wert->Text);

@@ -16,10 +16,12 @@
 
 namespace tolvar {
 
-using einstellungen_ui::Hintergrund;
+using einstellungen_ui::Knopf;
 using einstellungen_ui::kTitel;
-using einstellungen_ui::Q;
-using einstellungen_ui::S;
+using ui::Background;
+using ui::SetBackground;
+using ui::Q;
+using ui::S;
 namespace vm = mdlVantelMaterial;
 
 namespace {
@@ -30,23 +32,31 @@ const QColor kWeiss(255, 255, 255);
 const QString kLoeschen = QStringLiteral("Löschen");
 const QString kNeueingabeBeenden = QStringLiteral("Neueingabe beenden");
 
-QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QLatin1String(name));
-  return button;
-}
-
+// Element `index` of a row box array, white until its row is marked.
 QLineEdit* Feld(QWidget* parent, const char* name, int index) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(ui::ControlName(QLatin1String(name), index));
-  Hintergrund(box, kWeiss);
+  QLineEdit* box = einstellungen_ui::Feld(parent, ui::ControlName(QLatin1String(name), index));
+  ui::SetBackground(box, kWeiss);
   return box;
 }
 
+// A column heading, wrapped over its lines.
 QLabel* Kopf(QWidget* parent, const QString& text) {
-  auto* label = new QLabel(text, parent);
+  QLabel* label = einstellungen_ui::Beschriftung(parent, text);
   label->setWordWrap(true);
   return label;
+}
+
+// Row 1 yellow while browsing, red while a new entry is typed there.
+void ZeileFaerben(std::initializer_list<QWidget*> zeile, bool neu) {
+  for (QWidget* control : zeile) SetBackground(control, neu ? kRot : kGelb);
+}
+
+// The buttons of a new entry (arrows off, "Neueingabe beenden", no "Neu") or of browsing.
+void KnoepfeSetzen(bool neu, std::initializer_list<QPushButton*> pfeile, QPushButton* loeschen,
+                   QPushButton* neuKnopf) {
+  for (QPushButton* pfeil : pfeile) pfeil->setEnabled(!neu);
+  loeschen->setText(neu ? kNeueingabeBeenden : kLoeschen);
+  neuKnopf->setVisible(!neu);
 }
 
 // Digits, the comma and Backspace pass; Enter moves to `weiter`; anything else beeps.
@@ -113,8 +123,8 @@ void Knopfleiste(QGridLayout* layout, int zeile, QPushButton* fuenfZurueck, QPus
 
 BrennstoffEditor::BrennstoffEditor(QGroupBox* frame) : QObject(frame) {
   auto* layout = new QGridLayout(frame);
-  lblBrennstoff = new QLabel(QStringLiteral("Aktueller Brennstoff:"), frame);
-  lblBrennstoff->setObjectName(QStringLiteral("lblBrennstoff"));
+  lblBrennstoff = einstellungen_ui::Beschriftung(frame, QStringLiteral("Aktueller Brennstoff:"),
+                                                QStringLiteral("lblBrennstoff"));
   layout->addWidget(lblBrennstoff, 0, 0);
   layout->addWidget(Kopf(frame, QStringLiteral("unterer Heizwert         in kWh je l [m³/ t]")), 0, 1);
   layout->addWidget(Kopf(frame, QStringLiteral("oberer Heizwert         in kWh je l [m³/ t]")), 0, 2);
@@ -131,7 +141,7 @@ BrennstoffEditor::BrennstoffEditor(QGroupBox* frame) : QObject(frame) {
     layout->addWidget(txtPreis[i], zeile, 3);
     for (QLineEdit* box : {txtHeizwert[i], txtBrennwert[i], txtPreis[i]}) box->installEventFilter(this);
   }
-  for (QLineEdit* box : {txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}) Hintergrund(box, kGelb);
+  ZeileFaerben({txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}, false);
   cmb5Zurueck = Knopf(frame, "cmb5Zurueck", QStringLiteral("<<"));
   cmbZurueck = Knopf(frame, "cmbZurueck", QStringLiteral("<"));
   cmbVor = Knopf(frame, "cmbVor", QStringLiteral(">"));
@@ -175,7 +185,7 @@ void BrennstoffEditor::VonVorn() {
   BrennstoffEintragen();
 }
 
-bool BrennstoffEditor::NeueingabeLaeuft() const { return Hintergrund(txtName[1]) == kRot; }
+bool BrennstoffEditor::NeueingabeLaeuft() const { return Background(txtName[1]) == kRot; }
 
 void BrennstoffEditor::Schritt(int schritt) {
   BrennstoffIndex = vm::NeuerIndex(BrennstoffIndex, AnzahlBrennstoffe, static_cast<vm::Schritt>(schritt));
@@ -189,24 +199,20 @@ void BrennstoffEditor::cmb5Zurueck_Click() { Schritt(static_cast<int>(vm::Schrit
 void BrennstoffEditor::cmb5Vor_Click() { Schritt(static_cast<int>(vm::Schritt::FuenfVor)); }
 
 void BrennstoffEditor::cmbNeu_Click() {
-  cmbBrennstoffLoeschen->setText(kNeueingabeBeenden);
-  cmbNeu->setVisible(false);
-  for (QPushButton* pfeil : {cmb5Zurueck, cmbZurueck, cmbVor, cmb5Vor}) pfeil->setEnabled(false);
+  KnoepfeSetzen(true, {cmb5Zurueck, cmbZurueck, cmbVor, cmb5Vor}, cmbBrennstoffLoeschen, cmbNeu);
   BrennstoffStartzeile = 2;
   BrennstoffIndex = 0;
   BrennstoffEintragen();
-  for (QLineEdit* box : {txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}) Hintergrund(box, kRot);
+  ZeileFaerben({txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}, true);
   BrennstoffID();
 }
 
 void BrennstoffEditor::Durchsuchen() {
-  for (QLineEdit* box : {txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}) Hintergrund(box, kGelb);
+  ZeileFaerben({txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}, false);
   BrennstoffLaden();
   BrennstoffStartzeile = 1;
   BrennstoffEintragen();
-  for (QPushButton* pfeil : {cmb5Zurueck, cmbZurueck, cmbVor, cmb5Vor}) pfeil->setEnabled(true);
-  cmbBrennstoffLoeschen->setText(kLoeschen);
-  cmbNeu->setVisible(true);
+  KnoepfeSetzen(false, {cmb5Zurueck, cmbZurueck, cmbVor, cmb5Vor}, cmbBrennstoffLoeschen, cmbNeu);
 }
 
 void BrennstoffEditor::cmbBrennstoffSpeichern_Click() {
@@ -273,8 +279,8 @@ bool BrennstoffEditor::eventFilter(QObject* watched, QEvent* event) {
 
 EindeckungEditor::EindeckungEditor(QGroupBox* frame) : QObject(frame) {
   auto* layout = new QGridLayout(frame);
-  lblBrennstoff = new QLabel(QStringLiteral("Aktuelle Eindeckung:"), frame);
-  lblBrennstoff->setObjectName(QStringLiteral("lblBrennstoff"));
+  lblBrennstoff = einstellungen_ui::Beschriftung(frame, QStringLiteral("Aktuelle Eindeckung:"),
+                                                QStringLiteral("lblBrennstoff"));
   layout->addWidget(lblBrennstoff, 0, 0);
   layout->addWidget(Kopf(frame, QStringLiteral("    k-Wert             in W/m²*K")), 0, 1);
   layout->addWidget(Kopf(frame, QStringLiteral("Lichtdurchläßigkeit         in Prozent")), 0, 2);
@@ -287,13 +293,13 @@ EindeckungEditor::EindeckungEditor(QGroupBox* frame) : QObject(frame) {
     // The caption-less label behind the check box carries the row's colour.
     lblDach[i] = new QLabel(frame);
     lblDach[i]->setObjectName(ui::ControlName(QStringLiteral("lblDach"), zeile));
-    Hintergrund(lblDach[i], kWeiss);
+    SetBackground(lblDach[i], kWeiss);
     chbDach[i] = new QCheckBox(lblDach[i]);
     chbDach[i]->setObjectName(ui::ControlName(QStringLiteral("chbDach"), zeile));
     auto* dach = new QHBoxLayout(lblDach[i]);
     dach->setContentsMargins(2, 0, 2, 0);
     dach->addWidget(chbDach[i]);
-    Hintergrund(chbDach[i], kWeiss);
+    SetBackground(chbDach[i], kWeiss);
     layout->addWidget(txtEindeckung[i], zeile, 0);
     layout->addWidget(txtKWert[i], zeile, 1);
     layout->addWidget(txtLicht[i], zeile, 2);
@@ -323,11 +329,7 @@ EindeckungEditor::EindeckungEditor(QGroupBox* frame) : QObject(frame) {
 }
 
 void EindeckungEditor::ZeileEinsFaerben(bool neu) {
-  const QColor farbe = neu ? kRot : kGelb;
-  for (QWidget* control : std::initializer_list<QWidget*>{txtEindeckung[1], txtKWert[1], txtLicht[1], chbDach[1],
-                                                           lblDach[1]}) {
-    Hintergrund(control, farbe);
-  }
+  ZeileFaerben({txtEindeckung[1], txtKWert[1], txtLicht[1], chbDach[1], lblDach[1]}, neu);
 }
 
 void EindeckungEditor::EindeckungLaden() { AnzahlEindeckungen = vm::EindeckungLaden().value_or(0); }
@@ -352,7 +354,7 @@ void EindeckungEditor::VonVorn() {
   EindeckungEintragen();
 }
 
-bool EindeckungEditor::NeueingabeLaeuft() const { return Hintergrund(txtEindeckung[1]) == kRot; }
+bool EindeckungEditor::NeueingabeLaeuft() const { return Background(txtEindeckung[1]) == kRot; }
 
 void EindeckungEditor::Schritt(int schritt) {
   EindeckungIndex = vm::NeuerIndex(EindeckungIndex, AnzahlEindeckungen, static_cast<vm::Schritt>(schritt));
@@ -366,9 +368,7 @@ void EindeckungEditor::cmb5ZurueckE_Click() { Schritt(static_cast<int>(vm::Schri
 void EindeckungEditor::cmb5VorE_Click() { Schritt(static_cast<int>(vm::Schritt::FuenfVor)); }
 
 void EindeckungEditor::cmbNeuE_Click() {
-  cmbLoeschenE->setText(kNeueingabeBeenden);
-  cmbNeuE->setVisible(false);
-  for (QPushButton* pfeil : {cmb5ZurueckE, cmbZurueckE, cmbVorE, cmb5VorE}) pfeil->setEnabled(false);
+  KnoepfeSetzen(true, {cmb5ZurueckE, cmbZurueckE, cmbVorE, cmb5VorE}, cmbLoeschenE, cmbNeuE);
   EindeckungStartzeile = 2;
   EindeckungIndex = 0;
   EindeckungEintragen();
@@ -381,9 +381,7 @@ void EindeckungEditor::Durchsuchen() {
   EindeckungLaden();
   EindeckungStartzeile = 1;
   EindeckungEintragen();
-  for (QPushButton* pfeil : {cmb5ZurueckE, cmbZurueckE, cmbVorE, cmb5VorE}) pfeil->setEnabled(true);
-  cmbLoeschenE->setText(kLoeschen);
-  cmbNeuE->setVisible(true);
+  KnoepfeSetzen(false, {cmb5ZurueckE, cmbZurueckE, cmbVorE, cmb5VorE}, cmbLoeschenE, cmbNeuE);
 }
 
 void EindeckungEditor::cmbSpeichernE_Click() {

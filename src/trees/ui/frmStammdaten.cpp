@@ -7,9 +7,10 @@
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
 #include "data/master_loaders.h"
-#include "data/paths.h"
 #include "data/pot_list.h"
 #include "data/state.h"
+#include "platform/sys/screen.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
@@ -18,14 +19,11 @@
 #include "trees/ui/mdlAllesAnzeigen.h"
 #include "trees/ui/mdlFormen.h"
 #include "trees/ui/mdlStammdatenVerschieben.h"
+#include "trees/ui/tree_fill.h"
 
 namespace tolvar {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-int Px(int twips) { return twips / kTwipsPerPixel; }
 
 // Per tree: control name, value of AktuellerBaum, caption of the "new" item on a root and on a
 // group (empty: no pop-up on the root).
@@ -47,14 +45,6 @@ constexpr BaumDaten kBaeume[frmStammdaten::AnzahlBaeume] = {
 };
 
 trees::Kind KindOf(int index) { return static_cast<trees::Kind>(index); }
-
-ui::ImageList* Bildliste(QObject* parent, const char* name) {
-  auto* list = new ui::ImageList(parent);
-  list->setObjectName(QString::fromLatin1(name));
-  list->Add(QStringLiteral("closed"), QString::fromStdString(data::InstallPath("\\Bilder\\closed.png")));
-  list->Add(QStringLiteral("open"), QString::fromStdString(data::InstallPath("\\Bilder\\open.png")));
-  return list;
-}
 
 // Number, parent number and group flag of list element i of tree `index`; false past the end.
 struct Element {
@@ -109,25 +99,24 @@ int ListSize(int index) {
 
 frmStammdaten::frmStammdaten() : FormOf(QStringLiteral("frmStammdaten"), ui::FormKind::MdiChild) {
   setCaption(QStringLiteral("Form1"));
-  resize(Px(15360), Px(10000));
-  imlKultur = Bildliste(this, "imlKultur");
-  imlStandort = Bildliste(this, "imlStandort");
-  imlMaterial = Bildliste(this, "imlMaterial");
-  imlPersonal = Bildliste(this, "imlPersonal");
-  imlTaetigkeiten = Bildliste(this, "imlTaetigkeiten");
+  resize(sys::TwipsToPixels(15360), sys::TwipsToPixels(9990));
+  imlKultur = treefill::FolderImages(this, "imlKultur");
+  imlStandort = treefill::FolderImages(this, "imlStandort");
+  imlMaterial = treefill::FolderImages(this, "imlMaterial");
+  imlPersonal = treefill::FolderImages(this, "imlPersonal");
+  imlTaetigkeiten = treefill::FolderImages(this, "imlTaetigkeiten");
   ui::ImageList* listen[AnzahlBaeume] = {imlKultur, imlStandort, imlMaterial, imlPersonal, imlTaetigkeiten};
   ui::KeyedTree** baeume[AnzahlBaeume] = {&trvKulturen, &trvStandort, &trvMaterial, &trvPersonal, &trvTaetigkeit};
 
   for (int i = 0; i < AnzahlBaeume; ++i) {
     auto* tree = new ui::KeyedTree(this);
     tree->setObjectName(QString::fromLatin1(kBaeume[i].name));
-    tree->setGeometry(Px(kBaeume[i].left), Px(240), Px(2895), Px(9000));
+    ui::PlaceTwips(tree, kBaeume[i].left, 240, 2895, 9000);
     tree->SetImageList(listen[i]);
     *baeume[i] = tree;
 
-    auto* button = new QPushButton(QString::fromLatin1(kAllesAnzeigen), this);
-    button->setObjectName(ui::ControlName(QStringLiteral("cmbAnzeigen"), i));
-    button->setGeometry(Px(kBaeume[i].buttonLeft), Px(9360), Px(2100), Px(375));
+    auto* button = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbAnzeigen"), i),
+                                  QString::fromLatin1(kAllesAnzeigen), kBaeume[i].buttonLeft, 9360, 2100, 375);
     cmbAnzeigen[static_cast<std::size_t>(i)] = button;
 
     connect(button, &QPushButton::clicked, this, [this, i] { cmbAnzeigen_Click(i); });
@@ -158,7 +147,7 @@ ui::KeyedTree* frmStammdaten::Baum(int index) const {
 }
 
 void frmStammdaten::Form_Load() {
-  Frame()->move(Px(-200), 0);
+  Frame()->move(sys::TwipsToPixels(-200), 0);
   mdlMauszeiger::MauszeigerSetzen(*this);
 }
 
@@ -262,18 +251,16 @@ void frmStammdaten::Baum_MouseUp(int index, int button, int /*shift*/, int /*x*/
   // The culture tree knows its root by the text, the others by the key.
   const trees::KindInfo& info = trees::Info(KindOf(index));
   const bool wurzel = selected.isEmpty() ||
-                      (index == 0 ? tree->Text(selected) == QString::fromUtf8(info.rootText.data(),
-                                                                               static_cast<qsizetype>(info.rootText.size()))
-                                  : selected == QString::fromUtf8(info.rootKey.data(),
-                                                                  static_cast<qsizetype>(info.rootKey.size())));
+                      (index == 0 ? tree->Text(selected) == ui::Q(info.rootText)
+                                  : selected == ui::Q(info.rootKey));
   if (!mdiTolvarZentral::IsLoaded()) return;
   mdiTolvarZentral& main = mdiTolvarZentral::instanz();
   if (wurzel) {
     if (*daten.neuWurzel == '\0') return;
-    main.mnuPopUp1Neu->setText(QString::fromUtf8(daten.neuWurzel));
+    main.mnuPopUp1Neu->setText(ui::Q(daten.neuWurzel));
     main.PopupMenu(main.mnuPopUp1);
   } else if (!hasRecord || record.group) {
-    main.mnuPopUp2Neu->setText(QString::fromUtf8(daten.neuGruppe));
+    main.mnuPopUp2Neu->setText(ui::Q(daten.neuGruppe));
     main.PopupMenu(main.mnuPopUp2);
   } else {
     main.PopupMenu(main.mnuPopUp3);
@@ -294,7 +281,7 @@ void frmStammdaten::Baum_MouseMove(int index, int buttons, int /*shift*/, int /*
   const QString key = tree->DropHighlight();
   if (key.isEmpty()) return;
   const trees::KindInfo& info = trees::Info(KindOf(index));
-  if (key == QString::fromUtf8(info.rootKey.data(), static_cast<qsizetype>(info.rootKey.size()))) return;
+  if (key == ui::Q(info.rootKey)) return;
   state().ZiehenAktiv = true;
   // Drag pictures: the staff tree shows the material list's "closed", as the material tree.
   static constexpr int kIconList[AnzahlBaeume] = {0, 1, 2, 2, 4};
@@ -323,7 +310,7 @@ void frmStammdaten::Baum_DragDrop(int index, const ui::DragSource& source, int /
   // Only a node of this very tree is regrouped: a tree of the same name in another window
   // would otherwise move this tree's selected record.
   if (!source.Is(tree)) {
-    ui::MsgBox(QString::fromStdString(trees::ForeignDropMessage(KindOf(index))), ui::msgbox::Critical,
+    ui::MsgBox(ui::Q(trees::ForeignDropMessage(KindOf(index))), ui::msgbox::Critical,
                QStringLiteral("Tolvar-Information"));
     return;
   }

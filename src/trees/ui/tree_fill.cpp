@@ -2,8 +2,13 @@
 
 #include <QSignalBlocker>
 
+#include <string>
+
+#include "data/paths.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
+#include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
 
 namespace tolvar::treefill {
@@ -49,6 +54,16 @@ void Build(ui::KeyedTree* tree, trees::Kind kind, bool full) {
 
 ui::KeyedTree* TreeOf(ui::Form& form, const char* name) {
   return ui::FindControl<ui::KeyedTree>(&form, QString::fromLatin1(name));
+}
+
+ui::ImageList* FolderImages(QObject* parent, const char* name, const char* dragKey) {
+  auto* list = new ui::ImageList(parent);
+  list->setObjectName(QLatin1String(name));
+  for (const char* key : {"closed", "open", dragKey}) {
+    if (key == nullptr) continue;
+    list->Add(QLatin1String(key), ui::Q(data::InstallPath(std::string("\\Bilder\\") + key + ".png")));
+  }
+  return list;
 }
 
 }  // namespace tolvar::treefill

@@ -1,6 +1,6 @@
 #pragma once
-// Copies a built tree into a window's tree control, and runs a build of the program-wide
-// list of a kind into a tree control.
+// Copies a built tree into a window's tree control, runs a build of the program-wide list of a
+// kind into a tree control, and gives tree controls their pictures.
 
 #include <QString>
 
@@ -8,8 +8,11 @@
 
 #include "trees/tree_build.h"
 
+class QObject;
+
 namespace tolvar::ui {
 class Form;
+class ImageList;
 class KeyedTree;
 }  // namespace tolvar::ui
 
@@ -24,6 +27,9 @@ void Fill(ui::KeyedTree& tree, const trees::TreeModel& model);
 // Builds the kind's current (or full) view from its list into `tree`; without a control the
 // list's flags and the selection index are still set as a build sets them.
 void Build(ui::KeyedTree* tree, trees::Kind kind, bool full);
+// The pictures of a tree's nodes, named `name`: "closed" and "open" folders, and the picture
+// of a dragged record when `dragKey` names one.
+ui::ImageList* FolderImages(QObject* parent, const char* name, const char* dragKey = nullptr);
 // The window's tree control of that name, or nullptr.
 ui::KeyedTree* TreeOf(ui::Form& form, const char* name);
 

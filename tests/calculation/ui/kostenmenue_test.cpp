@@ -28,6 +28,7 @@
 #include "calculation/ui/frmVermarktungInfo.h"
 #include "calculation/ui/frmVermarktungskostenMenu.h"
 #include "frmKalkulation_fixture.h"
+#include "platform/sys/screen.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/optiongroup.h"
@@ -121,9 +122,9 @@ std::vector<MenueFall> Menues() {
          frmVermarktungInfo& info = frmVermarktungInfo::instanz();
          RahmenGeladen(info);
          EXPECT_EQ(info.txtKostenVergleichskultur->text(), QStringLiteral("168,00"));
-         EXPECT_EQ(info.width(), Twips(12960));
+         EXPECT_EQ(info.width(), sys::TwipsToPixels(12960));
          EXPECT_TRUE(info.cmbOK->isVisibleTo(&info));
-         EXPECT_EQ(info.cmbOK->x(), Twips(7200));
+         EXPECT_EQ(info.cmbOK->x(), sys::TwipsToPixels(7200));
          EXPECT_FALSE(info.fraVermarktung->isVisibleTo(&info));
        }},
       {"frmArbeitskostenMenu", Kostenart::Arbeit, [] () -> KostenMenue& { return frmArbeitskostenMenu::instanz(); },
@@ -298,8 +299,8 @@ TEST_F(HerkunftsMenueTest, MarketingOptionZeroOpensTheCultureSpecificEntry) {
   ASSERT_TRUE(frmVermarktungInfo::IsLoaded());
   frmVermarktungInfo& info = frmVermarktungInfo::instanz();
   EXPECT_TRUE(info.isVisible());
-  EXPECT_EQ(info.width(), Twips(10000));
-  EXPECT_EQ(info.cmbOK->x(), Twips(3950));
+  EXPECT_EQ(info.width(), sys::TwipsToPixels(10000));
+  EXPECT_EQ(info.cmbOK->x(), sys::TwipsToPixels(3950));
   EXPECT_TRUE(info.cmbOK->isVisibleTo(&info));
   EXPECT_TRUE(info.fraVermarktung->isVisibleTo(&info));
   EXPECT_FALSE(info.fraVermarktungskostenInfo->isVisibleTo(&info));

@@ -12,10 +12,7 @@
 
 #include <string>
 
-#include "app/message_sink.h"
-#include "data/master_loaders.h"
-#include "data/messages.h"
-#include "data/pot_list.h"
+#include "material_editor_fixture.h"
 #include "data/state.h"
 #include "masterdata/rechner.h"
 #include "masterdata/ui/frmAufwandmenge.h"
@@ -23,38 +20,14 @@
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/mdlPopUp.h"
-#include "platform/db/database.h"
-#include "support/fixtures.h"
 #include "support/ui_forms.h"
 #include "support/ui_prompts.h"
 
 namespace tolvar {
 namespace {
 
-class MaterialEditorTest : public testing::Test {
+class MaterialEditorTest : public test::MaterialEditorFixture {
  protected:
-  void SetUp() override {
-    test::UnloadAllWindows();
-    ResetState();
-    state().AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
-    previousSink_ = data::SetMessageSink(&sink_);
-    mdlDatenLaden::MaterialienLaden();
-    mdlTopfSubstrate::GefaesseLaden();
-  }
-  void TearDown() override {
-    test::UnloadAllWindows();
-    data::SetMessageSink(previousSink_);
-    ResetState();
-  }
-
-  static int Index(const std::string& nr) {
-    const auto& liste = state().MaterialListe;
-    for (std::size_t i = 0; i < liste.size(); ++i) {
-      if (liste[i].MaterialNr == nr) return static_cast<int>(i);
-    }
-    ADD_FAILURE() << nr << " not in MaterialListe";
-    return -1;
-  }
   // Opens the general material editor through the tree's pop-up dispatch.
   static frmMaterial4opt& Oeffnen(const std::string& modus, const std::string& nr) {
     state().AktuellerBaum = "Material";
@@ -62,18 +35,6 @@ class MaterialEditorTest : public testing::Test {
     modus == "Neu" ? mdlPopUp::PopUpNeu() : mdlPopUp::PopUpAendern();
     return frmMaterial4opt::instanz();
   }
-  std::string Wert(const std::string& sql) {
-    auto database = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad);
-    return database ? database->Scalar(sql).text() : std::string("?");
-  }
-  int Anzahl(const std::string& nr) {
-    return std::stoi(Wert("SELECT COUNT(*) FROM Material WHERE MaterialNr = '" + nr + "'"));
-  }
-
-  test::FreshDataRoot root_;
-  test::ScopedPrompts prompts_;
-  app::PromptMessageSink sink_;
-  data::MessageSink* previousSink_ = nullptr;
 };
 
 // Presses the calculator's keys: digits, "," "+" "-" "X" "/" "=" "%", "E" for CE, "C".

@@ -13,10 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "app/message_sink.h"
-#include "data/master_loaders.h"
-#include "data/messages.h"
-#include "data/pot_list.h"
+#include "material_editor_fixture.h"
 #include "data/state.h"
 #include "masterdata/rechner.h"
 #include "masterdata/ui/frmMaterial4opt.h"
@@ -25,39 +22,15 @@
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmTopfSubstrat.h"
 #include "masterdata/ui/frmVolumen.h"
-#include "platform/db/database.h"
 #include "platform/ui/keyedtree.h"
-#include "support/fixtures.h"
 #include "support/ui_forms.h"
 #include "support/ui_prompts.h"
 
 namespace tolvar {
 namespace {
 
-class TopfEditorTest : public testing::Test {
+class TopfEditorTest : public test::MaterialEditorFixture {
  protected:
-  void SetUp() override {
-    test::UnloadAllWindows();
-    ResetState();
-    state().AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
-    previousSink_ = data::SetMessageSink(&sink_);
-    mdlDatenLaden::MaterialienLaden();
-    mdlTopfSubstrate::GefaesseLaden();
-  }
-  void TearDown() override {
-    test::UnloadAllWindows();
-    data::SetMessageSink(previousSink_);
-    ResetState();
-  }
-
-  static int Index(const std::string& nr) {
-    const auto& liste = state().MaterialListe;
-    for (std::size_t i = 0; i < liste.size(); ++i) {
-      if (liste[i].MaterialNr == nr) return static_cast<int>(i);
-    }
-    ADD_FAILURE() << nr << " not in MaterialListe";
-    return -1;
-  }
   static frmTopf& TopfOeffnen(const std::string& modus, const std::string& nr = "M1007") {
     state().BearbeitungsmodusTopf = modus;
     state().TopfIndex = Index(nr);
@@ -72,18 +45,6 @@ class TopfEditorTest : public testing::Test {
     form.Show();
     return form;
   }
-  std::string Wert(const std::string& sql) {
-    auto database = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad);
-    return database ? database->Scalar(sql).text() : std::string("?");
-  }
-  int Anzahl(const std::string& tabelle, const std::string& nr) {
-    return std::stoi(Wert("SELECT COUNT(*) FROM " + tabelle + " WHERE MaterialNr = '" + nr + "'"));
-  }
-
-  test::FreshDataRoot root_;
-  test::ScopedPrompts prompts_;
-  app::PromptMessageSink sink_;
-  data::MessageSink* previousSink_ = nullptr;
 };
 
 TEST_F(TopfEditorTest, CalculatorWritesIntoTheBoxItsTargetNames) {

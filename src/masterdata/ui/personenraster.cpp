@@ -1,0 +1,41 @@
+#include "masterdata/ui/personenraster.h"
+
+#include <QBoxLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "platform/ui/grid.h"
+
+namespace tolvar::masterdata_ui {
+
+QLabel* NamenszeileAnfuegen(QWidget* parent, QBoxLayout* layout, const QString& text) {
+  auto* titel = new QHBoxLayout;
+  titel->addWidget(new QLabel(text, parent));
+  auto* name = new QLabel(parent);
+  name->setObjectName(QStringLiteral("lblName"));
+  titel->addWidget(name, 1);
+  layout->addLayout(titel);
+  return name;
+}
+
+void KopfzeileSetzen(ui::Grid& grid, std::initializer_list<Rasterspalte> spalten) {
+  const int breite = grid.ClientWidth();
+  int col = 0;
+  for (const Rasterspalte& spalte : spalten) {
+    grid.SetTextMatrix(0, col, spalte.titel);
+    grid.SetCellFontBold(0, col, true);
+    grid.SetColAlignment(col, spalte.ausrichtung);
+    grid.SetColWidth(col, breite / spalte.teiler);
+    ++col;
+  }
+}
+
+void ZeileFaerben(ui::Grid& grid, int row, const QColor& farbe) {
+  for (int col = 0; col < grid.Cols(); ++col) grid.SetCellBackColor(row, col, farbe);
+}
+
+void ZeilenFaerben(ui::Grid& grid, const QColor& farbe) {
+  for (int row = 1; row < grid.Rows(); ++row) ZeileFaerben(grid, row, farbe);
+}
+
+}  // namespace tolvar::masterdata_ui

@@ -1,0 +1,63 @@
+#pragma once
+// Fixture of the material editor window tests: a fresh data root with its material database
+// loaded into the lists, scripted prompts, messages routed to the prompts, and helpers to
+// find a material in the list and read the database back.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/message_sink.h"
+#include "data/master_loaders.h"
+#include "data/messages.h"
+#include "data/pot_list.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "support/fixtures.h"
+#include "support/ui_forms.h"
+#include "support/ui_prompts.h"
+
+namespace tolvar::test {
+
+class MaterialEditorFixture : public testing::Test {
+ protected:
+  void SetUp() override {
+    UnloadAllWindows();
+    ResetState();
+    state().AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
+    previousSink_ = data::SetMessageSink(&sink_);
+    mdlDatenLaden::MaterialienLaden();
+    mdlTopfSubstrate::GefaesseLaden();
+  }
+  void TearDown() override {
+    UnloadAllWindows();
+    data::SetMessageSink(previousSink_);
+    ResetState();
+  }
+
+  // The position of material `nr` in MaterialListe.
+  static int Index(const std::string& nr) {
+    const auto& liste = state().MaterialListe;
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+      if (liste[i].MaterialNr == nr) return static_cast<int>(i);
+    }
+    ADD_FAILURE() << nr << " not in MaterialListe";
+    return -1;
+  }
+  std::string Wert(const std::string& sql) {
+    auto database = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad);
+    return database ? database->Scalar(sql).text() : std::string("?");
+  }
+  // The rows of `tabelle` (Material when not named) with MaterialNr `nr`.
+  int Anzahl(const std::string& tabelle, const std::string& nr) {
+    return std::stoi(Wert("SELECT COUNT(*) FROM " + tabelle + " WHERE MaterialNr = '" + nr + "'"));
+  }
+  int Anzahl(const std::string& nr) { return Anzahl("Material", nr); }
+
+  FreshDataRoot root_;
+  ScopedPrompts prompts_;
+  app::PromptMessageSink sink_;
+  data::MessageSink* previousSink_ = nullptr;
+};
+
+}  // namespace tolvar::test
