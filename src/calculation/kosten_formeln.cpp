@@ -61,8 +61,10 @@ Kosten Heizkosten(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
       const PhasenSatz& phase = phasen[static_cast<std::size_t>(p)];
       if (!(b.Beginn <= phase.Anfang && phase.Anfang <= b.Ende)) continue;
       if (b.HeizdatenFehlen) k.Fehlt = true;
+      // The occupancy's own area: the phase's area is the sum over all its occupancies,
+      // and would count each occupancy's cost per m² on every other occupancy's area too.
       const auto wege = Zahl(b.Wege);
-      const auto flaeche = Zahl(phase.Flaeche);
+      const auto flaeche = Zahl(b.Flaeche);
       const auto pflanzen = Zahl(phase.AnzahlPflanzen);
       if (!wege || !flaeche || !pflanzen) continue;
       if (auto t = Endlich((1.0 + *wege / 100.0) * *flaeche * b.HeizkostenJeQm / *pflanzen)) {

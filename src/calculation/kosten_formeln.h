@@ -28,7 +28,7 @@ inline double Tage(base::Date anfang, base::Date ende) {
 }
 
 // Heating: for every occupancy o and every phase p beginning within it (Beginn <= Anfang <=
-// Ende), (1 + Wege/100) x Flaeche(p) x HeizkostenJeQm(o) / AnzahlPflanzen(p). Missing when a
+// Ende), (1 + Wege/100) x Flaeche(o) x HeizkostenJeQm(o) / AnzahlPflanzen(p). Missing when a
 // paired occupancy's heating could not be computed (HeizdatenFehlen).
 Kosten Heizkosten(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
                   const std::vector<KulturStandortSatz>& belegungen, int anzahlBelegungen);

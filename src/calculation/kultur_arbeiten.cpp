@@ -45,8 +45,11 @@ bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur,
     const PhasenSatz& phase = phasen[static_cast<std::size_t>(p)];
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
       const db::Value& kulturNr = rs.Field("KulturNr");
-      const std::optional<base::Date> datum = rs.Field("Datum").date();
+      // Calendar days: work recorded with a time on a phase's last day belongs to that phase,
+      // here and in the labour and material sums that compare it with the phase days.
+      std::optional<base::Date> datum = rs.Field("Datum").date();
       if (kulturNr.isNull() || !datum) continue;
+      datum = base::DateOnly(*datum);
       if (kulturNr.text() != kultur.KulturNr) continue;
       if (*datum < phase.Anfang || *datum > phase.Ende) continue;
 

@@ -82,6 +82,45 @@ TEST_F(MainWindowTest, OpensWithTheEnterprisesOwnSettings) {
   EXPECT_EQ(state().AktuelleEinstellungen.Jahr, "2024");
 }
 
+// The checks run between the two loads of the settings: their defaults are in memory and in
+// the row when the lists are read, and the materials come from the default database.
+TEST_F(MainWindowTest, UnusableDatabasesAreReplacedBeforeTheListsAreLoaded) {
+  const std::string tolvar = root.Join("Betriebe/Mustergärtnerei.Tolvar");
+  FeldSetzen(tolvar, "BetriebEinstellungen", "MaterialPfad", root.Join("fehlt/Material.mdb"));
+  FeldSetzen(tolvar, "BetriebEinstellungen", "KlimaPfad", root.Join("fehlt/Klimadaten.mdb"));
+  FeldSetzen(tolvar, "BetriebEinstellungen", "Ergebnisdatenbank", root.Join("fehlt/Ergebnisse.mdb"));
+  FeldSetzen(tolvar, "BetriebEinstellungen", "Wetterstation", "Anderswo");
+  for (int i = 0; i < 3; ++i) prompts->AnswerMsgBox(ui::msgbox::Ok);
+
+  MusterOeffnen();
+  const EinstellungenSatz& e = state().AktuelleEinstellungen;
+
+  const std::vector<QString> erwartet = {
+      QStringLiteral("Die ausgewählte Material-Datenbank ist ungültig und kann nicht geöffnet werden, "
+                     "stattdessen wird die Standard-Material-Datenbank geladen."),
+      QStringLiteral("Die ausgewählte Vantel-Datenbank ist ungültig und kann nicht geöffnet werden, "
+                     "stattdessen wird die Standard-Vantel-Datenbank geladen."),
+      QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden, "
+                     "stattdessen wird die Standard-Ergebnis-Datenbank geladen.")};
+  EXPECT_EQ(Texte(*prompts), erwartet);
+  for (const ShownPrompt& meldung : prompts->messageBoxes()) {
+    EXPECT_EQ(meldung.style, ui::msgbox::Critical);
+    EXPECT_EQ(meldung.title, QStringLiteral("Tolvar-Information"));
+  }
+  EXPECT_EQ(e.MaterialPfad, root.Join("Tolvar_DB/Material.mdb"));
+  EXPECT_EQ(e.VantelPfad, root.Join("Vantel/Material/TechDaten.mdb"));
+  EXPECT_EQ(e.KlimaPfad, root.Join("Vantel/Wetterdaten/Klimadaten.mdb"));
+  EXPECT_EQ(e.Ergebnisdatenbank, root.Join("Tolvar_DB/Ergebnisse.mdb"));
+  EXPECT_NE(e.Wetterstation, "Anderswo");
+  EXPECT_EQ(Feld(tolvar, "BetriebEinstellungen", "MaterialPfad"), e.MaterialPfad);
+  EXPECT_EQ(Feld(tolvar, "BetriebEinstellungen", "KlimaPfad"), e.KlimaPfad);
+  EXPECT_EQ(Feld(tolvar, "BetriebEinstellungen", "Ergebnisdatenbank"), e.Ergebnisdatenbank);
+  EXPECT_EQ(Feld(tolvar, "BetriebEinstellungen", "Wetterstation"), e.Wetterstation);
+  EXPECT_GT(state().AnzahlMaterialien, 0);
+  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
+}
+
 TEST_F(MainWindowTest, MissingTemplateIsReportedAndNothingIsLoaded) {
   const std::string betrieb = MusterKopieren(root.Join("Daten/Betrieb.mdb"), false);
   ASSERT_TRUE(sys::DeleteFile(root.Join("Tolvar_DB/Vorlage.Tolvar")));

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "app/frmBegruessung.h"
@@ -9,6 +10,7 @@
 #include "app/version.h"
 #include "app_fixture.h"
 #include "data/state.h"
+#include "platform/ui/helpviewer.h"
 
 namespace tolvar::test {
 namespace {
@@ -74,6 +76,19 @@ TEST_F(StartScreenTest, PathAndVersionAreRecordedBeforeTheWait) {
   EXPECT_EQ(app::Programmversion(), std::to_string(TOLVAR_VERSION_MAJOR) + "." +
                                         std::to_string(TOLVAR_VERSION_MINOR) + "." +
                                         std::to_string(TOLVAR_VERSION_PATCH));
+}
+
+TEST_F(StartScreenTest, F1DuringTheWaitShowsTheHelpStartPageAndTheWaitGoesOn) {
+  frmBegruessung::SetWartezeit(60s);
+  frmBegruessung& start = frmBegruessung::instanz();
+  QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+  QCoreApplication::sendEvent(&start, &f1);
+  ProcessEvents();
+  ASSERT_TRUE(ui::HelpViewer::Exists());
+  EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("index.htm"));
+  ui::HelpViewer::Instance().hide();
+  EXPECT_TRUE(frmBegruessung::IsLoaded());
+  EXPECT_FALSE(mdiTolvarZentral::IsLoaded());
 }
 
 TEST(VersionText, PlainIntegersJoinedByPoints) {

@@ -37,10 +37,10 @@ TEST(HeizkostenTest, PhasesPairWithTheOccupancyTheyBeginIn) {
     const char* erwartet;
   };
   const Fall faelle[] = {
-      // (1 + 10/100) x 100 x 5 / 1000 + (1 + 10/100) x 200 x 5 / 1000 = 1,65 per plant.
-      {"over both phases", Belegung(D(1, 3, 2025), D(30, 4, 2025), "10", 5.0), "1650,00"},
+      // The occupancy's own 100 m² in each phase: 2 x (1 + 10/100) x 100 x 5 / 1000 = 1,10.
+      {"over both phases", Belegung(D(1, 3, 2025), D(30, 4, 2025), "10", 5.0), "1100,00"},
       {"starts ten days into its phase", Belegung(D(11, 3, 2025), D(31, 3, 2025), "10", 5.0), "0,00"},
-      {"phase 2 only", Belegung(D(1, 4, 2025), D(30, 4, 2025), "0", 5.0), "1000,00"},
+      {"phase 2 only", Belegung(D(1, 4, 2025), D(30, 4, 2025), "0", 5.0, "Sta1", "200"), "1000,00"},
       {"path share that is no number", Belegung(D(1, 3, 2025), D(30, 4, 2025), "", 5.0), "0,00"},
   };
   for (const Fall& f : faelle) {
@@ -51,10 +51,22 @@ TEST(HeizkostenTest, PhasesPairWithTheOccupancyTheyBeginIn) {
   }
 }
 
+TEST(HeizkostenTest, TwoHousesInOnePhaseEachCountTheirOwnArea) {
+  // Phase area 200 m² = two houses of 100 m²; each house's cost per m² applies to its own
+  // 100 m² only: (1 x 100 x 5 + 1 x 100 x 3) / 1000 = 0,80 per plant.
+  const auto phasen = Phasen({Phase(D(1, 4, 2025), D(30, 4, 2025), "1000", "200")});
+  const Kosten k = Heizkosten(phasen, 1,
+                              {Belegung(D(1, 4, 2025), D(30, 4, 2025), "0", 5.0, "Sta1", "100"),
+                               Belegung(D(1, 4, 2025), D(30, 4, 2025), "0", 3.0, "Sta2", "100")},
+                              2);
+  EXPECT_FALSE(k.Fehlt);
+  EXPECT_EQ(Je1000(k.Wert), "800,00");
+}
+
 TEST(HeizkostenTest, PhaseWithoutPlantsIsLeftOutAndFailedHeatingRunIsMissingData) {
   const auto phasen = Phasen({Phase(D(1, 3, 2025), D(31, 3, 2025), "", "100"),
                               Phase(D(1, 4, 2025), D(30, 4, 2025), "1000", "200")});
-  const Kosten ohnePflanzen = Heizkosten(phasen, 2, {Belegung(D(1, 3, 2025), D(30, 4, 2025), "0", 5.0)}, 1);
+  const Kosten ohnePflanzen = Heizkosten(phasen, 2, {Belegung(D(1, 3, 2025), D(30, 4, 2025), "0", 5.0, "Sta1", "200")}, 1);
   EXPECT_EQ(Je1000(ohnePflanzen.Wert), "1000,00");
 
   auto fehlgeschlagen = Belegung(D(1, 4, 2025), D(30, 4, 2025), "0", 0.0);

@@ -74,10 +74,11 @@ TEST_F(KulturArbeitenTest, WorkInThePhasesOrderedByPhaseThenDate) {
   Arbeit(nullptr, "2024-07-02", "StdT1002", "1", "P1003");    // no culture
   Arbeit("K1003", nullptr, "StdT1002", "1", "P1003");         // no date
   Arbeit("K1003", "2024-07-29", "StdT1002", "42", nullptr);   // first day of phase 2
+  Arbeit("K1003", "2024-09-15 16:30:00", "StdT1002", "5", "P1003");  // last day of phase 2, with a time
 
   ASSERT_TRUE(KulturArbeitenLaden());
   const State& s = state();
-  ASSERT_EQ(s.AnzahlKulturArbeiten, 4);
+  ASSERT_EQ(s.AnzahlKulturArbeiten, 5);
   struct Erwartet {
     base::Date datum;
     const char* taetigkeitNr;
@@ -91,8 +92,9 @@ TEST_F(KulturArbeitenTest, WorkInThePhasesOrderedByPhaseThenDate) {
       {D(28, 7, 2024), "StdT1004", "0", "P1004", "Maier", "3,5"},
       {D(29, 7, 2024), "StdT1002", "Topfen", "0", "0", "42"},
       {D(20, 8, 2024), "StdT1002", "Topfen", "P1003", "Huber", "4"},
+      {D(15, 9, 2024), "StdT1002", "Topfen", "P1003", "Huber", "5"},
   };
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 5; ++i) {
     SCOPED_TRACE(i);
     const KulturArbeitSatz& a = s.KulturArbeitListe[static_cast<std::size_t>(i)];
     EXPECT_EQ(a.Datum, erwartet[i].datum);

@@ -336,6 +336,22 @@ TEST_F(OverheadsTest, SavingStopsAtMissingValuesAfterPartialTakeOver) {
   EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "800");
 }
 
+TEST_F(OverheadsTest, SavingRefusesOverheadsOrAmountsThatAreNoNumbers) {
+  state().AktuelleEinstellungen.Gemeinkosten = "800";
+  mdlGemeinkosten::Eingabe e{"1,2,3", "2024", "80", 1, "", "140"};
+  std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {{"A", "300", "Sta1002"}, {"C", "50", "Sta1004"}};
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid), mdlGemeinkosten::Ergebnis::Ungueltig);
+  EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "800");
+  // An amount with two commas: no site gets any of the typed amounts.
+  e.Gemeinkosten = "1000";
+  grid[1].Gemeinkosten = "5,,0";
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid), mdlGemeinkosten::Ergebnis::Ungueltig);
+  EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"Gemeinkosten"}), (std::vector<std::string>{"100", "0"}));
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[0].text, "Überprüfen sie bitte ihre Werte");
+  EXPECT_EQ(Messages()[1].text, "Überprüfen sie bitte ihre Werte");
+}
+
 // ------------------------------------------------------------------ marketing share
 
 class MarketingTest : public SettingsTest {};

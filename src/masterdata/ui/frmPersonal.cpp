@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "data/master_loaders.h"
@@ -118,6 +119,13 @@ frmPersonal::frmPersonal() : Stammdateneditor(QStringLiteral("frmPersonal"), mas
 void frmPersonal::Form_Load() {
   const tolvar::State& s = state();
   m_modus = s.Bearbeitungsmodus;
+  m_ueberPNr.reset();
+  if (m_modus == "Neu") {
+    // The menu command sets the parent number right after the window is shown.
+    QTimer::singleShot(0, this, [this] {
+      if (!m_ueberPNr) m_ueberPNr = state().AktuelleUeberPNr;
+    });
+  }
   masterdata_ui::MausbildSetzen(this, "Zeiger_", true);
   masterdata_ui::MausbildSetzen(chbAktuell, "Hand_", true);
   masterdata_ui::MausbildSetzen(chbGruAktuell, "Hand_", true);
@@ -245,7 +253,7 @@ masterdata::SpeicherErgebnis frmPersonal::Speichern() {
   e.chbGruAktuell = chbGruAktuell->isChecked();
 
   tolvar::State& s = state();
-  masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, m_modus, s.AktuelleUeberPNr};
+  masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, m_modus, m_ueberPNr.value_or(s.AktuelleUeberPNr)};
   const masterdata::SpeicherErgebnis ergebnis = masterdata::PersonalSpeichern(kontext, e);
   // The short-name default stays visible in the window.
   txtKuerzel->setText(Q(e.txtKuerzel));

@@ -3,6 +3,7 @@
 // ("Neu" or "Aendern") is taken when the window opens and kept for its life; for a person it
 // opens the weekly working time and the wage classification.
 
+#include <optional>
 #include <string>
 
 #include "masterdata/master_save.h"
@@ -69,6 +70,9 @@ class frmPersonal : public masterdata_ui::Stammdateneditor<frmPersonal> {
   masterdata::SpeicherErgebnis Speichern();
   void BarcodeVorschlagen(QLineEdit* box);
   std::string m_modus;
+  // Parent number of a new record, taken once the opening menu command has set it, so that a
+  // right-click on another tree while the window is open cannot move the new record.
+  std::optional<std::string> m_ueberPNr;
 };
 
 }  // namespace tolvar

@@ -3,6 +3,7 @@
 // database). The mode ("Neu" or "Aendern") is taken when the window opens and kept for its
 // life, so a later dispatch to the open window cannot switch what its save does.
 
+#include <optional>
 #include <string>
 
 #include "masterdata/ui/stammdateneditor.h"
@@ -53,6 +54,9 @@ class frmTaetigkeiten : public masterdata_ui::Stammdateneditor<frmTaetigkeiten> 
  private:
   void BarcodeVorschlagen(QLineEdit* box);
   std::string m_modus;
+  // Parent number of a new record, taken once the opening menu command has set it, so that a
+  // right-click on another tree while the window is open cannot move the new record.
+  std::optional<std::string> m_ueberPNr;
 };
 
 }  // namespace tolvar

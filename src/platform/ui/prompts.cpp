@@ -28,6 +28,8 @@ QString ButtonText(int answer) {
     case msgbox::Ignore: return QStringLiteral("Ignorieren");
     case msgbox::Yes: return QStringLiteral("Ja");
     case msgbox::No: return QStringLiteral("Nein");
+    case msgbox::TryAgain: return QStringLiteral("Wiederholen");
+    case msgbox::Continue: return QStringLiteral("Weiter");
     default: return QString();
   }
 }
@@ -146,6 +148,7 @@ std::vector<int> MsgBoxAnswers(int style) {
     case msgbox::YesNoCancel: return {msgbox::Yes, msgbox::No, msgbox::Cancel};
     case msgbox::YesNo: return {msgbox::Yes, msgbox::No};
     case msgbox::RetryCancel: return {msgbox::Retry, msgbox::Cancel};
+    case msgbox::CancelTryAgainContinue: return {msgbox::Cancel, msgbox::TryAgain, msgbox::Continue};
     default: return {msgbox::Ok};
   }
 }

@@ -17,6 +17,7 @@ inline constexpr int AbortRetryIgnore = 2;
 inline constexpr int YesNoCancel = 3;
 inline constexpr int YesNo = 4;
 inline constexpr int RetryCancel = 5;
+inline constexpr int CancelTryAgainContinue = 6;
 inline constexpr int Critical = 16;
 inline constexpr int Question = 32;
 inline constexpr int Exclamation = 48;
@@ -31,6 +32,8 @@ inline constexpr int Retry = 4;
 inline constexpr int Ignore = 5;
 inline constexpr int Yes = 6;
 inline constexpr int No = 7;
+inline constexpr int TryAgain = 10;
+inline constexpr int Continue = 11;
 }  // namespace msgbox
 
 // The answers a box of this style offers, in button order (e.g. {6, 7} for 36).

@@ -224,7 +224,7 @@ void BrennstoffEditor::cmbBrennstoffSpeichern_Click() {
   const int anzahlVorher = AnzahlBrennstoffe;
   switch (vm::BrennstoffSpeichern(zeile, neu, NeueBrennstoffNummer, nummer)) {
     case vm::Speicherergebnis::NameDoppelt:
-      ui::MsgBox(Q(vm::BrennstoffDoppeltMeldung()), ui::msgbox::AbortRetryIgnore, kTitel);
+      ui::MsgBox(Q(vm::BrennstoffDoppeltMeldung()), ui::msgbox::CancelTryAgainContinue, kTitel);
       txtName[1]->setFocus();
       return;
     case vm::Speicherergebnis::Gespeichert:
@@ -395,7 +395,7 @@ void EindeckungEditor::cmbSpeichernE_Click() {
   txtLicht[1]->setText(Q(zeile.Licht));
   switch (ergebnis) {
     case vm::Speicherergebnis::NameDoppelt:
-      ui::MsgBox(Q(vm::EindeckungDoppeltMeldung()), ui::msgbox::AbortRetryIgnore, kTitel);
+      ui::MsgBox(Q(vm::EindeckungDoppeltMeldung()), ui::msgbox::CancelTryAgainContinue, kTitel);
       txtEindeckung[1]->setFocus();
       return;
     case vm::Speicherergebnis::Gespeichert:

@@ -200,6 +200,23 @@ TEST_F(PersonalEditorenTest, SaveWithoutNameStaysOpenThenStoresOneRowAndCloses) 
   EXPECT_GE(Index("StdT1010"), 0);
 }
 
+TEST_F(PersonalEditorenTest, NewRecordKeepsTheParentTheMenuSetWhateverIsRightClickedLater) {
+  frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
+  frmTaetigkeiten& t = Oeffnen<frmTaetigkeiten>("StdTaetigkeiten", "Neu");
+  // The menu command sets the parent only after the editor is shown ...
+  state().AktuelleUeberPNr = "1002";
+  test::ProcessEvents();
+  // ... and a later right-click on another tree moves the selection state.
+  state().AktuelleUeberPNr = "1005";
+  p.txtName->setText(QStringLiteral("Weber"));
+  t.txtName->setText(QStringLiteral("Etikettieren"));
+  p.cmbSpeichern_Click();
+  t.cmbSpeichern_Click();
+  test::ProcessEvents();
+  EXPECT_EQ(Wert("SELECT UeberPNr FROM Personal WHERE PersonalNr = 'P1007'"), "1002");
+  EXPECT_EQ(Wert("SELECT UeberPNr FROM StdTaetigkeiten WHERE StdTaetigkeitNr = 'StdT1010'"), "1002");
+}
+
 TEST_F(PersonalEditorenTest, ASecondDispatchDoesNotSwitchTheOpenEditorsMode) {
   frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
   p.txtName->setText(QStringLiteral("Weber"));

@@ -78,10 +78,10 @@ TEST_F(EnergieTest, ANewFuelWithAStoredNameIsRefusedAndStaysPending) {
   b.txtHeizwert[1]->setText(QStringLiteral("10"));
   b.txtBrennwert[1]->setText(QStringLiteral("11"));
   b.txtPreis[1]->setText(QStringLiteral("0,8"));
-  prompts->AnswerMsgBox(ui::msgbox::Retry);
+  prompts->AnswerMsgBox(ui::msgbox::TryAgain);
   b.cmbBrennstoffSpeichern_Click();
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
-  EXPECT_EQ(prompts->messageBoxes()[0].style, ui::msgbox::AbortRetryIgnore);
+  EXPECT_EQ(prompts->messageBoxes()[0].style, ui::msgbox::CancelTryAgainContinue);
   EXPECT_EQ(prompts->messageBoxes()[0].title, QStringLiteral("Tolvar-Information"));
   EXPECT_TRUE(b.NeueingabeLaeuft());
   EXPECT_EQ(Spalte(Vantel(), "Heizmaterialien", "Nummer").size(), 5u);
