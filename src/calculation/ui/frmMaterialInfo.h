@@ -17,23 +17,15 @@ class TabStrip;
 
 namespace tolvar {
 
-class frmMaterialInfo : public FensterOf<frmMaterialInfo, KostenInfoFenster> {
+class frmMaterialInfo : public FensterOf<frmMaterialInfo, Aufschluesselungsfenster> {
  public:
   frmMaterialInfo();
 
-  QPushButton* cmbBeenden = nullptr;
   ui::TabStrip* regMaterialkosten = nullptr;  // tab 0 "Datenherkunft", tab 1 the grid
   ui::Grid* dtgMaterial = nullptr;
   QFrame* fraMaterial = nullptr;
   std::array<QLabel*, 1> lblVantel{};
   QLineEdit* txtMaterialPfad = nullptr;
-  QPushButton* cmbOk = nullptr;  // "Materialkosten übernehmen", in the comparison frame
-
-  // Turns the window into the take-over window: the comparison frame with the stored
-  // cultures in front, the grid's tab switched off.
-  void VergleichAnzeigen();
-
-  void cmbOk_Click();
 
  protected:
   void Form_Load() override;

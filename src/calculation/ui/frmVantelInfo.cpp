@@ -20,13 +20,7 @@ namespace tolvar {
 namespace {
 
 using sys::TwipsToPixels;
-using ui::PlaceTwips;
 using ui::Q;
-
-// A number in a fixed format; empty when there is no number to show.
-QString Zahltext(std::optional<double> wert, std::string_view muster) {
-  return wert ? Q(base::Format(*wert, muster)) : QString();
-}
 
 // The comparison frame on the origin tab, below the database boxes.
 const KostenInfoFenster::Gestalt kVergleich = {12735,
@@ -52,22 +46,11 @@ frmVantelInfo::frmVantelInfo()
                 {mdlKalkulation::Kostenart::Heizung, "Heizkosten:", "€/ 1000 Stk", "cmbOk", "Heizkosten übernehmen",
                  false, false, true, &kVergleich, true}) {
   resize(TwipsToPixels(13365), TwipsToPixels(7230));
-  cmbBeenden = ui::MakeButton(this, QStringLiteral("cmbBeenden"), QStringLiteral("Beenden"), 10440, 6720, 2775, 375);
-  connect(cmbBeenden, &QPushButton::clicked, this, [this] { Beenden_Click(); });
-  regHeizkosten = new ui::TabStrip(this);
-  regHeizkosten->setObjectName(QStringLiteral("regHeizkosten"));
-  PlaceTwips(regHeizkosten, 0, 0, 13335, 6615);
-  regHeizkosten->AddTab(QStringLiteral("Datenherkunft"));
-  regHeizkosten->AddTab(QStringLiteral("Heizkosten-Information"));
+  BeendenKnopfBauen();
+  regHeizkosten = ReiterBauen("regHeizkosten", QStringLiteral("Heizkosten-Information"));
   QWidget* herkunft = regHeizkosten->Page(0);
 
-  dtgVantel = new ui::Grid(regHeizkosten->Page(1));
-  dtgVantel->setObjectName(QStringLiteral("dtgVantel"));
-  PlaceTwips(dtgVantel, 360, 600, 12900, 5535);
-  dtgVantel->SetCols(8);
-  dtgVantel->SetRows(kTabellenZeilen);
-  dtgVantel->SetFixedRows(1);
-  dtgVantel->SetFixedCols(0);
+  dtgVantel = AufschluesselungBauen("dtgVantel", 12900, 8);
 
   fraVantel = ui::MakeFrame(herkunft, QStringLiteral("fraVantel"), 240, 720, 12735, 2535);
   lblVantel[0] = ui::MakeLabel(fraVantel, QStringLiteral("lblVantel(0)"), QStringLiteral("Vantel-Materialdatenbank:"),
@@ -81,9 +64,7 @@ frmVantelInfo::frmVantelInfo()
   txtWetterstation = ui::MakeTextBox(fraVantel, QStringLiteral("txtWetterstation"), 3120, 1800, 2655, 375);
   fraVantel->hide();
 
-  RahmenBauen(herkunft, 120, 360);
-  cmbOk = RahmenUebernahme();
-  connect(cmbOk, &QPushButton::clicked, this, [this] { cmbOk_Click(); });
+  VergleichsrahmenBauen(fraVantel, 120, 360);
 }
 void frmVantelInfo::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
@@ -99,33 +80,18 @@ void frmVantelInfo::Form_Load() {
 
 void frmVantelInfo::TabelleFuellen() {
   tolvar::State& s = state();
-  ui::Grid& g = *dtgVantel;
-  struct Spalte {
-    const char* kopf;
-    int breite;
-    int ausrichtung;
-    bool fett;
-  };
-  const Spalte spalten[] = {
-      {"Standort", 1500, ui::kAlignLeftCenter, true},
-      {"GWH-Fläche in Bm²", 1500, ui::kAlignCenterCenter, false},
-      {"Dauer in Tagen", 1500, ui::kAlignCenterCenter, false},
-      {"Kulturphase", 2000, ui::kAlignLeftCenter, true},
-      {"Pfl/Nm²", 1000, ui::kAlignCenterCenter, false},
-      {"Brennstoffbedarf in l(m³/t)", 2000, ui::kAlignCenterCenter, false},
-      {"Kosten in €/Bm²", 1500, ui::kAlignCenterCenter, false},
-      {"€/1000Pfl.", 1500, ui::kAlignCenterCenter, true},
-  };
-  for (int c = 0; c < 8; ++c) {
-    g.SetColWidth(c, spalten[c].breite);
-    g.SetColAlignment(c, spalten[c].ausrichtung);
-    g.SetTextMatrix(0, c, Q(spalten[c].kopf));
-    g.SetCellAlignment(0, c, spalten[c].ausrichtung);
-    g.SetCellFontBold(0, c, spalten[c].fett);
-  }
+  Aufschluesselung tabelle(*dtgVantel, {
+                                           {"Standort", 1500, ui::kAlignLeftCenter, true},
+                                           {"GWH-Fläche in Bm²", 1500, ui::kAlignCenterCenter, false},
+                                           {"Dauer in Tagen", 1500, ui::kAlignCenterCenter, false},
+                                           {"Kulturphase", 2000, ui::kAlignLeftCenter, true},
+                                           {"Pfl/Nm²", 1000, ui::kAlignCenterCenter, false},
+                                           {"Brennstoffbedarf in l(m³/t)", 2000, ui::kAlignCenterCenter, false},
+                                           {"Kosten in €/Bm²", 1500, ui::kAlignCenterCenter, false},
+                                           {"€/1000Pfl.", 1500, ui::kAlignCenterCenter, true},
+                                       });
 
   const int anzahlBelegungen = std::min(s.AnzahlKulturStandorte, static_cast<int>(s.KulturStandortListe.size()));
-  int zeile = 0;
   for (int o = 0; o < anzahlBelegungen; ++o) {
     const KulturStandortSatz& b = s.KulturStandortListe[o];
     if (b.StandortName == "0") break;
@@ -145,8 +111,6 @@ void frmVantelInfo::TabelleFuellen() {
         break;
       }
     }
-    ++zeile;
-    if (zeile >= g.Rows() - 1) g.SetRows(zeile + 2);
     // A missing phase or site leaves its cells empty rather than repeating the previous row's.
     std::optional<double> dichte;
     if (phase) {
@@ -160,33 +124,12 @@ void frmVantelInfo::TabelleFuellen() {
     const auto wege = base::ParseNumber(b.Wege);
     if (ergebnis && dichte && wege) je1000 = b.HeizkostenJeQm / *dichte * (*wege / 100.0 + 1.0) * 1000.0;
 
-    g.SetTextMatrix(zeile, 0, Q(b.StandortName));
-    g.SetTextMatrix(zeile, 1, standort ? Zahltext(base::ParseNumber(standort->Flaeche), "0") : QString());
-    g.SetTextMatrix(zeile, 2, ergebnis ? Zahltext(b.Heiztage, "0") : QString());
-    g.SetTextMatrix(zeile, 3, phase ? Q(phase->Phasennamen) : QString());
-    g.SetTextMatrix(zeile, 4, Zahltext(dichte, "0.0"));
-    g.SetTextMatrix(zeile, 5, ergebnis ? Zahltext(b.BrennstoffJeQm, "0.00") : QString());
-    g.SetTextMatrix(zeile, 6, ergebnis ? Zahltext(b.HeizkostenJeQm, "0.00") : QString());
-    g.SetTextMatrix(zeile, 7, Zahltext(je1000, "0.00"));
-    for (int c : {0, 3, 7}) g.SetCellFontBold(zeile, c, true);
+    tabelle.Zeile({Q(b.StandortName), standort ? Zahltext(base::ParseNumber(standort->Flaeche), "0") : QString(),
+                   ergebnis ? Zahltext(b.Heiztage, "0") : QString(), phase ? Q(phase->Phasennamen) : QString(),
+                   Zahltext(dichte, "0.0"), ergebnis ? Zahltext(b.BrennstoffJeQm, "0.00") : QString(),
+                   ergebnis ? Zahltext(b.HeizkostenJeQm, "0.00") : QString(), Zahltext(je1000, "0.00")});
   }
-  if (zeile > 1) g.Sort(4, 1, zeile, ui::GridSort::GenericDescending);
-
-  const int summe = zeile + 1;
-  g.SetTextMatrix(summe, 6, QStringLiteral("Summe"));
-  g.SetTextMatrix(summe, 7, frmKalkulation::IsLoaded() ? frmKalkulation::instanz().txtHeizung->text() : QString());
-  g.SetCellFontBold(summe, 6, true);
-  g.SetCellFontBold(summe, 7, true);
+  tabelle.Abschliessen(4, frmKalkulation::IsLoaded() ? frmKalkulation::instanz().txtHeizung->text() : QString());
 }
-
-void frmVantelInfo::VergleichAnzeigen() {
-  fraVergleich->show();
-  fraVantel->hide();
-  regHeizkosten->SetTabEnabled(1, false);
-  VergleichskulturenLaden();
-  regHeizkosten->SetTab(0);
-}
-
-void frmVantelInfo::cmbOk_Click() { VergleichswertUebernehmen(); }
 
 }  // namespace tolvar

@@ -16,11 +16,10 @@ class TabStrip;
 
 namespace tolvar {
 
-class frmVantelInfo : public FensterOf<frmVantelInfo, KostenInfoFenster> {
+class frmVantelInfo : public FensterOf<frmVantelInfo, Aufschluesselungsfenster> {
  public:
   frmVantelInfo();
 
-  QPushButton* cmbBeenden = nullptr;
   ui::TabStrip* regHeizkosten = nullptr;  // tab 0 "Datenherkunft", tab 1 the grid
   ui::Grid* dtgVantel = nullptr;
   QFrame* fraVantel = nullptr;
@@ -28,13 +27,6 @@ class frmVantelInfo : public FensterOf<frmVantelInfo, KostenInfoFenster> {
   QLineEdit* txtMaterialPfad = nullptr;
   QLineEdit* txtWetterdatenbank = nullptr;
   QLineEdit* txtWetterstation = nullptr;
-  QPushButton* cmbOk = nullptr;  // "Heizkosten übernehmen", in the comparison frame
-
-  // Turns the window into the take-over window: the comparison frame with the stored
-  // cultures in front, the grid's tab switched off.
-  void VergleichAnzeigen();
-
-  void cmbOk_Click();
 
  protected:
   void Form_Load() override;

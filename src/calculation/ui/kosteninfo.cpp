@@ -11,12 +11,14 @@
 #include <QPushButton>
 
 #include "app/mdlHilfe.h"
+#include "base/values.h"
 #include "calculation/ui/frmKalkulation.h"
 #include "calculation/vergleichskultur.h"
 #include "data/state.h"
 #include "platform/sys/screen.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
+#include "platform/ui/tabstrip.h"
 
 namespace tolvar {
 
@@ -223,6 +225,81 @@ void TabelleFuellen(ui::Grid& grid, const std::vector<TabellenSpalte>& spalten,
   grid.SetTextMatrix(summenZeile, spaltenzahl - 1, summe);
   grid.SetCellFontBold(summenZeile, spaltenzahl - 1, true);
   grid.SetRedraw(true);
+}
+
+void Aufschluesselungsfenster::BeendenKnopfBauen() {
+  cmbBeenden = ui::MakeButton(this, QStringLiteral("cmbBeenden"), QStringLiteral("Beenden"), 10440, 6720, 2775, 375);
+  connect(cmbBeenden, &QPushButton::clicked, this, [this] { Beenden_Click(); });
+}
+
+ui::TabStrip* Aufschluesselungsfenster::ReiterBauen(const char* name, const QString& titel) {
+  m_reiter = new ui::TabStrip(this);
+  m_reiter->setObjectName(QString::fromLatin1(name));
+  ui::PlaceTwips(m_reiter, 0, 0, 13335, 6615);
+  m_reiter->AddTab(QStringLiteral("Datenherkunft"));
+  m_reiter->AddTab(titel);
+  return m_reiter;
+}
+
+ui::Grid* Aufschluesselungsfenster::AufschluesselungBauen(const char* name, int breite, int spalten) {
+  auto* grid = new ui::Grid(m_reiter->Page(1));
+  grid->setObjectName(QString::fromLatin1(name));
+  ui::PlaceTwips(grid, 360, 600, breite, 5535);
+  grid->SetCols(spalten);
+  grid->SetRows(kTabellenZeilen);
+  grid->SetFixedRows(1);
+  grid->SetFixedCols(0);
+  return grid;
+}
+
+void Aufschluesselungsfenster::VergleichsrahmenBauen(QWidget* datenrahmen, int links, int oben) {
+  m_datenrahmen = datenrahmen;
+  RahmenBauen(m_reiter->Page(0), links, oben);
+  cmbOk = RahmenUebernahme();
+  connect(cmbOk, &QPushButton::clicked, this, [this] { cmbOk_Click(); });
+}
+
+void Aufschluesselungsfenster::VergleichAnzeigen() {
+  fraVergleich->show();
+  m_datenrahmen->hide();
+  m_reiter->SetTabEnabled(1, false);
+  VergleichskulturenLaden();
+  m_reiter->SetTab(0);
+}
+
+QString Zahltext(std::optional<double> wert, std::string_view muster) {
+  return wert ? ui::Q(base::Format(*wert, muster)) : QString();
+}
+
+Aufschluesselung::Aufschluesselung(ui::Grid& grid, std::vector<Spalte> spalten)
+    : m_grid(grid), m_spalten(std::move(spalten)) {
+  for (int c = 0; c < static_cast<int>(m_spalten.size()); ++c) {
+    const Spalte& spalte = m_spalten[static_cast<std::size_t>(c)];
+    m_grid.SetColWidth(c, spalte.breite);
+    m_grid.SetColAlignment(c, spalte.ausrichtung);
+    m_grid.SetTextMatrix(0, c, ui::Q(spalte.kopf));
+    m_grid.SetCellAlignment(0, c, spalte.ausrichtung);
+    m_grid.SetCellFontBold(0, c, spalte.fett);
+  }
+}
+
+void Aufschluesselung::Zeile(const std::vector<QString>& texte) {
+  ++m_zeile;
+  if (m_zeile >= m_grid.Rows() - 1) m_grid.SetRows(m_zeile + 2);
+  for (std::size_t c = 0; c < texte.size(); ++c) m_grid.SetTextMatrix(m_zeile, static_cast<int>(c), texte[c]);
+  for (int c = 0; c < static_cast<int>(m_spalten.size()); ++c) {
+    if (m_spalten[static_cast<std::size_t>(c)].fett) m_grid.SetCellFontBold(m_zeile, c, true);
+  }
+}
+
+void Aufschluesselung::Abschliessen(int spalte, const QString& summe) {
+  if (m_zeile > 1) m_grid.Sort(spalte, 1, m_zeile, ui::GridSort::GenericDescending);
+  const int zeile = m_zeile + 1;
+  const int letzte = static_cast<int>(m_spalten.size()) - 1;
+  m_grid.SetTextMatrix(zeile, letzte - 1, QStringLiteral("Summe"));
+  m_grid.SetTextMatrix(zeile, letzte, summe);
+  m_grid.SetCellFontBold(zeile, letzte - 1, true);
+  m_grid.SetCellFontBold(zeile, letzte, true);
 }
 
 void KostenInfoFenster::Beenden_Click() { Unload(); }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,7 +24,8 @@ class QPushButton;
 
 namespace tolvar::ui {
 class Grid;
-}
+class TabStrip;
+}  // namespace tolvar::ui
 
 namespace tolvar {
 
@@ -112,6 +114,38 @@ class KostenInfoFenster : public ui::Form {
   QPushButton* m_beenden = nullptr;
 };
 
+// The detail windows that break the cost down in a grid on a tab: tab 0 "Datenherkunft" shows
+// the databases the figures come from, or in their place the comparison frame.
+class Aufschluesselungsfenster : public KostenInfoFenster {
+ public:
+  QPushButton* cmbBeenden = nullptr;
+  QPushButton* cmbOk = nullptr;  // the take-over button in the comparison frame
+
+  // Turns the window into the take-over window: the comparison frame with the stored
+  // cultures in front, the grid's tab switched off.
+  void VergleichAnzeigen();
+
+  void cmbOk_Click() { VergleichswertUebernehmen(); }
+
+ protected:
+  using KostenInfoFenster::KostenInfoFenster;
+
+  // The "Beenden" button below the tabs, which closes the window.
+  void BeendenKnopfBauen();
+  // The tab strip `name`: tab 0 "Datenherkunft", tab 1 `titel` for the breakdown grid.
+  ui::TabStrip* ReiterBauen(const char* name, const QString& titel);
+  // The breakdown grid `name` on tab 1, `breite` twips wide with `spalten` columns, a header
+  // row and room for kTabellenZeilen rows.
+  ui::Grid* AufschluesselungBauen(const char* name, int breite, int spalten);
+  // The comparison frame on the origin tab at (links, oben), hidden behind `datenrahmen`, the
+  // frame of the databases; its take-over button is cmbOk.
+  void VergleichsrahmenBauen(QWidget* datenrahmen, int links, int oben);
+
+ private:
+  ui::TabStrip* m_reiter = nullptr;
+  QWidget* m_datenrahmen = nullptr;
+};
+
 // The calculation window when it is loaded; the detail windows and the origin menus never
 // bring it into being.
 frmKalkulation* GeladeneKalkulation();
@@ -143,5 +177,33 @@ void TabelleFuellen(ui::Grid& grid, const std::vector<TabellenSpalte>& spalten,
   for (const auto& zeile : zeilen) texte.emplace_back(zeile.begin(), zeile.end());
   TabelleFuellen(grid, spalten, texte, summe);
 }
+
+// A number in a fixed format; empty when there is no number to show.
+QString Zahltext(std::optional<double> wert, std::string_view muster);
+
+// A breakdown grid filled row by row over what an earlier filling left: the header row, then
+// data rows from row 1 on (bold in the columns whose header is bold), sorted at the end and
+// closed by the total row.
+class Aufschluesselung {
+ public:
+  struct Spalte {
+    const char* kopf;
+    int breite;  // twips
+    int ausrichtung;
+    bool fett;
+  };
+  // Writes the header row.
+  Aufschluesselung(ui::Grid& grid, std::vector<Spalte> spalten);
+  // Adds a data row; the grid grows when the total row would not fit below it.
+  void Zeile(const std::vector<QString>& texte);
+  // Sorts the data rows by `spalte`, descending, and writes "Summe" and `summe` into the last
+  // two columns of the row below them.
+  void Abschliessen(int spalte, const QString& summe);
+
+ private:
+  ui::Grid& m_grid;
+  std::vector<Spalte> m_spalten;
+  int m_zeile = 0;
+};
 
 }  // namespace tolvar

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
@@ -140,7 +141,14 @@ void frmKultur::KulturdatenAnlegen(QWidget* seite) {
 void frmKultur::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
   const std::string& modus = state().Bearbeitungsmodus;
-  if (modus == "Neu") NeuLaden();
+  m_ueberPNr.reset();
+  if (modus == "Neu") {
+    // The menu command sets the parent number right after the window is shown.
+    QTimer::singleShot(0, this, [this] {
+      if (!m_ueberPNr) m_ueberPNr = state().AktuelleUeberPNr;
+    });
+    NeuLaden();
+  }
   if (modus == "Aendern") AendernLaden();
 }
 
@@ -256,7 +264,10 @@ void frmKultur::cmbSpeichern_Click() {
   e.txtBemerkung = ui::S(txtBemerkung->toPlainText());
   e.chbAktuell = chbAktuell->isChecked();
   e.opbGruppe = opbGruppe->isChecked();
-  const masterdata::SpeicherErgebnis r = mdlMorvin5::StammdatensatzSpeichern(e);
+  tolvar::State& s = state();
+  masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, s.Bearbeitungsmodus, m_ueberPNr.value_or(s.AktuelleUeberPNr)};
+  const masterdata::SpeicherErgebnis r = masterdata::KulturSpeichern(kontext, e);
+  s.Bearbeitungsmodus = kontext.Bearbeitungsmodus;
   const bool offenLassen = r.status == masterdata::SpeicherStatus::NameFehlt ||
                            r.status == masterdata::SpeicherStatus::WerteFalsch ||
                            r.status == masterdata::SpeicherStatus::Fehler;

@@ -3,6 +3,9 @@
 // labour-time database, and shows for an existing culture its phases, site occupancies,
 // material rows and recorded work as read-only summaries.
 
+#include <optional>
+#include <string>
+
 #include "platform/ui/forms.h"
 
 class QCheckBox;
@@ -93,6 +96,10 @@ class frmKultur : public ui::FormOf<frmKultur> {
   void KulturdatenAnlegen(QWidget* seite);
   void NeuLaden();
   void AendernLaden();
+
+  // Parent number of a new record, taken once the opening menu command has set it, so that a
+  // right-click on another tree while the window is open cannot move the new record.
+  std::optional<std::string> m_ueberPNr;
 };
 
 }  // namespace tolvar

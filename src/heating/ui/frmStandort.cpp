@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstddef>
@@ -95,15 +96,19 @@ const StandortSatz* GewaehlterStandort() {
 
 }  // namespace
 
-// Puts this editor's mode and site into the program-wide selection for one call of the logic
-// and restores the selection afterwards. The site is looked up by its number, as the list may
-// have been reloaded meanwhile; a new record saved here is changed from then on.
+// Puts this editor's mode, site and parent into the program-wide selection for one call of the
+// logic and restores the selection afterwards. The site is looked up by its number, as the list
+// may have been reloaded meanwhile; a new record saved here is changed from then on.
 class frmStandort::EigenerZustand {
  public:
   explicit EigenerZustand(frmStandort& form)
-      : m_form(form), m_modus(state().Bearbeitungsmodus), m_index(state().StandortIndex) {
+      : m_form(form),
+        m_modus(state().Bearbeitungsmodus),
+        m_index(state().StandortIndex),
+        m_ueberPNr(state().AktuelleUeberPNr) {
     tolvar::State& s = state();
     s.Bearbeitungsmodus = form.m_modus;
+    if (form.m_ueberPNr) s.AktuelleUeberPNr = *form.m_ueberPNr;
     const auto it = std::find_if(s.StandortListe.begin(), s.StandortListe.end(), [&form](const StandortSatz& st) {
       return !form.m_standortNr.empty() && st.StandortNr == form.m_standortNr;
     });
@@ -114,6 +119,7 @@ class frmStandort::EigenerZustand {
     m_form.m_modus = s.Bearbeitungsmodus;
     s.Bearbeitungsmodus = m_modus;
     s.StandortIndex = m_index;
+    s.AktuelleUeberPNr = m_ueberPNr;
   }
   EigenerZustand(const EigenerZustand&) = delete;
   EigenerZustand& operator=(const EigenerZustand&) = delete;
@@ -122,6 +128,7 @@ class frmStandort::EigenerZustand {
   frmStandort& m_form;
   std::string m_modus;
   int m_index;
+  std::string m_ueberPNr;
 };
 
 frmStandort::frmStandort() : FormOf(QStringLiteral("frmStandort"), ui::FormKind::Window) {
@@ -196,6 +203,13 @@ void frmStandort::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
   tolvar::State& s = state();
   m_modus = s.Bearbeitungsmodus;
+  m_ueberPNr.reset();
+  if (m_modus == "Neu") {
+    // The menu command sets the parent number right after the window is shown.
+    QTimer::singleShot(0, this, [this] {
+      if (!m_ueberPNr) m_ueberPNr = state().AktuelleUeberPNr;
+    });
+  }
   if (const StandortSatz* standort = GewaehlterStandort()) m_standortNr = standort->StandortNr;
   const bool aendern = m_modus == kAendern;
   // The kind of an existing record cannot be changed.

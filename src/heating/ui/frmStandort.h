@@ -4,6 +4,7 @@
 // the site editor's logic work on it and shows the result.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "heating/site_form.h"
@@ -151,6 +152,9 @@ class frmStandort : public ui::FormOf<frmStandort> {
   // the program-wide selection while this window stays open.
   std::string m_modus;
   std::string m_standortNr;
+  // Parent number of a new record, taken once the opening menu command has set it, so that a
+  // right-click on another tree while the window is open cannot move the new record.
+  std::optional<std::string> m_ueberPNr;
 };
 
 }  // namespace tolvar

@@ -1,5 +1,6 @@
 #include "masterdata/ui/frmAufwandmenge.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -81,8 +82,7 @@ void frmAufwandmenge::Eingabezustand() {
 
 void frmAufwandmenge::cmbOK_Click() {
   if (cmbOK->text() == kUebernehmen) {
-    // Only an open material editor takes the price; a closed one is not opened for it.
-    if (frmMaterial4opt::IsLoaded()) frmMaterial4opt::instanz().txtPreis->setText(txtKostenEinheit->text());
+    if (frmMaterial4opt* ziel = Ziel()) ziel->txtPreis->setText(txtKostenEinheit->text());
     Eingabezustand();
     Unload();
     return;
@@ -103,6 +103,29 @@ void frmAufwandmenge::cmbBeenden_Click() {
     return;
   }
   Unload();
+}
+
+frmMaterial4opt* frmAufwandmenge::Ziel() const {
+  // Only the material editor the window works for takes the price: not a closed one, and not
+  // one opened since for another material.
+  if (!frmMaterial4opt::IsLoaded()) return nullptr;
+  frmMaterial4opt& geladen = frmMaterial4opt::instanz();
+  if (m_ziel == &geladen) return &geladen;
+  // An editor reopened on a material of the same name leaves the caption unchanged, so no
+  // title change named it; the caption still tells that the result is meant for it.
+  if (m_ziel == nullptr && Caption() == QStringLiteral("Aufwandmenge für ") + geladen.txtName->text()) {
+    return &geladen;
+  }
+  return nullptr;
+}
+
+void frmAufwandmenge::changeEvent(QEvent* event) {
+  // The material editor names its material in the caption right before it shows the window,
+  // so the editor loaded at that moment is the one the result belongs to.
+  if (event->type() == QEvent::WindowTitleChange) {
+    m_ziel = frmMaterial4opt::IsLoaded() ? &frmMaterial4opt::instanz() : nullptr;
+  }
+  FormOf::changeEvent(event);
 }
 
 void frmAufwandmenge::Form_KeyDown(int key, int /*shift*/) {

@@ -2,6 +2,8 @@
 // The application-rate calculator: the cost of a spray agent per unit of a material's
 // reference quantity, handed to the general material editor as its price.
 
+#include <QPointer>
+
 #include <array>
 
 #include "platform/ui/forms.h"
@@ -11,6 +13,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace tolvar {
+
+class frmMaterial4opt;
 
 class frmAufwandmenge : public ui::FormOf<frmAufwandmenge> {
  public:
@@ -32,9 +36,15 @@ class frmAufwandmenge : public ui::FormOf<frmAufwandmenge> {
  protected:
   void Form_Load() override;
   void Form_KeyDown(int key, int shift) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void Eingabezustand();
+  // The material editor that takes the result over, or nullptr.
+  frmMaterial4opt* Ziel() const;
+
+  // The material editor that set the caption: only it takes the price over.
+  QPointer<frmMaterial4opt> m_ziel;
 };
 
 }  // namespace tolvar

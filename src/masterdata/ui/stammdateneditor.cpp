@@ -10,6 +10,7 @@
 #include "app/mdlGroesse_farben.h"
 #include "data/records_material.h"
 #include "data/state.h"
+#include "masterdata/numbering.h"
 #include "app/mdlMauszeiger.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
@@ -96,6 +97,14 @@ QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
   auto* knopf = new QPushButton(text, parent);
   knopf->setObjectName(QString::fromLatin1(name));
   return knopf;
+}
+
+void BarcodeVorschlagen(QLineEdit* box, const char* tabelle) {
+  if (auto code = mdlMorvin5::NaechstenBarcodeErmitteln(tabelle)) box->setText(ui::Q(*code));
+}
+
+void NummerVorschlagen(QLineEdit* box, const char* tabelle) {
+  if (auto nummer = mdlMorvin5::NaechsteNummerErmitteln(tabelle)) box->setText(ui::Q(*nummer));
 }
 
 QLabel* Beschriftung(QWidget* parent, const char* feld, int index, const QString& text) {

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include "app/mdiTolvarZentral.h"
 #include "culture/ui/bewegungsdaten_fixture.h"
 #include "culture/ui/frmKultur.h"
 #include "data/master_loaders.h"
@@ -97,6 +98,30 @@ TEST_F(KulturDialog, SavingNewRecords) {
   // Closing rebuilt the culture data window's tree with the new current records.
   EXPECT_TRUE(form->trvKulturen->Has("K1010"));
   EXPECT_TRUE(form->trvKulturen->Has("K1011"));
+}
+
+TEST_F(KulturDialog, NewRecordKeepsTheGroupTheMenuSetWhateverIsRightClickedLater) {
+  State& s = state();
+  s.AktuellerBaum = "Kulturen";
+  s.AktuelleUeberPNr = "0";
+  s.KulturIndex = -1;
+  for (std::size_t i = 0; i < s.KulturListe.size(); ++i) {
+    if (s.KulturListe[i].KulturNr == "K1002") s.KulturIndex = static_cast<int>(i);
+  }
+  ASSERT_GE(s.KulturIndex, 0);
+  // "New" in the pop-up of the group K1002: the editor opens, then the menu sets the parent.
+  mdiTolvarZentral::instanz().mnuPopUp2Neu_Click();
+  ASSERT_TRUE(frmKultur::IsLoaded());
+  EXPECT_EQ(s.AktuelleUeberPNr, "1002");
+  ProcessEvents();
+  // A right-click on another tree moves the program-wide selection while the editor is open.
+  s.AktuelleUeberPNr = "1009";
+  frmKultur& d = frmKultur::instanz();
+  d.txtName->setText(QStringLiteral("Hortensien 14 cm"));
+  d.cmbSpeichern_Click();
+  ProcessEvents();
+  EXPECT_FALSE(frmKultur::IsLoaded());
+  EXPECT_EQ(Kultur("K1010"), std::vector<std::string>{"Hortensien 14 cm|Hortensien|0|1002|1900-01-01|-1"});
 }
 
 TEST_F(KulturDialog, EmptyNameKeepsTheDialogOpen) {

@@ -275,6 +275,30 @@ TEST_F(StandortFensterTest, SavingANewHouseStoresBothRecordsClosesAndRebuildsThe
   EXPECT_TRUE(Meldungen().empty());
 }
 
+TEST_F(StandortFensterTest, NewRecordKeepsTheGroupTheMenuSetWhateverIsRightClickedLater) {
+  tolvar::State& s = state();
+  s.StandortIndex = Index("Sta1001");
+  s.AktuelleUeberPNr = "0";
+  // "New" in the pop-up of the group Sta1001: the editor opens, then the menu sets the parent.
+  mdiTolvarZentral::instanz().mnuPopUp2Neu_Click();
+  ASSERT_TRUE(frmStandort::IsLoaded());
+  EXPECT_EQ(s.AktuelleUeberPNr, "1001");
+  test::ProcessEvents();
+  // A right-click on another tree moves the program-wide selection while the editor is open.
+  s.AktuelleUeberPNr = "1004";
+  frmStandort& f = frmStandort::instanz();
+  f.txtName->setText(QStringLiteral("Neues Haus"));
+  f.txtLaenge->setText(QStringLiteral("10"));
+  f.txtBreite->setText(QStringLiteral("5"));
+  f.cmbSpeichern->click();
+  test::ProcessEvents();
+  EXPECT_FALSE(frmStandort::IsLoaded());
+  EXPECT_EQ(Wert(Morvin(), "SELECT \"UeberPNr\" FROM \"Standort\" WHERE \"StandortNr\" = 'Sta1008'"), "1001");
+  EXPECT_EQ(Vantel("Sta1008", "Länge"), "10");
+  EXPECT_EQ(s.AktuelleUeberPNr, "1004");
+  EXPECT_TRUE(Meldungen().empty());
+}
+
 TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpen) {
   struct Fall {
     const char* name;
