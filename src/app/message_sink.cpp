@@ -24,8 +24,9 @@ void PromptMessageSink::Show(std::string_view text, data::MessageStyle style, st
   ui::MsgBox(Text(text), MsgBoxStyle(style) | ui::msgbox::OkOnly, Text(title));
 }
 
-bool PromptMessageSink::AskYesNo(std::string_view text, std::string_view title) {
-  return ui::MsgBox(Text(text), ui::msgbox::Question | ui::msgbox::YesNo, Text(title)) == ui::msgbox::Yes;
+bool PromptMessageSink::AskYesNo(std::string_view text, std::string_view title, bool questionIcon) {
+  const int style = (questionIcon ? ui::msgbox::Question : 0) | ui::msgbox::YesNo;
+  return ui::MsgBox(Text(text), style, Text(title)) == ui::msgbox::Yes;
 }
 
 void InstallMessageSink() {

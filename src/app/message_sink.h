@@ -8,7 +8,7 @@ namespace tolvar::app {
 class PromptMessageSink final : public data::MessageSink {
  public:
   void Show(std::string_view text, data::MessageStyle style, std::string_view title) override;
-  bool AskYesNo(std::string_view text, std::string_view title) override;
+  bool AskYesNo(std::string_view text, std::string_view title, bool questionIcon) override;
 };
 
 // The message-box style (icon, OK button) of a message of the logic.

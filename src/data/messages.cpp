@@ -12,7 +12,7 @@ class StderrSink : public MessageSink {
   void Show(std::string_view text, MessageStyle, std::string_view title) override {
     std::cerr << title << ": " << text << '\n';
   }
-  bool AskYesNo(std::string_view text, std::string_view title) override {
+  bool AskYesNo(std::string_view text, std::string_view title, bool /*questionIcon*/) override {
     std::cerr << title << ": " << text << " -> Nein\n";
     return false;
   }
@@ -45,8 +45,8 @@ void ShowCritical(std::string_view text) {
   CurrentMessageSink().Show(text, MessageStyle::Critical, kMeldungTitel);
 }
 
-bool AskYesNo(std::string_view text, std::string_view title) {
-  return CurrentMessageSink().AskYesNo(text, title);
+bool AskYesNo(std::string_view text, std::string_view title, bool questionIcon) {
+  return CurrentMessageSink().AskYesNo(text, title, questionIcon);
 }
 
 }  // namespace tolvar::data

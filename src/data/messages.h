@@ -21,11 +21,13 @@ class MessageSink {
   virtual ~MessageSink() = default;
   // Shows the message and returns once the user has confirmed it.
   virtual void Show(std::string_view text, MessageStyle style, std::string_view title) = 0;
-  // Asks a question with the buttons Yes and No (Yes the default) and the question icon;
-  // true for Yes. A sink that cannot ask answers No, so nothing is changed unasked.
-  virtual bool AskYesNo(std::string_view text, std::string_view title) {
+  // Asks a question with the buttons Yes and No (Yes the default), with the question icon
+  // or without any; true for Yes. A sink that cannot ask answers No, so nothing is changed
+  // unasked.
+  virtual bool AskYesNo(std::string_view text, std::string_view title, bool questionIcon) {
     (void)text;
     (void)title;
+    (void)questionIcon;
     return false;
   }
 };
@@ -40,7 +42,7 @@ MessageSink* SetMessageSink(MessageSink* sink);
 void ShowCritical(std::string_view text);
 
 // Asks a Yes/No question through the current sink; true for Yes.
-bool AskYesNo(std::string_view text, std::string_view title = kMeldungTitel);
+bool AskYesNo(std::string_view text, std::string_view title = kMeldungTitel, bool questionIcon = true);
 
 // A sink that records every message (tests).
 class RecordingMessageSink : public MessageSink {
@@ -54,8 +56,9 @@ class RecordingMessageSink : public MessageSink {
     messages.push_back({std::string(text), style, std::string(title)});
   }
   // Records the question and gives the next scripted answer; No when none is left.
-  bool AskYesNo(std::string_view text, std::string_view title) override {
+  bool AskYesNo(std::string_view text, std::string_view title, bool questionIcon) override {
     questions.push_back({std::string(text), MessageStyle::Question, std::string(title)});
+    questionIcons.push_back(questionIcon);
     if (answers.empty()) return false;
     const bool answer = answers.front();
     answers.pop_front();
@@ -63,6 +66,7 @@ class RecordingMessageSink : public MessageSink {
   }
   std::vector<Message> messages;
   std::vector<Message> questions;
+  std::vector<bool> questionIcons;
   // Answers to the coming questions, in order (true = Yes).
   std::deque<bool> answers;
 };

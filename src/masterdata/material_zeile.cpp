@@ -18,7 +18,7 @@ std::string FrageWertEins(std::string_view satz) {
 
 bool WertEinsAnbieten(std::string* feld, std::string_view satz) {
   if (!feld->empty()) return true;
-  if (!data::AskYesNo(FrageWertEins(satz))) return false;
+  if (!data::AskYesNo(FrageWertEins(satz), data::kMeldungTitel, /*questionIcon=*/false)) return false;
   *feld = "1";
   return true;
 }

@@ -107,7 +107,8 @@ VolumenErgebnis VolumenSpeichern(VolumenFormular* f) {
       if (rs.Field("Bezeichnung").text() != f->txtBezeichnung) continue;
       if (rs.Field("Volumen").text() == f->txtVolumen) return VolumenErgebnis::Vorhanden;
       if (!data::AskYesNo(std::string("Die eingegebene Bezeichnung existiert bereits.") + "\n\r\n\r" +
-                          "Wollen sie den selben Name für 2 unterschiedliche Gefäße vergeben?")) {
+                              "Wollen sie den selben Name für 2 unterschiedliche Gefäße vergeben?",
+                          data::kMeldungTitel, /*questionIcon=*/false)) {
         return VolumenErgebnis::Abgelehnt;
       }
     }

@@ -112,6 +112,8 @@ TEST_F(MaterialSpeichernTest, EmptyUnitsAndPriceAreOfferedTheValueOne) {
   EXPECT_EQ(sink_.questions.back().text,
             "Sie haben keinen Preis eingegeben.\n\r\n\rSoll der Wert mit 1 bestzt werden?");
   EXPECT_EQ(sink_.questions.back().title, "Tolvar-Information");
+  // The material editors' questions carry no icon.
+  EXPECT_FALSE(sink_.questionIcons.back());
 }
 
 TEST_F(MaterialSpeichernTest, EmptyNameIsRefused) {
