@@ -5,7 +5,8 @@
 // The PDF holds a title page, a table of contents with page numbers, then the
 // page index.htm and every page "Abschnitt<topic>.htm" in numeric topic order
 // (4.1 < 4.2 < ... < 5 < 5.1 < 5.3 < 5.3.1 < ... < 10), each starting on a new
-// page, with the page number in the footer. The file is written to
+// page, with the page number in the footer. The pages share the stylesheet
+// hilfe.css of the same folder. The file is written to
 // <output>.tmp and renamed on success; any failure gives a non-zero exit code.
 
 #include <QByteArray>
@@ -23,6 +24,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
@@ -290,6 +292,18 @@ int main(int argc, char** argv)
         p.title = extractTitle(p.html, p.fileName);
     }
 
+    // The pages link the shared stylesheet; it applies to every page of the PDF.
+    QString styleSheet;
+    {
+        QFile f(folder.filePath(QStringLiteral("hilfe.css")));
+        if (!f.open(QIODevice::ReadOnly)) {
+            fail(QStringLiteral("kann %1 nicht lesen").arg(f.fileName()));
+            return 1;
+        }
+        styleSheet = QString::fromUtf8(f.readAll());
+    }
+    const QUrl baseUrl = QUrl::fromLocalFile(folder.absolutePath() + QLatin1Char('/'));
+
     const QString tmp = output + QStringLiteral(".tmp");
     QFile::remove(tmp);
     bool ok = false;
@@ -316,6 +330,8 @@ int main(int argc, char** argv)
         for (HelpPage& p : pages) {
             p.doc = std::make_unique<QTextDocument>();
             r.prepare(*p.doc);
+            p.doc->setDefaultStyleSheet(styleSheet);
+            p.doc->setBaseUrl(baseUrl);
             p.doc->setHtml(withoutLinks(p.html));
         }
         QTextDocument toc;
