@@ -74,6 +74,8 @@ class ScopedPrompts {
   // The own ScriptedPrompts (only for the default constructor).
   ScriptedPrompts& operator*() { return m_own; }
   ScriptedPrompts* operator->() { return &m_own; }
+  const ScriptedPrompts& operator*() const { return m_own; }
+  const ScriptedPrompts* operator->() const { return &m_own; }
 
  private:
   ScriptedPrompts m_own;

@@ -1,22 +1,17 @@
 #include "settings/ui/einstellungen_fixture.h"
 
 #include "app/mdlGroesse_farben.h"
-#include "data/enterprise_files.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 
 namespace tolvar::test {
 
 void EinstellungenTest::SetUp() {
-  UnloadAllWindows();
-  ResetState();
+  MusterbetriebEinsetzen();
   State& s = state();
-  s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
-  s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
   EinstellungenSatz& e = s.AktuelleEinstellungen;
   e.Wetterstation = "München";
   e.Strom = "0,22";
-  e.MaterialPfad = root.Join("Tolvar_DB/Material.mdb");
   e.VantelPfad = root.Join("Vantel/Material/TechDaten.mdb");
   e.KlimaPfad = root.Join("Vantel/Wetterdaten/Klimadaten.mdb");
   e.Ergebnisdatenbank = root.Join("Tolvar_DB/Ergebnisse.mdb");
@@ -26,16 +21,8 @@ void EinstellungenTest::SetUp() {
   e.Jahr = "2024";
   e.Belegung = "75";
   e.Vermarktungskosten = "8";
-  s.BetriebOffen = true;
   s.FarbeTolvar = 3;
   mdlGroesse::FarbnamenErmitteln();
-  previousSink_ = data::SetMessageSink(&sink_);
-}
-
-void EinstellungenTest::TearDown() {
-  UnloadAllWindows();
-  data::SetMessageSink(previousSink_);
-  ResetState();
 }
 
 std::vector<std::string> EinstellungenTest::Spalte(const std::string& path, const std::string& table,
@@ -48,14 +35,6 @@ std::vector<std::string> EinstellungenTest::Spalte(const std::string& path, cons
   return werte;
 }
 
-std::string EinstellungenTest::Tolvar() const { return state().TolvarDatenbankPfad; }
-std::string EinstellungenTest::Morvin() const { return state().AktuellerBetrieb; }
 std::string EinstellungenTest::Vantel() const { return state().AktuelleEinstellungen.VantelPfad; }
-
-std::vector<QString> EinstellungenTest::Meldungen() const {
-  std::vector<QString> texte;
-  for (const ShownPrompt& p : const_cast<ScopedPrompts&>(prompts)->messageBoxes()) texte.push_back(p.text);
-  return texte;
-}
 
 }  // namespace tolvar::test

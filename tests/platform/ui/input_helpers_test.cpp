@@ -1,0 +1,131 @@
+// The shared input helpers reach a window through Qt's own event path: focus changes carry
+// their reasons, key filters see the keys, clicks give the focus, menu commands refuse what a
+// person could not choose.
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/ui/keyedtree.h"
+#include "support/ui_input.h"
+
+namespace tolvar::test {
+namespace {
+
+// Records the focus events of the boxes and the keys their filter sees.
+class Recorder : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QString name = watched->objectName();
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+      const auto* focus = static_cast<QFocusEvent*>(event);
+      heard << QString("%1 %2 %3")
+                   .arg(name, event->type() == QEvent::FocusIn ? "in" : "out")
+                   .arg(static_cast<int>(focus->reason()));
+    } else if (event->type() == QEvent::KeyPress) {
+      heard << QString("%1 key %2").arg(name).arg(static_cast<QKeyEvent*>(event)->key());
+    }
+    return false;
+  }
+  QStringList heard;
+};
+
+class InputHelpersTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto* layout = new QVBoxLayout(&window);
+    for (QWidget* w : {static_cast<QWidget*>(first), static_cast<QWidget*>(second),
+                       static_cast<QWidget*>(button), static_cast<QWidget*>(tree)}) {
+      layout->addWidget(w);
+    }
+    first->setObjectName("first");
+    second->setObjectName("second");
+    button->setObjectName("button");
+    tree->Add("", "R", "Wurzel");
+    tree->Add("R", "A", "Erster");
+    tree->Add("R", "B", "Zweiter");
+    tree->SetExpanded("R", true);
+    first->installEventFilter(&recorder);
+    second->installEventFilter(&recorder);
+    window.setGeometry(50, 50, 300, 400);
+    window.show();
+    ASSERT_TRUE(FocusByClick(first));
+    recorder.heard.clear();
+  }
+
+  QWidget window;
+  QLineEdit* first = new QLineEdit;
+  QLineEdit* second = new QLineEdit;
+  QPushButton* button = new QPushButton("Los");
+  ui::KeyedTree* tree = new ui::KeyedTree;
+  Recorder recorder;
+};
+
+TEST_F(InputHelpersTest, FocusMovesWithTheirReasons) {
+  ASSERT_TRUE(FocusByTab());
+  EXPECT_EQ(FocusWidget(), second);
+  ASSERT_TRUE(FocusByTab(false));
+  EXPECT_EQ(FocusWidget(), first);
+  ASSERT_TRUE(FocusByClick(second));
+  // The filters see Tab, and Shift then Backtab, before the focus moves.
+  const QString expected = QString("first key %1|first out 1|second in 1|second key %2|second key %3|second out 2|"
+                                   "first in 2|first out 0|second in 0")
+                               .arg(Qt::Key_Tab)
+                               .arg(Qt::Key_Shift)
+                               .arg(Qt::Key_Backtab);
+  EXPECT_EQ(recorder.heard.join('|').toStdString(), expected.toStdString());
+}
+
+TEST_F(InputHelpersTest, KeysAndTypingGoThroughTheFilters) {
+  ASSERT_TRUE(TypeInto(second, "Bäume 12,5"));
+  EXPECT_EQ(second->text(), "Bäume 12,5");
+  ASSERT_TRUE(TypeInto(second, ""));
+  EXPECT_EQ(second->text(), "");
+  EXPECT_TRUE(recorder.heard.contains(QString("second key %1").arg(Qt::Key_Adiaeresis)));
+  int clicks = 0;
+  QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+  ASSERT_TRUE(Click(button));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(FocusWidget(), button);
+  ASSERT_TRUE(Press(Qt::Key_Space));
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(InputHelpersTest, TreeNodesAreHitByTheMouse) {
+  QStringList heard;
+  QObject::connect(tree, &ui::KeyedTree::NodeClick, [&](const QString& key) { heard << "node " + key; });
+  QObject::connect(tree, &ui::KeyedTree::MouseDown,
+                   [&](int pressed, int, int x, int y) { heard << QString("down %1 %2").arg(pressed).arg(tree->HitTest({x, y})); });
+  ASSERT_TRUE(ClickNode(tree, "B"));
+  EXPECT_EQ(tree->SelectedItem(), "B");
+  ASSERT_TRUE(RightClickNode(tree, "A"));
+  ASSERT_TRUE(ClickTreeSpace(tree, Qt::RightButton));
+  EXPECT_EQ(heard.join('|').toStdString(), "down 1 B|node B|down 2 A|down 2 ");
+  EXPECT_NONFATAL_FAILURE(ClickNode(tree, "X"), "node \"X\" is missing");
+}
+
+TEST_F(InputHelpersTest, MenuCommandsRefuseWhatCannotBeChosen) {
+  QMenu menu(&window);
+  int runs = 0;
+  QAction* neu = menu.addAction("&Neu", [&] { ++runs; });
+  neu->setObjectName("mnuNeu");
+  QAction* aus = menu.addAction("Aus", [&] { ++runs; });
+  aus->setEnabled(false);
+  ASSERT_TRUE(TriggerCommand(&window, "Neu"));
+  ASSERT_TRUE(TriggerCommand(&window, "mnuNeu"));
+  menu.popup(window.mapToGlobal(QPoint(10, 10)));
+  ASSERT_TRUE(TriggerCommand(neu));
+  EXPECT_FALSE(menu.isVisible());
+  EXPECT_EQ(runs, 3);
+  EXPECT_NONFATAL_FAILURE(TriggerCommand(&window, "Aus"), "is disabled");
+  EXPECT_NONFATAL_FAILURE(TriggerCommand(&window, "Fehlt"), "not found");
+  EXPECT_EQ(runs, 3);
+}
+
+}  // namespace
+}  // namespace tolvar::test

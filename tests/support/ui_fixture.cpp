@@ -1,0 +1,54 @@
+#include "support/ui_fixture.h"
+
+#include "data/enterprise_files.h"
+#include "data/master_loaders.h"
+#include "data/settings_row.h"
+#include "data/state.h"
+
+namespace tolvar::test {
+
+FensterTest::FensterTest() {
+  UnloadAllWindows();
+  ResetState();
+  previousSink_ = data::SetMessageSink(&sink_);
+}
+
+FensterTest::~FensterTest() {
+  data::SetMessageSink(previousSink_);
+  ResetState();
+}
+
+void FensterTest::TearDown() { UnloadAllWindows(); }
+
+void FensterTest::MusterbetriebEinsetzen() {
+  State& s = state();
+  s.Programmpfad = root.Path();
+  s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
+  s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
+  s.AktuelleEinstellungen.MaterialPfad = root.Join("Tolvar_DB/Material.mdb");
+  s.BetriebOffen = true;
+}
+
+void FensterTest::EinstellungenLaden() {
+  ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
+  state().AktuelleEinstellungen.Ergebnisdatenbank = root.Join("Tolvar_DB/Ergebnisse.mdb");
+}
+
+void FensterTest::ListenLaden() {
+  ASSERT_TRUE(mdlDatenLaden::KulturenLaden());
+  ASSERT_TRUE(mdlDatenLaden::StandorteLaden());
+  ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
+  ASSERT_TRUE(mdlDatenLaden::PersonalLaden());
+  ASSERT_TRUE(mdlDatenLaden::TaetigkeitenLaden());
+}
+
+std::string FensterTest::Morvin() const { return state().AktuellerBetrieb; }
+std::string FensterTest::Tolvar() const { return state().TolvarDatenbankPfad; }
+
+std::vector<QString> FensterTest::Meldungen() const {
+  std::vector<QString> texte;
+  for (const ShownPrompt& shown : prompts->messageBoxes()) texte.push_back(shown.text);
+  return texte;
+}
+
+}  // namespace tolvar::test

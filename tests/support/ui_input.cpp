@@ -1,0 +1,301 @@
+// Mouse events go through the window system's path (QWindowSystemInterface), so that Qt's
+// own routing picks the receiver, gives the focus on a press and closes open pop-ups.
+#define QTEST_QPA_MOUSE_HANDLING
+#include "support/ui_input.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "platform/ui/keyedtree.h"
+
+namespace tolvar::test {
+
+namespace {
+
+QString Describe(const QObject* object) {
+  if (object == nullptr) return QStringLiteral("<null>");
+  const QString name = object->objectName();
+  return name.isEmpty() ? QString::fromLatin1(object->metaObject()->className()) : name;
+}
+
+bool Usable(QWidget* control, const char* what) {
+  if (control == nullptr) {
+    ADD_FAILURE() << what << ": no control";
+    return false;
+  }
+  if (!control->isVisible()) {
+    ADD_FAILURE() << what << ": " << Describe(control).toStdString() << " is not shown";
+    return false;
+  }
+  return true;
+}
+
+// Where the keyboard's input goes: an open pop-up, else the focus widget, else the active window.
+QWidget* KeyboardTarget() {
+  if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+  if (QWidget* focus = QApplication::focusWidget()) return focus;
+  return QApplication::activeWindow();
+}
+
+QWidget* ViewportOf(ui::KeyedTree* tree) {
+  auto* view = tree->findChild<QTreeWidget*>();
+  return view != nullptr ? view->viewport() : nullptr;
+}
+
+// The centre of the node's label, in the tree view port's coordinates; null when not shown.
+bool NodePoint(ui::KeyedTree* tree, const QString& key, QWidget** viewport, QPoint* at) {
+  if (!Usable(tree, "tree node")) return false;
+  *viewport = ViewportOf(tree);
+  const QRect rect = tree->NodeRect(key);
+  if (*viewport == nullptr || rect.isEmpty()) {
+    ADD_FAILURE() << Describe(tree).toStdString() << ": node \"" << key.toStdString()
+                  << "\" is missing or not shown";
+    return false;
+  }
+  // The row reaches from the label to the right edge; a point near the label's start hits it.
+  const QPoint inTree(rect.left() + std::min(12, rect.width() / 2), rect.center().y());
+  *at = (*viewport)->mapFrom(tree, inTree);
+  return true;
+}
+
+QPoint FreeSpace(ui::KeyedTree* tree, QWidget* viewport) {
+  int bottom = 0;
+  for (const QString& key : tree->Keys()) {
+    const QRect rect = tree->NodeRect(key);
+    if (!rect.isEmpty()) bottom = std::max(bottom, viewport->mapFrom(tree, rect.bottomLeft()).y());
+  }
+  return QPoint(viewport->width() / 2, std::min(viewport->height() - 2, bottom + 8));
+}
+
+// Mouse action on the top-level window of `widget` at `at` (coordinates of `widget`).
+void MouseOnWindow(QTest::MouseAction action, QWidget* widget, Qt::MouseButton button,
+                   Qt::KeyboardModifiers modifiers, QPoint at) {
+  QWidget* window = widget->window();
+  QTest::mouseEvent(action, window, button, modifiers, widget->mapTo(window, at));
+}
+
+}  // namespace
+
+void Settle() {
+  for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+}
+
+QWidget* FocusWidget() { return QApplication::focusWidget(); }
+
+bool ActivateWindowOf(QWidget* control) {
+  if (!Usable(control, "activate")) return false;
+  QWidget* window = control->window();
+  if (QApplication::activeWindow() != window) {
+    window->activateWindow();
+    Settle();
+    // Without a window manager activation may never come: set it as Qt does on activation.
+    if (QApplication::activeWindow() != window) QApplication::setActiveWindow(window);
+    Settle();
+  }
+  if (QApplication::activeWindow() != window) {
+    ADD_FAILURE() << "activate: " << Describe(window).toStdString() << " did not become active";
+    return false;
+  }
+  return true;
+}
+
+bool Click(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {
+  if (!Usable(control, "click") || !ActivateWindowOf(control)) return false;
+  if (at.isNull()) at = control->rect().center();
+  MouseOnWindow(QTest::MouseClick, control, button, modifiers, at);
+  Settle();
+  return true;
+}
+
+bool DoubleClick(QWidget* control, QPoint at) {
+  if (!Usable(control, "double click") || !ActivateWindowOf(control)) return false;
+  if (at.isNull()) at = control->rect().center();
+  // A double click is press, release, second press (the double-click event), release.
+  QTest::mouseDClick(control->window(), Qt::LeftButton, Qt::NoModifier, control->mapTo(control->window(), at));
+  Settle();
+  return true;
+}
+
+bool ClickNode(ui::KeyedTree* tree, const QString& key, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+  QWidget* viewport = nullptr;
+  QPoint at;
+  if (!NodePoint(tree, key, &viewport, &at)) return false;
+  return Click(viewport, button, modifiers, at);
+}
+
+bool DoubleClickNode(ui::KeyedTree* tree, const QString& key) {
+  QWidget* viewport = nullptr;
+  QPoint at;
+  if (!NodePoint(tree, key, &viewport, &at)) return false;
+  return DoubleClick(viewport, at);
+}
+
+bool ClickTreeSpace(ui::KeyedTree* tree, Qt::MouseButton button) {
+  if (!Usable(tree, "tree space")) return false;
+  QWidget* viewport = ViewportOf(tree);
+  const QPoint at = FreeSpace(tree, viewport);
+  if (!tree->HitTest(viewport->mapTo(tree, at)).isEmpty()) {
+    ADD_FAILURE() << Describe(tree).toStdString() << ": no free space below the nodes";
+    return false;
+  }
+  return Click(viewport, button, Qt::NoModifier, at);
+}
+
+bool DragNodeTo(ui::KeyedTree* tree, const QString& from, QWidget* target, QPoint at) {
+  QWidget* viewport = nullptr;
+  QPoint start;
+  if (!NodePoint(tree, from, &viewport, &start) || !Usable(target, "drop") || !ActivateWindowOf(tree)) {
+    return false;
+  }
+  if (at.isNull()) at = target->rect().center();
+  MouseOnWindow(QTest::MousePress, viewport, Qt::LeftButton, Qt::NoModifier, start);
+  Settle();
+  // First a move beyond the drag distance inside the source (the window starts the drag),
+  // then to the drop point; the window that took the press keeps the mouse, as on a desktop.
+  const QPoint nudge = start + QPoint(QApplication::startDragDistance() + 2, 2);
+  MouseOnWindow(QTest::MouseMove, viewport, Qt::LeftButton, Qt::NoModifier, nudge);
+  Settle();
+  QWidget* window = viewport->window();
+  const QPoint drop = window->mapFromGlobal(target->mapToGlobal(at));
+  QTest::mouseMove(window, drop);
+  Settle();
+  QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, drop);
+  Settle();
+  return true;
+}
+
+bool DragNode(ui::KeyedTree* tree, const QString& from, ui::KeyedTree* target, const QString& to) {
+  if (target == nullptr) {
+    ADD_FAILURE() << "drag: no target tree";
+    return false;
+  }
+  if (to.isEmpty()) {
+    QWidget* viewport = ViewportOf(target);
+    return DragNodeTo(tree, from, viewport, FreeSpace(target, viewport));
+  }
+  QWidget* viewport = nullptr;
+  QPoint at;
+  if (!NodePoint(target, to, &viewport, &at)) return false;
+  return DragNodeTo(tree, from, viewport, at);
+}
+
+bool Press(int key, Qt::KeyboardModifiers modifiers) {
+  QWidget* target = KeyboardTarget();
+  if (target == nullptr) {
+    ADD_FAILURE() << "key " << QKeySequence(key).toString().toStdString() << ": no window has the keyboard";
+    return false;
+  }
+  QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+  Settle();
+  return true;
+}
+
+bool PressIn(QWidget* control, int key, Qt::KeyboardModifiers modifiers) {
+  if (!FocusByClick(control)) return false;
+  return Press(key, modifiers);
+}
+
+bool Type(const QString& text) {
+  for (const QChar c : text) {
+    QWidget* target = KeyboardTarget();
+    if (target == nullptr) {
+      ADD_FAILURE() << "type: no window has the keyboard";
+      return false;
+    }
+    // Keys of Latin-1 characters carry the code of their upper-case letter.
+    Qt::Key key = Qt::Key_unknown;
+    if (c == QLatin1Char('\n')) {
+      key = Qt::Key_Return;
+    } else if (c.unicode() < 0x100) {
+      key = static_cast<Qt::Key>(c.toUpper().unicode() < 0x100 ? c.toUpper().unicode() : c.unicode());
+    }
+    const Qt::KeyboardModifiers modifiers = c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+    QTest::sendKeyEvent(QTest::Click, target, key, QString(c), modifiers);
+  }
+  Settle();
+  return true;
+}
+
+bool TypeInto(QWidget* control, const QString& text) {
+  if (!FocusByClick(control)) return false;
+  if (!Press(Qt::Key_A, Qt::ControlModifier)) return false;
+  if (text.isEmpty()) return Press(Qt::Key_Delete);
+  return Type(text);
+}
+
+bool FocusByClick(QWidget* control) {
+  if (!Usable(control, "focus") || !ActivateWindowOf(control)) return false;
+  if (control->hasFocus()) return true;
+  QWidget* taker = control;
+  while (taker->focusProxy() != nullptr) taker = taker->focusProxy();
+  if ((taker->focusPolicy() & Qt::ClickFocus) != 0 && taker->isEnabled()) {
+    Click(taker);
+  }
+  if (!control->hasFocus()) taker->setFocus(Qt::MouseFocusReason);
+  Settle();
+  if (!control->hasFocus()) {
+    ADD_FAILURE() << "focus: " << Describe(control).toStdString() << " did not take the focus";
+    return false;
+  }
+  return true;
+}
+
+bool FocusByTab(bool forward) { return forward ? PressTab() : PressShiftTab(); }
+
+QAction* FindCommand(QObject* owner, const QString& textOrName) {
+  if (owner == nullptr) {
+    ADD_FAILURE() << "menu command \"" << textOrName.toStdString() << "\": no owner";
+    return nullptr;
+  }
+  for (QAction* action : owner->findChildren<QAction*>()) {
+    if (action->isSeparator()) continue;
+    QString text = action->text();
+    text.remove(QLatin1Char('&'));
+    if (action->objectName() == textOrName || text == textOrName) return action;
+  }
+  ADD_FAILURE() << "menu command \"" << textOrName.toStdString() << "\" not found below "
+                << Describe(owner).toStdString();
+  return nullptr;
+}
+
+bool TriggerCommand(QObject* owner, const QString& textOrName) {
+  QAction* action = FindCommand(owner, textOrName);
+  return action != nullptr && TriggerCommand(action);
+}
+
+bool TriggerCommand(QAction* action) {
+  if (action == nullptr) {
+    ADD_FAILURE() << "menu command: none";
+    return false;
+  }
+  if (!action->isEnabled() || !action->isVisible()) {
+    ADD_FAILURE() << "menu command \"" << action->text().toStdString() << "\" is "
+                  << (action->isEnabled() ? "hidden" : "disabled");
+    return false;
+  }
+  // An open pop-up holding the command is chosen with the mouse, as a person does.
+  for (QObject* object : action->associatedObjects()) {
+    auto* menu = qobject_cast<QMenu*>(object);
+    if (menu == nullptr || !menu->isVisible()) continue;
+    const QRect rect = menu->actionGeometry(action);
+    QTest::mouseClick(menu->window(), Qt::LeftButton, Qt::NoModifier, menu->mapTo(menu->window(), rect.center()));
+    Settle();
+    return true;
+  }
+  // Otherwise the menu is opened and the command chosen in one step: open pop-ups close first.
+  for (int open = 0; open < 8 && QApplication::activePopupWidget() != nullptr; ++open) {
+    QApplication::activePopupWidget()->close();
+    Settle();
+  }
+  action->trigger();
+  Settle();
+  return true;
+}
+
+}  // namespace tolvar::test

@@ -1,0 +1,116 @@
+#pragma once
+// Input as a person gives it, for window tests: clicks, typing, keys, focus moves, tree
+// presses and drags, and menu commands. Every helper goes through Qt's own event path (the
+// window system's mouse routing, QApplication's key delivery with shortcut overrides and event
+// filters, focus changes with their reasons), never through a window's handler, so that the
+// window's event filters, key routing and FocusOut/FocusIn handling run as on a desktop.
+//
+// Helpers that cannot do what they are asked (a hidden control, a missing tree node, a menu
+// command that is missing or disabled) fail the running test and return false.
+//
+// Where the platform cannot give a real activation (the offscreen platform has no window
+// manager), the helpers activate the window through Qt's own path, as a window manager does
+// when a person clicks into a window.
+
+#include <QKeySequence>
+#include <QPoint>
+#include <QString>
+#include <Qt>
+
+class QAction;
+class QWidget;
+
+namespace tolvar::ui {
+class KeyedTree;
+}
+
+namespace tolvar::test {
+
+// ---------------------------------------------------------------- mouse
+
+// Clicks `control` (at its centre, or at `at` in its own coordinates) with `button`. The
+// window is activated first when it is not (as the window manager does on a click); the press
+// gives the focus according to the control's focus policy, as a real press does. Fails on a
+// missing or hidden control.
+bool Click(QWidget* control, Qt::MouseButton button = Qt::LeftButton,
+           Qt::KeyboardModifiers modifiers = Qt::NoModifier, QPoint at = QPoint());
+inline bool RightClick(QWidget* control, QPoint at = QPoint()) {
+  return Click(control, Qt::RightButton, Qt::NoModifier, at);
+}
+// Double-clicks `control` with the left button.
+bool DoubleClick(QWidget* control, QPoint at = QPoint());
+
+// Clicks the node `key` of `tree` (on its label, so it counts as a click on the node). Fails
+// when the node is missing or not shown; the node's ancestors are not expanded for the test.
+bool ClickNode(ui::KeyedTree* tree, const QString& key, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+inline bool RightClickNode(ui::KeyedTree* tree, const QString& key) {
+  return ClickNode(tree, key, Qt::RightButton);
+}
+bool DoubleClickNode(ui::KeyedTree* tree, const QString& key);
+// Clicks the tree's free space below its last shown node (a miss of every node).
+bool ClickTreeSpace(ui::KeyedTree* tree, Qt::MouseButton button = Qt::LeftButton);
+
+// Presses the left button on the node `from` (a node key of `tree`) and moves it, with the
+// button held, to the node `to` of `target` (another tree, or the same), where it is released:
+// a drag as the hand does it. An empty `to` drops on `target`'s free space.
+bool DragNode(ui::KeyedTree* tree, const QString& from, ui::KeyedTree* target, const QString& to);
+// The same, dropping at `at` (own coordinates) of any control.
+bool DragNodeTo(ui::KeyedTree* tree, const QString& from, QWidget* target, QPoint at = QPoint());
+
+// ---------------------------------------------------------------- keyboard
+
+// Presses and releases `key` with `modifiers` where the keyboard's input goes: the focus
+// widget, else the active window. Shortcut overrides, event filters, the window's key preview
+// and QWidget's own Tab handling run as for a real key. Keypad Enter is
+// Press(Qt::Key_Enter, Qt::KeypadModifier); Shift+Tab is PressShiftTab().
+bool Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Presses `key` into `control`: the control gets the focus first (see FocusByClick).
+bool PressIn(QWidget* control, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+inline bool PressTab() { return Press(Qt::Key_Tab); }
+// Shift+Tab as the window system reports it: Backtab with Shift held.
+inline bool PressShiftTab() { return Press(Qt::Key_Backtab, Qt::ShiftModifier); }
+inline bool PressEnter() { return Press(Qt::Key_Return); }
+inline bool PressKeypadEnter() { return Press(Qt::Key_Enter, Qt::KeypadModifier); }
+inline bool PressEscape() { return Press(Qt::Key_Escape); }
+inline bool PressF1() { return Press(Qt::Key_F1); }
+
+// Types `text` character by character into the focus widget.
+bool Type(const QString& text);
+// Types `text` into `control` in place of its contents, as a person does: clicks into it
+// when it has no focus, selects everything (Ctrl+A) and types. An empty `text` deletes the
+// contents.
+bool TypeInto(QWidget* control, const QString& text);
+
+// ---------------------------------------------------------------- focus
+
+// Gives `control` the focus as a person does: by a left click into it (the window is
+// activated first). The old focus widget gets FocusOut with the mouse reason, `control` FocusIn.
+// A control that takes no focus by click (a focus policy without ClickFocus) gets it by
+// QWidget::setFocus with the mouse reason, as the click would have done for a clickable one.
+bool FocusByClick(QWidget* control);
+// Moves the focus with Tab (forward) or Shift+Tab (back) from the focus widget.
+bool FocusByTab(bool forward = true);
+// Activates the top-level window of `control` (the window system's activation; set directly
+// where the platform gives none), so that its focus widget really holds the keyboard focus.
+bool ActivateWindowOf(QWidget* control);
+// The control that holds the keyboard focus (QApplication::focusWidget), or null.
+QWidget* FocusWidget();
+
+// ---------------------------------------------------------------- menus
+
+// The menu command below `owner` (its menus, menu bar and pop-ups included) whose object name
+// or text (without the accelerator '&') is `textOrName`; fails the test and returns null when
+// none is found.
+QAction* FindCommand(QObject* owner, const QString& textOrName);
+// Triggers the command as choosing it in the menu does. Fails, and triggers nothing, when the
+// command is missing, disabled or hidden (a person cannot choose it then).
+bool TriggerCommand(QObject* owner, const QString& textOrName);
+bool TriggerCommand(QAction* action);
+
+// ---------------------------------------------------------------- events
+
+// Delivers posted events (timers due now, deferred focus handlers) a few rounds.
+void Settle();
+
+}  // namespace tolvar::test
