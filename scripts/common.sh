@@ -1,6 +1,6 @@
 # Shared steps of run.sh and test.sh.
 
-TOLVAR_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core ccache"
+TOLVAR_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 ccache"
 
 tolvar_install_packages() {
   local missing=()

@@ -6,10 +6,13 @@
 #include "calculation/einstellungslader.h"
 #include "data/first_start.h"
 #include "data/messages.h"
+#include "platform/ui/appearance.h"
 
 int main(int argc, char** argv) {
+  tolvar::ui::PrepareApplication();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tolvar"));
+  tolvar::ui::SetUpApplication(app);
 
   tolvar::app::InstallMessageSink();
   tolvar::mdlKalkulation::EinstellungsladerEinsetzen();

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ui/appearance.h"
 #include "platform/ui/forms.h"
 #include "support/ui_forms.h"
 #include "support/ui_prompts.h"
@@ -29,7 +30,9 @@ class LeftoverWindows : public ::testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   g_defaultHandler = qInstallMessageHandler(QuietOffscreen);
+  tolvar::ui::PrepareApplication();
   QApplication app(argc, argv);
+  tolvar::ui::SetUpApplication(app);
   ::testing::InitGoogleTest(&argc, argv);
 
   tolvar::test::ScriptedPrompts strict;

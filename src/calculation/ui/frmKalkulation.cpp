@@ -21,6 +21,7 @@
 #include "data/master_loaders.h"
 #include "data/paths.h"
 #include "data/state.h"
+#include "platform/ui/appearance.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/imagelist.h"
@@ -58,13 +59,6 @@ void Platz(QWidget* w, int left, int top, int width, int height) {
   w->setGeometry(left / kTwips, top / kTwips, width / kTwips, height / kTwips);
 }
 
-QFont Schrift(double punkte, bool fett) {
-  QFont font = QApplication::font();
-  font.setPointSizeF(punkte);
-  font.setBold(fett);
-  return font;
-}
-
 template <class W>
 W* Benannt(W* w, const QString& name) {
   w->setObjectName(name);
@@ -74,7 +68,7 @@ W* Benannt(W* w, const QString& name) {
 QPushButton* Knopf(QWidget* parent, const QString& name, const QString& text, int left, int top,
                    int width, int height = 375) {
   auto* b = Benannt(new QPushButton(text, parent), name);
-  b->setFont(Schrift(8.25, true));
+  b->setFont(ui::LayoutFont(8.25, true));
   b->setFocusPolicy(Qt::StrongFocus);  // a click takes the focus, so a value box loses it first
   Platz(b, left, top, width, height);
   return b;
@@ -83,7 +77,7 @@ QPushButton* Knopf(QWidget* parent, const QString& name, const QString& text, in
 QLabel* Etikett(QWidget* parent, const QString& name, const QString& text, int left, int top,
                 double punkte = 12, int width = 1900) {
   auto* l = Benannt(new QLabel(text, parent), name);
-  l->setFont(Schrift(punkte, true));
+  l->setFont(ui::LayoutFont(punkte, true));
   Platz(l, left, top, width, 375);
   return l;
 }
@@ -91,7 +85,7 @@ QLabel* Etikett(QWidget* parent, const QString& name, const QString& text, int l
 QLineEdit* Feld(QWidget* parent, const QString& name, int left, int top, int width = 1455,
                 double punkte = 12, bool fett = true) {
   auto* e = Benannt(new QLineEdit(parent), name);
-  e->setFont(Schrift(punkte, fett));
+  e->setFont(ui::LayoutFont(punkte, fett));
   Platz(e, left, top, width, 405);
   return e;
 }
