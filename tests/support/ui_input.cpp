@@ -9,10 +9,15 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
+#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 
+#include "platform/ui/datecontrols.h"
+#include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
+#include "platform/ui/tabstrip.h"
 
 namespace tolvar::test {
 
@@ -183,6 +188,63 @@ bool DragNode(ui::KeyedTree* tree, const QString& from, ui::KeyedTree* target, c
   QPoint at;
   if (!NodePoint(target, to, &viewport, &at)) return false;
   return DragNodeTo(tree, from, viewport, at);
+}
+
+namespace {
+
+// The centre of the cell (row, col) in the grid's own coordinates; false when not shown.
+bool CellPoint(ui::Grid* grid, int row, int col, QPoint* at) {
+  if (!Usable(grid, "grid cell")) return false;
+  grid->ShowRow(row);
+  int top = -1, bottom = -1, left = -1, right = -1;
+  for (int y = 0; y < grid->height(); ++y) {
+    if (grid->RowAt(y) != row) continue;
+    if (top < 0) top = y;
+    bottom = y;
+  }
+  for (int x = 0; x < grid->width(); ++x) {
+    if (grid->ColAt(x) != col) continue;
+    if (left < 0) left = x;
+    right = x;
+  }
+  if (top < 0 || left < 0) {
+    ADD_FAILURE() << Describe(grid).toStdString() << ": cell " << row << "," << col << " is not shown";
+    return false;
+  }
+  *at = QPoint((left + right) / 2, (top + bottom) / 2);
+  return true;
+}
+
+}  // namespace
+
+bool ClickCell(ui::Grid* grid, int row, int col, Qt::MouseButton button) {
+  QPoint at;
+  return CellPoint(grid, row, col, &at) && Click(grid, button, Qt::NoModifier, at);
+}
+
+bool DoubleClickCell(ui::Grid* grid, int row, int col) {
+  QPoint at;
+  return CellPoint(grid, row, col, &at) && DoubleClick(grid, at);
+}
+
+bool ClickDate(ui::MonthCalendar* calendar, base::Date date) {
+  if (!Usable(calendar, "calendar")) return false;
+  auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+  if (view == nullptr || !calendar->SetValue(date)) {
+    ADD_FAILURE() << Describe(calendar).toStdString() << ": the day cannot be chosen";
+    return false;
+  }
+  return Click(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->currentIndex()).center());
+}
+
+bool ClickTab(ui::TabStrip* strip, int index) {
+  if (!Usable(strip, "tab")) return false;
+  auto* bar = strip->findChild<QTabBar*>();
+  if (bar == nullptr || index < 0 || index >= bar->count() || !bar->isTabVisible(index)) {
+    ADD_FAILURE() << Describe(strip).toStdString() << ": tab " << index << " is not shown";
+    return false;
+  }
+  return Click(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
 }
 
 bool Press(int key, Qt::KeyboardModifiers modifiers) {

@@ -17,12 +17,17 @@
 #include <QString>
 #include <Qt>
 
+#include "base/values.h"
+
 class QAction;
 class QWidget;
 
 namespace tolvar::ui {
+class Grid;
 class KeyedTree;
-}
+class MonthCalendar;
+class TabStrip;
+}  // namespace tolvar::ui
 
 namespace tolvar::test {
 
@@ -107,6 +112,21 @@ QAction* FindCommand(QObject* owner, const QString& textOrName);
 // command is missing, disabled or hidden (a person cannot choose it then).
 bool TriggerCommand(QObject* owner, const QString& textOrName);
 bool TriggerCommand(QAction* action);
+
+// ---------------------------------------------------------------- grids and calendars
+
+// Clicks (or double-clicks) the cell (row, col) of `grid` at its centre; the row is scrolled
+// into view first, as a person scrolls to it. Fails when the cell is not shown (a hidden
+// column, a row outside the grid).
+bool ClickCell(ui::Grid* grid, int row, int col, Qt::MouseButton button = Qt::LeftButton);
+bool DoubleClickCell(ui::Grid* grid, int row, int col);
+
+// Clicks the day `date` in `calendar`, after paging the calendar to its month. Fails when
+// the date lies outside the calendar's range (a person cannot choose it then).
+bool ClickDate(ui::MonthCalendar* calendar, base::Date date);
+
+// Clicks the tab `index` of `strip` on its caption. Fails when the tab is hidden or missing.
+bool ClickTab(ui::TabStrip* strip, int index);
 
 // ---------------------------------------------------------------- events
 
