@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
@@ -286,7 +287,13 @@ bool Type(const QString& text) {
 
 bool TypeInto(QWidget* control, const QString& text) {
   if (!FocusByClick(control)) return false;
-  if (!Press(Qt::Key_A, Qt::ControlModifier)) return false;
+  // A line is selected by Home and Shift+End: keys without a character, so that a box's key
+  // filter that drops control characters (Ctrl+A among them) lets them through.
+  const bool zeile = qobject_cast<QLineEdit*>(control) != nullptr;
+  if (zeile ? !Press(Qt::Key_Home) || !Press(Qt::Key_End, Qt::ShiftModifier)
+            : !Press(Qt::Key_A, Qt::ControlModifier)) {
+    return false;
+  }
   if (text.isEmpty()) return Press(Qt::Key_Delete);
   return Type(text);
 }

@@ -83,8 +83,8 @@ inline bool PressF1() { return Press(Qt::Key_F1); }
 // Types `text` character by character into the focus widget.
 bool Type(const QString& text);
 // Types `text` into `control` in place of its contents, as a person does: clicks into it
-// when it has no focus, selects everything (Ctrl+A) and types. An empty `text` deletes the
-// contents.
+// when it has no focus, selects everything (Home and Shift+End in a line, else Ctrl+A) and
+// types. An empty `text` deletes the contents.
 bool TypeInto(QWidget* control, const QString& text);
 
 // ---------------------------------------------------------------- focus
