@@ -6,6 +6,8 @@
 #include "app/mdlGroesse.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
+#include "platform/ui/forms.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 
@@ -31,8 +33,8 @@ std::string AppTest::MusterKopieren(const std::string& mdb, bool mitTolvar) cons
   sys::CreateFolder(sys::FolderOf(mdb));
   EXPECT_TRUE(sys::CopyFile(Muster(), mdb, true));
   if (mitTolvar) {
-    EXPECT_TRUE(sys::CopyFile(root.Join("Betriebe/Mustergärtnerei.Tolvar"),
-                              sys::WithoutExtension(mdb) + ".Tolvar", true));
+    EXPECT_TRUE(
+        sys::CopyFile(root.Join("Betriebe/Mustergärtnerei.Tolvar"), sys::WithoutExtension(mdb) + ".Tolvar", true));
   }
   return mdb;
 }
@@ -54,6 +56,13 @@ mdiTolvarZentral& AppTest::MusterOeffnen() {
   return haupt;
 }
 
+void AppTest::Befehl(const char* befehl) {
+  ui::MainForm* haupt = ui::Forms::Main();
+  ASSERT_NE(haupt, nullptr) << "no main window for " << befehl;
+  ASSERT_TRUE(TriggerCommand(haupt, QString::fromUtf8(befehl))) << befehl;
+  ProcessEvents();
+}
+
 db::Recordset AppTest::ErsteZeile(const std::string& path, const std::string& table) {
   auto database = db::Database::Open(path);
   if (!database) return {};
@@ -71,8 +80,7 @@ void AppTest::FeldSetzen(const std::string& path, const std::string& table, cons
                          const std::string& value) {
   auto database = db::Database::Open(path);
   ASSERT_TRUE(database) << path;
-  ASSERT_TRUE(database->Execute("UPDATE " + db::QuoteIdentifier(table) + " SET " + db::QuoteIdentifier(column) +
-                                    " = ?",
+  ASSERT_TRUE(database->Execute("UPDATE " + db::QuoteIdentifier(table) + " SET " + db::QuoteIdentifier(column) + " = ?",
                                 {db::Value(value)}));
 }
 

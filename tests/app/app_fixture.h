@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-
 #include <string>
 
 #include "app/mdiTolvarZentral.h"
@@ -34,6 +33,9 @@ class AppTest : public ::testing::Test {
   mdiTolvarZentral& Oeffnen();
   // Opens the sample enterprise.
   mdiTolvarZentral& MusterOeffnen();
+  // Chooses the main window's menu command `befehl` (its name or text) as a person does and
+  // lets its handler run (the work-area and file commands run queued).
+  static void Befehl(const char* befehl);
 
   // The first row of `table` in the database at `path` (empty recordset when unreadable).
   static db::Recordset ErsteZeile(const std::string& path, const std::string& table);

@@ -1,6 +1,5 @@
 // Enterprise file commands of the main window: dialogs, outcomes and reopening.
 #include <QPointer>
-
 #include <fstream>
 
 #include "app_fixture.h"
@@ -23,15 +22,13 @@ class FileCommandsTest : public AppTest {
 };
 
 TEST_F(FileCommandsTest, CancelledDialogsChangeNothing) {
-  using Handler = void (mdiTolvarZentral::*)();
   mdiTolvarZentral& h = MusterOeffnen();
   QPointer<mdiTolvarZentral> vorher(&h);
   const std::string muster = Inhalt(Muster());
-  for (Handler handler : {&mdiTolvarZentral::mnuoeffnen_Click, &mdiTolvarZentral::mnuspeichernunter_Click,
-                          &mdiTolvarZentral::mnuSicherungLaden_Click, &mdiTolvarZentral::mnuNeueErgebnisDB_Click}) {
+  for (const char* befehl : {"mnuoeffnen", "mnuspeichernunter", "mnuSicherungLaden", "mnuNeueErgebnisDB"}) {
+    SCOPED_TRACE(befehl);
     prompts->CancelFile();
-    (h.*handler)();
-    ProcessEvents();
+    Befehl(befehl);
     ASSERT_FALSE(vorher.isNull());
     EXPECT_TRUE(state().BetriebOffen);
     EXPECT_EQ(state().AktuellerBetrieb, Muster());
@@ -41,13 +38,13 @@ TEST_F(FileCommandsTest, CancelledDialogsChangeNothing) {
 }
 
 TEST_F(FileCommandsTest, DialogsCarryTheirPresetsAndFilters) {
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   prompts->CancelFile();
-  h.mnuoeffnen_Click();
+  Befehl("mnuoeffnen");
   prompts->AnswerFile(Q(Sicherung(".MSD"))).CancelFile();
-  h.mnuSicherungLaden_Click();
+  Befehl("mnuSicherungLaden");
   prompts->CancelFile();
-  h.mnuNeueErgebnisDB_Click();
+  Befehl("mnuNeueErgebnisDB");
 
   const auto& shown = prompts->shown();
   ASSERT_EQ(shown.size(), 4u);
@@ -67,10 +64,10 @@ TEST_F(FileCommandsTest, DialogsCarryTheirPresetsAndFilters) {
 }
 
 TEST_F(FileCommandsTest, BackupThenSecondBackupAsksAndNoKeepsYesReplaces) {
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   const std::string tolvarVorher = Inhalt(state().TolvarDatenbankPfad);
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  h.mnuBetriebSichern_Click();
+  Befehl("mnuBetriebSichern");
   ASSERT_TRUE(sys::FileExists(Sicherung(".MSD")));
   ASSERT_TRUE(sys::FileExists(Sicherung(".TSD")));
   EXPECT_EQ(Texte(*prompts), std::vector<QString>{"Datensicherung erfolgreich abgeschlossen"});
@@ -79,7 +76,7 @@ TEST_F(FileCommandsTest, BackupThenSecondBackupAsksAndNoKeepsYesReplaces) {
 
   FeldSetzen(Sicherung(".TSD"), "BetriebEinstellungen", "LetzteAenderung", "01.01.2020 00:00:00");
   prompts->AnswerMsgBox(ui::msgbox::No);
-  h.mnuBetriebSichern_Click();
+  Befehl("mnuBetriebSichern");
   ASSERT_EQ(prompts->messageBoxes().size(), 2u);
   const ShownPrompt frage = prompts->messageBoxes()[1];
   EXPECT_EQ(frage.text, QStringLiteral("Von diesem Betrieb existiert eine Sicherungsdatei vom 01.01.2020 00:00:00"
@@ -88,32 +85,32 @@ TEST_F(FileCommandsTest, BackupThenSecondBackupAsksAndNoKeepsYesReplaces) {
   EXPECT_EQ(Feld(Sicherung(".TSD"), "BetriebEinstellungen", "LetzteAenderung"), "01.01.2020 00:00:00");
 
   prompts->AnswerMsgBox(ui::msgbox::Yes).AnswerMsgBox(ui::msgbox::Ok);
-  h.mnuBetriebSichern_Click();
+  Befehl("mnuBetriebSichern");
   ASSERT_EQ(prompts->messageBoxes().size(), 4u);
   EXPECT_EQ(prompts->messageBoxes()[3].text, QStringLiteral("Datensicherung erfolgreich abgeschlossen"));
   EXPECT_NE(Feld(Sicherung(".TSD"), "BetriebEinstellungen", "LetzteAenderung"), "01.01.2020 00:00:00");
 }
 
 TEST_F(FileCommandsTest, LoneTsdBackupIsReplacedAfterTheQuestion) {
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   sys::CreateFolder(root.Join("Sicherungsdateien"));
   ASSERT_TRUE(sys::CopyFile(state().TolvarDatenbankPfad, Sicherung(".TSD"), true));
   prompts->AnswerMsgBox(ui::msgbox::Yes).AnswerMsgBox(ui::msgbox::Ok);
-  h.mnuBetriebSichern_Click();
+  Befehl("mnuBetriebSichern");
   EXPECT_EQ(Texte(*prompts).back(), QStringLiteral("Datensicherung erfolgreich abgeschlossen"));
   EXPECT_TRUE(Inhalt(Sicherung(".MSD")) == Inhalt(Muster())) << "content changed: " << Sicherung(".MSD");
 }
 
 TEST_F(FileCommandsTest, RestoreReopensOnTheRestoredCopy) {
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  h.mnuBetriebSichern_Click();
+  Befehl("mnuBetriebSichern");
   const std::string msd = Inhalt(Sicherung(".MSD"));
   const std::string tsd = Inhalt(Sicherung(".TSD"));
   const std::string ziel = root.Join("Betriebe/Wiederhergestellt.mdb");
 
   prompts->AnswerFile(Q(Sicherung(".MSD"))).AnswerFile(Q(root.Join("Betriebe/Wiederhergestellt")));
-  h.mnuSicherungLaden_Click();
+  Befehl("mnuSicherungLaden");
   ProcessEvents();
 
   ASSERT_TRUE(mdiTolvarZentral::IsLoaded());
@@ -137,12 +134,12 @@ TEST_F(FileCommandsTest, SwitchingEnterprisesSavesTheOldSettingsAndLoadsTheNewOn
     ASSERT_TRUE(database);
     ASSERT_TRUE(database->Execute("DELETE FROM Kulturen WHERE KulturNr <> 'K1001'"));
   }
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   const int kulturenMuster = state().AnzahlKulturen;
   state().AktuelleEinstellungen.Jahr = "2031";
 
   prompts->AnswerFile(Q(zweiter));
-  h.mnuoeffnen_Click();
+  Befehl("mnuoeffnen");
   ProcessEvents();
 
   EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Zweiter Betrieb"));
@@ -155,10 +152,10 @@ TEST_F(FileCommandsTest, SwitchingEnterprisesSavesTheOldSettingsAndLoadsTheNewOn
 }
 
 TEST_F(FileCommandsTest, SaveAsCopiesWithTheCurrentSettingsAndOpensTheCopy) {
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   state().AktuelleEinstellungen.Jahr = "2033";
   prompts->AnswerFile(Q(root.Join("Betriebe/Kopie.MDB")));
-  h.mnuspeichernunter_Click();
+  Befehl("mnuspeichernunter");
   ProcessEvents();
   EXPECT_EQ(state().AktuellerBetrieb, root.Join("Betriebe/Kopie.MDB"));
   EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Kopie"));
@@ -167,14 +164,13 @@ TEST_F(FileCommandsTest, SaveAsCopiesWithTheCurrentSettingsAndOpensTheCopy) {
 }
 
 TEST_F(FileCommandsTest, NewResultDatabaseAndItsReplaceQuestion) {
-  mdiTolvarZentral& h = MusterOeffnen();
-  QPointer<mdiTolvarZentral> vorher(&h);
+  QPointer<mdiTolvarZentral> vorher(&MusterOeffnen());
   const std::string ziel = root.Join("Ergebnisse/Neu.mdb");
   sys::CreateFolder(root.Join("Ergebnisse"));
   const std::string vorlage = Inhalt(root.Join("Tolvar_DB/VorlageErgebnisse.tvd"));
 
   prompts->AnswerFile(Q(root.Join("Ergebnisse/Neu")));
-  h.mnuNeueErgebnisDB_Click();
+  Befehl("mnuNeueErgebnisDB");
   EXPECT_TRUE(Inhalt(ziel) == vorlage) << "content changed: " << ziel;
   EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, ziel);
   EXPECT_TRUE(prompts->messageBoxes().empty());
@@ -182,7 +178,7 @@ TEST_F(FileCommandsTest, NewResultDatabaseAndItsReplaceQuestion) {
   std::ofstream(ziel, std::ios::binary | std::ios::trunc) << "alt";
   state().AktuelleEinstellungen.Ergebnisdatenbank = "bisher";
   prompts->AnswerFile(Q(ziel)).AnswerMsgBox(ui::msgbox::No);
-  h.mnuNeueErgebnisDB_Click();
+  Befehl("mnuNeueErgebnisDB");
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts->messageBoxes()[0].text,
             QStringLiteral("Eine Ergebnisdatenabank unter diesem Namen besteht bereits.\n\n"
@@ -191,7 +187,7 @@ TEST_F(FileCommandsTest, NewResultDatabaseAndItsReplaceQuestion) {
   EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, "bisher");
 
   prompts->AnswerFile(Q(ziel)).AnswerMsgBox(ui::msgbox::Yes);
-  h.mnuNeueErgebnisDB_Click();
+  Befehl("mnuNeueErgebnisDB");
   EXPECT_TRUE(Inhalt(ziel) == vorlage) << "content changed: " << ziel;
   EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, ziel);
   ProcessEvents();
@@ -199,19 +195,19 @@ TEST_F(FileCommandsTest, NewResultDatabaseAndItsReplaceQuestion) {
 }
 
 TEST_F(FileCommandsTest, BadInputGivesAClearMessageAndLosesNoFile) {
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   const std::string muster = Inhalt(Muster());
 
   // Not an ".mdb" file.
   prompts->AnswerFile(Q(root.Join("Betriebe/Mustergärtnerei.Tolvar"))).AnswerMsgBox(ui::msgbox::Ok);
-  h.mnuoeffnen_Click();
+  Befehl("mnuoeffnen");
   ASSERT_EQ(Texte(*prompts).size(), 1u);
   EXPECT_EQ(Texte(*prompts)[0], Q(std::string(data::kKeineMdbDatei)));
   EXPECT_EQ(state().AktuellerBetrieb, Muster());
 
   // Save as onto the open enterprise itself.
   prompts->AnswerFile(Q(Muster())).AnswerMsgBox(ui::msgbox::Ok);
-  h.mnuspeichernunter_Click();
+  Befehl("mnuspeichernunter");
   EXPECT_EQ(Texte(*prompts).back(), Q(std::string(data::kEigenerName)));
 
   // A backup whose ".TSD" is missing cannot be restored.
@@ -219,7 +215,7 @@ TEST_F(FileCommandsTest, BadInputGivesAClearMessageAndLosesNoFile) {
   const std::string einsam = root.Join("Sicherungsdateien/Einsam.MSD");
   ASSERT_TRUE(sys::CopyFile(Muster(), einsam, false));
   prompts->AnswerFile(Q(einsam)).AnswerFile(Q(root.Join("Betriebe/Ziel.mdb"))).AnswerMsgBox(ui::msgbox::Ok);
-  h.mnuSicherungLaden_Click();
+  Befehl("mnuSicherungLaden");
   EXPECT_EQ(prompts->messageBoxes().back().title, QStringLiteral("Laufzeitfehler"));
   EXPECT_FALSE(sys::FileExists(root.Join("Betriebe/Ziel.mdb")));
   EXPECT_EQ(state().AktuellerBetrieb, Muster());
@@ -231,7 +227,7 @@ TEST_F(FileCommandsTest, BadInputGivesAClearMessageAndLosesNoFile) {
   const std::string kaputt = root.Join("Betriebe/Kaputt.mdb");
   std::ofstream(kaputt, std::ios::binary) << "kein Datenbankinhalt";
   prompts->AnswerFile(Q(kaputt)).AnswerMsgBox(ui::msgbox::Ok);
-  h.mnuoeffnen_Click();
+  Befehl("mnuoeffnen");
   ProcessEvents();
   EXPECT_EQ(Texte(*prompts).back(),
             QStringLiteral("Die ausgewählte Morvin5-Datenbank ist ungültig und kann nicht geöffnet werden"));

@@ -21,8 +21,8 @@ class MainWindowTest : public AppTest {
 
 TEST_F(MainWindowTest, WithoutEnterpriseOpensMaximisedAndClosingWritesOnlySystemInfo) {
   ASSERT_EQ(Feld(SystemInfo(), "SystemInfo", "LetzteAenderung"), kSystemInfoStempel);
-  const std::string musterStempel = Feld(root.Join("Betriebe/Mustergärtnerei.Tolvar"), "BetriebEinstellungen",
-                                         "LetzteAenderung");
+  const std::string musterStempel =
+      Feld(root.Join("Betriebe/Mustergärtnerei.Tolvar"), "BetriebEinstellungen", "LetzteAenderung");
   mdiTolvarZentral& haupt = Oeffnen();
 
   EXPECT_TRUE(haupt.windowState() & Qt::WindowMaximized);
@@ -31,7 +31,7 @@ TEST_F(MainWindowTest, WithoutEnterpriseOpensMaximisedAndClosingWritesOnlySystem
   EXPECT_FALSE(state().BetriebOffen);
   EXPECT_FALSE(frmBewegungsdaten::IsLoaded());
 
-  haupt.mnuEnde_Click();
+  Befehl("mnuEnde");
   ProcessEvents();
   EXPECT_FALSE(mdiTolvarZentral::IsLoaded());
   EXPECT_EQ(Feld(SystemInfo(), "SystemInfo", "AktuellerBetrieb"), "KeinAktuellerBetrieb");
@@ -184,9 +184,9 @@ TEST_F(MainWindowTest, CaptionTakesTheFileNameAfterTheLastSeparator) {
     QString titel;
   };
   mdiTolvarZentral& haupt = Oeffnen();
-  for (const Fall& fall : {Fall{"/daten/a.b/Gärtnerei Muster.mdb", QStringLiteral("Tolvar - Gärtnerei Muster")},
-                           Fall{"/x/Betrieb.MDB", QStringLiteral("Tolvar - Betrieb")},
-                           Fall{"Muster.mdb", QStringLiteral("Tolvar")}}) {
+  for (const Fall& fall :
+       {Fall{"/daten/a.b/Gärtnerei Muster.mdb", QStringLiteral("Tolvar - Gärtnerei Muster")},
+        Fall{"/x/Betrieb.MDB", QStringLiteral("Tolvar - Betrieb")}, Fall{"Muster.mdb", QStringLiteral("Tolvar")}}) {
     SCOPED_TRACE(fall.pfad);
     haupt.setCaption(QStringLiteral("Tolvar"));
     state().BetriebOffen = true;

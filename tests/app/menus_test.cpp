@@ -21,6 +21,7 @@
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmTopfSubstrat.h"
 #include "settings/ui/frmEinstellungen.h"
+#include "support/ui_input.h"
 #include "trees/ui/frmStammdaten.h"
 
 namespace tolvar::test {
@@ -48,38 +49,37 @@ class MenusTest : public AppTest {};
 
 TEST_F(MenusTest, MenuBarAndPopUpsInDisplayOrder) {
   mdiTolvarZentral& h = Oeffnen();
-  EXPECT_EQ(MenueInhalt(h.menuBar()->actions()),
-            (Eintraege{{"mnuBetrieb", "Betrieb"},
-                       {"mnuStammdaten", "Stammdaten"},
-                       {"mnuKalkulation", "Tolvar"},
-                       {"mnuVergleich", "Kulturvergleich"},
-                       {"mnuEinstellungen", "Einstellungen"},
-                       {"mnuSicherung", "Datensicherung"},
-                       {"mnuHilfe", "Hilfe"}}));
+  EXPECT_EQ(MenueInhalt(h.menuBar()->actions()), (Eintraege{{"mnuBetrieb", "Betrieb"},
+                                                            {"mnuStammdaten", "Stammdaten"},
+                                                            {"mnuKalkulation", "Tolvar"},
+                                                            {"mnuVergleich", "Kulturvergleich"},
+                                                            {"mnuEinstellungen", "Einstellungen"},
+                                                            {"mnuSicherung", "Datensicherung"},
+                                                            {"mnuHilfe", "Hilfe"}}));
   EXPECT_EQ(MenueInhalt(h.mnuBetrieb->actions()), (Eintraege{{"mnuoeffnen", "Betrieb öffnen"},
-                                                        {"mnuStrich1", "-"},
-                                                        {"mnuspeichern", "Betrieb speichern"},
-                                                        {"mnuspeichernunter", "Betrieb speichern unter ..."},
-                                                        {"mnuStrich2", "-"},
-                                                        {"mnuEnde", "Beenden"}}));
-  EXPECT_EQ(MenueInhalt(h.mnuKalkulation->actions()), (Eintraege{{"mnuBegleit", "Kulturbegleitende Datenerfassung"},
-                                                            {"mnuStrich3", "-"},
-                                                            {"mnuNach", "Kalkulation"}}));
+                                                             {"mnuStrich1", "-"},
+                                                             {"mnuspeichern", "Betrieb speichern"},
+                                                             {"mnuspeichernunter", "Betrieb speichern unter ..."},
+                                                             {"mnuStrich2", "-"},
+                                                             {"mnuEnde", "Beenden"}}));
+  EXPECT_EQ(
+      MenueInhalt(h.mnuKalkulation->actions()),
+      (Eintraege{{"mnuBegleit", "Kulturbegleitende Datenerfassung"}, {"mnuStrich3", "-"}, {"mnuNach", "Kalkulation"}}));
   EXPECT_EQ(MenueInhalt(h.mnuVergleich->actions()), (Eintraege{{"mnuNeueErgebnisDB", "Neue Ergebnisdatenbank anlegen"},
-                                                          {"mnuVergleichNeu", "Vergleichskulturen bearbeiten"},
-                                                          {"mnuStrich4", "-"},
-                                                          {"mnuVergleichExe", "Kulturen vergleichen"}}));
+                                                               {"mnuVergleichNeu", "Vergleichskulturen bearbeiten"},
+                                                               {"mnuStrich4", "-"},
+                                                               {"mnuVergleichExe", "Kulturen vergleichen"}}));
   EXPECT_EQ(MenueInhalt(h.mnuSicherung->actions()), (Eintraege{{"mnuBetriebSichern", "Sicherungsdatei erstellen"},
-                                                          {"mnuStrichSicherung", "-"},
-                                                          {"mnuSicherungLaden", "Sicherungsdatei laden"}}));
+                                                               {"mnuStrichSicherung", "-"},
+                                                               {"mnuSicherungLaden", "Sicherungsdatei laden"}}));
   EXPECT_EQ(MenueInhalt(h.mnuHilfe->actions()), (Eintraege{{"mnuHilfeText", "Hilfe"},
-                                                      {"mnuHilfeDoku", "Dokumentation drucken"},
-                                                      {"mnuStrich6", "-"},
-                                                      {"mnuInfo", "Über Tolvar"}}));
+                                                           {"mnuHilfeDoku", "Dokumentation drucken"},
+                                                           {"mnuStrich6", "-"},
+                                                           {"mnuInfo", "Über Tolvar"}}));
   EXPECT_EQ(MenueInhalt(h.mnuPopUp1->actions()), (Eintraege{{"mnuPopUp1Neu", "Neue Kultur/ Gruppe eingeben"}}));
-  EXPECT_EQ(MenueInhalt(h.mnuPopUp2->actions()), (Eintraege{{"mnuPopUp2Aendern", "Ändern"},
-                                                       {"mnuStrichOpoup", "-"},
-                                                       {"mnuPopUp2Neu", "Neue Kultur/ Gruppe"}}));
+  EXPECT_EQ(
+      MenueInhalt(h.mnuPopUp2->actions()),
+      (Eintraege{{"mnuPopUp2Aendern", "Ändern"}, {"mnuStrichOpoup", "-"}, {"mnuPopUp2Neu", "Neue Kultur/ Gruppe"}}));
   EXPECT_EQ(MenueInhalt(h.mnuPopUp3->actions()),
             (Eintraege{{"mnuPopUp3Aendern", "Ändern"}, {"mnuPopUp3Loeschen", "Löschen"}}));
   for (QMenu* popup : {h.mnuPopUp1, h.mnuPopUp2, h.mnuPopUp3}) {
@@ -96,18 +96,14 @@ TEST_F(MenusTest, PopupMenuShowsWithoutWaitingAndIsRecorded) {
   h.mnuPopUp2->hide();
 }
 
-using Handler = void (mdiTolvarZentral::*)();
-
 TEST_F(MenusTest, CommandsNeedingAnEnterpriseDoNothingWithoutOne) {
-  mdiTolvarZentral& h = Oeffnen();
+  Oeffnen();
   ASSERT_FALSE(state().BetriebOffen);
-  for (Handler handler : {&mdiTolvarZentral::mnuStammdaten_Click, &mdiTolvarZentral::mnuBegleit_Click,
-                          &mdiTolvarZentral::mnuNach_Click, &mdiTolvarZentral::mnuVergleichExe_Click,
-                          &mdiTolvarZentral::mnuVergleichNeu_Click, &mdiTolvarZentral::mnuEinstellungen_Click,
-                          &mdiTolvarZentral::mnuspeichern_Click, &mdiTolvarZentral::mnuspeichernunter_Click,
-                          &mdiTolvarZentral::mnuBetriebSichern_Click, &mdiTolvarZentral::mnuSicherungLaden_Click,
-                          &mdiTolvarZentral::mnuNeueErgebnisDB_Click}) {
-    (h.*handler)();
+  for (const char* befehl :
+       {"mnuStammdaten", "mnuBegleit", "mnuNach", "mnuVergleichExe", "mnuVergleichNeu", "mnuEinstellungen",
+        "mnuspeichern", "mnuspeichernunter", "mnuBetriebSichern", "mnuSicherungLaden", "mnuNeueErgebnisDB"}) {
+    SCOPED_TRACE(befehl);
+    Befehl(befehl);
     EXPECT_TRUE(LoadedNames().isEmpty()) << LoadedNames().join(',').toStdString();
     EXPECT_FALSE(state().ModusStammdaten || state().ModusErfassung || state().ModusKalkulation);
   }
@@ -117,27 +113,27 @@ TEST_F(MenusTest, CommandsNeedingAnEnterpriseDoNothingWithoutOne) {
 
 TEST_F(MenusTest, WorkAreaCommandClosesEveryOtherWindowSetsItsFlagAndOpensItsWindow) {
   struct Fall {
-    Handler handler;
+    const char* befehl;
     QString fenster;
     bool stammdaten, erfassung, kalkulation;
   };
   const std::vector<Fall> faelle = {
-      {&mdiTolvarZentral::mnuStammdaten_Click, "frmStammdaten", true, false, false},
-      {&mdiTolvarZentral::mnuBegleit_Click, "frmBewegungsdaten", false, true, false},
-      {&mdiTolvarZentral::mnuNach_Click, "frmKalkulation", false, false, true},
-      {&mdiTolvarZentral::mnuVergleichExe_Click, "frmKulturvergleich", false, false, false},
-      {&mdiTolvarZentral::mnuVergleichNeu_Click, "frmKulturVergleichBearbeiten", false, false, false},
+      {"Stammdaten", "frmStammdaten", true, false, false},
+      {"Kulturbegleitende Datenerfassung", "frmBewegungsdaten", false, true, false},
+      {"Kalkulation", "frmKalkulation", false, false, true},
+      {"Kulturen vergleichen", "frmKulturvergleich", false, false, false},
+      {"Vergleichskulturen bearbeiten", "frmKulturVergleichBearbeiten", false, false, false},
   };
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.fenster.toStdString());
     // Extra windows: the settings window and an editor, whose closing reloads the staff.
-    h.mnuEinstellungen_Click();
+    Befehl("Einstellungen");
     frmPersonal::instanz().Show();
     state().PersonalListe.clear();
     state().AnzahlPersonal = 0;
 
-    (h.*fall.handler)();
+    Befehl(fall.befehl);
 
     EXPECT_EQ(LoadedNames(), QStringList{fall.fenster});
     EXPECT_GT(state().AnzahlPersonal, 0) << "the editor's unload handler did not run";
@@ -151,10 +147,10 @@ TEST_F(MenusTest, WorkAreaCommandClosesEveryOtherWindowSetsItsFlagAndOpensItsWin
 }
 
 TEST_F(MenusTest, RunningTheOpenWorkAreaAgainOpensItsWindowAnew) {
-  mdiTolvarZentral& h = MusterOeffnen();
-  h.mnuNach_Click();
+  MusterOeffnen();
+  Befehl("mnuNach");
   QPointer<ui::Form> erstes = &frmKalkulation::instanz();
-  h.mnuNach_Click();
+  Befehl("mnuNach");
   ProcessEvents();
   EXPECT_TRUE(erstes.isNull());
   EXPECT_TRUE(frmKalkulation::IsLoaded());
@@ -162,9 +158,9 @@ TEST_F(MenusTest, RunningTheOpenWorkAreaAgainOpensItsWindowAnew) {
 }
 
 TEST_F(MenusTest, SettingsOpenOnTopAndLeaveWindowsAndFlagsAlone) {
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   ASSERT_TRUE(frmBewegungsdaten::IsLoaded());
-  h.mnuEinstellungen_Click();
+  Befehl("mnuEinstellungen");
   EXPECT_TRUE(frmEinstellungen::IsLoaded());
   EXPECT_TRUE(frmEinstellungen::instanz().isVisible());
   EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
@@ -172,9 +168,9 @@ TEST_F(MenusTest, SettingsOpenOnTopAndLeaveWindowsAndFlagsAlone) {
 }
 
 TEST_F(MenusTest, QuitClosesEverythingAndTheMainWindow) {
-  mdiTolvarZentral& h = MusterOeffnen();
-  h.mnuEinstellungen_Click();
-  h.mnuEnde_Click();
+  MusterOeffnen();
+  Befehl("mnuEinstellungen");
+  Befehl("Beenden");
   ProcessEvents();
   EXPECT_FALSE(mdiTolvarZentral::IsLoaded());
   EXPECT_TRUE(LoadedNames().isEmpty());
@@ -202,7 +198,7 @@ class ShowWatcher : public QObject {
 
 TEST_F(MenusTest, NewInGroupTakesTheRightClickedGroupAfterTheEditorOpened) {
   // The editors propose a number and barcode from the open enterprise when they load.
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   State& s = state();
   s.KulturListe = {KulturSatz{}, KulturSatz{}};
   s.KulturListe[1].KulturNr = "K2023";
@@ -237,7 +233,7 @@ TEST_F(MenusTest, NewInGroupTakesTheRightClickedGroupAfterTheEditorOpened) {
     *fall.index = fall.wert;
     s.AktuelleUeberPNr = "1000";
 
-    h.mnuPopUp2Neu_Click();
+    Befehl("mnuPopUp2Neu");
 
     EXPECT_TRUE(watcher.seen);
     EXPECT_EQ(watcher.ueberPNr, "1000");
@@ -251,11 +247,11 @@ TEST_F(MenusTest, NewInGroupTakesTheRightClickedGroupAfterTheEditorOpened) {
 }
 
 TEST_F(MenusTest, NewAtTopLevelOpensTheEditorThenSetsZero) {
-  mdiTolvarZentral& h = Oeffnen();
+  Oeffnen();
   ShowWatcher watcher("frmStandort");
   state().AktuellerBaum = "Standort";
   state().AktuelleUeberPNr = "1004";
-  h.mnuPopUp1Neu_Click();
+  Befehl("mnuPopUp1Neu");
   EXPECT_EQ(watcher.ueberPNr, "1004");
   EXPECT_EQ(state().AktuelleUeberPNr, "0");
   EXPECT_TRUE(frmStandort::IsLoaded());
@@ -269,14 +265,17 @@ TEST_F(MenusTest, ChangeOpensTheEditorOfTheMaterialsGroup) {
     std::string thema;
   };
   const std::vector<Fall> faelle = {
-      {"M1001", "0", true, "frmTopfSubstrat", "5.3"},      {"M1003", "0", true, "frmMaterial4opt", "5.3.5"},
-      {"M1009", "0", true, "frmMaterial4opt", "5.3.9"},    {"M1008", "0", true, "frmSubstrat", "5.3"},
-      {"M1002", "0", false, "frmMaterial", ""},            {"M1050", "1006", false, "frmMaterial4opt", "5.3.8"},
+      {"M1001", "0", true, "frmTopfSubstrat", "5.3"},
+      {"M1003", "0", true, "frmMaterial4opt", "5.3.5"},
+      {"M1009", "0", true, "frmMaterial4opt", "5.3.9"},
+      {"M1008", "0", true, "frmSubstrat", "5.3"},
+      {"M1002", "0", false, "frmMaterial", ""},
+      {"M1050", "1006", false, "frmMaterial4opt", "5.3.8"},
       // Changing a pot leaves the help topic as it was.
       {"M1051", "1007", false, "frmTopf", ""},
   };
   // The material editors read the enterprise's material database when they load.
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   ui::Forms::UnloadAllExcept();
   ProcessEvents();
   for (const Fall& fall : faelle) {
@@ -288,11 +287,7 @@ TEST_F(MenusTest, ChangeOpensTheEditorOfTheMaterialsGroup) {
     s.MaterialIndex = 0;
     s.AktuellerBaum = "Material";
     s.HilfeThema.clear();
-    if (fall.neu) {
-      h.mnuPopUp1Neu_Click();
-    } else {
-      h.mnuPopUp3Aendern_Click();
-    }
+    Befehl(fall.neu ? "mnuPopUp1Neu" : "mnuPopUp3Aendern");
     EXPECT_EQ(s.Bearbeitungsmodus, fall.neu ? "Neu" : "Aendern");
     EXPECT_EQ(LoadedNames(), QStringList{fall.editor});
     if (!fall.thema.empty()) {
@@ -304,19 +299,19 @@ TEST_F(MenusTest, ChangeOpensTheEditorOfTheMaterialsGroup) {
 }
 
 TEST_F(MenusTest, DeleteAsksFirstAndStopsOnNo) {
-  mdiTolvarZentral& h = MusterOeffnen();
+  MusterOeffnen();
   state().AktuellerBaum = "Standort";
   state().StandortListe.clear();
   state().AnzahlStandorte = 0;
   prompts->AnswerMsgBox(ui::msgbox::No).AnswerMsgBox(ui::msgbox::Yes);
 
-  h.mnuPopUp3Loeschen_Click();
+  Befehl("mnuPopUp3Loeschen");
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts->messageBoxes()[0].title, QStringLiteral("Tolvar-Information"));
   EXPECT_EQ(prompts->messageBoxes()[0].style, ui::msgbox::YesNo);
   EXPECT_EQ(state().AnzahlStandorte, 0);
 
-  h.mnuPopUp3Loeschen_Click();
+  Befehl("mnuPopUp3Loeschen");
   EXPECT_GT(state().AnzahlStandorte, 0);
 }
 

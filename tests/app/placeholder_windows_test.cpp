@@ -2,7 +2,6 @@
 // and the settings window's colour restart.
 #include <QPointer>
 #include <QRadioButton>
-
 #include <functional>
 
 #include "app_fixture.h"
@@ -36,15 +35,19 @@ TEST_F(PlaceholderWindowsTest, OwnTheControlsOthersFindByName) {
     QStringList controls;
   };
   const std::vector<Fall> faelle = {
-      {"frmKalkulation", [] { return std::ref<ui::Form>(frmKalkulation::instanz()); },
-       {"trvKulturen", "cmbHeizkosten", "cmbMaterialkosten", "cmbEnergiekosten", "cmbMaschinenkosten",
-        "cmbPSMKosten", "cmbVermarktungskosten", "cmbGemeinkosten", "cmbArbeitskosten"}},
-      {"frmKultur", [] { return std::ref<ui::Form>(frmKultur::instanz()); },
+      {"frmKalkulation",
+       [] { return std::ref<ui::Form>(frmKalkulation::instanz()); },
+       {"trvKulturen", "cmbHeizkosten", "cmbMaterialkosten", "cmbEnergiekosten", "cmbMaschinenkosten", "cmbPSMKosten",
+        "cmbVermarktungskosten", "cmbGemeinkosten", "cmbArbeitskosten"}},
+      {"frmKultur",
+       [] { return std::ref<ui::Form>(frmKultur::instanz()); },
        {"dtgKulturPhasen", "trvKulturarbeiten", "trvStandort", "trvMaterial", "fraKulturarbeiten", "fraStandort",
         "fraMaterial"}},
-      {"frmStandort", [] { return std::ref<ui::Form>(frmStandort::instanz()); },
+      {"frmStandort",
+       [] { return std::ref<ui::Form>(frmStandort::instanz()); },
        {"regStandort", "fraBezeichnung", "opbHaus", "opbGruppe", "cmbHilfe"}},
-      {"frmEinstellungen", [] { return std::ref<ui::Form>(frmEinstellungen::instanz()); },
+      {"frmEinstellungen",
+       [] { return std::ref<ui::Form>(frmEinstellungen::instanz()); },
        {"trvStandort", "trvTaetigkeit", "regEinstellungen", "cmbDurchsuchen", "cmbVantelDurchsuchen",
         "cmbErgebnisdatenbank", "cmbOK", "cmbFarbeOK", "opbGemeinkosten(0)", "opbMorvin(0)", "opbMorvin(5)",
         "opbTolvar(0)", "opbTolvar(5)"}},
@@ -56,9 +59,11 @@ TEST_F(PlaceholderWindowsTest, OwnTheControlsOthersFindByName) {
       {"frmMaterial4opt", [] { return std::ref<ui::Form>(frmMaterial4opt::instanz()); }, {"cmbHilfe"}},
       {"frmPersonal", [] { return std::ref<ui::Form>(frmPersonal::instanz()); }, {"cmbHilfe"}},
       {"frmTaetigkeiten", [] { return std::ref<ui::Form>(frmTaetigkeiten::instanz()); }, {"cmbHilfe"}},
-      {"frmKulturvergleich", [] { return std::ref<ui::Form>(frmKulturvergleich::instanz()); },
+      {"frmKulturvergleich",
+       [] { return std::ref<ui::Form>(frmKulturvergleich::instanz()); },
        {"comKultur(0)", "comKultur(1)", "cmbOK(0)", "txtDKFL(1)", "cmbTQM(3)", "shpGewinn(11)", "opbEKFL(2)"}},
-      {"frmKulturVergleichBearbeiten", [] { return std::ref<ui::Form>(frmKulturVergleichBearbeiten::instanz()); },
+      {"frmKulturVergleichBearbeiten",
+       [] { return std::ref<ui::Form>(frmKulturVergleichBearbeiten::instanz()); },
        {"trvKulturvergleich", "opbKultur(0)", "opbKultur(3)", "fraBearbeiten", "fraImport", "dtgExport"}},
   };
   MusterOeffnen();
@@ -73,17 +78,17 @@ TEST_F(PlaceholderWindowsTest, OwnTheControlsOthersFindByName) {
 }
 
 TEST_F(PlaceholderWindowsTest, ComparisonWindowsAreChildrenOfTheMainWindow) {
-  mdiTolvarZentral& h = MusterOeffnen();
-  h.mnuVergleichNeu_Click();
+  MusterOeffnen();
+  Befehl("mnuVergleichNeu");
   EXPECT_EQ(ui::Forms::ActiveChildName(), QStringLiteral("frmKulturVergleichBearbeiten"));
-  h.mnuVergleichExe_Click();
+  Befehl("mnuVergleichExe");
   EXPECT_EQ(ui::Forms::ActiveChildName(), QStringLiteral("frmKulturvergleich"));
 }
 
 TEST_F(PlaceholderWindowsTest, SavedPointerColoursRestartTheMainWindowOnYesOnly) {
   mdiTolvarZentral& h = MusterOeffnen();
   QPointer<mdiTolvarZentral> erstes(&h);
-  h.mnuEinstellungen_Click();
+  Befehl("mnuEinstellungen");
   frmEinstellungen::instanz().opbMorvin[3]->setChecked(true);
   frmEinstellungen::instanz().opbTolvar[4]->setChecked(true);
 

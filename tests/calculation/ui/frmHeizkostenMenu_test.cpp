@@ -1,13 +1,15 @@
 // The origin menus of the heating and material lines and the take-over from a comparison
 // culture in their detail windows.
+#include "calculation/ui/frmHeizkostenMenu.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
-#include "calculation/ui/frmHeizkostenMenu.h"
 #include "calculation/ui/frmMaterialInfo.h"
 #include "calculation/ui/frmMaterialkostenMenu.h"
 #include "calculation/ui/frmVantelInfo.h"
@@ -15,6 +17,7 @@
 #include "frmKalkulation_fixture.h"
 #include "platform/ui/optiongroup.h"
 #include "platform/ui/tabstrip.h"
+#include "support/ui_input.h"
 
 namespace tolvar {
 namespace {
@@ -23,21 +26,20 @@ using mdlKalkulation::Kostenart;
 
 class KostenMenueTest : public test::KalkulationFensterBasis {
  protected:
-  // Opens the line's menu, selects `wahl` and closes it with OK or the close box.
+  // Opens the line's menu by its "[Menü]" button, clicks the option `wahl` and closes the
+  // menu with OK or the close box.
   void MenueWaehlen(Kostenart art, int wahl, bool ok) {
-    Fenster().Menueknopf_Click(art);
-    if (art == Kostenart::Heizung) {
-      ASSERT_TRUE(frmHeizkostenMenu::IsLoaded());
-      frmHeizkostenMenu& m = frmHeizkostenMenu::instanz();
-      EXPECT_EQ(m.opbHerkunft->Selected(), 1);
-      m.opbHerkunft->SetValue(wahl, true);
-      ok ? m.cmbOK_Click() : static_cast<void>(m.close());
+    ASSERT_TRUE(test::Click(Fenster().Menueknopf(art)));
+    const bool heizung = art == Kostenart::Heizung;
+    ASSERT_TRUE(heizung ? frmHeizkostenMenu::IsLoaded() : frmMaterialkostenMenu::IsLoaded());
+    KostenMenue& m = heizung ? static_cast<KostenMenue&>(frmHeizkostenMenu::instanz())
+                             : static_cast<KostenMenue&>(frmMaterialkostenMenu::instanz());
+    EXPECT_EQ(m.opbHerkunft->Selected(), 1);
+    ASSERT_TRUE(test::Click(m.opbHerkunft->Button(wahl)));
+    if (ok) {
+      ASSERT_TRUE(test::Click(m.cmbOK));
     } else {
-      ASSERT_TRUE(frmMaterialkostenMenu::IsLoaded());
-      frmMaterialkostenMenu& m = frmMaterialkostenMenu::instanz();
-      EXPECT_EQ(m.opbHerkunft->Selected(), 1);
-      m.opbHerkunft->SetValue(wahl, true);
-      ok ? m.cmbOK_Click() : static_cast<void>(m.close());
+      m.close();
     }
     test::ProcessEvents();
   }
@@ -49,10 +51,10 @@ TEST_F(KostenMenueTest, MenusApplyTheirChoice) {
     Kostenart art;
     int wahl;
     bool ok;
-    int16_t flag;           // afterwards
-    const char* knopf;      // caption afterwards; nullptr: the calculation's wording for the flag
-    bool leer;              // the value box emptied
-    bool vergleich;         // the detail window opened with the comparison frame
+    int16_t flag;       // afterwards
+    const char* knopf;  // caption afterwards; nullptr: the calculation's wording for the flag
+    bool leer;          // the value box emptied
+    bool vergleich;     // the detail window opened with the comparison frame
   };
   const Fall faelle[] = {
       {"heating, close box, type in", Kostenart::Heizung, 3, false, 3, "+ Heizkosten *", true, false},
@@ -129,7 +131,7 @@ TEST_F(KostenMenueTest, TakeOverSetsTheFlagByTheStoredGrade) {
     frmKalkulation& f = Fenster();
     mdlKalkulation::HerkunftVon(state(), fall.art) = fall.gespeichert;
     f.Wertfeld(fall.art)->setText(QStringLiteral("123,45"));
-    f.cmbErgebnisSpeichern_Click();
+    ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
 
     Berechnen("K1003", "3,20");
     MenueWaehlen(fall.art, 2, true);
@@ -138,17 +140,16 @@ TEST_F(KostenMenueTest, TakeOverSetsTheFlagByTheStoredGrade) {
     liste->setCurrentIndex(liste->count() - 1);  // the culture stored last
     if (fall.art == Kostenart::Heizung) {
       EXPECT_EQ(frmVantelInfo::instanz().txtKostenVergleichskultur->text(), QStringLiteral("123,45"));
-      frmVantelInfo::instanz().cmbOk_Click();
+      ASSERT_TRUE(test::Click(frmVantelInfo::instanz().cmbOk));
     } else {
       EXPECT_EQ(frmMaterialInfo::instanz().txtKostenVergleichskultur->text(), QStringLiteral("123,45"));
-      frmMaterialInfo::instanz().cmbOk_Click();
+      ASSERT_TRUE(test::Click(frmMaterialInfo::instanz().cmbOk));
     }
     test::ProcessEvents();
     EXPECT_FALSE(frmVantelInfo::IsLoaded() || frmMaterialInfo::IsLoaded());
     EXPECT_EQ(f.Wertfeld(fall.art)->text(), QStringLiteral("123,45"));
     EXPECT_EQ(mdlKalkulation::HerkunftVon(state(), fall.art), fall.danach);
-    EXPECT_EQ(f.Kostenknopf(fall.art)->text().toStdString(),
-              *mdlKalkulation::Beschriftung(fall.art, fall.danach));
+    EXPECT_EQ(f.Kostenknopf(fall.art)->text().toStdString(), *mdlKalkulation::Beschriftung(fall.art, fall.danach));
     test::UnloadAllWindows();
   }
 }
@@ -165,14 +166,14 @@ TEST_F(KostenMenueTest, TakeOverWithoutStoredCulturesOrWithTypedTextInTheList) {
 
   // Typed text names no stored culture: nothing happens.
   info.comVergleichskulturen->setEditText(QStringLiteral("irgendwas"));
-  info.cmbOk_Click();
+  ASSERT_TRUE(test::Click(info.cmbOk));
   ASSERT_TRUE(frmVantelInfo::IsLoaded());
   EXPECT_FALSE(f.txtHeizung->text().isEmpty());
 
   // The single entry: the box is emptied and the flag stays.
   info.comVergleichskulturen->setCurrentIndex(0);
   info.comVergleichskulturen->setEditText(info.comVergleichskulturen->itemText(0));
-  info.cmbOk_Click();
+  ASSERT_TRUE(test::Click(info.cmbOk));
   EXPECT_TRUE(f.txtHeizung->text().isEmpty());
   EXPECT_EQ(state().HerkunftHeizung, Herkunft::Vergleichskultur);
 }

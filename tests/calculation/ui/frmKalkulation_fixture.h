@@ -1,76 +1,59 @@
 #pragma once
-// Fixture of the calculation window tests: the sample enterprise below a fresh data root,
-// the calculation mode, scripted prompts, and helpers that choose a culture in the tree as
-// a click does and type keys into a box.
+// Fixture of the calculation window tests: the shared window-test set-up with the sample
+// enterprise open and its lists loaded, the calculation mode, and helpers that choose a
+// culture by a click on its node and calculate by typing the price and clicking "Kalkulation".
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <string>
 
 #include "calculation/einstellungslader.h"
 #include "calculation/kalkulation.h"
 #include "calculation/ui/frmKalkulation.h"
-#include "data/master_loaders.h"
-#include "data/messages.h"
-#include "data/settings_row.h"
 #include "data/state.h"
 #include "platform/ui/keyedtree.h"
-#include "support/fixtures.h"
-#include "support/ui_forms.h"
-#include "support/ui_prompts.h"
+#include "support/ui_fixture.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 
-class KalkulationFensterBasis : public ::testing::Test {
+class KalkulationFensterBasis : public FensterTest {
  protected:
   void SetUp() override {
-    data::SetMessageSink(&meldungen);
-    ResetState();
     mdlKalkulation::DiensteZuruecksetzen();
     mdlKalkulation::EinstellungsladerEinsetzen();
-    State& s = state();
-    s.Programmpfad = root.Path();
-    s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
-    s.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
-    ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
-    s.AktuelleEinstellungen.Ergebnisdatenbank = root.Join("Tolvar_DB/Ergebnisse.mdb");
-    ASSERT_TRUE(mdlDatenLaden::KulturenLaden());
-    ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
-    ASSERT_TRUE(mdlDatenLaden::StandorteLaden());
-    s.BetriebOffen = true;
-    s.ModusKalkulation = true;
+    MusterbetriebEinsetzen();
+    ASSERT_NO_FATAL_FAILURE(EinstellungenLaden());
+    ASSERT_NO_FATAL_FAILURE(ListenLaden());
+    state().ModusKalkulation = true;
   }
   void TearDown() override {
-    UnloadAllWindows();
+    FensterTest::TearDown();
     mdlKalkulation::DiensteZuruecksetzen();
-    ResetState();
-    data::SetMessageSink(nullptr);
   }
 
-  // The window, loaded and activated (its tree built).
+  // The window, loaded, shown and activated (its tree built).
   frmKalkulation& Fenster() {
     frmKalkulation& f = frmKalkulation::instanz();
+    if (!f.isVisible()) f.Show();
     if (f.trvKulturen->Count() == 0) Aktivieren();
     return f;
   }
   void Aktivieren() { ui::FormAccess::Activate(frmKalkulation::instanz()); }
 
-  // Chooses the node `nr` in the tree as a click does.
+  // Chooses the node `nr` by a click on it.
   void Waehlen(const std::string& nr) {
     frmKalkulation& f = Fenster();
-    ASSERT_TRUE(f.trvKulturen->Select(QString::fromStdString(nr))) << nr;
-    f.trvKulturen_Click();
+    ASSERT_TRUE(f.trvKulturen->EnsureVisible(QString::fromStdString(nr))) << nr;  // its group opened
+    ASSERT_TRUE(ClickNode(f.trvKulturen, QString::fromStdString(nr))) << nr;
   }
-  // Chooses a culture, types the price and runs "Kalkulation".
+  // Chooses a culture, types the price and clicks "Kalkulation".
   void Berechnen(const std::string& nr, const char* preis) {
     Waehlen(nr);
-    Fenster().txtPreis->setText(QString::fromLatin1(preis));
-    Fenster().cmbStart_Click();
+    ASSERT_TRUE(TypeInto(Fenster().txtPreis, QString::fromLatin1(preis)));
+    ASSERT_TRUE(Click(Fenster().cmbStart));
     ASSERT_TRUE(Fenster().cmbErgebnisSpeichern->isEnabled());
   }
 
@@ -92,18 +75,6 @@ class KalkulationFensterBasis : public ::testing::Test {
     }
     return {};
   }
-
-  // One key typed into `box`: the press goes through the window's key filter.
-  static void Taste(QWidget* box, int key, const QString& text) {
-    QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(box, &druck);
-    QKeyEvent los(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(box, &los);
-  }
-
-  FreshDataRoot root;
-  ScopedPrompts prompts;
-  data::RecordingMessageSink meldungen;
 };
 
 }  // namespace tolvar::test

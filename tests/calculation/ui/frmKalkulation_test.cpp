@@ -1,14 +1,12 @@
 // The calculation window on the sample enterprise: choosing a culture, the key filter of the
 // value boxes, the calculation against the reference results, the cost buttons, the
 // culture surviving a tree rebuild, and storing a result.
+#include "calculation/ui/frmKalkulation.h"
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -17,18 +15,16 @@
 #include "app/message_sink.h"
 #include "calculation/einstellungslader.h"
 #include "calculation/kalkulation.h"
-#include "calculation/ui/frmKalkulation.h"
-#include "calculation/ui/frmMaterialInfo.h"
-#include "calculation/ui/frmVantelInfo.h"
 #include "calculation/vergleichskultur.h"
 #include "data/master_loaders.h"
 #include "data/settings_row.h"
 #include "data/state.h"
+#include "frmKalkulation_fixture.h"
 #include "platform/ui/keyedtree.h"
 #include "support/fixtures.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 #include "support/ui_prompts.h"
-#include "frmKalkulation_fixture.h"
 
 namespace tolvar {
 namespace {
@@ -59,8 +55,8 @@ TEST_F(KalkulationFensterTest, SampleCulturesShowTheReferenceResults) {
     const char* preis;
     const char* menge;  // the last phase's plants
   };
-  const Fall faelle[] = {{"K1003", "3,20", "5900"}, {"K1004", "2,40", "5000"},
-                         {"K1005", "0,95", "12000"}, {"K1006", "1,60", "4000"}};
+  const Fall faelle[] = {
+      {"K1003", "3,20", "5900"}, {"K1004", "2,40", "5000"}, {"K1005", "0,95", "12000"}, {"K1006", "1,60", "4000"}};
   const auto referenz = Referenz();
   frmKalkulation& f = Fenster();
   for (const Fall& fall : faelle) {
@@ -71,8 +67,8 @@ TEST_F(KalkulationFensterTest, SampleCulturesShowTheReferenceResults) {
     EXPECT_FALSE(f.txtEnde->text().isEmpty());
     EXPECT_TRUE(f.cmbStart->isEnabled());
     EXPECT_FALSE(f.cmbErgebnisSpeichern->isEnabled());
-    f.txtPreis->setText(QString::fromLatin1(fall.preis));
-    f.cmbStart_Click();
+    ASSERT_TRUE(test::TypeInto(f.txtPreis, QString::fromLatin1(fall.preis)));
+    ASSERT_TRUE(test::Click(f.cmbStart));
     ASSERT_EQ(referenz.count(fall.nr), 1U);
     for (const auto& [box, soll] : referenz.at(fall.nr)) {
       auto* feld = f.findChild<QLineEdit*>(QString::fromStdString(box));
@@ -82,7 +78,7 @@ TEST_F(KalkulationFensterTest, SampleCulturesShowTheReferenceResults) {
     EXPECT_TRUE(f.cmbHeizkosten->isEnabled() && f.cmbGemeinkostenMenu->isEnabled() &&
                 f.cmbErgebnisSpeichern->isEnabled());
   }
-  EXPECT_TRUE(meldungen.messages.empty());
+  EXPECT_TRUE(Meldungen().empty());
 }
 
 TEST_F(KalkulationFensterTest, ChoosingAGroupOrAnotherCultureResetsTheWindow) {
@@ -113,10 +109,10 @@ TEST_F(KalkulationFensterTest, TreeKeysChooseOnlyWithArrows) {
   frmKalkulation& f = Fenster();
   Waehlen("K1003");
   const QString name = f.txtName->text();
-  f.trvKulturen->Select(QStringLiteral("K1004"));
-  f.trvKulturen_KeyUp(Qt::Key_A);
+  ASSERT_TRUE(test::Press(Qt::Key_A));  // the tree has the focus from the click
   EXPECT_EQ(f.txtName->text(), name);
-  f.trvKulturen_KeyUp(Qt::Key_Down);
+  ASSERT_TRUE(test::Press(Qt::Key_Up));  // Cyclamen sorts before Weihnachtsstern
+  ASSERT_EQ(f.trvKulturen->SelectedItem(), QStringLiteral("K1004"));
   EXPECT_EQ(f.txtName->text().toStdString(), Kultur("K1004").Kulturname);
 }
 
@@ -124,20 +120,20 @@ TEST_F(KalkulationFensterTest, KeyFilterOfTheValueBoxes) {
   struct Fall {
     const char* was;
     int key;
-    QString text;
     const char* vorher;
     const char* nachher;
     int16_t flag;
     int beeps;
   };
   const Fall faelle[] = {
-      {"digit", Qt::Key_5, QStringLiteral("5"), "1", "15", Herkunft::Eingegeben, 0},
-      {"comma", Qt::Key_Comma, QStringLiteral(","), "1", "1,", Herkunft::Eingegeben, 0},
-      {"backspace in an empty box", Qt::Key_Backspace, QString(QChar(8)), "", "", Herkunft::Eingegeben, 0},
-      {"letter", Qt::Key_A, QStringLiteral("a"), "1", "1", Herkunft::Errechnet, 1},
-      {"point", Qt::Key_Period, QStringLiteral("."), "1", "1", Herkunft::Errechnet, 1},
+      {"digit", Qt::Key_5, "1", "15", Herkunft::Eingegeben, 0},
+      {"comma", Qt::Key_Comma, "1", "1,", Herkunft::Eingegeben, 0},
+      {"backspace in an empty box", Qt::Key_Backspace, "", "", Herkunft::Eingegeben, 0},
+      {"letter", Qt::Key_A, "1", "1", Herkunft::Errechnet, 1},
+      {"point", Qt::Key_Period, "1", "1", Herkunft::Errechnet, 1},
   };
   frmKalkulation& f = Fenster();
+  ASSERT_TRUE(test::FocusByClick(f.txtMaterial));
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.was);
     state().HerkunftMaterial = Herkunft::Errechnet;
@@ -145,7 +141,7 @@ TEST_F(KalkulationFensterTest, KeyFilterOfTheValueBoxes) {
     f.txtMaterial->setCursorPosition(f.txtMaterial->text().size());
     f.cmbMaterialkosten->setText(QStringLiteral("alt"));
     const int beeps = prompts->beeps();
-    Taste(f.txtMaterial, fall.key, fall.text);
+    ASSERT_TRUE(test::Press(fall.key));
     EXPECT_EQ(f.txtMaterial->text(), QString::fromLatin1(fall.nachher));
     EXPECT_EQ(state().HerkunftMaterial, fall.flag);
     EXPECT_EQ(prompts->beeps() - beeps, fall.beeps);
@@ -158,9 +154,8 @@ TEST_F(KalkulationFensterTest, KeyFilterOfTheValueBoxes) {
 TEST_F(KalkulationFensterTest, EnterMovesToTheMenuButtonAndKeepsTheFlag) {
   frmKalkulation& f = Fenster();
   Berechnen("K1003", "3,20");
-  f.txtPSM->setFocus();
   const QString knopf = f.cmbPSMKosten->text();
-  Taste(f.txtPSM, Qt::Key_Return, QStringLiteral("\r"));
+  ASSERT_TRUE(test::PressIn(f.txtPSM, Qt::Key_Return));
   EXPECT_EQ(f.focusWidget(), f.cmbPSMKostenMenu);
   EXPECT_EQ(state().HerkunftPSM, Herkunft::Errechnet);
   EXPECT_EQ(f.cmbPSMKosten->text(), knopf);  // not rewritten
@@ -170,11 +165,9 @@ TEST_F(KalkulationFensterTest, LeavingATypedBoxRecalculatesWithTheTypedValue) {
   frmKalkulation& f = Fenster();
   Berechnen("K1003", "3,20");
   const QString sachkosten = f.txtSachkosten->text();
-  f.txtHeizung->setText(QString());
-  for (const char* z : {"1", "0", "0"}) Taste(f.txtHeizung, Qt::Key_0, QString::fromLatin1(z));
+  ASSERT_TRUE(test::TypeInto(f.txtHeizung, QStringLiteral("100")));
   ASSERT_EQ(f.txtHeizung->text(), QStringLiteral("100"));
-  QFocusEvent weg(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(f.txtHeizung, &weg);
+  ASSERT_TRUE(test::FocusByClick(f.txtPreis));
   EXPECT_EQ(f.txtHeizung->text(), QStringLiteral("100"));
   EXPECT_EQ(f.cmbHeizkosten->text().toStdString(), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
   EXPECT_NE(f.txtSachkosten->text(), sachkosten);
@@ -187,16 +180,22 @@ TEST_F(KalkulationFensterTest, CostButtonsOpenDetailsOnlyForComputedPositiveValu
     Kostenart art;
     int16_t flag;
     const char* wert;  // nullptr: as calculated
+    const char* fenster;
     bool offen;
   };
   const Fall faelle[] = {
-      {"heating computed", Kostenart::Heizung, Herkunft::Errechnet, nullptr, true},
-      {"heating typed in", Kostenart::Heizung, Herkunft::Eingegeben, nullptr, false},
-      {"heating taken over", Kostenart::Heizung, Herkunft::Vergleichskultur, nullptr, false},
-      {"heating zero", Kostenart::Heizung, Herkunft::Errechnet, "0,00", false},
-      {"heating no number", Kostenart::Heizung, Herkunft::Errechnet, "1,2,3", false},
-      {"material computed", Kostenart::Material, Herkunft::Errechnet, nullptr, true},
-      {"material empty", Kostenart::Material, Herkunft::Errechnet, "", false},
+      {"heating computed", Kostenart::Heizung, Herkunft::Errechnet, nullptr, "frmVantelInfo", true},
+      {"heating typed in", Kostenart::Heizung, Herkunft::Eingegeben, nullptr, "frmVantelInfo", false},
+      {"heating taken over", Kostenart::Heizung, Herkunft::Vergleichskultur, nullptr, "frmVantelInfo", false},
+      {"heating zero", Kostenart::Heizung, Herkunft::Errechnet, "0,00", "frmVantelInfo", false},
+      {"heating no number", Kostenart::Heizung, Herkunft::Errechnet, "1,2,3", "frmVantelInfo", false},
+      {"material computed", Kostenart::Material, Herkunft::Errechnet, nullptr, "frmMaterialInfo", true},
+      {"material empty", Kostenart::Material, Herkunft::Errechnet, "", "frmMaterialInfo", false},
+      {"marketing computed", Kostenart::Vermarktung, Herkunft::Errechnet, nullptr, "frmVermarktungInfo", true},
+      {"marketing taken over", Kostenart::Vermarktung, Herkunft::Vergleichskultur, nullptr, "frmVermarktungInfo",
+       false},
+      {"overheads computed", Kostenart::Gemeinkosten, Herkunft::Errechnet, nullptr, "frmGemeinkostenInfo", true},
+      {"overheads typed in", Kostenart::Gemeinkosten, Herkunft::Eingegeben, nullptr, "frmGemeinkostenInfo", false},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.was);
@@ -204,9 +203,9 @@ TEST_F(KalkulationFensterTest, CostButtonsOpenDetailsOnlyForComputedPositiveValu
     Berechnen("K1003", "3,20");
     mdlKalkulation::HerkunftVon(state(), fall.art) = fall.flag;
     if (fall.wert) f.Wertfeld(fall.art)->setText(QString::fromLatin1(fall.wert));
-    f.Kostenknopf_Click(fall.art);
-    const bool offen = fall.art == Kostenart::Heizung ? frmVantelInfo::IsLoaded() : frmMaterialInfo::IsLoaded();
-    EXPECT_EQ(offen, fall.offen);
+    ASSERT_TRUE(test::Click(f.Kostenknopf(fall.art)));
+    const ui::Form* fenster = ui::Forms::Find(QString::fromLatin1(fall.fenster));
+    EXPECT_EQ(fenster != nullptr && fenster->isVisible(), fall.offen);
     test::UnloadAllWindows();
   }
 }
@@ -215,10 +214,10 @@ TEST_F(KalkulationFensterTest, ChosenCultureSurvivesATreeRebuild) {
   const auto referenz = Referenz();
   frmKalkulation& f = Fenster();
   Waehlen("K1004");
-  f.txtPreis->setText(QStringLiteral("2,40"));
+  ASSERT_TRUE(test::TypeInto(f.txtPreis, QStringLiteral("2,40")));
   Aktivieren();  // the rebuild runs the tree builder, which moves KulturIndex
   EXPECT_EQ(f.trvKulturen->SelectedItem(), QStringLiteral("K1004"));
-  f.cmbStart_Click();
+  ASSERT_TRUE(test::Click(f.cmbStart));
   EXPECT_EQ(f.txtHeizung->text().toStdString(), referenz.at("K1004").at("txtHeizung"));
   EXPECT_EQ(f.txtGewinn[2]->text().toStdString(), referenz.at("K1004").at("txtGewinn(2)"));
 }
@@ -229,7 +228,7 @@ TEST_F(KalkulationFensterTest, StoringAppendsOneComparisonCultureSilently) {
   mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
   const int vorher = state().AnzahlVergleichskulturen;
   const KalkulationsFenster inhalt = f.Inhalt();
-  f.cmbErgebnisSpeichern_Click();
+  ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
   mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
   ASSERT_EQ(state().AnzahlVergleichskulturen, vorher + 1);
   const VergleichskulturSatz& neu = state().VergleichskulturListe[vorher];

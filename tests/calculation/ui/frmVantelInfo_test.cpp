@@ -1,14 +1,14 @@
 // The breakdown grids of the heating and material detail windows on the sample cultures.
+#include "calculation/ui/frmVantelInfo.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-
 #include <set>
 
 #include "base/values.h"
 #include "calculation/material_kosten.h"
 #include "calculation/ui/frmMaterialInfo.h"
-#include "calculation/ui/frmVantelInfo.h"
 #include "frmKalkulation_fixture.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/tabstrip.h"
@@ -43,7 +43,7 @@ TEST_F(KostenInfoTest, HeatingGridListsEachOccupancyByFallingPlantDensity) {
     SCOPED_TRACE(nr);
     Berechnen(nr, "3,20");
     frmKalkulation& f = Fenster();
-    f.Kostenknopf_Click(Kostenart::Heizung);
+    ASSERT_TRUE(test::Click(f.Kostenknopf(Kostenart::Heizung)));
     ASSERT_TRUE(frmVantelInfo::IsLoaded());
     frmVantelInfo& info = frmVantelInfo::instanz();
     EXPECT_EQ(info.regHeizkosten->Tab(), 1);
@@ -82,7 +82,7 @@ TEST_F(KostenInfoTest, HeatingGridListsEachOccupancyByFallingPlantDensity) {
 TEST_F(KostenInfoTest, MaterialGridLeavesOutMachinesAndEndsWithTheTotal) {
   Berechnen("K1003", "3,20");
   frmKalkulation& f = Fenster();
-  f.Kostenknopf_Click(Kostenart::Material);
+  ASSERT_TRUE(test::Click(f.Kostenknopf(Kostenart::Material)));
   ASSERT_TRUE(frmMaterialInfo::IsLoaded());
   frmMaterialInfo& info = frmMaterialInfo::instanz();
   EXPECT_EQ(info.regMaterialkosten->Tab(), 1);

@@ -1,16 +1,19 @@
 // The marketing window on the sample enterprise: the culture's own percentage, flat or from
 // the enterprise's turnover, its take-over, and the take-over of a comparison culture.
+#include "calculation/ui/frmVermarktungInfo.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
-#include "calculation/ui/frmVermarktungInfo.h"
 #include "calculation/ui/frmVermarktungskostenMenu.h"
 #include "frmKalkulation_fixture.h"
 #include "platform/ui/optiongroup.h"
+#include "support/ui_input.h"
 
 namespace tolvar {
 namespace {
@@ -21,28 +24,29 @@ class VermarktungInfoTest : public test::KalkulationFensterBasis {
     test::KalkulationFensterBasis::SetUp();
     Berechnen("K1003", "3,20");
   }
-  // Opens the window through the marketing menu with option `option` (0 or 2).
+  // Opens the window through the marketing line's "[Menü]" with option `option` (0 or 2).
   frmVermarktungInfo& Oeffnen(int option) {
+    EXPECT_TRUE(test::Click(Fenster().cmbVermarktungskostenMenu));
     frmVermarktungskostenMenu& menue = frmVermarktungskostenMenu::instanz();
-    menue.Show();
-    menue.opbHerkunft->SetValue(option, true);
-    menue.cmbOK_Click();
+    EXPECT_TRUE(test::Click(menue.opbHerkunft->Button(option)));
+    EXPECT_TRUE(test::Click(menue.cmbOK));
     test::ProcessEvents();
     return frmVermarktungInfo::instanz();
   }
+  static void Ok(frmVermarktungInfo& f) { ASSERT_TRUE(test::Click(f.cmbOK)); }
   static void Schliessen() { test::ProcessEvents(); }
   QString Vermarktung() { return Fenster().txtVermarktung->text(); }
 };
 
 TEST_F(VermarktungInfoTest, TurnoverGivesTheEnterprisePercentageAndItsTakeOver) {
   frmVermarktungInfo& f = Oeffnen(0);
-  f.opbVermarktung->SetValue(0, true);
+  ASSERT_TRUE(test::Click(f.opbVermarktung->Button(0)));
   EXPECT_TRUE(f.fraUmsatz->isVisibleTo(&f));
   EXPECT_FALSE(f.fraVermarktungskosten->isVisibleTo(&f));
   EXPECT_EQ(f.focusWidget(), f.txtUmsatz);
-  f.txtUmsatz->setText(QStringLiteral("100000"));
-  f.txtVermarktungskosten->setText(QStringLiteral("5000"));
-  f.cmbUmsatzOK_Click();
+  ASSERT_TRUE(test::TypeInto(f.txtUmsatz, QStringLiteral("100000")));
+  ASSERT_TRUE(test::TypeInto(f.txtVermarktungskosten, QStringLiteral("5000")));
+  ASSERT_TRUE(test::Click(f.cmbUmsatzOK));
   EXPECT_EQ(state().AktuelleEinstellungen.Vermarktungskosten, "5");
   EXPECT_EQ(f.txtVermarktung->text(), QStringLiteral("5"));
   EXPECT_FALSE(f.fraUmsatz->isVisibleTo(&f));
@@ -50,7 +54,7 @@ TEST_F(VermarktungInfoTest, TurnoverGivesTheEnterprisePercentageAndItsTakeOver) 
   EXPECT_EQ(f.opbVermarktung->Selected(), -1);
 
   Fenster().txtPreis->setText(QStringLiteral("2,00"));
-  f.cmbOK_Click();
+  Ok(f);
   Schliessen();
   EXPECT_FALSE(frmVermarktungInfo::IsLoaded());
   // The recalculation on closing leaves the culture's own marketing cost alone.
@@ -67,10 +71,10 @@ TEST_F(VermarktungInfoTest, TurnoverThatGivesNoNumberKeepsTheEnterprisePercentag
   frmVermarktungInfo& f = Oeffnen(0);
   for (const auto& fall : faelle) {
     SCOPED_TRACE(std::string(fall.umsatz) + " / " + fall.kosten);
-    f.opbVermarktung->SetValue(0, true);
-    f.txtUmsatz->setText(QString::fromUtf8(fall.umsatz));
-    f.txtVermarktungskosten->setText(QString::fromUtf8(fall.kosten));
-    f.cmbUmsatzOK_Click();
+    ASSERT_TRUE(test::Click(f.opbVermarktung->Button(0)));
+    ASSERT_TRUE(test::TypeInto(f.txtUmsatz, QString::fromUtf8(fall.umsatz)));
+    ASSERT_TRUE(test::TypeInto(f.txtVermarktungskosten, QString::fromUtf8(fall.kosten)));
+    ASSERT_TRUE(test::Click(f.cmbUmsatzOK));
     EXPECT_EQ(state().AktuelleEinstellungen.Vermarktungskosten, vorher);
     EXPECT_EQ(f.txtVermarktung->text().toStdString(), vorher);
   }
@@ -78,16 +82,16 @@ TEST_F(VermarktungInfoTest, TurnoverThatGivesNoNumberKeepsTheEnterprisePercentag
 
 TEST_F(VermarktungInfoTest, EmptyPercentageTakesOverZero) {
   frmVermarktungInfo& f = Oeffnen(0);
-  f.cmbOK_Click();
+  Ok(f);
   Schliessen();
   EXPECT_EQ(Vermarktung(), QStringLiteral("0,00"));
 }
 
 TEST_F(VermarktungInfoTest, ResetSelectsTheFlatPercentageWithAnEmptyBox) {
   frmVermarktungInfo& f = Oeffnen(0);
-  f.opbVermarktung->SetValue(0, true);
+  ASSERT_TRUE(test::Click(f.opbVermarktung->Button(0)));
   f.txtVermarktung->setText(QStringLiteral("7"));
-  f.cmbReset_Click();
+  ASSERT_TRUE(test::Click(f.cmbReset));
   EXPECT_EQ(f.opbVermarktung->Selected(), 1);
   EXPECT_FALSE(f.fraUmsatz->isVisibleTo(&f));
   EXPECT_TRUE(f.fraVermarktungskosten->isVisibleTo(&f));
@@ -97,13 +101,13 @@ TEST_F(VermarktungInfoTest, ResetSelectsTheFlatPercentageWithAnEmptyBox) {
 
 TEST_F(VermarktungInfoTest, PriceThatIsNoNumberIsRefusedAndTheWindowStays) {
   frmVermarktungInfo& f = Oeffnen(0);
-  f.txtVermarktung->setText(QStringLiteral("5"));
+  ASSERT_TRUE(test::TypeInto(f.txtVermarktung, QStringLiteral("5")));
   const QString vorher = Vermarktung();
   Fenster().txtPreis->setText(QStringLiteral("abc"));
-  f.cmbOK_Click();
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  Ok(f);
   Schliessen();
-  ASSERT_EQ(meldungen.messages.size(), 1U);
-  EXPECT_EQ(meldungen.messages[0].text, "Sie haben nicht alle notwendigen Werte eingegeben");
+  EXPECT_EQ(Meldungen(), std::vector<QString>{QStringLiteral("Sie haben nicht alle notwendigen Werte eingegeben")});
   EXPECT_TRUE(frmVermarktungInfo::IsLoaded());
   EXPECT_EQ(Vermarktung(), vorher);
 }
@@ -120,8 +124,10 @@ TEST_F(VermarktungInfoTest, ComparisonTakeOverFormatsTheValueAndKeepsFlagTwo) {
     // Choosing an entry shows its value (the Cyclamen entry is graded "3").
     f.comVergleichskulturen->setCurrentIndex(fall.eintrag);
     emit f.comVergleichskulturen->activated(fall.eintrag);
-    if (fall.wert != nullptr) f.txtKostenVergleichskultur->setText(QString::fromUtf8(fall.wert));
-    f.cmbOK_Click();
+    if (fall.wert != nullptr) {
+      ASSERT_TRUE(test::TypeInto(f.txtKostenVergleichskultur, QString::fromUtf8(fall.wert)));
+    }
+    Ok(f);
     Schliessen();
     EXPECT_FALSE(frmVermarktungInfo::IsLoaded());
     EXPECT_EQ(Vermarktung(), QString::fromUtf8(fall.uebernommen));
@@ -134,7 +140,7 @@ TEST_F(VermarktungInfoTest, TakeOverDoesNothingUnderAnyOtherFlag) {
   const QString vorher = Vermarktung();
   for (int16_t flag : {int16_t{1}, int16_t{3}}) {
     state().HerkunftVermarktung = flag;
-    f.cmbOK_Click();
+    Ok(f);
     Schliessen();
     EXPECT_TRUE(frmVermarktungInfo::IsLoaded());
     EXPECT_EQ(Vermarktung(), vorher);

@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <algorithm>
 #include <functional>
 #include <string>
@@ -43,14 +42,21 @@ struct TabellenFall {
 
 std::vector<TabellenFall> Faelle() {
   return {
-      {"frmEnergieInfo", "K1006", "1,60", Kostenart::Energie, [] { return frmEnergieInfo::instanz().dtgEnergie; },
+      {"frmEnergieInfo",
+       "K1006",
+       "1,60",
+       Kostenart::Energie,
+       [] { return frmEnergieInfo::instanz().dtgEnergie; },
        {{"Kulturphase", 2500, true},
         {"Intensität in W/m²", 2000, false},
         {"Belichtungsdauer in h/Tag", 2000, false},
         {"Anzahl Pflanzen je Nm² ", 2000, false},
         {"€/1000Pfl.", 2000, true}},
        3},
-      {"frmMaschinenInfo", "K1003", "3,20", Kostenart::Maschinen,
+      {"frmMaschinenInfo",
+       "K1003",
+       "3,20",
+       Kostenart::Maschinen,
        [] { return frmMaschinenInfo::instanz().dtgMaschinen; },
        {{"Maschinen", 2000, true},
         {"Einheiten", 1500, false},
@@ -60,7 +66,11 @@ std::vector<TabellenFall> Faelle() {
         {"Anzahl Pflanzen", 1500, false},
         {"€/1000Pfl.", 1500, false}},
        5},
-      {"frmArbeitInfo", "K1003", "3,20", Kostenart::Arbeit, [] { return frmArbeitInfo::instanz().dtgArbeit; },
+      {"frmArbeitInfo",
+       "K1003",
+       "3,20",
+       Kostenart::Arbeit,
+       [] { return frmArbeitInfo::instanz().dtgArbeit; },
        {{"Kulturphase", 2000, true},
         {"Anzahl Pflanzen", 1800, false},
         {"Fläche in Bm²", 1200, false},
@@ -69,7 +79,11 @@ std::vector<TabellenFall> Faelle() {
         {"Dauer in Std.", 1500, false},
         {"€/1000Pfl.", 1500, true}},
        1},
-      {"frmPSMInfo", "K1003", "3,20", Kostenart::PSM, [] { return frmPSMInfo::instanz().dtgArbeitMaterial; },
+      {"frmPSMInfo",
+       "K1003",
+       "3,20",
+       Kostenart::PSM,
+       [] { return frmPSMInfo::instanz().dtgArbeitMaterial; },
        {{"Tätigkeit", 2000, true},
         {"Kulturhase", 2000, true},
         {"Datum", 1500, false},
@@ -88,7 +102,7 @@ TEST_F(AufschluesselungsTabelleTest, CostButtonShowsTheBreakdownOfTheComputedFig
     Berechnen(fall.kultur, fall.preis);
     const QString summe = Fenster().Wertfeld(fall.art)->text();
     ASSERT_GT(base::NumberOr(summe.toStdString()), 0.0);
-    Fenster().Kostenknopf(fall.art)->click();
+    ASSERT_TRUE(test::Click(Fenster().Kostenknopf(fall.art)));
     test::ProcessEvents();
     ui::Grid* grid = fall.grid();
     ASSERT_TRUE(grid->isVisible());
@@ -126,22 +140,24 @@ TEST_F(AufschluesselungsTabelleTest, CostButtonShowsTheBreakdownOfTheComputedFig
 
 TEST_F(AufschluesselungsTabelleTest, ActivityMaterialRowsFollowTheRecordedWork) {
   Berechnen("K1003", "3,20");
-  Fenster().cmbPSMKosten->click();
+  ASSERT_TRUE(test::Click(Fenster().cmbPSMKosten));
   test::ProcessEvents();
   frmPSMInfo& info = frmPSMInfo::instanz();
   EXPECT_FALSE(info.fraVergleich->isVisibleTo(&info));
   const auto& arbeiten = state().KulturArbeitListe;
   for (int a = 0; a < state().AnzahlKulturArbeiten; ++a) {
     SCOPED_TRACE(a);
-    EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(a + 1, 0).toStdString(), arbeiten[static_cast<std::size_t>(a)].Taetigkeit);
-    EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(a + 1, 4).toStdString(), arbeiten[static_cast<std::size_t>(a)].Zeitdauer);
+    EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(a + 1, 0).toStdString(),
+              arbeiten[static_cast<std::size_t>(a)].Taetigkeit);
+    EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(a + 1, 4).toStdString(),
+              arbeiten[static_cast<std::size_t>(a)].Zeitdauer);
   }
   EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(state().AnzahlKulturArbeiten + 1, 4), QStringLiteral("Summe"));
 }
 
 TEST_F(AufschluesselungsTabelleTest, MachineWindowOpensOnItsGridWithTheMaterialDatabase) {
   Berechnen("K1003", "3,20");
-  Fenster().cmbMaschinenkosten->click();
+  ASSERT_TRUE(test::Click(Fenster().cmbMaschinenkosten));
   test::ProcessEvents();
   frmMaschinenInfo& info = frmMaschinenInfo::instanz();
   EXPECT_EQ(info.regMaschinenkosten->Tab(), 1);

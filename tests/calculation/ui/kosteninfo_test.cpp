@@ -3,13 +3,11 @@
 // empty result database, closing with and without recalculation, and help.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-
+#include <QRadioButton>
 #include <functional>
 #include <vector>
 
@@ -31,6 +29,7 @@
 #include "platform/db/database.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/optiongroup.h"
+#include "support/ui_input.h"
 
 namespace tolvar {
 namespace {
@@ -41,10 +40,11 @@ struct FensterFall {
   const char* name;
   Kostenart art;
   const char* dq;  // grade column of the cost type
-  // Opens the window through its origin menu's option 2.
+  // Opens the window through its origin menu's option 2 (the menu of the line `art`).
   std::function<KostenMenue&()> menue;
   std::function<KostenInfoFenster&()> fenster;
-  // The take-over button and the "Beenden" button of the comparison presentation.
+  // The take-over button and the "Beenden" button of the comparison presentation (none: the
+  // window is closed with its close box).
   std::function<QPushButton*()> uebernahme;
   std::function<QPushButton*()> beenden;
   bool berechnetBeimSchliessen;
@@ -73,7 +73,7 @@ std::vector<FensterFall> GradFenster() {
        [] { return frmPSMInfo::instanz().cmbOK; }, [] { return frmPSMInfo::instanz().cmbBeenden[1]; }, false},
       {"frmGemeinkostenInfo", Kostenart::Gemeinkosten, "DQGemeinkosten", Menue<frmGemeinkostenMenu>(),
        InfoFenster<frmGemeinkostenInfo>(), [] { return frmGemeinkostenInfo::instanz().cmbVergleichOK; },
-       [] { return frmGemeinkostenInfo::instanz().cmbBeenden; }, true},
+       [] { return static_cast<QPushButton*>(nullptr); }, true},
   };
 }
 
@@ -83,12 +83,12 @@ class VergleichsRahmenTest : public test::KalkulationFensterBasis {
     test::KalkulationFensterBasis::SetUp();
     Berechnen("K1003", "3,20");
   }
-  // Opens the window for a comparison as its menu does.
+  // Opens the window for a comparison: "[Menü]" of the line, option 2, OK.
   KostenInfoFenster& Vergleich(const FensterFall& fall) {
+    EXPECT_TRUE(test::Click(Fenster().Menueknopf(fall.art)));
     KostenMenue& menue = fall.menue();
-    menue.Show();
-    menue.opbHerkunft->SetValue(2, true);
-    menue.cmbOK_Click();
+    EXPECT_TRUE(test::Click(menue.opbHerkunft->Button(2)));
+    EXPECT_TRUE(test::Click(menue.cmbOK));
     test::ProcessEvents();
     return fall.fenster();
   }
@@ -138,8 +138,9 @@ TEST_F(VergleichsRahmenTest, TakeOverCopiesTheValueAndSetsTheFlagFromTheGrade) {
       Ergebnisse("UPDATE Vergleichskulturen SET \"" + std::string(fall.dq) + "\" = ? WHERE Nr = 1", {grad.wert});
       KostenInfoFenster& fenster = Vergleich(fall);
       Waehlen(fenster, 1);
-      fenster.txtKostenVergleichskultur->setText(QStringLiteral("77,7"));  // typed over: taken as it is
-      fall.uebernahme()->click();
+      // typed over: taken as it is
+      ASSERT_TRUE(test::TypeInto(fenster.txtKostenVergleichskultur, QStringLiteral("77,7")));
+      ASSERT_TRUE(test::Click(fall.uebernahme()));
       test::ProcessEvents();
       EXPECT_EQ(ui::Forms::Find(QString::fromUtf8(fall.name)), nullptr);
       EXPECT_EQ(Flag(fall.art), fall.art == Kostenart::PSM ? grad.flagPSM : grad.flag);
@@ -153,8 +154,8 @@ TEST_F(VergleichsRahmenTest, TakeOverCopiesTheValueAndSetsTheFlagFromTheGrade) {
 TEST_F(VergleichsRahmenTest, TakeOverRecalculatesTheMargins) {
   const QString gewinn = Fenster().txtGewinn[1]->text();
   KostenInfoFenster& fenster = Vergleich(GradFenster()[2]);  // labour
-  fenster.txtKostenVergleichskultur->setText(QStringLiteral("0"));
-  frmArbeitInfo::instanz().cmbOK_Click();
+  ASSERT_TRUE(test::TypeInto(fenster.txtKostenVergleichskultur, QStringLiteral("0")));
+  ASSERT_TRUE(test::Click(frmArbeitInfo::instanz().cmbOK));
   test::ProcessEvents();
   EXPECT_NE(Fenster().txtGewinn[1]->text(), gewinn);
 }
@@ -168,7 +169,7 @@ TEST_F(VergleichsRahmenTest, EmptyResultDatabaseShowsThePlaceholderAndTakesOverA
     EXPECT_EQ(fenster.comVergleichskulturen->itemText(0), QStringLiteral("Kein Datensatz vorhanden"));
     EXPECT_EQ(fenster.ListIndex(), 0);
     EXPECT_TRUE(fenster.txtKostenVergleichskultur->text().isEmpty());
-    fall.uebernahme()->click();
+    ASSERT_TRUE(test::Click(fall.uebernahme()));
     test::ProcessEvents();
     EXPECT_TRUE(Feld(fall.art)->text().isEmpty());
     EXPECT_EQ(Flag(fall.art), 2);
@@ -182,7 +183,7 @@ TEST_F(VergleichsRahmenTest, TakeOverWithTextTypedIntoTheListDoesNothing) {
     KostenInfoFenster& fenster = Vergleich(fall);
     fenster.comVergleichskulturen->setEditText(QStringLiteral("Tomaten"));
     EXPECT_EQ(fenster.ListIndex(), -1);
-    fall.uebernahme()->click();
+    ASSERT_TRUE(test::Click(fall.uebernahme()));
     test::ProcessEvents();
     EXPECT_NE(ui::Forms::Find(QString::fromUtf8(fall.name)), nullptr);
     EXPECT_EQ(Feld(fall.art)->text(), vorher);
@@ -196,11 +197,15 @@ TEST_F(VergleichsRahmenTest, BeendenRecalculatesInEnergyLabourAndOverheadsOnly) 
   for (const FensterFall& fall : GradFenster()) {
     SCOPED_TRACE(fall.name);
     const QString vorher = Feld(fall.art)->text();
-    Vergleich(fall);
+    KostenInfoFenster& fenster = Vergleich(fall);
     // A computed line that a recalculation restores.
     const QString heizung = Feld(Kostenart::Heizung)->text();
     Feld(Kostenart::Heizung)->setText(QStringLiteral("1,00"));
-    fall.beenden()->click();
+    if (QPushButton* beenden = fall.beenden()) {
+      ASSERT_TRUE(test::Click(beenden));
+    } else {
+      fenster.close();
+    }
     test::ProcessEvents();
     EXPECT_EQ(ui::Forms::Find(QString::fromUtf8(fall.name)), nullptr);
     EXPECT_EQ(Feld(Kostenart::Heizung)->text(), fall.berechnetBeimSchliessen ? heizung : QStringLiteral("1,00"));
@@ -213,15 +218,14 @@ TEST_F(VergleichsRahmenTest, BeendenRecalculatesInEnergyLabourAndOverheadsOnly) 
 
 TEST_F(VergleichsRahmenTest, F1ShowsTopicSixTwoInEverySixWindows) {
   std::vector<FensterFall> faelle = GradFenster();
-  faelle.push_back({"frmVermarktungInfo", Kostenart::Vermarktung, "DQVermarktung",
-                    Menue<frmVermarktungskostenMenu>(), InfoFenster<frmVermarktungInfo>(),
-                    [] { return frmVermarktungInfo::instanz().cmbOK; }, nullptr, true});
+  faelle.push_back({"frmVermarktungInfo", Kostenart::Vermarktung, "DQVermarktung", Menue<frmVermarktungskostenMenu>(),
+                    InfoFenster<frmVermarktungInfo>(), [] { return frmVermarktungInfo::instanz().cmbOK; }, nullptr,
+                    true});
   for (const FensterFall& fall : faelle) {
     SCOPED_TRACE(fall.name);
     mdlHilfe::HilfeAufrufen("Index");
     KostenInfoFenster& fenster = Vergleich(fall);
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(fenster.txtKostenVergleichskultur, &f1);
+    ASSERT_TRUE(test::PressIn(fenster.txtKostenVergleichskultur, Qt::Key_F1));
     ASSERT_TRUE(ui::HelpViewer::Exists());
     EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("Abschnitt6.2.htm"));
     fenster.Unload();

@@ -2,14 +2,11 @@
 // what each choice does to the calculation window, when the choice applies, and help.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -33,6 +30,7 @@
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/optiongroup.h"
 #include "platform/ui/tabstrip.h"
+#include "support/ui_input.h"
 
 namespace tolvar {
 namespace {
@@ -69,12 +67,16 @@ void RahmenGeladen(KostenInfoFenster& info) {
 
 std::vector<MenueFall> Menues() {
   return {
-      {"frmEnergiekostenMenu", Kostenart::Energie, [] () -> KostenMenue& { return frmEnergiekostenMenu::instanz(); },
+      {"frmEnergiekostenMenu",
+       Kostenart::Energie,
+       []() -> KostenMenue& { return frmEnergiekostenMenu::instanz(); },
        "elektrische Energie",
        {{1, "Kosten für Zusatzbelichtung aus den eingegebenen Kulturdaten errechnen."},
         {2, "Kosten für Zusatzbelichtung einer vergleichbaren Kultur aus der Ergebnisdatenbank laden."},
         {3, kManuell}},
-       "+ elek.Energie **", "+ elek.Energie *", false,
+       "+ elek.Energie **",
+       "+ elek.Energie *",
+       false,
        [] {
          frmEnergieInfo& info = frmEnergieInfo::instanz();
          RahmenGeladen(info);
@@ -83,12 +85,16 @@ std::vector<MenueFall> Menues() {
          EXPECT_FALSE(info.cmbBeenden[0]->isVisibleTo(&info));
          EXPECT_TRUE(info.cmbBeenden[1]->isVisibleTo(&info));
        }},
-      {"frmMaschinenkostenMenu", Kostenart::Maschinen,
-       [] () -> KostenMenue& { return frmMaschinenkostenMenu::instanz(); }, "Maschinenkosten",
+      {"frmMaschinenkostenMenu",
+       Kostenart::Maschinen,
+       []() -> KostenMenue& { return frmMaschinenkostenMenu::instanz(); },
+       "Maschinenkosten",
        {{1, "Maschinenkosten aus den eingegebenen Kulturdaten errechnen."},
         {2, "Maschinenkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden."},
         {3, kManuell}},
-       "+ Maschinen **", "+ Maschinen *", true,
+       "+ Maschinen **",
+       "+ Maschinen *",
+       true,
        [] {
          frmMaschinenInfo& info = frmMaschinenInfo::instanz();
          RahmenGeladen(info);
@@ -97,13 +103,18 @@ std::vector<MenueFall> Menues() {
          EXPECT_EQ(info.regMaschinenkosten->Tab(), 0);
          EXPECT_TRUE(info.cmbBeenden->isVisibleTo(&info));
        }},
-      {"frmPSMKostenMenu", Kostenart::PSM, [] () -> KostenMenue& { return frmPSMKostenMenu::instanz(); },
+      {"frmPSMKostenMenu",
+       Kostenart::PSM,
+       []() -> KostenMenue& { return frmPSMKostenMenu::instanz(); },
        "Über Tätigkeiten zugewiesene Materialien",
        {{1, "Über Tätigkeiten zugewiesene Materialkosten aus den in Morvin erfassten Tätigkeiten errechnen."},
-        {2, "Über Tätigkeiten zugewiesene Materialkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank "
-            "laden."},
+        {2,
+         "Über Tätigkeiten zugewiesene Materialkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank "
+         "laden."},
         {3, kManuell}},
-       "+ Material[Std] **", "+ Material[Std] *", false,
+       "+ Material[Std] **",
+       "+ Material[Std] *",
+       false,
        [] {
          frmPSMInfo& info = frmPSMInfo::instanz();
          RahmenGeladen(info);
@@ -111,13 +122,17 @@ std::vector<MenueFall> Menues() {
          EXPECT_FALSE(info.dtgArbeitMaterial->isVisibleTo(&info));
          EXPECT_FALSE(info.cmbBeenden[0]->isVisibleTo(&info));
        }},
-      {"frmVermarktungskostenMenu", Kostenart::Vermarktung,
-       [] () -> KostenMenue& { return frmVermarktungskostenMenu::instanz(); }, "Vermarktungskosten",
+      {"frmVermarktungskostenMenu",
+       Kostenart::Vermarktung,
+       []() -> KostenMenue& { return frmVermarktungskostenMenu::instanz(); },
+       "Vermarktungskosten",
        {{1, "Vermarktungskosten aus den Betriebseinstellungen errechnen."},
         {0, "Vermarktungskosten kulturspezifisch errechnen."},
         {2, "Vermarktungskosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden."},
         {3, kManuell}},
-       "+ Vermarktung **", "+ Vermarktung *", false,
+       "+ Vermarktung **",
+       "+ Vermarktung *",
+       false,
        [] {
          frmVermarktungInfo& info = frmVermarktungInfo::instanz();
          RahmenGeladen(info);
@@ -127,12 +142,16 @@ std::vector<MenueFall> Menues() {
          EXPECT_EQ(info.cmbOK->x(), sys::TwipsToPixels(7200));
          EXPECT_FALSE(info.fraVermarktung->isVisibleTo(&info));
        }},
-      {"frmArbeitskostenMenu", Kostenart::Arbeit, [] () -> KostenMenue& { return frmArbeitskostenMenu::instanz(); },
+      {"frmArbeitskostenMenu",
+       Kostenart::Arbeit,
+       []() -> KostenMenue& { return frmArbeitskostenMenu::instanz(); },
        "Arbeitskosten",
        {{1, "Arbeitskosten aus den für die Kultur in Morvin erfassten Arbeitszeiten errechnen."},
         {2, "Arbeitszkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden."},
         {3, kManuell}},
-       "- Arbeit **", "- Arbeit *", true,
+       "- Arbeit **",
+       "- Arbeit *",
+       true,
        [] {
          frmArbeitInfo& info = frmArbeitInfo::instanz();
          RahmenGeladen(info);
@@ -141,12 +160,16 @@ std::vector<MenueFall> Menues() {
          EXPECT_FALSE(info.dtgArbeit->isVisibleTo(&info));
          EXPECT_TRUE(info.cmbBeenden[0]->isVisibleTo(&info));
        }},
-      {"frmGemeinkostenMenu", Kostenart::Gemeinkosten,
-       [] () -> KostenMenue& { return frmGemeinkostenMenu::instanz(); }, "Gemeinkosten",
+      {"frmGemeinkostenMenu",
+       Kostenart::Gemeinkosten,
+       []() -> KostenMenue& { return frmGemeinkostenMenu::instanz(); },
+       "Gemeinkosten",
        {{1, "Gemeinkosten aus den Betriebseinstellungen und Kulturdaten errechnen"},
         {2, "Gemeinkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden"},
         {3, kManuell}},
-       "- Gemeinkosten **", "- Gemeinkosten *", false,
+       "- Gemeinkosten **",
+       "- Gemeinkosten *",
+       false,
        [] {
          frmGemeinkostenInfo& info = frmGemeinkostenInfo::instanz();
          RahmenGeladen(info);
@@ -163,11 +186,14 @@ class HerkunftsMenueTest : public test::KalkulationFensterBasis {
     test::KalkulationFensterBasis::SetUp();
     Berechnen("K1006", "1,60");  // the culture with supplementary light
   }
+  // Opens the line's menu by its "[Menü]" button.
   KostenMenue& Oeffnen(const MenueFall& fall) {
-    KostenMenue& menue = fall.laden();
-    menue.Show();
-    return menue;
+    EXPECT_TRUE(test::Click(Fenster().Menueknopf(fall.art)));
+    EXPECT_NE(ui::Forms::Find(QString::fromUtf8(fall.name)), nullptr);
+    return fall.laden();
   }
+  static void Waehlen(KostenMenue& menue, int option) { ASSERT_TRUE(test::Click(menue.opbHerkunft->Button(option))); }
+  static void Ok(KostenMenue& menue) { ASSERT_TRUE(test::Click(menue.cmbOK)); }
   QLineEdit* Feld(const MenueFall& fall) { return Fenster().Wertfeld(fall.art); }
   QString Knopf(const MenueFall& fall) { return Fenster().Kostenknopf(fall.art)->text(); }
   int16_t& Flag(const MenueFall& fall) { return mdlKalkulation::HerkunftVon(state(), fall.art); }
@@ -203,7 +229,7 @@ TEST_F(HerkunftsMenueTest, OptionOneComputesTheLineAgain) {
     Flag(fall) = 2;
     Feld(fall)->setText(QStringLiteral("999,00"));
     KostenMenue& menue = Oeffnen(fall);
-    menue.cmbOK_Click();
+    Ok(menue);
     Schliessen();
     EXPECT_EQ(ui::Forms::Find(QString::fromUtf8(fall.name)), nullptr);
     EXPECT_EQ(Flag(fall), 1);
@@ -216,8 +242,8 @@ TEST_F(HerkunftsMenueTest, OptionThreeEmptiesTheBoxForTyping) {
   for (const MenueFall& fall : Menues()) {
     SCOPED_TRACE(fall.name);
     KostenMenue& menue = Oeffnen(fall);
-    menue.opbHerkunft->SetValue(3, true);
-    menue.cmbOK_Click();
+    Waehlen(menue, 3);
+    Ok(menue);
     Schliessen();
     EXPECT_EQ(Flag(fall), 3);
     EXPECT_TRUE(Feld(fall)->text().isEmpty());
@@ -231,8 +257,8 @@ TEST_F(HerkunftsMenueTest, OptionTwoOpensTheComparisonCultures) {
     SCOPED_TRACE(fall.name);
     const QString vorher = Feld(fall)->text();
     KostenMenue& menue = Oeffnen(fall);
-    menue.opbHerkunft->SetValue(2, true);
-    menue.cmbOK_Click();
+    Waehlen(menue, 2);
+    Ok(menue);
     Schliessen();
     EXPECT_EQ(Flag(fall), 2);
     EXPECT_EQ(Knopf(fall), QString::fromUtf8(fall.zwei));
@@ -247,7 +273,7 @@ TEST_F(HerkunftsMenueTest, CloseBoxAppliesOnlyInTheMachineAndLabourMenus) {
     Flag(fall) = 1;
     const QString vorher = Feld(fall)->text();
     KostenMenue& menue = Oeffnen(fall);
-    menue.opbHerkunft->SetValue(3, true);
+    Waehlen(menue, 3);
     menue.close();
     Schliessen();
     if (fall.beimSchliessen) {
@@ -267,7 +293,7 @@ TEST_F(HerkunftsMenueTest, ClosingAllWindowsAppliesNothing) {
     SCOPED_TRACE(fall.name);
     const QString vorher = Feld(fall)->text();
     KostenMenue& menue = Oeffnen(fall);
-    menue.opbHerkunft->SetValue(3, true);
+    Waehlen(menue, 3);
     ui::Forms::UnloadAllExcept(&Fenster());
     Schliessen();
     EXPECT_EQ(Flag(fall), 1);
@@ -276,10 +302,10 @@ TEST_F(HerkunftsMenueTest, ClosingAllWindowsAppliesNothing) {
 }
 
 TEST_F(HerkunftsMenueTest, LabourCaptionIsRenewedByTheNextCaptionRefresh) {
+  ASSERT_TRUE(test::Click(Fenster().cmbArbeitskostenMenu));
   frmArbeitskostenMenu& menue = frmArbeitskostenMenu::instanz();
-  menue.Show();
-  menue.opbHerkunft->SetValue(2, true);
-  menue.cmbOK_Click();
+  Waehlen(menue, 2);
+  Ok(menue);
   Schliessen();
   EXPECT_EQ(Fenster().cmbArbeitskosten->text(), QStringLiteral("- Arbeit **"));
   Fenster().BeschriftungSetzen();
@@ -287,11 +313,11 @@ TEST_F(HerkunftsMenueTest, LabourCaptionIsRenewedByTheNextCaptionRefresh) {
 }
 
 TEST_F(HerkunftsMenueTest, MarketingOptionZeroOpensTheCultureSpecificEntry) {
+  ASSERT_TRUE(test::Click(Fenster().cmbVermarktungskostenMenu));
   frmVermarktungskostenMenu& menue = frmVermarktungskostenMenu::instanz();
-  menue.Show();
   const QString vorher = Fenster().txtVermarktung->text();
-  menue.opbHerkunft->SetValue(0, true);
-  menue.cmbOK_Click();
+  Waehlen(menue, 0);
+  Ok(menue);
   Schliessen();
   EXPECT_EQ(state().HerkunftVermarktung, 0);
   EXPECT_EQ(Fenster().cmbVermarktungskosten->text(), QStringLiteral("+ Vermarktung ***"));
@@ -312,9 +338,8 @@ TEST_F(HerkunftsMenueTest, MarketingOptionZeroOpensTheCultureSpecificEntry) {
 
 TEST_F(HerkunftsMenueTest, MarketingOptionOneWithoutAnEnterpriseShareEmptiesTheLine) {
   state().AktuelleEinstellungen.Vermarktungskosten.clear();
-  frmVermarktungskostenMenu& menue = frmVermarktungskostenMenu::instanz();
-  menue.Show();
-  menue.cmbOK_Click();
+  ASSERT_TRUE(test::Click(Fenster().cmbVermarktungskostenMenu));
+  Ok(frmVermarktungskostenMenu::instanz());
   Schliessen();
   EXPECT_EQ(state().HerkunftVermarktung, 1);
   EXPECT_TRUE(Fenster().txtVermarktung->text().isEmpty());
@@ -326,8 +351,8 @@ TEST_F(HerkunftsMenueTest, F1ShowsTopicSixTwo) {
     if (ui::HelpViewer::Exists()) ui::HelpViewer::Instance().hide();
     mdlHilfe::HilfeAufrufen("Index");
     KostenMenue& menue = Oeffnen(fall);
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(menue.cmbOK, &f1);
+    ASSERT_TRUE(test::ActivateWindowOf(menue.cmbOK));
+    ASSERT_TRUE(test::PressF1());
     ASSERT_TRUE(ui::HelpViewer::Exists());
     EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("Abschnitt6.2.htm"));
     menue.Unload();
