@@ -7,9 +7,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
@@ -79,6 +81,15 @@ QPoint FreeSpace(ui::KeyedTree* tree, QWidget* viewport) {
   return QPoint(viewport->width() / 2, std::min(viewport->height() - 2, bottom + 8));
 }
 
+// Where a person clicks a control: on the box of a check box or option button (a wide one
+// takes no click right of its caption), elsewhere at the centre.
+QPoint ClickPoint(QWidget* control) {
+  if (qobject_cast<QCheckBox*>(control) != nullptr || qobject_cast<QRadioButton*>(control) != nullptr) {
+    return QPoint(std::min(8, control->width() / 2), control->height() / 2);
+  }
+  return control->rect().center();
+}
+
 // Mouse action on the top-level window of `widget` at `at` (coordinates of `widget`).
 void MouseOnWindow(QTest::MouseAction action, QWidget* widget, Qt::MouseButton button,
                    Qt::KeyboardModifiers modifiers, QPoint at) {
@@ -113,7 +124,7 @@ bool ActivateWindowOf(QWidget* control) {
 
 bool Click(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {
   if (!Usable(control, "click") || !ActivateWindowOf(control)) return false;
-  if (at.isNull()) at = control->rect().center();
+  if (at.isNull()) at = ClickPoint(control);
   MouseOnWindow(QTest::MouseClick, control, button, modifiers, at);
   Settle();
   return true;

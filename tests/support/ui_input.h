@@ -33,10 +33,10 @@ namespace tolvar::test {
 
 // ---------------------------------------------------------------- mouse
 
-// Clicks `control` (at its centre, or at `at` in its own coordinates) with `button`. The
-// window is activated first when it is not (as the window manager does on a click); the press
-// gives the focus according to the control's focus policy, as a real press does. Fails on a
-// missing or hidden control.
+// Clicks `control` (at its centre, on the box of a check box or option button, or at `at` in
+// its own coordinates) with `button`. The window is activated first when it is not (as the
+// window manager does on a click); the press gives the focus according to the control's focus
+// policy, as a real press does. Fails on a missing or hidden control.
 bool Click(QWidget* control, Qt::MouseButton button = Qt::LeftButton,
            Qt::KeyboardModifiers modifiers = Qt::NoModifier, QPoint at = QPoint());
 inline bool RightClick(QWidget* control, QPoint at = QPoint()) {
