@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -45,9 +46,11 @@ Grid::Grid(QWidget* parent) : QWidget(parent), m_model(new GridModel(this)) {
   m_view = new GridView(this, this, false);
   m_view->setObjectName(QStringLiteral("gridView"));
   m_view->setModel(m_model);
+  m_view->setItemDelegate(new GridDelegate(m_model, m_view));
   m_frozen = new GridView(this, m_view, true);
   m_frozen->setObjectName(QStringLiteral("gridFixedRows"));
   m_frozen->setModel(m_model);
+  m_frozen->setItemDelegate(new GridDelegate(m_model, m_frozen));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_view);
@@ -253,7 +256,17 @@ void Grid::SetRowHeight(int row, int twips) {
   if (row < m_fixedRows) layoutFrozen();
 }
 
-int Grid::ClientWidth() const { return sys::PixelsToTwips(m_view->viewport()->width()); }
+// Taken from the control's own size, so it is right before the view has been laid out (a
+// window sets its column widths while it loads, before it is shown): the width inside the
+// frame, less the vertical scroll bar when the rows are higher than the control.
+int Grid::ClientWidth() const {
+  const int frame = m_view->frameWidth();
+  int inner = width() - 2 * frame;
+  int rowsHeight = 0;
+  for (int r = 0; r < Rows(); ++r) rowsHeight += r < m_fixedRows ? m_frozen->rowHeight(r) : m_view->rowHeight(r);
+  if (rowsHeight > height() - 2 * frame) inner -= m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view);
+  return sys::PixelsToTwips(std::max(inner, 0));
+}
 
 void Grid::SetRedraw(bool redraw) {
   if (m_model->redraw == redraw) return;
@@ -311,10 +324,10 @@ void Grid::setCurrent(int row, int col, bool moveSelEnd) {
 
 void Grid::updateSelection() {
   if (m_row < 0 || m_rowSel < 0 || Rows() == 0) {
-    m_model->SetHighlight(-1, -1);
+    m_model->SetSelection(-1, -1, -1, -1);
     return;
   }
-  m_model->SetHighlight(std::min(m_row, m_rowSel), std::max(m_row, m_rowSel));
+  m_model->SetSelection(std::min(m_row, m_rowSel), std::max(m_row, m_rowSel), m_row, m_col);
 }
 
 // Maps a position of the grid to the cell shown there, in the overlay or the data view.

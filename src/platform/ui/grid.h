@@ -110,7 +110,9 @@ class Grid : public QWidget {
   void SetRow(int row);
   int Col() const;
   void SetCol(int col);
-  // Other end of the selected range; the highlight covers Row..RowSel (whole rows).
+  // Other end of the selected range. The current cell shows a focus frame; a range of several
+  // rows (Row..RowSel, whole rows) is filled with the selection colour, except cells that carry
+  // a colour of their own, so marked rows and failed cells stay visible.
   int RowSel() const;
   void SetRowSel(int row);
   int ColSel() const;

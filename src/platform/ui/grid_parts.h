@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QWheelEvent>
 
@@ -50,8 +52,7 @@ class GridModel final : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid()) return {};
     const GridCell& cell = cells[static_cast<size_t>(index.row())][static_cast<size_t>(index.column())];
-    const bool highlighted = index.row() >= fixedRows && index.column() >= fixedCols &&
-                             index.row() >= selTop && index.row() <= selBottom;
+    const bool highlighted = Highlighted(index.row(), index.column());
     switch (role) {
       case Qt::DisplayRole: return cell.text;
       case Qt::BackgroundRole:
@@ -66,6 +67,16 @@ class GridModel final : public QAbstractTableModel {
         return static_cast<int>(GridAlignmentToQt(AlignOf(index.row(), index.column()), cell.text));
       default: return {};
     }
+  }
+
+  // The selection colour fills the cells of a range of several rows, except the current cell
+  // (it shows the focus frame) and cells the window has coloured itself: a marked row or a
+  // cell that failed a check keeps its colour, whatever the user has selected.
+  bool Highlighted(int row, int col) const {
+    if (selTop == selBottom || row < selTop || row > selBottom) return false;
+    if (row < fixedRows || col < fixedCols || (row == curRow && col == curCol)) return false;
+    const QColor& set = cells[static_cast<size_t>(row)][static_cast<size_t>(col)].back;
+    return !set.isValid() || set == dataBack;
   }
 
   QColor BackOf(int row, int col) const {
@@ -130,14 +141,20 @@ class GridModel final : public QAbstractTableModel {
   }
   void ChangedAll() { ChangedRows(0, rowCount() - 1); }
 
-  void SetHighlight(int top, int bottom) {
-    if (top == selTop && bottom == selBottom) return;
+  // The selected rows and the current cell; repaints the rows that change.
+  void SetSelection(int top, int bottom, int row, int col) {
+    if (top == selTop && bottom == selBottom && row == curRow && col == curCol) return;
     const int oldTop = selTop;
     const int oldBottom = selBottom;
+    const int oldRow = curRow;
     selTop = top;
     selBottom = bottom;
+    curRow = row;
+    curCol = col;
     if (oldTop >= 0) ChangedRows(oldTop, oldBottom);
+    if (oldRow >= 0) ChangedRows(oldRow, oldRow);
     if (top >= 0) ChangedRows(top, bottom);
+    if (row >= 0) ChangedRows(row, row);
   }
 
   std::vector<std::vector<GridCell>> cells;
@@ -147,12 +164,37 @@ class GridModel final : public QAbstractTableModel {
   int fixedCols = 0;
   int selTop = -1;
   int selBottom = -1;
+  int curRow = -1;
+  int curCol = -1;
   bool redraw = true;
   QFont boldFont;
   QColor fixedBack;
   QColor dataBack = Qt::white;
   QColor highlight;
   QColor highlightText;
+};
+
+// --- Delegate: draws the cells, and a focus frame around the current cell ----------------------
+
+class GridDelegate final : public QStyledItemDelegate {
+ public:
+  GridDelegate(const GridModel* model, QObject* parent) : QStyledItemDelegate(parent), m_model(model) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem plain = option;
+    plain.state &= ~(QStyle::State_HasFocus | QStyle::State_Selected);
+    QStyledItemDelegate::paint(painter, plain, index);
+    if (index.row() != m_model->curRow || index.column() != m_model->curCol) return;
+    painter->save();
+    QPen pen(option.palette.color(QPalette::WindowText), 1, Qt::DotLine);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+    painter->restore();
+  }
+
+ private:
+  const GridModel* m_model;
 };
 
 // --- Views: the data view and the overlay that keeps the fixed rows in view ---------------------

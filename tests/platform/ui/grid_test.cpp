@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTableView>
@@ -12,6 +13,7 @@
 
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
+#include "support/ui_input.h"
 
 namespace tolvar::ui {
 namespace {
@@ -355,6 +357,43 @@ TEST_F(GridShownTest, DropFromTreeDeliversSourceIdentity) {
   EXPECT_EQ(heard, (std::vector<QString>{"trvMaterial 0", "drop row 2 col 2"}));
   EXPECT_TRUE(dropped.Is(m_tree));
   EXPECT_EQ(m_tree->SelectedItem(), "M7");
+}
+
+// The colours a window gives its cells stay visible under the selection; the current cell shows
+// only a frame, so the marked row is the one that looks selected.
+TEST_F(GridShownTest, MarkedCellsKeepTheirColourUnderTheSelection) {
+  const QColor yellow(255, 255, 128);
+  for (int c = 1; c < 3; ++c) m_grid->SetCellBackColor(3, c, yellow);
+  m_grid->SetCellBackColor(6, 2, Qt::red);
+  const auto pixel = [&](int row, int col) {
+    const QImage image = m_grid->grab().toImage();
+    return QColor(image.pixel(CellCenter(*m_grid, row, col) + QPoint(8, 0)));
+  };
+  const auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
+    QWidget* viewport = DataView(*m_grid)->viewport();
+    ASSERT_TRUE(test::Click(viewport, Qt::LeftButton, modifiers, viewport->mapFrom(m_grid, CellCenter(*m_grid, row, 1))));
+  };
+
+  click(5, Qt::NoModifier);  // one cell: a frame, no fill
+  EXPECT_EQ(pixel(5, 1), QColor(Qt::white));
+  EXPECT_EQ(pixel(5, 2), QColor(Qt::white));
+  EXPECT_EQ(pixel(3, 1), yellow);
+  const QImage image = m_grid->grab().toImage();
+  const QRect current = DataView(*m_grid)->visualRect(DataView(*m_grid)->model()->index(5, 1));
+  const QPoint frameLeft = DataView(*m_grid)->viewport()->mapTo(m_grid, QPoint(current.left() + 1, current.center().y()));
+  bool framed = false;
+  for (int dy = -2; dy <= 2; ++dy) framed |= QColor(image.pixel(frameLeft + QPoint(0, dy))).lightness() < 128;
+  EXPECT_TRUE(framed);
+
+  click(3, Qt::NoModifier);  // clicking the marked row keeps it yellow
+  EXPECT_EQ(pixel(3, 2), yellow);
+
+  click(7, Qt::ShiftModifier);  // rows 3 to 7: plain cells fill, coloured cells keep their colour
+  const QColor highlight = m_grid->palette().color(QPalette::Active, QPalette::Highlight);
+  EXPECT_EQ(pixel(5, 2), highlight);
+  EXPECT_EQ(pixel(3, 2), yellow);
+  EXPECT_EQ(pixel(6, 2), QColor(Qt::red));
+  EXPECT_EQ(pixel(6, 1), highlight);
 }
 
 }  // namespace
