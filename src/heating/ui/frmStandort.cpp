@@ -196,7 +196,7 @@ void frmStandort::Layout(bool gruppe) {
   fraMasseGWH->setVisible(!gruppe);
   txtKappenzahl->setVisible(!gruppe);
   fraGrenz->setVisible(!gruppe);
-  if (gruppe) opbTyp[2]->setText(QStringLiteral("Venlo-GWH"));
+  opbTyp[2]->setText(gruppe ? QStringLiteral("Venlo-GWH") : QStringLiteral("Venlo-GWH  Kappenzahl"));
 }
 
 void frmStandort::Form_Load() {
@@ -319,7 +319,6 @@ void frmStandort::Fokus(const std::string& control) {
 
 void frmStandort::opbHaus_Click() {
   Layout(false);
-  opbTyp[2]->setText(QStringLiteral("Venlo-GWH  Kappenzahl"));
   if (m_schreiben) return;
   StandortFormular f = FormularLesen();
   {

@@ -11,8 +11,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <utility>
 
 #include "heating/ui/frmStandort.h"
 #include "platform/ui/controls.h"
@@ -150,7 +152,7 @@ void frmStandort::Aufbauen() {
 
   fraTyp = Rahmen(haus, "fraTyp", QStringLiteral("Typ:"));
   auto* typ = new QVBoxLayout(fraTyp);
-  const QString typen[] = {QString(), QStringLiteral("Breitschiff-GWH"), QStringLiteral("Venlo-GWH  Kappenzahl:"),
+  const QString typen[] = {QString(), QStringLiteral("Breitschiff-GWH"), QStringLiteral("Venlo-GWH  Kappenzahl"),
                            QStringLiteral("Folien-GWH")};
   for (int i = 1; i <= 3; ++i) {
     opbTyp[static_cast<std::size_t>(i)] =
@@ -172,11 +174,13 @@ void frmStandort::Aufbauen() {
   hausLayout->addWidget(fraBemerkungen);
   hausLayout->addStretch();
 
-  // Tab "Eindeckung ": the coverings beside the surfaces, in the same row order.
+  // Tab "Eindeckung ": the coverings in one frame, the surfaces in the other; each wall's and
+  // gable's option pair sits on the same line as its covering list, the line of the roof stays
+  // empty. Both frames use the same line height, so the lines meet across them.
   QWidget* eindeckung = regStandort->Page(1);
   auto* eindeckungLayout = new QGridLayout(eindeckung);
   fraEindeckung = Rahmen(eindeckung, "fraEindeckung", QStringLiteral("Eindeckung"));
-  auto* listen = new QFormLayout(fraEindeckung);
+  auto* listen = new QGridLayout(fraEindeckung);
   auto liste = [this](const char* label, const char* labelName, QLabel** lbl, const char* name) {
     *lbl = Benannt(new QLabel(QString::fromUtf8(label), fraEindeckung), QLatin1String(labelName));
     auto* box = Benannt(new QComboBox(fraEindeckung), QLatin1String(name));
@@ -187,19 +191,29 @@ void frmStandort::Aufbauen() {
   comEinStehR = liste("Stehwand rechts:", "lblStehL", &lblStehL, "comEinStehR");
   comEinGiebelV = liste("Giebelseite vorne:", "lblGiebelV", &lblGiebelV, "comEinGiebelV");
   comEinGiebelH = liste("Giebelseite hinten:", "lblGiebelH", &lblGiebelH, "comEinGiebelH");
-  listen->addRow(lblDach, comEinDach);
-  listen->addRow(lblStehR, comEinStehL);
-  listen->addRow(lblStehL, comEinStehR);
-  listen->addRow(lblGiebelV, comEinGiebelV);
-  listen->addRow(lblGiebelH, comEinGiebelH);
+  const std::pair<QLabel*, QComboBox*> eindeckungen[] = {{lblDach, comEinDach},
+                                                          {lblStehR, comEinStehL},
+                                                          {lblStehL, comEinStehR},
+                                                          {lblGiebelV, comEinGiebelV},
+                                                          {lblGiebelH, comEinGiebelH}};
+  for (int zeile = 0; zeile < 5; ++zeile) {
+    listen->addWidget(eindeckungen[zeile].first, zeile, 0);
+    listen->addWidget(eindeckungen[zeile].second, zeile, 1);
+  }
   eindeckungLayout->addWidget(fraEindeckung, 0, 0);
 
   fraGrenz = Rahmen(eindeckung, "fraGrenz", QStringLiteral("Grenzfläche"));
-  auto* grenz = new QVBoxLayout(fraGrenz);
-  grenz->addWidget(Flaechenzeile(fraGrenz, "opbStehL", opbStehL, &txtGrenzStehL, "txtGrenzStehL"));
-  grenz->addWidget(Flaechenzeile(fraGrenz, "opbStehR", opbStehR, &txtGrenzStehR, "txtGrenzStehR"));
-  grenz->addWidget(Flaechenzeile(fraGrenz, "opbGiebelV", opbGiebelV, &txtGrenzGiebelV, "txtGrenzGiebelV"));
-  grenz->addWidget(Flaechenzeile(fraGrenz, "opbGiebelH", opbGiebelH, &txtGrenzGiebelH, "txtGrenzGiebelH"));
+  auto* grenz = new QGridLayout(fraGrenz);
+  grenz->addWidget(Flaechenzeile(fraGrenz, "opbStehL", opbStehL, &txtGrenzStehL, "txtGrenzStehL"), 1, 0);
+  grenz->addWidget(Flaechenzeile(fraGrenz, "opbStehR", opbStehR, &txtGrenzStehR, "txtGrenzStehR"), 2, 0);
+  grenz->addWidget(Flaechenzeile(fraGrenz, "opbGiebelV", opbGiebelV, &txtGrenzGiebelV, "txtGrenzGiebelV"), 3, 0);
+  grenz->addWidget(Flaechenzeile(fraGrenz, "opbGiebelH", opbGiebelH, &txtGrenzGiebelH, "txtGrenzGiebelH"), 4, 0);
+  const int zeilenhoehe = std::max(comEinDach->sizeHint().height(), txtGrenzStehL->sizeHint().height());
+  for (QGridLayout* rahmen : {listen, grenz}) {
+    rahmen->setVerticalSpacing(listen->verticalSpacing());
+    for (int zeile = 0; zeile < 5; ++zeile) rahmen->setRowMinimumHeight(zeile, zeilenhoehe);
+    rahmen->setRowStretch(5, 1);
+  }
   eindeckungLayout->addWidget(fraGrenz, 0, 1);
   cmbMaterialverwaltung = Benannt(new QPushButton(QStringLiteral("GWH-Materialverwaltung"), eindeckung),
                                   QStringLiteral("cmbMaterialverwaltung"));

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,6 +31,7 @@
 #include "platform/ui/tabstrip.h"
 #include "support/fixtures.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 #include "support/ui_prompts.h"
 #include "trees/ui/frmStammdaten.h"
 
@@ -181,7 +183,7 @@ TEST_F(StandortFensterTest, ChangeModeShowsTheRecordInTheLayoutOfItsKind) {
     const char* venlo;
   };
   const Fall faelle[] = {
-      {"Sta1002", false, "Venlo-Haus 1", &frmStandort::txtStehwand, "Venlo-GWH  Kappenzahl:"},
+      {"Sta1002", false, "Venlo-Haus 1", &frmStandort::txtStehwand, "Venlo-GWH  Kappenzahl"},
       {"Sta1001", true, "Gewächshäuser", &frmStandort::txtGruStehwand, "Venlo-GWH"},
   };
   for (const Fall& fall : faelle) {
@@ -250,6 +252,55 @@ TEST_F(StandortFensterTest, BoundarySurfaceEnablesItsBoxAndOuterSurfaceEmptiesIt
     (f.*fall.optionen)[1]->click();
     EXPECT_FALSE(box->isEnabled());
     EXPECT_EQ(box->text(), QString());
+  }
+}
+
+// The option pair level with a covering label belongs to that label's surface: choosing
+// "Grenzfläche" on that line stores the boundary for that surface.
+TEST_F(StandortFensterTest, EachSurfaceOptionSitsLevelWithItsCoveringList) {
+  struct Fall {
+    const char* label;
+    const char* aussen;  // the Vantel field of the surface, none for the roof
+    const char* temperatur;
+  };
+  const Fall faelle[] = {{"Dach:", nullptr, nullptr},
+                         {"Stehwand links:", "AFStehL", "GTStehL"},
+                         {"Stehwand rechts:", "AFStehR", "GTStehR"},
+                         {"Giebelseite vorne:", "AFGiebelV", "GTGiebelV"},
+                         {"Giebelseite hinten:", "AFGiebelH", "GTGiebelH"}};
+  frmStandort& f = Oeffnen(false, "Sta1005");  // every surface outer
+  f.regStandort->SetTab(1);
+  test::ProcessEvents();
+  const auto mitte = [&f](QWidget* w) { return w->mapTo(&f, w->rect().center()).y(); };
+  const QList<QRadioButton*> grenzOptionen = f.fraGrenz->findChildren<QRadioButton*>();
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.label);
+    QLabel* label = nullptr;
+    for (QLabel* l : f.fraEindeckung->findChildren<QLabel*>()) {
+      if (l->text() == QString::fromUtf8(fall.label)) label = l;
+    }
+    ASSERT_NE(label, nullptr);
+    QRadioButton* grenze = nullptr;
+    for (QRadioButton* o : grenzOptionen) {
+      const QRect zeile(o->mapTo(&f, QPoint(0, 0)), o->size());
+      if (o->text() == QStringLiteral("Grenzfläche") && zeile.top() <= mitte(label) && mitte(label) <= zeile.bottom())
+        grenze = o;
+    }
+    if (fall.aussen == nullptr) {
+      EXPECT_EQ(grenze, nullptr);
+      continue;
+    }
+    ASSERT_NE(grenze, nullptr);
+    ASSERT_TRUE(test::Click(grenze));
+    ASSERT_NE(qobject_cast<QLineEdit*>(test::FocusWidget()), nullptr);
+    ASSERT_TRUE(test::Type(QStringLiteral("7")));
+  }
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
+  test::ProcessEvents();
+  for (const Fall& fall : faelle) {
+    if (fall.aussen == nullptr) continue;
+    EXPECT_EQ(Vantel("Sta1005", fall.aussen), "0") << fall.label;
+    EXPECT_EQ(Vantel("Sta1005", fall.temperatur), "7") << fall.label;
   }
 }
 
