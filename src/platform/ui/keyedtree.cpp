@@ -1,6 +1,7 @@
 #include "platform/ui/keyedtree.h"
 
 #include <QCollator>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -128,6 +129,14 @@ class KeyedTreeView : public QTreeWidget {
     if (!e->isAutoRepeat()) emit m_tree->KeyUp(e->key(), ShiftMask(e->modifiers()));
   }
 
+  // The column is as wide as the widest node shown, and at least as wide as the view: a name
+  // too long for the view is shown whole and the view scrolls sideways to it.
+  void updateGeometries() override {
+    QTreeWidget::updateGeometries();
+    const int want = std::max(sizeHintForColumn(0), viewport()->width());
+    if (header()->sectionSize(0) != want) header()->resizeSection(0, want);
+  }
+
  private:
   void report(void (KeyedTree::*signal)(int, int, int, int), int buttons, const QMouseEvent& e) {
     const QPoint at = viewport()->mapTo(m_tree, e.position().toPoint());
@@ -145,6 +154,8 @@ KeyedTree::KeyedTree(QWidget* parent) : QWidget(parent), m_view(new KeyedTreeVie
 
   m_view->setColumnCount(1);
   m_view->setHeaderHidden(true);
+  m_view->header()->setStretchLastSection(false);
+  m_view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   m_view->setSelectionMode(QAbstractItemView::SingleSelection);
   m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_view->setUniformRowHeights(true);

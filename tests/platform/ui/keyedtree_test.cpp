@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <memory>
 #include <vector>
@@ -329,6 +331,28 @@ TEST_F(KeyedTreeTest, PicturesComeFromTheImageListByKey) {
   EXPECT_FALSE(m_tree.SetImage("K1", "open"));
   EXPECT_TRUE(m_tree.Add("K", "K2", "Gruppe 2", "open"));
   EXPECT_EQ(m_tree.Image("K2"), "");
+}
+
+// A name wider than the tree is shown whole: the view scrolls sideways to it, and a click
+// beside a short name still hits its node.
+TEST_F(KeyedTreeTest, LongNamesShowWholeAndTheViewScrollsSideways) {
+  const QString lang = QStringLiteral("Pelargonium zonale Hybride Sommerflor rot 12 cm Topf Frühjahrssatz");
+  AddSample();
+  m_tree.Add("K1", "K13", lang);
+  m_tree.SetExpanded("Kultur", true);
+  m_tree.SetExpanded("K1", true);
+  m_tree.resize(140, 200);
+  m_tree.show();
+  QApplication::processEvents();
+  auto* view = m_tree.findChild<QTreeWidget*>();
+  QTreeWidgetItem* item = ItemOf(m_tree, lang);
+  ASSERT_NE(item, nullptr);
+  const QRect rect = view->visualItemRect(item);
+  EXPECT_GE(rect.width(), view->fontMetrics().horizontalAdvance(lang));
+  EXPECT_GT(view->horizontalScrollBar()->maximum(), 0);
+  const QRect kurz = view->visualItemRect(ItemOf(m_tree, "Gruppe 2"));
+  const QPoint rechts(view->viewport()->width() - 3, kurz.center().y());
+  EXPECT_EQ(m_tree.HitTest(view->viewport()->mapTo(&m_tree, rechts)), "K2");
 }
 
 TEST_F(KeyedTreeTest, TenThousandNodesAddQuickly) {
