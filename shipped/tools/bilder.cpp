@@ -94,18 +94,11 @@ void drawMap(const std::vector<Region>& regions) {
   p.setPen(QPen(QColor(70, 70, 70), 2));
   p.setBrush(Qt::NoBrush);
   p.drawPolygon(land);
-  p.setFont(font(10));
-  for (std::size_t i = 0; i < regions.size(); ++i) {
-    const QPointF c = centres[i];
+  // Only the stations' dots: the window lays the region names over the map as clickable labels.
+  for (const QPointF& c : centres) {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(180, 40, 30));
     p.drawEllipse(c, 3.0, 3.0);
-    const QString text = QString::fromStdString(regions[i].caption).trimmed();
-    // Labels alternate above and below their dot; the two close Main stations swap to keep clear.
-    const bool above = (i % 2 == 0) != (i == 6 || i == 7);
-    const double left = std::clamp(c.x() - 60, 2.0, kMapW - 122.0);
-    const QRectF box(left, above ? c.y() - 17 : c.y() + 4, 120, 13);
-    p.drawText(box, Qt::AlignHCenter | Qt::AlignVCenter, text);
   }
   p.setFont(font(13, true));
   p.setPen(QColor(40, 40, 40));

@@ -35,8 +35,13 @@ class Form : public QWidget {
   QString Name() const { return objectName(); }
   FormKind Kind() const { return m_kind; }
 
-  QString Caption() const { return windowTitle(); }
-  void setCaption(const QString& caption) { setWindowTitle(caption); }
+  QString Caption() const { return m_caption; }
+  // An empty caption shows an empty title bar; the window system would otherwise put the
+  // program's name there.
+  void setCaption(const QString& caption) {
+    m_caption = caption;
+    setWindowTitle(caption.isEmpty() ? QStringLiteral(" ") : caption);
+  }
 
   // Shows the window. Modal: returns when the window is hidden or unloaded. An MDI child is
   // always shown modeless; without a main window it shows as a top-level window.
@@ -77,6 +82,7 @@ class Form : public QWidget {
   void exitModalLoop();
 
   FormKind m_kind;
+  QString m_caption;
   State m_state = State::Loaded;
   QPointer<QMdiSubWindow> m_subWindow;
   // Size the form was built with; its MDI frame takes it on the first show.

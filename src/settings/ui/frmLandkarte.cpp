@@ -8,6 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <array>
+#include <vector>
+
 #include "app/mdlHilfe.h"
 #include "data/state.h"
 #include "platform/sys/dataroot.h"
@@ -35,6 +39,43 @@ constexpr int kOrte[23][2] = {{281, 356}, {250, 241}, {191, 346}, {298, 56},  {2
                               {310, 292}, {292, 255}, {384, 268}, {149, 407}, {165, 364}, {322, 364},
                               {190, 268}, {222, 204}, {366, 204}, {318, 142}, {206, 112}};
 
+// Places each label beside its option: right of it where there is room, otherwise left, above
+// or below, and further away in small steps, so that no label covers another label or an
+// option and every label can be clicked on its whole text. Labels are placed in index order.
+void BeschriftungenLegen(const std::array<QRadioButton*, 23>& optionen, const std::array<QLabel*, 23>& labels) {
+  const QRect karte(0, 0, kKarteBreite, kKarteHoehe);
+  std::vector<QRect> belegt;
+  for (const QRadioButton* option : optionen) belegt.push_back(option->geometry());
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    QLabel* label = labels[i];
+    const QRect option = optionen[i]->geometry();
+    const QSize groesse = label->size();
+    const auto frei = [&](const QRect& r) {
+      if (!karte.contains(r)) return false;
+      return std::none_of(belegt.begin(), belegt.end(), [&](const QRect& b) { return b.intersects(r); });
+    };
+    QRect gewaehlt;
+    for (int abstand = 0; abstand <= 60 && gewaehlt.isNull(); abstand += 4) {
+      const QRect kandidaten[] = {
+          QRect(QPoint(option.right() + 2 + abstand, option.top()), groesse),
+          QRect(QPoint(option.left() - 2 - abstand - groesse.width(), option.top()), groesse),
+          QRect(QPoint(option.center().x() - groesse.width() / 2, option.top() - 1 - abstand - groesse.height()), groesse),
+          QRect(QPoint(option.center().x() - groesse.width() / 2, option.bottom() + 2 + abstand), groesse),
+          QRect(QPoint(option.right() + 2, option.top() - abstand), groesse),
+          QRect(QPoint(option.right() + 2, option.top() + abstand), groesse)};
+      for (const QRect& k : kandidaten) {
+        if (frei(k)) {
+          gewaehlt = k;
+          break;
+        }
+      }
+    }
+    if (gewaehlt.isNull()) gewaehlt = QRect(QPoint(std::min(option.right() + 2, kKarteBreite - groesse.width()), option.top()), groesse);
+    label->setGeometry(gewaehlt);
+    belegt.push_back(gewaehlt);
+  }
+}
+
 }  // namespace
 
 frmLandkarte::frmLandkarte() : FormOf(QStringLiteral("frmLandkarte"), ui::FormKind::Window) {
@@ -57,9 +98,9 @@ frmLandkarte::frmLandkarte() : FormOf(QStringLiteral("frmLandkarte"), ui::FormKi
     lblStation[i] = new QLabel(Q(regionen[i].Caption), imbLandkarte);
     lblStation[i]->setObjectName(ui::ControlName(QStringLiteral("lblStation"), index));
     lblStation[i]->adjustSize();
-    lblStation[i]->move(std::min(x + 9, kKarteBreite - lblStation[i]->width()), y - 8);
     lblStation[i]->installEventFilter(this);
   }
+  BeschriftungenLegen(opbStation, lblStation);
 
   txtAuswahl = new QLineEdit(this);
   txtAuswahl->setObjectName(QStringLiteral("txtAuswahl"));

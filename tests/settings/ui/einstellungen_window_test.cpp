@@ -12,6 +12,7 @@
 #include "settings/ui/frmEinstellungen.h"
 #include "settings/ui/frmLandkarte.h"
 #include "settings/ui/frmStatInfo.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 namespace {
@@ -126,6 +127,34 @@ TEST_F(EinstellungenFensterTest, ALabelShowsItsStationWithoutChoosingTheRegion) 
   EXPECT_TRUE(info.pcbStatInfo->property("bild").toString().endsWith(QStringLiteral("Schwabmuenchen.gif")));
   EXPECT_FALSE(karte.opbStation[2]->isChecked());
   EXPECT_EQ(state().GewaehlteRegion, "München");
+}
+
+// Every region name lies free on the map: no label covers another label or an option, and a
+// click on the middle of a name opens that region's station; the station window has no title.
+TEST_F(EinstellungenFensterTest, RegionLabelsLieFreeAndAClickOnTheTextShowsTheStation) {
+  Oeffnen().cmbVantel_Click();
+  frmLandkarte& karte = frmLandkarte::instanz();
+  ui::FormAccess::Activate(karte);
+  ProcessEvents();
+  for (std::size_t i = 0; i < karte.lblStation.size(); ++i) {
+    const QRect label = karte.lblStation[i]->geometry();
+    SCOPED_TRACE(karte.lblStation[i]->text().toStdString());
+    EXPECT_TRUE(karte.imbLandkarte->rect().contains(label));
+    EXPECT_GE(label.width(), karte.lblStation[i]->sizeHint().width());
+    for (std::size_t j = 0; j < karte.lblStation.size(); ++j) {
+      if (j != i) {
+        EXPECT_FALSE(label.intersects(karte.lblStation[j]->geometry())) << karte.lblStation[j]->text().toStdString();
+      }
+      EXPECT_FALSE(label.intersects(karte.opbStation[j]->geometry())) << j;
+    }
+  }
+  QLabel* kehlheim = karte.lblStation[13];
+  ASSERT_EQ(karte.childAt(kehlheim->mapTo(&karte, kehlheim->rect().center())), kehlheim);
+  ASSERT_TRUE(Click(kehlheim));
+  ASSERT_TRUE(frmStatInfo::IsLoaded());
+  frmStatInfo& info = frmStatInfo::instanz();
+  EXPECT_EQ(info.txtStatName->text(), QStringLiteral("Kaltenberg"));
+  EXPECT_TRUE(info.windowTitle().trimmed().isEmpty());
 }
 
 TEST_F(EinstellungenFensterTest, CancelOnTheMapUnloadsItAndKeepsTheStation) {
