@@ -111,19 +111,23 @@ inline QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString&
 
 // ---------------------------------------------------------------- colours
 
-// Background of a text box (its base) or of another control (its window colour); the
+// A control's own background: the base of a text box; for buttons (option buttons and check
+// boxes too) the button colour their style fills with; for others the window colour. The
 // editors read it back to tell marked boxes.
+inline QPalette::ColorRole BackgroundRoleOf(const QWidget* control) {
+  return qobject_cast<const QLineEdit*>(control) != nullptr ? QPalette::Base : control->backgroundRole();
+}
 inline void SetBackground(QWidget* control, const QColor& colour) {
   if (control == nullptr) return;
   QPalette palette = control->palette();
-  palette.setColor(qobject_cast<QLineEdit*>(control) != nullptr ? QPalette::Base : QPalette::Window, colour);
+  palette.setColor(QPalette::Window, colour);
+  palette.setColor(BackgroundRoleOf(control), colour);
   control->setAutoFillBackground(true);
   control->setPalette(palette);
 }
 inline QColor Background(const QWidget* control) {
   if (control == nullptr) return QColor();
-  return control->palette().color(qobject_cast<const QLineEdit*>(control) != nullptr ? QPalette::Base
-                                                                                      : QPalette::Window);
+  return control->palette().color(BackgroundRoleOf(control));
 }
 
 }  // namespace tolvar::ui

@@ -9,8 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include "platform/sys/screen.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/imagelist.h"
@@ -249,6 +251,11 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
   dtgStandort = new ui::Grid(fraFlaechenSpezifisch);
   dtgStandort->setObjectName(QStringLiteral("dtgStandort"));
   dtgStandort->SetCols(3);
+  // Columns 0 and 1 (1600 and 1700 twips) in view beside the vertical scroll bar and the
+  // frame, and several rows.
+  dtgStandort->setMinimumSize(
+      sys::TwipsToPixels(1600 + 1700) + dtgStandort->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 6,
+      sys::TwipsToPixels(2700));
   cmbFlaecheLoeschen = Knopf(fraFlaechenSpezifisch, "cmbFlaecheLoeschen", QStringLiteral("Auswahl löschen"));
   txtAktuelleFlaeche = Feld(fraFlaechenSpezifisch, "txtAktuelleFlaeche");
   txtGemeinkostenFlache = Feld(fraFlaechenSpezifisch, "txtGemeinkostenFlache");

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "data/state.h"
 #include "platform/ui/controls.h"
@@ -39,11 +40,13 @@ QLineEdit* Feld(QWidget* parent, const char* name, int index) {
   return box;
 }
 
-// A column heading, wrapped over its lines.
+// A column heading on two lines, broken where its caption has the run of blanks that puts
+// the unit on the second line.
 QLabel* Kopf(QWidget* parent, const QString& text) {
-  QLabel* label = einstellungen_ui::Beschriftung(parent, text);
-  label->setWordWrap(true);
-  return label;
+  static const QRegularExpression kLuecke(QStringLiteral("(\\S) {2,}(\\S)"));
+  QString zeilen = text;
+  zeilen.replace(kLuecke, QStringLiteral("\\1\n\\2"));
+  return einstellungen_ui::Beschriftung(parent, zeilen);
 }
 
 // Row 1 yellow while browsing, red while a new entry is typed there.
@@ -115,6 +118,9 @@ void Knopfleiste(QGridLayout* layout, int zeile, QPushButton* fuenfZurueck, QPus
   aktionen->addWidget(abbruch, 2, 0);
   aktionen->addWidget(speichern, 2, 1);
   layout->addLayout(aktionen, 1, 5, zeile, 1);
+  // The names are the longest entries: their column takes the larger share of the width.
+  layout->setColumnStretch(0, 3);
+  for (int spalte = 1; spalte <= 3; ++spalte) layout->setColumnStretch(spalte, 2);
 }
 
 }  // namespace
