@@ -19,6 +19,14 @@ QLabel* NamenszeileAnfuegen(QWidget* parent, QBoxLayout* layout, const QString& 
 }
 
 void KopfzeileSetzen(ui::Grid& grid, std::initializer_list<Rasterspalte> spalten) {
+  // The widths are shares of the grid's width: a window that loads before it is shown is laid
+  // out first, in the size it will be shown with, so the grid has its real width.
+  QWidget* fenster = grid.window();
+  if (!fenster->isVisible() && fenster->layout() != nullptr) {
+    if (!fenster->testAttribute(Qt::WA_Resized)) fenster->adjustSize();
+    fenster->layout()->invalidate();
+    fenster->layout()->activate();
+  }
   const int breite = grid.ClientWidth();
   int col = 0;
   for (const Rasterspalte& spalte : spalten) {

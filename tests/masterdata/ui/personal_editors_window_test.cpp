@@ -13,8 +13,10 @@
 #include <QRadioButton>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QFontMetrics>
 
 #include <string>
+#include <vector>
 
 #include "app/mdiTolvarZentral.h"
 #include "app/message_sink.h"
@@ -26,6 +28,7 @@
 #include "masterdata/ui/frmTaetigkeiten.h"
 #include "masterdata/ui/frmWochenarbeitszeit.h"
 #include "platform/db/database.h"
+#include "platform/sys/screen.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
 #include "support/fixtures.h"
@@ -315,6 +318,34 @@ TEST_F(PersonalEditorenTest, WeeklyTimeGridGrowsSoNoStoredEntryIsLost) {
   w.cmbOK_Click();
   EXPECT_EQ(Anzahl("Wochenarbeitszeit", "P1005"), 57);
   EXPECT_TRUE(w.dtgWochenarbeitszeit->TextMatrix(w.dtgWochenarbeitszeit->Rows() - 1, 0).isEmpty());
+}
+
+// Each column takes its share of the grid's width as shown, so the entries are readable whole.
+TEST_F(PersonalEditorenTest, StaffGridsShareTheirWidthAmongTheColumns) {
+  Oeffnen<frmPersonal>("Personal", "Aendern", "P1004").cmbWochenarbeitszeit_Click();
+  state().PersonalIndex = Index("P1004");
+  frmLohneinteilung& l = frmLohneinteilung::instanz();
+  l.Show();
+  test::ProcessEvents();
+  struct Fall {
+    ui::Grid* grid;
+    std::vector<int> teiler;  // each column is this share of the grid's width
+  };
+  for (const Fall& fall : {Fall{frmWochenarbeitszeit::instanz().dtgWochenarbeitszeit, {2, 2}},
+                           Fall{l.dtgLohn, {2, 6, 3}}}) {
+    ui::Grid& g = *fall.grid;
+    SCOPED_TRACE(g.objectName().toStdString());
+    const int breite = g.ClientWidth();
+    EXPECT_GT(breite, 2000);
+    const QFontMetrics metrik(g.font());
+    for (int col = 0; col < g.Cols(); ++col) {
+      EXPECT_NEAR(g.ColWidth(col), breite / fall.teiler[static_cast<size_t>(col)], 15) << col;
+      for (int row = 0; row < g.Rows(); ++row) {
+        const QString text = g.TextMatrix(row, col);
+        EXPECT_LT(metrik.horizontalAdvance(text) + 4, sys::TwipsToPixels(g.ColWidth(col))) << text.toStdString();
+      }
+    }
+  }
 }
 
 TEST_F(PersonalEditorenTest, WageClassificationShowsSortedAndAddsReplacesDeletes) {
