@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
+
 #include "culture/ui/frmBewegungsdaten.h"
 #include "platform/sys/screen.h"
 #include "platform/ui/builders.h"
@@ -33,11 +36,14 @@ ui::KeyedTree* Baum(QWidget* parent, const char* name, ui::ImageList* images, in
   return tree;
 }
 
-// The calendar keeps its own size in pixels.
-ui::MonthCalendar* Kalender(QWidget* parent, const char* name, int l, int o) {
+// A calendar in its place of the layout, grown to the least size that shows a whole month
+// where the layout's is smaller. The window raises it above its neighbours once they exist.
+ui::MonthCalendar* Kalender(QWidget* parent, const char* name, int l, int o, int b, int h) {
   auto* calendar = new ui::MonthCalendar(parent);
   calendar->setObjectName(QLatin1String(name));
-  calendar->setGeometry(sys::TwipsToPixels(l), sys::TwipsToPixels(o), 226, 170);
+  const QSize noetig = calendar->minimumSizeHint();
+  calendar->setGeometry(sys::TwipsToPixels(l), sys::TwipsToPixels(o),
+                        std::max(sys::TwipsToPixels(b), noetig.width()), std::max(sys::TwipsToPixels(h), noetig.height()));
   return calendar;
 }
 
@@ -75,6 +81,11 @@ frmBewegungsdaten::frmBewegungsdaten() : FormOf(QStringLiteral("frmBewegungsdate
   MaterialrahmenAnlegen();
   fraBearbeitenModus2->hide();
   fraMaterial->hide();
+  // A calendar is never covered by the controls laid out after it.
+  for (QWidget* kalender : {static_cast<QWidget*>(movDatum), static_cast<QWidget*>(movStandort),
+                            static_cast<QWidget*>(movMaterial)}) {
+    kalender->raise();
+  }
   Verbinden();
 }
 
@@ -82,7 +93,7 @@ void frmBewegungsdaten::PhasenrahmenAnlegen() {
   QFrame* f = fraPhasenInfo = ui::MakeFrame(this, QStringLiteral("fraPhasenInfo"), 4200, 0, 11055, 10095);
   lblKultur = ui::MakeLabel(f, QStringLiteral("lblKultur"), QString(), 720, 240, 2655, 375);
   trvPhasen = Baum(f, "trvPhasen", nullptr, 720, 600, 2655, 1935);
-  movDatum = Kalender(f, "movDatum", 4080, 120);
+  movDatum = Kalender(f, "movDatum", 4080, 120, 2625, 2370);
   cmbSpeichern = ui::MakeButton(f, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"), 7560, 240, 3135, 375);
   cmbEntfernen = ui::MakeButton(f, QStringLiteral("cmbEntfernen"), QStringLiteral("Eingaben löschen"),
                                 7560, 720, 3135, 375);
@@ -147,7 +158,7 @@ void frmBewegungsdaten::StandortrahmenAnlegen() {
   trvStandort = Baum(f, "trvStandort", imlStandorte, 360, 4560, 3375, 4575);
   dtgStandorteModus2 = Gitter(f, "dtgStandorteModus2", 4080, 2640, 6135, 6495);
   dtgStandorteModus2->SetCols(4);
-  movStandort = Kalender(f, "movStandort", 7080, 3120);
+  movStandort = Kalender(f, "movStandort", 7080, 3120, 2595, 2370);
   movStandort->hide();
 }
 
@@ -186,7 +197,7 @@ void frmBewegungsdaten::MaterialrahmenAnlegen() {
 
   dtgMaterial = Gitter(f, "dtgMaterial", 4560, 2640, 6135, 6375);
   dtgMaterial->SetCols(4);
-  movMaterial = Kalender(f, "movMaterial", 6720, 4440);
+  movMaterial = Kalender(f, "movMaterial", 6720, 4440, 0, 0);
   movMaterial->hide();
 }
 

@@ -73,6 +73,19 @@ TEST_F(Phasenmodus, AfterActivationTheCommandsWaitForACulture) {
   EXPECT_TRUE(prompts->shown().empty());
 }
 
+// No control laid out after the calendar covers it.
+TEST_F(Phasenmodus, TheCalendarLiesOnTop) {
+  ui::MonthCalendar* kalender = form->movDatum;
+  const QRect flaeche(kalender->mapTo(form->fraPhasenInfo, QPoint(0, 0)), kalender->size());
+  for (int y = flaeche.top() + 1; y < flaeche.bottom(); y += 5) {
+    for (int x = flaeche.left() + 1; x < flaeche.right(); x += 5) {
+      QWidget* oben = form->fraPhasenInfo->childAt(x, y);
+      ASSERT_NE(oben, nullptr) << x << "," << y;
+      ASSERT_TRUE(oben == kalender || kalender->isAncestorOf(oben)) << x << "," << y << " " << oben->objectName().toStdString();
+    }
+  }
+}
+
 TEST_F(Phasenmodus, NewPhaseProposesItsStartAndCancellingLeavesNothing) {
   struct Fall {
     const char* kultur;
