@@ -9,6 +9,9 @@ TabStrip::TabStrip(QWidget* parent) : QWidget(parent), m_tabs(new QTabWidget(thi
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_tabs);
+  // Every tab shows its whole caption: a window laid out by its contents grows to fit them all.
+  m_tabs->setUsesScrollButtons(false);
+  m_tabs->setElideMode(Qt::ElideNone);
   connect(m_tabs, &QTabWidget::currentChanged, this, &TabStrip::currentChanged);
 }
 

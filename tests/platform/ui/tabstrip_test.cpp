@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTabBar>
+#include <QVBoxLayout>
 #include <QMouseEvent>
 #include <vector>
 
@@ -80,6 +81,23 @@ TEST_F(TabStripTest, PagesCaptionsAndStates) {
   m_strip.SetTabEnabled(1, true);
   EXPECT_TRUE(m_strip.SetTab(1));
   EXPECT_EQ(m_previous, (std::vector<int>{0, 2}));
+}
+
+// A window laid out by its contents grows so that every tab shows its whole caption.
+TEST(TabStripSize, AWindowSizedByItsContentsShowsEveryTabWhole) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* strip = new TabStrip(&window);
+  layout->addWidget(strip);
+  for (const char* caption : {"Datenbanken", "Lohngruppen", "Energie/GWH Material", "Tolvar-System", "Gemeinkosten",
+                              "Sachkosten", "Kulturvergleich"}) {
+    strip->AddTab(caption);
+  }
+  window.show();
+  QApplication::processEvents();
+  auto* bar = strip->findChild<QTabBar*>();
+  ASSERT_NE(bar, nullptr);
+  for (int i = 0; i < bar->count(); ++i) EXPECT_LE(bar->tabRect(i).right(), bar->width()) << i;
 }
 
 }  // namespace
