@@ -1,6 +1,8 @@
 // The culture data window in phase mode: choosing a culture, the phase grid and boxes, the
 // date rules, and opening, cancelling, deleting and saving phases.
 #include <QApplication>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <functional>
 
@@ -71,6 +73,22 @@ TEST_F(Phasenmodus, AfterActivationTheCommandsWaitForACulture) {
   EXPECT_TRUE(form->lblKultur->text().isEmpty());
   EXPECT_EQ(GespeichertePhasen("K1003"), vorher);
   EXPECT_TRUE(prompts->shown().empty());
+}
+
+// The date boxes show a whole date.
+TEST_F(Phasenmodus, DateBoxesShowAWholeDate) {
+  KulturWaehlen("K1003");
+  PhaseWaehlen(form->trvPhasen, 1);
+  form->trvPhasen_Click();
+  for (QLineEdit* box : {form->txtBeginn, form->txtEnde}) {
+    SCOPED_TRACE(box->objectName().toStdString());
+    box->setText(QStringLiteral("29.07.2024"));
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    const int rahmen = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const int innen = box->width() - 2 * rahmen - 4;  // the line edit keeps 2 pixels each side
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text()) + 1, innen);
+  }
 }
 
 // No control laid out after the calendar covers it.
