@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing (Debian 12), builds the Debug build with sanitizers and runs every test.
+# Installs what is missing (Debian 12), builds the Debug build with sanitizers and runs every test
+# offscreen, then runs the window tests again on a virtual X server with a window manager.
 set -euo pipefail
 cd "$(dirname "$0")"
 source ./scripts/common.sh
-tolvar_install_packages
+tolvar_install_packages $TOLVAR_DESKTOP_PACKAGES
 export QT_QPA_PLATFORM=offscreen
 # Qt's own start-up allocations are reported as leaks; the remaining checks stay on.
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
@@ -11,3 +12,11 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 tolvar_build build-test -DCMAKE_BUILD_TYPE=Debug -DTOLVAR_SANITIZE=ON
 cd build-test
 ctest --output-on-failure --no-tests=error --timeout 120 -j "$(nproc)"
+
+# Desktop run: real activation, focus changes on closing a window, a window manager.
+trap tolvar_desktop_stop EXIT
+tolvar_desktop_start
+echo "Window tests on the desktop ($DISPLAY):"
+for t in test_ui test_app test_windows; do
+  QT_QPA_PLATFORM=xcb TOLVAR_SHARE_DIR="$PWD/share/tolvar" timeout 900 "./tests/$t" --gtest_brief=1
+done

@@ -1,11 +1,15 @@
 # Shared steps of run.sh and test.sh.
 
 TOLVAR_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 ccache"
+# The desktop run of the window tests: a virtual X server, a small window manager, xprop to
+# see the window manager ready.
+TOLVAR_DESKTOP_PACKAGES="xvfb openbox x11-utils"
 
+# tolvar_install_packages [extra packages...]
 tolvar_install_packages() {
   local missing=()
   local p
-  for p in $TOLVAR_PACKAGES; do
+  for p in $TOLVAR_PACKAGES "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -26,4 +30,44 @@ tolvar_build() {
   # Test discovery runs the test binaries at build time: no display needed.
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
   QT_QPA_PLATFORM=offscreen cmake --build "$dir" -j "$(nproc)"
+}
+
+# tolvar_desktop_start: starts Xvfb on a free display (the server picks it: -displayfd) and
+# openbox on it, exports DISPLAY, and waits until the window manager runs. tolvar_desktop_stop
+# ends both.
+TOLVAR_XVFB_PID=
+TOLVAR_WM_PID=
+tolvar_desktop_start() {
+  local numfile
+  numfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+  TOLVAR_XVFB_PID=$!
+  local i
+  for i in $(seq 100); do
+    [ -s "$numfile" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$numfile" ]; then
+    echo "Xvfb did not start" >&2
+    rm -f "$numfile"
+    return 1
+  fi
+  export DISPLAY=":$(tr -d '[:space:]' <"$numfile")"
+  rm -f "$numfile"
+  openbox --sm-disable >/dev/null 2>&1 &
+  TOLVAR_WM_PID=$!
+  for i in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    sleep 0.1
+  done
+  echo "openbox did not start on $DISPLAY" >&2
+  return 1
+}
+
+tolvar_desktop_stop() {
+  [ -n "$TOLVAR_WM_PID" ] && kill "$TOLVAR_WM_PID" 2>/dev/null && wait "$TOLVAR_WM_PID" 2>/dev/null
+  [ -n "$TOLVAR_XVFB_PID" ] && kill "$TOLVAR_XVFB_PID" 2>/dev/null && wait "$TOLVAR_XVFB_PID" 2>/dev/null
+  TOLVAR_WM_PID=
+  TOLVAR_XVFB_PID=
+  return 0
 }

@@ -1,4 +1,5 @@
-// Test main for window tests: one QApplication on the offscreen platform for the whole run.
+// Test main for window tests: one QApplication for the whole run, on the offscreen platform
+// unless QT_QPA_PLATFORM names another (the desktop run of test.sh uses xcb).
 // No test may reach a real dialog: an answer-less scripted prompt service stands behind every
 // test's own, so an unscripted prompt fails the test instead of waiting for a person; and the
 // program-end hook does nothing, so unloading the last window never quits the test run.
@@ -28,7 +29,7 @@ class LeftoverWindows : public ::testing::EmptyTestEventListener {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   g_defaultHandler = qInstallMessageHandler(QuietOffscreen);
   tolvar::ui::PrepareApplication();
   QApplication app(argc, argv);

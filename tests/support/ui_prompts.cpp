@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+
 #include <algorithm>
+
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 
@@ -15,6 +21,21 @@ int HarmlessAnswer(int style) {
     if (std::find(answers.begin(), answers.end(), preferred) != answers.end()) return preferred;
   }
   return answers.front();
+}
+
+// A modal box opens over the active window, holds the focus while it is shown, and closes.
+void TakeFocusAsAModalBox() {
+  QWidget* window = QApplication::activeWindow();
+  QDialog box(window);
+  box.setWindowTitle(QStringLiteral("Tolvar"));
+  auto* ok = new QPushButton(QStringLiteral("OK"), &box);
+  box.setModal(true);
+  box.show();
+  ActivateWindowOf(ok);
+  ok->setFocus(Qt::ActiveWindowFocusReason);
+  Settle();
+  box.hide();
+  if (window != nullptr && window->isVisible()) ActivateWindowOf(window);
 }
 
 }  // namespace
@@ -49,6 +70,7 @@ std::vector<ShownPrompt> ScriptedPrompts::messageBoxes() const {
 
 int ScriptedPrompts::MsgBox(const QString& text, int style, const QString& title) {
   m_shown.push_back({PromptKind::MsgBox, text, style, title, {}});
+  if (m_takesFocus) TakeFocusAsAModalBox();
   const int harmless = HarmlessAnswer(style);
   if (m_answers.empty() || m_answers.front().file) {
     ADD_FAILURE() << "Unscripted message box: \"" << text.toStdString() << "\" (style " << style << ", title \""

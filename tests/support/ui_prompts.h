@@ -36,6 +36,10 @@ class ScriptedPrompts : public ui::Prompts {
   ScriptedPrompts& CancelFile();
   // Unused answers are not an error (for a shared, answer-less fallback).
   void SetExpectAllUsed(bool expect) { m_expectAllUsed = expect; }
+  // Each message box is also a real modal window while it is answered: it takes the focus
+  // from the window and gives it back when it closes, as on a desktop, so the window's focus
+  // handling sees what a person's message box does to it.
+  void SetTakesFocus(bool takes) { m_takesFocus = takes; }
 
   const std::vector<ShownPrompt>& shown() const { return m_shown; }
   std::vector<ShownPrompt> messageBoxes() const;
@@ -59,6 +63,7 @@ class ScriptedPrompts : public ui::Prompts {
   std::vector<ShownPrompt> m_shown;
   int m_beeps = 0;
   bool m_expectAllUsed = true;
+  bool m_takesFocus = false;
 };
 
 // Installs a ScriptedPrompts for its lifetime (its own, or one given) and restores the

@@ -1,7 +1,6 @@
 #include "calculation/ui/frmKalkulation.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,8 +23,10 @@
 #include "platform/ui/appearance.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/focus.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
+#include "platform/ui/keyfilters.h"
 #include "platform/ui/prompts.h"
 #include "trees/ui/mdlFormen.h"
 
@@ -253,6 +254,7 @@ void frmKalkulation::Aufbauen() {
                            top, menueBreite);
     QLineEdit* e = Feld(f, QLatin1String(feld), feldLeft, top, feldBreite, 12, feldFett);
     e->installEventFilter(this);
+    ui::WatchFocus(e, {}, [this, art] { Wertfeld_LostFocus(art); });
     connect(k, &QPushButton::clicked, this, [this, art] { Kostenknopf_Click(art); });
     connect(m, &QPushButton::clicked, this, [this, art] { Menueknopf_Click(art); });
     return std::tuple{k, m, e};
@@ -534,18 +536,11 @@ bool frmKalkulation::Wertfeld_KeyPress(Kostenart art, int key, const QString& te
 bool frmKalkulation::eventFilter(QObject* watched, QEvent* event) {
   for (Kostenart art : mdlKalkulation::kKostenarten) {
     if (watched != Wertfeld(art)) continue;
-    if (event->type() == QEvent::KeyPress) {
-      auto* key = static_cast<QKeyEvent*>(event);
-      // Keys that type nothing (arrows, Delete, Tab, function keys) are no key presses here.
-      const bool tippt = !key->text().isEmpty() || key->key() == Qt::Key_Backspace;
-      if (!tippt) return false;
-      return !Wertfeld_KeyPress(art, key->key(), key->text());
-    }
-    if (event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-      Wertfeld_LostFocus(art);
-    }
-    return false;
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Keys that type nothing (Tab, Escape, arrows, Delete, function keys) are no key presses here.
+    if (ui::KeyAscii(*key) == 0) return false;
+    return !Wertfeld_KeyPress(art, key->key(), key->text());
   }
   return ui::Form::eventFilter(watched, event);
 }

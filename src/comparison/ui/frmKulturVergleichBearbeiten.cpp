@@ -24,6 +24,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
+#include "platform/ui/keyfilters.h"
 #include "platform/ui/optiongroup.h"
 #include "platform/ui/prompts.h"
 
@@ -394,16 +395,8 @@ bool frmKulturVergleichBearbeiten::eventFilter(QObject* watched, QEvent* event) 
     for (int i = 0; i < K; ++i) {
       if (watched != Kostenfelder[static_cast<std::size_t>(i)]) continue;
       auto* taste = static_cast<QKeyEvent*>(event);
-      int code = 0;
-      if (taste->key() == Qt::Key_Backspace) {
-        code = 8;
-      } else if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
-        code = 13;
-      } else if (!taste->text().isEmpty()) {
-        code = taste->text().at(0).unicode();
-      } else {
-        return false;  // keys that type nothing (arrows, Delete, Tab) pass
-      }
+      int code = ui::KeyAscii(*taste);
+      if (code == 0) return false;  // keys that type nothing (Tab, Escape, arrows, Delete) pass
       Kosten_KeyPress(i, code);
       return code == 0;
     }

@@ -16,8 +16,10 @@
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/datecontrols.h"
+#include "platform/ui/focus.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
+#include "platform/ui/keyfilters.h"
 #include "trees/ui/tree_fill.h"
 
 namespace tolvar {
@@ -56,15 +58,6 @@ ui::Grid* Gitter(QWidget* parent, const char* name, int l, int o, int b, int h) 
   schrift.setPointSizeF(7.5);
   grid->setFont(schrift);
   return grid;
-}
-
-// The character code a key press types (13 Enter, 8 Backspace); 0 for keys that type nothing.
-int Zeichencode(const QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return 13;
-  if (event->key() == Qt::Key_Backspace) return 8;
-  const QString text = event->text();
-  if (text.isEmpty()) return 0;
-  return static_cast<int>(text.at(0).unicode());
 }
 
 }  // namespace
@@ -226,6 +219,10 @@ void frmBewegungsdaten::Verbinden() {
   for (QLineEdit* box : {txtName, txtMenge, txtBeginn, txtEnde, txtTT, txtNT, txtLicht, txtDauer}) {
     box->installEventFilter(this);
   }
+  ui::WatchFocus(txtName, [this] { txtName_GotFocus(); }, {});
+  ui::WatchFocus(txtMenge, [this] { txtMenge_GotFocus(); }, {});
+  ui::WatchFocus(txtBeginn, [this] { txtBeginn_GotFocus(); }, [this] { txtBeginn_LostFocus(); });
+  ui::WatchFocus(txtEnde, [this] { txtEnde_GotFocus(); }, [this] { txtEnde_LostFocus(); });
 
   connect(trvPhasen_B, &T::NodeClick, this, [this](const QString&) { trvPhasen_B_Click(); });
   connect(trvStandort, &T::MouseDown, this, &frmBewegungsdaten::trvStandort_MouseDown);
@@ -258,36 +255,15 @@ void frmBewegungsdaten::Verbinden() {
   connect(cmbSpeichernMaterial, &QPushButton::clicked, this, &frmBewegungsdaten::cmbSpeichernMaterial_Click);
 }
 
-// Focus and key events of the eight phase boxes, routed to their handlers. Focus changes
-// caused by switching windows are no GotFocus or LostFocus of a box. The date checks of a box
-// that lost the focus run once the focus change is complete, since they may show a message.
+// Key events of the eight phase boxes, routed to their handlers; Tab, Shift+Tab and Escape
+// are no key presses of a box.
 bool frmBewegungsdaten::eventFilter(QObject* watched, QEvent* event) {
   auto* box = qobject_cast<QLineEdit*>(watched);
   if (box == nullptr) return Form::eventFilter(watched, event);
   switch (event->type()) {
-    case QEvent::FocusIn: {
-      const auto reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
-      // Selecting the text must follow the line edit's own focus handling.
-      QTimer::singleShot(0, box, [this, box] {
-        if (box != QApplication::focusWidget()) return;
-        if (box == txtName) txtName_GotFocus();
-        if (box == txtMenge) txtMenge_GotFocus();
-        if (box == txtBeginn) txtBeginn_GotFocus();
-        if (box == txtEnde) txtEnde_GotFocus();
-      });
-      break;
-    }
-    case QEvent::FocusOut: {
-      const auto reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
-      if (box == txtBeginn) QTimer::singleShot(0, this, [this] { txtBeginn_LostFocus(); });
-      if (box == txtEnde) QTimer::singleShot(0, this, [this] { txtEnde_LostFocus(); });
-      break;
-    }
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
-      int code = Zeichencode(key);
+      int code = ui::KeyAscii(*key);
       if (code == 0) break;
       const int gedrueckt = code;
       if (box == txtName) txtName_KeyPress(code);

@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -16,8 +17,9 @@ namespace tolvar::ui {
 
 namespace {
 
-// Sees every key press (key preview for the window that holds the receiver) and every window
-// activation (Form_Activate when activation comes from another window of this program).
+// Sees every key press (key preview for the window that holds the receiver; Enter on a focused
+// command button clicks it) and every window activation (Form_Activate when activation comes
+// from another window of this program).
 class EventWatcher : public QObject {
  public:
   using QObject::QObject;
@@ -30,6 +32,7 @@ class EventWatcher : public QObject {
   bool lastChildCurrent = false;
 
  private:
+  bool pressesButton(QWidget* receiver, QKeyEvent* event);
   void keyPressed(QWidget* receiver, QKeyEvent* event);
   void windowActivated(QWidget* window);
 
@@ -79,11 +82,25 @@ bool EventWatcher::eventFilter(QObject* watched, QEvent* event) {
   if (!watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
   if (event->type() == QEvent::KeyPress) {
-    keyPressed(widget, static_cast<QKeyEvent*>(event));
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (pressesButton(widget, key)) return true;
+    keyPressed(widget, key);
   } else if (event->type() == QEvent::WindowActivate && widget->isWindow()) {
     windowActivated(widget);
   }
   return false;
+}
+
+bool EventWatcher::pressesButton(QWidget* receiver, QKeyEvent* event) {
+  // Enter and the keypad's Enter on a focused command button of a window click it, as Space
+  // does; the button takes the key, so the window's key preview does not see it. Buttons of
+  // dialogs (message boxes) have Qt's own default-button handling.
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
+  if ((event->modifiers() & ~Qt::KeypadModifier) != 0 || event->isAutoRepeat()) return false;
+  auto* button = qobject_cast<QPushButton*>(receiver);
+  if (button == nullptr || !button->isEnabled() || !button->hasFocus() || FormOwning(button) == nullptr) return false;
+  button->click();
+  return true;
 }
 
 void EventWatcher::keyPressed(QWidget* receiver, QKeyEvent* event) {

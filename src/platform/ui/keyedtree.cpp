@@ -76,6 +76,11 @@ class KeyedTreeView : public QTreeWidget {
         QTreeWidget::mousePressEvent(&plain);
         if (onNode) setCurrentItem(item);
       }
+    } else if (e->button() == Qt::RightButton) {
+      // A right press on a node selects it before the handlers and their pop-up menu see the
+      // selection; on free space the selection stays.
+      QTreeWidgetItem* item = itemAt(p);
+      if (item != nullptr && visualItemRect(item).contains(p)) setCurrentItem(item);
     }
     setFocus(Qt::MouseFocusReason);
     e->accept();

@@ -91,8 +91,8 @@ class KeyedTree : public QWidget {
   void SetTopLevelSorted(bool sorted);
 
   // --- Selection, hit test, drop highlight ---------------------------------------------------
-  // Key of the selected node; empty when none is selected. A left press selects the node under
-  // the pointer; a right press does not change the selection.
+  // Key of the selected node; empty when none is selected. A left or right press selects the
+  // node under the pointer; a press on free space keeps the selection.
   QString SelectedItem() const;
   // Selects a node without raising click events; an empty key clears the selection.
   bool Select(const QString& key);

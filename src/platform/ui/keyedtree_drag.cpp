@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 
+#include "platform/ui/focus.h"
+
 namespace tolvar::ui {
 
 namespace {
@@ -28,14 +30,6 @@ struct DragRun {
 DragRun& Run() {
   static DragRun run;
   return run;
-}
-
-// The window a control sits on: the widget an MDI sub-window hosts, or the top-level window.
-QWidget* FormOf(QWidget* widget) {
-  for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
-    if (w->isWindow() || qobject_cast<QMdiSubWindow*>(w->parentWidget()) != nullptr) return w;
-  }
-  return nullptr;
 }
 
 void EndDrag() {
@@ -87,7 +81,7 @@ void DragController::Begin(QWidget* source, const QPixmap& icon) {
   if (source == nullptr) return;
   DragRun& run = Run();
   run.active = true;
-  run.source = DragSource{source, source->objectName(), FormOf(source)};
+  run.source = DragSource{source, source->objectName(), WindowOf(source)};
   QApplication::setOverrideCursor(icon.isNull() ? QCursor(Qt::DragMoveCursor) : QCursor(icon));
   run.cursorSet = true;
   run.follower = new MouseFollower;

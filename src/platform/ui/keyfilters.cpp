@@ -84,6 +84,16 @@ void InstallEnterMovesOn(QWidget* widget) {
   widget->installEventFilter(new EnterMovesOnFilter(widget));
 }
 
+int KeyAscii(const QKeyEvent& event) {
+  if (IsEnter(&event)) return 13;
+  if (event.key() == Qt::Key_Backspace) return 8;
+  if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab || event.key() == Qt::Key_Escape) return 0;
+  if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) return 0;
+  const QString text = event.text();
+  if (text.size() != 1 || text.front().unicode() < 32 || text.front().unicode() == 127) return 0;
+  return text.front().unicode();
+}
+
 void FocusNextControl(QWidget* widget) {
   if (widget == nullptr) return;
   // Tab's own path: the widget's window moves the focus along the tab order.

@@ -183,16 +183,4 @@ void frmEinstellungen::cmbFarbeOK_Click() {
   mdiTolvarZentral::HauptfensterNeuLaden();
 }
 
-bool frmEinstellungen::eventFilter(QObject* watched, QEvent* event) {
-  const bool hinein = event->type() == QEvent::FocusIn;
-  if (hinein || event->type() == QEvent::FocusOut) {
-    if (watched == txtGemeinkosten) {
-      hinein ? txtGemeinkosten_GotFocus() : txtGemeinkosten_LostFocus();
-    } else if (auto* widget = qobject_cast<QWidget*>(watched); widget != nullptr && dtgStandort->isAncestorOf(widget)) {
-      hinein ? dtgStandort_GotFocus() : dtgStandort_LostFocus();
-    }
-  }
-  return FormOf::eventFilter(watched, event);
-}
-
 }  // namespace tolvar

@@ -186,7 +186,6 @@ class frmEinstellungen : public ui::FormOf<frmEinstellungen> {
   void Form_Load() override;
   void Form_Activate() override;
   void Form_KeyDown(int key, int shift) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Tab pages (frmEinstellungen_aufbau.cpp).

@@ -14,6 +14,7 @@
 
 #include "platform/sys/screen.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/focus.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
@@ -292,8 +293,8 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
   connect(dtgStandort, &ui::Grid::DblClick, this, &frmEinstellungen::dtgStandort_DblClick);
   connect(dtgStandort, &ui::Grid::KeyPress, this, &frmEinstellungen::dtgStandort_KeyPress);
   // Focus changes of the grid and of the overheads box decide where the calculator's value goes.
-  for (QWidget* teil : dtgStandort->findChildren<QWidget*>()) teil->installEventFilter(this);
-  txtGemeinkosten->installEventFilter(this);
+  ui::WatchFocus(dtgStandort, [this] { dtgStandort_GotFocus(); }, [this] { dtgStandort_LostFocus(); });
+  ui::WatchFocus(txtGemeinkosten, [this] { txtGemeinkosten_GotFocus(); }, [this] { txtGemeinkosten_LostFocus(); });
 }
 
 void frmEinstellungen::SeiteSachkosten(QWidget* seite) {

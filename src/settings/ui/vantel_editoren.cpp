@@ -11,6 +11,7 @@
 
 #include "data/state.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/keyfilters.h"
 #include "platform/ui/prompts.h"
 #include "settings/mdlVantelMaterial.h"
 #include "settings/ui/einstellungen_hilfen.h"
@@ -73,15 +74,6 @@ int ZahlTaste(int keyAscii, QWidget* weiter) {
   return 0;
 }
 
-// The character code of a key press, or -1 for keys that type nothing (they pass).
-int TastenCode(const QKeyEvent& event) {
-  if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return 13;
-  if (event.key() == Qt::Key_Backspace) return 8;
-  const QString text = event.text();
-  if (text.size() != 1 || text.at(0).unicode() < 32) return -1;
-  return text.at(0).unicode();
-}
-
 // Index 1..5 of `watched` in `boxes`, 0 when it is none of them.
 template <class Array>
 int ZeileVon(const Array& boxes, const QObject* watched) {
@@ -96,8 +88,8 @@ template <class Array, class Handler>
 bool Filtern(const Array& boxes, QObject* watched, QEvent* event, Handler handler) {
   const int zeile = ZeileVon(boxes, watched);
   if (zeile == 0) return false;
-  const int code = TastenCode(static_cast<QKeyEvent&>(*event));
-  if (code < 0) return false;
+  const int code = ui::KeyAscii(static_cast<QKeyEvent&>(*event));
+  if (code == 0) return false;  // keys that type nothing pass
   return handler(zeile, code) == 0;
 }
 

@@ -174,6 +174,32 @@ TEST_F(KalkulationFensterTest, LeavingATypedBoxRecalculatesWithTheTypedValue) {
   EXPECT_EQ(f.txtSachkosten->text(), QStringLiteral("591,00"));  // 1579,63 - 1088,63 + 100
 }
 
+// Tab leaves a value box (no beep, no dropped key) and so runs its LostFocus; switching to
+// another window while the box has the focus is no leaving and recalculates nothing.
+TEST_F(KalkulationFensterTest, LeavingATypedBoxByTabRecalculatesSwitchingWindowsDoesNot) {
+  frmKalkulation& f = Fenster();
+  f.Show();
+  Berechnen("K1003", "3,20");
+  const QString sachkosten = f.txtSachkosten->text();
+  ASSERT_TRUE(test::TypeInto(f.txtHeizung, QStringLiteral("100")));
+  ASSERT_EQ(f.txtHeizung->text(), QStringLiteral("100"));
+
+  QWidget anderes;
+  anderes.setGeometry(600, 50, 200, 100);
+  anderes.show();
+  ASSERT_TRUE(test::ActivateWindowOf(&anderes));
+  ASSERT_TRUE(test::ActivateWindowOf(f.txtHeizung));
+  EXPECT_EQ(test::FocusWidget(), f.txtHeizung);
+  EXPECT_EQ(f.txtSachkosten->text(), sachkosten);  // not recalculated
+
+  ASSERT_TRUE(test::PressTab());
+  EXPECT_NE(test::FocusWidget(), f.txtHeizung);
+  EXPECT_EQ(prompts->beeps(), 0);
+  EXPECT_EQ(f.txtHeizung->text(), QStringLiteral("100"));
+  EXPECT_EQ(f.cmbHeizkosten->text().toStdString(), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
+  EXPECT_EQ(f.txtSachkosten->text(), QStringLiteral("591,00"));  // 1579,63 - 1088,63 + 100
+}
+
 TEST_F(KalkulationFensterTest, CostButtonsOpenDetailsOnlyForComputedPositiveValues) {
   struct Fall {
     const char* was;

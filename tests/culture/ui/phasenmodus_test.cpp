@@ -8,6 +8,7 @@
 
 #include "culture/ui/bewegungsdaten_fixture.h"
 #include "platform/ui/datecontrols.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 namespace {
@@ -253,6 +254,38 @@ TEST_F(Phasenmodus, StartBoxHandsTheFocusOnWhenTheCalendarRefusesItsDate) {
   form->movDatum_DatumGewaehlt(Tag(2024, 12, 10));
   EXPECT_EQ(form->txtBeginn->text(), QStringLiteral("10.12.2024"));
   EXPECT_EQ(form->focusWidget(), form->txtEnde);
+}
+
+// Tab and Shift+Tab leave the boxes (no beep, nothing typed): leaving the start box of phase 1
+// runs its check. Leaving it with the mouse runs the check too, and the end box the click went
+// to gets its GotFocus once the message box has given the focus back, so the next date chosen
+// in the calendar goes into the end box.
+TEST_F(Phasenmodus, LeavingTheStartBoxByTabOrMouseChecksItAndTheEndBoxTakesTheCalendar) {
+  const QString anfang = QStringLiteral("Der eingegebene Phasenanfang ist ungültig. Bitte prüfen sie die Eingabe.");
+  mdiTolvarZentral::instanz().ui::MainForm::Show();  // the frame only, without the opening sequence
+  form->Show();
+  KulturWaehlen("K1003");
+  ASSERT_TRUE(ClickNode(form->trvPhasen, form->trvPhasen->KeyAt(1)));
+  prompts->SetTakesFocus(true);
+  ASSERT_TRUE(TypeInto(form->txtEnde, "03.07.2024"));
+  ASSERT_TRUE(TypeInto(form->txtBeginn, "05.07.2024"));
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(PressTab());
+  EXPECT_EQ(Meldungen(), std::vector<QString>{anfang});
+  EXPECT_EQ(FocusWidget(), form->txtEnde);
+  ASSERT_TRUE(PressShiftTab());
+  EXPECT_EQ(FocusWidget(), form->txtBeginn);
+  EXPECT_EQ(form->txtBeginn->text(), QStringLiteral("05.07.2024"));
+
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(Click(form->txtEnde));
+  EXPECT_EQ(Meldungen().size(), 2u);
+  EXPECT_EQ(FocusWidget(), form->txtEnde);
+  EXPECT_FALSE(state().KalenderZielBeginn);
+  form->movDatum_DatumGewaehlt(Tag(2024, 7, 20));
+  EXPECT_EQ(form->txtEnde->text(), QStringLiteral("20.07.2024"));
+  EXPECT_EQ(form->txtBeginn->text(), QStringLiteral("05.07.2024"));
+  EXPECT_EQ(prompts->beeps(), 0);
 }
 
 TEST_F(Phasenmodus, DateChecksWhenTheBoxesLoseTheFocus) {

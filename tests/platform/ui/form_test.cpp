@@ -11,6 +11,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 
 namespace tolvar::ui {
 namespace {
@@ -236,6 +237,31 @@ TEST_F(FormTest, KeyPreviewSeesKeysOfItsControlsOnce) {
     ASSERT_EQ(frmEins::calls.keys.size(), 1u) << c.key;
     EXPECT_EQ(frmEins::calls.keys[0], std::make_pair(static_cast<int>(c.key), c.shift));
   }
+}
+
+// Enter and the keypad's Enter on a focused command button click it (the button takes the key);
+// on a text box they do not click any button: no button is the window's default.
+TEST_F(FormTest, EnterClicksTheFocusedButtonOnly) {
+  frmEins& form = frmEins::instanz();
+  auto* speichern = new QPushButton(QStringLiteral("Speichern"), &form);
+  speichern->move(0, 60);
+  form.Show();
+  int clicks = 0;
+  QObject::connect(speichern, &QPushButton::clicked, [&] { ++clicks; });
+  ASSERT_TRUE(test::FocusByClick(form.txtMenge));
+  clicks = 0;
+  ASSERT_TRUE(test::PressEnter());
+  EXPECT_EQ(clicks, 0);
+  ASSERT_TRUE(test::FocusByTab());
+  ASSERT_EQ(test::FocusWidget(), speichern);
+  frmEins::calls.keys.clear();
+  ASSERT_TRUE(test::PressEnter());
+  ASSERT_TRUE(test::PressKeypadEnter());
+  EXPECT_EQ(clicks, 2);
+  EXPECT_TRUE(frmEins::calls.keys.empty());
+  speichern->setEnabled(false);
+  ASSERT_TRUE(test::Press(Qt::Key_Return));
+  EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(FormTest, ControlsAreFoundByNameAndArrayIndex) {

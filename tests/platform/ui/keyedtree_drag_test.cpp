@@ -106,7 +106,7 @@ TEST_F(KeyedTreeMouseTest, HitTestFindsNodeUnderPointOrNone) {
   EXPECT_EQ(m_left->HitTest(last.center()), "");
 }
 
-TEST_F(KeyedTreeMouseTest, LeftPressSelectsRightPressDoesNot) {
+TEST_F(KeyedTreeMouseTest, LeftAndRightPressSelect) {
   const QPoint k1 = Center(*m_left, "K1");
   const QPoint k2 = Center(*m_left, "K2");
   Mouse(*m_left, QEvent::MouseButtonPress, k1, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
@@ -115,7 +115,7 @@ TEST_F(KeyedTreeMouseTest, LeftPressSelectsRightPressDoesNot) {
   Mouse(*m_left, QEvent::MouseButtonPress, k2, Qt::RightButton, Qt::RightButton,
         Qt::ControlModifier);
   Mouse(*m_left, QEvent::MouseButtonRelease, k2, Qt::RightButton, Qt::NoButton);
-  EXPECT_EQ(m_left->SelectedItem(), "K1");
+  EXPECT_EQ(m_left->SelectedItem(), "K2");
   // Ctrl on a left press never toggles the selection away.
   Mouse(*m_left, QEvent::MouseButtonPress, k1, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
   Mouse(*m_left, QEvent::MouseButtonRelease, k1, Qt::LeftButton, Qt::NoButton);

@@ -16,6 +16,7 @@
 #include "platform/ui/keyedtree.h"
 #include "support/fixtures.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 #include "support/ui_prompts.h"
 #include "trees/ui/frmStammdaten.h"
 
@@ -207,6 +208,53 @@ TEST_F(StammdatenTest, RightClickSetsContextAndShowsPopUp) {
     }
     if (QMenu* shown = main_->LetztesPopUp()) shown->hide();
   }
+}
+
+// A right press on a node selects it before the pop-up is chosen, in each of the five trees:
+// the pop-up and its commands act on the node under the mouse, never on the one selected
+// before (on a fresh window, none). A right press on free space keeps the selection.
+TEST_F(StammdatenTest, RightPressSelectsTheNodeThePopUpActsOn) {
+  struct Case {
+    int tree;
+    const char* first;
+    const char* group;
+    const char* leaf;
+  };
+  const Case cases[] = {
+      {0, "K1003", "K1001", "K1004"},      {1, "Sta1002", "Sta1001", "Sta1003"},
+      {2, "M1010", "M1007", "M1011"},      {3, "P1003", "P1001", "P1004"},
+      {4, "StdT1002", "StdT1001", "StdT1003"},
+  };
+  main_->ui::MainForm::Show();  // the frame only, without the opening sequence
+  form_->Show();
+  ASSERT_TRUE(form_->isVisible());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.leaf);
+    ui::KeyedTree* tree = form_->Baum(c.tree);
+    for (const char* key : {c.first, c.leaf}) tree->EnsureVisible(QString::fromLatin1(key));
+    // The offscreen screen is narrower than the window: move the window, as a person would,
+    // so the tree lies on the screen.
+    const int rechts = tree->mapTo(tree->window(), QPoint(tree->width(), 0)).x();
+    if (rechts > tree->window()->width()) {
+      form_->Frame()->move(form_->Frame()->x() - (rechts - tree->window()->width() + 40), 0);
+    }
+    ASSERT_TRUE(test::RightClickNode(tree, c.group));
+    EXPECT_EQ(tree->SelectedItem(), c.group);
+    EXPECT_EQ(main_->LetztesPopUp(), main_->mnuPopUp2);
+    ASSERT_TRUE(test::PressEscape());  // closes the pop-up
+    ASSERT_TRUE(test::ClickNode(tree, c.first));
+    ASSERT_TRUE(test::RightClickNode(tree, c.leaf));
+    EXPECT_EQ(tree->SelectedItem(), c.leaf);
+    EXPECT_EQ(main_->LetztesPopUp(), main_->mnuPopUp3);
+    ASSERT_TRUE(test::PressEscape());
+    ASSERT_TRUE(test::ClickTreeSpace(tree, Qt::RightButton));
+    EXPECT_EQ(tree->SelectedItem(), c.leaf);
+    if (QMenu* shown = main_->LetztesPopUp()) shown->hide();
+  }
+  // The delete command of the site pop-up would take the site pressed last.
+  const tolvar::State& s = state();
+  ASSERT_LT(s.StandortIndex, static_cast<int>(s.StandortListe.size()));
+  EXPECT_EQ(s.StandortListe[static_cast<std::size_t>(s.StandortIndex)].StandortNr, "Sta1003");
 }
 
 // The culture tree knows its root by the text: a group named "Kulturen" gets the root menu.
