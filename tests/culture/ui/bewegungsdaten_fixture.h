@@ -1,74 +1,74 @@
 #pragma once
-// Fixture of the culture data window tests: the sample enterprise in a fresh data root, the
-// window loaded and activated in data-entry mode, scripted prompts, and the logic's messages
-// shown as message boxes.
+// Fixture of the culture data window tests: the shared window-test set-up with the sample
+// enterprise open, the window shown in data-entry mode, and steps a person takes in it:
+// choosing a culture by a click, dragging a node onto a control, typing into a grid.
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <string>
 #include <vector>
 
 #include "app/mdiTolvarZentral.h"
-#include "app/message_sink.h"
 #include "culture/ui/frmBewegungsdaten.h"
-#include "data/enterprise_files.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/keyedtree_drag.h"
 #include "platform/ui/prompts.h"
-#include "support/fixtures.h"
-#include "support/ui_forms.h"
-#include "support/ui_prompts.h"
+#include "support/ui_fixture.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 
-class BewegungsdatenFenster : public testing::Test {
+class BewegungsdatenFenster : public FensterTest {
  protected:
   void SetUp() override {
-    ResetState();
-    mdiTolvarZentral::instanz();
+    // The main window hosts the culture data window, with room for all of it.
+    mdiTolvarZentral& haupt = mdiTolvarZentral::instanz();
+    haupt.setWindowState(Qt::WindowNoState);
+    haupt.resize(1600, 1200);
+    haupt.Show();
     ui::Forms::UnloadAllExcept();
     ProcessEvents();
     ResetState();
-    State& s = state();
-    s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
-    s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
-    s.AktuelleEinstellungen.MaterialPfad = root.Join("Tolvar_DB/Material.mdb");
-    s.BetriebOffen = true;
-    s.ModusErfassung = true;
-    vorherigeSenke = data::SetMessageSink(&senke);
+    MusterbetriebEinsetzen();
+    state().ModusErfassung = true;
     form = &frmBewegungsdaten::instanz();
-    ui::FormAccess::Activate(*form);
+    form->Show();
+    ProcessEvents();
+    if (form->trvKulturen->Count() == 0) ui::FormAccess::Activate(*form);
   }
   void TearDown() override {
     ui::DragController::Cancel();
-    UnloadAllWindows();
-    data::SetMessageSink(vorherigeSenke);
-    ResetState();
+    FensterTest::TearDown();
   }
 
+  // Chooses the culture `nr` by a click on its node.
   void KulturWaehlen(const char* nr) {
-    ASSERT_TRUE(form->trvKulturen->Select(QString::fromLatin1(nr))) << nr;
-    form->trvKulturen_Click();
+    ASSERT_TRUE(form->trvKulturen->EnsureVisible(QString::fromLatin1(nr))) << nr;  // its group opened
+    ASSERT_TRUE(ClickNode(form->trvKulturen, QString::fromLatin1(nr))) << nr;
   }
-  void PhaseWaehlen(ui::KeyedTree* baum, int position) {
-    ASSERT_TRUE(baum->Select(baum->KeyAt(position)));
-  }
-  // Drags the node `key` of `baum` onto `ziel`, as the mouse does: the press selects it.
+  // Drags the node `key` of `baum` onto `ziel` with the mouse.
   static void Ziehen(ui::KeyedTree* baum, const QString& key, QWidget* ziel) {
-    ASSERT_TRUE(baum->Select(key)) << key.toStdString();
-    ui::DragController::Begin(baum);
-    ui::DragController::Drop(ziel, QPoint(5, 5));
+    ASSERT_TRUE(baum->EnsureVisible(key)) << key.toStdString();  // its group opened
+    ASSERT_TRUE(DragNodeTo(baum, key, ziel)) << key.toStdString();
   }
-
-  std::string Morvin() const { return state().AktuellerBetrieb; }
-  std::string Tolvar() const { return state().TolvarDatenbankPfad; }
+  // Types into the grid that has the focus: "\r" is Enter, "\b" Backspace.
+  static void GitterTippen(const std::string& zeichen) {
+    for (char c : zeichen) {
+      if (c == '\r') {
+        ASSERT_TRUE(PressEnter());
+      } else if (c == '\b') {
+        ASSERT_TRUE(Press(Qt::Key_Backspace));
+      } else {
+        ASSERT_TRUE(Type(QString(QLatin1Char(c))));
+      }
+    }
+  }
 
   static void Exec(const std::string& pfad, const std::string& sql) {
     auto database = db::Database::Open(pfad);
@@ -106,16 +106,6 @@ class BewegungsdatenFenster : public testing::Test {
     }
     return true;
   }
-  std::vector<QString> Meldungen() {
-    std::vector<QString> texte;
-    for (const ShownPrompt& p : prompts->shown()) texte.push_back(p.text);
-    return texte;
-  }
-
-  FreshDataRoot root;
-  ScopedPrompts prompts;
-  app::PromptMessageSink senke;
-  data::MessageSink* vorherigeSenke = nullptr;
   frmBewegungsdaten* form = nullptr;
 };
 

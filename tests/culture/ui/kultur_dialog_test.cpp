@@ -11,6 +11,7 @@
 #include "data/master_loaders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/tabstrip.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 namespace {
@@ -26,11 +27,15 @@ class KulturDialog : public BewegungsdatenFenster {
     for (std::size_t i = 0; nr != nullptr && i < s.KulturListe.size(); ++i) {
       if (s.KulturListe[i].KulturNr == nr) s.KulturIndex = static_cast<int>(i);
     }
-    return frmKultur::instanz();
+    frmKultur& d = frmKultur::instanz();
+    d.Show();
+    return d;
   }
   std::vector<std::string> Kultur(const std::string& nr) {
-    return Zeilen(Morvin(), "SELECT Kulturname, Kuerzel, Gliederungspunkt, UeberPNr, Arbeitsende, Aktuell FROM "
-                            "Kulturen WHERE KulturNr = '" + nr + "'");
+    return Zeilen(Morvin(),
+                  "SELECT Kulturname, Kuerzel, Gliederungspunkt, UeberPNr, Arbeitsende, Aktuell FROM "
+                  "Kulturen WHERE KulturNr = '" +
+                      nr + "'");
   }
   static QStringList Texte(const ui::KeyedTree* baum, const QString& wurzel) {
     QStringList texte;
@@ -56,7 +61,7 @@ TEST_F(KulturDialog, NewModeProposesNumberAndBarcode) {
 
 TEST_F(KulturDialog, LayoutsOfCultureAndGroup) {
   frmKultur& d = Oeffnen("Neu");
-  d.opbGruppe->setChecked(true);
+  ASSERT_TRUE(test::Click(d.opbGruppe));
   EXPECT_EQ(d.Caption(), QStringLiteral("Neue Gruppe definieren"));
   EXPECT_EQ(d.fraKulturdaten->title(), QStringLiteral("Gruppendaten:"));
   EXPECT_EQ(d.lblName->text(), QStringLiteral("Gruppenname:"));
@@ -64,7 +69,7 @@ TEST_F(KulturDialog, LayoutsOfCultureAndGroup) {
   EXPECT_FALSE(d.dtpAnfang->isVisibleTo(&d));
   EXPECT_EQ(d.regKultur->TabCaption(0), QStringLiteral("Gruppe"));
   EXPECT_FALSE(d.regKultur->TabVisible(1));
-  d.opbKultur->setChecked(true);
+  ASSERT_TRUE(test::Click(d.opbKultur));
   EXPECT_EQ(d.Caption(), QStringLiteral("Neue Kultur definieren"));
   EXPECT_EQ(d.fraKulturdaten->title(), QStringLiteral("Kultudaten:"));
   EXPECT_TRUE(d.dtpEnde->isVisibleTo(&d));
@@ -87,10 +92,12 @@ TEST_F(KulturDialog, SavingNewRecords) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
     frmKultur& d = Oeffnen("Neu");
-    if (f.gruppe) d.opbGruppe->setChecked(true);
-    d.txtName->setText(QString::fromUtf8(f.name));
-    d.txtKuerzel->setText(QString::fromLatin1(f.kuerzel));
-    d.cmbSpeichern_Click();
+    if (f.gruppe) {
+      ASSERT_TRUE(test::Click(d.opbGruppe));
+    }
+    ASSERT_TRUE(test::TypeInto(d.txtName, QString::fromUtf8(f.name)));
+    ASSERT_TRUE(test::TypeInto(d.txtKuerzel, QString::fromLatin1(f.kuerzel)));
+    ASSERT_TRUE(test::Click(d.cmbSpeichern));
     ProcessEvents();
     EXPECT_FALSE(frmKultur::IsLoaded());
     EXPECT_EQ(Kultur("K" + std::to_string(nr++)), std::vector<std::string>{f.gespeichert});
@@ -110,15 +117,15 @@ TEST_F(KulturDialog, NewRecordKeepsTheGroupTheMenuSetWhateverIsRightClickedLater
   }
   ASSERT_GE(s.KulturIndex, 0);
   // "New" in the pop-up of the group K1002: the editor opens, then the menu sets the parent.
-  mdiTolvarZentral::instanz().mnuPopUp2Neu_Click();
+  ASSERT_TRUE(test::TriggerCommand(&mdiTolvarZentral::instanz(), QStringLiteral("mnuPopUp2Neu")));
   ASSERT_TRUE(frmKultur::IsLoaded());
   EXPECT_EQ(s.AktuelleUeberPNr, "1002");
   ProcessEvents();
   // A right-click on another tree moves the program-wide selection while the editor is open.
   s.AktuelleUeberPNr = "1009";
   frmKultur& d = frmKultur::instanz();
-  d.txtName->setText(QStringLiteral("Hortensien 14 cm"));
-  d.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(d.txtName, QStringLiteral("Hortensien 14 cm")));
+  ASSERT_TRUE(test::Click(d.cmbSpeichern));
   ProcessEvents();
   EXPECT_FALSE(frmKultur::IsLoaded());
   EXPECT_EQ(Kultur("K1010"), std::vector<std::string>{"Hortensien 14 cm|Hortensien|0|1002|1900-01-01|-1"});
@@ -128,7 +135,7 @@ TEST_F(KulturDialog, EmptyNameKeepsTheDialogOpen) {
   frmKultur& d = Oeffnen("Neu");
   d.txtBemerkung->setPlainText("getippt");
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  d.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(d.cmbSpeichern));
   ProcessEvents();
   EXPECT_EQ(Meldungen(), std::vector<QString>{QStringLiteral("Sie müssen erst einen Namen vergeben")});
   ASSERT_TRUE(frmKultur::IsLoaded());
@@ -181,17 +188,17 @@ TEST_F(KulturDialog, ChangingAGroupAndCancelling) {
   EXPECT_TRUE(d.opbGruppe->isChecked());
   EXPECT_FALSE(d.regKultur->TabVisible(1));
   EXPECT_FALSE(d.dtpEnde->HasDate());  // 01.01.1900: no end
-  d.txtName->setText("Anders");
+  ASSERT_TRUE(test::TypeInto(d.txtName, "Anders"));
   form->trvKulturen->Clear();
-  d.cmbAbbruch_Click();
+  ASSERT_TRUE(test::Click(d.cmbAbbruch));
   ProcessEvents();
   EXPECT_FALSE(frmKultur::IsLoaded());
   EXPECT_EQ(Kultur("K1001").front().substr(0, 13), "Topfpflanzen|");
   EXPECT_TRUE(form->trvKulturen->Has("K1003"));  // rebuilt all the same
 
   frmKultur& e = Oeffnen("Aendern", "K1004");
-  e.txtName->setText("Cyclamen 10 cm");
-  e.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(e.txtName, "Cyclamen 10 cm"));
+  ASSERT_TRUE(test::Click(e.cmbSpeichern));
   ProcessEvents();
   EXPECT_EQ(Kultur("K1004").front().substr(0, 15), "Cyclamen 10 cm|");
   EXPECT_EQ(form->trvKulturen->Text("K1004"), QStringLiteral("Cyclamen 10 cm"));

@@ -2,6 +2,7 @@
 // quantities, rows edited, deleted and saved.
 #include "culture/ui/bewegungsdaten_fixture.h"
 #include "platform/ui/datecontrols.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 namespace {
@@ -12,7 +13,7 @@ class Materialmodus : public BewegungsdatenFenster {
  protected:
   void Betreten(const char* kultur = "K1003") {
     KulturWaehlen(kultur);
-    form->cmbMaterial_Click();
+    ASSERT_TRUE(test::Click(form->cmbMaterial));
     ASSERT_TRUE(form->fraMaterial->isVisibleTo(form));
   }
   std::vector<std::string> Gespeichert(const char* kultur = "K1003") {
@@ -26,16 +27,13 @@ class Materialmodus : public BewegungsdatenFenster {
     ADD_FAILURE() << nr;
     return state().MaterialListe.front();
   }
-  void Tippen(const std::string& zeichen) {
-    for (char c : zeichen) form->dtgMaterial_KeyPress(static_cast<unsigned char>(c));
-  }
   ui::Grid* Gitter() { return form->dtgMaterial; }
 };
 
 TEST_F(Materialmodus, EnteredOnlyForACultureWithPhases) {
   KulturWaehlen("K1001");
   form->lblKultur->setText("alt");
-  form->cmbMaterial_Click();
+  ASSERT_TRUE(test::Click(form->cmbMaterial));
   EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
   EXPECT_TRUE(form->lblKultur->text().isEmpty());
 
@@ -74,8 +72,8 @@ TEST_F(Materialmodus, DroppedQuantityByReferenceUnit) {
     SCOPED_TRACE(std::string(f.nr) + " " + std::to_string(f.bezug));
     Material(f.nr).Bezug = static_cast<int16_t>(f.bezug);
     Material(f.nr).Einheit = f.einheit;
-    form->txtMengeMaterial->setText(QString::fromLatin1(f.pflanzen));
-    form->txtMaterialFlaeche->setText(QString::fromLatin1(f.flaeche));
+    ASSERT_TRUE(test::TypeInto(form->txtMengeMaterial, QString::fromLatin1(f.pflanzen)));
+    ASSERT_TRUE(test::TypeInto(form->txtMaterialFlaeche, QString::fromLatin1(f.flaeche)));
     Ziehen(form->trvMaterial, QString::fromLatin1(f.nr), Gitter());
     EXPECT_EQ(Gitter()->TextMatrix(zeile, 1), QStringLiteral("01.07.2024"));
     EXPECT_EQ(Gitter()->TextMatrix(zeile, 2).toStdString(), f.menge);
@@ -108,8 +106,7 @@ TEST_F(Materialmodus, RootAndGroupDrops) {
 TEST_F(Materialmodus, ChoosingAPhaseMarksItsRowsAndEmptiesTheBoxes) {
   Betreten();
   state().PhasenListe[2].Flaeche = "0";
-  form->trvPhasenMaterial->Select("K1003_2");
-  form->trvPhasenMaterial_Click();
+  ASSERT_TRUE(test::ClickNode(form->trvPhasenMaterial, "K1003_2"));
   EXPECT_EQ(form->txtNameMaterial->text(), QStringLiteral("Topfkultur eng"));
   EXPECT_TRUE(form->txtMaterialFlaeche->text().isEmpty());  // not the area of the phase shown before
   for (int r = 1; r < Gitter()->Rows(); ++r) {
@@ -123,24 +120,22 @@ TEST_F(Materialmodus, SaveDeleteAndLeavingWithoutSaving) {
   Betreten();
   Material("M1025").Bezug = 4;
   Ziehen(form->trvMaterial, "M1025", Gitter());
-  form->cmbAbbruchMaterial_Click();
+  ASSERT_TRUE(test::Click(form->cmbAbbruchMaterial));
   EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
-  form->cmbMaterial_Click();
+  ASSERT_TRUE(test::Click(form->cmbMaterial));
   EXPECT_EQ(Gitter()->Rows(), 7);  // the unsaved row is gone
 
   Ziehen(form->trvMaterial, "M1025", Gitter());
-  form->cmbSpeichernMaterial_Click();
+  ASSERT_TRUE(test::Click(form->cmbSpeichernMaterial));
   EXPECT_EQ(Gespeichert().size(), 7u);
   EXPECT_EQ(Gespeichert().front(), "M1025|0,06|2024-07-01");
   EXPECT_EQ(Gitter()->TextMatrix(1, 3), QStringLiteral("je 1000Nm²"));  // the stored form of the text
 
-  form->cmbLoeschenMaterial_Click();  // nothing marked
+  ASSERT_TRUE(test::Click(form->cmbLoeschenMaterial));  // nothing marked
   EXPECT_EQ(Gespeichert().size(), 7u);
-  Gitter()->SetRow(1);
-  Gitter()->SetCol(0);
-  form->dtgMaterial_DblClick();
+  ASSERT_TRUE(test::DoubleClickCell(Gitter(), 1, 0));
   EXPECT_TRUE(Markiert(Gitter(), 1, 3));
-  form->cmbLoeschenMaterial_Click();
+  ASSERT_TRUE(test::Click(form->cmbLoeschenMaterial));
   EXPECT_TRUE(prompts->shown().empty());  // no question
   const auto danach = Gespeichert();
   EXPECT_EQ(danach.size(), 6u);
@@ -149,29 +144,27 @@ TEST_F(Materialmodus, SaveDeleteAndLeavingWithoutSaving) {
 
 TEST_F(Materialmodus, CellsTakeCalendarDatesAndTypedValues) {
   Betreten();
-  Gitter()->SetRow(2);
-  Gitter()->SetCol(1);
-  form->dtgMaterial_DblClick();
+  ASSERT_TRUE(test::DoubleClickCell(Gitter(), 2, 1));
   EXPECT_TRUE(form->movMaterial->isVisibleTo(form));
   EXPECT_EQ(form->movMaterial->MinDate(), Tag(2024, 7, 1));
   EXPECT_EQ(form->movMaterial->MaxDate(), Tag(2024, 12, 6));
-  form->movMaterial_DatumGewaehlt(Tag(2024, 8, 2));
+  ASSERT_TRUE(test::ClickDate(form->movMaterial, Tag(2024, 8, 2)));
   EXPECT_EQ(Gitter()->TextMatrix(2, 1), QStringLiteral("02.08.2024"));
   EXPECT_EQ(Gitter()->Col(), 2);
   EXPECT_FALSE(form->movMaterial->isVisibleTo(form));
 
-  form->dtgMaterial_DblClick();  // column 2 is emptied
+  ASSERT_TRUE(test::DoubleClickCell(Gitter(), 2, 2));  // column 2 is emptied
   EXPECT_TRUE(Gitter()->TextMatrix(2, 2).isEmpty());
-  Tippen("1/2.,5x");
+  GitterTippen("1/2.,5x");
   EXPECT_EQ(Gitter()->TextMatrix(2, 2), QStringLiteral("12,5"));
-  Tippen("\r");
+  GitterTippen("\r");
   EXPECT_EQ(Gitter()->Row(), 3);
   EXPECT_EQ(Gitter()->Col(), 0);
-  Gitter()->SetCol(1);
-  Tippen("\b\b\b\b\b\b\b\b\b\b");
-  Tippen("01,08.20245");
+  ASSERT_TRUE(test::ClickCell(Gitter(), 3, 1));
+  GitterTippen("\b\b\b\b\b\b\b\b\b\b");
+  GitterTippen("01,08.20245");
   EXPECT_EQ(Gitter()->TextMatrix(3, 1), QStringLiteral("0108.20245"));
-  Tippen("\r");
+  GitterTippen("\r");
   EXPECT_EQ(Gitter()->Col(), 2);
 }
 

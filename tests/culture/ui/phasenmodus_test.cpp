@@ -22,11 +22,8 @@ class Phasenmodus : public BewegungsdatenFenster {
  protected:
   std::vector<std::string> GespeichertePhasen(const char* kultur) {
     return Zeilen(Tolvar(), std::string("SELECT Phasennummer, Phasennamen, Anfang, Ende FROM KulturPhasen "
-                                         "WHERE Kulturnummer = '") + kultur + "' ORDER BY CAST(Phasennummer AS INTEGER)");
-  }
-  void Druecken(void (frmBewegungsdaten::*handler)(int&), int taste) {
-    int code = taste;
-    (form->*handler)(code);
+                                        "WHERE Kulturnummer = '") +
+                                kultur + "' ORDER BY CAST(Phasennummer AS INTEGER)");
   }
 };
 
@@ -51,11 +48,11 @@ TEST_F(Phasenmodus, ChoosingACultureShowsItsPhasesInTreeAndGrid) {
   EXPECT_TRUE(form->lblKultur->text().isEmpty());
   EXPECT_TRUE(form->dtgPhase->TextMatrix(1, 0).isEmpty());
   KulturWaehlen("K1004");
-  form->trvPhasen->Select("K1004_1");
-  form->trvPhasen_Click();
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1004_1"));
   ASSERT_TRUE(form->txtName->isEnabled());
-  form->trvKulturen->Select("K1001");
-  form->trvKulturen_KeyUp(Qt::Key_Down, 0);
+  ASSERT_TRUE(test::ClickTreeSpace(form->trvKulturen));  // the focus, not another culture
+  ASSERT_TRUE(test::Press(Qt::Key_Up));                  // from the culture onto the group above it
+  ASSERT_EQ(form->trvKulturen->SelectedItem(), QStringLiteral("K1001"));
   EXPECT_FALSE(form->txtName->isEnabled());
   EXPECT_EQ(form->trvPhasen->Count(), 2);
   EXPECT_EQ(form->lblKultur->text(), QStringLiteral("Cyclamen 12 cm"));
@@ -67,9 +64,9 @@ TEST_F(Phasenmodus, AfterActivationTheCommandsWaitForACulture) {
   EXPECT_EQ(form->trvPhasen->Count(), 0);
   EXPECT_EQ(form->lblKultur->text(), QStringLiteral("Weihnachtsstern 13 cm"));
   const auto vorher = GespeichertePhasen("K1003");
-  form->cmbEntfernen_Click();
-  form->cmbLoeschen_Click();
-  form->cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form->cmbEntfernen));
+  ASSERT_TRUE(test::Click(form->cmbLoeschen));
+  ASSERT_TRUE(test::Click(form->cmbSpeichern));
   EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Neue Kulturphase"));
   EXPECT_TRUE(form->lblKultur->text().isEmpty());
   EXPECT_EQ(GespeichertePhasen("K1003"), vorher);
@@ -79,8 +76,7 @@ TEST_F(Phasenmodus, AfterActivationTheCommandsWaitForACulture) {
 // The date boxes show a whole date.
 TEST_F(Phasenmodus, DateBoxesShowAWholeDate) {
   KulturWaehlen("K1003");
-  PhaseWaehlen(form->trvPhasen, 1);
-  form->trvPhasen_Click();
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1003_1"));
   for (QLineEdit* box : {form->txtBeginn, form->txtEnde}) {
     SCOPED_TRACE(box->objectName().toStdString());
     box->setText(QStringLiteral("29.07.2024"));
@@ -118,7 +114,7 @@ TEST_F(Phasenmodus, NewPhaseProposesItsStartAndCancellingLeavesNothing) {
     SCOPED_TRACE(f.kultur);
     if (f.ohnePhasen) Exec(Tolvar(), std::string("DELETE FROM KulturPhasen WHERE Kulturnummer = '") + f.kultur + "'");
     KulturWaehlen(f.kultur);
-    form->cmbEntfernen_Click();
+    ASSERT_TRUE(test::Click(form->cmbEntfernen));
     EXPECT_EQ(state().PhasenIndex, f.zeile);
     EXPECT_TRUE(Markiert(form->dtgPhase, f.zeile, 8));
     EXPECT_EQ(form->dtgPhase->CellBackColor(f.zeile, 9), frmBewegungsdaten::kWeiss);
@@ -129,8 +125,8 @@ TEST_F(Phasenmodus, NewPhaseProposesItsStartAndCancellingLeavesNothing) {
     EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Eingabe löschen"));
     EXPECT_TRUE(form->txtDauer->isEnabled());
 
-    form->txtName->setText("Neu");
-    form->cmbEntfernen_Click();
+    ASSERT_TRUE(test::TypeInto(form->txtName, "Neu"));
+    ASSERT_TRUE(test::Click(form->cmbEntfernen));
     EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Neue Kulturphase"));
     EXPECT_EQ(GitterZeile(form->dtgPhase, f.zeile, 9), "||||||||");
     EXPECT_FALSE(Markiert(form->dtgPhase, f.zeile, 0));
@@ -143,37 +139,35 @@ TEST_F(Phasenmodus, NewPhaseProposesItsStartAndCancellingLeavesNothing) {
 TEST_F(Phasenmodus, NoTwentySixthPhase) {
   KulturWaehlen("K1003");
   state().AnzahlPhasen = 25;
-  form->cmbEntfernen_Click();
+  ASSERT_TRUE(test::Click(form->cmbEntfernen));
   EXPECT_EQ(prompts->beeps(), 1);
   EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Neue Kulturphase"));
 }
 
 TEST_F(Phasenmodus, BoxesWriteThroughIntoTheSelectedRowOnly) {
   KulturWaehlen("K1003");
-  form->trvPhasen->Select("K1003_2");
-  form->trvPhasen_Click();
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1003_2"));
   EXPECT_EQ(state().PhasenIndex, 2);
   EXPECT_TRUE(Markiert(form->dtgPhase, 2, 8));
   EXPECT_FALSE(Markiert(form->dtgPhase, 1, 0));
   EXPECT_EQ(form->txtName->text(), QStringLiteral("Topfkultur eng"));
   EXPECT_EQ(form->txtEnde->text(), QStringLiteral("15.09.2024"));
   EXPECT_EQ(form->movDatum->Value(), Tag(2024, 7, 29));
-  form->txtMenge->setText("5800");
-  form->txtLicht->setText("40");
+  ASSERT_TRUE(test::TypeInto(form->txtMenge, "5800"));
+  ASSERT_TRUE(test::TypeInto(form->txtLicht, "40"));
   EXPECT_EQ(GitterZeile(form->dtgPhase, 2, 9), "Topfkultur eng|5800|200|29.07.2024|15.09.2024|20|18|40|0");
   EXPECT_EQ(form->dtgPhase->TextMatrix(1, 1), QStringLiteral("6000"));
   state().PhasenIndex = 0;  // no data row: nothing is written, the header least of all
-  form->txtName->setText("Kopf");
+  ASSERT_TRUE(test::TypeInto(form->txtName, "Kopf"));
   EXPECT_EQ(form->dtgPhase->TextMatrix(0, 0), QStringLiteral("Kulturphase"));
 }
 
 TEST_F(Phasenmodus, KeyFiltersOfTheBoxes) {
   KulturWaehlen("K1003");
-  form->trvPhasen->Select("K1003_1");
-  form->trvPhasen_Click();
+  // Phase 2: leaving its date boxes with the mouse checks nothing.
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1003_2"));
   struct Fall {
     QLineEdit* box;
-    void (frmBewegungsdaten::*handler)(int&);
     const char* text;
     bool ganzMarkiert;
     int taste;
@@ -181,34 +175,36 @@ TEST_F(Phasenmodus, KeyFiltersOfTheBoxes) {
     const char* danach;
   };
   frmBewegungsdaten& w = *form;
-  using F = frmBewegungsdaten;
   const std::vector<Fall> faelle = {
-      {w.txtBeginn, &F::txtBeginn_KeyPress, "01.07", false, '3', true, "01.07"},
-      {w.txtBeginn, &F::txtBeginn_KeyPress, "01.07", false, '.', true, "01.07"},
-      {w.txtBeginn, &F::txtBeginn_KeyPress, "01.07", false, ',', false, "01.07"},
-      {w.txtBeginn, &F::txtBeginn_KeyPress, "01.07.2024", false, '1', false, "01.07.2024"},
-      {w.txtBeginn, &F::txtBeginn_KeyPress, "01.07.2024", false, 8, true, "01.07.2024"},
-      {w.txtEnde, &F::txtEnde_KeyPress, "01.07.2024", true, '1', true, ""},
-      {w.txtEnde, &F::txtEnde_KeyPress, "01.07.2024", true, 'a', false, ""},
-      {w.txtTT, &F::txtTT_KeyPress, "2", false, ',', true, "2"},
-      {w.txtNT, &F::txtNT_KeyPress, "2", false, '.', false, "2"},
-      {w.txtLicht, &F::txtLicht_KeyPress, "2", false, 'x', false, "2"},
-      {w.txtDauer, &F::txtDauer_KeyPress, "2", false, '7', true, "2"},
-      {w.txtName, &F::txtName_KeyPress, "A", false, '.', true, "A"},
+      {w.txtBeginn, "01.07", false, Qt::Key_3, true, "01.073"},
+      {w.txtBeginn, "01.07", false, Qt::Key_Period, true, "01.07."},
+      {w.txtBeginn, "01.07", false, Qt::Key_Comma, false, "01.07"},
+      {w.txtBeginn, "01.07.2024", false, Qt::Key_1, false, "01.07.2024"},
+      {w.txtBeginn, "01.07.2024", false, Qt::Key_Backspace, true, "01.07.202"},
+      {w.txtEnde, "01.07.2024", true, Qt::Key_1, true, "1"},  // the marked date is emptied first
+      {w.txtEnde, "01.07.2024", true, Qt::Key_A, false, ""},
+      {w.txtTT, "2", false, Qt::Key_Comma, true, "2,"},
+      {w.txtNT, "2", false, Qt::Key_Period, false, "2"},
+      {w.txtLicht, "2", false, Qt::Key_X, false, "2"},
+      {w.txtDauer, "2", false, Qt::Key_7, true, "27"},
+      {w.txtName, "A", false, Qt::Key_Period, true, "A."},
   };
-  int piepser = 0;
+  int piepser = prompts->beeps();
   for (const Fall& f : faelle) {
     QLineEdit* box = f.box;
     SCOPED_TRACE(box->objectName().toStdString() + " " + f.text + " " + std::to_string(f.taste));
+    if (box != test::FocusWidget()) {
+      box->setText(QStringLiteral("29.07.2024"));  // a date the calendar shows: the box keeps the focus
+      ASSERT_TRUE(test::FocusByClick(box));
+    }
     box->setText(QString::fromLatin1(f.text));
     if (f.ganzMarkiert) {
       box->selectAll();
     } else {
       box->deselect();
+      box->end(false);
     }
-    int code = f.taste;
-    (w.*(f.handler))(code);
-    EXPECT_EQ(code != 0, f.durch);
+    ASSERT_TRUE(test::Press(f.taste));
     if (!f.durch) ++piepser;
     EXPECT_EQ(box->text(), QString::fromLatin1(f.danach));
   }
@@ -217,43 +213,53 @@ TEST_F(Phasenmodus, KeyFiltersOfTheBoxes) {
 
 TEST_F(Phasenmodus, EnterAndTheRightArrowMoveTheFocusOn) {
   KulturWaehlen("K1003");
-  form->trvPhasen->Select("K1003_1");
-  form->trvPhasen_Click();
-  EXPECT_EQ(form->focusWidget(), form->txtName);
-  form->txtName_KeyUp(Qt::Key_Right, 0);
-  EXPECT_EQ(form->focusWidget(), form->txtMenge);
-  Druecken(&frmBewegungsdaten::txtMenge_KeyPress, 13);
-  EXPECT_EQ(form->focusWidget(), form->txtBeginn);
-  state().KalenderZielBeginn = false;
-  Druecken(&frmBewegungsdaten::txtEnde_KeyPress, 13);
-  EXPECT_EQ(form->focusWidget(), form->txtTT);
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1003_1"));
+  EXPECT_EQ(test::FocusWidget(), form->txtName);
+  ASSERT_TRUE(test::Press(Qt::Key_Right));
+  EXPECT_EQ(test::FocusWidget(), form->txtMenge);
+  ASSERT_TRUE(test::PressEnter());
+  EXPECT_EQ(test::FocusWidget(), form->txtBeginn);
+  // The dates typed over the selected ones, each followed by Enter; both pass their checks.
+  ASSERT_TRUE(test::Type(QStringLiteral("02.07.2024")));
+  ASSERT_TRUE(test::PressEnter());
+  EXPECT_EQ(test::FocusWidget(), form->txtEnde);
+  EXPECT_FALSE(state().KalenderZielBeginn);
+  ASSERT_TRUE(test::Type(QStringLiteral("27.07.2024")));
+  ASSERT_TRUE(test::PressEnter());
+  EXPECT_EQ(test::FocusWidget(), form->txtTT);
+  EXPECT_EQ(GitterZeile(form->dtgPhase, 1, 5), "Bewurzelung|6000|60|02.07.2024|27.07.2024");
   EXPECT_TRUE(state().KalenderZielBeginn);
-  Druecken(&frmBewegungsdaten::txtLicht_KeyPress, 13);
-  EXPECT_EQ(form->focusWidget(), form->txtDauer);
+  ASSERT_TRUE(test::PressEnter());
+  EXPECT_EQ(test::FocusWidget(), form->txtNT);
+  ASSERT_TRUE(test::PressEnter());
+  EXPECT_EQ(test::FocusWidget(), form->txtLicht);
+  ASSERT_TRUE(test::PressEnter());
+  EXPECT_EQ(test::FocusWidget(), form->txtDauer);
+  EXPECT_TRUE(prompts->shown().empty());
 }
 
 TEST_F(Phasenmodus, StartBoxHandsTheFocusOnWhenTheCalendarRefusesItsDate) {
   KulturWaehlen("K1003");
-  form->cmbEntfernen_Click();  // calendar from 07.12.2024 + 1 day on
-  state().KalenderZielBeginn = false;
-  form->txtBeginn_GotFocus();
-  EXPECT_EQ(form->focusWidget(), form->txtEnde);
+  ASSERT_TRUE(test::Click(form->cmbEntfernen));  // calendar from 07.12.2024 + 1 day on
+  ASSERT_TRUE(test::Click(form->txtBeginn));
+  EXPECT_EQ(test::FocusWidget(), form->txtEnde);
   EXPECT_FALSE(state().KalenderZielBeginn);
   form->txtBeginn->setText("09.12.2024");
-  form->txtBeginn_GotFocus();
+  ASSERT_TRUE(test::FocusByClick(form->txtBeginn));
+  EXPECT_EQ(test::FocusWidget(), form->txtBeginn);
   EXPECT_TRUE(state().KalenderZielBeginn);
   EXPECT_EQ(form->movDatum->Value(), Tag(2024, 12, 9));
-  form->txtEnde_GotFocus();
+  ASSERT_TRUE(test::FocusByClick(form->txtEnde));
   EXPECT_FALSE(state().KalenderZielBeginn);
 
-  // A date chosen in the calendar goes into the box KalenderZielBeginn names.
-  form->movDatum_DatumGewaehlt(Tag(2024, 12, 20));
+  // A date chosen in the calendar goes into the box that had the focus last.
+  ASSERT_TRUE(test::ClickDate(form->movDatum, Tag(2024, 12, 20)));
   EXPECT_EQ(form->txtEnde->text(), QStringLiteral("20.12.2024"));
   EXPECT_EQ(form->dtgPhase->TextMatrix(4, 4), QStringLiteral("20.12.2024"));
-  state().KalenderZielBeginn = true;
-  form->movDatum_DatumGewaehlt(Tag(2024, 12, 10));
+  ASSERT_TRUE(test::FocusByClick(form->txtBeginn));
+  ASSERT_TRUE(test::ClickDate(form->movDatum, Tag(2024, 12, 10)));
   EXPECT_EQ(form->txtBeginn->text(), QStringLiteral("10.12.2024"));
-  EXPECT_EQ(form->focusWidget(), form->txtEnde);
+  EXPECT_EQ(test::FocusWidget(), form->txtEnde);
 }
 
 // Tab and Shift+Tab leave the boxes (no beep, nothing typed): leaving the start box of phase 1
@@ -296,7 +302,7 @@ TEST_F(Phasenmodus, DateChecksWhenTheBoxesLoseTheFocus) {
   struct Fall {
     bool endePruefen;  // else the start box loses the focus
     int phase;
-    bool zielBeginn;
+    bool perEnter;  // the end box is left by Enter, else with the mouse
     const char* beginn;
     const char* ende;
     QString meldung;
@@ -307,50 +313,62 @@ TEST_F(Phasenmodus, DateChecksWhenTheBoxesLoseTheFocus) {
       {true, 1, true, "", "01.08.2024", doppelt},
       {true, 1, true, "01.07.2024", "02.07.2024", QString()},
       {true, 1, false, "01.07.2024", "01.07.2024", QString()},  // left with the mouse: no check
-      {false, 1, true, "", "", anfang},
-      {false, 1, true, "05.07.2024", "01.07.2024", anfang},
-      {false, 1, true, "01.07.2024", "", QString()},
-      {false, 2, true, "05.07.2024", "01.07.2024", QString()},  // only phase 1's start is checked
+      {false, 1, false, "", "", anfang},
+      {false, 1, false, "05.07.2024", "01.07.2024", anfang},
+      {false, 1, false, "01.07.2024", "", QString()},
+      {false, 2, false, "05.07.2024", "01.07.2024", QString()},  // only phase 1's start is checked
   };
   KulturWaehlen("K1003");
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::string(f.beginn) + " - " + f.ende);
-    form->trvPhasen->Select(form->trvPhasen->KeyAt(f.phase));
-    form->trvPhasen_Click();
+    ASSERT_TRUE(test::ClickNode(form->trvPhasen, form->trvPhasen->KeyAt(f.phase)));
     form->txtBeginn->setText(QString::fromLatin1(f.beginn));
     form->txtEnde->setText(QString::fromLatin1(f.ende));
-    state().KalenderZielBeginn = f.zielBeginn;
     const std::size_t vorher = prompts->shown().size();
     if (!f.meldung.isEmpty()) prompts->AnswerMsgBox(ui::msgbox::Ok);
-    f.endePruefen ? form->txtEnde_LostFocus() : form->txtBeginn_LostFocus();
+    if (f.endePruefen) {
+      ASSERT_TRUE(test::FocusByClick(form->txtEnde));
+      if (f.perEnter) {
+        // Enter right after the box took the focus would empty it: the date is typed again.
+        ASSERT_TRUE(test::Type(QString::fromLatin1(f.ende)));
+        ASSERT_TRUE(test::PressEnter());
+      } else {
+        ASSERT_TRUE(test::FocusByClick(form->txtTT));
+      }
+    } else {
+      // A start box without a date the calendar shows hands the focus on at once.
+      ASSERT_TRUE(test::Click(form->txtBeginn));
+      if (test::FocusWidget() == form->txtBeginn) {
+        ASSERT_TRUE(test::Click(form->txtTT));
+      }
+    }
     if (f.meldung.isEmpty()) {
       EXPECT_EQ(prompts->shown().size(), vorher);
     } else {
       ASSERT_EQ(prompts->shown().size(), vorher + 1);
       EXPECT_EQ(prompts->shown().back().text, f.meldung);
       EXPECT_EQ(prompts->shown().back().style, ui::msgbox::Critical);
-      EXPECT_EQ(form->focusWidget(), form->txtEnde);
+      EXPECT_EQ(test::FocusWidget(), form->txtEnde);
     }
   }
 }
 
 TEST_F(Phasenmodus, SaveChecksTheSequenceFirst) {
   KulturWaehlen("K1003");
-  form->trvPhasen->Select("K1003_2");
-  form->trvPhasen_Click();
-  form->txtBeginn->setText("30.07.2024");  // a day's gap after phase 1
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1003_2"));
+  ASSERT_TRUE(test::TypeInto(form->txtBeginn, "30.07.2024"));  // a day's gap after phase 1
   const auto vorher = GespeichertePhasen("K1003");
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  form->cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form->cmbSpeichern));
   EXPECT_EQ(Meldungen(), std::vector<QString>{kEingabePruefen});
   EXPECT_EQ(form->dtgPhase->CellBackColor(2, 3), frmBewegungsdaten::kRot);
   EXPECT_EQ(form->dtgPhase->CellBackColor(1, 4), frmBewegungsdaten::kRot);
   EXPECT_FALSE(state().EingabeOk);
   EXPECT_EQ(GespeichertePhasen("K1003"), vorher);
 
-  form->txtBeginn->setText("29.07.2024");
-  form->txtName->setText("Topfkultur dicht");
-  form->cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(form->txtBeginn, "29.07.2024"));
+  ASSERT_TRUE(test::TypeInto(form->txtName, "Topfkultur dicht"));
+  ASSERT_TRUE(test::Click(form->cmbSpeichern));
   EXPECT_EQ(GespeichertePhasen("K1003"),
             (std::vector<std::string>{"1|Bewurzelung|2024-07-01|2024-07-28", "2|Topfkultur dicht|2024-07-29|2024-09-15",
                                       "3|Topfkultur weit|2024-09-16|2024-12-06"}));
@@ -361,9 +379,9 @@ TEST_F(Phasenmodus, SaveChecksTheSequenceFirst) {
 
 TEST_F(Phasenmodus, SaveWithoutANameStoresNothing) {
   KulturWaehlen("K1003");
-  form->cmbEntfernen_Click();
+  ASSERT_TRUE(test::Click(form->cmbEntfernen));
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  form->cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form->cmbSpeichern));
   EXPECT_EQ(Meldungen(), std::vector<QString>{kNameFehlt});
   EXPECT_EQ(GespeichertePhasen("K1003").size(), 3u);
   EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Neue Kulturphase"));
@@ -371,18 +389,17 @@ TEST_F(Phasenmodus, SaveWithoutANameStoresNothing) {
 
 TEST_F(Phasenmodus, NewPhaseSavedByEnterInTheLastBox) {
   KulturWaehlen("K1003");
-  form->cmbEntfernen_Click();
-  int enter = 13;
+  ASSERT_TRUE(test::Click(form->cmbEntfernen));
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  form->txtDauer_KeyPress(enter);
+  ASSERT_TRUE(test::PressIn(form->txtDauer, Qt::Key_Return));
   EXPECT_EQ(Meldungen(), std::vector<QString>{kNameFehlt});
   EXPECT_EQ(GespeichertePhasen("K1003").size(), 3u);
 
-  form->txtName->setText("Verkauf");
-  form->txtMenge->setText("5900");
-  form->txtEnde->setText("01.12.2024");  // before its start: this path does not check the sequence
-  enter = 13;
-  form->txtDauer_KeyPress(enter);
+  ASSERT_TRUE(test::TypeInto(form->txtName, "Verkauf"));
+  ASSERT_TRUE(test::TypeInto(form->txtMenge, "5900"));
+  // Before its start: this path does not check the sequence.
+  ASSERT_TRUE(test::TypeInto(form->txtEnde, "01.12.2024"));
+  ASSERT_TRUE(test::PressIn(form->txtDauer, Qt::Key_Return));
   const auto phasen = GespeichertePhasen("K1003");
   ASSERT_EQ(phasen.size(), 4u);
   EXPECT_EQ(phasen[3], "4|Verkauf|2024-12-07|2024-12-01");
@@ -399,7 +416,8 @@ TEST_F(Phasenmodus, DeletingAPhaseMovesTheLaterOnesIntoTheFreedPeriods) {
   const std::vector<Fall> faelle = {
       {2, ui::msgbox::Yes, {"1|Bewurzelung|2024-07-01|2024-07-28", "2|Topfkultur weit|2024-07-29|2024-09-15"}},
       {1, ui::msgbox::Yes, {"1|Topfkultur eng|2024-07-29|2024-09-15", "2|Topfkultur weit|2024-09-16|2024-12-06"}},
-      {2, ui::msgbox::No,
+      {2,
+       ui::msgbox::No,
        {"1|Bewurzelung|2024-07-01|2024-07-28", "2|Topfkultur eng|2024-07-29|2024-09-15",
         "3|Topfkultur weit|2024-09-16|2024-12-06"}},
   };
@@ -412,11 +430,10 @@ TEST_F(Phasenmodus, DeletingAPhaseMovesTheLaterOnesIntoTheFreedPeriods) {
          "'2024-09-15','20','18','0','0'),('K1003_3','K1003','3','Topfkultur weit','5900','400','460','2024-09-16',"
          "'2024-12-06','20','17','0','0')");
     KulturWaehlen("K1003");
-    form->trvPhasen->Select(form->trvPhasen->KeyAt(f.phase));
-    form->trvPhasen_Click();
+    ASSERT_TRUE(test::ClickNode(form->trvPhasen, form->trvPhasen->KeyAt(f.phase)));
     prompts->AnswerMsgBox(f.antwort);
     const std::size_t vorher = prompts->shown().size();
-    form->cmbLoeschen_Click();
+    ASSERT_TRUE(test::Click(form->cmbLoeschen));
     ASSERT_EQ(prompts->shown().size(), vorher + 1);
     EXPECT_EQ(prompts->shown().back().style, ui::msgbox::YesNo + ui::msgbox::Question);
     EXPECT_TRUE(prompts->shown().back().text.startsWith(QStringLiteral("Es werde nur die Daten der Kulturphasen")));
@@ -429,13 +446,13 @@ TEST_F(Phasenmodus, DeletingAPhaseMovesTheLaterOnesIntoTheFreedPeriods) {
 
 TEST_F(Phasenmodus, DeleteWithoutAMarkedRowOrOnTheNewRow) {
   KulturWaehlen("K1003");
-  form->cmbLoeschen_Click();  // nothing marked: no question, nothing deleted
+  ASSERT_TRUE(test::Click(form->cmbLoeschen));  // nothing marked: no question, nothing deleted
   EXPECT_TRUE(prompts->shown().empty());
 
-  form->cmbEntfernen_Click();
-  form->txtName->setText("Unfertig");
+  ASSERT_TRUE(test::Click(form->cmbEntfernen));
+  ASSERT_TRUE(test::TypeInto(form->txtName, "Unfertig"));
   prompts->AnswerMsgBox(ui::msgbox::Yes);
-  form->cmbLoeschen_Click();
+  ASSERT_TRUE(test::Click(form->cmbLoeschen));
   EXPECT_EQ(GespeichertePhasen("K1003").size(), 3u);
   EXPECT_EQ(form->trvPhasen->Count(), 3);
   EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Eingabe löschen"));
@@ -445,12 +462,16 @@ TEST_F(Phasenmodus, HelpTopicFollowsTheMode) {
   KulturWaehlen("K1003");
   const std::vector<std::pair<std::function<void()>, std::string>> faelle = {
       {[] {}, "6.1.1"},
-      {[this] { form->cmbStandorte_Click(); }, "6.1.2"},
-      {[this] { form->cmbAbbruch_Click(); form->cmbMaterial_Click(); }, "6.1.3"},
+      {[this] { EXPECT_TRUE(test::Click(form->cmbStandorte)); }, "6.1.2"},
+      {[this] {
+         EXPECT_TRUE(test::Click(form->cmbAbbruch));
+         EXPECT_TRUE(test::Click(form->cmbMaterial));
+       },
+       "6.1.3"},
   };
   for (const auto& [schritt, thema] : faelle) {
     schritt();
-    ui::FormAccess::KeyDown(*form, Qt::Key_F1, 0);
+    ASSERT_TRUE(test::PressF1());
     EXPECT_EQ(state().HilfeThema, thema);
   }
 }

@@ -2,6 +2,7 @@
 // removed and saved, and the phase areas that follow.
 #include "culture/ui/bewegungsdaten_fixture.h"
 #include "platform/ui/datecontrols.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 namespace {
@@ -12,15 +13,13 @@ class Standortmodus : public BewegungsdatenFenster {
  protected:
   void Betreten(const char* kultur = "K1003") {
     KulturWaehlen(kultur);
-    form->cmbStandorte_Click();
+    ASSERT_TRUE(test::Click(form->cmbStandorte));
     ASSERT_TRUE(form->fraBearbeitenModus2->isVisibleTo(form));
   }
   std::vector<std::string> Belegungen(const char* kultur = "K1003") {
     return Zeilen(Morvin(), std::string("SELECT StandortNr, Beginn, Ende, Flaeche FROM KulturStandorte WHERE "
-                                        "KulturNr = '") + kultur + "' ORDER BY Beginn, StandortNr");
-  }
-  void Tippen(const std::string& zeichen) {
-    for (char c : zeichen) form->dtgStandorteModus2_KeyPress(static_cast<unsigned char>(c));
+                                        "KulturNr = '") +
+                                kultur + "' ORDER BY Beginn, StandortNr");
   }
   ui::Grid* Gitter() { return form->dtgStandorteModus2; }
 };
@@ -28,7 +27,7 @@ class Standortmodus : public BewegungsdatenFenster {
 TEST_F(Standortmodus, EnteredOnlyForACultureWithPhases) {
   KulturWaehlen("K1001");
   form->lblKultur->setText("alt");
-  form->cmbStandorte_Click();
+  ASSERT_TRUE(test::Click(form->cmbStandorte));
   EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
   EXPECT_TRUE(form->lblKultur->text().isEmpty());
 
@@ -81,40 +80,37 @@ TEST_F(Standortmodus, DropsAddOneRowPerSiteWithThePhaseDates) {
 
 TEST_F(Standortmodus, DropsThatAddNothing) {
   Betreten();
+  const bool markiert = Markiert(Gitter(), 1, 3);
   form->txtPhaseName->clear();
   Ziehen(form->trvStandort, "Sta1002", Gitter());
   EXPECT_EQ(Gitter()->Rows(), 4);
-  form->txtPhaseName->setText("Bewurzelung");
+  ASSERT_TRUE(test::TypeInto(form->txtPhaseName, "Bewurzelung"));
   Ziehen(form->trvKulturen, "K1003", Gitter());  // not the site tree
   EXPECT_EQ(Gitter()->Rows(), 4);
-  EXPECT_TRUE(Markiert(Gitter(), 1, 3));
+  EXPECT_EQ(Markiert(Gitter(), 1, 3), markiert);
 }
 
 TEST_F(Standortmodus, SaveChecksThenStoresOccupanciesAndPhaseAreas) {
   Betreten();
-  form->trvPhasen_B->Select("K1003_3");
-  form->trvPhasen_B_Click();
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen_B, "K1003_3"));
   EXPECT_TRUE(Markiert(Gitter(), 3, 3));
   EXPECT_FALSE(Markiert(Gitter(), 2, 0));
   Ziehen(form->trvStandort, "Sta1005", Gitter());
   EXPECT_EQ(GitterZeile(Gitter(), 4, 4), "Folienhaus 1||16.09.2024|06.12.2024");
 
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  form->cmbSpeichernStandort_Click();
+  ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
   EXPECT_EQ(Meldungen(), std::vector<QString>{QStringLiteral("Bitte prüfen sie die Eingabe.")});
   EXPECT_EQ(Gitter()->CellBackColor(4, 1), frmBewegungsdaten::kRot);
   EXPECT_EQ(Belegungen().size(), 3u);
 
-  Gitter()->SetRow(4);
-  Gitter()->SetCol(1);
-  Tippen("1/5,0");
-  Tippen("\b");
-  Tippen("0");
+  ASSERT_TRUE(test::ClickCell(Gitter(), 4, 1));
+  GitterTippen("1/5,0\b0");
   EXPECT_EQ(Gitter()->TextMatrix(4, 1), QStringLiteral("150"));
-  form->cmbSpeichernStandort_Click();
-  EXPECT_EQ(Belegungen(), (std::vector<std::string>{"Sta1003|2024-07-01|2024-07-28|60", "Sta1002|2024-07-29|2024-09-15|200",
-                                                    "Sta1002|2024-09-16|2024-12-06|400",
-                                                    "Sta1005|2024-09-16|2024-12-06|150"}));
+  ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
+  EXPECT_EQ(Belegungen(),
+            (std::vector<std::string>{"Sta1003|2024-07-01|2024-07-28|60", "Sta1002|2024-07-29|2024-09-15|200",
+                                      "Sta1002|2024-09-16|2024-12-06|400", "Sta1005|2024-09-16|2024-12-06|150"}));
   EXPECT_EQ(form->dtgPhase->TextMatrix(3, 2), QStringLiteral("550"));
   EXPECT_EQ(Zeilen(Tolvar(), "SELECT \"Fläche\" FROM KulturPhasen WHERE KP_ID = 'K1003_3'"),
             std::vector<std::string>{"550"});
@@ -129,16 +125,14 @@ TEST_F(Standortmodus, RemovingARowSavesAtOnce) {
     SCOPED_TRACE(f.nurEine ? "only row" : "one of three");
     if (f.nurEine) Exec(Morvin(), "DELETE FROM KulturStandorte WHERE KulturNr = 'K1003' AND Beginn = '2024-09-16'");
     Betreten();
-    form->cmbLoeschen_B_Click();  // nothing marked
+    ASSERT_TRUE(test::Click(form->cmbLoeschen_B));  // nothing marked
     EXPECT_EQ(Belegungen().size(), f.nurEine ? 1u : 3u);
-    Gitter()->SetRow(1);
-    Gitter()->SetCol(0);
-    form->dtgStandorteModus2_DblClick();
+    ASSERT_TRUE(test::DoubleClickCell(Gitter(), 1, 0));
     EXPECT_TRUE(Markiert(Gitter(), 1, 3));
-    form->cmbLoeschen_B_Click();
+    ASSERT_TRUE(test::Click(form->cmbLoeschen_B));
     EXPECT_EQ(Belegungen().size(), f.danach);
     EXPECT_EQ(Gitter()->Rows(), static_cast<int>(f.danach) + 1);
-    form->cmbAbbruch_Click();
+    ASSERT_TRUE(test::Click(form->cmbAbbruch));
   }
 }
 
@@ -149,43 +143,44 @@ TEST_F(Standortmodus, DateCellsTakeCalendarDatesAndTypedDates) {
     int spalte;
     base::Date gezeigt;
   };
-  for (const Fall& f : {Fall{1, 2, Tag(2024, 7, 1)}, Fall{3, 2, Tag(2024, 9, 15)}, Fall{2, 3, Tag(2024, 9, 15)}}) {
+  const std::vector<Fall> faelle = {{1, 2, Tag(2024, 7, 1)}, {3, 2, Tag(2024, 9, 15)}, {2, 3, Tag(2024, 9, 15)}};
+  for (const Fall& f : faelle) {
     SCOPED_TRACE(std::to_string(f.zeile) + "," + std::to_string(f.spalte));
-    Gitter()->SetRow(f.zeile);
-    Gitter()->SetCol(f.spalte);
-    form->dtgStandorteModus2_DblClick();
+    ASSERT_TRUE(test::DoubleClickCell(Gitter(), f.zeile, f.spalte));
     EXPECT_TRUE(form->movStandort->isVisibleTo(form));
     EXPECT_EQ(form->movStandort->Value(), f.gezeigt);
     EXPECT_TRUE(Markiert(Gitter(), f.zeile, 3));
+    // The open calendar lies over the grid: the shown day is taken before the next cell.
+    if (&f != &faelle.back()) {
+      ASSERT_TRUE(test::ClickDate(form->movStandort, f.gezeigt));
+    }
   }
   EXPECT_EQ(form->movStandort->MinDate(), Tag(2024, 7, 1));
   EXPECT_EQ(form->movStandort->MaxDate(), Tag(2024, 12, 6));
-  Gitter()->SetRow(1);  // the date goes into the cell that opened the calendar
-  form->movStandort_DatumGewaehlt(Tag(2024, 9, 20));
+  // The date goes into the cell that opened the calendar.
+  ASSERT_TRUE(test::ClickDate(form->movStandort, Tag(2024, 9, 20)));
   EXPECT_EQ(Gitter()->TextMatrix(2, 3), QStringLiteral("20.09.2024"));
   EXPECT_FALSE(form->movStandort->isVisibleTo(form));
 
-  Gitter()->SetRow(1);
-  Gitter()->SetCol(3);
-  Tippen("\b\b\b\b\b\b\b\b\b\b");
-  Tippen("3107,2024x");  // no comma, no letter
+  ASSERT_TRUE(test::ClickCell(Gitter(), 1, 3));
+  GitterTippen("\b\b\b\b\b\b\b\b\b\b");
+  GitterTippen("3107,2024x");  // no comma, no letter
   EXPECT_EQ(Gitter()->TextMatrix(1, 3), QStringLiteral("31072024"));
-  Tippen(".1.");  // no 11th character
+  GitterTippen(".1.");  // no 11th character
   EXPECT_EQ(Gitter()->TextMatrix(1, 3), QStringLiteral("31072024.1"));
-  Gitter()->SetCol(0);
-  Tippen("x");
+  ASSERT_TRUE(test::ClickCell(Gitter(), 1, 0));
+  GitterTippen("x");
   EXPECT_EQ(Gitter()->TextMatrix(1, 0), QStringLiteral("Venlo-Haus 2"));
 
   // Enter moves right, from the last column to the next row; on the last row it stays there.
-  Tippen("\r");
+  GitterTippen("\r");
   EXPECT_EQ(Gitter()->Col(), 1);
-  Gitter()->SetCol(3);
-  Tippen("\r");
+  ASSERT_TRUE(test::ClickCell(Gitter(), 1, 3));
+  GitterTippen("\r");
   EXPECT_EQ(Gitter()->Row(), 2);
   EXPECT_EQ(Gitter()->Col(), 0);
-  Gitter()->SetRow(3);
-  Gitter()->SetCol(3);
-  Tippen("\r");
+  ASSERT_TRUE(test::ClickCell(Gitter(), 3, 3));
+  GitterTippen("\r");
   EXPECT_EQ(Gitter()->Row(), 3);
   EXPECT_EQ(Gitter()->Col(), 0);
 }
@@ -197,7 +192,7 @@ TEST_F(Standortmodus, ReturningAfterAnotherCultureKeepsEachCulturesPhases) {
   Betreten();
   KulturWaehlen("K1004");
   EXPECT_EQ(form->txtPhaseName->text(), QStringLiteral("Jungpflanzen"));
-  form->cmbAbbruch_Click();
+  ASSERT_TRUE(test::Click(form->cmbAbbruch));
   EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
   EXPECT_EQ(form->lblKultur->text(), QStringLiteral("Cyclamen 12 cm"));
   EXPECT_EQ(Zeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY rowid").size(),
@@ -206,10 +201,10 @@ TEST_F(Standortmodus, ReturningAfterAnotherCultureKeepsEachCulturesPhases) {
             (std::vector<std::string>{"Jungpflanzen", "Endtopf"}));
 
   // A group chosen in site mode leaves nothing a save could store under the group.
-  form->cmbStandorte_Click();
+  ASSERT_TRUE(test::Click(form->cmbStandorte));
   KulturWaehlen("K1001");
-  form->cmbSpeichernStandort_Click();
-  form->cmbAbbruch_Click();
+  ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
+  ASSERT_TRUE(test::Click(form->cmbAbbruch));
   EXPECT_TRUE(Zeilen(Morvin(), "SELECT * FROM KulturStandorte WHERE KulturNr = 'K1001'").empty());
   EXPECT_TRUE(Zeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1001'").empty());
 }
