@@ -9,10 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <string>
 
-#include "material_editor_fixture.h"
 #include "data/state.h"
 #include "masterdata/rechner.h"
 #include "masterdata/ui/frmAufwandmenge.h"
@@ -20,7 +18,9 @@
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/mdlPopUp.h"
+#include "material_editor_fixture.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 #include "support/ui_prompts.h"
 
 namespace tolvar {
@@ -37,21 +37,44 @@ class MaterialEditorTest : public test::MaterialEditorFixture {
   }
 };
 
-// Presses the calculator's keys: digits, "," "+" "-" "X" "/" "=" "%", "E" for CE, "C".
+// Clicks the calculator's keys: digits, "," "+" "-" "X" "/" "=" "%", "E" for CE, "C".
 void Tippen(frmRechner& rechner, const std::string& tasten) {
+  if (!rechner.isVisible()) rechner.Show();
   for (char t : tasten) {
+    QPushButton* taste = nullptr;
     switch (t) {
-      case ',': rechner.Decimal_Click(); break;
-      case '/': rechner.Operator_Click(0); break;
-      case '+': rechner.Operator_Click(1); break;
-      case 'X': rechner.Operator_Click(2); break;
-      case '-': rechner.Operator_Click(3); break;
-      case '=': rechner.Operator_Click(4); break;
-      case '%': rechner.Percent_Click(); break;
-      case 'E': rechner.CancelEntry_Click(); break;
-      case 'C': rechner.Cancel_Click(); break;
-      default: rechner.Number_Click(t - '0'); break;
+      case ',':
+        taste = rechner.Decimal;
+        break;
+      case '/':
+        taste = rechner.Operator[0];
+        break;
+      case '+':
+        taste = rechner.Operator[1];
+        break;
+      case 'X':
+        taste = rechner.Operator[2];
+        break;
+      case '-':
+        taste = rechner.Operator[3];
+        break;
+      case '=':
+        taste = rechner.Operator[4];
+        break;
+      case '%':
+        taste = rechner.Percent;
+        break;
+      case 'E':
+        taste = rechner.CancelEntry;
+        break;
+      case 'C':
+        taste = rechner.Cancel;
+        break;
+      default:
+        taste = rechner.Number[static_cast<std::size_t>(t - '0')];
+        break;
     }
+    ASSERT_TRUE(test::Click(taste)) << t;
   }
 }
 
@@ -61,9 +84,9 @@ TEST_F(MaterialEditorTest, CalculatorKeysShowTheirReadout) {
     const char* readout;
   };
   const Fall faelle[] = {
-      {"", "0"},         {"12", "12,"},      {"7+5=", "12"},    {"1,5+1=", "2,5"},  {"200X5%", "0,05"},
-      {"200X5%=", "10"}, {"200+5%=", "10"},  {"7+5==", "12"},   {"5X-3=", "-15"},   {"5+3E4=", "9"},
-      {"-", "-0"},       {"-3", "-3,"},      {"5+3C", "0"},
+      {"", "0"},         {"12", "12,"},     {"7+5=", "12"},  {"1,5+1=", "2,5"}, {"200X5%", "0,05"},
+      {"200X5%=", "10"}, {"200+5%=", "10"}, {"7+5==", "12"}, {"5X-3=", "-15"},  {"5+3E4=", "9"},
+      {"-", "-0"},       {"-3", "-3,"},     {"5+3C", "0"},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.tasten);
@@ -108,8 +131,8 @@ TEST_F(MaterialEditorTest, GroupSetUpShowsTheRowsAndButtonsOfTheGroup) {
   };
   const Fall faelle[] = {
       {"M1002", false, true, false, true, false}, {"M1003", true, false, false, true, false},
-      {"M1004", false, true, true, false, false},  {"M1005", true, true, false, true, false},
-      {"M1006", true, true, false, true, false},   {"M1009", false, true, false, false, true},
+      {"M1004", false, true, true, false, false}, {"M1005", true, true, false, true, false},
+      {"M1006", true, true, false, true, false},  {"M1009", false, true, false, false, true},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.gruppe);
@@ -144,9 +167,9 @@ TEST_F(MaterialEditorTest, ChangeShowsThePriceOfOneUnitAndReplacesTheMaterialAsO
   // A right-click elsewhere in the tree meanwhile does not redirect the save.
   state().MaterialIndex = Index("M1020");
   state().AktuelleUeberPNr = "1002";
-  form.txtPreis->setText(QStringLiteral("12,50"));
-  form.txtWdh->setText(QStringLiteral("5"));
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("12,50")));
+  ASSERT_TRUE(test::TypeInto(form.txtWdh, QStringLiteral("5")));
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_FALSE(frmMaterial4opt::IsLoaded());
   EXPECT_EQ(Anzahl("M1023"), 1);
   EXPECT_EQ(Anzahl("M1020"), 1);
@@ -160,16 +183,16 @@ TEST_F(MaterialEditorTest, NewMaterialOffersOneForEmptyUnitsAndStaysOpenOnNo) {
   frmMaterial4opt& form = Oeffnen("Neu", "M1004");
   state().AktuelleUeberPNr = "1004";
   const std::string nr = "M1" + form.txtCode->text().right(3).toStdString();
-  form.txtName->setText(QStringLiteral("Netzmittel Spezial"));
-  form.txtPreis->setText(QStringLiteral("3"));
+  ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Netzmittel Spezial")));
+  ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("3")));
   prompts_->AnswerMsgBox(ui::msgbox::No);
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_TRUE(frmMaterial4opt::IsLoaded());
   EXPECT_EQ(Anzahl(nr), 0);
   EXPECT_EQ(form.txtKuerzel->text(), QStringLiteral("Netzmittel"));
 
   prompts_->AnswerMsgBox(ui::msgbox::Yes);
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_FALSE(frmMaterial4opt::IsLoaded());
   EXPECT_EQ(Anzahl(nr), 1);
   EXPECT_EQ(Wert("SELECT Einheit FROM Material WHERE MaterialNr = '" + nr + "'"), "1");
@@ -179,31 +202,31 @@ TEST_F(MaterialEditorTest, NewMaterialOffersOneForEmptyUnitsAndStaysOpenOnNo) {
 
 TEST_F(MaterialEditorTest, ApplicationRateIsWorkedOutAndTakenOverAsThePrice) {
   frmMaterial4opt& material = Oeffnen("Aendern", "M1024");
-  material.opbBezug[3]->setChecked(true);
-  material.cmbAufwandMenge_Click();
+  ASSERT_TRUE(test::Click(material.opbBezug[3]));
+  ASSERT_TRUE(test::Click(material.cmbAufwandMenge));
   frmAufwandmenge& rate = frmAufwandmenge::instanz();
   EXPECT_EQ(rate.Caption(), QStringLiteral("Aufwandmenge für Fungizid (Spritzung)"));
   EXPECT_EQ(rate.lblBezug[0]->text(), QStringLiteral("l/Nm²"));
   EXPECT_EQ(rate.lblBezug[1]->text(), QStringLiteral("€/Nm²"));
 
-  rate.txtKonzentration->setText(QStringLiteral("2"));
-  rate.txtAufwandmenge->setText(QStringLiteral("0,5"));
-  rate.txtPreis->setText(QStringLiteral("40"));
-  rate.cmbOK_Click();
+  ASSERT_TRUE(test::TypeInto(rate.txtKonzentration, QStringLiteral("2")));
+  ASSERT_TRUE(test::TypeInto(rate.txtAufwandmenge, QStringLiteral("0,5")));
+  ASSERT_TRUE(test::TypeInto(rate.txtPreis, QStringLiteral("40")));
+  ASSERT_TRUE(test::Click(rate.cmbOK));
   EXPECT_EQ(rate.txtKostenLiter->text(), QStringLiteral("8,00"));
   EXPECT_EQ(rate.txtKostenEinheit->text(), QStringLiteral("0,04"));
   EXPECT_EQ(rate.cmbOK->text(), QStringLiteral("Übernehmen"));
   EXPECT_EQ(rate.cmbBeenden->text(), QStringLiteral("Neu"));
 
   // "Neu" keeps every box; "OK" recalculates from them.
-  rate.cmbBeenden_Click();
+  ASSERT_TRUE(test::Click(rate.cmbBeenden));
   EXPECT_EQ(rate.cmbOK->text(), QStringLiteral("OK"));
   EXPECT_EQ(rate.txtKostenEinheit->text(), QStringLiteral("0,04"));
-  rate.txtPreis->setText(QStringLiteral("80"));
-  rate.cmbOK_Click();
+  ASSERT_TRUE(test::TypeInto(rate.txtPreis, QStringLiteral("80")));
+  ASSERT_TRUE(test::Click(rate.cmbOK));
   EXPECT_EQ(rate.txtKostenEinheit->text(), QStringLiteral("0,08"));
 
-  rate.cmbOK_Click();
+  ASSERT_TRUE(test::Click(rate.cmbOK));
   EXPECT_FALSE(frmAufwandmenge::IsLoaded());
   EXPECT_EQ(material.txtPreis->text(), QStringLiteral("0,08"));
 }
@@ -211,10 +234,10 @@ TEST_F(MaterialEditorTest, ApplicationRateIsWorkedOutAndTakenOverAsThePrice) {
 TEST_F(MaterialEditorTest, ApplicationRateEndsWithoutTouchingTheEditor) {
   frmMaterial4opt& material = Oeffnen("Aendern", "M1024");
   const QString preis = material.txtPreis->text();
-  material.cmbAufwandMenge_Click();
+  ASSERT_TRUE(test::Click(material.cmbAufwandMenge));
   frmAufwandmenge& rate = frmAufwandmenge::instanz();
   rate.txtKostenLiter->setFocus();
-  rate.cmbBeenden_Click();
+  ASSERT_TRUE(test::Click(rate.cmbBeenden));
   EXPECT_FALSE(frmAufwandmenge::IsLoaded());
   EXPECT_EQ(material.txtPreis->text(), preis);
 }
@@ -232,16 +255,16 @@ TEST_F(MaterialEditorTest, GroupEditorEditsTheGroupRowInPlace) {
   // An empty name is refused with the missing-values message.
   form.txtName->clear();
   prompts_->AnswerMsgBox(ui::msgbox::Ok);
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts_->messageBoxes()[0].text, QStringLiteral("Sie haben nicht alle notwendigen Werte eingegeben"));
   EXPECT_TRUE(frmMaterial::IsLoaded());
 
   state().MaterialIndex = Index("M1002");  // the tree's selection moves meanwhile
-  form.txtName->setText(QStringLiteral("Töpfe und Schalen aller Art"));
+  ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Töpfe und Schalen aller Art")));
   form.txtKuerzel->clear();
   form.chbAktuell->setChecked(false);
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_FALSE(frmMaterial::IsLoaded());
   EXPECT_EQ(Wert("SELECT Kuerzel FROM Material WHERE MaterialNr = 'M1007'"), "Töpfe und ");
   EXPECT_EQ(Wert("SELECT Aktuell FROM Material WHERE MaterialNr = 'M1007'"), "0");

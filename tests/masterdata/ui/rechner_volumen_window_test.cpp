@@ -10,11 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <string>
 #include <vector>
 
-#include "material_editor_fixture.h"
 #include "data/master_loaders.h"
 #include "data/pot_list.h"
 #include "data/state.h"
@@ -26,8 +24,10 @@
 #include "masterdata/ui/frmTopfSubstrat.h"
 #include "masterdata/ui/frmVolumen.h"
 #include "masterdata/ui/mdlPopUp.h"
+#include "material_editor_fixture.h"
 #include "platform/ui/keyedtree.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 #include "support/ui_prompts.h"
 
 namespace tolvar {
@@ -108,23 +108,23 @@ TEST_F(RechnerVolumenTest, ApplicationRateRoundsToCentsAndTakesTheRoundedTextOve
       {"0,5", "1", "9", "0,45", "0,00"},    // 0,0045
   };
   frmMaterial4opt& material = MaterialOeffnen("M1024");
-  material.cmbAufwandMenge_Click();
+  ASSERT_TRUE(test::Click(material.cmbAufwandMenge));
   frmAufwandmenge& rate = frmAufwandmenge::instanz();
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.jeEinheit);
     rate.txtKonzentration->setText(QString::fromUtf8(f.k));
     rate.txtAufwandmenge->setText(QString::fromUtf8(f.a));
     rate.txtPreis->setText(QString::fromUtf8(f.p));
-    rate.cmbOK_Click();
+    ASSERT_TRUE(test::Click(rate.cmbOK));
     EXPECT_EQ(rate.txtKostenLiter->text(), QString::fromUtf8(f.jeLiter));
     EXPECT_EQ(rate.txtKostenEinheit->text(), QString::fromUtf8(f.jeEinheit));
-    rate.cmbBeenden_Click();  // "Neu"
+    ASSERT_TRUE(test::Click(rate.cmbBeenden));  // "Neu"
     EXPECT_EQ(rate.cmbOK->text(), QStringLiteral("OK"));
     EXPECT_EQ(rate.cmbBeenden->text(), QStringLiteral("Beenden"));
   }
   // The last case, below half a cent, is taken over as 0,00.
-  rate.cmbOK_Click();
-  rate.cmbOK_Click();
+  ASSERT_TRUE(test::Click(rate.cmbOK));
+  ASSERT_TRUE(test::Click(rate.cmbOK));
   EXPECT_FALSE(frmAufwandmenge::IsLoaded());
   EXPECT_EQ(material.txtPreis->text(), QStringLiteral("0,00"));
   EXPECT_TRUE(prompts_->messageBoxes().empty());
@@ -140,7 +140,7 @@ TEST_F(RechnerVolumenTest, ApplicationRateWithABoxThatHoldsNoNumberAsksToCheckAn
   };
   frmMaterial4opt& material = MaterialOeffnen("M1024");
   const QString preis = material.txtPreis->text();
-  material.cmbAufwandMenge_Click();
+  ASSERT_TRUE(test::Click(material.cmbAufwandMenge));
   frmAufwandmenge& rate = frmAufwandmenge::instanz();
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::string(f.k) + "|" + f.a + "|" + f.p);
@@ -149,7 +149,7 @@ TEST_F(RechnerVolumenTest, ApplicationRateWithABoxThatHoldsNoNumberAsksToCheckAn
     rate.txtAufwandmenge->setText(QString::fromUtf8(f.a));
     rate.txtPreis->setText(QString::fromUtf8(f.p));
     prompts_->AnswerMsgBox(ui::msgbox::Ok);
-    rate.cmbOK_Click();
+    ASSERT_TRUE(test::Click(rate.cmbOK));
     ASSERT_EQ(prompts_->messageBoxes().size(), vorher + 1);
     EXPECT_EQ(prompts_->messageBoxes().back().text, QStringLiteral("Überprüfen sie bitte ihre Werte"));
     EXPECT_TRUE(frmAufwandmenge::IsLoaded());
@@ -158,13 +158,13 @@ TEST_F(RechnerVolumenTest, ApplicationRateWithABoxThatHoldsNoNumberAsksToCheckAn
     EXPECT_TRUE(rate.txtKostenLiter->text().isEmpty());
     EXPECT_TRUE(rate.txtKostenEinheit->text().isEmpty());
   }
-  rate.cmbBeenden_Click();
+  ASSERT_TRUE(test::Click(rate.cmbBeenden));
   EXPECT_FALSE(frmAufwandmenge::IsLoaded());
   EXPECT_EQ(material.txtPreis->text(), preis);
 }
 
 TEST_F(RechnerVolumenTest, ApplicationRateBoxesFilterKeysAndEnterMovesOn) {
-  MaterialOeffnen("M1024").cmbAufwandMenge_Click();
+  ASSERT_TRUE(test::Click(MaterialOeffnen("M1024").cmbAufwandMenge));
   frmAufwandmenge& rate = frmAufwandmenge::instanz();
   struct Fall {
     QLineEdit* box;
@@ -196,7 +196,7 @@ TEST_F(RechnerVolumenTest, ApplicationRateBoxesFilterKeysAndEnterMovesOn) {
 }
 
 TEST_F(RechnerVolumenTest, ApplicationRateGoesOnlyToTheEditorOfItsMaterial) {
-  MaterialOeffnen("M1024").cmbAufwandMenge_Click();
+  ASSERT_TRUE(test::Click(MaterialOeffnen("M1024").cmbAufwandMenge));
   frmAufwandmenge& rate = frmAufwandmenge::instanz();
   EXPECT_EQ(rate.Caption(), QStringLiteral("Aufwandmenge für Fungizid (Spritzung)"));
 
@@ -208,14 +208,14 @@ TEST_F(RechnerVolumenTest, ApplicationRateGoesOnlyToTheEditorOfItsMaterial) {
   rate.txtKonzentration->setText(QStringLiteral("2"));
   rate.txtAufwandmenge->setText(QStringLiteral("0,5"));
   rate.txtPreis->setText(QStringLiteral("40"));
-  rate.cmbOK_Click();
-  rate.cmbOK_Click();
+  ASSERT_TRUE(test::Click(rate.cmbOK));
+  ASSERT_TRUE(test::Click(rate.cmbOK));
   EXPECT_FALSE(frmAufwandmenge::IsLoaded());
   EXPECT_EQ(anderes.txtPreis->text(), preis);
   test::ProcessEvents();
 
   // Opened from this editor, the window starts from its design state and feeds this editor.
-  anderes.cmbAufwandMenge_Click();
+  ASSERT_TRUE(test::Click(anderes.cmbAufwandMenge));
   frmAufwandmenge& neu = frmAufwandmenge::instanz();
   EXPECT_EQ(neu.Caption(), QStringLiteral("Aufwandmenge für Insektizid (Spritzung)"));
   EXPECT_EQ(neu.lblBezug[1]->text(), QStringLiteral("€/1000Nm²"));
@@ -225,24 +225,24 @@ TEST_F(RechnerVolumenTest, ApplicationRateGoesOnlyToTheEditorOfItsMaterial) {
   neu.txtKonzentration->setText(QStringLiteral("2"));
   neu.txtAufwandmenge->setText(QStringLiteral("100"));
   neu.txtPreis->setText(QStringLiteral("40"));
-  neu.cmbOK_Click();
-  neu.cmbOK_Click();
+  ASSERT_TRUE(test::Click(neu.cmbOK));
+  ASSERT_TRUE(test::Click(neu.cmbOK));
   EXPECT_EQ(anderes.txtPreis->text(), QStringLiteral("8,00"));
   test::ProcessEvents();
 
   // The same material reopened and the button pressed again, the caption staying as it was:
   // the reopened editor takes the result.
-  anderes.cmbAufwandMenge_Click();
+  ASSERT_TRUE(test::Click(anderes.cmbAufwandMenge));
   anderes.Unload();
   test::ProcessEvents();
   frmMaterial4opt& wieder = MaterialOeffnen("M1025");
-  wieder.cmbAufwandMenge_Click();
+  ASSERT_TRUE(test::Click(wieder.cmbAufwandMenge));
   frmAufwandmenge& gleich = frmAufwandmenge::instanz();
   gleich.txtKonzentration->setText(QStringLiteral("1"));
   gleich.txtAufwandmenge->setText(QStringLiteral("100"));
   gleich.txtPreis->setText(QStringLiteral("40"));
-  gleich.cmbOK_Click();
-  gleich.cmbOK_Click();
+  ASSERT_TRUE(test::Click(gleich.cmbOK));
+  ASSERT_TRUE(test::Click(gleich.cmbOK));
   EXPECT_EQ(wieder.txtPreis->text(), QStringLiteral("4,00"));
 }
 
@@ -278,7 +278,7 @@ TEST_F(RechnerVolumenTest, NewCombinationIsSavedWithItsPairPriceAndReference) {
   ListenLaden();
   frmTopfSubstrat& form = KombinationOeffnen("Neu", "M1001");
   const std::string nr = "M1" + form.txtCode->text().right(3).toStdString();
-  form.txtName->setText(QStringLiteral("Topf 14 cm mit Torf"));
+  ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Topf 14 cm mit Torf")));
   form.txtBemerkung->setPlainText(QStringLiteral("je 1000 Pflanzen"));
   Waehlen(form.comTopf, "Topf 14 cm");
   Waehlen(form.comSubstrat, "Torfsubstrat fein");
@@ -291,7 +291,7 @@ TEST_F(RechnerVolumenTest, NewCombinationIsSavedWithItsPairPriceAndReference) {
   EXPECT_EQ(form.txtCode->text(), code);
   EXPECT_EQ(prompts_->beeps() - beeps, 2);
 
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_FALSE(frmTopfSubstrat::IsLoaded());
   EXPECT_EQ(Wert("SELECT UeberPNr FROM Material WHERE MaterialNr = '" + nr + "'"), "1001");
   EXPECT_EQ(Wert("SELECT Materialname FROM Material WHERE MaterialNr = '" + nr + "'"), "Topf 14 cm mit Torf");
@@ -309,9 +309,9 @@ TEST_F(RechnerVolumenTest, ReferenceChosenByHandIsSavedButDoesNotChangeThePrice)
   EXPECT_EQ(form.comTopf->currentText(), QStringLiteral("Topf 9 cm"));
   EXPECT_EQ(form.comSubstrat->currentText(), QStringLiteral("Torfsubstrat fein"));
   EXPECT_EQ(form.txtPreis->text(), QStringLiteral("0,06"));  // 0,04 + 0,4 l × 0,05 €/l
-  form.opbBezug[2]->setChecked(true);
+  ASSERT_TRUE(test::Click(form.opbBezug[2]));
   EXPECT_EQ(form.txtPreis->text(), QStringLiteral("0,06"));
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_FALSE(frmTopfSubstrat::IsLoaded());
   EXPECT_EQ(Wert("SELECT Bezug FROM Material WHERE MaterialNr = 'M1018'"), "2");
   EXPECT_EQ(Anzahl("Topfsubstrat", "M1018"), 1);
@@ -345,7 +345,7 @@ TEST_F(RechnerVolumenTest, CombinationWithoutPotsAndSubstratesPricesNothingAndSt
   EXPECT_EQ(form.comSubstrat->count(), 0);
   EXPECT_EQ(form.comTopf->currentIndex(), -1);
   EXPECT_EQ(form.txtPreis->text(), QStringLiteral("0,00"));
-  form.cmbTopf_Click();  // no pot to open: the pot editor comes all the same
+  ASSERT_TRUE(test::Click(form.cmbTopf));  // no pot to open: the pot editor comes all the same
   EXPECT_TRUE(frmTopf::IsLoaded());
 }
 
@@ -368,8 +368,9 @@ TEST_F(RechnerVolumenTest, SizesAreAddedChangedDeletedAndOneIsHandedToThePot) {
   state().BearbeitungsmodusTopf = "Neu";
   frmTopf& topf = frmTopf::instanz();
   topf.Show();
-  topf.cmbVolumen_Click();
+  ASSERT_TRUE(test::Click(topf.cmbVolumen));
   frmVolumen& fenster = frmVolumen::instanz();
+  fenster.Show();
   ui::KeyedTree* baum = fenster.trvVolumen;
   EXPECT_EQ(fenster.Caption(), QStringLiteral("Standardvolumen"));
   EXPECT_EQ(baum->Text(QStringLiteral("Standard")), QStringLiteral("Vorhandene Standardgefäße"));
@@ -380,33 +381,33 @@ TEST_F(RechnerVolumenTest, SizesAreAddedChangedDeletedAndOneIsHandedToThePot) {
   EXPECT_EQ(baum->Image(QStringLiteral("9er Topf0,4")), QStringLiteral("open"));
 
   // Add.
-  fenster.cmbNeu_Click();
-  fenster.txtBezeichnung->setText(QStringLiteral("Container 3 l"));
-  fenster.txtVolumen->setText(QStringLiteral("3"));
-  fenster.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(fenster.cmbNeu));
+  ASSERT_TRUE(test::TypeInto(fenster.txtBezeichnung, QStringLiteral("Container 3 l")));
+  ASSERT_TRUE(test::TypeInto(fenster.txtVolumen, QStringLiteral("3")));
+  ASSERT_TRUE(test::Click(fenster.cmbSpeichern));
   EXPECT_FALSE(fenster.Formular().NeuesVolumen);
   EXPECT_EQ(baum->Text(QStringLiteral("Container 3 l3")), QStringLiteral("Container 3 l   3 Liter"));
   EXPECT_EQ(Groessen(), 5);
 
   // Change the size just added.
-  fenster.txtVolumen->setText(QStringLiteral("3,2"));
-  fenster.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(fenster.txtVolumen, QStringLiteral("3,2")));
+  ASSERT_TRUE(test::Click(fenster.cmbSpeichern));
   EXPECT_FALSE(baum->Has(QStringLiteral("Container 3 l3")));
   EXPECT_TRUE(baum->Has(QStringLiteral("Container 3 l3,2")));
   EXPECT_EQ(Groessen(), 5);
   EXPECT_EQ(LetzteGroesse(), "Container 3 l|3,2");
 
   // Change a listed size: it moves to the end.
-  fenster.trvVolumen_Click(QStringLiteral("9er Topf0,4"));
-  fenster.txtBezeichnung->setText(QStringLiteral("9er Topf rund"));
-  fenster.cmbSpeichern_Click();
+  ASSERT_TRUE(test::ClickNode(fenster.trvVolumen, QStringLiteral("9er Topf0,4")));
+  ASSERT_TRUE(test::TypeInto(fenster.txtBezeichnung, QStringLiteral("9er Topf rund")));
+  ASSERT_TRUE(test::Click(fenster.cmbSpeichern));
   EXPECT_EQ(LetzteGroesse(), "9er Topf rund|0,4");
   EXPECT_EQ(baum->Children(QStringLiteral("Standard")).last(), QStringLiteral("9er Topf rund0,4"));
   EXPECT_EQ(Groessen(), 5);
 
   // Delete.
-  fenster.trvVolumen_Click(QStringLiteral("12er Topf0,8"));
-  fenster.cmbLoeschen_Click();
+  ASSERT_TRUE(test::ClickNode(fenster.trvVolumen, QStringLiteral("12er Topf0,8")));
+  ASSERT_TRUE(test::Click(fenster.cmbLoeschen));
   EXPECT_TRUE(fenster.Formular().NeuesVolumen);
   EXPECT_TRUE(fenster.txtBezeichnung->text().isEmpty());
   EXPECT_TRUE(fenster.txtVolumen->text().isEmpty());
@@ -414,8 +415,8 @@ TEST_F(RechnerVolumenTest, SizesAreAddedChangedDeletedAndOneIsHandedToThePot) {
   EXPECT_EQ(Groessen(), 4);
 
   // Hand a size to the pot editor.
-  fenster.trvVolumen_Click(QStringLiteral("13er Topf1"));
-  fenster.cmbOK_Click();
+  ASSERT_TRUE(test::ClickNode(fenster.trvVolumen, QStringLiteral("13er Topf1")));
+  ASSERT_TRUE(test::Click(fenster.cmbOK));
   EXPECT_FALSE(frmVolumen::IsLoaded());
   EXPECT_EQ(topf.txtVolumen->text(), QStringLiteral("1"));
   EXPECT_EQ(LetzteGroesse(), "13er Topf|1");
@@ -425,29 +426,30 @@ TEST_F(RechnerVolumenTest, SizesAreAddedChangedDeletedAndOneIsHandedToThePot) {
 
 TEST_F(RechnerVolumenTest, SizeEdgeCases) {
   frmVolumen& fenster = frmVolumen::instanz();
+  fenster.Show();
 
   // "Löschen" right after "Neu" only empties the boxes.
-  fenster.cmbNeu_Click();
-  fenster.txtBezeichnung->setText(QStringLiteral("Schale"));
-  fenster.txtVolumen->setText(QStringLiteral("2"));
-  fenster.cmbLoeschen_Click();
+  ASSERT_TRUE(test::Click(fenster.cmbNeu));
+  ASSERT_TRUE(test::TypeInto(fenster.txtBezeichnung, QStringLiteral("Schale")));
+  ASSERT_TRUE(test::TypeInto(fenster.txtVolumen, QStringLiteral("2")));
+  ASSERT_TRUE(test::Click(fenster.cmbLoeschen));
   EXPECT_TRUE(fenster.txtBezeichnung->text().isEmpty());
   EXPECT_TRUE(fenster.Formular().NeuesVolumen);
   EXPECT_EQ(Groessen(), 4);
 
   // Saving twice after "Neu" lists the size once.
-  fenster.txtBezeichnung->setText(QStringLiteral("Schale"));
-  fenster.txtVolumen->setText(QStringLiteral("2"));
-  fenster.cmbSpeichern_Click();
-  fenster.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(fenster.txtBezeichnung, QStringLiteral("Schale")));
+  ASSERT_TRUE(test::TypeInto(fenster.txtVolumen, QStringLiteral("2")));
+  ASSERT_TRUE(test::Click(fenster.cmbSpeichern));
+  ASSERT_TRUE(test::Click(fenster.cmbSpeichern));
   EXPECT_EQ(Wert("SELECT COUNT(*) FROM Standardgroessen WHERE Bezeichnung = 'Schale'"), "1");
 
   // A name in use with another volume, answered No: nothing added, "OK" stays open.
-  fenster.cmbNeu_Click();
-  fenster.txtBezeichnung->setText(QStringLiteral("Schale"));
-  fenster.txtVolumen->setText(QStringLiteral("2,5"));
+  ASSERT_TRUE(test::Click(fenster.cmbNeu));
+  ASSERT_TRUE(test::TypeInto(fenster.txtBezeichnung, QStringLiteral("Schale")));
+  ASSERT_TRUE(test::TypeInto(fenster.txtVolumen, QStringLiteral("2,5")));
   prompts_->AnswerMsgBox(ui::msgbox::No);
-  fenster.cmbOK_Click();
+  ASSERT_TRUE(test::Click(fenster.cmbOK));
   ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts_->messageBoxes()[0].title, QStringLiteral("Tolvar-Information"));
   EXPECT_EQ(prompts_->messageBoxes()[0].style & 7, ui::msgbox::YesNo);
@@ -456,20 +458,20 @@ TEST_F(RechnerVolumenTest, SizeEdgeCases) {
   EXPECT_EQ(Wert("SELECT COUNT(*) FROM Standardgroessen WHERE Bezeichnung = 'Schale'"), "1");
 
   // A click on the root changes nothing but the mode.
-  fenster.trvVolumen_Click(QStringLiteral("Standard"));
+  ASSERT_TRUE(test::ClickNode(fenster.trvVolumen, QStringLiteral("Standard")));
   EXPECT_FALSE(fenster.Formular().NeuesVolumen);
   EXPECT_EQ(fenster.txtVolumen->text(), QStringLiteral("2,5"));
 
   // Deleting a size that is no longer in the table keeps the boxes.
-  fenster.trvVolumen_Click(QStringLiteral("14er Topf1,3"));
+  ASSERT_TRUE(test::ClickNode(fenster.trvVolumen, QStringLiteral("14er Topf1,3")));
   Ausfuehren("DELETE FROM Standardgroessen WHERE Bezeichnung = '14er Topf'");
-  fenster.cmbLoeschen_Click();
+  ASSERT_TRUE(test::Click(fenster.cmbLoeschen));
   EXPECT_EQ(fenster.txtBezeichnung->text(), QStringLiteral("14er Topf"));
   EXPECT_FALSE(fenster.Formular().NeuesVolumen);
   EXPECT_FALSE(fenster.trvVolumen->Has(QStringLiteral("14er Topf1,3")));
 
   // "Taschenrechner" aims the pocket calculator at the volume box.
-  fenster.cmbRechner_Click();
+  ASSERT_TRUE(test::Click(fenster.cmbRechner));
   EXPECT_EQ(state().Merkwert, mdlRechner::kStandardVolumen);
   EXPECT_TRUE(frmRechner::IsLoaded());
 }
@@ -477,10 +479,11 @@ TEST_F(RechnerVolumenTest, SizeEdgeCases) {
 TEST_F(RechnerVolumenTest, EmptySizeTableShowsTheRootAndTakesTheFirstSize) {
   Ausfuehren("DELETE FROM Standardgroessen");
   frmVolumen& fenster = frmVolumen::instanz();
+  fenster.Show();
   EXPECT_EQ(fenster.trvVolumen->Keys(), QStringList{QStringLiteral("Standard")});
-  fenster.txtBezeichnung->setText(QStringLiteral("Topf 10,5"));
-  fenster.txtVolumen->setText(QStringLiteral("0,5"));
-  fenster.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(fenster.txtBezeichnung, QStringLiteral("Topf 10,5")));
+  ASSERT_TRUE(test::TypeInto(fenster.txtVolumen, QStringLiteral("0,5")));
+  ASSERT_TRUE(test::Click(fenster.cmbSpeichern));
   EXPECT_EQ(Groessen(), 1);
   EXPECT_EQ(fenster.trvVolumen->Children(QStringLiteral("Standard")), QStringList{QStringLiteral("Topf 10,50,5")});
 
@@ -488,8 +491,8 @@ TEST_F(RechnerVolumenTest, EmptySizeTableShowsTheRootAndTakesTheFirstSize) {
   state().BearbeitungsmodusTopf = "Neu";
   frmTopf& topf = frmTopf::instanz();
   fenster.txtBezeichnung->clear();
-  fenster.txtVolumen->setText(QStringLiteral("0,7"));
-  fenster.cmbOK_Click();
+  ASSERT_TRUE(test::TypeInto(fenster.txtVolumen, QStringLiteral("0,7")));
+  ASSERT_TRUE(test::Click(fenster.cmbOK));
   EXPECT_FALSE(frmVolumen::IsLoaded());
   EXPECT_EQ(topf.txtVolumen->text(), QStringLiteral("0,7"));
   EXPECT_EQ(Groessen(), 1);
@@ -499,6 +502,7 @@ TEST_F(RechnerVolumenTest, SizesWhoseNameAndVolumeRunTogetherAreToldApart) {
   Ausfuehren("DELETE FROM Standardgroessen");
   Ausfuehren("INSERT INTO Standardgroessen VALUES ('A1', '0'), ('A', '10'), ('A', '10')");
   frmVolumen& fenster = frmVolumen::instanz();
+  fenster.Show();
   const QStringList knoten = fenster.trvVolumen->Children(QStringLiteral("Standard"));
   ASSERT_EQ(knoten.size(), 3);
   struct Fall {
@@ -508,12 +512,12 @@ TEST_F(RechnerVolumenTest, SizesWhoseNameAndVolumeRunTogetherAreToldApart) {
   const Fall faelle[] = {{0, "A1", "0"}, {1, "A", "10"}, {2, "A", "10"}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.knoten);
-    fenster.trvVolumen_Click(knoten[f.knoten]);
+    ASSERT_TRUE(test::ClickNode(fenster.trvVolumen, knoten[f.knoten]));
     EXPECT_EQ(fenster.txtBezeichnung->text(), QString::fromUtf8(f.bezeichnung));
     EXPECT_EQ(fenster.txtVolumen->text(), QString::fromUtf8(f.volumen));
   }
   // Deleting one of two equal sizes leaves the other and the look-alike.
-  fenster.cmbLoeschen_Click();
+  ASSERT_TRUE(test::Click(fenster.cmbLoeschen));
   EXPECT_EQ(Wert("SELECT COUNT(*) FROM Standardgroessen WHERE Bezeichnung = 'A'"), "1");
   EXPECT_EQ(Wert("SELECT COUNT(*) FROM Standardgroessen WHERE Bezeichnung = 'A1'"), "1");
   EXPECT_EQ(fenster.trvVolumen->Children(QStringLiteral("Standard")).size(), 2);

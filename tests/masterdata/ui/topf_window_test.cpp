@@ -9,11 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <functional>
 #include <string>
 
-#include "material_editor_fixture.h"
 #include "data/state.h"
 #include "masterdata/rechner.h"
 #include "masterdata/ui/frmMaterial4opt.h"
@@ -22,8 +20,10 @@
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmTopfSubstrat.h"
 #include "masterdata/ui/frmVolumen.h"
+#include "material_editor_fixture.h"
 #include "platform/ui/keyedtree.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 #include "support/ui_prompts.h"
 
 namespace tolvar {
@@ -69,10 +69,11 @@ TEST_F(TopfEditorTest, CalculatorWritesIntoTheBoxItsTargetNames) {
     SCOPED_TRACE(fall.ziel);
     QLineEdit* box = fall.box();
     frmRechner& rechner = frmRechner::instanz();
+    rechner.Show();
     state().Merkwert = fall.ziel;
-    rechner.Number_Click(4);
-    rechner.Decimal_Click();
-    rechner.Number_Click(5);
+    ASSERT_TRUE(test::Click(rechner.Number[4]));
+    ASSERT_TRUE(test::Click(rechner.Decimal));
+    ASSERT_TRUE(test::Click(rechner.Number[5]));
     rechner.Unload();
     EXPECT_EQ(box->text(), QStringLiteral("4,5"));
     test::UnloadAllWindows();
@@ -91,9 +92,9 @@ TEST_F(TopfEditorTest, ChangingAPotShowsItsPriceOfOnePotAndUpdatesItsCombination
 
   state().TopfIndex = Index("M1012");  // moved by another window meanwhile
   state().MaterialIndex = 7;
-  form.txtPreis->setText(QStringLiteral("6"));
-  form.txtWdh->setText(QStringLiteral("3"));
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("6")));
+  ASSERT_TRUE(test::TypeInto(form.txtWdh, QStringLiteral("3")));
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_FALSE(frmTopf::IsLoaded());
   EXPECT_EQ(Anzahl("Material", "M1011"), 1);
   EXPECT_EQ(Anzahl("Gefaesse", "M1011"), 1);
@@ -108,16 +109,16 @@ TEST_F(TopfEditorTest, NewPotAsksForEmptyValuesAndWritesNothingOnNo) {
   frmTopf& form = TopfOeffnen("Neu");
   const std::string nr = "M1" + form.txtCode->text().right(3).toStdString();
   EXPECT_TRUE(form.chbAktuell->isChecked());
-  form.txtName->setText(QStringLiteral("Container 3 Liter eckig"));
-  form.txtPreis->setText(QStringLiteral("0,5"));
+  ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Container 3 Liter eckig")));
+  ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("0,5")));
   prompts_->AnswerMsgBox(ui::msgbox::No);
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_TRUE(frmTopf::IsLoaded());
   EXPECT_EQ(form.txtKuerzel->text(), QStringLiteral("Container "));
   EXPECT_EQ(Anzahl("Material", nr), 0);
 
   prompts_->AnswerMsgBox(ui::msgbox::Yes).AnswerMsgBox(ui::msgbox::Yes);
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_FALSE(frmTopf::IsLoaded());
   EXPECT_EQ(Wert("SELECT Einheit FROM Material WHERE MaterialNr = '" + nr + "'"), "1");
   EXPECT_EQ(Wert("SELECT Volumen FROM Gefaesse WHERE MaterialNr = '" + nr + "'"), "1");
@@ -127,13 +128,13 @@ TEST_F(TopfEditorTest, NewPotAsksForEmptyValuesAndWritesNothingOnNo) {
 
 TEST_F(TopfEditorTest, ChosenStandardSizeGoesToThePotAndMovesToTheEnd) {
   frmTopf& topf = TopfOeffnen("Neu");
-  topf.cmbVolumen_Click();
+  ASSERT_TRUE(test::Click(topf.cmbVolumen));
   frmVolumen& volumen = frmVolumen::instanz();
   EXPECT_EQ(volumen.trvVolumen->Text(QStringLiteral("12er Topf0,8")), QStringLiteral("12er Topf   0,8 Liter"));
-  volumen.trvVolumen_Click(QStringLiteral("12er Topf0,8"));
+  ASSERT_TRUE(test::ClickNode(volumen.trvVolumen, QStringLiteral("12er Topf0,8")));
   EXPECT_FALSE(volumen.Formular().NeuesVolumen);
   EXPECT_EQ(volumen.txtBezeichnung->text(), QStringLiteral("12er Topf"));
-  volumen.cmbOK_Click();
+  ASSERT_TRUE(test::Click(volumen.cmbOK));
   EXPECT_FALSE(frmVolumen::IsLoaded());
   EXPECT_EQ(topf.txtVolumen->text(), QStringLiteral("0,8"));
   EXPECT_EQ(Wert("SELECT Bezeichnung FROM Standardgroessen ORDER BY rowid DESC LIMIT 1"), "12er Topf");
@@ -142,17 +143,18 @@ TEST_F(TopfEditorTest, ChosenStandardSizeGoesToThePotAndMovesToTheEnd) {
 
 TEST_F(TopfEditorTest, StandardSizeAlreadyListedIsNotAddedAndOkStaysOpen) {
   frmVolumen& volumen = frmVolumen::instanz();
-  volumen.cmbNeu_Click();
-  volumen.txtBezeichnung->setText(QStringLiteral("9er Topf"));
-  volumen.txtVolumen->setText(QStringLiteral("0,4"));
-  volumen.cmbOK_Click();
+  volumen.Show();
+  ASSERT_TRUE(test::Click(volumen.cmbNeu));
+  ASSERT_TRUE(test::TypeInto(volumen.txtBezeichnung, QStringLiteral("9er Topf")));
+  ASSERT_TRUE(test::TypeInto(volumen.txtVolumen, QStringLiteral("0,4")));
+  ASSERT_TRUE(test::Click(volumen.cmbOK));
   EXPECT_TRUE(frmVolumen::IsLoaded());
   EXPECT_EQ(Wert("SELECT COUNT(*) FROM Standardgroessen"), "4");
 
   // The same name with another volume: a question; Yes lists both.
-  volumen.txtVolumen->setText(QStringLiteral("0,45"));
+  ASSERT_TRUE(test::TypeInto(volumen.txtVolumen, QStringLiteral("0,45")));
   prompts_->AnswerMsgBox(ui::msgbox::Yes);
-  volumen.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(volumen.cmbSpeichern));
   ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts_->messageBoxes()[0].text,
             QStringLiteral("Die eingegebene Bezeichnung existiert bereits.\n\nWollen sie den selben Name für 2 "
@@ -161,7 +163,7 @@ TEST_F(TopfEditorTest, StandardSizeAlreadyListedIsNotAddedAndOkStaysOpen) {
   EXPECT_EQ(volumen.trvVolumen->Children(QStringLiteral("Standard")).size(), 5);
 
   // "Löschen" removes the size the boxes show.
-  volumen.cmbLoeschen_Click();
+  ASSERT_TRUE(test::Click(volumen.cmbLoeschen));
   EXPECT_TRUE(volumen.Formular().NeuesVolumen);
   EXPECT_TRUE(volumen.txtBezeichnung->text().isEmpty());
   EXPECT_EQ(Wert("SELECT COUNT(*) FROM Standardgroessen WHERE Bezeichnung = '9er Topf'"), "1");
@@ -176,10 +178,10 @@ TEST_F(TopfEditorTest, NewSubstrateStartsNotCurrentAndOffersOneForAnEmptyPrice) 
   EXPECT_TRUE(form.opbBezug[1]->isChecked());
   EXPECT_FALSE(form.cmbNeu->isVisible());
   const std::string nr = "M1" + form.txtCode->text().right(3).toStdString();
-  form.txtName->setText(QStringLiteral("Kokossubstrat"));
-  form.opbBezug[2]->setChecked(true);
+  ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Kokossubstrat")));
+  ASSERT_TRUE(test::Click(form.opbBezug[2]));
   prompts_->AnswerMsgBox(ui::msgbox::Yes);
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts_->messageBoxes()[0].text,
             QStringLiteral("Sie haben keinen Preis eingegeben.\n\nSoll der Wert mit 1 bestzt werden?"));
@@ -203,7 +205,7 @@ TEST_F(TopfEditorTest, CombinationShowsItsStoredPairAndKeepsTheUsersChoiceOnReac
   EXPECT_EQ(form.comTopf->currentText(), QStringLiteral("Topf 14 cm"));
 
   state().MaterialIndex = Index("M1017");  // the tree's selection moves meanwhile
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_FALSE(frmTopfSubstrat::IsLoaded());
   EXPECT_EQ(Anzahl("Material", "M1016"), 1);
   EXPECT_EQ(Anzahl("Topfsubstrat", "M1016"), 1);
@@ -213,36 +215,38 @@ TEST_F(TopfEditorTest, CombinationShowsItsStoredPairAndKeepsTheUsersChoiceOnReac
 
 TEST_F(TopfEditorTest, CombinationOpensItsPotAndShowsTheNewPriceWhenThePotEditorCloses) {
   frmTopfSubstrat& form = KombinationOeffnen("Aendern", "M1016");
-  form.cmbTopf_Click();
+  ASSERT_TRUE(test::Click(form.cmbTopf));
   ASSERT_TRUE(frmTopf::IsLoaded());
   frmTopf& topf = frmTopf::instanz();
   EXPECT_TRUE(topf.cmbNeu->isVisible());
   EXPECT_EQ(topf.txtName->text(), QStringLiteral("Topf 12 cm"));
-  topf.txtPreis->setText(QStringLiteral("1"));
-  topf.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(topf.txtPreis, QStringLiteral("1")));
+  ASSERT_TRUE(test::Click(topf.cmbSpeichern));
   test::ProcessEvents();
   EXPECT_EQ(form.txtPreis->text(), QStringLiteral("1,03"));
   EXPECT_EQ(form.comTopf->currentText(), QStringLiteral("Topf 12 cm"));
 }
 
 TEST_F(TopfEditorTest, NewRecordInThePotEditorKeepsTheShownPot) {
-  frmTopf& form = TopfOeffnen("Aendern", "M1011");
-  form.txtWdh->setText(QStringLiteral("4"));
+  // "Neuer Datensatz" is offered when the combination editor opened the pot editor.
+  ASSERT_TRUE(test::Click(KombinationOeffnen("Aendern", "M1016").cmbTopf));
+  frmTopf& form = frmTopf::instanz();
+  ASSERT_EQ(form.txtName->text(), QStringLiteral("Topf 12 cm"));
+  ASSERT_TRUE(test::TypeInto(form.txtWdh, QStringLiteral("4")));
   const QString alterCode = form.txtCode->text();
-  form.cmbNeu_Click();
+  ASSERT_TRUE(test::Click(form.cmbNeu));
   EXPECT_TRUE(form.txtName->text().isEmpty());
   EXPECT_EQ(form.txtWdh->text(), QStringLiteral("4"));
   EXPECT_NE(form.txtCode->text(), alterCode);
   EXPECT_EQ(form.Kontext().Bearbeitungsmodus, "Neu");
   EXPECT_EQ(state().BearbeitungsmodusTopf, "Neu");
-  form.txtName->setText(QStringLiteral("Topf 17 cm"));
-  form.txtMenge->setText(QStringLiteral("1"));
-  form.txtPreis->setText(QStringLiteral("0,8"));
-  form.txtVolumen->setText(QStringLiteral("2,5"));
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Topf 17 cm")));
+  ASSERT_TRUE(test::TypeInto(form.txtMenge, QStringLiteral("1")));
+  ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("0,8")));
+  ASSERT_TRUE(test::TypeInto(form.txtVolumen, QStringLiteral("2,5")));
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_EQ(Anzahl("Material", "M1011"), 1);
-  EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1" + alterCode.right(3).toStdString() + "'"),
-            "0,07");
+  EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1" + alterCode.right(3).toStdString() + "'"), "0,07");
   EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE Materialname = 'Topf 17 cm'"), "0,2");
 }
 
@@ -254,7 +258,7 @@ TEST_F(TopfEditorTest, NewCombinationHidesThePriceAndProposesABarcode) {
   EXPECT_EQ(form.comTopf->count(), 4);
   EXPECT_EQ(form.comSubstrat->count(), 2);
   prompts_->AnswerMsgBox(ui::msgbox::Ok);
-  form.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
   ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts_->messageBoxes()[0].text, QStringLiteral("Sie müssen erst einen Namen vergeben"));
   EXPECT_TRUE(frmTopfSubstrat::IsLoaded());
