@@ -1,13 +1,12 @@
 // The comparison-culture editor on result databases built in code: the tree, the modes,
 // saving, deleting, the cost boxes' key filter, and import and export by drag and drop.
-#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QKeyEvent>
+#include <QRadioButton>
 
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "comparison/ui/vergleich_fenster_fixture.h"
@@ -16,21 +15,16 @@
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/keyedtree_drag.h"
 #include "platform/ui/optiongroup.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 namespace {
 
 using Texte = std::vector<std::string>;
-QString Key(const std::string& kultur, int nr) { return QString::fromStdString(vergleich::Schluessel(kultur, std::to_string(nr))); }
-const QString kWurzel = QStringLiteral("Kultur");
-
-// Types one key into `ziel`, as the keyboard delivers it.
-void Taste(QWidget* ziel, int key, const QString& text = QString()) {
-  QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QApplication::sendEvent(ziel, &druck);
-  QKeyEvent los(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(ziel, &los);
+QString Key(const std::string& kultur, int nr) {
+  return QString::fromStdString(vergleich::Schluessel(kultur, std::to_string(nr)));
 }
+const QString kWurzel = QStringLiteral("Kultur");
 
 class BearbeitenTest : public VergleichFensterTest {
  protected:
@@ -43,7 +37,9 @@ class BearbeitenTest : public VergleichFensterTest {
     f.Show();
     return f;
   }
-  void Klicken(frmKulturVergleichBearbeiten& f, const QString& key) { f.trvKulturvergleich_NodeClick(key); }
+  static void Klicken(frmKulturVergleichBearbeiten& f, const QString& key) {
+    ASSERT_TRUE(ClickNode(f.trvKulturvergleich, key)) << key.toStdString();
+  }
   ui::DragSource Baumzug(frmKulturVergleichBearbeiten& f, const QString& key) {
     f.trvKulturvergleich->SetDropHighlight(key);
     return ui::DragSource{f.trvKulturvergleich, QStringLiteral("trvKulturvergleich"), &f};
@@ -65,7 +61,7 @@ TEST_F(BearbeitenTest, OpensWithTheTreeAndNoModeChosen) {
 
 TEST_F(BearbeitenTest, EditModeLoadsTheClickedCultureAsStored) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  f.opbKultur->SetValue(0, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(0)));
   EXPECT_FALSE(f.cmbLoeschen->isHidden());
   Klicken(f, Key("K1", 1));
   EXPECT_EQ(f.txtKultur->text(), QStringLiteral("K1"));
@@ -83,23 +79,23 @@ TEST_F(BearbeitenTest, EditModeLoadsTheClickedCultureAsStored) {
 
 TEST_F(BearbeitenTest, SavingAnEditedCultureMovesItLastAndKeepsFollowingIt) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  f.opbKultur->SetValue(0, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(0)));
   Klicken(f, Key("K0", 0));
-  f.txtKultur->setText(QStringLiteral("K0 neu"));
-  f.cmbSpeichern->click();
+  ASSERT_TRUE(test::TypeInto(f.txtKultur, QStringLiteral("K0 neu")));
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K1", "K2", "K0 neu"}));
   EXPECT_EQ(SpalteLesen(eigene, "Nr"), (Texte{"0", "1", "2"}));
   EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel).last(), Key("K0 neu", 2));
   // A second save replaces the same culture, not the one that took over number 0.
-  f.txtPreis->setText(QStringLiteral("1,10"));
-  f.cmbSpeichern->click();
+  ASSERT_TRUE(test::TypeInto(f.txtPreis, QStringLiteral("1,10")));
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K1", "K2", "K0 neu"}));
   EXPECT_EQ(SpalteLesen(eigene, "Preis")[2], "1,10");
 }
 
 TEST_F(BearbeitenTest, SavingRightAfterOpeningAppendsTheDefaults) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  f.cmbSpeichern->click();
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2", "0"}));
   EXPECT_EQ(SpalteLesen(eigene, "Ende")[3], "01.01.1900");
   EXPECT_EQ(f.txtKultur->text(), QStringLiteral("0"));
@@ -109,11 +105,11 @@ TEST_F(BearbeitenTest, SavingRightAfterOpeningAppendsTheDefaults) {
 
 TEST_F(BearbeitenTest, LabourHoursThatAreNoNumberAreRefusedAndNothingIsLost) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  f.opbKultur->SetValue(0, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(0)));
   Klicken(f, Key("K0", 0));
-  f.txtAkh->setText(QStringLiteral("viele"));
+  ASSERT_TRUE(test::TypeInto(f.txtAkh, QStringLiteral("viele")));
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  f.cmbSpeichern->click();
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts->messageBoxes()[0].text, QStringLiteral("Überprüfen sie bitte ihre Werte"));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2"}));
@@ -121,57 +117,55 @@ TEST_F(BearbeitenTest, LabourHoursThatAreNoNumberAreRefusedAndNothingIsLost) {
 
 TEST_F(BearbeitenTest, DeletingTheRootDeletesNothingButEmptiesTheBoxes) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  f.opbKultur->SetValue(0, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(0)));
   Klicken(f, Key("K1", 1));
   Klicken(f, kWurzel);
-  f.cmbLoeschen->click();
+  ASSERT_TRUE(test::Click(f.cmbLoeschen));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2"}));
   EXPECT_TRUE(f.txtKultur->text().isEmpty());
   Klicken(f, Key("K1", 1));
-  f.cmbLoeschen->click();
+  ASSERT_TRUE(test::Click(f.cmbLoeschen));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K2"}));
   EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel), (QStringList{Key("K0", 0), Key("K2", 1)}));
   // The deleted culture's key went with it: a second delete removes nothing.
-  f.cmbLoeschen->click();
+  ASSERT_TRUE(test::Click(f.cmbLoeschen));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K2"}));
 }
 
 TEST_F(BearbeitenTest, CostBoxesTakeDigitsAndCommaAndMarkThemTypedIn) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  f.opbKultur->SetValue(0, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(0)));
   Klicken(f, Key("K0", 0));
-  f.activateWindow();
-  f.txtHeizkosten->setFocus();
-  Taste(f.txtHeizkosten, Qt::Key_Period, QStringLiteral("."));
+  ASSERT_TRUE(test::FocusByClick(f.txtHeizkosten));
+  f.txtHeizkosten->end(false);
+  ASSERT_TRUE(test::Press(Qt::Key_Period));
   EXPECT_EQ(prompts->beeps(), 1);
   EXPECT_EQ(f.txtHeizkosten->text(), QStringLiteral("150"));
   EXPECT_EQ(f.Zeichen[0]->text(), QStringLiteral("* * *"));
   f.txtHeizkosten->end(false);
-  Taste(f.txtHeizkosten, Qt::Key_Comma, QStringLiteral(","));
-  Taste(f.txtHeizkosten, Qt::Key_5, QStringLiteral("5"));
+  ASSERT_TRUE(test::Type(QStringLiteral(",5")));
   EXPECT_EQ(f.txtHeizkosten->text(), QStringLiteral("150,5"));
   EXPECT_EQ(f.Zeichen[0]->text(), QStringLiteral("*"));
   EXPECT_EQ(f.Qualitaet[0], 3);
-  f.txtGemeinkosten->setFocus();
-  Taste(f.txtGemeinkosten, Qt::Key_Return, QStringLiteral("\r"));
-  EXPECT_EQ(f.focusWidget(), f.txtBemerkung);
+  ASSERT_TRUE(test::PressIn(f.txtGemeinkosten, Qt::Key_Return));
+  EXPECT_EQ(test::FocusWidget(), f.txtBemerkung);
   EXPECT_EQ(f.Qualitaet[7], 3);
-  f.cmbSpeichern->click();
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
   EXPECT_EQ(SpalteLesen(eigene, "DQHeizung")[2], "3");
   EXPECT_EQ(SpalteLesen(eigene, "DQMaterial")[2], "2");
 }
 
 TEST_F(BearbeitenTest, NewModeAppendsEachSaveAndAbbruchReturnsToEditing) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  f.opbKultur->SetValue(1, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(1)));
   EXPECT_TRUE(f.fraDatenqualitaet->isHidden());
   EXPECT_FALSE(f.cmbAbbruch->isHidden());
-  f.txtKultur->setText(QStringLiteral("Hand"));
-  f.cmbSpeichern->click();
-  f.cmbSpeichern->click();
+  ASSERT_TRUE(test::TypeInto(f.txtKultur, QStringLiteral("Hand")));
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2", "Hand", "Hand"}));
   EXPECT_EQ(SpalteLesen(eigene, "Import")[3], "0");
-  f.cmbAbbruch->click();
+  ASSERT_TRUE(test::Click(f.cmbAbbruch));
   EXPECT_EQ(f.opbKultur->Selected(), 0);
   EXPECT_FALSE(vergleich::NeueVergleichskultur());
   EXPECT_TRUE(f.txtKultur->text().isEmpty());
@@ -180,10 +174,10 @@ TEST_F(BearbeitenTest, NewModeAppendsEachSaveAndAbbruchReturnsToEditing) {
 TEST_F(BearbeitenTest, ImportRefusesTheOwnDatabaseAndFilesWithoutTheTable) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
   prompts->AnswerFile(QString::fromStdString(eigene)).AnswerMsgBox(ui::msgbox::Ok);
-  f.opbKultur->SetValue(2, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts->messageBoxes()[0].text, QStringLiteral("Die Zieldatenbank entspricht der Herkunftsdatenbank.\n\n"
-                                                           "Der Vorgang konnte deshalb nicht ausgeführt werden."));
+                                                            "Der Vorgang konnte deshalb nicht ausgeführt werden."));
   EXPECT_EQ(f.opbKultur->Selected(), -1);
   EXPECT_FALSE(f.fraImport->isHidden());
   EXPECT_FALSE(f.cmbAuswahlImport->isEnabled());
@@ -191,7 +185,7 @@ TEST_F(BearbeitenTest, ImportRefusesTheOwnDatabaseAndFilesWithoutTheTable) {
   const std::string leer = root.Join("Tolvar_DB/Leer.mdb");
   ASSERT_TRUE(db::Database::Create(leer));
   prompts->AnswerFile(QString::fromStdString(leer)).AnswerMsgBox(ui::msgbox::Ok);
-  f.opbKultur->SetValue(2, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   ASSERT_EQ(prompts->messageBoxes().size(), 2u);
   EXPECT_EQ(prompts->messageBoxes()[1].text,
             QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden."));
@@ -205,7 +199,7 @@ TEST_F(BearbeitenTest, ImportingAllCulturesOfAnotherDatabase) {
   ZeileEinfuegen(fremde, Beispielkultur(1, "F1"));
   frmKulturVergleichBearbeiten& f = Oeffnen();
   prompts->AnswerFile(QString::fromStdString(fremde));
-  f.opbKultur->SetValue(2, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   EXPECT_EQ(f.txtImport->text(), QString::fromStdString(fremde));
   EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel), (QStringList{Key("F0", 0), Key("F1", 1)}));
   EXPECT_EQ(f.dtgImport->Rows(), 3);
@@ -218,7 +212,7 @@ TEST_F(BearbeitenTest, ImportingAllCulturesOfAnotherDatabase) {
   EXPECT_EQ(f.dtgImport->TextMatrix(1, 1), QStringLiteral("1"));
 
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  f.cmbAuswahlImport->click();
+  ASSERT_TRUE(test::Click(f.cmbAuswahlImport));
   EXPECT_EQ(prompts->messageBoxes().back().text, QStringLiteral("Import erfolgreich beendet."));
   EXPECT_EQ(prompts->messageBoxes().back().style, ui::msgbox::Information);
   EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2", "F0", "F1"}));
@@ -238,7 +232,7 @@ TEST_F(BearbeitenTest, OneCultureDroppedTwiceIsImportedTwiceAndAnEmptyListStillS
   ZeileEinfuegen(fremde, Beispielkultur(1, "F1"));
   frmKulturVergleichBearbeiten& f = Oeffnen();
   prompts->AnswerFile(QString::fromStdString(fremde));
-  f.opbKultur->SetValue(2, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   for (const QString& key : {Key("F1", 1), Key("F1", 1), Key("F0", 0), Key("F0", 0)}) {
     f.dtgImport_DragDrop(Baumzug(f, key), 0, 0);
   }
@@ -246,12 +240,12 @@ TEST_F(BearbeitenTest, OneCultureDroppedTwiceIsImportedTwiceAndAnEmptyListStillS
   EXPECT_EQ(f.dtgImport->Rows(), 4);
   EXPECT_EQ(f.dtgImport->TextMatrix(3, 0), QStringLiteral("F0"));
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  f.cmbAuswahlImport->click();
+  ASSERT_TRUE(test::Click(f.cmbAuswahlImport));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2", "F1", "F1", "F0", "F0"}));
 
   prompts->AnswerFile(QString::fromStdString(fremde)).AnswerMsgBox(ui::msgbox::Ok);
-  f.opbKultur->SetValue(2, true);
-  f.cmbAuswahlImport->click();
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
+  ASSERT_TRUE(test::Click(f.cmbAuswahlImport));
   EXPECT_EQ(prompts->messageBoxes().back().text, QStringLiteral("Import erfolgreich beendet."));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur").size(), 7u);
 }
@@ -261,13 +255,13 @@ TEST_F(BearbeitenTest, ExportAfterImportListsTheOwnCulturesAndLeavesTheSettingAl
   ZeileEinfuegen(fremde, Beispielkultur(0, "F0"));
   frmKulturVergleichBearbeiten& f = Oeffnen();
   prompts->AnswerFile(QString::fromStdString(fremde));
-  f.opbKultur->SetValue(2, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   prompts->AnswerFile(QString::fromStdString(fremde));
-  f.opbKultur->SetValue(3, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(3)));
   EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel).size(), 3);
   f.dtgExport_DragDrop(Baumzug(f, Key("K2", 2)), 0, 0);
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  f.cmbAuswahlExport->click();
+  ASSERT_TRUE(test::Click(f.cmbAuswahlExport));
   EXPECT_EQ(prompts->messageBoxes().back().text, QStringLiteral("Export erfolgreich beendet."));
   EXPECT_EQ(SpalteLesen(fremde, "Kultur"), (Texte{"F0", "K2"}));
   EXPECT_EQ(SpalteLesen(fremde, "Nr"), (Texte{"0", "1"}));
@@ -281,8 +275,8 @@ TEST_F(BearbeitenTest, EndingAModeReturnsToTheOwnCultures) {
   ZeileEinfuegen(fremde, Beispielkultur(0, "F0"));
   frmKulturVergleichBearbeiten& f = Oeffnen();
   prompts->AnswerFile(QString::fromStdString(fremde));
-  f.opbKultur->SetValue(2, true);
-  f.cmbBeendenImport->click();
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
+  ASSERT_TRUE(test::Click(f.cmbBeendenImport));
   EXPECT_EQ(f.opbKultur->Selected(), 0);
   EXPECT_EQ(f.AktuelleDatenbank, eigene);
   EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel).size(), 3);
@@ -293,11 +287,11 @@ TEST_F(BearbeitenTest, EndingAModeReturnsToTheOwnCultures) {
 TEST_F(BearbeitenTest, CancelledDialogOrForeignDragListsNothing) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
   prompts->CancelFile();
-  f.opbKultur->SetValue(2, true);
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   EXPECT_FALSE(f.fraImport->isHidden());
   f.dtgImport_DragDrop(Baumzug(f, Key("K0", 0)), 0, 0);
   EXPECT_EQ(f.dtgImport->TextMatrix(0, 0), QString());
-  f.cmbAuswahlImport_Click();
+  ASSERT_TRUE(test::Click(f.cmbAuswahlImport));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur").size(), 3u);
 }
 

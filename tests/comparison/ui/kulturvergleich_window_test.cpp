@@ -1,11 +1,12 @@
 // The comparison window on result databases built in code: the lists, "OK" with the worked
 // culture, the margin units and their fallback, the gauges and the three pop-ups.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QCheckBox>
+#include <QRadioButton>
 
 #include "comparison/ui/frmKulturvergleich.h"
 #include "comparison/ui/frmSachkostenInfo.h"
@@ -13,6 +14,7 @@
 #include "comparison/ui/frmVergleichInfo.h"
 #include "comparison/ui/vergleich_fenster_fixture.h"
 #include "platform/ui/optiongroup.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 namespace {
@@ -38,7 +40,7 @@ class KulturvergleichTest : public VergleichFensterTest {
   void Vergleichen(frmKulturvergleich& f, int links, int rechts) {
     f.comKultur[0]->setCurrentIndex(links);
     f.comKultur[1]->setCurrentIndex(rechts);
-    f.cmbOK[0]->click();
+    ASSERT_TRUE(test::Click(f.cmbOK[0]));
   }
 };
 
@@ -82,10 +84,10 @@ TEST_F(KulturvergleichTest, WorkedCultureInBothColumns) {
   EXPECT_EQ(Sichtbar(f.Sichtbar(Anzeige::Heizkosten)), "6");
   EXPECT_EQ(Sichtbar(f.Sichtbar(Anzeige::DKFL)), "6");
 
-  f.opbDKFL->SetValue(2, true);
+  ASSERT_TRUE(test::Click(f.opbDKFL->Button(2)));
   EXPECT_EQ(f.txtDKFL[0]->text(), QStringLiteral("7,00"));
   EXPECT_EQ(f.lblDKFLEinheit->text(), QStringLiteral("€/Akh"));
-  f.opbEKFL->SetValue(0, true);
+  ASSERT_TRUE(test::Click(f.opbEKFL->Button(0)));
   EXPECT_EQ(f.txtEKFL[1]->text(), QStringLiteral("200,00"));
   EXPECT_EQ(f.lblEKFLEinheit->text(), QStringLiteral("€/1000Stk."));
 
@@ -97,7 +99,7 @@ TEST_F(KulturvergleichTest, WorkedCultureInBothColumns) {
 
 TEST_F(KulturvergleichTest, GaugesShowTheLeftColumnAgainstTheBase) {
   Spalten links = Beispielkultur(0, "Links");
-  links["Heizung"] = "165";  // 110 %
+  links["Heizung"] = "165";   // 110 %
   links["Material"] = "294";  // 98 %
   links["Gemeinkosten"] = "0";
   ZeileEinfuegen(eigene, links);
@@ -130,10 +132,10 @@ TEST_F(KulturvergleichTest, MissingAreaDaysFallBackToPer1000Plants) {
   EXPECT_EQ(f.txtDKFL[1]->text(), QStringLiteral("350,00"));
   EXPECT_EQ(f.lblDKFLEinheit->text(), QStringLiteral("€/1000Stk."));
   // Labour hours are there: per labour hour works for EKFL.
-  f.opbEKFL->SetValue(2, true);
+  ASSERT_TRUE(test::Click(f.opbEKFL->Button(2)));
   EXPECT_EQ(f.txtEKFL[1]->text(), QStringLiteral("4,00"));
   // With option 1 already selected the loading itself falls back.
-  f.opbDKFL->SetValue(1, true);
+  ASSERT_TRUE(test::Click(f.opbDKFL->Button(1)));
   EXPECT_EQ(f.opbDKFL->Selected(), 0);
   Vergleichen(f, 0, 1);
   EXPECT_EQ(f.opbEKFL->Selected(), 0);
@@ -144,7 +146,7 @@ TEST_F(KulturvergleichTest, TypedTextAndEmptyDatabaseShowTheResetValues) {
   frmKulturvergleich& f = Oeffnen();
   EXPECT_EQ(f.comKultur[0]->count(), 0);
   f.comKultur[1]->setEditText(QStringLiteral("getippt"));
-  f.cmbOK[1]->click();
+  ASSERT_TRUE(test::Click(f.cmbOK[1]));
   for (std::size_t i = 0; i < 2; ++i) {
     EXPECT_EQ(f.txtBeginn[i]->text(), QStringLiteral("0"));
     EXPECT_EQ(f.txtMenge[i]->text(), QStringLiteral("0"));
@@ -164,19 +166,19 @@ TEST_F(KulturvergleichTest, InfoPopUpsShowTheColumnTheyBelongTo) {
   frmKulturvergleich& f = Oeffnen();
   Vergleichen(f, 0, 1);
 
-  f.cmbKulturInfo[1]->click();
+  ASSERT_TRUE(test::Click(f.cmbKulturInfo[1]));
   frmVergleichInfo& info = frmVergleichInfo::instanz();
   EXPECT_EQ(info.Caption(), QStringLiteral("KulturInfo - Fremd"));
   EXPECT_EQ(info.txtBemerkung->toPlainText(), QStringLiteral("Bemerkung Fremd"));
   EXPECT_TRUE(info.chbImport->isChecked());
   EXPECT_FALSE(info.chbBetrieb->isChecked());
   EXPECT_EQ(info.Frame()->x(), 600);
-  f.cmbKulturInfo[0]->click();
+  ASSERT_TRUE(test::Click(f.cmbKulturInfo[0]));
   EXPECT_FALSE(info.chbImport->isChecked());
   EXPECT_TRUE(info.chbBetrieb->isChecked());
   EXPECT_EQ(info.Frame()->x(), 33);
 
-  f.cmbSachkostenInfo[1]->click();
+  ASSERT_TRUE(test::Click(f.cmbSachkostenInfo[1]));
   frmSachkostenInfo& sach = frmSachkostenInfo::instanz();
   EXPECT_EQ(sach.txtStrom->text(), QStringLiteral("12,35"));
   EXPECT_EQ(sach.txtArbeitMaterial->text(), QStringLiteral("10,00"));
@@ -184,23 +186,23 @@ TEST_F(KulturvergleichTest, InfoPopUpsShowTheColumnTheyBelongTo) {
   EXPECT_EQ(sach.DQVermarktung->text(), QStringLiteral("*"));
 
   frmTQM& tqm = frmTQM::instanz();
-  f.cmbTQM[2]->click();
+  ASSERT_TRUE(test::Click(f.cmbTQM[2]));
   const QString ersteAnzeige = tqm.txtTQM->text() + tqm.txtAkh->text() + tqm.txtBeginn->text();
-  f.cmbTQM[3]->click();
+  ASSERT_TRUE(test::Click(f.cmbTQM[3]));
   EXPECT_EQ(tqm.txtTQM->text() + tqm.txtAkh->text() + tqm.txtBeginn->text(), ersteAnzeige);
   EXPECT_EQ(tqm.txtTQM->text(), QStringLiteral("730"));
   EXPECT_EQ(tqm.txtAkh->text(), QStringLiteral("40"));
-  tqm.cmbEnde->click();
+  ASSERT_TRUE(test::Click(tqm.cmbEnde));
   ProcessEvents();
   EXPECT_FALSE(frmTQM::IsLoaded());
 }
 
 TEST_F(KulturvergleichTest, PopUpsBeforeTheFirstComparisonShowTheResetValues) {
   frmKulturvergleich& f = Oeffnen();
-  f.cmbSachkostenInfo[0]->click();
+  ASSERT_TRUE(test::Click(f.cmbSachkostenInfo[0]));
   EXPECT_EQ(frmSachkostenInfo::instanz().txtMaschinen->text(), QStringLiteral("0,00"));
   EXPECT_EQ(frmSachkostenInfo::instanz().DQStrom->text(), QString());
-  f.cmbTQM[0]->click();
+  ASSERT_TRUE(test::Click(f.cmbTQM[0]));
   EXPECT_EQ(frmTQM::instanz().txtBeginn->text(), QStringLiteral("0"));
 }
 
