@@ -326,7 +326,7 @@ TEST_F(PersonalEditorenTest, WeeklyTimeGridGrowsSoNoStoredEntryIsLost) {
 
 // Each column takes its share of the grid's width as shown, so the entries are readable whole.
 TEST_F(PersonalEditorenTest, StaffGridsShareTheirWidthAmongTheColumns) {
-  Oeffnen<frmPersonal>("Personal", "Aendern", "P1004").cmbWochenarbeitszeit_Click();
+  ASSERT_TRUE(test::Click(Oeffnen<frmPersonal>("Personal", "Aendern", "P1004").cmbWochenarbeitszeit));
   state().PersonalIndex = Index("P1004");
   frmLohneinteilung& l = frmLohneinteilung::instanz();
   l.Show();
