@@ -1,8 +1,14 @@
 #include "support/ui_forms.h"
 
-#include <QApplication>
+#include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMenu>
+
+#include "app/mdiTolvarZentral.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/keyedtree.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 
@@ -18,6 +24,29 @@ void UnloadAllWindows() {
     for (ui::Form* form : ui::Forms::Loaded()) ui::FormAccess::UnloadForced(*form);
     ProcessEvents();
   }
+}
+
+void MainWindowShown() {
+  mdiTolvarZentral& main = mdiTolvarZentral::instanz();
+  main.Show();
+  main.showNormal();
+  main.setGeometry(0, 0, 2400, 1800);
+  ProcessEvents();
+}
+
+bool PopUpCommand(ui::KeyedTree* tree, const QString& key, const QString& command) {
+  tree->EnsureVisible(key);  // its group opened
+  if (!ClickNode(tree, key) || !RightClickNode(tree, key)) return false;
+  mdiTolvarZentral& main = mdiTolvarZentral::instanz();
+  QMenu* menu = main.LetztesPopUp();
+  if (menu == nullptr || !menu->isVisible()) {
+    ADD_FAILURE() << "pop-up: no menu shown for " << key.toStdString();
+    return false;
+  }
+  const bool triggered = TriggerCommand(&main, command);
+  menu->hide();
+  Settle();
+  return triggered;
 }
 
 }  // namespace tolvar::test

@@ -10,6 +10,25 @@ void ProcessEvents();
 // overridden) and destroys them, so the next test starts with none loaded.
 void UnloadAllWindows();
 
+// Shows the program's main window, large enough that its child windows are whole inside it,
+// so that clicks at their controls reach them. Loads it when it is not.
+void MainWindowShown();
+
+}  // namespace tolvar::test
+
+class QString;
+namespace tolvar::ui {
+class KeyedTree;
+}
+
+namespace tolvar::test {
+
+// Chooses `command` (object name or text) in the pop-up menu that a right press on the node
+// `key` of `tree` shows, as a person does. The right press acts on the tree's selected node,
+// so the node is first chosen with a left click. The menu is closed afterwards. False (the
+// test has failed) when a step cannot be done.
+bool PopUpCommand(ui::KeyedTree* tree, const QString& key, const QString& command);
+
 }  // namespace tolvar::test
 
 #include <QString>

@@ -140,16 +140,16 @@ void frmKultur::KulturdatenAnlegen(QWidget* seite) {
 
 void frmKultur::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
-  const std::string& modus = state().Bearbeitungsmodus;
+  m_modus = state().Bearbeitungsmodus;
   m_ueberPNr.reset();
-  if (modus == "Neu") {
+  if (m_modus == "Neu") {
     // The menu command sets the parent number right after the window is shown.
     QTimer::singleShot(0, this, [this] {
       if (!m_ueberPNr) m_ueberPNr = state().AktuelleUeberPNr;
     });
     NeuLaden();
   }
-  if (modus == "Aendern") AendernLaden();
+  if (m_modus == "Aendern") AendernLaden();
 }
 
 void frmKultur::NeuLaden() {
@@ -251,8 +251,9 @@ void frmKultur::opbGruppe_Click() {
   ui::PlaceTwips(txtBemerkung, 1920, 2250, 8295, 3150);
 }
 
-// A refused save (empty name, a value that is no value, a database failure) keeps the dialog
-// open with what was typed; the save routine has said why and where.
+// Saves in the window's own mode. A refused save (empty name, a value that is no value, a
+// record that is no longer there, a database failure) keeps the dialog open with what was
+// typed; the save routine has said why and where.
 void frmKultur::cmbSpeichern_Click() {
   masterdata::KulturEingabe e;
   e.txtNr = ui::S(txtNr);
@@ -265,13 +266,11 @@ void frmKultur::cmbSpeichern_Click() {
   e.chbAktuell = chbAktuell->isChecked();
   e.opbGruppe = opbGruppe->isChecked();
   tolvar::State& s = state();
-  masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, s.Bearbeitungsmodus, m_ueberPNr.value_or(s.AktuelleUeberPNr)};
+  masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, m_modus, m_ueberPNr.value_or(s.AktuelleUeberPNr)};
   const masterdata::SpeicherErgebnis r = masterdata::KulturSpeichern(kontext, e);
-  s.Bearbeitungsmodus = kontext.Bearbeitungsmodus;
-  const bool offenLassen = r.status == masterdata::SpeicherStatus::NameFehlt ||
-                           r.status == masterdata::SpeicherStatus::WerteFalsch ||
-                           r.status == masterdata::SpeicherStatus::Fehler;
-  if (offenLassen) {
+  m_modus = kontext.Bearbeitungsmodus;
+  s.Bearbeitungsmodus = m_modus;
+  if (r.abgelehnt()) {
     if (r.fokus == "txtKuerzel") {
       txtKuerzel->setFocus();
     } else if (r.fokus == "txtCode") {

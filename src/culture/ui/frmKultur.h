@@ -97,6 +97,9 @@ class frmKultur : public ui::FormOf<frmKultur> {
   void NeuLaden();
   void AendernLaden();
 
+  // The mode the window was opened in ("Aendern" once a new record is stored): a later
+  // dispatch to the open window brings it to the front and changes nothing of what it saves.
+  std::string m_modus;
   // Parent number of a new record, taken once the opening menu command has set it, so that a
   // right-click on another tree while the window is open cannot move the new record.
   std::optional<std::string> m_ueberPNr;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 
 #include "app/mdlHilfe.h"
@@ -122,13 +123,20 @@ void frmLohneinteilung::Form_Load() { PersonLaden(); }
 
 void frmLohneinteilung::PersonLaden() {
   const tolvar::State& s = state();
-  m_personalNr.clear();
-  lblName->clear();
+  std::string nummer;
   if (s.PersonalIndex >= 0 && s.PersonalIndex < static_cast<int>(s.PersonalListe.size())) {
-    const PersonalSatz& person = s.PersonalListe[static_cast<std::size_t>(s.PersonalIndex)];
-    m_personalNr = person.PersonalNr;
-    lblName->setText(Q(person.Name) + QStringLiteral(", ") + Q(person.Vorname));
+    nummer = s.PersonalListe[static_cast<std::size_t>(s.PersonalIndex)].PersonalNr;
   }
+  PersonLaden(nummer);
+}
+
+void frmLohneinteilung::PersonLaden(const std::string& personalNr) {
+  const tolvar::State& s = state();
+  m_personalNr = personalNr;
+  lblName->clear();
+  const auto person = std::find_if(s.PersonalListe.begin(), s.PersonalListe.end(),
+                                   [&](const PersonalSatz& p) { return !personalNr.empty() && p.PersonalNr == personalNr; });
+  if (person != s.PersonalListe.end()) lblName->setText(Q(person->Name) + QStringLiteral(", ") + Q(person->Vorname));
   LohngruppenLaden();
   LohneinteilungAnzeigen();
   movDatum->hide();

@@ -1,7 +1,8 @@
 #pragma once
 // A person's wage classification: from which date the person belongs to which wage group.
 // The person is taken from the staff list at PersonalIndex when the window opens (and again
-// when the staff editor shows it for someone else) and kept for all changes.
+// when the staff editor shows it for someone else) and kept for all changes; the wage-group
+// window, which closes it meanwhile, brings it back for the same person.
 
 #include <string>
 
@@ -47,6 +48,8 @@ class frmLohneinteilung : public ui::FormOf<frmLohneinteilung> {
   void LohneinteilungAnzeigen();
   // Takes the person at PersonalIndex and reads the groups and the classifications afresh.
   void PersonLaden();
+  // The same for the person with number `personalNr`.
+  void PersonLaden(const std::string& personalNr);
 
   const std::string& PersonalNr() const { return m_personalNr; }
   // The grid row last clicked that holds a classification, or -1.

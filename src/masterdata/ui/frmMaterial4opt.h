@@ -1,7 +1,7 @@
 #pragma once
 // Editor of general materials (groups 1002 to 1006) and machines (group 1009). The material
-// it changes, or the group a new material goes into, is fixed when the window opens. Its help
-// topic is the one its opener stored for the material group.
+// it changes, or the group a new material goes into, is fixed when the window opens; so is its
+// help topic, which its opener gives it for the material group.
 
 #include <array>
 #include <string>
@@ -29,6 +29,8 @@ class frmMaterial4opt : public masterdata_ui::Materialeditor<frmMaterial4opt> {
 
   // Shows or hides the reuse box: txtWdh, its label and its frame together.
   void WiederverwendungZeigen(bool zeigen);
+  // The help topic of the group the window was opened for ("5.3" until one is given).
+  void HilfethemaSetzen(std::string thema) { m_hilfethema = std::move(thema); }
 
   void cmbSpeichern_Click();
   void cmbRechner_Click();
@@ -37,10 +39,12 @@ class frmMaterial4opt : public masterdata_ui::Materialeditor<frmMaterial4opt> {
 
  protected:
   void Form_Load() override;
-  std::string Hilfethema() const override { return state().HilfeThema; }
+  std::string Hilfethema() const override { return m_hilfethema; }
 
  private:
   int GewaehlterBezug() const;
+
+  std::string m_hilfethema = "5.3";
 };
 
 }  // namespace tolvar

@@ -58,9 +58,19 @@ void WiederverwendungZeigen(ui::Form& fenster, bool sichtbar) {
   Sichtbar(fenster, "Shape7", sichtbar);
 }
 
+// An editor that is already open keeps the record, group, caption, controls and help topic it
+// was opened with: a dispatch only brings it to the front. True when it was open.
+template <class Fenster>
+bool SchonOffen() {
+  if (!Fenster::IsLoaded()) return false;
+  Fenster::instanz().Show();
+  return true;
+}
+
 // The general-material editor for group number part `gruppe` ("1002" to "1006", "1009"): caption,
 // the group's visibility settings, help topic, then show.
 void Material4optZeigen(const std::string& gruppe, const QString& caption) {
+  if (SchonOffen<frmMaterial4opt>()) return;
   frmMaterial4opt& f = frmMaterial4opt::instanz();
   Beschriften(f, caption);
   if (gruppe == "1002") {
@@ -81,7 +91,24 @@ void Material4optZeigen(const std::string& gruppe, const QString& caption) {
   }
   // Help topics "5.3.4" to "5.3.8" for 1002 to 1006, "5.3.9" for the machines.
   state().HilfeThema = "5.3." + std::to_string(gruppe == "1009" ? 9 : gruppe.back() - '0' + 2);
+  f.HilfethemaSetzen(state().HilfeThema);
   f.Show();
+}
+
+// The combination editor receives its caption after it is shown.
+void TopfSubstratZeigen(const QString& caption) {
+  if (SchonOffen<frmTopfSubstrat>()) return;
+  frmTopfSubstrat& f = frmTopfSubstrat::instanz();
+  f.Show();
+  Beschriften(f, caption);
+}
+
+// The pot or substrate editor: caption, then show.
+template <class Fenster>
+void GefaesseditorZeigen(const QString& caption) {
+  if (SchonOffen<Fenster>()) return;
+  Beschriften(Fenster::instanz(), caption);
+  Fenster::instanz().Show();
 }
 
 bool IstAllgemeinesMaterial(const std::string& gruppe) {
@@ -117,17 +144,13 @@ void PopUpNeu() {
   const std::string g = material->MaterialNr;
   const QString caption = Knotentext(false);
   if (g == "M1001") {
-    frmTopfSubstrat& f = frmTopfSubstrat::instanz();
-    f.Show();
-    Beschriften(f, caption);
+    TopfSubstratZeigen(caption);
   } else if (g == "M1007") {
     s.BearbeitungsmodusTopf = "Neu";
-    Beschriften(frmTopf::instanz(), caption);
-    frmTopf::instanz().Show();
+    GefaesseditorZeigen<frmTopf>(caption);
   } else if (g == "M1008") {
     s.BearbeitungsmodusSubstrat = "Neu";
-    Beschriften(frmSubstrat::instanz(), caption);
-    frmSubstrat::instanz().Show();
+    GefaesseditorZeigen<frmSubstrat>(caption);
   } else if (g.size() == 5 && g.front() == 'M' && IstAllgemeinesMaterial(g.substr(1))) {
     Material4optZeigen(g.substr(1), caption);
   }
@@ -143,19 +166,15 @@ void PopUpAendern() {
   if (p == "0") {
     frmMaterial::instanz().Show();
   } else if (p == "1001") {
-    frmTopfSubstrat& f = frmTopfSubstrat::instanz();
-    f.Show();
-    Beschriften(f, Knotentext(true));
+    TopfSubstratZeigen(Knotentext(true));
   } else if (p == "1007") {
     s.BearbeitungsmodusTopf = "Aendern";
     s.TopfIndex = s.MaterialIndex;
-    Beschriften(frmTopf::instanz(), Knotentext(true));
-    frmTopf::instanz().Show();
+    GefaesseditorZeigen<frmTopf>(Knotentext(true));
   } else if (p == "1008") {
     s.BearbeitungsmodusSubstrat = "Aendern";
     s.SubstratIndex = s.MaterialIndex;
-    Beschriften(frmSubstrat::instanz(), Knotentext(true));
-    frmSubstrat::instanz().Show();
+    GefaesseditorZeigen<frmSubstrat>(Knotentext(true));
   } else if (IstAllgemeinesMaterial(p)) {
     // A reusable material is captioned with its own name, every other with its group's.
     Material4optZeigen(p, Knotentext(p != "1003"));

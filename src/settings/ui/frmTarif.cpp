@@ -97,7 +97,10 @@ void frmTarif::Form_Load() {
   einstellungen_ui::Zeiger(this, "Zeiger_");
   einstellungen_ui::Zeiger(opbBearbeiten, "Hand_");
   einstellungen_ui::Zeiger(opbNeu, "Hand_");
-  if (frmLohneinteilung::IsLoaded()) frmLohneinteilung::instanz().Unload();
+  if (frmLohneinteilung::IsLoaded()) {
+    m_lohneinteilungFuer = frmLohneinteilung::instanz().PersonalNr();
+    frmLohneinteilung::instanz().Unload();
+  }
   opbBearbeiten->setChecked(true);
   fraNeu->setVisible(false);
   fraBearbeiten->setVisible(true);
@@ -111,7 +114,11 @@ void frmTarif::Form_Load() {
   if (comLohn->count() > 0) LohnWaehlen(0);
 }
 
-void frmTarif::Form_Unload(bool& /*cancel*/) { frmLohneinteilung::instanz().Show(); }
+void frmTarif::Form_Unload(bool& /*cancel*/) {
+  frmLohneinteilung& lohneinteilung = frmLohneinteilung::instanz();
+  if (m_lohneinteilungFuer) lohneinteilung.PersonLaden(*m_lohneinteilungFuer);
+  lohneinteilung.Show();
+}
 
 void frmTarif::Form_KeyDown(int key, int /*shift*/) {
   if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("4.5");

@@ -3,6 +3,9 @@
 // group, rename it, change its wage, remove it) and new mode (create a group), and the wage
 // calculator.
 
+#include <optional>
+#include <string>
+
 #include "platform/ui/forms.h"
 
 class QComboBox;
@@ -57,6 +60,10 @@ class frmTarif : public ui::FormOf<frmTarif> {
  private:
   // The loaded groups and the empty entry after them.
   void Auffuellen();
+
+  // The person of the wage classification this window closed on opening; it comes back for
+  // that person, whatever the staff selection is meanwhile.
+  std::optional<std::string> m_lohneinteilungFuer;
 };
 
 }  // namespace tolvar

@@ -2,6 +2,7 @@
 // the culture tree rebuilt on closing.
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -129,6 +130,74 @@ TEST_F(KulturDialog, NewRecordKeepsTheGroupTheMenuSetWhateverIsRightClickedLater
   ProcessEvents();
   EXPECT_FALSE(frmKultur::IsLoaded());
   EXPECT_EQ(Kultur("K1010"), std::vector<std::string>{"Hortensien 14 cm|Hortensien|0|1002|1900-01-01|-1"});
+}
+
+// The editor saves in the mode and for the record it was opened with, whatever pop-up command
+// is chosen on the culture tree while it is open.
+class KulturDialogMitMenue : public KulturDialog {
+ protected:
+  void SetUp() override {
+    KulturDialog::SetUp();
+    MainWindowShown();
+    form->Show();
+    ASSERT_TRUE(ActivateWindowOf(form));
+  }
+  void Menue(const char* knoten, const char* befehl) {
+    ASSERT_TRUE(PopUpCommand(form->trvKulturen, QString::fromLatin1(knoten), QString::fromLatin1(befehl)));
+  }
+  static int Anzahl(const std::string& pfad, const std::string& where) {
+    return std::stoi(Zeilen(pfad, "SELECT count(*) FROM Kulturen WHERE " + where)[0]);
+  }
+};
+
+TEST_F(KulturDialogMitMenue, ChangeKeepsItsRecordWhenANewCultureIsAskedForMeanwhile) {
+  Menue("K1004", "mnuPopUp3Aendern");  // Cyclamen 12 cm
+  ASSERT_TRUE(frmKultur::IsLoaded());
+  frmKultur& d = frmKultur::instanz();
+  ASSERT_EQ(d.txtName->text(), QStringLiteral("Cyclamen 12 cm"));
+  ASSERT_TRUE(TypeInto(d.txtName, QStringLiteral("Cyclamen 12 cm rot")));
+  Menue("Kultur", "mnuPopUp1Neu");  // the tree's root: "Neue Gruppe/ Kultur eingeben"
+  ASSERT_TRUE(frmKultur::IsLoaded());
+  EXPECT_EQ(d.txtName->text(), QStringLiteral("Cyclamen 12 cm rot"));
+  ASSERT_TRUE(Click(d.cmbSpeichern));
+  ProcessEvents();
+  EXPECT_FALSE(frmKultur::IsLoaded());
+  EXPECT_EQ(Anzahl(Morvin(), "KulturNr = 'K1004'"), 1);
+  EXPECT_EQ(Anzahl(Morvin(), "Barcode = 10000004"), 1);
+  EXPECT_EQ(Kultur("K1004"), std::vector<std::string>{"Cyclamen 12 cm rot|Cycl 12|0|1001|2024-11-15|-1"});
+  EXPECT_TRUE(Meldungen().empty());
+}
+
+TEST_F(KulturDialogMitMenue, NewCultureIsStoredWhenAChangeIsAskedForMeanwhile) {
+  Menue("Kultur", "mnuPopUp1Neu");
+  ASSERT_TRUE(frmKultur::IsLoaded());
+  frmKultur& d = frmKultur::instanz();
+  ASSERT_TRUE(TypeInto(d.txtName, QStringLiteral("Hortensien 14 cm")));
+  Menue("K1004", "mnuPopUp3Aendern");
+  ASSERT_TRUE(frmKultur::IsLoaded());
+  EXPECT_EQ(d.txtName->text(), QStringLiteral("Hortensien 14 cm"));
+  ASSERT_TRUE(Click(d.cmbSpeichern));
+  ProcessEvents();
+  EXPECT_TRUE(Meldungen().empty());
+  EXPECT_FALSE(frmKultur::IsLoaded());
+  EXPECT_EQ(Kultur("K1010"), std::vector<std::string>{"Hortensien 14 cm|Hortensien|0|0|1900-01-01|-1"});
+  EXPECT_EQ(Kultur("K1004")[0].substr(0, 15), "Cyclamen 12 cm|");
+}
+
+// A record that is gone by the time of saving is refused; the window keeps what was typed.
+TEST_F(KulturDialogMitMenue, ChangeOfARecordThatIsGoneKeepsTheWindowAndItsEntries) {
+  Menue("K1004", "mnuPopUp3Aendern");
+  frmKultur& d = frmKultur::instanz();
+  ASSERT_TRUE(TypeInto(d.txtName, QStringLiteral("Cyclamen neu")));
+  Exec(Morvin(), "UPDATE Kulturen SET KulturNr = 'K1099' WHERE KulturNr = 'K1004'");
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(Click(d.cmbSpeichern));
+  ProcessEvents();
+  ASSERT_EQ(Meldungen().size(), 1u);
+  EXPECT_TRUE(Meldungen()[0].contains(QStringLiteral("nicht gefunden")));
+  ASSERT_TRUE(frmKultur::IsLoaded());
+  EXPECT_EQ(d.txtName->text(), QStringLiteral("Cyclamen neu"));
+  EXPECT_EQ(Kultur("K1099")[0].substr(0, 15), "Cyclamen 12 cm|");
 }
 
 TEST_F(KulturDialog, EmptyNameKeepsTheDialogOpen) {

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,12 +28,16 @@
 #include "masterdata/ui/frmPersonal.h"
 #include "masterdata/ui/frmTaetigkeiten.h"
 #include "masterdata/ui/frmWochenarbeitszeit.h"
+#include "settings/ui/frmTarif.h"
+#include "trees/ui/frmStammdaten.h"
 #include "platform/db/database.h"
 #include "platform/sys/screen.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
+#include "platform/ui/keyedtree.h"
 #include "support/fixtures.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 #include "support/ui_prompts.h"
 
 namespace tolvar {
@@ -408,6 +413,60 @@ TEST_F(PersonalEditorenTest, WageDateBoxAcceptsDigitsAndFullStopsUpToTenCharacte
   emit l.movDatum->DateClick(*base::MakeDate(2021, 5, 4));
   EXPECT_EQ(l.txtDatum->text(), QStringLiteral("04.05.2021"));
   EXPECT_FALSE(l.movDatum->isVisible());
+}
+
+// The wage classification keeps its person through the round trip to the wage-group window,
+// whoever is chosen in the staff tree meanwhile and whether the staff editor is still open.
+TEST_F(PersonalEditorenTest, WageClassificationComesBackFromTheWageGroupsForItsOwnPerson) {
+  for (const bool personalSchliessen : {false, true}) {
+    SCOPED_TRACE(personalSchliessen ? "staff editor closed" : "another person chosen");
+    state().ModusStammdaten = true;
+    test::MainWindowShown();
+    frmStammdaten& stamm = frmStammdaten::instanz();
+    stamm.Show();
+    ASSERT_TRUE(test::ActivateWindowOf(&stamm));
+    ASSERT_TRUE(test::PopUpCommand(stamm.trvPersonal, QStringLiteral("P1004"), QStringLiteral("mnuPopUp3Aendern")));
+    ASSERT_TRUE(frmPersonal::IsLoaded());
+    ASSERT_TRUE(test::Click(frmPersonal::instanz().cmdAusbildung));
+    test::Settle();
+    ASSERT_EQ(frmLohneinteilung::instanz().PersonalNr(), "P1004");
+
+    if (personalSchliessen) {
+      ASSERT_TRUE(test::Click(frmPersonal::instanz().cmbAbbrechen));
+    } else {
+      // Another person chosen in the staff tree; its menu is left unused.
+      stamm.trvPersonal->EnsureVisible(QStringLiteral("P1003"));
+      ASSERT_TRUE(test::ClickNode(stamm.trvPersonal, QStringLiteral("P1003")));
+      ASSERT_TRUE(test::RightClickNode(stamm.trvPersonal, QStringLiteral("P1003")));
+      mdiTolvarZentral::instanz().LetztesPopUp()->hide();
+      ASSERT_EQ(state().PersonalIndex, Index("P1003"));
+    }
+    test::ProcessEvents();
+    ASSERT_TRUE(test::Click(frmLohneinteilung::instanz().cmbLohngruppen));
+    test::ProcessEvents();
+    ASSERT_TRUE(frmTarif::IsLoaded());
+    ASSERT_TRUE(test::Click(frmTarif::instanz().cmbAbbruch));
+    test::ProcessEvents();
+
+    ASSERT_TRUE(frmLohneinteilung::IsLoaded());
+    frmLohneinteilung& l = frmLohneinteilung::instanz();
+    EXPECT_EQ(l.PersonalNr(), "P1004");
+    EXPECT_EQ(l.lblName->text(), QStringLiteral("Maier, Josef"));
+    // "OK" adds the classification of the date shown (today) to that person.
+    const int p1003 = Anzahl("Lohneinteilung", "P1003");
+    const int p1004 = Anzahl("Lohneinteilung", "P1004");
+    ASSERT_TRUE(test::Click(l.cmbOK));
+    EXPECT_EQ(Anzahl("Lohneinteilung", "P1004"), p1004 + 1);
+    EXPECT_EQ(Anzahl("Lohneinteilung", "P1003"), p1003);
+    EXPECT_EQ(Anzahl("Lohneinteilung", ""), 0);
+    // The next round starts with both editors closed and without today's classification.
+    ASSERT_TRUE(test::Click(l.cmbBeenden));
+    if (frmPersonal::IsLoaded()) {
+      ASSERT_TRUE(test::Click(frmPersonal::instanz().cmbAbbrechen));
+    }
+    test::ProcessEvents();
+    Wert("DELETE FROM Lohneinteilung WHERE DatumAb > '2025'");
+  }
 }
 
 }  // namespace

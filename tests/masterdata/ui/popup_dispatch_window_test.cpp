@@ -2,6 +2,9 @@
 // material tree and the reuse box of the general-material editor.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QWidget>
 
 #include <string>
@@ -13,9 +16,13 @@
 #include "data/state.h"
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/mdlPopUp.h"
+#include "platform/db/database.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/keyedtree.h"
+#include "platform/ui/helpviewer.h"
 #include "support/fixtures.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 #include "support/ui_prompts.h"
 #include "trees/ui/frmStammdaten.h"
 #include "trees/ui/mdlFormen.h"
@@ -105,6 +112,39 @@ TEST_F(PopUpDispatchTest, UnknownGroupOpensNothingButSetsModeAndTopic) {
   mdlPopUp::PopUpAendern();
   EXPECT_EQ(s.Bearbeitungsmodus, "Aendern");
   EXPECT_FALSE(frmMaterial4opt::IsLoaded());
+}
+
+// An open editor keeps the group, caption and help topic it was opened with: "new" on a
+// second group only brings it to the front.
+TEST_F(PopUpDispatchTest, NewOnASecondGroupBringsTheOpenEditorForwardUnchanged) {
+  test::MainWindowShown();
+  frmStammdaten& stamm = frmStammdaten::instanz();
+  stamm.Show();
+  ASSERT_TRUE(test::ActivateWindowOf(&stamm));
+  const auto neu = [&](const char* gruppe) {
+    ASSERT_TRUE(test::PopUpCommand(stamm.trvMaterial, QString::fromLatin1(gruppe), QStringLiteral("mnuPopUp2Neu")));
+  };
+  neu("M1004");  // Spritzmittel
+  ASSERT_TRUE(frmMaterial4opt::IsLoaded());
+  frmMaterial4opt& f = frmMaterial4opt::instanz();
+  ASSERT_EQ(f.Caption(), QStringLiteral("Spritzmittel"));
+  ASSERT_TRUE(test::TypeInto(f.txtName, QStringLiteral("Netzmittel Spezial")));
+  ASSERT_TRUE(test::TypeInto(f.txtMenge, QStringLiteral("2")));
+  ASSERT_TRUE(test::TypeInto(f.txtPreis, QStringLiteral("3")));
+
+  neu("M1005");  // Sonstiges Material 1
+  EXPECT_EQ(f.Caption(), QStringLiteral("Spritzmittel"));
+  EXPECT_TRUE(f.cmbAufwandMenge->isVisibleTo(&f));
+  EXPECT_EQ(f.txtName->text(), QStringLiteral("Netzmittel Spezial"));
+  ASSERT_TRUE(test::PressIn(f.txtName, Qt::Key_F1));
+  EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("Abschnitt5.3.6.htm"));
+
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
+  test::ProcessEvents();
+  EXPECT_FALSE(frmMaterial4opt::IsLoaded());
+  auto db = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad);
+  ASSERT_TRUE(db);
+  EXPECT_EQ(db->Scalar("SELECT UeberPNr FROM Material WHERE Materialname = 'Netzmittel Spezial'").text(), "1004");
 }
 
 }  // namespace
