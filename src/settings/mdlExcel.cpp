@@ -35,6 +35,8 @@ bool ErgebnisSchreiben(Rechner rechner, const std::string& wert) {
   return static_cast<bool>(out);
 }
 
+bool ErgebnisLeeren(Rechner rechner) { return ErgebnisSchreiben(rechner, ""); }
+
 std::optional<std::string> ErgebnisLesen(Rechner rechner) {
   const std::string pfad = ErgebnisdateiPfad(rechner);
   std::string zeile;
@@ -44,10 +46,7 @@ std::optional<std::string> ErgebnisLesen(Rechner rechner) {
     if (!std::getline(in, zeile)) zeile.clear();
   }
   // Emptied after reading, so the same result is never taken twice.
-  {
-    std::ofstream out(pfad, std::ios::binary | std::ios::trunc);
-    out << "\n";
-  }
+  ErgebnisLeeren(rechner);
   if (zeile.rfind("\xEF\xBB\xBF", 0) == 0) zeile.erase(0, 3);
   while (!zeile.empty() && (zeile.back() == '\r' || zeile.back() == '\n')) zeile.pop_back();
   if (zeile.empty()) return std::nullopt;

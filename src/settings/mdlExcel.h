@@ -25,6 +25,10 @@ std::string MeldungKeinRechner();
 // file when needed. False when it cannot be written.
 bool ErgebnisSchreiben(Rechner rechner, const std::string& wert);
 
+// Empties the result file (one empty line), as a run does when it starts, so that only what
+// this run leaves there is taken. False when it cannot be written.
+bool ErgebnisLeeren(Rechner rechner);
+
 // Reads the first line of the result file (without a byte-order mark or line end) and then
 // empties the file by writing one empty line, so a result is taken once only. nullopt when
 // there is no result: the file is missing, holds no line, or its first line is empty.

@@ -213,9 +213,9 @@ void frmKulturVergleichBearbeiten::AuswahlEintragen() {
   const auto f = vergleich::KulturLesen(EigeneDatenbank(), AuswahlSchluessel);
   if (!f) return;
   chbImport->setChecked(!f->Import);
-  auto setzen = [](QLineEdit* box, const std::optional<std::string>& wert) {
-    if (wert) box->setText(Q(*wert));
-  };
+  // A field without a value empties its box, so nothing of the culture shown before is kept
+  // and stored with this one.
+  auto setzen = [](QLineEdit* box, const std::optional<std::string>& wert) { box->setText(wert ? Q(*wert) : QString()); };
   setzen(txtKultur, f->Kultur);
   setzen(txtBeginn, f->Beginn);
   setzen(txtEnde, f->Ende);
@@ -225,9 +225,10 @@ void frmKulturVergleichBearbeiten::AuswahlEintragen() {
   setzen(txtMenge, f->Menge);
   for (std::size_t i = 0; i < K; ++i) {
     setzen(Kostenfelder[i], f->Kosten[i]);
-    if (f->Grade[i]) Qualitaet[i] = *f->Grade[i];
+    // A grade without a value is that of an empty box (typed in).
+    Qualitaet[i] = f->Grade[i].value_or(3);
   }
-  if (f->Bemerkungen) txtBemerkung->setPlainText(Q(*f->Bemerkungen));
+  txtBemerkung->setPlainText(f->Bemerkungen ? Q(*f->Bemerkungen) : QString());
 }
 
 void frmKulturVergleichBearbeiten::DatenQualitaet() {

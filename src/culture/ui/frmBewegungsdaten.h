@@ -204,6 +204,8 @@ class frmBewegungsdaten : public ui::FormOf<frmBewegungsdaten> {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Shows a phase in the boxes of the material mode.
+  void MaterialphaseZeigen(const PhasenSatz& phase);
   void PhasenrahmenAnlegen();
   void StandortrahmenAnlegen();
   void MaterialrahmenAnlegen();

@@ -118,7 +118,15 @@ void frmBewegungsdaten::MaterialPhasenBaumAnzeigen() {
   bewegungsdaten::PhasenBaumFuellen(trvPhasenMaterial);
   const PhasenSatz* p = Phase(1);
   if (p == nullptr) return;
-  bewegungsdaten::PhaseZeigen(*p, Materialboxen(*this));
+  MaterialphaseZeigen(*p);
+}
+
+// The plants and the area always come from the phase shown, "0" included: a drop computes its
+// quantity from them, and must never take those of a phase or culture shown before.
+void frmBewegungsdaten::MaterialphaseZeigen(const PhasenSatz& phase) {
+  bewegungsdaten::PhaseZeigen(phase, Materialboxen(*this));
+  txtMengeMaterial->setText(Q(phase.AnzahlPflanzen));
+  txtMaterialFlaeche->setText(Q(phase.Flaeche));
 }
 
 void frmBewegungsdaten::KulturMaterialTabelleAnzeigen() {
@@ -171,8 +179,7 @@ void frmBewegungsdaten::MaterialgitterMarkieren(int zeile, int spalten) {
   if (zeile >= 1) Einfaerben(dtgMaterial, zeile, zeile, spalten, kMarkierung);
 }
 
-// Choosing a phase shows it in the boxes and marks the rows dated within it. The area box is
-// emptied with the others, so a drop never computes with the area of the phase shown before.
+// Choosing a phase shows it in the boxes and marks the rows dated within it.
 void frmBewegungsdaten::trvPhasenMaterial_Click() {
   tolvar::State& s = state();
   for (QLineEdit* b : {txtNameMaterial, txtBeginnMaterial, txtEndeMaterial, txtTTMaterial, txtNTMaterial,
@@ -190,7 +197,7 @@ void frmBewegungsdaten::trvPhasenMaterial_Click() {
   MaterialgitterMarkieren(0, kLetzteSpalte);
   const PhasenSatz* p = Phase(s.PhasenIndex);
   if (p == nullptr) return;
-  bewegungsdaten::PhaseZeigen(*p, Materialboxen(*this));
+  MaterialphaseZeigen(*p);
   ui::Grid* g = dtgMaterial;
   for (int r = 1; r < g->Rows(); ++r) {
     const std::optional<base::Date> d = culture::GitterDatum(g->TextMatrix(r, Ma::kSpalteDatum).toStdString());

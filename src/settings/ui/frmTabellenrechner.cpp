@@ -93,10 +93,14 @@ frmTabellenrechner::frmTabellenrechner() : FormOf(QStringLiteral("frmTabellenrec
   connect(cmbAbbrechen, &QPushButton::clicked, this, &frmTabellenrechner::cmbAbbrechen_Click);
 }
 
-void frmTabellenrechner::BlattAktivieren(mdlExcel::Rechner rechner) { regBlatt->SetTab(static_cast<int>(rechner)); }
-
-mdlExcel::Rechner frmTabellenrechner::AktivesBlatt() const {
-  return static_cast<mdlExcel::Rechner>(regBlatt->Tab());
+void frmTabellenrechner::BlattAktivieren(mdlExcel::Rechner rechner) {
+  m_blatt = rechner;
+  const int blatt = static_cast<int>(rechner);
+  regBlatt->SetTabVisible(blatt, true);
+  regBlatt->SetTab(blatt);
+  for (int i = 0; i < regBlatt->Count(); ++i) {
+    if (i != blatt) regBlatt->SetTabVisible(i, false);
+  }
 }
 
 void frmTabellenrechner::Rechnen() {

@@ -1,8 +1,9 @@
 #pragma once
 // The built-in calculation workbook: three sheets ("Lohnkosten", "Gemeinkosten",
 // "Maschinenkosten") that work out a wage per hour, the yearly overheads and a machine's
-// price per unit. "Übernehmen" leaves the active sheet's result in its result file, as the
-// calculators' contract wants, and closes the window; "Abbrechen" closes it without a result.
+// price per unit. A run shows only the sheet it was started for; "Übernehmen" leaves that
+// sheet's result in its result file, as the calculators' contract wants, and closes the
+// window; "Abbrechen" closes it without a result.
 
 #include <QString>
 
@@ -47,9 +48,9 @@ class frmTabellenrechner : public ui::FormOf<frmTabellenrechner> {
   QPushButton* cmbUebernehmen = nullptr;
   QPushButton* cmbAbbrechen = nullptr;
 
-  // Brings sheet `rechner` to the front.
+  // Shows sheet `rechner` alone: the run started for it takes no other sheet's result.
   void BlattAktivieren(mdlExcel::Rechner rechner);
-  mdlExcel::Rechner AktivesBlatt() const;
+  mdlExcel::Rechner AktivesBlatt() const { return m_blatt; }
   // The active sheet's result as number text ("0.00"), empty while it cannot be worked out.
   QString Ergebnis() const;
 
@@ -65,6 +66,8 @@ class frmTabellenrechner : public ui::FormOf<frmTabellenrechner> {
 
  private:
   void Rechnen();
+
+  mdlExcel::Rechner m_blatt = mdlExcel::Rechner::Lohnkosten;
 };
 
 }  // namespace tolvar

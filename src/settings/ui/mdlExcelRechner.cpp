@@ -49,11 +49,12 @@ class Sanduhr {
   QCursor m_zeiger;
 };
 
-// Opens the workbook at the sheet of `rechner` and waits until it is closed. False, after the
-// message, when the calculator cannot run (its result file, part of the installation, is
-// missing).
+// Opens the workbook at the sheet of `rechner` and waits until it is closed. The result file is
+// emptied first, so a run that ends without a result leaves nothing an earlier run left. False,
+// after the message, when the calculator cannot run (its result file, part of the installation,
+// is missing or cannot be written).
 bool Ausfuehren(Rechner rechner) {
-  if (!sys::FileExists(ErgebnisdateiPfad(rechner))) {
+  if (!sys::FileExists(ErgebnisdateiPfad(rechner)) || !ErgebnisLeeren(rechner)) {
     ui::MsgBox(ui::Q(MeldungKeinRechner()), ui::msgbox::Critical, einstellungen_ui::kTitel);
     return false;
   }

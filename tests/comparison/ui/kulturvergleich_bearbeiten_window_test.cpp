@@ -93,6 +93,34 @@ TEST_F(BearbeitenTest, SavingAnEditedCultureMovesItLastAndKeepsFollowingIt) {
   EXPECT_EQ(SpalteLesen(eigene, "Preis")[2], "1,10");
 }
 
+// Fields without a value empty their boxes and grades: nothing of the culture shown before is
+// shown or stored with the one chosen now.
+TEST_F(BearbeitenTest, FieldsWithoutValueEmptyTheirBoxesAndAreStoredAsDefaults) {
+  Spalten ohne = Beispielkultur(3, "Ohne");
+  for (const char* feld : {"Beginn", "TQM", "Akh", "Bemerkungen", "DQHeizung"}) ohne[feld] = db::Value();
+  ZeileEinfuegen(eigene, ohne);
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  ASSERT_TRUE(Click(f.opbKultur->Button(0)));
+  ASSERT_TRUE(ClickNode(f.trvKulturvergleich, Key("K1", 1)));
+  ASSERT_EQ(f.txtBeginn->text(), QStringLiteral("01.03.2024"));
+  ASSERT_EQ(f.Zeichen[0]->text(), QStringLiteral("* * *"));
+  ASSERT_TRUE(ClickNode(f.trvKulturvergleich, Key("Ohne", 3)));
+  EXPECT_EQ(f.txtKultur->text(), QStringLiteral("Ohne"));
+  EXPECT_TRUE(f.txtBeginn->text().isEmpty());
+  EXPECT_TRUE(f.txtTQM->text().isEmpty());
+  EXPECT_TRUE(f.txtAkh->text().isEmpty());
+  EXPECT_TRUE(f.txtBemerkung->toPlainText().isEmpty());
+  EXPECT_EQ(f.Zeichen[0]->text(), QStringLiteral("*"));
+  ASSERT_TRUE(Click(f.cmbSpeichern));
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2", "Ohne"}));
+  EXPECT_EQ(SpalteLesen(eigene, "Beginn").back(), "01.01.1900");
+  EXPECT_EQ(SpalteLesen(eigene, "TQM").back(), "0");
+  EXPECT_EQ(SpalteLesen(eigene, "Akh").back(), "0");
+  EXPECT_EQ(SpalteLesen(eigene, "Bemerkungen").back(), "");
+  EXPECT_EQ(SpalteLesen(eigene, "DQHeizung").back(), "3");
+  EXPECT_EQ(SpalteLesen(eigene, "Heizung").back(), "150");
+}
+
 TEST_F(BearbeitenTest, SavingRightAfterOpeningAppendsTheDefaults) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
   ASSERT_TRUE(test::Click(f.cmbSpeichern));

@@ -1,5 +1,7 @@
 // The culture data window in material mode: materials dragged onto the phases with their
 // quantities, rows edited, deleted and saved.
+#include <algorithm>
+
 #include "culture/ui/bewegungsdaten_fixture.h"
 #include "platform/ui/datecontrols.h"
 #include "support/ui_input.h"
@@ -108,11 +110,46 @@ TEST_F(Materialmodus, ChoosingAPhaseMarksItsRowsAndEmptiesTheBoxes) {
   state().PhasenListe[2].Flaeche = "0";
   ASSERT_TRUE(test::ClickNode(form->trvPhasenMaterial, "K1003_2"));
   EXPECT_EQ(form->txtNameMaterial->text(), QStringLiteral("Topfkultur eng"));
-  EXPECT_TRUE(form->txtMaterialFlaeche->text().isEmpty());  // not the area of the phase shown before
+  EXPECT_EQ(form->txtMaterialFlaeche->text(), QStringLiteral("0"));  // not the area of the phase shown before
   for (int r = 1; r < Gitter()->Rows(); ++r) {
     const auto d = culture::GitterDatum(Gitter()->TextMatrix(r, 1).toStdString());
     ASSERT_TRUE(d);
     EXPECT_EQ(Markiert(Gitter(), r, 3), *d >= Tag(2024, 7, 29) && *d <= Tag(2024, 9, 15)) << r;
+  }
+}
+
+// The plants and area a drop computes with are those of the phase shown, "0" included, on
+// entering the mode and on choosing another culture while it is shown.
+TEST_F(Materialmodus, DropsComputeWithThePlantsAndAreaOfTheCultureShown) {
+  Exec(Tolvar(), "UPDATE KulturPhasen SET AnzahlPflanzen = '0', \"Fläche\" = '0' WHERE KP_ID = 'K1004_1'");
+  MainWindowShown();
+  form->Show();
+  ASSERT_TRUE(ActivateWindowOf(form));
+  for (const char* kultur : {"K1003", "K1004"}) form->trvKulturen->EnsureVisible(QString::fromLatin1(kultur));
+  for (const bool imModus : {true, false}) {
+    SCOPED_TRACE(imModus ? "culture chosen in the mode" : "mode entered");
+    ASSERT_TRUE(ClickNode(form->trvKulturen, QStringLiteral("K1003")));
+    ASSERT_TRUE(Click(form->cmbMaterial));
+    ASSERT_EQ(form->txtMaterialFlaeche->text(), QStringLiteral("60"));
+    if (!imModus) {
+      ASSERT_TRUE(Click(form->cmbAbbruchMaterial));
+    }
+    ASSERT_TRUE(ClickNode(form->trvKulturen, QStringLiteral("K1004")));
+    if (!imModus) {
+      ASSERT_TRUE(Click(form->cmbMaterial));
+    }
+    ASSERT_TRUE(form->fraMaterial->isVisibleTo(form));
+    EXPECT_EQ(form->txtNameMaterial->text(), QStringLiteral("Jungpflanzen"));
+    EXPECT_EQ(form->txtMengeMaterial->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->txtMaterialFlaeche->text(), QStringLiteral("0"));
+    const int zeile = Gitter()->Rows();
+    form->trvMaterial->EnsureVisible(QStringLiteral("M1024"));
+    ASSERT_TRUE(DragNodeTo(form->trvMaterial, QStringLiteral("M1024"), Gitter()));  // 1 unit per Nm²
+    EXPECT_EQ(Gitter()->TextMatrix(zeile, 2), QStringLiteral("0"));
+    ASSERT_TRUE(Click(form->cmbSpeichernMaterial));
+    const auto gespeichert = Gespeichert("K1004");
+    EXPECT_EQ(std::count(gespeichert.begin(), gespeichert.end(), "M1024|0|2024-06-10"), imModus ? 1 : 2);
+    ASSERT_TRUE(Click(form->cmbAbbruchMaterial));
   }
 }
 

@@ -20,6 +20,8 @@
 #include "settings/ui/frmEinstellungen.h"
 #include "settings/ui/frmTabellenrechner.h"
 #include "settings/ui/frmTarif.h"
+#include "platform/ui/tabstrip.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 namespace {
@@ -39,6 +41,18 @@ class LohngruppenTest : public EinstellungenTest {
       eingeben(r);
       r.cmbUebernehmen_Click();
     });
+  }
+  // Works in the calculator as soon as a run has shown it (the click that starts the run
+  // delivers events of its own before).
+  static void ImLauf(std::function<void(frmTabellenrechner&)> arbeiten) {
+    auto* warten = new QTimer;
+    QObject::connect(warten, &QTimer::timeout, [warten, arbeiten] {
+      if (!frmTabellenrechner::IsLoaded() || !frmTabellenrechner::instanz().isVisible()) return;
+      warten->stop();
+      warten->deleteLater();
+      arbeiten(frmTabellenrechner::instanz());
+    });
+    warten->start(5);
   }
   std::string Ergebnisdatei(mdlExcel::Rechner rechner) const {
     std::ifstream in(mdlExcel::ErgebnisdateiPfad(rechner));
@@ -167,6 +181,53 @@ TEST_F(LohngruppenTest, TheOverheadsCalculatorWritesIntoTheBoxOrTheAimedGridRow)
   ImRechner(summe);
   f.cmbGemeinkostenxls_Click();
   EXPECT_EQ(f.dtgStandort->TextMatrix(2, 1), QStringLiteral("1250,50"));
+}
+
+// A run shows only the sheet it was started for and starts from an emptied result file, so
+// what an earlier run left there (a run switched to another sheet used to) never reaches the
+// field, and "Abbrechen" leaves the field and the stored setting as they were.
+TEST_F(LohngruppenTest, ARunShowsAndTakesOnlyTheSheetItWasStartedFor) {
+  MainWindowShown();
+  frmEinstellungen& f = Einstellungen();
+  f.Show();
+  ASSERT_TRUE(ActivateWindowOf(&f));
+  // The tab that holds `knopf` to the front.
+  const auto seiteMit = [&f](QWidget* knopf) {
+    for (int i = 0; i < f.regEinstellungen->Count(); ++i) {
+      if (f.regEinstellungen->Page(i)->isAncestorOf(knopf)) f.regEinstellungen->SetTab(i);
+    }
+  };
+  seiteMit(f.cmbGemeinkostenxls);
+  state().StandortTabelleAktiv = false;
+  ASSERT_TRUE(mdlExcel::ErgebnisSchreiben(mdlExcel::Rechner::Gemeinkosten, "13345,50"));
+  const QString vorher = f.txtGemeinkosten->text();
+  ImLauf([](frmTabellenrechner& r) {
+    EXPECT_EQ(r.AktivesBlatt(), mdlExcel::Rechner::Gemeinkosten);
+    EXPECT_FALSE(r.regBlatt->TabVisible(0));
+    EXPECT_TRUE(r.regBlatt->TabVisible(1));
+    EXPECT_FALSE(r.regBlatt->TabVisible(2));
+    EXPECT_TRUE(Click(r.cmbAbbrechen));
+  });
+  ASSERT_TRUE(Click(f.cmbGemeinkostenxls));
+  EXPECT_FALSE(frmTabellenrechner::IsLoaded());
+  EXPECT_EQ(f.txtGemeinkosten->text(), vorher);
+  EXPECT_EQ(Ergebnisdatei(mdlExcel::Rechner::Gemeinkosten), "\n");
+  ASSERT_TRUE(Click(f.cmbGemeikostenSpeichern));
+  EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Gemeinkosten").front(), vorher.toStdString());
+
+  // The wage run offers its own sheet only; its result goes into its own file.
+  seiteMit(f.cmbLohnkalkulationxls);
+  ImLauf([](frmTabellenrechner& r) {
+    EXPECT_TRUE(r.regBlatt->TabVisible(0));
+    EXPECT_FALSE(r.regBlatt->TabVisible(1));
+    EXPECT_FALSE(r.regBlatt->TabVisible(2));
+    EXPECT_TRUE(TypeInto(r.txtBruttolohn, QStringLiteral("2000")));
+    EXPECT_TRUE(TypeInto(r.txtStunden, QStringLiteral("1200")));
+    EXPECT_TRUE(Click(r.cmbUebernehmen));
+  });
+  ASSERT_TRUE(Click(f.cmbLohnkalkulationxls));
+  EXPECT_EQ(f.txtLohnB->text(), QStringLiteral("20,00"));
+  EXPECT_EQ(Ergebnisdatei(mdlExcel::Rechner::Gemeinkosten), "\n");
 }
 
 }  // namespace
