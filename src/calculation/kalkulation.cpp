@@ -8,6 +8,7 @@
 #include "culture/occupancies.h"
 #include "culture/phases.h"
 #include "data/master_loaders.h"
+#include "data/messages.h"
 #include "heating/heating_cost.h"
 
 namespace tolvar::mdlKalkulation {
@@ -39,7 +40,10 @@ KalkulationsDienste StartDienste() {
   d.KulturPhasenLaden = [] { mdlKulturPhasenInfo::KulturPhasenLaden(); };
   d.KulturStandorteLaden = [] { mdlStandorte2::KulturStandorteLaden(); };
   d.KulturMaterialLaden = [] { mdlKulturMaterial::KulturMaterialLaden(); };
-  d.KulturArbeitenLaden = [] { mdlKulturArbeiten::KulturArbeitenLaden(); };
+  d.KulturArbeitenLaden = [](std::string& fehler) {
+    // No culture selected is no failure to read.
+    return mdlKulturArbeiten::KulturArbeitenLaden(&fehler) || fehler.empty();
+  };
   d.HeizkostenBerechnen = [] { mdlHeizkostenBerrechnung::HeizkostenBerechnen(); };
   d.StandortGemeinkostenLaden = [](std::vector<StandortGemeinkosten>& liste) {
     return StandortGemeinkostenLesen(state().TolvarDatenbankPfad, liste);
@@ -232,18 +236,33 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
 
   const KalkulationsDienste& d = Dienste();
   for (const auto* lader : {&d.PersonalLaden, &d.KulturPhasenLaden, &d.KulturStandorteLaden,
-                            &d.KulturMaterialLaden, &d.TarifLaden, &d.PersonalLohngruppenLaden,
-                            &d.KulturArbeitenLaden, &d.ArbeitMaterialLaden}) {
+                            &d.KulturMaterialLaden, &d.TarifLaden, &d.PersonalLohngruppenLaden}) {
     Ausfuehren(*lader);
   }
+  std::string arbeitenFehler;
+  const bool arbeitenGelesen = !d.KulturArbeitenLaden || d.KulturArbeitenLaden(arbeitenFehler);
+  Ausfuehren(d.ArbeitMaterialLaden);
   if (fenster.txtPreis.empty() || fenster.txtMenge.empty()) return false;
 
   s.DatenFehlen = false;
+  bool ohneArbeiten = false;
   for (Kostenart art : kKostenarten) {
     if (HerkunftVon(s, art) != Herkunft::Errechnet) continue;
-    const Kosten c = KostenBerechnen(art, fenster);
+    // Unread work is not "no work": its sums would show 0,00 as if computed.
+    const bool brauchtArbeiten = art == Kostenart::Arbeit || art == Kostenart::PSM;
+    Kosten c;
+    if (brauchtArbeiten && !arbeitenGelesen) {
+      c.Fehlt = true;
+      ohneArbeiten = true;
+    } else {
+      c = KostenBerechnen(art, fenster);
+    }
     Wertfeld(fenster, art) = c.Fehlt ? std::string() : base::Format(c.Wert * 1000.0, "0.00");
     s.DatenFehlen = false;
+  }
+  if (ohneArbeiten) {
+    data::ShowCritical("Die erfassten Arbeiten der Kultur konnten nicht gelesen werden (" + arbeitenFehler +
+                       "). Arbeitskosten und Material[Std] werden nicht berechnet.");
   }
 
   fenster.KostenknoepfeAktiv = true;

@@ -48,6 +48,8 @@ int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher);
 
 // The loaders and the neighbouring services the calculation calls. Each may be empty, and
 // is then passed over. The completeness check sets State::DatenFehlen for the key it gets.
+// The loader of the recorded work returns false when it could not read it, and then names in
+// its argument what could not be read.
 struct KalkulationsDienste {
   std::function<void()> PersonalLaden;
   std::function<void()> KulturPhasenLaden;
@@ -55,7 +57,7 @@ struct KalkulationsDienste {
   std::function<void()> KulturMaterialLaden;
   std::function<void()> TarifLaden;
   std::function<void()> PersonalLohngruppenLaden;
-  std::function<void()> KulturArbeitenLaden;
+  std::function<bool(std::string& fehler)> KulturArbeitenLaden;
   std::function<void()> ArbeitMaterialLaden;
   std::function<void()> HeizkostenBerechnen;
   std::function<void(std::string_view schluessel)> KalkulationsdatenPruefen;
@@ -74,7 +76,8 @@ void DiensteZuruecksetzen();
 // Calculates the culture KulturListe(KulturIndex): reloads its data, then, when price and
 // quantity are filled, computes every type whose flag is 1 into its box (per 1000 plants,
 // "0.00"; empty when data are missing), enables the cost, menu and save buttons and works
-// out the margins. Types with another flag keep their box text. False when nothing was
+// out the margins. Recorded work that could not be read is missing data of the labour and
+// the activity material: their boxes are emptied and one message says what was not read. Types with another flag keep their box text. False when nothing was
 // calculated (no culture selected, an empty price or quantity).
 bool KulturKalkulieren(KalkulationsFenster& fenster);
 

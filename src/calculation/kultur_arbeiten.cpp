@@ -1,6 +1,7 @@
 #include "calculation/kultur_arbeiten.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 
 #include "data/state.h"
@@ -29,16 +30,20 @@ bool ErsteTreffer(db::Database& datenbank, std::string_view table, std::string_v
 
 bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur,
                          const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                         std::vector<KulturArbeitSatz>& liste) {
+                         std::vector<KulturArbeitSatz>& liste, std::string* fehler) {
   liste.clear();
+  const auto nichtLesbar = [fehler](std::string_view tabelle) {
+    if (fehler) *fehler = "Tabelle \"" + std::string(tabelle) + "\"";
+    return false;
+  };
   db::Recordset rs = datenbank.Query("SELECT * FROM \"Taetigkeiten\" ORDER BY \"Datum\" ASC;");
-  if (!rs.ok()) return false;
+  if (!rs.ok()) return nichtLesbar("Taetigkeiten");
   std::unordered_map<std::string, std::string> taetigkeiten;
   std::unordered_map<std::string, std::string> kuerzel;
-  if (!ErsteTreffer(datenbank, "StdTaetigkeiten", "StdTaetigkeitNr", "Tätigkeiten", taetigkeiten) ||
-      !ErsteTreffer(datenbank, "Personal", "PersonalNr", "Kuerzel", kuerzel)) {
-    return false;
+  if (!ErsteTreffer(datenbank, "StdTaetigkeiten", "StdTaetigkeitNr", "Tätigkeiten", taetigkeiten)) {
+    return nichtLesbar("StdTaetigkeiten");
   }
+  if (!ErsteTreffer(datenbank, "Personal", "PersonalNr", "Kuerzel", kuerzel)) return nichtLesbar("Personal");
 
   const int letztePhase = std::min(anzahlPhasen, static_cast<int>(phasen.size()) - 1);
   for (int p = 1; p <= letztePhase; ++p) {
@@ -72,16 +77,20 @@ bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur,
   return true;
 }
 
-bool KulturArbeitenLaden() {
+bool KulturArbeitenLaden(std::string* fehler) {
   State& s = state();
   s.KulturArbeitListe.clear();
   s.AnzahlKulturArbeiten = 0;
+  if (fehler) fehler->clear();
   if (s.KulturIndex < 0 || s.KulturIndex >= static_cast<int>(s.KulturListe.size())) return false;
   const KulturSatz kultur = s.KulturListe[static_cast<std::size_t>(s.KulturIndex)];
   std::unique_ptr<db::Database> datenbank = db::Database::Open(s.AktuellerBetrieb);
-  if (!datenbank) return false;
+  if (!datenbank) {
+    if (fehler) *fehler = "Datenbank \"" + s.AktuellerBetrieb + "\"";
+    return false;
+  }
   std::vector<KulturArbeitSatz> liste;
-  const bool ok = KulturArbeitenLesen(*datenbank, kultur, s.PhasenListe, s.AnzahlPhasen, liste);
+  const bool ok = KulturArbeitenLesen(*datenbank, kultur, s.PhasenListe, s.AnzahlPhasen, liste, fehler);
   s.KulturArbeitListe = std::move(liste);
   s.AnzahlKulturArbeiten = static_cast<int>(s.KulturArbeitListe.size());
   return ok;

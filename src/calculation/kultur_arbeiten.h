@@ -19,14 +19,16 @@ namespace tolvar::mdlKulturArbeiten {
 // 1..anzahlPhasen in phase order, every row (in date order) with the culture's number and
 // Anfang <= Datum <= Ende; rows whose KulturNr or Datum is Null are passed over. Null
 // fields give "0"; an activity or person without a row in StdTaetigkeiten or Personal gives
-// "0" as its name. False when a table cannot be read; `liste` is then empty.
+// "0" as its name. False when a table cannot be read; `liste` is then empty and `fehler`, when
+// given, names the table ("Tabelle \"Personal\"").
 bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur,
                          const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                         std::vector<KulturArbeitSatz>& liste);
+                         std::vector<KulturArbeitSatz>& liste, std::string* fehler = nullptr);
 
 // Rebuilds KulturArbeitListe and AnzahlKulturArbeiten for KulturListe(KulturIndex) and its
 // loaded phases from the database at AktuellerBetrieb. With no culture selected, or when
-// the database cannot be read, the list is left empty and the result is false.
-bool KulturArbeitenLaden();
+// the database cannot be read, the list is left empty and the result is false; `fehler`, when
+// given, then names what could not be read (empty when no culture is selected).
+bool KulturArbeitenLaden(std::string* fehler = nullptr);
 
 }  // namespace tolvar::mdlKulturArbeiten

@@ -82,7 +82,11 @@ bool KulturPhasenLaden() {
   return true;
 }
 
-bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen) {
+namespace {
+
+// Stores the grid rows as the culture's phases; `geloeschteKpId`, when not empty, names a
+// stored row that is deleted first, in the same transaction.
+bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloeschteKpId) {
   const auto kulturNr = culture::AusgewaehlteKulturNr();
   if (!kulturNr) return false;
 
@@ -126,7 +130,14 @@ bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen) {
   bool ok = datenbank != nullptr;
   if (ok) {
     db::Transaction tx = datenbank->BeginTransaction();
-    ok = datenbank->Execute("DELETE FROM \"KulturPhasen\" WHERE \"Kulturnummer\" = ?", {db::Value(*kulturNr)});
+    ok = tx.active();
+    if (ok && !geloeschteKpId.empty()) {
+      ok = datenbank->Execute(
+          "DELETE FROM \"KulturPhasen\" WHERE rowid = (SELECT min(rowid) FROM \"KulturPhasen\" WHERE \"KP_ID\" = ?)",
+          {db::Value(geloeschteKpId)});
+    }
+    ok = ok &&
+         datenbank->Execute("DELETE FROM \"KulturPhasen\" WHERE \"Kulturnummer\" = ?", {db::Value(*kulturNr)});
     for (std::size_t n = 1; ok && n < neu.size(); ++n) {
       const PhasenSatz& p = neu[n];
       ok = datenbank->Execute(
@@ -152,19 +163,18 @@ bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen) {
   return true;
 }
 
-bool KulturphaseLoeschen() {
-  State& s = state();
-  if (s.PhasenIndex < 1 || s.PhasenIndex > kMaxPhasen ||
-      s.PhasenIndex >= static_cast<int>(s.PhasenListe.size())) {
-    return true;
+}  // namespace
+
+bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen) { return Speichern(zeilen, std::string()); }
+
+bool KulturphaseLoeschen(const std::vector<PhasenZeile>& verbleibend) {
+  const State& s = state();
+  std::string kpId;
+  if (s.PhasenIndex >= 1 && s.PhasenIndex <= kMaxPhasen && s.PhasenIndex < static_cast<int>(s.PhasenListe.size())) {
+    kpId = s.PhasenListe[static_cast<std::size_t>(s.PhasenIndex)].KP_ID;
   }
-  const std::string kpId = s.PhasenListe[static_cast<std::size_t>(s.PhasenIndex)].KP_ID;
-  if (kpId.empty() || kpId == "0") return true;
-  auto datenbank = db::Database::Open(s.TolvarDatenbankPfad);
-  if (!datenbank) return false;
-  return datenbank->Execute(
-      "DELETE FROM \"KulturPhasen\" WHERE rowid = (SELECT min(rowid) FROM \"KulturPhasen\" WHERE \"KP_ID\" = ?)",
-      {db::Value(kpId)});
+  if (kpId == "0") kpId.clear();
+  return Speichern(verbleibend, kpId);
 }
 
 }  // namespace tolvar::mdlKulturPhasenInfo

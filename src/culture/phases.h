@@ -54,8 +54,10 @@ bool KulturPhasenLaden();
 // reported and leaves the stored rows as they were. Returns true when stored.
 bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen);
 
-// Deletes the first stored row whose KP_ID is that of PhasenListe(PhasenIndex). Does
-// nothing (true) for an index outside 1..25 or an empty slot; false on a database failure.
-bool KulturphaseLoeschen();
+// Deletes the first stored row whose KP_ID is that of PhasenListe(PhasenIndex) and stores
+// `verbleibend` (the grid without that phase) as KulturphasenSpeichern does, both in one
+// transaction: a refused or failed save deletes nothing. An index outside 1..25 or an empty
+// slot deletes nothing and only stores. Returns true when stored.
+bool KulturphaseLoeschen(const std::vector<PhasenZeile>& verbleibend);
 
 }  // namespace tolvar::mdlKulturPhasenInfo

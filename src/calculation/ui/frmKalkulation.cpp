@@ -473,10 +473,12 @@ void frmKalkulation::trvKulturen_Click() {
 
   const mdlKalkulation::KalkulationsDienste& d = mdlKalkulation::Dienste();
   for (const auto* lader : {&d.PersonalLaden, &d.KulturPhasenLaden, &d.KulturStandorteLaden,
-                            &d.KulturMaterialLaden, &d.TarifLaden, &d.PersonalLohngruppenLaden,
-                            &d.KulturArbeitenLaden}) {
+                            &d.KulturMaterialLaden, &d.TarifLaden, &d.PersonalLohngruppenLaden}) {
     if (*lader) (*lader)();
   }
+  // Work that cannot be read is reported by the calculation that needs it.
+  std::string arbeitenFehler;
+  if (d.KulturArbeitenLaden) d.KulturArbeitenLaden(arbeitenFehler);
 
   // Without phases the boxes stay empty rather than showing an empty slot's zero date.
   const int n = s.AnzahlPhasen;

@@ -120,9 +120,15 @@ void frmVantelInfo::TabelleFuellen() {
     }
     // An occupancy the heating run could not compute has no figures to show.
     const bool ergebnis = !b.HeizdatenFehlen;
+    // Per 1000 plants of the phase, on the occupancy's own area as the calculation counts it:
+    // the phase's area is that of all its occupancies together.
     std::optional<double> je1000;
     const auto wege = base::ParseNumber(b.Wege);
-    if (ergebnis && dichte && wege) je1000 = b.HeizkostenJeQm / *dichte * (*wege / 100.0 + 1.0) * 1000.0;
+    const auto belegt = base::ParseNumber(b.Flaeche);
+    const auto pflanzen = phase ? base::ParseNumber(phase->AnzahlPflanzen) : std::nullopt;
+    if (ergebnis && wege && belegt && pflanzen && *pflanzen != 0) {
+      je1000 = b.HeizkostenJeQm * *belegt / *pflanzen * (*wege / 100.0 + 1.0) * 1000.0;
+    }
 
     tabelle.Zeile({Q(b.StandortName), standort ? Zahltext(base::ParseNumber(standort->Flaeche), "0") : QString(),
                    ergebnis ? Zahltext(b.Heiztage, "0") : QString(), phase ? Q(phase->Phasennamen) : QString(),

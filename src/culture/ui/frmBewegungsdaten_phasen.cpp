@@ -274,17 +274,18 @@ void frmBewegungsdaten::cmbLoeschen_Click() {
                  QStringLiteral("Tolvar-Information")) == ui::msgbox::No) {
     return;
   }
-  P::KulturphaseLoeschen();
-  if (s.PhasenIndex > 1) {
-    std::vector<P::PhasenZeile> zeilen = PhasenZeilen();
-    P::PhasenTermineNachruecken(zeilen);
-    for (std::size_t i = 0; i < zeilen.size(); ++i) {
-      dtgPhase->SetTextMatrix(static_cast<int>(i) + 1, P::kSpalteBeginn, Q(zeilen[i][P::kSpalteBeginn]));
-      dtgPhase->SetTextMatrix(static_cast<int>(i) + 1, P::kSpalteEnde, Q(zeilen[i][P::kSpalteEnde]));
-    }
+  // The grid as it will be, worked out aside: the stored phase goes and the rest is rewritten
+  // together, and a refusal leaves grid and table as they were.
+  std::vector<P::PhasenZeile> zeilen = PhasenZeilen();
+  if (s.PhasenIndex > 1) P::PhasenTermineNachruecken(zeilen);
+  std::vector<P::PhasenZeile> verbleibend = zeilen;
+  verbleibend.erase(verbleibend.begin() + (r - 1));
+  if (!P::KulturphaseLoeschen(verbleibend)) return;
+  for (std::size_t i = 0; i < zeilen.size(); ++i) {
+    dtgPhase->SetTextMatrix(static_cast<int>(i) + 1, P::kSpalteBeginn, Q(zeilen[i][P::kSpalteBeginn]));
+    dtgPhase->SetTextMatrix(static_cast<int>(i) + 1, P::kSpalteEnde, Q(zeilen[i][P::kSpalteEnde]));
   }
   dtgPhase->RemoveItem(r);
-  P::KulturphasenSpeichern(PhasenZeilen());
   P::KulturPhasenLaden();
   mdlStandorte2::KulturStandorteLaden();
   KulturphasenAnzeigen();

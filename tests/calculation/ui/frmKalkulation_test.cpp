@@ -20,6 +20,7 @@
 #include "data/settings_row.h"
 #include "data/state.h"
 #include "frmKalkulation_fixture.h"
+#include "platform/db/database.h"
 #include "platform/ui/keyedtree.h"
 #include "support/fixtures.h"
 #include "support/ui_forms.h"
@@ -264,6 +265,44 @@ TEST_F(KalkulationFensterTest, StoringAppendsOneComparisonCultureSilently) {
   EXPECT_EQ(neu.Nr, std::to_string(vorher));
   EXPECT_TRUE(prompts->messageBoxes().empty());
   EXPECT_EQ(f.txtHeizung->text().toStdString(), inhalt.txtHeizung);
+}
+
+// Recorded work that cannot be read is missing data, not "no work": the labour and activity
+// material boxes stay empty instead of showing 0,00 as computed, the margins that need them
+// follow the margin rules, and one message says what could not be read.
+TEST_F(KalkulationFensterTest, UnreadableRecordedWorkIsMissingDataAndSaidOnce) {
+  const auto umbenennen = [](const std::string& von, const std::string& nach) {
+    auto morvin = db::Database::Open(state().AktuellerBetrieb);
+    ASSERT_TRUE(morvin);
+    ASSERT_TRUE(morvin->Execute("ALTER TABLE \"" + von + "\" RENAME TO \"" + nach + "\""));
+  };
+  frmKalkulation& f = Fenster();
+  for (const char* tabelle : {"Taetigkeiten", "StdTaetigkeiten", "Personal"}) {
+    SCOPED_TRACE(tabelle);
+    Waehlen("K1003");
+    ASSERT_TRUE(test::TypeInto(f.txtPreis, QStringLiteral("3,20")));
+    // The table becomes unreadable while the culture is shown.
+    umbenennen(tabelle, "Weg");
+    const std::size_t vorher = Meldungen().size();
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(test::Click(f.cmbStart));
+    EXPECT_TRUE(f.txtArbeit->text().isEmpty());
+    EXPECT_TRUE(f.txtPSM->text().isEmpty());
+    EXPECT_FALSE(f.txtHeizung->text().isEmpty());
+    EXPECT_FALSE(f.txtMaterial->text().isEmpty());
+    // The margins after the material costs and after labour need the emptied boxes.
+    EXPECT_FALSE(f.txtMarktleistung->text().isEmpty());
+    EXPECT_TRUE(f.txtSachkosten->text().isEmpty());
+    EXPECT_TRUE(f.txtDB->text().isEmpty());
+    EXPECT_TRUE(f.txtEKFL->text().isEmpty());
+    ASSERT_EQ(Meldungen().size(), vorher + 1);
+    EXPECT_TRUE(Meldungen().back().contains(QString::fromLatin1(tabelle))) << Meldungen().back().toStdString();
+    umbenennen("Weg", tabelle);
+  }
+  // Readable again: both are computed.
+  ASSERT_TRUE(test::Click(f.cmbStart));
+  EXPECT_FALSE(f.txtArbeit->text().isEmpty());
+  EXPECT_FALSE(f.txtPSM->text().isEmpty());
 }
 
 }  // namespace

@@ -4,14 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
+
+#include <map>
 #include <set>
+#include <string>
 
 #include "base/values.h"
 #include "calculation/material_kosten.h"
 #include "calculation/ui/frmMaterialInfo.h"
 #include "frmKalkulation_fixture.h"
+#include "platform/db/database.h"
 #include "platform/ui/grid.h"
+#include "platform/ui/keyedtree.h"
 #include "platform/ui/tabstrip.h"
+#include "support/ui_input.h"
 
 namespace tolvar {
 namespace {
@@ -77,6 +84,58 @@ TEST_F(KostenInfoTest, HeatingGridListsEachOccupancyByFallingPlantDensity) {
     EXPECT_EQ(kosten, erwarteteKosten);
     test::UnloadAllWindows();
   }
+}
+
+// Two occupancies share a phase: each row's cost per 1000 plants is its own cost per m² on
+// its own area, so the rows add up to the calculation's total (here every occupancy lies
+// within one phase and begins with it).
+TEST_F(KostenInfoTest, HeatingPerThousandPlantsCountsEachOccupancysOwnArea) {
+  {
+    auto morvin = db::Database::Open(state().AktuellerBetrieb);
+    ASSERT_TRUE(morvin);
+    ASSERT_TRUE(morvin->Execute("UPDATE KulturStandorte SET Flaeche = '120' WHERE KulturNr = 'K1003' AND "
+                                "Beginn = '2024-07-29'"));
+    ASSERT_TRUE(morvin->Execute("INSERT INTO KulturStandorte VALUES ('K1003', 'Sta1003', '2024-07-29', "
+                                "'2024-09-15', '80')"));
+  }
+  Berechnen("K1003", "3,20");
+  frmKalkulation& f = Fenster();
+  ASSERT_TRUE(test::Click(f.Kostenknopf(Kostenart::Heizung)));
+  ASSERT_TRUE(frmVantelInfo::IsLoaded());
+  const ui::Grid& g = *frmVantelInfo::instanz().dtgVantel;
+  const int zeilen = Datenzeilen(g, 6);
+  ASSERT_EQ(zeilen, 4);
+
+  // The rows by site and phase, with the occupancy's area and the phase's plants.
+  struct Zeile {
+    double flaeche;
+    double pflanzen;
+  };
+  const std::map<std::string, Zeile> erwartet = {{"Venlo-Haus 2|Bewurzelung", {60, 6000}},
+                                                 {"Venlo-Haus 1|Topfkultur eng", {120, 6000}},
+                                                 {"Venlo-Haus 2|Topfkultur eng", {80, 6000}},
+                                                 {"Venlo-Haus 1|Topfkultur weit", {400, 5900}}};
+  double summe = 0.0;
+  for (int r = 1; r <= zeilen; ++r) {
+    const std::string schluessel = g.TextMatrix(r, 0).toStdString() + "|" + g.TextMatrix(r, 3).toStdString();
+    SCOPED_TRACE(schluessel);
+    const auto it = erwartet.find(schluessel);
+    ASSERT_NE(it, erwartet.end());
+    const KulturStandortSatz* belegung = nullptr;
+    for (int o = 0; o < state().AnzahlKulturStandorte; ++o) {
+      const KulturStandortSatz& b = state().KulturStandortListe[static_cast<std::size_t>(o)];
+      if (b.StandortName == g.TextMatrix(r, 0).toStdString() && base::ParseNumber(b.Flaeche) == it->second.flaeche) {
+        belegung = &b;
+      }
+    }
+    ASSERT_NE(belegung, nullptr);
+    const double wege = *base::ParseNumber(belegung->Wege);
+    const double jeQm = belegung->HeizkostenJeQm;
+    const double hand = jeQm * it->second.flaeche / it->second.pflanzen * (1.0 + wege / 100.0) * 1000.0;
+    EXPECT_EQ(g.TextMatrix(r, 7).toStdString(), base::Format(hand, "0.00"));
+    summe += hand;
+  }
+  EXPECT_NEAR(summe, *base::ParseNumber(f.txtHeizung->text().toStdString()), 0.01);
 }
 
 TEST_F(KostenInfoTest, MaterialGridLeavesOutMachinesAndEndsWithTheTotal) {

@@ -444,6 +444,31 @@ TEST_F(Phasenmodus, DeletingAPhaseMovesTheLaterOnesIntoTheFreedPeriods) {
   }
 }
 
+// Deleting a phase and rewriting the others succeed or fail together: a refused rewrite
+// leaves the stored phases, the grid and the tree as they were.
+TEST_F(Phasenmodus, DeletingIsRefusedWholeWhenAnotherRowHoldsNoDate) {
+  MainWindowShown();
+  form->Show();
+  ASSERT_TRUE(ActivateWindowOf(form));
+  form->trvKulturen->EnsureVisible(QStringLiteral("K1003"));
+  ASSERT_TRUE(ClickNode(form->trvKulturen, QStringLiteral("K1003")));
+  const std::vector<std::string> vorher = GespeichertePhasen("K1003");
+  ASSERT_EQ(vorher.size(), 3u);
+  ASSERT_TRUE(ClickNode(form->trvPhasen, form->trvPhasen->KeyAt(2)));
+  ASSERT_TRUE(TypeInto(form->txtBeginn, QStringLiteral("31.13.2024")));
+  ASSERT_EQ(form->dtgPhase->TextMatrix(2, 3), QStringLiteral("31.13.2024"));
+  ASSERT_TRUE(ClickNode(form->trvPhasen, form->trvPhasen->KeyAt(3)));
+  prompts->AnswerMsgBox(ui::msgbox::Yes);
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(Click(form->cmbLoeschen));
+  ASSERT_EQ(prompts->shown().size(), 2u);
+  EXPECT_TRUE(prompts->shown().back().text.contains(QStringLiteral("kein gültiges Datum")));
+  EXPECT_EQ(GespeichertePhasen("K1003"), vorher);
+  EXPECT_EQ(GitterZeile(form->dtgPhase, 2, 4), "Topfkultur eng|6000|200|31.13.2024");
+  EXPECT_EQ(GitterZeile(form->dtgPhase, 3, 1), "Topfkultur weit");
+  EXPECT_EQ(form->trvPhasen->Count(), 3);
+}
+
 TEST_F(Phasenmodus, DeleteWithoutAMarkedRowOrOnTheNewRow) {
   KulturWaehlen("K1003");
   ASSERT_TRUE(test::Click(form->cmbLoeschen));  // nothing marked: no question, nothing deleted
