@@ -1,5 +1,8 @@
 #include "masterdata/rechner.h"
 
+#include <cmath>
+#include <string_view>
+
 #include "base/values.h"
 #include "data/checks.h"
 #include "data/messages.h"
@@ -40,6 +43,16 @@ std::string Text(const Operand& o) {
 
 Operand AlsText(const std::string& text) { return {Operand::Art::Text, text, 0.0}; }
 Operand AlsZahl(double zahl) { return {Operand::Art::Zahl, "", zahl}; }
+
+void Melden(std::string_view text) { data::CurrentMessageSink().Show(text, data::MessageStyle::Exclamation, "Rechner"); }
+
+// A result that is no finite number is said and never shown or passed on: taken as a number
+// again it would count as 0. False then.
+bool Endlich(double wert) {
+  if (std::isfinite(wert)) return true;
+  Melden("Das Ergebnis ist zu groß und kann nicht angezeigt werden");
+  return false;
+}
 
 }  // namespace
 
@@ -100,21 +113,24 @@ void Taschenrechner::Operator(const std::string& op) {
       ZweiterOperand = AlsText(AnzeigeVorher);
       const double e = Zahl(ErsterOperand);
       const double z = Zahl(ZweiterOperand);
+      // A refused operation keeps the first operand.
+      const auto ergebnis = [this](double wert) {
+        if (Endlich(wert)) ErsterOperand = AlsZahl(wert);
+      };
       if (AnstehenderOperator == "+") {
-        ErsterOperand = AlsZahl(e + z);
+        ergebnis(e + z);
       } else if (AnstehenderOperator == "-") {
-        ErsterOperand = AlsZahl(e - z);
+        ergebnis(e - z);
       } else if (AnstehenderOperator == "X" || AnstehenderOperator == "%") {
-        ErsterOperand = AlsZahl(e * z);
+        ergebnis(e * z);
       } else if (AnstehenderOperator == "/") {
         if (z == 0.0) {
-          data::CurrentMessageSink().Show("Division durch Null ist nicht möglich", data::MessageStyle::Exclamation,
-                                          "Rechner");
+          Melden("Division durch Null ist nicht möglich");
         } else {
-          ErsterOperand = AlsZahl(e / z);
+          ergebnis(e / z);
         }
       } else if (AnstehenderOperator == "=") {
-        ErsterOperand = AlsZahl(z);
+        ergebnis(z);
       }
       Readout_ = Text(ErsterOperand);
       AnzahlOperanden = 1;
@@ -130,7 +146,9 @@ void Taschenrechner::Operator(const std::string& op) {
 }
 
 void Taschenrechner::Prozent() {
-  Readout_ = base::NumberText(Zahl(Readout_) / 100.0);
+  const double prozent = Zahl(Readout_) / 100.0;
+  if (!Endlich(prozent)) return;
+  Readout_ = base::NumberText(prozent);
   LetzteEingabe = "OPS";
   AnstehenderOperator = "%";
   ++AnzahlOperanden;
@@ -155,8 +173,11 @@ std::string Taschenrechner::Ergebnis() const {
   return Readout_;
 }
 
-Aufwandmengenkosten AufwandmengeRechnen(double k, double a, double p) {
-  return {base::Format(k * (p / 10.0), "0.00"), base::Format(p / 1000.0 * (k * a), "0.00")};
+std::optional<Aufwandmengenkosten> AufwandmengeRechnen(double k, double a, double p) {
+  const double jeLiter = k * (p / 10.0);
+  const double jeEinheit = p / 1000.0 * (k * a);
+  if (!Endlich(jeLiter) || !Endlich(jeEinheit)) return std::nullopt;
+  return Aufwandmengenkosten{base::Format(jeLiter, "0.00"), base::Format(jeEinheit, "0.00")};
 }
 
 std::optional<Aufwandmengenkosten> AufwandmengeRechnen(const std::string& txtKonzentration,

@@ -33,7 +33,8 @@ class Taschenrechner {
   // Key ",".
   void Komma();
   // Keys "+", "-", "X", "/" and "=" by their caption. Division by zero shows "Division durch
-  // Null ist nicht möglich" (exclamation icon, title "Rechner") and keeps the first operand.
+  // Null ist nicht möglich" (exclamation icon, title "Rechner") and keeps the first operand;
+  // so does a result too large for a number, with its own message.
   void Operator(const std::string& op);
   // Key "%".
   void Prozent();
@@ -66,12 +67,13 @@ class Taschenrechner {
 
 // Application rate: with K the concentration (g/l), A the spray liquid per unit (l) and P the
 // agent's price (€/l), the cost per 100 l of spray liquid K × (P ÷ 10) and the cost per unit
-// P ÷ 1000 × (K × A), both formatted "0.00".
+// P ÷ 1000 × (K × A), both formatted "0.00". A result too large for a number is said (title
+// "Rechner") and gives nullopt.
 struct Aufwandmengenkosten {
   std::string txtKostenLiter;
   std::string txtKostenEinheit;
 };
-Aufwandmengenkosten AufwandmengeRechnen(double konzentration, double aufwandmenge, double preis);
+std::optional<Aufwandmengenkosten> AufwandmengeRechnen(double konzentration, double aufwandmenge, double preis);
 
 // The same from the three boxes; a box that is empty or holds no number shows "Überprüfen sie
 // bitte ihre Werte" and gives nullopt (the results stay as they were).

@@ -190,7 +190,7 @@ Speicherergebnis TopfsubstratSpeichern(const MaterialKontext& kontext, Topfsubst
   }
   if (e->txtKuerzel.empty()) e->txtKuerzel = masterdata::KuerzelAusName(e->txtName);
   const std::optional<double> preis = masterdata::ZahlPruefen(e->txtPreis, "Preis");
-  if (!preis) return {false, ""};
+  if (!preis) return {false, "txtPreis"};
 
   std::unique_ptr<db::Database> database = masterdata::MaterialdatenbankOeffnen();
   if (!database) return {false, ""};

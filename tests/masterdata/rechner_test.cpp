@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
+#include "base/values.h"
 #include "data/messages.h"
 
 namespace tolvar {
@@ -99,6 +101,25 @@ TEST_F(RechnerTest, ClearForgetsBothOperands) {
   EXPECT_EQ(r.LetzteEingabe, "NONE");
   Tasten(r, "2 + 3 =");
   EXPECT_EQ(r.Readout(), "5");
+}
+
+TEST_F(RechnerTest, AResultTooLargeIsSaidAndTheFirstOperandKept) {
+  Taschenrechner r;
+  // 99999999999999 multiplied by itself: the 23rd factor leaves the range of numbers.
+  std::string tasten;
+  for (int i = 0; i < 23; ++i) tasten += "9 9 9 9 9 9 9 9 9 9 9 9 9 9 X ";
+  Tasten(r, tasten);
+  ASSERT_EQ(sink_.messages.size(), 1u);
+  EXPECT_EQ(sink_.messages[0].title, "Rechner");
+  EXPECT_LT(std::abs(*base::ParseNumber(r.Readout()) - std::pow(99999999999999.0, 22)), 1e295);
+  Tasten(r, "+ 5 =");
+  EXPECT_GT(*base::ParseNumber(r.Readout()), 1e307);
+  // A lone "-" still counts as 0: it is taken as the first operand of "X -5".
+  Tasten(r, "C 5 X - =");
+  EXPECT_EQ(r.Readout(), "-");
+  Tasten(r, "+ 5 =");
+  EXPECT_EQ(r.Readout(), "0");
+  EXPECT_EQ(sink_.messages.size(), 1u);
 }
 
 TEST_F(RechnerTest, ApplicationRate) {

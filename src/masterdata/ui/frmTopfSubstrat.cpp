@@ -20,6 +20,7 @@
 #include "masterdata/ui/frmTopf.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/keyfilters.h"
 
 namespace tolvar {
 
@@ -106,8 +107,9 @@ frmTopfSubstrat::frmTopfSubstrat()
   for (int i = 0; i < 3; ++i) {
     lblInfo[static_cast<std::size_t>(i)] = masterdata_ui::Beschriftung(fraInfo, "lblInfo", i, Q(infotexte[i]));
   }
+  // The price the pot and substrate give can be typed over; the save takes only a number.
   txtPreis = masterdata_ui::Textfeld(fraInfo, "txtPreis");
-  txtPreis->setReadOnly(true);
+  ui::InstallNumericFilter(txtPreis);
   opbBezug[1] = new QRadioButton(QStringLiteral("Einheiten je Pflanze"), fraInfo);
   opbBezug[2] = new QRadioButton(QStringLiteral("Einheiten je 1000 Pflanzen"), fraInfo);
   opbBezug[1]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 1));

@@ -124,6 +124,63 @@ TEST_F(MaterialEditorTest, CalculatorWritesNothingIntoAClosedEditor) {
   EXPECT_FALSE(frmMaterial4opt::IsLoaded());
 }
 
+// A result too large for a number is said once and never shown: the readout keeps the last
+// number, the next operation goes on from it (not from 0), and closing writes it into the box.
+TEST_F(MaterialEditorTest, CalculatorRefusesAResultTooLargeAndGoesOnFromTheLastNumber) {
+  frmMaterial4opt& material = Oeffnen("Neu", "M1002");
+  material.Show();
+  ASSERT_TRUE(test::FocusByClick(material.txtPreis));
+  ASSERT_TRUE(test::Click(material.cmbRechner));
+  ASSERT_TRUE(frmRechner::IsLoaded());
+  frmRechner& rechner = frmRechner::instanz();
+  prompts_->AnswerMsgBox(ui::msgbox::Ok);
+  // 99999999999999 multiplied by itself: the 23rd factor leaves the range of numbers.
+  QString vorher;
+  for (int faktor = 1; faktor <= 23; ++faktor) {
+    vorher = rechner.Readout->text();
+    for (int i = 0; i < 14; ++i) ASSERT_TRUE(test::Click(rechner.Number[9]));
+    ASSERT_TRUE(test::Click(rechner.Operator[2]));  // "X"
+  }
+  ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts_->messageBoxes()[0].title, QStringLiteral("Rechner"));
+  EXPECT_EQ(prompts_->messageBoxes()[0].style, ui::msgbox::Exclamation);
+  const QString groesste = rechner.Readout->text();
+  EXPECT_EQ(groesste, vorher);
+  EXPECT_FALSE(groesste.contains(QStringLiteral("Inf"), Qt::CaseInsensitive));
+  ASSERT_TRUE(test::Click(rechner.Operator[1]));  // "+"
+  ASSERT_TRUE(test::Click(rechner.Number[5]));
+  ASSERT_TRUE(test::Click(rechner.Operator[4]));  // "="
+  EXPECT_EQ(rechner.Readout->text(), groesste);  // not 5
+  rechner.Unload();
+  EXPECT_EQ(material.txtPreis->text(), groesste);
+}
+
+// The application-rate calculator says so when a result is too large and writes no figure.
+TEST_F(MaterialEditorTest, ApplicationRateRefusesAResultTooLargeAndTheEditorKeepsItsPrice) {
+  frmMaterial4opt& material = Oeffnen("Aendern", "M1024");
+  material.Show();
+  const QString preis = material.txtPreis->text();
+  ASSERT_TRUE(test::Click(material.cmbAufwandMenge));
+  ASSERT_TRUE(frmAufwandmenge::IsLoaded());
+  frmAufwandmenge& rate = frmAufwandmenge::instanz();
+  const QString riesig = QStringLiteral("1") + QString(200, QLatin1Char('0'));
+  ASSERT_TRUE(test::TypeInto(rate.txtKonzentration, riesig));
+  ASSERT_TRUE(test::TypeInto(rate.txtAufwandmenge, QStringLiteral("1")));
+  ASSERT_TRUE(test::TypeInto(rate.txtPreis, riesig));
+  prompts_->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(test::Click(rate.cmbOK));
+  ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts_->messageBoxes()[0].title, QStringLiteral("Rechner"));
+  EXPECT_TRUE(rate.txtKostenLiter->text().isEmpty());
+  EXPECT_TRUE(rate.txtKostenEinheit->text().isEmpty());
+  EXPECT_EQ(rate.cmbOK->text(), QStringLiteral("OK"));
+  ASSERT_TRUE(test::Click(rate.cmbBeenden));
+  EXPECT_EQ(material.txtPreis->text(), preis);
+  ASSERT_TRUE(test::Click(material.cmbSpeichern));
+  EXPECT_FALSE(frmMaterial4opt::IsLoaded());
+  EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1024'"), "0,02");
+}
+
 TEST_F(MaterialEditorTest, GroupSetUpShowsTheRowsAndButtonsOfTheGroup) {
   struct Fall {
     const char* gruppe;

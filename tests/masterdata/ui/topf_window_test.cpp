@@ -250,6 +250,29 @@ TEST_F(TopfEditorTest, NewRecordInThePotEditorKeepsTheShownPot) {
   EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE Materialname = 'Topf 17 cm'"), "0,2");
 }
 
+// The combination's price box takes typing through the numeric filter; a typed number is
+// stored, a text that is no number is refused and the window keeps it.
+TEST_F(TopfEditorTest, CombinationStoresATypedPriceAndRefusesOneThatIsNoNumber) {
+  frmTopfSubstrat& form = KombinationOeffnen("Aendern", "M1016");
+  ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("0,2x5")));
+  EXPECT_EQ(form.txtPreis->text(), QStringLiteral("0,25"));
+  ASSERT_TRUE(test::Click(form.cmbSpeichern));
+  EXPECT_FALSE(frmTopfSubstrat::IsLoaded());
+  EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1016'"), "0,25");
+
+  test::ProcessEvents();
+  frmTopfSubstrat& wieder = KombinationOeffnen("Aendern", "M1016");
+  ASSERT_TRUE(test::TypeInto(wieder.txtPreis, QStringLiteral("1,2,3")));
+  prompts_->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(test::Click(wieder.cmbSpeichern));
+  ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts_->messageBoxes()[0].text, QStringLiteral("Der Wert für \"Preis\" ist keine gültige Zahl."));
+  ASSERT_TRUE(frmTopfSubstrat::IsLoaded());
+  EXPECT_EQ(wieder.txtPreis->text(), QStringLiteral("1,2,3"));
+  EXPECT_EQ(test::FocusWidget(), wieder.txtPreis);
+  EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1016'"), "0,25");
+}
+
 TEST_F(TopfEditorTest, NewCombinationHidesThePriceAndProposesABarcode) {
   frmTopfSubstrat& form = KombinationOeffnen("Neu", "M1001");
   EXPECT_FALSE(form.fraInfo->isVisible());
