@@ -212,6 +212,7 @@ TEST_F(LohngruppenTest, ARunShowsAndTakesOnlyTheSheetItWasStartedFor) {
   EXPECT_FALSE(frmTabellenrechner::IsLoaded());
   EXPECT_EQ(f.txtGemeinkosten->text(), vorher);
   EXPECT_EQ(Ergebnisdatei(mdlExcel::Rechner::Gemeinkosten), "\n");
+  seiteMit(f.cmbGemeikostenSpeichern);  // coming back may have shown another tab
   ASSERT_TRUE(Click(f.cmbGemeikostenSpeichern));
   EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Gemeinkosten").front(), vorher.toStdString());
 
