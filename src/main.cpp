@@ -6,6 +6,7 @@
 #include "calculation/einstellungslader.h"
 #include "data/first_start.h"
 #include "data/messages.h"
+#include "platform/sys/fehlertext.h"
 #include "platform/ui/appearance.h"
 
 int main(int argc, char** argv) {
@@ -19,9 +20,14 @@ int main(int argc, char** argv) {
   // The writable data root stands for the installation folder; the first start fills it.
   const tolvar::data::Ersteinrichtung einrichtung = tolvar::data::DatenwurzelEinrichten();
   if (einrichtung.ausgang == tolvar::data::Ersteinrichtung::Ausgang::Fehlgeschlagen) {
-    tolvar::data::ShowCritical("Die Daten von Tolvar konnten nicht eingerichtet werden: " + einrichtung.fehler);
+    tolvar::data::ShowCritical(
+        tolvar::sys::Fehlermeldung("Die Daten von Tolvar konnten nicht eingerichtet werden.", einrichtung.fehler));
     return 1;
   }
+  // A damaged system database was restored, or could not be: the main window then opens
+  // without an enterprise and "Betrieb öffnen" works.
+  if (const std::string meldung = tolvar::data::Einrichtungsmeldung(einrichtung); !meldung.empty())
+    tolvar::data::ShowCritical(meldung);
 
   tolvar::frmBegruessung::instanz();
   return QApplication::exec();

@@ -119,7 +119,15 @@ void mdiTolvarZentral::MDIForm_Load() {
   mdlDatenLaden::BetriebEinstellungenLaden();
 
   mdlFehler::Morvin5DatenbankPruefen();
+  const bool morvin5Ok = s.PruefungOk;
   mdlFehler::TolvarDatenbankPruefen();
+  if (!morvin5Ok || !s.PruefungOk) {
+    // The check has said what is wrong; nothing is loaded or computed from a damaged file,
+    // and nothing is written into it when the window closes.
+    s.BetriebOffen = false;
+    s.AktuelleEinstellungen = data::EinstellungenErsatzwerte();
+    return;
+  }
   mdlFehler::MaterialDatenbankPruefen();
   mdlFehler::VantelDatenbankPruefen();
   mdlFehler::ErgebnisDatenbankPruefen();
@@ -144,7 +152,7 @@ void mdiTolvarZentral::MDIForm_Unload(bool& /*cancel*/) {
   mdlMenue::AlleFensterSchliessen();
   mdlDatenbank::SystemInfoSchreiben();
   if (state().BetriebOffen) {
-    mdlDatenbank::BetriebEinstellungenSchreiben();
+    mdlDatenbank::EinstellungenSichern();
     mdlUpDate::RegistryEintraegeSchreiben();
   }
 }

@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "data/messages.h"
 #include "platform/sys/dataroot.h"
 #include "platform/ui/helpviewer.h"
 
@@ -22,7 +23,11 @@ void HtmlHilfeAnzeigen(const std::string& hilfedatei, const std::string& seite) 
   try {
     ui::HelpViewer& viewer = ui::HelpViewer::Instance();
     const QString folder = QString::fromStdString(hilfedatei);
-    if (!viewer.ShowPage(folder, QString::fromStdString(seite))) viewer.ShowPage(folder, QString::fromStdString(kIndex));
+    if (viewer.ShowPage(folder, QString::fromStdString(seite))) return;
+    if (viewer.ShowPage(folder, QString::fromStdString(kIndex))) return;
+    // Neither the page nor the index: the help folder is missing or empty.
+    data::ShowCritical("Die Hilfe wurde nicht gefunden. Sie wird im Ordner \"" + hilfedatei +
+                       "\" erwartet.");
   } catch (const std::exception&) {
     // Help never reports an error.
   }

@@ -174,6 +174,12 @@ std::optional<double> ParseNumber(std::string_view text) {
 
 bool IsNumber(std::string_view text) { return ParseNumber(text).has_value(); }
 
+std::optional<double> ParseAmount(std::string_view text, double largest) {
+  const std::optional<double> n = ParseNumber(text);
+  if (!n || !(*n >= 0.0 && *n <= largest)) return std::nullopt;
+  return n;
+}
+
 double NumberOr(std::string_view text, double fallback) {
   return ParseNumber(text).value_or(fallback);
 }

@@ -1,5 +1,7 @@
 // Text helpers: trimming and UTF-8 aware character counts.
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 
 #include "base/values.h"
@@ -50,6 +52,14 @@ std::size_t CharCount(std::string_view text) {
     if (StartsChar(c)) ++chars;
   }
   return chars;
+}
+
+std::string AsciiLower(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
+    return c < 128 ? static_cast<char>(std::tolower(c)) : static_cast<char>(c);
+  });
+  return lower;
 }
 
 }  // namespace tolvar::base

@@ -20,6 +20,14 @@ std::optional<double> ParseNumber(std::string_view text);
 // True when ParseNumber succeeds.
 bool IsNumber(std::string_view text);
 
+// The largest amount the calculation carries for a price, a cost or a quantity: far above
+// any enterprise's figures, far below where sums and products lose their meaning.
+inline constexpr double kLargestAmount = 1e12;
+
+// An amount typed by the user: a number (ParseNumber) of zero or more and at most `largest`;
+// nullopt for any other text ("", "abc", "-5", "1e308").
+std::optional<double> ParseAmount(std::string_view text, double largest = kLargestAmount);
+
 // Parses like ParseNumber; text that is not a number gives `fallback`.
 double NumberOr(std::string_view text, double fallback = 0.0);
 
@@ -118,5 +126,7 @@ std::string Trim(std::string_view text);
 std::string LeftChars(std::string_view text, std::size_t count);
 std::string RightChars(std::string_view text, std::size_t count);
 std::size_t CharCount(std::string_view text);
+// The text with ASCII letters in lower case; other bytes (umlauts) stay as they are.
+std::string AsciiLower(std::string_view text);
 
 }  // namespace tolvar::base

@@ -1,5 +1,6 @@
 #include "calculation/kalkulation.h"
 
+#include "base/values.h"
 #include "calculation/datencheck.h"
 #include "calculation/kultur_arbeiten.h"
 #include "calculation/margen.h"
@@ -242,7 +243,19 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
   std::string arbeitenFehler;
   const bool arbeitenGelesen = !d.KulturArbeitenLaden || d.KulturArbeitenLaden(arbeitenFehler);
   Ausfuehren(d.ArbeitMaterialLaden);
+  if (s.AnzahlPhasen <= 0) {
+    data::ShowCritical("Für die Kultur \"" + s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].Kulturname +
+                       "\" sind keine Kulturphasen erfasst. Ohne Kulturphasen kann nicht kalkuliert "
+                       "werden.");
+    return false;
+  }
   if (fenster.txtPreis.empty() || fenster.txtMenge.empty()) return false;
+  if (!base::ParseAmount(fenster.txtPreis)) {
+    data::ShowCritical("Überprüfen sie bitte ihre Werte\n\nDer Preis \"" + fenster.txtPreis +
+                       "\" ist kein Betrag, mit dem gerechnet werden kann (eine Zahl von 0 an, z. B. "
+                       "\"0,85\").");
+    return false;
+  }
 
   s.DatenFehlen = false;
   bool ohneArbeiten = false;
@@ -270,6 +283,13 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
   fenster.cmbErgebnisSpeichernAktiv = true;
   MargenBerechnen(fenster, s.PhasenListe, s.AnzahlPhasen, s.KulturArbeitListe, s.AnzahlKulturArbeiten);
   return true;
+}
+
+std::string KeineAufschluesselung(Kostenart art) {
+  if (art == Kostenart::Maschinen)
+    return "Die Maschinenkosten der Kultur betragen 0,00 €/1000Stk.: keine Materialzeile der Kultur "
+           "ist eine Maschine (Materialgruppe Maschinen), daher gibt es nichts aufzuschlüsseln.";
+  return "Die Kosten dieser Kostenart betragen 0,00 €/1000Stk., daher gibt es nichts aufzuschlüsseln.";
 }
 
 }  // namespace tolvar::mdlKalkulation

@@ -77,8 +77,15 @@ void DiensteZuruecksetzen();
 // quantity are filled, computes every type whose flag is 1 into its box (per 1000 plants,
 // "0.00"; empty when data are missing), enables the cost, menu and save buttons and works
 // out the margins. Recorded work that could not be read is missing data of the labour and
-// the activity material: their boxes are emptied and one message says what was not read. Types with another flag keep their box text. False when nothing was
-// calculated (no culture selected, an empty price or quantity).
+// the activity material: their boxes are emptied and one message says what was not read.
+// Types with another flag keep their box text. False when nothing was calculated (no culture
+// selected, an empty price or quantity). A culture without phases and a price that is no
+// amount of zero or more (base::ParseAmount) are refused with a critical message that says
+// why, so no box shows a figure computed from them.
 bool KulturKalkulieren(KalkulationsFenster& fenster);
+
+// Why a cost button of a computed line opens no breakdown although its box holds 0: the
+// information to show for `art`.
+std::string KeineAufschluesselung(Kostenart art);
 
 }  // namespace tolvar::mdlKalkulation

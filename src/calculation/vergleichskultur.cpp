@@ -7,6 +7,7 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::mdlkulturVergleich {
 
@@ -98,9 +99,7 @@ bool ZeilenNummerieren(db::Recordset& rs, std::string* fehler) {
 }
 
 void Melden(std::string_view satz, const std::string& pfad, const std::string& grund) {
-  std::string text = std::string(satz) + "\n\n" + pfad;
-  if (!grund.empty()) text += "\n(" + grund + ")";
-  data::ShowCritical(text);
+  data::ShowCritical(sys::Fehlermeldung(std::string(satz) + "\n\n" + pfad, grund));
 }
 
 // Opens the result database and its table and runs `schritte` on the table in one

@@ -1,5 +1,6 @@
 #include "comparison/vergleichskulturen_pflege.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -128,8 +129,12 @@ void VorgabenEinsetzen(Kultureingabe& e) {
 }
 
 bool EingabeGueltig(const Kultureingabe& e) {
-  auto zahl = [](const std::string& box) { return box.empty() || base::IsNumber(box); };
-  return zahl(e.Akh) && zahl(e.TQM);
+  // An empty box takes its default; anything else must be what the comparison can read.
+  auto betrag = [](const std::string& box) { return box.empty() || base::ParseAmount(box).has_value(); };
+  auto datum = [](const std::string& box) { return box.empty() || base::ParseDate(box).has_value(); };
+  if (!datum(e.Beginn) || !datum(e.Ende)) return false;
+  if (!betrag(e.Akh) || !betrag(e.TQM) || !betrag(e.Preis) || !betrag(e.Menge)) return false;
+  return std::all_of(e.Kosten.begin(), e.Kosten.end(), betrag);
 }
 
 bool KulturSpeichern(const std::string& pfad, const Kultureingabe& eingabe, std::string_view ersetzen,
@@ -137,7 +142,7 @@ bool KulturSpeichern(const std::string& pfad, const Kultureingabe& eingabe, std:
   Kultureingabe e = eingabe;
   VorgabenEinsetzen(e);
   if (!EingabeGueltig(e)) {
-    if (fehler) *fehler = "Arbeitsstunden oder Flächentage sind keine Zahl";
+    if (fehler) *fehler = "Ein Datum ist kein Datum oder eine Zahl ist kein Betrag von 0 an";
     return false;
   }
   int anzahl = 0;

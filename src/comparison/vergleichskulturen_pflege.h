@@ -53,7 +53,9 @@ struct Kultureingabe {
 // Fills every empty box but the remark with its default: "01.01.1900" for the dates, "0" for
 // the others.
 void VorgabenEinsetzen(Kultureingabe& eingabe);
-// Labour hours and area-days are stored as numbers: they must be numbers with a decimal comma.
+// What the comparison reads back must be readable: the dates empty or a date "dd.mm.yyyy",
+// labour hours, area-days, price, quantity and the eight costs empty or an amount of zero or
+// more (base::ParseAmount).
 bool EingabeGueltig(const Kultureingabe& eingabe);
 
 // In one transaction: deletes the first culture whose key is `ersetzen` (nothing when empty

@@ -7,6 +7,7 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::mdlKulturMaterial {
 namespace {
@@ -120,7 +121,8 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
     if (!k.MaNr.empty()) neu.push_back(std::move(k));
   }
 
-  auto datenbank = db::Database::Open(s.TolvarDatenbankPfad);
+  std::string grund;
+  auto datenbank = db::Database::Open(s.TolvarDatenbankPfad, &grund);
   bool ok = datenbank != nullptr;
   if (ok) {
     db::Transaction tx = datenbank->BeginTransaction();
@@ -134,8 +136,9 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
     ok = ok && tx.Commit();
   }
   if (!ok) {
-    data::ShowCritical("Die Materialien der Kultur konnten nicht gespeichert werden. Die gespeicherten "
-                       "Materialien bleiben unverändert.");
+    if (datenbank && grund.empty()) grund = datenbank->LastError();
+    data::ShowCritical(sys::Fehlermeldung("Die Materialien der Kultur konnten nicht gespeichert werden. Die gespeicherten "
+                       "Materialien bleiben unverändert.", grund));
     return false;
   }
   EndeMarkeSetzen(std::move(neu));

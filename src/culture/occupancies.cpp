@@ -6,6 +6,7 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::mdlStandorte2 {
 namespace {
@@ -210,7 +211,8 @@ bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen) {
   }
 
   const auto bereich = Phasenbereich();
-  auto datenbank = db::Database::Open(s.AktuellerBetrieb);
+  std::string grund;
+  auto datenbank = db::Database::Open(s.AktuellerBetrieb, &grund);
   bool ok = datenbank != nullptr;
   if (ok) {
     db::Transaction tx = datenbank->BeginTransaction();
@@ -238,8 +240,9 @@ bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen) {
     ok = ok && tx.Commit();
   }
   if (!ok) {
-    data::ShowCritical("Die Standorte der Kultur konnten nicht gespeichert werden. Die gespeicherten Standorte "
-                       "bleiben unverändert.");
+    if (datenbank && grund.empty()) grund = datenbank->LastError();
+    data::ShowCritical(sys::Fehlermeldung("Die Standorte der Kultur konnten nicht gespeichert werden. Die gespeicherten Standorte "
+                       "bleiben unverändert.", grund));
     return false;
   }
   neu.push_back(FreierSlot(*kulturNr));

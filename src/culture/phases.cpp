@@ -7,6 +7,7 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::mdlKulturPhasenInfo {
 namespace {
@@ -126,7 +127,8 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
   }
 
   State& s = state();
-  auto datenbank = db::Database::Open(s.TolvarDatenbankPfad);
+  std::string grund;
+  auto datenbank = db::Database::Open(s.TolvarDatenbankPfad, &grund);
   bool ok = datenbank != nullptr;
   if (ok) {
     db::Transaction tx = datenbank->BeginTransaction();
@@ -152,8 +154,9 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
     ok = ok && tx.Commit();
   }
   if (!ok) {
-    data::ShowCritical("Die Kulturphasen konnten nicht gespeichert werden. Die gespeicherten Kulturphasen "
-                       "bleiben unverändert.");
+    if (datenbank && grund.empty()) grund = datenbank->LastError();
+    data::ShowCritical(sys::Fehlermeldung("Die Kulturphasen konnten nicht gespeichert werden. Die gespeicherten Kulturphasen "
+                       "bleiben unverändert.", grund));
     return false;
   }
 

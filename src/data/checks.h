@@ -3,15 +3,26 @@
 // the installation folder, and the standard messages shared by several windows. The checks
 // record their outcome in state().PruefungOk; messages go to the current MessageSink.
 
+#include <string>
+
 namespace tolvar::mdlFehler {
 
+// What makes a file unusable as a labour-time or a Tolvar-Datenbank, in German: "Datei: "
+// and the path, then the file missing, no database, or the tables and columns the program
+// reads that are missing. Empty when usable.
+std::string Morvin5DatenbankMaengel(const std::string& path);
+std::string TolvarDatenbankMaengel(const std::string& path);
+
 // Checks: each sets PruefungOk (the labour-time check leaves it alone when no enterprise
-// path is set). A database passes when the file opens as a database and holds the tables.
+// path is set). A database passes when the file opens as a database and holds the tables
+// with every column the program reads from them. A failure is reported once, naming the file
+// and what is missing.
 
 // AktuellerBetrieb with Kulturen, StdTaetigkeiten, Standort, Personal, KulturStandorte,
 // Taetigkeiten; a failure is reported, nothing is replaced.
 void Morvin5DatenbankPruefen();
-// TolvarDatenbankPfad with BetriebEinstellungen and KulturPhasen; nothing is reported.
+// TolvarDatenbankPfad with BetriebEinstellungen and KulturPhasen; a missing file is not
+// reported (the opening creates it), an unusable one is.
 void TolvarDatenbankPruefen();
 // MaterialPfad with Material; a failure falls back to the default material database.
 void MaterialDatenbankPruefen();
@@ -21,16 +32,21 @@ void VantelDatenbankPruefen();
 // Ergebnisdatenbank with Vergleichskulturen; a failure falls back to the default.
 void ErgebnisDatenbankPruefen();
 
-// Fallbacks: report, set the default in AktuelleEinstellungen and in the first settings row
-// of the Tolvar-Datenbank (skipped quietly when that row cannot be written).
-void StandardMaterialDatenbankSetzen();
-void StandardVantelDatenbankSetzen();
-void StandardErgebnisDatenbankSetzen();
+// Fallbacks: report (with `detail`, what was wrong with the chosen file, after the text),
+// set the default in AktuelleEinstellungen and in the first settings row of the
+// Tolvar-Datenbank (skipped quietly when that row cannot be written). A default below the
+// installation folder that is missing or unusable is first copied again from the shipped
+// tree; where that fails the message says so instead of promising the default.
+void StandardMaterialDatenbankSetzen(const std::string& detail = {});
+void StandardVantelDatenbankSetzen(const std::string& detail = {});
+void StandardErgebnisDatenbankSetzen(const std::string& detail = {});
 
 // Standard messages: critical icon, OK button, title "Tolvar-Information".
 void MeldungWerteFehlen();
 void MeldungWertePruefen();
-void MeldungMorvin5DatenbankUngueltig();
+// With `detail` (the file and what is missing) after the text.
+void MeldungMorvin5DatenbankUngueltig(const std::string& detail = {});
+void MeldungTolvarDatenbankUngueltig(const std::string& detail = {});
 void MeldungNameFehlt();
 void MeldungNameNichtEindeutig();
 void MeldungTaetigkeitKostenDoppelt();

@@ -2,36 +2,25 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <atomic>
-#include <cctype>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <system_error>
 
 #include "base/values.h"
+#include "data/checks.h"
 #include "data/paths.h"
 #include "data/settings_row.h"
 #include "data/state.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 #include "platform/sys/files.h"
 
 namespace fs = std::filesystem;
 
 namespace tolvar::data {
-
-namespace {
-
-std::string AsciiLower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
-
-}  // namespace
 
 std::string SpeichernVorgabe() { return InstallPath("\\Tolvar_DB\\*.mdb"); }
 
@@ -45,7 +34,7 @@ void MeldungZeigen(const Befehlsergebnis& ergebnis) {
 
 std::string Zieldatei(std::string_view dialogName) {
   std::string ziel(dialogName);
-  if (AsciiLower(base::RightChars(ziel, 4)) != ".mdb") ziel += ".mdb";
+  if (base::AsciiLower(base::RightChars(ziel, 4)) != ".mdb") ziel += ".mdb";
   return ziel;
 }
 
@@ -79,8 +68,8 @@ Befehlsergebnis Mit(std::string text, MessageStyle style, std::string_view title
   return ergebnis;
 }
 
-Befehlsergebnis Laufzeitfehler(std::string grund) {
-  return Mit(std::move(grund), MessageStyle::Critical, data::kLaufzeitfehlerTitel);
+Befehlsergebnis Laufzeitfehler(const std::string& grund) {
+  return Mit(sys::Fehlermeldung("", grund), MessageStyle::Critical, data::kLaufzeitfehlerTitel);
 }
 
 Befehlsergebnis Hinweis(std::string_view text) {
@@ -254,13 +243,37 @@ bool TolvarDatenbankAnlegen(std::string* meldung) {
   } else if (sys::SafeCopy(vorlage, ziel, &fehler)) {
     return true;
   }
-  if (meldung) *meldung = fehler;
+  if (meldung) *meldung = sys::Fehlermeldung("", fehler);
   return false;
 }
+
+namespace {
+
+// The chosen enterprise file and its existing ".Tolvar" twin pass their checks; a failure is
+// reported. A file that does not exist is left to the opening, which then opens nothing.
+bool PaarBrauchbar(const std::string& mdb) {
+  if (!sys::FileExists(mdb)) return true;
+  if (const std::string m = mdlFehler::Morvin5DatenbankMaengel(mdb); !m.empty()) {
+    mdlFehler::MeldungMorvin5DatenbankUngueltig(m);
+    return false;
+  }
+  const std::string twin = data::Zwillingspfad(mdb, ".Tolvar");
+  if (!sys::FileExists(twin)) return true;
+  if (const std::string m = mdlFehler::TolvarDatenbankMaengel(twin); !m.empty()) {
+    mdlFehler::MeldungTolvarDatenbankUngueltig(m);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 Befehlsergebnis BetriebOeffnen(const std::optional<std::string>& gewaehlt) {
   if (Abgebrochen(gewaehlt)) return Nichts();
   if (!EndetAufMdb(*gewaehlt)) return Hinweis(data::kKeineMdbDatei);
+  // A file that fails the checks is not switched to: the open enterprise stays open, and
+  // nothing (neither SystemInfo nor an empty twin) is written for the broken one.
+  if (!PaarBrauchbar(*gewaehlt)) return Nichts();
   State& s = state();
   // Settings typed in this session would be lost once the enterprise is switched.
   if (s.BetriebOffen) BetriebEinstellungenSchreiben();

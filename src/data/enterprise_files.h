@@ -85,7 +85,9 @@ namespace tolvar::mdlDatenbank {
 bool TolvarDatenbankAnlegen(std::string* meldung = nullptr);
 
 // "Betrieb öffnen" with the file chosen in the open dialog (nullopt: cancelled, nothing
-// happens). Only names ending in ".mdb" (any case) are taken. The open enterprise's settings
+// happens). Only names ending in ".mdb" (any case) are taken. An existing file that fails the
+// check of the labour-time database, or whose existing ".Tolvar" twin fails its check, is
+// reported and refused: the open enterprise stays open and nothing is written. The open enterprise's settings
 // are written to its own row first; then AktuellerBetrieb and TolvarDatenbankPfad name the
 // chosen pair, BetriebOffen is false and the window reopens. Whether the file exists is
 // left to the opening.

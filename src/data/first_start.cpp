@@ -7,6 +7,7 @@
 #include "data/paths.h"
 #include "platform/db/database.h"
 #include "platform/sys/dataroot.h"
+#include "platform/sys/fehlertext.h"
 #include "platform/sys/files.h"
 
 namespace fs = std::filesystem;
@@ -40,14 +41,50 @@ bool MusterbetriebEintragen(const std::string& pfad, const std::string& musterbe
   return ok;
 }
 
+// The system database opens with table SystemInfo and the columns the program reads.
+bool SystemdatenbankBrauchbar(const std::string& pfad) {
+  std::unique_ptr<db::Database> database = db::Database::Open(pfad);
+  if (!database) return false;
+  db::Recordset rs = database->OpenTable("SystemInfo");
+  return rs.ok() && rs.HasColumn("AktuellerBetrieb") && rs.HasColumn("FarbeTolvar") &&
+         rs.HasColumn("FarbeMorvin") && rs.HasColumn("LetzteAenderung");
+}
+
+Ersteinrichtung Seeding(const std::string& auslieferung, const std::string& datenwurzel,
+                        const std::string& systemdatenbank,
+                        const std::string& ausgelieferteSystemdatenbank);
+
 }  // namespace
 
 Ersteinrichtung DatenwurzelEinrichten(const std::string& auslieferung,
                                       const std::string& datenwurzel) {
   const std::string systemdatenbank = sys::JoinPath(datenwurzel, std::string(kSystemdatenbank));
-  if (sys::FileExists(systemdatenbank)) return {};
+  bool wiederherstellen = false;
+  if (sys::FileExists(systemdatenbank)) {
+    if (SystemdatenbankBrauchbar(systemdatenbank)) return {};
+    const std::string beiseite = systemdatenbank + ".beschädigt";
+    std::error_code ec;
+    fs::rename(systemdatenbank, beiseite, ec);
+    if (ec)
+      return {Ersteinrichtung::Ausgang::NichtWiederhergestellt,
+              sys::Fehlermeldung("", "'" + systemdatenbank + "': " + ec.message())};
+    wiederherstellen = true;
+  }
   const std::string ausgelieferteSystemdatenbank =
       sys::JoinPath(auslieferung, std::string(kSystemdatenbank));
+  Ersteinrichtung ergebnis = Seeding(auslieferung, datenwurzel, systemdatenbank, ausgelieferteSystemdatenbank);
+  if (!wiederherstellen) return ergebnis;
+  ergebnis.ausgang = ergebnis.ausgang == Ersteinrichtung::Ausgang::Fehlgeschlagen
+                         ? Ersteinrichtung::Ausgang::NichtWiederhergestellt
+                         : Ersteinrichtung::Ausgang::Wiederhergestellt;
+  return ergebnis;
+}
+
+namespace {
+
+Ersteinrichtung Seeding(const std::string& auslieferung, const std::string& datenwurzel,
+                        const std::string& systemdatenbank,
+                        const std::string& ausgelieferteSystemdatenbank) {
   if (!sys::FileExists(ausgelieferteSystemdatenbank))
     return Fehler("Die ausgelieferten Daten wurden nicht gefunden: '" +
                   ausgelieferteSystemdatenbank + "'");
@@ -85,6 +122,26 @@ Ersteinrichtung DatenwurzelEinrichten(const std::string& auslieferung,
     return Fehler("'" + systemdatenbank + "' kann nicht angelegt werden: " + ec.message());
   }
   return {Ersteinrichtung::Ausgang::Angelegt, {}};
+}
+
+}  // namespace
+
+std::string Einrichtungsmeldung(const Ersteinrichtung& einrichtung) {
+  const std::string pfad = InstallPath(kSystemdatenbank);
+  switch (einrichtung.ausgang) {
+    case Ersteinrichtung::Ausgang::Wiederhergestellt:
+      return "Die Systemdatenbank \"" + pfad +
+             "\" war beschädigt und wurde aus den ausgelieferten Daten wiederhergestellt. Die "
+             "beschädigte Datei liegt als \"SystemInfo.mdb.beschädigt\" daneben. Einen anderen "
+             "Betrieb öffnen Sie mit \"Betrieb öffnen\".";
+    case Ersteinrichtung::Ausgang::NichtWiederhergestellt:
+      return sys::Fehlermeldung("Die Systemdatenbank \"" + pfad +
+                                    "\" ist beschädigt und kann nicht wiederhergestellt werden. "
+                                    "Öffnen Sie einen Betrieb mit \"Betrieb öffnen\".",
+                                einrichtung.fehler);
+    default:
+      return {};
+  }
 }
 
 Ersteinrichtung DatenwurzelEinrichten() {

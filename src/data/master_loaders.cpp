@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/values.h"
+#include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 
@@ -122,6 +123,16 @@ class RowReader {
   bool missingColumn_ = false;
 };
 
+// A value that does not convert stops the reading (the rows after it stay empty); the user
+// is told once which table that was.
+void TeilweiseGelesenMelden(const std::string& path, std::string_view table, std::size_t zeile) {
+  const std::string schluessel = path + "|" + std::string(table);
+  if (!state().GemeldeteLesefehler.insert(schluessel).second) return;
+  data::ShowCritical("Die Tabelle \"" + std::string(table) + "\" konnte nicht vollständig gelesen werden: " +
+                     "Zeile " + std::to_string(zeile) + " enthält einen ungültigen Wert. Einträge ab " +
+                     "dieser Zeile fehlen.\n\nDatei: " + path);
+}
+
 // Replaces `list` and `count` by the rows of `table` (in `orderBy` order, else table order).
 template <typename Satz, typename Fill>
 bool LoadList(const std::string& path, std::string_view table, std::string_view orderBy,
@@ -146,6 +157,8 @@ bool LoadList(const std::string& path, std::string_view table, std::string_view 
       if (reader.missingColumn()) {
         list->clear();
         *count = 0;
+      } else {
+        TeilweiseGelesenMelden(path, table, i + 1);
       }
       return false;
     }

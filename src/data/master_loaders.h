@@ -6,7 +6,8 @@
 //
 // Each returns false when its database or table cannot be opened or lacks a column (the
 // list is then empty), or when a value cannot be converted (the list then holds every row,
-// complete up to the failing one). No error escapes and nothing is shown.
+// complete up to the failing one; the table and row are then reported once per run with a
+// critical message). No error escapes.
 
 namespace tolvar::mdlDatenLaden {
 

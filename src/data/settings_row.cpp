@@ -5,8 +5,10 @@
 #include <string_view>
 
 #include "base/values.h"
+#include "data/messages.h"
 #include "data/paths.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar {
 
@@ -84,18 +86,23 @@ bool BetriebEinstellungenLaden() {
 
 namespace mdlDatenbank {
 
-bool BetriebEinstellungenSchreiben() {
+bool BetriebEinstellungenSchreiben(std::string* fehler) {
   const State& s = state();
   const EinstellungenSatz& e = s.AktuelleEinstellungen;
-  std::unique_ptr<db::Database> database = db::Database::Open(s.TolvarDatenbankPfad);
-  if (!database) return false;
+  std::string grund;
+  auto scheitern = [&](const std::string& warum) {
+    if (fehler) *fehler = warum;
+    return false;
+  };
+  std::unique_ptr<db::Database> database = db::Database::Open(s.TolvarDatenbankPfad, &grund);
+  if (!database) return scheitern(grund);
   db::Recordset rs = database->OpenTable(kTabelle);
-  if (!rs.ok()) return false;
+  if (!rs.ok()) return scheitern(rs.error());
   if (rs.RecordCount() == 0) {
-    if (!rs.AddNew()) return false;
+    if (!rs.AddNew()) return scheitern(rs.error());
   } else {
     rs.MoveFirst();
-    if (!rs.Edit()) return false;
+    if (!rs.Edit()) return scheitern(rs.error());
   }
   const bool set = rs.SetField("Wetterstation", e.Wetterstation) &&
                    rs.SetField("StandardStation", db::Value::Bool(e.StandardStation != 0)) &&
@@ -111,10 +118,22 @@ bool BetriebEinstellungenSchreiben() {
                    rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
   // A table lacking a column gets no half-written row.
   if (!set) {
+    grund = rs.error();
     rs.CancelUpdate();
-    return false;
+    return scheitern(grund);
   }
-  return rs.Update();
+  if (!rs.Update()) return scheitern(rs.error());
+  return true;
+}
+
+bool EinstellungenSichern() {
+  std::string fehler;
+  if (BetriebEinstellungenSchreiben(&fehler)) return true;
+  data::ShowCritical(sys::Fehlermeldung(
+      "Die Einstellungen des Betriebs konnten nicht in \"" + state().TolvarDatenbankPfad +
+          "\" gespeichert werden.",
+      fehler));
+  return false;
 }
 
 }  // namespace mdlDatenbank

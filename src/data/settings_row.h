@@ -2,6 +2,8 @@
 // The enterprise settings row: table BetriebEinstellungen of the Tolvar-Datenbank, held in
 // memory as state().AktuelleEinstellungen.
 
+#include <string>
+
 #include "data/state.h"
 
 namespace tolvar {
@@ -29,8 +31,13 @@ namespace mdlDatenbank {
 // Writes every field of AktuelleEinstellungen into the first row of BetriebEinstellungen
 // of the database at TolvarDatenbankPfad, with LetzteAenderung the current date and time in
 // the general date format; a table without a row gets one. Never creates the database file.
-// False when nothing could be written.
-bool BetriebEinstellungenSchreiben();
+// False when nothing could be written, with the technical reason in *fehler.
+bool BetriebEinstellungenSchreiben(std::string* fehler = nullptr);
+
+// Writes the settings row as BetriebEinstellungenSchreiben does and reports a failure with a
+// critical message that says why. Used wherever the user confirmed settings and at closing,
+// so a confirmed change is on disk at once and a lost one is never silent.
+bool EinstellungenSichern();
 
 }  // namespace mdlDatenbank
 

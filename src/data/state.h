@@ -3,6 +3,7 @@
 // for the program's run; tests reset it with ResetState().
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -156,6 +157,10 @@ struct State {
   // 0..AnzahlVergleichskulturen-1 in table order, then one empty element.
   std::vector<VergleichskulturSatz> VergleichskulturListe = std::vector<VergleichskulturSatz>(1);
   int AnzahlVergleichskulturen = 0;
+
+  // Tables a loader could read only in part, as "<file>|<table>": each is reported once per
+  // run, however often the list is loaded again.
+  std::set<std::string> GemeldeteLesefehler;
 
   // Flags.
   bool BetriebOffen = false;

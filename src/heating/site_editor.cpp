@@ -7,6 +7,7 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "heating/vantel.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::standort_editor {
 
@@ -93,7 +94,7 @@ Speicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, const Stamm
   const mdlVantel::VantelSatz satz = mdlVantel::HeizdatenAusFormular(f, "");
   std::string fehler;
   if (!mdlVantel::VantelZeileErsetzen(s.TolvarDatenbankPfad, alteNr, satz, aendern && !f.opbGruppe, &fehler)) {
-    data::ShowCritical(fehler + "\n\rDie gespeicherten Heizdaten bleiben unverändert.");
+    data::ShowCritical(sys::Fehlermeldung("Die gespeicherten Heizdaten bleiben unverändert.", fehler));
     return ergebnis;
   }
 
@@ -103,7 +104,7 @@ Speicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, const Stamm
   // another group's data to that group's houses.
   if (fuerAlle && aendern) {
     if (mdlVantel::GruppenHeizdatenKopieren(s.TolvarDatenbankPfad, s.AktuellerBetrieb, f.txtNr, &fehler) < 0) {
-      data::ShowCritical(fehler);
+      data::ShowCritical(sys::Fehlermeldung("", fehler));
       return ergebnis;
     }
   }

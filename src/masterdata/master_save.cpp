@@ -13,6 +13,7 @@
 #include "masterdata/material_zeile.h"
 #include "masterdata/stamm_tabellen.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::masterdata {
 
@@ -31,7 +32,7 @@ SpeicherErgebnis Ergebnis(SpeicherStatus status, std::string fokus = {}) {
 }
 
 SpeicherErgebnis DatenbankFehler(const std::string& grund) {
-  data::ShowCritical("Der Datensatz kann nicht gespeichert werden (" + grund + ").");
+  data::ShowCritical(sys::Fehlermeldung("Der Datensatz kann nicht gespeichert werden.", grund));
   return Ergebnis(SpeicherStatus::Fehler);
 }
 

@@ -5,6 +5,7 @@
 #include "base/values.h"
 #include "data/messages.h"
 #include "data/state.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::masterdata {
 
@@ -45,7 +46,7 @@ std::unique_ptr<db::Database> MaterialdatenbankOeffnen() {
 }
 
 void SpeicherFehlerMelden(std::string_view grund) {
-  data::ShowCritical("Der Datensatz wurde nicht gespeichert. " + std::string(grund));
+  data::ShowCritical(sys::Fehlermeldung("Der Datensatz wurde nicht gespeichert.", grund));
 }
 
 bool MaterialZeileAnhaengen(db::Database& database, const MaterialZeile& zeile, std::string* grund) {

@@ -6,6 +6,7 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::masterdata {
 
@@ -18,12 +19,12 @@ const std::string kTabelle = "Standardgroessen";
 std::unique_ptr<db::Database> Oeffnen() {
   std::string grund;
   std::unique_ptr<db::Database> database = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad, &grund);
-  if (!database) data::ShowCritical("Die Materialdatenbank kann nicht geöffnet werden (" + grund + ").");
+  if (!database) data::ShowCritical(sys::Fehlermeldung("Die Materialdatenbank kann nicht geöffnet werden.", grund));
   return database;
 }
 
 void Melden(const std::string& grund) {
-  data::ShowCritical("Die Standardgröße wurde nicht gespeichert. " + grund);
+  data::ShowCritical(sys::Fehlermeldung("Die Standardgröße wurde nicht gespeichert.", grund));
 }
 
 bool Anhaengen(db::Database& database, const std::string& bezeichnung, const std::string& volumen,
@@ -161,13 +162,13 @@ bool VolumenLoeschen(VolumenFormular* f) {
   if (!database) return false;
   db::Recordset rs = Gleiche(*database, f->tmpBezeichnung, f->tmpVolumen);
   if (!rs.ok()) {
-    data::ShowCritical("Die Standardgröße wurde nicht gelöscht. " + rs.error());
+    data::ShowCritical(sys::Fehlermeldung("Die Standardgröße wurde nicht gelöscht.", rs.error()));
     return false;
   }
   if (rs.RecordCount() == 0) return true;
   rs.MoveFirst();
   if (!rs.Delete()) {
-    data::ShowCritical("Die Standardgröße wurde nicht gelöscht. " + rs.error());
+    data::ShowCritical(sys::Fehlermeldung("Die Standardgröße wurde nicht gelöscht.", rs.error()));
     return false;
   }
   f->NeuesVolumen = true;

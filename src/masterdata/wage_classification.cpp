@@ -9,13 +9,14 @@
 #include "data/checks.h"
 #include "data/messages.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::masterdata {
 
 namespace {
 
 void Fehler(const std::string& was, const std::string& grund) {
-  data::ShowCritical("Die Lohneinteilung kann nicht " + was + " werden (" + grund + ").");
+  data::ShowCritical(sys::Fehlermeldung("Die Lohneinteilung kann nicht " + was + " werden.", grund));
 }
 
 // Sort key in German dictionary order: ä, ö, ü as a, o, u, ß as ss, case ignored.

@@ -5,6 +5,7 @@
 #include "base/values.h"
 #include "data/messages.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::masterdata {
 
@@ -13,7 +14,7 @@ namespace {
 constexpr const char* kTabelle = "Wochenarbeitszeit";
 
 void Fehler(const std::string& was, const std::string& grund) {
-  data::ShowCritical("Die Wochenarbeitszeiten können nicht " + was + " werden (" + grund + ").");
+  data::ShowCritical(sys::Fehlermeldung("Die Wochenarbeitszeiten können nicht " + was + " werden.", grund));
 }
 
 }  // namespace

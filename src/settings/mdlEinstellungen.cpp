@@ -6,6 +6,7 @@
 #include "base/values.h"
 #include "data/checks.h"
 #include "data/paths.h"
+#include "data/settings_row.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "settings/db_zugriff.h"
@@ -49,12 +50,9 @@ Speicherergebnis DatenbankenSpeichern(const std::string& station, const std::str
   if (!st.PruefungOk) return Speicherergebnis::PruefungFehlgeschlagen;
   mdlFehler::VantelDatenbankPruefen();
   if (!st.PruefungOk) return Speicherergebnis::PruefungFehlgeschlagen;
-  const bool ok = einstellungen::BetriebEinstellungenSpaltenSchreiben(
-      {{"Wetterstation", db::Value(e.Wetterstation)},
-       {"StandardStation", db::Value::Bool(e.StandardStation != 0)},
-       {"MaterialPfad", db::Value(e.MaterialPfad)},
-       {"VantelPfad", db::Value(e.VantelPfad)}});
-  return ok ? Speicherergebnis::Gespeichert : Speicherergebnis::Fehler;
+  // The whole row, so the weather and result databases chosen on this tab are on disk too.
+  return mdlDatenbank::EinstellungenSichern() ? Speicherergebnis::Gespeichert
+                                              : Speicherergebnis::Fehler;
 }
 
 void StandardKlimapfadSetzen() {
@@ -101,6 +99,7 @@ std::optional<std::string> VermarktungsanteilBerechnen(const std::string& umsatz
 std::string VermarktungskostenSpeichern(const std::string& text) {
   std::string& wert = state().AktuelleEinstellungen.Vermarktungskosten;
   wert = text.empty() ? "0" : text;
+  mdlDatenbank::EinstellungenSichern();
   return wert;
 }
 

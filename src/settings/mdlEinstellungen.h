@@ -24,9 +24,9 @@ enum class Speicherergebnis { Gespeichert, PruefungFehlgeschlagen, Fehler };
 
 // "Speichern" of tab "Datenbanken": takes the station and both paths over, checks the
 // material and then the heating-model database (a failure ends the command after the
-// check's own fallback), and writes Wetterstation, StandardStation, MaterialPfad and
-// VantelPfad into the settings row. Fehler when that row cannot be written (the values stay
-// in memory and are written when the program ends).
+// check's own fallback), and writes the whole settings row (so the weather and result
+// databases chosen on the tab are on disk too). Fehler when that row cannot be written, said
+// in a message (the values stay in memory and are written when the program ends).
 Speicherergebnis DatenbankenSpeichern(const std::string& station, const std::string& materialPfad,
                                       const std::string& vantelPfad);
 
@@ -48,7 +48,8 @@ std::string NeustartFrage();
 std::optional<std::string> VermarktungsanteilBerechnen(const std::string& umsatz,
                                                        const std::string& kosten);
 
-// "Speichern": Vermarktungskosten := the text, "0" when empty. Returns the value taken.
+// "Speichern": Vermarktungskosten := the text, "0" when empty, and the settings row is
+// written at once (a failure is reported). Returns the value taken.
 std::string VermarktungskostenSpeichern(const std::string& text);
 
 }  // namespace tolvar::mdlEinstellungen

@@ -6,6 +6,7 @@
 #include "base/values.h"
 #include "data/checks.h"
 #include "data/messages.h"
+#include "data/settings_row.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "settings/db_zugriff.h"
@@ -179,6 +180,11 @@ bool FlaechenSpezifischeGemeinkostenLoeschen(const std::string& standortNr) {
   return true;
 }
 
+namespace {
+// Confirmed values go to the settings row at once, not only when the program ends.
+Ergebnis Sichern() { return mdlDatenbank::EinstellungenSichern() ? Ergebnis::Ok : Ergebnis::Fehler; }
+}  // namespace
+
 Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe,
                                const std::vector<GemeinkostenZeile>& grid) {
   EinstellungenSatz& e = state().AktuelleEinstellungen;
@@ -187,7 +193,8 @@ Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe,
     mdlFehler::MeldungWerteFehlen();
     return Ergebnis::WerteFehlen;
   }
-  const std::optional<double> gesamt = base::ParseNumber(eingabe.Gemeinkosten);
+  // Overheads the calculation cannot carry (negative, "1e308") would show as 0,00 later.
+  const std::optional<double> gesamt = base::ParseAmount(eingabe.Gemeinkosten);
   if (!gesamt) {
     mdlFehler::MeldungWertePruefen();
     return Ergebnis::Ungueltig;
@@ -201,9 +208,9 @@ Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe,
       return Ergebnis::WerteFehlen;
     }
     e.Flaeche = eingabe.Flaeche;
-    return Ergebnis::Ok;
+    return Sichern();
   }
-  if (eingabe.Typ != 1) return Ergebnis::Ok;
+  if (eingabe.Typ != 1) return Sichern();
   e.Gemeinkostentyp = "1";
   if (eingabe.AktuelleFlaeche.empty()) {
     mdlFehler::MeldungWerteFehlen();
@@ -235,7 +242,8 @@ Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe,
       break;
     }
   }
-  return tx.Commit() ? Ergebnis::Ok : Ergebnis::Fehler;
+  if (!tx.Commit()) return Ergebnis::Fehler;
+  return Sichern();
 }
 
 }  // namespace tolvar::mdlGemeinkosten

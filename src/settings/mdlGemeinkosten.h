@@ -87,8 +87,9 @@ struct Eingabe {
 // empty); the overheads (required, a number); Belegung ("75" when empty) and Gemeinkosten;
 // Gemeinkostentyp and the required area. With type 1 the grid's amounts are then written to
 // the existing Vantel rows of their sites in one transaction, unless an amount is no number
-// or all amounts together exceed the overheads. Shows the message of a failure; what was
-// taken over before it stays taken over.
+// or all amounts together exceed the overheads. Overheads that are no amount of zero or more
+// up to base::kLargestAmount are refused. What was taken over is written to the settings row
+// at once. Shows the message of a failure; what was taken over before it stays taken over.
 Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe,
                                const std::vector<GemeinkostenZeile>& grid);
 

@@ -213,6 +213,14 @@ bool BrennstoffLoeschen(const std::string& nummer) { return Loeschen(kHeiz, numm
 bool EindeckungLoeschen(const std::string& nummer) { return Loeschen(kGwh, nummer); }
 
 bool StromSpeichern(const std::string& text) {
+  if (text.empty()) {
+    mdlFehler::MeldungWerteFehlen();
+    return false;
+  }
+  if (!base::ParseAmount(text)) {
+    mdlFehler::MeldungWertePruefen();
+    return false;
+  }
   state().AktuelleEinstellungen.Strom = text;
   return einstellungen::BetriebEinstellungenSpaltenSchreiben({{"Strom", db::Value(text)}});
 }

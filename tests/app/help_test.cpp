@@ -5,6 +5,7 @@
 #include "app/help_menu.h"
 #include "app/mdlAdobe.h"
 #include "app/mdlHilfe.h"
+#include "data/messages.h"
 #include "data/state.h"
 #include "platform/sys/dataroot.h"
 #include "platform/ui/forms.h"
@@ -91,14 +92,20 @@ TEST_F(HelpTest, MissingPageShowsTheIndex) {
   EXPECT_TRUE(prompts->shown().empty());
 }
 
-TEST_F(HelpTest, MissingHelpFolderShowsNothingAndReportsNothing) {
+// Without the help folder no page is shown and each call says that the help was not found.
+TEST_F(HelpTest, MissingHelpFolderShowsNothingAndSaysSo) {
   mdlHilfe::HilfeAufrufen("10");
   ui::HelpViewer::Instance().hide();
   std::filesystem::remove_all(sys::DataPath("\\Hilfe"));
+  data::RecordingMessageSink meldungen;
+  data::MessageSink* vorher = data::SetMessageSink(&meldungen);
   mdlHilfe::HilfeAufrufen("5");
   mdlHilfe::HilfeAufrufen("Index");
+  data::SetMessageSink(vorher);
   EXPECT_FALSE(ui::HelpViewer::Instance().isVisible());
-  EXPECT_TRUE(prompts->shown().empty());
+  ASSERT_EQ(meldungen.messages.size(), 2u);
+  EXPECT_EQ(meldungen.messages[0].text.rfind("Die Hilfe wurde nicht gefunden.", 0), 0u);
+  EXPECT_EQ(meldungen.messages[0].style, data::MessageStyle::Critical);
 }
 
 TEST_F(HelpTest, HelpMenuTopicByWorkAreaAndActiveChild) {

@@ -102,7 +102,12 @@ TEST_F(MainWindowTest, UnusableDatabasesAreReplacedBeforeTheListsAreLoaded) {
                      "stattdessen wird die Standard-Vantel-Datenbank geladen."),
       QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden, "
                      "stattdessen wird die Standard-Ergebnis-Datenbank geladen.")};
-  EXPECT_EQ(Texte(*prompts), erwartet);
+  // Each text is followed by the file and what is wrong with it.
+  const std::vector<QString> texte = Texte(*prompts);
+  ASSERT_EQ(texte.size(), erwartet.size());
+  for (std::size_t i = 0; i < texte.size(); ++i) {
+    EXPECT_TRUE(texte[i].startsWith(erwartet[i] + QStringLiteral("\n\nDatei: "))) << texte[i].toStdString();
+  }
   for (const ShownPrompt& meldung : prompts->messageBoxes()) {
     EXPECT_EQ(meldung.style, ui::msgbox::Critical);
     EXPECT_EQ(meldung.title, QStringLiteral("Tolvar-Information"));

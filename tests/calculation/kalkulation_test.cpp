@@ -23,6 +23,7 @@
 #include <map>
 #include <sstream>
 
+#include "calculation/aufschluesselung.h"
 #include "calculation/einstellungslader.h"
 #include "calculation/kalkulation.h"
 #include "data/master_loaders.h"
@@ -217,6 +218,51 @@ TEST_F(KalkulationTest, NoCultureSelectedCalculatesNothing) {
   state().KulturIndex = state().AnzahlKulturen + 1;
   EXPECT_FALSE(KulturKalkulieren(f));
   EXPECT_EQ(f.txtMaterial, "");
+}
+
+// A price the calculation cannot carry and a culture without phases are refused with a
+// message; no box is computed from them.
+TEST_F(KalkulationTest, RefusedInputSaysWhyAndComputesNothing) {
+  struct Fall {
+    const char* name;
+    const char* kultur;
+    const char* preis;
+    const char* meldung;
+  };
+  const Fall faelle[] = {
+      {"Preis abc", "K1003", "abc", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"abc\""},
+      {"Preis 1e308", "K1003", "1e308", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"1e308\""},
+      {"Preis 1,2,3", "K1003", "1,2,3", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"1,2,3\""},
+      {"Preis -1", "K1003", "-1", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"-1\""},
+      {"ohne Phasen", "K1008", "3,20", "Für die Kultur \"Fuchsien 12 cm\" sind keine Kulturphasen erfasst."},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    meldungen.messages.clear();
+    KalkulationsFenster f = Gewaehlt(fall.kultur, fall.preis);
+    EXPECT_FALSE(KulturKalkulieren(f));
+    ASSERT_EQ(meldungen.messages.size(), 1u);
+    EXPECT_EQ(meldungen.messages[0].text.rfind(fall.meldung, 0), 0u) << meldungen.messages[0].text;
+    EXPECT_EQ(meldungen.messages[0].style, data::MessageStyle::Critical);
+    for (const auto& [name, text] : Boxen(f)) EXPECT_EQ(text, "") << name;
+    EXPECT_FALSE(f.KostenknoepfeAktiv || f.cmbErgebnisSpeichernAktiv);
+  }
+}
+
+// The energy breakdown lists the lit phase of "Pelargonien 12 cm" (40 W/m² for 10 h) with the
+// cost the calculation shows.
+TEST_F(KalkulationTest, EnergyBreakdownListsEveryLitPhase) {
+  KalkulationsFenster f = Gewaehlt("K1006", "1,60");
+  f.txtMenge = "4000";
+  ASSERT_TRUE(KulturKalkulieren(f));
+  ASSERT_EQ(f.txtEnergie, "23,76");
+  const State& s = state();
+  const auto zeilen = mdlAufschluesselung::EnergieZeilen(s.PhasenListe, s.AnzahlPhasen, s.AktuelleEinstellungen.Strom);
+  ASSERT_EQ(zeilen.size(), 1u);
+  EXPECT_EQ(zeilen[0][0], "Bewurzelung");
+  EXPECT_EQ(zeilen[0][1], "40,0");
+  EXPECT_EQ(zeilen[0][2], "10,0");
+  EXPECT_EQ(zeilen[0][4], "23,76");
 }
 
 }  // namespace

@@ -71,16 +71,45 @@ TEST_F(PflegeTest, SavingWithoutAMatchingKeyAppendsTheDefaults) {
   EXPECT_EQ(SpalteLesen(pfad, "Import")[3], "0");
 }
 
-TEST_F(PflegeTest, LabourHoursOrAreaDaysThatAreNoNumberChangeNothing) {
-  for (const char* falsch : {"abc", "1,2,3", "1.5"}) {
-    SCOPED_TRACE(falsch);
+// Dates that are no dates and numbers the comparison cannot use are refused before the
+// table is touched; the file keeps its bytes.
+TEST_F(PflegeTest, UnreadableDatesAndNumbersChangeNothing) {
+  struct Fall {
+    const char* name;
+    std::string Kultureingabe::*feld;
+    const char* wert;
+  };
+  const Fall faelle[] = {
+      {"TQM abc", &Kultureingabe::TQM, "abc"},       {"Akh 1,2,3", &Kultureingabe::Akh, "1,2,3"},
+      {"TQM 1.5", &Kultureingabe::TQM, "1.5"},       {"Beginn 31.02.2025", &Kultureingabe::Beginn, "31.02.2025"},
+      {"Ende abc", &Kultureingabe::Ende, "abc"},     {"Menge -5", &Kultureingabe::Menge, "-5"},
+      {"Preis 1e308", &Kultureingabe::Preis, "1e308"},
+  };
+  const std::string vorher = [&] {
+    std::ifstream in(pfad, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }();
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
     Kultureingabe e;
-    e.TQM = falsch;
+    e.*f.feld = f.wert;
+    EXPECT_FALSE(EingabeGueltig(e));
     std::string fehler;
     EXPECT_FALSE(KulturSpeichern(pfad, e, Schluessel("K0", "0"), nullptr, &fehler));
     EXPECT_FALSE(fehler.empty());
-    EXPECT_EQ(SpalteLesen(pfad, "Kultur"), (Texte{"K0", "K1", "K2"}));
+    std::ifstream in(pfad, std::ios::binary);
+    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), {}) == vorher);
   }
+  for (const char* kosten : {"1e308", "-1", "x"}) {
+    Kultureingabe e;
+    e.Kosten[7] = kosten;
+    EXPECT_FALSE(EingabeGueltig(e)) << kosten;
+  }
+  Kultureingabe gut;
+  gut.Beginn = "01.03.2025";
+  gut.Preis = "0,85";
+  gut.Kosten[0] = "12,5";
+  EXPECT_TRUE(EingabeGueltig(gut));
 }
 
 TEST_F(PflegeTest, DeletingRenumbersAlsoWhenNothingWasDeleted) {

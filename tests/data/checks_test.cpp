@@ -1,5 +1,6 @@
 // Database checks, their fallbacks to the default databases, and the standard messages.
 
+#include <cctype>
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "data/paths.h"
 #include "data/settings_row.h"
 #include "platform/sys/files.h"
+#include "support/schema.h"
 
 namespace tolvar::test {
 namespace {
@@ -42,20 +44,38 @@ class ChecksTest : public DataTest {
     ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
   }
 
+  // One critical message that starts with `text` (the file and what is wrong follow it).
   void ExpectOneCritical(const std::string& text) {
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0].text, text);
+    EXPECT_EQ(Messages()[0].text.rfind(text, 0), 0u) << Messages()[0].text;
     EXPECT_EQ(Messages()[0].style, data::MessageStyle::Critical);
     EXPECT_EQ(Messages()[0].title, "Tolvar-Information");
   }
 
   db::Recordset Row() { return FirstRow(state().TolvarDatenbankPfad, "BetriebEinstellungen"); }
 
-  // A database at `path` holding the given tables (each with one dummy column).
+  // A database at `path` holding the given tables with their shipped columns, each named as
+  // given (any case); a name no schema knows gets one dummy column.
   void MakeWithTables(const std::string& path, const std::vector<std::string>& tables) {
+    static const std::vector<std::string> bekannt = {
+        "Kulturen",     "StdTaetigkeiten", "Standort",       "Personal",          "KulturStandorte",
+        "Taetigkeiten", "Lohn",            "Lohneinteilung", "Wochenarbeitszeit", "BetriebEinstellungen",
+        "KulturPhasen", "GWHMaterial",     "Heizmaterialien"};
     std::string script;
-    for (const std::string& t : tables) script += "CREATE TABLE \"" + t + "\" (\"x\" TEXT);";
+    for (const std::string& t : tables) {
+      std::string schema = "CREATE TABLE \"" + t + "\" (\"x\" TEXT);";
+      for (const std::string& b : bekannt) {
+        if (Lower(b) != Lower(t)) continue;
+        schema = SchemaOf(b);
+        schema.replace(schema.find("\"" + b + "\""), b.size() + 2, "\"" + t + "\"");
+      }
+      script += schema;
+    }
     Make(path, script);
+  }
+  static std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
   }
 };
 
@@ -67,7 +87,7 @@ TEST_F(ChecksTest, StandardMessages) {
   const std::vector<Case> cases = {
       {mdlFehler::MeldungWerteFehlen, "Sie haben nicht alle notwendigen Werte eingegeben"},
       {mdlFehler::MeldungWertePruefen, "Überprüfen sie bitte ihre Werte"},
-      {mdlFehler::MeldungMorvin5DatenbankUngueltig, kMorvin5Text},
+      {[] { mdlFehler::MeldungMorvin5DatenbankUngueltig(); }, kMorvin5Text},
       {mdlFehler::MeldungNameFehlt, "Sie müssen erst einen Namen vergeben"},
       {mdlFehler::MeldungNameNichtEindeutig, "Der vergebene Name ist nicht eindeutig"},
       {mdlFehler::MeldungTaetigkeitKostenDoppelt,
@@ -83,7 +103,8 @@ TEST_F(ChecksTest, StandardMessages) {
 
 TEST_F(ChecksTest, Morvin5Database) {
   const std::vector<std::string> all = {"Kulturen",        "StdTaetigkeiten", "Standort",
-                                        "Personal",        "KulturStandorte", "Taetigkeiten"};
+                                        "Personal",        "KulturStandorte", "Taetigkeiten",
+                                        "Lohn",            "Lohneinteilung",  "Wochenarbeitszeit"};
   struct Case {
     std::string name;
     std::function<void(const std::string&)> make;
@@ -96,9 +117,16 @@ TEST_F(ChecksTest, Morvin5Database) {
       {"Tabellennamen in anderer Schreibweise",
        [&](const std::string& p) {
          MakeWithTables(p, {"KULTUREN", "stdtaetigkeiten", "Standort", "Personal",
-                            "Kulturstandorte", "Taetigkeiten"});
+                            "Kulturstandorte", "Taetigkeiten", "Lohn", "Lohneinteilung",
+                            "Wochenarbeitszeit"});
        },
        true},
+      {"Kulturen ohne Spalte Barcode",
+       [&](const std::string& p) {
+         MakeWithTables(p, all);
+         ASSERT_TRUE(db::Database::Open(p)->Execute("ALTER TABLE Kulturen DROP COLUMN Barcode"));
+       },
+       false},
   };
   for (const std::string& missing : all) {
     std::vector<std::string> rest;
@@ -140,31 +168,47 @@ TEST_F(ChecksTest, Morvin5CheckWithoutEnterprisePathDoesNothing) {
   EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(ChecksTest, TolvarDatabaseIsCheckedSilently) {
+// A missing Tolvar-Datenbank is not reported (the opening creates it); one that exists but is
+// unusable is, naming the file and what is missing.
+TEST_F(ChecksTest, TolvarDatabase) {
   struct Case {
     const char* name;
     std::function<void(const std::string&)> make;
     bool ok;
+    const char* names;
   };
   const std::vector<Case> cases = {
-      {"vollständig", [&](const std::string& p) { Make(p, kTolvarSchema); }, true},
-      {"Datei fehlt", [](const std::string&) {}, false},
-      {"keine Datenbank", [&](const std::string& p) { MakeGarbage(p); }, false},
+      {"vollständig", [&](const std::string& p) { Make(p, kTolvarSchema); }, true, ""},
+      {"Datei fehlt", [](const std::string&) {}, false, ""},
+      {"keine Datenbank", [&](const std::string& p) { MakeGarbage(p); }, false,
+       "Die Datei kann nicht als Datenbank geöffnet werden."},
       {"ohne BetriebEinstellungen", [&](const std::string& p) { MakeWithTables(p, {"KulturPhasen"}); },
-       false},
-      {"ohne KulturPhasen",
-       [&](const std::string& p) { MakeWithTables(p, {"BetriebEinstellungen"}); }, false},
+       false, "Es fehlt die Tabelle \"BetriebEinstellungen\"."},
+      {"ohne Spalte TT",
+       [&](const std::string& p) {
+         Make(p, kTolvarSchema);
+         ASSERT_TRUE(db::Database::Open(p)->Execute("ALTER TABLE KulturPhasen DROP COLUMN TT"));
+       },
+       false, "In der Tabelle \"KulturPhasen\" fehlt: \"TT\"."},
   };
   int i = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    sink_.messages.clear();
     state().TolvarDatenbankPfad = Path("Betriebe/T" + std::to_string(i++) + ".Tolvar");
     c.make(state().TolvarDatenbankPfad);
     state().PruefungOk = !c.ok;
     mdlFehler::TolvarDatenbankPruefen();
     EXPECT_EQ(state().PruefungOk, c.ok);
+    if (c.ok || std::string(c.name) == "Datei fehlt") {
+      EXPECT_TRUE(Messages().empty());
+      continue;
+    }
+    ExpectOneCritical("Die Tolvar-Datenbank des Betriebs ist ungültig und kann nicht geöffnet werden.");
+    EXPECT_NE(Messages()[0].text.find("Datei: " + state().TolvarDatenbankPfad + "\n" + c.names),
+              std::string::npos)
+        << Messages()[0].text;
   }
-  EXPECT_TRUE(Messages().empty());
 }
 
 // The three checks with a fallback: a usable database passes untouched; anything else is
@@ -181,6 +225,12 @@ TEST_F(ChecksTest, MaterialDatabase) {
       {"Datei fehlt", [] {}, false},
       {"keine Datenbank", [&] { MakeGarbage(path); }, false},
       {"ohne Tabelle Material", [&] { MakeWithTables(path, {"Gefaesse"}); }, false},
+      {"ohne Spalte Preis",
+       [&] {
+         Make(path, kMaterialSchema);
+         ASSERT_TRUE(db::Database::Open(path)->Execute("ALTER TABLE Material DROP COLUMN Preis"));
+       },
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

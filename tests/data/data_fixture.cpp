@@ -12,9 +12,11 @@ namespace tolvar::test {
 const std::string kSystemInfoSchema = SchemaOf("SystemInfo");
 
 const std::string kMorvin5Schema =
-    SchemaOf({"Kulturen", "Standort", "Personal", "StdTaetigkeiten", "Taetigkeiten", "KulturStandorte"});
+    SchemaOf({"Kulturen", "Standort", "Personal", "StdTaetigkeiten", "Taetigkeiten", "KulturStandorte", "Lohn",
+              "Lohneinteilung", "Wochenarbeitszeit"});
 
-const std::string kTolvarSchema = SchemaOf({"BetriebEinstellungen", "KulturPhasen"});
+const std::string kTolvarSchema = SchemaOf(
+    {"BetriebEinstellungen", "KulturPhasen", "tolvar_schema.Material", "ArbeitMaterial", "Tarif", "Vantel"});
 
 const std::string kMaterialSchema = SchemaOf({"Material", "Gefaesse"});
 

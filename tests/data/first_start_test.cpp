@@ -1,6 +1,7 @@
 // First start: the data root is seeded from the shipped tree once and never overwritten.
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "data/data_fixture.h"
@@ -117,6 +118,36 @@ TEST_F(FirstStartTest, TheShippedTreeOpensOnTheSampleEnterprise) {
   EXPECT_TRUE(sys::FileExists(state().AktuellerBetrieb));
   EXPECT_EQ(data::DatenwurzelEinrichten(ShippedTreeForTests(), Root()).ausgang,
             Ausgang::SchonVorhanden);
+}
+
+// An empty or unreadable system database is restored from the shipped tree on the next
+// start; the damaged file is kept beside it and the user's other files stay.
+TEST_F(FirstStartTest, ADamagedSystemDatabaseIsRestored) {
+  ASSERT_EQ(Seed().ausgang, Ausgang::Angelegt);
+  {
+    auto material = db::Database::Open(Root("Tolvar_DB/Material.mdb"));
+    ASSERT_TRUE(material->Execute(R"(UPDATE "Material" SET "Materialname" = 'geändert')"));
+  }
+  for (const char* art : {"leer", "Zufall"}) {
+    SCOPED_TRACE(art);
+    if (std::string(art) == "leer") {
+      std::ofstream(Root("Tolvar_DB/SystemInfo.mdb"), std::ios::trunc);
+    } else {
+      MakeGarbage(Root("Tolvar_DB/SystemInfo.mdb"));
+    }
+    const data::Ersteinrichtung e = Seed();
+    EXPECT_EQ(e.ausgang, Ausgang::Wiederhergestellt) << e.fehler;
+    EXPECT_EQ(Column(Root("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "AktuellerBetrieb"),
+              Root("Betriebe/Mustergärtnerei.mdb"));
+    EXPECT_TRUE(sys::FileExists(Root("Tolvar_DB/SystemInfo.mdb.beschädigt")));
+    EXPECT_EQ(Column(Root("Tolvar_DB/Material.mdb"), "Material", "Materialname"), "geändert");
+    EXPECT_NE(data::Einrichtungsmeldung(e).find("wiederhergestellt"), std::string::npos);
+  }
+  // Without the shipped tree the restore fails and says so.
+  MakeGarbage(Root("Tolvar_DB/SystemInfo.mdb"));
+  const data::Ersteinrichtung e = data::DatenwurzelEinrichten(Path("fehlt"), Root());
+  EXPECT_EQ(e.ausgang, Ausgang::NichtWiederhergestellt);
+  EXPECT_NE(data::Einrichtungsmeldung(e).find("Betrieb öffnen"), std::string::npos);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST_F(GruppeTest, RefusalsWriteNothing) {
   const struct {
     std::string gruppe, name, meldung;
   } faelle[] = {{"M1004", "", "Sie haben nicht alle notwendigen Werte eingegeben"},
-                {"M1077", "Neu", "Der Datensatz wurde nicht gespeichert. Die Materialgruppe M1077 ist in der "
+                {"M1077", "Neu", "Der Datensatz wurde nicht gespeichert.\n\nDie Materialgruppe M1077 ist in der "
                                  "Materialdatenbank nicht vorhanden."}};
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.gruppe);

@@ -219,10 +219,30 @@ TEST_F(FuelTest, CoveringWithoutLightTransmissionIsStoredWithZero) {
   EXPECT_EQ(mdlVantelMaterial::EindeckungEintragen(0, 2)[0].Name, "");
 }
 
-TEST_F(FuelTest, ElectricityPriceStoredAsTyped) {
-  ASSERT_TRUE(mdlVantelMaterial::StromSpeichern(""));
-  EXPECT_EQ(state().AktuelleEinstellungen.Strom, "");
-  EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Strom"}), std::vector<std::string>{""});
+// A price of zero or more is stored as typed, in memory and in the row at once; anything the
+// calculation could not use is refused and changes nothing.
+TEST_F(FuelTest, ElectricityPriceIsCheckedThenStoredAsTyped) {
+  ASSERT_TRUE(mdlVantelMaterial::StromSpeichern("0,15"));
+  EXPECT_EQ(state().AktuelleEinstellungen.Strom, "0,15");
+  EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Strom"}), std::vector<std::string>{"0,15"});
+  struct Fall {
+    const char* text;
+    const char* meldung;
+  };
+  const Fall faelle[] = {{"", "Sie haben nicht alle notwendigen Werte eingegeben"},
+                         {"abc", "Überprüfen sie bitte ihre Werte"},
+                         {"-5", "Überprüfen sie bitte ihre Werte"},
+                         {"1e308", "Überprüfen sie bitte ihre Werte"},
+                         {"1,2,3", "Überprüfen sie bitte ihre Werte"}};
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.text);
+    sink_.messages.clear();
+    EXPECT_FALSE(mdlVantelMaterial::StromSpeichern(f.text));
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, f.meldung);
+    EXPECT_EQ(state().AktuelleEinstellungen.Strom, "0,15");
+    EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Strom"}), std::vector<std::string>{"0,15"});
+  }
 }
 
 // ------------------------------------------------------------------ overheads
@@ -350,6 +370,26 @@ TEST_F(OverheadsTest, SavingRefusesOverheadsOrAmountsThatAreNoNumbers) {
   ASSERT_EQ(Messages().size(), 2u);
   EXPECT_EQ(Messages()[0].text, "Überprüfen sie bitte ihre Werte");
   EXPECT_EQ(Messages()[1].text, "Überprüfen sie bitte ihre Werte");
+}
+
+// Confirmed overheads are in the settings row on disk at once, not only after a normal exit;
+// amounts the calculation cannot carry are refused.
+TEST_F(OverheadsTest, ConfirmedOverheadsAreOnDiskAtOnceAndAbsurdOnesRefused) {
+  mdlGemeinkosten::Eingabe e{"55555", "2024", "", 0, "900", ""};
+  ASSERT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}), mdlGemeinkosten::Ergebnis::Ok);
+  const std::vector<std::string> gespeichert{"55555|0|900|2024|75"};
+  const std::vector<std::string> spalten{"Gemeinkosten", "Gemeinkostentyp", "Flaeche", "Jahr", "Belegung"};
+  EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", spalten), gespeichert);
+  for (const char* absurd : {"1e308", "-5", "2e12", "abc"}) {
+    SCOPED_TRACE(absurd);
+    sink_.messages.clear();
+    e.Gemeinkosten = absurd;
+    EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}), mdlGemeinkosten::Ergebnis::Ungueltig);
+    EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "55555");
+    EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", spalten), gespeichert);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, "Überprüfen sie bitte ihre Werte");
+  }
 }
 
 // ------------------------------------------------------------------ marketing share

@@ -18,6 +18,7 @@
 #include "calculation/ui/frmVantelInfo.h"
 #include "calculation/vergleichskultur.h"
 #include "data/master_loaders.h"
+#include "data/messages.h"
 #include "data/paths.h"
 #include "data/state.h"
 #include "platform/ui/appearance.h"
@@ -549,8 +550,13 @@ bool frmKalkulation::eventFilter(QObject* watched, QEvent* event) {
 
 void frmKalkulation::Kostenknopf_Click(Kostenart art) {
   const std::optional<double> wert = Zahl(Wertfeld(art));
-  if (!wert || *wert <= 0) return;
   const int16_t herkunft = mdlKalkulation::HerkunftVon(state(), art);
+  // A computed cost of 0 has no breakdown; the user is told so instead of nothing happening.
+  if (wert && *wert == 0 && herkunft == Herkunft::Errechnet) {
+    ui::MsgBox(Q(mdlKalkulation::KeineAufschluesselung(art)), ui::msgbox::Information, Q(data::kMeldungTitel));
+    return;
+  }
+  if (!wert || *wert <= 0) return;
   if (art == Kostenart::Vermarktung) {
     if (herkunft == Herkunft::KulturspezifischErrechnet || herkunft == Herkunft::Errechnet) VermarktungInfoZeigen();
     return;

@@ -307,7 +307,7 @@ void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
   e.Grade = Qualitaet;
   e.Bemerkung = S(txtBemerkung->toPlainText());
   e.Import = !chbImport->isChecked();
-  // Labour hours and area-days are stored as numbers; anything else is refused before the
+  // Dates that are no dates and numbers the comparison cannot use are refused before the
   // table is touched.
   if (!vergleich::EingabeGueltig(e)) {
     mdlFehler::MeldungWertePruefen();

@@ -1,7 +1,9 @@
 #include "platform/ui/prompts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -128,6 +130,14 @@ class QtPrompts final : public Prompts {
     const QString filter = QtFileFilter(request.filter);
     ApplyPattern(dialog, filter.isEmpty() ? QStringList() : filter.split(QStringLiteral(";;")), request.pattern);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    // The dialog reads quotes in a typed name as a list of names ('a "b" c' became "b" in the
+    // current folder). A name typed for saving is taken exactly as typed instead.
+    if (save) {
+      if (const auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+          edit != nullptr && !edit->text().trimmed().isEmpty()) {
+        return TypedFileName(edit->text(), dialog.directory().absolutePath());
+      }
+    }
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
     return chosen.front();
@@ -140,6 +150,11 @@ Prompts*& Installed() {
 }
 
 }  // namespace
+
+QString TypedFileName(const QString& typed, const QString& folder) {
+  if (QDir::isAbsolutePath(typed)) return QDir::cleanPath(typed);
+  return QDir::cleanPath(QDir(folder).filePath(typed));
+}
 
 std::vector<int> MsgBoxAnswers(int style) {
   switch (ButtonsOf(style)) {

@@ -50,6 +50,10 @@ struct FileDialogRequest {
   QString pattern;  // "*.MSD" selects the matching filter; a plain name is proposed as file name
 };
 
+// The file a name typed into a save dialog stands for, taken as typed (quotes, semicolons and
+// apostrophes included): an absolute name as it is, any other one in `folder`.
+QString TypedFileName(const QString& typed, const QString& folder);
+
 // "Beschreibung|*.a;*.b|..." in Qt's form "Beschreibung (*.a *.b);;...". "*.*" becomes "*".
 QString QtFileFilter(const QString& filter);
 

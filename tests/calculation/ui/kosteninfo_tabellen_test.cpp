@@ -138,6 +138,20 @@ TEST_F(AufschluesselungsTabelleTest, CostButtonShowsTheBreakdownOfTheComputedFig
   }
 }
 
+// A computed machine cost of 0 has nothing to break down: the click says so instead of
+// doing nothing.
+TEST_F(AufschluesselungsTabelleTest, AZeroMachineCostSaysWhyNoBreakdownOpens) {
+  Berechnen("K1006", "1,60");
+  ASSERT_EQ(Fenster().txtMaschinen->text(), QStringLiteral("0,00"));
+  Fenster().Kostenknopf(Kostenart::Maschinen)->click();
+  test::ProcessEvents();
+  const auto boxen = prompts->messageBoxes();
+  ASSERT_EQ(boxen.size(), 1u);
+  EXPECT_EQ(boxen[0].text.toStdString(), mdlKalkulation::KeineAufschluesselung(Kostenart::Maschinen));
+  EXPECT_EQ(boxen[0].style, ui::msgbox::Information);
+  EXPECT_FALSE(frmMaschinenInfo::IsLoaded());
+}
+
 TEST_F(AufschluesselungsTabelleTest, ActivityMaterialRowsFollowTheRecordedWork) {
   Berechnen("K1003", "3,20");
   ASSERT_TRUE(test::Click(Fenster().cmbPSMKosten));

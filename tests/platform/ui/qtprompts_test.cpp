@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -110,6 +111,23 @@ TEST_F(QtPromptsTest, OpenDialogReturnsTheChosenFile) {
                            QStringLiteral("Alle Dateien|*.*"), QStringLiteral("*.MSD")),
             path);
   QFile::remove(path);
+}
+
+// A name typed for saving is taken as typed: the dialog would read the quotes as a list of
+// names and save under "Test" in the current folder.
+TEST_F(QtPromptsTest, SaveDialogTakesTheTypedNameAsTyped) {
+  const QString typed = QStringLiteral("O'Neil \"Test\"; Gärtnerei.mdb");
+  WhenOpen<QFileDialog>([typed](QFileDialog* dialog) {
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(edit, nullptr);
+    edit->setText(typed);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(SaveFileDialog(QString(), QDir::tempPath(), QStringLiteral("Alle Dateien|*.*")),
+            QDir(QDir::tempPath()).filePath(typed));
+  EXPECT_EQ(TypedFileName(QStringLiteral("/a/b/x \"y\".mdb"), QStringLiteral("/c")),
+            QStringLiteral("/a/b/x \"y\".mdb"));
+  EXPECT_EQ(TypedFileName(QStringLiteral("x;y.mdb"), QStringLiteral("/c/d")), QStringLiteral("/c/d/x;y.mdb"));
 }
 
 }  // namespace

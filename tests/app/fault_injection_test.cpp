@@ -1,0 +1,265 @@
+// Hostile files at the opening of an enterprise and at "Betrieb öffnen": each damaged file is
+// made by the test from a copy of the sample enterprise. Asserted for every case: the one
+// message shown, that nothing was loaded or computed from the damaged file, and that files
+// which were not meant to be written keep their bytes.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+
+#include "app/app_fixture.h"
+#include "app/mdlHilfe.h"
+#include "calculation/kalkulation.h"
+#include "calculation/ui/frmEnergieInfo.h"
+#include "calculation/ui/frmKalkulation.h"
+#include "platform/ui/grid.h"
+#include "platform/ui/keyedtree.h"
+#include "data/master_loaders.h"
+#include "data/state.h"
+#include "platform/sys/files.h"
+#include "platform/ui/builders.h"
+#include "platform/ui/prompts.h"
+
+namespace tolvar::test {
+namespace {
+
+using ui::Q;
+
+class FaultInjectionTest : public AppTest {
+ public:
+  std::string Betrieb() const { return root.Join("Betriebe/Kaputt.mdb"); }
+  std::string Zwilling() const { return root.Join("Betriebe/Kaputt.Tolvar"); }
+
+  static void Leeren(const std::string& path) { std::ofstream(path, std::ios::binary | std::ios::trunc); }
+  static void Zufall(const std::string& path) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (int i = 0; i < 4096; ++i) out.put(static_cast<char>((i * 7919 + 13) % 251));
+  }
+  static void Ausfuehren(const std::string& path, const std::string& sql) {
+    auto database = db::Database::Open(path);
+    ASSERT_TRUE(database) << path;
+    ASSERT_TRUE(database->Execute(sql)) << database->LastError();
+  }
+
+  // The bytes of every file whose content the test watches.
+  std::map<std::string, std::string> Stand(const std::vector<std::string>& paths) const {
+    std::map<std::string, std::string> stand;
+    for (const std::string& p : paths) stand[p] = Inhalt(p);
+    return stand;
+  }
+
+  QString EinzigeMeldung() {
+    const std::vector<QString> texte = Texte(*prompts);
+    EXPECT_EQ(texte.size(), 1u);
+    return texte.empty() ? QString() : texte.front();
+  }
+};
+
+TEST_F(FaultInjectionTest, DamagedEnterpriseFilesAreReportedAndNothingIsComputedFromThem) {
+  struct Fall {
+    const char* name;
+    std::function<void(FaultInjectionTest&)> beschaedigen;
+    const char* meldungAnfang;
+    const char* nennt;  // what the message names as missing
+  };
+  const Fall faelle[] = {
+      {".Tolvar ohne Inhalt", [](FaultInjectionTest& t) { Leeren(t.Zwilling()); },
+       "Die Tolvar-Datenbank des Betriebs ist ungültig", "Es fehlt die Tabelle \"BetriebEinstellungen\"."},
+      {".Tolvar mit Zufallsbytes", [](FaultInjectionTest& t) { Zufall(t.Zwilling()); },
+       "Die Tolvar-Datenbank des Betriebs ist ungültig", "Die Datei kann nicht als Datenbank geöffnet werden."},
+      {"KulturPhasen ohne TT",
+       [](FaultInjectionTest& t) { Ausfuehren(t.Zwilling(), "ALTER TABLE KulturPhasen DROP COLUMN TT"); },
+       "Die Tolvar-Datenbank des Betriebs ist ungültig", "In der Tabelle \"KulturPhasen\" fehlt: \"TT\"."},
+      {"Kulturen ohne Barcode",
+       [](FaultInjectionTest& t) { Ausfuehren(t.Betrieb(), "ALTER TABLE Kulturen DROP COLUMN Barcode"); },
+       "Die ausgewählte Morvin5-Datenbank ist ungültig", "In der Tabelle \"Kulturen\" fehlt: \"Barcode\"."},
+      {"ohne Taetigkeiten", [](FaultInjectionTest& t) { Ausfuehren(t.Betrieb(), "DROP TABLE Taetigkeiten"); },
+       "Die ausgewählte Morvin5-Datenbank ist ungültig", "Es fehlt die Tabelle \"Taetigkeiten\"."},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    MusterKopieren(Betrieb());
+    fall.beschaedigen(*this);
+    SystemInfoSetzen(Betrieb());
+    const auto vorher = Stand({Betrieb(), Zwilling()});
+    const std::size_t gezeigt = prompts->messageBoxes().size();
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+
+    mdiTolvarZentral& haupt = Oeffnen();
+    const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
+    ASSERT_EQ(boxen.size(), gezeigt + 1);
+    const QString text = boxen.back().text;
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8(fall.meldungAnfang))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(fall.nennt))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Datei: ") + Q(root.Join("Betriebe/Kaputt."))));
+    EXPECT_EQ(boxen.back().style, 16);
+    EXPECT_EQ(boxen.back().title, QStringLiteral("Tolvar-Information"));
+    // Nothing was loaded or computed from the damaged pair, and closing writes nothing into it.
+    EXPECT_FALSE(state().BetriebOffen);
+    EXPECT_EQ(state().AnzahlKulturen, 0);
+    EXPECT_EQ(state().AnzahlMaterialien, 0);
+    haupt.Unload();
+    EXPECT_TRUE(Stand({Betrieb(), Zwilling()}) == vorher) << "changed";
+  }
+}
+
+// A default database below the data root that is as damaged as the chosen one is copied
+// again from the shipped tree before it is loaded; the damaged file is kept beside it.
+TEST_F(FaultInjectionTest, DamagedDefaultsAreCopiedAgainFromTheShippedTree) {
+  struct Fall {
+    const char* name;
+    const char* datei;
+    bool loeschen;
+    const char* meldung;
+  };
+  const Fall faelle[] = {
+      {"Material.mdb mit Zufallsbytes", "Tolvar_DB/Material.mdb", false,
+       "Die ausgewählte Material-Datenbank ist ungültig und kann nicht geöffnet werden, stattdessen wird die "
+       "Standard-Material-Datenbank geladen."},
+      {"Klimadaten.mdb gelöscht", "Vantel/Wetterdaten/Klimadaten.mdb", true,
+       "Die ausgewählte Vantel-Datenbank ist ungültig und kann nicht geöffnet werden, stattdessen wird die "
+       "Standard-Vantel-Datenbank geladen."},
+      {"Ergebnisse.mdb ohne Inhalt", "Tolvar_DB/Ergebnisse.mdb", false,
+       "Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden, stattdessen wird die "
+       "Standard-Ergebnis-Datenbank geladen."},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    const std::string pfad = root.Join(fall.datei);
+    const std::string ausgeliefert = Inhalt(sys::JoinPath(ShippedTreeForTests(), fall.datei));
+    if (fall.loeschen) {
+      ASSERT_TRUE(sys::DeleteFile(pfad));
+    } else {
+      std::string(fall.name).find("Zufall") != std::string::npos ? Zufall(pfad) : Leeren(pfad);
+    }
+    const std::string beschaedigt = fall.loeschen ? std::string() : Inhalt(pfad);
+    const std::size_t gezeigt = prompts->messageBoxes().size();
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    mdiTolvarZentral& haupt = MusterOeffnen();
+    const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
+    ASSERT_EQ(boxen.size(), gezeigt + 1);
+    EXPECT_TRUE(boxen.back().text.startsWith(QString::fromUtf8(fall.meldung))) << boxen.back().text.toStdString();
+    EXPECT_TRUE(boxen.back().text.contains(Q(fall.datei).section('/', -1)));
+    EXPECT_TRUE(Inhalt(pfad) == ausgeliefert);
+    if (!fall.loeschen) {
+      EXPECT_TRUE(Inhalt(pfad + ".beschädigt") == beschaedigt);
+    }
+    EXPECT_GT(state().AnzahlMaterialien, 0);
+    haupt.Unload();
+  }
+}
+
+// Where the default cannot be restored, the message says so instead of promising it.
+TEST_F(FaultInjectionTest, AnUnrestorableDefaultIsNotPromised) {
+  Zufall(root.Join("Tolvar_DB/Material.mdb"));
+  const char* vorher = std::getenv("TOLVAR_SHARE_DIR");
+  const std::string alt = vorher ? vorher : "";
+  setenv("TOLVAR_SHARE_DIR", root.Join("gibt-es-nicht").c_str(), 1);
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  MusterOeffnen();
+  if (vorher) {
+    setenv("TOLVAR_SHARE_DIR", alt.c_str(), 1);
+  } else {
+    unsetenv("TOLVAR_SHARE_DIR");
+  }
+  const QString text = EinzigeMeldung();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("Die ausgewählte Material-Datenbank ist ungültig und kann nicht "
+                                             "geöffnet werden. Die Standard-Material-Datenbank kann ebenfalls "
+                                             "nicht geladen werden.")))
+      << text.toStdString();
+  EXPECT_FALSE(text.contains(QStringLiteral("stattdessen")));
+  EXPECT_EQ(state().AnzahlMaterialien, 0);
+}
+
+// "Betrieb öffnen" on a file that fails the check keeps the open enterprise and writes nothing.
+TEST_F(FaultInjectionTest, OpeningABrokenEnterpriseKeepsThePreviousOne) {
+  MusterKopieren(Betrieb(), false);
+  Ausfuehren(Betrieb(), "ALTER TABLE Kulturen DROP COLUMN KulturNr");
+  mdiTolvarZentral& haupt = MusterOeffnen();
+  const int kulturen = state().AnzahlKulturen;
+  const std::string systemInfo = root.Join("Tolvar_DB/SystemInfo.mdb");
+  const auto vorher = Stand({Betrieb(), systemInfo, root.Join("Betriebe/Mustergärtnerei.Tolvar")});
+
+  prompts->AnswerFile(Q(Betrieb())).AnswerMsgBox(ui::msgbox::Ok);
+  haupt.mnuoeffnen->trigger();
+  ProcessEvents();
+
+  const QString text = EinzigeMeldung();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("Die ausgewählte Morvin5-Datenbank ist ungültig"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("\"KulturNr\"")));
+  EXPECT_EQ(state().AktuellerBetrieb, Muster());
+  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_EQ(state().AnzahlKulturen, kulturen);
+  EXPECT_FALSE(sys::FileExists(Zwilling()));
+  EXPECT_TRUE(Stand({Betrieb(), systemInfo, root.Join("Betriebe/Mustergärtnerei.Tolvar")}) == vorher);
+}
+
+// A list the loader can read only in part says once which table that was.
+TEST_F(FaultInjectionTest, APartlyReadableListIsReportedOnce) {
+  MusterKopieren(Betrieb());
+  Ausfuehren(Betrieb(), "UPDATE Kulturen SET Barcode = 'xyz' WHERE KulturNr = 'K1004'");
+  SystemInfoSetzen(Betrieb());
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  Oeffnen();
+  EXPECT_TRUE(state().BetriebOffen);
+  mdlDatenLaden::KulturenLaden();
+  const QString text = EinzigeMeldung();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("Die Tabelle \"Kulturen\" konnte nicht vollständig gelesen werden")))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains(Q(Betrieb())));
+}
+
+// The settings row on disk holds a setting once it is confirmed; a write that fails at
+// closing is reported with its cause.
+TEST_F(FaultInjectionTest, FailedSettingsWriteAtClosingIsReported) {
+  MusterKopieren(Betrieb());
+  SystemInfoSetzen(Betrieb());
+  mdiTolvarZentral& haupt = Oeffnen();
+  ASSERT_TRUE(state().BetriebOffen);
+  ASSERT_TRUE(sys::DeleteFile(Zwilling()));
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  haupt.Unload();
+  const QString text = EinzigeMeldung();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("Die Einstellungen des Betriebs konnten nicht in")))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("Die Datei wurde nicht gefunden.\n\nEinzelheiten: ")));
+  EXPECT_FALSE(sys::FileExists(Zwilling()));
+}
+
+TEST_F(FaultInjectionTest, MissingHelpSaysSo) {
+  std::filesystem::remove_all(root.Join("Hilfe"));
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  mdlHilfe::HilfeAufrufen("6.2");
+  EXPECT_TRUE(EinzigeMeldung().startsWith(QStringLiteral("Die Hilfe wurde nicht gefunden.")));
+}
+
+}  // namespace
+}  // namespace tolvar::test
+
+namespace tolvar::test {
+namespace {
+
+// The energy breakdown of "Pelargonien 12 cm", reached as a person does: the menu
+// "Kalkulation", the culture in the tree, the price, "Kalkulation", the energy button.
+TEST_F(FaultInjectionTest, EnergyBreakdownThroughTheMenusListsTheLitPhase) {
+  mdiTolvarZentral& haupt = MusterOeffnen();
+  haupt.mnuNach->trigger();
+  ProcessEvents();
+  frmKalkulation& k = frmKalkulation::instanz();
+  ASSERT_TRUE(k.trvKulturen->Select(QStringLiteral("K1006")));
+  k.trvKulturen_Click();
+  k.txtPreis->setText(QStringLiteral("1,60"));
+  k.cmbStart->click();
+  ASSERT_EQ(k.txtEnergie->text(), QStringLiteral("23,76"));
+  k.Kostenknopf(mdlKalkulation::Kostenart::Energie)->click();
+  ProcessEvents();
+  ui::Grid* grid = frmEnergieInfo::instanz().dtgEnergie;
+  EXPECT_EQ(grid->TextMatrix(1, 0), QStringLiteral("Bewurzelung"));
+  EXPECT_EQ(grid->TextMatrix(1, 4), QStringLiteral("23,76"));
+  EXPECT_EQ(grid->TextMatrix(2, 3), QStringLiteral("Summe"));
+}
+
+}  // namespace
+}  // namespace tolvar::test
