@@ -19,6 +19,7 @@
 #include "data/master_loaders.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
+#include "support/ui_input.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/prompts.h"
 
@@ -183,7 +184,7 @@ TEST_F(FaultInjectionTest, OpeningABrokenEnterpriseKeepsThePreviousOne) {
   const auto vorher = Stand({Betrieb(), systemInfo, root.Join("Betriebe/Mustergärtnerei.Tolvar")});
 
   prompts->AnswerFile(Q(Betrieb())).AnswerMsgBox(ui::msgbox::Ok);
-  haupt.mnuoeffnen->trigger();
+  ASSERT_TRUE(TriggerCommand(haupt.mnuoeffnen));
   ProcessEvents();
 
   const QString text = EinzigeMeldung();
@@ -245,15 +246,15 @@ namespace {
 // "Kalkulation", the culture in the tree, the price, "Kalkulation", the energy button.
 TEST_F(FaultInjectionTest, EnergyBreakdownThroughTheMenusListsTheLitPhase) {
   mdiTolvarZentral& haupt = MusterOeffnen();
-  haupt.mnuNach->trigger();
+  ASSERT_TRUE(TriggerCommand(haupt.mnuNach));
   ProcessEvents();
   frmKalkulation& k = frmKalkulation::instanz();
-  ASSERT_TRUE(k.trvKulturen->Select(QStringLiteral("K1006")));
-  k.trvKulturen_Click();
-  k.txtPreis->setText(QStringLiteral("1,60"));
-  k.cmbStart->click();
+  ASSERT_TRUE(k.trvKulturen->EnsureVisible(QStringLiteral("K1006")));  // its group opened
+  ASSERT_TRUE(ClickNode(k.trvKulturen, QStringLiteral("K1006")));
+  ASSERT_TRUE(TypeInto(k.txtPreis, QStringLiteral("1,60")));
+  ASSERT_TRUE(Click(k.cmbStart));
   ASSERT_EQ(k.txtEnergie->text(), QStringLiteral("23,76"));
-  k.Kostenknopf(mdlKalkulation::Kostenart::Energie)->click();
+  ASSERT_TRUE(Click(k.cmbEnergiekosten));
   ProcessEvents();
   ui::Grid* grid = frmEnergieInfo::instanz().dtgEnergie;
   EXPECT_EQ(grid->TextMatrix(1, 0), QStringLiteral("Bewurzelung"));

@@ -230,7 +230,12 @@ TEST_F(KalkulationFensterTest, CostButtonsOpenDetailsOnlyForComputedPositiveValu
     Berechnen("K1003", "3,20");
     mdlKalkulation::HerkunftVon(state(), fall.art) = fall.flag;
     if (fall.wert) f.Wertfeld(fall.art)->setText(QString::fromLatin1(fall.wert));
+    // A computed cost of 0 says why nothing opens.
+    const bool null = fall.wert && std::string(fall.wert) == "0,00";
+    if (null) prompts->AnswerMsgBox(ui::msgbox::Ok);
+    const std::size_t vorher = prompts->messageBoxes().size();
     ASSERT_TRUE(test::Click(f.Kostenknopf(fall.art)));
+    EXPECT_EQ(prompts->messageBoxes().size(), vorher + (null ? 1 : 0));
     const ui::Form* fenster = ui::Forms::Find(QString::fromLatin1(fall.fenster));
     EXPECT_EQ(fenster != nullptr && fenster->isVisible(), fall.offen);
     test::UnloadAllWindows();

@@ -13,6 +13,7 @@
 #include "settings/ui/frmEindeckung.h"
 #include "settings/ui/frmEinstellungen.h"
 #include "settings/ui/vantel_editoren.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 namespace {
@@ -134,12 +135,23 @@ TEST_F(EnergieTest, NumericColumnsDropOtherKeysWithABeep) {
   EXPECT_EQ(prompts->beeps(), 2);
 }
 
-TEST_F(EnergieTest, ThePriceIsStoredAsTyped) {
-  frmEinstellungen& f = Tab();
-  f.txtKWH->setText(QString());
-  f.cmbStromOK_Click();
-  EXPECT_EQ(state().AktuelleEinstellungen.Strom, "");
-  EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Strom"), std::vector<std::string>{""});
+// "Speichern" stores a price as typed and refuses one the calculation cannot use.
+TEST_F(EnergieTest, ThePriceIsCheckedThenStoredAsTyped) {
+  frmEinstellungen& f = frmEinstellungen::instanz();
+  f.Show();
+  ASSERT_TRUE(test::ClickTab(f.regEinstellungen, 2));
+  const std::string vorher = state().AktuelleEinstellungen.Strom;
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(test::TypeInto(f.txtKWH, QStringLiteral("-5")));
+  ASSERT_TRUE(test::Click(f.cmbStromOK));
+  ASSERT_EQ(prompts->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts->messageBoxes()[0].text, QStringLiteral("Überprüfen sie bitte ihre Werte"));
+  EXPECT_EQ(state().AktuelleEinstellungen.Strom, vorher);
+  EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Strom"), std::vector<std::string>{vorher});
+  ASSERT_TRUE(test::TypeInto(f.txtKWH, QStringLiteral("0,18")));
+  ASSERT_TRUE(test::Click(f.cmbStromOK));
+  EXPECT_EQ(state().AktuelleEinstellungen.Strom, "0,18");
+  EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Strom"), std::vector<std::string>{"0,18"});
 }
 
 TEST_F(EnergieTest, StandAloneWindowsCloseAfterASaveAndTheCoveringsAlsoOnCancel) {
