@@ -12,7 +12,6 @@
 #include "data/enterprise_files.h"
 #include "data/master_loaders.h"
 #include "data/paths.h"
-#include "data/pot_list.h"
 #include "data/registry_entries.h"
 #include "data/settings_row.h"
 #include "data/state.h"
@@ -138,12 +137,7 @@ void mdiTolvarZentral::MDIForm_Load() {
   // Again, so the defaults the checks wrote are in memory.
   mdlDatenLaden::BetriebEinstellungenLaden();
 
-  mdlDatenLaden::KulturenLaden();
-  mdlDatenLaden::StandorteLaden();
-  mdlDatenLaden::MaterialienLaden();
-  mdlTopfSubstrate::GefaesseLaden();
-  mdlDatenLaden::PersonalLaden();
-  mdlDatenLaden::TaetigkeitenLaden();
+  mdlDatenLaden::AlleListenLaden();
 
   frmBewegungsdaten::instanz().Show();
 }

@@ -8,6 +8,7 @@
 
 #include "base/values.h"
 #include "data/messages.h"
+#include "data/pot_list.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 
@@ -271,6 +272,15 @@ bool TaetigkeitenLaden() {
   State& s = state();
   return LoadList(s.AktuellerBetrieb, "StdTaetigkeiten", "", FillTaetigkeit, &s.StdTaetigkeitListe,
                   &s.AnzahlStdTaetigkeiten);
+}
+
+void AlleListenLaden() {
+  KulturenLaden();
+  StandorteLaden();
+  MaterialienLaden();
+  mdlTopfSubstrate::GefaesseLaden();
+  PersonalLaden();
+  TaetigkeitenLaden();
 }
 
 }  // namespace tolvar::mdlDatenLaden

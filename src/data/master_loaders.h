@@ -17,6 +17,10 @@ bool MaterialienLaden();
 bool PersonalLaden();
 bool TaetigkeitenLaden();
 
+// The five lists and the pots, in the order the main window loads them when it opens the
+// enterprise.
+void AlleListenLaden();
+
 // The activity loader under the name of its list.
 inline bool StdTaetigkeitenLaden() { return TaetigkeitenLaden(); }
 

@@ -1,0 +1,220 @@
+// The roads a user waits on, on a generated large enterprise (bench/support/grossbetrieb.h),
+// each at a tenth (argument 10) and at the full size (argument 100):
+//   KulturKalkulieren    whole calculation of the largest culture, database reads included
+//   BetriebOeffnen       the main window opening the enterprise (checks, settings, master lists)
+//   StammdatenBaeume     the master-data window's five trees loaded and built, current or full
+//   Kulturvergleich      loading a pair of stored cultures into the comparison window
+//   KulturSpeichern      the culture data window's saves of phases, occupancies and material rows
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/mdiTolvarZentral.h"
+#include "calculation/einstellungslader.h"
+#include "calculation/kalkulation.h"
+#include "comparison/ui/frmKulturvergleich.h"
+#include "culture/material_rows.h"
+#include "culture/occupancies.h"
+#include "culture/phase_rules.h"
+#include "culture/phases.h"
+#include "data/enterprise_files.h"
+#include "data/master_loaders.h"
+#include "data/settings_row.h"
+#include "data/state.h"
+#include "data/system_info.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/keyedtree.h"
+#include "support/grossbetrieb.h"
+#include "trees/ui/frmStammdaten.h"
+#include "trees/ui/mdlAllesAnzeigen.h"
+#include "trees/ui/mdlFormen.h"
+
+namespace {
+
+using namespace tolvar;
+
+// The windows go before the data root changes: closing the main window writes the open
+// enterprise into the system database of the data root.
+void Schliessen() {
+  ui::Forms::UnloadAllExcept();
+  if (mdiTolvarZentral::IsLoaded()) mdiTolvarZentral::instanz().Unload();
+  QApplication::processEvents();
+}
+
+// One generated enterprise per size for the whole run; the current one is the data root.
+const bench::Grossbetrieb& Betrieb(benchmark::State& st) {
+  static std::map<int64_t, std::unique_ptr<bench::Datenwurzel>> wurzeln;
+  static int64_t aktiv = -1;
+  const int64_t prozent = st.range(0);
+  if (aktiv != prozent) {
+    Schliessen();
+    wurzeln.clear();  // one copy at a time: the previous root goes before the next is made
+    wurzeln[prozent] = std::make_unique<bench::Datenwurzel>(static_cast<double>(prozent) / 100.0);
+    aktiv = prozent;
+  }
+  return wurzeln[prozent]->Betrieb();
+}
+
+// The lists the main window loads when it opens the enterprise, without the window.
+void Oeffnen() {
+  State& s = state();
+  mdlDatenbank::SystemInfoLesen();
+  s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
+  mdlDatenLaden::BetriebEinstellungenLaden();
+  mdlDatenLaden::AlleListenLaden();
+}
+
+void KulturWaehlen(const std::string& nr) {
+  State& s = state();
+  s.KulturIndex = static_cast<int>(s.KulturListe.size());
+  for (std::size_t i = 0; i < s.KulturListe.size(); ++i) {
+    if (s.KulturListe[i].KulturNr == nr) s.KulturIndex = static_cast<int>(i);
+  }
+}
+
+void BM_KulturKalkulieren(benchmark::State& st) {
+  const bench::Grossbetrieb& b = Betrieb(st);
+  Oeffnen();
+  KulturWaehlen(b.GroessteKultur);
+  KalkulationsFenster fenster;
+  for (auto _ : st) {
+    fenster.txtPreis = "2,50";
+    fenster.txtMenge = "10000";
+    if (!mdlKalkulation::KulturKalkulieren(fenster)) st.SkipWithError("nothing was calculated");
+  }
+  if (fenster.txtHeizung.empty() || fenster.txtArbeit.empty() || fenster.txtMaterial.empty()) {
+    st.SkipWithError("a cost type was not calculated");
+  }
+  const State& s = state();
+  st.counters["phases"] = s.AnzahlPhasen;
+  st.counters["occupancies"] = s.AnzahlKulturStandorte;
+  st.counters["material_rows"] = s.AnzahlKulturMaterialien;
+  st.counters["work_rows"] = s.AnzahlKulturArbeiten;
+}
+
+// The main window as it opens after the start-up picture, until the culture data window it
+// shows has been activated (building its culture tree).
+void BM_BetriebOeffnen(benchmark::State& st) {
+  Betrieb(st);
+  for (auto _ : st) {
+    st.PauseTiming();
+    Schliessen();
+    st.ResumeTiming();
+    mdiTolvarZentral::instanz().Show();
+    QApplication::processEvents();
+  }
+  const State& s = state();
+  if (!s.BetriebOffen) st.SkipWithError("the enterprise did not open");
+  st.counters["records"] = s.AnzahlKulturen + s.AnzahlStandorte + s.AnzahlMaterialien + s.AnzahlPersonal +
+                           s.AnzahlStdTaetigkeiten + s.AnzahlGefaesse;
+}
+
+// Loading and building all five trees, as the window does on activation.
+void StammdatenBaeume(benchmark::State& st, bool alles) {
+  Betrieb(st);
+  Oeffnen();
+  frmStammdaten& form = frmStammdaten::instanz();
+  for (auto _ : st) {
+    mdlDatenLaden::AlleListenLaden();
+    if (alles) {
+      mdlAllesAnzeigen::AlleKulturenAnzeigen(form);
+      mdlAllesAnzeigen::AlleStandorteAnzeigen();
+      mdlAllesAnzeigen::AlleMaterialienAnzeigen();
+      mdlAllesAnzeigen::AllesPersonalAnzeigen();
+      mdlAllesAnzeigen::AlleTaetigkeitenAnzeigen();
+    } else {
+      mdlFormen::AktuelleKulturenAnzeigen(form);
+      mdlFormen::AktuelleStandorteAnzeigen(form);
+      mdlFormen::AktuelleMaterialienAnzeigen();
+      mdlFormen::AktuellesPersonalAnzeigen();
+      mdlFormen::AktuelleTaetigkeitenAnzeigen(form);
+    }
+  }
+  st.counters["nodes"] = form.trvKulturen->Count() + form.trvStandort->Count() + form.trvMaterial->Count() +
+                         form.trvPersonal->Count() + form.trvTaetigkeit->Count();
+}
+void BM_StammdatenBaeumeAktuell(benchmark::State& st) { StammdatenBaeume(st, false); }
+void BM_StammdatenBaeumeAlle(benchmark::State& st) { StammdatenBaeume(st, true); }
+
+// The comparison window open on the result database; the OK button loads the pair chosen
+// in the two lists (the last two stored cultures).
+void BM_Kulturvergleich(benchmark::State& st) {
+  const bench::Grossbetrieb& b = Betrieb(st);
+  Oeffnen();
+  frmKulturvergleich& form = frmKulturvergleich::instanz();
+  form.Show();
+  if (form.comKultur[0]->count() != b.Vergleichskulturen) st.SkipWithError("the stored cultures were not listed");
+  form.comKultur[0]->setCurrentIndex(b.Vergleichskulturen - 1);
+  form.comKultur[1]->setCurrentIndex(b.Vergleichskulturen - 2);
+  for (auto _ : st) form.cmbOK_Click(0);
+  if (form.txtPreis[0]->text().isEmpty()) st.SkipWithError("the pair was not loaded");
+  st.counters["stored_cultures"] = b.Vergleichskulturen;
+}
+
+// The three saves of the culture data window for the largest culture, each as its button
+// runs it: check, transaction, and the reload that refreshes the window's grid.
+void BM_KulturSpeichern(benchmark::State& st) {
+  const bench::Grossbetrieb& b = Betrieb(st);
+  Oeffnen();
+  KulturWaehlen(b.GroessteKultur);
+  State& s = state();
+  mdlKulturPhasenInfo::KulturPhasenLaden();
+  mdlStandorte2::KulturStandorteLaden();
+  mdlKulturMaterial::KulturMaterialLaden();
+  auto phasenzeilen = [&s] {
+    std::vector<mdlKulturPhasenInfo::PhasenZeile> zeilen;
+    for (int p = 1; p <= s.AnzahlPhasen; ++p) zeilen.push_back(mdlKulturPhasenInfo::PhasenZeileVon(s.PhasenListe[p]));
+    return zeilen;
+  };
+  bool gespeichert = true;
+  for (auto _ : st) {
+    // Phases.
+    mdlKulturPhasenInfo::PhasenfolgePruefen(phasenzeilen());
+    gespeichert &= s.EingabeOk && mdlKulturPhasenInfo::KulturphasenSpeichern(phasenzeilen());
+    mdlKulturPhasenInfo::KulturPhasenLaden();
+    mdlStandorte2::KulturStandorteLaden();
+    // Occupancies, then the phases with the areas that follow from them.
+    const std::vector<mdlStandorte2::StandortZeile> standorte = mdlStandorte2::KulturStandorteTabelle();
+    mdlStandorte2::KulturStandorteEingabePruefen(standorte);
+    gespeichert &= s.EingabeOk && mdlStandorte2::KulturStandorteSpeichern(standorte);
+    mdlStandorte2::KulturStandorteLaden();
+    gespeichert &= mdlKulturPhasenInfo::KulturphasenSpeichern(phasenzeilen());
+    mdlKulturPhasenInfo::KulturPhasenLaden();
+    // Material rows.
+    gespeichert &= mdlKulturMaterial::KulturMaterialSpeichern(mdlKulturMaterial::KulturMaterialTabelle());
+    mdlKulturMaterial::KulturMaterialLaden();
+  }
+  if (!gespeichert) st.SkipWithError("a save was refused");
+  st.counters["phases"] = s.AnzahlPhasen;
+  st.counters["occupancies"] = s.AnzahlKulturStandorte;
+  st.counters["material_rows"] = s.AnzahlKulturMaterialien;
+}
+
+#define GROESSEN(bm) BENCHMARK(bm)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->MinTime(0.5)
+GROESSEN(BM_KulturKalkulieren);
+GROESSEN(BM_BetriebOeffnen);
+GROESSEN(BM_StammdatenBaeumeAktuell);
+GROESSEN(BM_StammdatenBaeumeAlle);
+GROESSEN(BM_Kulturvergleich);
+GROESSEN(BM_KulturSpeichern);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  mdlKalkulation::EinstellungsladerEinsetzen();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  Schliessen();
+  return 0;
+}
