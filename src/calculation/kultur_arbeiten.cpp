@@ -36,7 +36,11 @@ bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur,
     if (fehler) *fehler = "Tabelle \"" + std::string(tabelle) + "\"";
     return false;
   };
-  db::Recordset rs = datenbank.Query("SELECT * FROM \"Taetigkeiten\" ORDER BY \"Datum\" ASC;");
+  // Only the culture's rows: the table holds the work of every culture of the enterprise.
+  // Rows of one day keep their table order.
+  db::Recordset rs = datenbank.Query(
+      "SELECT * FROM \"Taetigkeiten\" WHERE \"KulturNr\" = ? ORDER BY \"Datum\" ASC, rowid;",
+      {db::Value(kultur.KulturNr)});
   if (!rs.ok()) return nichtLesbar("Taetigkeiten");
   std::unordered_map<std::string, std::string> taetigkeiten;
   std::unordered_map<std::string, std::string> kuerzel;
