@@ -1,6 +1,8 @@
 #include "culture/occupancies.h"
 
 #include <algorithm>
+#include <string>
+#include <unordered_map>
 
 #include "culture/selection.h"
 #include "data/messages.h"
@@ -93,6 +95,16 @@ bool KulturStandorteLaden() {
   db::Recordset vantel = tolvar->Query("SELECT \"StandortNr\", \"Wege\" FROM \"Vantel\" ORDER BY rowid");
   if (!rs.ok() || !standorte.ok() || !vantel.ok()) return false;
 
+  // Path share of the first Vantel row and name of the last Standort row per site number.
+  std::unordered_map<std::string, std::string> wege;
+  for (vantel.MoveFirst(); !vantel.Eof(); vantel.MoveNext()) {
+    wege.emplace(vantel.Field(0).text(), vantel.Field(1).isNull() ? std::string("0") : vantel.Field(1).text());
+  }
+  std::unordered_map<std::string, std::string> namen;
+  for (standorte.MoveFirst(); !standorte.Eof(); standorte.MoveNext()) {
+    namen[standorte.Field(0).text()] = standorte.Field(1).text();
+  }
+
   std::vector<KulturStandortSatz> liste;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
     const std::string standortNr = TextOderNull(rs.Field("StandortNr"));
@@ -107,15 +119,8 @@ bool KulturStandorteLaden() {
     // Clipped to the phase range; a missing date stays 01.01.1900.
     if (beginn) k.Beginn = std::max(*beginn, fa);
     if (ende) k.Ende = std::min(*ende, le);
-    for (vantel.MoveFirst(); !vantel.Eof(); vantel.MoveNext()) {
-      if (vantel.Field("StandortNr").text() == standortNr) {
-        k.Wege = vantel.Field("Wege").isNull() ? std::string("0") : vantel.Field("Wege").text();
-        break;
-      }
-    }
-    for (standorte.MoveFirst(); !standorte.Eof(); standorte.MoveNext()) {
-      if (standorte.Field("StandortNr").text() == standortNr) k.StandortName = standorte.Field("StandortName").text();
-    }
+    if (const auto it = wege.find(standortNr); it != wege.end()) k.Wege = it->second;
+    if (const auto it = namen.find(standortNr); it != namen.end()) k.StandortName = it->second;
     liste.push_back(std::move(k));
   }
   liste.push_back(FreierSlot(nr));
