@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "heating/heating_cost.h"
+#include "heating/mdlHeizkostenBerrechnung.h"
 #include "platform/db/database.h"
 
 namespace {

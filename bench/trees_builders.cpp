@@ -12,7 +12,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "data/master_loaders.h"
+#include "data/mdlDatenLaden.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "platform/ui/keyedtree.h"

@@ -6,7 +6,7 @@
 #include "data/state.h"
 #include "platform/ui/forms.h"
 
-namespace tolvar::hilfemenue {
+namespace tolvar::app {
 
 std::string HilfeThemaErmitteln() {
   std::string thema = "Index";
@@ -29,4 +29,4 @@ void mnuHilfeDoku_Click() { mdlAdobe::DokumentationOeffnen(); }
 
 void mnuInfo_Click() { frmUeberTolvar::instanz().Show(); }
 
-}  // namespace tolvar::hilfemenue
+}  // namespace tolvar::app

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace tolvar::hilfemenue {
+namespace tolvar::app {
 
 // The help topic of the work area in use and of the active child window: "Index", "5"
 // (master data), "6.1.1" (culture data), "6.2" (calculation); the comparison window "7.3" and
@@ -18,4 +18,4 @@ void mnuHilfeDoku_Click();
 // Shows the about box, modeless.
 void mnuInfo_Click();
 
-}  // namespace tolvar::hilfemenue
+}  // namespace tolvar::app

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "app/mdiTolvarZentral.h"
-#include "data/enterprise_files.h"
+#include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
 #include "platform/ui/builders.h"

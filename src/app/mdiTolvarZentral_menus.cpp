@@ -14,7 +14,7 @@
 #include "comparison/ui/frmKulturvergleich.h"
 #include "culture/ui/frmBewegungsdaten.h"
 #include "data/state.h"
-#include "masterdata/ui/mdlLoeschen.h"
+#include "masterdata/ui/mdlLoeschen_ui.h"
 #include "masterdata/ui/mdlPopUp.h"
 #include "platform/ui/builders.h"
 #include "settings/ui/frmEinstellungen.h"
@@ -135,9 +135,9 @@ void mdiTolvarZentral::MenuesAnlegen() {
                     {"mnuInfo", "Über Tolvar", &W::mnuInfo, nullptr}},
                    kSpaeter);
   bar->addMenu(mnuHilfe);
-  connect(mnuHilfeText, &QAction::triggered, this, [] { hilfemenue::mnuHilfeText_Click(); });
-  connect(mnuHilfeDoku, &QAction::triggered, this, [] { hilfemenue::mnuHilfeDoku_Click(); });
-  connect(mnuInfo, &QAction::triggered, this, [] { hilfemenue::mnuInfo_Click(); });
+  connect(mnuHilfeText, &QAction::triggered, this, [] { app::mnuHilfeText_Click(); });
+  connect(mnuHilfeDoku, &QAction::triggered, this, [] { app::mnuHilfeDoku_Click(); });
+  connect(mnuInfo, &QAction::triggered, this, [] { app::mnuInfo_Click(); });
 }
 
 void mdiTolvarZentral::PopUpsAnlegen() {

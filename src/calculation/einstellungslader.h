@@ -3,7 +3,7 @@
 // Header-only: the calculation library does not link the settings library, so the code that
 // links both (the program's start, the windows, tests) includes this and calls it once.
 
-#include "calculation/kalkulation.h"
+#include "calculation/mdlKalkulation.h"
 #include "settings/mdlMaterial.h"
 #include "settings/mdlTarif.h"
 

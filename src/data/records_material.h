@@ -78,7 +78,7 @@ struct MaterialGruppeEingaben {
 
 // Outcome of a save: stored, or refused (the reason was shown through the message sink) with
 // the control that gets the focus ("txtName"), empty when the focus stays where it is.
-struct Speicherergebnis {
+struct MaterialSpeicherergebnis {
   bool gespeichert = false;
   std::string fokus;
 };

@@ -9,10 +9,10 @@
 
 #include "culture/records.h"
 #include "data/records.h"
-#include "data/records_kalkulation.h"
+#include "data/records_calculation.h"
 #include "data/records_settings.h"
-#include "data/records_stammdaten.h"
-#include "data/records_vergleich.h"
+#include "data/records_masterdata.h"
+#include "data/records_comparison.h"
 
 namespace tolvar {
 

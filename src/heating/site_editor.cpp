@@ -3,13 +3,13 @@
 #include <cstddef>
 
 #include "base/values.h"
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "data/messages.h"
 #include "data/state.h"
-#include "heating/vantel.h"
+#include "heating/mdlVantel.h"
 #include "platform/sys/fehlertext.h"
 
-namespace tolvar::standort_editor {
+namespace tolvar::heating {
 
 namespace {
 
@@ -70,8 +70,8 @@ void HausWaehlen(StandortFormular& f) {
 
 void GruppeWaehlen(StandortFormular& f) { f.opbGruppe = true; }
 
-Speicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, const StammdatensatzSpeichern& stammdaten) {
-  Speicherergebnis ergebnis;
+StandortSpeicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, const StammdatensatzSpeichern& stammdaten) {
+  StandortSpeicherergebnis ergebnis;
   // Checked before anything is written, so a refused name leaves no row behind.
   if (base::Trim(f.txtName).empty()) {
     mdlFehler::MeldungNameFehlt();
@@ -112,4 +112,4 @@ Speicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, const Stamm
   return ergebnis;
 }
 
-}  // namespace tolvar::standort_editor
+}  // namespace tolvar::heating

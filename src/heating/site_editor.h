@@ -9,7 +9,7 @@
 
 #include "heating/site_form.h"
 
-namespace tolvar::standort_editor {
+namespace tolvar::heating {
 
 // Form_Load. Always the new-house defaults with fresh lists. "Neu": the proposed number and
 // barcode (from the master-data numbering), then the defaults of the selected site
@@ -29,7 +29,7 @@ void GruppeWaehlen(StandortFormular& f);
 
 // The save's outcome: `schliessen` when the window may close. Otherwise the reason has been
 // shown already; with `fokusName` the cursor goes into txtName.
-struct Speicherergebnis {
+struct StandortSpeicherergebnis {
   bool schliessen = false;
   bool fokusName = false;
 };
@@ -44,6 +44,6 @@ using StammdatensatzSpeichern = std::function<bool()>;
 // the master record is saved through `stammdaten` (skipped when it is empty), and with
 // fuerAlle an existing group hands its data to its direct children. A group being created
 // has no houses yet: nothing is copied.
-Speicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, const StammdatensatzSpeichern& stammdaten);
+StandortSpeicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, const StammdatensatzSpeichern& stammdaten);
 
-}  // namespace tolvar::standort_editor
+}  // namespace tolvar::heating

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "base/values.h"
-#include "data/checks.h"
-#include "masterdata/material_zeile.h"
+#include "data/mdlFehler.h"
+#include "masterdata/material_row.h"
 
-namespace tolvar::mdlMaterial {
+namespace tolvar::masterdata {
 
 std::optional<BezugsgroesseTexte> BezugsgroesseBeschriften(int bezug) {
   switch (bezug) {
@@ -71,7 +71,7 @@ MaterialEingaben MaterialEingabenLaden(const MaterialSatz& m) {
   return e;
 }
 
-Speicherergebnis MaterialSpeichern(const MaterialKontext& kontext, MaterialEingaben* e) {
+MaterialSpeicherergebnis MaterialSpeichern(const MaterialKontext& kontext, MaterialEingaben* e) {
   if (e->txtName.empty()) {
     mdlFehler::MeldungNameFehlt();
     return {false, "txtName"};
@@ -124,4 +124,4 @@ Speicherergebnis MaterialSpeichern(const MaterialKontext& kontext, MaterialEinga
   return {true, ""};
 }
 
-}  // namespace tolvar::mdlMaterial
+}  // namespace tolvar::masterdata

@@ -11,7 +11,7 @@
 #include "data/records.h"
 #include "data/records_material.h"
 
-namespace tolvar::mdlMaterial {
+namespace tolvar::masterdata {
 
 // Texts of a Bezugsgroesse value 1..4: the editor's option caption, the application-rate
 // calculator's unit labels (rate and cost) and the text of a culture's material list.
@@ -47,6 +47,6 @@ MaterialEingaben MaterialEingabenLaden(const MaterialSatz& material);
 // 0, else the save is refused with the focus in that box. A change replaces the row of the
 // material as opened (kontext.MaterialNr) and keeps its group; delete and append run in one
 // transaction. The boxes receive the defaults filled in, also when a later step refuses.
-Speicherergebnis MaterialSpeichern(const MaterialKontext& kontext, MaterialEingaben* eingaben);
+MaterialSpeicherergebnis MaterialSpeichern(const MaterialKontext& kontext, MaterialEingaben* eingaben);
 
-}  // namespace tolvar::mdlMaterial
+}  // namespace tolvar::masterdata

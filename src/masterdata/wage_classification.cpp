@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "data/messages.h"
 #include "platform/db/database.h"
 #include "platform/sys/fehlertext.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/values.h"
-#include "data/records_stammdaten.h"
+#include "data/records_masterdata.h"
 
 namespace tolvar::masterdata {
 

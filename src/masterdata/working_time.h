@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/records_stammdaten.h"
+#include "data/records_masterdata.h"
 
 namespace tolvar::masterdata {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "base/values.h"
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "data/paths.h"
 #include "data/state.h"
 

@@ -4,12 +4,12 @@
 #include <memory>
 
 #include "base/values.h"
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "data/messages.h"
 #include "data/settings_row.h"
 #include "data/state.h"
 #include "platform/db/database.h"
-#include "settings/db_zugriff.h"
+#include "settings/db_access.h"
 
 namespace tolvar::mdlGemeinkosten {
 
@@ -36,9 +36,9 @@ std::optional<double> Betragssumme(const std::vector<GemeinkostenZeile>& grid) {
 
 std::optional<Flaechen> GesamtflaecheBerechnen() {
   State& st = state();
-  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(st.TolvarDatenbankPfad);
   if (!database) return std::nullopt;
-  db::Recordset vantel = einstellungen::Tabelle(*database, "Vantel");
+  db::Recordset vantel = settings::Tabelle(*database, "Vantel");
   if (!vantel.ok()) return std::nullopt;
   Flaechen f;
   const int last = LetzterStandortIndex();
@@ -62,9 +62,9 @@ std::optional<Flaechen> GesamtflaecheBerechnen() {
 
 std::optional<std::vector<GemeinkostenZeile>> FlaechenSpezifischeGemeinkostenLaden() {
   const State& st = state();
-  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(st.TolvarDatenbankPfad);
   if (!database) return std::nullopt;
-  db::Recordset rs = einstellungen::Tabelle(*database, "Vantel");
+  db::Recordset rs = settings::Tabelle(*database, "Vantel");
   if (!rs.ok()) return std::nullopt;
   std::vector<GemeinkostenZeile> zeilen;
   const int last = LetzterStandortIndex();
@@ -168,9 +168,9 @@ Summen FlaechenSpezifischeGemeinkostenSummieren(const std::string& gemeinkosten,
 }
 
 bool FlaechenSpezifischeGemeinkostenLoeschen(const std::string& standortNr) {
-  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(state().TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(state().TolvarDatenbankPfad);
   if (!database) return false;
-  db::Recordset rs = einstellungen::Tabelle(*database, "Vantel");
+  db::Recordset rs = settings::Tabelle(*database, "Vantel");
   if (!rs.ok()) return false;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
     if (rs["StandortNr"].text() == standortNr) {
@@ -227,10 +227,10 @@ Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe,
     GemeinkostenUeberschreitungMelden();
     return Ergebnis::Ueberschreitung;
   }
-  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(state().TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(state().TolvarDatenbankPfad);
   if (!database) return Ergebnis::Fehler;
   db::Transaction tx = database->BeginTransaction();
-  db::Recordset rs = einstellungen::Tabelle(*database, "Vantel");
+  db::Recordset rs = settings::Tabelle(*database, "Vantel");
   if (!tx.active() || !rs.ok()) return Ergebnis::Fehler;
   for (const GemeinkostenZeile& z : grid) {
     if (z.Standortname.empty() && z.StandortNr.empty()) continue;

@@ -5,10 +5,10 @@
 #include <set>
 
 #include "base/values.h"
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "data/state.h"
 #include "platform/db/database.h"
-#include "settings/db_zugriff.h"
+#include "settings/db_access.h"
 
 namespace tolvar::mdlMaterial {
 
@@ -28,9 +28,9 @@ int LetzterTaetigkeitsIndex() {
 bool ArbeitMaterialLaden() {
   State& st = state();
   st.ArbeitMaterialListe.assign(kArbeitMaterialElemente, ArbeitMaterialSatz{});
-  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(st.TolvarDatenbankPfad);
   if (!database) return false;
-  db::Recordset rs = einstellungen::Tabelle(*database, kTabelle);
+  db::Recordset rs = settings::Tabelle(*database, kTabelle);
   if (!rs.ok()) return false;
   std::size_t i = 0;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++i) {
@@ -49,9 +49,9 @@ std::vector<KostenZeile> ArbeitMaterialTabelleFuellen(bool* ok) {
   if (ok != nullptr) *ok = false;
   std::vector<KostenZeile> zeilen;
   const State& st = state();
-  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(st.TolvarDatenbankPfad);
   if (!database) return zeilen;
-  db::Recordset rs = einstellungen::Tabelle(*database, kTabelle);
+  db::Recordset rs = settings::Tabelle(*database, kTabelle);
   if (!rs.ok()) return zeilen;
   const int last = LetzterTaetigkeitsIndex();
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
@@ -123,9 +123,9 @@ std::string KostenTaste(const std::string& text, int keyAscii) {
 
 bool ArbeitMaterialLoeschen(const std::string& taetigkeitNr) {
   if (taetigkeitNr.empty()) return true;
-  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(state().TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(state().TolvarDatenbankPfad);
   if (!database) return false;
-  db::Recordset rs = einstellungen::Tabelle(*database, kTabelle);
+  db::Recordset rs = settings::Tabelle(*database, kTabelle);
   if (!rs.ok()) return false;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
     const db::Value& v = rs["TaetigkeitNr"];
@@ -134,14 +134,14 @@ bool ArbeitMaterialLoeschen(const std::string& taetigkeitNr) {
   return true;
 }
 
-Speicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid) {
+ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid) {
   // Duplicate numbers among the rows from the top down to the first without a number.
   std::set<std::string> nummern;
   for (const KostenZeile& z : grid) {
     if (z.TaetigkeitNr.empty()) break;
     if (!nummern.insert(z.TaetigkeitNr).second) {
       mdlFehler::MeldungTaetigkeitKostenDoppelt();
-      return Speicherergebnis::Doppelt;
+      return ArbeitMaterialSpeicherergebnis::Doppelt;
     }
   }
 
@@ -160,16 +160,16 @@ Speicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid) {
     ersetzt.insert(z.TaetigkeitNr);
   }
 
-  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
-  if (!database) return Speicherergebnis::Fehler;
+  std::unique_ptr<db::Database> database = settings::Oeffnen(st.TolvarDatenbankPfad);
+  if (!database) return ArbeitMaterialSpeicherergebnis::Fehler;
   db::Transaction tx = database->BeginTransaction();
-  if (!tx.active()) return Speicherergebnis::Fehler;
-  db::Recordset rs = einstellungen::Tabelle(*database, kTabelle);
-  if (!rs.ok()) return Speicherergebnis::Fehler;
+  if (!tx.active()) return ArbeitMaterialSpeicherergebnis::Fehler;
+  db::Recordset rs = settings::Tabelle(*database, kTabelle);
+  if (!rs.ok()) return ArbeitMaterialSpeicherergebnis::Fehler;
   rs.MoveFirst();
   while (!rs.Eof()) {
     if (ersetzt.count(rs["TaetigkeitNr"].text()) > 0) {
-      if (!rs.Delete()) return Speicherergebnis::Fehler;
+      if (!rs.Delete()) return ArbeitMaterialSpeicherergebnis::Fehler;
     } else {
       rs.MoveNext();
     }
@@ -177,10 +177,10 @@ Speicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid) {
   for (const KostenZeile* z : neu) {
     if (!rs.AddNew() || !rs.SetField("TaetigkeitNr", z->TaetigkeitNr) ||
         !rs.SetField(kKosten, z->Kosten) || !rs.Update()) {
-      return Speicherergebnis::Fehler;
+      return ArbeitMaterialSpeicherergebnis::Fehler;
     }
   }
-  return tx.Commit() ? Speicherergebnis::Gespeichert : Speicherergebnis::Fehler;
+  return tx.Commit() ? ArbeitMaterialSpeicherergebnis::Gespeichert : ArbeitMaterialSpeicherergebnis::Fehler;
 }
 
 }  // namespace tolvar::mdlMaterial

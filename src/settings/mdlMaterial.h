@@ -52,7 +52,7 @@ std::string KostenTaste(const std::string& text, int keyAscii);
 // False when the table cannot be written.
 bool ArbeitMaterialLoeschen(const std::string& taetigkeitNr);
 
-enum class Speicherergebnis { Gespeichert, Doppelt, Fehler };
+enum class ArbeitMaterialSpeicherergebnis { Gespeichert, Doppelt, Fehler };
 
 // Stores the grid: the rows from the top down to the first free row, number and cost as
 // shown. Two rows with the same number are refused with "Sie können nicht einer Tätigkeit
@@ -60,6 +60,6 @@ enum class Speicherergebnis { Gespeichert, Doppelt, Fehler };
 // grid could show (those in the tree) and of the activities in the grid are replaced in
 // one transaction; the rows of other activities stay, as the cost calculation still uses
 // them.
-Speicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid);
+ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid);
 
 }  // namespace tolvar::mdlMaterial

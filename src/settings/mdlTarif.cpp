@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "base/values.h"
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "data/state.h"
 #include "platform/db/database.h"
-#include "settings/db_zugriff.h"
+#include "settings/db_access.h"
 
 namespace tolvar::mdlTarif {
 
@@ -50,7 +50,7 @@ struct TarifZeile {
   std::string Lohn;
 };
 std::optional<std::vector<TarifZeile>> TarifZeilen(db::Database& database) {
-  db::Recordset rs = einstellungen::Tabelle(database, "Tarif");
+  db::Recordset rs = settings::Tabelle(database, "Tarif");
   if (!rs.ok()) return std::nullopt;
   std::vector<TarifZeile> zeilen;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
@@ -97,10 +97,10 @@ bool TarifLaden() {
     }
   }
 
-  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
-  std::unique_ptr<db::Database> tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> morvin = settings::Oeffnen(st.AktuellerBetrieb);
+  std::unique_ptr<db::Database> tolvar = settings::Oeffnen(st.TolvarDatenbankPfad);
   if (!morvin || !tolvar) return false;
-  db::Recordset lohn = einstellungen::Tabelle(*morvin, "Lohn");
+  db::Recordset lohn = settings::Tabelle(*morvin, "Lohn");
   const std::optional<std::vector<TarifZeile>> tarif = TarifZeilen(*tolvar);
   if (!lohn.ok() || !tarif) return false;
 
@@ -131,11 +131,11 @@ bool PersonalLohngruppenLaden() {
   st.LohneinteilungListe.assign(kLohneinteilungenElemente, leer);
   st.AnzahlLohneinteilungen = 0;
 
-  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
-  std::unique_ptr<db::Database> tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> morvin = settings::Oeffnen(st.AktuellerBetrieb);
+  std::unique_ptr<db::Database> tolvar = settings::Oeffnen(st.TolvarDatenbankPfad);
   if (!morvin || !tolvar) return false;
-  db::Recordset lohn = einstellungen::Tabelle(*morvin, "Lohn");
-  db::Recordset einteilung = einstellungen::Tabelle(*morvin, "Lohneinteilung");
+  db::Recordset lohn = settings::Tabelle(*morvin, "Lohn");
+  db::Recordset einteilung = settings::Tabelle(*morvin, "Lohneinteilung");
   const std::optional<std::vector<TarifZeile>> tarif = TarifZeilen(*tolvar);
   if (!lohn.ok() || !einteilung.ok() || !tarif) return false;
 
@@ -174,7 +174,7 @@ namespace {
 // Deletes every row of `table` whose `column`, as decimal text, equals `idText`.
 bool ZeilenLoeschen(db::Database& database, std::string_view table, std::string_view column,
                     const std::string& idText) {
-  db::Recordset rs = einstellungen::Tabelle(database, table);
+  db::Recordset rs = settings::Tabelle(database, table);
   if (!rs.ok()) return false;
   rs.MoveFirst();
   while (!rs.Eof()) {
@@ -201,8 +201,8 @@ struct Schreibvorgang {
 std::optional<Schreibvorgang> SchreibenBeginnen() {
   const State& st = state();
   Schreibvorgang w;
-  w.morvin = einstellungen::Oeffnen(st.AktuellerBetrieb);
-  w.tolvar = einstellungen::Oeffnen(st.TolvarDatenbankPfad);
+  w.morvin = settings::Oeffnen(st.AktuellerBetrieb);
+  w.tolvar = settings::Oeffnen(st.TolvarDatenbankPfad);
   if (!w.morvin || !w.tolvar) return std::nullopt;
   w.tm.emplace(w.morvin->BeginTransaction());
   w.tt.emplace(w.tolvar->BeginTransaction());
@@ -265,9 +265,9 @@ namespace {
 
 // True when a Lohn row carries `name` exactly; nullopt when the table cannot be read.
 std::optional<bool> NameVorhanden(const std::string& name) {
-  std::unique_ptr<db::Database> morvin = einstellungen::Oeffnen(state().AktuellerBetrieb);
+  std::unique_ptr<db::Database> morvin = settings::Oeffnen(state().AktuellerBetrieb);
   if (!morvin) return std::nullopt;
-  db::Recordset rs = einstellungen::Tabelle(*morvin, "Lohn");
+  db::Recordset rs = settings::Tabelle(*morvin, "Lohn");
   if (!rs.ok()) return std::nullopt;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
     const db::Value& v = rs["Tarif"];
@@ -304,7 +304,7 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
   db::Database& morvin = *w->morvin;
   db::Database& tolvar = *w->tolvar;
 
-  db::Recordset gruppen = einstellungen::Tabelle(morvin, "Lohn");
+  db::Recordset gruppen = settings::Tabelle(morvin, "Lohn");
   if (!gruppen.ok() || !gruppen.AddNew() || !gruppen.SetField("Tarif", name) ||
       !gruppen.SetField("Beispiel", "1") || !gruppen.SetField("ID", id) ||
       !gruppen.SetField("LetzteAenderung", db::Value::Moment(moment)) || !gruppen.Update()) {
@@ -312,7 +312,7 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
   }
   // The new group is found again by its record ID.
   int64_t g = 0;
-  db::Recordset wieder = einstellungen::Tabelle(morvin, "Lohn");
+  db::Recordset wieder = settings::Tabelle(morvin, "Lohn");
   for (wieder.MoveFirst(); !wieder.Eof(); wieder.MoveNext()) {
     if (wieder["ID"].text() == id) {
       g = wieder["LohngruppenID"].integerOr(0);
@@ -321,7 +321,7 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
   }
   if (g <= 0 || g > INT16_MAX) return Ergebnis::Fehler;
 
-  db::Recordset tarif = einstellungen::Tabelle(tolvar, "Tarif");
+  db::Recordset tarif = settings::Tabelle(tolvar, "Tarif");
   if (!tarif.ok() || !tarif.AddNew() || !tarif.SetField("Lohngruppe", g) ||
       !tarif.SetField("Lohn", lohn) || !tarif.Update()) {
     return Ergebnis::Fehler;
@@ -347,7 +347,7 @@ Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
   db::Database& morvin = *w->morvin;
   db::Database& tolvar = *w->tolvar;
 
-  db::Recordset gruppen = einstellungen::Tabelle(morvin, "Lohn");
+  db::Recordset gruppen = settings::Tabelle(morvin, "Lohn");
   if (!gruppen.ok()) return Ergebnis::Fehler;
   bool gefunden = false;
   for (gruppen.MoveFirst(); !gruppen.Eof(); gruppen.MoveNext()) {
@@ -365,7 +365,7 @@ Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
   }
 
   // The group's first wage row gives way to the new one, in one transaction.
-  db::Recordset tarif = einstellungen::Tabelle(tolvar, "Tarif");
+  db::Recordset tarif = settings::Tabelle(tolvar, "Tarif");
   if (!tarif.ok()) return Ergebnis::Fehler;
   for (tarif.MoveFirst(); !tarif.Eof(); tarif.MoveNext()) {
     const db::Value& v = tarif["Lohngruppe"];

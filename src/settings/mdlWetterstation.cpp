@@ -5,7 +5,7 @@
 #include "data/paths.h"
 #include "data/state.h"
 #include "platform/db/database.h"
-#include "settings/db_zugriff.h"
+#include "settings/db_access.h"
 
 namespace tolvar::mdlWetterstation {
 
@@ -57,7 +57,7 @@ bool AuswahlUebernehmen() {
   if (st.GewaehlteRegion.empty()) return false;
   st.AktuelleEinstellungen.StandardStation = -1;
   st.AktuelleEinstellungen.Wetterstation = st.GewaehlteRegion;
-  return einstellungen::BetriebEinstellungenSpaltenSchreiben(
+  return settings::BetriebEinstellungenSpaltenSchreiben(
       {{"Wetterstation", db::Value(st.GewaehlteRegion)},
        {"StandardStation", db::Value::Bool(true)}});
 }
@@ -76,9 +76,9 @@ std::optional<StationsInfo> StationsinfoAnzeigen(int index) {
   const Region& r = Regionen()[static_cast<std::size_t>(index)];
   st.StationName = r.Station;
   st.StationDateiname = r.Bildname;
-  std::unique_ptr<db::Database> database = einstellungen::Oeffnen(StationsdatenbankPfad());
+  std::unique_ptr<db::Database> database = settings::Oeffnen(StationsdatenbankPfad());
   if (!database) return std::nullopt;
-  db::Recordset rs = einstellungen::Tabelle(*database, "Stat_Info");
+  db::Recordset rs = settings::Tabelle(*database, "Stat_Info");
   if (!rs.ok()) return std::nullopt;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
     if (rs["StatName"].text() != st.StationName) continue;

@@ -39,13 +39,13 @@ class AboutTest : public ::testing::Test {
 };
 
 TEST_F(AboutTest, MenuItemShowsOneModelessAboutBox) {
-  hilfemenue::mnuInfo_Click();  // returns at once: modeless
+  app::mnuInfo_Click();  // returns at once: modeless
   ASSERT_TRUE(frmUeberTolvar::IsLoaded());
   frmUeberTolvar& box = frmUeberTolvar::instanz();
   EXPECT_TRUE(box.isVisible());
   EXPECT_FALSE(box.IsShownModal());
   EXPECT_EQ(box.Name(), "frmUeberTolvar");
-  hilfemenue::mnuInfo_Click();
+  app::mnuInfo_Click();
   EXPECT_EQ(&frmUeberTolvar::instanz(), &box);
   EXPECT_EQ(ui::Forms::Loaded().size(), 1u);
 }
@@ -107,11 +107,11 @@ TEST_F(AboutTest, F1ShowsTopicTen) {
 }
 
 TEST_F(AboutTest, OkUnloadsAndTheNextChoiceBuildsItAfresh) {
-  hilfemenue::mnuInfo_Click();
+  app::mnuInfo_Click();
   frmUeberTolvar::instanz().cmbOK->click();
   test::ProcessEvents();
   EXPECT_FALSE(frmUeberTolvar::IsLoaded());
-  hilfemenue::mnuInfo_Click();
+  app::mnuInfo_Click();
   EXPECT_TRUE(frmUeberTolvar::IsLoaded());
   EXPECT_TRUE(frmUeberTolvar::instanz().isVisible());
 }
@@ -128,7 +128,7 @@ TEST_F(AboutTest, MouseOverTheSurfaceFocusesOk) {
 }
 
 TEST_F(AboutTest, KeepsThePlatformsPointers) {
-  hilfemenue::mnuInfo_Click();
+  app::mnuInfo_Click();
   frmUeberTolvar& box = frmUeberTolvar::instanz();
   EXPECT_FALSE(box.testAttribute(Qt::WA_SetCursor));
   for (QWidget* child : box.findChildren<QWidget*>()) {

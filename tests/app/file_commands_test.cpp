@@ -4,7 +4,7 @@
 
 #include "app_fixture.h"
 #include "culture/ui/frmBewegungsdaten.h"
-#include "data/enterprise_files.h"
+#include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
 

@@ -147,7 +147,7 @@ TEST_F(HelpTest, HelpMenuTopicByWorkAreaAndActiveChild) {
       }
       test::ProcessEvents();
     }
-    hilfemenue::mnuHilfeText_Click();
+    app::mnuHilfeText_Click();
     EXPECT_EQ(state().HilfeThema, c.thema);
     EXPECT_EQ(ShownPage(), c.seite);
   }
@@ -157,7 +157,7 @@ TEST_F(HelpTest, HelpMenuTopicByWorkAreaAndActiveChild) {
 TEST_F(HelpTest, DocumentationOpensThePdfWithoutAnEnterprise) {
   test::ScopedShell shell(true);
   ASSERT_FALSE(state().BetriebOffen);
-  hilfemenue::mnuHilfeDoku_Click();
+  app::mnuHilfeDoku_Click();
   ASSERT_EQ(shell->Requests().size(), 1u);
   EXPECT_EQ(shell->Requests()[0].kind, sys::RecordingShell::Kind::Document);
   EXPECT_TRUE(std::filesystem::equivalent(shell->Requests()[0].target, root.Join("Hilfe/Tolvar-Hilfe.pdf")));

@@ -5,7 +5,7 @@
 #include "app/mdlMDIZentral.h"
 #include "app_fixture.h"
 #include "culture/ui/frmBewegungsdaten.h"
-#include "data/registry_entries.h"
+#include "data/mdlUpDate.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
 

@@ -6,7 +6,7 @@
 
 #include "base/values.h"
 #include "culture/records.h"
-#include "data/records_kalkulation.h"
+#include "data/records_calculation.h"
 
 namespace tolvar::test {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calculation/kalkulation.h"
+#include "calculation/mdlKalkulation.h"
 #include "data/state.h"
 
 namespace tolvar::mdlKalkulation {

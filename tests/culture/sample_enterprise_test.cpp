@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "culture/material_rows.h"
-#include "culture/occupancies.h"
-#include "culture/phase_areas.h"
-#include "culture/phase_rules.h"
-#include "culture/phases.h"
-#include "data/master_loaders.h"
+#include "culture/mdlKulturMaterial.h"
+#include "culture/mdlStandorte2.h"
+#include "culture/mdlBerrechnung_flaechen.h"
+#include "culture/mdlKulturPhasenInfo_regeln.h"
+#include "culture/mdlKulturPhasenInfo.h"
+#include "data/mdlDatenLaden.h"
 #include "data/messages.h"
 #include "data/state.h"
 #include "support/fixtures.h"

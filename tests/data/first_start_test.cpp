@@ -7,7 +7,7 @@
 #include "data/data_fixture.h"
 #include "data/first_start.h"
 #include "data/paths.h"
-#include "data/system_info.h"
+#include "data/mdlDatenbank_systeminfo.h"
 #include "platform/sys/dataroot.h"
 #include "platform/sys/files.h"
 

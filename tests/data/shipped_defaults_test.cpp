@@ -2,7 +2,7 @@
 // opens the sample enterprise sees no fallback message and no replaced path.
 #include <gtest/gtest.h>
 
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "data/messages.h"
 #include "data/settings_row.h"
 #include "data/state.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "data/state.h"
-#include "heating/heating_cost.h"
+#include "heating/mdlHeizkostenBerrechnung.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
 #include "support/schema.h"

@@ -8,12 +8,12 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "heating/site_editor.h"
-#include "heating/vantel.h"
+#include "heating/mdlVantel.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
 #include "support/schema.h"
 
-namespace tolvar::standort_editor {
+namespace tolvar::heating {
 namespace {
 
 using mdlVantel::VantelZeilenLesen;
@@ -170,7 +170,7 @@ TEST_F(SiteEditorTest, EmptyNameStoresNothing) {
     Oeffnen("Neu", 0, f);
     f.txtName = name;
     bool stammdatenGerufen = false;
-    const Speicherergebnis e = Speichern(f, false, [&] { return stammdatenGerufen = true; });
+    const StandortSpeicherergebnis e = Speichern(f, false, [&] { return stammdatenGerufen = true; });
     EXPECT_FALSE(e.schliessen);
     EXPECT_TRUE(e.fokusName);
     EXPECT_FALSE(stammdatenGerufen);
@@ -187,7 +187,7 @@ TEST_F(SiteEditorTest, SaveStoresTheRowThenTheMasterRecord) {
   f.txtLaenge = "30";
   int aufrufe = 0;
   std::string zeileBeimMastersatz;
-  const Speicherergebnis e = Speichern(f, false, [&] {
+  const StandortSpeicherergebnis e = Speichern(f, false, [&] {
     ++aufrufe;
     zeileBeimMastersatz = Feld("Sta1010", "Länge");
     return true;
@@ -198,7 +198,7 @@ TEST_F(SiteEditorTest, SaveStoresTheRowThenTheMasterRecord) {
   EXPECT_EQ(Feld("Sta1010", "Gemeinkosten"), "");
 
   // A refused master record keeps the window open.
-  const Speicherergebnis abgelehnt = Speichern(f, false, [] { return false; });
+  const StandortSpeicherergebnis abgelehnt = Speichern(f, false, [] { return false; });
   EXPECT_FALSE(abgelehnt.schliessen);
   EXPECT_EQ(VantelZeilenLesen(state().TolvarDatenbankPfad, "Sta1010").size(), 1u);
 }
@@ -256,4 +256,4 @@ TEST_F(SiteEditorTest, FailedSaveIsReportedAndKeepsTheWindowOpen) {
 }
 
 }  // namespace
-}  // namespace tolvar::standort_editor
+}  // namespace tolvar::heating

@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "data/master_loaders.h"
+#include "data/mdlDatenLaden.h"
 #include "material_testdb.h"
 
 namespace tolvar {
 namespace {
 
-using mdlMaterial::MaterialSpeichern;
+using masterdata::MaterialSpeichern;
 
 class MaterialSpeichernTest : public test::MaterialDb {
  protected:
@@ -43,7 +43,7 @@ TEST_F(MaterialSpeichernTest, StoresThePricePerUseAndShowsTheUnitPriceAgain) {
 
   ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
   const MaterialSatz& m = state().MaterialListe.back();
-  const MaterialEingaben wieder = mdlMaterial::MaterialEingabenLaden(m);
+  const MaterialEingaben wieder = masterdata::MaterialEingabenLaden(m);
   EXPECT_EQ(wieder.txtPreis, "12,50");
   EXPECT_EQ(wieder.opbBezug, 2);
   EXPECT_EQ(wieder.txtWdh, "5");
@@ -96,7 +96,7 @@ TEST_F(MaterialSpeichernTest, EmptyUnitsAndPriceAreOfferedTheValueOne) {
     if (f.preisLeer) e.txtPreis.clear();
     sink_.answers = f.antworten;
     sink_.questions.clear();
-    const Speicherergebnis r = MaterialSpeichern(Neu(), &e);
+    const MaterialSpeicherergebnis r = MaterialSpeichern(Neu(), &e);
     EXPECT_EQ(r.gespeichert, f.gespeichert);
     EXPECT_EQ(e.txtMenge, f.menge);
     EXPECT_EQ(e.txtPreis, f.preis);
@@ -121,7 +121,7 @@ TEST_F(MaterialSpeichernTest, EmptyNameIsRefused) {
   MaterialEingaben e = Eingaben();
   e.txtName = "";
   e.txtKuerzel = "";
-  const Speicherergebnis r = MaterialSpeichern(Neu(), &e);
+  const MaterialSpeicherergebnis r = MaterialSpeichern(Neu(), &e);
   EXPECT_FALSE(r.gespeichert);
   EXPECT_EQ(r.fokus, "txtName");
   ASSERT_EQ(sink_.messages.size(), 1u);
@@ -147,7 +147,7 @@ TEST_F(MaterialSpeichernTest, EntriesThatAreNoNumbersAreRefusedBeforeAnythingIsD
     e.txtPreis = f.preis;
     e.txtWdh = f.wdh;
     sink_.messages.clear();
-    const Speicherergebnis r = MaterialSpeichern({"Aendern", "M1030", "1005"}, &e);
+    const MaterialSpeicherergebnis r = MaterialSpeichern({"Aendern", "M1030", "1005"}, &e);
     EXPECT_FALSE(r.gespeichert);
     EXPECT_EQ(r.fokus, f.fokus);
     EXPECT_EQ(sink_.messages.size(), 1u);
@@ -237,7 +237,7 @@ TEST(MaterialEditor, LoadingAStoredMaterial) {
     m.Wdh = f.wdh;
     m.Einheit = "3";
     m.Aktuell = false;
-    const MaterialEingaben e = mdlMaterial::MaterialEingabenLaden(m);
+    const MaterialEingaben e = masterdata::MaterialEingabenLaden(m);
     EXPECT_EQ(e.opbBezug, f.option);
     EXPECT_EQ(e.txtPreis, f.txtPreis);
     EXPECT_EQ(e.txtMenge, f.txtMenge);
@@ -247,7 +247,7 @@ TEST(MaterialEditor, LoadingAStoredMaterial) {
 }
 
 TEST(MaterialEditor, SetUpByGroup) {
-  using E = mdlMaterial::MaterialFensterEinrichtung;
+  using E = masterdata::MaterialFensterEinrichtung;
   const struct {
     std::string gruppe;
     bool wdh, flaechen, aufwand, rechner, maschinen;
@@ -259,7 +259,7 @@ TEST(MaterialEditor, SetUpByGroup) {
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.gruppe);
-    const E e = mdlMaterial::MaterialFensterEinrichten(f.gruppe);
+    const E e = masterdata::MaterialFensterEinrichten(f.gruppe);
     EXPECT_EQ(e.Wiederverwendung, f.wdh);
     EXPECT_EQ(e.Flaechenoptionen, f.flaechen);
     EXPECT_EQ(e.Aufwandmenge, f.aufwand);
@@ -270,10 +270,10 @@ TEST(MaterialEditor, SetUpByGroup) {
 }
 
 TEST(MaterialEditor, ReferenceQuantityTexts) {
-  EXPECT_EQ(mdlMaterial::BezugsgroesseBeschriften(2)->Option, "Einheiten je 1000 Pflanzen");
-  EXPECT_EQ(mdlMaterial::BezugsgroesseBeschriften(4)->Aufwandmenge, "l/1000Nm² ");
-  EXPECT_EQ(mdlMaterial::BezugsgroesseBeschriften(3)->Kosten, "€/Nm²");
-  EXPECT_FALSE(mdlMaterial::BezugsgroesseBeschriften(0));
+  EXPECT_EQ(masterdata::BezugsgroesseBeschriften(2)->Option, "Einheiten je 1000 Pflanzen");
+  EXPECT_EQ(masterdata::BezugsgroesseBeschriften(4)->Aufwandmenge, "l/1000Nm² ");
+  EXPECT_EQ(masterdata::BezugsgroesseBeschriften(3)->Kosten, "€/Nm²");
+  EXPECT_FALSE(masterdata::BezugsgroesseBeschriften(0));
 }
 
 }  // namespace

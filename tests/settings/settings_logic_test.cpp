@@ -5,11 +5,11 @@
 
 #include "data/paths.h"
 #include "platform/sys/files.h"
-#include "settings/mdlEinstellungen.h"
+#include "settings/settings_logic.h"
 #include "settings/mdlExcel.h"
 #include "settings/mdlGemeinkosten.h"
 #include "settings/mdlMaterial.h"
-#include "settings/mdlVantelMaterial.h"
+#include "settings/vantel_materials.h"
 #include "settings/mdlWetterstation.h"
 #include "settings/settings_fixture.h"
 
@@ -113,7 +113,7 @@ TEST_F(ActivityCostTest, SavingReplacesShownRowsAndKeepsHiddenOnes) {
   std::vector<mdlMaterial::KostenZeile> grid = mdlMaterial::LeereKostenTabelle();
   grid[0] = {"Düngen", "2,25", "StdT1003"};
   grid[1] = {"Schneiden", "", "StdT1006"};
-  ASSERT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::Speicherergebnis::Gespeichert);
+  ASSERT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::ArbeitMaterialSpeicherergebnis::Gespeichert);
   // The not-current activity keeps its cost, which the calculation still uses.
   EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr", "Kosten je Stunde"}),
             (std::vector<std::string>{"StdT1004|3,00", "StdT1003|2,25", "StdT1006|"}));
@@ -124,7 +124,7 @@ TEST_F(ActivityCostTest, DuplicateNumbersStoreNothing) {
   std::vector<mdlMaterial::KostenZeile> grid = mdlMaterial::LeereKostenTabelle();
   grid[0] = {"Gießen", "1", "StdT1002"};
   grid[1] = {"Gießen", "2", "StdT1002"};
-  EXPECT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::Speicherergebnis::Doppelt);
+  EXPECT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::ArbeitMaterialSpeicherergebnis::Doppelt);
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text, "Sie können nicht einer Tätigkeit mehrere Kosten zuweisen.");
   EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr"}).size(), 3u);
@@ -143,14 +143,14 @@ TEST_F(ActivityCostTest, DeletingTheMarkedRowOnly) {
 class FuelTest : public SettingsTest {};
 
 TEST_F(FuelTest, EmptyTableThenFirstNewFuel) {
-  EXPECT_EQ(mdlVantelMaterial::BrennstoffLaden(), 0);
-  EXPECT_EQ(mdlVantelMaterial::BrennstoffID(), 1);
-  EXPECT_EQ(mdlVantelMaterial::NeuerIndex(0, 0, mdlVantelMaterial::Schritt::Vor), 0);
-  const mdlVantelMaterial::BrennstoffZeile neu{"Heizöl", "10", "10,6", "0,95"};
-  ASSERT_EQ(mdlVantelMaterial::BrennstoffSpeichern(neu, true, 1, ""),
-            mdlVantelMaterial::Speicherergebnis::Gespeichert);
-  EXPECT_EQ(mdlVantelMaterial::BrennstoffLaden(), 1);
-  const auto rows = mdlVantelMaterial::BrennstoffEintragen(0, 1);
+  EXPECT_EQ(settings::BrennstoffLaden(), 0);
+  EXPECT_EQ(settings::BrennstoffID(), 1);
+  EXPECT_EQ(settings::NeuerIndex(0, 0, settings::Schritt::Vor), 0);
+  const settings::BrennstoffZeile neu{"Heizöl", "10", "10,6", "0,95"};
+  ASSERT_EQ(settings::BrennstoffSpeichern(neu, true, 1, ""),
+            settings::VantelSpeicherergebnis::Gespeichert);
+  EXPECT_EQ(settings::BrennstoffLaden(), 1);
+  const auto rows = settings::BrennstoffEintragen(0, 1);
   EXPECT_EQ(rows[0].Name, "Heizöl");
   EXPECT_EQ(rows[0].Heizwert, "10,0");
   EXPECT_EQ(rows[0].Preis, "0,95");
@@ -158,7 +158,7 @@ TEST_F(FuelTest, EmptyTableThenFirstNewFuel) {
 }
 
 TEST_F(FuelTest, ArrowsStayInsideTheList) {
-  using S = mdlVantelMaterial::Schritt;
+  using S = settings::Schritt;
   struct Fall {
     int index;
     S schritt;
@@ -167,7 +167,7 @@ TEST_F(FuelTest, ArrowsStayInsideTheList) {
                 {9, S::FuenfZurueck, 4}, {4, S::FuenfZurueck, 0}, {0, S::Zurueck, 0},
                 {9, S::Vor, 9}, {5, S::FuenfZurueck, 0}};
   for (const Fall& f : faelle) {
-    EXPECT_EQ(mdlVantelMaterial::NeuerIndex(f.index, 10, f.schritt), f.erwartet) << f.index;
+    EXPECT_EQ(settings::NeuerIndex(f.index, 10, f.schritt), f.erwartet) << f.index;
   }
 }
 
@@ -175,9 +175,9 @@ TEST_F(FuelTest, SavingChecksValuesNamesAndNumbers) {
   Insert(*Vantel(), "Heizmaterialien",
          {{"Nummer", 3}, {"Brennstoffart", "Gas"}, {"Unterer Brennwert", 9.87},
           {"Oberer Brennwert", 11.0}, {"Preis", 0.8}});
-  using E = mdlVantelMaterial::Speicherergebnis;
+  using E = settings::VantelSpeicherergebnis;
   struct Fall {
-    mdlVantelMaterial::BrennstoffZeile zeile;
+    settings::BrennstoffZeile zeile;
     bool neu;
     E erwartet;
     std::string meldung;
@@ -188,41 +188,41 @@ TEST_F(FuelTest, SavingChecksValuesNamesAndNumbers) {
   };
   for (const Fall& f : faelle) {
     sink_.messages.clear();
-    EXPECT_EQ(mdlVantelMaterial::BrennstoffSpeichern(f.zeile, f.neu, 4, ""), f.erwartet);
+    EXPECT_EQ(settings::BrennstoffSpeichern(f.zeile, f.neu, 4, ""), f.erwartet);
     EXPECT_EQ(Messages().size(), f.meldung.empty() ? 0u : 1u);
     if (!f.meldung.empty() && !Messages().empty()) {
       EXPECT_EQ(Messages()[0].text, f.meldung);
     }
   }
-  EXPECT_EQ(mdlVantelMaterial::BrennstoffID(), 4);
+  EXPECT_EQ(settings::BrennstoffID(), 4);
   // The rounded display written back unchanged; a case-different name is a new one.
-  ASSERT_EQ(mdlVantelMaterial::BrennstoffLaden(), 1);
-  const auto shown = mdlVantelMaterial::BrennstoffEintragen(0, 1)[0];
+  ASSERT_EQ(settings::BrennstoffLaden(), 1);
+  const auto shown = settings::BrennstoffEintragen(0, 1)[0];
   EXPECT_EQ(shown.Heizwert, "9,9");
-  EXPECT_EQ(mdlVantelMaterial::BrennstoffSpeichern(shown, false, 0, "3"), E::Gespeichert);
-  EXPECT_EQ(mdlVantelMaterial::BrennstoffSpeichern({"gas", "1", "1", "1"}, true, 4, ""), E::Gespeichert);
+  EXPECT_EQ(settings::BrennstoffSpeichern(shown, false, 0, "3"), E::Gespeichert);
+  EXPECT_EQ(settings::BrennstoffSpeichern({"gas", "1", "1", "1"}, true, 4, ""), E::Gespeichert);
   EXPECT_EQ(Rows(*Vantel(), "Heizmaterialien", {"Nummer", "Brennstoffart", "Unterer Brennwert", "Preis"}),
             (std::vector<std::string>{"3|Gas|9,9|0,8", "4|gas|1|1"}));
-  ASSERT_TRUE(mdlVantelMaterial::BrennstoffLoeschen("3"));
-  EXPECT_EQ(mdlVantelMaterial::BrennstoffLaden(), 1);
+  ASSERT_TRUE(settings::BrennstoffLoeschen("3"));
+  EXPECT_EQ(settings::BrennstoffLaden(), 1);
 }
 
 TEST_F(FuelTest, CoveringWithoutLightTransmissionIsStoredWithZero) {
-  mdlVantelMaterial::EindeckungZeile z{"Glas", "5,8", "", true};
-  ASSERT_EQ(mdlVantelMaterial::EindeckungSpeichern(&z, true, 1, ""),
-            mdlVantelMaterial::Speicherergebnis::Gespeichert);
+  settings::EindeckungZeile z{"Glas", "5,8", "", true};
+  ASSERT_EQ(settings::EindeckungSpeichern(&z, true, 1, ""),
+            settings::VantelSpeicherergebnis::Gespeichert);
   EXPECT_EQ(z.Licht, "0");
   EXPECT_EQ(Rows(*Vantel(), "GWHMaterial", {"Material", "k-Wert", "Durchlässigkeit", "Eignung"}),
             std::vector<std::string>{"Glas|5,8|0|1"});
-  ASSERT_EQ(mdlVantelMaterial::EindeckungLaden(), 1);
-  EXPECT_TRUE(mdlVantelMaterial::EindeckungEintragen(0, 2)[1].Dach);
-  EXPECT_EQ(mdlVantelMaterial::EindeckungEintragen(0, 2)[0].Name, "");
+  ASSERT_EQ(settings::EindeckungLaden(), 1);
+  EXPECT_TRUE(settings::EindeckungEintragen(0, 2)[1].Dach);
+  EXPECT_EQ(settings::EindeckungEintragen(0, 2)[0].Name, "");
 }
 
 // A price of zero or more is stored as typed, in memory and in the row at once; anything the
 // calculation could not use is refused and changes nothing.
 TEST_F(FuelTest, ElectricityPriceIsCheckedThenStoredAsTyped) {
-  ASSERT_TRUE(mdlVantelMaterial::StromSpeichern("0,15"));
+  ASSERT_TRUE(settings::StromSpeichern("0,15"));
   EXPECT_EQ(state().AktuelleEinstellungen.Strom, "0,15");
   EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Strom"}), std::vector<std::string>{"0,15"});
   struct Fall {
@@ -237,7 +237,7 @@ TEST_F(FuelTest, ElectricityPriceIsCheckedThenStoredAsTyped) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.text);
     sink_.messages.clear();
-    EXPECT_FALSE(mdlVantelMaterial::StromSpeichern(f.text));
+    EXPECT_FALSE(settings::StromSpeichern(f.text));
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].text, f.meldung);
     EXPECT_EQ(state().AktuelleEinstellungen.Strom, "0,15");
@@ -406,12 +406,12 @@ TEST_F(MarketingTest, ShareFromTurnover) {
                 {"", "1", std::nullopt},       {"1,2,3", "1", std::nullopt}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.umsatz + "/" + f.kosten);
-    EXPECT_EQ(mdlEinstellungen::VermarktungsanteilBerechnen(f.umsatz, f.kosten), f.erwartet);
+    EXPECT_EQ(settings::VermarktungsanteilBerechnen(f.umsatz, f.kosten), f.erwartet);
   }
   ASSERT_EQ(Messages().size(), 4u);
   EXPECT_EQ(Messages()[0].text, "Überprüfen sie bitte ihre Werte");
   EXPECT_EQ(Messages()[2].text, "Sie haben nicht alle notwendigen Werte eingegeben");
-  EXPECT_EQ(mdlEinstellungen::VermarktungskostenSpeichern(""), "0");
+  EXPECT_EQ(settings::VermarktungskostenSpeichern(""), "0");
   EXPECT_EQ(state().AktuelleEinstellungen.Vermarktungskosten, "0");
 }
 
@@ -479,10 +479,10 @@ TEST_F(SettingsTest, ResultFilesAreReadOnceAndRouted) {
 }
 
 TEST_F(SettingsTest, HelpTopicsAndAFailedPathCheck) {
-  EXPECT_EQ(mdlEinstellungen::HilfethemaDesTabs(3), "4.1");
-  EXPECT_EQ(mdlEinstellungen::HilfethemaDesTabs(0), "4.2");
-  EXPECT_EQ(mdlEinstellungen::DatenbankenSpeichern("Hof", Path("fehlt.mdb"), "x"),
-            mdlEinstellungen::Speicherergebnis::PruefungFehlgeschlagen);
+  EXPECT_EQ(settings::HilfethemaDesTabs(3), "4.1");
+  EXPECT_EQ(settings::HilfethemaDesTabs(0), "4.2");
+  EXPECT_EQ(settings::DatenbankenSpeichern("Hof", Path("fehlt.mdb"), "x"),
+            settings::DatenbankenSpeicherergebnis::PruefungFehlgeschlagen);
   ASSERT_EQ(Messages().size(), 1u);  // only the material check ran
   EXPECT_EQ(state().AktuelleEinstellungen.MaterialPfad,
             data::InstallPath("\\Tolvar_DB\\Material.mdb"));

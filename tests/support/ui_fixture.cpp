@@ -1,7 +1,7 @@
 #include "support/ui_fixture.h"
 
-#include "data/enterprise_files.h"
-#include "data/master_loaders.h"
+#include "data/mdlDatenbank.h"
+#include "data/mdlDatenLaden.h"
 #include "data/settings_row.h"
 #include "data/state.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data/master_loaders.h"
+#include "data/mdlDatenLaden.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"

@@ -5,10 +5,10 @@
 #include <QPushButton>
 
 #include "app/mdlMauszeiger.h"
-#include "calculation/aufschluesselung.h"
-#include "calculation/kultur_arbeiten.h"
+#include "calculation/cost_breakdown.h"
+#include "calculation/mdlKulturArbeiten.h"
 #include "calculation/ui/frmKalkulation.h"
-#include "culture/phases.h"
+#include "culture/mdlKulturPhasenInfo.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
@@ -56,7 +56,7 @@ void frmArbeitInfo::ArbeitTabelleAufbauen() {
        {"Tätigkeit", 2800, true, true, true},
        {"Dauer in Std.", 1500, false, false, false},
        {"€/1000Pfl.", 1500, false, true, true}},
-      mdlAufschluesselung::ArbeitZeilen(s.PhasenListe, s.AnzahlPhasen, s.KulturArbeitListe, s.AnzahlKulturArbeiten,
+      calculation::ArbeitZeilen(s.PhasenListe, s.AnzahlPhasen, s.KulturArbeitListe, s.AnzahlKulturArbeiten,
                                         s.LohneinteilungListe, s.AnzahlLohneinteilungen),
       kalkulation ? kalkulation->txtArbeit->text() : QString());
 }

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "calculation/ui/kosteninfo.h"
+#include "calculation/ui/cost_info.h"
 
 namespace tolvar::ui {
 class Grid;

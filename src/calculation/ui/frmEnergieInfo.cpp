@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "app/mdlMauszeiger.h"
-#include "calculation/aufschluesselung.h"
+#include "calculation/cost_breakdown.h"
 #include "calculation/ui/frmKalkulation.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
@@ -47,7 +47,7 @@ void frmEnergieInfo::EnergieTabelleAufbauen() {
                   {"Belichtungsdauer in h/Tag", 2000, false, false, false},
                   {"Anzahl Pflanzen je Nm² ", 2000, false, false, false},
                   {"€/1000Pfl.", 2000, false, true, true}},
-                 mdlAufschluesselung::EnergieZeilen(s.PhasenListe, s.AnzahlPhasen, s.AktuelleEinstellungen.Strom),
+                 calculation::EnergieZeilen(s.PhasenListe, s.AnzahlPhasen, s.AktuelleEinstellungen.Strom),
                  kalkulation ? kalkulation->txtEnergie->text() : QString());
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Origin menu of the electric energy for supplementary light line of the calculation window.
 
-#include "calculation/ui/kostenmenue.h"
+#include "calculation/ui/cost_menu.h"
 
 namespace tolvar {
 

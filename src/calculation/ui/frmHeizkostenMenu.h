@@ -2,7 +2,7 @@
 // Origin menu of the heating line: compute the heating cost, take it from a comparison
 // culture, or type it in. The choice takes effect when the menu closes, however it closes.
 
-#include "calculation/ui/kostenmenue.h"
+#include "calculation/ui/cost_menu.h"
 
 namespace tolvar {
 

@@ -8,8 +8,8 @@
 
 #include <array>
 
-#include "calculation/kalkulation.h"
-#include "data/records_kalkulation.h"
+#include "calculation/mdlKalkulation.h"
+#include "data/records_calculation.h"
 #include "platform/ui/forms.h"
 
 class QFrame;

@@ -7,10 +7,10 @@
 #include <QPushButton>
 
 #include "app/mdlMauszeiger.h"
-#include "calculation/aufschluesselung.h"
-#include "calculation/material_kosten.h"
+#include "calculation/cost_breakdown.h"
+#include "calculation/mdlBerrechnung_kosten.h"
 #include "calculation/ui/frmKalkulation.h"
-#include "data/master_loaders.h"
+#include "data/mdlDatenLaden.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
@@ -77,7 +77,7 @@ void frmMaschinenInfo::MaschinenTabelleAufbauen() {
                   {"Kulturphase", 2000, false, false, true},
                   {"Anzahl Pflanzen", 1500, false, false, false},
                   {"€/1000Pfl.", 1500, false, false, true}},
-                 mdlAufschluesselung::MaschinenZeilen(s.KulturMaterialListe, s.AnzahlKulturMaterialien, s.PhasenListe,
+                 calculation::MaschinenZeilen(s.KulturMaterialListe, s.AnzahlKulturMaterialien, s.PhasenListe,
                                                       s.AnzahlPhasen, s.MaterialListe),
                  kalkulation ? kalkulation->txtMaschinen->text() : QString());
 }

@@ -2,7 +2,7 @@
 // Machines: the culture's machine rows with their cost on one tab, the material database
 // and the comparison cultures on the other.
 
-#include "calculation/ui/kosteninfo.h"
+#include "calculation/ui/cost_info.h"
 
 class QGroupBox;
 

@@ -2,7 +2,7 @@
 // Origin menu of the material line: compute the material cost, take it from a comparison
 // culture, or type it in. Only "OK" applies the choice; the close box changes nothing.
 
-#include "calculation/ui/kostenmenue.h"
+#include "calculation/ui/cost_menu.h"
 
 namespace tolvar {
 

@@ -5,10 +5,10 @@
 #include <QPushButton>
 
 #include "app/mdlMauszeiger.h"
-#include "calculation/aufschluesselung.h"
-#include "calculation/kultur_arbeiten.h"
+#include "calculation/cost_breakdown.h"
+#include "calculation/mdlKulturArbeiten.h"
 #include "calculation/ui/frmKalkulation.h"
-#include "culture/phases.h"
+#include "culture/mdlKulturPhasenInfo.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
@@ -58,7 +58,7 @@ void frmPSMInfo::PSMTabelleAufbauen() {
                   {"€ je Std.", 1500, false, false, false},
                   {"Dauer in Std", 1500, false, false, false},
                   {"€/1000Pfl.", 1500, false, true, true}},
-                 mdlAufschluesselung::PSMZeilen(s.KulturArbeitListe, s.AnzahlKulturArbeiten, s.ArbeitMaterialListe,
+                 calculation::PSMZeilen(s.KulturArbeitListe, s.AnzahlKulturArbeiten, s.ArbeitMaterialListe,
                                                 s.PhasenListe, s.AnzahlPhasen),
                  kalkulation ? kalkulation->txtPSM->text() : QString());
 }

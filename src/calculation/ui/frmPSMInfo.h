@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "calculation/ui/kosteninfo.h"
+#include "calculation/ui/cost_info.h"
 
 namespace tolvar::ui {
 class Grid;

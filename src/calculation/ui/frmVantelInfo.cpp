@@ -7,9 +7,9 @@
 
 #include "app/mdlMauszeiger.h"
 #include "base/values.h"
-#include "calculation/kalkulation.h"
+#include "calculation/mdlKalkulation.h"
 #include "calculation/ui/frmKalkulation.h"
-#include "data/master_loaders.h"
+#include "data/mdlDatenLaden.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "calculation/ui/kosteninfo.h"
+#include "calculation/ui/cost_info.h"
 
 class QFrame;
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "calculation/aufschluesselung.h"
+#include "calculation/cost_breakdown.h"
 #include "calculation/ui/frmKalkulation.h"
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/optiongroup.h"
@@ -116,7 +116,7 @@ void frmVermarktungInfo::opbVermarktung_Click(int /*index*/) {
 void frmVermarktungInfo::cmbUmsatzOK_Click() {
   std::string& anteil = state().AktuelleEinstellungen.Vermarktungskosten;
   // Empty or non-numeric boxes, or no turnover, keep the enterprise's percentage.
-  if (auto neu = mdlAufschluesselung::VermarktungsanteilAusUmsatz(txtVermarktungskosten->text().toStdString(),
+  if (auto neu = calculation::VermarktungsanteilAusUmsatz(txtVermarktungskosten->text().toStdString(),
                                                                   txtUmsatz->text().toStdString())) {
     anteil = *neu;
   }
@@ -146,7 +146,7 @@ void frmVermarktungInfo::cmbOK_Click() {
   std::optional<std::string> kosten;
   if (herkunft == Herkunft::KulturspezifischErrechnet) {
     if (txtVermarktung->text().isEmpty()) txtVermarktung->setText(QStringLiteral("0"));
-    kosten = mdlAufschluesselung::VermarktungskostenJe1000(kalkulation->txtPreis->text().toStdString(),
+    kosten = calculation::VermarktungskostenJe1000(kalkulation->txtPreis->text().toStdString(),
                                                            txtVermarktung->text().toStdString());
   } else {
     if (txtKostenVergleichskultur->text().isEmpty()) txtKostenVergleichskultur->setText(QStringLiteral("0"));

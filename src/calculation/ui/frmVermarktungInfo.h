@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "calculation/ui/kosteninfo.h"
+#include "calculation/ui/cost_info.h"
 
 class QGroupBox;
 class QRadioButton;

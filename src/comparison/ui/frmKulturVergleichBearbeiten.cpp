@@ -13,11 +13,11 @@
 #include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
-#include "calculation/vergleichskultur_lesen.h"
-#include "comparison/abweichung.h"
-#include "comparison/ui/qualitaetszeichen.h"
-#include "comparison/vergleichsspalte.h"
-#include "data/checks.h"
+#include "calculation/mdlkulturVergleich_lesen.h"
+#include "comparison/deviation.h"
+#include "comparison/ui/quality_marks.h"
+#include "comparison/comparison_column.h"
+#include "data/mdlFehler.h"
 #include "data/paths.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
@@ -32,7 +32,7 @@ namespace tolvar {
 
 using ui::Q;
 using ui::S;
-using vergleichsfenster::Qualitaetszeichen;
+using comparison::ui::Qualitaetszeichen;
 
 namespace {
 
@@ -194,7 +194,7 @@ void frmKulturVergleichBearbeiten::trvKulturVergleichBesetzen() {
   if (AktuelleDatenbank.empty()) return;
   ui::KeyedTree* baum = trvKulturvergleich;
   baum->Clear();
-  baum->Add(QString(), Q(vergleich::kWurzelSchluessel), QStringLiteral("Kulturen"), QStringLiteral("open"));
+  baum->Add(QString(), Q(comparison::kWurzelSchluessel), QStringLiteral("Kulturen"), QStringLiteral("open"));
   std::vector<VergleichskulturSatz> kulturen;
   std::string fehler;
   if (!mdlkulturVergleich::VergleichskulturenLesen(AktuelleDatenbank, kulturen, &fehler)) {
@@ -202,15 +202,15 @@ void frmKulturVergleichBearbeiten::trvKulturVergleichBesetzen() {
             AktuelleDatenbank, fehler);
   }
   for (const VergleichskulturSatz& k : kulturen) {
-    baum->Add(Q(vergleich::kWurzelSchluessel), Q(vergleich::Schluessel(k.Kultur, k.Nr)), Q(k.Kultur),
+    baum->Add(Q(comparison::kWurzelSchluessel), Q(comparison::Schluessel(k.Kultur, k.Nr)), Q(k.Kultur),
               QStringLiteral("open"));
   }
-  baum->SetExpanded(Q(vergleich::kWurzelSchluessel), true);
+  baum->SetExpanded(Q(comparison::kWurzelSchluessel), true);
   if (!AuswahlSchluessel.empty()) baum->Select(Q(AuswahlSchluessel));
 }
 
 void frmKulturVergleichBearbeiten::AuswahlEintragen() {
-  const auto f = vergleich::KulturLesen(EigeneDatenbank(), AuswahlSchluessel);
+  const auto f = comparison::KulturLesen(EigeneDatenbank(), AuswahlSchluessel);
   if (!f) return;
   chbImport->setChecked(!f->Import);
   // A field without a value empties its box, so nothing of the culture shown before is kept
@@ -233,7 +233,7 @@ void frmKulturVergleichBearbeiten::AuswahlEintragen() {
 
 void frmKulturVergleichBearbeiten::DatenQualitaet() {
   for (std::size_t i = 0; i < K; ++i) {
-    if (const auto text = vergleich::Bewertungszeichen(Qualitaet[i])) Zeichen[i]->setText(Q(*text));
+    if (const auto text = comparison::Bewertungszeichen(Qualitaet[i])) Zeichen[i]->setText(Q(*text));
   }
 }
 
@@ -265,7 +265,7 @@ void frmKulturVergleichBearbeiten::ModusBearbeiten() {
   cmbAbbruch->hide();
   AuswahlEintragen();
   DatenQualitaet();
-  vergleich::NeueVergleichskultur() = false;
+  comparison::NeueVergleichskultur() = false;
 }
 
 void frmKulturVergleichBearbeiten::ModusNeu() {
@@ -279,7 +279,7 @@ void frmKulturVergleichBearbeiten::ModusNeu() {
   cmbAbbruch->show();
   // A culture typed in by hand counts as one of this enterprise, whatever was loaded before.
   chbImport->setChecked(true);
-  vergleich::NeueVergleichskultur() = true;
+  comparison::NeueVergleichskultur() = true;
   trvKulturVergleichBesetzen();
   TextFelderLeeren();
 }
@@ -290,12 +290,12 @@ void frmKulturVergleichBearbeiten::trvKulturvergleich_NodeClick(const QString& k
   if (!AuswahlText.empty() && opbKultur->Value(0)) {
     AuswahlEintragen();
     DatenQualitaet();
-    vergleich::NeueVergleichskultur() = false;
+    comparison::NeueVergleichskultur() = false;
   }
 }
 
 void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
-  vergleich::Kultureingabe e;
+  comparison::Kultureingabe e;
   e.Kultur = S(txtKultur->text());
   e.Beginn = S(txtBeginn->text());
   e.Ende = S(txtEnde->text());
@@ -309,11 +309,11 @@ void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
   e.Import = !chbImport->isChecked();
   // Dates that are no dates and numbers the comparison cannot use are refused before the
   // table is touched.
-  if (!vergleich::EingabeGueltig(e)) {
+  if (!comparison::EingabeGueltig(e)) {
     mdlFehler::MeldungWertePruefen();
     return;
   }
-  vergleich::VorgabenEinsetzen(e);
+  comparison::VorgabenEinsetzen(e);
   txtKultur->setText(Q(e.Kultur));
   txtBeginn->setText(Q(e.Beginn));
   txtEnde->setText(Q(e.Ende));
@@ -323,9 +323,9 @@ void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
   txtMenge->setText(Q(e.Menge));
   for (std::size_t i = 0; i < K; ++i) Kostenfelder[i]->setText(Q(e.Kosten[i]));
 
-  const bool ersetzen = !vergleich::NeueVergleichskultur();
+  const bool ersetzen = !comparison::NeueVergleichskultur();
   std::string neu, fehler;
-  if (!vergleich::KulturSpeichern(AktuelleDatenbank, e, ersetzen ? AuswahlSchluessel : std::string(), &neu,
+  if (!comparison::KulturSpeichern(AktuelleDatenbank, e, ersetzen ? AuswahlSchluessel : std::string(), &neu,
                                   &fehler)) {
     Meldung(QStringLiteral("Die Vergleichskultur konnte nicht gespeichert werden:"), AktuelleDatenbank, fehler);
     return;
@@ -340,7 +340,7 @@ void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
 
 void frmKulturVergleichBearbeiten::VergleichskulturLoeschen() {
   std::string fehler;
-  if (!vergleich::KulturLoeschen(AktuelleDatenbank, AuswahlSchluessel, nullptr, &fehler)) {
+  if (!comparison::KulturLoeschen(AktuelleDatenbank, AuswahlSchluessel, nullptr, &fehler)) {
     Meldung(QStringLiteral("Die Vergleichskultur konnte nicht gelöscht werden:"), AktuelleDatenbank, fehler);
     return;
   }

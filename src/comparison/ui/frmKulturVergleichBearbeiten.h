@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "comparison/vergleichskulturen_pflege.h"
+#include "comparison/comparison_cultures.h"
 #include "platform/ui/forms.h"
 
 class QCheckBox;
@@ -34,7 +34,7 @@ class frmKulturVergleichBearbeiten : public ui::FormOf<frmKulturVergleichBearbei
  public:
   frmKulturVergleichBearbeiten();
 
-  static constexpr int K = vergleich::kKostenarten;
+  static constexpr int K = comparison::kKostenarten;
 
   ui::OptionGroup* opbKultur = nullptr;
   ui::KeyedTree* trvKulturvergleich = nullptr;

@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "calculation/vergleichskultur_lesen.h"
+#include "calculation/mdlkulturVergleich_lesen.h"
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
-#include "comparison/vergleichskulturen_pflege.h"
+#include "comparison/comparison_cultures.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
@@ -109,7 +109,7 @@ void frmKulturVergleichBearbeiten::UebertragungAufbauen() {
 
 void frmKulturVergleichBearbeiten::ImportDatenbankPruefen(const std::string& pfad) {
   tolvar::State& s = state();
-  s.PruefungOk = vergleich::ErgebnisdatenbankGueltig(pfad);
+  s.PruefungOk = comparison::ErgebnisdatenbankGueltig(pfad);
   if (s.PruefungOk) return;
   ui::MsgBox(QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden."),
              ui::msgbox::Critical, kTitel);
@@ -140,7 +140,7 @@ void frmKulturVergleichBearbeiten::ModusUebertragen(bool import) {
   const auto datei = ui::OpenFileDialog(QString(), QString(), QStringLiteral(".mdb|*.mdb|"));
   if (!datei) return;
   const std::string pfad = datei->toStdString();
-  if (vergleich::GleicheDatei(pfad, EigeneDatenbank())) {
+  if (comparison::GleicheDatei(pfad, EigeneDatenbank())) {
     ImportExportFehler();
     return;
   }
@@ -197,7 +197,7 @@ void frmKulturVergleichBearbeiten::Auflisten(ui::Grid* liste, const std::string&
                ui::msgbox::Critical, kTitel);
     return;
   }
-  if (AuswahlSchluessel == vergleich::kWurzelSchluessel) {
+  if (AuswahlSchluessel == comparison::kWurzelSchluessel) {
     if (liste->Rows() < static_cast<int>(kulturen.size())) liste->SetRows(static_cast<int>(kulturen.size()));
     for (std::size_t r = 0; r < kulturen.size(); ++r) {
       liste->SetTextMatrix(static_cast<int>(r), 0, Q(kulturen[r].Kultur));
@@ -206,7 +206,7 @@ void frmKulturVergleichBearbeiten::Auflisten(ui::Grid* liste, const std::string&
     return;
   }
   for (const VergleichskulturSatz& k : kulturen) {
-    if (vergleich::Schluessel(k.Kultur, k.Nr) != AuswahlSchluessel) continue;
+    if (comparison::Schluessel(k.Kultur, k.Nr) != AuswahlSchluessel) continue;
     const int r = FreieZeile(liste);
     liste->SetTextMatrix(r, 0, Q(k.Kultur));
     liste->SetTextMatrix(r, 1, Q(k.Nr));
@@ -232,7 +232,7 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
     nummern.push_back(liste->TextMatrix(r, 1).toStdString());
   }
   std::string fehler;
-  if (!vergleich::DatensaetzeUebertragen(quelle, ziel, nummern, nullptr, &fehler)) {
+  if (!comparison::DatensaetzeUebertragen(quelle, ziel, nummern, nullptr, &fehler)) {
     ui::MsgBox(QStringLiteral("Die Vergleichskulturen konnten nicht übertragen werden; die Zieldatenbank "
                               "bleibt unverändert:\n\n") +
                    Q(ziel + "\n(" + fehler + ")"),
@@ -246,7 +246,7 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
 void frmKulturVergleichBearbeiten::Uebertragen(bool import) {
   const std::string& geprueft = import ? m_importPfad : m_exportPfad;
   if (geprueft.empty()) return;
-  if (vergleich::GleicheDatei(geprueft, EigeneDatenbank())) {
+  if (comparison::GleicheDatei(geprueft, EigeneDatenbank())) {
     ImportExportFehler();
     return;
   }

@@ -9,8 +9,8 @@
 #include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
-#include "calculation/vergleichskultur_lesen.h"
-#include "comparison/ui/qualitaetszeichen.h"
+#include "calculation/mdlkulturVergleich_lesen.h"
+#include "comparison/ui/quality_marks.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
@@ -20,7 +20,7 @@
 namespace tolvar {
 
 using ui::Q;
-using vergleichsfenster::Qualitaetszeichen;
+using comparison::ui::Qualitaetszeichen;
 
 namespace {
 
@@ -175,11 +175,11 @@ void frmKulturvergleich::cmbOK_Click(int /*index*/) {
 }
 
 void frmKulturvergleich::VergleichsdatenZuruecksetzen() {
-  for (VergleichsspalteSatz& spalte : vergleich::VergleichsspalteListe()) vergleich::SpalteZuruecksetzen(spalte);
+  for (VergleichsspalteSatz& spalte : comparison::VergleichsspalteListe()) comparison::SpalteZuruecksetzen(spalte);
 }
 
 void frmKulturvergleich::VergleichsdatenLaden() {
-  auto& paar = vergleich::VergleichsspalteListe();
+  auto& paar = comparison::VergleichsspalteListe();
   for (std::size_t i = 0; i < 2; ++i) {
     VergleichsspalteSatz& spalte = paar[i];
     // A typed text that names no entry selects nothing.
@@ -188,9 +188,9 @@ void frmKulturvergleich::VergleichsdatenLaden() {
     if (position >= 0 && liste->currentText() != liste->itemText(position)) position = -1;
     spalte.Nr = std::to_string(position);
     // An unreadable database leaves the column at its reset values.
-    vergleich::SpalteLaden(state().AktuelleEinstellungen.Ergebnisdatenbank, spalte);
+    comparison::SpalteLaden(state().AktuelleEinstellungen.Ergebnisdatenbank, spalte);
 
-    const vergleich::SpaltenAnzeige a = vergleich::SpalteAnzeigen(spalte);
+    const comparison::SpaltenAnzeige a = comparison::SpalteAnzeigen(spalte);
     Setzen(txtArbeitskosten[i], a.Arbeitskosten);
     txtBeginn[i]->setText(Q(a.Beginn));
     txtEnde[i]->setText(Q(a.Ende));
@@ -205,24 +205,24 @@ void frmKulturvergleich::VergleichsdatenLaden() {
   }
   // A margin that cannot be shown per m² and year or per labour hour switches both margins
   // to per 1000 plants and loads again; per 1000 plants cannot fail, so this happens once.
-  if (!MargeUmrechnen(vergleich::Marge::DKFL) || !MargeUmrechnen(vergleich::Marge::EKFL)) {
+  if (!MargeUmrechnen(comparison::Marge::DKFL) || !MargeUmrechnen(comparison::Marge::EKFL)) {
     opbDKFL->SetValue(0, true);
     opbEKFL->SetValue(0, true);
     VergleichsdatenLaden();
   }
 }
 
-bool frmKulturvergleich::MargeUmrechnen(vergleich::Marge marge) {
-  const bool dkfl = marge == vergleich::Marge::DKFL;
+bool frmKulturvergleich::MargeUmrechnen(comparison::Marge marge) {
+  const bool dkfl = marge == comparison::Marge::DKFL;
   const int auswahl = (dkfl ? opbDKFL : opbEKFL)->Selected();
   if (auswahl < 0) return true;
-  const auto einheit = static_cast<vergleich::Einheit>(auswahl);
+  const auto einheit = static_cast<comparison::Einheit>(auswahl);
   const Paar<QLineEdit>& boxen = dkfl ? txtDKFL : txtEKFL;
   for (std::size_t i = 0; i < 2; ++i) {
-    const auto text = vergleich::MargeUmrechnen(vergleich::VergleichsspalteListe()[i], marge, einheit);
-    if (!text && einheit != vergleich::Einheit::Je1000Stueck) return false;
+    const auto text = comparison::MargeUmrechnen(comparison::VergleichsspalteListe()[i], marge, einheit);
+    if (!text && einheit != comparison::Einheit::Je1000Stueck) return false;
     Setzen(boxen[i], text);
-    (dkfl ? lblDKFLEinheit : lblEKFLEinheit)->setText(Q(vergleich::EinheitText(einheit)));
+    (dkfl ? lblDKFLEinheit : lblEKFLEinheit)->setText(Q(comparison::EinheitText(einheit)));
   }
   return true;
 }

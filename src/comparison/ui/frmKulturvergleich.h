@@ -8,8 +8,8 @@
 #include <array>
 #include <map>
 
-#include "comparison/abweichung.h"
-#include "comparison/vergleichsspalte.h"
+#include "comparison/deviation.h"
+#include "comparison/comparison_column.h"
 #include "platform/ui/forms.h"
 
 class QComboBox;
@@ -54,10 +54,10 @@ class frmKulturvergleich : public ui::FormOf<frmKulturvergleich> {
 
   // The nine gauges, top to bottom; segments 1..11 of each ("shpPreis(1)" ...).
   enum class Anzeige { Preis, Heizkosten, Materialkosten, Sachkosten, DKFL, Arbeitskosten, EKFL, Gemeinkosten, Gewinn };
-  using Segmente = std::array<QWidget*, vergleich::kSegmente + 1>;
+  using Segmente = std::array<QWidget*, comparison::kSegmente + 1>;
   std::map<Anzeige, Segmente> shp;
   // Visibility of the gauge's segments 1..11 (element 0 unused).
-  vergleich::Balken Sichtbar(Anzeige anzeige) const;
+  comparison::Balken Sichtbar(Anzeige anzeige) const;
 
   // Handlers and procedures, public so tests can run them as the controls do.
   void cmbOK_Click(int index);
@@ -81,12 +81,12 @@ class frmKulturvergleich : public ui::FormOf<frmKulturvergleich> {
  private:
   void SpalteAufbauen(int i, QFrame* rahmen);
   void BalkenAufbauen();
-  void Zeigen(Anzeige anzeige, const vergleich::Balken& balken);
+  void Zeigen(Anzeige anzeige, const comparison::Balken& balken);
   void MargenBalkenAnzeigen(Anzeige anzeige, const Paar<QLineEdit>& boxen);
   // Recomputes both boxes of a margin in the selected unit. False when a conversion per m²
   // and year or per labour hour failed (nothing further was changed then).
-  bool MargeUmrechnen(vergleich::Marge marge);
-  void EinheitGewaehlt(vergleich::Marge marge);
+  bool MargeUmrechnen(comparison::Marge marge);
+  void EinheitGewaehlt(comparison::Marge marge);
 };
 
 }  // namespace tolvar

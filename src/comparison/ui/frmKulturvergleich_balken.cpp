@@ -42,7 +42,7 @@ struct Segment {
   int left;
   const char* farbe;
 };
-constexpr Segment kSegment[vergleich::kSegmente + 1] = {
+constexpr Segment kSegment[comparison::kSegmente + 1] = {
     {0, ""},
     {600, "rgb(0, 0, 255)"},       {735, "rgb(0, 0, 255)"},       {885, "rgb(128, 128, 255)"},
     {1035, "rgb(128, 128, 255)"},  {1185, "rgb(255, 255, 0)"},    {1320, "rgb(255, 255, 0)"},
@@ -51,11 +51,11 @@ constexpr Segment kSegment[vergleich::kSegmente + 1] = {
 };
 
 void Zeichen(QLabel* label, const std::string& grad) {
-  if (const auto text = vergleich::Qualitaetszeichen(grad)) label->setText(Q(*text));
+  if (const auto text = comparison::Qualitaetszeichen(grad)) label->setText(Q(*text));
 }
 
 QString Formatiert(const std::string& slot) {
-  return Q(vergleich::Formatiert(slot, "0.00").value_or(slot));
+  return Q(comparison::Formatiert(slot, "0.00").value_or(slot));
 }
 
 }  // namespace
@@ -66,7 +66,7 @@ void frmKulturvergleich::BalkenAufbauen() {
         ui::MakeFrame(this, QString::fromLatin1(b.name).replace(0, 3, QStringLiteral("fra")), 6360, b.top, 2535, 495);
     Segmente& segmente = shp[b.anzeige];
     segmente[0] = nullptr;
-    for (int k = 1; k <= vergleich::kSegmente; ++k) {
+    for (int k = 1; k <= comparison::kSegmente; ++k) {
       auto* s = new QWidget(rahmen);
       s->setObjectName(ui::ControlName(QString::fromLatin1(b.name), k));
       const int left = (b.anzeige == Anzeige::DKFL && k == 2) ? 720 : kSegment[k].left;
@@ -88,25 +88,25 @@ void frmKulturvergleich::BalkenAufbauen() {
   lblProzent[2] = ui::MakeLabel(this, QStringLiteral("lblProzent(2)"), QStringLiteral("+10%"), 8280, 2040, 600, 285);
 }
 
-vergleich::Balken frmKulturvergleich::Sichtbar(Anzeige anzeige) const {
-  vergleich::Balken b{};
+comparison::Balken frmKulturvergleich::Sichtbar(Anzeige anzeige) const {
+  comparison::Balken b{};
   const auto it = shp.find(anzeige);
   if (it == shp.end()) return b;
-  for (int k = 1; k <= vergleich::kSegmente; ++k) {
+  for (int k = 1; k <= comparison::kSegmente; ++k) {
     b[static_cast<std::size_t>(k)] = !it->second[static_cast<std::size_t>(k)]->isHidden();
   }
   return b;
 }
 
-void frmKulturvergleich::Zeigen(Anzeige anzeige, const vergleich::Balken& balken) {
+void frmKulturvergleich::Zeigen(Anzeige anzeige, const comparison::Balken& balken) {
   Segmente& segmente = shp[anzeige];
-  for (int k = 1; k <= vergleich::kSegmente; ++k) {
+  for (int k = 1; k <= comparison::kSegmente; ++k) {
     segmente[static_cast<std::size_t>(k)]->setVisible(balken[static_cast<std::size_t>(k)]);
   }
 }
 
 void frmKulturvergleich::DatenQualitaetAnzeigen() {
-  const auto& paar = vergleich::VergleichsspalteListe();
+  const auto& paar = comparison::VergleichsspalteListe();
   for (std::size_t i = 0; i < 2; ++i) {
     Zeichen(DQArbeit[i], paar[i].DQArbeit);
     Zeichen(DQGemein[i], paar[i].DQGemeinkosten);
@@ -116,23 +116,23 @@ void frmKulturvergleich::DatenQualitaetAnzeigen() {
 }
 
 void frmKulturvergleich::BalkenZuruecksetzen() {
-  vergleich::Balken mitte{};
-  mitte[vergleich::kMitte] = true;
+  comparison::Balken mitte{};
+  mitte[comparison::kMitte] = true;
   for (const Balkendaten& b : kBalken) {
     if (b.wert != nullptr) Zeigen(b.anzeige, mitte);
   }
 }
 
 void frmKulturvergleich::AbweichungenAnzeigen() {
-  const auto& paar = vergleich::VergleichsspalteListe();
+  const auto& paar = comparison::VergleichsspalteListe();
   for (const Balkendaten& b : kBalken) {
     if (b.wert == nullptr) continue;
-    Zeigen(b.anzeige, vergleich::WertBalken(paar[0].*b.wert, paar[1].*b.wert, b.anzeige == Anzeige::Gewinn));
+    Zeigen(b.anzeige, comparison::WertBalken(paar[0].*b.wert, paar[1].*b.wert, b.anzeige == Anzeige::Gewinn));
   }
 }
 
 void frmKulturvergleich::MargenBalkenAnzeigen(Anzeige anzeige, const Paar<QLineEdit>& boxen) {
-  Zeigen(anzeige, vergleich::MargenBalken(boxen[0]->text().toStdString(), boxen[1]->text().toStdString()));
+  Zeigen(anzeige, comparison::MargenBalken(boxen[0]->text().toStdString(), boxen[1]->text().toStdString()));
 }
 
 void frmKulturvergleich::DKFLBalkenAnzeigen() { MargenBalkenAnzeigen(Anzeige::DKFL, txtDKFL); }
@@ -140,8 +140,8 @@ void frmKulturvergleich::EKFLBalkenAnzeigen() { MargenBalkenAnzeigen(Anzeige::EK
 
 // A unit that cannot be formed switches the margin to per 1000 plants, whose handler then
 // fills both boxes and draws the gauge.
-void frmKulturvergleich::EinheitGewaehlt(vergleich::Marge marge) {
-  const bool dkfl = marge == vergleich::Marge::DKFL;
+void frmKulturvergleich::EinheitGewaehlt(comparison::Marge marge) {
+  const bool dkfl = marge == comparison::Marge::DKFL;
   if (!MargeUmrechnen(marge)) {
     (dkfl ? opbDKFL : opbEKFL)->SetValue(0, true);
     return;
@@ -149,12 +149,12 @@ void frmKulturvergleich::EinheitGewaehlt(vergleich::Marge marge) {
   dkfl ? DKFLBalkenAnzeigen() : EKFLBalkenAnzeigen();
 }
 
-void frmKulturvergleich::opbDKFL_Click(int /*index*/) { EinheitGewaehlt(vergleich::Marge::DKFL); }
-void frmKulturvergleich::opbEKFL_Click(int /*index*/) { EinheitGewaehlt(vergleich::Marge::EKFL); }
+void frmKulturvergleich::opbDKFL_Click(int /*index*/) { EinheitGewaehlt(comparison::Marge::DKFL); }
+void frmKulturvergleich::opbEKFL_Click(int /*index*/) { EinheitGewaehlt(comparison::Marge::EKFL); }
 
 void frmKulturvergleich::cmbKulturInfo_Click(int index) {
   if (index < 0 || index > 1) return;
-  const VergleichsspalteSatz& s = vergleich::VergleichsspalteListe()[static_cast<std::size_t>(index)];
+  const VergleichsspalteSatz& s = comparison::VergleichsspalteListe()[static_cast<std::size_t>(index)];
   frmVergleichInfo& info = frmVergleichInfo::instanz();
   info.setCaption(QStringLiteral("KulturInfo - ") + Q(s.Kultur));
   info.txtBemerkung->setPlainText(Q(s.Bemerkungen));
@@ -168,7 +168,7 @@ void frmKulturvergleich::cmbKulturInfo_Click(int index) {
 
 void frmKulturvergleich::cmbSachkostenInfo_Click(int index) {
   if (index < 0 || index > 1) return;
-  const VergleichsspalteSatz& s = vergleich::VergleichsspalteListe()[static_cast<std::size_t>(index)];
+  const VergleichsspalteSatz& s = comparison::VergleichsspalteListe()[static_cast<std::size_t>(index)];
   frmSachkostenInfo& info = frmSachkostenInfo::instanz();
   info.Frame()->move(sys::TwipsToPixels(index == 0 ? 500 : 9000), sys::TwipsToPixels(3000));
   info.txtMaschinen->setText(Formatiert(s.Maschinen));
@@ -186,7 +186,7 @@ void frmKulturvergleich::cmbSachkostenInfo_Click(int index) {
 void frmKulturvergleich::cmbTQM_Click(int index) {
   if (index < 0 || index > 3) return;
   const std::size_t spalte = index < 2 ? 0 : 1;
-  const VergleichsspalteSatz& s = vergleich::VergleichsspalteListe()[spalte];
+  const VergleichsspalteSatz& s = comparison::VergleichsspalteListe()[spalte];
   frmTQM& info = frmTQM::instanz();
   info.Frame()->move(sys::TwipsToPixels(spalte == 0 ? 500 : 9000), sys::TwipsToPixels(2000));
   info.txtBeginn->setText(Q(s.Beginn));

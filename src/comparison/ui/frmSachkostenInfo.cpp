@@ -1,13 +1,13 @@
 #include "comparison/ui/frmSachkostenInfo.h"
 
 #include "app/mdlHilfe.h"
-#include "comparison/ui/qualitaetszeichen.h"
+#include "comparison/ui/quality_marks.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 
 namespace tolvar {
 
-using vergleichsfenster::Qualitaetszeichen;
+using comparison::ui::Qualitaetszeichen;
 
 frmSachkostenInfo::frmSachkostenInfo() : FormOf(QStringLiteral("frmSachkostenInfo"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Summe sonstige Sachkosten"));

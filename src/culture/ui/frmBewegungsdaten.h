@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "base/values.h"
-#include "culture/material_rows.h"
-#include "culture/occupancies.h"
-#include "culture/phases.h"
+#include "culture/mdlKulturMaterial.h"
+#include "culture/mdlStandorte2.h"
+#include "culture/mdlKulturPhasenInfo.h"
 #include "data/records.h"
 #include "platform/ui/forms.h"
 

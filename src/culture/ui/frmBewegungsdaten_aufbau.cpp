@@ -65,9 +65,9 @@ ui::Grid* Gitter(QWidget* parent, const char* name, int l, int o, int b, int h) 
 frmBewegungsdaten::frmBewegungsdaten() : FormOf(QStringLiteral("frmBewegungsdaten"), ui::FormKind::MdiChild) {
   setCaption(QStringLiteral("Bewegungsdaten"));
   resize(sys::TwipsToPixels(15390), sys::TwipsToPixels(10290));
-  imlKultur = treefill::FolderImages(this, "imlKultur");
-  imlStandorte = treefill::FolderImages(this, "imlStandorte", "drag-standort");
-  imlMaterial = treefill::FolderImages(this, "imlMaterial", "drag-material");
+  imlKultur = trees::ui::FolderImages(this, "imlKultur");
+  imlStandorte = trees::ui::FolderImages(this, "imlStandorte", "drag-standort");
+  imlMaterial = trees::ui::FolderImages(this, "imlMaterial", "drag-material");
   trvKulturen = Baum(this, "trvKulturen", imlKultur, 240, 120, 3600, 8880);
   PhasenrahmenAnlegen();
   StandortrahmenAnlegen();

@@ -8,14 +8,14 @@
 #include <string>
 
 #include "base/values.h"
-#include "culture/phase_rules.h"
+#include "culture/mdlKulturPhasenInfo_regeln.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 
-namespace tolvar::bewegungsdaten {
+namespace tolvar::culture::ui {
 
 // Phase n (1-based) of the loaded culture; null outside the list.
 inline const PhasenSatz* Phase(int n) {
@@ -25,23 +25,23 @@ inline const PhasenSatz* Phase(int n) {
 }
 
 // Adds the culture's phases to a phase tree; the last one added becomes the current node.
-inline void PhasenBaumFuellen(ui::KeyedTree* baum) {
+inline void PhasenBaumFuellen(tolvar::ui::KeyedTree* baum) {
   tolvar::State& s = state();
   for (int n : mdlKulturPhasenInfo::PhasenBaumSlots()) {
     const PhasenSatz& p = s.PhasenListe[static_cast<std::size_t>(n)];
-    if (baum->Add(QString(), ui::Q(p.KP_ID), ui::Q(p.Phasennamen))) s.AktuellerKnoten = p.KP_ID;
+    if (baum->Add(QString(), tolvar::ui::Q(p.KP_ID), tolvar::ui::Q(p.Phasennamen))) s.AktuellerKnoten = p.KP_ID;
   }
 }
 
 // Paints the cells of rows vonZeile..bisZeile, columns 0..bisSpalte (within the grid).
-inline void Einfaerben(ui::Grid* grid, int vonZeile, int bisZeile, int bisSpalte, const QColor& farbe) {
+inline void Einfaerben(tolvar::ui::Grid* grid, int vonZeile, int bisZeile, int bisSpalte, const QColor& farbe) {
   for (int r = std::max(vonZeile, 0); r <= bisZeile && r < grid->Rows(); ++r) {
     for (int c = 0; c <= bisSpalte && c < grid->Cols(); ++c) grid->SetCellBackColor(r, c, farbe);
   }
 }
 
 // Limits the calendar to [von, bis] when that range is not empty (otherwise the limits stay).
-inline void KalenderBereich(ui::MonthCalendar* kalender, base::Date von, base::Date bis) {
+inline void KalenderBereich(tolvar::ui::MonthCalendar* kalender, base::Date von, base::Date bis) {
   if (von > bis) return;
   if (!kalender->SetMinDate(von)) {
     kalender->SetMaxDate(bis);
@@ -52,7 +52,7 @@ inline void KalenderBereich(ui::MonthCalendar* kalender, base::Date von, base::D
 }
 
 // Shows `datum` in the calendar, moved into its selectable range when it lies outside.
-inline void KalenderZeigen(ui::MonthCalendar* kalender, base::Date datum) {
+inline void KalenderZeigen(tolvar::ui::MonthCalendar* kalender, base::Date datum) {
   datum = std::clamp(datum, kalender->MinDate(), kalender->MaxDate());
   kalender->SetValue(datum);
   kalender->show();
@@ -75,10 +75,10 @@ struct Phasenboxen {
 // Shows a phase in the boxes; a "0" field or a zero date leaves its box as it is.
 inline void PhaseZeigen(const PhasenSatz& p, const Phasenboxen& b) {
   const auto setze = [](QLineEdit* box, const std::string& wert) {
-    if (box != nullptr && wert != "0") box->setText(ui::Q(wert));
+    if (box != nullptr && wert != "0") box->setText(tolvar::ui::Q(wert));
   };
   const auto datum = [](QLineEdit* box, base::Date wert) {
-    if (box != nullptr && wert != base::kZeroDate) box->setText(ui::Q(base::DateText(wert)));
+    if (box != nullptr && wert != base::kZeroDate) box->setText(tolvar::ui::Q(base::DateText(wert)));
   };
   setze(b.name, p.Phasennamen);
   setze(b.menge, p.AnzahlPflanzen);
@@ -91,4 +91,4 @@ inline void PhaseZeigen(const PhasenSatz& p, const Phasenboxen& b) {
   setze(b.flaeche, p.Flaeche);
 }
 
-}  // namespace tolvar::bewegungsdaten
+}  // namespace tolvar::culture::ui

@@ -7,10 +7,10 @@
 #include <cmath>
 
 #include "culture/ui/frmBewegungsdaten.h"
-#include "culture/phase_rules.h"
+#include "culture/mdlKulturPhasenInfo_regeln.h"
 #include "culture/ui/frmBewegungsdaten_hilfen.h"
-#include "data/master_loaders.h"
-#include "data/pot_list.h"
+#include "data/mdlDatenLaden.h"
+#include "data/mdlTopfSubstrate.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
@@ -19,8 +19,8 @@
 namespace tolvar {
 
 namespace Ma = mdlKulturMaterial;
-using bewegungsdaten::Einfaerben;
-using bewegungsdaten::Phase;
+using culture::ui::Einfaerben;
+using culture::ui::Phase;
 using ui::Q;
 using ui::S;
 
@@ -30,7 +30,7 @@ constexpr int kLetzteSpalte = Ma::kSpalteBezug;
 const QString kWurzel = QStringLiteral("Material");
 
 // The boxes of the material mode that show the chosen phase.
-bewegungsdaten::Phasenboxen Materialboxen(const frmBewegungsdaten& f) {
+culture::ui::Phasenboxen Materialboxen(const frmBewegungsdaten& f) {
   return {.name = f.txtNameMaterial,
           .menge = f.txtMengeMaterial,
           .beginn = f.txtBeginnMaterial,
@@ -104,7 +104,7 @@ void frmBewegungsdaten::MaterialmodusFuellen() {
   KulturMaterialTabelleAnzeigen();
   const KulturSatz* kultur = GewaehlteKultur();
   const PhasenSatz* letzte = Phase(state().AnzahlPhasen);
-  if (kultur != nullptr && letzte != nullptr) bewegungsdaten::KalenderBereich(movMaterial, kultur->Arbeitsbeginn, letzte->Ende);
+  if (kultur != nullptr && letzte != nullptr) culture::ui::KalenderBereich(movMaterial, kultur->Arbeitsbeginn, letzte->Ende);
 }
 
 void frmBewegungsdaten::cmbAbbruchMaterial_Click() {
@@ -115,7 +115,7 @@ void frmBewegungsdaten::cmbAbbruchMaterial_Click() {
 
 void frmBewegungsdaten::MaterialPhasenBaumAnzeigen() {
   trvPhasenMaterial->Clear();
-  bewegungsdaten::PhasenBaumFuellen(trvPhasenMaterial);
+  culture::ui::PhasenBaumFuellen(trvPhasenMaterial);
   const PhasenSatz* p = Phase(1);
   if (p == nullptr) return;
   MaterialphaseZeigen(*p);
@@ -124,7 +124,7 @@ void frmBewegungsdaten::MaterialPhasenBaumAnzeigen() {
 // The plants and the area always come from the phase shown, "0" included: a drop computes its
 // quantity from them, and must never take those of a phase or culture shown before.
 void frmBewegungsdaten::MaterialphaseZeigen(const PhasenSatz& phase) {
-  bewegungsdaten::PhaseZeigen(phase, Materialboxen(*this));
+  culture::ui::PhaseZeigen(phase, Materialboxen(*this));
   txtMengeMaterial->setText(Q(phase.AnzahlPflanzen));
   txtMaterialFlaeche->setText(Q(phase.Flaeche));
 }
@@ -315,11 +315,11 @@ void frmBewegungsdaten::dtgMaterial_DblClick() {
   if (c != Ma::kSpalteDatum || kultur == nullptr) return;
   tolvar::State& s = state();
   if (const PhasenSatz* letzte = Phase(s.AnzahlPhasen)) {
-    bewegungsdaten::KalenderBereich(movMaterial, kultur->Arbeitsbeginn, letzte->Ende);
+    culture::ui::KalenderBereich(movMaterial, kultur->Arbeitsbeginn, letzte->Ende);
   }
   if (s.PhasenIndex == 0) s.PhasenIndex = 1;
   const PhasenSatz* p = Phase(s.PhasenIndex);
-  bewegungsdaten::KalenderZeigen(movMaterial, p != nullptr ? p->Anfang : kultur->Arbeitsbeginn);
+  culture::ui::KalenderZeigen(movMaterial, p != nullptr ? p->Anfang : kultur->Arbeitsbeginn);
   m_kalenderZeile = r;
   m_kalenderSpalte = c;
 }

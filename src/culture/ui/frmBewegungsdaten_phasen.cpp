@@ -4,12 +4,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "culture/occupancies.h"
-#include "culture/phase_areas.h"
-#include "culture/phase_rules.h"
+#include "culture/mdlStandorte2.h"
+#include "culture/mdlBerrechnung_flaechen.h"
+#include "culture/mdlKulturPhasenInfo_regeln.h"
 #include "culture/ui/frmBewegungsdaten.h"
 #include "culture/ui/frmBewegungsdaten_hilfen.h"
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
@@ -34,7 +34,7 @@ const char* const kLoeschFrage =
 
 }  // namespace
 
-using bewegungsdaten::Einfaerben;
+using culture::ui::Einfaerben;
 using ui::Q;
 using ui::S;
 
@@ -50,7 +50,7 @@ std::vector<P::PhasenZeile> frmBewegungsdaten::PhasenZeilen() const {
 
 void frmBewegungsdaten::KulturphasenAnzeigen() {
   trvPhasen->Clear();
-  bewegungsdaten::PhasenBaumFuellen(trvPhasen);
+  culture::ui::PhasenBaumFuellen(trvPhasen);
   dtgPhase->Clear();
   Einfaerben(dtgPhase, 1, dtgPhase->Rows() - 1, dtgPhase->Cols() - 1, kWeiss);
   PhasenboxenLeeren();

@@ -4,11 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "culture/phase_areas.h"
+#include "culture/mdlBerrechnung_flaechen.h"
 #include "culture/ui/frmBewegungsdaten.h"
-#include "culture/phase_rules.h"
+#include "culture/mdlKulturPhasenInfo_regeln.h"
 #include "culture/ui/frmBewegungsdaten_hilfen.h"
-#include "data/master_loaders.h"
+#include "data/mdlDatenLaden.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
@@ -17,9 +17,9 @@
 namespace tolvar {
 
 namespace St = mdlStandorte2;
-using bewegungsdaten::Einfaerben;
-using bewegungsdaten::Phase;
-using bewegungsdaten::PhaseZeigen;
+using culture::ui::Einfaerben;
+using culture::ui::Phase;
+using culture::ui::PhaseZeigen;
 using ui::Q;
 
 namespace {
@@ -28,7 +28,7 @@ constexpr int kLetzteSpalte = St::kSpalteEnde;
 const QString kWurzel = QStringLiteral("Standort");
 
 // The boxes of the site mode that show the chosen phase.
-bewegungsdaten::Phasenboxen Standortboxen(const frmBewegungsdaten& f) {
+culture::ui::Phasenboxen Standortboxen(const frmBewegungsdaten& f) {
   return {.name = f.txtPhaseName,
           .beginn = f.txtBeginn_B,
           .ende = f.txtEnde_B,
@@ -77,12 +77,12 @@ void frmBewegungsdaten::StandortmodusFuellen(bool perPfeiltaste) {
   }
   const KulturSatz* kultur = GewaehlteKultur();
   const PhasenSatz* letzte = Phase(state().AnzahlPhasen);
-  if (kultur != nullptr && letzte != nullptr) bewegungsdaten::KalenderBereich(movStandort, kultur->Arbeitsbeginn, letzte->Ende);
+  if (kultur != nullptr && letzte != nullptr) culture::ui::KalenderBereich(movStandort, kultur->Arbeitsbeginn, letzte->Ende);
 }
 
 void frmBewegungsdaten::StandortPhasenBaumAnzeigen() {
   trvPhasen_B->Clear();
-  bewegungsdaten::PhasenBaumFuellen(trvPhasen_B);
+  culture::ui::PhasenBaumFuellen(trvPhasen_B);
   if (const PhasenSatz* p = Phase(1)) {
     PhaseZeigen(*p, Standortboxen(*this));
   }
@@ -271,7 +271,7 @@ void frmBewegungsdaten::dtgStandorteModus2_DblClick() {
     g->SetTextMatrix(r, c, QString());
   } else if (c == St::kSpalteBeginn && kultur != nullptr) {
     if (const PhasenSatz* letzte = Phase(s.AnzahlPhasen)) {
-      bewegungsdaten::KalenderBereich(movStandort, kultur->Arbeitsbeginn, letzte->Ende);
+      culture::ui::KalenderBereich(movStandort, kultur->Arbeitsbeginn, letzte->Ende);
     }
     base::Date datum = kultur->Arbeitsbeginn;
     if (r == 1) {
@@ -279,7 +279,7 @@ void frmBewegungsdaten::dtgStandorteModus2_DblClick() {
     } else if (const auto oben = culture::GitterDatum(g->TextMatrix(r - 1, St::kSpalteEnde).toStdString())) {
       datum = *oben;
     }
-    bewegungsdaten::KalenderZeigen(movStandort, datum);
+    culture::ui::KalenderZeigen(movStandort, datum);
   } else if (c == St::kSpalteEnde) {
     base::Date datum = base::Today();
     if (const auto zelle = culture::GitterDatum(g->TextMatrix(r, c).toStdString())) {
@@ -287,7 +287,7 @@ void frmBewegungsdaten::dtgStandorteModus2_DblClick() {
     } else if (const PhasenSatz* p = Phase(s.PhasenIndex)) {
       datum = p->Ende;
     }
-    bewegungsdaten::KalenderZeigen(movStandort, datum);
+    culture::ui::KalenderZeigen(movStandort, datum);
   } else {
     return;
   }

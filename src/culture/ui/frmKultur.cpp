@@ -14,13 +14,13 @@
 #include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
-#include "calculation/kultur_arbeiten.h"
-#include "culture/material_rows.h"
-#include "culture/occupancies.h"
-#include "culture/phases.h"
+#include "calculation/mdlKulturArbeiten.h"
+#include "culture/mdlKulturMaterial.h"
+#include "culture/mdlStandorte2.h"
+#include "culture/mdlKulturPhasenInfo.h"
 #include "data/state.h"
-#include "masterdata/master_save.h"
-#include "masterdata/numbering.h"
+#include "masterdata/mdlMorvin5.h"
+#include "masterdata/mdlMorvin5_nummern.h"
 #include "masterdata/ui/master_tree_rebuild.h"
 #include "platform/sys/screen.h"
 #include "platform/ui/builders.h"
@@ -78,9 +78,9 @@ frmKultur::frmKultur() : FormOf(QStringLiteral("frmKultur"), ui::FormKind::Windo
   dtgKulturPhasen->SetRows(mdlKulturPhasenInfo::kMaxPhasen + 1);
 
   QWidget* seite2 = regKultur->Page(2);
-  imlMaterial = treefill::FolderImages(this, "imlMaterial");
-  imlStandort = treefill::FolderImages(this, "imlStandort");
-  imlKulturarbeiten = treefill::FolderImages(this, "imlKulturarbeiten");
+  imlMaterial = trees::ui::FolderImages(this, "imlMaterial");
+  imlStandort = trees::ui::FolderImages(this, "imlStandort");
+  imlKulturarbeiten = trees::ui::FolderImages(this, "imlKulturarbeiten");
   fraMaterial = RahmenMitBaum(seite2, "fraMaterial", "Material", "trvMaterial", &trvMaterial, imlMaterial, 240, 3255);
   fraStandort = RahmenMitBaum(seite2, "fraStandort", "Standort", "trvStandort", &trvStandort, imlStandort, 3480, 4455);
   fraKulturarbeiten = RahmenMitBaum(seite2, "fraKulturarbeiten", "Kulturarbeiten", "trvKulturarbeiten",
@@ -267,7 +267,7 @@ void frmKultur::cmbSpeichern_Click() {
   e.opbGruppe = opbGruppe->isChecked();
   tolvar::State& s = state();
   masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, m_modus, m_ueberPNr.value_or(s.AktuelleUeberPNr)};
-  const masterdata::SpeicherErgebnis r = masterdata::KulturSpeichern(kontext, e);
+  const masterdata::StammdatenSpeicherergebnis r = masterdata::KulturSpeichern(kontext, e);
   m_modus = kontext.Bearbeitungsmodus;
   s.Bearbeitungsmodus = m_modus;
   if (r.abgelehnt()) {
@@ -285,7 +285,7 @@ void frmKultur::cmbSpeichern_Click() {
 
 void frmKultur::cmbAbbruch_Click() { Unload(); }
 
-void frmKultur::Form_Unload(bool& /*cancel*/) { masterdata_ui::ReloadAndRebuildCultureTreeOfWorkArea(); }
+void frmKultur::Form_Unload(bool& /*cancel*/) { masterdata::ui::ReloadAndRebuildCultureTreeOfWorkArea(); }
 
 void frmKultur::cmbHilfe_Click() { mdlHilfe::HilfeAufrufen("5.1"); }
 

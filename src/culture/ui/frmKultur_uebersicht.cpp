@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "culture/phases.h"
+#include "culture/mdlKulturPhasenInfo.h"
 #include "culture/ui/frmKultur.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"

@@ -17,8 +17,8 @@
 #include "app/mdlMauszeiger.h"
 #include "data/state.h"
 #include "heating/site_editor.h"
-#include "masterdata/master_save.h"
-#include "masterdata/numbering.h"
+#include "masterdata/mdlMorvin5.h"
+#include "masterdata/mdlMorvin5_nummern.h"
 #include "masterdata/ui/master_tree_rebuild.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
@@ -224,7 +224,7 @@ void frmStandort::Form_Load() {
       barcode = mdlMorvin5::NaechstenBarcodeErmitteln("Standort").value_or("");
       nummer = mdlMorvin5::NaechsteNummerErmitteln("Standort").value_or("");
     }
-    standort_editor::Laden(f, nummer, barcode);
+    heating::Laden(f, nummer, barcode);
     FormularZeigen(f);
   }
   regStandort->SetTab(0);
@@ -237,13 +237,13 @@ void frmStandort::Form_Activate() {
   StandortFormular f = FormularLesen();
   {
     EigenerZustand zustand(*this);
-    standort_editor::Aktivieren(f);
+    heating::Aktivieren(f);
   }
   ListenZeigen(f);
 }
 
 void frmStandort::Form_Unload(bool& /*cancel*/) {
-  masterdata_ui::ReloadAndRebuildMasterTree(masterdata_ui::Standorte);
+  masterdata::ui::ReloadAndRebuildMasterTree(masterdata::ui::Standorte);
 }
 
 void frmStandort::Form_KeyDown(int key, int /*shift*/) {
@@ -282,18 +282,18 @@ void frmStandort::Speichern(bool fuerAlle) {
                                             .txtBreite = f.txtBreite,
                                             .chbAktuell = f.chbAktuell,
                                             .opbGruppe = f.opbGruppe};
-  standort_editor::Speicherergebnis ergebnis;
+  heating::StandortSpeicherergebnis ergebnis;
   std::string fokus;
   {
     EigenerZustand zustand(*this);
     const tolvar::State& s = state();
     const masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, s.Bearbeitungsmodus, s.AktuelleUeberPNr};
-    const masterdata::SpeicherErgebnis pruefung = masterdata::StandortEingabePruefen(kontext, eingabe);
+    const masterdata::StammdatenSpeicherergebnis pruefung = masterdata::StandortEingabePruefen(kontext, eingabe);
     if (pruefung.abgelehnt()) {
       fokus = pruefung.fokus;
     } else {
-      ergebnis = standort_editor::Speichern(f, fuerAlle, [&eingabe, &fokus] {
-        const masterdata::SpeicherErgebnis gespeichert = mdlMorvin5::StammdatensatzSpeichern(eingabe);
+      ergebnis = heating::Speichern(f, fuerAlle, [&eingabe, &fokus] {
+        const masterdata::StammdatenSpeicherergebnis gespeichert = mdlMorvin5::StammdatensatzSpeichern(eingabe);
         fokus = gespeichert.fokus;
         return !gespeichert.abgelehnt();
       });
@@ -323,7 +323,7 @@ void frmStandort::opbHaus_Click() {
   StandortFormular f = FormularLesen();
   {
     EigenerZustand zustand(*this);
-    standort_editor::HausWaehlen(f);
+    heating::HausWaehlen(f);
   }
   FormularZeigen(f);
 }

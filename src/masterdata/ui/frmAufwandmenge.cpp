@@ -9,10 +9,10 @@
 #include <QPushButton>
 
 #include "app/mdlHilfe.h"
-#include "masterdata/rechner.h"
+#include "masterdata/calculator.h"
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/frmRechner.h"
-#include "masterdata/ui/stammdateneditor.h"
+#include "masterdata/ui/master_editor.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keyfilters.h"
@@ -31,13 +31,13 @@ const QString kNeu = QStringLiteral("Neu");
 frmAufwandmenge::frmAufwandmenge() : FormOf(QStringLiteral("frmAufwandmenge"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Aufwandmenge"));
   auto* raster = new QGridLayout(this);
-  txtKonzentration = masterdata_ui::Textfeld(this, "txtKonzentration");
-  txtAufwandmenge = masterdata_ui::Textfeld(this, "txtAufwandmenge");
-  txtPreis = masterdata_ui::Textfeld(this, "txtPreis");
-  txtKostenLiter = masterdata_ui::Textfeld(this, "txtKostenLiter");
-  txtKostenEinheit = masterdata_ui::Textfeld(this, "txtKostenEinheit");
+  txtKonzentration = masterdata::ui::Textfeld(this, "txtKonzentration");
+  txtAufwandmenge = masterdata::ui::Textfeld(this, "txtAufwandmenge");
+  txtPreis = masterdata::ui::Textfeld(this, "txtPreis");
+  txtKostenLiter = masterdata::ui::Textfeld(this, "txtKostenLiter");
+  txtKostenEinheit = masterdata::ui::Textfeld(this, "txtKostenEinheit");
   for (int i = 0; i < 2; ++i) {
-    lblBezug[static_cast<std::size_t>(i)] = masterdata_ui::Beschriftung(
+    lblBezug[static_cast<std::size_t>(i)] = masterdata::ui::Beschriftung(
         this, "lblBezug", i, i == 0 ? QStringLiteral("l/ Einheit") : QStringLiteral("€/ Einheit"));
   }
   const auto zeile = [this, raster](int r, const QString& text, QLineEdit* box, QWidget* einheit) {
@@ -54,26 +54,26 @@ frmAufwandmenge::frmAufwandmenge() : FormOf(QStringLiteral("frmAufwandmenge"), u
   zeile(4, QStringLiteral("Kosten [Spritzbrühe]:"), txtKostenLiter, new QLabel(QStringLiteral("€/100 l"), this));
   zeile(5, QStringLiteral("Kosten [Spritzbrühe]:"), txtKostenEinheit, lblBezug[1]);
 
-  cmbOK = masterdata_ui::Knopf(this, "cmbOK", kOK);
-  cmbBeenden = masterdata_ui::Knopf(this, "cmbBeenden", kBeenden);
+  cmbOK = masterdata::ui::Knopf(this, "cmbOK", kOK);
+  cmbBeenden = masterdata::ui::Knopf(this, "cmbBeenden", kBeenden);
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addWidget(cmbOK);
   knoepfe->addWidget(cmbBeenden);
   raster->addLayout(knoepfe, 6, 0, 1, 3);
 
   for (QLineEdit* box : {txtKonzentration, txtAufwandmenge, txtPreis}) ui::InstallNumericFilter(box);
-  masterdata_ui::EnterFuehrtZu(txtKonzentration, txtAufwandmenge);
-  masterdata_ui::EnterFuehrtZu(txtAufwandmenge, txtPreis);
-  masterdata_ui::EnterFuehrtZu(txtPreis, cmbOK);
+  masterdata::ui::EnterFuehrtZu(txtKonzentration, txtAufwandmenge);
+  masterdata::ui::EnterFuehrtZu(txtAufwandmenge, txtPreis);
+  masterdata::ui::EnterFuehrtZu(txtPreis, cmbOK);
   // The results are shown only; typing there is dropped with a beep.
-  masterdata_ui::BarcodeFeldSperren(txtKostenLiter);
-  masterdata_ui::BarcodeFeldSperren(txtKostenEinheit);
+  masterdata::ui::BarcodeFeldSperren(txtKostenLiter);
+  masterdata::ui::BarcodeFeldSperren(txtKostenEinheit);
 
   connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
   connect(cmbBeenden, &QPushButton::clicked, this, [this] { cmbBeenden_Click(); });
 }
 
-void frmAufwandmenge::Form_Load() { masterdata_ui::MausbildSetzen(this, "Zeiger_", false); }
+void frmAufwandmenge::Form_Load() { masterdata::ui::MausbildSetzen(this, "Zeiger_", false); }
 
 void frmAufwandmenge::Eingabezustand() {
   cmbOK->setText(kOK);
@@ -88,7 +88,7 @@ void frmAufwandmenge::cmbOK_Click() {
     return;
   }
   // Inputs that are no numbers are reported by the calculation; the state stays "input".
-  const auto kosten = mdlRechner::AufwandmengeRechnen(ui::S(txtKonzentration), ui::S(txtAufwandmenge),
+  const auto kosten = masterdata::AufwandmengeRechnen(ui::S(txtKonzentration), ui::S(txtAufwandmenge),
                                                       ui::S(txtPreis));
   if (!kosten) return;
   txtKostenLiter->setText(ui::Q(kosten->txtKostenLiter));

@@ -17,8 +17,8 @@
 
 #include "app/mdlHilfe.h"
 #include "data/state.h"
-#include "masterdata/ui/personenraster.h"
-#include "masterdata/ui/stammdateneditor.h"
+#include "masterdata/ui/staff_grid.h"
+#include "masterdata/ui/master_editor.h"
 #include "masterdata/wage_classification.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
@@ -28,7 +28,7 @@
 
 namespace tolvar {
 
-using masterdata_ui::Knopf;
+using masterdata::ui::Knopf;
 using ui::Q;
 
 namespace {
@@ -71,7 +71,7 @@ class DatumFilter : public QObject {
 frmLohneinteilung::frmLohneinteilung() : FormOf(QStringLiteral("frmLohneinteilung"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Ausbildung/Lohngruppe"));
   auto* layout = new QVBoxLayout(this);
-  lblName = masterdata_ui::NamenszeileAnfuegen(this, layout, QStringLiteral("Ausbildung/Lohngruppe für:"));
+  lblName = masterdata::ui::NamenszeileAnfuegen(this, layout, QStringLiteral("Ausbildung/Lohngruppe für:"));
 
   // Label, grid and calendar share one place; the label shows while the grid is hidden.
   auto* stapel = new QGridLayout;
@@ -94,7 +94,7 @@ frmLohneinteilung::frmLohneinteilung() : FormOf(QStringLiteral("frmLohneinteilun
   comLohngruppen->setEditable(false);
   neu->addWidget(comLohngruppen, 1);
   neu->addWidget(new QLabel(QStringLiteral("ab dem:"), this));
-  txtDatum = masterdata_ui::Textfeld(this, "txtDatum", 10);
+  txtDatum = masterdata::ui::Textfeld(this, "txtDatum", 10);
   txtDatum->setAlignment(Qt::AlignRight);
   txtDatum->installEventFilter(new DatumFilter(this));
   neu->addWidget(txtDatum);
@@ -162,7 +162,7 @@ void frmLohneinteilung::LohneinteilungAnzeigen() {
   ui::Grid& g = *dtgLohn;
   m_markiert = -1;
   g.SetRows(1);
-  masterdata_ui::KopfzeileSetzen(g, {{QStringLiteral("Lohngruppe"), ui::kAlignLeftCenter, 2},
+  masterdata::ui::KopfzeileSetzen(g, {{QStringLiteral("Lohngruppe"), ui::kAlignLeftCenter, 2},
                                      {QStringLiteral("Lohn"), ui::kAlignCenterCenter, 6},
                                      {QStringLiteral("ab Datum"), ui::kAlignCenterCenter, 3}});
 
@@ -188,7 +188,7 @@ void frmLohneinteilung::LohneinteilungAnzeigen() {
     g.SetTextMatrix(row, 2, Q(z.DatumAb));
     ++row;
   }
-  masterdata_ui::ZeilenFaerben(g, kWeiss);
+  masterdata::ui::ZeilenFaerben(g, kWeiss);
   g.SetRow(1);
   g.SetCol(0);
 }
@@ -197,12 +197,12 @@ void frmLohneinteilung::dtgLohn_Click() {
   ui::Grid& g = *dtgLohn;
   const int row = g.Row();
   if (row < 1) return;
-  masterdata_ui::ZeilenFaerben(g, kWeiss);
+  masterdata::ui::ZeilenFaerben(g, kWeiss);
   m_markiert = -1;
   const QString gruppe = g.TextMatrix(row, 0);
   const QString datum = g.TextMatrix(row, 2);
   if (gruppe.isEmpty()) return;
-  masterdata_ui::ZeileFaerben(g, row, QApplication::palette().color(QPalette::Button));
+  masterdata::ui::ZeileFaerben(g, row, QApplication::palette().color(QPalette::Button));
   m_markiert = row;
   const int item = comLohngruppen->findText(gruppe, Qt::MatchExactly);
   if (item >= 0) comLohngruppen->setCurrentIndex(item);

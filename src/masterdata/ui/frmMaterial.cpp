@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "masterdata/material_gruppe.h"
+#include "masterdata/material_group.h"
 
 namespace tolvar {
 
@@ -11,8 +11,8 @@ frmMaterial::frmMaterial() : Materialeditor(QStringLiteral("frmMaterial"), "5.3"
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Bezeichnung:"), txtName);
-  form->addRow(QStringLiteral("Kürzel :"), masterdata_ui::MitHinweis(txtKuerzel, QStringLiteral("(max. 10 Zeichen)")));
-  form->addRow(QStringLiteral("Barcode:"), masterdata_ui::MitHinweis(txtCode, QStringLiteral("(6*****)")));
+  form->addRow(QStringLiteral("Kürzel :"), masterdata::ui::MitHinweis(txtKuerzel, QStringLiteral("(max. 10 Zeichen)")));
+  form->addRow(QStringLiteral("Barcode:"), masterdata::ui::MitHinweis(txtCode, QStringLiteral("(6*****)")));
   form->addRow(QStringLiteral("Bemerkungen:"), txtBemerkungen);
   form->addRow(chbAktuell);
   layout->addLayout(form);
@@ -29,25 +29,25 @@ frmMaterial::frmMaterial() : Materialeditor(QStringLiteral("frmMaterial"), "5.3"
 
 void frmMaterial::Form_Load() {
   MauszeigerSetzen();
-  const MaterialSatz* gruppe = masterdata_ui::MaterialAn(state().MaterialIndex);
+  const MaterialSatz* gruppe = masterdata::ui::MaterialAn(state().MaterialIndex);
   if (gruppe == nullptr) return;
   // The save edits this group, wherever the tree's selection moves meanwhile.
   m_kontext.MaterialNr = gruppe->MaterialNr;
-  KopfZeigen(mdlMaterial::MaterialGruppeEingabenLaden(*gruppe));
+  KopfZeigen(masterdata::MaterialGruppeEingabenLaden(*gruppe));
 }
 
 void frmMaterial::cmbSpeichern_Click() {
   MaterialGruppeEingaben e;
   KopfLesen(e);
-  const Speicherergebnis ergebnis = mdlMaterial::MaterialGruppeSpeichern(m_kontext.MaterialNr, &e);
+  const MaterialSpeicherergebnis ergebnis = masterdata::MaterialGruppeSpeichern(m_kontext.MaterialNr, &e);
   SpeichernAbschliessen(e, ergebnis);
 }
 
 void frmMaterial::Form_KeyDown(int key, int /*shift*/) {
   if (key != Qt::Key_F1) return;
   // F1 follows the group selected now; the help button always shows the general topic.
-  const MaterialSatz* gruppe = masterdata_ui::MaterialAn(state().MaterialIndex);
-  state().HilfeThema = mdlMaterial::GruppenHilfeThema(gruppe != nullptr ? gruppe->MaterialNr : std::string());
+  const MaterialSatz* gruppe = masterdata::ui::MaterialAn(state().MaterialIndex);
+  state().HilfeThema = masterdata::GruppenHilfeThema(gruppe != nullptr ? gruppe->MaterialNr : std::string());
   mdlHilfe::HilfeAufrufen(state().HilfeThema);
 }
 

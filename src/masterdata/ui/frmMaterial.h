@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "masterdata/ui/materialeditor.h"
+#include "masterdata/ui/material_editor.h"
 
 namespace tolvar {
 
-class frmMaterial : public masterdata_ui::Materialeditor<frmMaterial> {
+class frmMaterial : public masterdata::ui::Materialeditor<frmMaterial> {
  public:
   frmMaterial();
 

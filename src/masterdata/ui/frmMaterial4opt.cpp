@@ -6,17 +6,17 @@
 #include <QVBoxLayout>
 
 #include "masterdata/material.h"
-#include "masterdata/numbering.h"
-#include "masterdata/rechner.h"
+#include "masterdata/mdlMorvin5_nummern.h"
+#include "masterdata/calculator.h"
 #include "masterdata/ui/frmAufwandmenge.h"
 #include "masterdata/ui/frmRechner.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keyfilters.h"
-#include "settings/ui/mdlExcelRechner.h"
+#include "settings/ui/mdlExcel_rechner.h"
 
 namespace tolvar {
 
-using masterdata_ui::Knopf;
+using masterdata::ui::Knopf;
 using ui::Q;
 using ui::S;
 
@@ -33,9 +33,9 @@ frmMaterial4opt::frmMaterial4opt()
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Bezeichnung:"), txtName);
-  form->addRow(QStringLiteral("Kürzel:"), masterdata_ui::MitHinweis(txtKuerzel, QStringLiteral("(max. 10 Zeichen)")));
+  form->addRow(QStringLiteral("Kürzel:"), masterdata::ui::MitHinweis(txtKuerzel, QStringLiteral("(max. 10 Zeichen)")));
   form->addRow(chbAktuell);
-  form->addRow(QStringLiteral("Barcode:"), masterdata_ui::MitHinweis(txtCode, QStringLiteral("(6******)")));
+  form->addRow(QStringLiteral("Barcode:"), masterdata::ui::MitHinweis(txtCode, QStringLiteral("(6******)")));
   form->addRow(QStringLiteral("Bemerkungen:"), txtBemerkungen);
   layout->addLayout(form);
 
@@ -43,12 +43,12 @@ frmMaterial4opt::frmMaterial4opt()
   for (int i = 0; i < 6; ++i) {
     if (labels[i] == nullptr) continue;
     lblKalkulation[static_cast<std::size_t>(i)] =
-        masterdata_ui::Beschriftung(this, "lblKalkulation", i, Q(labels[i]));
+        masterdata::ui::Beschriftung(this, "lblKalkulation", i, Q(labels[i]));
   }
   const char* optionen[5] = {nullptr, "Einheiten je Pflanze", "Einheiten je 1000 Pflanzen", "Einheiten je Nm²",
                              "Einheiten je 1000 Nm²"};
-  txtMenge = masterdata_ui::Textfeld(this, "txtMenge");
-  txtPreis = masterdata_ui::Textfeld(this, "txtPreis");
+  txtMenge = masterdata::ui::Textfeld(this, "txtMenge");
+  txtPreis = masterdata::ui::Textfeld(this, "txtPreis");
   auto* kalkulation = new QGridLayout;
   kalkulation->addWidget(lblKalkulation[0], 0, 0);
   kalkulation->addWidget(txtMenge, 0, 1);
@@ -64,7 +64,7 @@ frmMaterial4opt::frmMaterial4opt()
   Shape7->setFrameShape(QFrame::Box);
   auto* wiederverwendung = new QHBoxLayout(Shape7);
   lblKalkulation[5]->setParent(Shape7);
-  txtWdh = masterdata_ui::Textfeld(Shape7, "txtWdh");
+  txtWdh = masterdata::ui::Textfeld(Shape7, "txtWdh");
   wiederverwendung->addWidget(lblKalkulation[5]);
   wiederverwendung->addWidget(txtWdh);
   kalkulation->addWidget(Shape7, 5, 0, 1, 3);
@@ -95,10 +95,10 @@ frmMaterial4opt::frmMaterial4opt()
 
   ui::InstallNumericFilter(txtMenge);
   ui::InstallNumericFilter(txtPreis);
-  masterdata_ui::EnterFuehrtZu(txtMenge, txtPreis);
-  masterdata_ui::EnterFuehrtZu(txtPreis, cmbSpeichern);
-  masterdata_ui::RechnerzielBeiFokus(txtMenge, mdlRechner::kMaterialMenge);
-  masterdata_ui::RechnerzielBeiFokus(txtPreis, mdlRechner::kMaterialPreis);
+  masterdata::ui::EnterFuehrtZu(txtMenge, txtPreis);
+  masterdata::ui::EnterFuehrtZu(txtPreis, cmbSpeichern);
+  masterdata::ui::RechnerzielBeiFokus(txtMenge, masterdata::kMaterialMenge);
+  masterdata::ui::RechnerzielBeiFokus(txtPreis, masterdata::kMaterialPreis);
 
   connect(cmbRechner, &QPushButton::clicked, this, [this] { cmbRechner_Click(); });
   connect(cmbAufwandMenge, &QPushButton::clicked, this, [this] { cmbAufwandMenge_Click(); });
@@ -115,7 +115,7 @@ void frmMaterial4opt::Form_Load() {
   opbBezug[1]->setChecked(true);
 
   tolvar::State& s = state();
-  const MaterialSatz* satz = masterdata_ui::MaterialAn(s.MaterialIndex);
+  const MaterialSatz* satz = masterdata::ui::MaterialAn(s.MaterialIndex);
   m_kontext = MaterialKontext{s.Bearbeitungsmodus, std::string(), std::string()};
   if (m_kontext.Bearbeitungsmodus == "Neu" && satz != nullptr) {
     // A new material goes into the group that was right-clicked.
@@ -124,14 +124,14 @@ void frmMaterial4opt::Form_Load() {
   } else if (m_kontext.Bearbeitungsmodus == "Aendern" && satz != nullptr) {
     m_kontext.MaterialNr = satz->MaterialNr;
     m_kontext.UeberPNr = satz->UeberPNr;
-    const MaterialEingaben e = mdlMaterial::MaterialEingabenLaden(*satz);
+    const MaterialEingaben e = masterdata::MaterialEingabenLaden(*satz);
     KopfZeigen(e);
     txtWdh->setText(Q(e.txtWdh));
     if (e.opbBezug >= 1 && e.opbBezug <= 4) opbBezug[static_cast<std::size_t>(e.opbBezug)]->setChecked(true);
     txtPreis->setText(Q(e.txtPreis));
     txtMenge->setText(Q(e.txtMenge));
   }
-  s.Merkwert = mdlRechner::kMaterialMenge;
+  s.Merkwert = masterdata::kMaterialMenge;
 }
 
 void frmMaterial4opt::WiederverwendungZeigen(bool zeigen) {
@@ -154,7 +154,7 @@ void frmMaterial4opt::cmbSpeichern_Click() {
   e.txtPreis = S(txtPreis);
   e.txtWdh = S(txtWdh);
   e.opbBezug = GewaehlterBezug();
-  const Speicherergebnis ergebnis = mdlMaterial::MaterialSpeichern(m_kontext, &e);
+  const MaterialSpeicherergebnis ergebnis = masterdata::MaterialSpeichern(m_kontext, &e);
   txtMenge->setText(Q(e.txtMenge));
   txtPreis->setText(Q(e.txtPreis));
   txtWdh->setText(Q(e.txtWdh));
@@ -166,7 +166,7 @@ void frmMaterial4opt::cmbRechner_Click() { frmRechner::instanz().Show(); }
 void frmMaterial4opt::cmbAufwandMenge_Click() {
   frmAufwandmenge& rechner = frmAufwandmenge::instanz();
   rechner.setCaption(QStringLiteral("Aufwandmenge für ") + txtName->text());
-  if (const auto texte = mdlMaterial::BezugsgroesseBeschriften(GewaehlterBezug())) {
+  if (const auto texte = masterdata::BezugsgroesseBeschriften(GewaehlterBezug())) {
     rechner.lblBezug[0]->setText(Q(texte->Aufwandmenge));
     rechner.lblBezug[1]->setText(Q(texte->Kosten));
   }

@@ -6,14 +6,14 @@
 #include <array>
 #include <string>
 
-#include "masterdata/ui/materialeditor.h"
+#include "masterdata/ui/material_editor.h"
 
 class QFrame;
 class QRadioButton;
 
 namespace tolvar {
 
-class frmMaterial4opt : public masterdata_ui::Materialeditor<frmMaterial4opt> {
+class frmMaterial4opt : public masterdata::ui::Materialeditor<frmMaterial4opt> {
  public:
   frmMaterial4opt();
 

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "data/master_loaders.h"
+#include "data/mdlDatenLaden.h"
 #include "data/state.h"
 #include "masterdata/ui/frmLohneinteilung.h"
 #include "masterdata/ui/frmWochenarbeitszeit.h"
@@ -16,14 +16,14 @@
 
 namespace tolvar {
 
-using masterdata_ui::Knopf;
-using masterdata_ui::Mehrzeilig;
-using masterdata_ui::MitHinweis;
-using masterdata_ui::Textfeld;
+using masterdata::ui::Knopf;
+using masterdata::ui::Mehrzeilig;
+using masterdata::ui::MitHinweis;
+using masterdata::ui::Textfeld;
 using ui::Q;
 using ui::S;
 
-frmPersonal::frmPersonal() : Morvineditor(QStringLiteral("frmPersonal"), masterdata_ui::Personal, "5.4", "Personal") {
+frmPersonal::frmPersonal() : Morvineditor(QStringLiteral("frmPersonal"), masterdata::ui::Personal, "5.4", "Personal") {
   setCaption(QStringLiteral("Personal"));
   auto* layout = new QVBoxLayout(this);
   opbPerson = OptionenBauen(layout, "opbPerson", QStringLiteral("Neue Arbeitskraft eingeben"));
@@ -74,9 +74,9 @@ frmPersonal::frmPersonal() : Morvineditor(QStringLiteral("frmPersonal"), masterd
 
 void frmPersonal::Form_Load() {
   ModusUebernehmen();
-  masterdata_ui::MausbildSetzen(this, "Zeiger_", true);
-  masterdata_ui::MausbildSetzen(chbAktuell, "Hand_", true);
-  masterdata_ui::MausbildSetzen(chbGruAktuell, "Hand_", true);
+  masterdata::ui::MausbildSetzen(this, "Zeiger_", true);
+  masterdata::ui::MausbildSetzen(chbAktuell, "Hand_", true);
+  masterdata::ui::MausbildSetzen(chbGruAktuell, "Hand_", true);
   Zuruecksetzen();
   for (QLineEdit* box : {txtVorname, txtOrt, txtPostleitzahl, txtStrasse, txtTelefon}) box->clear();
   dtpGeburtstag->SetValue(base::Today());
@@ -119,7 +119,7 @@ void frmPersonal::Form_KeyDown(int key, int shift) {
   }
 }
 
-masterdata::SpeicherErgebnis frmPersonal::Speichern() {
+masterdata::StammdatenSpeicherergebnis frmPersonal::Speichern() {
   masterdata::PersonalEingabe e;
   e.opbPerson = opbPerson->isChecked();
   e.txtVorname = S(txtVorname);
@@ -161,7 +161,7 @@ void frmPersonal::cmdAusbildung_Click() {
 void frmPersonal::cmbWochenarbeitszeit_Click() {
   // A new person is stored first, so its hours never hang on a number nobody owns.
   if (Modus() == "Neu") {
-    const masterdata::SpeicherErgebnis ergebnis = Speichern();
+    const masterdata::StammdatenSpeicherergebnis ergebnis = Speichern();
     if (ergebnis.status != masterdata::SpeicherStatus::Gespeichert) return;
   }
   frmWochenarbeitszeit::instanz().Show();

@@ -3,7 +3,7 @@
 // ("Neu" or "Aendern") is taken when the window opens and kept for its life; for a person it
 // opens the weekly working time and the wage classification.
 
-#include "masterdata/ui/stammdateneditor.h"
+#include "masterdata/ui/master_editor.h"
 
 namespace tolvar {
 
@@ -11,7 +11,7 @@ namespace ui {
 class DatePicker;
 }
 
-class frmPersonal : public masterdata_ui::Morvineditor<frmPersonal> {
+class frmPersonal : public masterdata::ui::Morvineditor<frmPersonal> {
  public:
   frmPersonal();
 
@@ -39,7 +39,7 @@ class frmPersonal : public masterdata_ui::Morvineditor<frmPersonal> {
 
  private:
   // Stores the record without closing the window; the result tells a refusal.
-  masterdata::SpeicherErgebnis Speichern();
+  masterdata::StammdatenSpeicherergebnis Speichern();
 };
 
 }  // namespace tolvar

@@ -13,7 +13,7 @@
 #include "masterdata/ui/frmSubstrat.h"
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmVolumen.h"
-#include "masterdata/ui/stammdateneditor.h"
+#include "masterdata/ui/master_editor.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 
@@ -39,7 +39,7 @@ void Schreiben(QLineEdit* T::*box, const QString& wert) {
 
 }  // namespace
 
-frmRechner::frmRechner() : FormOf(QStringLiteral("frmRechner"), ui::FormKind::Window) {
+frmRechner::frmRechner() : FormOf(QStringLiteral("frmRechner"), tolvar::ui::FormKind::Window) {
   setCaption(QStringLiteral("Rechner"));
   auto* raster = new QGridLayout(this);
   Readout = new QLabel(this);
@@ -49,12 +49,12 @@ frmRechner::frmRechner() : FormOf(QStringLiteral("frmRechner"), ui::FormKind::Wi
   Readout->setFrameShadow(QFrame::Sunken);
   raster->addWidget(Readout, 0, 0, 1, 5);
   for (int i = 0; i < 10; ++i) {
-    Number[static_cast<std::size_t>(i)] = Taste(this, ui::ControlName(QStringLiteral("Number"), i), QString::number(i));
+    Number[static_cast<std::size_t>(i)] = Taste(this, tolvar::ui::ControlName(QStringLiteral("Number"), i), QString::number(i));
     connect(Number[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { Number_Click(i); });
   }
   for (int i = 0; i < 5; ++i) {
     Operator[static_cast<std::size_t>(i)] =
-        Taste(this, ui::ControlName(QStringLiteral("Operator"), i), QString::fromLatin1(kOperatoren[i]));
+        Taste(this, tolvar::ui::ControlName(QStringLiteral("Operator"), i), QString::fromLatin1(kOperatoren[i]));
     connect(Operator[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { Operator_Click(i); });
   }
   Decimal = Taste(this, QStringLiteral("Decimal"), QStringLiteral(","));
@@ -90,12 +90,12 @@ frmRechner::frmRechner() : FormOf(QStringLiteral("frmRechner"), ui::FormKind::Wi
 }
 
 void frmRechner::Form_Load() {
-  masterdata_ui::MausbildSetzen(this, "Zeiger_", false);
+  masterdata::ui::MausbildSetzen(this, "Zeiger_", false);
   m_rechner.Laden();
   Anzeigen();
 }
 
-void frmRechner::Anzeigen() { Readout->setText(ui::Q(m_rechner.Readout())); }
+void frmRechner::Anzeigen() { Readout->setText(tolvar::ui::Q(m_rechner.Readout())); }
 
 void frmRechner::Number_Click(int index) {
   // The digit is the key's caption.
@@ -104,7 +104,7 @@ void frmRechner::Number_Click(int index) {
 }
 
 void frmRechner::Operator_Click(int index) {
-  m_rechner.Operator(ui::S(Operator[static_cast<std::size_t>(index)]->text()));
+  m_rechner.Operator(tolvar::ui::S(Operator[static_cast<std::size_t>(index)]->text()));
   Anzeigen();
 }
 
@@ -133,22 +133,22 @@ void frmRechner::Form_KeyDown(int key, int /*shift*/) {
 }
 
 void frmRechner::Form_Unload(bool& /*cancel*/) {
-  const QString wert = ui::Q(m_rechner.Ergebnis());
+  const QString wert = tolvar::ui::Q(m_rechner.Ergebnis());
   switch (state().Merkwert) {
-    case mdlRechner::kTopfMenge: Schreiben(&frmTopf::txtMenge, wert); break;
-    case mdlRechner::kTopfPreis: Schreiben(&frmTopf::txtPreis, wert); break;
-    case mdlRechner::kTopfVolumen: Schreiben(&frmTopf::txtVolumen, wert); break;
-    case mdlRechner::kSubstratPreis: Schreiben(&frmSubstrat::txtPreis, wert); break;
-    case mdlRechner::kMaterialMenge: Schreiben(&frmMaterial4opt::txtMenge, wert); break;
-    case mdlRechner::kMaterialPreis: Schreiben(&frmMaterial4opt::txtPreis, wert); break;
-    case mdlRechner::kStandardVolumen: Schreiben(&frmVolumen::txtVolumen, wert); break;
+    case masterdata::kTopfMenge: Schreiben(&frmTopf::txtMenge, wert); break;
+    case masterdata::kTopfPreis: Schreiben(&frmTopf::txtPreis, wert); break;
+    case masterdata::kTopfVolumen: Schreiben(&frmTopf::txtVolumen, wert); break;
+    case masterdata::kSubstratPreis: Schreiben(&frmSubstrat::txtPreis, wert); break;
+    case masterdata::kMaterialMenge: Schreiben(&frmMaterial4opt::txtMenge, wert); break;
+    case masterdata::kMaterialPreis: Schreiben(&frmMaterial4opt::txtPreis, wert); break;
+    case masterdata::kStandardVolumen: Schreiben(&frmVolumen::txtVolumen, wert); break;
     default: break;
   }
 }
 
 }  // namespace tolvar
 
-namespace tolvar::masterdata_ui {
+namespace tolvar::masterdata::ui {
 
 namespace {
 
@@ -189,4 +189,4 @@ void RechnerzielBeiFokus(QLineEdit* box, int ziel) { box->installEventFilter(new
 
 void EnterFuehrtZu(QWidget* box, QWidget* ziel) { box->installEventFilter(new EnterZiel(box, ziel)); }
 
-}  // namespace tolvar::masterdata_ui
+}  // namespace tolvar::masterdata::ui

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "masterdata/rechner.h"
+#include "masterdata/calculator.h"
 #include "platform/ui/forms.h"
 
 class QLabel;
@@ -14,7 +14,7 @@ class QWidget;
 
 namespace tolvar {
 
-class frmRechner : public ui::FormOf<frmRechner> {
+class frmRechner : public tolvar::ui::FormOf<frmRechner> {
  public:
   frmRechner();
 
@@ -34,7 +34,7 @@ class frmRechner : public ui::FormOf<frmRechner> {
   void Cancel_Click();
   void CancelEntry_Click();
 
-  const mdlRechner::Taschenrechner& Rechner() const { return m_rechner; }
+  const masterdata::Taschenrechner& Rechner() const { return m_rechner; }
 
  protected:
   void Form_Load() override;
@@ -43,12 +43,12 @@ class frmRechner : public ui::FormOf<frmRechner> {
 
  private:
   void Anzeigen();
-  mdlRechner::Taschenrechner m_rechner;
+  masterdata::Taschenrechner m_rechner;
 };
 
 }  // namespace tolvar
 
-namespace tolvar::masterdata_ui {
+namespace tolvar::masterdata::ui {
 
 // The calculator's target follows the focus: when `box` gets the focus, Merkwert := `ziel`.
 void RechnerzielBeiFokus(QLineEdit* box, int ziel);
@@ -57,4 +57,4 @@ void RechnerzielBeiFokus(QLineEdit* box, int ziel);
 // control in the tab order. Install after the numeric key filter.
 void EnterFuehrtZu(QWidget* box, QWidget* ziel);
 
-}  // namespace tolvar::masterdata_ui
+}  // namespace tolvar::masterdata::ui

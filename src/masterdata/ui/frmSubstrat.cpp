@@ -3,17 +3,17 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "masterdata/numbering.h"
-#include "masterdata/rechner.h"
-#include "masterdata/substrat.h"
+#include "masterdata/mdlMorvin5_nummern.h"
+#include "masterdata/calculator.h"
+#include "masterdata/substrate.h"
 #include "masterdata/ui/frmRechner.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keyfilters.h"
 
 namespace tolvar {
 
-using masterdata_ui::Beschriftung;
-using masterdata_ui::Knopf;
+using masterdata::ui::Beschriftung;
+using masterdata::ui::Knopf;
 using ui::Q;
 using ui::S;
 
@@ -22,7 +22,7 @@ frmSubstrat::frmSubstrat() : Materialeditor(QStringLiteral("frmSubstrat"), "5.3.
   cmbHilfe->hide();  // the substrate editor offers help on F1 only
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  txtPreis = masterdata_ui::Textfeld(this, "txtPreis");
+  txtPreis = masterdata::ui::Textfeld(this, "txtPreis");
   opbBezug[1] = new QRadioButton(QStringLiteral("€ je Liter"), this);
   opbBezug[2] = new QRadioButton(QStringLiteral("€ je m³"), this);
   opbBezug[1]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 1));
@@ -46,7 +46,7 @@ frmSubstrat::frmSubstrat() : Materialeditor(QStringLiteral("frmSubstrat"), "5.3.
   for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
 
   ui::InstallNumericFilter(txtPreis);
-  masterdata_ui::EnterFuehrtZu(txtPreis, cmbSpeichern);
+  masterdata::ui::EnterFuehrtZu(txtPreis, cmbSpeichern);
 
   connect(cmbNeu, &QPushButton::clicked, this, [this] { cmbNeu_Click(); });
   connect(cmbRechner, &QPushButton::clicked, this, [this] { cmbRechner_Click(); });
@@ -65,7 +65,7 @@ void frmSubstrat::BarcodeVorschlagen() {
 void frmSubstrat::Form_Load() {
   MauszeigerSetzen({opbBezug[1], opbBezug[2]});
   tolvar::State& s = state();
-  s.Merkwert = mdlRechner::kSubstratPreis;
+  s.Merkwert = masterdata::kSubstratPreis;
   cmbNeu->hide();
   Leeren();
   chbAktuell->setChecked(false);
@@ -77,10 +77,10 @@ void frmSubstrat::Form_Load() {
     return;
   }
   if (m_kontext.Bearbeitungsmodus != "Aendern") return;
-  const MaterialSatz* substrat = masterdata_ui::MaterialAn(s.SubstratIndex);
+  const MaterialSatz* substrat = masterdata::ui::MaterialAn(s.SubstratIndex);
   if (substrat == nullptr) return;
   m_kontext.MaterialNr = substrat->MaterialNr;
-  const SubstratEingaben e = mdlMaterial::SubstratEingabenLaden(*substrat);
+  const SubstratEingaben e = masterdata::SubstratEingabenLaden(*substrat);
   KopfZeigen(e);
   txtPreis->setText(Q(e.txtPreis));
   opbBezug[e.opbBezug == 2 ? 2 : 1]->setChecked(true);
@@ -91,7 +91,7 @@ void frmSubstrat::cmbSpeichern_Click() {
   KopfLesen(e);
   e.txtPreis = S(txtPreis);
   e.opbBezug = opbBezug[2]->isChecked() ? 2 : 1;
-  const Speicherergebnis ergebnis = mdlMaterial::SubstratSpeichern(m_kontext, &e);
+  const MaterialSpeicherergebnis ergebnis = masterdata::SubstratSpeichern(m_kontext, &e);
   txtPreis->setText(Q(e.txtPreis));
   SpeichernAbschliessen(e, ergebnis);
 }

@@ -4,13 +4,13 @@
 
 #include <array>
 
-#include "masterdata/ui/materialeditor.h"
+#include "masterdata/ui/material_editor.h"
 
 class QRadioButton;
 
 namespace tolvar {
 
-class frmSubstrat : public masterdata_ui::Materialeditor<frmSubstrat> {
+class frmSubstrat : public masterdata::ui::Materialeditor<frmSubstrat> {
  public:
   frmSubstrat();
 

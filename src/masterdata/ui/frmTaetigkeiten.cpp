@@ -12,14 +12,14 @@
 
 namespace tolvar {
 
-using masterdata_ui::Knopf;
-using masterdata_ui::Mehrzeilig;
-using masterdata_ui::MitHinweis;
-using masterdata_ui::Textfeld;
+using masterdata::ui::Knopf;
+using masterdata::ui::Mehrzeilig;
+using masterdata::ui::MitHinweis;
+using masterdata::ui::Textfeld;
 using ui::S;
 
 frmTaetigkeiten::frmTaetigkeiten()
-    : Morvineditor(QStringLiteral("frmTaetigkeiten"), masterdata_ui::Taetigkeiten, "5.5", "StdTaetigkeiten") {
+    : Morvineditor(QStringLiteral("frmTaetigkeiten"), masterdata::ui::Taetigkeiten, "5.5", "StdTaetigkeiten") {
   setCaption(QStringLiteral("Tätigkeiten"));
   auto* layout = new QVBoxLayout(this);
   opbTaetigkeit = OptionenBauen(layout, "opbTaetigkeit", QStringLiteral("Neue Tätigkeit eingeben"));
@@ -56,9 +56,9 @@ frmTaetigkeiten::frmTaetigkeiten()
 
 void frmTaetigkeiten::Form_Load() {
   ModusUebernehmen();
-  masterdata_ui::MausbildSetzen(this, "Zeiger_", true);
-  masterdata_ui::MausbildSetzen(chbAktuell, "Hand_", true);
-  masterdata_ui::MausbildSetzen(cmbArbeitMaterial, "Zeiger_", false);
+  masterdata::ui::MausbildSetzen(this, "Zeiger_", true);
+  masterdata::ui::MausbildSetzen(chbAktuell, "Hand_", true);
+  masterdata::ui::MausbildSetzen(cmbArbeitMaterial, "Zeiger_", false);
   cmbArbeitMaterial->hide();
   Zuruecksetzen();
 

@@ -3,11 +3,11 @@
 // database). The mode ("Neu" or "Aendern") is taken when the window opens and kept for its
 // life, so a later dispatch to the open window cannot switch what its save does.
 
-#include "masterdata/ui/stammdateneditor.h"
+#include "masterdata/ui/master_editor.h"
 
 namespace tolvar {
 
-class frmTaetigkeiten : public masterdata_ui::Morvineditor<frmTaetigkeiten> {
+class frmTaetigkeiten : public masterdata::ui::Morvineditor<frmTaetigkeiten> {
  public:
   frmTaetigkeiten();
 

@@ -3,9 +3,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "masterdata/numbering.h"
-#include "masterdata/rechner.h"
-#include "masterdata/topf.h"
+#include "masterdata/mdlMorvin5_nummern.h"
+#include "masterdata/calculator.h"
+#include "masterdata/pot.h"
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/frmVolumen.h"
 #include "platform/ui/controls.h"
@@ -13,9 +13,9 @@
 
 namespace tolvar {
 
-using masterdata_ui::Beschriftung;
-using masterdata_ui::Knopf;
-using masterdata_ui::Nebeneinander;
+using masterdata::ui::Beschriftung;
+using masterdata::ui::Knopf;
+using masterdata::ui::Nebeneinander;
 using ui::Q;
 using ui::S;
 
@@ -24,14 +24,14 @@ frmTopf::frmTopf() : Materialeditor(QStringLiteral("frmTopf"), "5.3.1", true) {
   cmbHilfe->hide();  // the pot editor offers help on F1 only
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  txtMenge = masterdata_ui::Textfeld(this, "txtMenge");
+  txtMenge = masterdata::ui::Textfeld(this, "txtMenge");
   opbBezug[1] = new QRadioButton(QStringLiteral("Einheit je Pflanze"), this);
   opbBezug[2] = new QRadioButton(QStringLiteral("Einheit je 1000 Pflanzen"), this);
   opbBezug[1]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 1));
   opbBezug[2]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 2));
-  txtPreis = masterdata_ui::Textfeld(this, "txtPreis");
-  txtWdh = masterdata_ui::Textfeld(this, "txtWdh");
-  txtVolumen = masterdata_ui::Textfeld(this, "txtVolumen");
+  txtPreis = masterdata::ui::Textfeld(this, "txtPreis");
+  txtWdh = masterdata::ui::Textfeld(this, "txtWdh");
+  txtVolumen = masterdata::ui::Textfeld(this, "txtVolumen");
 
   KopfzeilenAnfuegen(form);
   form->addRow(Beschriftung(this, "lblKalkulation", 0, QStringLiteral("Einheiten:")), txtMenge);
@@ -59,12 +59,12 @@ frmTopf::frmTopf() : Materialeditor(QStringLiteral("frmTopf"), "5.3.1", true) {
 
   for (QLineEdit* box : {txtMenge, txtPreis, txtVolumen}) ui::InstallNumericFilter(box);
   // Enter: units to price, price to volume (past the reuse count), volume to "Speichern".
-  masterdata_ui::EnterFuehrtZu(txtMenge, txtPreis);
-  masterdata_ui::EnterFuehrtZu(txtPreis, txtVolumen);
-  masterdata_ui::EnterFuehrtZu(txtVolumen, cmbSpeichern);
-  masterdata_ui::RechnerzielBeiFokus(txtMenge, mdlRechner::kTopfMenge);
-  masterdata_ui::RechnerzielBeiFokus(txtPreis, mdlRechner::kTopfPreis);
-  masterdata_ui::RechnerzielBeiFokus(txtVolumen, mdlRechner::kTopfVolumen);
+  masterdata::ui::EnterFuehrtZu(txtMenge, txtPreis);
+  masterdata::ui::EnterFuehrtZu(txtPreis, txtVolumen);
+  masterdata::ui::EnterFuehrtZu(txtVolumen, cmbSpeichern);
+  masterdata::ui::RechnerzielBeiFokus(txtMenge, masterdata::kTopfMenge);
+  masterdata::ui::RechnerzielBeiFokus(txtPreis, masterdata::kTopfPreis);
+  masterdata::ui::RechnerzielBeiFokus(txtVolumen, masterdata::kTopfVolumen);
 
   connect(cmbNeu, &QPushButton::clicked, this, [this] { cmbNeu_Click(); });
   connect(cmbRechner, &QPushButton::clicked, this, [this] { cmbRechner_Click(); });
@@ -95,17 +95,17 @@ void frmTopf::Form_Load() {
     return;
   }
   if (m_kontext.Bearbeitungsmodus != "Aendern") return;
-  const MaterialSatz* topf = masterdata_ui::MaterialAn(s.TopfIndex);
+  const MaterialSatz* topf = masterdata::ui::MaterialAn(s.TopfIndex);
   if (topf == nullptr) return;
   m_kontext.MaterialNr = topf->MaterialNr;
-  const TopfEingaben e = mdlMaterial::TopfEingabenLaden(*topf);
+  const TopfEingaben e = masterdata::TopfEingabenLaden(*topf);
   KopfZeigen(e);
   txtWdh->setText(Q(e.txtWdh));
   txtVolumen->setText(Q(e.txtVolumen));
   opbBezug[e.opbBezug == 2 ? 2 : 1]->setChecked(true);
   txtPreis->setText(Q(e.txtPreis));
   txtMenge->setText(Q(e.txtMenge));
-  s.Merkwert = mdlRechner::kTopfMenge;
+  s.Merkwert = masterdata::kTopfMenge;
 }
 
 void frmTopf::cmbSpeichern_Click() {
@@ -116,7 +116,7 @@ void frmTopf::cmbSpeichern_Click() {
   e.txtWdh = S(txtWdh);
   e.txtVolumen = S(txtVolumen);
   e.opbBezug = opbBezug[2]->isChecked() ? 2 : 1;
-  const Speicherergebnis ergebnis = mdlMaterial::TopfSpeichern(m_kontext, &e);
+  const MaterialSpeicherergebnis ergebnis = masterdata::TopfSpeichern(m_kontext, &e);
   // The defaults the save filled in show, also after a refusal.
   txtMenge->setText(Q(e.txtMenge));
   txtPreis->setText(Q(e.txtPreis));

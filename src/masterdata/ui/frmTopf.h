@@ -5,13 +5,13 @@
 
 #include <array>
 
-#include "masterdata/ui/materialeditor.h"
+#include "masterdata/ui/material_editor.h"
 
 class QRadioButton;
 
 namespace tolvar {
 
-class frmTopf : public masterdata_ui::Materialeditor<frmTopf> {
+class frmTopf : public masterdata::ui::Materialeditor<frmTopf> {
  public:
   frmTopf();
 

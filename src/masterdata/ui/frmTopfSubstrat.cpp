@@ -12,10 +12,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "data/pot_list.h"
+#include "data/mdlTopfSubstrate.h"
 #include "data/state.h"
-#include "masterdata/numbering.h"
-#include "masterdata/topfsubstrat.h"
+#include "masterdata/mdlMorvin5_nummern.h"
+#include "masterdata/pot_substrate.h"
 #include "masterdata/ui/frmSubstrat.h"
 #include "masterdata/ui/frmTopf.h"
 #include "platform/ui/builders.h"
@@ -24,7 +24,7 @@
 
 namespace tolvar {
 
-using masterdata_ui::Knopf;
+using masterdata::ui::Knopf;
 using ui::Q;
 using ui::S;
 
@@ -61,14 +61,14 @@ int ListenIndex(const std::string& nr) {
 }  // namespace
 
 frmTopfSubstrat::frmTopfSubstrat()
-    : Stammdateneditor(QStringLiteral("frmTopfSubstrat"), masterdata_ui::Materialien, "5.3.3") {
+    : Stammdateneditor(QStringLiteral("frmTopfSubstrat"), masterdata::ui::Materialien, "5.3.3") {
   setCaption(QStringLiteral("Kulturgefäße und Substrate"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  txtName = masterdata_ui::Textfeld(this, "txtName");
-  txtKuerzel = masterdata_ui::Textfeld(this, "txtKuerzel", 10);
-  txtCode = masterdata_ui::Textfeld(this, "txtCode");
-  txtBemerkung = masterdata_ui::Mehrzeilig(this, "txtBemerkung");
+  txtName = masterdata::ui::Textfeld(this, "txtName");
+  txtKuerzel = masterdata::ui::Textfeld(this, "txtKuerzel", 10);
+  txtCode = masterdata::ui::Textfeld(this, "txtCode");
+  txtBemerkung = masterdata::ui::Mehrzeilig(this, "txtBemerkung");
   chbAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), this);
   chbAktuell->setObjectName(QStringLiteral("chbAktuell"));
   comTopf = new QComboBox(this);
@@ -81,13 +81,13 @@ frmTopfSubstrat::frmTopfSubstrat()
   const char* texte[6] = {"Bezeichnung:", "Kürzel:", "Barcode:", "Bemerkungen:", "Gefäß:", "Substrat:"};
   std::array<QLabel*, 6> bez{};
   for (int i = 0; i < 6; ++i) {
-    bez[static_cast<std::size_t>(i)] = masterdata_ui::Beschriftung(this, "lblBezeichnung", i, Q(texte[i]));
+    bez[static_cast<std::size_t>(i)] = masterdata::ui::Beschriftung(this, "lblBezeichnung", i, Q(texte[i]));
   }
-  auto* anm0 = masterdata_ui::Beschriftung(this, "lblAnmerkung", 0, QStringLiteral("(max. 10 Zeichen)"));
-  auto* anm1 = masterdata_ui::Beschriftung(this, "lblAnmerkung", 1, QStringLiteral("(6*****)"));
+  auto* anm0 = masterdata::ui::Beschriftung(this, "lblAnmerkung", 0, QStringLiteral("(max. 10 Zeichen)"));
+  auto* anm1 = masterdata::ui::Beschriftung(this, "lblAnmerkung", 1, QStringLiteral("(6*****)"));
   form->addRow(bez[0], txtName);
-  form->addRow(bez[1], masterdata_ui::Nebeneinander(txtKuerzel, anm0));
-  form->addRow(bez[2], masterdata_ui::Nebeneinander(txtCode, anm1));
+  form->addRow(bez[1], masterdata::ui::Nebeneinander(txtKuerzel, anm0));
+  form->addRow(bez[2], masterdata::ui::Nebeneinander(txtCode, anm1));
   form->addRow(bez[3], txtBemerkung);
   form->addRow(chbAktuell);
   auto* topf = new QHBoxLayout;
@@ -105,10 +105,10 @@ frmTopfSubstrat::frmTopfSubstrat()
   auto* info = new QVBoxLayout(fraInfo);
   const char* infotexte[3] = {"Gesamtkosten (Gefäß + Substrat)", "€/ Einheit", "Kalkulationsinfo"};
   for (int i = 0; i < 3; ++i) {
-    lblInfo[static_cast<std::size_t>(i)] = masterdata_ui::Beschriftung(fraInfo, "lblInfo", i, Q(infotexte[i]));
+    lblInfo[static_cast<std::size_t>(i)] = masterdata::ui::Beschriftung(fraInfo, "lblInfo", i, Q(infotexte[i]));
   }
   // The price the pot and substrate give can be typed over; the save takes only a number.
-  txtPreis = masterdata_ui::Textfeld(fraInfo, "txtPreis");
+  txtPreis = masterdata::ui::Textfeld(fraInfo, "txtPreis");
   ui::InstallNumericFilter(txtPreis);
   opbBezug[1] = new QRadioButton(QStringLiteral("Einheiten je Pflanze"), fraInfo);
   opbBezug[2] = new QRadioButton(QStringLiteral("Einheiten je 1000 Pflanzen"), fraInfo);
@@ -137,7 +137,7 @@ frmTopfSubstrat::frmTopfSubstrat()
   knoepfe->addWidget(cmbSpeichern);
   layout->addLayout(knoepfe);
 
-  masterdata_ui::BarcodeFeldSperren(txtCode);
+  masterdata::ui::BarcodeFeldSperren(txtCode);
   connect(comTopf, &QComboBox::currentIndexChanged, this, [this] { comTopf_Click(); });
   connect(comSubstrat, &QComboBox::currentIndexChanged, this, [this] { comSubstrat_Click(); });
   connect(cmbTopf, &QPushButton::clicked, this, [this] { cmbTopf_Click(); });
@@ -147,14 +147,14 @@ frmTopfSubstrat::frmTopfSubstrat()
 }
 
 void frmTopfSubstrat::ListenFuellen() {
-  Fuellen(comTopf, mdlTopfSubstrate::TopfListe());
-  Fuellen(comSubstrat, mdlTopfSubstrate::SubstratListe());
+  Fuellen(comTopf, masterdata::TopfListe());
+  Fuellen(comSubstrat, masterdata::SubstratListe());
 }
 
 void frmTopfSubstrat::Form_Load() {
   tolvar::State& s = state();
   m_kontext = MaterialKontext{s.Bearbeitungsmodus, std::string(), "1001"};
-  const MaterialSatz* gewaehlt = masterdata_ui::MaterialAn(s.MaterialIndex);
+  const MaterialSatz* gewaehlt = masterdata::ui::MaterialAn(s.MaterialIndex);
   if (m_kontext.Bearbeitungsmodus == "Aendern" && gewaehlt != nullptr) {
     const MaterialSatz& satz = *gewaehlt;
     m_kontext.MaterialNr = satz.MaterialNr;
@@ -188,8 +188,8 @@ void frmTopfSubstrat::showEvent(QShowEvent* event) {
 void frmTopfSubstrat::Form_Activate() {
   if (IsUnloaded()) return;
   KombinationGeladen = false;
-  masterdata_ui::MausbildSetzen(this, "Zeiger_", false);
-  masterdata_ui::MausbildSetzen(chbAktuell, "Hand_", false);
+  masterdata::ui::MausbildSetzen(this, "Zeiger_", false);
+  masterdata::ui::MausbildSetzen(chbAktuell, "Hand_", false);
   if (m_kontext.Bearbeitungsmodus == "Neu") {
     if (auto code = mdlMorvin5::MaterialBarcodeErmitteln("M1001")) txtCode->setText(Q(*code));
   }
@@ -199,9 +199,9 @@ void frmTopfSubstrat::Form_Activate() {
   const std::string substratVorher = m_aktiviert ? GewaehlteNr(comSubstrat) : std::string();
   mdlTopfSubstrate::GefaesseLaden();
   ListenFuellen();
-  const mdlTopfSubstrate::Kombinationspaar paar =
-      m_kontext.MaterialNr.empty() ? mdlTopfSubstrate::Kombinationspaar{}
-                                   : mdlTopfSubstrate::GespeichertesPaar(m_kontext.MaterialNr);
+  const masterdata::Kombinationspaar paar =
+      m_kontext.MaterialNr.empty() ? masterdata::Kombinationspaar{}
+                                   : masterdata::GespeichertesPaar(m_kontext.MaterialNr);
   if (!Waehlen(comTopf, topfVorher)) Waehlen(comTopf, paar.TopfNr);
   if (!Waehlen(comSubstrat, substratVorher)) Waehlen(comSubstrat, paar.SubstratNr);
   m_aktiviert = true;
@@ -211,7 +211,7 @@ void frmTopfSubstrat::Form_Activate() {
 
 void frmTopfSubstrat::KalkulationsinfoAktualisieren() {
   const int option = opbBezug[1]->isChecked() ? 1 : opbBezug[2]->isChecked() ? 2 : 0;
-  const auto info = mdlTopfSubstrate::KalkulationsinfoBerechnen(GewaehlteNr(comTopf), GewaehlteNr(comSubstrat), option);
+  const auto info = masterdata::KalkulationsinfoBerechnen(GewaehlteNr(comTopf), GewaehlteNr(comSubstrat), option);
   // A price or volume that is no number keeps the previous price.
   if (!info) return;
   txtPreis->setText(Q(info->txtPreis));
@@ -270,9 +270,9 @@ void frmTopfSubstrat::cmbSpeichern_Click() {
   e.opbBezug = opbBezug[2]->isChecked() ? 2 : 1;
   e.TopfNr = GewaehlteNr(comTopf);
   e.SubstratNr = GewaehlteNr(comSubstrat);
-  const Speicherergebnis ergebnis = mdlTopfSubstrate::TopfsubstratSpeichern(m_kontext, &e);
+  const MaterialSpeicherergebnis ergebnis = masterdata::TopfsubstratSpeichern(m_kontext, &e);
   txtKuerzel->setText(Q(e.txtKuerzel));
-  masterdata_ui::NachDemSpeichern(*this, ergebnis);
+  masterdata::ui::NachDemSpeichern(*this, ergebnis);
 }
 
 void frmTopfSubstrat::cmbAbbruch_Click() { Unload(); }

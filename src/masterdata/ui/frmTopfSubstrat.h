@@ -9,7 +9,7 @@
 #include <string>
 
 #include "data/records_material.h"
-#include "masterdata/ui/stammdateneditor.h"
+#include "masterdata/ui/master_editor.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,7 +22,7 @@ class QShowEvent;
 
 namespace tolvar {
 
-class frmTopfSubstrat : public masterdata_ui::Stammdateneditor<frmTopfSubstrat> {
+class frmTopfSubstrat : public masterdata::ui::Stammdateneditor<frmTopfSubstrat> {
  public:
   frmTopfSubstrat();
 

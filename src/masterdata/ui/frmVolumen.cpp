@@ -10,10 +10,10 @@
 #include "app/mdlHilfe.h"
 #include "data/paths.h"
 #include "data/state.h"
-#include "masterdata/rechner.h"
+#include "masterdata/calculator.h"
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/frmTopf.h"
-#include "masterdata/ui/stammdateneditor.h"
+#include "masterdata/ui/master_editor.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/imagelist.h"
@@ -21,7 +21,7 @@
 
 namespace tolvar {
 
-using masterdata_ui::Knopf;
+using masterdata::ui::Knopf;
 using ui::Q;
 using ui::S;
 
@@ -40,10 +40,10 @@ frmVolumen::frmVolumen() : FormOf(QStringLiteral("frmVolumen"), ui::FormKind::Wi
   auto* felder = new QGridLayout;
   const char* texte[3] = {"Bezeichnung:", "Volumen:", "Liter"};
   for (int i = 0; i < 3; ++i) {
-    lblVolumen[static_cast<std::size_t>(i)] = masterdata_ui::Beschriftung(this, "lblVolumen", i, Q(texte[i]));
+    lblVolumen[static_cast<std::size_t>(i)] = masterdata::ui::Beschriftung(this, "lblVolumen", i, Q(texte[i]));
   }
-  txtBezeichnung = masterdata_ui::Textfeld(this, "txtBezeichnung");
-  txtVolumen = masterdata_ui::Textfeld(this, "txtVolumen");
+  txtBezeichnung = masterdata::ui::Textfeld(this, "txtBezeichnung");
+  txtVolumen = masterdata::ui::Textfeld(this, "txtVolumen");
   felder->addWidget(lblVolumen[0], 0, 0);
   felder->addWidget(txtBezeichnung, 0, 1, 1, 2);
   felder->addWidget(lblVolumen[1], 1, 0);
@@ -76,7 +76,7 @@ frmVolumen::frmVolumen() : FormOf(QStringLiteral("frmVolumen"), ui::FormKind::Wi
 }
 
 void frmVolumen::Form_Load() {
-  masterdata_ui::MausbildSetzen(this, "Zeiger_", false);
+  masterdata::ui::MausbildSetzen(this, "Zeiger_", false);
   m_formular = masterdata::VolumenFormular{};
   StandardVolumenAnzeigen();
 }
@@ -154,7 +154,7 @@ void frmVolumen::cmbLoeschen_Click() {
 }
 
 void frmVolumen::cmbRechner_Click() {
-  state().Merkwert = mdlRechner::kStandardVolumen;
+  state().Merkwert = masterdata::kStandardVolumen;
   frmRechner::instanz().Show();
 }
 

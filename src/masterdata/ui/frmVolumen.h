@@ -7,7 +7,7 @@
 #include <array>
 
 #include "data/records_material.h"
-#include "masterdata/standardgroessen.h"
+#include "masterdata/standard_sizes.h"
 #include "platform/ui/forms.h"
 
 class QLabel;

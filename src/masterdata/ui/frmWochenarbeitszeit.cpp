@@ -15,15 +15,15 @@
 #include "app/mdlHilfe.h"
 #include "data/state.h"
 #include "masterdata/ui/frmPersonal.h"
-#include "masterdata/ui/personenraster.h"
-#include "masterdata/ui/stammdateneditor.h"
+#include "masterdata/ui/staff_grid.h"
+#include "masterdata/ui/master_editor.h"
 #include "masterdata/working_time.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 
 namespace tolvar {
 
-using masterdata_ui::Knopf;
+using masterdata::ui::Knopf;
 using ui::Q;
 using ui::S;
 
@@ -42,7 +42,7 @@ frmWochenarbeitszeit::frmWochenarbeitszeit()
     : FormOf(QStringLiteral("frmWochenarbeitszeit"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Wochenarbeitszeiten"));
   auto* layout = new QVBoxLayout(this);
-  lblName = masterdata_ui::NamenszeileAnfuegen(this, layout, QStringLiteral("Wochenarbeitszeiten für:"));
+  lblName = masterdata::ui::NamenszeileAnfuegen(this, layout, QStringLiteral("Wochenarbeitszeiten für:"));
 
   // The label lies behind the grid and stays hidden by it.
   auto* stapel = new QGridLayout;
@@ -57,11 +57,11 @@ frmWochenarbeitszeit::frmWochenarbeitszeit()
 
   auto* neu = new QHBoxLayout;
   neu->addWidget(new QLabel(QStringLiteral("Neu:"), this));
-  txtStunden = masterdata_ui::Textfeld(this, "txtStunden");
+  txtStunden = masterdata::ui::Textfeld(this, "txtStunden");
   txtStunden->setAlignment(Qt::AlignRight);
   neu->addWidget(txtStunden);
   neu->addWidget(new QLabel(QStringLiteral("h        ab dem:"), this));
-  txtDatum = masterdata_ui::Textfeld(this, "txtDatum", 10);
+  txtDatum = masterdata::ui::Textfeld(this, "txtDatum", 10);
   txtDatum->setAlignment(Qt::AlignRight);
   neu->addWidget(txtDatum);
   cmbOK = Knopf(this, "cmbOK", QStringLiteral("OK"));
@@ -82,7 +82,7 @@ frmWochenarbeitszeit::frmWochenarbeitszeit()
 }
 
 void frmWochenarbeitszeit::Form_Load() {
-  masterdata_ui::MausbildSetzen(this, "Zeiger_", true);
+  masterdata::ui::MausbildSetzen(this, "Zeiger_", true);
   if (frmPersonal::IsLoaded()) {
     const frmPersonal& personal = frmPersonal::instanz();
     m_personalNr = S(personal.txtNr);
@@ -99,7 +99,7 @@ void frmWochenarbeitszeit::Form_KeyDown(int key, int /*shift*/) {
 
 void frmWochenarbeitszeit::WochenarbeitszeitAnzeigen() {
   ui::Grid& g = *dtgWochenarbeitszeit;
-  masterdata_ui::KopfzeileSetzen(g, {{QStringLiteral("Stunden"), ui::kAlignCenterCenter, 2},
+  masterdata::ui::KopfzeileSetzen(g, {{QStringLiteral("Stunden"), ui::kAlignCenterCenter, 2},
                                      {QStringLiteral("ab Datum"), ui::kAlignCenterCenter, 2}});
 
   std::vector<WochenarbeitszeitSatz> eintraege;
@@ -110,7 +110,7 @@ void frmWochenarbeitszeit::WochenarbeitszeitAnzeigen() {
   }
   g.SetRows(1);
   g.SetRows(std::max(kMindestZeilen, static_cast<int>(eintraege.size()) + 2));
-  masterdata_ui::ZeilenFaerben(g, Hintergrund());
+  masterdata::ui::ZeilenFaerben(g, Hintergrund());
   int row = 1;
   for (const WochenarbeitszeitSatz& e : eintraege) {
     g.SetTextMatrix(row, 0, Q(e.Wochenarbeitszeit));
@@ -123,9 +123,9 @@ void frmWochenarbeitszeit::WochenarbeitszeitAnzeigen() {
 
 void frmWochenarbeitszeit::Markieren(int row) {
   ui::Grid& g = *dtgWochenarbeitszeit;
-  masterdata_ui::ZeilenFaerben(g, Hintergrund());
+  masterdata::ui::ZeilenFaerben(g, Hintergrund());
   if (row < 1) return;
-  masterdata_ui::ZeileFaerben(g, row, kMarkiert);
+  masterdata::ui::ZeileFaerben(g, row, kMarkiert);
 }
 
 void frmWochenarbeitszeit::dtgWochenarbeitszeit_Click() {
@@ -152,7 +152,7 @@ void frmWochenarbeitszeit::cmbOK_Click() {
   g.SetTextMatrix(row, 1, txtDatum->text());
   g.SetCellAlignment(row, 0, ui::kAlignCenterCenter);
   g.SetCellAlignment(row, 1, ui::kAlignCenterCenter);
-  masterdata_ui::ZeileFaerben(g, row, Hintergrund());
+  masterdata::ui::ZeileFaerben(g, row, Hintergrund());
   WochenarbeitszeitSpeichern();
 }
 

@@ -4,14 +4,14 @@
 
 #include "calculation/ui/frmKalkulation.h"
 #include "culture/ui/frmBewegungsdaten.h"
-#include "data/master_loaders.h"
-#include "data/pot_list.h"
+#include "data/mdlDatenLaden.h"
+#include "data/mdlTopfSubstrate.h"
 #include "data/state.h"
 #include "trees/ui/frmStammdaten.h"
 #include "trees/ui/mdlAllesAnzeigen.h"
 #include "trees/ui/mdlFormen.h"
 
-namespace tolvar::masterdata_ui {
+namespace tolvar::masterdata::ui {
 
 namespace {
 
@@ -77,4 +77,4 @@ void ReloadAndRebuildCultureTreeOfWorkArea() {
   }
 }
 
-}  // namespace tolvar::masterdata_ui
+}  // namespace tolvar::masterdata::ui

@@ -2,7 +2,7 @@
 // Reloading a master list and rebuilding the trees that show it, as editors and the deletion
 // command do when they are done.
 
-namespace tolvar::masterdata_ui {
+namespace tolvar::masterdata::ui {
 
 // Tree index of frmStammdaten: 0 cultures, 1 sites, 2 materials, 3 staff, 4 activities.
 enum Baum { Kulturen = 0, Standorte = 1, Materialien = 2, Personal = 3, Taetigkeiten = 4 };
@@ -17,4 +17,4 @@ void ReloadAndRebuildMasterTree(int baum);
 // window's (by its button), the culture data window's or the calculation window's.
 void ReloadAndRebuildCultureTreeOfWorkArea();
 
-}  // namespace tolvar::masterdata_ui
+}  // namespace tolvar::masterdata::ui

@@ -5,20 +5,20 @@
 #include <QVBoxLayout>
 
 #include "app/mdlHilfe.h"
-#include "settings/ui/arbeitmaterial_editor.h"
-#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/activity_material_editor.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 
 namespace tolvar {
 
 frmArbeitMaterial::frmArbeitMaterial() : FormOf(QStringLiteral("frmArbeitMaterial"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Materialkosten über Tätigkeiten zuweisen"));
   auto* layout = new QVBoxLayout(this);
-  editor = new ArbeitMaterialEditor(this, true);
+  editor = new settings::ui::ArbeitMaterialEditor(this, true);
   layout->addLayout(editor->layout);
 }
 
 void frmArbeitMaterial::Form_Load() {
-  einstellungen_ui::Zeiger(this, "Zeiger_");
+  settings::ui::Zeiger(this, "Zeiger_");
   editor->BilderLaden();
   editor->Anzeigen();
   editor->cmbArbeitMaterialReset->setText(QStringLiteral("Beenden"));

@@ -4,17 +4,19 @@
 
 #include "platform/ui/forms.h"
 
+namespace tolvar::settings::ui {
+class ArbeitMaterialEditor;
+}  // namespace tolvar::settings::ui
+
 namespace tolvar {
 
-class ArbeitMaterialEditor;
-
-class frmArbeitMaterial : public ui::FormOf<frmArbeitMaterial> {
+class frmArbeitMaterial : public tolvar::ui::FormOf<frmArbeitMaterial> {
   Q_OBJECT
 
  public:
   frmArbeitMaterial();
 
-  ArbeitMaterialEditor* editor = nullptr;
+  settings::ui::ArbeitMaterialEditor* editor = nullptr;
 
  protected:
   void Form_Load() override;

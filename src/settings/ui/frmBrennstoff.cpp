@@ -4,21 +4,21 @@
 #include <QVBoxLayout>
 
 #include "app/mdlHilfe.h"
-#include "settings/ui/einstellungen_hilfen.h"
-#include "settings/ui/vantel_editoren.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
+#include "settings/ui/vantel_editors.h"
 
 namespace tolvar {
 
 frmBrennstoff::frmBrennstoff() : FormOf(QStringLiteral("frmBrennstoff"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Brennstoffverwaltung"));
   auto* layout = new QVBoxLayout(this);
-  fraHeizung = einstellungen_ui::Rahmen(this, QStringLiteral("fraHeizung"), QStringLiteral("Brennstoff-Verwaltung"));
+  fraHeizung = settings::ui::Rahmen(this, QStringLiteral("fraHeizung"), QStringLiteral("Brennstoff-Verwaltung"));
   layout->addWidget(fraHeizung);
-  editor = new BrennstoffEditor(fraHeizung);
+  editor = new settings::ui::BrennstoffEditor(fraHeizung);
   editor->NachSpeichern = [this] { Unload(); };
 }
 
-void frmBrennstoff::Form_Load() { einstellungen_ui::Zeiger(this, "Zeiger_"); }
+void frmBrennstoff::Form_Load() { settings::ui::Zeiger(this, "Zeiger_"); }
 
 void frmBrennstoff::Form_Activate() { editor->VonVorn(); }
 

@@ -6,18 +6,20 @@
 
 class QGroupBox;
 
+namespace tolvar::settings::ui {
+class BrennstoffEditor;
+}  // namespace tolvar::settings::ui
+
 namespace tolvar {
 
-class BrennstoffEditor;
-
-class frmBrennstoff : public ui::FormOf<frmBrennstoff> {
+class frmBrennstoff : public tolvar::ui::FormOf<frmBrennstoff> {
   Q_OBJECT
 
  public:
   frmBrennstoff();
 
   QGroupBox* fraHeizung = nullptr;
-  BrennstoffEditor* editor = nullptr;
+  settings::ui::BrennstoffEditor* editor = nullptr;
 
  protected:
   void Form_Load() override;

@@ -4,23 +4,23 @@
 #include <QVBoxLayout>
 
 #include "app/mdlHilfe.h"
-#include "settings/ui/einstellungen_hilfen.h"
-#include "settings/ui/vantel_editoren.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
+#include "settings/ui/vantel_editors.h"
 
 namespace tolvar {
 
 frmEindeckung::frmEindeckung() : FormOf(QStringLiteral("frmEindeckung"), ui::FormKind::Window) {
   setCaption(QStringLiteral("GWH-Materialverwaltung"));
   auto* layout = new QVBoxLayout(this);
-  fraEindeckung = einstellungen_ui::Rahmen(this, QStringLiteral("fraEindeckung"), QStringLiteral("GWH-Materialverwaltung"));
+  fraEindeckung = settings::ui::Rahmen(this, QStringLiteral("fraEindeckung"), QStringLiteral("GWH-Materialverwaltung"));
   layout->addWidget(fraEindeckung);
-  editor = new EindeckungEditor(fraEindeckung);
+  editor = new settings::ui::EindeckungEditor(fraEindeckung);
   editor->NachSpeichern = [this] { Unload(); };
   editor->Abbruch = [this] { Unload(); };
 }
 
 void frmEindeckung::Form_Load() {
-  einstellungen_ui::Zeiger(this, "Zeiger_");
+  settings::ui::Zeiger(this, "Zeiger_");
 }
 
 void frmEindeckung::Form_Activate() { editor->VonVorn(); }

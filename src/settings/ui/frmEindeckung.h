@@ -6,18 +6,20 @@
 
 class QGroupBox;
 
+namespace tolvar::settings::ui {
+class EindeckungEditor;
+}  // namespace tolvar::settings::ui
+
 namespace tolvar {
 
-class EindeckungEditor;
-
-class frmEindeckung : public ui::FormOf<frmEindeckung> {
+class frmEindeckung : public tolvar::ui::FormOf<frmEindeckung> {
   Q_OBJECT
 
  public:
   frmEindeckung();
 
   QGroupBox* fraEindeckung = nullptr;
-  EindeckungEditor* editor = nullptr;
+  settings::ui::EindeckungEditor* editor = nullptr;
 
  protected:
   void Form_Load() override;

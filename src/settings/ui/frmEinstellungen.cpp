@@ -20,18 +20,18 @@
 #include "platform/ui/imagelist.h"
 #include "platform/ui/prompts.h"
 #include "platform/ui/tabstrip.h"
-#include "settings/mdlEinstellungen.h"
-#include "settings/ui/arbeitmaterial_editor.h"
-#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/settings_logic.h"
+#include "settings/ui/activity_material_editor.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmLandkarte.h"
-#include "settings/ui/vantel_editoren.h"
+#include "settings/ui/vantel_editors.h"
 
 namespace tolvar {
 
-using einstellungen_ui::kTitel;
+using settings::ui::kTitel;
 using ui::Q;
 using ui::S;
-using einstellungen_ui::Zeiger;
+using settings::ui::Zeiger;
 
 namespace {
 
@@ -69,7 +69,7 @@ frmEinstellungen::frmEinstellungen() : FormOf(QStringLiteral("frmEinstellungen")
   SeiteGemeinkosten(regEinstellungen->Page(4));
   SeiteSachkosten(regEinstellungen->Page(5));
   SeiteKulturvergleich(regEinstellungen->Page(6));
-  cmbAbbruch = einstellungen_ui::Knopf(this, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbrechen"));
+  cmbAbbruch = settings::ui::Knopf(this, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbrechen"));
   layout->addWidget(cmbAbbruch, 0, Qt::AlignRight);
 
   connect(regEinstellungen, &ui::TabStrip::Click, this, [this](int) { regEinstellungen_Click(); });
@@ -107,7 +107,7 @@ void frmEinstellungen::Form_Activate() {
 void frmEinstellungen::Form_KeyDown(int key, int /*shift*/) {
   if (key != Qt::Key_F1) return;
   tolvar::State& s = state();
-  s.HilfeThema = mdlEinstellungen::HilfethemaDesTabs(regEinstellungen->Tab());
+  s.HilfeThema = settings::HilfethemaDesTabs(regEinstellungen->Tab());
   mdlHilfe::HilfeAufrufen(s.HilfeThema);
 }
 
@@ -145,39 +145,39 @@ void frmEinstellungen::cmbAbbruch_Click() { Unload(); }
 void frmEinstellungen::cmbDurchsuchen_Click() {
   const std::optional<std::string> datei = DatenbankWaehlen();
   if (!datei) return;
-  txtMaterialPfad->setText(Q(mdlEinstellungen::DatenbankGewaehlt(mdlEinstellungen::Datenbank::Material, *datei)));
+  txtMaterialPfad->setText(Q(settings::DatenbankGewaehlt(settings::Datenbank::Material, *datei)));
 }
 
 void frmEinstellungen::cmbVantelDurchsuchen_Click() {
   const std::optional<std::string> datei = DatenbankWaehlen();
   if (!datei) return;
-  txtVantelPfad->setText(Q(mdlEinstellungen::DatenbankGewaehlt(mdlEinstellungen::Datenbank::Vantel, *datei)));
+  txtVantelPfad->setText(Q(settings::DatenbankGewaehlt(settings::Datenbank::Vantel, *datei)));
 }
 
 void frmEinstellungen::cmbErgebnisdatenbank_Click() {
   const std::optional<std::string> datei = DatenbankWaehlen();
   if (!datei) return;
   txtErgebnisdatenbank->setText(
-      Q(mdlEinstellungen::DatenbankGewaehlt(mdlEinstellungen::Datenbank::Ergebnis, *datei)));
+      Q(settings::DatenbankGewaehlt(settings::Datenbank::Ergebnis, *datei)));
 }
 
 void frmEinstellungen::cmbVantel_Click() {
-  mdlEinstellungen::StandardKlimapfadSetzen();
+  settings::StandardKlimapfadSetzen();
   frmLandkarte& karte = frmLandkarte::instanz();
   karte.txtAuswahl->setText(Q(state().AktuelleEinstellungen.Wetterstation));
   karte.Show();
 }
 
 void frmEinstellungen::cmbOK_Click() {
-  const mdlEinstellungen::Speicherergebnis ergebnis =
-      mdlEinstellungen::DatenbankenSpeichern(S(txtStation), S(txtMaterialPfad), S(txtVantelPfad));
-  if (ergebnis == mdlEinstellungen::Speicherergebnis::Gespeichert) Unload();
+  const settings::DatenbankenSpeicherergebnis ergebnis =
+      settings::DatenbankenSpeichern(S(txtStation), S(txtMaterialPfad), S(txtVantelPfad));
+  if (ergebnis == settings::DatenbankenSpeicherergebnis::Gespeichert) Unload();
 }
 
 void frmEinstellungen::cmbFarbeOK_Click() {
-  mdlEinstellungen::FarbeinstellungSpeichern(GewaehlteFarbe(opbTolvar), GewaehlteFarbe(opbMorvin));
+  settings::FarbeinstellungSpeichern(GewaehlteFarbe(opbTolvar), GewaehlteFarbe(opbMorvin));
   mdlGroesse::FarbnamenErmitteln();
-  const int antwort = ui::MsgBox(Q(mdlEinstellungen::NeustartFrage()), ui::msgbox::YesNo, kTitel);
+  const int antwort = ui::MsgBox(Q(settings::NeustartFrage()), ui::msgbox::YesNo, kTitel);
   if (antwort == ui::msgbox::No) return;
   // Unloads this window too: nothing of it is touched afterwards.
   mdiTolvarZentral::HauptfensterNeuLaden();

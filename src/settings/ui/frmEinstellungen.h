@@ -25,19 +25,21 @@ class OptionGroup;
 class TabStrip;
 }  // namespace tolvar::ui
 
-namespace tolvar {
-
+namespace tolvar::settings::ui {
 class ArbeitMaterialEditor;
 class BrennstoffEditor;
 class EindeckungEditor;
+}  // namespace tolvar::settings::ui
 
-class frmEinstellungen : public ui::FormOf<frmEinstellungen> {
+namespace tolvar {
+
+class frmEinstellungen : public tolvar::ui::FormOf<frmEinstellungen> {
   Q_OBJECT
 
  public:
   frmEinstellungen();
 
-  ui::TabStrip* regEinstellungen = nullptr;
+  tolvar::ui::TabStrip* regEinstellungen = nullptr;
   QPushButton* cmbAbbruch = nullptr;
 
   // Tab 0 "Datenbanken".
@@ -71,8 +73,8 @@ class frmEinstellungen : public ui::FormOf<frmEinstellungen> {
   QPushButton* cmbWechsel = nullptr;
   QGroupBox* fraHeizung = nullptr;
   QGroupBox* fraEindeckung = nullptr;
-  BrennstoffEditor* brennstoff = nullptr;
-  EindeckungEditor* eindeckung = nullptr;
+  settings::ui::BrennstoffEditor* brennstoff = nullptr;
+  settings::ui::EindeckungEditor* eindeckung = nullptr;
 
   // Tab 3 "Tolvar-System": pointer colours by index 0..5.
   std::array<QRadioButton*, 6> opbTolvar{};
@@ -84,7 +86,7 @@ class frmEinstellungen : public ui::FormOf<frmEinstellungen> {
   QLineEdit* txtJahr = nullptr;
   QLineEdit* txtBelegung = nullptr;
   std::array<QRadioButton*, 2> opbGemeinkosten{};
-  ui::OptionGroup* opbGemeinkostenGruppe = nullptr;
+  tolvar::ui::OptionGroup* opbGemeinkostenGruppe = nullptr;
   QPushButton* cmbGemeinkostenxls = nullptr;
   QPushButton* cmbGemeikostenSpeichern = nullptr;
   QGroupBox* fraFlaeche = nullptr;
@@ -95,9 +97,9 @@ class frmEinstellungen : public ui::FormOf<frmEinstellungen> {
   QLineEdit* txtBrutto = nullptr;
   QFrame* Line1 = nullptr;
   QGroupBox* fraFlaechenSpezifisch = nullptr;
-  ui::KeyedTree* trvStandort = nullptr;
-  ui::ImageList* imlStandort = nullptr;
-  ui::Grid* dtgStandort = nullptr;
+  tolvar::ui::KeyedTree* trvStandort = nullptr;
+  tolvar::ui::ImageList* imlStandort = nullptr;
+  tolvar::ui::Grid* dtgStandort = nullptr;
   QPushButton* cmbFlaecheLoeschen = nullptr;
   QLineEdit* txtAktuelleFlaeche = nullptr;
   QLineEdit* txtGemeinkostenFlache = nullptr;
@@ -107,7 +109,7 @@ class frmEinstellungen : public ui::FormOf<frmEinstellungen> {
   // Tab 5 "Sachkosten": marketing share and material cost per activity hour.
   QGroupBox* fraVermarktung = nullptr;
   std::array<QRadioButton*, 2> opbVermarktung{};
-  ui::OptionGroup* opbVermarktungGruppe = nullptr;
+  tolvar::ui::OptionGroup* opbVermarktungGruppe = nullptr;
   QPushButton* cmbReset = nullptr;
   QGroupBox* fraUmsatz = nullptr;
   QLineEdit* txtUmsatz = nullptr;
@@ -116,7 +118,7 @@ class frmEinstellungen : public ui::FormOf<frmEinstellungen> {
   QGroupBox* fraVermarktungsanteil = nullptr;
   QLineEdit* txtVermarktung = nullptr;
   QPushButton* cmbVermarktungskostenSpeichern = nullptr;
-  ArbeitMaterialEditor* arbeitMaterial = nullptr;
+  settings::ui::ArbeitMaterialEditor* arbeitMaterial = nullptr;
 
   // Tab 6 "Kulturvergleich".
   QGroupBox* Frame3 = nullptr;
@@ -162,9 +164,9 @@ class frmEinstellungen : public ui::FormOf<frmEinstellungen> {
   void FlaechenSpezifischeGemeinkostenLoeschen();
   void trvStandort_MouseDown(int button, int shift, int x, int y);
   void trvStandort_MouseMove(int button, int shift, int x, int y);
-  void trvStandort_DragOver(const ui::DragSource& source, int x, int y, ui::DragState dragState);
-  void trvStandort_DragDrop(const ui::DragSource& source, int x, int y);
-  void dtgStandort_DragDrop(const ui::DragSource& source, int x, int y);
+  void trvStandort_DragOver(const tolvar::ui::DragSource& source, int x, int y, tolvar::ui::DragState dragState);
+  void trvStandort_DragDrop(const tolvar::ui::DragSource& source, int x, int y);
+  void dtgStandort_DragDrop(const tolvar::ui::DragSource& source, int x, int y);
   void dtgStandort_DblClick();
   void dtgStandort_KeyPress(int keyAscii);
   void dtgStandort_GotFocus();

@@ -19,17 +19,17 @@
 #include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/optiongroup.h"
-#include "settings/ui/arbeitmaterial_editor.h"
-#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/activity_material_editor.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmEinstellungen.h"
-#include "settings/ui/vantel_editoren.h"
+#include "settings/ui/vantel_editors.h"
 
 namespace tolvar {
 
-using einstellungen_ui::Beschriftung;
-using einstellungen_ui::Feld;
-using einstellungen_ui::Knopf;
-using einstellungen_ui::Rahmen;
+using settings::ui::Beschriftung;
+using settings::ui::Feld;
+using settings::ui::Knopf;
+using settings::ui::Rahmen;
 
 namespace {
 
@@ -139,8 +139,8 @@ void frmEinstellungen::SeiteEnergie(QWidget* seite) {
   layout->addLayout(oben);
   fraHeizung = Rahmen(seite, "fraHeizung", QStringLiteral("Brennstoff-Verwaltung"));
   fraEindeckung = Rahmen(seite, "fraEindeckung", QStringLiteral("GWH-Materialverwaltung"));
-  brennstoff = new BrennstoffEditor(fraHeizung);
-  eindeckung = new EindeckungEditor(fraEindeckung);
+  brennstoff = new settings::ui::BrennstoffEditor(fraHeizung);
+  eindeckung = new settings::ui::EindeckungEditor(fraEindeckung);
   layout->addWidget(fraHeizung);
   layout->addWidget(fraEindeckung);
   fraEindeckung->setVisible(false);
@@ -341,7 +341,7 @@ void frmEinstellungen::SeiteSachkosten(QWidget* seite) {
   fraUmsatz->setVisible(false);
   layout->addWidget(fraVermarktung);
 
-  arbeitMaterial = new ArbeitMaterialEditor(this, false);
+  arbeitMaterial = new settings::ui::ArbeitMaterialEditor(this, false);
   layout->addLayout(arbeitMaterial->layout);
   layout->addStretch();
 

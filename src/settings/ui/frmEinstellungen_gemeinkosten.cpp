@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/values.h"
-#include "data/master_loaders.h"
+#include "data/mdlDatenLaden.h"
 #include "data/state.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/imagelist.h"
@@ -19,9 +19,9 @@
 #include "platform/ui/prompts.h"
 #include "settings/mdlGemeinkosten.h"
 #include "settings/mdlMaterial.h"
-#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmEinstellungen.h"
-#include "settings/ui/mdlExcelRechner.h"
+#include "settings/ui/mdlExcel_rechner.h"
 #include "trees/ui/mdlFormen.h"
 
 namespace tolvar {

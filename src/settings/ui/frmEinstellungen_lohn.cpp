@@ -9,11 +9,11 @@
 
 #include "data/state.h"
 #include "settings/mdlTarif.h"
-#include "settings/mdlVantelMaterial.h"
-#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/vantel_materials.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmEinstellungen.h"
-#include "settings/ui/mdlExcelRechner.h"
-#include "settings/ui/vantel_editoren.h"
+#include "settings/ui/mdlExcel_rechner.h"
+#include "settings/ui/vantel_editors.h"
 
 namespace tolvar {
 
@@ -122,6 +122,6 @@ void frmEinstellungen::cmbWechsel_Click() {
   }
 }
 
-void frmEinstellungen::cmbStromOK_Click() { mdlVantelMaterial::StromSpeichern(S(txtKWH)); }
+void frmEinstellungen::cmbStromOK_Click() { settings::StromSpeichern(S(txtKWH)); }
 
 }  // namespace tolvar

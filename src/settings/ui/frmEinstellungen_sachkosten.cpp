@@ -1,14 +1,14 @@
 // The settings window's marketing share (tab "Sachkosten"; the activity costs on the same
-// tab are the ArbeitMaterialEditor's).
+// tab are the settings::ui::ArbeitMaterialEditor's).
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "data/state.h"
 #include "platform/ui/optiongroup.h"
-#include "settings/mdlEinstellungen.h"
-#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/settings_logic.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmEinstellungen.h"
 
 namespace tolvar {
@@ -48,14 +48,14 @@ void frmEinstellungen::opbVermarktung_Click(int index) {
 
 void frmEinstellungen::cmbUmsatzOK_Click() {
   const std::optional<std::string> anteil =
-      mdlEinstellungen::VermarktungsanteilBerechnen(S(txtUmsatz), S(txtVermarktungskosten));
+      settings::VermarktungsanteilBerechnen(S(txtUmsatz), S(txtVermarktungskosten));
   if (!anteil) return;
   AnteilZeigen(*this);
   txtVermarktung->setText(Q(*anteil));
 }
 
 void frmEinstellungen::cmbVermarktungskostenSpeichern_Click() {
-  mdlEinstellungen::VermarktungskostenSpeichern(S(txtVermarktung));
+  settings::VermarktungskostenSpeichern(S(txtVermarktung));
   opbVermarktungGruppe->ClearAll();
 }
 

@@ -18,14 +18,14 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/optiongroup.h"
 #include "settings/mdlWetterstation.h"
-#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmEinstellungen.h"
 #include "settings/ui/frmStatInfo.h"
 
 namespace tolvar {
 
 using ui::Q;
-using einstellungen_ui::Zeiger;
+using settings::ui::Zeiger;
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "app/mdlHilfe.h"
 #include "platform/ui/controls.h"
-#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 
 namespace tolvar {
 
@@ -19,7 +19,7 @@ frmStatInfo::frmStatInfo() : FormOf(QStringLiteral("frmStatInfo"), ui::FormKind:
   static const char* const kTexte[6] = {"Station:", "Reg.Bezirk:", "Landkreis:", "Gemeinde:", "Geographische Lage:",
                                         "Höhe:"};
   const auto box = [this](const char* name) {
-    QLineEdit* edit = einstellungen_ui::Feld(this, QLatin1String(name));
+    QLineEdit* edit = settings::ui::Feld(this, QLatin1String(name));
     edit->setReadOnly(true);
     return edit;
   };
@@ -31,7 +31,7 @@ frmStatInfo::frmStatInfo() : FormOf(QStringLiteral("frmStatInfo"), ui::FormKind:
   txtHoehe = box("txtHoehe");
   const std::array<QLineEdit*, 6> boxen = {txtStatName, txtRegBezirk, txtLkr, txtGemeinde, txtLage, txtHoehe};
   for (std::size_t i = 0; i < lblinfo.size(); ++i) {
-    lblinfo[i] = einstellungen_ui::Beschriftung(this, QString::fromUtf8(kTexte[i]),
+    lblinfo[i] = settings::ui::Beschriftung(this, QString::fromUtf8(kTexte[i]),
                                                 ui::ControlName(QStringLiteral("lblinfo"), static_cast<int>(i)));
     layout->addWidget(lblinfo[i], static_cast<int>(i), 0);
     layout->addWidget(boxen[i], static_cast<int>(i), 1);
@@ -52,7 +52,7 @@ void frmStatInfo::Anzeigen(const mdlWetterstation::StationsInfo& info) {
   pcbStatInfo->setProperty("bild", Q(info.Bild));
 }
 
-void frmStatInfo::Form_Load() { einstellungen_ui::Zeiger(this, "Info_"); }
+void frmStatInfo::Form_Load() { settings::ui::Zeiger(this, "Info_"); }
 
 void frmStatInfo::Form_KeyDown(int key, int /*shift*/) {
   if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("4.2");

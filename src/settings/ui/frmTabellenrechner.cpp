@@ -9,10 +9,10 @@
 #include <optional>
 
 #include "base/values.h"
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "platform/ui/keyfilters.h"
 #include "platform/ui/tabstrip.h"
-#include "settings/ui/einstellungen_hilfen.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 
 namespace tolvar {
 
@@ -44,14 +44,14 @@ frmTabellenrechner::frmTabellenrechner() : FormOf(QStringLiteral("frmTabellenrec
   layout->addWidget(regBlatt);
 
   const auto feld = [this](QFormLayout* form, const char* name, const QString& text) {
-    QLineEdit* box = einstellungen_ui::Feld(this, QLatin1String(name));
+    QLineEdit* box = settings::ui::Feld(this, QLatin1String(name));
     ui::InstallNumericFilter(box);
     connect(box, &QLineEdit::textChanged, this, &frmTabellenrechner::Rechnen);
     form->addRow(text, box);
     return box;
   };
   const auto ergebnis = [this](QFormLayout* form, const char* name, const QString& text) {
-    QLineEdit* box = einstellungen_ui::Feld(this, QLatin1String(name));
+    QLineEdit* box = settings::ui::Feld(this, QLatin1String(name));
     box->setReadOnly(true);
     form->addRow(text, box);
     return box;

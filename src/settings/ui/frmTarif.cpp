@@ -9,20 +9,20 @@
 #include <QRadioButton>
 
 #include "app/mdlHilfe.h"
-#include "data/checks.h"
+#include "data/mdlFehler.h"
 #include "data/state.h"
 #include "masterdata/ui/frmLohneinteilung.h"
 #include "platform/ui/controls.h"
 #include "settings/mdlTarif.h"
-#include "settings/ui/einstellungen_hilfen.h"
-#include "settings/ui/mdlExcelRechner.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
+#include "settings/ui/mdlExcel_rechner.h"
 
 namespace tolvar {
 
-using einstellungen_ui::Beschriftung;
-using einstellungen_ui::Feld;
-using einstellungen_ui::Knopf;
-using einstellungen_ui::Rahmen;
+using settings::ui::Beschriftung;
+using settings::ui::Feld;
+using settings::ui::Knopf;
+using settings::ui::Rahmen;
 using ui::Q;
 using ui::S;
 
@@ -94,9 +94,9 @@ frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) 
 }
 
 void frmTarif::Form_Load() {
-  einstellungen_ui::Zeiger(this, "Zeiger_");
-  einstellungen_ui::Zeiger(opbBearbeiten, "Hand_");
-  einstellungen_ui::Zeiger(opbNeu, "Hand_");
+  settings::ui::Zeiger(this, "Zeiger_");
+  settings::ui::Zeiger(opbBearbeiten, "Hand_");
+  settings::ui::Zeiger(opbNeu, "Hand_");
   if (frmLohneinteilung::IsLoaded()) {
     m_lohneinteilungFuer = frmLohneinteilung::instanz().PersonalNr();
     frmLohneinteilung::instanz().Unload();

@@ -6,8 +6,8 @@
 #include "app/mdiTolvarZentral.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
-#include "data/master_loaders.h"
-#include "data/pot_list.h"
+#include "data/mdlDatenLaden.h"
+#include "data/mdlTopfSubstrate.h"
 #include "data/state.h"
 #include "platform/sys/screen.h"
 #include "platform/ui/builders.h"
@@ -100,11 +100,11 @@ int ListSize(int index) {
 frmStammdaten::frmStammdaten() : FormOf(QStringLiteral("frmStammdaten"), ui::FormKind::MdiChild) {
   setCaption(QStringLiteral("Form1"));
   resize(sys::TwipsToPixels(15360), sys::TwipsToPixels(9990));
-  imlKultur = treefill::FolderImages(this, "imlKultur");
-  imlStandort = treefill::FolderImages(this, "imlStandort");
-  imlMaterial = treefill::FolderImages(this, "imlMaterial");
-  imlPersonal = treefill::FolderImages(this, "imlPersonal");
-  imlTaetigkeiten = treefill::FolderImages(this, "imlTaetigkeiten");
+  imlKultur = trees::ui::FolderImages(this, "imlKultur");
+  imlStandort = trees::ui::FolderImages(this, "imlStandort");
+  imlMaterial = trees::ui::FolderImages(this, "imlMaterial");
+  imlPersonal = trees::ui::FolderImages(this, "imlPersonal");
+  imlTaetigkeiten = trees::ui::FolderImages(this, "imlTaetigkeiten");
   ui::ImageList* listen[AnzahlBaeume] = {imlKultur, imlStandort, imlMaterial, imlPersonal, imlTaetigkeiten};
   ui::KeyedTree** baeume[AnzahlBaeume] = {&trvKulturen, &trvStandort, &trvMaterial, &trvPersonal, &trvTaetigkeit};
 

@@ -8,19 +8,19 @@ namespace tolvar::mdlAllesAnzeigen {
 using trees::Kind;
 
 void AlleKulturenAnzeigen(ui::Form& form) {
-  treefill::Build(treefill::TreeOf(form, "trvKulturen"), Kind::Kulturen, true);
+  trees::ui::Build(trees::ui::TreeOf(form, "trvKulturen"), Kind::Kulturen, true);
 }
 
-void AlleStandorteAnzeigen() { treefill::Build(frmStammdaten::instanz().trvStandort, Kind::Standorte, true); }
+void AlleStandorteAnzeigen() { trees::ui::Build(frmStammdaten::instanz().trvStandort, Kind::Standorte, true); }
 
 void AlleMaterialienAnzeigen() {
-  treefill::Build(frmStammdaten::instanz().trvMaterial, Kind::Materialien, true);
+  trees::ui::Build(frmStammdaten::instanz().trvMaterial, Kind::Materialien, true);
 }
 
-void AllesPersonalAnzeigen() { treefill::Build(frmStammdaten::instanz().trvPersonal, Kind::Personal, true); }
+void AllesPersonalAnzeigen() { trees::ui::Build(frmStammdaten::instanz().trvPersonal, Kind::Personal, true); }
 
 void AlleTaetigkeitenAnzeigen() {
-  treefill::Build(frmStammdaten::instanz().trvTaetigkeit, Kind::Taetigkeiten, true);
+  trees::ui::Build(frmStammdaten::instanz().trvTaetigkeit, Kind::Taetigkeiten, true);
 }
 
 }  // namespace tolvar::mdlAllesAnzeigen

@@ -11,9 +11,9 @@
 #include "platform/ui/imagelist.h"
 #include "platform/ui/keyedtree.h"
 
-namespace tolvar::treefill {
+namespace tolvar::trees::ui {
 
-std::vector<trees::NodeState> NodeStates(const ui::KeyedTree& tree) {
+std::vector<trees::NodeState> NodeStates(const tolvar::ui::KeyedTree& tree) {
   std::vector<trees::NodeState> states;
   const int count = tree.Count();
   states.reserve(static_cast<std::size_t>(count));
@@ -24,7 +24,7 @@ std::vector<trees::NodeState> NodeStates(const ui::KeyedTree& tree) {
   return states;
 }
 
-void Fill(ui::KeyedTree& tree, const trees::TreeModel& model) {
+void Fill(tolvar::ui::KeyedTree& tree, const trees::TreeModel& model) {
   const QSignalBlocker quiet(&tree);
   const bool updates = tree.updatesEnabled();
   tree.setUpdatesEnabled(false);
@@ -45,25 +45,25 @@ void Fill(ui::KeyedTree& tree, const trees::TreeModel& model) {
   tree.setUpdatesEnabled(updates);
 }
 
-void Build(ui::KeyedTree* tree, trees::Kind kind, bool full) {
+void Build(tolvar::ui::KeyedTree* tree, trees::Kind kind, bool full) {
   const std::vector<trees::NodeState> before = tree != nullptr ? NodeStates(*tree) : std::vector<trees::NodeState>{};
   const trees::TreeModel model =
       full ? trees::FullViewOfList(kind, before) : trees::CurrentViewOfList(kind, before);
   if (tree != nullptr) Fill(*tree, model);
 }
 
-ui::KeyedTree* TreeOf(ui::Form& form, const char* name) {
-  return ui::FindControl<ui::KeyedTree>(&form, QString::fromLatin1(name));
+tolvar::ui::KeyedTree* TreeOf(tolvar::ui::Form& form, const char* name) {
+  return tolvar::ui::FindControl<tolvar::ui::KeyedTree>(&form, QString::fromLatin1(name));
 }
 
-ui::ImageList* FolderImages(QObject* parent, const char* name, const char* dragKey) {
-  auto* list = new ui::ImageList(parent);
+tolvar::ui::ImageList* FolderImages(QObject* parent, const char* name, const char* dragKey) {
+  auto* list = new tolvar::ui::ImageList(parent);
   list->setObjectName(QLatin1String(name));
   for (const char* key : {"closed", "open", dragKey}) {
     if (key == nullptr) continue;
-    list->Add(QLatin1String(key), ui::Q(data::InstallPath(std::string("\\Bilder\\") + key + ".png")));
+    list->Add(QLatin1String(key), tolvar::ui::Q(data::InstallPath(std::string("\\Bilder\\") + key + ".png")));
   }
   return list;
 }
 
-}  // namespace tolvar::treefill
+}  // namespace tolvar::trees::ui

@@ -13,7 +13,7 @@
 #include "calculation/ui/frmMaterialInfo.h"
 #include "calculation/ui/frmMaterialkostenMenu.h"
 #include "calculation/ui/frmVantelInfo.h"
-#include "calculation/vergleichskultur.h"
+#include "calculation/mdlkulturVergleich.h"
 #include "frmKalkulation_fixture.h"
 #include "platform/ui/optiongroup.h"
 #include "platform/ui/tabstrip.h"

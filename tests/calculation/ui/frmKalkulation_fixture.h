@@ -10,7 +10,7 @@
 #include <string>
 
 #include "calculation/einstellungslader.h"
-#include "calculation/kalkulation.h"
+#include "calculation/mdlKalkulation.h"
 #include "calculation/ui/frmKalkulation.h"
 #include "data/state.h"
 #include "platform/ui/keyedtree.h"

@@ -14,9 +14,9 @@
 
 #include "app/message_sink.h"
 #include "calculation/einstellungslader.h"
-#include "calculation/kalkulation.h"
-#include "calculation/vergleichskultur.h"
-#include "data/master_loaders.h"
+#include "calculation/mdlKalkulation.h"
+#include "calculation/mdlkulturVergleich.h"
+#include "data/mdlDatenLaden.h"
 #include "data/settings_row.h"
 #include "data/state.h"
 #include "frmKalkulation_fixture.h"

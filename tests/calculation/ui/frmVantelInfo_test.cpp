@@ -11,7 +11,7 @@
 #include <string>
 
 #include "base/values.h"
-#include "calculation/material_kosten.h"
+#include "calculation/mdlBerrechnung_kosten.h"
 #include "calculation/ui/frmMaterialInfo.h"
 #include "frmKalkulation_fixture.h"
 #include "platform/db/database.h"

@@ -10,7 +10,7 @@
 
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "comparison/ui/vergleich_fenster_fixture.h"
-#include "comparison/vergleichskulturen_pflege.h"
+#include "comparison/comparison_cultures.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/keyedtree_drag.h"
@@ -22,7 +22,7 @@ namespace {
 
 using Texte = std::vector<std::string>;
 QString Key(const std::string& kultur, int nr) {
-  return QString::fromStdString(vergleich::Schluessel(kultur, std::to_string(nr)));
+  return QString::fromStdString(comparison::Schluessel(kultur, std::to_string(nr)));
 }
 const QString kWurzel = QStringLiteral("Kultur");
 
@@ -195,7 +195,7 @@ TEST_F(BearbeitenTest, NewModeAppendsEachSaveAndAbbruchReturnsToEditing) {
   EXPECT_EQ(SpalteLesen(eigene, "Import")[3], "0");
   ASSERT_TRUE(test::Click(f.cmbAbbruch));
   EXPECT_EQ(f.opbKultur->Selected(), 0);
-  EXPECT_FALSE(vergleich::NeueVergleichskultur());
+  EXPECT_FALSE(comparison::NeueVergleichskultur());
   EXPECT_TRUE(f.txtKultur->text().isEmpty());
 }
 

@@ -21,9 +21,9 @@ namespace {
 
 using Anzeige = frmKulturvergleich::Anzeige;
 
-std::string Sichtbar(const vergleich::Balken& b) {
+std::string Sichtbar(const comparison::Balken& b) {
   std::string text;
-  for (int k = 1; k <= vergleich::kSegmente; ++k) {
+  for (int k = 1; k <= comparison::kSegmente; ++k) {
     if (b[static_cast<std::size_t>(k)]) text += (text.empty() ? "" : ",") + std::to_string(k);
   }
   return text;
@@ -154,7 +154,7 @@ TEST_F(KulturvergleichTest, TypedTextAndEmptyDatabaseShowTheResetValues) {
     EXPECT_EQ(f.txtGemeinkosten[i]->text(), QString());
     EXPECT_EQ(f.txtGewinnPflanze[i]->text(), QString());
   }
-  EXPECT_EQ(vergleich::VergleichsspalteListe()[1].Nr, "-1");
+  EXPECT_EQ(comparison::VergleichsspalteListe()[1].Nr, "-1");
 }
 
 TEST_F(KulturvergleichTest, InfoPopUpsShowTheColumnTheyBelongTo) {

@@ -8,7 +8,7 @@
 
 #include "app/message_sink.h"
 #include "comparison/ergebnis_fixture.h"
-#include "comparison/vergleichsspalte.h"
+#include "comparison/comparison_column.h"
 #include "data/state.h"
 #include "support/fixtures.h"
 #include "support/ui_forms.h"
@@ -20,7 +20,7 @@ class VergleichFensterTest : public testing::Test {
  protected:
   void SetUp() override {
     ResetState();
-    vergleich::VergleichsstatusZuruecksetzen();
+    comparison::VergleichsstatusZuruecksetzen();
     vorher_ = data::SetMessageSink(&sink_);
     ErgebnisdatenbankAnlegen(eigene);
     state().AktuelleEinstellungen.Ergebnisdatenbank = eigene;
@@ -29,7 +29,7 @@ class VergleichFensterTest : public testing::Test {
   void TearDown() override {
     UnloadAllWindows();
     data::SetMessageSink(vorher_);
-    vergleich::VergleichsstatusZuruecksetzen();
+    comparison::VergleichsstatusZuruecksetzen();
     ResetState();
   }
 

@@ -9,7 +9,7 @@
 #include "app/mdiTolvarZentral.h"
 #include "culture/ui/bewegungsdaten_fixture.h"
 #include "culture/ui/frmKultur.h"
-#include "data/master_loaders.h"
+#include "data/mdlDatenLaden.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/tabstrip.h"
 #include "support/ui_input.h"

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/message_sink.h"
-#include "data/master_loaders.h"
+#include "data/mdlDatenLaden.h"
 #include "data/messages.h"
-#include "data/pot_list.h"
+#include "data/mdlTopfSubstrate.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"

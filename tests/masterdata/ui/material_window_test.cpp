@@ -12,7 +12,7 @@
 #include <string>
 
 #include "data/state.h"
-#include "masterdata/rechner.h"
+#include "masterdata/calculator.h"
 #include "masterdata/ui/frmAufwandmenge.h"
 #include "masterdata/ui/frmMaterial.h"
 #include "masterdata/ui/frmMaterial4opt.h"
@@ -117,7 +117,7 @@ TEST_F(MaterialEditorTest, CalculatorRefusesDivisionByZeroAndWritesTheFirstOpera
 TEST_F(MaterialEditorTest, CalculatorWritesNothingIntoAClosedEditor) {
   Oeffnen("Neu", "M1002").Unload();
   test::ProcessEvents();
-  state().Merkwert = mdlRechner::kMaterialPreis;
+  state().Merkwert = masterdata::kMaterialPreis;
   frmRechner& rechner = frmRechner::instanz();
   Tippen(rechner, "3");
   rechner.Unload();
@@ -219,7 +219,7 @@ TEST_F(MaterialEditorTest, ChangeShowsThePriceOfOneUnitAndReplacesTheMaterialAsO
   EXPECT_EQ(form.txtWdh->text(), QStringLiteral("10"));
   EXPECT_EQ(form.txtMenge->text(), QStringLiteral("167"));
   EXPECT_TRUE(form.opbBezug[2]->isChecked());
-  EXPECT_EQ(state().Merkwert, mdlRechner::kMaterialMenge);
+  EXPECT_EQ(state().Merkwert, masterdata::kMaterialMenge);
 
   // A right-click elsewhere in the tree meanwhile does not redirect the save.
   state().MaterialIndex = Index("M1020");

@@ -11,8 +11,8 @@
 
 #include "app/mdiTolvarZentral.h"
 #include "app/message_sink.h"
-#include "data/enterprise_files.h"
-#include "data/master_loaders.h"
+#include "data/mdlDatenbank.h"
+#include "data/mdlDatenLaden.h"
 #include "data/state.h"
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/mdlPopUp.h"

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "data/master_loaders.h"
-#include "data/pot_list.h"
+#include "data/mdlDatenLaden.h"
+#include "data/mdlTopfSubstrate.h"
 #include "data/state.h"
-#include "masterdata/rechner.h"
+#include "masterdata/calculator.h"
 #include "masterdata/ui/frmAufwandmenge.h"
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/frmRechner.h"
@@ -472,7 +472,7 @@ TEST_F(RechnerVolumenTest, SizeEdgeCases) {
 
   // "Taschenrechner" aims the pocket calculator at the volume box.
   ASSERT_TRUE(test::Click(fenster.cmbRechner));
-  EXPECT_EQ(state().Merkwert, mdlRechner::kStandardVolumen);
+  EXPECT_EQ(state().Merkwert, masterdata::kStandardVolumen);
   EXPECT_TRUE(frmRechner::IsLoaded());
 }
 

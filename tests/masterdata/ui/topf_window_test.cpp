@@ -13,7 +13,7 @@
 #include <string>
 
 #include "data/state.h"
-#include "masterdata/rechner.h"
+#include "masterdata/calculator.h"
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/frmSubstrat.h"
@@ -57,13 +57,13 @@ TEST_F(TopfEditorTest, CalculatorWritesIntoTheBoxItsTargetNames) {
   state().Bearbeitungsmodus = "Neu";
   state().MaterialIndex = Index("M1002");
   const Fall faelle[] = {
-      {mdlRechner::kTopfMenge, [] { return frmTopf::instanz().txtMenge; }},
-      {mdlRechner::kTopfPreis, [] { return frmTopf::instanz().txtPreis; }},
-      {mdlRechner::kTopfVolumen, [] { return frmTopf::instanz().txtVolumen; }},
-      {mdlRechner::kSubstratPreis, [] { return frmSubstrat::instanz().txtPreis; }},
-      {mdlRechner::kMaterialMenge, [] { return frmMaterial4opt::instanz().txtMenge; }},
-      {mdlRechner::kMaterialPreis, [] { return frmMaterial4opt::instanz().txtPreis; }},
-      {mdlRechner::kStandardVolumen, [] { return frmVolumen::instanz().txtVolumen; }},
+      {masterdata::kTopfMenge, [] { return frmTopf::instanz().txtMenge; }},
+      {masterdata::kTopfPreis, [] { return frmTopf::instanz().txtPreis; }},
+      {masterdata::kTopfVolumen, [] { return frmTopf::instanz().txtVolumen; }},
+      {masterdata::kSubstratPreis, [] { return frmSubstrat::instanz().txtPreis; }},
+      {masterdata::kMaterialMenge, [] { return frmMaterial4opt::instanz().txtMenge; }},
+      {masterdata::kMaterialPreis, [] { return frmMaterial4opt::instanz().txtPreis; }},
+      {masterdata::kStandardVolumen, [] { return frmVolumen::instanz().txtVolumen; }},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.ziel);
@@ -88,7 +88,7 @@ TEST_F(TopfEditorTest, ChangingAPotShowsItsPriceOfOnePotAndUpdatesItsCombination
   EXPECT_EQ(form.txtWdh->text(), QStringLiteral("1"));
   EXPECT_TRUE(form.opbBezug[1]->isChecked());
   EXPECT_FALSE(form.cmbNeu->isVisible());
-  EXPECT_EQ(state().Merkwert, mdlRechner::kTopfMenge);
+  EXPECT_EQ(state().Merkwert, masterdata::kTopfMenge);
 
   state().TopfIndex = Index("M1012");  // moved by another window meanwhile
   state().MaterialIndex = 7;
@@ -173,7 +173,7 @@ TEST_F(TopfEditorTest, NewSubstrateStartsNotCurrentAndOffersOneForAnEmptyPrice) 
   state().BearbeitungsmodusSubstrat = "Neu";
   frmSubstrat& form = frmSubstrat::instanz();
   form.Show();
-  EXPECT_EQ(state().Merkwert, mdlRechner::kSubstratPreis);
+  EXPECT_EQ(state().Merkwert, masterdata::kSubstratPreis);
   EXPECT_FALSE(form.chbAktuell->isChecked());
   EXPECT_TRUE(form.opbBezug[1]->isChecked());
   EXPECT_FALSE(form.cmbNeu->isVisible());

@@ -12,7 +12,7 @@
 #include "settings/ui/frmBrennstoff.h"
 #include "settings/ui/frmEindeckung.h"
 #include "settings/ui/frmEinstellungen.h"
-#include "settings/ui/vantel_editoren.h"
+#include "settings/ui/vantel_editors.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -30,7 +30,7 @@ class EnergieTest : public EinstellungenTest {
 
 TEST_F(EnergieTest, TheTabShowsThePriceAndTheFirstFuelsFormatted) {
   frmEinstellungen& f = Tab();
-  BrennstoffEditor& b = *f.brennstoff;
+  settings::ui::BrennstoffEditor& b = *f.brennstoff;
   EXPECT_EQ(f.txtKWH->text(), QStringLiteral("0,22"));
   EXPECT_FALSE(f.fraHeizung->isHidden());
   EXPECT_TRUE(f.fraEindeckung->isHidden());
@@ -45,17 +45,17 @@ TEST_F(EnergieTest, ArrowsMoveWithinTheList) {
   // Eleven coverings: ">>" four on, "<<" five back, both kept within the list.
   frmEinstellungen& f = Tab();
   f.cmbWechsel_Click();
-  EindeckungEditor& e = *f.eindeckung;
+  settings::ui::EindeckungEditor& e = *f.eindeckung;
   EXPECT_EQ(f.cmbWechsel->text(), QStringLiteral("Brennstoff-Verwaltung"));
   struct Schritt {
-    void (EindeckungEditor::*knopf)();
+    void (settings::ui::EindeckungEditor::*knopf)();
     int index;
   };
   const std::vector<Schritt> schritte = {
-      {&EindeckungEditor::cmbZurueckE_Click, 0}, {&EindeckungEditor::cmb5VorE_Click, 4},
-      {&EindeckungEditor::cmb5VorE_Click, 8},    {&EindeckungEditor::cmb5VorE_Click, 10},
-      {&EindeckungEditor::cmbVorE_Click, 10},    {&EindeckungEditor::cmb5ZurueckE_Click, 5},
-      {&EindeckungEditor::cmb5ZurueckE_Click, 0}};
+      {&settings::ui::EindeckungEditor::cmbZurueckE_Click, 0}, {&settings::ui::EindeckungEditor::cmb5VorE_Click, 4},
+      {&settings::ui::EindeckungEditor::cmb5VorE_Click, 8},    {&settings::ui::EindeckungEditor::cmb5VorE_Click, 10},
+      {&settings::ui::EindeckungEditor::cmbVorE_Click, 10},    {&settings::ui::EindeckungEditor::cmb5ZurueckE_Click, 5},
+      {&settings::ui::EindeckungEditor::cmb5ZurueckE_Click, 0}};
   for (const Schritt& s : schritte) {
     (e.*s.knopf)();
     EXPECT_EQ(e.EindeckungIndex, s.index);
@@ -68,7 +68,7 @@ TEST_F(EnergieTest, ArrowsMoveWithinTheList) {
 }
 
 TEST_F(EnergieTest, ANewFuelWithAStoredNameIsRefusedAndStaysPending) {
-  BrennstoffEditor& b = *Tab().brennstoff;
+  settings::ui::BrennstoffEditor& b = *Tab().brennstoff;
   b.cmbNeu_Click();
   EXPECT_EQ(b.cmbBrennstoffLoeschen->text(), QStringLiteral("Neueingabe beenden"));
   EXPECT_FALSE(b.cmbVor->isEnabled());
@@ -99,7 +99,7 @@ TEST_F(EnergieTest, ANewFuelWithAStoredNameIsRefusedAndStaysPending) {
 TEST_F(EnergieTest, ANewCoveringWithoutLightTransmissionIsStoredWithZero) {
   frmEinstellungen& f = Tab();
   f.cmbWechsel_Click();
-  EindeckungEditor& e = *f.eindeckung;
+  settings::ui::EindeckungEditor& e = *f.eindeckung;
   e.cmbNeuE_Click();
   e.txtEindeckung[1]->setText(QStringLiteral("Noppenfolie"));
   e.txtKWert[1]->setText(QStringLiteral("4,5"));
@@ -111,7 +111,7 @@ TEST_F(EnergieTest, ANewCoveringWithoutLightTransmissionIsStoredWithZero) {
 }
 
 TEST_F(EnergieTest, DeletingMovesOneBackAndEndingANewEntryReturnsToBrowsing) {
-  BrennstoffEditor& b = *Tab().brennstoff;
+  settings::ui::BrennstoffEditor& b = *Tab().brennstoff;
   b.cmb5Vor_Click();
   ASSERT_EQ(b.BrennstoffIndex, 4);
   b.cmbBrennstoffLoeschen_Click();
@@ -126,7 +126,7 @@ TEST_F(EnergieTest, DeletingMovesOneBackAndEndingANewEntryReturnsToBrowsing) {
 }
 
 TEST_F(EnergieTest, NumericColumnsDropOtherKeysWithABeep) {
-  BrennstoffEditor& b = *Tab().brennstoff;
+  settings::ui::BrennstoffEditor& b = *Tab().brennstoff;
   const std::vector<std::pair<int, int>> faelle = {{'7', '7'}, {',', ','}, {8, 8}, {'a', 0}, {'/', 0}, {13, 0}};
   for (const auto& [taste, ergebnis] : faelle) {
     SCOPED_TRACE(taste);

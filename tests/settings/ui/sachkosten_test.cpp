@@ -10,7 +10,7 @@
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
 #include "platform/ui/tabstrip.h"
-#include "settings/ui/arbeitmaterial_editor.h"
+#include "settings/ui/activity_material_editor.h"
 #include "settings/ui/einstellungen_fixture.h"
 #include "settings/ui/frmArbeitMaterial.h"
 #include "settings/ui/frmEinstellungen.h"
@@ -26,14 +26,14 @@ class SachkostenTest : public EinstellungenTest {
     f.regEinstellungen->SetTab(5);
     return f;
   }
-  static void Ablegen(ArbeitMaterialEditor& e, const QString& key, QWidget* quelle = nullptr) {
+  static void Ablegen(settings::ui::ArbeitMaterialEditor& e, const QString& key, QWidget* quelle = nullptr) {
     e.trvTaetigkeit->Select(key);
     ui::DragSource source;
     source.control = quelle != nullptr ? quelle : e.trvTaetigkeit;
     source.name = source.control->objectName();
     e.dtgArbeitMaterial_DragDrop(source, 0, 0);
   }
-  static QStringList Namen(const ArbeitMaterialEditor& e) {
+  static QStringList Namen(const settings::ui::ArbeitMaterialEditor& e) {
     QStringList namen;
     for (int r = 1; r <= 100 && !e.dtgArbeitMaterial->TextMatrix(r, 0).isEmpty(); ++r) {
       namen << e.dtgArbeitMaterial->TextMatrix(r, 0);
@@ -85,14 +85,14 @@ TEST_F(SachkostenTest, AZeroTurnoverIsRefusedAndAnEmptyShareIsStoredAsZero) {
 }
 
 TEST_F(SachkostenTest, TheGridShowsTheStoredCostsOfTheActivitiesInTheTree) {
-  ArbeitMaterialEditor& e = *Tab().arbeitMaterial;
+  settings::ui::ArbeitMaterialEditor& e = *Tab().arbeitMaterial;
   EXPECT_EQ(Namen(e), (QStringList{"Topfen", "Gießen", "Pflanzenschutz", "Vermarktung"}));
   EXPECT_EQ(e.dtgArbeitMaterial->TextMatrix(1, 1), QStringLiteral("1,50"));
   EXPECT_EQ(e.dtgArbeitMaterial->TextMatrix(0, 1), QStringLiteral("€/Stunde"));
 }
 
 TEST_F(SachkostenTest, DropsAddActivitiesToFreeRowsAndADoubleIsRefusedOnSaving) {
-  ArbeitMaterialEditor& e = *Tab().arbeitMaterial;
+  settings::ui::ArbeitMaterialEditor& e = *Tab().arbeitMaterial;
   Ablegen(e, QStringLiteral("StdT1006"));
   EXPECT_EQ(Namen(e).size(), 5) << "the group's one member, listed already, is added again";
   EXPECT_EQ(Namen(e).back(), QStringLiteral("Vermarktung"));
@@ -103,7 +103,7 @@ TEST_F(SachkostenTest, DropsAddActivitiesToFreeRowsAndADoubleIsRefusedOnSaving) 
 }
 
 TEST_F(SachkostenTest, TypedCostsAreStoredAndAMarkedRowIsDeleted) {
-  ArbeitMaterialEditor& e = *Tab().arbeitMaterial;
+  settings::ui::ArbeitMaterialEditor& e = *Tab().arbeitMaterial;
   Ablegen(e, QStringLiteral("StdT1008"));
   ui::Grid& g = *e.dtgArbeitMaterial;
   g.SetRow(5);
@@ -127,7 +127,7 @@ TEST_F(SachkostenTest, TypedCostsAreStoredAndAMarkedRowIsDeleted) {
 
 TEST_F(SachkostenTest, StandAloneResetButtonSwitchesBetweenResetAndClose) {
   frmArbeitMaterial& w = frmArbeitMaterial::instanz();
-  ArbeitMaterialEditor& e = *w.editor;
+  settings::ui::ArbeitMaterialEditor& e = *w.editor;
   EXPECT_EQ(e.cmbArbeitMaterialReset->text(), QStringLiteral("Beenden"));
   Ablegen(e, QStringLiteral("StdT1003"), e.cmbArbeitMaterialLoeschen);
   EXPECT_EQ(Namen(e).size(), 4) << "a drop from another control adds nothing";

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/mdiTolvarZentral.h"
-#include "data/master_loaders.h"
+#include "data/mdlDatenLaden.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "platform/ui/helpviewer.h"

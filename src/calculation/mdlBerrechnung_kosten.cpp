@@ -1,0 +1,72 @@
+#include "calculation/mdlBerrechnung_kosten.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "data/state.h"
+
+namespace tolvar::mdlBerrechnung {
+
+namespace {
+
+const MaterialSatz* Stammmaterial(const std::vector<MaterialSatz>& materialien,
+                                  const std::string& nummer) {
+  for (const MaterialSatz& m : materialien) {
+    if (m.MaterialNr == nummer) return &m;
+  }
+  return nullptr;
+}
+
+std::string ZeilenKosten(const MaterialSatz& material, const KulturMaterialSatz& zeile,
+                         const PhasenSatz& phase) {
+  const auto preis = base::ParseNumber(material.Preis);
+  const auto menge = base::ParseNumber(zeile.Menge);
+  const auto pflanzen = base::ParseNumber(phase.AnzahlPflanzen);
+  if (!preis || !menge || !pflanzen || *pflanzen == 0.0) return {};
+  const double kosten = *preis * *menge / *pflanzen;
+  if (!std::isfinite(kosten)) return {};
+  return base::NumberText(kosten);
+}
+
+}  // namespace
+
+void KostenJePflanzeBerechnen(bool maschinen, std::vector<KulturMaterialSatz>& zeilen,
+                              int anzahlZeilen, const std::vector<PhasenSatz>& phasen,
+                              int anzahlPhasen, const std::vector<MaterialSatz>& materialien) {
+  const int n = std::min(anzahlZeilen, static_cast<int>(zeilen.size()));
+  const int letztePhase = std::min(anzahlPhasen, static_cast<int>(phasen.size()) - 1);
+  for (int r = 0; r < n; ++r) {
+    KulturMaterialSatz& zeile = zeilen[static_cast<std::size_t>(r)];
+    for (int p = 1; p <= letztePhase; ++p) {
+      const PhasenSatz& phase = phasen[static_cast<std::size_t>(p)];
+      if (zeile.Datum < phase.Anfang || zeile.Datum > phase.Ende) continue;
+      const MaterialSatz* material = Stammmaterial(materialien, zeile.MaNr);
+      if (!material) continue;
+      const bool istMaschine = material->UeberPNr == kMaschinengruppe;
+      zeile.KostenJePflanze = istMaschine == maschinen ? ZeilenKosten(*material, zeile, phase) : "0";
+    }
+  }
+}
+
+void MaterialkostenJePflanzeBerechnen() {
+  State& s = state();
+  KostenJePflanzeBerechnen(false, s.KulturMaterialListe, s.AnzahlKulturMaterialien, s.PhasenListe,
+                           s.AnzahlPhasen, s.MaterialListe);
+}
+
+void MaschinenkostenJePflanzeBerechnen() {
+  State& s = state();
+  KostenJePflanzeBerechnen(true, s.KulturMaterialListe, s.AnzahlKulturMaterialien, s.PhasenListe,
+                           s.AnzahlPhasen, s.MaterialListe);
+}
+
+double KostenJePflanzeSumme(const std::vector<KulturMaterialSatz>& zeilen, int anzahlZeilen) {
+  const int n = std::min(anzahlZeilen, static_cast<int>(zeilen.size()));
+  double summe = 0.0;
+  for (int r = 0; r < n; ++r) {
+    if (auto k = base::ParseNumber(zeilen[static_cast<std::size_t>(r)].KostenJePflanze)) summe += *k;
+  }
+  return summe;
+}
+
+}  // namespace tolvar::mdlBerrechnung

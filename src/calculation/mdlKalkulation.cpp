@@ -1,0 +1,295 @@
+#include "calculation/mdlKalkulation.h"
+
+#include "base/values.h"
+#include "calculation/mdlDatenPruefung.h"
+#include "calculation/mdlKulturArbeiten.h"
+#include "calculation/mdlKalkulation_margen.h"
+#include "calculation/mdlBerrechnung_kosten.h"
+#include "culture/mdlKulturMaterial.h"
+#include "culture/mdlStandorte2.h"
+#include "culture/mdlKulturPhasenInfo.h"
+#include "data/mdlDatenLaden.h"
+#include "data/messages.h"
+#include "heating/mdlHeizkostenBerrechnung.h"
+
+namespace tolvar::mdlKalkulation {
+
+namespace {
+
+struct Kostenzeile {
+  std::string_view Caption;  // caption without the origin mark
+  std::string_view Schluessel;
+};
+
+const Kostenzeile& Zeile(Kostenart art) {
+  static const std::array<Kostenzeile, 8> zeilen = {{
+      {"+ Heizung ", "HeizkostenKalkulation"},
+      {"+ Material ", "MaterialkostenKalkulation"},
+      {"+ elek.Energie ", "EnergiekostenKalkulation"},
+      {"+ Maschinen ", "MaterialkostenKalkulation"},
+      {"+ Material[Std] ", "PSMKostenKalkulation"},
+      {"+ Vermarktung ", "VermarktungskostenKalkulation"},
+      {"- Arbeitskosten ", "ArbeitskostenKalkulation"},
+      {"- Gemeinkosten ", "GemeinkostenKalkulation"},
+  }};
+  return zeilen[static_cast<std::size_t>(art)];
+}
+
+KalkulationsDienste StartDienste() {
+  KalkulationsDienste d;
+  d.PersonalLaden = [] { mdlDatenLaden::PersonalLaden(); };
+  d.KulturPhasenLaden = [] { mdlKulturPhasenInfo::KulturPhasenLaden(); };
+  d.KulturStandorteLaden = [] { mdlStandorte2::KulturStandorteLaden(); };
+  d.KulturMaterialLaden = [] { mdlKulturMaterial::KulturMaterialLaden(); };
+  d.KulturArbeitenLaden = [](std::string& fehler) {
+    // No culture selected is no failure to read.
+    return mdlKulturArbeiten::KulturArbeitenLaden(&fehler) || fehler.empty();
+  };
+  d.HeizkostenBerechnen = [] { mdlHeizkostenBerrechnung::HeizkostenBerechnen(); };
+  d.StandortGemeinkostenLaden = [](std::vector<StandortGemeinkosten>& liste) {
+    return StandortGemeinkostenLesen(state().TolvarDatenbankPfad, liste);
+  };
+  d.KalkulationsdatenPruefen = [](std::string_view schluessel) {
+    mdlDatenPruefung::KalkulationsdatenPruefen(schluessel);
+  };
+  return d;
+}
+
+void Ausfuehren(const std::function<void()>& dienst) {
+  if (dienst) dienst();
+}
+
+// Runs the completeness check of a type; true when data are missing.
+bool DatenFehlen(Kostenart art) {
+  State& s = state();
+  if (Dienste().KalkulationsdatenPruefen) Dienste().KalkulationsdatenPruefen(Pruefschluessel(art));
+  return s.DatenFehlen;
+}
+
+Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
+  State& s = state();
+  Kosten c;
+  switch (art) {
+    case Kostenart::Heizung:
+      Ausfuehren(Dienste().HeizkostenBerechnen);
+      if (!DatenFehlen(art)) c = Heizkosten(s.PhasenListe, s.AnzahlPhasen, s.KulturStandortListe, s.AnzahlKulturStandorte);
+      break;
+    case Kostenart::Material: {
+      const bool fehlt = DatenFehlen(art);
+      mdlBerrechnung::MaterialkostenJePflanzeBerechnen();
+      if (!fehlt) c.Wert = mdlBerrechnung::KostenJePflanzeSumme(s.KulturMaterialListe, s.AnzahlKulturMaterialien);
+      break;
+    }
+    case Kostenart::Energie:
+      if (!DatenFehlen(art)) c.Wert = Energiekosten(s.PhasenListe, s.AnzahlPhasen, s.AktuelleEinstellungen.Strom);
+      break;
+    case Kostenart::Maschinen:
+      if (!DatenFehlen(art)) {
+        mdlBerrechnung::MaschinenkostenJePflanzeBerechnen();
+        c.Wert = mdlBerrechnung::KostenJePflanzeSumme(s.KulturMaterialListe, s.AnzahlKulturMaterialien);
+      }
+      break;
+    case Kostenart::PSM:
+      if (!DatenFehlen(art)) {
+        c.Wert = PSMKosten(s.KulturArbeitListe, s.AnzahlKulturArbeiten, s.ArbeitMaterialListe, s.PhasenListe,
+                           s.AnzahlPhasen);
+      }
+      break;
+    case Kostenart::Vermarktung:
+      if (!DatenFehlen(art)) c.Wert = Vermarktungskosten(s.AktuelleEinstellungen.Vermarktungskosten, fenster.txtPreis);
+      break;
+    case Kostenart::Arbeit:
+      if (!DatenFehlen(art)) {
+        c = Arbeitskosten(s.PhasenListe, s.AnzahlPhasen, s.KulturArbeitListe, s.AnzahlKulturArbeiten,
+                          s.LohneinteilungListe, s.AnzahlLohneinteilungen);
+      }
+      break;
+    case Kostenart::Gemeinkosten:
+      if (!DatenFehlen(art)) {
+        std::vector<StandortGemeinkosten> standorte;
+        if (base::ParseNumber(s.AktuelleEinstellungen.Gemeinkostentyp) == 1.0 &&
+            Dienste().StandortGemeinkostenLaden) {
+          Dienste().StandortGemeinkostenLaden(standorte);
+        }
+        c.Wert = Gemeinkosten(s.AktuelleEinstellungen, fenster.txtMenge, s.PhasenListe, s.AnzahlPhasen,
+                              s.KulturStandortListe, s.AnzahlKulturStandorte, standorte);
+      }
+      break;
+  }
+  if (s.DatenFehlen) c.Fehlt = true;
+  return c;
+}
+
+}  // namespace
+
+int16_t& HerkunftVon(State& s, Kostenart art) {
+  switch (art) {
+    case Kostenart::Heizung: return s.HerkunftHeizung;
+    case Kostenart::Material: return s.HerkunftMaterial;
+    case Kostenart::Energie: return s.HerkunftEnergie;
+    case Kostenart::Maschinen: return s.HerkunftMaschinen;
+    case Kostenart::PSM: return s.HerkunftPSM;
+    case Kostenart::Vermarktung: return s.HerkunftVermarktung;
+    case Kostenart::Arbeit: return s.HerkunftArbeit;
+    case Kostenart::Gemeinkosten: break;
+  }
+  return s.HerkunftGemeinkosten;
+}
+
+std::string& Wertfeld(KalkulationsFenster& f, Kostenart art) {
+  switch (art) {
+    case Kostenart::Heizung: return f.txtHeizung;
+    case Kostenart::Material: return f.txtMaterial;
+    case Kostenart::Energie: return f.txtEnergie;
+    case Kostenart::Maschinen: return f.txtMaschinen;
+    case Kostenart::PSM: return f.txtPSM;
+    case Kostenart::Vermarktung: return f.txtVermarktung;
+    case Kostenart::Arbeit: return f.txtArbeit;
+    case Kostenart::Gemeinkosten: break;
+  }
+  return f.txtGemein;
+}
+
+std::string& Kostenknopf(KalkulationsFenster& f, Kostenart art) {
+  switch (art) {
+    case Kostenart::Heizung: return f.cmbHeizkosten;
+    case Kostenart::Material: return f.cmbMaterialkosten;
+    case Kostenart::Energie: return f.cmbEnergiekosten;
+    case Kostenart::Maschinen: return f.cmbMaschinenkosten;
+    case Kostenart::PSM: return f.cmbPSMKosten;
+    case Kostenart::Vermarktung: return f.cmbVermarktungskosten;
+    case Kostenart::Arbeit: return f.cmbArbeitskosten;
+    case Kostenart::Gemeinkosten: break;
+  }
+  return f.cmbGemeinkosten;
+}
+
+std::string_view Pruefschluessel(Kostenart art) { return Zeile(art).Schluessel; }
+
+std::optional<std::string> Herkunftszeichen(int16_t herkunft) {
+  switch (herkunft) {
+    case Herkunft::KulturspezifischErrechnet:
+    case Herkunft::Errechnet: return "***";
+    case Herkunft::Vergleichskultur: return "**";
+    case Herkunft::Eingegeben: return "*";
+    default: return std::nullopt;
+  }
+}
+
+std::optional<std::string> Beschriftung(Kostenart art, int16_t herkunft) {
+  // Only marketing knows the culture-specific origin 0.
+  if (herkunft == Herkunft::KulturspezifischErrechnet && art != Kostenart::Vermarktung) return std::nullopt;
+  const auto zeichen = Herkunftszeichen(herkunft);
+  if (!zeichen) return std::nullopt;
+  return std::string(Zeile(art).Caption) + *zeichen;
+}
+
+void KostenartenBeschriftungSetzen(KalkulationsFenster& fenster) {
+  State& s = state();
+  for (Kostenart art : kKostenarten) {
+    if (auto text = Beschriftung(art, HerkunftVon(s, art))) Kostenknopf(fenster, art) = *text;
+  }
+}
+
+void KalkulationZuruecksetzen(KalkulationsFenster& f) {
+  State& s = state();
+  for (Kostenart art : kKostenarten) HerkunftVon(s, art) = Herkunft::Errechnet;
+
+  for (std::string* box :
+       {&f.txtAnfang, &f.txtArbeit, &f.txtDB, &f.txtDBJQM, &f.txtDBAkh, &f.txtEKFL, &f.txtEKFLJQM,
+        &f.txtEKFLAkh, &f.txtEnde, &f.txtEnergie, &f.txtErloes1000, &f.txtGemein, &f.txtGewinn[1],
+        &f.txtGewinn[2], &f.txtHeizung, &f.txtMarktleistung, &f.txtMaschinen, &f.txtMaterial,
+        &f.txtMenge, &f.txtName, &f.txtPreis, &f.txtPSM, &f.txtSachkosten, &f.txtVermarktung}) {
+    box->clear();
+  }
+
+  f.cmbHeizkosten = "+ Heizkosten ***";
+  f.cmbEnergiekosten = " + elek.Energie ***";
+  f.cmbMaschinenkosten = "+ Maschinen ***";
+  f.cmbMaterialkosten = "+ Material ***";
+  f.cmbPSMKosten = "+ Material[Std] ***";
+  f.cmbVermarktungskosten = "+ Vermarktung ***";
+  f.cmbArbeitskosten = "- Arbeitskosten ***";
+  f.cmbGemeinkosten = "- Gemeinkosten ***";
+
+  f.KostenknoepfeAktiv = false;
+  f.MenueknoepfeAktiv = false;
+  f.cmbStartAktiv = false;
+  f.cmbErgebnisSpeichernAktiv = false;
+}
+
+int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher) {
+  if (grad == "1") return Herkunft::Vergleichskultur;
+  if (grad >= std::string_view("2")) return Herkunft::Eingegeben;
+  return bisher;
+}
+
+KalkulationsDienste& Dienste() {
+  static KalkulationsDienste dienste = StartDienste();
+  return dienste;
+}
+
+void DiensteZuruecksetzen() { Dienste() = StartDienste(); }
+
+bool KulturKalkulieren(KalkulationsFenster& fenster) {
+  State& s = state();
+  if (s.KulturIndex < 0 || s.KulturIndex >= static_cast<int>(s.KulturListe.size())) return false;
+
+  const KalkulationsDienste& d = Dienste();
+  for (const auto* lader : {&d.PersonalLaden, &d.KulturPhasenLaden, &d.KulturStandorteLaden,
+                            &d.KulturMaterialLaden, &d.TarifLaden, &d.PersonalLohngruppenLaden}) {
+    Ausfuehren(*lader);
+  }
+  std::string arbeitenFehler;
+  const bool arbeitenGelesen = !d.KulturArbeitenLaden || d.KulturArbeitenLaden(arbeitenFehler);
+  Ausfuehren(d.ArbeitMaterialLaden);
+  if (s.AnzahlPhasen <= 0) {
+    data::ShowCritical("Für die Kultur \"" + s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].Kulturname +
+                       "\" sind keine Kulturphasen erfasst. Ohne Kulturphasen kann nicht kalkuliert "
+                       "werden.");
+    return false;
+  }
+  if (fenster.txtPreis.empty() || fenster.txtMenge.empty()) return false;
+  if (!base::ParseAmount(fenster.txtPreis)) {
+    data::ShowCritical("Überprüfen sie bitte ihre Werte\n\nDer Preis \"" + fenster.txtPreis +
+                       "\" ist kein Betrag, mit dem gerechnet werden kann (eine Zahl von 0 an, z. B. "
+                       "\"0,85\").");
+    return false;
+  }
+
+  s.DatenFehlen = false;
+  bool ohneArbeiten = false;
+  for (Kostenart art : kKostenarten) {
+    if (HerkunftVon(s, art) != Herkunft::Errechnet) continue;
+    // Unread work is not "no work": its sums would show 0,00 as if computed.
+    const bool brauchtArbeiten = art == Kostenart::Arbeit || art == Kostenart::PSM;
+    Kosten c;
+    if (brauchtArbeiten && !arbeitenGelesen) {
+      c.Fehlt = true;
+      ohneArbeiten = true;
+    } else {
+      c = KostenBerechnen(art, fenster);
+    }
+    Wertfeld(fenster, art) = c.Fehlt ? std::string() : base::Format(c.Wert * 1000.0, "0.00");
+    s.DatenFehlen = false;
+  }
+  if (ohneArbeiten) {
+    data::ShowCritical("Die erfassten Arbeiten der Kultur konnten nicht gelesen werden (" + arbeitenFehler +
+                       "). Arbeitskosten und Material[Std] werden nicht berechnet.");
+  }
+
+  fenster.KostenknoepfeAktiv = true;
+  fenster.MenueknoepfeAktiv = true;
+  fenster.cmbErgebnisSpeichernAktiv = true;
+  MargenBerechnen(fenster, s.PhasenListe, s.AnzahlPhasen, s.KulturArbeitListe, s.AnzahlKulturArbeiten);
+  return true;
+}
+
+std::string KeineAufschluesselung(Kostenart art) {
+  if (art == Kostenart::Maschinen)
+    return "Die Maschinenkosten der Kultur betragen 0,00 €/1000Stk.: keine Materialzeile der Kultur "
+           "ist eine Maschine (Materialgruppe Maschinen), daher gibt es nichts aufzuschlüsseln.";
+  return "Die Kosten dieser Kostenart betragen 0,00 €/1000Stk., daher gibt es nichts aufzuschlüsseln.";
+}
+
+}  // namespace tolvar::mdlKalkulation

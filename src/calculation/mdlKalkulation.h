@@ -1,0 +1,91 @@
+#pragma once
+// The cost calculation of the selected culture: the eight cost types with their origins,
+// the captions that show the origins, the reset of the calculation window, and the
+// calculation itself on the window's box texts (KalkulationsFenster).
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calculation/mdlKalkulation_formeln.h"
+#include "data/records_calculation.h"
+#include "data/state.h"
+
+namespace tolvar::mdlKalkulation {
+
+// The eight cost types in the order of the calculation.
+enum class Kostenart { Heizung, Material, Energie, Maschinen, PSM, Vermarktung, Arbeit, Gemeinkosten };
+inline constexpr std::array<Kostenart, 8> kKostenarten = {
+    Kostenart::Heizung, Kostenart::Material,    Kostenart::Energie, Kostenart::Maschinen,
+    Kostenart::PSM,     Kostenart::Vermarktung, Kostenart::Arbeit,  Kostenart::Gemeinkosten};
+
+// The origin flag of a type in the state, its value box and its cost button's caption in
+// the window, and the key of its completeness check.
+int16_t& HerkunftVon(State& s, Kostenart art);
+std::string& Wertfeld(KalkulationsFenster& fenster, Kostenart art);
+std::string& Kostenknopf(KalkulationsFenster& fenster, Kostenart art);
+std::string_view Pruefschluessel(Kostenart art);
+
+// The mark of an origin: "***" for 1 (and 0), "**" for 2, "*" for 3; nullopt otherwise.
+std::optional<std::string> Herkunftszeichen(int16_t herkunft);
+// The caption of a cost button for an origin ("+ Heizung **"); nullopt for a value the
+// caption table does not list (the caption then stays as it was).
+std::optional<std::string> Beschriftung(Kostenart art, int16_t herkunft);
+
+// Sets the eight cost buttons' captions from the flags in the state.
+void KostenartenBeschriftungSetzen(KalkulationsFenster& fenster);
+
+// Back to the state before any culture is calculated: all flags 1, every box empty, the
+// reset captions, the cost, menu, start and save buttons disabled.
+void KalkulationZuruecksetzen(KalkulationsFenster& fenster);
+
+// The flag after taking over a comparison culture's value with the stored grade `grad`:
+// 2 for "1", 3 for a grade that compares as text at or after "2", else unchanged.
+int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher);
+
+// The loaders and the neighbouring services the calculation calls. Each may be empty, and
+// is then passed over. The completeness check sets State::DatenFehlen for the key it gets.
+// The loader of the recorded work returns false when it could not read it, and then names in
+// its argument what could not be read.
+struct KalkulationsDienste {
+  std::function<void()> PersonalLaden;
+  std::function<void()> KulturPhasenLaden;
+  std::function<void()> KulturStandorteLaden;
+  std::function<void()> KulturMaterialLaden;
+  std::function<void()> TarifLaden;
+  std::function<void()> PersonalLohngruppenLaden;
+  std::function<bool(std::string& fehler)> KulturArbeitenLaden;
+  std::function<void()> ArbeitMaterialLaden;
+  std::function<void()> HeizkostenBerechnen;
+  std::function<void(std::string_view schluessel)> KalkulationsdatenPruefen;
+  // Rows of table Vantel for overheads by site; by default read from TolvarDatenbankPfad.
+  std::function<bool(std::vector<StandortGemeinkosten>&)> StandortGemeinkostenLaden;
+};
+
+// The services in use. They start with everything the calculation library reaches (staff,
+// phases, occupancies, material rows, recorded work, heating, the completeness check, the
+// Vantel rows); the wage and activity-material loaders of the settings are added by
+// EinstellungsladerEinsetzen (calculation/einstellungslader.h) at program start.
+KalkulationsDienste& Dienste();
+// Back to the starting services (tests).
+void DiensteZuruecksetzen();
+
+// Calculates the culture KulturListe(KulturIndex): reloads its data, then, when price and
+// quantity are filled, computes every type whose flag is 1 into its box (per 1000 plants,
+// "0.00"; empty when data are missing), enables the cost, menu and save buttons and works
+// out the margins. Recorded work that could not be read is missing data of the labour and
+// the activity material: their boxes are emptied and one message says what was not read.
+// Types with another flag keep their box text. False when nothing was calculated (no culture
+// selected, an empty price or quantity). A culture without phases and a price that is no
+// amount of zero or more (base::ParseAmount) are refused with a critical message that says
+// why, so no box shows a figure computed from them.
+bool KulturKalkulieren(KalkulationsFenster& fenster);
+
+// Why a cost button of a computed line opens no breakdown although its box holds 0: the
+// information to show for `art`.
+std::string KeineAufschluesselung(Kostenart art);
+
+}  // namespace tolvar::mdlKalkulation

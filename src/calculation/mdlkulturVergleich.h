@@ -1,0 +1,92 @@
+#pragma once
+// The comparison-culture store: finished calculations kept as rows of table
+// Vergleichskulturen of the result database (AktuelleEinstellungen.Ergebnisdatenbank),
+// listed for the cost detail windows, appended from the calculation window, renumbered
+// 0, 1, 2 ... in table order after every change.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculation/mdlkulturVergleich_lesen.h"
+#include "culture/records.h"
+#include "data/records_calculation.h"
+#include "data/records_comparison.h"
+
+namespace tolvar::mdlkulturVergleich {
+
+// The only list entry when the result database holds no comparison culture.
+inline constexpr std::string_view kKeinDatensatz = "Kein Datensatz vorhanden";
+
+// The cost types in the order of the calculation window.
+enum class Kostenart { Heizung, Material, Energie, Maschinen, PSM, Vermarktung, Arbeit, Gemeinkosten };
+
+// The cost type of a detail window ("frmVantelInfo", "frmMaterialInfo", "frmEnergieInfo",
+// "frmMaschinenInfo", "frmPSMInfo", "frmVermarktungInfo", "frmArbeitInfo",
+// "frmGemeinkostenInfo"); nullopt for any other name.
+std::optional<Kostenart> KostenartDesFensters(std::string_view fenster);
+
+// The stored cost of a type (Heizung, Material, Strom, ...) and its grade (DQHeizung, ...).
+const std::string& Kosten(const VergleichskulturSatz& satz, Kostenart art);
+const std::string& Datenqualitaet(const VergleichskulturSatz& satz, Kostenart art);
+
+// The stars of a grade: "***" for "1", "**" for "2", "*" for "3"; nullopt for any other
+// text (the grade box then keeps what it showed).
+std::optional<std::string> Sterne(std::string_view dq);
+
+// What a detail window's comparison frame shows after a load.
+struct VergleichskulturAnzeige {
+  std::string txtErgebnisdatenbank;        // path of the result database
+  std::vector<std::string> Eintraege;      // entries of comVergleichskulturen, in list order
+  int ListIndex = 0;                       // the entry to select (its handler runs)
+  // True for the six windows whose cost and grade boxes the load fills (all but
+  // frmMaschinenInfo and frmArbeitInfo, whose selection handlers show the culture).
+  bool KostenSetzen = false;
+  std::string txtKostenVergleichskultur;   // cost of element 0
+  std::optional<std::string> txtQualitaet; // stars of element 0; nullopt: keep the text
+};
+
+// Reloads VergleichskulturListe and AnzahlVergleichskulturen from the result database and
+// returns what the window named `fenster` shows. A database that cannot be read is
+// reported and gives an empty list with the single entry "Kein Datensatz vorhanden".
+VergleichskulturAnzeige VergleichskulturenLaden(std::string_view fenster);
+
+// What a selection handler shows for entry `index` of the list: the cost of `art` and its
+// stars (nullopt: keep the grade box). nullopt when `index` names no element (-1 after the
+// user typed into the list's text part).
+struct VergleichswertAnzeige {
+  std::string Kosten;
+  std::optional<std::string> Qualitaet;
+};
+std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int index);
+
+// Area-days of a culture: the sum over phase slots 1..anzahlPhasen of gross area times
+// the days from Anfang to Ende; nullopt without phases. A gross area that is empty or no
+// number counts 0.
+std::optional<double> FlaechentageBerechnen(const std::vector<PhasenSatz>& phasen, int anzahlPhasen);
+// Labour hours: the sum of Zeitdauer over elements 0..anzahl-1; empty or no number counts 0.
+double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten, int anzahl);
+
+// Appends the calculation shown in `fenster` (the texts of the calculation window's boxes)
+// as a new row with an empty Nr, using PhasenListe, KulturArbeitListe and the eight
+// Herkunft flags of the state. Empty boxes are stored with their defaults
+// ("KeinNameVergeben", "01.01.1900", "0", "0,00"), which are then written into `fenster`
+// too. Bemerkungen ("Kalkulation erstellt am " and today's long date) is written only when
+// `fenstername` is "frmKalkulation". On failure the reason is reported, nothing is stored,
+// `fenster` is unchanged and the result is false.
+bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster,
+                                   std::string_view fenstername = "frmKalkulation");
+
+// Sets Nr of every row to 0, 1, 2 ... in table order, in one transaction: of the result
+// database named by AktuelleEinstellungen.Ergebnisdatenbank, or of the file at `pfad`. On
+// failure the reason is reported, the numbers stay as they were and the result is false.
+bool VergleichskulturenNummerieren();
+bool VergleichskulturenNummerieren(const std::string& pfad);
+
+// The calculation window's save command: the append followed by the renumbering, both in
+// one transaction, so a failure leaves the table as it was.
+bool KalkulationsergebnisSpeichernUndNummerieren(KalkulationsFenster& fenster,
+                                                 std::string_view fenstername = "frmKalkulation");
+
+}  // namespace tolvar::mdlkulturVergleich

@@ -1,0 +1,108 @@
+#pragma once
+// One column of the culture comparison: a stored comparison culture as the comparison window
+// holds it, its derived values (other material costs, profit, market output) and the two
+// margins DKFL and EKFL in the three units the window offers.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tolvar {
+
+// All slots but Import are texts; numbers carry a decimal comma.
+struct VergleichsspalteSatz {
+  int16_t Import = 0;  // -1: copied from another result database
+  std::string Nr;      // list position looked for, as text
+  std::string Kultur;
+  std::string Beginn;
+  std::string Ende;
+  std::string Preis;
+  std::string Menge;
+  std::string Erloes;
+  std::string Sachkosten;
+  std::string Heizung;
+  std::string DQHeizung;
+  std::string Material;
+  std::string DQMaterial;
+  std::string Strom;
+  std::string DQStrom;
+  std::string Maschinen;
+  std::string DQMaschinen;
+  std::string PSM;
+  std::string DQPSM;
+  std::string Vermarktung;
+  std::string DQVermarktung;
+  std::string Arbeit;
+  std::string DQArbeit;
+  std::string Gemeinkosten;
+  std::string DQGemeinkosten;
+  std::string Gewinn1000;
+  std::string GewinnKultur;
+  std::string Bemerkungen;
+  std::string TQM;
+  std::string Akh;
+};
+
+}  // namespace tolvar
+
+namespace tolvar::comparison {
+
+// The program-wide pair: element 0 the left column, element 1 the right (base) column.
+// It outlives the comparison window.
+std::array<VergleichsspalteSatz, 2>& VergleichsspalteListe();
+// True while the comparison-culture editor is in the mode "Neue Kultur eingeben".
+bool& NeueVergleichskultur();
+// Back to the start-of-program state (tests).
+void VergleichsstatusZuruecksetzen();
+
+// Writes "0" into the 25 slots from Kultur to GewinnKultur.
+void SpalteZuruecksetzen(VergleichsspalteSatz& spalte);
+
+// Loads the row whose Nr, as text, equals spalte.Nr from table Vergleichskulturen of the
+// result database at `pfad` (the last such row wins) and derives Sachkosten, Gewinn1000,
+// GewinnKultur and Erloes. Import, Bemerkungen, TQM and Akh are cleared first, so nothing of
+// the culture compared before remains; a field without a value keeps its slot. False, with
+// the reason in *fehler, when the database or its table cannot be read; the slots then stay.
+bool SpalteLaden(const std::string& pfad, VergleichsspalteSatz& spalte, std::string* fehler = nullptr);
+
+// The derived slots, unrounded in the system's number format. A term that is no number
+// leaves its slot as it was; the profits only when the overheads are a number other than 0.
+void AbgeleiteteWerteBerechnen(VergleichsspalteSatz& spalte);
+
+// The slot formatted ("0.00" or "0"); nullopt when it holds no number (the box keeps its text).
+std::optional<std::string> Formatiert(const std::string& slot, const char* muster);
+
+// What the value boxes of a column show after loading; nullopt keeps the box's text.
+struct SpaltenAnzeige {
+  std::string Beginn;
+  std::string Ende;
+  std::optional<std::string> Menge;
+  std::optional<std::string> Preis;
+  std::optional<std::string> Heizkosten;
+  std::optional<std::string> Materialkosten;
+  std::optional<std::string> Sachkosten;
+  std::optional<std::string> Arbeitskosten;
+  // Overheads and both profits: all three empty when the overheads show as "0,00".
+  std::optional<std::string> Gemeinkosten;
+  std::optional<std::string> GewinnPflanze;
+  std::optional<std::string> GewinnKultur;
+};
+SpaltenAnzeige SpalteAnzeigen(const VergleichsspalteSatz& spalte);
+
+enum class Marge { DKFL, EKFL };
+// Units of the margins, by option index.
+enum class Einheit { Je1000Stueck = 0, JeBJm2 = 1, JeAkh = 2 };
+// The unit label of option 0, 1, 2: "€/1000Stk.", "€/BJm²", "€/Akh".
+const char* EinheitText(Einheit einheit);
+
+// The margin per 1000 plants: DKFL = Preis * 1000 - (Sachkosten + Material + Heizung),
+// EKFL also less Arbeit; nullopt when a term is no number.
+std::optional<double> MargeJe1000(const VergleichsspalteSatz& spalte, Marge marge);
+
+// The margin in a unit, formatted "0.00". Per m² and year and per labour hour start from the
+// margin rounded to two decimals. nullopt when it cannot be formed: a term that is no number,
+// TQM or Akh 0, empty or no number, or a result that is not finite.
+std::optional<std::string> MargeUmrechnen(const VergleichsspalteSatz& spalte, Marge marge, Einheit einheit);
+
+}  // namespace tolvar::comparison

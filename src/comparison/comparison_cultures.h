@@ -1,0 +1,86 @@
+#pragma once
+// Maintaining the stored comparison cultures of a result database (table Vergleichskulturen):
+// reading one culture for the editor, saving it as a new last row (replacing the culture it
+// was loaded from), deleting, and copying cultures between two result databases. Every
+// change renumbers the table 0, 1, 2 ... in table order within the same transaction, so a
+// failure leaves the table as it was.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tolvar::comparison {
+
+// Key of the tree's root, which stands for all cultures.
+inline constexpr std::string_view kWurzelSchluessel = "Kultur";
+
+// Key of a culture's node: its name and its Nr, joined by a unit separator that cannot be
+// typed, so that no two cultures share a key ("A1" with Nr 2 and "A" with Nr 12 differ).
+std::string Schluessel(std::string_view kultur, std::string_view nr);
+
+// The eight cost columns in the editor's order, and their grade columns.
+inline constexpr int kKostenarten = 8;
+inline constexpr std::array<const char*, kKostenarten> kKostenSpalten = {
+    "Heizung", "Material", "Strom", "Maschinen", "PSM", "Vermarktung", "Arbeit", "Gemeinkosten"};
+inline constexpr std::array<const char*, kKostenarten> kGradSpalten = {
+    "DQHeizung", "DQMaterial", "DQStrom", "DQMaschinen", "DQPSM", "DQVermarktung", "DQArbeit", "DQGemeinkosten"};
+
+// A stored culture as the editor shows it: each column as plain text; nullopt for a column
+// that holds no value (the editor then keeps what its box showed).
+struct Kulturfelder {
+  std::optional<std::string> Kultur, Beginn, Ende, Akh, TQM, Preis, Menge, Bemerkungen;
+  std::array<std::optional<std::string>, kKostenarten> Kosten;
+  std::array<std::optional<int>, kKostenarten> Grade;
+  bool Import = false;
+};
+
+// The first culture of the result database at `pfad` whose key equals `schluessel`; nullopt
+// when there is none or the database cannot be read (reason in *fehler).
+std::optional<Kulturfelder> KulturLesen(const std::string& pfad, std::string_view schluessel,
+                                        std::string* fehler = nullptr);
+
+// What the editor saves: the boxes' texts, the grades and the import flag.
+struct Kultureingabe {
+  std::string Kultur, Beginn, Ende, Akh, TQM, Preis, Menge;
+  std::array<std::string, kKostenarten> Kosten;
+  std::array<int, kKostenarten> Grade{3, 3, 3, 3, 3, 3, 3, 3};
+  std::string Bemerkung;
+  bool Import = false;
+};
+
+// Fills every empty box but the remark with its default: "01.01.1900" for the dates, "0" for
+// the others.
+void VorgabenEinsetzen(Kultureingabe& eingabe);
+// What the comparison reads back must be readable: the dates empty or a date "dd.mm.yyyy",
+// labour hours, area-days, price, quantity and the eight costs empty or an amount of zero or
+// more (base::ParseAmount).
+bool EingabeGueltig(const Kultureingabe& eingabe);
+
+// In one transaction: deletes the first culture whose key is `ersetzen` (nothing when empty
+// or not found), appends `eingabe` as the last row with Import from its flag, renumbers.
+// *neuerSchluessel receives the key of the new row. False, with the reason, on failure.
+bool KulturSpeichern(const std::string& pfad, const Kultureingabe& eingabe, std::string_view ersetzen,
+                     std::string* neuerSchluessel = nullptr, std::string* fehler = nullptr);
+
+// In one transaction: deletes the first culture whose key is `schluessel` (nothing when there
+// is none) and renumbers. *geloescht tells whether a row was deleted.
+bool KulturLoeschen(const std::string& pfad, std::string_view schluessel, bool* geloescht = nullptr,
+                    std::string* fehler = nullptr);
+
+// In one transaction on the target: for each number of `nummern`, in order, appends a copy of
+// every source row with that Nr (all columns but Nr, Import set to True), then renumbers the
+// target. *kopiert receives the number of rows copied.
+bool DatensaetzeUebertragen(const std::string& quelle, const std::string& ziel,
+                            const std::vector<std::string>& nummern, int* kopiert = nullptr,
+                            std::string* fehler = nullptr);
+
+// The file exists and opens as a database holding table Vergleichskulturen.
+bool ErgebnisdatenbankGueltig(const std::string& pfad);
+
+// Both paths name the same file (compared after resolving ".", ".." and links); an empty
+// path names no file.
+bool GleicheDatei(const std::string& a, const std::string& b);
+
+}  // namespace tolvar::comparison

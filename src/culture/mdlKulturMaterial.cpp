@@ -1,0 +1,148 @@
+#include "culture/mdlKulturMaterial.h"
+
+#include <algorithm>
+
+#include "culture/grid_values.h"
+#include "culture/selection.h"
+#include "data/messages.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
+
+namespace tolvar::mdlKulturMaterial {
+namespace {
+
+const MaterialSatz* MaterialVon(std::string_view maNr) {
+  for (const MaterialSatz& m : state().MaterialListe) {
+    if (m.MaterialNr == maNr) return &m;
+  }
+  return nullptr;
+}
+
+// The stored text; Null, "" or "0" give "0".
+std::string TextOderNull(const db::Value& v) {
+  std::string t = v.isNull() ? std::string() : v.text();
+  return (t.empty() || t == "0") ? std::string("0") : t;
+}
+
+void EndeMarkeSetzen(std::vector<KulturMaterialSatz> zeilen) {
+  State& s = state();
+  s.AnzahlKulturMaterialien = static_cast<int>(zeilen.size());
+  zeilen.push_back(KulturMaterialSatz{});
+  s.KulturMaterialListe = std::move(zeilen);
+}
+
+}  // namespace
+
+std::string Bezugstext(std::string_view bezug, std::string_view ueberPNr) {
+  const bool substrat = ueberPNr == kSubstratGruppe;
+  if (bezug == "1") return substrat ? "Liter" : "je Pflanze";
+  if (bezug == "2") return substrat ? "m³" : "je 1000 Pflanzen";
+  if (bezug == "3") return "je Nm²";
+  if (bezug == "4") return "je 1000Nm²";
+  return "";
+}
+
+bool KulturMaterialLaden() {
+  EndeMarkeSetzen({});
+  const auto kulturNr = culture::AusgewaehlteKulturNr();
+  if (!kulturNr) return false;
+  auto datenbank = db::Database::Open(state().TolvarDatenbankPfad);
+  if (!datenbank) return false;
+  db::Recordset rs = datenbank->Query(
+      "SELECT \"MaNr\", \"Menge\", \"Datum\" FROM \"Material\" WHERE \"KulturNr\" = ? ORDER BY \"Datum\", rowid",
+      {db::Value(*kulturNr)});
+  if (!rs.ok()) return false;
+
+  std::vector<KulturMaterialSatz> zeilen;
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    KulturMaterialSatz z;
+    z.MaNr = TextOderNull(rs.Field("MaNr"));
+    z.Menge = TextOderNull(rs.Field("Menge"));
+    const db::Value& datumFeld = rs.Field("Datum");
+    const bool ohneDatum = datumFeld.isNull() || TextOderNull(datumFeld) == "0";
+    const auto datum = ohneDatum ? std::nullopt : datumFeld.date();
+    z.Datum = datum ? base::DateOnly(*datum) : base::kNoDate;
+    if (const MaterialSatz* m = MaterialVon(z.MaNr)) {
+      z.Materialname = m->Materialname;
+      z.Bezug = std::to_string(m->Bezug);
+    }
+    zeilen.push_back(std::move(z));
+  }
+  EndeMarkeSetzen(std::move(zeilen));
+  return true;
+}
+
+std::vector<MaterialZeile> KulturMaterialTabelle() {
+  const State& s = state();
+  std::vector<MaterialZeile> zeilen;
+  const int anzahl = std::min(s.AnzahlKulturMaterialien, static_cast<int>(s.KulturMaterialListe.size()));
+  for (int i = 0; i < anzahl; ++i) {
+    const KulturMaterialSatz& k = s.KulturMaterialListe[static_cast<std::size_t>(i)];
+    if (k.MaNr.empty() || k.MaNr == "0") continue;
+    const MaterialSatz* m = MaterialVon(k.MaNr);
+    MaterialZeile z;
+    z.Materialname = (k.Materialname.empty() || k.Materialname == "0") ? k.MaNr : k.Materialname;
+    z.MaNr = k.MaNr;
+    z.Datum = base::DateText(k.Datum);
+    z.Menge = k.Menge;
+    z.Bezugstext = m ? Bezugstext(k.Bezug, m->UeberPNr) : std::string();
+    zeilen.push_back(std::move(z));
+  }
+  return zeilen;
+}
+
+bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
+  const auto kulturNr = culture::AusgewaehlteKulturNr();
+  if (!kulturNr) return false;
+  const State& s = state();
+
+  std::vector<KulturMaterialSatz> neu;
+  for (const MaterialZeile& z : zeilen) {
+    if (z.Materialname.empty()) break;
+    KulturMaterialSatz k;
+    k.KulturNr = *kulturNr;
+    k.Materialname = z.Materialname;
+    k.MaNr = (z.MaNr.empty() || z.MaNr == "0") ? std::string() : z.MaNr;
+    if (k.MaNr.empty()) {
+      for (const MaterialSatz& m : s.MaterialListe) {
+        if (m.Materialname == z.Materialname) k.MaNr = m.MaterialNr;
+      }
+    }
+    const auto datum = culture::GitterDatum(z.Datum);
+    if (!datum) {
+      data::ShowCritical("Das Datum des Materials \"" + z.Materialname +
+                         "\" ist ungültig. Die Materialien wurden nicht gespeichert.");
+      return false;
+    }
+    k.Datum = base::DateOnly(*datum);
+    k.Menge = z.Menge;
+    if (const MaterialSatz* m = MaterialVon(k.MaNr)) k.Bezug = std::to_string(m->Bezug);
+    if (!k.MaNr.empty()) neu.push_back(std::move(k));
+  }
+
+  std::string grund;
+  auto datenbank = db::Database::Open(s.TolvarDatenbankPfad, &grund);
+  bool ok = datenbank != nullptr;
+  if (ok) {
+    db::Transaction tx = datenbank->BeginTransaction();
+    ok = datenbank->Execute("DELETE FROM \"Material\" WHERE \"KulturNr\" = ?", {db::Value(*kulturNr)});
+    for (std::size_t i = 0; ok && i < neu.size(); ++i) {
+      const KulturMaterialSatz& k = neu[i];
+      ok = datenbank->Execute(
+          "INSERT INTO \"Material\" (\"KulturNr\", \"MaNr\", \"Menge\", \"Datum\") VALUES (?, ?, ?, ?)",
+          {db::Value(k.KulturNr), db::Value(k.MaNr), db::Value(k.Menge), db::Value::Day(k.Datum)});
+    }
+    ok = ok && tx.Commit();
+  }
+  if (!ok) {
+    if (datenbank && grund.empty()) grund = datenbank->LastError();
+    data::ShowCritical(sys::Fehlermeldung("Die Materialien der Kultur konnten nicht gespeichert werden. Die gespeicherten "
+                       "Materialien bleiben unverändert.", grund));
+    return false;
+  }
+  EndeMarkeSetzen(std::move(neu));
+  return true;
+}
+
+}  // namespace tolvar::mdlKulturMaterial

@@ -1,0 +1,426 @@
+#include "data/mdlDatenbank.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <system_error>
+
+#include "base/values.h"
+#include "data/mdlFehler.h"
+#include "data/paths.h"
+#include "data/settings_row.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
+#include "platform/sys/files.h"
+
+namespace fs = std::filesystem;
+
+namespace tolvar::data {
+
+std::string SpeichernVorgabe() { return InstallPath("\\Tolvar_DB\\*.mdb"); }
+
+std::string SicherungVorgabe() { return InstallPath("\\Sicherungsdateien\\*.MSD"); }
+
+void MeldungZeigen(const Befehlsergebnis& ergebnis) {
+  if (!ergebnis.meldung) return;
+  CurrentMessageSink().Show(ergebnis.meldung->text, ergebnis.meldung->style,
+                            ergebnis.meldung->title);
+}
+
+std::string Zieldatei(std::string_view dialogName) {
+  std::string ziel(dialogName);
+  if (base::AsciiLower(base::RightChars(ziel, 4)) != ".mdb") ziel += ".mdb";
+  return ziel;
+}
+
+std::string Zwillingspfad(std::string_view path, std::string_view extension) {
+  const std::size_t count = base::CharCount(path);
+  return base::LeftChars(path, count >= 4 ? count - 4 : 0) + std::string(extension);
+}
+
+Sicherungsnamen SicherungsnamenVon(std::string_view betrieb) {
+  const std::string name = sys::FileNameOf(std::string(betrieb));
+  const std::size_t count = base::CharCount(name);
+  const std::string basis = base::LeftChars(name, count >= 4 ? count - 4 : 0);
+  return {basis + ".MSD", basis + ".TSD"};
+}
+
+}  // namespace tolvar::data
+
+namespace tolvar::mdlDatenbank {
+
+namespace {
+
+using data::Befehlsergebnis;
+using data::Meldung;
+using data::MessageStyle;
+
+Befehlsergebnis Nichts() { return {}; }
+
+Befehlsergebnis Mit(std::string text, MessageStyle style, std::string_view title) {
+  Befehlsergebnis ergebnis;
+  ergebnis.meldung = Meldung{std::move(text), style, std::string(title)};
+  return ergebnis;
+}
+
+Befehlsergebnis Laufzeitfehler(const std::string& grund) {
+  return Mit(sys::Fehlermeldung("", grund), MessageStyle::Critical, data::kLaufzeitfehlerTitel);
+}
+
+Befehlsergebnis Hinweis(std::string_view text) {
+  return Mit(std::string(text), MessageStyle::Exclamation, data::kMeldungTitel);
+}
+
+Befehlsergebnis Erfolg() {
+  return Mit(std::string(data::kSicherungErfolgreich), MessageStyle::Information,
+             data::kMeldungTitel);
+}
+
+// A dialog closed without a choice. A name still holding the dialog's wildcard preset counts
+// as no choice too, so no file named "*.mdb" can come into being.
+bool Abgebrochen(const std::optional<std::string>& name) {
+  if (!name || name->empty()) return true;
+  return sys::FileNameOf(*name).find_first_of("*?") != std::string::npos;
+}
+
+bool EndetAufMdb(const std::string& name) { return data::Zieldatei(name) == name; }
+
+// Both paths name the same file (existing or not).
+bool SelbeDatei(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  std::error_code ec;
+  if (fs::exists(a, ec) && fs::exists(b, ec)) {
+    const bool same = fs::equivalent(a, b, ec);
+    if (!ec) return same;
+  }
+  const fs::path ca = fs::weakly_canonical(fs::path(a), ec);
+  if (ec) return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
+  const fs::path cb = fs::weakly_canonical(fs::path(b), ec);
+  if (ec) return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
+  return ca == cb;
+}
+
+std::string NichtGefunden(const std::string& pfad) {
+  return "Die Datei '" + pfad + "' wurde nicht gefunden.";
+}
+
+// A hidden name beside `ziel` for a copy that is not yet in place.
+std::string NameNeben(const std::string& ziel, std::string_view art) {
+  static std::atomic<unsigned> zaehler{0};
+  const fs::path pfad(ziel);
+  return (pfad.parent_path() / ("." + pfad.filename().string() + "." + std::string(art) + "-" +
+                                std::to_string(::getpid()) + "-" +
+                                std::to_string(zaehler.fetch_add(1))))
+      .string();
+}
+
+void Entfernen(const std::string& pfad) {
+  std::error_code ignored;
+  if (!pfad.empty()) fs::remove(pfad, ignored);
+}
+
+using Vorbereitung = std::function<bool(const std::string& zweiteKopie, std::string* fehler)>;
+
+// Replaces the pair `ziele` by copies of `quellen`, all or nothing: both sources are copied
+// beside their targets first (`vorbereiten` may then work on the second copy), and only then
+// are both renamed into place. Whatever fails, the old targets keep their contents.
+bool PaarErsetzen(const std::array<std::string, 2>& quellen,
+                  const std::array<std::string, 2>& ziele, const Vorbereitung& vorbereiten,
+                  std::string* fehler) {
+  for (const std::string& quelle : quellen) {
+    if (!sys::FileExists(quelle)) {
+      *fehler = NichtGefunden(quelle);
+      return false;
+    }
+  }
+  std::array<std::string, 2> kopien;
+  auto aufraeumen = [&kopien] {
+    for (const std::string& kopie : kopien) Entfernen(kopie);
+  };
+  for (std::size_t i = 0; i < 2; ++i) {
+    const std::string kopie = NameNeben(ziele[i], "neu");
+    if (!sys::SafeCopy(quellen[i], kopie, fehler)) {
+      // The reason names the target the user knows, not the hidden copy.
+      for (std::size_t at; (at = fehler->find(kopie)) != std::string::npos;)
+        fehler->replace(at, kopie.size(), ziele[i]);
+      aufraeumen();
+      return false;
+    }
+    kopien[i] = kopie;
+  }
+  if (vorbereiten && !vorbereiten(kopien[1], fehler)) {
+    aufraeumen();
+    return false;
+  }
+
+  const std::string meldungsText = "Die Datei '" + ziele[0] + "' kann nicht ersetzt werden: ";
+  std::error_code ec;
+  // The first old target moves aside until the second copy is in place, so a failed rename
+  // of the second can put the first back.
+  std::string beiseite;
+  if (fs::exists(fs::symlink_status(ziele[0], ec))) {
+    beiseite = NameNeben(ziele[0], "alt");
+    fs::rename(ziele[0], beiseite, ec);
+    if (ec) {
+      *fehler = meldungsText + ec.message();
+      aufraeumen();
+      return false;
+    }
+  }
+  fs::rename(kopien[0], ziele[0], ec);
+  if (!ec) {
+    kopien[0].clear();
+    fs::rename(kopien[1], ziele[1], ec);
+    if (!ec) kopien[1].clear();
+  }
+  if (ec) {
+    *fehler = "Die Dateien '" + ziele[0] + "' und '" + ziele[1] +
+              "' können nicht ersetzt werden: " + ec.message();
+    std::error_code ignored;
+    if (!beiseite.empty())
+      fs::rename(beiseite, ziele[0], ignored);
+    else if (kopien[0].empty())
+      fs::remove(ziele[0], ignored);
+    aufraeumen();
+    return false;
+  }
+  Entfernen(beiseite);
+  return true;
+}
+
+// The ".mdb" target of a save dialog and its ".Tolvar" twin.
+struct Zielpaar {
+  std::string z;
+  std::string z2;
+};
+
+Zielpaar ZielpaarVon(const std::string& dialogName) {
+  Zielpaar paar;
+  paar.z = data::Zieldatei(dialogName);
+  paar.z2 = data::Zwillingspfad(paar.z, ".Tolvar");
+  return paar;
+}
+
+// Copies the pair S, T onto Z, Z2. An existing Z whose twin is missing is an error before
+// anything changes, as is a missing source.
+bool PaarKopieren(const std::string& s, const std::string& t, const Zielpaar& ziel,
+                  std::string* fehler) {
+  for (const std::string& quelle : {s, t}) {
+    if (!sys::FileExists(quelle)) {
+      *fehler = NichtGefunden(quelle);
+      return false;
+    }
+  }
+  if (sys::FileExists(ziel.z) && !sys::FileExists(ziel.z2)) {
+    *fehler = NichtGefunden(ziel.z2);
+    return false;
+  }
+  return PaarErsetzen({s, t}, {ziel.z, ziel.z2}, nullptr, fehler);
+}
+
+Befehlsergebnis ErgebnisvorlageKopieren(const std::string& zieldatei) {
+  const std::string vorlage = data::InstallPath(data::kVorlageErgebnisse);
+  std::string fehler;
+  if (!sys::FileExists(vorlage)) return Laufzeitfehler(NichtGefunden(vorlage));
+  if (!sys::SafeCopy(vorlage, zieldatei, &fehler)) return Laufzeitfehler(fehler);
+  state().AktuelleEinstellungen.Ergebnisdatenbank = zieldatei;
+  return Nichts();
+}
+
+}  // namespace
+
+bool TolvarDatenbankAnlegen(std::string* meldung) {
+  const std::string vorlage = data::InstallPath(data::kVorlageTolvar);
+  const std::string ziel = data::Zwillingspfad(state().AktuellerBetrieb, ".Tolvar");
+  std::string fehler;
+  if (!sys::FileExists(vorlage)) {
+    fehler = "Die Vorlage der Tolvar-Datenbank '" + vorlage + "' wurde nicht gefunden.";
+  } else if (sys::SafeCopy(vorlage, ziel, &fehler)) {
+    return true;
+  }
+  if (meldung) *meldung = sys::Fehlermeldung("", fehler);
+  return false;
+}
+
+namespace {
+
+// The chosen enterprise file and its existing ".Tolvar" twin pass their checks; a failure is
+// reported. A file that does not exist is left to the opening, which then opens nothing.
+bool PaarBrauchbar(const std::string& mdb) {
+  if (!sys::FileExists(mdb)) return true;
+  if (const std::string m = mdlFehler::Morvin5DatenbankMaengel(mdb); !m.empty()) {
+    mdlFehler::MeldungMorvin5DatenbankUngueltig(m);
+    return false;
+  }
+  const std::string twin = data::Zwillingspfad(mdb, ".Tolvar");
+  if (!sys::FileExists(twin)) return true;
+  if (const std::string m = mdlFehler::TolvarDatenbankMaengel(twin); !m.empty()) {
+    mdlFehler::MeldungTolvarDatenbankUngueltig(m);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+Befehlsergebnis BetriebOeffnen(const std::optional<std::string>& gewaehlt) {
+  if (Abgebrochen(gewaehlt)) return Nichts();
+  if (!EndetAufMdb(*gewaehlt)) return Hinweis(data::kKeineMdbDatei);
+  // A file that fails the checks is not switched to: the open enterprise stays open, and
+  // nothing (neither SystemInfo nor an empty twin) is written for the broken one.
+  if (!PaarBrauchbar(*gewaehlt)) return Nichts();
+  State& s = state();
+  // Settings typed in this session would be lost once the enterprise is switched.
+  if (s.BetriebOffen) BetriebEinstellungenSchreiben();
+  s.AktuellerBetrieb = *gewaehlt;
+  s.TolvarDatenbankPfad = data::Zwillingspfad(*gewaehlt, ".Tolvar");
+  s.BetriebOffen = false;
+  Befehlsergebnis ergebnis;
+  ergebnis.hauptfensterNeuLaden = true;
+  return ergebnis;
+}
+
+Befehlsergebnis BetriebSpeichernUnter(const std::optional<std::string>& dialogName) {
+  State& s = state();
+  if (!s.BetriebOffen || Abgebrochen(dialogName)) return Nichts();
+  const Zielpaar ziel = ZielpaarVon(*dialogName);
+  if (SelbeDatei(ziel.z, s.AktuellerBetrieb) || SelbeDatei(ziel.z2, s.TolvarDatenbankPfad))
+    return Hinweis(data::kEigenerName);
+  // The copy carries the settings of this session.
+  BetriebEinstellungenSchreiben();
+  std::string fehler;
+  if (!PaarKopieren(s.AktuellerBetrieb, s.TolvarDatenbankPfad, ziel, &fehler))
+    return Laufzeitfehler(fehler);
+  // BetriebOffen stays set: the closing writes the settings once more into the source.
+  s.AktuellerBetrieb = ziel.z;
+  Befehlsergebnis ergebnis;
+  ergebnis.hauptfensterNeuLaden = true;
+  return ergebnis;
+}
+
+Befehlsergebnis SicherungLaden(const std::optional<std::string>& sicherung,
+                               const std::optional<std::string>& dialogName) {
+  State& s = state();
+  if (!s.BetriebOffen || Abgebrochen(sicherung) || Abgebrochen(dialogName)) return Nichts();
+  // The backup pair stays in locals: the state names it nowhere, so a failure keeps the
+  // open enterprise open and nothing ever writes into the backup.
+  const std::string quelleM = *sicherung;
+  const std::string quelleT = data::Zwillingspfad(quelleM, ".TSD");
+  const Zielpaar ziel = ZielpaarVon(*dialogName);
+  BetriebEinstellungenSchreiben();
+  std::string fehler;
+  if (!PaarKopieren(quelleM, quelleT, ziel, &fehler)) return Laufzeitfehler(fehler);
+  s.AktuellerBetrieb = ziel.z;
+  s.TolvarDatenbankPfad = ziel.z2;
+  s.BetriebOffen = false;
+  Befehlsergebnis ergebnis;
+  ergebnis.hauptfensterNeuLaden = true;
+  return ergebnis;
+}
+
+bool SicherungsdatumSetzen(const std::string& pfad, std::string* fehler) {
+  std::string grund;
+  std::unique_ptr<db::Database> database = db::Database::Open(pfad, &grund);
+  if (!database) {
+    if (fehler) *fehler = grund;
+    return false;
+  }
+  db::Recordset rs = database->OpenTable("Betriebeinstellungen");
+  if (!rs.ok()) {
+    if (fehler) *fehler = rs.error();
+    return false;
+  }
+  if (rs.RecordCount() == 0) return true;
+  rs.MoveFirst();
+  if (!rs.Edit() || !rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now())) ||
+      !rs.Update()) {
+    if (fehler) *fehler = rs.error();
+    rs.CancelUpdate();
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+// Copies the open pair onto the backup pair in `ordner` and stamps the ".TSD" before it
+// replaces anything.
+Befehlsergebnis SicherungSchreiben(const std::string& ordner, const data::Sicherungsnamen& namen) {
+  const State& s = state();
+  std::string fehler;
+  const Vorbereitung stempeln = [](const std::string& kopie, std::string* grund) {
+    return SicherungsdatumSetzen(kopie, grund);
+  };
+  if (!PaarErsetzen({s.AktuellerBetrieb, s.TolvarDatenbankPfad},
+                    {sys::JoinPath(ordner, namen.morvin5), sys::JoinPath(ordner, namen.tolvar)},
+                    stempeln, &fehler))
+    return Laufzeitfehler(fehler);
+  return Erfolg();
+}
+
+}  // namespace
+
+Befehlsergebnis BetriebSichern() {
+  const State& s = state();
+  if (!s.BetriebOffen) return Nichts();
+  for (const std::string& quelle : {s.AktuellerBetrieb, s.TolvarDatenbankPfad}) {
+    if (!sys::FileExists(quelle)) return Laufzeitfehler(NichtGefunden(quelle));
+  }
+  const data::Sicherungsnamen namen = data::SicherungsnamenVon(s.AktuellerBetrieb);
+  const std::string ordner = data::InstallPath(data::kSicherungsordner);
+  std::string fehler;
+  if (!sys::CreateFolder(ordner, &fehler)) return Laufzeitfehler(fehler);
+  // Only the ".TSD" decides whether a backup exists.
+  if (sys::FileExists(sys::JoinPath(ordner, namen.tolvar))) return SicherungErsetzen(ordner, namen);
+  return SicherungSchreiben(ordner, namen);
+}
+
+Befehlsergebnis SicherungErsetzen(const std::string& ordner, const data::Sicherungsnamen& namen) {
+  const std::string tsd = sys::JoinPath(ordner, namen.tolvar);
+  std::string stempel;
+  {
+    std::string grund;
+    std::unique_ptr<db::Database> database = db::Database::Open(tsd, &grund);
+    if (!database) return Laufzeitfehler(grund);
+    db::Recordset rs = database->OpenTable("BetriebEinstellungen");
+    if (!rs.ok()) return Laufzeitfehler(rs.error());
+    if (rs.RecordCount() == 0) return Nichts();
+    rs.MoveFirst();
+    stempel = rs.Field("LetzteAenderung").text();
+  }
+  const std::string frage = "Von diesem Betrieb existiert eine Sicherungsdatei vom " + stempel +
+                            "\n\r\n\r" +
+                            " Soll diese Sicherungsdatei mit der aktuellen Datei ersetzt werden?";
+  if (!data::AskYesNo(frage, data::kMeldungTitel)) return Nichts();
+  return SicherungSchreiben(ordner, namen);
+}
+
+Befehlsergebnis ErgebnisdatenbankAnlegen(const std::optional<std::string>& dialogName) {
+  const State& s = state();
+  if (!s.BetriebOffen || Abgebrochen(dialogName)) return Nichts();
+  const std::string zieldatei = data::Zieldatei(*dialogName);
+  const EinstellungenSatz& e = s.AktuelleEinstellungen;
+  for (const std::string& inBenutzung :
+       {s.AktuellerBetrieb, s.TolvarDatenbankPfad, data::InstallPath(data::kSystemdatenbank),
+        e.MaterialPfad, e.VantelPfad, e.KlimaPfad}) {
+    if (SelbeDatei(zieldatei, inBenutzung)) return Hinweis(data::kDateiInBenutzung);
+  }
+  const std::string vorlage = data::InstallPath(data::kVorlageErgebnisse);
+  if (!sys::FileExists(vorlage)) return Laufzeitfehler(NichtGefunden(vorlage));
+  if (sys::FileExists(zieldatei)) return ErgebnisdatenbankErsetzen(zieldatei);
+  return ErgebnisvorlageKopieren(zieldatei);
+}
+
+Befehlsergebnis ErgebnisdatenbankErsetzen(const std::string& zieldatei) {
+  const std::string frage = std::string("Eine Ergebnisdatenabank unter diesem Namen besteht bereits.") +
+                            "\n\r\n\r" + " Soll diese Datei ersetzt werden?";
+  if (!data::AskYesNo(frage, data::kMeldungTitel)) return Nichts();
+  return ErgebnisvorlageKopieren(zieldatei);
+}
+
+}  // namespace tolvar::mdlDatenbank

@@ -1,0 +1,54 @@
+#include "data/mdlDatenbank_systeminfo.h"
+
+#include <memory>
+#include <string>
+
+#include "base/values.h"
+#include "data/paths.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+
+namespace tolvar::mdlDatenbank {
+
+namespace {
+constexpr std::string_view kTabelle = "SystemInfo";
+}  // namespace
+
+bool SystemInfoLesen() {
+  State& s = state();
+  s.AktuellerBetrieb = std::string(data::kKeinAktuellerBetrieb);
+  std::unique_ptr<db::Database> database = db::Database::Open(data::InstallPath(data::kSystemdatenbank));
+  if (!database) return false;
+  db::Recordset rs = database->OpenTable(kTabelle);
+  if (!rs.ok() || rs.RecordCount() == 0) return false;
+  rs.MoveFirst();
+  s.AktuellerBetrieb = rs.Field("AktuellerBetrieb").text();
+  s.FarbeTolvar = static_cast<int>(rs.Field("FarbeTolvar").integerOr(s.FarbeTolvar));
+  s.FarbeMorvin = static_cast<int>(rs.Field("FarbeMorvin").integerOr(s.FarbeMorvin));
+  return true;
+}
+
+bool SystemInfoSchreiben() {
+  const State& s = state();
+  std::unique_ptr<db::Database> database = db::Database::Open(data::InstallPath(data::kSystemdatenbank));
+  if (!database) return false;
+  db::Recordset rs = database->OpenTable(kTabelle);
+  if (!rs.ok()) return false;
+  if (rs.RecordCount() == 0) {
+    if (!rs.AddNew()) return false;
+  } else {
+    rs.MoveFirst();
+    if (!rs.Edit()) return false;
+  }
+  const bool set = rs.SetField("AktuellerBetrieb", s.AktuellerBetrieb) &&
+                   rs.SetField("FarbeTolvar", s.FarbeTolvar) &&
+                   rs.SetField("FarbeMorvin", s.FarbeMorvin) &&
+                   rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
+  if (!set) {
+    rs.CancelUpdate();
+    return false;
+  }
+  return rs.Update();
+}
+
+}  // namespace tolvar::mdlDatenbank

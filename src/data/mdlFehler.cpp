@@ -1,0 +1,316 @@
+#include "data/mdlFehler.h"
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "data/messages.h"
+#include "data/paths.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "platform/sys/dataroot.h"
+#include "platform/sys/fehlertext.h"
+#include "platform/sys/files.h"
+
+namespace tolvar::mdlFehler {
+
+namespace {
+
+// A table the program reads with the columns it reads from it.
+struct Tabellenbedarf {
+  std::string_view tabelle;
+  std::vector<std::string_view> spalten;
+};
+using Bedarf = std::vector<Tabellenbedarf>;
+
+const Bedarf& Morvin5Bedarf() {
+  static const Bedarf bedarf = {
+      {"Kulturen", {"KulturNr", "UeberPNr", "Kulturname", "Kuerzel", "Barcode", "Arbeitsbeginn",
+                    "Arbeitsende", "Bemerkungen", "Aktuell", "Gliederungspunkt", "ID",
+                    "LetzteAenderung"}},
+      {"StdTaetigkeiten", {"StdTaetigkeitNr", "UeberPNr", "Tätigkeiten", "Kuerzel", "Bemerkungen",
+                           "Barcode", "Aktuell", "Gliederungspunkt", "ID", "LetzteAenderung"}},
+      {"Standort", {"StandortNr", "UeberPNr", "Standortname", "Kuerzel", "Barcode", "Bemerkungen",
+                    "Fläche", "Aktuell", "Gliederungspunkt", "ID", "LetzteAenderung"}},
+      {"Personal", {"PersonalNr", "UeberPNr", "Name", "Vorname", "Kuerzel", "Strasse",
+                    "Postleitzahl", "Ort", "Telefon", "Geburtstag", "Bemerkungen", "Barcode",
+                    "Aktuell", "Gliederungspunkt", "ID", "LetzteAenderung"}},
+      {"KulturStandorte", {"KulturNr", "StandortNr", "Beginn", "Ende", "Flaeche"}},
+      {"Taetigkeiten", {"KulturNr", "Datum", "StdTaetigkeitNr", "Zeitdauer", "PersonalNr"}},
+      {"Lohn", {"LohngruppenID", "Tarif", "Beispiel", "ID", "LetzteAenderung"}},
+      {"Lohneinteilung", {"PersonalNr", "LohngruppenID", "DatumAb", "LetzteAenderung", "ID"}},
+      {"Wochenarbeitszeit", {"PersonalNr", "Wochenarbeitszeit", "DatumAb", "LetzteAenderung", "ID"}},
+  };
+  return bedarf;
+}
+
+const Bedarf& TolvarBedarf() {
+  static const Bedarf bedarf = {
+      {"BetriebEinstellungen",
+       {"Wetterstation", "StandardStation", "Strom", "MaterialPfad", "VantelPfad", "KlimaPfad",
+        "Ergebnisdatenbank", "Gemeinkostentyp", "Gemeinkosten", "Flaeche", "Jahr", "Belegung",
+        "Vermarktungskosten", "LetzteAenderung"}},
+      {"KulturPhasen", {"KP_ID", "Kulturnummer", "Phasennummer", "Phasennamen", "AnzahlPflanzen",
+                        "Fläche", "BruttoFläche", "Anfang", "Ende", "TT", "NT", "Intensitaet",
+                        "Dauer"}},
+      {"Material", {"KulturNr", "MaNr", "Menge", "Datum"}},
+      {"ArbeitMaterial", {"TaetigkeitNr", "Kosten je Stunde"}},
+      {"Tarif", {"Lohngruppe", "Lohn"}},
+      {"Vantel", {"StandortNr", "Länge", "Breite", "Gemeinkosten", "Stehwand", "Dach", "Wege", "Bauart",
+                  "Kappenzahl", "EinDach", "EinGiebelH", "EinGiebelV", "EinStehL", "EinStehR", "AFGiebelH",
+                  "AFGiebelV", "AFStehL", "AFStehR", "GTGiebelH", "GTGiebelV", "GTStehL", "GTStehR",
+                  "Brennstoff", "Wirkungsgrad", "Brennwert", "ESchirm", "Einsparung", "Anpassung"}},
+  };
+  return bedarf;
+}
+
+const Bedarf& MaterialBedarf() {
+  static const Bedarf bedarf = {
+      {"Material", {"MaterialNr", "UeberPNr", "Materialname", "Kuerzel", "Barcode",
+                    "Gliederungspunkt", "Bezug", "Einheit", "Preis", "Wdh", "Aktuell",
+                    "Bemerkungen", "ID", "LetzteAenderung"}},
+  };
+  return bedarf;
+}
+
+const Bedarf& VantelBedarf() {
+  static const Bedarf bedarf = {
+      {"GWHMaterial", {"Nummer", "Material", "k-Wert", "Durchlässigkeit", "Eignung"}},
+      {"Heizmaterialien",
+       {"Nummer", "Brennstoffart", "Unterer Brennwert", "Oberer Brennwert", "Preis"}},
+  };
+  return bedarf;
+}
+
+const Bedarf& ErgebnisBedarf() {
+  static const Bedarf bedarf = {
+      {"Vergleichskulturen",
+       {"Nr", "Kultur", "Beginn", "Ende", "Menge", "Preis", "Heizung", "Material", "Strom",
+        "Maschinen", "PSM", "Vermarktung", "Arbeit", "Gemeinkosten", "DQHeizung", "DQMaterial",
+        "DQStrom", "DQMaschinen", "DQPSM", "DQVermarktung", "DQArbeit", "DQGemeinkosten", "Akh",
+        "TQM", "Import", "Bemerkungen"}},
+  };
+  return bedarf;
+}
+
+std::string Angefuehrt(std::string_view name) { return "\"" + std::string(name) + "\""; }
+
+// What makes the file at `path` unusable for `bedarf`, in German; empty when it is usable.
+std::string Maengel(const std::string& path, const Bedarf& bedarf) {
+  if (!sys::FileExists(path)) return "Die Datei wurde nicht gefunden.";
+  std::string grund;
+  std::unique_ptr<db::Database> database = db::Database::Open(path, &grund);
+  if (!database) return sys::Fehlermeldung("Die Datei kann nicht als Datenbank geöffnet werden.", grund);
+  std::string maengel;
+  for (const Tabellenbedarf& t : bedarf) {
+    if (!database->HasTable(t.tabelle)) {
+      maengel += "Es fehlt die Tabelle " + Angefuehrt(t.tabelle) + ".\n";
+      continue;
+    }
+    db::Recordset rs = database->OpenTable(t.tabelle);
+    if (!rs.ok()) {
+      maengel += sys::Fehlermeldung("Die Tabelle " + Angefuehrt(t.tabelle) + " kann nicht gelesen werden.",
+                                    rs.error()) + "\n";
+      continue;
+    }
+    std::string fehlend;
+    for (std::string_view spalte : t.spalten) {
+      if (rs.HasColumn(spalte)) continue;
+      if (!fehlend.empty()) fehlend += ", ";
+      fehlend += Angefuehrt(spalte);
+    }
+    if (!fehlend.empty())
+      maengel += "In der Tabelle " + Angefuehrt(t.tabelle) + " fehlt: " + fehlend + ".\n";
+  }
+  if (!maengel.empty()) maengel.pop_back();
+  return maengel;
+}
+
+// "Datei: <path>" and what is wrong with it, as the detail of a message.
+std::string Einzelheiten(const std::string& path, const std::string& maengel) {
+  return "Datei: " + path + "\n" + maengel;
+}
+
+void Melden(std::string_view text, const std::string& detail) {
+  data::ShowCritical(detail.empty() ? std::string(text) : std::string(text) + "\n\n" + detail);
+}
+
+// Writes fields into the first settings row; a missing database, table or row skips it.
+void WriteSettingsFields(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
+  std::unique_ptr<db::Database> database = db::Database::Open(state().TolvarDatenbankPfad);
+  if (!database) return;
+  db::Recordset rs = database->OpenTable("BetriebEinstellungen");
+  if (!rs.ok() || rs.RecordCount() == 0) return;
+  rs.MoveFirst();
+  if (!rs.Edit()) return;
+  for (const auto& [column, value] : fields) {
+    if (!rs.SetField(column, value)) {
+      rs.CancelUpdate();
+      return;
+    }
+  }
+  rs.Update();
+}
+
+// Makes the default file below the installation folder usable before a fallback loads it: a
+// default that is missing or fails `bedarf` (null: only its existence counts) is copied again
+// from the shipped tree; a damaged one is first kept beside it as "<name>.beschädigt". Empty
+// when the default is usable; otherwise why it is not, for the message.
+std::string StandardBereitstellen(std::string_view relativ, const Bedarf* bedarf) {
+  const std::string ziel = data::InstallPath(relativ);
+  const std::string maengel =
+      bedarf ? Maengel(ziel, *bedarf) : (sys::FileExists(ziel) ? "" : "Die Datei wurde nicht gefunden.");
+  if (maengel.empty()) return {};
+  const std::string quelle = sys::JoinPath(sys::ShippedTree(), std::string(relativ));
+  if (!sys::FileExists(quelle))
+    return Einzelheiten(ziel, maengel) + "\nDie ausgelieferte Datei '" + quelle + "' wurde nicht gefunden.";
+  std::string fehler;
+  if (!sys::CreateFolder(sys::FolderOf(ziel), &fehler))
+    return Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
+  if (sys::FileExists(ziel) && !sys::SafeCopy(ziel, ziel + ".beschädigt", &fehler))
+    return Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
+  if (!sys::SafeCopy(quelle, ziel, &fehler))
+    return Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
+  return {};
+}
+
+// The fallback's message: the promise of the default only when the default can be used.
+void FallbackMelden(std::string_view art, const std::string& detail, const std::string& standardFehler) {
+  const std::string ungueltig =
+      "Die ausgewählte " + std::string(art) + "-Datenbank ist ungültig und kann nicht geöffnet werden";
+  if (standardFehler.empty()) {
+    Melden(ungueltig + ", stattdessen wird die Standard-" + std::string(art) + "-Datenbank geladen.",
+           detail);
+    return;
+  }
+  std::string text = ungueltig + ". Die Standard-" + std::string(art) +
+                     "-Datenbank kann ebenfalls nicht geladen werden.";
+  if (!detail.empty()) text += "\n\n" + detail;
+  Melden(text, "Standard-" + std::string(art) + "-Datenbank:\n" + standardFehler);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- checks
+
+std::string Morvin5DatenbankMaengel(const std::string& path) {
+  const std::string maengel = Maengel(path, Morvin5Bedarf());
+  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
+}
+
+std::string TolvarDatenbankMaengel(const std::string& path) {
+  const std::string maengel = Maengel(path, TolvarBedarf());
+  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
+}
+
+void Morvin5DatenbankPruefen() {
+  State& s = state();
+  if (s.AktuellerBetrieb.empty()) return;
+  const std::string maengel = Morvin5DatenbankMaengel(s.AktuellerBetrieb);
+  s.PruefungOk = maengel.empty();
+  if (!s.PruefungOk) MeldungMorvin5DatenbankUngueltig(maengel);
+}
+
+void TolvarDatenbankPruefen() {
+  State& s = state();
+  // A missing file is not reported: the opening creates it from the template and reports
+  // when that fails.
+  if (!sys::FileExists(s.TolvarDatenbankPfad)) {
+    s.PruefungOk = false;
+    return;
+  }
+  const std::string maengel = TolvarDatenbankMaengel(s.TolvarDatenbankPfad);
+  s.PruefungOk = maengel.empty();
+  if (!s.PruefungOk) MeldungTolvarDatenbankUngueltig(maengel);
+}
+
+void MaterialDatenbankPruefen() {
+  State& s = state();
+  const std::string& path = s.AktuelleEinstellungen.MaterialPfad;
+  const std::string maengel = Maengel(path, MaterialBedarf());
+  s.PruefungOk = maengel.empty();
+  if (!s.PruefungOk) StandardMaterialDatenbankSetzen(Einzelheiten(path, maengel));
+}
+
+void VantelDatenbankPruefen() {
+  State& s = state();
+  const EinstellungenSatz& e = s.AktuelleEinstellungen;
+  // The weather database is only required to exist.
+  std::string maengel = sys::FileExists(e.KlimaPfad)
+                            ? ""
+                            : Einzelheiten(e.KlimaPfad, "Die Datei wurde nicht gefunden.");
+  const std::string vantel = Maengel(e.VantelPfad, VantelBedarf());
+  if (!vantel.empty()) maengel = Einzelheiten(e.VantelPfad, vantel) + (maengel.empty() ? "" : "\n" + maengel);
+  s.PruefungOk = maengel.empty();
+  if (!s.PruefungOk) StandardVantelDatenbankSetzen(maengel);
+}
+
+void ErgebnisDatenbankPruefen() {
+  State& s = state();
+  const std::string& path = s.AktuelleEinstellungen.Ergebnisdatenbank;
+  const std::string maengel = Maengel(path, ErgebnisBedarf());
+  s.PruefungOk = maengel.empty();
+  if (!s.PruefungOk) StandardErgebnisDatenbankSetzen(Einzelheiten(path, maengel));
+}
+
+// ---------------------------------------------------------------- fallbacks
+
+void StandardMaterialDatenbankSetzen(const std::string& detail) {
+  FallbackMelden("Material", detail,
+                 StandardBereitstellen(data::kStandardMaterialdatenbank, &MaterialBedarf()));
+  EinstellungenSatz& e = state().AktuelleEinstellungen;
+  e.MaterialPfad = data::InstallPath(data::kStandardMaterialdatenbank);
+  WriteSettingsFields({{"MaterialPfad", e.MaterialPfad}});
+}
+
+void StandardVantelDatenbankSetzen(const std::string& detail) {
+  std::string standardFehler = StandardBereitstellen(data::kStandardVanteldatenbank, &VantelBedarf());
+  const std::string klima = StandardBereitstellen(data::kStandardWetterdatenbank, nullptr);
+  if (!klima.empty()) standardFehler += (standardFehler.empty() ? "" : "\n") + klima;
+  FallbackMelden("Vantel", detail, standardFehler);
+  EinstellungenSatz& e = state().AktuelleEinstellungen;
+  e.VantelPfad = data::InstallPath(data::kStandardVanteldatenbank);
+  e.KlimaPfad = data::InstallPath(data::kStandardWetterdatenbank);
+  e.Wetterstation = std::string(data::kStandardStation);
+  e.StandardStation = base::kTrue;
+  // StandardStation stays in memory only.
+  WriteSettingsFields(
+      {{"KlimaPfad", e.KlimaPfad}, {"VantelPfad", e.VantelPfad}, {"Wetterstation", e.Wetterstation}});
+}
+
+void StandardErgebnisDatenbankSetzen(const std::string& detail) {
+  FallbackMelden("Ergebnis", detail,
+                 StandardBereitstellen(data::kStandardErgebnisdatenbank, &ErgebnisBedarf()));
+  EinstellungenSatz& e = state().AktuelleEinstellungen;
+  e.Ergebnisdatenbank = data::InstallPath(data::kStandardErgebnisdatenbank);
+  WriteSettingsFields({{"Ergebnisdatenbank", e.Ergebnisdatenbank}});
+}
+
+// ---------------------------------------------------------------- standard messages
+
+void MeldungWerteFehlen() { data::ShowCritical("Sie haben nicht alle notwendigen Werte eingegeben"); }
+
+void MeldungWertePruefen() { data::ShowCritical("Überprüfen sie bitte ihre Werte"); }
+
+void MeldungMorvin5DatenbankUngueltig(const std::string& detail) {
+  Melden("Die ausgewählte Morvin5-Datenbank ist ungültig und kann nicht geöffnet werden", detail);
+}
+
+void MeldungTolvarDatenbankUngueltig(const std::string& detail) {
+  Melden("Die Tolvar-Datenbank des Betriebs ist ungültig und kann nicht geöffnet werden. Aus ihr "
+         "wird nichts geladen und nichts berechnet.",
+         detail);
+}
+
+void MeldungNameFehlt() { data::ShowCritical("Sie müssen erst einen Namen vergeben"); }
+
+void MeldungNameNichtEindeutig() { data::ShowCritical("Der vergebene Name ist nicht eindeutig"); }
+
+void MeldungTaetigkeitKostenDoppelt() {
+  data::ShowCritical("Sie können nicht einer Tätigkeit mehrere Kosten zuweisen.");
+}
+
+}  // namespace tolvar::mdlFehler

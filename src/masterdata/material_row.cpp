@@ -1,0 +1,117 @@
+#include "masterdata/material_row.h"
+
+#include <string>
+
+#include "base/values.h"
+#include "data/messages.h"
+#include "data/state.h"
+#include "platform/sys/fehlertext.h"
+
+namespace tolvar::masterdata {
+
+std::string MaterialNrAusBarcode(std::string_view barcode) { return "M1" + base::RightChars(barcode, 3); }
+
+std::string KuerzelAusName(std::string_view name) { return base::LeftChars(name, 10); }
+
+std::string FrageWertEins(std::string_view satz) {
+  return std::string(satz) + "\n\r\n\r" + "Soll der Wert mit " + "1" + " bestzt werden?";
+}
+
+bool WertEinsAnbieten(std::string* feld, std::string_view satz) {
+  if (!feld->empty()) return true;
+  if (!data::AskYesNo(FrageWertEins(satz), data::kMeldungTitel, /*questionIcon=*/false)) return false;
+  *feld = "1";
+  return true;
+}
+
+std::optional<double> ZahlPruefen(std::string_view text, std::string_view bezeichnung, bool positiv) {
+  const std::optional<double> zahl = base::ParseNumber(text);
+  if (!zahl) {
+    data::ShowCritical("Der Wert für \"" + std::string(bezeichnung) + "\" ist keine gültige Zahl.");
+    return std::nullopt;
+  }
+  if (positiv && *zahl <= 0.0) {
+    data::ShowCritical("Der Wert für \"" + std::string(bezeichnung) + "\" muss eine Zahl größer als 0 sein.");
+    return std::nullopt;
+  }
+  return zahl;
+}
+
+std::unique_ptr<db::Database> MaterialdatenbankOeffnen() {
+  const std::string& pfad = state().AktuelleEinstellungen.MaterialPfad;
+  std::string grund;
+  std::unique_ptr<db::Database> database = db::Database::Open(pfad, &grund);
+  if (!database) SpeicherFehlerMelden("Die Materialdatenbank kann nicht geöffnet werden (" + grund + ").");
+  return database;
+}
+
+void SpeicherFehlerMelden(std::string_view grund) {
+  data::ShowCritical(sys::Fehlermeldung("Der Datensatz wurde nicht gespeichert.", grund));
+}
+
+bool MaterialZeileAnhaengen(db::Database& database, const MaterialZeile& zeile, std::string* grund) {
+  db::Recordset rs = database.OpenTable("Material");
+  if (!rs.ok()) {
+    *grund = rs.error();
+    return false;
+  }
+  rs.AddNew();
+  bool ok = rs.SetField("MaterialNr", zeile.MaterialNr) && rs.SetField("Materialname", zeile.Materialname) &&
+            rs.SetField("Kuerzel", zeile.Kuerzel) && rs.SetField("Barcode", zeile.Barcode) &&
+            rs.SetField("Bemerkungen", zeile.Bemerkungen) && rs.SetField("Aktuell", db::Value::Bool(zeile.Aktuell)) &&
+            rs.SetField("UeberPNr", zeile.UeberPNr) && rs.SetField("Gliederungspunkt", db::Value::Bool(false)) &&
+            rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now())) &&
+            rs.SetField("ID", base::NewRecordId());
+  if (ok && zeile.Bezug) ok = rs.SetField("Bezug", *zeile.Bezug);
+  if (ok && zeile.Einheit) ok = rs.SetField("Einheit", *zeile.Einheit);
+  if (ok && zeile.Preis) ok = rs.SetField("Preis", *zeile.Preis);
+  if (ok && zeile.Wdh) ok = rs.SetField("Wdh", *zeile.Wdh);
+  if (!ok || !rs.Update()) {
+    *grund = rs.error().empty() ? "Eine Spalte der Tabelle Material fehlt." : rs.error();
+    rs.CancelUpdate();
+    return false;
+  }
+  return true;
+}
+
+bool ErsteZeileLoeschen(db::Database& database, std::string_view tabelle, const std::string& nr,
+                        std::string* grund) {
+  db::Recordset rs = database.OpenTable(tabelle, db::QuoteIdentifier("MaterialNr") + " = ?", {db::Value(nr)});
+  if (!rs.ok()) {
+    *grund = rs.error();
+    return false;
+  }
+  if (rs.RecordCount() == 0) return true;
+  rs.MoveFirst();
+  if (!rs.Delete()) {
+    *grund = rs.error();
+    return false;
+  }
+  return true;
+}
+
+bool NummerPruefen(db::Database& database, const std::string& barcode, const MaterialKontext& kontext) {
+  bool ziffern = base::CharCount(barcode) >= 3;
+  for (char c : barcode) ziffern = ziffern && c >= '0' && c <= '9';
+  if (!ziffern) {
+    SpeicherFehlerMelden("Der Barcode \"" + barcode + "\" ist ungültig.");
+    return false;
+  }
+  const std::string nr = MaterialNrAusBarcode(barcode);
+  // A change keeps its own number; only a number new to this material can collide.
+  if (kontext.Bearbeitungsmodus == "Aendern" && nr == kontext.MaterialNr) return true;
+  bool vergeben = nr.size() == 5 && nr.compare(0, 4, "M100") == 0;  // root and fixed groups
+  if (!vergeben) {
+    const db::Value anzahl = database.Scalar("SELECT COUNT(*) FROM " + db::QuoteIdentifier("Material") + " WHERE " +
+                                                 db::QuoteIdentifier("MaterialNr") + " = ?",
+                                             {db::Value(nr)});
+    vergeben = anzahl.integerOr(0) > 0;
+  }
+  if (vergeben) {
+    SpeicherFehlerMelden("Die Materialnummer " + nr + " ist bereits vergeben.");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tolvar::masterdata

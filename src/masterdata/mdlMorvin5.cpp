@@ -1,0 +1,317 @@
+#include "masterdata/mdlMorvin5.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "data/mdlFehler.h"
+#include "data/messages.h"
+#include "data/state.h"
+#include "masterdata/material_row.h"
+#include "masterdata/master_tables.h"
+#include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
+
+namespace tolvar::masterdata {
+
+namespace {
+
+constexpr std::string_view kNeu = "Neu";
+constexpr std::string_view kAendern = "Aendern";
+
+using Felder = std::vector<std::pair<std::string_view, db::Value>>;
+
+StammdatenSpeicherergebnis Ergebnis(SpeicherStatus status, std::string fokus = {}) {
+  StammdatenSpeicherergebnis e;
+  e.status = status;
+  e.fokus = std::move(fokus);
+  return e;
+}
+
+StammdatenSpeicherergebnis DatenbankFehler(const std::string& grund) {
+  data::ShowCritical(sys::Fehlermeldung("Der Datensatz kann nicht gespeichert werden.", grund));
+  return Ergebnis(SpeicherStatus::Fehler);
+}
+
+bool NameLeer(const std::string& name) { return base::Trim(name).empty(); }
+
+StammdatenSpeicherergebnis NameFehlt(std::string fokus) {
+  mdlFehler::MeldungNameFehlt();
+  return Ergebnis(SpeicherStatus::NameFehlt, std::move(fokus));
+}
+
+// The barcode box as the integer the column holds; an empty box stores no barcode. A text
+// that is not all digits is refused with a message.
+std::optional<db::Value> Barcode(const std::string& text) {
+  const std::string code = base::Trim(text);
+  if (code.empty()) return db::Value();
+  bool ziffern = code.size() <= 18;
+  for (char c : code) ziffern = ziffern && c >= '0' && c <= '9';
+  if (!ziffern) {
+    data::ShowCritical("Der Barcode \"" + code + "\" ist ungültig: ein Barcode besteht nur aus Ziffern.");
+    return std::nullopt;
+  }
+  return db::Value(static_cast<int64_t>(std::stoll(code)));
+}
+
+std::string Jetzt() { return base::GeneralDateText(base::Now()); }
+
+// Adds one row with `felder`.
+StammdatenSpeicherergebnis NeuSchreiben(const std::string& pfad, const StammTabelle& tabelle, const Felder& felder) {
+  std::string grund;
+  auto database = db::Database::Open(pfad, &grund);
+  if (!database) return DatenbankFehler(grund);
+  db::Transaction transaktion = database->BeginTransaction();
+  if (!transaktion.active()) return DatenbankFehler(database->LastError());
+  db::Recordset rs = database->OpenTable(tabelle.tabelle, "0", {});
+  if (!rs.ok()) return DatenbankFehler(rs.error());
+  rs.AddNew();
+  for (const auto& [spalte, wert] : felder) {
+    if (!rs.SetField(spalte, wert)) return DatenbankFehler("Spalte \"" + std::string(spalte) + "\" fehlt");
+  }
+  if (!rs.Update()) return DatenbankFehler(rs.error());
+  if (!transaktion.Commit()) return DatenbankFehler(database->LastError());
+  return Ergebnis(SpeicherStatus::Gespeichert);
+}
+
+// Changes the rows whose number column equals `nummer` exactly: all of them, or only the
+// first in table order. No such row is refused with a message, as the changes would be lost.
+StammdatenSpeicherergebnis AenderungSchreiben(const std::string& pfad, const StammTabelle& tabelle, const std::string& nummer,
+                                    const Felder& felder, bool alleTreffer) {
+  std::string grund;
+  auto database = db::Database::Open(pfad, &grund);
+  if (!database) return DatenbankFehler(grund);
+  db::Transaction transaktion = database->BeginTransaction();
+  if (!transaktion.active()) return DatenbankFehler(database->LastError());
+  db::Recordset rs = database->OpenTable(tabelle.tabelle, db::QuoteIdentifier(tabelle.nummerSpalte) + " = ?",
+                                         {db::Value(nummer)});
+  if (!rs.ok()) return DatenbankFehler(rs.error());
+  if (rs.RecordCount() == 0) {
+    data::ShowCritical("Der Datensatz \"" + nummer +
+                       "\" wurde nicht gefunden. Die Änderungen können nicht gespeichert werden.");
+    return Ergebnis(SpeicherStatus::NichtGefunden);
+  }
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    rs.Edit();
+    for (const auto& [spalte, wert] : felder) {
+      if (!rs.SetField(spalte, wert)) return DatenbankFehler("Spalte \"" + std::string(spalte) + "\" fehlt");
+    }
+    if (!rs.Update()) return DatenbankFehler(rs.error());
+    if (!alleTreffer) break;
+  }
+  if (!transaktion.Commit()) return DatenbankFehler(database->LastError());
+  return Ergebnis(SpeicherStatus::Gespeichert);
+}
+
+// After a new save that was not refused the editor changes the stored row from now on.
+StammdatenSpeicherergebnis NachNeu(SpeicherKontext& kontext, StammdatenSpeicherergebnis ergebnis) {
+  if (!ergebnis.abgelehnt()) kontext.Bearbeitungsmodus = std::string(kAendern);
+  return ergebnis;
+}
+
+// Length times width when both boxes hold text; nullopt when either is empty (the area is
+// then left alone). A box that holds no number is refused with a message.
+struct Flaeche {
+  bool ok = true;
+  std::optional<double> wert;
+  std::string fokus;
+};
+
+Flaeche FlaecheErmitteln(const StandortEingabe& e) {
+  Flaeche f;
+  if (base::Trim(e.txtLaenge).empty() || base::Trim(e.txtBreite).empty()) return f;
+  std::optional<double> laenge = base::ParseNumber(e.txtLaenge);
+  std::optional<double> breite = base::ParseNumber(e.txtBreite);
+  if (!laenge || !breite) {
+    mdlFehler::MeldungWertePruefen();
+    f.ok = false;
+    f.fokus = laenge ? "txtBreite" : "txtLaenge";
+    return f;
+  }
+  f.wert = *laenge * *breite;
+  return f;
+}
+
+}  // namespace
+
+std::string KuerzelVorgabe(const std::string& kuerzel, const std::string& name) {
+  return kuerzel.empty() ? KuerzelAusName(name) : kuerzel;
+}
+
+StammdatenSpeicherergebnis KulturSpeichern(SpeicherKontext& kontext, const KulturEingabe& e) {
+  const bool neu = kontext.Bearbeitungsmodus == kNeu;
+  if (!neu && kontext.Bearbeitungsmodus != kAendern) return Ergebnis(SpeicherStatus::Nichts);
+  if (NameLeer(e.txtName)) return NameFehlt("txtName");
+  Felder felder = {
+      {"Kulturname", db::Value(e.txtName)},
+      {"Kuerzel", db::Value(KuerzelVorgabe(e.txtKuerzel, e.txtName))},
+      {"Arbeitsbeginn", db::Value::Day(e.dtpAnfang)},
+      {"Arbeitsende", db::Value::Day(e.dtpEnde)},
+      {"Bemerkungen", db::Value(e.txtBemerkung)},
+      {"Aktuell", db::Value::Bool(e.chbAktuell)},
+      {"LetzteAenderung", db::Value(Jetzt())},
+  };
+  if (!neu) return AenderungSchreiben(kontext.Datenbank, kKulturen, e.txtNr, felder, true);
+
+  std::optional<db::Value> barcode = Barcode(e.txtCode);
+  if (!barcode) return Ergebnis(SpeicherStatus::WerteFalsch);
+  felder.insert(felder.end(), {{"KulturNr", db::Value(e.txtNr)},
+                               {"Barcode", *barcode},
+                               {"UeberPNr", db::Value(kontext.UeberPNr)},
+                               {"Gliederungspunkt", db::Value::Bool(e.opbGruppe)},
+                               {"ID", db::Value(base::NewRecordId())}});
+  return NachNeu(kontext, NeuSchreiben(kontext.Datenbank, kKulturen, felder));
+}
+
+StammdatenSpeicherergebnis StandortEingabePruefen(const SpeicherKontext& kontext, const StandortEingabe& e) {
+  if (NameLeer(e.txtName)) return NameFehlt("txtName");
+  Flaeche flaeche = FlaecheErmitteln(e);
+  if (!flaeche.ok) return Ergebnis(SpeicherStatus::WerteFalsch, flaeche.fokus);
+  if (kontext.Bearbeitungsmodus == kNeu && !Barcode(e.txtCode)) return Ergebnis(SpeicherStatus::WerteFalsch);
+  return Ergebnis(SpeicherStatus::Gespeichert);
+}
+
+StammdatenSpeicherergebnis StandortSpeichern(SpeicherKontext& kontext, const StandortEingabe& e) {
+  const bool neu = kontext.Bearbeitungsmodus == kNeu;
+  if (!neu && kontext.Bearbeitungsmodus != kAendern) return Ergebnis(SpeicherStatus::Nichts);
+  if (NameLeer(e.txtName)) return NameFehlt("txtName");
+  Flaeche flaeche = FlaecheErmitteln(e);
+  if (!flaeche.ok) return Ergebnis(SpeicherStatus::WerteFalsch, flaeche.fokus);
+  Felder felder = {
+      {"Standortname", db::Value(e.txtName)},
+      {"Kuerzel", db::Value(KuerzelVorgabe(e.txtKuerzel, e.txtName))},
+      {"Bemerkungen", db::Value(e.txtBemerkung)},
+      {"Aktuell", db::Value::Bool(e.chbAktuell)},
+      {"LetzteAenderung", db::Value(Jetzt())},
+  };
+  if (flaeche.wert) felder.push_back({"Fläche", db::Value(*flaeche.wert)});
+  if (!neu) return AenderungSchreiben(kontext.Datenbank, kStandorte, e.txtNr, felder, true);
+
+  std::optional<db::Value> barcode = Barcode(e.txtCode);
+  if (!barcode) return Ergebnis(SpeicherStatus::WerteFalsch);
+  felder.insert(felder.end(), {{"StandortNr", db::Value(e.txtNr)},
+                               {"Barcode", *barcode},
+                               {"UeberPNr", db::Value(kontext.UeberPNr)},
+                               {"Gliederungspunkt", db::Value::Bool(e.opbGruppe)},
+                               {"ID", db::Value(base::NewRecordId())}});
+  return NachNeu(kontext, NeuSchreiben(kontext.Datenbank, kStandorte, felder));
+}
+
+namespace {
+
+// The values of one frame of the staff or activity window.
+struct Rahmen {
+  const std::string* name;
+  std::string* kuerzel;
+  const std::string* bemerkungen;
+  const std::string* code;
+  bool aktuell;
+  bool gruppe;
+  std::string_view nameBox;
+};
+
+// The common steps of the staff and activity save for one frame; `eigene` are the columns
+// of a person (none for a group or an activity).
+StammdatenSpeicherergebnis RahmenSpeichern(SpeicherKontext& kontext, const StammTabelle& tabelle, const std::string& nummer,
+                                 const Rahmen& r, Felder eigene) {
+  const bool neu = kontext.Bearbeitungsmodus == kNeu;
+  if (NameLeer(*r.name)) return NameFehlt(std::string(r.nameBox));
+  *r.kuerzel = KuerzelVorgabe(*r.kuerzel, *r.name);
+  Felder felder = {{tabelle.nameSpalte, db::Value(*r.name)}, {"Kuerzel", db::Value(*r.kuerzel)}};
+  felder.insert(felder.end(), eigene.begin(), eigene.end());
+  felder.insert(felder.end(), {{"Bemerkungen", db::Value(*r.bemerkungen)}, {"LetzteAenderung", db::Value(Jetzt())}});
+  if (!neu) {
+    felder.push_back({"Aktuell", db::Value::Bool(r.aktuell)});
+    return AenderungSchreiben(kontext.Datenbank, tabelle, nummer, felder, false);
+  }
+  std::optional<db::Value> barcode = Barcode(*r.code);
+  if (!barcode) return Ergebnis(SpeicherStatus::WerteFalsch);
+  // New persons, activities and groups are always stored as current.
+  felder.insert(felder.end(), {{tabelle.nummerSpalte, db::Value(nummer)},
+                               {"Barcode", *barcode},
+                               {"UeberPNr", db::Value(kontext.UeberPNr)},
+                               {"ID", db::Value(base::NewRecordId())},
+                               {"Aktuell", db::Value::Bool(true)},
+                               {"Gliederungspunkt", db::Value::Bool(r.gruppe)}});
+  return NachNeu(kontext, NeuSchreiben(kontext.Datenbank, tabelle, felder));
+}
+
+// Neither option chosen: nothing is stored; a new save still switches the mode.
+StammdatenSpeicherergebnis OhneRahmen(SpeicherKontext& kontext) {
+  if (kontext.Bearbeitungsmodus == kNeu) kontext.Bearbeitungsmodus = std::string(kAendern);
+  return Ergebnis(SpeicherStatus::Nichts);
+}
+
+}  // namespace
+
+StammdatenSpeicherergebnis PersonalSpeichern(SpeicherKontext& kontext, PersonalEingabe& e) {
+  if (kontext.Bearbeitungsmodus != kNeu && kontext.Bearbeitungsmodus != kAendern) {
+    return Ergebnis(SpeicherStatus::Nichts);
+  }
+  if (e.opbPerson) {
+    Rahmen r{&e.txtName, &e.txtKuerzel, &e.txtBemerkungen, &e.txtCode, e.chbAktuell, false, "txtName"};
+    return RahmenSpeichern(kontext, kPersonal, e.txtNr, r,
+                           {{"Vorname", db::Value(e.txtVorname)},
+                            {"Strasse", db::Value(e.txtStrasse)},
+                            {"Postleitzahl", db::Value(e.txtPostleitzahl)},
+                            {"Ort", db::Value(e.txtOrt)},
+                            {"Telefon", db::Value(e.txtTelefon)},
+                            {"Geburtstag", db::Value::Day(e.dtpGeburtstag)}});
+  }
+  if (e.opbGruppe) {
+    Rahmen r{&e.txtGruName, &e.txtGruKuerzel, &e.txtGruBemerkung, &e.txtGruCode, e.chbGruAktuell, true, "txtGruName"};
+    return RahmenSpeichern(kontext, kPersonal, e.txtNr, r, {});
+  }
+  return OhneRahmen(kontext);
+}
+
+StammdatenSpeicherergebnis TaetigkeitSpeichern(SpeicherKontext& kontext, TaetigkeitEingabe& e) {
+  if (kontext.Bearbeitungsmodus != kNeu && kontext.Bearbeitungsmodus != kAendern) {
+    return Ergebnis(SpeicherStatus::Nichts);
+  }
+  if (e.opbTaetigkeit) {
+    Rahmen r{&e.txtName, &e.txtKuerzel, &e.txtBemerkungen, &e.txtCode, e.chbAktuell, false, "txtName"};
+    return RahmenSpeichern(kontext, kTaetigkeiten, e.txtNr, r, {});
+  }
+  if (e.opbGruppe) {
+    Rahmen r{&e.txtGruName, &e.txtGruKuerzel, &e.txtGruBemerkungen, &e.txtGruCode, e.chbGruAktuell, true,
+             "txtGruName"};
+    return RahmenSpeichern(kontext, kTaetigkeiten, e.txtNr, r, {});
+  }
+  return OhneRahmen(kontext);
+}
+
+}  // namespace tolvar::masterdata
+
+namespace tolvar::mdlMorvin5 {
+
+namespace {
+
+template <typename Eingabe, typename Speichern>
+masterdata::StammdatenSpeicherergebnis MitState(Eingabe& eingabe, Speichern speichern) {
+  State& s = state();
+  masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, s.Bearbeitungsmodus, s.AktuelleUeberPNr};
+  masterdata::StammdatenSpeicherergebnis ergebnis = speichern(kontext, eingabe);
+  s.Bearbeitungsmodus = kontext.Bearbeitungsmodus;
+  return ergebnis;
+}
+
+}  // namespace
+
+masterdata::StammdatenSpeicherergebnis StammdatensatzSpeichern(const masterdata::KulturEingabe& eingabe) {
+  return MitState(eingabe, masterdata::KulturSpeichern);
+}
+masterdata::StammdatenSpeicherergebnis StammdatensatzSpeichern(const masterdata::StandortEingabe& eingabe) {
+  return MitState(eingabe, masterdata::StandortSpeichern);
+}
+masterdata::StammdatenSpeicherergebnis StammdatensatzSpeichern(masterdata::PersonalEingabe& eingabe) {
+  return MitState(eingabe, masterdata::PersonalSpeichern);
+}
+masterdata::StammdatenSpeicherergebnis StammdatensatzSpeichern(masterdata::TaetigkeitEingabe& eingabe) {
+  return MitState(eingabe, masterdata::TaetigkeitSpeichern);
+}
+
+}  // namespace tolvar::mdlMorvin5

@@ -1,0 +1,106 @@
+#include "settings/settings_logic.h"
+
+#include <array>
+#include <memory>
+
+#include "base/values.h"
+#include "data/mdlFehler.h"
+#include "data/paths.h"
+#include "data/settings_row.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "settings/db_access.h"
+
+namespace tolvar::settings {
+
+std::string HilfethemaDesTabs(int tab) {
+  static const std::array<const char*, 7> kThemen = {"4.2", "4.5", "4.4", "4.1",
+                                                     "4.3", "4.6", "4.7"};
+  if (tab < 0 || tab >= static_cast<int>(kThemen.size())) return "Index";
+  return kThemen[static_cast<std::size_t>(tab)];
+}
+
+std::string DatenbankGewaehlt(Datenbank datenbank, const std::string& pfad) {
+  EinstellungenSatz& e = state().AktuelleEinstellungen;
+  switch (datenbank) {
+    case Datenbank::Material:
+      e.MaterialPfad = pfad;
+      mdlFehler::MaterialDatenbankPruefen();
+      return e.MaterialPfad;
+    case Datenbank::Vantel:
+      e.VantelPfad = pfad;
+      mdlFehler::VantelDatenbankPruefen();
+      return e.VantelPfad;
+    case Datenbank::Ergebnis:
+      e.Ergebnisdatenbank = pfad;
+      mdlFehler::ErgebnisDatenbankPruefen();
+      return e.Ergebnisdatenbank;
+  }
+  return pfad;
+}
+
+DatenbankenSpeicherergebnis DatenbankenSpeichern(const std::string& station, const std::string& materialPfad,
+                                      const std::string& vantelPfad) {
+  State& st = state();
+  EinstellungenSatz& e = st.AktuelleEinstellungen;
+  e.Wetterstation = station;
+  e.MaterialPfad = materialPfad;
+  e.VantelPfad = vantelPfad;
+  mdlFehler::MaterialDatenbankPruefen();
+  if (!st.PruefungOk) return DatenbankenSpeicherergebnis::PruefungFehlgeschlagen;
+  mdlFehler::VantelDatenbankPruefen();
+  if (!st.PruefungOk) return DatenbankenSpeicherergebnis::PruefungFehlgeschlagen;
+  // The whole row, so the weather and result databases chosen on this tab are on disk too.
+  return mdlDatenbank::EinstellungenSichern() ? DatenbankenSpeicherergebnis::Gespeichert
+                                              : DatenbankenSpeicherergebnis::Fehler;
+}
+
+void StandardKlimapfadSetzen() {
+  state().AktuelleEinstellungen.KlimaPfad = data::InstallPath(data::kStandardWetterdatenbank);
+}
+
+bool FarbeinstellungSpeichern(std::optional<int> farbeTolvar, std::optional<int> farbeMorvin) {
+  State& st = state();
+  if (farbeMorvin && *farbeMorvin >= 0 && *farbeMorvin <= 5) st.FarbeMorvin = *farbeMorvin;
+  if (farbeTolvar && *farbeTolvar >= 0 && *farbeTolvar <= 5) st.FarbeTolvar = *farbeTolvar;
+  std::unique_ptr<db::Database> database =
+      settings::Oeffnen(data::InstallPath(data::kSystemdatenbank));
+  if (!database) return false;
+  db::Recordset rs = settings::Tabelle(*database, "SystemInfo");
+  if (!rs.ok()) return false;
+  if (rs.RecordCount() == 0) return true;
+  rs.MoveFirst();
+  return rs.Edit() && rs.SetField("AktuellerBetrieb", st.AktuellerBetrieb) &&
+         rs.SetField("FarbeTolvar", st.FarbeTolvar) &&
+         rs.SetField("FarbeMorvin", st.FarbeMorvin) &&
+         rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now())) && rs.Update();
+}
+
+std::string NeustartFrage() {
+  return "Um die geänderte Farbeinstellungen zu überhehmen, muss das Programm neu gestartet "
+         "werden.\n\r\n\rSoll das Programm automatisch neu gestartet werden?";
+}
+
+std::optional<std::string> VermarktungsanteilBerechnen(const std::string& umsatz,
+                                                       const std::string& kosten) {
+  if (umsatz.empty() || kosten.empty()) {
+    mdlFehler::MeldungWerteFehlen();
+    return std::nullopt;
+  }
+  const std::optional<double> u = base::ParseNumber(umsatz);
+  const std::optional<double> k = base::ParseNumber(kosten);
+  if (!u || !k || *u == 0.0) {
+    mdlFehler::MeldungWertePruefen();
+    return std::nullopt;
+  }
+  return base::NumberText(*k / *u * 100.0);
+}
+
+std::string VermarktungskostenSpeichern(const std::string& text) {
+  std::string& wert = state().AktuelleEinstellungen.Vermarktungskosten;
+  wert = text.empty() ? "0" : text;
+  mdlDatenbank::EinstellungenSichern();
+  return wert;
+}
+
+}  // namespace tolvar::settings

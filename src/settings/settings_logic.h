@@ -1,0 +1,55 @@
+#pragma once
+// The settings window's data side: the database paths and the weather station (tab
+// "Datenbanken", tab "Kulturvergleich"), the pointer colours, the marketing share and the
+// help topics of the tabs.
+
+#include <optional>
+#include <string>
+
+namespace tolvar::settings {
+
+// Help topic of tab 0..6 ("4.2", "4.5", "4.4", "4.1", "4.3", "4.6", "4.7"); "Index" for
+// any other tab.
+std::string HilfethemaDesTabs(int tab);
+
+// The databases chosen with a browse button.
+enum class Datenbank { Material, Vantel, Ergebnis };
+
+// Puts the chosen file into its setting (MaterialPfad, VantelPfad or Ergebnisdatenbank) and
+// runs that database's check, whose failure reports, falls back to the default path and
+// writes it. Returns the setting afterwards (what the path box shows).
+std::string DatenbankGewaehlt(Datenbank datenbank, const std::string& pfad);
+
+enum class DatenbankenSpeicherergebnis { Gespeichert, PruefungFehlgeschlagen, Fehler };
+
+// "Speichern" of tab "Datenbanken": takes the station and both paths over, checks the
+// material and then the heating-model database (a failure ends the command after the
+// check's own fallback), and writes the whole settings row (so the weather and result
+// databases chosen on the tab are on disk too). Fehler when that row cannot be written, said
+// in a message (the values stay in memory and are written when the program ends).
+DatenbankenSpeicherergebnis DatenbankenSpeichern(const std::string& station, const std::string& materialPfad,
+                                      const std::string& vantelPfad);
+
+// "Standard-Wetterstationen": KlimaPfad back to the default weather database (in memory).
+void StandardKlimapfadSetzen();
+
+// Stores the pointer colours 0..5: a colour not given (no option selected) or outside 0..5
+// stays. The first SystemInfo row, when there is one, gets AktuellerBetrieb, both colours
+// and LetzteAenderung (now, general date text); a table without a row is left so. False
+// when the Systemdatenbank cannot be read or written; the colours hold in memory anyway.
+bool FarbeinstellungSpeichern(std::optional<int> farbeTolvar, std::optional<int> farbeMorvin);
+
+// The restart question after the colours were stored.
+std::string NeustartFrage();
+
+// The marketing share from yearly turnover and marketing costs: costs / turnover × 100 as
+// general number text. Empty boxes: "Sie haben nicht alle ..." ; a turnover of 0 or text
+// that is no number: "Überprüfen sie bitte ihre Werte"; nullopt after either message.
+std::optional<std::string> VermarktungsanteilBerechnen(const std::string& umsatz,
+                                                       const std::string& kosten);
+
+// "Speichern": Vermarktungskosten := the text, "0" when empty, and the settings row is
+// written at once (a failure is reported). Returns the value taken.
+std::string VermarktungskostenSpeichern(const std::string& text);
+
+}  // namespace tolvar::settings

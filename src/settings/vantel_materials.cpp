@@ -1,0 +1,228 @@
+#include "settings/vantel_materials.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "base/values.h"
+#include "data/mdlFehler.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "settings/db_access.h"
+
+namespace tolvar::settings {
+
+namespace {
+
+constexpr std::string_view kHeiz = "Heizmaterialien";
+constexpr std::string_view kGwh = "GWHMaterial";
+
+std::unique_ptr<db::Database> Vanteldatenbank() {
+  return settings::Oeffnen(state().AktuelleEinstellungen.VantelPfad);
+}
+
+template <typename T, typename Lesen>
+std::optional<int> Laden(std::vector<T>* liste, std::string_view table, Lesen lesen) {
+  liste->assign(kVantelListenElemente, T{});
+  std::unique_ptr<db::Database> database = Vanteldatenbank();
+  if (!database) return std::nullopt;
+  db::Recordset rs = settings::Tabelle(*database, table);
+  if (!rs.ok()) return std::nullopt;
+  std::size_t i = 0;
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++i) {
+    if (liste->size() <= i) liste->resize(i + 1);
+    (*liste)[i] = lesen(rs);
+  }
+  return static_cast<int>(i);
+}
+
+std::optional<int> NaechsteNummer(std::string_view table) {
+  std::unique_ptr<db::Database> database = Vanteldatenbank();
+  if (!database) return std::nullopt;
+  db::Recordset rs = settings::Tabelle(*database, table);
+  if (!rs.ok()) return std::nullopt;
+  double hoechste = 0;
+  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    if (const std::optional<double> n = rs["Nummer"].number()) hoechste = std::max(hoechste, *n);
+  }
+  const double naechste = base::Int(hoechste) + 1;
+  if (naechste > INT16_MAX) return std::nullopt;
+  return static_cast<int>(naechste);
+}
+
+// A stored value formatted for its box; text that is no number is shown as stored.
+std::string Formatiert(const std::string& text, std::string_view muster) {
+  const std::optional<double> n = base::ParseNumber(text);
+  return n ? base::Format(*n, muster) : text;
+}
+
+bool IstZahl(const std::string& text) { return base::IsNumber(text); }
+
+// The first row of `rs` whose `column` equals `wert` as text; false when none.
+bool Suchen(db::Recordset* rs, std::string_view column, const std::string& wert) {
+  for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+    const db::Value& v = (*rs)[column];
+    if (!v.isNull() && v.text() == wert) return true;
+  }
+  return false;
+}
+
+// Appends (neu) or changes a row of `table` with `felder`; see the header.
+template <typename Felder>
+VantelSpeicherergebnis Schreiben(std::string_view table, std::string_view nameSpalte,
+                           const std::string& name, bool neu, int neueNummer,
+                           const std::string& nummer, Felder felder) {
+  std::unique_ptr<db::Database> database = Vanteldatenbank();
+  if (!database) return VantelSpeicherergebnis::Fehler;
+  db::Recordset rs = settings::Tabelle(*database, table);
+  if (!rs.ok()) return VantelSpeicherergebnis::Fehler;
+  if (neu) {
+    if (Suchen(&rs, nameSpalte, name)) return VantelSpeicherergebnis::NameDoppelt;
+    if (!rs.AddNew() || !rs.SetField("Nummer", neueNummer)) return VantelSpeicherergebnis::Fehler;
+  } else {
+    if (!Suchen(&rs, "Nummer", nummer)) return VantelSpeicherergebnis::Gespeichert;
+    if (!rs.Edit()) return VantelSpeicherergebnis::Fehler;
+  }
+  if (!rs.SetField(nameSpalte, name) || !felder(rs) || !rs.Update()) {
+    rs.CancelUpdate();
+    return VantelSpeicherergebnis::Fehler;
+  }
+  return VantelSpeicherergebnis::Gespeichert;
+}
+
+bool Loeschen(std::string_view table, const std::string& nummer) {
+  std::unique_ptr<db::Database> database = Vanteldatenbank();
+  if (!database) return false;
+  db::Recordset rs = settings::Tabelle(*database, table);
+  if (!rs.ok()) return false;
+  if (nummer.empty() || !Suchen(&rs, "Nummer", nummer)) return true;
+  return rs.Delete();
+}
+
+}  // namespace
+
+std::optional<int> BrennstoffLaden() {
+  return Laden(&state().BrennstoffListe, kHeiz, [](const db::Recordset& rs) {
+    return BrennstoffSatz{rs["Nummer"].text(), rs["Brennstoffart"].text(),
+                          rs["Unterer Brennwert"].text(), rs["Oberer Brennwert"].text(),
+                          rs["Preis"].text()};
+  });
+}
+
+std::optional<int> EindeckungLaden() {
+  return Laden(&state().EindeckungListe, kGwh, [](const db::Recordset& rs) {
+    return EindeckungSatz{rs["Nummer"].text(), rs["Material"].text(), rs["k-Wert"].text(),
+                          rs["Durchlässigkeit"].text(), rs["Eignung"].text()};
+  });
+}
+
+std::optional<int> BrennstoffID() { return NaechsteNummer(kHeiz); }
+std::optional<int> EindeckungID() { return NaechsteNummer(kGwh); }
+
+std::array<BrennstoffZeile, kEditorZeilen> BrennstoffEintragen(int index, int startzeile) {
+  std::array<BrennstoffZeile, kEditorZeilen> zeilen{};
+  const std::vector<BrennstoffSatz>& liste = state().BrennstoffListe;
+  int i = std::max(index, 0);
+  for (int z = std::max(startzeile, 1); z <= kEditorZeilen; ++z, ++i) {
+    if (i >= static_cast<int>(liste.size())) break;
+    const BrennstoffSatz& s = liste[static_cast<std::size_t>(i)];
+    zeilen[static_cast<std::size_t>(z - 1)] = {s.Brennstoffart, Formatiert(s.UntererBrennwert, "0.0"),
+                                               Formatiert(s.ObererBrennwert, "0.0"),
+                                               Formatiert(s.Preis, "0.00")};
+  }
+  return zeilen;
+}
+
+std::array<EindeckungZeile, kEditorZeilen> EindeckungEintragen(int index, int startzeile) {
+  std::array<EindeckungZeile, kEditorZeilen> zeilen{};
+  const std::vector<EindeckungSatz>& liste = state().EindeckungListe;
+  int i = std::max(index, 0);
+  for (int z = std::max(startzeile, 1); z <= kEditorZeilen; ++z, ++i) {
+    if (i >= static_cast<int>(liste.size())) break;
+    const EindeckungSatz& s = liste[static_cast<std::size_t>(i)];
+    const std::optional<double> eignung = base::ParseNumber(s.Eignung);
+    zeilen[static_cast<std::size_t>(z - 1)] = {s.Material, Formatiert(s.kWert, "0.0"),
+                                               Formatiert(s.Durchlaessigkeit, "0.0"),
+                                               eignung && std::fabs(*eignung) == 1.0};
+  }
+  return zeilen;
+}
+
+int NeuerIndex(int index, int anzahl, Schritt schritt) {
+  int neu = index;
+  switch (schritt) {
+    case Schritt::Zurueck: neu = index - 1; break;
+    case Schritt::Vor: neu = index + 1; break;
+    case Schritt::FuenfZurueck: neu = index - 5; break;
+    case Schritt::FuenfVor: neu = index + 4; break;
+  }
+  neu = std::min(neu, anzahl - 1);
+  return std::max(neu, 0);
+}
+
+std::string BrennstoffDoppeltMeldung() {
+  return "Der eingegeben Brenstoffname existiert bereits.\n\r\n\r"
+         "sie müßen einen eindeutigen Namen vergeben";
+}
+
+std::string EindeckungDoppeltMeldung() {
+  return "Die eingegebene Eindeckung existiert bereits.\n\r\n\r"
+         "Sie müßen einen eindeutigen Namen vergeben";
+}
+
+VantelSpeicherergebnis BrennstoffSpeichern(const BrennstoffZeile& zeile, bool neu, int neueNummer,
+                                     const std::string& nummer) {
+  if (zeile.Name.empty() || zeile.Heizwert.empty() || zeile.Brennwert.empty() ||
+      zeile.Preis.empty()) {
+    mdlFehler::MeldungWerteFehlen();
+    return VantelSpeicherergebnis::WerteFehlen;
+  }
+  // The columns are numeric: text such as "1,2,3" would fail half-way.
+  if (!IstZahl(zeile.Heizwert) || !IstZahl(zeile.Brennwert) || !IstZahl(zeile.Preis)) {
+    mdlFehler::MeldungWertePruefen();
+    return VantelSpeicherergebnis::Ungueltig;
+  }
+  return Schreiben(kHeiz, "Brennstoffart", zeile.Name, neu, neueNummer, nummer,
+                   [&](db::Recordset& rs) {
+                     return rs.SetField("Unterer Brennwert", zeile.Heizwert) &&
+                            rs.SetField("Oberer Brennwert", zeile.Brennwert) &&
+                            rs.SetField("Preis", zeile.Preis);
+                   });
+}
+
+VantelSpeicherergebnis EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer,
+                                     const std::string& nummer) {
+  if (zeile->Name.empty() || zeile->kWert.empty()) {
+    mdlFehler::MeldungWerteFehlen();
+    return VantelSpeicherergebnis::WerteFehlen;
+  }
+  if (zeile->Licht.empty()) zeile->Licht = "0";
+  if (!IstZahl(zeile->kWert) || !IstZahl(zeile->Licht)) {
+    mdlFehler::MeldungWertePruefen();
+    return VantelSpeicherergebnis::Ungueltig;
+  }
+  const EindeckungZeile z = *zeile;
+  return Schreiben(kGwh, "Material", z.Name, neu, neueNummer, nummer, [&](db::Recordset& rs) {
+    return rs.SetField("k-Wert", z.kWert) && rs.SetField("Durchlässigkeit", z.Licht) &&
+           rs.SetField("Eignung", z.Dach ? 1 : 0);
+  });
+}
+
+bool BrennstoffLoeschen(const std::string& nummer) { return Loeschen(kHeiz, nummer); }
+bool EindeckungLoeschen(const std::string& nummer) { return Loeschen(kGwh, nummer); }
+
+bool StromSpeichern(const std::string& text) {
+  if (text.empty()) {
+    mdlFehler::MeldungWerteFehlen();
+    return false;
+  }
+  if (!base::ParseAmount(text)) {
+    mdlFehler::MeldungWertePruefen();
+    return false;
+  }
+  state().AktuelleEinstellungen.Strom = text;
+  return settings::BetriebEinstellungenSpaltenSchreiben({{"Strom", db::Value(text)}});
+}
+
+}  // namespace tolvar::settings

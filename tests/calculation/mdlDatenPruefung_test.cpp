@@ -1,0 +1,222 @@
+// The completeness check per cost type over a small culture built in code: a table of
+// changes to a complete culture, each with the keys it must fail and pass.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "calculation/mdlDatenPruefung.h"
+
+namespace tolvar::mdlDatenPruefung {
+namespace {
+
+base::Date D(int y, int m, int d) { return *base::MakeDate(y, m, d); }
+
+const std::vector<std::string_view> kAlleArten = {kHeizkosten,         kMaterialkosten, kEnergiekosten, kPSMKosten,
+                                                  kVermarktungskosten, kArbeitskosten,  kGemeinkosten};
+
+PhasenSatz Phase(base::Date anfang, base::Date ende) {
+  PhasenSatz p;
+  p.AnzahlPflanzen = "1000";
+  p.Flaeche = "50";
+  p.BruttoFlaeche = "60";
+  p.Intensitaet = "40";
+  p.Dauer = "12";
+  p.Anfang = anfang;
+  p.Ende = ende;
+  return p;
+}
+
+KulturArbeitSatz Arbeit(std::string taetigkeit, std::string person, std::string stunden, base::Date datum) {
+  KulturArbeitSatz a;
+  a.StdTaetigkeitNr = std::move(taetigkeit);
+  a.PersonalNr = std::move(person);
+  a.Zeitdauer = std::move(stunden);
+  a.Datum = datum;
+  return a;
+}
+
+LohneinteilungSatz Lohnzeile(std::string person, base::Date ab, std::string lohn) {
+  LohneinteilungSatz l;
+  l.PersonalNr = std::move(person);
+  l.DatumAb = ab;
+  l.Lohn = std::move(lohn);
+  return l;
+}
+
+// A culture with complete data: phase 1 (March) lies within the one site occupancy, phase 2
+// (April) does not; one piece of work in each phase by person P1001; activity StdT1001
+// has a material cost per hour, StdT1002 has none.
+State VollstaendigeKultur() {
+  State s;
+  s.PhasenListe.assign(26, PhasenSatz{});
+  s.PhasenListe[1] = Phase(D(2024, 3, 1), D(2024, 3, 31));
+  s.PhasenListe[2] = Phase(D(2024, 4, 1), D(2024, 4, 30));
+  s.AnzahlPhasen = 2;
+  KulturStandortSatz belegung;
+  belegung.Beginn = D(2024, 2, 15);
+  belegung.Ende = D(2024, 3, 20);
+  s.KulturStandortListe = {belegung};
+  s.AnzahlKulturStandorte = 1;
+  KulturMaterialSatz material;
+  material.MaNr = "M1001";
+  material.Menge = "2,5";
+  s.KulturMaterialListe = {material, KulturMaterialSatz{}};
+  s.AnzahlKulturMaterialien = 1;
+  s.KulturArbeitListe = {Arbeit("StdT1001", "P1001", "3,5", D(2024, 3, 10)),
+                         Arbeit("StdT1002", "P1001", "2", D(2024, 4, 10))};
+  s.AnzahlKulturArbeiten = 2;
+  s.ArbeitMaterialListe[0] = {"StdT1001", "1,20"};
+  s.LohneinteilungListe[0] = Lohnzeile("P1001", D(2024, 1, 1), "14,50");
+  s.AnzahlLohneinteilungen = 1;
+  s.AktuelleEinstellungen.Strom = "0,12";
+  s.AktuelleEinstellungen.Vermarktungskosten = "10";
+  s.AktuelleEinstellungen.Gemeinkosten = "50000";
+  s.AktuelleEinstellungen.Flaeche = "4000";
+  return s;
+}
+
+TEST(DatenPruefung, CompleteCulturePassesEveryKind) {
+  const State s = VollstaendigeKultur();
+  for (const auto art : kAlleArten) EXPECT_EQ(DatenFehlenFuer(art, s), false) << art;
+}
+
+struct Fall {
+  const char* name;
+  std::function<void(State&)> aendern;
+  std::set<std::string_view> fehlend;  // kinds that must fail; all others pass
+};
+
+TEST(DatenPruefung, EachKindFailsExactlyOnItsOwnMissingData) {
+  const std::vector<Fall> faelle = {
+      {"no phases, materials or work",
+       [](State& s) {
+         s.AnzahlPhasen = 0;
+         s.AnzahlKulturMaterialien = 0;
+         s.AnzahlKulturArbeiten = 0;
+       },
+       {}},
+      {"culture without site occupancies passes heating even with empty plants",
+       [](State& s) {
+         s.AnzahlKulturStandorte = 0;
+         s.PhasenListe[1].Flaeche = "";
+         s.PhasenListe[1].AnzahlPflanzen = "";
+       },
+       {kEnergiekosten, kArbeitskosten}},
+      {"empty plants in a phase outside every occupancy and without work",
+       [](State& s) {
+         s.PhasenListe[2].AnzahlPflanzen = "";
+         s.AnzahlKulturArbeiten = 1;
+       },
+       {kEnergiekosten}},
+      {"empty plants in a phase outside every occupancy but with work",
+       [](State& s) { s.PhasenListe[2].AnzahlPflanzen = ""; }, {kEnergiekosten, kArbeitskosten}},
+      {"zero plants in a phase within an occupancy",
+       [](State& s) { s.PhasenListe[1].AnzahlPflanzen = "0"; }, {kHeizkosten, kArbeitskosten}},
+      {"empty net area within an occupancy", [](State& s) { s.PhasenListe[1].Flaeche = ""; },
+       {kHeizkosten, kEnergiekosten}},
+      {"net area 0 fails energy only", [](State& s) { s.PhasenListe[1].Flaeche = "0"; }, {kEnergiekosten}},
+      {"one phase with empty intensity", [](State& s) { s.PhasenListe[2].Intensitaet = ""; }, {kEnergiekosten}},
+      {"empty light hours", [](State& s) { s.PhasenListe[1].Dauer = ""; }, {kEnergiekosten}},
+      {"empty electricity price", [](State& s) { s.AktuelleEinstellungen.Strom = ""; }, {kEnergiekosten}},
+      {"empty electricity price without phases",
+       [](State& s) {
+         s.AktuelleEinstellungen.Strom = "";
+         s.AnzahlPhasen = 0;
+       },
+       {}},
+      {"empty material quantity", [](State& s) { s.KulturMaterialListe[0].Menge = ""; }, {kMaterialkosten}},
+      {"material quantity that is no number", [](State& s) { s.KulturMaterialListe[0].Menge = "abc"; },
+       {kMaterialkosten}},
+      {"empty hours of work without a material cost row",
+       [](State& s) { s.KulturArbeitListe[1].Zeitdauer = ""; }, {kArbeitskosten}},
+      {"empty hours of work with a material cost row",
+       [](State& s) { s.KulturArbeitListe[0].Zeitdauer = ""; }, {kPSMKosten, kArbeitskosten}},
+      {"empty material cost per hour", [](State& s) { s.ArbeitMaterialListe[0].KostenJeStunde = ""; },
+       {kPSMKosten}},
+      {"the first material cost row of the activity decides",
+       [](State& s) { s.ArbeitMaterialListe[1] = {"StdT1001", ""}; }, {}},
+      {"empty hours of work dated outside every phase",
+       [](State& s) { s.KulturArbeitListe[1] = Arbeit("StdT1002", "P1001", "", D(2024, 6, 1)); }, {}},
+      {"empty wage", [](State& s) { s.LohneinteilungListe[0].Lohn = ""; }, {kArbeitskosten}},
+      {"same start date: the later wage row is empty",
+       [](State& s) {
+         s.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 1, 1), "");
+         s.AnzahlLohneinteilungen = 2;
+       },
+       {kArbeitskosten}},
+      {"same start date: the earlier wage row is empty",
+       [](State& s) {
+         s.LohneinteilungListe[0].Lohn = "";
+         s.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 1, 1), "15");
+         s.AnzahlLohneinteilungen = 2;
+       },
+       {}},
+      {"an empty wage row starting after the work is not used",
+       [](State& s) {
+         s.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 5, 1), "");
+         s.AnzahlLohneinteilungen = 2;
+       },
+       {}},
+      {"the latest wage row on or before the work counts",
+       [](State& s) {
+         s.LohneinteilungListe[0].Lohn = "";
+         s.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 2, 1), "15");
+         s.AnzahlLohneinteilungen = 2;
+       },
+       {}},
+      {"a person without a wage row does not borrow another person's",
+       [](State& s) { s.KulturArbeitListe[1].PersonalNr = "P1002"; }, {kArbeitskosten}},
+      {"a person whose wage rows all start after the work",
+       [](State& s) { s.LohneinteilungListe[0].DatumAb = D(2024, 3, 15); }, {kArbeitskosten}},
+      {"empty marketing share", [](State& s) { s.AktuelleEinstellungen.Vermarktungskosten = ""; },
+       {kVermarktungskosten}},
+      {"empty overheads", [](State& s) { s.AktuelleEinstellungen.Gemeinkosten = ""; }, {kGemeinkosten}},
+      {"enterprise area 0", [](State& s) { s.AktuelleEinstellungen.Flaeche = "0"; }, {kGemeinkosten}},
+      {"empty enterprise area", [](State& s) { s.AktuelleEinstellungen.Flaeche = ""; }, {kGemeinkosten}},
+      {"counts beyond the lists are not read",
+       [](State& s) {
+         s.AnzahlPhasen = 40;
+         s.AnzahlKulturMaterialien = 9;
+         s.AnzahlKulturArbeiten = 9;
+         s.AnzahlKulturStandorte = 9;
+         s.AnzahlLohneinteilungen = 500;
+       },
+       {kMaterialkosten, kEnergiekosten}},  // the empty end-mark material row; empty slots 3..25
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    State s = VollstaendigeKultur();
+    fall.aendern(s);
+    for (const auto art : kAlleArten) {
+      EXPECT_EQ(DatenFehlenFuer(art, s), fall.fehlend.count(art) > 0) << art;
+    }
+  }
+}
+
+TEST(DatenPruefung, ProgramWideCheckSetsTheFlagAndIgnoresUnknownKeys) {
+  ResetState();
+  state() = VollstaendigeKultur();
+  state().AktuelleEinstellungen.Gemeinkosten = "";
+
+  KalkulationsdatenPruefen(kGemeinkosten);
+  EXPECT_TRUE(state().DatenFehlen);
+  KalkulationsdatenPruefen(kHeizkosten);
+  EXPECT_FALSE(state().DatenFehlen);
+
+  for (const bool vorher : {false, true}) {
+    for (const std::string_view schluessel : {"", "heizkostenKalkulation", "MaschinenkostenKalkulation"}) {
+      state().DatenFehlen = vorher;
+      EXPECT_EQ(DatenFehlenFuer(schluessel, state()), std::nullopt) << schluessel;
+      KalkulationsdatenPruefen(schluessel);
+      EXPECT_EQ(state().DatenFehlen, vorher) << schluessel;
+    }
+  }
+  ResetState();
+}
+
+}  // namespace
+}  // namespace tolvar::mdlDatenPruefung

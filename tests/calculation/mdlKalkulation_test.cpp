@@ -1,0 +1,269 @@
+// The whole calculation on the shipped sample enterprise: every culture with phases is
+// calculated with all origins computed and compared with the reference results in
+// kalkulation_mustergaertnerei.txt, one block per culture.
+//
+// How the reference was checked: the file was written by a run of this test (with
+// TOLVAR_REFERENZ_SCHREIBEN=1) and every figure of K1003 was then recomputed by hand from the
+// sample's SQL seeds (shipped/sql/muster_*.sql, material.sql): material 0,12 + 0,03 (pots
+// and labels, phase 2) + 400 x 0,02 / 5900 (fungicide) + 0,04 (sleeves) = 191,36 per 1000;
+// machines 6 x 4,5 / 6000 + 5,9 x 1,8 / 5900 = 6,30; activity material (watering 0,80,
+// potting 1,50, crop protection 4,20, marketing 2,00 per hour) 37,34; labour 529,30 with
+// Maier at 19,80 from 01.07.2024; marketing 8 % of 3,20 = 256,00; overheads 45000 / 750 m²
+// x 43620 m²-days / 365 / 5900 = 1215,32; DKFL per m²-year with 50082 gross m²-days and per
+// hour with 178 h. Heating: the occupancies' costs per m² of the run (1,488103, 1,554963 and
+// 12,988438 €) summed by the pairing rule, (1,1 x 60 x 1,488103 + 1,15 x 200 x 1,554963) /
+// 6000 + 1,15 x 400 x 12,988438 / 5900 = 1088,63; likewise K1006 485,23 and its light
+// 0,22 x 40 W x 10 h x 27 days / 100 plants per m² = 23,76. The heating model itself is
+// checked by its own tests.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "calculation/cost_breakdown.h"
+#include "calculation/einstellungslader.h"
+#include "calculation/mdlKalkulation.h"
+#include "data/mdlDatenLaden.h"
+#include "data/messages.h"
+#include "data/settings_row.h"
+#include "data/state.h"
+#include "support/fixtures.h"
+
+namespace tolvar::mdlKalkulation {
+namespace {
+
+// The reference lies beside this source file.
+const std::string kReferenz = [] {
+  const std::string quelle = __FILE__;
+  return quelle.substr(0, quelle.find_last_of('/') + 1) + "kalkulation_mustergaertnerei.txt";
+}();
+
+class KalkulationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    data::SetMessageSink(&meldungen);
+    ResetState();
+    DiensteZuruecksetzen();
+    EinstellungsladerEinsetzen();
+    State& s = state();
+    s.Programmpfad = root.Path();
+    s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
+    s.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
+    ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
+    ASSERT_TRUE(mdlDatenLaden::KulturenLaden());
+    ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
+  }
+  void TearDown() override {
+    DiensteZuruecksetzen();
+    ResetState();
+    data::SetMessageSink(nullptr);
+  }
+
+  void Waehlen(const std::string& nr) {
+    State& s = state();
+    s.KulturIndex = static_cast<int>(s.KulturListe.size());
+    for (std::size_t i = 0; i < s.KulturListe.size(); ++i) {
+      if (s.KulturListe[i].KulturNr == nr) s.KulturIndex = static_cast<int>(i);
+    }
+    ASSERT_LT(s.KulturIndex, static_cast<int>(s.KulturListe.size()));
+  }
+
+  // The culture chosen as the window does it, with a typed price.
+  KalkulationsFenster Gewaehlt(const std::string& nr, const std::string& preis) {
+    KalkulationsFenster f;
+    KalkulationZuruecksetzen(f);
+    Waehlen(nr);
+    f.txtName = state().KulturListe[static_cast<std::size_t>(state().KulturIndex)].Kulturname;
+    f.txtMenge = "5000";
+    f.txtPreis = preis;
+    return f;
+  }
+
+  test::FreshDataRoot root;
+  data::RecordingMessageSink meldungen;
+};
+
+std::vector<std::pair<std::string, std::string>> Boxen(const KalkulationsFenster& f) {
+  return {{"txtHeizung", f.txtHeizung},     {"txtMaterial", f.txtMaterial},
+          {"txtEnergie", f.txtEnergie},     {"txtMaschinen", f.txtMaschinen},
+          {"txtPSM", f.txtPSM},             {"txtVermarktung", f.txtVermarktung},
+          {"txtArbeit", f.txtArbeit},       {"txtGemein", f.txtGemein},
+          {"txtMarktleistung", f.txtMarktleistung}, {"txtErloes1000", f.txtErloes1000},
+          {"txtSachkosten", f.txtSachkosten}, {"txtDB", f.txtDB},
+          {"txtDBJQM", f.txtDBJQM},         {"txtDBAkh", f.txtDBAkh},
+          {"txtEKFL", f.txtEKFL},           {"txtEKFLJQM", f.txtEKFLJQM},
+          {"txtEKFLAkh", f.txtEKFLAkh},     {"txtGewinn(1)", f.txtGewinn[1]},
+          {"txtGewinn(2)", f.txtGewinn[2]}};
+}
+
+// Each sample culture with phases, its price per plant and its last phase's plants.
+struct Kultur {
+  const char* nr;
+  const char* preis;
+  const char* menge;
+};
+const Kultur kKulturen[] = {{"K1003", "3,20", "5900"}, {"K1004", "2,40", "5000"},
+                            {"K1005", "0,95", "12000"}, {"K1006", "1,60", "4000"}};
+
+TEST_F(KalkulationTest, SampleCulturesMatchTheirReference) {
+  std::ostringstream ergebnis;
+  for (const Kultur& k : kKulturen) {
+    KalkulationsFenster f = Gewaehlt(k.nr, k.preis);
+    f.txtMenge = k.menge;
+    ASSERT_TRUE(KulturKalkulieren(f));
+    EXPECT_TRUE(f.KostenknoepfeAktiv && f.MenueknoepfeAktiv && f.cmbErgebnisSpeichernAktiv);
+    for (const auto& [name, text] : Boxen(f)) ergebnis << k.nr << ' ' << name << '=' << text << '\n';
+  }
+  if (std::getenv("TOLVAR_REFERENZ_SCHREIBEN")) {
+    std::ofstream(kReferenz) << ergebnis.str();
+  }
+  std::ifstream datei(kReferenz);
+  ASSERT_TRUE(datei) << "Referenz fehlt: " << kReferenz;
+  std::stringstream referenz;
+  referenz << datei.rdbuf();
+  // Compared line by line so a difference names its culture and box.
+  std::istringstream ist(ergebnis.str()), soll(referenz.str());
+  std::string a, b;
+  while (std::getline(soll, b)) {
+    ASSERT_TRUE(std::getline(ist, a)) << "fehlt: " << b;
+    EXPECT_EQ(a, b);
+  }
+  EXPECT_FALSE(std::getline(ist, a)) << "überzählig: " << a;
+  EXPECT_TRUE(meldungen.messages.empty());
+}
+
+TEST_F(KalkulationTest, EmptyPriceOrQuantityChangesNoBox) {
+  for (const char* feld : {"txtPreis", "txtMenge"}) {
+    SCOPED_TRACE(feld);
+    KalkulationsFenster f = Gewaehlt("K1003", "3,20");
+    (std::string(feld) == "txtPreis" ? f.txtPreis : f.txtMenge).clear();
+    f.txtHeizung = "alt";
+    const KalkulationsFenster vorher = f;
+    EXPECT_FALSE(KulturKalkulieren(f));
+    EXPECT_EQ(f.txtHeizung, "alt");
+    EXPECT_EQ(f.txtDB, vorher.txtDB);
+    EXPECT_FALSE(f.KostenknoepfeAktiv);
+  }
+}
+
+TEST_F(KalkulationTest, TypedAndTakenOverValuesAreKeptAndEnterTheMargins) {
+  KalkulationsFenster f = Gewaehlt("K1003", "3,20");
+  f.txtMenge = "5900";
+  state().HerkunftHeizung = Herkunft::Eingegeben;
+  state().HerkunftGemeinkosten = Herkunft::Vergleichskultur;
+  state().HerkunftVermarktung = Herkunft::KulturspezifischErrechnet;
+  f.txtHeizung = "12,346";
+  f.txtGemein = "100,00";
+  f.txtVermarktung = "300,00";
+  for (int lauf = 0; lauf < 2; ++lauf) {
+    ASSERT_TRUE(KulturKalkulieren(f));
+    EXPECT_EQ(f.txtHeizung, "12,346");
+    EXPECT_EQ(f.txtGemein, "100,00");
+    EXPECT_EQ(f.txtVermarktung, "300,00");
+  }
+  const double sach = base::NumberOr(f.txtSachkosten);
+  const double summe = 12.346 + base::NumberOr(f.txtMaterial) + base::NumberOr(f.txtEnergie) +
+                       base::NumberOr(f.txtMaschinen) + base::NumberOr(f.txtPSM) + 300.0;
+  EXPECT_NEAR(sach, summe, 0.005);
+  EXPECT_EQ(f.txtGewinn[1], base::Format(base::NumberOr(f.txtEKFL) - 100.0, "0.00"));
+}
+
+TEST_F(KalkulationTest, MissingDataEmptiesOnlyTheTypeChecked) {
+  KalkulationsFenster f = Gewaehlt("K1003", "3,20");
+  f.txtMenge = "5900";
+  std::vector<std::string> geprueft;
+  Dienste().KalkulationsdatenPruefen = [&](std::string_view schluessel) {
+    geprueft.emplace_back(schluessel);
+    state().DatenFehlen = schluessel == "HeizkostenKalkulation";
+  };
+  ASSERT_TRUE(KulturKalkulieren(f));
+  EXPECT_EQ(f.txtHeizung, "");
+  EXPECT_NE(f.txtMaterial, "");
+  EXPECT_NE(f.txtArbeit, "");
+  EXPECT_EQ(f.txtSachkosten, "");
+  EXPECT_NE(f.txtMarktleistung, "");
+  EXPECT_FALSE(state().DatenFehlen);
+  const std::vector<std::string> reihenfolge = {
+      "HeizkostenKalkulation", "MaterialkostenKalkulation", "EnergiekostenKalkulation",
+      "MaterialkostenKalkulation", "PSMKostenKalkulation", "VermarktungskostenKalkulation",
+      "ArbeitskostenKalkulation", "GemeinkostenKalkulation"};
+  EXPECT_EQ(geprueft, reihenfolge);
+}
+
+TEST_F(KalkulationTest, OverheadsBySiteWithoutSiteOverheadsEqualUniform) {
+  std::string gleichmaessig;
+  for (const char* typ : {"0", "1", "7"}) {
+    SCOPED_TRACE(typ);
+    KalkulationsFenster f = Gewaehlt("K1004", "2,40");
+    state().AktuelleEinstellungen.Gemeinkostentyp = typ;
+    ASSERT_TRUE(KulturKalkulieren(f));
+    if (std::string(typ) == "0") gleichmaessig = f.txtGemein;
+    // The sample's sites carry no overheads of their own.
+    if (std::string(typ) == "1") {
+      EXPECT_EQ(f.txtGemein, gleichmaessig);
+    }
+    if (std::string(typ) == "7") {
+      EXPECT_EQ(f.txtGemein, "0,00");
+      EXPECT_EQ(f.txtGewinn[1], "");
+    }
+  }
+  EXPECT_NE(gleichmaessig, "0,00");
+}
+
+TEST_F(KalkulationTest, NoCultureSelectedCalculatesNothing) {
+  KalkulationsFenster f = Gewaehlt("K1003", "3,20");
+  state().KulturIndex = state().AnzahlKulturen + 1;
+  EXPECT_FALSE(KulturKalkulieren(f));
+  EXPECT_EQ(f.txtMaterial, "");
+}
+
+// A price the calculation cannot carry and a culture without phases are refused with a
+// message; no box is computed from them.
+TEST_F(KalkulationTest, RefusedInputSaysWhyAndComputesNothing) {
+  struct Fall {
+    const char* name;
+    const char* kultur;
+    const char* preis;
+    const char* meldung;
+  };
+  const Fall faelle[] = {
+      {"Preis abc", "K1003", "abc", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"abc\""},
+      {"Preis 1e308", "K1003", "1e308", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"1e308\""},
+      {"Preis 1,2,3", "K1003", "1,2,3", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"1,2,3\""},
+      {"Preis -1", "K1003", "-1", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"-1\""},
+      {"ohne Phasen", "K1008", "3,20", "Für die Kultur \"Fuchsien 12 cm\" sind keine Kulturphasen erfasst."},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    meldungen.messages.clear();
+    KalkulationsFenster f = Gewaehlt(fall.kultur, fall.preis);
+    EXPECT_FALSE(KulturKalkulieren(f));
+    ASSERT_EQ(meldungen.messages.size(), 1u);
+    EXPECT_EQ(meldungen.messages[0].text.rfind(fall.meldung, 0), 0u) << meldungen.messages[0].text;
+    EXPECT_EQ(meldungen.messages[0].style, data::MessageStyle::Critical);
+    for (const auto& [name, text] : Boxen(f)) EXPECT_EQ(text, "") << name;
+    EXPECT_FALSE(f.KostenknoepfeAktiv || f.cmbErgebnisSpeichernAktiv);
+  }
+}
+
+// The energy breakdown lists the lit phase of "Pelargonien 12 cm" (40 W/m² for 10 h) with the
+// cost the calculation shows.
+TEST_F(KalkulationTest, EnergyBreakdownListsEveryLitPhase) {
+  KalkulationsFenster f = Gewaehlt("K1006", "1,60");
+  f.txtMenge = "4000";
+  ASSERT_TRUE(KulturKalkulieren(f));
+  ASSERT_EQ(f.txtEnergie, "23,76");
+  const State& s = state();
+  const auto zeilen = calculation::EnergieZeilen(s.PhasenListe, s.AnzahlPhasen, s.AktuelleEinstellungen.Strom);
+  ASSERT_EQ(zeilen.size(), 1u);
+  EXPECT_EQ(zeilen[0][0], "Bewurzelung");
+  EXPECT_EQ(zeilen[0][1], "40,0");
+  EXPECT_EQ(zeilen[0][2], "10,0");
+  EXPECT_EQ(zeilen[0][4], "23,76");
+}
+
+}  // namespace
+}  // namespace tolvar::mdlKalkulation

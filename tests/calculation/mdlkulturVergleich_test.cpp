@@ -1,0 +1,433 @@
+// The comparison-culture store over a small result database built in code: listing for the
+// detail windows, appending the calculation window's figures, renumbering, and failures
+// that must leave the table as it was.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calculation/mdlkulturVergleich.h"
+#include "data/messages.h"
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "support/fixtures.h"
+#include "support/schema.h"
+
+namespace tolvar::mdlkulturVergleich {
+namespace {
+
+base::Date D(int y, int m, int d) { return *base::MakeDate(y, m, d); }
+
+class FesteUhr : public base::Clock {
+ public:
+  base::Date Now() const override { return base::MakeDateTime(2024, 12, 10, 14, 5, 9); }
+  int RandomDigit() override { return 0; }
+};
+
+class VergleichskulturTest : public testing::Test {
+ protected:
+  test::TempDir dir;
+  std::string pfad = dir.Join("Ergebnisse.mdb");
+  FesteUhr uhr;
+  data::RecordingMessageSink meldungen;
+  data::MessageSink* vorherigeMeldungen = nullptr;
+
+  void SetUp() override {
+    ResetState();
+    base::SetClock(&uhr);
+    vorherigeMeldungen = data::SetMessageSink(&meldungen);
+    auto datenbank = db::Database::Create(pfad);
+    ASSERT_TRUE(datenbank && datenbank->ExecuteScript(test::SchemaOf("Vergleichskulturen")));
+    state().AktuelleEinstellungen.Ergebnisdatenbank = pfad;
+  }
+  void TearDown() override {
+    data::SetMessageSink(vorherigeMeldungen);
+    base::SetClock(nullptr);
+    ResetState();
+  }
+
+  std::unique_ptr<db::Database> Oeffnen() {
+    auto datenbank = db::Database::Open(pfad);
+    EXPECT_TRUE(datenbank);
+    return datenbank;
+  }
+  void Ausfuehren(const std::string& sql, const std::vector<db::Value>& werte = {}) {
+    auto datenbank = Oeffnen();
+    ASSERT_TRUE(datenbank->Execute(sql, werte)) << datenbank->LastError();
+  }
+  // A stored culture: name, number (Null when empty), heating cost text and its grade,
+  // marketing grade.
+  void Zeile(const std::string& kultur, db::Value nr, const std::string& heizung = "12,5",
+             db::Value dqHeizung = 1, db::Value dqVermarktung = 2) {
+    Ausfuehren(
+        "INSERT INTO \"Vergleichskulturen\" (\"Nr\", \"Kultur\", \"Beginn\", \"Ende\", \"Menge\", \"Preis\", "
+        "\"Heizung\", \"Material\", \"Strom\", \"Vermarktung\", \"Gemeinkosten\", \"DQHeizung\", \"DQMaterial\", "
+        "\"DQStrom\", \"DQPSM\", \"DQVermarktung\", \"DQGemeinkosten\") "
+        "VALUES (?, ?, '01.03.2024', '30.04.2024', '250', '1,5', ?, '7', '', '3,333', '0,5', ?, 2, 3, 4, ?, NULL)",
+        {std::move(nr), db::Value(kultur), db::Value(heizung), std::move(dqHeizung), std::move(dqVermarktung)});
+  }
+  std::vector<std::string> Spalte(const std::string& spalte) {
+    std::vector<std::string> werte;
+    auto datenbank = Oeffnen();
+    db::Recordset rs = datenbank->OpenTable("Vergleichskulturen");
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+      werte.push_back(rs[spalte].isNull() ? "<Null>" : rs[spalte].text());
+    }
+    return werte;
+  }
+};
+
+// ------------------------------------------------------------------ listing
+
+TEST_F(VergleichskulturTest, EmptyTableListsOnlyThePlaceholder) {
+  const VergleichskulturAnzeige a = VergleichskulturenLaden("frmEnergieInfo");
+  EXPECT_EQ(state().AnzahlVergleichskulturen, 0);
+  ASSERT_EQ(state().VergleichskulturListe.size(), 1u);
+  EXPECT_EQ(state().VergleichskulturListe[0].Kultur, "");
+  EXPECT_EQ(a.Eintraege, std::vector<std::string>{"Kein Datensatz vorhanden"});
+  EXPECT_EQ(a.ListIndex, 0);
+  EXPECT_EQ(a.txtErgebnisdatenbank, pfad);
+  EXPECT_TRUE(a.KostenSetzen);
+  EXPECT_EQ(a.txtKostenVergleichskultur, "");
+  EXPECT_EQ(a.txtQualitaet, std::nullopt);
+  EXPECT_TRUE(meldungen.messages.empty());
+}
+
+TEST_F(VergleichskulturTest, RowsAreListedInTableOrderWithFormattedFigures) {
+  Zeile("Primel", 7);
+  Zeile("Cyclamen", db::Value::Null());
+  VergleichskulturenLaden("frmArbeitInfo");
+
+  ASSERT_EQ(state().AnzahlVergleichskulturen, 2);
+  ASSERT_EQ(state().VergleichskulturListe.size(), 3u);
+  const VergleichskulturSatz& erste = state().VergleichskulturListe[0];
+  EXPECT_EQ(erste.Nr, "7");
+  EXPECT_EQ(state().VergleichskulturListe[1].Nr, "1");  // Null gives its position
+  EXPECT_EQ(erste.Kultur, "Primel");
+  EXPECT_EQ(erste.Beginn, "01.03.2024");
+  EXPECT_EQ(erste.Menge, "250");
+  EXPECT_EQ(erste.Preis, "1,50");
+  EXPECT_EQ(erste.Heizung, "12,50");
+  EXPECT_EQ(erste.Material, "7,00");
+  EXPECT_EQ(erste.Strom, "");          // an empty cost stays empty
+  EXPECT_EQ(erste.Maschinen, "");      // so does a Null one
+  EXPECT_EQ(erste.Vermarktung, "3,33");
+  EXPECT_EQ(erste.DQHeizung, "1");
+  EXPECT_EQ(erste.DQPSM, "4");
+  EXPECT_EQ(erste.DQGemeinkosten, "");
+  EXPECT_EQ(state().VergleichskulturListe[2].Kultur, "");  // the empty element after the rows
+}
+
+TEST_F(VergleichskulturTest, EachWindowShowsTheFirstCultureOfItsCostType) {
+  Zeile("Primel", 0, "12,5", 1, 0);
+  Zeile("Cyclamen", 1, "9", 3, 3);
+  struct Fall {
+    const char* fenster;
+    bool kostenSetzen;
+    const char* kosten;
+    std::optional<std::string> sterne;
+  };
+  const Fall faelle[] = {
+      {"frmVantelInfo", true, "12,50", "***"},
+      {"frmMaterialInfo", true, "7,00", "**"},
+      {"frmEnergieInfo", true, "", "*"},
+      {"frmPSMInfo", true, "", std::nullopt},           // grade "4"
+      {"frmVermarktungInfo", true, "3,33", std::nullopt},  // grade "0" keeps the stars shown
+      {"frmGemeinkostenInfo", true, "0,50", std::nullopt},  // no grade
+      {"frmMaschinenInfo", false, "", std::nullopt},    // its selection handler shows the culture
+      {"frmArbeitInfo", false, "", std::nullopt},
+      {"frmKalkulation", false, "", std::nullopt},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.fenster);
+    const VergleichskulturAnzeige a = VergleichskulturenLaden(f.fenster);
+    EXPECT_EQ(a.Eintraege, (std::vector<std::string>{"Primel", "Cyclamen"}));
+    EXPECT_EQ(a.KostenSetzen, f.kostenSetzen);
+    EXPECT_EQ(a.txtKostenVergleichskultur, f.kosten);
+    EXPECT_EQ(a.txtQualitaet, f.sterne);
+  }
+}
+
+TEST_F(VergleichskulturTest, ChoosingAnEntryShowsItsCostAndStars) {
+  Zeile("Primel", 0, "12,5", 2);
+  VergleichskulturenLaden("frmVantelInfo");
+  const auto gewaehlt = VergleichskulturZeigen(Kostenart::Heizung, 0);
+  ASSERT_TRUE(gewaehlt);
+  EXPECT_EQ(gewaehlt->Kosten, "12,50");
+  EXPECT_EQ(gewaehlt->Qualitaet, "**");
+  // The empty element after the rows, and indices that name no element (typed-in text).
+  const auto leer = VergleichskulturZeigen(Kostenart::Heizung, 1);
+  ASSERT_TRUE(leer);
+  EXPECT_EQ(leer->Kosten, "");
+  EXPECT_EQ(leer->Qualitaet, std::nullopt);
+  EXPECT_EQ(VergleichskulturZeigen(Kostenart::Heizung, -1), std::nullopt);
+  EXPECT_EQ(VergleichskulturZeigen(Kostenart::Heizung, 2), std::nullopt);
+}
+
+TEST(VergleichskulturSterne, GradesGiveStarsOnlyForOneToThree) {
+  EXPECT_EQ(Sterne("1"), "***");
+  EXPECT_EQ(Sterne("2"), "**");
+  EXPECT_EQ(Sterne("3"), "*");
+  for (const char* dq : {"", "0", "4", "10", " 1", "1,0"}) EXPECT_EQ(Sterne(dq), std::nullopt) << dq;
+}
+
+TEST_F(VergleichskulturTest, UnreadableDatabaseListsNothingInsteadOfStaleEntries) {
+  Zeile("Primel", 0);
+  Zeile("Cyclamen", 1);
+  VergleichskulturenLaden("frmEnergieInfo");
+  ASSERT_EQ(state().AnzahlVergleichskulturen, 2);
+
+  for (const std::string& kaputt : {dir.Join("fehlt.mdb"), dir.Join("leer.mdb")}) {
+    SCOPED_TRACE(kaputt);
+    if (kaputt == dir.Join("leer.mdb")) {
+      ASSERT_TRUE(db::Database::Create(kaputt));  // a database without the table
+    }
+    state().AktuelleEinstellungen.Ergebnisdatenbank = kaputt;
+    meldungen.messages.clear();
+    const VergleichskulturAnzeige a = VergleichskulturenLaden("frmEnergieInfo");
+    EXPECT_EQ(state().AnzahlVergleichskulturen, 0);
+    EXPECT_EQ(state().VergleichskulturListe.size(), 1u);
+    EXPECT_EQ(a.Eintraege, std::vector<std::string>{"Kein Datensatz vorhanden"});
+    EXPECT_EQ(a.txtErgebnisdatenbank, kaputt);
+    ASSERT_EQ(meldungen.messages.size(), 1u);
+    EXPECT_NE(meldungen.messages[0].text.find(kaputt), std::string::npos);
+    EXPECT_EQ(meldungen.messages[0].style, data::MessageStyle::Critical);
+  }
+}
+
+TEST(VergleichskulturLesen, ShippedResultDatabaseHoldsTheThreeSamples) {
+  std::vector<VergleichskulturSatz> liste;
+  ASSERT_TRUE(VergleichskulturenLesen(test::ShippedTreeForTests() + "/Tolvar_DB/Ergebnisse.mdb", liste));
+  ASSERT_EQ(liste.size(), 3u);
+  EXPECT_EQ(liste[0].Kultur, "Weihnachtsstern 13 cm");
+  EXPECT_EQ(liste[0].Heizung, "412,50");
+  EXPECT_EQ(liste[2].Nr, "2");
+  EXPECT_EQ(liste[2].DQVermarktung, "0");
+
+  std::string fehler;
+  EXPECT_FALSE(VergleichskulturenLesen(test::ShippedTreeForTests() + "/Tolvar_DB/fehlt.mdb", liste, &fehler));
+  EXPECT_TRUE(liste.empty());
+  EXPECT_FALSE(fehler.empty());
+}
+
+// ------------------------------------------------------------------ appending
+
+TEST(VergleichskulturKennzahlen, AreaDaysAndLabourHours) {
+  std::vector<PhasenSatz> phasen(26);
+  phasen[1].BruttoFlaeche = "100";
+  phasen[1].Anfang = D(2024, 3, 1);
+  phasen[1].Ende = D(2024, 3, 31);
+  phasen[2].BruttoFlaeche = "50";
+  phasen[2].Anfang = D(2024, 4, 1);
+  phasen[2].Ende = D(2024, 4, 11);
+  EXPECT_EQ(FlaechentageBerechnen(phasen, 2), 3500.0);
+  EXPECT_EQ(FlaechentageBerechnen(phasen, 0), std::nullopt);
+  phasen[2].BruttoFlaeche = "";
+  EXPECT_EQ(FlaechentageBerechnen(phasen, 2), 3000.0);
+  phasen[2].BruttoFlaeche = "abc";
+  EXPECT_EQ(FlaechentageBerechnen(phasen, 2), 3000.0);
+  EXPECT_EQ(FlaechentageBerechnen(phasen, 99), 3000.0);  // slots beyond the list are not read
+
+  std::vector<KulturArbeitSatz> arbeiten(4);
+  arbeiten[0].Zeitdauer = "2,5";
+  arbeiten[1].Zeitdauer = "";
+  arbeiten[2].Zeitdauer = "x";
+  arbeiten[3].Zeitdauer = "4";
+  EXPECT_EQ(ArbeitsstundenBerechnen(arbeiten, 4), 6.5);
+  EXPECT_EQ(ArbeitsstundenBerechnen(arbeiten, 1), 2.5);
+  EXPECT_EQ(ArbeitsstundenBerechnen(arbeiten, 0), 0.0);
+  EXPECT_EQ(ArbeitsstundenBerechnen(arbeiten, 50), 6.5);
+}
+
+class AppendTest : public VergleichskulturTest {
+ protected:
+  KalkulationsFenster fenster;
+  void SetUp() override {
+    VergleichskulturTest::SetUp();
+    State& s = state();
+    s.PhasenListe.assign(26, PhasenSatz{});
+    s.PhasenListe[1].BruttoFlaeche = "100";
+    s.PhasenListe[1].Anfang = D(2024, 3, 1);
+    s.PhasenListe[1].Ende = D(2024, 3, 31);
+    s.PhasenListe[2].BruttoFlaeche = "50";
+    s.PhasenListe[2].Anfang = D(2024, 4, 1);
+    s.PhasenListe[2].Ende = D(2024, 4, 11);
+    s.AnzahlPhasen = 2;
+    s.KulturArbeitListe.assign(3, KulturArbeitSatz{});
+    s.KulturArbeitListe[0].Zeitdauer = "3,5";
+    s.KulturArbeitListe[1].Zeitdauer = "";
+    s.AnzahlKulturArbeiten = 2;
+    s.HerkunftHeizung = 1;
+    s.HerkunftMaterial = 2;
+    s.HerkunftEnergie = 3;
+    s.HerkunftMaschinen = 1;
+    s.HerkunftPSM = 2;
+    s.HerkunftVermarktung = 0;
+    s.HerkunftArbeit = 3;
+    s.HerkunftGemeinkosten = 1;
+    fenster.txtName = "Primel";
+    fenster.txtAnfang = "01.03.2024";
+    fenster.txtEnde = "11.04.2024";
+    fenster.txtMenge = "250";
+    fenster.txtPreis = "1,20";
+    fenster.txtHeizung = "12,5";
+    fenster.txtMaterial = "30,00";
+    fenster.txtEnergie = "1,00";
+    fenster.txtMaschinen = "2,00";
+    fenster.txtPSM = "3,00";
+    fenster.txtVermarktung = "4,00";
+    fenster.txtArbeit = "5,00";
+    fenster.txtGemein = "6,00";
+  }
+};
+
+TEST_F(AppendTest, StoresTheWindowFiguresFlagsAndKeyFigures) {
+  ASSERT_TRUE(KalkulationsergebnisSpeichern(fenster));
+  auto datenbank = Oeffnen();
+  db::Recordset rs = datenbank->OpenTable("Vergleichskulturen");
+  ASSERT_EQ(rs.RecordCount(), 1);
+  EXPECT_TRUE(rs["Nr"].isNull());
+  EXPECT_EQ(rs["Import"].integerOr(99), 0);
+  const std::pair<const char*, const char*> erwartet[] = {
+      {"Kultur", "Primel"},    {"Beginn", "01.03.2024"}, {"Ende", "11.04.2024"},   {"Menge", "250"},
+      {"Preis", "1,20"},       {"Heizung", "12,5"},      {"Material", "30,00"},    {"Strom", "1,00"},
+      {"Maschinen", "2,00"},   {"PSM", "3,00"},          {"Vermarktung", "4,00"},  {"Arbeit", "5,00"},
+      {"Gemeinkosten", "6,00"}, {"DQHeizung", "1"},      {"DQMaterial", "2"},      {"DQStrom", "3"},
+      {"DQMaschinen", "1"},    {"DQPSM", "2"},           {"DQVermarktung", "0"},   {"DQArbeit", "3"},
+      {"DQGemeinkosten", "1"}, {"Akh", "3,5"},           {"TQM", "3500"},
+      {"Bemerkungen", "Kalkulation erstellt am Dienstag, 10. Dezember 2024"},
+  };
+  for (const auto& [spalte, wert] : erwartet) EXPECT_EQ(rs[spalte].text(), wert) << spalte;
+  EXPECT_TRUE(meldungen.messages.empty());
+
+  // Listed again, the stored heating cost shows two decimals.
+  VergleichskulturenLaden("frmVantelInfo");
+  EXPECT_EQ(state().VergleichskulturListe[0].Heizung, "12,50");
+  EXPECT_EQ(state().VergleichskulturListe[0].Nr, "0");
+}
+
+TEST_F(AppendTest, EmptyBoxesStoreTheirDefaultsAndShowThem) {
+  fenster = KalkulationsFenster{};
+  state().AnzahlPhasen = 0;
+  state().AnzahlKulturArbeiten = 0;
+  ASSERT_TRUE(KalkulationsergebnisSpeichern(fenster));
+
+  const std::pair<std::string KalkulationsFenster::*, const char*> boxen[] = {
+      {&KalkulationsFenster::txtName, "KeinNameVergeben"}, {&KalkulationsFenster::txtAnfang, "01.01.1900"},
+      {&KalkulationsFenster::txtEnde, "01.01.1900"},       {&KalkulationsFenster::txtMenge, "0"},
+      {&KalkulationsFenster::txtPreis, "0,00"},            {&KalkulationsFenster::txtHeizung, "0,00"},
+      {&KalkulationsFenster::txtMaterial, "0,00"},         {&KalkulationsFenster::txtEnergie, "0,00"},
+      {&KalkulationsFenster::txtMaschinen, "0,00"},        {&KalkulationsFenster::txtPSM, "0,00"},
+      {&KalkulationsFenster::txtVermarktung, "0,00"},      {&KalkulationsFenster::txtArbeit, "0,00"},
+      {&KalkulationsFenster::txtGemein, "0,00"},
+  };
+  for (const auto& [box, wert] : boxen) EXPECT_EQ(fenster.*box, wert);
+  EXPECT_EQ(Spalte("Kultur"), std::vector<std::string>{"KeinNameVergeben"});
+  EXPECT_EQ(Spalte("Ende"), std::vector<std::string>{"01.01.1900"});
+  EXPECT_EQ(Spalte("Gemeinkosten"), std::vector<std::string>{"0,00"});
+  EXPECT_EQ(Spalte("DQStrom"), std::vector<std::string>{"3"});  // the flag, whatever the box held
+  EXPECT_EQ(Spalte("TQM"), std::vector<std::string>{"<Null>"});
+  EXPECT_EQ(Spalte("Akh"), std::vector<std::string>{"0"});
+}
+
+TEST_F(AppendTest, RemarkOnlyFromTheCalculationWindow) {
+  ASSERT_TRUE(KalkulationsergebnisSpeichern(fenster, "frmAnderes"));
+  EXPECT_EQ(Spalte("Bemerkungen"), std::vector<std::string>{"<Null>"});
+}
+
+// ------------------------------------------------------------------ renumbering
+
+TEST_F(VergleichskulturTest, RenumberingCountsFromZeroInTableOrder) {
+  Zeile("a", 7);
+  Zeile("b", db::Value::Null());
+  Zeile("c", 7);
+  Zeile("d", -3);
+  Zeile("e", 0);
+  ASSERT_TRUE(VergleichskulturenNummerieren());
+  EXPECT_EQ(Spalte("Nr"), (std::vector<std::string>{"0", "1", "2", "3", "4"}));
+  EXPECT_EQ(Spalte("Kultur"), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
+}
+
+TEST_F(VergleichskulturTest, RenumberingAnotherFileLeavesTheSettingAlone) {
+  const std::string andere = dir.Join("Export.mdb");
+  {
+    auto datenbank = db::Database::Create(andere);
+    ASSERT_TRUE(datenbank && datenbank->ExecuteScript(test::SchemaOf("Vergleichskulturen")));
+    ASSERT_TRUE(datenbank->Execute("INSERT INTO \"Vergleichskulturen\" (\"Nr\") VALUES (5), (5)"));
+  }
+  Zeile("a", 9);
+  ASSERT_TRUE(VergleichskulturenNummerieren(andere));
+  EXPECT_EQ(Spalte("Nr"), std::vector<std::string>{"9"});
+  auto datenbank = db::Database::Open(andere);
+  EXPECT_EQ(datenbank->Query("SELECT group_concat(\"Nr\") FROM \"Vergleichskulturen\"").Field(0).text(), "0,1");
+  EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, pfad);
+}
+
+TEST_F(VergleichskulturTest, RenumberingAnEmptyTableChangesNothing) {
+  EXPECT_TRUE(VergleichskulturenNummerieren());
+  EXPECT_TRUE(Spalte("Nr").empty());
+  EXPECT_TRUE(meldungen.messages.empty());
+}
+
+TEST_F(AppendTest, SaveCommandAppendsLastAndRenumbers) {
+  for (const char* k : {"a", "b", "c", "d"}) Zeile(k, 3);
+  ASSERT_TRUE(KalkulationsergebnisSpeichernUndNummerieren(fenster));
+  EXPECT_EQ(Spalte("Nr"), (std::vector<std::string>{"0", "1", "2", "3", "4"}));
+  EXPECT_EQ(Spalte("Kultur").back(), "Primel");
+}
+
+// ------------------------------------------------------------------ failures
+
+TEST_F(AppendTest, FailuresAreReportedAndLeaveTableAndWindowAsTheyWere) {
+  struct Fall {
+    const char* name;
+    const char* ausloeser;  // SQL that makes the file refuse the write
+    bool fehlendeDatei;
+  };
+  const Fall faelle[] = {
+      {"missing file", "", true},
+      {"new row refused",
+       "CREATE TRIGGER t BEFORE INSERT ON \"Vergleichskulturen\" BEGIN SELECT RAISE(ABORT, 'gesperrt'); END", false},
+      {"renumbering refused halfway",
+       "CREATE TRIGGER t BEFORE UPDATE ON \"Vergleichskulturen\" WHEN NEW.\"Nr\" = 2 "
+       "BEGIN SELECT RAISE(ABORT, 'gesperrt'); END",
+       false},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    Ausfuehren("DELETE FROM \"Vergleichskulturen\"");
+    Zeile("a", 5);
+    Zeile("b", 5);
+    Zeile("c", 5);
+    if (*f.ausloeser) Ausfuehren(f.ausloeser);
+    state().AktuelleEinstellungen.Ergebnisdatenbank = f.fehlendeDatei ? dir.Join("fehlt.mdb") : pfad;
+    fenster.txtGemein = "";
+    meldungen.messages.clear();
+
+    EXPECT_FALSE(KalkulationsergebnisSpeichernUndNummerieren(fenster));
+    EXPECT_EQ(fenster.txtGemein, "");  // no default shown for a row that was not stored
+    EXPECT_EQ(Spalte("Nr"), (std::vector<std::string>{"5", "5", "5"}));
+    ASSERT_EQ(meldungen.messages.size(), 1u);
+    EXPECT_EQ(meldungen.messages[0].style, data::MessageStyle::Critical);
+    EXPECT_EQ(meldungen.messages[0].title, "Tolvar-Information");
+    EXPECT_NE(meldungen.messages[0].text.find(state().AktuelleEinstellungen.Ergebnisdatenbank), std::string::npos);
+
+    if (*f.ausloeser) Ausfuehren("DROP TRIGGER t");
+  }
+}
+
+TEST_F(VergleichskulturTest, RenumberingFailureKeepsTheOldNumbers) {
+  Zeile("a", 5);
+  Zeile("b", 5);
+  Zeile("c", 5);
+  Ausfuehren(
+      "CREATE TRIGGER t BEFORE UPDATE ON \"Vergleichskulturen\" WHEN NEW.\"Nr\" = 2 "
+      "BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
+  EXPECT_FALSE(VergleichskulturenNummerieren());
+  EXPECT_EQ(Spalte("Nr"), (std::vector<std::string>{"5", "5", "5"}));
+  EXPECT_EQ(meldungen.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tolvar::mdlkulturVergleich

@@ -1,0 +1,185 @@
+// Saving, deleting and copying stored comparison cultures, each change renumbering the table
+// in the same transaction.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "comparison/ergebnis_fixture.h"
+#include "comparison/comparison_cultures.h"
+#include "support/fixtures.h"
+
+namespace tolvar::comparison {
+namespace {
+
+using test::SpalteLesen;
+using Texte = std::vector<std::string>;
+
+class PflegeTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    test::ErgebnisdatenbankAnlegen(pfad);
+    for (int i = 0; i < 3; ++i) test::ZeileEinfuegen(pfad, test::Beispielkultur(i, "K" + std::to_string(i)));
+  }
+  test::TempDir dir;
+  std::string pfad = dir.Join("Ergebnisse.mdb");
+};
+
+TEST_F(PflegeTest, ReadsACultureAsPlainText) {
+  const auto f = KulturLesen(pfad, Schluessel("K1", "1"));
+  ASSERT_TRUE(f);
+  EXPECT_EQ(f->Kultur, "K1");
+  EXPECT_EQ(f->Preis, "0,90");
+  EXPECT_EQ(f->TQM, "730");
+  EXPECT_EQ(f->Kosten[0], "150");
+  EXPECT_EQ(f->Grade[1], 2);
+  EXPECT_FALSE(f->Import);
+  EXPECT_FALSE(KulturLesen(pfad, Schluessel("K1", "2")));
+  EXPECT_FALSE(KulturLesen(pfad, std::string(kWurzelSchluessel)));
+}
+
+TEST_F(PflegeTest, NullColumnsAreReportedAsMissing) {
+  test::ZeileEinfuegen(pfad, {{"Nr", 3}, {"Kultur", "Halb"}});
+  const auto f = KulturLesen(pfad, Schluessel("Halb", "3"));
+  ASSERT_TRUE(f);
+  EXPECT_EQ(f->Bemerkungen, std::nullopt);
+  EXPECT_EQ(f->Grade[0], std::nullopt);
+}
+
+TEST_F(PflegeTest, SavingAnEditedCultureMovesItToTheEnd) {
+  Kultureingabe e;
+  e.Kultur = "K0 neu";
+  e.Akh = "12,5";
+  std::string neu;
+  ASSERT_TRUE(KulturSpeichern(pfad, e, Schluessel("K0", "0"), &neu));
+  EXPECT_EQ(SpalteLesen(pfad, "Kultur"), (Texte{"K1", "K2", "K0 neu"}));
+  EXPECT_EQ(SpalteLesen(pfad, "Nr"), (Texte{"0", "1", "2"}));
+  EXPECT_EQ(neu, Schluessel("K0 neu", "2"));
+  EXPECT_EQ(SpalteLesen(pfad, "Akh")[2], "12,5");
+}
+
+TEST_F(PflegeTest, SavingWithoutAMatchingKeyAppendsTheDefaults) {
+  for (const std::string& key : {std::string(), std::string(kWurzelSchluessel)}) {
+    ASSERT_TRUE(KulturSpeichern(pfad, Kultureingabe{}, key));
+  }
+  EXPECT_EQ(SpalteLesen(pfad, "Kultur"), (Texte{"K0", "K1", "K2", "0", "0"}));
+  EXPECT_EQ(SpalteLesen(pfad, "Nr"), (Texte{"0", "1", "2", "3", "4"}));
+  EXPECT_EQ(SpalteLesen(pfad, "Beginn")[3], "01.01.1900");
+  EXPECT_EQ(SpalteLesen(pfad, "Heizung")[3], "0");
+  EXPECT_EQ(SpalteLesen(pfad, "DQHeizung")[3], "3");
+  EXPECT_EQ(SpalteLesen(pfad, "Bemerkungen")[3], "");
+  EXPECT_EQ(SpalteLesen(pfad, "Import")[3], "0");
+}
+
+// Dates that are no dates and numbers the comparison cannot use are refused before the
+// table is touched; the file keeps its bytes.
+TEST_F(PflegeTest, UnreadableDatesAndNumbersChangeNothing) {
+  struct Fall {
+    const char* name;
+    std::string Kultureingabe::*feld;
+    const char* wert;
+  };
+  const Fall faelle[] = {
+      {"TQM abc", &Kultureingabe::TQM, "abc"},       {"Akh 1,2,3", &Kultureingabe::Akh, "1,2,3"},
+      {"TQM 1.5", &Kultureingabe::TQM, "1.5"},       {"Beginn 31.02.2025", &Kultureingabe::Beginn, "31.02.2025"},
+      {"Ende abc", &Kultureingabe::Ende, "abc"},     {"Menge -5", &Kultureingabe::Menge, "-5"},
+      {"Preis 1e308", &Kultureingabe::Preis, "1e308"},
+  };
+  const std::string vorher = [&] {
+    std::ifstream in(pfad, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }();
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    Kultureingabe e;
+    e.*f.feld = f.wert;
+    EXPECT_FALSE(EingabeGueltig(e));
+    std::string fehler;
+    EXPECT_FALSE(KulturSpeichern(pfad, e, Schluessel("K0", "0"), nullptr, &fehler));
+    EXPECT_FALSE(fehler.empty());
+    std::ifstream in(pfad, std::ios::binary);
+    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), {}) == vorher);
+  }
+  for (const char* kosten : {"1e308", "-1", "x"}) {
+    Kultureingabe e;
+    e.Kosten[7] = kosten;
+    EXPECT_FALSE(EingabeGueltig(e)) << kosten;
+  }
+  Kultureingabe gut;
+  gut.Beginn = "01.03.2025";
+  gut.Preis = "0,85";
+  gut.Kosten[0] = "12,5";
+  EXPECT_TRUE(EingabeGueltig(gut));
+}
+
+TEST_F(PflegeTest, DeletingRenumbersAlsoWhenNothingWasDeleted) {
+  bool geloescht = true;
+  ASSERT_TRUE(KulturLoeschen(pfad, std::string(kWurzelSchluessel), &geloescht));
+  EXPECT_FALSE(geloescht);
+  ASSERT_TRUE(KulturLoeschen(pfad, Schluessel("K1", "1"), &geloescht));
+  EXPECT_TRUE(geloescht);
+  EXPECT_EQ(SpalteLesen(pfad, "Kultur"), (Texte{"K0", "K2"}));
+  EXPECT_EQ(SpalteLesen(pfad, "Nr"), (Texte{"0", "1"}));
+}
+
+TEST_F(PflegeTest, NamesEndingInDigitsNeverShareAKey) {
+  test::ErgebnisdatenbankAnlegen(dir.Join("b.mdb"));
+  const std::string b = dir.Join("b.mdb");
+  for (int i = 0; i < 13; ++i) test::ZeileEinfuegen(b, {{"Nr", i}, {"Kultur", i == 2 ? "A1" : "A"}});
+  EXPECT_NE(Schluessel("A1", "2"), Schluessel("A", "12"));
+  ASSERT_TRUE(KulturLoeschen(b, Schluessel("A", "12")));
+  EXPECT_EQ(SpalteLesen(b, "Kultur")[2], "A1");
+  EXPECT_EQ(SpalteLesen(b, "Kultur").size(), 12u);
+}
+
+TEST_F(PflegeTest, TransferCopiesListedCulturesMarkedAsImported) {
+  const std::string ziel = dir.Join("Ziel.mdb");
+  test::ErgebnisdatenbankAnlegen(ziel);
+  test::Spalten alt = test::Beispielkultur(5, "Alt");
+  alt["Import"] = -1;
+  test::ZeileEinfuegen(ziel, alt);
+  int kopiert = 0;
+  // A culture listed twice is copied twice.
+  ASSERT_TRUE(DatensaetzeUebertragen(pfad, ziel, {"2", "0", "2"}, &kopiert));
+  EXPECT_EQ(kopiert, 3);
+  EXPECT_EQ(SpalteLesen(ziel, "Kultur"), (Texte{"Alt", "K2", "K0", "K2"}));
+  EXPECT_EQ(SpalteLesen(ziel, "Nr"), (Texte{"0", "1", "2", "3"}));
+  EXPECT_EQ(SpalteLesen(ziel, "Import"), (Texte{"-1", "-1", "-1", "-1"}));
+  EXPECT_EQ(SpalteLesen(ziel, "Bemerkungen")[1], "Bemerkung K2");
+  EXPECT_EQ(SpalteLesen(ziel, "TQM")[1], "730");
+  // The source is untouched.
+  EXPECT_EQ(SpalteLesen(pfad, "Import"), (Texte{"0", "0", "0"}));
+}
+
+TEST_F(PflegeTest, TransferIntoADatabaseWithoutTheTableFails) {
+  const std::string ziel = dir.Join("Leer.mdb");
+  ASSERT_TRUE(db::Database::Create(ziel));
+  std::string fehler;
+  EXPECT_FALSE(DatensaetzeUebertragen(pfad, ziel, {"0"}, nullptr, &fehler));
+  EXPECT_FALSE(fehler.empty());
+}
+
+TEST_F(PflegeTest, ResultDatabaseCheck) {
+  const std::string ohneTabelle = dir.Join("ohne.mdb");
+  ASSERT_TRUE(db::Database::Create(ohneTabelle));
+  const std::string text = dir.Join("text.mdb");
+  std::ofstream(text) << "keine Datenbank";
+  EXPECT_TRUE(ErgebnisdatenbankGueltig(pfad));
+  EXPECT_FALSE(ErgebnisdatenbankGueltig(ohneTabelle));
+  EXPECT_FALSE(ErgebnisdatenbankGueltig(text));
+  EXPECT_FALSE(ErgebnisdatenbankGueltig(dir.Join("fehlt.mdb")));
+  EXPECT_FALSE(ErgebnisdatenbankGueltig(""));
+  EXPECT_FALSE(ErgebnisdatenbankGueltig(dir.Path()));
+}
+
+TEST_F(PflegeTest, SameFileIsRecognisedThroughOtherSpellings) {
+  const std::string umweg = dir.Join("unter/../Ergebnisse.mdb");
+  std::filesystem::create_directories(dir.Join("unter"));
+  EXPECT_TRUE(GleicheDatei(pfad, pfad));
+  EXPECT_TRUE(GleicheDatei(pfad, umweg));
+  EXPECT_FALSE(GleicheDatei(pfad, dir.Join("Andere.mdb")));
+  EXPECT_FALSE(GleicheDatei(pfad, ""));
+}
+
+}  // namespace
+}  // namespace tolvar::comparison

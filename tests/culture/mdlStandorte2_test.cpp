@@ -1,0 +1,195 @@
+// Site occupancies: loading clipped to the phase range, the grid rows, the check, the save.
+
+#include "culture/mdlStandorte2.h"
+
+#include <gtest/gtest.h>
+
+#include "culture_fixture.h"
+
+namespace tolvar::mdlStandorte2 {
+namespace {
+
+using test::D;
+using Tabelle = std::vector<std::vector<std::string>>;
+
+class OccupanciesTest : public test::CultureFixture {
+ protected:
+  void SetUp() override {
+    CultureFixture::SetUp();
+    // Phases from 1 March to 30 April 2024.
+    PhasenSetzen({{D(2024, 3, 1), D(2024, 3, 31)}, {D(2024, 4, 1), D(2024, 4, 30)}});
+    Ausfuehren(*morvin, "INSERT INTO \"Standort\" (\"StandortNr\", \"Standortname\") VALUES ('Sta1002', 'Haus 1')");
+    Ausfuehren(*morvin, "INSERT INTO \"Standort\" (\"StandortNr\", \"Standortname\") VALUES ('Sta1003', 'Haus 2')");
+    Ausfuehren(*tolvar, "INSERT INTO \"Vantel\" (\"StandortNr\", \"Wege\") VALUES ('Sta1002', '15')");
+    Ausfuehren(*tolvar, "INSERT INTO \"Vantel\" (\"StandortNr\", \"Wege\") VALUES ('Sta1002', '99')");
+    StandortSatz s1;
+    s1.StandortNr = "Sta1002";
+    s1.Standortname = "Haus 1";
+    StandortSatz s2;
+    s2.StandortNr = "Sta1003";
+    s2.Standortname = "Haus 2";
+    state().StandortListe = {s1, s2};
+  }
+
+  void Belegung(const std::string& kultur, const std::string& standort, db::Value beginn, db::Value ende,
+                const std::string& flaeche = "100") {
+    Ausfuehren(*morvin, "INSERT INTO \"KulturStandorte\" VALUES (?, ?, ?, ?, ?)",
+               {db::Value(kultur), db::Value(standort), beginn, ende, db::Value(flaeche)});
+  }
+
+  Tabelle Gespeichert(const std::string& kultur = "K1023") {
+    return Zeilen(*morvin,
+                  "SELECT \"StandortNr\", \"Beginn\", \"Ende\", \"Flaeche\" FROM \"KulturStandorte\" "
+                  "WHERE \"KulturNr\" = ? ORDER BY rowid",
+                  {db::Value(kultur)});
+  }
+};
+
+TEST_F(OccupanciesTest, LoadClipsToThePhaseRange) {
+  struct Fall {
+    const char* name;
+    db::Value beginn, ende;
+    bool geladen;
+    base::Date erwBeginn, erwEnde;
+  };
+  const std::vector<Fall> faelle = {
+      {"läuft über das Ende", "2024-03-10", "2024-05-20", true, D(2024, 3, 10), D(2024, 4, 30)},
+      {"beginnt davor", "2024-02-15", "2024-04-20", true, D(2024, 3, 1), D(2024, 4, 20)},
+      {"umspannt", "2024-02-15", "2024-05-20", true, D(2024, 3, 1), D(2024, 4, 30)},
+      {"danach", "2024-05-01", "2024-05-10", false, 0, 0},
+      {"davor", "2024-02-01", "2024-02-28", false, 0, 0},
+      {"genau", "2024-03-01", "2024-04-30", true, D(2024, 3, 1), D(2024, 4, 30)},
+      {"am letzten Tag", "2024-04-30", "2024-05-31", true, D(2024, 4, 30), D(2024, 4, 30)},
+      {"ohne Ende", "2024-03-05", db::Value(), true, D(2024, 3, 5), base::kNoDate},
+      {"ohne Daten", db::Value(), db::Value(), false, 0, 0},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    Ausfuehren(*morvin, "DELETE FROM \"KulturStandorte\"");
+    Belegung("K1023", "Sta1002", f.beginn, f.ende);
+    ASSERT_TRUE(KulturStandorteLaden());
+    const State& s = state();
+    ASSERT_EQ(s.AnzahlKulturStandorte, f.geladen ? 1 : 0);
+    ASSERT_EQ(s.KulturStandortListe.size(), static_cast<std::size_t>(s.AnzahlKulturStandorte + 1));
+    EXPECT_EQ(s.KulturStandortListe.back().StandortName, "0");
+    EXPECT_EQ(s.KulturStandortListe.back().KulturNr, "K1023");
+    if (!f.geladen) continue;
+    const KulturStandortSatz& k = s.KulturStandortListe[0];
+    EXPECT_EQ(k.Beginn, f.erwBeginn);
+    EXPECT_EQ(k.Ende, f.erwEnde);
+    EXPECT_EQ(k.StandortName, "Haus 1");
+    // Every kept occupancy has its site's path share, clipped at the start or not.
+    EXPECT_EQ(k.Wege, "15");
+  }
+}
+
+TEST_F(OccupanciesTest, LoadOrdersByBeginAndPassesOverForeignAndNumberlessRows) {
+  Belegung("K1023", "Sta1003", "2024-04-01", "2024-04-30", "70");
+  Belegung("K1024", "Sta1002", "2024-03-01", "2024-04-30");
+  Belegung("K1023", "0", "2024-03-01", "2024-03-31");
+  Belegung("K1023", "Sta1009", "2024-03-15", "2024-03-31", "5");
+  Belegung("K1023", "Sta1002", "2024-03-01", "2024-03-31", "30");
+  ASSERT_TRUE(KulturStandorteLaden());
+  EXPECT_EQ(state().AnzahlKulturStandorte, 3);
+  const auto zeilen = KulturStandorteTabelle();
+  ASSERT_EQ(zeilen.size(), 3u);
+  // A site missing from table Standort shows its number and stays in the grid.
+  EXPECT_EQ(zeilen[0].StandortName, "Haus 1");
+  EXPECT_EQ(zeilen[0].Beginn, "01 03 2024");
+  EXPECT_EQ(zeilen[1].StandortName, "Sta1009");
+  EXPECT_EQ(zeilen[1].StandortNr, "Sta1009");
+  EXPECT_EQ(zeilen[2].StandortName, "Haus 2");
+  EXPECT_EQ(zeilen[2].Flaeche, "70");
+  EXPECT_EQ(state().KulturStandortListe[1].Wege, "0");
+}
+
+TEST_F(OccupanciesTest, ACultureWithoutPhasesLoadsNothing) {
+  Belegung("K1023", "Sta1002", "2024-03-01", "2024-03-31");
+  PhasenSetzen({});
+  EXPECT_TRUE(KulturStandorteLaden());
+  EXPECT_EQ(state().AnzahlKulturStandorte, 0);
+  EXPECT_TRUE(KulturStandorteTabelle().empty());
+}
+
+TEST_F(OccupanciesTest, Check) {
+  struct Fall {
+    const char* name;
+    StandortZeile zeile;
+    std::vector<culture::Zelle> rot;
+  };
+  const std::vector<Fall> faelle = {
+      {"gut", {"Haus 1", "", "100", "01.03.2024", "31.03.2024"}, {}},
+      {"Leerzeichen-Daten", {"Haus 1", "Sta1002", "100", "01 03 2024", "30 04 2024"}, {}},
+      {"ohne Fläche", {"Haus 1", "", "", "01.03.2024", "31.03.2024"}, {{1, 1}}},
+      {"ohne Beginn", {"Haus 1", "", "100", "", "31.03.2024"}, {{1, 2}}},
+      {"ohne Ende", {"Haus 1", "", "100", "01.03.2024", ""}, {{1, 3}}},
+      {"gleiche Tage", {"Haus 1", "", "100", "10.03.2024", "10.03.2024"}, {{1, 2}, {1, 3}}},
+      {"vor der ersten Phase", {"Haus 1", "", "100", "28.02.2024", "31.03.2024"}, {{1, 2}}},
+      {"nach der letzten Phase", {"Haus 1", "", "100", "01.03.2024", "01.05.2024"}, {{1, 3}}},
+      {"kein Datum", {"Haus 1", "", "100", "32.03.2024", "31.03.2024"}, {{1, 2}}},
+      {"Fläche keine Zahl", {"Haus 1", "", "1/2", "01.03.2024", "31.03.2024"}, {{1, 1}}},
+      {"unbekannter Standort", {"Haus 9", "", "100", "01.03.2024", "31.03.2024"}, {{1, 0}}},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    meldungen.messages.clear();
+    const auto e = KulturStandorteEingabePruefen({f.zeile, StandortZeile{}});
+    EXPECT_EQ(e.Ok, f.rot.empty());
+    EXPECT_EQ(state().EingabeOk, f.rot.empty());
+    EXPECT_EQ(e.RoteZellen, f.rot);
+    EXPECT_EQ(meldungen.messages.size(), f.rot.empty() ? 0u : 1u);
+  }
+  EXPECT_TRUE(KulturStandorteEingabePruefen({StandortZeile{}, {"Haus 1", "", "", "", ""}}).Ok);
+}
+
+TEST_F(OccupanciesTest, SaveReplacesOnlyTheRowsTheGridShowed) {
+  Belegung("K1023", "Sta1002", "2024-03-01", "2024-03-31", "30");
+  Belegung("K1023", "Sta1002", "2023-01-01", "2023-02-01", "5");  // outside the phases: kept
+  Belegung("K1024", "Sta1003", "2024-03-01", "2024-03-31", "40");
+  Belegung("K1023", "0", "2024-03-01", "2024-03-31", "1");  // without a site: kept
+  ASSERT_TRUE(KulturStandorteLaden());
+  auto zeilen = KulturStandorteTabelle();
+  ASSERT_EQ(zeilen.size(), 1u);
+  zeilen.push_back({"Haus 2", "", "70", "01.04.2024", "30.04.2024"});
+  ASSERT_TRUE(KulturStandorteSpeichern(zeilen));
+  EXPECT_EQ(Gespeichert(), (Tabelle{{"Sta1002", "2023-01-01", "2023-02-01", "5"},
+                                    {"0", "2024-03-01", "2024-03-31", "1"},
+                                    {"Sta1002", "2024-03-01", "2024-03-31", "30"},
+                                    {"Sta1003", "2024-04-01", "2024-04-30", "70"}}));
+  EXPECT_EQ(Gespeichert("K1024"), (Tabelle{{"Sta1003", "2024-03-01", "2024-03-31", "40"}}));
+  EXPECT_EQ(state().AnzahlKulturStandorte, 2);
+
+  // Loading and saving again stores the same dates.
+  ASSERT_TRUE(KulturStandorteLaden());
+  ASSERT_TRUE(KulturStandorteSpeichern(KulturStandorteTabelle()));
+  EXPECT_EQ(Gespeichert().size(), 4u);
+  EXPECT_EQ(Gespeichert()[3], (std::vector<std::string>{"Sta1003", "2024-04-01", "2024-04-30", "70"}));
+
+  // An empty grid removes the shown rows only.
+  ASSERT_TRUE(KulturStandorteSpeichern({StandortZeile{}}));
+  EXPECT_EQ(Gespeichert().size(), 2u);
+}
+
+TEST_F(OccupanciesTest, SaveKeepsTheSiteNumberOfEachRowAndRefusesUnknownSites) {
+  StandortSatz doppelt;
+  doppelt.StandortNr = "Sta1003";
+  doppelt.Standortname = "Haus 1";  // a second site with the same name
+  state().StandortListe.push_back(doppelt);
+  ASSERT_TRUE(KulturStandorteSpeichern({{"Haus 1", "Sta1002", "10", "01.03.2024", "31.03.2024"}}));
+  EXPECT_EQ(Gespeichert()[0][0], "Sta1002");
+  EXPECT_FALSE(KulturStandorteSpeichern({{"Haus 9", "", "10", "01.03.2024", "31.03.2024"}}));
+  EXPECT_EQ(meldungen.messages.size(), 1u);
+  EXPECT_EQ(Gespeichert().size(), 1u);
+}
+
+TEST_F(OccupanciesTest, AFailingWriteChangesNothing) {
+  Belegung("K1023", "Sta1002", "2024-03-01", "2024-03-31", "30");
+  Ausfuehren(*morvin,
+             "CREATE TRIGGER sperre BEFORE INSERT ON \"KulturStandorte\" BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
+  EXPECT_FALSE(KulturStandorteSpeichern({{"Haus 2", "", "70", "01.04.2024", "30.04.2024"}}));
+  ASSERT_EQ(meldungen.messages.size(), 1u);
+  EXPECT_EQ(Gespeichert(), (Tabelle{{"Sta1002", "2024-03-01", "2024-03-31", "30"}}));
+}
+
+}  // namespace
+}  // namespace tolvar::mdlStandorte2

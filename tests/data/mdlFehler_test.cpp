@@ -1,0 +1,396 @@
+// Database checks, their fallbacks to the default databases, and the standard messages.
+
+#include <cctype>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "data/mdlFehler.h"
+#include "data/data_fixture.h"
+#include "data/paths.h"
+#include "data/settings_row.h"
+#include "platform/sys/files.h"
+#include "support/schema.h"
+
+namespace tolvar::test {
+namespace {
+
+const char* const kMaterialText =
+    "Die ausgewählte Material-Datenbank ist ungültig und kann nicht geöffnet werden, "
+    "stattdessen wird die Standard-Material-Datenbank geladen.";
+const char* const kVantelText =
+    "Die ausgewählte Vantel-Datenbank ist ungültig und kann nicht geöffnet werden, "
+    "stattdessen wird die Standard-Vantel-Datenbank geladen.";
+const char* const kErgebnisText =
+    "Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden, "
+    "stattdessen wird die Standard-Ergebnis-Datenbank geladen.";
+const char* const kMorvin5Text =
+    "Die ausgewählte Morvin5-Datenbank ist ungültig und kann nicht geöffnet werden";
+
+class ChecksTest : public DataTest {
+ public:
+  // An enterprise whose settings name databases in "Alt/" (which tests create or not).
+  void SetUp() override {
+    DataTest::SetUp();
+    state().TolvarDatenbankPfad = Path("Betriebe/Muster.Tolvar");
+    Insert(*Make(state().TolvarDatenbankPfad, kTolvarSchema), "BetriebEinstellungen",
+           {{"Wetterstation", "Hof"},
+            {"StandardStation", 0},
+            {"MaterialPfad", Path("Alt/Material.mdb")},
+            {"VantelPfad", Path("Alt/TechDaten.mdb")},
+            {"KlimaPfad", Path("Alt/Klimadaten.mdb")},
+            {"Ergebnisdatenbank", Path("Alt/Ergebnisse.mdb")},
+            {"Strom", "0,2"}});
+    ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
+  }
+
+  // One critical message that starts with `text` (the file and what is wrong follow it).
+  void ExpectOneCritical(const std::string& text) {
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text.rfind(text, 0), 0u) << Messages()[0].text;
+    EXPECT_EQ(Messages()[0].style, data::MessageStyle::Critical);
+    EXPECT_EQ(Messages()[0].title, "Tolvar-Information");
+  }
+
+  db::Recordset Row() { return FirstRow(state().TolvarDatenbankPfad, "BetriebEinstellungen"); }
+
+  // A database at `path` holding the given tables with their shipped columns, each named as
+  // given (any case); a name no schema knows gets one dummy column.
+  void MakeWithTables(const std::string& path, const std::vector<std::string>& tables) {
+    static const std::vector<std::string> bekannt = {
+        "Kulturen",     "StdTaetigkeiten", "Standort",       "Personal",          "KulturStandorte",
+        "Taetigkeiten", "Lohn",            "Lohneinteilung", "Wochenarbeitszeit", "BetriebEinstellungen",
+        "KulturPhasen", "GWHMaterial",     "Heizmaterialien"};
+    std::string script;
+    for (const std::string& t : tables) {
+      std::string schema = "CREATE TABLE \"" + t + "\" (\"x\" TEXT);";
+      for (const std::string& b : bekannt) {
+        if (Lower(b) != Lower(t)) continue;
+        schema = SchemaOf(b);
+        schema.replace(schema.find("\"" + b + "\""), b.size() + 2, "\"" + t + "\"");
+      }
+      script += schema;
+    }
+    Make(path, script);
+  }
+  static std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+  }
+};
+
+TEST_F(ChecksTest, StandardMessages) {
+  struct Case {
+    void (*show)();
+    const char* text;
+  };
+  const std::vector<Case> cases = {
+      {mdlFehler::MeldungWerteFehlen, "Sie haben nicht alle notwendigen Werte eingegeben"},
+      {mdlFehler::MeldungWertePruefen, "Überprüfen sie bitte ihre Werte"},
+      {[] { mdlFehler::MeldungMorvin5DatenbankUngueltig(); }, kMorvin5Text},
+      {mdlFehler::MeldungNameFehlt, "Sie müssen erst einen Namen vergeben"},
+      {mdlFehler::MeldungNameNichtEindeutig, "Der vergebene Name ist nicht eindeutig"},
+      {mdlFehler::MeldungTaetigkeitKostenDoppelt,
+       "Sie können nicht einer Tätigkeit mehrere Kosten zuweisen."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    sink_.messages.clear();
+    c.show();
+    ExpectOneCritical(c.text);
+  }
+}
+
+TEST_F(ChecksTest, Morvin5Database) {
+  const std::vector<std::string> all = {"Kulturen",        "StdTaetigkeiten", "Standort",
+                                        "Personal",        "KulturStandorte", "Taetigkeiten",
+                                        "Lohn",            "Lohneinteilung",  "Wochenarbeitszeit"};
+  struct Case {
+    std::string name;
+    std::function<void(const std::string&)> make;
+    bool ok;
+  };
+  std::vector<Case> cases = {
+      {"vollständig", [&](const std::string& p) { MakeWithTables(p, all); }, true},
+      {"Datei fehlt", [](const std::string&) {}, false},
+      {"keine Datenbank", [&](const std::string& p) { MakeGarbage(p); }, false},
+      {"Tabellennamen in anderer Schreibweise",
+       [&](const std::string& p) {
+         MakeWithTables(p, {"KULTUREN", "stdtaetigkeiten", "Standort", "Personal",
+                            "Kulturstandorte", "Taetigkeiten", "Lohn", "Lohneinteilung",
+                            "Wochenarbeitszeit"});
+       },
+       true},
+      {"Kulturen ohne Spalte Barcode",
+       [&](const std::string& p) {
+         MakeWithTables(p, all);
+         ASSERT_TRUE(db::Database::Open(p)->Execute("ALTER TABLE Kulturen DROP COLUMN Barcode"));
+       },
+       false},
+  };
+  for (const std::string& missing : all) {
+    std::vector<std::string> rest;
+    for (const std::string& t : all) {
+      if (t != missing) rest.push_back(t);
+    }
+    cases.push_back({"ohne " + missing, [&, rest](const std::string& p) { MakeWithTables(p, rest); },
+                     false});
+  }
+  int i = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sink_.messages.clear();
+    const std::string path = Path("Betriebe/M" + std::to_string(i++) + ".mdb");
+    c.make(path);
+    state().AktuellerBetrieb = path;
+    state().PruefungOk = !c.ok;
+    const EinstellungenSatz before = state().AktuelleEinstellungen;
+    mdlFehler::Morvin5DatenbankPruefen();
+    EXPECT_EQ(state().PruefungOk, c.ok);
+    if (c.ok) {
+      EXPECT_TRUE(Messages().empty());
+    } else {
+      ExpectOneCritical(kMorvin5Text);
+    }
+    // Only reported: nothing is replaced.
+    EXPECT_EQ(state().AktuellerBetrieb, path);
+    EXPECT_EQ(state().AktuelleEinstellungen.MaterialPfad, before.MaterialPfad);
+  }
+}
+
+TEST_F(ChecksTest, Morvin5CheckWithoutEnterprisePathDoesNothing) {
+  for (bool previous : {true, false}) {
+    state().AktuellerBetrieb.clear();
+    state().PruefungOk = previous;
+    mdlFehler::Morvin5DatenbankPruefen();
+    EXPECT_EQ(state().PruefungOk, previous);
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
+// A missing Tolvar-Datenbank is not reported (the opening creates it); one that exists but is
+// unusable is, naming the file and what is missing.
+TEST_F(ChecksTest, TolvarDatabase) {
+  struct Case {
+    const char* name;
+    std::function<void(const std::string&)> make;
+    bool ok;
+    const char* names;
+  };
+  const std::vector<Case> cases = {
+      {"vollständig", [&](const std::string& p) { Make(p, kTolvarSchema); }, true, ""},
+      {"Datei fehlt", [](const std::string&) {}, false, ""},
+      {"keine Datenbank", [&](const std::string& p) { MakeGarbage(p); }, false,
+       "Die Datei kann nicht als Datenbank geöffnet werden."},
+      {"ohne BetriebEinstellungen", [&](const std::string& p) { MakeWithTables(p, {"KulturPhasen"}); },
+       false, "Es fehlt die Tabelle \"BetriebEinstellungen\"."},
+      {"ohne Spalte TT",
+       [&](const std::string& p) {
+         Make(p, kTolvarSchema);
+         ASSERT_TRUE(db::Database::Open(p)->Execute("ALTER TABLE KulturPhasen DROP COLUMN TT"));
+       },
+       false, "In der Tabelle \"KulturPhasen\" fehlt: \"TT\"."},
+  };
+  int i = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sink_.messages.clear();
+    state().TolvarDatenbankPfad = Path("Betriebe/T" + std::to_string(i++) + ".Tolvar");
+    c.make(state().TolvarDatenbankPfad);
+    state().PruefungOk = !c.ok;
+    mdlFehler::TolvarDatenbankPruefen();
+    EXPECT_EQ(state().PruefungOk, c.ok);
+    if (c.ok || std::string(c.name) == "Datei fehlt") {
+      EXPECT_TRUE(Messages().empty());
+      continue;
+    }
+    ExpectOneCritical("Die Tolvar-Datenbank des Betriebs ist ungültig und kann nicht geöffnet werden.");
+    EXPECT_NE(Messages()[0].text.find("Datei: " + state().TolvarDatenbankPfad + "\n" + c.names),
+              std::string::npos)
+        << Messages()[0].text;
+  }
+}
+
+// The three checks with a fallback: a usable database passes untouched; anything else is
+// reported and replaced by the default, in memory and in the settings row.
+TEST_F(ChecksTest, MaterialDatabase) {
+  const std::string path = Path("Alt/Material.mdb");
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+    bool ok;
+  };
+  const std::vector<Case> cases = {
+      {"gültig", [&] { Make(path, kMaterialSchema); }, true},
+      {"Datei fehlt", [] {}, false},
+      {"keine Datenbank", [&] { MakeGarbage(path); }, false},
+      {"ohne Tabelle Material", [&] { MakeWithTables(path, {"Gefaesse"}); }, false},
+      {"ohne Spalte Preis",
+       [&] {
+         Make(path, kMaterialSchema);
+         ASSERT_TRUE(db::Database::Open(path)->Execute("ALTER TABLE Material DROP COLUMN Preis"));
+       },
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sink_.messages.clear();
+    state().AktuelleEinstellungen.MaterialPfad = path;
+    {
+      db::Recordset rs = Row();
+      ASSERT_EQ(rs["MaterialPfad"].text(), path);
+    }
+    c.make();
+    mdlFehler::MaterialDatenbankPruefen();
+    EXPECT_EQ(state().PruefungOk, c.ok);
+    const std::string expected = c.ok ? path : data::InstallPath(data::kStandardMaterialdatenbank);
+    EXPECT_EQ(state().AktuelleEinstellungen.MaterialPfad, expected);
+    db::Recordset rs = Row();
+    EXPECT_EQ(rs["MaterialPfad"].text(), expected);
+    EXPECT_EQ(rs["Ergebnisdatenbank"].text(), Path("Alt/Ergebnisse.mdb"));
+    if (c.ok) {
+      EXPECT_TRUE(Messages().empty());
+    } else {
+      ExpectOneCritical(kMaterialText);
+    }
+    // Back to the old path for the next case.
+    if (sys::FileExists(path)) sys::DeleteFile(path);
+    auto database = db::Database::Open(state().TolvarDatenbankPfad);
+    database->Execute("UPDATE \"BetriebEinstellungen\" SET \"MaterialPfad\" = ?", {path});
+  }
+}
+
+TEST_F(ChecksTest, ResultDatabase) {
+  const std::string path = Path("Alt/Ergebnisse.mdb");
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+    bool ok;
+  };
+  const std::vector<Case> cases = {
+      {"gültig", [&] { Make(path, kErgebnisSchema); }, true},
+      {"Datei fehlt", [] {}, false},
+      {"keine Datenbank", [&] { MakeGarbage(path); }, false},
+      {"ohne Vergleichskulturen", [&] { MakeWithTables(path, {"Andere"}); }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sink_.messages.clear();
+    state().AktuelleEinstellungen.Ergebnisdatenbank = path;
+    c.make();
+    mdlFehler::ErgebnisDatenbankPruefen();
+    EXPECT_EQ(state().PruefungOk, c.ok);
+    const std::string expected = c.ok ? path : data::InstallPath(data::kStandardErgebnisdatenbank);
+    EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, expected);
+    db::Recordset rs = Row();
+    EXPECT_EQ(rs["Ergebnisdatenbank"].text(), expected);
+    EXPECT_EQ(rs["MaterialPfad"].text(), Path("Alt/Material.mdb"));
+    if (c.ok) {
+      EXPECT_TRUE(Messages().empty());
+    } else {
+      ExpectOneCritical(kErgebnisText);
+    }
+    if (sys::FileExists(path)) sys::DeleteFile(path);
+    auto database = db::Database::Open(state().TolvarDatenbankPfad);
+    database->Execute("UPDATE \"BetriebEinstellungen\" SET \"Ergebnisdatenbank\" = ?", {path});
+  }
+}
+
+TEST_F(ChecksTest, HeatingModelDatabases) {
+  const std::string tech = Path("Alt/TechDaten.mdb");
+  const std::string klima = Path("Alt/Klimadaten.mdb");
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+    bool ok;
+  };
+  const std::vector<Case> cases = {
+      {"gültig", [&] { Make(tech, kTechDatenSchema); MakeGarbage(klima); }, true},
+      {"Klimadaten fehlen", [&] { Make(tech, kTechDatenSchema); }, false},
+      {"TechDaten fehlen", [&] { MakeGarbage(klima); }, false},
+      {"ohne GWHMaterial", [&] { MakeWithTables(tech, {"Heizmaterialien"}); MakeGarbage(klima); },
+       false},
+      {"ohne Heizmaterialien", [&] { MakeWithTables(tech, {"GWHMaterial"}); MakeGarbage(klima); },
+       false},
+      {"TechDaten keine Datenbank", [&] { MakeGarbage(tech); MakeGarbage(klima); }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sink_.messages.clear();
+    EinstellungenSatz& e = state().AktuelleEinstellungen;
+    e.VantelPfad = tech;
+    e.KlimaPfad = klima;
+    e.Wetterstation = "Hof";
+    e.StandardStation = base::kFalse;
+    c.make();
+    mdlFehler::VantelDatenbankPruefen();
+    EXPECT_EQ(state().PruefungOk, c.ok);
+    db::Recordset rs = Row();
+    if (c.ok) {
+      EXPECT_TRUE(Messages().empty());
+      EXPECT_EQ(e.VantelPfad, tech);
+      EXPECT_EQ(e.Wetterstation, "Hof");
+      EXPECT_EQ(e.StandardStation, base::kFalse);
+      EXPECT_EQ(rs["VantelPfad"].text(), tech);
+    } else {
+      ExpectOneCritical(kVantelText);
+      // Four fields in memory ...
+      EXPECT_EQ(e.VantelPfad, data::InstallPath(data::kStandardVanteldatenbank));
+      EXPECT_EQ(e.KlimaPfad, data::InstallPath(data::kStandardWetterdatenbank));
+      EXPECT_EQ(e.Wetterstation, "Landesmitte");
+      EXPECT_EQ(e.StandardStation, base::kTrue);
+      // ... three in the row; StandardStation stays as it was there.
+      EXPECT_EQ(rs["VantelPfad"].text(), e.VantelPfad);
+      EXPECT_EQ(rs["KlimaPfad"].text(), e.KlimaPfad);
+      EXPECT_EQ(rs["Wetterstation"].text(), "Landesmitte");
+      EXPECT_EQ(rs["StandardStation"], db::Value(0));
+      // The reload of the opening takes StandardStation from the row.
+      ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
+      EXPECT_EQ(state().AktuelleEinstellungen.StandardStation, base::kFalse);
+      EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "Landesmitte");
+    }
+    EXPECT_EQ(rs["Strom"].text(), "0,2");
+    for (const std::string& p : {tech, klima}) {
+      if (sys::FileExists(p)) sys::DeleteFile(p);
+    }
+    auto database = db::Database::Open(state().TolvarDatenbankPfad);
+    database->Execute(
+        "UPDATE \"BetriebEinstellungen\" SET \"VantelPfad\" = ?, \"KlimaPfad\" = ?, "
+        "\"Wetterstation\" = 'Hof'",
+        {tech, klima});
+  }
+}
+
+// Without a writable settings row the fallback still reports and corrects memory.
+TEST_F(ChecksTest, FallbackWithoutSettingsRow) {
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+  };
+  const std::vector<Case> cases = {
+      {"Tolvar-Datenbank fehlt", [&] { state().TolvarDatenbankPfad = Path("Betriebe/fehlt.Tolvar"); }},
+      {"Tabelle ohne Zeile",
+       [&] {
+         state().TolvarDatenbankPfad = Path("Betriebe/leer.Tolvar");
+         Make(state().TolvarDatenbankPfad, kTolvarSchema);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sink_.messages.clear();
+    c.make();
+    state().AktuelleEinstellungen.MaterialPfad = Path("Alt/fehlt.mdb");
+    mdlFehler::MaterialDatenbankPruefen();
+    EXPECT_FALSE(state().PruefungOk);
+    ExpectOneCritical(kMaterialText);
+    EXPECT_EQ(state().AktuelleEinstellungen.MaterialPfad,
+              data::InstallPath(data::kStandardMaterialdatenbank));
+  }
+  EXPECT_FALSE(sys::FileExists(Path("Betriebe/fehlt.Tolvar")));
+  auto database = db::Database::Open(Path("Betriebe/leer.Tolvar"));
+  ASSERT_NE(database, nullptr);
+  EXPECT_EQ(database->OpenTable("BetriebEinstellungen").RecordCount(), 0);
+}
+
+}  // namespace
+}  // namespace tolvar::test
