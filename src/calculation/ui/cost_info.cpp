@@ -188,11 +188,6 @@ void KostenInfoFenster::VergleichswertUebernehmen() {
   Unload();
 }
 
-void KostenInfoFenster::BildschirmMitte() {
-  const sys::Screen& bildschirm = sys::CurrentScreen();
-  move(std::max(0, (bildschirm.Width() - width()) / 2), std::max(0, (bildschirm.Height() - height()) / 2));
-}
-
 void TabelleFuellen(ui::Grid& grid, const std::vector<TabellenSpalte>& spalten,
                     const std::vector<std::vector<std::string>>& zeilen, const QString& summe) {
   const int spaltenzahl = static_cast<int>(spalten.size());

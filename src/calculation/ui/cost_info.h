@@ -102,8 +102,6 @@ class KostenInfoFenster : public ui::Form {
   // The origin flag after a take-over of a culture stored with grade `grad`.
   virtual int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher) const;
 
-  // Places the window in the middle of the screen.
-  void BildschirmMitte();
   void Beenden_Click();
   void Form_Unload(bool& cancel) override;
   void Form_KeyDown(int key, int shift) override;

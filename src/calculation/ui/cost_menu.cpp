@@ -103,9 +103,8 @@ void KostenMenue::Form_Load() {
     }
   }
   opbHerkunft->SetValue(1, true);
-  if (m_b.gestalt != nullptr) return;
-  const sys::Screen& bildschirm = sys::CurrentScreen();
-  move(std::max(0, (bildschirm.Width() - width()) / 2), std::max(0, (bildschirm.Height() - height()) / 2));
+  if (m_b.gestalt != nullptr) return;  // the heating and material menus: centred on the owner
+  SetStartPosition(ui::StartPosition::CentreScreen);
   cmbOK->setFocus();
 }
 

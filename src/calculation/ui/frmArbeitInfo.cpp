@@ -34,6 +34,7 @@ frmArbeitInfo::frmArbeitInfo()
 }
 
 void frmArbeitInfo::Form_Load() {
+  SetStartPosition(ui::StartPosition::SystemDefault);  // where the platform puts a new window
   mdlMauszeiger::MauszeigerSetzen(*this);
   // Opened for a comparison the grid is not shown, and the culture's data may be incomplete.
   if (state().HerkunftArbeit == Herkunft::Errechnet) ArbeitTabelleAufbauen();

@@ -32,7 +32,7 @@ frmEnergieInfo::frmEnergieInfo()
 
 void frmEnergieInfo::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
-  BildschirmMitte();
+  SetStartPosition(ui::StartPosition::CentreScreen);
   // The breakdown explains a computed figure; opened for a comparison the culture's data
   // may well be incomplete, and the grid is not shown.
   if (state().HerkunftEnergie == Herkunft::Errechnet) EnergieTabelleAufbauen();

@@ -59,7 +59,7 @@ frmGemeinkostenInfo::frmGemeinkostenInfo()
   cmbVergleichOK = RahmenUebernahme();
   connect(cmbBeenden, &QPushButton::clicked, this, [this] { cmbBeenden_Click(); });
   connect(cmbVergleichOK, &QPushButton::clicked, this, [this] { cmbVergleichOK_Click(); });
-  BildschirmMitte();
+  SetStartPosition(ui::StartPosition::CentreScreen);
 }
 
 void frmGemeinkostenInfo::cmbBeenden_Click() { Beenden_Click(); }

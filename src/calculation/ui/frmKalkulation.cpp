@@ -1,5 +1,8 @@
 #include "calculation/ui/frmKalkulation.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
@@ -21,6 +24,7 @@
 #include "data/messages.h"
 #include "data/paths.h"
 #include "data/state.h"
+#include "platform/sys/screen.h"
 #include "platform/ui/appearance.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
@@ -51,45 +55,47 @@ using mdlKalkulation::Kostenart;
 
 namespace {
 
-constexpr int kTwips = 15;  // twips per pixel
 const QColor kHintergrund(0, 187, 121);
+const QColor kLinie(255, 255, 128);  // the separator lines
+// The window's client area; the frame of the calculation reaches past it and is cut there.
+constexpr int kBreite = 15255;
+constexpr int kHoehe = 9900;
+constexpr int kRahmenLinks = 3720;
 
 using ui::Q;
 using ui::S;
 
-void Platz(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(left / kTwips, top / kTwips, width / kTwips, height / kTwips);
-}
-
-template <class W>
-W* Benannt(W* w, const QString& name) {
-  w->setObjectName(name);
-  return w;
-}
-
+// A graphical button in the window's colour, bold 8.25 pt.
 QPushButton* Knopf(QWidget* parent, const QString& name, const QString& text, int left, int top,
                    int width, int height = 375) {
-  auto* b = Benannt(new QPushButton(text, parent), name);
+  QPushButton* b = ui::MakeButton(parent, name, text, left, top, width, height);
   b->setFont(ui::LayoutFont(8.25, true));
+  QPalette farben = b->palette();
+  farben.setColor(QPalette::Button, kHintergrund);
+  b->setPalette(farben);
   b->setFocusPolicy(Qt::StrongFocus);  // a click takes the focus, so a value box loses it first
-  Platz(b, left, top, width, height);
   return b;
 }
 
+// A bold label; it ends at the window's right edge at the latest.
 QLabel* Etikett(QWidget* parent, const QString& name, const QString& text, int left, int top,
                 double punkte = 12, int width = 1900) {
-  auto* l = Benannt(new QLabel(text, parent), name);
+  QLabel* l = ui::MakeLabel(parent, name, text, left, top, std::min(width, kBreite - kRahmenLinks - left), 375);
   l->setFont(ui::LayoutFont(punkte, true));
-  Platz(l, left, top, width, 375);
   return l;
 }
 
 QLineEdit* Feld(QWidget* parent, const QString& name, int left, int top, int width = 1455,
                 double punkte = 12, bool fett = true) {
-  auto* e = Benannt(new QLineEdit(parent), name);
+  QLineEdit* e = ui::MakeTextBox(parent, name, left, top, width, 405);
   e->setFont(ui::LayoutFont(punkte, fett));
-  Platz(e, left, top, width, 405);
   return e;
+}
+
+// A thin separator line of the frame.
+void Linie(QWidget* parent, const QString& name, int index, int left, int top, int width) {
+  QFrame* linie = ui::MakeFrame(parent, ui::ControlName(name, index), left, top, width, 15);
+  ui::SetBackground(linie, kLinie);
 }
 
 // One number in a box; nullopt for an empty box or text that is no number.
@@ -159,7 +165,7 @@ void TextSetzen(ui::Form& form, const QString& name, const QString& text) {
 
 // The marketing window as the marketing button shows it: the frame with the percentage.
 void VermarktungVorbereiten(ui::Form& form, int option, const QString& prozent) {
-  form.resize(10000 / kTwips, form.height());
+  form.resize(sys::TwipsToPixels(10000), form.height());
   if (auto* rahmen = ui::FindControl<QWidget>(&form, QStringLiteral("fraVermarktungskostenInfo"))) rahmen->setVisible(true);
   Auswaehlen(form, QStringLiteral("opbVermarktungskostenInfo"), option);
   TextSetzen(form, QStringLiteral("txtVermarktungskostenInfo"), prozent);
@@ -192,45 +198,48 @@ frmKalkulation::frmKalkulation() : FormOf(QStringLiteral("frmKalkulation"), ui::
 }
 
 void frmKalkulation::Aufbauen() {
-  resize(15255 / kTwips, 9900 / kTwips);
+  SetFrameless();
+  resize(sys::TwipsToPixels(kBreite), sys::TwipsToPixels(kHoehe));
   QPalette farben = palette();
   farben.setColor(QPalette::Window, kHintergrund);
   setPalette(farben);
   setAutoFillBackground(true);
 
-  imlKulturenSatz = Benannt(new ui::ImageList(this), QStringLiteral("imlKulturenSatz"));
+  imlKulturenSatz = new ui::ImageList(this);
+  imlKulturenSatz->setObjectName(QStringLiteral("imlKulturenSatz"));
   for (const char* key : {"open", "closed"}) {
     imlKulturenSatz->Add(QLatin1String(key),
                          Q(data::InstallPath(std::string("\\Bilder\\") + key + ".png")));
   }
-  trvKulturen = Benannt(new ui::KeyedTree(this), QStringLiteral("trvKulturen"));
+  trvKulturen = new ui::KeyedTree(this);
+  trvKulturen->setObjectName(QStringLiteral("trvKulturen"));
   trvKulturen->SetImageList(imlKulturenSatz);
-  Platz(trvKulturen, 240, 120, 3360, 9000);
+  ui::PlaceTwips(trvKulturen, 240, 120, 3360, 9000);
   connect(trvKulturen, &ui::KeyedTree::Click, this, &frmKalkulation::trvKulturen_Click);
   connect(trvKulturen, &ui::KeyedTree::KeyUp, this, [this](int key, int) { trvKulturen_KeyUp(key); });
 
-  fraKalkulation = Benannt(new QFrame(this), QStringLiteral("fraKalkulation"));
+  fraKalkulation = ui::MakeFrame(this, QStringLiteral("fraKalkulation"), kRahmenLinks, 0, kBreite - kRahmenLinks, kHoehe);
   fraKalkulation->setFrameShape(QFrame::NoFrame);
-  Platz(fraKalkulation, 3720, 0, 12375, 10695);
   QWidget* f = fraKalkulation;
 
   cmbStart = Knopf(f, "cmbStart", QStringLiteral("Kalkulation "), 5400, 120, 2895, 615);
   cmbErgebnisSpeichern = Knopf(f, "cmbErgebnisSpeichern",
-                               QStringLiteral("Kalkulation in Ergebnis- datenbank speichern"), 8520, 120, 2895, 615);
+                               QStringLiteral("Kalkulation in Ergebnis-\ndatenbank speichern"), 8520, 120, 2895, 615);
   connect(cmbStart, &QPushButton::clicked, this, &frmKalkulation::cmbStart_Click);
   connect(cmbErgebnisSpeichern, &QPushButton::clicked, this, &frmKalkulation::cmbErgebnisSpeichern_Click);
 
-  lblName = Etikett(f, "lblName", QStringLiteral("Kultur:"), 240, 240);
+  lblName = Etikett(f, "lblName", QStringLiteral("Kultur:"), 240, 240, 12, 1200);
   txtName = Feld(f, "txtName", 1440, 240, 3495);
-  lblAnfang = Etikett(f, "lblAnfang", QStringLiteral("Beginn:"), 240, 1200);
+  lblAnfang = Etikett(f, "lblAnfang", QStringLiteral("Beginn:"), 240, 1200, 12, 1200);
   txtAnfang = Feld(f, "txtAnfang", 1440, 1200, 1095, 8.25);
   lblEnde = Etikett(f, "lblEnde", QStringLiteral("Ende:"), 2880, 1200, 12, 900);
   txtEnde = Feld(f, "txtEnde", 3840, 1200, 1095, 8.25);
   lblDB[1] = Etikett(f, "lblDB(1)", QStringLiteral("= DirektKostenFreieLeistung (DKFL)"), 5520, 1320, 12, 6000);
 
-  const auto einheit = [&](int index, const QString& text, int left, int top, double punkte = 12) {
+  const auto einheit = [&](int index, const QString& text, int left, int top, double punkte = 12,
+                           int breite = 1500) {
     lblEuroEinheit[index] = Etikett(f, ui::ControlName(QStringLiteral("lblEuroEinheit"), index), text, left, top,
-                                    punkte, 1500);
+                                    punkte, breite);
   };
   const QString je1000 = QStringLiteral("€/1000Stk.");
   einheit(7, je1000, 5640, 1800);
@@ -309,7 +318,10 @@ void frmKalkulation::Aufbauen() {
   int top = 6120;
   for (const Links& l : links) {
     std::tie(*l.k, *l.m, *l.e) = linie(l.art, l.knopf, l.text, l.feld, 480, top, 1815, 2280, 735, 3120, 975, false);
-    einheit(l.einheit, je1000, 4200, top, 9.75);
+    // The narrow box gives its text the pixel a text box keeps on each side, so a figure
+    // of four digits and two decimals shows whole.
+    (*l.e)->setTextMargins(-1, 0, -1, 0);
+    einheit(l.einheit, je1000, 4200, top, 9.75, 1200);  // up to the right column
     top += 480;
   }
 
@@ -323,6 +335,16 @@ void frmKalkulation::Aufbauen() {
   lblGewinn[0] = Etikett(f, "lblGewinn(0)", QStringLiteral("= Gewinn:"), 5880, 8400);
   txtGewinn[2] = Feld(f, "txtGewinn(2)", 7920, 8400, 2055);
   lblEuroGesamt = Etikett(f, "lblEuroGesamt", QStringLiteral("€/ Kultur"), 10200, 8400, 12, 1500);
+
+  // Separator lines between the groups: on the left below the dates, the price and the
+  // material costs; on the right around the two contribution margins and below the profits.
+  for (const auto& [index, hoehe] : {std::pair{0, 1740}, {1, 3300}, {2, 5880}}) {
+    Linie(f, QStringLiteral("Shape1"), index, 240, hoehe, 4695);
+  }
+  for (const auto& [index, hoehe] : {std::pair{0, 1080}, {1, 3000}, {2, 4020}, {3, 4080}, {5, 5880}, {6, 6960},
+                                   {7, 7020}, {8, 8040}, {10, 8940}, {11, 9000}}) {
+    Linie(f, QStringLiteral("Shape2"), index, 5520, hoehe, 5895);
+  }
 
   // Design state: only the tree and the start button usable until the first reset.
   for (Kostenart art : mdlKalkulation::kKostenarten) {
@@ -420,7 +442,7 @@ void frmKalkulation::InhaltSetzen(const KalkulationsFenster& k) {
 #undef TOLVAR_KALKULATION_FELDER
 
 void frmKalkulation::Form_Load() {
-  move(-100 / kTwips, 0);
+  Frame()->move(sys::TwipsToPixels(-100), 0);
   mdlMauszeiger::MauszeigerSetzen(*this);
   state().KalkulationsKnotenSchluessel.clear();
   KalkulationsFenster k = Inhalt();

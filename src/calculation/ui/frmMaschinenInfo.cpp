@@ -52,6 +52,7 @@ frmMaschinenInfo::frmMaschinenInfo()
 }
 
 void frmMaschinenInfo::Form_Load() {
+  SetStartPosition(ui::StartPosition::SystemDefault);  // where the platform puts a new window
   const QString pfad = QDir::toNativeSeparators(QString::fromStdString(state().AktuelleEinstellungen.MaterialPfad));
   fraMaschinen->show();
   txtMaschinenPfad->setText(pfad);

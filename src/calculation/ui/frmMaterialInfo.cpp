@@ -49,6 +49,7 @@ frmMaterialInfo::frmMaterialInfo()
                 {mdlKalkulation::Kostenart::Material, "Materialkosten:", "€/  1000 Stk", "cmbOk",
                  "Materialkosten übernehmen", false, false, true, &kVergleich, true}) {
   resize(TwipsToPixels(13350), TwipsToPixels(7215));
+  SetStartPosition(ui::StartPosition::CentreScreen);
   BeendenKnopfBauen();
   regMaterialkosten = ReiterBauen("regMaterialkosten", QStringLiteral("Materialkosten-Information"));
   QWidget* herkunft = regMaterialkosten->Page(0);

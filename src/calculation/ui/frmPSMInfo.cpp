@@ -35,6 +35,7 @@ frmPSMInfo::frmPSMInfo()
 }
 
 void frmPSMInfo::Form_Load() {
+  SetStartPosition(ui::StartPosition::SystemDefault);  // where the platform puts a new window
   const int16_t herkunft = state().HerkunftPSM;
   if (herkunft == Herkunft::Errechnet) {
     dtgArbeitMaterial->show();

@@ -94,7 +94,7 @@ frmVermarktungInfo::frmVermarktungInfo()
   connect(cmbUmsatzOK, &QPushButton::clicked, this, [this] { cmbUmsatzOK_Click(); });
   connect(cmbReset, &QPushButton::clicked, this, [this] { cmbReset_Click(); });
   connect(cmbOK, &QPushButton::clicked, this, [this] { cmbOK_Click(); });
-  BildschirmMitte();
+  SetStartPosition(ui::StartPosition::CentreScreen);
 }
 
 void frmVermarktungInfo::opbVermarktung_Click(int /*index*/) {

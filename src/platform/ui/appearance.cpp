@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace tolvar::ui {
 
@@ -15,6 +18,26 @@ QFont LayoutFont(double points, bool bold) {
   return font;
 }
 
-void SetUpApplication(QApplication& /*app*/) { QApplication::setFont(LayoutFont(kFontPoints)); }
+namespace {
+
+bool LoadGermanTranslation(QApplication& app) {
+  auto* translator = new QTranslator(&app);
+  if (!translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  QCoreApplication::installTranslator(translator);
+  return true;
+}
+
+}  // namespace
+
+void SetUpApplication(QApplication& app) {
+  QApplication::setFont(LayoutFont(kFontPoints));
+  // Qt's own dialog texts (file dialogs, message box buttons) in German, whatever the
+  // system's language.
+  LoadGermanTranslation(app);
+}
 
 }  // namespace tolvar::ui

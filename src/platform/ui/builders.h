@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "platform/sys/screen.h"
+#include "platform/ui/wrapcontrols.h"
 
 namespace tolvar::ui {
 
@@ -70,21 +71,21 @@ inline QLineEdit* MakeTextBox(QWidget* parent, const QString& name, int left, in
 
 inline QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                                int width, int height) {
-  auto* button = detail::Named(new QPushButton(caption, parent), name);
+  auto* button = detail::Named(new WrapButton(caption, parent), name);
   PlaceTwips(button, left, top, width, height);
   return button;
 }
 
 inline QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                                int width, int height) {
-  auto* box = detail::Named(new QCheckBox(caption, parent), name);
+  auto* box = detail::Named(new WrapCheckBox(caption, parent), name);
   PlaceTwips(box, left, top, width, height);
   return box;
 }
 
 inline QRadioButton* MakeOptionButton(QWidget* parent, const QString& name, const QString& caption, int left,
                                       int top, int width, int height) {
-  auto* button = detail::Named(new QRadioButton(caption, parent), name);
+  auto* button = detail::Named(new WrapOptionButton(caption, parent), name);
   PlaceTwips(button, left, top, width, height);
   return button;
 }

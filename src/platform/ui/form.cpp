@@ -6,6 +6,9 @@
 #include <QMdiSubWindow>
 #include <QStyle>
 
+#include <algorithm>
+
+#include "platform/sys/screen.h"
 #include "platform/ui/formregistry.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/mainform.h"
@@ -37,6 +40,7 @@ void Form::hostIn(MainForm* main) {
   auto* sub = new QMdiSubWindow;
   // Closing the frame closes the form (our closeEvent unloads it); the frame is destroyed on unload.
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
+  if (m_frameless) sub->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
   m_designSize = size();
   sub->setWidget(this);
   main->mdiArea()->addSubWindow(sub);
@@ -58,8 +62,9 @@ void Form::Show(bool modal) {
         // bar: give the frame room for the form as it was built.
         m_frameSized = true;
         const QStyle* style = m_subWindow->style();
-        const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, m_subWindow);
-        const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_subWindow);
+        const int border =
+            m_frameless ? 0 : style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, m_subWindow);
+        const int title = m_frameless ? 0 : style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_subWindow);
         m_subWindow->resize(m_designSize.width() + 2 * border, m_designSize.height() + title + border);
       }
       QWidget::show();
@@ -69,6 +74,7 @@ void Form::Show(bool modal) {
       return;
     }
   }
+  placeOnFirstShow();
   if (!modal || m_kind == FormKind::MdiChild) {
     show();
     raise();
@@ -89,6 +95,25 @@ void Form::Show(bool modal) {
     m_modalLoop = nullptr;
     setWindowModality(Qt::NonModal);
   }
+}
+
+void Form::placeOnFirstShow() {
+  if (m_placed || m_subWindow) return;
+  m_placed = true;
+  // A window that placed itself keeps its place.
+  if (testAttribute(Qt::WA_Moved) || m_startPosition == StartPosition::SystemDefault) return;
+  QRect area(0, 0, sys::CurrentScreen().Width(), sys::CurrentScreen().Height());
+  const QWidget* owner = parentWidget();
+  if (m_startPosition == StartPosition::CentreOwner && owner != nullptr && owner->isVisible()) {
+    area = owner->frameGeometry();
+  }
+  if (area.isEmpty()) return;
+  const QRect outer = frameGeometry();
+  const QPoint offset = pos() - outer.topLeft();
+  QPoint topLeft(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+  topLeft.setX(std::max(0, topLeft.x()));
+  topLeft.setY(std::max(0, topLeft.y()));
+  move(topLeft + offset);
 }
 
 void Form::Hide() {

@@ -20,6 +20,13 @@ enum class FormKind {
   Dialog,    // top-level dialog window, usually shown modally
 };
 
+// Where a top-level window opens the first time it is shown.
+enum class StartPosition {
+  SystemDefault,  // where the platform puts it, or where the window moved itself
+  CentreOwner,    // centred on the main window (on the screen when there is none)
+  CentreScreen,   // centred on the screen
+};
+
 // Modifier mask handed to Form_KeyDown: 1 Shift, 2 Ctrl, 4 Alt.
 inline constexpr int ShiftMask = 1;
 inline constexpr int CtrlMask = 2;
@@ -54,6 +61,12 @@ class Form : public QWidget {
 
   bool IsUnloaded() const { return m_state == State::Unloaded; }
   bool IsShownModal() const { return m_modalLoop != nullptr; }
+  // Where the window opens; applied on its first show unless the window was moved before.
+  // Top-level windows open centred on their owner unless they say otherwise.
+  void SetStartPosition(StartPosition position) { m_startPosition = position; }
+  // An MDI child without border or title bar; call before the window is hosted.
+  void SetFrameless() { m_frameless = true; }
+
   // The outer window: the MDI sub-window frame for a hosted child, otherwise the form itself.
   // Geometry and window state of a window are set here.
   QWidget* Frame();
@@ -80,6 +93,7 @@ class Form : public QWidget {
   bool unloadImpl(bool forced);
   void hostIn(MainForm* main);
   void exitModalLoop();
+  void placeOnFirstShow();
 
   FormKind m_kind;
   QString m_caption;
@@ -88,6 +102,9 @@ class Form : public QWidget {
   // Size the form was built with; its MDI frame takes it on the first show.
   QSize m_designSize;
   bool m_frameSized = false;
+  StartPosition m_startPosition = StartPosition::CentreOwner;
+  bool m_placed = false;
+  bool m_frameless = false;
   QEventLoop* m_modalLoop = nullptr;
 };
 

@@ -117,7 +117,10 @@ class QtPrompts final : public Prompts {
 
  private:
   static std::optional<QString> Run(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.folder);
+    // Without a title of its own a dialog is titled as the system titles its file dialogs.
+    const QString title =
+        !request.title.isEmpty() ? request.title : save ? QStringLiteral("Speichern unter") : QStringLiteral("Öffnen");
+    QFileDialog dialog(QApplication::activeWindow(), title, request.folder);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The commands ask their own question before replacing a file, or replace it silently.

@@ -1,0 +1,143 @@
+// Every window of the program, opened on the sample enterprise, looked at as a person would:
+// captions whole, controls inside the window, no sibling controls over each other.
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <vector>
+
+#include "app_fixture.h"
+#include "layout_check.h"
+#include "platform/ui/forms.h"
+#include "window_catalogue.h"
+
+namespace tolvar::test {
+namespace {
+
+// Sibling controls the layouts place over each other on purpose.
+const OverlapAllowance kPlacedOverEachOther = {
+    // The product's name and its shadow, offset below it.
+    "frmUeberTolvar/Label3/Label4",
+    // The notice lies behind the grid and shows when the grid is hidden.
+    "frmWochenarbeitszeit/QLabel \"Noch keine Einträge vorhanden!\"/dtgWochenarbeitszeit",
+    // Each cost button reaches 15 twips under its "[Menü]" button.
+    "frmKalkulation/cmbArbeitskosten/cmbArbeitskostenMenu",
+    "frmKalkulation/cmbEnergiekosten/cmbEnergiekostenMenu",
+    "frmKalkulation/cmbGemeinkosten/cmbGemeinkostenMenu",
+    "frmKalkulation/cmbHeizkosten/cmbHeizkostenMenu",
+    "frmKalkulation/cmbMaschinenkosten/cmbMaschinenkostenMenu",
+    "frmKalkulation/cmbMaterialkosten/cmbMaterialkostenMenu",
+    "frmKalkulation/cmbPSMKosten/cmbPSMKostenMenu",
+    "frmKalkulation/cmbVermarktungskosten/cmbVermarktungskostenMenu",
+};
+
+// KNOWN FAULTS, to be emptied: windows whose layout is being mended in parallel (the culture
+// data window, the comparison windows, the covering and fuel editors, the region map). Each
+// line goes when its window is mended; the test fails on a line whose fault is gone. No other
+// window may stand here.
+const std::set<QString> kKnownFaults = {
+    "frmBewegungsdaten/cmbStandorte: overlaps fraModus2 (153 x 1 px)",
+    "frmBewegungsdaten/lblKultur: overlaps trvPhasen (177 x 1 px)",
+    "frmBewegungsdaten/movDatum: overlaps fraModus2 (226 x 10 px)",
+    "frmBewegungsdaten/trvPhasen: overlaps fraModus2 (177 x 1 px)",
+    "frmBewegungsdaten/txtBeginn: overlaps lblUeberschrift(1) (65 x 1 px)",
+    "frmBewegungsdaten/txtEnde: overlaps lblUeberschrift(2) (65 x 1 px)",
+    "frmBewegungsdaten/txtMenge: overlaps lblUeberschrift(0) (89 x 1 px)",
+    "frmBewegungsdaten/txtNT: overlaps lblUeberschrift(4) (41 x 1 px)",
+    "frmBewegungsdaten/txtName: overlaps lbBezeichnung (153 x 1 px)",
+    "frmBewegungsdaten/txtTT: overlaps lblUeberschrift(3) (41 x 1 px)",
+    "frmKulturvergleich/QLabel \"Beginn:\": overlaps txtBeginn(0) (13 x 19 px)",
+    "frmKulturvergleich/QLabel \"Beginn:\": overlaps txtBeginn(1) (13 x 19 px)",
+    "frmKulturvergleich/QLabel \"Kultur:\": overlaps comKultur(0) (13 x 19 px)",
+    "frmKulturvergleich/QLabel \"Kultur:\": overlaps comKultur(1) (13 x 19 px)",
+    "frmKulturvergleich/comKultur(0): overlaps cmbOK(0) (1 x 21 px)",
+    "frmKulturvergleich/comKultur(1): overlaps cmbOK(1) (1 x 21 px)",
+    "frmKulturvergleich/fraBasisKultur: overlaps fraArbeitskosten (1 x 33 px)",
+    "frmKulturvergleich/fraBasisKultur: overlaps fraDKFL (1 x 33 px)",
+    "frmKulturvergleich/fraBasisKultur: overlaps fraEKFL (1 x 33 px)",
+    "frmKulturvergleich/fraBasisKultur: overlaps fraGemeinkosten (1 x 33 px)",
+    "frmKulturvergleich/fraBasisKultur: overlaps fraGewinn (1 x 33 px)",
+    "frmKulturvergleich/fraBasisKultur: overlaps fraHeizkosten (1 x 33 px)",
+    "frmKulturvergleich/fraBasisKultur: overlaps fraMaterialkosten (1 x 33 px)",
+    "frmKulturvergleich/fraBasisKultur: overlaps fraPreis (1 x 33 px)",
+    "frmKulturvergleich/fraBasisKultur: overlaps fraSachkosten (1 x 33 px)",
+    "frmKulturvergleich/fraHeizkosten: overlaps fraMaterialkosten (169 x 1 px)",
+    "frmKulturvergleich/fraMaterialkosten: overlaps fraSachkosten (169 x 1 px)",
+    "frmKulturvergleich/fraPreis: overlaps lblProzent(1) (40 x 3 px)",
+    "frmKulturvergleich/fraPreis: overlaps lblProzent(2) (40 x 3 px)",
+    "frmKulturvergleich/fraPreis: overlaps lblProzent(3) (40 x 3 px)",
+    "frmVergleichInfo/Label1: overlaps txtBemerkung (1 x 25 px)",
+    "frmSachkostenInfo/DQArbeitMaterial: caption \"* * *\" needs 43 x 28 px, has 49 x 25",
+    "frmSachkostenInfo/DQMaschinen: caption \"* * *\" needs 43 x 28 px, has 49 x 25",
+    "frmSachkostenInfo/DQStrom: caption \"* * *\" needs 43 x 28 px, has 49 x 25",
+    "frmSachkostenInfo/DQVermarktung: caption \"* * *\" needs 43 x 28 px, has 49 x 25",
+    "frmEindeckung/QLabel \"    k-Wert             in W/m²*K\": caption \"    k-Wert             in W/m²*K\" needs 27 x 52 px, has 43 x 26",
+    "frmEindeckung/txtEindeckung(3): text \"Stegdoppelplatte PC 16 mm\" needs 137 px, has 99",
+    "frmEindeckung/txtEindeckung(4): text \"Doppelfolie aufgeblasen\" needs 118 px, has 99",
+    "frmBrennstoff/QLabel \"oberer Heizwert         in kWh je l [m³/ t]\": caption \"oberer Heizwert         in kWh je l [m³/ t]\" needs 51 x 52 px, has 73 x 26",
+    "frmBrennstoff/QLabel \"unterer Heizwert         in kWh je l [m³/ t]\": caption \"unterer Heizwert         in kWh je l [m³/ t]\" needs 73 x 52 px, has 75 x 26",
+    "frmLandkarte/lblStation(0): overlaps lblStation(17) (5 x 5 px)",
+    "frmLandkarte/lblStation(0): overlaps opbStation(17) (16 x 5 px)",
+    "frmLandkarte/lblStation(1): overlaps opbStation(9) (3 x 10 px)",
+    "frmLandkarte/lblStation(5): overlaps opbStation(6) (14 x 2 px)",
+    "frmLandkarte/lblStation(9): overlaps lblStation(13) (17 x 2 px)",
+    "frmLandkarte/opbStation(9): overlaps lblStation(13) (16 x 5 px)",
+};
+
+class LayoutTest : public AppTest {};
+
+TEST_F(LayoutTest, EveryWindowShowsItsCaptionsWholeAndItsControlsInPlace) {
+  MusterOeffnen();
+  QStringList faults;
+  QStringList fixed;
+  std::set<QString> seen;
+  for (const WindowEntry& entry : AllWindows()) {
+    ui::Form& window = entry.open();
+    ASSERT_TRUE(window.isVisible()) << entry.name.toStdString();
+    ForEachView(window, entry.name, [&](QWidget& shown, const QString& view) {
+      for (const QString& fault : CheckLayout(shown, view, kPlacedOverEachOther)) {
+        seen.insert(fault);
+        if (kKnownFaults.count(fault) == 0) faults << fault;
+      }
+    });
+    window.Unload();
+    ProcessEvents();
+  }
+  for (const QString& known : kKnownFaults) {
+    if (seen.count(known) == 0) fixed << known;
+  }
+  EXPECT_TRUE(faults.isEmpty()) << faults.size() << " layout faults:\n" << faults.join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(fixed.isEmpty()) << "mended, remove from the known faults:\n" << fixed.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(LayoutTest, MenusAndDetailWindowsOpenWhereTheirLayoutPutsThem) {
+  MusterOeffnen();
+  ui::MainForm* main = ui::Forms::Main();
+  ASSERT_NE(main, nullptr);
+  const QPoint onScreen(640, 512);  // the centre of the test screen
+  const struct {
+    const char* window;
+    bool onOwner;
+  } faelle[] = {{"frmHeizkostenMenu", true},     {"frmMaterialkostenMenu", true}, {"frmVantelInfo", true},
+                {"frmMaterialInfo", false},      {"frmEnergiekostenMenu", false}, {"frmEnergieInfo Vergleich", false},
+                {"frmGemeinkostenInfo", false}};
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.window);
+    const std::vector<WindowEntry> windows = AllWindows();
+    const auto entry = std::find_if(windows.begin(), windows.end(),
+                                    [&](const WindowEntry& e) { return e.name == QLatin1String(fall.window); });
+    ASSERT_NE(entry, windows.end());
+    ui::Form& window = entry->open();
+    const QPoint expected = fall.onOwner ? main->frameGeometry().center() : onScreen;
+    // Centred up to the window manager's frame, which is not known before the first show.
+    const QPoint centre = window.frameGeometry().center();
+    EXPECT_LE(std::abs(centre.x() - expected.x()), 20) << centre.x() << "," << centre.y();
+    EXPECT_LE(std::abs(centre.y() - expected.y()), 20) << centre.x() << "," << centre.y();
+    window.Unload();
+    ProcessEvents();
+  }
+}
+
+}  // namespace
+}  // namespace tolvar::test
