@@ -59,6 +59,7 @@
 #include "trees/ui/frmStammdaten.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
+#include "support/ui_prompts.h"
 
 namespace tolvar::test {
 namespace {
@@ -103,10 +104,15 @@ template <class T>
 WindowEntry FromCalculation(const char* name, QPushButton* frmKalkulation::*button) {
   return {QString::fromLatin1(name), [button] {
             frmKalkulation& calculation = Calculated();
-            Click(calculation.*button);
-            Settle();
-            // A cost line the sample culture has no figure for opens nothing: the window is
-            // then looked at as it opens by itself.
+            {
+              // A cost line the sample culture has no figure for says so and opens nothing:
+              // the window is then looked at as it opens by itself.
+              ScopedPrompts zeroCost;
+              zeroCost->AnswerMsgBox(1);
+              zeroCost->SetExpectAllUsed(false);
+              Click(calculation.*button);
+              Settle();
+            }
             if (!T::IsLoaded() || !T::instanz().isVisible()) return std::ref<ui::Form>(Shown<T>());
             return std::ref<ui::Form>(T::instanz());
           }};
