@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include "data/state.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keyfilters.h"
@@ -328,7 +330,16 @@ void settings::ui::EindeckungEditor::ZeileEinsFaerben(bool neu) {
   ZeileFaerben({txtEindeckung[1], txtKWert[1], txtLicht[1], chbDach[1], lblDach[1]}, neu);
 }
 
-void settings::ui::EindeckungEditor::EindeckungLaden() { AnzahlEindeckungen = settings::EindeckungLaden().value_or(0); }
+void settings::ui::EindeckungEditor::EindeckungLaden() {
+  AnzahlEindeckungen = settings::EindeckungLaden().value_or(0);
+  // Many covering names differ only at their end: the name boxes are as wide as the longest
+  // name, with the room of the box's frame and margins.
+  int breite = 0;
+  for (const EindeckungSatz& satz : state().EindeckungListe) {
+    breite = std::max(breite, txtEindeckung[1]->fontMetrics().horizontalAdvance(Q(satz.Material)));
+  }
+  for (std::size_t i = 1; i <= 5; ++i) txtEindeckung[i]->setMinimumWidth(breite + 12);
+}
 
 void settings::ui::EindeckungEditor::EindeckungEintragen() {
   const auto zeilen = settings::EindeckungEintragen(EindeckungIndex, EindeckungStartzeile);
