@@ -21,6 +21,8 @@ frmEindeckung::frmEindeckung() : FormOf(QStringLiteral("frmEindeckung"), ui::For
 
 void frmEindeckung::Form_Load() {
   settings::ui::Zeiger(this, "Zeiger_");
+  // The list is read before the window first shows, so its name boxes are sized to the names.
+  editor->EindeckungLaden();
 }
 
 void frmEindeckung::Form_Activate() { editor->VonVorn(); }
