@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "app/mdiTolvarZentral.h"
-#include "calculation/einstellungslader.h"
 #include "calculation/mdlKalkulation.h"
 #include "comparison/ui/frmKulturvergleich.h"
 #include "culture/mdlKulturMaterial.h"
@@ -211,7 +210,6 @@ GROESSEN(BM_KulturSpeichern);
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  mdlKalkulation::EinstellungsladerEinsetzen();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -3,7 +3,6 @@
 
 #include "app/frmBegruessung.h"
 #include "app/message_sink.h"
-#include "calculation/einstellungslader.h"
 #include "data/first_start.h"
 #include "data/messages.h"
 #include "platform/sys/fehlertext.h"
@@ -16,7 +15,6 @@ int main(int argc, char** argv) {
   tolvar::ui::SetUpApplication(app);
 
   tolvar::app::InstallMessageSink();
-  tolvar::mdlKalkulation::EinstellungsladerEinsetzen();
   // The writable data root stands for the installation folder; the first start fills it.
   const tolvar::data::Ersteinrichtung einrichtung = tolvar::data::DatenwurzelEinrichten();
   if (einrichtung.ausgang == tolvar::data::Ersteinrichtung::Ausgang::Fehlgeschlagen) {

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "culture/records.h"
 #include "data/records.h"
 #include "data/records_calculation.h"
+#include "data/records_culture.h"
 #include "data/records_settings.h"
 
 namespace tolvar::calculation {

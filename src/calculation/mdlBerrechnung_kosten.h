@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "culture/records.h"
 #include "data/records.h"
+#include "data/records_culture.h"
 
 namespace tolvar::mdlBerrechnung {
 

@@ -11,6 +11,8 @@
 #include "data/mdlDatenLaden.h"
 #include "data/messages.h"
 #include "heating/mdlHeizkostenBerrechnung.h"
+#include "settings/mdlMaterial.h"
+#include "settings/mdlTarif.h"
 
 namespace tolvar::mdlKalkulation {
 
@@ -37,26 +39,10 @@ const Kostenzeile& Zeile(Kostenart art) {
 
 KalkulationsDienste StartDienste() {
   KalkulationsDienste d;
-  d.PersonalLaden = [] { mdlDatenLaden::PersonalLaden(); };
-  d.KulturPhasenLaden = [] { mdlKulturPhasenInfo::KulturPhasenLaden(); };
-  d.KulturStandorteLaden = [] { mdlStandorte2::KulturStandorteLaden(); };
-  d.KulturMaterialLaden = [] { mdlKulturMaterial::KulturMaterialLaden(); };
-  d.KulturArbeitenLaden = [](std::string& fehler) {
-    // No culture selected is no failure to read.
-    return mdlKulturArbeiten::KulturArbeitenLaden(&fehler) || fehler.empty();
-  };
-  d.HeizkostenBerechnen = [] { mdlHeizkostenBerrechnung::HeizkostenBerechnen(); };
-  d.StandortGemeinkostenLaden = [](std::vector<StandortGemeinkosten>& liste) {
-    return StandortGemeinkostenLesen(state().TolvarDatenbankPfad, liste);
-  };
   d.KalkulationsdatenPruefen = [](std::string_view schluessel) {
     mdlDatenPruefung::KalkulationsdatenPruefen(schluessel);
   };
   return d;
-}
-
-void Ausfuehren(const std::function<void()>& dienst) {
-  if (dienst) dienst();
 }
 
 // Runs the completeness check of a type; true when data are missing.
@@ -71,7 +57,7 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
   Kosten c;
   switch (art) {
     case Kostenart::Heizung:
-      Ausfuehren(Dienste().HeizkostenBerechnen);
+      mdlHeizkostenBerrechnung::HeizkostenBerechnen();
       if (!DatenFehlen(art)) c = Heizkosten(s.PhasenListe, s.AnzahlPhasen, s.KulturStandortListe, s.AnzahlKulturStandorte);
       break;
     case Kostenart::Material: {
@@ -107,9 +93,8 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
     case Kostenart::Gemeinkosten:
       if (!DatenFehlen(art)) {
         std::vector<StandortGemeinkosten> standorte;
-        if (base::ParseNumber(s.AktuelleEinstellungen.Gemeinkostentyp) == 1.0 &&
-            Dienste().StandortGemeinkostenLaden) {
-          Dienste().StandortGemeinkostenLaden(standorte);
+        if (base::ParseNumber(s.AktuelleEinstellungen.Gemeinkostentyp) == 1.0) {
+          StandortGemeinkostenLesen(s.TolvarDatenbankPfad, standorte);
         }
         c.Wert = Gemeinkosten(s.AktuelleEinstellungen, fenster.txtMenge, s.PhasenListe, s.AnzahlPhasen,
                               s.KulturStandortListe, s.AnzahlKulturStandorte, standorte);
@@ -224,6 +209,20 @@ int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher) {
   return bisher;
 }
 
+bool KulturdatenLaden(std::string* arbeitenFehler) {
+  mdlDatenLaden::PersonalLaden();
+  mdlKulturPhasenInfo::KulturPhasenLaden();
+  mdlStandorte2::KulturStandorteLaden();
+  mdlKulturMaterial::KulturMaterialLaden();
+  mdlTarif::TarifLaden();
+  mdlTarif::PersonalLohngruppenLaden();
+  std::string fehler;
+  // No culture selected is no failure to read.
+  const bool gelesen = mdlKulturArbeiten::KulturArbeitenLaden(&fehler) || fehler.empty();
+  if (arbeitenFehler) *arbeitenFehler = fehler;
+  return gelesen;
+}
+
 KalkulationsDienste& Dienste() {
   static KalkulationsDienste dienste = StartDienste();
   return dienste;
@@ -235,14 +234,9 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
   State& s = state();
   if (s.KulturIndex < 0 || s.KulturIndex >= static_cast<int>(s.KulturListe.size())) return false;
 
-  const KalkulationsDienste& d = Dienste();
-  for (const auto* lader : {&d.PersonalLaden, &d.KulturPhasenLaden, &d.KulturStandorteLaden,
-                            &d.KulturMaterialLaden, &d.TarifLaden, &d.PersonalLohngruppenLaden}) {
-    Ausfuehren(*lader);
-  }
   std::string arbeitenFehler;
-  const bool arbeitenGelesen = !d.KulturArbeitenLaden || d.KulturArbeitenLaden(arbeitenFehler);
-  Ausfuehren(d.ArbeitMaterialLaden);
+  const bool arbeitenGelesen = KulturdatenLaden(&arbeitenFehler);
+  mdlMaterial::ArbeitMaterialLaden();
   if (s.AnzahlPhasen <= 0) {
     data::ShowCritical("Für die Kultur \"" + s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].Kulturname +
                        "\" sind keine Kulturphasen erfasst. Ohne Kulturphasen kann nicht kalkuliert "

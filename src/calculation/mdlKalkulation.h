@@ -46,29 +46,19 @@ void KalkulationZuruecksetzen(KalkulationsFenster& fenster);
 // 2 for "1", 3 for a grade that compares as text at or after "2", else unchanged.
 int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher);
 
-// The loaders and the neighbouring services the calculation calls. Each may be empty, and
-// is then passed over. The completeness check sets State::DatenFehlen for the key it gets.
-// The loader of the recorded work returns false when it could not read it, and then names in
-// its argument what could not be read.
+// Reloads the selected culture's data and the lists its costs read: staff, phases, site
+// occupancies, material rows, wage groups, the staff's wage history and recorded work. False
+// when the recorded work could not be read; `arbeitenFehler`, when given, then names what
+// (no culture selected is no failure).
+bool KulturdatenLaden(std::string* arbeitenFehler = nullptr);
+
+// The seam tests replace: the completeness check, which sets State::DatenFehlen for the key
+// it gets. Empty, it is passed over.
 struct KalkulationsDienste {
-  std::function<void()> PersonalLaden;
-  std::function<void()> KulturPhasenLaden;
-  std::function<void()> KulturStandorteLaden;
-  std::function<void()> KulturMaterialLaden;
-  std::function<void()> TarifLaden;
-  std::function<void()> PersonalLohngruppenLaden;
-  std::function<bool(std::string& fehler)> KulturArbeitenLaden;
-  std::function<void()> ArbeitMaterialLaden;
-  std::function<void()> HeizkostenBerechnen;
   std::function<void(std::string_view schluessel)> KalkulationsdatenPruefen;
-  // Rows of table Vantel for overheads by site; by default read from TolvarDatenbankPfad.
-  std::function<bool(std::vector<StandortGemeinkosten>&)> StandortGemeinkostenLaden;
 };
 
-// The services in use. They start with everything the calculation library reaches (staff,
-// phases, occupancies, material rows, recorded work, heating, the completeness check, the
-// Vantel rows); the wage and activity-material loaders of the settings are added by
-// EinstellungsladerEinsetzen (calculation/einstellungslader.h) at program start.
+// The services in use; they start with the program's completeness check.
 KalkulationsDienste& Dienste();
 // Back to the starting services (tests).
 void DiensteZuruecksetzen();

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "culture/records.h"
 #include "data/records.h"
 #include "data/records_calculation.h"
+#include "data/records_culture.h"
 
 namespace tolvar::db {
 class Database;

@@ -193,7 +193,7 @@ VergleichskulturAnzeige VergleichskulturenLaden(std::string_view fenster) {
   State& s = state();
   const std::string& pfad = s.AktuelleEinstellungen.Ergebnisdatenbank;
   std::string grund;
-  if (!VergleichskulturenLesen(pfad, s.VergleichskulturListe, &grund)) {
+  if (!data::VergleichskulturenLesen(pfad, s.VergleichskulturListe, &grund)) {
     Melden("Die Vergleichskulturen der Ergebnisdatenbank konnten nicht gelesen werden:", pfad, grund);
   }
   s.AnzahlVergleichskulturen = static_cast<int>(s.VergleichskulturListe.size());

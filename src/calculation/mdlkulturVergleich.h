@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "calculation/mdlkulturVergleich_lesen.h"
-#include "culture/records.h"
+#include "data/comparison_table.h"
 #include "data/records_calculation.h"
 #include "data/records_comparison.h"
+#include "data/records_culture.h"
 
 namespace tolvar::mdlkulturVergleich {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "culture/records.h"
+#include "data/records_culture.h"
 
 namespace tolvar::mdlKulturMaterial {
 

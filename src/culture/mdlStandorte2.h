@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "culture/grid_values.h"
-#include "culture/records.h"
+#include "data/records_culture.h"
 
 namespace tolvar::mdlStandorte2 {
 

@@ -1,6 +1,6 @@
 #pragma once
-// Records of the enterprise settings: wage groups and their hourly wages, the staff's wage
-// history, and the material cost per hour of each standard activity.
+// Records of the enterprise settings: the settings row, wage groups and their hourly wages,
+// the staff's wage history, and the material cost per hour of each standard activity.
 
 #include <cstdint>
 #include <string>
@@ -8,6 +8,23 @@
 #include "base/values.h"
 
 namespace tolvar {
+
+// The in-memory copy of the one settings row of the enterprise.
+struct EinstellungenSatz {
+  int16_t StandardStation = 0;
+  std::string Wetterstation;
+  std::string Strom;
+  std::string MaterialPfad;
+  std::string VantelPfad;
+  std::string KlimaPfad;
+  std::string Ergebnisdatenbank;
+  std::string Gemeinkostentyp;
+  std::string Gemeinkosten;
+  std::string Flaeche;
+  std::string Jahr;
+  std::string Belegung;
+  std::string Vermarktungskosten;
+};
 
 // Bounds of the fixed program-wide lists. A reader scanning from 0 to the count inclusive
 // meets one cleared element after the loaded ones as long as the list is not full.

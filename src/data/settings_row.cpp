@@ -7,6 +7,7 @@
 #include "base/values.h"
 #include "data/messages.h"
 #include "data/paths.h"
+#include "data/state.h"
 #include "platform/db/database.h"
 #include "platform/sys/fehlertext.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "data/state.h"
+#include "data/records_settings.h"
 
 namespace tolvar {
 

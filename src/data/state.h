@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "culture/records.h"
+#include "data/records_culture.h"
 #include "data/records.h"
 #include "data/records_calculation.h"
 #include "data/records_settings.h"
@@ -15,23 +15,6 @@
 #include "data/records_comparison.h"
 
 namespace tolvar {
-
-// The in-memory copy of the one settings row of the enterprise.
-struct EinstellungenSatz {
-  int16_t StandardStation = 0;
-  std::string Wetterstation;
-  std::string Strom;
-  std::string MaterialPfad;
-  std::string VantelPfad;
-  std::string KlimaPfad;
-  std::string Ergebnisdatenbank;
-  std::string Gemeinkostentyp;
-  std::string Gemeinkosten;
-  std::string Flaeche;
-  std::string Jahr;
-  std::string Belegung;
-  std::string Vermarktungskosten;
-};
 
 struct State {
   // Installation folder (the writable data root) and version text.

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "culture/records.h"
+#include "data/records_culture.h"
 #include "heating/mdlHeizkostenBerrechnung_modell.h"
 #include "heating/mdlHeizkostenBerrechnung_daten.h"
 

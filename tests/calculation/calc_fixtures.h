@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "base/values.h"
-#include "culture/records.h"
 #include "data/records_calculation.h"
+#include "data/records_culture.h"
 
 namespace tolvar::test {
 

@@ -24,7 +24,6 @@
 #include <sstream>
 
 #include "calculation/cost_breakdown.h"
-#include "calculation/einstellungslader.h"
 #include "calculation/mdlKalkulation.h"
 #include "data/mdlDatenLaden.h"
 #include "data/messages.h"
@@ -47,7 +46,6 @@ class KalkulationTest : public ::testing::Test {
     data::SetMessageSink(&meldungen);
     ResetState();
     DiensteZuruecksetzen();
-    EinstellungsladerEinsetzen();
     State& s = state();
     s.Programmpfad = root.Path();
     s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");

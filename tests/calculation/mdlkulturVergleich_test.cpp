@@ -198,7 +198,7 @@ TEST_F(VergleichskulturTest, UnreadableDatabaseListsNothingInsteadOfStaleEntries
 
 TEST(VergleichskulturLesen, ShippedResultDatabaseHoldsTheThreeSamples) {
   std::vector<VergleichskulturSatz> liste;
-  ASSERT_TRUE(VergleichskulturenLesen(test::ShippedTreeForTests() + "/Tolvar_DB/Ergebnisse.mdb", liste));
+  ASSERT_TRUE(data::VergleichskulturenLesen(test::ShippedTreeForTests() + "/Tolvar_DB/Ergebnisse.mdb", liste));
   ASSERT_EQ(liste.size(), 3u);
   EXPECT_EQ(liste[0].Kultur, "Weihnachtsstern 13 cm");
   EXPECT_EQ(liste[0].Heizung, "412,50");
@@ -206,7 +206,7 @@ TEST(VergleichskulturLesen, ShippedResultDatabaseHoldsTheThreeSamples) {
   EXPECT_EQ(liste[2].DQVermarktung, "0");
 
   std::string fehler;
-  EXPECT_FALSE(VergleichskulturenLesen(test::ShippedTreeForTests() + "/Tolvar_DB/fehlt.mdb", liste, &fehler));
+  EXPECT_FALSE(data::VergleichskulturenLesen(test::ShippedTreeForTests() + "/Tolvar_DB/fehlt.mdb", liste, &fehler));
   EXPECT_TRUE(liste.empty());
   EXPECT_FALSE(fehler.empty());
 }

@@ -494,14 +494,8 @@ void frmKalkulation::trvKulturen_Click() {
   if (!KulturZurueckholen()) return;
   txtName->setText(Q(s.KulturListe[s.KulturIndex].Kulturname));
 
-  const mdlKalkulation::KalkulationsDienste& d = mdlKalkulation::Dienste();
-  for (const auto* lader : {&d.PersonalLaden, &d.KulturPhasenLaden, &d.KulturStandorteLaden,
-                            &d.KulturMaterialLaden, &d.TarifLaden, &d.PersonalLohngruppenLaden}) {
-    if (*lader) (*lader)();
-  }
   // Work that cannot be read is reported by the calculation that needs it.
-  std::string arbeitenFehler;
-  if (d.KulturArbeitenLaden) d.KulturArbeitenLaden(arbeitenFehler);
+  mdlKalkulation::KulturdatenLaden();
 
   // Without phases the boxes stay empty rather than showing an empty slot's zero date.
   const int n = s.AnzahlPhasen;

@@ -13,7 +13,7 @@
 #include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
-#include "calculation/mdlkulturVergleich_lesen.h"
+#include "data/comparison_table.h"
 #include "comparison/deviation.h"
 #include "comparison/ui/quality_marks.h"
 #include "comparison/comparison_column.h"
@@ -197,7 +197,7 @@ void frmKulturVergleichBearbeiten::trvKulturVergleichBesetzen() {
   baum->Add(QString(), Q(comparison::kWurzelSchluessel), QStringLiteral("Kulturen"), QStringLiteral("open"));
   std::vector<VergleichskulturSatz> kulturen;
   std::string fehler;
-  if (!mdlkulturVergleich::VergleichskulturenLesen(AktuelleDatenbank, kulturen, &fehler)) {
+  if (!data::VergleichskulturenLesen(AktuelleDatenbank, kulturen, &fehler)) {
     Meldung(QStringLiteral("Die Vergleichskulturen der Ergebnisdatenbank konnten nicht gelesen werden:"),
             AktuelleDatenbank, fehler);
   }

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "calculation/mdlkulturVergleich_lesen.h"
+#include "data/comparison_table.h"
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "comparison/comparison_cultures.h"
 #include "data/state.h"
@@ -191,7 +191,7 @@ void frmKulturVergleichBearbeiten::Auflisten(ui::Grid* liste, const std::string&
   AuswahlSchluessel = key.toStdString();
   std::vector<VergleichskulturSatz> kulturen;
   std::string fehler;
-  if (!mdlkulturVergleich::VergleichskulturenLesen(quelle, kulturen, &fehler)) {
+  if (!data::VergleichskulturenLesen(quelle, kulturen, &fehler)) {
     ui::MsgBox(QStringLiteral("Die Vergleichskulturen konnten nicht gelesen werden:\n\n") +
                    Q(quelle + "\n(" + fehler + ")"),
                ui::msgbox::Critical, kTitel);

@@ -9,8 +9,8 @@
 #include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
-#include "calculation/mdlkulturVergleich_lesen.h"
 #include "comparison/ui/quality_marks.h"
+#include "data/comparison_table.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
@@ -140,7 +140,7 @@ void frmKulturvergleich::Form_Load() {
   if (!pfad.empty()) {
     std::vector<VergleichskulturSatz> kulturen;
     std::string fehler;
-    if (mdlkulturVergleich::VergleichskulturenLesen(pfad, kulturen, &fehler)) {
+    if (data::VergleichskulturenLesen(pfad, kulturen, &fehler)) {
       for (QComboBox* liste : comKultur) {
         for (const VergleichskulturSatz& k : kulturen) liste->addItem(Q(k.Kultur));
         if (liste->count() > 0) liste->setCurrentIndex(0);

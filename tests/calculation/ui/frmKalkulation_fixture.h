@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <string>
 
-#include "calculation/einstellungslader.h"
 #include "calculation/mdlKalkulation.h"
 #include "calculation/ui/frmKalkulation.h"
 #include "data/state.h"
@@ -23,7 +22,6 @@ class KalkulationFensterBasis : public FensterTest {
  protected:
   void SetUp() override {
     mdlKalkulation::DiensteZuruecksetzen();
-    mdlKalkulation::EinstellungsladerEinsetzen();
     MusterbetriebEinsetzen();
     ASSERT_NO_FATAL_FAILURE(EinstellungenLaden());
     ASSERT_NO_FATAL_FAILURE(ListenLaden());

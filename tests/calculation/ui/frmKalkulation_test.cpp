@@ -13,7 +13,6 @@
 #include <string>
 
 #include "app/message_sink.h"
-#include "calculation/einstellungslader.h"
 #include "calculation/mdlKalkulation.h"
 #include "calculation/mdlkulturVergleich.h"
 #include "data/mdlDatenLaden.h"

@@ -1,33 +1,23 @@
-#pragma once
-// Reading the stored comparison cultures of a result database. Header-only, so that every
-// subsystem that shows the table (detail windows, the comparison window, the editor) can
-// read it without linking the calculation library.
-
-#include <string>
-#include <vector>
+#include "data/comparison_table.h"
 
 #include "base/values.h"
-#include "data/records_comparison.h"
 #include "platform/db/database.h"
 
-namespace tolvar::mdlkulturVergleich {
+namespace tolvar::data {
+
+namespace {
 
 // A money column as listed: two decimals with a decimal comma ("12,5" gives "12,50");
 // Null and the empty text give "", a text that is no number is kept as stored.
-inline std::string GeldText(const db::Value& wert) {
+std::string GeldText(const db::Value& wert) {
   if (wert.isNull()) return "";
   if (const auto zahl = wert.number()) return base::Format(*zahl, "0.00");
   return wert.text();
 }
 
-// Reads every row of table Vergleichskulturen of the result database at `pfad` into
-// `liste`, in table order, one element per row (no empty element at the end). `Nr` is the
-// column as text, or the row's position when the column is Null; Preis and the eight costs
-// are formatted with two decimals; the other fields are the columns as text. On failure
-// (missing file, no database, no such table) `liste` is empty, the reason goes to *fehler
-// and the result is false.
-inline bool VergleichskulturenLesen(const std::string& pfad, std::vector<VergleichskulturSatz>& liste,
-                                    std::string* fehler = nullptr) {
+}  // namespace
+
+bool VergleichskulturenLesen(const std::string& pfad, std::vector<VergleichskulturSatz>& liste, std::string* fehler) {
   liste.clear();
   std::string grund;
   auto datenbank = db::Database::Open(pfad, &grund);
@@ -72,4 +62,4 @@ inline bool VergleichskulturenLesen(const std::string& pfad, std::vector<Verglei
   return true;
 }
 
-}  // namespace tolvar::mdlkulturVergleich
+}  // namespace tolvar::data
