@@ -11,16 +11,11 @@
 #include <string_view>
 
 #include "calculation/mdlKalkulation_formeln.h"
+#include "data/cost_types.h"
 #include "data/records_calculation.h"
 #include "data/state.h"
 
 namespace tolvar::mdlKalkulation {
-
-// The eight cost types in the order of the calculation.
-enum class Kostenart { Heizung, Material, Energie, Maschinen, PSM, Vermarktung, Arbeit, Gemeinkosten };
-inline constexpr std::array<Kostenart, 8> kKostenarten = {
-    Kostenart::Heizung, Kostenart::Material,    Kostenart::Energie, Kostenart::Maschinen,
-    Kostenart::PSM,     Kostenart::Vermarktung, Kostenart::Arbeit,  Kostenart::Gemeinkosten};
 
 // The origin flag of a type in the state, its value box and its cost button's caption in
 // the window, and the key of its completeness check.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/values.h"
+#include "calculation/mdlKalkulation.h"
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
@@ -13,131 +14,69 @@ namespace tolvar::mdlkulturVergleich {
 
 namespace {
 
-constexpr std::string_view kTabelle = "Vergleichskulturen";
-
-// A box of the calculation window, the column it is stored in and the value stored (and
-// written back into the box) when it is empty.
+// A box of the calculation window and the value stored (and written back into the box) when
+// it is empty; the cost boxes store "0,00".
 struct Feld {
   std::string KalkulationsFenster::*Box;
-  const char* Spalte;
+  db::Value data::VergleichskulturZeile::*Spalte;
   const char* Vorgabe;
 };
-
-constexpr Feld kKopffelder[] = {
-    {&KalkulationsFenster::txtName, "Kultur", "KeinNameVergeben"},
-    {&KalkulationsFenster::txtAnfang, "Beginn", "01.01.1900"},
-    {&KalkulationsFenster::txtEnde, "Ende", "01.01.1900"},
-};
-constexpr Feld kMengePreis[] = {
-    {&KalkulationsFenster::txtMenge, "Menge", "0"},
-    {&KalkulationsFenster::txtPreis, "Preis", "0,00"},
-};
-// The cost boxes in the order heating, material, energy, machines, activity material,
-// marketing, labour, overheads, with their grade columns and origin flags.
-struct Kostenfeld {
-  Feld Kosten;
-  const char* DQSpalte;
-  int16_t State::*Herkunft;
-};
-const Kostenfeld kKostenfelder[] = {
-    {{&KalkulationsFenster::txtHeizung, "Heizung", "0,00"}, "DQHeizung", &State::HerkunftHeizung},
-    {{&KalkulationsFenster::txtMaterial, "Material", "0,00"}, "DQMaterial", &State::HerkunftMaterial},
-    {{&KalkulationsFenster::txtEnergie, "Strom", "0,00"}, "DQStrom", &State::HerkunftEnergie},
-    {{&KalkulationsFenster::txtMaschinen, "Maschinen", "0,00"}, "DQMaschinen", &State::HerkunftMaschinen},
-    {{&KalkulationsFenster::txtPSM, "PSM", "0,00"}, "DQPSM", &State::HerkunftPSM},
-    {{&KalkulationsFenster::txtVermarktung, "Vermarktung", "0,00"}, "DQVermarktung",
-     &State::HerkunftVermarktung},
-    {{&KalkulationsFenster::txtArbeit, "Arbeit", "0,00"}, "DQArbeit", &State::HerkunftArbeit},
-    {{&KalkulationsFenster::txtGemein, "Gemeinkosten", "0,00"}, "DQGemeinkosten",
-     &State::HerkunftGemeinkosten},
+constexpr Feld kFelder[] = {
+    {&KalkulationsFenster::txtName, &data::VergleichskulturZeile::Kultur, "KeinNameVergeben"},
+    {&KalkulationsFenster::txtAnfang, &data::VergleichskulturZeile::Beginn, "01.01.1900"},
+    {&KalkulationsFenster::txtEnde, &data::VergleichskulturZeile::Ende, "01.01.1900"},
+    {&KalkulationsFenster::txtMenge, &data::VergleichskulturZeile::Menge, "0"},
+    {&KalkulationsFenster::txtPreis, &data::VergleichskulturZeile::Preis, "0,00"},
 };
 
-// The box's text, or its default when it is empty.
-std::string Wert(const KalkulationsFenster& fenster, const Feld& feld) {
-  const std::string& text = fenster.*feld.Box;
-  return text.empty() ? std::string(feld.Vorgabe) : text;
+// Writes the stored defaults into the window's empty boxes.
+void VorgabenEintragen(KalkulationsFenster& fenster) {
+  for (const Feld& f : kFelder) {
+    if ((fenster.*f.Box).empty()) fenster.*f.Box = f.Vorgabe;
+  }
+  for (Kostenart art : kKostenarten) {
+    std::string& box = mdlKalkulation::Wertfeld(fenster, art);
+    if (box.empty()) box = "0,00";
+  }
 }
 
-// Writes the new row into the table's recordset (not yet committed).
-bool ZeileAnhaengen(db::Recordset& rs, const KalkulationsFenster& fenster, std::string_view fenstername,
-                    std::string* fehler) {
-  const State& s = state();
-  bool ok = rs.AddNew();
-  auto setzen = [&](const char* spalte, db::Value wert) { ok = ok && rs.SetField(spalte, std::move(wert)); };
-  setzen("Import", db::Value::Bool(false));
-  setzen("Nr", db::Value::Null());
-  for (const Feld& f : kKopffelder) setzen(f.Spalte, Wert(fenster, f));
-  setzen("Akh", ArbeitsstundenBerechnen(s.KulturArbeitListe, s.AnzahlKulturArbeiten));
-  const auto tqm = FlaechentageBerechnen(s.PhasenListe, s.AnzahlPhasen);
-  setzen("TQM", tqm ? db::Value(*tqm) : db::Value::Null());
-  for (const Feld& f : kMengePreis) setzen(f.Spalte, Wert(fenster, f));
-  for (const Kostenfeld& k : kKostenfelder) {
-    setzen(k.Kosten.Spalte, Wert(fenster, k.Kosten));
-    setzen(k.DQSpalte, static_cast<int>(s.*k.Herkunft));
+// The row stored for the calculation in `fenster`.
+data::VergleichskulturZeile NeueZeile(KalkulationsFenster fenster, std::string_view fenstername) {
+  State& s = state();
+  VorgabenEintragen(fenster);
+  data::VergleichskulturZeile z;
+  z.Import = db::Value::Bool(false);
+  for (const Feld& f : kFelder) z.*f.Spalte = fenster.*f.Box;
+  z.Akh = ArbeitsstundenBerechnen(s.KulturArbeitListe, s.AnzahlKulturArbeiten);
+  if (const auto tqm = FlaechentageBerechnen(s.PhasenListe, s.AnzahlPhasen)) z.TQM = *tqm;
+  for (Kostenart art : kKostenarten) {
+    z.Kosten[KostenIndex(art)] = mdlKalkulation::Wertfeld(fenster, art);
+    z.Grade[KostenIndex(art)] = static_cast<int>(mdlKalkulation::HerkunftVon(s, art));
   }
   if (fenstername == "frmKalkulation") {
-    setzen("Bemerkungen", "Kalkulation erstellt am " + base::LongDateText(base::Today()));
+    z.Bemerkungen = "Kalkulation erstellt am " + base::LongDateText(base::Today());
   }
-  ok = ok && rs.Update();
-  if (!ok) {
-    if (fehler) *fehler = rs.error();
-    rs.CancelUpdate();
-  }
-  return ok;
-}
-
-bool ZeilenNummerieren(db::Recordset& rs, std::string* fehler) {
-  for (int i = 0; i < rs.RecordCount(); ++i) {
-    rs.MoveTo(i);
-    if (!rs.Edit() || !rs.SetField("Nr", i) || !rs.Update()) {
-      if (fehler) *fehler = rs.error();
-      rs.CancelUpdate();
-      return false;
-    }
-  }
-  return true;
+  return z;
 }
 
 void Melden(std::string_view satz, const std::string& pfad, const std::string& grund) {
   data::ShowCritical(sys::Fehlermeldung(std::string(satz) + "\n\n" + pfad, grund));
 }
 
-// Opens the result database and its table and runs `schritte` on the table in one
-// transaction; reports a failure with `satz` and rolls everything back.
-template <typename Schritte>
-bool InTransaktion(const std::string& pfad, std::string_view satz, Schritte schritte) {
+// Runs `schritte` on the table of the result database in one transaction (renumbering after
+// them with `nummerieren`); reports a failure with `satz`.
+bool Aendern(const std::string& pfad, std::string_view satz, const data::Tabellenschritte& schritte,
+             bool nummerieren) {
   std::string grund;
-  auto datenbank = db::Database::Open(pfad, &grund);
-  if (!datenbank) {
-    Melden(satz, pfad, grund);
-    return false;
-  }
-  db::Recordset rs = datenbank->OpenTable(kTabelle);
-  if (!rs.ok()) {
-    Melden(satz, pfad, rs.error());
-    return false;
-  }
-  db::Transaction transaktion = datenbank->BeginTransaction();
-  if (!transaktion.active() || !schritte(rs, &grund) || !transaktion.Commit()) {
-    if (grund.empty()) grund = datenbank->LastError();
-    transaktion.Rollback();
-    Melden(satz, pfad, grund);
-    return false;
-  }
-  return true;
+  if (data::VergleichskulturenAendern(pfad, schritte, nummerieren, &grund)) return true;
+  Melden(satz, pfad, grund);
+  return false;
 }
 
 constexpr std::string_view kSpeichernFehlgeschlagen =
     "Die Kalkulation konnte nicht in der Ergebnisdatenbank gespeichert werden:";
 constexpr std::string_view kNummerierenFehlgeschlagen =
     "Die Vergleichskulturen der Ergebnisdatenbank konnten nicht neu nummeriert werden:";
-
-// Writes the stored defaults back into the window's empty boxes.
-void VorgabenEintragen(KalkulationsFenster& fenster) {
-  for (const Feld& f : kKopffelder) fenster.*f.Box = Wert(fenster, f);
-  for (const Feld& f : kMengePreis) fenster.*f.Box = Wert(fenster, f);
-  for (const Kostenfeld& k : kKostenfelder) fenster.*k.Kosten.Box = Wert(fenster, k.Kosten);
-}
 
 }  // namespace
 
@@ -152,34 +91,6 @@ std::optional<Kostenart> KostenartDesFensters(std::string_view fenster) {
     if (name == fenster) return art;
   }
   return std::nullopt;
-}
-
-const std::string& Kosten(const VergleichskulturSatz& satz, Kostenart art) {
-  switch (art) {
-    case Kostenart::Heizung: return satz.Heizung;
-    case Kostenart::Material: return satz.Material;
-    case Kostenart::Energie: return satz.Strom;
-    case Kostenart::Maschinen: return satz.Maschinen;
-    case Kostenart::PSM: return satz.PSM;
-    case Kostenart::Vermarktung: return satz.Vermarktung;
-    case Kostenart::Arbeit: return satz.Arbeit;
-    case Kostenart::Gemeinkosten: break;
-  }
-  return satz.Gemeinkosten;
-}
-
-const std::string& Datenqualitaet(const VergleichskulturSatz& satz, Kostenart art) {
-  switch (art) {
-    case Kostenart::Heizung: return satz.DQHeizung;
-    case Kostenart::Material: return satz.DQMaterial;
-    case Kostenart::Energie: return satz.DQStrom;
-    case Kostenart::Maschinen: return satz.DQMaschinen;
-    case Kostenart::PSM: return satz.DQPSM;
-    case Kostenart::Vermarktung: return satz.DQVermarktung;
-    case Kostenart::Arbeit: return satz.DQArbeit;
-    case Kostenart::Gemeinkosten: break;
-  }
-  return satz.DQGemeinkosten;
 }
 
 std::optional<std::string> Sterne(std::string_view dq) {
@@ -212,8 +123,8 @@ VergleichskulturAnzeige VergleichskulturenLaden(std::string_view fenster) {
   anzeige.KostenSetzen = art && *art != Kostenart::Maschinen && *art != Kostenart::Arbeit;
   if (anzeige.KostenSetzen) {
     const VergleichskulturSatz& erste = s.VergleichskulturListe.front();
-    anzeige.txtKostenVergleichskultur = Kosten(erste, *art);
-    anzeige.txtQualitaet = Sterne(Datenqualitaet(erste, *art));
+    anzeige.txtKostenVergleichskultur = data::Kosten(erste, *art);
+    anzeige.txtQualitaet = Sterne(data::Datenqualitaet(erste, *art));
   }
   return anzeige;
 }
@@ -222,7 +133,7 @@ std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int i
   const auto& liste = state().VergleichskulturListe;
   if (index < 0 || static_cast<std::size_t>(index) >= liste.size()) return std::nullopt;
   const VergleichskulturSatz& satz = liste[static_cast<std::size_t>(index)];
-  return VergleichswertAnzeige{Kosten(satz, art), Sterne(Datenqualitaet(satz, art))};
+  return VergleichswertAnzeige{data::Kosten(satz, art), Sterne(data::Datenqualitaet(satz, art))};
 }
 
 std::optional<double> FlaechentageBerechnen(const std::vector<PhasenSatz>& phasen, int anzahlPhasen) {
@@ -244,10 +155,10 @@ double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten, in
 }
 
 bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster, std::string_view fenstername) {
-  const bool ok = InTransaktion(state().AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
-                                [&](db::Recordset& rs, std::string* fehler) {
-                                  return ZeileAnhaengen(rs, fenster, fenstername, fehler);
-                                });
+  const data::VergleichskulturZeile zeile = NeueZeile(fenster, fenstername);
+  const bool ok = Aendern(
+      state().AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
+      [&](db::Recordset& rs, std::string* fehler) { return data::ZeileAnhaengen(rs, zeile, fehler); }, false);
   if (ok) VorgabenEintragen(fenster);
   return ok;
 }
@@ -257,15 +168,14 @@ bool VergleichskulturenNummerieren() {
 }
 
 bool VergleichskulturenNummerieren(const std::string& pfad) {
-  return InTransaktion(pfad, kNummerierenFehlgeschlagen, ZeilenNummerieren);
+  return Aendern(pfad, kNummerierenFehlgeschlagen, [](db::Recordset&, std::string*) { return true; }, true);
 }
 
 bool KalkulationsergebnisSpeichernUndNummerieren(KalkulationsFenster& fenster, std::string_view fenstername) {
-  const bool ok = InTransaktion(state().AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
-                                [&](db::Recordset& rs, std::string* fehler) {
-                                  return ZeileAnhaengen(rs, fenster, fenstername, fehler) &&
-                                         ZeilenNummerieren(rs, fehler);
-                                });
+  const data::VergleichskulturZeile zeile = NeueZeile(fenster, fenstername);
+  const bool ok = Aendern(
+      state().AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
+      [&](db::Recordset& rs, std::string* fehler) { return data::ZeileAnhaengen(rs, zeile, fehler); }, true);
   if (ok) VorgabenEintragen(fenster);
   return ok;
 }

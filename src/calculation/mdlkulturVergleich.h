@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "data/comparison_table.h"
+#include "data/cost_types.h"
 #include "data/records_calculation.h"
 #include "data/records_comparison.h"
 #include "data/records_culture.h"
@@ -19,17 +20,10 @@ namespace tolvar::mdlkulturVergleich {
 // The only list entry when the result database holds no comparison culture.
 inline constexpr std::string_view kKeinDatensatz = "Kein Datensatz vorhanden";
 
-// The cost types in the order of the calculation window.
-enum class Kostenart { Heizung, Material, Energie, Maschinen, PSM, Vermarktung, Arbeit, Gemeinkosten };
-
 // The cost type of a detail window ("frmVantelInfo", "frmMaterialInfo", "frmEnergieInfo",
 // "frmMaschinenInfo", "frmPSMInfo", "frmVermarktungInfo", "frmArbeitInfo",
 // "frmGemeinkostenInfo"); nullopt for any other name.
 std::optional<Kostenart> KostenartDesFensters(std::string_view fenster);
-
-// The stored cost of a type (Heizung, Material, Strom, ...) and its grade (DQHeizung, ...).
-const std::string& Kosten(const VergleichskulturSatz& satz, Kostenart art);
-const std::string& Datenqualitaet(const VergleichskulturSatz& satz, Kostenart art);
 
 // The stars of a grade: "***" for "1", "**" for "2", "*" for "3"; nullopt for any other
 // text (the grade box then keeps what it showed).

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "base/values.h"
-#include "platform/db/database.h"
+#include "data/comparison_table.h"
 
 namespace tolvar::comparison {
 
@@ -26,36 +26,30 @@ constexpr Slot kZuruecksetzen[] = {
 };
 
 // Columns copied into the slots of the same name.
+using Zeile = data::VergleichskulturZeile;
 struct Kopie {
-  const char* spalte;
+  db::Value Zeile::*spalte;
   Slot slot;
 };
 constexpr Kopie kKopien[] = {
-    {"Kultur", &VergleichsspalteSatz::Kultur},
-    {"Arbeit", &VergleichsspalteSatz::Arbeit},
-    {"DQArbeit", &VergleichsspalteSatz::DQArbeit},
-    {"PSM", &VergleichsspalteSatz::PSM},
-    {"Beginn", &VergleichsspalteSatz::Beginn},
-    {"DQPSM", &VergleichsspalteSatz::DQPSM},
-    {"DQStrom", &VergleichsspalteSatz::DQStrom},
-    {"DQGemeinkosten", &VergleichsspalteSatz::DQGemeinkosten},
-    {"DQHeizung", &VergleichsspalteSatz::DQHeizung},
-    {"DQMaschinen", &VergleichsspalteSatz::DQMaschinen},
-    {"DQMaterial", &VergleichsspalteSatz::DQMaterial},
-    {"DQVermarktung", &VergleichsspalteSatz::DQVermarktung},
-    {"Ende", &VergleichsspalteSatz::Ende},
-    {"Strom", &VergleichsspalteSatz::Strom},
-    {"Gemeinkosten", &VergleichsspalteSatz::Gemeinkosten},
-    {"Heizung", &VergleichsspalteSatz::Heizung},
-    {"Maschinen", &VergleichsspalteSatz::Maschinen},
-    {"Material", &VergleichsspalteSatz::Material},
-    {"Menge", &VergleichsspalteSatz::Menge},
-    {"Preis", &VergleichsspalteSatz::Preis},
-    {"Vermarktung", &VergleichsspalteSatz::Vermarktung},
-    {"Bemerkungen", &VergleichsspalteSatz::Bemerkungen},
-    {"TQM", &VergleichsspalteSatz::TQM},
-    {"Akh", &VergleichsspalteSatz::Akh},
+    {&Zeile::Kultur, &VergleichsspalteSatz::Kultur}, {&Zeile::Beginn, &VergleichsspalteSatz::Beginn},
+    {&Zeile::Ende, &VergleichsspalteSatz::Ende},     {&Zeile::Menge, &VergleichsspalteSatz::Menge},
+    {&Zeile::Preis, &VergleichsspalteSatz::Preis},   {&Zeile::Bemerkungen, &VergleichsspalteSatz::Bemerkungen},
+    {&Zeile::TQM, &VergleichsspalteSatz::TQM},       {&Zeile::Akh, &VergleichsspalteSatz::Akh},
 };
+// The slots of the costs and of their grades, by KostenIndex.
+constexpr std::array<Slot, kKostenarten.size()> kKostenSlots = {
+    &VergleichsspalteSatz::Heizung, &VergleichsspalteSatz::Material,    &VergleichsspalteSatz::Strom,
+    &VergleichsspalteSatz::Maschinen, &VergleichsspalteSatz::PSM,       &VergleichsspalteSatz::Vermarktung,
+    &VergleichsspalteSatz::Arbeit,  &VergleichsspalteSatz::Gemeinkosten};
+constexpr std::array<Slot, kKostenarten.size()> kGradSlots = {
+    &VergleichsspalteSatz::DQHeizung,   &VergleichsspalteSatz::DQMaterial, &VergleichsspalteSatz::DQStrom,
+    &VergleichsspalteSatz::DQMaschinen, &VergleichsspalteSatz::DQPSM,      &VergleichsspalteSatz::DQVermarktung,
+    &VergleichsspalteSatz::DQArbeit,    &VergleichsspalteSatz::DQGemeinkosten};
+
+void Kopieren(const db::Value& wert, VergleichsspalteSatz& spalte, Slot slot) {
+  if (!wert.isNull()) spalte.*slot = wert.text();
+}
 
 std::optional<double> Zahl(const std::string& text) { return base::ParseNumber(text); }
 
@@ -86,24 +80,16 @@ bool SpalteLaden(const std::string& pfad, VergleichsspalteSatz& spalte, std::str
   spalte.TQM = "0";
   spalte.Akh = "0";
 
-  std::string grund;
-  auto datenbank = db::Database::Open(pfad, &grund);
-  if (!datenbank) {
-    if (fehler) *fehler = grund;
-    return false;
-  }
-  db::Recordset rs = datenbank->OpenTable("Vergleichskulturen");
-  if (!rs.ok()) {
-    if (fehler) *fehler = rs.error();
-    return false;
-  }
-  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-    if (rs["Nr"].isNull() || rs["Nr"].text() != spalte.Nr) continue;
-    for (const Kopie& k : kKopien) {
-      const db::Value& wert = rs[k.spalte];
-      if (!wert.isNull()) spalte.*k.slot = wert.text();
+  std::vector<data::VergleichskulturZeile> zeilen;
+  if (!data::VergleichskulturZeilenLesen(pfad, zeilen, fehler)) return false;
+  for (const data::VergleichskulturZeile& z : zeilen) {
+    if (z.Nr.isNull() || z.Nr.text() != spalte.Nr) continue;
+    for (const Kopie& k : kKopien) Kopieren(z.*k.spalte, spalte, k.slot);
+    for (std::size_t i = 0; i < kKostenarten.size(); ++i) {
+      Kopieren(z.Kosten[i], spalte, kKostenSlots[i]);
+      Kopieren(z.Grade[i], spalte, kGradSlots[i]);
     }
-    if (!rs["Import"].isNull()) spalte.Import = base::BoolValue(rs["Import"].boolean());
+    if (!z.Import.isNull()) spalte.Import = base::BoolValue(z.Import.boolean());
   }
   AbgeleiteteWerteBerechnen(spalte);
   return true;

@@ -1,7 +1,7 @@
 #pragma once
 // Maintaining the stored comparison cultures of a result database (table Vergleichskulturen):
 // reading one culture for the editor, saving it as a new last row (replacing the culture it
-// was loaded from), deleting, and copying cultures between two result databases. Every
+// was loaded from) and deleting, over the table's module data/comparison_table.h. Every
 // change renumbers the table 0, 1, 2 ... in table order within the same transaction, so a
 // failure leaves the table as it was.
 
@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "data/cost_types.h"
 
 namespace tolvar::comparison {
 
@@ -20,19 +22,13 @@ inline constexpr std::string_view kWurzelSchluessel = "Kultur";
 // typed, so that no two cultures share a key ("A1" with Nr 2 and "A" with Nr 12 differ).
 std::string Schluessel(std::string_view kultur, std::string_view nr);
 
-// The eight cost columns in the editor's order, and their grade columns.
-inline constexpr int kKostenarten = 8;
-inline constexpr std::array<const char*, kKostenarten> kKostenSpalten = {
-    "Heizung", "Material", "Strom", "Maschinen", "PSM", "Vermarktung", "Arbeit", "Gemeinkosten"};
-inline constexpr std::array<const char*, kKostenarten> kGradSpalten = {
-    "DQHeizung", "DQMaterial", "DQStrom", "DQMaschinen", "DQPSM", "DQVermarktung", "DQArbeit", "DQGemeinkosten"};
-
 // A stored culture as the editor shows it: each column as plain text; nullopt for a column
-// that holds no value (the editor then keeps what its box showed).
+// that holds no value (the editor then keeps what its box showed). Costs and grades are
+// indexed by KostenIndex.
 struct Kulturfelder {
   std::optional<std::string> Kultur, Beginn, Ende, Akh, TQM, Preis, Menge, Bemerkungen;
-  std::array<std::optional<std::string>, kKostenarten> Kosten;
-  std::array<std::optional<int>, kKostenarten> Grade;
+  std::array<std::optional<std::string>, kKostenarten.size()> Kosten;
+  std::array<std::optional<int>, kKostenarten.size()> Grade;
   bool Import = false;
 };
 
@@ -44,8 +40,8 @@ std::optional<Kulturfelder> KulturLesen(const std::string& pfad, std::string_vie
 // What the editor saves: the boxes' texts, the grades and the import flag.
 struct Kultureingabe {
   std::string Kultur, Beginn, Ende, Akh, TQM, Preis, Menge;
-  std::array<std::string, kKostenarten> Kosten;
-  std::array<int, kKostenarten> Grade{3, 3, 3, 3, 3, 3, 3, 3};
+  std::array<std::string, kKostenarten.size()> Kosten;
+  std::array<int, kKostenarten.size()> Grade{3, 3, 3, 3, 3, 3, 3, 3};
   std::string Bemerkung;
   bool Import = false;
 };
@@ -68,13 +64,6 @@ bool KulturSpeichern(const std::string& pfad, const Kultureingabe& eingabe, std:
 // is none) and renumbers. *geloescht tells whether a row was deleted.
 bool KulturLoeschen(const std::string& pfad, std::string_view schluessel, bool* geloescht = nullptr,
                     std::string* fehler = nullptr);
-
-// In one transaction on the target: for each number of `nummern`, in order, appends a copy of
-// every source row with that Nr (all columns but Nr, Import set to True), then renumbers the
-// target. *kopiert receives the number of rows copied.
-bool DatensaetzeUebertragen(const std::string& quelle, const std::string& ziel,
-                            const std::vector<std::string>& nummern, int* kopiert = nullptr,
-                            std::string* fehler = nullptr);
 
 // The file exists and opens as a database holding table Vergleichskulturen.
 bool ErgebnisdatenbankGueltig(const std::string& pfad);

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "data/comparison_table.h"
 #include "data/messages.h"
 #include "data/paths.h"
 #include "data/state.h"
@@ -86,13 +87,7 @@ const Bedarf& VantelBedarf() {
 }
 
 const Bedarf& ErgebnisBedarf() {
-  static const Bedarf bedarf = {
-      {"Vergleichskulturen",
-       {"Nr", "Kultur", "Beginn", "Ende", "Menge", "Preis", "Heizung", "Material", "Strom",
-        "Maschinen", "PSM", "Vermarktung", "Arbeit", "Gemeinkosten", "DQHeizung", "DQMaterial",
-        "DQStrom", "DQMaschinen", "DQPSM", "DQVermarktung", "DQArbeit", "DQGemeinkosten", "Akh",
-        "TQM", "Import", "Bemerkungen"}},
-  };
+  static const Bedarf bedarf = {{data::kVergleichskulturTabelle, data::VergleichskulturSpalten()}};
   return bedarf;
 }
 

@@ -7,6 +7,7 @@
 
 #include "comparison/ergebnis_fixture.h"
 #include "comparison/comparison_cultures.h"
+#include "data/comparison_table.h"
 #include "support/fixtures.h"
 
 namespace tolvar::comparison {
@@ -140,7 +141,7 @@ TEST_F(PflegeTest, TransferCopiesListedCulturesMarkedAsImported) {
   test::ZeileEinfuegen(ziel, alt);
   int kopiert = 0;
   // A culture listed twice is copied twice.
-  ASSERT_TRUE(DatensaetzeUebertragen(pfad, ziel, {"2", "0", "2"}, &kopiert));
+  ASSERT_TRUE(data::VergleichskulturenUebertragen(pfad, ziel, {"2", "0", "2"}, &kopiert));
   EXPECT_EQ(kopiert, 3);
   EXPECT_EQ(SpalteLesen(ziel, "Kultur"), (Texte{"Alt", "K2", "K0", "K2"}));
   EXPECT_EQ(SpalteLesen(ziel, "Nr"), (Texte{"0", "1", "2", "3"}));
@@ -155,7 +156,7 @@ TEST_F(PflegeTest, TransferIntoADatabaseWithoutTheTableFails) {
   const std::string ziel = dir.Join("Leer.mdb");
   ASSERT_TRUE(db::Database::Create(ziel));
   std::string fehler;
-  EXPECT_FALSE(DatensaetzeUebertragen(pfad, ziel, {"0"}, nullptr, &fehler));
+  EXPECT_FALSE(data::VergleichskulturenUebertragen(pfad, ziel, {"0"}, nullptr, &fehler));
   EXPECT_FALSE(fehler.empty());
 }
 

@@ -22,19 +22,6 @@
 
 namespace tolvar {
 
-namespace {
-
-// The store and the calculation name the cost types in the same order.
-static_assert(static_cast<int>(mdlkulturVergleich::Kostenart::Heizung) ==
-              static_cast<int>(mdlKalkulation::Kostenart::Heizung));
-static_assert(static_cast<int>(mdlkulturVergleich::Kostenart::Gemeinkosten) ==
-              static_cast<int>(mdlKalkulation::Kostenart::Gemeinkosten));
-mdlkulturVergleich::Kostenart Vergleichsart(mdlKalkulation::Kostenart art) {
-  return static_cast<mdlkulturVergleich::Kostenart>(static_cast<int>(art));
-}
-
-}  // namespace
-
 const KostenInfoFenster::Gestalt KostenInfoFenster::kStandardGestalt = {9000,
                                                                         2640,
                                                                         true,
@@ -163,7 +150,7 @@ void KostenInfoFenster::VergleichskulturenLaden() {
 }
 
 void KostenInfoFenster::comVergleichskulturen_Click() {
-  const auto wert = mdlkulturVergleich::VergleichskulturZeigen(Vergleichsart(m_rahmen.art), ListIndex());
+  const auto wert = mdlkulturVergleich::VergleichskulturZeigen(m_rahmen.art, ListIndex());
   if (!wert) return;
   txtKostenVergleichskultur->setText(ui::Q(wert->Kosten));
   if (wert->Qualitaet) txtQualitaet->setText(ui::Q(*wert->Qualitaet));
@@ -181,7 +168,7 @@ void KostenInfoFenster::VergleichswertUebernehmen() {
     if (QLineEdit* feld = kalkulation->Wertfeld(m_rahmen.art)) feld->setText(txtKostenVergleichskultur->text());
     int16_t& herkunft = mdlKalkulation::HerkunftVon(state(), m_rahmen.art);
     const std::string& grad =
-        mdlkulturVergleich::Datenqualitaet(liste[static_cast<std::size_t>(index)], Vergleichsart(m_rahmen.art));
+        data::Datenqualitaet(liste[static_cast<std::size_t>(index)], m_rahmen.art);
     herkunft = HerkunftNachUebernahme(grad, herkunft);
     KalkulationAktualisieren();
   }

@@ -60,7 +60,7 @@ class KostenInfoFenster : public ui::Form {
   // (0) "Vergleichskultur:", (1) "Ergebnisdatenbank:", (2) "Datenqualität:", (3) value, (4) unit.
   std::array<QLabel*, 5> lblHerkunft{};
 
-  mdlKalkulation::Kostenart Kostenart() const { return m_rahmen.art; }
+  tolvar::Kostenart Kostenart() const { return m_rahmen.art; }
 
   // The selected entry of the list; -1 when the user has typed into its text part.
   int ListIndex() const;
@@ -72,7 +72,7 @@ class KostenInfoFenster : public ui::Form {
 
  protected:
   struct Rahmen {
-    mdlKalkulation::Kostenart art;
+    tolvar::Kostenart art;
     const char* wertText;        // label (3)
     const char* einheitText;     // label (4)
     const char* uebernahmeName;  // "cmbOK" or "cmbVergleichOK"; nullptr: none in the frame

@@ -40,7 +40,6 @@
 
 namespace tolvar {
 
-using mdlKalkulation::Kostenart;
 
 namespace {
 

@@ -42,13 +42,13 @@ class KostenMenue : public ui::Form {
   ui::OptionGroup* opbHerkunft = nullptr;
   QPushButton* cmbOK = nullptr;
 
-  mdlKalkulation::Kostenart Kostenart() const { return m_art; }
+  tolvar::Kostenart Kostenart() const { return m_art; }
 
   void cmbOK_Click();
 
  protected:
   struct Beschreibung {
-    mdlKalkulation::Kostenart art;
+    tolvar::Kostenart art;
     const char* caption;
     // Option texts by index 0..3 (nullptr: no such option) and their order top to bottom.
     std::array<const char*, 4> optionen;
@@ -78,7 +78,7 @@ class KostenMenue : public ui::Form {
   void BeschriftungSchreiben(int16_t herkunft);
 
   Beschreibung m_b;
-  mdlKalkulation::Kostenart m_art;
+  tolvar::Kostenart m_art;
   bool m_anwenden = false;
 };
 

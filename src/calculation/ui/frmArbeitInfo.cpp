@@ -18,7 +18,7 @@ namespace tolvar {
 
 frmArbeitInfo::frmArbeitInfo()
     : FensterOf(QStringLiteral("frmArbeitInfo"), QStringLiteral("Arbeitskosten"),
-                {mdlKalkulation::Kostenart::Arbeit, "Arbeitskosten:", "€/ 1000 Stk.", "cmbOK",
+                {Kostenart::Arbeit, "Arbeitskosten:", "€/ 1000 Stk.", "cmbOK",
                  "Arbeitskosten übernehmen", true, true}) {
   resize(sys::TwipsToPixels(12855), sys::TwipsToPixels(5835));
   dtgArbeit = new ui::Grid(this);

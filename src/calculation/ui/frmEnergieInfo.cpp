@@ -15,7 +15,7 @@ namespace tolvar {
 
 frmEnergieInfo::frmEnergieInfo()
     : FensterOf(QStringLiteral("frmEnergieInfo"), QStringLiteral("elektrische Energie für Zusatzbelichtung"),
-                {mdlKalkulation::Kostenart::Energie, "Stromkosten:", "€/ 1000 Stk", "cmbOK",
+                {Kostenart::Energie, "Stromkosten:", "€/ 1000 Stk", "cmbOK",
                  "Kosten der Zusatzbelichtung übernehmen", true, true}) {
   resize(sys::TwipsToPixels(13335), sys::TwipsToPixels(6690));
   dtgEnergie = new ui::Grid(this);

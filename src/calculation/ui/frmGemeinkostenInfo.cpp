@@ -14,7 +14,7 @@ namespace tolvar {
 
 frmGemeinkostenInfo::frmGemeinkostenInfo()
     : FensterOf(QStringLiteral("frmGemeinkostenInfo"), QStringLiteral("Gemeinkostenverteilung"),
-                {mdlKalkulation::Kostenart::Gemeinkosten, "Gemeinkosten:", "€/ 1000 Stk", "cmbVergleichOK",
+                {Kostenart::Gemeinkosten, "Gemeinkosten:", "€/ 1000 Stk", "cmbVergleichOK",
                  "Gemeinkosten übernehmen", false, true}) {
   resize(sys::TwipsToPixels(9405), sys::TwipsToPixels(4515));
   QFont fett = font();

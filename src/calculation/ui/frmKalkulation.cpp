@@ -51,7 +51,6 @@
 
 namespace tolvar {
 
-using mdlKalkulation::Kostenart;
 
 namespace {
 
@@ -347,7 +346,7 @@ void frmKalkulation::Aufbauen() {
   }
 
   // Design state: only the tree and the start button usable until the first reset.
-  for (Kostenart art : mdlKalkulation::kKostenarten) {
+  for (Kostenart art : kKostenarten) {
     Kostenknopf(art)->setEnabled(false);
     Menueknopf(art)->setEnabled(false);
   }
@@ -408,7 +407,7 @@ KalkulationsFenster frmKalkulation::Inhalt() const {
 #undef TOLVAR_LESEN
   k.txtGewinn[1] = S(txtGewinn[1]);
   k.txtGewinn[2] = S(txtGewinn[2]);
-  for (Kostenart art : mdlKalkulation::kKostenarten) {
+  for (Kostenart art : kKostenarten) {
     mdlKalkulation::Wertfeld(k, art) = S(Wertfeld(art));
     mdlKalkulation::Kostenknopf(k, art) = Kostenknopf(art)->text().toStdString();
   }
@@ -429,7 +428,7 @@ void frmKalkulation::InhaltSetzen(const KalkulationsFenster& k) {
   setzen(txtGewinn[1], k.txtGewinn[1]);
   setzen(txtGewinn[2], k.txtGewinn[2]);
   KalkulationsFenster w = k;  // the field accessors take a mutable window
-  for (Kostenart art : mdlKalkulation::kKostenarten) {
+  for (Kostenart art : kKostenarten) {
     setzen(Wertfeld(art), mdlKalkulation::Wertfeld(w, art));
     Kostenknopf(art)->setText(Q(mdlKalkulation::Kostenknopf(w, art)));
     Kostenknopf(art)->setEnabled(k.KostenknoepfeAktiv);
@@ -527,7 +526,7 @@ bool frmKalkulation::Kalkulieren() {
 void frmKalkulation::BeschriftungSetzen() {
   KalkulationsFenster k = Inhalt();
   mdlKalkulation::KostenartenBeschriftungSetzen(k);
-  for (Kostenart art : mdlKalkulation::kKostenarten) {
+  for (Kostenart art : kKostenarten) {
     Kostenknopf(art)->setText(Q(mdlKalkulation::Kostenknopf(k, art)));
   }
 }
@@ -553,7 +552,7 @@ bool frmKalkulation::Wertfeld_KeyPress(Kostenart art, int key, const QString& te
 }
 
 bool frmKalkulation::eventFilter(QObject* watched, QEvent* event) {
-  for (Kostenart art : mdlKalkulation::kKostenarten) {
+  for (Kostenart art : kKostenarten) {
     if (watched != Wertfeld(art)) continue;
     if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);

@@ -101,9 +101,9 @@ class frmKalkulation : public ui::FormOf<frmKalkulation> {
   QLineEdit* txtGemein = nullptr;
 
   // The controls of a cost line.
-  QPushButton* Kostenknopf(mdlKalkulation::Kostenart art) const;
-  QPushButton* Menueknopf(mdlKalkulation::Kostenart art) const;
-  QLineEdit* Wertfeld(mdlKalkulation::Kostenart art) const;
+  QPushButton* Kostenknopf(Kostenart art) const;
+  QPushButton* Menueknopf(Kostenart art) const;
+  QLineEdit* Wertfeld(Kostenart art) const;
 
   // The box texts, captions and enabled states as the calculation logic reads them, and back.
   KalkulationsFenster Inhalt() const;
@@ -122,11 +122,11 @@ class frmKalkulation : public ui::FormOf<frmKalkulation> {
   void trvKulturen_KeyUp(int key);
   void cmbStart_Click();
   void cmbErgebnisSpeichern_Click();
-  void Wertfeld_LostFocus(mdlKalkulation::Kostenart art);
+  void Wertfeld_LostFocus(Kostenart art);
   // Key filter of a value box; false when the key is dropped or handled here.
-  bool Wertfeld_KeyPress(mdlKalkulation::Kostenart art, int key, const QString& text);
-  void Kostenknopf_Click(mdlKalkulation::Kostenart art);
-  void Menueknopf_Click(mdlKalkulation::Kostenart art);
+  bool Wertfeld_KeyPress(Kostenart art, int key, const QString& text);
+  void Kostenknopf_Click(Kostenart art);
+  void Menueknopf_Click(Kostenart art);
 
  protected:
   void Form_Load() override;

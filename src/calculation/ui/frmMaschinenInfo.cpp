@@ -20,7 +20,7 @@ namespace tolvar {
 
 frmMaschinenInfo::frmMaschinenInfo()
     : FensterOf(QStringLiteral("frmMaschinenInfo"), QStringLiteral("Maschinenkosten"),
-                {mdlKalkulation::Kostenart::Maschinen, "Maschinenkosten:", "€/ 1000 Stk.", "cmbOK",
+                {Kostenart::Maschinen, "Maschinenkosten:", "€/ 1000 Stk.", "cmbOK",
                  "Maschinenkosten übernehmen", false, false}) {
   resize(sys::TwipsToPixels(13335), sys::TwipsToPixels(7230));
   regMaschinenkosten = new ui::TabStrip(this);

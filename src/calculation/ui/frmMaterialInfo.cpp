@@ -46,7 +46,7 @@ const KostenInfoFenster::Gestalt kVergleich = {12735,
 
 frmMaterialInfo::frmMaterialInfo()
     : FensterOf(QStringLiteral("frmMaterialInfo"), QStringLiteral("Materialkosten-Info"),
-                {mdlKalkulation::Kostenart::Material, "Materialkosten:", "€/  1000 Stk", "cmbOk",
+                {Kostenart::Material, "Materialkosten:", "€/  1000 Stk", "cmbOk",
                  "Materialkosten übernehmen", false, false, true, &kVergleich, true}) {
   resize(TwipsToPixels(13350), TwipsToPixels(7215));
   SetStartPosition(ui::StartPosition::CentreScreen);

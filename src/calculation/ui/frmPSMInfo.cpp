@@ -18,7 +18,7 @@ namespace tolvar {
 
 frmPSMInfo::frmPSMInfo()
     : FensterOf(QStringLiteral("frmPSMInfo"), QStringLiteral("Über Taetigkeiten zugewiesene Materialien"),
-                {mdlKalkulation::Kostenart::PSM, "Materialkosten:", "€/ 1000 Stk", "cmbOK", "Materialkosten übernehmen",
+                {Kostenart::PSM, "Materialkosten:", "€/ 1000 Stk", "cmbOK", "Materialkosten übernehmen",
                  true, false}) {
   resize(sys::TwipsToPixels(12960), sys::TwipsToPixels(6420));
   dtgArbeitMaterial = new ui::Grid(this);

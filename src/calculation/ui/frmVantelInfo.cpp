@@ -43,7 +43,7 @@ const KostenInfoFenster::Gestalt kVergleich = {12735,
 
 frmVantelInfo::frmVantelInfo()
     : FensterOf(QStringLiteral("frmVantelInfo"), QStringLiteral("Heizkosten"),
-                {mdlKalkulation::Kostenart::Heizung, "Heizkosten:", "€/ 1000 Stk", "cmbOk", "Heizkosten übernehmen",
+                {Kostenart::Heizung, "Heizkosten:", "€/ 1000 Stk", "cmbOk", "Heizkosten übernehmen",
                  false, false, true, &kVergleich, true}) {
   resize(TwipsToPixels(13365), TwipsToPixels(7230));
   BeendenKnopfBauen();

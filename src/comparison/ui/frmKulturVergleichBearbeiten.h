@@ -34,7 +34,7 @@ class frmKulturVergleichBearbeiten : public ui::FormOf<frmKulturVergleichBearbei
  public:
   frmKulturVergleichBearbeiten();
 
-  static constexpr int K = comparison::kKostenarten;
+  static constexpr int K = static_cast<int>(kKostenarten.size());
 
   ui::OptionGroup* opbKultur = nullptr;
   ui::KeyedTree* trvKulturvergleich = nullptr;

@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "data/comparison_table.h"
-#include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "comparison/comparison_cultures.h"
+#include "comparison/ui/frmKulturVergleichBearbeiten.h"
+#include "data/comparison_table.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
@@ -232,7 +232,7 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
     nummern.push_back(liste->TextMatrix(r, 1).toStdString());
   }
   std::string fehler;
-  if (!comparison::DatensaetzeUebertragen(quelle, ziel, nummern, nullptr, &fehler)) {
+  if (!data::VergleichskulturenUebertragen(quelle, ziel, nummern, nullptr, &fehler)) {
     ui::MsgBox(QStringLiteral("Die Vergleichskulturen konnten nicht übertragen werden; die Zieldatenbank "
                               "bleibt unverändert:\n\n") +
                    Q(ziel + "\n(" + fehler + ")"),

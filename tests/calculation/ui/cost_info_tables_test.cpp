@@ -22,7 +22,6 @@
 namespace tolvar {
 namespace {
 
-using mdlKalkulation::Kostenart;
 
 struct Kopf {
   const char* text;

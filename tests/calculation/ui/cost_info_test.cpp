@@ -34,7 +34,6 @@
 namespace tolvar {
 namespace {
 
-using mdlKalkulation::Kostenart;
 
 struct FensterFall {
   const char* name;
@@ -114,8 +113,8 @@ TEST_F(VergleichsRahmenTest, ChoosingACultureShowsItsValueAndStars) {
     ASSERT_EQ(fenster.comVergleichskulturen->count(), 3);
     EXPECT_EQ(fenster.txtQualitaet->text(), QStringLiteral("***"));
     Waehlen(fenster, 1);
-    const auto erwartet = mdlkulturVergleich::Kosten(state().VergleichskulturListe[1],
-                                                     static_cast<mdlkulturVergleich::Kostenart>(fall.art));
+    const auto erwartet = data::Kosten(state().VergleichskulturListe[1],
+                                                     static_cast<Kostenart>(fall.art));
     EXPECT_EQ(fenster.txtKostenVergleichskultur->text().toStdString(), erwartet);
     EXPECT_EQ(fenster.txtQualitaet->text(), QStringLiteral("*"));
     Waehlen(fenster, 2);  // stored without a grade: the stars stay

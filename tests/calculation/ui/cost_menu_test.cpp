@@ -35,7 +35,6 @@
 namespace tolvar {
 namespace {
 
-using mdlKalkulation::Kostenart;
 
 struct MenueFall {
   const char* name;

@@ -22,7 +22,6 @@
 namespace tolvar {
 namespace {
 
-using mdlKalkulation::Kostenart;
 
 class KostenMenueTest : public test::KalkulationFensterBasis {
  protected:

@@ -29,7 +29,6 @@
 namespace tolvar {
 namespace {
 
-using mdlKalkulation::Kostenart;
 
 // The calculation logic's reference results, "K1003 txtHeizung=1088,63" per line.
 std::map<std::string, std::map<std::string, std::string>> Referenz() {

@@ -23,7 +23,6 @@
 namespace tolvar {
 namespace {
 
-using mdlKalkulation::Kostenart;
 
 class KostenInfoTest : public test::KalkulationFensterBasis {};
 
