@@ -70,14 +70,14 @@ frmKulturvergleich::frmKulturvergleich() : FormOf(QStringLiteral("frmKulturvergl
 
 void frmKulturvergleich::SpalteAufbauen(int i, QFrame* r) {
   const auto idx = static_cast<std::size_t>(i);
-  ui::MakeLabel(r, QString(), QStringLiteral("Kultur:"), 240, 360, 2000, 285);
+  ui::MakeLabel(r, QString(), QStringLiteral("Kultur:"), 240, 360, 1800, 285);
   comKultur[idx] = ui::MakeComboBox(r, Feldname("comKultur", i), 2040, 360, 3135, 315);
   comKultur[idx]->setEditable(true);
   comKultur[idx]->setInsertPolicy(QComboBox::NoInsert);
   cmbOK[idx] = ui::MakeButton(r, Feldname("cmbOK", i), QStringLiteral("OK"), 5160, 360, 735, 315);
   connect(cmbOK[idx], &QPushButton::clicked, this, [this, i] { cmbOK_Click(i); });
 
-  ui::MakeLabel(r, QString(), QStringLiteral("Beginn:"), 240, 1080, 2000, 285);
+  ui::MakeLabel(r, QString(), QStringLiteral("Beginn:"), 240, 1080, 1800, 285);
   txtBeginn[idx] = ui::MakeTextBox(r, Feldname("txtBeginn", i), 2040, 1080, 1215, 285, false);
   ui::MakeLabel(r, QString(), QStringLiteral("Ende:"), 3480, 1080, 1000, 285);
   txtEnde[idx] = ui::MakeTextBox(r, Feldname("txtEnde", i), 4560, 1080, 1215, 285, false);

@@ -83,9 +83,9 @@ void frmKulturvergleich::BalkenAufbauen() {
   fett.setPointSizeF(9.75);
   lblProzent[0]->setFont(fett);
   lblProzent[0]->setWordWrap(true);
-  lblProzent[1] = ui::MakeLabel(this, QStringLiteral("lblProzent(1)"), QStringLiteral("-10%"), 6600, 2040, 600, 285);
-  lblProzent[3] = ui::MakeLabel(this, QStringLiteral("lblProzent(3)"), QStringLiteral("0%"), 7560, 2040, 600, 285);
-  lblProzent[2] = ui::MakeLabel(this, QStringLiteral("lblProzent(2)"), QStringLiteral("+10%"), 8280, 2040, 600, 285);
+  lblProzent[1] = ui::MakeLabel(this, QStringLiteral("lblProzent(1)"), QStringLiteral("-10%"), 6600, 2040, 600, 240);
+  lblProzent[3] = ui::MakeLabel(this, QStringLiteral("lblProzent(3)"), QStringLiteral("0%"), 7560, 2040, 600, 240);
+  lblProzent[2] = ui::MakeLabel(this, QStringLiteral("lblProzent(2)"), QStringLiteral("+10%"), 8280, 2040, 600, 240);
 }
 
 comparison::Balken frmKulturvergleich::Sichtbar(Anzeige anzeige) const {

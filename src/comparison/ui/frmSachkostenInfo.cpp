@@ -36,7 +36,7 @@ frmSachkostenInfo::frmSachkostenInfo() : FormOf(QStringLiteral("frmSachkostenInf
     lblSachkosten[static_cast<std::size_t>(z.einheit)] =
         ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblSachkosten"), z.einheit),
                       QStringLiteral("€/1000Stk."), 3000, z.top, 840, 285);
-    *z.marke = Qualitaetszeichen(this, QString::fromLatin1(z.zeichen), 3840, z.top - 60, 18);
+    *z.marke = Qualitaetszeichen(this, QString::fromLatin1(z.zeichen), 3840, z.top - 60, 18, 480);
   }
   cmbBeenden = ui::MakeButton(this, QStringLiteral("cmbBeenden"), QStringLiteral("Schliessen"), 3600, 2880, 1215, 375);
   connect(cmbBeenden, &QPushButton::clicked, this, [this] { cmbBeenden_Click(); });

@@ -17,7 +17,7 @@ frmVergleichInfo::frmVergleichInfo() : FormOf(QStringLiteral("frmVergleichInfo")
   chbBetrieb = ui::MakeCheckBox(this, QStringLiteral("chbBetrieb"), QStringLiteral("Kultur selbst kalkuliert"), 480,
                                 360, 2295, 495);
   chbImport = ui::MakeCheckBox(this, QStringLiteral("chbImport"),
-                               QStringLiteral("Kultur in Ergebnis- datenbank importiert"), 3120, 360, 2655, 495);
+                               QStringLiteral("Kultur in Ergebnis-\ndatenbank importiert"), 3120, 360, 2655, 495);
   Label1 = ui::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Bemerkung:"), 480, 1200, 1215, 375);
   txtBemerkung = new QPlainTextEdit(this);
   txtBemerkung->setObjectName(QStringLiteral("txtBemerkung"));

@@ -104,11 +104,11 @@ void frmBewegungsdaten::PhasenrahmenAnlegen() {
   const char* namen[8] = {"txtName", "txtMenge", "txtBeginn", "txtEnde", "txtTT", "txtNT", "txtLicht", "txtDauer"};
   QLineEdit** boxen[8] = {&txtName, &txtMenge, &txtBeginn, &txtEnde, &txtTT, &txtNT, &txtLicht, &txtDauer};
   for (int i = 0; i < 8; ++i) *boxen[i] = ui::MakeTextBox(m, QLatin1String(namen[i]), links[i], 600, breiten[i], 375);
-  ui::MakeLabel(m, QStringLiteral("lbBezeichnung"), QStringLiteral("Bezeichnung"), 480, 240, 2295, 375);
+  ui::MakeLabel(m, QStringLiteral("lbBezeichnung"), QStringLiteral("Bezeichnung"), 480, 240, 2295, 360);
   const char* koepfe[5] = {"Menge", "Beginn", "Ende", "TT °C", "NT °C"};
   for (int i = 0; i < 5; ++i) {
     ui::MakeLabel(m, ui::ControlName(QStringLiteral("lblUeberschrift"), i), ui::Q(koepfe[i]), links[i + 1], 240,
-                  breiten[i + 1], 375);
+                  breiten[i + 1], 360);
   }
   ui::MakeLabel(m, QStringLiteral("Label4"), QStringLiteral("Zusatzbelichtung"), 7920, 120, 1650, 240);
   ui::MakeLabel(m, QStringLiteral("lblLicht"), QStringLiteral("W/m²"), 7920, 360, 615, 240);
