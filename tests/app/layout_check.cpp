@@ -26,6 +26,13 @@ namespace {
 
 constexpr int kUnbounded = 100000;
 
+// An inner part of a composite control; the page stack of a tab strip holds the pages' own
+// controls and is looked through.
+bool IsInnerPart(const QWidget& widget) {
+  return widget.objectName().startsWith(QLatin1String("qt_")) &&
+         widget.objectName() != QLatin1String("qt_tabwidget_stackedwidget");
+}
+
 // Controls that belong to the layout: not the inner parts of composite controls.
 bool IsLayoutControl(const QWidget& widget, const QWidget& window) {
   if (widget.objectName().startsWith(QLatin1String("qt_"))) return false;
@@ -33,7 +40,7 @@ bool IsLayoutControl(const QWidget& widget, const QWidget& window) {
     if (qobject_cast<const QAbstractScrollArea*>(up) || qobject_cast<const QComboBox*>(up) ||
         qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QCalendarWidget*>(up) ||
         qobject_cast<const QTabBar*>(up) || qobject_cast<const QAbstractButton*>(up) ||
-        qobject_cast<const QLineEdit*>(up) || up->objectName().startsWith(QLatin1String("qt_"))) {
+        qobject_cast<const QLineEdit*>(up) || IsInnerPart(*up)) {
       return false;
     }
   }
@@ -150,6 +157,16 @@ QStringList CheckLayout(QWidget& window, const QString& windowName, const Overla
                            .arg(place.x())
                            .arg(place.y())
                            .arg(Size(place.size()), Size(client.size()));
+    }
+    // A control cut off by the frame or tab page that holds it is as hidden as one past the
+    // window's edge.
+    if (QWidget* holder = widget->parentWidget(); holder != &window && client.contains(place) &&
+                                                  !holder->rect().contains(widget->geometry())) {
+      faults << name + QStringLiteral(": reaches past %1 (%2,%3 %4 in %5)")
+                           .arg(NameOf(*holder))
+                           .arg(widget->x())
+                           .arg(widget->y())
+                           .arg(Size(widget->size()), Size(holder->size()));
     }
     siblings[widget->parentWidget()].push_back(widget);
   }

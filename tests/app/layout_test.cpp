@@ -30,6 +30,11 @@ const OverlapAllowance kPlacedOverEachOther = {
     "frmKalkulation/cmbMaterialkosten/cmbMaterialkostenMenu",
     "frmKalkulation/cmbPSMKosten/cmbPSMKostenMenu",
     "frmKalkulation/cmbVermarktungskosten/cmbVermarktungskostenMenu",
+    // The frames drawn around the culture dialog's boxes.
+    "frmKultur/dtpAnfang/shpDatumA",
+    "frmKultur/shpCode/txtCode",
+    "frmKultur/shpKuerzel/txtKuerzel",
+    "frmKultur/shpName/txtName",
 };
 
 // Controls the layouts place 15 twips (one pixel) over their neighbour: each of these sits as
@@ -57,6 +62,11 @@ const std::set<QString> kKnownFaults = {
     "frmKulturvergleich/fraBasisKultur: overlaps fraSachkosten (1 x 33 px)",
     "frmKulturvergleich/fraHeizkosten: overlaps fraMaterialkosten (169 x 1 px)",
     "frmKulturvergleich/fraMaterialkosten: overlaps fraSachkosten (169 x 1 px)",
+    // The culture dialog's three summary frames, each 15 twips over the next.
+    "frmKultur tab 2/fraMaterial: overlaps fraStandort (1 x 409 px)",
+    "frmKultur tab 2/fraStandort: overlaps fraKulturarbeiten (1 x 409 px)",
+    "frmKultur Aendern tab 2/fraMaterial: overlaps fraStandort (1 x 409 px)",
+    "frmKultur Aendern tab 2/fraStandort: overlaps fraKulturarbeiten (1 x 409 px)",
     // "Bemerkung:" ends 15 twips inside the remark box.
     "frmVergleichInfo/Label1: overlaps txtBemerkung (1 x 25 px)",
 };

@@ -164,6 +164,16 @@ std::vector<WindowEntry> AllWindows() {
          Command("mnuBegleit");
          return std::ref<ui::Form>(frmBewegungsdaten::instanz());
        }},
+      {QStringLiteral("frmKultur Aendern"),
+       [] {
+         // A culture with phases, material, sites and work, changed from the culture tree's
+         // menu, so the summary trees are filled.
+         Command("mnuBegleit");
+         PopUpCommand(frmBewegungsdaten::instanz().trvKulturen, QStringLiteral("K1003"),
+                      QStringLiteral("mnuPopUp3Aendern"));
+         Settle();
+         return std::ref<ui::Form>(frmKultur::instanz());
+       }},
       {QStringLiteral("frmKalkulation"), [] { return std::ref<ui::Form>(Calculated()); }},
       FromCalculation<frmHeizkostenMenu>("frmHeizkostenMenu", &frmKalkulation::cmbHeizkostenMenu),
       FromCalculation<frmMaterialkostenMenu>("frmMaterialkostenMenu", &frmKalkulation::cmbMaterialkostenMenu),

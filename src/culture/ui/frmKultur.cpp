@@ -85,6 +85,7 @@ frmKultur::frmKultur() : FormOf(QStringLiteral("frmKultur"), ui::FormKind::Windo
   fraStandort = RahmenMitBaum(seite2, "fraStandort", "Standort", "trvStandort", &trvStandort, imlStandort, 3480, 4455);
   fraKulturarbeiten = RahmenMitBaum(seite2, "fraKulturarbeiten", "Kulturarbeiten", "trvKulturarbeiten",
                                     &trvKulturarbeiten, imlKulturarbeiten, 7920, 3855);
+  regKultur->PagesPlacedOnStrip();
 
   connect(cmbSpeichern, &QPushButton::clicked, this, &frmKultur::cmbSpeichern_Click);
   connect(cmbAbbruch, &QPushButton::clicked, this, &frmKultur::cmbAbbruch_Click);
@@ -111,7 +112,7 @@ void frmKultur::KulturdatenAnlegen(QWidget* seite) {
       ui::MakeGroup(seite, QStringLiteral("fraKulturdaten"), QStringLiteral("Kulturdaten"), 480, 1200, 10335, 5655);
   lblName = ui::MakeLabel(f, QStringLiteral("lblName"), QStringLiteral("Kulturname:"), 240, 450, 1335, 375);
   txtName = ui::MakeTextBox(f, QStringLiteral("txtName"), 1920, 450, 4335, 375);
-  lblKuerzel = ui::MakeLabel(f, QStringLiteral("lblKuerzel"), QStringLiteral("Kulturkürzel:"), 240, 1250, 1590, 375);
+  lblKuerzel = ui::MakeLabel(f, QStringLiteral("lblKuerzel"), QStringLiteral("Kulturkürzel:"), 240, 1250, 1440, 375);
   lblZehn = ui::MakeLabel(f, QStringLiteral("lblZehn"), QStringLiteral("(max 10 Zeichen)"), 1700, 1250, 1700, 375);
   txtKuerzel = ui::MakeTextBox(f, QStringLiteral("txtKuerzel"), 3480, 1250, 2775, 375);
   txtKuerzel->setMaxLength(10);

@@ -1,11 +1,31 @@
 #include "platform/ui/tabstrip.h"
 
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace tolvar::ui {
+namespace {
 
-TabStrip::TabStrip(QWidget* parent) : QWidget(parent), m_tabs(new QTabWidget(this)) {
+// A tab widget that tells where it puts its pages before it is first shown.
+class Tabs : public QTabWidget {
+ public:
+  using QTabWidget::QTabWidget;
+
+  QPoint PageOrigin() const {
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    option.rect = QRect(QPoint(0, 0), size().expandedTo(minimumSizeHint()));
+    option.tabBarSize = tabBar()->sizeHint();
+    return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).topLeft();
+  }
+};
+
+}  // namespace
+
+TabStrip::TabStrip(QWidget* parent) : QWidget(parent), m_tabs(new Tabs(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_tabs);
@@ -25,6 +45,15 @@ int TabStrip::AddTab(const QString& caption) {
 int TabStrip::Count() const { return m_tabs->count(); }
 
 QWidget* TabStrip::Page(int index) const { return m_tabs->widget(index); }
+
+void TabStrip::PagesPlacedOnStrip() {
+  const QPoint origin = static_cast<Tabs*>(m_tabs)->PageOrigin();
+  for (int index = 0; index < m_tabs->count(); ++index) {
+    for (QWidget* control : m_tabs->widget(index)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      control->move(control->pos() - origin);
+    }
+  }
+}
 
 bool TabStrip::SetTab(int index) {
   if (index < 0 || index >= m_tabs->count() || !m_tabs->isTabVisible(index)) return false;

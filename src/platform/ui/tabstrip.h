@@ -21,6 +21,10 @@ class TabStrip : public QWidget {
   int Count() const;
   // The page of tab `index` (parent controls to it); nullptr outside.
   QWidget* Page(int index) const;
+  // For controls placed on the pages in the strip's own coordinates, as a design gives them
+  // (measured from the strip's corner, the row of tabs included): moves each onto its page's
+  // coordinates, so they stand where the design has them and nothing is cut at the bottom.
+  void PagesPlacedOnStrip();
 
   // Current tab, -1 when there is none.
   int Tab() const { return m_current; }
