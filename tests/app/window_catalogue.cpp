@@ -99,6 +99,16 @@ frmKalkulation& Calculated() {
   return window;
 }
 
+// The culture data window with the sample culture chosen.
+frmBewegungsdaten& CultureChosen() {
+  Command("mnuBegleit");
+  frmBewegungsdaten& window = frmBewegungsdaten::instanz();
+  window.trvKulturen->EnsureVisible(QStringLiteral("K1003"));
+  ClickNode(window.trvKulturen, QStringLiteral("K1003"));
+  Settle();
+  return window;
+}
+
 // A window the calculation window opens through one of its buttons.
 template <class T>
 WindowEntry FromCalculation(const char* name, QPushButton* frmKalkulation::*button) {
@@ -163,6 +173,34 @@ std::vector<WindowEntry> AllWindows() {
        [] {
          Command("mnuBegleit");
          return std::ref<ui::Form>(frmBewegungsdaten::instanz());
+       }},
+      // The culture data window's three modes with a culture chosen and a row of its grid
+      // marked while another row is the grid's current one.
+      {QStringLiteral("frmBewegungsdaten Phasen"),
+       [] {
+         frmBewegungsdaten& window = CultureChosen();
+         ClickNode(window.trvPhasen, window.trvPhasen->Keys().value(1));
+         ClickCell(window.dtgPhase, 1, 1);
+         Settle();
+         return std::ref<ui::Form>(window);
+       }},
+      {QStringLiteral("frmBewegungsdaten Standorte"),
+       [] {
+         frmBewegungsdaten& window = CultureChosen();
+         Click(window.cmbStandorte);
+         DoubleClickCell(window.dtgStandorteModus2, 2, 0);
+         ClickCell(window.dtgStandorteModus2, 1, 1);
+         Settle();
+         return std::ref<ui::Form>(window);
+       }},
+      {QStringLiteral("frmBewegungsdaten Material"),
+       [] {
+         frmBewegungsdaten& window = CultureChosen();
+         Click(window.cmbMaterial);
+         ClickNode(window.trvPhasenMaterial, window.trvPhasenMaterial->Keys().value(1));
+         ClickCell(window.dtgMaterial, 1, 1);
+         Settle();
+         return std::ref<ui::Form>(window);
        }},
       {QStringLiteral("frmKultur Aendern"),
        [] {

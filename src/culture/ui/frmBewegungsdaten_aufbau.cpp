@@ -158,7 +158,7 @@ void frmBewegungsdaten::StandortrahmenAnlegen() {
 void frmBewegungsdaten::MaterialrahmenAnlegen() {
   QFrame* f = fraMaterial = ui::MakeFrame(this, QStringLiteral("fraMaterial"), 4200, 0, 11055, 10095);
   lblPhasenUeberschriftMaterial = ui::MakeLabel(f, QStringLiteral("lblPhasenUeberschriftMaterial"), QString(),
-                                                360, 240, 2655, 375);
+                                                360, 240, 2655, 360);
   trvPhasenMaterial = Baum(f, "trvPhasenMaterial", nullptr, 360, 600, 2655, 1575);
   cmbSpeichernMaterial = ui::MakeButton(f, QStringLiteral("cmbSpeichernMaterial"), QStringLiteral("Speichern"),
                                         360, 2640, 3495, 375);
@@ -167,7 +167,7 @@ void frmBewegungsdaten::MaterialrahmenAnlegen() {
   cmbAbbruchMaterial =
       ui::MakeButton(f, QStringLiteral("cmbAbbruchMaterial"), QStringLiteral("Zurück zu Kulturphasen"),
                      360, 3600, 3495, 375);
-  ui::MakeLabel(f, QString(), QStringLiteral("Materialien:"), 360, 4320, 2055, 375);
+  ui::MakeLabel(f, QString(), QStringLiteral("Materialien:"), 360, 4320, 2055, 360);
   trvMaterial = Baum(f, "trvMaterial", imlMaterial, 360, 4680, 3495, 4335);
 
   ui::MakeLabel(f, QString(), QStringLiteral("Aktuell:"), 3360, 360, 1100, 375);
