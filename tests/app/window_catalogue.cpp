@@ -99,14 +99,17 @@ frmKalkulation& Calculated() {
   return window;
 }
 
-// The culture data window with the sample culture chosen.
-frmBewegungsdaten& CultureChosen() {
-  Command("mnuBegleit");
-  frmBewegungsdaten& window = frmBewegungsdaten::instanz();
-  window.trvKulturen->EnsureVisible(QStringLiteral("K1003"));
-  ClickNode(window.trvKulturen, QStringLiteral("K1003"));
-  Settle();
-  return window;
+// The culture data window with the sample culture chosen, then brought into a mode by `steps`.
+WindowEntry CultureData(const char* name, std::function<void(frmBewegungsdaten&)> steps) {
+  return {QString::fromLatin1(name), [steps] {
+            Command("mnuBegleit");
+            frmBewegungsdaten& window = frmBewegungsdaten::instanz();
+            window.trvKulturen->EnsureVisible(QStringLiteral("K1003"));
+            ClickNode(window.trvKulturen, QStringLiteral("K1003"));
+            steps(window);
+            Settle();
+            return std::ref<ui::Form>(window);
+          }};
 }
 
 // A window the calculation window opens through one of its buttons.
@@ -176,32 +179,23 @@ std::vector<WindowEntry> AllWindows() {
        }},
       // The culture data window's three modes with a culture chosen and a row of its grid
       // marked while another row is the grid's current one.
-      {QStringLiteral("frmBewegungsdaten Phasen"),
-       [] {
-         frmBewegungsdaten& window = CultureChosen();
-         ClickNode(window.trvPhasen, window.trvPhasen->Keys().value(1));
-         ClickCell(window.dtgPhase, 1, 1);
-         Settle();
-         return std::ref<ui::Form>(window);
-       }},
-      {QStringLiteral("frmBewegungsdaten Standorte"),
-       [] {
-         frmBewegungsdaten& window = CultureChosen();
-         Click(window.cmbStandorte);
-         DoubleClickCell(window.dtgStandorteModus2, 2, 0);
-         ClickCell(window.dtgStandorteModus2, 1, 1);
-         Settle();
-         return std::ref<ui::Form>(window);
-       }},
-      {QStringLiteral("frmBewegungsdaten Material"),
-       [] {
-         frmBewegungsdaten& window = CultureChosen();
-         Click(window.cmbMaterial);
-         ClickNode(window.trvPhasenMaterial, window.trvPhasenMaterial->Keys().value(1));
-         ClickCell(window.dtgMaterial, 1, 1);
-         Settle();
-         return std::ref<ui::Form>(window);
-       }},
+      CultureData("frmBewegungsdaten Phasen",
+                  [](frmBewegungsdaten& window) {
+                    ClickNode(window.trvPhasen, window.trvPhasen->Keys().value(1));
+                    ClickCell(window.dtgPhase, 1, 1);
+                  }),
+      CultureData("frmBewegungsdaten Standorte",
+                  [](frmBewegungsdaten& window) {
+                    Click(window.cmbStandorte);
+                    DoubleClickCell(window.dtgStandorteModus2, 2, 0);
+                    ClickCell(window.dtgStandorteModus2, 1, 1);
+                  }),
+      CultureData("frmBewegungsdaten Material",
+                  [](frmBewegungsdaten& window) {
+                    Click(window.cmbMaterial);
+                    ClickNode(window.trvPhasenMaterial, window.trvPhasenMaterial->Keys().value(1));
+                    ClickCell(window.dtgMaterial, 1, 1);
+                  }),
       {QStringLiteral("frmKultur Aendern"),
        [] {
          // A culture with phases, material, sites and work, changed from the culture tree's
