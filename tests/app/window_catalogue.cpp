@@ -99,6 +99,21 @@ frmKalkulation& Calculated() {
   return window;
 }
 
+// A staff window with a person's rows, opened from that person's editor, which is opened from
+// the staff tree of the master-data window.
+template <class T>
+WindowEntry StaffRecords(const char* name, QPushButton* frmPersonal::*button) {
+  return {QString::fromLatin1(name), [button] {
+            Command("mnuStammdaten");
+            PopUpCommand(frmStammdaten::instanz().trvPersonal, QStringLiteral("P1004"),
+                         QStringLiteral("mnuPopUp3Aendern"));
+            Settle();
+            Click(frmPersonal::instanz().*button);
+            Settle();
+            return std::ref<ui::Form>(T::instanz());
+          }};
+}
+
 // The culture data window with the sample culture chosen, then brought into a mode by `steps`.
 WindowEntry CultureData(const char* name, std::function<void(frmBewegungsdaten&)> steps) {
   return {QString::fromLatin1(name), [steps] {
@@ -171,6 +186,8 @@ std::vector<WindowEntry> AllWindows() {
       Plain<frmPersonal>("frmPersonal"),
       Plain<frmWochenarbeitszeit>("frmWochenarbeitszeit"),
       Plain<frmLohneinteilung>("frmLohneinteilung"),
+      StaffRecords<frmLohneinteilung>("frmLohneinteilung P1004", &frmPersonal::cmdAusbildung),
+      StaffRecords<frmWochenarbeitszeit>("frmWochenarbeitszeit P1004", &frmPersonal::cmbWochenarbeitszeit),
       Plain<frmTaetigkeiten>("frmTaetigkeiten"),
       {QStringLiteral("frmBewegungsdaten"),
        [] {
@@ -252,6 +269,17 @@ std::vector<WindowEntry> AllWindows() {
        [] {
          Command("mnuEinstellungen");
          return std::ref<ui::Form>(frmEinstellungen::instanz());
+       }},
+      {QStringLiteral("frmEinstellungen Flaechen"),
+       [] {
+         // The overheads spread by area, with the grid of the sites' overheads.
+         Command("mnuEinstellungen");
+         frmEinstellungen& window = frmEinstellungen::instanz();
+         window.regEinstellungen->SetTab(4);
+         Settle();
+         Click(window.opbGemeinkosten[1]);
+         Settle();
+         return std::ref<ui::Form>(window);
        }},
       Plain<frmTarif>("frmTarif"),
       Plain<frmEindeckung>("frmEindeckung"),
