@@ -20,6 +20,7 @@ const OverlapAllowance kPlacedOverEachOther = {
     // The product's name and its shadow, offset below it.
     "frmUeberTolvar/Label3/Label4",
     // The notice lies behind the grid and shows when the grid is hidden.
+    "frmLohneinteilung/dtgLohn/lblKeineEintraege",
     "frmWochenarbeitszeit/QLabel \"Noch keine Einträge vorhanden!\"/dtgWochenarbeitszeit",
     // Each cost button reaches 15 twips under its "[Menü]" button.
     "frmKalkulation/cmbArbeitskosten/cmbArbeitskostenMenu",
