@@ -69,7 +69,6 @@ void frmSubstrat::Form_Load() {
   cmbNeu->hide();
   Leeren();
   chbAktuell->setChecked(false);
-  cmbSpeichern->setFocus();
 
   m_kontext = MaterialKontext{s.BearbeitungsmodusSubstrat, std::string(), "1008"};
   if (m_kontext.Bearbeitungsmodus == "Neu") {

@@ -71,10 +71,12 @@ void Form::Show(bool modal) {
       m_subWindow->show();
       m_subWindow->raise();
       m_subWindow->mdiArea()->setActiveSubWindow(m_subWindow);
+      placeFirstFocus();
       return;
     }
   }
   placeOnFirstShow();
+  placeFirstFocus();
   if (!modal || m_kind == FormKind::MdiChild) {
     show();
     raise();
@@ -114,6 +116,18 @@ void Form::placeOnFirstShow() {
   topLeft.setX(std::max(0, topLeft.x()));
   topLeft.setY(std::max(0, topLeft.y()));
   move(topLeft + offset);
+}
+
+void Form::placeFirstFocus() {
+  if (m_focusPlaced) return;
+  m_focusPlaced = true;
+  // The tab order is the focus chain from the window.
+  for (QWidget* w = nextInFocusChain(); w != nullptr && w != this; w = w->nextInFocusChain()) {
+    if (!isAncestorOf(w) || !w->isEnabled() || !w->isVisibleTo(this)) continue;
+    if ((w->focusPolicy() & Qt::TabFocus) == 0) continue;
+    w->setFocus(Qt::OtherFocusReason);
+    return;
+  }
 }
 
 void Form::Hide() {

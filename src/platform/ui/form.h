@@ -51,7 +51,9 @@ class Form : public QWidget {
   }
 
   // Shows the window. Modal: returns when the window is hidden or unloaded. An MDI child is
-  // always shown modeless; without a main window it shows as a top-level window.
+  // always shown modeless; without a main window it shows as a top-level window. The first
+  // showing puts the focus on the first control of the tab order that is shown and takes the
+  // focus, whatever had the focus while the window was still hidden.
   void Show(bool modal = false);
   void Hide();
   // Runs Form_Unload; unless cancelled, removes the window from the registry at once and
@@ -60,6 +62,9 @@ class Form : public QWidget {
   bool Unload();
 
   bool IsUnloaded() const { return m_state == State::Unloaded; }
+  // A helper window of its caller (the built-in calculation workbook): going to it and
+  // coming back is no activation from another window for the caller's Form_Activate.
+  bool IsHelperWindow() const { return m_helperWindow; }
   bool IsShownModal() const { return m_modalLoop != nullptr; }
   // Where the window opens; applied on its first show unless the window was moved before.
   // Top-level windows open centred on their owner unless they say otherwise.
@@ -73,6 +78,7 @@ class Form : public QWidget {
 
  protected:
   Form(const QString& name, FormKind kind);
+  void setHelperWindow(bool helper) { m_helperWindow = helper; }
 
   virtual void Form_Load() {}
   virtual void Form_Unload(bool& cancel) { (void)cancel; }
@@ -94,6 +100,7 @@ class Form : public QWidget {
   void hostIn(MainForm* main);
   void exitModalLoop();
   void placeOnFirstShow();
+  void placeFirstFocus();
 
   FormKind m_kind;
   QString m_caption;
@@ -105,6 +112,8 @@ class Form : public QWidget {
   StartPosition m_startPosition = StartPosition::CentreOwner;
   bool m_placed = false;
   bool m_frameless = false;
+  bool m_focusPlaced = false;
+  bool m_helperWindow = false;
   QEventLoop* m_modalLoop = nullptr;
 };
 

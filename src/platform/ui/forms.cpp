@@ -119,8 +119,9 @@ void EventWatcher::keyPressed(QWidget* receiver, QKeyEvent* event) {
 void EventWatcher::windowActivated(QWidget* window) {
   auto* form = qobject_cast<Form*>(window);
   auto* main = qobject_cast<MainForm*>(window);
-  // Message boxes and file dialogs do not count: closing one does not reactivate a window.
-  if (form == nullptr && main == nullptr) return;
+  // Message boxes, file dialogs and helper windows do not count: closing one does not
+  // reactivate a window.
+  if ((form == nullptr && main == nullptr) || (form != nullptr && form->IsHelperWindow())) return;
   const bool fromOtherWindow = !m_lastActiveSet || m_lastActive != window;
   m_lastActive = window;
   m_lastActiveSet = true;

@@ -38,6 +38,8 @@ QString Text(std::optional<double> wert) {
 
 frmTabellenrechner::frmTabellenrechner() : FormOf(QStringLiteral("frmTabellenrechner"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Tolvar-Kalkulation"));
+  // Working in the workbook and closing it returns to the caller as it was left.
+  setHelperWindow(true);
   auto* layout = new QVBoxLayout(this);
   regBlatt = new ui::TabStrip(this);
   regBlatt->setObjectName(QStringLiteral("regBlatt"));

@@ -12,6 +12,7 @@
 #include "platform/ui/tabstrip.h"
 #include "settings/ui/einstellungen_fixture.h"
 #include "settings/ui/frmEinstellungen.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 namespace {
@@ -147,6 +148,38 @@ TEST_F(GemeinkostenTest, RemovingTheMarkedRowStoresZeroAtOnce) {
   EXPECT_EQ(f.dtgStandort->Rows(), zeilen);
   EXPECT_EQ(f.dtgStandort->TextMatrix(1, 0), QStringLiteral("Venlo-Haus 2"));
   EXPECT_EQ(Spalte(Tolvar(), "Vantel", "Gemeinkosten").front(), "0");
+}
+
+// Amounts above the overheads are reported once each time the sums run (Enter in the grid,
+// leaving the grid): the message box taking the focus is no loss of the grid's focus.
+TEST_F(GemeinkostenTest, TooHighAmountsAreReportedOnceByEnterAndOnceByLeavingTheGrid) {
+  state().AktuelleEinstellungen.Gemeinkostentyp = "1";
+  frmEinstellungen& f = frmEinstellungen::instanz();
+  f.Show();
+  ASSERT_TRUE(ActivateWindowOf(&f));
+  ASSERT_TRUE(ClickTab(f.regEinstellungen, 4));
+  ASSERT_TRUE(DragNodeTo(f.trvStandort, QStringLiteral("Standort"), f.dtgStandort));
+  ASSERT_TRUE(TypeInto(f.txtGemeinkosten, QStringLiteral("500")));
+  ASSERT_TRUE(ClickCell(f.dtgStandort, 1, 1));
+  ASSERT_TRUE(Type(QStringLiteral("300")));
+  ASSERT_TRUE(ClickCell(f.dtgStandort, 2, 1));
+  ASSERT_TRUE(Type(QStringLiteral("300")));
+  Settle();
+  ASSERT_TRUE(Meldungen().empty());
+
+  prompts->SetTakesFocus(true);
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(PressEnter());
+  Settle();
+  ASSERT_EQ(Meldungen().size(), 1u);
+  EXPECT_TRUE(Meldungen()[0].startsWith(QStringLiteral("Die einzelenen Flächen zugewiesenen Gemeinkosten")));
+  EXPECT_TRUE(f.dtgStandort->isAncestorOf(FocusWidget())) << "the grid keeps the focus";
+
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(FocusByClick(f.txtJahr));
+  Settle();
+  EXPECT_EQ(Meldungen().size(), 2u);
+  EXPECT_EQ(FocusWidget(), f.txtJahr);
 }
 
 }  // namespace

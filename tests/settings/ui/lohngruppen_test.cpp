@@ -187,8 +187,7 @@ TEST_F(LohngruppenTest, TheOverheadsCalculatorWritesIntoTheBoxOrTheAimedGridRow)
 // what an earlier run left there (a run switched to another sheet used to) never reaches the
 // field, and "Abbrechen" leaves the field and the stored setting as they were.
 TEST_F(LohngruppenTest, ARunShowsAndTakesOnlyTheSheetItWasStartedFor) {
-  MainWindowShown();
-  frmEinstellungen& f = Einstellungen();
+  frmEinstellungen& f = frmEinstellungen::instanz();
   f.Show();
   ASSERT_TRUE(ActivateWindowOf(&f));
   // The tab that holds `knopf` to the front.
@@ -212,7 +211,6 @@ TEST_F(LohngruppenTest, ARunShowsAndTakesOnlyTheSheetItWasStartedFor) {
   EXPECT_FALSE(frmTabellenrechner::IsLoaded());
   EXPECT_EQ(f.txtGemeinkosten->text(), vorher);
   EXPECT_EQ(Ergebnisdatei(mdlExcel::Rechner::Gemeinkosten), "\n");
-  seiteMit(f.cmbGemeikostenSpeichern);  // coming back may have shown another tab
   ASSERT_TRUE(Click(f.cmbGemeikostenSpeichern));
   EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Gemeinkosten").front(), vorher.toStdString());
 
@@ -227,9 +225,51 @@ TEST_F(LohngruppenTest, ARunShowsAndTakesOnlyTheSheetItWasStartedFor) {
     EXPECT_TRUE(Click(r.cmbUebernehmen));
   });
   ASSERT_TRUE(Click(f.cmbLohnkalkulationxls));
+  EXPECT_EQ(f.txtLohnB->text(), QStringLiteral("20,00"));
   // The wage result was taken from its own file; the overheads file got nothing.
   EXPECT_EQ(Ergebnisdatei(mdlExcel::Rechner::Lohnkosten), "\n");
   EXPECT_EQ(Ergebnisdatei(mdlExcel::Rechner::Gemeinkosten), "\n");
+}
+
+// The workbook is a helper of the settings window: closing it returns to the window as it was
+// left, so the activation of coming back neither refills the wage tab nor goes back to the
+// first tab, and the value worked out stays in its box.
+TEST_F(LohngruppenTest, ComingBackFromTheCalculatorKeepsItsValueAndTheTab) {
+  frmEinstellungen& f = frmEinstellungen::instanz();
+  f.Show();
+  ASSERT_TRUE(ActivateWindowOf(&f));
+  ASSERT_TRUE(ClickTab(f.regEinstellungen, 1));
+  ASSERT_EQ(f.txtLohnB->text(), QStringLiteral("16,50"));
+  // Works in the workbook started by `knopf`, takes the result and comes back: the window
+  // manager activates the settings window again.
+  const auto rechnen = [&f](QPushButton* knopf, std::function<void(frmTabellenrechner&)> eingeben) {
+    ImLauf([eingeben](frmTabellenrechner& r) {
+      eingeben(r);
+      EXPECT_TRUE(Click(r.cmbUebernehmen));
+    });
+    ASSERT_TRUE(Click(knopf));
+    ASSERT_TRUE(ActivateWindowOf(&f));
+    Settle();
+  };
+  rechnen(f.cmbLohnkalkulationxls, [](frmTabellenrechner& r) {
+    EXPECT_TRUE(TypeInto(r.txtBruttolohn, QStringLiteral("2500")));
+    EXPECT_TRUE(TypeInto(r.txtArbeitgeberanteil, QStringLiteral("25")));
+    EXPECT_TRUE(TypeInto(r.txtStunden, QStringLiteral("1600")));
+  });
+  EXPECT_EQ(f.regEinstellungen->Tab(), 1);
+  EXPECT_EQ(f.txtLohnB->text(), QStringLiteral("23,44"));
+
+  // The same for the overheads, which go into the box that had the focus.
+  ASSERT_TRUE(ClickTab(f.regEinstellungen, 4));
+  ASSERT_TRUE(FocusByClick(f.txtGemeinkosten));
+  rechnen(f.cmbGemeinkostenxls, [](frmTabellenrechner& r) {
+    EXPECT_TRUE(TypeInto(r.txtPosten[0], QStringLiteral("30000")));
+    EXPECT_TRUE(TypeInto(r.txtPosten[1], QStringLiteral("2500,5")));
+  });
+  EXPECT_EQ(f.regEinstellungen->Tab(), 4);
+  EXPECT_EQ(f.txtGemeinkosten->text(), QStringLiteral("32500,50"));
+  ASSERT_TRUE(Click(f.cmbGemeikostenSpeichern));
+  EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "32500,50");
 }
 
 }  // namespace
