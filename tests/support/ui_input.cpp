@@ -16,6 +16,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
@@ -101,6 +102,17 @@ void MouseOnWindow(QTest::MouseAction action, QWidget* widget, Qt::MouseButton b
 
 void Settle() {
   for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
+  // On a desktop a window just shown appears a moment later, when the window manager has
+  // framed and placed it; until then its place and its activation are still to come. Each
+  // window is waited for once, as one hidden behind another may never be shown on the screen.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    QWindow* handle = window->windowHandle();
+    if (!window->isVisible() || handle == nullptr || handle->isExposed()) continue;
+    if (handle->property("tolvarTestWaited").toBool()) continue;
+    handle->setProperty("tolvarTestWaited", true);
+    QTest::qWaitForWindowExposed(handle, 1000);
+  }
 }
 
 QWidget* FocusWidget() { return QApplication::focusWidget(); }
@@ -110,6 +122,10 @@ bool ActivateWindowOf(QWidget* control) {
   QWidget* window = control->window();
   if (QApplication::activeWindow() != window) {
     window->activateWindow();
+    // A window manager activates the window a moment later, once it is shown on the screen.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+      QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000);
+    }
     Settle();
     // Without a window manager activation may never come: set it as Qt does on activation.
     if (QApplication::activeWindow() != window) QApplication::setActiveWindow(window);

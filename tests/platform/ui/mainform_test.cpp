@@ -7,6 +7,7 @@
 
 #include "platform/ui/forms.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 
 namespace tolvar::ui {
 namespace {
@@ -62,9 +63,14 @@ class MainFormTest : public ::testing::Test {
     test::UnloadAllWindows();
     Forms::SetQuitHandler(previousQuit);
   }
-  // Brings a window to the front as the window system would.
+  // Brings a window to the front as the window system does, waiting for its activation; none
+  // hands the activation to another program.
   static void Activate(QWidget* window) {
-    QApplication::setActiveWindow(window);
+    if (window != nullptr) {
+      EXPECT_TRUE(test::ActivateWindowOf(window));
+    } else {
+      QApplication::setActiveWindow(nullptr);
+    }
     test::ProcessEvents();
   }
   std::vector<QString> takeLog() {
