@@ -47,7 +47,11 @@ bool Usable(QWidget* control, const char* what) {
 
 // Where the keyboard's input goes: an open pop-up, else the focus widget, else the active window.
 QWidget* KeyboardTarget() {
-  if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+  // An open pop-up has the keyboard; its focus control (a combo box's list) gets the keys.
+  if (QWidget* popup = QApplication::activePopupWidget()) {
+    QWidget* focus = popup->focusWidget();
+    return focus != nullptr && popup->isAncestorOf(focus) ? focus : popup;
+  }
   if (QWidget* focus = QApplication::focusWidget()) return focus;
   return QApplication::activeWindow();
 }

@@ -1,8 +1,13 @@
 #include "settings/ui/einstellungen_fixture.h"
 
+#include <QComboBox>
+
 #include "app/mdlGroesse_farben.h"
 #include "data/state.h"
 #include "platform/db/database.h"
+#include "platform/ui/tabstrip.h"
+#include "settings/ui/frmEinstellungen.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 
@@ -33,6 +38,21 @@ std::vector<std::string> EinstellungenTest::Spalte(const std::string& path, cons
   db::Recordset rs = database->OpenTable(table);
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) werte.push_back(rs[column].text());
   return werte;
+}
+
+frmEinstellungen& EinstellungenTest::Oeffnen(int tab) {
+  frmEinstellungen& f = frmEinstellungen::instanz();
+  f.Show();
+  EXPECT_TRUE(ActivateWindowOf(&f));
+  if (tab != 0) EXPECT_TRUE(ClickTab(f.regEinstellungen, tab));
+  return f;
+}
+
+bool EinstellungenTest::Waehlen(QComboBox* box, int index) {
+  if (index < 0 || index >= box->count() || !Click(box)) return false;
+  for (int i = box->currentIndex(); i < index; ++i) Press(Qt::Key_Down);
+  for (int i = box->currentIndex(); i > index; --i) Press(Qt::Key_Up);
+  return PressEnter() && box->currentIndex() == index;
 }
 
 std::string EinstellungenTest::Vantel() const { return state().AktuelleEinstellungen.VantelPfad; }

@@ -2,6 +2,7 @@
 // paths and the station, and the weather-region map with the station information.
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "data/state.h"
@@ -17,21 +18,22 @@
 namespace tolvar::test {
 namespace {
 
-class EinstellungenFensterTest : public EinstellungenTest {
- protected:
-  frmEinstellungen& Oeffnen() {
-    frmEinstellungen& f = frmEinstellungen::instanz();
-    ui::FormAccess::Activate(f);
-    return f;
-  }
-};
+class EinstellungenFensterTest : public EinstellungenTest {};
 
+// Coming back from another window of the program (here the weather-region map) refills the
+// boxes and the wage tab and returns to the first tab.
 TEST_F(EinstellungenFensterTest, ActivationFillsThePathsAndTheWageTabAndReturnsToTheFirstTab) {
-  frmEinstellungen& f = frmEinstellungen::instanz();
-  f.regEinstellungen->SetTab(4);
-  ui::FormAccess::Activate(f);
-  EXPECT_EQ(f.regEinstellungen->Tab(), 0);
+  frmEinstellungen& f = Oeffnen();
   EXPECT_EQ(f.txtStation->text(), QStringLiteral("München"));
+  ASSERT_TRUE(Click(f.cmbVantel));
+  frmLandkarte& karte = frmLandkarte::instanz();
+  ASSERT_TRUE(ActivateWindowOf(&karte));
+  ASSERT_TRUE(ClickTab(f.regEinstellungen, 4));
+  state().AktuelleEinstellungen.Wetterstation = "Hof";
+  ASSERT_TRUE(ActivateWindowOf(&karte));
+  ASSERT_TRUE(ActivateWindowOf(&f));
+  EXPECT_EQ(f.regEinstellungen->Tab(), 0);
+  EXPECT_EQ(f.txtStation->text(), QStringLiteral("Hof"));
   EXPECT_EQ(f.txtVantelPfad->text().toStdString(), state().AktuelleEinstellungen.VantelPfad);
   EXPECT_TRUE(f.opbLohngruppeBearbeiten->isChecked());
   EXPECT_EQ(f.txtLohngruppeB->text(), QStringLiteral("Gärtner/in"));
@@ -44,18 +46,18 @@ TEST_F(EinstellungenFensterTest, HelpFollowsTheCurrentTab) {
                                                            {4, "4.3"}, {5, "4.6"}, {6, "4.7"}};
   for (const auto& [tab, thema] : faelle) {
     SCOPED_TRACE(tab);
-    f.regEinstellungen->SetTab(tab);
-    ui::FormAccess::KeyDown(f, Qt::Key_F1, 0);
+    ASSERT_TRUE(ClickTab(f.regEinstellungen, tab));
+    ASSERT_TRUE(PressF1());
     EXPECT_EQ(state().HilfeThema, thema);
   }
 }
 
 TEST_F(EinstellungenFensterTest, SaveWithARejectedMaterialPathKeepsTheWindowAndWritesOnlyTheFallback) {
   frmEinstellungen& f = Oeffnen();
-  f.txtStation->setText(QStringLiteral("Hof"));
-  f.txtMaterialPfad->setText(QString::fromStdString(root.Join("fehlt.mdb")));
+  ASSERT_TRUE(TypeInto(f.txtStation, QStringLiteral("Hof")));
+  ASSERT_TRUE(TypeInto(f.txtMaterialPfad, QString::fromStdString(root.Join("fehlt.mdb"))));
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  f.cmbOK_Click();
+  ASSERT_TRUE(Click(f.cmbOK));
   ProcessEvents();
   ASSERT_TRUE(frmEinstellungen::IsLoaded());
   ASSERT_EQ(Meldungen().size(), 1u);
@@ -66,22 +68,21 @@ TEST_F(EinstellungenFensterTest, SaveWithARejectedMaterialPathKeepsTheWindowAndW
 
 TEST_F(EinstellungenFensterTest, SaveWritesStationAndPathsAndClosesTheWindow) {
   frmEinstellungen& f = Oeffnen();
-  f.txtStation->setText(QStringLiteral("Hof"));
-  f.cmbOK_Click();
+  ASSERT_TRUE(TypeInto(f.txtStation, QStringLiteral("Hof")));
+  ASSERT_TRUE(Click(f.cmbOK));
   ProcessEvents();
   EXPECT_FALSE(frmEinstellungen::IsLoaded());
   EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Wetterstation"), std::vector<std::string>{"Hof"});
 }
 
 TEST_F(EinstellungenFensterTest, BrowsingTakesTheChosenResultDatabaseIntoItsBox) {
-  frmEinstellungen& f = Oeffnen();
-  f.regEinstellungen->SetTab(6);
+  frmEinstellungen& f = Oeffnen(6);
   const QString andere = QString::fromStdString(root.Join("Tolvar_DB/Ergebnisse.mdb"));
   prompts->CancelFile();
-  f.cmbErgebnisdatenbank_Click();
+  ASSERT_TRUE(Click(f.cmbErgebnisdatenbank));
   EXPECT_EQ(f.txtErgebnisdatenbank->text().toStdString(), state().AktuelleEinstellungen.Ergebnisdatenbank);
   prompts->AnswerFile(QString::fromStdString(root.Join("kaputt.mdb"))).AnswerMsgBox(ui::msgbox::Ok);
-  f.cmbErgebnisdatenbank_Click();
+  ASSERT_TRUE(Click(f.cmbErgebnisdatenbank));
   EXPECT_EQ(f.txtErgebnisdatenbank->text(), andere) << "a failed check shows the default path";
 }
 
@@ -89,15 +90,15 @@ TEST_F(EinstellungenFensterTest, TheMapSelectsTheCurrentRegionAndTakesTheChoiceO
   state().AktuelleEinstellungen.Wetterstation = "Lkr. Roth";
   state().AktuelleEinstellungen.KlimaPfad = "anders";
   frmEinstellungen& f = Oeffnen();
-  f.cmbVantel_Click();
+  ASSERT_TRUE(Click(f.cmbVantel));
   frmLandkarte& karte = frmLandkarte::instanz();
-  ui::FormAccess::Activate(karte);
+  ASSERT_TRUE(ActivateWindowOf(&karte));
   EXPECT_NE(state().AktuelleEinstellungen.KlimaPfad, "anders");
   EXPECT_TRUE(karte.opbStation[19]->isChecked());
   EXPECT_EQ(karte.txtAuswahl->text(), QStringLiteral("Lkr. Roth"));
 
-  karte.opbStation[13]->setChecked(true);
-  karte.cmbOK_Click();
+  ASSERT_TRUE(Click(karte.opbStation[13]));
+  ASSERT_TRUE(Click(karte.cmbOK));
   EXPECT_FALSE(karte.isVisible());
   EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, " Kehlheim");
   EXPECT_EQ(f.txtStation->text(), QStringLiteral(" Kehlheim"));
@@ -106,19 +107,17 @@ TEST_F(EinstellungenFensterTest, TheMapSelectsTheCurrentRegionAndTakesTheChoiceO
 
 TEST_F(EinstellungenFensterTest, TakingOverWithoutAnyRegionChosenStoresNothing) {
   state().AktuelleEinstellungen.Wetterstation = "Irgendwo";
-  Oeffnen().cmbVantel_Click();
+  ASSERT_TRUE(Click(Oeffnen().cmbVantel));
   frmLandkarte& karte = frmLandkarte::instanz();
-  ui::FormAccess::Activate(karte);
-  karte.cmbOK_Click();
+  ASSERT_TRUE(Click(karte.cmbOK));
   EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "Irgendwo");
   EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Wetterstation"), std::vector<std::string>{"München"});
 }
 
 TEST_F(EinstellungenFensterTest, ALabelShowsItsStationWithoutChoosingTheRegion) {
-  Oeffnen().cmbVantel_Click();
+  ASSERT_TRUE(Click(Oeffnen().cmbVantel));
   frmLandkarte& karte = frmLandkarte::instanz();
-  ui::FormAccess::Activate(karte);
-  karte.lblStation_Click(2);
+  ASSERT_TRUE(Click(karte.lblStation[2]));
   ASSERT_TRUE(frmStatInfo::IsLoaded());
   frmStatInfo& info = frmStatInfo::instanz();
   EXPECT_TRUE(info.isVisible());
@@ -132,10 +131,9 @@ TEST_F(EinstellungenFensterTest, ALabelShowsItsStationWithoutChoosingTheRegion) 
 // Every region name lies free on the map: no label covers another label or an option, and a
 // click on the middle of a name opens that region's station; the station window has no title.
 TEST_F(EinstellungenFensterTest, RegionLabelsLieFreeAndAClickOnTheTextShowsTheStation) {
-  Oeffnen().cmbVantel_Click();
+  ASSERT_TRUE(Click(Oeffnen().cmbVantel));
   frmLandkarte& karte = frmLandkarte::instanz();
-  ui::FormAccess::Activate(karte);
-  ProcessEvents();
+  ASSERT_TRUE(ActivateWindowOf(&karte));
   for (std::size_t i = 0; i < karte.lblStation.size(); ++i) {
     const QRect label = karte.lblStation[i]->geometry();
     SCOPED_TRACE(karte.lblStation[i]->text().toStdString());
@@ -158,8 +156,8 @@ TEST_F(EinstellungenFensterTest, RegionLabelsLieFreeAndAClickOnTheTextShowsTheSt
 }
 
 TEST_F(EinstellungenFensterTest, CancelOnTheMapUnloadsItAndKeepsTheStation) {
-  Oeffnen().cmbVantel_Click();
-  frmLandkarte::instanz().cmbAbbruch_Click();
+  ASSERT_TRUE(Click(Oeffnen().cmbVantel));
+  ASSERT_TRUE(Click(frmLandkarte::instanz().cmbAbbruch));
   ProcessEvents();
   EXPECT_FALSE(frmLandkarte::IsLoaded());
   EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "München");
@@ -168,8 +166,7 @@ TEST_F(EinstellungenFensterTest, CancelOnTheMapUnloadsItAndKeepsTheStation) {
 TEST_F(EinstellungenFensterTest, TheColourTabShowsTheStoredColours) {
   state().FarbeMorvin = 5;
   state().FarbeTolvar = 2;
-  frmEinstellungen& f = Oeffnen();
-  f.regEinstellungen->SetTab(3);
+  frmEinstellungen& f = Oeffnen(3);
   EXPECT_TRUE(f.opbMorvin[5]->isChecked());
   EXPECT_TRUE(f.opbTolvar[2]->isChecked());
 }

@@ -20,12 +20,7 @@ namespace {
 
 class EnergieTest : public EinstellungenTest {
  protected:
-  frmEinstellungen& Tab() {
-    frmEinstellungen& f = frmEinstellungen::instanz();
-    ui::FormAccess::Activate(f);
-    f.regEinstellungen->SetTab(2);
-    return f;
-  }
+  frmEinstellungen& Tab() { return Oeffnen(2); }
 };
 
 TEST_F(EnergieTest, TheTabShowsThePriceAndTheFirstFuelsFormatted) {
@@ -44,51 +39,43 @@ TEST_F(EnergieTest, TheTabShowsThePriceAndTheFirstFuelsFormatted) {
 TEST_F(EnergieTest, ArrowsMoveWithinTheList) {
   // Eleven coverings: ">>" four on, "<<" five back, both kept within the list.
   frmEinstellungen& f = Tab();
-  f.cmbWechsel_Click();
+  ASSERT_TRUE(Click(f.cmbWechsel));
   settings::ui::EindeckungEditor& e = *f.eindeckung;
   EXPECT_EQ(f.cmbWechsel->text(), QStringLiteral("Brennstoff-Verwaltung"));
-  struct Schritt {
-    void (settings::ui::EindeckungEditor::*knopf)();
-    int index;
-  };
-  const std::vector<Schritt> schritte = {
-      {&settings::ui::EindeckungEditor::cmbZurueckE_Click, 0}, {&settings::ui::EindeckungEditor::cmb5VorE_Click, 4},
-      {&settings::ui::EindeckungEditor::cmb5VorE_Click, 8},    {&settings::ui::EindeckungEditor::cmb5VorE_Click, 10},
-      {&settings::ui::EindeckungEditor::cmbVorE_Click, 10},    {&settings::ui::EindeckungEditor::cmb5ZurueckE_Click, 5},
-      {&settings::ui::EindeckungEditor::cmb5ZurueckE_Click, 0}};
-  for (const Schritt& s : schritte) {
-    (e.*s.knopf)();
-    EXPECT_EQ(e.EindeckungIndex, s.index);
+  const std::vector<std::pair<QPushButton*, int>> schritte = {{e.cmbZurueckE, 0}, {e.cmb5VorE, 4},     {e.cmb5VorE, 8},
+                                                              {e.cmb5VorE, 10},   {e.cmbVorE, 10},     {e.cmb5ZurueckE, 5},
+                                                              {e.cmb5ZurueckE, 0}};
+  for (const auto& [knopf, index] : schritte) {
+    ASSERT_TRUE(Click(knopf));
+    EXPECT_EQ(e.EindeckungIndex, index);
   }
-  (e.*schritte[3].knopf)();  // to the last entry
-  e.cmb5VorE_Click();
-  e.cmb5VorE_Click();
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(Click(e.cmb5VorE));  // to the last entry and on
   EXPECT_EQ(e.txtEindeckung[1]->text(), QStringLiteral("Sandwichpaneel 40 mm"));
   EXPECT_TRUE(e.txtEindeckung[2]->text().isEmpty());
 }
 
 TEST_F(EnergieTest, ANewFuelWithAStoredNameIsRefusedAndStaysPending) {
   settings::ui::BrennstoffEditor& b = *Tab().brennstoff;
-  b.cmbNeu_Click();
+  ASSERT_TRUE(Click(b.cmbNeu));
   EXPECT_EQ(b.cmbBrennstoffLoeschen->text(), QStringLiteral("Neueingabe beenden"));
   EXPECT_FALSE(b.cmbVor->isEnabled());
   EXPECT_TRUE(b.txtName[1]->text().isEmpty());
   EXPECT_EQ(b.txtName[2]->text(), QStringLiteral("Heizöl EL (l)"));
   EXPECT_EQ(b.NeueBrennstoffNummer, 6);
-  b.txtName[1]->setText(QStringLiteral("Erdgas H (m³)"));
-  b.txtHeizwert[1]->setText(QStringLiteral("10"));
-  b.txtBrennwert[1]->setText(QStringLiteral("11"));
-  b.txtPreis[1]->setText(QStringLiteral("0,8"));
+  ASSERT_TRUE(TypeInto(b.txtName[1], QStringLiteral("Erdgas H (m³)")));
+  ASSERT_TRUE(TypeInto(b.txtHeizwert[1], QStringLiteral("10")));
+  ASSERT_TRUE(TypeInto(b.txtBrennwert[1], QStringLiteral("11")));
+  ASSERT_TRUE(TypeInto(b.txtPreis[1], QStringLiteral("0,8")));
   prompts->AnswerMsgBox(ui::msgbox::TryAgain);
-  b.cmbBrennstoffSpeichern_Click();
+  ASSERT_TRUE(Click(b.cmbBrennstoffSpeichern));
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts->messageBoxes()[0].style, ui::msgbox::CancelTryAgainContinue);
   EXPECT_EQ(prompts->messageBoxes()[0].title, QStringLiteral("Tolvar-Information"));
   EXPECT_TRUE(b.NeueingabeLaeuft());
   EXPECT_EQ(Spalte(Vantel(), "Heizmaterialien", "Nummer").size(), 5u);
 
-  b.txtName[1]->setText(QStringLiteral("Erdgas L (m³)"));
-  b.cmbBrennstoffSpeichern_Click();
+  ASSERT_TRUE(TypeInto(b.txtName[1], QStringLiteral("Erdgas L (m³)")));
+  ASSERT_TRUE(Click(b.cmbBrennstoffSpeichern));
   EXPECT_FALSE(b.NeueingabeLaeuft());
   EXPECT_EQ(b.cmbBrennstoffLoeschen->text(), QStringLiteral("Löschen"));
   EXPECT_EQ(b.BrennstoffIndex, 5);
@@ -98,13 +85,13 @@ TEST_F(EnergieTest, ANewFuelWithAStoredNameIsRefusedAndStaysPending) {
 
 TEST_F(EnergieTest, ANewCoveringWithoutLightTransmissionIsStoredWithZero) {
   frmEinstellungen& f = Tab();
-  f.cmbWechsel_Click();
+  ASSERT_TRUE(Click(f.cmbWechsel));
   settings::ui::EindeckungEditor& e = *f.eindeckung;
-  e.cmbNeuE_Click();
-  e.txtEindeckung[1]->setText(QStringLiteral("Noppenfolie"));
-  e.txtKWert[1]->setText(QStringLiteral("4,5"));
-  e.chbDach[1]->setChecked(true);
-  e.cmbSpeichernE_Click();
+  ASSERT_TRUE(Click(e.cmbNeuE));
+  ASSERT_TRUE(TypeInto(e.txtEindeckung[1], QStringLiteral("Noppenfolie")));
+  ASSERT_TRUE(TypeInto(e.txtKWert[1], QStringLiteral("4,5")));
+  ASSERT_TRUE(Click(e.chbDach[1]));
+  ASSERT_TRUE(Click(e.cmbSpeichernE));
   EXPECT_EQ(Spalte(Vantel(), "GWHMaterial", "Material").back(), "Noppenfolie");
   EXPECT_EQ(Spalte(Vantel(), "GWHMaterial", "Eignung").back(), "1");
   EXPECT_EQ(Spalte(Vantel(), "GWHMaterial", "Durchlässigkeit").back(), "0");
@@ -112,13 +99,13 @@ TEST_F(EnergieTest, ANewCoveringWithoutLightTransmissionIsStoredWithZero) {
 
 TEST_F(EnergieTest, DeletingMovesOneBackAndEndingANewEntryReturnsToBrowsing) {
   settings::ui::BrennstoffEditor& b = *Tab().brennstoff;
-  b.cmb5Vor_Click();
+  ASSERT_TRUE(Click(b.cmb5Vor));
   ASSERT_EQ(b.BrennstoffIndex, 4);
-  b.cmbBrennstoffLoeschen_Click();
+  ASSERT_TRUE(Click(b.cmbBrennstoffLoeschen));
   EXPECT_EQ(b.BrennstoffIndex, 3);
   EXPECT_EQ(Spalte(Vantel(), "Heizmaterialien", "Nummer").size(), 4u);
-  b.cmbNeu_Click();
-  b.cmbBrennstoffLoeschen_Click();
+  ASSERT_TRUE(Click(b.cmbNeu));
+  ASSERT_TRUE(Click(b.cmbBrennstoffLoeschen));
   EXPECT_FALSE(b.NeueingabeLaeuft());
   EXPECT_TRUE(b.cmbVor->isEnabled());
   EXPECT_FALSE(b.cmbNeu->isHidden());
@@ -127,19 +114,19 @@ TEST_F(EnergieTest, DeletingMovesOneBackAndEndingANewEntryReturnsToBrowsing) {
 
 TEST_F(EnergieTest, NumericColumnsDropOtherKeysWithABeep) {
   settings::ui::BrennstoffEditor& b = *Tab().brennstoff;
-  const std::vector<std::pair<int, int>> faelle = {{'7', '7'}, {',', ','}, {8, 8}, {'a', 0}, {'/', 0}, {13, 0}};
-  for (const auto& [taste, ergebnis] : faelle) {
-    SCOPED_TRACE(taste);
-    EXPECT_EQ(b.txtBrennwert_KeyPress(3, taste), ergebnis);
-  }
+  ASSERT_TRUE(TypeInto(b.txtBrennwert[3], QStringLiteral("7a,/9")));
+  EXPECT_EQ(b.txtBrennwert[3]->text(), QStringLiteral("7,9"));
+  EXPECT_EQ(prompts->beeps(), 2);
+  ASSERT_TRUE(Press(Qt::Key_Backspace));
+  EXPECT_EQ(b.txtBrennwert[3]->text(), QStringLiteral("7,"));
+  ASSERT_TRUE(PressEnter());
+  EXPECT_EQ(b.txtBrennwert[3]->text(), QStringLiteral("7,")) << "Enter is dropped";
   EXPECT_EQ(prompts->beeps(), 2);
 }
 
 // "Speichern" stores a price as typed and refuses one the calculation cannot use.
 TEST_F(EnergieTest, ThePriceIsCheckedThenStoredAsTyped) {
-  frmEinstellungen& f = frmEinstellungen::instanz();
-  f.Show();
-  ASSERT_TRUE(test::ClickTab(f.regEinstellungen, 2));
+  frmEinstellungen& f = Tab();
   const std::string vorher = state().AktuelleEinstellungen.Strom;
   prompts->AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::TypeInto(f.txtKWH, QStringLiteral("-5")));
@@ -156,20 +143,21 @@ TEST_F(EnergieTest, ThePriceIsCheckedThenStoredAsTyped) {
 
 TEST_F(EnergieTest, StandAloneWindowsCloseAfterASaveAndTheCoveringsAlsoOnCancel) {
   frmBrennstoff& b = frmBrennstoff::instanz();
-  ui::FormAccess::Activate(b);
+  b.Show();
+  ASSERT_TRUE(ActivateWindowOf(&b));
   EXPECT_EQ(b.editor->txtName[1]->text(), QStringLiteral("Heizöl EL (l)"));
-  b.editor->cmbBrennstoffAbbruch_Click();
+  ASSERT_TRUE(Click(b.editor->cmbBrennstoffAbbruch));
   ProcessEvents();
   EXPECT_TRUE(frmBrennstoff::IsLoaded());
-  b.editor->txtPreis[1]->setText(QStringLiteral("1,05"));
-  b.editor->cmbBrennstoffSpeichern_Click();
+  ASSERT_TRUE(TypeInto(b.editor->txtPreis[1], QStringLiteral("1,05")));
+  ASSERT_TRUE(Click(b.editor->cmbBrennstoffSpeichern));
   ProcessEvents();
   EXPECT_FALSE(frmBrennstoff::IsLoaded());
   EXPECT_EQ(Spalte(Vantel(), "Heizmaterialien", "Preis").front(), "1,05");
 
   frmEindeckung& e = frmEindeckung::instanz();
-  ui::FormAccess::Activate(e);
-  e.editor->cmbAbbruchE_Click();
+  e.Show();
+  ASSERT_TRUE(Click(e.editor->cmbAbbruchE));
   ProcessEvents();
   EXPECT_FALSE(frmEindeckung::IsLoaded());
 }

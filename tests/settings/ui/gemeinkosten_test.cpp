@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "data/state.h"
@@ -21,22 +22,19 @@ const QColor kMarkiert(255, 255, 128);
 
 class GemeinkostenTest : public EinstellungenTest {
  protected:
-  frmEinstellungen& Tab() {
-    frmEinstellungen& f = frmEinstellungen::instanz();
-    ui::FormAccess::Activate(f);
-    f.regEinstellungen->SetTab(4);
-    return f;
-  }
+  frmEinstellungen& Tab() { return Oeffnen(4); }
   frmEinstellungen& ProStandort() {
     state().AktuelleEinstellungen.Gemeinkostentyp = "1";
     return Tab();
   }
-  static void Ablegen(frmEinstellungen& f, const QString& key) {
-    f.trvStandort->Select(key);
-    ui::DragSource quelle;
-    quelle.control = f.trvStandort;
-    quelle.name = QStringLiteral("trvStandort");
-    f.dtgStandort_DragDrop(quelle, 0, 0);
+  // Drags the node `key` (its group opened) onto the grid.
+  static bool Ablegen(frmEinstellungen& f, const QString& key) {
+    f.trvStandort->EnsureVisible(key);
+    return DragNodeTo(f.trvStandort, key, f.dtgStandort);
+  }
+  // Clicks the amount cell of `zeile` and types `betrag` there.
+  static bool Betrag(frmEinstellungen& f, int zeile, const QString& betrag) {
+    return ClickCell(f.dtgStandort, zeile, 1) && Type(betrag);
   }
   static QStringList Spalte0(const frmEinstellungen& f) {
     QStringList namen;
@@ -60,14 +58,12 @@ TEST_F(GemeinkostenTest, OpeningShowsTheSettingsAndTheUniformPanel) {
 
 TEST_F(GemeinkostenTest, TheAreaTotalsCountTheCurrentSitesLessTheirPaths) {
   frmEinstellungen& f = Tab();
-  f.chbFlaeche[0]->setChecked(true);
-  f.chbFlaeche_Click(0);
+  ASSERT_TRUE(Click(f.chbFlaeche[0]));
   EXPECT_EQ(f.txtBrutto->text(), QStringLiteral("1600"));
   EXPECT_EQ(f.txtWege->text(), QStringLiteral("116"));
   EXPECT_EQ(f.txtFlaeche->text(), QStringLiteral("1484"));
   EXPECT_FALSE(f.txtWege->isHidden());
-  f.chbFlaeche[0]->setChecked(false);
-  f.chbFlaeche_Click(0);
+  ASSERT_TRUE(Click(f.chbFlaeche[0]));
   EXPECT_TRUE(f.txtWege->isHidden());
   EXPECT_EQ(f.txtFlaeche->text(), QStringLiteral("1484"));
 }
@@ -75,15 +71,16 @@ TEST_F(GemeinkostenTest, TheAreaTotalsCountTheCurrentSitesLessTheirPaths) {
 TEST_F(GemeinkostenTest, DroppingTheRootListsEverySiteOnceAndMarksTheLast) {
   frmEinstellungen& f = ProStandort();
   EXPECT_FALSE(f.fraFlaechenSpezifisch->isHidden());
-  Ablegen(f, QStringLiteral("Standort"));
+  ASSERT_TRUE(Ablegen(f, QStringLiteral("Standort")));
   const QStringList alle = {"Venlo-Haus 1", "Venlo-Haus 2", "Folienhaus 1", "Stellfläche Freiland"};
   EXPECT_EQ(Spalte0(f), alle);
   EXPECT_EQ(f.dtgStandort->CellBackColor(4, 0), kMarkiert);
   EXPECT_EQ(state().StandortTabelleZeile, 4);
   EXPECT_TRUE(state().StandortTabelleAktiv);
 
-  f.dtgStandort->SetTextMatrix(2, 1, QStringLiteral("300"));
-  Ablegen(f, QStringLiteral("Sta1003"));
+  ASSERT_TRUE(Betrag(f, 2, QStringLiteral("300")));
+  ASSERT_EQ(f.dtgStandort->TextMatrix(2, 1), QStringLiteral("300"));
+  ASSERT_TRUE(Ablegen(f, QStringLiteral("Sta1003")));
   EXPECT_EQ(Spalte0(f), alle) << "a listed site is not added twice";
   EXPECT_TRUE(f.dtgStandort->TextMatrix(2, 1).isEmpty());
   EXPECT_EQ(f.dtgStandort->CellBackColor(2, 0), kMarkiert);
@@ -92,28 +89,26 @@ TEST_F(GemeinkostenTest, DroppingTheRootListsEverySiteOnceAndMarksTheLast) {
 
 TEST_F(GemeinkostenTest, UnsavedAmountsDoNotSurviveOpeningTheTabAgain) {
   frmEinstellungen& f = ProStandort();
-  Ablegen(f, QStringLiteral("Standort"));
-  f.regEinstellungen->SetTab(0);
-  f.regEinstellungen->SetTab(4);
+  ASSERT_TRUE(Ablegen(f, QStringLiteral("Standort")));
+  ASSERT_TRUE(ClickTab(f.regEinstellungen, 0));
+  ASSERT_TRUE(ClickTab(f.regEinstellungen, 4));
   EXPECT_TRUE(Spalte0(f).isEmpty());
 }
 
 TEST_F(GemeinkostenTest, TypedAmountsAreSummedAndSaved) {
   frmEinstellungen& f = ProStandort();
-  Ablegen(f, QStringLiteral("Standort"));
-  f.txtGemeinkosten->setText(QStringLiteral("1000"));
-  f.dtgStandort->SetRow(1);
-  f.dtgStandort->SetCol(1);
-  for (int taste : {'1', '2', ',', '5', 'x'}) f.dtgStandort_KeyPress(taste);
+  ASSERT_TRUE(Ablegen(f, QStringLiteral("Standort")));
+  ASSERT_TRUE(TypeInto(f.txtGemeinkosten, QStringLiteral("1000")));
+  ASSERT_TRUE(Betrag(f, 1, QStringLiteral("12,5x")));
   EXPECT_EQ(f.dtgStandort->TextMatrix(1, 1), QStringLiteral("12,5"));
-  f.dtgStandort_KeyPress(13);
+  ASSERT_TRUE(PressEnter());
   EXPECT_EQ(f.dtgStandort->Row(), 2);
   EXPECT_EQ(f.txtGemeinkostenFlache->text(), QStringLiteral("12,50"));
   EXPECT_EQ(f.txtGemeinkostenRest->text(), QStringLiteral("987,50"));
 
-  f.txtJahr->clear();
-  f.txtBelegung->clear();
-  f.cmbGemeikostenSpeichern_Click();
+  ASSERT_TRUE(TypeInto(f.txtJahr, QString()));
+  ASSERT_TRUE(TypeInto(f.txtBelegung, QString()));
+  ASSERT_TRUE(Click(f.cmbGemeikostenSpeichern));
   const EinstellungenSatz& e = state().AktuelleEinstellungen;
   EXPECT_EQ(e.Jahr, "0");
   EXPECT_EQ(e.Belegung, "75");
@@ -123,28 +118,28 @@ TEST_F(GemeinkostenTest, TypedAmountsAreSummedAndSaved) {
 
 TEST_F(GemeinkostenTest, AmountsAboveTheOverheadsAreReportedAndNotSaved) {
   frmEinstellungen& f = ProStandort();
-  Ablegen(f, QStringLiteral("Standort"));
-  f.txtGemeinkosten->setText(QStringLiteral("500"));
-  f.dtgStandort->SetTextMatrix(1, 1, QStringLiteral("300"));
-  f.dtgStandort->SetTextMatrix(3, 1, QStringLiteral("300"));
-  prompts->AnswerMsgBox(ui::msgbox::Ok);
-  f.cmbGemeikostenSpeichern_Click();
-  ASSERT_EQ(Meldungen().size(), 1u);
-  EXPECT_TRUE(Meldungen()[0].startsWith(QStringLiteral("Die einzelenen Flächen zugewiesenen Gemeinkosten")));
+  ASSERT_TRUE(Ablegen(f, QStringLiteral("Standort")));
+  ASSERT_TRUE(TypeInto(f.txtGemeinkosten, QStringLiteral("500")));
+  ASSERT_TRUE(Betrag(f, 1, QStringLiteral("300")));
+  ASSERT_TRUE(Betrag(f, 2, QStringLiteral("300")));
+  // Leaving the grid sums (and reports) the amounts; "Speichern" refuses the negative rest.
+  prompts->AnswerMsgBox(ui::msgbox::Ok).AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(Click(f.cmbGemeikostenSpeichern));
+  ASSERT_EQ(Meldungen().size(), 2u);
+  EXPECT_EQ(Meldungen()[0], Meldungen()[1]);
+  EXPECT_TRUE(Meldungen()[1].startsWith(QStringLiteral("Die einzelenen Flächen zugewiesenen Gemeinkosten")));
   EXPECT_EQ(Spalte(Tolvar(), "Vantel", "Gemeinkosten").front(), "");
 }
 
 TEST_F(GemeinkostenTest, RemovingTheMarkedRowStoresZeroAtOnce) {
   frmEinstellungen& f = ProStandort();
-  Ablegen(f, QStringLiteral("Standort"));
-  f.dtgStandort->SetTextMatrix(1, 1, QStringLiteral("100"));
-  f.cmbGemeikostenSpeichern_Click();
+  ASSERT_TRUE(Ablegen(f, QStringLiteral("Standort")));
+  ASSERT_TRUE(Betrag(f, 1, QStringLiteral("100")));
+  ASSERT_TRUE(Click(f.cmbGemeikostenSpeichern));
   const int zeilen = f.dtgStandort->Rows();
-  f.dtgStandort->SetRow(1);
-  f.dtgStandort->SetCol(1);
-  f.dtgStandort_DblClick();
+  ASSERT_TRUE(DoubleClickCell(f.dtgStandort, 1, 1));
   EXPECT_TRUE(f.dtgStandort->TextMatrix(1, 1).isEmpty());
-  f.cmbFlaecheLoeschen_Click();
+  ASSERT_TRUE(Click(f.cmbFlaecheLoeschen));
   EXPECT_EQ(f.dtgStandort->Rows(), zeilen);
   EXPECT_EQ(f.dtgStandort->TextMatrix(1, 0), QStringLiteral("Venlo-Haus 2"));
   EXPECT_EQ(Spalte(Tolvar(), "Vantel", "Gemeinkosten").front(), "0");
@@ -153,17 +148,11 @@ TEST_F(GemeinkostenTest, RemovingTheMarkedRowStoresZeroAtOnce) {
 // Amounts above the overheads are reported once each time the sums run (Enter in the grid,
 // leaving the grid): the message box taking the focus is no loss of the grid's focus.
 TEST_F(GemeinkostenTest, TooHighAmountsAreReportedOnceByEnterAndOnceByLeavingTheGrid) {
-  state().AktuelleEinstellungen.Gemeinkostentyp = "1";
-  frmEinstellungen& f = frmEinstellungen::instanz();
-  f.Show();
-  ASSERT_TRUE(ActivateWindowOf(&f));
-  ASSERT_TRUE(ClickTab(f.regEinstellungen, 4));
-  ASSERT_TRUE(DragNodeTo(f.trvStandort, QStringLiteral("Standort"), f.dtgStandort));
+  frmEinstellungen& f = ProStandort();
+  ASSERT_TRUE(Ablegen(f, QStringLiteral("Standort")));
   ASSERT_TRUE(TypeInto(f.txtGemeinkosten, QStringLiteral("500")));
-  ASSERT_TRUE(ClickCell(f.dtgStandort, 1, 1));
-  ASSERT_TRUE(Type(QStringLiteral("300")));
-  ASSERT_TRUE(ClickCell(f.dtgStandort, 2, 1));
-  ASSERT_TRUE(Type(QStringLiteral("300")));
+  ASSERT_TRUE(Betrag(f, 1, QStringLiteral("300")));
+  ASSERT_TRUE(Betrag(f, 2, QStringLiteral("300")));
   Settle();
   ASSERT_TRUE(Meldungen().empty());
 
