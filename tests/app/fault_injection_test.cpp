@@ -260,6 +260,9 @@ TEST_F(FaultInjectionTest, EnergyBreakdownThroughTheMenusListsTheLitPhase) {
   EXPECT_EQ(grid->TextMatrix(1, 0), QStringLiteral("Bewurzelung"));
   EXPECT_EQ(grid->TextMatrix(1, 4), QStringLiteral("23,76"));
   EXPECT_EQ(grid->TextMatrix(2, 3), QStringLiteral("Summe"));
+  // The phase row shows below the header, where a click reaches it.
+  ASSERT_TRUE(ClickCell(grid, 1, 0));
+  EXPECT_EQ(grid->MouseRow(), 1);
 }
 
 }  // namespace

@@ -441,6 +441,7 @@ void Grid::layoutFrozen() {
   const QRect viewport = m_view->viewport()->geometry();
   m_frozen->setGeometry(viewport.x(), viewport.y() - height, viewport.width(), height);
   m_frozen->setVisible(height > 0);
+  m_frozen->raise();
   m_frozen->horizontalScrollBar()->setValue(m_view->horizontalScrollBar()->value());
 }
 

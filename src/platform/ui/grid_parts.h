@@ -221,7 +221,17 @@ class GridView final : public QTableView {
     }
   }
 
-  void SetTopMargin(int pixels) { setViewportMargins(0, pixels, 0, 0); }
+  // Keeps `pixels` free above the data rows, where the frozen view shows the fixed rows. The
+  // view's own column header holds that room: the table view sets its viewport margins from
+  // its headers whenever its rows or columns change, so a margin set directly would be lost
+  // and the fixed rows would cover the first data row. The frozen view lies over the header.
+  void SetTopMargin(int pixels) {
+    QHeaderView* header = horizontalHeader();
+    if (header->isHidden() == (pixels == 0) && header->height() == pixels) return;
+    header->setFixedHeight(pixels);
+    header->setVisible(pixels > 0);
+    updateGeometries();
+  }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override { m_grid->viewMouse(event, viewport(), true); }

@@ -315,6 +315,35 @@ TEST_F(GridShownTest, HeaderStaysInViewWhenRowsScroll) {
   EXPECT_EQ(m_grid->RowAt(last.y()), 39);
 }
 
+// A grid filled before its window is first shown (as the breakdown windows fill theirs when
+// they load) shows its first data row below the header, where a click reaches it, and keeps
+// its last row in reach.
+TEST(GridFilledBeforeShown, FirstDataRowIsBelowTheHeaderAndTheLastInReach) {
+  QWidget window;
+  auto* grid = new Grid(&window);
+  grid->setGeometry(10, 10, 500, 250);
+  grid->SetRedraw(false);
+  grid->SetRows(160);
+  grid->SetCols(5);
+  grid->SetFixedRows(1);
+  grid->SetFixedCols(0);
+  for (int c = 0; c < 5; ++c) grid->SetColWidth(c, 1500);
+  grid->SetTextMatrix(1, 0, "Bewurzelung");
+  grid->SetRedraw(true);
+  window.resize(520, 270);
+  window.show();
+  QApplication::processEvents();
+  EXPECT_EQ(DataView(*grid)->rowAt(0), 1);
+  ASSERT_TRUE(test::ClickCell(grid, 1, 0));
+  EXPECT_EQ(grid->MouseRow(), 1);
+  EXPECT_EQ(grid->Row(), 1);
+  grid->ShowRow(159);
+  QApplication::processEvents();
+  const QPoint last = CellCenter(*grid, 159, 1);
+  EXPECT_TRUE(DataView(*grid)->viewport()->geometry().contains(DataView(*grid)->mapFrom(grid, last)));
+  EXPECT_EQ(grid->RowAt(last.y()), 159);
+}
+
 TEST_F(GridShownTest, KeysMoveAndReportCharacterCodes) {
   std::vector<int> presses;
   std::vector<int> downs;
