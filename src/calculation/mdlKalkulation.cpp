@@ -237,18 +237,30 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
   std::string arbeitenFehler;
   const bool arbeitenGelesen = KulturdatenLaden(&arbeitenFehler);
   mdlMaterial::ArbeitMaterialLaden();
-  if (s.AnzahlPhasen <= 0) {
-    data::ShowCritical("Für die Kultur \"" + s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].Kulturname +
-                       "\" sind keine Kulturphasen erfasst. Ohne Kulturphasen kann nicht kalkuliert "
-                       "werden.");
+  // A refused run computes nothing; the figures still shown belong to other inputs and are
+  // not offered for storing.
+  auto ablehnen = [&fenster](const std::string& warum) {
+    data::ShowCritical(warum);
+    fenster.cmbErgebnisSpeichernAktiv = false;
     return false;
+  };
+  if (s.AnzahlPhasen <= 0) {
+    return ablehnen("Für die Kultur \"" + s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].Kulturname +
+                    "\" sind keine Kulturphasen erfasst. Ohne Kulturphasen kann nicht kalkuliert werden.");
   }
   if (fenster.txtPreis.empty() || fenster.txtMenge.empty()) return false;
   if (!base::ParseAmount(fenster.txtPreis)) {
-    data::ShowCritical("Überprüfen sie bitte ihre Werte\n\nDer Preis \"" + fenster.txtPreis +
-                       "\" ist kein Betrag, mit dem gerechnet werden kann (eine Zahl von 0 an, z. B. "
-                       "\"0,85\").");
-    return false;
+    return ablehnen("Überprüfen sie bitte ihre Werte\n\nDer Preis \"" + fenster.txtPreis +
+                    "\" ist kein Betrag, mit dem gerechnet werden kann (eine Zahl von 0 an, z. B. \"0,85\").");
+  }
+  // An electricity price stored before prices were checked (or in an older file) would
+  // leave the energy cost and every sum after it empty without a word.
+  if (s.HerkunftEnergie == Herkunft::Errechnet && !base::ParseAmount(s.AktuelleEinstellungen.Strom)) {
+    return ablehnen("Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"" +
+                    s.AktuelleEinstellungen.Strom +
+                    "\" ist kein Betrag, mit dem gerechnet werden kann (eine Zahl von 0 an, z. B. \"0,22\"). "
+                    "Geben Sie den Strompreis unter \"Einstellungen\", Seite \"Energie/GWH Material\", "
+                    "neu ein, oder wählen Sie die Kosten der elektrischen Energie über ihr [Menü].");
   }
 
   s.DatenFehlen = false;

@@ -64,9 +64,10 @@ void DiensteZuruecksetzen();
 // out the margins. Recorded work that could not be read is missing data of the labour and
 // the activity material: their boxes are emptied and one message says what was not read.
 // Types with another flag keep their box text. False when nothing was calculated (no culture
-// selected, an empty price or quantity). A culture without phases and a price that is no
-// amount of zero or more (base::ParseAmount) are refused with a critical message that says
-// why, so no box shows a figure computed from them.
+// selected, an empty price or quantity). A culture without phases, a price that is no
+// amount of zero or more (base::ParseAmount) and, while the energy cost is computed, a stored
+// electricity price that is no such amount are refused with a critical message that says
+// why; no box then shows a figure computed from them, and storing the result is switched off.
 bool KulturKalkulieren(KalkulationsFenster& fenster);
 
 // Why a cost button of a computed line opens no breakdown although its box holds 0: the

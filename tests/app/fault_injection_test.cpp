@@ -9,6 +9,9 @@
 #include <functional>
 #include <map>
 
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "app/app_fixture.h"
 #include "app/mdlHilfe.h"
 #include "calculation/mdlKalkulation.h"
@@ -241,6 +244,44 @@ TEST_F(FaultInjectionTest, MissingHelpSaysSo) {
 
 namespace tolvar::test {
 namespace {
+
+// An electricity price stored unchecked by an older file ("abc", "-5") is refused by the
+// calculation with the reason, instead of an empty energy cost and empty sums; nothing can
+// then be stored as if computed, and the result database keeps its bytes.
+TEST_F(FaultInjectionTest, AStoredElectricityPriceThatIsNoAmountIsRefusedByTheCalculation) {
+  for (const char* strom : {"abc", "-5"}) {
+    SCOPED_TRACE(strom);
+    MusterKopieren(Betrieb());
+    FeldSetzen(Zwilling(), "BetriebEinstellungen", "Strom", strom);
+    SystemInfoSetzen(Betrieb());
+    mdiTolvarZentral& haupt = Oeffnen();
+    ASSERT_TRUE(state().BetriebOffen);
+    const std::string ergebnisse = state().AktuelleEinstellungen.Ergebnisdatenbank;
+    const auto vorher = Stand({ergebnisse});
+    ASSERT_TRUE(TriggerCommand(haupt.mnuNach));
+    ProcessEvents();
+    frmKalkulation& k = frmKalkulation::instanz();
+    ASSERT_TRUE(k.trvKulturen->EnsureVisible(QStringLiteral("K1006")));
+    ASSERT_TRUE(ClickNode(k.trvKulturen, QStringLiteral("K1006")));
+    ASSERT_TRUE(TypeInto(k.txtPreis, QStringLiteral("1,60")));
+    const std::size_t gezeigt = prompts->messageBoxes().size();
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(Click(k.cmbStart));
+    const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
+    ASSERT_EQ(boxen.size(), gezeigt + 1);
+    EXPECT_TRUE(boxen.back().text.startsWith(
+        QStringLiteral("Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"") +
+        QString::fromLatin1(strom) + QStringLiteral("\" ist kein Betrag")))
+        << boxen.back().text.toStdString();
+    EXPECT_EQ(boxen.back().style, 16);
+    for (QLineEdit* box : {k.txtEnergie, k.txtHeizung, k.txtSachkosten, k.txtGewinn[1]}) {
+      EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+    }
+    EXPECT_FALSE(k.cmbErgebnisSpeichern->isEnabled());
+    haupt.Unload();
+    EXPECT_TRUE(Stand({ergebnisse}) == vorher) << "changed";
+  }
+}
 
 // The energy breakdown of "Pelargonien 12 cm", reached as a person does: the menu
 // "Kalkulation", the culture in the tree, the price, "Kalkulation", the energy button.

@@ -218,26 +218,36 @@ TEST_F(KalkulationTest, NoCultureSelectedCalculatesNothing) {
   EXPECT_EQ(f.txtMaterial, "");
 }
 
-// A price the calculation cannot carry and a culture without phases are refused with a
-// message; no box is computed from them.
+// A price the calculation cannot carry, a culture without phases and a stored electricity
+// price that is no amount are refused with a message; no box is computed from them and the
+// result cannot be stored.
 TEST_F(KalkulationTest, RefusedInputSaysWhyAndComputesNothing) {
   struct Fall {
     const char* name;
     const char* kultur;
     const char* preis;
+    const char* strom;  // the stored electricity price
     const char* meldung;
   };
   const Fall faelle[] = {
-      {"Preis abc", "K1003", "abc", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"abc\""},
-      {"Preis 1e308", "K1003", "1e308", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"1e308\""},
-      {"Preis 1,2,3", "K1003", "1,2,3", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"1,2,3\""},
-      {"Preis -1", "K1003", "-1", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"-1\""},
-      {"ohne Phasen", "K1008", "3,20", "Für die Kultur \"Fuchsien 12 cm\" sind keine Kulturphasen erfasst."},
+      {"Preis abc", "K1003", "abc", "0,22", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"abc\""},
+      {"Preis 1e308", "K1003", "1e308", "0,22", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"1e308\""},
+      {"Preis 1,2,3", "K1003", "1,2,3", "0,22", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"1,2,3\""},
+      {"Preis -1", "K1003", "-1", "0,22", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"-1\""},
+      {"ohne Phasen", "K1008", "3,20", "0,22", "Für die Kultur \"Fuchsien 12 cm\" sind keine Kulturphasen erfasst."},
+      {"Strom abc", "K1006", "1,60", "abc",
+       "Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"abc\" ist kein Betrag"},
+      {"Strom -5", "K1006", "1,60", "-5",
+       "Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"-5\" ist kein Betrag"},
+      {"Strom leer", "K1003", "3,20", "",
+       "Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"\" ist kein Betrag"},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);
     meldungen.messages.clear();
+    state().AktuelleEinstellungen.Strom = fall.strom;
     KalkulationsFenster f = Gewaehlt(fall.kultur, fall.preis);
+    f.cmbErgebnisSpeichernAktiv = true;  // left on by an earlier run
     EXPECT_FALSE(KulturKalkulieren(f));
     ASSERT_EQ(meldungen.messages.size(), 1u);
     EXPECT_EQ(meldungen.messages[0].text.rfind(fall.meldung, 0), 0u) << meldungen.messages[0].text;
@@ -245,6 +255,19 @@ TEST_F(KalkulationTest, RefusedInputSaysWhyAndComputesNothing) {
     for (const auto& [name, text] : Boxen(f)) EXPECT_EQ(text, "") << name;
     EXPECT_FALSE(f.KostenknoepfeAktiv || f.cmbErgebnisSpeichernAktiv);
   }
+}
+
+// The stored electricity price is needed only while the energy cost is computed: taken from
+// a comparison culture, the energy cost is used as it stands.
+TEST_F(KalkulationTest, UnusableElectricityPriceDoesNotStopAnEnergyCostTakenOver) {
+  state().AktuelleEinstellungen.Strom = "abc";
+  KalkulationsFenster f = Gewaehlt("K1006", "1,60");
+  state().HerkunftEnergie = Herkunft::Vergleichskultur;
+  f.txtEnergie = "20,00";
+  ASSERT_TRUE(KulturKalkulieren(f));
+  EXPECT_TRUE(meldungen.messages.empty());
+  EXPECT_EQ(f.txtEnergie, "20,00");
+  EXPECT_FALSE(f.txtSachkosten.empty());
 }
 
 // The energy breakdown lists the lit phase of "Pelargonien 12 cm" (40 W/m² for 10 h) with the
