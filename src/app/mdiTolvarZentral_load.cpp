@@ -2,6 +2,10 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "app/mdiTolvarZentral.h"
 #include "app/mdlGroesse_farben.h"
 #include "app/mdlMDIZentral.h"
@@ -25,6 +29,11 @@ namespace {
 constexpr int kHoeheTwips = 11050;
 constexpr int kBreiteTwips = 15360;
 constexpr int kPanel2Twips = 1500;
+
+// The enterprise a reload of the main window opens: the one the state names, also when the
+// system database could not take it at closing (the reload would otherwise read the one
+// stored before and quietly open that).
+std::optional<std::string> betriebNachNeuLaden;
 
 // Lists of a previous enterprise must not survive into one that fails to open.
 void ListenLeeren(State& s) {
@@ -86,6 +95,7 @@ int mdiTolvarZentral::PanelBreiteTwips(int panel) const {
 void mdiTolvarZentral::MDIForm_Load() {
   tolvar::State& s = state();
   mdlDatenbank::SystemInfoLesen();
+  if (betriebNachNeuLaden) s.AktuellerBetrieb = *std::exchange(betriebNachNeuLaden, std::nullopt);
   if (s.AktuellerBetrieb == data::kKeinAktuellerBetrieb) {
     setWindowState(Qt::WindowMaximized);
     s.BetriebOffen = false;
@@ -144,7 +154,7 @@ void mdiTolvarZentral::MDIForm_Load() {
 
 void mdiTolvarZentral::MDIForm_Unload(bool& /*cancel*/) {
   mdlMenue::AlleFensterSchliessen();
-  mdlDatenbank::SystemInfoSchreiben();
+  mdlDatenbank::SystemInfoSichern();
   if (state().BetriebOffen) {
     mdlDatenbank::EinstellungenSichern();
     mdlUpDate::RegistryEintraegeSchreiben();
@@ -152,8 +162,11 @@ void mdiTolvarZentral::MDIForm_Unload(bool& /*cancel*/) {
 }
 
 void mdiTolvarZentral::HauptfensterNeuLaden() {
+  const std::string betrieb = state().AktuellerBetrieb;
   if (mdiTolvarZentral::IsLoaded()) mdiTolvarZentral::instanz().Unload();
+  betriebNachNeuLaden = betrieb;
   mdiTolvarZentral::instanz().Show();
+  betriebNachNeuLaden.reset();
   if (state().BetriebOffen) frmBewegungsdaten::instanz().Show();
 }
 

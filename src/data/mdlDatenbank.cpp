@@ -276,7 +276,7 @@ Befehlsergebnis BetriebOeffnen(const std::optional<std::string>& gewaehlt) {
   if (!PaarBrauchbar(*gewaehlt)) return Nichts();
   State& s = state();
   // Settings typed in this session would be lost once the enterprise is switched.
-  if (s.BetriebOffen) BetriebEinstellungenSchreiben();
+  if (s.BetriebOffen && !EinstellungenSichernOderFragen(data::kTrotzdemOeffnen)) return Nichts();
   s.AktuellerBetrieb = *gewaehlt;
   s.TolvarDatenbankPfad = data::Zwillingspfad(*gewaehlt, ".Tolvar");
   s.BetriebOffen = false;
@@ -292,7 +292,7 @@ Befehlsergebnis BetriebSpeichernUnter(const std::optional<std::string>& dialogNa
   if (SelbeDatei(ziel.z, s.AktuellerBetrieb) || SelbeDatei(ziel.z2, s.TolvarDatenbankPfad))
     return Hinweis(data::kEigenerName);
   // The copy carries the settings of this session.
-  BetriebEinstellungenSchreiben();
+  if (!EinstellungenSichernOderFragen(data::kTrotzdemSpeichern)) return Nichts();
   std::string fehler;
   if (!PaarKopieren(s.AktuellerBetrieb, s.TolvarDatenbankPfad, ziel, &fehler))
     return Laufzeitfehler(fehler);
@@ -312,7 +312,7 @@ Befehlsergebnis SicherungLaden(const std::optional<std::string>& sicherung,
   const std::string quelleM = *sicherung;
   const std::string quelleT = data::Zwillingspfad(quelleM, ".TSD");
   const Zielpaar ziel = ZielpaarVon(*dialogName);
-  BetriebEinstellungenSchreiben();
+  if (!EinstellungenSichernOderFragen(data::kTrotzdemLaden)) return Nichts();
   std::string fehler;
   if (!PaarKopieren(quelleM, quelleT, ziel, &fehler)) return Laufzeitfehler(fehler);
   s.AktuellerBetrieb = ziel.z;

@@ -36,6 +36,16 @@ inline constexpr std::string_view kKeineMdbDatei =
     "Bitte wählen Sie eine Betriebsdatenbank mit der Endung \".mdb\".";
 inline constexpr std::string_view kEigenerName =
     "Der Betrieb kann nicht unter seinem eigenen Namen gespeichert werden.";
+// The questions after a failed write of the settings row, before the command goes on.
+inline constexpr std::string_view kTrotzdemOeffnen =
+    "Soll der gewählte Betrieb trotzdem geöffnet werden? Die nicht gespeicherten Einstellungen "
+    "gehen dann verloren.";
+inline constexpr std::string_view kTrotzdemSpeichern =
+    "Soll der Betrieb trotzdem gespeichert werden? Die Kopie erhält dann die zuletzt "
+    "gespeicherten Einstellungen.";
+inline constexpr std::string_view kTrotzdemLaden =
+    "Soll die Sicherungsdatei trotzdem geladen werden? Die nicht gespeicherten Einstellungen "
+    "gehen dann verloren.";
 inline constexpr std::string_view kDateiInBenutzung =
     "Diese Datei wird von Tolvar verwendet und kann nicht durch eine neue "
     "Ergebnisdatenbank ersetzt werden.";
@@ -87,14 +97,17 @@ bool TolvarDatenbankAnlegen(std::string* meldung = nullptr);
 // "Betrieb öffnen" with the file chosen in the open dialog (nullopt: cancelled, nothing
 // happens). Only names ending in ".mdb" (any case) are taken. An existing file that fails the
 // check of the labour-time database, or whose existing ".Tolvar" twin fails its check, is
-// reported and refused: the open enterprise stays open and nothing is written. The open enterprise's settings
-// are written to its own row first; then AktuellerBetrieb and TolvarDatenbankPfad name the
+// reported and refused: the open enterprise stays open and nothing is written. The open
+// enterprise's settings are written to its own row first (a failed write is reported with the
+// question kTrotzdemOeffnen; No keeps everything as it is); then AktuellerBetrieb and
+// TolvarDatenbankPfad name the
 // chosen pair, BetriebOffen is false and the window reopens. Whether the file exists is
 // left to the opening.
 data::Befehlsergebnis BetriebOeffnen(const std::optional<std::string>& gewaehlt);
 
 // "Betrieb speichern unter ..." with the save dialog's name (nullopt: cancelled). Only while
-// BetriebOffen. Writes the settings to the open enterprise's row, copies its pair onto the
+// BetriebOffen. Writes the settings to the open enterprise's row (a failed write is reported
+// with the question kTrotzdemSpeichern; No copies nothing), copies its pair onto the
 // target and its ".Tolvar" twin (replacing a pair there unasked) and sets AktuellerBetrieb to
 // the target for reopening. The open enterprise's own file is refused; a failure leaves every
 // file and the state as they were and gives a "Laufzeitfehler" message.
@@ -102,7 +115,8 @@ data::Befehlsergebnis BetriebSpeichernUnter(const std::optional<std::string>& di
 
 // "Sicherungsdatei laden" with the ".MSD" file chosen in the open dialog and the save dialog's
 // name (either nullopt: cancelled; the window shows the save dialog only after a choice).
-// Only while BetriebOffen. Writes the open enterprise's settings to its row, copies the
+// Only while BetriebOffen. Writes the open enterprise's settings to its row (a failed write is
+// reported with the question kTrotzdemLaden; No changes nothing), copies the
 // ".MSD" and the ".TSD" of the same base name and folder onto the target pair and, after
 // success only, names the target as the enterprise to open with BetriebOffen false. The
 // backup pair is not changed. A failure keeps the open enterprise open and gives a

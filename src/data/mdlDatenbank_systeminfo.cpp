@@ -4,9 +4,11 @@
 #include <string>
 
 #include "base/values.h"
+#include "data/messages.h"
 #include "data/paths.h"
 #include "data/state.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::mdlDatenbank {
 
@@ -28,27 +30,44 @@ bool SystemInfoLesen() {
   return true;
 }
 
-bool SystemInfoSchreiben() {
+bool SystemInfoSchreiben(std::string* fehler) {
   const State& s = state();
-  std::unique_ptr<db::Database> database = db::Database::Open(data::InstallPath(data::kSystemdatenbank));
-  if (!database) return false;
+  auto scheitern = [fehler](const std::string& warum) {
+    if (fehler) *fehler = warum;
+    return false;
+  };
+  std::string grund;
+  std::unique_ptr<db::Database> database = db::Database::Open(data::InstallPath(data::kSystemdatenbank), &grund);
+  if (!database) return scheitern(grund);
   db::Recordset rs = database->OpenTable(kTabelle);
-  if (!rs.ok()) return false;
+  if (!rs.ok()) return scheitern(rs.error());
   if (rs.RecordCount() == 0) {
-    if (!rs.AddNew()) return false;
+    if (!rs.AddNew()) return scheitern(rs.error());
   } else {
     rs.MoveFirst();
-    if (!rs.Edit()) return false;
+    if (!rs.Edit()) return scheitern(rs.error());
   }
   const bool set = rs.SetField("AktuellerBetrieb", s.AktuellerBetrieb) &&
                    rs.SetField("FarbeTolvar", s.FarbeTolvar) &&
                    rs.SetField("FarbeMorvin", s.FarbeMorvin) &&
                    rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
   if (!set) {
+    grund = rs.error();
     rs.CancelUpdate();
-    return false;
+    return scheitern(grund);
   }
-  return rs.Update();
+  if (!rs.Update()) return scheitern(rs.error());
+  return true;
+}
+
+bool SystemInfoSichern() {
+  std::string fehler;
+  if (SystemInfoSchreiben(&fehler)) return true;
+  data::ShowCritical(sys::Fehlermeldung("Der geöffnete Betrieb und die Farbeinstellung konnten nicht in \"" +
+                                            data::InstallPath(data::kSystemdatenbank) +
+                                            "\" gespeichert werden.",
+                                        fehler));
+  return false;
 }
 
 }  // namespace tolvar::mdlDatenbank

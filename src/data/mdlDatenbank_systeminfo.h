@@ -2,6 +2,8 @@
 // The one row of table SystemInfo of the Systemdatenbank below the installation folder: the
 // open enterprise and the two pointer colours.
 
+#include <string>
+
 namespace tolvar::mdlDatenbank {
 
 // Reads the first row into AktuellerBetrieb, FarbeTolvar and FarbeMorvin. A missing or
@@ -12,7 +14,11 @@ bool SystemInfoLesen();
 // Writes AktuellerBetrieb, FarbeTolvar, FarbeMorvin and LetzteAenderung (the current date
 // and time in the general date format) into the first row; a table without a row gets one.
 // Nothing is written when the Systemdatenbank is missing: the file is never created.
-// False when nothing could be written.
-bool SystemInfoSchreiben();
+// False when nothing could be written, with the technical reason in *fehler.
+bool SystemInfoSchreiben(std::string* fehler = nullptr);
+
+// Writes the row as SystemInfoSchreiben does and reports a failure with a critical message
+// that says why; the next start then opens the enterprise and colours stored before.
+bool SystemInfoSichern();
 
 }  // namespace tolvar::mdlDatenbank

@@ -127,14 +127,27 @@ bool BetriebEinstellungenSchreiben(std::string* fehler) {
   return true;
 }
 
+namespace {
+
+std::string NichtGespeichert(const std::string& fehler) {
+  return sys::Fehlermeldung(
+      "Die Einstellungen des Betriebs konnten nicht in \"" + state().TolvarDatenbankPfad + "\" gespeichert werden.",
+      fehler);
+}
+
+}  // namespace
+
 bool EinstellungenSichern() {
   std::string fehler;
   if (BetriebEinstellungenSchreiben(&fehler)) return true;
-  data::ShowCritical(sys::Fehlermeldung(
-      "Die Einstellungen des Betriebs konnten nicht in \"" + state().TolvarDatenbankPfad +
-          "\" gespeichert werden.",
-      fehler));
+  data::ShowCritical(NichtGespeichert(fehler));
   return false;
+}
+
+bool EinstellungenSichernOderFragen(std::string_view frage) {
+  std::string fehler;
+  if (BetriebEinstellungenSchreiben(&fehler)) return true;
+  return data::AskYesNo(NichtGespeichert(fehler) + "\n\n" + std::string(frage));
 }
 
 }  // namespace mdlDatenbank

@@ -3,6 +3,7 @@
 // memory as state().AktuelleEinstellungen.
 
 #include <string>
+#include <string_view>
 
 #include "data/records_settings.h"
 
@@ -38,6 +39,11 @@ bool BetriebEinstellungenSchreiben(std::string* fehler = nullptr);
 // critical message that says why. Used wherever the user confirmed settings and at closing,
 // so a confirmed change is on disk at once and a lost one is never silent.
 bool EinstellungenSichern();
+
+// Writes the settings row before a command leaves the open enterprise or copies it. When the
+// write fails, says why and asks `frage` (Yes goes on without the settings); false when the
+// user answers No, and the command then changes nothing.
+bool EinstellungenSichernOderFragen(std::string_view frage);
 
 }  // namespace mdlDatenbank
 

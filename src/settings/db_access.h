@@ -1,12 +1,10 @@
 #pragma once
-// Small helpers shared by the settings modules: opening the enterprise's databases and
-// writing single columns of the one settings row.
+// Small helpers shared by the settings modules: opening the enterprise's databases and their
+// tables.
 
 #include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "platform/db/database.h"
 
@@ -17,11 +15,5 @@ std::unique_ptr<db::Database> Oeffnen(const std::string& path);
 
 // Opens `table` of `database`; a recordset with ok() false when the table is missing.
 db::Recordset Tabelle(db::Database& database, std::string_view table);
-
-// Writes the given columns into the first row of BetriebEinstellungen of the database at
-// TolvarDatenbankPfad. False when the database, the table or its row is missing or the
-// update fails; nothing is written then.
-bool BetriebEinstellungenSpaltenSchreiben(
-    const std::vector<std::pair<std::string, db::Value>>& columns);
 
 }  // namespace tolvar::settings

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "data/paths.h"
+#include "data/settings_row.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "settings/db_access.h"
@@ -57,9 +58,7 @@ bool AuswahlUebernehmen() {
   if (st.GewaehlteRegion.empty()) return false;
   st.AktuelleEinstellungen.StandardStation = -1;
   st.AktuelleEinstellungen.Wetterstation = st.GewaehlteRegion;
-  return settings::BetriebEinstellungenSpaltenSchreiben(
-      {{"Wetterstation", db::Value(st.GewaehlteRegion)},
-       {"StandardStation", db::Value::Bool(true)}});
+  return mdlDatenbank::EinstellungenSichern();
 }
 
 std::string StationsdatenbankPfad() {

@@ -30,7 +30,8 @@ std::string RegionWaehlen(int index);
 // "Auswahl übernehmen": Wetterstation := GewaehlteRegion and StandardStation True, both
 // written into the settings row. Nothing happens while no region has been chosen (an empty
 // station would leave the heating model without climate tables): false then, and false
-// when the settings row cannot be written (the values stay in memory).
+// when the settings row cannot be written (reported with its reason; the values stay in
+// memory).
 bool AuswahlUebernehmen();
 
 // Path of the station database and of a station's picture below the installation folder.

@@ -6,10 +6,9 @@
 #include "base/values.h"
 #include "data/mdlFehler.h"
 #include "data/paths.h"
+#include "data/mdlDatenbank_systeminfo.h"
 #include "data/settings_row.h"
 #include "data/state.h"
-#include "platform/db/database.h"
-#include "settings/db_access.h"
 
 namespace tolvar::settings {
 
@@ -63,17 +62,7 @@ bool FarbeinstellungSpeichern(std::optional<int> farbeTolvar, std::optional<int>
   State& st = state();
   if (farbeMorvin && *farbeMorvin >= 0 && *farbeMorvin <= 5) st.FarbeMorvin = *farbeMorvin;
   if (farbeTolvar && *farbeTolvar >= 0 && *farbeTolvar <= 5) st.FarbeTolvar = *farbeTolvar;
-  std::unique_ptr<db::Database> database =
-      settings::Oeffnen(data::InstallPath(data::kSystemdatenbank));
-  if (!database) return false;
-  db::Recordset rs = settings::Tabelle(*database, "SystemInfo");
-  if (!rs.ok()) return false;
-  if (rs.RecordCount() == 0) return true;
-  rs.MoveFirst();
-  return rs.Edit() && rs.SetField("AktuellerBetrieb", st.AktuellerBetrieb) &&
-         rs.SetField("FarbeTolvar", st.FarbeTolvar) &&
-         rs.SetField("FarbeMorvin", st.FarbeMorvin) &&
-         rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now())) && rs.Update();
+  return mdlDatenbank::SystemInfoSichern();
 }
 
 std::string NeustartFrage() {

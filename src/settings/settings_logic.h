@@ -34,9 +34,9 @@ DatenbankenSpeicherergebnis DatenbankenSpeichern(const std::string& station, con
 void StandardKlimapfadSetzen();
 
 // Stores the pointer colours 0..5: a colour not given (no option selected) or outside 0..5
-// stays. The first SystemInfo row, when there is one, gets AktuellerBetrieb, both colours
-// and LetzteAenderung (now, general date text); a table without a row is left so. False
-// when the Systemdatenbank cannot be read or written; the colours hold in memory anyway.
+// stays. The SystemInfo row is written (mdlDatenbank::SystemInfoSichern). False, with a
+// message that says why, when the Systemdatenbank cannot be written; the colours hold in
+// memory anyway.
 bool FarbeinstellungSpeichern(std::optional<int> farbeTolvar, std::optional<int> farbeMorvin);
 
 // The restart question after the colours were stored.

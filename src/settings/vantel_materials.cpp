@@ -7,6 +7,7 @@
 
 #include "base/values.h"
 #include "data/mdlFehler.h"
+#include "data/settings_row.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "settings/db_access.h"
@@ -222,7 +223,7 @@ bool StromSpeichern(const std::string& text) {
     return false;
   }
   state().AktuelleEinstellungen.Strom = text;
-  return settings::BetriebEinstellungenSpaltenSchreiben({{"Strom", db::Value(text)}});
+  return mdlDatenbank::EinstellungenSichern();
 }
 
 }  // namespace tolvar::settings

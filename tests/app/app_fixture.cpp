@@ -1,7 +1,5 @@
 #include "app_fixture.h"
 
-#include <fstream>
-#include <sstream>
 
 #include "app/mdlGroesse.h"
 #include "data/state.h"
@@ -84,12 +82,7 @@ void AppTest::FeldSetzen(const std::string& path, const std::string& table, cons
                                 {db::Value(value)}));
 }
 
-std::string AppTest::Inhalt(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+std::string AppTest::Inhalt(const std::string& path) { return FileContents(path); }
 
 std::vector<QString> Texte(const ScriptedPrompts& prompts) {
   std::vector<QString> texte;

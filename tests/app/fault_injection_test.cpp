@@ -8,6 +8,8 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
+#include <string_view>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,8 +22,10 @@
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "data/mdlDatenLaden.h"
+#include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
+#include "support/file_faults.h"
 #include "support/ui_input.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/prompts.h"
@@ -35,6 +39,7 @@ class FaultInjectionTest : public AppTest {
  public:
   std::string Betrieb() const { return root.Join("Betriebe/Kaputt.mdb"); }
   std::string Zwilling() const { return root.Join("Betriebe/Kaputt.Tolvar"); }
+  static std::string Zwilling2(const std::string& mdb) { return data::Zwillingspfad(mdb, ".Tolvar"); }
 
   static void Leeren(const std::string& path) { std::ofstream(path, std::ios::binary | std::ios::trunc); }
   static void Zufall(const std::string& path) {
@@ -230,6 +235,124 @@ TEST_F(FaultInjectionTest, FailedSettingsWriteAtClosingIsReported) {
       << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("Die Datei wurde nicht gefunden.\n\nEinzelheiten: ")));
   EXPECT_FALSE(sys::FileExists(Zwilling()));
+}
+
+// "Betrieb öffnen", "Betrieb speichern unter" and "Sicherung laden" write the open
+// enterprise's settings row before they leave or copy it. A write that fails (a
+// write-protected file, a full disk) is said with its German cause and a question: No changes
+// nothing and every file keeps its bytes; Yes goes on without the settings.
+TEST_F(FaultInjectionTest, FailedSettingsWriteBeforeACommandAsksAndNoChangesNothing) {
+  struct Fall {
+    const char* name;
+    const char* befehl;
+    const char* ordner;  // of the open enterprise; "Voll" lies on a full disk
+    int antwort;
+    const char* ursache;
+    std::string_view frage;
+  };
+  const Fall faelle[] = {
+      {"öffnen, schreibgeschützt, Nein", "mnuoeffnen", "Betriebe", ui::msgbox::No,
+       "Die Datei ist schreibgeschützt.", data::kTrotzdemOeffnen},
+      {"öffnen, schreibgeschützt, Ja", "mnuoeffnen", "Betriebe", ui::msgbox::Yes,
+       "Die Datei ist schreibgeschützt.", data::kTrotzdemOeffnen},
+      {"Sicherung laden, schreibgeschützt, Nein", "mnuSicherungLaden", "Betriebe", ui::msgbox::No,
+       "Die Datei ist schreibgeschützt.", data::kTrotzdemLaden},
+      {"speichern unter, schreibgeschützt, Nein", "mnuspeichernunter", "Betriebe", ui::msgbox::No,
+       "Die Datei ist schreibgeschützt.", data::kTrotzdemSpeichern},
+      {"speichern unter, Datenträger voll, Nein", "mnuspeichernunter", "Voll", ui::msgbox::No,
+       "Der Datenträger ist voll.", data::kTrotzdemSpeichern},
+  };
+  const std::string anderer = MusterKopieren(root.Join("Betriebe/Anderer.mdb"));
+  sys::CreateFolder(root.Join("Sicherungsdateien"));
+  const std::string msd = root.Join("Sicherungsdateien/Anderer.MSD");
+  ASSERT_TRUE(sys::CopyFile(anderer, msd, false));
+  ASSERT_TRUE(sys::CopyFile(Zwilling2(anderer), root.Join("Sicherungsdateien/Anderer.TSD"), false));
+  const std::string ziel = root.Join("Betriebe/Ziel");
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    const bool voll = std::string_view(fall.ordner) == "Voll";
+    std::unique_ptr<ScopedFullDisk> datentraeger;
+    if (voll) {
+      datentraeger = std::make_unique<ScopedFullDisk>(root.Join(fall.ordner));
+      if (!datentraeger->Available()) GTEST_SKIP() << "no memory file system can be mounted here";
+    }
+    const std::string mdb = MusterKopieren(root.Join(std::string(fall.ordner) + "/Offen.mdb"));
+    const std::string twin = Zwilling2(mdb);
+    SystemInfoSetzen(mdb);
+    mdiTolvarZentral& haupt = Oeffnen();
+    ASSERT_TRUE(state().BetriebOffen);
+    std::unique_ptr<ScopedWriteProtection> schutz;
+    if (voll) {
+      datentraeger->Fill();
+    } else {
+      schutz = std::make_unique<ScopedWriteProtection>(twin);
+      if (!schutz->Available()) GTEST_SKIP() << "no file can be write-protected here";
+    }
+    const std::vector<std::string> dateien = {mdb, twin, anderer, Zwilling2(anderer), msd,
+                                              root.Join("Tolvar_DB/SystemInfo.mdb")};
+    const auto vorher = Stand(dateien);
+
+    const std::string befehl = fall.befehl;
+    if (befehl == "mnuoeffnen") prompts->AnswerFile(Q(anderer));
+    if (befehl == "mnuSicherungLaden") prompts->AnswerFile(Q(msd)).AnswerFile(Q(ziel));
+    if (befehl == "mnuspeichernunter") prompts->AnswerFile(Q(ziel));
+    prompts->AnswerMsgBox(fall.antwort);
+    const std::size_t gezeigt = prompts->messageBoxes().size();
+    ASSERT_TRUE(TriggerCommand(&haupt, Q(befehl)));
+    ProcessEvents();
+
+    const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
+    ASSERT_EQ(boxen.size(), gezeigt + 1);
+    const QString text = boxen.back().text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Die Einstellungen des Betriebs konnten nicht in \"") + Q(twin) +
+                                QStringLiteral("\" gespeichert werden.\n\n") + QString::fromUtf8(fall.ursache) +
+                                QStringLiteral("\n\nEinzelheiten: ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\n\n") + Q(std::string(fall.frage)))) << text.toStdString();
+    EXPECT_EQ(boxen.back().style, ui::msgbox::Question | ui::msgbox::YesNo);
+    EXPECT_FALSE(sys::FileExists(ziel + ".mdb"));
+    if (fall.antwort == ui::msgbox::No) {
+      EXPECT_EQ(state().AktuellerBetrieb, mdb);
+      EXPECT_TRUE(state().BetriebOffen);
+      EXPECT_TRUE(Stand(dateien) == vorher) << "changed";
+    } else {
+      // The other enterprise is open; the file that could not be written kept its bytes.
+      EXPECT_EQ(state().AktuellerBetrieb, anderer);
+      EXPECT_TRUE(state().BetriebOffen);
+      EXPECT_TRUE(Inhalt(twin) == vorher.at(twin)) << "changed";
+    }
+    schutz.reset();
+    if (voll) {
+      ASSERT_TRUE(sys::DeleteFile(root.Join("Voll/.fuellung")));
+    }
+    if (mdiTolvarZentral::IsLoaded()) mdiTolvarZentral::instanz().Unload();
+    datentraeger.reset();
+  }
+}
+
+// The system database that cannot take the open enterprise at closing is reported with its
+// cause; "Betrieb öffnen" still opens the chosen enterprise instead of quietly reopening the
+// one stored before, and the system database keeps its bytes.
+TEST_F(FaultInjectionTest, FailedSystemInfoWriteIsReportedAndTheChosenEnterpriseOpens) {
+  const std::string anderer = MusterKopieren(root.Join("Betriebe/Anderer.mdb"));
+  mdiTolvarZentral& haupt = MusterOeffnen();
+  const std::string systemInfo = root.Join("Tolvar_DB/SystemInfo.mdb");
+  ScopedWriteProtection schutz(systemInfo);
+  if (!schutz.Available()) GTEST_SKIP() << "no file can be write-protected here";
+  const std::string vorher = Inhalt(systemInfo);
+  prompts->AnswerFile(Q(anderer)).AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(TriggerCommand(haupt.mnuoeffnen));
+  ProcessEvents();
+  const QString text = EinzigeMeldung();
+  EXPECT_EQ(text, QStringLiteral("Der geöffnete Betrieb und die Farbeinstellung konnten nicht in \"") + Q(systemInfo) +
+                      QStringLiteral("\" gespeichert werden.\n\nDie Datei ist schreibgeschützt.\n\nEinzelheiten: ") +
+                      text.section(QStringLiteral("Einzelheiten: "), 1));
+  EXPECT_EQ(state().AktuellerBetrieb, anderer);
+  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_EQ(mdiTolvarZentral::instanz().Caption(), QStringLiteral("Tolvar - Anderer"));
+  EXPECT_TRUE(Inhalt(systemInfo) == vorher) << "changed";
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  mdiTolvarZentral::instanz().Unload();
 }
 
 TEST_F(FaultInjectionTest, MissingHelpSaysSo) {

@@ -2,6 +2,7 @@
 // calculators' result files and the database paths.
 
 #include <fstream>
+#include <functional>
 
 #include "data/paths.h"
 #include "platform/sys/files.h"
@@ -12,6 +13,7 @@
 #include "settings/vantel_materials.h"
 #include "settings/mdlWetterstation.h"
 #include "settings/settings_fixture.h"
+#include "support/file_faults.h"
 
 namespace tolvar::test {
 namespace {
@@ -429,6 +431,45 @@ TEST_F(SettingsTest, RegionsAndTakingOneOver) {
   EXPECT_EQ(state().AktuelleEinstellungen.StandardStation, -1);
   EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Wetterstation", "StandardStation"}),
             std::vector<std::string>{" Kehlheim|-1"});
+}
+
+// A confirmed setting whose row cannot be written is reported with the German cause, and
+// the file keeps its bytes.
+TEST_F(SettingsTest, ConfirmedSettingsThatCannotBeWrittenSayWhy) {
+  struct Fall {
+    const char* name;
+    std::function<bool()> bestaetigen;
+  };
+  const Fall faelle[] = {
+      {"Strompreis", [] { return settings::StromSpeichern("0,20"); }},
+      {"Wetterstation",
+       [] {
+         mdlWetterstation::RegionWaehlen(13);
+         return mdlWetterstation::AuswahlUebernehmen();
+       }},
+      {"Vermarktungskosten",
+       [] {
+         settings::VermarktungskostenSpeichern("7");
+         return false;
+       }},
+  };
+  const std::string pfad = state().TolvarDatenbankPfad;
+  ScopedWriteProtection schutz(pfad);
+  if (!schutz.Available()) GTEST_SKIP() << "no file can be write-protected here";
+  const std::string vorher = FileContents(pfad);
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    sink_.messages.clear();
+    EXPECT_FALSE(fall.bestaetigen());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text.rfind("Die Einstellungen des Betriebs konnten nicht in \"" + pfad +
+                                           "\" gespeichert werden.\n\nDie Datei ist schreibgeschützt.\n\n",
+                                       0),
+              0u)
+        << Messages()[0].text;
+    EXPECT_EQ(Messages()[0].style, data::MessageStyle::Critical);
+    EXPECT_TRUE(FileContents(pfad) == vorher) << "changed";
+  }
 }
 
 TEST_F(SettingsTest, StationInformationFromTheStationDatabase) {

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <system_error>
 
 #include "platform/sys/dataroot.h"
@@ -12,6 +14,14 @@
 namespace fs = std::filesystem;
 
 namespace tolvar::test {
+
+std::string FileContents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
 
 TempDir::TempDir() {
   std::string pattern = (fs::temp_directory_path() / "tolvar-test-XXXXXX").string();

@@ -27,6 +27,9 @@ class TempDir {
   std::string path_;
 };
 
+// The bytes of a file (empty when it cannot be read), for comparing contents.
+std::string FileContents(const std::string& path);
+
 // The path of the generated installation tree: $TOLVAR_SHARE_DIR, else the build's default.
 std::string ShippedTreeForTests();
 

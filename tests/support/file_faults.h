@@ -1,0 +1,44 @@
+#pragma once
+// Faults of the file system for tests of failed writes: a file that cannot be written and a
+// folder on a full disk. Both need what the machine allows (the superuser cannot be kept from
+// writing by permissions alone); Available() says whether the fault could be made, so a test
+// can skip where it cannot.
+
+#include <string>
+
+namespace tolvar::test {
+
+// Makes `path` (a file) unwritable for the object's lifetime: read-only permissions, and for
+// the superuser the file system's immutable flag.
+class ScopedWriteProtection {
+ public:
+  explicit ScopedWriteProtection(std::string path);
+  ~ScopedWriteProtection();
+  ScopedWriteProtection(const ScopedWriteProtection&) = delete;
+  ScopedWriteProtection& operator=(const ScopedWriteProtection&) = delete;
+  bool Available() const { return available_; }
+
+ private:
+  std::string path_;
+  bool immutable_ = false;
+  bool available_ = false;
+};
+
+// Mounts a small memory file system on the empty folder `folder` for the object's lifetime
+// (the superuser only). Fill() takes what space is left, so the next write that needs room
+// fails with a full disk.
+class ScopedFullDisk {
+ public:
+  explicit ScopedFullDisk(std::string folder);
+  ~ScopedFullDisk();
+  ScopedFullDisk(const ScopedFullDisk&) = delete;
+  ScopedFullDisk& operator=(const ScopedFullDisk&) = delete;
+  bool Available() const { return mounted_; }
+  void Fill();
+
+ private:
+  std::string folder_;
+  bool mounted_ = false;
+};
+
+}  // namespace tolvar::test
