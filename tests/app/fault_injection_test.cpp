@@ -19,9 +19,15 @@
 #include "calculation/mdlKalkulation.h"
 #include "calculation/ui/frmEnergieInfo.h"
 #include "calculation/ui/frmKalkulation.h"
+#include "comparison/ui/frmKulturVergleichBearbeiten.h"
+#include "platform/ui/optiongroup.h"
+#include "platform/ui/tabstrip.h"
+#include "settings/ui/frmEinstellungen.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
+#include "data/first_start.h"
 #include "data/mdlDatenLaden.h"
+#include "data/messages.h"
 #include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
@@ -45,6 +51,10 @@ class FaultInjectionTest : public AppTest {
   static void Zufall(const std::string& path) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     for (int i = 0; i < 4096; ++i) out.put(static_cast<char>((i * 7919 + 13) % 251));
+  }
+  // Keeps the first quarter of the file, as an interrupted copy leaves it.
+  static void Abschneiden(const std::string& path) {
+    std::filesystem::resize_file(path, std::filesystem::file_size(path) / 4);
   }
   static void Ausfuehren(const std::string& path, const std::string& sql) {
     auto database = db::Database::Open(path);
@@ -86,6 +96,12 @@ TEST_F(FaultInjectionTest, DamagedEnterpriseFilesAreReportedAndNothingIsComputed
        "Die ausgewählte Morvin5-Datenbank ist ungültig", "In der Tabelle \"Kulturen\" fehlt: \"Barcode\"."},
       {"ohne Taetigkeiten", [](FaultInjectionTest& t) { Ausfuehren(t.Betrieb(), "DROP TABLE Taetigkeiten"); },
        "Die ausgewählte Morvin5-Datenbank ist ungültig", "Es fehlt die Tabelle \"Taetigkeiten\"."},
+      {".Tolvar abgeschnitten", [](FaultInjectionTest& t) { Abschneiden(t.Zwilling()); },
+       "Die Tolvar-Datenbank des Betriebs ist ungültig", "Die Datei ist keine gültige Datenbank."},
+      {".mdb ohne Inhalt", [](FaultInjectionTest& t) { Leeren(t.Betrieb()); },
+       "Die ausgewählte Morvin5-Datenbank ist ungültig", "Es fehlt die Tabelle \"Kulturen\"."},
+      {".mdb mit Zufallsbytes", [](FaultInjectionTest& t) { Zufall(t.Betrieb()); },
+       "Die ausgewählte Morvin5-Datenbank ist ungültig", "Die Datei ist keine gültige Datenbank."},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);
@@ -182,6 +198,31 @@ TEST_F(FaultInjectionTest, AnUnrestorableDefaultIsNotPromised) {
   EXPECT_EQ(state().AnzahlMaterialien, 0);
 }
 
+// An empty or unreadable system database is restored from the shipped tree at start, as the
+// program's start does it, with a message; the main window then opens the sample enterprise
+// instead of a grey window with no enterprise.
+TEST_F(FaultInjectionTest, ADamagedSystemDatabaseIsRestoredAtStart) {
+  const std::string systemInfo = root.Join("Tolvar_DB/SystemInfo.mdb");
+  for (const char* art : {"ohne Inhalt", "Zufallsbytes"}) {
+    SCOPED_TRACE(art);
+    std::string_view(art) == "ohne Inhalt" ? Leeren(systemInfo) : Zufall(systemInfo);
+    const std::string beschaedigt = Inhalt(systemInfo);
+    const data::Ersteinrichtung einrichtung = data::DatenwurzelEinrichten(ShippedTreeForTests(), root.Path());
+    ASSERT_EQ(einrichtung.ausgang, data::Ersteinrichtung::Ausgang::Wiederhergestellt) << einrichtung.fehler;
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    data::ShowCritical(data::Einrichtungsmeldung(einrichtung));
+    EXPECT_TRUE(Texte(*prompts).back().startsWith(QStringLiteral("Die Systemdatenbank \"") + Q(systemInfo) +
+                                                  QStringLiteral("\" war beschädigt und wurde aus den ausgelieferten "
+                                                                 "Daten wiederhergestellt.")));
+    EXPECT_TRUE(Inhalt(systemInfo + ".beschädigt") == beschaedigt);
+    mdiTolvarZentral& haupt = Oeffnen();
+    EXPECT_EQ(state().AktuellerBetrieb, Muster());
+    EXPECT_TRUE(state().BetriebOffen);
+    EXPECT_GT(state().AnzahlKulturen, 0);
+    haupt.Unload();
+  }
+}
+
 // "Betrieb öffnen" on a file that fails the check keeps the open enterprise and writes nothing.
 TEST_F(FaultInjectionTest, OpeningABrokenEnterpriseKeepsThePreviousOne) {
   MusterKopieren(Betrieb(), false);
@@ -205,19 +246,41 @@ TEST_F(FaultInjectionTest, OpeningABrokenEnterpriseKeepsThePreviousOne) {
   EXPECT_TRUE(Stand({Betrieb(), systemInfo, root.Join("Betriebe/Mustergärtnerei.Tolvar")}) == vorher);
 }
 
-// A list the loader can read only in part says once which table that was.
+// A list the loader can read only in part (a barcode that is no number hides every culture, a
+// date that is no date the cultures after it) says once which table that was.
 TEST_F(FaultInjectionTest, APartlyReadableListIsReportedOnce) {
-  MusterKopieren(Betrieb());
-  Ausfuehren(Betrieb(), "UPDATE Kulturen SET Barcode = 'xyz' WHERE KulturNr = 'K1004'");
-  SystemInfoSetzen(Betrieb());
-  prompts->AnswerMsgBox(ui::msgbox::Ok);
-  Oeffnen();
-  EXPECT_TRUE(state().BetriebOffen);
-  mdlDatenLaden::KulturenLaden();
-  const QString text = EinzigeMeldung();
-  EXPECT_TRUE(text.startsWith(QStringLiteral("Die Tabelle \"Kulturen\" konnte nicht vollständig gelesen werden")))
-      << text.toStdString();
-  EXPECT_TRUE(text.contains(Q(Betrieb())));
+  struct Fall {
+    const char* name;
+    const char* sql;
+    const char* zeile;
+  };
+  const Fall faelle[] = {
+      {"Barcode xyz", "UPDATE Kulturen SET Barcode = 'xyz' WHERE KulturNr = 'K1004'", "Zeile 5 "},
+      {"Arbeitsbeginn kein Datum", "UPDATE Kulturen SET Arbeitsbeginn = 'kein Datum' WHERE KulturNr = 'K1004'",
+       "Zeile 5 "},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    MusterKopieren(Betrieb());
+    Ausfuehren(Betrieb(), fall.sql);
+    SystemInfoSetzen(Betrieb());
+    const auto vorher = Stand({Betrieb(), Zwilling()});
+    state().GemeldeteLesefehler.clear();
+    const std::size_t gezeigt = prompts->messageBoxes().size();
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    mdiTolvarZentral& haupt = Oeffnen();
+    EXPECT_TRUE(state().BetriebOffen);
+    mdlDatenLaden::KulturenLaden();  // a second reading says nothing new
+    const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
+    ASSERT_EQ(boxen.size(), gezeigt + 1);
+    const QString text = boxen.back().text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Die Tabelle \"Kulturen\" konnte nicht vollständig gelesen werden: ") +
+                                QString::fromUtf8(fall.zeile)))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Datei: ") + Q(Betrieb())));
+    haupt.Unload();
+    EXPECT_TRUE(Stand({Betrieb()}).at(Betrieb()) == vorher.at(Betrieb())) << "changed";
+  }
 }
 
 // The settings row on disk holds a setting once it is confirmed; a write that fails at
@@ -403,6 +466,93 @@ TEST_F(FaultInjectionTest, AStoredElectricityPriceThatIsNoAmountIsRefusedByTheCa
     EXPECT_FALSE(k.cmbErgebnisSpeichern->isEnabled());
     haupt.Unload();
     EXPECT_TRUE(Stand({ergebnisse}) == vorher) << "changed";
+  }
+}
+
+// Numbers the calculation cannot carry, typed where they are confirmed, and the calculation
+// buttons that used to do nothing: each says why, as a person meets it, and no file is written.
+TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWritten) {
+  using F = FaultInjectionTest;
+  auto einstellung = [](int seite, QLineEdit* frmEinstellungen::*feld, QPushButton* frmEinstellungen::*knopf,
+                        const char* text) {
+    return [=](F&) {
+      Befehl("mnuEinstellungen");
+      frmEinstellungen& f = frmEinstellungen::instanz();
+      ASSERT_TRUE(ClickTab(f.regEinstellungen, seite));
+      ASSERT_TRUE(TypeInto(f.*feld, QString::fromUtf8(text)));
+      ASSERT_TRUE(Click(f.*knopf));
+    };
+  };
+  auto kalkulation = [](const char* kultur, const char* preis, QPushButton* frmKalkulation::*danach) {
+    return [=](F&) {
+      Befehl("mnuNach");
+      frmKalkulation& k = frmKalkulation::instanz();
+      ASSERT_TRUE(k.trvKulturen->EnsureVisible(QString::fromLatin1(kultur)));
+      ASSERT_TRUE(ClickNode(k.trvKulturen, QString::fromLatin1(kultur)));
+      ASSERT_TRUE(TypeInto(k.txtPreis, QString::fromUtf8(preis)));
+      ASSERT_TRUE(Click(k.cmbStart));
+      if (danach != nullptr) {
+        ASSERT_TRUE(Click(k.*danach));
+      }
+    };
+  };
+  auto vergleichskultur = [](QLineEdit* frmKulturVergleichBearbeiten::*feld, const char* text) {
+    return [=](F&) {
+      Befehl("mnuVergleichNeu");
+      frmKulturVergleichBearbeiten& v = frmKulturVergleichBearbeiten::instanz();
+      ASSERT_TRUE(Click(v.opbKultur->Button(0)));
+      const QStringList kulturen = v.trvKulturvergleich->Children(QStringLiteral("Kultur"));
+      ASSERT_FALSE(kulturen.isEmpty());
+      ASSERT_TRUE(ClickNode(v.trvKulturvergleich, kulturen.front()));
+      ASSERT_TRUE(TypeInto(v.*feld, QString::fromUtf8(text)));
+      ASSERT_TRUE(Click(v.cmbSpeichern));
+    };
+  };
+  struct Fall {
+    const char* name;
+    std::function<void(F&)> eingeben;
+    const char* meldung;
+  };
+  const char* const pruefen = "Überprüfen sie bitte ihre Werte";
+  const char* const preisPruefen = "Überprüfen sie bitte ihre Werte\n\nDer Preis \"";
+  const Fall faelle[] = {
+      {"Strompreis abc", einstellung(2, &frmEinstellungen::txtKWH, &frmEinstellungen::cmbStromOK, "abc"), pruefen},
+      {"Strompreis -5", einstellung(2, &frmEinstellungen::txtKWH, &frmEinstellungen::cmbStromOK, "-5"), pruefen},
+      {"Gemeinkosten 1e308",
+       einstellung(4, &frmEinstellungen::txtGemeinkosten, &frmEinstellungen::cmbGemeikostenSpeichern, "1e308"),
+       pruefen},
+      {"Vergleichskultur Beginn 31.02.2025", vergleichskultur(&frmKulturVergleichBearbeiten::txtBeginn, "31.02.2025"),
+       pruefen},
+      {"Vergleichskultur Ende abc", vergleichskultur(&frmKulturVergleichBearbeiten::txtEnde, "abc"), pruefen},
+      {"Vergleichskultur Menge -5", vergleichskultur(&frmKulturVergleichBearbeiten::txtMenge, "-5"), pruefen},
+      {"Vergleichskultur Preis 1e308", vergleichskultur(&frmKulturVergleichBearbeiten::txtPreis, "1e308"), pruefen},
+      {"Preis abc", kalkulation("K1006", "abc", nullptr), preisPruefen},
+      {"Preis 1e308", kalkulation("K1006", "1e308", nullptr), preisPruefen},
+      {"Preis 1,2,3", kalkulation("K1006", "1,2,3", nullptr), preisPruefen},
+      {"Kultur ohne Phasen", kalkulation("K1008", "3,20", nullptr),
+       "Für die Kultur \"Fuchsien 12 cm\" sind keine Kulturphasen erfasst."},
+      {"Maschinenkosten 0", kalkulation("K1006", "1,60", &frmKalkulation::cmbMaschinenkosten),
+       "Die Maschinenkosten der Kultur betragen 0,00 €/1000Stk."},
+  };
+  // "Fuchsien 12 cm" has no phases; made current, it is listed in the calculation window.
+  Ausfuehren(Muster(), "UPDATE Kulturen SET Aktuell = -1 WHERE KulturNr = 'K1008'");
+  MusterOeffnen();
+  const std::vector<std::string> dateien = {Muster(), state().TolvarDatenbankPfad,
+                                            state().AktuelleEinstellungen.Ergebnisdatenbank,
+                                            state().AktuelleEinstellungen.MaterialPfad};
+  const EinstellungenSatz einstellungen = state().AktuelleEinstellungen;
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    const auto vorher = Stand(dateien);
+    const std::size_t gezeigt = prompts->messageBoxes().size();
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    fall.eingeben(*this);
+    const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
+    ASSERT_EQ(boxen.size(), gezeigt + 1);
+    EXPECT_TRUE(boxen.back().text.startsWith(QString::fromUtf8(fall.meldung))) << boxen.back().text.toStdString();
+    EXPECT_EQ(state().AktuelleEinstellungen.Strom, einstellungen.Strom);
+    EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, einstellungen.Gemeinkosten);
+    EXPECT_TRUE(Stand(dateien) == vorher) << "changed";
   }
 }
 
