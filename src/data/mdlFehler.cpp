@@ -10,6 +10,7 @@
 #include "data/comparison_table.h"
 #include "data/messages.h"
 #include "data/paths.h"
+#include "data/settings_row.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "platform/sys/dataroot.h"
@@ -133,21 +134,30 @@ void Melden(std::string_view text, const std::string& detail) {
   data::ShowCritical(detail.empty() ? std::string(text) : std::string(text) + "\n\n" + detail);
 }
 
-// Writes fields into the first settings row; a missing database, table or row skips it.
+// Writes fields into the first settings row; a missing database or a table without a row is
+// left as it is. A write that fails is reported with its cause (the default then holds in
+// memory only).
 void WriteSettingsFields(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
-  std::unique_ptr<db::Database> database = db::Database::Open(state().TolvarDatenbankPfad);
-  if (!database) return;
+  auto melden = [](const std::string& grund) {
+    data::ShowCritical(mdlDatenbank::EinstellungenNichtGespeichert(grund));
+  };
+  if (!sys::FileExists(state().TolvarDatenbankPfad)) return;
+  std::string grund;
+  std::unique_ptr<db::Database> database = db::Database::Open(state().TolvarDatenbankPfad, &grund);
+  if (!database) return melden(grund);
   db::Recordset rs = database->OpenTable("BetriebEinstellungen");
-  if (!rs.ok() || rs.RecordCount() == 0) return;
+  if (!rs.ok()) return melden(rs.error());
+  if (rs.RecordCount() == 0) return;
   rs.MoveFirst();
-  if (!rs.Edit()) return;
+  if (!rs.Edit()) return melden(rs.error());
   for (const auto& [column, value] : fields) {
     if (!rs.SetField(column, value)) {
+      grund = rs.error();
       rs.CancelUpdate();
-      return;
+      return melden(grund);
     }
   }
-  rs.Update();
+  if (!rs.Update()) melden(rs.error());
 }
 
 // Makes the default file below the installation folder usable before a fallback loads it: a

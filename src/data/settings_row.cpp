@@ -127,27 +127,23 @@ bool BetriebEinstellungenSchreiben(std::string* fehler) {
   return true;
 }
 
-namespace {
-
-std::string NichtGespeichert(const std::string& fehler) {
+std::string EinstellungenNichtGespeichert(const std::string& fehler) {
   return sys::Fehlermeldung(
       "Die Einstellungen des Betriebs konnten nicht in \"" + state().TolvarDatenbankPfad + "\" gespeichert werden.",
       fehler);
 }
 
-}  // namespace
-
 bool EinstellungenSichern() {
   std::string fehler;
   if (BetriebEinstellungenSchreiben(&fehler)) return true;
-  data::ShowCritical(NichtGespeichert(fehler));
+  data::ShowCritical(EinstellungenNichtGespeichert(fehler));
   return false;
 }
 
 bool EinstellungenSichernOderFragen(std::string_view frage) {
   std::string fehler;
   if (BetriebEinstellungenSchreiben(&fehler)) return true;
-  return data::AskYesNo(NichtGespeichert(fehler) + "\n\n" + std::string(frage));
+  return data::AskYesNo(EinstellungenNichtGespeichert(fehler) + "\n\n" + std::string(frage));
 }
 
 }  // namespace mdlDatenbank

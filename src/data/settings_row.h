@@ -40,6 +40,10 @@ bool BetriebEinstellungenSchreiben(std::string* fehler = nullptr);
 // so a confirmed change is on disk at once and a lost one is never silent.
 bool EinstellungenSichern();
 
+// The message for a settings row that could not be written, with the German cause of the
+// technical reason `fehler`.
+std::string EinstellungenNichtGespeichert(const std::string& fehler);
+
 // Writes the settings row before a command leaves the open enterprise or copies it. When the
 // write fails, says why and asks `frage` (Yes goes on without the settings); false when the
 // user answers No, and the command then changes nothing.

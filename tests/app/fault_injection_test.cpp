@@ -176,6 +176,29 @@ TEST_F(FaultInjectionTest, DamagedDefaultsAreCopiedAgainFromTheShippedTree) {
   }
 }
 
+// The default's path that a fallback writes into the settings row: a write that fails is
+// said with its cause, after the fallback's own message, and the file keeps its bytes.
+TEST_F(FaultInjectionTest, AFallbackThatCannotWriteTheSettingsRowSaysSo) {
+  Zufall(root.Join("Tolvar_DB/Material.mdb"));
+  const std::string tolvar = root.Join("Betriebe/Mustergärtnerei.Tolvar");
+  ScopedWriteProtection schutz(tolvar);
+  if (!schutz.Available()) GTEST_SKIP() << "no file can be write-protected here";
+  const std::string vorher = Inhalt(tolvar);
+  prompts->AnswerMsgBox(ui::msgbox::Ok).AnswerMsgBox(ui::msgbox::Ok);
+  mdiTolvarZentral& haupt = MusterOeffnen();
+  const std::vector<QString> texte = Texte(*prompts);
+  ASSERT_EQ(texte.size(), 2u);
+  EXPECT_TRUE(texte[0].startsWith(QStringLiteral("Die ausgewählte Material-Datenbank ist ungültig")));
+  EXPECT_TRUE(texte[1].startsWith(QStringLiteral("Die Einstellungen des Betriebs konnten nicht in \"") + Q(tolvar) +
+                                  QStringLiteral("\" gespeichert werden.\n\nDie Datei ist schreibgeschützt.")))
+      << texte[1].toStdString();
+  EXPECT_GT(state().AnzahlMaterialien, 0);
+  EXPECT_TRUE(Inhalt(tolvar) == vorher) << "changed";
+  prompts->AnswerMsgBox(ui::msgbox::Ok);  // the closing cannot write the row either
+  haupt.Unload();
+  EXPECT_TRUE(Inhalt(tolvar) == vorher) << "changed";
+}
+
 // Where the default cannot be restored, the message says so instead of promising it.
 TEST_F(FaultInjectionTest, AnUnrestorableDefaultIsNotPromised) {
   Zufall(root.Join("Tolvar_DB/Material.mdb"));
