@@ -36,7 +36,7 @@ void MainWindowShown() {
 
 bool PopUpCommand(ui::KeyedTree* tree, const QString& key, const QString& command) {
   tree->EnsureVisible(key);  // its group opened
-  if (!ClickNode(tree, key) || !RightClickNode(tree, key)) return false;
+  if (!RightClickNode(tree, key)) return false;
   mdiTolvarZentral& main = mdiTolvarZentral::instanz();
   QMenu* menu = main.LetztesPopUp();
   if (menu == nullptr || !menu->isVisible()) {

@@ -24,9 +24,8 @@ class KeyedTree;
 namespace tolvar::test {
 
 // Chooses `command` (object name or text) in the pop-up menu that a right press on the node
-// `key` of `tree` shows, as a person does. The right press acts on the tree's selected node,
-// so the node is first chosen with a left click. The menu is closed afterwards. False (the
-// test has failed) when a step cannot be done.
+// `key` of `tree` shows, as a person does: the right press selects the node. The menu is
+// closed afterwards. False (the test has failed) when a step cannot be done.
 bool PopUpCommand(ui::KeyedTree* tree, const QString& key, const QString& command);
 
 }  // namespace tolvar::test

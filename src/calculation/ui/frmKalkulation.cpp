@@ -216,6 +216,12 @@ void frmKalkulation::Aufbauen() {
   ui::PlaceTwips(trvKulturen, 240, 120, 3360, 9000);
   connect(trvKulturen, &ui::KeyedTree::Click, this, &frmKalkulation::trvKulturen_Click);
   connect(trvKulturen, &ui::KeyedTree::KeyUp, this, [this](int key, int) { trvKulturen_KeyUp(key); });
+  // The tree shows no pop-up menu: a right press, which selects the node under the mouse,
+  // leaves the culture the window shows and calculates selected.
+  connect(trvKulturen, &ui::KeyedTree::MouseUp, this, [this](int button, int, int, int) {
+    const QString gewaehlt = Q(state().KalkulationsKnotenSchluessel);
+    if (button == 2 && trvKulturen->SelectedItem() != gewaehlt) trvKulturen->Select(gewaehlt);
+  });
 
   fraKalkulation = ui::MakeFrame(this, QStringLiteral("fraKalkulation"), kRahmenLinks, 0, kBreite - kRahmenLinks, kHoehe);
   fraKalkulation->setFrameShape(QFrame::NoFrame);

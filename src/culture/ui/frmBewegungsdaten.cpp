@@ -162,13 +162,18 @@ void frmBewegungsdaten::KulturAuswaehlen(bool perPfeiltaste) {
   }
 }
 
-// The right click acts on the tree's selected node, not on the node under the mouse.
+// The right click acts on the tree's selected node, which the right press has made the node
+// under the mouse. The window first shows that node as a click on it does, so that neither the
+// pop-up's commands nor a later save act on the culture shown before.
 void frmBewegungsdaten::trvKulturen_MouseUp(int button, int /*shift*/, int /*x*/, int /*y*/) {
   if (button != 2) return;
   tolvar::State& s = state();
   s.AktuellerBaum = "Kulturen";
   const QString selected = trvKulturen->SelectedItem();
   if (selected.isEmpty()) return;  // no node, no record: nothing to offer
+  const bool gezeigt = s.KulturIndex >= 0 && s.KulturIndex < static_cast<int>(s.KulturListe.size()) &&
+                       s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].KulturNr == selected.toStdString();
+  if (!gezeigt) trvKulturen_Click();
   KulturIndexSuchen();
   const bool record = s.KulturIndex >= 0 && s.KulturIndex < static_cast<int>(s.KulturListe.size());
   if (record) s.AktuelleUeberPNr = s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].UeberPNr;

@@ -252,6 +252,32 @@ TEST_F(KalkulationFensterTest, ChosenCultureSurvivesATreeRebuild) {
   EXPECT_EQ(f.txtGewinn[2]->text().toStdString(), referenz.at("K1004").at("txtGewinn(2)"));
 }
 
+// The tree shows no pop-up menu: a right press leaves the culture the window shows and
+// calculates chosen and selected, so the stored result is that culture's.
+TEST_F(KalkulationFensterTest, RightPressKeepsTheCultureTheWindowCalculates) {
+  frmKalkulation& f = Fenster();
+  Berechnen("K1003", "3,20");
+  const QString name = f.txtName->text();
+  for (const QString& knoten : {QStringLiteral("K1004"), QString()}) {
+    SCOPED_TRACE(knoten.toStdString());
+    if (knoten.isEmpty()) {
+      ASSERT_TRUE(test::ClickTreeSpace(f.trvKulturen, Qt::RightButton));
+    } else {
+      ASSERT_TRUE(f.trvKulturen->EnsureVisible(knoten));
+      ASSERT_TRUE(test::RightClickNode(f.trvKulturen, knoten));
+    }
+    EXPECT_EQ(f.trvKulturen->SelectedItem(), QStringLiteral("K1003"));
+    EXPECT_EQ(f.txtName->text(), name);
+    EXPECT_TRUE(f.cmbErgebnisSpeichern->isEnabled());
+  }
+  mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
+  const int vorher = state().AnzahlVergleichskulturen;
+  ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
+  mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
+  ASSERT_EQ(state().AnzahlVergleichskulturen, vorher + 1);
+  EXPECT_EQ(state().VergleichskulturListe[vorher].Kultur, name.toStdString());
+}
+
 TEST_F(KalkulationFensterTest, StoringAppendsOneComparisonCultureSilently) {
   frmKalkulation& f = Fenster();
   Berechnen("K1003", "3,20");

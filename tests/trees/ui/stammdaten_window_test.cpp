@@ -10,7 +10,9 @@
 
 #include "app/mdiTolvarZentral.h"
 #include "data/mdlDatenLaden.h"
+#include "data/mdlDatenbank.h"
 #include "data/state.h"
+#include "masterdata/ui/frmPersonal.h"
 #include "platform/db/database.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/keyedtree.h"
@@ -33,6 +35,7 @@ class StammdatenTest : public testing::Test {
     ResetState();
     tolvar::State& s = state();
     s.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
+    s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
     s.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
     s.ModusStammdaten = true;
     s.BetriebOffen = true;
@@ -61,6 +64,30 @@ class StammdatenTest : public testing::Test {
       if (rs.Field("StandortNr").text() == nr) return rs.Field("UeberPNr").text();
     }
     return "?";
+  }
+  static int Anzahl(const std::string& pfad, const char* table, const char* column, const char* wert) {
+    auto db = db::Database::Open(pfad);
+    if (!db) return -1;
+    return static_cast<int>(db->Scalar("SELECT COUNT(*) FROM " + db::QuoteIdentifier(table) + " WHERE " +
+                                           db::QuoteIdentifier(column) + " = ?",
+                                       {std::string(wert)})
+                                .integerOr(-1));
+  }
+  // The main window's frame (without its opening sequence) with the window shown in it.
+  void Zeigen() {
+    main_->ui::MainForm::Show();
+    form_->Show();
+    ASSERT_TRUE(form_->isVisible());
+  }
+  // Opens the nodes' groups and, as the offscreen screen is narrower than the window, moves
+  // the window as a person would, so that the tree lies on the screen.
+  void Erreichbar(ui::KeyedTree* tree, std::initializer_list<const char*> keys) {
+    for (const char* key : keys) tree->EnsureVisible(QString::fromLatin1(key));
+    const int rechts = tree->mapTo(tree->window(), QPoint(tree->width(), 0)).x();
+    if (rechts > tree->window()->width()) {
+      form_->Frame()->move(form_->Frame()->x() - (rechts - tree->window()->width() + 40), 0);
+    }
+    test::ProcessEvents();
   }
   QString Caption(int i) { return form_->cmbAnzeigen[static_cast<std::size_t>(i)]->text(); }
   QPoint Center(ui::KeyedTree* tree, const QString& key) {
@@ -225,19 +252,11 @@ TEST_F(StammdatenTest, RightPressSelectsTheNodeThePopUpActsOn) {
       {2, "M1010", "M1007", "M1011"},      {3, "P1003", "P1001", "P1004"},
       {4, "StdT1002", "StdT1001", "StdT1003"},
   };
-  main_->ui::MainForm::Show();  // the frame only, without the opening sequence
-  form_->Show();
-  ASSERT_TRUE(form_->isVisible());
+  Zeigen();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.leaf);
     ui::KeyedTree* tree = form_->Baum(c.tree);
-    for (const char* key : {c.first, c.leaf}) tree->EnsureVisible(QString::fromLatin1(key));
-    // The offscreen screen is narrower than the window: move the window, as a person would,
-    // so the tree lies on the screen.
-    const int rechts = tree->mapTo(tree->window(), QPoint(tree->width(), 0)).x();
-    if (rechts > tree->window()->width()) {
-      form_->Frame()->move(form_->Frame()->x() - (rechts - tree->window()->width() + 40), 0);
-    }
+    Erreichbar(tree, {c.first, c.leaf});
     ASSERT_TRUE(test::RightClickNode(tree, c.group));
     EXPECT_EQ(tree->SelectedItem(), c.group);
     EXPECT_EQ(main_->LetztesPopUp(), main_->mnuPopUp2);
@@ -245,16 +264,59 @@ TEST_F(StammdatenTest, RightPressSelectsTheNodeThePopUpActsOn) {
     ASSERT_TRUE(test::ClickNode(tree, c.first));
     ASSERT_TRUE(test::RightClickNode(tree, c.leaf));
     EXPECT_EQ(tree->SelectedItem(), c.leaf);
+    EXPECT_EQ(tree->DropHighlight(), c.leaf);  // a press marks its node, as for a drag
     EXPECT_EQ(main_->LetztesPopUp(), main_->mnuPopUp3);
     ASSERT_TRUE(test::PressEscape());
     ASSERT_TRUE(test::ClickTreeSpace(tree, Qt::RightButton));
     EXPECT_EQ(tree->SelectedItem(), c.leaf);
+    EXPECT_TRUE(tree->DropHighlight().isEmpty());
+    EXPECT_FALSE(ui::DragController::Active());
     if (QMenu* shown = main_->LetztesPopUp()) shown->hide();
   }
   // The delete command of the site pop-up would take the site pressed last.
   const tolvar::State& s = state();
   ASSERT_LT(s.StandortIndex, static_cast<int>(s.StandortListe.size()));
   EXPECT_EQ(s.StandortListe[static_cast<std::size_t>(s.StandortIndex)].StandortNr, "Sta1003");
+}
+
+// Left click on one record, right press on another: the pop-up's command takes the one pressed.
+TEST_F(StammdatenTest, PopUpCommandsActOnTheRightPressedRecord) {
+  struct Case {
+    int tree;
+    const char* first;
+    const char* pressed;
+    const char* table;   // rows of the pressed record that "Löschen" deletes
+    const char* column;
+    bool material;       // in the material database, else in the enterprise's own
+  };
+  const Case cases[] = {
+      {0, "K1003", "K1004", "KulturPhasen", "Kulturnummer", false},
+      {1, "Sta1002", "Sta1003", "Vantel", "StandortNr", false},
+      {2, "M1020", "M1021", "Material", "MaterialNr", true},
+      {4, "StdT1004", "StdT1002", "ArbeitMaterial", "TaetigkeitNr", false},
+  };
+  Zeigen();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pressed);
+    const std::string pfad = c.material ? state().AktuelleEinstellungen.MaterialPfad : state().TolvarDatenbankPfad;
+    ASSERT_GT(Anzahl(pfad, c.table, c.column, c.first), 0);
+    ASSERT_GT(Anzahl(pfad, c.table, c.column, c.pressed), 0);
+    ui::KeyedTree* tree = form_->Baum(c.tree);
+    Erreichbar(tree, {c.first, c.pressed});
+    ASSERT_TRUE(test::ClickNode(tree, QString::fromLatin1(c.first)));
+    ASSERT_TRUE(test::RightClickNode(tree, QString::fromLatin1(c.pressed)));
+    prompts_->AnswerMsgBox(ui::msgbox::Yes);
+    ASSERT_TRUE(test::TriggerCommand(main_, QStringLiteral("Löschen")));
+    EXPECT_EQ(Anzahl(pfad, c.table, c.column, c.pressed), 0);
+    EXPECT_GT(Anzahl(pfad, c.table, c.column, c.first), 0);
+  }
+  // Staff keep their rows: "Ändern" shows the person pressed.
+  Erreichbar(form_->trvPersonal, {"P1003", "P1004"});
+  ASSERT_TRUE(test::ClickNode(form_->trvPersonal, QStringLiteral("P1003")));
+  ASSERT_TRUE(test::RightClickNode(form_->trvPersonal, QStringLiteral("P1004")));
+  ASSERT_TRUE(test::TriggerCommand(main_, QStringLiteral("mnuPopUp3Aendern")));
+  ASSERT_TRUE(frmPersonal::IsLoaded());
+  EXPECT_EQ(frmPersonal::instanz().txtVorname->text(), QStringLiteral("Josef"));
 }
 
 // The culture tree knows its root by the text: a group named "Kulturen" gets the root menu.
