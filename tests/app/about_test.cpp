@@ -7,46 +7,38 @@
 #include <gtest/gtest.h>
 
 #include "app/frmUeberTolvar.h"
-#include "app/help_menu.h"
 #include "app/mdlUeberTolvar.h"
+#include "app_fixture.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/helpviewer.h"
-#include "support/fixtures.h"
-#include "support/ui_forms.h"
-#include "support/ui_prompts.h"
+#include "support/ui_input.h"
 
 namespace tolvar {
 namespace {
 
-void Click(QWidget* widget) {
-  const QPointF at(2, 2);
-  QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-  QCoreApplication::sendEvent(widget, &press);
-  QCoreApplication::sendEvent(widget, &release);
-}
-
-class AboutTest : public ::testing::Test {
+// The about box, chosen in the help menu of the main window (no enterprise open).
+class AboutTest : public test::AppTest {
  protected:
+  void SetUp() override { Oeffnen(); }
   void TearDown() override {
     if (ui::HelpViewer::Exists()) ui::HelpViewer::Instance().hide();
-    test::UnloadAllWindows();
+    AppTest::TearDown();
   }
-  test::FreshDataRoot root;
-  test::ScopedPrompts prompts;
+  static frmUeberTolvar& Zeigen() {
+    Befehl("Über Tolvar");  // returns at once: modeless
+    EXPECT_TRUE(frmUeberTolvar::IsLoaded());
+    return frmUeberTolvar::instanz();
+  }
 };
 
 TEST_F(AboutTest, MenuItemShowsOneModelessAboutBox) {
-  app::mnuInfo_Click();  // returns at once: modeless
+  Zeigen();
   ASSERT_TRUE(frmUeberTolvar::IsLoaded());
   frmUeberTolvar& box = frmUeberTolvar::instanz();
   EXPECT_TRUE(box.isVisible());
   EXPECT_FALSE(box.IsShownModal());
   EXPECT_EQ(box.Name(), "frmUeberTolvar");
-  app::mnuInfo_Click();
-  EXPECT_EQ(&frmUeberTolvar::instanz(), &box);
+  EXPECT_EQ(&Zeigen(), &box);
   EXPECT_EQ(ui::Forms::Loaded().size(), 1u);
 }
 
@@ -80,13 +72,12 @@ TEST_F(AboutTest, LinksHandTheirAddressesToTheShell) {
       {"Image2", mdlUeberTolvar::kHomepage},
       {"lblMail", "mailto:info@example.org"},
   };
-  frmUeberTolvar& box = frmUeberTolvar::instanz();
-  box.Show();
+  frmUeberTolvar& box = Zeigen();
   for (bool shellOk : {true, false}) {  // a failing shell is not reported
     for (const Case& c : cases) {
       SCOPED_TRACE(c.control);
       test::ScopedShell shell(shellOk);
-      Click(ui::FindControl<QWidget>(&box, QString::fromLatin1(c.control)));
+      ASSERT_TRUE(test::Click(ui::FindControl<QWidget>(&box, QString::fromLatin1(c.control))));
       ASSERT_EQ(shell->Requests().size(), 1u);
       EXPECT_EQ(shell->Requests()[0].kind, sys::RecordingShell::Kind::Url);
       EXPECT_EQ(shell->Requests()[0].target, c.address);
@@ -97,28 +88,24 @@ TEST_F(AboutTest, LinksHandTheirAddressesToTheShell) {
 }
 
 TEST_F(AboutTest, F1ShowsTopicTen) {
-  frmUeberTolvar& box = frmUeberTolvar::instanz();
-  box.Show();
-  QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-  QCoreApplication::sendEvent(box.cmbOK, &f1);
+  frmUeberTolvar& box = Zeigen();
+  ASSERT_TRUE(test::PressIn(box.cmbOK, Qt::Key_F1));
   ASSERT_TRUE(ui::HelpViewer::Exists());
   EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), "Abschnitt10.htm");
   EXPECT_TRUE(ui::HelpViewer::Instance().isVisible());
 }
 
 TEST_F(AboutTest, OkUnloadsAndTheNextChoiceBuildsItAfresh) {
-  app::mnuInfo_Click();
-  frmUeberTolvar::instanz().cmbOK->click();
+  ASSERT_TRUE(test::Click(Zeigen().cmbOK));
   test::ProcessEvents();
   EXPECT_FALSE(frmUeberTolvar::IsLoaded());
-  app::mnuInfo_Click();
+  Zeigen();
   EXPECT_TRUE(frmUeberTolvar::IsLoaded());
   EXPECT_TRUE(frmUeberTolvar::instanz().isVisible());
 }
 
 TEST_F(AboutTest, MouseOverTheSurfaceFocusesOk) {
-  frmUeberTolvar& box = frmUeberTolvar::instanz();
-  box.Show();
+  frmUeberTolvar& box = Zeigen();
   box.lblInternet->setFocusPolicy(Qt::StrongFocus);
   box.lblInternet->setFocus();
   const QPointF at(1, 1);
@@ -128,8 +115,7 @@ TEST_F(AboutTest, MouseOverTheSurfaceFocusesOk) {
 }
 
 TEST_F(AboutTest, KeepsThePlatformsPointers) {
-  app::mnuInfo_Click();
-  frmUeberTolvar& box = frmUeberTolvar::instanz();
+  frmUeberTolvar& box = Zeigen();
   EXPECT_FALSE(box.testAttribute(Qt::WA_SetCursor));
   for (QWidget* child : box.findChildren<QWidget*>()) {
     if (!child->objectName().startsWith("qt_")) {

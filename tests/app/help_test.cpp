@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/help_menu.h"
+#include "app/mdiTolvarZentral.h"
 #include "app/mdlAdobe.h"
 #include "app/mdlHilfe.h"
 #include "data/messages.h"
@@ -12,6 +12,7 @@
 #include "platform/ui/helpviewer.h"
 #include "support/fixtures.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 #include "support/ui_prompts.h"
 
 #include <filesystem>
@@ -20,11 +21,15 @@
 namespace tolvar {
 namespace {
 
-// Stand-ins for the main window and the child windows whose names choose a help topic.
-class Hauptfenster : public ui::MainFormOf<Hauptfenster> {
- public:
-  Hauptfenster() : MainFormOf(QStringLiteral("mdiTolvarZentral")) {}
-};
+// The help menu's commands, chosen in the main window's frame (its opening sequence, which
+// needs an enterprise, is left out).
+void Hilfebefehl(const char* befehl) {
+  mdiTolvarZentral& haupt = mdiTolvarZentral::instanz();
+  if (!haupt.isVisible()) haupt.ui::MainForm::Show();
+  ASSERT_TRUE(test::TriggerCommand(&haupt, QString::fromUtf8(befehl))) << befehl;
+}
+
+// Stand-ins for the child windows whose names choose a help topic.
 class Vergleich : public ui::FormOf<Vergleich> {
  public:
   Vergleich() : FormOf(QStringLiteral("frmKulturvergleich"), ui::FormKind::MdiChild) {}
@@ -49,6 +54,7 @@ class HelpTest : public ::testing::Test {
   void SetUp() override { ResetState(); }
   void TearDown() override {
     if (ui::HelpViewer::Exists()) ui::HelpViewer::Instance().hide();
+    test::UnloadAllWindows();
     ResetState();
   }
   test::FreshDataRoot root;
@@ -137,7 +143,7 @@ TEST_F(HelpTest, HelpMenuTopicByWorkAreaAndActiveChild) {
     state().ModusErfassung = c.modus == Erfassung;
     state().ModusKalkulation = c.modus == Kalk;
     if (c.kind != Ohne) {
-      Hauptfenster::instanz().Show();
+      mdiTolvarZentral::instanz().ui::MainForm::Show();
       switch (c.kind) {
         case KulturVergleich: Vergleich::instanz().Show(); break;
         case VergleichEditor: VergleichBearbeiten::instanz().Show(); break;
@@ -147,7 +153,7 @@ TEST_F(HelpTest, HelpMenuTopicByWorkAreaAndActiveChild) {
       }
       test::ProcessEvents();
     }
-    app::mnuHilfeText_Click();
+    Hilfebefehl("mnuHilfeText");  // "Hilfe", which is also the menu's title
     EXPECT_EQ(state().HilfeThema, c.thema);
     EXPECT_EQ(ShownPage(), c.seite);
   }
@@ -157,7 +163,7 @@ TEST_F(HelpTest, HelpMenuTopicByWorkAreaAndActiveChild) {
 TEST_F(HelpTest, DocumentationOpensThePdfWithoutAnEnterprise) {
   test::ScopedShell shell(true);
   ASSERT_FALSE(state().BetriebOffen);
-  app::mnuHilfeDoku_Click();
+  Hilfebefehl("mnuHilfeDoku");
   ASSERT_EQ(shell->Requests().size(), 1u);
   EXPECT_EQ(shell->Requests()[0].kind, sys::RecordingShell::Kind::Document);
   EXPECT_TRUE(std::filesystem::equivalent(shell->Requests()[0].target, root.Join("Hilfe/Tolvar-Hilfe.pdf")));

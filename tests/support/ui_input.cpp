@@ -354,7 +354,8 @@ QAction* FindCommand(QObject* owner, const QString& textOrName) {
     return nullptr;
   }
   for (QAction* action : owner->findChildren<QAction*>()) {
-    if (action->isSeparator()) continue;
+    // A menu's own entry in the bar opens the menu and is no command of it.
+    if (action->isSeparator() || action->menu() != nullptr) continue;
     QString text = action->text();
     text.remove(QLatin1Char('&'));
     if (action->objectName() == textOrName || text == textOrName) return action;
