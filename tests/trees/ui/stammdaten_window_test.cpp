@@ -82,36 +82,35 @@ class StammdatenTest : public testing::Test {
   // Opens the nodes' groups and, as the offscreen screen is narrower than the window, moves
   // the window as a person would, so that the tree lies on the screen.
   void Erreichbar(ui::KeyedTree* tree, std::initializer_list<const char*> keys) {
+    if (!form_->isVisible()) Zeigen();
     for (const char* key : keys) tree->EnsureVisible(QString::fromLatin1(key));
-    const int rechts = tree->mapTo(tree->window(), QPoint(tree->width(), 0)).x();
+    const int links = tree->mapTo(tree->window(), QPoint(0, 0)).x();
+    const int rechts = links + tree->width();
     if (rechts > tree->window()->width()) {
       form_->Frame()->move(form_->Frame()->x() - (rechts - tree->window()->width() + 40), 0);
+    } else if (links < 0) {
+      form_->Frame()->move(form_->Frame()->x() - links + 40, 0);
     }
     test::ProcessEvents();
   }
   QString Caption(int i) { return form_->cmbAnzeigen[static_cast<std::size_t>(i)]->text(); }
+  // Clicks the view button under tree `i`.
+  void Anzeigen(int i) {
+    if (!form_->isVisible()) Zeigen();
+    ASSERT_TRUE(test::Click(form_->cmbAnzeigen[static_cast<std::size_t>(i)]));
+  }
   QPoint Center(ui::KeyedTree* tree, const QString& key) {
     tree->EnsureVisible(key);
     test::ProcessEvents();
     return tree->NodeRect(key).center();
   }
-  // A left-button drag of `source` onto `target` through the trees' own handlers.
-  void Drag(ui::KeyedTree* tree, int index, const QString& source, const QString& target) {
+  // A left-button drag of `source` onto `target` (empty: the free space) with the mouse.
+  void Drag(ui::KeyedTree* tree, const QString& source, const QString& target) {
+    Erreichbar(tree, {});
     tree->EnsureVisible(source);
-    tree->EnsureVisible(target);
+    if (!target.isEmpty()) tree->EnsureVisible(target);
     test::ProcessEvents();
-    const QPoint from = tree->NodeRect(source).center();
-    const QPoint to = tree->NodeRect(target).center();
-    ASSERT_FALSE(tree->NodeRect(source).isEmpty());
-    ASSERT_FALSE(tree->NodeRect(target).isEmpty());
-    tree->Select(source);
-    ASSERT_EQ(tree->HitTest(from), source) << from.x() << "," << from.y() << " size " << tree->width() << "x"
-                                           << tree->height() << " visible " << tree->isVisible();
-    form_->Baum_MouseDown(index, 1, 0, from.x(), from.y());
-    form_->Baum_MouseMove(index, 1, 0, from.x(), from.y());
-    ASSERT_TRUE(ui::DragController::Active());
-    ui::DragController::Over(tree, to);
-    ui::DragController::Drop(tree, to);
+    ASSERT_TRUE(test::DragNode(tree, source, tree, target));
   }
 
   test::FreshDataRoot root_;
@@ -145,13 +144,13 @@ TEST_F(StammdatenTest, FiveTreesInTheCurrentView) {
 TEST_F(StammdatenTest, ViewButtonTogglesAndActivationKeepsTheView) {
   const QString alt = QStringLiteral("Sta1007");  // not current
   EXPECT_FALSE(form_->trvStandort->Has(alt));
-  form_->cmbAnzeigen_Click(1);
+  Anzeigen(1);
   EXPECT_EQ(Caption(1), QStringLiteral("Anzeige reduzieren"));
   EXPECT_TRUE(form_->trvStandort->Has(alt));
   Activate();
   EXPECT_TRUE(form_->trvStandort->Has(alt));
   EXPECT_FALSE(form_->trvKulturen->Has(QStringLiteral("K1007")));
-  form_->cmbAnzeigen_Click(1);
+  Anzeigen(1);
   EXPECT_EQ(Caption(1), QStringLiteral("Alles anzeigen"));
   EXPECT_FALSE(form_->trvStandort->Has(alt));
 }
@@ -171,7 +170,7 @@ TEST_F(StammdatenTest, ExpandedGroupsSurviveRebuildAndSwitchPictures) {
   const QString group = QStringLiteral("Sta1001");
   tree->SetExpanded(group, true);
   EXPECT_EQ(tree->Image(group), QStringLiteral("open"));
-  form_->cmbAnzeigen_Click(1);
+  Anzeigen(1);
   EXPECT_TRUE(tree->Expanded(group));
   EXPECT_FALSE(tree->Expanded(QStringLiteral("Sta1004")));
   EXPECT_EQ(tree->Image(group), QStringLiteral("closed"));  // the build's picture
@@ -211,15 +210,20 @@ TEST_F(StammdatenTest, RightClickSetsContextAndShowsPopUp) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.tree << " " << c.node);
     ui::KeyedTree* tree = form_->Baum(c.tree);
-    tree->Select(QString::fromUtf8(c.node));
-    if (*c.node != '\0') {
-      ASSERT_EQ(tree->SelectedItem(), QString::fromUtf8(c.node));
-    }
+    const QString node = QString::fromUtf8(c.node);
+    Erreichbar(tree, {c.node});
     QMenu* before = main_->LetztesPopUp();
     state().AktuelleUeberPNr = "unverändert";
-    form_->Baum_MouseUp(c.tree, 1, 0, 0, 0);  // left button: nothing
-    EXPECT_EQ(main_->LetztesPopUp(), before);
-    form_->Baum_MouseUp(c.tree, 2, 0, 0, 0);
+    if (node.isEmpty()) {
+      tree->Select(QString());  // nothing selected: a right press on the free space
+      ASSERT_TRUE(test::ClickTreeSpace(tree));  // left button: nothing
+      EXPECT_EQ(main_->LetztesPopUp(), before);
+      ASSERT_TRUE(test::ClickTreeSpace(tree, Qt::RightButton));
+    } else {
+      ASSERT_TRUE(test::ClickNode(tree, node));  // left button: nothing
+      EXPECT_EQ(main_->LetztesPopUp(), before);
+      ASSERT_TRUE(test::RightClickNode(tree, node));
+    }
     EXPECT_EQ(state().AktuellerBaum, c.baum);
     EXPECT_EQ(state().AktuelleUeberPNr, c.ueber ? c.ueber : "unverändert");
     if (c.menu == nullptr) {
@@ -323,15 +327,16 @@ TEST_F(StammdatenTest, PopUpCommandsActOnTheRightPressedRecord) {
 TEST_F(StammdatenTest, CultureRootFoundByItsText) {
   Exec("UPDATE \"Kulturen\" SET \"Kulturname\" = 'Kulturen' WHERE \"KulturNr\" = 'K1002'");
   Activate();
-  form_->trvKulturen->Select(QStringLiteral("K1002"));
-  form_->Baum_MouseUp(0, 2, 0, 0, 0);
+  Erreichbar(form_->trvKulturen, {"K1002"});
+  ASSERT_TRUE(test::RightClickNode(form_->trvKulturen, QStringLiteral("K1002")));
   EXPECT_EQ(main_->LetztesPopUp(), main_->mnuPopUp1);
   EXPECT_EQ(state().KulturIndex, 2);
   main_->mnuPopUp1->hide();
 }
 
 TEST_F(StammdatenTest, F1ShowsTopicFive) {
-  ui::FormAccess::KeyDown(*form_, Qt::Key_F1, 0);
+  Erreichbar(form_->trvStandort, {});
+  ASSERT_TRUE(test::PressIn(form_->trvStandort, Qt::Key_F1));
   EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("Abschnitt5.htm"));
 }
 
@@ -346,15 +351,15 @@ class StammdatenDragTest : public StammdatenTest {
 };
 
 TEST_F(StammdatenDragTest, DropOnGroupWritesItsNumberAndRebuildsInTheViewShown) {
-  form_->cmbAnzeigen_Click(1);  // all records
-  Drag(form_->trvStandort, 1, QStringLiteral("Sta1012"), QStringLiteral("Sta1005"));
+  Anzeigen(1);  // all records
+  Drag(form_->trvStandort, QStringLiteral("Sta1012"), QStringLiteral("Sta1005"));
   EXPECT_EQ(SiteParent("Sta1012"), "1005");
   EXPECT_EQ(form_->trvStandort->ParentKey(QStringLiteral("Sta1012")), QStringLiteral("Sta1005"));
   EXPECT_TRUE(form_->trvStandort->Has(QStringLiteral("Sta1007")));  // still the full view
   EXPECT_TRUE(state().ZiehenAktiv);
   EXPECT_TRUE(prompts_->shown().empty());
 
-  Drag(form_->trvStandort, 1, QStringLiteral("Sta1012"), QStringLiteral("Standort"));
+  Drag(form_->trvStandort, QStringLiteral("Sta1012"), QStringLiteral("Standort"));
   EXPECT_EQ(SiteParent("Sta1012"), "0");
   EXPECT_EQ(form_->trvStandort->ParentKey(QStringLiteral("Sta1012")), QStringLiteral("Standort"));
 }
@@ -372,7 +377,7 @@ TEST_F(StammdatenDragTest, RefusedDropsShowTheirMessageAndWriteNothing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.source);
     prompts_->AnswerMsgBox(ui::msgbox::Ok);
-    Drag(form_->trvStandort, 1, QString::fromLatin1(c.source), QString::fromLatin1(c.target));
+    Drag(form_->trvStandort, QString::fromLatin1(c.source), QString::fromLatin1(c.target));
     ASSERT_FALSE(prompts_->shown().empty());
     EXPECT_EQ(prompts_->shown().back().text, QString::fromUtf8(c.message));
     EXPECT_EQ(prompts_->shown().back().style, 16);
@@ -403,28 +408,27 @@ TEST_F(StammdatenDragTest, DropFromAnotherWindowsTreeIsRefused) {
   EXPECT_TRUE(state().ZiehenAktiv);
 }
 
-TEST_F(StammdatenDragTest, PressOnRootOrEmptySpaceStartsNoDrag) {
+// The root is never dragged; a press on the free space marks nothing; a drop on the free
+// space moves nothing and ends the drag.
+TEST_F(StammdatenDragTest, RootAndFreeSpaceMoveNothing) {
   ui::KeyedTree* tree = form_->trvStandort;
-  const QPoint root = Center(tree, QStringLiteral("Standort"));
-  form_->Baum_MouseDown(1, 1, 0, root.x(), root.y());
-  form_->Baum_MouseMove(1, 1, 0, root.x(), root.y());
+  Drag(tree, QStringLiteral("Standort"), QStringLiteral("Sta1001"));
   EXPECT_FALSE(ui::DragController::Active());
-  EXPECT_EQ(tree->DropHighlight(), QStringLiteral("Standort"));
-  const QPoint node = Center(tree, QStringLiteral("Sta1001"));
-  form_->Baum_MouseDown(1, 1, 0, node.x(), node.y());
-  form_->Baum_MouseMove(1, 3, 0, node.x(), node.y());  // left and right held
-  EXPECT_FALSE(ui::DragController::Active());
-  form_->Baum_MouseDown(1, 1, 0, 5, tree->height() - 5);  // empty space
+  EXPECT_FALSE(state().ZiehenAktiv);
+  EXPECT_EQ(SiteParent("Sta1001"), "0");
+  ASSERT_TRUE(test::ClickTreeSpace(tree));
   EXPECT_TRUE(tree->DropHighlight().isEmpty());
   EXPECT_TRUE(state().ZiehKnoten.empty());
-  form_->Baum_DragDrop(1, ui::DragSource{tree, tree->objectName(), form_}, 5, tree->height() - 5);
+  Drag(tree, QStringLiteral("Sta1012"), QString());
   EXPECT_FALSE(state().ZiehenAktiv);
+  EXPECT_EQ(SiteParent("Sta1012"), "1001");
+  EXPECT_TRUE(prompts_->shown().empty());
 }
 
 TEST_F(StammdatenDragTest, MaterialDropReloadsMaterialsThenPots) {
   state().GefaessListe.clear();
   state().AnzahlGefaesse = 0;
-  Drag(form_->trvMaterial, 2, QStringLiteral("M1010"), QStringLiteral("M1002"));
+  Drag(form_->trvMaterial, QStringLiteral("M1010"), QStringLiteral("M1002"));
   EXPECT_GT(state().AnzahlGefaesse, 0);
   EXPECT_EQ(form_->trvMaterial->ParentKey(QStringLiteral("M1010")), QStringLiteral("M1002"));
 }
