@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMdiSubWindow>
 #include <QMenu>
 
 #include "app/mdiTolvarZentral.h"
@@ -34,8 +35,33 @@ void MainWindowShown() {
   ProcessEvents();
 }
 
+bool MoveIntoView(QWidget* control) {
+  QWidget* window = control->window();
+  auto* frame = qobject_cast<QMdiSubWindow*>(control->parentWidget());
+  for (QWidget* w = control; frame == nullptr && w != nullptr; w = w->parentWidget()) {
+    frame = qobject_cast<QMdiSubWindow*>(w);
+  }
+  if (frame == nullptr) return true;  // a window of its own: the window system places it
+  const QRect rect(control->mapTo(window, QPoint(0, 0)), control->size());
+  int dx = 0;
+  if (rect.right() >= window->width()) dx = window->width() - rect.right() - 40;
+  if (rect.left() + dx < 0) dx = 40 - rect.left();
+  int dy = 0;
+  if (rect.bottom() >= window->height()) dy = window->height() - rect.bottom() - 40;
+  if (rect.top() + dy < 0) dy = 40 - rect.top();
+  if (dx != 0 || dy != 0) frame->move(frame->pos() + QPoint(dx, dy));
+  ProcessEvents();
+  const QRect moved(control->mapTo(window, QPoint(0, 0)), control->size());
+  if (!window->rect().contains(moved.center())) {
+    ADD_FAILURE() << control->objectName().toStdString() << " cannot be brought into view";
+    return false;
+  }
+  return true;
+}
+
 bool PopUpCommand(ui::KeyedTree* tree, const QString& key, const QString& command) {
   tree->EnsureVisible(key);  // its group opened
+  if (!MoveIntoView(tree)) return false;
   if (!RightClickNode(tree, key)) return false;
   mdiTolvarZentral& main = mdiTolvarZentral::instanz();
   QMenu* menu = main.LetztesPopUp();

@@ -17,11 +17,17 @@ void MainWindowShown();
 }  // namespace tolvar::test
 
 class QString;
+class QWidget;
 namespace tolvar::ui {
 class KeyedTree;
 }
 
 namespace tolvar::test {
+
+// Moves the window hosting `control` inside the main window, as a person drags a window by
+// its title, so that the control lies on the main window (the offscreen screen is narrower
+// than some windows). False (the test has failed) when it cannot be brought into view.
+bool MoveIntoView(QWidget* control);
 
 // Chooses `command` (object name or text) in the pop-up menu that a right press on the node
 // `key` of `tree` shows, as a person does: the right press selects the node. The menu is

@@ -17,9 +17,9 @@
 #include "platform/db/database.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
-#include "support/fixtures.h"
+#include "support/ui_fixture.h"
 #include "support/ui_forms.h"
-#include "support/ui_prompts.h"
+#include "support/ui_input.h"
 #include "trees/ui/frmStammdaten.h"
 
 namespace tolvar {
@@ -29,50 +29,30 @@ const QString kFrage = QStringLiteral(
     "Es werden nur Tolvar-spezifische Daten gelöscht, Morvin-Daten sind von diesem Vorgang nicht "
     "betroffen.\n\nSoll der Vorgang fortgesetz werden?");
 
-class LoeschenTest : public testing::Test {
+class LoeschenTest : public test::FensterTest {
  protected:
+  // The main window comes first: its loading reads the enterprise of the system database.
   void SetUp() override {
-    ResetState();
     mdiTolvarZentral::instanz();
     ui::Forms::UnloadAllExcept();
     test::ProcessEvents();
     ResetState();
-    State& s = state();
-    s.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
-    s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
-    s.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
-    s.BetriebOffen = true;
-    previousSink_ = data::SetMessageSink(&sink_);
-  }
-  void TearDown() override {
-    test::UnloadAllWindows();
-    data::SetMessageSink(previousSink_);
-    ResetState();
+    MusterbetriebEinsetzen();
   }
 
+  // The master-data window, shown in the main window's frame.
   frmStammdaten& Stammdaten() {
     state().ModusStammdaten = true;
+    mdiTolvarZentral::instanz().ui::MainForm::Show();  // the frame only, without the opening sequence
     frmStammdaten& form = frmStammdaten::instanz();
+    form.Show();
     ui::FormAccess::Activate(form);
     return form;
   }
-  // Selects record `nr` of the kind the way the right-click does.
-  static void Waehlen(const std::string& baum, const std::string& nr) {
-    State& s = state();
-    s.AktuellerBaum = baum;
-    auto finde = [&nr](const auto& liste, auto feld) {
-      for (std::size_t i = 0; i < liste.size(); ++i) {
-        if (liste[i].*feld == nr) return static_cast<int>(i);
-      }
-      ADD_FAILURE() << nr << " not in its list";
-      return static_cast<int>(liste.size());
-    };
-    if (baum == "Kulturen") s.KulturIndex = finde(s.KulturListe, &KulturSatz::KulturNr);
-    if (baum == "Standort") s.StandortIndex = finde(s.StandortListe, &StandortSatz::StandortNr);
-    if (baum == "StdTaetigkeiten") {
-      s.StdTaetigkeitIndex = finde(s.StdTaetigkeitListe, &StdTaetigkeitSatz::StdTaetigkeitNr);
-    }
-    if (baum == "Material") s.MaterialIndex = finde(s.MaterialListe, &MaterialSatz::MaterialNr);
+  // A right press on the record `nr` of `tree` and "Löschen" in its pop-up, answered `antwort`.
+  void Loeschen(ui::KeyedTree* tree, const char* nr, int antwort = ui::msgbox::Yes) {
+    prompts->AnswerMsgBox(antwort);
+    ASSERT_TRUE(test::PopUpCommand(tree, QString::fromLatin1(nr), QStringLiteral("Löschen"))) << nr;
   }
   static int Anzahl(const std::string& pfad, const std::string& table, const std::string& column,
                     const std::string& wert) {
@@ -103,35 +83,28 @@ class LoeschenTest : public testing::Test {
     ASSERT_TRUE(database);
     ASSERT_TRUE(database->Execute(sql)) << database->LastError();
   }
-  const std::string& Tolvar() const { return state().TolvarDatenbankPfad; }
-  const std::string& Material() const { return state().AktuelleEinstellungen.MaterialPfad; }
+  static std::string Material() { return state().AktuelleEinstellungen.MaterialPfad; }
   void ExpectQuestion(const test::ShownPrompt& p) {
     EXPECT_EQ(p.kind, test::PromptKind::MsgBox);
     EXPECT_EQ(p.text, kFrage);
     EXPECT_EQ(p.style, ui::msgbox::YesNo);  // Yes/No, no icon
     EXPECT_EQ(p.title, QStringLiteral("Tolvar-Information"));
   }
-
-  test::FreshDataRoot root_;
-  test::ScopedPrompts prompts_;
-  app::PromptMessageSink sink_;
-  data::MessageSink* previousSink_ = nullptr;
 };
 
 // A culture, a site and an activity lose their own rows; their nodes stay after the rebuild.
 TEST_F(LoeschenTest, OwnRowsGoAndTheNodeStays) {
   struct Fall {
-    const char* baum;
     const char* nr;
     int tree;  // frmStammdaten tree index
     const char* table;
     const char* column;
   };
   const Fall faelle[] = {
-      {"Kulturen", "K1003", 0, "KulturPhasen", "Kulturnummer"},
-      {"Kulturen", "K1004", 0, "Material", "KulturNr"},
-      {"Standort", "Sta1002", 1, "Vantel", "StandortNr"},
-      {"StdTaetigkeiten", "StdT1002", 4, "ArbeitMaterial", "TaetigkeitNr"},
+      {"K1003", 0, "KulturPhasen", "Kulturnummer"},
+      {"K1004", 0, "Material", "KulturNr"},
+      {"Sta1002", 1, "Vantel", "StandortNr"},
+      {"StdT1002", 4, "ArbeitMaterial", "TaetigkeitNr"},
   };
   frmStammdaten& form = Stammdaten();
   std::size_t fragen = 0;
@@ -140,11 +113,9 @@ TEST_F(LoeschenTest, OwnRowsGoAndTheNodeStays) {
     const QString key = QString::fromLatin1(fall.nr);
     ASSERT_TRUE(form.Baum(fall.tree)->Has(key));
     ASSERT_GT(Anzahl(Tolvar(), fall.table, fall.column, fall.nr), 0);
-    Waehlen(fall.baum, fall.nr);
-    prompts_->AnswerMsgBox(ui::msgbox::Yes);
-    mdlLoeschen::DatenLoeschen();
-    ASSERT_EQ(prompts_->shown().size(), ++fragen);
-    ExpectQuestion(prompts_->shown().back());
+    Loeschen(form.Baum(fall.tree), fall.nr);
+    ASSERT_EQ(prompts->shown().size(), ++fragen);
+    ExpectQuestion(prompts->shown().back());
     EXPECT_EQ(Anzahl(Tolvar(), fall.table, fall.column, fall.nr), 0);
     EXPECT_TRUE(form.Baum(fall.tree)->Has(key));
     ui::FormAccess::Activate(form);
@@ -153,29 +124,26 @@ TEST_F(LoeschenTest, OwnRowsGoAndTheNodeStays) {
 }
 
 TEST_F(LoeschenTest, NoAndStaffChangeNothing) {
-  Stammdaten();
+  frmStammdaten& form = Stammdaten();
   const std::string tolvar = Inhalt(Tolvar());
   const std::string material = Inhalt(Material());
   struct Fall {
-    const char* baum;
+    int tree;
     const char* nr;
     int antwort;
   };
   const Fall faelle[] = {
-      {"Kulturen", "K1003", ui::msgbox::No},
-      {"Material", "M1012", ui::msgbox::No},
-      {"Personal", "", ui::msgbox::No},
-      {"Personal", "", ui::msgbox::Yes},
+      {0, "K1003", ui::msgbox::No},
+      {2, "M1012", ui::msgbox::No},
+      {3, "P1003", ui::msgbox::No},
+      {3, "P1003", ui::msgbox::Yes},
   };
   for (const Fall& fall : faelle) {
-    SCOPED_TRACE(std::string(fall.baum) + " " + std::to_string(fall.antwort));
-    Waehlen(fall.baum, fall.nr);
-    state().PersonalIndex = 0;
-    prompts_->AnswerMsgBox(fall.antwort);
-    mdlLoeschen::DatenLoeschen();
+    SCOPED_TRACE(std::string(fall.nr) + " " + std::to_string(fall.antwort));
+    Loeschen(form.Baum(fall.tree), fall.nr, fall.antwort);
   }
-  ASSERT_EQ(prompts_->shown().size(), 4u);  // the question every time, nothing else
-  for (const test::ShownPrompt& p : prompts_->shown()) ExpectQuestion(p);
+  ASSERT_EQ(prompts->shown().size(), 4u);  // the question every time, nothing else
+  for (const test::ShownPrompt& p : prompts->shown()) ExpectQuestion(p);
   EXPECT_EQ(Inhalt(Tolvar()), tolvar);
   EXPECT_EQ(Inhalt(Material()), material);
 }
@@ -188,9 +156,7 @@ TEST_F(LoeschenTest, PotDeletionRemovesItsCombinations) {
   ASSERT_TRUE(tree->Has(QStringLiteral("M1012")));
   ASSERT_TRUE(tree->Has(QStringLiteral("M1017")));
   ASSERT_EQ(Anzahl(Tolvar(), "Material", "MaNr", "M1017"), 1);
-  Waehlen("Material", "M1012");
-  prompts_->AnswerMsgBox(ui::msgbox::Yes);
-  mdlLoeschen::DatenLoeschen();
+  Loeschen(tree, "M1012");
 
   EXPECT_EQ(Anzahl(Material(), "Material", "MaterialNr", "M1012"), 0);
   EXPECT_EQ(Anzahl(Material(), "Gefaesse", "MaterialNr", "M1012"), 0);
@@ -204,14 +170,12 @@ TEST_F(LoeschenTest, PotDeletionRemovesItsCombinations) {
   EXPECT_TRUE(tree->Has(QStringLiteral("M1014")));
   for (const GefaessSatz& g : state().GefaessListe) EXPECT_NE(g.MaterialNr, "M1012");
   for (const MaterialSatz& m : state().MaterialListe) EXPECT_NE(m.MaterialNr, "M1017");
-  EXPECT_EQ(prompts_->shown().size(), 1u);
+  EXPECT_EQ(prompts->shown().size(), 1u);
 }
 
 TEST_F(LoeschenTest, CombinationDeletionKeepsPotAndSubstrate) {
   frmStammdaten& form = Stammdaten();
-  Waehlen("Material", "M1017");
-  prompts_->AnswerMsgBox(ui::msgbox::Yes);
-  mdlLoeschen::DatenLoeschen();
+  Loeschen(form.Baum(2), "M1017");
   EXPECT_EQ(Anzahl(Material(), "Material", "MaterialNr", "M1017"), 0);
   EXPECT_EQ(Anzahl(Material(), "Topfsubstrat", "MaterialNr", "M1017"), 0);
   EXPECT_EQ(Anzahl(Material(), "Material", "MaterialNr", "M1012"), 1);
@@ -228,22 +192,21 @@ TEST_F(LoeschenTest, KeyInNoRowStillReloadsAndRebuilds) {
   Exec(state().AktuellerBetrieb,
        "INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Gliederungspunkt\", "
        "\"Aktuell\") VALUES ('Sta1099', '1001', 'Haus 99', 0, -1)");
-  Waehlen("Standort", "Sta1001");
   const std::string tolvar = Inhalt(Tolvar());
-  prompts_->AnswerMsgBox(ui::msgbox::Yes);
-  mdlLoeschen::DatenLoeschen();
+  Loeschen(form.Baum(1), "Sta1006");  // a site without a greenhouse row
   EXPECT_EQ(Inhalt(Tolvar()), tolvar);
   EXPECT_TRUE(form.Baum(1)->Has(QStringLiteral("Sta1099")));
-  EXPECT_EQ(prompts_->shown().size(), 1u);
+  EXPECT_EQ(prompts->shown().size(), 1u);
 }
 
+// No tree leaves such a selection; the deletion itself must not act on it.
 TEST_F(LoeschenTest, SelectionPastTheListDeletesNothing) {
   Stammdaten();
   const std::string tolvar = Inhalt(Tolvar());
   const std::string material = Inhalt(Material());
   state().AktuellerBaum = "Material";
   state().MaterialIndex = state().AnzahlMaterialien + 1;
-  prompts_->AnswerMsgBox(ui::msgbox::Yes);
+  prompts->AnswerMsgBox(ui::msgbox::Yes);
   mdlLoeschen::DatenLoeschen();
   EXPECT_EQ(Inhalt(Tolvar()), tolvar);
   EXPECT_EQ(Inhalt(Material()), material);
@@ -253,20 +216,20 @@ TEST_F(LoeschenTest, FailureIsReportedAndLeavesTheRows) {
   frmStammdaten& form = Stammdaten();
   Exec(Tolvar(),
        "CREATE TRIGGER \"sperre\" BEFORE DELETE ON \"Material\" BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
-  Waehlen("Kulturen", "K1003");
   const std::string tolvar = Inhalt(Tolvar());
-  prompts_->AnswerMsgBox(ui::msgbox::Yes).AnswerMsgBox(ui::msgbox::Ok);
-  mdlLoeschen::DatenLoeschen();
+  prompts->AnswerMsgBox(ui::msgbox::Yes).AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(test::PopUpCommand(form.Baum(0), QStringLiteral("K1003"), QStringLiteral("Löschen")));
   EXPECT_EQ(Inhalt(Tolvar()), tolvar);  // the phases deleted first came back
-  ASSERT_EQ(prompts_->shown().size(), 2u);
-  const test::ShownPrompt& meldung = prompts_->shown()[1];
+  ASSERT_EQ(prompts->shown().size(), 2u);
+  const test::ShownPrompt& meldung = prompts->shown()[1];
   EXPECT_EQ(meldung.title, QStringLiteral("Tolvar-Information"));
   EXPECT_EQ(meldung.style, ui::msgbox::Critical);
   EXPECT_TRUE(meldung.text.contains(QStringLiteral("gesperrt"))) << meldung.text.toStdString();
   EXPECT_TRUE(form.Baum(0)->Has(QStringLiteral("K1003")));
 }
 
-// In data entry and calculation the culture tree of that window is rebuilt fully expanded.
+// In data entry the culture tree of that window is rebuilt fully expanded; in calculation,
+// whose tree shows no pop-up menu, the deletion rebuilds the calculation window's tree alike.
 TEST_F(LoeschenTest, CultureTreeOfTheWorkAreaIsExpanded) {
   for (bool erfassung : {true, false}) {
     SCOPED_TRACE(erfassung ? "Erfassung" : "Kalkulation");
@@ -274,22 +237,34 @@ TEST_F(LoeschenTest, CultureTreeOfTheWorkAreaIsExpanded) {
     s.ModusStammdaten = false;
     s.ModusErfassung = erfassung;
     s.ModusKalkulation = !erfassung;
+    mdiTolvarZentral::instanz().ui::MainForm::Show();
+    ui::Form* form = nullptr;
     ui::KeyedTree* tree = nullptr;
     if (erfassung) {
-      s.PhasenListe.resize(26);
-      frmBewegungsdaten& form = frmBewegungsdaten::instanz();
-      ui::FormAccess::Activate(form);
-      tree = form.trvKulturen;
+      form = &frmBewegungsdaten::instanz();
+      tree = frmBewegungsdaten::instanz().trvKulturen;
     } else {
-      frmKalkulation& form = frmKalkulation::instanz();
-      ui::FormAccess::Activate(form);
-      tree = form.trvKulturen;
+      form = &frmKalkulation::instanz();
+      tree = frmKalkulation::instanz().trvKulturen;
     }
+    form->Show();
+    ui::FormAccess::Activate(*form);
     ASSERT_TRUE(tree->Has(QStringLiteral("K1003")));
-    for (const QString& key : tree->Keys()) tree->SetExpanded(key, false);
-    Waehlen("Kulturen", "K1003");
-    prompts_->AnswerMsgBox(ui::msgbox::Yes);
-    mdlLoeschen::DatenLoeschen();
+    prompts->AnswerMsgBox(ui::msgbox::Yes);
+    if (erfassung) {
+      tree->EnsureVisible(QStringLiteral("K1003"));
+      for (const QString& key : tree->Keys()) {
+        if (key != QStringLiteral("Kultur") && key != QStringLiteral("K1001")) tree->SetExpanded(key, false);
+      }
+      ASSERT_TRUE(test::PopUpCommand(tree, QStringLiteral("K1003"), QStringLiteral("Löschen")));
+    } else {
+      for (const QString& key : tree->Keys()) tree->SetExpanded(key, false);
+      s.AktuellerBaum = "Kulturen";
+      for (std::size_t i = 0; i < s.KulturListe.size(); ++i) {
+        if (s.KulturListe[i].KulturNr == "K1003") s.KulturIndex = static_cast<int>(i);
+      }
+      mdlLoeschen::DatenLoeschen();
+    }
     EXPECT_EQ(Anzahl(Tolvar(), "KulturPhasen", "Kulturnummer", "K1003"), 0);
     EXPECT_TRUE(tree->Has(QStringLiteral("K1003")));
     int eltern = 0;
@@ -299,7 +274,8 @@ TEST_F(LoeschenTest, CultureTreeOfTheWorkAreaIsExpanded) {
       EXPECT_TRUE(tree->Expanded(key)) << key.toStdString();
     }
     EXPECT_GT(eltern, 1);
-    test::UnloadAllWindows();
+    form->Unload();
+    test::ProcessEvents();
   }
 }
 

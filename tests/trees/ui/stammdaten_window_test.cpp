@@ -79,19 +79,11 @@ class StammdatenTest : public testing::Test {
     form_->Show();
     ASSERT_TRUE(form_->isVisible());
   }
-  // Opens the nodes' groups and, as the offscreen screen is narrower than the window, moves
-  // the window as a person would, so that the tree lies on the screen.
+  // Opens the nodes' groups and brings the tree into view.
   void Erreichbar(ui::KeyedTree* tree, std::initializer_list<const char*> keys) {
     if (!form_->isVisible()) Zeigen();
     for (const char* key : keys) tree->EnsureVisible(QString::fromLatin1(key));
-    const int links = tree->mapTo(tree->window(), QPoint(0, 0)).x();
-    const int rechts = links + tree->width();
-    if (rechts > tree->window()->width()) {
-      form_->Frame()->move(form_->Frame()->x() - (rechts - tree->window()->width() + 40), 0);
-    } else if (links < 0) {
-      form_->Frame()->move(form_->Frame()->x() - links + 40, 0);
-    }
-    test::ProcessEvents();
+    ASSERT_TRUE(test::MoveIntoView(tree));
   }
   QString Caption(int i) { return form_->cmbAnzeigen[static_cast<std::size_t>(i)]->text(); }
   // Clicks the view button under tree `i`.
