@@ -54,16 +54,6 @@ class PopUpDispatchTest : public testing::Test {
     data::SetMessageSink(previousSink_);
     ResetState();
   }
-  // Chooses material `nr` as the right-click does.
-  static void Waehlen(const std::string& nr) {
-    tolvar::State& s = state();
-    s.AktuellerBaum = "Material";
-    for (std::size_t i = 0; i < s.MaterialListe.size(); ++i) {
-      if (s.MaterialListe[i].MaterialNr == nr) s.MaterialIndex = static_cast<int>(i);
-    }
-    s.AktuelleUeberPNr = s.MaterialListe[static_cast<std::size_t>(s.MaterialIndex)].UeberPNr;
-  }
-
   test::FreshDataRoot root_;
   test::ScopedPrompts prompts_;
   app::PromptMessageSink sink_;
@@ -72,25 +62,27 @@ class PopUpDispatchTest : public testing::Test {
 
 TEST_F(PopUpDispatchTest, CaptionIsTheGroupsNameExceptForAChangedReusableMaterial) {
   struct Fall {
-    std::string nr;
-    bool neu;
+    const char* nr;
+    const char* befehl;
     QString caption;
     std::string thema;
   };
   const Fall faelle[] = {
-      {"M1002", true, "Allgemeines Material", "5.3.4"},
-      {"M1020", false, "Allgemeines Material", "5.3.4"},
-      {"M1003", true, "Mehrfach verwendbares Material", "5.3.5"},
-      {"M1023", false, "Palettentray 6er", "5.3.5"},
+      {"M1002", "mnuPopUp2Neu", "Allgemeines Material", "5.3.4"},
+      {"M1020", "mnuPopUp3Aendern", "Allgemeines Material", "5.3.4"},
+      {"M1003", "mnuPopUp2Neu", "Mehrfach verwendbares Material", "5.3.5"},
+      {"M1023", "mnuPopUp3Aendern", "Palettentray 6er", "5.3.5"},
   };
+  test::MainWindowShown();
+  frmStammdaten& stamm = frmStammdaten::instanz();
+  stamm.Show();
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.nr);
-    Waehlen(fall.nr);
-    fall.neu ? mdlPopUp::PopUpNeu() : mdlPopUp::PopUpAendern();
+    ASSERT_TRUE(test::PopUpCommand(stamm.trvMaterial, QString::fromLatin1(fall.nr), QString::fromLatin1(fall.befehl)));
     ASSERT_TRUE(frmMaterial4opt::IsLoaded());
     EXPECT_EQ(frmMaterial4opt::instanz().Caption(), fall.caption);
     EXPECT_EQ(state().HilfeThema, fall.thema);
-    EXPECT_EQ(state().Bearbeitungsmodus, fall.neu ? "Neu" : "Aendern");
+    EXPECT_EQ(state().Bearbeitungsmodus, std::string(fall.befehl).find("Neu") != std::string::npos ? "Neu" : "Aendern");
     if (auto* wdh = ui::FindControl<QWidget>(&frmMaterial4opt::instanz(), QStringLiteral("txtWdh"))) {
       EXPECT_EQ(wdh->isVisible(), fall.thema == "5.3.5");
     }
@@ -99,6 +91,7 @@ TEST_F(PopUpDispatchTest, CaptionIsTheGroupsNameExceptForAChangedReusableMateria
   }
 }
 
+// A list element of a group no editor belongs to: no tree shows one, the dispatch opens nothing.
 TEST_F(PopUpDispatchTest, UnknownGroupOpensNothingButSetsModeAndTopic) {
   tolvar::State& s = state();
   s.AktuellerBaum = "Material";
