@@ -123,7 +123,7 @@ TEST_F(PersonalEditorenTest, NewRecordProposesNumberAndBarcodeAndSwitchingKindPr
   EXPECT_EQ(p.dtpGeburtstag->Value(), base::Today());
   EXPECT_TRUE(p.chbAktuell->isChecked() && p.chbGruAktuell->isChecked());
   EXPECT_TRUE(p.fraPersonal->isVisible() && !p.fraGruppe->isVisible());
-  p.opbGruppe->click();
+  ASSERT_TRUE(test::Click(p.opbGruppe));
   EXPECT_TRUE(p.fraGruppe->isVisible() && !p.fraPersonal->isVisible());
   EXPECT_EQ(p.txtGruCode->text(), QStringLiteral("200007"));
 
@@ -132,7 +132,7 @@ TEST_F(PersonalEditorenTest, NewRecordProposesNumberAndBarcodeAndSwitchingKindPr
   EXPECT_EQ(t.txtNr->text(), QStringLiteral("StdT1010"));
   EXPECT_EQ(t.txtCode->text(), QStringLiteral("400010"));
   EXPECT_FALSE(t.cmbArbeitMaterial->isVisible());
-  t.opbGruppe->click();
+  ASSERT_TRUE(test::Click(t.opbGruppe));
   EXPECT_EQ(t.txtGruCode->text(), QStringLiteral("400010"));
 }
 
@@ -160,7 +160,7 @@ TEST_F(PersonalEditorenTest, ChangeShowsTheStoredRecordInItsFrameWithoutOptions)
     EXPECT_EQ((fall.gruppe ? p.txtGruName : p.txtName)->text(), fall.name);
     EXPECT_EQ((fall.gruppe ? p.txtGruCode : p.txtCode)->text(), fall.code);
     EXPECT_EQ((fall.gruppe ? p.chbGruAktuell : p.chbAktuell)->isChecked(), fall.aktuell);
-    p.cmbAbbrechen_Click();
+    ASSERT_TRUE(test::Click(p.cmbAbbrechen));
     test::ProcessEvents();
   }
   frmPersonal& huber = Oeffnen<frmPersonal>("Personal", "Aendern", "P1003");
@@ -191,14 +191,14 @@ TEST_F(PersonalEditorenTest, StoredBirthdayOf1900KeepsToday) {
 TEST_F(PersonalEditorenTest, SaveWithoutNameStaysOpenThenStoresOneRowAndCloses) {
   frmTaetigkeiten& t = Oeffnen<frmTaetigkeiten>("StdTaetigkeiten", "Neu");
   prompts_->AnswerMsgBox(ui::msgbox::Ok);
-  t.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(t.cmbSpeichern));
   test::ProcessEvents();
   ASSERT_TRUE(frmTaetigkeiten::IsLoaded());
   EXPECT_EQ(prompts_->messageBoxes().back().text, QStringLiteral("Sie müssen erst einen Namen vergeben"));
   EXPECT_EQ(Anzahl("StdTaetigkeiten", "StdT1010"), 0);
 
-  t.txtName->setText(QStringLiteral("Etikettieren und Verpacken"));
-  t.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(t.txtName, QStringLiteral("Etikettieren und Verpacken")));
+  ASSERT_TRUE(test::Click(t.cmbSpeichern));
   test::ProcessEvents();
   EXPECT_FALSE(frmTaetigkeiten::IsLoaded());
   EXPECT_EQ(Anzahl("StdTaetigkeiten", "StdT1010"), 1);
@@ -216,10 +216,10 @@ TEST_F(PersonalEditorenTest, NewRecordKeepsTheParentTheMenuSetWhateverIsRightCli
   test::ProcessEvents();
   // ... and a later right-click on another tree moves the selection state.
   state().AktuelleUeberPNr = "1005";
-  p.txtName->setText(QStringLiteral("Weber"));
-  t.txtName->setText(QStringLiteral("Etikettieren"));
-  p.cmbSpeichern_Click();
-  t.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(p.txtName, QStringLiteral("Weber")));
+  ASSERT_TRUE(test::TypeInto(t.txtName, QStringLiteral("Etikettieren")));
+  ASSERT_TRUE(test::Click(p.cmbSpeichern));
+  ASSERT_TRUE(test::Click(t.cmbSpeichern));
   test::ProcessEvents();
   EXPECT_EQ(Wert("SELECT UeberPNr FROM Personal WHERE PersonalNr = 'P1007'"), "1002");
   EXPECT_EQ(Wert("SELECT UeberPNr FROM StdTaetigkeiten WHERE StdTaetigkeitNr = 'StdT1010'"), "1002");
@@ -227,10 +227,10 @@ TEST_F(PersonalEditorenTest, NewRecordKeepsTheParentTheMenuSetWhateverIsRightCli
 
 TEST_F(PersonalEditorenTest, ASecondDispatchDoesNotSwitchTheOpenEditorsMode) {
   frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
-  p.txtName->setText(QStringLiteral("Weber"));
+  ASSERT_TRUE(test::TypeInto(p.txtName, QStringLiteral("Weber")));
   Oeffnen<frmPersonal>("Personal", "Aendern", "P1003");
   EXPECT_EQ(p.Modus(), "Neu");
-  p.cmbSpeichern_Click();
+  ASSERT_TRUE(test::Click(p.cmbSpeichern));
   test::ProcessEvents();
   EXPECT_EQ(Anzahl("Personal", "P1007"), 1);
   EXPECT_EQ(Wert("SELECT Name FROM Personal WHERE PersonalNr = 'P1003'"), "Huber");
@@ -251,9 +251,9 @@ TEST_F(PersonalEditorenTest, BarcodeBoxesRefuseEveryKeyWithABeep) {
 
 TEST_F(PersonalEditorenTest, WageButtonStoresTheNewPersonFirstAndOpensItsClassification) {
   frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
-  p.txtName->setText(QStringLiteral("Weber"));
-  p.txtVorname->setText(QStringLiteral("Eva"));
-  p.cmdAusbildung_Click();
+  ASSERT_TRUE(test::TypeInto(p.txtName, QStringLiteral("Weber")));
+  ASSERT_TRUE(test::TypeInto(p.txtVorname, QStringLiteral("Eva")));
+  ASSERT_TRUE(test::Click(p.cmdAusbildung));
   ASSERT_TRUE(frmLohneinteilung::IsLoaded());
   frmLohneinteilung& l = frmLohneinteilung::instanz();
   EXPECT_EQ(l.PersonalNr(), "P1007");
@@ -261,8 +261,8 @@ TEST_F(PersonalEditorenTest, WageButtonStoresTheNewPersonFirstAndOpensItsClassif
   EXPECT_FALSE(l.dtgLohn->isVisible());
   EXPECT_TRUE(l.lblKeineEintraege->isVisible());
   EXPECT_EQ(p.Modus(), "Aendern");
-  p.txtTelefon->setText(QStringLiteral("089 1"));
-  p.cmbSpeichern_Click();
+  ASSERT_TRUE(test::TypeInto(p.txtTelefon, QStringLiteral("089 1")));
+  ASSERT_TRUE(test::Click(p.cmbSpeichern));
   test::ProcessEvents();
   EXPECT_EQ(Anzahl("Personal", "P1007"), 1);
   EXPECT_EQ(Wert("SELECT Telefon FROM Personal WHERE PersonalNr = 'P1007'"), "089 1");
@@ -271,22 +271,22 @@ TEST_F(PersonalEditorenTest, WageButtonStoresTheNewPersonFirstAndOpensItsClassif
 TEST_F(PersonalEditorenTest, WeeklyTimeOfANewPersonStoresThePersonFirstAndClosesWithTheEditor) {
   frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
   prompts_->AnswerMsgBox(ui::msgbox::Ok);
-  p.cmbWochenarbeitszeit_Click();
+  ASSERT_TRUE(test::Click(p.cmbWochenarbeitszeit));
   EXPECT_FALSE(frmWochenarbeitszeit::IsLoaded()) << "a refused save opens nothing";
 
-  p.txtName->setText(QStringLiteral("Weber"));
-  p.cmbWochenarbeitszeit_Click();
+  ASSERT_TRUE(test::TypeInto(p.txtName, QStringLiteral("Weber")));
+  ASSERT_TRUE(test::Click(p.cmbWochenarbeitszeit));
   ASSERT_TRUE(frmWochenarbeitszeit::IsLoaded());
   EXPECT_EQ(Anzahl("Personal", "P1007"), 1);
   EXPECT_EQ(frmWochenarbeitszeit::instanz().PersonalNr(), "P1007");
-  p.cmbAbbrechen_Click();
+  ASSERT_TRUE(test::Click(p.cmbAbbrechen));
   test::ProcessEvents();
   EXPECT_FALSE(frmWochenarbeitszeit::IsLoaded());
 }
 
 TEST_F(PersonalEditorenTest, WeeklyTimeAddsAndRemovesEntriesInGridOrder) {
   frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Aendern", "P1004");
-  p.cmbWochenarbeitszeit_Click();
+  ASSERT_TRUE(test::Click(p.cmbWochenarbeitszeit));
   frmWochenarbeitszeit& w = frmWochenarbeitszeit::instanz();
   ui::Grid& g = *w.dtgWochenarbeitszeit;
   EXPECT_EQ(w.lblName->text(), QStringLiteral("Maier, Josef"));
@@ -295,12 +295,12 @@ TEST_F(PersonalEditorenTest, WeeklyTimeAddsAndRemovesEntriesInGridOrder) {
   EXPECT_EQ(g.TextMatrix(2, 0), QStringLiteral("38,5"));
   EXPECT_EQ(w.txtDatum->text(), QString::fromStdString(base::DateText(base::Today())));
 
-  w.txtStunden->setText(QStringLiteral("30"));
-  w.txtDatum->setText(QStringLiteral("15.09.2022"));
-  w.cmbOK_Click();
+  ASSERT_TRUE(test::TypeInto(w.txtStunden, QStringLiteral("30")));
+  ASSERT_TRUE(test::TypeInto(w.txtDatum, QStringLiteral("15.09.2022")));
+  ASSERT_TRUE(test::Click(w.cmbOK));
   EXPECT_EQ(g.TextMatrix(3, 1), QStringLiteral("15.09.2022"));
-  g.SetRow(2);
-  w.cmbEntfernen_Click();
+  ASSERT_TRUE(test::ClickCell(&g, 2, 0));
+  ASSERT_TRUE(test::Click(w.cmbEntfernen));
   EXPECT_EQ(g.TextMatrix(2, 0), QStringLiteral("30"));
   EXPECT_EQ(g.Rows(), 50);
   EXPECT_EQ(g.CellBackColor(2, 0), QColor(255, 255, 128));
@@ -317,17 +317,17 @@ TEST_F(PersonalEditorenTest, WeeklyTimeGridGrowsSoNoStoredEntryIsLost) {
                   {std::to_string(i + 1)});
     }
   }
-  Oeffnen<frmPersonal>("Personal", "Aendern", "P1005").cmbWochenarbeitszeit_Click();
+  ASSERT_TRUE(test::Click(Oeffnen<frmPersonal>("Personal", "Aendern", "P1005").cmbWochenarbeitszeit));
   frmWochenarbeitszeit& w = frmWochenarbeitszeit::instanz();
-  w.txtStunden->setText(QStringLiteral("12"));
-  w.cmbOK_Click();
+  ASSERT_TRUE(test::TypeInto(w.txtStunden, QStringLiteral("12")));
+  ASSERT_TRUE(test::Click(w.cmbOK));
   EXPECT_EQ(Anzahl("Wochenarbeitszeit", "P1005"), 57);
   EXPECT_TRUE(w.dtgWochenarbeitszeit->TextMatrix(w.dtgWochenarbeitszeit->Rows() - 1, 0).isEmpty());
 }
 
 // Each column takes its share of the grid's width as shown, so the entries are readable whole.
 TEST_F(PersonalEditorenTest, StaffGridsShareTheirWidthAmongTheColumns) {
-  Oeffnen<frmPersonal>("Personal", "Aendern", "P1004").cmbWochenarbeitszeit_Click();
+  ASSERT_TRUE(test::Click(Oeffnen<frmPersonal>("Personal", "Aendern", "P1004").cmbWochenarbeitszeit));
   state().PersonalIndex = Index("P1004");
   frmLohneinteilung& l = frmLohneinteilung::instanz();
   l.Show();
@@ -368,26 +368,28 @@ TEST_F(PersonalEditorenTest, WageClassificationShowsSortedAndAddsReplacesDeletes
   // Replacing the group of an existing date keeps the row's ID.
   const std::string id = Wert("SELECT ID FROM Lohneinteilung WHERE PersonalNr = 'P1004' AND LohngruppenID = 1");
   l.comLohngruppen->setCurrentIndex(l.comLohngruppen->findText(QStringLiteral("Saisonkraft")));
-  l.txtDatum->setText(QStringLiteral("1.3.2022"));
-  l.cmbOK_Click();
+  // A full date box takes no more characters: it is emptied first.
+  ASSERT_TRUE(test::TypeInto(l.txtDatum, QString()));
+  ASSERT_TRUE(test::Type(QStringLiteral("1.3.2022")));
+  ASSERT_TRUE(test::Click(l.cmbOK));
   EXPECT_EQ(Anzahl("Lohneinteilung", "P1004"), 2);
   EXPECT_EQ(Wert("SELECT ID FROM Lohneinteilung WHERE PersonalNr = 'P1004' AND LohngruppenID = 3"), id);
   EXPECT_EQ(l.txtDatum->text(), QStringLiteral("01.03.2022"));
 
   // An invalid date takes the calendar's date.
-  l.txtDatum->setText(QStringLiteral("31.02.2020"));
-  l.cmbOK_Click();
+  ASSERT_TRUE(test::TypeInto(l.txtDatum, QString()));
+  ASSERT_TRUE(test::Type(QStringLiteral("31.02.2020")));
+  ASSERT_TRUE(test::Click(l.cmbOK));
   EXPECT_EQ(l.txtDatum->text(), QString::fromStdString(base::DateText(base::Today())));
   EXPECT_EQ(Anzahl("Lohneinteilung", "P1004"), 3);
 
   // Deleting without a highlighted row deletes nothing; a click chooses the row.
-  l.cmbEntfernen_Click();
+  ASSERT_TRUE(test::Click(l.cmbEntfernen));
   EXPECT_EQ(Anzahl("Lohneinteilung", "P1004"), 3);
-  g.SetRow(1);
-  l.dtgLohn_Click();
+  ASSERT_TRUE(test::ClickCell(&g, 1, 0));
   EXPECT_EQ(l.comLohngruppen->currentText(), QStringLiteral("Saisonkraft"));
   EXPECT_EQ(l.txtDatum->text(), QStringLiteral("01.03.2022"));
-  l.cmbEntfernen_Click();
+  ASSERT_TRUE(test::Click(l.cmbEntfernen));
   EXPECT_EQ(Anzahl("Lohneinteilung", "P1004"), 2);
   EXPECT_EQ(g.Rows(), 4);
 }
