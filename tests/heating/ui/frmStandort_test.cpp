@@ -23,7 +23,6 @@
 #include "data/mdlDatenLaden.h"
 #include "data/state.h"
 #include "heating/ui/frmStandort.h"
-#include "masterdata/ui/mdlPopUp.h"
 #include "platform/db/database.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/keyedtree.h"
@@ -103,22 +102,32 @@ class StandortFensterTest : public testing::Test {
     ADD_FAILURE() << nr;
     return -1;
   }
-  // Right-click on `nr` in the site tree and "new" or "change" in its pop-up.
+  // A right press on `nr` in the master-data window's site tree and "new" or "Ändern" in its
+  // pop-up.
   static frmStandort& Oeffnen(bool neu, const std::string& nr) {
-    state().StandortIndex = Index(nr);
-    state().AktuelleUeberPNr = nr.substr(nr.size() - 4);
-    if (neu) {
-      mdlPopUp::PopUpNeu();
-    } else {
-      mdlPopUp::PopUpAendern();
-    }
+    frmStammdaten& stamm = Stammdaten();
+    const QString key = QString::fromStdString(nr);
+    const bool gruppe = !stamm.trvStandort->Children(key).isEmpty();
+    const QString befehl = neu ? (gruppe ? QStringLiteral("mnuPopUp2Neu") : QStringLiteral("mnuPopUp1Neu"))
+                               : (gruppe ? QStringLiteral("mnuPopUp2Aendern") : QStringLiteral("mnuPopUp3Aendern"));
+    EXPECT_TRUE(test::PopUpCommand(stamm.trvStandort, key, befehl)) << nr;
     EXPECT_TRUE(frmStandort::IsLoaded());
-    return frmStandort::instanz();
+    frmStandort& f = frmStandort::instanz();
+    EXPECT_TRUE(test::ActivateWindowOf(&f));
+    return f;
   }
+  // The master-data window, shown in the main window's frame.
   static frmStammdaten& Stammdaten() {
-    state().ModusStammdaten = true;
+    tolvar::State& s = state();
+    if (!s.ModusStammdaten) {
+      s.ModusStammdaten = true;
+      test::MainWindowShown();
+    }
     frmStammdaten& form = frmStammdaten::instanz();
-    ui::FormAccess::Activate(form);
+    if (!form.isVisible()) {
+      form.Show();
+      ui::FormAccess::Activate(form);
+    }
     return form;
   }
   std::vector<QString> Meldungen() {
@@ -200,7 +209,7 @@ TEST_F(StandortFensterTest, ChangeModeShowsTheRecordInTheLayoutOfItsKind) {
     EXPECT_EQ(f.opbTyp[2]->text(), QString::fromUtf8(fall.venlo));
     EXPECT_TRUE(f.opbTyp[2]->isChecked());
     EXPECT_EQ((f.*fall.stehwand)->text(), fall.gruppe ? QStringLiteral("3") : QStringLiteral("4"));
-    f.cmbAbbruch_Click();
+    ASSERT_TRUE(test::Click(f.cmbAbbruch));
     test::ProcessEvents();
     EXPECT_FALSE(frmStandort::IsLoaded());
   }
@@ -209,8 +218,8 @@ TEST_F(StandortFensterTest, ChangeModeShowsTheRecordInTheLayoutOfItsKind) {
 
 TEST_F(StandortFensterTest, KindOptionsSwitchTheLayoutAndAHouseReloadsTheDefaults) {
   frmStandort& f = Oeffnen(true, "Sta1001");
-  f.txtStehwand->setText(QStringLiteral("9"));
-  f.opbGruppe->click();
+  ASSERT_TRUE(test::TypeInto(f.txtStehwand, QStringLiteral("9")));
+  ASSERT_TRUE(test::Click(f.opbGruppe));
   EXPECT_FALSE(f.fraMasseBlock->isHidden());
   EXPECT_FALSE(f.cmbFuerAlle->isHidden());
   EXPECT_EQ(f.cmbFuerAlle->text(), QStringLiteral("Speichern und für alle Häuser in der Gruppe übernehmen"));
@@ -220,7 +229,7 @@ TEST_F(StandortFensterTest, KindOptionsSwitchTheLayoutAndAHouseReloadsTheDefault
   EXPECT_EQ(f.opbTyp[2]->text(), QStringLiteral("Venlo-GWH"));
   EXPECT_EQ(f.txtStehwand->text(), QStringLiteral("9"));  // nothing loaded
 
-  f.opbHaus->click();
+  ASSERT_TRUE(test::Click(f.opbHaus));
   EXPECT_TRUE(f.fraMasseBlock->isHidden());
   EXPECT_FALSE(f.fraMasseGWH->isHidden());
   EXPECT_FALSE(f.txtKappenzahl->isHidden());
@@ -239,17 +248,16 @@ TEST_F(StandortFensterTest, BoundarySurfaceEnablesItsBoxAndOuterSurfaceEmptiesIt
                          {&frmStandort::opbStehL, &frmStandort::txtGrenzStehL},
                          {&frmStandort::opbStehR, &frmStandort::txtGrenzStehR}};
   frmStandort& f = Oeffnen(false, "Sta1005");  // every surface outer
-  f.regStandort->SetTab(1);
-  QApplication::setActiveWindow(&f);
+  ASSERT_TRUE(test::ClickTab(f.regStandort, 1));
   for (const Fall& fall : faelle) {
     QLineEdit* box = f.*fall.box;
     SCOPED_TRACE(box->objectName().toStdString());
     EXPECT_FALSE(box->isEnabled());
-    (f.*fall.optionen)[2]->click();
+    ASSERT_TRUE(test::Click((f.*fall.optionen)[2]));
     EXPECT_TRUE(box->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), box);
-    box->setText(QStringLiteral("12"));
-    (f.*fall.optionen)[1]->click();
+    ASSERT_TRUE(test::TypeInto(box, QStringLiteral("12")));
+    ASSERT_TRUE(test::Click((f.*fall.optionen)[1]));
     EXPECT_FALSE(box->isEnabled());
     EXPECT_EQ(box->text(), QString());
   }
@@ -269,7 +277,7 @@ TEST_F(StandortFensterTest, EachSurfaceOptionSitsLevelWithItsCoveringList) {
                          {"Giebelseite vorne:", "AFGiebelV", "GTGiebelV"},
                          {"Giebelseite hinten:", "AFGiebelH", "GTGiebelH"}};
   frmStandort& f = Oeffnen(false, "Sta1005");  // every surface outer
-  f.regStandort->SetTab(1);
+  ASSERT_TRUE(test::ClickTab(f.regStandort, 1));
   test::ProcessEvents();
   const auto mitte = [&f](QWidget* w) { return w->mapTo(&f, w->rect().center()).y(); };
   const QList<QRadioButton*> grenzOptionen = f.fraGrenz->findChildren<QRadioButton*>();
@@ -307,11 +315,11 @@ TEST_F(StandortFensterTest, EachSurfaceOptionSitsLevelWithItsCoveringList) {
 TEST_F(StandortFensterTest, SavingANewHouseStoresBothRecordsClosesAndRebuildsTheTree) {
   frmStammdaten& stamm = Stammdaten();
   frmStandort& f = Oeffnen(true, "Sta1001");
-  f.txtName->setText(QStringLiteral("Neues Haus"));
-  f.txtLaenge->setText(QStringLiteral("10"));
-  f.txtBreite->setText(QStringLiteral("5"));
-  f.regStandort->SetTab(2);
-  f.cmbSpeichern->click();
+  ASSERT_TRUE(test::TypeInto(f.txtName, QStringLiteral("Neues Haus")));
+  ASSERT_TRUE(test::TypeInto(f.txtLaenge, QStringLiteral("10")));
+  ASSERT_TRUE(test::TypeInto(f.txtBreite, QStringLiteral("5")));
+  ASSERT_TRUE(test::ClickTab(f.regStandort, 2));
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
   EXPECT_EQ(Wert(Morvin(), "SELECT \"UeberPNr\" FROM \"Standort\" WHERE \"StandortNr\" = 'Sta1008'"), "1001");
@@ -328,20 +336,21 @@ TEST_F(StandortFensterTest, SavingANewHouseStoresBothRecordsClosesAndRebuildsThe
 
 TEST_F(StandortFensterTest, NewRecordKeepsTheGroupTheMenuSetWhateverIsRightClickedLater) {
   tolvar::State& s = state();
-  s.StandortIndex = Index("Sta1001");
-  s.AktuelleUeberPNr = "0";
   // "New" in the pop-up of the group Sta1001: the editor opens, then the menu sets the parent.
-  mdiTolvarZentral::instanz().mnuPopUp2Neu_Click();
-  ASSERT_TRUE(frmStandort::IsLoaded());
+  frmStandort& f = Oeffnen(true, "Sta1001");
   EXPECT_EQ(s.AktuelleUeberPNr, "1001");
   test::ProcessEvents();
-  // A right-click on another tree moves the program-wide selection while the editor is open.
-  s.AktuelleUeberPNr = "1004";
-  frmStandort& f = frmStandort::instanz();
-  f.txtName->setText(QStringLiteral("Neues Haus"));
-  f.txtLaenge->setText(QStringLiteral("10"));
-  f.txtBreite->setText(QStringLiteral("5"));
-  f.cmbSpeichern->click();
+  // A right press on a site of another group moves the program-wide selection while the
+  // editor is open.
+  frmStammdaten& stamm = Stammdaten();
+  stamm.trvStandort->EnsureVisible(QStringLiteral("Sta1006"));
+  ASSERT_TRUE(test::RightClickNode(stamm.trvStandort, QStringLiteral("Sta1006")));
+  ASSERT_TRUE(test::PressEscape());
+  ASSERT_EQ(s.AktuelleUeberPNr, "1004");
+  ASSERT_TRUE(test::TypeInto(f.txtName, QStringLiteral("Neues Haus")));
+  ASSERT_TRUE(test::TypeInto(f.txtLaenge, QStringLiteral("10")));
+  ASSERT_TRUE(test::TypeInto(f.txtBreite, QStringLiteral("5")));
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
   EXPECT_EQ(Wert(Morvin(), "SELECT \"UeberPNr\" FROM \"Standort\" WHERE \"StandortNr\" = 'Sta1008'"), "1001");
@@ -366,14 +375,13 @@ TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpe
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.laenge);
     frmStandort& f = Oeffnen(true, "Sta1001");
-    QApplication::setActiveWindow(&f);
-    f.txtName->setText(QString::fromUtf8(fall.name));
-    f.txtLaenge->setText(QString::fromLatin1(fall.laenge));
-    f.txtBreite->setText(QStringLiteral("5"));
-    f.regStandort->SetTab(2);
+    ASSERT_TRUE(test::TypeInto(f.txtName, QString::fromUtf8(fall.name)));
+    ASSERT_TRUE(test::TypeInto(f.txtLaenge, QString::fromLatin1(fall.laenge)));
+    ASSERT_TRUE(test::TypeInto(f.txtBreite, QStringLiteral("5")));
+    ASSERT_TRUE(test::ClickTab(f.regStandort, 2));
     const std::size_t vorher = prompts_->shown().size();
     prompts_->AnswerMsgBox(ui::msgbox::Ok);
-    f.cmbSpeichern->click();
+    ASSERT_TRUE(test::Click(f.cmbSpeichern));
     test::ProcessEvents();
     ASSERT_TRUE(frmStandort::IsLoaded());
     ASSERT_EQ(prompts_->shown().size(), vorher + 1);
@@ -382,7 +390,7 @@ TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpe
     EXPECT_EQ(QApplication::focusWidget(), f.*fall.fokus);
     EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorherVantel);
     EXPECT_EQ(Tabelle(Morvin(), "Standort"), vorherStandort);
-    f.cmbAbbruch_Click();
+    ASSERT_TRUE(test::Click(f.cmbAbbruch));
     test::ProcessEvents();
   }
 }
@@ -395,7 +403,7 @@ TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
   frmStandort& f = Oeffnen(false, "Sta1002");
   EXPECT_EQ(f.comBrennstoff->currentText(), QStringLiteral("Heizöl EL (l)"));  // unknown: the first
   f.comBrennstoff->setCurrentIndex(f.comBrennstoff->findText(QStringLiteral("Erdgas H (m³)")));
-  f.txtStehwand->setText(QStringLiteral("9"));
+  ASSERT_TRUE(test::TypeInto(f.txtStehwand, QStringLiteral("9")));
   Exec(state().AktuelleEinstellungen.VantelPfad,
        "INSERT INTO \"Heizmaterialien\" VALUES (6, 'Hackschnitzel (kg)', 3.5, 4.0, 0.2)");
   ui::FormAccess::Activate(f);
@@ -403,7 +411,7 @@ TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
   EXPECT_EQ(f.comBrennstoff->currentText(), QStringLiteral("Erdgas H (m³)"));
   EXPECT_EQ(f.txtStehwand->text(), QStringLiteral("9"));
   EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorher);
-  f.cmbAbbruch->click();
+  ASSERT_TRUE(test::Click(f.cmbAbbruch));
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
   EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorher);
@@ -412,8 +420,8 @@ TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
 TEST_F(StandortFensterTest, ChangedGroupHandsItsDataToItsHouses) {
   Exec(Tolvar(), "UPDATE \"Vantel\" SET \"Gemeinkosten\" = '1200' WHERE \"StandortNr\" = 'Sta1002'");
   frmStandort& f = Oeffnen(false, "Sta1001");
-  f.txtGruStehwand->setText(QStringLiteral("3,5"));
-  f.cmbFuerAlle->click();
+  ASSERT_TRUE(test::TypeInto(f.txtGruStehwand, QStringLiteral("3,5")));
+  ASSERT_TRUE(test::Click(f.cmbFuerAlle));
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
   EXPECT_EQ(Vantel("Sta1001", "Länge"), "0");
@@ -433,10 +441,10 @@ TEST_F(StandortFensterTest, SaveUsesTheEditorsOwnRecordAfterTheSelectionMoved) {
   Exec(Tolvar(), "UPDATE \"Vantel\" SET \"Gemeinkosten\" = '1200' WHERE \"StandortNr\" = 'Sta1002'");
   const std::string andererVorher = Vantel("Sta1003", "Stehwand") + Vantel("Sta1003", "Bauart");
   frmStandort& f = Oeffnen(false, "Sta1002");
-  f.txtStehwand->setText(QStringLiteral("4,2"));
+  ASSERT_TRUE(test::TypeInto(f.txtStehwand, QStringLiteral("4,2")));
   state().StandortIndex = Index("Sta1003");
   state().Bearbeitungsmodus = "Neu";
-  f.cmbSpeichern->click();
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
   EXPECT_EQ(Vantel("Sta1002", "Stehwand"), "4,2");
@@ -451,7 +459,9 @@ TEST_F(StandortFensterTest, ClosingRebuildsTheSiteTreeInTheViewItShows) {
   for (bool alles : {false, true}) {
     SCOPED_TRACE(alles);
     frmStammdaten& stamm = Stammdaten();
-    if (alles != stamm.trvStandort->Has(alt)) stamm.cmbAnzeigen_Click(1);
+    if (alles != stamm.trvStandort->Has(alt)) {
+      ASSERT_TRUE(test::Click(stamm.cmbAnzeigen[1]));
+    }
     ASSERT_EQ(stamm.trvStandort->Has(alt), alles);
     frmStandort& f = Oeffnen(false, "Sta1003");
     Exec(Morvin(), "UPDATE \"Standort\" SET \"Standortname\" = 'Umbenannt' WHERE \"StandortNr\" = 'Sta1003'");
@@ -467,14 +477,17 @@ TEST_F(StandortFensterTest, ClosingRebuildsTheSiteTreeInTheViewItShows) {
 TEST_F(StandortFensterTest, ManagementButtonsOpenTheFuelAndCoveringEditors) {
   struct Fall {
     QPushButton* frmStandort::*knopf;
+    int tab;
     QString editor;
   };
-  const Fall faelle[] = {{&frmStandort::cmbBrennstoffverwaltung, QStringLiteral("frmBrennstoff")},
-                         {&frmStandort::cmbMaterialverwaltung, QStringLiteral("frmEindeckung")}};
+  const Fall faelle[] = {{&frmStandort::cmbBrennstoffverwaltung, 2, QStringLiteral("frmBrennstoff")},
+                         {&frmStandort::cmbMaterialverwaltung, 1, QStringLiteral("frmEindeckung")}};
   frmStandort& f = Oeffnen(false, "Sta1002");
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.editor.toStdString());
-    (f.*fall.knopf)->click();
+    ASSERT_TRUE(test::ActivateWindowOf(&f));
+    ASSERT_TRUE(test::ClickTab(f.regStandort, fall.tab));
+    ASSERT_TRUE(test::Click((f.*fall.knopf)));
     ui::Form* editor = ui::Forms::Find(fall.editor);
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible());
@@ -486,10 +499,10 @@ TEST_F(StandortFensterTest, ManagementButtonsOpenTheFuelAndCoveringEditors) {
 TEST_F(StandortFensterTest, HelpButtonAndF1ShowTopicFiveTwo) {
   frmStandort& f = Oeffnen(false, "Sta1002");
   mdlHilfe::HilfeAufrufen("Index");
-  f.cmbHilfe->click();
+  ASSERT_TRUE(test::Click(f.cmbHilfe));
   EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("Abschnitt5.2.htm"));
   mdlHilfe::HilfeAufrufen("Index");
-  ui::FormAccess::KeyDown(f, Qt::Key_F1, 0);
+  ASSERT_TRUE(test::PressIn(f.txtName, Qt::Key_F1));
   EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("Abschnitt5.2.htm"));
 }
 
