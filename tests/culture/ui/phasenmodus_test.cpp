@@ -288,7 +288,7 @@ TEST_F(Phasenmodus, LeavingTheStartBoxByTabOrMouseChecksItAndTheEndBoxTakesTheCa
   EXPECT_EQ(Meldungen().size(), 2u);
   EXPECT_EQ(FocusWidget(), form->txtEnde);
   EXPECT_FALSE(state().KalenderZielBeginn);
-  form->movDatum_DatumGewaehlt(Tag(2024, 7, 20));
+  ASSERT_TRUE(ClickDate(form->movDatum, Tag(2024, 7, 20)));
   EXPECT_EQ(form->txtEnde->text(), QStringLiteral("20.07.2024"));
   EXPECT_EQ(form->txtBeginn->text(), QStringLiteral("05.07.2024"));
   EXPECT_EQ(prompts->beeps(), 0);
