@@ -20,8 +20,10 @@
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmTopfSubstrat.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/tabstrip.h"
 #include "settings/ui/frmArbeitMaterial.h"
 #include "settings/ui/frmEinstellungen.h"
+#include "support/ui_input.h"
 
 namespace tolvar::test {
 namespace {
@@ -89,11 +91,14 @@ TEST_F(PlaceholderWindowsTest, SavedPointerColoursRestartTheMainWindowOnYesOnly)
   mdiTolvarZentral& h = MusterOeffnen();
   QPointer<mdiTolvarZentral> erstes(&h);
   Befehl("mnuEinstellungen");
-  frmEinstellungen::instanz().opbMorvin[3]->setChecked(true);
-  frmEinstellungen::instanz().opbTolvar[4]->setChecked(true);
+  frmEinstellungen& einstellungen = frmEinstellungen::instanz();
+  ASSERT_TRUE(MoveIntoView(einstellungen.regEinstellungen));
+  ASSERT_TRUE(ClickTab(einstellungen.regEinstellungen, 3));
+  ASSERT_TRUE(Click(einstellungen.opbMorvin[3]));
+  ASSERT_TRUE(Click(einstellungen.opbTolvar[4]));
 
   prompts->AnswerMsgBox(ui::msgbox::No);
-  frmEinstellungen::instanz().cmbFarbeOK_Click();
+  ASSERT_TRUE(Click(einstellungen.cmbFarbeOK));
   EXPECT_EQ(state().FarbeMorvin, 3);
   EXPECT_EQ(state().FarbeTolvar, 4);
   EXPECT_EQ(Feld(root.Join("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "FarbeMorvin"), "3");
@@ -101,7 +106,7 @@ TEST_F(PlaceholderWindowsTest, SavedPointerColoursRestartTheMainWindowOnYesOnly)
   EXPECT_FALSE(erstes.isNull());
 
   prompts->AnswerMsgBox(ui::msgbox::Yes);
-  frmEinstellungen::instanz().cmbFarbeOK_Click();
+  ASSERT_TRUE(Click(einstellungen.cmbFarbeOK));
   ProcessEvents();
   EXPECT_TRUE(erstes.isNull());
   ASSERT_TRUE(mdiTolvarZentral::IsLoaded());
