@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing (Debian 12), builds the Debug build with sanitizers and runs every test
-# offscreen, then runs the window tests again on a virtual X server with a window manager.
+# Installs what is missing (Debian 12), builds the Debug build with sanitizers (warnings are
+# errors) and runs every test offscreen, then runs the window tests again on a virtual X server
+# with a window manager.
 set -euo pipefail
 cd "$(dirname "$0")"
 source ./scripts/common.sh
@@ -13,7 +14,7 @@ export QT_QPA_PLATFORM=offscreen
 # Qt's own start-up allocations are reported as leaks; the remaining checks stay on.
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-tolvar_build build-test -DCMAKE_BUILD_TYPE=Debug -DTOLVAR_SANITIZE=ON
+tolvar_build build-test -DCMAKE_BUILD_TYPE=Debug -DTOLVAR_SANITIZE=ON -DTOLVAR_WERROR=ON
 cd build-test
 # A test that fails is tried once more: the timing checks are sensitive to a loaded machine.
 ctest --output-on-failure --no-tests=error --timeout 120 --repeat until-pass:2 -j "$(nproc)"

@@ -119,8 +119,9 @@ void frmMaterialInfo::TabelleFuellen() {
     const std::optional<double> preis = material ? base::ParseNumber(material->Preis) : std::nullopt;
     std::optional<double> je1000;
     const auto menge = base::ParseNumber(r.Menge);
-    const auto pflanzen = phase ? base::ParseNumber(phase->AnzahlPflanzen) : std::nullopt;
-    if (menge && preis && pflanzen && *pflanzen != 0) je1000 = *menge * *preis / *pflanzen * 1000.0;
+    // No phase, or a plant count that is no number, counts as none: nothing to divide by.
+    const double pflanzen = phase ? base::ParseNumber(phase->AnzahlPflanzen).value_or(0.0) : 0.0;
+    if (menge && preis && pflanzen != 0) je1000 = *menge * *preis / pflanzen * 1000.0;
 
     tabelle.Zeile({Q(r.Materialname), Q(r.Menge), Zahltext(preis, "0.00"), Q(base::DateText(r.Datum)),
                    phase ? Q(phase->Phasennamen) : QString(), phase ? Q(phase->AnzahlPflanzen) : QString(),

@@ -125,9 +125,10 @@ void frmVantelInfo::TabelleFuellen() {
     std::optional<double> je1000;
     const auto wege = base::ParseNumber(b.Wege);
     const auto belegt = base::ParseNumber(b.Flaeche);
-    const auto pflanzen = phase ? base::ParseNumber(phase->AnzahlPflanzen) : std::nullopt;
-    if (ergebnis && wege && belegt && pflanzen && *pflanzen != 0) {
-      je1000 = b.HeizkostenJeQm * *belegt / *pflanzen * (*wege / 100.0 + 1.0) * 1000.0;
+    // No phase, or a plant count that is no number, counts as none: nothing to divide by.
+    const double pflanzen = phase ? base::ParseNumber(phase->AnzahlPflanzen).value_or(0.0) : 0.0;
+    if (ergebnis && wege && belegt && pflanzen != 0) {
+      je1000 = b.HeizkostenJeQm * *belegt / pflanzen * (*wege / 100.0 + 1.0) * 1000.0;
     }
 
     tabelle.Zeile({Q(b.StandortName), standort ? Zahltext(base::ParseNumber(standort->Flaeche), "0") : QString(),
