@@ -34,7 +34,7 @@ function(tolvar_test name)
   if(ARG_WINDOWS)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} tolvar_test_support_ui GTest::gmock tolvar_warnings)
   else()
-    target_link_libraries(${name} PRIVATE ${ARG_DEPS} tolvar_test_support GTest::gtest_main GTest::gmock tolvar_warnings)
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} tolvar_test_main GTest::gmock tolvar_warnings)
   endif()
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   # Tests read the generated installation tree.

@@ -2,10 +2,8 @@
 // Message boxes asked for by the logic. The logic does not show windows itself: it hands the
 // message to the current sink, which the windows layer connects to its prompt service.
 
-#include <deque>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tolvar::data {
 
@@ -43,32 +41,5 @@ void ShowCritical(std::string_view text);
 
 // Asks a Yes/No question through the current sink; true for Yes.
 bool AskYesNo(std::string_view text, std::string_view title = kMeldungTitel, bool questionIcon = true);
-
-// A sink that records every message (tests).
-class RecordingMessageSink : public MessageSink {
- public:
-  struct Message {
-    std::string text;
-    MessageStyle style;
-    std::string title;
-  };
-  void Show(std::string_view text, MessageStyle style, std::string_view title) override {
-    messages.push_back({std::string(text), style, std::string(title)});
-  }
-  // Records the question and gives the next scripted answer; No when none is left.
-  bool AskYesNo(std::string_view text, std::string_view title, bool questionIcon) override {
-    questions.push_back({std::string(text), MessageStyle::Question, std::string(title)});
-    questionIcons.push_back(questionIcon);
-    if (answers.empty()) return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  std::vector<Message> messages;
-  std::vector<Message> questions;
-  std::vector<bool> questionIcons;
-  // Answers to the coming questions, in order (true = Yes).
-  std::deque<bool> answers;
-};
 
 }  // namespace tolvar::data

@@ -11,6 +11,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/helpviewer.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -103,7 +104,7 @@ TEST_F(HelpTest, MissingHelpFolderShowsNothingAndSaysSo) {
   mdlHilfe::HilfeAufrufen("10");
   ui::HelpViewer::Instance().hide();
   std::filesystem::remove_all(sys::DataPath("\\Hilfe"));
-  data::RecordingMessageSink meldungen;
+  test::RecordingMessageSink meldungen;
   data::MessageSink* vorher = data::SetMessageSink(&meldungen);
   mdlHilfe::HilfeAufrufen("5");
   mdlHilfe::HilfeAufrufen("Index");

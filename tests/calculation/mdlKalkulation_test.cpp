@@ -30,6 +30,7 @@
 #include "data/settings_row.h"
 #include "data/state.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 
 namespace tolvar::mdlKalkulation {
 namespace {
@@ -81,7 +82,7 @@ class KalkulationTest : public ::testing::Test {
   }
 
   test::FreshDataRoot root;
-  data::RecordingMessageSink meldungen;
+  test::RecordingMessageSink meldungen;
 };
 
 std::vector<std::pair<std::string, std::string>> Boxen(const KalkulationsFenster& f) {

@@ -12,6 +12,7 @@
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/schema.h"
 
 namespace tolvar::mdlkulturVergleich {
@@ -30,7 +31,7 @@ class VergleichskulturTest : public testing::Test {
   test::TempDir dir;
   std::string pfad = dir.Join("Ergebnisse.mdb");
   FesteUhr uhr;
-  data::RecordingMessageSink meldungen;
+  test::RecordingMessageSink meldungen;
   data::MessageSink* vorherigeMeldungen = nullptr;
 
   void SetUp() override {

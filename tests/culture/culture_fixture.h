@@ -13,6 +13,7 @@
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/schema.h"
 
 namespace tolvar::test {
@@ -29,7 +30,7 @@ class StehendeUhr : public base::Clock {
 class CultureFixture : public testing::Test {
  protected:
   TempDir dir;
-  data::RecordingMessageSink meldungen;
+  test::RecordingMessageSink meldungen;
   StehendeUhr uhr;
   std::unique_ptr<db::Database> morvin;
   std::unique_ptr<db::Database> tolvar;

@@ -12,13 +12,14 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 
 namespace tolvar {
 namespace {
 
 TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
   test::FreshDataRoot root;
-  data::RecordingMessageSink meldungen;
+  test::RecordingMessageSink meldungen;
   data::SetMessageSink(&meldungen);
   ResetState();
   State& s = state();

@@ -14,6 +14,7 @@
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 
 namespace tolvar::test {
 
@@ -49,13 +50,13 @@ class DataTest : public ::testing::Test {
   // The first row of `table` in the database at `path`.
   db::Recordset FirstRow(const std::string& path, std::string_view table);
 
-  const std::vector<data::RecordingMessageSink::Message>& Messages() const {
+  const std::vector<test::RecordingMessageSink::Message>& Messages() const {
     return sink_.messages;
   }
 
   TempDir dir_;
   FixedClock clock_;
-  data::RecordingMessageSink sink_;
+  test::RecordingMessageSink sink_;
 
  private:
   std::string previousRoot_;

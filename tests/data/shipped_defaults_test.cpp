@@ -9,6 +9,7 @@
 #include "platform/db/database.h"
 #include "platform/sys/files.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 
 namespace tolvar {
 namespace {
@@ -16,7 +17,7 @@ namespace {
 TEST(ShippedDefaultsTest, SampleEnterpriseAndDefaultDatabasesPassEveryCheck) {
   test::FreshDataRoot root;
   ResetState();
-  data::RecordingMessageSink sink;
+  test::RecordingMessageSink sink;
   data::MessageSink* previous = data::SetMessageSink(&sink);
 
   State& s = state();

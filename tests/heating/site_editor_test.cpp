@@ -11,6 +11,7 @@
 #include "heating/mdlVantel.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/schema.h"
 
 namespace tolvar::heating {
@@ -28,7 +29,7 @@ INSERT INTO "Vantel" VALUES ('Sta1002', '40', '12', '1200', '4', '6', '15', '1',
 class SiteEditorTest : public testing::Test {
  protected:
   test::TempDir dir;
-  data::RecordingMessageSink sink;
+  test::RecordingMessageSink sink;
   data::MessageSink* vorher = nullptr;
 
   void SetUp() override {

@@ -8,6 +8,7 @@
 
 #include "base/values.h"
 #include "data/messages.h"
+#include "support/messages.h"
 
 namespace tolvar {
 namespace {
@@ -43,7 +44,7 @@ class RechnerTest : public testing::Test {
  protected:
   RechnerTest() { vorher_ = data::SetMessageSink(&sink_); }
   ~RechnerTest() override { data::SetMessageSink(vorher_); }
-  data::RecordingMessageSink sink_;
+  test::RecordingMessageSink sink_;
   data::MessageSink* vorher_;
 };
 

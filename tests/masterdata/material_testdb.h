@@ -15,7 +15,9 @@
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/schema.h"
+#include "support/tables.h"
 
 namespace tolvar::test {
 
@@ -79,22 +81,7 @@ class MaterialDb : public testing::Test {
   std::vector<std::string> VonNr(const std::string& table, const std::string& column, const std::string& nr) {
     return Spalte(table, column, "MaterialNr = '" + nr + "'");
   }
-  // Every row of every table as text, to show that a refused save changed nothing.
-  std::string Inhalt() {
-    auto database = db::Database::Open(pfad_);
-    std::string text;
-    for (const std::string& table : database->Tables()) {
-      db::Recordset rs = database->Query("SELECT * FROM " + db::QuoteIdentifier(table) + " ORDER BY rowid");
-      text += table + ":";
-      for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        text += " (";
-        for (int i = 0; i < static_cast<int>(rs.ColumnNames().size()); ++i) text += rs.Field(i).text() + "|";
-        text += ")";
-      }
-      text += "\n";
-    }
-    return text;
-  }
+  std::string Inhalt() const { return Datenbankinhalt(pfad_); }
   // A trigger that makes every insert into `table` fail.
   void EinfuegenSperren(const std::string& table) {
     Exec("CREATE TRIGGER \"sperre_" + table + "\" BEFORE INSERT ON \"" + table +
@@ -104,7 +91,7 @@ class MaterialDb : public testing::Test {
   TempDir dir_;
   std::string pfad_;
   FesteUhr uhr_;
-  data::RecordingMessageSink sink_;
+  test::RecordingMessageSink sink_;
   data::MessageSink* vorher_ = nullptr;
 };
 

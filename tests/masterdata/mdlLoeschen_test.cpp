@@ -12,7 +12,9 @@
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/schema.h"
+#include "support/tables.h"
 
 namespace tolvar {
 namespace {
@@ -59,21 +61,6 @@ class DeletionTest : public testing::Test {
       werte.push_back(rs.Field(0).isNull() ? kNull : rs.Field(0).text());
     }
     return werte;
-  }
-  static std::string Inhalt(const std::string& pfad) {
-    auto database = db::Database::Open(pfad);
-    std::string text;
-    for (const std::string& table : database->Tables()) {
-      db::Recordset rs = database->Query("SELECT * FROM " + db::QuoteIdentifier(table) + " ORDER BY rowid");
-      text += table + ":";
-      for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        text += " (";
-        for (int i = 0; i < static_cast<int>(rs.ColumnNames().size()); ++i) text += rs.Field(i).text() + "|";
-        text += ")";
-      }
-      text += "\n";
-    }
-    return text;
   }
   // A trigger that makes every delete from `table` fail.
   static void Sperren(const std::string& pfad, const std::string& table) {
@@ -134,14 +121,14 @@ TEST_F(DeletionTest, WildcardOrAbsentKeysDeleteNothing) {
   for (const EinfacherFall& fall : kEinfacheFaelle) {
     Zeilen(tolvarPfad_, fall.table, fall.column, {"X1", "X2"});
   }
-  const std::string vorher = Inhalt(tolvarPfad_);
+  const std::string vorher = test::Datenbankinhalt(tolvarPfad_);
   for (const char* key : {"%", "X_", "X", "Y1", "x1"}) {
     for (const EinfacherFall& fall : kEinfacheFaelle) {
       SCOPED_TRACE(std::string(fall.name) + " " + key);
       EXPECT_TRUE(fall.loeschen(tolvarPfad_, key).ok);
     }
   }
-  EXPECT_EQ(Inhalt(tolvarPfad_), vorher);
+  EXPECT_EQ(test::Datenbankinhalt(tolvarPfad_), vorher);
 }
 
 TEST_F(DeletionTest, CultureDeletesPhasesAndMaterialRowsTogether) {
@@ -234,12 +221,12 @@ TEST_F(DeletionTest, FailureMidWayLeavesTheDatabaseUnchanged) {
     Exec(tolvarPfad_, "DELETE FROM \"Material\"");
     Materialbestand();
     Sperren(materialPfad_, fall.gesperrt);
-    const std::string vorher = Inhalt(materialPfad_);
+    const std::string vorher = test::Datenbankinhalt(materialPfad_);
     const LoeschErgebnis e = masterdata::MaterialDatenLoeschen(tolvarPfad_, materialPfad_, "T1");
     EXPECT_FALSE(e.ok);
     EXPECT_EQ(e.datenbank, materialPfad_);
     EXPECT_NE(e.fehler.find("gesperrt"), std::string::npos) << e.fehler;
-    EXPECT_EQ(Inhalt(materialPfad_), vorher);
+    EXPECT_EQ(test::Datenbankinhalt(materialPfad_), vorher);
     // The culture rows were deleted in their own database before.
     EXPECT_EQ(Spalte(tolvarPfad_, "Material", "MaNr"), (Werte{"C1", "S1", "C3"}));
     Exec(materialPfad_, std::string("DROP TRIGGER \"sperre_") + fall.gesperrt + "\"");
@@ -249,13 +236,13 @@ TEST_F(DeletionTest, FailureMidWayLeavesTheDatabaseUnchanged) {
 TEST_F(DeletionTest, CultureRowsThatCannotGoKeepTheMaterial) {
   Materialbestand();
   Sperren(tolvarPfad_, "Material");
-  const std::string tolvar = Inhalt(tolvarPfad_);
-  const std::string material = Inhalt(materialPfad_);
+  const std::string tolvar = test::Datenbankinhalt(tolvarPfad_);
+  const std::string material = test::Datenbankinhalt(materialPfad_);
   const LoeschErgebnis e = masterdata::MaterialDatenLoeschen(tolvarPfad_, materialPfad_, "T1");
   EXPECT_FALSE(e.ok);
   EXPECT_EQ(e.datenbank, tolvarPfad_);
-  EXPECT_EQ(Inhalt(tolvarPfad_), tolvar);
-  EXPECT_EQ(Inhalt(materialPfad_), material);
+  EXPECT_EQ(test::Datenbankinhalt(tolvarPfad_), tolvar);
+  EXPECT_EQ(test::Datenbankinhalt(materialPfad_), material);
 }
 
 TEST_F(DeletionTest, CulturePhasesStayWhenItsMaterialRowsCannotGo) {
@@ -282,9 +269,9 @@ TEST_F(DeletionTest, MissingDatabaseOrTableIsAFailure) {
   EXPECT_NE(e.fehler.find("ArbeitMaterial"), std::string::npos) << e.fehler;
   Materialbestand();
   Exec(materialPfad_, "DROP TABLE \"Gefaesse\"");
-  const std::string material = Inhalt(materialPfad_);
+  const std::string material = test::Datenbankinhalt(materialPfad_);
   EXPECT_FALSE(masterdata::MaterialDatenLoeschen(tolvarPfad_, materialPfad_, "T1").ok);
-  EXPECT_EQ(Inhalt(materialPfad_), material);
+  EXPECT_EQ(test::Datenbankinhalt(materialPfad_), material);
   EXPECT_EQ(Spalte(tolvarPfad_, "Vantel", "StandortNr"), Werte{"S1"});
 }
 
@@ -340,20 +327,20 @@ class SelectionDeletionTest : public DeletionTest {
     return mdlLoeschen::MaterialDatenLoeschen() && ok;
   }
 
-  data::RecordingMessageSink sink_;
+  test::RecordingMessageSink sink_;
   data::MessageSink* previous_ = nullptr;
 };
 
 TEST_F(SelectionDeletionTest, IndexOutsideTheListDeletesNothing) {
-  const std::string tolvar = Inhalt(tolvarPfad_);
-  const std::string material = Inhalt(materialPfad_);
+  const std::string tolvar = test::Datenbankinhalt(tolvarPfad_);
+  const std::string material = test::Datenbankinhalt(materialPfad_);
   for (int index : {1, 2, -1}) {
     SCOPED_TRACE(index);
     Auswahl(index);
     EXPECT_TRUE(AlleLoeschen());
   }
-  EXPECT_EQ(Inhalt(tolvarPfad_), tolvar);
-  EXPECT_EQ(Inhalt(materialPfad_), material);
+  EXPECT_EQ(test::Datenbankinhalt(tolvarPfad_), tolvar);
+  EXPECT_EQ(test::Datenbankinhalt(materialPfad_), material);
   EXPECT_TRUE(sink_.messages.empty());
 }
 

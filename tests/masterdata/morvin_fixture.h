@@ -13,7 +13,9 @@
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/schema.h"
+#include "support/tables.h"
 
 namespace tolvar::test {
 
@@ -52,22 +54,8 @@ class MorvinTest : public testing::Test {
     ASSERT_TRUE(database);
     ASSERT_TRUE(database->Execute(sql, params)) << database->LastError() << " in " << sql;
   }
-  // The rows of a query, each as its fields' texts joined by "|" (Null as "<Null>").
   static std::vector<std::string> Abfrage(const std::string& pfad, const std::string& sql) {
-    std::vector<std::string> zeilen;
-    auto database = db::Database::Open(pfad);
-    if (!database) return {"<keine Datenbank>"};
-    db::Recordset rs = database->Query(sql);
-    EXPECT_TRUE(rs.ok()) << rs.error();
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-      std::string zeile;
-      for (int i = 0; i < static_cast<int>(rs.ColumnNames().size()); ++i) {
-        if (i > 0) zeile += "|";
-        zeile += rs.Field(i).isNull() ? "<Null>" : rs.Field(i).text();
-      }
-      zeilen.push_back(zeile);
-    }
-    return zeilen;
+    return Abfragezeilen(pfad, sql, "<Null>");
   }
   std::vector<std::string> Texte() const {
     std::vector<std::string> texte;
@@ -79,7 +67,7 @@ class MorvinTest : public testing::Test {
   std::string morvin_;
   std::string tolvar_;
   StellUhr uhr_;
-  data::RecordingMessageSink meldungen_;
+  test::RecordingMessageSink meldungen_;
   data::MessageSink* previousSink_ = nullptr;
 };
 

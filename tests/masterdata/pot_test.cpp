@@ -89,6 +89,7 @@ TEST_F(TopfTest, VolumeQuestionText) {
   e.txtVolumen.clear();
   e.txtKuerzel.clear();
   e.txtName = "Topf 12 cm mit Untersetzer";
+  sink_.answers.push_back(false);
   EXPECT_FALSE(TopfSpeichern(Neu(), &e).gespeichert);
   ASSERT_EQ(sink_.questions.size(), 1u);
   EXPECT_EQ(sink_.questions[0].text, "Sie haben keine Volumen eingegeben.\n\r\n\rSoll der Wert mit 1 bestzt werden?");

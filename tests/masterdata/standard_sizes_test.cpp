@@ -73,6 +73,7 @@ TEST_F(StandardgroessenTest, AddingComparesNameAndVolume) {
 TEST_F(StandardgroessenTest, ReusedNameQuestionText) {
   Exec("INSERT INTO Standardgroessen VALUES ('12er Topf', '0,8')");
   VolumenFormular f = Neu("12er Topf", "1");
+  sink_.answers.push_back(false);
   EXPECT_EQ(VolumenSpeichern(&f), VolumenErgebnis::Abgelehnt);
   ASSERT_EQ(sink_.questions.size(), 1u);
   EXPECT_EQ(sink_.questions[0].text,

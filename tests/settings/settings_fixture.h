@@ -16,6 +16,7 @@
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 
 namespace tolvar::test {
 
@@ -42,13 +43,13 @@ class SettingsTest : public ::testing::Test {
   // Every row of `table` as the texts of `columns`, "|"-joined, in table order.
   std::vector<std::string> Rows(db::Database& database, std::string_view table,
                                 const std::vector<std::string>& columns);
-  const std::vector<data::RecordingMessageSink::Message>& Messages() const {
+  const std::vector<test::RecordingMessageSink::Message>& Messages() const {
     return sink_.messages;
   }
 
   TempDir dir_;
   SettingsClock clock_;
-  data::RecordingMessageSink sink_;
+  test::RecordingMessageSink sink_;
 
  private:
   std::string previousRoot_;

@@ -1,7 +1,8 @@
 // Test main for window tests: one QApplication for the whole run, on the offscreen platform
 // unless QT_QPA_PLATFORM names another (the desktop run of test.sh uses xcb).
 // No test may reach a real dialog: an answer-less scripted prompt service stands behind every
-// test's own, so an unscripted prompt fails the test instead of waiting for a person; and the
+// test's own, so an unscripted prompt fails the test instead of waiting for a person, and a
+// message of the logic that no test expected fails it too; and the
 // program-end hook does nothing, so unloading the last window never quits the test run.
 #include <QApplication>
 
@@ -9,6 +10,7 @@
 
 #include "platform/ui/appearance.h"
 #include "platform/ui/forms.h"
+#include "support/messages.h"
 #include "support/ui_forms.h"
 #include "support/ui_prompts.h"
 
@@ -41,6 +43,7 @@ int main(int argc, char** argv) {
   tolvar::ui::SetPrompts(&strict);
   tolvar::ui::Forms::SetQuitHandler([] {});
   ::testing::UnitTest::GetInstance()->listeners().Append(new LeftoverWindows);
+  tolvar::test::InstallUnexpectedMessages();
 
   const int result = RUN_ALL_TESTS();
   tolvar::ui::SetPrompts(nullptr);

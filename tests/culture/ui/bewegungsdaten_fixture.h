@@ -19,6 +19,7 @@
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/keyedtree_drag.h"
 #include "platform/ui/prompts.h"
+#include "support/tables.h"
 #include "support/ui_fixture.h"
 #include "support/ui_input.h"
 
@@ -74,22 +75,6 @@ class BewegungsdatenFenster : public FensterTest {
     auto database = db::Database::Open(pfad);
     ASSERT_TRUE(database);
     ASSERT_TRUE(database->Execute(sql)) << database->LastError();
-  }
-  // The rows of a query as "a|b|c" texts.
-  static std::vector<std::string> Zeilen(const std::string& pfad, const std::string& sql) {
-    std::vector<std::string> zeilen;
-    auto database = db::Database::Open(pfad);
-    if (!database) return zeilen;
-    db::Recordset rs = database->Query(sql);
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-      std::string text;
-      for (int i = 0; i < static_cast<int>(rs.ColumnNames().size()); ++i) {
-        if (i > 0) text += "|";
-        text += rs.Field(i).text();
-      }
-      zeilen.push_back(text);
-    }
-    return zeilen;
   }
   // A data row of a grid as "a|b|c" over its first `spalten` columns.
   static std::string GitterZeile(const ui::Grid* g, int r, int spalten) {

@@ -33,7 +33,7 @@ class KulturDialog : public BewegungsdatenFenster {
     return d;
   }
   std::vector<std::string> Kultur(const std::string& nr) {
-    return Zeilen(Morvin(),
+    return Abfragezeilen(Morvin(),
                   "SELECT Kulturname, Kuerzel, Gliederungspunkt, UeberPNr, Arbeitsende, Aktuell FROM "
                   "Kulturen WHERE KulturNr = '" +
                       nr + "'");
@@ -146,7 +146,7 @@ class KulturDialogMitMenue : public KulturDialog {
     ASSERT_TRUE(PopUpCommand(form->trvKulturen, QString::fromLatin1(knoten), QString::fromLatin1(befehl)));
   }
   static int Anzahl(const std::string& pfad, const std::string& where) {
-    return std::stoi(Zeilen(pfad, "SELECT count(*) FROM Kulturen WHERE " + where)[0]);
+    return std::stoi(Abfragezeilen(pfad, "SELECT count(*) FROM Kulturen WHERE " + where)[0]);
   }
 };
 

@@ -19,7 +19,7 @@ class Materialmodus : public BewegungsdatenFenster {
     ASSERT_TRUE(form->fraMaterial->isVisibleTo(form));
   }
   std::vector<std::string> Gespeichert(const char* kultur = "K1003") {
-    return Zeilen(Tolvar(), std::string("SELECT MaNr, Menge, Datum FROM Material WHERE KulturNr = '") + kultur +
+    return Abfragezeilen(Tolvar(), std::string("SELECT MaNr, Menge, Datum FROM Material WHERE KulturNr = '") + kultur +
                                 "' ORDER BY Datum, rowid");
   }
   MaterialSatz& Material(const char* nr) {

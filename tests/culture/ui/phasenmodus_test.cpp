@@ -21,7 +21,7 @@ base::Date Tag(int j, int m, int t) { return *base::MakeDate(j, m, t); }
 class Phasenmodus : public BewegungsdatenFenster {
  protected:
   std::vector<std::string> GespeichertePhasen(const char* kultur) {
-    return Zeilen(Tolvar(), std::string("SELECT Phasennummer, Phasennamen, Anfang, Ende FROM KulturPhasen "
+    return Abfragezeilen(Tolvar(), std::string("SELECT Phasennummer, Phasennamen, Anfang, Ende FROM KulturPhasen "
                                         "WHERE Kulturnummer = '") +
                                 kultur + "' ORDER BY CAST(Phasennummer AS INTEGER)");
   }

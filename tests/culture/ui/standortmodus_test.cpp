@@ -17,7 +17,7 @@ class Standortmodus : public BewegungsdatenFenster {
     ASSERT_TRUE(form->fraBearbeitenModus2->isVisibleTo(form));
   }
   std::vector<std::string> Belegungen(const char* kultur = "K1003") {
-    return Zeilen(Morvin(), std::string("SELECT StandortNr, Beginn, Ende, Flaeche FROM KulturStandorte WHERE "
+    return Abfragezeilen(Morvin(), std::string("SELECT StandortNr, Beginn, Ende, Flaeche FROM KulturStandorte WHERE "
                                         "KulturNr = '") +
                                 kultur + "' ORDER BY Beginn, StandortNr");
   }
@@ -112,7 +112,7 @@ TEST_F(Standortmodus, SaveChecksThenStoresOccupanciesAndPhaseAreas) {
             (std::vector<std::string>{"Sta1003|2024-07-01|2024-07-28|60", "Sta1002|2024-07-29|2024-09-15|200",
                                       "Sta1002|2024-09-16|2024-12-06|400", "Sta1005|2024-09-16|2024-12-06|150"}));
   EXPECT_EQ(form->dtgPhase->TextMatrix(3, 2), QStringLiteral("550"));
-  EXPECT_EQ(Zeilen(Tolvar(), "SELECT \"Fläche\" FROM KulturPhasen WHERE KP_ID = 'K1003_3'"),
+  EXPECT_EQ(Abfragezeilen(Tolvar(), "SELECT \"Fläche\" FROM KulturPhasen WHERE KP_ID = 'K1003_3'"),
             std::vector<std::string>{"550"});
 }
 
@@ -188,16 +188,16 @@ TEST_F(Standortmodus, DateCellsTakeCalendarDatesAndTypedDates) {
 // Choosing another culture in site mode and returning stores nothing of the culture before
 // under the new culture's number.
 TEST_F(Standortmodus, ReturningAfterAnotherCultureKeepsEachCulturesPhases) {
-  const auto k1004 = Zeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY rowid");
+  const auto k1004 = Abfragezeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY rowid");
   Betreten();
   KulturWaehlen("K1004");
   EXPECT_EQ(form->txtPhaseName->text(), QStringLiteral("Jungpflanzen"));
   ASSERT_TRUE(test::Click(form->cmbAbbruch));
   EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
   EXPECT_EQ(form->lblKultur->text(), QStringLiteral("Cyclamen 12 cm"));
-  EXPECT_EQ(Zeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY rowid").size(),
+  EXPECT_EQ(Abfragezeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY rowid").size(),
             k1004.size());
-  EXPECT_EQ(Zeilen(Tolvar(), "SELECT Phasennamen FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY Phasennummer"),
+  EXPECT_EQ(Abfragezeilen(Tolvar(), "SELECT Phasennamen FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY Phasennummer"),
             (std::vector<std::string>{"Jungpflanzen", "Endtopf"}));
 
   // A group chosen in site mode leaves nothing a save could store under the group.
@@ -205,8 +205,8 @@ TEST_F(Standortmodus, ReturningAfterAnotherCultureKeepsEachCulturesPhases) {
   KulturWaehlen("K1001");
   ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
   ASSERT_TRUE(test::Click(form->cmbAbbruch));
-  EXPECT_TRUE(Zeilen(Morvin(), "SELECT * FROM KulturStandorte WHERE KulturNr = 'K1001'").empty());
-  EXPECT_TRUE(Zeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1001'").empty());
+  EXPECT_TRUE(Abfragezeilen(Morvin(), "SELECT * FROM KulturStandorte WHERE KulturNr = 'K1001'").empty());
+  EXPECT_TRUE(Abfragezeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1001'").empty());
 }
 
 }  // namespace

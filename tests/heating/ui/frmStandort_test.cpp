@@ -29,6 +29,7 @@
 #include "platform/ui/prompts.h"
 #include "platform/ui/tabstrip.h"
 #include "support/fixtures.h"
+#include "support/tables.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -83,16 +84,6 @@ class StandortFensterTest : public testing::Test {
   static std::string Vantel(const std::string& nr, const char* feld) {
     return Wert(Tolvar(), std::string("SELECT ") + db::QuoteIdentifier(feld) +
                               " FROM \"Vantel\" WHERE \"StandortNr\" = '" + nr + "' ORDER BY rowid");
-  }
-  static std::string Tabelle(const std::string& pfad, const std::string& table) {
-    auto database = db::Database::Open(pfad);
-    db::Recordset rs = database->Query("SELECT * FROM " + db::QuoteIdentifier(table) + " ORDER BY rowid");
-    std::string text;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-      for (int i = 0; i < static_cast<int>(rs.ColumnNames().size()); ++i) text += rs.Field(i).text() + "|";
-      text += "\n";
-    }
-    return text;
   }
   static int Index(const std::string& nr) {
     const auto& liste = state().StandortListe;
@@ -370,8 +361,8 @@ TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpe
       {"", "10", QStringLiteral("Sie müssen erst einen Namen vergeben"), &frmStandort::txtName},
       {"Neues Haus", "zehn", QStringLiteral("Überprüfen sie bitte ihre Werte"), &frmStandort::txtLaenge},
   };
-  const std::string vorherVantel = Tabelle(Tolvar(), "Vantel");
-  const std::string vorherStandort = Tabelle(Morvin(), "Standort");
+  const std::string vorherVantel = test::Tabelleninhalt(Tolvar(), "Vantel");
+  const std::string vorherStandort = test::Tabelleninhalt(Morvin(), "Standort");
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.laenge);
     frmStandort& f = Oeffnen(true, "Sta1001");
@@ -388,8 +379,8 @@ TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpe
     EXPECT_EQ(prompts_->shown().back().text, fall.meldung);
     EXPECT_EQ(f.regStandort->Tab(), 0);
     EXPECT_EQ(QApplication::focusWidget(), f.*fall.fokus);
-    EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorherVantel);
-    EXPECT_EQ(Tabelle(Morvin(), "Standort"), vorherStandort);
+    EXPECT_EQ(test::Tabelleninhalt(Tolvar(), "Vantel"), vorherVantel);
+    EXPECT_EQ(test::Tabelleninhalt(Morvin(), "Standort"), vorherStandort);
     ASSERT_TRUE(test::Click(f.cmbAbbruch));
     test::ProcessEvents();
   }
@@ -399,7 +390,7 @@ TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpe
 // leaves the stored data as they were.
 TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
   Exec(Tolvar(), "UPDATE \"Vantel\" SET \"Brennstoff\" = 'Torf' WHERE \"StandortNr\" = 'Sta1002'");
-  const std::string vorher = Tabelle(Tolvar(), "Vantel");
+  const std::string vorher = test::Tabelleninhalt(Tolvar(), "Vantel");
   frmStandort& f = Oeffnen(false, "Sta1002");
   EXPECT_EQ(f.comBrennstoff->currentText(), QStringLiteral("Heizöl EL (l)"));  // unknown: the first
   f.comBrennstoff->setCurrentIndex(f.comBrennstoff->findText(QStringLiteral("Erdgas H (m³)")));
@@ -410,11 +401,11 @@ TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
   EXPECT_NE(f.comBrennstoff->findText(QStringLiteral("Hackschnitzel (kg)")), -1);
   EXPECT_EQ(f.comBrennstoff->currentText(), QStringLiteral("Erdgas H (m³)"));
   EXPECT_EQ(f.txtStehwand->text(), QStringLiteral("9"));
-  EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorher);
+  EXPECT_EQ(test::Tabelleninhalt(Tolvar(), "Vantel"), vorher);
   ASSERT_TRUE(test::Click(f.cmbAbbruch));
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
-  EXPECT_EQ(Tabelle(Tolvar(), "Vantel"), vorher);
+  EXPECT_EQ(test::Tabelleninhalt(Tolvar(), "Vantel"), vorher);
 }
 
 TEST_F(StandortFensterTest, ChangedGroupHandsItsDataToItsHouses) {

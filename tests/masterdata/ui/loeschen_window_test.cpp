@@ -17,6 +17,7 @@
 #include "platform/db/database.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
+#include "support/tables.h"
 #include "support/ui_fixture.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
@@ -63,20 +64,6 @@ class LoeschenTest : public test::FensterTest {
                                              db::QuoteIdentifier(column) + " = ?",
                                          {wert})
                                 .integerOr(-1));
-  }
-  static std::string Inhalt(const std::string& pfad) {
-    auto database = db::Database::Open(pfad);
-    std::string text;
-    for (const std::string& table : database->Tables()) {
-      db::Recordset rs = database->Query("SELECT * FROM " + db::QuoteIdentifier(table) + " ORDER BY rowid");
-      text += table + ":";
-      for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        for (int i = 0; i < static_cast<int>(rs.ColumnNames().size()); ++i) text += rs.Field(i).text() + "|";
-        text += ";";
-      }
-      text += "\n";
-    }
-    return text;
   }
   static void Exec(const std::string& pfad, const std::string& sql) {
     auto database = db::Database::Open(pfad);
@@ -125,8 +112,8 @@ TEST_F(LoeschenTest, OwnRowsGoAndTheNodeStays) {
 
 TEST_F(LoeschenTest, NoAndStaffChangeNothing) {
   frmStammdaten& form = Stammdaten();
-  const std::string tolvar = Inhalt(Tolvar());
-  const std::string material = Inhalt(Material());
+  const std::string tolvar = test::Datenbankinhalt(Tolvar());
+  const std::string material = test::Datenbankinhalt(Material());
   struct Fall {
     int tree;
     const char* nr;
@@ -144,8 +131,8 @@ TEST_F(LoeschenTest, NoAndStaffChangeNothing) {
   }
   ASSERT_EQ(prompts->shown().size(), 4u);  // the question every time, nothing else
   for (const test::ShownPrompt& p : prompts->shown()) ExpectQuestion(p);
-  EXPECT_EQ(Inhalt(Tolvar()), tolvar);
-  EXPECT_EQ(Inhalt(Material()), material);
+  EXPECT_EQ(test::Datenbankinhalt(Tolvar()), tolvar);
+  EXPECT_EQ(test::Datenbankinhalt(Material()), material);
 }
 
 // A pot: its Material and Gefaesse rows, its combination with that one's Material row go; the
@@ -192,9 +179,9 @@ TEST_F(LoeschenTest, KeyInNoRowStillReloadsAndRebuilds) {
   Exec(state().AktuellerBetrieb,
        "INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Gliederungspunkt\", "
        "\"Aktuell\") VALUES ('Sta1099', '1001', 'Haus 99', 0, -1)");
-  const std::string tolvar = Inhalt(Tolvar());
+  const std::string tolvar = test::Datenbankinhalt(Tolvar());
   Loeschen(form.Baum(1), "Sta1006");  // a site without a greenhouse row
-  EXPECT_EQ(Inhalt(Tolvar()), tolvar);
+  EXPECT_EQ(test::Datenbankinhalt(Tolvar()), tolvar);
   EXPECT_TRUE(form.Baum(1)->Has(QStringLiteral("Sta1099")));
   EXPECT_EQ(prompts->shown().size(), 1u);
 }
@@ -202,24 +189,24 @@ TEST_F(LoeschenTest, KeyInNoRowStillReloadsAndRebuilds) {
 // No tree leaves such a selection; the deletion itself must not act on it.
 TEST_F(LoeschenTest, SelectionPastTheListDeletesNothing) {
   Stammdaten();
-  const std::string tolvar = Inhalt(Tolvar());
-  const std::string material = Inhalt(Material());
+  const std::string tolvar = test::Datenbankinhalt(Tolvar());
+  const std::string material = test::Datenbankinhalt(Material());
   state().AktuellerBaum = "Material";
   state().MaterialIndex = state().AnzahlMaterialien + 1;
   prompts->AnswerMsgBox(ui::msgbox::Yes);
   mdlLoeschen::DatenLoeschen();
-  EXPECT_EQ(Inhalt(Tolvar()), tolvar);
-  EXPECT_EQ(Inhalt(Material()), material);
+  EXPECT_EQ(test::Datenbankinhalt(Tolvar()), tolvar);
+  EXPECT_EQ(test::Datenbankinhalt(Material()), material);
 }
 
 TEST_F(LoeschenTest, FailureIsReportedAndLeavesTheRows) {
   frmStammdaten& form = Stammdaten();
   Exec(Tolvar(),
        "CREATE TRIGGER \"sperre\" BEFORE DELETE ON \"Material\" BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
-  const std::string tolvar = Inhalt(Tolvar());
+  const std::string tolvar = test::Datenbankinhalt(Tolvar());
   prompts->AnswerMsgBox(ui::msgbox::Yes).AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::PopUpCommand(form.Baum(0), QStringLiteral("K1003"), QStringLiteral("Löschen")));
-  EXPECT_EQ(Inhalt(Tolvar()), tolvar);  // the phases deleted first came back
+  EXPECT_EQ(test::Datenbankinhalt(Tolvar()), tolvar);  // the phases deleted first came back
   ASSERT_EQ(prompts->shown().size(), 2u);
   const test::ShownPrompt& meldung = prompts->shown()[1];
   EXPECT_EQ(meldung.title, QStringLiteral("Tolvar-Information"));
