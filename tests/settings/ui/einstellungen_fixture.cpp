@@ -44,7 +44,9 @@ frmEinstellungen& EinstellungenTest::Oeffnen(int tab) {
   frmEinstellungen& f = frmEinstellungen::instanz();
   f.Show();
   EXPECT_TRUE(ActivateWindowOf(&f));
-  if (tab != 0) EXPECT_TRUE(ClickTab(f.regEinstellungen, tab));
+  if (tab != 0) {
+    EXPECT_TRUE(ClickTab(f.regEinstellungen, tab));
+  }
   return f;
 }
 
