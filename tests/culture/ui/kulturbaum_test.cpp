@@ -25,7 +25,7 @@ class Kulturbaum : public BewegungsdatenFenster {
     ASSERT_TRUE(menue->isVisible()) << nr;
   }
   std::vector<std::string> Phasen(const char* kultur) {
-    return Zeilen(Tolvar(), std::string("SELECT Phasennummer, Phasennamen FROM KulturPhasen WHERE Kulturnummer = '") +
+    return Abfragezeilen(Tolvar(), std::string("SELECT Phasennummer, Phasennamen FROM KulturPhasen WHERE Kulturnummer = '") +
                                 kultur + "' ORDER BY CAST(Phasennummer AS INTEGER)");
   }
 
@@ -61,7 +61,7 @@ TEST_F(Kulturbaum, PopUpCommandsActOnTheRightPressedCulture) {
   ASSERT_TRUE(TriggerCommand(haupt, QStringLiteral("Löschen")));
   EXPECT_TRUE(Phasen("K1004").empty());
   EXPECT_EQ(Phasen("K1003").size(), 3u);
-  EXPECT_TRUE(Zeilen(Tolvar(), "SELECT * FROM Material WHERE KulturNr = 'K1004'").empty());
+  EXPECT_TRUE(Abfragezeilen(Tolvar(), "SELECT * FROM Material WHERE KulturNr = 'K1004'").empty());
 
   KulturWaehlen("K1003");
   RechtsDruecken("K1005", haupt->mnuPopUp3);
