@@ -32,40 +32,21 @@ bool SystemInfoLesen() {
 
 bool SystemInfoSchreiben(std::string* fehler) {
   const State& s = state();
-  auto scheitern = [fehler](const std::string& warum) {
-    if (fehler) *fehler = warum;
-    return false;
-  };
-  std::string grund;
-  std::unique_ptr<db::Database> database = db::Database::Open(data::InstallPath(data::kSystemdatenbank), &grund);
-  if (!database) return scheitern(grund);
-  db::Recordset rs = database->OpenTable(kTabelle);
-  if (!rs.ok()) return scheitern(rs.error());
-  if (rs.RecordCount() == 0) {
-    if (!rs.AddNew()) return scheitern(rs.error());
-  } else {
-    rs.MoveFirst();
-    if (!rs.Edit()) return scheitern(rs.error());
-  }
-  const bool set = rs.SetField("AktuellerBetrieb", s.AktuellerBetrieb) &&
-                   rs.SetField("FarbeTolvar", s.FarbeTolvar) &&
-                   rs.SetField("FarbeMorvin", s.FarbeMorvin) &&
-                   rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
-  if (!set) {
-    grund = rs.error();
-    rs.CancelUpdate();
-    return scheitern(grund);
-  }
-  if (!rs.Update()) return scheitern(rs.error());
-  return true;
+  return db::WriteSingleRow(
+      data::InstallPath(data::kSystemdatenbank), kTabelle,
+      [&s](db::Recordset& rs) {
+        return rs.SetField("AktuellerBetrieb", s.AktuellerBetrieb) && rs.SetField("FarbeTolvar", s.FarbeTolvar) &&
+               rs.SetField("FarbeMorvin", s.FarbeMorvin) &&
+               rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
+      },
+      fehler);
 }
 
 bool SystemInfoSichern() {
   std::string fehler;
   if (SystemInfoSchreiben(&fehler)) return true;
   data::ShowCritical(sys::Fehlermeldung("Der geöffnete Betrieb und die Farbeinstellung konnten nicht in \"" +
-                                            data::InstallPath(data::kSystemdatenbank) +
-                                            "\" gespeichert werden.",
+                                            data::InstallPath(data::kSystemdatenbank) + "\" gespeichert werden.",
                                         fehler));
   return false;
 }

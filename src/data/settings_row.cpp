@@ -90,41 +90,20 @@ namespace mdlDatenbank {
 bool BetriebEinstellungenSchreiben(std::string* fehler) {
   const State& s = state();
   const EinstellungenSatz& e = s.AktuelleEinstellungen;
-  std::string grund;
-  auto scheitern = [&](const std::string& warum) {
-    if (fehler) *fehler = warum;
-    return false;
-  };
-  std::unique_ptr<db::Database> database = db::Database::Open(s.TolvarDatenbankPfad, &grund);
-  if (!database) return scheitern(grund);
-  db::Recordset rs = database->OpenTable(kTabelle);
-  if (!rs.ok()) return scheitern(rs.error());
-  if (rs.RecordCount() == 0) {
-    if (!rs.AddNew()) return scheitern(rs.error());
-  } else {
-    rs.MoveFirst();
-    if (!rs.Edit()) return scheitern(rs.error());
-  }
-  const bool set = rs.SetField("Wetterstation", e.Wetterstation) &&
-                   rs.SetField("StandardStation", db::Value::Bool(e.StandardStation != 0)) &&
-                   rs.SetField("MaterialPfad", e.MaterialPfad) &&
-                   rs.SetField("VantelPfad", e.VantelPfad) &&
-                   rs.SetField("KlimaPfad", e.KlimaPfad) && rs.SetField("Strom", e.Strom) &&
-                   rs.SetField("Ergebnisdatenbank", e.Ergebnisdatenbank) &&
-                   rs.SetField("Gemeinkostentyp", e.Gemeinkostentyp) &&
-                   rs.SetField("Gemeinkosten", e.Gemeinkosten) &&
-                   rs.SetField("Flaeche", e.Flaeche) && rs.SetField("Jahr", e.Jahr) &&
-                   rs.SetField("Belegung", e.Belegung) &&
-                   rs.SetField("Vermarktungskosten", e.Vermarktungskosten) &&
-                   rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
-  // A table lacking a column gets no half-written row.
-  if (!set) {
-    grund = rs.error();
-    rs.CancelUpdate();
-    return scheitern(grund);
-  }
-  if (!rs.Update()) return scheitern(rs.error());
-  return true;
+  return db::WriteSingleRow(
+      s.TolvarDatenbankPfad, kTabelle,
+      [&e](db::Recordset& rs) {
+        return rs.SetField("Wetterstation", e.Wetterstation) &&
+               rs.SetField("StandardStation", db::Value::Bool(e.StandardStation != 0)) &&
+               rs.SetField("MaterialPfad", e.MaterialPfad) && rs.SetField("VantelPfad", e.VantelPfad) &&
+               rs.SetField("KlimaPfad", e.KlimaPfad) && rs.SetField("Strom", e.Strom) &&
+               rs.SetField("Ergebnisdatenbank", e.Ergebnisdatenbank) &&
+               rs.SetField("Gemeinkostentyp", e.Gemeinkostentyp) && rs.SetField("Gemeinkosten", e.Gemeinkosten) &&
+               rs.SetField("Flaeche", e.Flaeche) && rs.SetField("Jahr", e.Jahr) &&
+               rs.SetField("Belegung", e.Belegung) && rs.SetField("Vermarktungskosten", e.Vermarktungskosten) &&
+               rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
+      },
+      fehler);
 }
 
 std::string EinstellungenNichtGespeichert(const std::string& fehler) {

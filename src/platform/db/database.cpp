@@ -329,4 +329,31 @@ void Transaction::Rollback() {
   db_ = nullptr;
 }
 
+bool WriteSingleRow(const std::string& path, std::string_view table,
+                    const std::function<bool(Recordset&)>& setFields, std::string* error) {
+  auto fail = [error](const std::string& why) {
+    if (error) *error = why;
+    return false;
+  };
+  std::string why;
+  std::unique_ptr<Database> database = Database::Open(path, &why);
+  if (!database) return fail(why);
+  Recordset rs = database->OpenTable(table);
+  if (!rs.ok()) return fail(rs.error());
+  if (rs.RecordCount() == 0) {
+    if (!rs.AddNew()) return fail(rs.error());
+  } else {
+    rs.MoveFirst();
+    if (!rs.Edit()) return fail(rs.error());
+  }
+  // A table lacking a column gets no half-written row.
+  if (!setFields(rs)) {
+    why = rs.error();
+    rs.CancelUpdate();
+    return fail(why);
+  }
+  if (!rs.Update()) return fail(rs.error());
+  return true;
+}
+
 }  // namespace tolvar::db

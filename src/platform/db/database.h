@@ -5,6 +5,7 @@
 // Values from users are always bound parameters; identifiers are always quoted.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -214,5 +215,12 @@ class Database {
   std::string path_;
   std::string lastError_;
 };
+
+// Writes the one row of a single-row table (settings tables): edits its first row, or adds
+// it when the table is empty, with the fields setFields sets. When setFields fails (a column
+// is missing) the row is left unwritten. False with a reason in *error when the database,
+// the table or the write fails.
+bool WriteSingleRow(const std::string& path, std::string_view table,
+                    const std::function<bool(Recordset&)>& setFields, std::string* error);
 
 }  // namespace tolvar::db
