@@ -41,7 +41,7 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent) {
     const base::Date now = Value();
     if (now == m_last) return;
     m_last = now;
-    emit Change();
+    Q_EMIT Change();
   });
 }
 
@@ -90,7 +90,7 @@ MonthCalendar::MonthCalendar(QWidget* parent)
   applyRange();
   SetValue(base::Today());
   connect(m_calendar, &QCalendarWidget::clicked, this, [this](QDate day) {
-    if (const auto value = FromQDate(day)) emit DateClick(*value);
+    if (const auto value = FromQDate(day)) Q_EMIT DateClick(*value);
   });
 }
 

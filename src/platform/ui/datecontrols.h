@@ -32,7 +32,7 @@ class DatePicker : public QDateEdit {
   bool HasDate() const { return Value() != base::kNoDate; }
   void ClearDate() { SetValue(base::kNoDate); }
 
- signals:
+ Q_SIGNALS:
   // The value changed, by the user or from code; once per change.
   void Change();
 
@@ -60,7 +60,7 @@ class MonthCalendar : public QWidget {
   bool SetMinDate(base::Date date);
   bool SetMaxDate(base::Date date);
 
- signals:
+ Q_SIGNALS:
   // The user clicked a day; the value is that day.
   void DateClick(tolvar::base::Date date);
 

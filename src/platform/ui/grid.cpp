@@ -317,8 +317,8 @@ void Grid::setCurrent(int row, int col, bool moveSelEnd) {
   }
   updateSelection();
   if (changed) {
-    emit RowColChange();
-    emit EnterCell();
+    Q_EMIT RowColChange();
+    Q_EMIT EnterCell();
   }
 }
 
@@ -384,12 +384,12 @@ void Grid::viewMouse(QMouseEvent* event, QWidget* from, bool press) {
         setCurrent(m_mouseRow, m_mouseCol, true);
       }
     }
-    emit MouseDown(button, shift, pos.x(), pos.y());
+    Q_EMIT MouseDown(button, shift, pos.x(), pos.y());
     return;
   }
-  emit MouseUp(button, shift, pos.x(), pos.y());
+  Q_EMIT MouseUp(button, shift, pos.x(), pos.y());
   // The release that ends a double click raises no second Click.
-  if (button == 1 && !m_afterDouble && rect().contains(pos)) emit Click();
+  if (button == 1 && !m_afterDouble && rect().contains(pos)) Q_EMIT Click();
   m_afterDouble = false;
 }
 
@@ -399,12 +399,12 @@ void Grid::viewDoubleClick(QMouseEvent* event, QWidget* from) {
   cellAt(pos, &m_mouseRow, &m_mouseCol);
   if (event->button() != Qt::LeftButton) return;
   m_afterDouble = true;
-  emit DblClick();
+  Q_EMIT DblClick();
 }
 
 void Grid::viewKey(QKeyEvent* event) {
   event->accept();
-  emit KeyDown(event->key(), ShiftMask(event->modifiers()));
+  Q_EMIT KeyDown(event->key(), ShiftMask(event->modifiers()));
   int row = m_row;
   int col = m_col;
   switch (event->key()) {
@@ -431,7 +431,7 @@ void Grid::viewKey(QKeyEvent* event) {
   } else if (!event->text().isEmpty() && event->text().at(0).unicode() >= 32) {
     code = event->text().at(0).unicode();
   }
-  if (code != 0) emit KeyPress(code);
+  if (code != 0) Q_EMIT KeyPress(code);
 }
 
 void Grid::layoutFrozen() {

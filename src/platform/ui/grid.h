@@ -127,7 +127,7 @@ class Grid : public QWidget {
   int RowAt(int y) const;
   int ColAt(int x) const;
 
- signals:
+ Q_SIGNALS:
   // A left button release over the control (after MouseUp).
   void Click();
   void DblClick();

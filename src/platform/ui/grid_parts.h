@@ -132,12 +132,12 @@ class GridModel final : public QAbstractTableModel {
   }
 
   void Changed(int row, int col) {
-    if (redraw) emit dataChanged(index(row, col), index(row, col));
+    if (redraw) Q_EMIT dataChanged(index(row, col), index(row, col));
   }
   void ChangedRows(int first, int last) {
     first = std::max(first, 0);
     last = std::min(last, rowCount() - 1);
-    if (redraw && first <= last && cols > 0) emit dataChanged(index(first, 0), index(last, cols - 1));
+    if (redraw && first <= last && cols > 0) Q_EMIT dataChanged(index(first, 0), index(last, cols - 1));
   }
   void ChangedAll() { ChangedRows(0, rowCount() - 1); }
 

@@ -110,9 +110,9 @@ class KeyedTreeView : public QTreeWidget {
     if (!click || !tree) return;
     // A handler may have rebuilt the tree meanwhile: only a node that still exists was clicked.
     if (!pressed.isEmpty() && tree->Has(pressed) && tree->HitTest(at) == pressed) {
-      emit tree->NodeClick(pressed);
+      Q_EMIT tree->NodeClick(pressed);
     }
-    if (tree) emit tree->Click();
+    if (tree) Q_EMIT tree->Click();
   }
 
   void mouseDoubleClickEvent(QMouseEvent* e) override {
@@ -126,12 +126,12 @@ class KeyedTreeView : public QTreeWidget {
     QMouseEvent plain = WithoutModifiers(*e);
     QTreeWidget::mouseDoubleClickEvent(&plain);  // toggles the node as a user expects
     e->accept();
-    emit m_tree->DblClick();
+    Q_EMIT m_tree->DblClick();
   }
 
   void keyReleaseEvent(QKeyEvent* e) override {
     QTreeWidget::keyReleaseEvent(e);
-    if (!e->isAutoRepeat()) emit m_tree->KeyUp(e->key(), ShiftMask(e->modifiers()));
+    if (!e->isAutoRepeat()) Q_EMIT m_tree->KeyUp(e->key(), ShiftMask(e->modifiers()));
   }
 
   // The column is as wide as the widest node shown, and at least as wide as the view: a name
@@ -145,7 +145,7 @@ class KeyedTreeView : public QTreeWidget {
  private:
   void report(void (KeyedTree::*signal)(int, int, int, int), int buttons, const QMouseEvent& e) {
     const QPoint at = viewport()->mapTo(m_tree, e.position().toPoint());
-    emit(m_tree->*signal)(buttons, ShiftMask(e.modifiers()), at.x(), at.y());
+    Q_EMIT(m_tree->*signal)(buttons, ShiftMask(e.modifiers()), at.x(), at.y());
   }
 
   KeyedTree* m_tree;
@@ -436,9 +436,9 @@ bool KeyedTree::SetExpanded(const QString& key, bool expanded) {
     node->item->setExpanded(expanded);
   }
   if (expanded) {
-    emit Expand(key);
+    Q_EMIT Expand(key);
   } else {
-    emit Collapse(key);
+    Q_EMIT Collapse(key);
   }
   return true;
 }
@@ -449,9 +449,9 @@ void KeyedTree::viewExpanded(QTreeWidgetItem* item, bool expanded) {
   if (node == nullptr || node->expanded == expanded) return;
   node->expanded = expanded;
   if (expanded) {
-    emit Expand(key);
+    Q_EMIT Expand(key);
   } else {
-    emit Collapse(key);
+    Q_EMIT Collapse(key);
   }
 }
 

@@ -117,7 +117,7 @@ class KeyedTree : public QWidget {
   // Begins dragging this tree (see DragController).
   void Drag();
 
- signals:
+ Q_SIGNALS:
   // A left click in the control, on a node or not.
   void Click();
   // A left click on a node (not on its expand mark); raised before Click.

@@ -101,7 +101,7 @@ void DragController::Over(QWidget* target, QPoint pos) {
   if (now == run.last) {
     if (now == nullptr) return;
     run.lastPos = at;
-    emit now->DragOver(source, at.x(), at.y(), DragState::Over);
+    Q_EMIT now->DragOver(source, at.x(), at.y(), DragState::Over);
     return;
   }
   QPointer<DropTarget> left = run.last;
@@ -109,9 +109,9 @@ void DragController::Over(QWidget* target, QPoint pos) {
   run.last = now;
   run.lastPos = at;
   // The target left behind hears its last position inside, so it keeps what it marked there.
-  if (left) emit left->DragOver(source, leftPos.x(), leftPos.y(), DragState::Leave);
+  if (left) Q_EMIT left->DragOver(source, leftPos.x(), leftPos.y(), DragState::Leave);
   QPointer<DropTarget> entered = now;
-  if (entered) emit entered->DragOver(source, at.x(), at.y(), DragState::Enter);
+  if (entered) Q_EMIT entered->DragOver(source, at.x(), at.y(), DragState::Enter);
 }
 
 void DragController::Drop(QWidget* target, QPoint pos) {
@@ -120,7 +120,7 @@ void DragController::Drop(QWidget* target, QPoint pos) {
   QPointer<DropTarget> dropOn = TargetOf(target);
   const QPoint at = dropOn ? target->mapTo(dropOn->Widget(), pos) : pos;
   EndDrag();
-  if (dropOn) emit dropOn->DragDrop(source, at.x(), at.y());
+  if (dropOn) Q_EMIT dropOn->DragDrop(source, at.x(), at.y());
 }
 
 void DragController::Cancel() { EndDrag(); }

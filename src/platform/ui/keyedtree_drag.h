@@ -35,7 +35,7 @@ class DropTarget : public QObject {
   explicit DropTarget(QWidget* widget);
   QWidget* Widget() const;
 
- signals:
+ Q_SIGNALS:
   void DragOver(const tolvar::ui::DragSource& source, int x, int y, tolvar::ui::DragState state);
   void DragDrop(const tolvar::ui::DragSource& source, int x, int y);
 };

@@ -39,7 +39,7 @@ void OptionGroup::Add(int index, QRadioButton* button) {
   m_buttons[index] = button;
   // toggled(true) comes once per selection, from a click and from setChecked alike.
   connect(button, &QRadioButton::toggled, this, [this, index](bool on) {
-    if (on) emit Click(index);
+    if (on) Q_EMIT Click(index);
   });
   connect(button, &QObject::destroyed, this, [this, index, button] {
     if (auto it = m_buttons.find(index); it != m_buttons.end() && it->second == button) m_buttons.erase(it);

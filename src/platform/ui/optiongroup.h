@@ -40,7 +40,7 @@ class OptionGroup : public QObject {
   // Clears every button of the array without running Click.
   void ClearAll();
 
- signals:
+ Q_SIGNALS:
   void Click(int index);
 
  private:

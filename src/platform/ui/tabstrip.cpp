@@ -85,7 +85,7 @@ void TabStrip::currentChanged(int index) {
   if (index == m_current) return;
   const int previous = m_current;
   m_current = index;
-  emit Click(previous);
+  Q_EMIT Click(previous);
 }
 
 }  // namespace tolvar::ui

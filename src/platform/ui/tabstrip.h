@@ -38,7 +38,7 @@ class TabStrip : public QWidget {
   bool TabVisible(int index) const;
   void SetTabVisible(int index, bool visible);
 
- signals:
+ Q_SIGNALS:
   void Click(int previousTab);
 
  private:

@@ -161,6 +161,6 @@ void frmTabellenrechner::cmbUebernehmen_Click() {
 
 void frmTabellenrechner::cmbAbbrechen_Click() { Unload(); }
 
-void frmTabellenrechner::Form_Unload(bool& /*cancel*/) { emit Geschlossen(); }
+void frmTabellenrechner::Form_Unload(bool& /*cancel*/) { Q_EMIT Geschlossen(); }
 
 }  // namespace tolvar

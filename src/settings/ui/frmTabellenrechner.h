@@ -57,7 +57,7 @@ class frmTabellenrechner : public ui::FormOf<frmTabellenrechner> {
   void cmbUebernehmen_Click();
   void cmbAbbrechen_Click();
 
- signals:
+ Q_SIGNALS:
   // The window is being unloaded: a waiting calculator run goes on.
   void Geschlossen();
 

@@ -99,7 +99,7 @@ class VergleichsRahmenTest : public test::KalkulationFensterBasis {
   }
   static void Waehlen(KostenInfoFenster& fenster, int index) {
     fenster.comVergleichskulturen->setCurrentIndex(index);
-    emit fenster.comVergleichskulturen->activated(index);
+    Q_EMIT fenster.comVergleichskulturen->activated(index);
   }
   QLineEdit* Feld(Kostenart art) { return Fenster().Wertfeld(art); }
   static int16_t Flag(Kostenart art) { return mdlKalkulation::HerkunftVon(state(), art); }

@@ -123,7 +123,7 @@ TEST_F(VermarktungInfoTest, ComparisonTakeOverFormatsTheValueAndKeepsFlagTwo) {
     frmVermarktungInfo& f = Oeffnen(2);
     // Choosing an entry shows its value (the Cyclamen entry is graded "3").
     f.comVergleichskulturen->setCurrentIndex(fall.eintrag);
-    emit f.comVergleichskulturen->activated(fall.eintrag);
+    Q_EMIT f.comVergleichskulturen->activated(fall.eintrag);
     if (fall.wert != nullptr) {
       ASSERT_TRUE(test::TypeInto(f.txtKostenVergleichskultur, QString::fromUtf8(fall.wert)));
     }

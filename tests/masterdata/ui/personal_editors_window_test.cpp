@@ -412,7 +412,7 @@ TEST_F(PersonalEditorenTest, WageDateBoxAcceptsDigitsAndFullStopsUpToTenCharacte
                      Qt::NoModifier);
   QApplication::sendEvent(l.txtDatum, &doppel);
   EXPECT_TRUE(l.movDatum->isVisible());
-  emit l.movDatum->DateClick(*base::MakeDate(2021, 5, 4));
+  Q_EMIT l.movDatum->DateClick(*base::MakeDate(2021, 5, 4));
   EXPECT_EQ(l.txtDatum->text(), QStringLiteral("04.05.2021"));
   EXPECT_FALSE(l.movDatum->isVisible());
 }
