@@ -11,6 +11,7 @@
 #include "app/version.h"
 #include "data/state.h"
 #include "platform/sys/dataroot.h"
+#include "platform/ui/builders.h"
 
 namespace tolvar {
 
@@ -23,8 +24,7 @@ void frmBegruessung::SetWartezeit(std::chrono::milliseconds wartezeit) { g_warte
 
 frmBegruessung::frmBegruessung() : FormOf(QStringLiteral("frmBegruessung"), ui::FormKind::Window) {
   setWindowFlag(Qt::FramelessWindowHint);
-  pcbBegruessung = new QLabel(this);
-  pcbBegruessung->setObjectName(QStringLiteral("pcbBegruessung"));
+  pcbBegruessung = ui::MakeLabel(this, QStringLiteral("pcbBegruessung"), QString());
   pcbBegruessung->installEventFilter(this);
 }
 

@@ -12,6 +12,7 @@
 #include "app/mdlHilfe.h"
 #include "app/mdlUeberTolvar.h"
 #include "platform/sys/dataroot.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 
 namespace tolvar {
@@ -22,26 +23,12 @@ namespace {
 constexpr const char* kAutoren[6] = {"Dr. Anna Beispiel", "Bernd Muster",  "Clara Exempel",
                                      "Dieter Probe",      "Eva Platzhalter", "Frank Vorlage"};
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
 QLabel* MakePicture(QWidget* parent, const char* name, const char* file) {
-  auto* label = MakeLabel(parent, name, QString());
+  auto* label = ui::MakeLabel(parent, name, QString());
   const QPixmap picture(QString::fromStdString(sys::DataPath(std::string("\\Bilder\\") + file)));
   if (!picture.isNull()) label->setPixmap(picture);
   label->installEventFilter(parent);
   return label;
-}
-
-QFrame* MakeLine(QWidget* parent, const char* name) {
-  auto* line = new QFrame(parent);
-  line->setObjectName(QString::fromLatin1(name));
-  line->setFrameShape(QFrame::HLine);
-  line->setFrameShadow(QFrame::Sunken);
-  return line;
 }
 
 }  // namespace
@@ -54,8 +41,8 @@ frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::
   rahmen->setObjectName(QStringLiteral("Frame1"));
   rahmen->setFrameShape(QFrame::Box);
 
-  Label3 = MakeLabel(rahmen, "Label3", QStringLiteral("Tolvar"));
-  Label4 = MakeLabel(rahmen, "Label4", QStringLiteral("Tolvar"));
+  Label3 = ui::MakeLabel(rahmen, "Label3", QStringLiteral("Tolvar"));
+  Label4 = ui::MakeLabel(rahmen, "Label4", QStringLiteral("Tolvar"));
   QFont gross = Label3->font();
   gross.setPointSize(gross.pointSize() * 2);
   gross.setBold(true);
@@ -65,16 +52,17 @@ frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::
   Label4->setStyleSheet(QStringLiteral("color: #9ab5a4;"));
   Label4->setContentsMargins(2, 2, 0, 0);
   Label3->setContentsMargins(0, 0, 2, 2);
-  Label5 = MakeLabel(rahmen, "Label5", QStringLiteral("Kostenkalkulation auf Basis von Morvin 5"));
-  Label1 = MakeLabel(rahmen, "Label1", QStringLiteral("Beispiel-Hochschule für Gartenbau"));
-  Label2 = MakeLabel(rahmen, "Label2", QStringLiteral("Institut für Betriebswirtschaft im Gartenbau"));
-  lblAutorenVerzeichni = MakeLabel(rahmen, "lblAutorenVerzeichni", QStringLiteral("Autoren:"));
+  Label5 = ui::MakeLabel(rahmen, "Label5", QStringLiteral("Kostenkalkulation auf Basis von Morvin 5"));
+  Label1 = ui::MakeLabel(rahmen, "Label1", QStringLiteral("Beispiel-Hochschule für Gartenbau"));
+  Label2 = ui::MakeLabel(rahmen, "Label2", QStringLiteral("Institut für Betriebswirtschaft im Gartenbau"));
+  lblAutorenVerzeichni = ui::MakeLabel(rahmen, "lblAutorenVerzeichni", QStringLiteral("Autoren:"));
   for (std::size_t i = 0; i < lblAutoren.size(); ++i) {
-    lblAutoren[i] = new QLabel(QString::fromUtf8(kAutoren[i]), rahmen);
-    lblAutoren[i]->setObjectName(ui::ControlName(QStringLiteral("lblAutoren"), static_cast<int>(i)));
+    lblAutoren[i] = ui::MakeLabel(rahmen, ui::ControlName(QStringLiteral("lblAutoren"), static_cast<int>(i)),
+                                  QString::fromUtf8(kAutoren[i]));
   }
-  lblInternet = MakeLabel(rahmen, "lblInternet", QString::fromLatin1(mdlUeberTolvar::kHomepage));
-  lblMail = MakeLabel(rahmen, "lblMail", QStringLiteral("MailTo: ") + QString::fromLatin1(mdlUeberTolvar::kAutorenMail));
+  lblInternet = ui::MakeLabel(rahmen, "lblInternet", QString::fromLatin1(mdlUeberTolvar::kHomepage));
+  lblMail =
+      ui::MakeLabel(rahmen, "lblMail", QStringLiteral("MailTo: ") + QString::fromLatin1(mdlUeberTolvar::kAutorenMail));
   for (QLabel* link : {lblInternet, lblMail}) {
     QFont font = link->font();
     font.setUnderline(true);
@@ -85,8 +73,7 @@ frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::
   Image1 = MakePicture(this, "Image1", "UeberTolvar1.png");
   Image2 = MakePicture(this, "Image2", "UeberTolvar2.png");
 
-  cmbOK = new QPushButton(QStringLiteral("OK"), this);
-  cmbOK->setObjectName(QStringLiteral("cmbOK"));
+  cmbOK = ui::MakeButton(this, QStringLiteral("cmbOK"), QStringLiteral("OK"));
   cmbOK->setDefault(true);
   connect(cmbOK, &QPushButton::clicked, this, &frmUeberTolvar::cmbOK_Click);
 
@@ -96,7 +83,7 @@ frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::
   name->addWidget(Label3, 0, 0);
   text->addLayout(name);
   text->addWidget(Label5);
-  text->addWidget(MakeLine(rahmen, "Line1"));
+  text->addWidget(ui::MakeLine(rahmen, "Line1"));
   text->addWidget(Label1);
   text->addWidget(Label2);
   text->addSpacing(8);
@@ -106,7 +93,7 @@ frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::
     autoren->addWidget(lblAutoren[i], static_cast<int>(i % 3), static_cast<int>(i / 3));
   }
   text->addLayout(autoren);
-  text->addWidget(MakeLine(rahmen, "Line2"));
+  text->addWidget(ui::MakeLine(rahmen, "Line2"));
   text->addWidget(lblInternet);
   text->addWidget(lblMail);
 

@@ -22,6 +22,7 @@
 #include "data/mdlDatenbank_systeminfo.h"
 #include "platform/sys/files.h"
 #include "platform/sys/screen.h"
+#include "platform/ui/builders.h"
 
 namespace tolvar {
 
@@ -64,10 +65,8 @@ void mdiTolvarZentral::StatusleisteAnlegen() {
   stbZentral = new QStatusBar(this);
   stbZentral->setObjectName(QStringLiteral("stbZentral"));
   stbZentral->setSizeGripEnabled(false);
-  m_panel1 = new QLabel(stbZentral);
-  m_panel1->setObjectName(QStringLiteral("stbZentralPanel(1)"));
-  m_panel2 = new QLabel(stbZentral);
-  m_panel2->setObjectName(QStringLiteral("stbZentralPanel(2)"));
+  m_panel1 = ui::MakeLabel(stbZentral, QStringLiteral("stbZentralPanel(1)"), QString());
+  m_panel2 = ui::MakeLabel(stbZentral, QStringLiteral("stbZentralPanel(2)"), QString());
   m_panel2->setFixedWidth(sys::TwipsToPixels(kPanel2Twips));
   stbZentral->addWidget(m_panel1, 1);
   stbZentral->addWidget(m_panel2);

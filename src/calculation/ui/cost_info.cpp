@@ -224,9 +224,7 @@ ui::TabStrip* Aufschluesselungsfenster::ReiterBauen(const char* name, const QStr
 }
 
 ui::Grid* Aufschluesselungsfenster::AufschluesselungBauen(const char* name, int breite, int spalten) {
-  auto* grid = new ui::Grid(m_reiter->Page(1));
-  grid->setObjectName(QString::fromLatin1(name));
-  ui::PlaceTwips(grid, 360, 600, breite, 5535);
+  auto* grid = ui::MakeGrid(m_reiter->Page(1), QString::fromLatin1(name), 360, 600, breite, 5535);
   grid->SetCols(spalten);
   grid->SetRows(kTabellenZeilen);
   grid->SetFixedRows(1);

@@ -21,9 +21,7 @@ frmArbeitInfo::frmArbeitInfo()
                 {Kostenart::Arbeit, "Arbeitskosten:", "€/ 1000 Stk.", "cmbOK",
                  "Arbeitskosten übernehmen", true, true}) {
   resize(sys::TwipsToPixels(12855), sys::TwipsToPixels(5835));
-  dtgArbeit = new ui::Grid(this);
-  dtgArbeit->setObjectName(QStringLiteral("dtgArbeit"));
-  ui::PlaceTwips(dtgArbeit, 240, 240, 12100, 4800);
+  dtgArbeit = ui::MakeGrid(this, QStringLiteral("dtgArbeit"), 240, 240, 12100, 4800);
   cmbBeenden[0] = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbBeenden"), 0), QStringLiteral("Beenden"),
                                  11400, 5220, 1215, 435);
   connect(cmbBeenden[0], &QPushButton::clicked, this, [this] { Beenden_Click(); });

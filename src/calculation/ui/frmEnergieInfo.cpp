@@ -18,9 +18,7 @@ frmEnergieInfo::frmEnergieInfo()
                 {Kostenart::Energie, "Stromkosten:", "€/ 1000 Stk", "cmbOK",
                  "Kosten der Zusatzbelichtung übernehmen", true, true}) {
   resize(sys::TwipsToPixels(13335), sys::TwipsToPixels(6690));
-  dtgEnergie = new ui::Grid(this);
-  dtgEnergie->setObjectName(QStringLiteral("dtgEnergie"));
-  ui::PlaceTwips(dtgEnergie, 240, 240, 10600, 5640);
+  dtgEnergie = ui::MakeGrid(this, QStringLiteral("dtgEnergie"), 240, 240, 10600, 5640);
   cmbBeenden[0] = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbBeenden"), 0), QStringLiteral("Beenden"),
                                  11880, 6060, 1215, 435);
   connect(cmbBeenden[0], &QPushButton::clicked, this, [this] { Beenden_Click(); });

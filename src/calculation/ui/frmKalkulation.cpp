@@ -210,10 +210,7 @@ void frmKalkulation::Aufbauen() {
     imlKulturenSatz->Add(QLatin1String(key),
                          Q(data::InstallPath(std::string("\\Bilder\\") + key + ".png")));
   }
-  trvKulturen = new ui::KeyedTree(this);
-  trvKulturen->setObjectName(QStringLiteral("trvKulturen"));
-  trvKulturen->SetImageList(imlKulturenSatz);
-  ui::PlaceTwips(trvKulturen, 240, 120, 3360, 9000);
+  trvKulturen = ui::MakeTree(this, QStringLiteral("trvKulturen"), imlKulturenSatz, 240, 120, 3360, 9000);
   connect(trvKulturen, &ui::KeyedTree::Click, this, &frmKalkulation::trvKulturen_Click);
   connect(trvKulturen, &ui::KeyedTree::KeyUp, this, [this](int key, int) { trvKulturen_KeyUp(key); });
   // The tree shows no pop-up menu: a right press, which selects the node under the mouse,

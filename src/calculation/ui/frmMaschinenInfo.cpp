@@ -41,9 +41,7 @@ frmMaschinenInfo::frmMaschinenInfo()
   fraVergleich->hide();
   fraVergleich->move(sys::TwipsToPixels(240), sys::TwipsToPixels(1260));
 
-  dtgMaschinen = new ui::Grid(regMaschinenkosten->Page(1));
-  dtgMaschinen->setObjectName(QStringLiteral("dtgMaschinen"));
-  ui::PlaceTwips(dtgMaschinen, 240, 240, 12300, 5400);
+  dtgMaschinen = ui::MakeGrid(regMaschinenkosten->Page(1), QStringLiteral("dtgMaschinen"), 240, 240, 12300, 5400);
 
   cmbBeenden = ui::MakeButton(this, QStringLiteral("cmbBeenden"), QStringLiteral("Beenden"), 11880, 6600, 1215, 435);
   connect(cmbBeenden, &QPushButton::clicked, this, [this] { Beenden_Click(); });

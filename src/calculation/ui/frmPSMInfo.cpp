@@ -21,9 +21,7 @@ frmPSMInfo::frmPSMInfo()
                 {Kostenart::PSM, "Materialkosten:", "€/ 1000 Stk", "cmbOK", "Materialkosten übernehmen",
                  true, false}) {
   resize(sys::TwipsToPixels(12960), sys::TwipsToPixels(6420));
-  dtgArbeitMaterial = new ui::Grid(this);
-  dtgArbeitMaterial->setObjectName(QStringLiteral("dtgArbeitMaterial"));
-  ui::PlaceTwips(dtgArbeitMaterial, 240, 240, 10200, 5400);
+  dtgArbeitMaterial = ui::MakeGrid(this, QStringLiteral("dtgArbeitMaterial"), 240, 240, 10200, 5400);
   dtgArbeitMaterial->hide();
   cmbBeenden[0] = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbBeenden"), 0), QStringLiteral("Beenden"),
                                  11520, 5820, 1215, 435);

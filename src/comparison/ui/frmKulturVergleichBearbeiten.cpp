@@ -81,10 +81,8 @@ frmKulturVergleichBearbeiten::frmKulturVergleichBearbeiten()
   if (!imlKulturvergleich->Add(QStringLiteral("drag-kultur"), Q(data::InstallPath("\\Bilder\\drag-kultur.png")))) {
     imlKulturvergleich->Add(QStringLiteral("drag-kultur"), imlKulturvergleich->Picture(QStringLiteral("open")));
   }
-  trvKulturvergleich = new ui::KeyedTree(this);
-  trvKulturvergleich->setObjectName(QStringLiteral("trvKulturvergleich"));
-  trvKulturvergleich->SetImageList(imlKulturvergleich);
-  ui::PlaceTwips(trvKulturvergleich, 240, 1800, 3135, 7800);
+  trvKulturvergleich =
+      ui::MakeTree(this, QStringLiteral("trvKulturvergleich"), imlKulturvergleich, 240, 1800, 3135, 7800);
   connect(trvKulturvergleich, &ui::KeyedTree::NodeClick, this,
           [this](const QString& key) { trvKulturvergleich_NodeClick(key); });
   connect(trvKulturvergleich, &ui::KeyedTree::MouseDown, this,
@@ -157,8 +155,7 @@ void frmKulturVergleichBearbeiten::BearbeitenAufbauen() {
   }
   Linie(r, QStringLiteral("Line3"), 7260);
   ui::MakeLabel(r, QStringLiteral("lblGemeinkosten(1)"), QStringLiteral("Bemerkungen:"), 240, 7380, 2000, 285);
-  txtBemerkung = new QPlainTextEdit(r);
-  txtBemerkung->setObjectName(QStringLiteral("txtBemerkung"));
+  txtBemerkung = ui::MakeMultiLineBox(r, QStringLiteral("txtBemerkung"));
   ui::PlaceTwips(txtBemerkung, 2400, 7380, 5000, 1500);
   cmbLoeschen = ui::MakeButton(r, QStringLiteral("cmbLoeschen"), QStringLiteral("Löschen"), 7800, 7380, 1500, 375);
   cmbAbbruch = ui::MakeButton(r, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbruch"), 7800, 7380, 1500, 375);

@@ -28,8 +28,7 @@ namespace {
 const QString kTitel = QStringLiteral("Tolvar-Information");
 
 ui::Grid* Liste(QWidget* eltern, const QString& name) {
-  auto* g = new ui::Grid(eltern);
-  g->setObjectName(name);
+  auto* g = ui::MakeGrid(eltern, name);
   g->SetFixedRows(0);
   g->SetCols(2);
   g->SetRows(1);

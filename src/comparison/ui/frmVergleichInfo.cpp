@@ -19,8 +19,7 @@ frmVergleichInfo::frmVergleichInfo() : FormOf(QStringLiteral("frmVergleichInfo")
   chbImport = ui::MakeCheckBox(this, QStringLiteral("chbImport"),
                                QStringLiteral("Kultur in Ergebnis-\ndatenbank importiert"), 3120, 360, 2655, 495);
   Label1 = ui::MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Bemerkung:"), 480, 1200, 1215, 375);
-  txtBemerkung = new QPlainTextEdit(this);
-  txtBemerkung->setObjectName(QStringLiteral("txtBemerkung"));
+  txtBemerkung = ui::MakeMultiLineBox(this, QStringLiteral("txtBemerkung"));
   ui::PlaceTwips(txtBemerkung, 1680, 1200, 4095, 1575);
   cmbBeenden = ui::MakeButton(this, QStringLiteral("cmbBeenden"), QStringLiteral("Schliessen"), 3960, 2880, 1815, 375);
   connect(cmbBeenden, &QPushButton::clicked, this, [this] { cmbBeenden_Click(); });

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "heating/ui/frmStandort.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/optiongroup.h"
 #include "platform/ui/tabstrip.h"
@@ -25,32 +26,6 @@ namespace tolvar {
 
 namespace {
 
-template <class T>
-T* Benannt(T* control, const QString& name) {
-  control->setObjectName(name);
-  return control;
-}
-
-QLineEdit* Box(QWidget* parent, const char* name) {
-  return Benannt(new QLineEdit(parent), QLatin1String(name));
-}
-
-QGroupBox* Rahmen(QWidget* parent, const char* name, const QString& caption) {
-  return Benannt(new QGroupBox(caption, parent), QLatin1String(name));
-}
-
-// A labelled row of a form layout, the unit (if any) beside the box.
-void Zeile(QFormLayout* layout, const QString& label, QWidget* box, const QString& einheit = QString()) {
-  if (einheit.isEmpty()) {
-    layout->addRow(label, box);
-    return;
-  }
-  auto* zeile = new QHBoxLayout;
-  zeile->addWidget(box);
-  zeile->addWidget(new QLabel(einheit));
-  layout->addRow(label, zeile);
-}
-
 // The option pair of one wall or gable with its temperature box, in a container of its own so
 // the pair is exclusive by itself.
 QWidget* Flaechenzeile(QWidget* parent, const char* name, std::array<QRadioButton*, 3>& optionen,
@@ -58,9 +33,9 @@ QWidget* Flaechenzeile(QWidget* parent, const char* name, std::array<QRadioButto
   auto* zeile = new QWidget(parent);
   auto* layout = new QHBoxLayout(zeile);
   layout->setContentsMargins(0, 0, 0, 0);
-  optionen[1] = Benannt(new QRadioButton(QStringLiteral("Außenfläche"), zeile), ui::ControlName(QLatin1String(name), 1));
-  optionen[2] = Benannt(new QRadioButton(QStringLiteral("Grenzfläche"), zeile), ui::ControlName(QLatin1String(name), 2));
-  *temperatur = Box(zeile, boxName);
+  optionen[1] = ui::MakeOptionButton(zeile, ui::ControlName(QLatin1String(name), 1), QStringLiteral("Außenfläche"));
+  optionen[2] = ui::MakeOptionButton(zeile, ui::ControlName(QLatin1String(name), 2), QStringLiteral("Grenzfläche"));
+  *temperatur = ui::MakeTextBox(zeile, boxName);
   optionen[1]->setChecked(true);
   (*temperatur)->setEnabled(false);
   layout->addWidget(optionen[1]);
@@ -73,23 +48,23 @@ QWidget* Flaechenzeile(QWidget* parent, const char* name, std::array<QRadioButto
 
 void frmStandort::Aufbauen() {
   auto* layout = new QVBoxLayout(this);
-  regStandort = Benannt(new ui::TabStrip(this), QStringLiteral("regStandort"));
+  regStandort = ui::Named(new ui::TabStrip(this), QStringLiteral("regStandort"));
   layout->addWidget(regStandort);
   regStandort->AddTab(QStringLiteral("Haus"));
   regStandort->AddTab(QStringLiteral("Eindeckung "));
   regStandort->AddTab(QStringLiteral("Heizung /Energieschirm"));
 
   auto* knoepfe = new QHBoxLayout;
-  cmbHilfe = Benannt(new QPushButton(QStringLiteral("Hilfe"), this), QStringLiteral("cmbHilfe"));
-  cmbSpeichern = Benannt(new QPushButton(QStringLiteral("Speichern"), this), QStringLiteral("cmbSpeichern"));
-  cmbAbbruch = Benannt(new QPushButton(QStringLiteral("Abbruch"), this), QStringLiteral("cmbAbbruch"));
+  cmbHilfe = ui::MakeButton(this, QStringLiteral("cmbHilfe"), QStringLiteral("Hilfe"));
+  cmbSpeichern = ui::MakeButton(this, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"));
+  cmbAbbruch = ui::MakeButton(this, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbruch"));
   knoepfe->addWidget(cmbHilfe);
   knoepfe->addStretch();
   knoepfe->addWidget(cmbSpeichern);
   knoepfe->addStretch();
   knoepfe->addWidget(cmbAbbruch);
   layout->addLayout(knoepfe);
-  txtNr = Box(this, "txtNr");
+  txtNr = ui::MakeTextBox(this, "txtNr");
   txtNr->hide();
 
   // Tab "Haus".
@@ -98,67 +73,66 @@ void frmStandort::Aufbauen() {
   auto* art = new QWidget(haus);
   auto* artLayout = new QHBoxLayout(art);
   artLayout->setContentsMargins(0, 0, 0, 0);
-  opbHaus = Benannt(new QRadioButton(QStringLiteral("Neues Gewächshaus"), art), QStringLiteral("opbHaus"));
-  opbGruppe = Benannt(new QRadioButton(QStringLiteral("Neue Gruppe erstellen"), art), QStringLiteral("opbGruppe"));
+  opbHaus = ui::MakeOptionButton(art, QStringLiteral("opbHaus"), QStringLiteral("Neues Gewächshaus"));
+  opbGruppe = ui::MakeOptionButton(art, QStringLiteral("opbGruppe"), QStringLiteral("Neue Gruppe erstellen"));
   opbHaus->setChecked(true);
   artLayout->addWidget(opbHaus);
   artLayout->addWidget(opbGruppe);
   hausLayout->addWidget(art);
 
-  fraBezeichnung = Rahmen(haus, "fraBezeichnung", QStringLiteral("Bezeichnung"));
+  fraBezeichnung = ui::MakeGroup(haus, "fraBezeichnung", QStringLiteral("Bezeichnung"));
   auto* bezeichnung = new QFormLayout(fraBezeichnung);
-  txtName = Box(fraBezeichnung, "txtName");
-  txtKuerzel = Box(fraBezeichnung, "txtKuerzel");
-  txtCode = Box(fraBezeichnung, "txtCode");
-  txtFlaeche = Box(fraBezeichnung, "txtFlaeche");
-  chbAktuell = Benannt(new QCheckBox(QStringLiteral("Aktueller Datensatz"), fraBezeichnung), QStringLiteral("chbAktuell"));
-  Zeile(bezeichnung, QStringLiteral("Name:"), txtName);
-  Zeile(bezeichnung, QStringLiteral("Kürzel:"), txtKuerzel);
-  Zeile(bezeichnung, QStringLiteral("Barcode:"), txtCode);
-  Zeile(bezeichnung, QStringLiteral("Fläche:"), txtFlaeche, QStringLiteral("Bm²"));
+  txtName = ui::MakeTextBox(fraBezeichnung, "txtName");
+  txtKuerzel = ui::MakeTextBox(fraBezeichnung, "txtKuerzel");
+  txtCode = ui::MakeTextBox(fraBezeichnung, "txtCode");
+  txtFlaeche = ui::MakeTextBox(fraBezeichnung, "txtFlaeche");
+  chbAktuell = ui::MakeCheckBox(fraBezeichnung, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"));
+  ui::AddFormRow(bezeichnung, QStringLiteral("Name:"), txtName);
+  ui::AddFormRow(bezeichnung, QStringLiteral("Kürzel:"), txtKuerzel);
+  ui::AddFormRow(bezeichnung, QStringLiteral("Barcode:"), txtCode);
+  ui::AddFormRow(bezeichnung, QStringLiteral("Fläche:"), txtFlaeche, QStringLiteral("Bm²"));
   bezeichnung->addRow(chbAktuell);
   hausLayout->addWidget(fraBezeichnung);
 
   const QString meter = QStringLiteral("m");
   const QString wegeEinheit = QStringLiteral("% der Bruttofläche");
-  fraMasseGWH = Rahmen(haus, "fraMasseGWH", QStringLiteral("Maße:"));
+  fraMasseGWH = ui::MakeGroup(haus, "fraMasseGWH", QStringLiteral("Maße:"));
   auto* masse = new QFormLayout(fraMasseGWH);
-  txtLaenge = Box(fraMasseGWH, "txtLaenge");
-  txtBreite = Box(fraMasseGWH, "txtBreite");
-  txtStehwand = Box(fraMasseGWH, "txtStehwand");
-  txtHaus = Box(fraMasseGWH, "txtHaus");
-  txtWege = Box(fraMasseGWH, "txtWege");
-  Zeile(masse, QStringLiteral("Länge:"), txtLaenge, meter);
-  Zeile(masse, QStringLiteral("Breite:"), txtBreite, meter);
-  Zeile(masse, QStringLiteral("Stehwandhöhe:"), txtStehwand, meter);
-  Zeile(masse, QStringLiteral("Haushöhe:"), txtHaus, meter);
-  Zeile(masse, QStringLiteral("Anteil Wegeflächen:"), txtWege, wegeEinheit);
+  txtLaenge = ui::MakeTextBox(fraMasseGWH, "txtLaenge");
+  txtBreite = ui::MakeTextBox(fraMasseGWH, "txtBreite");
+  txtStehwand = ui::MakeTextBox(fraMasseGWH, "txtStehwand");
+  txtHaus = ui::MakeTextBox(fraMasseGWH, "txtHaus");
+  txtWege = ui::MakeTextBox(fraMasseGWH, "txtWege");
+  ui::AddFormRow(masse, QStringLiteral("Länge:"), txtLaenge, meter);
+  ui::AddFormRow(masse, QStringLiteral("Breite:"), txtBreite, meter);
+  ui::AddFormRow(masse, QStringLiteral("Stehwandhöhe:"), txtStehwand, meter);
+  ui::AddFormRow(masse, QStringLiteral("Haushöhe:"), txtHaus, meter);
+  ui::AddFormRow(masse, QStringLiteral("Anteil Wegeflächen:"), txtWege, wegeEinheit);
   hausLayout->addWidget(fraMasseGWH);
 
-  fraMasseBlock = Rahmen(haus, "fraMasseBlock", QStringLiteral("Maße:"));
+  fraMasseBlock = ui::MakeGroup(haus, "fraMasseBlock", QStringLiteral("Maße:"));
   auto* block = new QFormLayout(fraMasseBlock);
-  txtGruStehwand = Box(fraMasseBlock, "txtGruStehwand");
-  txtGruHaus = Box(fraMasseBlock, "txtGruHaus");
-  txtGruWege = Box(fraMasseBlock, "txtGruWege");
-  cmbFuerAlle = Benannt(new QPushButton(QStringLiteral("Speichern und für alle Häuser in der Gruppe übernehmen"),
-                                        fraMasseBlock),
-                        QStringLiteral("cmbFuerAlle"));
-  Zeile(block, QStringLiteral("Stehwandhöhe:"), txtGruStehwand, meter);
-  Zeile(block, QStringLiteral("Haushöhe:"), txtGruHaus, meter);
-  Zeile(block, QStringLiteral("Anteil Wegeflächen:"), txtGruWege, wegeEinheit);
+  txtGruStehwand = ui::MakeTextBox(fraMasseBlock, "txtGruStehwand");
+  txtGruHaus = ui::MakeTextBox(fraMasseBlock, "txtGruHaus");
+  txtGruWege = ui::MakeTextBox(fraMasseBlock, "txtGruWege");
+  cmbFuerAlle = ui::MakeButton(fraMasseBlock, QStringLiteral("cmbFuerAlle"),
+                               QStringLiteral("Speichern und für alle Häuser in der Gruppe übernehmen"));
+  ui::AddFormRow(block, QStringLiteral("Stehwandhöhe:"), txtGruStehwand, meter);
+  ui::AddFormRow(block, QStringLiteral("Haushöhe:"), txtGruHaus, meter);
+  ui::AddFormRow(block, QStringLiteral("Anteil Wegeflächen:"), txtGruWege, wegeEinheit);
   block->addRow(cmbFuerAlle);
   fraMasseBlock->hide();
   hausLayout->addWidget(fraMasseBlock);
 
-  fraTyp = Rahmen(haus, "fraTyp", QStringLiteral("Typ:"));
+  fraTyp = ui::MakeGroup(haus, "fraTyp", QStringLiteral("Typ:"));
   auto* typ = new QVBoxLayout(fraTyp);
   const QString typen[] = {QString(), QStringLiteral("Breitschiff-GWH"), QStringLiteral("Venlo-GWH  Kappenzahl"),
                            QStringLiteral("Folien-GWH")};
   for (int i = 1; i <= 3; ++i) {
     opbTyp[static_cast<std::size_t>(i)] =
-        Benannt(new QRadioButton(typen[i], fraTyp), ui::ControlName(QStringLiteral("opbTyp"), i));
+        ui::MakeOptionButton(fraTyp, ui::ControlName(QStringLiteral("opbTyp"), i), typen[i]);
   }
-  txtKappenzahl = Box(fraTyp, "txtKappenzahl");
+  txtKappenzahl = ui::MakeTextBox(fraTyp, "txtKappenzahl");
   auto* venlo = new QHBoxLayout;
   venlo->addWidget(opbTyp[2]);
   venlo->addWidget(txtKappenzahl);
@@ -168,8 +142,8 @@ void frmStandort::Aufbauen() {
   opbTyp[1]->setChecked(true);
   hausLayout->addWidget(fraTyp);
 
-  fraBemerkungen = Rahmen(haus, "fraBemerkungen", QStringLiteral("Bemerkungen"));
-  txtBemerkung = Box(fraBemerkungen, "txtBemerkung");
+  fraBemerkungen = ui::MakeGroup(haus, "fraBemerkungen", QStringLiteral("Bemerkungen"));
+  txtBemerkung = ui::MakeTextBox(fraBemerkungen, "txtBemerkung");
   (new QVBoxLayout(fraBemerkungen))->addWidget(txtBemerkung);
   hausLayout->addWidget(fraBemerkungen);
   hausLayout->addStretch();
@@ -179,11 +153,11 @@ void frmStandort::Aufbauen() {
   // empty. Both frames use the same line height, so the lines meet across them.
   QWidget* eindeckung = regStandort->Page(1);
   auto* eindeckungLayout = new QGridLayout(eindeckung);
-  fraEindeckung = Rahmen(eindeckung, "fraEindeckung", QStringLiteral("Eindeckung"));
+  fraEindeckung = ui::MakeGroup(eindeckung, "fraEindeckung", QStringLiteral("Eindeckung"));
   auto* listen = new QGridLayout(fraEindeckung);
   auto liste = [this](const char* label, const char* labelName, QLabel** lbl, const char* name) {
-    *lbl = Benannt(new QLabel(QString::fromUtf8(label), fraEindeckung), QLatin1String(labelName));
-    auto* box = Benannt(new QComboBox(fraEindeckung), QLatin1String(name));
+    *lbl = ui::MakeLabel(fraEindeckung, QLatin1String(labelName), QString::fromUtf8(label));
+    auto* box = ui::MakeComboBox(fraEindeckung, QLatin1String(name));
     return box;
   };
   comEinDach = liste("Dach:", "lblDach", &lblDach, "comEinDach");
@@ -202,7 +176,7 @@ void frmStandort::Aufbauen() {
   }
   eindeckungLayout->addWidget(fraEindeckung, 0, 0);
 
-  fraGrenz = Rahmen(eindeckung, "fraGrenz", QStringLiteral("Grenzfläche"));
+  fraGrenz = ui::MakeGroup(eindeckung, "fraGrenz", QStringLiteral("Grenzfläche"));
   auto* grenz = new QGridLayout(fraGrenz);
   grenz->addWidget(Flaechenzeile(fraGrenz, "opbStehL", opbStehL, &txtGrenzStehL, "txtGrenzStehL"), 1, 0);
   grenz->addWidget(Flaechenzeile(fraGrenz, "opbStehR", opbStehR, &txtGrenzStehR, "txtGrenzStehR"), 2, 0);
@@ -215,36 +189,36 @@ void frmStandort::Aufbauen() {
     rahmen->setRowStretch(5, 1);
   }
   eindeckungLayout->addWidget(fraGrenz, 0, 1);
-  cmbMaterialverwaltung = Benannt(new QPushButton(QStringLiteral("GWH-Materialverwaltung"), eindeckung),
-                                  QStringLiteral("cmbMaterialverwaltung"));
+  cmbMaterialverwaltung =
+      ui::MakeButton(eindeckung, QStringLiteral("cmbMaterialverwaltung"), QStringLiteral("GWH-Materialverwaltung"));
   eindeckungLayout->addWidget(cmbMaterialverwaltung, 1, 0);
   eindeckungLayout->setRowStretch(2, 1);
 
   // Tab "Heizung /Energieschirm".
   QWidget* heizung = regStandort->Page(2);
   auto* heizungLayout = new QVBoxLayout(heizung);
-  fraHeizung = Rahmen(heizung, "fraHeizung", QStringLiteral("Heizung"));
+  fraHeizung = ui::MakeGroup(heizung, "fraHeizung", QStringLiteral("Heizung"));
   auto* heiz = new QFormLayout(fraHeizung);
-  comBrennstoff = Benannt(new QComboBox(fraHeizung), QStringLiteral("comBrennstoff"));
-  txtWirkungsgrad = Box(fraHeizung, "txtWirkungsgrad");
-  chbBrennwert = Benannt(new QCheckBox(QStringLiteral("Brennwertgerät (Ja/Nein)"), fraHeizung),
-                         QStringLiteral("chbBrennwert"));
-  Zeile(heiz, QStringLiteral("Brennstoffart:"), comBrennstoff);
-  Zeile(heiz, QStringLiteral("Brennerwirkungsgrad (ohne Brennwertgerät)"), txtWirkungsgrad);
+  comBrennstoff = ui::MakeComboBox(fraHeizung, QStringLiteral("comBrennstoff"));
+  txtWirkungsgrad = ui::MakeTextBox(fraHeizung, "txtWirkungsgrad");
+  chbBrennwert =
+      ui::MakeCheckBox(fraHeizung, QStringLiteral("chbBrennwert"), QStringLiteral("Brennwertgerät (Ja/Nein)"));
+  ui::AddFormRow(heiz, QStringLiteral("Brennstoffart:"), comBrennstoff);
+  ui::AddFormRow(heiz, QStringLiteral("Brennerwirkungsgrad (ohne Brennwertgerät)"), txtWirkungsgrad);
   heiz->addRow(chbBrennwert);
   heizungLayout->addWidget(fraHeizung);
-  fraEnergieschirm = Rahmen(heizung, "fraEnergieschirm", QStringLiteral("Energieschirm"));
+  fraEnergieschirm = ui::MakeGroup(heizung, "fraEnergieschirm", QStringLiteral("Energieschirm"));
   auto* schirm = new QFormLayout(fraEnergieschirm);
-  chbEnergieschirm = Benannt(new QCheckBox(QStringLiteral("Energieschirm (Ja/Nein)"), fraEnergieschirm),
-                             QStringLiteral("chbEnergieschirm"));
-  txtEinsparung = Box(fraEnergieschirm, "txtEinsparung");
-  txtFaktor = Box(fraEnergieschirm, "txtFaktor");
+  chbEnergieschirm =
+      ui::MakeCheckBox(fraEnergieschirm, QStringLiteral("chbEnergieschirm"), QStringLiteral("Energieschirm (Ja/Nein)"));
+  txtEinsparung = ui::MakeTextBox(fraEnergieschirm, "txtEinsparung");
+  txtFaktor = ui::MakeTextBox(fraEnergieschirm, "txtFaktor");
   schirm->addRow(chbEnergieschirm);
-  Zeile(schirm, QStringLiteral("Einsparung:"), txtEinsparung);
-  Zeile(schirm, QStringLiteral("Apassungsfaktor:"), txtFaktor);
+  ui::AddFormRow(schirm, QStringLiteral("Einsparung:"), txtEinsparung);
+  ui::AddFormRow(schirm, QStringLiteral("Apassungsfaktor:"), txtFaktor);
   heizungLayout->addWidget(fraEnergieschirm);
-  cmbBrennstoffverwaltung = Benannt(new QPushButton(QStringLiteral("Brennstoff-Verwaltung"), heizung),
-                                    QStringLiteral("cmbBrennstoffverwaltung"));
+  cmbBrennstoffverwaltung =
+      ui::MakeButton(heizung, QStringLiteral("cmbBrennstoffverwaltung"), QStringLiteral("Brennstoff-Verwaltung"));
   heizungLayout->addWidget(cmbBrennstoffverwaltung);
   heizungLayout->addStretch();
 

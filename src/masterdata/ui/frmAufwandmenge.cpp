@@ -31,14 +31,14 @@ const QString kNeu = QStringLiteral("Neu");
 frmAufwandmenge::frmAufwandmenge() : FormOf(QStringLiteral("frmAufwandmenge"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Aufwandmenge"));
   auto* raster = new QGridLayout(this);
-  txtKonzentration = masterdata::ui::Textfeld(this, "txtKonzentration");
-  txtAufwandmenge = masterdata::ui::Textfeld(this, "txtAufwandmenge");
-  txtPreis = masterdata::ui::Textfeld(this, "txtPreis");
-  txtKostenLiter = masterdata::ui::Textfeld(this, "txtKostenLiter");
-  txtKostenEinheit = masterdata::ui::Textfeld(this, "txtKostenEinheit");
+  txtKonzentration = ui::MakeTextBox(this, "txtKonzentration");
+  txtAufwandmenge = ui::MakeTextBox(this, "txtAufwandmenge");
+  txtPreis = ui::MakeTextBox(this, "txtPreis");
+  txtKostenLiter = ui::MakeTextBox(this, "txtKostenLiter");
+  txtKostenEinheit = ui::MakeTextBox(this, "txtKostenEinheit");
   for (int i = 0; i < 2; ++i) {
-    lblBezug[static_cast<std::size_t>(i)] = masterdata::ui::Beschriftung(
-        this, "lblBezug", i, i == 0 ? QStringLiteral("l/ Einheit") : QStringLiteral("€/ Einheit"));
+    lblBezug[static_cast<std::size_t>(i)] = ui::MakeLabel(
+        this, ui::ControlName("lblBezug", i), i == 0 ? QStringLiteral("l/ Einheit") : QStringLiteral("€/ Einheit"));
   }
   const auto zeile = [this, raster](int r, const QString& text, QLineEdit* box, QWidget* einheit) {
     raster->addWidget(new QLabel(text, this), r, 0);
@@ -54,8 +54,8 @@ frmAufwandmenge::frmAufwandmenge() : FormOf(QStringLiteral("frmAufwandmenge"), u
   zeile(4, QStringLiteral("Kosten [Spritzbrühe]:"), txtKostenLiter, new QLabel(QStringLiteral("€/100 l"), this));
   zeile(5, QStringLiteral("Kosten [Spritzbrühe]:"), txtKostenEinheit, lblBezug[1]);
 
-  cmbOK = masterdata::ui::Knopf(this, "cmbOK", kOK);
-  cmbBeenden = masterdata::ui::Knopf(this, "cmbBeenden", kBeenden);
+  cmbOK = ui::MakeButton(this, "cmbOK", kOK);
+  cmbBeenden = ui::MakeButton(this, "cmbBeenden", kBeenden);
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addWidget(cmbOK);
   knoepfe->addWidget(cmbBeenden);

@@ -28,7 +28,7 @@
 
 namespace tolvar {
 
-using masterdata::ui::Knopf;
+using ui::MakeButton;
 using ui::Q;
 
 namespace {
@@ -75,11 +75,10 @@ frmLohneinteilung::frmLohneinteilung() : FormOf(QStringLiteral("frmLohneinteilun
 
   // Label, grid and calendar share one place; the label shows while the grid is hidden.
   auto* stapel = new QGridLayout;
-  lblKeineEintraege = new QLabel(QStringLiteral("Noch keine Einträge vorhanden!"), this);
-  lblKeineEintraege->setObjectName(QStringLiteral("lblKeineEintraege"));
+  lblKeineEintraege =
+      ui::MakeLabel(this, QStringLiteral("lblKeineEintraege"), QStringLiteral("Noch keine Einträge vorhanden!"));
   stapel->addWidget(lblKeineEintraege, 0, 0);
-  dtgLohn = new ui::Grid(this);
-  dtgLohn->setObjectName(QStringLiteral("dtgLohn"));
+  dtgLohn = ui::MakeGrid(this, QStringLiteral("dtgLohn"));
   dtgLohn->SetCols(3);
   stapel->addWidget(dtgLohn, 0, 0);
   movDatum = new ui::MonthCalendar(this);
@@ -89,23 +88,22 @@ frmLohneinteilung::frmLohneinteilung() : FormOf(QStringLiteral("frmLohneinteilun
 
   auto* neu = new QHBoxLayout;
   neu->addWidget(new QLabel(QStringLiteral("Neu:"), this));
-  comLohngruppen = new QComboBox(this);
-  comLohngruppen->setObjectName(QStringLiteral("comLohngruppen"));
+  comLohngruppen = ui::MakeComboBox(this, QStringLiteral("comLohngruppen"));
   comLohngruppen->setEditable(false);
   neu->addWidget(comLohngruppen, 1);
   neu->addWidget(new QLabel(QStringLiteral("ab dem:"), this));
-  txtDatum = masterdata::ui::Textfeld(this, "txtDatum", 10);
+  txtDatum = ui::MakeTextBox(this, "txtDatum", 10);
   txtDatum->setAlignment(Qt::AlignRight);
   txtDatum->installEventFilter(new DatumFilter(this));
   neu->addWidget(txtDatum);
-  cmbOK = Knopf(this, "cmbOK", QStringLiteral("OK"));
+  cmbOK = MakeButton(this, "cmbOK", QStringLiteral("OK"));
   neu->addWidget(cmbOK);
   layout->addLayout(neu);
 
   auto* knoepfe = new QHBoxLayout;
-  cmbEntfernen = Knopf(this, "cmbEntfernen", QStringLiteral("Datensatz löschen"));
-  cmbLohngruppen = Knopf(this, "cmbLohngruppen", QStringLiteral("Lohngruppen-Verwaltung"));
-  cmbBeenden = Knopf(this, "cmbBeenden", QStringLiteral("Beenden"));
+  cmbEntfernen = MakeButton(this, "cmbEntfernen", QStringLiteral("Datensatz löschen"));
+  cmbLohngruppen = MakeButton(this, "cmbLohngruppen", QStringLiteral("Lohngruppen-Verwaltung"));
+  cmbBeenden = MakeButton(this, "cmbBeenden", QStringLiteral("Beenden"));
   knoepfe->addWidget(cmbEntfernen);
   knoepfe->addWidget(cmbLohngruppen);
   knoepfe->addWidget(cmbBeenden);

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "masterdata/material_group.h"
+#include "platform/ui/builders.h"
 
 namespace tolvar {
 
@@ -11,8 +12,8 @@ frmMaterial::frmMaterial() : Materialeditor(QStringLiteral("frmMaterial"), "5.3"
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Bezeichnung:"), txtName);
-  form->addRow(QStringLiteral("Kürzel :"), masterdata::ui::MitHinweis(txtKuerzel, QStringLiteral("(max. 10 Zeichen)")));
-  form->addRow(QStringLiteral("Barcode:"), masterdata::ui::MitHinweis(txtCode, QStringLiteral("(6*****)")));
+  ui::AddFormRow(form, QStringLiteral("Kürzel :"), txtKuerzel, QStringLiteral("(max. 10 Zeichen)"));
+  ui::AddFormRow(form, QStringLiteral("Barcode:"), txtCode, QStringLiteral("(6*****)"));
   form->addRow(QStringLiteral("Bemerkungen:"), txtBemerkungen);
   form->addRow(chbAktuell);
   layout->addLayout(form);

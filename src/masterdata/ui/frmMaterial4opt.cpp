@@ -10,13 +10,14 @@
 #include "masterdata/calculator.h"
 #include "masterdata/ui/frmAufwandmenge.h"
 #include "masterdata/ui/frmRechner.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keyfilters.h"
 #include "settings/ui/mdlExcel_rechner.h"
 
 namespace tolvar {
 
-using masterdata::ui::Knopf;
+using ui::MakeButton;
 using ui::Q;
 using ui::S;
 
@@ -33,9 +34,9 @@ frmMaterial4opt::frmMaterial4opt()
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Bezeichnung:"), txtName);
-  form->addRow(QStringLiteral("Kürzel:"), masterdata::ui::MitHinweis(txtKuerzel, QStringLiteral("(max. 10 Zeichen)")));
+  ui::AddFormRow(form, QStringLiteral("Kürzel:"), txtKuerzel, QStringLiteral("(max. 10 Zeichen)"));
   form->addRow(chbAktuell);
-  form->addRow(QStringLiteral("Barcode:"), masterdata::ui::MitHinweis(txtCode, QStringLiteral("(6******)")));
+  ui::AddFormRow(form, QStringLiteral("Barcode:"), txtCode, QStringLiteral("(6******)"));
   form->addRow(QStringLiteral("Bemerkungen:"), txtBemerkungen);
   layout->addLayout(form);
 
@@ -43,18 +44,17 @@ frmMaterial4opt::frmMaterial4opt()
   for (int i = 0; i < 6; ++i) {
     if (labels[i] == nullptr) continue;
     lblKalkulation[static_cast<std::size_t>(i)] =
-        masterdata::ui::Beschriftung(this, "lblKalkulation", i, Q(labels[i]));
+        ui::MakeLabel(this, ui::ControlName("lblKalkulation", i), Q(labels[i]));
   }
   const char* optionen[5] = {nullptr, "Einheiten je Pflanze", "Einheiten je 1000 Pflanzen", "Einheiten je Nm²",
                              "Einheiten je 1000 Nm²"};
-  txtMenge = masterdata::ui::Textfeld(this, "txtMenge");
-  txtPreis = masterdata::ui::Textfeld(this, "txtPreis");
+  txtMenge = ui::MakeTextBox(this, "txtMenge");
+  txtPreis = ui::MakeTextBox(this, "txtPreis");
   auto* kalkulation = new QGridLayout;
   kalkulation->addWidget(lblKalkulation[0], 0, 0);
   kalkulation->addWidget(txtMenge, 0, 1);
   for (int i = 1; i <= 4; ++i) {
-    auto* option = new QRadioButton(Q(optionen[i]), this);
-    option->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), i));
+    auto* option = ui::MakeOptionButton(this, ui::ControlName(QStringLiteral("opbBezug"), i), Q(optionen[i]));
     opbBezug[static_cast<std::size_t>(i)] = option;
     kalkulation->addWidget(option, i, 1, 1, 2);
   }
@@ -64,7 +64,7 @@ frmMaterial4opt::frmMaterial4opt()
   Shape7->setFrameShape(QFrame::Box);
   auto* wiederverwendung = new QHBoxLayout(Shape7);
   lblKalkulation[5]->setParent(Shape7);
-  txtWdh = masterdata::ui::Textfeld(Shape7, "txtWdh");
+  txtWdh = ui::MakeTextBox(Shape7, "txtWdh");
   wiederverwendung->addWidget(lblKalkulation[5]);
   wiederverwendung->addWidget(txtWdh);
   kalkulation->addWidget(Shape7, 5, 0, 1, 3);
@@ -73,9 +73,9 @@ frmMaterial4opt::frmMaterial4opt()
   kalkulation->addWidget(lblKalkulation[2], 6, 2);
   layout->addLayout(kalkulation);
 
-  cmbRechner = Knopf(this, "cmbRechner", QStringLiteral("Taschenrechner"));
-  cmbAufwandMenge = Knopf(this, "cmbAufwandMenge", QStringLiteral("Aufwandmenge"));
-  cmbMaschinenkostenxls = Knopf(this, "cmbMaschinenkostenxls", QStringLiteral("Maschinenkosten.xls"));
+  cmbRechner = MakeButton(this, "cmbRechner", QStringLiteral("Taschenrechner"));
+  cmbAufwandMenge = MakeButton(this, "cmbAufwandMenge", QStringLiteral("Aufwandmenge"));
+  cmbMaschinenkostenxls = MakeButton(this, "cmbMaschinenkostenxls", QStringLiteral("Maschinenkosten.xls"));
   auto* knoepfe = new QGridLayout;
   knoepfe->addWidget(cmbSpeichern, 0, 0);
   // The two calculators share one place; the group decides which shows.

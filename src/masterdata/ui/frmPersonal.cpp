@@ -16,10 +16,9 @@
 
 namespace tolvar {
 
-using masterdata::ui::Knopf;
-using masterdata::ui::Mehrzeilig;
-using masterdata::ui::MitHinweis;
-using masterdata::ui::Textfeld;
+using ui::MakeButton;
+using ui::MakeMultiLineBox;
+using ui::MakeTextBox;
 using ui::Q;
 using ui::S;
 
@@ -30,30 +29,29 @@ frmPersonal::frmPersonal() : Morvineditor(QStringLiteral("frmPersonal"), masterd
 
   fraPersonal = SatzrahmenBauen("fraPersonal", QStringLiteral("Personaldaten"));
   auto* p = new QFormLayout(fraPersonal);
-  txtName = Textfeld(fraPersonal, "txtName", 100);
-  txtVorname = Textfeld(fraPersonal, "txtVorname", 100);
-  txtKuerzel = Textfeld(fraPersonal, "txtKuerzel", 10);
-  txtCode = Textfeld(fraPersonal, "txtCode", 6);
-  txtStrasse = Textfeld(fraPersonal, "txtStrasse");
-  txtPostleitzahl = Textfeld(fraPersonal, "txtPostleitzahl", 5);
-  txtOrt = Textfeld(fraPersonal, "txtOrt");
-  txtTelefon = Textfeld(fraPersonal, "txtTelefon");
+  txtName = MakeTextBox(fraPersonal, "txtName", 100);
+  txtVorname = MakeTextBox(fraPersonal, "txtVorname", 100);
+  txtKuerzel = MakeTextBox(fraPersonal, "txtKuerzel", 10);
+  txtCode = MakeTextBox(fraPersonal, "txtCode", 6);
+  txtStrasse = MakeTextBox(fraPersonal, "txtStrasse");
+  txtPostleitzahl = MakeTextBox(fraPersonal, "txtPostleitzahl", 5);
+  txtOrt = MakeTextBox(fraPersonal, "txtOrt");
+  txtTelefon = MakeTextBox(fraPersonal, "txtTelefon");
   dtpGeburtstag = new ui::DatePicker(fraPersonal);
   dtpGeburtstag->setObjectName(QStringLiteral("dtpGeburtstag"));
-  cmdAusbildung = Knopf(fraPersonal, "cmdAusbildung", QStringLiteral("Anzeigen und/oder ändern"));
-  cmbWochenarbeitszeit = Knopf(fraPersonal, "cmbWochenarbeitszeit", QStringLiteral("Anzeigen und/der ändern"));
-  txtBemerkungen = Mehrzeilig(fraPersonal, "txtBemerkungen");
-  chbAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), fraPersonal);
-  chbAktuell->setObjectName(QStringLiteral("chbAktuell"));
+  cmdAusbildung = MakeButton(fraPersonal, "cmdAusbildung", QStringLiteral("Anzeigen und/oder ändern"));
+  cmbWochenarbeitszeit = MakeButton(fraPersonal, "cmbWochenarbeitszeit", QStringLiteral("Anzeigen und/der ändern"));
+  txtBemerkungen = MakeMultiLineBox(fraPersonal, "txtBemerkungen");
+  chbAktuell = ui::MakeCheckBox(fraPersonal, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"));
   p->addRow(QStringLiteral("Name:"), txtName);
   p->addRow(QStringLiteral("Vorname:"), txtVorname);
-  p->addRow(QStringLiteral("Namenskürzel:  "), MitHinweis(txtKuerzel, QStringLiteral("(max. 10 Zeichen)")));
-  p->addRow(QStringLiteral("Barcode:"), MitHinweis(txtCode, QStringLiteral("(2******)")));
+  ui::AddFormRow(p, QStringLiteral("Namenskürzel:  "), txtKuerzel, QStringLiteral("(max. 10 Zeichen)"));
+  ui::AddFormRow(p, QStringLiteral("Barcode:"), txtCode, QStringLiteral("(2******)"));
   p->addRow(QStringLiteral("Straße:"), txtStrasse);
-  p->addRow(QStringLiteral("Postleitzahl:"), MitHinweis(txtPostleitzahl, QStringLiteral("(max. 5 Zeichen)")));
+  ui::AddFormRow(p, QStringLiteral("Postleitzahl:"), txtPostleitzahl, QStringLiteral("(max. 5 Zeichen)"));
   p->addRow(QStringLiteral("Ort:"), txtOrt);
   p->addRow(QStringLiteral("Telefon:"), txtTelefon);
-  p->addRow(QStringLiteral("Geburtstag:"), MitHinweis(dtpGeburtstag, QStringLiteral("(tt.mm.jjjj)")));
+  ui::AddFormRow(p, QStringLiteral("Geburtstag:"), dtpGeburtstag, QStringLiteral("(tt.mm.jjjj)"));
   p->addRow(QStringLiteral("Ausbildung/Lohn:"), cmdAusbildung);
   p->addRow(QStringLiteral("Wochenarbeitszeit:"), cmbWochenarbeitszeit);
   p->addRow(QStringLiteral("Bemerkungen:"), txtBemerkungen);
@@ -63,8 +61,8 @@ frmPersonal::frmPersonal() : Morvineditor(QStringLiteral("frmPersonal"), masterd
   txtGruBemerkung = GruppenrahmenBauen(layout, {"Name:", "Namenskürzel:  ", "(2******)", "txtGruBemerkung"});
   NummerBauen();
 
-  cmbSpeichern = Knopf(this, "cmbSpeichern", QStringLiteral("Speichern"));
-  cmbAbbrechen = Knopf(this, "cmbAbbrechen", QStringLiteral("Abbrechen"));
+  cmbSpeichern = MakeButton(this, "cmbSpeichern", QStringLiteral("Speichern"));
+  cmbAbbrechen = MakeButton(this, "cmbAbbrechen", QStringLiteral("Abbrechen"));
   KnopfzeileBauen(layout, cmbSpeichern, cmbAbbrechen);
 
   Verbinden();

@@ -24,8 +24,7 @@ namespace {
 constexpr const char* kOperatoren[5] = {"/", "+", "X", "-", "="};
 
 QPushButton* Taste(QWidget* parent, const QString& name, const QString& text) {
-  auto* taste = new QPushButton(text, parent);
-  taste->setObjectName(name);
+  auto* taste = tolvar::ui::MakeButton(parent, name, text);
   taste->setAutoDefault(false);
   return taste;
 }
@@ -42,8 +41,7 @@ void Schreiben(QLineEdit* T::*box, const QString& wert) {
 frmRechner::frmRechner() : FormOf(QStringLiteral("frmRechner"), tolvar::ui::FormKind::Window) {
   setCaption(QStringLiteral("Rechner"));
   auto* raster = new QGridLayout(this);
-  Readout = new QLabel(this);
-  Readout->setObjectName(QStringLiteral("Readout"));
+  Readout = tolvar::ui::MakeLabel(this, QStringLiteral("Readout"), QString());
   Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Readout->setFrameShape(QFrame::Panel);
   Readout->setFrameShadow(QFrame::Sunken);

@@ -7,13 +7,14 @@
 #include "masterdata/calculator.h"
 #include "masterdata/substrate.h"
 #include "masterdata/ui/frmRechner.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keyfilters.h"
 
 namespace tolvar {
 
-using masterdata::ui::Beschriftung;
-using masterdata::ui::Knopf;
+using ui::MakeButton;
+using ui::MakeLabel;
 using ui::Q;
 using ui::S;
 
@@ -22,20 +23,20 @@ frmSubstrat::frmSubstrat() : Materialeditor(QStringLiteral("frmSubstrat"), "5.3.
   cmbHilfe->hide();  // the substrate editor offers help on F1 only
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  txtPreis = masterdata::ui::Textfeld(this, "txtPreis");
+  txtPreis = ui::MakeTextBox(this, "txtPreis");
   opbBezug[1] = new QRadioButton(QStringLiteral("€ je Liter"), this);
   opbBezug[2] = new QRadioButton(QStringLiteral("€ je m³"), this);
   opbBezug[1]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 1));
   opbBezug[2]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 2));
 
   KopfzeilenAnfuegen(form);
-  form->addRow(Beschriftung(this, "lblKalkulation", 1, QStringLiteral("Preis:")), txtPreis);
+  form->addRow(MakeLabel(this, ui::ControlName("lblKalkulation", 1), QStringLiteral("Preis:")), txtPreis);
   form->addRow(opbBezug[1]);
   form->addRow(opbBezug[2]);
   layout->addLayout(form);
 
-  cmbNeu = Knopf(this, "cmbNeu", QStringLiteral("Neuer Datensatz"));
-  cmbRechner = Knopf(this, "cmbRechner", QStringLiteral("Taschenrechner"));
+  cmbNeu = MakeButton(this, "cmbNeu", QStringLiteral("Neuer Datensatz"));
+  cmbRechner = MakeButton(this, "cmbRechner", QStringLiteral("Taschenrechner"));
   auto* knoepfe = new QHBoxLayout;
   for (QPushButton* knopf : {cmbNeu, cmbSpeichern, cmbAbbruch, cmbRechner}) knoepfe->addWidget(knopf);
   knoepfe->addWidget(cmbHilfe);

@@ -12,10 +12,9 @@
 
 namespace tolvar {
 
-using masterdata::ui::Knopf;
-using masterdata::ui::Mehrzeilig;
-using masterdata::ui::MitHinweis;
-using masterdata::ui::Textfeld;
+using ui::MakeButton;
+using ui::MakeMultiLineBox;
+using ui::MakeTextBox;
 using ui::S;
 
 frmTaetigkeiten::frmTaetigkeiten()
@@ -26,17 +25,16 @@ frmTaetigkeiten::frmTaetigkeiten()
 
   fraTaetigkeit = SatzrahmenBauen("fraTaetigkeit", QStringLiteral("Tätigkeitsdaten"));
   auto* t = new QFormLayout(fraTaetigkeit);
-  txtName = Textfeld(fraTaetigkeit, "txtName", 200);
-  txtKuerzel = Textfeld(fraTaetigkeit, "txtKuerzel", 10);
-  txtCode = Textfeld(fraTaetigkeit, "txtCode", 6);
-  txtBemerkungen = Mehrzeilig(fraTaetigkeit, "txtBemerkungen");
-  chbAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), fraTaetigkeit);
-  chbAktuell->setObjectName(QStringLiteral("chbAktuell"));
+  txtName = MakeTextBox(fraTaetigkeit, "txtName", 200);
+  txtKuerzel = MakeTextBox(fraTaetigkeit, "txtKuerzel", 10);
+  txtCode = MakeTextBox(fraTaetigkeit, "txtCode", 6);
+  txtBemerkungen = MakeMultiLineBox(fraTaetigkeit, "txtBemerkungen");
+  chbAktuell = ui::MakeCheckBox(fraTaetigkeit, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"));
   // Outside the frames: a changed group offers it too.
-  cmbArbeitMaterial = Knopf(this, "cmbArbeitMaterial", QStringLiteral("Materialkosten zuweisen"));
+  cmbArbeitMaterial = MakeButton(this, "cmbArbeitMaterial", QStringLiteral("Materialkosten zuweisen"));
   t->addRow(QStringLiteral("Tätigkeitsname:"), txtName);
-  t->addRow(QStringLiteral("Tätigkeitskürzel:  "), MitHinweis(txtKuerzel, QStringLiteral("(max. 10 Zeichen)")));
-  t->addRow(QStringLiteral("Barcode:"), MitHinweis(txtCode, QStringLiteral("(4******)")));
+  ui::AddFormRow(t, QStringLiteral("Tätigkeitskürzel:  "), txtKuerzel, QStringLiteral("(max. 10 Zeichen)"));
+  ui::AddFormRow(t, QStringLiteral("Barcode:"), txtCode, QStringLiteral("(4******)"));
   t->addRow(QStringLiteral("Bemerkungen:"), txtBemerkungen);
   t->addRow(chbAktuell);
   layout->addWidget(fraTaetigkeit);
@@ -46,8 +44,8 @@ frmTaetigkeiten::frmTaetigkeiten()
   layout->addWidget(cmbArbeitMaterial);
   NummerBauen();
 
-  cmbAbbrechen = Knopf(this, "cmbAbbrechen", QStringLiteral("Abbrechen"));
-  cmbSpeichern = Knopf(this, "cmbSpeichern", QStringLiteral("Speichern"));
+  cmbAbbrechen = MakeButton(this, "cmbAbbrechen", QStringLiteral("Abbrechen"));
+  cmbSpeichern = MakeButton(this, "cmbSpeichern", QStringLiteral("Speichern"));
   KnopfzeileBauen(layout, cmbAbbrechen, cmbSpeichern);
 
   Verbinden();

@@ -8,45 +8,47 @@
 #include "masterdata/pot.h"
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/frmVolumen.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keyfilters.h"
 
 namespace tolvar {
 
-using masterdata::ui::Beschriftung;
-using masterdata::ui::Knopf;
-using masterdata::ui::Nebeneinander;
+using ui::MakeButton;
+using ui::MakeLabel;
 using ui::Q;
 using ui::S;
+using ui::SideBySide;
 
 frmTopf::frmTopf() : Materialeditor(QStringLiteral("frmTopf"), "5.3.1", true) {
   setCaption(QStringLiteral("Kulturgefäße"));
   cmbHilfe->hide();  // the pot editor offers help on F1 only
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  txtMenge = masterdata::ui::Textfeld(this, "txtMenge");
+  txtMenge = ui::MakeTextBox(this, "txtMenge");
   opbBezug[1] = new QRadioButton(QStringLiteral("Einheit je Pflanze"), this);
   opbBezug[2] = new QRadioButton(QStringLiteral("Einheit je 1000 Pflanzen"), this);
   opbBezug[1]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 1));
   opbBezug[2]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 2));
-  txtPreis = masterdata::ui::Textfeld(this, "txtPreis");
-  txtWdh = masterdata::ui::Textfeld(this, "txtWdh");
-  txtVolumen = masterdata::ui::Textfeld(this, "txtVolumen");
+  txtPreis = ui::MakeTextBox(this, "txtPreis");
+  txtWdh = ui::MakeTextBox(this, "txtWdh");
+  txtVolumen = ui::MakeTextBox(this, "txtVolumen");
 
   KopfzeilenAnfuegen(form);
-  form->addRow(Beschriftung(this, "lblKalkulation", 0, QStringLiteral("Einheiten:")), txtMenge);
+  form->addRow(MakeLabel(this, ui::ControlName("lblKalkulation", 0), QStringLiteral("Einheiten:")), txtMenge);
   form->addRow(opbBezug[1]);
   form->addRow(opbBezug[2]);
-  form->addRow(Beschriftung(this, "lblKalkulation", 1, QStringLiteral("Preis:")),
-               Nebeneinander(txtPreis, Beschriftung(this, "lblKalkulation", 2, QStringLiteral("€ je Einheit"))));
-  form->addRow(Beschriftung(this, "lblKalkulation", 5, QStringLiteral("Wiederverwendung:")), txtWdh);
-  form->addRow(Beschriftung(this, "lblKalkulation", 3, QStringLiteral("Volumen:")),
-               Nebeneinander(txtVolumen, Beschriftung(this, "lblKalkulation", 4, QStringLiteral("Liter"))));
+  form->addRow(
+      MakeLabel(this, ui::ControlName("lblKalkulation", 1), QStringLiteral("Preis:")),
+      SideBySide(txtPreis, MakeLabel(this, ui::ControlName("lblKalkulation", 2), QStringLiteral("€ je Einheit"))));
+  form->addRow(MakeLabel(this, ui::ControlName("lblKalkulation", 5), QStringLiteral("Wiederverwendung:")), txtWdh);
+  form->addRow(MakeLabel(this, ui::ControlName("lblKalkulation", 3), QStringLiteral("Volumen:")),
+               SideBySide(txtVolumen, MakeLabel(this, ui::ControlName("lblKalkulation", 4), QStringLiteral("Liter"))));
   layout->addLayout(form);
 
-  cmbNeu = Knopf(this, "cmbNeu", QStringLiteral("Neuer Datensatz"));
-  cmbRechner = Knopf(this, "cmbRechner", QStringLiteral("Taschenrechner"));
-  cmbVolumen = Knopf(this, "cmbVolumen", QStringLiteral("Standardvolumen"));
+  cmbNeu = MakeButton(this, "cmbNeu", QStringLiteral("Neuer Datensatz"));
+  cmbRechner = MakeButton(this, "cmbRechner", QStringLiteral("Taschenrechner"));
+  cmbVolumen = MakeButton(this, "cmbVolumen", QStringLiteral("Standardvolumen"));
   auto* knoepfe = new QHBoxLayout;
   for (QPushButton* knopf : {cmbSpeichern, cmbAbbruch, cmbNeu, cmbRechner, cmbVolumen}) knoepfe->addWidget(knopf);
   knoepfe->addWidget(cmbHilfe);

@@ -24,7 +24,7 @@
 
 namespace tolvar {
 
-using masterdata::ui::Knopf;
+using ui::MakeButton;
 using ui::Q;
 using ui::S;
 
@@ -65,29 +65,26 @@ frmTopfSubstrat::frmTopfSubstrat()
   setCaption(QStringLiteral("Kulturgefäße und Substrate"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  txtName = masterdata::ui::Textfeld(this, "txtName");
-  txtKuerzel = masterdata::ui::Textfeld(this, "txtKuerzel", 10);
-  txtCode = masterdata::ui::Textfeld(this, "txtCode");
-  txtBemerkung = masterdata::ui::Mehrzeilig(this, "txtBemerkung");
-  chbAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), this);
-  chbAktuell->setObjectName(QStringLiteral("chbAktuell"));
-  comTopf = new QComboBox(this);
-  comTopf->setObjectName(QStringLiteral("comTopf"));
-  comSubstrat = new QComboBox(this);
-  comSubstrat->setObjectName(QStringLiteral("comSubstrat"));
-  cmbTopf = Knopf(this, "cmbTopf", QStringLiteral("Gefäße"));
-  cmbErde = Knopf(this, "cmbErde", QStringLiteral("Substrate"));
+  txtName = ui::MakeTextBox(this, "txtName");
+  txtKuerzel = ui::MakeTextBox(this, "txtKuerzel", 10);
+  txtCode = ui::MakeTextBox(this, "txtCode");
+  txtBemerkung = ui::MakeMultiLineBox(this, "txtBemerkung");
+  chbAktuell = ui::MakeCheckBox(this, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"));
+  comTopf = ui::MakeComboBox(this, QStringLiteral("comTopf"));
+  comSubstrat = ui::MakeComboBox(this, QStringLiteral("comSubstrat"));
+  cmbTopf = MakeButton(this, "cmbTopf", QStringLiteral("Gefäße"));
+  cmbErde = MakeButton(this, "cmbErde", QStringLiteral("Substrate"));
 
   const char* texte[6] = {"Bezeichnung:", "Kürzel:", "Barcode:", "Bemerkungen:", "Gefäß:", "Substrat:"};
   std::array<QLabel*, 6> bez{};
   for (int i = 0; i < 6; ++i) {
-    bez[static_cast<std::size_t>(i)] = masterdata::ui::Beschriftung(this, "lblBezeichnung", i, Q(texte[i]));
+    bez[static_cast<std::size_t>(i)] = ui::MakeLabel(this, ui::ControlName("lblBezeichnung", i), Q(texte[i]));
   }
-  auto* anm0 = masterdata::ui::Beschriftung(this, "lblAnmerkung", 0, QStringLiteral("(max. 10 Zeichen)"));
-  auto* anm1 = masterdata::ui::Beschriftung(this, "lblAnmerkung", 1, QStringLiteral("(6*****)"));
+  auto* anm0 = ui::MakeLabel(this, ui::ControlName("lblAnmerkung", 0), QStringLiteral("(max. 10 Zeichen)"));
+  auto* anm1 = ui::MakeLabel(this, ui::ControlName("lblAnmerkung", 1), QStringLiteral("(6*****)"));
   form->addRow(bez[0], txtName);
-  form->addRow(bez[1], masterdata::ui::Nebeneinander(txtKuerzel, anm0));
-  form->addRow(bez[2], masterdata::ui::Nebeneinander(txtCode, anm1));
+  form->addRow(bez[1], ui::SideBySide(txtKuerzel, anm0));
+  form->addRow(bez[2], ui::SideBySide(txtCode, anm1));
   form->addRow(bez[3], txtBemerkung);
   form->addRow(chbAktuell);
   auto* topf = new QHBoxLayout;
@@ -100,15 +97,14 @@ frmTopfSubstrat::frmTopfSubstrat()
   form->addRow(bez[5], substrat);
   layout->addLayout(form);
 
-  fraInfo = new QGroupBox(QStringLiteral(" Kalulationsinfo"), this);
-  fraInfo->setObjectName(QStringLiteral("fraInfo"));
+  fraInfo = ui::MakeGroup(this, QStringLiteral("fraInfo"), QStringLiteral(" Kalulationsinfo"));
   auto* info = new QVBoxLayout(fraInfo);
   const char* infotexte[3] = {"Gesamtkosten (Gefäß + Substrat)", "€/ Einheit", "Kalkulationsinfo"};
   for (int i = 0; i < 3; ++i) {
-    lblInfo[static_cast<std::size_t>(i)] = masterdata::ui::Beschriftung(fraInfo, "lblInfo", i, Q(infotexte[i]));
+    lblInfo[static_cast<std::size_t>(i)] = ui::MakeLabel(fraInfo, ui::ControlName("lblInfo", i), Q(infotexte[i]));
   }
   // The price the pot and substrate give can be typed over; the save takes only a number.
-  txtPreis = masterdata::ui::Textfeld(fraInfo, "txtPreis");
+  txtPreis = ui::MakeTextBox(fraInfo, "txtPreis");
   ui::InstallNumericFilter(txtPreis);
   opbBezug[1] = new QRadioButton(QStringLiteral("Einheiten je Pflanze"), fraInfo);
   opbBezug[2] = new QRadioButton(QStringLiteral("Einheiten je 1000 Pflanzen"), fraInfo);
@@ -128,8 +124,8 @@ frmTopfSubstrat::frmTopfSubstrat()
   info->addWidget(opbBezug[2]);
   layout->addWidget(fraInfo);
 
-  cmbSpeichern = Knopf(this, "cmbSpeichern", QStringLiteral("Speichern"));
-  cmbAbbruch = Knopf(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
+  cmbSpeichern = MakeButton(this, "cmbSpeichern", QStringLiteral("Speichern"));
+  cmbAbbruch = MakeButton(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addWidget(cmbHilfe);
   knoepfe->addStretch();

@@ -21,7 +21,7 @@
 
 namespace tolvar {
 
-using masterdata::ui::Knopf;
+using ui::MakeButton;
 using ui::Q;
 using ui::S;
 
@@ -32,18 +32,16 @@ frmVolumen::frmVolumen() : FormOf(QStringLiteral("frmVolumen"), ui::FormKind::Wi
   imlVolumen = new ui::ImageList(this);
   imlVolumen->setObjectName(QStringLiteral("imlVolumen"));
   imlVolumen->Add(QStringLiteral("open"), Q(data::InstallPath("\\Bilder\\open.png")));
-  trvVolumen = new ui::KeyedTree(this);
-  trvVolumen->setObjectName(QStringLiteral("trvVolumen"));
-  trvVolumen->SetImageList(imlVolumen);
+  trvVolumen = ui::MakeTree(this, QStringLiteral("trvVolumen"), imlVolumen);
   layout->addWidget(trvVolumen);
 
   auto* felder = new QGridLayout;
   const char* texte[3] = {"Bezeichnung:", "Volumen:", "Liter"};
   for (int i = 0; i < 3; ++i) {
-    lblVolumen[static_cast<std::size_t>(i)] = masterdata::ui::Beschriftung(this, "lblVolumen", i, Q(texte[i]));
+    lblVolumen[static_cast<std::size_t>(i)] = ui::MakeLabel(this, ui::ControlName("lblVolumen", i), Q(texte[i]));
   }
-  txtBezeichnung = masterdata::ui::Textfeld(this, "txtBezeichnung");
-  txtVolumen = masterdata::ui::Textfeld(this, "txtVolumen");
+  txtBezeichnung = ui::MakeTextBox(this, "txtBezeichnung");
+  txtVolumen = ui::MakeTextBox(this, "txtVolumen");
   felder->addWidget(lblVolumen[0], 0, 0);
   felder->addWidget(txtBezeichnung, 0, 1, 1, 2);
   felder->addWidget(lblVolumen[1], 1, 0);
@@ -51,12 +49,12 @@ frmVolumen::frmVolumen() : FormOf(QStringLiteral("frmVolumen"), ui::FormKind::Wi
   felder->addWidget(lblVolumen[2], 1, 2);
   layout->addLayout(felder);
 
-  cmbNeu = Knopf(this, "cmbNeu", QStringLiteral("Neu"));
-  cmbSpeichern = Knopf(this, "cmbSpeichern", QStringLiteral("Speichern"));
-  cmbLoeschen = Knopf(this, "cmbLoeschen", QStringLiteral("Löschen"));
-  cmbRechner = Knopf(this, "cmbRechner", QStringLiteral("Taschenrechner"));
-  cmbOK = Knopf(this, "cmbOK", QStringLiteral("OK"));
-  cmbAbbruch = Knopf(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
+  cmbNeu = MakeButton(this, "cmbNeu", QStringLiteral("Neu"));
+  cmbSpeichern = MakeButton(this, "cmbSpeichern", QStringLiteral("Speichern"));
+  cmbLoeschen = MakeButton(this, "cmbLoeschen", QStringLiteral("Löschen"));
+  cmbRechner = MakeButton(this, "cmbRechner", QStringLiteral("Taschenrechner"));
+  cmbOK = MakeButton(this, "cmbOK", QStringLiteral("OK"));
+  cmbAbbruch = MakeButton(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
   auto* bearbeiten = new QHBoxLayout;
   for (QPushButton* knopf : {cmbNeu, cmbSpeichern, cmbLoeschen, cmbRechner}) bearbeiten->addWidget(knopf);
   layout->addLayout(bearbeiten);

@@ -23,7 +23,7 @@
 
 namespace tolvar {
 
-using masterdata::ui::Knopf;
+using ui::MakeButton;
 using ui::Q;
 using ui::S;
 
@@ -48,8 +48,7 @@ frmWochenarbeitszeit::frmWochenarbeitszeit()
   auto* stapel = new QGridLayout;
   auto* keine = new QLabel(QStringLiteral("Noch keine Einträge vorhanden!"), this);
   stapel->addWidget(keine, 0, 0);
-  dtgWochenarbeitszeit = new ui::Grid(this);
-  dtgWochenarbeitszeit->setObjectName(QStringLiteral("dtgWochenarbeitszeit"));
+  dtgWochenarbeitszeit = ui::MakeGrid(this, QStringLiteral("dtgWochenarbeitszeit"));
   dtgWochenarbeitszeit->SetRows(kMindestZeilen);
   dtgWochenarbeitszeit->SetCols(2);
   stapel->addWidget(dtgWochenarbeitszeit, 0, 0);
@@ -57,20 +56,20 @@ frmWochenarbeitszeit::frmWochenarbeitszeit()
 
   auto* neu = new QHBoxLayout;
   neu->addWidget(new QLabel(QStringLiteral("Neu:"), this));
-  txtStunden = masterdata::ui::Textfeld(this, "txtStunden");
+  txtStunden = ui::MakeTextBox(this, "txtStunden");
   txtStunden->setAlignment(Qt::AlignRight);
   neu->addWidget(txtStunden);
   neu->addWidget(new QLabel(QStringLiteral("h        ab dem:"), this));
-  txtDatum = masterdata::ui::Textfeld(this, "txtDatum", 10);
+  txtDatum = ui::MakeTextBox(this, "txtDatum", 10);
   txtDatum->setAlignment(Qt::AlignRight);
   neu->addWidget(txtDatum);
-  cmbOK = Knopf(this, "cmbOK", QStringLiteral("OK"));
+  cmbOK = MakeButton(this, "cmbOK", QStringLiteral("OK"));
   neu->addWidget(cmbOK);
   layout->addLayout(neu);
 
   auto* knoepfe = new QHBoxLayout;
-  cmbEntfernen = Knopf(this, "cmbEntfernen", QStringLiteral("Datensatz löschen"));
-  cmdBeenden = Knopf(this, "cmdBeenden", QStringLiteral("Beenden"));
+  cmbEntfernen = MakeButton(this, "cmbEntfernen", QStringLiteral("Datensatz löschen"));
+  cmdBeenden = MakeButton(this, "cmdBeenden", QStringLiteral("Beenden"));
   knoepfe->addWidget(cmbEntfernen);
   knoepfe->addWidget(cmdBeenden);
   layout->addLayout(knoepfe);

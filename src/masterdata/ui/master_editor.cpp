@@ -1,17 +1,14 @@
 #include "masterdata/ui/master_editor.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include "app/mdlGroesse_farben.h"
+#include "app/mdlMauszeiger.h"
 #include "data/records_material.h"
 #include "data/state.h"
 #include "masterdata/mdlMorvin5_nummern.h"
-#include "app/mdlMauszeiger.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/prompts.h"
@@ -64,53 +61,12 @@ void MausbildSetzen(QWidget* control, const char* art, bool morvin) {
   mdlMauszeiger::MausbildSetzen(*control, QString::fromLatin1(art) + tolvar::ui::Q(farbe));
 }
 
-QLineEdit* Textfeld(QWidget* parent, const char* name, int laenge) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  if (laenge > 0) box->setMaxLength(laenge);
-  return box;
-}
-
-QPlainTextEdit* Mehrzeilig(QWidget* parent, const char* name) {
-  auto* box = new QPlainTextEdit(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
-
-QWidget* MitHinweis(QWidget* box, const QString& hinweis) {
-  auto* zeile = new QWidget(box->parentWidget());
-  auto* layout = new QHBoxLayout(zeile);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(box);
-  layout->addWidget(new QLabel(hinweis, zeile));
-  return zeile;
-}
-
-QHBoxLayout* Nebeneinander(QWidget* box, QWidget* rechts) {
-  auto* zeile = new QHBoxLayout;
-  zeile->addWidget(box);
-  zeile->addWidget(rechts);
-  return zeile;
-}
-
-QPushButton* Knopf(QWidget* parent, const char* name, const QString& text) {
-  auto* knopf = new QPushButton(text, parent);
-  knopf->setObjectName(QString::fromLatin1(name));
-  return knopf;
-}
-
 void BarcodeVorschlagen(QLineEdit* box, const char* tabelle) {
   if (auto code = mdlMorvin5::NaechstenBarcodeErmitteln(tabelle)) box->setText(tolvar::ui::Q(*code));
 }
 
 void NummerVorschlagen(QLineEdit* box, const char* tabelle) {
   if (auto nummer = mdlMorvin5::NaechsteNummerErmitteln(tabelle)) box->setText(tolvar::ui::Q(*nummer));
-}
-
-QLabel* Beschriftung(QWidget* parent, const char* feld, int index, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(tolvar::ui::ControlName(QString::fromLatin1(feld), index));
-  return label;
 }
 
 }  // namespace tolvar::masterdata::ui

@@ -37,8 +37,7 @@ class Stammdateneditor : public tolvar::ui::FormOf<Fenster> {
   Stammdateneditor(const QString& name, int baum, std::string thema)
       : tolvar::ui::FormOf<Fenster>(name, tolvar::ui::FormKind::Window), m_baum(baum), m_thema(std::move(thema)) {
     this->setCaption(name);
-    cmbHilfe = new QPushButton(QStringLiteral("Hilfe"), this);
-    cmbHilfe->setObjectName(QStringLiteral("cmbHilfe"));
+    cmbHilfe = tolvar::ui::MakeButton(this, QStringLiteral("cmbHilfe"), QStringLiteral("Hilfe"));
     QObject::connect(cmbHilfe, &QPushButton::clicked, this, [this] { cmbHilfe_Click(); });
   }
 
@@ -84,24 +83,6 @@ void BarcodeFeldSperren(QLineEdit* box);
 // Gives `control` the pointer picture `art` ("Zeiger_", "Hand_") in the colour of the sibling
 // program's data (morvin) or of the own data; a missing picture leaves the pointer unchanged.
 void MausbildSetzen(QWidget* control, const char* art, bool morvin);
-
-// A named text box below `parent`; `laenge` > 0 limits the characters.
-QLineEdit* Textfeld(QWidget* parent, const char* name, int laenge = 0);
-
-// A named multi-line box below `parent`.
-QPlainTextEdit* Mehrzeilig(QWidget* parent, const char* name);
-
-// The box with its hint text to its right ("(max. 10 Zeichen)"), as one row of a form.
-QWidget* MitHinweis(QWidget* box, const QString& hinweis);
-
-// A box and the label to its right (unit or hint) side by side, as one row of a form.
-QHBoxLayout* Nebeneinander(QWidget* box, QWidget* rechts);
-
-// A named button below `parent`, placed by the window's layout.
-QPushButton* Knopf(QWidget* parent, const char* name, const QString& text);
-
-// A label named as element `index` of control array `feld`.
-QLabel* Beschriftung(QWidget* parent, const char* feld, int index, const QString& text);
 
 }  // namespace tolvar::masterdata::ui
 
@@ -169,10 +150,8 @@ class Morvineditor : public Stammdateneditor<Fenster> {
 
   // The record option `name` and "Neue Gruppe anlegen" side by side; returns the record option.
   QRadioButton* OptionenBauen(QBoxLayout* layout, const char* name, const QString& text) {
-    m_opbSatz = new QRadioButton(text, this);
-    m_opbSatz->setObjectName(QString::fromLatin1(name));
-    opbGruppe = new QRadioButton(QStringLiteral("Neue Gruppe anlegen"), this);
-    opbGruppe->setObjectName(QStringLiteral("opbGruppe"));
+    m_opbSatz = tolvar::ui::MakeOptionButton(this, QString::fromLatin1(name), text);
+    opbGruppe = tolvar::ui::MakeOptionButton(this, QStringLiteral("opbGruppe"), QStringLiteral("Neue Gruppe anlegen"));
     auto* optionen = new QHBoxLayout;
     optionen->addWidget(m_opbSatz);
     optionen->addWidget(opbGruppe);
@@ -182,25 +161,23 @@ class Morvineditor : public Stammdateneditor<Fenster> {
 
   // The record frame; the window fills it.
   QGroupBox* SatzrahmenBauen(const char* name, const QString& titel) {
-    m_fraSatz = new QGroupBox(titel, this);
-    m_fraSatz->setObjectName(QString::fromLatin1(name));
+    m_fraSatz = tolvar::ui::MakeGroup(this, QString::fromLatin1(name), titel);
     return m_fraSatz;
   }
 
   // The group frame below the record frame; returns its remarks box.
   QPlainTextEdit* GruppenrahmenBauen(QBoxLayout* layout, const Gruppentexte& texte) {
-    fraGruppe = new QGroupBox(QStringLiteral("Gruppendaten"), this);
-    fraGruppe->setObjectName(QStringLiteral("fraGruppe"));
+    fraGruppe = tolvar::ui::MakeGroup(this, QStringLiteral("fraGruppe"), QStringLiteral("Gruppendaten"));
     auto* g = new QFormLayout(fraGruppe);
-    txtGruName = Textfeld(fraGruppe, "txtGruName");
-    txtGruKuerzel = Textfeld(fraGruppe, "txtGruKuerzel", 10);
-    txtGruCode = Textfeld(fraGruppe, "txtGruCode", 6);
-    m_gruBemerkung = Mehrzeilig(fraGruppe, texte.bemerkung);
-    chbGruAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), fraGruppe);
-    chbGruAktuell->setObjectName(QStringLiteral("chbGruAktuell"));
+    txtGruName = tolvar::ui::MakeTextBox(fraGruppe, "txtGruName");
+    txtGruKuerzel = tolvar::ui::MakeTextBox(fraGruppe, "txtGruKuerzel", 10);
+    txtGruCode = tolvar::ui::MakeTextBox(fraGruppe, "txtGruCode", 6);
+    m_gruBemerkung = tolvar::ui::MakeMultiLineBox(fraGruppe, texte.bemerkung);
+    chbGruAktuell =
+        tolvar::ui::MakeCheckBox(fraGruppe, QStringLiteral("chbGruAktuell"), QStringLiteral("Aktueller Datensatz"));
     g->addRow(QString::fromUtf8(texte.name), txtGruName);
-    g->addRow(QString::fromUtf8(texte.kuerzel), MitHinweis(txtGruKuerzel, QStringLiteral("(max. 10 Zeichen)")));
-    g->addRow(QStringLiteral("Barcode:"), MitHinweis(txtGruCode, QString::fromUtf8(texte.barcode)));
+    tolvar::ui::AddFormRow(g, QString::fromUtf8(texte.kuerzel), txtGruKuerzel, QStringLiteral("(max. 10 Zeichen)"));
+    tolvar::ui::AddFormRow(g, QStringLiteral("Barcode:"), txtGruCode, QString::fromUtf8(texte.barcode));
     g->addRow(QStringLiteral("Bemerkungen:"), m_gruBemerkung);
     g->addRow(chbGruAktuell);
     layout->addWidget(fraGruppe);
@@ -209,7 +186,7 @@ class Morvineditor : public Stammdateneditor<Fenster> {
 
   // The hidden number box; both barcode boxes take no typing.
   void NummerBauen() {
-    txtNr = Textfeld(this, "txtNr");
+    txtNr = tolvar::ui::MakeTextBox(this, "txtNr");
     txtNr->hide();
     BarcodeFeldSperren(txtCode);
     BarcodeFeldSperren(txtGruCode);

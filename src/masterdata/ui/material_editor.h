@@ -19,6 +19,7 @@
 #include "data/state.h"
 #include "masterdata/ui/master_editor.h"
 #include "platform/ui/builders.h"
+#include "platform/ui/controls.h"
 
 namespace tolvar::masterdata::ui {
 
@@ -43,14 +44,13 @@ class Materialeditor : public Stammdateneditor<Fenster> {
   // this one finds its combination again.
   Materialeditor(const QString& name, std::string thema, bool indexBehalten = false)
       : Stammdateneditor<Fenster>(name, Materialien, std::move(thema)), m_indexBehalten(indexBehalten) {
-    txtName = Textfeld(this, "txtName");
-    txtKuerzel = Textfeld(this, "txtKuerzel", 10);
-    chbAktuell = new QCheckBox(QStringLiteral("Aktueller Datensatz"), this);
-    chbAktuell->setObjectName(QStringLiteral("chbAktuell"));
-    txtCode = Textfeld(this, "txtCode");
-    txtBemerkungen = Mehrzeilig(this, "txtBemerkungen");
-    cmbSpeichern = Knopf(this, "cmbSpeichern", QStringLiteral("Speichern"));
-    cmbAbbruch = Knopf(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
+    txtName = tolvar::ui::MakeTextBox(this, "txtName");
+    txtKuerzel = tolvar::ui::MakeTextBox(this, "txtKuerzel", 10);
+    chbAktuell = tolvar::ui::MakeCheckBox(this, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"));
+    txtCode = tolvar::ui::MakeTextBox(this, "txtCode");
+    txtBemerkungen = tolvar::ui::MakeMultiLineBox(this, "txtBemerkungen");
+    cmbSpeichern = tolvar::ui::MakeButton(this, "cmbSpeichern", QStringLiteral("Speichern"));
+    cmbAbbruch = tolvar::ui::MakeButton(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
     // A typed barcode could take another material's or a group's number: shown only.
     BarcodeFeldSperren(txtCode);
     QObject::connect(cmbSpeichern, &QPushButton::clicked, this,
@@ -61,13 +61,18 @@ class Materialeditor : public Stammdateneditor<Fenster> {
   // The rows of the common boxes with their named labels, as the pot and substrate editors
   // show them.
   void KopfzeilenAnfuegen(QFormLayout* form) {
-    form->addRow(Beschriftung(this, "lblTopf", 0, QStringLiteral("Bezeichnung:")), txtName);
-    form->addRow(Beschriftung(this, "lblTopf", 1, QStringLiteral("Kürzel:")),
-                 Nebeneinander(txtKuerzel, Beschriftung(this, "lblAnmerkung", 0, QStringLiteral("(max. 10 Zeichen)"))));
+    form->addRow(tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblTopf", 0), QStringLiteral("Bezeichnung:")),
+                 txtName);
+    form->addRow(
+        tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblTopf", 1), QStringLiteral("Kürzel:")),
+        tolvar::ui::SideBySide(txtKuerzel, tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblAnmerkung", 0),
+                                                                 QStringLiteral("(max. 10 Zeichen)"))));
     form->addRow(chbAktuell);
-    form->addRow(Beschriftung(this, "lblTopf", 2, QStringLiteral("Barcode:")),
-                 Nebeneinander(txtCode, Beschriftung(this, "lblAnmerkung", 1, QStringLiteral("(6******)"))));
-    form->addRow(Beschriftung(this, "lblTopf", 3, QStringLiteral("Bemerkungen:")), txtBemerkungen);
+    form->addRow(tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblTopf", 2), QStringLiteral("Barcode:")),
+                 tolvar::ui::SideBySide(txtCode, tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblAnmerkung", 1),
+                                                                       QStringLiteral("(6******)"))));
+    form->addRow(tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblTopf", 3), QStringLiteral("Bemerkungen:")),
+                 txtBemerkungen);
   }
 
   // The arrow pointer on the window, the hand on the current flag and on `haende`.

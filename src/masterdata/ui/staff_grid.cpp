@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 
 namespace tolvar::masterdata::ui {
@@ -11,8 +12,7 @@ namespace tolvar::masterdata::ui {
 QLabel* NamenszeileAnfuegen(QWidget* parent, QBoxLayout* layout, const QString& text) {
   auto* titel = new QHBoxLayout;
   titel->addWidget(new QLabel(text, parent));
-  auto* name = new QLabel(parent);
-  name->setObjectName(QStringLiteral("lblName"));
+  auto* name = tolvar::ui::MakeLabel(parent, QStringLiteral("lblName"), QString());
   titel->addWidget(name, 1);
   layout->addLayout(titel);
   return name;

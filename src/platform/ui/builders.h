@@ -1,8 +1,8 @@
 #pragma once
 // Building a window's controls the way its layout gives them: named (objectName = the
-// control's name, so windows and the pointer table find it), placed in twips, and the text
-// conversions between the logic's UTF-8 strings and Qt. Every window uses these instead of
-// helpers of its own.
+// control's name, so windows and the pointer table find it), placed in twips or left to a Qt
+// layout, and the text conversions between the logic's UTF-8 strings and Qt. Every window uses
+// these instead of helpers of its own.
 
 #include <QCheckBox>
 #include <QColor>
@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -23,7 +24,14 @@
 #include "platform/sys/screen.h"
 #include "platform/ui/wrapcontrols.h"
 
+class QFormLayout;
+class QHBoxLayout;
+
 namespace tolvar::ui {
+
+class Grid;
+class ImageList;
+class KeyedTree;
 
 // ---------------------------------------------------------------- texts
 
@@ -42,13 +50,18 @@ inline void PlaceTwips(QWidget* widget, int left, int top, int width, int height
                       sys::TwipsToPixels(height));
 }
 
-namespace detail {
+// Names a control of a kind that has no builder of its own (a tab strip, a date picker, ...);
+// an empty name leaves it unnamed. Placed also places it in twips.
 template <class T>
 T* Named(T* control, const QString& name) {
   if (!name.isEmpty()) control->setObjectName(name);
   return control;
 }
-}  // namespace detail
+template <class T>
+T* Placed(T* control, const QString& name, int left, int top, int width, int height) {
+  PlaceTwips(Named(control, name), left, top, width, height);
+  return control;
+}
 
 // ---------------------------------------------------------------- controls
 // Each takes the parent, the control's name (may be empty for decoration), its text where it
@@ -56,14 +69,14 @@ T* Named(T* control, const QString& name) {
 
 inline QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
                          int width, int height) {
-  auto* label = detail::Named(new QLabel(text, parent), name);
+  auto* label = Named(new QLabel(text, parent), name);
   PlaceTwips(label, left, top, width, height);
   return label;
 }
 
 inline QLineEdit* MakeTextBox(QWidget* parent, const QString& name, int left, int top, int width, int height,
                               bool rightAligned = false) {
-  auto* box = detail::Named(new QLineEdit(parent), name);
+  auto* box = Named(new QLineEdit(parent), name);
   if (rightAligned) box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   PlaceTwips(box, left, top, width, height);
   return box;
@@ -71,44 +84,102 @@ inline QLineEdit* MakeTextBox(QWidget* parent, const QString& name, int left, in
 
 inline QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                                int width, int height) {
-  auto* button = detail::Named(new WrapButton(caption, parent), name);
+  auto* button = Named(new WrapButton(caption, parent), name);
   PlaceTwips(button, left, top, width, height);
   return button;
 }
 
 inline QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                                int width, int height) {
-  auto* box = detail::Named(new WrapCheckBox(caption, parent), name);
+  auto* box = Named(new WrapCheckBox(caption, parent), name);
   PlaceTwips(box, left, top, width, height);
   return box;
 }
 
 inline QRadioButton* MakeOptionButton(QWidget* parent, const QString& name, const QString& caption, int left,
                                       int top, int width, int height) {
-  auto* button = detail::Named(new WrapOptionButton(caption, parent), name);
+  auto* button = Named(new WrapOptionButton(caption, parent), name);
   PlaceTwips(button, left, top, width, height);
   return button;
 }
 
 inline QComboBox* MakeComboBox(QWidget* parent, const QString& name, int left, int top, int width, int height) {
-  auto* box = detail::Named(new QComboBox(parent), name);
+  auto* box = Named(new QComboBox(parent), name);
   PlaceTwips(box, left, top, width, height);
   return box;
 }
 
 // A plain frame, and a frame with a caption (a group box).
 inline QFrame* MakeFrame(QWidget* parent, const QString& name, int left, int top, int width, int height) {
-  auto* frame = detail::Named(new QFrame(parent), name);
+  auto* frame = Named(new QFrame(parent), name);
   PlaceTwips(frame, left, top, width, height);
   return frame;
 }
 
 inline QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                             int width, int height) {
-  auto* group = detail::Named(new QGroupBox(caption, parent), name);
+  auto* group = Named(new QGroupBox(caption, parent), name);
   PlaceTwips(group, left, top, width, height);
   return group;
 }
+
+// A grid, and a tree showing the pictures of `images`.
+Grid* MakeGrid(QWidget* parent, const QString& name, int left, int top, int width, int height);
+KeyedTree* MakeTree(QWidget* parent, const QString& name, ImageList* images, int left, int top, int width, int height);
+
+// ---------------------------------------------------------------- controls a layout arranges
+// The same controls for windows arranged with Qt layouts: named, not placed. The layout sizes
+// them to their captions, so they are the plain Qt controls.
+
+inline QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
+  return Named(new QLabel(text, parent), name);
+}
+
+// `maxLength` > 0 limits the characters.
+inline QLineEdit* MakeTextBox(QWidget* parent, const QString& name, int maxLength = 0) {
+  auto* box = Named(new QLineEdit(parent), name);
+  if (maxLength > 0) box->setMaxLength(maxLength);
+  return box;
+}
+
+inline QPlainTextEdit* MakeMultiLineBox(QWidget* parent, const QString& name) {
+  return Named(new QPlainTextEdit(parent), name);
+}
+
+inline QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption) {
+  return Named(new QPushButton(caption, parent), name);
+}
+
+inline QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& caption) {
+  return Named(new QCheckBox(caption, parent), name);
+}
+
+inline QRadioButton* MakeOptionButton(QWidget* parent, const QString& name, const QString& caption) {
+  return Named(new QRadioButton(caption, parent), name);
+}
+
+inline QComboBox* MakeComboBox(QWidget* parent, const QString& name) { return Named(new QComboBox(parent), name); }
+
+inline QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& caption) {
+  return Named(new QGroupBox(caption, parent), name);
+}
+
+// A sunken horizontal separator line.
+inline QFrame* MakeLine(QWidget* parent, const QString& name) {
+  auto* line = Named(new QFrame(parent), name);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  return line;
+}
+
+Grid* MakeGrid(QWidget* parent, const QString& name);
+KeyedTree* MakeTree(QWidget* parent, const QString& name, ImageList* images);
+
+// A box and the control to its right (a unit or a hint) side by side, as one row of a layout.
+QHBoxLayout* SideBySide(QWidget* box, QWidget* right);
+
+// A labelled row of a form layout; a unit, if given, stands to the right of the box.
+void AddFormRow(QFormLayout* layout, const QString& label, QWidget* box, const QString& unit = QString());
 
 // ---------------------------------------------------------------- colours
 

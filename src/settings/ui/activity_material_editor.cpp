@@ -8,6 +8,7 @@
 #include "data/state.h"
 #include "platform/sys/dataroot.h"
 #include "platform/sys/screen.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/form.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/imagelist.h"
@@ -32,15 +33,12 @@ const QString kZuruecksetzen = QStringLiteral("Zurücksetzen");
 
 ArbeitMaterialEditor::ArbeitMaterialEditor(tolvar::ui::Form* fenster, bool eigenstaendig)
     : QObject(fenster), m_fenster(fenster), m_eigenstaendig(eigenstaendig) {
-  fraArbeitMaterial = settings::ui::Rahmen(fenster, QStringLiteral("fraArbeitMaterial"),
-                                               QStringLiteral("Zuweisung von Materialkosten zu einzelnen Tätigkeiten"));
+  fraArbeitMaterial = tolvar::ui::MakeGroup(fenster, QStringLiteral("fraArbeitMaterial"),
+                                            QStringLiteral("Zuweisung von Materialkosten zu einzelnen Tätigkeiten"));
   imlTaetigkeiten = new tolvar::ui::ImageList(fenster);
   imlTaetigkeiten->setObjectName(QStringLiteral("imlTaetigkeiten"));
-  trvTaetigkeit = new tolvar::ui::KeyedTree(fraArbeitMaterial);
-  trvTaetigkeit->setObjectName(QStringLiteral("trvTaetigkeit"));
-  trvTaetigkeit->SetImageList(imlTaetigkeiten);
-  dtgArbeitMaterial = new tolvar::ui::Grid(fraArbeitMaterial);
-  dtgArbeitMaterial->setObjectName(QStringLiteral("dtgArbeitMaterial"));
+  trvTaetigkeit = tolvar::ui::MakeTree(fraArbeitMaterial, QStringLiteral("trvTaetigkeit"), imlTaetigkeiten);
+  dtgArbeitMaterial = tolvar::ui::MakeGrid(fraArbeitMaterial, QStringLiteral("dtgArbeitMaterial"));
   dtgArbeitMaterial->SetCols(3);
   dtgArbeitMaterial->SetRows(kDatenzeilen + 1);
   // The activity number is bookkeeping: the user does not see it.
@@ -53,7 +51,7 @@ ArbeitMaterialEditor::ArbeitMaterialEditor(tolvar::ui::Form* fenster, bool eigen
   rahmen->addWidget(dtgArbeitMaterial, 0, Qt::AlignTop);
 
   const auto knopf = [fenster](const char* name, const QString& text) {
-    QPushButton* button = settings::ui::Knopf(fenster, QLatin1String(name), text);
+    QPushButton* button = tolvar::ui::MakeButton(fenster, QLatin1String(name), text);
     button->setFixedSize(sys::TwipsToPixels(1335), sys::TwipsToPixels(375));
     return button;
   };

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/mdlHilfe.h"
+#include "platform/ui/builders.h"
 #include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/vantel_editors.h"
 
@@ -12,7 +13,7 @@ namespace tolvar {
 frmBrennstoff::frmBrennstoff() : FormOf(QStringLiteral("frmBrennstoff"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Brennstoffverwaltung"));
   auto* layout = new QVBoxLayout(this);
-  fraHeizung = settings::ui::Rahmen(this, QStringLiteral("fraHeizung"), QStringLiteral("Brennstoff-Verwaltung"));
+  fraHeizung = ui::MakeGroup(this, QStringLiteral("fraHeizung"), QStringLiteral("Brennstoff-Verwaltung"));
   layout->addWidget(fraHeizung);
   editor = new settings::ui::BrennstoffEditor(fraHeizung);
   editor->NachSpeichern = [this] { Unload(); };

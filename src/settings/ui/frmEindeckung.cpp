@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/mdlHilfe.h"
+#include "platform/ui/builders.h"
 #include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/vantel_editors.h"
 
@@ -12,7 +13,7 @@ namespace tolvar {
 frmEindeckung::frmEindeckung() : FormOf(QStringLiteral("frmEindeckung"), ui::FormKind::Window) {
   setCaption(QStringLiteral("GWH-Materialverwaltung"));
   auto* layout = new QVBoxLayout(this);
-  fraEindeckung = settings::ui::Rahmen(this, QStringLiteral("fraEindeckung"), QStringLiteral("GWH-Materialverwaltung"));
+  fraEindeckung = ui::MakeGroup(this, QStringLiteral("fraEindeckung"), QStringLiteral("GWH-Materialverwaltung"));
   layout->addWidget(fraEindeckung);
   editor = new settings::ui::EindeckungEditor(fraEindeckung);
   editor->NachSpeichern = [this] { Unload(); };

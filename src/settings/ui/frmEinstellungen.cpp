@@ -16,6 +16,7 @@
 #include "app/mdlHilfe.h"
 #include "data/state.h"
 #include "platform/sys/dataroot.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/prompts.h"
@@ -69,7 +70,7 @@ frmEinstellungen::frmEinstellungen() : FormOf(QStringLiteral("frmEinstellungen")
   SeiteGemeinkosten(regEinstellungen->Page(4));
   SeiteSachkosten(regEinstellungen->Page(5));
   SeiteKulturvergleich(regEinstellungen->Page(6));
-  cmbAbbruch = settings::ui::Knopf(this, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbrechen"));
+  cmbAbbruch = ui::MakeButton(this, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbrechen"));
   layout->addWidget(cmbAbbruch, 0, Qt::AlignRight);
 
   connect(regEinstellungen, &ui::TabStrip::Click, this, [this](int) { regEinstellungen_Click(); });

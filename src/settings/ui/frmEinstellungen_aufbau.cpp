@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "platform/sys/screen.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/focus.h"
 #include "platform/ui/grid.h"
@@ -26,19 +27,19 @@
 
 namespace tolvar {
 
-using settings::ui::Beschriftung;
-using settings::ui::Feld;
-using settings::ui::Knopf;
-using settings::ui::Rahmen;
+using ui::MakeButton;
+using ui::MakeGroup;
+using ui::MakeLabel;
+using ui::MakeTextBox;
 
 namespace {
 
 // A box with its label before and its unit after, as one row of `layout`.
 void Zeile(QGridLayout* layout, int row, QWidget* parent, const QString& text, QLineEdit* box,
            const QString& einheit = QString()) {
-  layout->addWidget(Beschriftung(parent, text), row, 0);
+  layout->addWidget(MakeLabel(parent, QString(), text), row, 0);
   layout->addWidget(box, row, 1);
-  if (!einheit.isEmpty()) layout->addWidget(Beschriftung(parent, einheit), row, 2);
+  if (!einheit.isEmpty()) layout->addWidget(MakeLabel(parent, QString(), einheit), row, 2);
 }
 
 }  // namespace
@@ -46,14 +47,13 @@ void Zeile(QGridLayout* layout, int row, QWidget* parent, const QString& text, Q
 void frmEinstellungen::SeiteDatenbanken(QWidget* seite) {
   auto* layout = new QVBoxLayout(seite);
   const auto pfad = [seite, layout](QGroupBox*& frame, const char* frameName, const QString& titel,
-                                    const char* labelName, const QString& label, QLineEdit*& box,
-                                    const char* boxName, QPushButton*& button, const char* buttonName,
-                                    const QString& knopf) {
-    frame = Rahmen(seite, frameName, titel);
+                                    const char* labelName, const QString& label, QLineEdit*& box, const char* boxName,
+                                    QPushButton*& button, const char* buttonName, const QString& knopf) {
+    frame = MakeGroup(seite, frameName, titel);
     auto* g = new QGridLayout(frame);
-    g->addWidget(Beschriftung(frame, label, labelName), 0, 0, 1, 2);
-    box = Feld(frame, boxName);
-    button = Knopf(frame, buttonName, knopf);
+    g->addWidget(MakeLabel(frame, labelName, label), 0, 0, 1, 2);
+    box = MakeTextBox(frame, boxName);
+    button = MakeButton(frame, buttonName, knopf);
     g->addWidget(box, 1, 0);
     g->addWidget(button, 1, 1);
     layout->addWidget(frame);
@@ -67,7 +67,7 @@ void frmEinstellungen::SeiteDatenbanken(QWidget* seite) {
   pfad(fraStandort, "fraStandort", QStringLiteral("Wetterdaten"), "lblStation",
        QStringLiteral("Aktuelle Wetterstation:"), txtStation, "txtStation", cmbVantel, "cmbVantel",
        QStringLiteral("Standard-Wetterstationen"));
-  cmbOK = Knopf(seite, "cmbOK", QStringLiteral("Speichern"));
+  cmbOK = MakeButton(seite, "cmbOK", QStringLiteral("Speichern"));
   layout->addWidget(cmbOK, 0, Qt::AlignRight);
   layout->addStretch();
 
@@ -81,21 +81,20 @@ void frmEinstellungen::SeiteLohngruppen(QWidget* seite) {
   auto* layout = new QGridLayout(seite);
   static const char* const kTexte[3] = {"Vorhandene Lohngruppen:", "Aktuelle Lohngruppe:", "€/ Stunde"};
   for (std::size_t i = 0; i < lblBezeichnung.size(); ++i) {
-    lblBezeichnung[i] = Beschriftung(seite, QString::fromUtf8(kTexte[i]));
-    lblBezeichnung[i]->setObjectName(ui::ControlName(QStringLiteral("lblBezeichnung"), static_cast<int>(i)));
+    lblBezeichnung[i] = MakeLabel(seite, ui::ControlName(QStringLiteral("lblBezeichnung"), static_cast<int>(i)),
+                                  QString::fromUtf8(kTexte[i]));
   }
-  comLohn = new QComboBox(seite);
-  comLohn->setObjectName(QStringLiteral("comLohn"));
-  opbLohngruppeBearbeiten = new QRadioButton(QStringLiteral("Aktuelle Lohngruppe bearbeiten"), seite);
-  opbLohngruppeBearbeiten->setObjectName(QStringLiteral("opbLohngruppeBearbeiten"));
-  opbNeueLohngruppe = new QRadioButton(QStringLiteral("Neue Lohngruppe anlegen"), seite);
-  opbNeueLohngruppe->setObjectName(QStringLiteral("opbNeueLohngruppe"));
-  txtLohngruppeB = Feld(seite, "txtLohngruppeB");
-  txtLohnB = Feld(seite, "txtLohnB");
-  cmbSpeichern = Knopf(seite, "cmbSpeichern", QStringLiteral("Speichern"));
-  cmbLoeschen = Knopf(seite, "cmbLoeschen", QStringLiteral("Entfernen"));
-  cmbLohnkalkulationxls = Knopf(seite, "cmbLohnkalkulationxls", QStringLiteral("Lohnkalkulation.xls starten"));
-  txtloeschen = Feld(seite, "txtloeschen");
+  comLohn = ui::MakeComboBox(seite, QStringLiteral("comLohn"));
+  opbLohngruppeBearbeiten = ui::MakeOptionButton(seite, QStringLiteral("opbLohngruppeBearbeiten"),
+                                                 QStringLiteral("Aktuelle Lohngruppe bearbeiten"));
+  opbNeueLohngruppe =
+      ui::MakeOptionButton(seite, QStringLiteral("opbNeueLohngruppe"), QStringLiteral("Neue Lohngruppe anlegen"));
+  txtLohngruppeB = MakeTextBox(seite, "txtLohngruppeB");
+  txtLohnB = MakeTextBox(seite, "txtLohnB");
+  cmbSpeichern = MakeButton(seite, "cmbSpeichern", QStringLiteral("Speichern"));
+  cmbLoeschen = MakeButton(seite, "cmbLoeschen", QStringLiteral("Entfernen"));
+  cmbLohnkalkulationxls = MakeButton(seite, "cmbLohnkalkulationxls", QStringLiteral("Lohnkalkulation.xls starten"));
+  txtloeschen = MakeTextBox(seite, "txtloeschen");
   txtloeschen->setVisible(false);
   layout->addWidget(lblBezeichnung[0], 0, 0);
   layout->addWidget(comLohn, 0, 1, 1, 2);
@@ -124,21 +123,21 @@ void frmEinstellungen::SeiteLohngruppen(QWidget* seite) {
 
 void frmEinstellungen::SeiteEnergie(QWidget* seite) {
   auto* layout = new QVBoxLayout(seite);
-  fraStrom = Rahmen(seite, "fraStrom", QStringLiteral("Elektrische Energie"));
+  fraStrom = MakeGroup(seite, "fraStrom", QStringLiteral("Elektrische Energie"));
   auto* strom = new QHBoxLayout(fraStrom);
-  txtKWH = Feld(fraStrom, "txtKWH");
-  cmbStromOK = Knopf(fraStrom, "cmbStromOK", QStringLiteral("Speichern"));
+  txtKWH = MakeTextBox(fraStrom, "txtKWH");
+  cmbStromOK = MakeButton(fraStrom, "cmbStromOK", QStringLiteral("Speichern"));
   strom->addWidget(txtKWH);
-  strom->addWidget(Beschriftung(fraStrom, QStringLiteral("€/kW*h"), "lblEnergie"));
+  strom->addWidget(MakeLabel(fraStrom, "lblEnergie", QStringLiteral("€/kW*h")));
   strom->addWidget(cmbStromOK);
-  cmbWechsel = Knopf(seite, "cmbWechsel", QStringLiteral("GWH-Materialverwaltung"));
+  cmbWechsel = MakeButton(seite, "cmbWechsel", QStringLiteral("GWH-Materialverwaltung"));
   auto* oben = new QHBoxLayout;
   oben->addWidget(fraStrom);
   oben->addStretch();
   oben->addWidget(cmbWechsel, 0, Qt::AlignBottom);
   layout->addLayout(oben);
-  fraHeizung = Rahmen(seite, "fraHeizung", QStringLiteral("Brennstoff-Verwaltung"));
-  fraEindeckung = Rahmen(seite, "fraEindeckung", QStringLiteral("GWH-Materialverwaltung"));
+  fraHeizung = MakeGroup(seite, "fraHeizung", QStringLiteral("Brennstoff-Verwaltung"));
+  fraEindeckung = MakeGroup(seite, "fraEindeckung", QStringLiteral("GWH-Materialverwaltung"));
   brennstoff = new settings::ui::BrennstoffEditor(fraHeizung);
   eindeckung = new settings::ui::EindeckungEditor(fraEindeckung);
   layout->addWidget(fraHeizung);
@@ -154,15 +153,15 @@ void frmEinstellungen::SeiteFarben(QWidget* seite) {
   static const QColor kHintergrund[6] = {QColor(255, 255, 255), QColor(128, 128, 128), QColor(0, 0, 0),
                                          QColor(0, 0, 255),     QColor(255, 0, 0),     QColor(0, 192, 0)};
   auto* layout = new QGridLayout(seite);
-  QGroupBox* frame2 = Rahmen(seite, "Frame2", QStringLiteral("Farbeinstellung für Tolvar-Daten"));
-  QGroupBox* frame1 = Rahmen(seite, "Frame1", QStringLiteral("Farbeinstellung für Morvin-Daten"));
+  QGroupBox* frame2 = MakeGroup(seite, "Frame2", QStringLiteral("Farbeinstellung für Tolvar-Daten"));
+  QGroupBox* frame1 = MakeGroup(seite, "Frame1", QStringLiteral("Farbeinstellung für Morvin-Daten"));
   auto* tolvar = new QVBoxLayout(frame2);
   auto* morvin = new QVBoxLayout(frame1);
   for (std::size_t i = 0; i < opbTolvar.size(); ++i) {
     const int index = static_cast<int>(i);
     const auto option = [&](QGroupBox* frame, const char* name) {
-      auto* button = new QRadioButton(QString::fromUtf8(kFarben[i]), frame);
-      button->setObjectName(ui::ControlName(QLatin1String(name), index));
+      auto* button =
+          ui::MakeOptionButton(frame, ui::ControlName(QLatin1String(name), index), QString::fromUtf8(kFarben[i]));
       ui::SetBackground(button, kHintergrund[i]);
       // Readable captions on the dark colours.
       QPalette palette = button->palette();
@@ -175,7 +174,7 @@ void frmEinstellungen::SeiteFarben(QWidget* seite) {
     tolvar->addWidget(opbTolvar[i]);
     morvin->addWidget(opbMorvin[i]);
   }
-  cmbFarbeOK = Knopf(seite, "cmbFarbeOK", QStringLiteral("Farbeinstellung speichern"));
+  cmbFarbeOK = MakeButton(seite, "cmbFarbeOK", QStringLiteral("Farbeinstellung speichern"));
   layout->addWidget(frame2, 0, 0);
   layout->addWidget(frame1, 0, 1);
   layout->addWidget(cmbFarbeOK, 1, 1, Qt::AlignRight);
@@ -185,9 +184,9 @@ void frmEinstellungen::SeiteFarben(QWidget* seite) {
 
 void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
   auto* layout = new QGridLayout(seite);
-  txtGemeinkosten = Feld(seite, "txtGemeinkosten");
-  txtJahr = Feld(seite, "txtJahr");
-  txtBelegung = Feld(seite, "txtBelegung");
+  txtGemeinkosten = MakeTextBox(seite, "txtGemeinkosten");
+  txtJahr = MakeTextBox(seite, "txtJahr");
+  txtBelegung = MakeTextBox(seite, "txtBelegung");
   Zeile(layout, 0, seite, QStringLiteral("Zu verteilenden Gemeinkosten"), txtGemeinkosten, QStringLiteral("€/ Jahr"));
   Zeile(layout, 1, seite, QStringLiteral("für das Jahr"), txtJahr);
   Zeile(layout, 2, seite, QStringLiteral("Auslastung der Nettofläche"), txtBelegung, QStringLiteral("%"));
@@ -198,30 +197,29 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
     layout->addWidget(opbGemeinkosten[i], 3 + static_cast<int>(i), 0, 1, 3);
   }
   opbGemeinkostenGruppe = new ui::OptionGroup(seite, QStringLiteral("opbGemeinkosten"));
-  cmbGemeinkostenxls = Knopf(seite, "cmbGemeinkostenxls", QStringLiteral("Gemeinkosten.xls starten"));
-  cmbGemeikostenSpeichern = Knopf(seite, "cmbGemeikostenSpeichern", QStringLiteral("Speichern"));
+  cmbGemeinkostenxls = MakeButton(seite, "cmbGemeinkostenxls", QStringLiteral("Gemeinkosten.xls starten"));
+  cmbGemeikostenSpeichern = MakeButton(seite, "cmbGemeikostenSpeichern", QStringLiteral("Speichern"));
   layout->addWidget(cmbGemeinkostenxls, 0, 3);
   layout->addWidget(cmbGemeikostenSpeichern, 1, 3);
 
   const auto flaechenLabel = [this](QWidget* parent, int index, const QString& text) {
-    lblFlaeche[static_cast<std::size_t>(index)] = Beschriftung(parent, text);
-    lblFlaeche[static_cast<std::size_t>(index)]->setObjectName(
-        ui::ControlName(QStringLiteral("lblFlaeche"), index));
+    lblFlaeche[static_cast<std::size_t>(index)] =
+        MakeLabel(parent, ui::ControlName(QStringLiteral("lblFlaeche"), index), text);
     return lblFlaeche[static_cast<std::size_t>(index)];
   };
   const auto checkbox = [this](QWidget* parent, int index) {
-    auto* box = new QCheckBox(QStringLiteral("Gesamtfläche = Summe aller aktuellen Standorte"), parent);
-    box->setObjectName(ui::ControlName(QStringLiteral("chbFlaeche"), index));
+    auto* box = ui::MakeCheckBox(parent, ui::ControlName(QStringLiteral("chbFlaeche"), index),
+                                 QStringLiteral("Gesamtfläche = Summe aller aktuellen Standorte"));
     chbFlaeche[static_cast<std::size_t>(index)] = box;
     connect(box, &QCheckBox::clicked, this, [this, index] { chbFlaeche_Click(index); });
     return box;
   };
 
-  fraFlaeche = Rahmen(seite, "fraFlaeche", QString());
+  fraFlaeche = MakeGroup(seite, "fraFlaeche", QString());
   auto* flaeche = new QGridLayout(fraFlaeche);
-  txtFlaeche = Feld(fraFlaeche, "txtFlaeche");
-  txtWege = Feld(fraFlaeche, "txtWege");
-  txtBrutto = Feld(fraFlaeche, "txtBrutto");
+  txtFlaeche = MakeTextBox(fraFlaeche, "txtFlaeche");
+  txtWege = MakeTextBox(fraFlaeche, "txtWege");
+  txtBrutto = MakeTextBox(fraFlaeche, "txtBrutto");
   Line1 = new QFrame(fraFlaeche);
   Line1->setObjectName(QStringLiteral("Line1"));
   Line1->setFrameShape(QFrame::HLine);
@@ -242,41 +240,38 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
     teil->setVisible(false);
   }
 
-  fraFlaechenSpezifisch = Rahmen(seite, "fraFlaechenSpezifisch", QString());
+  fraFlaechenSpezifisch = MakeGroup(seite, "fraFlaechenSpezifisch", QString());
   auto* spezifisch = new QGridLayout(fraFlaechenSpezifisch);
   imlStandort = new ui::ImageList(this);
   imlStandort->setObjectName(QStringLiteral("imlStandort"));
-  trvStandort = new ui::KeyedTree(fraFlaechenSpezifisch);
-  trvStandort->setObjectName(QStringLiteral("trvStandort"));
-  trvStandort->SetImageList(imlStandort);
-  dtgStandort = new ui::Grid(fraFlaechenSpezifisch);
-  dtgStandort->setObjectName(QStringLiteral("dtgStandort"));
+  trvStandort = ui::MakeTree(fraFlaechenSpezifisch, QStringLiteral("trvStandort"), imlStandort);
+  dtgStandort = ui::MakeGrid(fraFlaechenSpezifisch, QStringLiteral("dtgStandort"));
   dtgStandort->SetCols(3);
   // Columns 0 and 1 (1600 and 1700 twips) in view beside the vertical scroll bar and the
   // frame, and several rows.
   dtgStandort->setMinimumSize(
       sys::TwipsToPixels(1600 + 1700) + dtgStandort->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 6,
       sys::TwipsToPixels(2700));
-  cmbFlaecheLoeschen = Knopf(fraFlaechenSpezifisch, "cmbFlaecheLoeschen", QStringLiteral("Auswahl löschen"));
-  txtAktuelleFlaeche = Feld(fraFlaechenSpezifisch, "txtAktuelleFlaeche");
-  txtGemeinkostenFlache = Feld(fraFlaechenSpezifisch, "txtGemeinkostenFlache");
-  txtGemeinkostenRest = Feld(fraFlaechenSpezifisch, "txtGemeinkostenRest");
+  cmbFlaecheLoeschen = MakeButton(fraFlaechenSpezifisch, "cmbFlaecheLoeschen", QStringLiteral("Auswahl löschen"));
+  txtAktuelleFlaeche = MakeTextBox(fraFlaechenSpezifisch, "txtAktuelleFlaeche");
+  txtGemeinkostenFlache = MakeTextBox(fraFlaechenSpezifisch, "txtGemeinkostenFlache");
+  txtGemeinkostenRest = MakeTextBox(fraFlaechenSpezifisch, "txtGemeinkostenRest");
   spezifisch->addWidget(trvStandort, 0, 0, 1, 2);
   spezifisch->addWidget(dtgStandort, 0, 2, 1, 2);
   spezifisch->addWidget(cmbFlaecheLoeschen, 1, 3);
   spezifisch->addWidget(checkbox(fraFlaechenSpezifisch, 1), 2, 0, 1, 2);
   spezifisch->addWidget(txtAktuelleFlaeche, 2, 2);
-  spezifisch->addWidget(Beschriftung(fraFlaechenSpezifisch, QStringLiteral("Nm²")), 2, 3);
-  spezifisch->addWidget(
-      Beschriftung(fraFlaechenSpezifisch, QStringLiteral("Summe Gemeinkosten die flächenspezifisch verteilt werden:")),
-      3, 0, 1, 2);
+  spezifisch->addWidget(MakeLabel(fraFlaechenSpezifisch, QString(), QStringLiteral("Nm²")), 2, 3);
+  spezifisch->addWidget(MakeLabel(fraFlaechenSpezifisch, QString(),
+                                  QStringLiteral("Summe Gemeinkosten die flächenspezifisch verteilt werden:")),
+                        3, 0, 1, 2);
   spezifisch->addWidget(txtGemeinkostenFlache, 3, 2);
-  spezifisch->addWidget(Beschriftung(fraFlaechenSpezifisch, QStringLiteral("€")), 3, 3);
-  spezifisch->addWidget(Beschriftung(fraFlaechenSpezifisch,
-                                     QStringLiteral("Summe Gemeinkosten, die über die Gesamtfläche verteilt werden:")),
+  spezifisch->addWidget(MakeLabel(fraFlaechenSpezifisch, QString(), QStringLiteral("€")), 3, 3);
+  spezifisch->addWidget(MakeLabel(fraFlaechenSpezifisch, QString(),
+                                  QStringLiteral("Summe Gemeinkosten, die über die Gesamtfläche verteilt werden:")),
                         4, 0, 1, 2);
   spezifisch->addWidget(txtGemeinkostenRest, 4, 2);
-  spezifisch->addWidget(Beschriftung(fraFlaechenSpezifisch, QStringLiteral("€")), 4, 3);
+  spezifisch->addWidget(MakeLabel(fraFlaechenSpezifisch, QString(), QStringLiteral("€")), 4, 3);
   layout->addWidget(fraFlaeche, 5, 0, 1, 4);
   layout->addWidget(fraFlaechenSpezifisch, 5, 0, 1, 4);
   fraFlaechenSpezifisch->setVisible(false);
@@ -299,7 +294,7 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
 
 void frmEinstellungen::SeiteSachkosten(QWidget* seite) {
   auto* layout = new QVBoxLayout(seite);
-  fraVermarktung = Rahmen(seite, "fraVermarktung", QStringLiteral("Vermarktungskosten"));
+  fraVermarktung = MakeGroup(seite, "fraVermarktung", QStringLiteral("Vermarktungskosten"));
   auto* vermarktung = new QGridLayout(fraVermarktung);
   opbVermarktung[0] = new QRadioButton(
       QStringLiteral("Verteilung der Vermarktungskosten über die Marktleistung bezogen auf den Gesamtumsatz des "
@@ -313,28 +308,29 @@ void frmEinstellungen::SeiteSachkosten(QWidget* seite) {
     vermarktung->addWidget(opbVermarktung[i], static_cast<int>(i), 0, 1, 2);
   }
   opbVermarktungGruppe = new ui::OptionGroup(fraVermarktung, QStringLiteral("opbVermarktung"));
-  cmbReset = Knopf(fraVermarktung, "cmbReset", QStringLiteral("Zurücksetzen"));
+  cmbReset = MakeButton(fraVermarktung, "cmbReset", QStringLiteral("Zurücksetzen"));
   vermarktung->addWidget(cmbReset, 0, 2);
 
-  fraUmsatz = Rahmen(fraVermarktung, "fraUmsatz", QString());
+  fraUmsatz = MakeGroup(fraVermarktung, "fraUmsatz", QString());
   auto* umsatz = new QGridLayout(fraUmsatz);
-  txtUmsatz = Feld(fraUmsatz, "txtUmsatz");
-  txtVermarktungskosten = Feld(fraUmsatz, "txtVermarktungskosten");
-  cmbUmsatzOK = Knopf(fraUmsatz, "cmbUmsatzOK", QStringLiteral("OK"));
+  txtUmsatz = MakeTextBox(fraUmsatz, "txtUmsatz");
+  txtVermarktungskosten = MakeTextBox(fraUmsatz, "txtVermarktungskosten");
+  cmbUmsatzOK = MakeButton(fraUmsatz, "cmbUmsatzOK", QStringLiteral("OK"));
   Zeile(umsatz, 0, fraUmsatz, QStringLiteral("Umsatz:"), txtUmsatz, QStringLiteral("€/ Jahr"));
   Zeile(umsatz, 1, fraUmsatz, QStringLiteral("Vermarktungskosten:"), txtVermarktungskosten,
         QStringLiteral("€/ Jahr"));
   umsatz->addWidget(cmbUmsatzOK, 1, 3);
 
-  fraVermarktungsanteil = Rahmen(fraVermarktung, "fraVermarktungsanteil", QString());
+  fraVermarktungsanteil = MakeGroup(fraVermarktung, "fraVermarktungsanteil", QString());
   auto* anteil = new QGridLayout(fraVermarktungsanteil);
-  txtVermarktung = Feld(fraVermarktungsanteil, "txtVermarktung");
+  txtVermarktung = MakeTextBox(fraVermarktungsanteil, "txtVermarktung");
   cmbVermarktungskostenSpeichern =
-      Knopf(fraVermarktungsanteil, "cmbVermarktungskostenSpeichern", QStringLiteral("Speichern"));
-  anteil->addWidget(Beschriftung(fraVermarktungsanteil, QStringLiteral("Vermarktungskosten je Euro Marktleistung")),
-                    0, 0, 1, 3);
+      MakeButton(fraVermarktungsanteil, "cmbVermarktungskostenSpeichern", QStringLiteral("Speichern"));
+  anteil->addWidget(
+      MakeLabel(fraVermarktungsanteil, QString(), QStringLiteral("Vermarktungskosten je Euro Marktleistung")), 0, 0, 1,
+      3);
   anteil->addWidget(txtVermarktung, 1, 0);
-  anteil->addWidget(Beschriftung(fraVermarktungsanteil, QStringLiteral("% Marktleistung")), 1, 1);
+  anteil->addWidget(MakeLabel(fraVermarktungsanteil, QString(), QStringLiteral("% Marktleistung")), 1, 1);
   anteil->addWidget(cmbVermarktungskostenSpeichern, 1, 2);
   vermarktung->addWidget(fraUmsatz, 2, 0, 1, 3);
   vermarktung->addWidget(fraVermarktungsanteil, 2, 0, 1, 3);
@@ -354,11 +350,11 @@ void frmEinstellungen::SeiteSachkosten(QWidget* seite) {
 
 void frmEinstellungen::SeiteKulturvergleich(QWidget* seite) {
   auto* layout = new QVBoxLayout(seite);
-  Frame3 = Rahmen(seite, "Frame3", QStringLiteral("Ergebnisdatenbank"));
+  Frame3 = MakeGroup(seite, "Frame3", QStringLiteral("Ergebnisdatenbank"));
   auto* g = new QGridLayout(Frame3);
-  g->addWidget(Beschriftung(Frame3, QStringLiteral("Aktuelle Ergebnisdatenbank:"), "Label3"), 0, 0, 1, 2);
-  txtErgebnisdatenbank = Feld(Frame3, "txtErgebnisdatenbank");
-  cmbErgebnisdatenbank = Knopf(Frame3, "cmbErgebnisdatenbank", QStringLiteral("Durchsuchen..."));
+  g->addWidget(MakeLabel(Frame3, "Label3", QStringLiteral("Aktuelle Ergebnisdatenbank:")), 0, 0, 1, 2);
+  txtErgebnisdatenbank = MakeTextBox(Frame3, "txtErgebnisdatenbank");
+  cmbErgebnisdatenbank = MakeButton(Frame3, "cmbErgebnisdatenbank", QStringLiteral("Durchsuchen..."));
   g->addWidget(txtErgebnisdatenbank, 1, 0);
   g->addWidget(cmbErgebnisdatenbank, 1, 1);
   layout->addWidget(Frame3);

@@ -15,6 +15,7 @@
 #include "app/mdlHilfe.h"
 #include "data/state.h"
 #include "platform/sys/dataroot.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/optiongroup.h"
 #include "settings/mdlWetterstation.h"
@@ -80,8 +81,7 @@ void BeschriftungenLegen(const std::array<QRadioButton*, 23>& optionen, const st
 
 frmLandkarte::frmLandkarte() : FormOf(QStringLiteral("frmLandkarte"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Wetterstationen"));
-  imbLandkarte = new QLabel(this);
-  imbLandkarte->setObjectName(QStringLiteral("imbLandkarte"));
+  imbLandkarte = ui::MakeLabel(this, QStringLiteral("imbLandkarte"), QString());
   imbLandkarte->setGeometry(0, 0, kKarteBreite, kKarteHoehe);
   imbLandkarte->setPixmap(QPixmap(QString::fromStdString(sys::DataPath("\\Bilder\\Landkarte.png"))));
 
@@ -91,25 +91,21 @@ frmLandkarte::frmLandkarte() : FormOf(QStringLiteral("frmLandkarte"), ui::FormKi
     const int index = static_cast<int>(i);
     const int x = kOrte[i][0];
     const int y = kOrte[i][1];
-    opbStation[i] = new QRadioButton(imbLandkarte);
-    opbStation[i]->setObjectName(ui::ControlName(QStringLiteral("opbStation"), index));
+    opbStation[i] = ui::MakeOptionButton(imbLandkarte, ui::ControlName(QStringLiteral("opbStation"), index), QString());
     opbStation[i]->setGeometry(x - 8, y - 8, 16, 16);
     opbStationGruppe->Add(index, opbStation[i]);
-    lblStation[i] = new QLabel(Q(regionen[i].Caption), imbLandkarte);
-    lblStation[i]->setObjectName(ui::ControlName(QStringLiteral("lblStation"), index));
+    lblStation[i] =
+        ui::MakeLabel(imbLandkarte, ui::ControlName(QStringLiteral("lblStation"), index), Q(regionen[i].Caption));
     lblStation[i]->adjustSize();
     lblStation[i]->installEventFilter(this);
   }
   BeschriftungenLegen(opbStation, lblStation);
 
-  txtAuswahl = new QLineEdit(this);
-  txtAuswahl->setObjectName(QStringLiteral("txtAuswahl"));
+  txtAuswahl = ui::MakeTextBox(this, QStringLiteral("txtAuswahl"));
   txtAuswahl->setGeometry(8, kKarteHoehe + 8, 200, 24);
-  cmbOK = new QPushButton(QStringLiteral("Auswahl übernehmen"), this);
-  cmbOK->setObjectName(QStringLiteral("cmbOK"));
+  cmbOK = ui::MakeButton(this, QStringLiteral("cmbOK"), QStringLiteral("Auswahl übernehmen"));
   cmbOK->setGeometry(kKarteBreite - 270, kKarteHoehe + 6, 140, 28);
-  cmbAbbruch = new QPushButton(QStringLiteral("Abbruch"), this);
-  cmbAbbruch->setObjectName(QStringLiteral("cmbAbbruch"));
+  cmbAbbruch = ui::MakeButton(this, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbruch"));
   cmbAbbruch->setGeometry(kKarteBreite - 122, kKarteHoehe + 6, 114, 28);
   setFixedSize(kKarteBreite, kKarteHoehe + 42);
 

@@ -6,6 +6,7 @@
 #include <QPixmap>
 
 #include "app/mdlHilfe.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "settings/ui/frmEinstellungen_hilfen.h"
 
@@ -19,7 +20,7 @@ frmStatInfo::frmStatInfo() : FormOf(QStringLiteral("frmStatInfo"), ui::FormKind:
   static const char* const kTexte[6] = {"Station:", "Reg.Bezirk:", "Landkreis:", "Gemeinde:", "Geographische Lage:",
                                         "Höhe:"};
   const auto box = [this](const char* name) {
-    QLineEdit* edit = settings::ui::Feld(this, QLatin1String(name));
+    QLineEdit* edit = ui::MakeTextBox(this, QLatin1String(name));
     edit->setReadOnly(true);
     return edit;
   };
@@ -31,13 +32,12 @@ frmStatInfo::frmStatInfo() : FormOf(QStringLiteral("frmStatInfo"), ui::FormKind:
   txtHoehe = box("txtHoehe");
   const std::array<QLineEdit*, 6> boxen = {txtStatName, txtRegBezirk, txtLkr, txtGemeinde, txtLage, txtHoehe};
   for (std::size_t i = 0; i < lblinfo.size(); ++i) {
-    lblinfo[i] = settings::ui::Beschriftung(this, QString::fromUtf8(kTexte[i]),
-                                                ui::ControlName(QStringLiteral("lblinfo"), static_cast<int>(i)));
+    lblinfo[i] = ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblinfo"), static_cast<int>(i)),
+                               QString::fromUtf8(kTexte[i]));
     layout->addWidget(lblinfo[i], static_cast<int>(i), 0);
     layout->addWidget(boxen[i], static_cast<int>(i), 1);
   }
-  pcbStatInfo = new QLabel(this);
-  pcbStatInfo->setObjectName(QStringLiteral("pcbStatInfo"));
+  pcbStatInfo = ui::MakeLabel(this, QStringLiteral("pcbStatInfo"), QString());
   layout->addWidget(pcbStatInfo, 0, 2, 7, 1);
 }
 

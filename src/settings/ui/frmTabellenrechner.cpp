@@ -10,6 +10,7 @@
 
 #include "base/values.h"
 #include "data/mdlFehler.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/keyfilters.h"
 #include "platform/ui/tabstrip.h"
 #include "settings/ui/frmEinstellungen_hilfen.h"
@@ -46,14 +47,14 @@ frmTabellenrechner::frmTabellenrechner() : FormOf(QStringLiteral("frmTabellenrec
   layout->addWidget(regBlatt);
 
   const auto feld = [this](QFormLayout* form, const char* name, const QString& text) {
-    QLineEdit* box = settings::ui::Feld(this, QLatin1String(name));
+    QLineEdit* box = ui::MakeTextBox(this, QLatin1String(name));
     ui::InstallNumericFilter(box);
     connect(box, &QLineEdit::textChanged, this, &frmTabellenrechner::Rechnen);
     form->addRow(text, box);
     return box;
   };
   const auto ergebnis = [this](QFormLayout* form, const char* name, const QString& text) {
-    QLineEdit* box = settings::ui::Feld(this, QLatin1String(name));
+    QLineEdit* box = ui::MakeTextBox(this, QLatin1String(name));
     box->setReadOnly(true);
     form->addRow(text, box);
     return box;
@@ -84,10 +85,8 @@ frmTabellenrechner::frmTabellenrechner() : FormOf(QStringLiteral("frmTabellenrec
 
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addStretch();
-  cmbUebernehmen = new QPushButton(QStringLiteral("Übernehmen"), this);
-  cmbUebernehmen->setObjectName(QStringLiteral("cmbUebernehmen"));
-  cmbAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cmbAbbrechen->setObjectName(QStringLiteral("cmbAbbrechen"));
+  cmbUebernehmen = ui::MakeButton(this, QStringLiteral("cmbUebernehmen"), QStringLiteral("Übernehmen"));
+  cmbAbbrechen = ui::MakeButton(this, QStringLiteral("cmbAbbrechen"), QStringLiteral("Abbrechen"));
   knoepfe->addWidget(cmbUebernehmen);
   knoepfe->addWidget(cmbAbbrechen);
   layout->addLayout(knoepfe);

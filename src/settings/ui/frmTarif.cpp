@@ -12,6 +12,7 @@
 #include "data/mdlFehler.h"
 #include "data/state.h"
 #include "masterdata/ui/frmLohneinteilung.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "settings/mdlTarif.h"
 #include "settings/ui/frmEinstellungen_hilfen.h"
@@ -19,35 +20,32 @@
 
 namespace tolvar {
 
-using settings::ui::Beschriftung;
-using settings::ui::Feld;
-using settings::ui::Knopf;
-using settings::ui::Rahmen;
+using ui::MakeButton;
+using ui::MakeGroup;
+using ui::MakeLabel;
+using ui::MakeTextBox;
 using ui::Q;
 using ui::S;
 
 frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Lohngruppenverwaltung"));
   const auto label = [](QWidget* parent, int index, const QString& text) {
-    return Beschriftung(parent, text, ui::ControlName(QStringLiteral("lblBezeichnung"), index));
+    return MakeLabel(parent, ui::ControlName(QStringLiteral("lblBezeichnung"), index), text);
   };
   auto* layout = new QGridLayout(this);
-  opbBearbeiten = new QRadioButton(QStringLiteral("Lohngruppe Bearbeiten"), this);
-  opbBearbeiten->setObjectName(QStringLiteral("opbBearbeiten"));
-  opbNeu = new QRadioButton(QStringLiteral("Neue Lohngruppe"), this);
-  opbNeu->setObjectName(QStringLiteral("opbNeu"));
+  opbBearbeiten = ui::MakeOptionButton(this, QStringLiteral("opbBearbeiten"), QStringLiteral("Lohngruppe Bearbeiten"));
+  opbNeu = ui::MakeOptionButton(this, QStringLiteral("opbNeu"), QStringLiteral("Neue Lohngruppe"));
   layout->addWidget(opbBearbeiten, 0, 0);
   layout->addWidget(opbNeu, 0, 1);
 
-  fraBearbeiten = Rahmen(this, QStringLiteral("fraBearbeiten"), QStringLiteral("Lohngruppe bearbeiten"));
+  fraBearbeiten = MakeGroup(this, QStringLiteral("fraBearbeiten"), QStringLiteral("Lohngruppe bearbeiten"));
   auto* bearbeiten = new QGridLayout(fraBearbeiten);
-  comLohn = new QComboBox(fraBearbeiten);
-  comLohn->setObjectName(QStringLiteral("comLohn"));
-  txtLohngruppeB = Feld(fraBearbeiten, "txtLohngruppeB");
-  txtLohnB = Feld(fraBearbeiten, "txtLohnB");
-  cmbOK = Knopf(fraBearbeiten, "cmbOK", QStringLiteral("Speichern"));
-  cmbEntfernen = Knopf(fraBearbeiten, "cmbEntfernen", QStringLiteral("Entfernen"));
-  cmbAbbruch = Knopf(fraBearbeiten, "cmbAbbruch", QStringLiteral("Beenden"));
+  comLohn = ui::MakeComboBox(fraBearbeiten, QStringLiteral("comLohn"));
+  txtLohngruppeB = MakeTextBox(fraBearbeiten, "txtLohngruppeB");
+  txtLohnB = MakeTextBox(fraBearbeiten, "txtLohnB");
+  cmbOK = MakeButton(fraBearbeiten, "cmbOK", QStringLiteral("Speichern"));
+  cmbEntfernen = MakeButton(fraBearbeiten, "cmbEntfernen", QStringLiteral("Entfernen"));
+  cmbAbbruch = MakeButton(fraBearbeiten, "cmbAbbruch", QStringLiteral("Beenden"));
   bearbeiten->addWidget(comLohn, 0, 0, 1, 3);
   bearbeiten->addWidget(txtLohngruppeB, 1, 0, 1, 2);
   bearbeiten->addWidget(txtLohnB, 1, 2);
@@ -56,12 +54,12 @@ frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) 
   bearbeiten->addWidget(cmbAbbruch, 2, 2);
   layout->addWidget(fraBearbeiten, 1, 0, 1, 2);
 
-  fraNeu = Rahmen(this, QStringLiteral("fraNeu"), QStringLiteral("Neue Lohngruppe"));
+  fraNeu = MakeGroup(this, QStringLiteral("fraNeu"), QStringLiteral("Neue Lohngruppe"));
   auto* neu = new QGridLayout(fraNeu);
-  txtLohngruppe = Feld(fraNeu, "txtLohngruppe");
-  txtLohn = Feld(fraNeu, "txtLohn");
-  cmbNeuSpeichern = Knopf(fraNeu, "cmbNeuSpeichern", QStringLiteral("Speichern"));
-  cmbNeuAbbruch = Knopf(fraNeu, "cmbNeuAbbruch", QStringLiteral("Beenden"));
+  txtLohngruppe = MakeTextBox(fraNeu, "txtLohngruppe");
+  txtLohn = MakeTextBox(fraNeu, "txtLohn");
+  cmbNeuSpeichern = MakeButton(fraNeu, "cmbNeuSpeichern", QStringLiteral("Speichern"));
+  cmbNeuAbbruch = MakeButton(fraNeu, "cmbNeuAbbruch", QStringLiteral("Beenden"));
   neu->addWidget(label(fraNeu, 0, QStringLiteral("Lohngruppe:")), 0, 0);
   neu->addWidget(txtLohngruppe, 0, 1, 1, 2);
   neu->addWidget(label(fraNeu, 1, QStringLiteral("Lohn:")), 1, 0);
@@ -72,9 +70,9 @@ frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) 
   layout->addWidget(fraNeu, 2, 0, 1, 2);
   fraNeu->setVisible(false);
 
-  cmbLohnkostenxls = Knopf(this, "cmbLohnkostenxls", QStringLiteral("Lohnkosten.xls starten"));
+  cmbLohnkostenxls = MakeButton(this, "cmbLohnkostenxls", QStringLiteral("Lohnkosten.xls starten"));
   layout->addWidget(cmbLohnkostenxls, 3, 0, 1, 2);
-  txtloeschen = Feld(this, "txtloeschen");
+  txtloeschen = MakeTextBox(this, "txtloeschen");
   txtloeschen->setText(QStringLiteral("Text1"));
   txtloeschen->setVisible(false);
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keyfilters.h"
 #include "platform/ui/prompts.h"
@@ -20,11 +21,11 @@
 
 namespace tolvar::settings::ui {
 
-using settings::ui::Knopf;
 using tolvar::ui::Background;
-using tolvar::ui::SetBackground;
+using tolvar::ui::MakeButton;
 using tolvar::ui::Q;
 using tolvar::ui::S;
+using tolvar::ui::SetBackground;
 
 namespace {
 
@@ -36,7 +37,7 @@ const QString kNeueingabeBeenden = QStringLiteral("Neueingabe beenden");
 
 // Element `index` of a row box array, white until its row is marked.
 QLineEdit* Feld(QWidget* parent, const char* name, int index) {
-  QLineEdit* box = settings::ui::Feld(parent, tolvar::ui::ControlName(QLatin1String(name), index));
+  QLineEdit* box = tolvar::ui::MakeTextBox(parent, tolvar::ui::ControlName(QLatin1String(name), index));
   tolvar::ui::SetBackground(box, kWeiss);
   return box;
 }
@@ -47,7 +48,7 @@ QLabel* Kopf(QWidget* parent, const QString& text) {
   static const QRegularExpression kLuecke(QStringLiteral("(\\S) {2,}(\\S)"));
   QString zeilen = text;
   zeilen.replace(kLuecke, QStringLiteral("\\1\n\\2"));
-  return settings::ui::Beschriftung(parent, zeilen);
+  return tolvar::ui::MakeLabel(parent, QString(), zeilen);
 }
 
 // Row 1 yellow while browsing, red while a new entry is typed there.
@@ -121,8 +122,8 @@ void Knopfleiste(QGridLayout* layout, int zeile, QPushButton* fuenfZurueck, QPus
 
 settings::ui::BrennstoffEditor::BrennstoffEditor(QGroupBox* frame) : QObject(frame) {
   auto* layout = new QGridLayout(frame);
-  lblBrennstoff = settings::ui::Beschriftung(frame, QStringLiteral("Aktueller Brennstoff:"),
-                                                QStringLiteral("lblBrennstoff"));
+  lblBrennstoff =
+      tolvar::ui::MakeLabel(frame, QStringLiteral("lblBrennstoff"), QStringLiteral("Aktueller Brennstoff:"));
   layout->addWidget(lblBrennstoff, 0, 0);
   layout->addWidget(Kopf(frame, QStringLiteral("unterer Heizwert         in kWh je l [m³/ t]")), 0, 1);
   layout->addWidget(Kopf(frame, QStringLiteral("oberer Heizwert         in kWh je l [m³/ t]")), 0, 2);
@@ -140,14 +141,14 @@ settings::ui::BrennstoffEditor::BrennstoffEditor(QGroupBox* frame) : QObject(fra
     for (QLineEdit* box : {txtHeizwert[i], txtBrennwert[i], txtPreis[i]}) box->installEventFilter(this);
   }
   ZeileFaerben({txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}, false);
-  cmb5Zurueck = Knopf(frame, "cmb5Zurueck", QStringLiteral("<<"));
-  cmbZurueck = Knopf(frame, "cmbZurueck", QStringLiteral("<"));
-  cmbVor = Knopf(frame, "cmbVor", QStringLiteral(">"));
-  cmb5Vor = Knopf(frame, "cmb5Vor", QStringLiteral(">>"));
-  cmbNeu = Knopf(frame, "cmbNeu", QStringLiteral("Neu"));
-  cmbBrennstoffLoeschen = Knopf(frame, "cmbBrennstoffLoeschen", kLoeschen);
-  cmbBrennstoffSpeichern = Knopf(frame, "cmbBrennstoffSpeichern", QStringLiteral("Speichern"));
-  cmbBrennstoffAbbruch = Knopf(frame, "cmbBrennstoffAbbruch", QStringLiteral("Abbrechen"));
+  cmb5Zurueck = MakeButton(frame, "cmb5Zurueck", QStringLiteral("<<"));
+  cmbZurueck = MakeButton(frame, "cmbZurueck", QStringLiteral("<"));
+  cmbVor = MakeButton(frame, "cmbVor", QStringLiteral(">"));
+  cmb5Vor = MakeButton(frame, "cmb5Vor", QStringLiteral(">>"));
+  cmbNeu = MakeButton(frame, "cmbNeu", QStringLiteral("Neu"));
+  cmbBrennstoffLoeschen = MakeButton(frame, "cmbBrennstoffLoeschen", kLoeschen);
+  cmbBrennstoffSpeichern = MakeButton(frame, "cmbBrennstoffSpeichern", QStringLiteral("Speichern"));
+  cmbBrennstoffAbbruch = MakeButton(frame, "cmbBrennstoffAbbruch", QStringLiteral("Abbrechen"));
   Knopfleiste(layout, 6, cmb5Zurueck, cmbZurueck, cmbVor, cmb5Vor, cmbNeu, cmbBrennstoffLoeschen,
               cmbBrennstoffAbbruch, cmbBrennstoffSpeichern);
 
@@ -277,8 +278,7 @@ bool settings::ui::BrennstoffEditor::eventFilter(QObject* watched, QEvent* event
 
 settings::ui::EindeckungEditor::EindeckungEditor(QGroupBox* frame) : QObject(frame) {
   auto* layout = new QGridLayout(frame);
-  lblBrennstoff = settings::ui::Beschriftung(frame, QStringLiteral("Aktuelle Eindeckung:"),
-                                                QStringLiteral("lblBrennstoff"));
+  lblBrennstoff = tolvar::ui::MakeLabel(frame, QStringLiteral("lblBrennstoff"), QStringLiteral("Aktuelle Eindeckung:"));
   layout->addWidget(lblBrennstoff, 0, 0);
   layout->addWidget(Kopf(frame, QStringLiteral("    k-Wert             in W/m²*K")), 0, 1);
   layout->addWidget(Kopf(frame, QStringLiteral("Lichtdurchläßigkeit         in Prozent")), 0, 2);
@@ -289,11 +289,10 @@ settings::ui::EindeckungEditor::EindeckungEditor(QGroupBox* frame) : QObject(fra
     txtKWert[i] = Feld(frame, "txtKWert", zeile);
     txtLicht[i] = Feld(frame, "txtLicht", zeile);
     // The caption-less label behind the check box carries the row's colour.
-    lblDach[i] = new QLabel(frame);
-    lblDach[i]->setObjectName(tolvar::ui::ControlName(QStringLiteral("lblDach"), zeile));
+    lblDach[i] = tolvar::ui::MakeLabel(frame, tolvar::ui::ControlName(QStringLiteral("lblDach"), zeile), QString());
     SetBackground(lblDach[i], kWeiss);
-    chbDach[i] = new QCheckBox(lblDach[i]);
-    chbDach[i]->setObjectName(tolvar::ui::ControlName(QStringLiteral("chbDach"), zeile));
+    chbDach[i] =
+        tolvar::ui::MakeCheckBox(lblDach[i], tolvar::ui::ControlName(QStringLiteral("chbDach"), zeile), QString());
     auto* dach = new QHBoxLayout(lblDach[i]);
     dach->setContentsMargins(2, 0, 2, 0);
     dach->addWidget(chbDach[i]);
@@ -305,14 +304,14 @@ settings::ui::EindeckungEditor::EindeckungEditor(QGroupBox* frame) : QObject(fra
     for (QLineEdit* box : {txtKWert[i], txtLicht[i]}) box->installEventFilter(this);
   }
   ZeileEinsFaerben(false);
-  cmb5ZurueckE = Knopf(frame, "cmb5ZurueckE", QStringLiteral("<<"));
-  cmbZurueckE = Knopf(frame, "cmbZurueckE", QStringLiteral("<"));
-  cmbVorE = Knopf(frame, "cmbVorE", QStringLiteral(">"));
-  cmb5VorE = Knopf(frame, "cmb5VorE", QStringLiteral(">>"));
-  cmbNeuE = Knopf(frame, "cmbNeuE", QStringLiteral("Neu"));
-  cmbLoeschenE = Knopf(frame, "cmbLoeschenE", kLoeschen);
-  cmbSpeichernE = Knopf(frame, "cmbSpeichernE", QStringLiteral("Speichern"));
-  cmbAbbruchE = Knopf(frame, "cmbAbbruchE", QStringLiteral("Abbrechen"));
+  cmb5ZurueckE = MakeButton(frame, "cmb5ZurueckE", QStringLiteral("<<"));
+  cmbZurueckE = MakeButton(frame, "cmbZurueckE", QStringLiteral("<"));
+  cmbVorE = MakeButton(frame, "cmbVorE", QStringLiteral(">"));
+  cmb5VorE = MakeButton(frame, "cmb5VorE", QStringLiteral(">>"));
+  cmbNeuE = MakeButton(frame, "cmbNeuE", QStringLiteral("Neu"));
+  cmbLoeschenE = MakeButton(frame, "cmbLoeschenE", kLoeschen);
+  cmbSpeichernE = MakeButton(frame, "cmbSpeichernE", QStringLiteral("Speichern"));
+  cmbAbbruchE = MakeButton(frame, "cmbAbbruchE", QStringLiteral("Abbrechen"));
   Knopfleiste(layout, 6, cmb5ZurueckE, cmbZurueckE, cmbVorE, cmb5VorE, cmbNeuE, cmbLoeschenE, cmbAbbruchE,
               cmbSpeichernE);
 

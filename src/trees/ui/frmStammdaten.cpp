@@ -109,10 +109,7 @@ frmStammdaten::frmStammdaten() : FormOf(QStringLiteral("frmStammdaten"), ui::For
   ui::KeyedTree** baeume[AnzahlBaeume] = {&trvKulturen, &trvStandort, &trvMaterial, &trvPersonal, &trvTaetigkeit};
 
   for (int i = 0; i < AnzahlBaeume; ++i) {
-    auto* tree = new ui::KeyedTree(this);
-    tree->setObjectName(QString::fromLatin1(kBaeume[i].name));
-    ui::PlaceTwips(tree, kBaeume[i].left, 240, 2895, 9000);
-    tree->SetImageList(listen[i]);
+    auto* tree = ui::MakeTree(this, QString::fromLatin1(kBaeume[i].name), listen[i], kBaeume[i].left, 240, 2895, 9000);
     *baeume[i] = tree;
 
     auto* button = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbAnzeigen"), i),
