@@ -66,16 +66,16 @@ const bench::Grossbetrieb& Betrieb(benchmark::State& st) {
 void Oeffnen() {
   State& s = state();
   mdlDatenbank::SystemInfoLesen();
-  s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
+  s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
   mdlDatenLaden::BetriebEinstellungenLaden();
   mdlDatenLaden::AlleListenLaden();
 }
 
 void KulturWaehlen(const std::string& nr) {
   State& s = state();
-  s.KulturIndex = static_cast<int>(s.KulturListe.size());
-  for (std::size_t i = 0; i < s.KulturListe.size(); ++i) {
-    if (s.KulturListe[i].KulturNr == nr) s.KulturIndex = static_cast<int>(i);
+  s.selection.KulturIndex = static_cast<int>(s.masters.KulturListe.size());
+  for (std::size_t i = 0; i < s.masters.KulturListe.size(); ++i) {
+    if (s.masters.KulturListe[i].KulturNr == nr) s.selection.KulturIndex = static_cast<int>(i);
   }
 }
 
@@ -93,10 +93,10 @@ void BM_KulturKalkulieren(benchmark::State& st) {
     st.SkipWithError("a cost type was not calculated");
   }
   const State& s = state();
-  st.counters["phases"] = s.AnzahlPhasen;
-  st.counters["occupancies"] = s.AnzahlKulturStandorte;
-  st.counters["material_rows"] = s.AnzahlKulturMaterialien;
-  st.counters["work_rows"] = s.AnzahlKulturArbeiten;
+  st.counters["phases"] = s.culture.AnzahlPhasen;
+  st.counters["occupancies"] = s.culture.AnzahlKulturStandorte;
+  st.counters["material_rows"] = s.culture.AnzahlKulturMaterialien;
+  st.counters["work_rows"] = s.calculation.AnzahlKulturArbeiten;
 }
 
 // The main window as it opens after the start-up picture, until the culture data window it
@@ -111,9 +111,9 @@ void BM_BetriebOeffnen(benchmark::State& st) {
     QApplication::processEvents();
   }
   const State& s = state();
-  if (!s.BetriebOffen) st.SkipWithError("the enterprise did not open");
-  st.counters["records"] = s.AnzahlKulturen + s.AnzahlStandorte + s.AnzahlMaterialien + s.AnzahlPersonal +
-                           s.AnzahlStdTaetigkeiten + s.AnzahlGefaesse;
+  if (!s.enterprise.BetriebOffen) st.SkipWithError("the enterprise did not open");
+  st.counters["records"] = s.masters.AnzahlKulturen + s.masters.AnzahlStandorte + s.masters.AnzahlMaterialien +
+                           s.masters.AnzahlPersonal + s.masters.AnzahlStdTaetigkeiten + s.masters.AnzahlGefaesse;
 }
 
 // Loading and building all five trees, as the window does on activation.
@@ -170,20 +170,21 @@ void BM_KulturSpeichern(benchmark::State& st) {
   mdlKulturMaterial::KulturMaterialLaden();
   auto phasenzeilen = [&s] {
     std::vector<mdlKulturPhasenInfo::PhasenZeile> zeilen;
-    for (int p = 1; p <= s.AnzahlPhasen; ++p) zeilen.push_back(mdlKulturPhasenInfo::PhasenZeileVon(s.PhasenListe[p]));
+    for (int p = 1; p <= s.culture.AnzahlPhasen; ++p)
+      zeilen.push_back(mdlKulturPhasenInfo::PhasenZeileVon(s.culture.PhasenListe[p]));
     return zeilen;
   };
   bool gespeichert = true;
   for (auto _ : st) {
     // Phases.
     mdlKulturPhasenInfo::PhasenfolgePruefen(phasenzeilen());
-    gespeichert &= s.EingabeOk && mdlKulturPhasenInfo::KulturphasenSpeichern(phasenzeilen());
+    gespeichert &= s.culture.EingabeOk && mdlKulturPhasenInfo::KulturphasenSpeichern(phasenzeilen());
     mdlKulturPhasenInfo::KulturPhasenLaden();
     mdlStandorte2::KulturStandorteLaden();
     // Occupancies, then the phases with the areas that follow from them.
     const std::vector<mdlStandorte2::StandortZeile> standorte = mdlStandorte2::KulturStandorteTabelle();
     mdlStandorte2::KulturStandorteEingabePruefen(standorte);
-    gespeichert &= s.EingabeOk && mdlStandorte2::KulturStandorteSpeichern(standorte);
+    gespeichert &= s.culture.EingabeOk && mdlStandorte2::KulturStandorteSpeichern(standorte);
     mdlStandorte2::KulturStandorteLaden();
     gespeichert &= mdlKulturPhasenInfo::KulturphasenSpeichern(phasenzeilen());
     mdlKulturPhasenInfo::KulturPhasenLaden();
@@ -192,9 +193,9 @@ void BM_KulturSpeichern(benchmark::State& st) {
     mdlKulturMaterial::KulturMaterialLaden();
   }
   if (!gespeichert) st.SkipWithError("a save was refused");
-  st.counters["phases"] = s.AnzahlPhasen;
-  st.counters["occupancies"] = s.AnzahlKulturStandorte;
-  st.counters["material_rows"] = s.AnzahlKulturMaterialien;
+  st.counters["phases"] = s.culture.AnzahlPhasen;
+  st.counters["occupancies"] = s.culture.AnzahlKulturStandorte;
+  st.counters["material_rows"] = s.culture.AnzahlKulturMaterialien;
 }
 
 #define GROESSEN(bm) BENCHMARK(bm)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->MinTime(0.5)

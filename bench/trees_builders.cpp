@@ -65,7 +65,7 @@ std::string SiteDatabase(int count) {
 
 void LoadAndBuild(benchmark::State& st, bool full) {
   const int count = static_cast<int>(st.range(0));
-  state().AktuellerBetrieb = SiteDatabase(count);
+  state().enterprise.AktuellerBetrieb = SiteDatabase(count);
   frmStammdaten& form = frmStammdaten::instanz();
   for (auto _ : st) {
     mdlDatenLaden::StandorteLaden();
@@ -84,7 +84,7 @@ void BM_LoadAndBuildFull(benchmark::State& st) { LoadAndBuild(st, true); }
 
 // Loading alone, for comparison.
 void BM_Load(benchmark::State& st) {
-  state().AktuellerBetrieb = SiteDatabase(static_cast<int>(st.range(0)));
+  state().enterprise.AktuellerBetrieb = SiteDatabase(static_cast<int>(st.range(0)));
   for (auto _ : st) mdlDatenLaden::StandorteLaden();
   st.SetComplexityN(st.range(0));
 }
@@ -92,10 +92,10 @@ void BM_Load(benchmark::State& st) {
 // The list logic alone, on the list loaded once.
 void Logic(benchmark::State& st, bool full) {
   const int count = static_cast<int>(st.range(0));
-  state().AktuellerBetrieb = SiteDatabase(count);
+  state().enterprise.AktuellerBetrieb = SiteDatabase(count);
   mdlDatenLaden::StandorteLaden();
   for (auto _ : st) {
-    for (StandortSatz& s : state().StandortListe) s.ImBaum = false;
+    for (StandortSatz& s : state().masters.StandortListe) s.ImBaum = false;
     const trees::TreeModel model = full ? trees::FullViewOfList(trees::Kind::Standorte, {})
                                         : trees::CurrentViewOfList(trees::Kind::Standorte, {});
     benchmark::DoNotOptimize(model.Count());

@@ -38,11 +38,11 @@ void frmBegruessung::Form_Load() {
   // Recorded before the wait: a double-click opens the main window at once, and its closing
   // writes these values to the registry.
   tolvar::State& s = state();
-  s.Programmpfad = sys::DataRoot();
-  s.Programmversion = app::Programmversion();
+  s.enterprise.Programmpfad = sys::DataRoot();
+  s.enterprise.Programmversion = app::Programmversion();
 
   mdlGroesse::BildschirmaufloesungPruefen();
-  if (mdlGroesse::AufloesungOk == 0) {
+  if (state().windows.AufloesungOk == 0) {
     Unload();
     return;
   }
@@ -55,7 +55,7 @@ void frmBegruessung::Form_Load() {
 
 void frmBegruessung::Form_Unload(bool& /*cancel*/) {
   if (m_warten) m_warten->stop();
-  if (mdlGroesse::AufloesungOk != 0) mdiTolvarZentral::instanz().Show();
+  if (state().windows.AufloesungOk != 0) mdiTolvarZentral::instanz().Show();
 }
 
 void frmBegruessung::pcbBegruessung_DblClick() { Unload(); }

@@ -11,9 +11,9 @@ namespace tolvar::app {
 std::string HilfeThemaErmitteln() {
   std::string thema = "Index";
   const State& s = state();
-  if (s.ModusStammdaten) thema = "5";
-  if (s.ModusErfassung) thema = "6.1.1";
-  if (s.ModusKalkulation) thema = "6.2";
+  if (s.enterprise.ModusStammdaten) thema = "5";
+  if (s.enterprise.ModusErfassung) thema = "6.1.1";
+  if (s.enterprise.ModusKalkulation) thema = "6.2";
   const QString aktiv = ui::Forms::ActiveChildName();
   if (aktiv == QLatin1String("frmKulturvergleich")) thema = "7.3";
   if (aktiv == QLatin1String("frmKulturVergleichBearbeiten")) thema = "7.2";
@@ -21,8 +21,8 @@ std::string HilfeThemaErmitteln() {
 }
 
 void mnuHilfeText_Click() {
-  state().HilfeThema = HilfeThemaErmitteln();
-  mdlHilfe::HilfeAufrufen(state().HilfeThema);
+  state().windows.HilfeThema = HilfeThemaErmitteln();
+  mdlHilfe::HilfeAufrufen(state().windows.HilfeThema);
 }
 
 void mnuHilfeDoku_Click() { mdlAdobe::DokumentationOeffnen(); }

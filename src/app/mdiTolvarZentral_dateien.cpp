@@ -52,18 +52,18 @@ void mdiTolvarZentral::mnuoeffnen_Click() {
 }
 
 void mdiTolvarZentral::mnuspeichernunter_Click() {
-  if (!state().BetriebOffen) return;
+  if (!state().enterprise.BetriebOffen) return;
   const std::optional<std::string> ziel = ZielWaehlen();
   Ausfuehren(mdlDatenbank::BetriebSpeichernUnter(ziel));
 }
 
 void mdiTolvarZentral::mnuBetriebSichern_Click() {
-  if (!state().BetriebOffen) return;
+  if (!state().enterprise.BetriebOffen) return;
   Ausfuehren(mdlDatenbank::BetriebSichern());
 }
 
 void mdiTolvarZentral::mnuSicherungLaden_Click() {
-  if (!state().BetriebOffen) return;
+  if (!state().enterprise.BetriebOffen) return;
   const std::optional<std::string> sicherung = SicherungWaehlen();
   // The target is asked for only once a backup was chosen.
   std::optional<std::string> ziel;
@@ -72,7 +72,7 @@ void mdiTolvarZentral::mnuSicherungLaden_Click() {
 }
 
 void mdiTolvarZentral::mnuNeueErgebnisDB_Click() {
-  if (!state().BetriebOffen) return;
+  if (!state().enterprise.BetriebOffen) return;
   const std::optional<std::string> ziel = ZielWaehlen();
   Ausfuehren(mdlDatenbank::ErgebnisdatenbankAnlegen(ziel));
 }

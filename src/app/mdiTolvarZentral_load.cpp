@@ -38,19 +38,19 @@ std::optional<std::string> betriebNachNeuLaden;
 
 // Lists of a previous enterprise must not survive into one that fails to open.
 void ListenLeeren(State& s) {
-  s.KulturListe.clear();
-  s.AnzahlKulturen = 0;
-  s.StandortListe.clear();
-  s.AnzahlStandorte = 0;
-  s.MaterialListe.clear();
-  s.AnzahlMaterialien = 0;
-  s.PersonalListe.clear();
-  s.AnzahlPersonal = 0;
-  s.StdTaetigkeitListe.clear();
-  s.AnzahlStdTaetigkeiten = 0;
-  s.GefaessListe.clear();
-  s.AnzahlGefaesse = 0;
-  s.AktuelleEinstellungen = data::EinstellungenErsatzwerte();
+  s.masters.KulturListe.clear();
+  s.masters.AnzahlKulturen = 0;
+  s.masters.StandortListe.clear();
+  s.masters.AnzahlStandorte = 0;
+  s.masters.MaterialListe.clear();
+  s.masters.AnzahlMaterialien = 0;
+  s.masters.PersonalListe.clear();
+  s.masters.AnzahlPersonal = 0;
+  s.masters.StdTaetigkeitListe.clear();
+  s.masters.AnzahlStdTaetigkeiten = 0;
+  s.masters.GefaessListe.clear();
+  s.masters.AnzahlGefaesse = 0;
+  s.enterprise.AktuelleEinstellungen = data::EinstellungenErsatzwerte();
 }
 }  // namespace
 
@@ -94,14 +94,14 @@ int mdiTolvarZentral::PanelBreiteTwips(int panel) const {
 void mdiTolvarZentral::MDIForm_Load() {
   tolvar::State& s = state();
   mdlDatenbank::SystemInfoLesen();
-  if (betriebNachNeuLaden) s.AktuellerBetrieb = *std::exchange(betriebNachNeuLaden, std::nullopt);
-  if (s.AktuellerBetrieb == data::kKeinAktuellerBetrieb) {
+  if (betriebNachNeuLaden) s.enterprise.AktuellerBetrieb = *std::exchange(betriebNachNeuLaden, std::nullopt);
+  if (s.enterprise.AktuellerBetrieb == data::kKeinAktuellerBetrieb) {
     setWindowState(Qt::WindowMaximized);
-    s.BetriebOffen = false;
+    s.enterprise.BetriebOffen = false;
     return;
   }
 
-  s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
+  s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
   mdlGroesse::FarbnamenErmitteln();
   mdlMauszeiger::MauszeigerSetzen(*this);
   setWindowState(Qt::WindowNoState);
@@ -111,14 +111,14 @@ void mdiTolvarZentral::MDIForm_Load() {
 
   // Whatever was loaded for another enterprise goes, so nothing of it shows under this one.
   ListenLeeren(s);
-  s.BetriebOffen = sys::FileExists(s.AktuellerBetrieb);
-  if (!s.BetriebOffen) return;
+  s.enterprise.BetriebOffen = sys::FileExists(s.enterprise.AktuellerBetrieb);
+  if (!s.enterprise.BetriebOffen) return;
 
-  if (!sys::FileExists(s.TolvarDatenbankPfad)) {
+  if (!sys::FileExists(s.enterprise.TolvarDatenbankPfad)) {
     std::string meldung;
     if (!mdlDatenbank::TolvarDatenbankAnlegen(&meldung)) {
       // Nothing can be loaded without the enterprise's own database.
-      s.BetriebOffen = false;
+      s.enterprise.BetriebOffen = false;
       data::ShowCritical(meldung);
       return;
     }
@@ -127,22 +127,22 @@ void mdiTolvarZentral::MDIForm_Load() {
   mdlDatenLaden::BetriebEinstellungenLaden();
 
   mdlFehler::Morvin5DatenbankPruefen();
-  const bool morvin5Ok = s.PruefungOk;
+  const bool morvin5Ok = s.enterprise.PruefungOk;
   mdlFehler::TolvarDatenbankPruefen();
-  if (!morvin5Ok || !s.PruefungOk) {
+  if (!morvin5Ok || !s.enterprise.PruefungOk) {
     // The check has said what is wrong; nothing is loaded or computed from a damaged file,
     // and nothing is written into it when the window closes.
-    s.BetriebOffen = false;
-    s.AktuelleEinstellungen = data::EinstellungenErsatzwerte();
+    s.enterprise.BetriebOffen = false;
+    s.enterprise.AktuelleEinstellungen = data::EinstellungenErsatzwerte();
     return;
   }
   mdlFehler::MaterialDatenbankPruefen();
   mdlFehler::VantelDatenbankPruefen();
   mdlFehler::ErgebnisDatenbankPruefen();
 
-  s.ModusStammdaten = false;
-  s.ModusKalkulation = false;
-  s.ModusErfassung = true;
+  s.enterprise.ModusStammdaten = false;
+  s.enterprise.ModusKalkulation = false;
+  s.enterprise.ModusErfassung = true;
   // Again, so the defaults the checks wrote are in memory.
   mdlDatenLaden::BetriebEinstellungenLaden();
 
@@ -154,19 +154,19 @@ void mdiTolvarZentral::MDIForm_Load() {
 void mdiTolvarZentral::MDIForm_Unload(bool& /*cancel*/) {
   mdlMenue::AlleFensterSchliessen();
   mdlDatenbank::SystemInfoSichern();
-  if (state().BetriebOffen) {
+  if (state().enterprise.BetriebOffen) {
     mdlDatenbank::EinstellungenSichern();
     mdlUpDate::RegistryEintraegeSchreiben();
   }
 }
 
 void mdiTolvarZentral::HauptfensterNeuLaden() {
-  const std::string betrieb = state().AktuellerBetrieb;
+  const std::string betrieb = state().enterprise.AktuellerBetrieb;
   if (mdiTolvarZentral::IsLoaded()) mdiTolvarZentral::instanz().Unload();
   betriebNachNeuLaden = betrieb;
   mdiTolvarZentral::instanz().Show();
   betriebNachNeuLaden.reset();
-  if (state().BetriebOffen) frmBewegungsdaten::instanz().Show();
+  if (state().enterprise.BetriebOffen) frmBewegungsdaten::instanz().Show();
 }
 
 }  // namespace tolvar

@@ -67,11 +67,11 @@ bool GruppenNummer(const std::vector<Satz>& liste, int index, NrFeld nr, std::st
 // Work-area command: nothing without an enterprise; otherwise every other window closes, the
 // area's flag is set, and then its window loads (and sees the flag) and shows.
 template <class Fenster>
-void Arbeitsbereich(bool State::*modus) {
+void Arbeitsbereich(bool EnterpriseState::*modus) {
   tolvar::State& s = state();
-  if (!s.BetriebOffen) return;
+  if (!s.enterprise.BetriebOffen) return;
   mdlMenue::AlleFensterSchliessen();
-  if (modus != nullptr) s.*modus = true;
+  if (modus != nullptr) s.enterprise.*modus = true;
   Fenster::instanz().Show();
 }
 
@@ -170,20 +170,24 @@ void mdiTolvarZentral::mnuEnde_Click() {
   Unload();
 }
 
-void mdiTolvarZentral::mnuStammdaten_Click() { Arbeitsbereich<frmStammdaten>(&tolvar::State::ModusStammdaten); }
-void mdiTolvarZentral::mnuBegleit_Click() { Arbeitsbereich<frmBewegungsdaten>(&tolvar::State::ModusErfassung); }
-void mdiTolvarZentral::mnuNach_Click() { Arbeitsbereich<frmKalkulation>(&tolvar::State::ModusKalkulation); }
+void mdiTolvarZentral::mnuStammdaten_Click() {
+  Arbeitsbereich<frmStammdaten>(&tolvar::EnterpriseState::ModusStammdaten);
+}
+void mdiTolvarZentral::mnuBegleit_Click() {
+  Arbeitsbereich<frmBewegungsdaten>(&tolvar::EnterpriseState::ModusErfassung);
+}
+void mdiTolvarZentral::mnuNach_Click() { Arbeitsbereich<frmKalkulation>(&tolvar::EnterpriseState::ModusKalkulation); }
 void mdiTolvarZentral::mnuVergleichExe_Click() { Arbeitsbereich<frmKulturvergleich>(nullptr); }
 void mdiTolvarZentral::mnuVergleichNeu_Click() { Arbeitsbereich<frmKulturVergleichBearbeiten>(nullptr); }
 
 void mdiTolvarZentral::mnuEinstellungen_Click() {
-  if (!state().BetriebOffen) return;
+  if (!state().enterprise.BetriebOffen) return;
   frmEinstellungen::instanz().Show();
 }
 
 void mdiTolvarZentral::mnuPopUp1Neu_Click() {
   mdlPopUp::PopUpNeu();
-  state().AktuelleUeberPNr = "0";
+  state().selection.AktuelleUeberPNr = "0";
 }
 
 void mdiTolvarZentral::mnuPopUp2Neu_Click() {
@@ -192,19 +196,19 @@ void mdiTolvarZentral::mnuPopUp2Neu_Click() {
   tolvar::State& s = state();
   std::string gruppe;
   bool gefunden = false;
-  if (s.AktuellerBaum == "Kulturen") {
-    gefunden = GruppenNummer(s.KulturListe, s.KulturIndex, &KulturSatz::KulturNr, &gruppe);
-  } else if (s.AktuellerBaum == "Standort") {
-    gefunden = GruppenNummer(s.StandortListe, s.StandortIndex, &StandortSatz::StandortNr, &gruppe);
-  } else if (s.AktuellerBaum == "Material") {
-    gefunden = GruppenNummer(s.MaterialListe, s.MaterialIndex, &MaterialSatz::MaterialNr, &gruppe);
-  } else if (s.AktuellerBaum == "Personal") {
-    gefunden = GruppenNummer(s.PersonalListe, s.PersonalIndex, &PersonalSatz::PersonalNr, &gruppe);
-  } else if (s.AktuellerBaum == "StdTaetigkeiten") {
-    gefunden = GruppenNummer(s.StdTaetigkeitListe, s.StdTaetigkeitIndex, &StdTaetigkeitSatz::StdTaetigkeitNr,
-                             &gruppe);
+  if (s.selection.AktuellerBaum == "Kulturen") {
+    gefunden = GruppenNummer(s.masters.KulturListe, s.selection.KulturIndex, &KulturSatz::KulturNr, &gruppe);
+  } else if (s.selection.AktuellerBaum == "Standort") {
+    gefunden = GruppenNummer(s.masters.StandortListe, s.selection.StandortIndex, &StandortSatz::StandortNr, &gruppe);
+  } else if (s.selection.AktuellerBaum == "Material") {
+    gefunden = GruppenNummer(s.masters.MaterialListe, s.selection.MaterialIndex, &MaterialSatz::MaterialNr, &gruppe);
+  } else if (s.selection.AktuellerBaum == "Personal") {
+    gefunden = GruppenNummer(s.masters.PersonalListe, s.selection.PersonalIndex, &PersonalSatz::PersonalNr, &gruppe);
+  } else if (s.selection.AktuellerBaum == "StdTaetigkeiten") {
+    gefunden = GruppenNummer(s.masters.StdTaetigkeitListe, s.selection.StdTaetigkeitIndex,
+                             &StdTaetigkeitSatz::StdTaetigkeitNr, &gruppe);
   }
-  if (gefunden) s.AktuelleUeberPNr = gruppe;
+  if (gefunden) s.selection.AktuelleUeberPNr = gruppe;
 }
 
 void mdiTolvarZentral::mnuPopUp2Aendern_Click() { mdlPopUp::PopUpAendern(); }

@@ -21,8 +21,8 @@ std::string Farbwort(int farbe) {
 }
 
 void FarbnamenErmitteln() {
-  Setzen(FarbnameMorvin, state().FarbeMorvin);
-  Setzen(FarbnameTolvar, state().FarbeTolvar);
+  Setzen(state().windows.FarbnameMorvin, state().windows.FarbeMorvin);
+  Setzen(state().windows.FarbnameTolvar, state().windows.FarbeTolvar);
 }
 
 }  // namespace tolvar::mdlGroesse

@@ -5,11 +5,6 @@
 
 namespace tolvar::mdlGroesse {
 
-// Colour word of the own data (FarbeTolvar) and of the sibling program's data (FarbeMorvin);
-// empty until FarbnamenErmitteln first runs.
-inline std::string FarbnameTolvar;
-inline std::string FarbnameMorvin;
-
 // The word of colour code 0..5 ("Weiss", "Grau", "Schwarz", "Blau", "Rot", "Gruen"); "" for
 // any other code.
 std::string Farbwort(int farbe);

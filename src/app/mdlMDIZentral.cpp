@@ -11,12 +11,12 @@ namespace tolvar::mdlMDIZentral {
 
 void HauptfensterTitelSetzen() {
   const State& s = state();
-  if (!s.BetriebOffen || !mdiTolvarZentral::IsLoaded()) return;
+  if (!s.enterprise.BetriebOffen || !mdiTolvarZentral::IsLoaded()) return;
   mdiTolvarZentral& haupt = mdiTolvarZentral::instanz();
   QFont schrift = haupt.stbZentral->font();
   schrift.setPointSize(8);
   haupt.stbZentral->setFont(schrift);
-  const QString pfad = QString::fromStdString(s.AktuellerBetrieb);
+  const QString pfad = QString::fromStdString(s.enterprise.AktuellerBetrieb);
   if (QLabel* panel = haupt.PanelLabel(1)) panel->setText(QStringLiteral("geöffnete Datei: ") + pfad);
   // The last separator, the first character not looked at; none leaves the caption as it is.
   const qsizetype trenner = pfad.lastIndexOf(QLatin1Char('/'));

@@ -5,13 +5,12 @@
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
-
 #include <exception>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include "app/mdlGroesse_farben.h"
+#include "data/state.h"
 #include "platform/sys/dataroot.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
@@ -108,7 +107,7 @@ const std::vector<Zeile>& Tabelle() {
 }
 
 QString Schluessel(const char* art, Farbe farbe) {
-  const std::string& wort = farbe == Farbe::Eigene ? mdlGroesse::FarbnameTolvar : mdlGroesse::FarbnameMorvin;
+  const std::string& wort = farbe == Farbe::Eigene ? state().windows.FarbnameTolvar : state().windows.FarbnameMorvin;
   return QString::fromLatin1(art) + QString::fromStdString(wort);
 }
 

@@ -7,9 +7,9 @@ namespace tolvar::mdlMenue {
 
 void AlleFensterSchliessen() {
   State& s = state();
-  s.ModusStammdaten = false;
-  s.ModusErfassung = false;
-  s.ModusKalkulation = false;
+  s.enterprise.ModusStammdaten = false;
+  s.enterprise.ModusErfassung = false;
+  s.enterprise.ModusKalkulation = false;
   ui::Forms::UnloadAllExcept(nullptr);
 }
 

@@ -50,14 +50,14 @@ void KostenJePflanzeBerechnen(bool maschinen, std::vector<KulturMaterialSatz>& z
 
 void MaterialkostenJePflanzeBerechnen() {
   State& s = state();
-  KostenJePflanzeBerechnen(false, s.KulturMaterialListe, s.AnzahlKulturMaterialien, s.PhasenListe,
-                           s.AnzahlPhasen, s.MaterialListe);
+  KostenJePflanzeBerechnen(false, s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien,
+                           s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters.MaterialListe);
 }
 
 void MaschinenkostenJePflanzeBerechnen() {
   State& s = state();
-  KostenJePflanzeBerechnen(true, s.KulturMaterialListe, s.AnzahlKulturMaterialien, s.PhasenListe,
-                           s.AnzahlPhasen, s.MaterialListe);
+  KostenJePflanzeBerechnen(true, s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien,
+                           s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters.MaterialListe);
 }
 
 double KostenJePflanzeSumme(const std::vector<KulturMaterialSatz>& zeilen, int anzahlZeilen) {

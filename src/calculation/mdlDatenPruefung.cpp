@@ -26,8 +26,8 @@ std::size_t Anzahl(const std::vector<T>& liste, int anzahl) {
 // Phase slots 1..AnzahlPhasen that exist in the list.
 std::vector<const PhasenSatz*> Phasen(const State& s) {
   std::vector<const PhasenSatz*> phasen;
-  for (int p = 1; p <= s.AnzahlPhasen && static_cast<std::size_t>(p) < s.PhasenListe.size(); ++p) {
-    phasen.push_back(&s.PhasenListe[static_cast<std::size_t>(p)]);
+  for (int p = 1; p <= s.culture.AnzahlPhasen && static_cast<std::size_t>(p) < s.culture.PhasenListe.size(); ++p) {
+    phasen.push_back(&s.culture.PhasenListe[static_cast<std::size_t>(p)]);
   }
   return phasen;
 }
@@ -36,9 +36,9 @@ std::vector<const PhasenSatz*> Phasen(const State& s) {
 // count other than 0.
 bool HeizdatenFehlen(const State& s) {
   const auto phasen = Phasen(s);
-  const std::size_t n = Anzahl(s.KulturStandortListe, s.AnzahlKulturStandorte);
+  const std::size_t n = Anzahl(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte);
   for (std::size_t o = 0; o < n; ++o) {
-    const KulturStandortSatz& belegung = s.KulturStandortListe[o];
+    const KulturStandortSatz& belegung = s.culture.KulturStandortListe[o];
     for (const PhasenSatz* p : phasen) {
       if (p->Anfang < belegung.Beginn || p->Anfang > belegung.Ende) continue;
       if (Fehlt(p->Flaeche) || FehltOderNull(p->AnzahlPflanzen)) return true;
@@ -49,9 +49,9 @@ bool HeizdatenFehlen(const State& s) {
 
 // Material (and machines): every material row needs its quantity.
 bool MaterialdatenFehlen(const State& s) {
-  const std::size_t n = Anzahl(s.KulturMaterialListe, s.AnzahlKulturMaterialien);
+  const std::size_t n = Anzahl(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien);
   for (std::size_t i = 0; i < n; ++i) {
-    if (Fehlt(s.KulturMaterialListe[i].Menge)) return true;
+    if (Fehlt(s.culture.KulturMaterialListe[i].Menge)) return true;
   }
   return false;
 }
@@ -60,7 +60,7 @@ bool MaterialdatenFehlen(const State& s) {
 // than 0, and the electricity price must be set.
 bool EnergiedatenFehlen(const State& s) {
   for (const PhasenSatz* p : Phasen(s)) {
-    if (Fehlt(p->Intensitaet) || Fehlt(p->Dauer) || Fehlt(s.AktuelleEinstellungen.Strom) ||
+    if (Fehlt(p->Intensitaet) || Fehlt(p->Dauer) || Fehlt(s.enterprise.AktuelleEinstellungen.Strom) ||
         Fehlt(p->AnzahlPflanzen) || FehltOderNull(p->Flaeche)) {
       return true;
     }
@@ -71,12 +71,13 @@ bool EnergiedatenFehlen(const State& s) {
 // Material through activities: work whose activity has a material cost per hour needs its
 // hours, and that cost must be set.
 bool PSMDatenFehlen(const State& s) {
-  const std::size_t n = Anzahl(s.KulturArbeitListe, s.AnzahlKulturArbeiten);
+  const std::size_t n = Anzahl(s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten);
   for (std::size_t a = 0; a < n; ++a) {
-    const KulturArbeitSatz& arbeit = s.KulturArbeitListe[a];
-    const auto zeile = std::find_if(s.ArbeitMaterialListe.begin(), s.ArbeitMaterialListe.end(),
-                                    [&](const ArbeitMaterialSatz& m) { return m.TaetigkeitNr == arbeit.StdTaetigkeitNr; });
-    if (zeile == s.ArbeitMaterialListe.end()) continue;
+    const KulturArbeitSatz& arbeit = s.calculation.KulturArbeitListe[a];
+    const auto zeile =
+        std::find_if(s.settings.ArbeitMaterialListe.begin(), s.settings.ArbeitMaterialListe.end(),
+                     [&](const ArbeitMaterialSatz& m) { return m.TaetigkeitNr == arbeit.StdTaetigkeitNr; });
+    if (zeile == s.settings.ArbeitMaterialListe.end()) continue;
     if (Fehlt(zeile->KostenJeStunde) || Fehlt(arbeit.Zeitdauer)) return true;
   }
   return false;
@@ -86,13 +87,13 @@ bool PSMDatenFehlen(const State& s) {
 // its day with a wage, and a plant count other than 0 in that phase. Work without such a
 // wage row counts as missing rather than borrowing another row's wage.
 bool ArbeitsdatenFehlen(const State& s) {
-  const std::size_t n = Anzahl(s.KulturArbeitListe, s.AnzahlKulturArbeiten);
+  const std::size_t n = Anzahl(s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten);
   for (const PhasenSatz* p : Phasen(s)) {
     for (std::size_t a = 0; a < n; ++a) {
-      const KulturArbeitSatz& arbeit = s.KulturArbeitListe[a];
+      const KulturArbeitSatz& arbeit = s.calculation.KulturArbeitListe[a];
       if (arbeit.Datum < p->Anfang || arbeit.Datum > p->Ende) continue;
       const LohneinteilungSatz* lohn = mdlKalkulation::LohnzeileWaehlen(
-          s.LohneinteilungListe, s.AnzahlLohneinteilungen, arbeit.PersonalNr, arbeit.Datum);
+          s.settings.LohneinteilungListe, s.settings.AnzahlLohneinteilungen, arbeit.PersonalNr, arbeit.Datum);
       if (Fehlt(arbeit.Zeitdauer) || lohn == nullptr || Fehlt(lohn->Lohn) ||
           FehltOderNull(p->AnzahlPflanzen)) {
         return true;
@@ -104,7 +105,8 @@ bool ArbeitsdatenFehlen(const State& s) {
 
 // Overheads: the enterprise's overheads and a net area other than 0.
 bool GemeinkostendatenFehlen(const State& s) {
-  return Fehlt(s.AktuelleEinstellungen.Gemeinkosten) || FehltOderNull(s.AktuelleEinstellungen.Flaeche);
+  return Fehlt(s.enterprise.AktuelleEinstellungen.Gemeinkosten) ||
+         FehltOderNull(s.enterprise.AktuelleEinstellungen.Flaeche);
 }
 
 }  // namespace
@@ -114,14 +116,14 @@ std::optional<bool> DatenFehlenFuer(std::string_view art, const State& s) {
   if (art == kMaterialkosten) return MaterialdatenFehlen(s);
   if (art == kEnergiekosten) return EnergiedatenFehlen(s);
   if (art == kPSMKosten) return PSMDatenFehlen(s);
-  if (art == kVermarktungskosten) return Fehlt(s.AktuelleEinstellungen.Vermarktungskosten);
+  if (art == kVermarktungskosten) return Fehlt(s.enterprise.AktuelleEinstellungen.Vermarktungskosten);
   if (art == kArbeitskosten) return ArbeitsdatenFehlen(s);
   if (art == kGemeinkosten) return GemeinkostendatenFehlen(s);
   return std::nullopt;
 }
 
 void KalkulationsdatenPruefen(std::string_view art) {
-  if (const auto fehlt = DatenFehlenFuer(art, state())) state().DatenFehlen = *fehlt;
+  if (const auto fehlt = DatenFehlenFuer(art, state())) state().calculation.DatenFehlen = *fehlt;
 }
 
 }  // namespace tolvar::mdlDatenPruefung

@@ -49,7 +49,7 @@ KalkulationsDienste StartDienste() {
 bool DatenFehlen(Kostenart art) {
   State& s = state();
   if (Dienste().KalkulationsdatenPruefen) Dienste().KalkulationsdatenPruefen(Pruefschluessel(art));
-  return s.DatenFehlen;
+  return s.calculation.DatenFehlen;
 }
 
 Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
@@ -58,50 +58,57 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
   switch (art) {
     case Kostenart::Heizung:
       mdlHeizkostenBerrechnung::HeizkostenBerechnen();
-      if (!DatenFehlen(art)) c = Heizkosten(s.PhasenListe, s.AnzahlPhasen, s.KulturStandortListe, s.AnzahlKulturStandorte);
+      if (!DatenFehlen(art))
+        c = Heizkosten(s.culture.PhasenListe, s.culture.AnzahlPhasen, s.culture.KulturStandortListe,
+                       s.culture.AnzahlKulturStandorte);
       break;
     case Kostenart::Material: {
       const bool fehlt = DatenFehlen(art);
       mdlBerrechnung::MaterialkostenJePflanzeBerechnen();
-      if (!fehlt) c.Wert = mdlBerrechnung::KostenJePflanzeSumme(s.KulturMaterialListe, s.AnzahlKulturMaterialien);
+      if (!fehlt)
+        c.Wert = mdlBerrechnung::KostenJePflanzeSumme(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien);
       break;
     }
     case Kostenart::Energie:
-      if (!DatenFehlen(art)) c.Wert = Energiekosten(s.PhasenListe, s.AnzahlPhasen, s.AktuelleEinstellungen.Strom);
+      if (!DatenFehlen(art))
+        c.Wert = Energiekosten(s.culture.PhasenListe, s.culture.AnzahlPhasen, s.enterprise.AktuelleEinstellungen.Strom);
       break;
     case Kostenart::Maschinen:
       if (!DatenFehlen(art)) {
         mdlBerrechnung::MaschinenkostenJePflanzeBerechnen();
-        c.Wert = mdlBerrechnung::KostenJePflanzeSumme(s.KulturMaterialListe, s.AnzahlKulturMaterialien);
+        c.Wert = mdlBerrechnung::KostenJePflanzeSumme(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien);
       }
       break;
     case Kostenart::PSM:
       if (!DatenFehlen(art)) {
-        c.Wert = PSMKosten(s.KulturArbeitListe, s.AnzahlKulturArbeiten, s.ArbeitMaterialListe, s.PhasenListe,
-                           s.AnzahlPhasen);
+        c.Wert = PSMKosten(s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten,
+                           s.settings.ArbeitMaterialListe, s.culture.PhasenListe, s.culture.AnzahlPhasen);
       }
       break;
     case Kostenart::Vermarktung:
-      if (!DatenFehlen(art)) c.Wert = Vermarktungskosten(s.AktuelleEinstellungen.Vermarktungskosten, fenster.txtPreis);
+      if (!DatenFehlen(art))
+        c.Wert = Vermarktungskosten(s.enterprise.AktuelleEinstellungen.Vermarktungskosten, fenster.txtPreis);
       break;
     case Kostenart::Arbeit:
       if (!DatenFehlen(art)) {
-        c = Arbeitskosten(s.PhasenListe, s.AnzahlPhasen, s.KulturArbeitListe, s.AnzahlKulturArbeiten,
-                          s.LohneinteilungListe, s.AnzahlLohneinteilungen);
+        c = Arbeitskosten(s.culture.PhasenListe, s.culture.AnzahlPhasen, s.calculation.KulturArbeitListe,
+                          s.calculation.AnzahlKulturArbeiten, s.settings.LohneinteilungListe,
+                          s.settings.AnzahlLohneinteilungen);
       }
       break;
     case Kostenart::Gemeinkosten:
       if (!DatenFehlen(art)) {
         std::vector<StandortGemeinkosten> standorte;
-        if (base::ParseNumber(s.AktuelleEinstellungen.Gemeinkostentyp) == 1.0) {
-          StandortGemeinkostenLesen(s.TolvarDatenbankPfad, standorte);
+        if (base::ParseNumber(s.enterprise.AktuelleEinstellungen.Gemeinkostentyp) == 1.0) {
+          StandortGemeinkostenLesen(s.enterprise.TolvarDatenbankPfad, standorte);
         }
-        c.Wert = Gemeinkosten(s.AktuelleEinstellungen, fenster.txtMenge, s.PhasenListe, s.AnzahlPhasen,
-                              s.KulturStandortListe, s.AnzahlKulturStandorte, standorte);
+        c.Wert = Gemeinkosten(s.enterprise.AktuelleEinstellungen, fenster.txtMenge, s.culture.PhasenListe,
+                              s.culture.AnzahlPhasen, s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte,
+                              standorte);
       }
       break;
   }
-  if (s.DatenFehlen) c.Fehlt = true;
+  if (s.calculation.DatenFehlen) c.Fehlt = true;
   return c;
 }
 
@@ -109,16 +116,23 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
 
 int16_t& HerkunftVon(State& s, Kostenart art) {
   switch (art) {
-    case Kostenart::Heizung: return s.HerkunftHeizung;
-    case Kostenart::Material: return s.HerkunftMaterial;
-    case Kostenart::Energie: return s.HerkunftEnergie;
-    case Kostenart::Maschinen: return s.HerkunftMaschinen;
-    case Kostenart::PSM: return s.HerkunftPSM;
-    case Kostenart::Vermarktung: return s.HerkunftVermarktung;
-    case Kostenart::Arbeit: return s.HerkunftArbeit;
+    case Kostenart::Heizung:
+      return s.calculation.HerkunftHeizung;
+    case Kostenart::Material:
+      return s.calculation.HerkunftMaterial;
+    case Kostenart::Energie:
+      return s.calculation.HerkunftEnergie;
+    case Kostenart::Maschinen:
+      return s.calculation.HerkunftMaschinen;
+    case Kostenart::PSM:
+      return s.calculation.HerkunftPSM;
+    case Kostenart::Vermarktung:
+      return s.calculation.HerkunftVermarktung;
+    case Kostenart::Arbeit:
+      return s.calculation.HerkunftArbeit;
     case Kostenart::Gemeinkosten: break;
   }
-  return s.HerkunftGemeinkosten;
+  return s.calculation.HerkunftGemeinkosten;
 }
 
 std::string& Wertfeld(KalkulationsFenster& f, Kostenart art) {
@@ -232,7 +246,8 @@ void DiensteZuruecksetzen() { Dienste() = StartDienste(); }
 
 bool KulturKalkulieren(KalkulationsFenster& fenster) {
   State& s = state();
-  if (s.KulturIndex < 0 || s.KulturIndex >= static_cast<int>(s.KulturListe.size())) return false;
+  if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size()))
+    return false;
 
   std::string arbeitenFehler;
   const bool arbeitenGelesen = KulturdatenLaden(&arbeitenFehler);
@@ -244,8 +259,9 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
     fenster.cmbErgebnisSpeichernAktiv = false;
     return false;
   };
-  if (s.AnzahlPhasen <= 0) {
-    return ablehnen("Für die Kultur \"" + s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].Kulturname +
+  if (s.culture.AnzahlPhasen <= 0) {
+    return ablehnen("Für die Kultur \"" +
+                    s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].Kulturname +
                     "\" sind keine Kulturphasen erfasst. Ohne Kulturphasen kann nicht kalkuliert werden.");
   }
   if (fenster.txtPreis.empty() || fenster.txtMenge.empty()) return false;
@@ -255,15 +271,16 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
   }
   // An electricity price stored before prices were checked (or in an older file) would
   // leave the energy cost and every sum after it empty without a word.
-  if (s.HerkunftEnergie == Herkunft::Errechnet && !base::ParseAmount(s.AktuelleEinstellungen.Strom)) {
+  if (s.calculation.HerkunftEnergie == Herkunft::Errechnet &&
+      !base::ParseAmount(s.enterprise.AktuelleEinstellungen.Strom)) {
     return ablehnen("Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"" +
-                    s.AktuelleEinstellungen.Strom +
+                    s.enterprise.AktuelleEinstellungen.Strom +
                     "\" ist kein Betrag, mit dem gerechnet werden kann (eine Zahl von 0 an, z. B. \"0,22\"). "
                     "Geben Sie den Strompreis unter \"Einstellungen\", Seite \"Energie/GWH Material\", "
                     "neu ein, oder wählen Sie die Kosten der elektrischen Energie über ihr [Menü].");
   }
 
-  s.DatenFehlen = false;
+  s.calculation.DatenFehlen = false;
   bool ohneArbeiten = false;
   for (Kostenart art : kKostenarten) {
     if (HerkunftVon(s, art) != Herkunft::Errechnet) continue;
@@ -277,7 +294,7 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
       c = KostenBerechnen(art, fenster);
     }
     Wertfeld(fenster, art) = c.Fehlt ? std::string() : base::Format(c.Wert * 1000.0, "0.00");
-    s.DatenFehlen = false;
+    s.calculation.DatenFehlen = false;
   }
   if (ohneArbeiten) {
     data::ShowCritical("Die erfassten Arbeiten der Kultur konnten nicht gelesen werden (" + arbeitenFehler +
@@ -287,7 +304,8 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
   fenster.KostenknoepfeAktiv = true;
   fenster.MenueknoepfeAktiv = true;
   fenster.cmbErgebnisSpeichernAktiv = true;
-  MargenBerechnen(fenster, s.PhasenListe, s.AnzahlPhasen, s.KulturArbeitListe, s.AnzahlKulturArbeiten);
+  MargenBerechnen(fenster, s.culture.PhasenListe, s.culture.AnzahlPhasen, s.calculation.KulturArbeitListe,
+                  s.calculation.AnzahlKulturArbeiten);
   return true;
 }
 

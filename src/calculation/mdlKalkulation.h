@@ -47,7 +47,7 @@ int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher);
 // (no culture selected is no failure).
 bool KulturdatenLaden(std::string* arbeitenFehler = nullptr);
 
-// The seam tests replace: the completeness check, which sets State::DatenFehlen for the key
+// The seam tests replace: the completeness check, which sets CalculationState::DatenFehlen for the key
 // it gets. Empty, it is passed over.
 struct KalkulationsDienste {
   std::function<void(std::string_view schluessel)> KalkulationsdatenPruefen;

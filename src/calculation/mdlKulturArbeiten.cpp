@@ -83,20 +83,21 @@ bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur,
 
 bool KulturArbeitenLaden(std::string* fehler) {
   State& s = state();
-  s.KulturArbeitListe.clear();
-  s.AnzahlKulturArbeiten = 0;
+  s.calculation.KulturArbeitListe.clear();
+  s.calculation.AnzahlKulturArbeiten = 0;
   if (fehler) fehler->clear();
-  if (s.KulturIndex < 0 || s.KulturIndex >= static_cast<int>(s.KulturListe.size())) return false;
-  const KulturSatz kultur = s.KulturListe[static_cast<std::size_t>(s.KulturIndex)];
-  std::unique_ptr<db::Database> datenbank = db::Database::Open(s.AktuellerBetrieb);
+  if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size()))
+    return false;
+  const KulturSatz kultur = s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)];
+  std::unique_ptr<db::Database> datenbank = db::Database::Open(s.enterprise.AktuellerBetrieb);
   if (!datenbank) {
-    if (fehler) *fehler = "Datenbank \"" + s.AktuellerBetrieb + "\"";
+    if (fehler) *fehler = "Datenbank \"" + s.enterprise.AktuellerBetrieb + "\"";
     return false;
   }
   std::vector<KulturArbeitSatz> liste;
-  const bool ok = KulturArbeitenLesen(*datenbank, kultur, s.PhasenListe, s.AnzahlPhasen, liste, fehler);
-  s.KulturArbeitListe = std::move(liste);
-  s.AnzahlKulturArbeiten = static_cast<int>(s.KulturArbeitListe.size());
+  const bool ok = KulturArbeitenLesen(*datenbank, kultur, s.culture.PhasenListe, s.culture.AnzahlPhasen, liste, fehler);
+  s.calculation.KulturArbeitListe = std::move(liste);
+  s.calculation.AnzahlKulturArbeiten = static_cast<int>(s.calculation.KulturArbeitListe.size());
   return ok;
 }
 

@@ -47,8 +47,8 @@ data::VergleichskulturZeile NeueZeile(KalkulationsFenster fenster, std::string_v
   data::VergleichskulturZeile z;
   z.Import = db::Value::Bool(false);
   for (const Feld& f : kFelder) z.*f.Spalte = fenster.*f.Box;
-  z.Akh = ArbeitsstundenBerechnen(s.KulturArbeitListe, s.AnzahlKulturArbeiten);
-  if (const auto tqm = FlaechentageBerechnen(s.PhasenListe, s.AnzahlPhasen)) z.TQM = *tqm;
+  z.Akh = ArbeitsstundenBerechnen(s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten);
+  if (const auto tqm = FlaechentageBerechnen(s.culture.PhasenListe, s.culture.AnzahlPhasen)) z.TQM = *tqm;
   for (Kostenart art : kKostenarten) {
     z.Kosten[KostenIndex(art)] = mdlKalkulation::Wertfeld(fenster, art);
     z.Grade[KostenIndex(art)] = static_cast<int>(mdlKalkulation::HerkunftVon(s, art));
@@ -102,19 +102,19 @@ std::optional<std::string> Sterne(std::string_view dq) {
 
 VergleichskulturAnzeige VergleichskulturenLaden(std::string_view fenster) {
   State& s = state();
-  const std::string& pfad = s.AktuelleEinstellungen.Ergebnisdatenbank;
+  const std::string& pfad = s.enterprise.AktuelleEinstellungen.Ergebnisdatenbank;
   std::string grund;
-  if (!data::VergleichskulturenLesen(pfad, s.VergleichskulturListe, &grund)) {
+  if (!data::VergleichskulturenLesen(pfad, s.comparison.VergleichskulturListe, &grund)) {
     Melden("Die Vergleichskulturen der Ergebnisdatenbank konnten nicht gelesen werden:", pfad, grund);
   }
-  s.AnzahlVergleichskulturen = static_cast<int>(s.VergleichskulturListe.size());
+  s.comparison.AnzahlVergleichskulturen = static_cast<int>(s.comparison.VergleichskulturListe.size());
   // The element after the rows stays empty; it stands behind "Kein Datensatz vorhanden".
-  s.VergleichskulturListe.emplace_back();
+  s.comparison.VergleichskulturListe.emplace_back();
 
   VergleichskulturAnzeige anzeige;
   anzeige.txtErgebnisdatenbank = pfad;
-  for (int i = 0; i < s.AnzahlVergleichskulturen; ++i) {
-    anzeige.Eintraege.push_back(s.VergleichskulturListe[static_cast<std::size_t>(i)].Kultur);
+  for (int i = 0; i < s.comparison.AnzahlVergleichskulturen; ++i) {
+    anzeige.Eintraege.push_back(s.comparison.VergleichskulturListe[static_cast<std::size_t>(i)].Kultur);
   }
   if (anzeige.Eintraege.empty()) anzeige.Eintraege.emplace_back(kKeinDatensatz);
   anzeige.ListIndex = 0;
@@ -122,7 +122,7 @@ VergleichskulturAnzeige VergleichskulturenLaden(std::string_view fenster) {
   const auto art = KostenartDesFensters(fenster);
   anzeige.KostenSetzen = art && *art != Kostenart::Maschinen && *art != Kostenart::Arbeit;
   if (anzeige.KostenSetzen) {
-    const VergleichskulturSatz& erste = s.VergleichskulturListe.front();
+    const VergleichskulturSatz& erste = s.comparison.VergleichskulturListe.front();
     anzeige.txtKostenVergleichskultur = data::Kosten(erste, *art);
     anzeige.txtQualitaet = Sterne(data::Datenqualitaet(erste, *art));
   }
@@ -130,7 +130,7 @@ VergleichskulturAnzeige VergleichskulturenLaden(std::string_view fenster) {
 }
 
 std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int index) {
-  const auto& liste = state().VergleichskulturListe;
+  const auto& liste = state().comparison.VergleichskulturListe;
   if (index < 0 || static_cast<std::size_t>(index) >= liste.size()) return std::nullopt;
   const VergleichskulturSatz& satz = liste[static_cast<std::size_t>(index)];
   return VergleichswertAnzeige{data::Kosten(satz, art), Sterne(data::Datenqualitaet(satz, art))};
@@ -157,14 +157,14 @@ double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten, in
 bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster, std::string_view fenstername) {
   const data::VergleichskulturZeile zeile = NeueZeile(fenster, fenstername);
   const bool ok = Aendern(
-      state().AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
+      state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
       [&](db::Recordset& rs, std::string* fehler) { return data::ZeileAnhaengen(rs, zeile, fehler); }, false);
   if (ok) VorgabenEintragen(fenster);
   return ok;
 }
 
 bool VergleichskulturenNummerieren() {
-  return VergleichskulturenNummerieren(state().AktuelleEinstellungen.Ergebnisdatenbank);
+  return VergleichskulturenNummerieren(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank);
 }
 
 bool VergleichskulturenNummerieren(const std::string& pfad) {
@@ -174,7 +174,7 @@ bool VergleichskulturenNummerieren(const std::string& pfad) {
 bool KalkulationsergebnisSpeichernUndNummerieren(KalkulationsFenster& fenster, std::string_view fenstername) {
   const data::VergleichskulturZeile zeile = NeueZeile(fenster, fenstername);
   const bool ok = Aendern(
-      state().AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
+      state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
       [&](db::Recordset& rs, std::string* fehler) { return data::ZeileAnhaengen(rs, zeile, fehler); }, true);
   if (ok) VorgabenEintragen(fenster);
   return ok;

@@ -53,20 +53,7 @@ void Kopieren(const db::Value& wert, VergleichsspalteSatz& spalte, Slot slot) {
 
 std::optional<double> Zahl(const std::string& text) { return base::ParseNumber(text); }
 
-struct Zustand {
-  std::array<VergleichsspalteSatz, 2> spalten;
-  bool neu = false;
-};
-Zustand& zustand() {
-  static Zustand z;
-  return z;
-}
-
 }  // namespace
-
-std::array<VergleichsspalteSatz, 2>& VergleichsspalteListe() { return zustand().spalten; }
-bool& NeueVergleichskultur() { return zustand().neu; }
-void VergleichsstatusZuruecksetzen() { zustand() = Zustand{}; }
 
 void SpalteZuruecksetzen(VergleichsspalteSatz& spalte) {
   for (Slot slot : kZuruecksetzen) spalte.*slot = "0";

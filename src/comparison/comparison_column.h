@@ -3,58 +3,17 @@
 // holds it, its derived values (other material costs, profit, market output) and the two
 // margins DKFL and EKFL in the three units the window offers.
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "data/records_comparison.h"
+
 namespace tolvar {
 
-// All slots but Import are texts; numbers carry a decimal comma.
-struct VergleichsspalteSatz {
-  int16_t Import = 0;  // -1: copied from another result database
-  std::string Nr;      // list position looked for, as text
-  std::string Kultur;
-  std::string Beginn;
-  std::string Ende;
-  std::string Preis;
-  std::string Menge;
-  std::string Erloes;
-  std::string Sachkosten;
-  std::string Heizung;
-  std::string DQHeizung;
-  std::string Material;
-  std::string DQMaterial;
-  std::string Strom;
-  std::string DQStrom;
-  std::string Maschinen;
-  std::string DQMaschinen;
-  std::string PSM;
-  std::string DQPSM;
-  std::string Vermarktung;
-  std::string DQVermarktung;
-  std::string Arbeit;
-  std::string DQArbeit;
-  std::string Gemeinkosten;
-  std::string DQGemeinkosten;
-  std::string Gewinn1000;
-  std::string GewinnKultur;
-  std::string Bemerkungen;
-  std::string TQM;
-  std::string Akh;
-};
 
 }  // namespace tolvar
 
 namespace tolvar::comparison {
-
-// The program-wide pair: element 0 the left column, element 1 the right (base) column.
-// It outlives the comparison window.
-std::array<VergleichsspalteSatz, 2>& VergleichsspalteListe();
-// True while the comparison-culture editor is in the mode "Neue Kultur eingeben".
-bool& NeueVergleichskultur();
-// Back to the start-of-program state (tests).
-void VergleichsstatusZuruecksetzen();
 
 // Writes "0" into the 25 slots from Kultur to GewinnKultur.
 void SpalteZuruecksetzen(VergleichsspalteSatz& spalte);

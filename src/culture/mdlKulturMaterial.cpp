@@ -13,7 +13,7 @@ namespace tolvar::mdlKulturMaterial {
 namespace {
 
 const MaterialSatz* MaterialVon(std::string_view maNr) {
-  for (const MaterialSatz& m : state().MaterialListe) {
+  for (const MaterialSatz& m : state().masters.MaterialListe) {
     if (m.MaterialNr == maNr) return &m;
   }
   return nullptr;
@@ -27,9 +27,9 @@ std::string TextOderNull(const db::Value& v) {
 
 void EndeMarkeSetzen(std::vector<KulturMaterialSatz> zeilen) {
   State& s = state();
-  s.AnzahlKulturMaterialien = static_cast<int>(zeilen.size());
+  s.culture.AnzahlKulturMaterialien = static_cast<int>(zeilen.size());
   zeilen.push_back(KulturMaterialSatz{});
-  s.KulturMaterialListe = std::move(zeilen);
+  s.culture.KulturMaterialListe = std::move(zeilen);
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ bool KulturMaterialLaden() {
   EndeMarkeSetzen({});
   const auto kulturNr = culture::AusgewaehlteKulturNr();
   if (!kulturNr) return false;
-  auto datenbank = db::Database::Open(state().TolvarDatenbankPfad);
+  auto datenbank = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
   if (!datenbank) return false;
   db::Recordset rs = datenbank->Query(
       "SELECT \"MaNr\", \"Menge\", \"Datum\" FROM \"Material\" WHERE \"KulturNr\" = ? ORDER BY \"Datum\", rowid",
@@ -76,9 +76,10 @@ bool KulturMaterialLaden() {
 std::vector<MaterialZeile> KulturMaterialTabelle() {
   const State& s = state();
   std::vector<MaterialZeile> zeilen;
-  const int anzahl = std::min(s.AnzahlKulturMaterialien, static_cast<int>(s.KulturMaterialListe.size()));
+  const int anzahl =
+      std::min(s.culture.AnzahlKulturMaterialien, static_cast<int>(s.culture.KulturMaterialListe.size()));
   for (int i = 0; i < anzahl; ++i) {
-    const KulturMaterialSatz& k = s.KulturMaterialListe[static_cast<std::size_t>(i)];
+    const KulturMaterialSatz& k = s.culture.KulturMaterialListe[static_cast<std::size_t>(i)];
     if (k.MaNr.empty() || k.MaNr == "0") continue;
     const MaterialSatz* m = MaterialVon(k.MaNr);
     MaterialZeile z;
@@ -105,7 +106,7 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
     k.Materialname = z.Materialname;
     k.MaNr = (z.MaNr.empty() || z.MaNr == "0") ? std::string() : z.MaNr;
     if (k.MaNr.empty()) {
-      for (const MaterialSatz& m : s.MaterialListe) {
+      for (const MaterialSatz& m : s.masters.MaterialListe) {
         if (m.Materialname == z.Materialname) k.MaNr = m.MaterialNr;
       }
     }
@@ -122,7 +123,7 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
   }
 
   std::string grund;
-  auto datenbank = db::Database::Open(s.TolvarDatenbankPfad, &grund);
+  auto datenbank = db::Database::Open(s.enterprise.TolvarDatenbankPfad, &grund);
   bool ok = datenbank != nullptr;
   if (ok) {
     db::Transaction tx = datenbank->BeginTransaction();

@@ -45,12 +45,12 @@ PhasenSatz LeererSpeicherSlot() {
 
 bool KulturPhasenLaden() {
   State& s = state();
-  s.AnzahlPhasen = 0;
-  LeereSlots(s.PhasenListe, LeererLadeSlot());
+  s.culture.AnzahlPhasen = 0;
+  LeereSlots(s.culture.PhasenListe, LeererLadeSlot());
   const auto kulturNr = culture::AusgewaehlteKulturNr();
   if (!kulturNr) return false;
 
-  auto datenbank = db::Database::Open(s.TolvarDatenbankPfad);
+  auto datenbank = db::Database::Open(s.enterprise.TolvarDatenbankPfad);
   if (!datenbank) return false;
   db::Recordset rs = datenbank->OpenTable(kTabelle, "\"Kulturnummer\" = ?", {db::Value(*kulturNr)});
   if (!rs.ok()) return false;
@@ -63,7 +63,7 @@ bool KulturPhasenLaden() {
     const double n = base::Int(*nummer);
     if (n < 1 || n > kMaxPhasen) continue;
     const auto slot = static_cast<std::size_t>(n);
-    PhasenSatz& p = s.PhasenListe[slot];
+    PhasenSatz& p = s.culture.PhasenListe[slot];
     p.KP_ID = Text(rs, "KP_ID");
     p.Kulturnummer = Text(rs, "Kulturnummer");
     p.Phasennamen = Text(rs, "Phasennamen");
@@ -79,7 +79,7 @@ bool KulturPhasenLaden() {
     p.BruttoFlaeche = Text(rs, "BruttoFläche");
     belegt[slot] = true;
   }
-  for (bool b : belegt) s.AnzahlPhasen += b ? 1 : 0;
+  for (bool b : belegt) s.culture.AnzahlPhasen += b ? 1 : 0;
   return true;
 }
 
@@ -128,7 +128,7 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
 
   State& s = state();
   std::string grund;
-  auto datenbank = db::Database::Open(s.TolvarDatenbankPfad, &grund);
+  auto datenbank = db::Database::Open(s.enterprise.TolvarDatenbankPfad, &grund);
   bool ok = datenbank != nullptr;
   if (ok) {
     db::Transaction tx = datenbank->BeginTransaction();
@@ -160,9 +160,9 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
     return false;
   }
 
-  LeereSlots(s.PhasenListe, LeererSpeicherSlot());
-  for (std::size_t n = 1; n < neu.size(); ++n) s.PhasenListe[n] = neu[n];
-  s.AnzahlPhasen = static_cast<int>(neu.size()) - 1;
+  LeereSlots(s.culture.PhasenListe, LeererSpeicherSlot());
+  for (std::size_t n = 1; n < neu.size(); ++n) s.culture.PhasenListe[n] = neu[n];
+  s.culture.AnzahlPhasen = static_cast<int>(neu.size()) - 1;
   return true;
 }
 
@@ -173,8 +173,9 @@ bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen) { return Spei
 bool KulturphaseLoeschen(const std::vector<PhasenZeile>& verbleibend) {
   const State& s = state();
   std::string kpId;
-  if (s.PhasenIndex >= 1 && s.PhasenIndex <= kMaxPhasen && s.PhasenIndex < static_cast<int>(s.PhasenListe.size())) {
-    kpId = s.PhasenListe[static_cast<std::size_t>(s.PhasenIndex)].KP_ID;
+  if (s.selection.PhasenIndex >= 1 && s.selection.PhasenIndex <= kMaxPhasen &&
+      s.selection.PhasenIndex < static_cast<int>(s.culture.PhasenListe.size())) {
+    kpId = s.culture.PhasenListe[static_cast<std::size_t>(s.selection.PhasenIndex)].KP_ID;
   }
   if (kpId == "0") kpId.clear();
   return Speichern(verbleibend, kpId);

@@ -39,7 +39,7 @@ PhasenZeile PhasenZeileVon(const PhasenSatz& p) {
 }
 
 std::vector<PhasenZeile> KulturphasenTabelle() {
-  const auto& liste = state().PhasenListe;
+  const auto& liste = state().culture.PhasenListe;
   std::vector<PhasenZeile> zeilen;
   for (std::size_t n = 1; n < liste.size() && n <= kMaxPhasen; ++n) {
     if (!Gefuellt(liste[n])) break;
@@ -49,7 +49,7 @@ std::vector<PhasenZeile> KulturphasenTabelle() {
 }
 
 std::vector<int> PhasenBaumSlots() {
-  const auto& liste = state().PhasenListe;
+  const auto& liste = state().culture.PhasenListe;
   std::vector<int> slots;
   for (std::size_t n = 1; n < liste.size() && n <= kMaxPhasen; ++n) {
     if (Gefuellt(liste[n])) slots.push_back(static_cast<int>(n));
@@ -78,12 +78,12 @@ bool PhasenendePruefen(std::string_view beginn, std::string_view ende) {
 
 culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen) {
   State& s = state();
-  s.EingabeOk = true;
+  s.culture.EingabeOk = true;
   culture::Pruefergebnis ergebnis;
   auto fehler = [&](culture::Zelle a, culture::Zelle b) {
     ergebnis.Ok = false;
     ergebnis.RoteZellen = {a, b};
-    s.EingabeOk = false;
+    s.culture.EingabeOk = false;
     data::ShowCritical(kMeldungEingabePruefen);
     return ergebnis;
   };
@@ -108,10 +108,11 @@ culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen
 void PhasenTermineNachruecken(std::vector<PhasenZeile>& zeilen) {
   const State& s = state();
   // Deleting the first phase moves no dates: the later phases keep their periods.
-  if (s.PhasenIndex < 2) return;
-  for (int r = s.PhasenIndex + 1; r <= s.AnzahlPhasen; ++r) {
-    if (r < 2 || r > static_cast<int>(zeilen.size()) || r - 1 >= static_cast<int>(s.PhasenListe.size())) continue;
-    const PhasenSatz& vorher = s.PhasenListe[static_cast<std::size_t>(r - 1)];
+  if (s.selection.PhasenIndex < 2) return;
+  for (int r = s.selection.PhasenIndex + 1; r <= s.culture.AnzahlPhasen; ++r) {
+    if (r < 2 || r > static_cast<int>(zeilen.size()) || r - 1 >= static_cast<int>(s.culture.PhasenListe.size()))
+      continue;
+    const PhasenSatz& vorher = s.culture.PhasenListe[static_cast<std::size_t>(r - 1)];
     PhasenZeile& z = zeilen[static_cast<std::size_t>(r - 1)];
     z[kSpalteBeginn] = base::DateText(vorher.Anfang);
     z[kSpalteEnde] = base::DateText(vorher.Ende);

@@ -37,7 +37,7 @@ std::string TextOderNull(const db::Value& v) {
 std::string StandortNrVon(const StandortZeile& z) {
   if (!z.StandortNr.empty() && z.StandortNr != "0") return z.StandortNr;
   std::string nr;
-  for (const StandortSatz& s : state().StandortListe) {
+  for (const StandortSatz& s : state().masters.StandortListe) {
     if (s.Standortname == z.StandortName && !s.StandortNr.empty()) nr = s.StandortNr;
   }
   return nr;
@@ -55,11 +55,11 @@ KulturStandortSatz FreierSlot(const std::string& kulturNr) {
 
 std::optional<std::pair<base::Date, base::Date>> Phasenbereich() {
   const State& s = state();
-  const int letzte = std::min(s.AnzahlPhasen, static_cast<int>(s.PhasenListe.size()) - 1);
+  const int letzte = std::min(s.culture.AnzahlPhasen, static_cast<int>(s.culture.PhasenListe.size()) - 1);
   const PhasenSatz* erste = nullptr;
   const PhasenSatz* letzter = nullptr;
   for (int n = 1; n <= letzte; ++n) {
-    const PhasenSatz& p = s.PhasenListe[static_cast<std::size_t>(n)];
+    const PhasenSatz& p = s.culture.PhasenListe[static_cast<std::size_t>(n)];
     if (!Gefuellt(p)) continue;
     if (!erste) erste = &p;
     letzter = &p;
@@ -78,14 +78,14 @@ bool KulturStandorteLaden() {
   State& s = state();
   const auto kulturNr = culture::AusgewaehlteKulturNr();
   const std::string nr = kulturNr.value_or("");
-  s.AnzahlKulturStandorte = 0;
-  s.KulturStandortListe.assign(1, FreierSlot(nr));
+  s.culture.AnzahlKulturStandorte = 0;
+  s.culture.KulturStandortListe.assign(1, FreierSlot(nr));
   const auto bereich = Phasenbereich();
   if (!kulturNr || !bereich) return kulturNr.has_value();
   const auto [fa, le] = *bereich;
 
-  auto morvin = db::Database::Open(s.AktuellerBetrieb);
-  auto tolvar = db::Database::Open(s.TolvarDatenbankPfad);
+  auto morvin = db::Database::Open(s.enterprise.AktuellerBetrieb);
+  auto tolvar = db::Database::Open(s.enterprise.TolvarDatenbankPfad);
   if (!morvin || !tolvar) return false;
   db::Recordset rs = morvin->Query(
       "SELECT \"StandortNr\", \"Beginn\", \"Ende\", \"Flaeche\" FROM \"KulturStandorte\" "
@@ -124,17 +124,17 @@ bool KulturStandorteLaden() {
     liste.push_back(std::move(k));
   }
   liste.push_back(FreierSlot(nr));
-  s.KulturStandortListe = std::move(liste);
-  s.AnzahlKulturStandorte = static_cast<int>(s.KulturStandortListe.size()) - 1;
+  s.culture.KulturStandortListe = std::move(liste);
+  s.culture.AnzahlKulturStandorte = static_cast<int>(s.culture.KulturStandortListe.size()) - 1;
   return true;
 }
 
 std::vector<StandortZeile> KulturStandorteTabelle() {
   const State& s = state();
   std::vector<StandortZeile> zeilen;
-  const int anzahl = std::min(s.AnzahlKulturStandorte, static_cast<int>(s.KulturStandortListe.size()));
+  const int anzahl = std::min(s.culture.AnzahlKulturStandorte, static_cast<int>(s.culture.KulturStandortListe.size()));
   for (int i = 0; i < anzahl; ++i) {
-    const KulturStandortSatz& k = s.KulturStandortListe[static_cast<std::size_t>(i)];
+    const KulturStandortSatz& k = s.culture.KulturStandortListe[static_cast<std::size_t>(i)];
     if (k.StandortNr.empty() || k.StandortNr == "0") continue;
     StandortZeile z;
     z.StandortName = (k.StandortName.empty() || k.StandortName == "0") ? k.StandortNr : k.StandortName;
@@ -149,12 +149,12 @@ std::vector<StandortZeile> KulturStandorteTabelle() {
 
 culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZeile>& zeilen) {
   State& s = state();
-  s.EingabeOk = true;
+  s.culture.EingabeOk = true;
   culture::Pruefergebnis ergebnis;
   auto fehler = [&](std::vector<culture::Zelle> rot) {
     ergebnis.Ok = false;
     ergebnis.RoteZellen = std::move(rot);
-    s.EingabeOk = false;
+    s.culture.EingabeOk = false;
     data::ShowCritical(kMeldungEingabePruefen);
     return ergebnis;
   };
@@ -217,7 +217,7 @@ bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen) {
 
   const auto bereich = Phasenbereich();
   std::string grund;
-  auto datenbank = db::Database::Open(s.AktuellerBetrieb, &grund);
+  auto datenbank = db::Database::Open(s.enterprise.AktuellerBetrieb, &grund);
   bool ok = datenbank != nullptr;
   if (ok) {
     db::Transaction tx = datenbank->BeginTransaction();
@@ -251,8 +251,8 @@ bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen) {
     return false;
   }
   neu.push_back(FreierSlot(*kulturNr));
-  s.KulturStandortListe = std::move(neu);
-  s.AnzahlKulturStandorte = static_cast<int>(s.KulturStandortListe.size()) - 1;
+  s.culture.KulturStandortListe = std::move(neu);
+  s.culture.AnzahlKulturStandorte = static_cast<int>(s.culture.KulturStandortListe.size()) - 1;
   return true;
 }
 

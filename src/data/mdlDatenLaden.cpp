@@ -128,7 +128,7 @@ class RowReader {
 // is told once which table that was.
 void TeilweiseGelesenMelden(const std::string& path, std::string_view table, std::size_t zeile) {
   const std::string schluessel = path + "|" + std::string(table);
-  if (!state().GemeldeteLesefehler.insert(schluessel).second) return;
+  if (!state().enterprise.GemeldeteLesefehler.insert(schluessel).second) return;
   data::ShowCritical("Die Tabelle \"" + std::string(table) + "\" konnte nicht vollständig gelesen werden: " +
                      "Zeile " + std::to_string(zeile) + " enthält einen ungültigen Wert. Einträge ab " +
                      "dieser Zeile fehlen.\n\nDatei: " + path);
@@ -248,30 +248,33 @@ void FillTaetigkeit(RowReader& r, StdTaetigkeitSatz& t) {
 
 bool KulturenLaden() {
   State& s = state();
-  return LoadList(s.AktuellerBetrieb, "Kulturen", "", FillKultur, &s.KulturListe, &s.AnzahlKulturen);
+  return LoadList(s.enterprise.AktuellerBetrieb, "Kulturen", "", FillKultur, &s.masters.KulturListe,
+                  &s.masters.AnzahlKulturen);
 }
 
 bool StandorteLaden() {
   State& s = state();
-  return LoadList(s.AktuellerBetrieb, "Standort", "", FillStandort, &s.StandortListe, &s.AnzahlStandorte);
+  return LoadList(s.enterprise.AktuellerBetrieb, "Standort", "", FillStandort, &s.masters.StandortListe,
+                  &s.masters.AnzahlStandorte);
 }
 
 // Materials come from the material database, in barcode order.
 bool MaterialienLaden() {
   State& s = state();
-  return LoadList(s.AktuelleEinstellungen.MaterialPfad, "Material", db::QuoteIdentifier("Barcode"), FillMaterial,
-                  &s.MaterialListe, &s.AnzahlMaterialien);
+  return LoadList(s.enterprise.AktuelleEinstellungen.MaterialPfad, "Material", db::QuoteIdentifier("Barcode"),
+                  FillMaterial, &s.masters.MaterialListe, &s.masters.AnzahlMaterialien);
 }
 
 bool PersonalLaden() {
   State& s = state();
-  return LoadList(s.AktuellerBetrieb, "Personal", "", FillPersonal, &s.PersonalListe, &s.AnzahlPersonal);
+  return LoadList(s.enterprise.AktuellerBetrieb, "Personal", "", FillPersonal, &s.masters.PersonalListe,
+                  &s.masters.AnzahlPersonal);
 }
 
 bool TaetigkeitenLaden() {
   State& s = state();
-  return LoadList(s.AktuellerBetrieb, "StdTaetigkeiten", "", FillTaetigkeit, &s.StdTaetigkeitListe,
-                  &s.AnzahlStdTaetigkeiten);
+  return LoadList(s.enterprise.AktuellerBetrieb, "StdTaetigkeiten", "", FillTaetigkeit, &s.masters.StdTaetigkeitListe,
+                  &s.masters.AnzahlStdTaetigkeiten);
 }
 
 void AlleListenLaden() {

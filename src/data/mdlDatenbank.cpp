@@ -228,7 +228,7 @@ Befehlsergebnis ErgebnisvorlageKopieren(const std::string& zieldatei) {
   std::string fehler;
   if (!sys::FileExists(vorlage)) return Laufzeitfehler(NichtGefunden(vorlage));
   if (!sys::SafeCopy(vorlage, zieldatei, &fehler)) return Laufzeitfehler(fehler);
-  state().AktuelleEinstellungen.Ergebnisdatenbank = zieldatei;
+  state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = zieldatei;
   return Nichts();
 }
 
@@ -236,7 +236,7 @@ Befehlsergebnis ErgebnisvorlageKopieren(const std::string& zieldatei) {
 
 bool TolvarDatenbankAnlegen(std::string* meldung) {
   const std::string vorlage = data::InstallPath(data::kVorlageTolvar);
-  const std::string ziel = data::Zwillingspfad(state().AktuellerBetrieb, ".Tolvar");
+  const std::string ziel = data::Zwillingspfad(state().enterprise.AktuellerBetrieb, ".Tolvar");
   std::string fehler;
   if (!sys::FileExists(vorlage)) {
     fehler = "Die Vorlage der Tolvar-Datenbank '" + vorlage + "' wurde nicht gefunden.";
@@ -276,10 +276,10 @@ Befehlsergebnis BetriebOeffnen(const std::optional<std::string>& gewaehlt) {
   if (!PaarBrauchbar(*gewaehlt)) return Nichts();
   State& s = state();
   // Settings typed in this session would be lost once the enterprise is switched.
-  if (s.BetriebOffen && !EinstellungenSichernOderFragen(data::kTrotzdemOeffnen)) return Nichts();
-  s.AktuellerBetrieb = *gewaehlt;
-  s.TolvarDatenbankPfad = data::Zwillingspfad(*gewaehlt, ".Tolvar");
-  s.BetriebOffen = false;
+  if (s.enterprise.BetriebOffen && !EinstellungenSichernOderFragen(data::kTrotzdemOeffnen)) return Nichts();
+  s.enterprise.AktuellerBetrieb = *gewaehlt;
+  s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(*gewaehlt, ".Tolvar");
+  s.enterprise.BetriebOffen = false;
   Befehlsergebnis ergebnis;
   ergebnis.hauptfensterNeuLaden = true;
   return ergebnis;
@@ -287,17 +287,17 @@ Befehlsergebnis BetriebOeffnen(const std::optional<std::string>& gewaehlt) {
 
 Befehlsergebnis BetriebSpeichernUnter(const std::optional<std::string>& dialogName) {
   State& s = state();
-  if (!s.BetriebOffen || Abgebrochen(dialogName)) return Nichts();
+  if (!s.enterprise.BetriebOffen || Abgebrochen(dialogName)) return Nichts();
   const Zielpaar ziel = ZielpaarVon(*dialogName);
-  if (SelbeDatei(ziel.z, s.AktuellerBetrieb) || SelbeDatei(ziel.z2, s.TolvarDatenbankPfad))
+  if (SelbeDatei(ziel.z, s.enterprise.AktuellerBetrieb) || SelbeDatei(ziel.z2, s.enterprise.TolvarDatenbankPfad))
     return Hinweis(data::kEigenerName);
   // The copy carries the settings of this session.
   if (!EinstellungenSichernOderFragen(data::kTrotzdemSpeichern)) return Nichts();
   std::string fehler;
-  if (!PaarKopieren(s.AktuellerBetrieb, s.TolvarDatenbankPfad, ziel, &fehler))
+  if (!PaarKopieren(s.enterprise.AktuellerBetrieb, s.enterprise.TolvarDatenbankPfad, ziel, &fehler))
     return Laufzeitfehler(fehler);
   // BetriebOffen stays set: the closing writes the settings once more into the source.
-  s.AktuellerBetrieb = ziel.z;
+  s.enterprise.AktuellerBetrieb = ziel.z;
   Befehlsergebnis ergebnis;
   ergebnis.hauptfensterNeuLaden = true;
   return ergebnis;
@@ -306,7 +306,7 @@ Befehlsergebnis BetriebSpeichernUnter(const std::optional<std::string>& dialogNa
 Befehlsergebnis SicherungLaden(const std::optional<std::string>& sicherung,
                                const std::optional<std::string>& dialogName) {
   State& s = state();
-  if (!s.BetriebOffen || Abgebrochen(sicherung) || Abgebrochen(dialogName)) return Nichts();
+  if (!s.enterprise.BetriebOffen || Abgebrochen(sicherung) || Abgebrochen(dialogName)) return Nichts();
   // The backup pair stays in locals: the state names it nowhere, so a failure keeps the
   // open enterprise open and nothing ever writes into the backup.
   const std::string quelleM = *sicherung;
@@ -315,9 +315,9 @@ Befehlsergebnis SicherungLaden(const std::optional<std::string>& sicherung,
   if (!EinstellungenSichernOderFragen(data::kTrotzdemLaden)) return Nichts();
   std::string fehler;
   if (!PaarKopieren(quelleM, quelleT, ziel, &fehler)) return Laufzeitfehler(fehler);
-  s.AktuellerBetrieb = ziel.z;
-  s.TolvarDatenbankPfad = ziel.z2;
-  s.BetriebOffen = false;
+  s.enterprise.AktuellerBetrieb = ziel.z;
+  s.enterprise.TolvarDatenbankPfad = ziel.z2;
+  s.enterprise.BetriebOffen = false;
   Befehlsergebnis ergebnis;
   ergebnis.hauptfensterNeuLaden = true;
   return ergebnis;
@@ -356,9 +356,8 @@ Befehlsergebnis SicherungSchreiben(const std::string& ordner, const data::Sicher
   const Vorbereitung stempeln = [](const std::string& kopie, std::string* grund) {
     return SicherungsdatumSetzen(kopie, grund);
   };
-  if (!PaarErsetzen({s.AktuellerBetrieb, s.TolvarDatenbankPfad},
-                    {sys::JoinPath(ordner, namen.morvin5), sys::JoinPath(ordner, namen.tolvar)},
-                    stempeln, &fehler))
+  if (!PaarErsetzen({s.enterprise.AktuellerBetrieb, s.enterprise.TolvarDatenbankPfad},
+                    {sys::JoinPath(ordner, namen.morvin5), sys::JoinPath(ordner, namen.tolvar)}, stempeln, &fehler))
     return Laufzeitfehler(fehler);
   return Erfolg();
 }
@@ -367,11 +366,11 @@ Befehlsergebnis SicherungSchreiben(const std::string& ordner, const data::Sicher
 
 Befehlsergebnis BetriebSichern() {
   const State& s = state();
-  if (!s.BetriebOffen) return Nichts();
-  for (const std::string& quelle : {s.AktuellerBetrieb, s.TolvarDatenbankPfad}) {
+  if (!s.enterprise.BetriebOffen) return Nichts();
+  for (const std::string& quelle : {s.enterprise.AktuellerBetrieb, s.enterprise.TolvarDatenbankPfad}) {
     if (!sys::FileExists(quelle)) return Laufzeitfehler(NichtGefunden(quelle));
   }
-  const data::Sicherungsnamen namen = data::SicherungsnamenVon(s.AktuellerBetrieb);
+  const data::Sicherungsnamen namen = data::SicherungsnamenVon(s.enterprise.AktuellerBetrieb);
   const std::string ordner = data::InstallPath(data::kSicherungsordner);
   std::string fehler;
   if (!sys::CreateFolder(ordner, &fehler)) return Laufzeitfehler(fehler);
@@ -402,11 +401,11 @@ Befehlsergebnis SicherungErsetzen(const std::string& ordner, const data::Sicheru
 
 Befehlsergebnis ErgebnisdatenbankAnlegen(const std::optional<std::string>& dialogName) {
   const State& s = state();
-  if (!s.BetriebOffen || Abgebrochen(dialogName)) return Nichts();
+  if (!s.enterprise.BetriebOffen || Abgebrochen(dialogName)) return Nichts();
   const std::string zieldatei = data::Zieldatei(*dialogName);
-  const EinstellungenSatz& e = s.AktuelleEinstellungen;
+  const EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
   for (const std::string& inBenutzung :
-       {s.AktuellerBetrieb, s.TolvarDatenbankPfad, data::InstallPath(data::kSystemdatenbank),
+       {s.enterprise.AktuellerBetrieb, s.enterprise.TolvarDatenbankPfad, data::InstallPath(data::kSystemdatenbank),
         e.MaterialPfad, e.VantelPfad, e.KlimaPfad}) {
     if (SelbeDatei(zieldatei, inBenutzung)) return Hinweis(data::kDateiInBenutzung);
   }

@@ -18,15 +18,15 @@ constexpr std::string_view kTabelle = "SystemInfo";
 
 bool SystemInfoLesen() {
   State& s = state();
-  s.AktuellerBetrieb = std::string(data::kKeinAktuellerBetrieb);
+  s.enterprise.AktuellerBetrieb = std::string(data::kKeinAktuellerBetrieb);
   std::unique_ptr<db::Database> database = db::Database::Open(data::InstallPath(data::kSystemdatenbank));
   if (!database) return false;
   db::Recordset rs = database->OpenTable(kTabelle);
   if (!rs.ok() || rs.RecordCount() == 0) return false;
   rs.MoveFirst();
-  s.AktuellerBetrieb = rs.Field("AktuellerBetrieb").text();
-  s.FarbeTolvar = static_cast<int>(rs.Field("FarbeTolvar").integerOr(s.FarbeTolvar));
-  s.FarbeMorvin = static_cast<int>(rs.Field("FarbeMorvin").integerOr(s.FarbeMorvin));
+  s.enterprise.AktuellerBetrieb = rs.Field("AktuellerBetrieb").text();
+  s.windows.FarbeTolvar = static_cast<int>(rs.Field("FarbeTolvar").integerOr(s.windows.FarbeTolvar));
+  s.windows.FarbeMorvin = static_cast<int>(rs.Field("FarbeMorvin").integerOr(s.windows.FarbeMorvin));
   return true;
 }
 
@@ -35,8 +35,8 @@ bool SystemInfoSchreiben(std::string* fehler) {
   return db::WriteSingleRow(
       data::InstallPath(data::kSystemdatenbank), kTabelle,
       [&s](db::Recordset& rs) {
-        return rs.SetField("AktuellerBetrieb", s.AktuellerBetrieb) && rs.SetField("FarbeTolvar", s.FarbeTolvar) &&
-               rs.SetField("FarbeMorvin", s.FarbeMorvin) &&
+        return rs.SetField("AktuellerBetrieb", s.enterprise.AktuellerBetrieb) &&
+               rs.SetField("FarbeTolvar", s.windows.FarbeTolvar) && rs.SetField("FarbeMorvin", s.windows.FarbeMorvin) &&
                rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
       },
       fehler);

@@ -141,9 +141,9 @@ void WriteSettingsFields(std::initializer_list<std::pair<std::string_view, std::
   auto melden = [](const std::string& grund) {
     data::ShowCritical(mdlDatenbank::EinstellungenNichtGespeichert(grund));
   };
-  if (!sys::FileExists(state().TolvarDatenbankPfad)) return;
+  if (!sys::FileExists(state().enterprise.TolvarDatenbankPfad)) return;
   std::string grund;
-  std::unique_ptr<db::Database> database = db::Database::Open(state().TolvarDatenbankPfad, &grund);
+  std::unique_ptr<db::Database> database = db::Database::Open(state().enterprise.TolvarDatenbankPfad, &grund);
   if (!database) return melden(grund);
   db::Recordset rs = database->OpenTable("BetriebEinstellungen");
   if (!rs.ok()) return melden(rs.error());
@@ -213,52 +213,52 @@ std::string TolvarDatenbankMaengel(const std::string& path) {
 
 void Morvin5DatenbankPruefen() {
   State& s = state();
-  if (s.AktuellerBetrieb.empty()) return;
-  const std::string maengel = Morvin5DatenbankMaengel(s.AktuellerBetrieb);
-  s.PruefungOk = maengel.empty();
-  if (!s.PruefungOk) MeldungMorvin5DatenbankUngueltig(maengel);
+  if (s.enterprise.AktuellerBetrieb.empty()) return;
+  const std::string maengel = Morvin5DatenbankMaengel(s.enterprise.AktuellerBetrieb);
+  s.enterprise.PruefungOk = maengel.empty();
+  if (!s.enterprise.PruefungOk) MeldungMorvin5DatenbankUngueltig(maengel);
 }
 
 void TolvarDatenbankPruefen() {
   State& s = state();
   // A missing file is not reported: the opening creates it from the template and reports
   // when that fails.
-  if (!sys::FileExists(s.TolvarDatenbankPfad)) {
-    s.PruefungOk = false;
+  if (!sys::FileExists(s.enterprise.TolvarDatenbankPfad)) {
+    s.enterprise.PruefungOk = false;
     return;
   }
-  const std::string maengel = TolvarDatenbankMaengel(s.TolvarDatenbankPfad);
-  s.PruefungOk = maengel.empty();
-  if (!s.PruefungOk) MeldungTolvarDatenbankUngueltig(maengel);
+  const std::string maengel = TolvarDatenbankMaengel(s.enterprise.TolvarDatenbankPfad);
+  s.enterprise.PruefungOk = maengel.empty();
+  if (!s.enterprise.PruefungOk) MeldungTolvarDatenbankUngueltig(maengel);
 }
 
 void MaterialDatenbankPruefen() {
   State& s = state();
-  const std::string& path = s.AktuelleEinstellungen.MaterialPfad;
+  const std::string& path = s.enterprise.AktuelleEinstellungen.MaterialPfad;
   const std::string maengel = Maengel(path, MaterialBedarf());
-  s.PruefungOk = maengel.empty();
-  if (!s.PruefungOk) StandardMaterialDatenbankSetzen(Einzelheiten(path, maengel));
+  s.enterprise.PruefungOk = maengel.empty();
+  if (!s.enterprise.PruefungOk) StandardMaterialDatenbankSetzen(Einzelheiten(path, maengel));
 }
 
 void VantelDatenbankPruefen() {
   State& s = state();
-  const EinstellungenSatz& e = s.AktuelleEinstellungen;
+  const EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
   // The weather database is only required to exist.
   std::string maengel = sys::FileExists(e.KlimaPfad)
                             ? ""
                             : Einzelheiten(e.KlimaPfad, "Die Datei wurde nicht gefunden.");
   const std::string vantel = Maengel(e.VantelPfad, VantelBedarf());
   if (!vantel.empty()) maengel = Einzelheiten(e.VantelPfad, vantel) + (maengel.empty() ? "" : "\n" + maengel);
-  s.PruefungOk = maengel.empty();
-  if (!s.PruefungOk) StandardVantelDatenbankSetzen(maengel);
+  s.enterprise.PruefungOk = maengel.empty();
+  if (!s.enterprise.PruefungOk) StandardVantelDatenbankSetzen(maengel);
 }
 
 void ErgebnisDatenbankPruefen() {
   State& s = state();
-  const std::string& path = s.AktuelleEinstellungen.Ergebnisdatenbank;
+  const std::string& path = s.enterprise.AktuelleEinstellungen.Ergebnisdatenbank;
   const std::string maengel = Maengel(path, ErgebnisBedarf());
-  s.PruefungOk = maengel.empty();
-  if (!s.PruefungOk) StandardErgebnisDatenbankSetzen(Einzelheiten(path, maengel));
+  s.enterprise.PruefungOk = maengel.empty();
+  if (!s.enterprise.PruefungOk) StandardErgebnisDatenbankSetzen(Einzelheiten(path, maengel));
 }
 
 // ---------------------------------------------------------------- fallbacks
@@ -266,7 +266,7 @@ void ErgebnisDatenbankPruefen() {
 void StandardMaterialDatenbankSetzen(const std::string& detail) {
   FallbackMelden("Material", detail,
                  StandardBereitstellen(data::kStandardMaterialdatenbank, &MaterialBedarf()));
-  EinstellungenSatz& e = state().AktuelleEinstellungen;
+  EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.MaterialPfad = data::InstallPath(data::kStandardMaterialdatenbank);
   WriteSettingsFields({{"MaterialPfad", e.MaterialPfad}});
 }
@@ -276,7 +276,7 @@ void StandardVantelDatenbankSetzen(const std::string& detail) {
   const std::string klima = StandardBereitstellen(data::kStandardWetterdatenbank, nullptr);
   if (!klima.empty()) standardFehler += (standardFehler.empty() ? "" : "\n") + klima;
   FallbackMelden("Vantel", detail, standardFehler);
-  EinstellungenSatz& e = state().AktuelleEinstellungen;
+  EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.VantelPfad = data::InstallPath(data::kStandardVanteldatenbank);
   e.KlimaPfad = data::InstallPath(data::kStandardWetterdatenbank);
   e.Wetterstation = std::string(data::kStandardStation);
@@ -289,7 +289,7 @@ void StandardVantelDatenbankSetzen(const std::string& detail) {
 void StandardErgebnisDatenbankSetzen(const std::string& detail) {
   FallbackMelden("Ergebnis", detail,
                  StandardBereitstellen(data::kStandardErgebnisdatenbank, &ErgebnisBedarf()));
-  EinstellungenSatz& e = state().AktuelleEinstellungen;
+  EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.Ergebnisdatenbank = data::InstallPath(data::kStandardErgebnisdatenbank);
   WriteSettingsFields({{"Ergebnisdatenbank", e.Ergebnisdatenbank}});
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Checks of the open enterprise's databases, the fallbacks to the default databases below
 // the installation folder, and the standard messages shared by several windows. The checks
-// record their outcome in state().PruefungOk; messages go to the current MessageSink.
+// record their outcome in state().enterprise.PruefungOk; messages go to the current MessageSink.
 
 #include <string>
 

@@ -1,7 +1,8 @@
 #pragma once
 // A stored comparison culture (one row of table Vergleichskulturen of the result database)
-// as the program holds it in memory.
+// as the program holds it in memory, and a column of the culture comparison.
 
+#include <cstdint>
 #include <string>
 
 namespace tolvar {
@@ -33,6 +34,41 @@ struct VergleichskulturSatz {
   std::string DQVermarktung;
   std::string DQArbeit;
   std::string DQGemeinkosten;
+};
+
+// One column of the culture comparison: a stored comparison culture as the comparison window
+// holds it. All slots but Import are texts; numbers carry a decimal comma.
+struct VergleichsspalteSatz {
+  int16_t Import = 0;  // -1: copied from another result database
+  std::string Nr;      // list position looked for, as text
+  std::string Kultur;
+  std::string Beginn;
+  std::string Ende;
+  std::string Preis;
+  std::string Menge;
+  std::string Erloes;
+  std::string Sachkosten;
+  std::string Heizung;
+  std::string DQHeizung;
+  std::string Material;
+  std::string DQMaterial;
+  std::string Strom;
+  std::string DQStrom;
+  std::string Maschinen;
+  std::string DQMaschinen;
+  std::string PSM;
+  std::string DQPSM;
+  std::string Vermarktung;
+  std::string DQVermarktung;
+  std::string Arbeit;
+  std::string DQArbeit;
+  std::string Gemeinkosten;
+  std::string DQGemeinkosten;
+  std::string Gewinn1000;
+  std::string GewinnKultur;
+  std::string Bemerkungen;
+  std::string TQM;
+  std::string Akh;
 };
 
 }  // namespace tolvar

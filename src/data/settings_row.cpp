@@ -53,10 +53,10 @@ namespace mdlDatenLaden {
 
 bool BetriebEinstellungenLaden() {
   State& s = state();
-  EinstellungenSatz& e = s.AktuelleEinstellungen;
+  EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
   e = data::EinstellungenErsatzwerte();
 
-  std::unique_ptr<db::Database> database = db::Database::Open(s.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = db::Database::Open(s.enterprise.TolvarDatenbankPfad);
   if (!database) return false;
   db::Recordset rs = database->OpenTable(kTabelle);
   if (!rs.ok() || rs.RecordCount() == 0) return false;
@@ -89,9 +89,9 @@ namespace mdlDatenbank {
 
 bool BetriebEinstellungenSchreiben(std::string* fehler) {
   const State& s = state();
-  const EinstellungenSatz& e = s.AktuelleEinstellungen;
+  const EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
   return db::WriteSingleRow(
-      s.TolvarDatenbankPfad, kTabelle,
+      s.enterprise.TolvarDatenbankPfad, kTabelle,
       [&e](db::Recordset& rs) {
         return rs.SetField("Wetterstation", e.Wetterstation) &&
                rs.SetField("StandardStation", db::Value::Bool(e.StandardStation != 0)) &&
@@ -107,9 +107,9 @@ bool BetriebEinstellungenSchreiben(std::string* fehler) {
 }
 
 std::string EinstellungenNichtGespeichert(const std::string& fehler) {
-  return sys::Fehlermeldung(
-      "Die Einstellungen des Betriebs konnten nicht in \"" + state().TolvarDatenbankPfad + "\" gespeichert werden.",
-      fehler);
+  return sys::Fehlermeldung("Die Einstellungen des Betriebs konnten nicht in \"" +
+                                state().enterprise.TolvarDatenbankPfad + "\" gespeichert werden.",
+                            fehler);
 }
 
 bool EinstellungenSichern() {

@@ -1,6 +1,6 @@
 #pragma once
 // The enterprise settings row: table BetriebEinstellungen of the Tolvar-Datenbank, held in
-// memory as state().AktuelleEinstellungen.
+// memory as state().enterprise.AktuelleEinstellungen.
 
 #include <string>
 #include <string_view>

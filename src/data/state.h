@@ -1,22 +1,24 @@
 #pragma once
-// The program-wide state: settings, master lists, selections and flags. One instance lives
-// for the program's run; tests reset it with ResetState().
+// The program-wide state: settings, master lists, selections and flags, grouped into parts by
+// what they serve. One instance lives for the program's run; tests reset it with ResetState().
 
+#include <array>
 #include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "data/records_culture.h"
 #include "data/records.h"
 #include "data/records_calculation.h"
-#include "data/records_settings.h"
-#include "data/records_masterdata.h"
 #include "data/records_comparison.h"
+#include "data/records_culture.h"
+#include "data/records_masterdata.h"
+#include "data/records_settings.h"
 
 namespace tolvar {
 
-struct State {
+// The installation, the open enterprise and its settings, and the mode the program is in.
+struct EnterpriseState {
   // Installation folder (the writable data root) and version text.
   std::string Programmpfad;
   std::string Programmversion;
@@ -26,25 +28,22 @@ struct State {
 
   EinstellungenSatz AktuelleEinstellungen;
 
-  // Culture being worked on: phases in slots 1..25 by phase number, its site occupancies.
-  std::vector<PhasenSatz> PhasenListe;
-  std::vector<KulturStandortSatz> KulturStandortListe;
-  int AnzahlPhasen = 0;
-  int AnzahlKulturStandorte = 0;
-  // Material rows of that culture at 0..AnzahlKulturMaterialien-1, then one empty end mark.
-  std::vector<KulturMaterialSatz> KulturMaterialListe;
-  int AnzahlKulturMaterialien = 0;
-  // Result of the last input check of the culture data window (phase sequence or site
-  // grid); the save commands save only when it is true. KalenderZielBeginn: the phase
-  // calendar fills the start box (true) or the end box (false).
-  bool EingabeOk = false;
-  bool KalenderZielBeginn = true;
+  // Flags.
+  bool BetriebOffen = false;
+  bool ModusStammdaten = false;
+  bool ModusErfassung = false;
+  bool ModusKalkulation = false;
+  // Result of the last check of a database (labour-time, own or result database).
+  bool PruefungOk = false;
 
-  // Pointer colours 0..5 (Zeigerfarbe) of the own windows and of the labour-time windows.
-  int FarbeTolvar = 0;
-  int FarbeMorvin = 0;
+  // Tables a loader could read only in part, as "<file>|<table>": each is reported once per
+  // run, however often the list is loaded again.
+  std::set<std::string> GemeldeteLesefehler;
+};
 
-  // Master lists in load order; each count equals its list's size.
+// The enterprise's master data as loaded from its databases, in load order.
+struct MasterLists {
+  // Each count equals its list's size.
   std::vector<KulturSatz> KulturListe;
   int AnzahlKulturen = 0;
   std::vector<StandortSatz> StandortListe;
@@ -58,8 +57,11 @@ struct State {
   // The pots with their volumes, loaded right after the materials.
   std::vector<GefaessSatz> GefaessListe;
   int AnzahlGefaesse = 0;
+};
 
-  // Selection: an index into its list; past the end means nothing is selected.
+// What is selected in the master lists and the trees, and the mode the editors work in.
+struct Selection {
+  // An index into its list; past the end means nothing is selected.
   int KulturIndex = 0;
   int StandortIndex = 0;
   int MaterialIndex = 0;
@@ -71,9 +73,6 @@ struct State {
   std::string AktuellerBaum;
   std::string AktuelleUeberPNr;
   std::string Bearbeitungsmodus;
-  std::string HilfeThema;
-  // Target box of the pocket calculator (Rechnerziel).
-  int Merkwert = 0;
   // Pot and substrate editors: mode ("Neu", "Aendern") and the MaterialListe element they
   // were opened for; whether the material saved last was a pot (true) or a substrate.
   std::string BearbeitungsmodusTopf;
@@ -81,48 +80,28 @@ struct State {
   std::string BearbeitungsmodusSubstrat;
   int SubstratIndex = 0;
   bool TopfGespeichert = false;
+};
 
-  // Tree builds: key of the node a build added last (AktuellerKnoten).
-  std::string AktuellerKnoten;
-  // Tree drags: a drag is under way; key of the node under the last press in a draggable
-  // tree (ZiehKnoten), empty when that press hit no node.
-  bool ZiehenAktiv = false;
-  std::string ZiehKnoten;
+// The selected culture's movement data as the culture data window edits it.
+struct CultureData {
+  // Phases in slots 1..25 by phase number, its site occupancies.
+  std::vector<PhasenSatz> PhasenListe;
+  std::vector<KulturStandortSatz> KulturStandortListe;
+  int AnzahlPhasen = 0;
+  int AnzahlKulturStandorte = 0;
+  // Material rows of that culture at 0..AnzahlKulturMaterialien-1, then one empty end mark.
+  std::vector<KulturMaterialSatz> KulturMaterialListe;
+  int AnzahlKulturMaterialien = 0;
+  // Result of the last input check of the culture data window (phase sequence or site
+  // grid); the save commands save only when it is true.
+  bool EingabeOk = false;
+};
 
-  // Enterprise settings: wage groups, the staff's wage history (fixed sizes, see
-  // records_settings.h; elements after the loaded ones are cleared), material cost per
-  // activity hour (501 elements, empty ones hold "0").
-  std::vector<LohngruppeSatz> LohngruppeListe =
-      std::vector<LohngruppeSatz>(kLohngruppenElemente);
-  int16_t AnzahlLohngruppen = 0;
-  std::vector<LohneinteilungSatz> LohneinteilungListe =
-      std::vector<LohneinteilungSatz>(kLohneinteilungenElemente);
-  int16_t AnzahlLohneinteilungen = 0;
-  std::vector<ArbeitMaterialSatz> ArbeitMaterialListe =
-      std::vector<ArbeitMaterialSatz>(kArbeitMaterialElemente);
-  // The wage-group removal reads the selected group from the settings window (true) or
-  // from the stand-alone wage-group window (false).
-  bool AufrufAusEinstellungen = false;
-  // Fuels and coverings read last by a fuel or covering editor (at least 64 entries; those
-  // after the rows read are empty).
-  std::vector<BrennstoffSatz> BrennstoffListe =
-      std::vector<BrennstoffSatz>(kVantelListenElemente);
-  std::vector<EindeckungSatz> EindeckungListe =
-      std::vector<EindeckungSatz>(kVantelListenElemente);
-  // Where the overheads calculator's result goes: the per-site grid (row
-  // StandortTabelleZeile) when StandortTabelleAktiv, else the overheads box.
-  bool StandortTabelleAktiv = false;
-  int StandortTabelleZeile = 0;
-  // Weather-region map: the region chosen last, and station and picture name of the
-  // region whose information was asked for last.
-  std::string GewaehlteRegion;
-  std::string StationName;
-  std::string StationDateiname;
-
-  // Cost calculation: the recorded work of the selected culture (slots 0 to
-  // AnzahlKulturArbeiten-1), the origin of each cost type (Herkunft), the completeness
-  // check's result for the cost type checked last, the key of the culture node last chosen
-  // in the calculation window.
+// The cost calculation of the selected culture.
+struct CalculationState {
+  // The recorded work of the selected culture (slots 0 to AnzahlKulturArbeiten-1), the origin
+  // of each cost type (Herkunft), the completeness check's result for the cost type checked
+  // last, the key of the culture node last chosen in the calculation window.
   std::vector<KulturArbeitSatz> KulturArbeitListe;
   int AnzahlKulturArbeiten = 0;
   int16_t HerkunftHeizung = 1;
@@ -135,22 +114,89 @@ struct State {
   int16_t HerkunftGemeinkosten = 1;
   bool DatenFehlen = false;
   std::string KalkulationsKnotenSchluessel;
+};
 
+// The enterprise's settings lists: wages, material per activity hour, fuels and coverings.
+struct SettingsLists {
+  // Wage groups, the staff's wage history (fixed sizes, see records_settings.h; elements
+  // after the loaded ones are cleared), material cost per activity hour (501 elements, empty
+  // ones hold "0").
+  std::vector<LohngruppeSatz> LohngruppeListe =
+      std::vector<LohngruppeSatz>(kLohngruppenElemente);
+  int16_t AnzahlLohngruppen = 0;
+  std::vector<LohneinteilungSatz> LohneinteilungListe =
+      std::vector<LohneinteilungSatz>(kLohneinteilungenElemente);
+  int16_t AnzahlLohneinteilungen = 0;
+  std::vector<ArbeitMaterialSatz> ArbeitMaterialListe = std::vector<ArbeitMaterialSatz>(kArbeitMaterialElemente);
+  // Fuels and coverings read last by a fuel or covering editor (at least 64 entries; those
+  // after the rows read are empty).
+  std::vector<BrennstoffSatz> BrennstoffListe =
+      std::vector<BrennstoffSatz>(kVantelListenElemente);
+  std::vector<EindeckungSatz> EindeckungListe =
+      std::vector<EindeckungSatz>(kVantelListenElemente);
+};
+
+// Values the windows hand to each other: help topic, calculator target, tree drags, pointer
+// colours, the site grid and weather map of the settings window.
+struct WindowState {
+  std::string HilfeThema;
+  // Target box of the pocket calculator (Rechnerziel).
+  int Merkwert = 0;
+  // 1 after a passed screen check, 0 after a failed one.
+  double AufloesungOk = 0;
+
+  // Pointer colours 0..5 (Zeigerfarbe) of the own windows and of the labour-time windows,
+  // and their colour words ("Zeiger_" + word), empty until FarbnamenErmitteln first runs.
+  int FarbeTolvar = 0;
+  int FarbeMorvin = 0;
+  std::string FarbnameTolvar;
+  std::string FarbnameMorvin;
+
+  // Tree builds: key of the node a build added last (AktuellerKnoten).
+  std::string AktuellerKnoten;
+  // Tree drags: a drag is under way; key of the node under the last press in a draggable
+  // tree (ZiehKnoten), empty when that press hit no node.
+  bool ZiehenAktiv = false;
+  std::string ZiehKnoten;
+
+  // The phase calendar fills the start box (true) or the end box (false).
+  bool KalenderZielBeginn = true;
+  // The wage-group removal reads the selected group from the settings window (true) or
+  // from the stand-alone wage-group window (false).
+  bool AufrufAusEinstellungen = false;
+  // Where the overheads calculator's result goes: the per-site grid (row
+  // StandortTabelleZeile) when StandortTabelleAktiv, else the overheads box.
+  bool StandortTabelleAktiv = false;
+  int StandortTabelleZeile = 0;
+  // Weather-region map: the region chosen last, and station and picture name of the
+  // region whose information was asked for last.
+  std::string GewaehlteRegion;
+  std::string StationName;
+  std::string StationDateiname;
+};
+
+// The culture comparison: stored comparison cultures and the two columns compared.
+struct ComparisonState {
   // Stored comparison cultures as last loaded for a detail window: the rows at
   // 0..AnzahlVergleichskulturen-1 in table order, then one empty element.
   std::vector<VergleichskulturSatz> VergleichskulturListe = std::vector<VergleichskulturSatz>(1);
   int AnzahlVergleichskulturen = 0;
+  // The pair the comparison window shows: element 0 the left column, element 1 the right
+  // (base) column. It outlives the comparison window.
+  std::array<VergleichsspalteSatz, 2> VergleichsspalteListe;
+  // True while the comparison-culture editor is in the mode "Neue Kultur eingeben".
+  bool NeueVergleichskultur = false;
+};
 
-  // Tables a loader could read only in part, as "<file>|<table>": each is reported once per
-  // run, however often the list is loaded again.
-  std::set<std::string> GemeldeteLesefehler;
-
-  // Flags.
-  bool BetriebOffen = false;
-  bool ModusStammdaten = false;
-  bool ModusErfassung = false;
-  bool ModusKalkulation = false;
-  bool PruefungOk = false;
+struct State {
+  EnterpriseState enterprise;
+  MasterLists masters;
+  Selection selection;
+  CultureData culture;
+  CalculationState calculation;
+  SettingsLists settings;
+  WindowState windows;
+  ComparisonState comparison;
 };
 
 // The one instance.

@@ -247,12 +247,12 @@ void HeizkostenBerechnen(std::string_view kulturNr, const std::vector<PhasenSatz
 
 void HeizkostenBerechnen() {
   State& s = state();
-  if (s.KulturIndex < 0 || s.KulturIndex >= static_cast<int>(s.KulturListe.size())) return;
-  const std::string kulturNr = s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].KulturNr;
-  const Datenquellen quellen{s.TolvarDatenbankPfad, s.AktuelleEinstellungen.VantelPfad,
-                             s.AktuelleEinstellungen.KlimaPfad,
-                             s.AktuelleEinstellungen.Wetterstation};
-  HeizkostenBerechnen(kulturNr, s.PhasenListe, s.KulturStandortListe, quellen);
+  if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size())) return;
+  const std::string kulturNr = s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].KulturNr;
+  const Datenquellen quellen{s.enterprise.TolvarDatenbankPfad, s.enterprise.AktuelleEinstellungen.VantelPfad,
+                             s.enterprise.AktuelleEinstellungen.KlimaPfad,
+                             s.enterprise.AktuelleEinstellungen.Wetterstation};
+  HeizkostenBerechnen(kulturNr, s.culture.PhasenListe, s.culture.KulturStandortListe, quellen);
 }
 
 }  // namespace tolvar::mdlHeizkostenBerrechnung

@@ -16,17 +16,19 @@ namespace {
 constexpr const char* kListenFehler =
     "Die Brennstoffe und Eindeckungen konnten nicht aus der Vantel-Datenbank gelesen werden.";
 
-bool AendernModus() { return state().Bearbeitungsmodus == "Aendern"; }
+bool AendernModus() { return state().selection.Bearbeitungsmodus == "Aendern"; }
 
 // The selected site, or nullptr when the index designates none.
 const StandortSatz* GewaehlterStandort() {
   const State& s = state();
-  if (s.StandortIndex < 0 || static_cast<std::size_t>(s.StandortIndex) >= s.StandortListe.size()) return nullptr;
-  return &s.StandortListe[static_cast<std::size_t>(s.StandortIndex)];
+  if (s.selection.StandortIndex < 0 ||
+      static_cast<std::size_t>(s.selection.StandortIndex) >= s.masters.StandortListe.size())
+    return nullptr;
+  return &s.masters.StandortListe[static_cast<std::size_t>(s.selection.StandortIndex)];
 }
 
 mdlVantel::Auswahllisten ListenLesen() {
-  mdlVantel::Auswahllisten listen = mdlVantel::AuswahllistenLaden(state().AktuelleEinstellungen.VantelPfad);
+  mdlVantel::Auswahllisten listen = mdlVantel::AuswahllistenLaden(state().enterprise.AktuelleEinstellungen.VantelPfad);
   if (!listen.ok) data::ShowCritical(kListenFehler);
   return listen;
 }
@@ -36,7 +38,7 @@ void GruppenVorbelegung(StandortFormular& f) {
   const StandortSatz* quelle = GewaehlterStandort();
   if (!quelle) return;
   mdlVantel::GruppenHeizdatenVorbelegen(
-      f, mdlVantel::VantelZeilenLesen(state().TolvarDatenbankPfad, quelle->StandortNr));
+      f, mdlVantel::VantelZeilenLesen(state().enterprise.TolvarDatenbankPfad, quelle->StandortNr));
 }
 
 }  // namespace
@@ -52,13 +54,14 @@ void Laden(StandortFormular& f, const std::string& naechsteNr, const std::string
   }
   if (const StandortSatz* standort = GewaehlterStandort()) {
     mdlVantel::StandortHeizdatenAnzeigen(
-        f, *standort, mdlVantel::VantelZeilenLesen(state().TolvarDatenbankPfad, standort->StandortNr));
+        f, *standort, mdlVantel::VantelZeilenLesen(state().enterprise.TolvarDatenbankPfad, standort->StandortNr));
   }
 }
 
 void Aktivieren(StandortFormular& f) {
   if (!AendernModus()) return;
-  const mdlVantel::Auswahllisten listen = mdlVantel::AuswahllistenLaden(state().AktuelleEinstellungen.VantelPfad);
+  const mdlVantel::Auswahllisten listen =
+      mdlVantel::AuswahllistenLaden(state().enterprise.AktuelleEinstellungen.VantelPfad);
   // Lists that cannot be read now keep the entries shown so far.
   if (listen.ok) mdlVantel::ListenErneuern(f, listen);
 }
@@ -93,7 +96,8 @@ StandortSpeicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, con
   }
   const mdlVantel::VantelSatz satz = mdlVantel::HeizdatenAusFormular(f, "");
   std::string fehler;
-  if (!mdlVantel::VantelZeileErsetzen(s.TolvarDatenbankPfad, alteNr, satz, aendern && !f.opbGruppe, &fehler)) {
+  if (!mdlVantel::VantelZeileErsetzen(s.enterprise.TolvarDatenbankPfad, alteNr, satz, aendern && !f.opbGruppe,
+                                      &fehler)) {
     data::ShowCritical(sys::Fehlermeldung("Die gespeicherten Heizdaten bleiben unverändert.", fehler));
     return ergebnis;
   }
@@ -103,7 +107,8 @@ StandortSpeicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, con
   // A group being created has no houses yet; copying from the tree's selection would hand
   // another group's data to that group's houses.
   if (fuerAlle && aendern) {
-    if (mdlVantel::GruppenHeizdatenKopieren(s.TolvarDatenbankPfad, s.AktuellerBetrieb, f.txtNr, &fehler) < 0) {
+    if (mdlVantel::GruppenHeizdatenKopieren(s.enterprise.TolvarDatenbankPfad, s.enterprise.AktuellerBetrieb, f.txtNr,
+                                            &fehler) < 0) {
       data::ShowCritical(sys::Fehlermeldung("", fehler));
       return ergebnis;
     }

@@ -38,7 +38,7 @@ std::optional<double> ZahlPruefen(std::string_view text, std::string_view bezeic
 }
 
 std::unique_ptr<db::Database> MaterialdatenbankOeffnen() {
-  const std::string& pfad = state().AktuelleEinstellungen.MaterialPfad;
+  const std::string& pfad = state().enterprise.AktuelleEinstellungen.MaterialPfad;
   std::string grund;
   std::unique_ptr<db::Database> database = db::Database::Open(pfad, &grund);
   if (!database) SpeicherFehlerMelden("Die Materialdatenbank kann nicht geöffnet werden (" + grund + ").");

@@ -170,31 +170,32 @@ bool Melden(const masterdata::LoeschErgebnis& ergebnis) {
 
 bool KulturDatenLoeschen() {
   const State& s = state();
-  const auto key = Schluessel(s.KulturListe, s.KulturIndex, &KulturSatz::KulturNr);
+  const auto key = Schluessel(s.masters.KulturListe, s.selection.KulturIndex, &KulturSatz::KulturNr);
   if (!key) return true;
-  return Melden(masterdata::KulturDatenLoeschen(s.TolvarDatenbankPfad, *key));
+  return Melden(masterdata::KulturDatenLoeschen(s.enterprise.TolvarDatenbankPfad, *key));
 }
 
 bool StandortDatenLoeschen() {
   const State& s = state();
-  const auto key = Schluessel(s.StandortListe, s.StandortIndex, &StandortSatz::StandortNr);
+  const auto key = Schluessel(s.masters.StandortListe, s.selection.StandortIndex, &StandortSatz::StandortNr);
   if (!key) return true;
-  return Melden(masterdata::StandortDatenLoeschen(s.TolvarDatenbankPfad, *key));
+  return Melden(masterdata::StandortDatenLoeschen(s.enterprise.TolvarDatenbankPfad, *key));
 }
 
 bool TaetigkeitDatenLoeschen() {
   const State& s = state();
-  const auto key = Schluessel(s.StdTaetigkeitListe, s.StdTaetigkeitIndex, &StdTaetigkeitSatz::StdTaetigkeitNr);
+  const auto key =
+      Schluessel(s.masters.StdTaetigkeitListe, s.selection.StdTaetigkeitIndex, &StdTaetigkeitSatz::StdTaetigkeitNr);
   if (!key) return true;
-  return Melden(masterdata::TaetigkeitDatenLoeschen(s.TolvarDatenbankPfad, *key));
+  return Melden(masterdata::TaetigkeitDatenLoeschen(s.enterprise.TolvarDatenbankPfad, *key));
 }
 
 bool MaterialDatenLoeschen() {
   const State& s = state();
-  const auto key = Schluessel(s.MaterialListe, s.MaterialIndex, &MaterialSatz::MaterialNr);
+  const auto key = Schluessel(s.masters.MaterialListe, s.selection.MaterialIndex, &MaterialSatz::MaterialNr);
   if (!key) return true;
-  return Melden(
-      masterdata::MaterialDatenLoeschen(s.TolvarDatenbankPfad, s.AktuelleEinstellungen.MaterialPfad, *key));
+  return Melden(masterdata::MaterialDatenLoeschen(s.enterprise.TolvarDatenbankPfad,
+                                                  s.enterprise.AktuelleEinstellungen.MaterialPfad, *key));
 }
 
 }  // namespace tolvar::mdlLoeschen

@@ -293,9 +293,10 @@ namespace {
 template <typename Eingabe, typename Speichern>
 masterdata::StammdatenSpeicherergebnis MitState(Eingabe& eingabe, Speichern speichern) {
   State& s = state();
-  masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, s.Bearbeitungsmodus, s.AktuelleUeberPNr};
+  masterdata::SpeicherKontext kontext{s.enterprise.AktuellerBetrieb, s.selection.Bearbeitungsmodus,
+                                      s.selection.AktuelleUeberPNr};
   masterdata::StammdatenSpeicherergebnis ergebnis = speichern(kontext, eingabe);
-  s.Bearbeitungsmodus = kontext.Bearbeitungsmodus;
+  s.selection.Bearbeitungsmodus = kontext.Bearbeitungsmodus;
   return ergebnis;
 }
 

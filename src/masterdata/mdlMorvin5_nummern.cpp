@@ -176,11 +176,11 @@ std::optional<std::string> Zeigen(const masterdata::Vorschlag& vorschlag) {
 }  // namespace
 
 std::optional<std::string> NaechsteNummerErmitteln(std::string_view baum) {
-  return Zeigen(masterdata::NaechsteNummer(state().AktuellerBetrieb, baum));
+  return Zeigen(masterdata::NaechsteNummer(state().enterprise.AktuellerBetrieb, baum));
 }
 
 std::optional<std::string> NaechstenBarcodeErmitteln(std::string_view baum) {
-  return Zeigen(masterdata::NaechsterBarcode(state().AktuellerBetrieb, baum));
+  return Zeigen(masterdata::NaechsterBarcode(state().enterprise.AktuellerBetrieb, baum));
 }
 
 std::optional<std::string> MaterialBarcodeErmitteln(std::string_view gruppenNr) {
@@ -189,15 +189,15 @@ std::optional<std::string> MaterialBarcodeErmitteln(std::string_view gruppenNr) 
   bool bekannt = false;
   for (std::string_view gruppe : kGruppen) bekannt = bekannt || gruppe == gruppenNr;
   if (!bekannt) return std::nullopt;
-  return Zeigen(masterdata::NaechsterMaterialBarcode(state().AktuelleEinstellungen.MaterialPfad));
+  return Zeigen(masterdata::NaechsterMaterialBarcode(state().enterprise.AktuelleEinstellungen.MaterialPfad));
 }
 
 std::optional<std::string> TopfBarcodeErmitteln() {
-  return Zeigen(masterdata::NaechsterMaterialBarcode(state().AktuelleEinstellungen.MaterialPfad));
+  return Zeigen(masterdata::NaechsterMaterialBarcode(state().enterprise.AktuelleEinstellungen.MaterialPfad));
 }
 
 std::optional<std::string> SubstratBarcodeErmitteln() {
-  return Zeigen(masterdata::NaechsterMaterialBarcode(state().AktuelleEinstellungen.MaterialPfad));
+  return Zeigen(masterdata::NaechsterMaterialBarcode(state().enterprise.AktuelleEinstellungen.MaterialPfad));
 }
 
 }  // namespace tolvar::mdlMorvin5

@@ -17,7 +17,7 @@ TopfEingaben TopfEingabenLaden(const MaterialSatz& m) {
   e.txtKuerzel = m.Kuerzel;
   e.txtCode = base::NumberText(m.Barcode);
   e.txtWdh = m.Wdh;
-  for (const GefaessSatz& g : state().GefaessListe) {
+  for (const GefaessSatz& g : state().masters.GefaessListe) {
     if (g.MaterialNr == m.MaterialNr) {
       e.txtVolumen = g.Volumen;
       break;
@@ -91,7 +91,7 @@ MaterialSpeicherergebnis TopfSpeichern(const MaterialKontext& kontext, TopfEinga
     masterdata::SpeicherFehlerMelden(grund.empty() ? database->LastError() : grund);
     return {false, ""};
   }
-  state().TopfGespeichert = true;
+  state().selection.TopfGespeichert = true;
   return {true, ""};
 }
 

@@ -15,7 +15,7 @@ using db::QuoteIdentifier;
 
 std::vector<KombinationsPartner> Gruppe(const char* ueberPNr) {
   std::vector<KombinationsPartner> liste;
-  for (const MaterialSatz& m : state().MaterialListe) {
+  for (const MaterialSatz& m : state().masters.MaterialListe) {
     if (m.UeberPNr == ueberPNr) liste.push_back({m.MaterialNr, m.Materialname});
   }
   return liste;
@@ -29,7 +29,7 @@ bool Enthaelt(const std::vector<KombinationsPartner>& liste, const std::string& 
 }
 
 const MaterialSatz* InGruppe(const std::string& nr, const char* ueberPNr) {
-  for (const MaterialSatz& m : state().MaterialListe) {
+  for (const MaterialSatz& m : state().masters.MaterialListe) {
     if (m.MaterialNr == nr && m.UeberPNr == ueberPNr) return &m;
   }
   return nullptr;
@@ -69,7 +69,7 @@ std::vector<KombinationsPartner> SubstratListe() { return Gruppe("1008"); }
 
 Kombinationspaar GespeichertesPaar(const std::string& kombinationNr) {
   Kombinationspaar paar;
-  std::unique_ptr<db::Database> database = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad);
+  std::unique_ptr<db::Database> database = db::Database::Open(state().enterprise.AktuelleEinstellungen.MaterialPfad);
   if (!database) return paar;
   db::Recordset rs =
       database->OpenTable("Topfsubstrat", QuoteIdentifier("MaterialNr") + " = ?", {db::Value(kombinationNr)});
@@ -98,7 +98,7 @@ std::optional<Kalkulationsinfo> KalkulationsinfoBerechnen(const std::string& top
   Kalkulationsinfo info;
   info.opbBezug = opbBezug;
   double volumen = 0.0;
-  for (const GefaessSatz& g : state().GefaessListe) {
+  for (const GefaessSatz& g : state().masters.GefaessListe) {
     if (g.MaterialNr == topfNr) {
       const std::optional<double> v = base::ParseNumber(g.Volumen);
       if (!v) return std::nullopt;
@@ -114,7 +114,7 @@ std::optional<Kalkulationsinfo> KalkulationsinfoBerechnen(const std::string& top
     info.opbBezug = topf->Bezug == 1 ? 1 : 2;
   }
   double faktor = 0.0;
-  for (const MaterialSatz& m : state().MaterialListe) {
+  for (const MaterialSatz& m : state().masters.MaterialListe) {
     if (m.MaterialNr != substratNr || m.UeberPNr != "1008" || (m.Bezug != 1 && m.Bezug != 2)) continue;
     const std::optional<double> s = base::ParseNumber(m.Preis);
     if (!s) return std::nullopt;

@@ -18,7 +18,8 @@ const std::string kTabelle = "Standardgroessen";
 
 std::unique_ptr<db::Database> Oeffnen() {
   std::string grund;
-  std::unique_ptr<db::Database> database = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad, &grund);
+  std::unique_ptr<db::Database> database =
+      db::Database::Open(state().enterprise.AktuelleEinstellungen.MaterialPfad, &grund);
   if (!database) data::ShowCritical(sys::Fehlermeldung("Die Materialdatenbank kann nicht geöffnet werden.", grund));
   return database;
 }
@@ -53,7 +54,7 @@ void Leeren(VolumenFormular* f) {
 }  // namespace
 
 std::optional<std::vector<StandardgroesseSatz>> StandardgroessenLaden() {
-  std::unique_ptr<db::Database> database = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad);
+  std::unique_ptr<db::Database> database = db::Database::Open(state().enterprise.AktuelleEinstellungen.MaterialPfad);
   if (!database) return std::nullopt;
   db::Recordset rs = database->OpenTable(kTabelle);
   if (!rs.ok()) return std::nullopt;

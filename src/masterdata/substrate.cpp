@@ -67,7 +67,7 @@ MaterialSpeicherergebnis SubstratSpeichern(const MaterialKontext& kontext, Subst
     masterdata::SpeicherFehlerMelden(grund.empty() ? database->LastError() : grund);
     return {false, ""};
   }
-  state().TopfGespeichert = false;
+  state().selection.TopfGespeichert = false;
   return {true, ""};
 }
 

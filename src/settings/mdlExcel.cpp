@@ -68,10 +68,10 @@ std::optional<Uebergabe> GemeinkostenErgebnisUebernehmen() {
   const std::optional<std::string> zeile = ErgebnisLesen(Rechner::Gemeinkosten);
   if (!zeile) return std::nullopt;
   const State& st = state();
-  if (st.StandortTabelleAktiv) {
+  if (st.windows.StandortTabelleAktiv) {
     // No data row aimed at (a drop that placed nothing): the header row takes no value.
-    if (st.StandortTabelleZeile <= 0) return std::nullopt;
-    return Uebergabe{Ziel::GemeinkostenZeile, *zeile, st.StandortTabelleZeile};
+    if (st.windows.StandortTabelleZeile <= 0) return std::nullopt;
+    return Uebergabe{Ziel::GemeinkostenZeile, *zeile, st.windows.StandortTabelleZeile};
   }
   return Uebergabe{Ziel::Gemeinkosten, *zeile, 0};
 }

@@ -17,7 +17,7 @@ namespace {
 
 int LetzterStandortIndex() {
   const State& st = state();
-  return std::min<int>(st.AnzahlStandorte, static_cast<int>(st.StandortListe.size()) - 1);
+  return std::min<int>(st.masters.AnzahlStandorte, static_cast<int>(st.masters.StandortListe.size()) - 1);
 }
 
 // Amounts of the grid: the sum of the rows that hold one; nullopt when one is no number.
@@ -36,14 +36,14 @@ std::optional<double> Betragssumme(const std::vector<GemeinkostenZeile>& grid) {
 
 std::optional<Flaechen> GesamtflaecheBerechnen() {
   State& st = state();
-  std::unique_ptr<db::Database> database = settings::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(st.enterprise.TolvarDatenbankPfad);
   if (!database) return std::nullopt;
   db::Recordset vantel = settings::Tabelle(*database, "Vantel");
   if (!vantel.ok()) return std::nullopt;
   Flaechen f;
   const int last = LetzterStandortIndex();
   for (int i = 0; i <= last; ++i) {
-    StandortSatz& s = st.StandortListe[static_cast<std::size_t>(i)];
+    StandortSatz& s = st.masters.StandortListe[static_cast<std::size_t>(i)];
     if (!s.ImBaum || s.Gliederungspunkt) continue;
     if (s.Flaeche.empty()) s.Flaeche = "0";
     const double flaeche = base::NumberOr(s.Flaeche, 0.0);
@@ -62,7 +62,7 @@ std::optional<Flaechen> GesamtflaecheBerechnen() {
 
 std::optional<std::vector<GemeinkostenZeile>> FlaechenSpezifischeGemeinkostenLaden() {
   const State& st = state();
-  std::unique_ptr<db::Database> database = settings::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(st.enterprise.TolvarDatenbankPfad);
   if (!database) return std::nullopt;
   db::Recordset rs = settings::Tabelle(*database, "Vantel");
   if (!rs.ok()) return std::nullopt;
@@ -74,8 +74,8 @@ std::optional<std::vector<GemeinkostenZeile>> FlaechenSpezifischeGemeinkostenLad
     if (betrag.isNull() || text.empty() || betrag.number() == 0.0) continue;
     GemeinkostenZeile z{"", text, rs["StandortNr"].text()};
     for (int i = 0; i <= last; ++i) {
-      if (st.StandortListe[static_cast<std::size_t>(i)].StandortNr == z.StandortNr) {
-        z.Standortname = st.StandortListe[static_cast<std::size_t>(i)].Standortname;
+      if (st.masters.StandortListe[static_cast<std::size_t>(i)].StandortNr == z.StandortNr) {
+        z.Standortname = st.masters.StandortListe[static_cast<std::size_t>(i)].Standortname;
         break;
       }
     }
@@ -88,34 +88,34 @@ int GemeinkostenAblegen(std::vector<GemeinkostenZeile>* grid, const std::string&
   State& st = state();
   const int last = LetzterStandortIndex();
   for (int i = 0; i <= last; ++i) {
-    if (st.StandortListe[static_cast<std::size_t>(i)].StandortNr == key) {
-      st.StandortIndex = i;
+    if (st.masters.StandortListe[static_cast<std::size_t>(i)].StandortNr == key) {
+      st.selection.StandortIndex = i;
       break;
     }
   }
   std::vector<int> sites;
   if (key == "Standort") {
     for (int j = 0; j <= last; ++j) {
-      const StandortSatz& s = st.StandortListe[static_cast<std::size_t>(j)];
+      const StandortSatz& s = st.masters.StandortListe[static_cast<std::size_t>(j)];
       if (s.StandortNr != "Sta1000" && !s.Gliederungspunkt && s.ImBaum) sites.push_back(j);
     }
-  } else if (st.StandortIndex >= 0 && st.StandortIndex <= last &&
-             st.StandortListe[static_cast<std::size_t>(st.StandortIndex)].StandortNr == key) {
-    const StandortSatz& g = st.StandortListe[static_cast<std::size_t>(st.StandortIndex)];
+  } else if (st.selection.StandortIndex >= 0 && st.selection.StandortIndex <= last &&
+             st.masters.StandortListe[static_cast<std::size_t>(st.selection.StandortIndex)].StandortNr == key) {
+    const StandortSatz& g = st.masters.StandortListe[static_cast<std::size_t>(st.selection.StandortIndex)];
     if (g.Gliederungspunkt) {
       const std::string gruppe = base::RightChars(g.StandortNr, 4);
       for (int j = 0; j <= last; ++j) {
-        const StandortSatz& s = st.StandortListe[static_cast<std::size_t>(j)];
+        const StandortSatz& s = st.masters.StandortListe[static_cast<std::size_t>(j)];
         if (s.UeberPNr == gruppe && s.ImBaum) sites.push_back(j);
       }
     } else {
-      sites.push_back(st.StandortIndex);
+      sites.push_back(st.selection.StandortIndex);
     }
   }
 
   int platziert = 0;
   for (int j : sites) {
-    const StandortSatz& s = st.StandortListe[static_cast<std::size_t>(j)];
+    const StandortSatz& s = st.masters.StandortListe[static_cast<std::size_t>(j)];
     for (std::size_t k = 0; k < grid->size(); ++k) {
       GemeinkostenZeile& z = (*grid)[k];
       if (z.StandortNr == s.StandortNr) {  // listed already: ready for a new amount
@@ -131,8 +131,8 @@ int GemeinkostenAblegen(std::vector<GemeinkostenZeile>* grid, const std::string&
       }
     }
   }
-  st.StandortTabelleAktiv = true;
-  st.StandortTabelleZeile = platziert;
+  st.windows.StandortTabelleAktiv = true;
+  st.windows.StandortTabelleZeile = platziert;
   return platziert;
 }
 
@@ -168,7 +168,7 @@ Summen FlaechenSpezifischeGemeinkostenSummieren(const std::string& gemeinkosten,
 }
 
 bool FlaechenSpezifischeGemeinkostenLoeschen(const std::string& standortNr) {
-  std::unique_ptr<db::Database> database = settings::Oeffnen(state().TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(state().enterprise.TolvarDatenbankPfad);
   if (!database) return false;
   db::Recordset rs = settings::Tabelle(*database, "Vantel");
   if (!rs.ok()) return false;
@@ -187,7 +187,7 @@ Ergebnis Sichern() { return mdlDatenbank::EinstellungenSichern() ? Ergebnis::Ok 
 
 Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe,
                                const std::vector<GemeinkostenZeile>& grid) {
-  EinstellungenSatz& e = state().AktuelleEinstellungen;
+  EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.Jahr = eingabe.Jahr.empty() ? "0" : eingabe.Jahr;
   if (eingabe.Gemeinkosten.empty()) {
     mdlFehler::MeldungWerteFehlen();
@@ -227,7 +227,7 @@ Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe,
     GemeinkostenUeberschreitungMelden();
     return Ergebnis::Ueberschreitung;
   }
-  std::unique_ptr<db::Database> database = settings::Oeffnen(state().TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(state().enterprise.TolvarDatenbankPfad);
   if (!database) return Ergebnis::Fehler;
   db::Transaction tx = database->BeginTransaction();
   db::Recordset rs = settings::Tabelle(*database, "Vantel");

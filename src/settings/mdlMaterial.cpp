@@ -20,23 +20,23 @@ constexpr std::string_view kKosten = "Kosten je Stunde";
 // The records 0..AnzahlStdTaetigkeiten that exist in the list.
 int LetzterTaetigkeitsIndex() {
   const State& st = state();
-  return std::min<int>(st.AnzahlStdTaetigkeiten, static_cast<int>(st.StdTaetigkeitListe.size()) - 1);
+  return std::min<int>(st.masters.AnzahlStdTaetigkeiten, static_cast<int>(st.masters.StdTaetigkeitListe.size()) - 1);
 }
 
 }  // namespace
 
 bool ArbeitMaterialLaden() {
   State& st = state();
-  st.ArbeitMaterialListe.assign(kArbeitMaterialElemente, ArbeitMaterialSatz{});
-  std::unique_ptr<db::Database> database = settings::Oeffnen(st.TolvarDatenbankPfad);
+  st.settings.ArbeitMaterialListe.assign(kArbeitMaterialElemente, ArbeitMaterialSatz{});
+  std::unique_ptr<db::Database> database = settings::Oeffnen(st.enterprise.TolvarDatenbankPfad);
   if (!database) return false;
   db::Recordset rs = settings::Tabelle(*database, kTabelle);
   if (!rs.ok()) return false;
   std::size_t i = 0;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++i) {
     // Always one "0" element after the rows, so a scan meets the end of the list.
-    if (st.ArbeitMaterialListe.size() <= i + 1) st.ArbeitMaterialListe.resize(i + 2);
-    st.ArbeitMaterialListe[i] = {rs["TaetigkeitNr"].text(), rs[kKosten].text()};
+    if (st.settings.ArbeitMaterialListe.size() <= i + 1) st.settings.ArbeitMaterialListe.resize(i + 2);
+    st.settings.ArbeitMaterialListe[i] = {rs["TaetigkeitNr"].text(), rs[kKosten].text()};
   }
   return true;
 }
@@ -49,7 +49,7 @@ std::vector<KostenZeile> ArbeitMaterialTabelleFuellen(bool* ok) {
   if (ok != nullptr) *ok = false;
   std::vector<KostenZeile> zeilen;
   const State& st = state();
-  std::unique_ptr<db::Database> database = settings::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(st.enterprise.TolvarDatenbankPfad);
   if (!database) return zeilen;
   db::Recordset rs = settings::Tabelle(*database, kTabelle);
   if (!rs.ok()) return zeilen;
@@ -58,7 +58,7 @@ std::vector<KostenZeile> ArbeitMaterialTabelleFuellen(bool* ok) {
     if (static_cast<int>(zeilen.size()) >= kArbeitMaterialDatenzeilen) break;
     const std::string nr = rs["TaetigkeitNr"].text();
     for (int i = 0; i <= last; ++i) {
-      const StdTaetigkeitSatz& t = st.StdTaetigkeitListe[static_cast<std::size_t>(i)];
+      const StdTaetigkeitSatz& t = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(i)];
       if (t.StdTaetigkeitNr == nr && t.ImBaum) {
         zeilen.push_back({t.Taetigkeit, rs[kKosten].text(), t.StdTaetigkeitNr});
         break;
@@ -74,26 +74,26 @@ std::vector<int> AblageIndizes(const std::string& key) {
   const int last = LetzterTaetigkeitsIndex();
   std::vector<int> indizes;
   for (int i = 0; i <= last; ++i) {
-    if (st.StdTaetigkeitListe[static_cast<std::size_t>(i)].StdTaetigkeitNr == key) {
-      st.StdTaetigkeitIndex = i;
+    if (st.masters.StdTaetigkeitListe[static_cast<std::size_t>(i)].StdTaetigkeitNr == key) {
+      st.selection.StdTaetigkeitIndex = i;
       break;
     }
   }
   if (key == "Taetigkeit") {
     for (int i = 0; i <= last; ++i) {
-      const StdTaetigkeitSatz& t = st.StdTaetigkeitListe[static_cast<std::size_t>(i)];
+      const StdTaetigkeitSatz& t = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(i)];
       if (!t.Gliederungspunkt && t.ImBaum) indizes.push_back(i);
     }
     return indizes;
   }
-  const int sel = st.StdTaetigkeitIndex;
+  const int sel = st.selection.StdTaetigkeitIndex;
   if (sel < 0 || sel > last) return indizes;
-  const StdTaetigkeitSatz& gewaehlt = st.StdTaetigkeitListe[static_cast<std::size_t>(sel)];
+  const StdTaetigkeitSatz& gewaehlt = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(sel)];
   if (gewaehlt.StdTaetigkeitNr != key) return indizes;  // the key names no record
   if (!gewaehlt.Gliederungspunkt) return {sel};
   const std::string gruppe = base::RightChars(gewaehlt.StdTaetigkeitNr, 4);
   for (int i = 0; i <= last; ++i) {
-    const StdTaetigkeitSatz& t = st.StdTaetigkeitListe[static_cast<std::size_t>(i)];
+    const StdTaetigkeitSatz& t = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(i)];
     if (t.UeberPNr == gruppe && t.ImBaum) indizes.push_back(i);
   }
   return indizes;
@@ -102,7 +102,7 @@ std::vector<int> AblageIndizes(const std::string& key) {
 void ArbeitMaterialAblegen(std::vector<KostenZeile>* grid, const std::string& key) {
   const State& st = state();
   for (int index : AblageIndizes(key)) {
-    const StdTaetigkeitSatz& t = st.StdTaetigkeitListe[static_cast<std::size_t>(index)];
+    const StdTaetigkeitSatz& t = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(index)];
     for (KostenZeile& zeile : *grid) {
       if (zeile.Taetigkeit.empty()) {
         zeile.Taetigkeit = t.Taetigkeit;
@@ -123,7 +123,7 @@ std::string KostenTaste(const std::string& text, int keyAscii) {
 
 bool ArbeitMaterialLoeschen(const std::string& taetigkeitNr) {
   if (taetigkeitNr.empty()) return true;
-  std::unique_ptr<db::Database> database = settings::Oeffnen(state().TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(state().enterprise.TolvarDatenbankPfad);
   if (!database) return false;
   db::Recordset rs = settings::Tabelle(*database, kTabelle);
   if (!rs.ok()) return false;
@@ -150,7 +150,7 @@ ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZ
   std::set<std::string> ersetzt;
   const int last = LetzterTaetigkeitsIndex();
   for (int i = 0; i <= last; ++i) {
-    const StdTaetigkeitSatz& t = st.StdTaetigkeitListe[static_cast<std::size_t>(i)];
+    const StdTaetigkeitSatz& t = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(i)];
     if (t.ImBaum) ersetzt.insert(t.StdTaetigkeitNr);
   }
   std::vector<const KostenZeile*> neu;
@@ -160,7 +160,7 @@ ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZ
     ersetzt.insert(z.TaetigkeitNr);
   }
 
-  std::unique_ptr<db::Database> database = settings::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> database = settings::Oeffnen(st.enterprise.TolvarDatenbankPfad);
   if (!database) return ArbeitMaterialSpeicherergebnis::Fehler;
   db::Transaction tx = database->BeginTransaction();
   if (!tx.active()) return ArbeitMaterialSpeicherergebnis::Fehler;

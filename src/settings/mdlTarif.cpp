@@ -84,21 +84,21 @@ void SetNamensanzeige(std::function<void(const std::string&)> anzeige) {
 bool TarifLaden() {
   State& st = state();
   const LohngruppeSatz leer = LeereLohngruppe();
-  st.LohngruppeListe.assign(kLohngruppenElemente, leer);
-  st.AnzahlLohngruppen = 0;
+  st.settings.LohngruppeListe.assign(kLohngruppenElemente, leer);
+  st.settings.AnzahlLohngruppen = 0;
 
   // The name display is a courtesy; nothing it does stops the loading.
-  if (Namensanzeige() && st.PersonalIndex >= 0 &&
-      st.PersonalIndex < static_cast<int>(st.PersonalListe.size())) {
-    const PersonalSatz& p = st.PersonalListe[static_cast<std::size_t>(st.PersonalIndex)];
+  if (Namensanzeige() && st.selection.PersonalIndex >= 0 &&
+      st.selection.PersonalIndex < static_cast<int>(st.masters.PersonalListe.size())) {
+    const PersonalSatz& p = st.masters.PersonalListe[static_cast<std::size_t>(st.selection.PersonalIndex)];
     try {
       Namensanzeige()(p.Name + ", " + p.Vorname);
     } catch (...) {
     }
   }
 
-  std::unique_ptr<db::Database> morvin = settings::Oeffnen(st.AktuellerBetrieb);
-  std::unique_ptr<db::Database> tolvar = settings::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> morvin = settings::Oeffnen(st.enterprise.AktuellerBetrieb);
+  std::unique_ptr<db::Database> tolvar = settings::Oeffnen(st.enterprise.TolvarDatenbankPfad);
   if (!morvin || !tolvar) return false;
   db::Recordset lohn = settings::Tabelle(*morvin, "Lohn");
   const std::optional<std::vector<TarifZeile>> tarif = TarifZeilen(*tolvar);
@@ -119,8 +119,8 @@ bool TarifLaden() {
     for (const TarifZeile& t : *tarif) {
       if (t.Lohngruppe && *t.Lohngruppe == s.LohngruppenID) s.Lohn = t.Lohn;
     }
-    Ablegen(&st.LohngruppeListe, i, std::move(s), leer);
-    st.AnzahlLohngruppen = static_cast<int16_t>(i + 1);
+    Ablegen(&st.settings.LohngruppeListe, i, std::move(s), leer);
+    st.settings.AnzahlLohngruppen = static_cast<int16_t>(i + 1);
   }
   return true;
 }
@@ -128,11 +128,11 @@ bool TarifLaden() {
 bool PersonalLohngruppenLaden() {
   State& st = state();
   const LohneinteilungSatz leer = LeereLohneinteilung();
-  st.LohneinteilungListe.assign(kLohneinteilungenElemente, leer);
-  st.AnzahlLohneinteilungen = 0;
+  st.settings.LohneinteilungListe.assign(kLohneinteilungenElemente, leer);
+  st.settings.AnzahlLohneinteilungen = 0;
 
-  std::unique_ptr<db::Database> morvin = settings::Oeffnen(st.AktuellerBetrieb);
-  std::unique_ptr<db::Database> tolvar = settings::Oeffnen(st.TolvarDatenbankPfad);
+  std::unique_ptr<db::Database> morvin = settings::Oeffnen(st.enterprise.AktuellerBetrieb);
+  std::unique_ptr<db::Database> tolvar = settings::Oeffnen(st.enterprise.TolvarDatenbankPfad);
   if (!morvin || !tolvar) return false;
   db::Recordset lohn = settings::Tabelle(*morvin, "Lohn");
   db::Recordset einteilung = settings::Tabelle(*morvin, "Lohneinteilung");
@@ -163,8 +163,8 @@ bool PersonalLohngruppenLaden() {
         break;
       }
     }
-    Ablegen(&st.LohneinteilungListe, i, std::move(s), leer);
-    st.AnzahlLohneinteilungen = static_cast<int16_t>(i + 1);
+    Ablegen(&st.settings.LohneinteilungListe, i, std::move(s), leer);
+    st.settings.AnzahlLohneinteilungen = static_cast<int16_t>(i + 1);
   }
   return true;
 }
@@ -201,8 +201,8 @@ struct Schreibvorgang {
 std::optional<Schreibvorgang> SchreibenBeginnen() {
   const State& st = state();
   Schreibvorgang w;
-  w.morvin = settings::Oeffnen(st.AktuellerBetrieb);
-  w.tolvar = settings::Oeffnen(st.TolvarDatenbankPfad);
+  w.morvin = settings::Oeffnen(st.enterprise.AktuellerBetrieb);
+  w.tolvar = settings::Oeffnen(st.enterprise.TolvarDatenbankPfad);
   if (!w.morvin || !w.tolvar) return std::nullopt;
   w.tm.emplace(w.morvin->BeginTransaction());
   w.tt.emplace(w.tolvar->BeginTransaction());
@@ -227,9 +227,10 @@ bool LohngruppeLoeschen(const std::string& idText) {
 LohngruppeAuswahl LohngruppeNachName(const std::string& name) {
   const State& st = state();
   LohngruppeAuswahl a;
-  const int last = std::min<int>(st.AnzahlLohngruppen, static_cast<int>(st.LohngruppeListe.size()) - 1);
+  const int last =
+      std::min<int>(st.settings.AnzahlLohngruppen, static_cast<int>(st.settings.LohngruppeListe.size()) - 1);
   for (int i = 0; i <= last; ++i) {
-    const LohngruppeSatz& s = st.LohngruppeListe[static_cast<std::size_t>(i)];
+    const LohngruppeSatz& s = st.settings.LohngruppeListe[static_cast<std::size_t>(i)];
     if (s.Tarif == name) {
       a.Index = i;
       a.Tarif = s.Tarif;
@@ -244,8 +245,8 @@ LohngruppeAuswahl LohngruppeNachName(const std::string& name) {
 std::vector<std::string> Lohngruppennamen() {
   const State& s = state();
   std::vector<std::string> namen;
-  for (int i = 0; i <= s.AnzahlLohngruppen && i < static_cast<int>(s.LohngruppeListe.size()); ++i) {
-    namen.push_back(s.LohngruppeListe[static_cast<std::size_t>(i)].Tarif);
+  for (int i = 0; i <= s.settings.AnzahlLohngruppen && i < static_cast<int>(s.settings.LohngruppeListe.size()); ++i) {
+    namen.push_back(s.settings.LohngruppeListe[static_cast<std::size_t>(i)].Tarif);
   }
   return namen;
 }
@@ -254,9 +255,9 @@ int LohngruppeIndexNachId(const std::string& idText) {
   const std::optional<double> n = base::ParseNumber(Aufgeraeumt(idText));
   if (!n || *n != base::Int(*n)) return -1;
   const State& st = state();
-  const int count = std::min<int>(st.AnzahlLohngruppen, static_cast<int>(st.LohngruppeListe.size()));
+  const int count = std::min<int>(st.settings.AnzahlLohngruppen, static_cast<int>(st.settings.LohngruppeListe.size()));
   for (int i = 0; i < count; ++i) {
-    if (st.LohngruppeListe[static_cast<std::size_t>(i)].LohngruppenID == *n) return i;
+    if (st.settings.LohngruppeListe[static_cast<std::size_t>(i)].LohngruppenID == *n) return i;
   }
   return -1;
 }
@@ -265,7 +266,7 @@ namespace {
 
 // True when a Lohn row carries `name` exactly; nullopt when the table cannot be read.
 std::optional<bool> NameVorhanden(const std::string& name) {
-  std::unique_ptr<db::Database> morvin = settings::Oeffnen(state().AktuellerBetrieb);
+  std::unique_ptr<db::Database> morvin = settings::Oeffnen(state().enterprise.AktuellerBetrieb);
   if (!morvin) return std::nullopt;
   db::Recordset rs = settings::Tabelle(*morvin, "Lohn");
   if (!rs.ok()) return std::nullopt;
@@ -339,8 +340,8 @@ Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
   const int index = LohngruppeIndexNachId(idText);
   if (index < 0) return Ergebnis::KeineGruppe;
   State& st = state();
-  st.Merkwert = index;
-  const int16_t g = st.LohngruppeListe[static_cast<std::size_t>(index)].LohngruppenID;
+  st.windows.Merkwert = index;
+  const int16_t g = st.settings.LohngruppeListe[static_cast<std::size_t>(index)].LohngruppenID;
 
   std::optional<Schreibvorgang> w = SchreibenBeginnen();
   if (!w) return Ergebnis::Fehler;
@@ -387,7 +388,7 @@ Ergebnis LohngruppeEntfernen(const std::string& idText) {
   const int index = LohngruppeIndexNachId(idText);
   if (index < 0) return Ergebnis::KeineGruppe;
   const std::string id =
-      std::to_string(state().LohngruppeListe[static_cast<std::size_t>(index)].LohngruppenID);
+      std::to_string(state().settings.LohngruppeListe[static_cast<std::size_t>(index)].LohngruppenID);
   return LohngruppeLoeschen(id) ? Ergebnis::Gespeichert : Ergebnis::Fehler;
 }
 

@@ -49,15 +49,15 @@ int RegionNachCaption(const std::string& text) {
 
 std::string RegionWaehlen(int index) {
   if (index < 0 || index >= kAnzahlRegionen) return "";
-  state().GewaehlteRegion = Regionen()[static_cast<std::size_t>(index)].Caption;
-  return state().GewaehlteRegion;
+  state().windows.GewaehlteRegion = Regionen()[static_cast<std::size_t>(index)].Caption;
+  return state().windows.GewaehlteRegion;
 }
 
 bool AuswahlUebernehmen() {
   State& st = state();
-  if (st.GewaehlteRegion.empty()) return false;
-  st.AktuelleEinstellungen.StandardStation = -1;
-  st.AktuelleEinstellungen.Wetterstation = st.GewaehlteRegion;
+  if (st.windows.GewaehlteRegion.empty()) return false;
+  st.enterprise.AktuelleEinstellungen.StandardStation = -1;
+  st.enterprise.AktuelleEinstellungen.Wetterstation = st.windows.GewaehlteRegion;
   return mdlDatenbank::EinstellungenSichern();
 }
 
@@ -73,21 +73,21 @@ std::optional<StationsInfo> StationsinfoAnzeigen(int index) {
   if (index < 0 || index >= kAnzahlRegionen) return std::nullopt;
   State& st = state();
   const Region& r = Regionen()[static_cast<std::size_t>(index)];
-  st.StationName = r.Station;
-  st.StationDateiname = r.Bildname;
+  st.windows.StationName = r.Station;
+  st.windows.StationDateiname = r.Bildname;
   std::unique_ptr<db::Database> database = settings::Oeffnen(StationsdatenbankPfad());
   if (!database) return std::nullopt;
   db::Recordset rs = settings::Tabelle(*database, "Stat_Info");
   if (!rs.ok()) return std::nullopt;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-    if (rs["StatName"].text() != st.StationName) continue;
+    if (rs["StatName"].text() != st.windows.StationName) continue;
     return StationsInfo{rs["StatName"].text(),
                         rs["Regierungsbezirk"].text(),
                         rs["Lkr"].text(),
                         rs["Gemeinde"].text(),
                         rs["Höhe"].text() + " m ü.N.N.",
                         rs["Lage"].text(),
-                        StationsbildPfad(st.StationDateiname)};
+                        StationsbildPfad(st.windows.StationDateiname)};
   }
   return std::nullopt;
 }

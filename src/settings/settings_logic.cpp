@@ -20,7 +20,7 @@ std::string HilfethemaDesTabs(int tab) {
 }
 
 std::string DatenbankGewaehlt(Datenbank datenbank, const std::string& pfad) {
-  EinstellungenSatz& e = state().AktuelleEinstellungen;
+  EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   switch (datenbank) {
     case Datenbank::Material:
       e.MaterialPfad = pfad;
@@ -41,27 +41,27 @@ std::string DatenbankGewaehlt(Datenbank datenbank, const std::string& pfad) {
 DatenbankenSpeicherergebnis DatenbankenSpeichern(const std::string& station, const std::string& materialPfad,
                                       const std::string& vantelPfad) {
   State& st = state();
-  EinstellungenSatz& e = st.AktuelleEinstellungen;
+  EinstellungenSatz& e = st.enterprise.AktuelleEinstellungen;
   e.Wetterstation = station;
   e.MaterialPfad = materialPfad;
   e.VantelPfad = vantelPfad;
   mdlFehler::MaterialDatenbankPruefen();
-  if (!st.PruefungOk) return DatenbankenSpeicherergebnis::PruefungFehlgeschlagen;
+  if (!st.enterprise.PruefungOk) return DatenbankenSpeicherergebnis::PruefungFehlgeschlagen;
   mdlFehler::VantelDatenbankPruefen();
-  if (!st.PruefungOk) return DatenbankenSpeicherergebnis::PruefungFehlgeschlagen;
+  if (!st.enterprise.PruefungOk) return DatenbankenSpeicherergebnis::PruefungFehlgeschlagen;
   // The whole row, so the weather and result databases chosen on this tab are on disk too.
   return mdlDatenbank::EinstellungenSichern() ? DatenbankenSpeicherergebnis::Gespeichert
                                               : DatenbankenSpeicherergebnis::Fehler;
 }
 
 void StandardKlimapfadSetzen() {
-  state().AktuelleEinstellungen.KlimaPfad = data::InstallPath(data::kStandardWetterdatenbank);
+  state().enterprise.AktuelleEinstellungen.KlimaPfad = data::InstallPath(data::kStandardWetterdatenbank);
 }
 
 bool FarbeinstellungSpeichern(std::optional<int> farbeTolvar, std::optional<int> farbeMorvin) {
   State& st = state();
-  if (farbeMorvin && *farbeMorvin >= 0 && *farbeMorvin <= 5) st.FarbeMorvin = *farbeMorvin;
-  if (farbeTolvar && *farbeTolvar >= 0 && *farbeTolvar <= 5) st.FarbeTolvar = *farbeTolvar;
+  if (farbeMorvin && *farbeMorvin >= 0 && *farbeMorvin <= 5) st.windows.FarbeMorvin = *farbeMorvin;
+  if (farbeTolvar && *farbeTolvar >= 0 && *farbeTolvar <= 5) st.windows.FarbeTolvar = *farbeTolvar;
   return mdlDatenbank::SystemInfoSichern();
 }
 
@@ -86,7 +86,7 @@ std::optional<std::string> VermarktungsanteilBerechnen(const std::string& umsatz
 }
 
 std::string VermarktungskostenSpeichern(const std::string& text) {
-  std::string& wert = state().AktuelleEinstellungen.Vermarktungskosten;
+  std::string& wert = state().enterprise.AktuelleEinstellungen.Vermarktungskosten;
   wert = text.empty() ? "0" : text;
   mdlDatenbank::EinstellungenSichern();
   return wert;

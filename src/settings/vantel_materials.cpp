@@ -20,7 +20,7 @@ constexpr std::string_view kHeiz = "Heizmaterialien";
 constexpr std::string_view kGwh = "GWHMaterial";
 
 std::unique_ptr<db::Database> Vanteldatenbank() {
-  return settings::Oeffnen(state().AktuelleEinstellungen.VantelPfad);
+  return settings::Oeffnen(state().enterprise.AktuelleEinstellungen.VantelPfad);
 }
 
 template <typename T, typename Lesen>
@@ -104,7 +104,7 @@ bool Loeschen(std::string_view table, const std::string& nummer) {
 }  // namespace
 
 std::optional<int> BrennstoffLaden() {
-  return Laden(&state().BrennstoffListe, kHeiz, [](const db::Recordset& rs) {
+  return Laden(&state().settings.BrennstoffListe, kHeiz, [](const db::Recordset& rs) {
     return BrennstoffSatz{rs["Nummer"].text(), rs["Brennstoffart"].text(),
                           rs["Unterer Brennwert"].text(), rs["Oberer Brennwert"].text(),
                           rs["Preis"].text()};
@@ -112,7 +112,7 @@ std::optional<int> BrennstoffLaden() {
 }
 
 std::optional<int> EindeckungLaden() {
-  return Laden(&state().EindeckungListe, kGwh, [](const db::Recordset& rs) {
+  return Laden(&state().settings.EindeckungListe, kGwh, [](const db::Recordset& rs) {
     return EindeckungSatz{rs["Nummer"].text(), rs["Material"].text(), rs["k-Wert"].text(),
                           rs["Durchlässigkeit"].text(), rs["Eignung"].text()};
   });
@@ -123,7 +123,7 @@ std::optional<int> EindeckungID() { return NaechsteNummer(kGwh); }
 
 std::array<BrennstoffZeile, kEditorZeilen> BrennstoffEintragen(int index, int startzeile) {
   std::array<BrennstoffZeile, kEditorZeilen> zeilen{};
-  const std::vector<BrennstoffSatz>& liste = state().BrennstoffListe;
+  const std::vector<BrennstoffSatz>& liste = state().settings.BrennstoffListe;
   int i = std::max(index, 0);
   for (int z = std::max(startzeile, 1); z <= kEditorZeilen; ++z, ++i) {
     if (i >= static_cast<int>(liste.size())) break;
@@ -137,7 +137,7 @@ std::array<BrennstoffZeile, kEditorZeilen> BrennstoffEintragen(int index, int st
 
 std::array<EindeckungZeile, kEditorZeilen> EindeckungEintragen(int index, int startzeile) {
   std::array<EindeckungZeile, kEditorZeilen> zeilen{};
-  const std::vector<EindeckungSatz>& liste = state().EindeckungListe;
+  const std::vector<EindeckungSatz>& liste = state().settings.EindeckungListe;
   int i = std::max(index, 0);
   for (int z = std::max(startzeile, 1); z <= kEditorZeilen; ++z, ++i) {
     if (i >= static_cast<int>(liste.size())) break;
@@ -222,7 +222,7 @@ bool StromSpeichern(const std::string& text) {
     mdlFehler::MeldungWertePruefen();
     return false;
   }
-  state().AktuelleEinstellungen.Strom = text;
+  state().enterprise.AktuelleEinstellungen.Strom = text;
   return mdlDatenbank::EinstellungenSichern();
 }
 

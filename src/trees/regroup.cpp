@@ -42,11 +42,16 @@ Found Lookup(const std::vector<Satz>& list, const std::string& nr) {
 Found LookupInList(Kind kind, const std::string& nr) {
   State& s = state();
   switch (kind) {
-    case Kind::Kulturen: return Lookup(s.KulturListe, nr);
-    case Kind::Standorte: return Lookup(s.StandortListe, nr);
-    case Kind::Materialien: return Lookup(s.MaterialListe, nr);
-    case Kind::Personal: return Lookup(s.PersonalListe, nr);
-    case Kind::Taetigkeiten: return Lookup(s.StdTaetigkeitListe, nr);
+    case Kind::Kulturen:
+      return Lookup(s.masters.KulturListe, nr);
+    case Kind::Standorte:
+      return Lookup(s.masters.StandortListe, nr);
+    case Kind::Materialien:
+      return Lookup(s.masters.MaterialListe, nr);
+    case Kind::Personal:
+      return Lookup(s.masters.PersonalListe, nr);
+    case Kind::Taetigkeiten:
+      return Lookup(s.masters.StdTaetigkeitListe, nr);
   }
   return {};
 }
@@ -102,7 +107,7 @@ RegroupResult Regroup(Kind kind, const std::string& targetKey, const std::string
 
   const State& s = state();
   const std::string& path =
-      kind == Kind::Materialien ? s.AktuelleEinstellungen.MaterialPfad : s.AktuellerBetrieb;
+      kind == Kind::Materialien ? s.enterprise.AktuelleEinstellungen.MaterialPfad : s.enterprise.AktuellerBetrieb;
   const std::unique_ptr<db::Database> database = db::Database::Open(path);
   if (!database) return Failure();
   const Table table = TableOf(kind);

@@ -254,19 +254,23 @@ TreeModel BuildList(Kind kind, std::vector<Satz>& list, int& index, bool full,
   const int count = static_cast<int>(list.size());
   // The selection index ran through the record passes: it names no record afterwards.
   index = full ? count : count + 1;
-  state().AktuellerKnoten = r.lastAdded;
+  state().windows.AktuellerKnoten = r.lastAdded;
   return std::move(r.tree);
 }
 
 TreeModel BuildOfList(Kind kind, bool full, const std::vector<NodeState>& before) {
   State& s = state();
   switch (kind) {
-    case Kind::Kulturen: return BuildList(kind, s.KulturListe, s.KulturIndex, full, before);
-    case Kind::Standorte: return BuildList(kind, s.StandortListe, s.StandortIndex, full, before);
-    case Kind::Materialien: return BuildList(kind, s.MaterialListe, s.MaterialIndex, full, before);
-    case Kind::Personal: return BuildList(kind, s.PersonalListe, s.PersonalIndex, full, before);
+    case Kind::Kulturen:
+      return BuildList(kind, s.masters.KulturListe, s.selection.KulturIndex, full, before);
+    case Kind::Standorte:
+      return BuildList(kind, s.masters.StandortListe, s.selection.StandortIndex, full, before);
+    case Kind::Materialien:
+      return BuildList(kind, s.masters.MaterialListe, s.selection.MaterialIndex, full, before);
+    case Kind::Personal:
+      return BuildList(kind, s.masters.PersonalListe, s.selection.PersonalIndex, full, before);
     case Kind::Taetigkeiten:
-      return BuildList(kind, s.StdTaetigkeitListe, s.StdTaetigkeitIndex, full, before);
+      return BuildList(kind, s.masters.StdTaetigkeitListe, s.selection.StdTaetigkeitIndex, full, before);
   }
   return {};
 }

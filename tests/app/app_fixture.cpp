@@ -11,7 +11,7 @@ namespace tolvar::test {
 
 AppTest::AppTest() {
   ResetState();
-  mdlGroesse::AufloesungOk = 0;
+  state().windows.AufloesungOk = 0;
   previousSink_ = data::SetMessageSink(&sink_);
 }
 
@@ -50,7 +50,7 @@ mdiTolvarZentral& AppTest::Oeffnen() {
 mdiTolvarZentral& AppTest::MusterOeffnen() {
   SystemInfoSetzen(Muster());
   mdiTolvarZentral& haupt = Oeffnen();
-  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_TRUE(state().enterprise.BetriebOffen);
   return haupt;
 }
 

@@ -122,9 +122,9 @@ TEST_F(FaultInjectionTest, DamagedEnterpriseFilesAreReportedAndNothingIsComputed
     EXPECT_EQ(boxen.back().style, 16);
     EXPECT_EQ(boxen.back().title, QStringLiteral("Tolvar-Information"));
     // Nothing was loaded or computed from the damaged pair, and closing writes nothing into it.
-    EXPECT_FALSE(state().BetriebOffen);
-    EXPECT_EQ(state().AnzahlKulturen, 0);
-    EXPECT_EQ(state().AnzahlMaterialien, 0);
+    EXPECT_FALSE(state().enterprise.BetriebOffen);
+    EXPECT_EQ(state().masters.AnzahlKulturen, 0);
+    EXPECT_EQ(state().masters.AnzahlMaterialien, 0);
     haupt.Unload();
     EXPECT_TRUE(Stand({Betrieb(), Zwilling()}) == vorher) << "changed";
   }
@@ -171,7 +171,7 @@ TEST_F(FaultInjectionTest, DamagedDefaultsAreCopiedAgainFromTheShippedTree) {
     if (!fall.loeschen) {
       EXPECT_TRUE(Inhalt(pfad + ".beschädigt") == beschaedigt);
     }
-    EXPECT_GT(state().AnzahlMaterialien, 0);
+    EXPECT_GT(state().masters.AnzahlMaterialien, 0);
     haupt.Unload();
   }
 }
@@ -192,7 +192,7 @@ TEST_F(FaultInjectionTest, AFallbackThatCannotWriteTheSettingsRowSaysSo) {
   EXPECT_TRUE(texte[1].startsWith(QStringLiteral("Die Einstellungen des Betriebs konnten nicht in \"") + Q(tolvar) +
                                   QStringLiteral("\" gespeichert werden.\n\nDie Datei ist schreibgeschützt.")))
       << texte[1].toStdString();
-  EXPECT_GT(state().AnzahlMaterialien, 0);
+  EXPECT_GT(state().masters.AnzahlMaterialien, 0);
   EXPECT_TRUE(Inhalt(tolvar) == vorher) << "changed";
   prompts->AnswerMsgBox(ui::msgbox::Ok);  // the closing cannot write the row either
   haupt.Unload();
@@ -218,7 +218,7 @@ TEST_F(FaultInjectionTest, AnUnrestorableDefaultIsNotPromised) {
                                              "nicht geladen werden.")))
       << text.toStdString();
   EXPECT_FALSE(text.contains(QStringLiteral("stattdessen")));
-  EXPECT_EQ(state().AnzahlMaterialien, 0);
+  EXPECT_EQ(state().masters.AnzahlMaterialien, 0);
 }
 
 // An empty or unreadable system database is restored from the shipped tree at start, as the
@@ -239,9 +239,9 @@ TEST_F(FaultInjectionTest, ADamagedSystemDatabaseIsRestoredAtStart) {
                                                                  "Daten wiederhergestellt.")));
     EXPECT_TRUE(Inhalt(systemInfo + ".beschädigt") == beschaedigt);
     mdiTolvarZentral& haupt = Oeffnen();
-    EXPECT_EQ(state().AktuellerBetrieb, Muster());
-    EXPECT_TRUE(state().BetriebOffen);
-    EXPECT_GT(state().AnzahlKulturen, 0);
+    EXPECT_EQ(state().enterprise.AktuellerBetrieb, Muster());
+    EXPECT_TRUE(state().enterprise.BetriebOffen);
+    EXPECT_GT(state().masters.AnzahlKulturen, 0);
     haupt.Unload();
   }
 }
@@ -251,7 +251,7 @@ TEST_F(FaultInjectionTest, OpeningABrokenEnterpriseKeepsThePreviousOne) {
   MusterKopieren(Betrieb(), false);
   Ausfuehren(Betrieb(), "ALTER TABLE Kulturen DROP COLUMN KulturNr");
   mdiTolvarZentral& haupt = MusterOeffnen();
-  const int kulturen = state().AnzahlKulturen;
+  const int kulturen = state().masters.AnzahlKulturen;
   const std::string systemInfo = root.Join("Tolvar_DB/SystemInfo.mdb");
   const auto vorher = Stand({Betrieb(), systemInfo, root.Join("Betriebe/Mustergärtnerei.Tolvar")});
 
@@ -262,9 +262,9 @@ TEST_F(FaultInjectionTest, OpeningABrokenEnterpriseKeepsThePreviousOne) {
   const QString text = EinzigeMeldung();
   EXPECT_TRUE(text.startsWith(QStringLiteral("Die ausgewählte Morvin5-Datenbank ist ungültig"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("\"KulturNr\"")));
-  EXPECT_EQ(state().AktuellerBetrieb, Muster());
-  EXPECT_TRUE(state().BetriebOffen);
-  EXPECT_EQ(state().AnzahlKulturen, kulturen);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, Muster());
+  EXPECT_TRUE(state().enterprise.BetriebOffen);
+  EXPECT_EQ(state().masters.AnzahlKulturen, kulturen);
   EXPECT_FALSE(sys::FileExists(Zwilling()));
   EXPECT_TRUE(Stand({Betrieb(), systemInfo, root.Join("Betriebe/Mustergärtnerei.Tolvar")}) == vorher);
 }
@@ -288,11 +288,11 @@ TEST_F(FaultInjectionTest, APartlyReadableListIsReportedOnce) {
     Ausfuehren(Betrieb(), fall.sql);
     SystemInfoSetzen(Betrieb());
     const auto vorher = Stand({Betrieb(), Zwilling()});
-    state().GemeldeteLesefehler.clear();
+    state().enterprise.GemeldeteLesefehler.clear();
     const std::size_t gezeigt = prompts->messageBoxes().size();
     prompts->AnswerMsgBox(ui::msgbox::Ok);
     mdiTolvarZentral& haupt = Oeffnen();
-    EXPECT_TRUE(state().BetriebOffen);
+    EXPECT_TRUE(state().enterprise.BetriebOffen);
     mdlDatenLaden::KulturenLaden();  // a second reading says nothing new
     const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
     ASSERT_EQ(boxen.size(), gezeigt + 1);
@@ -312,7 +312,7 @@ TEST_F(FaultInjectionTest, FailedSettingsWriteAtClosingIsReported) {
   MusterKopieren(Betrieb());
   SystemInfoSetzen(Betrieb());
   mdiTolvarZentral& haupt = Oeffnen();
-  ASSERT_TRUE(state().BetriebOffen);
+  ASSERT_TRUE(state().enterprise.BetriebOffen);
   ASSERT_TRUE(sys::DeleteFile(Zwilling()));
   prompts->AnswerMsgBox(ui::msgbox::Ok);
   haupt.Unload();
@@ -366,7 +366,7 @@ TEST_F(FaultInjectionTest, FailedSettingsWriteBeforeACommandAsksAndNoChangesNoth
     const std::string twin = Zwilling2(mdb);
     SystemInfoSetzen(mdb);
     mdiTolvarZentral& haupt = Oeffnen();
-    ASSERT_TRUE(state().BetriebOffen);
+    ASSERT_TRUE(state().enterprise.BetriebOffen);
     std::unique_ptr<ScopedWriteProtection> schutz;
     if (voll) {
       datentraeger->Fill();
@@ -398,13 +398,13 @@ TEST_F(FaultInjectionTest, FailedSettingsWriteBeforeACommandAsksAndNoChangesNoth
     EXPECT_EQ(boxen.back().style, ui::msgbox::Question | ui::msgbox::YesNo);
     EXPECT_FALSE(sys::FileExists(ziel + ".mdb"));
     if (fall.antwort == ui::msgbox::No) {
-      EXPECT_EQ(state().AktuellerBetrieb, mdb);
-      EXPECT_TRUE(state().BetriebOffen);
+      EXPECT_EQ(state().enterprise.AktuellerBetrieb, mdb);
+      EXPECT_TRUE(state().enterprise.BetriebOffen);
       EXPECT_TRUE(Stand(dateien) == vorher) << "changed";
     } else {
       // The other enterprise is open; the file that could not be written kept its bytes.
-      EXPECT_EQ(state().AktuellerBetrieb, anderer);
-      EXPECT_TRUE(state().BetriebOffen);
+      EXPECT_EQ(state().enterprise.AktuellerBetrieb, anderer);
+      EXPECT_TRUE(state().enterprise.BetriebOffen);
       EXPECT_TRUE(Inhalt(twin) == vorher.at(twin)) << "changed";
     }
     schutz.reset();
@@ -433,8 +433,8 @@ TEST_F(FaultInjectionTest, FailedSystemInfoWriteIsReportedAndTheChosenEnterprise
   EXPECT_EQ(text, QStringLiteral("Der geöffnete Betrieb und die Farbeinstellung konnten nicht in \"") + Q(systemInfo) +
                       QStringLiteral("\" gespeichert werden.\n\nDie Datei ist schreibgeschützt.\n\nEinzelheiten: ") +
                       text.section(QStringLiteral("Einzelheiten: "), 1));
-  EXPECT_EQ(state().AktuellerBetrieb, anderer);
-  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, anderer);
+  EXPECT_TRUE(state().enterprise.BetriebOffen);
   EXPECT_EQ(mdiTolvarZentral::instanz().Caption(), QStringLiteral("Tolvar - Anderer"));
   EXPECT_TRUE(Inhalt(systemInfo) == vorher) << "changed";
   prompts->AnswerMsgBox(ui::msgbox::Ok);
@@ -464,8 +464,8 @@ TEST_F(FaultInjectionTest, AStoredElectricityPriceThatIsNoAmountIsRefusedByTheCa
     FeldSetzen(Zwilling(), "BetriebEinstellungen", "Strom", strom);
     SystemInfoSetzen(Betrieb());
     mdiTolvarZentral& haupt = Oeffnen();
-    ASSERT_TRUE(state().BetriebOffen);
-    const std::string ergebnisse = state().AktuelleEinstellungen.Ergebnisdatenbank;
+    ASSERT_TRUE(state().enterprise.BetriebOffen);
+    const std::string ergebnisse = state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank;
     const auto vorher = Stand({ergebnisse});
     ASSERT_TRUE(TriggerCommand(haupt.mnuNach));
     ProcessEvents();
@@ -560,10 +560,10 @@ TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWri
   // "Fuchsien 12 cm" has no phases; made current, it is listed in the calculation window.
   Ausfuehren(Muster(), "UPDATE Kulturen SET Aktuell = -1 WHERE KulturNr = 'K1008'");
   MusterOeffnen();
-  const std::vector<std::string> dateien = {Muster(), state().TolvarDatenbankPfad,
-                                            state().AktuelleEinstellungen.Ergebnisdatenbank,
-                                            state().AktuelleEinstellungen.MaterialPfad};
-  const EinstellungenSatz einstellungen = state().AktuelleEinstellungen;
+  const std::vector<std::string> dateien = {Muster(), state().enterprise.TolvarDatenbankPfad,
+                                            state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank,
+                                            state().enterprise.AktuelleEinstellungen.MaterialPfad};
+  const EinstellungenSatz einstellungen = state().enterprise.AktuelleEinstellungen;
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);
     const auto vorher = Stand(dateien);
@@ -573,8 +573,8 @@ TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWri
     const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
     ASSERT_EQ(boxen.size(), gezeigt + 1);
     EXPECT_TRUE(boxen.back().text.startsWith(QString::fromUtf8(fall.meldung))) << boxen.back().text.toStdString();
-    EXPECT_EQ(state().AktuelleEinstellungen.Strom, einstellungen.Strom);
-    EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, einstellungen.Gemeinkosten);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Strom, einstellungen.Strom);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, einstellungen.Gemeinkosten);
     EXPECT_TRUE(Stand(dateien) == vorher) << "changed";
   }
 }

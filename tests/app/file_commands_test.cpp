@@ -30,8 +30,8 @@ TEST_F(FileCommandsTest, CancelledDialogsChangeNothing) {
     prompts->CancelFile();
     Befehl(befehl);
     ASSERT_FALSE(vorher.isNull());
-    EXPECT_TRUE(state().BetriebOffen);
-    EXPECT_EQ(state().AktuellerBetrieb, Muster());
+    EXPECT_TRUE(state().enterprise.BetriebOffen);
+    EXPECT_EQ(state().enterprise.AktuellerBetrieb, Muster());
   }
   EXPECT_TRUE(prompts->messageBoxes().empty());
   EXPECT_TRUE(Inhalt(Muster()) == muster) << "content changed: " << Muster();
@@ -65,14 +65,14 @@ TEST_F(FileCommandsTest, DialogsCarryTheirPresetsAndFilters) {
 
 TEST_F(FileCommandsTest, BackupThenSecondBackupAsksAndNoKeepsYesReplaces) {
   MusterOeffnen();
-  const std::string tolvarVorher = Inhalt(state().TolvarDatenbankPfad);
+  const std::string tolvarVorher = Inhalt(state().enterprise.TolvarDatenbankPfad);
   prompts->AnswerMsgBox(ui::msgbox::Ok);
   Befehl("mnuBetriebSichern");
   ASSERT_TRUE(sys::FileExists(Sicherung(".MSD")));
   ASSERT_TRUE(sys::FileExists(Sicherung(".TSD")));
   EXPECT_EQ(Texte(*prompts), std::vector<QString>{"Datensicherung erfolgreich abgeschlossen"});
   EXPECT_EQ(prompts->messageBoxes()[0].style, ui::msgbox::Information);
-  EXPECT_TRUE(Inhalt(state().TolvarDatenbankPfad) == tolvarVorher) << "the enterprise's own file changed";
+  EXPECT_TRUE(Inhalt(state().enterprise.TolvarDatenbankPfad) == tolvarVorher) << "the enterprise's own file changed";
 
   FeldSetzen(Sicherung(".TSD"), "BetriebEinstellungen", "LetzteAenderung", "01.01.2020 00:00:00");
   prompts->AnswerMsgBox(ui::msgbox::No);
@@ -94,7 +94,7 @@ TEST_F(FileCommandsTest, BackupThenSecondBackupAsksAndNoKeepsYesReplaces) {
 TEST_F(FileCommandsTest, LoneTsdBackupIsReplacedAfterTheQuestion) {
   MusterOeffnen();
   sys::CreateFolder(root.Join("Sicherungsdateien"));
-  ASSERT_TRUE(sys::CopyFile(state().TolvarDatenbankPfad, Sicherung(".TSD"), true));
+  ASSERT_TRUE(sys::CopyFile(state().enterprise.TolvarDatenbankPfad, Sicherung(".TSD"), true));
   prompts->AnswerMsgBox(ui::msgbox::Yes).AnswerMsgBox(ui::msgbox::Ok);
   Befehl("mnuBetriebSichern");
   EXPECT_EQ(Texte(*prompts).back(), QStringLiteral("Datensicherung erfolgreich abgeschlossen"));
@@ -114,9 +114,9 @@ TEST_F(FileCommandsTest, RestoreReopensOnTheRestoredCopy) {
   ProcessEvents();
 
   ASSERT_TRUE(mdiTolvarZentral::IsLoaded());
-  EXPECT_EQ(state().AktuellerBetrieb, ziel);
-  EXPECT_EQ(state().TolvarDatenbankPfad, root.Join("Betriebe/Wiederhergestellt.Tolvar"));
-  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, ziel);
+  EXPECT_EQ(state().enterprise.TolvarDatenbankPfad, root.Join("Betriebe/Wiederhergestellt.Tolvar"));
+  EXPECT_TRUE(state().enterprise.BetriebOffen);
   EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Wiederhergestellt"));
   EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
   EXPECT_TRUE(Inhalt(ziel) == msd) << "content changed: " << ziel;
@@ -135,17 +135,17 @@ TEST_F(FileCommandsTest, SwitchingEnterprisesSavesTheOldSettingsAndLoadsTheNewOn
     ASSERT_TRUE(database->Execute("DELETE FROM Kulturen WHERE KulturNr <> 'K1001'"));
   }
   MusterOeffnen();
-  const int kulturenMuster = state().AnzahlKulturen;
-  state().AktuelleEinstellungen.Jahr = "2031";
+  const int kulturenMuster = state().masters.AnzahlKulturen;
+  state().enterprise.AktuelleEinstellungen.Jahr = "2031";
 
   prompts->AnswerFile(Q(zweiter));
   Befehl("mnuoeffnen");
   ProcessEvents();
 
   EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Zweiter Betrieb"));
-  EXPECT_TRUE(state().BetriebOffen);
-  EXPECT_EQ(state().AktuelleEinstellungen.Jahr, "2040");
-  EXPECT_EQ(state().AnzahlKulturen, 1);
+  EXPECT_TRUE(state().enterprise.BetriebOffen);
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Jahr, "2040");
+  EXPECT_EQ(state().masters.AnzahlKulturen, 1);
   EXPECT_NE(kulturenMuster, 1);
   EXPECT_EQ(Feld(root.Join("Betriebe/Mustergärtnerei.Tolvar"), "BetriebEinstellungen", "Jahr"), "2031");
   EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
@@ -153,14 +153,14 @@ TEST_F(FileCommandsTest, SwitchingEnterprisesSavesTheOldSettingsAndLoadsTheNewOn
 
 TEST_F(FileCommandsTest, SaveAsCopiesWithTheCurrentSettingsAndOpensTheCopy) {
   MusterOeffnen();
-  state().AktuelleEinstellungen.Jahr = "2033";
+  state().enterprise.AktuelleEinstellungen.Jahr = "2033";
   prompts->AnswerFile(Q(root.Join("Betriebe/Kopie.MDB")));
   Befehl("mnuspeichernunter");
   ProcessEvents();
-  EXPECT_EQ(state().AktuellerBetrieb, root.Join("Betriebe/Kopie.MDB"));
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, root.Join("Betriebe/Kopie.MDB"));
   EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Kopie"));
   EXPECT_EQ(Feld(root.Join("Betriebe/Kopie.Tolvar"), "BetriebEinstellungen", "Jahr"), "2033");
-  EXPECT_EQ(state().AktuelleEinstellungen.Jahr, "2033");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Jahr, "2033");
 }
 
 TEST_F(FileCommandsTest, NewResultDatabaseAndItsReplaceQuestion) {
@@ -172,11 +172,11 @@ TEST_F(FileCommandsTest, NewResultDatabaseAndItsReplaceQuestion) {
   prompts->AnswerFile(Q(root.Join("Ergebnisse/Neu")));
   Befehl("mnuNeueErgebnisDB");
   EXPECT_TRUE(Inhalt(ziel) == vorlage) << "content changed: " << ziel;
-  EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, ziel);
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, ziel);
   EXPECT_TRUE(prompts->messageBoxes().empty());
 
   std::ofstream(ziel, std::ios::binary | std::ios::trunc) << "alt";
-  state().AktuelleEinstellungen.Ergebnisdatenbank = "bisher";
+  state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = "bisher";
   prompts->AnswerFile(Q(ziel)).AnswerMsgBox(ui::msgbox::No);
   Befehl("mnuNeueErgebnisDB");
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
@@ -184,12 +184,12 @@ TEST_F(FileCommandsTest, NewResultDatabaseAndItsReplaceQuestion) {
             QStringLiteral("Eine Ergebnisdatenabank unter diesem Namen besteht bereits.\n\n"
                            " Soll diese Datei ersetzt werden?"));
   EXPECT_TRUE(Inhalt(ziel) == "alt") << "content changed: " << ziel;
-  EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, "bisher");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, "bisher");
 
   prompts->AnswerFile(Q(ziel)).AnswerMsgBox(ui::msgbox::Yes);
   Befehl("mnuNeueErgebnisDB");
   EXPECT_TRUE(Inhalt(ziel) == vorlage) << "content changed: " << ziel;
-  EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, ziel);
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, ziel);
   ProcessEvents();
   EXPECT_FALSE(vorher.isNull()) << "the main window must not be reopened";
 }
@@ -203,7 +203,7 @@ TEST_F(FileCommandsTest, BadInputGivesAClearMessageAndLosesNoFile) {
   Befehl("mnuoeffnen");
   ASSERT_EQ(Texte(*prompts).size(), 1u);
   EXPECT_EQ(Texte(*prompts)[0], Q(std::string(data::kKeineMdbDatei)));
-  EXPECT_EQ(state().AktuellerBetrieb, Muster());
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, Muster());
 
   // Save as onto the open enterprise itself.
   prompts->AnswerFile(Q(Muster())).AnswerMsgBox(ui::msgbox::Ok);
@@ -218,23 +218,23 @@ TEST_F(FileCommandsTest, BadInputGivesAClearMessageAndLosesNoFile) {
   Befehl("mnuSicherungLaden");
   EXPECT_EQ(prompts->messageBoxes().back().title, QStringLiteral("Laufzeitfehler"));
   EXPECT_FALSE(sys::FileExists(root.Join("Betriebe/Ziel.mdb")));
-  EXPECT_EQ(state().AktuellerBetrieb, Muster());
-  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, Muster());
+  EXPECT_TRUE(state().enterprise.BetriebOffen);
   EXPECT_TRUE(Inhalt(Muster()) == muster) << "content changed: " << Muster();
-  EXPECT_EQ(Feld(state().TolvarDatenbankPfad, "BetriebEinstellungen", "Jahr"), "2024");
+  EXPECT_EQ(Feld(state().enterprise.TolvarDatenbankPfad, "BetriebEinstellungen", "Jahr"), "2024");
 
   // A file named ".mdb" that is no database: reported by the check, and the open enterprise
   // stays open.
   const std::string kaputt = root.Join("Betriebe/Kaputt.mdb");
   std::ofstream(kaputt, std::ios::binary) << "kein Datenbankinhalt";
-  const int kulturen = state().AnzahlKulturen;
+  const int kulturen = state().masters.AnzahlKulturen;
   prompts->AnswerFile(Q(kaputt)).AnswerMsgBox(ui::msgbox::Ok);
   Befehl("mnuoeffnen");
   ProcessEvents();
   EXPECT_TRUE(Texte(*prompts).back().startsWith(
       QStringLiteral("Die ausgewählte Morvin5-Datenbank ist ungültig und kann nicht geöffnet werden\n\nDatei: ")));
   EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Mustergärtnerei"));
-  EXPECT_EQ(state().AnzahlKulturen, kulturen);
+  EXPECT_EQ(state().masters.AnzahlKulturen, kulturen);
   EXPECT_FALSE(sys::FileExists(root.Join("Betriebe/Kaputt.Tolvar")));
   EXPECT_TRUE(Inhalt(kaputt) == "kein Datenbankinhalt") << "content changed: " << kaputt;
   EXPECT_TRUE(Inhalt(Muster()) == muster) << "content changed: " << Muster();

@@ -140,9 +140,9 @@ TEST_F(HelpTest, HelpMenuTopicByWorkAreaAndActiveChild) {
     SCOPED_TRACE(c.thema);
     ResetState();
     test::UnloadAllWindows();
-    state().ModusStammdaten = c.modus == Stamm;
-    state().ModusErfassung = c.modus == Erfassung;
-    state().ModusKalkulation = c.modus == Kalk;
+    state().enterprise.ModusStammdaten = c.modus == Stamm;
+    state().enterprise.ModusErfassung = c.modus == Erfassung;
+    state().enterprise.ModusKalkulation = c.modus == Kalk;
     if (c.kind != Ohne) {
       mdiTolvarZentral::instanz().ui::MainForm::Show();
       switch (c.kind) {
@@ -155,7 +155,7 @@ TEST_F(HelpTest, HelpMenuTopicByWorkAreaAndActiveChild) {
       test::ProcessEvents();
     }
     Hilfebefehl("mnuHilfeText");  // "Hilfe", which is also the menu's title
-    EXPECT_EQ(state().HilfeThema, c.thema);
+    EXPECT_EQ(state().windows.HilfeThema, c.thema);
     EXPECT_EQ(ShownPage(), c.seite);
   }
   test::UnloadAllWindows();
@@ -163,7 +163,7 @@ TEST_F(HelpTest, HelpMenuTopicByWorkAreaAndActiveChild) {
 
 TEST_F(HelpTest, DocumentationOpensThePdfWithoutAnEnterprise) {
   test::ScopedShell shell(true);
-  ASSERT_FALSE(state().BetriebOffen);
+  ASSERT_FALSE(state().enterprise.BetriebOffen);
   Hilfebefehl("mnuHilfeDoku");
   ASSERT_EQ(shell->Requests().size(), 1u);
   EXPECT_EQ(shell->Requests()[0].kind, sys::RecordingShell::Kind::Document);

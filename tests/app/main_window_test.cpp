@@ -28,7 +28,7 @@ TEST_F(MainWindowTest, WithoutEnterpriseOpensMaximisedAndClosingWritesOnlySystem
   EXPECT_TRUE(haupt.windowState() & Qt::WindowMaximized);
   EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar"));
   EXPECT_TRUE(haupt.PanelText(1).isEmpty());
-  EXPECT_FALSE(state().BetriebOffen);
+  EXPECT_FALSE(state().enterprise.BetriebOffen);
   EXPECT_FALSE(frmBewegungsdaten::IsLoaded());
 
   Befehl("mnuEnde");
@@ -50,8 +50,8 @@ TEST_F(MainWindowTest, OpensEnterpriseAndCreatesItsMissingTolvarDatabase) {
   mdiTolvarZentral& haupt = Oeffnen();
   const State& s = state();
 
-  EXPECT_TRUE(s.BetriebOffen);
-  EXPECT_EQ(s.TolvarDatenbankPfad, tolvar);
+  EXPECT_TRUE(s.enterprise.BetriebOffen);
+  EXPECT_EQ(s.enterprise.TolvarDatenbankPfad, tolvar);
   EXPECT_TRUE(Inhalt(tolvar) == Inhalt(root.Join("Tolvar_DB/Vorlage.Tolvar"))) << "content changed: " << tolvar;
   EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar - Gärtnerei Muster"));
   EXPECT_EQ(haupt.PanelText(1), QStringLiteral("geöffnete Datei: ") + QString::fromStdString(betrieb));
@@ -62,15 +62,15 @@ TEST_F(MainWindowTest, OpensEnterpriseAndCreatesItsMissingTolvarDatabase) {
   EXPECT_EQ(haupt.width() * 15, 15360);
   EXPECT_EQ(haupt.pos(), QPoint(0, 0));
   // The template's empty settings take their replacements, which name the default databases.
-  EXPECT_EQ(s.AktuelleEinstellungen.MaterialPfad, root.Join("Tolvar_DB/Material.mdb"));
-  EXPECT_GT(s.AnzahlKulturen, 0);
-  EXPECT_GT(s.AnzahlStandorte, 0);
-  EXPECT_GT(s.AnzahlMaterialien, 0);
-  EXPECT_GT(s.AnzahlPersonal, 0);
-  EXPECT_GT(s.AnzahlStdTaetigkeiten, 0);
-  EXPECT_TRUE(s.ModusErfassung);
-  EXPECT_FALSE(s.ModusStammdaten);
-  EXPECT_FALSE(s.ModusKalkulation);
+  EXPECT_EQ(s.enterprise.AktuelleEinstellungen.MaterialPfad, root.Join("Tolvar_DB/Material.mdb"));
+  EXPECT_GT(s.masters.AnzahlKulturen, 0);
+  EXPECT_GT(s.masters.AnzahlStandorte, 0);
+  EXPECT_GT(s.masters.AnzahlMaterialien, 0);
+  EXPECT_GT(s.masters.AnzahlPersonal, 0);
+  EXPECT_GT(s.masters.AnzahlStdTaetigkeiten, 0);
+  EXPECT_TRUE(s.enterprise.ModusErfassung);
+  EXPECT_FALSE(s.enterprise.ModusStammdaten);
+  EXPECT_FALSE(s.enterprise.ModusKalkulation);
   ASSERT_TRUE(frmBewegungsdaten::IsLoaded());
   EXPECT_TRUE(frmBewegungsdaten::instanz().isVisible());
   EXPECT_TRUE(prompts->messageBoxes().empty());
@@ -78,8 +78,8 @@ TEST_F(MainWindowTest, OpensEnterpriseAndCreatesItsMissingTolvarDatabase) {
 
 TEST_F(MainWindowTest, OpensWithTheEnterprisesOwnSettings) {
   MusterOeffnen();
-  EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "München");
-  EXPECT_EQ(state().AktuelleEinstellungen.Jahr, "2024");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Wetterstation, "München");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Jahr, "2024");
 }
 
 // The checks run between the two loads of the settings: their defaults are in memory and in
@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, UnusableDatabasesAreReplacedBeforeTheListsAreLoaded) {
   for (int i = 0; i < 3; ++i) prompts->AnswerMsgBox(ui::msgbox::Ok);
 
   MusterOeffnen();
-  const EinstellungenSatz& e = state().AktuelleEinstellungen;
+  const EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
 
   const std::vector<QString> erwartet = {
       QStringLiteral("Die ausgewählte Material-Datenbank ist ungültig und kann nicht geöffnet werden, "
@@ -121,8 +121,8 @@ TEST_F(MainWindowTest, UnusableDatabasesAreReplacedBeforeTheListsAreLoaded) {
   EXPECT_EQ(Feld(tolvar, "BetriebEinstellungen", "KlimaPfad"), e.KlimaPfad);
   EXPECT_EQ(Feld(tolvar, "BetriebEinstellungen", "Ergebnisdatenbank"), e.Ergebnisdatenbank);
   EXPECT_EQ(Feld(tolvar, "BetriebEinstellungen", "Wetterstation"), e.Wetterstation);
-  EXPECT_GT(state().AnzahlMaterialien, 0);
-  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_GT(state().masters.AnzahlMaterialien, 0);
+  EXPECT_TRUE(state().enterprise.BetriebOffen);
   EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
 }
 
@@ -139,9 +139,9 @@ TEST_F(MainWindowTest, MissingTemplateIsReportedAndNothingIsLoaded) {
   EXPECT_TRUE(meldung.text.contains(QStringLiteral("Vorlage.Tolvar"))) << meldung.text.toStdString();
   EXPECT_EQ(meldung.style, ui::msgbox::Critical);
   EXPECT_EQ(meldung.title, QStringLiteral("Tolvar-Information"));
-  EXPECT_FALSE(state().BetriebOffen);
-  EXPECT_EQ(state().AnzahlKulturen, 0);
-  EXPECT_TRUE(state().KulturListe.empty());
+  EXPECT_FALSE(state().enterprise.BetriebOffen);
+  EXPECT_EQ(state().masters.AnzahlKulturen, 0);
+  EXPECT_TRUE(state().masters.KulturListe.empty());
   EXPECT_FALSE(frmBewegungsdaten::IsLoaded());
   EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar"));
   EXPECT_FALSE(sys::FileExists(root.Join("Daten/Betrieb.Tolvar")));
@@ -150,10 +150,10 @@ TEST_F(MainWindowTest, MissingTemplateIsReportedAndNothingIsLoaded) {
 TEST_F(MainWindowTest, ClosingWithEnterpriseWritesSettingsRowAndBothRegistryValues) {
   mdiTolvarZentral& haupt = MusterOeffnen();
   State& s = state();
-  s.Programmpfad = root.Path();
-  s.Programmversion = "1.0.0";
-  s.AktuelleEinstellungen.Jahr = "2031";
-  const std::string tolvar = s.TolvarDatenbankPfad;
+  s.enterprise.Programmpfad = root.Path();
+  s.enterprise.Programmversion = "1.0.0";
+  s.enterprise.AktuelleEinstellungen.Jahr = "2031";
+  const std::string tolvar = s.enterprise.TolvarDatenbankPfad;
 
   haupt.Unload();
   ProcessEvents();
@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, MissingEnterpriseFileOpensNothingAndClosingWritesNeitherR
   const std::string fehlt = root.Join("Daten/Fehlt.mdb");
   SystemInfoSetzen(fehlt);
   mdiTolvarZentral& haupt = Oeffnen();
-  EXPECT_FALSE(state().BetriebOffen);
+  EXPECT_FALSE(state().enterprise.BetriebOffen);
   EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar"));
   EXPECT_TRUE(haupt.PanelText(1).isEmpty());
   EXPECT_FALSE(frmBewegungsdaten::IsLoaded());
@@ -194,18 +194,18 @@ TEST_F(MainWindowTest, CaptionTakesTheFileNameAfterTheLastSeparator) {
         Fall{"/x/Betrieb.MDB", QStringLiteral("Tolvar - Betrieb")}, Fall{"Muster.mdb", QStringLiteral("Tolvar")}}) {
     SCOPED_TRACE(fall.pfad);
     haupt.setCaption(QStringLiteral("Tolvar"));
-    state().BetriebOffen = true;
-    state().AktuellerBetrieb = fall.pfad;
+    state().enterprise.BetriebOffen = true;
+    state().enterprise.AktuellerBetrieb = fall.pfad;
     mdlMDIZentral::HauptfensterTitelSetzen();
     EXPECT_EQ(haupt.Caption(), fall.titel);
     EXPECT_EQ(haupt.PanelText(1), QStringLiteral("geöffnete Datei: ") + QString::fromStdString(fall.pfad));
   }
   // Without an open enterprise nothing changes.
-  state().BetriebOffen = false;
-  state().AktuellerBetrieb = "/a/Anders.mdb";
+  state().enterprise.BetriebOffen = false;
+  state().enterprise.AktuellerBetrieb = "/a/Anders.mdb";
   mdlMDIZentral::HauptfensterTitelSetzen();
   EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar"));
-  state().BetriebOffen = false;
+  state().enterprise.BetriebOffen = false;
 }
 
 }  // namespace

@@ -98,14 +98,15 @@ TEST_F(MenusTest, PopupMenuShowsWithoutWaitingAndIsRecorded) {
 
 TEST_F(MenusTest, CommandsNeedingAnEnterpriseDoNothingWithoutOne) {
   Oeffnen();
-  ASSERT_FALSE(state().BetriebOffen);
+  ASSERT_FALSE(state().enterprise.BetriebOffen);
   for (const char* befehl :
        {"mnuStammdaten", "mnuBegleit", "mnuNach", "mnuVergleichExe", "mnuVergleichNeu", "mnuEinstellungen",
         "mnuspeichern", "mnuspeichernunter", "mnuBetriebSichern", "mnuSicherungLaden", "mnuNeueErgebnisDB"}) {
     SCOPED_TRACE(befehl);
     Befehl(befehl);
     EXPECT_TRUE(LoadedNames().isEmpty()) << LoadedNames().join(',').toStdString();
-    EXPECT_FALSE(state().ModusStammdaten || state().ModusErfassung || state().ModusKalkulation);
+    EXPECT_FALSE(state().enterprise.ModusStammdaten || state().enterprise.ModusErfassung ||
+                 state().enterprise.ModusKalkulation);
   }
   EXPECT_TRUE(prompts->shown().empty());
   EXPECT_TRUE(mdiTolvarZentral::IsLoaded());
@@ -130,16 +131,16 @@ TEST_F(MenusTest, WorkAreaCommandClosesEveryOtherWindowSetsItsFlagAndOpensItsWin
     // Extra windows: the settings window and an editor, whose closing reloads the staff.
     Befehl("Einstellungen");
     frmPersonal::instanz().Show();
-    state().PersonalListe.clear();
-    state().AnzahlPersonal = 0;
+    state().masters.PersonalListe.clear();
+    state().masters.AnzahlPersonal = 0;
 
     Befehl(fall.befehl);
 
     EXPECT_EQ(LoadedNames(), QStringList{fall.fenster});
-    EXPECT_GT(state().AnzahlPersonal, 0) << "the editor's unload handler did not run";
-    EXPECT_EQ(state().ModusStammdaten, fall.stammdaten);
-    EXPECT_EQ(state().ModusErfassung, fall.erfassung);
-    EXPECT_EQ(state().ModusKalkulation, fall.kalkulation);
+    EXPECT_GT(state().masters.AnzahlPersonal, 0) << "the editor's unload handler did not run";
+    EXPECT_EQ(state().enterprise.ModusStammdaten, fall.stammdaten);
+    EXPECT_EQ(state().enterprise.ModusErfassung, fall.erfassung);
+    EXPECT_EQ(state().enterprise.ModusKalkulation, fall.kalkulation);
     ASSERT_NE(ui::Forms::Find(fall.fenster), nullptr);
     EXPECT_TRUE(ui::Forms::Find(fall.fenster)->isVisible());
     ProcessEvents();
@@ -154,7 +155,7 @@ TEST_F(MenusTest, RunningTheOpenWorkAreaAgainOpensItsWindowAnew) {
   ProcessEvents();
   EXPECT_TRUE(erstes.isNull());
   EXPECT_TRUE(frmKalkulation::IsLoaded());
-  EXPECT_TRUE(state().ModusKalkulation);
+  EXPECT_TRUE(state().enterprise.ModusKalkulation);
 }
 
 TEST_F(MenusTest, SettingsOpenOnTopAndLeaveWindowsAndFlagsAlone) {
@@ -164,7 +165,7 @@ TEST_F(MenusTest, SettingsOpenOnTopAndLeaveWindowsAndFlagsAlone) {
   EXPECT_TRUE(frmEinstellungen::IsLoaded());
   EXPECT_TRUE(frmEinstellungen::instanz().isVisible());
   EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
-  EXPECT_TRUE(state().ModusErfassung);
+  EXPECT_TRUE(state().enterprise.ModusErfassung);
 }
 
 TEST_F(MenusTest, QuitClosesEverythingAndTheMainWindow) {
@@ -185,7 +186,7 @@ class ShowWatcher : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Show && watched->objectName() == m_name && !seen) {
       seen = true;
-      ueberPNr = state().AktuelleUeberPNr;
+      ueberPNr = state().selection.AktuelleUeberPNr;
     }
     return false;
   }
@@ -200,16 +201,16 @@ TEST_F(MenusTest, NewInGroupTakesTheRightClickedGroupAfterTheEditorOpened) {
   // The editors propose a number and barcode from the open enterprise when they load.
   MusterOeffnen();
   State& s = state();
-  s.KulturListe = {KulturSatz{}, KulturSatz{}};
-  s.KulturListe[1].KulturNr = "K2023";
-  s.StandortListe = {StandortSatz{}};
-  s.StandortListe[0].StandortNr = "Sta1005";
-  s.MaterialListe = {MaterialSatz{}};
-  s.MaterialListe[0].MaterialNr = "M1007";
-  s.PersonalListe = {PersonalSatz{}};
-  s.PersonalListe[0].PersonalNr = "P1012";
-  s.StdTaetigkeitListe = {StdTaetigkeitSatz{}};
-  s.StdTaetigkeitListe[0].StdTaetigkeitNr = "StdT1003";
+  s.masters.KulturListe = {KulturSatz{}, KulturSatz{}};
+  s.masters.KulturListe[1].KulturNr = "K2023";
+  s.masters.StandortListe = {StandortSatz{}};
+  s.masters.StandortListe[0].StandortNr = "Sta1005";
+  s.masters.MaterialListe = {MaterialSatz{}};
+  s.masters.MaterialListe[0].MaterialNr = "M1007";
+  s.masters.PersonalListe = {PersonalSatz{}};
+  s.masters.PersonalListe[0].PersonalNr = "P1012";
+  s.masters.StdTaetigkeitListe = {StdTaetigkeitSatz{}};
+  s.masters.StdTaetigkeitListe[0].StdTaetigkeitNr = "StdT1003";
   struct Fall {
     std::string baum;
     int* index;
@@ -218,27 +219,27 @@ TEST_F(MenusTest, NewInGroupTakesTheRightClickedGroupAfterTheEditorOpened) {
     std::string danach;
   };
   const std::vector<Fall> faelle = {
-      {"Kulturen", &s.KulturIndex, 1, "frmKultur", "2023"},
-      {"Standort", &s.StandortIndex, 0, "frmStandort", "1005"},
-      {"Material", &s.MaterialIndex, 0, "frmTopf", "1007"},
-      {"Personal", &s.PersonalIndex, 0, "frmPersonal", "1012"},
-      {"StdTaetigkeiten", &s.StdTaetigkeitIndex, 0, "frmTaetigkeiten", "1003"},
+      {"Kulturen", &s.selection.KulturIndex, 1, "frmKultur", "2023"},
+      {"Standort", &s.selection.StandortIndex, 0, "frmStandort", "1005"},
+      {"Material", &s.selection.MaterialIndex, 0, "frmTopf", "1007"},
+      {"Personal", &s.selection.PersonalIndex, 0, "frmPersonal", "1012"},
+      {"StdTaetigkeiten", &s.selection.StdTaetigkeitIndex, 0, "frmTaetigkeiten", "1003"},
       // Nothing selected: the value the tree window set stays.
-      {"Kulturen", &s.KulturIndex, 999, "frmKultur", "1000"},
+      {"Kulturen", &s.selection.KulturIndex, 999, "frmKultur", "1000"},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.baum + " " + std::to_string(fall.wert));
     ShowWatcher watcher(fall.editor);
-    s.AktuellerBaum = fall.baum;
+    s.selection.AktuellerBaum = fall.baum;
     *fall.index = fall.wert;
-    s.AktuelleUeberPNr = "1000";
+    s.selection.AktuelleUeberPNr = "1000";
 
     Befehl("mnuPopUp2Neu");
 
     EXPECT_TRUE(watcher.seen);
     EXPECT_EQ(watcher.ueberPNr, "1000");
-    EXPECT_EQ(s.AktuelleUeberPNr, fall.danach);
-    EXPECT_EQ(s.Bearbeitungsmodus, "Neu");
+    EXPECT_EQ(s.selection.AktuelleUeberPNr, fall.danach);
+    EXPECT_EQ(s.selection.Bearbeitungsmodus, "Neu");
     ASSERT_NE(ui::Forms::Find(fall.editor), nullptr);
     EXPECT_TRUE(ui::Forms::Find(fall.editor)->isVisible());
     ui::Forms::UnloadAllExcept();
@@ -249,11 +250,11 @@ TEST_F(MenusTest, NewInGroupTakesTheRightClickedGroupAfterTheEditorOpened) {
 TEST_F(MenusTest, NewAtTopLevelOpensTheEditorThenSetsZero) {
   Oeffnen();
   ShowWatcher watcher("frmStandort");
-  state().AktuellerBaum = "Standort";
-  state().AktuelleUeberPNr = "1004";
+  state().selection.AktuellerBaum = "Standort";
+  state().selection.AktuelleUeberPNr = "1004";
   Befehl("mnuPopUp1Neu");
   EXPECT_EQ(watcher.ueberPNr, "1004");
-  EXPECT_EQ(state().AktuelleUeberPNr, "0");
+  EXPECT_EQ(state().selection.AktuelleUeberPNr, "0");
   EXPECT_TRUE(frmStandort::IsLoaded());
 }
 
@@ -281,17 +282,17 @@ TEST_F(MenusTest, ChangeOpensTheEditorOfTheMaterialsGroup) {
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.nummer);
     State& s = state();
-    s.MaterialListe = {MaterialSatz{}};
-    s.MaterialListe[0].MaterialNr = fall.nummer;
-    s.MaterialListe[0].UeberPNr = fall.ueberPNr;
-    s.MaterialIndex = 0;
-    s.AktuellerBaum = "Material";
-    s.HilfeThema.clear();
+    s.masters.MaterialListe = {MaterialSatz{}};
+    s.masters.MaterialListe[0].MaterialNr = fall.nummer;
+    s.masters.MaterialListe[0].UeberPNr = fall.ueberPNr;
+    s.selection.MaterialIndex = 0;
+    s.selection.AktuellerBaum = "Material";
+    s.windows.HilfeThema.clear();
     Befehl(fall.neu ? "mnuPopUp1Neu" : "mnuPopUp3Aendern");
-    EXPECT_EQ(s.Bearbeitungsmodus, fall.neu ? "Neu" : "Aendern");
+    EXPECT_EQ(s.selection.Bearbeitungsmodus, fall.neu ? "Neu" : "Aendern");
     EXPECT_EQ(LoadedNames(), QStringList{fall.editor});
     if (!fall.thema.empty()) {
-      EXPECT_EQ(s.HilfeThema, fall.thema);
+      EXPECT_EQ(s.windows.HilfeThema, fall.thema);
     }
     ui::Forms::UnloadAllExcept();
     ProcessEvents();
@@ -300,19 +301,19 @@ TEST_F(MenusTest, ChangeOpensTheEditorOfTheMaterialsGroup) {
 
 TEST_F(MenusTest, DeleteAsksFirstAndStopsOnNo) {
   MusterOeffnen();
-  state().AktuellerBaum = "Standort";
-  state().StandortListe.clear();
-  state().AnzahlStandorte = 0;
+  state().selection.AktuellerBaum = "Standort";
+  state().masters.StandortListe.clear();
+  state().masters.AnzahlStandorte = 0;
   prompts->AnswerMsgBox(ui::msgbox::No).AnswerMsgBox(ui::msgbox::Yes);
 
   Befehl("mnuPopUp3Loeschen");
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts->messageBoxes()[0].title, QStringLiteral("Tolvar-Information"));
   EXPECT_EQ(prompts->messageBoxes()[0].style, ui::msgbox::YesNo);
-  EXPECT_EQ(state().AnzahlStandorte, 0);
+  EXPECT_EQ(state().masters.AnzahlStandorte, 0);
 
   Befehl("mnuPopUp3Loeschen");
-  EXPECT_GT(state().AnzahlStandorte, 0);
+  EXPECT_GT(state().masters.AnzahlStandorte, 0);
 }
 
 }  // namespace

@@ -99,8 +99,8 @@ TEST_F(PlaceholderWindowsTest, SavedPointerColoursRestartTheMainWindowOnYesOnly)
 
   prompts->AnswerMsgBox(ui::msgbox::No);
   ASSERT_TRUE(Click(einstellungen.cmbFarbeOK));
-  EXPECT_EQ(state().FarbeMorvin, 3);
-  EXPECT_EQ(state().FarbeTolvar, 4);
+  EXPECT_EQ(state().windows.FarbeMorvin, 3);
+  EXPECT_EQ(state().windows.FarbeTolvar, 4);
   EXPECT_EQ(Feld(root.Join("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "FarbeMorvin"), "3");
   ProcessEvents();
   EXPECT_FALSE(erstes.isNull());
@@ -112,8 +112,8 @@ TEST_F(PlaceholderWindowsTest, SavedPointerColoursRestartTheMainWindowOnYesOnly)
   ASSERT_TRUE(mdiTolvarZentral::IsLoaded());
   EXPECT_FALSE(frmEinstellungen::IsLoaded());
   EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
-  EXPECT_TRUE(state().BetriebOffen);
-  EXPECT_EQ(state().FarbeTolvar, 4);
+  EXPECT_TRUE(state().enterprise.BetriebOffen);
+  EXPECT_EQ(state().windows.FarbeTolvar, 4);
 }
 
 }  // namespace

@@ -58,19 +58,19 @@ class PointerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetState();
-    mdlGroesse::FarbnameTolvar.clear();
-    mdlGroesse::FarbnameMorvin.clear();
+    state().windows.FarbnameTolvar.clear();
+    state().windows.FarbnameMorvin.clear();
     mdlMauszeiger::imlMauszeiger();  // reads the pictures of this data root
   }
   void TearDown() override {
     ResetState();
-    mdlGroesse::FarbnameTolvar.clear();
-    mdlGroesse::FarbnameMorvin.clear();
+    state().windows.FarbnameTolvar.clear();
+    state().windows.FarbnameMorvin.clear();
   }
   // Own colour blue (3), sibling colour green (5).
   void BlauUndGruen() {
-    state().FarbeTolvar = 3;
-    state().FarbeMorvin = 5;
+    state().windows.FarbeTolvar = 3;
+    state().windows.FarbeMorvin = 5;
     mdlGroesse::FarbnamenErmitteln();
   }
   test::FreshDataRoot root;
@@ -90,11 +90,11 @@ TEST_F(PointerTest, ColourCodesGiveWordsAndOthersLeaveTheWordUnchanged) {
       {-1, 6, "Rot", "Gruen"},     {99, 0, "Rot", "Weiss"},   {3, -5, "Blau", "Weiss"},
   };
   for (const Case& c : cases) {
-    state().FarbeTolvar = c.tolvar;
-    state().FarbeMorvin = c.morvin;
+    state().windows.FarbeTolvar = c.tolvar;
+    state().windows.FarbeMorvin = c.morvin;
     mdlGroesse::FarbnamenErmitteln();
-    EXPECT_EQ(mdlGroesse::FarbnameTolvar, c.wortTolvar) << c.tolvar;
-    EXPECT_EQ(mdlGroesse::FarbnameMorvin, c.wortMorvin) << c.morvin;
+    EXPECT_EQ(state().windows.FarbnameTolvar, c.wortTolvar) << c.tolvar;
+    EXPECT_EQ(state().windows.FarbnameMorvin, c.wortMorvin) << c.morvin;
   }
 }
 
@@ -229,8 +229,8 @@ TEST_F(PointerTest, MissingControlsAreSkipped) {
 
 TEST_F(PointerTest, InvalidColourGivesNoPictureOfThatColour) {
   // Own colour invalid on the first run: its word stays empty; the sibling colour is green.
-  state().FarbeTolvar = 6;
-  state().FarbeMorvin = 5;
+  state().windows.FarbeTolvar = 6;
+  state().windows.FarbeMorvin = 5;
   mdlGroesse::FarbnamenErmitteln();
   StandIn stamm("frmStammdaten", {"trvMaterial", "trvKulturen"});
   mdlMauszeiger::MauszeigerSetzen(*stamm.form);
@@ -248,7 +248,7 @@ TEST_F(PointerTest, FailedPictureStepKeepsTheEarlierPointer) {
   BlauUndGruen();
   StandIn window("frmKalkulation", {"cmbHeizkosten", "lblSumme"});
   mdlMauszeiger::MauszeigerSetzen(*window.form);
-  mdlGroesse::FarbnameTolvar.clear();
+  state().windows.FarbnameTolvar.clear();
   mdlMauszeiger::MauszeigerSetzen(*window.form);
   EXPECT_EQ(Mausbild(*window.form), "Zeiger_Blau");
   EXPECT_EQ(Mausbild(window["cmbHeizkosten"]), "ZeigerInfo_Blau");

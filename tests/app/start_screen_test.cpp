@@ -50,7 +50,7 @@ TEST_F(StartScreenTest, ScreenCheckDecidesWhetherTheMainWindowOpens) {
     ProcessEvents();
 
     EXPECT_FALSE(frmBegruessung::IsLoaded());
-    EXPECT_EQ(mdlGroesse::AufloesungOk, fall.ok ? 1 : 0);
+    EXPECT_EQ(state().windows.AufloesungOk, fall.ok ? 1 : 0);
     EXPECT_EQ(mdiTolvarZentral::IsLoaded(), fall.ok);
     if (fall.ok) {
       EXPECT_TRUE(antworten.messageBoxes().empty());
@@ -71,8 +71,8 @@ TEST_F(StartScreenTest, PathAndVersionAreRecordedBeforeTheWait) {
   frmBegruessung::instanz();
   EXPECT_TRUE(frmBegruessung::IsLoaded());
   EXPECT_FALSE(mdiTolvarZentral::IsLoaded());
-  EXPECT_EQ(state().Programmpfad, root.Path());
-  EXPECT_EQ(state().Programmversion, app::Programmversion());
+  EXPECT_EQ(state().enterprise.Programmpfad, root.Path());
+  EXPECT_EQ(state().enterprise.Programmversion, app::Programmversion());
   EXPECT_EQ(app::Programmversion(), std::to_string(TOLVAR_VERSION_MAJOR) + "." +
                                         std::to_string(TOLVAR_VERSION_MINOR) + "." +
                                         std::to_string(TOLVAR_VERSION_PATCH));
@@ -113,7 +113,7 @@ TEST_F(StartScreenTest, DoubleClickOpensTheMainWindowAtOnce) {
   EXPECT_FALSE(frmBegruessung::IsLoaded());
   EXPECT_TRUE(mdiTolvarZentral::IsLoaded());
   // The main window opened on the shipped system database: no enterprise.
-  EXPECT_FALSE(state().BetriebOffen);
+  EXPECT_FALSE(state().enterprise.BetriebOffen);
 }
 
 }  // namespace

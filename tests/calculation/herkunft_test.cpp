@@ -52,7 +52,7 @@ TEST_F(HerkunftTest, CaptionTableByFlag) {
 TEST_F(HerkunftTest, MarketingZeroAndOneBothShowThreeStars) {
   for (int16_t flag : {0, 1}) {
     KalkulationsFenster fenster;
-    state().HerkunftVermarktung = flag;
+    state().calculation.HerkunftVermarktung = flag;
     KostenartenBeschriftungSetzen(fenster);
     EXPECT_EQ(fenster.cmbVermarktungskosten, "+ Vermarktung ***");
   }
@@ -99,10 +99,10 @@ TEST_F(HerkunftTest, TakeOverSetsOriginByStoredGrade) {
   }
   // Heating taken over from a culture with grade 3, then with grade 1.
   KalkulationsFenster fenster;
-  state().HerkunftHeizung = HerkunftNachUebernahme("3", state().HerkunftHeizung);
+  state().calculation.HerkunftHeizung = HerkunftNachUebernahme("3", state().calculation.HerkunftHeizung);
   KostenartenBeschriftungSetzen(fenster);
   EXPECT_EQ(fenster.cmbHeizkosten, "+ Heizung *");
-  state().HerkunftHeizung = HerkunftNachUebernahme("1", state().HerkunftHeizung);
+  state().calculation.HerkunftHeizung = HerkunftNachUebernahme("1", state().calculation.HerkunftHeizung);
   KostenartenBeschriftungSetzen(fenster);
   EXPECT_EQ(fenster.cmbHeizkosten, "+ Heizung **");
 }

@@ -52,30 +52,30 @@ LohneinteilungSatz Lohnzeile(std::string person, base::Date ab, std::string lohn
 // has a material cost per hour, StdT1002 has none.
 State VollstaendigeKultur() {
   State s;
-  s.PhasenListe.assign(26, PhasenSatz{});
-  s.PhasenListe[1] = Phase(D(2024, 3, 1), D(2024, 3, 31));
-  s.PhasenListe[2] = Phase(D(2024, 4, 1), D(2024, 4, 30));
-  s.AnzahlPhasen = 2;
+  s.culture.PhasenListe.assign(26, PhasenSatz{});
+  s.culture.PhasenListe[1] = Phase(D(2024, 3, 1), D(2024, 3, 31));
+  s.culture.PhasenListe[2] = Phase(D(2024, 4, 1), D(2024, 4, 30));
+  s.culture.AnzahlPhasen = 2;
   KulturStandortSatz belegung;
   belegung.Beginn = D(2024, 2, 15);
   belegung.Ende = D(2024, 3, 20);
-  s.KulturStandortListe = {belegung};
-  s.AnzahlKulturStandorte = 1;
+  s.culture.KulturStandortListe = {belegung};
+  s.culture.AnzahlKulturStandorte = 1;
   KulturMaterialSatz material;
   material.MaNr = "M1001";
   material.Menge = "2,5";
-  s.KulturMaterialListe = {material, KulturMaterialSatz{}};
-  s.AnzahlKulturMaterialien = 1;
-  s.KulturArbeitListe = {Arbeit("StdT1001", "P1001", "3,5", D(2024, 3, 10)),
-                         Arbeit("StdT1002", "P1001", "2", D(2024, 4, 10))};
-  s.AnzahlKulturArbeiten = 2;
-  s.ArbeitMaterialListe[0] = {"StdT1001", "1,20"};
-  s.LohneinteilungListe[0] = Lohnzeile("P1001", D(2024, 1, 1), "14,50");
-  s.AnzahlLohneinteilungen = 1;
-  s.AktuelleEinstellungen.Strom = "0,12";
-  s.AktuelleEinstellungen.Vermarktungskosten = "10";
-  s.AktuelleEinstellungen.Gemeinkosten = "50000";
-  s.AktuelleEinstellungen.Flaeche = "4000";
+  s.culture.KulturMaterialListe = {material, KulturMaterialSatz{}};
+  s.culture.AnzahlKulturMaterialien = 1;
+  s.calculation.KulturArbeitListe = {Arbeit("StdT1001", "P1001", "3,5", D(2024, 3, 10)),
+                                     Arbeit("StdT1002", "P1001", "2", D(2024, 4, 10))};
+  s.calculation.AnzahlKulturArbeiten = 2;
+  s.settings.ArbeitMaterialListe[0] = {"StdT1001", "1,20"};
+  s.settings.LohneinteilungListe[0] = Lohnzeile("P1001", D(2024, 1, 1), "14,50");
+  s.settings.AnzahlLohneinteilungen = 1;
+  s.enterprise.AktuelleEinstellungen.Strom = "0,12";
+  s.enterprise.AktuelleEinstellungen.Vermarktungskosten = "10";
+  s.enterprise.AktuelleEinstellungen.Gemeinkosten = "50000";
+  s.enterprise.AktuelleEinstellungen.Flaeche = "4000";
   return s;
 }
 
@@ -94,96 +94,110 @@ TEST(DatenPruefung, EachKindFailsExactlyOnItsOwnMissingData) {
   const std::vector<Fall> faelle = {
       {"no phases, materials or work",
        [](State& s) {
-         s.AnzahlPhasen = 0;
-         s.AnzahlKulturMaterialien = 0;
-         s.AnzahlKulturArbeiten = 0;
+         s.culture.AnzahlPhasen = 0;
+         s.culture.AnzahlKulturMaterialien = 0;
+         s.calculation.AnzahlKulturArbeiten = 0;
        },
        {}},
       {"culture without site occupancies passes heating even with empty plants",
        [](State& s) {
-         s.AnzahlKulturStandorte = 0;
-         s.PhasenListe[1].Flaeche = "";
-         s.PhasenListe[1].AnzahlPflanzen = "";
+         s.culture.AnzahlKulturStandorte = 0;
+         s.culture.PhasenListe[1].Flaeche = "";
+         s.culture.PhasenListe[1].AnzahlPflanzen = "";
        },
        {kEnergiekosten, kArbeitskosten}},
       {"empty plants in a phase outside every occupancy and without work",
        [](State& s) {
-         s.PhasenListe[2].AnzahlPflanzen = "";
-         s.AnzahlKulturArbeiten = 1;
+         s.culture.PhasenListe[2].AnzahlPflanzen = "";
+         s.calculation.AnzahlKulturArbeiten = 1;
        },
        {kEnergiekosten}},
       {"empty plants in a phase outside every occupancy but with work",
-       [](State& s) { s.PhasenListe[2].AnzahlPflanzen = ""; }, {kEnergiekosten, kArbeitskosten}},
+       [](State& s) { s.culture.PhasenListe[2].AnzahlPflanzen = ""; },
+       {kEnergiekosten, kArbeitskosten}},
       {"zero plants in a phase within an occupancy",
-       [](State& s) { s.PhasenListe[1].AnzahlPflanzen = "0"; }, {kHeizkosten, kArbeitskosten}},
-      {"empty net area within an occupancy", [](State& s) { s.PhasenListe[1].Flaeche = ""; },
+       [](State& s) { s.culture.PhasenListe[1].AnzahlPflanzen = "0"; },
+       {kHeizkosten, kArbeitskosten}},
+      {"empty net area within an occupancy",
+       [](State& s) { s.culture.PhasenListe[1].Flaeche = ""; },
        {kHeizkosten, kEnergiekosten}},
-      {"net area 0 fails energy only", [](State& s) { s.PhasenListe[1].Flaeche = "0"; }, {kEnergiekosten}},
-      {"one phase with empty intensity", [](State& s) { s.PhasenListe[2].Intensitaet = ""; }, {kEnergiekosten}},
-      {"empty light hours", [](State& s) { s.PhasenListe[1].Dauer = ""; }, {kEnergiekosten}},
-      {"empty electricity price", [](State& s) { s.AktuelleEinstellungen.Strom = ""; }, {kEnergiekosten}},
+      {"net area 0 fails energy only", [](State& s) { s.culture.PhasenListe[1].Flaeche = "0"; }, {kEnergiekosten}},
+      {"one phase with empty intensity", [](State& s) { s.culture.PhasenListe[2].Intensitaet = ""; }, {kEnergiekosten}},
+      {"empty light hours", [](State& s) { s.culture.PhasenListe[1].Dauer = ""; }, {kEnergiekosten}},
+      {"empty electricity price", [](State& s) { s.enterprise.AktuelleEinstellungen.Strom = ""; }, {kEnergiekosten}},
       {"empty electricity price without phases",
        [](State& s) {
-         s.AktuelleEinstellungen.Strom = "";
-         s.AnzahlPhasen = 0;
+         s.enterprise.AktuelleEinstellungen.Strom = "";
+         s.culture.AnzahlPhasen = 0;
        },
        {}},
-      {"empty material quantity", [](State& s) { s.KulturMaterialListe[0].Menge = ""; }, {kMaterialkosten}},
-      {"material quantity that is no number", [](State& s) { s.KulturMaterialListe[0].Menge = "abc"; },
+      {"empty material quantity", [](State& s) { s.culture.KulturMaterialListe[0].Menge = ""; }, {kMaterialkosten}},
+      {"material quantity that is no number",
+       [](State& s) { s.culture.KulturMaterialListe[0].Menge = "abc"; },
        {kMaterialkosten}},
       {"empty hours of work without a material cost row",
-       [](State& s) { s.KulturArbeitListe[1].Zeitdauer = ""; }, {kArbeitskosten}},
+       [](State& s) { s.calculation.KulturArbeitListe[1].Zeitdauer = ""; },
+       {kArbeitskosten}},
       {"empty hours of work with a material cost row",
-       [](State& s) { s.KulturArbeitListe[0].Zeitdauer = ""; }, {kPSMKosten, kArbeitskosten}},
-      {"empty material cost per hour", [](State& s) { s.ArbeitMaterialListe[0].KostenJeStunde = ""; },
+       [](State& s) { s.calculation.KulturArbeitListe[0].Zeitdauer = ""; },
+       {kPSMKosten, kArbeitskosten}},
+      {"empty material cost per hour",
+       [](State& s) { s.settings.ArbeitMaterialListe[0].KostenJeStunde = ""; },
        {kPSMKosten}},
       {"the first material cost row of the activity decides",
-       [](State& s) { s.ArbeitMaterialListe[1] = {"StdT1001", ""}; }, {}},
+       [](State& s) {
+         s.settings.ArbeitMaterialListe[1] = {"StdT1001", ""};
+       },
+       {}},
       {"empty hours of work dated outside every phase",
-       [](State& s) { s.KulturArbeitListe[1] = Arbeit("StdT1002", "P1001", "", D(2024, 6, 1)); }, {}},
-      {"empty wage", [](State& s) { s.LohneinteilungListe[0].Lohn = ""; }, {kArbeitskosten}},
+       [](State& s) { s.calculation.KulturArbeitListe[1] = Arbeit("StdT1002", "P1001", "", D(2024, 6, 1)); },
+       {}},
+      {"empty wage", [](State& s) { s.settings.LohneinteilungListe[0].Lohn = ""; }, {kArbeitskosten}},
       {"same start date: the later wage row is empty",
        [](State& s) {
-         s.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 1, 1), "");
-         s.AnzahlLohneinteilungen = 2;
+         s.settings.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 1, 1), "");
+         s.settings.AnzahlLohneinteilungen = 2;
        },
        {kArbeitskosten}},
       {"same start date: the earlier wage row is empty",
        [](State& s) {
-         s.LohneinteilungListe[0].Lohn = "";
-         s.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 1, 1), "15");
-         s.AnzahlLohneinteilungen = 2;
+         s.settings.LohneinteilungListe[0].Lohn = "";
+         s.settings.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 1, 1), "15");
+         s.settings.AnzahlLohneinteilungen = 2;
        },
        {}},
       {"an empty wage row starting after the work is not used",
        [](State& s) {
-         s.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 5, 1), "");
-         s.AnzahlLohneinteilungen = 2;
+         s.settings.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 5, 1), "");
+         s.settings.AnzahlLohneinteilungen = 2;
        },
        {}},
       {"the latest wage row on or before the work counts",
        [](State& s) {
-         s.LohneinteilungListe[0].Lohn = "";
-         s.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 2, 1), "15");
-         s.AnzahlLohneinteilungen = 2;
+         s.settings.LohneinteilungListe[0].Lohn = "";
+         s.settings.LohneinteilungListe[1] = Lohnzeile("P1001", D(2024, 2, 1), "15");
+         s.settings.AnzahlLohneinteilungen = 2;
        },
        {}},
       {"a person without a wage row does not borrow another person's",
-       [](State& s) { s.KulturArbeitListe[1].PersonalNr = "P1002"; }, {kArbeitskosten}},
+       [](State& s) { s.calculation.KulturArbeitListe[1].PersonalNr = "P1002"; },
+       {kArbeitskosten}},
       {"a person whose wage rows all start after the work",
-       [](State& s) { s.LohneinteilungListe[0].DatumAb = D(2024, 3, 15); }, {kArbeitskosten}},
-      {"empty marketing share", [](State& s) { s.AktuelleEinstellungen.Vermarktungskosten = ""; },
+       [](State& s) { s.settings.LohneinteilungListe[0].DatumAb = D(2024, 3, 15); },
+       {kArbeitskosten}},
+      {"empty marketing share",
+       [](State& s) { s.enterprise.AktuelleEinstellungen.Vermarktungskosten = ""; },
        {kVermarktungskosten}},
-      {"empty overheads", [](State& s) { s.AktuelleEinstellungen.Gemeinkosten = ""; }, {kGemeinkosten}},
-      {"enterprise area 0", [](State& s) { s.AktuelleEinstellungen.Flaeche = "0"; }, {kGemeinkosten}},
-      {"empty enterprise area", [](State& s) { s.AktuelleEinstellungen.Flaeche = ""; }, {kGemeinkosten}},
+      {"empty overheads", [](State& s) { s.enterprise.AktuelleEinstellungen.Gemeinkosten = ""; }, {kGemeinkosten}},
+      {"enterprise area 0", [](State& s) { s.enterprise.AktuelleEinstellungen.Flaeche = "0"; }, {kGemeinkosten}},
+      {"empty enterprise area", [](State& s) { s.enterprise.AktuelleEinstellungen.Flaeche = ""; }, {kGemeinkosten}},
       {"counts beyond the lists are not read",
        [](State& s) {
-         s.AnzahlPhasen = 40;
-         s.AnzahlKulturMaterialien = 9;
-         s.AnzahlKulturArbeiten = 9;
-         s.AnzahlKulturStandorte = 9;
-         s.AnzahlLohneinteilungen = 500;
+         s.culture.AnzahlPhasen = 40;
+         s.culture.AnzahlKulturMaterialien = 9;
+         s.calculation.AnzahlKulturArbeiten = 9;
+         s.culture.AnzahlKulturStandorte = 9;
+         s.settings.AnzahlLohneinteilungen = 500;
        },
        {kMaterialkosten, kEnergiekosten}},  // the empty end-mark material row; empty slots 3..25
   };
@@ -200,19 +214,19 @@ TEST(DatenPruefung, EachKindFailsExactlyOnItsOwnMissingData) {
 TEST(DatenPruefung, ProgramWideCheckSetsTheFlagAndIgnoresUnknownKeys) {
   ResetState();
   state() = VollstaendigeKultur();
-  state().AktuelleEinstellungen.Gemeinkosten = "";
+  state().enterprise.AktuelleEinstellungen.Gemeinkosten = "";
 
   KalkulationsdatenPruefen(kGemeinkosten);
-  EXPECT_TRUE(state().DatenFehlen);
+  EXPECT_TRUE(state().calculation.DatenFehlen);
   KalkulationsdatenPruefen(kHeizkosten);
-  EXPECT_FALSE(state().DatenFehlen);
+  EXPECT_FALSE(state().calculation.DatenFehlen);
 
   for (const bool vorher : {false, true}) {
     for (const std::string_view schluessel : {"", "heizkostenKalkulation", "MaschinenkostenKalkulation"}) {
-      state().DatenFehlen = vorher;
+      state().calculation.DatenFehlen = vorher;
       EXPECT_EQ(DatenFehlenFuer(schluessel, state()), std::nullopt) << schluessel;
       KalkulationsdatenPruefen(schluessel);
-      EXPECT_EQ(state().DatenFehlen, vorher) << schluessel;
+      EXPECT_EQ(state().calculation.DatenFehlen, vorher) << schluessel;
     }
   }
   ResetState();

@@ -48,9 +48,9 @@ class KalkulationTest : public ::testing::Test {
     ResetState();
     DiensteZuruecksetzen();
     State& s = state();
-    s.Programmpfad = root.Path();
-    s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
-    s.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
+    s.enterprise.Programmpfad = root.Path();
+    s.enterprise.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
+    s.enterprise.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
     ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
     ASSERT_TRUE(mdlDatenLaden::KulturenLaden());
     ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
@@ -63,11 +63,11 @@ class KalkulationTest : public ::testing::Test {
 
   void Waehlen(const std::string& nr) {
     State& s = state();
-    s.KulturIndex = static_cast<int>(s.KulturListe.size());
-    for (std::size_t i = 0; i < s.KulturListe.size(); ++i) {
-      if (s.KulturListe[i].KulturNr == nr) s.KulturIndex = static_cast<int>(i);
+    s.selection.KulturIndex = static_cast<int>(s.masters.KulturListe.size());
+    for (std::size_t i = 0; i < s.masters.KulturListe.size(); ++i) {
+      if (s.masters.KulturListe[i].KulturNr == nr) s.selection.KulturIndex = static_cast<int>(i);
     }
-    ASSERT_LT(s.KulturIndex, static_cast<int>(s.KulturListe.size()));
+    ASSERT_LT(s.selection.KulturIndex, static_cast<int>(s.masters.KulturListe.size()));
   }
 
   // The culture chosen as the window does it, with a typed price.
@@ -75,7 +75,7 @@ class KalkulationTest : public ::testing::Test {
     KalkulationsFenster f;
     KalkulationZuruecksetzen(f);
     Waehlen(nr);
-    f.txtName = state().KulturListe[static_cast<std::size_t>(state().KulturIndex)].Kulturname;
+    f.txtName = state().masters.KulturListe[static_cast<std::size_t>(state().selection.KulturIndex)].Kulturname;
     f.txtMenge = "5000";
     f.txtPreis = preis;
     return f;
@@ -151,9 +151,9 @@ TEST_F(KalkulationTest, EmptyPriceOrQuantityChangesNoBox) {
 TEST_F(KalkulationTest, TypedAndTakenOverValuesAreKeptAndEnterTheMargins) {
   KalkulationsFenster f = Gewaehlt("K1003", "3,20");
   f.txtMenge = "5900";
-  state().HerkunftHeizung = Herkunft::Eingegeben;
-  state().HerkunftGemeinkosten = Herkunft::Vergleichskultur;
-  state().HerkunftVermarktung = Herkunft::KulturspezifischErrechnet;
+  state().calculation.HerkunftHeizung = Herkunft::Eingegeben;
+  state().calculation.HerkunftGemeinkosten = Herkunft::Vergleichskultur;
+  state().calculation.HerkunftVermarktung = Herkunft::KulturspezifischErrechnet;
   f.txtHeizung = "12,346";
   f.txtGemein = "100,00";
   f.txtVermarktung = "300,00";
@@ -176,7 +176,7 @@ TEST_F(KalkulationTest, MissingDataEmptiesOnlyTheTypeChecked) {
   std::vector<std::string> geprueft;
   Dienste().KalkulationsdatenPruefen = [&](std::string_view schluessel) {
     geprueft.emplace_back(schluessel);
-    state().DatenFehlen = schluessel == "HeizkostenKalkulation";
+    state().calculation.DatenFehlen = schluessel == "HeizkostenKalkulation";
   };
   ASSERT_TRUE(KulturKalkulieren(f));
   EXPECT_EQ(f.txtHeizung, "");
@@ -184,7 +184,7 @@ TEST_F(KalkulationTest, MissingDataEmptiesOnlyTheTypeChecked) {
   EXPECT_NE(f.txtArbeit, "");
   EXPECT_EQ(f.txtSachkosten, "");
   EXPECT_NE(f.txtMarktleistung, "");
-  EXPECT_FALSE(state().DatenFehlen);
+  EXPECT_FALSE(state().calculation.DatenFehlen);
   const std::vector<std::string> reihenfolge = {
       "HeizkostenKalkulation", "MaterialkostenKalkulation", "EnergiekostenKalkulation",
       "MaterialkostenKalkulation", "PSMKostenKalkulation", "VermarktungskostenKalkulation",
@@ -197,7 +197,7 @@ TEST_F(KalkulationTest, OverheadsBySiteWithoutSiteOverheadsEqualUniform) {
   for (const char* typ : {"0", "1", "7"}) {
     SCOPED_TRACE(typ);
     KalkulationsFenster f = Gewaehlt("K1004", "2,40");
-    state().AktuelleEinstellungen.Gemeinkostentyp = typ;
+    state().enterprise.AktuelleEinstellungen.Gemeinkostentyp = typ;
     ASSERT_TRUE(KulturKalkulieren(f));
     if (std::string(typ) == "0") gleichmaessig = f.txtGemein;
     // The sample's sites carry no overheads of their own.
@@ -214,7 +214,7 @@ TEST_F(KalkulationTest, OverheadsBySiteWithoutSiteOverheadsEqualUniform) {
 
 TEST_F(KalkulationTest, NoCultureSelectedCalculatesNothing) {
   KalkulationsFenster f = Gewaehlt("K1003", "3,20");
-  state().KulturIndex = state().AnzahlKulturen + 1;
+  state().selection.KulturIndex = state().masters.AnzahlKulturen + 1;
   EXPECT_FALSE(KulturKalkulieren(f));
   EXPECT_EQ(f.txtMaterial, "");
 }
@@ -246,7 +246,7 @@ TEST_F(KalkulationTest, RefusedInputSaysWhyAndComputesNothing) {
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);
     meldungen.messages.clear();
-    state().AktuelleEinstellungen.Strom = fall.strom;
+    state().enterprise.AktuelleEinstellungen.Strom = fall.strom;
     KalkulationsFenster f = Gewaehlt(fall.kultur, fall.preis);
     f.cmbErgebnisSpeichernAktiv = true;  // left on by an earlier run
     EXPECT_FALSE(KulturKalkulieren(f));
@@ -261,9 +261,9 @@ TEST_F(KalkulationTest, RefusedInputSaysWhyAndComputesNothing) {
 // The stored electricity price is needed only while the energy cost is computed: taken from
 // a comparison culture, the energy cost is used as it stands.
 TEST_F(KalkulationTest, UnusableElectricityPriceDoesNotStopAnEnergyCostTakenOver) {
-  state().AktuelleEinstellungen.Strom = "abc";
+  state().enterprise.AktuelleEinstellungen.Strom = "abc";
   KalkulationsFenster f = Gewaehlt("K1006", "1,60");
-  state().HerkunftEnergie = Herkunft::Vergleichskultur;
+  state().calculation.HerkunftEnergie = Herkunft::Vergleichskultur;
   f.txtEnergie = "20,00";
   ASSERT_TRUE(KulturKalkulieren(f));
   EXPECT_TRUE(meldungen.messages.empty());
@@ -279,7 +279,8 @@ TEST_F(KalkulationTest, EnergyBreakdownListsEveryLitPhase) {
   ASSERT_TRUE(KulturKalkulieren(f));
   ASSERT_EQ(f.txtEnergie, "23,76");
   const State& s = state();
-  const auto zeilen = calculation::EnergieZeilen(s.PhasenListe, s.AnzahlPhasen, s.AktuelleEinstellungen.Strom);
+  const auto zeilen = calculation::EnergieZeilen(s.culture.PhasenListe, s.culture.AnzahlPhasen,
+                                                 s.enterprise.AktuelleEinstellungen.Strom);
   ASSERT_EQ(zeilen.size(), 1u);
   EXPECT_EQ(zeilen[0][0], "Bewurzelung");
   EXPECT_EQ(zeilen[0][1], "40,0");

@@ -34,12 +34,13 @@ class KulturArbeitenTest : public ::testing::Test {
     KulturSatz kultur;
     kultur.KulturNr = "K1003";
     kultur.Kulturname = "Weihnachtsstern";
-    s.KulturListe = {kultur};
-    s.AnzahlKulturen = 1;
-    s.KulturIndex = 0;
-    s.AktuellerBetrieb = pfad;
-    s.PhasenListe = Phasen({Phase(D(1, 7, 2024), D(28, 7, 2024), "6000"), Phase(D(29, 7, 2024), D(15, 9, 2024), "6000")});
-    s.AnzahlPhasen = 2;
+    s.masters.KulturListe = {kultur};
+    s.masters.AnzahlKulturen = 1;
+    s.selection.KulturIndex = 0;
+    s.enterprise.AktuellerBetrieb = pfad;
+    s.culture.PhasenListe =
+        Phasen({Phase(D(1, 7, 2024), D(28, 7, 2024), "6000"), Phase(D(29, 7, 2024), D(15, 9, 2024), "6000")});
+    s.culture.AnzahlPhasen = 2;
   }
   void TearDown() override { ResetState(); }
 
@@ -60,8 +61,8 @@ class KulturArbeitenTest : public ::testing::Test {
 
 TEST_F(KulturArbeitenTest, EmptyTableLeavesTheListEmpty) {
   EXPECT_TRUE(KulturArbeitenLaden());
-  EXPECT_EQ(state().AnzahlKulturArbeiten, 0);
-  EXPECT_TRUE(state().KulturArbeitListe.empty());
+  EXPECT_EQ(state().calculation.AnzahlKulturArbeiten, 0);
+  EXPECT_TRUE(state().calculation.KulturArbeitListe.empty());
 }
 
 TEST_F(KulturArbeitenTest, WorkInThePhasesOrderedByPhaseThenDate) {
@@ -78,7 +79,7 @@ TEST_F(KulturArbeitenTest, WorkInThePhasesOrderedByPhaseThenDate) {
 
   ASSERT_TRUE(KulturArbeitenLaden());
   const State& s = state();
-  ASSERT_EQ(s.AnzahlKulturArbeiten, 5);
+  ASSERT_EQ(s.calculation.AnzahlKulturArbeiten, 5);
   struct Erwartet {
     base::Date datum;
     const char* taetigkeitNr;
@@ -96,7 +97,7 @@ TEST_F(KulturArbeitenTest, WorkInThePhasesOrderedByPhaseThenDate) {
   };
   for (int i = 0; i < 5; ++i) {
     SCOPED_TRACE(i);
-    const KulturArbeitSatz& a = s.KulturArbeitListe[static_cast<std::size_t>(i)];
+    const KulturArbeitSatz& a = s.calculation.KulturArbeitListe[static_cast<std::size_t>(i)];
     EXPECT_EQ(a.Datum, erwartet[i].datum);
     EXPECT_EQ(a.StdTaetigkeitNr, erwartet[i].taetigkeitNr);
     EXPECT_EQ(a.Taetigkeit, erwartet[i].taetigkeit);
@@ -112,17 +113,17 @@ TEST_F(KulturArbeitenTest, WorkInThePhasesOrderedByPhaseThenDate) {
 
 TEST_F(KulturArbeitenTest, NoCultureOrNoDatabaseGivesAnEmptyList) {
   Arbeit("K1003", "2024-08-20", "StdT1002", "4", "P1003");
-  state().KulturIndex = 1;  // past the end: nothing selected
+  state().selection.KulturIndex = 1;  // past the end: nothing selected
   EXPECT_FALSE(KulturArbeitenLaden());
-  EXPECT_EQ(state().AnzahlKulturArbeiten, 0);
+  EXPECT_EQ(state().calculation.AnzahlKulturArbeiten, 0);
 
-  state().KulturIndex = 0;
+  state().selection.KulturIndex = 0;
   ASSERT_TRUE(KulturArbeitenLaden());
-  EXPECT_EQ(state().AnzahlKulturArbeiten, 1);
-  state().AktuellerBetrieb = dir.Join("fehlt.mdb");
+  EXPECT_EQ(state().calculation.AnzahlKulturArbeiten, 1);
+  state().enterprise.AktuellerBetrieb = dir.Join("fehlt.mdb");
   EXPECT_FALSE(KulturArbeitenLaden());
-  EXPECT_EQ(state().AnzahlKulturArbeiten, 0);
-  EXPECT_TRUE(state().KulturArbeitListe.empty());
+  EXPECT_EQ(state().calculation.AnzahlKulturArbeiten, 0);
+  EXPECT_TRUE(state().calculation.KulturArbeitListe.empty());
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ class VergleichskulturTest : public testing::Test {
     vorherigeMeldungen = data::SetMessageSink(&meldungen);
     auto datenbank = db::Database::Create(pfad);
     ASSERT_TRUE(datenbank && datenbank->ExecuteScript(test::SchemaOf("Vergleichskulturen")));
-    state().AktuelleEinstellungen.Ergebnisdatenbank = pfad;
+    state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = pfad;
   }
   void TearDown() override {
     data::SetMessageSink(vorherigeMeldungen);
@@ -83,9 +83,9 @@ class VergleichskulturTest : public testing::Test {
 
 TEST_F(VergleichskulturTest, EmptyTableListsOnlyThePlaceholder) {
   const VergleichskulturAnzeige a = VergleichskulturenLaden("frmEnergieInfo");
-  EXPECT_EQ(state().AnzahlVergleichskulturen, 0);
-  ASSERT_EQ(state().VergleichskulturListe.size(), 1u);
-  EXPECT_EQ(state().VergleichskulturListe[0].Kultur, "");
+  EXPECT_EQ(state().comparison.AnzahlVergleichskulturen, 0);
+  ASSERT_EQ(state().comparison.VergleichskulturListe.size(), 1u);
+  EXPECT_EQ(state().comparison.VergleichskulturListe[0].Kultur, "");
   EXPECT_EQ(a.Eintraege, std::vector<std::string>{"Kein Datensatz vorhanden"});
   EXPECT_EQ(a.ListIndex, 0);
   EXPECT_EQ(a.txtErgebnisdatenbank, pfad);
@@ -100,11 +100,11 @@ TEST_F(VergleichskulturTest, RowsAreListedInTableOrderWithFormattedFigures) {
   Zeile("Cyclamen", db::Value::Null());
   VergleichskulturenLaden("frmArbeitInfo");
 
-  ASSERT_EQ(state().AnzahlVergleichskulturen, 2);
-  ASSERT_EQ(state().VergleichskulturListe.size(), 3u);
-  const VergleichskulturSatz& erste = state().VergleichskulturListe[0];
+  ASSERT_EQ(state().comparison.AnzahlVergleichskulturen, 2);
+  ASSERT_EQ(state().comparison.VergleichskulturListe.size(), 3u);
+  const VergleichskulturSatz& erste = state().comparison.VergleichskulturListe[0];
   EXPECT_EQ(erste.Nr, "7");
-  EXPECT_EQ(state().VergleichskulturListe[1].Nr, "1");  // Null gives its position
+  EXPECT_EQ(state().comparison.VergleichskulturListe[1].Nr, "1");  // Null gives its position
   EXPECT_EQ(erste.Kultur, "Primel");
   EXPECT_EQ(erste.Beginn, "01.03.2024");
   EXPECT_EQ(erste.Menge, "250");
@@ -117,7 +117,7 @@ TEST_F(VergleichskulturTest, RowsAreListedInTableOrderWithFormattedFigures) {
   EXPECT_EQ(erste.DQHeizung, "1");
   EXPECT_EQ(erste.DQPSM, "4");
   EXPECT_EQ(erste.DQGemeinkosten, "");
-  EXPECT_EQ(state().VergleichskulturListe[2].Kultur, "");  // the empty element after the rows
+  EXPECT_EQ(state().comparison.VergleichskulturListe[2].Kultur, "");  // the empty element after the rows
 }
 
 TEST_F(VergleichskulturTest, EachWindowShowsTheFirstCultureOfItsCostType) {
@@ -177,18 +177,18 @@ TEST_F(VergleichskulturTest, UnreadableDatabaseListsNothingInsteadOfStaleEntries
   Zeile("Primel", 0);
   Zeile("Cyclamen", 1);
   VergleichskulturenLaden("frmEnergieInfo");
-  ASSERT_EQ(state().AnzahlVergleichskulturen, 2);
+  ASSERT_EQ(state().comparison.AnzahlVergleichskulturen, 2);
 
   for (const std::string& kaputt : {dir.Join("fehlt.mdb"), dir.Join("leer.mdb")}) {
     SCOPED_TRACE(kaputt);
     if (kaputt == dir.Join("leer.mdb")) {
       ASSERT_TRUE(db::Database::Create(kaputt));  // a database without the table
     }
-    state().AktuelleEinstellungen.Ergebnisdatenbank = kaputt;
+    state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = kaputt;
     meldungen.messages.clear();
     const VergleichskulturAnzeige a = VergleichskulturenLaden("frmEnergieInfo");
-    EXPECT_EQ(state().AnzahlVergleichskulturen, 0);
-    EXPECT_EQ(state().VergleichskulturListe.size(), 1u);
+    EXPECT_EQ(state().comparison.AnzahlVergleichskulturen, 0);
+    EXPECT_EQ(state().comparison.VergleichskulturListe.size(), 1u);
     EXPECT_EQ(a.Eintraege, std::vector<std::string>{"Kein Datensatz vorhanden"});
     EXPECT_EQ(a.txtErgebnisdatenbank, kaputt);
     ASSERT_EQ(meldungen.messages.size(), 1u);
@@ -247,26 +247,26 @@ class AppendTest : public VergleichskulturTest {
   void SetUp() override {
     VergleichskulturTest::SetUp();
     State& s = state();
-    s.PhasenListe.assign(26, PhasenSatz{});
-    s.PhasenListe[1].BruttoFlaeche = "100";
-    s.PhasenListe[1].Anfang = D(2024, 3, 1);
-    s.PhasenListe[1].Ende = D(2024, 3, 31);
-    s.PhasenListe[2].BruttoFlaeche = "50";
-    s.PhasenListe[2].Anfang = D(2024, 4, 1);
-    s.PhasenListe[2].Ende = D(2024, 4, 11);
-    s.AnzahlPhasen = 2;
-    s.KulturArbeitListe.assign(3, KulturArbeitSatz{});
-    s.KulturArbeitListe[0].Zeitdauer = "3,5";
-    s.KulturArbeitListe[1].Zeitdauer = "";
-    s.AnzahlKulturArbeiten = 2;
-    s.HerkunftHeizung = 1;
-    s.HerkunftMaterial = 2;
-    s.HerkunftEnergie = 3;
-    s.HerkunftMaschinen = 1;
-    s.HerkunftPSM = 2;
-    s.HerkunftVermarktung = 0;
-    s.HerkunftArbeit = 3;
-    s.HerkunftGemeinkosten = 1;
+    s.culture.PhasenListe.assign(26, PhasenSatz{});
+    s.culture.PhasenListe[1].BruttoFlaeche = "100";
+    s.culture.PhasenListe[1].Anfang = D(2024, 3, 1);
+    s.culture.PhasenListe[1].Ende = D(2024, 3, 31);
+    s.culture.PhasenListe[2].BruttoFlaeche = "50";
+    s.culture.PhasenListe[2].Anfang = D(2024, 4, 1);
+    s.culture.PhasenListe[2].Ende = D(2024, 4, 11);
+    s.culture.AnzahlPhasen = 2;
+    s.calculation.KulturArbeitListe.assign(3, KulturArbeitSatz{});
+    s.calculation.KulturArbeitListe[0].Zeitdauer = "3,5";
+    s.calculation.KulturArbeitListe[1].Zeitdauer = "";
+    s.calculation.AnzahlKulturArbeiten = 2;
+    s.calculation.HerkunftHeizung = 1;
+    s.calculation.HerkunftMaterial = 2;
+    s.calculation.HerkunftEnergie = 3;
+    s.calculation.HerkunftMaschinen = 1;
+    s.calculation.HerkunftPSM = 2;
+    s.calculation.HerkunftVermarktung = 0;
+    s.calculation.HerkunftArbeit = 3;
+    s.calculation.HerkunftGemeinkosten = 1;
     fenster.txtName = "Primel";
     fenster.txtAnfang = "01.03.2024";
     fenster.txtEnde = "11.04.2024";
@@ -304,14 +304,14 @@ TEST_F(AppendTest, StoresTheWindowFiguresFlagsAndKeyFigures) {
 
   // Listed again, the stored heating cost shows two decimals.
   VergleichskulturenLaden("frmVantelInfo");
-  EXPECT_EQ(state().VergleichskulturListe[0].Heizung, "12,50");
-  EXPECT_EQ(state().VergleichskulturListe[0].Nr, "0");
+  EXPECT_EQ(state().comparison.VergleichskulturListe[0].Heizung, "12,50");
+  EXPECT_EQ(state().comparison.VergleichskulturListe[0].Nr, "0");
 }
 
 TEST_F(AppendTest, EmptyBoxesStoreTheirDefaultsAndShowThem) {
   fenster = KalkulationsFenster{};
-  state().AnzahlPhasen = 0;
-  state().AnzahlKulturArbeiten = 0;
+  state().culture.AnzahlPhasen = 0;
+  state().calculation.AnzahlKulturArbeiten = 0;
   ASSERT_TRUE(KalkulationsergebnisSpeichern(fenster));
 
   const std::pair<std::string KalkulationsFenster::*, const char*> boxen[] = {
@@ -362,7 +362,7 @@ TEST_F(VergleichskulturTest, RenumberingAnotherFileLeavesTheSettingAlone) {
   EXPECT_EQ(Spalte("Nr"), std::vector<std::string>{"9"});
   auto datenbank = db::Database::Open(andere);
   EXPECT_EQ(datenbank->Query("SELECT group_concat(\"Nr\") FROM \"Vergleichskulturen\"").Field(0).text(), "0,1");
-  EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, pfad);
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, pfad);
 }
 
 TEST_F(VergleichskulturTest, RenumberingAnEmptyTableChangesNothing) {
@@ -402,7 +402,7 @@ TEST_F(AppendTest, FailuresAreReportedAndLeaveTableAndWindowAsTheyWere) {
     Zeile("b", 5);
     Zeile("c", 5);
     if (*f.ausloeser) Ausfuehren(f.ausloeser);
-    state().AktuelleEinstellungen.Ergebnisdatenbank = f.fehlendeDatei ? dir.Join("fehlt.mdb") : pfad;
+    state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = f.fehlendeDatei ? dir.Join("fehlt.mdb") : pfad;
     fenster.txtGemein = "";
     meldungen.messages.clear();
 
@@ -412,7 +412,8 @@ TEST_F(AppendTest, FailuresAreReportedAndLeaveTableAndWindowAsTheyWere) {
     ASSERT_EQ(meldungen.messages.size(), 1u);
     EXPECT_EQ(meldungen.messages[0].style, data::MessageStyle::Critical);
     EXPECT_EQ(meldungen.messages[0].title, "Tolvar-Information");
-    EXPECT_NE(meldungen.messages[0].text.find(state().AktuelleEinstellungen.Ergebnisdatenbank), std::string::npos);
+    EXPECT_NE(meldungen.messages[0].text.find(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank),
+              std::string::npos);
 
     if (*f.ausloeser) Ausfuehren("DROP TRIGGER t");
   }

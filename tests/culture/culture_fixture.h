@@ -44,14 +44,14 @@ class CultureFixture : public testing::Test {
     tolvar = db::Database::Create(dir.Join("Betrieb.Tolvar"));
     ASSERT_TRUE(tolvar && tolvar->ExecuteScript(SchemaOf({"KulturPhasen", "tolvar_schema.Material", "Vantel"})));
     State& s = state();
-    s.AktuellerBetrieb = dir.Join("Betrieb.mdb");
-    s.TolvarDatenbankPfad = dir.Join("Betrieb.Tolvar");
+    s.enterprise.AktuellerBetrieb = dir.Join("Betrieb.mdb");
+    s.enterprise.TolvarDatenbankPfad = dir.Join("Betrieb.Tolvar");
     KulturSatz k;
     k.KulturNr = "K1023";
     KulturSatz andere;
     andere.KulturNr = "K1024";
-    s.KulturListe = {k, andere};
-    s.KulturIndex = 0;
+    s.masters.KulturListe = {k, andere};
+    s.selection.KulturIndex = 0;
   }
 
   void TearDown() override {
@@ -75,16 +75,16 @@ class CultureFixture : public testing::Test {
   // Phases in memory: slot n gets the n-th period.
   void PhasenSetzen(const std::vector<std::pair<base::Date, base::Date>>& perioden) {
     State& s = state();
-    s.PhasenListe.assign(26, PhasenSatz{});
+    s.culture.PhasenListe.assign(26, PhasenSatz{});
     for (std::size_t i = 0; i < perioden.size(); ++i) {
-      PhasenSatz& p = s.PhasenListe[i + 1];
+      PhasenSatz& p = s.culture.PhasenListe[i + 1];
       p.KP_ID = "K1023_" + std::to_string(i + 1);
       p.Phasennummer = std::to_string(i + 1);
       p.Phasennamen = "Phase " + std::to_string(i + 1);
       p.Anfang = perioden[i].first;
       p.Ende = perioden[i].second;
     }
-    s.AnzahlPhasen = static_cast<int>(perioden.size());
+    s.culture.AnzahlPhasen = static_cast<int>(perioden.size());
   }
 
   std::vector<std::vector<std::string>> Zeilen(db::Database& datenbank, const std::string& sql,

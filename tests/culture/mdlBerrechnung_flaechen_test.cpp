@@ -15,11 +15,11 @@ class PhaseAreasTest : public test::CultureFixture {
  protected:
   void Belegungen(const std::vector<KulturStandortSatz>& liste) {
     State& s = state();
-    s.KulturStandortListe = liste;
+    s.culture.KulturStandortListe = liste;
     KulturStandortSatz frei;
     frei.KulturNr = "K1023";
-    s.KulturStandortListe.push_back(frei);
-    s.AnzahlKulturStandorte = static_cast<int>(liste.size());
+    s.culture.KulturStandortListe.push_back(frei);
+    s.culture.AnzahlKulturStandorte = static_cast<int>(liste.size());
   }
   static KulturStandortSatz B(base::Date beginn, base::Date ende, const std::string& flaeche,
                               const std::string& wege = "0") {
@@ -56,7 +56,7 @@ TEST_F(PhaseAreasTest, WhichOccupanciesCount) {
     ASSERT_EQ(e.size(), 1u);
     EXPECT_EQ(e[0].Phase, 1);
     EXPECT_EQ(e[0].Flaeche, f.zaehlt ? "100" : "0");
-    EXPECT_EQ(state().PhasenListe[1].BruttoFlaeche, f.zaehlt ? "100" : "0");
+    EXPECT_EQ(state().culture.PhasenListe[1].BruttoFlaeche, f.zaehlt ? "100" : "0");
   }
 }
 
@@ -89,7 +89,7 @@ TEST_F(PhaseAreasTest, AreasAndPathSharesRoundPerOccupancy) {
 
 TEST_F(PhaseAreasTest, EachPhaseGetsItsOwnRowEvenWithEqualNames) {
   PhasenSetzen({{D(2024, 3, 1), D(2024, 3, 31)}, {D(2024, 4, 1), D(2024, 4, 30)}});
-  state().PhasenListe[2].Phasennamen = state().PhasenListe[1].Phasennamen;
+  state().culture.PhasenListe[2].Phasennamen = state().culture.PhasenListe[1].Phasennamen;
   Belegungen({B(D(2024, 3, 1), D(2024, 4, 30), "30"), B(D(2024, 4, 1), D(2024, 4, 30), "70", "10")});
   const auto e = PhasenFlaechenBerechnen();
   ASSERT_EQ(e.size(), 2u);

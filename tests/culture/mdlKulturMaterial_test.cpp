@@ -24,8 +24,8 @@ class MaterialRowsTest : public test::CultureFixture {
       s.Bezug = bezug;
       return s;
     };
-    state().MaterialListe = {m("M1011", "1007", "Topf 12 cm", 2), m("M1014", "1008", "Einheitserde", 2),
-                             m("M1020", "1002", "Etikett", 1), m("M1021", "1002", "Etikett", 4)};
+    state().masters.MaterialListe = {m("M1011", "1007", "Topf 12 cm", 2), m("M1014", "1008", "Einheitserde", 2),
+                                     m("M1020", "1002", "Etikett", 1), m("M1021", "1002", "Etikett", 4)};
   }
 
   void Zeile(const std::string& kultur, db::Value maNr, db::Value menge, db::Value datum) {
@@ -46,9 +46,9 @@ TEST_F(MaterialRowsTest, LoadInDateOrderWithNamesAndDefaults) {
   Zeile("K1023", "M1099", "0", db::Value());
   ASSERT_TRUE(KulturMaterialLaden());
   const State& s = state();
-  ASSERT_EQ(s.AnzahlKulturMaterialien, 4);
-  ASSERT_EQ(s.KulturMaterialListe.size(), 5u);
-  const auto& l = s.KulturMaterialListe;
+  ASSERT_EQ(s.culture.AnzahlKulturMaterialien, 4);
+  ASSERT_EQ(s.culture.KulturMaterialListe.size(), 5u);
+  const auto& l = s.culture.KulturMaterialListe;
   EXPECT_EQ(l[0].MaNr, "M1099");  // no date: 01.01.1900 comes first
   EXPECT_EQ(l[0].Datum, base::kNoDate);
   EXPECT_EQ(l[0].Menge, "0");
@@ -78,8 +78,8 @@ TEST_F(MaterialRowsTest, LoadInDateOrderWithNamesAndDefaults) {
 
 TEST_F(MaterialRowsTest, ACultureWithoutRowsHasOnlyTheEndMark) {
   ASSERT_TRUE(KulturMaterialLaden());
-  EXPECT_EQ(state().AnzahlKulturMaterialien, 0);
-  EXPECT_EQ(state().KulturMaterialListe.size(), 1u);
+  EXPECT_EQ(state().culture.AnzahlKulturMaterialien, 0);
+  EXPECT_EQ(state().culture.KulturMaterialListe.size(), 1u);
   EXPECT_TRUE(KulturMaterialTabelle().empty());
 }
 
@@ -118,7 +118,7 @@ TEST_F(MaterialRowsTest, SaveReplacesTheCulturesRowsAndKeepsEachRowsMaterial) {
                                     {"M1020", "", "2024-03-05"},
                                     {"M1021", "2,50", "2024-03-06"}}));
   EXPECT_EQ(Gespeichert("K1024").size(), 1u);
-  EXPECT_EQ(state().AnzahlKulturMaterialien, 4);
+  EXPECT_EQ(state().culture.AnzahlKulturMaterialien, 4);
 
   // Saving again gives exactly one row per grid row.
   ASSERT_TRUE(KulturMaterialLaden());

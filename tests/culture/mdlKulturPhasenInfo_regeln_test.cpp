@@ -45,7 +45,7 @@ TEST_F(PhaseRulesTest, SequenceCheck) {
     meldungen.messages.clear();
     const culture::Pruefergebnis e = PhasenfolgePruefen(Gitter(f.perioden));
     EXPECT_EQ(e.Ok, f.rot.empty());
-    EXPECT_EQ(state().EingabeOk, f.rot.empty());
+    EXPECT_EQ(state().culture.EingabeOk, f.rot.empty());
     EXPECT_EQ(e.RoteZellen, f.rot);
     if (f.rot.empty()) {
       EXPECT_TRUE(meldungen.messages.empty());
@@ -117,22 +117,22 @@ TEST_F(PhaseRulesTest, DeletingAPhaseShiftsTheLaterPeriodsBack) {
   for (int geloescht : {1, 2, 4}) {
     SCOPED_TRACE(geloescht);
     std::vector<PhasenZeile> gitter;
-    for (int n = 1; n <= 4; ++n) gitter.push_back(PhasenZeileVon(state().PhasenListe[n]));
-    state().PhasenIndex = geloescht;
+    for (int n = 1; n <= 4; ++n) gitter.push_back(PhasenZeileVon(state().culture.PhasenListe[n]));
+    state().selection.PhasenIndex = geloescht;
     PhasenTermineNachruecken(gitter);
     gitter.erase(gitter.begin() + (geloescht - 1));
     // The remaining rows keep the first periods in order: P1, P2, P3 (or P2.. when 1 goes).
     const int erste = geloescht == 1 ? 2 : 1;
     for (std::size_t i = 0; i < gitter.size(); ++i) {
-      EXPECT_EQ(gitter[i][kSpalteBeginn], base::DateText(state().PhasenListe[erste + i].Anfang)) << i;
-      EXPECT_EQ(gitter[i][kSpalteEnde], base::DateText(state().PhasenListe[erste + i].Ende)) << i;
+      EXPECT_EQ(gitter[i][kSpalteBeginn], base::DateText(state().culture.PhasenListe[erste + i].Anfang)) << i;
+      EXPECT_EQ(gitter[i][kSpalteEnde], base::DateText(state().culture.PhasenListe[erste + i].Ende)) << i;
     }
   }
 }
 
 TEST_F(PhaseRulesTest, GridRowsStopAtTheFirstEmptySlotWhileTheTreeShowsEveryPhase) {
   PhasenSetzen({{D(2024, 1, 1), D(2024, 1, 31)}, {D(2024, 2, 1), D(2024, 2, 29)}});
-  state().PhasenListe[1].KP_ID = "0";
+  state().culture.PhasenListe[1].KP_ID = "0";
   EXPECT_TRUE(KulturphasenTabelle().empty());
   EXPECT_EQ(PhasenBaumSlots(), std::vector<int>{2});
 

@@ -31,47 +31,47 @@ TEST_F(PhasesTest, LoadsEachRowIntoTheSlotOfItsNumber) {
   PhaseSpeichern("K1023", "2", "Zwei", "2024-04-01", "2024-04-30");
   ASSERT_TRUE(KulturPhasenLaden());
   const State& s = state();
-  ASSERT_EQ(s.PhasenListe.size(), 26u);
-  EXPECT_EQ(s.AnzahlPhasen, 3);
+  ASSERT_EQ(s.culture.PhasenListe.size(), 26u);
+  EXPECT_EQ(s.culture.AnzahlPhasen, 3);
   const char* namen[] = {"Eins", "Zwei", "Drei"};
   for (int n = 1; n <= 3; ++n) {
     SCOPED_TRACE(n);
-    EXPECT_EQ(s.PhasenListe[n].Phasennamen, namen[n - 1]);
-    EXPECT_EQ(s.PhasenListe[n].Phasennummer, std::to_string(n));
-    EXPECT_EQ(s.PhasenListe[n].KP_ID, "K1023_" + std::to_string(n));
+    EXPECT_EQ(s.culture.PhasenListe[n].Phasennamen, namen[n - 1]);
+    EXPECT_EQ(s.culture.PhasenListe[n].Phasennummer, std::to_string(n));
+    EXPECT_EQ(s.culture.PhasenListe[n].KP_ID, "K1023_" + std::to_string(n));
   }
   // A time of day is dropped.
-  EXPECT_EQ(s.PhasenListe[1].Anfang, D(2024, 3, 1));
-  EXPECT_EQ(s.PhasenListe[1].Flaeche, "10");
-  EXPECT_EQ(s.PhasenListe[1].BruttoFlaeche, "11");
-  for (int n = 4; n <= 25; ++n) EXPECT_EQ(s.PhasenListe[n].KP_ID, "0") << n;
+  EXPECT_EQ(s.culture.PhasenListe[1].Anfang, D(2024, 3, 1));
+  EXPECT_EQ(s.culture.PhasenListe[1].Flaeche, "10");
+  EXPECT_EQ(s.culture.PhasenListe[1].BruttoFlaeche, "11");
+  for (int n = 4; n <= 25; ++n) EXPECT_EQ(s.culture.PhasenListe[n].KP_ID, "0") << n;
 }
 
 TEST_F(PhasesTest, GapsStayEmptyAndALaterLoadEmptiesOldSlots) {
   for (int n = 1; n <= 5; ++n) PhaseSpeichern("K1024", std::to_string(n), "P", "2024-01-01", "2024-01-02");
   PhaseSpeichern("K1023", "1", "Eins", "2024-03-01", "2024-03-31");
   PhaseSpeichern("K1023", "3", "Drei", "2024-05-01", "2024-05-31");
-  state().KulturIndex = 1;
+  state().selection.KulturIndex = 1;
   ASSERT_TRUE(KulturPhasenLaden());
-  EXPECT_EQ(state().AnzahlPhasen, 5);
-  state().KulturIndex = 0;
+  EXPECT_EQ(state().culture.AnzahlPhasen, 5);
+  state().selection.KulturIndex = 0;
   ASSERT_TRUE(KulturPhasenLaden());
   const State& s = state();
-  EXPECT_EQ(s.AnzahlPhasen, 2);
-  EXPECT_EQ(s.PhasenListe[2].KP_ID, "0");
-  EXPECT_EQ(s.PhasenListe[2].Anfang, base::kZeroDate);
-  for (int n = 4; n <= 5; ++n) EXPECT_EQ(s.PhasenListe[n].KP_ID, "0") << n;
+  EXPECT_EQ(s.culture.AnzahlPhasen, 2);
+  EXPECT_EQ(s.culture.PhasenListe[2].KP_ID, "0");
+  EXPECT_EQ(s.culture.PhasenListe[2].Anfang, base::kZeroDate);
+  for (int n = 4; n <= 5; ++n) EXPECT_EQ(s.culture.PhasenListe[n].KP_ID, "0") << n;
 }
 
 TEST_F(PhasesTest, LoadWithoutCultureOrDatabaseGivesEmptySlots) {
-  state().KulturIndex = 7;
+  state().selection.KulturIndex = 7;
   EXPECT_FALSE(KulturPhasenLaden());
-  EXPECT_EQ(state().PhasenListe.size(), 26u);
-  EXPECT_EQ(state().AnzahlPhasen, 0);
-  state().KulturIndex = 0;
-  state().TolvarDatenbankPfad = dir.Join("fehlt.Tolvar");
+  EXPECT_EQ(state().culture.PhasenListe.size(), 26u);
+  EXPECT_EQ(state().culture.AnzahlPhasen, 0);
+  state().selection.KulturIndex = 0;
+  state().enterprise.TolvarDatenbankPfad = dir.Join("fehlt.Tolvar");
   EXPECT_FALSE(KulturPhasenLaden());
-  EXPECT_EQ(state().AnzahlPhasen, 0);
+  EXPECT_EQ(state().culture.AnzahlPhasen, 0);
 }
 
 TEST_F(PhasesTest, SaveReplacesTheCulturesRowsAndFillsDefaults) {
@@ -98,13 +98,13 @@ TEST_F(PhasesTest, SaveReplacesTheCulturesRowsAndFillsDefaults) {
   EXPECT_EQ(zeilen, erwartet);
   EXPECT_EQ(Zeilen(*tolvar, "SELECT \"Phasennamen\" FROM \"KulturPhasen\" WHERE \"Kulturnummer\" = 'K1024'"),
             (std::vector<std::vector<std::string>>{{"Fremd"}}));
-  EXPECT_EQ(state().AnzahlPhasen, 3);
-  EXPECT_EQ(state().PhasenListe[4].Anfang, base::kNoDate);
+  EXPECT_EQ(state().culture.AnzahlPhasen, 3);
+  EXPECT_EQ(state().culture.PhasenListe[4].Anfang, base::kNoDate);
 
   // Saved and loaded again, the phases are the same.
   ASSERT_TRUE(KulturPhasenLaden());
-  EXPECT_EQ(state().PhasenListe[1].Ende, D(2024, 3, 31));
-  EXPECT_EQ(state().PhasenListe[3].Phasennamen, "Ohne Ende");
+  EXPECT_EQ(state().culture.PhasenListe[1].Ende, D(2024, 3, 31));
+  EXPECT_EQ(state().culture.PhasenListe[3].Phasennamen, "Ohne Ende");
 }
 
 TEST_F(PhasesTest, ANameGapIsClosedInsteadOfStoringAnEmptyRow) {
@@ -113,7 +113,7 @@ TEST_F(PhasesTest, ANameGapIsClosedInsteadOfStoringAnEmptyRow) {
   const auto zeilen =
       Zeilen(*tolvar, "SELECT \"KP_ID\", \"Kulturnummer\", \"Phasennamen\" FROM \"KulturPhasen\" ORDER BY rowid");
   EXPECT_EQ(zeilen, (std::vector<std::vector<std::string>>{{"K1023_1", "K1023", "A"}, {"K1023_2", "K1023", "C"}}));
-  EXPECT_EQ(state().AnzahlPhasen, 2);
+  EXPECT_EQ(state().culture.AnzahlPhasen, 2);
 }
 
 TEST_F(PhasesTest, AnInvalidDateRefusesTheSaveAndKeepsTheStoredRows) {
@@ -148,7 +148,7 @@ TEST_F(PhasesTest, DeletingPhaseTwoOfFourAndSavingRenumbersTheRest) {
                    "2024-0" + std::to_string(n) + "-20");
   }
   ASSERT_TRUE(KulturPhasenLaden());
-  state().PhasenIndex = 2;
+  state().selection.PhasenIndex = 2;
   ASSERT_TRUE(KulturphaseLoeschen({Zeile("P1", "01.01.2024", "20.01.2024"), Zeile("P3", "01.03.2024", "20.03.2024"),
                                    Zeile("P4", "01.04.2024", "20.04.2024")}));
   EXPECT_EQ(Zeilen(*tolvar, "SELECT \"KP_ID\", \"Phasennamen\" FROM \"KulturPhasen\" ORDER BY rowid"),
@@ -160,7 +160,7 @@ TEST_F(PhasesTest, DeleteOutsideTheSlotsOnlyStores) {
   ASSERT_TRUE(KulturPhasenLaden());
   for (int index : {-1, 0, 2, 26, 1000}) {
     SCOPED_TRACE(index);
-    state().PhasenIndex = index;
+    state().selection.PhasenIndex = index;
     EXPECT_TRUE(KulturphaseLoeschen({Zeile("Eins", "01.01.2024", "31.01.2024")}));
     EXPECT_EQ(Zeilen(*tolvar, "SELECT count(*) FROM \"KulturPhasen\"")[0][0], "1");
   }

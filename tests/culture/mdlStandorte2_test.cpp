@@ -28,7 +28,7 @@ class OccupanciesTest : public test::CultureFixture {
     StandortSatz s2;
     s2.StandortNr = "Sta1003";
     s2.Standortname = "Haus 2";
-    state().StandortListe = {s1, s2};
+    state().masters.StandortListe = {s1, s2};
   }
 
   void Belegung(const std::string& kultur, const std::string& standort, db::Value beginn, db::Value ende,
@@ -69,12 +69,12 @@ TEST_F(OccupanciesTest, LoadClipsToThePhaseRange) {
     Belegung("K1023", "Sta1002", f.beginn, f.ende);
     ASSERT_TRUE(KulturStandorteLaden());
     const State& s = state();
-    ASSERT_EQ(s.AnzahlKulturStandorte, f.geladen ? 1 : 0);
-    ASSERT_EQ(s.KulturStandortListe.size(), static_cast<std::size_t>(s.AnzahlKulturStandorte + 1));
-    EXPECT_EQ(s.KulturStandortListe.back().StandortName, "0");
-    EXPECT_EQ(s.KulturStandortListe.back().KulturNr, "K1023");
+    ASSERT_EQ(s.culture.AnzahlKulturStandorte, f.geladen ? 1 : 0);
+    ASSERT_EQ(s.culture.KulturStandortListe.size(), static_cast<std::size_t>(s.culture.AnzahlKulturStandorte + 1));
+    EXPECT_EQ(s.culture.KulturStandortListe.back().StandortName, "0");
+    EXPECT_EQ(s.culture.KulturStandortListe.back().KulturNr, "K1023");
     if (!f.geladen) continue;
-    const KulturStandortSatz& k = s.KulturStandortListe[0];
+    const KulturStandortSatz& k = s.culture.KulturStandortListe[0];
     EXPECT_EQ(k.Beginn, f.erwBeginn);
     EXPECT_EQ(k.Ende, f.erwEnde);
     EXPECT_EQ(k.StandortName, "Haus 1");
@@ -90,7 +90,7 @@ TEST_F(OccupanciesTest, LoadOrdersByBeginAndPassesOverForeignAndNumberlessRows) 
   Belegung("K1023", "Sta1009", "2024-03-15", "2024-03-31", "5");
   Belegung("K1023", "Sta1002", "2024-03-01", "2024-03-31", "30");
   ASSERT_TRUE(KulturStandorteLaden());
-  EXPECT_EQ(state().AnzahlKulturStandorte, 3);
+  EXPECT_EQ(state().culture.AnzahlKulturStandorte, 3);
   const auto zeilen = KulturStandorteTabelle();
   ASSERT_EQ(zeilen.size(), 3u);
   // A site missing from table Standort shows its number and stays in the grid.
@@ -100,14 +100,14 @@ TEST_F(OccupanciesTest, LoadOrdersByBeginAndPassesOverForeignAndNumberlessRows) 
   EXPECT_EQ(zeilen[1].StandortNr, "Sta1009");
   EXPECT_EQ(zeilen[2].StandortName, "Haus 2");
   EXPECT_EQ(zeilen[2].Flaeche, "70");
-  EXPECT_EQ(state().KulturStandortListe[1].Wege, "0");
+  EXPECT_EQ(state().culture.KulturStandortListe[1].Wege, "0");
 }
 
 TEST_F(OccupanciesTest, ACultureWithoutPhasesLoadsNothing) {
   Belegung("K1023", "Sta1002", "2024-03-01", "2024-03-31");
   PhasenSetzen({});
   EXPECT_TRUE(KulturStandorteLaden());
-  EXPECT_EQ(state().AnzahlKulturStandorte, 0);
+  EXPECT_EQ(state().culture.AnzahlKulturStandorte, 0);
   EXPECT_TRUE(KulturStandorteTabelle().empty());
 }
 
@@ -135,7 +135,7 @@ TEST_F(OccupanciesTest, Check) {
     meldungen.messages.clear();
     const auto e = KulturStandorteEingabePruefen({f.zeile, StandortZeile{}});
     EXPECT_EQ(e.Ok, f.rot.empty());
-    EXPECT_EQ(state().EingabeOk, f.rot.empty());
+    EXPECT_EQ(state().culture.EingabeOk, f.rot.empty());
     EXPECT_EQ(e.RoteZellen, f.rot);
     EXPECT_EQ(meldungen.messages.size(), f.rot.empty() ? 0u : 1u);
   }
@@ -157,7 +157,7 @@ TEST_F(OccupanciesTest, SaveReplacesOnlyTheRowsTheGridShowed) {
                                     {"Sta1002", "2024-03-01", "2024-03-31", "30"},
                                     {"Sta1003", "2024-04-01", "2024-04-30", "70"}}));
   EXPECT_EQ(Gespeichert("K1024"), (Tabelle{{"Sta1003", "2024-03-01", "2024-03-31", "40"}}));
-  EXPECT_EQ(state().AnzahlKulturStandorte, 2);
+  EXPECT_EQ(state().culture.AnzahlKulturStandorte, 2);
 
   // Loading and saving again stores the same dates.
   ASSERT_TRUE(KulturStandorteLaden());
@@ -174,7 +174,7 @@ TEST_F(OccupanciesTest, SaveKeepsTheSiteNumberOfEachRowAndRefusesUnknownSites) {
   StandortSatz doppelt;
   doppelt.StandortNr = "Sta1003";
   doppelt.Standortname = "Haus 1";  // a second site with the same name
-  state().StandortListe.push_back(doppelt);
+  state().masters.StandortListe.push_back(doppelt);
   ASSERT_TRUE(KulturStandorteSpeichern({{"Haus 1", "Sta1002", "10", "01.03.2024", "31.03.2024"}}));
   EXPECT_EQ(Gespeichert()[0][0], "Sta1002");
   EXPECT_FALSE(KulturStandorteSpeichern({{"Haus 9", "", "10", "01.03.2024", "31.03.2024"}}));

@@ -23,34 +23,36 @@ TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
   data::SetMessageSink(&meldungen);
   ResetState();
   State& s = state();
-  s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
-  s.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
-  s.AktuelleEinstellungen.MaterialPfad = root.Join("Tolvar_DB/Material.mdb");
+  s.enterprise.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
+  s.enterprise.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
+  s.enterprise.AktuelleEinstellungen.MaterialPfad = root.Join("Tolvar_DB/Material.mdb");
   ASSERT_TRUE(mdlDatenLaden::KulturenLaden());
   ASSERT_TRUE(mdlDatenLaden::StandorteLaden());
   ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
-  s.KulturIndex = -1;
-  for (std::size_t i = 0; i < s.KulturListe.size(); ++i) {
-    if (s.KulturListe[i].KulturNr == "K1003") s.KulturIndex = static_cast<int>(i);
+  s.selection.KulturIndex = -1;
+  for (std::size_t i = 0; i < s.masters.KulturListe.size(); ++i) {
+    if (s.masters.KulturListe[i].KulturNr == "K1003") s.selection.KulturIndex = static_cast<int>(i);
   }
-  ASSERT_GE(s.KulturIndex, 0);
+  ASSERT_GE(s.selection.KulturIndex, 0);
 
   ASSERT_TRUE(mdlKulturPhasenInfo::KulturPhasenLaden());
-  ASSERT_EQ(s.AnzahlPhasen, 3);
-  EXPECT_EQ(s.PhasenListe[1].Phasennamen, "Bewurzelung");
-  EXPECT_EQ(base::DateText(s.PhasenListe[3].Ende), "06.12.2024");
+  ASSERT_EQ(s.culture.AnzahlPhasen, 3);
+  EXPECT_EQ(s.culture.PhasenListe[1].Phasennamen, "Bewurzelung");
+  EXPECT_EQ(base::DateText(s.culture.PhasenListe[3].Ende), "06.12.2024");
   const auto gitter = mdlKulturPhasenInfo::KulturphasenTabelle();
   EXPECT_TRUE(mdlKulturPhasenInfo::PhasenfolgePruefen(gitter).Ok);
 
   ASSERT_TRUE(mdlStandorte2::KulturStandorteLaden());
-  ASSERT_EQ(s.AnzahlKulturStandorte, 3);
-  EXPECT_EQ(s.KulturStandortListe[0].StandortName, "Venlo-Haus 2");
-  EXPECT_EQ(s.KulturStandortListe[1].Wege, "15");
+  ASSERT_EQ(s.culture.AnzahlKulturStandorte, 3);
+  EXPECT_EQ(s.culture.KulturStandortListe[0].StandortName, "Venlo-Haus 2");
+  EXPECT_EQ(s.culture.KulturStandortListe[1].Wege, "15");
   EXPECT_TRUE(mdlStandorte2::KulturStandorteEingabePruefen(mdlStandorte2::KulturStandorteTabelle()).Ok);
 
-  const std::vector<std::string> netto = {s.PhasenListe[1].Flaeche, s.PhasenListe[2].Flaeche, s.PhasenListe[3].Flaeche};
-  const std::vector<std::string> brutto = {s.PhasenListe[1].BruttoFlaeche, s.PhasenListe[2].BruttoFlaeche,
-                                           s.PhasenListe[3].BruttoFlaeche};
+  const std::vector<std::string> netto = {s.culture.PhasenListe[1].Flaeche, s.culture.PhasenListe[2].Flaeche,
+                                          s.culture.PhasenListe[3].Flaeche};
+  const std::vector<std::string> brutto = {s.culture.PhasenListe[1].BruttoFlaeche,
+                                           s.culture.PhasenListe[2].BruttoFlaeche,
+                                           s.culture.PhasenListe[3].BruttoFlaeche};
   const auto flaechen = mdlBerrechnung::PhasenFlaechenBerechnen();
   ASSERT_EQ(flaechen.size(), 3u);
   for (std::size_t i = 0; i < 3; ++i) {
@@ -60,7 +62,7 @@ TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
   }
 
   ASSERT_TRUE(mdlKulturMaterial::KulturMaterialLaden());
-  ASSERT_EQ(s.AnzahlKulturMaterialien, 6);
+  ASSERT_EQ(s.culture.AnzahlKulturMaterialien, 6);
   const auto material = mdlKulturMaterial::KulturMaterialTabelle();
   ASSERT_EQ(material.size(), 6u);
   EXPECT_EQ(material[0].Datum, "29.07.2024");
@@ -75,7 +77,7 @@ TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
   ASSERT_TRUE(mdlStandorte2::KulturStandorteLaden());
   ASSERT_TRUE(mdlKulturMaterial::KulturMaterialLaden());
   EXPECT_EQ(mdlKulturPhasenInfo::KulturphasenTabelle(), gitter);
-  EXPECT_EQ(s.AnzahlKulturStandorte, 3);
+  EXPECT_EQ(s.culture.AnzahlKulturStandorte, 3);
   EXPECT_EQ(mdlKulturMaterial::KulturMaterialTabelle().size(), 6u);
   EXPECT_TRUE(meldungen.messages.empty());
 

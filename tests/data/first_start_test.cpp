@@ -114,8 +114,8 @@ TEST_F(FirstStartTest, TheShippedTreeOpensOnTheSampleEnterprise) {
   ASSERT_EQ(e.ausgang, Ausgang::Angelegt) << e.fehler;
   sys::SetDataRoot(Root());
   EXPECT_TRUE(mdlDatenbank::SystemInfoLesen());
-  EXPECT_EQ(state().AktuellerBetrieb, Root("Betriebe/Mustergärtnerei.mdb"));
-  EXPECT_TRUE(sys::FileExists(state().AktuellerBetrieb));
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, Root("Betriebe/Mustergärtnerei.mdb"));
+  EXPECT_TRUE(sys::FileExists(state().enterprise.AktuellerBetrieb));
   EXPECT_EQ(data::DatenwurzelEinrichten(ShippedTreeForTests(), Root()).ausgang,
             Ausgang::SchonVorhanden);
 }

@@ -28,23 +28,24 @@ ListInfo Info(Liste l) {
   State& s = state();
   switch (l) {
     case Liste::Kulturen:
-      return {"Kulturen", mdlDatenLaden::KulturenLaden,
-              [&] { return static_cast<int>(s.KulturListe.size()); }, [&] { return s.AnzahlKulturen; }};
+      return {"Kulturen", mdlDatenLaden::KulturenLaden, [&] { return static_cast<int>(s.masters.KulturListe.size()); },
+              [&] { return s.masters.AnzahlKulturen; }};
     case Liste::Standorte:
       return {"Standort", mdlDatenLaden::StandorteLaden,
-              [&] { return static_cast<int>(s.StandortListe.size()); },
-              [&] { return s.AnzahlStandorte; }};
+              [&] { return static_cast<int>(s.masters.StandortListe.size()); },
+              [&] { return s.masters.AnzahlStandorte; }};
     case Liste::Materialien:
       return {"Material", mdlDatenLaden::MaterialienLaden,
-              [&] { return static_cast<int>(s.MaterialListe.size()); },
-              [&] { return s.AnzahlMaterialien; }};
+              [&] { return static_cast<int>(s.masters.MaterialListe.size()); },
+              [&] { return s.masters.AnzahlMaterialien; }};
     case Liste::Personal:
       return {"Personal", mdlDatenLaden::PersonalLaden,
-              [&] { return static_cast<int>(s.PersonalListe.size()); }, [&] { return s.AnzahlPersonal; }};
+              [&] { return static_cast<int>(s.masters.PersonalListe.size()); },
+              [&] { return s.masters.AnzahlPersonal; }};
     case Liste::Taetigkeiten:
       return {"StdTaetigkeiten", mdlDatenLaden::TaetigkeitenLaden,
-              [&] { return static_cast<int>(s.StdTaetigkeitListe.size()); },
-              [&] { return s.AnzahlStdTaetigkeiten; }};
+              [&] { return static_cast<int>(s.masters.StdTaetigkeitListe.size()); },
+              [&] { return s.masters.AnzahlStdTaetigkeiten; }};
   }
   return {};
 }
@@ -56,12 +57,12 @@ class LoadersTest : public DataTest {
     SetPaths();
   }
   void SetPaths() {
-    state().AktuellerBetrieb = Path("Betriebe/Muster.mdb");
-    state().AktuelleEinstellungen.MaterialPfad = Path("Tolvar_DB/Material.mdb");
+    state().enterprise.AktuellerBetrieb = Path("Betriebe/Muster.mdb");
+    state().enterprise.AktuelleEinstellungen.MaterialPfad = Path("Tolvar_DB/Material.mdb");
   }
   std::string PathOf(Liste l) {
-    return l == Liste::Materialien ? state().AktuelleEinstellungen.MaterialPfad
-                                   : state().AktuellerBetrieb;
+    return l == Liste::Materialien ? state().enterprise.AktuelleEinstellungen.MaterialPfad
+                                   : state().enterprise.AktuellerBetrieb;
   }
   std::unique_ptr<db::Database> MakeFor(Liste l) {
     return Make(PathOf(l), l == Liste::Materialien ? kMaterialSchema : kMorvin5Schema);
@@ -76,11 +77,11 @@ TEST_F(LoadersTest, ReadingRulesPerFieldKind) {
     std::function<std::string()> field;  // the field of element 0, as text
     std::string expected;
   };
-  auto k = [] { return state().KulturListe.at(0); };
-  auto s = [] { return state().StandortListe.at(0); };
-  auto m = [] { return state().MaterialListe.at(0); };
-  auto p = [] { return state().PersonalListe.at(0); };
-  auto t = [] { return state().StdTaetigkeitListe.at(0); };
+  auto k = [] { return state().masters.KulturListe.at(0); };
+  auto s = [] { return state().masters.StandortListe.at(0); };
+  auto m = [] { return state().masters.MaterialListe.at(0); };
+  auto p = [] { return state().masters.PersonalListe.at(0); };
+  auto t = [] { return state().masters.StdTaetigkeitListe.at(0); };
   const std::string today = "10.12.2024 00:00:00";
   const std::vector<Case> cases = {
       // Rule A, text fields: Null and text reading as 0 are missing, the empty text is not.
@@ -164,9 +165,9 @@ TEST_F(LoadersTest, MaterialsComeInBarcodeOrder) {
   }
   ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
   std::vector<std::string> order;
-  for (const MaterialSatz& m : state().MaterialListe) order.push_back(m.MaterialNr);
+  for (const MaterialSatz& m : state().masters.MaterialListe) order.push_back(m.MaterialNr);
   EXPECT_EQ(order, (std::vector<std::string>{"M1100", "M1201", "M1202", "M1300"}));
-  EXPECT_EQ(state().AnzahlMaterialien, 4);
+  EXPECT_EQ(state().masters.AnzahlMaterialien, 4);
 }
 
 TEST_F(LoadersTest, ReloadClearsTreeMarksAndKeepsSelection) {
@@ -175,15 +176,15 @@ TEST_F(LoadersTest, ReloadClearsTreeMarksAndKeepsSelection) {
     for (const char* nr : {"K1000", "K1001", "K1002"}) Insert(*database, "Kulturen", {{"KulturNr", nr}});
   }
   ASSERT_TRUE(mdlDatenLaden::KulturenLaden());
-  for (KulturSatz& k : state().KulturListe) k.ImBaum = k.Aufgeklappt = true;
-  state().KulturIndex = 2;
+  for (KulturSatz& k : state().masters.KulturListe) k.ImBaum = k.Aufgeklappt = true;
+  state().selection.KulturIndex = 2;
   ASSERT_TRUE(mdlDatenLaden::KulturenLaden());
-  ASSERT_EQ(state().KulturListe.size(), 3u);
-  for (const KulturSatz& k : state().KulturListe) {
+  ASSERT_EQ(state().masters.KulturListe.size(), 3u);
+  for (const KulturSatz& k : state().masters.KulturListe) {
     EXPECT_FALSE(k.ImBaum);
     EXPECT_FALSE(k.Aufgeklappt);
   }
-  EXPECT_EQ(state().KulturIndex, 2);
+  EXPECT_EQ(state().selection.KulturIndex, 2);
 }
 
 // A list whose source cannot be used is empty afterwards: never the previous enterprise's.
@@ -241,13 +242,13 @@ TEST_F(LoadersTest, ValueThatDoesNotConvertEndsTheLoadAtThatRow) {
   }
   EXPECT_FALSE(mdlDatenLaden::KulturenLaden());
   const State& s = state();
-  ASSERT_EQ(s.AnzahlKulturen, 3);
-  ASSERT_EQ(s.KulturListe.size(), 3u);
-  EXPECT_EQ(s.KulturListe[0].KulturNr, "K1001");
-  EXPECT_EQ(s.KulturListe[0].Arbeitsende, base::Today());
-  EXPECT_EQ(s.KulturListe[1].Kulturname, "Zweite");  // filled up to the failing column
-  EXPECT_EQ(s.KulturListe[1].ID, "");
-  EXPECT_EQ(s.KulturListe[2].KulturNr, "");
+  ASSERT_EQ(s.masters.AnzahlKulturen, 3);
+  ASSERT_EQ(s.masters.KulturListe.size(), 3u);
+  EXPECT_EQ(s.masters.KulturListe[0].KulturNr, "K1001");
+  EXPECT_EQ(s.masters.KulturListe[0].Arbeitsende, base::Today());
+  EXPECT_EQ(s.masters.KulturListe[1].Kulturname, "Zweite");  // filled up to the failing column
+  EXPECT_EQ(s.masters.KulturListe[1].ID, "");
+  EXPECT_EQ(s.masters.KulturListe[2].KulturNr, "");
 }
 
 }  // namespace

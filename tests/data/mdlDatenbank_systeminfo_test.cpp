@@ -25,9 +25,9 @@ TEST_F(SystemInfoTest, ReadsTheFirstRow) {
     Insert(*database, "SystemInfo", {{"AktuellerBetrieb", "/zweite/Zeile.mdb"}});
   }
   EXPECT_TRUE(mdlDatenbank::SystemInfoLesen());
-  EXPECT_EQ(state().AktuellerBetrieb, "/daten/Gärtnerei Muster.mdb");
-  EXPECT_EQ(state().FarbeTolvar, 3);
-  EXPECT_EQ(state().FarbeMorvin, 5);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, "/daten/Gärtnerei Muster.mdb");
+  EXPECT_EQ(state().windows.FarbeTolvar, 3);
+  EXPECT_EQ(state().windows.FarbeMorvin, 5);
 }
 
 TEST_F(SystemInfoTest, UnreadableSystemDatabaseMeansNoEnterprise) {
@@ -43,12 +43,12 @@ TEST_F(SystemInfoTest, UnreadableSystemDatabaseMeansNoEnterprise) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    state().AktuellerBetrieb = "/vorher/Betrieb.mdb";
-    state().FarbeTolvar = 4;
+    state().enterprise.AktuellerBetrieb = "/vorher/Betrieb.mdb";
+    state().windows.FarbeTolvar = 4;
     c.make(this);
     EXPECT_FALSE(mdlDatenbank::SystemInfoLesen());
-    EXPECT_EQ(state().AktuellerBetrieb, "KeinAktuellerBetrieb");
-    EXPECT_EQ(state().FarbeTolvar, 4);
+    EXPECT_EQ(state().enterprise.AktuellerBetrieb, "KeinAktuellerBetrieb");
+    EXPECT_EQ(state().windows.FarbeTolvar, 4);
     if (sys::FileExists(File())) sys::DeleteFile(File());
   }
 }
@@ -67,9 +67,9 @@ TEST_F(SystemInfoTest, WriteRoundTrip) {
                {{"AktuellerBetrieb", "KeinAktuellerBetrieb"}, {"FarbeTolvar", 2}, {"FarbeMorvin", 2}});
       }
     }
-    state().AktuellerBetrieb = "/daten/Muster.mdb";
-    state().FarbeTolvar = 1;
-    state().FarbeMorvin = 4;
+    state().enterprise.AktuellerBetrieb = "/daten/Muster.mdb";
+    state().windows.FarbeTolvar = 1;
+    state().windows.FarbeMorvin = 4;
     ASSERT_TRUE(mdlDatenbank::SystemInfoSchreiben());
 
     auto database = db::Database::Open(File());
@@ -87,10 +87,10 @@ TEST_F(SystemInfoTest, WriteRoundTrip) {
     }
     database.reset();
 
-    state().AktuellerBetrieb.clear();
+    state().enterprise.AktuellerBetrieb.clear();
     ASSERT_TRUE(mdlDatenbank::SystemInfoLesen());
-    EXPECT_EQ(state().AktuellerBetrieb, "/daten/Muster.mdb");
-    EXPECT_EQ(state().FarbeMorvin, 4);
+    EXPECT_EQ(state().enterprise.AktuellerBetrieb, "/daten/Muster.mdb");
+    EXPECT_EQ(state().windows.FarbeMorvin, 4);
     sys::DeleteFile(File());
   }
 }
@@ -104,7 +104,7 @@ TEST_F(SystemInfoTest, NoEnterpriseIsWrittenBackUnchanged) {
 }
 
 TEST_F(SystemInfoTest, WritingNeverCreatesTheFile) {
-  state().AktuellerBetrieb = "/daten/Muster.mdb";
+  state().enterprise.AktuellerBetrieb = "/daten/Muster.mdb";
   EXPECT_FALSE(mdlDatenbank::SystemInfoSchreiben());
   EXPECT_FALSE(sys::FileExists(File()));
   EXPECT_FALSE(sys::FolderExists(Path("Tolvar_DB")));

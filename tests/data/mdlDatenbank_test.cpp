@@ -60,10 +60,10 @@ class EnterpriseFilesTest : public DataTest {
       Insert(*vorlage, "BetriebEinstellungen", {{"Strom", ""}});
     }
     State& s = state();
-    s.AktuellerBetrieb = betrieb_;
-    s.TolvarDatenbankPfad = tolvar_;
-    s.BetriebOffen = true;
-    s.AktuelleEinstellungen.Strom = "0,33";  // typed in this session, not yet on disk
+    s.enterprise.AktuellerBetrieb = betrieb_;
+    s.enterprise.TolvarDatenbankPfad = tolvar_;
+    s.enterprise.BetriebOffen = true;
+    s.enterprise.AktuelleEinstellungen.Strom = "0,33";  // typed in this session, not yet on disk
     // Save dialogs offer existing folders only.
     for (const char* ordner : {"Kopien", "Neu", "Ergebnisse"}) sys::CreateFolder(Path(ordner));
   }
@@ -119,13 +119,13 @@ TEST(EnterpriseFileNames, TwinAndBackupNames) {
 // ---------------------------------------------------------------- template and registry
 
 TEST_F(EnterpriseFilesTest, TolvarDatabaseIsCopiedFromTheTemplate) {
-  state().AktuellerBetrieb = Path("Betriebe/Neu.mdb");
+  state().enterprise.AktuellerBetrieb = Path("Betriebe/Neu.mdb");
   std::string meldung;
   ASSERT_TRUE(mdlDatenbank::TolvarDatenbankAnlegen(&meldung)) << meldung;
   EXPECT_EQ(Bytes(Path("Betriebe/Neu.Tolvar")), Bytes(Path("\\Tolvar_DB\\Vorlage.Tolvar")));
 
   // An existing file is replaced.
-  state().AktuellerBetrieb = betrieb_;
+  state().enterprise.AktuellerBetrieb = betrieb_;
   ASSERT_TRUE(mdlDatenbank::TolvarDatenbankAnlegen(&meldung)) << meldung;
   EXPECT_EQ(Bytes(tolvar_), Bytes(Path("\\Tolvar_DB\\Vorlage.Tolvar")));
 }
@@ -141,8 +141,8 @@ TEST_F(EnterpriseFilesTest, MissingTemplateIsReportedAndKeepsTheOldFile) {
 
 TEST_F(EnterpriseFilesTest, RegistryGetsFolderThenVersion) {
   ScopedRegistry registry;
-  state().Programmpfad = "/home/anna/.local/share/Tolvar";
-  state().Programmversion = "1.2.3";
+  state().enterprise.Programmpfad = "/home/anna/.local/share/Tolvar";
+  state().enterprise.Programmversion = "1.2.3";
   mdlUpDate::RegistryEintraegeSchreiben();
   const std::vector<sys::MemoryRegistry::Write> expected = {
       {"Software\\Halvorn\\Tolvar\\Pfade", "Tolvar-Verz", "/home/anna/.local/share/Tolvar"},
@@ -157,14 +157,14 @@ TEST_F(EnterpriseFilesTest, OpenSwitchesAfterSavingTheSettings) {
   const Befehlsergebnis e = mdlDatenbank::BetriebOeffnen(anderer);
   EXPECT_TRUE(e.hauptfensterNeuLaden);
   EXPECT_FALSE(e.meldung);
-  EXPECT_EQ(state().AktuellerBetrieb, anderer);
-  EXPECT_EQ(state().TolvarDatenbankPfad, Path("Andere/Zweiter.Tolvar"));
-  EXPECT_FALSE(state().BetriebOffen);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, anderer);
+  EXPECT_EQ(state().enterprise.TolvarDatenbankPfad, Path("Andere/Zweiter.Tolvar"));
+  EXPECT_FALSE(state().enterprise.BetriebOffen);
   EXPECT_EQ(Column(tolvar_, "BetriebEinstellungen", "Strom"), "0,33");
 }
 
 TEST_F(EnterpriseFilesTest, OpenWorksWithoutAnOpenEnterprise) {
-  state().BetriebOffen = false;
+  state().enterprise.BetriebOffen = false;
   const Befehlsergebnis e = mdlDatenbank::BetriebOeffnen(betrieb_);
   EXPECT_TRUE(e.hauptfensterNeuLaden);
   EXPECT_EQ(Column(tolvar_, "BetriebEinstellungen", "Strom"), "0,2");  // nothing written
@@ -186,9 +186,9 @@ TEST_F(EnterpriseFilesTest, OpenRefusesOtherFilesAndIgnoresCancel) {
     EXPECT_FALSE(e.hauptfensterNeuLaden);
     ASSERT_EQ(e.meldung.has_value(), c.meldung);
     if (c.meldung) { EXPECT_EQ(e.meldung->text, data::kKeineMdbDatei); }
-    EXPECT_EQ(state().AktuellerBetrieb, betrieb_);
-    EXPECT_EQ(state().TolvarDatenbankPfad, tolvar_);
-    EXPECT_TRUE(state().BetriebOffen);
+    EXPECT_EQ(state().enterprise.AktuellerBetrieb, betrieb_);
+    EXPECT_EQ(state().enterprise.TolvarDatenbankPfad, tolvar_);
+    EXPECT_TRUE(state().enterprise.BetriebOffen);
     EXPECT_EQ(Column(tolvar_, "BetriebEinstellungen", "Strom"), "0,2");
   }
 }
@@ -328,9 +328,9 @@ TEST_F(EnterpriseFilesTest, SaveAsCopiesThePairWithTheSessionSettings) {
   const Befehlsergebnis e = mdlDatenbank::BetriebSpeichernUnter(Path("Kopien/Neu"));
   EXPECT_TRUE(e.hauptfensterNeuLaden);
   EXPECT_FALSE(e.meldung);
-  EXPECT_EQ(state().AktuellerBetrieb, Path("Kopien/Neu.mdb"));
-  EXPECT_EQ(state().TolvarDatenbankPfad, tolvar_);  // the closing still writes the source
-  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, Path("Kopien/Neu.mdb"));
+  EXPECT_EQ(state().enterprise.TolvarDatenbankPfad, tolvar_);  // the closing still writes the source
+  EXPECT_TRUE(state().enterprise.BetriebOffen);
   EXPECT_EQ(Bytes(Path("Kopien/Neu.mdb")), Bytes(betrieb_));
   EXPECT_EQ(Column(Path("Kopien/Neu.Tolvar"), "BetriebEinstellungen", "Strom"), "0,33");
   EXPECT_EQ(Column(tolvar_, "BetriebEinstellungen", "Strom"), "0,33");
@@ -353,9 +353,9 @@ void ExpectNothingChanged(EnterpriseFilesTest* t, const Befehlsergebnis& e,
   EXPECT_FALSE(e.hauptfensterNeuLaden);
   EXPECT_EQ(e.meldung.has_value(), title.has_value());
   if (e.meldung && title) { EXPECT_EQ(e.meldung->title, *title) << e.meldung->text; }
-  EXPECT_EQ(state().AktuellerBetrieb, t->betrieb_);
-  EXPECT_EQ(state().TolvarDatenbankPfad, t->tolvar_);
-  EXPECT_TRUE(state().BetriebOffen);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, t->betrieb_);
+  EXPECT_EQ(state().enterprise.TolvarDatenbankPfad, t->tolvar_);
+  EXPECT_TRUE(state().enterprise.BetriebOffen);
   EXPECT_EQ(Bytes(t->betrieb_), betriebVorher);
 }
 
@@ -414,14 +414,14 @@ TEST_F(EnterpriseFilesTest, SaveAsRefusalsCancelsAndFailures) {
 }
 
 TEST_F(EnterpriseFilesTest, SaveAsAndOthersDoNothingWithoutAnOpenEnterprise) {
-  state().BetriebOffen = false;
+  state().enterprise.BetriebOffen = false;
   EXPECT_FALSE(mdlDatenbank::BetriebSpeichernUnter(Path("Kopien/Neu.mdb")).hauptfensterNeuLaden);
   EXPECT_FALSE(mdlDatenbank::BetriebSichern().meldung);
   EXPECT_FALSE(mdlDatenbank::SicherungLaden(betrieb_, Path("Kopien/Neu.mdb")).hauptfensterNeuLaden);
   EXPECT_FALSE(mdlDatenbank::ErgebnisdatenbankAnlegen(Path("Kopien/Erg.mdb")).meldung);
   EXPECT_TRUE(FilesIn(Path("Kopien")).empty());
   EXPECT_FALSE(sys::FolderExists(Path("Sicherungsdateien")));
-  EXPECT_EQ(state().AktuellerBetrieb, betrieb_);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, betrieb_);
 }
 
 // ---------------------------------------------------------------- "Sicherungsdatei laden"
@@ -445,9 +445,9 @@ TEST_F(RestoreTest, CopiesThePairOntoTheTargetAndOpensIt) {
   const Befehlsergebnis e = mdlDatenbank::SicherungLaden(Backup("Gesichert.MSD"), Path("Neu/Zurück"));
   EXPECT_TRUE(e.hauptfensterNeuLaden);
   EXPECT_FALSE(e.meldung);
-  EXPECT_EQ(state().AktuellerBetrieb, Path("Neu/Zurück.mdb"));
-  EXPECT_EQ(state().TolvarDatenbankPfad, Path("Neu/Zurück.Tolvar"));
-  EXPECT_FALSE(state().BetriebOffen);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, Path("Neu/Zurück.mdb"));
+  EXPECT_EQ(state().enterprise.TolvarDatenbankPfad, Path("Neu/Zurück.Tolvar"));
+  EXPECT_FALSE(state().enterprise.BetriebOffen);
   EXPECT_EQ(Bytes(Path("Neu/Zurück.mdb")), msd_);
   EXPECT_EQ(Bytes(Path("Neu/Zurück.Tolvar")), tsd_);
   ExpectBackupUnchanged();
@@ -460,7 +460,7 @@ TEST_F(RestoreTest, RestoresOverTheOpenEnterprise) {
   EXPECT_TRUE(e.hauptfensterNeuLaden);
   EXPECT_EQ(Column(betrieb_, "Kulturen", "Kulturname"), "Gesichert");
   EXPECT_EQ(Column(tolvar_, "BetriebEinstellungen", "Strom"), "0,15");
-  EXPECT_EQ(state().AktuellerBetrieb, betrieb_);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, betrieb_);
   ExpectBackupUnchanged();
 }
 
@@ -495,7 +495,7 @@ class ResultDatabaseTest : public EnterpriseFilesTest {
  public:
   void SetUp() override {
     EnterpriseFilesTest::SetUp();
-    state().AktuelleEinstellungen.Ergebnisdatenbank = "/alt/Ergebnisse.mdb";
+    state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = "/alt/Ergebnisse.mdb";
   }
   std::string Vorlage() { return Bytes(Path("\\Tolvar_DB\\VorlageErgebnisse.tvd")); }
 };
@@ -506,7 +506,7 @@ TEST_F(ResultDatabaseTest, NewFileIsCopiedAndBecomesTheResultDatabase) {
   EXPECT_FALSE(e.hauptfensterNeuLaden);
   EXPECT_TRUE(sink_.questions.empty());
   EXPECT_EQ(Bytes(Path("Ergebnisse/Neu.mdb")), Vorlage());
-  EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, Path("Ergebnisse/Neu.mdb"));
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, Path("Ergebnisse/Neu.mdb"));
 }
 
 TEST_F(ResultDatabaseTest, ExistingFileIsReplacedOnlyAfterYes) {
@@ -524,12 +524,12 @@ TEST_F(ResultDatabaseTest, ExistingFileIsReplacedOnlyAfterYes) {
               "Eine Ergebnisdatenabank unter diesem Namen besteht bereits.\n\r\n\r Soll diese Datei "
               "ersetzt werden?");
     EXPECT_EQ(Bytes(ziel), ja ? Vorlage() : vorher);
-    EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, ja ? ziel : "/alt/Ergebnisse.mdb");
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, ja ? ziel : "/alt/Ergebnisse.mdb");
   }
 }
 
 TEST_F(ResultDatabaseTest, FilesInUseAreRefused) {
-  EinstellungenSatz& e = state().AktuelleEinstellungen;
+  EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.MaterialPfad = Path("Tolvar_DB/Material.mdb");
   e.VantelPfad = Path("Vantel/Material/TechDaten.mdb");
   e.KlimaPfad = Path("Vantel/Wetterdaten/Klimadaten.mdb");
@@ -546,7 +546,7 @@ TEST_F(ResultDatabaseTest, FilesInUseAreRefused) {
     ASSERT_TRUE(r.meldung);
     EXPECT_EQ(r.meldung->text, data::kDateiInBenutzung);
     EXPECT_EQ(Bytes(data::Zieldatei(ziel)), vorher);
-    EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, "/alt/Ergebnisse.mdb");
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, "/alt/Ergebnisse.mdb");
   }
   EXPECT_TRUE(sink_.questions.empty());
 }
@@ -574,7 +574,7 @@ TEST_F(ResultDatabaseTest, FailuresKeepTheSettingAndAreReported) {
     const Befehlsergebnis r = mdlDatenbank::ErgebnisdatenbankAnlegen(c.make(this));
     ASSERT_TRUE(r.meldung);
     EXPECT_EQ(r.meldung->title, "Laufzeitfehler");
-    EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, "/alt/Ergebnisse.mdb");
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, "/alt/Ergebnisse.mdb");
     EXPECT_FALSE(sys::FileExists(Path("Ergebnisse/Neu.mdb")));
   }
   EXPECT_FALSE(mdlDatenbank::ErgebnisdatenbankAnlegen(std::nullopt).meldung);
@@ -588,17 +588,17 @@ TEST(EnterpriseFilesShipped, BackupAndRestoreOfTheSampleEnterprise) {
   data::MessageSink* previous = data::SetMessageSink(&sink);
   ResetState();
   State& s = state();
-  s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
-  s.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
-  ASSERT_TRUE(sys::FileExists(s.AktuellerBetrieb));
+  s.enterprise.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
+  s.enterprise.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
+  ASSERT_TRUE(sys::FileExists(s.enterprise.AktuellerBetrieb));
   ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
-  s.BetriebOffen = true;
+  s.enterprise.BetriebOffen = true;
 
   Befehlsergebnis e = mdlDatenbank::BetriebSichern();
   ASSERT_TRUE(e.meldung);
   EXPECT_EQ(e.meldung->text, "Datensicherung erfolgreich abgeschlossen");
   const std::string msd = root.Join("Sicherungsdateien/Mustergärtnerei.MSD");
-  EXPECT_EQ(Bytes(msd), Bytes(s.AktuellerBetrieb));
+  EXPECT_EQ(Bytes(msd), Bytes(s.enterprise.AktuellerBetrieb));
 
   e = mdlDatenbank::SicherungLaden(msd, root.Join("Betriebe/Wiederhergestellt.mdb"));
   EXPECT_TRUE(e.hauptfensterNeuLaden) << (e.meldung ? e.meldung->text : "");

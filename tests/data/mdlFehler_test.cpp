@@ -32,8 +32,8 @@ class ChecksTest : public DataTest {
   // An enterprise whose settings name databases in "Alt/" (which tests create or not).
   void SetUp() override {
     DataTest::SetUp();
-    state().TolvarDatenbankPfad = Path("Betriebe/Muster.Tolvar");
-    Insert(*Make(state().TolvarDatenbankPfad, kTolvarSchema), "BetriebEinstellungen",
+    state().enterprise.TolvarDatenbankPfad = Path("Betriebe/Muster.Tolvar");
+    Insert(*Make(state().enterprise.TolvarDatenbankPfad, kTolvarSchema), "BetriebEinstellungen",
            {{"Wetterstation", "Hof"},
             {"StandardStation", 0},
             {"MaterialPfad", Path("Alt/Material.mdb")},
@@ -52,7 +52,7 @@ class ChecksTest : public DataTest {
     EXPECT_EQ(Messages()[0].title, "Tolvar-Information");
   }
 
-  db::Recordset Row() { return FirstRow(state().TolvarDatenbankPfad, "BetriebEinstellungen"); }
+  db::Recordset Row() { return FirstRow(state().enterprise.TolvarDatenbankPfad, "BetriebEinstellungen"); }
 
   // A database at `path` holding the given tables with their shipped columns, each named as
   // given (any case); a name no schema knows gets one dummy column.
@@ -142,28 +142,28 @@ TEST_F(ChecksTest, Morvin5Database) {
     sink_.messages.clear();
     const std::string path = Path("Betriebe/M" + std::to_string(i++) + ".mdb");
     c.make(path);
-    state().AktuellerBetrieb = path;
-    state().PruefungOk = !c.ok;
-    const EinstellungenSatz before = state().AktuelleEinstellungen;
+    state().enterprise.AktuellerBetrieb = path;
+    state().enterprise.PruefungOk = !c.ok;
+    const EinstellungenSatz before = state().enterprise.AktuelleEinstellungen;
     mdlFehler::Morvin5DatenbankPruefen();
-    EXPECT_EQ(state().PruefungOk, c.ok);
+    EXPECT_EQ(state().enterprise.PruefungOk, c.ok);
     if (c.ok) {
       EXPECT_TRUE(Messages().empty());
     } else {
       ExpectOneCritical(kMorvin5Text);
     }
     // Only reported: nothing is replaced.
-    EXPECT_EQ(state().AktuellerBetrieb, path);
-    EXPECT_EQ(state().AktuelleEinstellungen.MaterialPfad, before.MaterialPfad);
+    EXPECT_EQ(state().enterprise.AktuellerBetrieb, path);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.MaterialPfad, before.MaterialPfad);
   }
 }
 
 TEST_F(ChecksTest, Morvin5CheckWithoutEnterprisePathDoesNothing) {
   for (bool previous : {true, false}) {
-    state().AktuellerBetrieb.clear();
-    state().PruefungOk = previous;
+    state().enterprise.AktuellerBetrieb.clear();
+    state().enterprise.PruefungOk = previous;
     mdlFehler::Morvin5DatenbankPruefen();
-    EXPECT_EQ(state().PruefungOk, previous);
+    EXPECT_EQ(state().enterprise.PruefungOk, previous);
   }
   EXPECT_TRUE(Messages().empty());
 }
@@ -195,17 +195,17 @@ TEST_F(ChecksTest, TolvarDatabase) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     sink_.messages.clear();
-    state().TolvarDatenbankPfad = Path("Betriebe/T" + std::to_string(i++) + ".Tolvar");
-    c.make(state().TolvarDatenbankPfad);
-    state().PruefungOk = !c.ok;
+    state().enterprise.TolvarDatenbankPfad = Path("Betriebe/T" + std::to_string(i++) + ".Tolvar");
+    c.make(state().enterprise.TolvarDatenbankPfad);
+    state().enterprise.PruefungOk = !c.ok;
     mdlFehler::TolvarDatenbankPruefen();
-    EXPECT_EQ(state().PruefungOk, c.ok);
+    EXPECT_EQ(state().enterprise.PruefungOk, c.ok);
     if (c.ok || std::string(c.name) == "Datei fehlt") {
       EXPECT_TRUE(Messages().empty());
       continue;
     }
     ExpectOneCritical("Die Tolvar-Datenbank des Betriebs ist ungültig und kann nicht geöffnet werden.");
-    EXPECT_NE(Messages()[0].text.find("Datei: " + state().TolvarDatenbankPfad + "\n" + c.names),
+    EXPECT_NE(Messages()[0].text.find("Datei: " + state().enterprise.TolvarDatenbankPfad + "\n" + c.names),
               std::string::npos)
         << Messages()[0].text;
   }
@@ -235,16 +235,16 @@ TEST_F(ChecksTest, MaterialDatabase) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     sink_.messages.clear();
-    state().AktuelleEinstellungen.MaterialPfad = path;
+    state().enterprise.AktuelleEinstellungen.MaterialPfad = path;
     {
       db::Recordset rs = Row();
       ASSERT_EQ(rs["MaterialPfad"].text(), path);
     }
     c.make();
     mdlFehler::MaterialDatenbankPruefen();
-    EXPECT_EQ(state().PruefungOk, c.ok);
+    EXPECT_EQ(state().enterprise.PruefungOk, c.ok);
     const std::string expected = c.ok ? path : data::InstallPath(data::kStandardMaterialdatenbank);
-    EXPECT_EQ(state().AktuelleEinstellungen.MaterialPfad, expected);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.MaterialPfad, expected);
     db::Recordset rs = Row();
     EXPECT_EQ(rs["MaterialPfad"].text(), expected);
     EXPECT_EQ(rs["Ergebnisdatenbank"].text(), Path("Alt/Ergebnisse.mdb"));
@@ -255,7 +255,7 @@ TEST_F(ChecksTest, MaterialDatabase) {
     }
     // Back to the old path for the next case.
     if (sys::FileExists(path)) sys::DeleteFile(path);
-    auto database = db::Database::Open(state().TolvarDatenbankPfad);
+    auto database = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
     database->Execute("UPDATE \"BetriebEinstellungen\" SET \"MaterialPfad\" = ?", {path});
   }
 }
@@ -276,12 +276,12 @@ TEST_F(ChecksTest, ResultDatabase) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     sink_.messages.clear();
-    state().AktuelleEinstellungen.Ergebnisdatenbank = path;
+    state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = path;
     c.make();
     mdlFehler::ErgebnisDatenbankPruefen();
-    EXPECT_EQ(state().PruefungOk, c.ok);
+    EXPECT_EQ(state().enterprise.PruefungOk, c.ok);
     const std::string expected = c.ok ? path : data::InstallPath(data::kStandardErgebnisdatenbank);
-    EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, expected);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, expected);
     db::Recordset rs = Row();
     EXPECT_EQ(rs["Ergebnisdatenbank"].text(), expected);
     EXPECT_EQ(rs["MaterialPfad"].text(), Path("Alt/Material.mdb"));
@@ -291,7 +291,7 @@ TEST_F(ChecksTest, ResultDatabase) {
       ExpectOneCritical(kErgebnisText);
     }
     if (sys::FileExists(path)) sys::DeleteFile(path);
-    auto database = db::Database::Open(state().TolvarDatenbankPfad);
+    auto database = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
     database->Execute("UPDATE \"BetriebEinstellungen\" SET \"Ergebnisdatenbank\" = ?", {path});
   }
 }
@@ -317,14 +317,14 @@ TEST_F(ChecksTest, HeatingModelDatabases) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     sink_.messages.clear();
-    EinstellungenSatz& e = state().AktuelleEinstellungen;
+    EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
     e.VantelPfad = tech;
     e.KlimaPfad = klima;
     e.Wetterstation = "Hof";
     e.StandardStation = base::kFalse;
     c.make();
     mdlFehler::VantelDatenbankPruefen();
-    EXPECT_EQ(state().PruefungOk, c.ok);
+    EXPECT_EQ(state().enterprise.PruefungOk, c.ok);
     db::Recordset rs = Row();
     if (c.ok) {
       EXPECT_TRUE(Messages().empty());
@@ -346,14 +346,14 @@ TEST_F(ChecksTest, HeatingModelDatabases) {
       EXPECT_EQ(rs["StandardStation"], db::Value(0));
       // The reload of the opening takes StandardStation from the row.
       ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
-      EXPECT_EQ(state().AktuelleEinstellungen.StandardStation, base::kFalse);
-      EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "Landesmitte");
+      EXPECT_EQ(state().enterprise.AktuelleEinstellungen.StandardStation, base::kFalse);
+      EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Wetterstation, "Landesmitte");
     }
     EXPECT_EQ(rs["Strom"].text(), "0,2");
     for (const std::string& p : {tech, klima}) {
       if (sys::FileExists(p)) sys::DeleteFile(p);
     }
-    auto database = db::Database::Open(state().TolvarDatenbankPfad);
+    auto database = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
     database->Execute(
         "UPDATE \"BetriebEinstellungen\" SET \"VantelPfad\" = ?, \"KlimaPfad\" = ?, "
         "\"Wetterstation\" = 'Hof'",
@@ -368,22 +368,22 @@ TEST_F(ChecksTest, FallbackWithoutSettingsRow) {
     std::function<void()> make;
   };
   const std::vector<Case> cases = {
-      {"Tolvar-Datenbank fehlt", [&] { state().TolvarDatenbankPfad = Path("Betriebe/fehlt.Tolvar"); }},
+      {"Tolvar-Datenbank fehlt", [&] { state().enterprise.TolvarDatenbankPfad = Path("Betriebe/fehlt.Tolvar"); }},
       {"Tabelle ohne Zeile",
        [&] {
-         state().TolvarDatenbankPfad = Path("Betriebe/leer.Tolvar");
-         Make(state().TolvarDatenbankPfad, kTolvarSchema);
+         state().enterprise.TolvarDatenbankPfad = Path("Betriebe/leer.Tolvar");
+         Make(state().enterprise.TolvarDatenbankPfad, kTolvarSchema);
        }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     sink_.messages.clear();
     c.make();
-    state().AktuelleEinstellungen.MaterialPfad = Path("Alt/fehlt.mdb");
+    state().enterprise.AktuelleEinstellungen.MaterialPfad = Path("Alt/fehlt.mdb");
     mdlFehler::MaterialDatenbankPruefen();
-    EXPECT_FALSE(state().PruefungOk);
+    EXPECT_FALSE(state().enterprise.PruefungOk);
     ExpectOneCritical(kMaterialText);
-    EXPECT_EQ(state().AktuelleEinstellungen.MaterialPfad,
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.MaterialPfad,
               data::InstallPath(data::kStandardMaterialdatenbank));
   }
   EXPECT_FALSE(sys::FileExists(Path("Betriebe/fehlt.Tolvar")));

@@ -15,23 +15,23 @@ class PotListTest : public DataTest {
  public:
   void SetUp() override {
     DataTest::SetUp();
-    state().AktuelleEinstellungen.MaterialPfad = Path("Tolvar_DB/Material.mdb");
+    state().enterprise.AktuelleEinstellungen.MaterialPfad = Path("Tolvar_DB/Material.mdb");
   }
   void MakePots(const std::vector<std::pair<const char*, db::Value>>& pots) {
-    auto database = Make(state().AktuelleEinstellungen.MaterialPfad, kMaterialSchema);
+    auto database = Make(state().enterprise.AktuelleEinstellungen.MaterialPfad, kMaterialSchema);
     for (const auto& [nr, volume] : pots) {
       Insert(*database, "Gefaesse", {{"MaterialNr", nr}, {"Volumen", volume}});
     }
   }
   void SetMaterials(const std::vector<std::pair<const char*, const char*>>& materials) {
-    state().MaterialListe.clear();
+    state().masters.MaterialListe.clear();
     for (const auto& [nr, name] : materials) {
       MaterialSatz m;
       m.MaterialNr = nr;
       m.Materialname = name;
-      state().MaterialListe.push_back(m);
+      state().masters.MaterialListe.push_back(m);
     }
-    state().AnzahlMaterialien = static_cast<int>(state().MaterialListe.size());
+    state().masters.AnzahlMaterialien = static_cast<int>(state().masters.MaterialListe.size());
   }
 };
 
@@ -40,8 +40,8 @@ TEST_F(PotListTest, PotsInTableOrderNamedFromTheMaterialList) {
   SetMaterials({{"M1701", "Topf 9 cm"}, {"M1702", "Topf 12 cm"}, {"M1702", "Doppelt"},
                 {"M1703", "Schale"}});
   ASSERT_TRUE(mdlTopfSubstrate::GefaesseLaden());
-  const std::vector<GefaessSatz>& list = state().GefaessListe;
-  ASSERT_EQ(state().AnzahlGefaesse, 4);
+  const std::vector<GefaessSatz>& list = state().masters.GefaessListe;
+  ASSERT_EQ(state().masters.AnzahlGefaesse, 4);
   ASSERT_EQ(list.size(), 4u);
   struct Expected {
     const char* nr;
@@ -75,22 +75,22 @@ TEST_F(PotListTest, ReloadStartsFromScratch) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ResetState();
-    state().AktuelleEinstellungen.MaterialPfad = Path("Tolvar_DB/Material.mdb");
+    state().enterprise.AktuelleEinstellungen.MaterialPfad = Path("Tolvar_DB/Material.mdb");
     MakePots({{"M1701", "1"}, {"M1702", "2"}, {"M1703", "3"}});
     SetMaterials({{"M1701", "Alt 1"}, {"M1788", "Alt 88"}});
     ASSERT_TRUE(mdlTopfSubstrate::GefaesseLaden());
-    ASSERT_EQ(state().AnzahlGefaesse, 3);
-    sys::DeleteFile(state().AktuelleEinstellungen.MaterialPfad);
+    ASSERT_EQ(state().masters.AnzahlGefaesse, 3);
+    sys::DeleteFile(state().enterprise.AktuelleEinstellungen.MaterialPfad);
 
     MakePots(c.pots);
     SetMaterials({{"M1701", "Neu 1"}});
     ASSERT_TRUE(mdlTopfSubstrate::GefaesseLaden());
-    EXPECT_EQ(state().AnzahlGefaesse, c.count);
-    ASSERT_EQ(state().GefaessListe.size(), static_cast<std::size_t>(c.count));
-    for (const GefaessSatz& g : state().GefaessListe) {
+    EXPECT_EQ(state().masters.AnzahlGefaesse, c.count);
+    ASSERT_EQ(state().masters.GefaessListe.size(), static_cast<std::size_t>(c.count));
+    for (const GefaessSatz& g : state().masters.GefaessListe) {
       EXPECT_EQ(g.Materialname, g.MaterialNr == "M1701" ? "Neu 1" : "");
     }
-    sys::DeleteFile(state().AktuelleEinstellungen.MaterialPfad);
+    sys::DeleteFile(state().enterprise.AktuelleEinstellungen.MaterialPfad);
   }
 }
 
@@ -102,22 +102,22 @@ TEST_F(PotListTest, UnusableDatabaseLeavesTheListEmpty) {
   const std::vector<Case> cases = {
       {"Datei fehlt", [](PotListTest*) {}},
       {"keine Datenbank",
-       [](PotListTest* t) { t->MakeGarbage(state().AktuelleEinstellungen.MaterialPfad); }},
+       [](PotListTest* t) { t->MakeGarbage(state().enterprise.AktuelleEinstellungen.MaterialPfad); }},
       {"Tabelle fehlt",
        [](PotListTest* t) {
-         t->Make(state().AktuelleEinstellungen.MaterialPfad, "CREATE TABLE \"Material\" (x);");
+         t->Make(state().enterprise.AktuelleEinstellungen.MaterialPfad, "CREATE TABLE \"Material\" (x);");
        }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    state().GefaessListe.assign(3, GefaessSatz{"M1701", "Alt", "1"});
-    state().AnzahlGefaesse = 3;
+    state().masters.GefaessListe.assign(3, GefaessSatz{"M1701", "Alt", "1"});
+    state().masters.AnzahlGefaesse = 3;
     c.make(this);
     EXPECT_FALSE(mdlTopfSubstrate::GefaesseLaden());
-    EXPECT_EQ(state().AnzahlGefaesse, 0);
-    EXPECT_TRUE(state().GefaessListe.empty());
-    if (sys::FileExists(state().AktuelleEinstellungen.MaterialPfad)) {
-      sys::DeleteFile(state().AktuelleEinstellungen.MaterialPfad);
+    EXPECT_EQ(state().masters.AnzahlGefaesse, 0);
+    EXPECT_TRUE(state().masters.GefaessListe.empty());
+    if (sys::FileExists(state().enterprise.AktuelleEinstellungen.MaterialPfad)) {
+      sys::DeleteFile(state().enterprise.AktuelleEinstellungen.MaterialPfad);
     }
   }
   EXPECT_TRUE(Messages().empty());

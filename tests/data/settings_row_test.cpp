@@ -36,8 +36,8 @@ Row With(Row row, const std::string& column, db::Value value) {
 class SettingsRowTest : public DataTest {
  public:
   void MakeTolvar(const Row& row) {
-    state().TolvarDatenbankPfad = Path("Betriebe/Muster.Tolvar");
-    auto database = Make(state().TolvarDatenbankPfad, kTolvarSchema);
+    state().enterprise.TolvarDatenbankPfad = Path("Betriebe/Muster.Tolvar");
+    auto database = Make(state().enterprise.TolvarDatenbankPfad, kTolvarSchema);
     Insert(*database, "BetriebEinstellungen", row);
   }
 };
@@ -82,8 +82,8 @@ TEST_F(SettingsRowTest, EmptyColumnsTakeTheirReplacementsAndValuesStayUnchanged)
     ResetState();
     MakeTolvar(With(FullRow(), c.column, c.stored));
     ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
-    EXPECT_EQ(state().AktuelleEinstellungen.*c.field, c.expected);
-    sys::DeleteFile(state().TolvarDatenbankPfad);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.*c.field, c.expected);
+    sys::DeleteFile(state().enterprise.TolvarDatenbankPfad);
   }
 }
 
@@ -107,9 +107,9 @@ TEST_F(SettingsRowTest, WeatherStationAndStandardStation) {
     ResetState();
     MakeTolvar(With(With(FullRow(), "Wetterstation", c.station), "StandardStation", c.standard));
     ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
-    EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, c.expectedStation);
-    EXPECT_EQ(state().AktuelleEinstellungen.StandardStation, c.expectedStandard);
-    sys::DeleteFile(state().TolvarDatenbankPfad);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Wetterstation, c.expectedStation);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.StandardStation, c.expectedStandard);
+    sys::DeleteFile(state().enterprise.TolvarDatenbankPfad);
   }
 }
 
@@ -118,7 +118,7 @@ TEST_F(SettingsRowTest, ReplacementPathsFollowTheRunningInstallationFolder) {
   TempDir other;
   sys::SetDataRoot(other.Path());
   ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
-  EXPECT_EQ(state().AktuelleEinstellungen.MaterialPfad, other.Join("Tolvar_DB/Material.mdb"));
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.MaterialPfad, other.Join("Tolvar_DB/Material.mdb"));
   sys::SetDataRoot(dir_.Path());
 }
 
@@ -136,28 +136,28 @@ TEST_F(SettingsRowTest, NothingOfThePreviousEnterpriseSurvivesALoad) {
        }},
       {"Tabelle ohne Zeile", false,
        [](SettingsRowTest* t) {
-         state().TolvarDatenbankPfad = t->Path("Betriebe/B.Tolvar");
-         t->Make(state().TolvarDatenbankPfad, kTolvarSchema);
+         state().enterprise.TolvarDatenbankPfad = t->Path("Betriebe/B.Tolvar");
+         t->Make(state().enterprise.TolvarDatenbankPfad, kTolvarSchema);
        }},
       {"Datei fehlt", false,
-       [](SettingsRowTest* t) { state().TolvarDatenbankPfad = t->Path("Betriebe/fehlt.Tolvar"); }},
+       [](SettingsRowTest* t) { state().enterprise.TolvarDatenbankPfad = t->Path("Betriebe/fehlt.Tolvar"); }},
       {"keine Datenbank", false,
        [](SettingsRowTest* t) {
-         state().TolvarDatenbankPfad = t->Path("Betriebe/kaputt.Tolvar");
-         t->MakeGarbage(state().TolvarDatenbankPfad);
+         state().enterprise.TolvarDatenbankPfad = t->Path("Betriebe/kaputt.Tolvar");
+         t->MakeGarbage(state().enterprise.TolvarDatenbankPfad);
        }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempDir previous;
-    state().TolvarDatenbankPfad = previous.Join("A.Tolvar");
-    Insert(*Make(state().TolvarDatenbankPfad, kTolvarSchema), "BetriebEinstellungen", FullRow());
+    state().enterprise.TolvarDatenbankPfad = previous.Join("A.Tolvar");
+    Insert(*Make(state().enterprise.TolvarDatenbankPfad, kTolvarSchema), "BetriebEinstellungen", FullRow());
     ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
-    ASSERT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "25000");
+    ASSERT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "25000");
 
     c.make(this);
     EXPECT_EQ(mdlDatenLaden::BetriebEinstellungenLaden(), c.loads);
-    const EinstellungenSatz& e = state().AktuelleEinstellungen;
+    const EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
     const EinstellungenSatz r = data::EinstellungenErsatzwerte();
     EXPECT_EQ(e.Wetterstation, "Landesmitte");
     EXPECT_EQ(e.StandardStation, base::kTrue);
@@ -172,7 +172,8 @@ TEST_F(SettingsRowTest, NothingOfThePreviousEnterpriseSurvivesALoad) {
     EXPECT_EQ(e.Jahr, "");
     EXPECT_EQ(e.Belegung, "75");
     EXPECT_EQ(e.Vermarktungskosten, "0");
-    if (sys::FileExists(state().TolvarDatenbankPfad)) sys::DeleteFile(state().TolvarDatenbankPfad);
+    if (sys::FileExists(state().enterprise.TolvarDatenbankPfad))
+      sys::DeleteFile(state().enterprise.TolvarDatenbankPfad);
   }
   EXPECT_TRUE(Messages().empty());
 }
@@ -219,19 +220,19 @@ TEST_F(SettingsRowTest, ClosingWriteRoundTrip) {
   for (const Case& c : std::vector<Case>{{"eine Zeile", 1}, {"zwei Zeilen", 2}, {"keine Zeile", 0}}) {
     SCOPED_TRACE(c.name);
     ResetState();
-    state().TolvarDatenbankPfad = Path("Betriebe/Rund.Tolvar");
+    state().enterprise.TolvarDatenbankPfad = Path("Betriebe/Rund.Tolvar");
     {
-      auto database = Make(state().TolvarDatenbankPfad, kTolvarSchema);
+      auto database = Make(state().enterprise.TolvarDatenbankPfad, kTolvarSchema);
       for (int i = 0; i < c.rowsBefore; ++i) Insert(*database, "BetriebEinstellungen", FullRow());
     }
-    state().AktuelleEinstellungen = Distinct();
+    state().enterprise.AktuelleEinstellungen = Distinct();
     ASSERT_TRUE(mdlDatenbank::BetriebEinstellungenSchreiben());
 
-    state().AktuelleEinstellungen = EinstellungenSatz();
+    state().enterprise.AktuelleEinstellungen = EinstellungenSatz();
     ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
-    ExpectSame(state().AktuelleEinstellungen, Distinct());
+    ExpectSame(state().enterprise.AktuelleEinstellungen, Distinct());
 
-    auto database = db::Database::Open(state().TolvarDatenbankPfad);
+    auto database = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
     ASSERT_NE(database, nullptr);
     db::Recordset rs = database->OpenTable("BetriebEinstellungen");
     ASSERT_EQ(rs.RecordCount(), std::max(c.rowsBefore, 1));
@@ -244,15 +245,15 @@ TEST_F(SettingsRowTest, ClosingWriteRoundTrip) {
       EXPECT_EQ(rs["Wetterstation"].text(), "Hof");  // only the first row is written
     }
     database.reset();
-    sys::DeleteFile(state().TolvarDatenbankPfad);
+    sys::DeleteFile(state().enterprise.TolvarDatenbankPfad);
   }
 }
 
 TEST_F(SettingsRowTest, ClosingWriteCreatesNoFile) {
-  state().TolvarDatenbankPfad = Path("Betriebe/fehlt.Tolvar");
-  state().AktuelleEinstellungen = Distinct();
+  state().enterprise.TolvarDatenbankPfad = Path("Betriebe/fehlt.Tolvar");
+  state().enterprise.AktuelleEinstellungen = Distinct();
   EXPECT_FALSE(mdlDatenbank::BetriebEinstellungenSchreiben());
-  EXPECT_FALSE(sys::FileExists(state().TolvarDatenbankPfad));
+  EXPECT_FALSE(sys::FileExists(state().enterprise.TolvarDatenbankPfad));
 }
 
 }  // namespace

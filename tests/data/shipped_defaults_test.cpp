@@ -21,11 +21,11 @@ TEST(ShippedDefaultsTest, SampleEnterpriseAndDefaultDatabasesPassEveryCheck) {
   data::MessageSink* previous = data::SetMessageSink(&sink);
 
   State& s = state();
-  s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
-  s.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
-  ASSERT_TRUE(sys::FileExists(s.AktuellerBetrieb));
+  s.enterprise.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
+  s.enterprise.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
+  ASSERT_TRUE(sys::FileExists(s.enterprise.AktuellerBetrieb));
   ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
-  const EinstellungenSatz loaded = s.AktuelleEinstellungen;
+  const EinstellungenSatz loaded = s.enterprise.AktuelleEinstellungen;
 
   struct Check {
     const char* name;
@@ -40,21 +40,21 @@ TEST(ShippedDefaultsTest, SampleEnterpriseAndDefaultDatabasesPassEveryCheck) {
   };
   for (const Check& check : checks) {
     SCOPED_TRACE(check.name);
-    s.PruefungOk = false;
+    s.enterprise.PruefungOk = false;
     check.run();
-    EXPECT_TRUE(s.PruefungOk);
+    EXPECT_TRUE(s.enterprise.PruefungOk);
   }
   EXPECT_TRUE(sink.messages.empty());
   // No fallback rewrote a path: the defaults the loader built point at the shipped files.
-  EXPECT_EQ(s.AktuelleEinstellungen.MaterialPfad, loaded.MaterialPfad);
-  EXPECT_EQ(s.AktuelleEinstellungen.VantelPfad, loaded.VantelPfad);
-  EXPECT_EQ(s.AktuelleEinstellungen.KlimaPfad, loaded.KlimaPfad);
-  EXPECT_EQ(s.AktuelleEinstellungen.Ergebnisdatenbank, loaded.Ergebnisdatenbank);
+  EXPECT_EQ(s.enterprise.AktuelleEinstellungen.MaterialPfad, loaded.MaterialPfad);
+  EXPECT_EQ(s.enterprise.AktuelleEinstellungen.VantelPfad, loaded.VantelPfad);
+  EXPECT_EQ(s.enterprise.AktuelleEinstellungen.KlimaPfad, loaded.KlimaPfad);
+  EXPECT_EQ(s.enterprise.AktuelleEinstellungen.Ergebnisdatenbank, loaded.Ergebnisdatenbank);
   // The sample's weather station has its two climate tables.
-  const auto klima = db::Database::Open(s.AktuelleEinstellungen.KlimaPfad);
+  const auto klima = db::Database::Open(s.enterprise.AktuelleEinstellungen.KlimaPfad);
   ASSERT_NE(klima, nullptr);
-  EXPECT_TRUE(klima->HasTable(s.AktuelleEinstellungen.Wetterstation + "-Temperatur"));
-  EXPECT_TRUE(klima->HasTable(s.AktuelleEinstellungen.Wetterstation + "-Einstrahlung"));
+  EXPECT_TRUE(klima->HasTable(s.enterprise.AktuelleEinstellungen.Wetterstation + "-Temperatur"));
+  EXPECT_TRUE(klima->HasTable(s.enterprise.AktuelleEinstellungen.Wetterstation + "-Einstrahlung"));
 
   data::SetMessageSink(previous);
   ResetState();

@@ -66,16 +66,16 @@ class HeatingDatabaseTest : public testing::Test {
     KlimaAnlegen(*klima, "O\"Hara", "-0.5");
 
     State& s = state();
-    s.TolvarDatenbankPfad = dir.Join("Betrieb.Tolvar");
-    s.AktuelleEinstellungen.VantelPfad = dir.Join("TechDaten.mdb");
-    s.AktuelleEinstellungen.KlimaPfad = dir.Join("Klimadaten.mdb");
-    s.AktuelleEinstellungen.Wetterstation = "Nord";
+    s.enterprise.TolvarDatenbankPfad = dir.Join("Betrieb.Tolvar");
+    s.enterprise.AktuelleEinstellungen.VantelPfad = dir.Join("TechDaten.mdb");
+    s.enterprise.AktuelleEinstellungen.KlimaPfad = dir.Join("Klimadaten.mdb");
+    s.enterprise.AktuelleEinstellungen.Wetterstation = "Nord";
     KulturSatz kultur;
     kultur.KulturNr = "K1001";
-    s.KulturListe = {kultur};
-    s.KulturIndex = 0;
-    s.PhasenListe.assign(26, PhasenSatz{});
-    PhasenSatz& p = s.PhasenListe[1];
+    s.masters.KulturListe = {kultur};
+    s.selection.KulturIndex = 0;
+    s.culture.PhasenListe.assign(26, PhasenSatz{});
+    PhasenSatz& p = s.culture.PhasenListe[1];
     p.Phasennummer = "1";
     p.KP_ID = "K1001_1";
     p.Kulturnummer = "K1001";
@@ -90,11 +90,11 @@ class HeatingDatabaseTest : public testing::Test {
       b.Beginn = D(2024, 3, 1);
       b.Ende = D(2024, 3, 1);
       b.Heizbedarf = 555;  // from an earlier run
-      s.KulturStandortListe.push_back(b);
+      s.culture.KulturStandortListe.push_back(b);
     }
     KulturStandortSatz frei;
     frei.KulturNr = "K1001";
-    s.KulturStandortListe.push_back(frei);
+    s.culture.KulturStandortListe.push_back(frei);
   }
   void TearDown() override { ResetState(); }
 };
@@ -118,7 +118,7 @@ void ErwarteFehlend(const KulturStandortSatz& b) {
 
 TEST_F(HeatingDatabaseTest, SiteWithoutGreenhouseRowIsMarkedOthersAreComputed) {
   HeizkostenBerechnen();
-  const auto& liste = state().KulturStandortListe;
+  const auto& liste = state().culture.KulturStandortListe;
   ErwarteBerechnet(liste[0]);
   ErwarteFehlend(liste[1]);
   ErwarteBerechnet(liste[2]);
@@ -139,13 +139,13 @@ TEST_F(HeatingDatabaseTest, StationNamesAreQuotedAndMustExist) {
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.station);
-    state().AktuelleEinstellungen.Wetterstation = f.station;
+    state().enterprise.AktuelleEinstellungen.Wetterstation = f.station;
     HeizkostenBerechnen();
     for (std::size_t i : {0u, 2u}) {
       if (f.berechnet) {
-        ErwarteBerechnet(state().KulturStandortListe[i]);
+        ErwarteBerechnet(state().culture.KulturStandortListe[i]);
       } else {
-        ErwarteFehlend(state().KulturStandortListe[i]);
+        ErwarteFehlend(state().culture.KulturStandortListe[i]);
       }
     }
   }
@@ -156,12 +156,13 @@ TEST_F(HeatingDatabaseTest, StationNamesAreQuotedAndMustExist) {
 
 TEST_F(HeatingDatabaseTest, MissingDatabasesMarkEveryOccupancy) {
   const std::string fehlt = dir.Join("fehlt.mdb");
-  for (std::string* pfad : {&state().TolvarDatenbankPfad, &state().AktuelleEinstellungen.VantelPfad,
-                            &state().AktuelleEinstellungen.KlimaPfad}) {
+  for (std::string* pfad :
+       {&state().enterprise.TolvarDatenbankPfad, &state().enterprise.AktuelleEinstellungen.VantelPfad,
+        &state().enterprise.AktuelleEinstellungen.KlimaPfad}) {
     const std::string alt = *pfad;
     *pfad = fehlt;
     HeizkostenBerechnen();
-    for (std::size_t i : {0u, 1u, 2u}) ErwarteFehlend(state().KulturStandortListe[i]);
+    for (std::size_t i : {0u, 1u, 2u}) ErwarteFehlend(state().culture.KulturStandortListe[i]);
     *pfad = alt;
   }
 }
@@ -173,8 +174,8 @@ TEST_F(HeatingDatabaseTest, ShortClimateTableIsMissingData) {
     ASSERT_TRUE(klima->Execute("DELETE FROM \"Nord-Einstrahlung\" WHERE \"Stunde\" = 23"));
   }
   HeizkostenBerechnen();
-  ErwarteFehlend(state().KulturStandortListe[0]);
-  ErwarteFehlend(state().KulturStandortListe[2]);
+  ErwarteFehlend(state().culture.KulturStandortListe[0]);
+  ErwarteFehlend(state().culture.KulturStandortListe[2]);
 }
 
 }  // namespace

@@ -36,18 +36,18 @@ class SiteEditorTest : public testing::Test {
     ResetState();
     vorher = data::SetMessageSink(&sink);
     State& s = state();
-    s.TolvarDatenbankPfad = dir.Join("Betrieb.Tolvar");
-    s.AktuellerBetrieb = dir.Join("Betrieb.mdb");
-    s.AktuelleEinstellungen.VantelPfad = dir.Join("TechDaten.mdb");
-    auto t = db::Database::Create(s.TolvarDatenbankPfad);
+    s.enterprise.TolvarDatenbankPfad = dir.Join("Betrieb.Tolvar");
+    s.enterprise.AktuellerBetrieb = dir.Join("Betrieb.mdb");
+    s.enterprise.AktuelleEinstellungen.VantelPfad = dir.Join("TechDaten.mdb");
+    auto t = db::Database::Create(s.enterprise.TolvarDatenbankPfad);
     ASSERT_TRUE(t && t->ExecuteScript(test::SchemaOf("Vantel") + kZeilen));
-    auto v = db::Database::Create(s.AktuelleEinstellungen.VantelPfad);
+    auto v = db::Database::Create(s.enterprise.AktuelleEinstellungen.VantelPfad);
     ASSERT_TRUE(v && v->ExecuteScript(test::SchemaOf({"Heizmaterialien", "GWHMaterial"}) + R"(
       INSERT INTO "GWHMaterial" VALUES (1, 'Glas', 5.8, 90, 1);
       INSERT INTO "GWHMaterial" VALUES (2, 'Mauer', 1.5, 0, 0);
       INSERT INTO "Heizmaterialien" VALUES (1, 'Öl', 10, 10.6, 0.9);
       INSERT INTO "Heizmaterialien" VALUES (2, 'Gas', 10, 11.1, 0.8);)"));
-    auto m = db::Database::Create(s.AktuellerBetrieb);
+    auto m = db::Database::Create(s.enterprise.AktuellerBetrieb);
     ASSERT_TRUE(m && m->ExecuteScript(test::SchemaOf("Standort") + R"(
       INSERT INTO "Standort" ("StandortNr", "UeberPNr") VALUES ('Sta1001', '0');
       INSERT INTO "Standort" ("StandortNr", "UeberPNr") VALUES ('Sta1002', '1001');
@@ -66,19 +66,19 @@ class SiteEditorTest : public testing::Test {
     StandortSatz ohne = haus;
     ohne.StandortNr = "Sta1003";
     ohne.Standortname = "Haus ohne Heizdaten";
-    s.StandortListe = {gruppe, haus, ohne};
-    s.AnzahlStandorte = 3;
+    s.masters.StandortListe = {gruppe, haus, ohne};
+    s.masters.AnzahlStandorte = 3;
   }
   void TearDown() override { data::SetMessageSink(vorher); }
 
   void Oeffnen(const std::string& modus, int index, StandortFormular& f) {
-    state().Bearbeitungsmodus = modus;
-    state().StandortIndex = index;
+    state().selection.Bearbeitungsmodus = modus;
+    state().selection.StandortIndex = index;
     Laden(f, modus == "Neu" ? "Sta1010" : "", modus == "Neu" ? "300010" : "");
   }
 
   std::string Feld(const std::string& nr, const char* feld) {
-    auto d = db::Database::Open(state().TolvarDatenbankPfad);
+    auto d = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
     return d->Scalar(std::string("SELECT ") + db::QuoteIdentifier(feld) + " FROM \"Vantel\" WHERE "
                      "\"StandortNr\" = ? ORDER BY rowid", {db::Value(nr)}).text();
   }
@@ -130,7 +130,7 @@ TEST_F(SiteEditorTest, ChangeModeShowsTheSite) {
 }
 
 TEST_F(SiteEditorTest, MissingTechDatabaseIsReported) {
-  state().AktuelleEinstellungen.VantelPfad = dir.Join("fehlt.mdb");
+  state().enterprise.AktuelleEinstellungen.VantelPfad = dir.Join("fehlt.mdb");
   StandortFormular f;
   Oeffnen("Neu", 0, f);
   ASSERT_EQ(sink.messages.size(), 1u);
@@ -143,7 +143,7 @@ TEST_F(SiteEditorTest, ActivationRefreshesListsAndWritesNothing) {
   Oeffnen("Aendern", 2, f);  // a site without a row
   f.txtLaenge = "25";
   f.comBrennstoff = "Gas";
-  auto v = db::Database::Open(state().AktuelleEinstellungen.VantelPfad);
+  auto v = db::Database::Open(state().enterprise.AktuelleEinstellungen.VantelPfad);
   ASSERT_TRUE(v->Execute("INSERT INTO \"Heizmaterialien\" VALUES (3, 'Holz', 4.9, 5.3, 0.3)"));
   v.reset();
 
@@ -151,13 +151,13 @@ TEST_F(SiteEditorTest, ActivationRefreshesListsAndWritesNothing) {
   EXPECT_EQ(f.BrennstoffListe.back(), "Holz");
   EXPECT_EQ(f.txtLaenge, "25");
   EXPECT_EQ(f.comBrennstoff, "Gas");
-  EXPECT_TRUE(VantelZeilenLesen(state().TolvarDatenbankPfad, "Sta1003").empty());
+  EXPECT_TRUE(VantelZeilenLesen(state().enterprise.TolvarDatenbankPfad, "Sta1003").empty());
 
   // New mode: activation changes nothing.
   StandortFormular g;
   Oeffnen("Neu", 0, g);
   const auto liste = g.BrennstoffListe;
-  ASSERT_TRUE(db::Database::Open(state().AktuelleEinstellungen.VantelPfad)
+  ASSERT_TRUE(db::Database::Open(state().enterprise.AktuelleEinstellungen.VantelPfad)
                   ->Execute("INSERT INTO \"Heizmaterialien\" VALUES (4, 'Stroh', 4, 4, 0.1)"));
   Aktivieren(g);
   EXPECT_EQ(g.BrennstoffListe, liste);
@@ -177,7 +177,7 @@ TEST_F(SiteEditorTest, EmptyNameStoresNothing) {
     EXPECT_FALSE(stammdatenGerufen);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "Sie müssen erst einen Namen vergeben");
-    EXPECT_TRUE(VantelZeilenLesen(state().TolvarDatenbankPfad, "Sta1010").empty());
+    EXPECT_TRUE(VantelZeilenLesen(state().enterprise.TolvarDatenbankPfad, "Sta1010").empty());
   }
 }
 
@@ -201,7 +201,7 @@ TEST_F(SiteEditorTest, SaveStoresTheRowThenTheMasterRecord) {
   // A refused master record keeps the window open.
   const StandortSpeicherergebnis abgelehnt = Speichern(f, false, [] { return false; });
   EXPECT_FALSE(abgelehnt.schliessen);
-  EXPECT_EQ(VantelZeilenLesen(state().TolvarDatenbankPfad, "Sta1010").size(), 1u);
+  EXPECT_EQ(VantelZeilenLesen(state().enterprise.TolvarDatenbankPfad, "Sta1010").size(), 1u);
 }
 
 TEST_F(SiteEditorTest, ChangingAHouseKeepsItsOverheads) {
@@ -209,7 +209,7 @@ TEST_F(SiteEditorTest, ChangingAHouseKeepsItsOverheads) {
   Oeffnen("Aendern", 1, f);
   f.txtHaus = "6,5";
   EXPECT_TRUE(Speichern(f, false, nullptr).schliessen);
-  const auto zeilen = VantelZeilenLesen(state().TolvarDatenbankPfad, "Sta1002");
+  const auto zeilen = VantelZeilenLesen(state().enterprise.TolvarDatenbankPfad, "Sta1002");
   ASSERT_EQ(zeilen.size(), 1u);
   EXPECT_EQ(zeilen[0].Gemeinkosten, "1200");
   EXPECT_EQ(zeilen[0].Dach, "6,5");
@@ -227,7 +227,7 @@ TEST_F(SiteEditorTest, ChangedGroupHandsItsDataToItsHouses) {
   EXPECT_EQ(Feld("Sta1002", "Brennstoff"), "Gas");
   EXPECT_EQ(Feld("Sta1002", "Länge"), "40");
   EXPECT_EQ(Feld("Sta1002", "Gemeinkosten"), "1200");
-  EXPECT_TRUE(VantelZeilenLesen(state().TolvarDatenbankPfad, "Sta1003").empty());
+  EXPECT_TRUE(VantelZeilenLesen(state().enterprise.TolvarDatenbankPfad, "Sta1003").empty());
 }
 
 TEST_F(SiteEditorTest, NewGroupCopiesToNoHouses) {
@@ -244,7 +244,7 @@ TEST_F(SiteEditorTest, NewGroupCopiesToNoHouses) {
 }
 
 TEST_F(SiteEditorTest, FailedSaveIsReportedAndKeepsTheWindowOpen) {
-  auto t = db::Database::Open(state().TolvarDatenbankPfad);
+  auto t = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
   ASSERT_TRUE(t->Execute("CREATE TRIGGER sperre BEFORE INSERT ON \"Vantel\" BEGIN SELECT RAISE(ABORT, 'x'); END"));
   t.reset();
   StandortFormular f;

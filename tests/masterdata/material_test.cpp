@@ -42,7 +42,7 @@ TEST_F(MaterialSpeichernTest, StoresThePricePerUseAndShowsTheUnitPriceAgain) {
   EXPECT_EQ(VonNr("Material", "LetzteAenderung", "M1030"), std::vector<std::string>{"14.03.2025 09:05:07"});
 
   ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
-  const MaterialSatz& m = state().MaterialListe.back();
+  const MaterialSatz& m = state().masters.MaterialListe.back();
   const MaterialEingaben wieder = masterdata::MaterialEingabenLaden(m);
   EXPECT_EQ(wieder.txtPreis, "12,50");
   EXPECT_EQ(wieder.opbBezug, 2);
@@ -161,8 +161,8 @@ TEST_F(MaterialSpeichernTest, ChangeReplacesExactlyTheOpenedMaterialAndKeepsItsG
   MaterialEingaben e = Eingaben();
   e.txtName = "Stab 80 cm";
   // The tree selection has moved elsewhere meanwhile; the context still names the material.
-  state().AktuelleUeberPNr = "1002";
-  state().MaterialIndex = 3;
+  state().selection.AktuelleUeberPNr = "1002";
+  state().selection.MaterialIndex = 3;
   ASSERT_TRUE(MaterialSpeichern({"Aendern", "M1030", "1005"}, &e).gespeichert);
 
   EXPECT_EQ(VonNr("Material", "Materialname", "M1030"), std::vector<std::string>{"Stab 80 cm"});
@@ -209,7 +209,7 @@ TEST_F(MaterialSpeichernTest, NewMaterialMustNotTakeANumberInUse) {
 }
 
 TEST_F(MaterialSpeichernTest, MissingDatabaseIsReportedNotSaved) {
-  state().AktuelleEinstellungen.MaterialPfad = dir_.Join("fehlt.mdb");
+  state().enterprise.AktuelleEinstellungen.MaterialPfad = dir_.Join("fehlt.mdb");
   MaterialEingaben e = Eingaben();
   EXPECT_FALSE(MaterialSpeichern(Neu(), &e).gespeichert);
   EXPECT_EQ(sink_.messages.size(), 1u);

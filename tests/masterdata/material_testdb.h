@@ -33,7 +33,7 @@ class MaterialDb : public testing::Test {
  protected:
   MaterialDb() : pfad_(dir_.Join("Material.mdb")) {
     ResetState();
-    state().AktuelleEinstellungen.MaterialPfad = pfad_;
+    state().enterprise.AktuelleEinstellungen.MaterialPfad = pfad_;
     base::SetClock(&uhr_);
     vorher_ = data::SetMessageSink(&sink_);
     auto database = db::Database::Create(pfad_);

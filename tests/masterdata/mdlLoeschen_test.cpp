@@ -292,20 +292,20 @@ class SelectionDeletionTest : public DeletionTest {
   SelectionDeletionTest() {
     ResetState();
     State& s = state();
-    s.TolvarDatenbankPfad = tolvarPfad_;
-    s.AktuelleEinstellungen.MaterialPfad = materialPfad_;
+    s.enterprise.TolvarDatenbankPfad = tolvarPfad_;
+    s.enterprise.AktuelleEinstellungen.MaterialPfad = materialPfad_;
     KulturSatz k;
     k.KulturNr = "K1";
-    s.KulturListe = {k};
+    s.masters.KulturListe = {k};
     StandortSatz st;
     st.StandortNr = "S1";
-    s.StandortListe = {st};
+    s.masters.StandortListe = {st};
     StdTaetigkeitSatz t;
     t.StdTaetigkeitNr = "A1";
-    s.StdTaetigkeitListe = {t};
+    s.masters.StdTaetigkeitListe = {t};
     MaterialSatz m;
     m.MaterialNr = "T1";
-    s.MaterialListe = {m};
+    s.masters.MaterialListe = {m};
     previous_ = data::SetMessageSink(&sink_);
     Zeilen(tolvarPfad_, "KulturPhasen", "Kulturnummer", {"K1"});
     Zeilen(tolvarPfad_, "Vantel", "StandortNr", {"S1"});
@@ -318,7 +318,8 @@ class SelectionDeletionTest : public DeletionTest {
   }
   void Auswahl(int index) {
     State& s = state();
-    s.KulturIndex = s.StandortIndex = s.StdTaetigkeitIndex = s.MaterialIndex = index;
+    s.selection.KulturIndex = s.selection.StandortIndex = s.selection.StdTaetigkeitIndex = s.selection.MaterialIndex =
+        index;
   }
   static bool AlleLoeschen() {
     bool ok = mdlLoeschen::KulturDatenLoeschen();

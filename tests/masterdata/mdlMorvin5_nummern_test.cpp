@@ -98,13 +98,13 @@ TEST_F(NumberingTest, MaterialBarcodeIsTheHighestPlusOneAndSkipsNumbersInUse) {
 }
 
 TEST_F(NumberingTest, TheEnterpriseWrappersReportAnUnreadableDatabaseAndProposeNothing) {
-  state().AktuellerBetrieb = dir_.Join("fehlt.mdb");
+  state().enterprise.AktuellerBetrieb = dir_.Join("fehlt.mdb");
   EXPECT_FALSE(mdlMorvin5::NaechsteNummerErmitteln("Kulturen"));
   EXPECT_FALSE(mdlMorvin5::NaechstenBarcodeErmitteln("Kulturen"));
   EXPECT_EQ(meldungen_.messages.size(), 2u);
 
-  state().AktuelleEinstellungen.MaterialPfad = dir_.Join("Material.mdb");
-  Anlegen(state().AktuelleEinstellungen.MaterialPfad, test::SchemaOf({"Material"}));
+  state().enterprise.AktuelleEinstellungen.MaterialPfad = dir_.Join("Material.mdb");
+  Anlegen(state().enterprise.AktuelleEinstellungen.MaterialPfad, test::SchemaOf({"Material"}));
   EXPECT_EQ(mdlMorvin5::MaterialBarcodeErmitteln("M1004"), "60001");
   EXPECT_EQ(mdlMorvin5::TopfBarcodeErmitteln(), "60001");
   EXPECT_EQ(mdlMorvin5::SubstratBarcodeErmitteln(), "60001");
@@ -115,7 +115,7 @@ TEST_F(NumberingTest, TheEnterpriseWrappersReportAnUnreadableDatabaseAndProposeN
 
 TEST_F(NumberingTest, TheSampleEnterpriseGetsProposalsForEveryKind) {
   test::FreshDataRoot root;
-  state().AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
+  state().enterprise.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
   for (const char* baum : {"Kulturen", "Standort", "Personal", "StdTaetigkeiten"}) {
     SCOPED_TRACE(baum);
     EXPECT_TRUE(mdlMorvin5::NaechsteNummerErmitteln(baum));

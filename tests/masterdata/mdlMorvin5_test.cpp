@@ -288,19 +288,19 @@ TEST_F(MasterSaveTest, NewStaffAndActivityRowsAreCurrentAndGroupsGetNoPersonColu
 
 TEST_F(MasterSaveTest, SavingTwiceFromAnOpenWindowAddsOneRowAndThenChangesIt) {
   // Through the enterprise's state, as the editors call it.
-  state().AktuellerBetrieb = morvin_;
-  state().Bearbeitungsmodus = "Neu";
-  state().AktuelleUeberPNr = "1001";
+  state().enterprise.AktuellerBetrieb = morvin_;
+  state().selection.Bearbeitungsmodus = "Neu";
+  state().selection.AktuelleUeberPNr = "1001";
   masterdata::PersonalEingabe e;
   e.opbPerson = true;
   e.txtNr = "P1011";
   e.txtName = "";
   e.txtCode = "200011";
   EXPECT_TRUE(mdlMorvin5::StammdatensatzSpeichern(e).abgelehnt());
-  EXPECT_EQ(state().Bearbeitungsmodus, "Neu");
+  EXPECT_EQ(state().selection.Bearbeitungsmodus, "Neu");
   e.txtName = "Schulz";
   EXPECT_FALSE(mdlMorvin5::StammdatensatzSpeichern(e).abgelehnt());
-  EXPECT_EQ(state().Bearbeitungsmodus, "Aendern");
+  EXPECT_EQ(state().selection.Bearbeitungsmodus, "Aendern");
   e.txtName = "Schulze";
   e.chbAktuell = false;
   uhr_.jetzt = base::MakeDateTime(2024, 12, 11, 0, 0, 0);

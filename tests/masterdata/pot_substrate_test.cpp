@@ -83,7 +83,7 @@ TEST_F(KombinationTest, PriceDisplayUsesThePotOfItsGroup) {
     EXPECT_EQ(info->txtPreis, f.preis);
     EXPECT_EQ(info->opbBezug, f.neueOption);
   }
-  state().GefaessListe[0].Volumen = ",";
+  state().masters.GefaessListe[0].Volumen = ",";
   EXPECT_FALSE(KalkulationsinfoBerechnen("M1030", "M1031", 1));
 }
 

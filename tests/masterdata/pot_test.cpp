@@ -39,11 +39,11 @@ TEST_F(TopfTest, StoresBothRowsAndShowsThePotAsEntered) {
   EXPECT_EQ(VonNr("Material", "UeberPNr", "M1030"), std::vector<std::string>{"1007"});
   EXPECT_EQ(VonNr("Material", "Aktuell", "M1030"), std::vector<std::string>{"0"});
   EXPECT_EQ(VonNr("Gefaesse", "Volumen", "M1030"), std::vector<std::string>{"0,6"});
-  EXPECT_TRUE(state().TopfGespeichert);
+  EXPECT_TRUE(state().selection.TopfGespeichert);
 
   ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
   ASSERT_TRUE(mdlTopfSubstrate::GefaesseLaden());
-  const TopfEingaben wieder = masterdata::TopfEingabenLaden(state().MaterialListe.back());
+  const TopfEingaben wieder = masterdata::TopfEingabenLaden(state().masters.MaterialListe.back());
   EXPECT_EQ(wieder.txtPreis, "6,00");
   EXPECT_EQ(wieder.txtWdh, "3");
   EXPECT_EQ(wieder.txtVolumen, "0,6");
@@ -140,7 +140,7 @@ TEST_F(TopfTest, PotWithoutVolumeRowOpensWithEmptyVolume) {
   m.Bezug = 1;
   m.Preis = "0,1";
   m.Wdh = "1";
-  state().GefaessListe = {{"M1031", "Anderer", "0,7"}};
+  state().masters.GefaessListe = {{"M1031", "Anderer", "0,7"}};
   EXPECT_EQ(masterdata::TopfEingabenLaden(m).txtVolumen, "");
 }
 

@@ -33,10 +33,10 @@ TEST_F(SubstratTest, StoresPricePerCubicMetreAndShowsItAgain) {
   EXPECT_EQ(VonNr("Material", "UeberPNr", "M1030"), std::vector<std::string>{"1008"});
   EXPECT_EQ(VonNr("Material", "Wdh", "M1030"), std::vector<std::string>{"<Null>"});
   EXPECT_EQ(VonNr("Material", "Aktuell", "M1030"), std::vector<std::string>{"0"});
-  EXPECT_FALSE(state().TopfGespeichert);
+  EXPECT_FALSE(state().selection.TopfGespeichert);
 
   ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
-  const SubstratEingaben wieder = masterdata::SubstratEingabenLaden(state().MaterialListe.back());
+  const SubstratEingaben wieder = masterdata::SubstratEingabenLaden(state().masters.MaterialListe.back());
   EXPECT_EQ(wieder.txtPreis, "12,50");
   EXPECT_EQ(wieder.opbBezug, 2);
 }

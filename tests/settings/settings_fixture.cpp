@@ -25,14 +25,14 @@ void SettingsTest::SetUp() {
   previousSink_ = data::SetMessageSink(&sink_);
   base::SetClock(&clock_);
   State& st = state();
-  st.AktuellerBetrieb = Path("Betriebe/Muster.mdb");
-  st.TolvarDatenbankPfad = Path("Betriebe/Muster.Tolvar");
-  st.AktuelleEinstellungen.VantelPfad = Path("Vantel/Material/TechDaten.mdb");
-  Make(st.AktuellerBetrieb, SchemaOf({"Lohn", "Lohneinteilung"}));
-  std::unique_ptr<db::Database> tolvar = Make(
-      st.TolvarDatenbankPfad, SchemaOf({"BetriebEinstellungen", "Tarif", "ArbeitMaterial", "Vantel"}));
+  st.enterprise.AktuellerBetrieb = Path("Betriebe/Muster.mdb");
+  st.enterprise.TolvarDatenbankPfad = Path("Betriebe/Muster.Tolvar");
+  st.enterprise.AktuelleEinstellungen.VantelPfad = Path("Vantel/Material/TechDaten.mdb");
+  Make(st.enterprise.AktuellerBetrieb, SchemaOf({"Lohn", "Lohneinteilung"}));
+  std::unique_ptr<db::Database> tolvar =
+      Make(st.enterprise.TolvarDatenbankPfad, SchemaOf({"BetriebEinstellungen", "Tarif", "ArbeitMaterial", "Vantel"}));
   if (tolvar) Insert(*tolvar, "BetriebEinstellungen", {{"Wetterstation", "Hof"}, {"Strom", "0,12"}});
-  Make(st.AktuelleEinstellungen.VantelPfad, SchemaOf({"Heizmaterialien", "GWHMaterial"}));
+  Make(st.enterprise.AktuelleEinstellungen.VantelPfad, SchemaOf({"Heizmaterialien", "GWHMaterial"}));
 }
 
 void SettingsTest::TearDown() {
@@ -42,14 +42,12 @@ void SettingsTest::TearDown() {
   ResetState();
 }
 
-std::unique_ptr<db::Database> SettingsTest::Morvin() {
-  return db::Database::Open(state().AktuellerBetrieb);
-}
+std::unique_ptr<db::Database> SettingsTest::Morvin() { return db::Database::Open(state().enterprise.AktuellerBetrieb); }
 std::unique_ptr<db::Database> SettingsTest::Tolvar() {
-  return db::Database::Open(state().TolvarDatenbankPfad);
+  return db::Database::Open(state().enterprise.TolvarDatenbankPfad);
 }
 std::unique_ptr<db::Database> SettingsTest::Vantel() {
-  return db::Database::Open(state().AktuelleEinstellungen.VantelPfad);
+  return db::Database::Open(state().enterprise.AktuelleEinstellungen.VantelPfad);
 }
 
 void SettingsTest::Insert(db::Database& database, std::string_view table, const Zeile& values) {

@@ -33,14 +33,15 @@ class ActivityCostTest : public SettingsTest {
  public:
   void SetUp() override {
     SettingsTest::SetUp();
-    state().StdTaetigkeitListe = {
+    state().masters.StdTaetigkeitListe = {
         Taetigkeit("StdT1001", "0", "Pflege", true, true),
         Taetigkeit("StdT1002", "1001", "Gießen", false, true),
         Taetigkeit("StdT1003", "1001", "Düngen", false, true),
         Taetigkeit("StdT1004", "0", "Alt", false, false),  // not current: not in the tree
         Taetigkeit("StdT1005", "1001", "Unterpflege", true, true),
-        Taetigkeit("StdT1006", "1005", "Schneiden", false, true), StdTaetigkeitSatz{}};
-    state().AnzahlStdTaetigkeiten = 6;
+        Taetigkeit("StdT1006", "1005", "Schneiden", false, true),
+        StdTaetigkeitSatz{}};
+    state().masters.AnzahlStdTaetigkeiten = 6;
     std::unique_ptr<db::Database> t = Tolvar();
     Insert(*t, "ArbeitMaterial", {{"TaetigkeitNr", "StdT1004"}, {"Kosten je Stunde", "3,00"}});
     Insert(*t, "ArbeitMaterial", {{"TaetigkeitNr", "StdT1002"}, {"Kosten je Stunde", "1,50"}});
@@ -50,7 +51,7 @@ class ActivityCostTest : public SettingsTest {
 
 TEST_F(ActivityCostTest, ListHoldsEveryStoredRowThenZeros) {
   ASSERT_TRUE(mdlMaterial::ArbeitMaterialLaden());
-  const auto& l = state().ArbeitMaterialListe;
+  const auto& l = state().settings.ArbeitMaterialListe;
   ASSERT_EQ(l.size(), 501u);
   EXPECT_EQ(l[0].TaetigkeitNr, "StdT1004");
   EXPECT_EQ(l[2].KostenJeStunde, "");
@@ -58,7 +59,7 @@ TEST_F(ActivityCostTest, ListHoldsEveryStoredRowThenZeros) {
   EXPECT_EQ(l[500].KostenJeStunde, "0");
   ASSERT_TRUE(Tolvar()->Execute("DELETE FROM \"ArbeitMaterial\""));
   ASSERT_TRUE(mdlMaterial::ArbeitMaterialLaden());
-  EXPECT_EQ(state().ArbeitMaterialListe[0].TaetigkeitNr, "0");
+  EXPECT_EQ(state().settings.ArbeitMaterialListe[0].TaetigkeitNr, "0");
 }
 
 TEST_F(ActivityCostTest, GridShowsOnlyActivitiesInTheTree) {
@@ -225,7 +226,7 @@ TEST_F(FuelTest, CoveringWithoutLightTransmissionIsStoredWithZero) {
 // calculation could not use is refused and changes nothing.
 TEST_F(FuelTest, ElectricityPriceIsCheckedThenStoredAsTyped) {
   ASSERT_TRUE(settings::StromSpeichern("0,15"));
-  EXPECT_EQ(state().AktuelleEinstellungen.Strom, "0,15");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Strom, "0,15");
   EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Strom"}), std::vector<std::string>{"0,15"});
   struct Fall {
     const char* text;
@@ -242,7 +243,7 @@ TEST_F(FuelTest, ElectricityPriceIsCheckedThenStoredAsTyped) {
     EXPECT_FALSE(settings::StromSpeichern(f.text));
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].text, f.meldung);
-    EXPECT_EQ(state().AktuelleEinstellungen.Strom, "0,15");
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Strom, "0,15");
     EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Strom"}), std::vector<std::string>{"0,15"});
   }
 }
@@ -265,12 +266,11 @@ class OverheadsTest : public SettingsTest {
  public:
   void SetUp() override {
     SettingsTest::SetUp();
-    state().StandortListe = {Standort("Sta1001", "0", "Haus", true, true, ""),
-                             Standort("Sta1002", "1001", "A", false, true, "100"),
-                             Standort("Sta1003", "1001", "B", false, true, "50"),
-                             Standort("Sta1004", "1001", "C", false, true, ""),
-                             Standort("Sta1005", "0", "Alt", false, false, "999"), StandortSatz{}};
-    state().AnzahlStandorte = 5;
+    state().masters.StandortListe = {
+        Standort("Sta1001", "0", "Haus", true, true, ""),     Standort("Sta1002", "1001", "A", false, true, "100"),
+        Standort("Sta1003", "1001", "B", false, true, "50"),  Standort("Sta1004", "1001", "C", false, true, ""),
+        Standort("Sta1005", "0", "Alt", false, false, "999"), StandortSatz{}};
+    state().masters.AnzahlStandorte = 5;
     std::unique_ptr<db::Database> t = Tolvar();
     Insert(*t, "Vantel", {{"StandortNr", "Sta1002"}, {"Wege", "10"}, {"Gemeinkosten", "100"}});
     Insert(*t, "Vantel", {{"StandortNr", "Sta1004"}, {"Gemeinkosten", "0"}});
@@ -283,7 +283,7 @@ TEST_F(OverheadsTest, AreaTotals) {
   EXPECT_DOUBLE_EQ(f->Brutto, 150);
   EXPECT_DOUBLE_EQ(f->Wege, 10);
   EXPECT_DOUBLE_EQ(f->Netto, 140);
-  EXPECT_EQ(state().StandortListe[3].Flaeche, "0");
+  EXPECT_EQ(state().masters.StandortListe[3].Flaeche, "0");
 }
 
 TEST_F(OverheadsTest, LoadingSkipsZeroAmounts) {
@@ -302,8 +302,8 @@ TEST_F(OverheadsTest, DropsPlaceSitesOnceAndMarkTheLast) {
   EXPECT_EQ(mdlGemeinkosten::GemeinkostenAblegen(&grid, "Sta1002"), 1);
   EXPECT_EQ(grid[0].Gemeinkosten, "");
   EXPECT_EQ(grid[3].Standortname, "");
-  EXPECT_TRUE(state().StandortTabelleAktiv);
-  EXPECT_EQ(state().StandortTabelleZeile, 1);
+  EXPECT_TRUE(state().windows.StandortTabelleAktiv);
+  EXPECT_EQ(state().windows.StandortTabelleZeile, 1);
 }
 
 TEST_F(OverheadsTest, SumsCountEveryAmount) {
@@ -330,7 +330,7 @@ TEST_F(OverheadsTest, SavingTakesValuesOverAndWritesAmounts) {
   std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {
       {"A", "100", "Sta1002"}, {"B", "200", "Sta1003"}, {"C", "", "Sta1004"}, {}};
   ASSERT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid), mdlGemeinkosten::Ergebnis::Ok);
-  const EinstellungenSatz& s = state().AktuelleEinstellungen;
+  const EinstellungenSatz& s = state().enterprise.AktuelleEinstellungen;
   EXPECT_EQ(s.Jahr, "0");
   EXPECT_EQ(s.Belegung, "75");
   EXPECT_EQ(s.Gemeinkostentyp, "1");
@@ -349,21 +349,21 @@ TEST_F(OverheadsTest, SavingTakesValuesOverAndWritesAmounts) {
 TEST_F(OverheadsTest, SavingStopsAtMissingValuesAfterPartialTakeOver) {
   mdlGemeinkosten::Eingabe e{"800", "2024", "", 0, "", ""};
   EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}), mdlGemeinkosten::Ergebnis::WerteFehlen);
-  EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkostentyp, "0");
-  EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "800");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkostentyp, "0");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "800");
   e.Gemeinkosten = "";
   e.Jahr = "2025";
   EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}), mdlGemeinkosten::Ergebnis::WerteFehlen);
-  EXPECT_EQ(state().AktuelleEinstellungen.Jahr, "2025");
-  EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "800");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Jahr, "2025");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "800");
 }
 
 TEST_F(OverheadsTest, SavingRefusesOverheadsOrAmountsThatAreNoNumbers) {
-  state().AktuelleEinstellungen.Gemeinkosten = "800";
+  state().enterprise.AktuelleEinstellungen.Gemeinkosten = "800";
   mdlGemeinkosten::Eingabe e{"1,2,3", "2024", "80", 1, "", "140"};
   std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {{"A", "300", "Sta1002"}, {"C", "50", "Sta1004"}};
   EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid), mdlGemeinkosten::Ergebnis::Ungueltig);
-  EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "800");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "800");
   // An amount with two commas: no site gets any of the typed amounts.
   e.Gemeinkosten = "1000";
   grid[1].Gemeinkosten = "5,,0";
@@ -387,7 +387,7 @@ TEST_F(OverheadsTest, ConfirmedOverheadsAreOnDiskAtOnceAndAbsurdOnesRefused) {
     sink_.messages.clear();
     e.Gemeinkosten = absurd;
     EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}), mdlGemeinkosten::Ergebnis::Ungueltig);
-    EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "55555");
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "55555");
     EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", spalten), gespeichert);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].text, "Überprüfen sie bitte ihre Werte");
@@ -414,7 +414,7 @@ TEST_F(MarketingTest, ShareFromTurnover) {
   EXPECT_EQ(Messages()[0].text, "Überprüfen sie bitte ihre Werte");
   EXPECT_EQ(Messages()[2].text, "Sie haben nicht alle notwendigen Werte eingegeben");
   EXPECT_EQ(settings::VermarktungskostenSpeichern(""), "0");
-  EXPECT_EQ(state().AktuelleEinstellungen.Vermarktungskosten, "0");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, "0");
 }
 
 // ------------------------------------------------------------------ regions, calculators, paths
@@ -425,10 +425,10 @@ TEST_F(SettingsTest, RegionsAndTakingOneOver) {
   EXPECT_EQ(mdlWetterstation::Regionen()[13].Caption, " Kehlheim");
   EXPECT_EQ(mdlWetterstation::Regionen()[2].Bildname, "Schwabmuenchen");
   EXPECT_FALSE(mdlWetterstation::AuswahlUebernehmen());  // nothing chosen yet
-  EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Wetterstation, "");
   EXPECT_EQ(mdlWetterstation::RegionWaehlen(13), " Kehlheim");
   ASSERT_TRUE(mdlWetterstation::AuswahlUebernehmen());
-  EXPECT_EQ(state().AktuelleEinstellungen.StandardStation, -1);
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.StandardStation, -1);
   EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Wetterstation", "StandardStation"}),
             std::vector<std::string>{" Kehlheim|-1"});
 }
@@ -453,7 +453,7 @@ TEST_F(SettingsTest, ConfirmedSettingsThatCannotBeWrittenSayWhy) {
          return false;
        }},
   };
-  const std::string pfad = state().TolvarDatenbankPfad;
+  const std::string pfad = state().enterprise.TolvarDatenbankPfad;
   ScopedWriteProtection schutz(pfad);
   if (!schutz.Available()) GTEST_SKIP() << "no file can be write-protected here";
   const std::string vorher = FileContents(pfad);
@@ -485,9 +485,9 @@ TEST_F(SettingsTest, StationInformationFromTheStationDatabase) {
   ASSERT_TRUE(info);
   EXPECT_EQ(info->Hoehe, "555 m ü.N.N.");
   EXPECT_EQ(sys::FileNameOf(info->Bild), "Schwabmuenchen.gif");
-  EXPECT_EQ(state().StationName, "Schwabmünchen");
+  EXPECT_EQ(state().windows.StationName, "Schwabmünchen");
   EXPECT_FALSE(mdlWetterstation::StationsinfoAnzeigen(0));
-  EXPECT_EQ(state().GewaehlteRegion, "");  // a label click chooses no region
+  EXPECT_EQ(state().windows.GewaehlteRegion, "");  // a label click chooses no region
 }
 
 TEST_F(SettingsTest, ResultFilesAreReadOnceAndRouted) {
@@ -510,8 +510,8 @@ TEST_F(SettingsTest, ResultFilesAreReadOnceAndRouted) {
   ASSERT_TRUE(g);
   EXPECT_EQ(g->ziel, mdlExcel::Ziel::Gemeinkosten);
   EXPECT_EQ(g->Text, "12,5");
-  state().StandortTabelleAktiv = true;
-  state().StandortTabelleZeile = 3;
+  state().windows.StandortTabelleAktiv = true;
+  state().windows.StandortTabelleZeile = 3;
   ASSERT_TRUE(mdlExcel::ErgebnisSchreiben(mdlExcel::Rechner::Gemeinkosten, "700"));
   g = mdlExcel::GemeinkostenErgebnisUebernehmen();
   ASSERT_TRUE(g);
@@ -525,9 +525,8 @@ TEST_F(SettingsTest, HelpTopicsAndAFailedPathCheck) {
   EXPECT_EQ(settings::DatenbankenSpeichern("Hof", Path("fehlt.mdb"), "x"),
             settings::DatenbankenSpeicherergebnis::PruefungFehlgeschlagen);
   ASSERT_EQ(Messages().size(), 1u);  // only the material check ran
-  EXPECT_EQ(state().AktuelleEinstellungen.MaterialPfad,
-            data::InstallPath("\\Tolvar_DB\\Material.mdb"));
-  EXPECT_EQ(state().AktuelleEinstellungen.VantelPfad, "x");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.MaterialPfad, data::InstallPath("\\Tolvar_DB\\Material.mdb"));
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.VantelPfad, "x");
 }
 
 }  // namespace

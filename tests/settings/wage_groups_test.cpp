@@ -31,16 +31,16 @@ TEST_F(WageGroupsTest, ThreeGroupsTwoWagesAndTheClearedElementAfterThem) {
   Wage(2, "19,80");
   ASSERT_TRUE(mdlTarif::TarifLaden());
   const State& st = state();
-  EXPECT_EQ(st.AnzahlLohngruppen, 3);
-  ASSERT_EQ(st.LohngruppeListe.size(), 51u);
-  EXPECT_EQ(st.LohngruppeListe[0].Lohn, "16,50");
-  EXPECT_EQ(st.LohngruppeListe[1].Tarif, "Meister");
-  EXPECT_EQ(st.LohngruppeListe[2].Tarif, "Saison");
-  EXPECT_EQ(st.LohngruppeListe[2].Lohn, "");
-  EXPECT_EQ(st.LohngruppeListe[2].Beispiel, 1);
-  EXPECT_EQ(st.LohngruppeListe[3].LohngruppenID, 0);
-  EXPECT_EQ(st.LohngruppeListe[3].Tarif, "");
-  EXPECT_EQ(st.LohngruppeListe[3].LetzteAenderung, base::Today());
+  EXPECT_EQ(st.settings.AnzahlLohngruppen, 3);
+  ASSERT_EQ(st.settings.LohngruppeListe.size(), 51u);
+  EXPECT_EQ(st.settings.LohngruppeListe[0].Lohn, "16,50");
+  EXPECT_EQ(st.settings.LohngruppeListe[1].Tarif, "Meister");
+  EXPECT_EQ(st.settings.LohngruppeListe[2].Tarif, "Saison");
+  EXPECT_EQ(st.settings.LohngruppeListe[2].Lohn, "");
+  EXPECT_EQ(st.settings.LohngruppeListe[2].Beispiel, 1);
+  EXPECT_EQ(st.settings.LohngruppeListe[3].LohngruppenID, 0);
+  EXPECT_EQ(st.settings.LohngruppeListe[3].Tarif, "");
+  EXPECT_EQ(st.settings.LohngruppeListe[3].LetzteAenderung, base::Today());
 }
 
 TEST_F(WageGroupsTest, SurplusWageRowsLastForGroupsFirstForPeriods) {
@@ -50,10 +50,10 @@ TEST_F(WageGroupsTest, SurplusWageRowsLastForGroupsFirstForPeriods) {
   Periode("P1", 1, "2020-01-01");
   ASSERT_TRUE(mdlTarif::TarifLaden());
   ASSERT_TRUE(mdlTarif::PersonalLohngruppenLaden());
-  EXPECT_EQ(state().LohngruppeListe[0].Lohn, "11,00");
-  EXPECT_EQ(state().LohneinteilungListe[0].Lohn, "10,50");
-  EXPECT_EQ(state().LohneinteilungListe[0].Tarif, "Gärtner");
-  EXPECT_EQ(state().LohneinteilungListe[0].DatumAb, *base::MakeDate(2020, 1, 1));
+  EXPECT_EQ(state().settings.LohngruppeListe[0].Lohn, "11,00");
+  EXPECT_EQ(state().settings.LohneinteilungListe[0].Lohn, "10,50");
+  EXPECT_EQ(state().settings.LohneinteilungListe[0].Tarif, "Gärtner");
+  EXPECT_EQ(state().settings.LohneinteilungListe[0].DatumAb, *base::MakeDate(2020, 1, 1));
 }
 
 TEST_F(WageGroupsTest, PeriodsOfMissingGroupsAndTheEndElement) {
@@ -63,22 +63,22 @@ TEST_F(WageGroupsTest, PeriodsOfMissingGroupsAndTheEndElement) {
   Periode("P2", 9, "2022-01-01");
   ASSERT_TRUE(mdlTarif::PersonalLohngruppenLaden());
   const State& st = state();
-  EXPECT_EQ(st.AnzahlLohneinteilungen, 2);
-  EXPECT_EQ(st.LohneinteilungListe[0].Tarif, "");
-  EXPECT_EQ(st.LohneinteilungListe[0].Lohn, "12,00");
-  EXPECT_EQ(st.LohneinteilungListe[1].Tarif, "");
-  EXPECT_EQ(st.LohneinteilungListe[1].Lohn, "");
-  EXPECT_EQ(st.LohneinteilungListe[2].PersonalNr, "");
-  EXPECT_EQ(st.LohneinteilungListe[2].DatumAb, base::kNoDate);
+  EXPECT_EQ(st.settings.AnzahlLohneinteilungen, 2);
+  EXPECT_EQ(st.settings.LohneinteilungListe[0].Tarif, "");
+  EXPECT_EQ(st.settings.LohneinteilungListe[0].Lohn, "12,00");
+  EXPECT_EQ(st.settings.LohneinteilungListe[1].Tarif, "");
+  EXPECT_EQ(st.settings.LohneinteilungListe[1].Lohn, "");
+  EXPECT_EQ(st.settings.LohneinteilungListe[2].PersonalNr, "");
+  EXPECT_EQ(st.settings.LohneinteilungListe[2].DatumAb, base::kNoDate);
 }
 
 TEST_F(WageGroupsTest, EmptyTablesGiveEmptyLists) {
   ASSERT_TRUE(mdlTarif::TarifLaden());
   ASSERT_TRUE(mdlTarif::PersonalLohngruppenLaden());
-  EXPECT_EQ(state().AnzahlLohngruppen, 0);
-  EXPECT_EQ(state().AnzahlLohneinteilungen, 0);
-  EXPECT_EQ(state().LohngruppeListe.size(), 51u);
-  EXPECT_EQ(state().LohneinteilungListe.size(), 101u);
+  EXPECT_EQ(state().settings.AnzahlLohngruppen, 0);
+  EXPECT_EQ(state().settings.AnzahlLohneinteilungen, 0);
+  EXPECT_EQ(state().settings.LohngruppeListe.size(), 51u);
+  EXPECT_EQ(state().settings.LohneinteilungListe.size(), 101u);
 }
 
 TEST_F(WageGroupsTest, ListsGrowBeyondTheirBoundsAndKeepOneClearedElement) {
@@ -92,12 +92,12 @@ TEST_F(WageGroupsTest, ListsGrowBeyondTheirBoundsAndKeepOneClearedElement) {
   ASSERT_TRUE(mdlTarif::TarifLaden());
   ASSERT_TRUE(mdlTarif::PersonalLohngruppenLaden());
   const State& st = state();
-  EXPECT_EQ(st.AnzahlLohngruppen, 51);
-  ASSERT_EQ(st.LohngruppeListe.size(), 52u);
-  EXPECT_EQ(st.LohngruppeListe[51].Tarif, "");
-  EXPECT_EQ(st.AnzahlLohneinteilungen, 150);
-  ASSERT_EQ(st.LohneinteilungListe.size(), 151u);
-  EXPECT_EQ(st.LohneinteilungListe[150].PersonalNr, "");
+  EXPECT_EQ(st.settings.AnzahlLohngruppen, 51);
+  ASSERT_EQ(st.settings.LohngruppeListe.size(), 52u);
+  EXPECT_EQ(st.settings.LohngruppeListe[51].Tarif, "");
+  EXPECT_EQ(st.settings.AnzahlLohneinteilungen, 150);
+  ASSERT_EQ(st.settings.LohneinteilungListe.size(), 151u);
+  EXPECT_EQ(st.settings.LohneinteilungListe[150].PersonalNr, "");
 }
 
 TEST_F(WageGroupsTest, NameDisplayGetsTheSelectedPersonOrNothing) {
@@ -106,15 +106,15 @@ TEST_F(WageGroupsTest, NameDisplayGetsTheSelectedPersonOrNothing) {
   PersonalSatz p;
   p.Name = "Huber";
   p.Vorname = "Anna";
-  state().PersonalListe = {p};
-  state().PersonalIndex = 0;
+  state().masters.PersonalListe = {p};
+  state().selection.PersonalIndex = 0;
   Gruppe(1, "Gärtner");
   EXPECT_TRUE(mdlTarif::TarifLaden());
-  state().PersonalIndex = 5;  // outside the list: no display, the list is loaded anyway
+  state().selection.PersonalIndex = 5;  // outside the list: no display, the list is loaded anyway
   EXPECT_TRUE(mdlTarif::TarifLaden());
   mdlTarif::SetNamensanzeige(nullptr);
   EXPECT_EQ(shown, std::vector<std::string>{"Huber, Anna"});
-  EXPECT_EQ(state().AnzahlLohngruppen, 1);
+  EXPECT_EQ(state().settings.AnzahlLohngruppen, 1);
 }
 
 TEST_F(WageGroupsTest, DeletingAGroupLeavesOtherGroupsUntouched) {
@@ -208,7 +208,7 @@ TEST_F(WageGroupsTest, ChangingRenamesAndLeavesExactlyOneWageRow) {
   Wage(1, "16,50");
   ASSERT_TRUE(mdlTarif::TarifLaden());
   ASSERT_EQ(mdlTarif::LohngruppeAendern("2", "A", "21,00"), mdlTarif::Ergebnis::Gespeichert);
-  EXPECT_EQ(state().Merkwert, 1);
+  EXPECT_EQ(state().windows.Merkwert, 1);
   EXPECT_EQ(Rows(*Morvin(), "Lohn", {"LohngruppenID", "Tarif", "ID"}),
             (std::vector<std::string>{"1|A|G1", "2|A|101220241405097777"}));
   EXPECT_EQ(Rows(*Tolvar(), "Tarif", {"Lohngruppe", "Lohn"}),
@@ -256,16 +256,16 @@ TEST_F(WageGroupsTest, RemovingTheSelectedGroup) {
   ASSERT_TRUE(mdlTarif::TarifLaden());
   EXPECT_EQ(mdlTarif::LohngruppeEntfernen("1"), mdlTarif::Ergebnis::Gespeichert);
   ASSERT_TRUE(mdlTarif::TarifLaden());
-  EXPECT_EQ(state().AnzahlLohngruppen, 0);
+  EXPECT_EQ(state().settings.AnzahlLohngruppen, 0);
   EXPECT_TRUE(Rows(*Morvin(), "Lohneinteilung", {"PersonalNr"}).empty());
 }
 
 TEST_F(WageGroupsTest, LoadersReportAMissingDatabase) {
-  state().AktuellerBetrieb = Path("fehlt.mdb");
+  state().enterprise.AktuellerBetrieb = Path("fehlt.mdb");
   EXPECT_FALSE(mdlTarif::TarifLaden());
   EXPECT_FALSE(mdlTarif::PersonalLohngruppenLaden());
-  EXPECT_EQ(state().AnzahlLohngruppen, 0);
-  EXPECT_EQ(state().LohngruppeListe.size(), 51u);
+  EXPECT_EQ(state().settings.AnzahlLohngruppen, 0);
+  EXPECT_EQ(state().settings.LohngruppeListe.size(), 51u);
 }
 
 }  // namespace

@@ -22,16 +22,16 @@ void FensterTest::TearDown() { UnloadAllWindows(); }
 
 void FensterTest::MusterbetriebEinsetzen() {
   State& s = state();
-  s.Programmpfad = root.Path();
-  s.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
-  s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
-  s.AktuelleEinstellungen.MaterialPfad = root.Join("Tolvar_DB/Material.mdb");
-  s.BetriebOffen = true;
+  s.enterprise.Programmpfad = root.Path();
+  s.enterprise.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
+  s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
+  s.enterprise.AktuelleEinstellungen.MaterialPfad = root.Join("Tolvar_DB/Material.mdb");
+  s.enterprise.BetriebOffen = true;
 }
 
 void FensterTest::EinstellungenLaden() {
   ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
-  state().AktuelleEinstellungen.Ergebnisdatenbank = root.Join("Tolvar_DB/Ergebnisse.mdb");
+  state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = root.Join("Tolvar_DB/Ergebnisse.mdb");
 }
 
 void FensterTest::ListenLaden() {
@@ -42,8 +42,8 @@ void FensterTest::ListenLaden() {
   ASSERT_TRUE(mdlDatenLaden::TaetigkeitenLaden());
 }
 
-std::string FensterTest::Morvin() const { return state().AktuellerBetrieb; }
-std::string FensterTest::Tolvar() const { return state().TolvarDatenbankPfad; }
+std::string FensterTest::Morvin() const { return state().enterprise.AktuellerBetrieb; }
+std::string FensterTest::Tolvar() const { return state().enterprise.TolvarDatenbankPfad; }
 
 std::vector<QString> FensterTest::Meldungen() const {
   std::vector<QString> texte;

@@ -18,8 +18,8 @@ class RegroupTest : public testing::Test {
  protected:
   void SetUp() override {
     ResetState();
-    state().AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
-    state().AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
+    state().enterprise.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
+    state().enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
     // Sta1005 becomes a group of Sta1001; Sta1012 a house in Sta1001, twice in the table.
     Exec("UPDATE \"Standort\" SET \"Gliederungspunkt\" = -1 WHERE \"StandortNr\" = 'Sta1005'");
     Exec("INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Gliederungspunkt\", "
@@ -30,7 +30,7 @@ class RegroupTest : public testing::Test {
   void TearDown() override { ResetState(); }
 
   void Exec(const std::string& sql) {
-    auto db = db::Database::Open(state().AktuellerBetrieb);
+    auto db = db::Database::Open(state().enterprise.AktuellerBetrieb);
     ASSERT_TRUE(db);
     ASSERT_TRUE(db->Execute(sql));
   }
@@ -46,7 +46,7 @@ class RegroupTest : public testing::Test {
     return parents;
   }
   std::vector<std::string> SiteParents(const std::string& nr) {
-    return Parents(state().AktuellerBetrieb, "Standort", "StandortNr", nr);
+    return Parents(state().enterprise.AktuellerBetrieb, "Standort", "StandortNr", nr);
   }
 
   test::FreshDataRoot root_;
@@ -92,7 +92,7 @@ TEST_F(RegroupTest, SitesMoveIntoGroupsOrToTheTop) {
 }
 
 TEST_F(RegroupTest, MaterialsOnTheRootOnlyAsGroups) {
-  const std::string path = state().AktuelleEinstellungen.MaterialPfad;
+  const std::string path = state().enterprise.AktuelleEinstellungen.MaterialPfad;
   RegroupResult r = Regroup(Kind::Materialien, "Material", "M1010", {});
   EXPECT_EQ(r.outcome, RegroupOutcome::Refused);
   EXPECT_EQ(r.message, kMaterialTopMessage);
@@ -104,14 +104,14 @@ TEST_F(RegroupTest, MaterialsOnTheRootOnlyAsGroups) {
 }
 
 TEST_F(RegroupTest, DatabaseThatCannotBeOpenedWritesNothingAndSaysSo) {
-  state().AktuellerBetrieb = root_.Join("Betriebe/fehlt.mdb");
+  state().enterprise.AktuellerBetrieb = root_.Join("Betriebe/fehlt.mdb");
   const RegroupResult r = Regroup(Kind::Standorte, "Standort", "Sta1012", {});
   EXPECT_EQ(r.outcome, RegroupOutcome::Failed);
   EXPECT_FALSE(r.message.empty());
 }
 
 TEST_F(RegroupTest, DropOnRootNeedsTheTopRecord) {
-  state().StandortListe.erase(state().StandortListe.begin());  // Sta1000
+  state().masters.StandortListe.erase(state().masters.StandortListe.begin());  // Sta1000
   const RegroupResult r = Regroup(Kind::Standorte, "Standort", "Sta1012", {});
   EXPECT_EQ(r.outcome, RegroupOutcome::Nothing);
   EXPECT_EQ(SiteParents("Sta1012"), (std::vector<std::string>{"1001", "1001"}));

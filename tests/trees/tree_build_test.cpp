@@ -173,20 +173,20 @@ TEST(TreeBuild, ExpandedStateSurvivesRebuild) {
 TEST(TreeBuild, SelectionIndexAfterBuild) {
   ResetState();
   for (int i = 0; i < 12; ++i) {
-    state().KulturListe.push_back(K("K" + std::to_string(1001 + i), "0", "G" + std::to_string(i), true));
+    state().masters.KulturListe.push_back(K("K" + std::to_string(1001 + i), "0", "G" + std::to_string(i), true));
   }
-  state().AnzahlKulturen = 12;
+  state().masters.AnzahlKulturen = 12;
   CurrentViewOfList(Kind::Kulturen, {});
-  EXPECT_EQ(state().KulturIndex, 13);
-  EXPECT_FALSE(state().AktuellerKnoten.empty());
-  for (KulturSatz& s : state().KulturListe) s.ImBaum = false;
+  EXPECT_EQ(state().selection.KulturIndex, 13);
+  EXPECT_FALSE(state().windows.AktuellerKnoten.empty());
+  for (KulturSatz& s : state().masters.KulturListe) s.ImBaum = false;
   FullViewOfList(Kind::Kulturen, {});
-  EXPECT_EQ(state().KulturIndex, 12);
+  EXPECT_EQ(state().selection.KulturIndex, 12);
   ResetState();
   FullViewOfList(Kind::Standorte, {});
-  EXPECT_EQ(state().StandortIndex, 0);
+  EXPECT_EQ(state().selection.StandortIndex, 0);
   CurrentViewOfList(Kind::Standorte, {});
-  EXPECT_EQ(state().StandortIndex, 1);
+  EXPECT_EQ(state().selection.StandortIndex, 1);
   ResetState();
 }
 

@@ -162,7 +162,7 @@ int16_t KostenInfoFenster::HerkunftNachUebernahme(std::string_view grad, int16_t
 
 void KostenInfoFenster::VergleichswertUebernehmen() {
   const int index = ListIndex();
-  const auto& liste = state().VergleichskulturListe;
+  const auto& liste = state().comparison.VergleichskulturListe;
   if (index < 0 || static_cast<std::size_t>(index) >= liste.size()) return;
   if (frmKalkulation* kalkulation = GeladeneKalkulation()) {
     if (QLineEdit* feld = kalkulation->Wertfeld(m_rahmen.art)) feld->setText(txtKostenVergleichskultur->text());

@@ -1,18 +1,17 @@
 #include "calculation/ui/cost_menu.h"
 
-#include <algorithm>
-#include <vector>
-
 #include <QCloseEvent>
 #include <QFont>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <vector>
 
-#include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
+#include "calculation/ui/cost_info.h"
 #include "calculation/ui/frmArbeitInfo.h"
 #include "calculation/ui/frmArbeitskostenMenu.h"
 #include "calculation/ui/frmEnergieInfo.h"
@@ -27,10 +26,9 @@
 #include "calculation/ui/frmMaterialkostenMenu.h"
 #include "calculation/ui/frmPSMInfo.h"
 #include "calculation/ui/frmPSMKostenMenu.h"
+#include "calculation/ui/frmVantelInfo.h"
 #include "calculation/ui/frmVermarktungInfo.h"
 #include "calculation/ui/frmVermarktungskostenMenu.h"
-#include "calculation/ui/frmVantelInfo.h"
-#include "calculation/ui/cost_info.h"
 #include "data/state.h"
 #include "platform/sys/screen.h"
 #include "platform/ui/builders.h"
@@ -94,7 +92,7 @@ KostenMenue::KostenMenue(const QString& name, const Beschreibung& beschreibung)
 }
 
 void KostenMenue::Form_Load() {
-  const QString farbe = ui::Q(mdlGroesse::FarbnameTolvar);
+  const QString farbe = ui::Q(state().windows.FarbnameTolvar);
   mdlMauszeiger::MausbildSetzen(*this, QStringLiteral("Zeiger_") + farbe);
   if (m_b.gestalt != nullptr) {
     for (const auto& [index, option] : opbHerkunft->Buttons()) {

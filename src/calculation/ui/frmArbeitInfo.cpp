@@ -35,7 +35,7 @@ void frmArbeitInfo::Form_Load() {
   SetStartPosition(ui::StartPosition::SystemDefault);  // where the platform puts a new window
   mdlMauszeiger::MauszeigerSetzen(*this);
   // Opened for a comparison the grid is not shown, and the culture's data may be incomplete.
-  if (state().HerkunftArbeit == Herkunft::Errechnet) ArbeitTabelleAufbauen();
+  if (state().calculation.HerkunftArbeit == Herkunft::Errechnet) ArbeitTabelleAufbauen();
 }
 
 void frmArbeitInfo::ArbeitTabelleAufbauen() {
@@ -46,18 +46,18 @@ void frmArbeitInfo::ArbeitTabelleAufbauen() {
   mdlKulturArbeiten::KulturArbeitenLaden();
   const tolvar::State& s = state();
   const frmKalkulation* kalkulation = GeladeneKalkulation();
-  TabelleFuellen(
-      *dtgArbeit,
-      {{"Kulturphase", 2000, true, true, true},
-       {"Anzahl Pflanzen", 1800, false, false, false},
-       {"Fläche in Bm²", 1200, false, false, false},
-       {"Mitarbeiter", 1200, false, false, false},
-       {"Tätigkeit", 2800, true, true, true},
-       {"Dauer in Std.", 1500, false, false, false},
-       {"€/1000Pfl.", 1500, false, true, true}},
-      calculation::ArbeitZeilen(s.PhasenListe, s.AnzahlPhasen, s.KulturArbeitListe, s.AnzahlKulturArbeiten,
-                                        s.LohneinteilungListe, s.AnzahlLohneinteilungen),
-      kalkulation ? kalkulation->txtArbeit->text() : QString());
+  TabelleFuellen(*dtgArbeit,
+                 {{"Kulturphase", 2000, true, true, true},
+                  {"Anzahl Pflanzen", 1800, false, false, false},
+                  {"Fläche in Bm²", 1200, false, false, false},
+                  {"Mitarbeiter", 1200, false, false, false},
+                  {"Tätigkeit", 2800, true, true, true},
+                  {"Dauer in Std.", 1500, false, false, false},
+                  {"€/1000Pfl.", 1500, false, true, true}},
+                 calculation::ArbeitZeilen(s.culture.PhasenListe, s.culture.AnzahlPhasen,
+                                           s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten,
+                                           s.settings.LohneinteilungListe, s.settings.AnzahlLohneinteilungen),
+                 kalkulation ? kalkulation->txtArbeit->text() : QString());
 }
 
 void frmArbeitInfo::cmbOK_Click() { VergleichswertUebernehmen(); }

@@ -33,7 +33,7 @@ void frmEnergieInfo::Form_Load() {
   SetStartPosition(ui::StartPosition::CentreScreen);
   // The breakdown explains a computed figure; opened for a comparison the culture's data
   // may well be incomplete, and the grid is not shown.
-  if (state().HerkunftEnergie == Herkunft::Errechnet) EnergieTabelleAufbauen();
+  if (state().calculation.HerkunftEnergie == Herkunft::Errechnet) EnergieTabelleAufbauen();
 }
 
 void frmEnergieInfo::EnergieTabelleAufbauen() {
@@ -45,7 +45,8 @@ void frmEnergieInfo::EnergieTabelleAufbauen() {
                   {"Belichtungsdauer in h/Tag", 2000, false, false, false},
                   {"Anzahl Pflanzen je Nm² ", 2000, false, false, false},
                   {"€/1000Pfl.", 2000, false, true, true}},
-                 calculation::EnergieZeilen(s.PhasenListe, s.AnzahlPhasen, s.AktuelleEinstellungen.Strom),
+                 calculation::EnergieZeilen(s.culture.PhasenListe, s.culture.AnzahlPhasen,
+                                            s.enterprise.AktuelleEinstellungen.Strom),
                  kalkulation ? kalkulation->txtEnergie->text() : QString());
 }
 

@@ -1,8 +1,5 @@
 #include "calculation/ui/frmKalkulation.h"
 
-#include <algorithm>
-#include <utility>
-
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
@@ -10,16 +7,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <utility>
 
-#include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
 #include "base/values.h"
+#include "calculation/mdlkulturVergleich.h"
 #include "calculation/ui/frmHeizkostenMenu.h"
 #include "calculation/ui/frmMaterialInfo.h"
 #include "calculation/ui/frmMaterialkostenMenu.h"
 #include "calculation/ui/frmVantelInfo.h"
-#include "calculation/mdlkulturVergleich.h"
 #include "data/mdlDatenLaden.h"
 #include "data/messages.h"
 #include "data/paths.h"
@@ -173,8 +171,8 @@ void VermarktungVorbereiten(ui::Form& form, int option, const QString& prozent) 
 
 // The overheads window as a read-only overview of the enterprise's overheads settings.
 void GemeinkostenVorbereiten(ui::Form& form) {
-  const EinstellungenSatz& e = state().AktuelleEinstellungen;
-  const QString zeiger = QStringLiteral("Zeiger_") + Q(mdlGroesse::FarbnameTolvar);
+  const EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
+  const QString zeiger = QStringLiteral("Zeiger_") + Q(state().windows.FarbnameTolvar);
   mdlMauszeiger::MausbildSetzen(form, zeiger);
   if (auto* beenden = ui::FindControl<QWidget>(&form, QStringLiteral("cmbBeenden"))) {
     mdlMauszeiger::MausbildSetzen(*beenden, zeiger);
@@ -216,7 +214,7 @@ void frmKalkulation::Aufbauen() {
   // The tree shows no pop-up menu: a right press, which selects the node under the mouse,
   // leaves the culture the window shows and calculates selected.
   connect(trvKulturen, &ui::KeyedTree::MouseUp, this, [this](int button, int, int, int) {
-    const QString gewaehlt = Q(state().KalkulationsKnotenSchluessel);
+    const QString gewaehlt = Q(state().calculation.KalkulationsKnotenSchluessel);
     if (button == 2 && trvKulturen->SelectedItem() != gewaehlt) trvKulturen->Select(gewaehlt);
   });
 
@@ -446,14 +444,14 @@ void frmKalkulation::InhaltSetzen(const KalkulationsFenster& k) {
 void frmKalkulation::Form_Load() {
   Frame()->move(sys::TwipsToPixels(-100), 0);
   mdlMauszeiger::MauszeigerSetzen(*this);
-  state().KalkulationsKnotenSchluessel.clear();
+  state().calculation.KalkulationsKnotenSchluessel.clear();
   KalkulationsFenster k = Inhalt();
   mdlKalkulation::KalkulationZuruecksetzen(k);
   InhaltSetzen(k);
 }
 
 void frmKalkulation::Form_Activate() {
-  if (!state().ModusKalkulation) return;
+  if (!state().enterprise.ModusKalkulation) return;
   mdlDatenLaden::KulturenLaden();
   mdlFormen::AktuelleKulturenAnzeigen(*this);
   KulturZurueckholen();
@@ -465,18 +463,18 @@ void frmKalkulation::Form_KeyDown(int key, int /*shift*/) {
 
 bool frmKalkulation::KulturZurueckholen() {
   tolvar::State& s = state();
-  const std::string& key = s.KalkulationsKnotenSchluessel;
+  const std::string& key = s.calculation.KalkulationsKnotenSchluessel;
   if (!key.empty()) {
-    for (int i = 0; i < static_cast<int>(s.KulturListe.size()) && i <= s.AnzahlKulturen; ++i) {
-      const KulturSatz& k = s.KulturListe[i];
+    for (int i = 0; i < static_cast<int>(s.masters.KulturListe.size()) && i <= s.masters.AnzahlKulturen; ++i) {
+      const KulturSatz& k = s.masters.KulturListe[i];
       if (k.KulturNr != key || k.Gliederungspunkt) continue;
-      s.KulturIndex = i;
+      s.selection.KulturIndex = i;
       if (trvKulturen->SelectedItem() != Q(key)) trvKulturen->Select(Q(key));
       return true;
     }
   }
   // No culture chosen, or the chosen one is gone: nothing may be calculated for a stale index.
-  s.KulturIndex = s.AnzahlKulturen;
+  s.selection.KulturIndex = s.masters.AnzahlKulturen;
   if (!key.empty() && !txtName->text().isEmpty()) {
     KalkulationsFenster k = Inhalt();
     mdlKalkulation::KalkulationZuruecksetzen(k);
@@ -491,20 +489,20 @@ void frmKalkulation::trvKulturen_Click() {
   mdlKalkulation::KalkulationZuruecksetzen(k);
   InhaltSetzen(k);
 
-  s.KalkulationsKnotenSchluessel = trvKulturen->SelectedItem().toStdString();
-  if (s.KalkulationsKnotenSchluessel.empty()) return;
+  s.calculation.KalkulationsKnotenSchluessel = trvKulturen->SelectedItem().toStdString();
+  if (s.calculation.KalkulationsKnotenSchluessel.empty()) return;
   if (!KulturZurueckholen()) return;
-  txtName->setText(Q(s.KulturListe[s.KulturIndex].Kulturname));
+  txtName->setText(Q(s.masters.KulturListe[s.selection.KulturIndex].Kulturname));
 
   // Work that cannot be read is reported by the calculation that needs it.
   mdlKalkulation::KulturdatenLaden();
 
   // Without phases the boxes stay empty rather than showing an empty slot's zero date.
-  const int n = s.AnzahlPhasen;
-  if (n >= 1 && n < static_cast<int>(s.PhasenListe.size())) {
-    txtMenge->setText(Q(s.PhasenListe[n].AnzahlPflanzen));
-    txtAnfang->setText(Q(base::DateText(s.PhasenListe[1].Anfang)));
-    txtEnde->setText(Q(base::DateText(s.PhasenListe[n].Ende)));
+  const int n = s.culture.AnzahlPhasen;
+  if (n >= 1 && n < static_cast<int>(s.culture.PhasenListe.size())) {
+    txtMenge->setText(Q(s.culture.PhasenListe[n].AnzahlPflanzen));
+    txtAnfang->setText(Q(base::DateText(s.culture.PhasenListe[1].Anfang)));
+    txtEnde->setText(Q(base::DateText(s.culture.PhasenListe[n].Ende)));
   }
   cmbStart->setEnabled(true);
 }
@@ -592,17 +590,17 @@ void frmKalkulation::Menueknopf_Click(Kostenart art) { MenueZeigen(art); }
 void frmKalkulation::VermarktungInfoZeigen() {
   const tolvar::State& s = state();
   QString prozent;
-  if (s.HerkunftVermarktung == Herkunft::KulturspezifischErrechnet) {
+  if (s.calculation.HerkunftVermarktung == Herkunft::KulturspezifischErrechnet) {
     const std::optional<double> kosten = Zahl(txtVermarktung);
     const std::optional<double> preis = Zahl(txtPreis);
     if (!kosten || !preis || *preis == 0) return;  // the percentage cannot be worked out
     prozent = Q(base::Format(*kosten / *preis / 10.0, "0.0"));
   } else {
-    const std::optional<double> einstellung = base::ParseNumber(s.AktuelleEinstellungen.Vermarktungskosten);
+    const std::optional<double> einstellung = base::ParseNumber(s.enterprise.AktuelleEinstellungen.Vermarktungskosten);
     if (!einstellung) return;
     prozent = Q(base::Format(*einstellung, "0"));
   }
-  const int option = s.HerkunftVermarktung == Herkunft::KulturspezifischErrechnet ? 1 : 0;
+  const int option = s.calculation.HerkunftVermarktung == Herkunft::KulturspezifischErrechnet ? 1 : 0;
   VermarktungVorbereiten(frmVermarktungInfo::instanz(), option, prozent);
 }
 

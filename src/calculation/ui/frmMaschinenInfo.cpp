@@ -51,13 +51,14 @@ frmMaschinenInfo::frmMaschinenInfo()
 
 void frmMaschinenInfo::Form_Load() {
   SetStartPosition(ui::StartPosition::SystemDefault);  // where the platform puts a new window
-  const QString pfad = QDir::toNativeSeparators(QString::fromStdString(state().AktuelleEinstellungen.MaterialPfad));
+  const QString pfad =
+      QDir::toNativeSeparators(QString::fromStdString(state().enterprise.AktuelleEinstellungen.MaterialPfad));
   fraMaschinen->show();
   txtMaschinenPfad->setText(pfad);
   mdlMauszeiger::MauszeigerSetzen(*this);
   // Opened for a comparison the grid's tab is switched off, and the culture's data may be
   // incomplete.
-  if (state().HerkunftMaschinen == Herkunft::Errechnet) {
+  if (state().calculation.HerkunftMaschinen == Herkunft::Errechnet) {
     mdlDatenLaden::MaterialienLaden();
     mdlBerrechnung::MaschinenkostenJePflanzeBerechnen();
     MaschinenTabelleAufbauen();
@@ -76,8 +77,8 @@ void frmMaschinenInfo::MaschinenTabelleAufbauen() {
                   {"Kulturphase", 2000, false, false, true},
                   {"Anzahl Pflanzen", 1500, false, false, false},
                   {"€/1000Pfl.", 1500, false, false, true}},
-                 calculation::MaschinenZeilen(s.KulturMaterialListe, s.AnzahlKulturMaterialien, s.PhasenListe,
-                                                      s.AnzahlPhasen, s.MaterialListe),
+                 calculation::MaschinenZeilen(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien,
+                                              s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters.MaterialListe),
                  kalkulation ? kalkulation->txtMaschinen->text() : QString());
 }
 

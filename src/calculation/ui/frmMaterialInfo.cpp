@@ -67,7 +67,7 @@ frmMaterialInfo::frmMaterialInfo()
 void frmMaterialInfo::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
   fraMaterial->show();
-  txtMaterialPfad->setText(Q(state().AktuelleEinstellungen.MaterialPfad));
+  txtMaterialPfad->setText(Q(state().enterprise.AktuelleEinstellungen.MaterialPfad));
   // The loaders read KulturIndex, which a tree rebuild may have moved off the chosen culture.
   if (frmKalkulation::IsLoaded()) frmKalkulation::instanz().KulturZurueckholen();
   mdlKulturPhasenInfo::KulturPhasenLaden();
@@ -92,24 +92,25 @@ void frmMaterialInfo::TabelleFuellen() {
                                              {"€/1000Pfl.", 1500, mitte, true},
                                          });
 
-  const int anzahlZeilen = std::min(s.AnzahlKulturMaterialien, static_cast<int>(s.KulturMaterialListe.size()));
+  const int anzahlZeilen =
+      std::min(s.culture.AnzahlKulturMaterialien, static_cast<int>(s.culture.KulturMaterialListe.size()));
   for (int m = 0; m < anzahlZeilen; ++m) {
-    const KulturMaterialSatz& r = s.KulturMaterialListe[m];
+    const KulturMaterialSatz& r = s.culture.KulturMaterialListe[m];
     // The phase holding the row's day (the earlier one when two phases meet that day).
     const PhasenSatz* phase = nullptr;
     const base::Date tag = base::DateOnly(r.Datum);
-    for (int p = 1; p <= s.AnzahlPhasen && p < static_cast<int>(s.PhasenListe.size()); ++p) {
-      const PhasenSatz& kandidat = s.PhasenListe[p];
+    for (int p = 1; p <= s.culture.AnzahlPhasen && p < static_cast<int>(s.culture.PhasenListe.size()); ++p) {
+      const PhasenSatz& kandidat = s.culture.PhasenListe[p];
       if (base::DateOnly(kandidat.Anfang) <= tag && base::DateOnly(kandidat.Ende) >= tag) {
         phase = &kandidat;
-        s.PhasenIndex = p;
+        s.selection.PhasenIndex = p;
         break;
       }
     }
     const MaterialSatz* material = nullptr;
-    for (int k = 0; k < static_cast<int>(s.MaterialListe.size()) && k <= s.AnzahlMaterialien; ++k) {
-      if (s.MaterialListe[k].MaterialNr == r.MaNr) {
-        material = &s.MaterialListe[k];
+    for (int k = 0; k < static_cast<int>(s.masters.MaterialListe.size()) && k <= s.masters.AnzahlMaterialien; ++k) {
+      if (s.masters.MaterialListe[k].MaterialNr == r.MaNr) {
+        material = &s.masters.MaterialListe[k];
         break;
       }
     }

@@ -34,7 +34,7 @@ frmPSMInfo::frmPSMInfo()
 
 void frmPSMInfo::Form_Load() {
   SetStartPosition(ui::StartPosition::SystemDefault);  // where the platform puts a new window
-  const int16_t herkunft = state().HerkunftPSM;
+  const int16_t herkunft = state().calculation.HerkunftPSM;
   if (herkunft == Herkunft::Errechnet) {
     dtgArbeitMaterial->show();
     PSMTabelleAufbauen();
@@ -57,8 +57,8 @@ void frmPSMInfo::PSMTabelleAufbauen() {
                   {"€ je Std.", 1500, false, false, false},
                   {"Dauer in Std", 1500, false, false, false},
                   {"€/1000Pfl.", 1500, false, true, true}},
-                 calculation::PSMZeilen(s.KulturArbeitListe, s.AnzahlKulturArbeiten, s.ArbeitMaterialListe,
-                                                s.PhasenListe, s.AnzahlPhasen),
+                 calculation::PSMZeilen(s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten,
+                                        s.settings.ArbeitMaterialListe, s.culture.PhasenListe, s.culture.AnzahlPhasen),
                  kalkulation ? kalkulation->txtPSM->text() : QString());
 }
 

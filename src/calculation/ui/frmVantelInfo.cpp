@@ -68,7 +68,7 @@ frmVantelInfo::frmVantelInfo()
 }
 void frmVantelInfo::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
-  const EinstellungenSatz& e = state().AktuelleEinstellungen;
+  const EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   fraVantel->show();
   txtWetterdatenbank->setText(Q(e.KlimaPfad));
   txtWetterstation->setText(Q(e.Wetterstation));
@@ -91,23 +91,24 @@ void frmVantelInfo::TabelleFuellen() {
                                            {"€/1000Pfl.", 1500, ui::kAlignCenterCenter, true},
                                        });
 
-  const int anzahlBelegungen = std::min(s.AnzahlKulturStandorte, static_cast<int>(s.KulturStandortListe.size()));
+  const int anzahlBelegungen =
+      std::min(s.culture.AnzahlKulturStandorte, static_cast<int>(s.culture.KulturStandortListe.size()));
   for (int o = 0; o < anzahlBelegungen; ++o) {
-    const KulturStandortSatz& b = s.KulturStandortListe[o];
+    const KulturStandortSatz& b = s.culture.KulturStandortListe[o];
     if (b.StandortName == "0") break;
     // The phase in which the occupancy begins (the later one when two phases meet that day).
     const PhasenSatz* phase = nullptr;
-    for (int p = 1; p <= s.AnzahlPhasen && p < static_cast<int>(s.PhasenListe.size()); ++p) {
-      const PhasenSatz& kandidat = s.PhasenListe[p];
+    for (int p = 1; p <= s.culture.AnzahlPhasen && p < static_cast<int>(s.culture.PhasenListe.size()); ++p) {
+      const PhasenSatz& kandidat = s.culture.PhasenListe[p];
       if (kandidat.Anfang <= b.Beginn && kandidat.Ende >= b.Beginn) {
         phase = &kandidat;
-        s.PhasenIndex = p;
+        s.selection.PhasenIndex = p;
       }
     }
     const StandortSatz* standort = nullptr;
-    for (int i = 0; i < static_cast<int>(s.StandortListe.size()) && i <= s.AnzahlStandorte; ++i) {
-      if (s.StandortListe[i].StandortNr == b.StandortNr) {
-        standort = &s.StandortListe[i];
+    for (int i = 0; i < static_cast<int>(s.masters.StandortListe.size()) && i <= s.masters.AnzahlStandorte; ++i) {
+      if (s.masters.StandortListe[i].StandortNr == b.StandortNr) {
+        standort = &s.masters.StandortListe[i];
         break;
       }
     }

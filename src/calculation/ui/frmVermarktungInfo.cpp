@@ -114,7 +114,7 @@ void frmVermarktungInfo::opbVermarktung_Click(int /*index*/) {
 }
 
 void frmVermarktungInfo::cmbUmsatzOK_Click() {
-  std::string& anteil = state().AktuelleEinstellungen.Vermarktungskosten;
+  std::string& anteil = state().enterprise.AktuelleEinstellungen.Vermarktungskosten;
   // Empty or non-numeric boxes, or no turnover, keep the enterprise's percentage.
   if (auto neu = calculation::VermarktungsanteilAusUmsatz(txtVermarktungskosten->text().toStdString(),
                                                                   txtUmsatz->text().toStdString())) {
@@ -136,7 +136,7 @@ void frmVermarktungInfo::cmbReset_Click() {
 }
 
 void frmVermarktungInfo::cmbOK_Click() {
-  const int16_t herkunft = state().HerkunftVermarktung;
+  const int16_t herkunft = state().calculation.HerkunftVermarktung;
   if (herkunft != Herkunft::KulturspezifischErrechnet && herkunft != Herkunft::Vergleichskultur) return;
   frmKalkulation* kalkulation = GeladeneKalkulation();
   if (kalkulation == nullptr) {

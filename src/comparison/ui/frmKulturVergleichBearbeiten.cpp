@@ -7,10 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <vector>
 
-#include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
 #include "comparison/comparison_column.h"
@@ -168,11 +166,13 @@ void frmKulturVergleichBearbeiten::BearbeitenAufbauen() {
   connect(cmbSpeichern, &QPushButton::clicked, this, [this] { cmbSpeichern_Click(); });
 }
 
-std::string frmKulturVergleichBearbeiten::EigeneDatenbank() { return state().AktuelleEinstellungen.Ergebnisdatenbank; }
+std::string frmKulturVergleichBearbeiten::EigeneDatenbank() {
+  return state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank;
+}
 
 void frmKulturVergleichBearbeiten::Form_Load() {
   Frame()->move(0, 0);
-  const QString farbe = Q(mdlGroesse::FarbnameTolvar);
+  const QString farbe = Q(state().windows.FarbnameTolvar);
   mdlMauszeiger::MausbildSetzen(*this, QStringLiteral("Zeiger_") + farbe);
   mdlMauszeiger::MausbildSetzen(*chbImport, QStringLiteral("Hand_") + farbe);
   for (const auto& [index, option] : opbKultur->Buttons()) {
@@ -262,7 +262,7 @@ void frmKulturVergleichBearbeiten::ModusBearbeiten() {
   cmbAbbruch->hide();
   AuswahlEintragen();
   DatenQualitaet();
-  comparison::NeueVergleichskultur() = false;
+  state().comparison.NeueVergleichskultur = false;
 }
 
 void frmKulturVergleichBearbeiten::ModusNeu() {
@@ -276,7 +276,7 @@ void frmKulturVergleichBearbeiten::ModusNeu() {
   cmbAbbruch->show();
   // A culture typed in by hand counts as one of this enterprise, whatever was loaded before.
   chbImport->setChecked(true);
-  comparison::NeueVergleichskultur() = true;
+  state().comparison.NeueVergleichskultur = true;
   trvKulturVergleichBesetzen();
   TextFelderLeeren();
 }
@@ -287,7 +287,7 @@ void frmKulturVergleichBearbeiten::trvKulturvergleich_NodeClick(const QString& k
   if (!AuswahlText.empty() && opbKultur->Value(0)) {
     AuswahlEintragen();
     DatenQualitaet();
-    comparison::NeueVergleichskultur() = false;
+    state().comparison.NeueVergleichskultur = false;
   }
 }
 
@@ -320,7 +320,7 @@ void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
   txtMenge->setText(Q(e.Menge));
   for (std::size_t i = 0; i < K; ++i) Kostenfelder[i]->setText(Q(e.Kosten[i]));
 
-  const bool ersetzen = !comparison::NeueVergleichskultur();
+  const bool ersetzen = !state().comparison.NeueVergleichskultur;
   std::string neu, fehler;
   if (!comparison::KulturSpeichern(AktuelleDatenbank, e, ersetzen ? AuswahlSchluessel : std::string(), &neu,
                                   &fehler)) {

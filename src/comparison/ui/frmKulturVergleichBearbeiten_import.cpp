@@ -108,8 +108,8 @@ void frmKulturVergleichBearbeiten::UebertragungAufbauen() {
 
 void frmKulturVergleichBearbeiten::ImportDatenbankPruefen(const std::string& pfad) {
   tolvar::State& s = state();
-  s.PruefungOk = comparison::ErgebnisdatenbankGueltig(pfad);
-  if (s.PruefungOk) return;
+  s.enterprise.PruefungOk = comparison::ErgebnisdatenbankGueltig(pfad);
+  if (s.enterprise.PruefungOk) return;
   ui::MsgBox(QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden."),
              ui::msgbox::Critical, kTitel);
   opbKultur->ClearAll();
@@ -144,7 +144,7 @@ void frmKulturVergleichBearbeiten::ModusUebertragen(bool import) {
     return;
   }
   ImportDatenbankPruefen(pfad);
-  if (!state().PruefungOk) return;
+  if (!state().enterprise.PruefungOk) return;
   geprueft = pfad;
   auswahl->setEnabled(true);
   (import ? txtImport : txtExport)->setText(*datei);
@@ -162,7 +162,7 @@ void frmKulturVergleichBearbeiten::trvKulturvergleich_MouseDown(int button, int 
   const QString knoten = trvKulturvergleich->HitTest(QPoint(x, y));
   m_druckAufKnoten = !knoten.isEmpty();
   if (!m_druckAufKnoten) return;
-  state().ZiehKnoten = knoten.toStdString();
+  state().windows.ZiehKnoten = knoten.toStdString();
   trvKulturvergleich->SetDropHighlight(knoten);
 }
 
@@ -170,16 +170,16 @@ void frmKulturVergleichBearbeiten::trvKulturvergleich_MouseMove(int buttons, int
   // Only a press on a node starts a drag, so every drag carries a culture or the root.
   if (buttons != 1 || !m_druckAufKnoten || trvKulturvergleich->DropHighlight().isEmpty()) return;
   m_druckAufKnoten = false;
-  state().ZiehenAktiv = true;
+  state().windows.ZiehenAktiv = true;
   trvKulturvergleich->SetDragIcon(imlKulturvergleich->Picture(QStringLiteral("drag-kultur")));
   trvKulturvergleich->Drag();
 }
 
 void frmKulturVergleichBearbeiten::trvKulturvergleich_DragDrop(const ui::DragSource& /*source*/, int /*x*/, int /*y*/) {
   tolvar::State& s = state();
-  if (trvKulturvergleich->DropHighlight().isEmpty() || s.ZiehKnoten.empty()) {
+  if (trvKulturvergleich->DropHighlight().isEmpty() || s.windows.ZiehKnoten.empty()) {
     trvKulturvergleich->ClearDropHighlight();
-    s.ZiehenAktiv = false;
+    s.windows.ZiehenAktiv = false;
   }
 }
 

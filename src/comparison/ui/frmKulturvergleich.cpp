@@ -2,11 +2,9 @@
 
 #include <QComboBox>
 #include <QRadioButton>
-
 #include <string>
 #include <vector>
 
-#include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
 #include "comparison/ui/quality_marks.h"
@@ -130,13 +128,13 @@ void frmKulturvergleich::SpalteAufbauen(int i, QFrame* r) {
 
 void frmKulturvergleich::Form_Load() {
   Frame()->move(sys::TwipsToPixels(-100), 0);
-  const QString farbe = Q(mdlGroesse::FarbnameTolvar);
+  const QString farbe = Q(state().windows.FarbnameTolvar);
   mdlMauszeiger::MausbildSetzen(*this, QStringLiteral("Zeiger_") + farbe);
   std::vector<QPushButton*> info = {cmbSachkostenInfo[0], cmbSachkostenInfo[1], cmbKulturInfo[0], cmbKulturInfo[1]};
   info.insert(info.end(), cmbTQM.begin(), cmbTQM.end());
   for (QPushButton* k : info) mdlMauszeiger::MausbildSetzen(*k, QStringLiteral("ZeigerInfo_") + farbe);
 
-  const std::string& pfad = state().AktuelleEinstellungen.Ergebnisdatenbank;
+  const std::string& pfad = state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank;
   if (!pfad.empty()) {
     std::vector<VergleichskulturSatz> kulturen;
     std::string fehler;
@@ -175,11 +173,11 @@ void frmKulturvergleich::cmbOK_Click(int /*index*/) {
 }
 
 void frmKulturvergleich::VergleichsdatenZuruecksetzen() {
-  for (VergleichsspalteSatz& spalte : comparison::VergleichsspalteListe()) comparison::SpalteZuruecksetzen(spalte);
+  for (VergleichsspalteSatz& spalte : state().comparison.VergleichsspalteListe) comparison::SpalteZuruecksetzen(spalte);
 }
 
 void frmKulturvergleich::VergleichsdatenLaden() {
-  auto& paar = comparison::VergleichsspalteListe();
+  auto& paar = state().comparison.VergleichsspalteListe;
   for (std::size_t i = 0; i < 2; ++i) {
     VergleichsspalteSatz& spalte = paar[i];
     // A typed text that names no entry selects nothing.
@@ -188,7 +186,7 @@ void frmKulturvergleich::VergleichsdatenLaden() {
     if (position >= 0 && liste->currentText() != liste->itemText(position)) position = -1;
     spalte.Nr = std::to_string(position);
     // An unreadable database leaves the column at its reset values.
-    comparison::SpalteLaden(state().AktuelleEinstellungen.Ergebnisdatenbank, spalte);
+    comparison::SpalteLaden(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, spalte);
 
     const comparison::SpaltenAnzeige a = comparison::SpalteAnzeigen(spalte);
     Setzen(txtArbeitskosten[i], a.Arbeitskosten);
@@ -219,7 +217,7 @@ bool frmKulturvergleich::MargeUmrechnen(comparison::Marge marge) {
   const auto einheit = static_cast<comparison::Einheit>(auswahl);
   const Paar<QLineEdit>& boxen = dkfl ? txtDKFL : txtEKFL;
   for (std::size_t i = 0; i < 2; ++i) {
-    const auto text = comparison::MargeUmrechnen(comparison::VergleichsspalteListe()[i], marge, einheit);
+    const auto text = comparison::MargeUmrechnen(state().comparison.VergleichsspalteListe[i], marge, einheit);
     if (!text && einheit != comparison::Einheit::Je1000Stueck) return false;
     Setzen(boxen[i], text);
     (dkfl ? lblDKFLEinheit : lblEKFLEinheit)->setText(Q(comparison::EinheitText(einheit)));

@@ -9,6 +9,7 @@
 #include "comparison/ui/frmSachkostenInfo.h"
 #include "comparison/ui/frmTQM.h"
 #include "comparison/ui/frmVergleichInfo.h"
+#include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/optiongroup.h"
@@ -106,7 +107,7 @@ void frmKulturvergleich::Zeigen(Anzeige anzeige, const comparison::Balken& balke
 }
 
 void frmKulturvergleich::DatenQualitaetAnzeigen() {
-  const auto& paar = comparison::VergleichsspalteListe();
+  const auto& paar = state().comparison.VergleichsspalteListe;
   for (std::size_t i = 0; i < 2; ++i) {
     Zeichen(DQArbeit[i], paar[i].DQArbeit);
     Zeichen(DQGemein[i], paar[i].DQGemeinkosten);
@@ -124,7 +125,7 @@ void frmKulturvergleich::BalkenZuruecksetzen() {
 }
 
 void frmKulturvergleich::AbweichungenAnzeigen() {
-  const auto& paar = comparison::VergleichsspalteListe();
+  const auto& paar = state().comparison.VergleichsspalteListe;
   for (const Balkendaten& b : kBalken) {
     if (b.wert == nullptr) continue;
     Zeigen(b.anzeige, comparison::WertBalken(paar[0].*b.wert, paar[1].*b.wert, b.anzeige == Anzeige::Gewinn));
@@ -154,7 +155,7 @@ void frmKulturvergleich::opbEKFL_Click(int /*index*/) { EinheitGewaehlt(comparis
 
 void frmKulturvergleich::cmbKulturInfo_Click(int index) {
   if (index < 0 || index > 1) return;
-  const VergleichsspalteSatz& s = comparison::VergleichsspalteListe()[static_cast<std::size_t>(index)];
+  const VergleichsspalteSatz& s = state().comparison.VergleichsspalteListe[static_cast<std::size_t>(index)];
   frmVergleichInfo& info = frmVergleichInfo::instanz();
   info.setCaption(QStringLiteral("KulturInfo - ") + Q(s.Kultur));
   info.txtBemerkung->setPlainText(Q(s.Bemerkungen));
@@ -168,7 +169,7 @@ void frmKulturvergleich::cmbKulturInfo_Click(int index) {
 
 void frmKulturvergleich::cmbSachkostenInfo_Click(int index) {
   if (index < 0 || index > 1) return;
-  const VergleichsspalteSatz& s = comparison::VergleichsspalteListe()[static_cast<std::size_t>(index)];
+  const VergleichsspalteSatz& s = state().comparison.VergleichsspalteListe[static_cast<std::size_t>(index)];
   frmSachkostenInfo& info = frmSachkostenInfo::instanz();
   info.Frame()->move(sys::TwipsToPixels(index == 0 ? 500 : 9000), sys::TwipsToPixels(3000));
   info.txtMaschinen->setText(Formatiert(s.Maschinen));
@@ -186,7 +187,7 @@ void frmKulturvergleich::cmbSachkostenInfo_Click(int index) {
 void frmKulturvergleich::cmbTQM_Click(int index) {
   if (index < 0 || index > 3) return;
   const std::size_t spalte = index < 2 ? 0 : 1;
-  const VergleichsspalteSatz& s = comparison::VergleichsspalteListe()[spalte];
+  const VergleichsspalteSatz& s = state().comparison.VergleichsspalteListe[spalte];
   frmTQM& info = frmTQM::instanz();
   info.Frame()->move(sys::TwipsToPixels(spalte == 0 ? 500 : 9000), sys::TwipsToPixels(2000));
   info.txtBeginn->setText(Q(s.Beginn));

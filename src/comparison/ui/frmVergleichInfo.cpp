@@ -2,9 +2,9 @@
 
 #include <QPlainTextEdit>
 
-#include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
+#include "data/state.h"
 #include "platform/ui/builders.h"
 
 namespace tolvar {
@@ -26,7 +26,7 @@ frmVergleichInfo::frmVergleichInfo() : FormOf(QStringLiteral("frmVergleichInfo")
 }
 
 void frmVergleichInfo::Form_Load() {
-  mdlMauszeiger::MausbildSetzen(*this, QStringLiteral("Info_") + Q(mdlGroesse::FarbnameTolvar));
+  mdlMauszeiger::MausbildSetzen(*this, QStringLiteral("Info_") + Q(state().windows.FarbnameTolvar));
 }
 
 void frmVergleichInfo::Form_KeyDown(int key, int /*shift*/) {

@@ -33,7 +33,7 @@ void frmBewegungsdaten::Form_Load() {
 // Every activation returns to the phase mode with no culture chosen: the tree rebuild
 // leaves KulturIndex past the list.
 void frmBewegungsdaten::Form_Activate() {
-  if (state().ModusErfassung) {
+  if (state().enterprise.ModusErfassung) {
     mdlDatenLaden::KulturenLaden();
     mdlFormen::AktuelleKulturenAnzeigen(*this);
   }
@@ -45,7 +45,7 @@ void frmBewegungsdaten::Form_Activate() {
 
 void frmBewegungsdaten::Form_KeyDown(int key, int /*shift*/) {
   if (key != Qt::Key_F1) return;
-  std::string& thema = state().HilfeThema;
+  std::string& thema = state().windows.HilfeThema;
   if (fraPhasenInfo->isVisibleTo(this)) thema = "6.1.1";
   if (fraBearbeitenModus2->isVisibleTo(this)) thema = "6.1.2";
   if (fraMaterial->isVisibleTo(this)) thema = "6.1.3";
@@ -58,8 +58,9 @@ void frmBewegungsdaten::ModusZeigen(QFrame* rahmen) {
 
 const KulturSatz* frmBewegungsdaten::GewaehlteKultur() const {
   const tolvar::State& s = state();
-  if (s.KulturIndex < 0 || s.KulturIndex >= static_cast<int>(s.KulturListe.size())) return nullptr;
-  const KulturSatz& k = s.KulturListe[static_cast<std::size_t>(s.KulturIndex)];
+  if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size()))
+    return nullptr;
+  const KulturSatz& k = s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)];
   if (k.Gliederungspunkt || k.KulturNr == "K1000") return nullptr;
   return &k;
 }
@@ -68,9 +69,9 @@ void frmBewegungsdaten::KulturIndexSuchen() {
   tolvar::State& s = state();
   const std::string key = trvKulturen->SelectedItem().toStdString();
   if (key.empty()) return;
-  for (int i = 0; i < static_cast<int>(s.KulturListe.size()); ++i) {
-    if (s.KulturListe[static_cast<std::size_t>(i)].KulturNr == key) {
-      s.KulturIndex = i;
+  for (int i = 0; i < static_cast<int>(s.masters.KulturListe.size()); ++i) {
+    if (s.masters.KulturListe[static_cast<std::size_t>(i)].KulturNr == key) {
+      s.selection.KulturIndex = i;
       return;
     }
   }
@@ -121,7 +122,7 @@ void frmBewegungsdaten::KulturAuswaehlen(bool perPfeiltaste) {
     }
   }
 
-  if (state().AnzahlPhasen > 0) {
+  if (state().culture.AnzahlPhasen > 0) {
     for (QWidget* w : {static_cast<QWidget*>(trvStandort), static_cast<QWidget*>(dtgStandorteModus2),
                        static_cast<QWidget*>(trvMaterial), static_cast<QWidget*>(dtgMaterial)}) {
       w->setEnabled(true);
@@ -168,15 +169,18 @@ void frmBewegungsdaten::KulturAuswaehlen(bool perPfeiltaste) {
 void frmBewegungsdaten::trvKulturen_MouseUp(int button, int /*shift*/, int /*x*/, int /*y*/) {
   if (button != 2) return;
   tolvar::State& s = state();
-  s.AktuellerBaum = "Kulturen";
+  s.selection.AktuellerBaum = "Kulturen";
   const QString selected = trvKulturen->SelectedItem();
   if (selected.isEmpty()) return;  // no node, no record: nothing to offer
-  const bool gezeigt = s.KulturIndex >= 0 && s.KulturIndex < static_cast<int>(s.KulturListe.size()) &&
-                       s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].KulturNr == selected.toStdString();
+  const bool gezeigt =
+      s.selection.KulturIndex >= 0 && s.selection.KulturIndex < static_cast<int>(s.masters.KulturListe.size()) &&
+      s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].KulturNr == selected.toStdString();
   if (!gezeigt) trvKulturen_Click();
   KulturIndexSuchen();
-  const bool record = s.KulturIndex >= 0 && s.KulturIndex < static_cast<int>(s.KulturListe.size());
-  if (record) s.AktuelleUeberPNr = s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].UeberPNr;
+  const bool record =
+      s.selection.KulturIndex >= 0 && s.selection.KulturIndex < static_cast<int>(s.masters.KulturListe.size());
+  if (record)
+    s.selection.AktuelleUeberPNr = s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].UeberPNr;
   if (!mdiTolvarZentral::IsLoaded()) return;
   mdiTolvarZentral& main = mdiTolvarZentral::instanz();
   if (trvKulturen->Text(selected) == QStringLiteral("Kulturen")) {
@@ -184,7 +188,7 @@ void frmBewegungsdaten::trvKulturen_MouseUp(int button, int /*shift*/, int /*x*/
     main.PopupMenu(main.mnuPopUp1);
   } else if (!record) {
     return;
-  } else if (s.KulturListe[static_cast<std::size_t>(s.KulturIndex)].Gliederungspunkt) {
+  } else if (s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].Gliederungspunkt) {
     main.mnuPopUp2Neu->setText(QStringLiteral("Neue Kultur/Gruppe"));
     main.PopupMenu(main.mnuPopUp2);
   } else {

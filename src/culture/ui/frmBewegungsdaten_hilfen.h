@@ -20,16 +20,16 @@ namespace tolvar::culture::ui {
 // Phase n (1-based) of the loaded culture; null outside the list.
 inline const PhasenSatz* Phase(int n) {
   const tolvar::State& s = state();
-  if (n < 1 || n >= static_cast<int>(s.PhasenListe.size())) return nullptr;
-  return &s.PhasenListe[static_cast<std::size_t>(n)];
+  if (n < 1 || n >= static_cast<int>(s.culture.PhasenListe.size())) return nullptr;
+  return &s.culture.PhasenListe[static_cast<std::size_t>(n)];
 }
 
 // Adds the culture's phases to a phase tree; the last one added becomes the current node.
 inline void PhasenBaumFuellen(tolvar::ui::KeyedTree* baum) {
   tolvar::State& s = state();
   for (int n : mdlKulturPhasenInfo::PhasenBaumSlots()) {
-    const PhasenSatz& p = s.PhasenListe[static_cast<std::size_t>(n)];
-    if (baum->Add(QString(), tolvar::ui::Q(p.KP_ID), tolvar::ui::Q(p.Phasennamen))) s.AktuellerKnoten = p.KP_ID;
+    const PhasenSatz& p = s.culture.PhasenListe[static_cast<std::size_t>(n)];
+    if (baum->Add(QString(), tolvar::ui::Q(p.KP_ID), tolvar::ui::Q(p.Phasennamen))) s.windows.AktuellerKnoten = p.KP_ID;
   }
 }
 

@@ -103,7 +103,7 @@ void frmBewegungsdaten::MaterialmodusFuellen() {
   Ma::KulturMaterialLaden();
   KulturMaterialTabelleAnzeigen();
   const KulturSatz* kultur = GewaehlteKultur();
-  const PhasenSatz* letzte = Phase(state().AnzahlPhasen);
+  const PhasenSatz* letzte = Phase(state().culture.AnzahlPhasen);
   if (kultur != nullptr && letzte != nullptr) culture::ui::KalenderBereich(movMaterial, kultur->Arbeitsbeginn, letzte->Ende);
 }
 
@@ -141,7 +141,8 @@ void frmBewegungsdaten::KulturMaterialTabelleAnzeigen() {
     g->SetTextMatrix(0, c, Q(Ma::kMaterialKoepfe[c]));
   }
   const std::vector<Ma::MaterialZeile> zeilen = Ma::KulturMaterialTabelle();
-  if (s.AnzahlKulturMaterialien > 0) g->SetRows(std::max(s.AnzahlKulturMaterialien, static_cast<int>(zeilen.size())) + 1);
+  if (s.culture.AnzahlKulturMaterialien > 0)
+    g->SetRows(std::max(s.culture.AnzahlKulturMaterialien, static_cast<int>(zeilen.size())) + 1);
   Einfaerben(g, 1, g->Rows() - 1, g->Cols() - 1, kWeiss);
   m_materialNummern.assign(static_cast<std::size_t>(g->Rows()), std::string());
   for (std::size_t i = 0; i < zeilen.size() && static_cast<int>(i) + 1 < g->Rows(); ++i) {
@@ -190,12 +191,12 @@ void frmBewegungsdaten::trvPhasenMaterial_Click() {
   for (int k = 1; k <= mdlKulturPhasenInfo::kMaxPhasen; ++k) {
     const PhasenSatz* p = Phase(k);
     if (p != nullptr && !key.empty() && p->KP_ID == key) {
-      s.PhasenIndex = k;
+      s.selection.PhasenIndex = k;
       break;
     }
   }
   MaterialgitterMarkieren(0, kLetzteSpalte);
-  const PhasenSatz* p = Phase(s.PhasenIndex);
+  const PhasenSatz* p = Phase(s.selection.PhasenIndex);
   if (p == nullptr) return;
   MaterialphaseZeigen(*p);
   ui::Grid* g = dtgMaterial;
@@ -208,14 +209,14 @@ void frmBewegungsdaten::trvPhasenMaterial_Click() {
 
 void frmBewegungsdaten::trvMaterial_MouseDown(int /*button*/, int /*shift*/, int x, int y) {
   const QString node = trvMaterial->HitTest(QPoint(x, y));
-  state().ZiehKnoten = node.toStdString();
+  state().windows.ZiehKnoten = node.toStdString();
   trvMaterial->SetDropHighlight(node);
 }
 
 // A drag starts only from a node, so a drop never takes a node chosen earlier.
 void frmBewegungsdaten::trvMaterial_MouseMove(int buttons, int /*shift*/, int /*x*/, int /*y*/) {
-  if (buttons != 1 || state().ZiehKnoten.empty()) return;
-  state().ZiehenAktiv = true;
+  if (buttons != 1 || state().windows.ZiehKnoten.empty()) return;
+  state().windows.ZiehenAktiv = true;
   trvMaterial->SetDragIcon(imlMaterial->Picture(QStringLiteral("drag-material")));
   trvMaterial->Drag();
 }
@@ -225,21 +226,21 @@ void frmBewegungsdaten::trvMaterial_MouseUp(int button, int /*shift*/, int x, in
 }
 
 void frmBewegungsdaten::trvMaterial_DragOver(const ui::DragSource& /*source*/, int x, int y) {
-  if (state().ZiehenAktiv) trvMaterial->SetDropHighlight(trvMaterial->HitTest(QPoint(x, y)));
+  if (state().windows.ZiehenAktiv) trvMaterial->SetDropHighlight(trvMaterial->HitTest(QPoint(x, y)));
 }
 
 void frmBewegungsdaten::trvMaterial_DragDrop(const ui::DragSource& /*source*/, int /*x*/, int /*y*/) {
-  if (trvMaterial->DropHighlight().isEmpty() || state().ZiehKnoten.empty()) {
+  if (trvMaterial->DropHighlight().isEmpty() || state().windows.ZiehKnoten.empty()) {
     trvMaterial->ClearDropHighlight();
-    state().ZiehenAktiv = false;
+    state().windows.ZiehenAktiv = false;
   }
 }
 
 int frmBewegungsdaten::MaterialZeileAnfuegen(int materialIndex) {
   tolvar::State& s = state();
-  const MaterialSatz& m = s.MaterialListe[static_cast<std::size_t>(materialIndex)];
+  const MaterialSatz& m = s.masters.MaterialListe[static_cast<std::size_t>(materialIndex)];
   ui::Grid* g = dtgMaterial;
-  const int r = ++s.AnzahlKulturMaterialien;
+  const int r = ++s.culture.AnzahlKulturMaterialien;
   g->SetRows(std::max(g->Rows() + 1, r + 1));
   m_materialNummern.resize(static_cast<std::size_t>(g->Rows()));
   g->SetTextMatrix(r, Ma::kSpalteMaterial, Q(m.Materialname));
@@ -258,21 +259,21 @@ void frmBewegungsdaten::dtgMaterial_DragDrop(const ui::DragSource& source, int /
   if (source.Is(trvMaterial)) {
     KnotenSchluessel = trvMaterial->SelectedItem();
     const std::string key = KnotenSchluessel.toStdString();
-    const int anzahl = static_cast<int>(s.MaterialListe.size());
+    const int anzahl = static_cast<int>(s.masters.MaterialListe.size());
     int gefunden = -1;
     for (int i = 0; i < anzahl && !key.empty(); ++i) {
-      if (s.MaterialListe[static_cast<std::size_t>(i)].MaterialNr == key) {
+      if (s.masters.MaterialListe[static_cast<std::size_t>(i)].MaterialNr == key) {
         gefunden = i;
-        s.MaterialIndex = i;
+        s.selection.MaterialIndex = i;
         break;
       }
     }
     if (KnotenSchluessel == kWurzel) {
       for (int j = 0; j < anzahl; ++j) {
-        const MaterialSatz& m = s.MaterialListe[static_cast<std::size_t>(j)];
+        const MaterialSatz& m = s.masters.MaterialListe[static_cast<std::size_t>(j)];
         if (!m.Gliederungspunkt && m.ImBaum) zuletzt = MaterialZeileAnfuegen(j);
       }
-    } else if (gefunden >= 0 && s.MaterialListe[static_cast<std::size_t>(gefunden)].Gliederungspunkt) {
+    } else if (gefunden >= 0 && s.masters.MaterialListe[static_cast<std::size_t>(gefunden)].Gliederungspunkt) {
       // Every material shown below the group, at any depth, in the tree's node order.
       for (int pos = 1; pos <= trvMaterial->Count(); ++pos) {
         const QString blatt = trvMaterial->KeyAt(pos);
@@ -284,7 +285,7 @@ void frmBewegungsdaten::dtgMaterial_DragDrop(const ui::DragSource& source, int /
         }
         if (!darunter) continue;
         for (int j = 0; j < anzahl; ++j) {
-          const MaterialSatz& m = s.MaterialListe[static_cast<std::size_t>(j)];
+          const MaterialSatz& m = s.masters.MaterialListe[static_cast<std::size_t>(j)];
           if (m.MaterialNr == blatt.toStdString() && !m.Gliederungspunkt) zuletzt = MaterialZeileAnfuegen(j);
         }
       }
@@ -314,11 +315,11 @@ void frmBewegungsdaten::dtgMaterial_DblClick() {
   const KulturSatz* kultur = GewaehlteKultur();
   if (c != Ma::kSpalteDatum || kultur == nullptr) return;
   tolvar::State& s = state();
-  if (const PhasenSatz* letzte = Phase(s.AnzahlPhasen)) {
+  if (const PhasenSatz* letzte = Phase(s.culture.AnzahlPhasen)) {
     culture::ui::KalenderBereich(movMaterial, kultur->Arbeitsbeginn, letzte->Ende);
   }
-  if (s.PhasenIndex == 0) s.PhasenIndex = 1;
-  const PhasenSatz* p = Phase(s.PhasenIndex);
+  if (s.selection.PhasenIndex == 0) s.selection.PhasenIndex = 1;
+  const PhasenSatz* p = Phase(s.selection.PhasenIndex);
   culture::ui::KalenderZeigen(movMaterial, p != nullptr ? p->Anfang : kultur->Arbeitsbeginn);
   m_kalenderZeile = r;
   m_kalenderSpalte = c;
@@ -386,7 +387,7 @@ void frmBewegungsdaten::cmbLoeschenMaterial_Click() {
     if (r < static_cast<int>(m_materialNummern.size())) m_materialNummern.erase(m_materialNummern.begin() + r);
   }
   tolvar::State& s = state();
-  s.AnzahlKulturMaterialien = std::max(0, s.AnzahlKulturMaterialien - 1);
+  s.culture.AnzahlKulturMaterialien = std::max(0, s.culture.AnzahlKulturMaterialien - 1);
   cmbSpeichernMaterial_Click();
 }
 

@@ -82,7 +82,7 @@ void frmBewegungsdaten::PhasenboxenLeeren() {
 // A box writes its whole text into its column of the row PhasenIndex; the header row and
 // rows outside the grid are never written.
 void frmBewegungsdaten::BoxInGitter(int spalte, const QLineEdit* box) {
-  const int r = state().PhasenIndex;
+  const int r = state().selection.PhasenIndex;
   if (r < 1 || r >= dtgPhase->Rows()) return;
   dtgPhase->SetTextMatrix(r, spalte, box->text());
 }
@@ -104,7 +104,7 @@ void frmBewegungsdaten::txtBeginn_GotFocus() {
   txtBeginn->selectAll();
   const std::optional<base::Date> d = base::ParseDate(S(txtBeginn));
   if (d && movDatum->SetValue(*d)) {
-    state().KalenderZielBeginn = true;
+    state().windows.KalenderZielBeginn = true;
   } else {
     txtEnde->setFocus();
   }
@@ -113,7 +113,7 @@ void frmBewegungsdaten::txtBeginn_GotFocus() {
 void frmBewegungsdaten::txtEnde_GotFocus() {
   txtEnde->selectAll();
   if (const std::optional<base::Date> d = base::ParseDate(S(txtEnde))) movDatum->SetValue(*d);
-  state().KalenderZielBeginn = false;
+  state().windows.KalenderZielBeginn = false;
 }
 
 void frmBewegungsdaten::txtName_KeyPress(int& KeyAscii) {
@@ -142,7 +142,7 @@ void frmBewegungsdaten::txtBeginn_KeyPress(int& KeyAscii) {
 void frmBewegungsdaten::txtEnde_KeyPress(int& KeyAscii) {
   PhasenDatumsboxTaste(txtEnde, KeyAscii);
   if (KeyAscii != P::kTasteEnter) return;
-  state().KalenderZielBeginn = true;
+  state().windows.KalenderZielBeginn = true;
   txtTT->setFocus();
 }
 
@@ -185,12 +185,12 @@ void frmBewegungsdaten::txtMenge_KeyUp(int key, int /*shift*/) {
 }
 
 void frmBewegungsdaten::txtBeginn_LostFocus() {
-  if (state().PhasenIndex != 1) return;
+  if (state().selection.PhasenIndex != 1) return;
   if (!P::PhasenanfangPruefen(S(txtBeginn), S(txtEnde))) txtEnde->setFocus();
 }
 
 void frmBewegungsdaten::txtEnde_LostFocus() {
-  if (!state().KalenderZielBeginn) return;
+  if (!state().windows.KalenderZielBeginn) return;
   if (!P::PhasenendePruefen(S(txtBeginn), S(txtEnde))) txtEnde->setFocus();
 }
 
@@ -198,7 +198,7 @@ void frmBewegungsdaten::txtEnde_LostFocus() {
 void frmBewegungsdaten::movDatum_DatumGewaehlt(base::Date datum) {
   if (!txtName->isEnabled()) return;  // no phase open: the grid must not change
   const QString text = Q(base::DateText(datum));
-  if (!state().KalenderZielBeginn) {
+  if (!state().windows.KalenderZielBeginn) {
     txtEnde->setText(text);
     txtTT->setFocus();
   } else {
@@ -228,20 +228,20 @@ void frmBewegungsdaten::cmbEntfernen_Click() {
   }
   tolvar::State& s = state();
   if (cmbEntfernen->text() == QStringLiteral("Neue Kulturphase")) {
-    if (s.AnzahlPhasen >= P::kMaxPhasen) {  // no 26th phase
+    if (s.culture.AnzahlPhasen >= P::kMaxPhasen) {  // no 26th phase
       ui::Beep();
       return;
     }
     Einfaerben(dtgPhase, 1, P::kMaxPhasen, kLetzteMarkierteSpalte, kWeiss);
-    s.PhasenIndex = s.AnzahlPhasen + 1;
-    dtgPhase->SetRow(s.PhasenIndex);
-    Einfaerben(dtgPhase, s.PhasenIndex, s.PhasenIndex, kLetzteMarkierteSpalte, kMarkierung);
+    s.selection.PhasenIndex = s.culture.AnzahlPhasen + 1;
+    dtgPhase->SetRow(s.selection.PhasenIndex);
+    Einfaerben(dtgPhase, s.selection.PhasenIndex, s.selection.PhasenIndex, kLetzteMarkierteSpalte, kMarkierung);
     cmbEntfernen->setText(QStringLiteral("Eingabe löschen"));
     PhasenboxenAktivieren(true);
     for (QLineEdit* b : {txtName, txtMenge, txtEnde, txtTT, txtNT, txtLicht, txtDauer}) b->clear();
     base::Date beginn = kultur->Arbeitsbeginn;
-    if (s.PhasenIndex > 1 && s.PhasenIndex - 1 < static_cast<int>(s.PhasenListe.size())) {
-      beginn = s.PhasenListe[static_cast<std::size_t>(s.PhasenIndex - 1)].Ende + 1;
+    if (s.selection.PhasenIndex > 1 && s.selection.PhasenIndex - 1 < static_cast<int>(s.culture.PhasenListe.size())) {
+      beginn = s.culture.PhasenListe[static_cast<std::size_t>(s.selection.PhasenIndex - 1)].Ende + 1;
     }
     txtBeginn->setText(Q(base::DateText(beginn)));
     if (movDatum->SetMinDate(beginn + 1)) movDatum->SetValue(beginn + 1);
@@ -269,7 +269,7 @@ void frmBewegungsdaten::cmbLoeschen_Click() {
     }
   }
   if (r < 1) return;
-  s.PhasenIndex = r;
+  s.selection.PhasenIndex = r;
   if (ui::MsgBox(Q(kLoeschFrage), ui::msgbox::YesNo + ui::msgbox::Question,
                  QStringLiteral("Tolvar-Information")) == ui::msgbox::No) {
     return;
@@ -277,7 +277,7 @@ void frmBewegungsdaten::cmbLoeschen_Click() {
   // The grid as it will be, worked out aside: the stored phase goes and the rest is rewritten
   // together, and a refusal leaves grid and table as they were.
   std::vector<P::PhasenZeile> zeilen = PhasenZeilen();
-  if (s.PhasenIndex > 1) P::PhasenTermineNachruecken(zeilen);
+  if (s.selection.PhasenIndex > 1) P::PhasenTermineNachruecken(zeilen);
   std::vector<P::PhasenZeile> verbleibend = zeilen;
   verbleibend.erase(verbleibend.begin() + (r - 1));
   if (!P::KulturphaseLoeschen(verbleibend)) return;
@@ -302,7 +302,7 @@ void frmBewegungsdaten::cmbSpeichern_Click() {
     return;
   }
   PhasenfolgePruefen();
-  if (!state().EingabeOk) return;
+  if (!state().culture.EingabeOk) return;
   if (!P::KulturphasenSpeichern(PhasenZeilen())) return;  // refused: the input stays for correcting
   P::KulturPhasenLaden();
   mdlStandorte2::KulturStandorteLaden();
@@ -315,13 +315,13 @@ void frmBewegungsdaten::trvPhasen_Click() {
   const int n = trvPhasen->IndexOf(trvPhasen->SelectedItem());
   if (n < 1) return;
   Einfaerben(dtgPhase, 1, P::kMaxPhasen, kLetzteMarkierteSpalte, kWeiss);
-  s.PhasenIndex = n;
+  s.selection.PhasenIndex = n;
   dtgPhase->SetRow(n);
   Einfaerben(dtgPhase, n, n, kLetzteMarkierteSpalte, kMarkierung);
   dtgPhase->SetRowSel(n);
   PhasenboxenAktivieren(true);
-  if (n < static_cast<int>(s.PhasenListe.size())) {
-    const PhasenSatz& p = s.PhasenListe[static_cast<std::size_t>(n)];
+  if (n < static_cast<int>(s.culture.PhasenListe.size())) {
+    const PhasenSatz& p = s.culture.PhasenListe[static_cast<std::size_t>(n)];
     txtName->setText(Q(p.Phasennamen));
     txtMenge->setText(Q(p.AnzahlPflanzen));
     txtBeginn->setText(Q(base::DateText(p.Anfang)));

@@ -76,7 +76,7 @@ void frmBewegungsdaten::StandortmodusFuellen(bool perPfeiltaste) {
     return;
   }
   const KulturSatz* kultur = GewaehlteKultur();
-  const PhasenSatz* letzte = Phase(state().AnzahlPhasen);
+  const PhasenSatz* letzte = Phase(state().culture.AnzahlPhasen);
   if (kultur != nullptr && letzte != nullptr) culture::ui::KalenderBereich(movStandort, kultur->Arbeitsbeginn, letzte->Ende);
 }
 
@@ -145,11 +145,11 @@ void frmBewegungsdaten::trvPhasen_B_Click() {
   for (int k = 1; k <= mdlKulturPhasenInfo::kMaxPhasen; ++k) {
     const PhasenSatz* p = Phase(k);
     if (p != nullptr && !key.empty() && p->KP_ID == key) {
-      s.PhasenIndex = k;
+      s.selection.PhasenIndex = k;
       break;
     }
   }
-  const PhasenSatz* p = Phase(s.PhasenIndex);
+  const PhasenSatz* p = Phase(s.selection.PhasenIndex);
   StandortgitterMarkieren(0);
   if (p == nullptr) return;
   PhaseZeigen(*p, Standortboxen(*this));
@@ -165,14 +165,14 @@ void frmBewegungsdaten::trvPhasen_B_Click() {
 
 void frmBewegungsdaten::trvStandort_MouseDown(int /*button*/, int /*shift*/, int x, int y) {
   const QString node = trvStandort->HitTest(QPoint(x, y));
-  state().ZiehKnoten = node.toStdString();
+  state().windows.ZiehKnoten = node.toStdString();
   trvStandort->SetDropHighlight(node);
 }
 
 // A drag starts only from a node, so a drop never takes a node chosen earlier.
 void frmBewegungsdaten::trvStandort_MouseMove(int buttons, int /*shift*/, int /*x*/, int /*y*/) {
-  if (buttons != 1 || state().ZiehKnoten.empty()) return;
-  state().ZiehenAktiv = true;
+  if (buttons != 1 || state().windows.ZiehKnoten.empty()) return;
+  state().windows.ZiehenAktiv = true;
   trvStandort->SetDragIcon(imlStandorte->Picture(QStringLiteral("drag-standort")));
   trvStandort->Drag();
 }
@@ -182,21 +182,21 @@ void frmBewegungsdaten::trvStandort_MouseUp(int button, int /*shift*/, int x, in
 }
 
 void frmBewegungsdaten::trvStandort_DragOver(const ui::DragSource& /*source*/, int x, int y) {
-  if (state().ZiehenAktiv) trvStandort->SetDropHighlight(trvStandort->HitTest(QPoint(x, y)));
+  if (state().windows.ZiehenAktiv) trvStandort->SetDropHighlight(trvStandort->HitTest(QPoint(x, y)));
 }
 
 void frmBewegungsdaten::trvStandort_DragDrop(const ui::DragSource& /*source*/, int /*x*/, int /*y*/) {
-  if (trvStandort->DropHighlight().isEmpty() || state().ZiehKnoten.empty()) {
+  if (trvStandort->DropHighlight().isEmpty() || state().windows.ZiehKnoten.empty()) {
     trvStandort->ClearDropHighlight();
-    state().ZiehenAktiv = false;
+    state().windows.ZiehenAktiv = false;
   }
 }
 
 int frmBewegungsdaten::StandortZeileAnfuegen(int standortIndex) {
   tolvar::State& s = state();
-  const StandortSatz& st = s.StandortListe[static_cast<std::size_t>(standortIndex)];
+  const StandortSatz& st = s.masters.StandortListe[static_cast<std::size_t>(standortIndex)];
   ui::Grid* g = dtgStandorteModus2;
-  const int r = ++s.AnzahlKulturStandorte;
+  const int r = ++s.culture.AnzahlKulturStandorte;
   g->SetRows(std::max(g->Rows() + 1, r + 1));
   m_standortNummern.resize(static_cast<std::size_t>(g->Rows()));
   g->SetTextMatrix(r, St::kSpalteStandort, Q(st.Standortname));
@@ -218,19 +218,19 @@ void frmBewegungsdaten::dtgStandorteModus2_DragDrop(const ui::DragSource& source
     if (KnotenSchluessel.isEmpty()) return;
     const std::string key = KnotenSchluessel.toStdString();
     int gefunden = -1;
-    for (int i = 0; i < static_cast<int>(s.StandortListe.size()); ++i) {
-      if (s.StandortListe[static_cast<std::size_t>(i)].StandortNr == key) {
+    for (int i = 0; i < static_cast<int>(s.masters.StandortListe.size()); ++i) {
+      if (s.masters.StandortListe[static_cast<std::size_t>(i)].StandortNr == key) {
         gefunden = i;
-        s.StandortIndex = i;
+        s.selection.StandortIndex = i;
         break;
       }
     }
     if (KnotenSchluessel == kWurzel) {
-      for (int j = 0; j < static_cast<int>(s.StandortListe.size()); ++j) {
-        const StandortSatz& st = s.StandortListe[static_cast<std::size_t>(j)];
+      for (int j = 0; j < static_cast<int>(s.masters.StandortListe.size()); ++j) {
+        const StandortSatz& st = s.masters.StandortListe[static_cast<std::size_t>(j)];
         if (!st.Gliederungspunkt && st.ImBaum && st.StandortNr != "Sta1000") zuletzt = StandortZeileAnfuegen(j);
       }
-    } else if (gefunden >= 0 && s.StandortListe[static_cast<std::size_t>(gefunden)].Gliederungspunkt) {
+    } else if (gefunden >= 0 && s.masters.StandortListe[static_cast<std::size_t>(gefunden)].Gliederungspunkt) {
       // Every site below the group, at any depth, in the tree's node order.
       for (int pos = 1; pos <= trvStandort->Count(); ++pos) {
         const QString blatt = trvStandort->KeyAt(pos);
@@ -241,8 +241,8 @@ void frmBewegungsdaten::dtgStandorteModus2_DragDrop(const ui::DragSource& source
           if (darunter || k == kWurzel) break;
         }
         if (!darunter) continue;
-        for (int j = 0; j < static_cast<int>(s.StandortListe.size()); ++j) {
-          const StandortSatz& st = s.StandortListe[static_cast<std::size_t>(j)];
+        for (int j = 0; j < static_cast<int>(s.masters.StandortListe.size()); ++j) {
+          const StandortSatz& st = s.masters.StandortListe[static_cast<std::size_t>(j)];
           if (st.StandortNr != blatt.toStdString()) continue;
           if (!st.Gliederungspunkt) zuletzt = StandortZeileAnfuegen(j);
           break;
@@ -270,7 +270,7 @@ void frmBewegungsdaten::dtgStandorteModus2_DblClick() {
   if (c == St::kSpalteFlaeche) {
     g->SetTextMatrix(r, c, QString());
   } else if (c == St::kSpalteBeginn && kultur != nullptr) {
-    if (const PhasenSatz* letzte = Phase(s.AnzahlPhasen)) {
+    if (const PhasenSatz* letzte = Phase(s.culture.AnzahlPhasen)) {
       culture::ui::KalenderBereich(movStandort, kultur->Arbeitsbeginn, letzte->Ende);
     }
     base::Date datum = kultur->Arbeitsbeginn;
@@ -284,7 +284,7 @@ void frmBewegungsdaten::dtgStandorteModus2_DblClick() {
     base::Date datum = base::Today();
     if (const auto zelle = culture::GitterDatum(g->TextMatrix(r, c).toStdString())) {
       datum = *zelle;
-    } else if (const PhasenSatz* p = Phase(s.PhasenIndex)) {
+    } else if (const PhasenSatz* p = Phase(s.selection.PhasenIndex)) {
       datum = p->Ende;
     }
     culture::ui::KalenderZeigen(movStandort, datum);
@@ -355,7 +355,7 @@ void frmBewegungsdaten::cmbLoeschen_B_Click() {
     if (r < static_cast<int>(m_standortNummern.size())) m_standortNummern.erase(m_standortNummern.begin() + r);
   }
   tolvar::State& s = state();
-  s.AnzahlKulturStandorte = std::max(0, s.AnzahlKulturStandorte - 1);
+  s.culture.AnzahlKulturStandorte = std::max(0, s.culture.AnzahlKulturStandorte - 1);
   cmbSpeichernStandort_Click();
 }
 
@@ -365,7 +365,7 @@ void frmBewegungsdaten::cmbSpeichernStandort_Click() {
   const std::vector<St::StandortZeile> zeilen = StandortZeilen();
   const culture::Pruefergebnis pruefung = St::KulturStandorteEingabePruefen(zeilen);
   for (const culture::Zelle& z : pruefung.RoteZellen) dtgStandorteModus2->SetCellBackColor(z.Zeile, z.Spalte, kRot);
-  if (!state().EingabeOk) return;
+  if (!state().culture.EingabeOk) return;
   if (!St::KulturStandorteSpeichern(zeilen)) return;
   St::KulturStandorteLaden();
   KulturStandorteTabelleEinrichten();
@@ -384,7 +384,7 @@ void frmBewegungsdaten::cmbAbbruch_Click() {
   St::KulturStandorteLaden();
   FlaechenInPhasengitter();
   PhasenfolgePruefen();
-  if (state().EingabeOk) mdlKulturPhasenInfo::KulturphasenSpeichern(PhasenZeilen());
+  if (state().culture.EingabeOk) mdlKulturPhasenInfo::KulturphasenSpeichern(PhasenZeilen());
 }
 
 }  // namespace tolvar

@@ -11,13 +11,12 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/mdlGroesse_farben.h"
 #include "app/mdlHilfe.h"
 #include "app/mdlMauszeiger.h"
 #include "calculation/mdlKulturArbeiten.h"
 #include "culture/mdlKulturMaterial.h"
-#include "culture/mdlStandorte2.h"
 #include "culture/mdlKulturPhasenInfo.h"
+#include "culture/mdlStandorte2.h"
 #include "data/state.h"
 #include "masterdata/mdlMorvin5.h"
 #include "masterdata/mdlMorvin5_nummern.h"
@@ -131,12 +130,12 @@ void frmKultur::KulturdatenAnlegen(QWidget* seite) {
 
 void frmKultur::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
-  m_modus = state().Bearbeitungsmodus;
+  m_modus = state().selection.Bearbeitungsmodus;
   m_ueberPNr.reset();
   if (m_modus == "Neu") {
     // The menu command sets the parent number right after the window is shown.
     QTimer::singleShot(0, this, [this] {
-      if (!m_ueberPNr) m_ueberPNr = state().AktuelleUeberPNr;
+      if (!m_ueberPNr) m_ueberPNr = state().selection.AktuelleUeberPNr;
     });
     NeuLaden();
   }
@@ -146,7 +145,7 @@ void frmKultur::Form_Load() {
 void frmKultur::NeuLaden() {
   opbGruppe->setEnabled(true);
   opbKultur->setEnabled(true);
-  const QString hand = QStringLiteral("Hand_") + ui::Q(mdlGroesse::FarbnameMorvin);
+  const QString hand = QStringLiteral("Hand_") + ui::Q(state().windows.FarbnameMorvin);
   mdlMauszeiger::MausbildSetzen(*opbGruppe, hand);
   mdlMauszeiger::MausbildSetzen(*opbKultur, hand);
   regKultur->SetTabVisible(1, false);
@@ -161,8 +160,8 @@ void frmKultur::NeuLaden() {
 
 void frmKultur::AendernLaden() {
   const tolvar::State& s = state();
-  if (s.KulturIndex < 0 || s.KulturIndex >= static_cast<int>(s.KulturListe.size())) return;
-  const KulturSatz k = s.KulturListe[static_cast<std::size_t>(s.KulturIndex)];
+  if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size())) return;
+  const KulturSatz k = s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)];
   if (k.Gliederungspunkt) {
     opbGruppe->setChecked(true);
     regKultur->SetTabVisible(1, false);
@@ -257,10 +256,11 @@ void frmKultur::cmbSpeichern_Click() {
   e.chbAktuell = chbAktuell->isChecked();
   e.opbGruppe = opbGruppe->isChecked();
   tolvar::State& s = state();
-  masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, m_modus, m_ueberPNr.value_or(s.AktuelleUeberPNr)};
+  masterdata::SpeicherKontext kontext{s.enterprise.AktuellerBetrieb, m_modus,
+                                      m_ueberPNr.value_or(s.selection.AktuelleUeberPNr)};
   const masterdata::StammdatenSpeicherergebnis r = masterdata::KulturSpeichern(kontext, e);
   m_modus = kontext.Bearbeitungsmodus;
-  s.Bearbeitungsmodus = m_modus;
+  s.selection.Bearbeitungsmodus = m_modus;
   if (r.abgelehnt()) {
     if (r.fokus == "txtKuerzel") {
       txtKuerzel->setFocus();

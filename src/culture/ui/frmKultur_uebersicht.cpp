@@ -40,8 +40,8 @@ void frmKultur::KulturPhasenTabelleAnzeigen() {
     g->SetColAlignment(c, c == 0 ? ui::kAlignLeftCenter : ui::kAlignCenterCenter);
     g->SetTextMatrix(0, c, Q(kKoepfe[c]));
   }
-  for (int n = 1; n <= mdlKulturPhasenInfo::kMaxPhasen && n < static_cast<int>(s.PhasenListe.size()); ++n) {
-    const PhasenSatz& p = s.PhasenListe[static_cast<std::size_t>(n)];
+  for (int n = 1; n <= mdlKulturPhasenInfo::kMaxPhasen && n < static_cast<int>(s.culture.PhasenListe.size()); ++n) {
+    const PhasenSatz& p = s.culture.PhasenListe[static_cast<std::size_t>(n)];
     if (p.KP_ID.empty() || p.KP_ID == "0") break;
     if (n >= g->Rows()) g->SetRows(n + 1);
     g->SetTextMatrix(n, 0, Q(p.Phasennamen));
@@ -60,8 +60,9 @@ void frmKultur::KulturPhasenTabelleAnzeigen() {
 void frmKultur::KulturStandorteBaumAnzeigen() {
   const tolvar::State& s = state();
   std::vector<Knoten> knoten;
-  for (int i = 0; i < s.AnzahlKulturStandorte && i < static_cast<int>(s.KulturStandortListe.size()); ++i) {
-    const KulturStandortSatz& o = s.KulturStandortListe[static_cast<std::size_t>(i)];
+  for (int i = 0; i < s.culture.AnzahlKulturStandorte && i < static_cast<int>(s.culture.KulturStandortListe.size());
+       ++i) {
+    const KulturStandortSatz& o = s.culture.KulturStandortListe[static_cast<std::size_t>(i)];
     if (o.StandortName == "0") continue;
     const std::string text = o.StandortName + "; " + o.Flaeche + " Nm² von " + base::DateText(o.Beginn) + " bis " +
                              base::DateText(o.Ende);
@@ -73,11 +74,12 @@ void frmKultur::KulturStandorteBaumAnzeigen() {
 void frmKultur::KulturMaterialBaumAnzeigen() {
   const tolvar::State& s = state();
   std::vector<Knoten> knoten;
-  for (int i = 0; i < s.AnzahlKulturMaterialien && i < static_cast<int>(s.KulturMaterialListe.size()); ++i) {
-    const KulturMaterialSatz& m = s.KulturMaterialListe[static_cast<std::size_t>(i)];
+  for (int i = 0; i < s.culture.AnzahlKulturMaterialien && i < static_cast<int>(s.culture.KulturMaterialListe.size());
+       ++i) {
+    const KulturMaterialSatz& m = s.culture.KulturMaterialListe[static_cast<std::size_t>(i)];
     // The unit by the master material's reference; none for a material no longer in the list.
     std::string einheit;
-    for (const MaterialSatz& master : s.MaterialListe) {
+    for (const MaterialSatz& master : s.masters.MaterialListe) {
       if (master.MaterialNr != m.MaNr) continue;
       if (master.Bezug == 1 || master.Bezug == 2) einheit = "Stück";
       if (master.Bezug == 3 || master.Bezug == 4) einheit = "Nm²";
@@ -94,8 +96,9 @@ void frmKultur::KulturMaterialBaumAnzeigen() {
 void frmKultur::KulturarbeitenBaumAnzeigen() {
   const tolvar::State& s = state();
   std::vector<Knoten> knoten;
-  for (int i = 0; i < s.AnzahlKulturArbeiten && i < static_cast<int>(s.KulturArbeitListe.size()); ++i) {
-    const KulturArbeitSatz& a = s.KulturArbeitListe[static_cast<std::size_t>(i)];
+  for (int i = 0;
+       i < s.calculation.AnzahlKulturArbeiten && i < static_cast<int>(s.calculation.KulturArbeitListe.size()); ++i) {
+    const KulturArbeitSatz& a = s.calculation.KulturArbeitListe[static_cast<std::size_t>(i)];
     if (a.StdTaetigkeitNr == "0") continue;
     const std::string text =
         a.Taetigkeit + "; " + a.Kuerzel + " für " + a.Zeitdauer + " h am " + base::DateText(a.Datum);

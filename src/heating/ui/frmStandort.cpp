@@ -90,8 +90,10 @@ std::vector<std::string> Eintraege(const QComboBox* box) {
 // The selected site, or nullptr when the index names none.
 const StandortSatz* GewaehlterStandort() {
   const tolvar::State& s = state();
-  if (s.StandortIndex < 0 || static_cast<std::size_t>(s.StandortIndex) >= s.StandortListe.size()) return nullptr;
-  return &s.StandortListe[static_cast<std::size_t>(s.StandortIndex)];
+  if (s.selection.StandortIndex < 0 ||
+      static_cast<std::size_t>(s.selection.StandortIndex) >= s.masters.StandortListe.size())
+    return nullptr;
+  return &s.masters.StandortListe[static_cast<std::size_t>(s.selection.StandortIndex)];
 }
 
 }  // namespace
@@ -103,23 +105,23 @@ class frmStandort::EigenerZustand {
  public:
   explicit EigenerZustand(frmStandort& form)
       : m_form(form),
-        m_modus(state().Bearbeitungsmodus),
-        m_index(state().StandortIndex),
-        m_ueberPNr(state().AktuelleUeberPNr) {
+        m_modus(state().selection.Bearbeitungsmodus),
+        m_index(state().selection.StandortIndex),
+        m_ueberPNr(state().selection.AktuelleUeberPNr) {
     tolvar::State& s = state();
-    s.Bearbeitungsmodus = form.m_modus;
-    if (form.m_ueberPNr) s.AktuelleUeberPNr = *form.m_ueberPNr;
-    const auto it = std::find_if(s.StandortListe.begin(), s.StandortListe.end(), [&form](const StandortSatz& st) {
-      return !form.m_standortNr.empty() && st.StandortNr == form.m_standortNr;
-    });
-    s.StandortIndex = static_cast<int>(it - s.StandortListe.begin());
+    s.selection.Bearbeitungsmodus = form.m_modus;
+    if (form.m_ueberPNr) s.selection.AktuelleUeberPNr = *form.m_ueberPNr;
+    const auto it = std::find_if(
+        s.masters.StandortListe.begin(), s.masters.StandortListe.end(),
+        [&form](const StandortSatz& st) { return !form.m_standortNr.empty() && st.StandortNr == form.m_standortNr; });
+    s.selection.StandortIndex = static_cast<int>(it - s.masters.StandortListe.begin());
   }
   ~EigenerZustand() {
     tolvar::State& s = state();
-    m_form.m_modus = s.Bearbeitungsmodus;
-    s.Bearbeitungsmodus = m_modus;
-    s.StandortIndex = m_index;
-    s.AktuelleUeberPNr = m_ueberPNr;
+    m_form.m_modus = s.selection.Bearbeitungsmodus;
+    s.selection.Bearbeitungsmodus = m_modus;
+    s.selection.StandortIndex = m_index;
+    s.selection.AktuelleUeberPNr = m_ueberPNr;
   }
   EigenerZustand(const EigenerZustand&) = delete;
   EigenerZustand& operator=(const EigenerZustand&) = delete;
@@ -202,12 +204,12 @@ void frmStandort::Layout(bool gruppe) {
 void frmStandort::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
   tolvar::State& s = state();
-  m_modus = s.Bearbeitungsmodus;
+  m_modus = s.selection.Bearbeitungsmodus;
   m_ueberPNr.reset();
   if (m_modus == "Neu") {
     // The menu command sets the parent number right after the window is shown.
     QTimer::singleShot(0, this, [this] {
-      if (!m_ueberPNr) m_ueberPNr = state().AktuelleUeberPNr;
+      if (!m_ueberPNr) m_ueberPNr = state().selection.AktuelleUeberPNr;
     });
   }
   if (const StandortSatz* standort = GewaehlterStandort()) m_standortNr = standort->StandortNr;
@@ -216,7 +218,7 @@ void frmStandort::Form_Load() {
   opbHaus->setVisible(!aendern);
   opbGruppe->setVisible(!aendern);
   // Without an open enterprise there is nothing to edit; the window keeps its design state.
-  if (s.BetriebOffen) {
+  if (s.enterprise.BetriebOffen) {
     StandortFormular f = FormularLesen();
     std::string barcode;
     std::string nummer;
@@ -233,7 +235,7 @@ void frmStandort::Form_Load() {
 // Change mode: lists edited meanwhile in the fuel or covering editor become current; what the
 // user typed stays and nothing is stored.
 void frmStandort::Form_Activate() {
-  if (m_modus != kAendern || !state().BetriebOffen) return;
+  if (m_modus != kAendern || !state().enterprise.BetriebOffen) return;
   StandortFormular f = FormularLesen();
   {
     EigenerZustand zustand(*this);
@@ -287,7 +289,8 @@ void frmStandort::Speichern(bool fuerAlle) {
   {
     EigenerZustand zustand(*this);
     const tolvar::State& s = state();
-    const masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, s.Bearbeitungsmodus, s.AktuelleUeberPNr};
+    const masterdata::SpeicherKontext kontext{s.enterprise.AktuellerBetrieb, s.selection.Bearbeitungsmodus,
+                                              s.selection.AktuelleUeberPNr};
     const masterdata::StammdatenSpeicherergebnis pruefung = masterdata::StandortEingabePruefen(kontext, eingabe);
     if (pruefung.abgelehnt()) {
       fokus = pruefung.fokus;

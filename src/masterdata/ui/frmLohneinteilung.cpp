@@ -122,8 +122,8 @@ void frmLohneinteilung::Form_Load() { PersonLaden(); }
 void frmLohneinteilung::PersonLaden() {
   const tolvar::State& s = state();
   std::string nummer;
-  if (s.PersonalIndex >= 0 && s.PersonalIndex < static_cast<int>(s.PersonalListe.size())) {
-    nummer = s.PersonalListe[static_cast<std::size_t>(s.PersonalIndex)].PersonalNr;
+  if (s.selection.PersonalIndex >= 0 && s.selection.PersonalIndex < static_cast<int>(s.masters.PersonalListe.size())) {
+    nummer = s.masters.PersonalListe[static_cast<std::size_t>(s.selection.PersonalIndex)].PersonalNr;
   }
   PersonLaden(nummer);
 }
@@ -132,9 +132,11 @@ void frmLohneinteilung::PersonLaden(const std::string& personalNr) {
   const tolvar::State& s = state();
   m_personalNr = personalNr;
   lblName->clear();
-  const auto person = std::find_if(s.PersonalListe.begin(), s.PersonalListe.end(),
-                                   [&](const PersonalSatz& p) { return !personalNr.empty() && p.PersonalNr == personalNr; });
-  if (person != s.PersonalListe.end()) lblName->setText(Q(person->Name) + QStringLiteral(", ") + Q(person->Vorname));
+  const auto person =
+      std::find_if(s.masters.PersonalListe.begin(), s.masters.PersonalListe.end(),
+                   [&](const PersonalSatz& p) { return !personalNr.empty() && p.PersonalNr == personalNr; });
+  if (person != s.masters.PersonalListe.end())
+    lblName->setText(Q(person->Name) + QStringLiteral(", ") + Q(person->Vorname));
   LohngruppenLaden();
   LohneinteilungAnzeigen();
   movDatum->hide();
@@ -148,7 +150,7 @@ void frmLohneinteilung::Form_KeyDown(int key, int /*shift*/) {
 
 void frmLohneinteilung::LohngruppenLaden() {
   comLohngruppen->clear();
-  const auto gruppen = masterdata::LohngruppenLaden(state().AktuellerBetrieb);
+  const auto gruppen = masterdata::LohngruppenLaden(state().enterprise.AktuellerBetrieb);
   if (!gruppen) return;
   for (const LohngruppenEintrag& gruppe : *gruppen) {
     comLohngruppen->addItem(Q(gruppe.Tarif), QVariant::fromValue<qlonglong>(gruppe.LohngruppenID));
@@ -167,7 +169,8 @@ void frmLohneinteilung::LohneinteilungAnzeigen() {
   std::vector<LohneinteilungZeile> zeilen;
   if (!m_personalNr.empty()) {
     const tolvar::State& s = state();
-    if (auto gelesen = masterdata::LohneinteilungenLaden(s.AktuellerBetrieb, s.TolvarDatenbankPfad, m_personalNr)) {
+    if (auto gelesen = masterdata::LohneinteilungenLaden(s.enterprise.AktuellerBetrieb,
+                                                         s.enterprise.TolvarDatenbankPfad, m_personalNr)) {
       zeilen = std::move(*gelesen);
     }
   }
@@ -224,7 +227,7 @@ void frmLohneinteilung::cmbOK_Click() {
   txtDatum->setText(Q(base::DateText(datum)));
   std::optional<int64_t> gruppe;
   if (comLohngruppen->currentIndex() >= 0) gruppe = comLohngruppen->currentData().toLongLong();
-  if (!masterdata::LohneinteilungSpeichern(state().AktuellerBetrieb, m_personalNr, gruppe, datum)) return;
+  if (!masterdata::LohneinteilungSpeichern(state().enterprise.AktuellerBetrieb, m_personalNr, gruppe, datum)) return;
   LohneinteilungAnzeigen();
 }
 
@@ -233,7 +236,7 @@ void frmLohneinteilung::cmbEntfernen_Click() {
   if (m_markiert < 1) return;
   const auto datum = base::ParseDate(ui::S(dtgLohn->TextMatrix(m_markiert, 2)));
   if (!datum) return;
-  masterdata::LohneinteilungLoeschen(state().AktuellerBetrieb, m_personalNr, *datum);
+  masterdata::LohneinteilungLoeschen(state().enterprise.AktuellerBetrieb, m_personalNr, *datum);
   LohneinteilungAnzeigen();
 }
 

@@ -30,7 +30,7 @@ frmMaterial::frmMaterial() : Materialeditor(QStringLiteral("frmMaterial"), "5.3"
 
 void frmMaterial::Form_Load() {
   MauszeigerSetzen();
-  const MaterialSatz* gruppe = masterdata::ui::MaterialAn(state().MaterialIndex);
+  const MaterialSatz* gruppe = masterdata::ui::MaterialAn(state().selection.MaterialIndex);
   if (gruppe == nullptr) return;
   // The save edits this group, wherever the tree's selection moves meanwhile.
   m_kontext.MaterialNr = gruppe->MaterialNr;
@@ -47,9 +47,9 @@ void frmMaterial::cmbSpeichern_Click() {
 void frmMaterial::Form_KeyDown(int key, int /*shift*/) {
   if (key != Qt::Key_F1) return;
   // F1 follows the group selected now; the help button always shows the general topic.
-  const MaterialSatz* gruppe = masterdata::ui::MaterialAn(state().MaterialIndex);
-  state().HilfeThema = masterdata::GruppenHilfeThema(gruppe != nullptr ? gruppe->MaterialNr : std::string());
-  mdlHilfe::HilfeAufrufen(state().HilfeThema);
+  const MaterialSatz* gruppe = masterdata::ui::MaterialAn(state().selection.MaterialIndex);
+  state().windows.HilfeThema = masterdata::GruppenHilfeThema(gruppe != nullptr ? gruppe->MaterialNr : std::string());
+  mdlHilfe::HilfeAufrufen(state().windows.HilfeThema);
 }
 
 }  // namespace tolvar

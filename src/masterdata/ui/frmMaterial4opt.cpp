@@ -115,8 +115,8 @@ void frmMaterial4opt::Form_Load() {
   opbBezug[1]->setChecked(true);
 
   tolvar::State& s = state();
-  const MaterialSatz* satz = masterdata::ui::MaterialAn(s.MaterialIndex);
-  m_kontext = MaterialKontext{s.Bearbeitungsmodus, std::string(), std::string()};
+  const MaterialSatz* satz = masterdata::ui::MaterialAn(s.selection.MaterialIndex);
+  m_kontext = MaterialKontext{s.selection.Bearbeitungsmodus, std::string(), std::string()};
   if (m_kontext.Bearbeitungsmodus == "Neu" && satz != nullptr) {
     // A new material goes into the group that was right-clicked.
     m_kontext.UeberPNr = Gruppenziffern(satz->MaterialNr);
@@ -131,7 +131,7 @@ void frmMaterial4opt::Form_Load() {
     txtPreis->setText(Q(e.txtPreis));
     txtMenge->setText(Q(e.txtMenge));
   }
-  s.Merkwert = masterdata::kMaterialMenge;
+  s.windows.Merkwert = masterdata::kMaterialMenge;
 }
 
 void frmMaterial4opt::WiederverwendungZeigen(bool zeigen) {

@@ -85,9 +85,9 @@ void frmPersonal::Form_Load() {
   }
   if (Modus() != "Aendern") return;
   const tolvar::State& s = state();
-  const int index = s.PersonalIndex;
-  if (index < 0 || index >= static_cast<int>(s.PersonalListe.size())) return;
-  const PersonalSatz& satz = s.PersonalListe[static_cast<std::size_t>(index)];
+  const int index = s.selection.PersonalIndex;
+  if (index < 0 || index >= static_cast<int>(s.masters.PersonalListe.size())) return;
+  const PersonalSatz& satz = s.masters.PersonalListe[static_cast<std::size_t>(index)];
   GespeichertZeigen(
       {satz.Gliederungspunkt, satz.PersonalNr, satz.Barcode, satz.Name, satz.Kuerzel, satz.Bemerkungen, satz.Aktuell});
   if (satz.Gliederungspunkt) return;
@@ -142,14 +142,14 @@ void frmPersonal::cmdAusbildung_Click() {
   tolvar::State& s = state();
   const std::string nummer = S(txtNr);
   int gefunden = -1;
-  for (int i = 0; i < s.AnzahlPersonal && i < static_cast<int>(s.PersonalListe.size()); ++i) {
-    if (!nummer.empty() && s.PersonalListe[static_cast<std::size_t>(i)].PersonalNr == nummer) {
+  for (int i = 0; i < s.masters.AnzahlPersonal && i < static_cast<int>(s.masters.PersonalListe.size()); ++i) {
+    if (!nummer.empty() && s.masters.PersonalListe[static_cast<std::size_t>(i)].PersonalNr == nummer) {
       gefunden = i;
       break;
     }
   }
   if (gefunden < 0) return;
-  s.PersonalIndex = gefunden;
+  s.selection.PersonalIndex = gefunden;
   const bool warOffen = frmLohneinteilung::IsLoaded();
   frmLohneinteilung& fenster = frmLohneinteilung::instanz();
   if (warOffen) fenster.PersonLaden();

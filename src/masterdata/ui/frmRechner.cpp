@@ -132,7 +132,7 @@ void frmRechner::Form_KeyDown(int key, int /*shift*/) {
 
 void frmRechner::Form_Unload(bool& /*cancel*/) {
   const QString wert = tolvar::ui::Q(m_rechner.Ergebnis());
-  switch (state().Merkwert) {
+  switch (state().windows.Merkwert) {
     case masterdata::kTopfMenge: Schreiben(&frmTopf::txtMenge, wert); break;
     case masterdata::kTopfPreis: Schreiben(&frmTopf::txtPreis, wert); break;
     case masterdata::kTopfVolumen: Schreiben(&frmTopf::txtVolumen, wert); break;
@@ -156,7 +156,7 @@ class FokusZiel : public QObject {
 
  protected:
   bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::FocusIn) state().Merkwert = m_ziel;
+    if (event->type() == QEvent::FocusIn) state().windows.Merkwert = m_ziel;
     return false;
   }
 

@@ -66,18 +66,18 @@ void frmSubstrat::BarcodeVorschlagen() {
 void frmSubstrat::Form_Load() {
   MauszeigerSetzen({opbBezug[1], opbBezug[2]});
   tolvar::State& s = state();
-  s.Merkwert = masterdata::kSubstratPreis;
+  s.windows.Merkwert = masterdata::kSubstratPreis;
   cmbNeu->hide();
   Leeren();
   chbAktuell->setChecked(false);
 
-  m_kontext = MaterialKontext{s.BearbeitungsmodusSubstrat, std::string(), "1008"};
+  m_kontext = MaterialKontext{s.selection.BearbeitungsmodusSubstrat, std::string(), "1008"};
   if (m_kontext.Bearbeitungsmodus == "Neu") {
     BarcodeVorschlagen();
     return;
   }
   if (m_kontext.Bearbeitungsmodus != "Aendern") return;
-  const MaterialSatz* substrat = masterdata::ui::MaterialAn(s.SubstratIndex);
+  const MaterialSatz* substrat = masterdata::ui::MaterialAn(s.selection.SubstratIndex);
   if (substrat == nullptr) return;
   m_kontext.MaterialNr = substrat->MaterialNr;
   const SubstratEingaben e = masterdata::SubstratEingabenLaden(*substrat);
@@ -99,7 +99,7 @@ void frmSubstrat::cmbSpeichern_Click() {
 void frmSubstrat::cmbNeu_Click() {
   // The current flag keeps its state and the focus stays where it is.
   Leeren();
-  state().BearbeitungsmodusSubstrat = "Neu";
+  state().selection.BearbeitungsmodusSubstrat = "Neu";
   m_kontext = MaterialKontext{"Neu", std::string(), "1008"};
   BarcodeVorschlagen();
 }

@@ -91,13 +91,13 @@ void frmTopf::Form_Load() {
   txtName->setFocus();
 
   tolvar::State& s = state();
-  m_kontext = MaterialKontext{s.BearbeitungsmodusTopf, std::string(), "1007"};
+  m_kontext = MaterialKontext{s.selection.BearbeitungsmodusTopf, std::string(), "1007"};
   if (m_kontext.Bearbeitungsmodus == "Neu") {
     BarcodeVorschlagen();
     return;
   }
   if (m_kontext.Bearbeitungsmodus != "Aendern") return;
-  const MaterialSatz* topf = masterdata::ui::MaterialAn(s.TopfIndex);
+  const MaterialSatz* topf = masterdata::ui::MaterialAn(s.selection.TopfIndex);
   if (topf == nullptr) return;
   m_kontext.MaterialNr = topf->MaterialNr;
   const TopfEingaben e = masterdata::TopfEingabenLaden(*topf);
@@ -107,7 +107,7 @@ void frmTopf::Form_Load() {
   opbBezug[e.opbBezug == 2 ? 2 : 1]->setChecked(true);
   txtPreis->setText(Q(e.txtPreis));
   txtMenge->setText(Q(e.txtMenge));
-  s.Merkwert = masterdata::kTopfMenge;
+  s.windows.Merkwert = masterdata::kTopfMenge;
 }
 
 void frmTopf::cmbSpeichern_Click() {
@@ -131,7 +131,7 @@ void frmTopf::cmbNeu_Click() {
   const QString wdh = txtWdh->text();
   Leeren();
   txtWdh->setText(wdh);
-  state().BearbeitungsmodusTopf = "Neu";
+  state().selection.BearbeitungsmodusTopf = "Neu";
   // The next save creates a new pot; the pot shown before keeps its rows.
   m_kontext = MaterialKontext{"Neu", std::string(), "1007"};
   BarcodeVorschlagen();

@@ -51,7 +51,7 @@ bool Waehlen(QComboBox* liste, const std::string& nr) {
 
 // The element of MaterialListe with number `nr`, -1 when there is none.
 int ListenIndex(const std::string& nr) {
-  const auto& liste = state().MaterialListe;
+  const auto& liste = state().masters.MaterialListe;
   for (std::size_t i = 0; i < liste.size(); ++i) {
     if (!nr.empty() && liste[i].MaterialNr == nr) return static_cast<int>(i);
   }
@@ -149,8 +149,8 @@ void frmTopfSubstrat::ListenFuellen() {
 
 void frmTopfSubstrat::Form_Load() {
   tolvar::State& s = state();
-  m_kontext = MaterialKontext{s.Bearbeitungsmodus, std::string(), "1001"};
-  const MaterialSatz* gewaehlt = masterdata::ui::MaterialAn(s.MaterialIndex);
+  m_kontext = MaterialKontext{s.selection.Bearbeitungsmodus, std::string(), "1001"};
+  const MaterialSatz* gewaehlt = masterdata::ui::MaterialAn(s.selection.MaterialIndex);
   if (m_kontext.Bearbeitungsmodus == "Aendern" && gewaehlt != nullptr) {
     const MaterialSatz& satz = *gewaehlt;
     m_kontext.MaterialNr = satz.MaterialNr;
@@ -233,8 +233,8 @@ void frmTopfSubstrat::cmbTopf_Click() {
   tolvar::State& s = state();
   const int index = ListenIndex(GewaehlteNr(comTopf));
   if (index >= 0) {
-    s.TopfIndex = index;
-    s.BearbeitungsmodusTopf = "Aendern";
+    s.selection.TopfIndex = index;
+    s.selection.BearbeitungsmodusTopf = "Aendern";
   }
   frmTopf& editor = frmTopf::instanz();
   editor.cmbNeu->show();
@@ -246,8 +246,8 @@ void frmTopfSubstrat::cmbErde_Click() {
   tolvar::State& s = state();
   const int index = ListenIndex(GewaehlteNr(comSubstrat));
   if (index >= 0) {
-    s.SubstratIndex = index;
-    s.BearbeitungsmodusSubstrat = "Aendern";
+    s.selection.SubstratIndex = index;
+    s.selection.BearbeitungsmodusSubstrat = "Aendern";
   }
   frmSubstrat& editor = frmSubstrat::instanz();
   editor.cmbNeu->show();

@@ -152,7 +152,7 @@ void frmVolumen::cmbLoeschen_Click() {
 }
 
 void frmVolumen::cmbRechner_Click() {
-  state().Merkwert = masterdata::kStandardVolumen;
+  state().windows.Merkwert = masterdata::kStandardVolumen;
   frmRechner::instanz().Show();
 }
 

@@ -103,7 +103,7 @@ void frmWochenarbeitszeit::WochenarbeitszeitAnzeigen() {
 
   std::vector<WochenarbeitszeitSatz> eintraege;
   if (!m_personalNr.empty()) {
-    if (auto gelesen = masterdata::WochenarbeitszeitLaden(state().AktuellerBetrieb, m_personalNr)) {
+    if (auto gelesen = masterdata::WochenarbeitszeitLaden(state().enterprise.AktuellerBetrieb, m_personalNr)) {
       eintraege = std::move(*gelesen);
     }
   }
@@ -138,7 +138,7 @@ void frmWochenarbeitszeit::WochenarbeitszeitSpeichern() {
   for (int row = 1; row < g.Rows() && !g.TextMatrix(row, 0).isEmpty(); ++row) {
     eintraege.push_back({S(g.TextMatrix(row, 0)), S(g.TextMatrix(row, 1))});
   }
-  masterdata::WochenarbeitszeitSpeichern(state().AktuellerBetrieb, m_personalNr, eintraege);
+  masterdata::WochenarbeitszeitSpeichern(state().enterprise.AktuellerBetrieb, m_personalNr, eintraege);
 }
 
 void frmWochenarbeitszeit::cmbOK_Click() {

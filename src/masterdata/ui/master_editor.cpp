@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/mdlGroesse_farben.h"
 #include "app/mdlMauszeiger.h"
 #include "data/records_material.h"
 #include "data/state.h"
@@ -36,7 +35,7 @@ class BarcodeFilter : public QObject {
 }  // namespace
 
 const MaterialSatz* MaterialAn(int index) {
-  const auto& liste = state().MaterialListe;
+  const auto& liste = state().masters.MaterialListe;
   if (index < 0 || index >= static_cast<int>(liste.size())) return nullptr;
   return &liste[static_cast<std::size_t>(index)];
 }
@@ -57,7 +56,7 @@ void BarcodeFeldSperren(QLineEdit* box) {
 
 void MausbildSetzen(QWidget* control, const char* art, bool morvin) {
   if (control == nullptr) return;
-  const std::string& farbe = morvin ? mdlGroesse::FarbnameMorvin : mdlGroesse::FarbnameTolvar;
+  const std::string& farbe = morvin ? state().windows.FarbnameMorvin : state().windows.FarbnameTolvar;
   mdlMauszeiger::MausbildSetzen(*control, QString::fromLatin1(art) + tolvar::ui::Q(farbe));
 }
 

@@ -224,11 +224,11 @@ class Morvineditor : public Stammdateneditor<Fenster> {
   // Takes the mode of the opening command; a new record keeps the parent number the menu
   // command sets right after the window is shown.
   void ModusUebernehmen() {
-    m_modus = state().Bearbeitungsmodus;
+    m_modus = state().selection.Bearbeitungsmodus;
     m_ueberPNr.reset();
     if (m_modus == "Neu") {
       QTimer::singleShot(0, this, [this] {
-        if (!m_ueberPNr) m_ueberPNr = state().AktuelleUeberPNr;
+        if (!m_ueberPNr) m_ueberPNr = state().selection.AktuelleUeberPNr;
       });
     }
   }
@@ -309,13 +309,14 @@ class Morvineditor : public Stammdateneditor<Fenster> {
     e.chbGruAktuell = chbGruAktuell->isChecked();
 
     tolvar::State& s = state();
-    masterdata::SpeicherKontext kontext{s.AktuellerBetrieb, m_modus, m_ueberPNr.value_or(s.AktuelleUeberPNr)};
+    masterdata::SpeicherKontext kontext{s.enterprise.AktuellerBetrieb, m_modus,
+                                        m_ueberPNr.value_or(s.selection.AktuelleUeberPNr)};
     const masterdata::StammdatenSpeicherergebnis ergebnis = speichern(kontext, e);
     // The short-name default stays visible in the window.
     txtKuerzel->setText(tolvar::ui::Q(e.txtKuerzel));
     txtGruKuerzel->setText(tolvar::ui::Q(e.txtGruKuerzel));
     m_modus = kontext.Bearbeitungsmodus;
-    s.Bearbeitungsmodus = m_modus;
+    s.selection.Bearbeitungsmodus = m_modus;
     if (ergebnis.abgelehnt()) {
       if (auto* fokus = this->template findChild<QWidget*>(tolvar::ui::Q(ergebnis.fokus))) fokus->setFocus();
     }

@@ -68,11 +68,11 @@ void ReloadAndRebuildMasterTree(int baum) {
 void ReloadAndRebuildCultureTreeOfWorkArea() {
   mdlDatenLaden::KulturenLaden();
   const State& s = state();
-  if (s.ModusStammdaten) {
+  if (s.enterprise.ModusStammdaten) {
     StammdatenBaumAufbauen(Kulturen);
-  } else if (s.ModusErfassung) {
+  } else if (s.enterprise.ModusErfassung) {
     if (frmBewegungsdaten::IsLoaded()) mdlFormen::AktuelleKulturenAnzeigen(frmBewegungsdaten::instanz());
-  } else if (s.ModusKalkulation) {
+  } else if (s.enterprise.ModusKalkulation) {
     if (frmKalkulation::IsLoaded()) mdlFormen::AktuelleKulturenAnzeigen(frmKalkulation::instanz());
   }
 }

@@ -109,9 +109,9 @@ class Materialeditor : public Stammdateneditor<Fenster> {
   }
 
   void Form_Unload(bool& cancel) override {
-    const int index = state().MaterialIndex;
+    const int index = state().selection.MaterialIndex;
     Stammdateneditor<Fenster>::Form_Unload(cancel);
-    if (m_indexBehalten) state().MaterialIndex = index;
+    if (m_indexBehalten) state().selection.MaterialIndex = index;
   }
 
   MaterialKontext m_kontext;

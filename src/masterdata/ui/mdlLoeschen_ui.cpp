@@ -24,10 +24,10 @@ void AllesAufklappen(ui::KeyedTree* baum) {
 void KulturbaumNeuAufbauen() {
   masterdata::ui::ReloadAndRebuildCultureTreeOfWorkArea();
   const State& s = state();
-  if (s.ModusStammdaten) return;
-  if (s.ModusErfassung) {
+  if (s.enterprise.ModusStammdaten) return;
+  if (s.enterprise.ModusErfassung) {
     if (frmBewegungsdaten::IsLoaded()) AllesAufklappen(frmBewegungsdaten::instanz().trvKulturen);
-  } else if (s.ModusKalkulation) {
+  } else if (s.enterprise.ModusKalkulation) {
     if (frmKalkulation::IsLoaded()) AllesAufklappen(frmKalkulation::instanz().trvKulturen);
   }
 }
@@ -40,7 +40,7 @@ void DatenLoeschen() {
       "betroffen.\n\nSoll der Vorgang fortgesetz werden?");
   if (ui::MsgBox(frage, ui::msgbox::YesNo, QStringLiteral("Tolvar-Information")) != ui::msgbox::Yes) return;
   // A failed deletion has changed nothing and was reported; reloading then shows the same data.
-  const std::string baum = state().AktuellerBaum;
+  const std::string baum = state().selection.AktuellerBaum;
   if (baum == "Kulturen") {
     KulturDatenLoeschen();
     KulturbaumNeuAufbauen();

@@ -26,8 +26,9 @@ namespace {
 // The right-clicked material, or nullptr when the index names none.
 const MaterialSatz* GewaehltesMaterial() {
   const State& s = state();
-  if (s.MaterialIndex < 0 || s.MaterialIndex >= static_cast<int>(s.MaterialListe.size())) return nullptr;
-  return &s.MaterialListe[static_cast<std::size_t>(s.MaterialIndex)];
+  if (s.selection.MaterialIndex < 0 || s.selection.MaterialIndex >= static_cast<int>(s.masters.MaterialListe.size()))
+    return nullptr;
+  return &s.masters.MaterialListe[static_cast<std::size_t>(s.selection.MaterialIndex)];
 }
 
 // Text of the right-clicked node of the material tree (its key is the material's number), or of
@@ -90,8 +91,8 @@ void Material4optZeigen(const std::string& gruppe, const QString& caption) {
     Sichtbar(f, "cmbMaschinenkostenxls", true);
   }
   // Help topics "5.3.4" to "5.3.8" for 1002 to 1006, "5.3.9" for the machines.
-  state().HilfeThema = "5.3." + std::to_string(gruppe == "1009" ? 9 : gruppe.back() - '0' + 2);
-  f.HilfethemaSetzen(state().HilfeThema);
+  state().windows.HilfeThema = "5.3." + std::to_string(gruppe == "1009" ? 9 : gruppe.back() - '0' + 2);
+  f.HilfethemaSetzen(state().windows.HilfeThema);
   f.Show();
 }
 
@@ -136,9 +137,9 @@ bool EditorZeigen(const std::string& baum) {
 
 void PopUpNeu() {
   State& s = state();
-  s.Bearbeitungsmodus = "Neu";
-  if (EditorZeigen(s.AktuellerBaum) || s.AktuellerBaum != "Material") return;
-  s.HilfeThema = "5.3";
+  s.selection.Bearbeitungsmodus = "Neu";
+  if (EditorZeigen(s.selection.AktuellerBaum) || s.selection.AktuellerBaum != "Material") return;
+  s.windows.HilfeThema = "5.3";
   const MaterialSatz* material = GewaehltesMaterial();
   if (material == nullptr) return;
   const std::string g = material->MaterialNr;
@@ -146,10 +147,10 @@ void PopUpNeu() {
   if (g == "M1001") {
     TopfSubstratZeigen(caption);
   } else if (g == "M1007") {
-    s.BearbeitungsmodusTopf = "Neu";
+    s.selection.BearbeitungsmodusTopf = "Neu";
     GefaesseditorZeigen<frmTopf>(caption);
   } else if (g == "M1008") {
-    s.BearbeitungsmodusSubstrat = "Neu";
+    s.selection.BearbeitungsmodusSubstrat = "Neu";
     GefaesseditorZeigen<frmSubstrat>(caption);
   } else if (g.size() == 5 && g.front() == 'M' && IstAllgemeinesMaterial(g.substr(1))) {
     Material4optZeigen(g.substr(1), caption);
@@ -158,8 +159,8 @@ void PopUpNeu() {
 
 void PopUpAendern() {
   State& s = state();
-  s.Bearbeitungsmodus = "Aendern";
-  if (EditorZeigen(s.AktuellerBaum) || s.AktuellerBaum != "Material") return;
+  s.selection.Bearbeitungsmodus = "Aendern";
+  if (EditorZeigen(s.selection.AktuellerBaum) || s.selection.AktuellerBaum != "Material") return;
   const MaterialSatz* material = GewaehltesMaterial();
   if (material == nullptr) return;
   const std::string p = material->UeberPNr;
@@ -168,12 +169,12 @@ void PopUpAendern() {
   } else if (p == "1001") {
     TopfSubstratZeigen(Knotentext(true));
   } else if (p == "1007") {
-    s.BearbeitungsmodusTopf = "Aendern";
-    s.TopfIndex = s.MaterialIndex;
+    s.selection.BearbeitungsmodusTopf = "Aendern";
+    s.selection.TopfIndex = s.selection.MaterialIndex;
     GefaesseditorZeigen<frmTopf>(Knotentext(true));
   } else if (p == "1008") {
-    s.BearbeitungsmodusSubstrat = "Aendern";
-    s.SubstratIndex = s.MaterialIndex;
+    s.selection.BearbeitungsmodusSubstrat = "Aendern";
+    s.selection.SubstratIndex = s.selection.MaterialIndex;
     GefaesseditorZeigen<frmSubstrat>(Knotentext(true));
   } else if (IstAllgemeinesMaterial(p)) {
     // A reusable material is captioned with its own name, every other with its group's.

@@ -145,28 +145,28 @@ void ArbeitMaterialEditor::ZeilenSetzen(const std::vector<mdlMaterial::KostenZei
 
 void ArbeitMaterialEditor::trvTaetigkeit_MouseDown(int /*button*/, int /*shift*/, int x, int y) {
   const QString knoten = trvTaetigkeit->HitTest(QPoint(x, y));
-  state().ZiehKnoten = S(knoten);
+  state().windows.ZiehKnoten = S(knoten);
   trvTaetigkeit->SetDropHighlight(knoten);
 }
 
 void ArbeitMaterialEditor::trvTaetigkeit_MouseMove(int button, int /*shift*/, int /*x*/, int /*y*/) {
   if (button != 1) return;
-  state().ZiehenAktiv = true;
+  state().windows.ZiehenAktiv = true;
   trvTaetigkeit->SetDragIcon(imlTaetigkeiten->Picture(QStringLiteral("drag-Taetigkeit")));
   trvTaetigkeit->Drag();
 }
 
 void ArbeitMaterialEditor::trvTaetigkeit_DragOver(const tolvar::ui::DragSource& /*source*/, int x, int y,
                                                   tolvar::ui::DragState /*dragState*/) {
-  if (state().ZiehenAktiv) trvTaetigkeit->SetDropHighlight(trvTaetigkeit->HitTest(QPoint(x, y)));
+  if (state().windows.ZiehenAktiv) trvTaetigkeit->SetDropHighlight(trvTaetigkeit->HitTest(QPoint(x, y)));
 }
 
 void ArbeitMaterialEditor::trvTaetigkeit_DragDrop(const tolvar::ui::DragSource& /*source*/, int /*x*/, int /*y*/) {
   // These windows never regroup activities: a drop back on the tree only ends a drag that
   // has no node.
-  if (trvTaetigkeit->DropHighlight().isEmpty() || state().ZiehKnoten.empty()) {
+  if (trvTaetigkeit->DropHighlight().isEmpty() || state().windows.ZiehKnoten.empty()) {
     trvTaetigkeit->ClearDropHighlight();
-    state().ZiehenAktiv = false;
+    state().windows.ZiehenAktiv = false;
   }
 }
 

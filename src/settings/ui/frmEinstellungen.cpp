@@ -97,7 +97,7 @@ void frmEinstellungen::Form_Load() {
 }
 
 void frmEinstellungen::Form_Activate() {
-  const EinstellungenSatz& e = state().AktuelleEinstellungen;
+  const EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   txtStation->setText(Q(e.Wetterstation));
   txtMaterialPfad->setText(Q(e.MaterialPfad));
   txtVantelPfad->setText(Q(e.VantelPfad));
@@ -108,8 +108,8 @@ void frmEinstellungen::Form_Activate() {
 void frmEinstellungen::Form_KeyDown(int key, int /*shift*/) {
   if (key != Qt::Key_F1) return;
   tolvar::State& s = state();
-  s.HilfeThema = settings::HilfethemaDesTabs(regEinstellungen->Tab());
-  mdlHilfe::HilfeAufrufen(s.HilfeThema);
+  s.windows.HilfeThema = settings::HilfethemaDesTabs(regEinstellungen->Tab());
+  mdlHilfe::HilfeAufrufen(s.windows.HilfeThema);
 }
 
 void frmEinstellungen::regEinstellungen_Click() {
@@ -123,8 +123,10 @@ void frmEinstellungen::regEinstellungen_Click() {
       brennstoff->VonVorn();
       break;
     case 3:
-      if (s.FarbeMorvin >= 0 && s.FarbeMorvin < 6) opbMorvin[static_cast<std::size_t>(s.FarbeMorvin)]->setChecked(true);
-      if (s.FarbeTolvar >= 0 && s.FarbeTolvar < 6) opbTolvar[static_cast<std::size_t>(s.FarbeTolvar)]->setChecked(true);
+      if (s.windows.FarbeMorvin >= 0 && s.windows.FarbeMorvin < 6)
+        opbMorvin[static_cast<std::size_t>(s.windows.FarbeMorvin)]->setChecked(true);
+      if (s.windows.FarbeTolvar >= 0 && s.windows.FarbeTolvar < 6)
+        opbTolvar[static_cast<std::size_t>(s.windows.FarbeTolvar)]->setChecked(true);
       break;
     case 4:
       GemeinkostenAnzeigen();
@@ -134,7 +136,7 @@ void frmEinstellungen::regEinstellungen_Click() {
       arbeitMaterial->Anzeigen();
       break;
     case 6:
-      txtErgebnisdatenbank->setText(Q(s.AktuelleEinstellungen.Ergebnisdatenbank));
+      txtErgebnisdatenbank->setText(Q(s.enterprise.AktuelleEinstellungen.Ergebnisdatenbank));
       break;
     default:
       break;
@@ -165,7 +167,7 @@ void frmEinstellungen::cmbErgebnisdatenbank_Click() {
 void frmEinstellungen::cmbVantel_Click() {
   settings::StandardKlimapfadSetzen();
   frmLandkarte& karte = frmLandkarte::instanz();
-  karte.txtAuswahl->setText(Q(state().AktuelleEinstellungen.Wetterstation));
+  karte.txtAuswahl->setText(Q(state().enterprise.AktuelleEinstellungen.Wetterstation));
   karte.Show();
 }
 

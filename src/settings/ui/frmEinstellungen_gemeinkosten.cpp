@@ -72,7 +72,7 @@ bool IstNull(const std::string& text) {
 }  // namespace
 
 void frmEinstellungen::GemeinkostenAnzeigen() {
-  const EinstellungenSatz& e = state().AktuelleEinstellungen;
+  const EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   txtGemeinkosten->setText(Q(e.Gemeinkosten));
   txtJahr->setText(Q(e.Jahr));
   txtBelegung->setText(e.Belegung.empty() ? QStringLiteral("75") : Q(e.Belegung));
@@ -96,7 +96,7 @@ void frmEinstellungen::GemeinkostenAnzeigen() {
 }
 
 void frmEinstellungen::opbGemeinkosten_Click(int index) {
-  const std::string& flaeche = state().AktuelleEinstellungen.Flaeche;
+  const std::string& flaeche = state().enterprise.AktuelleEinstellungen.Flaeche;
   const bool flaecheGesetzt = !flaeche.empty() && !IstNull(flaeche);
   fraFlaeche->setVisible(index == 0);
   fraFlaechenSpezifisch->setVisible(index == 1);
@@ -176,26 +176,26 @@ void frmEinstellungen::GemeinkostenUeberschreitungMelden() { gk::GemeinkostenUeb
 
 void frmEinstellungen::trvStandort_MouseDown(int /*button*/, int /*shift*/, int x, int y) {
   const QString knoten = trvStandort->HitTest(QPoint(x, y));
-  state().ZiehKnoten = S(knoten);
+  state().windows.ZiehKnoten = S(knoten);
   trvStandort->SetDropHighlight(knoten);
 }
 
 void frmEinstellungen::trvStandort_MouseMove(int button, int /*shift*/, int /*x*/, int /*y*/) {
   if (button != 1) return;
-  state().ZiehenAktiv = true;
+  state().windows.ZiehenAktiv = true;
   trvStandort->SetDragIcon(imlStandort->Picture(QStringLiteral("drag-standort")));
   trvStandort->Drag();
 }
 
 void frmEinstellungen::trvStandort_DragOver(const ui::DragSource& /*source*/, int x, int y,
                                             ui::DragState /*dragState*/) {
-  if (state().ZiehenAktiv) trvStandort->SetDropHighlight(trvStandort->HitTest(QPoint(x, y)));
+  if (state().windows.ZiehenAktiv) trvStandort->SetDropHighlight(trvStandort->HitTest(QPoint(x, y)));
 }
 
 void frmEinstellungen::trvStandort_DragDrop(const ui::DragSource& /*source*/, int /*x*/, int /*y*/) {
-  if (trvStandort->DropHighlight().isEmpty() || state().ZiehKnoten.empty()) {
+  if (trvStandort->DropHighlight().isEmpty() || state().windows.ZiehKnoten.empty()) {
     trvStandort->ClearDropHighlight();
-    state().ZiehenAktiv = false;
+    state().windows.ZiehenAktiv = false;
   }
 }
 
@@ -212,8 +212,8 @@ void frmEinstellungen::dtgStandort_DragDrop(const ui::DragSource& source, int /*
   AlleWeiss(g);
   if (platziert > 0) Markieren(g, platziert);
   g.SetCol(0);
-  state().StandortTabelleAktiv = true;
-  state().StandortTabelleZeile = platziert;
+  state().windows.StandortTabelleAktiv = true;
+  state().windows.StandortTabelleZeile = platziert;
 }
 
 void frmEinstellungen::dtgStandort_DblClick() {
@@ -222,8 +222,8 @@ void frmEinstellungen::dtgStandort_DblClick() {
   const int c = g.ColSel();
   g.SetRow(r);
   g.SetCol(c);
-  state().StandortTabelleZeile = r;
-  state().StandortTabelleAktiv = true;
+  state().windows.StandortTabelleZeile = r;
+  state().windows.StandortTabelleAktiv = true;
   AlleWeiss(g);
   if (g.TextMatrix(r, 0).isEmpty()) return;
   Markieren(g, r);
@@ -234,8 +234,8 @@ void frmEinstellungen::dtgStandort_KeyPress(int keyAscii) {
   ui::Grid& g = *dtgStandort;
   g.SetRow(g.RowSel());
   g.SetCol(g.ColSel());
-  state().StandortTabelleZeile = g.Row();
-  state().StandortTabelleAktiv = true;
+  state().windows.StandortTabelleZeile = g.Row();
+  state().windows.StandortTabelleAktiv = true;
   if (g.Col() == 0) {
     ui::Beep();
   } else if (keyAscii == 13) {
@@ -248,11 +248,11 @@ void frmEinstellungen::dtgStandort_KeyPress(int keyAscii) {
   g.setFocus();
 }
 
-void frmEinstellungen::dtgStandort_GotFocus() { state().StandortTabelleAktiv = true; }
+void frmEinstellungen::dtgStandort_GotFocus() { state().windows.StandortTabelleAktiv = true; }
 
 void frmEinstellungen::dtgStandort_LostFocus() { FlaechenSpezifischeGemeinkostenSummieren(); }
 
-void frmEinstellungen::txtGemeinkosten_GotFocus() { state().StandortTabelleAktiv = false; }
+void frmEinstellungen::txtGemeinkosten_GotFocus() { state().windows.StandortTabelleAktiv = false; }
 
 void frmEinstellungen::txtGemeinkosten_LostFocus() {
   if (opbGemeinkosten[1]->isChecked()) FlaechenSpezifischeGemeinkostenSummieren();

@@ -57,7 +57,7 @@ void frmEinstellungen::comLohn_Click() {
   if (!opbLohngruppeBearbeiten->isChecked()) return;
   const mdlTarif::LohngruppeAuswahl gruppe = mdlTarif::LohngruppeNachName(S(comLohn->currentText()));
   if (gruppe.Index < 0) return;
-  state().Merkwert = gruppe.Index;
+  state().windows.Merkwert = gruppe.Index;
   txtLohngruppeB->setText(Q(gruppe.Tarif));
   txtLohnB->setText(Q(gruppe.Lohn));
   txtloeschen->setText(Q(gruppe.IdText));
@@ -90,7 +90,7 @@ void frmEinstellungen::cmbLoeschen_Click() {
     opbLohngruppeBearbeiten->setChecked(true);
     return;
   }
-  state().AufrufAusEinstellungen = true;
+  state().windows.AufrufAusEinstellungen = true;
   mdlTarif::LohngruppeEntfernen(S(txtloeschen));
   mdlTarif::TarifLaden();
   Auffuellen();
@@ -102,7 +102,7 @@ void frmEinstellungen::cmbLohnkalkulationxls_Click() { mdlExcel::LohnkostenInExc
 
 // ------------------------------------------------------------------------- energy
 
-void frmEinstellungen::ElektrischeEnergieLaden() { txtKWH->setText(Q(state().AktuelleEinstellungen.Strom)); }
+void frmEinstellungen::ElektrischeEnergieLaden() { txtKWH->setText(Q(state().enterprise.AktuelleEinstellungen.Strom)); }
 
 void frmEinstellungen::BrennstoffLaden() { brennstoff->BrennstoffLaden(); }
 

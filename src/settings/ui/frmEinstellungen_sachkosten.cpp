@@ -27,7 +27,7 @@ void AnteilZeigen(frmEinstellungen& f) {
 }  // namespace
 
 void frmEinstellungen::VermarktungAnzeigen() {
-  txtVermarktung->setText(Q(state().AktuelleEinstellungen.Vermarktungskosten));
+  txtVermarktung->setText(Q(state().enterprise.AktuelleEinstellungen.Vermarktungskosten));
   AnteilZeigen(*this);
 }
 
@@ -61,7 +61,7 @@ void frmEinstellungen::cmbVermarktungskostenSpeichern_Click() {
 
 void frmEinstellungen::cmbReset_Click() {
   AnteilZeigen(*this);
-  txtVermarktung->setText(Q(state().AktuelleEinstellungen.Vermarktungskosten));
+  txtVermarktung->setText(Q(state().enterprise.AktuelleEinstellungen.Vermarktungskosten));
 }
 
 }  // namespace tolvar

@@ -146,10 +146,10 @@ void frmLandkarte::lblStation_Click(int index) {
 void frmLandkarte::cmbOK_Click() {
   // Without a region chosen the station would become empty and the heating model would find
   // no climate tables: the command waits for a choice.
-  if (state().GewaehlteRegion.empty()) return;
+  if (state().windows.GewaehlteRegion.empty()) return;
   mdlWetterstation::AuswahlUebernehmen();
   if (frmEinstellungen::IsLoaded()) {
-    frmEinstellungen::instanz().txtStation->setText(Q(state().AktuelleEinstellungen.Wetterstation));
+    frmEinstellungen::instanz().txtStation->setText(Q(state().enterprise.AktuelleEinstellungen.Wetterstation));
   }
   Hide();
 }

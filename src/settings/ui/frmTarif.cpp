@@ -104,8 +104,8 @@ void frmTarif::Form_Load() {
   fraBearbeiten->setVisible(true);
   // The list as it stands: the window does not reload it.
   const tolvar::State& s = state();
-  for (int i = 0; i < s.AnzahlLohngruppen && i < static_cast<int>(s.LohngruppeListe.size()); ++i) {
-    const std::string& name = s.LohngruppeListe[static_cast<std::size_t>(i)].Tarif;
+  for (int i = 0; i < s.settings.AnzahlLohngruppen && i < static_cast<int>(s.settings.LohngruppeListe.size()); ++i) {
+    const std::string& name = s.settings.LohngruppeListe[static_cast<std::size_t>(i)].Tarif;
     if (name.empty()) break;
     comLohn->addItem(Q(name));
   }
@@ -151,7 +151,7 @@ void frmTarif::comLohn_Click() {
   if (gruppe.Index < 0) return;
   txtLohnB->setText(Q(gruppe.Lohn));
   txtloeschen->setText(Q(gruppe.IdText));
-  state().Merkwert = gruppe.Index;
+  state().windows.Merkwert = gruppe.Index;
 }
 
 void frmTarif::cmbOK_Click() {
@@ -168,7 +168,7 @@ void frmTarif::cmbOK_Click() {
 }
 
 void frmTarif::cmbEntfernen_Click() {
-  state().AufrufAusEinstellungen = false;
+  state().windows.AufrufAusEinstellungen = false;
   mdlTarif::LohngruppeEntfernen(S(txtloeschen));
   mdlTarif::TarifLaden();
   Auffuellen();

@@ -217,7 +217,7 @@ void settings::ui::BrennstoffEditor::Durchsuchen() {
 void settings::ui::BrennstoffEditor::cmbBrennstoffSpeichern_Click() {
   const bool neu = NeueingabeLaeuft();
   const settings::BrennstoffZeile zeile{S(txtName[1]), S(txtHeizwert[1]), S(txtBrennwert[1]), S(txtPreis[1])};
-  const auto& liste = state().BrennstoffListe;
+  const auto& liste = state().settings.BrennstoffListe;
   const std::size_t index = static_cast<std::size_t>(BrennstoffIndex);
   const std::string nummer = index < liste.size() ? liste[index].Nummer : std::string();
   const int anzahlVorher = AnzahlBrennstoffe;
@@ -238,7 +238,7 @@ void settings::ui::BrennstoffEditor::cmbBrennstoffSpeichern_Click() {
 
 void settings::ui::BrennstoffEditor::cmbBrennstoffLoeschen_Click() {
   if (cmbBrennstoffLoeschen->text() == kLoeschen) {
-    const auto& liste = state().BrennstoffListe;
+    const auto& liste = state().settings.BrennstoffListe;
     const std::size_t index = static_cast<std::size_t>(BrennstoffIndex);
     // Only an entry actually shown in row 1 can be deleted.
     if (BrennstoffStartzeile == 1 && BrennstoffIndex < AnzahlBrennstoffe && index < liste.size()) {
@@ -334,7 +334,7 @@ void settings::ui::EindeckungEditor::EindeckungLaden() {
   // Many covering names differ only at their end: the name boxes are as wide as the longest
   // name, with the room of the box's frame and margins.
   int breite = 0;
-  for (const EindeckungSatz& satz : state().EindeckungListe) {
+  for (const EindeckungSatz& satz : state().settings.EindeckungListe) {
     breite = std::max(breite, txtEindeckung[1]->fontMetrics().horizontalAdvance(Q(satz.Material)));
   }
   for (std::size_t i = 1; i <= 5; ++i) txtEindeckung[i]->setMinimumWidth(breite + 12);
@@ -393,7 +393,7 @@ void settings::ui::EindeckungEditor::Durchsuchen() {
 void settings::ui::EindeckungEditor::cmbSpeichernE_Click() {
   const bool neu = NeueingabeLaeuft();
   settings::EindeckungZeile zeile{S(txtEindeckung[1]), S(txtKWert[1]), S(txtLicht[1]), chbDach[1]->isChecked()};
-  const auto& liste = state().EindeckungListe;
+  const auto& liste = state().settings.EindeckungListe;
   const std::size_t index = static_cast<std::size_t>(EindeckungIndex);
   const std::string nummer = index < liste.size() ? liste[index].Nummer : std::string();
   const int anzahlVorher = AnzahlEindeckungen;
@@ -416,7 +416,7 @@ void settings::ui::EindeckungEditor::cmbSpeichernE_Click() {
 
 void settings::ui::EindeckungEditor::cmbLoeschenE_Click() {
   if (cmbLoeschenE->text() == kLoeschen) {
-    const auto& liste = state().EindeckungListe;
+    const auto& liste = state().settings.EindeckungListe;
     const std::size_t index = static_cast<std::size_t>(EindeckungIndex);
     if (EindeckungStartzeile == 1 && EindeckungIndex < AnzahlEindeckungen && index < liste.size()) {
       settings::EindeckungLoeschen(liste[index].Nummer);

@@ -64,11 +64,16 @@ bool ElementOf(const std::vector<Satz>& list, int i, Element* out) {
 bool ElementAt(int index, int i, Element* out) {
   tolvar::State& s = state();
   switch (index) {
-    case 0: return ElementOf(s.KulturListe, i, out);
-    case 1: return ElementOf(s.StandortListe, i, out);
-    case 2: return ElementOf(s.MaterialListe, i, out);
-    case 3: return ElementOf(s.PersonalListe, i, out);
-    case 4: return ElementOf(s.StdTaetigkeitListe, i, out);
+    case 0:
+      return ElementOf(s.masters.KulturListe, i, out);
+    case 1:
+      return ElementOf(s.masters.StandortListe, i, out);
+    case 2:
+      return ElementOf(s.masters.MaterialListe, i, out);
+    case 3:
+      return ElementOf(s.masters.PersonalListe, i, out);
+    case 4:
+      return ElementOf(s.masters.StdTaetigkeitListe, i, out);
     default: return false;
   }
 }
@@ -76,22 +81,32 @@ bool ElementAt(int index, int i, Element* out) {
 int& SelectionIndex(int index) {
   tolvar::State& s = state();
   switch (index) {
-    case 0: return s.KulturIndex;
-    case 1: return s.StandortIndex;
-    case 2: return s.MaterialIndex;
-    case 3: return s.PersonalIndex;
-    default: return s.StdTaetigkeitIndex;
+    case 0:
+      return s.selection.KulturIndex;
+    case 1:
+      return s.selection.StandortIndex;
+    case 2:
+      return s.selection.MaterialIndex;
+    case 3:
+      return s.selection.PersonalIndex;
+    default:
+      return s.selection.StdTaetigkeitIndex;
   }
 }
 
 int ListSize(int index) {
   const State& s = state();
   switch (index) {
-    case 0: return static_cast<int>(s.KulturListe.size());
-    case 1: return static_cast<int>(s.StandortListe.size());
-    case 2: return static_cast<int>(s.MaterialListe.size());
-    case 3: return static_cast<int>(s.PersonalListe.size());
-    default: return static_cast<int>(s.StdTaetigkeitListe.size());
+    case 0:
+      return static_cast<int>(s.masters.KulturListe.size());
+    case 1:
+      return static_cast<int>(s.masters.StandortListe.size());
+    case 2:
+      return static_cast<int>(s.masters.MaterialListe.size());
+    case 3:
+      return static_cast<int>(s.masters.PersonalListe.size());
+    default:
+      return static_cast<int>(s.masters.StdTaetigkeitListe.size());
   }
 }
 
@@ -187,7 +202,7 @@ void frmStammdaten::BaumNeuAufbauen(int index) {
 // Every activation refreshes the trees from the databases; each keeps the view its button
 // names, so the user's choice survives switching windows.
 void frmStammdaten::Form_Activate() {
-  if (state().ModusStammdaten) BaumNeuAufbauen(0);
+  if (state().enterprise.ModusStammdaten) BaumNeuAufbauen(0);
   for (int i = 1; i < AnzahlBaeume; ++i) BaumNeuAufbauen(i);
 }
 
@@ -224,7 +239,7 @@ void frmStammdaten::Baum_MouseUp(int index, int button, int /*shift*/, int /*x*/
   if (tree == nullptr || button != 2) return;
   tolvar::State& s = state();
   const BaumDaten& daten = kBaeume[index];
-  s.AktuellerBaum = daten.aktuellerBaum;
+  s.selection.AktuellerBaum = daten.aktuellerBaum;
 
   const QString selected = tree->SelectedItem();
   int& auswahl = SelectionIndex(index);
@@ -243,7 +258,7 @@ void frmStammdaten::Baum_MouseUp(int index, int button, int /*shift*/, int /*x*/
   }
   Element record;
   const bool hasRecord = ElementAt(index, auswahl, &record);
-  if (hasRecord) s.AktuelleUeberPNr = record.ueber;
+  if (hasRecord) s.selection.AktuelleUeberPNr = record.ueber;
 
   // The culture tree knows its root by the text, the others by the key.
   const trees::KindInfo& info = trees::Info(KindOf(index));
@@ -268,7 +283,7 @@ void frmStammdaten::Baum_MouseDown(int index, int /*button*/, int /*shift*/, int
   ui::KeyedTree* tree = Baum(index);
   if (tree == nullptr) return;
   const QString node = tree->HitTest(QPoint(x, y));
-  state().ZiehKnoten = node.toStdString();
+  state().windows.ZiehKnoten = node.toStdString();
   tree->SetDropHighlight(node);
 }
 
@@ -279,7 +294,7 @@ void frmStammdaten::Baum_MouseMove(int index, int buttons, int /*shift*/, int /*
   if (key.isEmpty()) return;
   const trees::KindInfo& info = trees::Info(KindOf(index));
   if (key == ui::Q(info.rootKey)) return;
-  state().ZiehenAktiv = true;
+  state().windows.ZiehenAktiv = true;
   // Drag pictures: the staff tree shows the material list's "closed", as the material tree.
   static constexpr int kIconList[AnzahlBaeume] = {0, 1, 2, 2, 4};
   static constexpr const char* kIconKey[AnzahlBaeume] = {"open", "open", "closed", "closed", "open"};
@@ -291,7 +306,7 @@ void frmStammdaten::Baum_MouseMove(int index, int buttons, int /*shift*/, int /*
 void frmStammdaten::Baum_DragOver(int index, const ui::DragSource& /*source*/, int x, int y,
                                   ui::DragState /*state*/) {
   ui::KeyedTree* tree = Baum(index);
-  if (tree == nullptr || !state().ZiehenAktiv) return;
+  if (tree == nullptr || !state().windows.ZiehenAktiv) return;
   tree->SetDropHighlight(tree->HitTest(QPoint(x, y)));
 }
 
@@ -299,9 +314,9 @@ void frmStammdaten::Baum_DragDrop(int index, const ui::DragSource& source, int /
   ui::KeyedTree* tree = Baum(index);
   if (tree == nullptr) return;
   tolvar::State& s = state();
-  if (tree->DropHighlight().isEmpty() || s.ZiehKnoten.empty()) {
+  if (tree->DropHighlight().isEmpty() || s.windows.ZiehKnoten.empty()) {
     tree->ClearDropHighlight();
-    s.ZiehenAktiv = false;
+    s.windows.ZiehenAktiv = false;
     return;
   }
   // Only a node of this very tree is regrouped: a tree of the same name in another window

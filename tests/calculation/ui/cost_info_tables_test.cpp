@@ -158,15 +158,16 @@ TEST_F(AufschluesselungsTabelleTest, ActivityMaterialRowsFollowTheRecordedWork) 
   test::ProcessEvents();
   frmPSMInfo& info = frmPSMInfo::instanz();
   EXPECT_FALSE(info.fraVergleich->isVisibleTo(&info));
-  const auto& arbeiten = state().KulturArbeitListe;
-  for (int a = 0; a < state().AnzahlKulturArbeiten; ++a) {
+  const auto& arbeiten = state().calculation.KulturArbeitListe;
+  for (int a = 0; a < state().calculation.AnzahlKulturArbeiten; ++a) {
     SCOPED_TRACE(a);
     EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(a + 1, 0).toStdString(),
               arbeiten[static_cast<std::size_t>(a)].Taetigkeit);
     EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(a + 1, 4).toStdString(),
               arbeiten[static_cast<std::size_t>(a)].Zeitdauer);
   }
-  EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(state().AnzahlKulturArbeiten + 1, 4), QStringLiteral("Summe"));
+  EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(state().calculation.AnzahlKulturArbeiten + 1, 4),
+            QStringLiteral("Summe"));
 }
 
 TEST_F(AufschluesselungsTabelleTest, MachineWindowOpensOnItsGridWithTheMaterialDatabase) {
@@ -179,19 +180,19 @@ TEST_F(AufschluesselungsTabelleTest, MachineWindowOpensOnItsGridWithTheMaterialD
   // Both frames lie on the tab "Datenherkunft", which is not in front.
   EXPECT_FALSE(info.fraMaschinen->isHidden());
   EXPECT_TRUE(info.fraVergleich->isHidden());
-  EXPECT_EQ(info.txtMaschinenPfad->text().toStdString(), state().AktuelleEinstellungen.MaterialPfad);
+  EXPECT_EQ(info.txtMaschinenPfad->text().toStdString(), state().enterprise.AktuelleEinstellungen.MaterialPfad);
 }
 
 TEST_F(AufschluesselungsTabelleTest, ComparisonPresentationBuildsNoGrid) {
   Berechnen("K1003", "3,20");
-  state().HerkunftPSM = 2;
+  state().calculation.HerkunftPSM = 2;
   frmPSMInfo& psm = frmPSMInfo::instanz();
   EXPECT_TRUE(psm.fraVergleich->isVisibleTo(&psm));
   EXPECT_FALSE(psm.dtgArbeitMaterial->isVisibleTo(&psm));
   EXPECT_TRUE(psm.dtgArbeitMaterial->TextMatrix(0, 0).isEmpty());
   // Incomplete culture data do no harm where the grid is not shown.
-  state().HerkunftArbeit = 2;
-  state().LohneinteilungListe.assign(state().LohneinteilungListe.size(), LohneinteilungSatz{});
+  state().calculation.HerkunftArbeit = 2;
+  state().settings.LohneinteilungListe.assign(state().settings.LohneinteilungListe.size(), LohneinteilungSatz{});
   frmArbeitInfo& arbeit = frmArbeitInfo::instanz();
   EXPECT_TRUE(arbeit.dtgArbeit->TextMatrix(0, 0).isEmpty());
 }
@@ -200,16 +201,16 @@ TEST_F(AufschluesselungsTabelleTest, GridGrowsBeyondItsRowsForALongList) {
   Berechnen("K1003", "3,20");
   frmMaschinenInfo& info = frmMaschinenInfo::instanz();
   tolvar::State& s = state();
-  auto maschine = std::find_if(s.MaterialListe.begin(), s.MaterialListe.end(),
+  auto maschine = std::find_if(s.masters.MaterialListe.begin(), s.masters.MaterialListe.end(),
                                [](const MaterialSatz& m) { return m.UeberPNr == "1009"; });
-  ASSERT_NE(maschine, s.MaterialListe.end());
+  ASSERT_NE(maschine, s.masters.MaterialListe.end());
   KulturMaterialSatz zeile;
   zeile.MaNr = maschine->MaterialNr;
   zeile.Materialname = maschine->Materialname;
   zeile.Menge = "1";
-  zeile.Datum = s.PhasenListe[1].Anfang;
-  s.KulturMaterialListe.assign(200, zeile);
-  s.AnzahlKulturMaterialien = 200;
+  zeile.Datum = s.culture.PhasenListe[1].Anfang;
+  s.culture.KulturMaterialListe.assign(200, zeile);
+  s.culture.AnzahlKulturMaterialien = 200;
   info.MaschinenTabelleAufbauen();
   EXPECT_EQ(info.dtgMaschinen->Rows(), 202);
   EXPECT_EQ(info.dtgMaschinen->TextMatrix(200, 0).toStdString(), maschine->Materialname);

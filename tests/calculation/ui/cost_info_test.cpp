@@ -93,7 +93,7 @@ class VergleichsRahmenTest : public test::KalkulationFensterBasis {
   }
   // Runs SQL on the result database.
   void Ergebnisse(const std::string& sql, const std::vector<db::Value>& werte = {}) {
-    auto datenbank = db::Database::Open(state().AktuelleEinstellungen.Ergebnisdatenbank);
+    auto datenbank = db::Database::Open(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank);
     ASSERT_TRUE(datenbank);
     ASSERT_TRUE(datenbank->Execute(sql, werte)) << datenbank->LastError();
   }
@@ -113,8 +113,7 @@ TEST_F(VergleichsRahmenTest, ChoosingACultureShowsItsValueAndStars) {
     ASSERT_EQ(fenster.comVergleichskulturen->count(), 3);
     EXPECT_EQ(fenster.txtQualitaet->text(), QStringLiteral("***"));
     Waehlen(fenster, 1);
-    const auto erwartet = data::Kosten(state().VergleichskulturListe[1],
-                                                     static_cast<Kostenart>(fall.art));
+    const auto erwartet = data::Kosten(state().comparison.VergleichskulturListe[1], static_cast<Kostenart>(fall.art));
     EXPECT_EQ(fenster.txtKostenVergleichskultur->text().toStdString(), erwartet);
     EXPECT_EQ(fenster.txtQualitaet->text(), QStringLiteral("*"));
     Waehlen(fenster, 2);  // stored without a grade: the stars stay

@@ -318,7 +318,7 @@ TEST_F(HerkunftsMenueTest, MarketingOptionZeroOpensTheCultureSpecificEntry) {
   Waehlen(menue, 0);
   Ok(menue);
   Schliessen();
-  EXPECT_EQ(state().HerkunftVermarktung, 0);
+  EXPECT_EQ(state().calculation.HerkunftVermarktung, 0);
   EXPECT_EQ(Fenster().cmbVermarktungskosten->text(), QStringLiteral("+ Vermarktung ***"));
   EXPECT_EQ(Fenster().txtVermarktung->text(), vorher);  // nothing calculated
   ASSERT_TRUE(frmVermarktungInfo::IsLoaded());
@@ -336,11 +336,11 @@ TEST_F(HerkunftsMenueTest, MarketingOptionZeroOpensTheCultureSpecificEntry) {
 }
 
 TEST_F(HerkunftsMenueTest, MarketingOptionOneWithoutAnEnterpriseShareEmptiesTheLine) {
-  state().AktuelleEinstellungen.Vermarktungskosten.clear();
+  state().enterprise.AktuelleEinstellungen.Vermarktungskosten.clear();
   ASSERT_TRUE(test::Click(Fenster().cmbVermarktungskostenMenu));
   Ok(frmVermarktungskostenMenu::instanz());
   Schliessen();
-  EXPECT_EQ(state().HerkunftVermarktung, 1);
+  EXPECT_EQ(state().calculation.HerkunftVermarktung, 1);
   EXPECT_TRUE(Fenster().txtVermarktung->text().isEmpty());
 }
 

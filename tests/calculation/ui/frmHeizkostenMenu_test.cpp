@@ -103,7 +103,7 @@ TEST_F(KostenMenueTest, ComputeChoiceRecalculatesATypedLine) {
   Berechnen("K1003", "3,20");
   frmKalkulation& f = Fenster();
   const QString berechnet = f.txtMaterial->text();
-  state().HerkunftMaterial = Herkunft::Eingegeben;
+  state().calculation.HerkunftMaterial = Herkunft::Eingegeben;
   f.txtMaterial->setText(QStringLiteral("1"));
   f.Kalkulieren();
   ASSERT_EQ(f.txtMaterial->text(), QStringLiteral("1"));
@@ -155,7 +155,7 @@ TEST_F(KostenMenueTest, TakeOverSetsTheFlagByTheStoredGrade) {
 
 TEST_F(KostenMenueTest, TakeOverWithoutStoredCulturesOrWithTypedTextInTheList) {
   // An empty result database: the template.
-  state().AktuelleEinstellungen.Ergebnisdatenbank = root.Join("Tolvar_DB/VorlageErgebnisse.tvd");
+  state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = root.Join("Tolvar_DB/VorlageErgebnisse.tvd");
   Berechnen("K1003", "3,20");
   frmKalkulation& f = Fenster();
   MenueWaehlen(Kostenart::Heizung, 2, true);
@@ -174,7 +174,7 @@ TEST_F(KostenMenueTest, TakeOverWithoutStoredCulturesOrWithTypedTextInTheList) {
   info.comVergleichskulturen->setEditText(info.comVergleichskulturen->itemText(0));
   ASSERT_TRUE(test::Click(info.cmbOk));
   EXPECT_TRUE(f.txtHeizung->text().isEmpty());
-  EXPECT_EQ(state().HerkunftHeizung, Herkunft::Vergleichskultur);
+  EXPECT_EQ(state().calculation.HerkunftHeizung, Herkunft::Vergleichskultur);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class KalkulationFensterBasis : public FensterTest {
     MusterbetriebEinsetzen();
     ASSERT_NO_FATAL_FAILURE(EinstellungenLaden());
     ASSERT_NO_FATAL_FAILURE(ListenLaden());
-    state().ModusKalkulation = true;
+    state().enterprise.ModusKalkulation = true;
   }
   void TearDown() override {
     FensterTest::TearDown();
@@ -56,7 +56,7 @@ class KalkulationFensterBasis : public FensterTest {
   }
 
   static const KulturSatz& Kultur(const std::string& nr) {
-    for (const KulturSatz& k : state().KulturListe) {
+    for (const KulturSatz& k : state().masters.KulturListe) {
       if (k.KulturNr == nr) return k;
     }
     static const KulturSatz keine;
@@ -65,7 +65,7 @@ class KalkulationFensterBasis : public FensterTest {
   }
   // The number of a culture group shown in the tree; empty when the tree shows none.
   std::string Gruppe() {
-    for (const KulturSatz& k : state().KulturListe) {
+    for (const KulturSatz& k : state().masters.KulturListe) {
       if (k.Gliederungspunkt && k.KulturNr != "K1000" &&
           Fenster().trvKulturen->Has(QString::fromStdString(k.KulturNr))) {
         return k.KulturNr;

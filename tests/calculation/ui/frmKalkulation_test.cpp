@@ -83,12 +83,12 @@ TEST_F(KalkulationFensterTest, SampleCulturesShowTheReferenceResults) {
 TEST_F(KalkulationFensterTest, ChoosingAGroupOrAnotherCultureResetsTheWindow) {
   frmKalkulation& f = Fenster();
   Berechnen("K1003", "3,20");
-  state().HerkunftHeizung = Herkunft::Eingegeben;
+  state().calculation.HerkunftHeizung = Herkunft::Eingegeben;
   f.BeschriftungSetzen();
   ASSERT_EQ(f.cmbHeizkosten->text().toStdString(), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
 
   Waehlen("K1004");
-  EXPECT_EQ(state().HerkunftHeizung, Herkunft::Errechnet);
+  EXPECT_EQ(state().calculation.HerkunftHeizung, Herkunft::Errechnet);
   EXPECT_EQ(f.cmbHeizkosten->text(), QStringLiteral("+ Heizkosten ***"));  // the reset caption
   EXPECT_TRUE(f.txtHeizung->text().isEmpty());
   EXPECT_TRUE(f.txtPreis->text().isEmpty());
@@ -135,14 +135,14 @@ TEST_F(KalkulationFensterTest, KeyFilterOfTheValueBoxes) {
   ASSERT_TRUE(test::FocusByClick(f.txtMaterial));
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.was);
-    state().HerkunftMaterial = Herkunft::Errechnet;
+    state().calculation.HerkunftMaterial = Herkunft::Errechnet;
     f.txtMaterial->setText(QString::fromLatin1(fall.vorher));
     f.txtMaterial->setCursorPosition(f.txtMaterial->text().size());
     f.cmbMaterialkosten->setText(QStringLiteral("alt"));
     const int beeps = prompts->beeps();
     ASSERT_TRUE(test::Press(fall.key));
     EXPECT_EQ(f.txtMaterial->text(), QString::fromLatin1(fall.nachher));
-    EXPECT_EQ(state().HerkunftMaterial, fall.flag);
+    EXPECT_EQ(state().calculation.HerkunftMaterial, fall.flag);
     EXPECT_EQ(prompts->beeps() - beeps, fall.beeps);
     // Every key but Enter rewrites the captions.
     EXPECT_EQ(f.cmbMaterialkosten->text(),
@@ -156,7 +156,7 @@ TEST_F(KalkulationFensterTest, EnterMovesToTheMenuButtonAndKeepsTheFlag) {
   const QString knopf = f.cmbPSMKosten->text();
   ASSERT_TRUE(test::PressIn(f.txtPSM, Qt::Key_Return));
   EXPECT_EQ(f.focusWidget(), f.cmbPSMKostenMenu);
-  EXPECT_EQ(state().HerkunftPSM, Herkunft::Errechnet);
+  EXPECT_EQ(state().calculation.HerkunftPSM, Herkunft::Errechnet);
   EXPECT_EQ(f.cmbPSMKosten->text(), knopf);  // not rewritten
 }
 
@@ -271,23 +271,23 @@ TEST_F(KalkulationFensterTest, RightPressKeepsTheCultureTheWindowCalculates) {
     EXPECT_TRUE(f.cmbErgebnisSpeichern->isEnabled());
   }
   mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
-  const int vorher = state().AnzahlVergleichskulturen;
+  const int vorher = state().comparison.AnzahlVergleichskulturen;
   ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
   mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
-  ASSERT_EQ(state().AnzahlVergleichskulturen, vorher + 1);
-  EXPECT_EQ(state().VergleichskulturListe[vorher].Kultur, name.toStdString());
+  ASSERT_EQ(state().comparison.AnzahlVergleichskulturen, vorher + 1);
+  EXPECT_EQ(state().comparison.VergleichskulturListe[vorher].Kultur, name.toStdString());
 }
 
 TEST_F(KalkulationFensterTest, StoringAppendsOneComparisonCultureSilently) {
   frmKalkulation& f = Fenster();
   Berechnen("K1003", "3,20");
   mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
-  const int vorher = state().AnzahlVergleichskulturen;
+  const int vorher = state().comparison.AnzahlVergleichskulturen;
   const KalkulationsFenster inhalt = f.Inhalt();
   ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
   mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
-  ASSERT_EQ(state().AnzahlVergleichskulturen, vorher + 1);
-  const VergleichskulturSatz& neu = state().VergleichskulturListe[vorher];
+  ASSERT_EQ(state().comparison.AnzahlVergleichskulturen, vorher + 1);
+  const VergleichskulturSatz& neu = state().comparison.VergleichskulturListe[vorher];
   EXPECT_EQ(neu.Kultur, inhalt.txtName);
   EXPECT_EQ(neu.Heizung, inhalt.txtHeizung);
   EXPECT_EQ(neu.DQHeizung, "1");
@@ -301,7 +301,7 @@ TEST_F(KalkulationFensterTest, StoringAppendsOneComparisonCultureSilently) {
 // follow the margin rules, and one message says what could not be read.
 TEST_F(KalkulationFensterTest, UnreadableRecordedWorkIsMissingDataAndSaidOnce) {
   const auto umbenennen = [](const std::string& von, const std::string& nach) {
-    auto morvin = db::Database::Open(state().AktuellerBetrieb);
+    auto morvin = db::Database::Open(state().enterprise.AktuellerBetrieb);
     ASSERT_TRUE(morvin);
     ASSERT_TRUE(morvin->Execute("ALTER TABLE \"" + von + "\" RENAME TO \"" + nach + "\""));
   };

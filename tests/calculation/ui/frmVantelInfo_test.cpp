@@ -58,7 +58,7 @@ TEST_F(KostenInfoTest, HeatingGridListsEachOccupancyByFallingPlantDensity) {
     ASSERT_EQ(g.Cols(), 8);
     EXPECT_EQ(g.TextMatrix(0, 5), QStringLiteral("Brennstoffbedarf in l(m³/t)"));
     const int zeilen = Datenzeilen(g, 6);
-    EXPECT_EQ(zeilen, state().AnzahlKulturStandorte);
+    EXPECT_EQ(zeilen, state().culture.AnzahlKulturStandorte);
     AbsteigendGeordnet(g, 4, zeilen);
     EXPECT_EQ(g.TextMatrix(zeilen + 1, 7), f.txtHeizung->text());
     EXPECT_TRUE(g.CellFontBold(zeilen + 1, 7));
@@ -69,9 +69,9 @@ TEST_F(KostenInfoTest, HeatingGridListsEachOccupancyByFallingPlantDensity) {
       kosten.insert(g.TextMatrix(r, 6));
       EXPECT_FALSE(g.TextMatrix(r, 7).isEmpty()) << "row " << r;
     }
-    for (int o = 0; o < state().AnzahlKulturStandorte; ++o) {
-      const KulturStandortSatz& b = state().KulturStandortListe[o];
-      for (const StandortSatz& s : state().StandortListe) {
+    for (int o = 0; o < state().culture.AnzahlKulturStandorte; ++o) {
+      const KulturStandortSatz& b = state().culture.KulturStandortListe[o];
+      for (const StandortSatz& s : state().masters.StandortListe) {
         if (s.StandortNr != b.StandortNr) continue;
         erwartet.insert(QString::fromStdString(b.StandortName) + QLatin1Char('|') +
                         QString::fromStdString(base::Format(*base::ParseNumber(s.Flaeche), "0")));
@@ -90,7 +90,7 @@ TEST_F(KostenInfoTest, HeatingGridListsEachOccupancyByFallingPlantDensity) {
 // within one phase and begins with it).
 TEST_F(KostenInfoTest, HeatingPerThousandPlantsCountsEachOccupancysOwnArea) {
   {
-    auto morvin = db::Database::Open(state().AktuellerBetrieb);
+    auto morvin = db::Database::Open(state().enterprise.AktuellerBetrieb);
     ASSERT_TRUE(morvin);
     ASSERT_TRUE(morvin->Execute("UPDATE KulturStandorte SET Flaeche = '120' WHERE KulturNr = 'K1003' AND "
                                 "Beginn = '2024-07-29'"));
@@ -121,8 +121,8 @@ TEST_F(KostenInfoTest, HeatingPerThousandPlantsCountsEachOccupancysOwnArea) {
     const auto it = erwartet.find(schluessel);
     ASSERT_NE(it, erwartet.end());
     const KulturStandortSatz* belegung = nullptr;
-    for (int o = 0; o < state().AnzahlKulturStandorte; ++o) {
-      const KulturStandortSatz& b = state().KulturStandortListe[static_cast<std::size_t>(o)];
+    for (int o = 0; o < state().culture.AnzahlKulturStandorte; ++o) {
+      const KulturStandortSatz& b = state().culture.KulturStandortListe[static_cast<std::size_t>(o)];
       if (b.StandortName == g.TextMatrix(r, 0).toStdString() && base::ParseNumber(b.Flaeche) == it->second.flaeche) {
         belegung = &b;
       }
@@ -151,10 +151,10 @@ TEST_F(KostenInfoTest, MaterialGridLeavesOutMachinesAndEndsWithTheTotal) {
   // The culture's rows other than machines, by material name.
   std::multiset<QString> erwartet, gelistet;
   bool maschinen = false;
-  for (int m = 0; m < state().AnzahlKulturMaterialien; ++m) {
-    const KulturMaterialSatz& r = state().KulturMaterialListe[m];
+  for (int m = 0; m < state().culture.AnzahlKulturMaterialien; ++m) {
+    const KulturMaterialSatz& r = state().culture.KulturMaterialListe[m];
     bool maschine = false;
-    for (const MaterialSatz& k : state().MaterialListe) {
+    for (const MaterialSatz& k : state().masters.MaterialListe) {
       if (k.MaterialNr == r.MaNr) {
         maschine = k.UeberPNr == mdlBerrechnung::kMaschinengruppe;
         break;

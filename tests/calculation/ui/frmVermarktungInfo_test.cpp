@@ -47,7 +47,7 @@ TEST_F(VermarktungInfoTest, TurnoverGivesTheEnterprisePercentageAndItsTakeOver) 
   ASSERT_TRUE(test::TypeInto(f.txtUmsatz, QStringLiteral("100000")));
   ASSERT_TRUE(test::TypeInto(f.txtVermarktungskosten, QStringLiteral("5000")));
   ASSERT_TRUE(test::Click(f.cmbUmsatzOK));
-  EXPECT_EQ(state().AktuelleEinstellungen.Vermarktungskosten, "5");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, "5");
   EXPECT_EQ(f.txtVermarktung->text(), QStringLiteral("5"));
   EXPECT_FALSE(f.fraUmsatz->isVisibleTo(&f));
   EXPECT_TRUE(f.fraVermarktungskosten->isVisibleTo(&f));
@@ -59,7 +59,7 @@ TEST_F(VermarktungInfoTest, TurnoverGivesTheEnterprisePercentageAndItsTakeOver) 
   EXPECT_FALSE(frmVermarktungInfo::IsLoaded());
   // The recalculation on closing leaves the culture's own marketing cost alone.
   EXPECT_EQ(Vermarktung(), QStringLiteral("100,00"));
-  EXPECT_EQ(state().HerkunftVermarktung, 0);
+  EXPECT_EQ(state().calculation.HerkunftVermarktung, 0);
 }
 
 TEST_F(VermarktungInfoTest, TurnoverThatGivesNoNumberKeepsTheEnterprisePercentage) {
@@ -67,7 +67,7 @@ TEST_F(VermarktungInfoTest, TurnoverThatGivesNoNumberKeepsTheEnterprisePercentag
     const char* umsatz;
     const char* kosten;
   } faelle[] = {{"", "5000"}, {"100000", ""}, {"0", "5000"}, {"1.000", "5000"}};
-  const std::string vorher = state().AktuelleEinstellungen.Vermarktungskosten;
+  const std::string vorher = state().enterprise.AktuelleEinstellungen.Vermarktungskosten;
   frmVermarktungInfo& f = Oeffnen(0);
   for (const auto& fall : faelle) {
     SCOPED_TRACE(std::string(fall.umsatz) + " / " + fall.kosten);
@@ -75,7 +75,7 @@ TEST_F(VermarktungInfoTest, TurnoverThatGivesNoNumberKeepsTheEnterprisePercentag
     ASSERT_TRUE(test::TypeInto(f.txtUmsatz, QString::fromUtf8(fall.umsatz)));
     ASSERT_TRUE(test::TypeInto(f.txtVermarktungskosten, QString::fromUtf8(fall.kosten)));
     ASSERT_TRUE(test::Click(f.cmbUmsatzOK));
-    EXPECT_EQ(state().AktuelleEinstellungen.Vermarktungskosten, vorher);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, vorher);
     EXPECT_EQ(f.txtVermarktung->text().toStdString(), vorher);
   }
 }
@@ -131,7 +131,7 @@ TEST_F(VermarktungInfoTest, ComparisonTakeOverFormatsTheValueAndKeepsFlagTwo) {
     Schliessen();
     EXPECT_FALSE(frmVermarktungInfo::IsLoaded());
     EXPECT_EQ(Vermarktung(), QString::fromUtf8(fall.uebernommen));
-    EXPECT_EQ(state().HerkunftVermarktung, 2);
+    EXPECT_EQ(state().calculation.HerkunftVermarktung, 2);
   }
 }
 
@@ -139,7 +139,7 @@ TEST_F(VermarktungInfoTest, TakeOverDoesNothingUnderAnyOtherFlag) {
   frmVermarktungInfo& f = Oeffnen(2);
   const QString vorher = Vermarktung();
   for (int16_t flag : {int16_t{1}, int16_t{3}}) {
-    state().HerkunftVermarktung = flag;
+    state().calculation.HerkunftVermarktung = flag;
     Ok(f);
     Schliessen();
     EXPECT_TRUE(frmVermarktungInfo::IsLoaded());

@@ -195,7 +195,7 @@ TEST_F(BearbeitenTest, NewModeAppendsEachSaveAndAbbruchReturnsToEditing) {
   EXPECT_EQ(SpalteLesen(eigene, "Import")[3], "0");
   ASSERT_TRUE(test::Click(f.cmbAbbruch));
   EXPECT_EQ(f.opbKultur->Selected(), 0);
-  EXPECT_FALSE(comparison::NeueVergleichskultur());
+  EXPECT_FALSE(state().comparison.NeueVergleichskultur);
   EXPECT_TRUE(f.txtKultur->text().isEmpty());
 }
 
@@ -294,7 +294,7 @@ TEST_F(BearbeitenTest, ExportAfterImportListsTheOwnCulturesAndLeavesTheSettingAl
   EXPECT_EQ(SpalteLesen(fremde, "Kultur"), (Texte{"F0", "K2"}));
   EXPECT_EQ(SpalteLesen(fremde, "Nr"), (Texte{"0", "1"}));
   EXPECT_EQ(SpalteLesen(fremde, "Import")[1], "-1");
-  EXPECT_EQ(state().AktuelleEinstellungen.Ergebnisdatenbank, eigene);
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, eigene);
   EXPECT_EQ(SpalteLesen(eigene, "Kultur").size(), 3u);
 }
 

@@ -154,7 +154,7 @@ TEST_F(KulturvergleichTest, TypedTextAndEmptyDatabaseShowTheResetValues) {
     EXPECT_EQ(f.txtGemeinkosten[i]->text(), QString());
     EXPECT_EQ(f.txtGewinnPflanze[i]->text(), QString());
   }
-  EXPECT_EQ(comparison::VergleichsspalteListe()[1].Nr, "-1");
+  EXPECT_EQ(state().comparison.VergleichsspalteListe[1].Nr, "-1");
 }
 
 TEST_F(KulturvergleichTest, InfoPopUpsShowTheColumnTheyBelongTo) {

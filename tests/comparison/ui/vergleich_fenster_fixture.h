@@ -20,16 +20,14 @@ class VergleichFensterTest : public testing::Test {
  protected:
   void SetUp() override {
     ResetState();
-    comparison::VergleichsstatusZuruecksetzen();
     vorher_ = data::SetMessageSink(&sink_);
     ErgebnisdatenbankAnlegen(eigene);
-    state().AktuelleEinstellungen.Ergebnisdatenbank = eigene;
-    state().BetriebOffen = true;
+    state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = eigene;
+    state().enterprise.BetriebOffen = true;
   }
   void TearDown() override {
     UnloadAllWindows();
     data::SetMessageSink(vorher_);
-    comparison::VergleichsstatusZuruecksetzen();
     ResetState();
   }
 

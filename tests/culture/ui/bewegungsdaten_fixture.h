@@ -37,7 +37,7 @@ class BewegungsdatenFenster : public FensterTest {
     ProcessEvents();
     ResetState();
     MusterbetriebEinsetzen();
-    state().ModusErfassung = true;
+    state().enterprise.ModusErfassung = true;
     form = &frmBewegungsdaten::instanz();
     form->Show();
     ProcessEvents();

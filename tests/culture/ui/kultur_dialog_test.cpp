@@ -21,12 +21,12 @@ class KulturDialog : public BewegungsdatenFenster {
  protected:
   frmKultur& Oeffnen(const char* modus, const char* nr = nullptr) {
     State& s = state();
-    s.AktuellerBaum = "Kulturen";
-    s.Bearbeitungsmodus = modus;
-    s.AktuelleUeberPNr = "1001";
+    s.selection.AktuellerBaum = "Kulturen";
+    s.selection.Bearbeitungsmodus = modus;
+    s.selection.AktuelleUeberPNr = "1001";
     mdlDatenLaden::MaterialienLaden();  // loaded with the enterprise, as the summaries expect
-    for (std::size_t i = 0; nr != nullptr && i < s.KulturListe.size(); ++i) {
-      if (s.KulturListe[i].KulturNr == nr) s.KulturIndex = static_cast<int>(i);
+    for (std::size_t i = 0; nr != nullptr && i < s.masters.KulturListe.size(); ++i) {
+      if (s.masters.KulturListe[i].KulturNr == nr) s.selection.KulturIndex = static_cast<int>(i);
     }
     frmKultur& d = frmKultur::instanz();
     d.Show();
@@ -110,20 +110,20 @@ TEST_F(KulturDialog, SavingNewRecords) {
 
 TEST_F(KulturDialog, NewRecordKeepsTheGroupTheMenuSetWhateverIsRightClickedLater) {
   State& s = state();
-  s.AktuellerBaum = "Kulturen";
-  s.AktuelleUeberPNr = "0";
-  s.KulturIndex = -1;
-  for (std::size_t i = 0; i < s.KulturListe.size(); ++i) {
-    if (s.KulturListe[i].KulturNr == "K1002") s.KulturIndex = static_cast<int>(i);
+  s.selection.AktuellerBaum = "Kulturen";
+  s.selection.AktuelleUeberPNr = "0";
+  s.selection.KulturIndex = -1;
+  for (std::size_t i = 0; i < s.masters.KulturListe.size(); ++i) {
+    if (s.masters.KulturListe[i].KulturNr == "K1002") s.selection.KulturIndex = static_cast<int>(i);
   }
-  ASSERT_GE(s.KulturIndex, 0);
+  ASSERT_GE(s.selection.KulturIndex, 0);
   // "New" in the pop-up of the group K1002: the editor opens, then the menu sets the parent.
   ASSERT_TRUE(test::TriggerCommand(&mdiTolvarZentral::instanz(), QStringLiteral("mnuPopUp2Neu")));
   ASSERT_TRUE(frmKultur::IsLoaded());
-  EXPECT_EQ(s.AktuelleUeberPNr, "1002");
+  EXPECT_EQ(s.selection.AktuelleUeberPNr, "1002");
   ProcessEvents();
   // A right-click on another tree moves the program-wide selection while the editor is open.
-  s.AktuelleUeberPNr = "1009";
+  s.selection.AktuelleUeberPNr = "1009";
   frmKultur& d = frmKultur::instanz();
   ASSERT_TRUE(test::TypeInto(d.txtName, QStringLiteral("Hortensien 14 cm")));
   ASSERT_TRUE(test::Click(d.cmbSpeichern));

@@ -37,12 +37,12 @@ TEST_F(Kulturbaum, RightPressShowsThePopUpOfTheNodeUnderTheMouse) {
   KulturWaehlen("K1003");
   RechtsDruecken("K1001", haupt->mnuPopUp2);
   EXPECT_EQ(form->trvKulturen->SelectedItem(), QStringLiteral("K1001"));
-  EXPECT_EQ(state().AktuellerBaum, "Kulturen");
-  EXPECT_EQ(state().AktuelleUeberPNr, "0");
+  EXPECT_EQ(state().selection.AktuellerBaum, "Kulturen");
+  EXPECT_EQ(state().selection.AktuelleUeberPNr, "0");
   EXPECT_EQ(haupt->mnuPopUp2Neu->text(), QStringLiteral("Neue Kultur/Gruppe"));
   ASSERT_TRUE(PressEscape());
   RechtsDruecken("K1005", haupt->mnuPopUp3);
-  EXPECT_EQ(state().AktuelleUeberPNr, "1009");
+  EXPECT_EQ(state().selection.AktuelleUeberPNr, "1009");
   ASSERT_TRUE(PressEscape());
   RechtsDruecken("Kultur", haupt->mnuPopUp1);
   EXPECT_EQ(haupt->mnuPopUp1Neu->text(), QStringLiteral("Neue Gruppe/ Kultur eingeben"));

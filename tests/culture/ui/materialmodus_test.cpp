@@ -23,11 +23,11 @@ class Materialmodus : public BewegungsdatenFenster {
                                 "' ORDER BY Datum, rowid");
   }
   MaterialSatz& Material(const char* nr) {
-    for (MaterialSatz& m : state().MaterialListe) {
+    for (MaterialSatz& m : state().masters.MaterialListe) {
       if (m.MaterialNr == nr) return m;
     }
     ADD_FAILURE() << nr;
-    return state().MaterialListe.front();
+    return state().masters.MaterialListe.front();
   }
   ui::Grid* Gitter() { return form->dtgMaterial; }
 };
@@ -84,13 +84,13 @@ TEST_F(Materialmodus, DroppedQuantityByReferenceUnit) {
     EXPECT_EQ(Gitter()->Col(), 0);
     ++zeile;
   }
-  EXPECT_EQ(state().AnzahlKulturMaterialien, 6 + static_cast<int>(faelle.size()));
+  EXPECT_EQ(state().culture.AnzahlKulturMaterialien, 6 + static_cast<int>(faelle.size()));
 }
 
 TEST_F(Materialmodus, RootAndGroupDrops) {
   Betreten();
   int gezeigt = 0;
-  for (const MaterialSatz& m : state().MaterialListe) gezeigt += !m.Gliederungspunkt && m.ImBaum ? 1 : 0;
+  for (const MaterialSatz& m : state().masters.MaterialListe) gezeigt += !m.Gliederungspunkt && m.ImBaum ? 1 : 0;
   Ziehen(form->trvMaterial, "Material", Gitter());
   EXPECT_EQ(Gitter()->Rows(), 7 + gezeigt);
   EXPECT_EQ(Gitter()->TextMatrix(7, 0), QStringLiteral("Topf 9 cm"));
@@ -107,7 +107,7 @@ TEST_F(Materialmodus, RootAndGroupDrops) {
 
 TEST_F(Materialmodus, ChoosingAPhaseMarksItsRowsAndEmptiesTheBoxes) {
   Betreten();
-  state().PhasenListe[2].Flaeche = "0";
+  state().culture.PhasenListe[2].Flaeche = "0";
   ASSERT_TRUE(test::ClickNode(form->trvPhasenMaterial, "K1003_2"));
   EXPECT_EQ(form->txtNameMaterial->text(), QStringLiteral("Topfkultur eng"));
   EXPECT_EQ(form->txtMaterialFlaeche->text(), QStringLiteral("0"));  // not the area of the phase shown before

@@ -115,7 +115,7 @@ TEST_F(Phasenmodus, NewPhaseProposesItsStartAndCancellingLeavesNothing) {
     if (f.ohnePhasen) Exec(Tolvar(), std::string("DELETE FROM KulturPhasen WHERE Kulturnummer = '") + f.kultur + "'");
     KulturWaehlen(f.kultur);
     ASSERT_TRUE(test::Click(form->cmbEntfernen));
-    EXPECT_EQ(state().PhasenIndex, f.zeile);
+    EXPECT_EQ(state().selection.PhasenIndex, f.zeile);
     EXPECT_TRUE(Markiert(form->dtgPhase, f.zeile, 8));
     EXPECT_EQ(form->dtgPhase->CellBackColor(f.zeile, 9), frmBewegungsdaten::kWeiss);
     EXPECT_EQ(form->txtBeginn->text(), QString::fromLatin1(f.beginn));
@@ -138,7 +138,7 @@ TEST_F(Phasenmodus, NewPhaseProposesItsStartAndCancellingLeavesNothing) {
 
 TEST_F(Phasenmodus, NoTwentySixthPhase) {
   KulturWaehlen("K1003");
-  state().AnzahlPhasen = 25;
+  state().culture.AnzahlPhasen = 25;
   ASSERT_TRUE(test::Click(form->cmbEntfernen));
   EXPECT_EQ(prompts->beeps(), 1);
   EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Neue Kulturphase"));
@@ -147,7 +147,7 @@ TEST_F(Phasenmodus, NoTwentySixthPhase) {
 TEST_F(Phasenmodus, BoxesWriteThroughIntoTheSelectedRowOnly) {
   KulturWaehlen("K1003");
   ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1003_2"));
-  EXPECT_EQ(state().PhasenIndex, 2);
+  EXPECT_EQ(state().selection.PhasenIndex, 2);
   EXPECT_TRUE(Markiert(form->dtgPhase, 2, 8));
   EXPECT_FALSE(Markiert(form->dtgPhase, 1, 0));
   EXPECT_EQ(form->txtName->text(), QStringLiteral("Topfkultur eng"));
@@ -157,7 +157,7 @@ TEST_F(Phasenmodus, BoxesWriteThroughIntoTheSelectedRowOnly) {
   ASSERT_TRUE(test::TypeInto(form->txtLicht, "40"));
   EXPECT_EQ(GitterZeile(form->dtgPhase, 2, 9), "Topfkultur eng|5800|200|29.07.2024|15.09.2024|20|18|40|0");
   EXPECT_EQ(form->dtgPhase->TextMatrix(1, 1), QStringLiteral("6000"));
-  state().PhasenIndex = 0;  // no data row: nothing is written, the header least of all
+  state().selection.PhasenIndex = 0;  // no data row: nothing is written, the header least of all
   ASSERT_TRUE(test::TypeInto(form->txtName, "Kopf"));
   EXPECT_EQ(form->dtgPhase->TextMatrix(0, 0), QStringLiteral("Kulturphase"));
 }
@@ -223,12 +223,12 @@ TEST_F(Phasenmodus, EnterAndTheRightArrowMoveTheFocusOn) {
   ASSERT_TRUE(test::Type(QStringLiteral("02.07.2024")));
   ASSERT_TRUE(test::PressEnter());
   EXPECT_EQ(test::FocusWidget(), form->txtEnde);
-  EXPECT_FALSE(state().KalenderZielBeginn);
+  EXPECT_FALSE(state().windows.KalenderZielBeginn);
   ASSERT_TRUE(test::Type(QStringLiteral("27.07.2024")));
   ASSERT_TRUE(test::PressEnter());
   EXPECT_EQ(test::FocusWidget(), form->txtTT);
   EXPECT_EQ(GitterZeile(form->dtgPhase, 1, 5), "Bewurzelung|6000|60|02.07.2024|27.07.2024");
-  EXPECT_TRUE(state().KalenderZielBeginn);
+  EXPECT_TRUE(state().windows.KalenderZielBeginn);
   ASSERT_TRUE(test::PressEnter());
   EXPECT_EQ(test::FocusWidget(), form->txtNT);
   ASSERT_TRUE(test::PressEnter());
@@ -243,14 +243,14 @@ TEST_F(Phasenmodus, StartBoxHandsTheFocusOnWhenTheCalendarRefusesItsDate) {
   ASSERT_TRUE(test::Click(form->cmbEntfernen));  // calendar from 07.12.2024 + 1 day on
   ASSERT_TRUE(test::Click(form->txtBeginn));
   EXPECT_EQ(test::FocusWidget(), form->txtEnde);
-  EXPECT_FALSE(state().KalenderZielBeginn);
+  EXPECT_FALSE(state().windows.KalenderZielBeginn);
   form->txtBeginn->setText("09.12.2024");
   ASSERT_TRUE(test::FocusByClick(form->txtBeginn));
   EXPECT_EQ(test::FocusWidget(), form->txtBeginn);
-  EXPECT_TRUE(state().KalenderZielBeginn);
+  EXPECT_TRUE(state().windows.KalenderZielBeginn);
   EXPECT_EQ(form->movDatum->Value(), Tag(2024, 12, 9));
   ASSERT_TRUE(test::FocusByClick(form->txtEnde));
-  EXPECT_FALSE(state().KalenderZielBeginn);
+  EXPECT_FALSE(state().windows.KalenderZielBeginn);
 
   // A date chosen in the calendar goes into the box that had the focus last.
   ASSERT_TRUE(test::ClickDate(form->movDatum, Tag(2024, 12, 20)));
@@ -287,7 +287,7 @@ TEST_F(Phasenmodus, LeavingTheStartBoxByTabOrMouseChecksItAndTheEndBoxTakesTheCa
   ASSERT_TRUE(Click(form->txtEnde));
   EXPECT_EQ(Meldungen().size(), 2u);
   EXPECT_EQ(FocusWidget(), form->txtEnde);
-  EXPECT_FALSE(state().KalenderZielBeginn);
+  EXPECT_FALSE(state().windows.KalenderZielBeginn);
   ASSERT_TRUE(ClickDate(form->movDatum, Tag(2024, 7, 20)));
   EXPECT_EQ(form->txtEnde->text(), QStringLiteral("20.07.2024"));
   EXPECT_EQ(form->txtBeginn->text(), QStringLiteral("05.07.2024"));
@@ -363,7 +363,7 @@ TEST_F(Phasenmodus, SaveChecksTheSequenceFirst) {
   EXPECT_EQ(Meldungen(), std::vector<QString>{kEingabePruefen});
   EXPECT_EQ(form->dtgPhase->CellBackColor(2, 3), frmBewegungsdaten::kRot);
   EXPECT_EQ(form->dtgPhase->CellBackColor(1, 4), frmBewegungsdaten::kRot);
-  EXPECT_FALSE(state().EingabeOk);
+  EXPECT_FALSE(state().culture.EingabeOk);
   EXPECT_EQ(GespeichertePhasen("K1003"), vorher);
 
   ASSERT_TRUE(test::TypeInto(form->txtBeginn, "29.07.2024"));
@@ -497,7 +497,7 @@ TEST_F(Phasenmodus, HelpTopicFollowsTheMode) {
   for (const auto& [schritt, thema] : faelle) {
     schritt();
     ASSERT_TRUE(test::PressF1());
-    EXPECT_EQ(state().HilfeThema, thema);
+    EXPECT_EQ(state().windows.HilfeThema, thema);
   }
 }
 

@@ -65,7 +65,7 @@ TEST_F(Standortmodus, DropsAddOneRowPerSiteWithThePhaseDates) {
     form->KulturStandorteTabelleEinrichten();
     Ziehen(form->trvStandort, f.key, Gitter());
     ASSERT_EQ(Gitter()->Rows(), 4 + f.namen.size());
-    EXPECT_EQ(state().AnzahlKulturStandorte, 3 + f.namen.size());
+    EXPECT_EQ(state().culture.AnzahlKulturStandorte, 3 + f.namen.size());
     for (int i = 0; i < f.namen.size(); ++i) {
       EXPECT_EQ(GitterZeile(Gitter(), 4 + i, 4), f.namen[i].toStdString() + "||01.07.2024|28.07.2024");
     }

@@ -54,12 +54,12 @@ class StandortFensterTest : public testing::Test {
     test::ProcessEvents();
     ResetState();
     tolvar::State& s = state();
-    s.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
-    s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
-    s.AktuelleEinstellungen.VantelPfad = root_.Join("Vantel/Material/TechDaten.mdb");
-    s.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
-    s.BetriebOffen = true;
-    s.AktuellerBaum = "Standort";
+    s.enterprise.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
+    s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
+    s.enterprise.AktuelleEinstellungen.VantelPfad = root_.Join("Vantel/Material/TechDaten.mdb");
+    s.enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
+    s.enterprise.BetriebOffen = true;
+    s.selection.AktuellerBaum = "Standort";
     previousSink_ = data::SetMessageSink(&sink_);
     ASSERT_TRUE(mdlDatenLaden::StandorteLaden());
     Exec(Tolvar(), kGruppenzeile);
@@ -70,8 +70,8 @@ class StandortFensterTest : public testing::Test {
     ResetState();
   }
 
-  static const std::string& Tolvar() { return state().TolvarDatenbankPfad; }
-  static const std::string& Morvin() { return state().AktuellerBetrieb; }
+  static const std::string& Tolvar() { return state().enterprise.TolvarDatenbankPfad; }
+  static const std::string& Morvin() { return state().enterprise.AktuellerBetrieb; }
   static void Exec(const std::string& pfad, const std::string& sql) {
     auto database = db::Database::Open(pfad);
     ASSERT_TRUE(database);
@@ -86,7 +86,7 @@ class StandortFensterTest : public testing::Test {
                               " FROM \"Vantel\" WHERE \"StandortNr\" = '" + nr + "' ORDER BY rowid");
   }
   static int Index(const std::string& nr) {
-    const auto& liste = state().StandortListe;
+    const auto& liste = state().masters.StandortListe;
     for (std::size_t i = 0; i < liste.size(); ++i) {
       if (liste[i].StandortNr == nr) return static_cast<int>(i);
     }
@@ -110,8 +110,8 @@ class StandortFensterTest : public testing::Test {
   // The master-data window, shown in the main window's frame.
   static frmStammdaten& Stammdaten() {
     tolvar::State& s = state();
-    if (!s.ModusStammdaten) {
-      s.ModusStammdaten = true;
+    if (!s.enterprise.ModusStammdaten) {
+      s.enterprise.ModusStammdaten = true;
       test::MainWindowShown();
     }
     frmStammdaten& form = frmStammdaten::instanz();
@@ -329,7 +329,7 @@ TEST_F(StandortFensterTest, NewRecordKeepsTheGroupTheMenuSetWhateverIsRightClick
   tolvar::State& s = state();
   // "New" in the pop-up of the group Sta1001: the editor opens, then the menu sets the parent.
   frmStandort& f = Oeffnen(true, "Sta1001");
-  EXPECT_EQ(s.AktuelleUeberPNr, "1001");
+  EXPECT_EQ(s.selection.AktuelleUeberPNr, "1001");
   test::ProcessEvents();
   // A right press on a site of another group moves the program-wide selection while the
   // editor is open.
@@ -337,7 +337,7 @@ TEST_F(StandortFensterTest, NewRecordKeepsTheGroupTheMenuSetWhateverIsRightClick
   stamm.trvStandort->EnsureVisible(QStringLiteral("Sta1006"));
   ASSERT_TRUE(test::RightClickNode(stamm.trvStandort, QStringLiteral("Sta1006")));
   ASSERT_TRUE(test::PressEscape());
-  ASSERT_EQ(s.AktuelleUeberPNr, "1004");
+  ASSERT_EQ(s.selection.AktuelleUeberPNr, "1004");
   ASSERT_TRUE(test::TypeInto(f.txtName, QStringLiteral("Neues Haus")));
   ASSERT_TRUE(test::TypeInto(f.txtLaenge, QStringLiteral("10")));
   ASSERT_TRUE(test::TypeInto(f.txtBreite, QStringLiteral("5")));
@@ -346,7 +346,7 @@ TEST_F(StandortFensterTest, NewRecordKeepsTheGroupTheMenuSetWhateverIsRightClick
   EXPECT_FALSE(frmStandort::IsLoaded());
   EXPECT_EQ(Wert(Morvin(), "SELECT \"UeberPNr\" FROM \"Standort\" WHERE \"StandortNr\" = 'Sta1008'"), "1001");
   EXPECT_EQ(Vantel("Sta1008", "Länge"), "10");
-  EXPECT_EQ(s.AktuelleUeberPNr, "1004");
+  EXPECT_EQ(s.selection.AktuelleUeberPNr, "1004");
   EXPECT_TRUE(Meldungen().empty());
 }
 
@@ -395,7 +395,7 @@ TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
   EXPECT_EQ(f.comBrennstoff->currentText(), QStringLiteral("Heizöl EL (l)"));  // unknown: the first
   f.comBrennstoff->setCurrentIndex(f.comBrennstoff->findText(QStringLiteral("Erdgas H (m³)")));
   ASSERT_TRUE(test::TypeInto(f.txtStehwand, QStringLiteral("9")));
-  Exec(state().AktuelleEinstellungen.VantelPfad,
+  Exec(state().enterprise.AktuelleEinstellungen.VantelPfad,
        "INSERT INTO \"Heizmaterialien\" VALUES (6, 'Hackschnitzel (kg)', 3.5, 4.0, 0.2)");
   ui::FormAccess::Activate(f);
   EXPECT_NE(f.comBrennstoff->findText(QStringLiteral("Hackschnitzel (kg)")), -1);
@@ -433,8 +433,8 @@ TEST_F(StandortFensterTest, SaveUsesTheEditorsOwnRecordAfterTheSelectionMoved) {
   const std::string andererVorher = Vantel("Sta1003", "Stehwand") + Vantel("Sta1003", "Bauart");
   frmStandort& f = Oeffnen(false, "Sta1002");
   ASSERT_TRUE(test::TypeInto(f.txtStehwand, QStringLiteral("4,2")));
-  state().StandortIndex = Index("Sta1003");
-  state().Bearbeitungsmodus = "Neu";
+  state().selection.StandortIndex = Index("Sta1003");
+  state().selection.Bearbeitungsmodus = "Neu";
   ASSERT_TRUE(test::Click(f.cmbSpeichern));
   test::ProcessEvents();
   EXPECT_FALSE(frmStandort::IsLoaded());
@@ -442,7 +442,7 @@ TEST_F(StandortFensterTest, SaveUsesTheEditorsOwnRecordAfterTheSelectionMoved) {
   EXPECT_EQ(Vantel("Sta1002", "Gemeinkosten"), "1200");
   EXPECT_EQ(Vantel("Sta1003", "Stehwand") + Vantel("Sta1003", "Bauart"), andererVorher);
   EXPECT_EQ(Wert(Morvin(), "SELECT COUNT(*) FROM \"Standort\" WHERE \"StandortNr\" = 'Sta1002'"), "1");
-  EXPECT_EQ(state().Bearbeitungsmodus, "Neu");
+  EXPECT_EQ(state().selection.Bearbeitungsmodus, "Neu");
 }
 
 TEST_F(StandortFensterTest, ClosingRebuildsTheSiteTreeInTheViewItShows) {

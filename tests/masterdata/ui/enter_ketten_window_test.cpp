@@ -53,20 +53,20 @@ TEST_F(EnterKettenTest, EnterLeadsFromTheBoxesToSaveAndSaves) {
     bool (*geladen)();
   };
   const auto material = [](const std::string& nr) -> frmMaterial4opt& {
-    state().AktuellerBaum = "Material";
-    state().MaterialIndex = Index(nr);
+    state().selection.AktuellerBaum = "Material";
+    state().selection.MaterialIndex = Index(nr);
     mdlPopUp::PopUpAendern();
     return frmMaterial4opt::instanz();
   };
   const auto topf = [](const std::string& nr) -> frmTopf& {
-    state().BearbeitungsmodusTopf = "Aendern";
-    state().TopfIndex = Index(nr);
+    state().selection.BearbeitungsmodusTopf = "Aendern";
+    state().selection.TopfIndex = Index(nr);
     frmTopf::instanz().Show();
     return frmTopf::instanz();
   };
   const auto substrat = [](const std::string& nr) -> frmSubstrat& {
-    state().BearbeitungsmodusSubstrat = "Aendern";
-    state().SubstratIndex = Index(nr);
+    state().selection.BearbeitungsmodusSubstrat = "Aendern";
+    state().selection.SubstratIndex = Index(nr);
     frmSubstrat::instanz().Show();
     return frmSubstrat::instanz();
   };
@@ -96,8 +96,8 @@ TEST_F(EnterKettenTest, EnterLeadsFromTheBoxesToSaveAndSaves) {
 // Concentration → rate → price → "OK": Enter calculates, Enter on "Übernehmen" takes the
 // result over into the material editor's price.
 TEST_F(EnterKettenTest, ApplicationRateCalculatesAndTakesOverByEnter) {
-  state().AktuellerBaum = "Material";
-  state().MaterialIndex = Index("M1024");
+  state().selection.AktuellerBaum = "Material";
+  state().selection.MaterialIndex = Index("M1024");
   mdlPopUp::PopUpAendern();
   frmMaterial4opt& material = frmMaterial4opt::instanz();
   ASSERT_TRUE(test::Click(material.opbBezug[3]));

@@ -18,8 +18,8 @@ namespace {
 class ErsterFokusTest : public test::MaterialEditorFixture {
  protected:
   static frmTopfSubstrat& KombinationAendern(const std::string& nr) {
-    state().Bearbeitungsmodus = "Aendern";
-    state().MaterialIndex = Index(nr);
+    state().selection.Bearbeitungsmodus = "Aendern";
+    state().selection.MaterialIndex = Index(nr);
     frmTopfSubstrat& form = frmTopfSubstrat::instanz();
     form.Show();
     return form;
@@ -50,14 +50,14 @@ TEST_F(ErsterFokusTest, SubstrateEditorFromTheCombinationStartsOnNewRecordAndSpa
 // From the material tree the button is hidden: the focus starts on "Speichern"; the pot
 // editor starts in its name field.
 TEST_F(ErsterFokusTest, EditorsFromTheTreeStartOnTheirFirstShownControl) {
-  state().BearbeitungsmodusSubstrat = "Neu";
+  state().selection.BearbeitungsmodusSubstrat = "Neu";
   frmSubstrat& substrat = frmSubstrat::instanz();
   substrat.Show();
   ASSERT_TRUE(test::ActivateWindowOf(&substrat));
   EXPECT_EQ(test::FocusWidget(), substrat.cmbSpeichern);
   substrat.Unload();
 
-  state().BearbeitungsmodusTopf = "Neu";
+  state().selection.BearbeitungsmodusTopf = "Neu";
   frmTopf& topf = frmTopf::instanz();
   topf.Show();
   ASSERT_TRUE(test::ActivateWindowOf(&topf));

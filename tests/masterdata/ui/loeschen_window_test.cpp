@@ -43,7 +43,7 @@ class LoeschenTest : public test::FensterTest {
 
   // The master-data window, shown in the main window's frame.
   frmStammdaten& Stammdaten() {
-    state().ModusStammdaten = true;
+    state().enterprise.ModusStammdaten = true;
     mdiTolvarZentral::instanz().ui::MainForm::Show();  // the frame only, without the opening sequence
     frmStammdaten& form = frmStammdaten::instanz();
     form.Show();
@@ -70,7 +70,7 @@ class LoeschenTest : public test::FensterTest {
     ASSERT_TRUE(database);
     ASSERT_TRUE(database->Execute(sql)) << database->LastError();
   }
-  static std::string Material() { return state().AktuelleEinstellungen.MaterialPfad; }
+  static std::string Material() { return state().enterprise.AktuelleEinstellungen.MaterialPfad; }
   void ExpectQuestion(const test::ShownPrompt& p) {
     EXPECT_EQ(p.kind, test::PromptKind::MsgBox);
     EXPECT_EQ(p.text, kFrage);
@@ -155,8 +155,8 @@ TEST_F(LoeschenTest, PotDeletionRemovesItsCombinations) {
   EXPECT_FALSE(tree->Has(QStringLiteral("M1012")));
   EXPECT_FALSE(tree->Has(QStringLiteral("M1017")));
   EXPECT_TRUE(tree->Has(QStringLiteral("M1014")));
-  for (const GefaessSatz& g : state().GefaessListe) EXPECT_NE(g.MaterialNr, "M1012");
-  for (const MaterialSatz& m : state().MaterialListe) EXPECT_NE(m.MaterialNr, "M1017");
+  for (const GefaessSatz& g : state().masters.GefaessListe) EXPECT_NE(g.MaterialNr, "M1012");
+  for (const MaterialSatz& m : state().masters.MaterialListe) EXPECT_NE(m.MaterialNr, "M1017");
   EXPECT_EQ(prompts->shown().size(), 1u);
 }
 
@@ -176,7 +176,7 @@ TEST_F(LoeschenTest, CombinationDeletionKeepsPotAndSubstrate) {
 TEST_F(LoeschenTest, KeyInNoRowStillReloadsAndRebuilds) {
   frmStammdaten& form = Stammdaten();
   // A site added behind the program's back appears after the deletion's rebuild.
-  Exec(state().AktuellerBetrieb,
+  Exec(state().enterprise.AktuellerBetrieb,
        "INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Gliederungspunkt\", "
        "\"Aktuell\") VALUES ('Sta1099', '1001', 'Haus 99', 0, -1)");
   const std::string tolvar = test::Datenbankinhalt(Tolvar());
@@ -191,8 +191,8 @@ TEST_F(LoeschenTest, SelectionPastTheListDeletesNothing) {
   Stammdaten();
   const std::string tolvar = test::Datenbankinhalt(Tolvar());
   const std::string material = test::Datenbankinhalt(Material());
-  state().AktuellerBaum = "Material";
-  state().MaterialIndex = state().AnzahlMaterialien + 1;
+  state().selection.AktuellerBaum = "Material";
+  state().selection.MaterialIndex = state().masters.AnzahlMaterialien + 1;
   prompts->AnswerMsgBox(ui::msgbox::Yes);
   mdlLoeschen::DatenLoeschen();
   EXPECT_EQ(test::Datenbankinhalt(Tolvar()), tolvar);
@@ -221,9 +221,9 @@ TEST_F(LoeschenTest, CultureTreeOfTheWorkAreaIsExpanded) {
   for (bool erfassung : {true, false}) {
     SCOPED_TRACE(erfassung ? "Erfassung" : "Kalkulation");
     State& s = state();
-    s.ModusStammdaten = false;
-    s.ModusErfassung = erfassung;
-    s.ModusKalkulation = !erfassung;
+    s.enterprise.ModusStammdaten = false;
+    s.enterprise.ModusErfassung = erfassung;
+    s.enterprise.ModusKalkulation = !erfassung;
     mdiTolvarZentral::instanz().ui::MainForm::Show();
     ui::Form* form = nullptr;
     ui::KeyedTree* tree = nullptr;
@@ -246,9 +246,9 @@ TEST_F(LoeschenTest, CultureTreeOfTheWorkAreaIsExpanded) {
       ASSERT_TRUE(test::PopUpCommand(tree, QStringLiteral("K1003"), QStringLiteral("Löschen")));
     } else {
       for (const QString& key : tree->Keys()) tree->SetExpanded(key, false);
-      s.AktuellerBaum = "Kulturen";
-      for (std::size_t i = 0; i < s.KulturListe.size(); ++i) {
-        if (s.KulturListe[i].KulturNr == "K1003") s.KulturIndex = static_cast<int>(i);
+      s.selection.AktuellerBaum = "Kulturen";
+      for (std::size_t i = 0; i < s.masters.KulturListe.size(); ++i) {
+        if (s.masters.KulturListe[i].KulturNr == "K1003") s.selection.KulturIndex = static_cast<int>(i);
       }
       mdlLoeschen::DatenLoeschen();
     }

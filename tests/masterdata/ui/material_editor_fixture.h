@@ -24,7 +24,7 @@ class MaterialEditorFixture : public testing::Test {
   void SetUp() override {
     UnloadAllWindows();
     ResetState();
-    state().AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
+    state().enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
     previousSink_ = data::SetMessageSink(&sink_);
     mdlDatenLaden::MaterialienLaden();
     mdlTopfSubstrate::GefaesseLaden();
@@ -37,7 +37,7 @@ class MaterialEditorFixture : public testing::Test {
 
   // The position of material `nr` in MaterialListe.
   static int Index(const std::string& nr) {
-    const auto& liste = state().MaterialListe;
+    const auto& liste = state().masters.MaterialListe;
     for (std::size_t i = 0; i < liste.size(); ++i) {
       if (liste[i].MaterialNr == nr) return static_cast<int>(i);
     }
@@ -45,7 +45,7 @@ class MaterialEditorFixture : public testing::Test {
     return -1;
   }
   std::string Wert(const std::string& sql) {
-    auto database = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad);
+    auto database = db::Database::Open(state().enterprise.AktuelleEinstellungen.MaterialPfad);
     return database ? database->Scalar(sql).text() : std::string("?");
   }
   // The rows of `tabelle` (Material when not named) with MaterialNr `nr`.

@@ -30,8 +30,8 @@ class MaterialEditorTest : public test::MaterialEditorFixture {
  protected:
   // Opens the general material editor through the tree's pop-up dispatch.
   static frmMaterial4opt& Oeffnen(const std::string& modus, const std::string& nr) {
-    state().AktuellerBaum = "Material";
-    state().MaterialIndex = Index(nr);
+    state().selection.AktuellerBaum = "Material";
+    state().selection.MaterialIndex = Index(nr);
     modus == "Neu" ? mdlPopUp::PopUpNeu() : mdlPopUp::PopUpAendern();
     return frmMaterial4opt::instanz();
   }
@@ -117,7 +117,7 @@ TEST_F(MaterialEditorTest, CalculatorRefusesDivisionByZeroAndWritesTheFirstOpera
 TEST_F(MaterialEditorTest, CalculatorWritesNothingIntoAClosedEditor) {
   Oeffnen("Neu", "M1002").Unload();
   test::ProcessEvents();
-  state().Merkwert = masterdata::kMaterialPreis;
+  state().windows.Merkwert = masterdata::kMaterialPreis;
   frmRechner& rechner = frmRechner::instanz();
   Tippen(rechner, "3");
   rechner.Unload();
@@ -219,11 +219,11 @@ TEST_F(MaterialEditorTest, ChangeShowsThePriceOfOneUnitAndReplacesTheMaterialAsO
   EXPECT_EQ(form.txtWdh->text(), QStringLiteral("10"));
   EXPECT_EQ(form.txtMenge->text(), QStringLiteral("167"));
   EXPECT_TRUE(form.opbBezug[2]->isChecked());
-  EXPECT_EQ(state().Merkwert, masterdata::kMaterialMenge);
+  EXPECT_EQ(state().windows.Merkwert, masterdata::kMaterialMenge);
 
   // A right-click elsewhere in the tree meanwhile does not redirect the save.
-  state().MaterialIndex = Index("M1020");
-  state().AktuelleUeberPNr = "1002";
+  state().selection.MaterialIndex = Index("M1020");
+  state().selection.AktuelleUeberPNr = "1002";
   ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("12,50")));
   ASSERT_TRUE(test::TypeInto(form.txtWdh, QStringLiteral("5")));
   ASSERT_TRUE(test::Click(form.cmbSpeichern));
@@ -233,12 +233,12 @@ TEST_F(MaterialEditorTest, ChangeShowsThePriceOfOneUnitAndReplacesTheMaterialAsO
   EXPECT_EQ(Wert("SELECT UeberPNr FROM Material WHERE MaterialNr = 'M1023'"), "1003");
   EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1023'"), "2,5");
   // Closing reloaded the list: the material is there with its new price.
-  EXPECT_EQ(state().MaterialListe[static_cast<std::size_t>(Index("M1023"))].Wdh, "5");
+  EXPECT_EQ(state().masters.MaterialListe[static_cast<std::size_t>(Index("M1023"))].Wdh, "5");
 }
 
 TEST_F(MaterialEditorTest, NewMaterialOffersOneForEmptyUnitsAndStaysOpenOnNo) {
   frmMaterial4opt& form = Oeffnen("Neu", "M1004");
-  state().AktuelleUeberPNr = "1004";
+  state().selection.AktuelleUeberPNr = "1004";
   const std::string nr = "M1" + form.txtCode->text().right(3).toStdString();
   ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Netzmittel Spezial")));
   ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("3")));
@@ -300,8 +300,8 @@ TEST_F(MaterialEditorTest, ApplicationRateEndsWithoutTouchingTheEditor) {
 }
 
 TEST_F(MaterialEditorTest, GroupEditorEditsTheGroupRowInPlace) {
-  state().Bearbeitungsmodus = "Aendern";
-  state().MaterialIndex = Index("M1007");
+  state().selection.Bearbeitungsmodus = "Aendern";
+  state().selection.MaterialIndex = Index("M1007");
   frmMaterial& form = frmMaterial::instanz();
   form.Show();
   EXPECT_EQ(form.Caption(), QStringLiteral("Material"));
@@ -317,7 +317,7 @@ TEST_F(MaterialEditorTest, GroupEditorEditsTheGroupRowInPlace) {
   EXPECT_EQ(prompts_->messageBoxes()[0].text, QStringLiteral("Sie haben nicht alle notwendigen Werte eingegeben"));
   EXPECT_TRUE(frmMaterial::IsLoaded());
 
-  state().MaterialIndex = Index("M1002");  // the tree's selection moves meanwhile
+  state().selection.MaterialIndex = Index("M1002");  // the tree's selection moves meanwhile
   ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Töpfe und Schalen aller Art")));
   form.txtKuerzel->clear();
   form.chbAktuell->setChecked(false);

@@ -64,9 +64,9 @@ class PersonalEditorenTest : public testing::Test {
     test::ProcessEvents();
     ResetState();
     tolvar::State& s = state();
-    s.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
-    s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
-    s.BetriebOffen = true;
+    s.enterprise.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
+    s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
+    s.enterprise.BetriebOffen = true;
     previousSink_ = data::SetMessageSink(&sink_);
     mdlDatenLaden::PersonalLaden();
     mdlDatenLaden::TaetigkeitenLaden();
@@ -79,11 +79,11 @@ class PersonalEditorenTest : public testing::Test {
 
   static int Index(const std::string& nr) {
     const tolvar::State& s = state();
-    for (std::size_t i = 0; i < s.PersonalListe.size(); ++i) {
-      if (s.PersonalListe[i].PersonalNr == nr) return static_cast<int>(i);
+    for (std::size_t i = 0; i < s.masters.PersonalListe.size(); ++i) {
+      if (s.masters.PersonalListe[i].PersonalNr == nr) return static_cast<int>(i);
     }
-    for (std::size_t i = 0; i < s.StdTaetigkeitListe.size(); ++i) {
-      if (s.StdTaetigkeitListe[i].StdTaetigkeitNr == nr) return static_cast<int>(i);
+    for (std::size_t i = 0; i < s.masters.StdTaetigkeitListe.size(); ++i) {
+      if (s.masters.StdTaetigkeitListe[i].StdTaetigkeitNr == nr) return static_cast<int>(i);
     }
     return -1;
   }
@@ -91,16 +91,16 @@ class PersonalEditorenTest : public testing::Test {
   template <class Fenster>
   Fenster& Oeffnen(const std::string& baum, const std::string& modus, const std::string& nr = "") {
     tolvar::State& s = state();
-    s.AktuellerBaum = baum;
-    s.Bearbeitungsmodus = modus;
-    s.AktuelleUeberPNr = "1001";
-    if (!nr.empty()) (baum == "Personal" ? s.PersonalIndex : s.StdTaetigkeitIndex) = Index(nr);
+    s.selection.AktuellerBaum = baum;
+    s.selection.Bearbeitungsmodus = modus;
+    s.selection.AktuelleUeberPNr = "1001";
+    if (!nr.empty()) (baum == "Personal" ? s.selection.PersonalIndex : s.selection.StdTaetigkeitIndex) = Index(nr);
     Fenster& f = Fenster::instanz();
     f.Show();
     return f;
   }
   std::string Wert(const std::string& sql, const std::vector<db::Value>& params = {}) const {
-    auto db = db::Database::Open(state().AktuellerBetrieb);
+    auto db = db::Database::Open(state().enterprise.AktuellerBetrieb);
     return db ? db->Scalar(sql, params).text() : std::string("<keine Datenbank>");
   }
   int Anzahl(const std::string& tabelle, const std::string& nr) const {
@@ -183,7 +183,7 @@ TEST_F(PersonalEditorenTest, StoredBirthdayOf1900KeepsToday) {
   // P1000 is a group; use a person whose birthday is cleared.
   p.Unload();
   test::ProcessEvents();
-  state().PersonalListe[static_cast<std::size_t>(Index("P1004"))].Geburtstag = base::kNoDate;
+  state().masters.PersonalListe[static_cast<std::size_t>(Index("P1004"))].Geburtstag = base::kNoDate;
   frmPersonal& maier = Oeffnen<frmPersonal>("Personal", "Aendern", "P1004");
   EXPECT_EQ(maier.dtpGeburtstag->Value(), base::Today());
 }
@@ -212,10 +212,10 @@ TEST_F(PersonalEditorenTest, NewRecordKeepsTheParentTheMenuSetWhateverIsRightCli
   frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
   frmTaetigkeiten& t = Oeffnen<frmTaetigkeiten>("StdTaetigkeiten", "Neu");
   // The menu command sets the parent only after the editor is shown ...
-  state().AktuelleUeberPNr = "1002";
+  state().selection.AktuelleUeberPNr = "1002";
   test::ProcessEvents();
   // ... and a later right-click on another tree moves the selection state.
-  state().AktuelleUeberPNr = "1005";
+  state().selection.AktuelleUeberPNr = "1005";
   ASSERT_TRUE(test::TypeInto(p.txtName, QStringLiteral("Weber")));
   ASSERT_TRUE(test::TypeInto(t.txtName, QStringLiteral("Etikettieren")));
   ASSERT_TRUE(test::Click(p.cmbSpeichern));
@@ -311,7 +311,7 @@ TEST_F(PersonalEditorenTest, WeeklyTimeAddsAndRemovesEntriesInGridOrder) {
 
 TEST_F(PersonalEditorenTest, WeeklyTimeGridGrowsSoNoStoredEntryIsLost) {
   {
-    auto db = db::Database::Open(state().AktuellerBetrieb);
+    auto db = db::Database::Open(state().enterprise.AktuellerBetrieb);
     for (int i = 0; i < 55; ++i) {
       db->Execute("INSERT INTO Wochenarbeitszeit (PersonalNr, Wochenarbeitszeit, DatumAb) VALUES ('P1005', ?, '01.01.2020')",
                   {std::to_string(i + 1)});
@@ -328,7 +328,7 @@ TEST_F(PersonalEditorenTest, WeeklyTimeGridGrowsSoNoStoredEntryIsLost) {
 // Each column takes its share of the grid's width as shown, so the entries are readable whole.
 TEST_F(PersonalEditorenTest, StaffGridsShareTheirWidthAmongTheColumns) {
   ASSERT_TRUE(test::Click(Oeffnen<frmPersonal>("Personal", "Aendern", "P1004").cmbWochenarbeitszeit));
-  state().PersonalIndex = Index("P1004");
+  state().selection.PersonalIndex = Index("P1004");
   frmLohneinteilung& l = frmLohneinteilung::instanz();
   l.Show();
   test::ProcessEvents();
@@ -354,7 +354,7 @@ TEST_F(PersonalEditorenTest, StaffGridsShareTheirWidthAmongTheColumns) {
 }
 
 TEST_F(PersonalEditorenTest, WageClassificationShowsSortedAndAddsReplacesDeletes) {
-  state().PersonalIndex = Index("P1004");
+  state().selection.PersonalIndex = Index("P1004");
   frmLohneinteilung& l = frmLohneinteilung::instanz();
   l.Show();
   ui::Grid& g = *l.dtgLohn;
@@ -395,7 +395,7 @@ TEST_F(PersonalEditorenTest, WageClassificationShowsSortedAndAddsReplacesDeletes
 }
 
 TEST_F(PersonalEditorenTest, WageDateBoxAcceptsDigitsAndFullStopsUpToTenCharacters) {
-  state().PersonalIndex = Index("P1003");
+  state().selection.PersonalIndex = Index("P1003");
   frmLohneinteilung& l = frmLohneinteilung::instanz();
   l.Show();
   l.txtDatum->clear();
@@ -422,7 +422,7 @@ TEST_F(PersonalEditorenTest, WageDateBoxAcceptsDigitsAndFullStopsUpToTenCharacte
 TEST_F(PersonalEditorenTest, WageClassificationComesBackFromTheWageGroupsForItsOwnPerson) {
   for (const bool personalSchliessen : {false, true}) {
     SCOPED_TRACE(personalSchliessen ? "staff editor closed" : "another person chosen");
-    state().ModusStammdaten = true;
+    state().enterprise.ModusStammdaten = true;
     test::MainWindowShown();
     frmStammdaten& stamm = frmStammdaten::instanz();
     stamm.Show();
@@ -441,7 +441,7 @@ TEST_F(PersonalEditorenTest, WageClassificationComesBackFromTheWageGroupsForItsO
       ASSERT_TRUE(test::ClickNode(stamm.trvPersonal, QStringLiteral("P1003")));
       ASSERT_TRUE(test::RightClickNode(stamm.trvPersonal, QStringLiteral("P1003")));
       mdiTolvarZentral::instanz().LetztesPopUp()->hide();
-      ASSERT_EQ(state().PersonalIndex, Index("P1003"));
+      ASSERT_EQ(state().selection.PersonalIndex, Index("P1003"));
     }
     test::ProcessEvents();
     ASSERT_TRUE(test::Click(frmLohneinteilung::instanz().cmbLohngruppen));

@@ -39,10 +39,10 @@ class PopUpDispatchTest : public testing::Test {
     test::ProcessEvents();
     ResetState();
     tolvar::State& s = state();
-    s.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
-    s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
-    s.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
-    s.BetriebOffen = true;
+    s.enterprise.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
+    s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
+    s.enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
+    s.enterprise.BetriebOffen = true;
     previousSink_ = data::SetMessageSink(&sink_);
     prompts_->SetExpectAllUsed(false);
     mdlDatenLaden::MaterialienLaden();
@@ -81,8 +81,9 @@ TEST_F(PopUpDispatchTest, CaptionIsTheGroupsNameExceptForAChangedReusableMateria
     ASSERT_TRUE(test::PopUpCommand(stamm.trvMaterial, QString::fromLatin1(fall.nr), QString::fromLatin1(fall.befehl)));
     ASSERT_TRUE(frmMaterial4opt::IsLoaded());
     EXPECT_EQ(frmMaterial4opt::instanz().Caption(), fall.caption);
-    EXPECT_EQ(state().HilfeThema, fall.thema);
-    EXPECT_EQ(state().Bearbeitungsmodus, std::string(fall.befehl).find("Neu") != std::string::npos ? "Neu" : "Aendern");
+    EXPECT_EQ(state().windows.HilfeThema, fall.thema);
+    EXPECT_EQ(state().selection.Bearbeitungsmodus,
+              std::string(fall.befehl).find("Neu") != std::string::npos ? "Neu" : "Aendern");
     if (auto* wdh = ui::FindControl<QWidget>(&frmMaterial4opt::instanz(), QStringLiteral("txtWdh"))) {
       EXPECT_EQ(wdh->isVisible(), fall.thema == "5.3.5");
     }
@@ -94,16 +95,16 @@ TEST_F(PopUpDispatchTest, CaptionIsTheGroupsNameExceptForAChangedReusableMateria
 // A list element of a group no editor belongs to: no tree shows one, the dispatch opens nothing.
 TEST_F(PopUpDispatchTest, UnknownGroupOpensNothingButSetsModeAndTopic) {
   tolvar::State& s = state();
-  s.AktuellerBaum = "Material";
-  s.MaterialListe.push_back(MaterialSatz{});
-  s.MaterialListe.back().MaterialNr = "M1010";
-  s.MaterialListe.back().UeberPNr = "1010";
-  s.MaterialIndex = static_cast<int>(s.MaterialListe.size()) - 1;
+  s.selection.AktuellerBaum = "Material";
+  s.masters.MaterialListe.push_back(MaterialSatz{});
+  s.masters.MaterialListe.back().MaterialNr = "M1010";
+  s.masters.MaterialListe.back().UeberPNr = "1010";
+  s.selection.MaterialIndex = static_cast<int>(s.masters.MaterialListe.size()) - 1;
   mdlPopUp::PopUpNeu();
-  EXPECT_EQ(s.Bearbeitungsmodus, "Neu");
-  EXPECT_EQ(s.HilfeThema, "5.3");
+  EXPECT_EQ(s.selection.Bearbeitungsmodus, "Neu");
+  EXPECT_EQ(s.windows.HilfeThema, "5.3");
   mdlPopUp::PopUpAendern();
-  EXPECT_EQ(s.Bearbeitungsmodus, "Aendern");
+  EXPECT_EQ(s.selection.Bearbeitungsmodus, "Aendern");
   EXPECT_FALSE(frmMaterial4opt::IsLoaded());
 }
 
@@ -135,7 +136,7 @@ TEST_F(PopUpDispatchTest, NewOnASecondGroupBringsTheOpenEditorForwardUnchanged) 
   ASSERT_TRUE(test::Click(f.cmbSpeichern));
   test::ProcessEvents();
   EXPECT_FALSE(frmMaterial4opt::IsLoaded());
-  auto db = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad);
+  auto db = db::Database::Open(state().enterprise.AktuelleEinstellungen.MaterialPfad);
   ASSERT_TRUE(db);
   EXPECT_EQ(db->Scalar("SELECT UeberPNr FROM Material WHERE Materialname = 'Netzmittel Spezial'").text(), "1004");
 }

@@ -61,14 +61,14 @@ class RechnerVolumenTest : public test::MaterialEditorFixture {
  protected:
   // The general material editor on material `nr`, opened through the tree's pop-up dispatch.
   static frmMaterial4opt& MaterialOeffnen(const std::string& nr) {
-    state().AktuellerBaum = "Material";
-    state().MaterialIndex = Index(nr);
+    state().selection.AktuellerBaum = "Material";
+    state().selection.MaterialIndex = Index(nr);
     mdlPopUp::PopUpAendern();
     return frmMaterial4opt::instanz();
   }
   static frmTopfSubstrat& KombinationOeffnen(const std::string& modus, const std::string& nr) {
-    state().Bearbeitungsmodus = modus;
-    state().MaterialIndex = Index(nr);
+    state().selection.Bearbeitungsmodus = modus;
+    state().selection.MaterialIndex = Index(nr);
     frmTopfSubstrat& form = frmTopfSubstrat::instanz();
     form.Show();
     return form;
@@ -79,7 +79,7 @@ class RechnerVolumenTest : public test::MaterialEditorFixture {
     liste->setCurrentIndex(index);
   }
   void Ausfuehren(const std::string& sql) {
-    auto database = db::Database::Open(state().AktuelleEinstellungen.MaterialPfad);
+    auto database = db::Database::Open(state().enterprise.AktuelleEinstellungen.MaterialPfad);
     ASSERT_TRUE(database);
     ASSERT_TRUE(database->Execute(sql)) << sql;
   }
@@ -328,7 +328,7 @@ TEST_F(RechnerVolumenTest, CombinationWithAMissingOrUnreadablePartner) {
   EXPECT_EQ(form.txtPreis->text(), QStringLiteral("0,06"));  // 0,04 + 0,4 l × 42 €/m³ / 1000
 
   // A pot whose price is no number leaves the price box as it was.
-  for (MaterialSatz& m : state().MaterialListe) {
+  for (MaterialSatz& m : state().masters.MaterialListe) {
     if (m.MaterialNr == "M1012") m.Preis = "acht Cent";
   }
   Waehlen(form.comTopf, "Topf 13 cm");
@@ -338,7 +338,7 @@ TEST_F(RechnerVolumenTest, CombinationWithAMissingOrUnreadablePartner) {
 }
 
 TEST_F(RechnerVolumenTest, CombinationWithoutPotsAndSubstratesPricesNothingAndStaysUsable) {
-  auto& liste = state().MaterialListe;
+  auto& liste = state().masters.MaterialListe;
   std::erase_if(liste, [](const MaterialSatz& m) { return m.UeberPNr == "1007" || m.UeberPNr == "1008"; });
   frmTopfSubstrat& form = KombinationOeffnen("Neu", "M1001");
   EXPECT_EQ(form.comTopf->count(), 0);
@@ -365,7 +365,7 @@ TEST_F(RechnerVolumenTest, NewCombinationProposesTheBarcodeAnewAtEachActivation)
 // Standard vessel sizes
 
 TEST_F(RechnerVolumenTest, SizesAreAddedChangedDeletedAndOneIsHandedToThePot) {
-  state().BearbeitungsmodusTopf = "Neu";
+  state().selection.BearbeitungsmodusTopf = "Neu";
   frmTopf& topf = frmTopf::instanz();
   topf.Show();
   ASSERT_TRUE(test::Click(topf.cmbVolumen));
@@ -472,7 +472,7 @@ TEST_F(RechnerVolumenTest, SizeEdgeCases) {
 
   // "Taschenrechner" aims the pocket calculator at the volume box.
   ASSERT_TRUE(test::Click(fenster.cmbRechner));
-  EXPECT_EQ(state().Merkwert, masterdata::kStandardVolumen);
+  EXPECT_EQ(state().windows.Merkwert, masterdata::kStandardVolumen);
   EXPECT_TRUE(frmRechner::IsLoaded());
 }
 
@@ -488,7 +488,7 @@ TEST_F(RechnerVolumenTest, EmptySizeTableShowsTheRootAndTakesTheFirstSize) {
   EXPECT_EQ(fenster.trvVolumen->Children(QStringLiteral("Standard")), QStringList{QStringLiteral("Topf 10,50,5")});
 
   // An empty box saves nothing; "OK" for a listed size still hands the box over and closes.
-  state().BearbeitungsmodusTopf = "Neu";
+  state().selection.BearbeitungsmodusTopf = "Neu";
   frmTopf& topf = frmTopf::instanz();
   fenster.txtBezeichnung->clear();
   ASSERT_TRUE(test::TypeInto(fenster.txtVolumen, QStringLiteral("0,7")));

@@ -32,15 +32,15 @@ namespace {
 class TopfEditorTest : public test::MaterialEditorFixture {
  protected:
   static frmTopf& TopfOeffnen(const std::string& modus, const std::string& nr = "M1007") {
-    state().BearbeitungsmodusTopf = modus;
-    state().TopfIndex = Index(nr);
+    state().selection.BearbeitungsmodusTopf = modus;
+    state().selection.TopfIndex = Index(nr);
     frmTopf& form = frmTopf::instanz();
     form.Show();
     return form;
   }
   static frmTopfSubstrat& KombinationOeffnen(const std::string& modus, const std::string& nr) {
-    state().Bearbeitungsmodus = modus;
-    state().MaterialIndex = Index(nr);
+    state().selection.Bearbeitungsmodus = modus;
+    state().selection.MaterialIndex = Index(nr);
     frmTopfSubstrat& form = frmTopfSubstrat::instanz();
     form.Show();
     return form;
@@ -52,10 +52,10 @@ TEST_F(TopfEditorTest, CalculatorWritesIntoTheBoxItsTargetNames) {
     int ziel;
     std::function<QLineEdit*()> box;
   };
-  state().BearbeitungsmodusTopf = "Neu";
-  state().BearbeitungsmodusSubstrat = "Neu";
-  state().Bearbeitungsmodus = "Neu";
-  state().MaterialIndex = Index("M1002");
+  state().selection.BearbeitungsmodusTopf = "Neu";
+  state().selection.BearbeitungsmodusSubstrat = "Neu";
+  state().selection.Bearbeitungsmodus = "Neu";
+  state().selection.MaterialIndex = Index("M1002");
   const Fall faelle[] = {
       {masterdata::kTopfMenge, [] { return frmTopf::instanz().txtMenge; }},
       {masterdata::kTopfPreis, [] { return frmTopf::instanz().txtPreis; }},
@@ -70,7 +70,7 @@ TEST_F(TopfEditorTest, CalculatorWritesIntoTheBoxItsTargetNames) {
     QLineEdit* box = fall.box();
     frmRechner& rechner = frmRechner::instanz();
     rechner.Show();
-    state().Merkwert = fall.ziel;
+    state().windows.Merkwert = fall.ziel;
     ASSERT_TRUE(test::Click(rechner.Number[4]));
     ASSERT_TRUE(test::Click(rechner.Decimal));
     ASSERT_TRUE(test::Click(rechner.Number[5]));
@@ -88,10 +88,10 @@ TEST_F(TopfEditorTest, ChangingAPotShowsItsPriceOfOnePotAndUpdatesItsCombination
   EXPECT_EQ(form.txtWdh->text(), QStringLiteral("1"));
   EXPECT_TRUE(form.opbBezug[1]->isChecked());
   EXPECT_FALSE(form.cmbNeu->isVisible());
-  EXPECT_EQ(state().Merkwert, masterdata::kTopfMenge);
+  EXPECT_EQ(state().windows.Merkwert, masterdata::kTopfMenge);
 
-  state().TopfIndex = Index("M1012");  // moved by another window meanwhile
-  state().MaterialIndex = 7;
+  state().selection.TopfIndex = Index("M1012");  // moved by another window meanwhile
+  state().selection.MaterialIndex = 7;
   ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("6")));
   ASSERT_TRUE(test::TypeInto(form.txtWdh, QStringLiteral("3")));
   ASSERT_TRUE(test::Click(form.cmbSpeichern));
@@ -102,7 +102,7 @@ TEST_F(TopfEditorTest, ChangingAPotShowsItsPriceOfOnePotAndUpdatesItsCombination
   EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1011'"), "2");
   // Pot 2 + 0,8 l × 42 €/m³ / 1000.
   EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1016'"), "2,03");
-  EXPECT_EQ(state().MaterialIndex, 7);
+  EXPECT_EQ(state().selection.MaterialIndex, 7);
 }
 
 TEST_F(TopfEditorTest, NewPotAsksForEmptyValuesAndWritesNothingOnNo) {
@@ -170,10 +170,10 @@ TEST_F(TopfEditorTest, StandardSizeAlreadyListedIsNotAddedAndOkStaysOpen) {
 }
 
 TEST_F(TopfEditorTest, NewSubstrateStartsNotCurrentAndOffersOneForAnEmptyPrice) {
-  state().BearbeitungsmodusSubstrat = "Neu";
+  state().selection.BearbeitungsmodusSubstrat = "Neu";
   frmSubstrat& form = frmSubstrat::instanz();
   form.Show();
-  EXPECT_EQ(state().Merkwert, masterdata::kSubstratPreis);
+  EXPECT_EQ(state().windows.Merkwert, masterdata::kSubstratPreis);
   EXPECT_FALSE(form.chbAktuell->isChecked());
   EXPECT_TRUE(form.opbBezug[1]->isChecked());
   EXPECT_FALSE(form.cmbNeu->isVisible());
@@ -204,7 +204,7 @@ TEST_F(TopfEditorTest, CombinationShowsItsStoredPairAndKeepsTheUsersChoiceOnReac
   ui::FormAccess::Activate(form);
   EXPECT_EQ(form.comTopf->currentText(), QStringLiteral("Topf 14 cm"));
 
-  state().MaterialIndex = Index("M1017");  // the tree's selection moves meanwhile
+  state().selection.MaterialIndex = Index("M1017");  // the tree's selection moves meanwhile
   ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_FALSE(frmTopfSubstrat::IsLoaded());
   EXPECT_EQ(Anzahl("Material", "M1016"), 1);
@@ -239,7 +239,7 @@ TEST_F(TopfEditorTest, NewRecordInThePotEditorKeepsTheShownPot) {
   EXPECT_EQ(form.txtWdh->text(), QStringLiteral("4"));
   EXPECT_NE(form.txtCode->text(), alterCode);
   EXPECT_EQ(form.Kontext().Bearbeitungsmodus, "Neu");
-  EXPECT_EQ(state().BearbeitungsmodusTopf, "Neu");
+  EXPECT_EQ(state().selection.BearbeitungsmodusTopf, "Neu");
   ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Topf 17 cm")));
   ASSERT_TRUE(test::TypeInto(form.txtMenge, QStringLiteral("1")));
   ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("0,8")));

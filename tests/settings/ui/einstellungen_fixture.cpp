@@ -14,7 +14,7 @@ namespace tolvar::test {
 void EinstellungenTest::SetUp() {
   MusterbetriebEinsetzen();
   State& s = state();
-  EinstellungenSatz& e = s.AktuelleEinstellungen;
+  EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
   e.Wetterstation = "München";
   e.Strom = "0,22";
   e.VantelPfad = root.Join("Vantel/Material/TechDaten.mdb");
@@ -26,7 +26,7 @@ void EinstellungenTest::SetUp() {
   e.Jahr = "2024";
   e.Belegung = "75";
   e.Vermarktungskosten = "8";
-  s.FarbeTolvar = 3;
+  s.windows.FarbeTolvar = 3;
   mdlGroesse::FarbnamenErmitteln();
 }
 
@@ -57,6 +57,6 @@ bool EinstellungenTest::Waehlen(QComboBox* box, int index) {
   return PressEnter() && box->currentIndex() == index;
 }
 
-std::string EinstellungenTest::Vantel() const { return state().AktuelleEinstellungen.VantelPfad; }
+std::string EinstellungenTest::Vantel() const { return state().enterprise.AktuelleEinstellungen.VantelPfad; }
 
 }  // namespace tolvar::test

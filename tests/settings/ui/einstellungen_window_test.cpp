@@ -29,12 +29,12 @@ TEST_F(EinstellungenFensterTest, ActivationFillsThePathsAndTheWageTabAndReturnsT
   frmLandkarte& karte = frmLandkarte::instanz();
   ASSERT_TRUE(ActivateWindowOf(&karte));
   ASSERT_TRUE(ClickTab(f.regEinstellungen, 4));
-  state().AktuelleEinstellungen.Wetterstation = "Hof";
+  state().enterprise.AktuelleEinstellungen.Wetterstation = "Hof";
   ASSERT_TRUE(ActivateWindowOf(&karte));
   ASSERT_TRUE(ActivateWindowOf(&f));
   EXPECT_EQ(f.regEinstellungen->Tab(), 0);
   EXPECT_EQ(f.txtStation->text(), QStringLiteral("Hof"));
-  EXPECT_EQ(f.txtVantelPfad->text().toStdString(), state().AktuelleEinstellungen.VantelPfad);
+  EXPECT_EQ(f.txtVantelPfad->text().toStdString(), state().enterprise.AktuelleEinstellungen.VantelPfad);
   EXPECT_TRUE(f.opbLohngruppeBearbeiten->isChecked());
   EXPECT_EQ(f.txtLohngruppeB->text(), QStringLiteral("Gärtner/in"));
   EXPECT_EQ(f.txtloeschen->text(), QStringLiteral("1"));
@@ -48,7 +48,7 @@ TEST_F(EinstellungenFensterTest, HelpFollowsTheCurrentTab) {
     SCOPED_TRACE(tab);
     ASSERT_TRUE(ClickTab(f.regEinstellungen, tab));
     ASSERT_TRUE(PressF1());
-    EXPECT_EQ(state().HilfeThema, thema);
+    EXPECT_EQ(state().windows.HilfeThema, thema);
   }
 }
 
@@ -80,37 +80,37 @@ TEST_F(EinstellungenFensterTest, BrowsingTakesTheChosenResultDatabaseIntoItsBox)
   const QString andere = QString::fromStdString(root.Join("Tolvar_DB/Ergebnisse.mdb"));
   prompts->CancelFile();
   ASSERT_TRUE(Click(f.cmbErgebnisdatenbank));
-  EXPECT_EQ(f.txtErgebnisdatenbank->text().toStdString(), state().AktuelleEinstellungen.Ergebnisdatenbank);
+  EXPECT_EQ(f.txtErgebnisdatenbank->text().toStdString(), state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank);
   prompts->AnswerFile(QString::fromStdString(root.Join("kaputt.mdb"))).AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(Click(f.cmbErgebnisdatenbank));
   EXPECT_EQ(f.txtErgebnisdatenbank->text(), andere) << "a failed check shows the default path";
 }
 
 TEST_F(EinstellungenFensterTest, TheMapSelectsTheCurrentRegionAndTakesTheChoiceOver) {
-  state().AktuelleEinstellungen.Wetterstation = "Lkr. Roth";
-  state().AktuelleEinstellungen.KlimaPfad = "anders";
+  state().enterprise.AktuelleEinstellungen.Wetterstation = "Lkr. Roth";
+  state().enterprise.AktuelleEinstellungen.KlimaPfad = "anders";
   frmEinstellungen& f = Oeffnen();
   ASSERT_TRUE(Click(f.cmbVantel));
   frmLandkarte& karte = frmLandkarte::instanz();
   ASSERT_TRUE(ActivateWindowOf(&karte));
-  EXPECT_NE(state().AktuelleEinstellungen.KlimaPfad, "anders");
+  EXPECT_NE(state().enterprise.AktuelleEinstellungen.KlimaPfad, "anders");
   EXPECT_TRUE(karte.opbStation[19]->isChecked());
   EXPECT_EQ(karte.txtAuswahl->text(), QStringLiteral("Lkr. Roth"));
 
   ASSERT_TRUE(Click(karte.opbStation[13]));
   ASSERT_TRUE(Click(karte.cmbOK));
   EXPECT_FALSE(karte.isVisible());
-  EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, " Kehlheim");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Wetterstation, " Kehlheim");
   EXPECT_EQ(f.txtStation->text(), QStringLiteral(" Kehlheim"));
   EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Wetterstation"), std::vector<std::string>{" Kehlheim"});
 }
 
 TEST_F(EinstellungenFensterTest, TakingOverWithoutAnyRegionChosenStoresNothing) {
-  state().AktuelleEinstellungen.Wetterstation = "Irgendwo";
+  state().enterprise.AktuelleEinstellungen.Wetterstation = "Irgendwo";
   ASSERT_TRUE(Click(Oeffnen().cmbVantel));
   frmLandkarte& karte = frmLandkarte::instanz();
   ASSERT_TRUE(Click(karte.cmbOK));
-  EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "Irgendwo");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Wetterstation, "Irgendwo");
   EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Wetterstation"), std::vector<std::string>{"München"});
 }
 
@@ -125,7 +125,7 @@ TEST_F(EinstellungenFensterTest, ALabelShowsItsStationWithoutChoosingTheRegion) 
   EXPECT_TRUE(info.txtHoehe->text().endsWith(QStringLiteral(" m ü.N.N.")));
   EXPECT_TRUE(info.pcbStatInfo->property("bild").toString().endsWith(QStringLiteral("Schwabmuenchen.gif")));
   EXPECT_FALSE(karte.opbStation[2]->isChecked());
-  EXPECT_EQ(state().GewaehlteRegion, "München");
+  EXPECT_EQ(state().windows.GewaehlteRegion, "München");
 }
 
 // Every region name lies free on the map: no label covers another label or an option, and a
@@ -160,12 +160,12 @@ TEST_F(EinstellungenFensterTest, CancelOnTheMapUnloadsItAndKeepsTheStation) {
   ASSERT_TRUE(Click(frmLandkarte::instanz().cmbAbbruch));
   ProcessEvents();
   EXPECT_FALSE(frmLandkarte::IsLoaded());
-  EXPECT_EQ(state().AktuelleEinstellungen.Wetterstation, "München");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Wetterstation, "München");
 }
 
 TEST_F(EinstellungenFensterTest, TheColourTabShowsTheStoredColours) {
-  state().FarbeMorvin = 5;
-  state().FarbeTolvar = 2;
+  state().windows.FarbeMorvin = 5;
+  state().windows.FarbeTolvar = 2;
   frmEinstellungen& f = Oeffnen(3);
   EXPECT_TRUE(f.opbMorvin[5]->isChecked());
   EXPECT_TRUE(f.opbTolvar[2]->isChecked());

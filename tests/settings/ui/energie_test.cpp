@@ -127,17 +127,17 @@ TEST_F(EnergieTest, NumericColumnsDropOtherKeysWithABeep) {
 // "Speichern" stores a price as typed and refuses one the calculation cannot use.
 TEST_F(EnergieTest, ThePriceIsCheckedThenStoredAsTyped) {
   frmEinstellungen& f = Tab();
-  const std::string vorher = state().AktuelleEinstellungen.Strom;
+  const std::string vorher = state().enterprise.AktuelleEinstellungen.Strom;
   prompts->AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::TypeInto(f.txtKWH, QStringLiteral("-5")));
   ASSERT_TRUE(test::Click(f.cmbStromOK));
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts->messageBoxes()[0].text, QStringLiteral("Überprüfen sie bitte ihre Werte"));
-  EXPECT_EQ(state().AktuelleEinstellungen.Strom, vorher);
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Strom, vorher);
   EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Strom"), std::vector<std::string>{vorher});
   ASSERT_TRUE(test::TypeInto(f.txtKWH, QStringLiteral("0,18")));
   ASSERT_TRUE(test::Click(f.cmbStromOK));
-  EXPECT_EQ(state().AktuelleEinstellungen.Strom, "0,18");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Strom, "0,18");
   EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Strom"), std::vector<std::string>{"0,18"});
 }
 

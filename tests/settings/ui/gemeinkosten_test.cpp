@@ -24,7 +24,7 @@ class GemeinkostenTest : public EinstellungenTest {
  protected:
   frmEinstellungen& Tab() { return Oeffnen(4); }
   frmEinstellungen& ProStandort() {
-    state().AktuelleEinstellungen.Gemeinkostentyp = "1";
+    state().enterprise.AktuelleEinstellungen.Gemeinkostentyp = "1";
     return Tab();
   }
   // Drags the node `key` (its group opened) onto the grid.
@@ -46,7 +46,7 @@ class GemeinkostenTest : public EinstellungenTest {
 };
 
 TEST_F(GemeinkostenTest, OpeningShowsTheSettingsAndTheUniformPanel) {
-  state().AktuelleEinstellungen.Belegung = "";
+  state().enterprise.AktuelleEinstellungen.Belegung = "";
   frmEinstellungen& f = Tab();
   EXPECT_EQ(f.txtGemeinkosten->text(), QStringLiteral("45000"));
   EXPECT_EQ(f.txtBelegung->text(), QStringLiteral("75"));
@@ -75,8 +75,8 @@ TEST_F(GemeinkostenTest, DroppingTheRootListsEverySiteOnceAndMarksTheLast) {
   const QStringList alle = {"Venlo-Haus 1", "Venlo-Haus 2", "Folienhaus 1", "Stellfläche Freiland"};
   EXPECT_EQ(Spalte0(f), alle);
   EXPECT_EQ(f.dtgStandort->CellBackColor(4, 0), kMarkiert);
-  EXPECT_EQ(state().StandortTabelleZeile, 4);
-  EXPECT_TRUE(state().StandortTabelleAktiv);
+  EXPECT_EQ(state().windows.StandortTabelleZeile, 4);
+  EXPECT_TRUE(state().windows.StandortTabelleAktiv);
 
   ASSERT_TRUE(Betrag(f, 2, QStringLiteral("300")));
   ASSERT_EQ(f.dtgStandort->TextMatrix(2, 1), QStringLiteral("300"));
@@ -109,7 +109,7 @@ TEST_F(GemeinkostenTest, TypedAmountsAreSummedAndSaved) {
   ASSERT_TRUE(TypeInto(f.txtJahr, QString()));
   ASSERT_TRUE(TypeInto(f.txtBelegung, QString()));
   ASSERT_TRUE(Click(f.cmbGemeikostenSpeichern));
-  const EinstellungenSatz& e = state().AktuelleEinstellungen;
+  const EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   EXPECT_EQ(e.Jahr, "0");
   EXPECT_EQ(e.Belegung, "75");
   EXPECT_EQ(e.Gemeinkostentyp, "1");

@@ -165,7 +165,7 @@ TEST_F(LohngruppenTest, AMissingResultFileReportsThatNoCalculatorCanRun) {
 // The result goes into the overheads box after a click into it, into the amount of a grid row
 // after a double-click on that row.
 TEST_F(LohngruppenTest, TheOverheadsCalculatorWritesIntoTheBoxOrTheAimedGridRow) {
-  state().AktuelleEinstellungen.Gemeinkostentyp = "1";
+  state().enterprise.AktuelleEinstellungen.Gemeinkostentyp = "1";
   frmEinstellungen& f = Oeffnen(4);
   const auto summe = [](frmTabellenrechner& r) {
     EXPECT_EQ(r.AktivesBlatt(), mdlExcel::Rechner::Gemeinkosten);
@@ -255,7 +255,7 @@ TEST_F(LohngruppenTest, ComingBackFromTheCalculatorKeepsItsValueAndTheTab) {
   EXPECT_EQ(f.regEinstellungen->Tab(), 4);
   EXPECT_EQ(f.txtGemeinkosten->text(), QStringLiteral("32500,50"));
   ASSERT_TRUE(Click(f.cmbGemeikostenSpeichern));
-  EXPECT_EQ(state().AktuelleEinstellungen.Gemeinkosten, "32500,50");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "32500,50");
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST_F(SachkostenTest, TurnoverAndMarketingCostsGiveTheShare) {
     EXPECT_TRUE(f.fraUmsatz->isHidden());
     EXPECT_FALSE(f.opbVermarktung[0]->isChecked());
   }
-  EXPECT_EQ(state().AktuelleEinstellungen.Vermarktungskosten, "8") << "OK stores nothing";
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, "8") << "OK stores nothing";
 }
 
 TEST_F(SachkostenTest, AZeroTurnoverIsRefusedAndAnEmptyShareIsStoredAsZero) {
@@ -72,7 +72,7 @@ TEST_F(SachkostenTest, AZeroTurnoverIsRefusedAndAnEmptyShareIsStoredAsZero) {
   ASSERT_TRUE(Click(f.opbVermarktung[1]));
   EXPECT_TRUE(f.txtVermarktung->text().isEmpty());
   ASSERT_TRUE(Click(f.cmbVermarktungskostenSpeichern));
-  EXPECT_EQ(state().AktuelleEinstellungen.Vermarktungskosten, "0");
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, "0");
   ASSERT_TRUE(TypeInto(f.txtVermarktung, QStringLiteral("9")));
   ASSERT_TRUE(Click(f.cmbReset));
   EXPECT_EQ(f.txtVermarktung->text(), QStringLiteral("0"));

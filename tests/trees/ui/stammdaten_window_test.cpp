@@ -34,11 +34,11 @@ class StammdatenTest : public testing::Test {
     test::ProcessEvents();
     ResetState();
     tolvar::State& s = state();
-    s.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
-    s.TolvarDatenbankPfad = data::Zwillingspfad(s.AktuellerBetrieb, ".Tolvar");
-    s.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
-    s.ModusStammdaten = true;
-    s.BetriebOffen = true;
+    s.enterprise.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
+    s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
+    s.enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
+    s.enterprise.ModusStammdaten = true;
+    s.enterprise.BetriebOffen = true;
     // Sta1005 becomes a group of Sta1001 holding nothing; Sta1012 a current house in Sta1001.
     Exec("UPDATE \"Standort\" SET \"Gliederungspunkt\" = -1 WHERE \"StandortNr\" = 'Sta1005'");
     Exec("INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Gliederungspunkt\", "
@@ -53,12 +53,12 @@ class StammdatenTest : public testing::Test {
 
   void Activate() { ui::FormAccess::Activate(*form_); }
   void Exec(const std::string& sql) {
-    auto db = db::Database::Open(state().AktuellerBetrieb);
+    auto db = db::Database::Open(state().enterprise.AktuellerBetrieb);
     ASSERT_TRUE(db);
     ASSERT_TRUE(db->Execute(sql));
   }
   std::string SiteParent(const std::string& nr) {
-    auto db = db::Database::Open(state().AktuellerBetrieb);
+    auto db = db::Database::Open(state().enterprise.AktuellerBetrieb);
     db::Recordset rs = db->OpenTable("Standort");
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
       if (rs.Field("StandortNr").text() == nr) return rs.Field("UeberPNr").text();
@@ -130,7 +130,7 @@ TEST_F(StammdatenTest, FiveTreesInTheCurrentView) {
   EXPECT_TRUE(form_->trvStandort->Sorted(QStringLiteral("Standort")));
   EXPECT_FALSE(form_->trvMaterial->Sorted(QStringLiteral("Material")));
   EXPECT_EQ(form_->trvMaterial->Children(QStringLiteral("Material")).first(), QStringLiteral("M1001"));
-  EXPECT_EQ(state().StandortIndex, state().AnzahlStandorte + 1);
+  EXPECT_EQ(state().selection.StandortIndex, state().masters.AnzahlStandorte + 1);
 }
 
 TEST_F(StammdatenTest, ViewButtonTogglesAndActivationKeepsTheView) {
@@ -148,11 +148,11 @@ TEST_F(StammdatenTest, ViewButtonTogglesAndActivationKeepsTheView) {
 }
 
 TEST_F(StammdatenTest, ActivationOutsideMasterDataModeLeavesTheCultureTree) {
-  state().ModusStammdaten = false;
+  state().enterprise.ModusStammdaten = false;
   Exec("UPDATE \"Kulturen\" SET \"Aktuell\" = -1 WHERE \"KulturNr\" = 'K1007'");
   Activate();
   EXPECT_FALSE(form_->trvKulturen->Has(QStringLiteral("K1007")));
-  state().ModusStammdaten = true;
+  state().enterprise.ModusStammdaten = true;
   Activate();
   EXPECT_TRUE(form_->trvKulturen->Has(QStringLiteral("K1007")));
 }
@@ -205,7 +205,7 @@ TEST_F(StammdatenTest, RightClickSetsContextAndShowsPopUp) {
     const QString node = QString::fromUtf8(c.node);
     Erreichbar(tree, {c.node});
     QMenu* before = main_->LetztesPopUp();
-    state().AktuelleUeberPNr = "unverändert";
+    state().selection.AktuelleUeberPNr = "unverändert";
     if (node.isEmpty()) {
       tree->Select(QString());  // nothing selected: a right press on the free space
       ASSERT_TRUE(test::ClickTreeSpace(tree));  // left button: nothing
@@ -216,8 +216,8 @@ TEST_F(StammdatenTest, RightClickSetsContextAndShowsPopUp) {
       EXPECT_EQ(main_->LetztesPopUp(), before);
       ASSERT_TRUE(test::RightClickNode(tree, node));
     }
-    EXPECT_EQ(state().AktuellerBaum, c.baum);
-    EXPECT_EQ(state().AktuelleUeberPNr, c.ueber ? c.ueber : "unverändert");
+    EXPECT_EQ(state().selection.AktuellerBaum, c.baum);
+    EXPECT_EQ(state().selection.AktuelleUeberPNr, c.ueber ? c.ueber : "unverändert");
     if (c.menu == nullptr) {
       EXPECT_EQ(main_->LetztesPopUp(), before);
     } else {
@@ -271,8 +271,8 @@ TEST_F(StammdatenTest, RightPressSelectsTheNodeThePopUpActsOn) {
   }
   // The delete command of the site pop-up would take the site pressed last.
   const tolvar::State& s = state();
-  ASSERT_LT(s.StandortIndex, static_cast<int>(s.StandortListe.size()));
-  EXPECT_EQ(s.StandortListe[static_cast<std::size_t>(s.StandortIndex)].StandortNr, "Sta1003");
+  ASSERT_LT(s.selection.StandortIndex, static_cast<int>(s.masters.StandortListe.size()));
+  EXPECT_EQ(s.masters.StandortListe[static_cast<std::size_t>(s.selection.StandortIndex)].StandortNr, "Sta1003");
 }
 
 // Left click on one record, right press on another: the pop-up's command takes the one pressed.
@@ -294,7 +294,8 @@ TEST_F(StammdatenTest, PopUpCommandsActOnTheRightPressedRecord) {
   Zeigen();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pressed);
-    const std::string pfad = c.material ? state().AktuelleEinstellungen.MaterialPfad : state().TolvarDatenbankPfad;
+    const std::string pfad =
+        c.material ? state().enterprise.AktuelleEinstellungen.MaterialPfad : state().enterprise.TolvarDatenbankPfad;
     ASSERT_GT(Anzahl(pfad, c.table, c.column, c.first), 0);
     ASSERT_GT(Anzahl(pfad, c.table, c.column, c.pressed), 0);
     ui::KeyedTree* tree = form_->Baum(c.tree);
@@ -322,7 +323,7 @@ TEST_F(StammdatenTest, CultureRootFoundByItsText) {
   Erreichbar(form_->trvKulturen, {"K1002"});
   ASSERT_TRUE(test::RightClickNode(form_->trvKulturen, QStringLiteral("K1002")));
   EXPECT_EQ(main_->LetztesPopUp(), main_->mnuPopUp1);
-  EXPECT_EQ(state().KulturIndex, 2);
+  EXPECT_EQ(state().selection.KulturIndex, 2);
   main_->mnuPopUp1->hide();
 }
 
@@ -348,7 +349,7 @@ TEST_F(StammdatenDragTest, DropOnGroupWritesItsNumberAndRebuildsInTheViewShown) 
   EXPECT_EQ(SiteParent("Sta1012"), "1005");
   EXPECT_EQ(form_->trvStandort->ParentKey(QStringLiteral("Sta1012")), QStringLiteral("Sta1005"));
   EXPECT_TRUE(form_->trvStandort->Has(QStringLiteral("Sta1007")));  // still the full view
-  EXPECT_TRUE(state().ZiehenAktiv);
+  EXPECT_TRUE(state().windows.ZiehenAktiv);
   EXPECT_TRUE(prompts_->shown().empty());
 
   Drag(form_->trvStandort, QStringLiteral("Sta1012"), QStringLiteral("Standort"));
@@ -387,8 +388,8 @@ TEST_F(StammdatenDragTest, DropFromAnotherWindowsTreeIsRefused) {
   ui::KeyedTree* tree = form_->trvStandort;
   tree->Select(QStringLiteral("Sta1012"));
   const QPoint to = Center(tree, QStringLiteral("Sta1005"));
-  state().ZiehKnoten = "Sta1012";
-  state().ZiehenAktiv = true;
+  state().windows.ZiehKnoten = "Sta1012";
+  state().windows.ZiehenAktiv = true;
   tree->SetDropHighlight(QStringLiteral("Sta1005"));
   prompts_->AnswerMsgBox(ui::msgbox::Ok);
   ui::DragController::Begin(fremd);
@@ -397,7 +398,7 @@ TEST_F(StammdatenDragTest, DropFromAnotherWindowsTreeIsRefused) {
   EXPECT_EQ(prompts_->shown()[0].text, QStringLiteral("Zu verschiebende Daten sind keine Standorte."));
   EXPECT_EQ(SiteParent("Sta1012"), "1001");
   EXPECT_EQ(tree->DropHighlight(), QStringLiteral("Sta1005"));
-  EXPECT_TRUE(state().ZiehenAktiv);
+  EXPECT_TRUE(state().windows.ZiehenAktiv);
 }
 
 // The root is never dragged; a press on the free space marks nothing; a drop on the free
@@ -406,22 +407,22 @@ TEST_F(StammdatenDragTest, RootAndFreeSpaceMoveNothing) {
   ui::KeyedTree* tree = form_->trvStandort;
   Drag(tree, QStringLiteral("Standort"), QStringLiteral("Sta1001"));
   EXPECT_FALSE(ui::DragController::Active());
-  EXPECT_FALSE(state().ZiehenAktiv);
+  EXPECT_FALSE(state().windows.ZiehenAktiv);
   EXPECT_EQ(SiteParent("Sta1001"), "0");
   ASSERT_TRUE(test::ClickTreeSpace(tree));
   EXPECT_TRUE(tree->DropHighlight().isEmpty());
-  EXPECT_TRUE(state().ZiehKnoten.empty());
+  EXPECT_TRUE(state().windows.ZiehKnoten.empty());
   Drag(tree, QStringLiteral("Sta1012"), QString());
-  EXPECT_FALSE(state().ZiehenAktiv);
+  EXPECT_FALSE(state().windows.ZiehenAktiv);
   EXPECT_EQ(SiteParent("Sta1012"), "1001");
   EXPECT_TRUE(prompts_->shown().empty());
 }
 
 TEST_F(StammdatenDragTest, MaterialDropReloadsMaterialsThenPots) {
-  state().GefaessListe.clear();
-  state().AnzahlGefaesse = 0;
+  state().masters.GefaessListe.clear();
+  state().masters.AnzahlGefaesse = 0;
   Drag(form_->trvMaterial, QStringLiteral("M1010"), QStringLiteral("M1002"));
-  EXPECT_GT(state().AnzahlGefaesse, 0);
+  EXPECT_GT(state().masters.AnzahlGefaesse, 0);
   EXPECT_EQ(form_->trvMaterial->ParentKey(QStringLiteral("M1010")), QStringLiteral("M1002"));
 }
 
