@@ -11,12 +11,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 #include <QWindow>
+#include <vector>
 
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
@@ -110,7 +112,11 @@ void Settle() {
   // On a desktop a window just shown appears a moment later, when the window manager has
   // framed and placed it; until then its place and its activation are still to come. Each
   // window is waited for once, as one hidden behind another may never be shown on the screen.
-  for (QWidget* window : QApplication::topLevelWidgets()) {
+  // Waiting runs events, which may delete windows of the list: they are held by guards.
+  std::vector<QPointer<QWidget>> windows;
+  for (QWidget* window : QApplication::topLevelWidgets()) windows.emplace_back(window);
+  for (const QPointer<QWidget>& window : windows) {
+    if (window.isNull()) continue;
     QWindow* handle = window->windowHandle();
     if (!window->isVisible() || handle == nullptr || handle->isExposed()) continue;
     if (handle->property("tolvarTestWaited").toBool()) continue;
