@@ -12,13 +12,9 @@ namespace tolvar::test {
 AppTest::AppTest() {
   ResetState();
   state().windows.AufloesungOk = 0;
-  previousSink_ = data::SetMessageSink(&sink_);
 }
 
-AppTest::~AppTest() {
-  data::SetMessageSink(previousSink_);
-  ResetState();
-}
+AppTest::~AppTest() { ResetState(); }
 
 void AppTest::TearDown() {
   // Closing runs while the data root and the doubles still exist.

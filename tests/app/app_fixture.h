@@ -11,6 +11,7 @@
 #include "app/message_sink.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/ui_forms.h"
 #include "support/ui_prompts.h"
 
@@ -51,7 +52,7 @@ class AppTest : public ::testing::Test {
 
  private:
   app::PromptMessageSink sink_;
-  data::MessageSink* previousSink_ = nullptr;
+  ScopedMessageSink sinkInUse_{&sink_};
 };
 
 // Texts of the message boxes shown so far.

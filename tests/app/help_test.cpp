@@ -104,11 +104,9 @@ TEST_F(HelpTest, MissingHelpFolderShowsNothingAndSaysSo) {
   mdlHilfe::HilfeAufrufen("10");
   ui::HelpViewer::Instance().hide();
   std::filesystem::remove_all(sys::DataPath("\\Hilfe"));
-  test::RecordingMessageSink meldungen;
-  data::MessageSink* vorher = data::SetMessageSink(&meldungen);
+  test::ScopedRecordingSink meldungen;
   mdlHilfe::HilfeAufrufen("5");
   mdlHilfe::HilfeAufrufen("Index");
-  data::SetMessageSink(vorher);
   EXPECT_FALSE(ui::HelpViewer::Instance().isVisible());
   ASSERT_EQ(meldungen.messages.size(), 2u);
   EXPECT_EQ(meldungen.messages[0].text.rfind("Die Hilfe wurde nicht gefunden.", 0), 0u);

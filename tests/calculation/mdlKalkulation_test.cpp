@@ -44,7 +44,6 @@ const std::string kReferenz = [] {
 class KalkulationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    data::SetMessageSink(&meldungen);
     ResetState();
     DiensteZuruecksetzen();
     State& s = state();
@@ -58,7 +57,6 @@ class KalkulationTest : public ::testing::Test {
   void TearDown() override {
     DiensteZuruecksetzen();
     ResetState();
-    data::SetMessageSink(nullptr);
   }
 
   void Waehlen(const std::string& nr) {
@@ -82,7 +80,7 @@ class KalkulationTest : public ::testing::Test {
   }
 
   test::FreshDataRoot root;
-  test::RecordingMessageSink meldungen;
+  test::ScopedRecordingSink meldungen;
 };
 
 std::vector<std::pair<std::string, std::string>> Boxen(const KalkulationsFenster& f) {

@@ -31,19 +31,16 @@ class VergleichskulturTest : public testing::Test {
   test::TempDir dir;
   std::string pfad = dir.Join("Ergebnisse.mdb");
   FesteUhr uhr;
-  test::RecordingMessageSink meldungen;
-  data::MessageSink* vorherigeMeldungen = nullptr;
+  test::ScopedRecordingSink meldungen;
 
   void SetUp() override {
     ResetState();
     base::SetClock(&uhr);
-    vorherigeMeldungen = data::SetMessageSink(&meldungen);
     auto datenbank = db::Database::Create(pfad);
     ASSERT_TRUE(datenbank && datenbank->ExecuteScript(test::SchemaOf("Vergleichskulturen")));
     state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = pfad;
   }
   void TearDown() override {
-    data::SetMessageSink(vorherigeMeldungen);
     base::SetClock(nullptr);
     ResetState();
   }

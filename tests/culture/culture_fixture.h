@@ -30,14 +30,13 @@ class StehendeUhr : public base::Clock {
 class CultureFixture : public testing::Test {
  protected:
   TempDir dir;
-  test::RecordingMessageSink meldungen;
+  test::ScopedRecordingSink meldungen;
   StehendeUhr uhr;
   std::unique_ptr<db::Database> morvin;
   std::unique_ptr<db::Database> tolvar;
 
   void SetUp() override {
     ResetState();
-    data::SetMessageSink(&meldungen);
     base::SetClock(&uhr);
     morvin = db::Database::Create(dir.Join("Betrieb.mdb"));
     ASSERT_TRUE(morvin && morvin->ExecuteScript(SchemaOf({"KulturStandorte", "Standort"})));
@@ -56,7 +55,6 @@ class CultureFixture : public testing::Test {
 
   void TearDown() override {
     base::SetClock(nullptr);
-    data::SetMessageSink(nullptr);
     ResetState();
   }
 

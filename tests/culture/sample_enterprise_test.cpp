@@ -19,8 +19,7 @@ namespace {
 
 TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
   test::FreshDataRoot root;
-  test::RecordingMessageSink meldungen;
-  data::SetMessageSink(&meldungen);
+  test::ScopedRecordingSink meldungen;
   ResetState();
   State& s = state();
   s.enterprise.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
@@ -81,7 +80,6 @@ TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
   EXPECT_EQ(mdlKulturMaterial::KulturMaterialTabelle().size(), 6u);
   EXPECT_TRUE(meldungen.messages.empty());
 
-  data::SetMessageSink(nullptr);
   ResetState();
 }
 

@@ -27,13 +27,11 @@ const std::string kErgebnisSchema = SchemaOf("Vergleichskulturen");
 void DataTest::SetUp() {
   ResetState();
   previousRoot_ = sys::SetDataRoot(dir_.Path());
-  previousSink_ = data::SetMessageSink(&sink_);
   base::SetClock(&clock_);
 }
 
 void DataTest::TearDown() {
   base::SetClock(nullptr);
-  data::SetMessageSink(previousSink_);
   sys::SetDataRoot(previousRoot_);
   ResetState();
 }

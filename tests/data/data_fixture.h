@@ -56,11 +56,10 @@ class DataTest : public ::testing::Test {
 
   TempDir dir_;
   FixedClock clock_;
-  test::RecordingMessageSink sink_;
+  test::ScopedRecordingSink sink_;
 
  private:
   std::string previousRoot_;
-  data::MessageSink* previousSink_ = nullptr;
 };
 
 }  // namespace tolvar::test

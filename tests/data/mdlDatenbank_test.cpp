@@ -584,8 +584,7 @@ TEST_F(ResultDatabaseTest, FailuresKeepTheSettingAndAreReported) {
 
 TEST(EnterpriseFilesShipped, BackupAndRestoreOfTheSampleEnterprise) {
   FreshDataRoot root;
-  test::RecordingMessageSink sink;
-  data::MessageSink* previous = data::SetMessageSink(&sink);
+  test::ScopedRecordingSink sink;
   ResetState();
   State& s = state();
   s.enterprise.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
@@ -605,7 +604,6 @@ TEST(EnterpriseFilesShipped, BackupAndRestoreOfTheSampleEnterprise) {
   EXPECT_EQ(Bytes(root.Join("Betriebe/Wiederhergestellt.mdb")), Bytes(msd));
   EXPECT_EQ(Bytes(root.Join("Betriebe/Wiederhergestellt.Tolvar")),
             Bytes(root.Join("Sicherungsdateien/Mustergärtnerei.TSD")));
-  data::SetMessageSink(previous);
   ResetState();
 }
 

@@ -17,8 +17,7 @@ namespace {
 TEST(ShippedDefaultsTest, SampleEnterpriseAndDefaultDatabasesPassEveryCheck) {
   test::FreshDataRoot root;
   ResetState();
-  test::RecordingMessageSink sink;
-  data::MessageSink* previous = data::SetMessageSink(&sink);
+  test::ScopedRecordingSink sink;
 
   State& s = state();
   s.enterprise.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
@@ -56,7 +55,6 @@ TEST(ShippedDefaultsTest, SampleEnterpriseAndDefaultDatabasesPassEveryCheck) {
   EXPECT_TRUE(klima->HasTable(s.enterprise.AktuelleEinstellungen.Wetterstation + "-Temperatur"));
   EXPECT_TRUE(klima->HasTable(s.enterprise.AktuelleEinstellungen.Wetterstation + "-Einstrahlung"));
 
-  data::SetMessageSink(previous);
   ResetState();
 }
 

@@ -29,12 +29,10 @@ INSERT INTO "Vantel" VALUES ('Sta1002', '40', '12', '1200', '4', '6', '15', '1',
 class SiteEditorTest : public testing::Test {
  protected:
   test::TempDir dir;
-  test::RecordingMessageSink sink;
-  data::MessageSink* vorher = nullptr;
+  test::ScopedRecordingSink sink;
 
   void SetUp() override {
     ResetState();
-    vorher = data::SetMessageSink(&sink);
     State& s = state();
     s.enterprise.TolvarDatenbankPfad = dir.Join("Betrieb.Tolvar");
     s.enterprise.AktuellerBetrieb = dir.Join("Betrieb.mdb");
@@ -69,7 +67,6 @@ class SiteEditorTest : public testing::Test {
     s.masters.StandortListe = {gruppe, haus, ohne};
     s.masters.AnzahlStandorte = 3;
   }
-  void TearDown() override { data::SetMessageSink(vorher); }
 
   void Oeffnen(const std::string& modus, int index, StandortFormular& f) {
     state().selection.Bearbeitungsmodus = modus;

@@ -42,10 +42,7 @@ void Tasten(Taschenrechner& r, const std::string& folge) {
 
 class RechnerTest : public testing::Test {
  protected:
-  RechnerTest() { vorher_ = data::SetMessageSink(&sink_); }
-  ~RechnerTest() override { data::SetMessageSink(vorher_); }
-  test::RecordingMessageSink sink_;
-  data::MessageSink* vorher_;
+  test::ScopedRecordingSink sink_;
 };
 
 TEST_F(RechnerTest, KeySequences) {

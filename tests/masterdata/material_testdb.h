@@ -35,7 +35,6 @@ class MaterialDb : public testing::Test {
     ResetState();
     state().enterprise.AktuelleEinstellungen.MaterialPfad = pfad_;
     base::SetClock(&uhr_);
-    vorher_ = data::SetMessageSink(&sink_);
     auto database = db::Database::Create(pfad_);
     EXPECT_TRUE(database);
     EXPECT_TRUE(database->ExecuteScript(SchemaOf({"Material", "Gefaesse", "Topfsubstrat", "Standardgroessen"})));
@@ -45,7 +44,6 @@ class MaterialDb : public testing::Test {
     }
   }
   ~MaterialDb() override {
-    data::SetMessageSink(vorher_);
     base::SetClock(nullptr);
     ResetState();
   }
@@ -91,8 +89,7 @@ class MaterialDb : public testing::Test {
   TempDir dir_;
   std::string pfad_;
   FesteUhr uhr_;
-  test::RecordingMessageSink sink_;
-  data::MessageSink* vorher_ = nullptr;
+  test::ScopedRecordingSink sink_;
 };
 
 }  // namespace tolvar::test

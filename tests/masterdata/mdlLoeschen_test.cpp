@@ -306,16 +306,12 @@ class SelectionDeletionTest : public DeletionTest {
     MaterialSatz m;
     m.MaterialNr = "T1";
     s.masters.MaterialListe = {m};
-    previous_ = data::SetMessageSink(&sink_);
     Zeilen(tolvarPfad_, "KulturPhasen", "Kulturnummer", {"K1"});
     Zeilen(tolvarPfad_, "Vantel", "StandortNr", {"S1"});
     Zeilen(tolvarPfad_, "ArbeitMaterial", "TaetigkeitNr", {"A1"});
     Materialbestand();
   }
-  ~SelectionDeletionTest() override {
-    data::SetMessageSink(previous_);
-    ResetState();
-  }
+  ~SelectionDeletionTest() override { ResetState(); }
   void Auswahl(int index) {
     State& s = state();
     s.selection.KulturIndex = s.selection.StandortIndex = s.selection.StdTaetigkeitIndex = s.selection.MaterialIndex =
@@ -328,8 +324,7 @@ class SelectionDeletionTest : public DeletionTest {
     return mdlLoeschen::MaterialDatenLoeschen() && ok;
   }
 
-  test::RecordingMessageSink sink_;
-  data::MessageSink* previous_ = nullptr;
+  test::ScopedRecordingSink sink_;
 };
 
 TEST_F(SelectionDeletionTest, IndexOutsideTheListDeletesNothing) {

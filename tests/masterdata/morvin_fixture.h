@@ -35,11 +35,9 @@ class MorvinTest : public testing::Test {
                                "Wochenarbeitszeit"}));
     Anlegen(tolvar_, SchemaOf({"tolvar_schema.Tarif"}));
     base::SetClock(&uhr_);
-    previousSink_ = data::SetMessageSink(&meldungen_);
     ResetState();
   }
   ~MorvinTest() override {
-    data::SetMessageSink(previousSink_);
     base::SetClock(nullptr);
     ResetState();
   }
@@ -67,8 +65,7 @@ class MorvinTest : public testing::Test {
   std::string morvin_;
   std::string tolvar_;
   StellUhr uhr_;
-  test::RecordingMessageSink meldungen_;
-  data::MessageSink* previousSink_ = nullptr;
+  test::ScopedRecordingSink meldungen_;
 };
 
 }  // namespace tolvar::test

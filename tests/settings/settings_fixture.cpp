@@ -22,7 +22,6 @@ std::unique_ptr<db::Database> Make(const std::string& path, const std::string& s
 void SettingsTest::SetUp() {
   ResetState();
   previousRoot_ = sys::SetDataRoot(dir_.Path());
-  previousSink_ = data::SetMessageSink(&sink_);
   base::SetClock(&clock_);
   State& st = state();
   st.enterprise.AktuellerBetrieb = Path("Betriebe/Muster.mdb");
@@ -37,7 +36,6 @@ void SettingsTest::SetUp() {
 
 void SettingsTest::TearDown() {
   base::SetClock(nullptr);
-  data::SetMessageSink(previousSink_);
   sys::SetDataRoot(previousRoot_);
   ResetState();
 }

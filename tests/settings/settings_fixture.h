@@ -49,11 +49,10 @@ class SettingsTest : public ::testing::Test {
 
   TempDir dir_;
   SettingsClock clock_;
-  test::RecordingMessageSink sink_;
+  test::ScopedRecordingSink sink_;
 
  private:
   std::string previousRoot_;
-  data::MessageSink* previousSink_ = nullptr;
 };
 
 }  // namespace tolvar::test

@@ -24,6 +24,10 @@ bool RecordingMessageSink::AskYesNo(std::string_view text, std::string_view titl
   return answer;
 }
 
+ScopedMessageSink::ScopedMessageSink(data::MessageSink* sink) : previous_(data::SetMessageSink(sink)) {}
+
+ScopedMessageSink::~ScopedMessageSink() { data::SetMessageSink(previous_); }
+
 void UnexpectedMessages::Show(std::string_view text, data::MessageStyle /*style*/, std::string_view /*title*/) {
   ADD_FAILURE() << "message the test did not expect: " << text;
 }

@@ -36,6 +36,28 @@ class RecordingMessageSink : public data::MessageSink {
   std::deque<bool> answers;
 };
 
+// Puts `sink` in use for its own lifetime; going, it puts back the sink that was in use before,
+// also when an assertion has left the test early.
+class ScopedMessageSink {
+ public:
+  explicit ScopedMessageSink(data::MessageSink* sink);
+  ~ScopedMessageSink();
+  ScopedMessageSink(const ScopedMessageSink&) = delete;
+  ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;
+
+ private:
+  data::MessageSink* previous_;
+};
+
+// A recording sink that is in use while it lives: what a test that expects messages declares.
+class ScopedRecordingSink : public RecordingMessageSink {
+ public:
+  ScopedRecordingSink() : inUse_(this) {}
+
+ private:
+  ScopedMessageSink inUse_;
+};
+
 // Stands behind every test (the test mains install it before each test): a message or question
 // that reaches it fails the test, since a test that expects one installs a sink of its own.
 class UnexpectedMessages : public data::MessageSink {

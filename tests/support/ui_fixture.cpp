@@ -10,13 +10,9 @@ namespace tolvar::test {
 FensterTest::FensterTest() {
   UnloadAllWindows();
   ResetState();
-  previousSink_ = data::SetMessageSink(&sink_);
 }
 
-FensterTest::~FensterTest() {
-  data::SetMessageSink(previousSink_);
-  ResetState();
-}
+FensterTest::~FensterTest() { ResetState(); }
 
 void FensterTest::TearDown() { UnloadAllWindows(); }
 

@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-
 #include <string>
 #include <vector>
 
 #include "app/message_sink.h"
 #include "data/messages.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/ui_forms.h"
 #include "support/ui_prompts.h"
 
@@ -47,7 +47,7 @@ class FensterTest : public ::testing::Test {
 
  private:
   app::PromptMessageSink sink_;
-  data::MessageSink* previousSink_ = nullptr;
+  ScopedMessageSink sinkInUse_{&sink_};
 };
 
 }  // namespace tolvar::test

@@ -7,10 +7,11 @@
 #include <string>
 
 #include "app/message_sink.h"
-#include "comparison/ergebnis_fixture.h"
 #include "comparison/comparison_column.h"
+#include "comparison/ergebnis_fixture.h"
 #include "data/state.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/ui_forms.h"
 #include "support/ui_prompts.h"
 
@@ -20,14 +21,12 @@ class VergleichFensterTest : public testing::Test {
  protected:
   void SetUp() override {
     ResetState();
-    vorher_ = data::SetMessageSink(&sink_);
     ErgebnisdatenbankAnlegen(eigene);
     state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = eigene;
     state().enterprise.BetriebOffen = true;
   }
   void TearDown() override {
     UnloadAllWindows();
-    data::SetMessageSink(vorher_);
     ResetState();
   }
 
@@ -37,7 +36,7 @@ class VergleichFensterTest : public testing::Test {
 
  private:
   app::PromptMessageSink sink_;
-  data::MessageSink* vorher_ = nullptr;
+  ScopedMessageSink sinkInUse_{&sink_};
 };
 
 }  // namespace tolvar::test

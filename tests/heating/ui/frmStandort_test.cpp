@@ -1,6 +1,8 @@
 // The site and greenhouse editor on the sample enterprise: opening from the site tree's
 // pop-ups in both modes, the kind and surface options, activation, saving, the copy to a
 // group's houses, closing with the rebuild of the site tree, and help.
+#include "heating/ui/frmStandort.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <array>
 #include <string>
 #include <vector>
@@ -19,16 +20,16 @@
 #include "app/mdiTolvarZentral.h"
 #include "app/mdlHilfe.h"
 #include "app/message_sink.h"
-#include "data/mdlDatenbank.h"
 #include "data/mdlDatenLaden.h"
+#include "data/mdlDatenbank.h"
 #include "data/state.h"
-#include "heating/ui/frmStandort.h"
 #include "platform/db/database.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
 #include "platform/ui/tabstrip.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/tables.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
@@ -60,13 +61,11 @@ class StandortFensterTest : public testing::Test {
     s.enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
     s.enterprise.BetriebOffen = true;
     s.selection.AktuellerBaum = "Standort";
-    previousSink_ = data::SetMessageSink(&sink_);
     ASSERT_TRUE(mdlDatenLaden::StandorteLaden());
     Exec(Tolvar(), kGruppenzeile);
   }
   void TearDown() override {
     test::UnloadAllWindows();
-    data::SetMessageSink(previousSink_);
     ResetState();
   }
 
@@ -130,7 +129,7 @@ class StandortFensterTest : public testing::Test {
   test::FreshDataRoot root_;
   test::ScopedPrompts prompts_;
   app::PromptMessageSink sink_;
-  data::MessageSink* previousSink_ = nullptr;
+  test::ScopedMessageSink sinkInUse_{&sink_};
 };
 
 TEST_F(StandortFensterTest, NewRecordFromAGroupShowsProposalsAndTheGroupsData) {

@@ -9,11 +9,12 @@
 
 #include "app/message_sink.h"
 #include "data/mdlDatenLaden.h"
-#include "data/messages.h"
 #include "data/mdlTopfSubstrate.h"
+#include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/ui_forms.h"
 #include "support/ui_prompts.h"
 
@@ -25,13 +26,11 @@ class MaterialEditorFixture : public testing::Test {
     UnloadAllWindows();
     ResetState();
     state().enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
-    previousSink_ = data::SetMessageSink(&sink_);
     mdlDatenLaden::MaterialienLaden();
     mdlTopfSubstrate::GefaesseLaden();
   }
   void TearDown() override {
     UnloadAllWindows();
-    data::SetMessageSink(previousSink_);
     ResetState();
   }
 
@@ -57,7 +56,7 @@ class MaterialEditorFixture : public testing::Test {
   FreshDataRoot root_;
   ScopedPrompts prompts_;
   app::PromptMessageSink sink_;
-  data::MessageSink* previousSink_ = nullptr;
+  ScopedMessageSink sinkInUse_{&sink_};
 };
 
 }  // namespace tolvar::test

@@ -2,43 +2,43 @@
 // sample enterprise: what the windows show, what they store, and how they close.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QApplication>
-#include <QMouseEvent>
-#include <QFontMetrics>
-
 #include <string>
 #include <vector>
 
 #include "app/mdiTolvarZentral.h"
 #include "app/message_sink.h"
-#include "data/mdlDatenbank.h"
 #include "data/mdlDatenLaden.h"
+#include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "masterdata/ui/frmLohneinteilung.h"
 #include "masterdata/ui/frmPersonal.h"
 #include "masterdata/ui/frmTaetigkeiten.h"
 #include "masterdata/ui/frmWochenarbeitszeit.h"
-#include "settings/ui/frmTarif.h"
-#include "trees/ui/frmStammdaten.h"
 #include "platform/db/database.h"
 #include "platform/sys/screen.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
+#include "settings/ui/frmTarif.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
+#include "trees/ui/frmStammdaten.h"
 
 namespace tolvar {
 namespace {
@@ -67,13 +67,11 @@ class PersonalEditorenTest : public testing::Test {
     s.enterprise.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
     s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
     s.enterprise.BetriebOffen = true;
-    previousSink_ = data::SetMessageSink(&sink_);
     mdlDatenLaden::PersonalLaden();
     mdlDatenLaden::TaetigkeitenLaden();
   }
   void TearDown() override {
     test::UnloadAllWindows();
-    data::SetMessageSink(previousSink_);
     ResetState();
   }
 
@@ -111,7 +109,7 @@ class PersonalEditorenTest : public testing::Test {
   test::FreshDataRoot root_;
   test::ScopedPrompts prompts_;
   app::PromptMessageSink sink_;
-  data::MessageSink* previousSink_ = nullptr;
+  test::ScopedMessageSink sinkInUse_{&sink_};
 };
 
 TEST_F(PersonalEditorenTest, NewRecordProposesNumberAndBarcodeAndSwitchingKindProposesIntoItsBox) {

@@ -6,21 +6,21 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QWidget>
-
 #include <string>
 
 #include "app/mdiTolvarZentral.h"
 #include "app/message_sink.h"
-#include "data/mdlDatenbank.h"
 #include "data/mdlDatenLaden.h"
+#include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/mdlPopUp.h"
 #include "platform/db/database.h"
 #include "platform/ui/controls.h"
-#include "platform/ui/keyedtree.h"
 #include "platform/ui/helpviewer.h"
+#include "platform/ui/keyedtree.h"
 #include "support/fixtures.h"
+#include "support/messages.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -43,7 +43,6 @@ class PopUpDispatchTest : public testing::Test {
     s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
     s.enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
     s.enterprise.BetriebOffen = true;
-    previousSink_ = data::SetMessageSink(&sink_);
     prompts_->SetExpectAllUsed(false);
     mdlDatenLaden::MaterialienLaden();
     frmStammdaten::instanz();
@@ -51,13 +50,12 @@ class PopUpDispatchTest : public testing::Test {
   }
   void TearDown() override {
     test::UnloadAllWindows();
-    data::SetMessageSink(previousSink_);
     ResetState();
   }
   test::FreshDataRoot root_;
   test::ScopedPrompts prompts_;
   app::PromptMessageSink sink_;
-  data::MessageSink* previousSink_ = nullptr;
+  test::ScopedMessageSink sinkInUse_{&sink_};
 };
 
 TEST_F(PopUpDispatchTest, CaptionIsTheGroupsNameExceptForAChangedReusableMaterial) {
