@@ -33,7 +33,7 @@ void save(const QImage& img, const std::string& name) {
 }
 
 QFont font(int pixels, bool bold = false) {
-  QFont f("DejaVu Sans");
+  QFont f(QStringLiteral("DejaVu Sans"));
   f.setPixelSize(pixels);
   f.setBold(bold);
   return f;
@@ -102,7 +102,7 @@ void drawMap(const std::vector<Region>& regions) {
   }
   p.setFont(font(13, true));
   p.setPen(QColor(40, 40, 40));
-  p.drawText(QRectF(12, kMapH - 26, 300, 18), Qt::AlignLeft, "Wetterregionen");
+  p.drawText(QRectF(12, kMapH - 26, 300, 18), Qt::AlignLeft, QStringLiteral("Wetterregionen"));
   p.end();
   save(img, "Landkarte.png");
 }
@@ -145,11 +145,12 @@ void drawStartup() {
   }
   p.setPen(Qt::white);
   p.setFont(font(54, true));
-  p.drawText(QRect(24, 20, 440, 70), Qt::AlignLeft | Qt::AlignVCenter, "Tolvar");
+  p.drawText(QRect(24, 20, 440, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tolvar"));
   p.setFont(font(17));
-  p.drawText(QRect(26, 90, 440, 24), Qt::AlignLeft, "Kostenkalkulation im Gartenbau");
+  p.drawText(QRect(26, 90, 440, 24), Qt::AlignLeft, QStringLiteral("Kostenkalkulation im Gartenbau"));
   p.setFont(font(12));
-  p.drawText(QRect(26, 116, 440, 20), Qt::AlignLeft, QString::fromUtf8("Produktionskosten · Heizkosten · Kulturvergleich"));
+  p.drawText(QRect(26, 116, 440, 20), Qt::AlignLeft,
+             QStringLiteral("Produktionskosten · Heizkosten · Kulturvergleich"));
   p.end();
   save(img, "Begruessung.png");
 }
@@ -168,7 +169,7 @@ void drawAbout() {
     p.drawLine(QPointF(32, 32), QPointF(45, 38));
     p.setFont(font(9, true));
     p.setPen(QColor(30, 90, 40));
-    p.drawText(QRect(0, 42, 64, 14), Qt::AlignHCenter, "Morvin");
+    p.drawText(QRect(0, 42, 64, 14), Qt::AlignHCenter, QStringLiteral("Morvin"));
     p.end();
     save(img, "UeberTolvar1.png");
   }
@@ -319,7 +320,7 @@ void drawPointers() {
       p.drawPath(arrow());
       QPainterPath mark;
       QFont f = font(16, true);
-      mark.addText(QPointF(18, 26), f, "?");
+      mark.addText(QPointF(18, 26), f, QStringLiteral("?"));
       p.drawPath(mark);
     }
     save(question, std::string("ZeigerInfo_") + c.word + ".png");

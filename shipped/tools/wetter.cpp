@@ -82,7 +82,7 @@ std::array<double, 12> monthlyMeans(const WeekTable& t) {
 
 const std::vector<std::uint32_t> kChartPalette = {0xFFFFFF, 0x000000, 0xB0B0B0, 0x2060C0, 0xD03020, 0xE8EEF6};
 
-QString german(double v) { return QString::number(v, 'f', 1).replace('.', ','); }
+QString german(double v) { return QString::number(v, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')); }
 
 PaletteImage drawChart(const Region& r) {
   const int w = 360, h = 240;
@@ -93,7 +93,7 @@ PaletteImage drawChart(const Region& r) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
-    QFont font("DejaVu Sans");
+    QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     font.setStyleStrategy(QFont::NoAntialias);
     p.setFont(font);
@@ -119,7 +119,7 @@ PaletteImage drawChart(const Region& r) {
       p.setPen(black);
       p.drawText(QRect(0, y - 7, plot.left() - 4, 14), Qt::AlignRight | Qt::AlignVCenter, QString::number(t));
     }
-    p.drawText(QRect(2, plot.bottom() + 22, 80, 14), Qt::AlignLeft, QString::fromUtf8("°C"));
+    p.drawText(QRect(2, plot.bottom() + 22, 80, 14), Qt::AlignLeft, QStringLiteral("°C"));
     static const char* months[12] = {"J", "F", "M", "A", "M", "J", "J", "A", "S", "O", "N", "D"};
     const double step = plot.width() / 12.0;
     for (int m = 0; m < 12; ++m) {
@@ -129,15 +129,15 @@ PaletteImage drawChart(const Region& r) {
       const int y1 = static_cast<int>(std::lround(yOf(means[m])));
       p.fillRect(QRect(QPoint(x0, std::min(y0, y1)), QPoint(x1, std::max(y0, y1))), means[m] < 0 ? blue : red);
       p.setPen(black);
-      p.drawText(QRect(x0 - 5, plot.bottom() + 3, x1 - x0 + 10, 14), Qt::AlignHCenter, months[m]);
+      p.drawText(QRect(x0 - 5, plot.bottom() + 3, x1 - x0 + 10, 14), Qt::AlignHCenter, QLatin1String(months[m]));
     }
     p.setPen(black);
     p.drawRect(plot.adjusted(0, 0, -1, -1));
     double year = 0;
     for (double m : means) year += m / 12.0;
     p.drawText(QRect(plot.left(), plot.bottom() + 20, plot.width(), 14), Qt::AlignRight,
-               QString::fromUtf8("Jahresmittel ") + german(year) + QString::fromUtf8(" °C, Höhe ") +
-                   QString::number(r.altitude) + " m");
+               QStringLiteral("Jahresmittel ") + german(year) + QStringLiteral(" °C, Höhe ") +
+                   QString::number(r.altitude) + QStringLiteral(" m"));
   }
   PaletteImage out;
   out.width = w;

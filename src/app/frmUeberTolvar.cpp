@@ -24,7 +24,7 @@ constexpr const char* kAutoren[6] = {"Dr. Anna Beispiel", "Bernd Muster",  "Clar
                                      "Dieter Probe",      "Eva Platzhalter", "Frank Vorlage"};
 
 QLabel* MakePicture(QWidget* parent, const char* name, const char* file) {
-  auto* label = ui::MakeLabel(parent, name, QString());
+  auto* label = ui::MakeLabel(parent, QLatin1String(name), QString());
   const QPixmap picture(QString::fromStdString(sys::DataPath(std::string("\\Bilder\\") + file)));
   if (!picture.isNull()) label->setPixmap(picture);
   label->installEventFilter(parent);
@@ -41,8 +41,8 @@ frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::
   rahmen->setObjectName(QStringLiteral("Frame1"));
   rahmen->setFrameShape(QFrame::Box);
 
-  Label3 = ui::MakeLabel(rahmen, "Label3", QStringLiteral("Tolvar"));
-  Label4 = ui::MakeLabel(rahmen, "Label4", QStringLiteral("Tolvar"));
+  Label3 = ui::MakeLabel(rahmen, QStringLiteral("Label3"), QStringLiteral("Tolvar"));
+  Label4 = ui::MakeLabel(rahmen, QStringLiteral("Label4"), QStringLiteral("Tolvar"));
   QFont gross = Label3->font();
   gross.setPointSize(gross.pointSize() * 2);
   gross.setBold(true);
@@ -52,17 +52,18 @@ frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::
   Label4->setStyleSheet(QStringLiteral("color: #9ab5a4;"));
   Label4->setContentsMargins(2, 2, 0, 0);
   Label3->setContentsMargins(0, 0, 2, 2);
-  Label5 = ui::MakeLabel(rahmen, "Label5", QStringLiteral("Kostenkalkulation auf Basis von Morvin 5"));
-  Label1 = ui::MakeLabel(rahmen, "Label1", QStringLiteral("Beispiel-Hochschule für Gartenbau"));
-  Label2 = ui::MakeLabel(rahmen, "Label2", QStringLiteral("Institut für Betriebswirtschaft im Gartenbau"));
-  lblAutorenVerzeichni = ui::MakeLabel(rahmen, "lblAutorenVerzeichni", QStringLiteral("Autoren:"));
+  Label5 = ui::MakeLabel(rahmen, QStringLiteral("Label5"), QStringLiteral("Kostenkalkulation auf Basis von Morvin 5"));
+  Label1 = ui::MakeLabel(rahmen, QStringLiteral("Label1"), QStringLiteral("Beispiel-Hochschule für Gartenbau"));
+  Label2 =
+      ui::MakeLabel(rahmen, QStringLiteral("Label2"), QStringLiteral("Institut für Betriebswirtschaft im Gartenbau"));
+  lblAutorenVerzeichni = ui::MakeLabel(rahmen, QStringLiteral("lblAutorenVerzeichni"), QStringLiteral("Autoren:"));
   for (std::size_t i = 0; i < lblAutoren.size(); ++i) {
     lblAutoren[i] = ui::MakeLabel(rahmen, ui::ControlName(QStringLiteral("lblAutoren"), static_cast<int>(i)),
                                   QString::fromUtf8(kAutoren[i]));
   }
-  lblInternet = ui::MakeLabel(rahmen, "lblInternet", QString::fromLatin1(mdlUeberTolvar::kHomepage));
-  lblMail =
-      ui::MakeLabel(rahmen, "lblMail", QStringLiteral("MailTo: ") + QString::fromLatin1(mdlUeberTolvar::kAutorenMail));
+  lblInternet = ui::MakeLabel(rahmen, QStringLiteral("lblInternet"), QString::fromLatin1(mdlUeberTolvar::kHomepage));
+  lblMail = ui::MakeLabel(rahmen, QStringLiteral("lblMail"),
+                          QStringLiteral("MailTo: ") + QString::fromLatin1(mdlUeberTolvar::kAutorenMail));
   for (QLabel* link : {lblInternet, lblMail}) {
     QFont font = link->font();
     font.setUnderline(true);
@@ -83,7 +84,7 @@ frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::
   name->addWidget(Label3, 0, 0);
   text->addLayout(name);
   text->addWidget(Label5);
-  text->addWidget(ui::MakeLine(rahmen, "Line1"));
+  text->addWidget(ui::MakeLine(rahmen, QStringLiteral("Line1")));
   text->addWidget(Label1);
   text->addWidget(Label2);
   text->addSpacing(8);
@@ -93,7 +94,7 @@ frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::
     autoren->addWidget(lblAutoren[i], static_cast<int>(i % 3), static_cast<int>(i / 3));
   }
   text->addLayout(autoren);
-  text->addWidget(ui::MakeLine(rahmen, "Line2"));
+  text->addWidget(ui::MakeLine(rahmen, QStringLiteral("Line2")));
   text->addWidget(lblInternet);
   text->addWidget(lblMail);
 

@@ -37,7 +37,7 @@ TEST_F(AboutTest, MenuItemShowsOneModelessAboutBox) {
   frmUeberTolvar& box = frmUeberTolvar::instanz();
   EXPECT_TRUE(box.isVisible());
   EXPECT_FALSE(box.IsShownModal());
-  EXPECT_EQ(box.Name(), "frmUeberTolvar");
+  EXPECT_EQ(box.Name(), QStringLiteral("frmUeberTolvar"));
   EXPECT_EQ(&Zeigen(), &box);
   EXPECT_EQ(ui::Forms::Loaded().size(), 1u);
 }
@@ -45,10 +45,10 @@ TEST_F(AboutTest, MenuItemShowsOneModelessAboutBox) {
 TEST_F(AboutTest, ShowsItsTexts) {
   frmUeberTolvar& box = frmUeberTolvar::instanz();
   EXPECT_EQ(box.Caption(), QStringLiteral("Über Tolvar..."));
-  EXPECT_EQ(box.Label3->text(), "Tolvar");
-  EXPECT_EQ(box.Label4->text(), "Tolvar");
-  EXPECT_EQ(box.Label5->text(), "Kostenkalkulation auf Basis von Morvin 5");
-  EXPECT_EQ(box.lblAutorenVerzeichni->text(), "Autoren:");
+  EXPECT_EQ(box.Label3->text(), QStringLiteral("Tolvar"));
+  EXPECT_EQ(box.Label4->text(), QStringLiteral("Tolvar"));
+  EXPECT_EQ(box.Label5->text(), QStringLiteral("Kostenkalkulation auf Basis von Morvin 5"));
+  EXPECT_EQ(box.lblAutorenVerzeichni->text(), QStringLiteral("Autoren:"));
   EXPECT_FALSE(box.Label1->text().isEmpty());
   EXPECT_FALSE(box.Label2->text().isEmpty());
   for (int i = 0; i < 6; ++i) {
@@ -56,9 +56,9 @@ TEST_F(AboutTest, ShowsItsTexts) {
     ASSERT_NE(autor, nullptr) << i;
     EXPECT_FALSE(autor->text().isEmpty()) << i;
   }
-  EXPECT_EQ(box.lblMail->text(), "MailTo: info@example.org");
-  EXPECT_TRUE(box.lblInternet->text().startsWith("https://www.example.org/"));
-  EXPECT_EQ(box.cmbOK->text(), "OK");
+  EXPECT_EQ(box.lblMail->text(), QStringLiteral("MailTo: info@example.org"));
+  EXPECT_TRUE(box.lblInternet->text().startsWith(QStringLiteral("https://www.example.org/")));
+  EXPECT_EQ(box.cmbOK->text(), QStringLiteral("OK"));
 }
 
 TEST_F(AboutTest, LinksHandTheirAddressesToTheShell) {
@@ -91,7 +91,7 @@ TEST_F(AboutTest, F1ShowsTopicTen) {
   frmUeberTolvar& box = Zeigen();
   ASSERT_TRUE(test::PressIn(box.cmbOK, Qt::Key_F1));
   ASSERT_TRUE(ui::HelpViewer::Exists());
-  EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), "Abschnitt10.htm");
+  EXPECT_EQ(ui::HelpViewer::Instance().CurrentPage(), QStringLiteral("Abschnitt10.htm"));
   EXPECT_TRUE(ui::HelpViewer::Instance().isVisible());
 }
 
@@ -118,7 +118,7 @@ TEST_F(AboutTest, KeepsThePlatformsPointers) {
   frmUeberTolvar& box = Zeigen();
   EXPECT_FALSE(box.testAttribute(Qt::WA_SetCursor));
   for (QWidget* child : box.findChildren<QWidget*>()) {
-    if (!child->objectName().startsWith("qt_")) {
+    if (!child->objectName().startsWith(QStringLiteral("qt_"))) {
       EXPECT_FALSE(child->testAttribute(Qt::WA_SetCursor)) << child->objectName().toStdString();
     }
   }

@@ -166,7 +166,7 @@ TEST_F(FaultInjectionTest, DamagedDefaultsAreCopiedAgainFromTheShippedTree) {
     const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
     ASSERT_EQ(boxen.size(), gezeigt + 1);
     EXPECT_TRUE(boxen.back().text.startsWith(QString::fromUtf8(fall.meldung))) << boxen.back().text.toStdString();
-    EXPECT_TRUE(boxen.back().text.contains(Q(fall.datei).section('/', -1)));
+    EXPECT_TRUE(boxen.back().text.contains(Q(fall.datei).section(QLatin1Char('/'), -1)));
     EXPECT_TRUE(Inhalt(pfad) == ausgeliefert);
     if (!fall.loeschen) {
       EXPECT_TRUE(Inhalt(pfad + ".beschädigt") == beschaedigt);

@@ -70,7 +70,7 @@ TEST_F(FileCommandsTest, BackupThenSecondBackupAsksAndNoKeepsYesReplaces) {
   Befehl("mnuBetriebSichern");
   ASSERT_TRUE(sys::FileExists(Sicherung(".MSD")));
   ASSERT_TRUE(sys::FileExists(Sicherung(".TSD")));
-  EXPECT_EQ(Texte(*prompts), std::vector<QString>{"Datensicherung erfolgreich abgeschlossen"});
+  EXPECT_EQ(Texte(*prompts), std::vector<QString>{QStringLiteral("Datensicherung erfolgreich abgeschlossen")});
   EXPECT_EQ(prompts->messageBoxes()[0].style, ui::msgbox::Information);
   EXPECT_TRUE(Inhalt(state().enterprise.TolvarDatenbankPfad) == tolvarVorher) << "the enterprise's own file changed";
 

@@ -85,7 +85,7 @@ TEST_F(HelpTest, EveryTopicOfTheProgramShowsItsPage) {
     EXPECT_EQ(ShownPage().toStdString(), mdlHilfe::Seitenname(thema)) << thema;
   }
   mdlHilfe::HilfeAufrufen("Index");
-  EXPECT_EQ(ShownPage(), "index.htm");
+  EXPECT_EQ(ShownPage(), QStringLiteral("index.htm"));
   EXPECT_TRUE(ui::HelpViewer::Instance().isVisible());
   EXPECT_EQ(ui::HelpViewer::Instance().ContentsPages().size(), 30);
 }
@@ -94,7 +94,7 @@ TEST_F(HelpTest, MissingPageShowsTheIndex) {
   for (const char* thema : {"index", "", "99", "5.3.10"}) {
     mdlHilfe::HilfeAufrufen("5");
     mdlHilfe::HilfeAufrufen(thema);
-    EXPECT_EQ(ShownPage(), "index.htm") << '"' << thema << '"';
+    EXPECT_EQ(ShownPage(), QStringLiteral("index.htm")) << '"' << thema << '"';
   }
   EXPECT_TRUE(prompts->shown().empty());
 }
@@ -154,7 +154,7 @@ TEST_F(HelpTest, HelpMenuTopicByWorkAreaAndActiveChild) {
     }
     Hilfebefehl("mnuHilfeText");  // "Hilfe", which is also the menu's title
     EXPECT_EQ(state().windows.HilfeThema, c.thema);
-    EXPECT_EQ(ShownPage(), c.seite);
+    EXPECT_EQ(ShownPage(), QLatin1String(c.seite));
   }
   test::UnloadAllWindows();
 }
@@ -194,14 +194,14 @@ TEST_F(HelpTest, DocumentationFailuresAreReported) {
     ASSERT_EQ(boxes.size(), 1u);
     const test::ShownPrompt& box = boxes[0];
     EXPECT_EQ(box.style, ui::msgbox::Critical);
-    EXPECT_EQ(box.title, "Tolvar-Information");
+    EXPECT_EQ(box.title, QStringLiteral("Tolvar-Information"));
     if (c.pdfDa) {
       EXPECT_EQ(box.text, c.meldung);
     } else {
       // Says that the file is missing, not that a PDF reader is.
-      EXPECT_TRUE(box.text.contains("Tolvar-Hilfe.pdf")) << box.text.toStdString();
-      EXPECT_TRUE(box.text.contains("fehlt")) << box.text.toStdString();
-      EXPECT_FALSE(box.text.contains("Acrobat"));
+      EXPECT_TRUE(box.text.contains(QStringLiteral("Tolvar-Hilfe.pdf"))) << box.text.toStdString();
+      EXPECT_TRUE(box.text.contains(QStringLiteral("fehlt"))) << box.text.toStdString();
+      EXPECT_FALSE(box.text.contains(QStringLiteral("Acrobat")));
     }
   }
 }

@@ -18,24 +18,24 @@ namespace {
 // Sibling controls the layouts place over each other on purpose.
 const OverlapAllowance kPlacedOverEachOther = {
     // The product's name and its shadow, offset below it.
-    "frmUeberTolvar/Label3/Label4",
+    QStringLiteral("frmUeberTolvar/Label3/Label4"),
     // The notice lies behind the grid and shows when the grid is hidden.
-    "frmLohneinteilung/dtgLohn/lblKeineEintraege",
-    "frmWochenarbeitszeit/QLabel \"Noch keine Einträge vorhanden!\"/dtgWochenarbeitszeit",
+    QStringLiteral("frmLohneinteilung/dtgLohn/lblKeineEintraege"),
+    QStringLiteral("frmWochenarbeitszeit/QLabel \"Noch keine Einträge vorhanden!\"/dtgWochenarbeitszeit"),
     // Each cost button reaches 15 twips under its "[Menü]" button.
-    "frmKalkulation/cmbArbeitskosten/cmbArbeitskostenMenu",
-    "frmKalkulation/cmbEnergiekosten/cmbEnergiekostenMenu",
-    "frmKalkulation/cmbGemeinkosten/cmbGemeinkostenMenu",
-    "frmKalkulation/cmbHeizkosten/cmbHeizkostenMenu",
-    "frmKalkulation/cmbMaschinenkosten/cmbMaschinenkostenMenu",
-    "frmKalkulation/cmbMaterialkosten/cmbMaterialkostenMenu",
-    "frmKalkulation/cmbPSMKosten/cmbPSMKostenMenu",
-    "frmKalkulation/cmbVermarktungskosten/cmbVermarktungskostenMenu",
+    QStringLiteral("frmKalkulation/cmbArbeitskosten/cmbArbeitskostenMenu"),
+    QStringLiteral("frmKalkulation/cmbEnergiekosten/cmbEnergiekostenMenu"),
+    QStringLiteral("frmKalkulation/cmbGemeinkosten/cmbGemeinkostenMenu"),
+    QStringLiteral("frmKalkulation/cmbHeizkosten/cmbHeizkostenMenu"),
+    QStringLiteral("frmKalkulation/cmbMaschinenkosten/cmbMaschinenkostenMenu"),
+    QStringLiteral("frmKalkulation/cmbMaterialkosten/cmbMaterialkostenMenu"),
+    QStringLiteral("frmKalkulation/cmbPSMKosten/cmbPSMKostenMenu"),
+    QStringLiteral("frmKalkulation/cmbVermarktungskosten/cmbVermarktungskostenMenu"),
     // The frames drawn around the culture dialog's boxes.
-    "frmKultur/dtpAnfang/shpDatumA",
-    "frmKultur/shpCode/txtCode",
-    "frmKultur/shpKuerzel/txtKuerzel",
-    "frmKultur/shpName/txtName",
+    QStringLiteral("frmKultur/dtpAnfang/shpDatumA"),
+    QStringLiteral("frmKultur/shpCode/txtCode"),
+    QStringLiteral("frmKultur/shpKuerzel/txtKuerzel"),
+    QStringLiteral("frmKultur/shpName/txtName"),
 };
 
 // Controls the layouts place a little over their neighbour: each of these sits where the
@@ -44,39 +44,39 @@ const OverlapAllowance kPlacedOverEachOther = {
 const std::set<QString> kKnownFaults = {
     // The culture name ends 15 twips below the top of the phase tree, the tree and the
     // "Standortverwaltung" button 15 twips below the top of the frame of the edit boxes.
-    "frmBewegungsdaten/cmbStandorte: overlaps fraModus2 (153 x 1 px)",
-    "frmBewegungsdaten/lblKultur: overlaps trvPhasen (177 x 1 px)",
-    "frmBewegungsdaten/trvPhasen: overlaps fraModus2 (177 x 1 px)",
-    "frmBewegungsdaten Phasen/cmbStandorte: overlaps fraModus2 (153 x 1 px)",
-    "frmBewegungsdaten Phasen/lblKultur: overlaps trvPhasen (177 x 1 px)",
-    "frmBewegungsdaten Phasen/trvPhasen: overlaps fraModus2 (177 x 1 px)",
+    QStringLiteral("frmBewegungsdaten/cmbStandorte: overlaps fraModus2 (153 x 1 px)"),
+    QStringLiteral("frmBewegungsdaten/lblKultur: overlaps trvPhasen (177 x 1 px)"),
+    QStringLiteral("frmBewegungsdaten/trvPhasen: overlaps fraModus2 (177 x 1 px)"),
+    QStringLiteral("frmBewegungsdaten Phasen/cmbStandorte: overlaps fraModus2 (153 x 1 px)"),
+    QStringLiteral("frmBewegungsdaten Phasen/lblKultur: overlaps trvPhasen (177 x 1 px)"),
+    QStringLiteral("frmBewegungsdaten Phasen/trvPhasen: overlaps fraModus2 (177 x 1 px)"),
     // In the site mode the culture name and "Standorte:" are 495 twips high and reach 135
     // twips over the tree below them; their text stands clear of it.
-    "frmBewegungsdaten Standorte/QLabel \"Standorte:\": overlaps trvStandort (137 x 9 px)",
-    "frmBewegungsdaten Standorte/lblPhasenUeberschrift: overlaps trvPhasen_B (177 x 9 px)",
+    QStringLiteral("frmBewegungsdaten Standorte/QLabel \"Standorte:\": overlaps trvStandort (137 x 9 px)"),
+    QStringLiteral("frmBewegungsdaten Standorte/lblPhasenUeberschrift: overlaps trvPhasen_B (177 x 9 px)"),
     // The culture lists reach 15 twips under their "OK" buttons; the left column's frame
     // reaches 15 twips over the strip of the deviation gauges, and each gauge's frame 15
     // twips over the next one's.
-    "frmKulturvergleich/comKultur(0): overlaps cmbOK(0) (1 x 21 px)",
-    "frmKulturvergleich/comKultur(1): overlaps cmbOK(1) (1 x 21 px)",
-    "frmKulturvergleich/fraBasisKultur: overlaps fraArbeitskosten (1 x 33 px)",
-    "frmKulturvergleich/fraBasisKultur: overlaps fraDKFL (1 x 33 px)",
-    "frmKulturvergleich/fraBasisKultur: overlaps fraEKFL (1 x 33 px)",
-    "frmKulturvergleich/fraBasisKultur: overlaps fraGemeinkosten (1 x 33 px)",
-    "frmKulturvergleich/fraBasisKultur: overlaps fraGewinn (1 x 33 px)",
-    "frmKulturvergleich/fraBasisKultur: overlaps fraHeizkosten (1 x 33 px)",
-    "frmKulturvergleich/fraBasisKultur: overlaps fraMaterialkosten (1 x 33 px)",
-    "frmKulturvergleich/fraBasisKultur: overlaps fraPreis (1 x 33 px)",
-    "frmKulturvergleich/fraBasisKultur: overlaps fraSachkosten (1 x 33 px)",
-    "frmKulturvergleich/fraHeizkosten: overlaps fraMaterialkosten (169 x 1 px)",
-    "frmKulturvergleich/fraMaterialkosten: overlaps fraSachkosten (169 x 1 px)",
+    QStringLiteral("frmKulturvergleich/comKultur(0): overlaps cmbOK(0) (1 x 21 px)"),
+    QStringLiteral("frmKulturvergleich/comKultur(1): overlaps cmbOK(1) (1 x 21 px)"),
+    QStringLiteral("frmKulturvergleich/fraBasisKultur: overlaps fraArbeitskosten (1 x 33 px)"),
+    QStringLiteral("frmKulturvergleich/fraBasisKultur: overlaps fraDKFL (1 x 33 px)"),
+    QStringLiteral("frmKulturvergleich/fraBasisKultur: overlaps fraEKFL (1 x 33 px)"),
+    QStringLiteral("frmKulturvergleich/fraBasisKultur: overlaps fraGemeinkosten (1 x 33 px)"),
+    QStringLiteral("frmKulturvergleich/fraBasisKultur: overlaps fraGewinn (1 x 33 px)"),
+    QStringLiteral("frmKulturvergleich/fraBasisKultur: overlaps fraHeizkosten (1 x 33 px)"),
+    QStringLiteral("frmKulturvergleich/fraBasisKultur: overlaps fraMaterialkosten (1 x 33 px)"),
+    QStringLiteral("frmKulturvergleich/fraBasisKultur: overlaps fraPreis (1 x 33 px)"),
+    QStringLiteral("frmKulturvergleich/fraBasisKultur: overlaps fraSachkosten (1 x 33 px)"),
+    QStringLiteral("frmKulturvergleich/fraHeizkosten: overlaps fraMaterialkosten (169 x 1 px)"),
+    QStringLiteral("frmKulturvergleich/fraMaterialkosten: overlaps fraSachkosten (169 x 1 px)"),
     // The culture dialog's three summary frames, each 15 twips over the next.
-    "frmKultur tab 2/fraMaterial: overlaps fraStandort (1 x 409 px)",
-    "frmKultur tab 2/fraStandort: overlaps fraKulturarbeiten (1 x 409 px)",
-    "frmKultur Aendern tab 2/fraMaterial: overlaps fraStandort (1 x 409 px)",
-    "frmKultur Aendern tab 2/fraStandort: overlaps fraKulturarbeiten (1 x 409 px)",
+    QStringLiteral("frmKultur tab 2/fraMaterial: overlaps fraStandort (1 x 409 px)"),
+    QStringLiteral("frmKultur tab 2/fraStandort: overlaps fraKulturarbeiten (1 x 409 px)"),
+    QStringLiteral("frmKultur Aendern tab 2/fraMaterial: overlaps fraStandort (1 x 409 px)"),
+    QStringLiteral("frmKultur Aendern tab 2/fraStandort: overlaps fraKulturarbeiten (1 x 409 px)"),
     // "Bemerkung:" ends 15 twips inside the remark box.
-    "frmVergleichInfo/Label1: overlaps txtBemerkung (1 x 25 px)",
+    QStringLiteral("frmVergleichInfo/Label1: overlaps txtBemerkung (1 x 25 px)"),
 };
 
 class LayoutTest : public AppTest {};

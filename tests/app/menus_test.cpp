@@ -49,39 +49,48 @@ class MenusTest : public AppTest {};
 
 TEST_F(MenusTest, MenuBarAndPopUpsInDisplayOrder) {
   mdiTolvarZentral& h = Oeffnen();
-  EXPECT_EQ(MenueInhalt(h.menuBar()->actions()), (Eintraege{{"mnuBetrieb", "Betrieb"},
-                                                            {"mnuStammdaten", "Stammdaten"},
-                                                            {"mnuKalkulation", "Tolvar"},
-                                                            {"mnuVergleich", "Kulturvergleich"},
-                                                            {"mnuEinstellungen", "Einstellungen"},
-                                                            {"mnuSicherung", "Datensicherung"},
-                                                            {"mnuHilfe", "Hilfe"}}));
-  EXPECT_EQ(MenueInhalt(h.mnuBetrieb->actions()), (Eintraege{{"mnuoeffnen", "Betrieb öffnen"},
-                                                             {"mnuStrich1", "-"},
-                                                             {"mnuspeichern", "Betrieb speichern"},
-                                                             {"mnuspeichernunter", "Betrieb speichern unter ..."},
-                                                             {"mnuStrich2", "-"},
-                                                             {"mnuEnde", "Beenden"}}));
-  EXPECT_EQ(
-      MenueInhalt(h.mnuKalkulation->actions()),
-      (Eintraege{{"mnuBegleit", "Kulturbegleitende Datenerfassung"}, {"mnuStrich3", "-"}, {"mnuNach", "Kalkulation"}}));
-  EXPECT_EQ(MenueInhalt(h.mnuVergleich->actions()), (Eintraege{{"mnuNeueErgebnisDB", "Neue Ergebnisdatenbank anlegen"},
-                                                               {"mnuVergleichNeu", "Vergleichskulturen bearbeiten"},
-                                                               {"mnuStrich4", "-"},
-                                                               {"mnuVergleichExe", "Kulturen vergleichen"}}));
-  EXPECT_EQ(MenueInhalt(h.mnuSicherung->actions()), (Eintraege{{"mnuBetriebSichern", "Sicherungsdatei erstellen"},
-                                                               {"mnuStrichSicherung", "-"},
-                                                               {"mnuSicherungLaden", "Sicherungsdatei laden"}}));
-  EXPECT_EQ(MenueInhalt(h.mnuHilfe->actions()), (Eintraege{{"mnuHilfeText", "Hilfe"},
-                                                           {"mnuHilfeDoku", "Dokumentation drucken"},
-                                                           {"mnuStrich6", "-"},
-                                                           {"mnuInfo", "Über Tolvar"}}));
-  EXPECT_EQ(MenueInhalt(h.mnuPopUp1->actions()), (Eintraege{{"mnuPopUp1Neu", "Neue Kultur/ Gruppe eingeben"}}));
-  EXPECT_EQ(
-      MenueInhalt(h.mnuPopUp2->actions()),
-      (Eintraege{{"mnuPopUp2Aendern", "Ändern"}, {"mnuStrichOpoup", "-"}, {"mnuPopUp2Neu", "Neue Kultur/ Gruppe"}}));
+  EXPECT_EQ(MenueInhalt(h.menuBar()->actions()),
+            (Eintraege{{QStringLiteral("mnuBetrieb"), QStringLiteral("Betrieb")},
+                       {QStringLiteral("mnuStammdaten"), QStringLiteral("Stammdaten")},
+                       {QStringLiteral("mnuKalkulation"), QStringLiteral("Tolvar")},
+                       {QStringLiteral("mnuVergleich"), QStringLiteral("Kulturvergleich")},
+                       {QStringLiteral("mnuEinstellungen"), QStringLiteral("Einstellungen")},
+                       {QStringLiteral("mnuSicherung"), QStringLiteral("Datensicherung")},
+                       {QStringLiteral("mnuHilfe"), QStringLiteral("Hilfe")}}));
+  EXPECT_EQ(MenueInhalt(h.mnuBetrieb->actions()),
+            (Eintraege{{QStringLiteral("mnuoeffnen"), QStringLiteral("Betrieb öffnen")},
+                       {QStringLiteral("mnuStrich1"), QStringLiteral("-")},
+                       {QStringLiteral("mnuspeichern"), QStringLiteral("Betrieb speichern")},
+                       {QStringLiteral("mnuspeichernunter"), QStringLiteral("Betrieb speichern unter ...")},
+                       {QStringLiteral("mnuStrich2"), QStringLiteral("-")},
+                       {QStringLiteral("mnuEnde"), QStringLiteral("Beenden")}}));
+  EXPECT_EQ(MenueInhalt(h.mnuKalkulation->actions()),
+            (Eintraege{{QStringLiteral("mnuBegleit"), QStringLiteral("Kulturbegleitende Datenerfassung")},
+                       {QStringLiteral("mnuStrich3"), QStringLiteral("-")},
+                       {QStringLiteral("mnuNach"), QStringLiteral("Kalkulation")}}));
+  EXPECT_EQ(MenueInhalt(h.mnuVergleich->actions()),
+            (Eintraege{{QStringLiteral("mnuNeueErgebnisDB"), QStringLiteral("Neue Ergebnisdatenbank anlegen")},
+                       {QStringLiteral("mnuVergleichNeu"), QStringLiteral("Vergleichskulturen bearbeiten")},
+                       {QStringLiteral("mnuStrich4"), QStringLiteral("-")},
+                       {QStringLiteral("mnuVergleichExe"), QStringLiteral("Kulturen vergleichen")}}));
+  EXPECT_EQ(MenueInhalt(h.mnuSicherung->actions()),
+            (Eintraege{{QStringLiteral("mnuBetriebSichern"), QStringLiteral("Sicherungsdatei erstellen")},
+                       {QStringLiteral("mnuStrichSicherung"), QStringLiteral("-")},
+                       {QStringLiteral("mnuSicherungLaden"), QStringLiteral("Sicherungsdatei laden")}}));
+  EXPECT_EQ(MenueInhalt(h.mnuHilfe->actions()),
+            (Eintraege{{QStringLiteral("mnuHilfeText"), QStringLiteral("Hilfe")},
+                       {QStringLiteral("mnuHilfeDoku"), QStringLiteral("Dokumentation drucken")},
+                       {QStringLiteral("mnuStrich6"), QStringLiteral("-")},
+                       {QStringLiteral("mnuInfo"), QStringLiteral("Über Tolvar")}}));
+  EXPECT_EQ(MenueInhalt(h.mnuPopUp1->actions()),
+            (Eintraege{{QStringLiteral("mnuPopUp1Neu"), QStringLiteral("Neue Kultur/ Gruppe eingeben")}}));
+  EXPECT_EQ(MenueInhalt(h.mnuPopUp2->actions()),
+            (Eintraege{{QStringLiteral("mnuPopUp2Aendern"), QStringLiteral("Ändern")},
+                       {QStringLiteral("mnuStrichOpoup"), QStringLiteral("-")},
+                       {QStringLiteral("mnuPopUp2Neu"), QStringLiteral("Neue Kultur/ Gruppe")}}));
   EXPECT_EQ(MenueInhalt(h.mnuPopUp3->actions()),
-            (Eintraege{{"mnuPopUp3Aendern", "Ändern"}, {"mnuPopUp3Loeschen", "Löschen"}}));
+            (Eintraege{{QStringLiteral("mnuPopUp3Aendern"), QStringLiteral("Ändern")},
+                       {QStringLiteral("mnuPopUp3Loeschen"), QStringLiteral("Löschen")}}));
   for (QMenu* popup : {h.mnuPopUp1, h.mnuPopUp2, h.mnuPopUp3}) {
     EXPECT_FALSE(h.menuBar()->actions().contains(popup->menuAction())) << popup->objectName().toStdString();
   }
@@ -104,7 +113,7 @@ TEST_F(MenusTest, CommandsNeedingAnEnterpriseDoNothingWithoutOne) {
         "mnuspeichern", "mnuspeichernunter", "mnuBetriebSichern", "mnuSicherungLaden", "mnuNeueErgebnisDB"}) {
     SCOPED_TRACE(befehl);
     Befehl(befehl);
-    EXPECT_TRUE(LoadedNames().isEmpty()) << LoadedNames().join(',').toStdString();
+    EXPECT_TRUE(LoadedNames().isEmpty()) << LoadedNames().join(QLatin1Char(',')).toStdString();
     EXPECT_FALSE(state().enterprise.ModusStammdaten || state().enterprise.ModusErfassung ||
                  state().enterprise.ModusKalkulation);
   }
@@ -119,11 +128,11 @@ TEST_F(MenusTest, WorkAreaCommandClosesEveryOtherWindowSetsItsFlagAndOpensItsWin
     bool stammdaten, erfassung, kalkulation;
   };
   const std::vector<Fall> faelle = {
-      {"Stammdaten", "frmStammdaten", true, false, false},
-      {"Kulturbegleitende Datenerfassung", "frmBewegungsdaten", false, true, false},
-      {"Kalkulation", "frmKalkulation", false, false, true},
-      {"Kulturen vergleichen", "frmKulturvergleich", false, false, false},
-      {"Vergleichskulturen bearbeiten", "frmKulturVergleichBearbeiten", false, false, false},
+      {"Stammdaten", QStringLiteral("frmStammdaten"), true, false, false},
+      {"Kulturbegleitende Datenerfassung", QStringLiteral("frmBewegungsdaten"), false, true, false},
+      {"Kalkulation", QStringLiteral("frmKalkulation"), false, false, true},
+      {"Kulturen vergleichen", QStringLiteral("frmKulturvergleich"), false, false, false},
+      {"Vergleichskulturen bearbeiten", QStringLiteral("frmKulturVergleichBearbeiten"), false, false, false},
   };
   MusterOeffnen();
   for (const Fall& fall : faelle) {
@@ -219,13 +228,13 @@ TEST_F(MenusTest, NewInGroupTakesTheRightClickedGroupAfterTheEditorOpened) {
     std::string danach;
   };
   const std::vector<Fall> faelle = {
-      {"Kulturen", &s.selection.KulturIndex, 1, "frmKultur", "2023"},
-      {"Standort", &s.selection.StandortIndex, 0, "frmStandort", "1005"},
-      {"Material", &s.selection.MaterialIndex, 0, "frmTopf", "1007"},
-      {"Personal", &s.selection.PersonalIndex, 0, "frmPersonal", "1012"},
-      {"StdTaetigkeiten", &s.selection.StdTaetigkeitIndex, 0, "frmTaetigkeiten", "1003"},
+      {"Kulturen", &s.selection.KulturIndex, 1, QStringLiteral("frmKultur"), "2023"},
+      {"Standort", &s.selection.StandortIndex, 0, QStringLiteral("frmStandort"), "1005"},
+      {"Material", &s.selection.MaterialIndex, 0, QStringLiteral("frmTopf"), "1007"},
+      {"Personal", &s.selection.PersonalIndex, 0, QStringLiteral("frmPersonal"), "1012"},
+      {"StdTaetigkeiten", &s.selection.StdTaetigkeitIndex, 0, QStringLiteral("frmTaetigkeiten"), "1003"},
       // Nothing selected: the value the tree window set stays.
-      {"Kulturen", &s.selection.KulturIndex, 999, "frmKultur", "1000"},
+      {"Kulturen", &s.selection.KulturIndex, 999, QStringLiteral("frmKultur"), "1000"},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.baum + " " + std::to_string(fall.wert));
@@ -249,7 +258,7 @@ TEST_F(MenusTest, NewInGroupTakesTheRightClickedGroupAfterTheEditorOpened) {
 
 TEST_F(MenusTest, NewAtTopLevelOpensTheEditorThenSetsZero) {
   Oeffnen();
-  ShowWatcher watcher("frmStandort");
+  ShowWatcher watcher(QStringLiteral("frmStandort"));
   state().selection.AktuellerBaum = "Standort";
   state().selection.AktuelleUeberPNr = "1004";
   Befehl("mnuPopUp1Neu");
@@ -266,14 +275,14 @@ TEST_F(MenusTest, ChangeOpensTheEditorOfTheMaterialsGroup) {
     std::string thema;
   };
   const std::vector<Fall> faelle = {
-      {"M1001", "0", true, "frmTopfSubstrat", "5.3"},
-      {"M1003", "0", true, "frmMaterial4opt", "5.3.5"},
-      {"M1009", "0", true, "frmMaterial4opt", "5.3.9"},
-      {"M1008", "0", true, "frmSubstrat", "5.3"},
-      {"M1002", "0", false, "frmMaterial", ""},
-      {"M1050", "1006", false, "frmMaterial4opt", "5.3.8"},
+      {"M1001", "0", true, QStringLiteral("frmTopfSubstrat"), "5.3"},
+      {"M1003", "0", true, QStringLiteral("frmMaterial4opt"), "5.3.5"},
+      {"M1009", "0", true, QStringLiteral("frmMaterial4opt"), "5.3.9"},
+      {"M1008", "0", true, QStringLiteral("frmSubstrat"), "5.3"},
+      {"M1002", "0", false, QStringLiteral("frmMaterial"), ""},
+      {"M1050", "1006", false, QStringLiteral("frmMaterial4opt"), "5.3.8"},
       // Changing a pot leaves the help topic as it was.
-      {"M1051", "1007", false, "frmTopf", ""},
+      {"M1051", "1007", false, QStringLiteral("frmTopf"), ""},
   };
   // The material editors read the enterprise's material database when they load.
   MusterOeffnen();

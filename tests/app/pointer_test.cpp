@@ -185,7 +185,7 @@ TEST_F(PointerTest, TableGivesWindowsAndControlsTheirPictures) {
     SCOPED_TRACE(c.window);
     StandIn window(c.window, c.controls);
     mdlMauszeiger::MauszeigerSetzen(*window.form);
-    EXPECT_EQ(Mausbild(*window.form), "Zeiger_Blau");
+    EXPECT_EQ(Mausbild(*window.form), QStringLiteral("Zeiger_Blau"));
     ASSERT_EQ(c.expected.size(), c.controls.size());
     for (const auto& [name, key] : c.expected) {
       EXPECT_EQ(Mausbild(window[name]).toStdString(), key) << name;
@@ -201,7 +201,7 @@ TEST_F(PointerTest, PicturesAreTheListsAndPointAtTheTopLeft) {
   StandIn window("frmArbeitInfo", {"dtgArbeit"});
   mdlMauszeiger::MauszeigerSetzen(*window.form);
   const QCursor cursor = window["dtgArbeit"].cursor();
-  EXPECT_EQ(cursor.pixmap().toImage(), mdlMauszeiger::imlMauszeiger().Picture("Info_Gruen").toImage());
+  EXPECT_EQ(cursor.pixmap().toImage(), mdlMauszeiger::imlMauszeiger().Picture(QStringLiteral("Info_Gruen")).toImage());
   EXPECT_EQ(cursor.hotSpot(), QPoint(0, 0));
 }
 
@@ -222,9 +222,9 @@ TEST_F(PointerTest, MissingControlsAreSkipped) {
   // Only two of the ten named controls exist; the rest of the row still applies.
   StandIn window("frmStammdaten", {"cmbAnzeigen(4)", "trvMaterial"});
   mdlMauszeiger::MauszeigerSetzen(*window.form);
-  EXPECT_EQ(Mausbild(*window.form), "Zeiger_Blau");
-  EXPECT_EQ(Mausbild(window["cmbAnzeigen(4)"]), "Zeiger_Gruen");
-  EXPECT_EQ(Mausbild(window["trvMaterial"]), "Zeiger_Blau");
+  EXPECT_EQ(Mausbild(*window.form), QStringLiteral("Zeiger_Blau"));
+  EXPECT_EQ(Mausbild(window["cmbAnzeigen(4)"]), QStringLiteral("Zeiger_Gruen"));
+  EXPECT_EQ(Mausbild(window["trvMaterial"]), QStringLiteral("Zeiger_Blau"));
 }
 
 TEST_F(PointerTest, InvalidColourGivesNoPictureOfThatColour) {
@@ -234,9 +234,9 @@ TEST_F(PointerTest, InvalidColourGivesNoPictureOfThatColour) {
   mdlGroesse::FarbnamenErmitteln();
   StandIn stamm("frmStammdaten", {"trvMaterial", "trvKulturen"});
   mdlMauszeiger::MauszeigerSetzen(*stamm.form);
-  EXPECT_EQ(Mausbild(*stamm.form), "");
+  EXPECT_EQ(Mausbild(*stamm.form), QString());
   EXPECT_TRUE(ShowsPlainArrow(stamm["trvMaterial"]));
-  EXPECT_EQ(Mausbild(stamm["trvKulturen"]), "Zeiger_Gruen");
+  EXPECT_EQ(Mausbild(stamm["trvKulturen"]), QStringLiteral("Zeiger_Gruen"));
 
   StandIn kalk("frmKalkulation", {"cmbHeizkosten", "lblSumme"});
   mdlMauszeiger::MauszeigerSetzen(*kalk.form);
@@ -250,9 +250,9 @@ TEST_F(PointerTest, FailedPictureStepKeepsTheEarlierPointer) {
   mdlMauszeiger::MauszeigerSetzen(*window.form);
   state().windows.FarbnameTolvar.clear();
   mdlMauszeiger::MauszeigerSetzen(*window.form);
-  EXPECT_EQ(Mausbild(*window.form), "Zeiger_Blau");
-  EXPECT_EQ(Mausbild(window["cmbHeizkosten"]), "ZeigerInfo_Blau");
-  EXPECT_EQ(Mausbild(window["lblSumme"]), "Zeiger_Blau");
+  EXPECT_EQ(Mausbild(*window.form), QStringLiteral("Zeiger_Blau"));
+  EXPECT_EQ(Mausbild(window["cmbHeizkosten"]), QStringLiteral("ZeigerInfo_Blau"));
+  EXPECT_EQ(Mausbild(window["lblSumme"]), QStringLiteral("Zeiger_Blau"));
 }
 
 TEST_F(PointerTest, InternalPartsAndSeparateWindowsAreNoControls) {
@@ -264,7 +264,7 @@ TEST_F(PointerTest, InternalPartsAndSeparateWindowsAreNoControls) {
   mdlMauszeiger::MauszeigerSetzen(*window.form);
   // The tree's surface shows the tree's own picture.
   EXPECT_FALSE(tree->viewport()->testAttribute(Qt::WA_SetCursor));
-  EXPECT_EQ(Mausbild(*tree), "Zeiger_Blau");
+  EXPECT_EQ(Mausbild(*tree), QStringLiteral("Zeiger_Blau"));
   EXPECT_FALSE(menu->testAttribute(Qt::WA_SetCursor));
 }
 
@@ -285,9 +285,9 @@ TEST_F(PointerTest, HourglassComesAndGoesAndTheCalculationWindowGetsItsPicturesB
     mdlMauszeiger::MauszeigerSetzen(*window.form);
   }
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(Mausbild(*window.form), "Zeiger_Blau");
-  EXPECT_EQ(Mausbild(window["cmbHeizkosten"]), "ZeigerInfo_Blau");
-  EXPECT_EQ(Mausbild(window["trvKulturen"]), "Zeiger_Blau");
+  EXPECT_EQ(Mausbild(*window.form), QStringLiteral("Zeiger_Blau"));
+  EXPECT_EQ(Mausbild(window["cmbHeizkosten"]), QStringLiteral("ZeigerInfo_Blau"));
+  EXPECT_EQ(Mausbild(window["trvKulturen"]), QStringLiteral("Zeiger_Blau"));
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ TEST_F(WindowPictures, DrawsEveryWindow) {
     ui::Form& window = entry.open();
     ForEachView(window, entry.name, [&](QWidget& shown, const QString& view) {
       QWidget* frame = static_cast<ui::Form&>(shown).Frame();
-      const QString file = QDir(folder).filePath(QString(view).replace(QLatin1Char(' '), QLatin1Char('_')) + ".png");
+      const QString file =
+          QDir(folder).filePath(QString(view).replace(QLatin1Char(' '), QLatin1Char('_')) + QStringLiteral(".png"));
       EXPECT_TRUE(frame->grab().save(file)) << file.toStdString();
       ++written;
     });

@@ -222,19 +222,20 @@ void frmKalkulation::Aufbauen() {
   fraKalkulation->setFrameShape(QFrame::NoFrame);
   QWidget* f = fraKalkulation;
 
-  cmbStart = Knopf(f, "cmbStart", QStringLiteral("Kalkulation "), 5400, 120, 2895, 615);
-  cmbErgebnisSpeichern = Knopf(f, "cmbErgebnisSpeichern",
+  cmbStart = Knopf(f, QStringLiteral("cmbStart"), QStringLiteral("Kalkulation "), 5400, 120, 2895, 615);
+  cmbErgebnisSpeichern = Knopf(f, QStringLiteral("cmbErgebnisSpeichern"),
                                QStringLiteral("Kalkulation in Ergebnis-\ndatenbank speichern"), 8520, 120, 2895, 615);
   connect(cmbStart, &QPushButton::clicked, this, &frmKalkulation::cmbStart_Click);
   connect(cmbErgebnisSpeichern, &QPushButton::clicked, this, &frmKalkulation::cmbErgebnisSpeichern_Click);
 
-  lblName = Etikett(f, "lblName", QStringLiteral("Kultur:"), 240, 240, 12, 1200);
-  txtName = Feld(f, "txtName", 1440, 240, 3495);
-  lblAnfang = Etikett(f, "lblAnfang", QStringLiteral("Beginn:"), 240, 1200, 12, 1200);
-  txtAnfang = Feld(f, "txtAnfang", 1440, 1200, 1095, 8.25);
-  lblEnde = Etikett(f, "lblEnde", QStringLiteral("Ende:"), 2880, 1200, 12, 900);
-  txtEnde = Feld(f, "txtEnde", 3840, 1200, 1095, 8.25);
-  lblDB[1] = Etikett(f, "lblDB(1)", QStringLiteral("= DirektKostenFreieLeistung (DKFL)"), 5520, 1320, 12, 6000);
+  lblName = Etikett(f, QStringLiteral("lblName"), QStringLiteral("Kultur:"), 240, 240, 12, 1200);
+  txtName = Feld(f, QStringLiteral("txtName"), 1440, 240, 3495);
+  lblAnfang = Etikett(f, QStringLiteral("lblAnfang"), QStringLiteral("Beginn:"), 240, 1200, 12, 1200);
+  txtAnfang = Feld(f, QStringLiteral("txtAnfang"), 1440, 1200, 1095, 8.25);
+  lblEnde = Etikett(f, QStringLiteral("lblEnde"), QStringLiteral("Ende:"), 2880, 1200, 12, 900);
+  txtEnde = Feld(f, QStringLiteral("txtEnde"), 3840, 1200, 1095, 8.25);
+  lblDB[1] = Etikett(f, QStringLiteral("lblDB(1)"), QStringLiteral("= DirektKostenFreieLeistung (DKFL)"), 5520, 1320,
+                     12, 6000);
 
   const auto einheit = [&](int index, const QString& text, int left, int top, double punkte = 12,
                            int breite = 1500) {
@@ -246,15 +247,15 @@ void frmKalkulation::Aufbauen() {
   einheit(1, QStringLiteral("€/ BJm²"), 7920, 1800);
   einheit(14, QStringLiteral("€/ Akh"), 9960, 1800);
 
-  lblMenge = Etikett(f, "lblMenge", QStringLiteral("Menge:"), 240, 2040, 9.75);
-  txtMenge = Feld(f, "txtMenge", 2280, 2040);
-  lblEinheit = Etikett(f, "lblEinheit", QStringLiteral("Stück"), 3840, 2040, 12, 1200);
-  txtDB = Feld(f, "txtDB", 5640, 2280);
-  txtDBJQM = Feld(f, "txtDBJQM", 7800, 2280);
-  txtDBAkh = Feld(f, "txtDBAkh", 9960, 2280);
-  lblPreis = Etikett(f, "lblPreis", QStringLiteral("Preis:"), 240, 2760, 9.75);
-  txtPreis = Feld(f, "txtPreis", 2280, 2760);
-  lblEuro[0] = Etikett(f, "lblEuro(0)", QStringLiteral("€/ Stück"), 3960, 2760, 12, 1200);
+  lblMenge = Etikett(f, QStringLiteral("lblMenge"), QStringLiteral("Menge:"), 240, 2040, 9.75);
+  txtMenge = Feld(f, QStringLiteral("txtMenge"), 2280, 2040);
+  lblEinheit = Etikett(f, QStringLiteral("lblEinheit"), QStringLiteral("Stück"), 3840, 2040, 12, 1200);
+  txtDB = Feld(f, QStringLiteral("txtDB"), 5640, 2280);
+  txtDBJQM = Feld(f, QStringLiteral("txtDBJQM"), 7800, 2280);
+  txtDBAkh = Feld(f, QStringLiteral("txtDBAkh"), 9960, 2280);
+  lblPreis = Etikett(f, QStringLiteral("lblPreis"), QStringLiteral("Preis:"), 240, 2760, 9.75);
+  txtPreis = Feld(f, QStringLiteral("txtPreis"), 2280, 2760);
+  lblEuro[0] = Etikett(f, QStringLiteral("lblEuro(0)"), QStringLiteral("€/ Stück"), 3960, 2760, 12, 1200);
 
   const auto linie = [&](Kostenart art, const char* knopf, const char* text, const char* feld, int left,
                          int top, int breite, int menueLeft, int menueBreite, int feldLeft, int feldBreite,
@@ -273,22 +274,23 @@ void frmKalkulation::Aufbauen() {
       linie(Kostenart::Arbeit, "cmbArbeitskosten", "- Arbeitskosten ***", "txtArbeit", 5640, 3360, 1935, 7560, 855,
             8640, 1455, true);
   einheit(8, je1000, 10320, 3360);
-  lblMarkt = Etikett(f, "lblMarkt", QStringLiteral("= Marktleistung:"), 360, 3600, 9.75);
-  txtMarktleistung = Feld(f, "txtMarktleistung", 2280, 3600);
-  lblEuro[1] = Etikett(f, "lblEuro(1)", QStringLiteral("€"), 3960, 3600, 12, 600);
-  lblEKFL = Etikett(f, "lblEKFL", QStringLiteral("= EinzelKostenFreieLeistung (EKFL)"), 5520, 4320, 12, 6000);
-  lblErloes1000 = Etikett(f, "lblErloes1000", QStringLiteral("= Erlös[1000Stk]:"), 360, 4440, 9.75);
-  txtErloes1000 = Feld(f, "txtErloes1000", 2280, 4440);
-  lblEuro[2] = Etikett(f, "lblEuro(2)", je1000, 3840, 4440, 12, 1500);
+  lblMarkt = Etikett(f, QStringLiteral("lblMarkt"), QStringLiteral("= Marktleistung:"), 360, 3600, 9.75);
+  txtMarktleistung = Feld(f, QStringLiteral("txtMarktleistung"), 2280, 3600);
+  lblEuro[1] = Etikett(f, QStringLiteral("lblEuro(1)"), QStringLiteral("€"), 3960, 3600, 12, 600);
+  lblEKFL =
+      Etikett(f, QStringLiteral("lblEKFL"), QStringLiteral("= EinzelKostenFreieLeistung (EKFL)"), 5520, 4320, 12, 6000);
+  lblErloes1000 = Etikett(f, QStringLiteral("lblErloes1000"), QStringLiteral("= Erlös[1000Stk]:"), 360, 4440, 9.75);
+  txtErloes1000 = Feld(f, QStringLiteral("txtErloes1000"), 2280, 4440);
+  lblEuro[2] = Etikett(f, QStringLiteral("lblEuro(2)"), je1000, 3840, 4440, 12, 1500);
   einheit(9, je1000, 5640, 4800);
   einheit(6, QStringLiteral("€/ BJm²"), 7800, 4800);
   einheit(15, QStringLiteral("€/ Akh"), 9960, 4800);
-  lblSachkosten = Etikett(f, "lblSachkosten", QStringLiteral("- Sachkosten:"), 480, 5280, 9.75);
-  txtSachkosten = Feld(f, "txtSachkosten", 2400, 5280);
+  lblSachkosten = Etikett(f, QStringLiteral("lblSachkosten"), QStringLiteral("- Sachkosten:"), 480, 5280, 9.75);
+  txtSachkosten = Feld(f, QStringLiteral("txtSachkosten"), 2400, 5280);
   einheit(2, je1000, 3960, 5280);
-  txtEKFL = Feld(f, "txtEKFL", 5640, 5280);
-  txtEKFLJQM = Feld(f, "txtEKFLJQM", 7800, 5280);
-  txtEKFLAkh = Feld(f, "txtEKFLAkh", 9960, 5280);
+  txtEKFL = Feld(f, QStringLiteral("txtEKFL"), 5640, 5280);
+  txtEKFLJQM = Feld(f, QStringLiteral("txtEKFLJQM"), 7800, 5280);
+  txtEKFLAkh = Feld(f, QStringLiteral("txtEKFLAkh"), 9960, 5280);
 
   // The six lines on the left, every 480 twips from 6120.
   struct Links {
@@ -329,12 +331,12 @@ void frmKalkulation::Aufbauen() {
       linie(Kostenart::Gemeinkosten, "cmbGemeinkosten", "- Gemeinkosten ***", "txtGemein", 5520, 6360, 1935, 7440,
             855, 8520, 1455, true);
   einheit(10, je1000, 10200, 6360);
-  lblGewinn[1] = Etikett(f, "lblGewinn(1)", QStringLiteral("= Gewinn:"), 5880, 7320);
-  txtGewinn[1] = Feld(f, "txtGewinn(1)", 7920, 7320, 2055);
+  lblGewinn[1] = Etikett(f, QStringLiteral("lblGewinn(1)"), QStringLiteral("= Gewinn:"), 5880, 7320);
+  txtGewinn[1] = Feld(f, QStringLiteral("txtGewinn(1)"), 7920, 7320, 2055);
   einheit(11, je1000, 10200, 7320);
-  lblGewinn[0] = Etikett(f, "lblGewinn(0)", QStringLiteral("= Gewinn:"), 5880, 8400);
-  txtGewinn[2] = Feld(f, "txtGewinn(2)", 7920, 8400, 2055);
-  lblEuroGesamt = Etikett(f, "lblEuroGesamt", QStringLiteral("€/ Kultur"), 10200, 8400, 12, 1500);
+  lblGewinn[0] = Etikett(f, QStringLiteral("lblGewinn(0)"), QStringLiteral("= Gewinn:"), 5880, 8400);
+  txtGewinn[2] = Feld(f, QStringLiteral("txtGewinn(2)"), 7920, 8400, 2055);
+  lblEuroGesamt = Etikett(f, QStringLiteral("lblEuroGesamt"), QStringLiteral("€/ Kultur"), 10200, 8400, 12, 1500);
 
   // Separator lines between the groups: on the left below the dates, the price and the
   // material costs; on the right around the two contribution margins and below the profits.

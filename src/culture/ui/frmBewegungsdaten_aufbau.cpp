@@ -58,7 +58,7 @@ frmBewegungsdaten::frmBewegungsdaten() : FormOf(QStringLiteral("frmBewegungsdate
   imlKultur = trees::ui::FolderImages(this, "imlKultur");
   imlStandorte = trees::ui::FolderImages(this, "imlStandorte", "drag-standort");
   imlMaterial = trees::ui::FolderImages(this, "imlMaterial", "drag-material");
-  trvKulturen = ui::MakeTree(this, "trvKulturen", imlKultur, 240, 120, 3600, 8880);
+  trvKulturen = ui::MakeTree(this, QStringLiteral("trvKulturen"), imlKultur, 240, 120, 3600, 8880);
   PhasenrahmenAnlegen();
   StandortrahmenAnlegen();
   MaterialrahmenAnlegen();
@@ -75,7 +75,7 @@ frmBewegungsdaten::frmBewegungsdaten() : FormOf(QStringLiteral("frmBewegungsdate
 void frmBewegungsdaten::PhasenrahmenAnlegen() {
   QFrame* f = fraPhasenInfo = ui::MakeFrame(this, QStringLiteral("fraPhasenInfo"), 4200, 0, 11055, 10095);
   lblKultur = ui::MakeLabel(f, QStringLiteral("lblKultur"), QString(), 720, 240, 2655, 375);
-  trvPhasen = ui::MakeTree(f, "trvPhasen", nullptr, 720, 600, 2655, 1935);
+  trvPhasen = ui::MakeTree(f, QStringLiteral("trvPhasen"), nullptr, 720, 600, 2655, 1935);
   movDatum = Kalender(f, "movDatum", 4080, 120, 2625, 2370);
   cmbSpeichern = ui::MakeButton(f, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"), 7560, 240, 3135, 375);
   cmbEntfernen = ui::MakeButton(f, QStringLiteral("cmbEntfernen"), QStringLiteral("Eingaben löschen"),
@@ -112,7 +112,7 @@ void frmBewegungsdaten::PhasenrahmenAnlegen() {
 void frmBewegungsdaten::StandortrahmenAnlegen() {
   QFrame* f = fraBearbeitenModus2 = ui::MakeFrame(this, QStringLiteral("fraBearbeitenModus2"), 4200, 0, 11055, 9960);
   lblPhasenUeberschrift = ui::MakeLabel(f, QStringLiteral("lblPhasenUeberschrift"), QString(), 360, 240, 2655, 495);
-  trvPhasen_B = ui::MakeTree(f, "trvPhasen_B", nullptr, 360, 600, 2655, 1575);
+  trvPhasen_B = ui::MakeTree(f, QStringLiteral("trvPhasen_B"), nullptr, 360, 600, 2655, 1575);
   ui::MakeLabel(f, QString(), QStringLiteral("Bezeichnung:"), 3360, 480, 1290, 375);
   txtPhaseName = ui::MakeTextBox(f, QStringLiteral("txtPhaseName"), 4680, 360, 2535, 375);
   ui::MakeLabel(f, QString(), QStringLiteral("Beginn:"), 3360, 1200, 1290, 375);
@@ -138,7 +138,7 @@ void frmBewegungsdaten::StandortrahmenAnlegen() {
   cmbAbbruch = ui::MakeButton(f, QStringLiteral("cmbAbbruch"), QStringLiteral("Zurück zu Kulturphasen"),
                               360, 3600, 3375, 375);
   ui::MakeLabel(f, QString(), QStringLiteral("Standorte:"), 360, 4200, 2055, 495);
-  trvStandort = ui::MakeTree(f, "trvStandort", imlStandorte, 360, 4560, 3375, 4575);
+  trvStandort = ui::MakeTree(f, QStringLiteral("trvStandort"), imlStandorte, 360, 4560, 3375, 4575);
   dtgStandorteModus2 = Gitter(f, "dtgStandorteModus2", 4080, 2640, 6135, 6495);
   dtgStandorteModus2->SetCols(4);
   movStandort = Kalender(f, "movStandort", 7080, 3120, 2595, 2370);
@@ -149,7 +149,7 @@ void frmBewegungsdaten::MaterialrahmenAnlegen() {
   QFrame* f = fraMaterial = ui::MakeFrame(this, QStringLiteral("fraMaterial"), 4200, 0, 11055, 10095);
   lblPhasenUeberschriftMaterial = ui::MakeLabel(f, QStringLiteral("lblPhasenUeberschriftMaterial"), QString(),
                                                 360, 240, 2655, 360);
-  trvPhasenMaterial = ui::MakeTree(f, "trvPhasenMaterial", nullptr, 360, 600, 2655, 1575);
+  trvPhasenMaterial = ui::MakeTree(f, QStringLiteral("trvPhasenMaterial"), nullptr, 360, 600, 2655, 1575);
   cmbSpeichernMaterial = ui::MakeButton(f, QStringLiteral("cmbSpeichernMaterial"), QStringLiteral("Speichern"),
                                         360, 2640, 3495, 375);
   cmbLoeschenMaterial = ui::MakeButton(f, QStringLiteral("cmbLoeschenMaterial"), QStringLiteral("Datensatz löschen"),
@@ -158,7 +158,7 @@ void frmBewegungsdaten::MaterialrahmenAnlegen() {
       ui::MakeButton(f, QStringLiteral("cmbAbbruchMaterial"), QStringLiteral("Zurück zu Kulturphasen"),
                      360, 3600, 3495, 375);
   ui::MakeLabel(f, QString(), QStringLiteral("Materialien:"), 360, 4320, 2055, 360);
-  trvMaterial = ui::MakeTree(f, "trvMaterial", imlMaterial, 360, 4680, 3495, 4335);
+  trvMaterial = ui::MakeTree(f, QStringLiteral("trvMaterial"), imlMaterial, 360, 4680, 3495, 4335);
 
   ui::MakeLabel(f, QString(), QStringLiteral("Aktuell:"), 3360, 360, 1100, 375);
   txtNameMaterial = ui::MakeTextBox(f, QStringLiteral("txtNameMaterial"), 4560, 360, 2535, 375);

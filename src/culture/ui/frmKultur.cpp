@@ -56,13 +56,13 @@ QGroupBox* RahmenMitBaum(QWidget* parent, const char* rahmen, const char* titel,
 frmKultur::frmKultur() : FormOf(QStringLiteral("frmKultur"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Kulturen"));
   resize(sys::TwipsToPixels(12135), sys::TwipsToPixels(7095));
-  regKultur = ui::Placed(new ui::TabStrip(this), "regKultur", 0, 0, 12135, 7095);
+  regKultur = ui::Placed(new ui::TabStrip(this), QStringLiteral("regKultur"), 0, 0, 12135, 7095);
   regKultur->AddTab(QStringLiteral("Kultur"));
   regKultur->AddTab(QStringLiteral("Kulturphasen"));
   regKultur->AddTab(QStringLiteral("Material, Standorte und Tätigkeiten"));
   KulturdatenAnlegen(regKultur->Page(0));
 
-  dtgKulturPhasen = ui::MakeGrid(regKultur->Page(1), "dtgKulturPhasen", 360, 480, 11520, 6375);
+  dtgKulturPhasen = ui::MakeGrid(regKultur->Page(1), QStringLiteral("dtgKulturPhasen"), 360, 480, 11520, 6375);
   dtgKulturPhasen->SetCols(7);
   dtgKulturPhasen->SetRows(mdlKulturPhasenInfo::kMaxPhasen + 1);
 
@@ -110,12 +110,12 @@ void frmKultur::KulturdatenAnlegen(QWidget* seite) {
   txtCode = ui::MakeTextBox(f, QStringLiteral("txtCode"), 3480, 1740, 2775, 375);
   lblAnfang = ui::MakeLabel(f, QStringLiteral("lblAnfang"), QStringLiteral("Arbeitsbeginn:"), 240, 2250, 1500, 375);
   lblDatumA = ui::MakeLabel(f, QStringLiteral("lblDatumA"), QStringLiteral("tt.mm.jjjj"), 1920, 2250, 1400, 375);
-  dtpAnfang = ui::Placed(new ui::DatePicker(f), "dtpAnfang", 3480, 2250, 2775, 375);
+  dtpAnfang = ui::Placed(new ui::DatePicker(f), QStringLiteral("dtpAnfang"), 3480, 2250, 2775, 375);
   lblEnde = ui::MakeLabel(f, QStringLiteral("lblEnde"), QStringLiteral("Arbeitsende:"), 240, 2750, 1500, 375);
   lblDatumE = ui::MakeLabel(f, QStringLiteral("lblDatumE"), QStringLiteral("tt.mm.jjjj"), 1920, 2750, 1400, 375);
-  dtpEnde = ui::Placed(new ui::DatePicker(f), "dtpEnde", 3480, 2750, 2775, 375);
+  dtpEnde = ui::Placed(new ui::DatePicker(f), QStringLiteral("dtpEnde"), 3480, 2750, 2775, 375);
   lblBemerkung = ui::MakeLabel(f, QStringLiteral("lblBemerkung"), QStringLiteral("Bemerkungen:"), 240, 3240, 1590, 375);
-  txtBemerkung = ui::Placed(new QPlainTextEdit(f), "txtBemerkung", 1920, 3240, 8295, 2175);
+  txtBemerkung = ui::Placed(new QPlainTextEdit(f), QStringLiteral("txtBemerkung"), 1920, 3240, 8295, 2175);
   chbAktuell = ui::MakeCheckBox(f, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"),
                                 6840, 360, 3135, 375);
   chbAktuell->setChecked(true);

@@ -35,7 +35,7 @@ QWidget* Flaechenzeile(QWidget* parent, const char* name, std::array<QRadioButto
   layout->setContentsMargins(0, 0, 0, 0);
   optionen[1] = ui::MakeOptionButton(zeile, ui::ControlName(QLatin1String(name), 1), QStringLiteral("Außenfläche"));
   optionen[2] = ui::MakeOptionButton(zeile, ui::ControlName(QLatin1String(name), 2), QStringLiteral("Grenzfläche"));
-  *temperatur = ui::MakeTextBox(zeile, boxName);
+  *temperatur = ui::MakeTextBox(zeile, QLatin1String(boxName));
   optionen[1]->setChecked(true);
   (*temperatur)->setEnabled(false);
   layout->addWidget(optionen[1]);
@@ -64,7 +64,7 @@ void frmStandort::Aufbauen() {
   knoepfe->addStretch();
   knoepfe->addWidget(cmbAbbruch);
   layout->addLayout(knoepfe);
-  txtNr = ui::MakeTextBox(this, "txtNr");
+  txtNr = ui::MakeTextBox(this, QStringLiteral("txtNr"));
   txtNr->hide();
 
   // Tab "Haus".
@@ -80,12 +80,12 @@ void frmStandort::Aufbauen() {
   artLayout->addWidget(opbGruppe);
   hausLayout->addWidget(art);
 
-  fraBezeichnung = ui::MakeGroup(haus, "fraBezeichnung", QStringLiteral("Bezeichnung"));
+  fraBezeichnung = ui::MakeGroup(haus, QStringLiteral("fraBezeichnung"), QStringLiteral("Bezeichnung"));
   auto* bezeichnung = new QFormLayout(fraBezeichnung);
-  txtName = ui::MakeTextBox(fraBezeichnung, "txtName");
-  txtKuerzel = ui::MakeTextBox(fraBezeichnung, "txtKuerzel");
-  txtCode = ui::MakeTextBox(fraBezeichnung, "txtCode");
-  txtFlaeche = ui::MakeTextBox(fraBezeichnung, "txtFlaeche");
+  txtName = ui::MakeTextBox(fraBezeichnung, QStringLiteral("txtName"));
+  txtKuerzel = ui::MakeTextBox(fraBezeichnung, QStringLiteral("txtKuerzel"));
+  txtCode = ui::MakeTextBox(fraBezeichnung, QStringLiteral("txtCode"));
+  txtFlaeche = ui::MakeTextBox(fraBezeichnung, QStringLiteral("txtFlaeche"));
   chbAktuell = ui::MakeCheckBox(fraBezeichnung, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"));
   ui::AddFormRow(bezeichnung, QStringLiteral("Name:"), txtName);
   ui::AddFormRow(bezeichnung, QStringLiteral("Kürzel:"), txtKuerzel);
@@ -96,13 +96,13 @@ void frmStandort::Aufbauen() {
 
   const QString meter = QStringLiteral("m");
   const QString wegeEinheit = QStringLiteral("% der Bruttofläche");
-  fraMasseGWH = ui::MakeGroup(haus, "fraMasseGWH", QStringLiteral("Maße:"));
+  fraMasseGWH = ui::MakeGroup(haus, QStringLiteral("fraMasseGWH"), QStringLiteral("Maße:"));
   auto* masse = new QFormLayout(fraMasseGWH);
-  txtLaenge = ui::MakeTextBox(fraMasseGWH, "txtLaenge");
-  txtBreite = ui::MakeTextBox(fraMasseGWH, "txtBreite");
-  txtStehwand = ui::MakeTextBox(fraMasseGWH, "txtStehwand");
-  txtHaus = ui::MakeTextBox(fraMasseGWH, "txtHaus");
-  txtWege = ui::MakeTextBox(fraMasseGWH, "txtWege");
+  txtLaenge = ui::MakeTextBox(fraMasseGWH, QStringLiteral("txtLaenge"));
+  txtBreite = ui::MakeTextBox(fraMasseGWH, QStringLiteral("txtBreite"));
+  txtStehwand = ui::MakeTextBox(fraMasseGWH, QStringLiteral("txtStehwand"));
+  txtHaus = ui::MakeTextBox(fraMasseGWH, QStringLiteral("txtHaus"));
+  txtWege = ui::MakeTextBox(fraMasseGWH, QStringLiteral("txtWege"));
   ui::AddFormRow(masse, QStringLiteral("Länge:"), txtLaenge, meter);
   ui::AddFormRow(masse, QStringLiteral("Breite:"), txtBreite, meter);
   ui::AddFormRow(masse, QStringLiteral("Stehwandhöhe:"), txtStehwand, meter);
@@ -110,11 +110,11 @@ void frmStandort::Aufbauen() {
   ui::AddFormRow(masse, QStringLiteral("Anteil Wegeflächen:"), txtWege, wegeEinheit);
   hausLayout->addWidget(fraMasseGWH);
 
-  fraMasseBlock = ui::MakeGroup(haus, "fraMasseBlock", QStringLiteral("Maße:"));
+  fraMasseBlock = ui::MakeGroup(haus, QStringLiteral("fraMasseBlock"), QStringLiteral("Maße:"));
   auto* block = new QFormLayout(fraMasseBlock);
-  txtGruStehwand = ui::MakeTextBox(fraMasseBlock, "txtGruStehwand");
-  txtGruHaus = ui::MakeTextBox(fraMasseBlock, "txtGruHaus");
-  txtGruWege = ui::MakeTextBox(fraMasseBlock, "txtGruWege");
+  txtGruStehwand = ui::MakeTextBox(fraMasseBlock, QStringLiteral("txtGruStehwand"));
+  txtGruHaus = ui::MakeTextBox(fraMasseBlock, QStringLiteral("txtGruHaus"));
+  txtGruWege = ui::MakeTextBox(fraMasseBlock, QStringLiteral("txtGruWege"));
   cmbFuerAlle = ui::MakeButton(fraMasseBlock, QStringLiteral("cmbFuerAlle"),
                                QStringLiteral("Speichern und für alle Häuser in der Gruppe übernehmen"));
   ui::AddFormRow(block, QStringLiteral("Stehwandhöhe:"), txtGruStehwand, meter);
@@ -124,7 +124,7 @@ void frmStandort::Aufbauen() {
   fraMasseBlock->hide();
   hausLayout->addWidget(fraMasseBlock);
 
-  fraTyp = ui::MakeGroup(haus, "fraTyp", QStringLiteral("Typ:"));
+  fraTyp = ui::MakeGroup(haus, QStringLiteral("fraTyp"), QStringLiteral("Typ:"));
   auto* typ = new QVBoxLayout(fraTyp);
   const QString typen[] = {QString(), QStringLiteral("Breitschiff-GWH"), QStringLiteral("Venlo-GWH  Kappenzahl"),
                            QStringLiteral("Folien-GWH")};
@@ -132,7 +132,7 @@ void frmStandort::Aufbauen() {
     opbTyp[static_cast<std::size_t>(i)] =
         ui::MakeOptionButton(fraTyp, ui::ControlName(QStringLiteral("opbTyp"), i), typen[i]);
   }
-  txtKappenzahl = ui::MakeTextBox(fraTyp, "txtKappenzahl");
+  txtKappenzahl = ui::MakeTextBox(fraTyp, QStringLiteral("txtKappenzahl"));
   auto* venlo = new QHBoxLayout;
   venlo->addWidget(opbTyp[2]);
   venlo->addWidget(txtKappenzahl);
@@ -142,8 +142,8 @@ void frmStandort::Aufbauen() {
   opbTyp[1]->setChecked(true);
   hausLayout->addWidget(fraTyp);
 
-  fraBemerkungen = ui::MakeGroup(haus, "fraBemerkungen", QStringLiteral("Bemerkungen"));
-  txtBemerkung = ui::MakeTextBox(fraBemerkungen, "txtBemerkung");
+  fraBemerkungen = ui::MakeGroup(haus, QStringLiteral("fraBemerkungen"), QStringLiteral("Bemerkungen"));
+  txtBemerkung = ui::MakeTextBox(fraBemerkungen, QStringLiteral("txtBemerkung"));
   (new QVBoxLayout(fraBemerkungen))->addWidget(txtBemerkung);
   hausLayout->addWidget(fraBemerkungen);
   hausLayout->addStretch();
@@ -153,7 +153,7 @@ void frmStandort::Aufbauen() {
   // empty. Both frames use the same line height, so the lines meet across them.
   QWidget* eindeckung = regStandort->Page(1);
   auto* eindeckungLayout = new QGridLayout(eindeckung);
-  fraEindeckung = ui::MakeGroup(eindeckung, "fraEindeckung", QStringLiteral("Eindeckung"));
+  fraEindeckung = ui::MakeGroup(eindeckung, QStringLiteral("fraEindeckung"), QStringLiteral("Eindeckung"));
   auto* listen = new QGridLayout(fraEindeckung);
   auto liste = [this](const char* label, const char* labelName, QLabel** lbl, const char* name) {
     *lbl = ui::MakeLabel(fraEindeckung, QLatin1String(labelName), QString::fromUtf8(label));
@@ -176,7 +176,7 @@ void frmStandort::Aufbauen() {
   }
   eindeckungLayout->addWidget(fraEindeckung, 0, 0);
 
-  fraGrenz = ui::MakeGroup(eindeckung, "fraGrenz", QStringLiteral("Grenzfläche"));
+  fraGrenz = ui::MakeGroup(eindeckung, QStringLiteral("fraGrenz"), QStringLiteral("Grenzfläche"));
   auto* grenz = new QGridLayout(fraGrenz);
   grenz->addWidget(Flaechenzeile(fraGrenz, "opbStehL", opbStehL, &txtGrenzStehL, "txtGrenzStehL"), 1, 0);
   grenz->addWidget(Flaechenzeile(fraGrenz, "opbStehR", opbStehR, &txtGrenzStehR, "txtGrenzStehR"), 2, 0);
@@ -197,22 +197,22 @@ void frmStandort::Aufbauen() {
   // Tab "Heizung /Energieschirm".
   QWidget* heizung = regStandort->Page(2);
   auto* heizungLayout = new QVBoxLayout(heizung);
-  fraHeizung = ui::MakeGroup(heizung, "fraHeizung", QStringLiteral("Heizung"));
+  fraHeizung = ui::MakeGroup(heizung, QStringLiteral("fraHeizung"), QStringLiteral("Heizung"));
   auto* heiz = new QFormLayout(fraHeizung);
   comBrennstoff = ui::MakeComboBox(fraHeizung, QStringLiteral("comBrennstoff"));
-  txtWirkungsgrad = ui::MakeTextBox(fraHeizung, "txtWirkungsgrad");
+  txtWirkungsgrad = ui::MakeTextBox(fraHeizung, QStringLiteral("txtWirkungsgrad"));
   chbBrennwert =
       ui::MakeCheckBox(fraHeizung, QStringLiteral("chbBrennwert"), QStringLiteral("Brennwertgerät (Ja/Nein)"));
   ui::AddFormRow(heiz, QStringLiteral("Brennstoffart:"), comBrennstoff);
   ui::AddFormRow(heiz, QStringLiteral("Brennerwirkungsgrad (ohne Brennwertgerät)"), txtWirkungsgrad);
   heiz->addRow(chbBrennwert);
   heizungLayout->addWidget(fraHeizung);
-  fraEnergieschirm = ui::MakeGroup(heizung, "fraEnergieschirm", QStringLiteral("Energieschirm"));
+  fraEnergieschirm = ui::MakeGroup(heizung, QStringLiteral("fraEnergieschirm"), QStringLiteral("Energieschirm"));
   auto* schirm = new QFormLayout(fraEnergieschirm);
   chbEnergieschirm =
       ui::MakeCheckBox(fraEnergieschirm, QStringLiteral("chbEnergieschirm"), QStringLiteral("Energieschirm (Ja/Nein)"));
-  txtEinsparung = ui::MakeTextBox(fraEnergieschirm, "txtEinsparung");
-  txtFaktor = ui::MakeTextBox(fraEnergieschirm, "txtFaktor");
+  txtEinsparung = ui::MakeTextBox(fraEnergieschirm, QStringLiteral("txtEinsparung"));
+  txtFaktor = ui::MakeTextBox(fraEnergieschirm, QStringLiteral("txtFaktor"));
   schirm->addRow(chbEnergieschirm);
   ui::AddFormRow(schirm, QStringLiteral("Einsparung:"), txtEinsparung);
   ui::AddFormRow(schirm, QStringLiteral("Apassungsfaktor:"), txtFaktor);

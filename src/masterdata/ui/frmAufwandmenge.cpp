@@ -31,14 +31,15 @@ const QString kNeu = QStringLiteral("Neu");
 frmAufwandmenge::frmAufwandmenge() : FormOf(QStringLiteral("frmAufwandmenge"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Aufwandmenge"));
   auto* raster = new QGridLayout(this);
-  txtKonzentration = ui::MakeTextBox(this, "txtKonzentration");
-  txtAufwandmenge = ui::MakeTextBox(this, "txtAufwandmenge");
-  txtPreis = ui::MakeTextBox(this, "txtPreis");
-  txtKostenLiter = ui::MakeTextBox(this, "txtKostenLiter");
-  txtKostenEinheit = ui::MakeTextBox(this, "txtKostenEinheit");
+  txtKonzentration = ui::MakeTextBox(this, QStringLiteral("txtKonzentration"));
+  txtAufwandmenge = ui::MakeTextBox(this, QStringLiteral("txtAufwandmenge"));
+  txtPreis = ui::MakeTextBox(this, QStringLiteral("txtPreis"));
+  txtKostenLiter = ui::MakeTextBox(this, QStringLiteral("txtKostenLiter"));
+  txtKostenEinheit = ui::MakeTextBox(this, QStringLiteral("txtKostenEinheit"));
   for (int i = 0; i < 2; ++i) {
-    lblBezug[static_cast<std::size_t>(i)] = ui::MakeLabel(
-        this, ui::ControlName("lblBezug", i), i == 0 ? QStringLiteral("l/ Einheit") : QStringLiteral("€/ Einheit"));
+    lblBezug[static_cast<std::size_t>(i)] =
+        ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblBezug"), i),
+                      i == 0 ? QStringLiteral("l/ Einheit") : QStringLiteral("€/ Einheit"));
   }
   const auto zeile = [this, raster](int r, const QString& text, QLineEdit* box, QWidget* einheit) {
     raster->addWidget(new QLabel(text, this), r, 0);
@@ -54,8 +55,8 @@ frmAufwandmenge::frmAufwandmenge() : FormOf(QStringLiteral("frmAufwandmenge"), u
   zeile(4, QStringLiteral("Kosten [Spritzbrühe]:"), txtKostenLiter, new QLabel(QStringLiteral("€/100 l"), this));
   zeile(5, QStringLiteral("Kosten [Spritzbrühe]:"), txtKostenEinheit, lblBezug[1]);
 
-  cmbOK = ui::MakeButton(this, "cmbOK", kOK);
-  cmbBeenden = ui::MakeButton(this, "cmbBeenden", kBeenden);
+  cmbOK = ui::MakeButton(this, QStringLiteral("cmbOK"), kOK);
+  cmbBeenden = ui::MakeButton(this, QStringLiteral("cmbBeenden"), kBeenden);
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addWidget(cmbOK);
   knoepfe->addWidget(cmbBeenden);

@@ -92,18 +92,18 @@ frmLohneinteilung::frmLohneinteilung() : FormOf(QStringLiteral("frmLohneinteilun
   comLohngruppen->setEditable(false);
   neu->addWidget(comLohngruppen, 1);
   neu->addWidget(new QLabel(QStringLiteral("ab dem:"), this));
-  txtDatum = ui::MakeTextBox(this, "txtDatum", 10);
+  txtDatum = ui::MakeTextBox(this, QStringLiteral("txtDatum"), 10);
   txtDatum->setAlignment(Qt::AlignRight);
   txtDatum->installEventFilter(new DatumFilter(this));
   neu->addWidget(txtDatum);
-  cmbOK = MakeButton(this, "cmbOK", QStringLiteral("OK"));
+  cmbOK = MakeButton(this, QStringLiteral("cmbOK"), QStringLiteral("OK"));
   neu->addWidget(cmbOK);
   layout->addLayout(neu);
 
   auto* knoepfe = new QHBoxLayout;
-  cmbEntfernen = MakeButton(this, "cmbEntfernen", QStringLiteral("Datensatz löschen"));
-  cmbLohngruppen = MakeButton(this, "cmbLohngruppen", QStringLiteral("Lohngruppen-Verwaltung"));
-  cmbBeenden = MakeButton(this, "cmbBeenden", QStringLiteral("Beenden"));
+  cmbEntfernen = MakeButton(this, QStringLiteral("cmbEntfernen"), QStringLiteral("Datensatz löschen"));
+  cmbLohngruppen = MakeButton(this, QStringLiteral("cmbLohngruppen"), QStringLiteral("Lohngruppen-Verwaltung"));
+  cmbBeenden = MakeButton(this, QStringLiteral("cmbBeenden"), QStringLiteral("Beenden"));
   knoepfe->addWidget(cmbEntfernen);
   knoepfe->addWidget(cmbLohngruppen);
   knoepfe->addWidget(cmbBeenden);

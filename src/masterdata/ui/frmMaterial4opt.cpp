@@ -44,12 +44,12 @@ frmMaterial4opt::frmMaterial4opt()
   for (int i = 0; i < 6; ++i) {
     if (labels[i] == nullptr) continue;
     lblKalkulation[static_cast<std::size_t>(i)] =
-        ui::MakeLabel(this, ui::ControlName("lblKalkulation", i), Q(labels[i]));
+        ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblKalkulation"), i), Q(labels[i]));
   }
   const char* optionen[5] = {nullptr, "Einheiten je Pflanze", "Einheiten je 1000 Pflanzen", "Einheiten je Nm²",
                              "Einheiten je 1000 Nm²"};
-  txtMenge = ui::MakeTextBox(this, "txtMenge");
-  txtPreis = ui::MakeTextBox(this, "txtPreis");
+  txtMenge = ui::MakeTextBox(this, QStringLiteral("txtMenge"));
+  txtPreis = ui::MakeTextBox(this, QStringLiteral("txtPreis"));
   auto* kalkulation = new QGridLayout;
   kalkulation->addWidget(lblKalkulation[0], 0, 0);
   kalkulation->addWidget(txtMenge, 0, 1);
@@ -64,7 +64,7 @@ frmMaterial4opt::frmMaterial4opt()
   Shape7->setFrameShape(QFrame::Box);
   auto* wiederverwendung = new QHBoxLayout(Shape7);
   lblKalkulation[5]->setParent(Shape7);
-  txtWdh = ui::MakeTextBox(Shape7, "txtWdh");
+  txtWdh = ui::MakeTextBox(Shape7, QStringLiteral("txtWdh"));
   wiederverwendung->addWidget(lblKalkulation[5]);
   wiederverwendung->addWidget(txtWdh);
   kalkulation->addWidget(Shape7, 5, 0, 1, 3);
@@ -73,9 +73,10 @@ frmMaterial4opt::frmMaterial4opt()
   kalkulation->addWidget(lblKalkulation[2], 6, 2);
   layout->addLayout(kalkulation);
 
-  cmbRechner = MakeButton(this, "cmbRechner", QStringLiteral("Taschenrechner"));
-  cmbAufwandMenge = MakeButton(this, "cmbAufwandMenge", QStringLiteral("Aufwandmenge"));
-  cmbMaschinenkostenxls = MakeButton(this, "cmbMaschinenkostenxls", QStringLiteral("Maschinenkosten.xls"));
+  cmbRechner = MakeButton(this, QStringLiteral("cmbRechner"), QStringLiteral("Taschenrechner"));
+  cmbAufwandMenge = MakeButton(this, QStringLiteral("cmbAufwandMenge"), QStringLiteral("Aufwandmenge"));
+  cmbMaschinenkostenxls =
+      MakeButton(this, QStringLiteral("cmbMaschinenkostenxls"), QStringLiteral("Maschinenkosten.xls"));
   auto* knoepfe = new QGridLayout;
   knoepfe->addWidget(cmbSpeichern, 0, 0);
   // The two calculators share one place; the group decides which shows.

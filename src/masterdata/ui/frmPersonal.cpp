@@ -29,19 +29,20 @@ frmPersonal::frmPersonal() : Morvineditor(QStringLiteral("frmPersonal"), masterd
 
   fraPersonal = SatzrahmenBauen("fraPersonal", QStringLiteral("Personaldaten"));
   auto* p = new QFormLayout(fraPersonal);
-  txtName = MakeTextBox(fraPersonal, "txtName", 100);
-  txtVorname = MakeTextBox(fraPersonal, "txtVorname", 100);
-  txtKuerzel = MakeTextBox(fraPersonal, "txtKuerzel", 10);
-  txtCode = MakeTextBox(fraPersonal, "txtCode", 6);
-  txtStrasse = MakeTextBox(fraPersonal, "txtStrasse");
-  txtPostleitzahl = MakeTextBox(fraPersonal, "txtPostleitzahl", 5);
-  txtOrt = MakeTextBox(fraPersonal, "txtOrt");
-  txtTelefon = MakeTextBox(fraPersonal, "txtTelefon");
+  txtName = MakeTextBox(fraPersonal, QStringLiteral("txtName"), 100);
+  txtVorname = MakeTextBox(fraPersonal, QStringLiteral("txtVorname"), 100);
+  txtKuerzel = MakeTextBox(fraPersonal, QStringLiteral("txtKuerzel"), 10);
+  txtCode = MakeTextBox(fraPersonal, QStringLiteral("txtCode"), 6);
+  txtStrasse = MakeTextBox(fraPersonal, QStringLiteral("txtStrasse"));
+  txtPostleitzahl = MakeTextBox(fraPersonal, QStringLiteral("txtPostleitzahl"), 5);
+  txtOrt = MakeTextBox(fraPersonal, QStringLiteral("txtOrt"));
+  txtTelefon = MakeTextBox(fraPersonal, QStringLiteral("txtTelefon"));
   dtpGeburtstag = new ui::DatePicker(fraPersonal);
   dtpGeburtstag->setObjectName(QStringLiteral("dtpGeburtstag"));
-  cmdAusbildung = MakeButton(fraPersonal, "cmdAusbildung", QStringLiteral("Anzeigen und/oder ändern"));
-  cmbWochenarbeitszeit = MakeButton(fraPersonal, "cmbWochenarbeitszeit", QStringLiteral("Anzeigen und/der ändern"));
-  txtBemerkungen = MakeMultiLineBox(fraPersonal, "txtBemerkungen");
+  cmdAusbildung = MakeButton(fraPersonal, QStringLiteral("cmdAusbildung"), QStringLiteral("Anzeigen und/oder ändern"));
+  cmbWochenarbeitszeit =
+      MakeButton(fraPersonal, QStringLiteral("cmbWochenarbeitszeit"), QStringLiteral("Anzeigen und/der ändern"));
+  txtBemerkungen = MakeMultiLineBox(fraPersonal, QStringLiteral("txtBemerkungen"));
   chbAktuell = ui::MakeCheckBox(fraPersonal, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"));
   p->addRow(QStringLiteral("Name:"), txtName);
   p->addRow(QStringLiteral("Vorname:"), txtVorname);
@@ -61,8 +62,8 @@ frmPersonal::frmPersonal() : Morvineditor(QStringLiteral("frmPersonal"), masterd
   txtGruBemerkung = GruppenrahmenBauen(layout, {"Name:", "Namenskürzel:  ", "(2******)", "txtGruBemerkung"});
   NummerBauen();
 
-  cmbSpeichern = MakeButton(this, "cmbSpeichern", QStringLiteral("Speichern"));
-  cmbAbbrechen = MakeButton(this, "cmbAbbrechen", QStringLiteral("Abbrechen"));
+  cmbSpeichern = MakeButton(this, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"));
+  cmbAbbrechen = MakeButton(this, QStringLiteral("cmbAbbrechen"), QStringLiteral("Abbrechen"));
   KnopfzeileBauen(layout, cmbSpeichern, cmbAbbrechen);
 
   Verbinden();

@@ -23,20 +23,21 @@ frmSubstrat::frmSubstrat() : Materialeditor(QStringLiteral("frmSubstrat"), "5.3.
   cmbHilfe->hide();  // the substrate editor offers help on F1 only
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  txtPreis = ui::MakeTextBox(this, "txtPreis");
+  txtPreis = ui::MakeTextBox(this, QStringLiteral("txtPreis"));
   opbBezug[1] = new QRadioButton(QStringLiteral("€ je Liter"), this);
   opbBezug[2] = new QRadioButton(QStringLiteral("€ je m³"), this);
   opbBezug[1]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 1));
   opbBezug[2]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 2));
 
   KopfzeilenAnfuegen(form);
-  form->addRow(MakeLabel(this, ui::ControlName("lblKalkulation", 1), QStringLiteral("Preis:")), txtPreis);
+  form->addRow(MakeLabel(this, ui::ControlName(QStringLiteral("lblKalkulation"), 1), QStringLiteral("Preis:")),
+               txtPreis);
   form->addRow(opbBezug[1]);
   form->addRow(opbBezug[2]);
   layout->addLayout(form);
 
-  cmbNeu = MakeButton(this, "cmbNeu", QStringLiteral("Neuer Datensatz"));
-  cmbRechner = MakeButton(this, "cmbRechner", QStringLiteral("Taschenrechner"));
+  cmbNeu = MakeButton(this, QStringLiteral("cmbNeu"), QStringLiteral("Neuer Datensatz"));
+  cmbRechner = MakeButton(this, QStringLiteral("cmbRechner"), QStringLiteral("Taschenrechner"));
   auto* knoepfe = new QHBoxLayout;
   for (QPushButton* knopf : {cmbNeu, cmbSpeichern, cmbAbbruch, cmbRechner}) knoepfe->addWidget(knopf);
   knoepfe->addWidget(cmbHilfe);

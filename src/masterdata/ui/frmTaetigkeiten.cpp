@@ -25,13 +25,13 @@ frmTaetigkeiten::frmTaetigkeiten()
 
   fraTaetigkeit = SatzrahmenBauen("fraTaetigkeit", QStringLiteral("Tätigkeitsdaten"));
   auto* t = new QFormLayout(fraTaetigkeit);
-  txtName = MakeTextBox(fraTaetigkeit, "txtName", 200);
-  txtKuerzel = MakeTextBox(fraTaetigkeit, "txtKuerzel", 10);
-  txtCode = MakeTextBox(fraTaetigkeit, "txtCode", 6);
-  txtBemerkungen = MakeMultiLineBox(fraTaetigkeit, "txtBemerkungen");
+  txtName = MakeTextBox(fraTaetigkeit, QStringLiteral("txtName"), 200);
+  txtKuerzel = MakeTextBox(fraTaetigkeit, QStringLiteral("txtKuerzel"), 10);
+  txtCode = MakeTextBox(fraTaetigkeit, QStringLiteral("txtCode"), 6);
+  txtBemerkungen = MakeMultiLineBox(fraTaetigkeit, QStringLiteral("txtBemerkungen"));
   chbAktuell = ui::MakeCheckBox(fraTaetigkeit, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"));
   // Outside the frames: a changed group offers it too.
-  cmbArbeitMaterial = MakeButton(this, "cmbArbeitMaterial", QStringLiteral("Materialkosten zuweisen"));
+  cmbArbeitMaterial = MakeButton(this, QStringLiteral("cmbArbeitMaterial"), QStringLiteral("Materialkosten zuweisen"));
   t->addRow(QStringLiteral("Tätigkeitsname:"), txtName);
   ui::AddFormRow(t, QStringLiteral("Tätigkeitskürzel:  "), txtKuerzel, QStringLiteral("(max. 10 Zeichen)"));
   ui::AddFormRow(t, QStringLiteral("Barcode:"), txtCode, QStringLiteral("(4******)"));
@@ -44,8 +44,8 @@ frmTaetigkeiten::frmTaetigkeiten()
   layout->addWidget(cmbArbeitMaterial);
   NummerBauen();
 
-  cmbAbbrechen = MakeButton(this, "cmbAbbrechen", QStringLiteral("Abbrechen"));
-  cmbSpeichern = MakeButton(this, "cmbSpeichern", QStringLiteral("Speichern"));
+  cmbAbbrechen = MakeButton(this, QStringLiteral("cmbAbbrechen"), QStringLiteral("Abbrechen"));
+  cmbSpeichern = MakeButton(this, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"));
   KnopfzeileBauen(layout, cmbAbbrechen, cmbSpeichern);
 
   Verbinden();

@@ -25,30 +25,34 @@ frmTopf::frmTopf() : Materialeditor(QStringLiteral("frmTopf"), "5.3.1", true) {
   cmbHilfe->hide();  // the pot editor offers help on F1 only
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  txtMenge = ui::MakeTextBox(this, "txtMenge");
+  txtMenge = ui::MakeTextBox(this, QStringLiteral("txtMenge"));
   opbBezug[1] = new QRadioButton(QStringLiteral("Einheit je Pflanze"), this);
   opbBezug[2] = new QRadioButton(QStringLiteral("Einheit je 1000 Pflanzen"), this);
   opbBezug[1]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 1));
   opbBezug[2]->setObjectName(ui::ControlName(QStringLiteral("opbBezug"), 2));
-  txtPreis = ui::MakeTextBox(this, "txtPreis");
-  txtWdh = ui::MakeTextBox(this, "txtWdh");
-  txtVolumen = ui::MakeTextBox(this, "txtVolumen");
+  txtPreis = ui::MakeTextBox(this, QStringLiteral("txtPreis"));
+  txtWdh = ui::MakeTextBox(this, QStringLiteral("txtWdh"));
+  txtVolumen = ui::MakeTextBox(this, QStringLiteral("txtVolumen"));
 
   KopfzeilenAnfuegen(form);
-  form->addRow(MakeLabel(this, ui::ControlName("lblKalkulation", 0), QStringLiteral("Einheiten:")), txtMenge);
+  form->addRow(MakeLabel(this, ui::ControlName(QStringLiteral("lblKalkulation"), 0), QStringLiteral("Einheiten:")),
+               txtMenge);
   form->addRow(opbBezug[1]);
   form->addRow(opbBezug[2]);
+  form->addRow(MakeLabel(this, ui::ControlName(QStringLiteral("lblKalkulation"), 1), QStringLiteral("Preis:")),
+               SideBySide(txtPreis, MakeLabel(this, ui::ControlName(QStringLiteral("lblKalkulation"), 2),
+                                              QStringLiteral("€ je Einheit"))));
   form->addRow(
-      MakeLabel(this, ui::ControlName("lblKalkulation", 1), QStringLiteral("Preis:")),
-      SideBySide(txtPreis, MakeLabel(this, ui::ControlName("lblKalkulation", 2), QStringLiteral("€ je Einheit"))));
-  form->addRow(MakeLabel(this, ui::ControlName("lblKalkulation", 5), QStringLiteral("Wiederverwendung:")), txtWdh);
-  form->addRow(MakeLabel(this, ui::ControlName("lblKalkulation", 3), QStringLiteral("Volumen:")),
-               SideBySide(txtVolumen, MakeLabel(this, ui::ControlName("lblKalkulation", 4), QStringLiteral("Liter"))));
+      MakeLabel(this, ui::ControlName(QStringLiteral("lblKalkulation"), 5), QStringLiteral("Wiederverwendung:")),
+      txtWdh);
+  form->addRow(MakeLabel(this, ui::ControlName(QStringLiteral("lblKalkulation"), 3), QStringLiteral("Volumen:")),
+               SideBySide(txtVolumen, MakeLabel(this, ui::ControlName(QStringLiteral("lblKalkulation"), 4),
+                                                QStringLiteral("Liter"))));
   layout->addLayout(form);
 
-  cmbNeu = MakeButton(this, "cmbNeu", QStringLiteral("Neuer Datensatz"));
-  cmbRechner = MakeButton(this, "cmbRechner", QStringLiteral("Taschenrechner"));
-  cmbVolumen = MakeButton(this, "cmbVolumen", QStringLiteral("Standardvolumen"));
+  cmbNeu = MakeButton(this, QStringLiteral("cmbNeu"), QStringLiteral("Neuer Datensatz"));
+  cmbRechner = MakeButton(this, QStringLiteral("cmbRechner"), QStringLiteral("Taschenrechner"));
+  cmbVolumen = MakeButton(this, QStringLiteral("cmbVolumen"), QStringLiteral("Standardvolumen"));
   auto* knoepfe = new QHBoxLayout;
   for (QPushButton* knopf : {cmbSpeichern, cmbAbbruch, cmbNeu, cmbRechner, cmbVolumen}) knoepfe->addWidget(knopf);
   knoepfe->addWidget(cmbHilfe);

@@ -65,23 +65,25 @@ frmTopfSubstrat::frmTopfSubstrat()
   setCaption(QStringLiteral("Kulturgefäße und Substrate"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  txtName = ui::MakeTextBox(this, "txtName");
-  txtKuerzel = ui::MakeTextBox(this, "txtKuerzel", 10);
-  txtCode = ui::MakeTextBox(this, "txtCode");
-  txtBemerkung = ui::MakeMultiLineBox(this, "txtBemerkung");
+  txtName = ui::MakeTextBox(this, QStringLiteral("txtName"));
+  txtKuerzel = ui::MakeTextBox(this, QStringLiteral("txtKuerzel"), 10);
+  txtCode = ui::MakeTextBox(this, QStringLiteral("txtCode"));
+  txtBemerkung = ui::MakeMultiLineBox(this, QStringLiteral("txtBemerkung"));
   chbAktuell = ui::MakeCheckBox(this, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"));
   comTopf = ui::MakeComboBox(this, QStringLiteral("comTopf"));
   comSubstrat = ui::MakeComboBox(this, QStringLiteral("comSubstrat"));
-  cmbTopf = MakeButton(this, "cmbTopf", QStringLiteral("Gefäße"));
-  cmbErde = MakeButton(this, "cmbErde", QStringLiteral("Substrate"));
+  cmbTopf = MakeButton(this, QStringLiteral("cmbTopf"), QStringLiteral("Gefäße"));
+  cmbErde = MakeButton(this, QStringLiteral("cmbErde"), QStringLiteral("Substrate"));
 
   const char* texte[6] = {"Bezeichnung:", "Kürzel:", "Barcode:", "Bemerkungen:", "Gefäß:", "Substrat:"};
   std::array<QLabel*, 6> bez{};
   for (int i = 0; i < 6; ++i) {
-    bez[static_cast<std::size_t>(i)] = ui::MakeLabel(this, ui::ControlName("lblBezeichnung", i), Q(texte[i]));
+    bez[static_cast<std::size_t>(i)] =
+        ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblBezeichnung"), i), Q(texte[i]));
   }
-  auto* anm0 = ui::MakeLabel(this, ui::ControlName("lblAnmerkung", 0), QStringLiteral("(max. 10 Zeichen)"));
-  auto* anm1 = ui::MakeLabel(this, ui::ControlName("lblAnmerkung", 1), QStringLiteral("(6*****)"));
+  auto* anm0 =
+      ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblAnmerkung"), 0), QStringLiteral("(max. 10 Zeichen)"));
+  auto* anm1 = ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblAnmerkung"), 1), QStringLiteral("(6*****)"));
   form->addRow(bez[0], txtName);
   form->addRow(bez[1], ui::SideBySide(txtKuerzel, anm0));
   form->addRow(bez[2], ui::SideBySide(txtCode, anm1));
@@ -101,10 +103,11 @@ frmTopfSubstrat::frmTopfSubstrat()
   auto* info = new QVBoxLayout(fraInfo);
   const char* infotexte[3] = {"Gesamtkosten (Gefäß + Substrat)", "€/ Einheit", "Kalkulationsinfo"};
   for (int i = 0; i < 3; ++i) {
-    lblInfo[static_cast<std::size_t>(i)] = ui::MakeLabel(fraInfo, ui::ControlName("lblInfo", i), Q(infotexte[i]));
+    lblInfo[static_cast<std::size_t>(i)] =
+        ui::MakeLabel(fraInfo, ui::ControlName(QStringLiteral("lblInfo"), i), Q(infotexte[i]));
   }
   // The price the pot and substrate give can be typed over; the save takes only a number.
-  txtPreis = ui::MakeTextBox(fraInfo, "txtPreis");
+  txtPreis = ui::MakeTextBox(fraInfo, QStringLiteral("txtPreis"));
   ui::InstallNumericFilter(txtPreis);
   opbBezug[1] = new QRadioButton(QStringLiteral("Einheiten je Pflanze"), fraInfo);
   opbBezug[2] = new QRadioButton(QStringLiteral("Einheiten je 1000 Pflanzen"), fraInfo);
@@ -124,8 +127,8 @@ frmTopfSubstrat::frmTopfSubstrat()
   info->addWidget(opbBezug[2]);
   layout->addWidget(fraInfo);
 
-  cmbSpeichern = MakeButton(this, "cmbSpeichern", QStringLiteral("Speichern"));
-  cmbAbbruch = MakeButton(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
+  cmbSpeichern = MakeButton(this, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"));
+  cmbAbbruch = MakeButton(this, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbrechen"));
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addWidget(cmbHilfe);
   knoepfe->addStretch();

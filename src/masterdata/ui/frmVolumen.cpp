@@ -38,10 +38,11 @@ frmVolumen::frmVolumen() : FormOf(QStringLiteral("frmVolumen"), ui::FormKind::Wi
   auto* felder = new QGridLayout;
   const char* texte[3] = {"Bezeichnung:", "Volumen:", "Liter"};
   for (int i = 0; i < 3; ++i) {
-    lblVolumen[static_cast<std::size_t>(i)] = ui::MakeLabel(this, ui::ControlName("lblVolumen", i), Q(texte[i]));
+    lblVolumen[static_cast<std::size_t>(i)] =
+        ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblVolumen"), i), Q(texte[i]));
   }
-  txtBezeichnung = ui::MakeTextBox(this, "txtBezeichnung");
-  txtVolumen = ui::MakeTextBox(this, "txtVolumen");
+  txtBezeichnung = ui::MakeTextBox(this, QStringLiteral("txtBezeichnung"));
+  txtVolumen = ui::MakeTextBox(this, QStringLiteral("txtVolumen"));
   felder->addWidget(lblVolumen[0], 0, 0);
   felder->addWidget(txtBezeichnung, 0, 1, 1, 2);
   felder->addWidget(lblVolumen[1], 1, 0);
@@ -49,12 +50,12 @@ frmVolumen::frmVolumen() : FormOf(QStringLiteral("frmVolumen"), ui::FormKind::Wi
   felder->addWidget(lblVolumen[2], 1, 2);
   layout->addLayout(felder);
 
-  cmbNeu = MakeButton(this, "cmbNeu", QStringLiteral("Neu"));
-  cmbSpeichern = MakeButton(this, "cmbSpeichern", QStringLiteral("Speichern"));
-  cmbLoeschen = MakeButton(this, "cmbLoeschen", QStringLiteral("Löschen"));
-  cmbRechner = MakeButton(this, "cmbRechner", QStringLiteral("Taschenrechner"));
-  cmbOK = MakeButton(this, "cmbOK", QStringLiteral("OK"));
-  cmbAbbruch = MakeButton(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
+  cmbNeu = MakeButton(this, QStringLiteral("cmbNeu"), QStringLiteral("Neu"));
+  cmbSpeichern = MakeButton(this, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"));
+  cmbLoeschen = MakeButton(this, QStringLiteral("cmbLoeschen"), QStringLiteral("Löschen"));
+  cmbRechner = MakeButton(this, QStringLiteral("cmbRechner"), QStringLiteral("Taschenrechner"));
+  cmbOK = MakeButton(this, QStringLiteral("cmbOK"), QStringLiteral("OK"));
+  cmbAbbruch = MakeButton(this, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbrechen"));
   auto* bearbeiten = new QHBoxLayout;
   for (QPushButton* knopf : {cmbNeu, cmbSpeichern, cmbLoeschen, cmbRechner}) bearbeiten->addWidget(knopf);
   layout->addLayout(bearbeiten);

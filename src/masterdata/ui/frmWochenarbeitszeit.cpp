@@ -56,20 +56,20 @@ frmWochenarbeitszeit::frmWochenarbeitszeit()
 
   auto* neu = new QHBoxLayout;
   neu->addWidget(new QLabel(QStringLiteral("Neu:"), this));
-  txtStunden = ui::MakeTextBox(this, "txtStunden");
+  txtStunden = ui::MakeTextBox(this, QStringLiteral("txtStunden"));
   txtStunden->setAlignment(Qt::AlignRight);
   neu->addWidget(txtStunden);
   neu->addWidget(new QLabel(QStringLiteral("h        ab dem:"), this));
-  txtDatum = ui::MakeTextBox(this, "txtDatum", 10);
+  txtDatum = ui::MakeTextBox(this, QStringLiteral("txtDatum"), 10);
   txtDatum->setAlignment(Qt::AlignRight);
   neu->addWidget(txtDatum);
-  cmbOK = MakeButton(this, "cmbOK", QStringLiteral("OK"));
+  cmbOK = MakeButton(this, QStringLiteral("cmbOK"), QStringLiteral("OK"));
   neu->addWidget(cmbOK);
   layout->addLayout(neu);
 
   auto* knoepfe = new QHBoxLayout;
-  cmbEntfernen = MakeButton(this, "cmbEntfernen", QStringLiteral("Datensatz löschen"));
-  cmdBeenden = MakeButton(this, "cmdBeenden", QStringLiteral("Beenden"));
+  cmbEntfernen = MakeButton(this, QStringLiteral("cmbEntfernen"), QStringLiteral("Datensatz löschen"));
+  cmdBeenden = MakeButton(this, QStringLiteral("cmdBeenden"), QStringLiteral("Beenden"));
   knoepfe->addWidget(cmbEntfernen);
   knoepfe->addWidget(cmdBeenden);
   layout->addLayout(knoepfe);

@@ -169,10 +169,10 @@ class Morvineditor : public Stammdateneditor<Fenster> {
   QPlainTextEdit* GruppenrahmenBauen(QBoxLayout* layout, const Gruppentexte& texte) {
     fraGruppe = tolvar::ui::MakeGroup(this, QStringLiteral("fraGruppe"), QStringLiteral("Gruppendaten"));
     auto* g = new QFormLayout(fraGruppe);
-    txtGruName = tolvar::ui::MakeTextBox(fraGruppe, "txtGruName");
-    txtGruKuerzel = tolvar::ui::MakeTextBox(fraGruppe, "txtGruKuerzel", 10);
-    txtGruCode = tolvar::ui::MakeTextBox(fraGruppe, "txtGruCode", 6);
-    m_gruBemerkung = tolvar::ui::MakeMultiLineBox(fraGruppe, texte.bemerkung);
+    txtGruName = tolvar::ui::MakeTextBox(fraGruppe, QStringLiteral("txtGruName"));
+    txtGruKuerzel = tolvar::ui::MakeTextBox(fraGruppe, QStringLiteral("txtGruKuerzel"), 10);
+    txtGruCode = tolvar::ui::MakeTextBox(fraGruppe, QStringLiteral("txtGruCode"), 6);
+    m_gruBemerkung = tolvar::ui::MakeMultiLineBox(fraGruppe, QLatin1String(texte.bemerkung));
     chbGruAktuell =
         tolvar::ui::MakeCheckBox(fraGruppe, QStringLiteral("chbGruAktuell"), QStringLiteral("Aktueller Datensatz"));
     g->addRow(QString::fromUtf8(texte.name), txtGruName);
@@ -186,7 +186,7 @@ class Morvineditor : public Stammdateneditor<Fenster> {
 
   // The hidden number box; both barcode boxes take no typing.
   void NummerBauen() {
-    txtNr = tolvar::ui::MakeTextBox(this, "txtNr");
+    txtNr = tolvar::ui::MakeTextBox(this, QStringLiteral("txtNr"));
     txtNr->hide();
     BarcodeFeldSperren(txtCode);
     BarcodeFeldSperren(txtGruCode);

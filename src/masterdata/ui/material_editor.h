@@ -44,13 +44,13 @@ class Materialeditor : public Stammdateneditor<Fenster> {
   // this one finds its combination again.
   Materialeditor(const QString& name, std::string thema, bool indexBehalten = false)
       : Stammdateneditor<Fenster>(name, Materialien, std::move(thema)), m_indexBehalten(indexBehalten) {
-    txtName = tolvar::ui::MakeTextBox(this, "txtName");
-    txtKuerzel = tolvar::ui::MakeTextBox(this, "txtKuerzel", 10);
+    txtName = tolvar::ui::MakeTextBox(this, QStringLiteral("txtName"));
+    txtKuerzel = tolvar::ui::MakeTextBox(this, QStringLiteral("txtKuerzel"), 10);
     chbAktuell = tolvar::ui::MakeCheckBox(this, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"));
-    txtCode = tolvar::ui::MakeTextBox(this, "txtCode");
-    txtBemerkungen = tolvar::ui::MakeMultiLineBox(this, "txtBemerkungen");
-    cmbSpeichern = tolvar::ui::MakeButton(this, "cmbSpeichern", QStringLiteral("Speichern"));
-    cmbAbbruch = tolvar::ui::MakeButton(this, "cmbAbbruch", QStringLiteral("Abbrechen"));
+    txtCode = tolvar::ui::MakeTextBox(this, QStringLiteral("txtCode"));
+    txtBemerkungen = tolvar::ui::MakeMultiLineBox(this, QStringLiteral("txtBemerkungen"));
+    cmbSpeichern = tolvar::ui::MakeButton(this, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"));
+    cmbAbbruch = tolvar::ui::MakeButton(this, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbrechen"));
     // A typed barcode could take another material's or a group's number: shown only.
     BarcodeFeldSperren(txtCode);
     QObject::connect(cmbSpeichern, &QPushButton::clicked, this,
@@ -61,17 +61,22 @@ class Materialeditor : public Stammdateneditor<Fenster> {
   // The rows of the common boxes with their named labels, as the pot and substrate editors
   // show them.
   void KopfzeilenAnfuegen(QFormLayout* form) {
-    form->addRow(tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblTopf", 0), QStringLiteral("Bezeichnung:")),
+    form->addRow(tolvar::ui::MakeLabel(this, tolvar::ui::ControlName(QStringLiteral("lblTopf"), 0),
+                                       QStringLiteral("Bezeichnung:")),
                  txtName);
     form->addRow(
-        tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblTopf", 1), QStringLiteral("Kürzel:")),
-        tolvar::ui::SideBySide(txtKuerzel, tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblAnmerkung", 0),
-                                                                 QStringLiteral("(max. 10 Zeichen)"))));
+        tolvar::ui::MakeLabel(this, tolvar::ui::ControlName(QStringLiteral("lblTopf"), 1), QStringLiteral("Kürzel:")),
+        tolvar::ui::SideBySide(txtKuerzel,
+                               tolvar::ui::MakeLabel(this, tolvar::ui::ControlName(QStringLiteral("lblAnmerkung"), 0),
+                                                     QStringLiteral("(max. 10 Zeichen)"))));
     form->addRow(chbAktuell);
-    form->addRow(tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblTopf", 2), QStringLiteral("Barcode:")),
-                 tolvar::ui::SideBySide(txtCode, tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblAnmerkung", 1),
-                                                                       QStringLiteral("(6******)"))));
-    form->addRow(tolvar::ui::MakeLabel(this, tolvar::ui::ControlName("lblTopf", 3), QStringLiteral("Bemerkungen:")),
+    form->addRow(
+        tolvar::ui::MakeLabel(this, tolvar::ui::ControlName(QStringLiteral("lblTopf"), 2), QStringLiteral("Barcode:")),
+        tolvar::ui::SideBySide(txtCode,
+                               tolvar::ui::MakeLabel(this, tolvar::ui::ControlName(QStringLiteral("lblAnmerkung"), 1),
+                                                     QStringLiteral("(6******)"))));
+    form->addRow(tolvar::ui::MakeLabel(this, tolvar::ui::ControlName(QStringLiteral("lblTopf"), 3),
+                                       QStringLiteral("Bemerkungen:")),
                  txtBemerkungen);
   }
 

@@ -49,11 +49,11 @@ void frmEinstellungen::SeiteDatenbanken(QWidget* seite) {
   const auto pfad = [seite, layout](QGroupBox*& frame, const char* frameName, const QString& titel,
                                     const char* labelName, const QString& label, QLineEdit*& box, const char* boxName,
                                     QPushButton*& button, const char* buttonName, const QString& knopf) {
-    frame = MakeGroup(seite, frameName, titel);
+    frame = MakeGroup(seite, QLatin1String(frameName), titel);
     auto* g = new QGridLayout(frame);
-    g->addWidget(MakeLabel(frame, labelName, label), 0, 0, 1, 2);
-    box = MakeTextBox(frame, boxName);
-    button = MakeButton(frame, buttonName, knopf);
+    g->addWidget(MakeLabel(frame, QLatin1String(labelName), label), 0, 0, 1, 2);
+    box = MakeTextBox(frame, QLatin1String(boxName));
+    button = MakeButton(frame, QLatin1String(buttonName), knopf);
     g->addWidget(box, 1, 0);
     g->addWidget(button, 1, 1);
     layout->addWidget(frame);
@@ -67,7 +67,7 @@ void frmEinstellungen::SeiteDatenbanken(QWidget* seite) {
   pfad(fraStandort, "fraStandort", QStringLiteral("Wetterdaten"), "lblStation",
        QStringLiteral("Aktuelle Wetterstation:"), txtStation, "txtStation", cmbVantel, "cmbVantel",
        QStringLiteral("Standard-Wetterstationen"));
-  cmbOK = MakeButton(seite, "cmbOK", QStringLiteral("Speichern"));
+  cmbOK = MakeButton(seite, QStringLiteral("cmbOK"), QStringLiteral("Speichern"));
   layout->addWidget(cmbOK, 0, Qt::AlignRight);
   layout->addStretch();
 
@@ -89,12 +89,13 @@ void frmEinstellungen::SeiteLohngruppen(QWidget* seite) {
                                                  QStringLiteral("Aktuelle Lohngruppe bearbeiten"));
   opbNeueLohngruppe =
       ui::MakeOptionButton(seite, QStringLiteral("opbNeueLohngruppe"), QStringLiteral("Neue Lohngruppe anlegen"));
-  txtLohngruppeB = MakeTextBox(seite, "txtLohngruppeB");
-  txtLohnB = MakeTextBox(seite, "txtLohnB");
-  cmbSpeichern = MakeButton(seite, "cmbSpeichern", QStringLiteral("Speichern"));
-  cmbLoeschen = MakeButton(seite, "cmbLoeschen", QStringLiteral("Entfernen"));
-  cmbLohnkalkulationxls = MakeButton(seite, "cmbLohnkalkulationxls", QStringLiteral("Lohnkalkulation.xls starten"));
-  txtloeschen = MakeTextBox(seite, "txtloeschen");
+  txtLohngruppeB = MakeTextBox(seite, QStringLiteral("txtLohngruppeB"));
+  txtLohnB = MakeTextBox(seite, QStringLiteral("txtLohnB"));
+  cmbSpeichern = MakeButton(seite, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"));
+  cmbLoeschen = MakeButton(seite, QStringLiteral("cmbLoeschen"), QStringLiteral("Entfernen"));
+  cmbLohnkalkulationxls =
+      MakeButton(seite, QStringLiteral("cmbLohnkalkulationxls"), QStringLiteral("Lohnkalkulation.xls starten"));
+  txtloeschen = MakeTextBox(seite, QStringLiteral("txtloeschen"));
   txtloeschen->setVisible(false);
   layout->addWidget(lblBezeichnung[0], 0, 0);
   layout->addWidget(comLohn, 0, 1, 1, 2);
@@ -123,21 +124,21 @@ void frmEinstellungen::SeiteLohngruppen(QWidget* seite) {
 
 void frmEinstellungen::SeiteEnergie(QWidget* seite) {
   auto* layout = new QVBoxLayout(seite);
-  fraStrom = MakeGroup(seite, "fraStrom", QStringLiteral("Elektrische Energie"));
+  fraStrom = MakeGroup(seite, QStringLiteral("fraStrom"), QStringLiteral("Elektrische Energie"));
   auto* strom = new QHBoxLayout(fraStrom);
-  txtKWH = MakeTextBox(fraStrom, "txtKWH");
-  cmbStromOK = MakeButton(fraStrom, "cmbStromOK", QStringLiteral("Speichern"));
+  txtKWH = MakeTextBox(fraStrom, QStringLiteral("txtKWH"));
+  cmbStromOK = MakeButton(fraStrom, QStringLiteral("cmbStromOK"), QStringLiteral("Speichern"));
   strom->addWidget(txtKWH);
-  strom->addWidget(MakeLabel(fraStrom, "lblEnergie", QStringLiteral("€/kW*h")));
+  strom->addWidget(MakeLabel(fraStrom, QStringLiteral("lblEnergie"), QStringLiteral("€/kW*h")));
   strom->addWidget(cmbStromOK);
-  cmbWechsel = MakeButton(seite, "cmbWechsel", QStringLiteral("GWH-Materialverwaltung"));
+  cmbWechsel = MakeButton(seite, QStringLiteral("cmbWechsel"), QStringLiteral("GWH-Materialverwaltung"));
   auto* oben = new QHBoxLayout;
   oben->addWidget(fraStrom);
   oben->addStretch();
   oben->addWidget(cmbWechsel, 0, Qt::AlignBottom);
   layout->addLayout(oben);
-  fraHeizung = MakeGroup(seite, "fraHeizung", QStringLiteral("Brennstoff-Verwaltung"));
-  fraEindeckung = MakeGroup(seite, "fraEindeckung", QStringLiteral("GWH-Materialverwaltung"));
+  fraHeizung = MakeGroup(seite, QStringLiteral("fraHeizung"), QStringLiteral("Brennstoff-Verwaltung"));
+  fraEindeckung = MakeGroup(seite, QStringLiteral("fraEindeckung"), QStringLiteral("GWH-Materialverwaltung"));
   brennstoff = new settings::ui::BrennstoffEditor(fraHeizung);
   eindeckung = new settings::ui::EindeckungEditor(fraEindeckung);
   layout->addWidget(fraHeizung);
@@ -153,8 +154,8 @@ void frmEinstellungen::SeiteFarben(QWidget* seite) {
   static const QColor kHintergrund[6] = {QColor(255, 255, 255), QColor(128, 128, 128), QColor(0, 0, 0),
                                          QColor(0, 0, 255),     QColor(255, 0, 0),     QColor(0, 192, 0)};
   auto* layout = new QGridLayout(seite);
-  QGroupBox* frame2 = MakeGroup(seite, "Frame2", QStringLiteral("Farbeinstellung für Tolvar-Daten"));
-  QGroupBox* frame1 = MakeGroup(seite, "Frame1", QStringLiteral("Farbeinstellung für Morvin-Daten"));
+  QGroupBox* frame2 = MakeGroup(seite, QStringLiteral("Frame2"), QStringLiteral("Farbeinstellung für Tolvar-Daten"));
+  QGroupBox* frame1 = MakeGroup(seite, QStringLiteral("Frame1"), QStringLiteral("Farbeinstellung für Morvin-Daten"));
   auto* tolvar = new QVBoxLayout(frame2);
   auto* morvin = new QVBoxLayout(frame1);
   for (std::size_t i = 0; i < opbTolvar.size(); ++i) {
@@ -174,7 +175,7 @@ void frmEinstellungen::SeiteFarben(QWidget* seite) {
     tolvar->addWidget(opbTolvar[i]);
     morvin->addWidget(opbMorvin[i]);
   }
-  cmbFarbeOK = MakeButton(seite, "cmbFarbeOK", QStringLiteral("Farbeinstellung speichern"));
+  cmbFarbeOK = MakeButton(seite, QStringLiteral("cmbFarbeOK"), QStringLiteral("Farbeinstellung speichern"));
   layout->addWidget(frame2, 0, 0);
   layout->addWidget(frame1, 0, 1);
   layout->addWidget(cmbFarbeOK, 1, 1, Qt::AlignRight);
@@ -184,9 +185,9 @@ void frmEinstellungen::SeiteFarben(QWidget* seite) {
 
 void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
   auto* layout = new QGridLayout(seite);
-  txtGemeinkosten = MakeTextBox(seite, "txtGemeinkosten");
-  txtJahr = MakeTextBox(seite, "txtJahr");
-  txtBelegung = MakeTextBox(seite, "txtBelegung");
+  txtGemeinkosten = MakeTextBox(seite, QStringLiteral("txtGemeinkosten"));
+  txtJahr = MakeTextBox(seite, QStringLiteral("txtJahr"));
+  txtBelegung = MakeTextBox(seite, QStringLiteral("txtBelegung"));
   Zeile(layout, 0, seite, QStringLiteral("Zu verteilenden Gemeinkosten"), txtGemeinkosten, QStringLiteral("€/ Jahr"));
   Zeile(layout, 1, seite, QStringLiteral("für das Jahr"), txtJahr);
   Zeile(layout, 2, seite, QStringLiteral("Auslastung der Nettofläche"), txtBelegung, QStringLiteral("%"));
@@ -197,8 +198,9 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
     layout->addWidget(opbGemeinkosten[i], 3 + static_cast<int>(i), 0, 1, 3);
   }
   opbGemeinkostenGruppe = new ui::OptionGroup(seite, QStringLiteral("opbGemeinkosten"));
-  cmbGemeinkostenxls = MakeButton(seite, "cmbGemeinkostenxls", QStringLiteral("Gemeinkosten.xls starten"));
-  cmbGemeikostenSpeichern = MakeButton(seite, "cmbGemeikostenSpeichern", QStringLiteral("Speichern"));
+  cmbGemeinkostenxls =
+      MakeButton(seite, QStringLiteral("cmbGemeinkostenxls"), QStringLiteral("Gemeinkosten.xls starten"));
+  cmbGemeikostenSpeichern = MakeButton(seite, QStringLiteral("cmbGemeikostenSpeichern"), QStringLiteral("Speichern"));
   layout->addWidget(cmbGemeinkostenxls, 0, 3);
   layout->addWidget(cmbGemeikostenSpeichern, 1, 3);
 
@@ -215,11 +217,11 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
     return box;
   };
 
-  fraFlaeche = MakeGroup(seite, "fraFlaeche", QString());
+  fraFlaeche = MakeGroup(seite, QStringLiteral("fraFlaeche"), QString());
   auto* flaeche = new QGridLayout(fraFlaeche);
-  txtFlaeche = MakeTextBox(fraFlaeche, "txtFlaeche");
-  txtWege = MakeTextBox(fraFlaeche, "txtWege");
-  txtBrutto = MakeTextBox(fraFlaeche, "txtBrutto");
+  txtFlaeche = MakeTextBox(fraFlaeche, QStringLiteral("txtFlaeche"));
+  txtWege = MakeTextBox(fraFlaeche, QStringLiteral("txtWege"));
+  txtBrutto = MakeTextBox(fraFlaeche, QStringLiteral("txtBrutto"));
   Line1 = new QFrame(fraFlaeche);
   Line1->setObjectName(QStringLiteral("Line1"));
   Line1->setFrameShape(QFrame::HLine);
@@ -240,7 +242,7 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
     teil->setVisible(false);
   }
 
-  fraFlaechenSpezifisch = MakeGroup(seite, "fraFlaechenSpezifisch", QString());
+  fraFlaechenSpezifisch = MakeGroup(seite, QStringLiteral("fraFlaechenSpezifisch"), QString());
   auto* spezifisch = new QGridLayout(fraFlaechenSpezifisch);
   imlStandort = new ui::ImageList(this);
   imlStandort->setObjectName(QStringLiteral("imlStandort"));
@@ -252,10 +254,11 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
   dtgStandort->setMinimumSize(
       sys::TwipsToPixels(1600 + 1700) + dtgStandort->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 6,
       sys::TwipsToPixels(2700));
-  cmbFlaecheLoeschen = MakeButton(fraFlaechenSpezifisch, "cmbFlaecheLoeschen", QStringLiteral("Auswahl löschen"));
-  txtAktuelleFlaeche = MakeTextBox(fraFlaechenSpezifisch, "txtAktuelleFlaeche");
-  txtGemeinkostenFlache = MakeTextBox(fraFlaechenSpezifisch, "txtGemeinkostenFlache");
-  txtGemeinkostenRest = MakeTextBox(fraFlaechenSpezifisch, "txtGemeinkostenRest");
+  cmbFlaecheLoeschen =
+      MakeButton(fraFlaechenSpezifisch, QStringLiteral("cmbFlaecheLoeschen"), QStringLiteral("Auswahl löschen"));
+  txtAktuelleFlaeche = MakeTextBox(fraFlaechenSpezifisch, QStringLiteral("txtAktuelleFlaeche"));
+  txtGemeinkostenFlache = MakeTextBox(fraFlaechenSpezifisch, QStringLiteral("txtGemeinkostenFlache"));
+  txtGemeinkostenRest = MakeTextBox(fraFlaechenSpezifisch, QStringLiteral("txtGemeinkostenRest"));
   spezifisch->addWidget(trvStandort, 0, 0, 1, 2);
   spezifisch->addWidget(dtgStandort, 0, 2, 1, 2);
   spezifisch->addWidget(cmbFlaecheLoeschen, 1, 3);
@@ -294,7 +297,7 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
 
 void frmEinstellungen::SeiteSachkosten(QWidget* seite) {
   auto* layout = new QVBoxLayout(seite);
-  fraVermarktung = MakeGroup(seite, "fraVermarktung", QStringLiteral("Vermarktungskosten"));
+  fraVermarktung = MakeGroup(seite, QStringLiteral("fraVermarktung"), QStringLiteral("Vermarktungskosten"));
   auto* vermarktung = new QGridLayout(fraVermarktung);
   opbVermarktung[0] = new QRadioButton(
       QStringLiteral("Verteilung der Vermarktungskosten über die Marktleistung bezogen auf den Gesamtumsatz des "
@@ -308,24 +311,24 @@ void frmEinstellungen::SeiteSachkosten(QWidget* seite) {
     vermarktung->addWidget(opbVermarktung[i], static_cast<int>(i), 0, 1, 2);
   }
   opbVermarktungGruppe = new ui::OptionGroup(fraVermarktung, QStringLiteral("opbVermarktung"));
-  cmbReset = MakeButton(fraVermarktung, "cmbReset", QStringLiteral("Zurücksetzen"));
+  cmbReset = MakeButton(fraVermarktung, QStringLiteral("cmbReset"), QStringLiteral("Zurücksetzen"));
   vermarktung->addWidget(cmbReset, 0, 2);
 
-  fraUmsatz = MakeGroup(fraVermarktung, "fraUmsatz", QString());
+  fraUmsatz = MakeGroup(fraVermarktung, QStringLiteral("fraUmsatz"), QString());
   auto* umsatz = new QGridLayout(fraUmsatz);
-  txtUmsatz = MakeTextBox(fraUmsatz, "txtUmsatz");
-  txtVermarktungskosten = MakeTextBox(fraUmsatz, "txtVermarktungskosten");
-  cmbUmsatzOK = MakeButton(fraUmsatz, "cmbUmsatzOK", QStringLiteral("OK"));
+  txtUmsatz = MakeTextBox(fraUmsatz, QStringLiteral("txtUmsatz"));
+  txtVermarktungskosten = MakeTextBox(fraUmsatz, QStringLiteral("txtVermarktungskosten"));
+  cmbUmsatzOK = MakeButton(fraUmsatz, QStringLiteral("cmbUmsatzOK"), QStringLiteral("OK"));
   Zeile(umsatz, 0, fraUmsatz, QStringLiteral("Umsatz:"), txtUmsatz, QStringLiteral("€/ Jahr"));
   Zeile(umsatz, 1, fraUmsatz, QStringLiteral("Vermarktungskosten:"), txtVermarktungskosten,
         QStringLiteral("€/ Jahr"));
   umsatz->addWidget(cmbUmsatzOK, 1, 3);
 
-  fraVermarktungsanteil = MakeGroup(fraVermarktung, "fraVermarktungsanteil", QString());
+  fraVermarktungsanteil = MakeGroup(fraVermarktung, QStringLiteral("fraVermarktungsanteil"), QString());
   auto* anteil = new QGridLayout(fraVermarktungsanteil);
-  txtVermarktung = MakeTextBox(fraVermarktungsanteil, "txtVermarktung");
+  txtVermarktung = MakeTextBox(fraVermarktungsanteil, QStringLiteral("txtVermarktung"));
   cmbVermarktungskostenSpeichern =
-      MakeButton(fraVermarktungsanteil, "cmbVermarktungskostenSpeichern", QStringLiteral("Speichern"));
+      MakeButton(fraVermarktungsanteil, QStringLiteral("cmbVermarktungskostenSpeichern"), QStringLiteral("Speichern"));
   anteil->addWidget(
       MakeLabel(fraVermarktungsanteil, QString(), QStringLiteral("Vermarktungskosten je Euro Marktleistung")), 0, 0, 1,
       3);
@@ -350,11 +353,11 @@ void frmEinstellungen::SeiteSachkosten(QWidget* seite) {
 
 void frmEinstellungen::SeiteKulturvergleich(QWidget* seite) {
   auto* layout = new QVBoxLayout(seite);
-  Frame3 = MakeGroup(seite, "Frame3", QStringLiteral("Ergebnisdatenbank"));
+  Frame3 = MakeGroup(seite, QStringLiteral("Frame3"), QStringLiteral("Ergebnisdatenbank"));
   auto* g = new QGridLayout(Frame3);
-  g->addWidget(MakeLabel(Frame3, "Label3", QStringLiteral("Aktuelle Ergebnisdatenbank:")), 0, 0, 1, 2);
-  txtErgebnisdatenbank = MakeTextBox(Frame3, "txtErgebnisdatenbank");
-  cmbErgebnisdatenbank = MakeButton(Frame3, "cmbErgebnisdatenbank", QStringLiteral("Durchsuchen..."));
+  g->addWidget(MakeLabel(Frame3, QStringLiteral("Label3"), QStringLiteral("Aktuelle Ergebnisdatenbank:")), 0, 0, 1, 2);
+  txtErgebnisdatenbank = MakeTextBox(Frame3, QStringLiteral("txtErgebnisdatenbank"));
+  cmbErgebnisdatenbank = MakeButton(Frame3, QStringLiteral("cmbErgebnisdatenbank"), QStringLiteral("Durchsuchen..."));
   g->addWidget(txtErgebnisdatenbank, 1, 0);
   g->addWidget(cmbErgebnisdatenbank, 1, 1);
   layout->addWidget(Frame3);

@@ -41,11 +41,11 @@ frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) 
   fraBearbeiten = MakeGroup(this, QStringLiteral("fraBearbeiten"), QStringLiteral("Lohngruppe bearbeiten"));
   auto* bearbeiten = new QGridLayout(fraBearbeiten);
   comLohn = ui::MakeComboBox(fraBearbeiten, QStringLiteral("comLohn"));
-  txtLohngruppeB = MakeTextBox(fraBearbeiten, "txtLohngruppeB");
-  txtLohnB = MakeTextBox(fraBearbeiten, "txtLohnB");
-  cmbOK = MakeButton(fraBearbeiten, "cmbOK", QStringLiteral("Speichern"));
-  cmbEntfernen = MakeButton(fraBearbeiten, "cmbEntfernen", QStringLiteral("Entfernen"));
-  cmbAbbruch = MakeButton(fraBearbeiten, "cmbAbbruch", QStringLiteral("Beenden"));
+  txtLohngruppeB = MakeTextBox(fraBearbeiten, QStringLiteral("txtLohngruppeB"));
+  txtLohnB = MakeTextBox(fraBearbeiten, QStringLiteral("txtLohnB"));
+  cmbOK = MakeButton(fraBearbeiten, QStringLiteral("cmbOK"), QStringLiteral("Speichern"));
+  cmbEntfernen = MakeButton(fraBearbeiten, QStringLiteral("cmbEntfernen"), QStringLiteral("Entfernen"));
+  cmbAbbruch = MakeButton(fraBearbeiten, QStringLiteral("cmbAbbruch"), QStringLiteral("Beenden"));
   bearbeiten->addWidget(comLohn, 0, 0, 1, 3);
   bearbeiten->addWidget(txtLohngruppeB, 1, 0, 1, 2);
   bearbeiten->addWidget(txtLohnB, 1, 2);
@@ -56,10 +56,10 @@ frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) 
 
   fraNeu = MakeGroup(this, QStringLiteral("fraNeu"), QStringLiteral("Neue Lohngruppe"));
   auto* neu = new QGridLayout(fraNeu);
-  txtLohngruppe = MakeTextBox(fraNeu, "txtLohngruppe");
-  txtLohn = MakeTextBox(fraNeu, "txtLohn");
-  cmbNeuSpeichern = MakeButton(fraNeu, "cmbNeuSpeichern", QStringLiteral("Speichern"));
-  cmbNeuAbbruch = MakeButton(fraNeu, "cmbNeuAbbruch", QStringLiteral("Beenden"));
+  txtLohngruppe = MakeTextBox(fraNeu, QStringLiteral("txtLohngruppe"));
+  txtLohn = MakeTextBox(fraNeu, QStringLiteral("txtLohn"));
+  cmbNeuSpeichern = MakeButton(fraNeu, QStringLiteral("cmbNeuSpeichern"), QStringLiteral("Speichern"));
+  cmbNeuAbbruch = MakeButton(fraNeu, QStringLiteral("cmbNeuAbbruch"), QStringLiteral("Beenden"));
   neu->addWidget(label(fraNeu, 0, QStringLiteral("Lohngruppe:")), 0, 0);
   neu->addWidget(txtLohngruppe, 0, 1, 1, 2);
   neu->addWidget(label(fraNeu, 1, QStringLiteral("Lohn:")), 1, 0);
@@ -70,9 +70,9 @@ frmTarif::frmTarif() : FormOf(QStringLiteral("frmTarif"), ui::FormKind::Window) 
   layout->addWidget(fraNeu, 2, 0, 1, 2);
   fraNeu->setVisible(false);
 
-  cmbLohnkostenxls = MakeButton(this, "cmbLohnkostenxls", QStringLiteral("Lohnkosten.xls starten"));
+  cmbLohnkostenxls = MakeButton(this, QStringLiteral("cmbLohnkostenxls"), QStringLiteral("Lohnkosten.xls starten"));
   layout->addWidget(cmbLohnkostenxls, 3, 0, 1, 2);
-  txtloeschen = MakeTextBox(this, "txtloeschen");
+  txtloeschen = MakeTextBox(this, QStringLiteral("txtloeschen"));
   txtloeschen->setText(QStringLiteral("Text1"));
   txtloeschen->setVisible(false);
 

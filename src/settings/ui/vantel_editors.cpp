@@ -141,14 +141,14 @@ settings::ui::BrennstoffEditor::BrennstoffEditor(QGroupBox* frame) : QObject(fra
     for (QLineEdit* box : {txtHeizwert[i], txtBrennwert[i], txtPreis[i]}) box->installEventFilter(this);
   }
   ZeileFaerben({txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}, false);
-  cmb5Zurueck = MakeButton(frame, "cmb5Zurueck", QStringLiteral("<<"));
-  cmbZurueck = MakeButton(frame, "cmbZurueck", QStringLiteral("<"));
-  cmbVor = MakeButton(frame, "cmbVor", QStringLiteral(">"));
-  cmb5Vor = MakeButton(frame, "cmb5Vor", QStringLiteral(">>"));
-  cmbNeu = MakeButton(frame, "cmbNeu", QStringLiteral("Neu"));
-  cmbBrennstoffLoeschen = MakeButton(frame, "cmbBrennstoffLoeschen", kLoeschen);
-  cmbBrennstoffSpeichern = MakeButton(frame, "cmbBrennstoffSpeichern", QStringLiteral("Speichern"));
-  cmbBrennstoffAbbruch = MakeButton(frame, "cmbBrennstoffAbbruch", QStringLiteral("Abbrechen"));
+  cmb5Zurueck = MakeButton(frame, QStringLiteral("cmb5Zurueck"), QStringLiteral("<<"));
+  cmbZurueck = MakeButton(frame, QStringLiteral("cmbZurueck"), QStringLiteral("<"));
+  cmbVor = MakeButton(frame, QStringLiteral("cmbVor"), QStringLiteral(">"));
+  cmb5Vor = MakeButton(frame, QStringLiteral("cmb5Vor"), QStringLiteral(">>"));
+  cmbNeu = MakeButton(frame, QStringLiteral("cmbNeu"), QStringLiteral("Neu"));
+  cmbBrennstoffLoeschen = MakeButton(frame, QStringLiteral("cmbBrennstoffLoeschen"), kLoeschen);
+  cmbBrennstoffSpeichern = MakeButton(frame, QStringLiteral("cmbBrennstoffSpeichern"), QStringLiteral("Speichern"));
+  cmbBrennstoffAbbruch = MakeButton(frame, QStringLiteral("cmbBrennstoffAbbruch"), QStringLiteral("Abbrechen"));
   Knopfleiste(layout, 6, cmb5Zurueck, cmbZurueck, cmbVor, cmb5Vor, cmbNeu, cmbBrennstoffLoeschen,
               cmbBrennstoffAbbruch, cmbBrennstoffSpeichern);
 
@@ -304,14 +304,14 @@ settings::ui::EindeckungEditor::EindeckungEditor(QGroupBox* frame) : QObject(fra
     for (QLineEdit* box : {txtKWert[i], txtLicht[i]}) box->installEventFilter(this);
   }
   ZeileEinsFaerben(false);
-  cmb5ZurueckE = MakeButton(frame, "cmb5ZurueckE", QStringLiteral("<<"));
-  cmbZurueckE = MakeButton(frame, "cmbZurueckE", QStringLiteral("<"));
-  cmbVorE = MakeButton(frame, "cmbVorE", QStringLiteral(">"));
-  cmb5VorE = MakeButton(frame, "cmb5VorE", QStringLiteral(">>"));
-  cmbNeuE = MakeButton(frame, "cmbNeuE", QStringLiteral("Neu"));
-  cmbLoeschenE = MakeButton(frame, "cmbLoeschenE", kLoeschen);
-  cmbSpeichernE = MakeButton(frame, "cmbSpeichernE", QStringLiteral("Speichern"));
-  cmbAbbruchE = MakeButton(frame, "cmbAbbruchE", QStringLiteral("Abbrechen"));
+  cmb5ZurueckE = MakeButton(frame, QStringLiteral("cmb5ZurueckE"), QStringLiteral("<<"));
+  cmbZurueckE = MakeButton(frame, QStringLiteral("cmbZurueckE"), QStringLiteral("<"));
+  cmbVorE = MakeButton(frame, QStringLiteral("cmbVorE"), QStringLiteral(">"));
+  cmb5VorE = MakeButton(frame, QStringLiteral("cmb5VorE"), QStringLiteral(">>"));
+  cmbNeuE = MakeButton(frame, QStringLiteral("cmbNeuE"), QStringLiteral("Neu"));
+  cmbLoeschenE = MakeButton(frame, QStringLiteral("cmbLoeschenE"), kLoeschen);
+  cmbSpeichernE = MakeButton(frame, QStringLiteral("cmbSpeichernE"), QStringLiteral("Speichern"));
+  cmbAbbruchE = MakeButton(frame, QStringLiteral("cmbAbbruchE"), QStringLiteral("Abbrechen"));
   Knopfleiste(layout, 6, cmb5ZurueckE, cmbZurueckE, cmbVorE, cmb5VorE, cmbNeuE, cmbLoeschenE, cmbAbbruchE,
               cmbSpeichernE);
 

@@ -104,8 +104,8 @@ TEST_F(KulturDialog, SavingNewRecords) {
     EXPECT_EQ(Kultur("K" + std::to_string(nr++)), std::vector<std::string>{f.gespeichert});
   }
   // Closing rebuilt the culture data window's tree with the new current records.
-  EXPECT_TRUE(form->trvKulturen->Has("K1010"));
-  EXPECT_TRUE(form->trvKulturen->Has("K1011"));
+  EXPECT_TRUE(form->trvKulturen->Has(QStringLiteral("K1010")));
+  EXPECT_TRUE(form->trvKulturen->Has(QStringLiteral("K1011")));
 }
 
 TEST_F(KulturDialog, NewRecordKeepsTheGroupTheMenuSetWhateverIsRightClickedLater) {
@@ -202,7 +202,7 @@ TEST_F(KulturDialogMitMenue, ChangeOfARecordThatIsGoneKeepsTheWindowAndItsEntrie
 
 TEST_F(KulturDialog, EmptyNameKeepsTheDialogOpen) {
   frmKultur& d = Oeffnen("Neu");
-  d.txtBemerkung->setPlainText("getippt");
+  d.txtBemerkung->setPlainText(QStringLiteral("getippt"));
   prompts->AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::Click(d.cmbSpeichern));
   ProcessEvents();
@@ -230,19 +230,19 @@ TEST_F(KulturDialog, ChangingACultureShowsItsSummaries) {
   EXPECT_FALSE(g->TextMatrix(3, 0).isEmpty());
   EXPECT_TRUE(g->TextMatrix(4, 0).isEmpty());
 
-  const QStringList standorte = Texte(d.trvStandort, "Standorte");
+  const QStringList standorte = Texte(d.trvStandort, QStringLiteral("Standorte"));
   ASSERT_EQ(standorte.size(), 3);
   EXPECT_EQ(standorte[0], QStringLiteral("Venlo-Haus 2; 60 Nm² von 01.07.2024 bis 28.07.2024"));
-  EXPECT_EQ(d.trvStandort->Image("Standorte"), QStringLiteral("open"));
-  EXPECT_TRUE(d.trvStandort->Expanded("Standorte"));
-  const QStringList materialien = Texte(d.trvMaterial, "Materialien");
+  EXPECT_EQ(d.trvStandort->Image(QStringLiteral("Standorte")), QStringLiteral("open"));
+  EXPECT_TRUE(d.trvStandort->Expanded(QStringLiteral("Standorte")));
+  const QStringList materialien = Texte(d.trvMaterial, QStringLiteral("Materialien"));
   ASSERT_EQ(materialien.size(), 6);
   EXPECT_EQ(materialien[0], QStringLiteral("Topf 13 cm mit ED73; 6000 Stück am 29.07.2024"));
   EXPECT_EQ(materialien[3], QStringLiteral("Fungizid (Spritzung); 400 Nm² am 01.10.2024"));
-  const QStringList arbeiten = Texte(d.trvKulturarbeiten, "Taetigkeiten");
+  const QStringList arbeiten = Texte(d.trvKulturarbeiten, QStringLiteral("Taetigkeiten"));
   ASSERT_FALSE(arbeiten.isEmpty());
   EXPECT_TRUE(arbeiten[0].contains(QStringLiteral(" für 18 h am 01.07.2024"))) << arbeiten[0].toStdString();
-  EXPECT_EQ(d.trvKulturarbeiten->Text("Taetigkeiten"), QStringLiteral("Kulturarbeiten"));
+  EXPECT_EQ(d.trvKulturarbeiten->Text(QStringLiteral("Taetigkeiten")), QStringLiteral("Kulturarbeiten"));
 }
 
 TEST_F(KulturDialog, LightColumnIsIntensityTimesHours) {
@@ -257,20 +257,20 @@ TEST_F(KulturDialog, ChangingAGroupAndCancelling) {
   EXPECT_TRUE(d.opbGruppe->isChecked());
   EXPECT_FALSE(d.regKultur->TabVisible(1));
   EXPECT_FALSE(d.dtpEnde->HasDate());  // 01.01.1900: no end
-  ASSERT_TRUE(test::TypeInto(d.txtName, "Anders"));
+  ASSERT_TRUE(test::TypeInto(d.txtName, QStringLiteral("Anders")));
   form->trvKulturen->Clear();
   ASSERT_TRUE(test::Click(d.cmbAbbruch));
   ProcessEvents();
   EXPECT_FALSE(frmKultur::IsLoaded());
   EXPECT_EQ(Kultur("K1001").front().substr(0, 13), "Topfpflanzen|");
-  EXPECT_TRUE(form->trvKulturen->Has("K1003"));  // rebuilt all the same
+  EXPECT_TRUE(form->trvKulturen->Has(QStringLiteral("K1003")));  // rebuilt all the same
 
   frmKultur& e = Oeffnen("Aendern", "K1004");
-  ASSERT_TRUE(test::TypeInto(e.txtName, "Cyclamen 10 cm"));
+  ASSERT_TRUE(test::TypeInto(e.txtName, QStringLiteral("Cyclamen 10 cm")));
   ASSERT_TRUE(test::Click(e.cmbSpeichern));
   ProcessEvents();
   EXPECT_EQ(Kultur("K1004").front().substr(0, 15), "Cyclamen 10 cm|");
-  EXPECT_EQ(form->trvKulturen->Text("K1004"), QStringLiteral("Cyclamen 10 cm"));
+  EXPECT_EQ(form->trvKulturen->Text(QStringLiteral("K1004")), QStringLiteral("Cyclamen 10 cm"));
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST_F(Kulturbaum, RightPressChoosesTheCultureTheWindowShows) {
   ASSERT_TRUE(PressEscape());
   EXPECT_EQ(form->trvKulturen->SelectedItem(), QStringLiteral("K1004"));
   EXPECT_EQ(form->lblKultur->text(), QStringLiteral("Cyclamen 12 cm"));
-  EXPECT_EQ(form->trvPhasen->Keys(), (QStringList{"K1004_1", "K1004_2"}));
+  EXPECT_EQ(form->trvPhasen->Keys(), (QStringList{QStringLiteral("K1004_1"), QStringLiteral("K1004_2")}));
   prompts->AnswerMsgBox(ui::msgbox::Ok);  // no phase chosen: no name to save
   ASSERT_TRUE(Click(form->cmbSpeichern));
   EXPECT_EQ(Phasen("K1004"), vorher);

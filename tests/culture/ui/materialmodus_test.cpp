@@ -34,7 +34,7 @@ class Materialmodus : public BewegungsdatenFenster {
 
 TEST_F(Materialmodus, EnteredOnlyForACultureWithPhases) {
   KulturWaehlen("K1001");
-  form->lblKultur->setText("alt");
+  form->lblKultur->setText(QStringLiteral("alt"));
   ASSERT_TRUE(test::Click(form->cmbMaterial));
   EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
   EXPECT_TRUE(form->lblKultur->text().isEmpty());
@@ -91,24 +91,24 @@ TEST_F(Materialmodus, RootAndGroupDrops) {
   Betreten();
   int gezeigt = 0;
   for (const MaterialSatz& m : state().masters.MaterialListe) gezeigt += !m.Gliederungspunkt && m.ImBaum ? 1 : 0;
-  Ziehen(form->trvMaterial, "Material", Gitter());
+  Ziehen(form->trvMaterial, QStringLiteral("Material"), Gitter());
   EXPECT_EQ(Gitter()->Rows(), 7 + gezeigt);
   EXPECT_EQ(Gitter()->TextMatrix(7, 0), QStringLiteral("Topf 9 cm"));
   EXPECT_TRUE(Markiert(Gitter(), Gitter()->Rows() - 1, 3));
 
-  Ziehen(form->trvMaterial, "M1007", Gitter());  // the pots of the group
+  Ziehen(form->trvMaterial, QStringLiteral("M1007"), Gitter());  // the pots of the group
   const int ende = Gitter()->Rows();
   EXPECT_EQ(GitterZeile(Gitter(), ende - 4, 1), "Topf 9 cm");
   EXPECT_EQ(GitterZeile(Gitter(), ende - 1, 1), "Topf 14 cm");
   form->txtNameMaterial->clear();  // no phase shown: nothing is added
-  Ziehen(form->trvMaterial, "M1010", Gitter());
+  Ziehen(form->trvMaterial, QStringLiteral("M1010"), Gitter());
   EXPECT_EQ(Gitter()->Rows(), ende);
 }
 
 TEST_F(Materialmodus, ChoosingAPhaseMarksItsRowsAndEmptiesTheBoxes) {
   Betreten();
   state().culture.PhasenListe[2].Flaeche = "0";
-  ASSERT_TRUE(test::ClickNode(form->trvPhasenMaterial, "K1003_2"));
+  ASSERT_TRUE(test::ClickNode(form->trvPhasenMaterial, QStringLiteral("K1003_2")));
   EXPECT_EQ(form->txtNameMaterial->text(), QStringLiteral("Topfkultur eng"));
   EXPECT_EQ(form->txtMaterialFlaeche->text(), QStringLiteral("0"));  // not the area of the phase shown before
   for (int r = 1; r < Gitter()->Rows(); ++r) {
@@ -156,13 +156,13 @@ TEST_F(Materialmodus, DropsComputeWithThePlantsAndAreaOfTheCultureShown) {
 TEST_F(Materialmodus, SaveDeleteAndLeavingWithoutSaving) {
   Betreten();
   Material("M1025").Bezug = 4;
-  Ziehen(form->trvMaterial, "M1025", Gitter());
+  Ziehen(form->trvMaterial, QStringLiteral("M1025"), Gitter());
   ASSERT_TRUE(test::Click(form->cmbAbbruchMaterial));
   EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
   ASSERT_TRUE(test::Click(form->cmbMaterial));
   EXPECT_EQ(Gitter()->Rows(), 7);  // the unsaved row is gone
 
-  Ziehen(form->trvMaterial, "M1025", Gitter());
+  Ziehen(form->trvMaterial, QStringLiteral("M1025"), Gitter());
   ASSERT_TRUE(test::Click(form->cmbSpeichernMaterial));
   EXPECT_EQ(Gespeichert().size(), 7u);
   EXPECT_EQ(Gespeichert().front(), "M1025|0,06|2024-07-01");

@@ -30,8 +30,9 @@ class Phasenmodus : public BewegungsdatenFenster {
 TEST_F(Phasenmodus, ChoosingACultureShowsItsPhasesInTreeAndGrid) {
   KulturWaehlen("K1003");
   EXPECT_EQ(form->lblKultur->text(), QStringLiteral("Weihnachtsstern 13 cm"));
-  EXPECT_EQ(form->trvPhasen->Keys(), (QStringList{"K1003_1", "K1003_2", "K1003_3"}));
-  EXPECT_EQ(form->trvPhasen->Text("K1003_2"), QStringLiteral("Topfkultur eng"));
+  EXPECT_EQ(form->trvPhasen->Keys(),
+            (QStringList{QStringLiteral("K1003_1"), QStringLiteral("K1003_2"), QStringLiteral("K1003_3")}));
+  EXPECT_EQ(form->trvPhasen->Text(QStringLiteral("K1003_2")), QStringLiteral("Topfkultur eng"));
   const ui::Grid* g = form->dtgPhase;
   EXPECT_EQ(g->Rows(), 26);
   EXPECT_EQ(GitterZeile(g, 0, 9), "Kulturphase|Menge|Fläche (Nm²)|Beginn|Ende|TT °C|NT °C|W/Nm²|h");
@@ -48,7 +49,7 @@ TEST_F(Phasenmodus, ChoosingACultureShowsItsPhasesInTreeAndGrid) {
   EXPECT_TRUE(form->lblKultur->text().isEmpty());
   EXPECT_TRUE(form->dtgPhase->TextMatrix(1, 0).isEmpty());
   KulturWaehlen("K1004");
-  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1004_1"));
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1004_1")));
   ASSERT_TRUE(form->txtName->isEnabled());
   ASSERT_TRUE(test::ClickTreeSpace(form->trvKulturen));  // the focus, not another culture
   ASSERT_TRUE(test::Press(Qt::Key_Up));                  // from the culture onto the group above it
@@ -76,7 +77,7 @@ TEST_F(Phasenmodus, AfterActivationTheCommandsWaitForACulture) {
 // The date boxes show a whole date.
 TEST_F(Phasenmodus, DateBoxesShowAWholeDate) {
   KulturWaehlen("K1003");
-  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1003_1"));
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_1")));
   for (QLineEdit* box : {form->txtBeginn, form->txtEnde}) {
     SCOPED_TRACE(box->objectName().toStdString());
     box->setText(QStringLiteral("29.07.2024"));
@@ -125,7 +126,7 @@ TEST_F(Phasenmodus, NewPhaseProposesItsStartAndCancellingLeavesNothing) {
     EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Eingabe löschen"));
     EXPECT_TRUE(form->txtDauer->isEnabled());
 
-    ASSERT_TRUE(test::TypeInto(form->txtName, "Neu"));
+    ASSERT_TRUE(test::TypeInto(form->txtName, QStringLiteral("Neu")));
     ASSERT_TRUE(test::Click(form->cmbEntfernen));
     EXPECT_EQ(form->cmbEntfernen->text(), QStringLiteral("Neue Kulturphase"));
     EXPECT_EQ(GitterZeile(form->dtgPhase, f.zeile, 9), "||||||||");
@@ -146,26 +147,26 @@ TEST_F(Phasenmodus, NoTwentySixthPhase) {
 
 TEST_F(Phasenmodus, BoxesWriteThroughIntoTheSelectedRowOnly) {
   KulturWaehlen("K1003");
-  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1003_2"));
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_2")));
   EXPECT_EQ(state().selection.PhasenIndex, 2);
   EXPECT_TRUE(Markiert(form->dtgPhase, 2, 8));
   EXPECT_FALSE(Markiert(form->dtgPhase, 1, 0));
   EXPECT_EQ(form->txtName->text(), QStringLiteral("Topfkultur eng"));
   EXPECT_EQ(form->txtEnde->text(), QStringLiteral("15.09.2024"));
   EXPECT_EQ(form->movDatum->Value(), Tag(2024, 7, 29));
-  ASSERT_TRUE(test::TypeInto(form->txtMenge, "5800"));
-  ASSERT_TRUE(test::TypeInto(form->txtLicht, "40"));
+  ASSERT_TRUE(test::TypeInto(form->txtMenge, QStringLiteral("5800")));
+  ASSERT_TRUE(test::TypeInto(form->txtLicht, QStringLiteral("40")));
   EXPECT_EQ(GitterZeile(form->dtgPhase, 2, 9), "Topfkultur eng|5800|200|29.07.2024|15.09.2024|20|18|40|0");
   EXPECT_EQ(form->dtgPhase->TextMatrix(1, 1), QStringLiteral("6000"));
   state().selection.PhasenIndex = 0;  // no data row: nothing is written, the header least of all
-  ASSERT_TRUE(test::TypeInto(form->txtName, "Kopf"));
+  ASSERT_TRUE(test::TypeInto(form->txtName, QStringLiteral("Kopf")));
   EXPECT_EQ(form->dtgPhase->TextMatrix(0, 0), QStringLiteral("Kulturphase"));
 }
 
 TEST_F(Phasenmodus, KeyFiltersOfTheBoxes) {
   KulturWaehlen("K1003");
   // Phase 2: leaving its date boxes with the mouse checks nothing.
-  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1003_2"));
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_2")));
   struct Fall {
     QLineEdit* box;
     const char* text;
@@ -213,7 +214,7 @@ TEST_F(Phasenmodus, KeyFiltersOfTheBoxes) {
 
 TEST_F(Phasenmodus, EnterAndTheRightArrowMoveTheFocusOn) {
   KulturWaehlen("K1003");
-  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1003_1"));
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_1")));
   EXPECT_EQ(test::FocusWidget(), form->txtName);
   ASSERT_TRUE(test::Press(Qt::Key_Right));
   EXPECT_EQ(test::FocusWidget(), form->txtMenge);
@@ -244,7 +245,7 @@ TEST_F(Phasenmodus, StartBoxHandsTheFocusOnWhenTheCalendarRefusesItsDate) {
   ASSERT_TRUE(test::Click(form->txtBeginn));
   EXPECT_EQ(test::FocusWidget(), form->txtEnde);
   EXPECT_FALSE(state().windows.KalenderZielBeginn);
-  form->txtBeginn->setText("09.12.2024");
+  form->txtBeginn->setText(QStringLiteral("09.12.2024"));
   ASSERT_TRUE(test::FocusByClick(form->txtBeginn));
   EXPECT_EQ(test::FocusWidget(), form->txtBeginn);
   EXPECT_TRUE(state().windows.KalenderZielBeginn);
@@ -273,8 +274,8 @@ TEST_F(Phasenmodus, LeavingTheStartBoxByTabOrMouseChecksItAndTheEndBoxTakesTheCa
   KulturWaehlen("K1003");
   ASSERT_TRUE(ClickNode(form->trvPhasen, form->trvPhasen->KeyAt(1)));
   prompts->SetTakesFocus(true);
-  ASSERT_TRUE(TypeInto(form->txtEnde, "03.07.2024"));
-  ASSERT_TRUE(TypeInto(form->txtBeginn, "05.07.2024"));
+  ASSERT_TRUE(TypeInto(form->txtEnde, QStringLiteral("03.07.2024")));
+  ASSERT_TRUE(TypeInto(form->txtBeginn, QStringLiteral("05.07.2024")));
   prompts->AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(PressTab());
   EXPECT_EQ(Meldungen(), std::vector<QString>{anfang});
@@ -355,8 +356,8 @@ TEST_F(Phasenmodus, DateChecksWhenTheBoxesLoseTheFocus) {
 
 TEST_F(Phasenmodus, SaveChecksTheSequenceFirst) {
   KulturWaehlen("K1003");
-  ASSERT_TRUE(test::ClickNode(form->trvPhasen, "K1003_2"));
-  ASSERT_TRUE(test::TypeInto(form->txtBeginn, "30.07.2024"));  // a day's gap after phase 1
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_2")));
+  ASSERT_TRUE(test::TypeInto(form->txtBeginn, QStringLiteral("30.07.2024")));  // a day's gap after phase 1
   const auto vorher = GespeichertePhasen("K1003");
   prompts->AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::Click(form->cmbSpeichern));
@@ -366,14 +367,14 @@ TEST_F(Phasenmodus, SaveChecksTheSequenceFirst) {
   EXPECT_FALSE(state().culture.EingabeOk);
   EXPECT_EQ(GespeichertePhasen("K1003"), vorher);
 
-  ASSERT_TRUE(test::TypeInto(form->txtBeginn, "29.07.2024"));
-  ASSERT_TRUE(test::TypeInto(form->txtName, "Topfkultur dicht"));
+  ASSERT_TRUE(test::TypeInto(form->txtBeginn, QStringLiteral("29.07.2024")));
+  ASSERT_TRUE(test::TypeInto(form->txtName, QStringLiteral("Topfkultur dicht")));
   ASSERT_TRUE(test::Click(form->cmbSpeichern));
   EXPECT_EQ(GespeichertePhasen("K1003"),
             (std::vector<std::string>{"1|Bewurzelung|2024-07-01|2024-07-28", "2|Topfkultur dicht|2024-07-29|2024-09-15",
                                       "3|Topfkultur weit|2024-09-16|2024-12-06"}));
   EXPECT_EQ(form->dtgPhase->CellBackColor(2, 3), frmBewegungsdaten::kWeiss);
-  EXPECT_EQ(form->trvPhasen->Text("K1003_2"), QStringLiteral("Topfkultur dicht"));
+  EXPECT_EQ(form->trvPhasen->Text(QStringLiteral("K1003_2")), QStringLiteral("Topfkultur dicht"));
   EXPECT_TRUE(form->txtName->text().isEmpty());
 }
 
@@ -395,10 +396,10 @@ TEST_F(Phasenmodus, NewPhaseSavedByEnterInTheLastBox) {
   EXPECT_EQ(Meldungen(), std::vector<QString>{kNameFehlt});
   EXPECT_EQ(GespeichertePhasen("K1003").size(), 3u);
 
-  ASSERT_TRUE(test::TypeInto(form->txtName, "Verkauf"));
-  ASSERT_TRUE(test::TypeInto(form->txtMenge, "5900"));
+  ASSERT_TRUE(test::TypeInto(form->txtName, QStringLiteral("Verkauf")));
+  ASSERT_TRUE(test::TypeInto(form->txtMenge, QStringLiteral("5900")));
   // Before its start: this path does not check the sequence.
-  ASSERT_TRUE(test::TypeInto(form->txtEnde, "01.12.2024"));
+  ASSERT_TRUE(test::TypeInto(form->txtEnde, QStringLiteral("01.12.2024")));
   ASSERT_TRUE(test::PressIn(form->txtDauer, Qt::Key_Return));
   const auto phasen = GespeichertePhasen("K1003");
   ASSERT_EQ(phasen.size(), 4u);
@@ -475,7 +476,7 @@ TEST_F(Phasenmodus, DeleteWithoutAMarkedRowOrOnTheNewRow) {
   EXPECT_TRUE(prompts->shown().empty());
 
   ASSERT_TRUE(test::Click(form->cmbEntfernen));
-  ASSERT_TRUE(test::TypeInto(form->txtName, "Unfertig"));
+  ASSERT_TRUE(test::TypeInto(form->txtName, QStringLiteral("Unfertig")));
   prompts->AnswerMsgBox(ui::msgbox::Yes);
   ASSERT_TRUE(test::Click(form->cmbLoeschen));
   EXPECT_EQ(GespeichertePhasen("K1003").size(), 3u);

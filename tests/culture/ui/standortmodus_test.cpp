@@ -26,7 +26,7 @@ class Standortmodus : public BewegungsdatenFenster {
 
 TEST_F(Standortmodus, EnteredOnlyForACultureWithPhases) {
   KulturWaehlen("K1001");
-  form->lblKultur->setText("alt");
+  form->lblKultur->setText(QStringLiteral("alt"));
   ASSERT_TRUE(test::Click(form->cmbStandorte));
   EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
   EXPECT_TRUE(form->lblKultur->text().isEmpty());
@@ -41,7 +41,7 @@ TEST_F(Standortmodus, EnteredOnlyForACultureWithPhases) {
   EXPECT_EQ(Gitter()->Rows(), 4);
   EXPECT_EQ(GitterZeile(Gitter(), 0, 4), "Standorte|Fläche (Nm²)|Beginn|Ende");
   EXPECT_EQ(GitterZeile(Gitter(), 1, 4), "Venlo-Haus 2|60|01 07 2024|28 07 2024");
-  EXPECT_TRUE(form->trvStandort->Has("Sta1002"));
+  EXPECT_TRUE(form->trvStandort->Has(QStringLiteral("Sta1002")));
 }
 
 TEST_F(Standortmodus, DropsAddOneRowPerSiteWithThePhaseDates) {
@@ -55,9 +55,11 @@ TEST_F(Standortmodus, DropsAddOneRowPerSiteWithThePhaseDates) {
     QStringList namen;
   };
   const std::vector<Fall> faelle = {
-      {"Sta1003", {"Venlo-Haus 2"}},
-      {"Sta1001", gruppe},  // every site below the group, in the tree's order
-      {"Standort", {"Venlo-Haus 1", "Venlo-Haus 2", "Folienhaus 1", "Stellfläche Freiland"}},  // list order
+      {QStringLiteral("Sta1003"), {QStringLiteral("Venlo-Haus 2")}},
+      {QStringLiteral("Sta1001"), gruppe},  // every site below the group, in the tree's order
+      {QStringLiteral("Standort"),
+       {QStringLiteral("Venlo-Haus 1"), QStringLiteral("Venlo-Haus 2"), QStringLiteral("Folienhaus 1"),
+        QStringLiteral("Stellfläche Freiland")}},  // list order
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.key.toStdString());
@@ -82,20 +84,20 @@ TEST_F(Standortmodus, DropsThatAddNothing) {
   Betreten();
   const bool markiert = Markiert(Gitter(), 1, 3);
   form->txtPhaseName->clear();
-  Ziehen(form->trvStandort, "Sta1002", Gitter());
+  Ziehen(form->trvStandort, QStringLiteral("Sta1002"), Gitter());
   EXPECT_EQ(Gitter()->Rows(), 4);
-  ASSERT_TRUE(test::TypeInto(form->txtPhaseName, "Bewurzelung"));
-  Ziehen(form->trvKulturen, "K1003", Gitter());  // not the site tree
+  ASSERT_TRUE(test::TypeInto(form->txtPhaseName, QStringLiteral("Bewurzelung")));
+  Ziehen(form->trvKulturen, QStringLiteral("K1003"), Gitter());  // not the site tree
   EXPECT_EQ(Gitter()->Rows(), 4);
   EXPECT_EQ(Markiert(Gitter(), 1, 3), markiert);
 }
 
 TEST_F(Standortmodus, SaveChecksThenStoresOccupanciesAndPhaseAreas) {
   Betreten();
-  ASSERT_TRUE(test::ClickNode(form->trvPhasen_B, "K1003_3"));
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen_B, QStringLiteral("K1003_3")));
   EXPECT_TRUE(Markiert(Gitter(), 3, 3));
   EXPECT_FALSE(Markiert(Gitter(), 2, 0));
-  Ziehen(form->trvStandort, "Sta1005", Gitter());
+  Ziehen(form->trvStandort, QStringLiteral("Sta1005"), Gitter());
   EXPECT_EQ(GitterZeile(Gitter(), 4, 4), "Folienhaus 1||16.09.2024|06.12.2024");
 
   prompts->AnswerMsgBox(ui::msgbox::Ok);

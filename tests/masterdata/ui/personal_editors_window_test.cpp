@@ -143,9 +143,9 @@ TEST_F(PersonalEditorenTest, ChangeShowsTheStoredRecordInItsFrameWithoutOptions)
     bool aktuell;
   };
   const Fall faelle[] = {
-      {"P1003", false, "Huber", "200003", true},
-      {"P1001", true, "Stammpersonal", "200001", true},
-      {"P1006", false, "Berger", "200006", false},
+      {"P1003", false, QStringLiteral("Huber"), QStringLiteral("200003"), true},
+      {"P1001", true, QStringLiteral("Stammpersonal"), QStringLiteral("200001"), true},
+      {"P1006", false, QStringLiteral("Berger"), QStringLiteral("200006"), false},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.nr);

@@ -66,10 +66,10 @@ TEST_F(PopUpDispatchTest, CaptionIsTheGroupsNameExceptForAChangedReusableMateria
     std::string thema;
   };
   const Fall faelle[] = {
-      {"M1002", "mnuPopUp2Neu", "Allgemeines Material", "5.3.4"},
-      {"M1020", "mnuPopUp3Aendern", "Allgemeines Material", "5.3.4"},
-      {"M1003", "mnuPopUp2Neu", "Mehrfach verwendbares Material", "5.3.5"},
-      {"M1023", "mnuPopUp3Aendern", "Palettentray 6er", "5.3.5"},
+      {"M1002", "mnuPopUp2Neu", QStringLiteral("Allgemeines Material"), "5.3.4"},
+      {"M1020", "mnuPopUp3Aendern", QStringLiteral("Allgemeines Material"), "5.3.4"},
+      {"M1003", "mnuPopUp2Neu", QStringLiteral("Mehrfach verwendbares Material"), "5.3.5"},
+      {"M1023", "mnuPopUp3Aendern", QStringLiteral("Palettentray 6er"), "5.3.5"},
   };
   test::MainWindowShown();
   frmStammdaten& stamm = frmStammdaten::instanz();

@@ -44,7 +44,7 @@ TEST(DatePicker, NoDateRoundTripAndChange) {
   QObject::connect(&picker, &DatePicker::Change, [&] { ++changes; });
   EXPECT_EQ(picker.Value(), base::kNoDate);  // starts empty
   EXPECT_FALSE(picker.HasDate());
-  EXPECT_EQ(picker.text().trimmed(), "");
+  EXPECT_EQ(picker.text().trimmed(), QString());
 
   struct Step {
     base::Date set;
@@ -65,9 +65,9 @@ TEST(DatePicker, NoDateRoundTripAndChange) {
     EXPECT_EQ(changes, s.changes) << s.set;
   }
   picker.SetValue(D(2025, 3, 14));
-  EXPECT_EQ(picker.text(), "14.03.2025");
+  EXPECT_EQ(picker.text(), QStringLiteral("14.03.2025"));
   picker.ClearDate();
-  EXPECT_EQ(picker.text().trimmed(), "");
+  EXPECT_EQ(picker.text().trimmed(), QString());
 }
 
 TEST(DatePicker, DeleteKeyClearsTheDate) {
@@ -142,7 +142,7 @@ TEST(MonthCalendar, ClickOnADayRaisesDateClick) {
   for (int r = 0; r < view->model()->rowCount() && !target.isValid(); ++r) {
     for (int c = 0; c < view->model()->columnCount(); ++c) {
       const QModelIndex i = view->model()->index(r, c);
-      if (r > 0 && view->model()->data(i).toString() == "20") target = i;
+      if (r > 0 && view->model()->data(i).toString() == QStringLiteral("20")) target = i;
     }
   }
   ASSERT_TRUE(target.isValid());

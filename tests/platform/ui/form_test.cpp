@@ -93,8 +93,8 @@ TEST_F(FormTest, FirstUseLoadsOnceWithoutShowing) {
   EXPECT_EQ(frmEins::calls.loads, 1);
   EXPECT_TRUE(frmEins::IsLoaded());
   EXPECT_FALSE(first.isVisible());
-  EXPECT_EQ(first.Name(), "frmEins");
-  EXPECT_EQ(first.objectName(), "frmEins");
+  EXPECT_EQ(first.Name(), QStringLiteral("frmEins"));
+  EXPECT_EQ(first.objectName(), QStringLiteral("frmEins"));
 }
 
 TEST_F(FormTest, UnloadRunsHandlerAndNextUseBuildsFreshDesignState) {
@@ -115,8 +115,8 @@ TEST_F(FormTest, UnloadRunsHandlerAndNextUseBuildsFreshDesignState) {
 
   frmEins& fresh = frmEins::instanz();
   EXPECT_EQ(frmEins::calls.loads, 2);
-  EXPECT_EQ(fresh.lblStatus->text(), "Alles anzeigen");
-  EXPECT_EQ(fresh.Caption(), "");
+  EXPECT_EQ(fresh.lblStatus->text(), QStringLiteral("Alles anzeigen"));
+  EXPECT_EQ(fresh.Caption(), QString());
 }
 
 TEST_F(FormTest, CancelledUnloadKeepsTheWindow) {
@@ -156,7 +156,7 @@ TEST_F(FormTest, RegistryFindsAndEnumeratesByName) {
   frmEins::instanz();
   std::vector<QString> names;
   for (Form* form : Forms::Loaded()) names.push_back(form->Name());
-  EXPECT_EQ(names, (std::vector<QString>{"frmZwei", "frmEins"}));
+  EXPECT_EQ(names, (std::vector<QString>{QStringLiteral("frmZwei"), QStringLiteral("frmEins")}));
   EXPECT_EQ(Forms::Find(QStringLiteral("frmEins")), &frmEins::instanz());
   EXPECT_EQ(Forms::Find(QStringLiteral("frmeins")), nullptr) << "names compare exactly";
   EXPECT_EQ(Forms::Find(QStringLiteral("frmDrei")), nullptr);
@@ -273,7 +273,8 @@ TEST_F(FormTest, ControlsAreFoundByNameAndArrayIndex) {
   }
   EXPECT_EQ(FindControl<QLineEdit>(&form, QStringLiteral("txtMenge")), form.txtMenge);
   EXPECT_EQ(FindControl<QPushButton>(&form, QStringLiteral("txtMenge")), nullptr) << "wrong type";
-  EXPECT_EQ(FindControl<QPushButton>(&form, QStringLiteral("cmbAnzeigen"), 2)->objectName(), "cmbAnzeigen(2)");
+  EXPECT_EQ(FindControl<QPushButton>(&form, QStringLiteral("cmbAnzeigen"), 2)->objectName(),
+            QStringLiteral("cmbAnzeigen(2)"));
   EXPECT_EQ(FindControl<QPushButton>(&form, QStringLiteral("cmbAnzeigen"), 1), nullptr);
   const auto array = ControlArray<QPushButton>(&form, QStringLiteral("cmbAnzeigen"));
   std::vector<int> indexes;

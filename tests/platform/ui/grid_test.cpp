@@ -18,8 +18,8 @@
 namespace tolvar::ui {
 namespace {
 
-QTableView* DataView(Grid& grid) { return grid.findChild<QTableView*>("gridView"); }
-QTableView* HeaderView(Grid& grid) { return grid.findChild<QTableView*>("gridFixedRows"); }
+QTableView* DataView(Grid& grid) { return grid.findChild<QTableView*>(QStringLiteral("gridView")); }
+QTableView* HeaderView(Grid& grid) { return grid.findChild<QTableView*>(QStringLiteral("gridFixedRows")); }
 
 // Centre of a cell in grid coordinates, taken from the view that shows it.
 QPoint CellCenter(Grid& grid, int row, int col) {
@@ -49,27 +49,31 @@ TEST(GridMatrix, HeaderIsRowZeroAndOutOfRangeIsHarmless) {
   Grid grid;
   grid.SetCols(3);
   grid.SetRows(3);
-  grid.SetTextMatrix(0, 0, "Phase");
-  grid.SetTextMatrix(0, 2, "Fläche");
-  grid.SetTextMatrix(2, 1, "12,5");
+  grid.SetTextMatrix(0, 0, QStringLiteral("Phase"));
+  grid.SetTextMatrix(0, 2, QStringLiteral("Fläche"));
+  grid.SetTextMatrix(2, 1, QStringLiteral("12,5"));
   for (auto [row, col] : std::vector<std::pair<int, int>>{{-1, 0}, {0, -1}, {3, 0}, {0, 3}, {99, 99}}) {
-    grid.SetTextMatrix(row, col, "x");  // ignored
-    EXPECT_EQ(grid.TextMatrix(row, col), "") << row << "," << col;
+    grid.SetTextMatrix(row, col, QStringLiteral("x"));  // ignored
+    EXPECT_EQ(grid.TextMatrix(row, col), QString()) << row << "," << col;
     grid.SetCellBackColor(row, col, Qt::red);
     grid.SetCellFontBold(row, col, true);
     EXPECT_FALSE(grid.CellFontBold(row, col));
   }
   struct Case {
     int row, col;
-    const char* text;
-  } const cases[] = {{0, 0, "Phase"}, {0, 1, ""}, {0, 2, "Fläche"}, {1, 0, ""}, {2, 1, "12,5"}};
+    QString text;
+  } const cases[] = {{0, 0, QStringLiteral("Phase")},
+                     {0, 1, QString()},
+                     {0, 2, QStringLiteral("Fläche")},
+                     {1, 0, QString()},
+                     {2, 1, QStringLiteral("12,5")}};
   for (const Case& c : cases) EXPECT_EQ(grid.TextMatrix(c.row, c.col), c.text) << c.row << "," << c.col;
   EXPECT_EQ(grid.Rows(), 3);
   EXPECT_EQ(grid.Cols(), 3);
 
   grid.Clear();  // the header too
-  EXPECT_EQ(grid.TextMatrix(0, 0), "");
-  EXPECT_EQ(grid.TextMatrix(2, 1), "");
+  EXPECT_EQ(grid.TextMatrix(0, 0), QString());
+  EXPECT_EQ(grid.TextMatrix(2, 1), QString());
   EXPECT_EQ(grid.Rows(), 3);
 }
 
@@ -80,16 +84,16 @@ TEST(GridMatrix, ResizingKeepsTextsOfRemainingCells) {
   for (int r = 0; r < 4; ++r) grid.SetTextMatrix(r, 1, QString::number(r));
   grid.SetRows(2);
   EXPECT_EQ(grid.Rows(), 2);
-  EXPECT_EQ(grid.TextMatrix(1, 1), "1");
-  EXPECT_EQ(grid.TextMatrix(2, 1), "");
+  EXPECT_EQ(grid.TextMatrix(1, 1), QStringLiteral("1"));
+  EXPECT_EQ(grid.TextMatrix(2, 1), QString());
   grid.SetRows(5);
-  EXPECT_EQ(grid.TextMatrix(0, 1), "0");
-  EXPECT_EQ(grid.TextMatrix(1, 1), "1");
-  EXPECT_EQ(grid.TextMatrix(3, 1), "");  // the old text is gone with the row
+  EXPECT_EQ(grid.TextMatrix(0, 1), QStringLiteral("0"));
+  EXPECT_EQ(grid.TextMatrix(1, 1), QStringLiteral("1"));
+  EXPECT_EQ(grid.TextMatrix(3, 1), QString());  // the old text is gone with the row
   grid.SetCols(1);
   grid.SetCols(3);
-  EXPECT_EQ(grid.TextMatrix(1, 1), "");
-  EXPECT_EQ(grid.TextMatrix(1, 2), "");
+  EXPECT_EQ(grid.TextMatrix(1, 1), QString());
+  EXPECT_EQ(grid.TextMatrix(1, 2), QString());
   grid.SetRows(0);  // never below the fixed rows
   EXPECT_EQ(grid.Rows(), 1);
 }
@@ -98,29 +102,29 @@ TEST(GridMatrix, AddItemAndRemoveItem) {
   Grid grid;
   grid.SetCols(3);
   grid.SetRows(1);
-  grid.SetTextMatrix(0, 0, "Kopf");
-  EXPECT_TRUE(grid.AddItem("a\tb\tc\tzu viel"));
-  EXPECT_TRUE(grid.AddItem("d"));
-  EXPECT_TRUE(grid.AddItem("x\ty", 1));  // before row 1
-  EXPECT_FALSE(grid.AddItem("kopf", 0));  // not into the fixed rows
-  EXPECT_FALSE(grid.AddItem("weit", 9));
+  grid.SetTextMatrix(0, 0, QStringLiteral("Kopf"));
+  EXPECT_TRUE(grid.AddItem(QStringLiteral("a\tb\tc\tzu viel")));
+  EXPECT_TRUE(grid.AddItem(QStringLiteral("d")));
+  EXPECT_TRUE(grid.AddItem(QStringLiteral("x\ty"), 1));   // before row 1
+  EXPECT_FALSE(grid.AddItem(QStringLiteral("kopf"), 0));  // not into the fixed rows
+  EXPECT_FALSE(grid.AddItem(QStringLiteral("weit"), 9));
   ASSERT_EQ(grid.Rows(), 4);
   const char* expected[4][3] = {{"Kopf", "", ""}, {"x", "y", ""}, {"a", "b", "c"}, {"d", "", ""}};
   for (int r = 0; r < 4; ++r) {
-    for (int c = 0; c < 3; ++c) EXPECT_EQ(grid.TextMatrix(r, c), expected[r][c]) << r << "," << c;
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(grid.TextMatrix(r, c), QLatin1String(expected[r][c])) << r << "," << c;
   }
 
   grid.SetCellBackColor(2, 0, QColor(255, 255, 128));
   EXPECT_FALSE(grid.RemoveItem(0));  // fixed
   EXPECT_FALSE(grid.RemoveItem(4));
   EXPECT_TRUE(grid.RemoveItem(1));
-  EXPECT_EQ(grid.TextMatrix(1, 0), "a");
+  EXPECT_EQ(grid.TextMatrix(1, 0), QStringLiteral("a"));
   EXPECT_EQ(grid.CellBackColor(1, 0), QColor(255, 255, 128));  // colours move with the row
   EXPECT_TRUE(grid.RemoveItem(2));
   EXPECT_EQ(grid.Rows(), 2);
   EXPECT_FALSE(grid.RemoveItem(1));  // the last data row stays
   EXPECT_EQ(grid.Rows(), 2);
-  EXPECT_EQ(grid.TextMatrix(0, 0), "Kopf");
+  EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("Kopf"));
 }
 
 TEST(GridMatrix, BackColorsDefaultByKindAndReadBack) {
@@ -149,20 +153,26 @@ TEST(GridMatrix, SortDescendingMovesWholeRowsStably) {
     std::vector<QString> in;
     std::vector<QString> out;
   } const cases[] = {
-      {GridSort::NumericDescending, {"2", "10", "1,5", "x", "10"}, {"10", "10", "2", "1,5", "x"}},
-      {GridSort::GenericDescending, {"2", "10", "1,5"}, {"10", "2", "1,5"}},
-      {GridSort::GenericDescending, {"Birke", "apfel", "Zeder"}, {"Zeder", "Birke", "apfel"}},
+      {GridSort::NumericDescending,
+       {QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("1,5"), QStringLiteral("x"), QStringLiteral("10")},
+       {QStringLiteral("10"), QStringLiteral("10"), QStringLiteral("2"), QStringLiteral("1,5"), QStringLiteral("x")}},
+      {GridSort::GenericDescending,
+       {QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("1,5")},
+       {QStringLiteral("10"), QStringLiteral("2"), QStringLiteral("1,5")}},
+      {GridSort::GenericDescending,
+       {QStringLiteral("Birke"), QStringLiteral("apfel"), QStringLiteral("Zeder")},
+       {QStringLiteral("Zeder"), QStringLiteral("Birke"), QStringLiteral("apfel")}},
   };
   for (const Case& c : cases) {
     Grid grid;
     grid.SetCols(2);
     grid.SetRows(1);
-    for (size_t i = 0; i < c.in.size(); ++i) grid.AddItem(QString::number(i) + "\t" + c.in[i]);
+    for (size_t i = 0; i < c.in.size(); ++i) grid.AddItem(QString::number(i) + QStringLiteral("\t") + c.in[i]);
     grid.Sort(1, 1, grid.Rows() - 1, c.order);
     for (size_t i = 0; i < c.out.size(); ++i) EXPECT_EQ(grid.TextMatrix(int(i) + 1, 1), c.out[i]) << i;
     if (c.order == GridSort::NumericDescending) {
-      EXPECT_EQ(grid.TextMatrix(1, 0), "1");  // equal values keep their order
-      EXPECT_EQ(grid.TextMatrix(2, 0), "4");
+      EXPECT_EQ(grid.TextMatrix(1, 0), QStringLiteral("1"));  // equal values keep their order
+      EXPECT_EQ(grid.TextMatrix(2, 0), QStringLiteral("4"));
     }
   }
 }
@@ -201,8 +211,8 @@ TEST(GridMatrix, CurrentCellFromCodeRaisesEvents) {
   EXPECT_EQ(grid.RowSel(), 3);
   EXPECT_EQ(changes, 2);
   EXPECT_EQ(enters, 2);
-  grid.SetText("neu");
-  EXPECT_EQ(grid.TextMatrix(3, 2), "neu");
+  grid.SetText(QStringLiteral("neu"));
+  EXPECT_EQ(grid.TextMatrix(3, 2), QStringLiteral("neu"));
   grid.SetRows(2);
   EXPECT_EQ(grid.Row(), 1);
 }
@@ -222,7 +232,7 @@ TEST(GridMatrix, FillingThousandRowsIsFast) {
   }
   QApplication::processEvents();
   const qint64 ms = timer.elapsed();
-  EXPECT_EQ(grid->TextMatrix(1000, 9), "9000");
+  EXPECT_EQ(grid->TextMatrix(1000, 9), QStringLiteral("9000"));
   EXPECT_LT(ms, 1000) << ms;  // generous for sanitizer builds; about 20 ms in release
 }
 
@@ -234,9 +244,9 @@ class GridShownTest : public ::testing::Test {
     auto* layout = new QHBoxLayout(&m_window);
     m_tree = new KeyedTree;
     m_tree->setObjectName("trvMaterial");
-    m_tree->Add("", "Material", "Materialien");
-    m_tree->Add("Material", "M7", "Topf");
-    m_tree->SetExpanded("Material", true);
+    m_tree->Add(QString(), QStringLiteral("Material"), QStringLiteral("Materialien"));
+    m_tree->Add(QStringLiteral("Material"), QStringLiteral("M7"), QStringLiteral("Topf"));
+    m_tree->SetExpanded(QStringLiteral("Material"), true);
     m_grid = new Grid;
     m_grid->setObjectName("dtgMaterial");
     layout->addWidget(m_tree);
@@ -258,12 +268,13 @@ class GridShownTest : public ::testing::Test {
 TEST_F(GridShownTest, ClickMovesCurrentCellAndReportsMouseCell) {
   std::vector<QString> heard;
   QObject::connect(m_grid, &Grid::MouseDown, [&](int b, int s, int, int) {
-    heard.push_back(QString("down %1 %2 row %3").arg(b).arg(s).arg(m_grid->Row()));
+    heard.push_back(QStringLiteral("down %1 %2 row %3").arg(b).arg(s).arg(m_grid->Row()));
   });
-  QObject::connect(m_grid, &Grid::MouseUp, [&](int b, int, int, int) { heard.push_back(QString("up %1").arg(b)); });
-  QObject::connect(m_grid, &Grid::Click, [&] { heard.push_back("click"); });
-  QObject::connect(m_grid, &Grid::DblClick, [&] { heard.push_back("dbl"); });
-  QObject::connect(m_grid, &Grid::RowColChange, [&] { heard.push_back("rowcol"); });
+  QObject::connect(m_grid, &Grid::MouseUp,
+                   [&](int b, int, int, int) { heard.push_back(QStringLiteral("up %1").arg(b)); });
+  QObject::connect(m_grid, &Grid::Click, [&] { heard.push_back(QStringLiteral("click")); });
+  QObject::connect(m_grid, &Grid::DblClick, [&] { heard.push_back(QStringLiteral("dbl")); });
+  QObject::connect(m_grid, &Grid::RowColChange, [&] { heard.push_back(QStringLiteral("rowcol")); });
 
   const QPoint at = CellCenter(*m_grid, 3, 2);
   EXPECT_EQ(m_grid->RowAt(at.y()), 3);
@@ -274,7 +285,8 @@ TEST_F(GridShownTest, ClickMovesCurrentCellAndReportsMouseCell) {
   EXPECT_EQ(m_grid->Col(), 2);
   EXPECT_EQ(m_grid->MouseRow(), 3);
   EXPECT_EQ(m_grid->MouseCol(), 2);
-  EXPECT_EQ(heard, (std::vector<QString>{"rowcol", "down 1 0 row 3", "up 1", "click"}));
+  EXPECT_EQ(heard, (std::vector<QString>{QStringLiteral("rowcol"), QStringLiteral("down 1 0 row 3"),
+                                         QStringLiteral("up 1"), QStringLiteral("click")}));
 
   // The header and the fixed column report the mouse cell but keep the current cell.
   heard.clear();
@@ -295,13 +307,15 @@ TEST_F(GridShownTest, ClickMovesCurrentCellAndReportsMouseCell) {
   Mouse(*m_grid, QEvent::MouseButtonRelease, other, Qt::RightButton);
   EXPECT_EQ(m_grid->MouseRow(), 4);
   EXPECT_EQ(m_grid->Row(), 3);
-  EXPECT_EQ(heard, (std::vector<QString>{"down 2 1 row 3", "up 2"}));
+  EXPECT_EQ(heard, (std::vector<QString>{QStringLiteral("down 2 1 row 3"), QStringLiteral("up 2")}));
   heard.clear();
   Mouse(*m_grid, QEvent::MouseButtonPress, other, Qt::LeftButton);
   Mouse(*m_grid, QEvent::MouseButtonRelease, other, Qt::LeftButton);
   Mouse(*m_grid, QEvent::MouseButtonDblClick, other, Qt::LeftButton);
   Mouse(*m_grid, QEvent::MouseButtonRelease, other, Qt::LeftButton);
-  EXPECT_EQ(heard, (std::vector<QString>{"rowcol", "down 1 0 row 4", "up 1", "click", "dbl", "up 1"}));
+  EXPECT_EQ(heard,
+            (std::vector<QString>{QStringLiteral("rowcol"), QStringLiteral("down 1 0 row 4"), QStringLiteral("up 1"),
+                                  QStringLiteral("click"), QStringLiteral("dbl"), QStringLiteral("up 1")}));
 }
 
 TEST_F(GridShownTest, HeaderStaysInViewWhenRowsScroll) {
@@ -328,7 +342,7 @@ TEST(GridFilledBeforeShown, FirstDataRowIsBelowTheHeaderAndTheLastInReach) {
   grid->SetFixedRows(1);
   grid->SetFixedCols(0);
   for (int c = 0; c < 5; ++c) grid->SetColWidth(c, 1500);
-  grid->SetTextMatrix(1, 0, "Bewurzelung");
+  grid->SetTextMatrix(1, 0, QStringLiteral("Bewurzelung"));
   grid->SetRedraw(true);
   window.resize(520, 270);
   window.show();
@@ -358,10 +372,10 @@ TEST_F(GridShownTest, KeysMoveAndReportCharacterCodes) {
   Key(*m_grid, Qt::Key_Up);
   Key(*m_grid, Qt::Key_Up);  // nor the header
   EXPECT_EQ(m_grid->Row(), 1);
-  Key(*m_grid, Qt::Key_5, "5");
-  Key(*m_grid, Qt::Key_Comma, ",");
-  Key(*m_grid, Qt::Key_Backspace, "\b");
-  Key(*m_grid, Qt::Key_Return, "\r");
+  Key(*m_grid, Qt::Key_5, QStringLiteral("5"));
+  Key(*m_grid, Qt::Key_Comma, QStringLiteral(","));
+  Key(*m_grid, Qt::Key_Backspace, QStringLiteral("\b"));
+  Key(*m_grid, Qt::Key_Return, QStringLiteral("\r"));
   EXPECT_EQ(presses, (std::vector<int>{53, 44, 8, 13}));
   EXPECT_EQ(downs.size(), 8u);
 }
@@ -370,22 +384,23 @@ TEST_F(GridShownTest, DropFromTreeDeliversSourceIdentity) {
   std::vector<QString> heard;
   DragSource dropped;
   QObject::connect(m_grid, &Grid::DragOver, [&](const DragSource& s, int, int, DragState st) {
-    heard.push_back(s.name + " " + QString::number(static_cast<int>(st)));
+    heard.push_back(s.name + QLatin1Char(' ') + QString::number(static_cast<int>(st)));
   });
   QObject::connect(m_grid, &Grid::DragDrop, [&](const DragSource& s, int x, int y) {
     dropped = s;
-    heard.push_back(QString("drop row %1").arg(m_grid->RowAt(y)) + (m_grid->ColAt(x) == 2 ? " col 2" : ""));
+    heard.push_back(QStringLiteral("drop row %1").arg(m_grid->RowAt(y)) +
+                    (m_grid->ColAt(x) == 2 ? QStringLiteral(" col 2") : QString()));
   });
   const QPoint cell = CellCenter(*m_grid, 2, 2);
   QWidget* under = m_grid->childAt(cell);
   ASSERT_NE(under, nullptr);
-  m_tree->Select("M7");
+  m_tree->Select(QStringLiteral("M7"));
   m_tree->Drag();
   DragController::Over(under, under->mapFrom(m_grid, cell));
   DragController::Drop(under, under->mapFrom(m_grid, cell));
-  EXPECT_EQ(heard, (std::vector<QString>{"trvMaterial 0", "drop row 2 col 2"}));
+  EXPECT_EQ(heard, (std::vector<QString>{QStringLiteral("trvMaterial 0"), QStringLiteral("drop row 2 col 2")}));
   EXPECT_TRUE(dropped.Is(m_tree));
-  EXPECT_EQ(m_tree->SelectedItem(), "M7");
+  EXPECT_EQ(m_tree->SelectedItem(), QStringLiteral("M7"));
 }
 
 // The colours a window gives its cells stay visible under the selection; the current cell shows

@@ -28,11 +28,16 @@ QString Page(const QString& title, const QString& h1, const QString& body) {
 class HelpViewerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    WritePage(dir, "index.htm", Page("Tolvar-Hilfe", QStringLiteral("Übersicht"),
-                                     "<p><a href=\"Abschnitt5.htm\">Stammdaten</a></p>"));
-    WritePage(dir, "Abschnitt5.htm", Page("Hilfe – 5", "5 Stammdaten", "<p>Gewächshaus eins. Gewächshaus zwei.</p>"));
-    WritePage(dir, "Abschnitt10.htm", Page("Hilfe – 10", "10 Über Tolvar", "<p>Version</p>"));
-    WritePage(dir, "Abschnitt5.3.1.htm", Page("5.3.1 Gefäße", "", "<p>Töpfe</p>"));
+    WritePage(dir, "index.htm",
+              Page(QStringLiteral("Tolvar-Hilfe"), QStringLiteral("Übersicht"),
+                   QStringLiteral("<p><a href=\"Abschnitt5.htm\">Stammdaten</a></p>")));
+    WritePage(dir, "Abschnitt5.htm",
+              Page(QStringLiteral("Hilfe – 5"), QStringLiteral("5 Stammdaten"),
+                   QStringLiteral("<p>Gewächshaus eins. Gewächshaus zwei.</p>")));
+    WritePage(dir, "Abschnitt10.htm",
+              Page(QStringLiteral("Hilfe – 10"), QStringLiteral("10 Über Tolvar"), QStringLiteral("<p>Version</p>")));
+    WritePage(dir, "Abschnitt5.3.1.htm",
+              Page(QStringLiteral("5.3.1 Gefäße"), QString(), QStringLiteral("<p>Töpfe</p>")));
     folder = QString::fromStdString(dir.Path());
   }
   void TearDown() override {
@@ -59,65 +64,70 @@ TEST(HelpViewerTitles, PageTitleTakesTheHeadingThenTheTitle) {
 }
 
 TEST(HelpViewerTitles, PagesAreOrderedByIndexThenSectionNumber) {
-  const QStringList pages = {"Abschnitt10.htm", "Abschnitt5.3.1.htm", "Anhang.htm", "Abschnitt5.htm",
-                             "index.htm",       "Abschnitt4.7.htm",   "Abschnitt5.3.htm", "Abschnitt6.1.1.htm"};
-  const QStringList expected = {"index.htm",       "Abschnitt4.7.htm",   "Abschnitt5.htm", "Abschnitt5.3.htm",
-                                "Abschnitt5.3.1.htm", "Abschnitt6.1.1.htm", "Abschnitt10.htm", "Anhang.htm"};
+  const QStringList pages = {QStringLiteral("Abschnitt10.htm"),  QStringLiteral("Abschnitt5.3.1.htm"),
+                             QStringLiteral("Anhang.htm"),       QStringLiteral("Abschnitt5.htm"),
+                             QStringLiteral("index.htm"),        QStringLiteral("Abschnitt4.7.htm"),
+                             QStringLiteral("Abschnitt5.3.htm"), QStringLiteral("Abschnitt6.1.1.htm")};
+  const QStringList expected = {QStringLiteral("index.htm"),          QStringLiteral("Abschnitt4.7.htm"),
+                                QStringLiteral("Abschnitt5.htm"),     QStringLiteral("Abschnitt5.3.htm"),
+                                QStringLiteral("Abschnitt5.3.1.htm"), QStringLiteral("Abschnitt6.1.1.htm"),
+                                QStringLiteral("Abschnitt10.htm"),    QStringLiteral("Anhang.htm")};
   EXPECT_EQ(HelpViewer::OrderedPages(pages), expected);
 }
 
 TEST_F(HelpViewerTest, ShowsAnExistingPageWithTheContentsOfAllPages) {
   HelpViewer& viewer = HelpViewer::Instance();
-  ASSERT_TRUE(viewer.ShowPage(folder, "Abschnitt5.htm"));
+  ASSERT_TRUE(viewer.ShowPage(folder, QStringLiteral("Abschnitt5.htm")));
   EXPECT_TRUE(viewer.isVisible());
   EXPECT_TRUE(viewer.isWindow());
-  EXPECT_EQ(viewer.CurrentPage(), "Abschnitt5.htm");
+  EXPECT_EQ(viewer.CurrentPage(), QStringLiteral("Abschnitt5.htm"));
   EXPECT_EQ(viewer.ContentsPages(),
-            QStringList({"index.htm", "Abschnitt5.htm", "Abschnitt5.3.1.htm", "Abschnitt10.htm"}));
-  EXPECT_EQ(viewer.ContentsTitles(),
-            QStringList({QStringLiteral("Übersicht"), "5 Stammdaten", QStringLiteral("5.3.1 Gefäße"), "10 Über Tolvar"}));
+            QStringList({QStringLiteral("index.htm"), QStringLiteral("Abschnitt5.htm"),
+                         QStringLiteral("Abschnitt5.3.1.htm"), QStringLiteral("Abschnitt10.htm")}));
+  EXPECT_EQ(viewer.ContentsTitles(), QStringList({QStringLiteral("Übersicht"), QStringLiteral("5 Stammdaten"),
+                                                  QStringLiteral("5.3.1 Gefäße"), QStringLiteral("10 Über Tolvar")}));
 }
 
 TEST_F(HelpViewerTest, MissingPageShowsNothingAndKeepsThePageShown) {
   HelpViewer& viewer = HelpViewer::Instance();
-  ASSERT_TRUE(viewer.ShowPage(folder, "Abschnitt10.htm"));
+  ASSERT_TRUE(viewer.ShowPage(folder, QStringLiteral("Abschnitt10.htm")));
   for (const char* page : {"Abschnitt99.htm", "", "Abschnitt.htm"}) {
-    EXPECT_FALSE(viewer.ShowPage(folder, page)) << page;
-    EXPECT_EQ(viewer.CurrentPage(), "Abschnitt10.htm");
+    EXPECT_FALSE(viewer.ShowPage(folder, QLatin1String(page))) << page;
+    EXPECT_EQ(viewer.CurrentPage(), QStringLiteral("Abschnitt10.htm"));
   }
-  EXPECT_FALSE(viewer.ShowPage(folder + "/fehlt", "index.htm"));
+  EXPECT_FALSE(viewer.ShowPage(folder + QStringLiteral("/fehlt"), QStringLiteral("index.htm")));
 }
 
 TEST_F(HelpViewerTest, OneWindowIsReusedAndClosingOnlyHidesIt) {
   HelpViewer& first = HelpViewer::Instance();
-  first.ShowPage(folder, "index.htm");
+  first.ShowPage(folder, QStringLiteral("index.htm"));
   first.close();
   test::ProcessEvents();
   ASSERT_TRUE(HelpViewer::Exists());
   EXPECT_FALSE(first.isVisible());
   HelpViewer& second = HelpViewer::Instance();
   EXPECT_EQ(&first, &second);
-  ASSERT_TRUE(second.ShowPage(folder, "Abschnitt5.htm"));
+  ASSERT_TRUE(second.ShowPage(folder, QStringLiteral("Abschnitt5.htm")));
   EXPECT_TRUE(second.isVisible());
 }
 
 TEST_F(HelpViewerTest, BackAndForwardWalkThePagesShown) {
   HelpViewer& viewer = HelpViewer::Instance();
-  viewer.ShowPage(folder, "index.htm");
-  viewer.ShowPage(folder, "Abschnitt5.htm");
-  viewer.ShowPage(folder, "Abschnitt10.htm");
+  viewer.ShowPage(folder, QStringLiteral("index.htm"));
+  viewer.ShowPage(folder, QStringLiteral("Abschnitt5.htm"));
+  viewer.ShowPage(folder, QStringLiteral("Abschnitt10.htm"));
   ASSERT_TRUE(viewer.CanGoBack());
   viewer.Back();
-  EXPECT_EQ(viewer.CurrentPage(), "Abschnitt5.htm");
+  EXPECT_EQ(viewer.CurrentPage(), QStringLiteral("Abschnitt5.htm"));
   EXPECT_TRUE(viewer.CanGoForward());
   viewer.Forward();
-  EXPECT_EQ(viewer.CurrentPage(), "Abschnitt10.htm");
+  EXPECT_EQ(viewer.CurrentPage(), QStringLiteral("Abschnitt10.htm"));
   EXPECT_FALSE(viewer.CanGoForward());
 }
 
 TEST_F(HelpViewerTest, FindNextWalksTheMatchesAndWrapsAround) {
   HelpViewer& viewer = HelpViewer::Instance();
-  ASSERT_TRUE(viewer.ShowPage(folder, "Abschnitt5.htm"));
+  ASSERT_TRUE(viewer.ShowPage(folder, QStringLiteral("Abschnitt5.htm")));
   auto* browser = viewer.findChild<QTextBrowser*>();
   ASSERT_NE(browser, nullptr);
   // Two matches; the third search starts again at the top.

@@ -17,29 +17,29 @@ QPixmap Filled(Qt::GlobalColor color) {
 
 TEST(ImageListTest, AddsPicturesByKeyAndRefusesBadAdds) {
   ImageList images;
-  EXPECT_TRUE(images.Add("closed", Filled(Qt::red)));
-  EXPECT_TRUE(images.Add("open", Filled(Qt::green)));
+  EXPECT_TRUE(images.Add(QStringLiteral("closed"), Filled(Qt::red)));
+  EXPECT_TRUE(images.Add(QStringLiteral("open"), Filled(Qt::green)));
 
   // Each refused add leaves the list as it was.
-  EXPECT_FALSE(images.Add("closed", Filled(Qt::blue)));  // duplicate key
-  EXPECT_FALSE(images.Add("", Filled(Qt::blue)));        // no key
-  EXPECT_FALSE(images.Add("empty", QPixmap()));          // no picture
+  EXPECT_FALSE(images.Add(QStringLiteral("closed"), Filled(Qt::blue)));  // duplicate key
+  EXPECT_FALSE(images.Add(QString(), Filled(Qt::blue)));                 // no key
+  EXPECT_FALSE(images.Add(QStringLiteral("empty"), QPixmap()));          // no picture
 
   EXPECT_EQ(images.Count(), 2);
-  EXPECT_EQ(images.Keys(), QStringList({"closed", "open"}));
-  EXPECT_TRUE(images.Has("open"));
-  EXPECT_EQ(images.Picture("closed").toImage().pixelColor(0, 0), QColor(Qt::red));
-  EXPECT_FALSE(images.Icon("open").isNull());
+  EXPECT_EQ(images.Keys(), QStringList({QStringLiteral("closed"), QStringLiteral("open")}));
+  EXPECT_TRUE(images.Has(QStringLiteral("open")));
+  EXPECT_EQ(images.Picture(QStringLiteral("closed")).toImage().pixelColor(0, 0), QColor(Qt::red));
+  EXPECT_FALSE(images.Icon(QStringLiteral("open")).isNull());
 
   images.Clear();
   EXPECT_EQ(images.Count(), 0);
-  EXPECT_FALSE(images.Has("open"));
+  EXPECT_FALSE(images.Has(QStringLiteral("open")));
 }
 
 TEST(ImageListTest, MissingKeyGivesNoPicture) {
   ImageList images;
-  images.Add("open", Filled(Qt::green));
-  for (const QString key : {"Open", "closed", ""}) {
+  images.Add(QStringLiteral("open"), Filled(Qt::green));
+  for (const QString& key : {QStringLiteral("Open"), QStringLiteral("closed"), QString()}) {
     SCOPED_TRACE(key.toStdString());
     EXPECT_FALSE(images.Has(key));
     EXPECT_TRUE(images.Picture(key).isNull());
@@ -63,31 +63,32 @@ class ImageListFiles : public ::testing::Test {
 };
 
 TEST_F(ImageListFiles, AddsFromFileAndRefusesUnreadableFiles) {
-  SavePng("open.png", Qt::green);
-  SaveText("kaputt.png", "no picture in here");
+  SavePng(QStringLiteral("open.png"), Qt::green);
+  SaveText(QStringLiteral("kaputt.png"), "no picture in here");
   ImageList images;
-  EXPECT_TRUE(images.Add("open", Path("open.png")));
-  EXPECT_FALSE(images.Add("missing", Path("missing.png")));
-  EXPECT_FALSE(images.Add("kaputt", Path("kaputt.png")));
-  EXPECT_EQ(images.Keys(), QStringList({"open"}));
-  EXPECT_EQ(images.Picture("open").size(), QSize(16, 16));
+  EXPECT_TRUE(images.Add(QStringLiteral("open"), Path(QStringLiteral("open.png"))));
+  EXPECT_FALSE(images.Add(QStringLiteral("missing"), Path(QStringLiteral("missing.png"))));
+  EXPECT_FALSE(images.Add(QStringLiteral("kaputt"), Path(QStringLiteral("kaputt.png"))));
+  EXPECT_EQ(images.Keys(), QStringList({QStringLiteral("open")}));
+  EXPECT_EQ(images.Picture(QStringLiteral("open")).size(), QSize(16, 16));
 }
 
 TEST_F(ImageListFiles, LoadsFolderOfPngsByFileStem) {
-  SavePng("open.png", Qt::green);
-  SavePng("closed.png", Qt::red);
-  SavePng("drag-standort.png", Qt::blue);
-  SaveText("kaputt.png", "no picture in here");
-  SaveText("liesmich.txt", "text");
+  SavePng(QStringLiteral("open.png"), Qt::green);
+  SavePng(QStringLiteral("closed.png"), Qt::red);
+  SavePng(QStringLiteral("drag-standort.png"), Qt::blue);
+  SaveText(QStringLiteral("kaputt.png"), "no picture in here");
+  SaveText(QStringLiteral("liesmich.txt"), "text");
   ImageList images;
-  images.Add("open", Filled(Qt::yellow));  // already present: kept, not replaced
+  images.Add(QStringLiteral("open"), Filled(Qt::yellow));  // already present: kept, not replaced
 
   EXPECT_EQ(images.LoadFolder(m_dir.path()), 2);
-  EXPECT_EQ(images.Keys(), QStringList({"open", "closed", "drag-standort"}));
-  EXPECT_EQ(images.Picture("open").toImage().pixelColor(0, 0), QColor(Qt::yellow));
-  EXPECT_EQ(images.Picture("drag-standort").toImage().pixelColor(0, 0), QColor(Qt::blue));
+  EXPECT_EQ(images.Keys(),
+            QStringList({QStringLiteral("open"), QStringLiteral("closed"), QStringLiteral("drag-standort")}));
+  EXPECT_EQ(images.Picture(QStringLiteral("open")).toImage().pixelColor(0, 0), QColor(Qt::yellow));
+  EXPECT_EQ(images.Picture(QStringLiteral("drag-standort")).toImage().pixelColor(0, 0), QColor(Qt::blue));
 
-  EXPECT_EQ(images.LoadFolder(Path("fehlt")), 0);
+  EXPECT_EQ(images.LoadFolder(Path(QStringLiteral("fehlt"))), 0);
   EXPECT_EQ(images.LoadFolder(QString()), 0);
   EXPECT_EQ(images.Count(), 3);
 }

@@ -24,11 +24,11 @@ class Recorder : public QObject {
     const QString name = watched->objectName();
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
       const auto* focus = static_cast<QFocusEvent*>(event);
-      heard << QString("%1 %2 %3")
-                   .arg(name, event->type() == QEvent::FocusIn ? "in" : "out")
+      heard << QStringLiteral("%1 %2 %3")
+                   .arg(name, event->type() == QEvent::FocusIn ? QStringLiteral("in") : QStringLiteral("out"))
                    .arg(static_cast<int>(focus->reason()));
     } else if (event->type() == QEvent::KeyPress) {
-      heard << QString("%1 key %2").arg(name).arg(static_cast<QKeyEvent*>(event)->key());
+      heard << QStringLiteral("%1 key %2").arg(name).arg(static_cast<QKeyEvent*>(event)->key());
     }
     return false;
   }
@@ -46,10 +46,10 @@ class InputHelpersTest : public ::testing::Test {
     first->setObjectName("first");
     second->setObjectName("second");
     button->setObjectName("button");
-    tree->Add("", "R", "Wurzel");
-    tree->Add("R", "A", "Erster");
-    tree->Add("R", "B", "Zweiter");
-    tree->SetExpanded("R", true);
+    tree->Add(QString(), QStringLiteral("R"), QStringLiteral("Wurzel"));
+    tree->Add(QStringLiteral("R"), QStringLiteral("A"), QStringLiteral("Erster"));
+    tree->Add(QStringLiteral("R"), QStringLiteral("B"), QStringLiteral("Zweiter"));
+    tree->SetExpanded(QStringLiteral("R"), true);
     first->installEventFilter(&recorder);
     second->installEventFilter(&recorder);
     window.setGeometry(50, 50, 300, 400);
@@ -61,7 +61,7 @@ class InputHelpersTest : public ::testing::Test {
   QWidget window;
   QLineEdit* first = new QLineEdit;
   QLineEdit* second = new QLineEdit;
-  QPushButton* button = new QPushButton("Los");
+  QPushButton* button = new QPushButton(QStringLiteral("Los"));
   ui::KeyedTree* tree = new ui::KeyedTree;
   Recorder recorder;
 };
@@ -73,20 +73,21 @@ TEST_F(InputHelpersTest, FocusMovesWithTheirReasons) {
   EXPECT_EQ(FocusWidget(), first);
   ASSERT_TRUE(FocusByClick(second));
   // The filters see Tab, and Shift then Backtab, before the focus moves.
-  const QString expected = QString("first key %1|first out 1|second in 1|second key %2|second key %3|second out 2|"
-                                   "first in 2|first out 0|second in 0")
+  const QString expected = QStringLiteral(
+                               "first key %1|first out 1|second in 1|second key %2|second key %3|second out 2|"
+                               "first in 2|first out 0|second in 0")
                                .arg(Qt::Key_Tab)
                                .arg(Qt::Key_Shift)
                                .arg(Qt::Key_Backtab);
-  EXPECT_EQ(recorder.heard.join('|').toStdString(), expected.toStdString());
+  EXPECT_EQ(recorder.heard.join(QLatin1Char('|')).toStdString(), expected.toStdString());
 }
 
 TEST_F(InputHelpersTest, KeysAndTypingGoThroughTheFilters) {
-  ASSERT_TRUE(TypeInto(second, "Bäume 12,5"));
-  EXPECT_EQ(second->text(), "Bäume 12,5");
-  ASSERT_TRUE(TypeInto(second, ""));
-  EXPECT_EQ(second->text(), "");
-  EXPECT_TRUE(recorder.heard.contains(QString("second key %1").arg(Qt::Key_Adiaeresis)));
+  ASSERT_TRUE(TypeInto(second, QStringLiteral("Bäume 12,5")));
+  EXPECT_EQ(second->text(), QStringLiteral("Bäume 12,5"));
+  ASSERT_TRUE(TypeInto(second, QString()));
+  EXPECT_EQ(second->text(), QString());
+  EXPECT_TRUE(recorder.heard.contains(QStringLiteral("second key %1").arg(Qt::Key_Adiaeresis)));
   int clicks = 0;
   QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
   ASSERT_TRUE(Click(button));
@@ -98,32 +99,34 @@ TEST_F(InputHelpersTest, KeysAndTypingGoThroughTheFilters) {
 
 TEST_F(InputHelpersTest, TreeNodesAreHitByTheMouse) {
   QStringList heard;
-  QObject::connect(tree, &ui::KeyedTree::NodeClick, [&](const QString& key) { heard << "node " + key; });
-  QObject::connect(tree, &ui::KeyedTree::MouseDown,
-                   [&](int pressed, int, int x, int y) { heard << QString("down %1 %2").arg(pressed).arg(tree->HitTest({x, y})); });
-  ASSERT_TRUE(ClickNode(tree, "B"));
-  EXPECT_EQ(tree->SelectedItem(), "B");
-  ASSERT_TRUE(RightClickNode(tree, "A"));
+  QObject::connect(tree, &ui::KeyedTree::NodeClick,
+                   [&](const QString& key) { heard << QStringLiteral("node ") + key; });
+  QObject::connect(tree, &ui::KeyedTree::MouseDown, [&](int pressed, int, int x, int y) {
+    heard << QStringLiteral("down %1 %2").arg(pressed).arg(tree->HitTest({x, y}));
+  });
+  ASSERT_TRUE(ClickNode(tree, QStringLiteral("B")));
+  EXPECT_EQ(tree->SelectedItem(), QStringLiteral("B"));
+  ASSERT_TRUE(RightClickNode(tree, QStringLiteral("A")));
   ASSERT_TRUE(ClickTreeSpace(tree, Qt::RightButton));
-  EXPECT_EQ(heard.join('|').toStdString(), "down 1 B|node B|down 2 A|down 2 ");
-  EXPECT_NONFATAL_FAILURE(ClickNode(tree, "X"), "node \"X\" is missing");
+  EXPECT_EQ(heard.join(QLatin1Char('|')).toStdString(), "down 1 B|node B|down 2 A|down 2 ");
+  EXPECT_NONFATAL_FAILURE(ClickNode(tree, QStringLiteral("X")), "node \"X\" is missing");
 }
 
 TEST_F(InputHelpersTest, MenuCommandsRefuseWhatCannotBeChosen) {
   QMenu menu(&window);
   int runs = 0;
-  QAction* neu = menu.addAction("&Neu", [&] { ++runs; });
+  QAction* neu = menu.addAction(QStringLiteral("&Neu"), [&] { ++runs; });
   neu->setObjectName("mnuNeu");
-  QAction* aus = menu.addAction("Aus", [&] { ++runs; });
+  QAction* aus = menu.addAction(QStringLiteral("Aus"), [&] { ++runs; });
   aus->setEnabled(false);
-  ASSERT_TRUE(TriggerCommand(&window, "Neu"));
-  ASSERT_TRUE(TriggerCommand(&window, "mnuNeu"));
+  ASSERT_TRUE(TriggerCommand(&window, QStringLiteral("Neu")));
+  ASSERT_TRUE(TriggerCommand(&window, QStringLiteral("mnuNeu")));
   menu.popup(window.mapToGlobal(QPoint(10, 10)));
   ASSERT_TRUE(TriggerCommand(neu));
   EXPECT_FALSE(menu.isVisible());
   EXPECT_EQ(runs, 3);
-  EXPECT_NONFATAL_FAILURE(TriggerCommand(&window, "Aus"), "is disabled");
-  EXPECT_NONFATAL_FAILURE(TriggerCommand(&window, "Fehlt"), "not found");
+  EXPECT_NONFATAL_FAILURE(TriggerCommand(&window, QStringLiteral("Aus")), "is disabled");
+  EXPECT_NONFATAL_FAILURE(TriggerCommand(&window, QStringLiteral("Fehlt")), "not found");
   EXPECT_EQ(runs, 3);
 }
 

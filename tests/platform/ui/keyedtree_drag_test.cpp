@@ -48,10 +48,10 @@ class KeyedTreeMouseTest : public ::testing::Test {
     layout->addWidget(m_left);
     layout->addWidget(m_right);
     for (KeyedTree* tree : {m_left, m_right}) {
-      const QString p = tree == m_left ? "K" : "M";
-      tree->Add("", p, "Wurzel " + p);
-      tree->Add(p, p + "1", "Gruppe " + p + "1");
-      tree->Add(p, p + "2", "Gruppe " + p + "2");
+      const QString p = tree == m_left ? QStringLiteral("K") : QStringLiteral("M");
+      tree->Add(QString(), p, QStringLiteral("Wurzel ") + p);
+      tree->Add(p, p + QStringLiteral("1"), QStringLiteral("Gruppe ") + p + QStringLiteral("1"));
+      tree->Add(p, p + QStringLiteral("2"), QStringLiteral("Gruppe ") + p + QStringLiteral("2"));
       tree->SetExpanded(p, true);
     }
     m_window.setGeometry(100, 100, 500, 300);
@@ -63,18 +63,18 @@ class KeyedTreeMouseTest : public ::testing::Test {
 
   void Listen(KeyedTree& tree) {
     QObject::connect(&tree, &KeyedTree::MouseDown, [this](int b, int s, int x, int y) {
-      m_heard.push_back({"down", b, s, {x, y}});
+      m_heard.push_back({QStringLiteral("down"), b, s, {x, y}});
     });
     QObject::connect(&tree, &KeyedTree::MouseUp, [this](int b, int s, int x, int y) {
-      m_heard.push_back({"up", b, s, {x, y}});
+      m_heard.push_back({QStringLiteral("up"), b, s, {x, y}});
     });
     QObject::connect(&tree, &KeyedTree::NodeClick, [this](const QString& k) {
-      m_heard.push_back({"node:" + k, 0, 0, {}});
+      m_heard.push_back({QStringLiteral("node:") + k, 0, 0, {}});
     });
-    QObject::connect(&tree, &KeyedTree::Click, [this] { m_heard.push_back({"click", 0, 0, {}}); });
-    QObject::connect(&tree, &KeyedTree::DblClick, [this] { m_heard.push_back({"dbl", 0, 0, {}}); });
+    QObject::connect(&tree, &KeyedTree::Click, [this] { m_heard.push_back({QStringLiteral("click"), 0, 0, {}}); });
+    QObject::connect(&tree, &KeyedTree::DblClick, [this] { m_heard.push_back({QStringLiteral("dbl"), 0, 0, {}}); });
     QObject::connect(&tree, &KeyedTree::KeyUp, [this](int k, int s) {
-      m_heard.push_back({"key", k, s, {}});
+      m_heard.push_back({QStringLiteral("key"), k, s, {}});
     });
   }
   QStringList What() const {
@@ -95,34 +95,36 @@ class KeyedTreeMouseTest : public ::testing::Test {
 };
 
 TEST_F(KeyedTreeMouseTest, HitTestFindsNodeUnderPointOrNone) {
-  for (const char* key : {"K", "K1", "K2"}) {
+  for (const QString& key : {QStringLiteral("K"), QStringLiteral("K1"), QStringLiteral("K2")}) {
     EXPECT_EQ(m_left->HitTest(Center(*m_left, key)), key);
   }
-  const QRect last = m_left->NodeRect("K2");
-  EXPECT_EQ(m_left->HitTest(QPoint(last.center().x(), last.bottom() + 40)), "");  // below the rows
-  EXPECT_EQ(m_left->HitTest(QPoint(-5, last.center().y())), "");  // outside the control
-  m_left->SetExpanded("K", false);
-  EXPECT_TRUE(m_left->NodeRect("K1").isEmpty());  // hidden below a collapsed node
-  EXPECT_EQ(m_left->HitTest(last.center()), "");
+  const QRect last = m_left->NodeRect(QStringLiteral("K2"));
+  EXPECT_EQ(m_left->HitTest(QPoint(last.center().x(), last.bottom() + 40)), QString());  // below the rows
+  EXPECT_EQ(m_left->HitTest(QPoint(-5, last.center().y())), QString());                  // outside the control
+  m_left->SetExpanded(QStringLiteral("K"), false);
+  EXPECT_TRUE(m_left->NodeRect(QStringLiteral("K1")).isEmpty());  // hidden below a collapsed node
+  EXPECT_EQ(m_left->HitTest(last.center()), QString());
 }
 
 TEST_F(KeyedTreeMouseTest, LeftAndRightPressSelect) {
-  const QPoint k1 = Center(*m_left, "K1");
-  const QPoint k2 = Center(*m_left, "K2");
+  const QPoint k1 = Center(*m_left, QStringLiteral("K1"));
+  const QPoint k2 = Center(*m_left, QStringLiteral("K2"));
   Mouse(*m_left, QEvent::MouseButtonPress, k1, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
-  EXPECT_EQ(m_left->SelectedItem(), "K1");
+  EXPECT_EQ(m_left->SelectedItem(), QStringLiteral("K1"));
   Mouse(*m_left, QEvent::MouseButtonRelease, k1, Qt::LeftButton, Qt::NoButton);
   Mouse(*m_left, QEvent::MouseButtonPress, k2, Qt::RightButton, Qt::RightButton,
         Qt::ControlModifier);
   Mouse(*m_left, QEvent::MouseButtonRelease, k2, Qt::RightButton, Qt::NoButton);
-  EXPECT_EQ(m_left->SelectedItem(), "K2");
+  EXPECT_EQ(m_left->SelectedItem(), QStringLiteral("K2"));
   // Ctrl on a left press never toggles the selection away.
   Mouse(*m_left, QEvent::MouseButtonPress, k1, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
   Mouse(*m_left, QEvent::MouseButtonRelease, k1, Qt::LeftButton, Qt::NoButton);
-  EXPECT_EQ(m_left->SelectedItem(), "K1");
+  EXPECT_EQ(m_left->SelectedItem(), QStringLiteral("K1"));
 
-  EXPECT_EQ(What(), QStringList({"down", "up", "node:K1", "click", "down", "up", "down", "up",
-                                 "node:K1", "click"}));
+  EXPECT_EQ(What(),
+            QStringList({QStringLiteral("down"), QStringLiteral("up"), QStringLiteral("node:K1"),
+                         QStringLiteral("click"), QStringLiteral("down"), QStringLiteral("up"), QStringLiteral("down"),
+                         QStringLiteral("up"), QStringLiteral("node:K1"), QStringLiteral("click")}));
   ASSERT_GE(m_heard.size(), 6u);
   EXPECT_EQ(m_heard[0].button, 1);
   EXPECT_EQ(m_heard[0].shift, 1);
@@ -133,39 +135,40 @@ TEST_F(KeyedTreeMouseTest, LeftAndRightPressSelect) {
 }
 
 TEST_F(KeyedTreeMouseTest, ClickOnFreeSpaceKeepsSelectionAndRaisesNoNodeClick) {
-  m_left->Select("K2");
-  const QRect last = m_left->NodeRect("K2");
+  m_left->Select(QStringLiteral("K2"));
+  const QRect last = m_left->NodeRect(QStringLiteral("K2"));
   const QPoint free(last.center().x(), last.bottom() + 40);
   Mouse(*m_left, QEvent::MouseButtonPress, free, Qt::LeftButton, Qt::LeftButton);
   Mouse(*m_left, QEvent::MouseButtonRelease, free, Qt::LeftButton, Qt::NoButton);
-  EXPECT_EQ(m_left->SelectedItem(), "K2");
-  EXPECT_EQ(What(), QStringList({"down", "up", "click"}));
+  EXPECT_EQ(m_left->SelectedItem(), QStringLiteral("K2"));
+  EXPECT_EQ(What(), QStringList({QStringLiteral("down"), QStringLiteral("up"), QStringLiteral("click")}));
 }
 
 TEST_F(KeyedTreeMouseTest, MovingWithButtonHeldNeverMovesSelection) {
   QList<int> moves;
   QObject::connect(m_left, &KeyedTree::MouseMove,
                    [&moves](int buttons, int, int, int) { moves << buttons; });
-  Mouse(*m_left, QEvent::MouseButtonPress, Center(*m_left, "K1"), Qt::LeftButton, Qt::LeftButton);
-  Mouse(*m_left, QEvent::MouseMove, Center(*m_left, "K2"), Qt::NoButton,
+  Mouse(*m_left, QEvent::MouseButtonPress, Center(*m_left, QStringLiteral("K1")), Qt::LeftButton, Qt::LeftButton);
+  Mouse(*m_left, QEvent::MouseMove, Center(*m_left, QStringLiteral("K2")), Qt::NoButton,
         Qt::LeftButton | Qt::RightButton);
-  Mouse(*m_left, QEvent::MouseMove, Center(*m_left, "K2"), Qt::NoButton, Qt::LeftButton);
-  EXPECT_EQ(m_left->SelectedItem(), "K1");
+  Mouse(*m_left, QEvent::MouseMove, Center(*m_left, QStringLiteral("K2")), Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(m_left->SelectedItem(), QStringLiteral("K1"));
   EXPECT_EQ(moves, QList<int>({3, 1}));
 }
 
 TEST_F(KeyedTreeMouseTest, DoubleClickRaisesDblClickAndTogglesNode) {
-  const QPoint root = Center(*m_left, "K");
+  const QPoint root = Center(*m_left, QStringLiteral("K"));
   Mouse(*m_left, QEvent::MouseButtonPress, root, Qt::LeftButton, Qt::LeftButton);
   Mouse(*m_left, QEvent::MouseButtonRelease, root, Qt::LeftButton, Qt::NoButton);
   Mouse(*m_left, QEvent::MouseButtonDblClick, root, Qt::LeftButton, Qt::LeftButton);
   Mouse(*m_left, QEvent::MouseButtonRelease, root, Qt::LeftButton, Qt::NoButton);
-  EXPECT_EQ(What(), QStringList({"down", "up", "node:K", "click", "dbl", "up"}));
-  EXPECT_FALSE(m_left->Expanded("K"));
+  EXPECT_EQ(What(), QStringList({QStringLiteral("down"), QStringLiteral("up"), QStringLiteral("node:K"),
+                                 QStringLiteral("click"), QStringLiteral("dbl"), QStringLiteral("up")}));
+  EXPECT_FALSE(m_left->Expanded(QStringLiteral("K")));
 }
 
 TEST_F(KeyedTreeMouseTest, KeyUpReportsKeyAndShiftButNotAutoRepeat) {
-  m_left->Select("K1");
+  m_left->Select(QStringLiteral("K1"));
   QWidget* view = m_left->findChild<QTreeWidget*>();
   QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
   QApplication::sendEvent(view, &press);
@@ -173,8 +176,8 @@ TEST_F(KeyedTreeMouseTest, KeyUpReportsKeyAndShiftButNotAutoRepeat) {
   QApplication::sendEvent(view, &repeat);
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Down, Qt::ShiftModifier);
   QApplication::sendEvent(view, &release);
-  EXPECT_EQ(m_left->SelectedItem(), "K2");  // the arrow key moved the selection
-  ASSERT_EQ(What(), QStringList({"key"}));
+  EXPECT_EQ(m_left->SelectedItem(), QStringLiteral("K2"));  // the arrow key moved the selection
+  ASSERT_EQ(What(), QStringList({QStringLiteral("key")}));
   EXPECT_EQ(m_heard[0].button, Qt::Key_Down);
   EXPECT_EQ(m_heard[0].shift, 1);
 }
@@ -187,13 +190,13 @@ struct DragLog {
     QObject::connect(&tree, &KeyedTree::DragOver,
                      [this, &tree](const DragSource& s, int x, int y, DragState st) {
                        static const char* const states[] = {"enter", "leave", "over"};
-                       lines << tree.objectName() + " " + states[static_cast<int>(st)] + " " +
-                                    s.name + " " + tree.HitTest({x, y});
+                       lines << tree.objectName() + QLatin1Char(' ') + QLatin1String(states[static_cast<int>(st)]) +
+                                    QLatin1Char(' ') + s.name + QLatin1Char(' ') + tree.HitTest({x, y});
                        sources.push_back(s);
                      });
     QObject::connect(&tree, &KeyedTree::DragDrop, [this, &tree](const DragSource& s, int x, int y) {
-      lines << tree.objectName() + " drop " + s.name + " " + tree.HitTest({x, y}) +
-                   (DragController::Active() ? " still active" : "");
+      lines << tree.objectName() + QStringLiteral(" drop ") + s.name + QLatin1Char(' ') + tree.HitTest({x, y}) +
+                   (DragController::Active() ? QStringLiteral(" still active") : QString());
       sources.push_back(s);
     });
   }
@@ -203,29 +206,29 @@ TEST_F(KeyedTreeMouseTest, SimulatedDragDeliversOverAndDropWithSourceIdentity) {
   DragLog log;
   log.Listen(*m_left);
   log.Listen(*m_right);
-  DragController::Over(m_right, Center(*m_right, "M1"));  // no drag yet: nobody hears it
+  DragController::Over(m_right, Center(*m_right, QStringLiteral("M1")));  // no drag yet: nobody hears it
   EXPECT_TRUE(log.lines.isEmpty());
 
   m_left->SetDragIcon(QPixmap(16, 16));
   m_left->Drag();
   EXPECT_TRUE(DragController::Active());
-  DragController::Over(m_right, Center(*m_right, "M1"));
-  DragController::Over(m_right, Center(*m_right, "M2"));
-  DragController::Over(m_left, Center(*m_left, "K2"));
+  DragController::Over(m_right, Center(*m_right, QStringLiteral("M1")));
+  DragController::Over(m_right, Center(*m_right, QStringLiteral("M2")));
+  DragController::Over(m_left, Center(*m_left, QStringLiteral("K2")));
   DragController::Over(&m_window, QPoint(1, 1));  // a widget that is no drop target
-  DragController::Over(m_right, Center(*m_right, "M2"));
-  DragController::Drop(m_right, Center(*m_right, "M2"));
+  DragController::Over(m_right, Center(*m_right, QStringLiteral("M2")));
+  DragController::Drop(m_right, Center(*m_right, QStringLiteral("M2")));
   EXPECT_FALSE(DragController::Active());
-  DragController::Drop(m_right, Center(*m_right, "M2"));  // over: no second drop
+  DragController::Drop(m_right, Center(*m_right, QStringLiteral("M2")));  // over: no second drop
 
   EXPECT_EQ(log.lines, QStringList({
-                           "trvMaterial enter trvKulturen M1",
-                           "trvMaterial over trvKulturen M2",
-                           "trvMaterial leave trvKulturen M2",  // the last point inside
-                           "trvKulturen enter trvKulturen K2",
-                           "trvKulturen leave trvKulturen K2",
-                           "trvMaterial enter trvKulturen M2",
-                           "trvMaterial drop trvKulturen M2",
+                           QStringLiteral("trvMaterial enter trvKulturen M1"),
+                           QStringLiteral("trvMaterial over trvKulturen M2"),
+                           QStringLiteral("trvMaterial leave trvKulturen M2"),  // the last point inside
+                           QStringLiteral("trvKulturen enter trvKulturen K2"),
+                           QStringLiteral("trvKulturen leave trvKulturen K2"),
+                           QStringLiteral("trvMaterial enter trvKulturen M2"),
+                           QStringLiteral("trvMaterial drop trvKulturen M2"),
                        }));
   for (const DragSource& source : log.sources) {
     EXPECT_TRUE(source.Is(m_left));
@@ -254,7 +257,11 @@ TEST_F(KeyedTreeMouseTest, AnyWidgetCanBeADropTargetAndSeesDestroyedSource) {
   cell.move(10, 20);
   QStringList heard;
   QObject::connect(target, &DropTarget::DragDrop, [&heard](const DragSource& s, int x, int y) {
-    heard << QString("%1 %2 %3,%4").arg(s.name).arg(s.control ? "lebt" : "weg").arg(x).arg(y);
+    heard << QStringLiteral("%1 %2 %3,%4")
+                 .arg(s.name)
+                 .arg(s.control ? QStringLiteral("lebt") : QStringLiteral("weg"))
+                 .arg(x)
+                 .arg(y);
   });
   auto* source = new KeyedTree(&m_window);
   source->setObjectName("trvStandort");
@@ -262,7 +269,7 @@ TEST_F(KeyedTreeMouseTest, AnyWidgetCanBeADropTargetAndSeesDestroyedSource) {
   delete source;
   DragController::Drop(&cell,
                        QPoint(1, 2));  // a child of the target: position in the target's terms
-  EXPECT_EQ(heard, QStringList({"trvStandort weg 11,22"}));
+  EXPECT_EQ(heard, QStringList({QStringLiteral("trvStandort weg 11,22")}));
 }
 
 TEST_F(KeyedTreeMouseTest, SourceFormIsTheMdiChildsWindow) {
@@ -273,7 +280,7 @@ TEST_F(KeyedTreeMouseTest, SourceFormIsTheMdiChildsWindow) {
   area.addSubWindow(form);
   tree->Drag();
   EXPECT_EQ(DragController::Source().form, form);
-  EXPECT_EQ(DragController::Source().name, "");  // the window names its controls
+  EXPECT_EQ(DragController::Source().name, QString());  // the window names its controls
 }
 
 TEST_F(KeyedTreeMouseTest, MouseDragFromOneTreeDropsOnTheOther) {
@@ -283,8 +290,8 @@ TEST_F(KeyedTreeMouseTest, MouseDragFromOneTreeDropsOnTheOther) {
   });
   DragLog log;
   log.Listen(*m_right);
-  const QPoint from = Center(*m_left, "K1");
-  const QPoint over = m_right->mapToGlobal(Center(*m_right, "M2"));
+  const QPoint from = Center(*m_left, QStringLiteral("K1"));
+  const QPoint over = m_right->mapToGlobal(Center(*m_right, QStringLiteral("M2")));
 
   Mouse(*m_left, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
   Mouse(*m_left, QEvent::MouseMove, from + QPoint(8, 0), Qt::NoButton, Qt::LeftButton);
@@ -296,10 +303,10 @@ TEST_F(KeyedTreeMouseTest, MouseDragFromOneTreeDropsOnTheOther) {
         &over);
 
   EXPECT_FALSE(DragController::Active());
-  EXPECT_EQ(log.lines,
-            QStringList({"trvMaterial enter trvKulturen M2", "trvMaterial drop trvKulturen M2"}));
+  EXPECT_EQ(log.lines, QStringList({QStringLiteral("trvMaterial enter trvKulturen M2"),
+                                    QStringLiteral("trvMaterial drop trvKulturen M2")}));
   EXPECT_TRUE(m_heard.empty());  // the dragged tree heard neither moves nor a click
-  EXPECT_EQ(m_left->SelectedItem(), "K1");
+  EXPECT_EQ(m_left->SelectedItem(), QStringLiteral("K1"));
 }
 
 }  // namespace

@@ -76,12 +76,12 @@ TEST_F(KeyFilterTest, NumericBoxKeepsEditingKeysAndRefusesPaste) {
   txtMenge.setText(QStringLiteral("12"));
   txtMenge.setCursorPosition(0);
   press(&txtMenge, Qt::Key_Delete, QString());
-  EXPECT_EQ(txtMenge.text(), "2");
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("2"));
   press(&txtMenge, Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier);  // select all
-  EXPECT_EQ(txtMenge.selectedText(), "2");
+  EXPECT_EQ(txtMenge.selectedText(), QStringLiteral("2"));
   EXPECT_EQ(prompts->beeps(), 0);
   press(&txtMenge, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
-  EXPECT_EQ(txtMenge.text(), "2");
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("2"));
   EXPECT_EQ(prompts->beeps(), 1);
 }
 
@@ -93,7 +93,7 @@ TEST_F(KeyFilterTest, EnterMovesTheFocusOn) {
     txtMenge.setText(QStringLiteral("5"));
     EXPECT_TRUE(press(&txtMenge, enter, QStringLiteral("\r")));
     EXPECT_EQ(window.focusWidget(), &txtPreis);
-    EXPECT_EQ(txtMenge.text(), "5");
+    EXPECT_EQ(txtMenge.text(), QStringLiteral("5"));
     EXPECT_EQ(prompts->beeps(), 0);
   }
 }
@@ -102,7 +102,7 @@ TEST_F(KeyFilterTest, EnterMovesOnAloneLeavesOtherKeys) {
   InstallEnterMovesOn(&before);
   before.setFocus();
   press(&before, Qt::Key_A, QStringLiteral("a"));
-  EXPECT_EQ(before.text(), "a");
+  EXPECT_EQ(before.text(), QStringLiteral("a"));
   press(&before, Qt::Key_Return, QStringLiteral("\r"));
   EXPECT_EQ(window.focusWidget(), &txtMenge);
   EXPECT_EQ(prompts->beeps(), 0);

@@ -91,12 +91,13 @@ TEST_F(MainFormTest, ChildrenLiveInTheMdiAreaAndActivateOnShowAndSwitch) {
   frmKind1::instanz().Show();
   EXPECT_EQ(frmKind1::instanz().Frame()->parentWidget(), main.mdiArea()->viewport());
   frmKind2::instanz().Show();
-  EXPECT_EQ(takeLog(), (Events{"mdiHaupt.Load", "frmKind1.Activate", "frmKind2.Activate"}));
-  EXPECT_EQ(Forms::ActiveChildName(), "frmKind2");
+  EXPECT_EQ(takeLog(), (Events{QStringLiteral("mdiHaupt.Load"), QStringLiteral("frmKind1.Activate"),
+                               QStringLiteral("frmKind2.Activate")}));
+  EXPECT_EQ(Forms::ActiveChildName(), QStringLiteral("frmKind2"));
 
   main.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(frmKind1::instanz().Frame()));
-  EXPECT_EQ(takeLog(), (Events{"frmKind1.Activate"}));
-  EXPECT_EQ(Forms::ActiveChildName(), "frmKind1");
+  EXPECT_EQ(takeLog(), (Events{QStringLiteral("frmKind1.Activate")}));
+  EXPECT_EQ(Forms::ActiveChildName(), QStringLiteral("frmKind1"));
 }
 
 TEST_F(MainFormTest, ActivateFiresWhenReturningFromAnotherWindowOfTheProgramOnly) {
@@ -106,11 +107,12 @@ TEST_F(MainFormTest, ActivateFiresWhenReturningFromAnotherWindowOfTheProgramOnly
   frmKind1::instanz().Show();
   frmWerkzeug::instanz().Show();
   Activate(&frmWerkzeug::instanz());
-  EXPECT_EQ(takeLog(), (Events{"mdiHaupt.Load", "frmKind1.Activate", "frmWerkzeug.Activate"}));
+  EXPECT_EQ(takeLog(), (Events{QStringLiteral("mdiHaupt.Load"), QStringLiteral("frmKind1.Activate"),
+                               QStringLiteral("frmWerkzeug.Activate")}));
 
   // Back to the main window from the tool window: its active child is activated again.
   Activate(&main);
-  EXPECT_EQ(takeLog(), (Events{"frmKind1.Activate"}));
+  EXPECT_EQ(takeLog(), (Events{QStringLiteral("frmKind1.Activate")}));
 
   // Another program took the focus and gives it back: nothing fires.
   Activate(nullptr);
@@ -121,7 +123,8 @@ TEST_F(MainFormTest, ActivateFiresWhenReturningFromAnotherWindowOfTheProgramOnly
   Activate(&frmWerkzeug::instanz());
   frmWerkzeug::instanz().Unload();
   Activate(&main);
-  EXPECT_EQ(takeLog(), (Events{"frmWerkzeug.Activate", "frmWerkzeug.Unload", "frmKind1.Activate"}));
+  EXPECT_EQ(takeLog(), (Events{QStringLiteral("frmWerkzeug.Activate"), QStringLiteral("frmWerkzeug.Unload"),
+                               QStringLiteral("frmKind1.Activate")}));
 }
 
 TEST_F(MainFormTest, ClosingAChildFrameUnloadsIt) {
@@ -131,7 +134,7 @@ TEST_F(MainFormTest, ClosingAChildFrameUnloadsIt) {
   takeLog();
   EXPECT_TRUE(frmKind1::instanz().Frame()->close());
   EXPECT_FALSE(frmKind1::IsLoaded());
-  EXPECT_EQ(takeLog(), Events{"frmKind1.Unload"});
+  EXPECT_EQ(takeLog(), Events{QStringLiteral("frmKind1.Unload")});
   test::ProcessEvents();
   EXPECT_TRUE(main.mdiArea()->subWindowList().isEmpty());
 }
@@ -143,7 +146,8 @@ TEST_F(MainFormTest, UnloadingTheMainWindowUnloadsWhatItHolds) {
   frmWerkzeug::instanz().Show();
   takeLog();
   EXPECT_TRUE(main.Unload());
-  EXPECT_EQ(takeLog(), (Events{"mdiHaupt.Unload", "frmKind1.Unload", "frmWerkzeug.Unload"}));
+  EXPECT_EQ(takeLog(), (Events{QStringLiteral("mdiHaupt.Unload"), QStringLiteral("frmKind1.Unload"),
+                               QStringLiteral("frmWerkzeug.Unload")}));
   EXPECT_TRUE(Forms::Loaded().empty());
   EXPECT_EQ(Forms::Main(), nullptr);
 }
@@ -161,7 +165,7 @@ TEST_F(MainFormTest, ReloadingTheMainWindowDoesNotEndTheProgram) {
   EXPECT_EQ(quits, 0);
   EXPECT_TRUE(first.isNull());
   EXPECT_EQ(mdiHaupt::loads, 2);
-  EXPECT_EQ(second.Caption(), "Tolvar") << "a reloaded main window starts in its design state";
+  EXPECT_EQ(second.Caption(), QStringLiteral("Tolvar")) << "a reloaded main window starts in its design state";
   EXPECT_FALSE(QGuiApplication::quitOnLastWindowClosed());
 
   // Closed by the user: the program ends.
@@ -193,7 +197,7 @@ TEST_F(MainFormTest, ChildLoadedBeforeTheMainWindowIsHostedWhenShown) {
   main.Show();
   child.Show();
   EXPECT_EQ(main.mdiArea()->subWindowList().size(), 1);
-  EXPECT_EQ(Forms::ActiveChildName(), "frmKind1");
+  EXPECT_EQ(Forms::ActiveChildName(), QStringLiteral("frmKind1"));
 }
 
 }  // namespace
@@ -208,7 +212,7 @@ TEST_F(MainFormTest, ChildShownBeforeTheMainWindowIsActiveActivatesOnce) {
   frmKind1::instanz().Show();
   main.Show();
   Activate(&main);
-  EXPECT_EQ(takeLog(), (Events{"mdiHaupt.Load", "frmKind1.Activate"}));
+  EXPECT_EQ(takeLog(), (Events{QStringLiteral("mdiHaupt.Load"), QStringLiteral("frmKind1.Activate")}));
 }
 
 // Closing: a child's unload handler loads another window while the main window goes.
@@ -229,7 +233,8 @@ TEST_F(MainFormTest, WindowsLoadedWhileTheMainWindowUnloadsAreUnloadedToo) {
   frmNachzuegler::instanz().Show();
   takeLog();
   main.Unload();
-  EXPECT_EQ(takeLog(), (Events{"mdiHaupt.Unload", "frmNachzuegler.Unload", "frmKind2.Unload"}));
+  EXPECT_EQ(takeLog(), (Events{QStringLiteral("mdiHaupt.Unload"), QStringLiteral("frmNachzuegler.Unload"),
+                               QStringLiteral("frmKind2.Unload")}));
   EXPECT_TRUE(Forms::Loaded().empty());
 }
 

@@ -35,17 +35,17 @@ class OptionGroupTest : public ::testing::Test {
     auto* la = new QVBoxLayout(frameA);
     auto* lb = new QVBoxLayout(frameB);
     for (int i = 1; i <= 3; ++i) {
-      auto* b = new QRadioButton(QString("Typ %1").arg(i), frameA);
-      b->setObjectName(QString("opbTyp(%1)").arg(i));
+      auto* b = new QRadioButton(QStringLiteral("Typ %1").arg(i), frameA);
+      b->setObjectName(QStringLiteral("opbTyp(%1)").arg(i));
       la->addWidget(b);
     }
     for (int i = 1; i <= 2; ++i) {
-      auto* b = new QRadioButton(QString("Giebel %1").arg(i), frameB);
-      b->setObjectName(QString("opbGiebelH(%1)").arg(i));
+      auto* b = new QRadioButton(QStringLiteral("Giebel %1").arg(i), frameB);
+      b->setObjectName(QStringLiteral("opbGiebelH(%1)").arg(i));
       lb->addWidget(b);
     }
-    m_typ = new OptionGroup(&m_window, "opbTyp");
-    m_giebel = new OptionGroup(&m_window, "opbGiebelH");
+    m_typ = new OptionGroup(&m_window, QStringLiteral("opbTyp"));
+    m_giebel = new OptionGroup(&m_window, QStringLiteral("opbGiebelH"));
     QObject::connect(m_typ, &OptionGroup::Click, [this](int i) { m_clicks.push_back(i); });
     QObject::connect(m_giebel, &OptionGroup::Click, [this](int i) { m_clicks.push_back(100 + i); });
     m_window.show();
@@ -61,7 +61,7 @@ class OptionGroupTest : public ::testing::Test {
 TEST_F(OptionGroupTest, CollectsTheArrayByIndex) {
   EXPECT_EQ(m_typ->Buttons().size(), 3u);
   EXPECT_EQ(m_giebel->Buttons().size(), 2u);
-  EXPECT_EQ(m_typ->Button(2)->text(), "Typ 2");
+  EXPECT_EQ(m_typ->Button(2)->text(), QStringLiteral("Typ 2"));
   EXPECT_EQ(m_typ->Button(0), nullptr);
   EXPECT_EQ(m_typ->Selected(), -1);
 }

@@ -40,23 +40,24 @@ TEST(MsgBoxStyleTest, AnswersAndDismissAnswerPerStyle) {
 
 TEST(PromptTextTest, LineBreaksBecomeNewlines) {
   const std::pair<QString, QString> cases[] = {
-      {"Zeile 1\n\rZeile 2", "Zeile 1\nZeile 2"},
-      {"Zeile 1\r\nZeile 2", "Zeile 1\nZeile 2"},
-      {"A\n\r\n\rB", "A\n\nB"},
-      {"A\rB", "A\nB"},
-      {"A\nB", "A\nB"},
-      {"", ""},
+      {QStringLiteral("Zeile 1\n\rZeile 2"), QStringLiteral("Zeile 1\nZeile 2")},
+      {QStringLiteral("Zeile 1\r\nZeile 2"), QStringLiteral("Zeile 1\nZeile 2")},
+      {QStringLiteral("A\n\r\n\rB"), QStringLiteral("A\n\nB")},
+      {QStringLiteral("A\rB"), QStringLiteral("A\nB")},
+      {QStringLiteral("A\nB"), QStringLiteral("A\nB")},
+      {QString(), QString()},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(NormalizeLineBreaks(in), out) << in.toStdString();
 }
 
 TEST(PromptTextTest, FiltersBecomeQtFilters) {
   const std::pair<QString, QString> cases[] = {
-      {"Access-Datenbank (*.mdb)|*.mdb|Alle Dateien|*.*", "Access-Datenbank (*.mdb);;Alle Dateien (*)"},
-      {"Sicherungsdateien|*.MSD;*.TSD", "Sicherungsdateien (*.MSD *.TSD)"},
-      {"Alle Dateien (*.*)|*.*", "Alle Dateien (*)"},
-      {"Text (*.txt)", "Text (*.txt)"},  // already Qt's form
-      {"", ""},
+      {QStringLiteral("Access-Datenbank (*.mdb)|*.mdb|Alle Dateien|*.*"),
+       QStringLiteral("Access-Datenbank (*.mdb);;Alle Dateien (*)")},
+      {QStringLiteral("Sicherungsdateien|*.MSD;*.TSD"), QStringLiteral("Sicherungsdateien (*.MSD *.TSD)")},
+      {QStringLiteral("Alle Dateien (*.*)|*.*"), QStringLiteral("Alle Dateien (*)")},
+      {QStringLiteral("Text (*.txt)"), QStringLiteral("Text (*.txt)")},  // already Qt's form
+      {QString(), QString()},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(QtFileFilter(in), out) << in.toStdString();
 }
@@ -70,9 +71,9 @@ TEST(ScriptedPromptsTest, MsgBoxReturnsScriptedAnswersAndRecordsWhatWasShown) {
   ASSERT_EQ(prompts->shown().size(), 2u);
   const test::ShownPrompt& first = prompts->shown()[0];
   EXPECT_EQ(first.kind, PromptKind::MsgBox);
-  EXPECT_EQ(first.text, "Datei ersetzen?\nSicher?");
+  EXPECT_EQ(first.text, QStringLiteral("Datei ersetzen?\nSicher?"));
   EXPECT_EQ(first.style, 36);
-  EXPECT_EQ(first.title, "Tolvar-Information");
+  EXPECT_EQ(first.title, QStringLiteral("Tolvar-Information"));
   EXPECT_EQ(prompts->shown()[1].style, 64);
 }
 
@@ -85,9 +86,9 @@ TEST(ScriptedPromptsTest, FileDialogsReturnScriptedPathsOrCancel) {
   EXPECT_EQ(SaveFileDialog(QStringLiteral("Speichern unter"), QStringLiteral("/daten"), QString()), std::nullopt);
   ASSERT_EQ(prompts->shown().size(), 2u);
   EXPECT_EQ(prompts->shown()[0].kind, PromptKind::OpenFile);
-  EXPECT_EQ(prompts->shown()[0].file.pattern, "*.mdb");
+  EXPECT_EQ(prompts->shown()[0].file.pattern, QStringLiteral("*.mdb"));
   EXPECT_EQ(prompts->shown()[1].kind, PromptKind::SaveFile);
-  EXPECT_EQ(prompts->shown()[1].file.title, "Speichern unter");
+  EXPECT_EQ(prompts->shown()[1].file.title, QStringLiteral("Speichern unter"));
 }
 
 TEST(ScriptedPromptsTest, BeepsAreCounted) {

@@ -56,20 +56,24 @@ TEST_F(QtPromptsTest, MessageBoxShowsGermanButtonsAndReturnsTheClickedOne) {
     QMessageBox::Icon icon;
   };
   const Case cases[] = {
-      {36, {"Ja", "Nein"}, "Nein", msgbox::No, QMessageBox::Question},
-      {36, {"Ja", "Nein"}, "Ja", msgbox::Yes, QMessageBox::Question},
-      {16, {"OK"}, "OK", msgbox::Ok, QMessageBox::Critical},
-      {64, {"OK"}, "OK", msgbox::Ok, QMessageBox::Information},
-      {48, {"OK"}, "OK", msgbox::Ok, QMessageBox::Warning},
-      {1, {"Abbrechen", "OK"}, "Abbrechen", msgbox::Cancel, QMessageBox::NoIcon},
+      {36, {QStringLiteral("Ja"), QStringLiteral("Nein")}, QStringLiteral("Nein"), msgbox::No, QMessageBox::Question},
+      {36, {QStringLiteral("Ja"), QStringLiteral("Nein")}, QStringLiteral("Ja"), msgbox::Yes, QMessageBox::Question},
+      {16, {QStringLiteral("OK")}, QStringLiteral("OK"), msgbox::Ok, QMessageBox::Critical},
+      {64, {QStringLiteral("OK")}, QStringLiteral("OK"), msgbox::Ok, QMessageBox::Information},
+      {48, {QStringLiteral("OK")}, QStringLiteral("OK"), msgbox::Ok, QMessageBox::Warning},
+      {1,
+       {QStringLiteral("Abbrechen"), QStringLiteral("OK")},
+       QStringLiteral("Abbrechen"),
+       msgbox::Cancel,
+       QMessageBox::NoIcon},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.style);
     WhenOpen<QMessageBox>([c](QMessageBox* box) {
       EXPECT_EQ(ButtonTexts(box), c.buttons);
       EXPECT_EQ(box->icon(), c.icon);
-      EXPECT_EQ(box->text(), "Erste Zeile\nZweite Zeile");
-      EXPECT_EQ(box->windowTitle(), "Tolvar-Information");
+      EXPECT_EQ(box->text(), QStringLiteral("Erste Zeile\nZweite Zeile"));
+      EXPECT_EQ(box->windowTitle(), QStringLiteral("Tolvar-Information"));
       ButtonWithText(box, c.click)->click();
     });
     EXPECT_EQ(MsgBox(QStringLiteral("Erste Zeile\n\rZweite Zeile"), c.style, QStringLiteral("Tolvar-Information")),
@@ -86,8 +90,9 @@ TEST_F(QtPromptsTest, SaveDialogAsksNoOverwriteQuestionAndReportsCancel) {
   WhenOpen<QFileDialog>([](QFileDialog* dialog) {
     EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_EQ(dialog->nameFilters(), (QStringList{"Access-Datenbank (*.mdb)", "Alle Dateien (*)"}));
-    EXPECT_EQ(dialog->selectedNameFilter(), "Access-Datenbank (*.mdb)");
+    EXPECT_EQ(dialog->nameFilters(),
+              (QStringList{QStringLiteral("Access-Datenbank (*.mdb)"), QStringLiteral("Alle Dateien (*)")}));
+    EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("Access-Datenbank (*.mdb)"));
     dialog->reject();
   });
   EXPECT_EQ(SaveFileDialog(QStringLiteral("Betrieb speichern unter"), QDir::tempPath(),
@@ -103,7 +108,7 @@ TEST_F(QtPromptsTest, OpenDialogReturnsTheChosenFile) {
   WhenOpen<QFileDialog>([path](QFileDialog* dialog) {
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
     // A pattern no filter lists comes first and is selected.
-    EXPECT_EQ(dialog->selectedNameFilter(), "*.MSD (*.MSD)");
+    EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("*.MSD (*.MSD)"));
     dialog->selectFile(path);
     static_cast<QDialog*>(dialog)->accept();
   });

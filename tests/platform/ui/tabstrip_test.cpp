@@ -25,7 +25,10 @@ void ClickAt(QWidget* widget, QPoint at) {
 class TabStripTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* caption : {"Allgemein", "Heizung", "Material"}) m_strip.AddTab(caption);
+    for (const QString& caption :
+         {QStringLiteral("Allgemein"), QStringLiteral("Heizung"), QStringLiteral("Material")}) {
+      m_strip.AddTab(caption);
+    }
     QObject::connect(&m_strip, &TabStrip::Click, [this](int previous) { m_previous.push_back(previous); });
     m_strip.resize(400, 300);
     m_strip.show();
@@ -56,11 +59,11 @@ TEST_F(TabStripTest, SetTabRaisesClickWithThePreviousTab) {
 }
 
 TEST_F(TabStripTest, PagesCaptionsAndStates) {
-  auto* label = new QLabel("Fläche", m_strip.Page(1));
+  auto* label = new QLabel(QStringLiteral("Fläche"), m_strip.Page(1));
   EXPECT_EQ(label->parentWidget(), m_strip.Page(1));
   EXPECT_EQ(m_strip.Page(3), nullptr);
-  m_strip.SetTabCaption(1, "Heizkosten");
-  EXPECT_EQ(m_strip.TabCaption(1), "Heizkosten");
+  m_strip.SetTabCaption(1, QStringLiteral("Heizkosten"));
+  EXPECT_EQ(m_strip.TabCaption(1), QStringLiteral("Heizkosten"));
 
   // A disabled tab cannot be chosen by a click, but code may choose it.
   m_strip.SetTabEnabled(1, false);
@@ -89,8 +92,10 @@ TEST(TabStripSize, AWindowSizedByItsContentsShowsEveryTabWhole) {
   auto* layout = new QVBoxLayout(&window);
   auto* strip = new TabStrip(&window);
   layout->addWidget(strip);
-  for (const char* caption : {"Datenbanken", "Lohngruppen", "Energie/GWH Material", "Tolvar-System", "Gemeinkosten",
-                              "Sachkosten", "Kulturvergleich"}) {
+  for (const QString& caption :
+       {QStringLiteral("Datenbanken"), QStringLiteral("Lohngruppen"), QStringLiteral("Energie/GWH Material"),
+        QStringLiteral("Tolvar-System"), QStringLiteral("Gemeinkosten"), QStringLiteral("Sachkosten"),
+        QStringLiteral("Kulturvergleich")}) {
     strip->AddTab(caption);
   }
   window.show();

@@ -72,7 +72,8 @@ TEST_F(GemeinkostenTest, DroppingTheRootListsEverySiteOnceAndMarksTheLast) {
   frmEinstellungen& f = ProStandort();
   EXPECT_FALSE(f.fraFlaechenSpezifisch->isHidden());
   ASSERT_TRUE(Ablegen(f, QStringLiteral("Standort")));
-  const QStringList alle = {"Venlo-Haus 1", "Venlo-Haus 2", "Folienhaus 1", "Stellfläche Freiland"};
+  const QStringList alle = {QStringLiteral("Venlo-Haus 1"), QStringLiteral("Venlo-Haus 2"),
+                            QStringLiteral("Folienhaus 1"), QStringLiteral("Stellfläche Freiland")};
   EXPECT_EQ(Spalte0(f), alle);
   EXPECT_EQ(f.dtgStandort->CellBackColor(4, 0), kMarkiert);
   EXPECT_EQ(state().windows.StandortTabelleZeile, 4);

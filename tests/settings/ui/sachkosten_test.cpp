@@ -43,7 +43,9 @@ TEST_F(SachkostenTest, TurnoverAndMarketingCostsGiveTheShare) {
   struct Fall {
     QString umsatz, kosten, anteil;
   };
-  const std::vector<Fall> faelle = {{"30000", "1500", "5"}, {"8000", "1000", "12,5"}, {"30000", "-300", "-1"}};
+  const std::vector<Fall> faelle = {{QStringLiteral("30000"), QStringLiteral("1500"), QStringLiteral("5")},
+                                    {QStringLiteral("8000"), QStringLiteral("1000"), QStringLiteral("12,5")},
+                                    {QStringLiteral("30000"), QStringLiteral("-300"), QStringLiteral("-1")}};
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.umsatz.toStdString());
     ASSERT_TRUE(Click(f.opbVermarktung[0]));
@@ -80,7 +82,8 @@ TEST_F(SachkostenTest, AZeroTurnoverIsRefusedAndAnEmptyShareIsStoredAsZero) {
 
 TEST_F(SachkostenTest, TheGridShowsTheStoredCostsOfTheActivitiesInTheTree) {
   settings::ui::ArbeitMaterialEditor& e = *Tab().arbeitMaterial;
-  EXPECT_EQ(Namen(e), (QStringList{"Topfen", "Gießen", "Pflanzenschutz", "Vermarktung"}));
+  EXPECT_EQ(Namen(e), (QStringList{QStringLiteral("Topfen"), QStringLiteral("Gießen"), QStringLiteral("Pflanzenschutz"),
+                                   QStringLiteral("Vermarktung")}));
   EXPECT_EQ(e.dtgArbeitMaterial->TextMatrix(1, 1), QStringLiteral("1,50"));
   EXPECT_EQ(e.dtgArbeitMaterial->TextMatrix(0, 1), QStringLiteral("€/Stunde"));
 }
@@ -114,7 +117,8 @@ TEST_F(SachkostenTest, TypedCostsAreStoredAndAMarkedRowIsDeleted) {
   EXPECT_EQ(Spalte(Tolvar(), "ArbeitMaterial", "TaetigkeitNr").size(), 5u) << "nothing marked, nothing deleted";
   ASSERT_TRUE(DoubleClickCell(&g, 2, 0));
   ASSERT_TRUE(Click(e.cmbArbeitMaterialLoeschen));
-  EXPECT_EQ(Namen(e), (QStringList{"Topfen", "Pflanzenschutz", "Vermarktung", "Stecken"}));
+  EXPECT_EQ(Namen(e), (QStringList{QStringLiteral("Topfen"), QStringLiteral("Pflanzenschutz"),
+                                   QStringLiteral("Vermarktung"), QStringLiteral("Stecken")}));
 }
 
 TEST_F(SachkostenTest, StandAloneResetButtonSwitchesBetweenResetAndClose) {

@@ -253,18 +253,19 @@ TEST_F(StammdatenTest, RightPressSelectsTheNodeThePopUpActsOn) {
     SCOPED_TRACE(c.leaf);
     ui::KeyedTree* tree = form_->Baum(c.tree);
     Erreichbar(tree, {c.first, c.leaf});
-    ASSERT_TRUE(test::RightClickNode(tree, c.group));
-    EXPECT_EQ(tree->SelectedItem(), c.group);
+    const QString first = QLatin1String(c.first), group = QLatin1String(c.group), leaf = QLatin1String(c.leaf);
+    ASSERT_TRUE(test::RightClickNode(tree, group));
+    EXPECT_EQ(tree->SelectedItem(), group);
     EXPECT_EQ(main_->LetztesPopUp(), main_->mnuPopUp2);
     ASSERT_TRUE(test::PressEscape());  // closes the pop-up
-    ASSERT_TRUE(test::ClickNode(tree, c.first));
-    ASSERT_TRUE(test::RightClickNode(tree, c.leaf));
-    EXPECT_EQ(tree->SelectedItem(), c.leaf);
-    EXPECT_EQ(tree->DropHighlight(), c.leaf);  // a press marks its node, as for a drag
+    ASSERT_TRUE(test::ClickNode(tree, first));
+    ASSERT_TRUE(test::RightClickNode(tree, leaf));
+    EXPECT_EQ(tree->SelectedItem(), leaf);
+    EXPECT_EQ(tree->DropHighlight(), leaf);  // a press marks its node, as for a drag
     EXPECT_EQ(main_->LetztesPopUp(), main_->mnuPopUp3);
     ASSERT_TRUE(test::PressEscape());
     ASSERT_TRUE(test::ClickTreeSpace(tree, Qt::RightButton));
-    EXPECT_EQ(tree->SelectedItem(), c.leaf);
+    EXPECT_EQ(tree->SelectedItem(), leaf);
     EXPECT_TRUE(tree->DropHighlight().isEmpty());
     EXPECT_FALSE(ui::DragController::Active());
     if (QMenu* shown = main_->LetztesPopUp()) shown->hide();
