@@ -96,7 +96,7 @@ void BM_KulturKalkulieren(benchmark::State& st) {
   st.counters["phases"] = s.culture.AnzahlPhasen;
   st.counters["occupancies"] = s.culture.AnzahlKulturStandorte;
   st.counters["material_rows"] = s.culture.AnzahlKulturMaterialien;
-  st.counters["work_rows"] = s.calculation.AnzahlKulturArbeiten;
+  st.counters["work_rows"] = static_cast<double>(s.calculation.KulturArbeitListe.size());
 }
 
 // The main window as it opens after the start-up picture, until the culture data window it
@@ -112,8 +112,9 @@ void BM_BetriebOeffnen(benchmark::State& st) {
   }
   const State& s = state();
   if (!s.enterprise.BetriebOffen) st.SkipWithError("the enterprise did not open");
-  st.counters["records"] = s.masters.AnzahlKulturen + s.masters.AnzahlStandorte + s.masters.AnzahlMaterialien +
-                           s.masters.AnzahlPersonal + s.masters.AnzahlStdTaetigkeiten + s.masters.AnzahlGefaesse;
+  st.counters["records"] = static_cast<double>(s.masters.KulturListe.size() + s.masters.StandortListe.size() +
+                                               s.masters.MaterialListe.size() + s.masters.PersonalListe.size() +
+                                               s.masters.StdTaetigkeitListe.size() + s.masters.GefaessListe.size());
 }
 
 // Loading and building all five trees, as the window does on activation.

@@ -39,17 +39,11 @@ std::optional<std::string> betriebNachNeuLaden;
 // Lists of a previous enterprise must not survive into one that fails to open.
 void ListenLeeren(State& s) {
   s.masters.KulturListe.clear();
-  s.masters.AnzahlKulturen = 0;
   s.masters.StandortListe.clear();
-  s.masters.AnzahlStandorte = 0;
   s.masters.MaterialListe.clear();
-  s.masters.AnzahlMaterialien = 0;
   s.masters.PersonalListe.clear();
-  s.masters.AnzahlPersonal = 0;
   s.masters.StdTaetigkeitListe.clear();
-  s.masters.AnzahlStdTaetigkeiten = 0;
   s.masters.GefaessListe.clear();
-  s.masters.AnzahlGefaesse = 0;
   s.enterprise.AktuelleEinstellungen = data::EinstellungenErsatzwerte();
 }
 }  // namespace

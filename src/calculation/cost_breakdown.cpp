@@ -33,11 +33,6 @@ int LetztePhase(const std::vector<PhasenSatz>& phasen, int anzahlPhasen) {
   return std::min(anzahlPhasen, static_cast<int>(phasen.size()) - 1);
 }
 
-template <class T>
-int Anzahl(const std::vector<T>& liste, int anzahl) {
-  return std::max(0, std::min(anzahl, static_cast<int>(liste.size())));
-}
-
 const PhasenSatz& Phase(const std::vector<PhasenSatz>& phasen, int p) {
   return phasen[static_cast<std::size_t>(p)];
 }
@@ -94,11 +89,11 @@ std::vector<EnergieZeile> EnergieZeilen(const std::vector<PhasenSatz>& phasen, i
   return zeilen;
 }
 
-std::vector<MaschinenZeile> MaschinenZeilen(const std::vector<KulturMaterialSatz>& zeilen, int anzahlZeilen,
+std::vector<MaschinenZeile> MaschinenZeilen(std::span<const KulturMaterialSatz> zeilen,
                                             const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
                                             const std::vector<MaterialSatz>& materialien) {
   std::vector<MaschinenZeile> ergebnis;
-  const int n = Anzahl(zeilen, anzahlZeilen);
+  const int n = static_cast<int>(zeilen.size());
   for (int r = 0; r < n; ++r) {
     const KulturMaterialSatz& zeile = zeilen[static_cast<std::size_t>(r)];
     auto material = std::find_if(materialien.begin(), materialien.end(),
@@ -109,7 +104,7 @@ std::vector<MaschinenZeile> MaschinenZeilen(const std::vector<KulturMaterialSatz
     if (phase != nullptr) {
       // The calculation's own cost of this one row.
       std::vector<KulturMaterialSatz> einzeln{zeile};
-      mdlBerrechnung::KostenJePflanzeBerechnen(true, einzeln, 1, phasen, anzahlPhasen, materialien);
+      mdlBerrechnung::KostenJePflanzeBerechnen(true, einzeln, phasen, anzahlPhasen, materialien);
       kosten = Je1000(Zahl(einzeln.front().KostenJePflanze));
     }
     const std::string name = zeile.Materialname.empty() ? material->Materialname : zeile.Materialname;
@@ -122,10 +117,10 @@ std::vector<MaschinenZeile> MaschinenZeilen(const std::vector<KulturMaterialSatz
 }
 
 std::vector<ArbeitZeile> ArbeitZeilen(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                                      const std::vector<KulturArbeitSatz>& arbeiten, int anzahlArbeiten,
+                                      const std::vector<KulturArbeitSatz>& arbeiten,
                                       const std::vector<LohneinteilungSatz>& lohnliste, int anzahlLohn) {
   std::vector<ArbeitZeile> zeilen;
-  const int n = Anzahl(arbeiten, anzahlArbeiten);
+  const int n = static_cast<int>(arbeiten.size());
   for (int p = 1; p <= LetztePhase(phasen, anzahlPhasen); ++p) {
     const PhasenSatz& phase = Phase(phasen, p);
     for (int a = 0; a < n; ++a) {
@@ -135,7 +130,7 @@ std::vector<ArbeitZeile> ArbeitZeilen(const std::vector<PhasenSatz>& phasen, int
       const LohneinteilungSatz* lohn =
           mdlKalkulation::LohnzeileWaehlen(lohnliste, anzahlLohn, arbeit.PersonalNr, arbeit.Datum);
       if (lohn && Zahl(lohn->Lohn) && Zahl(arbeit.Zeitdauer) && Teilbar(phase.AnzahlPflanzen)) {
-        kosten = mdlKalkulation::Arbeitskosten(NurPhase(phase), 1, {arbeit}, 1, lohnliste, anzahlLohn).Wert;
+        kosten = mdlKalkulation::Arbeitskosten(NurPhase(phase), 1, {arbeit}, lohnliste, anzahlLohn).Wert;
       }
       zeilen.push_back({phase.Phasennamen, Formatiert(phase.AnzahlPflanzen, "0"), Formatiert(phase.Flaeche, "0"),
                         arbeit.Kuerzel, arbeit.Taetigkeit, arbeit.Zeitdauer, Je1000(kosten)});
@@ -145,11 +140,11 @@ std::vector<ArbeitZeile> ArbeitZeilen(const std::vector<PhasenSatz>& phasen, int
   return zeilen;
 }
 
-std::vector<PSMZeile> PSMZeilen(const std::vector<KulturArbeitSatz>& arbeiten, int anzahlArbeiten,
+std::vector<PSMZeile> PSMZeilen(const std::vector<KulturArbeitSatz>& arbeiten,
                                 const std::vector<ArbeitMaterialSatz>& arbeitMaterial,
                                 const std::vector<PhasenSatz>& phasen, int anzahlPhasen) {
   std::vector<PSMZeile> zeilen;
-  const int n = Anzahl(arbeiten, anzahlArbeiten);
+  const int n = static_cast<int>(arbeiten.size());
   for (int a = 0; a < n; ++a) {
     const KulturArbeitSatz& arbeit = arbeiten[static_cast<std::size_t>(a)];
     // Activity number "0" (no activity) is the mark of a free entry, never a cost.
@@ -162,7 +157,7 @@ std::vector<PSMZeile> PSMZeilen(const std::vector<KulturArbeitSatz>& arbeiten, i
     if (phase != nullptr && eintrag != arbeitMaterial.end()) {
       std::optional<double> wert;
       if (Zahl(jeStunde) && Zahl(arbeit.Zeitdauer) && Teilbar(phase->AnzahlPflanzen)) {
-        wert = mdlKalkulation::PSMKosten({arbeit}, 1, arbeitMaterial, phasen, anzahlPhasen);
+        wert = mdlKalkulation::PSMKosten({arbeit}, arbeitMaterial, phasen, anzahlPhasen);
       }
       kosten = Je1000(wert);
     }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,11 +34,11 @@ using PSMZeile = std::array<std::string, 6>;
 std::vector<EnergieZeile> EnergieZeilen(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
                                         std::string_view strom);
 
-// One row per material row 0..anzahlZeilen-1 whose master material (the first of its number)
+// One row per material row of `zeilen` whose master material (the first of its number)
 // is a machine, ordered by the phase's plant count, most first. The phase is the one whose
 // plant count the calculation divides by; a row dated in no phase has empty phase cells and
 // costs 0,00, as the calculation counts nothing for it.
-std::vector<MaschinenZeile> MaschinenZeilen(const std::vector<KulturMaterialSatz>& zeilen, int anzahlZeilen,
+std::vector<MaschinenZeile> MaschinenZeilen(std::span<const KulturMaterialSatz> zeilen,
                                             const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
                                             const std::vector<MaterialSatz>& materialien);
 
@@ -45,12 +46,12 @@ std::vector<MaschinenZeile> MaschinenZeilen(const std::vector<KulturMaterialSatz
 // day two phases meet is listed under both), one row; ordered by the phase's plant count,
 // most first. Work whose person has no wage row on or before its day shows no cost.
 std::vector<ArbeitZeile> ArbeitZeilen(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                                      const std::vector<KulturArbeitSatz>& arbeiten, int anzahlArbeiten,
+                                      const std::vector<KulturArbeitSatz>& arbeiten,
                                       const std::vector<LohneinteilungSatz>& lohnliste, int anzahlLohn);
 
-// One row per piece of work 0..anzahlArbeiten-1 in list order. An activity without a material
+// One row per piece of work in list order. An activity without a material
 // cost per hour costs 0,00; work dated in no phase has an empty phase cell and costs 0,00.
-std::vector<PSMZeile> PSMZeilen(const std::vector<KulturArbeitSatz>& arbeiten, int anzahlArbeiten,
+std::vector<PSMZeile> PSMZeilen(const std::vector<KulturArbeitSatz>& arbeiten,
                                 const std::vector<ArbeitMaterialSatz>& arbeitMaterial,
                                 const std::vector<PhasenSatz>& phasen, int anzahlPhasen);
 

@@ -30,10 +30,10 @@ std::string ZeilenKosten(const MaterialSatz& material, const KulturMaterialSatz&
 
 }  // namespace
 
-void KostenJePflanzeBerechnen(bool maschinen, std::vector<KulturMaterialSatz>& zeilen,
-                              int anzahlZeilen, const std::vector<PhasenSatz>& phasen,
-                              int anzahlPhasen, const std::vector<MaterialSatz>& materialien) {
-  const int n = std::min(anzahlZeilen, static_cast<int>(zeilen.size()));
+void KostenJePflanzeBerechnen(bool maschinen, std::span<KulturMaterialSatz> zeilen,
+                              const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
+                              const std::vector<MaterialSatz>& materialien) {
+  const int n = static_cast<int>(zeilen.size());
   const int letztePhase = std::min(anzahlPhasen, static_cast<int>(phasen.size()) - 1);
   for (int r = 0; r < n; ++r) {
     KulturMaterialSatz& zeile = zeilen[static_cast<std::size_t>(r)];
@@ -50,18 +50,18 @@ void KostenJePflanzeBerechnen(bool maschinen, std::vector<KulturMaterialSatz>& z
 
 void MaterialkostenJePflanzeBerechnen() {
   State& s = state();
-  KostenJePflanzeBerechnen(false, s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien,
+  KostenJePflanzeBerechnen(false, UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien),
                            s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters.MaterialListe);
 }
 
 void MaschinenkostenJePflanzeBerechnen() {
   State& s = state();
-  KostenJePflanzeBerechnen(true, s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien,
+  KostenJePflanzeBerechnen(true, UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien),
                            s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters.MaterialListe);
 }
 
-double KostenJePflanzeSumme(const std::vector<KulturMaterialSatz>& zeilen, int anzahlZeilen) {
-  const int n = std::min(anzahlZeilen, static_cast<int>(zeilen.size()));
+double KostenJePflanzeSumme(std::span<const KulturMaterialSatz> zeilen) {
+  const int n = static_cast<int>(zeilen.size());
   double summe = 0.0;
   for (int r = 0; r < n; ++r) {
     if (auto k = base::ParseNumber(zeilen[static_cast<std::size_t>(r)].KostenJePflanze)) summe += *k;

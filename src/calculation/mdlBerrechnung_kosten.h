@@ -3,6 +3,7 @@
 // materials of group "1009") apart: each procedure writes the cost of its own kind into
 // KostenJePflanze and "0" into the rows of the other kind.
 
+#include <span>
 #include <vector>
 
 #include "data/records.h"
@@ -13,21 +14,21 @@ namespace tolvar::mdlBerrechnung {
 // The parent group of the machines.
 inline constexpr const char* kMaschinengruppe = "1009";
 
-// For every row 0..anzahlZeilen-1 and every phase slot 1..anzahlPhasen holding its day
+// For every row of `zeilen` and every phase slot 1..anzahlPhasen holding its day
 // (the last such phase decides), with the first master material of its number: the row of
 // its own kind gets Preis x Menge / AnzahlPflanzen as general number text, the other kind
 // "0". A row whose day lies in no phase or whose material is unknown keeps its cost; a row
 // whose cost cannot be worked out (no plants in the phase, a price or quantity that is no
 // number) gets the empty text, so it adds nothing to a sum, and the other rows go on.
-void KostenJePflanzeBerechnen(bool maschinen, std::vector<KulturMaterialSatz>& zeilen,
-                              int anzahlZeilen, const std::vector<PhasenSatz>& phasen,
-                              int anzahlPhasen, const std::vector<MaterialSatz>& materialien);
+void KostenJePflanzeBerechnen(bool maschinen, std::span<KulturMaterialSatz> zeilen,
+                              const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
+                              const std::vector<MaterialSatz>& materialien);
 
 // The two procedures on the program-wide lists of the selected culture.
 void MaterialkostenJePflanzeBerechnen();
 void MaschinenkostenJePflanzeBerechnen();
 
-// Sum of KostenJePflanze over rows 0..anzahlZeilen-1; empty or non-numeric fields add nothing.
-double KostenJePflanzeSumme(const std::vector<KulturMaterialSatz>& zeilen, int anzahlZeilen);
+// Sum of KostenJePflanze over the rows; empty or non-numeric fields add nothing.
+double KostenJePflanzeSumme(std::span<const KulturMaterialSatz> zeilen);
 
 }  // namespace tolvar::mdlBerrechnung

@@ -17,12 +17,6 @@ bool FehltOderNull(std::string_view zahl) {
   return !wert || *wert == 0.0;
 }
 
-// Elements 0..anzahl-1 that exist in the list.
-template <class T>
-std::size_t Anzahl(const std::vector<T>& liste, int anzahl) {
-  return static_cast<std::size_t>(std::clamp(anzahl, 0, static_cast<int>(liste.size())));
-}
-
 // Phase slots 1..AnzahlPhasen that exist in the list.
 std::vector<const PhasenSatz*> Phasen(const State& s) {
   std::vector<const PhasenSatz*> phasen;
@@ -36,9 +30,7 @@ std::vector<const PhasenSatz*> Phasen(const State& s) {
 // count other than 0.
 bool HeizdatenFehlen(const State& s) {
   const auto phasen = Phasen(s);
-  const std::size_t n = Anzahl(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte);
-  for (std::size_t o = 0; o < n; ++o) {
-    const KulturStandortSatz& belegung = s.culture.KulturStandortListe[o];
+  for (const KulturStandortSatz& belegung : UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte)) {
     for (const PhasenSatz* p : phasen) {
       if (p->Anfang < belegung.Beginn || p->Anfang > belegung.Ende) continue;
       if (Fehlt(p->Flaeche) || FehltOderNull(p->AnzahlPflanzen)) return true;
@@ -49,9 +41,8 @@ bool HeizdatenFehlen(const State& s) {
 
 // Material (and machines): every material row needs its quantity.
 bool MaterialdatenFehlen(const State& s) {
-  const std::size_t n = Anzahl(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien);
-  for (std::size_t i = 0; i < n; ++i) {
-    if (Fehlt(s.culture.KulturMaterialListe[i].Menge)) return true;
+  for (const KulturMaterialSatz& zeile : UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien)) {
+    if (Fehlt(zeile.Menge)) return true;
   }
   return false;
 }
@@ -71,9 +62,7 @@ bool EnergiedatenFehlen(const State& s) {
 // Material through activities: work whose activity has a material cost per hour needs its
 // hours, and that cost must be set.
 bool PSMDatenFehlen(const State& s) {
-  const std::size_t n = Anzahl(s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten);
-  for (std::size_t a = 0; a < n; ++a) {
-    const KulturArbeitSatz& arbeit = s.calculation.KulturArbeitListe[a];
+  for (const KulturArbeitSatz& arbeit : s.calculation.KulturArbeitListe) {
     const auto zeile =
         std::find_if(s.settings.ArbeitMaterialListe.begin(), s.settings.ArbeitMaterialListe.end(),
                      [&](const ArbeitMaterialSatz& m) { return m.TaetigkeitNr == arbeit.StdTaetigkeitNr; });
@@ -87,10 +76,8 @@ bool PSMDatenFehlen(const State& s) {
 // its day with a wage, and a plant count other than 0 in that phase. Work without such a
 // wage row counts as missing rather than borrowing another row's wage.
 bool ArbeitsdatenFehlen(const State& s) {
-  const std::size_t n = Anzahl(s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten);
   for (const PhasenSatz* p : Phasen(s)) {
-    for (std::size_t a = 0; a < n; ++a) {
-      const KulturArbeitSatz& arbeit = s.calculation.KulturArbeitListe[a];
+    for (const KulturArbeitSatz& arbeit : s.calculation.KulturArbeitListe) {
       if (arbeit.Datum < p->Anfang || arbeit.Datum > p->Ende) continue;
       const LohneinteilungSatz* lohn = mdlKalkulation::LohnzeileWaehlen(
           s.settings.LohneinteilungListe, s.settings.AnzahlLohneinteilungen, arbeit.PersonalNr, arbeit.Datum);

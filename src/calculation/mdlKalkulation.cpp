@@ -59,14 +59,15 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
     case Kostenart::Heizung:
       mdlHeizkostenBerrechnung::HeizkostenBerechnen();
       if (!DatenFehlen(art))
-        c = Heizkosten(s.culture.PhasenListe, s.culture.AnzahlPhasen, s.culture.KulturStandortListe,
-                       s.culture.AnzahlKulturStandorte);
+        c = Heizkosten(s.culture.PhasenListe, s.culture.AnzahlPhasen,
+                       UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte));
       break;
     case Kostenart::Material: {
       const bool fehlt = DatenFehlen(art);
       mdlBerrechnung::MaterialkostenJePflanzeBerechnen();
       if (!fehlt)
-        c.Wert = mdlBerrechnung::KostenJePflanzeSumme(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien);
+        c.Wert = mdlBerrechnung::KostenJePflanzeSumme(
+            UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien));
       break;
     }
     case Kostenart::Energie:
@@ -76,13 +77,14 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
     case Kostenart::Maschinen:
       if (!DatenFehlen(art)) {
         mdlBerrechnung::MaschinenkostenJePflanzeBerechnen();
-        c.Wert = mdlBerrechnung::KostenJePflanzeSumme(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien);
+        c.Wert = mdlBerrechnung::KostenJePflanzeSumme(
+            UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien));
       }
       break;
     case Kostenart::PSM:
       if (!DatenFehlen(art)) {
-        c.Wert = PSMKosten(s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten,
-                           s.settings.ArbeitMaterialListe, s.culture.PhasenListe, s.culture.AnzahlPhasen);
+        c.Wert = PSMKosten(s.calculation.KulturArbeitListe, s.settings.ArbeitMaterialListe, s.culture.PhasenListe,
+                           s.culture.AnzahlPhasen);
       }
       break;
     case Kostenart::Vermarktung:
@@ -92,8 +94,7 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
     case Kostenart::Arbeit:
       if (!DatenFehlen(art)) {
         c = Arbeitskosten(s.culture.PhasenListe, s.culture.AnzahlPhasen, s.calculation.KulturArbeitListe,
-                          s.calculation.AnzahlKulturArbeiten, s.settings.LohneinteilungListe,
-                          s.settings.AnzahlLohneinteilungen);
+                          s.settings.LohneinteilungListe, s.settings.AnzahlLohneinteilungen);
       }
       break;
     case Kostenart::Gemeinkosten:
@@ -103,8 +104,8 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
           StandortGemeinkostenLesen(s.enterprise.TolvarDatenbankPfad, standorte);
         }
         c.Wert = Gemeinkosten(s.enterprise.AktuelleEinstellungen, fenster.txtMenge, s.culture.PhasenListe,
-                              s.culture.AnzahlPhasen, s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte,
-                              standorte);
+                              s.culture.AnzahlPhasen,
+                              UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte), standorte);
       }
       break;
   }
@@ -304,8 +305,7 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
   fenster.KostenknoepfeAktiv = true;
   fenster.MenueknoepfeAktiv = true;
   fenster.cmbErgebnisSpeichernAktiv = true;
-  MargenBerechnen(fenster, s.culture.PhasenListe, s.culture.AnzahlPhasen, s.calculation.KulturArbeitListe,
-                  s.calculation.AnzahlKulturArbeiten);
+  MargenBerechnen(fenster, s.culture.PhasenListe, s.culture.AnzahlPhasen, s.calculation.KulturArbeitListe);
   return true;
 }
 

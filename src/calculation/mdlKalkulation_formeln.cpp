@@ -22,11 +22,6 @@ int LetztePhase(const std::vector<PhasenSatz>& phasen, int anzahlPhasen) {
   return std::min(anzahlPhasen, static_cast<int>(phasen.size()) - 1);
 }
 
-template <class T>
-int Anzahl(const std::vector<T>& liste, int anzahl) {
-  return std::max(0, std::min(anzahl, static_cast<int>(liste.size())));
-}
-
 const PhasenSatz* PhaseDesTages(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
                                 base::Date tag) {
   const int letzte = LetztePhase(phasen, anzahlPhasen);
@@ -51,10 +46,10 @@ double FlaechenTage(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
 }  // namespace
 
 Kosten Heizkosten(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                  const std::vector<KulturStandortSatz>& belegungen, int anzahlBelegungen) {
+                  std::span<const KulturStandortSatz> belegungen) {
   Kosten k;
   const int letzte = LetztePhase(phasen, anzahlPhasen);
-  const int n = Anzahl(belegungen, anzahlBelegungen);
+  const int n = static_cast<int>(belegungen.size());
   for (int o = 0; o < n; ++o) {
     const KulturStandortSatz& b = belegungen[static_cast<std::size_t>(o)];
     for (int p = 1; p <= letzte; ++p) {
@@ -93,11 +88,10 @@ double Energiekosten(const std::vector<PhasenSatz>& phasen, int anzahlPhasen, st
   return summe;
 }
 
-double PSMKosten(const std::vector<KulturArbeitSatz>& arbeiten, int anzahlArbeiten,
-                 const std::vector<ArbeitMaterialSatz>& arbeitMaterial,
+double PSMKosten(const std::vector<KulturArbeitSatz>& arbeiten, const std::vector<ArbeitMaterialSatz>& arbeitMaterial,
                  const std::vector<PhasenSatz>& phasen, int anzahlPhasen) {
   double summe = 0.0;
-  const int n = Anzahl(arbeiten, anzahlArbeiten);
+  const int n = static_cast<int>(arbeiten.size());
   for (int a = 0; a < n; ++a) {
     const KulturArbeitSatz& arbeit = arbeiten[static_cast<std::size_t>(a)];
     if (arbeit.StdTaetigkeitNr == "0") continue;
@@ -140,11 +134,11 @@ const LohneinteilungSatz* LohnzeileWaehlen(const std::vector<LohneinteilungSatz>
 }
 
 Kosten Arbeitskosten(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                     const std::vector<KulturArbeitSatz>& arbeiten, int anzahlArbeiten,
-                     const std::vector<LohneinteilungSatz>& lohnliste, int anzahlLohn) {
+                     const std::vector<KulturArbeitSatz>& arbeiten, const std::vector<LohneinteilungSatz>& lohnliste,
+                     int anzahlLohn) {
   Kosten k;
   const int letzte = LetztePhase(phasen, anzahlPhasen);
-  const int n = Anzahl(arbeiten, anzahlArbeiten);
+  const int n = static_cast<int>(arbeiten.size());
   for (int p = 1; p <= letzte; ++p) {
     const PhasenSatz& phase = phasen[static_cast<std::size_t>(p)];
     for (int a = 0; a < n; ++a) {
@@ -175,7 +169,7 @@ double BruttoFlaechenTage(const std::vector<PhasenSatz>& phasen, int anzahlPhase
 
 double Gemeinkosten(const EinstellungenSatz& einstellungen, std::string_view menge,
                     const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                    const std::vector<KulturStandortSatz>& belegungen, int anzahlBelegungen,
+                    std::span<const KulturStandortSatz> belegungen,
                     const std::vector<StandortGemeinkosten>& standorte) {
   const auto typ = Zahl(einstellungen.Gemeinkostentyp);
   const auto m = Zahl(menge);
@@ -188,7 +182,7 @@ double Gemeinkosten(const EinstellungenSatz& einstellungen, std::string_view men
   if (*typ == 0.0) return Endlich(*g / (*b / 100.0 * *f) * a / 365.0 / *m).value_or(0.0);
 
   double s = 0.0;
-  const int n = Anzahl(belegungen, anzahlBelegungen);
+  const int n = static_cast<int>(belegungen.size());
   for (int o = 0; o < n; ++o) {
     const KulturStandortSatz& bel = belegungen[static_cast<std::size_t>(o)];
     auto zeile = std::find_if(standorte.begin(), standorte.end(),

@@ -4,6 +4,7 @@
 // by zero) is left out of its sum and the sum goes on.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,7 +31,7 @@ inline double Tage(base::Date anfang, base::Date ende) {
 // Ende), (1 + Wege/100) x Flaeche(o) x HeizkostenJeQm(o) / AnzahlPflanzen(p). Missing when a
 // paired occupancy's heating could not be computed (HeizdatenFehlen).
 Kosten Heizkosten(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                  const std::vector<KulturStandortSatz>& belegungen, int anzahlBelegungen);
+                  std::span<const KulturStandortSatz> belegungen);
 
 // Electric energy for supplementary light: over the phases,
 // Strom x Intensitaet x Dauer x days / 1000 / (AnzahlPflanzen / Flaeche).
@@ -39,8 +40,7 @@ double Energiekosten(const std::vector<PhasenSatz>& phasen, int anzahlPhasen, st
 // Material assigned through recorded work: for each piece of work with an activity number
 // other than "0", the first ArbeitMaterial slot of that activity and the first phase holding
 // its day, Zeitdauer x KostenJeStunde / AnzahlPflanzen.
-double PSMKosten(const std::vector<KulturArbeitSatz>& arbeiten, int anzahlArbeiten,
-                 const std::vector<ArbeitMaterialSatz>& arbeitMaterial,
+double PSMKosten(const std::vector<KulturArbeitSatz>& arbeiten, const std::vector<ArbeitMaterialSatz>& arbeitMaterial,
                  const std::vector<PhasenSatz>& phasen, int anzahlPhasen);
 
 // Marketing: share (percent of market output) x price / 100; 0 when either is no number.
@@ -56,8 +56,8 @@ const LohneinteilungSatz* LohnzeileWaehlen(const std::vector<LohneinteilungSatz>
 // Labour: over the phases and the work dated in each, Zeitdauer x Lohn / AnzahlPflanzen.
 // Missing when a piece of work dated in a phase has no wage row on or before its day.
 Kosten Arbeitskosten(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                     const std::vector<KulturArbeitSatz>& arbeiten, int anzahlArbeiten,
-                     const std::vector<LohneinteilungSatz>& lohnliste, int anzahlLohn);
+                     const std::vector<KulturArbeitSatz>& arbeiten, const std::vector<LohneinteilungSatz>& lohnliste,
+                     int anzahlLohn);
 
 // The overheads a site carries (table Vantel of the enterprise's own database).
 struct StandortGemeinkosten {
@@ -79,8 +79,7 @@ double BruttoFlaechenTage(const std::vector<PhasenSatz>& phasen, int anzahlPhase
 // computed gives 0; an occupancy whose site share cannot be computed adds nothing.
 double Gemeinkosten(const EinstellungenSatz& einstellungen, std::string_view menge,
                     const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                    const std::vector<KulturStandortSatz>& belegungen, int anzahlBelegungen,
-                    const std::vector<StandortGemeinkosten>& standorte);
+                    std::span<const KulturStandortSatz> belegungen, const std::vector<StandortGemeinkosten>& standorte);
 
 // Reads the rows of table Vantel of the database at `pfad`, in table order. False when the
 // database or the table cannot be read (the list is then empty).

@@ -32,12 +32,11 @@ Wert Durch(Wert a, Wert b) { return a && b && *b != 0.0 ? Wert(*a / *b) : std::n
 
 }  // namespace
 
-void MargenBerechnen(KalkulationsFenster& f, const std::vector<PhasenSatz>& phasen,
-                     int anzahlPhasen, const std::vector<KulturArbeitSatz>& arbeiten,
-                     int anzahlArbeiten) {
+void MargenBerechnen(KalkulationsFenster& f, const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
+                     const std::vector<KulturArbeitSatz>& arbeiten) {
   const Wert t = BruttoFlaechenTage(phasen, anzahlPhasen);
   double stunden = 0.0;
-  const int n = std::max(0, std::min(anzahlArbeiten, static_cast<int>(arbeiten.size())));
+  const int n = static_cast<int>(arbeiten.size());
   for (int a = 0; a < n; ++a) {
     stunden += base::ParseNumber(arbeiten[static_cast<std::size_t>(a)].Zeitdauer).value_or(0.0);
   }

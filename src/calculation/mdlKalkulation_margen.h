@@ -16,8 +16,7 @@ namespace tolvar::mdlKalkulation {
 // "0.00". Each figure reads the two-decimal texts written before it. A figure whose inputs
 // are not numbers or whose divisor is 0 is emptied, and so is every figure that needs it.
 // With txtGemein exactly "0,00" both profit boxes are emptied.
-void MargenBerechnen(KalkulationsFenster& fenster, const std::vector<PhasenSatz>& phasen,
-                     int anzahlPhasen, const std::vector<KulturArbeitSatz>& arbeiten,
-                     int anzahlArbeiten);
+void MargenBerechnen(KalkulationsFenster& fenster, const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
+                     const std::vector<KulturArbeitSatz>& arbeiten);
 
 }  // namespace tolvar::mdlKalkulation

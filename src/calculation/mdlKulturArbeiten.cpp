@@ -84,7 +84,6 @@ bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur,
 bool KulturArbeitenLaden(std::string* fehler) {
   State& s = state();
   s.calculation.KulturArbeitListe.clear();
-  s.calculation.AnzahlKulturArbeiten = 0;
   if (fehler) fehler->clear();
   if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size()))
     return false;
@@ -97,7 +96,6 @@ bool KulturArbeitenLaden(std::string* fehler) {
   std::vector<KulturArbeitSatz> liste;
   const bool ok = KulturArbeitenLesen(*datenbank, kultur, s.culture.PhasenListe, s.culture.AnzahlPhasen, liste, fehler);
   s.calculation.KulturArbeitListe = std::move(liste);
-  s.calculation.AnzahlKulturArbeiten = static_cast<int>(s.calculation.KulturArbeitListe.size());
   return ok;
 }
 

@@ -25,7 +25,7 @@ bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur,
                          const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
                          std::vector<KulturArbeitSatz>& liste, std::string* fehler = nullptr);
 
-// Rebuilds KulturArbeitListe and AnzahlKulturArbeiten for KulturListe(KulturIndex) and its
+// Rebuilds KulturArbeitListe for KulturListe(KulturIndex) and its
 // loaded phases from the database at AktuellerBetrieb. With no culture selected, or when
 // the database cannot be read, the list is left empty and the result is false; `fehler`, when
 // given, then names what could not be read (empty when no culture is selected).

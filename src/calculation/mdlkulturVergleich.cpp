@@ -47,7 +47,7 @@ data::VergleichskulturZeile NeueZeile(KalkulationsFenster fenster, std::string_v
   data::VergleichskulturZeile z;
   z.Import = db::Value::Bool(false);
   for (const Feld& f : kFelder) z.*f.Spalte = fenster.*f.Box;
-  z.Akh = ArbeitsstundenBerechnen(s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten);
+  z.Akh = ArbeitsstundenBerechnen(s.calculation.KulturArbeitListe);
   if (const auto tqm = FlaechentageBerechnen(s.culture.PhasenListe, s.culture.AnzahlPhasen)) z.TQM = *tqm;
   for (Kostenart art : kKostenarten) {
     z.Kosten[KostenIndex(art)] = mdlKalkulation::Wertfeld(fenster, art);
@@ -113,8 +113,9 @@ VergleichskulturAnzeige VergleichskulturenLaden(std::string_view fenster) {
 
   VergleichskulturAnzeige anzeige;
   anzeige.txtErgebnisdatenbank = pfad;
-  for (int i = 0; i < s.comparison.AnzahlVergleichskulturen; ++i) {
-    anzeige.Eintraege.push_back(s.comparison.VergleichskulturListe[static_cast<std::size_t>(i)].Kultur);
+  for (const VergleichskulturSatz& k :
+       UsedSlots(s.comparison.VergleichskulturListe, s.comparison.AnzahlVergleichskulturen)) {
+    anzeige.Eintraege.push_back(k.Kultur);
   }
   if (anzeige.Eintraege.empty()) anzeige.Eintraege.emplace_back(kKeinDatensatz);
   anzeige.ListIndex = 0;
@@ -146,11 +147,9 @@ std::optional<double> FlaechentageBerechnen(const std::vector<PhasenSatz>& phase
   return summe;
 }
 
-double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten, int anzahl) {
+double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten) {
   double summe = 0.0;
-  for (int i = 0; i < anzahl && static_cast<std::size_t>(i) < arbeiten.size(); ++i) {
-    summe += base::NumberOr(arbeiten[static_cast<std::size_t>(i)].Zeitdauer, 0.0);
-  }
+  for (const KulturArbeitSatz& arbeit : arbeiten) summe += base::NumberOr(arbeit.Zeitdauer, 0.0);
   return summe;
 }
 

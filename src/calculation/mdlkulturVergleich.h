@@ -59,8 +59,8 @@ std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int i
 // the days from Anfang to Ende; nullopt without phases. A gross area that is empty or no
 // number counts 0.
 std::optional<double> FlaechentageBerechnen(const std::vector<PhasenSatz>& phasen, int anzahlPhasen);
-// Labour hours: the sum of Zeitdauer over elements 0..anzahl-1; empty or no number counts 0.
-double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten, int anzahl);
+// Labour hours: the sum of Zeitdauer over the pieces of work; empty or no number counts 0.
+double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten);
 
 // Appends the calculation shown in `fenster` (the texts of the calculation window's boxes)
 // as a new row with an empty Nr, using PhasenListe, KulturArbeitListe and the eight

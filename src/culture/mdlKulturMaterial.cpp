@@ -76,10 +76,7 @@ bool KulturMaterialLaden() {
 std::vector<MaterialZeile> KulturMaterialTabelle() {
   const State& s = state();
   std::vector<MaterialZeile> zeilen;
-  const int anzahl =
-      std::min(s.culture.AnzahlKulturMaterialien, static_cast<int>(s.culture.KulturMaterialListe.size()));
-  for (int i = 0; i < anzahl; ++i) {
-    const KulturMaterialSatz& k = s.culture.KulturMaterialListe[static_cast<std::size_t>(i)];
+  for (const KulturMaterialSatz& k : UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien)) {
     if (k.MaNr.empty() || k.MaNr == "0") continue;
     const MaterialSatz* m = MaterialVon(k.MaNr);
     MaterialZeile z;

@@ -132,9 +132,7 @@ bool KulturStandorteLaden() {
 std::vector<StandortZeile> KulturStandorteTabelle() {
   const State& s = state();
   std::vector<StandortZeile> zeilen;
-  const int anzahl = std::min(s.culture.AnzahlKulturStandorte, static_cast<int>(s.culture.KulturStandortListe.size()));
-  for (int i = 0; i < anzahl; ++i) {
-    const KulturStandortSatz& k = s.culture.KulturStandortListe[static_cast<std::size_t>(i)];
+  for (const KulturStandortSatz& k : UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte)) {
     if (k.StandortNr.empty() || k.StandortNr == "0") continue;
     StandortZeile z;
     z.StandortName = (k.StandortName.empty() || k.StandortName == "0") ? k.StandortNr : k.StandortName;

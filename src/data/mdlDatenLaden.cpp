@@ -134,20 +134,18 @@ void TeilweiseGelesenMelden(const std::string& path, std::string_view table, std
                      "dieser Zeile fehlen.\n\nDatei: " + path);
 }
 
-// Replaces `list` and `count` by the rows of `table` (in `orderBy` order, else table order).
+// Replaces `list` by the rows of `table` (in `orderBy` order, else table order).
 template <typename Satz, typename Fill>
-bool LoadList(const std::string& path, std::string_view table, std::string_view orderBy,
-              Fill fill, std::vector<Satz>* list, int* count) {
+bool LoadList(const std::string& path, std::string_view table, std::string_view orderBy, Fill fill,
+              std::vector<Satz>* list) {
   // Nothing of the previous list survives, whatever happens below.
   list->clear();
-  *count = 0;
   std::unique_ptr<db::Database> database = db::Database::Open(path);
   if (!database) return false;
   db::Recordset rs = database->OpenTable(table, "", {}, orderBy);
   if (!rs.ok()) return false;
 
   list->assign(static_cast<std::size_t>(rs.RecordCount()), Satz{});
-  *count = static_cast<int>(list->size());
   const base::Date today = base::Today();
   std::size_t i = 0;
   for (rs.MoveFirst(); !rs.Eof() && i < list->size(); rs.MoveNext(), ++i) {
@@ -157,7 +155,6 @@ bool LoadList(const std::string& path, std::string_view table, std::string_view 
       // A table without a column is as unusable as a missing table.
       if (reader.missingColumn()) {
         list->clear();
-        *count = 0;
       } else {
         TeilweiseGelesenMelden(path, table, i + 1);
       }
@@ -248,33 +245,29 @@ void FillTaetigkeit(RowReader& r, StdTaetigkeitSatz& t) {
 
 bool KulturenLaden() {
   State& s = state();
-  return LoadList(s.enterprise.AktuellerBetrieb, "Kulturen", "", FillKultur, &s.masters.KulturListe,
-                  &s.masters.AnzahlKulturen);
+  return LoadList(s.enterprise.AktuellerBetrieb, "Kulturen", "", FillKultur, &s.masters.KulturListe);
 }
 
 bool StandorteLaden() {
   State& s = state();
-  return LoadList(s.enterprise.AktuellerBetrieb, "Standort", "", FillStandort, &s.masters.StandortListe,
-                  &s.masters.AnzahlStandorte);
+  return LoadList(s.enterprise.AktuellerBetrieb, "Standort", "", FillStandort, &s.masters.StandortListe);
 }
 
 // Materials come from the material database, in barcode order.
 bool MaterialienLaden() {
   State& s = state();
   return LoadList(s.enterprise.AktuelleEinstellungen.MaterialPfad, "Material", db::QuoteIdentifier("Barcode"),
-                  FillMaterial, &s.masters.MaterialListe, &s.masters.AnzahlMaterialien);
+                  FillMaterial, &s.masters.MaterialListe);
 }
 
 bool PersonalLaden() {
   State& s = state();
-  return LoadList(s.enterprise.AktuellerBetrieb, "Personal", "", FillPersonal, &s.masters.PersonalListe,
-                  &s.masters.AnzahlPersonal);
+  return LoadList(s.enterprise.AktuellerBetrieb, "Personal", "", FillPersonal, &s.masters.PersonalListe);
 }
 
 bool TaetigkeitenLaden() {
   State& s = state();
-  return LoadList(s.enterprise.AktuellerBetrieb, "StdTaetigkeiten", "", FillTaetigkeit, &s.masters.StdTaetigkeitListe,
-                  &s.masters.AnzahlStdTaetigkeiten);
+  return LoadList(s.enterprise.AktuellerBetrieb, "StdTaetigkeiten", "", FillTaetigkeit, &s.masters.StdTaetigkeitListe);
 }
 
 void AlleListenLaden() {

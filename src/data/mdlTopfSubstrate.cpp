@@ -13,7 +13,6 @@ namespace tolvar::mdlTopfSubstrate {
 bool GefaesseLaden() {
   State& s = state();
   s.masters.GefaessListe.clear();
-  s.masters.AnzahlGefaesse = 0;
   std::unique_ptr<db::Database> database = db::Database::Open(s.enterprise.AktuelleEinstellungen.MaterialPfad);
   if (!database) return false;
   db::Recordset rs = database->OpenTable("Gefaesse");
@@ -33,7 +32,6 @@ bool GefaesseLaden() {
     if (const auto it = namen.find(pot.MaterialNr); it != namen.end()) pot.Materialname = *it->second;
     s.masters.GefaessListe.push_back(std::move(pot));
   }
-  s.masters.AnzahlGefaesse = static_cast<int>(s.masters.GefaessListe.size());
   return true;
 }
 

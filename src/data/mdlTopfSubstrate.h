@@ -3,7 +3,7 @@
 
 namespace tolvar::mdlTopfSubstrate {
 
-// Rebuilds GefaessListe and AnzahlGefaesse from table Gefaesse of the database at
+// Rebuilds GefaessListe from table Gefaesse of the database at
 // MaterialPfad, in table order. Each pot takes the Materialname of the first element of
 // MaterialListe with its MaterialNr (empty when there is none), so this runs after
 // MaterialienLaden. False, with an empty list, when the database or table cannot be opened.

@@ -14,6 +14,7 @@
 #include "data/records_culture.h"
 #include "data/records_masterdata.h"
 #include "data/records_settings.h"
+#include "data/slots.h"
 
 namespace tolvar {
 
@@ -43,20 +44,13 @@ struct EnterpriseState {
 
 // The enterprise's master data as loaded from its databases, in load order.
 struct MasterLists {
-  // Each count equals its list's size.
   std::vector<KulturSatz> KulturListe;
-  int AnzahlKulturen = 0;
   std::vector<StandortSatz> StandortListe;
-  int AnzahlStandorte = 0;
   std::vector<MaterialSatz> MaterialListe;  // in ascending Barcode order
-  int AnzahlMaterialien = 0;
   std::vector<PersonalSatz> PersonalListe;
-  int AnzahlPersonal = 0;
   std::vector<StdTaetigkeitSatz> StdTaetigkeitListe;
-  int AnzahlStdTaetigkeiten = 0;
   // The pots with their volumes, loaded right after the materials.
   std::vector<GefaessSatz> GefaessListe;
-  int AnzahlGefaesse = 0;
 };
 
 // What is selected in the master lists and the trees, and the mode the editors work in.
@@ -84,7 +78,8 @@ struct Selection {
 
 // The selected culture's movement data as the culture data window edits it.
 struct CultureData {
-  // Phases in slots 1..25 by phase number, its site occupancies.
+  // Phases in slots 1..25 by phase number; site occupancies at 0..AnzahlKulturStandorte-1,
+  // then the free slot of the culture.
   std::vector<PhasenSatz> PhasenListe;
   std::vector<KulturStandortSatz> KulturStandortListe;
   int AnzahlPhasen = 0;
@@ -99,11 +94,10 @@ struct CultureData {
 
 // The cost calculation of the selected culture.
 struct CalculationState {
-  // The recorded work of the selected culture (slots 0 to AnzahlKulturArbeiten-1), the origin
-  // of each cost type (Herkunft), the completeness check's result for the cost type checked
-  // last, the key of the culture node last chosen in the calculation window.
+  // The recorded work of the selected culture, the origin of each cost type (Herkunft), the
+  // completeness check's result for the cost type checked last, the key of the culture node
+  // last chosen in the calculation window.
   std::vector<KulturArbeitSatz> KulturArbeitListe;
-  int AnzahlKulturArbeiten = 0;
   int16_t HerkunftHeizung = 1;
   int16_t HerkunftMaterial = 1;
   int16_t HerkunftEnergie = 1;

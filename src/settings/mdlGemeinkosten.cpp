@@ -15,10 +15,7 @@ namespace tolvar::mdlGemeinkosten {
 
 namespace {
 
-int LetzterStandortIndex() {
-  const State& st = state();
-  return std::min<int>(st.masters.AnzahlStandorte, static_cast<int>(st.masters.StandortListe.size()) - 1);
-}
+int LetzterStandortIndex() { return static_cast<int>(state().masters.StandortListe.size()) - 1; }
 
 // Amounts of the grid: the sum of the rows that hold one; nullopt when one is no number.
 std::optional<double> Betragssumme(const std::vector<GemeinkostenZeile>& grid) {

@@ -17,11 +17,8 @@ namespace {
 constexpr std::string_view kTabelle = "ArbeitMaterial";
 constexpr std::string_view kKosten = "Kosten je Stunde";
 
-// The records 0..AnzahlStdTaetigkeiten that exist in the list.
-int LetzterTaetigkeitsIndex() {
-  const State& st = state();
-  return std::min<int>(st.masters.AnzahlStdTaetigkeiten, static_cast<int>(st.masters.StdTaetigkeitListe.size()) - 1);
-}
+// The last record of the list; -1 when it is empty.
+int LetzterTaetigkeitsIndex() { return static_cast<int>(state().masters.StdTaetigkeitListe.size()) - 1; }
 
 }  // namespace
 

@@ -255,9 +255,9 @@ int LohngruppeIndexNachId(const std::string& idText) {
   const std::optional<double> n = base::ParseNumber(Aufgeraeumt(idText));
   if (!n || *n != base::Int(*n)) return -1;
   const State& st = state();
-  const int count = std::min<int>(st.settings.AnzahlLohngruppen, static_cast<int>(st.settings.LohngruppeListe.size()));
-  for (int i = 0; i < count; ++i) {
-    if (st.settings.LohngruppeListe[static_cast<std::size_t>(i)].LohngruppenID == *n) return i;
+  const auto gruppen = UsedSlots(st.settings.LohngruppeListe, st.settings.AnzahlLohngruppen);
+  for (std::size_t i = 0; i < gruppen.size(); ++i) {
+    if (gruppen[i].LohngruppenID == *n) return static_cast<int>(i);
   }
   return -1;
 }

@@ -135,7 +135,7 @@ TEST_F(FileCommandsTest, SwitchingEnterprisesSavesTheOldSettingsAndLoadsTheNewOn
     ASSERT_TRUE(database->Execute("DELETE FROM Kulturen WHERE KulturNr <> 'K1001'"));
   }
   MusterOeffnen();
-  const int kulturenMuster = state().masters.AnzahlKulturen;
+  const int kulturenMuster = static_cast<int>(state().masters.KulturListe.size());
   state().enterprise.AktuelleEinstellungen.Jahr = "2031";
 
   prompts->AnswerFile(Q(zweiter));
@@ -145,7 +145,7 @@ TEST_F(FileCommandsTest, SwitchingEnterprisesSavesTheOldSettingsAndLoadsTheNewOn
   EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Zweiter Betrieb"));
   EXPECT_TRUE(state().enterprise.BetriebOffen);
   EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Jahr, "2040");
-  EXPECT_EQ(state().masters.AnzahlKulturen, 1);
+  EXPECT_EQ(static_cast<int>(state().masters.KulturListe.size()), 1);
   EXPECT_NE(kulturenMuster, 1);
   EXPECT_EQ(Feld(root.Join("Betriebe/Mustergärtnerei.Tolvar"), "BetriebEinstellungen", "Jahr"), "2031");
   EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
@@ -227,14 +227,14 @@ TEST_F(FileCommandsTest, BadInputGivesAClearMessageAndLosesNoFile) {
   // stays open.
   const std::string kaputt = root.Join("Betriebe/Kaputt.mdb");
   std::ofstream(kaputt, std::ios::binary) << "kein Datenbankinhalt";
-  const int kulturen = state().masters.AnzahlKulturen;
+  const int kulturen = static_cast<int>(state().masters.KulturListe.size());
   prompts->AnswerFile(Q(kaputt)).AnswerMsgBox(ui::msgbox::Ok);
   Befehl("mnuoeffnen");
   ProcessEvents();
   EXPECT_TRUE(Texte(*prompts).back().startsWith(
       QStringLiteral("Die ausgewählte Morvin5-Datenbank ist ungültig und kann nicht geöffnet werden\n\nDatei: ")));
   EXPECT_EQ(Haupt().Caption(), QStringLiteral("Tolvar - Mustergärtnerei"));
-  EXPECT_EQ(state().masters.AnzahlKulturen, kulturen);
+  EXPECT_EQ(static_cast<int>(state().masters.KulturListe.size()), kulturen);
   EXPECT_FALSE(sys::FileExists(root.Join("Betriebe/Kaputt.Tolvar")));
   EXPECT_TRUE(Inhalt(kaputt) == "kein Datenbankinhalt") << "content changed: " << kaputt;
   EXPECT_TRUE(Inhalt(Muster()) == muster) << "content changed: " << Muster();

@@ -63,11 +63,11 @@ TEST_F(MainWindowTest, OpensEnterpriseAndCreatesItsMissingTolvarDatabase) {
   EXPECT_EQ(haupt.pos(), QPoint(0, 0));
   // The template's empty settings take their replacements, which name the default databases.
   EXPECT_EQ(s.enterprise.AktuelleEinstellungen.MaterialPfad, root.Join("Tolvar_DB/Material.mdb"));
-  EXPECT_GT(s.masters.AnzahlKulturen, 0);
-  EXPECT_GT(s.masters.AnzahlStandorte, 0);
-  EXPECT_GT(s.masters.AnzahlMaterialien, 0);
-  EXPECT_GT(s.masters.AnzahlPersonal, 0);
-  EXPECT_GT(s.masters.AnzahlStdTaetigkeiten, 0);
+  EXPECT_FALSE(s.masters.KulturListe.empty());
+  EXPECT_FALSE(s.masters.StandortListe.empty());
+  EXPECT_FALSE(s.masters.MaterialListe.empty());
+  EXPECT_FALSE(s.masters.PersonalListe.empty());
+  EXPECT_FALSE(s.masters.StdTaetigkeitListe.empty());
   EXPECT_TRUE(s.enterprise.ModusErfassung);
   EXPECT_FALSE(s.enterprise.ModusStammdaten);
   EXPECT_FALSE(s.enterprise.ModusKalkulation);
@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, UnusableDatabasesAreReplacedBeforeTheListsAreLoaded) {
   EXPECT_EQ(Feld(tolvar, "BetriebEinstellungen", "KlimaPfad"), e.KlimaPfad);
   EXPECT_EQ(Feld(tolvar, "BetriebEinstellungen", "Ergebnisdatenbank"), e.Ergebnisdatenbank);
   EXPECT_EQ(Feld(tolvar, "BetriebEinstellungen", "Wetterstation"), e.Wetterstation);
-  EXPECT_GT(state().masters.AnzahlMaterialien, 0);
+  EXPECT_FALSE(state().masters.MaterialListe.empty());
   EXPECT_TRUE(state().enterprise.BetriebOffen);
   EXPECT_TRUE(frmBewegungsdaten::IsLoaded());
 }
@@ -140,7 +140,7 @@ TEST_F(MainWindowTest, MissingTemplateIsReportedAndNothingIsLoaded) {
   EXPECT_EQ(meldung.style, ui::msgbox::Critical);
   EXPECT_EQ(meldung.title, QStringLiteral("Tolvar-Information"));
   EXPECT_FALSE(state().enterprise.BetriebOffen);
-  EXPECT_EQ(state().masters.AnzahlKulturen, 0);
+  EXPECT_TRUE(state().masters.KulturListe.empty());
   EXPECT_TRUE(state().masters.KulturListe.empty());
   EXPECT_FALSE(frmBewegungsdaten::IsLoaded());
   EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar"));

@@ -141,12 +141,11 @@ TEST_F(MenusTest, WorkAreaCommandClosesEveryOtherWindowSetsItsFlagAndOpensItsWin
     Befehl("Einstellungen");
     frmPersonal::instanz().Show();
     state().masters.PersonalListe.clear();
-    state().masters.AnzahlPersonal = 0;
 
     Befehl(fall.befehl);
 
     EXPECT_EQ(LoadedNames(), QStringList{fall.fenster});
-    EXPECT_GT(state().masters.AnzahlPersonal, 0) << "the editor's unload handler did not run";
+    EXPECT_FALSE(state().masters.PersonalListe.empty()) << "the editor's unload handler did not run";
     EXPECT_EQ(state().enterprise.ModusStammdaten, fall.stammdaten);
     EXPECT_EQ(state().enterprise.ModusErfassung, fall.erfassung);
     EXPECT_EQ(state().enterprise.ModusKalkulation, fall.kalkulation);
@@ -312,17 +311,16 @@ TEST_F(MenusTest, DeleteAsksFirstAndStopsOnNo) {
   MusterOeffnen();
   state().selection.AktuellerBaum = "Standort";
   state().masters.StandortListe.clear();
-  state().masters.AnzahlStandorte = 0;
   prompts->AnswerMsgBox(ui::msgbox::No).AnswerMsgBox(ui::msgbox::Yes);
 
   Befehl("mnuPopUp3Loeschen");
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts->messageBoxes()[0].title, QStringLiteral("Tolvar-Information"));
   EXPECT_EQ(prompts->messageBoxes()[0].style, ui::msgbox::YesNo);
-  EXPECT_EQ(state().masters.AnzahlStandorte, 0);
+  EXPECT_TRUE(state().masters.StandortListe.empty());
 
   Befehl("mnuPopUp3Loeschen");
-  EXPECT_GT(state().masters.AnzahlStandorte, 0);
+  EXPECT_FALSE(state().masters.StandortListe.empty());
 }
 
 }  // namespace

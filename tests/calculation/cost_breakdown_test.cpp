@@ -112,7 +112,7 @@ TEST(MaschinenAufschluesselung, OnlyMachinesAreListedWithTheirPhaseMostPlantsFir
       Einsatz("M1300", "4", D(15, 4, 2024), "Rückmaschine"),
       Einsatz("M9999", "1", D(15, 4, 2024), "Unbekannt"),     // material not found
   };
-  const auto liste = a::MaschinenZeilen(zeilen, 4, phasen, 2, stamm);
+  const auto liste = a::MaschinenZeilen(zeilen, phasen, 2, stamm);
   ASSERT_EQ(liste.size(), 2U);
   EXPECT_EQ(liste[0], (a::MaschinenZeile{"Rückmaschine", "4", "12,50", "15.04.2024", "Rücken", "4000", "12,50"}));
   EXPECT_EQ(liste[1], (a::MaschinenZeile{"Topfmaschine", "2", "50,00", "10.03.2024", "Topfen", "2000", "50,00"}));
@@ -120,7 +120,7 @@ TEST(MaschinenAufschluesselung, OnlyMachinesAreListedWithTheirPhaseMostPlantsFir
 
 TEST(MaschinenAufschluesselung, RowOutsideEveryPhaseCostsNothingAndNamesNoPhase) {
   const auto phasen = Phasen({Phase(D(1, 3, 2024), D(31, 3, 2024), "2000")});
-  const auto liste = a::MaschinenZeilen({Einsatz("M1100", "2", D(1, 5, 2024), "Topfmaschine")}, 1, phasen, 1,
+  const auto liste = a::MaschinenZeilen(std::vector{Einsatz("M1100", "2", D(1, 5, 2024), "Topfmaschine")}, phasen, 1,
                                         {Stamm("M1100", "1009", "50")});
   ASSERT_EQ(liste.size(), 1U);
   EXPECT_EQ(liste[0][4], "");
@@ -132,7 +132,7 @@ TEST(MaschinenAufschluesselung, OnTheDayTwoPhasesMeetTheRowUsesThePhaseTheCalcul
   auto phasen = Phasen({Phase(D(1, 3, 2024), D(31, 3, 2024), "1000"), Phase(D(31, 3, 2024), D(30, 4, 2024), "4000")});
   phasen[1].Phasennamen = "Eins";
   phasen[2].Phasennamen = "Zwei";
-  const auto liste = a::MaschinenZeilen({Einsatz("M1100", "2", D(31, 3, 2024), "T")}, 1, phasen, 2,
+  const auto liste = a::MaschinenZeilen(std::vector{Einsatz("M1100", "2", D(31, 3, 2024), "T")}, phasen, 2,
                                         {Stamm("M1100", "1009", "50")});
   ASSERT_EQ(liste.size(), 1U);
   EXPECT_EQ(liste[0][4], "Zwei");
@@ -169,7 +169,7 @@ TEST(ArbeitAufschluesselung, WageByDatePhaseBoundaryTwiceMostPlantsFirstOutsideL
       Taetigkeit(D(1, 5, 2024), "P1", "2", "Rücken"),
       Taetigkeit(D(1, 7, 2024), "P1", "9", "Später"),    // in no phase
   };
-  const auto zeilen = a::ArbeitZeilen(phasen, 2, arbeiten, 4, loehne, 3);
+  const auto zeilen = a::ArbeitZeilen(phasen, 2, arbeiten, loehne, 3);
   ASSERT_EQ(zeilen.size(), 4U);
   EXPECT_EQ(zeilen[0], (a::ArbeitZeile{"Rücken", "2000", "80", "KM", "Gießen", "1", "6,00"}));
   EXPECT_EQ(zeilen[1], (a::ArbeitZeile{"Rücken", "2000", "80", "KM", "Rücken", "2", "16,00"}));
@@ -194,7 +194,7 @@ TEST(ArbeitAufschluesselung, WorkWithoutAWageOrPlantsShowsNoCost) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
     const auto phasen = Phasen({Phase(D(1, 4, 2024), D(30, 4, 2024), f.pflanzen)});
-    const auto zeilen = a::ArbeitZeilen(phasen, 1, {Taetigkeit(D(2, 4, 2024), f.personal, f.stunden, "T")}, 1, loehne, 2);
+    const auto zeilen = a::ArbeitZeilen(phasen, 1, {Taetigkeit(D(2, 4, 2024), f.personal, f.stunden, "T")}, loehne, 2);
     ASSERT_EQ(zeilen.size(), 1U);
     EXPECT_EQ(zeilen[0][6], "");
   }
@@ -214,13 +214,13 @@ TEST(PSMAufschluesselung, ListOrderCostPerHourAndOutsideEveryPhase) {
   arbeiten[0].Taetigkeit = "Spritzen";
   arbeiten[1].Taetigkeit = "Rücken";
   arbeiten[2].Taetigkeit = "Spritzen";
-  const auto zeilen = a::PSMZeilen(arbeiten, 3, kosten, phasen, 1);
+  const auto zeilen = a::PSMZeilen(arbeiten, kosten, phasen, 1);
   ASSERT_EQ(zeilen.size(), 3U);
   EXPECT_EQ(zeilen[0], (a::PSMZeile{"Spritzen", "Topfen", "20.04.2024", "4,00", "5", "10,00"}));
   EXPECT_EQ(zeilen[1], (a::PSMZeile{"Rücken", "Topfen", "10.04.2024", "0,00", "3", "0,00"}));
   EXPECT_EQ(zeilen[2], (a::PSMZeile{"Spritzen", "", "10.06.2024", "4,00", "2", "0,00"}));
   // The rows add up to the calculation's figure.
-  EXPECT_NEAR(mdlKalkulation::PSMKosten(arbeiten, 3, kosten, phasen, 1) * 1000.0, 10.0, 1e-9);
+  EXPECT_NEAR(mdlKalkulation::PSMKosten(arbeiten, kosten, phasen, 1) * 1000.0, 10.0, 1e-9);
 }
 
 TEST(PSMAufschluesselung, NoPlantsInThePhaseLeavesTheCostEmpty) {
@@ -228,7 +228,7 @@ TEST(PSMAufschluesselung, NoPlantsInThePhaseLeavesTheCostEmpty) {
   std::vector<ArbeitMaterialSatz> kosten(1);
   kosten[0].TaetigkeitNr = "StdT1002";
   kosten[0].KostenJeStunde = "4";
-  const auto zeilen = a::PSMZeilen({Arbeit(D(20, 4, 2024), "P1", "5", "StdT1002")}, 1, kosten, phasen, 1);
+  const auto zeilen = a::PSMZeilen({Arbeit(D(20, 4, 2024), "P1", "5", "StdT1002")}, kosten, phasen, 1);
   ASSERT_EQ(zeilen.size(), 1U);
   EXPECT_EQ(zeilen[0][5], "");
 }

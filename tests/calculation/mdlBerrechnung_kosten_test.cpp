@@ -1,9 +1,11 @@
 // Cost per plant of material rows, ordinary materials and machines apart.
 
+#include "calculation/mdlBerrechnung_kosten.h"
+
 #include <gtest/gtest.h>
 
 #include "calc_fixtures.h"
-#include "calculation/mdlBerrechnung_kosten.h"
+#include "data/slots.h"
 
 namespace tolvar::mdlBerrechnung {
 namespace {
@@ -54,26 +56,26 @@ TEST_F(MaterialKostenTest, EachProcedureCostsItsOwnKindAndZeroesTheOther) {
   const Erwartet erwartet[] = {{"2,5", "0"}, {"0", "0,009"}, {"0,01", "0"}, {"", ""},
                                {"", ""},     {"", "0"},      {"", "0"}};
 
-  KostenJePflanzeBerechnen(false, zeilen, n, phasen, 2, stamm);
+  KostenJePflanzeBerechnen(false, zeilen, phasen, 2, stamm);
   for (int r = 0; r < n; ++r) {
     SCOPED_TRACE(r);
     EXPECT_EQ(zeilen[static_cast<std::size_t>(r)].KostenJePflanze, erwartet[r].material);
   }
-  EXPECT_DOUBLE_EQ(KostenJePflanzeSumme(zeilen, n), 2.51);
+  EXPECT_DOUBLE_EQ(KostenJePflanzeSumme(zeilen), 2.51);
 
-  KostenJePflanzeBerechnen(true, zeilen, n, phasen, 2, stamm);
+  KostenJePflanzeBerechnen(true, zeilen, phasen, 2, stamm);
   for (int r = 0; r < n; ++r) {
     SCOPED_TRACE(r);
     EXPECT_EQ(zeilen[static_cast<std::size_t>(r)].KostenJePflanze, erwartet[r].maschinen);
   }
-  EXPECT_DOUBLE_EQ(KostenJePflanzeSumme(zeilen, n), 0.009);
+  EXPECT_DOUBLE_EQ(KostenJePflanzeSumme(zeilen), 0.009);
 }
 
 TEST_F(MaterialKostenTest, CountBeyondTheListIsBounded) {
   std::vector<KulturMaterialSatz> zeilen = {Zeile("M1001", "1000", D(1, 3, 2025))};
-  KostenJePflanzeBerechnen(false, zeilen, 5, phasen, 30, stamm);
+  KostenJePflanzeBerechnen(false, UsedSlots(zeilen, 5), phasen, 30, stamm);
   EXPECT_EQ(zeilen[0].KostenJePflanze, "2,5");
-  EXPECT_DOUBLE_EQ(KostenJePflanzeSumme(zeilen, 5), 2.5);
+  EXPECT_DOUBLE_EQ(KostenJePflanzeSumme(UsedSlots(zeilen, 5)), 2.5);
 }
 
 }  // namespace

@@ -68,7 +68,6 @@ State VollstaendigeKultur() {
   s.culture.AnzahlKulturMaterialien = 1;
   s.calculation.KulturArbeitListe = {Arbeit("StdT1001", "P1001", "3,5", D(2024, 3, 10)),
                                      Arbeit("StdT1002", "P1001", "2", D(2024, 4, 10))};
-  s.calculation.AnzahlKulturArbeiten = 2;
   s.settings.ArbeitMaterialListe[0] = {"StdT1001", "1,20"};
   s.settings.LohneinteilungListe[0] = Lohnzeile("P1001", D(2024, 1, 1), "14,50");
   s.settings.AnzahlLohneinteilungen = 1;
@@ -96,7 +95,7 @@ TEST(DatenPruefung, EachKindFailsExactlyOnItsOwnMissingData) {
        [](State& s) {
          s.culture.AnzahlPhasen = 0;
          s.culture.AnzahlKulturMaterialien = 0;
-         s.calculation.AnzahlKulturArbeiten = 0;
+         s.calculation.KulturArbeitListe.clear();
        },
        {}},
       {"culture without site occupancies passes heating even with empty plants",
@@ -109,7 +108,7 @@ TEST(DatenPruefung, EachKindFailsExactlyOnItsOwnMissingData) {
       {"empty plants in a phase outside every occupancy and without work",
        [](State& s) {
          s.culture.PhasenListe[2].AnzahlPflanzen = "";
-         s.calculation.AnzahlKulturArbeiten = 1;
+         s.calculation.KulturArbeitListe.resize(1);
        },
        {kEnergiekosten}},
       {"empty plants in a phase outside every occupancy but with work",
@@ -195,7 +194,6 @@ TEST(DatenPruefung, EachKindFailsExactlyOnItsOwnMissingData) {
        [](State& s) {
          s.culture.AnzahlPhasen = 40;
          s.culture.AnzahlKulturMaterialien = 9;
-         s.calculation.AnzahlKulturArbeiten = 9;
          s.culture.AnzahlKulturStandorte = 9;
          s.settings.AnzahlLohneinteilungen = 500;
        },

@@ -45,7 +45,7 @@ TEST(HeizkostenTest, PhasesPairWithTheOccupancyTheyBeginIn) {
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
-    const Kosten k = Heizkosten(phasen, 2, {f.belegung}, 1);
+    const Kosten k = Heizkosten(phasen, 2, std::vector{f.belegung});
     EXPECT_FALSE(k.Fehlt);
     EXPECT_EQ(Je1000(k.Wert), f.erwartet);
   }
@@ -56,9 +56,8 @@ TEST(HeizkostenTest, TwoHousesInOnePhaseEachCountTheirOwnArea) {
   // 100 m² only: (1 x 100 x 5 + 1 x 100 x 3) / 1000 = 0,80 per plant.
   const auto phasen = Phasen({Phase(D(1, 4, 2025), D(30, 4, 2025), "1000", "200")});
   const Kosten k = Heizkosten(phasen, 1,
-                              {Belegung(D(1, 4, 2025), D(30, 4, 2025), "0", 5.0, "Sta1", "100"),
-                               Belegung(D(1, 4, 2025), D(30, 4, 2025), "0", 3.0, "Sta2", "100")},
-                              2);
+                              std::vector{Belegung(D(1, 4, 2025), D(30, 4, 2025), "0", 5.0, "Sta1", "100"),
+                                          Belegung(D(1, 4, 2025), D(30, 4, 2025), "0", 3.0, "Sta2", "100")});
   EXPECT_FALSE(k.Fehlt);
   EXPECT_EQ(Je1000(k.Wert), "800,00");
 }
@@ -66,15 +65,16 @@ TEST(HeizkostenTest, TwoHousesInOnePhaseEachCountTheirOwnArea) {
 TEST(HeizkostenTest, PhaseWithoutPlantsIsLeftOutAndFailedHeatingRunIsMissingData) {
   const auto phasen = Phasen({Phase(D(1, 3, 2025), D(31, 3, 2025), "", "100"),
                               Phase(D(1, 4, 2025), D(30, 4, 2025), "1000", "200")});
-  const Kosten ohnePflanzen = Heizkosten(phasen, 2, {Belegung(D(1, 3, 2025), D(30, 4, 2025), "0", 5.0, "Sta1", "200")}, 1);
+  const Kosten ohnePflanzen =
+      Heizkosten(phasen, 2, std::vector{Belegung(D(1, 3, 2025), D(30, 4, 2025), "0", 5.0, "Sta1", "200")});
   EXPECT_EQ(Je1000(ohnePflanzen.Wert), "1000,00");
 
   auto fehlgeschlagen = Belegung(D(1, 4, 2025), D(30, 4, 2025), "0", 0.0);
   fehlgeschlagen.HeizdatenFehlen = true;
-  EXPECT_TRUE(Heizkosten(phasen, 2, {fehlgeschlagen}, 1).Fehlt);
+  EXPECT_TRUE(Heizkosten(phasen, 2, std::vector{fehlgeschlagen}).Fehlt);
   // An occupancy that pairs with no phase does not count.
   fehlgeschlagen.Beginn = D(2, 4, 2025);
-  EXPECT_FALSE(Heizkosten(phasen, 2, {fehlgeschlagen}, 1).Fehlt);
+  EXPECT_FALSE(Heizkosten(phasen, 2, std::vector{fehlgeschlagen}).Fehlt);
 }
 
 TEST(EnergiekostenTest, MarchCountsThirtyDays) {
@@ -121,7 +121,7 @@ TEST(PSMKostenTest, WorkAddsItsActivitysMaterialCost) {
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
-    EXPECT_EQ(Je1000(PSMKosten({f.arbeit}, 1, ArbeitMaterial(), phasen, 2)), f.erwartet);
+    EXPECT_EQ(Je1000(PSMKosten({f.arbeit}, ArbeitMaterial(), phasen, 2)), f.erwartet);
   }
 }
 
@@ -162,13 +162,13 @@ TEST(ArbeitskostenTest, WageRowIsTheLatestOnOrBeforeTheDay) {
   }
 
   const auto phasen = Phasen({Phase(D(1, 6, 2005), D(31, 7, 2005), "1000")});
-  const Kosten k = Arbeitskosten(phasen, 1, {Arbeit(D(30, 6, 2005), "P1", "2"), Arbeit(D(1, 7, 2005), "P1", "1")}, 2,
-                                 lohn, anzahl);
+  const Kosten k =
+      Arbeitskosten(phasen, 1, {Arbeit(D(30, 6, 2005), "P1", "2"), Arbeit(D(1, 7, 2005), "P1", "1")}, lohn, anzahl);
   EXPECT_FALSE(k.Fehlt);
   EXPECT_EQ(Je1000(k.Wert), "40,00");  // (2 x 10 + 1 x 20) / 1000
   // Work outside every phase adds nothing; work of a person without a wage row is missing data.
-  EXPECT_EQ(Je1000(Arbeitskosten(phasen, 1, {Arbeit(D(1, 8, 2005), "P1", "2")}, 1, lohn, anzahl).Wert), "0,00");
-  EXPECT_TRUE(Arbeitskosten(phasen, 1, {Arbeit(D(1, 7, 2005), "P9", "2")}, 1, lohn, anzahl).Fehlt);
+  EXPECT_EQ(Je1000(Arbeitskosten(phasen, 1, {Arbeit(D(1, 8, 2005), "P1", "2")}, lohn, anzahl).Wert), "0,00");
+  EXPECT_TRUE(Arbeitskosten(phasen, 1, {Arbeit(D(1, 7, 2005), "P9", "2")}, lohn, anzahl).Fehlt);
 }
 
 class GemeinkostenTest : public ::testing::Test {
@@ -180,8 +180,7 @@ class GemeinkostenTest : public ::testing::Test {
   }
   std::string Rechnen(std::string typ, std::string menge, const std::vector<StandortGemeinkosten>& standorte) {
     einstellungen.Gemeinkostentyp = std::move(typ);
-    return Je1000(Gemeinkosten(einstellungen, menge, phasen, 1, belegungen, static_cast<int>(belegungen.size()),
-                               standorte));
+    return Je1000(Gemeinkosten(einstellungen, menge, phasen, 1, belegungen, standorte));
   }
   EinstellungenSatz einstellungen;
   // 100 Nm² for 30 days: 3000 area-days.

@@ -27,7 +27,7 @@ class MargenTest : public ::testing::Test {
     f.txtArbeit = "300,00";
     f.txtGemein = "150,00";
   }
-  void Rechnen() { MargenBerechnen(f, phasen, 1, arbeiten, static_cast<int>(arbeiten.size())); }
+  void Rechnen() { MargenBerechnen(f, phasen, 1, arbeiten); }
 
   KalkulationsFenster f;
   // 365 m² gross for 365 days: 365 m²-years.

@@ -212,7 +212,7 @@ TEST_F(KalkulationTest, OverheadsBySiteWithoutSiteOverheadsEqualUniform) {
 
 TEST_F(KalkulationTest, NoCultureSelectedCalculatesNothing) {
   KalkulationsFenster f = Gewaehlt("K1003", "3,20");
-  state().selection.KulturIndex = state().masters.AnzahlKulturen + 1;
+  state().selection.KulturIndex = static_cast<int>(state().masters.KulturListe.size()) + 1;
   EXPECT_FALSE(KulturKalkulieren(f));
   EXPECT_EQ(f.txtMaterial, "");
 }

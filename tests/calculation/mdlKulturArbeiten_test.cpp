@@ -35,7 +35,6 @@ class KulturArbeitenTest : public ::testing::Test {
     kultur.KulturNr = "K1003";
     kultur.Kulturname = "Weihnachtsstern";
     s.masters.KulturListe = {kultur};
-    s.masters.AnzahlKulturen = 1;
     s.selection.KulturIndex = 0;
     s.enterprise.AktuellerBetrieb = pfad;
     s.culture.PhasenListe =
@@ -61,7 +60,6 @@ class KulturArbeitenTest : public ::testing::Test {
 
 TEST_F(KulturArbeitenTest, EmptyTableLeavesTheListEmpty) {
   EXPECT_TRUE(KulturArbeitenLaden());
-  EXPECT_EQ(state().calculation.AnzahlKulturArbeiten, 0);
   EXPECT_TRUE(state().calculation.KulturArbeitListe.empty());
 }
 
@@ -79,7 +77,7 @@ TEST_F(KulturArbeitenTest, WorkInThePhasesOrderedByPhaseThenDate) {
 
   ASSERT_TRUE(KulturArbeitenLaden());
   const State& s = state();
-  ASSERT_EQ(s.calculation.AnzahlKulturArbeiten, 5);
+  ASSERT_EQ(s.calculation.KulturArbeitListe.size(), 5U);
   struct Erwartet {
     base::Date datum;
     const char* taetigkeitNr;
@@ -115,14 +113,13 @@ TEST_F(KulturArbeitenTest, NoCultureOrNoDatabaseGivesAnEmptyList) {
   Arbeit("K1003", "2024-08-20", "StdT1002", "4", "P1003");
   state().selection.KulturIndex = 1;  // past the end: nothing selected
   EXPECT_FALSE(KulturArbeitenLaden());
-  EXPECT_EQ(state().calculation.AnzahlKulturArbeiten, 0);
+  EXPECT_EQ(state().calculation.KulturArbeitListe.size(), 0U);
 
   state().selection.KulturIndex = 0;
   ASSERT_TRUE(KulturArbeitenLaden());
-  EXPECT_EQ(state().calculation.AnzahlKulturArbeiten, 1);
+  EXPECT_EQ(state().calculation.KulturArbeitListe.size(), 1U);
   state().enterprise.AktuellerBetrieb = dir.Join("fehlt.mdb");
   EXPECT_FALSE(KulturArbeitenLaden());
-  EXPECT_EQ(state().calculation.AnzahlKulturArbeiten, 0);
   EXPECT_TRUE(state().calculation.KulturArbeitListe.empty());
 }
 

@@ -31,7 +31,6 @@ class PotListTest : public DataTest {
       m.Materialname = name;
       state().masters.MaterialListe.push_back(m);
     }
-    state().masters.AnzahlMaterialien = static_cast<int>(state().masters.MaterialListe.size());
   }
 };
 
@@ -41,7 +40,6 @@ TEST_F(PotListTest, PotsInTableOrderNamedFromTheMaterialList) {
                 {"M1703", "Schale"}});
   ASSERT_TRUE(mdlTopfSubstrate::GefaesseLaden());
   const std::vector<GefaessSatz>& list = state().masters.GefaessListe;
-  ASSERT_EQ(state().masters.AnzahlGefaesse, 4);
   ASSERT_EQ(list.size(), 4u);
   struct Expected {
     const char* nr;
@@ -79,13 +77,12 @@ TEST_F(PotListTest, ReloadStartsFromScratch) {
     MakePots({{"M1701", "1"}, {"M1702", "2"}, {"M1703", "3"}});
     SetMaterials({{"M1701", "Alt 1"}, {"M1788", "Alt 88"}});
     ASSERT_TRUE(mdlTopfSubstrate::GefaesseLaden());
-    ASSERT_EQ(state().masters.AnzahlGefaesse, 3);
+    ASSERT_EQ(state().masters.GefaessListe.size(), 3u);
     sys::DeleteFile(state().enterprise.AktuelleEinstellungen.MaterialPfad);
 
     MakePots(c.pots);
     SetMaterials({{"M1701", "Neu 1"}});
     ASSERT_TRUE(mdlTopfSubstrate::GefaesseLaden());
-    EXPECT_EQ(state().masters.AnzahlGefaesse, c.count);
     ASSERT_EQ(state().masters.GefaessListe.size(), static_cast<std::size_t>(c.count));
     for (const GefaessSatz& g : state().masters.GefaessListe) {
       EXPECT_EQ(g.Materialname, g.MaterialNr == "M1701" ? "Neu 1" : "");
@@ -111,10 +108,8 @@ TEST_F(PotListTest, UnusableDatabaseLeavesTheListEmpty) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     state().masters.GefaessListe.assign(3, GefaessSatz{"M1701", "Alt", "1"});
-    state().masters.AnzahlGefaesse = 3;
     c.make(this);
     EXPECT_FALSE(mdlTopfSubstrate::GefaesseLaden());
-    EXPECT_EQ(state().masters.AnzahlGefaesse, 0);
     EXPECT_TRUE(state().masters.GefaessListe.empty());
     if (sys::FileExists(state().enterprise.AktuelleEinstellungen.MaterialPfad)) {
       sys::DeleteFile(state().enterprise.AktuelleEinstellungen.MaterialPfad);

@@ -65,7 +65,6 @@ class SiteEditorTest : public testing::Test {
     ohne.StandortNr = "Sta1003";
     ohne.Standortname = "Haus ohne Heizdaten";
     s.masters.StandortListe = {gruppe, haus, ohne};
-    s.masters.AnzahlStandorte = 3;
   }
 
   void Oeffnen(const std::string& modus, int index, StandortFormular& f) {

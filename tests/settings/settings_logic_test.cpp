@@ -41,7 +41,6 @@ class ActivityCostTest : public SettingsTest {
         Taetigkeit("StdT1005", "1001", "Unterpflege", true, true),
         Taetigkeit("StdT1006", "1005", "Schneiden", false, true),
         StdTaetigkeitSatz{}};
-    state().masters.AnzahlStdTaetigkeiten = 6;
     std::unique_ptr<db::Database> t = Tolvar();
     Insert(*t, "ArbeitMaterial", {{"TaetigkeitNr", "StdT1004"}, {"Kosten je Stunde", "3,00"}});
     Insert(*t, "ArbeitMaterial", {{"TaetigkeitNr", "StdT1002"}, {"Kosten je Stunde", "1,50"}});
@@ -270,7 +269,6 @@ class OverheadsTest : public SettingsTest {
         Standort("Sta1001", "0", "Haus", true, true, ""),     Standort("Sta1002", "1001", "A", false, true, "100"),
         Standort("Sta1003", "1001", "B", false, true, "50"),  Standort("Sta1004", "1001", "C", false, true, ""),
         Standort("Sta1005", "0", "Alt", false, false, "999"), StandortSatz{}};
-    state().masters.AnzahlStandorte = 5;
     std::unique_ptr<db::Database> t = Tolvar();
     Insert(*t, "Vantel", {{"StandortNr", "Sta1002"}, {"Wege", "10"}, {"Gemeinkosten", "100"}});
     Insert(*t, "Vantel", {{"StandortNr", "Sta1004"}, {"Gemeinkosten", "0"}});

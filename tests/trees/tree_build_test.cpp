@@ -175,7 +175,6 @@ TEST(TreeBuild, SelectionIndexAfterBuild) {
   for (int i = 0; i < 12; ++i) {
     state().masters.KulturListe.push_back(K("K" + std::to_string(1001 + i), "0", "G" + std::to_string(i), true));
   }
-  state().masters.AnzahlKulturen = 12;
   CurrentViewOfList(Kind::Kulturen, {});
   EXPECT_EQ(state().selection.KulturIndex, 13);
   EXPECT_FALSE(state().windows.AktuellerKnoten.empty());

@@ -46,18 +46,18 @@ void frmArbeitInfo::ArbeitTabelleAufbauen() {
   mdlKulturArbeiten::KulturArbeitenLaden();
   const tolvar::State& s = state();
   const frmKalkulation* kalkulation = GeladeneKalkulation();
-  TabelleFuellen(*dtgArbeit,
-                 {{"Kulturphase", 2000, true, true, true},
-                  {"Anzahl Pflanzen", 1800, false, false, false},
-                  {"Fläche in Bm²", 1200, false, false, false},
-                  {"Mitarbeiter", 1200, false, false, false},
-                  {"Tätigkeit", 2800, true, true, true},
-                  {"Dauer in Std.", 1500, false, false, false},
-                  {"€/1000Pfl.", 1500, false, true, true}},
-                 calculation::ArbeitZeilen(s.culture.PhasenListe, s.culture.AnzahlPhasen,
-                                           s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten,
-                                           s.settings.LohneinteilungListe, s.settings.AnzahlLohneinteilungen),
-                 kalkulation ? kalkulation->txtArbeit->text() : QString());
+  TabelleFuellen(
+      *dtgArbeit,
+      {{"Kulturphase", 2000, true, true, true},
+       {"Anzahl Pflanzen", 1800, false, false, false},
+       {"Fläche in Bm²", 1200, false, false, false},
+       {"Mitarbeiter", 1200, false, false, false},
+       {"Tätigkeit", 2800, true, true, true},
+       {"Dauer in Std.", 1500, false, false, false},
+       {"€/1000Pfl.", 1500, false, true, true}},
+      calculation::ArbeitZeilen(s.culture.PhasenListe, s.culture.AnzahlPhasen, s.calculation.KulturArbeitListe,
+                                s.settings.LohneinteilungListe, s.settings.AnzahlLohneinteilungen),
+      kalkulation ? kalkulation->txtArbeit->text() : QString());
 }
 
 void frmArbeitInfo::cmbOK_Click() { VergleichswertUebernehmen(); }

@@ -467,7 +467,7 @@ bool frmKalkulation::KulturZurueckholen() {
   tolvar::State& s = state();
   const std::string& key = s.calculation.KalkulationsKnotenSchluessel;
   if (!key.empty()) {
-    for (int i = 0; i < static_cast<int>(s.masters.KulturListe.size()) && i <= s.masters.AnzahlKulturen; ++i) {
+    for (int i = 0; i < static_cast<int>(s.masters.KulturListe.size()); ++i) {
       const KulturSatz& k = s.masters.KulturListe[i];
       if (k.KulturNr != key || k.Gliederungspunkt) continue;
       s.selection.KulturIndex = i;
@@ -476,7 +476,7 @@ bool frmKalkulation::KulturZurueckholen() {
     }
   }
   // No culture chosen, or the chosen one is gone: nothing may be calculated for a stale index.
-  s.selection.KulturIndex = s.masters.AnzahlKulturen;
+  s.selection.KulturIndex = static_cast<int>(s.masters.KulturListe.size());
   if (!key.empty() && !txtName->text().isEmpty()) {
     KalkulationsFenster k = Inhalt();
     mdlKalkulation::KalkulationZuruecksetzen(k);

@@ -69,17 +69,18 @@ void frmMaschinenInfo::Form_Load() {
 void frmMaschinenInfo::MaschinenTabelleAufbauen() {
   const tolvar::State& s = state();
   const frmKalkulation* kalkulation = GeladeneKalkulation();
-  TabelleFuellen(*dtgMaschinen,
-                 {{"Maschinen", 2000, true, true, true},
-                  {"Einheiten", 1500, false, false, false},
-                  {"Preis in €/Einheit", 2000, false, false, false},
-                  {"Datum", 1500, false, true, false},
-                  {"Kulturphase", 2000, false, false, true},
-                  {"Anzahl Pflanzen", 1500, false, false, false},
-                  {"€/1000Pfl.", 1500, false, false, true}},
-                 calculation::MaschinenZeilen(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien,
-                                              s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters.MaterialListe),
-                 kalkulation ? kalkulation->txtMaschinen->text() : QString());
+  TabelleFuellen(
+      *dtgMaschinen,
+      {{"Maschinen", 2000, true, true, true},
+       {"Einheiten", 1500, false, false, false},
+       {"Preis in €/Einheit", 2000, false, false, false},
+       {"Datum", 1500, false, true, false},
+       {"Kulturphase", 2000, false, false, true},
+       {"Anzahl Pflanzen", 1500, false, false, false},
+       {"€/1000Pfl.", 1500, false, false, true}},
+      calculation::MaschinenZeilen(UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien),
+                                   s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters.MaterialListe),
+      kalkulation ? kalkulation->txtMaschinen->text() : QString());
 }
 
 void frmMaschinenInfo::cmbOK_Click() { VergleichswertUebernehmen(); }

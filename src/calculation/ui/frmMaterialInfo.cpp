@@ -92,10 +92,7 @@ void frmMaterialInfo::TabelleFuellen() {
                                              {"€/1000Pfl.", 1500, mitte, true},
                                          });
 
-  const int anzahlZeilen =
-      std::min(s.culture.AnzahlKulturMaterialien, static_cast<int>(s.culture.KulturMaterialListe.size()));
-  for (int m = 0; m < anzahlZeilen; ++m) {
-    const KulturMaterialSatz& r = s.culture.KulturMaterialListe[m];
+  for (const KulturMaterialSatz& r : UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien)) {
     // The phase holding the row's day (the earlier one when two phases meet that day).
     const PhasenSatz* phase = nullptr;
     const base::Date tag = base::DateOnly(r.Datum);
@@ -108,7 +105,7 @@ void frmMaterialInfo::TabelleFuellen() {
       }
     }
     const MaterialSatz* material = nullptr;
-    for (int k = 0; k < static_cast<int>(s.masters.MaterialListe.size()) && k <= s.masters.AnzahlMaterialien; ++k) {
+    for (int k = 0; k < static_cast<int>(s.masters.MaterialListe.size()); ++k) {
       if (s.masters.MaterialListe[k].MaterialNr == r.MaNr) {
         material = &s.masters.MaterialListe[k];
         break;

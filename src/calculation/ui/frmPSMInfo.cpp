@@ -57,8 +57,8 @@ void frmPSMInfo::PSMTabelleAufbauen() {
                   {"€ je Std.", 1500, false, false, false},
                   {"Dauer in Std", 1500, false, false, false},
                   {"€/1000Pfl.", 1500, false, true, true}},
-                 calculation::PSMZeilen(s.calculation.KulturArbeitListe, s.calculation.AnzahlKulturArbeiten,
-                                        s.settings.ArbeitMaterialListe, s.culture.PhasenListe, s.culture.AnzahlPhasen),
+                 calculation::PSMZeilen(s.calculation.KulturArbeitListe, s.settings.ArbeitMaterialListe,
+                                        s.culture.PhasenListe, s.culture.AnzahlPhasen),
                  kalkulation ? kalkulation->txtPSM->text() : QString());
 }
 

@@ -91,10 +91,7 @@ void frmVantelInfo::TabelleFuellen() {
                                            {"€/1000Pfl.", 1500, ui::kAlignCenterCenter, true},
                                        });
 
-  const int anzahlBelegungen =
-      std::min(s.culture.AnzahlKulturStandorte, static_cast<int>(s.culture.KulturStandortListe.size()));
-  for (int o = 0; o < anzahlBelegungen; ++o) {
-    const KulturStandortSatz& b = s.culture.KulturStandortListe[o];
+  for (const KulturStandortSatz& b : UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte)) {
     if (b.StandortName == "0") break;
     // The phase in which the occupancy begins (the later one when two phases meet that day).
     const PhasenSatz* phase = nullptr;
@@ -106,7 +103,7 @@ void frmVantelInfo::TabelleFuellen() {
       }
     }
     const StandortSatz* standort = nullptr;
-    for (int i = 0; i < static_cast<int>(s.masters.StandortListe.size()) && i <= s.masters.AnzahlStandorte; ++i) {
+    for (int i = 0; i < static_cast<int>(s.masters.StandortListe.size()); ++i) {
       if (s.masters.StandortListe[i].StandortNr == b.StandortNr) {
         standort = &s.masters.StandortListe[i];
         break;

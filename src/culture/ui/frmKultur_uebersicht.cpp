@@ -60,9 +60,9 @@ void frmKultur::KulturPhasenTabelleAnzeigen() {
 void frmKultur::KulturStandorteBaumAnzeigen() {
   const tolvar::State& s = state();
   std::vector<Knoten> knoten;
-  for (int i = 0; i < s.culture.AnzahlKulturStandorte && i < static_cast<int>(s.culture.KulturStandortListe.size());
-       ++i) {
-    const KulturStandortSatz& o = s.culture.KulturStandortListe[static_cast<std::size_t>(i)];
+  const auto belegungen = UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte);
+  for (std::size_t i = 0; i < belegungen.size(); ++i) {
+    const KulturStandortSatz& o = belegungen[i];
     if (o.StandortName == "0") continue;
     const std::string text = o.StandortName + "; " + o.Flaeche + " Nm² von " + base::DateText(o.Beginn) + " bis " +
                              base::DateText(o.Ende);
@@ -74,9 +74,9 @@ void frmKultur::KulturStandorteBaumAnzeigen() {
 void frmKultur::KulturMaterialBaumAnzeigen() {
   const tolvar::State& s = state();
   std::vector<Knoten> knoten;
-  for (int i = 0; i < s.culture.AnzahlKulturMaterialien && i < static_cast<int>(s.culture.KulturMaterialListe.size());
-       ++i) {
-    const KulturMaterialSatz& m = s.culture.KulturMaterialListe[static_cast<std::size_t>(i)];
+  const auto zeilen = UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien);
+  for (std::size_t i = 0; i < zeilen.size(); ++i) {
+    const KulturMaterialSatz& m = zeilen[i];
     // The unit by the master material's reference; none for a material no longer in the list.
     std::string einheit;
     for (const MaterialSatz& master : s.masters.MaterialListe) {
@@ -96,9 +96,8 @@ void frmKultur::KulturMaterialBaumAnzeigen() {
 void frmKultur::KulturarbeitenBaumAnzeigen() {
   const tolvar::State& s = state();
   std::vector<Knoten> knoten;
-  for (int i = 0;
-       i < s.calculation.AnzahlKulturArbeiten && i < static_cast<int>(s.calculation.KulturArbeitListe.size()); ++i) {
-    const KulturArbeitSatz& a = s.calculation.KulturArbeitListe[static_cast<std::size_t>(i)];
+  for (std::size_t i = 0; i < s.calculation.KulturArbeitListe.size(); ++i) {
+    const KulturArbeitSatz& a = s.calculation.KulturArbeitListe[i];
     if (a.StdTaetigkeitNr == "0") continue;
     const std::string text =
         a.Taetigkeit + "; " + a.Kuerzel + " für " + a.Zeitdauer + " h am " + base::DateText(a.Datum);

@@ -143,7 +143,7 @@ void frmPersonal::cmdAusbildung_Click() {
   tolvar::State& s = state();
   const std::string nummer = S(txtNr);
   int gefunden = -1;
-  for (int i = 0; i < s.masters.AnzahlPersonal && i < static_cast<int>(s.masters.PersonalListe.size()); ++i) {
+  for (int i = 0; i < static_cast<int>(s.masters.PersonalListe.size()); ++i) {
     if (!nummer.empty() && s.masters.PersonalListe[static_cast<std::size_t>(i)].PersonalNr == nummer) {
       gefunden = i;
       break;

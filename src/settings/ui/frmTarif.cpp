@@ -104,8 +104,8 @@ void frmTarif::Form_Load() {
   fraBearbeiten->setVisible(true);
   // The list as it stands: the window does not reload it.
   const tolvar::State& s = state();
-  for (int i = 0; i < s.settings.AnzahlLohngruppen && i < static_cast<int>(s.settings.LohngruppeListe.size()); ++i) {
-    const std::string& name = s.settings.LohngruppeListe[static_cast<std::size_t>(i)].Tarif;
+  for (const LohngruppeSatz& gruppe : UsedSlots(s.settings.LohngruppeListe, s.settings.AnzahlLohngruppen)) {
+    const std::string& name = gruppe.Tarif;
     if (name.empty()) break;
     comLohn->addItem(Q(name));
   }

@@ -159,15 +159,14 @@ TEST_F(AufschluesselungsTabelleTest, ActivityMaterialRowsFollowTheRecordedWork) 
   frmPSMInfo& info = frmPSMInfo::instanz();
   EXPECT_FALSE(info.fraVergleich->isVisibleTo(&info));
   const auto& arbeiten = state().calculation.KulturArbeitListe;
-  for (int a = 0; a < state().calculation.AnzahlKulturArbeiten; ++a) {
+  for (int a = 0; a < static_cast<int>(arbeiten.size()); ++a) {
     SCOPED_TRACE(a);
     EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(a + 1, 0).toStdString(),
               arbeiten[static_cast<std::size_t>(a)].Taetigkeit);
     EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(a + 1, 4).toStdString(),
               arbeiten[static_cast<std::size_t>(a)].Zeitdauer);
   }
-  EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(state().calculation.AnzahlKulturArbeiten + 1, 4),
-            QStringLiteral("Summe"));
+  EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(static_cast<int>(arbeiten.size()) + 1, 4), QStringLiteral("Summe"));
 }
 
 TEST_F(AufschluesselungsTabelleTest, MachineWindowOpensOnItsGridWithTheMaterialDatabase) {

@@ -192,7 +192,7 @@ TEST_F(LoeschenTest, SelectionPastTheListDeletesNothing) {
   const std::string tolvar = test::Datenbankinhalt(Tolvar());
   const std::string material = test::Datenbankinhalt(Material());
   state().selection.AktuellerBaum = "Material";
-  state().selection.MaterialIndex = state().masters.AnzahlMaterialien + 1;
+  state().selection.MaterialIndex = static_cast<int>(state().masters.MaterialListe.size()) + 1;
   prompts->AnswerMsgBox(ui::msgbox::Yes);
   mdlLoeschen::DatenLoeschen();
   EXPECT_EQ(test::Datenbankinhalt(Tolvar()), tolvar);

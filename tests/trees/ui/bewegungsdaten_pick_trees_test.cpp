@@ -10,7 +10,7 @@ class BewegungsdatenTest : public BewegungsdatenFenster {};
 
 TEST_F(BewegungsdatenTest, ActivationBuildsTheCultureTreeAndLeavesNoCultureChosen) {
   EXPECT_TRUE(form->trvKulturen->Has(QStringLiteral("K1003")));
-  EXPECT_EQ(state().selection.KulturIndex, state().masters.AnzahlKulturen + 1);
+  EXPECT_EQ(state().selection.KulturIndex, static_cast<int>(state().masters.KulturListe.size()) + 1);
   EXPECT_EQ(form->trvStandort->Count(), 0);
   EXPECT_EQ(form->trvMaterial->Count(), 0);
 }
@@ -28,7 +28,7 @@ TEST_F(BewegungsdatenTest, SiteModeBuildsTheSitePickTree) {
             (QStringList{QStringLiteral("Sta1004"), QStringLiteral("Sta1001")}));  // Freiflächen, Gewächshäuser
   EXPECT_FALSE(tree->Has(QStringLiteral("Sta1007")));
   EXPECT_FALSE(tree->Has(QStringLiteral("Sta1000")));
-  EXPECT_EQ(state().selection.StandortIndex, state().masters.AnzahlStandorte + 1);
+  EXPECT_EQ(state().selection.StandortIndex, static_cast<int>(state().masters.StandortListe.size()) + 1);
   for (const StandortSatz& s : state().masters.StandortListe) {
     EXPECT_EQ(s.ImBaum, tree->Has(QString::fromStdString(s.StandortNr))) << s.StandortNr;
   }
@@ -53,7 +53,7 @@ TEST_F(BewegungsdatenTest, MaterialModeBuildsTheMaterialPickTreeInListOrder) {
   ASSERT_GE(top.size(), 2);
   EXPECT_EQ(top[0], QStringLiteral("M1001"));
   EXPECT_EQ(top[1], QStringLiteral("M1002"));
-  EXPECT_EQ(state().selection.MaterialIndex, state().masters.AnzahlMaterialien + 1);
+  EXPECT_EQ(state().selection.MaterialIndex, static_cast<int>(state().masters.MaterialListe.size()) + 1);
   EXPECT_EQ(form->trvStandort->Count(), 0);
 
   // An arrow key in the culture tree rebuilds in material mode; a group chosen rebuilds nothing.

@@ -130,7 +130,7 @@ TEST_F(StammdatenTest, FiveTreesInTheCurrentView) {
   EXPECT_TRUE(form_->trvStandort->Sorted(QStringLiteral("Standort")));
   EXPECT_FALSE(form_->trvMaterial->Sorted(QStringLiteral("Material")));
   EXPECT_EQ(form_->trvMaterial->Children(QStringLiteral("Material")).first(), QStringLiteral("M1001"));
-  EXPECT_EQ(state().selection.StandortIndex, state().masters.AnzahlStandorte + 1);
+  EXPECT_EQ(state().selection.StandortIndex, static_cast<int>(state().masters.StandortListe.size()) + 1);
 }
 
 TEST_F(StammdatenTest, ViewButtonTogglesAndActivationKeepsTheView) {
@@ -421,9 +421,8 @@ TEST_F(StammdatenDragTest, RootAndFreeSpaceMoveNothing) {
 
 TEST_F(StammdatenDragTest, MaterialDropReloadsMaterialsThenPots) {
   state().masters.GefaessListe.clear();
-  state().masters.AnzahlGefaesse = 0;
   Drag(form_->trvMaterial, QStringLiteral("M1010"), QStringLiteral("M1002"));
-  EXPECT_GT(state().masters.AnzahlGefaesse, 0);
+  EXPECT_FALSE(state().masters.GefaessListe.empty());
   EXPECT_EQ(form_->trvMaterial->ParentKey(QStringLiteral("M1010")), QStringLiteral("M1002"));
 }
 
