@@ -29,7 +29,7 @@ frmBegruessung::frmBegruessung() : FormOf(QStringLiteral("frmBegruessung"), ui::
 }
 
 void frmBegruessung::Form_Load() {
-  const QPixmap bild(QString::fromStdString(sys::DataPath("\\Bilder\\Begruessung.png")));
+  const QPixmap bild(ui::Q(sys::DataPath("\\Bilder\\Begruessung.png")));
   pcbBegruessung->setPixmap(bild);
   pcbBegruessung->resize(bild.isNull() ? QSize(480, 320) : bild.size());
   setFixedSize(pcbBegruessung->size());

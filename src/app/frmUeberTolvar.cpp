@@ -25,7 +25,7 @@ constexpr const char* kAutoren[6] = {"Dr. Anna Beispiel", "Bernd Muster",  "Clar
 
 QLabel* MakePicture(QWidget* parent, const char* name, const char* file) {
   auto* label = ui::MakeLabel(parent, QLatin1String(name), QString());
-  const QPixmap picture(QString::fromStdString(sys::DataPath(std::string("\\Bilder\\") + file)));
+  const QPixmap picture(ui::Q(sys::DataPath(std::string("\\Bilder\\") + file)));
   if (!picture.isNull()) label->setPixmap(picture);
   label->installEventFilter(parent);
   return label;
@@ -58,8 +58,8 @@ frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::
       ui::MakeLabel(rahmen, QStringLiteral("Label2"), QStringLiteral("Institut für Betriebswirtschaft im Gartenbau"));
   lblAutorenVerzeichni = ui::MakeLabel(rahmen, QStringLiteral("lblAutorenVerzeichni"), QStringLiteral("Autoren:"));
   for (std::size_t i = 0; i < lblAutoren.size(); ++i) {
-    lblAutoren[i] = ui::MakeLabel(rahmen, ui::ControlName(QStringLiteral("lblAutoren"), static_cast<int>(i)),
-                                  QString::fromUtf8(kAutoren[i]));
+    lblAutoren[i] =
+        ui::MakeLabel(rahmen, ui::ControlName(QStringLiteral("lblAutoren"), static_cast<int>(i)), ui::Q(kAutoren[i]));
   }
   lblInternet = ui::MakeLabel(rahmen, QStringLiteral("lblInternet"), QString::fromLatin1(mdlUeberTolvar::kHomepage));
   lblMail = ui::MakeLabel(rahmen, QStringLiteral("lblMail"),
@@ -124,7 +124,7 @@ void frmUeberTolvar::Image1_Click() { mdlUeberTolvar::InternetSeiteOeffnen(mdlUe
 void frmUeberTolvar::Image2_Click() { mdlUeberTolvar::InternetSeiteOeffnen(mdlUeberTolvar::kHomepage); }
 
 // Opens the address the label shows.
-void frmUeberTolvar::lblInternet_Click() { mdlUeberTolvar::InternetSeiteOeffnen(lblInternet->text().toStdString()); }
+void frmUeberTolvar::lblInternet_Click() { mdlUeberTolvar::InternetSeiteOeffnen(ui::S(lblInternet->text())); }
 
 void frmUeberTolvar::lblMail_Click() { mdlUeberTolvar::MailSchreiben(); }
 

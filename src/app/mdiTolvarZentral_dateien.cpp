@@ -17,7 +17,7 @@ using ui::Q;
 
 std::optional<std::string> Gewaehlt(const std::optional<QString>& datei) {
   if (!datei || datei->isEmpty()) return std::nullopt;
-  return datei->toStdString();
+  return ui::S(*datei);
 }
 
 // Open dialog of "Betrieb öffnen": no preset name or folder.

@@ -8,6 +8,7 @@
 
 #include "platform/sys/dataroot.h"
 #include "platform/sys/shell.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/prompts.h"
 
 namespace tolvar::mdlAdobe {
@@ -26,8 +27,7 @@ bool DokumentationOeffnen() {
     std::error_code fehler;
     if (!std::filesystem::is_regular_file(pfad, fehler)) {
       // Blaming the PDF reader would send the user looking in the wrong place.
-      ui::MsgBox(QStringLiteral("Die Dokumentation wurde nicht gefunden. Die Datei \"%1\" fehlt.")
-                     .arg(QString::fromStdString(pfad)),
+      ui::MsgBox(QStringLiteral("Die Dokumentation wurde nicht gefunden. Die Datei \"%1\" fehlt.").arg(ui::Q(pfad)),
                  ui::msgbox::Critical, kTitel);
       return false;
     }
@@ -35,7 +35,7 @@ bool DokumentationOeffnen() {
   } catch (const std::exception&) {
     geoeffnet = false;
   }
-  if (!geoeffnet) ui::MsgBox(QString::fromUtf8(kMeldungLeser), ui::msgbox::Critical, kTitel);
+  if (!geoeffnet) ui::MsgBox(ui::Q(kMeldungLeser), ui::msgbox::Critical, kTitel);
   return geoeffnet;
 }
 

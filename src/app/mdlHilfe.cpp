@@ -6,6 +6,7 @@
 
 #include "data/messages.h"
 #include "platform/sys/dataroot.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/helpviewer.h"
 
 namespace tolvar::mdlHilfe {
@@ -22,9 +23,9 @@ std::string Seitenname(const std::string& thema) {
 void HtmlHilfeAnzeigen(const std::string& hilfedatei, const std::string& seite) {
   try {
     ui::HelpViewer& viewer = ui::HelpViewer::Instance();
-    const QString folder = QString::fromStdString(hilfedatei);
-    if (viewer.ShowPage(folder, QString::fromStdString(seite))) return;
-    if (viewer.ShowPage(folder, QString::fromStdString(kIndex))) return;
+    const QString folder = ui::Q(hilfedatei);
+    if (viewer.ShowPage(folder, ui::Q(seite))) return;
+    if (viewer.ShowPage(folder, ui::Q(kIndex))) return;
     // Neither the page nor the index: the help folder is missing or empty.
     data::ShowCritical("Die Hilfe wurde nicht gefunden. Sie wird im Ordner \"" + hilfedatei +
                        "\" erwartet.");

@@ -6,6 +6,7 @@
 
 #include "app/mdiTolvarZentral.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 
 namespace tolvar::mdlMDIZentral {
 
@@ -16,7 +17,7 @@ void HauptfensterTitelSetzen() {
   QFont schrift = haupt.stbZentral->font();
   schrift.setPointSize(8);
   haupt.stbZentral->setFont(schrift);
-  const QString pfad = QString::fromStdString(s.enterprise.AktuellerBetrieb);
+  const QString pfad = ui::Q(s.enterprise.AktuellerBetrieb);
   if (QLabel* panel = haupt.PanelLabel(1)) panel->setText(QStringLiteral("geöffnete Datei: ") + pfad);
   // The last separator, the first character not looked at; none leaves the caption as it is.
   const qsizetype trenner = pfad.lastIndexOf(QLatin1Char('/'));

@@ -12,6 +12,7 @@
 
 #include "data/state.h"
 #include "platform/sys/dataroot.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/imagelist.h"
@@ -108,7 +109,7 @@ const std::vector<Zeile>& Tabelle() {
 
 QString Schluessel(const char* art, Farbe farbe) {
   const std::string& wort = farbe == Farbe::Eigene ? state().windows.FarbnameTolvar : state().windows.FarbnameMorvin;
-  return QString::fromLatin1(art) + QString::fromStdString(wort);
+  return QString::fromLatin1(art) + ui::Q(wort);
 }
 
 // The window's controls in creation order, frames' contents included. Qt's internal parts,
@@ -138,7 +139,7 @@ ui::ImageList& imlMauszeiger() {
     for (const char* art : kArten) {
       for (const char* farbe : kFarben) {
         const QString key = QString::fromLatin1(art) + QString::fromLatin1(farbe);
-        if (!liste->Has(key)) liste->Add(key, QString::fromStdString(sys::DataPath("\\Bilder\\" + key.toStdString() + ".png")));
+        if (!liste->Has(key)) liste->Add(key, ui::Q(sys::DataPath("\\Bilder\\" + ui::S(key) + ".png")));
       }
     }
   }

@@ -2,13 +2,10 @@
 
 #include <QString>
 
+#include "platform/ui/builders.h"
 #include "platform/ui/prompts.h"
 
 namespace tolvar::app {
-
-namespace {
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-}  // namespace
 
 int MsgBoxStyle(data::MessageStyle style) {
   switch (style) {
@@ -21,12 +18,12 @@ int MsgBoxStyle(data::MessageStyle style) {
 }
 
 void PromptMessageSink::Show(std::string_view text, data::MessageStyle style, std::string_view title) {
-  ui::MsgBox(Text(text), MsgBoxStyle(style) | ui::msgbox::OkOnly, Text(title));
+  ui::MsgBox(ui::Q(text), MsgBoxStyle(style) | ui::msgbox::OkOnly, ui::Q(title));
 }
 
 bool PromptMessageSink::AskYesNo(std::string_view text, std::string_view title, bool questionIcon) {
   const int style = (questionIcon ? ui::msgbox::Question : 0) | ui::msgbox::YesNo;
-  return ui::MsgBox(Text(text), style, Text(title)) == ui::msgbox::Yes;
+  return ui::MsgBox(ui::Q(text), style, ui::Q(title)) == ui::msgbox::Yes;
 }
 
 void InstallMessageSink() {

@@ -260,7 +260,7 @@ void frmKalkulation::Aufbauen() {
   const auto linie = [&](Kostenart art, const char* knopf, const char* text, const char* feld, int left,
                          int top, int breite, int menueLeft, int menueBreite, int feldLeft, int feldBreite,
                          bool feldFett) {
-    QPushButton* k = Knopf(f, QLatin1String(knopf), QString::fromUtf8(text), left, top, breite);
+    QPushButton* k = Knopf(f, QLatin1String(knopf), Q(text), left, top, breite);
     QPushButton* m = Knopf(f, QLatin1String(knopf) + QStringLiteral("Menu"), QStringLiteral("[Menü]"), menueLeft,
                            top, menueBreite);
     QLineEdit* e = Feld(f, QLatin1String(feld), feldLeft, top, feldBreite, 12, feldFett);
@@ -412,7 +412,7 @@ KalkulationsFenster frmKalkulation::Inhalt() const {
   k.txtGewinn[2] = S(txtGewinn[2]);
   for (Kostenart art : kKostenarten) {
     mdlKalkulation::Wertfeld(k, art) = S(Wertfeld(art));
-    mdlKalkulation::Kostenknopf(k, art) = Kostenknopf(art)->text().toStdString();
+    mdlKalkulation::Kostenknopf(k, art) = S(Kostenknopf(art)->text());
   }
   k.KostenknoepfeAktiv = cmbHeizkosten->isEnabled();
   k.MenueknoepfeAktiv = cmbHeizkostenMenu->isEnabled();
@@ -491,7 +491,7 @@ void frmKalkulation::trvKulturen_Click() {
   mdlKalkulation::KalkulationZuruecksetzen(k);
   InhaltSetzen(k);
 
-  s.calculation.KalkulationsKnotenSchluessel = trvKulturen->SelectedItem().toStdString();
+  s.calculation.KalkulationsKnotenSchluessel = S(trvKulturen->SelectedItem());
   if (s.calculation.KalkulationsKnotenSchluessel.empty()) return;
   if (!KulturZurueckholen()) return;
   txtName->setText(Q(s.masters.KulturListe[s.selection.KulturIndex].Kulturname));

@@ -51,8 +51,7 @@ frmMaschinenInfo::frmMaschinenInfo()
 
 void frmMaschinenInfo::Form_Load() {
   SetStartPosition(ui::StartPosition::SystemDefault);  // where the platform puts a new window
-  const QString pfad =
-      QDir::toNativeSeparators(QString::fromStdString(state().enterprise.AktuelleEinstellungen.MaterialPfad));
+  const QString pfad = QDir::toNativeSeparators(ui::Q(state().enterprise.AktuelleEinstellungen.MaterialPfad));
   fraMaschinen->show();
   txtMaschinenPfad->setText(pfad);
   mdlMauszeiger::MauszeigerSetzen(*this);

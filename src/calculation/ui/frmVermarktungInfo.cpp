@@ -116,14 +116,13 @@ void frmVermarktungInfo::opbVermarktung_Click(int /*index*/) {
 void frmVermarktungInfo::cmbUmsatzOK_Click() {
   std::string& anteil = state().enterprise.AktuelleEinstellungen.Vermarktungskosten;
   // Empty or non-numeric boxes, or no turnover, keep the enterprise's percentage.
-  if (auto neu = calculation::VermarktungsanteilAusUmsatz(txtVermarktungskosten->text().toStdString(),
-                                                                  txtUmsatz->text().toStdString())) {
+  if (auto neu = calculation::VermarktungsanteilAusUmsatz(ui::S(txtVermarktungskosten), ui::S(txtUmsatz))) {
     anteil = *neu;
   }
   fraUmsatz->hide();
   fraVermarktungskosten->show();
   opbVermarktung->ClearAll();
-  txtVermarktung->setText(QString::fromStdString(anteil));
+  txtVermarktung->setText(ui::Q(anteil));
 }
 
 void frmVermarktungInfo::cmbReset_Click() {
@@ -146,11 +145,10 @@ void frmVermarktungInfo::cmbOK_Click() {
   std::optional<std::string> kosten;
   if (herkunft == Herkunft::KulturspezifischErrechnet) {
     if (txtVermarktung->text().isEmpty()) txtVermarktung->setText(QStringLiteral("0"));
-    kosten = calculation::VermarktungskostenJe1000(kalkulation->txtPreis->text().toStdString(),
-                                                           txtVermarktung->text().toStdString());
+    kosten = calculation::VermarktungskostenJe1000(ui::S(kalkulation->txtPreis), ui::S(txtVermarktung));
   } else {
     if (txtKostenVergleichskultur->text().isEmpty()) txtKostenVergleichskultur->setText(QStringLiteral("0"));
-    if (auto wert = base::ParseNumber(txtKostenVergleichskultur->text().toStdString())) {
+    if (auto wert = base::ParseNumber(ui::S(txtKostenVergleichskultur))) {
       kosten = base::Format(*wert, "0.00");
     }
   }
@@ -159,7 +157,7 @@ void frmVermarktungInfo::cmbOK_Click() {
     mdlFehler::MeldungWerteFehlen();
     return;
   }
-  kalkulation->txtVermarktung->setText(QString::fromStdString(*kosten));
+  kalkulation->txtVermarktung->setText(ui::Q(*kosten));
   Unload();
 }
 

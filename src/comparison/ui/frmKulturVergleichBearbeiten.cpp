@@ -67,8 +67,8 @@ frmKulturVergleichBearbeiten::frmKulturVergleichBearbeiten()
                                       "Kulturen exportieren"};
   static constexpr int kZeile[] = {1, 0, 2, 3};
   for (int i = 0; i < 4; ++i) {
-    ui::MakeOptionButton(this, ui::ControlName(QStringLiteral("opbKultur"), i), QString::fromUtf8(kModi[i]), 240,
-                         240 + 360 * kZeile[i], 3135, 330);
+    ui::MakeOptionButton(this, ui::ControlName(QStringLiteral("opbKultur"), i), Q(kModi[i]), 240, 240 + 360 * kZeile[i],
+                         3135, 330);
   }
   opbKultur = new ui::OptionGroup(this, QStringLiteral("opbKultur"));
   connect(opbKultur, &ui::OptionGroup::Click, this, [this](int i) { opbKultur_Click(i); });
@@ -141,7 +141,7 @@ void frmKulturVergleichBearbeiten::BearbeitenAufbauen() {
   for (int i = 0; i < K; ++i) {
     const Kostenzeile& z = zeilen[i];
     const int top = 3360 + 480 * i;
-    ui::MakeLabel(r, QString::fromLatin1(z.label), QString::fromUtf8(z.text), 240, top, 2000, 285);
+    ui::MakeLabel(r, QString::fromLatin1(z.label), Q(z.text), 240, top, 2000, 285);
     *z.feld = ui::MakeTextBox(r, QString::fromLatin1(z.box), 2400, top, 1335, 285, true);
     (*z.feld)->installEventFilter(this);
     (*z.feld)->setContextMenuPolicy(Qt::NoContextMenu);  // no pasting past the key filter
@@ -293,13 +293,13 @@ void frmKulturVergleichBearbeiten::trvKulturvergleich_NodeClick(const QString& k
 
 void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
   comparison::Kultureingabe e;
-  e.Kultur = S(txtKultur->text());
-  e.Beginn = S(txtBeginn->text());
-  e.Ende = S(txtEnde->text());
-  e.Akh = S(txtAkh->text());
-  e.TQM = S(txtTQM->text());
-  e.Preis = S(txtPreis->text());
-  e.Menge = S(txtMenge->text());
+  e.Kultur = S(txtKultur);
+  e.Beginn = S(txtBeginn);
+  e.Ende = S(txtEnde);
+  e.Akh = S(txtAkh);
+  e.TQM = S(txtTQM);
+  e.Preis = S(txtPreis);
+  e.Menge = S(txtMenge);
   for (std::size_t i = 0; i < K; ++i) e.Kosten[i] = S(Kostenfelder[i]->text());
   e.Grade = Qualitaet;
   e.Bemerkung = S(txtBemerkung->toPlainText());

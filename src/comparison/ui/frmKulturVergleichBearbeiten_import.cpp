@@ -83,16 +83,13 @@ void frmKulturVergleichBearbeiten::UebertragungAufbauen() {
   for (const Panel& p : panels) {
     QFrame* r = ui::MakeFrame(this, QString::fromLatin1(p.name), 3600, 240, 11055, 9400);
     *p.rahmen = r;
-    *p.label =
-        ui::MakeLabel(r, QString::fromLatin1(p.labelName), QString::fromUtf8(p.labelText), 240, 240, 3000, 285);
+    *p.label = ui::MakeLabel(r, QString::fromLatin1(p.labelName), Q(p.labelText), 240, 240, 3000, 285);
     // The path shows the checked database; the transfer uses that very file, so it is not typed over.
     *p.pfad = ui::MakeTextBox(r, QString::fromLatin1(p.pfadName), 240, 600, 9000, 285, false);
     (*p.pfad)->setReadOnly(true);
     *p.liste = Liste(r, QString::fromLatin1(p.listeName));
-    *p.auswahl = ui::MakeButton(r, QString::fromLatin1(p.auswahlName), QString::fromUtf8(p.auswahlText), 240, 7320,
-                                3800, 375);
-    *p.beenden = ui::MakeButton(r, QString::fromLatin1(p.beendenName), QString::fromUtf8(p.beendenText), 4200, 7320,
-                                2040, 375);
+    *p.auswahl = ui::MakeButton(r, QString::fromLatin1(p.auswahlName), Q(p.auswahlText), 240, 7320, 3800, 375);
+    *p.beenden = ui::MakeButton(r, QString::fromLatin1(p.beendenName), Q(p.beendenText), 4200, 7320, 2040, 375);
     (*p.auswahl)->setEnabled(false);
     r->hide();
     const bool import = p.import;
@@ -138,7 +135,7 @@ void frmKulturVergleichBearbeiten::ModusUebertragen(bool import) {
 
   const auto datei = ui::OpenFileDialog(QString(), QString(), QStringLiteral(".mdb|*.mdb|"));
   if (!datei) return;
-  const std::string pfad = datei->toStdString();
+  const std::string pfad = ui::S(*datei);
   if (comparison::GleicheDatei(pfad, EigeneDatenbank())) {
     ImportExportFehler();
     return;
@@ -162,7 +159,7 @@ void frmKulturVergleichBearbeiten::trvKulturvergleich_MouseDown(int button, int 
   const QString knoten = trvKulturvergleich->HitTest(QPoint(x, y));
   m_druckAufKnoten = !knoten.isEmpty();
   if (!m_druckAufKnoten) return;
-  state().windows.ZiehKnoten = knoten.toStdString();
+  state().windows.ZiehKnoten = ui::S(knoten);
   trvKulturvergleich->SetDropHighlight(knoten);
 }
 
@@ -187,7 +184,7 @@ void frmKulturVergleichBearbeiten::Auflisten(ui::Grid* liste, const std::string&
   if (source.name != QLatin1String("trvKulturvergleich") || !source.Is(trvKulturvergleich)) return;
   const QString key = trvKulturvergleich->DropHighlight();
   if (key.isEmpty() || quelle.empty()) return;
-  AuswahlSchluessel = key.toStdString();
+  AuswahlSchluessel = ui::S(key);
   std::vector<VergleichskulturSatz> kulturen;
   std::string fehler;
   if (!data::VergleichskulturenLesen(quelle, kulturen, &fehler)) {
@@ -228,7 +225,7 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
   ui::Grid* liste = import ? dtgImport : dtgExport;
   std::vector<std::string> nummern;
   for (int r = 0; r < liste->Rows() && !liste->TextMatrix(r, 1).isEmpty(); ++r) {
-    nummern.push_back(liste->TextMatrix(r, 1).toStdString());
+    nummern.push_back(ui::S(liste->TextMatrix(r, 1)));
   }
   std::string fehler;
   if (!data::VergleichskulturenUebertragen(quelle, ziel, nummern, nullptr, &fehler)) {

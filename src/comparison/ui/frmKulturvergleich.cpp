@@ -52,8 +52,8 @@ frmKulturvergleich::frmKulturvergleich() : FormOf(QStringLiteral("frmKulturvergl
   fraEKFL = ui::MakeFrame(fraBasisKultur, QStringLiteral("fraEKFL"), 4200, 6480, 1215, 1095);
   static const char* const kEinheiten[] = {"€/1000Stk.", "€/BJm²", "€/Akh"};
   for (int k = 0; k < 3; ++k) {
-    ui::MakeOptionButton(fraDKFL, Feldname("opbDKFL", k), QString::fromUtf8(kEinheiten[k]), 0, 360 * k, 1215, 330);
-    ui::MakeOptionButton(fraEKFL, Feldname("opbEKFL", k), QString::fromUtf8(kEinheiten[k]), 0, 360 * k, 1215, 330);
+    ui::MakeOptionButton(fraDKFL, Feldname("opbDKFL", k), Q(kEinheiten[k]), 0, 360 * k, 1215, 330);
+    ui::MakeOptionButton(fraEKFL, Feldname("opbEKFL", k), Q(kEinheiten[k]), 0, 360 * k, 1215, 330);
   }
   opbDKFL = new ui::OptionGroup(this, QStringLiteral("opbDKFL"));
   opbEKFL = new ui::OptionGroup(this, QStringLiteral("opbEKFL"));
@@ -101,9 +101,9 @@ void frmKulturvergleich::SpalteAufbauen(int i, QFrame* r) {
       {"Gewinn [Kultur]:", "txtGewinnKultur", &txtGewinnKultur, 8880, "€/Kultur"},
   };
   for (const Zeile& z : zeilen) {
-    ui::MakeLabel(r, QString(), QString::fromUtf8(z.beschriftung), 240, z.top, 2000, 285);
+    ui::MakeLabel(r, QString(), Q(z.beschriftung), 240, z.top, 2000, 285);
     (*z.box)[idx] = ui::MakeTextBox(r, Feldname(z.name, i), 2400, z.top, 1095, 285, true);
-    if (z.einheit != nullptr) Einheit(r, QString::fromUtf8(z.einheit), z.top);
+    if (z.einheit != nullptr) Einheit(r, Q(z.einheit), z.top);
   }
   DQHeizung[idx] = Qualitaetszeichen(r, Feldname("DQHeizung", i), 5160, 3000, 13.5);
   DQMaterial[idx] = Qualitaetszeichen(r, Feldname("DQMaterial", i), 5160, 3480, 13.5);

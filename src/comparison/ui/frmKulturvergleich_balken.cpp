@@ -133,7 +133,7 @@ void frmKulturvergleich::AbweichungenAnzeigen() {
 }
 
 void frmKulturvergleich::MargenBalkenAnzeigen(Anzeige anzeige, const Paar<QLineEdit>& boxen) {
-  Zeigen(anzeige, comparison::MargenBalken(boxen[0]->text().toStdString(), boxen[1]->text().toStdString()));
+  Zeigen(anzeige, comparison::MargenBalken(ui::S(boxen[0]), ui::S(boxen[1])));
 }
 
 void frmKulturvergleich::DKFLBalkenAnzeigen() { MargenBalkenAnzeigen(Anzeige::DKFL, txtDKFL); }

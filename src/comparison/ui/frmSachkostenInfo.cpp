@@ -29,9 +29,8 @@ frmSachkostenInfo::frmSachkostenInfo() : FormOf(QStringLiteral("frmSachkostenInf
       {2400, 3, "Vermarktung:", "txtVermarktung", &txtVermarktung, "DQVermarktung", &DQVermarktung, 4},
   };
   for (const Zeile& z : zeilen) {
-    lblSachkosten[static_cast<std::size_t>(z.beschriftung)] =
-        ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblSachkosten"), z.beschriftung),
-                      QString::fromUtf8(z.text), 240, z.top, 1500, 285);
+    lblSachkosten[static_cast<std::size_t>(z.beschriftung)] = ui::MakeLabel(
+        this, ui::ControlName(QStringLiteral("lblSachkosten"), z.beschriftung), ui::Q(z.text), 240, z.top, 1500, 285);
     *z.feld = ui::MakeTextBox(this, QString::fromLatin1(z.box), 1800, z.top, 1095, 285, true);
     lblSachkosten[static_cast<std::size_t>(z.einheit)] =
         ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblSachkosten"), z.einheit),

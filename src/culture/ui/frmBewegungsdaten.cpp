@@ -15,6 +15,7 @@
 #include "data/mdlDatenLaden.h"
 #include "data/mdlTopfSubstrate.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
@@ -67,7 +68,7 @@ const KulturSatz* frmBewegungsdaten::GewaehlteKultur() const {
 
 void frmBewegungsdaten::KulturIndexSuchen() {
   tolvar::State& s = state();
-  const std::string key = trvKulturen->SelectedItem().toStdString();
+  const std::string key = ui::S(trvKulturen->SelectedItem());
   if (key.empty()) return;
   for (int i = 0; i < static_cast<int>(s.masters.KulturListe.size()); ++i) {
     if (s.masters.KulturListe[static_cast<std::size_t>(i)].KulturNr == key) {
@@ -94,8 +95,7 @@ void frmBewegungsdaten::KulturAuswaehlen(bool perPfeiltaste) {
   if (perPfeiltaste && !KulturGewaehlt()) return;
   mdlKulturPhasenInfo::KulturPhasenLaden();
   const KulturSatz* kultur = GewaehlteKultur();
-  const QString name = kultur == nullptr || kultur->Kulturname == "0" ? QString()
-                                                                        : QString::fromStdString(kultur->Kulturname);
+  const QString name = kultur == nullptr || kultur->Kulturname == "0" ? QString() : ui::Q(kultur->Kulturname);
 
   if (fraPhasenInfo->isVisibleTo(this)) {
     if (!perPfeiltaste) {
@@ -134,7 +134,7 @@ void frmBewegungsdaten::KulturAuswaehlen(bool perPfeiltaste) {
       lblPhasenUeberschrift->setText(name);
       trvPhasen_B->Clear();
       txtPhaseName->clear();
-      txtBeginn_B->setText(QString::fromStdString(base::DateText(base::Today())));
+      txtBeginn_B->setText(ui::Q(base::DateText(base::Today())));
       for (QLineEdit* b : {txtEnde_B, txtTT_B, txtNT_B, txtLicht_B, txtDauer_B}) b->clear();
     }
     if (kultur == nullptr) {
@@ -174,7 +174,7 @@ void frmBewegungsdaten::trvKulturen_MouseUp(int button, int /*shift*/, int /*x*/
   if (selected.isEmpty()) return;  // no node, no record: nothing to offer
   const bool gezeigt =
       s.selection.KulturIndex >= 0 && s.selection.KulturIndex < static_cast<int>(s.masters.KulturListe.size()) &&
-      s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].KulturNr == selected.toStdString();
+      s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].KulturNr == ui::S(selected);
   if (!gezeigt) trvKulturen_Click();
   KulturIndexSuchen();
   const bool record =

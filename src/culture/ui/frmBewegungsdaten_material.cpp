@@ -165,11 +165,11 @@ std::vector<Ma::MaterialZeile> frmBewegungsdaten::MaterialZeilen() const {
   const ui::Grid* g = dtgMaterial;
   for (int r = 1; r < g->Rows(); ++r) {
     Ma::MaterialZeile z;
-    z.Materialname = g->TextMatrix(r, Ma::kSpalteMaterial).toStdString();
+    z.Materialname = S(g->TextMatrix(r, Ma::kSpalteMaterial));
     if (r < static_cast<int>(m_materialNummern.size())) z.MaNr = m_materialNummern[static_cast<std::size_t>(r)];
-    z.Datum = g->TextMatrix(r, Ma::kSpalteDatum).toStdString();
-    z.Menge = g->TextMatrix(r, Ma::kSpalteEinheiten).toStdString();
-    z.Bezugstext = g->TextMatrix(r, Ma::kSpalteBezug).toStdString();
+    z.Datum = S(g->TextMatrix(r, Ma::kSpalteDatum));
+    z.Menge = S(g->TextMatrix(r, Ma::kSpalteEinheiten));
+    z.Bezugstext = S(g->TextMatrix(r, Ma::kSpalteBezug));
     zeilen.push_back(z);
   }
   return zeilen;
@@ -187,7 +187,7 @@ void frmBewegungsdaten::trvPhasenMaterial_Click() {
                        txtMengeMaterial, txtMaterialFlaeche}) {
     b->clear();
   }
-  const std::string key = trvPhasenMaterial->SelectedItem().toStdString();
+  const std::string key = S(trvPhasenMaterial->SelectedItem());
   for (int k = 1; k <= mdlKulturPhasenInfo::kMaxPhasen; ++k) {
     const PhasenSatz* p = Phase(k);
     if (p != nullptr && !key.empty() && p->KP_ID == key) {
@@ -201,7 +201,7 @@ void frmBewegungsdaten::trvPhasenMaterial_Click() {
   MaterialphaseZeigen(*p);
   ui::Grid* g = dtgMaterial;
   for (int r = 1; r < g->Rows(); ++r) {
-    const std::optional<base::Date> d = culture::GitterDatum(g->TextMatrix(r, Ma::kSpalteDatum).toStdString());
+    const std::optional<base::Date> d = culture::GitterDatum(S(g->TextMatrix(r, Ma::kSpalteDatum)));
     if (!d) break;
     if (*d >= p->Anfang && *d <= p->Ende) Einfaerben(g, r, r, kLetzteSpalte, kMarkierung);
   }
@@ -209,7 +209,7 @@ void frmBewegungsdaten::trvPhasenMaterial_Click() {
 
 void frmBewegungsdaten::trvMaterial_MouseDown(int /*button*/, int /*shift*/, int x, int y) {
   const QString node = trvMaterial->HitTest(QPoint(x, y));
-  state().windows.ZiehKnoten = node.toStdString();
+  state().windows.ZiehKnoten = S(node);
   trvMaterial->SetDropHighlight(node);
 }
 
@@ -258,7 +258,7 @@ void frmBewegungsdaten::dtgMaterial_DragDrop(const ui::DragSource& source, int /
   // Only this window's material tree brings materials; its selected node is what was dragged.
   if (source.Is(trvMaterial)) {
     KnotenSchluessel = trvMaterial->SelectedItem();
-    const std::string key = KnotenSchluessel.toStdString();
+    const std::string key = S(KnotenSchluessel);
     const int anzahl = static_cast<int>(s.masters.MaterialListe.size());
     int gefunden = -1;
     for (int i = 0; i < anzahl && !key.empty(); ++i) {
@@ -286,7 +286,7 @@ void frmBewegungsdaten::dtgMaterial_DragDrop(const ui::DragSource& source, int /
         if (!darunter) continue;
         for (int j = 0; j < anzahl; ++j) {
           const MaterialSatz& m = s.masters.MaterialListe[static_cast<std::size_t>(j)];
-          if (m.MaterialNr == blatt.toStdString() && !m.Gliederungspunkt) zuletzt = MaterialZeileAnfuegen(j);
+          if (m.MaterialNr == S(blatt) && !m.Gliederungspunkt) zuletzt = MaterialZeileAnfuegen(j);
         }
       }
     } else if (gefunden >= 0) {

@@ -42,7 +42,7 @@ std::vector<P::PhasenZeile> frmBewegungsdaten::PhasenZeilen() const {
   std::vector<P::PhasenZeile> zeilen;
   for (int r = 1; r < dtgPhase->Rows(); ++r) {
     P::PhasenZeile z;
-    for (int c = 0; c < P::kPhasenSpalten; ++c) z[static_cast<std::size_t>(c)] = dtgPhase->TextMatrix(r, c).toStdString();
+    for (int c = 0; c < P::kPhasenSpalten; ++c) z[static_cast<std::size_t>(c)] = S(dtgPhase->TextMatrix(r, c));
     zeilen.push_back(z);
   }
   return zeilen;

@@ -122,11 +122,11 @@ std::vector<St::StandortZeile> frmBewegungsdaten::StandortZeilen() const {
   const ui::Grid* g = dtgStandorteModus2;
   for (int r = 1; r < g->Rows(); ++r) {
     St::StandortZeile z;
-    z.StandortName = g->TextMatrix(r, St::kSpalteStandort).toStdString();
+    z.StandortName = ui::S(g->TextMatrix(r, St::kSpalteStandort));
     if (r < static_cast<int>(m_standortNummern.size())) z.StandortNr = m_standortNummern[static_cast<std::size_t>(r)];
-    z.Flaeche = g->TextMatrix(r, St::kSpalteFlaeche).toStdString();
-    z.Beginn = g->TextMatrix(r, St::kSpalteBeginn).toStdString();
-    z.Ende = g->TextMatrix(r, St::kSpalteEnde).toStdString();
+    z.Flaeche = ui::S(g->TextMatrix(r, St::kSpalteFlaeche));
+    z.Beginn = ui::S(g->TextMatrix(r, St::kSpalteBeginn));
+    z.Ende = ui::S(g->TextMatrix(r, St::kSpalteEnde));
     zeilen.push_back(z);
   }
   return zeilen;
@@ -141,7 +141,7 @@ void frmBewegungsdaten::trvPhasen_B_Click() {
   tolvar::State& s = state();
   for (QLineEdit* b : {txtPhaseName, txtEnde_B, txtTT_B, txtNT_B, txtLicht_B, txtDauer_B}) b->clear();
   txtBeginn_B->setText(Q(base::DateText(base::Today())));
-  const std::string key = trvPhasen_B->SelectedItem().toStdString();
+  const std::string key = ui::S(trvPhasen_B->SelectedItem());
   for (int k = 1; k <= mdlKulturPhasenInfo::kMaxPhasen; ++k) {
     const PhasenSatz* p = Phase(k);
     if (p != nullptr && !key.empty() && p->KP_ID == key) {
@@ -156,8 +156,8 @@ void frmBewegungsdaten::trvPhasen_B_Click() {
   // Occupancies that begin within the phase are marked; rows with a date that is no date are not.
   ui::Grid* g = dtgStandorteModus2;
   for (int r = 1; r < g->Rows(); ++r) {
-    const auto b = culture::GitterDatum(g->TextMatrix(r, St::kSpalteBeginn).toStdString());
-    const auto e = culture::GitterDatum(g->TextMatrix(r, St::kSpalteEnde).toStdString());
+    const auto b = culture::GitterDatum(ui::S(g->TextMatrix(r, St::kSpalteBeginn)));
+    const auto e = culture::GitterDatum(ui::S(g->TextMatrix(r, St::kSpalteEnde)));
     if (!b || !e) continue;
     if (*b >= p->Anfang && *b <= p->Ende && *e >= p->Anfang) Einfaerben(g, r, r, kLetzteSpalte, kMarkierung);
   }
@@ -165,7 +165,7 @@ void frmBewegungsdaten::trvPhasen_B_Click() {
 
 void frmBewegungsdaten::trvStandort_MouseDown(int /*button*/, int /*shift*/, int x, int y) {
   const QString node = trvStandort->HitTest(QPoint(x, y));
-  state().windows.ZiehKnoten = node.toStdString();
+  state().windows.ZiehKnoten = ui::S(node);
   trvStandort->SetDropHighlight(node);
 }
 
@@ -216,7 +216,7 @@ void frmBewegungsdaten::dtgStandorteModus2_DragDrop(const ui::DragSource& source
   if (source.Is(trvStandort)) {
     KnotenSchluessel = trvStandort->SelectedItem();
     if (KnotenSchluessel.isEmpty()) return;
-    const std::string key = KnotenSchluessel.toStdString();
+    const std::string key = ui::S(KnotenSchluessel);
     int gefunden = -1;
     for (int i = 0; i < static_cast<int>(s.masters.StandortListe.size()); ++i) {
       if (s.masters.StandortListe[static_cast<std::size_t>(i)].StandortNr == key) {
@@ -243,7 +243,7 @@ void frmBewegungsdaten::dtgStandorteModus2_DragDrop(const ui::DragSource& source
         if (!darunter) continue;
         for (int j = 0; j < static_cast<int>(s.masters.StandortListe.size()); ++j) {
           const StandortSatz& st = s.masters.StandortListe[static_cast<std::size_t>(j)];
-          if (st.StandortNr != blatt.toStdString()) continue;
+          if (st.StandortNr != ui::S(blatt)) continue;
           if (!st.Gliederungspunkt) zuletzt = StandortZeileAnfuegen(j);
           break;
         }
@@ -276,13 +276,13 @@ void frmBewegungsdaten::dtgStandorteModus2_DblClick() {
     base::Date datum = kultur->Arbeitsbeginn;
     if (r == 1) {
       if (const PhasenSatz* erste = Phase(1)) datum = erste->Anfang;
-    } else if (const auto oben = culture::GitterDatum(g->TextMatrix(r - 1, St::kSpalteEnde).toStdString())) {
+    } else if (const auto oben = culture::GitterDatum(ui::S(g->TextMatrix(r - 1, St::kSpalteEnde)))) {
       datum = *oben;
     }
     culture::ui::KalenderZeigen(movStandort, datum);
   } else if (c == St::kSpalteEnde) {
     base::Date datum = base::Today();
-    if (const auto zelle = culture::GitterDatum(g->TextMatrix(r, c).toStdString())) {
+    if (const auto zelle = culture::GitterDatum(ui::S(g->TextMatrix(r, c)))) {
       datum = *zelle;
     } else if (const PhasenSatz* p = Phase(s.selection.PhasenIndex)) {
       datum = p->Ende;

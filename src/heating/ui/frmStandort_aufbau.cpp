@@ -156,7 +156,7 @@ void frmStandort::Aufbauen() {
   fraEindeckung = ui::MakeGroup(eindeckung, QStringLiteral("fraEindeckung"), QStringLiteral("Eindeckung"));
   auto* listen = new QGridLayout(fraEindeckung);
   auto liste = [this](const char* label, const char* labelName, QLabel** lbl, const char* name) {
-    *lbl = ui::MakeLabel(fraEindeckung, QLatin1String(labelName), QString::fromUtf8(label));
+    *lbl = ui::MakeLabel(fraEindeckung, QLatin1String(labelName), ui::Q(label));
     auto* box = ui::MakeComboBox(fraEindeckung, QLatin1String(name));
     return box;
   };

@@ -175,9 +175,9 @@ class Morvineditor : public Stammdateneditor<Fenster> {
     m_gruBemerkung = tolvar::ui::MakeMultiLineBox(fraGruppe, QLatin1String(texte.bemerkung));
     chbGruAktuell =
         tolvar::ui::MakeCheckBox(fraGruppe, QStringLiteral("chbGruAktuell"), QStringLiteral("Aktueller Datensatz"));
-    g->addRow(QString::fromUtf8(texte.name), txtGruName);
-    tolvar::ui::AddFormRow(g, QString::fromUtf8(texte.kuerzel), txtGruKuerzel, QStringLiteral("(max. 10 Zeichen)"));
-    tolvar::ui::AddFormRow(g, QStringLiteral("Barcode:"), txtGruCode, QString::fromUtf8(texte.barcode));
+    g->addRow(tolvar::ui::Q(texte.name), txtGruName);
+    tolvar::ui::AddFormRow(g, tolvar::ui::Q(texte.kuerzel), txtGruKuerzel, QStringLiteral("(max. 10 Zeichen)"));
+    tolvar::ui::AddFormRow(g, QStringLiteral("Barcode:"), txtGruCode, tolvar::ui::Q(texte.barcode));
     g->addRow(QStringLiteral("Bemerkungen:"), m_gruBemerkung);
     g->addRow(chbGruAktuell);
     layout->addWidget(fraGruppe);

@@ -2,10 +2,11 @@
 
 
 #include "base/values.h"
+#include "platform/ui/builders.h"
 
 namespace tolvar::ui {
 
-std::optional<double> GridNumber(const QString& text) { return base::ParseNumber(text.toStdString()); }
+std::optional<double> GridNumber(const QString& text) { return base::ParseNumber(S(text)); }
 
 Qt::Alignment GridAlignmentToQt(int code, const QString& text) {
   switch (code) {

@@ -23,6 +23,7 @@
 #include <algorithm>
 
 #include "platform/sys/shell.h"
+#include "platform/ui/builders.h"
 
 namespace tolvar::ui {
 
@@ -119,7 +120,7 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
       const QUrl target = m_browser->source().resolved(url);
       if (QFileInfo(target.toLocalFile()).isFile()) m_browser->setSource(target);
     } else {
-      sys::CurrentShell().OpenUrl(url.toString().toStdString());
+      sys::CurrentShell().OpenUrl(S(url.toString()));
     }
   });
   updateButtons();

@@ -61,7 +61,7 @@ frmEinstellungen::frmEinstellungen() : FormOf(QStringLiteral("frmEinstellungen")
   layout->addWidget(regEinstellungen);
   for (const char* titel : {"Datenbanken", "Lohngruppen", "Energie/GWH Material", "Tolvar-System", "Gemeinkosten",
                             "Sachkosten", "Kulturvergleich"}) {
-    regEinstellungen->AddTab(QString::fromUtf8(titel));
+    regEinstellungen->AddTab(Q(titel));
   }
   SeiteDatenbanken(regEinstellungen->Page(0));
   SeiteLohngruppen(regEinstellungen->Page(1));

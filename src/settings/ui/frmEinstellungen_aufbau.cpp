@@ -81,8 +81,8 @@ void frmEinstellungen::SeiteLohngruppen(QWidget* seite) {
   auto* layout = new QGridLayout(seite);
   static const char* const kTexte[3] = {"Vorhandene Lohngruppen:", "Aktuelle Lohngruppe:", "€/ Stunde"};
   for (std::size_t i = 0; i < lblBezeichnung.size(); ++i) {
-    lblBezeichnung[i] = MakeLabel(seite, ui::ControlName(QStringLiteral("lblBezeichnung"), static_cast<int>(i)),
-                                  QString::fromUtf8(kTexte[i]));
+    lblBezeichnung[i] =
+        MakeLabel(seite, ui::ControlName(QStringLiteral("lblBezeichnung"), static_cast<int>(i)), ui::Q(kTexte[i]));
   }
   comLohn = ui::MakeComboBox(seite, QStringLiteral("comLohn"));
   opbLohngruppeBearbeiten = ui::MakeOptionButton(seite, QStringLiteral("opbLohngruppeBearbeiten"),
@@ -161,8 +161,7 @@ void frmEinstellungen::SeiteFarben(QWidget* seite) {
   for (std::size_t i = 0; i < opbTolvar.size(); ++i) {
     const int index = static_cast<int>(i);
     const auto option = [&](QGroupBox* frame, const char* name) {
-      auto* button =
-          ui::MakeOptionButton(frame, ui::ControlName(QLatin1String(name), index), QString::fromUtf8(kFarben[i]));
+      auto* button = ui::MakeOptionButton(frame, ui::ControlName(QLatin1String(name), index), ui::Q(kFarben[i]));
       ui::SetBackground(button, kHintergrund[i]);
       // Readable captions on the dark colours.
       QPalette palette = button->palette();

@@ -83,7 +83,7 @@ frmLandkarte::frmLandkarte() : FormOf(QStringLiteral("frmLandkarte"), ui::FormKi
   setCaption(QStringLiteral("Wetterstationen"));
   imbLandkarte = ui::MakeLabel(this, QStringLiteral("imbLandkarte"), QString());
   imbLandkarte->setGeometry(0, 0, kKarteBreite, kKarteHoehe);
-  imbLandkarte->setPixmap(QPixmap(QString::fromStdString(sys::DataPath("\\Bilder\\Landkarte.png"))));
+  imbLandkarte->setPixmap(QPixmap(Q(sys::DataPath("\\Bilder\\Landkarte.png"))));
 
   opbStationGruppe = new ui::OptionGroup(this, QStringLiteral("opbStation"));
   const auto& regionen = mdlWetterstation::Regionen();

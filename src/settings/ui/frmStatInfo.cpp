@@ -32,8 +32,7 @@ frmStatInfo::frmStatInfo() : FormOf(QStringLiteral("frmStatInfo"), ui::FormKind:
   txtHoehe = box("txtHoehe");
   const std::array<QLineEdit*, 6> boxen = {txtStatName, txtRegBezirk, txtLkr, txtGemeinde, txtLage, txtHoehe};
   for (std::size_t i = 0; i < lblinfo.size(); ++i) {
-    lblinfo[i] = ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblinfo"), static_cast<int>(i)),
-                               QString::fromUtf8(kTexte[i]));
+    lblinfo[i] = ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblinfo"), static_cast<int>(i)), Q(kTexte[i]));
     layout->addWidget(lblinfo[i], static_cast<int>(i), 0);
     layout->addWidget(boxen[i], static_cast<int>(i), 1);
   }

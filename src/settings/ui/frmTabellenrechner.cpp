@@ -23,7 +23,7 @@ const char* const kPosten[8] = {"Abschreibung Gebäude und Anlagen", "Versicheru
                                 "Verwaltung und Büro", "Fahrzeuge", "Energie allgemein",
                                 "Instandhaltung allgemein", "Löhne nicht zurechenbar", "Sonstiges"};
 
-std::optional<double> Zahl(const QLineEdit* box) { return base::ParseNumber(box->text().toStdString()); }
+std::optional<double> Zahl(const QLineEdit* box) { return base::ParseNumber(ui::S(box)); }
 // An empty box counts 0; other text must be a number.
 std::optional<double> ZahlOderNull(const QLineEdit* box) {
   if (box->text().trimmed().isEmpty()) return 0.0;
@@ -32,7 +32,7 @@ std::optional<double> ZahlOderNull(const QLineEdit* box) {
 
 QString Text(std::optional<double> wert) {
   if (!wert) return QString();
-  return QString::fromStdString(base::Format(*wert, "0.00"));
+  return ui::Q(base::Format(*wert, "0.00"));
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ frmTabellenrechner::frmTabellenrechner() : FormOf(QStringLiteral("frmTabellenrec
   auto* gemein = new QFormLayout(regBlatt->Page(regBlatt->AddTab(QStringLiteral("Gemeinkosten"))));
   for (std::size_t i = 0; i < txtPosten.size(); ++i) {
     const QString name = QStringLiteral("txtPosten(%1)").arg(i);
-    txtPosten[i] = feld(gemein, name.toLatin1().constData(), QString::fromUtf8(kPosten[i]) + QStringLiteral(" (€/ Jahr):"));
+    txtPosten[i] = feld(gemein, name.toLatin1().constData(), ui::Q(kPosten[i]) + QStringLiteral(" (€/ Jahr):"));
   }
   txtGemeinkostenErgebnis = ergebnis(gemein, "txtGemeinkostenErgebnis", QStringLiteral("Gemeinkosten (€/ Jahr):"));
 
@@ -154,7 +154,7 @@ void frmTabellenrechner::cmbUebernehmen_Click() {
     mdlFehler::MeldungWerteFehlen();
     return;
   }
-  mdlExcel::ErgebnisSchreiben(AktivesBlatt(), wert.toStdString());
+  mdlExcel::ErgebnisSchreiben(AktivesBlatt(), ui::S(wert));
   Unload();
 }
 

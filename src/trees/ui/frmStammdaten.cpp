@@ -246,7 +246,7 @@ void frmStammdaten::Baum_MouseUp(int index, int button, int /*shift*/, int /*x*/
   if (selected.isEmpty()) {
     auswahl = 0;  // no selected node: the first element, as the search did
   } else {
-    const std::string key = selected.toStdString();
+    const std::string key = ui::S(selected);
     const int size = ListSize(index);
     Element e;
     for (int i = 0; i < size; ++i) {
@@ -283,7 +283,7 @@ void frmStammdaten::Baum_MouseDown(int index, int /*button*/, int /*shift*/, int
   ui::KeyedTree* tree = Baum(index);
   if (tree == nullptr) return;
   const QString node = tree->HitTest(QPoint(x, y));
-  state().windows.ZiehKnoten = node.toStdString();
+  state().windows.ZiehKnoten = ui::S(node);
   tree->SetDropHighlight(node);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
 #include "trees/regroup.h"
@@ -19,12 +20,11 @@ void Verschieben(trees::Kind kind) {
   const QString source = tree->SelectedItem();
   std::vector<std::string> ancestors;
   for (QString up = tree->ParentKey(target); !up.isEmpty(); up = tree->ParentKey(up)) {
-    ancestors.push_back(up.toStdString());
+    ancestors.push_back(ui::S(up));
   }
-  const trees::RegroupResult result =
-      trees::Regroup(kind, target.toStdString(), source.toStdString(), ancestors);
+  const trees::RegroupResult result = trees::Regroup(kind, ui::S(target), ui::S(source), ancestors);
   if (!result.message.empty()) {
-    ui::MsgBox(QString::fromStdString(result.message), ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
+    ui::MsgBox(ui::Q(result.message), ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
   }
 }
 

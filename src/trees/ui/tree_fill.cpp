@@ -19,7 +19,7 @@ std::vector<trees::NodeState> NodeStates(const tolvar::ui::KeyedTree& tree) {
   states.reserve(static_cast<std::size_t>(count));
   for (int i = 2; i <= count; ++i) {
     const QString key = tree.KeyAt(i);
-    states.push_back({key.toStdString(), tree.Expanded(key)});
+    states.push_back({tolvar::ui::S(key), tree.Expanded(key)});
   }
   return states;
 }
@@ -32,15 +32,15 @@ void Fill(tolvar::ui::KeyedTree& tree, const trees::TreeModel& model) {
   const std::vector<int> order = model.PreOrder();
   for (const int id : order) {
     const trees::TreeModel::Node& node = model.At(id);
-    const QString key = QString::fromStdString(node.key);
-    const QString parent = node.parent >= 0 ? QString::fromStdString(model.At(node.parent).key) : QString();
-    tree.Add(parent, key, QString::fromStdString(node.text), QString::fromStdString(node.image));
+    const QString key = tolvar::ui::Q(node.key);
+    const QString parent = node.parent >= 0 ? tolvar::ui::Q(model.At(node.parent).key) : QString();
+    tree.Add(parent, key, tolvar::ui::Q(node.text), tolvar::ui::Q(node.image));
     // Flagged before its children come, so each child goes straight to its sorted place.
     if (node.sorted) tree.SetSorted(key, true);
   }
   for (const int id : order) {
     const trees::TreeModel::Node& node = model.At(id);
-    if (node.expanded) tree.SetExpanded(QString::fromStdString(node.key), true);
+    if (node.expanded) tree.SetExpanded(tolvar::ui::Q(node.key), true);
   }
   tree.setUpdatesEnabled(updates);
 }
