@@ -57,8 +57,9 @@ QMenu* Menue(mdiTolvarZentral* window, const char* name, const QString& caption,
 // number, taken from the record the right-click selected in whichever tree showed the menu.
 template <class Satz, class NrFeld>
 bool GruppenNummer(const std::vector<Satz>& liste, int index, NrFeld nr, std::string* ueberPNr) {
-  if (index < 0 || index >= static_cast<int>(liste.size())) return false;
-  const std::string& nummer = liste[static_cast<std::size_t>(index)].*nr;
+  const Satz* satz = At(liste, index);
+  if (satz == nullptr) return false;
+  const std::string& nummer = satz->*nr;
   if (nummer.size() < 4) return false;
   *ueberPNr = nummer.substr(nummer.size() - 4);
   return true;

@@ -10,7 +10,7 @@ namespace {
 constexpr std::array<const char*, 6> kFarbwoerter = {"Weiss", "Grau", "Schwarz", "Blau", "Rot", "Gruen"};
 
 void Setzen(std::string& wort, int farbe) {
-  if (farbe >= 0 && farbe < static_cast<int>(kFarbwoerter.size())) wort = kFarbwoerter[static_cast<std::size_t>(farbe)];
+  if (const char* const* w = At(kFarbwoerter, farbe)) wort = *w;
 }
 }  // namespace
 

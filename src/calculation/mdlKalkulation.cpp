@@ -247,8 +247,7 @@ void DiensteZuruecksetzen() { Dienste() = StartDienste(); }
 
 bool KulturKalkulieren(KalkulationsFenster& fenster) {
   State& s = state();
-  if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size()))
-    return false;
+  if (At(s.masters.KulturListe, s.selection.KulturIndex) == nullptr) return false;
 
   std::string arbeitenFehler;
   const bool arbeitenGelesen = KulturdatenLaden(&arbeitenFehler);

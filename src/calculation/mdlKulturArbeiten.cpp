@@ -85,9 +85,9 @@ bool KulturArbeitenLaden(std::string* fehler) {
   State& s = state();
   s.calculation.KulturArbeitListe.clear();
   if (fehler) fehler->clear();
-  if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size()))
-    return false;
-  const KulturSatz kultur = s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)];
+  const KulturSatz* gewaehlt = At(s.masters.KulturListe, s.selection.KulturIndex);
+  if (gewaehlt == nullptr) return false;
+  const KulturSatz kultur = *gewaehlt;
   std::unique_ptr<db::Database> datenbank = db::Database::Open(s.enterprise.AktuellerBetrieb);
   if (!datenbank) {
     if (fehler) *fehler = "Datenbank \"" + s.enterprise.AktuellerBetrieb + "\"";

@@ -131,10 +131,9 @@ VergleichskulturAnzeige VergleichskulturenLaden(std::string_view fenster) {
 }
 
 std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int index) {
-  const auto& liste = state().comparison.VergleichskulturListe;
-  if (index < 0 || static_cast<std::size_t>(index) >= liste.size()) return std::nullopt;
-  const VergleichskulturSatz& satz = liste[static_cast<std::size_t>(index)];
-  return VergleichswertAnzeige{data::Kosten(satz, art), Sterne(data::Datenqualitaet(satz, art))};
+  const VergleichskulturSatz* satz = At(state().comparison.VergleichskulturListe, index);
+  if (satz == nullptr) return std::nullopt;
+  return VergleichswertAnzeige{data::Kosten(*satz, art), Sterne(data::Datenqualitaet(*satz, art))};
 }
 
 std::optional<double> FlaechentageBerechnen(const std::vector<PhasenSatz>& phasen, int anzahlPhasen) {

@@ -173,9 +173,9 @@ bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen) { return Spei
 bool KulturphaseLoeschen(const std::vector<PhasenZeile>& verbleibend) {
   const State& s = state();
   std::string kpId;
-  if (s.selection.PhasenIndex >= 1 && s.selection.PhasenIndex <= kMaxPhasen &&
-      s.selection.PhasenIndex < static_cast<int>(s.culture.PhasenListe.size())) {
-    kpId = s.culture.PhasenListe[static_cast<std::size_t>(s.selection.PhasenIndex)].KP_ID;
+  if (const PhasenSatz* p = At(s.culture.PhasenListe, s.selection.PhasenIndex);
+      p != nullptr && s.selection.PhasenIndex >= 1 && s.selection.PhasenIndex <= kMaxPhasen) {
+    kpId = p->KP_ID;
   }
   if (kpId == "0") kpId.clear();
   return Speichern(verbleibend, kpId);

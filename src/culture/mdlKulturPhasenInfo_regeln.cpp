@@ -110,12 +110,11 @@ void PhasenTermineNachruecken(std::vector<PhasenZeile>& zeilen) {
   // Deleting the first phase moves no dates: the later phases keep their periods.
   if (s.selection.PhasenIndex < 2) return;
   for (int r = s.selection.PhasenIndex + 1; r <= s.culture.AnzahlPhasen; ++r) {
-    if (r < 2 || r > static_cast<int>(zeilen.size()) || r - 1 >= static_cast<int>(s.culture.PhasenListe.size()))
-      continue;
-    const PhasenSatz& vorher = s.culture.PhasenListe[static_cast<std::size_t>(r - 1)];
-    PhasenZeile& z = zeilen[static_cast<std::size_t>(r - 1)];
-    z[kSpalteBeginn] = base::DateText(vorher.Anfang);
-    z[kSpalteEnde] = base::DateText(vorher.Ende);
+    const PhasenSatz* vorher = At(s.culture.PhasenListe, r - 1);
+    PhasenZeile* z = At(zeilen, r - 1);
+    if (r < 2 || vorher == nullptr || z == nullptr) continue;
+    (*z)[kSpalteBeginn] = base::DateText(vorher->Anfang);
+    (*z)[kSpalteEnde] = base::DateText(vorher->Ende);
   }
 }
 

@@ -11,9 +11,9 @@ namespace tolvar::culture {
 // The number of the selected culture; nullopt when KulturIndex points at no culture.
 inline std::optional<std::string> AusgewaehlteKulturNr() {
   const State& s = state();
-  if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size()))
-    return std::nullopt;
-  return s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].KulturNr;
+  const KulturSatz* k = At(s.masters.KulturListe, s.selection.KulturIndex);
+  if (k == nullptr) return std::nullopt;
+  return k->KulturNr;
 }
 
 }  // namespace tolvar::culture

@@ -247,8 +247,9 @@ void HeizkostenBerechnen(std::string_view kulturNr, const std::vector<PhasenSatz
 
 void HeizkostenBerechnen() {
   State& s = state();
-  if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size())) return;
-  const std::string kulturNr = s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].KulturNr;
+  const KulturSatz* kultur = At(s.masters.KulturListe, s.selection.KulturIndex);
+  if (kultur == nullptr) return;
+  const std::string kulturNr = kultur->KulturNr;
   const Datenquellen quellen{s.enterprise.TolvarDatenbankPfad, s.enterprise.AktuelleEinstellungen.VantelPfad,
                              s.enterprise.AktuelleEinstellungen.KlimaPfad,
                              s.enterprise.AktuelleEinstellungen.Wetterstation};

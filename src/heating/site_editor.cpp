@@ -21,10 +21,7 @@ bool AendernModus() { return state().selection.Bearbeitungsmodus == "Aendern"; }
 // The selected site, or nullptr when the index designates none.
 const StandortSatz* GewaehlterStandort() {
   const State& s = state();
-  if (s.selection.StandortIndex < 0 ||
-      static_cast<std::size_t>(s.selection.StandortIndex) >= s.masters.StandortListe.size())
-    return nullptr;
-  return &s.masters.StandortListe[static_cast<std::size_t>(s.selection.StandortIndex)];
+  return At(s.masters.StandortListe, s.selection.StandortIndex);
 }
 
 mdlVantel::Auswahllisten ListenLesen() {

@@ -157,8 +157,9 @@ namespace {
 // The key of the selected element, or nullopt when the index lies outside the list.
 template <typename Satz>
 std::optional<std::string> Schluessel(const std::vector<Satz>& liste, int index, std::string Satz::*feld) {
-  if (index < 0 || index >= static_cast<int>(liste.size())) return std::nullopt;
-  return liste[static_cast<std::size_t>(index)].*feld;
+  const Satz* satz = At(liste, index);
+  if (satz == nullptr) return std::nullopt;
+  return satz->*feld;
 }
 
 bool Melden(const masterdata::LoeschErgebnis& ergebnis) {

@@ -96,11 +96,10 @@ int GemeinkostenAblegen(std::vector<GemeinkostenZeile>* grid, const std::string&
       const StandortSatz& s = st.masters.StandortListe[static_cast<std::size_t>(j)];
       if (s.StandortNr != "Sta1000" && !s.Gliederungspunkt && s.ImBaum) sites.push_back(j);
     }
-  } else if (st.selection.StandortIndex >= 0 && st.selection.StandortIndex <= last &&
-             st.masters.StandortListe[static_cast<std::size_t>(st.selection.StandortIndex)].StandortNr == key) {
-    const StandortSatz& g = st.masters.StandortListe[static_cast<std::size_t>(st.selection.StandortIndex)];
-    if (g.Gliederungspunkt) {
-      const std::string gruppe = base::RightChars(g.StandortNr, 4);
+  } else if (const StandortSatz* g = At(st.masters.StandortListe, st.selection.StandortIndex);
+             g != nullptr && g->StandortNr == key) {
+    if (g->Gliederungspunkt) {
+      const std::string gruppe = base::RightChars(g->StandortNr, 4);
       for (int j = 0; j <= last; ++j) {
         const StandortSatz& s = st.masters.StandortListe[static_cast<std::size_t>(j)];
         if (s.UeberPNr == gruppe && s.ImBaum) sites.push_back(j);

@@ -88,11 +88,10 @@ bool TarifLaden() {
   st.settings.AnzahlLohngruppen = 0;
 
   // The name display is a courtesy; nothing it does stops the loading.
-  if (Namensanzeige() && st.selection.PersonalIndex >= 0 &&
-      st.selection.PersonalIndex < static_cast<int>(st.masters.PersonalListe.size())) {
-    const PersonalSatz& p = st.masters.PersonalListe[static_cast<std::size_t>(st.selection.PersonalIndex)];
+  const PersonalSatz* p = At(st.masters.PersonalListe, st.selection.PersonalIndex);
+  if (Namensanzeige() && p != nullptr) {
     try {
-      Namensanzeige()(p.Name + ", " + p.Vorname);
+      Namensanzeige()(p->Name + ", " + p->Vorname);
     } catch (...) {
     }
   }

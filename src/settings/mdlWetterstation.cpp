@@ -48,8 +48,9 @@ int RegionNachCaption(const std::string& text) {
 }
 
 std::string RegionWaehlen(int index) {
-  if (index < 0 || index >= kAnzahlRegionen) return "";
-  state().windows.GewaehlteRegion = Regionen()[static_cast<std::size_t>(index)].Caption;
+  const Region* r = At(Regionen(), index);
+  if (r == nullptr) return "";
+  state().windows.GewaehlteRegion = r->Caption;
   return state().windows.GewaehlteRegion;
 }
 
@@ -70,11 +71,11 @@ std::string StationsbildPfad(const std::string& bildname) {
 }
 
 std::optional<StationsInfo> StationsinfoAnzeigen(int index) {
-  if (index < 0 || index >= kAnzahlRegionen) return std::nullopt;
+  const Region* r = At(Regionen(), index);
+  if (r == nullptr) return std::nullopt;
   State& st = state();
-  const Region& r = Regionen()[static_cast<std::size_t>(index)];
-  st.windows.StationName = r.Station;
-  st.windows.StationDateiname = r.Bildname;
+  st.windows.StationName = r->Station;
+  st.windows.StationDateiname = r->Bildname;
   std::unique_ptr<db::Database> database = settings::Oeffnen(StationsdatenbankPfad());
   if (!database) return std::nullopt;
   db::Recordset rs = settings::Tabelle(*database, "Stat_Info");

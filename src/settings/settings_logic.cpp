@@ -15,8 +15,8 @@ namespace tolvar::settings {
 std::string HilfethemaDesTabs(int tab) {
   static const std::array<const char*, 7> kThemen = {"4.2", "4.5", "4.4", "4.1",
                                                      "4.3", "4.6", "4.7"};
-  if (tab < 0 || tab >= static_cast<int>(kThemen.size())) return "Index";
-  return kThemen[static_cast<std::size_t>(tab)];
+  const char* const* thema = At(kThemen, tab);
+  return thema != nullptr ? *thema : "Index";
 }
 
 std::string DatenbankGewaehlt(Datenbank datenbank, const std::string& pfad) {

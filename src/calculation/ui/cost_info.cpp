@@ -162,13 +162,12 @@ int16_t KostenInfoFenster::HerkunftNachUebernahme(std::string_view grad, int16_t
 
 void KostenInfoFenster::VergleichswertUebernehmen() {
   const int index = ListIndex();
-  const auto& liste = state().comparison.VergleichskulturListe;
-  if (index < 0 || static_cast<std::size_t>(index) >= liste.size()) return;
+  const VergleichskulturSatz* satz = At(state().comparison.VergleichskulturListe, index);
+  if (satz == nullptr) return;
   if (frmKalkulation* kalkulation = GeladeneKalkulation()) {
     if (QLineEdit* feld = kalkulation->Wertfeld(m_rahmen.art)) feld->setText(txtKostenVergleichskultur->text());
     int16_t& herkunft = mdlKalkulation::HerkunftVon(state(), m_rahmen.art);
-    const std::string& grad =
-        data::Datenqualitaet(liste[static_cast<std::size_t>(index)], m_rahmen.art);
+    const std::string& grad = data::Datenqualitaet(*satz, m_rahmen.art);
     herkunft = HerkunftNachUebernahme(grad, herkunft);
     KalkulationAktualisieren();
   }

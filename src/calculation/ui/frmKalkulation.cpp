@@ -501,10 +501,10 @@ void frmKalkulation::trvKulturen_Click() {
 
   // Without phases the boxes stay empty rather than showing an empty slot's zero date.
   const int n = s.culture.AnzahlPhasen;
-  if (n >= 1 && n < static_cast<int>(s.culture.PhasenListe.size())) {
-    txtMenge->setText(Q(s.culture.PhasenListe[n].AnzahlPflanzen));
+  if (const PhasenSatz* letzte = At(s.culture.PhasenListe, n); letzte != nullptr && n >= 1) {
+    txtMenge->setText(Q(letzte->AnzahlPflanzen));
     txtAnfang->setText(Q(base::DateText(s.culture.PhasenListe[1].Anfang)));
-    txtEnde->setText(Q(base::DateText(s.culture.PhasenListe[n].Ende)));
+    txtEnde->setText(Q(base::DateText(letzte->Ende)));
   }
   cmbStart->setEnabled(true);
 }

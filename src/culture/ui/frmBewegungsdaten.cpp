@@ -59,11 +59,9 @@ void frmBewegungsdaten::ModusZeigen(QFrame* rahmen) {
 
 const KulturSatz* frmBewegungsdaten::GewaehlteKultur() const {
   const tolvar::State& s = state();
-  if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size()))
-    return nullptr;
-  const KulturSatz& k = s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)];
-  if (k.Gliederungspunkt || k.KulturNr == "K1000") return nullptr;
-  return &k;
+  const KulturSatz* k = At(s.masters.KulturListe, s.selection.KulturIndex);
+  if (k == nullptr || k->Gliederungspunkt || k->KulturNr == "K1000") return nullptr;
+  return k;
 }
 
 void frmBewegungsdaten::KulturIndexSuchen() {
@@ -172,15 +170,11 @@ void frmBewegungsdaten::trvKulturen_MouseUp(int button, int /*shift*/, int /*x*/
   s.selection.AktuellerBaum = "Kulturen";
   const QString selected = trvKulturen->SelectedItem();
   if (selected.isEmpty()) return;  // no node, no record: nothing to offer
-  const bool gezeigt =
-      s.selection.KulturIndex >= 0 && s.selection.KulturIndex < static_cast<int>(s.masters.KulturListe.size()) &&
-      s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].KulturNr == ui::S(selected);
-  if (!gezeigt) trvKulturen_Click();
+  const KulturSatz* gezeigt = At(s.masters.KulturListe, s.selection.KulturIndex);
+  if (gezeigt == nullptr || gezeigt->KulturNr != ui::S(selected)) trvKulturen_Click();
   KulturIndexSuchen();
-  const bool record =
-      s.selection.KulturIndex >= 0 && s.selection.KulturIndex < static_cast<int>(s.masters.KulturListe.size());
-  if (record)
-    s.selection.AktuelleUeberPNr = s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].UeberPNr;
+  const KulturSatz* record = At(s.masters.KulturListe, s.selection.KulturIndex);
+  if (record) s.selection.AktuelleUeberPNr = record->UeberPNr;
   if (!mdiTolvarZentral::IsLoaded()) return;
   mdiTolvarZentral& main = mdiTolvarZentral::instanz();
   if (trvKulturen->Text(selected) == QStringLiteral("Kulturen")) {
@@ -188,7 +182,7 @@ void frmBewegungsdaten::trvKulturen_MouseUp(int button, int /*shift*/, int /*x*/
     main.PopupMenu(main.mnuPopUp1);
   } else if (!record) {
     return;
-  } else if (s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].Gliederungspunkt) {
+  } else if (record->Gliederungspunkt) {
     main.mnuPopUp2Neu->setText(QStringLiteral("Neue Kultur/Gruppe"));
     main.PopupMenu(main.mnuPopUp2);
   } else {

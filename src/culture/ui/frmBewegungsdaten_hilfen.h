@@ -20,8 +20,7 @@ namespace tolvar::culture::ui {
 // Phase n (1-based) of the loaded culture; null outside the list.
 inline const PhasenSatz* Phase(int n) {
   const tolvar::State& s = state();
-  if (n < 1 || n >= static_cast<int>(s.culture.PhasenListe.size())) return nullptr;
-  return &s.culture.PhasenListe[static_cast<std::size_t>(n)];
+  return n < 1 ? nullptr : At(s.culture.PhasenListe, n);
 }
 
 // Adds the culture's phases to a phase tree; the last one added becomes the current node.

@@ -166,7 +166,7 @@ std::vector<Ma::MaterialZeile> frmBewegungsdaten::MaterialZeilen() const {
   for (int r = 1; r < g->Rows(); ++r) {
     Ma::MaterialZeile z;
     z.Materialname = S(g->TextMatrix(r, Ma::kSpalteMaterial));
-    if (r < static_cast<int>(m_materialNummern.size())) z.MaNr = m_materialNummern[static_cast<std::size_t>(r)];
+    if (const std::string* nr = At(m_materialNummern, r)) z.MaNr = *nr;
     z.Datum = S(g->TextMatrix(r, Ma::kSpalteDatum));
     z.Menge = S(g->TextMatrix(r, Ma::kSpalteEinheiten));
     z.Bezugstext = S(g->TextMatrix(r, Ma::kSpalteBezug));

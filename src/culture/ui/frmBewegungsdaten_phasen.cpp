@@ -240,8 +240,9 @@ void frmBewegungsdaten::cmbEntfernen_Click() {
     PhasenboxenAktivieren(true);
     for (QLineEdit* b : {txtName, txtMenge, txtEnde, txtTT, txtNT, txtLicht, txtDauer}) b->clear();
     base::Date beginn = kultur->Arbeitsbeginn;
-    if (s.selection.PhasenIndex > 1 && s.selection.PhasenIndex - 1 < static_cast<int>(s.culture.PhasenListe.size())) {
-      beginn = s.culture.PhasenListe[static_cast<std::size_t>(s.selection.PhasenIndex - 1)].Ende + 1;
+    if (const PhasenSatz* vorige = At(s.culture.PhasenListe, s.selection.PhasenIndex - 1);
+        vorige != nullptr && s.selection.PhasenIndex > 1) {
+      beginn = vorige->Ende + 1;
     }
     txtBeginn->setText(Q(base::DateText(beginn)));
     if (movDatum->SetMinDate(beginn + 1)) movDatum->SetValue(beginn + 1);

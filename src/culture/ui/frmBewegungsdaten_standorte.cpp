@@ -123,7 +123,7 @@ std::vector<St::StandortZeile> frmBewegungsdaten::StandortZeilen() const {
   for (int r = 1; r < g->Rows(); ++r) {
     St::StandortZeile z;
     z.StandortName = ui::S(g->TextMatrix(r, St::kSpalteStandort));
-    if (r < static_cast<int>(m_standortNummern.size())) z.StandortNr = m_standortNummern[static_cast<std::size_t>(r)];
+    if (const std::string* nr = At(m_standortNummern, r)) z.StandortNr = *nr;
     z.Flaeche = ui::S(g->TextMatrix(r, St::kSpalteFlaeche));
     z.Beginn = ui::S(g->TextMatrix(r, St::kSpalteBeginn));
     z.Ende = ui::S(g->TextMatrix(r, St::kSpalteEnde));

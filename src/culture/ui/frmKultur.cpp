@@ -160,8 +160,9 @@ void frmKultur::NeuLaden() {
 
 void frmKultur::AendernLaden() {
   const tolvar::State& s = state();
-  if (s.selection.KulturIndex < 0 || s.selection.KulturIndex >= static_cast<int>(s.masters.KulturListe.size())) return;
-  const KulturSatz k = s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)];
+  const KulturSatz* gewaehlt = At(s.masters.KulturListe, s.selection.KulturIndex);
+  if (gewaehlt == nullptr) return;
+  const KulturSatz k = *gewaehlt;
   if (k.Gliederungspunkt) {
     opbGruppe->setChecked(true);
     regKultur->SetTabVisible(1, false);

@@ -90,10 +90,7 @@ std::vector<std::string> Eintraege(const QComboBox* box) {
 // The selected site, or nullptr when the index names none.
 const StandortSatz* GewaehlterStandort() {
   const tolvar::State& s = state();
-  if (s.selection.StandortIndex < 0 ||
-      static_cast<std::size_t>(s.selection.StandortIndex) >= s.masters.StandortListe.size())
-    return nullptr;
-  return &s.masters.StandortListe[static_cast<std::size_t>(s.selection.StandortIndex)];
+  return At(s.masters.StandortListe, s.selection.StandortIndex);
 }
 
 }  // namespace

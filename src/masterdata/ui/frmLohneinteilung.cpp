@@ -122,9 +122,7 @@ void frmLohneinteilung::Form_Load() { PersonLaden(); }
 void frmLohneinteilung::PersonLaden() {
   const tolvar::State& s = state();
   std::string nummer;
-  if (s.selection.PersonalIndex >= 0 && s.selection.PersonalIndex < static_cast<int>(s.masters.PersonalListe.size())) {
-    nummer = s.masters.PersonalListe[static_cast<std::size_t>(s.selection.PersonalIndex)].PersonalNr;
-  }
+  if (const PersonalSatz* p = At(s.masters.PersonalListe, s.selection.PersonalIndex)) nummer = p->PersonalNr;
   PersonLaden(nummer);
 }
 

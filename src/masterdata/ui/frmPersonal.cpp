@@ -86,9 +86,9 @@ void frmPersonal::Form_Load() {
   }
   if (Modus() != "Aendern") return;
   const tolvar::State& s = state();
-  const int index = s.selection.PersonalIndex;
-  if (index < 0 || index >= static_cast<int>(s.masters.PersonalListe.size())) return;
-  const PersonalSatz& satz = s.masters.PersonalListe[static_cast<std::size_t>(index)];
+  const PersonalSatz* gewaehlt = At(s.masters.PersonalListe, s.selection.PersonalIndex);
+  if (gewaehlt == nullptr) return;
+  const PersonalSatz& satz = *gewaehlt;
   GespeichertZeigen(
       {satz.Gliederungspunkt, satz.PersonalNr, satz.Barcode, satz.Name, satz.Kuerzel, satz.Bemerkungen, satz.Aktuell});
   if (satz.Gliederungspunkt) return;

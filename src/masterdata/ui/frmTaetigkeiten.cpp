@@ -65,9 +65,9 @@ void frmTaetigkeiten::Form_Load() {
   } else if (Modus() == "Aendern") {
     cmbArbeitMaterial->show();
     const tolvar::State& s = state();
-    const int index = s.selection.StdTaetigkeitIndex;
-    if (index < 0 || index >= static_cast<int>(s.masters.StdTaetigkeitListe.size())) return;
-    const StdTaetigkeitSatz& satz = s.masters.StdTaetigkeitListe[static_cast<std::size_t>(index)];
+    const StdTaetigkeitSatz* gewaehlt = At(s.masters.StdTaetigkeitListe, s.selection.StdTaetigkeitIndex);
+    if (gewaehlt == nullptr) return;
+    const StdTaetigkeitSatz& satz = *gewaehlt;
     GespeichertZeigen({satz.Gliederungspunkt, satz.StdTaetigkeitNr, satz.Barcode, satz.Taetigkeit, satz.Kuerzel,
                        satz.Bemerkungen, satz.Aktuell});
   }

@@ -34,11 +34,7 @@ class BarcodeFilter : public QObject {
 
 }  // namespace
 
-const MaterialSatz* MaterialAn(int index) {
-  const auto& liste = state().masters.MaterialListe;
-  if (index < 0 || index >= static_cast<int>(liste.size())) return nullptr;
-  return &liste[static_cast<std::size_t>(index)];
-}
+const MaterialSatz* MaterialAn(int index) { return At(state().masters.MaterialListe, index); }
 
 void NachDemSpeichern(tolvar::ui::Form& fenster, const MaterialSpeicherergebnis& ergebnis) {
   if (ergebnis.gespeichert) {

@@ -33,9 +33,9 @@ void ListeLaden(int baum) {
 void StammdatenBaumAufbauen(int baum) {
   if (!frmStammdaten::IsLoaded()) return;
   frmStammdaten& fenster = frmStammdaten::instanz();
-  if (baum < 0 || baum >= frmStammdaten::AnzahlBaeume) return;
-  const QPushButton* knopf = fenster.cmbAnzeigen[static_cast<std::size_t>(baum)];
-  if (knopf == nullptr) return;
+  QPushButton* const* eintrag = At(fenster.cmbAnzeigen, baum);
+  if (eintrag == nullptr || *eintrag == nullptr) return;
+  const QPushButton* knopf = *eintrag;
   const QString beschriftung = knopf->text();
   if (beschriftung == QStringLiteral("Anzeige reduzieren")) {
     switch (baum) {

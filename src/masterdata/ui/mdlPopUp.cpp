@@ -26,9 +26,7 @@ namespace {
 // The right-clicked material, or nullptr when the index names none.
 const MaterialSatz* GewaehltesMaterial() {
   const State& s = state();
-  if (s.selection.MaterialIndex < 0 || s.selection.MaterialIndex >= static_cast<int>(s.masters.MaterialListe.size()))
-    return nullptr;
-  return &s.masters.MaterialListe[static_cast<std::size_t>(s.selection.MaterialIndex)];
+  return At(s.masters.MaterialListe, s.selection.MaterialIndex);
 }
 
 // Text of the right-clicked node of the material tree (its key is the material's number), or of

@@ -238,11 +238,10 @@ void settings::ui::BrennstoffEditor::cmbBrennstoffSpeichern_Click() {
 
 void settings::ui::BrennstoffEditor::cmbBrennstoffLoeschen_Click() {
   if (cmbBrennstoffLoeschen->text() == kLoeschen) {
-    const auto& liste = state().settings.BrennstoffListe;
-    const std::size_t index = static_cast<std::size_t>(BrennstoffIndex);
+    const BrennstoffSatz* eintrag = At(state().settings.BrennstoffListe, BrennstoffIndex);
     // Only an entry actually shown in row 1 can be deleted.
-    if (BrennstoffStartzeile == 1 && BrennstoffIndex < AnzahlBrennstoffe && index < liste.size()) {
-      settings::BrennstoffLoeschen(liste[index].Nummer);
+    if (BrennstoffStartzeile == 1 && BrennstoffIndex < AnzahlBrennstoffe && eintrag != nullptr) {
+      settings::BrennstoffLoeschen(eintrag->Nummer);
     }
     BrennstoffIndex = settings::IndexNachLoeschen(BrennstoffIndex);
     BrennstoffLaden();
@@ -416,10 +415,9 @@ void settings::ui::EindeckungEditor::cmbSpeichernE_Click() {
 
 void settings::ui::EindeckungEditor::cmbLoeschenE_Click() {
   if (cmbLoeschenE->text() == kLoeschen) {
-    const auto& liste = state().settings.EindeckungListe;
-    const std::size_t index = static_cast<std::size_t>(EindeckungIndex);
-    if (EindeckungStartzeile == 1 && EindeckungIndex < AnzahlEindeckungen && index < liste.size()) {
-      settings::EindeckungLoeschen(liste[index].Nummer);
+    const EindeckungSatz* eintrag = At(state().settings.EindeckungListe, EindeckungIndex);
+    if (EindeckungStartzeile == 1 && EindeckungIndex < AnzahlEindeckungen && eintrag != nullptr) {
+      settings::EindeckungLoeschen(eintrag->Nummer);
     }
     EindeckungIndex = settings::IndexNachLoeschen(EindeckungIndex);
     EindeckungLaden();

@@ -55,9 +55,9 @@ struct Element {
 
 template <class Satz>
 bool ElementOf(const std::vector<Satz>& list, int i, Element* out) {
-  if (i < 0 || i >= static_cast<int>(list.size())) return false;
-  const Satz& s = list[static_cast<std::size_t>(i)];
-  *out = {trees::NumberOf(s), s.UeberPNr, s.Gliederungspunkt};
+  const Satz* s = At(list, i);
+  if (s == nullptr) return false;
+  *out = {trees::NumberOf(*s), s->UeberPNr, s->Gliederungspunkt};
   return true;
 }
 
@@ -189,9 +189,10 @@ void frmStammdaten::Aufbauen(int index, bool alles) {
 }
 
 void frmStammdaten::BaumNeuAufbauen(int index) {
-  if (index < 0 || index >= AnzahlBaeume) return;
+  QPushButton* const* button = At(cmbAnzeigen, index);
+  if (button == nullptr) return;
   Laden(index);
-  const QString caption = cmbAnzeigen[static_cast<std::size_t>(index)]->text();
+  const QString caption = (*button)->text();
   if (caption == QLatin1String(kAllesAnzeigen)) {
     Aufbauen(index, false);
   } else if (caption == QLatin1String(kAnzeigeReduzieren)) {
@@ -211,8 +212,9 @@ void frmStammdaten::Form_KeyDown(int key, int /*shift*/) {
 }
 
 void frmStammdaten::cmbAnzeigen_Click(int index) {
-  if (index < 0 || index >= AnzahlBaeume) return;
-  QPushButton* button = cmbAnzeigen[static_cast<std::size_t>(index)];
+  QPushButton* const* eintrag = At(cmbAnzeigen, index);
+  if (eintrag == nullptr) return;
+  QPushButton* button = *eintrag;
   if (button->text() == QLatin1String(kAllesAnzeigen)) {
     button->setText(QString::fromLatin1(kAnzeigeReduzieren));
     Laden(index);
