@@ -9,6 +9,7 @@
 #include "app/frmUeberTolvar.h"
 #include "app/mdlUeberTolvar.h"
 #include "app_fixture.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/helpviewer.h"
 #include "support/ui_input.h"
@@ -83,7 +84,7 @@ TEST_F(AboutTest, LinksHandTheirAddressesToTheShell) {
       EXPECT_EQ(shell->Requests()[0].target, c.address);
     }
   }
-  EXPECT_EQ(box.lblInternet->text().toStdString(), mdlUeberTolvar::kHomepage);
+  EXPECT_EQ(ui::S(box.lblInternet->text()), mdlUeberTolvar::kHomepage);
   EXPECT_TRUE(prompts->shown().empty());
 }
 
@@ -119,7 +120,7 @@ TEST_F(AboutTest, KeepsThePlatformsPointers) {
   EXPECT_FALSE(box.testAttribute(Qt::WA_SetCursor));
   for (QWidget* child : box.findChildren<QWidget*>()) {
     if (!child->objectName().startsWith(QStringLiteral("qt_"))) {
-      EXPECT_FALSE(child->testAttribute(Qt::WA_SetCursor)) << child->objectName().toStdString();
+      EXPECT_FALSE(child->testAttribute(Qt::WA_SetCursor)) << ui::S(child->objectName());
     }
   }
 }

@@ -4,6 +4,7 @@
 #include "app/mdlGroesse.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/forms.h"
 #include "support/ui_input.h"
 
@@ -53,7 +54,7 @@ mdiTolvarZentral& AppTest::MusterOeffnen() {
 void AppTest::Befehl(const char* befehl) {
   ui::MainForm* haupt = ui::Forms::Main();
   ASSERT_NE(haupt, nullptr) << "no main window for " << befehl;
-  ASSERT_TRUE(TriggerCommand(haupt, QString::fromUtf8(befehl))) << befehl;
+  ASSERT_TRUE(TriggerCommand(haupt, ui::Q(befehl))) << befehl;
   ProcessEvents();
 }
 

@@ -116,8 +116,8 @@ TEST_F(FaultInjectionTest, DamagedEnterpriseFilesAreReportedAndNothingIsComputed
     const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
     ASSERT_EQ(boxen.size(), gezeigt + 1);
     const QString text = boxen.back().text;
-    EXPECT_TRUE(text.startsWith(QString::fromUtf8(fall.meldungAnfang))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QString::fromUtf8(fall.nennt))) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(Q(fall.meldungAnfang))) << ui::S(text);
+    EXPECT_TRUE(text.contains(Q(fall.nennt))) << ui::S(text);
     EXPECT_TRUE(text.contains(QStringLiteral("Datei: ") + Q(root.Join("Betriebe/Kaputt."))));
     EXPECT_EQ(boxen.back().style, 16);
     EXPECT_EQ(boxen.back().title, QStringLiteral("Tolvar-Information"));
@@ -165,7 +165,7 @@ TEST_F(FaultInjectionTest, DamagedDefaultsAreCopiedAgainFromTheShippedTree) {
     mdiTolvarZentral& haupt = MusterOeffnen();
     const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
     ASSERT_EQ(boxen.size(), gezeigt + 1);
-    EXPECT_TRUE(boxen.back().text.startsWith(QString::fromUtf8(fall.meldung))) << boxen.back().text.toStdString();
+    EXPECT_TRUE(boxen.back().text.startsWith(Q(fall.meldung))) << ui::S(boxen.back().text);
     EXPECT_TRUE(boxen.back().text.contains(Q(fall.datei).section(QLatin1Char('/'), -1)));
     EXPECT_TRUE(Inhalt(pfad) == ausgeliefert);
     if (!fall.loeschen) {
@@ -191,7 +191,7 @@ TEST_F(FaultInjectionTest, AFallbackThatCannotWriteTheSettingsRowSaysSo) {
   EXPECT_TRUE(texte[0].startsWith(QStringLiteral("Die ausgewählte Material-Datenbank ist ungültig")));
   EXPECT_TRUE(texte[1].startsWith(QStringLiteral("Die Einstellungen des Betriebs konnten nicht in \"") + Q(tolvar) +
                                   QStringLiteral("\" gespeichert werden.\n\nDie Datei ist schreibgeschützt.")))
-      << texte[1].toStdString();
+      << ui::S(texte[1]);
   EXPECT_FALSE(state().masters.MaterialListe.empty());
   EXPECT_TRUE(Inhalt(tolvar) == vorher) << "changed";
   prompts->AnswerMsgBox(ui::msgbox::Ok);  // the closing cannot write the row either
@@ -213,10 +213,11 @@ TEST_F(FaultInjectionTest, AnUnrestorableDefaultIsNotPromised) {
     unsetenv("TOLVAR_SHARE_DIR");
   }
   const QString text = EinzigeMeldung();
-  EXPECT_TRUE(text.startsWith(QStringLiteral("Die ausgewählte Material-Datenbank ist ungültig und kann nicht "
-                                             "geöffnet werden. Die Standard-Material-Datenbank kann ebenfalls "
-                                             "nicht geladen werden.")))
-      << text.toStdString();
+  EXPECT_TRUE(
+      text.startsWith(QStringLiteral("Die ausgewählte Material-Datenbank ist ungültig und kann nicht "
+                                     "geöffnet werden. Die Standard-Material-Datenbank kann ebenfalls "
+                                     "nicht geladen werden.")))
+      << ui::S(text);
   EXPECT_FALSE(text.contains(QStringLiteral("stattdessen")));
   EXPECT_TRUE(state().masters.MaterialListe.empty());
 }
@@ -260,7 +261,7 @@ TEST_F(FaultInjectionTest, OpeningABrokenEnterpriseKeepsThePreviousOne) {
   ProcessEvents();
 
   const QString text = EinzigeMeldung();
-  EXPECT_TRUE(text.startsWith(QStringLiteral("Die ausgewählte Morvin5-Datenbank ist ungültig"))) << text.toStdString();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("Die ausgewählte Morvin5-Datenbank ist ungültig"))) << ui::S(text);
   EXPECT_TRUE(text.contains(QStringLiteral("\"KulturNr\"")));
   EXPECT_EQ(state().enterprise.AktuellerBetrieb, Muster());
   EXPECT_TRUE(state().enterprise.BetriebOffen);
@@ -298,8 +299,8 @@ TEST_F(FaultInjectionTest, APartlyReadableListIsReportedOnce) {
     ASSERT_EQ(boxen.size(), gezeigt + 1);
     const QString text = boxen.back().text;
     EXPECT_TRUE(text.startsWith(QStringLiteral("Die Tabelle \"Kulturen\" konnte nicht vollständig gelesen werden: ") +
-                                QString::fromUtf8(fall.zeile)))
-        << text.toStdString();
+                                Q(fall.zeile)))
+        << ui::S(text);
     EXPECT_TRUE(text.endsWith(QStringLiteral("Datei: ") + Q(Betrieb())));
     haupt.Unload();
     EXPECT_TRUE(Stand({Betrieb()}).at(Betrieb()) == vorher.at(Betrieb())) << "changed";
@@ -317,8 +318,7 @@ TEST_F(FaultInjectionTest, FailedSettingsWriteAtClosingIsReported) {
   prompts->AnswerMsgBox(ui::msgbox::Ok);
   haupt.Unload();
   const QString text = EinzigeMeldung();
-  EXPECT_TRUE(text.startsWith(QStringLiteral("Die Einstellungen des Betriebs konnten nicht in")))
-      << text.toStdString();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("Die Einstellungen des Betriebs konnten nicht in"))) << ui::S(text);
   EXPECT_TRUE(text.contains(QStringLiteral("Die Datei wurde nicht gefunden.\n\nEinzelheiten: ")));
   EXPECT_FALSE(sys::FileExists(Zwilling()));
 }
@@ -391,10 +391,10 @@ TEST_F(FaultInjectionTest, FailedSettingsWriteBeforeACommandAsksAndNoChangesNoth
     ASSERT_EQ(boxen.size(), gezeigt + 1);
     const QString text = boxen.back().text;
     EXPECT_TRUE(text.startsWith(QStringLiteral("Die Einstellungen des Betriebs konnten nicht in \"") + Q(twin) +
-                                QStringLiteral("\" gespeichert werden.\n\n") + QString::fromUtf8(fall.ursache) +
+                                QStringLiteral("\" gespeichert werden.\n\n") + Q(fall.ursache) +
                                 QStringLiteral("\n\nEinzelheiten: ")))
-        << text.toStdString();
-    EXPECT_TRUE(text.endsWith(QStringLiteral("\n\n") + Q(std::string(fall.frage)))) << text.toStdString();
+        << ui::S(text);
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\n\n") + Q(std::string(fall.frage)))) << ui::S(text);
     EXPECT_EQ(boxen.back().style, ui::msgbox::Question | ui::msgbox::YesNo);
     EXPECT_FALSE(sys::FileExists(ziel + ".mdb"));
     if (fall.antwort == ui::msgbox::No) {
@@ -481,10 +481,10 @@ TEST_F(FaultInjectionTest, AStoredElectricityPriceThatIsNoAmountIsRefusedByTheCa
     EXPECT_TRUE(boxen.back().text.startsWith(
         QStringLiteral("Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"") +
         QString::fromLatin1(strom) + QStringLiteral("\" ist kein Betrag")))
-        << boxen.back().text.toStdString();
+        << ui::S(boxen.back().text);
     EXPECT_EQ(boxen.back().style, 16);
     for (QLineEdit* box : {k.txtEnergie, k.txtHeizung, k.txtSachkosten, k.txtGewinn[1]}) {
-      EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+      EXPECT_TRUE(box->text().isEmpty()) << ui::S(box->objectName());
     }
     EXPECT_FALSE(k.cmbErgebnisSpeichern->isEnabled());
     haupt.Unload();
@@ -502,7 +502,7 @@ TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWri
       Befehl("mnuEinstellungen");
       frmEinstellungen& f = frmEinstellungen::instanz();
       ASSERT_TRUE(ClickTab(f.regEinstellungen, seite));
-      ASSERT_TRUE(TypeInto(f.*feld, QString::fromUtf8(text)));
+      ASSERT_TRUE(TypeInto(f.*feld, Q(text)));
       ASSERT_TRUE(Click(f.*knopf));
     };
   };
@@ -512,7 +512,7 @@ TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWri
       frmKalkulation& k = frmKalkulation::instanz();
       ASSERT_TRUE(k.trvKulturen->EnsureVisible(QString::fromLatin1(kultur)));
       ASSERT_TRUE(ClickNode(k.trvKulturen, QString::fromLatin1(kultur)));
-      ASSERT_TRUE(TypeInto(k.txtPreis, QString::fromUtf8(preis)));
+      ASSERT_TRUE(TypeInto(k.txtPreis, Q(preis)));
       ASSERT_TRUE(Click(k.cmbStart));
       if (danach != nullptr) {
         ASSERT_TRUE(Click(k.*danach));
@@ -527,7 +527,7 @@ TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWri
       const QStringList kulturen = v.trvKulturvergleich->Children(QStringLiteral("Kultur"));
       ASSERT_FALSE(kulturen.isEmpty());
       ASSERT_TRUE(ClickNode(v.trvKulturvergleich, kulturen.front()));
-      ASSERT_TRUE(TypeInto(v.*feld, QString::fromUtf8(text)));
+      ASSERT_TRUE(TypeInto(v.*feld, Q(text)));
       ASSERT_TRUE(Click(v.cmbSpeichern));
     };
   };
@@ -572,7 +572,7 @@ TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWri
     fall.eingeben(*this);
     const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
     ASSERT_EQ(boxen.size(), gezeigt + 1);
-    EXPECT_TRUE(boxen.back().text.startsWith(QString::fromUtf8(fall.meldung))) << boxen.back().text.toStdString();
+    EXPECT_TRUE(boxen.back().text.startsWith(Q(fall.meldung))) << ui::S(boxen.back().text);
     EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Strom, einstellungen.Strom);
     EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, einstellungen.Gemeinkosten);
     EXPECT_TRUE(Stand(dateien) == vorher) << "changed";

@@ -7,6 +7,7 @@
 #include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
+#include "platform/ui/builders.h"
 
 namespace tolvar::test {
 namespace {
@@ -16,7 +17,7 @@ class FileCommandsTest : public AppTest {
   std::string Sicherung(const char* endung) const {
     return root.Join(std::string("Sicherungsdateien/Mustergärtnerei") + endung);
   }
-  static QString Q(const std::string& text) { return QString::fromStdString(text); }
+  static QString Q(const std::string& text) { return ui::Q(text); }
   // The main window loaded now (after a reopening, a new one).
   static mdiTolvarZentral& Haupt() { return mdiTolvarZentral::instanz(); }
 };

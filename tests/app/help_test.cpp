@@ -8,6 +8,7 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/sys/dataroot.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/helpviewer.h"
 #include "support/fixtures.h"
@@ -27,7 +28,7 @@ namespace {
 void Hilfebefehl(const char* befehl) {
   mdiTolvarZentral& haupt = mdiTolvarZentral::instanz();
   if (!haupt.isVisible()) haupt.ui::MainForm::Show();
-  ASSERT_TRUE(test::TriggerCommand(&haupt, QString::fromUtf8(befehl))) << befehl;
+  ASSERT_TRUE(test::TriggerCommand(&haupt, ui::Q(befehl))) << befehl;
 }
 
 // Stand-ins for the child windows whose names choose a help topic.
@@ -82,7 +83,7 @@ TEST_F(HelpTest, EveryTopicOfTheProgramShowsItsPage) {
                                 "6.1.3", "6.2",   "7.2",   "7.3",   "10"};
   for (const char* thema : themen) {
     mdlHilfe::HilfeAufrufen(thema);
-    EXPECT_EQ(ShownPage().toStdString(), mdlHilfe::Seitenname(thema)) << thema;
+    EXPECT_EQ(ui::S(ShownPage()), mdlHilfe::Seitenname(thema)) << thema;
   }
   mdlHilfe::HilfeAufrufen("Index");
   EXPECT_EQ(ShownPage(), QStringLiteral("index.htm"));
@@ -178,7 +179,7 @@ TEST_F(HelpTest, DocumentationFailuresAreReported) {
     QString meldung;
   };
   const Case cases[] = {
-      {"shell cannot open it", true, false, true, QString::fromUtf8(mdlAdobe::kMeldungLeser)},
+      {"shell cannot open it", true, false, true, ui::Q(mdlAdobe::kMeldungLeser)},
       {"file missing", false, true, false, QString()},
   };
   for (const Case& c : cases) {
@@ -199,8 +200,8 @@ TEST_F(HelpTest, DocumentationFailuresAreReported) {
       EXPECT_EQ(box.text, c.meldung);
     } else {
       // Says that the file is missing, not that a PDF reader is.
-      EXPECT_TRUE(box.text.contains(QStringLiteral("Tolvar-Hilfe.pdf"))) << box.text.toStdString();
-      EXPECT_TRUE(box.text.contains(QStringLiteral("fehlt"))) << box.text.toStdString();
+      EXPECT_TRUE(box.text.contains(QStringLiteral("Tolvar-Hilfe.pdf"))) << ui::S(box.text);
+      EXPECT_TRUE(box.text.contains(QStringLiteral("fehlt"))) << ui::S(box.text);
       EXPECT_FALSE(box.text.contains(QStringLiteral("Acrobat")));
     }
   }

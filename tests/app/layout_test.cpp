@@ -9,6 +9,7 @@
 
 #include "app_fixture.h"
 #include "layout_check.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/forms.h"
 #include "window_catalogue.h"
 
@@ -88,7 +89,7 @@ TEST_F(LayoutTest, EveryWindowShowsItsCaptionsWholeAndItsControlsInPlace) {
   std::set<QString> seen;
   for (const WindowEntry& entry : AllWindows()) {
     ui::Form& window = entry.open();
-    ASSERT_TRUE(window.isVisible()) << entry.name.toStdString();
+    ASSERT_TRUE(window.isVisible()) << ui::S(entry.name);
     ForEachView(window, entry.name, [&](QWidget& shown, const QString& view) {
       for (const QString& fault : CheckLayout(shown, view, kPlacedOverEachOther)) {
         seen.insert(fault);
@@ -101,8 +102,8 @@ TEST_F(LayoutTest, EveryWindowShowsItsCaptionsWholeAndItsControlsInPlace) {
   for (const QString& known : kKnownFaults) {
     if (seen.count(known) == 0) fixed << known;
   }
-  EXPECT_TRUE(faults.isEmpty()) << faults.size() << " layout faults:\n" << faults.join(QLatin1Char('\n')).toStdString();
-  EXPECT_TRUE(fixed.isEmpty()) << "mended, remove from the known faults:\n" << fixed.join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(faults.isEmpty()) << faults.size() << " layout faults:\n" << ui::S(faults.join(QLatin1Char('\n')));
+  EXPECT_TRUE(fixed.isEmpty()) << "mended, remove from the known faults:\n" << ui::S(fixed.join(QLatin1Char('\n')));
 }
 
 TEST_F(LayoutTest, MenusAndDetailWindowsOpenWhereTheirLayoutPutsThem) {

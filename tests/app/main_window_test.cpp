@@ -8,6 +8,7 @@
 #include "data/mdlUpDate.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
+#include "platform/ui/builders.h"
 
 namespace tolvar::test {
 namespace {
@@ -54,7 +55,7 @@ TEST_F(MainWindowTest, OpensEnterpriseAndCreatesItsMissingTolvarDatabase) {
   EXPECT_EQ(s.enterprise.TolvarDatenbankPfad, tolvar);
   EXPECT_TRUE(Inhalt(tolvar) == Inhalt(root.Join("Tolvar_DB/Vorlage.Tolvar"))) << "content changed: " << tolvar;
   EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar - Gärtnerei Muster"));
-  EXPECT_EQ(haupt.PanelText(1), QStringLiteral("geöffnete Datei: ") + QString::fromStdString(betrieb));
+  EXPECT_EQ(haupt.PanelText(1), QStringLiteral("geöffnete Datei: ") + ui::Q(betrieb));
   EXPECT_EQ(haupt.PanelBreiteTwips(1), 13860);
   EXPECT_EQ(haupt.PanelBreiteTwips(2), 1500);
   EXPECT_EQ(haupt.stbZentral->font().pointSize(), 8);
@@ -106,7 +107,7 @@ TEST_F(MainWindowTest, UnusableDatabasesAreReplacedBeforeTheListsAreLoaded) {
   const std::vector<QString> texte = Texte(*prompts);
   ASSERT_EQ(texte.size(), erwartet.size());
   for (std::size_t i = 0; i < texte.size(); ++i) {
-    EXPECT_TRUE(texte[i].startsWith(erwartet[i] + QStringLiteral("\n\nDatei: "))) << texte[i].toStdString();
+    EXPECT_TRUE(texte[i].startsWith(erwartet[i] + QStringLiteral("\n\nDatei: "))) << ui::S(texte[i]);
   }
   for (const ShownPrompt& meldung : prompts->messageBoxes()) {
     EXPECT_EQ(meldung.style, ui::msgbox::Critical);
@@ -136,7 +137,7 @@ TEST_F(MainWindowTest, MissingTemplateIsReportedAndNothingIsLoaded) {
 
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
   const ShownPrompt meldung = prompts->messageBoxes()[0];
-  EXPECT_TRUE(meldung.text.contains(QStringLiteral("Vorlage.Tolvar"))) << meldung.text.toStdString();
+  EXPECT_TRUE(meldung.text.contains(QStringLiteral("Vorlage.Tolvar"))) << ui::S(meldung.text);
   EXPECT_EQ(meldung.style, ui::msgbox::Critical);
   EXPECT_EQ(meldung.title, QStringLiteral("Tolvar-Information"));
   EXPECT_FALSE(state().enterprise.BetriebOffen);
@@ -198,7 +199,7 @@ TEST_F(MainWindowTest, CaptionTakesTheFileNameAfterTheLastSeparator) {
     state().enterprise.AktuellerBetrieb = fall.pfad;
     mdlMDIZentral::HauptfensterTitelSetzen();
     EXPECT_EQ(haupt.Caption(), fall.titel);
-    EXPECT_EQ(haupt.PanelText(1), QStringLiteral("geöffnete Datei: ") + QString::fromStdString(fall.pfad));
+    EXPECT_EQ(haupt.PanelText(1), QStringLiteral("geöffnete Datei: ") + ui::Q(fall.pfad));
   }
   // Without an open enterprise nothing changes.
   state().enterprise.BetriebOffen = false;

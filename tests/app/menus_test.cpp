@@ -20,6 +20,7 @@
 #include "masterdata/ui/frmTaetigkeiten.h"
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmTopfSubstrat.h"
+#include "platform/ui/builders.h"
 #include "settings/ui/frmEinstellungen.h"
 #include "support/ui_input.h"
 #include "trees/ui/frmStammdaten.h"
@@ -92,7 +93,7 @@ TEST_F(MenusTest, MenuBarAndPopUpsInDisplayOrder) {
             (Eintraege{{QStringLiteral("mnuPopUp3Aendern"), QStringLiteral("Ändern")},
                        {QStringLiteral("mnuPopUp3Loeschen"), QStringLiteral("Löschen")}}));
   for (QMenu* popup : {h.mnuPopUp1, h.mnuPopUp2, h.mnuPopUp3}) {
-    EXPECT_FALSE(h.menuBar()->actions().contains(popup->menuAction())) << popup->objectName().toStdString();
+    EXPECT_FALSE(h.menuBar()->actions().contains(popup->menuAction())) << ui::S(popup->objectName());
   }
 }
 
@@ -113,7 +114,7 @@ TEST_F(MenusTest, CommandsNeedingAnEnterpriseDoNothingWithoutOne) {
         "mnuspeichern", "mnuspeichernunter", "mnuBetriebSichern", "mnuSicherungLaden", "mnuNeueErgebnisDB"}) {
     SCOPED_TRACE(befehl);
     Befehl(befehl);
-    EXPECT_TRUE(LoadedNames().isEmpty()) << LoadedNames().join(QLatin1Char(',')).toStdString();
+    EXPECT_TRUE(LoadedNames().isEmpty()) << ui::S(LoadedNames().join(QLatin1Char(',')));
     EXPECT_FALSE(state().enterprise.ModusStammdaten || state().enterprise.ModusErfassung ||
                  state().enterprise.ModusKalkulation);
   }
@@ -136,7 +137,7 @@ TEST_F(MenusTest, WorkAreaCommandClosesEveryOtherWindowSetsItsFlagAndOpensItsWin
   };
   MusterOeffnen();
   for (const Fall& fall : faelle) {
-    SCOPED_TRACE(fall.fenster.toStdString());
+    SCOPED_TRACE(ui::S(fall.fenster));
     // Extra windows: the settings window and an editor, whose closing reloads the staff.
     Befehl("Einstellungen");
     frmPersonal::instanz().Show();

@@ -19,6 +19,7 @@
 #include "masterdata/ui/frmTaetigkeiten.h"
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmTopfSubstrat.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/tabstrip.h"
 #include "settings/ui/frmArbeitMaterial.h"
@@ -93,11 +94,11 @@ TEST_F(PlaceholderWindowsTest, OwnTheControlsOthersFindByName) {
   };
   MusterOeffnen();
   for (const Fall& fall : faelle) {
-    SCOPED_TRACE(fall.name.toStdString());
+    SCOPED_TRACE(ui::S(fall.name));
     ui::Form& fenster = fall.laden();
     EXPECT_EQ(fenster.Name(), fall.name);
     for (const QString& control : fall.controls) {
-      EXPECT_NE(ui::FindControl<QWidget>(&fenster, control), nullptr) << control.toStdString();
+      EXPECT_NE(ui::FindControl<QWidget>(&fenster, control), nullptr) << ui::S(control);
     }
   }
 }

@@ -16,6 +16,7 @@
 #include "app/mdlGroesse_farben.h"
 #include "app/mdlMauszeiger.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/imagelist.h"
 #include "support/fixtures.h"
 
@@ -42,7 +43,7 @@ struct StandIn {
       QWidget* control = rest.rfind("trv", 0) == 0 ? new QTreeWidget(parent)
                          : rest.rfind("fra", 0) == 0 ? static_cast<QWidget*>(new QFrame(parent))
                                                      : new QPushButton(parent);
-      control->setObjectName(QString::fromStdString(rest));
+      control->setObjectName(ui::Q(rest));
       controls[rest] = control;
     }
   }
@@ -103,7 +104,7 @@ TEST_F(PointerTest, PictureListHoldsTheTwentyFourKeys) {
   for (const char* art : {"Zeiger_", "Hand_", "Info_", "ZeigerInfo_"}) {
     for (const char* farbe : {"Weiss", "Grau", "Schwarz", "Blau", "Rot", "Gruen"}) {
       const QString key = QString::fromLatin1(art) + QString::fromLatin1(farbe);
-      EXPECT_FALSE(liste.Picture(key).isNull()) << key.toStdString();
+      EXPECT_FALSE(liste.Picture(key).isNull()) << ui::S(key);
     }
   }
   EXPECT_EQ(liste.Count(), 24);
@@ -188,7 +189,7 @@ TEST_F(PointerTest, TableGivesWindowsAndControlsTheirPictures) {
     EXPECT_EQ(Mausbild(*window.form), QStringLiteral("Zeiger_Blau"));
     ASSERT_EQ(c.expected.size(), c.controls.size());
     for (const auto& [name, key] : c.expected) {
-      EXPECT_EQ(Mausbild(window[name]).toStdString(), key) << name;
+      EXPECT_EQ(ui::S(Mausbild(window[name])), key) << name;
       if (key.empty()) {
         EXPECT_TRUE(ShowsPlainArrow(window[name])) << name;
       }

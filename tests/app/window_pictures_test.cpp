@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "app_fixture.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/forms.h"
 #include "window_catalogue.h"
 
@@ -25,7 +26,7 @@ TEST_F(WindowPictures, DrawsEveryWindow) {
       QWidget* frame = static_cast<ui::Form&>(shown).Frame();
       const QString file =
           QDir(folder).filePath(QString(view).replace(QLatin1Char(' '), QLatin1Char('_')) + QStringLiteral(".png"));
-      EXPECT_TRUE(frame->grab().save(file)) << file.toStdString();
+      EXPECT_TRUE(frame->grab().save(file)) << ui::S(file);
       ++written;
     });
     window.Unload();

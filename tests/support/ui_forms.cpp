@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include "app/mdiTolvarZentral.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/keyedtree.h"
 #include "support/ui_input.h"
@@ -53,7 +54,7 @@ bool MoveIntoView(QWidget* control) {
   ProcessEvents();
   const QRect moved(control->mapTo(window, QPoint(0, 0)), control->size());
   if (!window->rect().contains(moved.center())) {
-    ADD_FAILURE() << control->objectName().toStdString() << " cannot be brought into view";
+    ADD_FAILURE() << ui::S(control->objectName()) << " cannot be brought into view";
     return false;
   }
   return true;
@@ -66,7 +67,7 @@ bool PopUpCommand(ui::KeyedTree* tree, const QString& key, const QString& comman
   mdiTolvarZentral& main = mdiTolvarZentral::instanz();
   QMenu* menu = main.LetztesPopUp();
   if (menu == nullptr || !menu->isVisible()) {
-    ADD_FAILURE() << "pop-up: no menu shown for " << key.toStdString();
+    ADD_FAILURE() << "pop-up: no menu shown for " << ui::S(key);
     return false;
   }
   const bool triggered = TriggerCommand(&main, command);

@@ -20,6 +20,7 @@
 #include <QWindow>
 #include <vector>
 
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
@@ -41,7 +42,7 @@ bool Usable(QWidget* control, const char* what) {
     return false;
   }
   if (!control->isVisible()) {
-    ADD_FAILURE() << what << ": " << Describe(control).toStdString() << " is not shown";
+    ADD_FAILURE() << what << ": " << ui::S(Describe(control)) << " is not shown";
     return false;
   }
   return true;
@@ -69,8 +70,7 @@ bool NodePoint(ui::KeyedTree* tree, const QString& key, QWidget** viewport, QPoi
   *viewport = ViewportOf(tree);
   const QRect rect = tree->NodeRect(key);
   if (*viewport == nullptr || rect.isEmpty()) {
-    ADD_FAILURE() << Describe(tree).toStdString() << ": node \"" << key.toStdString()
-                  << "\" is missing or not shown";
+    ADD_FAILURE() << ui::S(Describe(tree)) << ": node \"" << ui::S(key) << "\" is missing or not shown";
     return false;
   }
   // The row reaches from the label to the right edge; a point near the label's start hits it.
@@ -144,7 +144,7 @@ bool ActivateWindowOf(QWidget* control) {
     Settle();
   }
   if (QApplication::activeWindow() != window) {
-    ADD_FAILURE() << "activate: " << Describe(window).toStdString() << " did not become active";
+    ADD_FAILURE() << "activate: " << ui::S(Describe(window)) << " did not become active";
     return false;
   }
   return true;
@@ -186,7 +186,7 @@ bool ClickTreeSpace(ui::KeyedTree* tree, Qt::MouseButton button) {
   QWidget* viewport = ViewportOf(tree);
   const QPoint at = FreeSpace(tree, viewport);
   if (!tree->HitTest(viewport->mapTo(tree, at)).isEmpty()) {
-    ADD_FAILURE() << Describe(tree).toStdString() << ": no free space below the nodes";
+    ADD_FAILURE() << ui::S(Describe(tree)) << ": no free space below the nodes";
     return false;
   }
   return Click(viewport, button, Qt::NoModifier, at);
@@ -248,7 +248,7 @@ bool CellPoint(ui::Grid* grid, int row, int col, QPoint* at) {
     right = x;
   }
   if (top < 0 || left < 0) {
-    ADD_FAILURE() << Describe(grid).toStdString() << ": cell " << row << "," << col << " is not shown";
+    ADD_FAILURE() << ui::S(Describe(grid)) << ": cell " << row << "," << col << " is not shown";
     return false;
   }
   *at = QPoint((left + right) / 2, (top + bottom) / 2);
@@ -271,7 +271,7 @@ bool ClickDate(ui::MonthCalendar* calendar, base::Date date) {
   if (!Usable(calendar, "calendar")) return false;
   auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
   if (view == nullptr || !calendar->SetValue(date)) {
-    ADD_FAILURE() << Describe(calendar).toStdString() << ": the day cannot be chosen";
+    ADD_FAILURE() << ui::S(Describe(calendar)) << ": the day cannot be chosen";
     return false;
   }
   return Click(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->currentIndex()).center());
@@ -281,7 +281,7 @@ bool ClickTab(ui::TabStrip* strip, int index) {
   if (!Usable(strip, "tab")) return false;
   auto* bar = strip->findChild<QTabBar*>();
   if (bar == nullptr || index < 0 || index >= bar->count() || !bar->isTabVisible(index)) {
-    ADD_FAILURE() << Describe(strip).toStdString() << ": tab " << index << " is not shown";
+    ADD_FAILURE() << ui::S(Describe(strip)) << ": tab " << index << " is not shown";
     return false;
   }
   return Click(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
@@ -290,7 +290,7 @@ bool ClickTab(ui::TabStrip* strip, int index) {
 bool Press(int key, Qt::KeyboardModifiers modifiers) {
   QWidget* target = KeyboardTarget();
   if (target == nullptr) {
-    ADD_FAILURE() << "key " << QKeySequence(key).toString().toStdString() << ": no window has the keyboard";
+    ADD_FAILURE() << "key " << ui::S(QKeySequence(key).toString()) << ": no window has the keyboard";
     return false;
   }
   QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
@@ -348,7 +348,7 @@ bool FocusByClick(QWidget* control) {
   if (!control->hasFocus()) taker->setFocus(Qt::MouseFocusReason);
   Settle();
   if (!control->hasFocus()) {
-    ADD_FAILURE() << "focus: " << Describe(control).toStdString() << " did not take the focus";
+    ADD_FAILURE() << "focus: " << ui::S(Describe(control)) << " did not take the focus";
     return false;
   }
   return true;
@@ -358,7 +358,7 @@ bool FocusByTab(bool forward) { return forward ? PressTab() : PressShiftTab(); }
 
 QAction* FindCommand(QObject* owner, const QString& textOrName) {
   if (owner == nullptr) {
-    ADD_FAILURE() << "menu command \"" << textOrName.toStdString() << "\": no owner";
+    ADD_FAILURE() << "menu command \"" << ui::S(textOrName) << "\": no owner";
     return nullptr;
   }
   for (QAction* action : owner->findChildren<QAction*>()) {
@@ -368,8 +368,7 @@ QAction* FindCommand(QObject* owner, const QString& textOrName) {
     text.remove(QLatin1Char('&'));
     if (action->objectName() == textOrName || text == textOrName) return action;
   }
-  ADD_FAILURE() << "menu command \"" << textOrName.toStdString() << "\" not found below "
-                << Describe(owner).toStdString();
+  ADD_FAILURE() << "menu command \"" << ui::S(textOrName) << "\" not found below " << ui::S(Describe(owner));
   return nullptr;
 }
 
@@ -384,7 +383,7 @@ bool TriggerCommand(QAction* action) {
     return false;
   }
   if (!action->isEnabled() || !action->isVisible()) {
-    ADD_FAILURE() << "menu command \"" << action->text().toStdString() << "\" is "
+    ADD_FAILURE() << "menu command \"" << ui::S(action->text()) << "\" is "
                   << (action->isEnabled() ? "hidden" : "disabled");
     return false;
   }

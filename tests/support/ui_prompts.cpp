@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/builders.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -73,15 +74,15 @@ int ScriptedPrompts::MsgBox(const QString& text, int style, const QString& title
   if (m_takesFocus) TakeFocusAsAModalBox();
   const int harmless = HarmlessAnswer(style);
   if (m_answers.empty() || m_answers.front().file) {
-    ADD_FAILURE() << "Unscripted message box: \"" << text.toStdString() << "\" (style " << style << ", title \""
-                  << title.toStdString() << "\")" << (m_answers.empty() ? "" : "; a file dialog was scripted next");
+    ADD_FAILURE() << "Unscripted message box: \"" << ui::S(text) << "\" (style " << style << ", title \""
+                  << ui::S(title) << "\")" << (m_answers.empty() ? "" : "; a file dialog was scripted next");
     return harmless;
   }
   const int answer = m_answers.front().msgBox;
   m_answers.pop_front();
   const std::vector<int> offered = ui::MsgBoxAnswers(style);
   if (std::find(offered.begin(), offered.end(), answer) == offered.end()) {
-    ADD_FAILURE() << "Scripted answer " << answer << " is no button of the message box \"" << text.toStdString()
+    ADD_FAILURE() << "Scripted answer " << answer << " is no button of the message box \"" << ui::S(text)
                   << "\" (style " << style << ")";
     return harmless;
   }
@@ -91,7 +92,7 @@ int ScriptedPrompts::MsgBox(const QString& text, int style, const QString& title
 std::optional<QString> ScriptedPrompts::fileAnswer(PromptKind kind, const ui::FileDialogRequest& request) {
   m_shown.push_back({kind, request.title, 0, request.title, request});
   if (m_answers.empty() || !m_answers.front().file) {
-    ADD_FAILURE() << "Unscripted file dialog: \"" << request.title.toStdString() << "\""
+    ADD_FAILURE() << "Unscripted file dialog: \"" << ui::S(request.title) << "\""
                   << (m_answers.empty() ? "" : "; a message box answer was scripted next");
     return std::nullopt;
   }

@@ -16,6 +16,7 @@
 #include "calculation/ui/frmMaschinenInfo.h"
 #include "calculation/ui/frmPSMInfo.h"
 #include "frmKalkulation_fixture.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/tabstrip.h"
 
@@ -100,7 +101,7 @@ TEST_F(AufschluesselungsTabelleTest, CostButtonShowsTheBreakdownOfTheComputedFig
     SCOPED_TRACE(fall.name);
     Berechnen(fall.kultur, fall.preis);
     const QString summe = Fenster().Wertfeld(fall.art)->text();
-    ASSERT_GT(base::NumberOr(summe.toStdString()), 0.0);
+    ASSERT_GT(base::NumberOr(ui::S(summe)), 0.0);
     ASSERT_TRUE(test::Click(Fenster().Kostenknopf(fall.art)));
     test::ProcessEvents();
     ui::Grid* grid = fall.grid();
@@ -109,7 +110,7 @@ TEST_F(AufschluesselungsTabelleTest, CostButtonShowsTheBreakdownOfTheComputedFig
     ASSERT_EQ(grid->Cols(), spalten);
     EXPECT_EQ(grid->Rows(), kTabellenZeilen);
     for (int c = 0; c < spalten; ++c) {
-      EXPECT_EQ(grid->TextMatrix(0, c), QString::fromUtf8(fall.koepfe[static_cast<std::size_t>(c)].text));
+      EXPECT_EQ(grid->TextMatrix(0, c), ui::Q(fall.koepfe[static_cast<std::size_t>(c)].text));
       EXPECT_EQ(grid->ColWidth(c), fall.koepfe[static_cast<std::size_t>(c)].breite);
       EXPECT_EQ(grid->CellFontBold(0, c), fall.koepfe[static_cast<std::size_t>(c)].fett) << c;
     }
@@ -119,9 +120,9 @@ TEST_F(AufschluesselungsTabelleTest, CostButtonShowsTheBreakdownOfTheComputedFig
     double vorher = 1e300;
     while (grid->TextMatrix(zeile, spalten - 2) != QStringLiteral("Summe")) {
       ASSERT_LT(zeile, grid->Rows() - 1);
-      zeilensumme += base::NumberOr(grid->TextMatrix(zeile, spalten - 1).toStdString());
+      zeilensumme += base::NumberOr(ui::S(grid->TextMatrix(zeile, spalten - 1)));
       if (fall.sortierSpalte >= 0) {
-        const double wert = base::NumberOr(grid->TextMatrix(zeile, fall.sortierSpalte).toStdString());
+        const double wert = base::NumberOr(ui::S(grid->TextMatrix(zeile, fall.sortierSpalte)));
         EXPECT_LE(wert, vorher) << "row " << zeile;
         vorher = wert;
       }
@@ -131,7 +132,7 @@ TEST_F(AufschluesselungsTabelleTest, CostButtonShowsTheBreakdownOfTheComputedFig
     EXPECT_EQ(grid->TextMatrix(zeile, spalten - 1), summe);
     EXPECT_TRUE(grid->CellFontBold(zeile, spalten - 1));
     EXPECT_TRUE(grid->CellFontBold(zeile, spalten - 2));
-    EXPECT_NEAR(zeilensumme, base::NumberOr(summe.toStdString()), 0.01 * zeile);
+    EXPECT_NEAR(zeilensumme, base::NumberOr(ui::S(summe)), 0.01 * zeile);
     test::UnloadAllWindows();
     test::ProcessEvents();
   }
@@ -147,7 +148,7 @@ TEST_F(AufschluesselungsTabelleTest, AZeroMachineCostSaysWhyNoBreakdownOpens) {
   test::ProcessEvents();
   const auto boxen = prompts->messageBoxes();
   ASSERT_EQ(boxen.size(), 1u);
-  EXPECT_EQ(boxen[0].text.toStdString(), mdlKalkulation::KeineAufschluesselung(Kostenart::Maschinen));
+  EXPECT_EQ(ui::S(boxen[0].text), mdlKalkulation::KeineAufschluesselung(Kostenart::Maschinen));
   EXPECT_EQ(boxen[0].style, ui::msgbox::Information);
   EXPECT_FALSE(frmMaschinenInfo::IsLoaded());
 }
@@ -161,10 +162,8 @@ TEST_F(AufschluesselungsTabelleTest, ActivityMaterialRowsFollowTheRecordedWork) 
   const auto& arbeiten = state().calculation.KulturArbeitListe;
   for (int a = 0; a < static_cast<int>(arbeiten.size()); ++a) {
     SCOPED_TRACE(a);
-    EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(a + 1, 0).toStdString(),
-              arbeiten[static_cast<std::size_t>(a)].Taetigkeit);
-    EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(a + 1, 4).toStdString(),
-              arbeiten[static_cast<std::size_t>(a)].Zeitdauer);
+    EXPECT_EQ(ui::S(info.dtgArbeitMaterial->TextMatrix(a + 1, 0)), arbeiten[static_cast<std::size_t>(a)].Taetigkeit);
+    EXPECT_EQ(ui::S(info.dtgArbeitMaterial->TextMatrix(a + 1, 4)), arbeiten[static_cast<std::size_t>(a)].Zeitdauer);
   }
   EXPECT_EQ(info.dtgArbeitMaterial->TextMatrix(static_cast<int>(arbeiten.size()) + 1, 4), QStringLiteral("Summe"));
 }
@@ -179,7 +178,7 @@ TEST_F(AufschluesselungsTabelleTest, MachineWindowOpensOnItsGridWithTheMaterialD
   // Both frames lie on the tab "Datenherkunft", which is not in front.
   EXPECT_FALSE(info.fraMaschinen->isHidden());
   EXPECT_TRUE(info.fraVergleich->isHidden());
-  EXPECT_EQ(info.txtMaschinenPfad->text().toStdString(), state().enterprise.AktuelleEinstellungen.MaterialPfad);
+  EXPECT_EQ(ui::S(info.txtMaschinenPfad->text()), state().enterprise.AktuelleEinstellungen.MaterialPfad);
 }
 
 TEST_F(AufschluesselungsTabelleTest, ComparisonPresentationBuildsNoGrid) {
@@ -212,7 +211,7 @@ TEST_F(AufschluesselungsTabelleTest, GridGrowsBeyondItsRowsForALongList) {
   s.culture.AnzahlKulturMaterialien = 200;
   info.MaschinenTabelleAufbauen();
   EXPECT_EQ(info.dtgMaschinen->Rows(), 202);
-  EXPECT_EQ(info.dtgMaschinen->TextMatrix(200, 0).toStdString(), maschine->Materialname);
+  EXPECT_EQ(ui::S(info.dtgMaschinen->TextMatrix(200, 0)), maschine->Materialname);
   EXPECT_EQ(info.dtgMaschinen->TextMatrix(201, 5), QStringLiteral("Summe"));
 }
 

@@ -27,6 +27,7 @@
 #include "calculation/mdlkulturVergleich.h"
 #include "frmKalkulation_fixture.h"
 #include "platform/db/database.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/optiongroup.h"
 #include "support/ui_input.h"
@@ -114,7 +115,7 @@ TEST_F(VergleichsRahmenTest, ChoosingACultureShowsItsValueAndStars) {
     EXPECT_EQ(fenster.txtQualitaet->text(), QStringLiteral("***"));
     Waehlen(fenster, 1);
     const auto erwartet = data::Kosten(state().comparison.VergleichskulturListe[1], static_cast<Kostenart>(fall.art));
-    EXPECT_EQ(fenster.txtKostenVergleichskultur->text().toStdString(), erwartet);
+    EXPECT_EQ(ui::S(fenster.txtKostenVergleichskultur->text()), erwartet);
     EXPECT_EQ(fenster.txtQualitaet->text(), QStringLiteral("*"));
     Waehlen(fenster, 2);  // stored without a grade: the stars stay
     EXPECT_EQ(fenster.txtQualitaet->text(), QStringLiteral("*"));
@@ -140,10 +141,10 @@ TEST_F(VergleichsRahmenTest, TakeOverCopiesTheValueAndSetsTheFlagFromTheGrade) {
       ASSERT_TRUE(test::TypeInto(fenster.txtKostenVergleichskultur, QStringLiteral("77,7")));
       ASSERT_TRUE(test::Click(fall.uebernahme()));
       test::ProcessEvents();
-      EXPECT_EQ(ui::Forms::Find(QString::fromUtf8(fall.name)), nullptr);
+      EXPECT_EQ(ui::Forms::Find(ui::Q(fall.name)), nullptr);
       EXPECT_EQ(Flag(fall.art), fall.art == Kostenart::PSM ? grad.flagPSM : grad.flag);
       EXPECT_EQ(Feld(fall.art)->text(), QStringLiteral("77,7"));
-      EXPECT_EQ(Fenster().Kostenknopf(fall.art)->text().toStdString(),
+      EXPECT_EQ(ui::S(Fenster().Kostenknopf(fall.art)->text()),
                 *mdlKalkulation::Beschriftung(fall.art, Flag(fall.art)));
     }
   }
@@ -183,7 +184,7 @@ TEST_F(VergleichsRahmenTest, TakeOverWithTextTypedIntoTheListDoesNothing) {
     EXPECT_EQ(fenster.ListIndex(), -1);
     ASSERT_TRUE(test::Click(fall.uebernahme()));
     test::ProcessEvents();
-    EXPECT_NE(ui::Forms::Find(QString::fromUtf8(fall.name)), nullptr);
+    EXPECT_NE(ui::Forms::Find(ui::Q(fall.name)), nullptr);
     EXPECT_EQ(Feld(fall.art)->text(), vorher);
     EXPECT_EQ(Flag(fall.art), 2);
     fenster.Unload();
@@ -205,7 +206,7 @@ TEST_F(VergleichsRahmenTest, BeendenRecalculatesInEnergyLabourAndOverheadsOnly) 
       fenster.close();
     }
     test::ProcessEvents();
-    EXPECT_EQ(ui::Forms::Find(QString::fromUtf8(fall.name)), nullptr);
+    EXPECT_EQ(ui::Forms::Find(ui::Q(fall.name)), nullptr);
     EXPECT_EQ(Feld(Kostenart::Heizung)->text(), fall.berechnetBeimSchliessen ? heizung : QStringLiteral("1,00"));
     Feld(Kostenart::Heizung)->setText(heizung);
     // Closing without a take-over keeps the flag and the line's value.

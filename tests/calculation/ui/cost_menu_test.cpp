@@ -26,6 +26,7 @@
 #include "calculation/ui/frmVermarktungskostenMenu.h"
 #include "frmKalkulation_fixture.h"
 #include "platform/sys/screen.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/optiongroup.h"
@@ -188,7 +189,7 @@ class HerkunftsMenueTest : public test::KalkulationFensterBasis {
   // Opens the line's menu by its "[Menü]" button.
   KostenMenue& Oeffnen(const MenueFall& fall) {
     EXPECT_TRUE(test::Click(Fenster().Menueknopf(fall.art)));
-    EXPECT_NE(ui::Forms::Find(QString::fromUtf8(fall.name)), nullptr);
+    EXPECT_NE(ui::Forms::Find(ui::Q(fall.name)), nullptr);
     return fall.laden();
   }
   static void Waehlen(KostenMenue& menue, int option) { ASSERT_TRUE(test::Click(menue.opbHerkunft->Button(option))); }
@@ -204,14 +205,14 @@ TEST_F(HerkunftsMenueTest, OptionsCaptionAndOptionOneSelectedWhateverTheFlag) {
     SCOPED_TRACE(fall.name);
     Flag(fall) = 2;
     KostenMenue& menue = Oeffnen(fall);
-    EXPECT_EQ(menue.Caption(), QString::fromUtf8(fall.caption));
+    EXPECT_EQ(menue.Caption(), ui::Q(fall.caption));
     std::vector<std::pair<int, QRadioButton*>> reihe(menue.opbHerkunft->Buttons().begin(),
                                                      menue.opbHerkunft->Buttons().end());
     std::sort(reihe.begin(), reihe.end(), [](auto& a, auto& b) { return a.second->y() < b.second->y(); });
     ASSERT_EQ(reihe.size(), fall.optionen.size());
     for (std::size_t i = 0; i < reihe.size(); ++i) {
       EXPECT_EQ(reihe[i].first, fall.optionen[i].first);
-      EXPECT_EQ(reihe[i].second->text(), QString::fromUtf8(fall.optionen[i].second));
+      EXPECT_EQ(reihe[i].second->text(), ui::Q(fall.optionen[i].second));
     }
     EXPECT_EQ(menue.opbHerkunft->Selected(), 1);
     EXPECT_EQ(menue.focusWidget(), menue.cmbOK);
@@ -230,10 +231,10 @@ TEST_F(HerkunftsMenueTest, OptionOneComputesTheLineAgain) {
     KostenMenue& menue = Oeffnen(fall);
     Ok(menue);
     Schliessen();
-    EXPECT_EQ(ui::Forms::Find(QString::fromUtf8(fall.name)), nullptr);
+    EXPECT_EQ(ui::Forms::Find(ui::Q(fall.name)), nullptr);
     EXPECT_EQ(Flag(fall), 1);
     EXPECT_EQ(Feld(fall)->text(), berechnet);
-    EXPECT_EQ(Knopf(fall).toStdString(), *mdlKalkulation::Beschriftung(fall.art, 1));
+    EXPECT_EQ(ui::S(Knopf(fall)), *mdlKalkulation::Beschriftung(fall.art, 1));
   }
 }
 
@@ -247,7 +248,7 @@ TEST_F(HerkunftsMenueTest, OptionThreeEmptiesTheBoxForTyping) {
     EXPECT_EQ(Flag(fall), 3);
     EXPECT_TRUE(Feld(fall)->text().isEmpty());
     EXPECT_EQ(Fenster().focusWidget(), Feld(fall));
-    EXPECT_EQ(Knopf(fall), QString::fromUtf8(fall.drei));
+    EXPECT_EQ(Knopf(fall), ui::Q(fall.drei));
   }
 }
 
@@ -260,7 +261,7 @@ TEST_F(HerkunftsMenueTest, OptionTwoOpensTheComparisonCultures) {
     Ok(menue);
     Schliessen();
     EXPECT_EQ(Flag(fall), 2);
-    EXPECT_EQ(Knopf(fall), QString::fromUtf8(fall.zwei));
+    EXPECT_EQ(Knopf(fall), ui::Q(fall.zwei));
     EXPECT_EQ(Feld(fall)->text(), vorher);  // nothing taken over yet
     fall.vergleichPruefen();
   }

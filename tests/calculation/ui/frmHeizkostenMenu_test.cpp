@@ -15,6 +15,7 @@
 #include "calculation/ui/frmVantelInfo.h"
 #include "calculation/mdlkulturVergleich.h"
 #include "frmKalkulation_fixture.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/optiongroup.h"
 #include "platform/ui/tabstrip.h"
 #include "support/ui_input.h"
@@ -72,7 +73,7 @@ TEST_F(KostenMenueTest, MenusApplyTheirChoice) {
     MenueWaehlen(fall.art, fall.wahl, fall.ok);
     EXPECT_FALSE(frmHeizkostenMenu::IsLoaded() || frmMaterialkostenMenu::IsLoaded());
     EXPECT_EQ(mdlKalkulation::HerkunftVon(state(), fall.art), fall.flag);
-    EXPECT_EQ(f.Kostenknopf(fall.art)->text().toStdString(),
+    EXPECT_EQ(ui::S(f.Kostenknopf(fall.art)->text()),
               fall.knopf ? std::string(fall.knopf) : *mdlKalkulation::Beschriftung(fall.art, fall.flag));
     EXPECT_EQ(f.Wertfeld(fall.art)->text(), fall.leer ? QString() : wert);
     if (fall.leer) {
@@ -109,7 +110,7 @@ TEST_F(KostenMenueTest, ComputeChoiceRecalculatesATypedLine) {
   ASSERT_EQ(f.txtMaterial->text(), QStringLiteral("1"));
   MenueWaehlen(Kostenart::Material, 1, true);
   EXPECT_EQ(f.txtMaterial->text(), berechnet);
-  EXPECT_EQ(f.cmbMaterialkosten->text().toStdString(), *mdlKalkulation::Beschriftung(Kostenart::Material, 1));
+  EXPECT_EQ(ui::S(f.cmbMaterialkosten->text()), *mdlKalkulation::Beschriftung(Kostenart::Material, 1));
 }
 
 // A stored culture whose line was computed (grade "1") is taken over as 2; one whose line
@@ -148,7 +149,7 @@ TEST_F(KostenMenueTest, TakeOverSetsTheFlagByTheStoredGrade) {
     EXPECT_FALSE(frmVantelInfo::IsLoaded() || frmMaterialInfo::IsLoaded());
     EXPECT_EQ(f.Wertfeld(fall.art)->text(), QStringLiteral("123,45"));
     EXPECT_EQ(mdlKalkulation::HerkunftVon(state(), fall.art), fall.danach);
-    EXPECT_EQ(f.Kostenknopf(fall.art)->text().toStdString(), *mdlKalkulation::Beschriftung(fall.art, fall.danach));
+    EXPECT_EQ(ui::S(f.Kostenknopf(fall.art)->text()), *mdlKalkulation::Beschriftung(fall.art, fall.danach));
     test::UnloadAllWindows();
   }
 }

@@ -12,6 +12,7 @@
 #include "calculation/mdlKalkulation.h"
 #include "calculation/ui/frmKalkulation.h"
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 #include "support/ui_fixture.h"
 #include "support/ui_input.h"
@@ -44,8 +45,8 @@ class KalkulationFensterBasis : public FensterTest {
   // Chooses the node `nr` by a click on it.
   void Waehlen(const std::string& nr) {
     frmKalkulation& f = Fenster();
-    ASSERT_TRUE(f.trvKulturen->EnsureVisible(QString::fromStdString(nr))) << nr;  // its group opened
-    ASSERT_TRUE(ClickNode(f.trvKulturen, QString::fromStdString(nr))) << nr;
+    ASSERT_TRUE(f.trvKulturen->EnsureVisible(ui::Q(nr))) << nr;  // its group opened
+    ASSERT_TRUE(ClickNode(f.trvKulturen, ui::Q(nr))) << nr;
   }
   // Chooses a culture, types the price and clicks "Kalkulation".
   void Berechnen(const std::string& nr, const char* preis) {
@@ -66,8 +67,7 @@ class KalkulationFensterBasis : public FensterTest {
   // The number of a culture group shown in the tree; empty when the tree shows none.
   std::string Gruppe() {
     for (const KulturSatz& k : state().masters.KulturListe) {
-      if (k.Gliederungspunkt && k.KulturNr != "K1000" &&
-          Fenster().trvKulturen->Has(QString::fromStdString(k.KulturNr))) {
+      if (k.Gliederungspunkt && k.KulturNr != "K1000" && Fenster().trvKulturen->Has(ui::Q(k.KulturNr))) {
         return k.KulturNr;
       }
     }

@@ -20,6 +20,7 @@
 #include "data/state.h"
 #include "frmKalkulation_fixture.h"
 #include "platform/db/database.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 #include "support/fixtures.h"
 #include "support/ui_forms.h"
@@ -70,9 +71,9 @@ TEST_F(KalkulationFensterTest, SampleCulturesShowTheReferenceResults) {
     ASSERT_TRUE(test::Click(f.cmbStart));
     ASSERT_EQ(referenz.count(fall.nr), 1U);
     for (const auto& [box, soll] : referenz.at(fall.nr)) {
-      auto* feld = f.findChild<QLineEdit*>(QString::fromStdString(box));
+      auto* feld = f.findChild<QLineEdit*>(ui::Q(box));
       ASSERT_NE(feld, nullptr) << box;
-      EXPECT_EQ(feld->text().toStdString(), soll) << box;
+      EXPECT_EQ(ui::S(feld->text()), soll) << box;
     }
     EXPECT_TRUE(f.cmbHeizkosten->isEnabled() && f.cmbGemeinkostenMenu->isEnabled() &&
                 f.cmbErgebnisSpeichern->isEnabled());
@@ -85,7 +86,7 @@ TEST_F(KalkulationFensterTest, ChoosingAGroupOrAnotherCultureResetsTheWindow) {
   Berechnen("K1003", "3,20");
   state().calculation.HerkunftHeizung = Herkunft::Eingegeben;
   f.BeschriftungSetzen();
-  ASSERT_EQ(f.cmbHeizkosten->text().toStdString(), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
+  ASSERT_EQ(ui::S(f.cmbHeizkosten->text()), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
 
   Waehlen("K1004");
   EXPECT_EQ(state().calculation.HerkunftHeizung, Herkunft::Errechnet);
@@ -112,7 +113,7 @@ TEST_F(KalkulationFensterTest, TreeKeysChooseOnlyWithArrows) {
   EXPECT_EQ(f.txtName->text(), name);
   ASSERT_TRUE(test::Press(Qt::Key_Up));  // Cyclamen sorts before Weihnachtsstern
   ASSERT_EQ(f.trvKulturen->SelectedItem(), QStringLiteral("K1004"));
-  EXPECT_EQ(f.txtName->text().toStdString(), Kultur("K1004").Kulturname);
+  EXPECT_EQ(ui::S(f.txtName->text()), Kultur("K1004").Kulturname);
 }
 
 TEST_F(KalkulationFensterTest, KeyFilterOfTheValueBoxes) {
@@ -145,8 +146,7 @@ TEST_F(KalkulationFensterTest, KeyFilterOfTheValueBoxes) {
     EXPECT_EQ(state().calculation.HerkunftMaterial, fall.flag);
     EXPECT_EQ(prompts->beeps() - beeps, fall.beeps);
     // Every key but Enter rewrites the captions.
-    EXPECT_EQ(f.cmbMaterialkosten->text(),
-              QString::fromStdString(*mdlKalkulation::Beschriftung(Kostenart::Material, fall.flag)));
+    EXPECT_EQ(f.cmbMaterialkosten->text(), ui::Q(*mdlKalkulation::Beschriftung(Kostenart::Material, fall.flag)));
   }
 }
 
@@ -168,7 +168,7 @@ TEST_F(KalkulationFensterTest, LeavingATypedBoxRecalculatesWithTheTypedValue) {
   ASSERT_EQ(f.txtHeizung->text(), QStringLiteral("100"));
   ASSERT_TRUE(test::FocusByClick(f.txtPreis));
   EXPECT_EQ(f.txtHeizung->text(), QStringLiteral("100"));
-  EXPECT_EQ(f.cmbHeizkosten->text().toStdString(), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
+  EXPECT_EQ(ui::S(f.cmbHeizkosten->text()), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
   EXPECT_NE(f.txtSachkosten->text(), sachkosten);
   EXPECT_EQ(f.txtSachkosten->text(), QStringLiteral("591,00"));  // 1579,63 - 1088,63 + 100
 }
@@ -195,7 +195,7 @@ TEST_F(KalkulationFensterTest, LeavingATypedBoxByTabRecalculatesSwitchingWindows
   EXPECT_NE(test::FocusWidget(), f.txtHeizung);
   EXPECT_EQ(prompts->beeps(), 0);
   EXPECT_EQ(f.txtHeizung->text(), QStringLiteral("100"));
-  EXPECT_EQ(f.cmbHeizkosten->text().toStdString(), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
+  EXPECT_EQ(ui::S(f.cmbHeizkosten->text()), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
   EXPECT_EQ(f.txtSachkosten->text(), QStringLiteral("591,00"));  // 1579,63 - 1088,63 + 100
 }
 
@@ -248,8 +248,8 @@ TEST_F(KalkulationFensterTest, ChosenCultureSurvivesATreeRebuild) {
   Aktivieren();  // the rebuild runs the tree builder, which moves KulturIndex
   EXPECT_EQ(f.trvKulturen->SelectedItem(), QStringLiteral("K1004"));
   ASSERT_TRUE(test::Click(f.cmbStart));
-  EXPECT_EQ(f.txtHeizung->text().toStdString(), referenz.at("K1004").at("txtHeizung"));
-  EXPECT_EQ(f.txtGewinn[2]->text().toStdString(), referenz.at("K1004").at("txtGewinn(2)"));
+  EXPECT_EQ(ui::S(f.txtHeizung->text()), referenz.at("K1004").at("txtHeizung"));
+  EXPECT_EQ(ui::S(f.txtGewinn[2]->text()), referenz.at("K1004").at("txtGewinn(2)"));
 }
 
 // The tree shows no pop-up menu: a right press leaves the culture the window shows and
@@ -259,7 +259,7 @@ TEST_F(KalkulationFensterTest, RightPressKeepsTheCultureTheWindowCalculates) {
   Berechnen("K1003", "3,20");
   const QString name = f.txtName->text();
   for (const QString& knoten : {QStringLiteral("K1004"), QString()}) {
-    SCOPED_TRACE(knoten.toStdString());
+    SCOPED_TRACE(ui::S(knoten));
     if (knoten.isEmpty()) {
       ASSERT_TRUE(test::ClickTreeSpace(f.trvKulturen, Qt::RightButton));
     } else {
@@ -275,7 +275,7 @@ TEST_F(KalkulationFensterTest, RightPressKeepsTheCultureTheWindowCalculates) {
   ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
   mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
   ASSERT_EQ(state().comparison.AnzahlVergleichskulturen, vorher + 1);
-  EXPECT_EQ(state().comparison.VergleichskulturListe[vorher].Kultur, name.toStdString());
+  EXPECT_EQ(state().comparison.VergleichskulturListe[vorher].Kultur, ui::S(name));
 }
 
 TEST_F(KalkulationFensterTest, StoringAppendsOneComparisonCultureSilently) {
@@ -293,7 +293,7 @@ TEST_F(KalkulationFensterTest, StoringAppendsOneComparisonCultureSilently) {
   EXPECT_EQ(neu.DQHeizung, "1");
   EXPECT_EQ(neu.Nr, std::to_string(vorher));
   EXPECT_TRUE(prompts->messageBoxes().empty());
-  EXPECT_EQ(f.txtHeizung->text().toStdString(), inhalt.txtHeizung);
+  EXPECT_EQ(ui::S(f.txtHeizung->text()), inhalt.txtHeizung);
 }
 
 // Recorded work that cannot be read is missing data, not "no work": the labour and activity
@@ -325,7 +325,7 @@ TEST_F(KalkulationFensterTest, UnreadableRecordedWorkIsMissingDataAndSaidOnce) {
     EXPECT_TRUE(f.txtDB->text().isEmpty());
     EXPECT_TRUE(f.txtEKFL->text().isEmpty());
     ASSERT_EQ(Meldungen().size(), vorher + 1);
-    EXPECT_TRUE(Meldungen().back().contains(QString::fromLatin1(tabelle))) << Meldungen().back().toStdString();
+    EXPECT_TRUE(Meldungen().back().contains(QString::fromLatin1(tabelle))) << ui::S(Meldungen().back());
     umbenennen("Weg", tabelle);
   }
   // Readable again: both are computed.

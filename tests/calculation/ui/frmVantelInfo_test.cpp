@@ -15,6 +15,7 @@
 #include "calculation/ui/frmMaterialInfo.h"
 #include "frmKalkulation_fixture.h"
 #include "platform/db/database.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/tabstrip.h"
@@ -37,8 +38,8 @@ int Datenzeilen(const ui::Grid& g, int summeSpalte) {
 
 void AbsteigendGeordnet(const ui::Grid& g, int spalte, int zeilen) {
   for (int r = 2; r <= zeilen; ++r) {
-    const auto oben = base::ParseNumber(g.TextMatrix(r - 1, spalte).toStdString());
-    const auto unten = base::ParseNumber(g.TextMatrix(r, spalte).toStdString());
+    const auto oben = base::ParseNumber(ui::S(g.TextMatrix(r - 1, spalte)));
+    const auto unten = base::ParseNumber(ui::S(g.TextMatrix(r, spalte)));
     ASSERT_TRUE(oben && unten) << "row " << r;
     EXPECT_GE(*oben, *unten) << "row " << r;
   }
@@ -73,11 +74,11 @@ TEST_F(KostenInfoTest, HeatingGridListsEachOccupancyByFallingPlantDensity) {
       const KulturStandortSatz& b = state().culture.KulturStandortListe[o];
       for (const StandortSatz& s : state().masters.StandortListe) {
         if (s.StandortNr != b.StandortNr) continue;
-        erwartet.insert(QString::fromStdString(b.StandortName) + QLatin1Char('|') +
-                        QString::fromStdString(base::Format(*base::ParseNumber(s.Flaeche), "0")));
+        erwartet.insert(ui::Q(b.StandortName) + QLatin1Char('|') +
+                        ui::Q(base::Format(*base::ParseNumber(s.Flaeche), "0")));
         break;
       }
-      erwarteteKosten.insert(QString::fromStdString(base::Format(b.HeizkostenJeQm, "0.00")));
+      erwarteteKosten.insert(ui::Q(base::Format(b.HeizkostenJeQm, "0.00")));
     }
     EXPECT_EQ(standorte, erwartet);
     EXPECT_EQ(kosten, erwarteteKosten);
@@ -116,14 +117,14 @@ TEST_F(KostenInfoTest, HeatingPerThousandPlantsCountsEachOccupancysOwnArea) {
                                                  {"Venlo-Haus 1|Topfkultur weit", {400, 5900}}};
   double summe = 0.0;
   for (int r = 1; r <= zeilen; ++r) {
-    const std::string schluessel = g.TextMatrix(r, 0).toStdString() + "|" + g.TextMatrix(r, 3).toStdString();
+    const std::string schluessel = ui::S(g.TextMatrix(r, 0)) + "|" + ui::S(g.TextMatrix(r, 3));
     SCOPED_TRACE(schluessel);
     const auto it = erwartet.find(schluessel);
     ASSERT_NE(it, erwartet.end());
     const KulturStandortSatz* belegung = nullptr;
     for (int o = 0; o < state().culture.AnzahlKulturStandorte; ++o) {
       const KulturStandortSatz& b = state().culture.KulturStandortListe[static_cast<std::size_t>(o)];
-      if (b.StandortName == g.TextMatrix(r, 0).toStdString() && base::ParseNumber(b.Flaeche) == it->second.flaeche) {
+      if (b.StandortName == ui::S(g.TextMatrix(r, 0)) && base::ParseNumber(b.Flaeche) == it->second.flaeche) {
         belegung = &b;
       }
     }
@@ -131,10 +132,10 @@ TEST_F(KostenInfoTest, HeatingPerThousandPlantsCountsEachOccupancysOwnArea) {
     const double wege = *base::ParseNumber(belegung->Wege);
     const double jeQm = belegung->HeizkostenJeQm;
     const double hand = jeQm * it->second.flaeche / it->second.pflanzen * (1.0 + wege / 100.0) * 1000.0;
-    EXPECT_EQ(g.TextMatrix(r, 7).toStdString(), base::Format(hand, "0.00"));
+    EXPECT_EQ(ui::S(g.TextMatrix(r, 7)), base::Format(hand, "0.00"));
     summe += hand;
   }
-  EXPECT_NEAR(summe, *base::ParseNumber(f.txtHeizung->text().toStdString()), 0.01);
+  EXPECT_NEAR(summe, *base::ParseNumber(ui::S(f.txtHeizung->text())), 0.01);
 }
 
 TEST_F(KostenInfoTest, MaterialGridLeavesOutMachinesAndEndsWithTheTotal) {
@@ -161,7 +162,7 @@ TEST_F(KostenInfoTest, MaterialGridLeavesOutMachinesAndEndsWithTheTotal) {
       }
     }
     maschinen = maschinen || maschine;
-    if (!maschine) erwartet.insert(QString::fromStdString(r.Materialname));
+    if (!maschine) erwartet.insert(ui::Q(r.Materialname));
   }
   ASSERT_TRUE(maschinen) << "the sample culture should use a machine";
   for (int r = 1; r <= zeilen; ++r) gelistet.insert(g.TextMatrix(r, 0));

@@ -12,6 +12,7 @@
 
 #include "calculation/ui/frmVermarktungskostenMenu.h"
 #include "frmKalkulation_fixture.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/optiongroup.h"
 #include "support/ui_input.h"
 
@@ -72,11 +73,11 @@ TEST_F(VermarktungInfoTest, TurnoverThatGivesNoNumberKeepsTheEnterprisePercentag
   for (const auto& fall : faelle) {
     SCOPED_TRACE(std::string(fall.umsatz) + " / " + fall.kosten);
     ASSERT_TRUE(test::Click(f.opbVermarktung->Button(0)));
-    ASSERT_TRUE(test::TypeInto(f.txtUmsatz, QString::fromUtf8(fall.umsatz)));
-    ASSERT_TRUE(test::TypeInto(f.txtVermarktungskosten, QString::fromUtf8(fall.kosten)));
+    ASSERT_TRUE(test::TypeInto(f.txtUmsatz, ui::Q(fall.umsatz)));
+    ASSERT_TRUE(test::TypeInto(f.txtVermarktungskosten, ui::Q(fall.kosten)));
     ASSERT_TRUE(test::Click(f.cmbUmsatzOK));
     EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, vorher);
-    EXPECT_EQ(f.txtVermarktung->text().toStdString(), vorher);
+    EXPECT_EQ(ui::S(f.txtVermarktung->text()), vorher);
   }
 }
 
@@ -125,12 +126,12 @@ TEST_F(VermarktungInfoTest, ComparisonTakeOverFormatsTheValueAndKeepsFlagTwo) {
     f.comVergleichskulturen->setCurrentIndex(fall.eintrag);
     Q_EMIT f.comVergleichskulturen->activated(fall.eintrag);
     if (fall.wert != nullptr) {
-      ASSERT_TRUE(test::TypeInto(f.txtKostenVergleichskultur, QString::fromUtf8(fall.wert)));
+      ASSERT_TRUE(test::TypeInto(f.txtKostenVergleichskultur, ui::Q(fall.wert)));
     }
     Ok(f);
     Schliessen();
     EXPECT_FALSE(frmVermarktungInfo::IsLoaded());
-    EXPECT_EQ(Vermarktung(), QString::fromUtf8(fall.uebernommen));
+    EXPECT_EQ(Vermarktung(), ui::Q(fall.uebernommen));
     EXPECT_EQ(state().calculation.HerkunftVermarktung, 2);
   }
 }

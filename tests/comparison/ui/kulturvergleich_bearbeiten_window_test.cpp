@@ -11,6 +11,7 @@
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "comparison/ui/vergleich_fenster_fixture.h"
 #include "comparison/comparison_cultures.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/keyedtree_drag.h"
@@ -21,9 +22,7 @@ namespace tolvar::test {
 namespace {
 
 using Texte = std::vector<std::string>;
-QString Key(const std::string& kultur, int nr) {
-  return QString::fromStdString(comparison::Schluessel(kultur, std::to_string(nr)));
-}
+QString Key(const std::string& kultur, int nr) { return ui::Q(comparison::Schluessel(kultur, std::to_string(nr))); }
 const QString kWurzel = QStringLiteral("Kultur");
 
 class BearbeitenTest : public VergleichFensterTest {
@@ -38,7 +37,7 @@ class BearbeitenTest : public VergleichFensterTest {
     return f;
   }
   static void Klicken(frmKulturVergleichBearbeiten& f, const QString& key) {
-    ASSERT_TRUE(ClickNode(f.trvKulturvergleich, key)) << key.toStdString();
+    ASSERT_TRUE(ClickNode(f.trvKulturvergleich, key)) << ui::S(key);
   }
   ui::DragSource Baumzug(frmKulturVergleichBearbeiten& f, const QString& key) {
     f.trvKulturvergleich->SetDropHighlight(key);
@@ -201,7 +200,7 @@ TEST_F(BearbeitenTest, NewModeAppendsEachSaveAndAbbruchReturnsToEditing) {
 
 TEST_F(BearbeitenTest, ImportRefusesTheOwnDatabaseAndFilesWithoutTheTable) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  prompts->AnswerFile(QString::fromStdString(eigene)).AnswerMsgBox(ui::msgbox::Ok);
+  prompts->AnswerFile(ui::Q(eigene)).AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   ASSERT_EQ(prompts->messageBoxes().size(), 1u);
   EXPECT_EQ(prompts->messageBoxes()[0].text, QStringLiteral("Die Zieldatenbank entspricht der Herkunftsdatenbank.\n\n"
@@ -212,7 +211,7 @@ TEST_F(BearbeitenTest, ImportRefusesTheOwnDatabaseAndFilesWithoutTheTable) {
 
   const std::string leer = root.Join("Tolvar_DB/Leer.mdb");
   ASSERT_TRUE(db::Database::Create(leer));
-  prompts->AnswerFile(QString::fromStdString(leer)).AnswerMsgBox(ui::msgbox::Ok);
+  prompts->AnswerFile(ui::Q(leer)).AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   ASSERT_EQ(prompts->messageBoxes().size(), 2u);
   EXPECT_EQ(prompts->messageBoxes()[1].text,
@@ -226,9 +225,9 @@ TEST_F(BearbeitenTest, ImportingAllCulturesOfAnotherDatabase) {
   ZeileEinfuegen(fremde, Beispielkultur(0, "F0"));
   ZeileEinfuegen(fremde, Beispielkultur(1, "F1"));
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  prompts->AnswerFile(QString::fromStdString(fremde));
+  prompts->AnswerFile(ui::Q(fremde));
   ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
-  EXPECT_EQ(f.txtImport->text(), QString::fromStdString(fremde));
+  EXPECT_EQ(f.txtImport->text(), ui::Q(fremde));
   EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel), (QStringList{Key("F0", 0), Key("F1", 1)}));
   EXPECT_EQ(f.dtgImport->Rows(), 3);
 
@@ -259,7 +258,7 @@ TEST_F(BearbeitenTest, OneCultureDroppedTwiceIsImportedTwiceAndAnEmptyListStillS
   ZeileEinfuegen(fremde, Beispielkultur(0, "F0"));
   ZeileEinfuegen(fremde, Beispielkultur(1, "F1"));
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  prompts->AnswerFile(QString::fromStdString(fremde));
+  prompts->AnswerFile(ui::Q(fremde));
   ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   for (const QString& key : {Key("F1", 1), Key("F1", 1), Key("F0", 0), Key("F0", 0)}) {
     f.dtgImport_DragDrop(Baumzug(f, key), 0, 0);
@@ -271,7 +270,7 @@ TEST_F(BearbeitenTest, OneCultureDroppedTwiceIsImportedTwiceAndAnEmptyListStillS
   ASSERT_TRUE(test::Click(f.cmbAuswahlImport));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2", "F1", "F1", "F0", "F0"}));
 
-  prompts->AnswerFile(QString::fromStdString(fremde)).AnswerMsgBox(ui::msgbox::Ok);
+  prompts->AnswerFile(ui::Q(fremde)).AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   ASSERT_TRUE(test::Click(f.cmbAuswahlImport));
   EXPECT_EQ(prompts->messageBoxes().back().text, QStringLiteral("Import erfolgreich beendet."));
@@ -282,9 +281,9 @@ TEST_F(BearbeitenTest, ExportAfterImportListsTheOwnCulturesAndLeavesTheSettingAl
   ErgebnisdatenbankAnlegen(fremde);
   ZeileEinfuegen(fremde, Beispielkultur(0, "F0"));
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  prompts->AnswerFile(QString::fromStdString(fremde));
+  prompts->AnswerFile(ui::Q(fremde));
   ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
-  prompts->AnswerFile(QString::fromStdString(fremde));
+  prompts->AnswerFile(ui::Q(fremde));
   ASSERT_TRUE(test::Click(f.opbKultur->Button(3)));
   EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel).size(), 3);
   f.dtgExport_DragDrop(Baumzug(f, Key("K2", 2)), 0, 0);
@@ -302,7 +301,7 @@ TEST_F(BearbeitenTest, EndingAModeReturnsToTheOwnCultures) {
   ErgebnisdatenbankAnlegen(fremde);
   ZeileEinfuegen(fremde, Beispielkultur(0, "F0"));
   frmKulturVergleichBearbeiten& f = Oeffnen();
-  prompts->AnswerFile(QString::fromStdString(fremde));
+  prompts->AnswerFile(ui::Q(fremde));
   ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   ASSERT_TRUE(test::Click(f.cmbBeendenImport));
   EXPECT_EQ(f.opbKultur->Selected(), 0);

@@ -15,6 +15,7 @@
 #include "culture/ui/frmBewegungsdaten.h"
 #include "data/state.h"
 #include "platform/db/database.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/keyedtree_drag.h"
@@ -55,8 +56,8 @@ class BewegungsdatenFenster : public FensterTest {
   }
   // Drags the node `key` of `baum` onto `ziel` with the mouse.
   static void Ziehen(ui::KeyedTree* baum, const QString& key, QWidget* ziel) {
-    ASSERT_TRUE(baum->EnsureVisible(key)) << key.toStdString();  // its group opened
-    ASSERT_TRUE(DragNodeTo(baum, key, ziel)) << key.toStdString();
+    ASSERT_TRUE(baum->EnsureVisible(key)) << ui::S(key);  // its group opened
+    ASSERT_TRUE(DragNodeTo(baum, key, ziel)) << ui::S(key);
   }
   // Types into the grid that has the focus: "\r" is Enter, "\b" Backspace.
   static void GitterTippen(const std::string& zeichen) {
@@ -81,7 +82,7 @@ class BewegungsdatenFenster : public FensterTest {
     std::string text;
     for (int c = 0; c < spalten; ++c) {
       if (c > 0) text += "|";
-      text += g->TextMatrix(r, c).toStdString();
+      text += ui::S(g->TextMatrix(r, c));
     }
     return text;
   }

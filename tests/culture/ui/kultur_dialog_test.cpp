@@ -10,6 +10,7 @@
 #include "culture/ui/bewegungsdaten_fixture.h"
 #include "culture/ui/frmKultur.h"
 #include "data/mdlDatenLaden.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/tabstrip.h"
 #include "support/ui_input.h"
@@ -96,7 +97,7 @@ TEST_F(KulturDialog, SavingNewRecords) {
     if (f.gruppe) {
       ASSERT_TRUE(test::Click(d.opbGruppe));
     }
-    ASSERT_TRUE(test::TypeInto(d.txtName, QString::fromUtf8(f.name)));
+    ASSERT_TRUE(test::TypeInto(d.txtName, ui::Q(f.name)));
     ASSERT_TRUE(test::TypeInto(d.txtKuerzel, QString::fromLatin1(f.kuerzel)));
     ASSERT_TRUE(test::Click(d.cmbSpeichern));
     ProcessEvents();
@@ -241,7 +242,7 @@ TEST_F(KulturDialog, ChangingACultureShowsItsSummaries) {
   EXPECT_EQ(materialien[3], QStringLiteral("Fungizid (Spritzung); 400 Nm² am 01.10.2024"));
   const QStringList arbeiten = Texte(d.trvKulturarbeiten, QStringLiteral("Taetigkeiten"));
   ASSERT_FALSE(arbeiten.isEmpty());
-  EXPECT_TRUE(arbeiten[0].contains(QStringLiteral(" für 18 h am 01.07.2024"))) << arbeiten[0].toStdString();
+  EXPECT_TRUE(arbeiten[0].contains(QStringLiteral(" für 18 h am 01.07.2024"))) << ui::S(arbeiten[0]);
   EXPECT_EQ(d.trvKulturarbeiten->Text(QStringLiteral("Taetigkeiten")), QStringLiteral("Kulturarbeiten"));
 }
 

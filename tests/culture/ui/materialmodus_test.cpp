@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "culture/ui/bewegungsdaten_fixture.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "support/ui_input.h"
 
@@ -78,8 +79,8 @@ TEST_F(Materialmodus, DroppedQuantityByReferenceUnit) {
     ASSERT_TRUE(test::TypeInto(form->txtMaterialFlaeche, QString::fromLatin1(f.flaeche)));
     Ziehen(form->trvMaterial, QString::fromLatin1(f.nr), Gitter());
     EXPECT_EQ(Gitter()->TextMatrix(zeile, 1), QStringLiteral("01.07.2024"));
-    EXPECT_EQ(Gitter()->TextMatrix(zeile, 2).toStdString(), f.menge);
-    EXPECT_EQ(Gitter()->TextMatrix(zeile, 3).toStdString(), f.text);
+    EXPECT_EQ(ui::S(Gitter()->TextMatrix(zeile, 2)), f.menge);
+    EXPECT_EQ(ui::S(Gitter()->TextMatrix(zeile, 3)), f.text);
     EXPECT_TRUE(Markiert(Gitter(), zeile, 3));
     EXPECT_EQ(Gitter()->Col(), 0);
     ++zeile;
@@ -112,7 +113,7 @@ TEST_F(Materialmodus, ChoosingAPhaseMarksItsRowsAndEmptiesTheBoxes) {
   EXPECT_EQ(form->txtNameMaterial->text(), QStringLiteral("Topfkultur eng"));
   EXPECT_EQ(form->txtMaterialFlaeche->text(), QStringLiteral("0"));  // not the area of the phase shown before
   for (int r = 1; r < Gitter()->Rows(); ++r) {
-    const auto d = culture::GitterDatum(Gitter()->TextMatrix(r, 1).toStdString());
+    const auto d = culture::GitterDatum(ui::S(Gitter()->TextMatrix(r, 1)));
     ASSERT_TRUE(d);
     EXPECT_EQ(Markiert(Gitter(), r, 3), *d >= Tag(2024, 7, 29) && *d <= Tag(2024, 9, 15)) << r;
   }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "culture/ui/bewegungsdaten_fixture.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "support/ui_input.h"
 
@@ -79,7 +80,7 @@ TEST_F(Phasenmodus, DateBoxesShowAWholeDate) {
   KulturWaehlen("K1003");
   ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_1")));
   for (QLineEdit* box : {form->txtBeginn, form->txtEnde}) {
-    SCOPED_TRACE(box->objectName().toStdString());
+    SCOPED_TRACE(ui::S(box->objectName()));
     box->setText(QStringLiteral("29.07.2024"));
     QStyleOptionFrame option;
     option.initFrom(box);
@@ -97,7 +98,8 @@ TEST_F(Phasenmodus, TheCalendarLiesOnTop) {
     for (int x = flaeche.left() + 1; x < flaeche.right(); x += 5) {
       QWidget* oben = form->fraPhasenInfo->childAt(x, y);
       ASSERT_NE(oben, nullptr) << x << "," << y;
-      ASSERT_TRUE(oben == kalender || kalender->isAncestorOf(oben)) << x << "," << y << " " << oben->objectName().toStdString();
+      ASSERT_TRUE(oben == kalender || kalender->isAncestorOf(oben))
+          << x << "," << y << " " << ui::S(oben->objectName());
     }
   }
 }
@@ -193,7 +195,7 @@ TEST_F(Phasenmodus, KeyFiltersOfTheBoxes) {
   int piepser = prompts->beeps();
   for (const Fall& f : faelle) {
     QLineEdit* box = f.box;
-    SCOPED_TRACE(box->objectName().toStdString() + " " + f.text + " " + std::to_string(f.taste));
+    SCOPED_TRACE(ui::S(box->objectName()) + " " + f.text + " " + std::to_string(f.taste));
     if (box != test::FocusWidget()) {
       box->setText(QStringLiteral("29.07.2024"));  // a date the calendar shows: the box keeps the focus
       ASSERT_TRUE(test::FocusByClick(box));

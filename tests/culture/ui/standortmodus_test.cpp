@@ -1,6 +1,7 @@
 // The culture data window in site mode: sites dragged onto the phases, occupancies edited,
 // removed and saved, and the phase areas that follow.
 #include "culture/ui/bewegungsdaten_fixture.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "support/ui_input.h"
 
@@ -62,14 +63,14 @@ TEST_F(Standortmodus, DropsAddOneRowPerSiteWithThePhaseDates) {
         QStringLiteral("Stellfläche Freiland")}},  // list order
   };
   for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.key.toStdString());
+    SCOPED_TRACE(ui::S(f.key));
     mdlStandorte2::KulturStandorteLaden();
     form->KulturStandorteTabelleEinrichten();
     Ziehen(form->trvStandort, f.key, Gitter());
     ASSERT_EQ(Gitter()->Rows(), 4 + f.namen.size());
     EXPECT_EQ(state().culture.AnzahlKulturStandorte, 3 + f.namen.size());
     for (int i = 0; i < f.namen.size(); ++i) {
-      EXPECT_EQ(GitterZeile(Gitter(), 4 + i, 4), f.namen[i].toStdString() + "||01.07.2024|28.07.2024");
+      EXPECT_EQ(GitterZeile(Gitter(), 4 + i, 4), ui::S(f.namen[i]) + "||01.07.2024|28.07.2024");
     }
     const int letzte = Gitter()->Rows() - 1;
     EXPECT_TRUE(Markiert(Gitter(), letzte, 3));

@@ -24,6 +24,7 @@
 #include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "platform/db/database.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
@@ -96,7 +97,7 @@ class StandortFensterTest : public testing::Test {
   // pop-up.
   static frmStandort& Oeffnen(bool neu, const std::string& nr) {
     frmStammdaten& stamm = Stammdaten();
-    const QString key = QString::fromStdString(nr);
+    const QString key = ui::Q(nr);
     const bool gruppe = !stamm.trvStandort->Children(key).isEmpty();
     const QString befehl = neu ? (gruppe ? QStringLiteral("mnuPopUp2Neu") : QStringLiteral("mnuPopUp1Neu"))
                                : (gruppe ? QStringLiteral("mnuPopUp2Aendern") : QStringLiteral("mnuPopUp3Aendern"));
@@ -191,12 +192,12 @@ TEST_F(StandortFensterTest, ChangeModeShowsTheRecordInTheLayoutOfItsKind) {
     EXPECT_TRUE(f.opbHaus->isHidden());
     EXPECT_TRUE(f.opbGruppe->isHidden());
     EXPECT_EQ(f.txtNr->text(), QString::fromLatin1(fall.nr));
-    EXPECT_EQ(f.txtName->text(), QString::fromUtf8(fall.name));
+    EXPECT_EQ(f.txtName->text(), ui::Q(fall.name));
     EXPECT_EQ(f.fraMasseBlock->isHidden(), !fall.gruppe);
     EXPECT_EQ(f.fraMasseGWH->isHidden(), fall.gruppe);
     EXPECT_EQ(f.txtKappenzahl->isHidden(), fall.gruppe);
     EXPECT_EQ(f.fraGrenz->isHidden(), fall.gruppe);
-    EXPECT_EQ(f.opbTyp[2]->text(), QString::fromUtf8(fall.venlo));
+    EXPECT_EQ(f.opbTyp[2]->text(), ui::Q(fall.venlo));
     EXPECT_TRUE(f.opbTyp[2]->isChecked());
     EXPECT_EQ((f.*fall.stehwand)->text(), fall.gruppe ? QStringLiteral("3") : QStringLiteral("4"));
     ASSERT_TRUE(test::Click(f.cmbAbbruch));
@@ -241,7 +242,7 @@ TEST_F(StandortFensterTest, BoundarySurfaceEnablesItsBoxAndOuterSurfaceEmptiesIt
   ASSERT_TRUE(test::ClickTab(f.regStandort, 1));
   for (const Fall& fall : faelle) {
     QLineEdit* box = f.*fall.box;
-    SCOPED_TRACE(box->objectName().toStdString());
+    SCOPED_TRACE(ui::S(box->objectName()));
     EXPECT_FALSE(box->isEnabled());
     ASSERT_TRUE(test::Click((f.*fall.optionen)[2]));
     EXPECT_TRUE(box->isEnabled());
@@ -275,7 +276,7 @@ TEST_F(StandortFensterTest, EachSurfaceOptionSitsLevelWithItsCoveringList) {
     SCOPED_TRACE(fall.label);
     QLabel* label = nullptr;
     for (QLabel* l : f.fraEindeckung->findChildren<QLabel*>()) {
-      if (l->text() == QString::fromUtf8(fall.label)) label = l;
+      if (l->text() == ui::Q(fall.label)) label = l;
     }
     ASSERT_NE(label, nullptr);
     QRadioButton* grenze = nullptr;
@@ -365,7 +366,7 @@ TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpe
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.laenge);
     frmStandort& f = Oeffnen(true, "Sta1001");
-    ASSERT_TRUE(test::TypeInto(f.txtName, QString::fromUtf8(fall.name)));
+    ASSERT_TRUE(test::TypeInto(f.txtName, ui::Q(fall.name)));
     ASSERT_TRUE(test::TypeInto(f.txtLaenge, QString::fromLatin1(fall.laenge)));
     ASSERT_TRUE(test::TypeInto(f.txtBreite, QStringLiteral("5")));
     ASSERT_TRUE(test::ClickTab(f.regStandort, 2));
@@ -474,7 +475,7 @@ TEST_F(StandortFensterTest, ManagementButtonsOpenTheFuelAndCoveringEditors) {
                          {&frmStandort::cmbMaterialverwaltung, 1, QStringLiteral("frmEindeckung")}};
   frmStandort& f = Oeffnen(false, "Sta1002");
   for (const Fall& fall : faelle) {
-    SCOPED_TRACE(fall.editor.toStdString());
+    SCOPED_TRACE(ui::S(fall.editor));
     ASSERT_TRUE(test::ActivateWindowOf(&f));
     ASSERT_TRUE(test::ClickTab(f.regStandort, fall.tab));
     ASSERT_TRUE(test::Click((f.*fall.knopf)));

@@ -17,6 +17,7 @@
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/mdlPopUp.h"
 #include "material_editor_fixture.h"
+#include "platform/ui/builders.h"
 #include "support/ui_input.h"
 
 namespace tolvar {
@@ -30,13 +31,13 @@ class EnterKettenTest : public test::MaterialEditorFixture {
     ASSERT_TRUE(test::FocusByClick(kette.front()));
     for (std::size_t i = 1; i < kette.size(); ++i) {
       ASSERT_TRUE(test::PressEnter());
-      ASSERT_EQ(test::FocusWidget(), kette[i]) << kette[i - 1]->objectName().toStdString();
+      ASSERT_EQ(test::FocusWidget(), kette[i]) << ui::S(kette[i - 1]->objectName());
     }
   }
   // Presses Tab until `ziel` has the focus; fails after a round through a window's controls.
   static void TabBis(QWidget* ziel) {
     for (int i = 0; i < 40 && test::FocusWidget() != ziel; ++i) ASSERT_TRUE(test::PressTab());
-    ASSERT_EQ(test::FocusWidget(), ziel) << ziel->objectName().toStdString();
+    ASSERT_EQ(test::FocusWidget(), ziel) << ui::S(ziel->objectName());
   }
   std::string Name(const std::string& nr) {
     return Wert("SELECT Materialname FROM Material WHERE MaterialNr = '" + nr + "'");
@@ -139,7 +140,7 @@ TEST_F(EnterKettenTest, CalculatorKeyWithTheFocusIsPressedByEnter) {
       {rechner.Operator[4], Qt::Key_Enter, "12"},  // "="
   };
   for (const Taste& t : tasten) {
-    SCOPED_TRACE(t.knopf->objectName().toStdString());
+    SCOPED_TRACE(ui::S(t.knopf->objectName()));
     TabBis(t.knopf);
     ASSERT_TRUE(test::Press(t.key, t.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier));
     EXPECT_EQ(rechner.Readout->text(), QString::fromLatin1(t.readout));

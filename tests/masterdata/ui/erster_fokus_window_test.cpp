@@ -10,6 +10,7 @@
 #include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmTopfSubstrat.h"
 #include "material_editor_fixture.h"
+#include "platform/ui/builders.h"
 #include "support/ui_input.h"
 
 namespace tolvar {
@@ -35,7 +36,7 @@ TEST_F(ErsterFokusTest, SubstrateEditorFromTheCombinationStartsOnNewRecordAndSpa
   frmSubstrat& substrat = frmSubstrat::instanz();
   ASSERT_TRUE(test::ActivateWindowOf(&substrat));
   EXPECT_EQ(test::FocusWidget(), substrat.cmbNeu);
-  const std::string name = substrat.txtName->text().toStdString();
+  const std::string name = ui::S(substrat.txtName->text());
   ASSERT_FALSE(name.empty());
   const std::string vorher = Wert("SELECT COUNT(*) FROM Material");
 

@@ -15,6 +15,7 @@
 #include "data/state.h"
 #include "masterdata/ui/mdlLoeschen_ui.h"
 #include "platform/db/database.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
 #include "support/tables.h"
@@ -211,7 +212,7 @@ TEST_F(LoeschenTest, FailureIsReportedAndLeavesTheRows) {
   const test::ShownPrompt& meldung = prompts->shown()[1];
   EXPECT_EQ(meldung.title, QStringLiteral("Tolvar-Information"));
   EXPECT_EQ(meldung.style, ui::msgbox::Critical);
-  EXPECT_TRUE(meldung.text.contains(QStringLiteral("gesperrt"))) << meldung.text.toStdString();
+  EXPECT_TRUE(meldung.text.contains(QStringLiteral("gesperrt"))) << ui::S(meldung.text);
   EXPECT_TRUE(form.Baum(0)->Has(QStringLiteral("K1003")));
 }
 
@@ -258,7 +259,7 @@ TEST_F(LoeschenTest, CultureTreeOfTheWorkAreaIsExpanded) {
     for (const QString& key : tree->Keys()) {
       if (tree->Children(key).isEmpty()) continue;
       ++eltern;
-      EXPECT_TRUE(tree->Expanded(key)) << key.toStdString();
+      EXPECT_TRUE(tree->Expanded(key)) << ui::S(key);
     }
     EXPECT_GT(eltern, 1);
     form->Unload();

@@ -19,6 +19,7 @@
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/mdlPopUp.h"
 #include "material_editor_fixture.h"
+#include "platform/ui/builders.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -92,7 +93,7 @@ TEST_F(MaterialEditorTest, CalculatorKeysShowTheirReadout) {
     SCOPED_TRACE(fall.tasten);
     frmRechner& rechner = frmRechner::instanz();
     Tippen(rechner, fall.tasten);
-    EXPECT_EQ(rechner.Readout->text(), QString::fromUtf8(fall.readout));
+    EXPECT_EQ(rechner.Readout->text(), ui::Q(fall.readout));
     rechner.Unload();
     test::ProcessEvents();
   }
@@ -239,7 +240,7 @@ TEST_F(MaterialEditorTest, ChangeShowsThePriceOfOneUnitAndReplacesTheMaterialAsO
 TEST_F(MaterialEditorTest, NewMaterialOffersOneForEmptyUnitsAndStaysOpenOnNo) {
   frmMaterial4opt& form = Oeffnen("Neu", "M1004");
   state().selection.AktuelleUeberPNr = "1004";
-  const std::string nr = "M1" + form.txtCode->text().right(3).toStdString();
+  const std::string nr = "M1" + ui::S(form.txtCode->text().right(3));
   ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Netzmittel Spezial")));
   ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("3")));
   prompts_->AnswerMsgBox(ui::msgbox::No);

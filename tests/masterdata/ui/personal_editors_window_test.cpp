@@ -29,6 +29,7 @@
 #include "masterdata/ui/frmWochenarbeitszeit.h"
 #include "platform/db/database.h"
 #include "platform/sys/screen.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
@@ -154,7 +155,7 @@ TEST_F(PersonalEditorenTest, ChangeShowsTheStoredRecordInItsFrameWithoutOptions)
     EXPECT_FALSE(p.opbGruppe->isVisible());
     EXPECT_EQ(p.fraGruppe->isVisible(), fall.gruppe);
     EXPECT_EQ(p.fraPersonal->isVisible(), !fall.gruppe);
-    EXPECT_EQ(p.txtNr->text(), QString::fromStdString(fall.nr));
+    EXPECT_EQ(p.txtNr->text(), ui::Q(fall.nr));
     EXPECT_EQ((fall.gruppe ? p.txtGruName : p.txtName)->text(), fall.name);
     EXPECT_EQ((fall.gruppe ? p.txtGruCode : p.txtCode)->text(), fall.code);
     EXPECT_EQ((fall.gruppe ? p.chbGruAktuell : p.chbAktuell)->isChecked(), fall.aktuell);
@@ -291,7 +292,7 @@ TEST_F(PersonalEditorenTest, WeeklyTimeAddsAndRemovesEntriesInGridOrder) {
   EXPECT_EQ(g.Rows(), 50);
   EXPECT_EQ(g.TextMatrix(0, 0), QStringLiteral("Stunden"));
   EXPECT_EQ(g.TextMatrix(2, 0), QStringLiteral("38,5"));
-  EXPECT_EQ(w.txtDatum->text(), QString::fromStdString(base::DateText(base::Today())));
+  EXPECT_EQ(w.txtDatum->text(), ui::Q(base::DateText(base::Today())));
 
   ASSERT_TRUE(test::TypeInto(w.txtStunden, QStringLiteral("30")));
   ASSERT_TRUE(test::TypeInto(w.txtDatum, QStringLiteral("15.09.2022")));
@@ -337,7 +338,7 @@ TEST_F(PersonalEditorenTest, StaffGridsShareTheirWidthAmongTheColumns) {
   for (const Fall& fall : {Fall{frmWochenarbeitszeit::instanz().dtgWochenarbeitszeit, {2, 2}},
                            Fall{l.dtgLohn, {2, 6, 3}}}) {
     ui::Grid& g = *fall.grid;
-    SCOPED_TRACE(g.objectName().toStdString());
+    SCOPED_TRACE(ui::S(g.objectName()));
     const int breite = g.ClientWidth();
     EXPECT_GT(breite, 2000);
     const QFontMetrics metrik(g.font());
@@ -345,7 +346,7 @@ TEST_F(PersonalEditorenTest, StaffGridsShareTheirWidthAmongTheColumns) {
       EXPECT_NEAR(g.ColWidth(col), breite / fall.teiler[static_cast<size_t>(col)], 15) << col;
       for (int row = 0; row < g.Rows(); ++row) {
         const QString text = g.TextMatrix(row, col);
-        EXPECT_LT(metrik.horizontalAdvance(text) + 4, sys::TwipsToPixels(g.ColWidth(col))) << text.toStdString();
+        EXPECT_LT(metrik.horizontalAdvance(text) + 4, sys::TwipsToPixels(g.ColWidth(col))) << ui::S(text);
       }
     }
   }
@@ -378,7 +379,7 @@ TEST_F(PersonalEditorenTest, WageClassificationShowsSortedAndAddsReplacesDeletes
   ASSERT_TRUE(test::TypeInto(l.txtDatum, QString()));
   ASSERT_TRUE(test::Type(QStringLiteral("31.02.2020")));
   ASSERT_TRUE(test::Click(l.cmbOK));
-  EXPECT_EQ(l.txtDatum->text(), QString::fromStdString(base::DateText(base::Today())));
+  EXPECT_EQ(l.txtDatum->text(), ui::Q(base::DateText(base::Today())));
   EXPECT_EQ(Anzahl("Lohneinteilung", "P1004"), 3);
 
   // Deleting without a highlighted row deletes nothing; a click chooses the row.

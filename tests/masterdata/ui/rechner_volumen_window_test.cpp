@@ -25,6 +25,7 @@
 #include "masterdata/ui/frmVolumen.h"
 #include "masterdata/ui/mdlPopUp.h"
 #include "material_editor_fixture.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
@@ -74,7 +75,7 @@ class RechnerVolumenTest : public test::MaterialEditorFixture {
     return form;
   }
   static void Waehlen(QComboBox* liste, const char* name) {
-    const int index = liste->findText(QString::fromUtf8(name));
+    const int index = liste->findText(ui::Q(name));
     ASSERT_GE(index, 0) << name;
     liste->setCurrentIndex(index);
   }
@@ -112,12 +113,12 @@ TEST_F(RechnerVolumenTest, ApplicationRateRoundsToCentsAndTakesTheRoundedTextOve
   frmAufwandmenge& rate = frmAufwandmenge::instanz();
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.jeEinheit);
-    rate.txtKonzentration->setText(QString::fromUtf8(f.k));
-    rate.txtAufwandmenge->setText(QString::fromUtf8(f.a));
-    rate.txtPreis->setText(QString::fromUtf8(f.p));
+    rate.txtKonzentration->setText(ui::Q(f.k));
+    rate.txtAufwandmenge->setText(ui::Q(f.a));
+    rate.txtPreis->setText(ui::Q(f.p));
     ASSERT_TRUE(test::Click(rate.cmbOK));
-    EXPECT_EQ(rate.txtKostenLiter->text(), QString::fromUtf8(f.jeLiter));
-    EXPECT_EQ(rate.txtKostenEinheit->text(), QString::fromUtf8(f.jeEinheit));
+    EXPECT_EQ(rate.txtKostenLiter->text(), ui::Q(f.jeLiter));
+    EXPECT_EQ(rate.txtKostenEinheit->text(), ui::Q(f.jeEinheit));
     ASSERT_TRUE(test::Click(rate.cmbBeenden));  // "Neu"
     EXPECT_EQ(rate.cmbOK->text(), QStringLiteral("OK"));
     EXPECT_EQ(rate.cmbBeenden->text(), QStringLiteral("Beenden"));
@@ -145,9 +146,9 @@ TEST_F(RechnerVolumenTest, ApplicationRateWithABoxThatHoldsNoNumberAsksToCheckAn
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::string(f.k) + "|" + f.a + "|" + f.p);
     const std::size_t vorher = prompts_->messageBoxes().size();
-    rate.txtKonzentration->setText(QString::fromUtf8(f.k));
-    rate.txtAufwandmenge->setText(QString::fromUtf8(f.a));
-    rate.txtPreis->setText(QString::fromUtf8(f.p));
+    rate.txtKonzentration->setText(ui::Q(f.k));
+    rate.txtAufwandmenge->setText(ui::Q(f.a));
+    rate.txtPreis->setText(ui::Q(f.p));
     prompts_->AnswerMsgBox(ui::msgbox::Ok);
     ASSERT_TRUE(test::Click(rate.cmbOK));
     ASSERT_EQ(prompts_->messageBoxes().size(), vorher + 1);
@@ -176,7 +177,7 @@ TEST_F(RechnerVolumenTest, ApplicationRateBoxesFilterKeysAndEnterMovesOn) {
       {rate.txtPreis, rate.cmbOK},
   };
   for (const Fall& f : eingaben) {
-    SCOPED_TRACE(f.box->objectName().toStdString());
+    SCOPED_TRACE(ui::S(f.box->objectName()));
     const int beeps = prompts_->beeps();
     Tippen(f.box, QStringLiteral("1a,5.-,"));
     // Digits and commas pass, several commas too; every other key is dropped with one beep.
@@ -187,7 +188,7 @@ TEST_F(RechnerVolumenTest, ApplicationRateBoxesFilterKeysAndEnterMovesOn) {
     EXPECT_EQ(rate.focusWidget(), f.naechstes);
   }
   for (QLineEdit* ergebnis : {rate.txtKostenLiter, rate.txtKostenEinheit}) {
-    SCOPED_TRACE(ergebnis->objectName().toStdString());
+    SCOPED_TRACE(ui::S(ergebnis->objectName()));
     const int beeps = prompts_->beeps();
     Tippen(ergebnis, QStringLiteral("7"));
     EXPECT_TRUE(ergebnis->text().isEmpty());
@@ -268,7 +269,7 @@ TEST_F(RechnerVolumenTest, CombinationPriceFollowsThePotsReference) {
     SCOPED_TRACE(std::string(f.topf) + " / " + f.substrat);
     Waehlen(form.comTopf, f.topf);
     Waehlen(form.comSubstrat, f.substrat);
-    EXPECT_EQ(form.txtPreis->text(), QString::fromUtf8(f.preis));
+    EXPECT_EQ(form.txtPreis->text(), ui::Q(f.preis));
     EXPECT_TRUE(form.opbBezug[static_cast<std::size_t>(f.option)]->isChecked());
   }
 }
@@ -277,7 +278,7 @@ TEST_F(RechnerVolumenTest, NewCombinationIsSavedWithItsPairPriceAndReference) {
   Ausfuehren("UPDATE Material SET Bezug = 2, Preis = 150 WHERE MaterialNr = 'M1013'");
   ListenLaden();
   frmTopfSubstrat& form = KombinationOeffnen("Neu", "M1001");
-  const std::string nr = "M1" + form.txtCode->text().right(3).toStdString();
+  const std::string nr = "M1" + ui::S(form.txtCode->text().right(3));
   ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Topf 14 cm mit Torf")));
   form.txtBemerkung->setPlainText(QStringLiteral("je 1000 Pflanzen"));
   Waehlen(form.comTopf, "Topf 14 cm");
@@ -377,7 +378,7 @@ TEST_F(RechnerVolumenTest, SizesAreAddedChangedDeletedAndOneIsHandedToThePot) {
   EXPECT_EQ(baum->Children(QStringLiteral("Standard")),
             (QStringList{QStringLiteral("9er Topf0,4"), QStringLiteral("12er Topf0,8"), QStringLiteral("13er Topf1"),
                          QStringLiteral("14er Topf1,3")}));
-  for (const QString& key : baum->Keys()) EXPECT_TRUE(baum->Expanded(key)) << key.toStdString();
+  for (const QString& key : baum->Keys()) EXPECT_TRUE(baum->Expanded(key)) << ui::S(key);
   EXPECT_EQ(baum->Image(QStringLiteral("9er Topf0,4")), QStringLiteral("open"));
 
   // Add.
@@ -513,8 +514,8 @@ TEST_F(RechnerVolumenTest, SizesWhoseNameAndVolumeRunTogetherAreToldApart) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.knoten);
     ASSERT_TRUE(test::ClickNode(fenster.trvVolumen, knoten[f.knoten]));
-    EXPECT_EQ(fenster.txtBezeichnung->text(), QString::fromUtf8(f.bezeichnung));
-    EXPECT_EQ(fenster.txtVolumen->text(), QString::fromUtf8(f.volumen));
+    EXPECT_EQ(fenster.txtBezeichnung->text(), ui::Q(f.bezeichnung));
+    EXPECT_EQ(fenster.txtVolumen->text(), ui::Q(f.volumen));
   }
   // Deleting one of two equal sizes leaves the other and the look-alike.
   ASSERT_TRUE(test::Click(fenster.cmbLoeschen));

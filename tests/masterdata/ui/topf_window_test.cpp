@@ -21,6 +21,7 @@
 #include "masterdata/ui/frmTopfSubstrat.h"
 #include "masterdata/ui/frmVolumen.h"
 #include "material_editor_fixture.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
@@ -107,7 +108,7 @@ TEST_F(TopfEditorTest, ChangingAPotShowsItsPriceOfOnePotAndUpdatesItsCombination
 
 TEST_F(TopfEditorTest, NewPotAsksForEmptyValuesAndWritesNothingOnNo) {
   frmTopf& form = TopfOeffnen("Neu");
-  const std::string nr = "M1" + form.txtCode->text().right(3).toStdString();
+  const std::string nr = "M1" + ui::S(form.txtCode->text().right(3));
   EXPECT_TRUE(form.chbAktuell->isChecked());
   ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Container 3 Liter eckig")));
   ASSERT_TRUE(test::TypeInto(form.txtPreis, QStringLiteral("0,5")));
@@ -177,7 +178,7 @@ TEST_F(TopfEditorTest, NewSubstrateStartsNotCurrentAndOffersOneForAnEmptyPrice) 
   EXPECT_FALSE(form.chbAktuell->isChecked());
   EXPECT_TRUE(form.opbBezug[1]->isChecked());
   EXPECT_FALSE(form.cmbNeu->isVisible());
-  const std::string nr = "M1" + form.txtCode->text().right(3).toStdString();
+  const std::string nr = "M1" + ui::S(form.txtCode->text().right(3));
   ASSERT_TRUE(test::TypeInto(form.txtName, QStringLiteral("Kokossubstrat")));
   ASSERT_TRUE(test::Click(form.opbBezug[2]));
   prompts_->AnswerMsgBox(ui::msgbox::Yes);
@@ -246,7 +247,7 @@ TEST_F(TopfEditorTest, NewRecordInThePotEditorKeepsTheShownPot) {
   ASSERT_TRUE(test::TypeInto(form.txtVolumen, QStringLiteral("2,5")));
   ASSERT_TRUE(test::Click(form.cmbSpeichern));
   EXPECT_EQ(Anzahl("Material", "M1011"), 1);
-  EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1" + alterCode.right(3).toStdString() + "'"), "0,07");
+  EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1" + ui::S(alterCode.right(3)) + "'"), "0,07");
   EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE Materialname = 'Topf 17 cm'"), "0,2");
 }
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 #include "support/ui_forms.h"
@@ -299,9 +300,9 @@ TEST(ControlNameTest, ParsesArrayElementNames) {
     SCOPED_TRACE(c.name);
     QString base;
     int index = -1;
-    EXPECT_EQ(ParseControlName(QString::fromUtf8(c.name), &base, &index), c.element);
+    EXPECT_EQ(ParseControlName(Q(c.name), &base, &index), c.element);
     if (c.element) {
-      EXPECT_EQ(base, QString::fromUtf8(c.base));
+      EXPECT_EQ(base, Q(c.base));
       EXPECT_EQ(index, c.index);
     }
   }

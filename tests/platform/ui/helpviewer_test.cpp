@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ui/builders.h"
 #include "support/fixtures.h"
 #include "support/ui_forms.h"
 
@@ -14,7 +15,7 @@ namespace tolvar::ui {
 namespace {
 
 void WritePage(const test::TempDir& dir, const std::string& name, const QString& html) {
-  QFile file(QString::fromStdString(dir.Join(name)));
+  QFile file(Q(dir.Join(name)));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(html.toUtf8());
 }
@@ -38,7 +39,7 @@ class HelpViewerTest : public ::testing::Test {
               Page(QStringLiteral("Hilfe – 10"), QStringLiteral("10 Über Tolvar"), QStringLiteral("<p>Version</p>")));
     WritePage(dir, "Abschnitt5.3.1.htm",
               Page(QStringLiteral("5.3.1 Gefäße"), QString(), QStringLiteral("<p>Töpfe</p>")));
-    folder = QString::fromStdString(dir.Path());
+    folder = Q(dir.Path());
   }
   void TearDown() override {
     if (HelpViewer::Exists()) HelpViewer::Instance().hide();
@@ -60,7 +61,7 @@ TEST(HelpViewerTitles, PageTitleTakesTheHeadingThenTheTitle) {
       {"<title>Ersatz</title><h1></h1>", "Ersatz"},
       {"<p>ohne</p>", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(HelpViewer::PageTitle(QString::fromUtf8(c.html)), QString::fromUtf8(c.title)) << c.html;
+  for (const Case& c : cases) EXPECT_EQ(HelpViewer::PageTitle(Q(c.html)), Q(c.title)) << c.html;
 }
 
 TEST(HelpViewerTitles, PagesAreOrderedByIndexThenSectionNumber) {

@@ -1,3 +1,4 @@
+#include "platform/ui/builders.h"
 #include "platform/ui/imagelist.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +41,7 @@ TEST(ImageListTest, MissingKeyGivesNoPicture) {
   ImageList images;
   images.Add(QStringLiteral("open"), Filled(Qt::green));
   for (const QString& key : {QStringLiteral("Open"), QStringLiteral("closed"), QString()}) {
-    SCOPED_TRACE(key.toStdString());
+    SCOPED_TRACE(S(key));
     EXPECT_FALSE(images.Has(key));
     EXPECT_TRUE(images.Picture(key).isNull());
     EXPECT_TRUE(images.Icon(key).isNull());

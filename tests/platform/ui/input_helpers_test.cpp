@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 #include "support/ui_input.h"
 
@@ -79,7 +80,7 @@ TEST_F(InputHelpersTest, FocusMovesWithTheirReasons) {
                                .arg(Qt::Key_Tab)
                                .arg(Qt::Key_Shift)
                                .arg(Qt::Key_Backtab);
-  EXPECT_EQ(recorder.heard.join(QLatin1Char('|')).toStdString(), expected.toStdString());
+  EXPECT_EQ(ui::S(recorder.heard.join(QLatin1Char('|'))), ui::S(expected));
 }
 
 TEST_F(InputHelpersTest, KeysAndTypingGoThroughTheFilters) {
@@ -108,7 +109,7 @@ TEST_F(InputHelpersTest, TreeNodesAreHitByTheMouse) {
   EXPECT_EQ(tree->SelectedItem(), QStringLiteral("B"));
   ASSERT_TRUE(RightClickNode(tree, QStringLiteral("A")));
   ASSERT_TRUE(ClickTreeSpace(tree, Qt::RightButton));
-  EXPECT_EQ(heard.join(QLatin1Char('|')).toStdString(), "down 1 B|node B|down 2 A|down 2 ");
+  EXPECT_EQ(ui::S(heard.join(QLatin1Char('|'))), "down 1 B|node B|down 2 A|down 2 ");
   EXPECT_NONFATAL_FAILURE(ClickNode(tree, QStringLiteral("X")), "node \"X\" is missing");
 }
 

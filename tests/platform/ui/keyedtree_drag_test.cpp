@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <vector>
 
+#include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 
 namespace tolvar::ui {
@@ -84,7 +85,7 @@ class KeyedTreeMouseTest : public ::testing::Test {
   }
   QPoint Center(KeyedTree& tree, const QString& key) {
     const QRect rect = tree.NodeRect(key);
-    EXPECT_FALSE(rect.isEmpty()) << key.toStdString();
+    EXPECT_FALSE(rect.isEmpty()) << S(key);
     return rect.center();
   }
 

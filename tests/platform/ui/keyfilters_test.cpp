@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/keyfilters.h"
+#include "platform/ui/builders.h"
 #include "support/ui_forms.h"
 #include "support/ui_prompts.h"
 
@@ -65,8 +66,8 @@ TEST_F(KeyFilterTest, NumericBoxAcceptsDigitsCommaAndBackspaceOnly) {
     SCOPED_TRACE(c.text);
     txtMenge.setText(QStringLiteral("12"));
     const int beepsBefore = prompts->beeps();
-    press(&txtMenge, c.key, QString::fromUtf8(c.text), c.modifiers);
-    EXPECT_EQ(txtMenge.text(), QString::fromUtf8(c.expected));
+    press(&txtMenge, c.key, Q(c.text), c.modifiers);
+    EXPECT_EQ(txtMenge.text(), Q(c.expected));
     EXPECT_EQ(prompts->beeps() - beepsBefore, c.beeps ? 1 : 0);
   }
 }

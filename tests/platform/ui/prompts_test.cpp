@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/prompts.h"
+#include "platform/ui/builders.h"
 #include "support/ui_prompts.h"
 
 namespace tolvar::ui {
@@ -47,7 +48,7 @@ TEST(PromptTextTest, LineBreaksBecomeNewlines) {
       {QStringLiteral("A\nB"), QStringLiteral("A\nB")},
       {QString(), QString()},
   };
-  for (const auto& [in, out] : cases) EXPECT_EQ(NormalizeLineBreaks(in), out) << in.toStdString();
+  for (const auto& [in, out] : cases) EXPECT_EQ(NormalizeLineBreaks(in), out) << S(in);
 }
 
 TEST(PromptTextTest, FiltersBecomeQtFilters) {
@@ -59,7 +60,7 @@ TEST(PromptTextTest, FiltersBecomeQtFilters) {
       {QStringLiteral("Text (*.txt)"), QStringLiteral("Text (*.txt)")},  // already Qt's form
       {QString(), QString()},
   };
-  for (const auto& [in, out] : cases) EXPECT_EQ(QtFileFilter(in), out) << in.toStdString();
+  for (const auto& [in, out] : cases) EXPECT_EQ(QtFileFilter(in), out) << S(in);
 }
 
 TEST(ScriptedPromptsTest, MsgBoxReturnsScriptedAnswersAndRecordsWhatWasShown) {

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/prompts.h"
 #include "platform/ui/tabstrip.h"
@@ -34,7 +35,7 @@ TEST_F(EinstellungenFensterTest, ActivationFillsThePathsAndTheWageTabAndReturnsT
   ASSERT_TRUE(ActivateWindowOf(&f));
   EXPECT_EQ(f.regEinstellungen->Tab(), 0);
   EXPECT_EQ(f.txtStation->text(), QStringLiteral("Hof"));
-  EXPECT_EQ(f.txtVantelPfad->text().toStdString(), state().enterprise.AktuelleEinstellungen.VantelPfad);
+  EXPECT_EQ(ui::S(f.txtVantelPfad->text()), state().enterprise.AktuelleEinstellungen.VantelPfad);
   EXPECT_TRUE(f.opbLohngruppeBearbeiten->isChecked());
   EXPECT_EQ(f.txtLohngruppeB->text(), QStringLiteral("Gärtner/in"));
   EXPECT_EQ(f.txtloeschen->text(), QStringLiteral("1"));
@@ -55,14 +56,14 @@ TEST_F(EinstellungenFensterTest, HelpFollowsTheCurrentTab) {
 TEST_F(EinstellungenFensterTest, SaveWithARejectedMaterialPathKeepsTheWindowAndWritesOnlyTheFallback) {
   frmEinstellungen& f = Oeffnen();
   ASSERT_TRUE(TypeInto(f.txtStation, QStringLiteral("Hof")));
-  ASSERT_TRUE(TypeInto(f.txtMaterialPfad, QString::fromStdString(root.Join("fehlt.mdb"))));
+  ASSERT_TRUE(TypeInto(f.txtMaterialPfad, ui::Q(root.Join("fehlt.mdb"))));
   prompts->AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(Click(f.cmbOK));
   ProcessEvents();
   ASSERT_TRUE(frmEinstellungen::IsLoaded());
   ASSERT_EQ(Meldungen().size(), 1u);
   EXPECT_TRUE(Meldungen()[0].startsWith(QStringLiteral("Die ausgewählte Material-Datenbank ist ungültig")));
-  EXPECT_EQ(f.txtMaterialPfad->text().toStdString(), root.Join("fehlt.mdb"));
+  EXPECT_EQ(ui::S(f.txtMaterialPfad->text()), root.Join("fehlt.mdb"));
   EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Wetterstation"), std::vector<std::string>{"München"});
 }
 
@@ -77,11 +78,11 @@ TEST_F(EinstellungenFensterTest, SaveWritesStationAndPathsAndClosesTheWindow) {
 
 TEST_F(EinstellungenFensterTest, BrowsingTakesTheChosenResultDatabaseIntoItsBox) {
   frmEinstellungen& f = Oeffnen(6);
-  const QString andere = QString::fromStdString(root.Join("Tolvar_DB/Ergebnisse.mdb"));
+  const QString andere = ui::Q(root.Join("Tolvar_DB/Ergebnisse.mdb"));
   prompts->CancelFile();
   ASSERT_TRUE(Click(f.cmbErgebnisdatenbank));
-  EXPECT_EQ(f.txtErgebnisdatenbank->text().toStdString(), state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank);
-  prompts->AnswerFile(QString::fromStdString(root.Join("kaputt.mdb"))).AnswerMsgBox(ui::msgbox::Ok);
+  EXPECT_EQ(ui::S(f.txtErgebnisdatenbank->text()), state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank);
+  prompts->AnswerFile(ui::Q(root.Join("kaputt.mdb"))).AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(Click(f.cmbErgebnisdatenbank));
   EXPECT_EQ(f.txtErgebnisdatenbank->text(), andere) << "a failed check shows the default path";
 }
@@ -136,12 +137,12 @@ TEST_F(EinstellungenFensterTest, RegionLabelsLieFreeAndAClickOnTheTextShowsTheSt
   ASSERT_TRUE(ActivateWindowOf(&karte));
   for (std::size_t i = 0; i < karte.lblStation.size(); ++i) {
     const QRect label = karte.lblStation[i]->geometry();
-    SCOPED_TRACE(karte.lblStation[i]->text().toStdString());
+    SCOPED_TRACE(ui::S(karte.lblStation[i]->text()));
     EXPECT_TRUE(karte.imbLandkarte->rect().contains(label));
     EXPECT_GE(label.width(), karte.lblStation[i]->sizeHint().width());
     for (std::size_t j = 0; j < karte.lblStation.size(); ++j) {
       if (j != i) {
-        EXPECT_FALSE(label.intersects(karte.lblStation[j]->geometry())) << karte.lblStation[j]->text().toStdString();
+        EXPECT_FALSE(label.intersects(karte.lblStation[j]->geometry())) << ui::S(karte.lblStation[j]->text());
       }
       EXPECT_FALSE(label.intersects(karte.opbStation[j]->geometry())) << j;
     }

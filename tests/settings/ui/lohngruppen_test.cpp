@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/prompts.h"
 #include "settings/mdlExcel.h"
@@ -204,7 +205,7 @@ TEST_F(LohngruppenTest, ARunShowsAndTakesOnlyTheSheetItWasStartedFor) {
   EXPECT_EQ(f.txtGemeinkosten->text(), vorher);
   EXPECT_EQ(Ergebnisdatei(mdlExcel::Rechner::Gemeinkosten), "\n");
   ASSERT_TRUE(Click(f.cmbGemeikostenSpeichern));
-  EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Gemeinkosten").front(), vorher.toStdString());
+  EXPECT_EQ(Spalte(Tolvar(), "BetriebEinstellungen", "Gemeinkosten").front(), ui::S(vorher));
 
   // The wage run offers its own sheet only; its result goes into its own file.
   ASSERT_TRUE(ClickTab(f.regEinstellungen, 1));

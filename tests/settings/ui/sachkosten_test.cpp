@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
@@ -47,7 +48,7 @@ TEST_F(SachkostenTest, TurnoverAndMarketingCostsGiveTheShare) {
                                     {QStringLiteral("8000"), QStringLiteral("1000"), QStringLiteral("12,5")},
                                     {QStringLiteral("30000"), QStringLiteral("-300"), QStringLiteral("-1")}};
   for (const Fall& fall : faelle) {
-    SCOPED_TRACE(fall.umsatz.toStdString());
+    SCOPED_TRACE(ui::S(fall.umsatz));
     ASSERT_TRUE(Click(f.opbVermarktung[0]));
     EXPECT_FALSE(f.fraUmsatz->isHidden());
     EXPECT_TRUE(f.txtUmsatz->text().isEmpty());

@@ -1,6 +1,7 @@
 // The culture data window's culture tree and its site and material pick trees, built as a
 // person chooses a culture and a mode.
 #include "culture/ui/bewegungsdaten_fixture.h"
+#include "platform/ui/builders.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -30,7 +31,7 @@ TEST_F(BewegungsdatenTest, SiteModeBuildsTheSitePickTree) {
   EXPECT_FALSE(tree->Has(QStringLiteral("Sta1000")));
   EXPECT_EQ(state().selection.StandortIndex, static_cast<int>(state().masters.StandortListe.size()) + 1);
   for (const StandortSatz& s : state().masters.StandortListe) {
-    EXPECT_EQ(s.ImBaum, tree->Has(QString::fromStdString(s.StandortNr))) << s.StandortNr;
+    EXPECT_EQ(s.ImBaum, tree->Has(ui::Q(s.StandortNr))) << s.StandortNr;
   }
   EXPECT_EQ(form->trvMaterial->Count(), 0);
 

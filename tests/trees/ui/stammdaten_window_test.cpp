@@ -14,6 +14,7 @@
 #include "data/state.h"
 #include "masterdata/ui/frmPersonal.h"
 #include "platform/db/database.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/keyedtree.h"
 #include "support/fixtures.h"
@@ -202,7 +203,7 @@ TEST_F(StammdatenTest, RightClickSetsContextAndShowsPopUp) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.tree << " " << c.node);
     ui::KeyedTree* tree = form_->Baum(c.tree);
-    const QString node = QString::fromUtf8(c.node);
+    const QString node = ui::Q(c.node);
     Erreichbar(tree, {c.node});
     QMenu* before = main_->LetztesPopUp();
     state().selection.AktuelleUeberPNr = "unverändert";
@@ -223,10 +224,10 @@ TEST_F(StammdatenTest, RightClickSetsContextAndShowsPopUp) {
     } else {
       EXPECT_EQ(main_->LetztesPopUp(), main_->*c.menu);
       if (c.menu == &mdiTolvarZentral::mnuPopUp1) {
-        EXPECT_EQ(main_->mnuPopUp1Neu->text(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(main_->mnuPopUp1Neu->text(), ui::Q(c.caption));
       }
       if (c.menu == &mdiTolvarZentral::mnuPopUp2) {
-        EXPECT_EQ(main_->mnuPopUp2Neu->text(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(main_->mnuPopUp2Neu->text(), ui::Q(c.caption));
       }
     }
     if (QMenu* shown = main_->LetztesPopUp()) shown->hide();
@@ -373,7 +374,7 @@ TEST_F(StammdatenDragTest, RefusedDropsShowTheirMessageAndWriteNothing) {
     prompts_->AnswerMsgBox(ui::msgbox::Ok);
     Drag(form_->trvStandort, QString::fromLatin1(c.source), QString::fromLatin1(c.target));
     ASSERT_FALSE(prompts_->shown().empty());
-    EXPECT_EQ(prompts_->shown().back().text, QString::fromUtf8(c.message));
+    EXPECT_EQ(prompts_->shown().back().text, ui::Q(c.message));
     EXPECT_EQ(prompts_->shown().back().style, 16);
     EXPECT_EQ(prompts_->shown().back().title, QStringLiteral("Tolvar-Information"));
   }
