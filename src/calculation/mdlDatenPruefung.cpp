@@ -18,19 +18,19 @@ bool FehltOderNull(std::string_view zahl) {
 }
 
 // Phase slots 1..AnzahlPhasen that exist in the list.
-std::vector<const PhasenSatz*> Phasen(const State& s) {
+std::vector<const PhasenSatz*> Phasen(const CultureData& kultur) {
   std::vector<const PhasenSatz*> phasen;
-  for (int p = 1; p <= s.culture.AnzahlPhasen && static_cast<std::size_t>(p) < s.culture.PhasenListe.size(); ++p) {
-    phasen.push_back(&s.culture.PhasenListe[static_cast<std::size_t>(p)]);
+  for (int p = 1; p <= kultur.AnzahlPhasen && static_cast<std::size_t>(p) < kultur.PhasenListe.size(); ++p) {
+    phasen.push_back(&kultur.PhasenListe[static_cast<std::size_t>(p)]);
   }
   return phasen;
 }
 
 // Heating: every phase that begins within a site occupancy needs its net area and a plant
 // count other than 0.
-bool HeizdatenFehlen(const State& s) {
-  const auto phasen = Phasen(s);
-  for (const KulturStandortSatz& belegung : UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte)) {
+bool HeizdatenFehlen(const CultureData& kultur) {
+  const auto phasen = Phasen(kultur);
+  for (const KulturStandortSatz& belegung : UsedSlots(kultur.KulturStandortListe, kultur.AnzahlKulturStandorte)) {
     for (const PhasenSatz* p : phasen) {
       if (p->Anfang < belegung.Beginn || p->Anfang > belegung.Ende) continue;
       if (Fehlt(p->Flaeche) || FehltOderNull(p->AnzahlPflanzen)) return true;
@@ -40,8 +40,8 @@ bool HeizdatenFehlen(const State& s) {
 }
 
 // Material (and machines): every material row needs its quantity.
-bool MaterialdatenFehlen(const State& s) {
-  for (const KulturMaterialSatz& zeile : UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien)) {
+bool MaterialdatenFehlen(const CultureData& kultur) {
+  for (const KulturMaterialSatz& zeile : UsedSlots(kultur.KulturMaterialListe, kultur.AnzahlKulturMaterialien)) {
     if (Fehlt(zeile.Menge)) return true;
   }
   return false;
@@ -49,10 +49,10 @@ bool MaterialdatenFehlen(const State& s) {
 
 // Supplementary light: every phase needs intensity, hours, plants and a net area other
 // than 0, and the electricity price must be set.
-bool EnergiedatenFehlen(const State& s) {
-  for (const PhasenSatz* p : Phasen(s)) {
-    if (Fehlt(p->Intensitaet) || Fehlt(p->Dauer) || Fehlt(s.enterprise.AktuelleEinstellungen.Strom) ||
-        Fehlt(p->AnzahlPflanzen) || FehltOderNull(p->Flaeche)) {
+bool EnergiedatenFehlen(const CultureData& kultur, const EinstellungenSatz& einstellungen) {
+  for (const PhasenSatz* p : Phasen(kultur)) {
+    if (Fehlt(p->Intensitaet) || Fehlt(p->Dauer) || Fehlt(einstellungen.Strom) || Fehlt(p->AnzahlPflanzen) ||
+        FehltOderNull(p->Flaeche)) {
       return true;
     }
   }
@@ -61,12 +61,12 @@ bool EnergiedatenFehlen(const State& s) {
 
 // Material through activities: work whose activity has a material cost per hour needs its
 // hours, and that cost must be set.
-bool PSMDatenFehlen(const State& s) {
-  for (const KulturArbeitSatz& arbeit : s.calculation.KulturArbeitListe) {
+bool PSMDatenFehlen(const CalculationState& kalkulation, const SettingsLists& listen) {
+  for (const KulturArbeitSatz& arbeit : kalkulation.KulturArbeitListe) {
     const auto zeile =
-        std::find_if(s.settings.ArbeitMaterialListe.begin(), s.settings.ArbeitMaterialListe.end(),
+        std::find_if(listen.ArbeitMaterialListe.begin(), listen.ArbeitMaterialListe.end(),
                      [&](const ArbeitMaterialSatz& m) { return m.TaetigkeitNr == arbeit.StdTaetigkeitNr; });
-    if (zeile == s.settings.ArbeitMaterialListe.end()) continue;
+    if (zeile == listen.ArbeitMaterialListe.end()) continue;
     if (Fehlt(zeile->KostenJeStunde) || Fehlt(arbeit.Zeitdauer)) return true;
   }
   return false;
@@ -75,12 +75,12 @@ bool PSMDatenFehlen(const State& s) {
 // Labour: work dated within a phase needs its hours, a wage row of its person on or before
 // its day with a wage, and a plant count other than 0 in that phase. Work without such a
 // wage row counts as missing rather than borrowing another row's wage.
-bool ArbeitsdatenFehlen(const State& s) {
-  for (const PhasenSatz* p : Phasen(s)) {
-    for (const KulturArbeitSatz& arbeit : s.calculation.KulturArbeitListe) {
+bool ArbeitsdatenFehlen(const CultureData& kultur, const CalculationState& kalkulation, const SettingsLists& listen) {
+  for (const PhasenSatz* p : Phasen(kultur)) {
+    for (const KulturArbeitSatz& arbeit : kalkulation.KulturArbeitListe) {
       if (arbeit.Datum < p->Anfang || arbeit.Datum > p->Ende) continue;
       const LohneinteilungSatz* lohn = mdlKalkulation::LohnzeileWaehlen(
-          s.settings.LohneinteilungListe, s.settings.AnzahlLohneinteilungen, arbeit.PersonalNr, arbeit.Datum);
+          listen.LohneinteilungListe, listen.AnzahlLohneinteilungen, arbeit.PersonalNr, arbeit.Datum);
       if (Fehlt(arbeit.Zeitdauer) || lohn == nullptr || Fehlt(lohn->Lohn) ||
           FehltOderNull(p->AnzahlPflanzen)) {
         return true;
@@ -91,21 +91,21 @@ bool ArbeitsdatenFehlen(const State& s) {
 }
 
 // Overheads: the enterprise's overheads and a net area other than 0.
-bool GemeinkostendatenFehlen(const State& s) {
-  return Fehlt(s.enterprise.AktuelleEinstellungen.Gemeinkosten) ||
-         FehltOderNull(s.enterprise.AktuelleEinstellungen.Flaeche);
+bool GemeinkostendatenFehlen(const EinstellungenSatz& einstellungen) {
+  return Fehlt(einstellungen.Gemeinkosten) || FehltOderNull(einstellungen.Flaeche);
 }
 
 }  // namespace
 
 std::optional<bool> DatenFehlenFuer(std::string_view art, const State& s) {
-  if (art == kHeizkosten) return HeizdatenFehlen(s);
-  if (art == kMaterialkosten) return MaterialdatenFehlen(s);
-  if (art == kEnergiekosten) return EnergiedatenFehlen(s);
-  if (art == kPSMKosten) return PSMDatenFehlen(s);
-  if (art == kVermarktungskosten) return Fehlt(s.enterprise.AktuelleEinstellungen.Vermarktungskosten);
-  if (art == kArbeitskosten) return ArbeitsdatenFehlen(s);
-  if (art == kGemeinkosten) return GemeinkostendatenFehlen(s);
+  const EinstellungenSatz& einstellungen = s.enterprise.AktuelleEinstellungen;
+  if (art == kHeizkosten) return HeizdatenFehlen(s.culture);
+  if (art == kMaterialkosten) return MaterialdatenFehlen(s.culture);
+  if (art == kEnergiekosten) return EnergiedatenFehlen(s.culture, einstellungen);
+  if (art == kPSMKosten) return PSMDatenFehlen(s.calculation, s.settings);
+  if (art == kVermarktungskosten) return Fehlt(einstellungen.Vermarktungskosten);
+  if (art == kArbeitskosten) return ArbeitsdatenFehlen(s.culture, s.calculation, s.settings);
+  if (art == kGemeinkosten) return GemeinkostendatenFehlen(einstellungen);
   return std::nullopt;
 }
 

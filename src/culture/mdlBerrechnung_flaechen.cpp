@@ -7,21 +7,19 @@
 
 namespace tolvar::mdlBerrechnung {
 
-std::vector<PhasenFlaeche> PhasenFlaechenBerechnen() {
-  State& s = state();
+std::vector<PhasenFlaeche> PhasenFlaechenBerechnen(CultureData& kultur) {
   std::vector<PhasenFlaeche> ergebnis;
-  const int phasen = std::min(s.culture.AnzahlPhasen, static_cast<int>(s.culture.PhasenListe.size()) - 1);
-  const int belegungen =
-      std::min(s.culture.AnzahlKulturStandorte + 1, static_cast<int>(s.culture.KulturStandortListe.size()));
+  const int phasen = std::min(kultur.AnzahlPhasen, static_cast<int>(kultur.PhasenListe.size()) - 1);
+  // The occupancies and the free slot after them.
+  const auto belegungen = UsedSlots(kultur.KulturStandortListe, kultur.AnzahlKulturStandorte + 1);
   for (int p = 1; p <= phasen; ++p) {
-    PhasenSatz& phase = s.culture.PhasenListe[static_cast<std::size_t>(p)];
+    PhasenSatz& phase = kultur.PhasenListe[static_cast<std::size_t>(p)];
     if (phase.KP_ID.empty() || phase.KP_ID == "0") continue;
     const double pA = base::Int(phase.Anfang);
     const double pE = base::Int(phase.Ende);
     double netto = 0.0;
     double brutto = 0.0;
-    for (int o = 0; o < belegungen; ++o) {
-      const KulturStandortSatz& b = s.culture.KulturStandortListe[static_cast<std::size_t>(o)];
+    for (const KulturStandortSatz& b : belegungen) {
       const double oB = base::Int(b.Beginn);
       const double oE = base::Int(b.Ende);
       const bool davor = pA > oB && pA > oE;

@@ -13,9 +13,9 @@ namespace {
 
 using db::QuoteIdentifier;
 
-std::vector<KombinationsPartner> Gruppe(const char* ueberPNr) {
+std::vector<KombinationsPartner> Gruppe(const MasterLists& listen, const char* ueberPNr) {
   std::vector<KombinationsPartner> liste;
-  for (const MaterialSatz& m : state().masters.MaterialListe) {
+  for (const MaterialSatz& m : listen.MaterialListe) {
     if (m.UeberPNr == ueberPNr) liste.push_back({m.MaterialNr, m.Materialname});
   }
   return liste;
@@ -28,8 +28,8 @@ bool Enthaelt(const std::vector<KombinationsPartner>& liste, const std::string& 
   return false;
 }
 
-const MaterialSatz* InGruppe(const std::string& nr, const char* ueberPNr) {
-  for (const MaterialSatz& m : state().masters.MaterialListe) {
+const MaterialSatz* InGruppe(const MasterLists& listen, const std::string& nr, const char* ueberPNr) {
+  for (const MaterialSatz& m : listen.MaterialListe) {
     if (m.MaterialNr == nr && m.UeberPNr == ueberPNr) return &m;
   }
   return nullptr;
@@ -64,8 +64,8 @@ std::string KombinationsPreis(double topfPreis, double volumen, int topfBezug, i
   return base::Format(topfPreis + volumen * SubstratFaktor(topfBezug, substratBezug, substratPreis), "0.00");
 }
 
-std::vector<KombinationsPartner> TopfListe() { return Gruppe("1007"); }
-std::vector<KombinationsPartner> SubstratListe() { return Gruppe("1008"); }
+std::vector<KombinationsPartner> TopfListe(const MasterLists& listen) { return Gruppe(listen, "1007"); }
+std::vector<KombinationsPartner> SubstratListe(const MasterLists& listen) { return Gruppe(listen, "1008"); }
 
 Kombinationspaar GespeichertesPaar(const std::string& kombinationNr) {
   Kombinationspaar paar;
@@ -74,8 +74,8 @@ Kombinationspaar GespeichertesPaar(const std::string& kombinationNr) {
   db::Recordset rs =
       database->OpenTable("Topfsubstrat", QuoteIdentifier("MaterialNr") + " = ?", {db::Value(kombinationNr)});
   if (!rs.ok()) return paar;
-  const std::vector<KombinationsPartner> toepfe = TopfListe();
-  const std::vector<KombinationsPartner> substrate = SubstratListe();
+  const std::vector<KombinationsPartner> toepfe = TopfListe(state().masters);
+  const std::vector<KombinationsPartner> substrate = SubstratListe(state().masters);
   bool topfGefunden = false;
   bool substratGefunden = false;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
@@ -93,12 +93,12 @@ Kombinationspaar GespeichertesPaar(const std::string& kombinationNr) {
   return paar;
 }
 
-std::optional<Kalkulationsinfo> KalkulationsinfoBerechnen(const std::string& topfNr, const std::string& substratNr,
-                                                          int opbBezug) {
+std::optional<Kalkulationsinfo> KalkulationsinfoBerechnen(const MasterLists& listen, const std::string& topfNr,
+                                                          const std::string& substratNr, int opbBezug) {
   Kalkulationsinfo info;
   info.opbBezug = opbBezug;
   double volumen = 0.0;
-  for (const GefaessSatz& g : state().masters.GefaessListe) {
+  for (const GefaessSatz& g : listen.GefaessListe) {
     if (g.MaterialNr == topfNr) {
       const std::optional<double> v = base::ParseNumber(g.Volumen);
       if (!v) return std::nullopt;
@@ -107,14 +107,14 @@ std::optional<Kalkulationsinfo> KalkulationsinfoBerechnen(const std::string& top
     }
   }
   double topfPreis = 0.0;
-  if (const MaterialSatz* topf = InGruppe(topfNr, "1007")) {
+  if (const MaterialSatz* topf = InGruppe(listen, topfNr, "1007")) {
     const std::optional<double> p = base::ParseNumber(topf->Preis);
     if (!p) return std::nullopt;
     topfPreis = *p;
     info.opbBezug = topf->Bezug == 1 ? 1 : 2;
   }
   double faktor = 0.0;
-  for (const MaterialSatz& m : state().masters.MaterialListe) {
+  for (const MaterialSatz& m : listen.MaterialListe) {
     if (m.MaterialNr != substratNr || m.UeberPNr != "1008" || (m.Bezug != 1 && m.Bezug != 2)) continue;
     const std::optional<double> s = base::ParseNumber(m.Preis);
     if (!s) return std::nullopt;

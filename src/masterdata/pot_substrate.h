@@ -12,6 +12,7 @@
 
 #include "data/mdlTopfSubstrate.h"
 #include "data/records_material.h"
+#include "data/state.h"
 #include "platform/db/database.h"
 
 namespace tolvar::masterdata {
@@ -27,8 +28,8 @@ std::string KombinationsPreis(double topfPreis, double volumen, int topfBezug, i
                               double substratPreis);
 
 // The pots (group 1007) and substrates (group 1008) of MaterialListe, in list order.
-std::vector<KombinationsPartner> TopfListe();
-std::vector<KombinationsPartner> SubstratListe();
+std::vector<KombinationsPartner> TopfListe(const MasterLists& listen);
+std::vector<KombinationsPartner> SubstratListe(const MasterLists& listen);
 
 // The pot and substrate stored for a combination: for each, the first row of Topfsubstrat
 // with the combination's number whose pot (substrate) is in TopfListe (SubstratListe).
@@ -47,8 +48,8 @@ struct Kalkulationsinfo {
   std::string txtPreis;
   int opbBezug = 0;
 };
-std::optional<Kalkulationsinfo> KalkulationsinfoBerechnen(const std::string& topfNr, const std::string& substratNr,
-                                                          int opbBezug);
+std::optional<Kalkulationsinfo> KalkulationsinfoBerechnen(const MasterLists& listen, const std::string& topfNr,
+                                                          const std::string& substratNr, int opbBezug);
 
 // Stores the combination of the editor: its Material row (group 1001, Einheit and Wdh "1",
 // Bezug 1 for option 1 else 2, the price box as Preis) and its Topfsubstrat row. A change

@@ -52,7 +52,7 @@ TEST_F(PhaseAreasTest, WhichOccupanciesCount) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
     Belegungen({B(f.beginn, f.ende, "100")});
-    const auto e = PhasenFlaechenBerechnen();
+    const auto e = PhasenFlaechenBerechnen(state().culture);
     ASSERT_EQ(e.size(), 1u);
     EXPECT_EQ(e[0].Phase, 1);
     EXPECT_EQ(e[0].Flaeche, f.zaehlt ? "100" : "0");
@@ -80,7 +80,7 @@ TEST_F(PhaseAreasTest, AreasAndPathSharesRoundPerOccupancy) {
     std::vector<KulturStandortSatz> liste;
     for (const auto& [flaeche, wege] : f.flaecheWege) liste.push_back(B(D(2024, 3, 1), D(2024, 4, 30), flaeche, wege));
     Belegungen(liste);
-    const auto e = PhasenFlaechenBerechnen();
+    const auto e = PhasenFlaechenBerechnen(state().culture);
     ASSERT_EQ(e.size(), 1u);
     EXPECT_EQ(e[0].Flaeche, f.netto);
     EXPECT_EQ(e[0].BruttoFlaeche, f.brutto);
@@ -91,7 +91,7 @@ TEST_F(PhaseAreasTest, EachPhaseGetsItsOwnRowEvenWithEqualNames) {
   PhasenSetzen({{D(2024, 3, 1), D(2024, 3, 31)}, {D(2024, 4, 1), D(2024, 4, 30)}});
   state().culture.PhasenListe[2].Phasennamen = state().culture.PhasenListe[1].Phasennamen;
   Belegungen({B(D(2024, 3, 1), D(2024, 4, 30), "30"), B(D(2024, 4, 1), D(2024, 4, 30), "70", "10")});
-  const auto e = PhasenFlaechenBerechnen();
+  const auto e = PhasenFlaechenBerechnen(state().culture);
   ASSERT_EQ(e.size(), 2u);
   EXPECT_EQ(e[0].Phase, 1);
   EXPECT_EQ(e[0].Flaeche, "30");

@@ -52,7 +52,7 @@ TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
   const std::vector<std::string> brutto = {s.culture.PhasenListe[1].BruttoFlaeche,
                                            s.culture.PhasenListe[2].BruttoFlaeche,
                                            s.culture.PhasenListe[3].BruttoFlaeche};
-  const auto flaechen = mdlBerrechnung::PhasenFlaechenBerechnen();
+  const auto flaechen = mdlBerrechnung::PhasenFlaechenBerechnen(state().culture);
   ASSERT_EQ(flaechen.size(), 3u);
   for (std::size_t i = 0; i < 3; ++i) {
     SCOPED_TRACE(i);

@@ -57,11 +57,11 @@ class KombinationTest : public test::MaterialDb {
 };
 
 TEST_F(KombinationTest, ListsHoldOnlyTheirGroup) {
-  const auto toepfe = TopfListe();
+  const auto toepfe = TopfListe(state().masters);
   ASSERT_EQ(toepfe.size(), 2u);
   EXPECT_EQ(toepfe[0].MaterialNr, "M1030");
   EXPECT_EQ(toepfe[1].MaterialNr, "M1033");
-  EXPECT_EQ(SubstratListe().size(), 2u);
+  EXPECT_EQ(SubstratListe(state().masters).size(), 2u);
 }
 
 TEST_F(KombinationTest, PriceDisplayUsesThePotOfItsGroup) {
@@ -78,13 +78,13 @@ TEST_F(KombinationTest, PriceDisplayUsesThePotOfItsGroup) {
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.topf + f.substrat);
-    const auto info = KalkulationsinfoBerechnen(f.topf, f.substrat, f.option);
+    const auto info = KalkulationsinfoBerechnen(state().masters, f.topf, f.substrat, f.option);
     ASSERT_TRUE(info);
     EXPECT_EQ(info->txtPreis, f.preis);
     EXPECT_EQ(info->opbBezug, f.neueOption);
   }
   state().masters.GefaessListe[0].Volumen = ",";
-  EXPECT_FALSE(KalkulationsinfoBerechnen("M1030", "M1031", 1));
+  EXPECT_FALSE(KalkulationsinfoBerechnen(state().masters, "M1030", "M1031", 1));
 }
 
 TEST_F(KombinationTest, StoredPair) {

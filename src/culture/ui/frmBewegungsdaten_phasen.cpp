@@ -208,7 +208,7 @@ void frmBewegungsdaten::movDatum_DatumGewaehlt(base::Date datum) {
 }
 
 void frmBewegungsdaten::FlaechenInPhasengitter() {
-  for (const mdlBerrechnung::PhasenFlaeche& f : mdlBerrechnung::PhasenFlaechenBerechnen()) {
+  for (const mdlBerrechnung::PhasenFlaeche& f : mdlBerrechnung::PhasenFlaechenBerechnen(state().culture)) {
     if (f.Phase < 1 || f.Phase >= dtgPhase->Rows()) continue;
     dtgPhase->SetTextMatrix(f.Phase, P::kSpalteFlaeche, Q(f.Flaeche));
     dtgPhase->SetTextMatrix(f.Phase, P::kSpalteBrutto, Q(f.BruttoFlaeche));

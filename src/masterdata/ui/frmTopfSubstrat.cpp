@@ -146,8 +146,8 @@ frmTopfSubstrat::frmTopfSubstrat()
 }
 
 void frmTopfSubstrat::ListenFuellen() {
-  Fuellen(comTopf, masterdata::TopfListe());
-  Fuellen(comSubstrat, masterdata::SubstratListe());
+  Fuellen(comTopf, masterdata::TopfListe(state().masters));
+  Fuellen(comSubstrat, masterdata::SubstratListe(state().masters));
 }
 
 void frmTopfSubstrat::Form_Load() {
@@ -210,7 +210,8 @@ void frmTopfSubstrat::Form_Activate() {
 
 void frmTopfSubstrat::KalkulationsinfoAktualisieren() {
   const int option = opbBezug[1]->isChecked() ? 1 : opbBezug[2]->isChecked() ? 2 : 0;
-  const auto info = masterdata::KalkulationsinfoBerechnen(GewaehlteNr(comTopf), GewaehlteNr(comSubstrat), option);
+  const auto info =
+      masterdata::KalkulationsinfoBerechnen(state().masters, GewaehlteNr(comTopf), GewaehlteNr(comSubstrat), option);
   // A price or volume that is no number keeps the previous price.
   if (!info) return;
   txtPreis->setText(Q(info->txtPreis));
