@@ -84,11 +84,10 @@ std::vector<int> AblageIndizes(const std::string& key) {
     return indizes;
   }
   const int sel = st.selection.StdTaetigkeitIndex;
-  if (sel < 0 || sel > last) return indizes;
-  const StdTaetigkeitSatz& gewaehlt = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(sel)];
-  if (gewaehlt.StdTaetigkeitNr != key) return indizes;  // the key names no record
-  if (!gewaehlt.Gliederungspunkt) return {sel};
-  const std::string gruppe = base::RightChars(gewaehlt.StdTaetigkeitNr, 4);
+  const StdTaetigkeitSatz* gewaehlt = At(st.masters.StdTaetigkeitListe, sel);
+  if (gewaehlt == nullptr || gewaehlt->StdTaetigkeitNr != key) return indizes;  // the key names no record
+  if (!gewaehlt->Gliederungspunkt) return {sel};
+  const std::string gruppe = base::RightChars(gewaehlt->StdTaetigkeitNr, 4);
   for (int i = 0; i <= last; ++i) {
     const StdTaetigkeitSatz& t = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(i)];
     if (t.UeberPNr == gruppe && t.ImBaum) indizes.push_back(i);

@@ -154,8 +154,9 @@ void frmKulturvergleich::opbDKFL_Click(int /*index*/) { EinheitGewaehlt(comparis
 void frmKulturvergleich::opbEKFL_Click(int /*index*/) { EinheitGewaehlt(comparison::Marge::EKFL); }
 
 void frmKulturvergleich::cmbKulturInfo_Click(int index) {
-  if (index < 0 || index > 1) return;
-  const VergleichsspalteSatz& s = state().comparison.VergleichsspalteListe[static_cast<std::size_t>(index)];
+  const VergleichsspalteSatz* spalte = At(state().comparison.VergleichsspalteListe, index);
+  if (spalte == nullptr) return;
+  const VergleichsspalteSatz& s = *spalte;
   frmVergleichInfo& info = frmVergleichInfo::instanz();
   info.setCaption(QStringLiteral("KulturInfo - ") + Q(s.Kultur));
   info.txtBemerkung->setPlainText(Q(s.Bemerkungen));
@@ -168,8 +169,9 @@ void frmKulturvergleich::cmbKulturInfo_Click(int index) {
 }
 
 void frmKulturvergleich::cmbSachkostenInfo_Click(int index) {
-  if (index < 0 || index > 1) return;
-  const VergleichsspalteSatz& s = state().comparison.VergleichsspalteListe[static_cast<std::size_t>(index)];
+  const VergleichsspalteSatz* spalte = At(state().comparison.VergleichsspalteListe, index);
+  if (spalte == nullptr) return;
+  const VergleichsspalteSatz& s = *spalte;
   frmSachkostenInfo& info = frmSachkostenInfo::instanz();
   info.Frame()->move(sys::TwipsToPixels(index == 0 ? 500 : 9000), sys::TwipsToPixels(3000));
   info.txtMaschinen->setText(Formatiert(s.Maschinen));

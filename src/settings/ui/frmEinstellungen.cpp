@@ -123,10 +123,8 @@ void frmEinstellungen::regEinstellungen_Click() {
       brennstoff->VonVorn();
       break;
     case 3:
-      if (s.windows.FarbeMorvin >= 0 && s.windows.FarbeMorvin < 6)
-        opbMorvin[static_cast<std::size_t>(s.windows.FarbeMorvin)]->setChecked(true);
-      if (s.windows.FarbeTolvar >= 0 && s.windows.FarbeTolvar < 6)
-        opbTolvar[static_cast<std::size_t>(s.windows.FarbeTolvar)]->setChecked(true);
+      if (QRadioButton* const* option = At(opbMorvin, s.windows.FarbeMorvin)) (*option)->setChecked(true);
+      if (QRadioButton* const* option = At(opbTolvar, s.windows.FarbeTolvar)) (*option)->setChecked(true);
       break;
     case 4:
       GemeinkostenAnzeigen();
