@@ -178,19 +178,20 @@ void BM_KulturSpeichern(benchmark::State& st) {
   bool gespeichert = true;
   for (auto _ : st) {
     // Phases.
-    mdlKulturPhasenInfo::PhasenfolgePruefen(phasenzeilen());
+    mdlKulturPhasenInfo::PhasenfolgePruefen(phasenzeilen(), s.culture);
     gespeichert &= s.culture.EingabeOk && mdlKulturPhasenInfo::KulturphasenSpeichern(phasenzeilen());
     mdlKulturPhasenInfo::KulturPhasenLaden();
     mdlStandorte2::KulturStandorteLaden();
     // Occupancies, then the phases with the areas that follow from them.
-    const std::vector<mdlStandorte2::StandortZeile> standorte = mdlStandorte2::KulturStandorteTabelle();
-    mdlStandorte2::KulturStandorteEingabePruefen(standorte);
+    const std::vector<mdlStandorte2::StandortZeile> standorte = mdlStandorte2::KulturStandorteTabelle(s.culture);
+    mdlStandorte2::KulturStandorteEingabePruefen(standorte, s.culture, s.masters);
     gespeichert &= s.culture.EingabeOk && mdlStandorte2::KulturStandorteSpeichern(standorte);
     mdlStandorte2::KulturStandorteLaden();
     gespeichert &= mdlKulturPhasenInfo::KulturphasenSpeichern(phasenzeilen());
     mdlKulturPhasenInfo::KulturPhasenLaden();
     // Material rows.
-    gespeichert &= mdlKulturMaterial::KulturMaterialSpeichern(mdlKulturMaterial::KulturMaterialTabelle());
+    gespeichert &= mdlKulturMaterial::KulturMaterialSpeichern(
+        mdlKulturMaterial::KulturMaterialTabelle(s.culture, s.masters));
     mdlKulturMaterial::KulturMaterialLaden();
   }
   if (!gespeichert) st.SkipWithError("a save was refused");

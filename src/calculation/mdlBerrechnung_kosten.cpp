@@ -48,16 +48,14 @@ void KostenJePflanzeBerechnen(bool maschinen, std::span<KulturMaterialSatz> zeil
   }
 }
 
-void MaterialkostenJePflanzeBerechnen() {
-  State& s = state();
-  KostenJePflanzeBerechnen(false, UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien),
-                           s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters.MaterialListe);
+void MaterialkostenJePflanzeBerechnen(CultureData& kultur, const MasterLists& stamm) {
+  KostenJePflanzeBerechnen(false, UsedSlots(kultur.KulturMaterialListe, kultur.AnzahlKulturMaterialien),
+                           kultur.PhasenListe, kultur.AnzahlPhasen, stamm.MaterialListe);
 }
 
-void MaschinenkostenJePflanzeBerechnen() {
-  State& s = state();
-  KostenJePflanzeBerechnen(true, UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien),
-                           s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters.MaterialListe);
+void MaschinenkostenJePflanzeBerechnen(CultureData& kultur, const MasterLists& stamm) {
+  KostenJePflanzeBerechnen(true, UsedSlots(kultur.KulturMaterialListe, kultur.AnzahlKulturMaterialien),
+                           kultur.PhasenListe, kultur.AnzahlPhasen, stamm.MaterialListe);
 }
 
 double KostenJePflanzeSumme(std::span<const KulturMaterialSatz> zeilen) {

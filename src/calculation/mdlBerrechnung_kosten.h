@@ -8,6 +8,7 @@
 
 #include "data/records.h"
 #include "data/records_culture.h"
+#include "data/state.h"
 
 namespace tolvar::mdlBerrechnung {
 
@@ -24,9 +25,10 @@ void KostenJePflanzeBerechnen(bool maschinen, std::span<KulturMaterialSatz> zeil
                               const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
                               const std::vector<MaterialSatz>& materialien);
 
-// The two procedures on the program-wide lists of the selected culture.
-void MaterialkostenJePflanzeBerechnen();
-void MaschinenkostenJePflanzeBerechnen();
+// The two procedures on the material rows and phases of the culture data, with the master
+// materials.
+void MaterialkostenJePflanzeBerechnen(CultureData& kultur, const MasterLists& stamm);
+void MaschinenkostenJePflanzeBerechnen(CultureData& kultur, const MasterLists& stamm);
 
 // Sum of KostenJePflanze over the rows; empty or non-numeric fields add nothing.
 double KostenJePflanzeSumme(std::span<const KulturMaterialSatz> zeilen);

@@ -1,5 +1,7 @@
 #include "calculation/mdlKalkulation.h"
 
+#include <utility>
+
 #include "base/values.h"
 #include "calculation/mdlDatenPruefung.h"
 #include "calculation/mdlKulturArbeiten.h"
@@ -64,7 +66,7 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
       break;
     case Kostenart::Material: {
       const bool fehlt = DatenFehlen(art);
-      mdlBerrechnung::MaterialkostenJePflanzeBerechnen();
+      mdlBerrechnung::MaterialkostenJePflanzeBerechnen(s.culture, s.masters);
       if (!fehlt)
         c.Wert = mdlBerrechnung::KostenJePflanzeSumme(
             UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien));
@@ -76,7 +78,7 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
       break;
     case Kostenart::Maschinen:
       if (!DatenFehlen(art)) {
-        mdlBerrechnung::MaschinenkostenJePflanzeBerechnen();
+        mdlBerrechnung::MaschinenkostenJePflanzeBerechnen(s.culture, s.masters);
         c.Wert = mdlBerrechnung::KostenJePflanzeSumme(
             UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien));
       }
@@ -115,25 +117,29 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
 
 }  // namespace
 
-int16_t& HerkunftVon(State& s, Kostenart art) {
+const int16_t& HerkunftVon(const CalculationState& k, Kostenart art) {
   switch (art) {
     case Kostenart::Heizung:
-      return s.calculation.HerkunftHeizung;
+      return k.HerkunftHeizung;
     case Kostenart::Material:
-      return s.calculation.HerkunftMaterial;
+      return k.HerkunftMaterial;
     case Kostenart::Energie:
-      return s.calculation.HerkunftEnergie;
+      return k.HerkunftEnergie;
     case Kostenart::Maschinen:
-      return s.calculation.HerkunftMaschinen;
+      return k.HerkunftMaschinen;
     case Kostenart::PSM:
-      return s.calculation.HerkunftPSM;
+      return k.HerkunftPSM;
     case Kostenart::Vermarktung:
-      return s.calculation.HerkunftVermarktung;
+      return k.HerkunftVermarktung;
     case Kostenart::Arbeit:
-      return s.calculation.HerkunftArbeit;
+      return k.HerkunftArbeit;
     case Kostenart::Gemeinkosten: break;
   }
-  return s.calculation.HerkunftGemeinkosten;
+  return k.HerkunftGemeinkosten;
+}
+
+int16_t& HerkunftVon(CalculationState& k, Kostenart art) {
+  return const_cast<int16_t&>(HerkunftVon(std::as_const(k), art));
 }
 
 std::string& Wertfeld(KalkulationsFenster& f, Kostenart art) {
@@ -184,16 +190,14 @@ std::optional<std::string> Beschriftung(Kostenart art, int16_t herkunft) {
   return std::string(Zeile(art).Caption) + *zeichen;
 }
 
-void KostenartenBeschriftungSetzen(KalkulationsFenster& fenster) {
-  State& s = state();
+void KostenartenBeschriftungSetzen(KalkulationsFenster& fenster, const CalculationState& k) {
   for (Kostenart art : kKostenarten) {
-    if (auto text = Beschriftung(art, HerkunftVon(s, art))) Kostenknopf(fenster, art) = *text;
+    if (auto text = Beschriftung(art, HerkunftVon(k, art))) Kostenknopf(fenster, art) = *text;
   }
 }
 
-void KalkulationZuruecksetzen(KalkulationsFenster& f) {
-  State& s = state();
-  for (Kostenart art : kKostenarten) HerkunftVon(s, art) = Herkunft::Errechnet;
+void KalkulationZuruecksetzen(KalkulationsFenster& f, CalculationState& k) {
+  for (Kostenart art : kKostenarten) HerkunftVon(k, art) = Herkunft::Errechnet;
 
   for (std::string* box :
        {&f.txtAnfang, &f.txtArbeit, &f.txtDB, &f.txtDBJQM, &f.txtDBAkh, &f.txtEKFL, &f.txtEKFLJQM,
@@ -283,7 +287,7 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
   s.calculation.DatenFehlen = false;
   bool ohneArbeiten = false;
   for (Kostenart art : kKostenarten) {
-    if (HerkunftVon(s, art) != Herkunft::Errechnet) continue;
+    if (HerkunftVon(s.calculation, art) != Herkunft::Errechnet) continue;
     // Unread work is not "no work": its sums would show 0,00 as if computed.
     const bool brauchtArbeiten = art == Kostenart::Arbeit || art == Kostenart::PSM;
     Kosten c;

@@ -17,9 +17,10 @@
 
 namespace tolvar::mdlKalkulation {
 
-// The origin flag of a type in the state, its value box and its cost button's caption in
-// the window, and the key of its completeness check.
-int16_t& HerkunftVon(State& s, Kostenart art);
+// The origin flag of a type in the calculation state, its value box and its cost button's
+// caption in the window, and the key of its completeness check.
+int16_t& HerkunftVon(CalculationState& k, Kostenart art);
+const int16_t& HerkunftVon(const CalculationState& k, Kostenart art);
 std::string& Wertfeld(KalkulationsFenster& fenster, Kostenart art);
 std::string& Kostenknopf(KalkulationsFenster& fenster, Kostenart art);
 std::string_view Pruefschluessel(Kostenart art);
@@ -30,12 +31,12 @@ std::optional<std::string> Herkunftszeichen(int16_t herkunft);
 // caption table does not list (the caption then stays as it was).
 std::optional<std::string> Beschriftung(Kostenart art, int16_t herkunft);
 
-// Sets the eight cost buttons' captions from the flags in the state.
-void KostenartenBeschriftungSetzen(KalkulationsFenster& fenster);
+// Sets the eight cost buttons' captions from the flags in `k`.
+void KostenartenBeschriftungSetzen(KalkulationsFenster& fenster, const CalculationState& k);
 
 // Back to the state before any culture is calculated: all flags 1, every box empty, the
 // reset captions, the cost, menu, start and save buttons disabled.
-void KalkulationZuruecksetzen(KalkulationsFenster& fenster);
+void KalkulationZuruecksetzen(KalkulationsFenster& fenster, CalculationState& k);
 
 // The flag after taking over a comparison culture's value with the stored grade `grad`:
 // 2 for "1", 3 for a grade that compares as text at or after "2", else unchanged.

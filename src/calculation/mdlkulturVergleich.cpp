@@ -51,7 +51,7 @@ data::VergleichskulturZeile NeueZeile(KalkulationsFenster fenster, std::string_v
   if (const auto tqm = FlaechentageBerechnen(s.culture.PhasenListe, s.culture.AnzahlPhasen)) z.TQM = *tqm;
   for (Kostenart art : kKostenarten) {
     z.Kosten[KostenIndex(art)] = mdlKalkulation::Wertfeld(fenster, art);
-    z.Grade[KostenIndex(art)] = static_cast<int>(mdlKalkulation::HerkunftVon(s, art));
+    z.Grade[KostenIndex(art)] = static_cast<int>(mdlKalkulation::HerkunftVon(s.calculation, art));
   }
   if (fenstername == "frmKalkulation") {
     z.Bemerkungen = "Kalkulation erstellt am " + base::LongDateText(base::Today());
@@ -130,8 +130,9 @@ VergleichskulturAnzeige VergleichskulturenLaden(std::string_view fenster) {
   return anzeige;
 }
 
-std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int index) {
-  const VergleichskulturSatz* satz = At(state().comparison.VergleichskulturListe, index);
+std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int index,
+                                                           const ComparisonState& vergleich) {
+  const VergleichskulturSatz* satz = At(vergleich.VergleichskulturListe, index);
   if (satz == nullptr) return std::nullopt;
   return VergleichswertAnzeige{data::Kosten(*satz, art), Sterne(data::Datenqualitaet(*satz, art))};
 }

@@ -14,6 +14,7 @@
 #include "data/records_calculation.h"
 #include "data/records_comparison.h"
 #include "data/records_culture.h"
+#include "data/state.h"
 
 namespace tolvar::mdlkulturVergleich {
 
@@ -53,7 +54,8 @@ struct VergleichswertAnzeige {
   std::string Kosten;
   std::optional<std::string> Qualitaet;
 };
-std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int index);
+std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int index,
+                                                           const ComparisonState& vergleich);
 
 // Area-days of a culture: the sum over phase slots 1..anzahlPhasen of gross area times
 // the days from Anfang to Ende; nullopt without phases. A gross area that is empty or no

@@ -12,8 +12,8 @@
 namespace tolvar::mdlKulturMaterial {
 namespace {
 
-const MaterialSatz* MaterialVon(std::string_view maNr) {
-  for (const MaterialSatz& m : state().masters.MaterialListe) {
+const MaterialSatz* MaterialVon(const MasterLists& stamm, std::string_view maNr) {
+  for (const MaterialSatz& m : stamm.MaterialListe) {
     if (m.MaterialNr == maNr) return &m;
   }
   return nullptr;
@@ -63,7 +63,7 @@ bool KulturMaterialLaden() {
     const bool ohneDatum = datumFeld.isNull() || TextOderNull(datumFeld) == "0";
     const auto datum = ohneDatum ? std::nullopt : datumFeld.date();
     z.Datum = datum ? base::DateOnly(*datum) : base::kNoDate;
-    if (const MaterialSatz* m = MaterialVon(z.MaNr)) {
+    if (const MaterialSatz* m = MaterialVon(state().masters, z.MaNr)) {
       z.Materialname = m->Materialname;
       z.Bezug = std::to_string(m->Bezug);
     }
@@ -73,12 +73,11 @@ bool KulturMaterialLaden() {
   return true;
 }
 
-std::vector<MaterialZeile> KulturMaterialTabelle() {
-  const State& s = state();
+std::vector<MaterialZeile> KulturMaterialTabelle(const CultureData& kultur, const MasterLists& stamm) {
   std::vector<MaterialZeile> zeilen;
-  for (const KulturMaterialSatz& k : UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien)) {
+  for (const KulturMaterialSatz& k : UsedSlots(kultur.KulturMaterialListe, kultur.AnzahlKulturMaterialien)) {
     if (k.MaNr.empty() || k.MaNr == "0") continue;
-    const MaterialSatz* m = MaterialVon(k.MaNr);
+    const MaterialSatz* m = MaterialVon(stamm, k.MaNr);
     MaterialZeile z;
     z.Materialname = (k.Materialname.empty() || k.Materialname == "0") ? k.MaNr : k.Materialname;
     z.MaNr = k.MaNr;
@@ -115,7 +114,7 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
     }
     k.Datum = base::DateOnly(*datum);
     k.Menge = z.Menge;
-    if (const MaterialSatz* m = MaterialVon(k.MaNr)) k.Bezug = std::to_string(m->Bezug);
+    if (const MaterialSatz* m = MaterialVon(s.masters, k.MaNr)) k.Bezug = std::to_string(m->Bezug);
     if (!k.MaNr.empty()) neu.push_back(std::move(k));
   }
 

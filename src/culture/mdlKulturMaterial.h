@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/records_culture.h"
+#include "data/state.h"
 
 namespace tolvar::mdlKulturMaterial {
 
@@ -44,7 +45,7 @@ bool KulturMaterialLaden();
 // The rows the material grid shows for KulturMaterialListe: one per row with a material
 // number; a material no longer in MaterialListe shows its number as the name, so that the
 // row is kept by the next save.
-std::vector<MaterialZeile> KulturMaterialTabelle();
+std::vector<MaterialZeile> KulturMaterialTabelle(const CultureData& kultur, const MasterLists& stamm);
 
 // Replaces the culture's stored rows by the grid rows up to the first one without a name,
 // in grid order, in one transaction. Each row keeps its material number; a row without one

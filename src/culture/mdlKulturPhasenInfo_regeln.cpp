@@ -38,8 +38,8 @@ PhasenZeile PhasenZeileVon(const PhasenSatz& p) {
   return z;
 }
 
-std::vector<PhasenZeile> KulturphasenTabelle() {
-  const auto& liste = state().culture.PhasenListe;
+std::vector<PhasenZeile> KulturphasenTabelle(const CultureData& kultur) {
+  const auto& liste = kultur.PhasenListe;
   std::vector<PhasenZeile> zeilen;
   for (std::size_t n = 1; n < liste.size() && n <= kMaxPhasen; ++n) {
     if (!Gefuellt(liste[n])) break;
@@ -48,8 +48,8 @@ std::vector<PhasenZeile> KulturphasenTabelle() {
   return zeilen;
 }
 
-std::vector<int> PhasenBaumSlots() {
-  const auto& liste = state().culture.PhasenListe;
+std::vector<int> PhasenBaumSlots(const CultureData& kultur) {
+  const auto& liste = kultur.PhasenListe;
   std::vector<int> slots;
   for (std::size_t n = 1; n < liste.size() && n <= kMaxPhasen; ++n) {
     if (Gefuellt(liste[n])) slots.push_back(static_cast<int>(n));
@@ -76,14 +76,13 @@ bool PhasenendePruefen(std::string_view beginn, std::string_view ende) {
   return true;
 }
 
-culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen) {
-  State& s = state();
-  s.culture.EingabeOk = true;
+culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen, CultureData& kultur) {
+  kultur.EingabeOk = true;
   culture::Pruefergebnis ergebnis;
   auto fehler = [&](culture::Zelle a, culture::Zelle b) {
     ergebnis.Ok = false;
     ergebnis.RoteZellen = {a, b};
-    s.culture.EingabeOk = false;
+    kultur.EingabeOk = false;
     data::ShowCritical(kMeldungEingabePruefen);
     return ergebnis;
   };
@@ -105,12 +104,11 @@ culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen
   return ergebnis;
 }
 
-void PhasenTermineNachruecken(std::vector<PhasenZeile>& zeilen) {
-  const State& s = state();
+void PhasenTermineNachruecken(std::vector<PhasenZeile>& zeilen, const CultureData& kultur, const Selection& auswahl) {
   // Deleting the first phase moves no dates: the later phases keep their periods.
-  if (s.selection.PhasenIndex < 2) return;
-  for (int r = s.selection.PhasenIndex + 1; r <= s.culture.AnzahlPhasen; ++r) {
-    const PhasenSatz* vorher = At(s.culture.PhasenListe, r - 1);
+  if (auswahl.PhasenIndex < 2) return;
+  for (int r = auswahl.PhasenIndex + 1; r <= kultur.AnzahlPhasen; ++r) {
+    const PhasenSatz* vorher = At(kultur.PhasenListe, r - 1);
     PhasenZeile* z = At(zeilen, r - 1);
     if (r < 2 || vorher == nullptr || z == nullptr) continue;
     (*z)[kSpalteBeginn] = base::DateText(vorher->Anfang);

@@ -9,6 +9,7 @@
 
 #include "culture/grid_values.h"
 #include "culture/mdlKulturPhasenInfo.h"
+#include "data/state.h"
 
 namespace tolvar::mdlKulturPhasenInfo {
 
@@ -30,10 +31,10 @@ PhasenZeile PhasenZeileVon(const PhasenSatz& phase);
 
 // The data rows the phase grid shows for PhasenListe: the run of filled slots from slot 1
 // up to the first empty one (none when slot 1 is empty).
-std::vector<PhasenZeile> KulturphasenTabelle();
+std::vector<PhasenZeile> KulturphasenTabelle(const CultureData& kultur);
 
 // The slots the phase tree shows: every filled slot 1..25 in slot order.
-std::vector<int> PhasenBaumSlots();
+std::vector<int> PhasenBaumSlots(const CultureData& kultur);
 
 // Start check of phase 1 (the window runs it when txtBeginn of phase 1 loses the focus):
 // the start text must be a date of exactly 10 characters, and an end text, when given,
@@ -48,14 +49,14 @@ bool PhasenendePruefen(std::string_view beginn, std::string_view ende);
 // Sequence check of the grid before a save: every named row from the first must end after
 // it begins, and each following named row must begin the day after. Stops at the first row
 // without a name. A date cell that is no date fails like a wrong date. On failure shows
-// "Bitte prüfen sie die Eingabe." and returns the two cells to paint red. Sets EingabeOk.
-culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen);
+// "Bitte prüfen sie die Eingabe." and returns the two cells to paint red. Sets EingabeOk of `kultur`.
+culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen, CultureData& kultur);
 
 // After the phase PhasenIndex has been chosen for deletion (and before its grid row is
 // removed): rows PhasenIndex+1 .. AnzahlPhasen take the dates of the phase before them
 // from PhasenListe. Nothing moves when the first phase is deleted; rows outside the grid
 // are passed over.
-void PhasenTermineNachruecken(std::vector<PhasenZeile>& zeilen);
+void PhasenTermineNachruecken(std::vector<PhasenZeile>& zeilen, const CultureData& kultur, const Selection& auswahl);
 
 // Key filters of the phase boxes, by character code (13 Enter, 8 Backspace).
 inline constexpr int kTasteEnter = 13;

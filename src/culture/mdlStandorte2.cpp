@@ -34,10 +34,10 @@ std::string TextOderNull(const db::Value& v) {
 
 // The site number of a grid row: the kept one, else the last site of StandortListe with
 // the row's name; empty when there is none.
-std::string StandortNrVon(const StandortZeile& z) {
+std::string StandortNrVon(const MasterLists& stamm, const StandortZeile& z) {
   if (!z.StandortNr.empty() && z.StandortNr != "0") return z.StandortNr;
   std::string nr;
-  for (const StandortSatz& s : state().masters.StandortListe) {
+  for (const StandortSatz& s : stamm.StandortListe) {
     if (s.Standortname == z.StandortName && !s.StandortNr.empty()) nr = s.StandortNr;
   }
   return nr;
@@ -53,13 +53,12 @@ KulturStandortSatz FreierSlot(const std::string& kulturNr) {
   return k;
 }
 
-std::optional<std::pair<base::Date, base::Date>> Phasenbereich() {
-  const State& s = state();
-  const int letzte = std::min(s.culture.AnzahlPhasen, static_cast<int>(s.culture.PhasenListe.size()) - 1);
+std::optional<std::pair<base::Date, base::Date>> Phasenbereich(const CultureData& kultur) {
+  const int letzte = std::min(kultur.AnzahlPhasen, static_cast<int>(kultur.PhasenListe.size()) - 1);
   const PhasenSatz* erste = nullptr;
   const PhasenSatz* letzter = nullptr;
   for (int n = 1; n <= letzte; ++n) {
-    const PhasenSatz& p = s.culture.PhasenListe[static_cast<std::size_t>(n)];
+    const PhasenSatz& p = kultur.PhasenListe[static_cast<std::size_t>(n)];
     if (!Gefuellt(p)) continue;
     if (!erste) erste = &p;
     letzter = &p;
@@ -80,7 +79,7 @@ bool KulturStandorteLaden() {
   const std::string nr = kulturNr.value_or("");
   s.culture.AnzahlKulturStandorte = 0;
   s.culture.KulturStandortListe.assign(1, FreierSlot(nr));
-  const auto bereich = Phasenbereich();
+  const auto bereich = Phasenbereich(s.culture);
   if (!kulturNr || !bereich) return kulturNr.has_value();
   const auto [fa, le] = *bereich;
 
@@ -129,10 +128,9 @@ bool KulturStandorteLaden() {
   return true;
 }
 
-std::vector<StandortZeile> KulturStandorteTabelle() {
-  const State& s = state();
+std::vector<StandortZeile> KulturStandorteTabelle(const CultureData& kultur) {
   std::vector<StandortZeile> zeilen;
-  for (const KulturStandortSatz& k : UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte)) {
+  for (const KulturStandortSatz& k : UsedSlots(kultur.KulturStandortListe, kultur.AnzahlKulturStandorte)) {
     if (k.StandortNr.empty() || k.StandortNr == "0") continue;
     StandortZeile z;
     z.StandortName = (k.StandortName.empty() || k.StandortName == "0") ? k.StandortNr : k.StandortName;
@@ -145,14 +143,14 @@ std::vector<StandortZeile> KulturStandorteTabelle() {
   return zeilen;
 }
 
-culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZeile>& zeilen) {
-  State& s = state();
-  s.culture.EingabeOk = true;
+culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZeile>& zeilen, CultureData& kultur,
+                                                     const MasterLists& stamm) {
+  kultur.EingabeOk = true;
   culture::Pruefergebnis ergebnis;
   auto fehler = [&](std::vector<culture::Zelle> rot) {
     ergebnis.Ok = false;
     ergebnis.RoteZellen = std::move(rot);
-    s.culture.EingabeOk = false;
+    kultur.EingabeOk = false;
     data::ShowCritical(kMeldungEingabePruefen);
     return ergebnis;
   };
@@ -170,12 +168,12 @@ culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZ
   for (std::size_t i = 0; i < anzahl; ++i) {
     const StandortZeile& z = zeilen[i];
     const int r = static_cast<int>(i) + 1;
-    if (StandortNrVon(z).empty()) return fehler({{r, kSpalteStandort}});
+    if (StandortNrVon(stamm, z).empty()) return fehler({{r, kSpalteStandort}});
     if (!base::IsNumber(z.Flaeche)) return fehler({{r, kSpalteFlaeche}});
     if (!culture::GitterDatum(z.Beginn)) return fehler({{r, kSpalteBeginn}});
     if (!culture::GitterDatum(z.Ende)) return fehler({{r, kSpalteEnde}});
   }
-  const auto bereich = Phasenbereich();
+  const auto bereich = Phasenbereich(kultur);
   for (std::size_t i = 0; i < anzahl; ++i) {
     const StandortZeile& z = zeilen[i];
     const int r = static_cast<int>(i) + 1;
@@ -198,7 +196,7 @@ bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen) {
     if (z.StandortName.empty()) break;
     KulturStandortSatz k = FreierSlot(*kulturNr);
     k.StandortName = z.StandortName;
-    k.StandortNr = StandortNrVon(z);
+    k.StandortNr = StandortNrVon(s.masters, z);
     k.Flaeche = z.Flaeche;
     const auto beginn = culture::GitterDatum(z.Beginn);
     const auto ende = culture::GitterDatum(z.Ende);
@@ -213,7 +211,7 @@ bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen) {
     neu.push_back(std::move(k));
   }
 
-  const auto bereich = Phasenbereich();
+  const auto bereich = Phasenbereich(s.culture);
   std::string grund;
   auto datenbank = db::Database::Open(s.enterprise.AktuellerBetrieb, &grund);
   bool ok = datenbank != nullptr;

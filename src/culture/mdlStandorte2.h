@@ -11,6 +11,7 @@
 
 #include "culture/grid_values.h"
 #include "data/records_culture.h"
+#include "data/state.h"
 
 namespace tolvar::mdlStandorte2 {
 
@@ -34,7 +35,7 @@ KulturStandortSatz FreierSlot(const std::string& kulturNr);
 
 // The phase range of PhasenListe: Anfang of the first and Ende of the last filled slot
 // 1..AnzahlPhasen; nullopt without phases.
-std::optional<std::pair<base::Date, base::Date>> Phasenbereich();
+std::optional<std::pair<base::Date, base::Date>> Phasenbereich(const CultureData& kultur);
 
 // Whether an occupancy with the stored dates `beginn` and `ende` (nullopt: missing) lies
 // within the phase range [fa, le]: it overlaps the range and has at least one date. Such
@@ -53,15 +54,16 @@ bool KulturStandorteLaden();
 
 // The rows the site grid shows for KulturStandortListe: one per occupancy, dates as
 // "dd mm yyyy"; an occupancy whose site has no name shows its site number.
-std::vector<StandortZeile> KulturStandorteTabelle();
+std::vector<StandortZeile> KulturStandorteTabelle(const CultureData& kultur);
 
 // Check of the grid before a save; the first failure ends it. Rows are read up to the first
 // one without a site name: area, Beginn and Ende must be given, the area a number, the
 // dates valid, the site known (by its kept number, or by name in StandortListe), Beginn
 // before Ende, Beginn not before the first phase's Anfang and Ende not after the last
 // phase's Ende. On failure shows "Bitte prüfen sie die Eingabe." and returns the cells to
-// paint red. Sets EingabeOk.
-culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZeile>& zeilen);
+// paint red. Sets EingabeOk of `kultur`.
+culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZeile>& zeilen, CultureData& kultur,
+                                                     const MasterLists& stamm);
 
 // Replaces the culture's occupancies within the phase range by the grid rows up to the
 // first one without a site name, in one transaction; rows of other cultures and the

@@ -39,19 +39,18 @@ Found Lookup(const std::vector<Satz>& list, const std::string& nr) {
   return {};
 }
 
-Found LookupInList(Kind kind, const std::string& nr) {
-  State& s = state();
+Found LookupInList(const MasterLists& masters, Kind kind, const std::string& nr) {
   switch (kind) {
     case Kind::Kulturen:
-      return Lookup(s.masters.KulturListe, nr);
+      return Lookup(masters.KulturListe, nr);
     case Kind::Standorte:
-      return Lookup(s.masters.StandortListe, nr);
+      return Lookup(masters.StandortListe, nr);
     case Kind::Materialien:
-      return Lookup(s.masters.MaterialListe, nr);
+      return Lookup(masters.MaterialListe, nr);
     case Kind::Personal:
-      return Lookup(s.masters.PersonalListe, nr);
+      return Lookup(masters.PersonalListe, nr);
     case Kind::Taetigkeiten:
-      return Lookup(s.masters.StdTaetigkeitListe, nr);
+      return Lookup(masters.StdTaetigkeitListe, nr);
   }
   return {};
 }
@@ -89,7 +88,8 @@ std::string ForeignDropMessage(Kind kind) {
 }
 
 RegroupResult Regroup(Kind kind, const std::string& targetKey, const std::string& sourceKey,
-                      const std::vector<std::string>& targetAncestors) {
+                      const std::vector<std::string>& targetAncestors, const MasterLists& masters,
+                      const EnterpriseState& enterprise) {
   const KindInfo& info = Info(kind);
   const std::string target = targetKey == info.rootKey ? std::string(info.top) : targetKey;
   const std::string& source = sourceKey;
@@ -101,13 +101,12 @@ RegroupResult Regroup(Kind kind, const std::string& targetKey, const std::string
   }
 
   // Both must be records of the list (a drop on the root needs the top record).
-  const Found targetRecord = LookupInList(kind, target);
-  const Found sourceRecord = LookupInList(kind, source);
+  const Found targetRecord = LookupInList(masters, kind, target);
+  const Found sourceRecord = LookupInList(masters, kind, source);
   if (!targetRecord.found || !sourceRecord.found) return {};
 
-  const State& s = state();
   const std::string& path =
-      kind == Kind::Materialien ? s.enterprise.AktuelleEinstellungen.MaterialPfad : s.enterprise.AktuellerBetrieb;
+      kind == Kind::Materialien ? enterprise.AktuelleEinstellungen.MaterialPfad : enterprise.AktuellerBetrieb;
   const std::unique_ptr<db::Database> database = db::Database::Open(path);
   if (!database) return Failure();
   const Table table = TableOf(kind);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "data/state.h"
 #include "trees/tree_build.h"
 
 namespace tolvar::trees {
@@ -33,10 +34,11 @@ inline const char* kMaterialTopMessage =
 
 // Moves the record `sourceKey` (the tree's selected node) below the node `targetKey` (the drop
 // highlight; the root key means the top level). `targetAncestors` are the keys above the
-// target, its parent first, up to the root. Reads the kind's program-wide list and writes the
-// first row of the kind's table whose number is the source's, in the labour-time database or,
-// for materials, the material database.
+// target, its parent first, up to the root. Reads the kind's list in `masters` and writes the
+// first row of the kind's table whose number is the source's, in the enterprise's labour-time
+// database or, for materials, its material database.
 RegroupResult Regroup(Kind kind, const std::string& targetKey, const std::string& sourceKey,
-                      const std::vector<std::string>& targetAncestors);
+                      const std::vector<std::string>& targetAncestors, const MasterLists& masters,
+                      const EnterpriseState& enterprise);
 
 }  // namespace tolvar::trees

@@ -36,15 +36,15 @@ TEST_F(HerkunftTest, CaptionTableByFlag) {
     SCOPED_TRACE(f.eins);
     for (int16_t flag : {1, 2, 3}) {
       KalkulationsFenster fenster;
-      HerkunftVon(state(), f.art) = flag;
-      KostenartenBeschriftungSetzen(fenster);
+      HerkunftVon(state().calculation, f.art) = flag;
+      KostenartenBeschriftungSetzen(fenster, state().calculation);
       EXPECT_EQ(Kostenknopf(fenster, f.art), flag == 1 ? f.eins : flag == 2 ? f.zwei : f.drei);
     }
     // A value outside the table leaves the caption as it was.
     KalkulationsFenster fenster;
     Kostenknopf(fenster, f.art) = "vorher";
-    HerkunftVon(state(), f.art) = f.art == Kostenart::Vermarktung ? 7 : 0;
-    KostenartenBeschriftungSetzen(fenster);
+    HerkunftVon(state().calculation, f.art) = f.art == Kostenart::Vermarktung ? 7 : 0;
+    KostenartenBeschriftungSetzen(fenster, state().calculation);
     EXPECT_EQ(Kostenknopf(fenster, f.art), "vorher");
   }
 }
@@ -53,7 +53,7 @@ TEST_F(HerkunftTest, MarketingZeroAndOneBothShowThreeStars) {
   for (int16_t flag : {0, 1}) {
     KalkulationsFenster fenster;
     state().calculation.HerkunftVermarktung = flag;
-    KostenartenBeschriftungSetzen(fenster);
+    KostenartenBeschriftungSetzen(fenster, state().calculation);
     EXPECT_EQ(fenster.cmbVermarktungskosten, "+ Vermarktung ***");
   }
 }
@@ -65,11 +65,11 @@ TEST_F(HerkunftTest, ResetAfterTypedLabourAndItsCaptions) {
   f.txtGewinn[1] = "1,00";
   f.txtGewinn[2] = "2,00";
   f.KostenknoepfeAktiv = f.MenueknoepfeAktiv = f.cmbStartAktiv = f.cmbErgebnisSpeichernAktiv = true;
-  for (Kostenart art : kKostenarten) HerkunftVon(state(), art) = 3;
+  for (Kostenart art : kKostenarten) HerkunftVon(state().calculation, art) = 3;
 
-  KalkulationZuruecksetzen(f);
+  KalkulationZuruecksetzen(f, state().calculation);
 
-  for (Kostenart art : kKostenarten) EXPECT_EQ(HerkunftVon(state(), art), 1);
+  for (Kostenart art : kKostenarten) EXPECT_EQ(HerkunftVon(state().calculation, art), 1);
   EXPECT_EQ(f.txtArbeit, "");
   EXPECT_EQ(f.txtName, "");
   EXPECT_EQ(f.txtGewinn[1], "");
@@ -80,7 +80,7 @@ TEST_F(HerkunftTest, ResetAfterTypedLabourAndItsCaptions) {
   EXPECT_EQ(f.cmbPSMKosten, "+ Material[Std] ***");
   EXPECT_FALSE(f.KostenknoepfeAktiv || f.MenueknoepfeAktiv || f.cmbStartAktiv || f.cmbErgebnisSpeichernAktiv);
 
-  KostenartenBeschriftungSetzen(f);
+  KostenartenBeschriftungSetzen(f, state().calculation);
   EXPECT_EQ(f.cmbEnergiekosten, "+ elek.Energie ***");
   EXPECT_EQ(f.cmbHeizkosten, "+ Heizung ***");
 }
@@ -100,10 +100,10 @@ TEST_F(HerkunftTest, TakeOverSetsOriginByStoredGrade) {
   // Heating taken over from a culture with grade 3, then with grade 1.
   KalkulationsFenster fenster;
   state().calculation.HerkunftHeizung = HerkunftNachUebernahme("3", state().calculation.HerkunftHeizung);
-  KostenartenBeschriftungSetzen(fenster);
+  KostenartenBeschriftungSetzen(fenster, state().calculation);
   EXPECT_EQ(fenster.cmbHeizkosten, "+ Heizung *");
   state().calculation.HerkunftHeizung = HerkunftNachUebernahme("1", state().calculation.HerkunftHeizung);
-  KostenartenBeschriftungSetzen(fenster);
+  KostenartenBeschriftungSetzen(fenster, state().calculation);
   EXPECT_EQ(fenster.cmbHeizkosten, "+ Heizung **");
 }
 

@@ -71,7 +71,7 @@ class KalkulationTest : public ::testing::Test {
   // The culture chosen as the window does it, with a typed price.
   KalkulationsFenster Gewaehlt(const std::string& nr, const std::string& preis) {
     KalkulationsFenster f;
-    KalkulationZuruecksetzen(f);
+    KalkulationZuruecksetzen(f, state().calculation);
     Waehlen(nr);
     f.txtName = state().masters.KulturListe[static_cast<std::size_t>(state().selection.KulturIndex)].Kulturname;
     f.txtMenge = "5000";

@@ -150,17 +150,17 @@ TEST_F(VergleichskulturTest, EachWindowShowsTheFirstCultureOfItsCostType) {
 TEST_F(VergleichskulturTest, ChoosingAnEntryShowsItsCostAndStars) {
   Zeile("Primel", 0, "12,5", 2);
   VergleichskulturenLaden("frmVantelInfo");
-  const auto gewaehlt = VergleichskulturZeigen(Kostenart::Heizung, 0);
+  const auto gewaehlt = VergleichskulturZeigen(Kostenart::Heizung, 0, state().comparison);
   ASSERT_TRUE(gewaehlt);
   EXPECT_EQ(gewaehlt->Kosten, "12,50");
   EXPECT_EQ(gewaehlt->Qualitaet, "**");
   // The empty element after the rows, and indices that name no element (typed-in text).
-  const auto leer = VergleichskulturZeigen(Kostenart::Heizung, 1);
+  const auto leer = VergleichskulturZeigen(Kostenart::Heizung, 1, state().comparison);
   ASSERT_TRUE(leer);
   EXPECT_EQ(leer->Kosten, "");
   EXPECT_EQ(leer->Qualitaet, std::nullopt);
-  EXPECT_EQ(VergleichskulturZeigen(Kostenart::Heizung, -1), std::nullopt);
-  EXPECT_EQ(VergleichskulturZeigen(Kostenart::Heizung, 2), std::nullopt);
+  EXPECT_EQ(VergleichskulturZeigen(Kostenart::Heizung, -1, state().comparison), std::nullopt);
+  EXPECT_EQ(VergleichskulturZeigen(Kostenart::Heizung, 2, state().comparison), std::nullopt);
 }
 
 TEST(VergleichskulturSterne, GradesGiveStarsOnlyForOneToThree) {

@@ -65,7 +65,7 @@ TEST_F(MaterialRowsTest, LoadInDateOrderWithNamesAndDefaults) {
   EXPECT_EQ(l[4].KulturNr, "");
   for (const auto& z : l) EXPECT_EQ(z.KostenJePflanze, "");
 
-  const auto zeilen = KulturMaterialTabelle();
+  const auto zeilen = KulturMaterialTabelle(state().culture, state().masters);
   ASSERT_EQ(zeilen.size(), 4u);
   // A material no longer in the master list shows its number and is not cut off.
   EXPECT_EQ(zeilen[0].Materialname, "M1099");
@@ -80,7 +80,7 @@ TEST_F(MaterialRowsTest, ACultureWithoutRowsHasOnlyTheEndMark) {
   ASSERT_TRUE(KulturMaterialLaden());
   EXPECT_EQ(state().culture.AnzahlKulturMaterialien, 0);
   EXPECT_EQ(state().culture.KulturMaterialListe.size(), 1u);
-  EXPECT_TRUE(KulturMaterialTabelle().empty());
+  EXPECT_TRUE(KulturMaterialTabelle(state().culture, state().masters).empty());
 }
 
 TEST(MaterialReferenceText, ByBezugAndGroup) {
@@ -105,7 +105,7 @@ TEST_F(MaterialRowsTest, SaveReplacesTheCulturesRowsAndKeepsEachRowsMaterial) {
   Zeile("K1024", "M1011", "9", "2024-01-01");
   Zeile("K1023", "M1099", "3", "2024-02-01");
   ASSERT_TRUE(KulturMaterialLaden());
-  auto zeilen = KulturMaterialTabelle();
+  auto zeilen = KulturMaterialTabelle(state().culture, state().masters);
   ASSERT_EQ(zeilen.size(), 2u);
   zeilen.push_back({"Etikett", "M1020", "05.03.2024", "", "je Pflanze"});
   zeilen.push_back({"Etikett", "", "06.03.2024", "2,50", ""});      // by name: the last one wins
@@ -122,7 +122,7 @@ TEST_F(MaterialRowsTest, SaveReplacesTheCulturesRowsAndKeepsEachRowsMaterial) {
 
   // Saving again gives exactly one row per grid row.
   ASSERT_TRUE(KulturMaterialLaden());
-  ASSERT_TRUE(KulturMaterialSpeichern(KulturMaterialTabelle()));
+  ASSERT_TRUE(KulturMaterialSpeichern(KulturMaterialTabelle(state().culture, state().masters)));
   EXPECT_EQ(Gespeichert().size(), 4u);
   // Deleting every grid row removes the culture's rows.
   ASSERT_TRUE(KulturMaterialSpeichern({}));

@@ -43,7 +43,7 @@ TEST_F(PhaseRulesTest, SequenceCheck) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
     meldungen.messages.clear();
-    const culture::Pruefergebnis e = PhasenfolgePruefen(Gitter(f.perioden));
+    const culture::Pruefergebnis e = PhasenfolgePruefen(Gitter(f.perioden), state().culture);
     EXPECT_EQ(e.Ok, f.rot.empty());
     EXPECT_EQ(state().culture.EingabeOk, f.rot.empty());
     EXPECT_EQ(e.RoteZellen, f.rot);
@@ -61,13 +61,13 @@ TEST_F(PhaseRulesTest, TwentyFiveFollowingPhasesPassAndARowWithoutNameEndsTheChe
   std::vector<std::pair<std::string, std::string>> perioden;
   base::Date tag = D(2024, 1, 1);
   for (int i = 0; i < 25; ++i, tag += 10) perioden.push_back({base::DateText(tag), base::DateText(tag + 9)});
-  EXPECT_TRUE(PhasenfolgePruefen(Gitter(perioden)).Ok);
+  EXPECT_TRUE(PhasenfolgePruefen(Gitter(perioden), state().culture).Ok);
 
   auto gitter = Gitter({{"01.03.2024", "31.03.2024"}});
   gitter[2][kSpalteName] = "unter der Lücke";
   gitter[2][kSpalteBeginn] = "31.12.2024";
   gitter[2][kSpalteEnde] = "01.01.2024";
-  EXPECT_TRUE(PhasenfolgePruefen(gitter).Ok);
+  EXPECT_TRUE(PhasenfolgePruefen(gitter, state().culture).Ok);
 }
 
 TEST_F(PhaseRulesTest, BoxChecks) {
@@ -119,7 +119,7 @@ TEST_F(PhaseRulesTest, DeletingAPhaseShiftsTheLaterPeriodsBack) {
     std::vector<PhasenZeile> gitter;
     for (int n = 1; n <= 4; ++n) gitter.push_back(PhasenZeileVon(state().culture.PhasenListe[n]));
     state().selection.PhasenIndex = geloescht;
-    PhasenTermineNachruecken(gitter);
+    PhasenTermineNachruecken(gitter, state().culture, state().selection);
     gitter.erase(gitter.begin() + (geloescht - 1));
     // The remaining rows keep the first periods in order: P1, P2, P3 (or P2.. when 1 goes).
     const int erste = geloescht == 1 ? 2 : 1;
@@ -133,11 +133,11 @@ TEST_F(PhaseRulesTest, DeletingAPhaseShiftsTheLaterPeriodsBack) {
 TEST_F(PhaseRulesTest, GridRowsStopAtTheFirstEmptySlotWhileTheTreeShowsEveryPhase) {
   PhasenSetzen({{D(2024, 1, 1), D(2024, 1, 31)}, {D(2024, 2, 1), D(2024, 2, 29)}});
   state().culture.PhasenListe[1].KP_ID = "0";
-  EXPECT_TRUE(KulturphasenTabelle().empty());
-  EXPECT_EQ(PhasenBaumSlots(), std::vector<int>{2});
+  EXPECT_TRUE(KulturphasenTabelle(state().culture).empty());
+  EXPECT_EQ(PhasenBaumSlots(state().culture), std::vector<int>{2});
 
   PhasenSetzen({{D(2024, 1, 1), D(2024, 1, 31)}});
-  const auto zeilen = KulturphasenTabelle();
+  const auto zeilen = KulturphasenTabelle(state().culture);
   ASSERT_EQ(zeilen.size(), 1u);
   EXPECT_EQ(zeilen[0][kSpalteBeginn], "01.01.2024");
   EXPECT_EQ(zeilen[0][kSpalteName], "Phase 1");

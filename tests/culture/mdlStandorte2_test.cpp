@@ -91,7 +91,7 @@ TEST_F(OccupanciesTest, LoadOrdersByBeginAndPassesOverForeignAndNumberlessRows) 
   Belegung("K1023", "Sta1002", "2024-03-01", "2024-03-31", "30");
   ASSERT_TRUE(KulturStandorteLaden());
   EXPECT_EQ(state().culture.AnzahlKulturStandorte, 3);
-  const auto zeilen = KulturStandorteTabelle();
+  const auto zeilen = KulturStandorteTabelle(state().culture);
   ASSERT_EQ(zeilen.size(), 3u);
   // A site missing from table Standort shows its number and stays in the grid.
   EXPECT_EQ(zeilen[0].StandortName, "Haus 1");
@@ -108,7 +108,7 @@ TEST_F(OccupanciesTest, ACultureWithoutPhasesLoadsNothing) {
   PhasenSetzen({});
   EXPECT_TRUE(KulturStandorteLaden());
   EXPECT_EQ(state().culture.AnzahlKulturStandorte, 0);
-  EXPECT_TRUE(KulturStandorteTabelle().empty());
+  EXPECT_TRUE(KulturStandorteTabelle(state().culture).empty());
 }
 
 TEST_F(OccupanciesTest, Check) {
@@ -133,13 +133,15 @@ TEST_F(OccupanciesTest, Check) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
     meldungen.messages.clear();
-    const auto e = KulturStandorteEingabePruefen({f.zeile, StandortZeile{}});
+    const auto e = KulturStandorteEingabePruefen({f.zeile, StandortZeile{}}, state().culture, state().masters);
     EXPECT_EQ(e.Ok, f.rot.empty());
     EXPECT_EQ(state().culture.EingabeOk, f.rot.empty());
     EXPECT_EQ(e.RoteZellen, f.rot);
     EXPECT_EQ(meldungen.messages.size(), f.rot.empty() ? 0u : 1u);
   }
-  EXPECT_TRUE(KulturStandorteEingabePruefen({StandortZeile{}, {"Haus 1", "", "", "", ""}}).Ok);
+  EXPECT_TRUE(KulturStandorteEingabePruefen({StandortZeile{}, {"Haus 1", "", "", "", ""}}, state().culture,
+                                            state().masters)
+                  .Ok);
 }
 
 TEST_F(OccupanciesTest, SaveReplacesOnlyTheRowsTheGridShowed) {
@@ -148,7 +150,7 @@ TEST_F(OccupanciesTest, SaveReplacesOnlyTheRowsTheGridShowed) {
   Belegung("K1024", "Sta1003", "2024-03-01", "2024-03-31", "40");
   Belegung("K1023", "0", "2024-03-01", "2024-03-31", "1");  // without a site: kept
   ASSERT_TRUE(KulturStandorteLaden());
-  auto zeilen = KulturStandorteTabelle();
+  auto zeilen = KulturStandorteTabelle(state().culture);
   ASSERT_EQ(zeilen.size(), 1u);
   zeilen.push_back({"Haus 2", "", "70", "01.04.2024", "30.04.2024"});
   ASSERT_TRUE(KulturStandorteSpeichern(zeilen));
@@ -161,7 +163,7 @@ TEST_F(OccupanciesTest, SaveReplacesOnlyTheRowsTheGridShowed) {
 
   // Loading and saving again stores the same dates.
   ASSERT_TRUE(KulturStandorteLaden());
-  ASSERT_TRUE(KulturStandorteSpeichern(KulturStandorteTabelle()));
+  ASSERT_TRUE(KulturStandorteSpeichern(KulturStandorteTabelle(state().culture)));
   EXPECT_EQ(Gespeichert().size(), 4u);
   EXPECT_EQ(Gespeichert()[3], (std::vector<std::string>{"Sta1003", "2024-04-01", "2024-04-30", "70"}));
 

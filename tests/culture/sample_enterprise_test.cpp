@@ -38,14 +38,16 @@ TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
   ASSERT_EQ(s.culture.AnzahlPhasen, 3);
   EXPECT_EQ(s.culture.PhasenListe[1].Phasennamen, "Bewurzelung");
   EXPECT_EQ(base::DateText(s.culture.PhasenListe[3].Ende), "06.12.2024");
-  const auto gitter = mdlKulturPhasenInfo::KulturphasenTabelle();
-  EXPECT_TRUE(mdlKulturPhasenInfo::PhasenfolgePruefen(gitter).Ok);
+  const auto gitter = mdlKulturPhasenInfo::KulturphasenTabelle(state().culture);
+  EXPECT_TRUE(mdlKulturPhasenInfo::PhasenfolgePruefen(gitter, state().culture).Ok);
 
   ASSERT_TRUE(mdlStandorte2::KulturStandorteLaden());
   ASSERT_EQ(s.culture.AnzahlKulturStandorte, 3);
   EXPECT_EQ(s.culture.KulturStandortListe[0].StandortName, "Venlo-Haus 2");
   EXPECT_EQ(s.culture.KulturStandortListe[1].Wege, "15");
-  EXPECT_TRUE(mdlStandorte2::KulturStandorteEingabePruefen(mdlStandorte2::KulturStandorteTabelle()).Ok);
+  EXPECT_TRUE(mdlStandorte2::KulturStandorteEingabePruefen(mdlStandorte2::KulturStandorteTabelle(state().culture),
+                                                           state().culture, state().masters)
+                  .Ok);
 
   const std::vector<std::string> netto = {s.culture.PhasenListe[1].Flaeche, s.culture.PhasenListe[2].Flaeche,
                                           s.culture.PhasenListe[3].Flaeche};
@@ -62,7 +64,7 @@ TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
 
   ASSERT_TRUE(mdlKulturMaterial::KulturMaterialLaden());
   ASSERT_EQ(s.culture.AnzahlKulturMaterialien, 6);
-  const auto material = mdlKulturMaterial::KulturMaterialTabelle();
+  const auto material = mdlKulturMaterial::KulturMaterialTabelle(state().culture, state().masters);
   ASSERT_EQ(material.size(), 6u);
   EXPECT_EQ(material[0].Datum, "29.07.2024");
   EXPECT_EQ(material.back().Menge, "5,9");
@@ -70,14 +72,14 @@ TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
 
   // Saving the loaded rows unchanged keeps what was stored.
   ASSERT_TRUE(mdlKulturPhasenInfo::KulturphasenSpeichern(gitter));
-  ASSERT_TRUE(mdlStandorte2::KulturStandorteSpeichern(mdlStandorte2::KulturStandorteTabelle()));
+  ASSERT_TRUE(mdlStandorte2::KulturStandorteSpeichern(mdlStandorte2::KulturStandorteTabelle(state().culture)));
   ASSERT_TRUE(mdlKulturMaterial::KulturMaterialSpeichern(material));
   ASSERT_TRUE(mdlKulturPhasenInfo::KulturPhasenLaden());
   ASSERT_TRUE(mdlStandorte2::KulturStandorteLaden());
   ASSERT_TRUE(mdlKulturMaterial::KulturMaterialLaden());
-  EXPECT_EQ(mdlKulturPhasenInfo::KulturphasenTabelle(), gitter);
+  EXPECT_EQ(mdlKulturPhasenInfo::KulturphasenTabelle(state().culture), gitter);
   EXPECT_EQ(s.culture.AnzahlKulturStandorte, 3);
-  EXPECT_EQ(mdlKulturMaterial::KulturMaterialTabelle().size(), 6u);
+  EXPECT_EQ(mdlKulturMaterial::KulturMaterialTabelle(state().culture, state().masters).size(), 6u);
   EXPECT_TRUE(meldungen.messages.empty());
 
   ResetState();

@@ -83,7 +83,8 @@ TEST_F(RegroupTest, SitesMoveIntoGroupsOrToTheTop) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Exec("UPDATE \"Standort\" SET \"UeberPNr\" = '1001' WHERE \"StandortNr\" IN ('Sta1012', 'Sta1005')");
-    const RegroupResult r = Regroup(Kind::Standorte, c.target, c.source, c.ancestors);
+    const RegroupResult r =
+        Regroup(Kind::Standorte, c.target, c.source, c.ancestors, state().masters, state().enterprise);
     EXPECT_EQ(r.outcome, c.outcome);
     EXPECT_EQ(r.message, c.message);
     EXPECT_EQ(SiteParents("Sta1012"), c.sta1012);
@@ -93,26 +94,28 @@ TEST_F(RegroupTest, SitesMoveIntoGroupsOrToTheTop) {
 
 TEST_F(RegroupTest, MaterialsOnTheRootOnlyAsGroups) {
   const std::string path = state().enterprise.AktuelleEinstellungen.MaterialPfad;
-  RegroupResult r = Regroup(Kind::Materialien, "Material", "M1010", {});
+  RegroupResult r = Regroup(Kind::Materialien, "Material", "M1010", {}, state().masters, state().enterprise);
   EXPECT_EQ(r.outcome, RegroupOutcome::Refused);
   EXPECT_EQ(r.message, kMaterialTopMessage);
   EXPECT_EQ(Parents(path, "Material", "MaterialNr", "M1010"), std::vector<std::string>{"1007"});
 
-  r = Regroup(Kind::Materialien, "M1002", "M1010", {"Material"});
+  r = Regroup(Kind::Materialien, "M1002", "M1010", {"Material"}, state().masters, state().enterprise);
   EXPECT_EQ(r.outcome, RegroupOutcome::Written);
   EXPECT_EQ(Parents(path, "Material", "MaterialNr", "M1010"), std::vector<std::string>{"1002"});
 }
 
 TEST_F(RegroupTest, DatabaseThatCannotBeOpenedWritesNothingAndSaysSo) {
   state().enterprise.AktuellerBetrieb = root_.Join("Betriebe/fehlt.mdb");
-  const RegroupResult r = Regroup(Kind::Standorte, "Standort", "Sta1012", {});
+  const RegroupResult r =
+      Regroup(Kind::Standorte, "Standort", "Sta1012", {}, state().masters, state().enterprise);
   EXPECT_EQ(r.outcome, RegroupOutcome::Failed);
   EXPECT_FALSE(r.message.empty());
 }
 
 TEST_F(RegroupTest, DropOnRootNeedsTheTopRecord) {
   state().masters.StandortListe.erase(state().masters.StandortListe.begin());  // Sta1000
-  const RegroupResult r = Regroup(Kind::Standorte, "Standort", "Sta1012", {});
+  const RegroupResult r =
+      Regroup(Kind::Standorte, "Standort", "Sta1012", {}, state().masters, state().enterprise);
   EXPECT_EQ(r.outcome, RegroupOutcome::Nothing);
   EXPECT_EQ(SiteParents("Sta1012"), (std::vector<std::string>{"1001", "1001"}));
 }

@@ -150,7 +150,7 @@ void KostenInfoFenster::VergleichskulturenLaden() {
 }
 
 void KostenInfoFenster::comVergleichskulturen_Click() {
-  const auto wert = mdlkulturVergleich::VergleichskulturZeigen(m_rahmen.art, ListIndex());
+  const auto wert = mdlkulturVergleich::VergleichskulturZeigen(m_rahmen.art, ListIndex(), state().comparison);
   if (!wert) return;
   txtKostenVergleichskultur->setText(ui::Q(wert->Kosten));
   if (wert->Qualitaet) txtQualitaet->setText(ui::Q(*wert->Qualitaet));
@@ -166,7 +166,7 @@ void KostenInfoFenster::VergleichswertUebernehmen() {
   if (satz == nullptr) return;
   if (frmKalkulation* kalkulation = GeladeneKalkulation()) {
     if (QLineEdit* feld = kalkulation->Wertfeld(m_rahmen.art)) feld->setText(txtKostenVergleichskultur->text());
-    int16_t& herkunft = mdlKalkulation::HerkunftVon(state(), m_rahmen.art);
+    int16_t& herkunft = mdlKalkulation::HerkunftVon(state().calculation, m_rahmen.art);
     const std::string& grad = data::Datenqualitaet(*satz, m_rahmen.art);
     herkunft = HerkunftNachUebernahme(grad, herkunft);
     KalkulationAktualisieren();

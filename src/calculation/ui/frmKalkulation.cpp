@@ -448,7 +448,7 @@ void frmKalkulation::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
   state().calculation.KalkulationsKnotenSchluessel.clear();
   KalkulationsFenster k = Inhalt();
-  mdlKalkulation::KalkulationZuruecksetzen(k);
+  mdlKalkulation::KalkulationZuruecksetzen(k, state().calculation);
   InhaltSetzen(k);
 }
 
@@ -479,7 +479,7 @@ bool frmKalkulation::KulturZurueckholen() {
   s.selection.KulturIndex = static_cast<int>(s.masters.KulturListe.size());
   if (!key.empty() && !txtName->text().isEmpty()) {
     KalkulationsFenster k = Inhalt();
-    mdlKalkulation::KalkulationZuruecksetzen(k);
+    mdlKalkulation::KalkulationZuruecksetzen(k, state().calculation);
     InhaltSetzen(k);
   }
   return false;
@@ -488,7 +488,7 @@ bool frmKalkulation::KulturZurueckholen() {
 void frmKalkulation::trvKulturen_Click() {
   tolvar::State& s = state();
   KalkulationsFenster k = Inhalt();
-  mdlKalkulation::KalkulationZuruecksetzen(k);
+  mdlKalkulation::KalkulationZuruecksetzen(k, state().calculation);
   InhaltSetzen(k);
 
   s.calculation.KalkulationsKnotenSchluessel = S(trvKulturen->SelectedItem());
@@ -528,7 +528,7 @@ bool frmKalkulation::Kalkulieren() {
 
 void frmKalkulation::BeschriftungSetzen() {
   KalkulationsFenster k = Inhalt();
-  mdlKalkulation::KostenartenBeschriftungSetzen(k);
+  mdlKalkulation::KostenartenBeschriftungSetzen(k, state().calculation);
   for (Kostenart art : kKostenarten) {
     Kostenknopf(art)->setText(Q(mdlKalkulation::Kostenknopf(k, art)));
   }
@@ -546,7 +546,7 @@ bool frmKalkulation::Wertfeld_KeyPress(Kostenart art, int key, const QString& te
   const bool zeichen = text.size() == 1 && (text[0].isDigit() ? text[0] <= QLatin1Char('9') : text[0] == QLatin1Char(','));
   const bool durch = key == Qt::Key_Backspace || (zeichen && text[0].unicode() < 128);
   if (durch) {
-    mdlKalkulation::HerkunftVon(state(), art) = Herkunft::Eingegeben;
+    mdlKalkulation::HerkunftVon(state().calculation, art) = Herkunft::Eingegeben;
   } else {
     ui::Beep();
   }
@@ -568,7 +568,7 @@ bool frmKalkulation::eventFilter(QObject* watched, QEvent* event) {
 
 void frmKalkulation::Kostenknopf_Click(Kostenart art) {
   const std::optional<double> wert = Zahl(Wertfeld(art));
-  const int16_t herkunft = mdlKalkulation::HerkunftVon(state(), art);
+  const int16_t herkunft = mdlKalkulation::HerkunftVon(state().calculation, art);
   // A computed cost of 0 has no breakdown; the user is told so instead of nothing happening.
   if (wert && *wert == 0 && herkunft == Herkunft::Errechnet) {
     ui::MsgBox(Q(mdlKalkulation::KeineAufschluesselung(art)), ui::msgbox::Information, Q(data::kMeldungTitel));

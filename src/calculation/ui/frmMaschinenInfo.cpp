@@ -59,7 +59,7 @@ void frmMaschinenInfo::Form_Load() {
   // incomplete.
   if (state().calculation.HerkunftMaschinen == Herkunft::Errechnet) {
     mdlDatenLaden::MaterialienLaden();
-    mdlBerrechnung::MaschinenkostenJePflanzeBerechnen();
+    mdlBerrechnung::MaschinenkostenJePflanzeBerechnen(state().culture, state().masters);
     MaschinenTabelleAufbauen();
   }
   regMaschinenkosten->SetTab(1);

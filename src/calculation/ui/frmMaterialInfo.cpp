@@ -73,7 +73,7 @@ void frmMaterialInfo::Form_Load() {
   mdlKulturPhasenInfo::KulturPhasenLaden();
   mdlDatenLaden::MaterialienLaden();
   mdlKulturMaterial::KulturMaterialLaden();
-  mdlBerrechnung::MaterialkostenJePflanzeBerechnen();
+  mdlBerrechnung::MaterialkostenJePflanzeBerechnen(state().culture, state().masters);
   TabelleFuellen();
   regMaterialkosten->SetTab(1);
 }

@@ -26,7 +26,7 @@ inline const PhasenSatz* Phase(int n) {
 // Adds the culture's phases to a phase tree; the last one added becomes the current node.
 inline void PhasenBaumFuellen(tolvar::ui::KeyedTree* baum) {
   tolvar::State& s = state();
-  for (int n : mdlKulturPhasenInfo::PhasenBaumSlots()) {
+  for (int n : mdlKulturPhasenInfo::PhasenBaumSlots(s.culture)) {
     const PhasenSatz& p = s.culture.PhasenListe[static_cast<std::size_t>(n)];
     if (baum->Add(QString(), tolvar::ui::Q(p.KP_ID), tolvar::ui::Q(p.Phasennamen))) s.windows.AktuellerKnoten = p.KP_ID;
   }

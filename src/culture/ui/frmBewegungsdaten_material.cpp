@@ -140,7 +140,7 @@ void frmBewegungsdaten::KulturMaterialTabelleAnzeigen() {
     g->SetColAlignment(c, c == 0 || c == 3 ? ui::kAlignLeftCenter : ui::kAlignCenterCenter);
     g->SetTextMatrix(0, c, Q(Ma::kMaterialKoepfe[c]));
   }
-  const std::vector<Ma::MaterialZeile> zeilen = Ma::KulturMaterialTabelle();
+  const std::vector<Ma::MaterialZeile> zeilen = Ma::KulturMaterialTabelle(state().culture, state().masters);
   if (s.culture.AnzahlKulturMaterialien > 0)
     g->SetRows(std::max(s.culture.AnzahlKulturMaterialien, static_cast<int>(zeilen.size())) + 1);
   Einfaerben(g, 1, g->Rows() - 1, g->Cols() - 1, kWeiss);

@@ -63,7 +63,7 @@ void frmBewegungsdaten::KulturphasenAnzeigen() {
     dtgPhase->SetColAlignment(c, c == 0 ? ui::kAlignLeftCenter : ui::kAlignCenterCenter);
     dtgPhase->SetTextMatrix(0, c, Q(P::kPhasenKoepfe[c]));
   }
-  const std::vector<P::PhasenZeile> zeilen = P::KulturphasenTabelle();
+  const std::vector<P::PhasenZeile> zeilen = P::KulturphasenTabelle(state().culture);
   for (std::size_t i = 0; i < zeilen.size() && static_cast<int>(i) + 1 < kPhasenZeilen; ++i) {
     for (int c = 0; c < P::kPhasenSpalten; ++c) {
       dtgPhase->SetTextMatrix(static_cast<int>(i) + 1, c, Q(zeilen[i][static_cast<std::size_t>(c)]));
@@ -216,7 +216,7 @@ void frmBewegungsdaten::FlaechenInPhasengitter() {
 }
 
 void frmBewegungsdaten::PhasenfolgePruefen() {
-  const culture::Pruefergebnis r = P::PhasenfolgePruefen(PhasenZeilen());
+  const culture::Pruefergebnis r = P::PhasenfolgePruefen(PhasenZeilen(), state().culture);
   for (const culture::Zelle& z : r.RoteZellen) dtgPhase->SetCellBackColor(z.Zeile, z.Spalte, kRot);
 }
 
@@ -278,7 +278,7 @@ void frmBewegungsdaten::cmbLoeschen_Click() {
   // The grid as it will be, worked out aside: the stored phase goes and the rest is rewritten
   // together, and a refusal leaves grid and table as they were.
   std::vector<P::PhasenZeile> zeilen = PhasenZeilen();
-  if (s.selection.PhasenIndex > 1) P::PhasenTermineNachruecken(zeilen);
+  if (s.selection.PhasenIndex > 1) P::PhasenTermineNachruecken(zeilen, s.culture, s.selection);
   std::vector<P::PhasenZeile> verbleibend = zeilen;
   verbleibend.erase(verbleibend.begin() + (r - 1));
   if (!P::KulturphaseLoeschen(verbleibend)) return;

@@ -89,7 +89,7 @@ void frmBewegungsdaten::StandortPhasenBaumAnzeigen() {
 }
 
 void frmBewegungsdaten::KulturStandorteTabelleEinrichten() {
-  const std::vector<St::StandortZeile> zeilen = St::KulturStandorteTabelle();
+  const std::vector<St::StandortZeile> zeilen = St::KulturStandorteTabelle(state().culture);
   ui::Grid* g = dtgStandorteModus2;
   g->Clear();
   g->SetRows(static_cast<int>(zeilen.size()) + 1);
@@ -363,7 +363,7 @@ void frmBewegungsdaten::cmbLoeschen_B_Click() {
 void frmBewegungsdaten::cmbSpeichernStandort_Click() {
   if (!KulturGewaehlt()) return;
   const std::vector<St::StandortZeile> zeilen = StandortZeilen();
-  const culture::Pruefergebnis pruefung = St::KulturStandorteEingabePruefen(zeilen);
+  const culture::Pruefergebnis pruefung = St::KulturStandorteEingabePruefen(zeilen, state().culture, state().masters);
   for (const culture::Zelle& z : pruefung.RoteZellen) dtgStandorteModus2->SetCellBackColor(z.Zeile, z.Spalte, kRot);
   if (!state().culture.EingabeOk) return;
   if (!St::KulturStandorteSpeichern(zeilen)) return;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
@@ -22,7 +23,8 @@ void Verschieben(trees::Kind kind) {
   for (QString up = tree->ParentKey(target); !up.isEmpty(); up = tree->ParentKey(up)) {
     ancestors.push_back(ui::S(up));
   }
-  const trees::RegroupResult result = trees::Regroup(kind, ui::S(target), ui::S(source), ancestors);
+  const trees::RegroupResult result = trees::Regroup(kind, ui::S(target), ui::S(source), ancestors,
+                                                          state().masters, state().enterprise);
   if (!result.message.empty()) {
     ui::MsgBox(ui::Q(result.message), ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
   }

@@ -103,7 +103,7 @@ class VergleichsRahmenTest : public test::KalkulationFensterBasis {
     Q_EMIT fenster.comVergleichskulturen->activated(index);
   }
   QLineEdit* Feld(Kostenart art) { return Fenster().Wertfeld(art); }
-  static int16_t Flag(Kostenart art) { return mdlKalkulation::HerkunftVon(state(), art); }
+  static int16_t Flag(Kostenart art) { return mdlKalkulation::HerkunftVon(state().calculation, art); }
 };
 
 TEST_F(VergleichsRahmenTest, ChoosingACultureShowsItsValueAndStars) {

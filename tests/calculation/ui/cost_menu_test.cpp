@@ -196,7 +196,7 @@ class HerkunftsMenueTest : public test::KalkulationFensterBasis {
   static void Ok(KostenMenue& menue) { ASSERT_TRUE(test::Click(menue.cmbOK)); }
   QLineEdit* Feld(const MenueFall& fall) { return Fenster().Wertfeld(fall.art); }
   QString Knopf(const MenueFall& fall) { return Fenster().Kostenknopf(fall.art)->text(); }
-  int16_t& Flag(const MenueFall& fall) { return mdlKalkulation::HerkunftVon(state(), fall.art); }
+  int16_t& Flag(const MenueFall& fall) { return mdlKalkulation::HerkunftVon(state().calculation, fall.art); }
   void Schliessen() { test::ProcessEvents(); }
 };
 

@@ -72,7 +72,7 @@ TEST_F(KostenMenueTest, MenusApplyTheirChoice) {
     const QString wert = f.Wertfeld(fall.art)->text();
     MenueWaehlen(fall.art, fall.wahl, fall.ok);
     EXPECT_FALSE(frmHeizkostenMenu::IsLoaded() || frmMaterialkostenMenu::IsLoaded());
-    EXPECT_EQ(mdlKalkulation::HerkunftVon(state(), fall.art), fall.flag);
+    EXPECT_EQ(mdlKalkulation::HerkunftVon(state().calculation, fall.art), fall.flag);
     EXPECT_EQ(ui::S(f.Kostenknopf(fall.art)->text()),
               fall.knopf ? std::string(fall.knopf) : *mdlKalkulation::Beschriftung(fall.art, fall.flag));
     EXPECT_EQ(f.Wertfeld(fall.art)->text(), fall.leer ? QString() : wert);
@@ -129,7 +129,7 @@ TEST_F(KostenMenueTest, TakeOverSetsTheFlagByTheStoredGrade) {
     SCOPED_TRACE(testing::Message() << static_cast<int>(fall.art) << " stored as " << fall.gespeichert);
     Berechnen("K1004", "2,40");
     frmKalkulation& f = Fenster();
-    mdlKalkulation::HerkunftVon(state(), fall.art) = fall.gespeichert;
+    mdlKalkulation::HerkunftVon(state().calculation, fall.art) = fall.gespeichert;
     f.Wertfeld(fall.art)->setText(QStringLiteral("123,45"));
     ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
 
@@ -148,7 +148,7 @@ TEST_F(KostenMenueTest, TakeOverSetsTheFlagByTheStoredGrade) {
     test::ProcessEvents();
     EXPECT_FALSE(frmVantelInfo::IsLoaded() || frmMaterialInfo::IsLoaded());
     EXPECT_EQ(f.Wertfeld(fall.art)->text(), QStringLiteral("123,45"));
-    EXPECT_EQ(mdlKalkulation::HerkunftVon(state(), fall.art), fall.danach);
+    EXPECT_EQ(mdlKalkulation::HerkunftVon(state().calculation, fall.art), fall.danach);
     EXPECT_EQ(ui::S(f.Kostenknopf(fall.art)->text()), *mdlKalkulation::Beschriftung(fall.art, fall.danach));
     test::UnloadAllWindows();
   }

@@ -226,7 +226,7 @@ TEST_F(KalkulationFensterTest, CostButtonsOpenDetailsOnlyForComputedPositiveValu
     SCOPED_TRACE(fall.was);
     frmKalkulation& f = Fenster();
     Berechnen("K1003", "3,20");
-    mdlKalkulation::HerkunftVon(state(), fall.art) = fall.flag;
+    mdlKalkulation::HerkunftVon(state().calculation, fall.art) = fall.flag;
     if (fall.wert) f.Wertfeld(fall.art)->setText(QString::fromLatin1(fall.wert));
     // A computed cost of 0 says why nothing opens.
     const bool null = fall.wert && std::string(fall.wert) == "0,00";
