@@ -11,13 +11,13 @@
 
 namespace tolvar::masterdata {
 
-TopfEingaben TopfEingabenLaden(const MaterialSatz& m) {
+TopfEingaben TopfEingabenLaden(const MaterialSatz& m, const MasterLists& stamm) {
   TopfEingaben e;
   e.txtName = m.Materialname;
   e.txtKuerzel = m.Kuerzel;
   e.txtCode = base::NumberText(m.Barcode);
   e.txtWdh = m.Wdh;
-  for (const GefaessSatz& g : state().masters.GefaessListe) {
+  for (const GefaessSatz& g : stamm.GefaessListe) {
     if (g.MaterialNr == m.MaterialNr) {
       e.txtVolumen = g.Volumen;
       break;

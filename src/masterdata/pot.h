@@ -5,13 +5,14 @@
 
 #include "data/records.h"
 #include "data/records_material.h"
+#include "data/state.h"
 
 namespace tolvar::masterdata {
 
 // The pot editor's boxes for changing a stored pot: the volume from the first element of
 // GefaessListe with its number (empty when there is none), option 2 for Bezug 2 else option 1,
 // price = Preis × Wdh formatted "0.00" (empty when either is no number).
-TopfEingaben TopfEingabenLaden(const MaterialSatz& topf);
+TopfEingaben TopfEingabenLaden(const MaterialSatz& topf, const MasterLists& stamm);
 
 // Stores the pot of the editor. In order: an empty name is refused (focus txtName); an empty
 // short name takes the name's first 10 characters; empty units, price and volume are offered

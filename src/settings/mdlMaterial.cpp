@@ -18,7 +18,7 @@ constexpr std::string_view kTabelle = "ArbeitMaterial";
 constexpr std::string_view kKosten = "Kosten je Stunde";
 
 // The last record of the list; -1 when it is empty.
-int LetzterTaetigkeitsIndex() { return static_cast<int>(state().masters.StdTaetigkeitListe.size()) - 1; }
+int LetzterTaetigkeitsIndex(const MasterLists& stamm) { return static_cast<int>(stamm.StdTaetigkeitListe.size()) - 1; }
 
 }  // namespace
 
@@ -50,7 +50,7 @@ std::vector<KostenZeile> ArbeitMaterialTabelleFuellen(bool* ok) {
   if (!database) return zeilen;
   db::Recordset rs = settings::Tabelle(*database, kTabelle);
   if (!rs.ok()) return zeilen;
-  const int last = LetzterTaetigkeitsIndex();
+  const int last = LetzterTaetigkeitsIndex(st.masters);
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
     if (static_cast<int>(zeilen.size()) >= kArbeitMaterialDatenzeilen) break;
     const std::string nr = rs["TaetigkeitNr"].text();
@@ -66,39 +66,38 @@ std::vector<KostenZeile> ArbeitMaterialTabelleFuellen(bool* ok) {
   return zeilen;
 }
 
-std::vector<int> AblageIndizes(const std::string& key) {
-  State& st = state();
-  const int last = LetzterTaetigkeitsIndex();
+std::vector<int> AblageIndizes(const std::string& key, const MasterLists& stamm, Selection& auswahl) {
+  const int last = LetzterTaetigkeitsIndex(stamm);
   std::vector<int> indizes;
   for (int i = 0; i <= last; ++i) {
-    if (st.masters.StdTaetigkeitListe[static_cast<std::size_t>(i)].StdTaetigkeitNr == key) {
-      st.selection.StdTaetigkeitIndex = i;
+    if (stamm.StdTaetigkeitListe[static_cast<std::size_t>(i)].StdTaetigkeitNr == key) {
+      auswahl.StdTaetigkeitIndex = i;
       break;
     }
   }
   if (key == "Taetigkeit") {
     for (int i = 0; i <= last; ++i) {
-      const StdTaetigkeitSatz& t = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(i)];
+      const StdTaetigkeitSatz& t = stamm.StdTaetigkeitListe[static_cast<std::size_t>(i)];
       if (!t.Gliederungspunkt && t.ImBaum) indizes.push_back(i);
     }
     return indizes;
   }
-  const int sel = st.selection.StdTaetigkeitIndex;
-  const StdTaetigkeitSatz* gewaehlt = At(st.masters.StdTaetigkeitListe, sel);
+  const int sel = auswahl.StdTaetigkeitIndex;
+  const StdTaetigkeitSatz* gewaehlt = At(stamm.StdTaetigkeitListe, sel);
   if (gewaehlt == nullptr || gewaehlt->StdTaetigkeitNr != key) return indizes;  // the key names no record
   if (!gewaehlt->Gliederungspunkt) return {sel};
   const std::string gruppe = base::RightChars(gewaehlt->StdTaetigkeitNr, 4);
   for (int i = 0; i <= last; ++i) {
-    const StdTaetigkeitSatz& t = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(i)];
+    const StdTaetigkeitSatz& t = stamm.StdTaetigkeitListe[static_cast<std::size_t>(i)];
     if (t.UeberPNr == gruppe && t.ImBaum) indizes.push_back(i);
   }
   return indizes;
 }
 
-void ArbeitMaterialAblegen(std::vector<KostenZeile>* grid, const std::string& key) {
-  const State& st = state();
-  for (int index : AblageIndizes(key)) {
-    const StdTaetigkeitSatz& t = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(index)];
+void ArbeitMaterialAblegen(std::vector<KostenZeile>* grid, const std::string& key, const MasterLists& stamm,
+                           Selection& auswahl) {
+  for (int index : AblageIndizes(key, stamm, auswahl)) {
+    const StdTaetigkeitSatz& t = stamm.StdTaetigkeitListe[static_cast<std::size_t>(index)];
     for (KostenZeile& zeile : *grid) {
       if (zeile.Taetigkeit.empty()) {
         zeile.Taetigkeit = t.Taetigkeit;
@@ -144,7 +143,7 @@ ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZ
   // The activities whose stored rows the grid stands for.
   const State& st = state();
   std::set<std::string> ersetzt;
-  const int last = LetzterTaetigkeitsIndex();
+  const int last = LetzterTaetigkeitsIndex(st.masters);
   for (int i = 0; i <= last; ++i) {
     const StdTaetigkeitSatz& t = st.masters.StdTaetigkeitListe[static_cast<std::size_t>(i)];
     if (t.ImBaum) ersetzt.insert(t.StdTaetigkeitNr);

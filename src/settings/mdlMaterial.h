@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "data/state.h"
+
 namespace tolvar::mdlMaterial {
 
 // Data rows of the cost grid (row 0 is its header).
@@ -38,11 +40,12 @@ std::vector<KostenZeile> ArbeitMaterialTabelleFuellen(bool* ok = nullptr);
 // members in the tree (sub-groups as one row each); for an activity the activity itself.
 // Sets StdTaetigkeitIndex to the record keyed `key` (unchanged when none). Empty when the
 // key names no record.
-std::vector<int> AblageIndizes(const std::string& key);
+std::vector<int> AblageIndizes(const std::string& key, const MasterLists& stamm, Selection& auswahl);
 
-// Places the records AblageIndizes(key) names in the first free rows of `grid` (name and
-// number; the cost cell keeps its text); records beyond the last free row are dropped.
-void ArbeitMaterialAblegen(std::vector<KostenZeile>* grid, const std::string& key);
+// Places the records AblageIndizes(key, stamm, auswahl) names in the first free rows of `grid`
+// (name and number; the cost cell keeps its text); records beyond the last free row are dropped.
+void ArbeitMaterialAblegen(std::vector<KostenZeile>* grid, const std::string& key, const MasterLists& stamm,
+                           Selection& auswahl);
 
 // A key typed into a cost cell: Backspace (8) removes the last character, a digit or ","
 // is appended, any other key leaves the text unchanged.

@@ -223,13 +223,11 @@ bool LohngruppeLoeschen(const std::string& idText) {
 
 // ----------------------------------------------------------------- editors
 
-LohngruppeAuswahl LohngruppeNachName(const std::string& name) {
-  const State& st = state();
+LohngruppeAuswahl LohngruppeNachName(const std::string& name, const SettingsLists& listen) {
   LohngruppeAuswahl a;
-  const int last =
-      std::min<int>(st.settings.AnzahlLohngruppen, static_cast<int>(st.settings.LohngruppeListe.size()) - 1);
+  const int last = std::min<int>(listen.AnzahlLohngruppen, static_cast<int>(listen.LohngruppeListe.size()) - 1);
   for (int i = 0; i <= last; ++i) {
-    const LohngruppeSatz& s = st.settings.LohngruppeListe[static_cast<std::size_t>(i)];
+    const LohngruppeSatz& s = listen.LohngruppeListe[static_cast<std::size_t>(i)];
     if (s.Tarif == name) {
       a.Index = i;
       a.Tarif = s.Tarif;
@@ -241,20 +239,18 @@ LohngruppeAuswahl LohngruppeNachName(const std::string& name) {
   return a;
 }
 
-std::vector<std::string> Lohngruppennamen() {
-  const State& s = state();
+std::vector<std::string> Lohngruppennamen(const SettingsLists& listen) {
   std::vector<std::string> namen;
-  for (int i = 0; i <= s.settings.AnzahlLohngruppen && i < static_cast<int>(s.settings.LohngruppeListe.size()); ++i) {
-    namen.push_back(s.settings.LohngruppeListe[static_cast<std::size_t>(i)].Tarif);
+  for (int i = 0; i <= listen.AnzahlLohngruppen && i < static_cast<int>(listen.LohngruppeListe.size()); ++i) {
+    namen.push_back(listen.LohngruppeListe[static_cast<std::size_t>(i)].Tarif);
   }
   return namen;
 }
 
-int LohngruppeIndexNachId(const std::string& idText) {
+int LohngruppeIndexNachId(const std::string& idText, const SettingsLists& listen) {
   const std::optional<double> n = base::ParseNumber(Aufgeraeumt(idText));
   if (!n || *n != base::Int(*n)) return -1;
-  const State& st = state();
-  const auto gruppen = UsedSlots(st.settings.LohngruppeListe, st.settings.AnzahlLohngruppen);
+  const auto gruppen = UsedSlots(listen.LohngruppeListe, listen.AnzahlLohngruppen);
   for (std::size_t i = 0; i < gruppen.size(); ++i) {
     if (gruppen[i].LohngruppenID == *n) return static_cast<int>(i);
   }
@@ -336,7 +332,7 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
 Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
                            const std::string& lohn) {
   if (name.empty() || lohn.empty()) return Ergebnis::WerteFehlen;
-  const int index = LohngruppeIndexNachId(idText);
+  const int index = LohngruppeIndexNachId(idText, state().settings);
   if (index < 0) return Ergebnis::KeineGruppe;
   State& st = state();
   st.windows.Merkwert = index;
@@ -384,7 +380,7 @@ Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
 }
 
 Ergebnis LohngruppeEntfernen(const std::string& idText) {
-  const int index = LohngruppeIndexNachId(idText);
+  const int index = LohngruppeIndexNachId(idText, state().settings);
   if (index < 0) return Ergebnis::KeineGruppe;
   const std::string id =
       std::to_string(state().settings.LohngruppeListe[static_cast<std::size_t>(index)].LohngruppenID);

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "data/state.h"
+
 #include "data/records_settings.h"
 
 namespace tolvar::mdlTarif {
@@ -57,15 +59,15 @@ struct LohngruppeAuswahl {
   std::string Lohn;
   std::string IdText;  // LohngruppenID as decimal text
 };
-LohngruppeAuswahl LohngruppeNachName(const std::string& name);
+LohngruppeAuswahl LohngruppeNachName(const std::string& name, const SettingsLists& listen);
 
 // The names the editors' lists offer: elements 0..AnzahlLohngruppen, the last being the
 // cleared element after the groups.
-std::vector<std::string> Lohngruppennamen();
+std::vector<std::string> Lohngruppennamen(const SettingsLists& listen);
 
 // The index (0..AnzahlLohngruppen-1) of the loaded group whose LohngruppenID equals the
 // number in `idText`; -1 when the text is no group number or names no loaded group.
-int LohngruppeIndexNachId(const std::string& idText);
+int LohngruppeIndexNachId(const std::string& idText, const SettingsLists& listen);
 
 enum class Ergebnis {
   Gespeichert,

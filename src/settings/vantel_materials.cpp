@@ -121,9 +121,9 @@ std::optional<int> EindeckungLaden() {
 std::optional<int> BrennstoffID() { return NaechsteNummer(kHeiz); }
 std::optional<int> EindeckungID() { return NaechsteNummer(kGwh); }
 
-std::array<BrennstoffZeile, kEditorZeilen> BrennstoffEintragen(int index, int startzeile) {
+std::array<BrennstoffZeile, kEditorZeilen> BrennstoffEintragen(int index, int startzeile, const SettingsLists& listen) {
   std::array<BrennstoffZeile, kEditorZeilen> zeilen{};
-  const std::vector<BrennstoffSatz>& liste = state().settings.BrennstoffListe;
+  const std::vector<BrennstoffSatz>& liste = listen.BrennstoffListe;
   int i = std::max(index, 0);
   for (int z = std::max(startzeile, 1); z <= kEditorZeilen; ++z, ++i) {
     if (i >= static_cast<int>(liste.size())) break;
@@ -135,9 +135,9 @@ std::array<BrennstoffZeile, kEditorZeilen> BrennstoffEintragen(int index, int st
   return zeilen;
 }
 
-std::array<EindeckungZeile, kEditorZeilen> EindeckungEintragen(int index, int startzeile) {
+std::array<EindeckungZeile, kEditorZeilen> EindeckungEintragen(int index, int startzeile, const SettingsLists& listen) {
   std::array<EindeckungZeile, kEditorZeilen> zeilen{};
-  const std::vector<EindeckungSatz>& liste = state().settings.EindeckungListe;
+  const std::vector<EindeckungSatz>& liste = listen.EindeckungListe;
   int i = std::max(index, 0);
   for (int z = std::max(startzeile, 1); z <= kEditorZeilen; ++z, ++i) {
     if (i >= static_cast<int>(liste.size())) break;

@@ -2,11 +2,14 @@
 // Fuels (table Heizmaterialien) and greenhouse coverings (table GWHMaterial) of the
 // heating-model database at VantelPfad, as their list editors need them, and the
 // electricity price. The editors' own state (index, start row, mode) stays in the windows;
-// the lists are BrennstoffListe / EindeckungListe of state().
+// the lists are BrennstoffListe / EindeckungListe of state().settings, which the loaders fill
+// and the editors' rows are made from.
 
 #include <array>
 #include <optional>
 #include <string>
+
+#include "data/state.h"
 
 namespace tolvar::settings {
 
@@ -37,8 +40,8 @@ struct EindeckungZeile {
 // entries from `index` on (heating values, k-value and light transmission formatted "0.0",
 // the price "0.00"; a stored value that is no number is shown as stored), empty rows after
 // the end of the list.
-std::array<BrennstoffZeile, kEditorZeilen> BrennstoffEintragen(int index, int startzeile);
-std::array<EindeckungZeile, kEditorZeilen> EindeckungEintragen(int index, int startzeile);
+std::array<BrennstoffZeile, kEditorZeilen> BrennstoffEintragen(int index, int startzeile, const SettingsLists& listen);
+std::array<EindeckungZeile, kEditorZeilen> EindeckungEintragen(int index, int startzeile, const SettingsLists& listen);
 
 // The arrows: "<" -1, ">" +1, "<<" -5, ">>" +4, kept within 0..count-1 (0 for an empty list).
 enum class Schritt { Zurueck, Vor, FuenfZurueck, FuenfVor };

@@ -43,7 +43,7 @@ TEST_F(TopfTest, StoresBothRowsAndShowsThePotAsEntered) {
 
   ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
   ASSERT_TRUE(mdlTopfSubstrate::GefaesseLaden());
-  const TopfEingaben wieder = masterdata::TopfEingabenLaden(state().masters.MaterialListe.back());
+  const TopfEingaben wieder = masterdata::TopfEingabenLaden(state().masters.MaterialListe.back(), state().masters);
   EXPECT_EQ(wieder.txtPreis, "6,00");
   EXPECT_EQ(wieder.txtWdh, "3");
   EXPECT_EQ(wieder.txtVolumen, "0,6");
@@ -141,7 +141,7 @@ TEST_F(TopfTest, PotWithoutVolumeRowOpensWithEmptyVolume) {
   m.Preis = "0,1";
   m.Wdh = "1";
   state().masters.GefaessListe = {{"M1031", "Anderer", "0,7"}};
-  EXPECT_EQ(masterdata::TopfEingabenLaden(m).txtVolumen, "");
+  EXPECT_EQ(masterdata::TopfEingabenLaden(m, state().masters).txtVolumen, "");
 }
 
 TEST_F(TopfTest, SavingAPotUpdatesEveryCombinationThatUsesIt) {

@@ -86,7 +86,7 @@ TEST_F(ActivityCostTest, DropsOfRootGroupAndActivity) {
     SCOPED_TRACE(f.key);
     std::vector<mdlMaterial::KostenZeile> grid = mdlMaterial::LeereKostenTabelle();
     grid[0] = {"Gießen", "1,50", "StdT1002"};
-    mdlMaterial::ArbeitMaterialAblegen(&grid, f.key);
+    mdlMaterial::ArbeitMaterialAblegen(&grid, f.key, state().masters, state().selection);
     std::vector<std::string> added;
     for (std::size_t i = 1; i < grid.size() && !grid[i].Taetigkeit.empty(); ++i) {
       added.push_back(grid[i].TaetigkeitNr);
@@ -98,7 +98,7 @@ TEST_F(ActivityCostTest, DropsOfRootGroupAndActivity) {
 
 TEST_F(ActivityCostTest, FullGridTakesNoMoreRows) {
   std::vector<mdlMaterial::KostenZeile> grid(100, {"X", "1", "StdT9999"});
-  mdlMaterial::ArbeitMaterialAblegen(&grid, "StdT1002");
+  mdlMaterial::ArbeitMaterialAblegen(&grid, "StdT1002", state().masters, state().selection);
   EXPECT_EQ(grid.size(), 100u);
   EXPECT_EQ(grid[99].TaetigkeitNr, "StdT9999");
 }
@@ -152,7 +152,7 @@ TEST_F(FuelTest, EmptyTableThenFirstNewFuel) {
   ASSERT_EQ(settings::BrennstoffSpeichern(neu, true, 1, ""),
             settings::VantelSpeicherergebnis::Gespeichert);
   EXPECT_EQ(settings::BrennstoffLaden(), 1);
-  const auto rows = settings::BrennstoffEintragen(0, 1);
+  const auto rows = settings::BrennstoffEintragen(0, 1, state().settings);
   EXPECT_EQ(rows[0].Name, "Heizöl");
   EXPECT_EQ(rows[0].Heizwert, "10,0");
   EXPECT_EQ(rows[0].Preis, "0,95");
@@ -199,7 +199,7 @@ TEST_F(FuelTest, SavingChecksValuesNamesAndNumbers) {
   EXPECT_EQ(settings::BrennstoffID(), 4);
   // The rounded display written back unchanged; a case-different name is a new one.
   ASSERT_EQ(settings::BrennstoffLaden(), 1);
-  const auto shown = settings::BrennstoffEintragen(0, 1)[0];
+  const auto shown = settings::BrennstoffEintragen(0, 1, state().settings)[0];
   EXPECT_EQ(shown.Heizwert, "9,9");
   EXPECT_EQ(settings::BrennstoffSpeichern(shown, false, 0, "3"), E::Gespeichert);
   EXPECT_EQ(settings::BrennstoffSpeichern({"gas", "1", "1", "1"}, true, 4, ""), E::Gespeichert);
@@ -217,8 +217,8 @@ TEST_F(FuelTest, CoveringWithoutLightTransmissionIsStoredWithZero) {
   EXPECT_EQ(Rows(*Vantel(), "GWHMaterial", {"Material", "k-Wert", "Durchlässigkeit", "Eignung"}),
             std::vector<std::string>{"Glas|5,8|0|1"});
   ASSERT_EQ(settings::EindeckungLaden(), 1);
-  EXPECT_TRUE(settings::EindeckungEintragen(0, 2)[1].Dach);
-  EXPECT_EQ(settings::EindeckungEintragen(0, 2)[0].Name, "");
+  EXPECT_TRUE(settings::EindeckungEintragen(0, 2, state().settings)[1].Dach);
+  EXPECT_EQ(settings::EindeckungEintragen(0, 2, state().settings)[0].Name, "");
 }
 
 // A price of zero or more is stored as typed, in memory and in the row at once; anything the

@@ -214,7 +214,7 @@ TEST_F(WageGroupsTest, ChangingRenamesAndLeavesExactlyOneWageRow) {
   EXPECT_EQ(Rows(*Tolvar(), "Tarif", {"Lohngruppe", "Lohn"}),
             (std::vector<std::string>{"1|16,50", "2|21,00"}));
   ASSERT_TRUE(mdlTarif::TarifLaden());
-  EXPECT_EQ(mdlTarif::LohngruppeNachName("A").Index, 0);  // a repeated name gives the first
+  EXPECT_EQ(mdlTarif::LohngruppeNachName("A", state().settings).Index, 0);  // a repeated name gives the first
 }
 
 TEST_F(WageGroupsTest, ChangingOrRemovingWithoutARealGroupWritesNothing) {
@@ -239,14 +239,14 @@ TEST_F(WageGroupsTest, SelectionByNameResolvesTheEmptyEntryToTheClearedElement) 
   Gruppe(3, "A");
   Wage(3, "12,00");
   ASSERT_TRUE(mdlTarif::TarifLaden());
-  const mdlTarif::LohngruppeAuswahl a = mdlTarif::LohngruppeNachName("A");
+  const mdlTarif::LohngruppeAuswahl a = mdlTarif::LohngruppeNachName("A", state().settings);
   EXPECT_EQ(a.Index, 0);
   EXPECT_EQ(a.Lohn, "12,00");
   EXPECT_EQ(a.IdText, "3");
-  const mdlTarif::LohngruppeAuswahl leer = mdlTarif::LohngruppeNachName("");
+  const mdlTarif::LohngruppeAuswahl leer = mdlTarif::LohngruppeNachName("", state().settings);
   EXPECT_EQ(leer.Index, 1);
   EXPECT_EQ(leer.IdText, "0");
-  EXPECT_EQ(mdlTarif::LohngruppeNachName("a").Index, -1);
+  EXPECT_EQ(mdlTarif::LohngruppeNachName("a", state().settings).Index, -1);
 }
 
 TEST_F(WageGroupsTest, RemovingTheSelectedGroup) {

@@ -104,7 +104,7 @@ void frmTopf::Form_Load() {
   const MaterialSatz* topf = masterdata::ui::MaterialAn(s.selection.TopfIndex);
   if (topf == nullptr) return;
   m_kontext.MaterialNr = topf->MaterialNr;
-  const TopfEingaben e = masterdata::TopfEingabenLaden(*topf);
+  const TopfEingaben e = masterdata::TopfEingabenLaden(*topf, state().masters);
   KopfZeigen(e);
   txtWdh->setText(Q(e.txtWdh));
   txtVolumen->setText(Q(e.txtVolumen));

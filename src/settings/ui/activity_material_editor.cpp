@@ -175,7 +175,7 @@ void ArbeitMaterialEditor::dtgArbeitMaterial_DragDrop(const tolvar::ui::DragSour
   const QString key = trvTaetigkeit->SelectedItem();
   if (source.Is(trvTaetigkeit) && !key.isEmpty()) {
     std::vector<mdlMaterial::KostenZeile> zeilen = Zeilen();
-    mdlMaterial::ArbeitMaterialAblegen(&zeilen, S(key));
+    mdlMaterial::ArbeitMaterialAblegen(&zeilen, S(key), state().masters, state().selection);
     ZeilenSetzen(zeilen);
   }
   if (m_eigenstaendig) cmbArbeitMaterialReset->setText(kZuruecksetzen);

@@ -24,7 +24,7 @@ using ui::S;
 
 void frmEinstellungen::Auffuellen() {
   comLohn->clear();
-  for (const std::string& name : mdlTarif::Lohngruppennamen()) comLohn->addItem(Q(name));
+  for (const std::string& name : mdlTarif::Lohngruppennamen(state().settings)) comLohn->addItem(Q(name));
 }
 
 void frmEinstellungen::LohnWaehlen(int index) {
@@ -55,7 +55,7 @@ void frmEinstellungen::opbNeueLohngruppe_Click() {
 
 void frmEinstellungen::comLohn_Click() {
   if (!opbLohngruppeBearbeiten->isChecked()) return;
-  const mdlTarif::LohngruppeAuswahl gruppe = mdlTarif::LohngruppeNachName(S(comLohn->currentText()));
+  const mdlTarif::LohngruppeAuswahl gruppe = mdlTarif::LohngruppeNachName(S(comLohn->currentText()), state().settings);
   if (gruppe.Index < 0) return;
   state().windows.Merkwert = gruppe.Index;
   txtLohngruppeB->setText(Q(gruppe.Tarif));

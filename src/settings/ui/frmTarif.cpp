@@ -124,7 +124,7 @@ void frmTarif::Form_KeyDown(int key, int /*shift*/) {
 
 void frmTarif::Auffuellen() {
   comLohn->clear();
-  for (const std::string& name : mdlTarif::Lohngruppennamen()) comLohn->addItem(Q(name));
+  for (const std::string& name : mdlTarif::Lohngruppennamen(state().settings)) comLohn->addItem(Q(name));
 }
 
 void frmTarif::LohnWaehlen(int index) {
@@ -147,7 +147,7 @@ void frmTarif::opbNeu_Click() {
 
 void frmTarif::comLohn_Click() {
   txtLohngruppeB->setText(comLohn->currentText());
-  const mdlTarif::LohngruppeAuswahl gruppe = mdlTarif::LohngruppeNachName(S(comLohn->currentText()));
+  const mdlTarif::LohngruppeAuswahl gruppe = mdlTarif::LohngruppeNachName(S(comLohn->currentText()), state().settings);
   if (gruppe.Index < 0) return;
   txtLohnB->setText(Q(gruppe.Lohn));
   txtloeschen->setText(Q(gruppe.IdText));

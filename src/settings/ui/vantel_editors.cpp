@@ -165,7 +165,7 @@ settings::ui::BrennstoffEditor::BrennstoffEditor(QGroupBox* frame) : QObject(fra
 void settings::ui::BrennstoffEditor::BrennstoffLaden() { AnzahlBrennstoffe = settings::BrennstoffLaden().value_or(0); }
 
 void settings::ui::BrennstoffEditor::BrennstoffEintragen() {
-  const auto zeilen = settings::BrennstoffEintragen(BrennstoffIndex, BrennstoffStartzeile);
+  const auto zeilen = settings::BrennstoffEintragen(BrennstoffIndex, BrennstoffStartzeile, state().settings);
   for (std::size_t i = 1; i <= 5; ++i) {
     const settings::BrennstoffZeile& z = zeilen[i - 1];
     txtName[i]->setText(Q(z.Name));
@@ -340,7 +340,7 @@ void settings::ui::EindeckungEditor::EindeckungLaden() {
 }
 
 void settings::ui::EindeckungEditor::EindeckungEintragen() {
-  const auto zeilen = settings::EindeckungEintragen(EindeckungIndex, EindeckungStartzeile);
+  const auto zeilen = settings::EindeckungEintragen(EindeckungIndex, EindeckungStartzeile, state().settings);
   for (std::size_t i = 1; i <= 5; ++i) {
     const settings::EindeckungZeile& z = zeilen[i - 1];
     txtEindeckung[i]->setText(Q(z.Name));
