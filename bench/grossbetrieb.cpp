@@ -6,12 +6,13 @@
 //   Kulturvergleich      loading a pair of stored cultures into the comparison window
 //   KulturSpeichern      the culture data window's saves of phases, occupancies and material rows
 
+#include "support/grossbetrieb.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-
 #include <map>
 #include <memory>
 #include <string>
@@ -21,17 +22,16 @@
 #include "calculation/mdlKalkulation.h"
 #include "comparison/ui/frmKulturvergleich.h"
 #include "culture/mdlKulturMaterial.h"
-#include "culture/mdlStandorte2.h"
-#include "culture/mdlKulturPhasenInfo_regeln.h"
 #include "culture/mdlKulturPhasenInfo.h"
-#include "data/mdlDatenbank.h"
+#include "culture/mdlKulturPhasenInfo_regeln.h"
+#include "culture/mdlStandorte2.h"
 #include "data/mdlDatenLaden.h"
+#include "data/mdlDatenbank.h"
+#include "data/mdlDatenbank_systeminfo.h"
 #include "data/settings_row.h"
 #include "data/state.h"
-#include "data/mdlDatenbank_systeminfo.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/keyedtree.h"
-#include "support/grossbetrieb.h"
 #include "trees/ui/frmStammdaten.h"
 #include "trees/ui/mdlAllesAnzeigen.h"
 #include "trees/ui/mdlFormen.h"
@@ -190,8 +190,8 @@ void BM_KulturSpeichern(benchmark::State& st) {
     gespeichert &= mdlKulturPhasenInfo::KulturphasenSpeichern(phasenzeilen());
     mdlKulturPhasenInfo::KulturPhasenLaden();
     // Material rows.
-    gespeichert &= mdlKulturMaterial::KulturMaterialSpeichern(
-        mdlKulturMaterial::KulturMaterialTabelle(s.culture, s.masters));
+    gespeichert &=
+        mdlKulturMaterial::KulturMaterialSpeichern(mdlKulturMaterial::KulturMaterialTabelle(s.culture, s.masters));
     mdlKulturMaterial::KulturMaterialLaden();
   }
   if (!gespeichert) st.SkipWithError("a save was refused");

@@ -54,8 +54,8 @@ struct Fixture {
     std::random_device rd;
     dir = std::filesystem::temp_directory_path() / ("tolvar_bench_heating_" + std::to_string(rd()));
     std::filesystem::create_directories(dir);
-    quellen = {(dir / "Betrieb.Tolvar").string(), (dir / "TechDaten.mdb").string(),
-               (dir / "Klimadaten.mdb").string(), "Landesmitte"};
+    quellen = {(dir / "Betrieb.Tolvar").string(), (dir / "TechDaten.mdb").string(), (dir / "Klimadaten.mdb").string(),
+               "Landesmitte"};
     Erzeugen();
   }
   ~Fixture() {
@@ -76,8 +76,8 @@ struct Fixture {
             "'Folie', 'Folie', -1, -1, ?, -1, '0', '0', ?, '0', ?, '85', ?, -1, '20', '1')",
             {db::Value("Sta" + std::to_string(2000 + i)), db::Value(std::to_string(40 + i % 30)),
              db::Value(std::to_string(8 + i % 5)), db::Value(i % 2 ? "5" : "4,5"), db::Value(bauart),
-             db::Value::Bool(!grenze), db::Value(grenze ? "15" : "0"),
-             db::Value(i % 2 ? "Heizöl" : "Erdgas"), db::Value::Bool(i % 5 == 0)});
+             db::Value::Bool(!grenze), db::Value(grenze ? "15" : "0"), db::Value(i % 2 ? "Heizöl" : "Erdgas"),
+             db::Value::Bool(i % 5 == 0)});
       }
       t.Commit();
     }
@@ -137,9 +137,9 @@ void BM_HeizkostenBerechnen(benchmark::State& state) {
     if (b.HeizdatenFehlen || !(b.Heizbedarf > 0)) state.SkipWithError("an occupancy was not computed");
   }
   state.counters["surface_hours"] = static_cast<double>(f.flaechenstunden);
-  state.counters["time_per_surface_hour"] = benchmark::Counter(
-      static_cast<double>(f.flaechenstunden),
-      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["time_per_surface_hour"] =
+      benchmark::Counter(static_cast<double>(f.flaechenstunden),
+                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_HeizkostenBerechnen)->Unit(benchmark::kMillisecond);
 

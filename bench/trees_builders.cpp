@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -26,7 +25,8 @@ namespace {
 using namespace tolvar;
 
 std::string SiteTable() {
-  const auto path = std::filesystem::path(__FILE__).parent_path().parent_path() / "shipped" / "sql" / "morvin_schema.sql";
+  const auto path =
+      std::filesystem::path(__FILE__).parent_path().parent_path() / "shipped" / "sql" / "morvin_schema.sql";
   std::ifstream in(path, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
@@ -46,18 +46,20 @@ std::string SiteDatabase(int count) {
   db::Transaction tx(db.get());
   std::mt19937 random(42);
   const int groups = std::max(1, count / 50);
-  db->Execute("INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Aktuell\", "
-              "\"Gliederungspunkt\") VALUES ('Sta1000', '0', 'Standorte', -1, -1)");
+  db->Execute(
+      "INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Aktuell\", "
+      "\"Gliederungspunkt\") VALUES ('Sta1000', '0', 'Standorte', -1, -1)");
   for (int i = 1; i < count; ++i) {
     const bool group = i <= groups;
     std::string parent = "0";
     if (group && i > 10 && i % 10 == 0) parent = std::to_string(1000 + static_cast<int>(random() % 10) + 1);
     if (!group) parent = std::to_string(1000 + static_cast<int>(random() % groups) + 1);
     const std::string name = (group ? "Gruppe " : "Haus ") + std::to_string(random() % 100000);
-    db->Execute("INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Aktuell\", "
-                "\"Gliederungspunkt\") VALUES (?, ?, ?, ?, ?)",
-                {db::Value("Sta" + std::to_string(1000 + i)), db::Value(parent), db::Value(name),
-                 db::Value::Bool(i % 10 != 3), db::Value::Bool(group)});
+    db->Execute(
+        "INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Aktuell\", "
+        "\"Gliederungspunkt\") VALUES (?, ?, ?, ?, ?)",
+        {db::Value("Sta" + std::to_string(1000 + i)), db::Value(parent), db::Value(name), db::Value::Bool(i % 10 != 3),
+         db::Value::Bool(group)});
   }
   tx.Commit();
   return path.string();
@@ -96,8 +98,8 @@ void Logic(benchmark::State& st, bool full) {
   mdlDatenLaden::StandorteLaden();
   for (auto _ : st) {
     for (StandortSatz& s : state().masters.StandortListe) s.ImBaum = false;
-    const trees::TreeModel model = full ? trees::FullViewOfList(trees::Kind::Standorte, {})
-                                        : trees::CurrentViewOfList(trees::Kind::Standorte, {});
+    const trees::TreeModel model =
+        full ? trees::FullViewOfList(trees::Kind::Standorte, {}) : trees::CurrentViewOfList(trees::Kind::Standorte, {});
     benchmark::DoNotOptimize(model.Count());
   }
   st.SetComplexityN(count);

@@ -163,8 +163,13 @@ Grossbetrieb GrossbetriebErzeugen(const std::string& ordner, double anteil) {
 
   {
     Einfuegen e(*tolvar, "BetriebEinstellungen", 14);
-    e << "" << 0 << "0,22" << g.Material << "" << "" << g.Ergebnisse << "0" << "45000" << "20000" << "2024"
-      << "75" << "8" << kGeaendert;
+    e << "" << 0 << "0,22" << g.Material << ""
+      << "" << g.Ergebnisse << "0"
+      << "45000"
+      << "20000"
+      << "2024"
+      << "75"
+      << "8" << kGeaendert;
     e.Zeile();
   }
 
@@ -188,17 +193,22 @@ Grossbetrieb GrossbetriebErzeugen(const std::string& ordner, double anteil) {
       const auto [gruppe, ueber, name] = kopf(i, standortGruppen, "Standorte", "Haus ", "Gewächshaus ");
       const int laenge = z.Zahl(20, 80);
       const int breite = z.Zahl(8, 40);
-      e << Nummer("Sta", i) << ueber << name << name.substr(0, 10) << 300000 + i << "" << (gruppe ? 0.0 : laenge * breite * 1.0)
-        << (i % 10 == 7 ? 0 : -1) << (gruppe ? -1 : 0) << Kennung(2000 + i) << kGeaendert;
+      e << Nummer("Sta", i) << ueber << name << name.substr(0, 10) << 300000 + i << ""
+        << (gruppe ? 0.0 : laenge * breite * 1.0) << (i % 10 == 7 ? 0 : -1) << (gruppe ? -1 : 0) << Kennung(2000 + i)
+        << kGeaendert;
       e.Zeile();
       if (gruppe) continue;
       const bool grenze = z.Anteil(25);
       v << Nummer("Sta", i) << std::to_string(laenge) << std::to_string(breite) << "" << Komma(z.Zahl(250, 450) / 100.0)
         << Komma(z.Zahl(400, 600) / 100.0) << std::to_string(z.Zahl(5, 20)) << std::to_string(z.Zahl(1, 3))
-        << std::to_string(z.Zahl(2, 8)) << "Einfachglas 4 mm" << "Stegdoppelplatte PC 16 mm" << "Isolierglas"
-        << "Doppelfolie aufgeblasen" << "Einfachglas 4 mm" << -1 << -1 << (grenze ? 0 : -1) << -1 << "0" << "0"
-        << (grenze ? "15" : "0") << "0" << (z.Anteil(50) ? "Erdgas H (m³)" : "Heizöl EL (l)") << "90"
-        << (z.Anteil(20) ? -1 : 0) << (z.Anteil(50) ? -1 : 0) << "25" << "1";
+        << std::to_string(z.Zahl(2, 8)) << "Einfachglas 4 mm"
+        << "Stegdoppelplatte PC 16 mm"
+        << "Isolierglas"
+        << "Doppelfolie aufgeblasen"
+        << "Einfachglas 4 mm" << -1 << -1 << (grenze ? 0 : -1) << -1 << "0"
+        << "0" << (grenze ? "15" : "0") << "0" << (z.Anteil(50) ? "Erdgas H (m³)" : "Heizöl EL (l)") << "90"
+        << (z.Anteil(20) ? -1 : 0) << (z.Anteil(50) ? -1 : 0) << "25"
+        << "1";
       v.Zeile();
     }
   }
@@ -231,16 +241,20 @@ Grossbetrieb GrossbetriebErzeugen(const std::string& ordner, double anteil) {
     Einfuegen wz(*betrieb, "Wochenarbeitszeit", 5);
     for (int i = 0; i <= personalGruppen + g.Personal; ++i) {
       const auto [gruppe, ueber, name] = kopf(i, personalGruppen, "Personal", "Team ", "Mitarbeiter ");
-      e << Nummer("P", i) << ueber << name << (gruppe ? "" : "Vorname") << name.substr(0, 10) << "" << "" << ""
-        << "" << "1980-01-01" << "" << 200000 + i << (i % 10 == 7 ? 0 : -1) << (gruppe ? -1 : 0) << Kennung(3000 + i)
-        << kGeaendert;
+      e << Nummer("P", i) << ueber << name << (gruppe ? "" : "Vorname") << name.substr(0, 10) << ""
+        << ""
+        << ""
+        << ""
+        << "1980-01-01"
+        << "" << 200000 + i << (i % 10 == 7 ? 0 : -1) << (gruppe ? -1 : 0) << Kennung(3000 + i) << kGeaendert;
       e.Zeile();
       if (gruppe) continue;
       // One to three wage steps and working times, the first from 2020.
       const int schritte = z.Zahl(1, 3);
       for (int k = 0; k < schritte; ++k) {
         const base::Date ab = *base::MakeDate(2020 + 2 * k, z.Zahl(1, 12), 1);
-        le << Nummer("P", i) << z.Zahl(1, kLohngruppen) << Iso(ab) << "2025-03-01 08:00:00" << Kennung(6000 + i * 3 + k);
+        le << Nummer("P", i) << z.Zahl(1, kLohngruppen) << Iso(ab) << "2025-03-01 08:00:00"
+           << Kennung(6000 + i * 3 + k);
         le.Zeile();
         wz << Nummer("P", i) << (z.Anteil(70) ? "40" : "20") << Deutsch(ab) << kGeaendert << Kennung(7000 + i * 3 + k);
         wz.Zeile();
@@ -279,8 +293,9 @@ Grossbetrieb GrossbetriebErzeugen(const std::string& ordner, double anteil) {
       const std::string nr = Nummer("K", i);
       if (gruppe) {
         const std::string name = i == 0 ? "Kulturen" : "Kulturgruppe " + std::to_string(i);
-        e << nr << "0" << name << name.substr(0, 10) << 10000000 + i << "2024-01-01" << "1900-01-01" << "" << -1 << -1
-          << Kennung(1000 + i) << kGeaendert;
+        e << nr << "0" << name << name.substr(0, 10) << 10000000 + i << "2024-01-01"
+          << "1900-01-01"
+          << "" << -1 << -1 << Kennung(1000 + i) << kGeaendert;
         e.Zeile();
         continue;
       }
@@ -305,8 +320,8 @@ Grossbetrieb GrossbetriebErzeugen(const std::string& ordner, double anteil) {
 
       const int pflanzen = z.Zahl(20, 200) * 100;
       for (int p = 0; p < anzahlPhasen; ++p) {
-        const int belegungen = groesste ? g.GroessteBelegungen / anzahlPhasen + (p < g.GroessteBelegungen % anzahlPhasen)
-                                        : z.Zahl(1, 20);
+        const int belegungen =
+            groesste ? g.GroessteBelegungen / anzahlPhasen + (p < g.GroessteBelegungen % anzahlPhasen) : z.Zahl(1, 20);
         int flaeche = 0;
         for (int b = 0; b < belegungen; ++b) {
           const int nm2 = z.Zahl(10, 200);
@@ -318,7 +333,8 @@ Grossbetrieb GrossbetriebErzeugen(const std::string& ordner, double anteil) {
         kp << nr + "_" + std::to_string(p + 1) << nr << std::to_string(p + 1) << "Phase " + std::to_string(p + 1)
            << std::to_string(pflanzen) << std::to_string(flaeche) << std::to_string(flaeche * 11 / 10)
            << Iso(phasen[p].Anfang) << Iso(phasen[p].Ende) << std::to_string(z.Zahl(14, 24))
-           << std::to_string(z.Zahl(10, 18)) << "0" << "0";
+           << std::to_string(z.Zahl(10, 18)) << "0"
+           << "0";
         kp.Zeile();
       }
       const int tage = base::DaysBetween(beginn, ende);
@@ -368,7 +384,8 @@ Datenwurzel::Datenwurzel(double anteil) {
   vorher_ = sys::SetDataRoot(ordner_);
   betrieb_ = GrossbetriebErzeugen((fs::path(ordner_) / "Betriebe").string(), anteil);
   auto system = db::Database::Open(sys::DataPath("\\Tolvar_DB\\SystemInfo.mdb"), &fehler);
-  if (!system || !system->Execute("UPDATE \"SystemInfo\" SET \"AktuellerBetrieb\" = ?", {db::Value(betrieb_.Betrieb)})) {
+  if (!system ||
+      !system->Execute("UPDATE \"SystemInfo\" SET \"AktuellerBetrieb\" = ?", {db::Value(betrieb_.Betrieb)})) {
     throw std::runtime_error("cannot name the enterprise in the system database: " + fehler);
   }
 }

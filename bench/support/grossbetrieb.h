@@ -16,10 +16,10 @@ namespace tolvar::bench {
 
 struct Grossbetrieb {
   std::string Ordner;
-  std::string Betrieb;       // <Ordner>/Grossbetrieb.mdb
-  std::string Tolvar;        // <Ordner>/Grossbetrieb.Tolvar
-  std::string Material;      // <Ordner>/Material.mdb
-  std::string Ergebnisse;    // <Ordner>/Ergebnisse.mdb
+  std::string Betrieb;         // <Ordner>/Grossbetrieb.mdb
+  std::string Tolvar;          // <Ordner>/Grossbetrieb.Tolvar
+  std::string Material;        // <Ordner>/Material.mdb
+  std::string Ergebnisse;      // <Ordner>/Ergebnisse.mdb
   std::string GroessteKultur;  // KulturNr of the largest culture
 
   int Kulturen = 0;

@@ -20,7 +20,10 @@ int main(int argc, char** argv) {
   }
   try {
     const tolvar::bench::Grossbetrieb b = tolvar::bench::GrossbetriebErzeugen(argv[1], anteil);
-    std::cout << b.Betrieb << "\n" << b.Tolvar << "\n" << b.Material << "\n" << b.Ergebnisse << "\n"
+    std::cout << b.Betrieb << "\n"
+              << b.Tolvar << "\n"
+              << b.Material << "\n"
+              << b.Ergebnisse << "\n"
               << "largest culture " << b.GroessteKultur << "\n";
   } catch (const std::exception& e) {
     std::cerr << e.what() << "\n";

@@ -4,8 +4,6 @@
 //   UeberTolvar1.png, UeberTolvar2.png   about-box pictures
 //   closed.png, open.png, drag-standort.png, drag-material.png, drag-Taetigkeit.png   tree pictures
 //   <Art>_<Farbe>.png    pointer pictures, Art Zeiger, Hand, Info, ZeigerInfo
-#include "common.h"
-
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
@@ -14,10 +12,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-
 #include <algorithm>
 #include <cmath>
 #include <iostream>
+
+#include "common.h"
 
 using namespace shipped;
 
@@ -49,12 +48,12 @@ QPointF mapPoint(double lon, double lat) {
 
 QPolygonF outline() {
   static const double pts[][2] = {
-      {8.97, 49.95}, {9.05, 50.12}, {9.5, 50.25}, {9.9, 50.45}, {10.5, 50.35}, {10.85, 50.42}, {11.4, 50.45},
-      {11.9, 50.42}, {12.1, 50.3}, {12.25, 50.15}, {12.5, 49.95}, {12.45, 49.7}, {12.65, 49.45}, {13.0, 49.3},
-      {13.4, 49.1}, {13.85, 48.75}, {13.7, 48.5}, {13.4, 48.55}, {13.0, 48.25}, {12.75, 47.95}, {13.05, 47.7},
-      {12.95, 47.5}, {12.5, 47.65}, {11.7, 47.55}, {11.1, 47.4}, {10.5, 47.55}, {10.2, 47.3}, {9.95, 47.55},
-      {9.6, 47.55}, {10.1, 47.85}, {10.15, 48.45}, {10.4, 48.7}, {10.25, 49.0}, {9.9, 49.2}, {9.5, 49.5},
-      {9.05, 49.58}};
+      {8.97, 49.95},  {9.05, 50.12},  {9.5, 50.25},  {9.9, 50.45},   {10.5, 50.35}, {10.85, 50.42},
+      {11.4, 50.45},  {11.9, 50.42},  {12.1, 50.3},  {12.25, 50.15}, {12.5, 49.95}, {12.45, 49.7},
+      {12.65, 49.45}, {13.0, 49.3},   {13.4, 49.1},  {13.85, 48.75}, {13.7, 48.5},  {13.4, 48.55},
+      {13.0, 48.25},  {12.75, 47.95}, {13.05, 47.7}, {12.95, 47.5},  {12.5, 47.65}, {11.7, 47.55},
+      {11.1, 47.4},   {10.5, 47.55},  {10.2, 47.3},  {9.95, 47.55},  {9.6, 47.55},  {10.1, 47.85},
+      {10.15, 48.45}, {10.4, 48.7},   {10.25, 49.0}, {9.9, 49.2},    {9.5, 49.5},   {9.05, 49.58}};
   QPolygonF poly;
   for (const auto& p : pts) poly << mapPoint(p[0], p[1]);
   return poly;
@@ -66,8 +65,8 @@ void drawMap(const std::vector<Region>& regions) {
   const QPolygonF land = outline();
   std::vector<QPointF> centres;
   for (const auto& r : regions) centres.push_back(mapPoint(r.longitude, r.latitude));
-  static const QColor fills[] = {{214, 232, 190}, {236, 226, 180}, {200, 224, 206}, {228, 214, 196},
-                                 {206, 220, 236}, {232, 206, 214}};
+  static const QColor fills[] = {{214, 232, 190}, {236, 226, 180}, {200, 224, 206},
+                                 {228, 214, 196}, {206, 220, 236}, {232, 206, 214}};
   // Each land pixel belongs to the nearest station: a schematic partition into regions.
   std::vector<int> owner(static_cast<std::size_t>(kMapW) * kMapH, -1);
   for (int y = 0; y < kMapH; ++y)
@@ -77,7 +76,10 @@ void drawMap(const std::vector<Region>& regions) {
       double bestD = 1e18;
       for (std::size_t i = 0; i < centres.size(); ++i) {
         const double dx = centres[i].x() - x, dy = centres[i].y() - y;
-        if (dx * dx + dy * dy < bestD) { bestD = dx * dx + dy * dy; best = static_cast<int>(i); }
+        if (dx * dx + dy * dy < bestD) {
+          bestD = dx * dx + dy * dy;
+          best = static_cast<int>(i);
+        }
       }
       owner[static_cast<std::size_t>(y) * kMapW + x] = best;
       img.setPixelColor(x, y, fills[best % 6]);
@@ -86,7 +88,8 @@ void drawMap(const std::vector<Region>& regions) {
     for (int x = 1; x < kMapW; ++x) {
       const int o = owner[static_cast<std::size_t>(y) * kMapW + x];
       if (o < 0) continue;
-      if (o != owner[static_cast<std::size_t>(y) * kMapW + x - 1] || o != owner[static_cast<std::size_t>(y - 1) * kMapW + x])
+      if (o != owner[static_cast<std::size_t>(y) * kMapW + x - 1] ||
+          o != owner[static_cast<std::size_t>(y - 1) * kMapW + x])
         img.setPixelColor(x, y, QColor(150, 150, 150));
     }
   QPainter p(&img);
@@ -137,7 +140,8 @@ void drawStartup() {
     const double x = 30 + i * 48;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(180, 90, 50));
-    p.drawPolygon(QPolygonF() << QPointF(x, 270) << QPointF(x + 24, 270) << QPointF(x + 20, 295) << QPointF(x + 4, 295));
+    p.drawPolygon(QPolygonF() << QPointF(x, 270) << QPointF(x + 24, 270) << QPointF(x + 20, 295)
+                              << QPointF(x + 4, 295));
     p.setBrush(QColor(40, 120, 40));
     p.drawEllipse(QPointF(x + 12, 260), 14, 11);
     p.setBrush(i % 2 ? QColor(200, 30, 40) : QColor(240, 200, 40));

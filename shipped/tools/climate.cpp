@@ -22,8 +22,8 @@ double dailyMeanTemperature(const Region& r, double day) {
   const double annualMean = 8.0 + 0.006 * (450.0 - r.altitude) - 0.4 * c - 0.3 * (r.latitude - 48.5);
   const double amplitude = 10.0 + 1.5 * c;
   // Small fixed irregularities so the weeks do not follow a pure sine.
-  const double ripple = 0.6 * std::sin(2.0 * kPi * 3.0 * day / 365.0 + 1.1) +
-                        0.4 * std::sin(2.0 * kPi * 5.0 * day / 365.0 + 2.3);
+  const double ripple =
+      0.6 * std::sin(2.0 * kPi * 3.0 * day / 365.0 + 1.1) + 0.4 * std::sin(2.0 * kPi * 5.0 * day / 365.0 + 2.3);
   return annualMean + amplitude * (2.0 * season(day) - 1.0) + ripple;
 }
 

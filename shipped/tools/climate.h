@@ -2,9 +2,9 @@
 // and global radiation per week of the year for one weather region.
 #pragma once
 
-#include "common.h"
-
 #include <array>
+
+#include "common.h"
 
 namespace shipped {
 

@@ -77,7 +77,10 @@ inline std::string positionText(double lat, double lon) {
   auto dm = [](double v) {
     int deg = static_cast<int>(v);
     int min = static_cast<int>((v - deg) * 60.0 + 0.5);
-    if (min == 60) { ++deg; min = 0; }
+    if (min == 60) {
+      ++deg;
+      min = 0;
+    }
     char buf[32];
     std::snprintf(buf, sizeof buf, "%d°%02d'", deg, min);
     return std::string(buf);

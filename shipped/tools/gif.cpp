@@ -62,8 +62,8 @@ std::vector<std::uint8_t> encodeGif(const PaletteImage& image) {
   word(out, image.width);
   word(out, image.height);
   out.push_back(static_cast<std::uint8_t>(0x80 | ((depth - 1) << 4) | (depth - 1)));  // global table
-  out.push_back(0);  // background index
-  out.push_back(0);  // aspect ratio
+  out.push_back(0);                                                                   // background index
+  out.push_back(0);                                                                   // aspect ratio
   for (int i = 0; i < (1 << depth); ++i) {
     const std::uint32_t c = i < static_cast<int>(image.palette.size()) ? image.palette[i] : 0;
     out.push_back(static_cast<std::uint8_t>(c >> 16));

@@ -1,8 +1,8 @@
 // Builds one SQLite database from SQL script files: sqldb <output> <script>...
 // The scripts run in the given order inside one transaction.
-#include "sqlite_util.h"
-
 #include <iostream>
+
+#include "sqlite_util.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {

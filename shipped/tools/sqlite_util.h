@@ -2,9 +2,9 @@
 // name, in journal mode DELETE, renamed into place only after a successful commit.
 #pragma once
 
-#include "common.h"
-
 #include <sqlite3.h>
+
+#include "common.h"
 
 namespace shipped {
 

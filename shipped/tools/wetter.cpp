@@ -2,18 +2,17 @@
 //   wetter klima <regionen.csv> <Klimadaten.mdb>        two climate tables per region
 //   wetter stationen <regionen.csv> <Stat_Info.mdb>     one station row per region
 //   wetter diagramme <regionen.csv> <folder>            monthly mean temperature chart per station (GIF)
-#include "climate.h"
-#include "gif.h"
-#include "sqlite_util.h"
-
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
 #include <cmath>
 #include <iostream>
 #include <map>
+
+#include "climate.h"
+#include "gif.h"
+#include "sqlite_util.h"
 
 using namespace shipped;
 
@@ -24,7 +23,7 @@ void writeClimate(const std::vector<Region>& regions, const std::filesystem::pat
   for (const auto& r : regions) {
     const ClimateTables tables = climateFor(r);
     const std::pair<const char*, const WeekTable*> kinds[] = {{"-Temperatur", &tables.temperature},
-                                                                {"-Einstrahlung", &tables.radiation}};
+                                                              {"-Einstrahlung", &tables.radiation}};
     for (const auto& [suffix, table] : kinds) {
       const std::string name = quoted(r.caption + suffix);
       std::string create = "CREATE TABLE " + name + " (\"Stunde\" INTEGER";
@@ -53,7 +52,11 @@ void writeStations(const std::vector<Region>& regions, const std::filesystem::pa
       "\"Gemeinde\" TEXT, \"Höhe\" TEXT, \"Lage\" TEXT)");
   sqlite3_stmt* st = db.prepare("INSERT INTO \"Stat_Info\" VALUES (?, ?, ?, ?, ?, ?)");
   for (const auto& r : regions) {
-    const std::string fields[] = {r.station, r.district, r.county, r.municipality, std::to_string(r.altitude),
+    const std::string fields[] = {r.station,
+                                  r.district,
+                                  r.county,
+                                  r.municipality,
+                                  std::to_string(r.altitude),
                                   positionText(r.latitude, r.longitude)};
     for (int i = 0; i < 6; ++i) sqlite3_bind_text(st, i + 1, fields[i].c_str(), -1, SQLITE_TRANSIENT);
     db.step(st);
@@ -106,8 +109,7 @@ PaletteImage drawChart(const Region& r) {
     p.setPen(black);
     font.setBold(true);
     p.setFont(font);
-    p.drawText(QRect(0, 4, w, 20), Qt::AlignHCenter,
-               QString::fromUtf8("Temperaturmittelwerte " + r.station));
+    p.drawText(QRect(0, 4, w, 20), Qt::AlignHCenter, QString::fromUtf8("Temperaturmittelwerte " + r.station));
     font.setBold(false);
     p.setFont(font);
     const double lo = -10, hi = 25;

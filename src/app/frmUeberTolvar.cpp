@@ -20,7 +20,7 @@ namespace tolvar {
 namespace {
 
 // The authors and the maker are invented.
-constexpr const char* kAutoren[6] = {"Dr. Anna Beispiel", "Bernd Muster",  "Clara Exempel",
+constexpr const char* kAutoren[6] = {"Dr. Anna Beispiel", "Bernd Muster",    "Clara Exempel",
                                      "Dieter Probe",      "Eva Platzhalter", "Frank Vorlage"};
 
 QLabel* MakePicture(QWidget* parent, const char* name, const char* file) {
@@ -140,12 +140,15 @@ void frmUeberTolvar::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool frmUeberTolvar::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    if (watched == lblInternet) lblInternet_Click();
-    else if (watched == lblMail) lblMail_Click();
-    else if (watched == Image1) Image1_Click();
-    else if (watched == Image2) Image2_Click();
+  if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched == lblInternet)
+      lblInternet_Click();
+    else if (watched == lblMail)
+      lblMail_Click();
+    else if (watched == Image1)
+      Image1_Click();
+    else if (watched == Image2)
+      Image2_Click();
   }
   return FormOf::eventFilter(watched, event);
 }

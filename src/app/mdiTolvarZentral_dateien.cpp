@@ -28,15 +28,15 @@ std::optional<std::string> BetriebsdateiWaehlen() {
 // Save dialog of save as, restore and new result database, preset to the databases' folder.
 std::optional<std::string> ZielWaehlen() {
   const std::string vorgabe = data::SpeichernVorgabe();
-  return Gewaehlt(ui::SaveFileDialog(QString(), Q(sys::FolderOf(vorgabe)), Q(data::kSpeichernFilter),
-                                     Q(sys::FileNameOf(vorgabe))));
+  return Gewaehlt(
+      ui::SaveFileDialog(QString(), Q(sys::FolderOf(vorgabe)), Q(data::kSpeichernFilter), Q(sys::FileNameOf(vorgabe))));
 }
 
 // Open dialog of "Sicherungsdatei laden", preset to the backup folder.
 std::optional<std::string> SicherungWaehlen() {
   const std::string vorgabe = data::SicherungVorgabe();
-  return Gewaehlt(ui::OpenFileDialog(QString(), Q(sys::FolderOf(vorgabe)), Q(data::kSicherungFilter),
-                                     Q(sys::FileNameOf(vorgabe))));
+  return Gewaehlt(
+      ui::OpenFileDialog(QString(), Q(sys::FolderOf(vorgabe)), Q(data::kSicherungFilter), Q(sys::FileNameOf(vorgabe))));
 }
 
 }  // namespace

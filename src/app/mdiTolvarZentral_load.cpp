@@ -1,7 +1,6 @@
 // Main window: construction, opening and closing sequences.
 #include <QLabel>
 #include <QStatusBar>
-
 #include <optional>
 #include <string>
 #include <utility>
@@ -12,14 +11,14 @@
 #include "app/mdlMauszeiger.h"
 #include "app/mdlMenue.h"
 #include "culture/ui/frmBewegungsdaten.h"
-#include "data/mdlFehler.h"
-#include "data/mdlDatenbank.h"
 #include "data/mdlDatenLaden.h"
-#include "data/paths.h"
+#include "data/mdlDatenbank.h"
+#include "data/mdlDatenbank_systeminfo.h"
+#include "data/mdlFehler.h"
 #include "data/mdlUpDate.h"
+#include "data/paths.h"
 #include "data/settings_row.h"
 #include "data/state.h"
-#include "data/mdlDatenbank_systeminfo.h"
 #include "platform/sys/files.h"
 #include "platform/sys/screen.h"
 #include "platform/ui/builders.h"

@@ -3,7 +3,6 @@
 #include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
-
 #include <initializer_list>
 
 #include "app/help_menu.h"
@@ -85,15 +84,15 @@ void mdiTolvarZentral::MenuesAnlegen() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("mnuLeiste"));
 
-  mnuBetrieb = Menue(this, "mnuBetrieb", QStringLiteral("Betrieb"),
-                     {{"mnuoeffnen", "Betrieb öffnen", &W::mnuoeffnen, &W::mnuoeffnen_Click},
-                      {"mnuStrich1", nullptr, &W::mnuStrich1, nullptr},
-                      {"mnuspeichern", "Betrieb speichern", &W::mnuspeichern, &W::mnuspeichern_Click},
-                      {"mnuspeichernunter", "Betrieb speichern unter ...", &W::mnuspeichernunter,
-                       &W::mnuspeichernunter_Click},
-                      {"mnuStrich2", nullptr, &W::mnuStrich2, nullptr},
-                      {"mnuEnde", "Beenden", &W::mnuEnde, &W::mnuEnde_Click}},
-                     kSpaeter);
+  mnuBetrieb =
+      Menue(this, "mnuBetrieb", QStringLiteral("Betrieb"),
+            {{"mnuoeffnen", "Betrieb öffnen", &W::mnuoeffnen, &W::mnuoeffnen_Click},
+             {"mnuStrich1", nullptr, &W::mnuStrich1, nullptr},
+             {"mnuspeichern", "Betrieb speichern", &W::mnuspeichern, &W::mnuspeichern_Click},
+             {"mnuspeichernunter", "Betrieb speichern unter ...", &W::mnuspeichernunter, &W::mnuspeichernunter_Click},
+             {"mnuStrich2", nullptr, &W::mnuStrich2, nullptr},
+             {"mnuEnde", "Beenden", &W::mnuEnde, &W::mnuEnde_Click}},
+            kSpaeter);
   bar->addMenu(mnuBetrieb);
 
   mnuStammdaten = Befehl(bar->addAction(QStringLiteral("Stammdaten")), "mnuStammdaten");
@@ -106,26 +105,24 @@ void mdiTolvarZentral::MenuesAnlegen() {
                          kSpaeter);
   bar->addMenu(mnuKalkulation);
 
-  mnuVergleich = Menue(this, "mnuVergleich", QStringLiteral("Kulturvergleich"),
-                       {{"mnuNeueErgebnisDB", "Neue Ergebnisdatenbank anlegen", &W::mnuNeueErgebnisDB,
-                         &W::mnuNeueErgebnisDB_Click},
-                        {"mnuVergleichNeu", "Vergleichskulturen bearbeiten", &W::mnuVergleichNeu,
-                         &W::mnuVergleichNeu_Click},
-                        {"mnuStrich4", nullptr, &W::mnuStrich4, nullptr},
-                        {"mnuVergleichExe", "Kulturen vergleichen", &W::mnuVergleichExe, &W::mnuVergleichExe_Click}},
-                       kSpaeter);
+  mnuVergleich = Menue(
+      this, "mnuVergleich", QStringLiteral("Kulturvergleich"),
+      {{"mnuNeueErgebnisDB", "Neue Ergebnisdatenbank anlegen", &W::mnuNeueErgebnisDB, &W::mnuNeueErgebnisDB_Click},
+       {"mnuVergleichNeu", "Vergleichskulturen bearbeiten", &W::mnuVergleichNeu, &W::mnuVergleichNeu_Click},
+       {"mnuStrich4", nullptr, &W::mnuStrich4, nullptr},
+       {"mnuVergleichExe", "Kulturen vergleichen", &W::mnuVergleichExe, &W::mnuVergleichExe_Click}},
+      kSpaeter);
   bar->addMenu(mnuVergleich);
 
   mnuEinstellungen = Befehl(bar->addAction(QStringLiteral("Einstellungen")), "mnuEinstellungen");
   connect(mnuEinstellungen, &QAction::triggered, this, &W::mnuEinstellungen_Click, kSpaeter);
 
-  mnuSicherung = Menue(this, "mnuSicherung", QStringLiteral("Datensicherung"),
-                       {{"mnuBetriebSichern", "Sicherungsdatei erstellen", &W::mnuBetriebSichern,
-                         &W::mnuBetriebSichern_Click},
-                        {"mnuStrichSicherung", nullptr, &W::mnuStrichSicherung, nullptr},
-                        {"mnuSicherungLaden", "Sicherungsdatei laden", &W::mnuSicherungLaden,
-                         &W::mnuSicherungLaden_Click}},
-                       kSpaeter);
+  mnuSicherung =
+      Menue(this, "mnuSicherung", QStringLiteral("Datensicherung"),
+            {{"mnuBetriebSichern", "Sicherungsdatei erstellen", &W::mnuBetriebSichern, &W::mnuBetriebSichern_Click},
+             {"mnuStrichSicherung", nullptr, &W::mnuStrichSicherung, nullptr},
+             {"mnuSicherungLaden", "Sicherungsdatei laden", &W::mnuSicherungLaden, &W::mnuSicherungLaden_Click}},
+            kSpaeter);
   bar->addMenu(mnuSicherung);
 
   // The help commands belong to the help menu's module.

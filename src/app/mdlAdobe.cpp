@@ -1,7 +1,6 @@
 #include "app/mdlAdobe.h"
 
 #include <QString>
-
 #include <exception>
 #include <filesystem>
 #include <system_error>

@@ -1,7 +1,6 @@
 #include "app/mdlHilfe.h"
 
 #include <QString>
-
 #include <exception>
 
 #include "data/messages.h"
@@ -27,8 +26,7 @@ void HtmlHilfeAnzeigen(const std::string& hilfedatei, const std::string& seite) 
     if (viewer.ShowPage(folder, ui::Q(seite))) return;
     if (viewer.ShowPage(folder, ui::Q(kIndex))) return;
     // Neither the page nor the index: the help folder is missing or empty.
-    data::ShowCritical("Die Hilfe wurde nicht gefunden. Sie wird im Ordner \"" + hilfedatei +
-                       "\" erwartet.");
+    data::ShowCritical("Die Hilfe wurde nicht gefunden. Sie wird im Ordner \"" + hilfedatei + "\" erwartet.");
   } catch (const std::exception&) {
     // Help never reports an error.
   }

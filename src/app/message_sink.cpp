@@ -9,10 +9,14 @@ namespace tolvar::app {
 
 int MsgBoxStyle(data::MessageStyle style) {
   switch (style) {
-    case data::MessageStyle::Critical: return ui::msgbox::Critical;
-    case data::MessageStyle::Question: return ui::msgbox::Question;
-    case data::MessageStyle::Exclamation: return ui::msgbox::Exclamation;
-    case data::MessageStyle::Information: return ui::msgbox::Information;
+    case data::MessageStyle::Critical:
+      return ui::msgbox::Critical;
+    case data::MessageStyle::Question:
+      return ui::msgbox::Question;
+    case data::MessageStyle::Exclamation:
+      return ui::msgbox::Exclamation;
+    case data::MessageStyle::Information:
+      return ui::msgbox::Information;
   }
   return ui::msgbox::OkOnly;
 }

@@ -21,8 +21,8 @@ class SystemClock final : public Clock {
     const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&t, &local);
-    return MakeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                        local.tm_min, local.tm_sec);
+    return MakeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                        local.tm_sec);
   }
 
   int RandomDigit() override {
@@ -42,9 +42,7 @@ SystemClock& TheSystemClock() {
 
 std::atomic<Clock*> g_clock{nullptr};
 
-std::string TwoDigits(int v) {
-  return {static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
-}
+std::string TwoDigits(int v) { return {static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)}; }
 
 }  // namespace
 
@@ -63,9 +61,8 @@ std::string NewRecordId() {
   Clock& clock = CurrentClock();
   const Date now = clock.Now();
   const int year = Year(now);
-  std::string id = TwoDigits(Day(now)) + TwoDigits(Month(now)) + TwoDigits(year / 100) +
-                   TwoDigits(year % 100) + TwoDigits(Hour(now)) + TwoDigits(Minute(now)) +
-                   TwoDigits(Second(now));
+  std::string id = TwoDigits(Day(now)) + TwoDigits(Month(now)) + TwoDigits(year / 100) + TwoDigits(year % 100) +
+                   TwoDigits(Hour(now)) + TwoDigits(Minute(now)) + TwoDigits(Second(now));
   for (int i = 0; i < 4; ++i) {
     const int digit = ((clock.RandomDigit() % 10) + 10) % 10;  // a fake clock out of range still gives a digit
     id += static_cast<char>('0' + digit);

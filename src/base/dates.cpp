@@ -197,8 +197,7 @@ std::optional<Date> ParseDate(std::string_view text) {
   Reader r(TrimBlanks(text));
   int day = 0, month = 0, year = 0;
   std::size_t yearDigits = 0;
-  if (!r.Number(2, day) || !r.Take('.') || !r.Number(2, month) || !r.Take('.') ||
-      !r.Number(4, year, yearDigits)) {
+  if (!r.Number(2, day) || !r.Take('.') || !r.Number(2, month) || !r.Take('.') || !r.Number(4, year, yearDigits)) {
     return std::nullopt;
   }
   if (yearDigits <= 2) year += year < 30 ? 2000 : 1900;
@@ -211,8 +210,8 @@ std::optional<Date> ParseIsoDate(std::string_view text) {
   Reader r(TrimBlanks(text));
   int day = 0, month = 0, year = 0;
   std::size_t yearDigits = 0;
-  if (!r.Number(4, year, yearDigits) || yearDigits != 4 || !r.Take('-') || !r.Number(2, month) ||
-      !r.Take('-') || !r.Number(2, day)) {
+  if (!r.Number(4, year, yearDigits) || yearDigits != 4 || !r.Take('-') || !r.Number(2, month) || !r.Take('-') ||
+      !r.Number(2, day)) {
     return std::nullopt;
   }
   const auto date = MakeDate(year, month, day);
@@ -242,12 +241,11 @@ std::string IsoDateTimeText(Date d) { return IsoDateText(d) + " " + TimeText(d);
 std::string LongDateText(Date d) {
   static constexpr const char* kWeekdays[] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
                                               "Donnerstag", "Freitag", "Samstag"};
-  static constexpr const char* kMonths[] = {"Januar",    "Februar", "März",     "April",
-                                            "Mai",       "Juni",    "Juli",     "August",
-                                            "September", "Oktober", "November", "Dezember"};
+  static constexpr const char* kMonths[] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                                            "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
   const Civil c = CivilOf(d);
-  return std::string(kWeekdays[Weekday(d) - 1]) + ", " + std::to_string(c.day) + ". " +
-         kMonths[c.month - 1] + " " + std::to_string(c.year);
+  return std::string(kWeekdays[Weekday(d) - 1]) + ", " + std::to_string(c.day) + ". " + kMonths[c.month - 1] + " " +
+         std::to_string(c.year);
 }
 
 }  // namespace tolvar::base

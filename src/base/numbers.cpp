@@ -31,8 +31,7 @@ Decimal ToDecimal(double value) {
   if (value == 0.0 || !std::isfinite(value)) return dec;
   char buf[64];
   // "d.dddddddddddddde+XX": correctly rounded to 15 significant digits.
-  const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
-                                 kSignificantDigits - 1);
+  const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, kSignificantDigits - 1);
   std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
   std::size_t i = 0;
   if (text[i] == '-') {
@@ -180,9 +179,7 @@ std::optional<double> ParseAmount(std::string_view text, double largest) {
   return n;
 }
 
-double NumberOr(std::string_view text, double fallback) {
-  return ParseNumber(text).value_or(fallback);
-}
+double NumberOr(std::string_view text, double fallback) { return ParseNumber(text).value_or(fallback); }
 
 std::string NumberText(double value) {
   if (std::isnan(value)) return "NaN";

@@ -56,9 +56,8 @@ std::size_t CharCount(std::string_view text) {
 
 std::string AsciiLower(std::string_view text) {
   std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
-    return c < 128 ? static_cast<char>(std::tolower(c)) : static_cast<char>(c);
-  });
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return c < 128 ? static_cast<char>(std::tolower(c)) : static_cast<char>(c); });
   return lower;
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calculation/mdlKalkulation_formeln.h"
 #include "calculation/mdlBerrechnung_kosten.h"
+#include "calculation/mdlKalkulation_formeln.h"
 
 namespace tolvar::calculation {
 
@@ -33,14 +33,11 @@ int LetztePhase(const std::vector<PhasenSatz>& phasen, int anzahlPhasen) {
   return std::min(anzahlPhasen, static_cast<int>(phasen.size()) - 1);
 }
 
-const PhasenSatz& Phase(const std::vector<PhasenSatz>& phasen, int p) {
-  return phasen[static_cast<std::size_t>(p)];
-}
+const PhasenSatz& Phase(const std::vector<PhasenSatz>& phasen, int p) { return phasen[static_cast<std::size_t>(p)]; }
 
 // The first phase holding the day (the one the activity-material cost divides by), or the
 // last one (the one the machine cost divides by).
-const PhasenSatz* PhaseDesTages(const std::vector<PhasenSatz>& phasen, int anzahlPhasen, base::Date tag,
-                                bool letzte) {
+const PhasenSatz* PhaseDesTages(const std::vector<PhasenSatz>& phasen, int anzahlPhasen, base::Date tag, bool letzte) {
   const PhasenSatz* gefunden = nullptr;
   for (int p = 1; p <= LetztePhase(phasen, anzahlPhasen); ++p) {
     const PhasenSatz& phase = Phase(phasen, p);
@@ -82,8 +79,8 @@ std::vector<EnergieZeile> EnergieZeilen(const std::vector<PhasenSatz>& phasen, i
         kosten = mdlKalkulation::Energiekosten(NurPhase(phase), 1, strom);
       }
     }
-    zeilen.push_back({phase.Phasennamen, Formatiert(phase.Intensitaet, "0.0"), Formatiert(phase.Dauer, "0.0"),
-                      dichte, Je1000(kosten)});
+    zeilen.push_back({phase.Phasennamen, Formatiert(phase.Intensitaet, "0.0"), Formatiert(phase.Dauer, "0.0"), dichte,
+                      Je1000(kosten)});
   }
   AbsteigendOrdnen(zeilen, 3);
   return zeilen;

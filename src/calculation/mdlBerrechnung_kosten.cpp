@@ -9,16 +9,14 @@ namespace tolvar::mdlBerrechnung {
 
 namespace {
 
-const MaterialSatz* Stammmaterial(const std::vector<MaterialSatz>& materialien,
-                                  const std::string& nummer) {
+const MaterialSatz* Stammmaterial(const std::vector<MaterialSatz>& materialien, const std::string& nummer) {
   for (const MaterialSatz& m : materialien) {
     if (m.MaterialNr == nummer) return &m;
   }
   return nullptr;
 }
 
-std::string ZeilenKosten(const MaterialSatz& material, const KulturMaterialSatz& zeile,
-                         const PhasenSatz& phase) {
+std::string ZeilenKosten(const MaterialSatz& material, const KulturMaterialSatz& zeile, const PhasenSatz& phase) {
   const auto preis = base::ParseNumber(material.Preis);
   const auto menge = base::ParseNumber(zeile.Menge);
   const auto pflanzen = base::ParseNumber(phase.AnzahlPflanzen);

@@ -81,8 +81,7 @@ bool ArbeitsdatenFehlen(const CultureData& kultur, const CalculationState& kalku
       if (arbeit.Datum < p->Anfang || arbeit.Datum > p->Ende) continue;
       const LohneinteilungSatz* lohn = mdlKalkulation::LohnzeileWaehlen(
           listen.LohneinteilungListe, listen.AnzahlLohneinteilungen, arbeit.PersonalNr, arbeit.Datum);
-      if (Fehlt(arbeit.Zeitdauer) || lohn == nullptr || Fehlt(lohn->Lohn) ||
-          FehltOderNull(p->AnzahlPflanzen)) {
+      if (Fehlt(arbeit.Zeitdauer) || lohn == nullptr || Fehlt(lohn->Lohn) || FehltOderNull(p->AnzahlPflanzen)) {
         return true;
       }
     }

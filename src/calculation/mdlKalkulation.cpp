@@ -3,13 +3,13 @@
 #include <utility>
 
 #include "base/values.h"
-#include "calculation/mdlDatenPruefung.h"
-#include "calculation/mdlKulturArbeiten.h"
-#include "calculation/mdlKalkulation_margen.h"
 #include "calculation/mdlBerrechnung_kosten.h"
+#include "calculation/mdlDatenPruefung.h"
+#include "calculation/mdlKalkulation_margen.h"
+#include "calculation/mdlKulturArbeiten.h"
 #include "culture/mdlKulturMaterial.h"
-#include "culture/mdlStandorte2.h"
 #include "culture/mdlKulturPhasenInfo.h"
+#include "culture/mdlStandorte2.h"
 #include "data/mdlDatenLaden.h"
 #include "data/messages.h"
 #include "heating/mdlHeizkostenBerrechnung.h"
@@ -133,7 +133,8 @@ const int16_t& HerkunftVon(const CalculationState& k, Kostenart art) {
       return k.HerkunftVermarktung;
     case Kostenart::Arbeit:
       return k.HerkunftArbeit;
-    case Kostenart::Gemeinkosten: break;
+    case Kostenart::Gemeinkosten:
+      break;
   }
   return k.HerkunftGemeinkosten;
 }
@@ -144,28 +145,44 @@ int16_t& HerkunftVon(CalculationState& k, Kostenart art) {
 
 std::string& Wertfeld(KalkulationsFenster& f, Kostenart art) {
   switch (art) {
-    case Kostenart::Heizung: return f.txtHeizung;
-    case Kostenart::Material: return f.txtMaterial;
-    case Kostenart::Energie: return f.txtEnergie;
-    case Kostenart::Maschinen: return f.txtMaschinen;
-    case Kostenart::PSM: return f.txtPSM;
-    case Kostenart::Vermarktung: return f.txtVermarktung;
-    case Kostenart::Arbeit: return f.txtArbeit;
-    case Kostenart::Gemeinkosten: break;
+    case Kostenart::Heizung:
+      return f.txtHeizung;
+    case Kostenart::Material:
+      return f.txtMaterial;
+    case Kostenart::Energie:
+      return f.txtEnergie;
+    case Kostenart::Maschinen:
+      return f.txtMaschinen;
+    case Kostenart::PSM:
+      return f.txtPSM;
+    case Kostenart::Vermarktung:
+      return f.txtVermarktung;
+    case Kostenart::Arbeit:
+      return f.txtArbeit;
+    case Kostenart::Gemeinkosten:
+      break;
   }
   return f.txtGemein;
 }
 
 std::string& Kostenknopf(KalkulationsFenster& f, Kostenart art) {
   switch (art) {
-    case Kostenart::Heizung: return f.cmbHeizkosten;
-    case Kostenart::Material: return f.cmbMaterialkosten;
-    case Kostenart::Energie: return f.cmbEnergiekosten;
-    case Kostenart::Maschinen: return f.cmbMaschinenkosten;
-    case Kostenart::PSM: return f.cmbPSMKosten;
-    case Kostenart::Vermarktung: return f.cmbVermarktungskosten;
-    case Kostenart::Arbeit: return f.cmbArbeitskosten;
-    case Kostenart::Gemeinkosten: break;
+    case Kostenart::Heizung:
+      return f.cmbHeizkosten;
+    case Kostenart::Material:
+      return f.cmbMaterialkosten;
+    case Kostenart::Energie:
+      return f.cmbEnergiekosten;
+    case Kostenart::Maschinen:
+      return f.cmbMaschinenkosten;
+    case Kostenart::PSM:
+      return f.cmbPSMKosten;
+    case Kostenart::Vermarktung:
+      return f.cmbVermarktungskosten;
+    case Kostenart::Arbeit:
+      return f.cmbArbeitskosten;
+    case Kostenart::Gemeinkosten:
+      break;
   }
   return f.cmbGemeinkosten;
 }
@@ -175,10 +192,14 @@ std::string_view Pruefschluessel(Kostenart art) { return Zeile(art).Schluessel; 
 std::optional<std::string> Herkunftszeichen(int16_t herkunft) {
   switch (herkunft) {
     case Herkunft::KulturspezifischErrechnet:
-    case Herkunft::Errechnet: return "***";
-    case Herkunft::Vergleichskultur: return "**";
-    case Herkunft::Eingegeben: return "*";
-    default: return std::nullopt;
+    case Herkunft::Errechnet:
+      return "***";
+    case Herkunft::Vergleichskultur:
+      return "**";
+    case Herkunft::Eingegeben:
+      return "*";
+    default:
+      return std::nullopt;
   }
 }
 
@@ -200,10 +221,10 @@ void KalkulationZuruecksetzen(KalkulationsFenster& f, CalculationState& k) {
   for (Kostenart art : kKostenarten) HerkunftVon(k, art) = Herkunft::Errechnet;
 
   for (std::string* box :
-       {&f.txtAnfang, &f.txtArbeit, &f.txtDB, &f.txtDBJQM, &f.txtDBAkh, &f.txtEKFL, &f.txtEKFLJQM,
-        &f.txtEKFLAkh, &f.txtEnde, &f.txtEnergie, &f.txtErloes1000, &f.txtGemein, &f.txtGewinn[1],
-        &f.txtGewinn[2], &f.txtHeizung, &f.txtMarktleistung, &f.txtMaschinen, &f.txtMaterial,
-        &f.txtMenge, &f.txtName, &f.txtPreis, &f.txtPSM, &f.txtSachkosten, &f.txtVermarktung}) {
+       {&f.txtAnfang,    &f.txtArbeit,    &f.txtDB,      &f.txtDBJQM,         &f.txtDBAkh,      &f.txtEKFL,
+        &f.txtEKFLJQM,   &f.txtEKFLAkh,   &f.txtEnde,    &f.txtEnergie,       &f.txtErloes1000, &f.txtGemein,
+        &f.txtGewinn[1], &f.txtGewinn[2], &f.txtHeizung, &f.txtMarktleistung, &f.txtMaschinen,  &f.txtMaterial,
+        &f.txtMenge,     &f.txtName,      &f.txtPreis,   &f.txtPSM,           &f.txtSachkosten, &f.txtVermarktung}) {
     box->clear();
   }
 

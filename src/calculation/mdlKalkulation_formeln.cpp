@@ -22,8 +22,7 @@ int LetztePhase(const std::vector<PhasenSatz>& phasen, int anzahlPhasen) {
   return std::min(anzahlPhasen, static_cast<int>(phasen.size()) - 1);
 }
 
-const PhasenSatz* PhaseDesTages(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                                base::Date tag) {
+const PhasenSatz* PhaseDesTages(const std::vector<PhasenSatz>& phasen, int anzahlPhasen, base::Date tag) {
   const int letzte = LetztePhase(phasen, anzahlPhasen);
   for (int p = 1; p <= letzte; ++p) {
     const PhasenSatz& phase = phasen[static_cast<std::size_t>(p)];
@@ -32,8 +31,7 @@ const PhasenSatz* PhaseDesTages(const std::vector<PhasenSatz>& phasen, int anzah
   return nullptr;
 }
 
-double FlaechenTage(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                    std::string PhasenSatz::*flaeche) {
+double FlaechenTage(const std::vector<PhasenSatz>& phasen, int anzahlPhasen, std::string PhasenSatz::*flaeche) {
   double summe = 0.0;
   const int letzte = LetztePhase(phasen, anzahlPhasen);
   for (int p = 1; p <= letzte; ++p) {
@@ -116,9 +114,8 @@ double Vermarktungskosten(std::string_view anteil, std::string_view preis) {
   return Endlich(*a * *p / 100.0).value_or(0.0);
 }
 
-const LohneinteilungSatz* LohnzeileWaehlen(const std::vector<LohneinteilungSatz>& lohnliste,
-                                           int anzahl, std::string_view personalNr,
-                                           base::Date datum) {
+const LohneinteilungSatz* LohnzeileWaehlen(const std::vector<LohneinteilungSatz>& lohnliste, int anzahl,
+                                           std::string_view personalNr, base::Date datum) {
   const LohneinteilungSatz* gewaehlt = nullptr;
   base::Date spaetestes = base::kNoDate;
   const int n = std::min(anzahl + 1, static_cast<int>(lohnliste.size()));

@@ -23,9 +23,7 @@ struct Kosten {
 };
 
 // Whole days of a period (end date minus start date).
-inline double Tage(base::Date anfang, base::Date ende) {
-  return static_cast<double>(base::DaysBetween(anfang, ende));
-}
+inline double Tage(base::Date anfang, base::Date ende) { return static_cast<double>(base::DaysBetween(anfang, ende)); }
 
 // Heating: for every occupancy o and every phase p beginning within it (Beginn <= Anfang <=
 // Ende), (1 + Wege/100) x Flaeche(o) x HeizkostenJeQm(o) / AnzahlPflanzen(p). Missing when a
@@ -49,9 +47,8 @@ double Vermarktungskosten(std::string_view anteil, std::string_view preis);
 // The wage row for a piece of work: among the rows 0..anzahl (the one cleared element after
 // the loaded rows included) of the person with DatumAb between 01.01.1900 and the work's
 // day, the latest; with equal dates the last in list order. nullptr when there is none.
-const LohneinteilungSatz* LohnzeileWaehlen(const std::vector<LohneinteilungSatz>& lohnliste,
-                                           int anzahl, std::string_view personalNr,
-                                           base::Date datum);
+const LohneinteilungSatz* LohnzeileWaehlen(const std::vector<LohneinteilungSatz>& lohnliste, int anzahl,
+                                           std::string_view personalNr, base::Date datum);
 
 // Labour: over the phases and the work dated in each, Zeitdauer x Lohn / AnzahlPflanzen.
 // Missing when a piece of work dated in a phase has no wage row on or before its day.

@@ -50,8 +50,8 @@ void MargenBerechnen(KalkulationsFenster& f, const std::vector<PhasenSatz>& phas
   Schreiben(f.txtErloes1000, Mal(p, tausend));
 
   Wert sach = 0.0;
-  for (const std::string* box : {&f.txtHeizung, &f.txtMaterial, &f.txtEnergie, &f.txtMaschinen,
-                                 &f.txtPSM, &f.txtVermarktung}) {
+  for (const std::string* box :
+       {&f.txtHeizung, &f.txtMaterial, &f.txtEnergie, &f.txtMaschinen, &f.txtPSM, &f.txtVermarktung}) {
     const Wert w = Lesen(*box);
     sach = sach && w ? Wert(*sach + *w) : std::nullopt;
   }

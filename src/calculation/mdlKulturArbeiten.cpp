@@ -28,9 +28,8 @@ bool ErsteTreffer(db::Database& datenbank, std::string_view table, std::string_v
 
 }  // namespace
 
-bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur,
-                         const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                         std::vector<KulturArbeitSatz>& liste, std::string* fehler) {
+bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur, const std::vector<PhasenSatz>& phasen,
+                         int anzahlPhasen, std::vector<KulturArbeitSatz>& liste, std::string* fehler) {
   liste.clear();
   const auto nichtLesbar = [fehler](std::string_view tabelle) {
     if (fehler) *fehler = "Tabelle \"" + std::string(tabelle) + "\"";
@@ -38,9 +37,9 @@ bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur,
   };
   // Only the culture's rows: the table holds the work of every culture of the enterprise.
   // Rows of one day keep their table order.
-  db::Recordset rs = datenbank.Query(
-      "SELECT * FROM \"Taetigkeiten\" WHERE \"KulturNr\" = ? ORDER BY \"Datum\" ASC, rowid;",
-      {db::Value(kultur.KulturNr)});
+  db::Recordset rs =
+      datenbank.Query("SELECT * FROM \"Taetigkeiten\" WHERE \"KulturNr\" = ? ORDER BY \"Datum\" ASC, rowid;",
+                      {db::Value(kultur.KulturNr)});
   if (!rs.ok()) return nichtLesbar("Taetigkeiten");
   std::unordered_map<std::string, std::string> taetigkeiten;
   std::unordered_map<std::string, std::string> kuerzel;

@@ -21,9 +21,8 @@ namespace tolvar::mdlKulturArbeiten {
 // fields give "0"; an activity or person without a row in StdTaetigkeiten or Personal gives
 // "0" as its name. False when a table cannot be read; `liste` is then empty and `fehler`, when
 // given, names the table ("Tabelle \"Personal\"").
-bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur,
-                         const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                         std::vector<KulturArbeitSatz>& liste, std::string* fehler = nullptr);
+bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur, const std::vector<PhasenSatz>& phasen,
+                         int anzahlPhasen, std::vector<KulturArbeitSatz>& liste, std::string* fehler = nullptr);
 
 // Rebuilds KulturArbeitListe for KulturListe(KulturIndex) and its
 // loaded phases from the database at AktuellerBetrieb. With no culture selected, or when

@@ -65,8 +65,7 @@ void Melden(std::string_view satz, const std::string& pfad, const std::string& g
 
 // Runs `schritte` on the table of the result database in one transaction (renumbering after
 // them with `nummerieren`); reports a failure with `satz`.
-bool Aendern(const std::string& pfad, std::string_view satz, const data::Tabellenschritte& schritte,
-             bool nummerieren) {
+bool Aendern(const std::string& pfad, std::string_view satz, const data::Tabellenschritte& schritte, bool nummerieren) {
   std::string grund;
   if (data::VergleichskulturenAendern(pfad, schritte, nummerieren, &grund)) return true;
   Melden(satz, pfad, grund);
@@ -82,10 +81,10 @@ constexpr std::string_view kNummerierenFehlgeschlagen =
 
 std::optional<Kostenart> KostenartDesFensters(std::string_view fenster) {
   static constexpr std::pair<std::string_view, Kostenart> kFenster[] = {
-      {"frmVantelInfo", Kostenart::Heizung},         {"frmMaterialInfo", Kostenart::Material},
-      {"frmEnergieInfo", Kostenart::Energie},        {"frmMaschinenInfo", Kostenart::Maschinen},
-      {"frmPSMInfo", Kostenart::PSM},                {"frmVermarktungInfo", Kostenart::Vermarktung},
-      {"frmArbeitInfo", Kostenart::Arbeit},          {"frmGemeinkostenInfo", Kostenart::Gemeinkosten},
+      {"frmVantelInfo", Kostenart::Heizung},  {"frmMaterialInfo", Kostenart::Material},
+      {"frmEnergieInfo", Kostenart::Energie}, {"frmMaschinenInfo", Kostenart::Maschinen},
+      {"frmPSMInfo", Kostenart::PSM},         {"frmVermarktungInfo", Kostenart::Vermarktung},
+      {"frmArbeitInfo", Kostenart::Arbeit},   {"frmGemeinkostenInfo", Kostenart::Gemeinkosten},
   };
   for (const auto& [name, art] : kFenster) {
     if (name == fenster) return art;
@@ -131,7 +130,7 @@ VergleichskulturAnzeige VergleichskulturenLaden(std::string_view fenster) {
 }
 
 std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int index,
-                                                           const ComparisonState& vergleich) {
+                                                            const ComparisonState& vergleich) {
   const VergleichskulturSatz* satz = At(vergleich.VergleichskulturListe, index);
   if (satz == nullptr) return std::nullopt;
   return VergleichswertAnzeige{data::Kosten(*satz, art), Sterne(data::Datenqualitaet(*satz, art))};
@@ -167,7 +166,8 @@ bool VergleichskulturenNummerieren() {
 }
 
 bool VergleichskulturenNummerieren(const std::string& pfad) {
-  return Aendern(pfad, kNummerierenFehlgeschlagen, [](db::Recordset&, std::string*) { return true; }, true);
+  return Aendern(
+      pfad, kNummerierenFehlgeschlagen, [](db::Recordset&, std::string*) { return true; }, true);
 }
 
 bool KalkulationsergebnisSpeichernUndNummerieren(KalkulationsFenster& fenster, std::string_view fenstername) {

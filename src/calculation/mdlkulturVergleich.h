@@ -32,14 +32,14 @@ std::optional<std::string> Sterne(std::string_view dq);
 
 // What a detail window's comparison frame shows after a load.
 struct VergleichskulturAnzeige {
-  std::string txtErgebnisdatenbank;        // path of the result database
-  std::vector<std::string> Eintraege;      // entries of comVergleichskulturen, in list order
-  int ListIndex = 0;                       // the entry to select (its handler runs)
+  std::string txtErgebnisdatenbank;    // path of the result database
+  std::vector<std::string> Eintraege;  // entries of comVergleichskulturen, in list order
+  int ListIndex = 0;                   // the entry to select (its handler runs)
   // True for the six windows whose cost and grade boxes the load fills (all but
   // frmMaschinenInfo and frmArbeitInfo, whose selection handlers show the culture).
   bool KostenSetzen = false;
-  std::string txtKostenVergleichskultur;   // cost of element 0
-  std::optional<std::string> txtQualitaet; // stars of element 0; nullopt: keep the text
+  std::string txtKostenVergleichskultur;    // cost of element 0
+  std::optional<std::string> txtQualitaet;  // stars of element 0; nullopt: keep the text
 };
 
 // Reloads VergleichskulturListe and AnzahlVergleichskulturen from the result database and
@@ -54,8 +54,7 @@ struct VergleichswertAnzeige {
   std::string Kosten;
   std::optional<std::string> Qualitaet;
 };
-std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int index,
-                                                           const ComparisonState& vergleich);
+std::optional<VergleichswertAnzeige> VergleichskulturZeigen(Kostenart art, int index, const ComparisonState& vergleich);
 
 // Area-days of a culture: the sum over phase slots 1..anzahlPhasen of gross area times
 // the days from Anfang to Ende; nullopt without phases. A gross area that is empty or no
@@ -71,8 +70,7 @@ double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten);
 // too. Bemerkungen ("Kalkulation erstellt am " and today's long date) is written only when
 // `fenstername` is "frmKalkulation". On failure the reason is reported, nothing is stored,
 // `fenster` is unchanged and the result is false.
-bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster,
-                                   std::string_view fenstername = "frmKalkulation");
+bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster, std::string_view fenstername = "frmKalkulation");
 
 // Sets Nr of every row to 0, 1, 2 ... in table order, in one transaction: of the result
 // database named by AktuelleEinstellungen.Ergebnisdatenbank, or of the file at `pfad`. On

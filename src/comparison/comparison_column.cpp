@@ -14,13 +14,13 @@ using Slot = std::string VergleichsspalteSatz::*;
 
 // The 25 slots the reset writes, Kultur to GewinnKultur.
 constexpr Slot kZuruecksetzen[] = {
-    &VergleichsspalteSatz::Kultur,        &VergleichsspalteSatz::Beginn,        &VergleichsspalteSatz::Ende,
-    &VergleichsspalteSatz::Preis,         &VergleichsspalteSatz::Menge,         &VergleichsspalteSatz::Erloes,
-    &VergleichsspalteSatz::Sachkosten,    &VergleichsspalteSatz::Heizung,       &VergleichsspalteSatz::DQHeizung,
-    &VergleichsspalteSatz::Material,      &VergleichsspalteSatz::DQMaterial,    &VergleichsspalteSatz::Strom,
-    &VergleichsspalteSatz::DQStrom,       &VergleichsspalteSatz::Maschinen,     &VergleichsspalteSatz::DQMaschinen,
-    &VergleichsspalteSatz::PSM,           &VergleichsspalteSatz::DQPSM,         &VergleichsspalteSatz::Vermarktung,
-    &VergleichsspalteSatz::DQVermarktung, &VergleichsspalteSatz::Arbeit,        &VergleichsspalteSatz::DQArbeit,
+    &VergleichsspalteSatz::Kultur,        &VergleichsspalteSatz::Beginn,         &VergleichsspalteSatz::Ende,
+    &VergleichsspalteSatz::Preis,         &VergleichsspalteSatz::Menge,          &VergleichsspalteSatz::Erloes,
+    &VergleichsspalteSatz::Sachkosten,    &VergleichsspalteSatz::Heizung,        &VergleichsspalteSatz::DQHeizung,
+    &VergleichsspalteSatz::Material,      &VergleichsspalteSatz::DQMaterial,     &VergleichsspalteSatz::Strom,
+    &VergleichsspalteSatz::DQStrom,       &VergleichsspalteSatz::Maschinen,      &VergleichsspalteSatz::DQMaschinen,
+    &VergleichsspalteSatz::PSM,           &VergleichsspalteSatz::DQPSM,          &VergleichsspalteSatz::Vermarktung,
+    &VergleichsspalteSatz::DQVermarktung, &VergleichsspalteSatz::Arbeit,         &VergleichsspalteSatz::DQArbeit,
     &VergleichsspalteSatz::Gemeinkosten,  &VergleichsspalteSatz::DQGemeinkosten, &VergleichsspalteSatz::Gewinn1000,
     &VergleichsspalteSatz::GewinnKultur,
 };
@@ -39,12 +39,12 @@ constexpr Kopie kKopien[] = {
 };
 // The slots of the costs and of their grades, by KostenIndex.
 constexpr std::array<Slot, kKostenarten.size()> kKostenSlots = {
-    &VergleichsspalteSatz::Heizung, &VergleichsspalteSatz::Material,    &VergleichsspalteSatz::Strom,
-    &VergleichsspalteSatz::Maschinen, &VergleichsspalteSatz::PSM,       &VergleichsspalteSatz::Vermarktung,
-    &VergleichsspalteSatz::Arbeit,  &VergleichsspalteSatz::Gemeinkosten};
+    &VergleichsspalteSatz::Heizung,   &VergleichsspalteSatz::Material,    &VergleichsspalteSatz::Strom,
+    &VergleichsspalteSatz::Maschinen, &VergleichsspalteSatz::PSM,         &VergleichsspalteSatz::Vermarktung,
+    &VergleichsspalteSatz::Arbeit,    &VergleichsspalteSatz::Gemeinkosten};
 constexpr std::array<Slot, kKostenarten.size()> kGradSlots = {
-    &VergleichsspalteSatz::DQHeizung,   &VergleichsspalteSatz::DQMaterial, &VergleichsspalteSatz::DQStrom,
-    &VergleichsspalteSatz::DQMaschinen, &VergleichsspalteSatz::DQPSM,      &VergleichsspalteSatz::DQVermarktung,
+    &VergleichsspalteSatz::DQHeizung,   &VergleichsspalteSatz::DQMaterial,    &VergleichsspalteSatz::DQStrom,
+    &VergleichsspalteSatz::DQMaschinen, &VergleichsspalteSatz::DQPSM,         &VergleichsspalteSatz::DQVermarktung,
     &VergleichsspalteSatz::DQArbeit,    &VergleichsspalteSatz::DQGemeinkosten};
 
 void Kopieren(const db::Value& wert, VergleichsspalteSatz& spalte, Slot slot) {
@@ -83,15 +83,14 @@ bool SpalteLaden(const std::string& pfad, VergleichsspalteSatz& spalte, std::str
 }
 
 void AbgeleiteteWerteBerechnen(VergleichsspalteSatz& s) {
-  const auto psm = Zahl(s.PSM), strom = Zahl(s.Strom), maschinen = Zahl(s.Maschinen),
-             vermarktung = Zahl(s.Vermarktung);
+  const auto psm = Zahl(s.PSM), strom = Zahl(s.Strom), maschinen = Zahl(s.Maschinen), vermarktung = Zahl(s.Vermarktung);
   if (psm && strom && maschinen && vermarktung) {
     s.Sachkosten = base::NumberText(*psm + *strom + *maschinen + *vermarktung);
   }
   const auto gemein = Zahl(s.Gemeinkosten);
   if (gemein && *gemein != 0.0) {
-    const auto preis = Zahl(s.Preis), heizung = Zahl(s.Heizung), material = Zahl(s.Material),
-               sach = Zahl(s.Sachkosten), arbeit = Zahl(s.Arbeit);
+    const auto preis = Zahl(s.Preis), heizung = Zahl(s.Heizung), material = Zahl(s.Material), sach = Zahl(s.Sachkosten),
+               arbeit = Zahl(s.Arbeit);
     if (preis && heizung && material && sach && arbeit) {
       const double gewinn = *preis * 1000 - *heizung - *material - *sach - *arbeit - *gemein;
       s.Gewinn1000 = base::NumberText(gewinn);
@@ -132,16 +131,18 @@ SpaltenAnzeige SpalteAnzeigen(const VergleichsspalteSatz& s) {
 
 const char* EinheitText(Einheit einheit) {
   switch (einheit) {
-    case Einheit::JeBJm2: return "€/BJm²";
-    case Einheit::JeAkh: return "€/Akh";
-    case Einheit::Je1000Stueck: break;
+    case Einheit::JeBJm2:
+      return "€/BJm²";
+    case Einheit::JeAkh:
+      return "€/Akh";
+    case Einheit::Je1000Stueck:
+      break;
   }
   return "€/1000Stk.";
 }
 
 std::optional<double> MargeJe1000(const VergleichsspalteSatz& s, Marge marge) {
-  const auto preis = Zahl(s.Preis), sach = Zahl(s.Sachkosten), material = Zahl(s.Material),
-             heizung = Zahl(s.Heizung);
+  const auto preis = Zahl(s.Preis), sach = Zahl(s.Sachkosten), material = Zahl(s.Material), heizung = Zahl(s.Heizung);
   if (!preis || !sach || !material || !heizung) return std::nullopt;
   double kosten = *sach + *material + *heizung;
   if (marge == Marge::EKFL) {

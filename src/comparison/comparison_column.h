@@ -8,10 +8,7 @@
 
 #include "data/records_comparison.h"
 
-namespace tolvar {
-
-
-}  // namespace tolvar
+namespace tolvar {}  // namespace tolvar
 
 namespace tolvar::comparison {
 

@@ -101,10 +101,14 @@ std::optional<std::string> Qualitaetszeichen(std::string_view grad) {
 
 std::optional<std::string> Bewertungszeichen(int grad) {
   switch (grad) {
-    case 1: return std::string("* * *");
-    case 2: return std::string("* *");
-    case 3: return std::string("*");
-    default: return std::nullopt;
+    case 1:
+      return std::string("* * *");
+    case 2:
+      return std::string("* *");
+    case 3:
+      return std::string("*");
+    default:
+      return std::nullopt;
   }
 }
 

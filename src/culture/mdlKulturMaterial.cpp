@@ -134,8 +134,10 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
   }
   if (!ok) {
     if (datenbank && grund.empty()) grund = datenbank->LastError();
-    data::ShowCritical(sys::Fehlermeldung("Die Materialien der Kultur konnten nicht gespeichert werden. Die gespeicherten "
-                       "Materialien bleiben unverändert.", grund));
+    data::ShowCritical(
+        sys::Fehlermeldung("Die Materialien der Kultur konnten nicht gespeichert werden. Die gespeicherten "
+                           "Materialien bleiben unverändert.",
+                           grund));
     return false;
   }
   EndeMarkeSetzen(std::move(neu));

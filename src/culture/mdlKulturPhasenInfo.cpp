@@ -28,9 +28,7 @@ base::Date Tag(const db::Recordset& rs, std::string_view feld) {
 
 std::string ZelleOderNull(const std::string& text) { return text.empty() ? std::string("0") : text; }
 
-void LeereSlots(std::vector<PhasenSatz>& liste, const PhasenSatz& leer) {
-  liste.assign(kMaxPhasen + 1, leer);
-}
+void LeereSlots(std::vector<PhasenSatz>& liste, const PhasenSatz& leer) { liste.assign(kMaxPhasen + 1, leer); }
 
 }  // namespace
 
@@ -138,8 +136,7 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
           "DELETE FROM \"KulturPhasen\" WHERE rowid = (SELECT min(rowid) FROM \"KulturPhasen\" WHERE \"KP_ID\" = ?)",
           {db::Value(geloeschteKpId)});
     }
-    ok = ok &&
-         datenbank->Execute("DELETE FROM \"KulturPhasen\" WHERE \"Kulturnummer\" = ?", {db::Value(*kulturNr)});
+    ok = ok && datenbank->Execute("DELETE FROM \"KulturPhasen\" WHERE \"Kulturnummer\" = ?", {db::Value(*kulturNr)});
     for (std::size_t n = 1; ok && n < neu.size(); ++n) {
       const PhasenSatz& p = neu[n];
       ok = datenbank->Execute(
@@ -155,8 +152,10 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
   }
   if (!ok) {
     if (datenbank && grund.empty()) grund = datenbank->LastError();
-    data::ShowCritical(sys::Fehlermeldung("Die Kulturphasen konnten nicht gespeichert werden. Die gespeicherten Kulturphasen "
-                       "bleiben unverändert.", grund));
+    data::ShowCritical(
+        sys::Fehlermeldung("Die Kulturphasen konnten nicht gespeichert werden. Die gespeicherten Kulturphasen "
+                           "bleiben unverändert.",
+                           grund));
     return false;
   }
 

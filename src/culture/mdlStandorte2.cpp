@@ -67,8 +67,7 @@ std::optional<std::pair<base::Date, base::Date>> Phasenbereich(const CultureData
   return std::make_pair(base::DateOnly(erste->Anfang), base::DateOnly(letzter->Ende));
 }
 
-bool ImPhasenbereich(std::optional<base::Date> beginn, std::optional<base::Date> ende, base::Date fa,
-                     base::Date le) {
+bool ImPhasenbereich(std::optional<base::Date> beginn, std::optional<base::Date> ende, base::Date fa, base::Date le) {
   if (beginn && *beginn >= fa) return *beginn <= le;
   return ende && *ende >= fa;
 }
@@ -221,9 +220,9 @@ bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen) {
     db::Recordset alt = datenbank->OpenTable("KulturStandorte", "\"KulturNr\" = ?", {db::Value(*kulturNr)});
     ok = alt.ok();
     for (alt.MoveFirst(); ok && !alt.Eof();) {
-      const bool ersetzen = bereich && TextOderNull(alt.Field("StandortNr")) != "0" &&
-                            ImPhasenbereich(Tag(alt.Field("Beginn")), Tag(alt.Field("Ende")), bereich->first,
-                                            bereich->second);
+      const bool ersetzen =
+          bereich && TextOderNull(alt.Field("StandortNr")) != "0" &&
+          ImPhasenbereich(Tag(alt.Field("Beginn")), Tag(alt.Field("Ende")), bereich->first, bereich->second);
       if (ersetzen) {
         ok = alt.Delete();
       } else {
@@ -242,8 +241,10 @@ bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen) {
   }
   if (!ok) {
     if (datenbank && grund.empty()) grund = datenbank->LastError();
-    data::ShowCritical(sys::Fehlermeldung("Die Standorte der Kultur konnten nicht gespeichert werden. Die gespeicherten Standorte "
-                       "bleiben unverändert.", grund));
+    data::ShowCritical(
+        sys::Fehlermeldung("Die Standorte der Kultur konnten nicht gespeichert werden. Die gespeicherten Standorte "
+                           "bleiben unverändert.",
+                           grund));
     return false;
   }
   neu.push_back(FreierSlot(*kulturNr));

@@ -40,8 +40,7 @@ std::optional<std::pair<base::Date, base::Date>> Phasenbereich(const CultureData
 // Whether an occupancy with the stored dates `beginn` and `ende` (nullopt: missing) lies
 // within the phase range [fa, le]: it overlaps the range and has at least one date. Such
 // rows are loaded (clipped to the range) and are the ones a save replaces.
-bool ImPhasenbereich(std::optional<base::Date> beginn, std::optional<base::Date> ende, base::Date fa,
-                     base::Date le);
+bool ImPhasenbereich(std::optional<base::Date> beginn, std::optional<base::Date> ende, base::Date fa, base::Date le);
 
 // Replaces KulturStandortListe and AnzahlKulturStandorte with the occupancies of the culture
 // KulturListe(KulturIndex) within its phase range, in order of their Beginn, each clipped

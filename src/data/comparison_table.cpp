@@ -20,21 +20,21 @@ struct Spalte {
   db::Value VergleichskulturZeile::*feld;
 };
 constexpr Spalte kEinzelspalten[] = {
-    {"Nr", &VergleichskulturZeile::Nr},       {"Kultur", &VergleichskulturZeile::Kultur},
+    {"Nr", &VergleichskulturZeile::Nr},         {"Kultur", &VergleichskulturZeile::Kultur},
     {"Beginn", &VergleichskulturZeile::Beginn}, {"Ende", &VergleichskulturZeile::Ende},
-    {"Menge", &VergleichskulturZeile::Menge}, {"Preis", &VergleichskulturZeile::Preis},
-    {"Akh", &VergleichskulturZeile::Akh},     {"TQM", &VergleichskulturZeile::TQM},
+    {"Menge", &VergleichskulturZeile::Menge},   {"Preis", &VergleichskulturZeile::Preis},
+    {"Akh", &VergleichskulturZeile::Akh},       {"TQM", &VergleichskulturZeile::TQM},
     {"Import", &VergleichskulturZeile::Import}, {"Bemerkungen", &VergleichskulturZeile::Bemerkungen},
 };
 
 using Feld = std::string VergleichskulturSatz::*;
 constexpr std::array<Feld, kKostenarten.size()> kKostenFelder = {
-    &VergleichskulturSatz::Heizung, &VergleichskulturSatz::Material,    &VergleichskulturSatz::Strom,
-    &VergleichskulturSatz::Maschinen, &VergleichskulturSatz::PSM,       &VergleichskulturSatz::Vermarktung,
-    &VergleichskulturSatz::Arbeit,  &VergleichskulturSatz::Gemeinkosten};
+    &VergleichskulturSatz::Heizung,   &VergleichskulturSatz::Material,    &VergleichskulturSatz::Strom,
+    &VergleichskulturSatz::Maschinen, &VergleichskulturSatz::PSM,         &VergleichskulturSatz::Vermarktung,
+    &VergleichskulturSatz::Arbeit,    &VergleichskulturSatz::Gemeinkosten};
 constexpr std::array<Feld, kKostenarten.size()> kGradFelder = {
-    &VergleichskulturSatz::DQHeizung,   &VergleichskulturSatz::DQMaterial, &VergleichskulturSatz::DQStrom,
-    &VergleichskulturSatz::DQMaschinen, &VergleichskulturSatz::DQPSM,      &VergleichskulturSatz::DQVermarktung,
+    &VergleichskulturSatz::DQHeizung,   &VergleichskulturSatz::DQMaterial,    &VergleichskulturSatz::DQStrom,
+    &VergleichskulturSatz::DQMaschinen, &VergleichskulturSatz::DQPSM,         &VergleichskulturSatz::DQVermarktung,
     &VergleichskulturSatz::DQArbeit,    &VergleichskulturSatz::DQGemeinkosten};
 
 // A money column as listed: two decimals with a decimal comma ("12,5" gives "12,50");
@@ -46,8 +46,7 @@ std::string GeldText(const db::Value& wert) {
 }
 
 // Opens the table of the database at `pfad`; the database must outlive the table.
-db::Recordset TabelleOeffnen(const std::string& pfad, std::unique_ptr<db::Database>& datenbank,
-                             std::string* fehler) {
+db::Recordset TabelleOeffnen(const std::string& pfad, std::unique_ptr<db::Database>& datenbank, std::string* fehler) {
   std::string grund;
   datenbank = db::Database::Open(pfad, &grund);
   if (!datenbank) {

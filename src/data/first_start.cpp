@@ -16,13 +16,10 @@ namespace tolvar::data {
 
 namespace {
 
-Ersteinrichtung Fehler(std::string grund) {
-  return {Ersteinrichtung::Ausgang::Fehlgeschlagen, std::move(grund)};
-}
+Ersteinrichtung Fehler(std::string grund) { return {Ersteinrichtung::Ausgang::Fehlgeschlagen, std::move(grund)}; }
 
 // Names the sample enterprise in the one SystemInfo row of the database at `pfad`.
-bool MusterbetriebEintragen(const std::string& pfad, const std::string& musterbetrieb,
-                            std::string* fehler) {
+bool MusterbetriebEintragen(const std::string& pfad, const std::string& musterbetrieb, std::string* fehler) {
   std::unique_ptr<db::Database> database = db::Database::Open(pfad, fehler);
   if (!database) return false;
   db::Recordset rs = database->OpenTable("SystemInfo");
@@ -46,18 +43,16 @@ bool SystemdatenbankBrauchbar(const std::string& pfad) {
   std::unique_ptr<db::Database> database = db::Database::Open(pfad);
   if (!database) return false;
   db::Recordset rs = database->OpenTable("SystemInfo");
-  return rs.ok() && rs.HasColumn("AktuellerBetrieb") && rs.HasColumn("FarbeTolvar") &&
-         rs.HasColumn("FarbeMorvin") && rs.HasColumn("LetzteAenderung");
+  return rs.ok() && rs.HasColumn("AktuellerBetrieb") && rs.HasColumn("FarbeTolvar") && rs.HasColumn("FarbeMorvin") &&
+         rs.HasColumn("LetzteAenderung");
 }
 
 Ersteinrichtung Seeding(const std::string& auslieferung, const std::string& datenwurzel,
-                        const std::string& systemdatenbank,
-                        const std::string& ausgelieferteSystemdatenbank);
+                        const std::string& systemdatenbank, const std::string& ausgelieferteSystemdatenbank);
 
 }  // namespace
 
-Ersteinrichtung DatenwurzelEinrichten(const std::string& auslieferung,
-                                      const std::string& datenwurzel) {
+Ersteinrichtung DatenwurzelEinrichten(const std::string& auslieferung, const std::string& datenwurzel) {
   const std::string systemdatenbank = sys::JoinPath(datenwurzel, std::string(kSystemdatenbank));
   bool wiederherstellen = false;
   if (sys::FileExists(systemdatenbank)) {
@@ -70,8 +65,7 @@ Ersteinrichtung DatenwurzelEinrichten(const std::string& auslieferung,
               sys::Fehlermeldung("", "'" + systemdatenbank + "': " + ec.message())};
     wiederherstellen = true;
   }
-  const std::string ausgelieferteSystemdatenbank =
-      sys::JoinPath(auslieferung, std::string(kSystemdatenbank));
+  const std::string ausgelieferteSystemdatenbank = sys::JoinPath(auslieferung, std::string(kSystemdatenbank));
   Ersteinrichtung ergebnis = Seeding(auslieferung, datenwurzel, systemdatenbank, ausgelieferteSystemdatenbank);
   if (!wiederherstellen) return ergebnis;
   ergebnis.ausgang = ergebnis.ausgang == Ersteinrichtung::Ausgang::Fehlgeschlagen
@@ -83,18 +77,15 @@ Ersteinrichtung DatenwurzelEinrichten(const std::string& auslieferung,
 namespace {
 
 Ersteinrichtung Seeding(const std::string& auslieferung, const std::string& datenwurzel,
-                        const std::string& systemdatenbank,
-                        const std::string& ausgelieferteSystemdatenbank) {
+                        const std::string& systemdatenbank, const std::string& ausgelieferteSystemdatenbank) {
   if (!sys::FileExists(ausgelieferteSystemdatenbank))
-    return Fehler("Die ausgelieferten Daten wurden nicht gefunden: '" +
-                  ausgelieferteSystemdatenbank + "'");
+    return Fehler("Die ausgelieferten Daten wurden nicht gefunden: '" + ausgelieferteSystemdatenbank + "'");
 
   std::string fehler;
   if (!sys::CreateFolder(datenwurzel, &fehler)) return Fehler(fehler);
   std::error_code ec;
   const fs::path quelle(auslieferung);
-  for (auto it = fs::recursive_directory_iterator(quelle, ec); !ec && it != fs::end(it);
-       it.increment(ec)) {
+  for (auto it = fs::recursive_directory_iterator(quelle, ec); !ec && it != fs::end(it); it.increment(ec)) {
     const fs::path relativ = it->path().lexically_relative(quelle);
     const std::string ziel = (fs::path(datenwurzel) / relativ).string();
     if (it->is_directory(ec)) {
@@ -110,8 +101,7 @@ Ersteinrichtung Seeding(const std::string& auslieferung, const std::string& date
   const std::string vorbereitet = systemdatenbank + ".neu";
   if (!sys::SafeCopy(ausgelieferteSystemdatenbank, vorbereitet, &fehler)) return Fehler(fehler);
   const std::string musterbetrieb = sys::JoinPath(datenwurzel, kMusterbetrieb);
-  if (sys::FileExists(musterbetrieb) &&
-      !MusterbetriebEintragen(vorbereitet, musterbetrieb, &fehler)) {
+  if (sys::FileExists(musterbetrieb) && !MusterbetriebEintragen(vorbereitet, musterbetrieb, &fehler)) {
     fs::remove(vorbereitet, ec);
     return Fehler(fehler);
   }
@@ -144,8 +134,6 @@ std::string Einrichtungsmeldung(const Ersteinrichtung& einrichtung) {
   }
 }
 
-Ersteinrichtung DatenwurzelEinrichten() {
-  return DatenwurzelEinrichten(sys::ShippedTree(), sys::DataRoot());
-}
+Ersteinrichtung DatenwurzelEinrichten() { return DatenwurzelEinrichten(sys::ShippedTree(), sys::DataRoot()); }
 
 }  // namespace tolvar::data

@@ -35,8 +35,7 @@ std::string Einrichtungsmeldung(const Ersteinrichtung& einrichtung);
 // completed on the next start. A root with a usable system database is left untouched; an
 // unusable one (empty, no database, table SystemInfo or its columns missing) is kept beside
 // it as "SystemInfo.mdb.beschädigt" and made again the same way.
-Ersteinrichtung DatenwurzelEinrichten(const std::string& auslieferung,
-                                      const std::string& datenwurzel);
+Ersteinrichtung DatenwurzelEinrichten(const std::string& auslieferung, const std::string& datenwurzel);
 
 // The same for sys::ShippedTree() and sys::DataRoot().
 Ersteinrichtung DatenwurzelEinrichten();

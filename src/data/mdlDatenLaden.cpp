@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/values.h"
-#include "data/messages.h"
 #include "data/mdlTopfSubstrate.h"
+#include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 
@@ -72,8 +72,7 @@ class RowReader {
     *field = static_cast<int16_t>(r);
   }
 
-  void DateA(std::string_view column, base::Date* field, base::Date whenMissing,
-             bool dayOnly = false) {
+  void DateA(std::string_view column, base::Date* field, base::Date whenMissing, bool dayOnly = false) {
     const db::Value* v = Get(column);
     if (v == nullptr) return;
     if (MissingA(*v, true)) {
@@ -129,8 +128,8 @@ class RowReader {
 void TeilweiseGelesenMelden(const std::string& path, std::string_view table, std::size_t zeile) {
   const std::string schluessel = path + "|" + std::string(table);
   if (!state().enterprise.GemeldeteLesefehler.insert(schluessel).second) return;
-  data::ShowCritical("Die Tabelle \"" + std::string(table) + "\" konnte nicht vollständig gelesen werden: " +
-                     "Zeile " + std::to_string(zeile) + " enthält einen ungültigen Wert. Einträge ab " +
+  data::ShowCritical("Die Tabelle \"" + std::string(table) + "\" konnte nicht vollständig gelesen werden: " + "Zeile " +
+                     std::to_string(zeile) + " enthält einen ungültigen Wert. Einträge ab " +
                      "dieser Zeile fehlen.\n\nDatei: " + path);
 }
 

@@ -28,8 +28,7 @@ std::string SicherungVorgabe() { return InstallPath("\\Sicherungsdateien\\*.MSD"
 
 void MeldungZeigen(const Befehlsergebnis& ergebnis) {
   if (!ergebnis.meldung) return;
-  CurrentMessageSink().Show(ergebnis.meldung->text, ergebnis.meldung->style,
-                            ergebnis.meldung->title);
+  CurrentMessageSink().Show(ergebnis.meldung->text, ergebnis.meldung->style, ergebnis.meldung->title);
 }
 
 std::string Zieldatei(std::string_view dialogName) {
@@ -77,8 +76,7 @@ Befehlsergebnis Hinweis(std::string_view text) {
 }
 
 Befehlsergebnis Erfolg() {
-  return Mit(std::string(data::kSicherungErfolgreich), MessageStyle::Information,
-             data::kMeldungTitel);
+  return Mit(std::string(data::kSicherungErfolgreich), MessageStyle::Information, data::kMeldungTitel);
 }
 
 // A dialog closed without a choice. A name still holding the dialog's wildcard preset counts
@@ -105,17 +103,14 @@ bool SelbeDatei(const std::string& a, const std::string& b) {
   return ca == cb;
 }
 
-std::string NichtGefunden(const std::string& pfad) {
-  return "Die Datei '" + pfad + "' wurde nicht gefunden.";
-}
+std::string NichtGefunden(const std::string& pfad) { return "Die Datei '" + pfad + "' wurde nicht gefunden."; }
 
 // A hidden name beside `ziel` for a copy that is not yet in place.
 std::string NameNeben(const std::string& ziel, std::string_view art) {
   static std::atomic<unsigned> zaehler{0};
   const fs::path pfad(ziel);
   return (pfad.parent_path() / ("." + pfad.filename().string() + "." + std::string(art) + "-" +
-                                std::to_string(::getpid()) + "-" +
-                                std::to_string(zaehler.fetch_add(1))))
+                                std::to_string(::getpid()) + "-" + std::to_string(zaehler.fetch_add(1))))
       .string();
 }
 
@@ -129,9 +124,8 @@ using Vorbereitung = std::function<bool(const std::string& zweiteKopie, std::str
 // Replaces the pair `ziele` by copies of `quellen`, all or nothing: both sources are copied
 // beside their targets first (`vorbereiten` may then work on the second copy), and only then
 // are both renamed into place. Whatever fails, the old targets keep their contents.
-bool PaarErsetzen(const std::array<std::string, 2>& quellen,
-                  const std::array<std::string, 2>& ziele, const Vorbereitung& vorbereiten,
-                  std::string* fehler) {
+bool PaarErsetzen(const std::array<std::string, 2>& quellen, const std::array<std::string, 2>& ziele,
+                  const Vorbereitung& vorbereiten, std::string* fehler) {
   for (const std::string& quelle : quellen) {
     if (!sys::FileExists(quelle)) {
       *fehler = NichtGefunden(quelle);
@@ -179,8 +173,7 @@ bool PaarErsetzen(const std::array<std::string, 2>& quellen,
     if (!ec) kopien[1].clear();
   }
   if (ec) {
-    *fehler = "Die Dateien '" + ziele[0] + "' und '" + ziele[1] +
-              "' können nicht ersetzt werden: " + ec.message();
+    *fehler = "Die Dateien '" + ziele[0] + "' und '" + ziele[1] + "' können nicht ersetzt werden: " + ec.message();
     std::error_code ignored;
     if (!beiseite.empty())
       fs::rename(beiseite, ziele[0], ignored);
@@ -208,8 +201,7 @@ Zielpaar ZielpaarVon(const std::string& dialogName) {
 
 // Copies the pair S, T onto Z, Z2. An existing Z whose twin is missing is an error before
 // anything changes, as is a missing source.
-bool PaarKopieren(const std::string& s, const std::string& t, const Zielpaar& ziel,
-                  std::string* fehler) {
+bool PaarKopieren(const std::string& s, const std::string& t, const Zielpaar& ziel, std::string* fehler) {
   for (const std::string& quelle : {s, t}) {
     if (!sys::FileExists(quelle)) {
       *fehler = NichtGefunden(quelle);
@@ -337,8 +329,7 @@ bool SicherungsdatumSetzen(const std::string& pfad, std::string* fehler) {
   }
   if (rs.RecordCount() == 0) return true;
   rs.MoveFirst();
-  if (!rs.Edit() || !rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now())) ||
-      !rs.Update()) {
+  if (!rs.Edit() || !rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now())) || !rs.Update()) {
     if (fehler) *fehler = rs.error();
     rs.CancelUpdate();
     return false;
@@ -392,8 +383,7 @@ Befehlsergebnis SicherungErsetzen(const std::string& ordner, const data::Sicheru
     rs.MoveFirst();
     stempel = rs.Field("LetzteAenderung").text();
   }
-  const std::string frage = "Von diesem Betrieb existiert eine Sicherungsdatei vom " + stempel +
-                            "\n\r\n\r" +
+  const std::string frage = "Von diesem Betrieb existiert eine Sicherungsdatei vom " + stempel + "\n\r\n\r" +
                             " Soll diese Sicherungsdatei mit der aktuellen Datei ersetzt werden?";
   if (!data::AskYesNo(frage, data::kMeldungTitel)) return Nichts();
   return SicherungSchreiben(ordner, namen);
@@ -416,8 +406,8 @@ Befehlsergebnis ErgebnisdatenbankAnlegen(const std::optional<std::string>& dialo
 }
 
 Befehlsergebnis ErgebnisdatenbankErsetzen(const std::string& zieldatei) {
-  const std::string frage = std::string("Eine Ergebnisdatenabank unter diesem Namen besteht bereits.") +
-                            "\n\r\n\r" + " Soll diese Datei ersetzt werden?";
+  const std::string frage = std::string("Eine Ergebnisdatenabank unter diesem Namen besteht bereits.") + "\n\r\n\r" +
+                            " Soll diese Datei ersetzt werden?";
   if (!data::AskYesNo(frage, data::kMeldungTitel)) return Nichts();
   return ErgebnisvorlageKopieren(zieldatei);
 }

@@ -21,8 +21,7 @@ inline constexpr std::string_view kSicherungsordner = "\\Sicherungsdateien\\";
 // The dialogs of the commands: the open dialog of "Betrieb öffnen" (no preset name), the
 // save dialog of save as, restore and new result database, and the open dialog of restore.
 inline constexpr std::string_view kOeffnenFilter = ".mdb|*.mdb|";
-inline constexpr std::string_view kSpeichernFilter =
-    "Access-Datenbank (*.mdb)|*.mdb|Alle Dateien|*.*";
+inline constexpr std::string_view kSpeichernFilter = "Access-Datenbank (*.mdb)|*.mdb|Alle Dateien|*.*";
 inline constexpr std::string_view kSicherungFilter = ".MSD|*.MSD|";
 // Installation folder followed by "\Tolvar_DB\*.mdb".
 std::string SpeichernVorgabe();
@@ -32,8 +31,7 @@ std::string SicherungVorgabe();
 // Messages of the commands, as shown.
 inline constexpr std::string_view kLaufzeitfehlerTitel = "Laufzeitfehler";
 inline constexpr std::string_view kSicherungErfolgreich = "Datensicherung erfolgreich abgeschlossen";
-inline constexpr std::string_view kKeineMdbDatei =
-    "Bitte wählen Sie eine Betriebsdatenbank mit der Endung \".mdb\".";
+inline constexpr std::string_view kKeineMdbDatei = "Bitte wählen Sie eine Betriebsdatenbank mit der Endung \".mdb\".";
 inline constexpr std::string_view kEigenerName =
     "Der Betrieb kann nicht unter seinem eigenen Namen gespeichert werden.";
 // The questions after a failed write of the settings row, before the command goes on.
@@ -133,8 +131,7 @@ data::Befehlsergebnis BetriebSichern();
 // The replace question for an existing backup pair in `ordner`, showing the stamp of the
 // existing ".TSD"; Yes replaces the pair by the open enterprise's pair, stamps it and confirms.
 // A ".TSD" whose settings table has no row ends it without a question or message.
-data::Befehlsergebnis SicherungErsetzen(const std::string& ordner,
-                                        const data::Sicherungsnamen& namen);
+data::Befehlsergebnis SicherungErsetzen(const std::string& ordner, const data::Sicherungsnamen& namen);
 
 // Writes the current date and time (general date format) into LetzteAenderung of the first
 // row of BetriebEinstellungen of the database at `pfad`. A table without a row is left as it

@@ -30,16 +30,18 @@ using Bedarf = std::vector<Tabellenbedarf>;
 
 const Bedarf& Morvin5Bedarf() {
   static const Bedarf bedarf = {
-      {"Kulturen", {"KulturNr", "UeberPNr", "Kulturname", "Kuerzel", "Barcode", "Arbeitsbeginn",
-                    "Arbeitsende", "Bemerkungen", "Aktuell", "Gliederungspunkt", "ID",
-                    "LetzteAenderung"}},
-      {"StdTaetigkeiten", {"StdTaetigkeitNr", "UeberPNr", "Tätigkeiten", "Kuerzel", "Bemerkungen",
-                           "Barcode", "Aktuell", "Gliederungspunkt", "ID", "LetzteAenderung"}},
-      {"Standort", {"StandortNr", "UeberPNr", "Standortname", "Kuerzel", "Barcode", "Bemerkungen",
-                    "Fläche", "Aktuell", "Gliederungspunkt", "ID", "LetzteAenderung"}},
-      {"Personal", {"PersonalNr", "UeberPNr", "Name", "Vorname", "Kuerzel", "Strasse",
-                    "Postleitzahl", "Ort", "Telefon", "Geburtstag", "Bemerkungen", "Barcode",
-                    "Aktuell", "Gliederungspunkt", "ID", "LetzteAenderung"}},
+      {"Kulturen",
+       {"KulturNr", "UeberPNr", "Kulturname", "Kuerzel", "Barcode", "Arbeitsbeginn", "Arbeitsende", "Bemerkungen",
+        "Aktuell", "Gliederungspunkt", "ID", "LetzteAenderung"}},
+      {"StdTaetigkeiten",
+       {"StdTaetigkeitNr", "UeberPNr", "Tätigkeiten", "Kuerzel", "Bemerkungen", "Barcode", "Aktuell",
+        "Gliederungspunkt", "ID", "LetzteAenderung"}},
+      {"Standort",
+       {"StandortNr", "UeberPNr", "Standortname", "Kuerzel", "Barcode", "Bemerkungen", "Fläche", "Aktuell",
+        "Gliederungspunkt", "ID", "LetzteAenderung"}},
+      {"Personal",
+       {"PersonalNr", "UeberPNr", "Name", "Vorname", "Kuerzel", "Strasse", "Postleitzahl", "Ort", "Telefon",
+        "Geburtstag", "Bemerkungen", "Barcode", "Aktuell", "Gliederungspunkt", "ID", "LetzteAenderung"}},
       {"KulturStandorte", {"KulturNr", "StandortNr", "Beginn", "Ende", "Flaeche"}},
       {"Taetigkeiten", {"KulturNr", "Datum", "StdTaetigkeitNr", "Zeitdauer", "PersonalNr"}},
       {"Lohn", {"LohngruppenID", "Tarif", "Beispiel", "ID", "LetzteAenderung"}},
@@ -52,28 +54,27 @@ const Bedarf& Morvin5Bedarf() {
 const Bedarf& TolvarBedarf() {
   static const Bedarf bedarf = {
       {"BetriebEinstellungen",
-       {"Wetterstation", "StandardStation", "Strom", "MaterialPfad", "VantelPfad", "KlimaPfad",
-        "Ergebnisdatenbank", "Gemeinkostentyp", "Gemeinkosten", "Flaeche", "Jahr", "Belegung",
-        "Vermarktungskosten", "LetzteAenderung"}},
-      {"KulturPhasen", {"KP_ID", "Kulturnummer", "Phasennummer", "Phasennamen", "AnzahlPflanzen",
-                        "Fläche", "BruttoFläche", "Anfang", "Ende", "TT", "NT", "Intensitaet",
-                        "Dauer"}},
+       {"Wetterstation", "StandardStation", "Strom", "MaterialPfad", "VantelPfad", "KlimaPfad", "Ergebnisdatenbank",
+        "Gemeinkostentyp", "Gemeinkosten", "Flaeche", "Jahr", "Belegung", "Vermarktungskosten", "LetzteAenderung"}},
+      {"KulturPhasen",
+       {"KP_ID", "Kulturnummer", "Phasennummer", "Phasennamen", "AnzahlPflanzen", "Fläche", "BruttoFläche", "Anfang",
+        "Ende", "TT", "NT", "Intensitaet", "Dauer"}},
       {"Material", {"KulturNr", "MaNr", "Menge", "Datum"}},
       {"ArbeitMaterial", {"TaetigkeitNr", "Kosten je Stunde"}},
       {"Tarif", {"Lohngruppe", "Lohn"}},
-      {"Vantel", {"StandortNr", "Länge", "Breite", "Gemeinkosten", "Stehwand", "Dach", "Wege", "Bauart",
-                  "Kappenzahl", "EinDach", "EinGiebelH", "EinGiebelV", "EinStehL", "EinStehR", "AFGiebelH",
-                  "AFGiebelV", "AFStehL", "AFStehR", "GTGiebelH", "GTGiebelV", "GTStehL", "GTStehR",
-                  "Brennstoff", "Wirkungsgrad", "Brennwert", "ESchirm", "Einsparung", "Anpassung"}},
+      {"Vantel", {"StandortNr", "Länge",      "Breite",       "Gemeinkosten", "Stehwand",   "Dach",       "Wege",
+                  "Bauart",     "Kappenzahl", "EinDach",      "EinGiebelH",   "EinGiebelV", "EinStehL",   "EinStehR",
+                  "AFGiebelH",  "AFGiebelV",  "AFStehL",      "AFStehR",      "GTGiebelH",  "GTGiebelV",  "GTStehL",
+                  "GTStehR",    "Brennstoff", "Wirkungsgrad", "Brennwert",    "ESchirm",    "Einsparung", "Anpassung"}},
   };
   return bedarf;
 }
 
 const Bedarf& MaterialBedarf() {
   static const Bedarf bedarf = {
-      {"Material", {"MaterialNr", "UeberPNr", "Materialname", "Kuerzel", "Barcode",
-                    "Gliederungspunkt", "Bezug", "Einheit", "Preis", "Wdh", "Aktuell",
-                    "Bemerkungen", "ID", "LetzteAenderung"}},
+      {"Material",
+       {"MaterialNr", "UeberPNr", "Materialname", "Kuerzel", "Barcode", "Gliederungspunkt", "Bezug", "Einheit", "Preis",
+        "Wdh", "Aktuell", "Bemerkungen", "ID", "LetzteAenderung"}},
   };
   return bedarf;
 }
@@ -81,8 +82,7 @@ const Bedarf& MaterialBedarf() {
 const Bedarf& VantelBedarf() {
   static const Bedarf bedarf = {
       {"GWHMaterial", {"Nummer", "Material", "k-Wert", "Durchlässigkeit", "Eignung"}},
-      {"Heizmaterialien",
-       {"Nummer", "Brennstoffart", "Unterer Brennwert", "Oberer Brennwert", "Preis"}},
+      {"Heizmaterialien", {"Nummer", "Brennstoffart", "Unterer Brennwert", "Oberer Brennwert", "Preis"}},
   };
   return bedarf;
 }
@@ -108,8 +108,8 @@ std::string Maengel(const std::string& path, const Bedarf& bedarf) {
     }
     db::Recordset rs = database->OpenTable(t.tabelle);
     if (!rs.ok()) {
-      maengel += sys::Fehlermeldung("Die Tabelle " + Angefuehrt(t.tabelle) + " kann nicht gelesen werden.",
-                                    rs.error()) + "\n";
+      maengel +=
+          sys::Fehlermeldung("Die Tabelle " + Angefuehrt(t.tabelle) + " kann nicht gelesen werden.", rs.error()) + "\n";
       continue;
     }
     std::string fehlend;
@@ -118,8 +118,7 @@ std::string Maengel(const std::string& path, const Bedarf& bedarf) {
       if (!fehlend.empty()) fehlend += ", ";
       fehlend += Angefuehrt(spalte);
     }
-    if (!fehlend.empty())
-      maengel += "In der Tabelle " + Angefuehrt(t.tabelle) + " fehlt: " + fehlend + ".\n";
+    if (!fehlend.empty()) maengel += "In der Tabelle " + Angefuehrt(t.tabelle) + " fehlt: " + fehlend + ".\n";
   }
   if (!maengel.empty()) maengel.pop_back();
   return maengel;
@@ -177,8 +176,7 @@ std::string StandardBereitstellen(std::string_view relativ, const Bedarf* bedarf
     return Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
   if (sys::FileExists(ziel) && !sys::SafeCopy(ziel, ziel + ".beschädigt", &fehler))
     return Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
-  if (!sys::SafeCopy(quelle, ziel, &fehler))
-    return Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
+  if (!sys::SafeCopy(quelle, ziel, &fehler)) return Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
   return {};
 }
 
@@ -187,12 +185,11 @@ void FallbackMelden(std::string_view art, const std::string& detail, const std::
   const std::string ungueltig =
       "Die ausgewählte " + std::string(art) + "-Datenbank ist ungültig und kann nicht geöffnet werden";
   if (standardFehler.empty()) {
-    Melden(ungueltig + ", stattdessen wird die Standard-" + std::string(art) + "-Datenbank geladen.",
-           detail);
+    Melden(ungueltig + ", stattdessen wird die Standard-" + std::string(art) + "-Datenbank geladen.", detail);
     return;
   }
-  std::string text = ungueltig + ". Die Standard-" + std::string(art) +
-                     "-Datenbank kann ebenfalls nicht geladen werden.";
+  std::string text =
+      ungueltig + ". Die Standard-" + std::string(art) + "-Datenbank kann ebenfalls nicht geladen werden.";
   if (!detail.empty()) text += "\n\n" + detail;
   Melden(text, "Standard-" + std::string(art) + "-Datenbank:\n" + standardFehler);
 }
@@ -244,9 +241,8 @@ void VantelDatenbankPruefen() {
   State& s = state();
   const EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
   // The weather database is only required to exist.
-  std::string maengel = sys::FileExists(e.KlimaPfad)
-                            ? ""
-                            : Einzelheiten(e.KlimaPfad, "Die Datei wurde nicht gefunden.");
+  std::string maengel =
+      sys::FileExists(e.KlimaPfad) ? "" : Einzelheiten(e.KlimaPfad, "Die Datei wurde nicht gefunden.");
   const std::string vantel = Maengel(e.VantelPfad, VantelBedarf());
   if (!vantel.empty()) maengel = Einzelheiten(e.VantelPfad, vantel) + (maengel.empty() ? "" : "\n" + maengel);
   s.enterprise.PruefungOk = maengel.empty();
@@ -264,8 +260,7 @@ void ErgebnisDatenbankPruefen() {
 // ---------------------------------------------------------------- fallbacks
 
 void StandardMaterialDatenbankSetzen(const std::string& detail) {
-  FallbackMelden("Material", detail,
-                 StandardBereitstellen(data::kStandardMaterialdatenbank, &MaterialBedarf()));
+  FallbackMelden("Material", detail, StandardBereitstellen(data::kStandardMaterialdatenbank, &MaterialBedarf()));
   EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.MaterialPfad = data::InstallPath(data::kStandardMaterialdatenbank);
   WriteSettingsFields({{"MaterialPfad", e.MaterialPfad}});
@@ -282,13 +277,11 @@ void StandardVantelDatenbankSetzen(const std::string& detail) {
   e.Wetterstation = std::string(data::kStandardStation);
   e.StandardStation = base::kTrue;
   // StandardStation stays in memory only.
-  WriteSettingsFields(
-      {{"KlimaPfad", e.KlimaPfad}, {"VantelPfad", e.VantelPfad}, {"Wetterstation", e.Wetterstation}});
+  WriteSettingsFields({{"KlimaPfad", e.KlimaPfad}, {"VantelPfad", e.VantelPfad}, {"Wetterstation", e.Wetterstation}});
 }
 
 void StandardErgebnisDatenbankSetzen(const std::string& detail) {
-  FallbackMelden("Ergebnis", detail,
-                 StandardBereitstellen(data::kStandardErgebnisdatenbank, &ErgebnisBedarf()));
+  FallbackMelden("Ergebnis", detail, StandardBereitstellen(data::kStandardErgebnisdatenbank, &ErgebnisBedarf()));
   EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.Ergebnisdatenbank = data::InstallPath(data::kStandardErgebnisdatenbank);
   WriteSettingsFields({{"Ergebnisdatenbank", e.Ergebnisdatenbank}});
@@ -305,9 +298,10 @@ void MeldungMorvin5DatenbankUngueltig(const std::string& detail) {
 }
 
 void MeldungTolvarDatenbankUngueltig(const std::string& detail) {
-  Melden("Die Tolvar-Datenbank des Betriebs ist ungültig und kann nicht geöffnet werden. Aus ihr "
-         "wird nichts geladen und nichts berechnet.",
-         detail);
+  Melden(
+      "Die Tolvar-Datenbank des Betriebs ist ungültig und kann nicht geöffnet werden. Aus ihr "
+      "wird nichts geladen und nichts berechnet.",
+      detail);
 }
 
 void MeldungNameFehlt() { data::ShowCritical("Sie müssen erst einen Namen vergeben"); }

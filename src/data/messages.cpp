@@ -41,9 +41,7 @@ MessageSink* SetMessageSink(MessageSink* sink) {
   return previous;
 }
 
-void ShowCritical(std::string_view text) {
-  CurrentMessageSink().Show(text, MessageStyle::Critical, kMeldungTitel);
-}
+void ShowCritical(std::string_view text) { CurrentMessageSink().Show(text, MessageStyle::Critical, kMeldungTitel); }
 
 bool AskYesNo(std::string_view text, std::string_view title, bool questionIcon) {
   return CurrentMessageSink().AskYesNo(text, title, questionIcon);

@@ -11,8 +11,7 @@ namespace tolvar::data {
 inline constexpr std::string_view kSystemdatenbank = "\\Tolvar_DB\\SystemInfo.mdb";
 inline constexpr std::string_view kStandardMaterialdatenbank = "\\Tolvar_DB\\Material.mdb";
 inline constexpr std::string_view kStandardVanteldatenbank = "\\Vantel\\Material\\TechDaten.mdb";
-inline constexpr std::string_view kStandardWetterdatenbank =
-    "\\Vantel\\Wetterdaten\\Klimadaten.mdb";
+inline constexpr std::string_view kStandardWetterdatenbank = "\\Vantel\\Wetterdaten\\Klimadaten.mdb";
 inline constexpr std::string_view kStandardErgebnisdatenbank = "\\Tolvar_DB\\Ergebnisse.mdb";
 
 // The weather station used when none is set; its climate tables ship with the system.

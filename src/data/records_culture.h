@@ -53,11 +53,11 @@ struct KulturStandortSatz {
 // One material row of the selected culture (table Material of the Tolvar database).
 // The list's element at index AnzahlKulturMaterialien is the empty end mark.
 struct KulturMaterialSatz {
-  std::string MaNr;          // material number; "0" when stored empty or "0"
-  std::string Materialname;  // from MaterialListe; empty when the number is unknown
-  std::string KulturNr;      // set by the save only, empty after a load
-  std::string Menge;         // units as text with decimal comma; "0" when stored empty
-  std::string Bezug;         // reference unit "1".."4"; empty when the material is unknown
+  std::string MaNr;                    // material number; "0" when stored empty or "0"
+  std::string Materialname;            // from MaterialListe; empty when the number is unknown
+  std::string KulturNr;                // set by the save only, empty after a load
+  std::string Menge;                   // units as text with decimal comma; "0" when stored empty
+  std::string Bezug;                   // reference unit "1".."4"; empty when the material is unknown
   base::Date Datum = base::kZeroDate;  // date of use; 01.01.1900 when stored empty
   std::string KostenJePflanze;         // cost per plant, written by the cost computation
 };

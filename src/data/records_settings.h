@@ -28,7 +28,7 @@ struct EinstellungenSatz {
 
 // Bounds of the fixed program-wide lists. A reader scanning from 0 to the count inclusive
 // meets one cleared element after the loaded ones as long as the list is not full.
-constexpr int kLohngruppenElemente = 51;       // LohngruppeListe, elements 0..50
+constexpr int kLohngruppenElemente = 51;        // LohngruppeListe, elements 0..50
 constexpr int kLohneinteilungenElemente = 101;  // LohneinteilungListe, elements 0..100
 constexpr int kArbeitMaterialElemente = 501;    // ArbeitMaterialListe, elements 0..500
 

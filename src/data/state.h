@@ -115,19 +115,15 @@ struct SettingsLists {
   // Wage groups, the staff's wage history (fixed sizes, see records_settings.h; elements
   // after the loaded ones are cleared), material cost per activity hour (501 elements, empty
   // ones hold "0").
-  std::vector<LohngruppeSatz> LohngruppeListe =
-      std::vector<LohngruppeSatz>(kLohngruppenElemente);
+  std::vector<LohngruppeSatz> LohngruppeListe = std::vector<LohngruppeSatz>(kLohngruppenElemente);
   int16_t AnzahlLohngruppen = 0;
-  std::vector<LohneinteilungSatz> LohneinteilungListe =
-      std::vector<LohneinteilungSatz>(kLohneinteilungenElemente);
+  std::vector<LohneinteilungSatz> LohneinteilungListe = std::vector<LohneinteilungSatz>(kLohneinteilungenElemente);
   int16_t AnzahlLohneinteilungen = 0;
   std::vector<ArbeitMaterialSatz> ArbeitMaterialListe = std::vector<ArbeitMaterialSatz>(kArbeitMaterialElemente);
   // Fuels and coverings read last by a fuel or covering editor (at least 64 entries; those
   // after the rows read are empty).
-  std::vector<BrennstoffSatz> BrennstoffListe =
-      std::vector<BrennstoffSatz>(kVantelListenElemente);
-  std::vector<EindeckungSatz> EindeckungListe =
-      std::vector<EindeckungSatz>(kVantelListenElemente);
+  std::vector<BrennstoffSatz> BrennstoffListe = std::vector<BrennstoffSatz>(kVantelListenElemente);
+  std::vector<EindeckungSatz> EindeckungListe = std::vector<EindeckungSatz>(kVantelListenElemente);
 };
 
 // Values the windows hand to each other: help topic, calculator target, tree drags, pointer

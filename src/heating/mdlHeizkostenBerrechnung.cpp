@@ -22,9 +22,7 @@ void ErgebnisseLeeren(KulturStandortSatz& b) {
   b.HeizdatenFehlen = false;
 }
 
-bool IstLeereBelegung(const KulturStandortSatz& b) {
-  return b.StandortNr.empty() || b.StandortNr == "0";
-}
+bool IstLeereBelegung(const KulturStandortSatz& b) { return b.StandortNr.empty() || b.StandortNr == "0"; }
 
 bool IstLeererPhasenplatz(const PhasenSatz& p) { return p.KP_ID.empty() || p.KP_ID == "0"; }
 
@@ -66,9 +64,8 @@ std::optional<double> KWert(const Heizdaten& daten, const std::string& name) {
 
 // One wall or gable: its covering's k-value and, for a boundary surface, the temperature
 // beyond it. nullopt when either cannot be read.
-std::optional<Flaechenwerte> Wandflaeche(const Heizdaten& daten, double flaeche,
-                                         const std::string& eindeckung, bool aussen,
-                                         const std::string& grenztemperatur) {
+std::optional<Flaechenwerte> Wandflaeche(const Heizdaten& daten, double flaeche, const std::string& eindeckung,
+                                         bool aussen, const std::string& grenztemperatur) {
   const auto k = KWert(daten, eindeckung);
   if (!k) return std::nullopt;
   Flaechenwerte f{flaeche, *k, aussen, 0.0};
@@ -81,8 +78,8 @@ std::optional<Flaechenwerte> Wandflaeche(const Heizdaten& daten, double flaeche,
 }
 
 // Reads and computes one occupancy; false when any value is missing or unusable.
-bool Berechnen(Heizlauf& lauf, const PhasenSatz& phase, KulturStandortSatz& belegung,
-               base::Date beginn, base::Date ende) {
+bool Berechnen(Heizlauf& lauf, const PhasenSatz& phase, KulturStandortSatz& belegung, base::Date beginn,
+               base::Date ende) {
   const Heizdaten& daten = lauf.Daten;
   if (!daten.Klima) return false;
   const auto zeile = daten.Standorte.find(belegung.StandortNr);
@@ -132,16 +129,14 @@ bool Berechnen(Heizlauf& lauf, const PhasenSatz& phase, KulturStandortSatz& bele
   const auto brennstoff = daten.Brennstoffe.find(z.Brennstoff);
   if (brennstoff == daten.Brennstoffe.end()) return false;
   const auto& bs = brennstoff->second;
-  const std::optional<double> brennwert =
-      z.Brennwert ? bs.ObererBrennwert : bs.UntererBrennwert;
+  const std::optional<double> brennwert = z.Brennwert ? bs.ObererBrennwert : bs.UntererBrennwert;
   if (!brennwert || !bs.Preis) return false;
 
   // Phase set-points.
   const auto tt = base::ParseNumber(phase.TT);
   const auto nt = base::ParseNumber(phase.NT);
   if (!tt || !nt) return false;
-  const Hauswerte haus{*tt, *nt, *einsparung, *dachEindeckung->second.Durchlaessigkeit / 100,
-                       geometrie->Boden};
+  const Hauswerte haus{*tt, *nt, *einsparung, *dachEindeckung->second.Durchlaessigkeit / 100, geometrie->Boden};
 
   // Period and climate.
   const int tage = base::DaysBetween(beginn, ende);
@@ -163,12 +158,11 @@ bool Berechnen(Heizlauf& lauf, const PhasenSatz& phase, KulturStandortSatz& bele
   std::array<double, 5> verluste{};
   int16_t heiztage = 0;
   for (std::size_t i = 0; i < flaechen.size(); ++i) {
-    const std::string text =
-        FlaechenWaermeverlustBerechnen(flaechen[i], haus, *daten.Klima, periode, heiztage);
+    const std::string text = FlaechenWaermeverlustBerechnen(flaechen[i], haus, *daten.Klima, periode, heiztage);
     verluste[i] = base::NumberOr(text);
   }
-  const auto ergebnis = ErgebnisseBerechnen(verluste, *anpassung, *wirkungsgrad, *brennwert,
-                                            geometrie->Boden, *bs.Preis);
+  const auto ergebnis =
+      ErgebnisseBerechnen(verluste, *anpassung, *wirkungsgrad, *brennwert, geometrie->Boden, *bs.Preis);
   if (!ergebnis) return false;
   belegung.Heizbedarf = ergebnis->Heizbedarf;
   belegung.Energiebedarf = ergebnis->Energiebedarf;
@@ -181,8 +175,7 @@ bool Berechnen(Heizlauf& lauf, const PhasenSatz& phase, KulturStandortSatz& bele
 }  // namespace
 
 std::string FlaechenWaermeverlustBerechnen(const Flaechenwerte& flaeche, const Hauswerte& haus,
-                                           const Klimatabellen& klima, const Heizperiode& periode,
-                                           int16_t& heiztage) {
+                                           const Klimatabellen& klima, const Heizperiode& periode, int16_t& heiztage) {
   heiztage = static_cast<int16_t>(base::DaysBetween(periode.Beginn, periode.Ende));
   // The loss of a date depends only on its week and hour: work out each week-hour used
   // once (positive part only), then add them date by date and hour by hour, in the same
@@ -195,11 +188,9 @@ std::string FlaechenWaermeverlustBerechnen(const Flaechenwerte& flaeche, const H
     if (!benutzt[w]) continue;
     for (int h = 0; h < kStunden; ++h) {
       const bool nacht = IstNachtstunde(h);
-      const double differenz = tabelle
-                                   ? (*periode.Aussendifferenzen)[w][h]
-                                   : Temperaturdifferenz(flaeche, haus, nacht, klima.Temperatur[w][h]);
-      const double n =
-          NettoverlustAusDifferenz(flaeche, haus, nacht, differenz, klima.Einstrahlung[w][h]);
+      const double differenz = tabelle ? (*periode.Aussendifferenzen)[w][h]
+                                       : Temperaturdifferenz(flaeche, haus, nacht, klima.Temperatur[w][h]);
+      const double n = NettoverlustAusDifferenz(flaeche, haus, nacht, differenz, klima.Einstrahlung[w][h]);
       netto[w][h] = n > 0 ? n : 0.0;  // adding +0 leaves the sum unchanged
     }
   }
@@ -211,8 +202,8 @@ std::string FlaechenWaermeverlustBerechnen(const Flaechenwerte& flaeche, const H
   return VerlustText(summe);
 }
 
-void StandortHeizbedarfBerechnen(Heizlauf& lauf, const PhasenSatz& phase,
-                                 KulturStandortSatz& belegung, base::Date beginn, base::Date ende) {
+void StandortHeizbedarfBerechnen(Heizlauf& lauf, const PhasenSatz& phase, KulturStandortSatz& belegung,
+                                 base::Date beginn, base::Date ende) {
   ErgebnisseLeeren(belegung);
   if (!Berechnen(lauf, phase, belegung, beginn, ende)) {
     ErgebnisseLeeren(belegung);

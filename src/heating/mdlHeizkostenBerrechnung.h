@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "data/records_culture.h"
-#include "heating/mdlHeizkostenBerrechnung_modell.h"
 #include "heating/mdlHeizkostenBerrechnung_daten.h"
+#include "heating/mdlHeizkostenBerrechnung_modell.h"
 
 namespace tolvar::mdlHeizkostenBerrechnung {
 
@@ -49,13 +49,12 @@ void HeizkostenBerechnen();
 
 // Computes one occupancy for one phase over [beginn, ende]. On missing or unusable data
 // the results stay 0 and HeizdatenFehlen is set.
-void StandortHeizbedarfBerechnen(Heizlauf& lauf, const PhasenSatz& phase,
-                                 KulturStandortSatz& belegung, base::Date beginn, base::Date ende);
+void StandortHeizbedarfBerechnen(Heizlauf& lauf, const PhasenSatz& phase, KulturStandortSatz& belegung,
+                                 base::Date beginn, base::Date ende);
 
 // Loss of one surface over the heating period in kWh as whole-number text; writes the
 // days of the period into `heiztage`. Every week of the period must be complete in `klima`.
 std::string FlaechenWaermeverlustBerechnen(const Flaechenwerte& flaeche, const Hauswerte& haus,
-                                           const Klimatabellen& klima, const Heizperiode& periode,
-                                           int16_t& heiztage);
+                                           const Klimatabellen& klima, const Heizperiode& periode, int16_t& heiztage);
 
 }  // namespace tolvar::mdlHeizkostenBerrechnung

@@ -81,8 +81,7 @@ bool KlimatabelleLesen(db::Database& datenbank, const std::string& name, Stunden
   for (int h = 0; h < kStunden; ++h, rs.MoveNext()) {
     for (int w = 1; w <= kWochen; ++w) {
       const std::optional<double> wert = w < spalten ? rs.Field(w).number() : std::nullopt;
-      ziel[w][h] = wert && std::isfinite(*wert) ? base::Int(*wert)
-                                                : std::numeric_limits<double>::quiet_NaN();
+      ziel[w][h] = wert && std::isfinite(*wert) ? base::Int(*wert) : std::numeric_limits<double>::quiet_NaN();
     }
   }
   return true;

@@ -4,9 +4,8 @@
 
 namespace tolvar::mdlHeizkostenBerrechnung {
 
-std::optional<Gewaechshausflaechen> GeometrieBerechnen(double laenge, double breite,
-                                                      double stehwand, double dach, int bauart,
-                                                      int kappenzahl) {
+std::optional<Gewaechshausflaechen> GeometrieBerechnen(double laenge, double breite, double stehwand, double dach,
+                                                       int bauart, int kappenzahl) {
   const double hoehe = dach - stehwand;  // rise of the roof
   Gewaechshausflaechen f;
   f.Stehwand = stehwand * laenge;
@@ -48,8 +47,7 @@ int WocheAusTagDesJahres(int tagDesJahres, int wochentagNeujahr) {
 int WocheDesJahres(base::Date tag) {
   const base::Date tagOhneZeit = base::DateOnly(tag);
   const base::Date neujahr = *base::MakeDate(base::Year(tagOhneZeit), 1, 1);
-  return WocheAusTagDesJahres(base::DaysBetween(neujahr, tagOhneZeit) + 1,
-                              base::Weekday(neujahr));
+  return WocheAusTagDesJahres(base::DaysBetween(neujahr, tagOhneZeit) + 1, base::Weekday(neujahr));
 }
 
 std::vector<uint8_t> WochenDesZeitraums(base::Date beginn, base::Date ende) {
@@ -71,8 +69,7 @@ std::vector<uint8_t> WochenDesZeitraums(base::Date beginn, base::Date ende) {
       naechstesNeujahr = *base::MakeDate(jahr + 1, 1, 1);
       wochentag = base::Weekday(neujahr);
     }
-    wochen.push_back(static_cast<uint8_t>(
-        WocheAusTagDesJahres(static_cast<int>(tag - neujahr) + 1, wochentag)));
+    wochen.push_back(static_cast<uint8_t>(WocheAusTagDesJahres(static_cast<int>(tag - neujahr) + 1, wochentag)));
   }
   return wochen;
 }
@@ -85,17 +82,15 @@ bool Klimatabellen::WocheVollstaendig(int woche) const {
   return true;
 }
 
-double Temperaturdifferenz(const Flaechenwerte& flaeche, const Hauswerte& haus, bool nacht,
-                           double temperatur) {
+double Temperaturdifferenz(const Flaechenwerte& flaeche, const Hauswerte& haus, bool nacht, double temperatur) {
   const double sollwert = nacht ? haus.NT : haus.TT;
   if (flaeche.Aussenflaeche) return base::Round(sollwert - temperatur, 1);
-  const double jenseits =
-      temperatur > flaeche.Grenztemperatur ? temperatur : flaeche.Grenztemperatur;
+  const double jenseits = temperatur > flaeche.Grenztemperatur ? temperatur : flaeche.Grenztemperatur;
   return sollwert - jenseits;
 }
 
-double NettoverlustAusDifferenz(const Flaechenwerte& flaeche, const Hauswerte& haus, bool nacht,
-                                double differenz, double einstrahlung) {
+double NettoverlustAusDifferenz(const Flaechenwerte& flaeche, const Hauswerte& haus, bool nacht, double differenz,
+                                double einstrahlung) {
   const double verlust = differenz * flaeche.Flaeche * flaeche.kWert;
   if (nacht) {
     const double schirm = haus.Einsparung / 100 * verlust;
@@ -106,21 +101,19 @@ double NettoverlustAusDifferenz(const Flaechenwerte& flaeche, const Hauswerte& h
   return verlust - gewinn;
 }
 
-double StundenverlustBerechnen(const Flaechenwerte& flaeche, const Hauswerte& haus, int stunde,
-                               double temperatur, double einstrahlung) {
+double StundenverlustBerechnen(const Flaechenwerte& flaeche, const Hauswerte& haus, int stunde, double temperatur,
+                               double einstrahlung) {
   const bool nacht = IstNachtstunde(stunde);
-  return NettoverlustAusDifferenz(flaeche, haus, nacht,
-                                  Temperaturdifferenz(flaeche, haus, nacht, temperatur),
+  return NettoverlustAusDifferenz(flaeche, haus, nacht, Temperaturdifferenz(flaeche, haus, nacht, temperatur),
                                   einstrahlung);
 }
 
-double ZeitraumverlustBerechnen(const Flaechenwerte& flaeche, const Hauswerte& haus,
-                                const Klimatabellen& klima, const std::vector<uint8_t>& wochen) {
+double ZeitraumverlustBerechnen(const Flaechenwerte& flaeche, const Hauswerte& haus, const Klimatabellen& klima,
+                                const std::vector<uint8_t>& wochen) {
   double summe = 0.0;
   for (const uint8_t w : wochen) {
     for (int h = 0; h < kStunden; ++h) {
-      const double netto =
-          StundenverlustBerechnen(flaeche, haus, h, klima.Temperatur[w][h], klima.Einstrahlung[w][h]);
+      const double netto = StundenverlustBerechnen(flaeche, haus, h, klima.Temperatur[w][h], klima.Einstrahlung[w][h]);
       if (netto > 0) summe += netto;
     }
   }
@@ -129,9 +122,8 @@ double ZeitraumverlustBerechnen(const Flaechenwerte& flaeche, const Hauswerte& h
 
 std::string VerlustText(double wattstunden) { return base::Format(wattstunden / 1000, "0"); }
 
-std::optional<Heizergebnis> ErgebnisseBerechnen(const std::array<double, 5>& verluste,
-                                                double anpassung, double wirkungsgrad,
-                                                double brennwert, double bodenflaeche,
+std::optional<Heizergebnis> ErgebnisseBerechnen(const std::array<double, 5>& verluste, double anpassung,
+                                                double wirkungsgrad, double brennwert, double bodenflaeche,
                                                 double preis) {
   if (!(wirkungsgrad > 0) || !(brennwert > 0) || !(bodenflaeche > 0)) return std::nullopt;
   Heizergebnis e;
@@ -139,8 +131,8 @@ std::optional<Heizergebnis> ErgebnisseBerechnen(const std::array<double, 5>& ver
   e.Energiebedarf = e.Heizbedarf / (wirkungsgrad / 100);
   e.BrennstoffJeQm = e.Energiebedarf / brennwert / bodenflaeche;
   e.HeizkostenJeQm = preis * e.BrennstoffJeQm;
-  if (!std::isfinite(e.Heizbedarf) || !std::isfinite(e.Energiebedarf) ||
-      !std::isfinite(e.BrennstoffJeQm) || !std::isfinite(e.HeizkostenJeQm)) {
+  if (!std::isfinite(e.Heizbedarf) || !std::isfinite(e.Energiebedarf) || !std::isfinite(e.BrennstoffJeQm) ||
+      !std::isfinite(e.HeizkostenJeQm)) {
     return std::nullopt;
   }
   return e;

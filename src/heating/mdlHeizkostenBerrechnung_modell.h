@@ -34,9 +34,8 @@ struct Gewaechshausflaechen {
 // Length, width, side-wall height and house height in m; house type 1 (one pitched roof),
 // 2 (`kappenzahl` pitched bays) or 3 (arched roof). nullopt for another type and for
 // type 2 with fewer than one bay.
-std::optional<Gewaechshausflaechen> GeometrieBerechnen(double laenge, double breite,
-                                                      double stehwand, double dach, int bauart,
-                                                      int kappenzahl);
+std::optional<Gewaechshausflaechen> GeometrieBerechnen(double laenge, double breite, double stehwand, double dach,
+                                                       int bauart, int kappenzahl);
 
 // ---------------------------------------------------------------- calendar
 
@@ -54,7 +53,7 @@ constexpr bool IstNachtstunde(int stunde) { return stunde <= 6 || stunde >= 19; 
 using Stundentabelle = std::array<std::array<double, kStunden>, kWochen + 1>;
 
 struct Klimatabellen {
-  Stundentabelle Temperatur{};   // °C
+  Stundentabelle Temperatur{};    // °C
   Stundentabelle Einstrahlung{};  // W/m²
   // True when every hour of the week holds a number in both tables.
   bool WocheVollstaendig(int woche) const;
@@ -80,21 +79,20 @@ struct Hauswerte {
 // Temperature difference of one hour against the outdoor value `temperatur` (cut down):
 // rounded to one decimal for an outer surface, exact against the boundary temperature
 // (when higher) for a boundary surface.
-double Temperaturdifferenz(const Flaechenwerte& flaeche, const Hauswerte& haus, bool nacht,
-                           double temperatur);
+double Temperaturdifferenz(const Flaechenwerte& flaeche, const Hauswerte& haus, bool nacht, double temperatur);
 // Net loss N of one hour in Wh from its temperature difference; only N > 0 counts.
-double NettoverlustAusDifferenz(const Flaechenwerte& flaeche, const Hauswerte& haus, bool nacht,
-                                double differenz, double einstrahlung);
+double NettoverlustAusDifferenz(const Flaechenwerte& flaeche, const Hauswerte& haus, bool nacht, double differenz,
+                                double einstrahlung);
 // Net loss N of surface-hour `stunde` with the cut-down climate values.
-double StundenverlustBerechnen(const Flaechenwerte& flaeche, const Hauswerte& haus, int stunde,
-                               double temperatur, double einstrahlung);
+double StundenverlustBerechnen(const Flaechenwerte& flaeche, const Hauswerte& haus, int stunde, double temperatur,
+                               double einstrahlung);
 
 // ---------------------------------------------------------------- period and results
 
 // Sum in Wh of the positive hourly net losses of one surface, date by date and hour by
 // hour over the given weeks (one per date). Every week used must be complete.
-double ZeitraumverlustBerechnen(const Flaechenwerte& flaeche, const Hauswerte& haus,
-                                const Klimatabellen& klima, const std::vector<uint8_t>& wochen);
+double ZeitraumverlustBerechnen(const Flaechenwerte& flaeche, const Hauswerte& haus, const Klimatabellen& klima,
+                                const std::vector<uint8_t>& wochen);
 
 // The loss in kWh as a whole number text ("0" format, half away from zero).
 std::string VerlustText(double wattstunden);
@@ -110,9 +108,8 @@ struct Heizergebnis {
 // factor, the efficiency (%), the calorific value, the floor area (m²) and the fuel price.
 // nullopt when efficiency, calorific value or floor area is not above 0 or a result is not
 // finite.
-std::optional<Heizergebnis> ErgebnisseBerechnen(const std::array<double, 5>& verluste,
-                                                double anpassung, double wirkungsgrad,
-                                                double brennwert, double bodenflaeche,
+std::optional<Heizergebnis> ErgebnisseBerechnen(const std::array<double, 5>& verluste, double anpassung,
+                                                double wirkungsgrad, double brennwert, double bodenflaeche,
                                                 double preis);
 
 // ---------------------------------------------------------------- stored texts

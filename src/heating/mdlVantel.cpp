@@ -24,17 +24,28 @@ struct BoolSpalte {
 };
 
 constexpr std::array<TextSpalte, 22> kTextSpalten{{
-    {"StandortNr", &VantelSatz::StandortNr},     {"Länge", &VantelSatz::Laenge},
-    {"Breite", &VantelSatz::Breite},             {"Gemeinkosten", &VantelSatz::Gemeinkosten},
-    {"Stehwand", &VantelSatz::Stehwand},         {"Dach", &VantelSatz::Dach},
-    {"Wege", &VantelSatz::Wege},                 {"Bauart", &VantelSatz::Bauart},
-    {"Kappenzahl", &VantelSatz::Kappenzahl},     {"EinDach", &VantelSatz::EinDach},
-    {"EinGiebelH", &VantelSatz::EinGiebelH},     {"EinGiebelV", &VantelSatz::EinGiebelV},
-    {"EinStehL", &VantelSatz::EinStehL},         {"EinStehR", &VantelSatz::EinStehR},
-    {"GTGiebelH", &VantelSatz::GTGiebelH},       {"GTGiebelV", &VantelSatz::GTGiebelV},
-    {"GTStehL", &VantelSatz::GTStehL},           {"GTStehR", &VantelSatz::GTStehR},
-    {"Brennstoff", &VantelSatz::Brennstoff},     {"Wirkungsgrad", &VantelSatz::Wirkungsgrad},
-    {"Einsparung", &VantelSatz::Einsparung},     {"Anpassung", &VantelSatz::Anpassung},
+    {"StandortNr", &VantelSatz::StandortNr},
+    {"Länge", &VantelSatz::Laenge},
+    {"Breite", &VantelSatz::Breite},
+    {"Gemeinkosten", &VantelSatz::Gemeinkosten},
+    {"Stehwand", &VantelSatz::Stehwand},
+    {"Dach", &VantelSatz::Dach},
+    {"Wege", &VantelSatz::Wege},
+    {"Bauart", &VantelSatz::Bauart},
+    {"Kappenzahl", &VantelSatz::Kappenzahl},
+    {"EinDach", &VantelSatz::EinDach},
+    {"EinGiebelH", &VantelSatz::EinGiebelH},
+    {"EinGiebelV", &VantelSatz::EinGiebelV},
+    {"EinStehL", &VantelSatz::EinStehL},
+    {"EinStehR", &VantelSatz::EinStehR},
+    {"GTGiebelH", &VantelSatz::GTGiebelH},
+    {"GTGiebelV", &VantelSatz::GTGiebelV},
+    {"GTStehL", &VantelSatz::GTStehL},
+    {"GTStehR", &VantelSatz::GTStehR},
+    {"Brennstoff", &VantelSatz::Brennstoff},
+    {"Wirkungsgrad", &VantelSatz::Wirkungsgrad},
+    {"Einsparung", &VantelSatz::Einsparung},
+    {"Anpassung", &VantelSatz::Anpassung},
 }};
 
 constexpr std::array<BoolSpalte, 6> kBoolSpalten{{
@@ -48,7 +59,7 @@ constexpr std::array<BoolSpalte, 6> kBoolSpalten{{
 
 // The fields a group hands to its houses.
 constexpr std::array<const char*, 15> kGruppenfelder{
-    "Stehwand", "Dach",       "Wege",       "Bauart",   "EinDach",  "EinGiebelV",   "EinGiebelH", "EinStehL",
+    "Stehwand", "Dach",       "Wege",      "Bauart",  "EinDach",      "EinGiebelV", "EinGiebelH", "EinStehL",
     "EinStehR", "Brennstoff", "Brennwert", "ESchirm", "Wirkungsgrad", "Einsparung", "Anpassung"};
 
 const std::string kVantel = db::QuoteIdentifier("Vantel");
@@ -218,8 +229,8 @@ bool VantelZeileErsetzen(const std::string& tolvarPfad, const std::string& alteN
   return true;
 }
 
-int GruppenHeizdatenKopieren(const std::string& tolvarPfad, const std::string& morvinPfad,
-                             const std::string& gruppenNr, std::string* fehler) {
+int GruppenHeizdatenKopieren(const std::string& tolvarPfad, const std::string& morvinPfad, const std::string& gruppenNr,
+                             std::string* fehler) {
   std::string grund;
   auto morvin = db::Database::Open(morvinPfad, &grund);
   if (!morvin) {
@@ -281,18 +292,28 @@ int GruppenHeizdatenKopieren(const std::string& tolvarPfad, const std::string& m
 
 std::string Nullregel(const std::optional<std::string>& wert) { return wert ? *wert : "0"; }
 
-std::string Auswaehlen(const std::vector<std::string>& liste, const std::string& name) {
-  return Behalten(liste, name);
-}
+std::string Auswaehlen(const std::vector<std::string>& liste, const std::string& name) { return Behalten(liste, name); }
 
 void FlaecheWaehlen(StandortFormular& f, Flaeche flaeche, int element) {
   int* option = nullptr;
   std::string* box = nullptr;
   switch (flaeche) {
-    case Flaeche::GiebelH: option = &f.opbGiebelH; box = &f.txtGrenzGiebelH; break;
-    case Flaeche::GiebelV: option = &f.opbGiebelV; box = &f.txtGrenzGiebelV; break;
-    case Flaeche::StehL: option = &f.opbStehL; box = &f.txtGrenzStehL; break;
-    case Flaeche::StehR: option = &f.opbStehR; box = &f.txtGrenzStehR; break;
+    case Flaeche::GiebelH:
+      option = &f.opbGiebelH;
+      box = &f.txtGrenzGiebelH;
+      break;
+    case Flaeche::GiebelV:
+      option = &f.opbGiebelV;
+      box = &f.txtGrenzGiebelV;
+      break;
+    case Flaeche::StehL:
+      option = &f.opbStehL;
+      box = &f.txtGrenzStehL;
+      break;
+    case Flaeche::StehR:
+      option = &f.opbStehR;
+      box = &f.txtGrenzStehR;
+      break;
   }
   *option = element == kGrenzflaeche ? kGrenzflaeche : kAussenflaeche;
   if (*option == kAussenflaeche) box->clear();
@@ -300,9 +321,9 @@ void FlaecheWaehlen(StandortFormular& f, Flaeche flaeche, int element) {
 
 void NeuesGewaechshausVorbelegen(StandortFormular& f, const Auswahllisten& listen) {
   f.opbGruppe = false;
-  for (std::string* box : {&f.txtName, &f.txtCode, &f.txtKuerzel, &f.txtBreite, &f.txtLaenge, &f.txtHaus,
-                           &f.txtStehwand, &f.txtBemerkung, &f.txtKappenzahl, &f.txtGruHaus, &f.txtGruStehwand,
-                           &f.txtGruWege}) {
+  for (std::string* box :
+       {&f.txtName, &f.txtCode, &f.txtKuerzel, &f.txtBreite, &f.txtLaenge, &f.txtHaus, &f.txtStehwand, &f.txtBemerkung,
+        &f.txtKappenzahl, &f.txtGruHaus, &f.txtGruStehwand, &f.txtGruWege}) {
     box->clear();
   }
   f.chbAktuell = true;
@@ -385,8 +406,7 @@ VantelSatz HeizdatenAusFormular(const StandortFormular& f, const std::string& ge
   z.EinGiebelV = f.comEinGiebelV;
   z.EinStehL = f.comEinStehL;
   z.EinStehR = f.comEinStehR;
-  const auto flaeche = [](int option, const std::string& box, std::optional<bool>& af,
-                          std::optional<std::string>& gt) {
+  const auto flaeche = [](int option, const std::string& box, std::optional<bool>& af, std::optional<std::string>& gt) {
     af = option != kGrenzflaeche;
     gt = option != kGrenzflaeche ? std::string("0") : box;
   };

@@ -50,10 +50,10 @@ struct VantelSatz {
 
 // The entries of the editor's lists, in table order.
 struct Auswahllisten {
-  std::vector<std::string> Dach;        // coverings with Eignung > 0
-  std::vector<std::string> Wand;        // all coverings
-  std::vector<std::string> Brennstoffe; // all fuels
-  bool ok = true;                       // false: the Vanteldatenbank or a table could not be read
+  std::vector<std::string> Dach;         // coverings with Eignung > 0
+  std::vector<std::string> Wand;         // all coverings
+  std::vector<std::string> Brennstoffe;  // all fuels
+  bool ok = true;                        // false: the Vanteldatenbank or a table could not be read
 };
 
 // ---------------------------------------------------------------- database
@@ -75,8 +75,8 @@ bool VantelZeileErsetzen(const std::string& tolvarPfad, const std::string& alteN
 // first row of each direct child (table Standort: UeberPNr = the last four characters of the
 // group's number). Children without a row are skipped. One transaction. Returns the number
 // of rows changed, or -1 with a reason.
-int GruppenHeizdatenKopieren(const std::string& tolvarPfad, const std::string& morvinPfad,
-                             const std::string& gruppenNr, std::string* fehler = nullptr);
+int GruppenHeizdatenKopieren(const std::string& tolvarPfad, const std::string& morvinPfad, const std::string& gruppenNr,
+                             std::string* fehler = nullptr);
 
 // ---------------------------------------------------------------- editor values
 

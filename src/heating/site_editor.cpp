@@ -70,7 +70,8 @@ void HausWaehlen(StandortFormular& f) {
 
 void GruppeWaehlen(StandortFormular& f) { f.opbGruppe = true; }
 
-StandortSpeicherergebnis Speichern(const StandortFormular& f, bool fuerAlle, const StammdatensatzSpeichern& stammdaten) {
+StandortSpeicherergebnis Speichern(const StandortFormular& f, bool fuerAlle,
+                                   const StammdatensatzSpeichern& stammdaten) {
   StandortSpeicherergebnis ergebnis;
   // Checked before anything is written, so a refused name leaves no row behind.
   if (base::Trim(f.txtName).empty()) {

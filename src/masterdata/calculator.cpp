@@ -44,7 +44,9 @@ std::string Text(const Operand& o) {
 Operand AlsText(const std::string& text) { return {Operand::Art::Text, text, 0.0}; }
 Operand AlsZahl(double zahl) { return {Operand::Art::Zahl, "", zahl}; }
 
-void Melden(std::string_view text) { data::CurrentMessageSink().Show(text, data::MessageStyle::Exclamation, "Rechner"); }
+void Melden(std::string_view text) {
+  data::CurrentMessageSink().Show(text, data::MessageStyle::Exclamation, "Rechner");
+}
 
 // A result that is no finite number is said and never shown or passed on: taken as a number
 // again it would count as 0. False then.

@@ -10,13 +10,13 @@ namespace tolvar::masterdata {
 
 // Target codes in Merkwert: the box the pocket calculator's readout goes to when it closes.
 enum Rechnerziel : int {
-  kTopfMenge = 1,         // frmTopf.txtMenge
-  kTopfPreis = 2,         // frmTopf.txtPreis
-  kTopfVolumen = 3,       // frmTopf.txtVolumen
-  kSubstratPreis = 4,     // frmSubstrat.txtPreis
-  kMaterialMenge = 5,     // frmMaterial4opt.txtMenge
-  kMaterialPreis = 6,     // frmMaterial4opt.txtPreis
-  kStandardVolumen = 7,   // frmVolumen.txtVolumen
+  kTopfMenge = 1,        // frmTopf.txtMenge
+  kTopfPreis = 2,        // frmTopf.txtPreis
+  kTopfVolumen = 3,      // frmTopf.txtVolumen
+  kSubstratPreis = 4,    // frmSubstrat.txtPreis
+  kMaterialMenge = 5,    // frmMaterial4opt.txtMenge
+  kMaterialPreis = 6,    // frmMaterial4opt.txtPreis
+  kStandardVolumen = 7,  // frmVolumen.txtVolumen
 };
 
 // The four-function calculator with percent key. The readout is text with a decimal comma;
@@ -78,7 +78,6 @@ std::optional<Aufwandmengenkosten> AufwandmengeRechnen(double konzentration, dou
 // The same from the three boxes; a box that is empty or holds no number shows "Überprüfen sie
 // bitte ihre Werte" and gives nullopt (the results stay as they were).
 std::optional<Aufwandmengenkosten> AufwandmengeRechnen(const std::string& txtKonzentration,
-                                                       const std::string& txtAufwandmenge,
-                                                       const std::string& txtPreis);
+                                                       const std::string& txtAufwandmenge, const std::string& txtPreis);
 
 }  // namespace tolvar::masterdata

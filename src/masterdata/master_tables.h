@@ -18,8 +18,8 @@ struct StammTabelle {
 inline constexpr StammTabelle kKulturen{"Kulturen", "Kulturen", "KulturNr", "Kulturname", "K", '\0'};
 inline constexpr StammTabelle kStandorte{"Standort", "Standort", "StandortNr", "Standortname", "Sta", '3'};
 inline constexpr StammTabelle kPersonal{"Personal", "Personal", "PersonalNr", "Name", "P", '2'};
-inline constexpr StammTabelle kTaetigkeiten{"StdTaetigkeiten", "StdTaetigkeiten", "StdTaetigkeitNr",
-                                            "Tätigkeiten", "StdT", '4'};
+inline constexpr StammTabelle kTaetigkeiten{
+    "StdTaetigkeiten", "StdTaetigkeiten", "StdTaetigkeitNr", "Tätigkeiten", "StdT", '4'};
 
 // The table of a tree kind (exact, case-sensitive); nullptr for any other kind.
 inline const StammTabelle* StammTabelleZu(std::string_view baum) {

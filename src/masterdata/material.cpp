@@ -13,8 +13,7 @@ std::optional<BezugsgroesseTexte> BezugsgroesseBeschriften(int bezug) {
     case 1:
       return BezugsgroesseTexte{"Einheiten je Pflanze", "l/Pflanze", "€/Pflanze", "je Pflanze"};
     case 2:
-      return BezugsgroesseTexte{"Einheiten je 1000 Pflanzen", "l/1000 Pflanzen", "€/1000 Pflanzen",
-                                "je 1000 Pflanzen"};
+      return BezugsgroesseTexte{"Einheiten je 1000 Pflanzen", "l/1000 Pflanzen", "€/1000 Pflanzen", "je 1000 Pflanzen"};
     case 3:
       return BezugsgroesseTexte{"Einheiten je Nm²", "l/Nm²", "€/Nm²", "je Nm²"};
     case 4:

@@ -47,7 +47,8 @@ MaterialSpeicherergebnis MaterialGruppeSpeichern(const std::string& gruppenNr, M
     return {false, ""};
   }
   if (rs.RecordCount() == 0) {
-    masterdata::SpeicherFehlerMelden("Die Materialgruppe " + gruppenNr + " ist in der Materialdatenbank nicht vorhanden.");
+    masterdata::SpeicherFehlerMelden("Die Materialgruppe " + gruppenNr +
+                                     " ist in der Materialdatenbank nicht vorhanden.");
     return {false, ""};
   }
   const std::string jetzt = base::GeneralDateText(base::Now());

@@ -74,8 +74,7 @@ bool MaterialZeileAnhaengen(db::Database& database, const MaterialZeile& zeile, 
   return true;
 }
 
-bool ErsteZeileLoeschen(db::Database& database, std::string_view tabelle, const std::string& nr,
-                        std::string* grund) {
+bool ErsteZeileLoeschen(db::Database& database, std::string_view tabelle, const std::string& nr, std::string* grund) {
   db::Recordset rs = database.OpenTable(tabelle, db::QuoteIdentifier("MaterialNr") + " = ?", {db::Value(nr)});
   if (!rs.ok()) {
     *grund = rs.error();

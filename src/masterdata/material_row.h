@@ -61,8 +61,7 @@ bool MaterialZeileAnhaengen(db::Database& database, const MaterialZeile& zeile, 
 
 // Deletes the first row (table order) of `tabelle` whose MaterialNr equals `nr`; true also when
 // there is none. False with the reason in *grund when the delete fails.
-bool ErsteZeileLoeschen(db::Database& database, std::string_view tabelle, const std::string& nr,
-                        std::string* grund);
+bool ErsteZeileLoeschen(db::Database& database, std::string_view tabelle, const std::string& nr, std::string* grund);
 
 // Checks the number a save derives from the barcode before anything is written. The barcode
 // must be digits. A new material, or a change whose number would differ from the one it was

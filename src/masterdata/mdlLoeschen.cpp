@@ -96,8 +96,7 @@ std::string DeleteWhere(const std::string& tabelle, std::string_view spalte) {
 LoeschErgebnis KulturDatenLoeschen(const std::string& tolvarPfad, const std::string& kulturNr) {
   Loeschung l(tolvarPfad, {"KulturPhasen", "Material"});
   if (!l.ok()) return l.Ergebnis();
-  return l.Ausfuehren({DeleteWhere(l.Tabelle(0), "Kulturnummer"), DeleteWhere(l.Tabelle(1), "KulturNr")},
-                      kulturNr);
+  return l.Ausfuehren({DeleteWhere(l.Tabelle(0), "Kulturnummer"), DeleteWhere(l.Tabelle(1), "KulturNr")}, kulturNr);
 }
 
 LoeschErgebnis StandortDatenLoeschen(const std::string& tolvarPfad, const std::string& standortNr) {
@@ -136,16 +135,16 @@ LoeschErgebnis MaterialDatenLoeschen(const std::string& tolvarPfad, const std::s
           DeleteWhere(l.Tabelle(1), "MaterialNr"),
           // The combinations' own material rows, before the combinations themselves; a
           // combination without a number (Null or empty) names no material row.
-          "DELETE FROM " + material + " WHERE " + mnr + " IN (SELECT " + mnr + " FROM " + topfSubstrat +
-              " WHERE " + kombination + " AND " + mnr + " IS NOT NULL AND " + mnr + " <> '')",
+          "DELETE FROM " + material + " WHERE " + mnr + " IN (SELECT " + mnr + " FROM " + topfSubstrat + " WHERE " +
+              kombination + " AND " + mnr + " IS NOT NULL AND " + mnr + " <> '')",
           "DELETE FROM " + topfSubstrat + " WHERE " + kombination,
       },
       materialNr);
 }
 
 std::string LoeschFehlerText(const LoeschErgebnis& ergebnis) {
-  return "Die Daten konnten nicht gelöscht werden. " + ergebnis.fehler + "\n\nDie Datenbank \"" +
-         ergebnis.datenbank + "\" ist unverändert geblieben.";
+  return "Die Daten konnten nicht gelöscht werden. " + ergebnis.fehler + "\n\nDie Datenbank \"" + ergebnis.datenbank +
+         "\" ist unverändert geblieben.";
 }
 
 }  // namespace tolvar::masterdata

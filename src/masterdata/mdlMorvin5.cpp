@@ -10,8 +10,8 @@
 #include "data/mdlFehler.h"
 #include "data/messages.h"
 #include "data/state.h"
-#include "masterdata/material_row.h"
 #include "masterdata/master_tables.h"
+#include "masterdata/material_row.h"
 #include "platform/db/database.h"
 #include "platform/sys/fehlertext.h"
 
@@ -79,15 +79,15 @@ StammdatenSpeicherergebnis NeuSchreiben(const std::string& pfad, const StammTabe
 
 // Changes the rows whose number column equals `nummer` exactly: all of them, or only the
 // first in table order. No such row is refused with a message, as the changes would be lost.
-StammdatenSpeicherergebnis AenderungSchreiben(const std::string& pfad, const StammTabelle& tabelle, const std::string& nummer,
-                                    const Felder& felder, bool alleTreffer) {
+StammdatenSpeicherergebnis AenderungSchreiben(const std::string& pfad, const StammTabelle& tabelle,
+                                              const std::string& nummer, const Felder& felder, bool alleTreffer) {
   std::string grund;
   auto database = db::Database::Open(pfad, &grund);
   if (!database) return DatenbankFehler(grund);
   db::Transaction transaktion = database->BeginTransaction();
   if (!transaktion.active()) return DatenbankFehler(database->LastError());
-  db::Recordset rs = database->OpenTable(tabelle.tabelle, db::QuoteIdentifier(tabelle.nummerSpalte) + " = ?",
-                                         {db::Value(nummer)});
+  db::Recordset rs =
+      database->OpenTable(tabelle.tabelle, db::QuoteIdentifier(tabelle.nummerSpalte) + " = ?", {db::Value(nummer)});
   if (!rs.ok()) return DatenbankFehler(rs.error());
   if (rs.RecordCount() == 0) {
     data::ShowCritical("Der Datensatz \"" + nummer +
@@ -146,12 +146,9 @@ StammdatenSpeicherergebnis KulturSpeichern(SpeicherKontext& kontext, const Kultu
   if (!neu && kontext.Bearbeitungsmodus != kAendern) return Ergebnis(SpeicherStatus::Nichts);
   if (NameLeer(e.txtName)) return NameFehlt("txtName");
   Felder felder = {
-      {"Kulturname", db::Value(e.txtName)},
-      {"Kuerzel", db::Value(KuerzelVorgabe(e.txtKuerzel, e.txtName))},
-      {"Arbeitsbeginn", db::Value::Day(e.dtpAnfang)},
-      {"Arbeitsende", db::Value::Day(e.dtpEnde)},
-      {"Bemerkungen", db::Value(e.txtBemerkung)},
-      {"Aktuell", db::Value::Bool(e.chbAktuell)},
+      {"Kulturname", db::Value(e.txtName)},           {"Kuerzel", db::Value(KuerzelVorgabe(e.txtKuerzel, e.txtName))},
+      {"Arbeitsbeginn", db::Value::Day(e.dtpAnfang)}, {"Arbeitsende", db::Value::Day(e.dtpEnde)},
+      {"Bemerkungen", db::Value(e.txtBemerkung)},     {"Aktuell", db::Value::Bool(e.chbAktuell)},
       {"LetzteAenderung", db::Value(Jetzt())},
   };
   if (!neu) return AenderungSchreiben(kontext.Datenbank, kKulturen, e.txtNr, felder, true);
@@ -181,10 +178,8 @@ StammdatenSpeicherergebnis StandortSpeichern(SpeicherKontext& kontext, const Sta
   Flaeche flaeche = FlaecheErmitteln(e);
   if (!flaeche.ok) return Ergebnis(SpeicherStatus::WerteFalsch, flaeche.fokus);
   Felder felder = {
-      {"Standortname", db::Value(e.txtName)},
-      {"Kuerzel", db::Value(KuerzelVorgabe(e.txtKuerzel, e.txtName))},
-      {"Bemerkungen", db::Value(e.txtBemerkung)},
-      {"Aktuell", db::Value::Bool(e.chbAktuell)},
+      {"Standortname", db::Value(e.txtName)},     {"Kuerzel", db::Value(KuerzelVorgabe(e.txtKuerzel, e.txtName))},
+      {"Bemerkungen", db::Value(e.txtBemerkung)}, {"Aktuell", db::Value::Bool(e.chbAktuell)},
       {"LetzteAenderung", db::Value(Jetzt())},
   };
   if (flaeche.wert) felder.push_back({"Fläche", db::Value(*flaeche.wert)});
@@ -215,8 +210,8 @@ struct Rahmen {
 
 // The common steps of the staff and activity save for one frame; `eigene` are the columns
 // of a person (none for a group or an activity).
-StammdatenSpeicherergebnis RahmenSpeichern(SpeicherKontext& kontext, const StammTabelle& tabelle, const std::string& nummer,
-                                 const Rahmen& r, Felder eigene) {
+StammdatenSpeicherergebnis RahmenSpeichern(SpeicherKontext& kontext, const StammTabelle& tabelle,
+                                           const std::string& nummer, const Rahmen& r, Felder eigene) {
   const bool neu = kontext.Bearbeitungsmodus == kNeu;
   if (NameLeer(*r.name)) return NameFehlt(std::string(r.nameBox));
   *r.kuerzel = KuerzelVorgabe(*r.kuerzel, *r.name);
@@ -277,8 +272,7 @@ StammdatenSpeicherergebnis TaetigkeitSpeichern(SpeicherKontext& kontext, Taetigk
     return RahmenSpeichern(kontext, kTaetigkeiten, e.txtNr, r, {});
   }
   if (e.opbGruppe) {
-    Rahmen r{&e.txtGruName, &e.txtGruKuerzel, &e.txtGruBemerkungen, &e.txtGruCode, e.chbGruAktuell, true,
-             "txtGruName"};
+    Rahmen r{&e.txtGruName, &e.txtGruKuerzel, &e.txtGruBemerkungen, &e.txtGruCode, e.chbGruAktuell, true, "txtGruName"};
     return RahmenSpeichern(kontext, kTaetigkeiten, e.txtNr, r, {});
   }
   return OhneRahmen(kontext);

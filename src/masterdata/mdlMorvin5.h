@@ -104,9 +104,7 @@ struct StammdatenSpeicherergebnis {
   // "txtLaenge", "txtBreite"); empty otherwise.
   std::string fokus;
   // The window stays open with its entries when the save was refused.
-  bool abgelehnt() const {
-    return status != SpeicherStatus::Gespeichert && status != SpeicherStatus::Nichts;
-  }
+  bool abgelehnt() const { return status != SpeicherStatus::Gespeichert && status != SpeicherStatus::Nichts; }
 };
 
 // The short name stored for an empty short-name box: the first ten characters of the name.

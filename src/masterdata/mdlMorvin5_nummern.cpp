@@ -11,8 +11,8 @@
 #include "base/values.h"
 #include "data/messages.h"
 #include "data/state.h"
-#include "masterdata/material_row.h"
 #include "masterdata/master_tables.h"
+#include "masterdata/material_row.h"
 #include "platform/db/database.h"
 
 namespace tolvar::masterdata {
@@ -44,8 +44,8 @@ std::optional<std::vector<db::Value>> SpalteLesen(const std::string& pfad, std::
     *fehler = "In der Datenbank \"" + pfad + "\" fehlt die Tabelle \"" + std::string(tabelle) + "\".";
     return std::nullopt;
   }
-  db::Recordset rs = database->Query("SELECT " + db::QuoteIdentifier(spalte) + " FROM " +
-                                     db::QuoteIdentifier(tabelle) + " ORDER BY rowid");
+  db::Recordset rs = database->Query("SELECT " + db::QuoteIdentifier(spalte) + " FROM " + db::QuoteIdentifier(tabelle) +
+                                     " ORDER BY rowid");
   if (!rs.ok()) {
     *fehler = "Die Tabelle \"" + std::string(tabelle) + "\" kann nicht gelesen werden (" + rs.error() + ").";
     return std::nullopt;
@@ -184,8 +184,7 @@ std::optional<std::string> NaechstenBarcodeErmitteln(std::string_view baum) {
 }
 
 std::optional<std::string> MaterialBarcodeErmitteln(std::string_view gruppenNr) {
-  static constexpr std::string_view kGruppen[] = {"M1001", "M1002", "M1003", "M1004",
-                                                  "M1005", "M1006", "M1009"};
+  static constexpr std::string_view kGruppen[] = {"M1001", "M1002", "M1003", "M1004", "M1005", "M1006", "M1009"};
   bool bekannt = false;
   for (std::string_view gruppe : kGruppen) bekannt = bekannt || gruppe == gruppenNr;
   if (!bekannt) return std::nullopt;

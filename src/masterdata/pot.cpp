@@ -84,8 +84,7 @@ MaterialSpeicherergebnis TopfSpeichern(const MaterialKontext& kontext, TopfEinga
          rs.SetField("Volumen", e->txtVolumen) && rs.Update();
     if (!ok) grund = rs.error();
   }
-  ok = ok && masterdata::KombinationenAktualisieren(*database, true, zeile.MaterialNr, &grund) &&
-       transaktion.Commit();
+  ok = ok && masterdata::KombinationenAktualisieren(*database, true, zeile.MaterialNr, &grund) && transaktion.Commit();
   if (!ok) {
     transaktion.Rollback();
     masterdata::SpeicherFehlerMelden(grund.empty() ? database->LastError() : grund);

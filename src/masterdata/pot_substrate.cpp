@@ -141,9 +141,10 @@ bool KombinationenAktualisieren(db::Database& database, bool TopfGespeichert, co
     if (k.empty() || t.empty() || s.empty()) continue;
 
     double volumen = 0.0;
-    const db::Value v = database.Scalar("SELECT " + QuoteIdentifier("Volumen") + " FROM " + QuoteIdentifier("Gefaesse") +
-                                            " WHERE " + QuoteIdentifier("MaterialNr") + " = ? ORDER BY rowid LIMIT 1",
-                                        {db::Value(t)});
+    const db::Value v =
+        database.Scalar("SELECT " + QuoteIdentifier("Volumen") + " FROM " + QuoteIdentifier("Gefaesse") + " WHERE " +
+                            QuoteIdentifier("MaterialNr") + " = ? ORDER BY rowid LIMIT 1",
+                        {db::Value(t)});
     if (!v.isNull()) {
       const std::optional<double> zahl = v.number();
       if (!zahl) continue;

@@ -24,8 +24,7 @@ namespace tolvar::masterdata {
 double SubstratFaktor(int topfBezug, int substratBezug, double substratPreis);
 
 // The combination price P + V × f, formatted "0.00" with a decimal comma.
-std::string KombinationsPreis(double topfPreis, double volumen, int topfBezug, int substratBezug,
-                              double substratPreis);
+std::string KombinationsPreis(double topfPreis, double volumen, int topfBezug, int substratBezug, double substratPreis);
 
 // The pots (group 1007) and substrates (group 1008) of MaterialListe, in list order.
 std::vector<KombinationsPartner> TopfListe(const MasterLists& listen);

@@ -28,8 +28,7 @@ void Melden(const std::string& grund) {
   data::ShowCritical(sys::Fehlermeldung("Die Standardgröße wurde nicht gespeichert.", grund));
 }
 
-bool Anhaengen(db::Database& database, const std::string& bezeichnung, const std::string& volumen,
-               std::string* grund) {
+bool Anhaengen(db::Database& database, const std::string& bezeichnung, const std::string& volumen, std::string* grund) {
   db::Recordset rs = database.OpenTable(kTabelle);
   const bool ok = rs.ok() && rs.AddNew() && rs.SetField("Bezeichnung", bezeichnung) &&
                   rs.SetField("Volumen", volumen) && rs.Update();

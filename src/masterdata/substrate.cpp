@@ -60,8 +60,7 @@ MaterialSpeicherergebnis SubstratSpeichern(const MaterialKontext& kontext, Subst
     ok = masterdata::ErsteZeileLoeschen(*database, "Material", kontext.MaterialNr, &grund);
   }
   ok = ok && masterdata::MaterialZeileAnhaengen(*database, zeile, &grund) &&
-       masterdata::KombinationenAktualisieren(*database, false, zeile.MaterialNr, &grund) &&
-       transaktion.Commit();
+       masterdata::KombinationenAktualisieren(*database, false, zeile.MaterialNr, &grund) && transaktion.Commit();
   if (!ok) {
     transaktion.Rollback();
     masterdata::SpeicherFehlerMelden(grund.empty() ? database->LastError() : grund);

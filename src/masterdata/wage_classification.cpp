@@ -73,8 +73,8 @@ std::optional<std::vector<LohngruppenEintrag>> LohngruppenLaden(const std::strin
 }
 
 std::optional<std::vector<LohneinteilungZeile>> LohneinteilungenLaden(const std::string& morvinPfad,
-                                                                       const std::string& tolvarPfad,
-                                                                       const std::string& personalNr) {
+                                                                      const std::string& tolvarPfad,
+                                                                      const std::string& personalNr) {
   std::string grund;
   auto morvin = db::Database::Open(morvinPfad, &grund);
   if (!morvin) {

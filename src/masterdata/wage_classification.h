@@ -23,8 +23,8 @@ std::optional<std::vector<LohngruppenEintrag>> LohngruppenLaden(const std::strin
 // labour-time database cannot be read (message shown); an unreadable own database only
 // empties the wage cells.
 std::optional<std::vector<LohneinteilungZeile>> LohneinteilungenLaden(const std::string& morvinPfad,
-                                                                       const std::string& tolvarPfad,
-                                                                       const std::string& personalNr);
+                                                                      const std::string& tolvarPfad,
+                                                                      const std::string& personalNr);
 
 // Classifies the person into `lohngruppenID` from `datumAb` on: the person's row of that day
 // gets the group and the current time and keeps its ID; without one a row with a new ID is

@@ -20,7 +20,7 @@ void Fehler(const std::string& was, const std::string& grund) {
 }  // namespace
 
 std::optional<std::vector<WochenarbeitszeitSatz>> WochenarbeitszeitLaden(const std::string& morvinPfad,
-                                                                          const std::string& personalNr) {
+                                                                         const std::string& personalNr) {
   std::string grund;
   auto database = db::Database::Open(morvinPfad, &grund);
   if (!database) {

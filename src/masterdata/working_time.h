@@ -14,7 +14,7 @@ namespace tolvar::masterdata {
 // The person's rows (PersonalNr equal to `personalNr`, exactly) in table order. nullopt when
 // the database or table cannot be read; the reason is shown as a critical message.
 std::optional<std::vector<WochenarbeitszeitSatz>> WochenarbeitszeitLaden(const std::string& morvinPfad,
-                                                                          const std::string& personalNr);
+                                                                         const std::string& personalNr);
 
 // Replaces the person's rows by `eintraege` in their order, up to the first entry whose hours
 // are empty; each row gets a fresh ID and the current time. One transaction: on failure the

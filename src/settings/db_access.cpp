@@ -1,6 +1,5 @@
 #include "settings/db_access.h"
 
-
 namespace tolvar::settings {
 
 std::unique_ptr<db::Database> Oeffnen(const std::string& path) {
@@ -8,8 +7,6 @@ std::unique_ptr<db::Database> Oeffnen(const std::string& path) {
   return db::Database::Open(path);
 }
 
-db::Recordset Tabelle(db::Database& database, std::string_view table) {
-  return database.OpenTable(table);
-}
+db::Recordset Tabelle(db::Database& database, std::string_view table) { return database.OpenTable(table); }
 
 }  // namespace tolvar::settings

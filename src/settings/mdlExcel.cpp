@@ -11,16 +11,17 @@ namespace tolvar::mdlExcel {
 
 std::string Blattname(Rechner rechner) {
   switch (rechner) {
-    case Rechner::Lohnkosten: return "Lohnkosten";
-    case Rechner::Gemeinkosten: return "Gemeinkosten";
-    case Rechner::Maschinenkosten: return "Maschinenkosten";
+    case Rechner::Lohnkosten:
+      return "Lohnkosten";
+    case Rechner::Gemeinkosten:
+      return "Gemeinkosten";
+    case Rechner::Maschinenkosten:
+      return "Maschinenkosten";
   }
   return "";
 }
 
-std::string ErgebnisdateiPfad(Rechner rechner) {
-  return data::InstallPath("\\Excel\\" + Blattname(rechner) + ".txt");
-}
+std::string ErgebnisdateiPfad(Rechner rechner) { return data::InstallPath("\\Excel\\" + Blattname(rechner) + ".txt"); }
 
 std::string ArbeitsmappePfad() { return data::InstallPath("\\Excel\\Tolvar.xls"); }
 

@@ -139,7 +139,7 @@ void GemeinkostenUeberschreitungMelden() {
 }
 
 Summen FlaechenSpezifischeGemeinkostenSummieren(const std::string& gemeinkosten,
-                                               const std::vector<GemeinkostenZeile>& grid) {
+                                                const std::vector<GemeinkostenZeile>& grid) {
   Summen s;
   if (gemeinkosten.empty()) {
     mdlFehler::MeldungWerteFehlen();
@@ -181,8 +181,7 @@ namespace {
 Ergebnis Sichern() { return mdlDatenbank::EinstellungenSichern() ? Ergebnis::Ok : Ergebnis::Fehler; }
 }  // namespace
 
-Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe,
-                               const std::vector<GemeinkostenZeile>& grid) {
+Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector<GemeinkostenZeile>& grid) {
   EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.Jahr = eingabe.Jahr.empty() ? "0" : eingabe.Jahr;
   if (eingabe.Gemeinkosten.empty()) {

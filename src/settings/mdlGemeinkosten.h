@@ -48,10 +48,10 @@ int GemeinkostenAblegen(std::vector<GemeinkostenZeile>* grid, const std::string&
 // Outcome of the sums and of saving.
 enum class Ergebnis {
   Ok,
-  WerteFehlen,       // the overheads box is empty ("Sie haben nicht alle ..." shown)
-  Ungueltig,         // overheads or an amount is no number ("Überprüfen sie ..." shown)
-  Ueberschreitung,   // the amounts exceed the overheads (GemeinkostenUeberschreitungMelden)
-  Fehler,            // the database could not be written
+  WerteFehlen,      // the overheads box is empty ("Sie haben nicht alle ..." shown)
+  Ungueltig,        // overheads or an amount is no number ("Überprüfen sie ..." shown)
+  Ueberschreitung,  // the amounts exceed the overheads (GemeinkostenUeberschreitungMelden)
+  Fehler,           // the database could not be written
 };
 
 struct Summen {
@@ -64,7 +64,7 @@ struct Summen {
 // the check) and compares them with the overheads; shows the message of a failure. The
 // texts are set only when Status is Ok.
 Summen FlaechenSpezifischeGemeinkostenSummieren(const std::string& gemeinkosten,
-                                               const std::vector<GemeinkostenZeile>& grid);
+                                                const std::vector<GemeinkostenZeile>& grid);
 
 // "Die einzelenen Flächen zugewiesenen Gemeinkosten sind höher als ..." (critical).
 void GemeinkostenUeberschreitungMelden();
@@ -90,7 +90,6 @@ struct Eingabe {
 // or all amounts together exceed the overheads. Overheads that are no amount of zero or more
 // up to base::kLargestAmount are refused. What was taken over is written to the settings row
 // at once. Shows the message of a failure; what was taken over before it stays taken over.
-Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe,
-                               const std::vector<GemeinkostenZeile>& grid);
+Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector<GemeinkostenZeile>& grid);
 
 }  // namespace tolvar::mdlGemeinkosten

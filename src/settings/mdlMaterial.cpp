@@ -38,9 +38,7 @@ bool ArbeitMaterialLaden() {
   return true;
 }
 
-std::vector<KostenZeile> LeereKostenTabelle() {
-  return std::vector<KostenZeile>(kArbeitMaterialDatenzeilen);
-}
+std::vector<KostenZeile> LeereKostenTabelle() { return std::vector<KostenZeile>(kArbeitMaterialDatenzeilen); }
 
 std::vector<KostenZeile> ArbeitMaterialTabelleFuellen(bool* ok) {
   if (ok != nullptr) *ok = false;
@@ -170,8 +168,8 @@ ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZ
     }
   }
   for (const KostenZeile* z : neu) {
-    if (!rs.AddNew() || !rs.SetField("TaetigkeitNr", z->TaetigkeitNr) ||
-        !rs.SetField(kKosten, z->Kosten) || !rs.Update()) {
+    if (!rs.AddNew() || !rs.SetField("TaetigkeitNr", z->TaetigkeitNr) || !rs.SetField(kKosten, z->Kosten) ||
+        !rs.Update()) {
       return ArbeitMaterialSpeicherergebnis::Fehler;
     }
   }

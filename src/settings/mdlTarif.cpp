@@ -77,9 +77,7 @@ LohneinteilungSatz LeereLohneinteilung() {
   return s;
 }
 
-void SetNamensanzeige(std::function<void(const std::string&)> anzeige) {
-  Namensanzeige() = std::move(anzeige);
-}
+void SetNamensanzeige(std::function<void(const std::string&)> anzeige) { Namensanzeige() = std::move(anzeige); }
 
 bool TarifLaden() {
   State& st = state();
@@ -275,14 +273,13 @@ std::optional<bool> NameVorhanden(const std::string& name) {
 // The moment of a change, to the second, and the record ID built from it.
 base::Date JetztAufSekunde() {
   const base::Date now = base::Now();
-  return base::MakeDateTime(base::Year(now), base::Month(now), base::Day(now), base::Hour(now),
-                            base::Minute(now), base::Second(now));
+  return base::MakeDateTime(base::Year(now), base::Month(now), base::Day(now), base::Hour(now), base::Minute(now),
+                            base::Second(now));
 }
 
 }  // namespace
 
-Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
-                           Pruefreihenfolge reihenfolge) {
+Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn, Pruefreihenfolge reihenfolge) {
   const bool leer = name.empty() || lohn.empty();
   if (reihenfolge == Pruefreihenfolge::LeereZuerst && leer) return Ergebnis::WerteFehlen;
   const std::optional<bool> vorhanden = NameVorhanden(name);
@@ -301,9 +298,9 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
   db::Database& tolvar = *w->tolvar;
 
   db::Recordset gruppen = settings::Tabelle(morvin, "Lohn");
-  if (!gruppen.ok() || !gruppen.AddNew() || !gruppen.SetField("Tarif", name) ||
-      !gruppen.SetField("Beispiel", "1") || !gruppen.SetField("ID", id) ||
-      !gruppen.SetField("LetzteAenderung", db::Value::Moment(moment)) || !gruppen.Update()) {
+  if (!gruppen.ok() || !gruppen.AddNew() || !gruppen.SetField("Tarif", name) || !gruppen.SetField("Beispiel", "1") ||
+      !gruppen.SetField("ID", id) || !gruppen.SetField("LetzteAenderung", db::Value::Moment(moment)) ||
+      !gruppen.Update()) {
     return Ergebnis::Fehler;
   }
   // The new group is found again by its record ID.
@@ -318,8 +315,8 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
   if (g <= 0 || g > INT16_MAX) return Ergebnis::Fehler;
 
   db::Recordset tarif = settings::Tabelle(tolvar, "Tarif");
-  if (!tarif.ok() || !tarif.AddNew() || !tarif.SetField("Lohngruppe", g) ||
-      !tarif.SetField("Lohn", lohn) || !tarif.Update()) {
+  if (!tarif.ok() || !tarif.AddNew() || !tarif.SetField("Lohngruppe", g) || !tarif.SetField("Lohn", lohn) ||
+      !tarif.Update()) {
     return Ergebnis::Fehler;
   }
   // The wage first: should the group's commit then fail, a surplus Tarif row of a number
@@ -329,8 +326,7 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
   return Ergebnis::Gespeichert;
 }
 
-Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
-                           const std::string& lohn) {
+Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name, const std::string& lohn) {
   if (name.empty() || lohn.empty()) return Ergebnis::WerteFehlen;
   const int index = LohngruppeIndexNachId(idText, state().settings);
   if (index < 0) return Ergebnis::KeineGruppe;
@@ -370,8 +366,8 @@ Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
       break;
     }
   }
-  if (!tarif.AddNew() || !tarif.SetField("Lohngruppe", static_cast<int>(g)) ||
-      !tarif.SetField("Lohn", lohn) || !tarif.Update()) {
+  if (!tarif.AddNew() || !tarif.SetField("Lohngruppe", static_cast<int>(g)) || !tarif.SetField("Lohn", lohn) ||
+      !tarif.Update()) {
     return Ergebnis::Fehler;
   }
   if (!w->tt->Commit()) return Ergebnis::Fehler;

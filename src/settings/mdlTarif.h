@@ -14,9 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "data/state.h"
-
 #include "data/records_settings.h"
+#include "data/state.h"
 
 namespace tolvar::mdlTarif {
 
@@ -92,8 +91,7 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
 // name, a new record ID and LetzteAenderung now; its first Tarif row is replaced by one with
 // the wage. Writes nothing when the name or the wage is empty or `idText` names no loaded
 // group. Sets Merkwert to the group's index. No name check: a rename may repeat a name.
-Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name,
-                           const std::string& lohn);
+Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name, const std::string& lohn);
 
 // Removes the loaded group named by `idText` (LohngruppeLoeschen); KeineGruppe for the
 // empty entry or any text that names no loaded group.

@@ -10,9 +10,9 @@
 namespace tolvar::mdlWetterstation {
 
 struct Region {
-  std::string Caption;     // what becomes Wetterstation (region 13 with its leading blank)
-  std::string Station;     // StatName in Stat_Info
-  std::string Bildname;    // picture base name: the station without umlauts and ß
+  std::string Caption;   // what becomes Wetterstation (region 13 with its leading blank)
+  std::string Station;   // StatName in Stat_Info
+  std::string Bildname;  // picture base name: the station without umlauts and ß
 };
 
 constexpr int kAnzahlRegionen = 23;
@@ -46,7 +46,7 @@ struct StationsInfo {
   std::string Gemeinde;
   std::string Hoehe;  // altitude & " m ü.N.N."
   std::string Lage;
-  std::string Bild;   // path of the GIF picture
+  std::string Bild;  // path of the GIF picture
 };
 
 // A region's label clicked: sets StationName and StationDateiname of region `index` and

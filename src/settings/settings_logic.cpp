@@ -4,17 +4,16 @@
 #include <memory>
 
 #include "base/values.h"
+#include "data/mdlDatenbank_systeminfo.h"
 #include "data/mdlFehler.h"
 #include "data/paths.h"
-#include "data/mdlDatenbank_systeminfo.h"
 #include "data/settings_row.h"
 #include "data/state.h"
 
 namespace tolvar::settings {
 
 std::string HilfethemaDesTabs(int tab) {
-  static const std::array<const char*, 7> kThemen = {"4.2", "4.5", "4.4", "4.1",
-                                                     "4.3", "4.6", "4.7"};
+  static const std::array<const char*, 7> kThemen = {"4.2", "4.5", "4.4", "4.1", "4.3", "4.6", "4.7"};
   const char* const* thema = At(kThemen, tab);
   return thema != nullptr ? *thema : "Index";
 }
@@ -39,7 +38,7 @@ std::string DatenbankGewaehlt(Datenbank datenbank, const std::string& pfad) {
 }
 
 DatenbankenSpeicherergebnis DatenbankenSpeichern(const std::string& station, const std::string& materialPfad,
-                                      const std::string& vantelPfad) {
+                                                 const std::string& vantelPfad) {
   State& st = state();
   EinstellungenSatz& e = st.enterprise.AktuelleEinstellungen;
   e.Wetterstation = station;
@@ -70,8 +69,7 @@ std::string NeustartFrage() {
          "werden.\n\r\n\rSoll das Programm automatisch neu gestartet werden?";
 }
 
-std::optional<std::string> VermarktungsanteilBerechnen(const std::string& umsatz,
-                                                       const std::string& kosten) {
+std::optional<std::string> VermarktungsanteilBerechnen(const std::string& umsatz, const std::string& kosten) {
   if (umsatz.empty() || kosten.empty()) {
     mdlFehler::MeldungWerteFehlen();
     return std::nullopt;

@@ -28,7 +28,7 @@ enum class DatenbankenSpeicherergebnis { Gespeichert, PruefungFehlgeschlagen, Fe
 // databases chosen on the tab are on disk too). Fehler when that row cannot be written, said
 // in a message (the values stay in memory and are written when the program ends).
 DatenbankenSpeicherergebnis DatenbankenSpeichern(const std::string& station, const std::string& materialPfad,
-                                      const std::string& vantelPfad);
+                                                 const std::string& vantelPfad);
 
 // "Standard-Wetterstationen": KlimaPfad back to the default weather database (in memory).
 void StandardKlimapfadSetzen();
@@ -45,8 +45,7 @@ std::string NeustartFrage();
 // The marketing share from yearly turnover and marketing costs: costs / turnover × 100 as
 // general number text. Empty boxes: "Sie haben nicht alle ..." ; a turnover of 0 or text
 // that is no number: "Überprüfen sie bitte ihre Werte"; nullopt after either message.
-std::optional<std::string> VermarktungsanteilBerechnen(const std::string& umsatz,
-                                                       const std::string& kosten);
+std::optional<std::string> VermarktungsanteilBerechnen(const std::string& umsatz, const std::string& kosten);
 
 // "Speichern": Vermarktungskosten := the text, "0" when empty, and the settings row is
 // written at once (a failure is reported). Returns the value taken.

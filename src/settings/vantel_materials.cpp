@@ -71,9 +71,8 @@ bool Suchen(db::Recordset* rs, std::string_view column, const std::string& wert)
 
 // Appends (neu) or changes a row of `table` with `felder`; see the header.
 template <typename Felder>
-VantelSpeicherergebnis Schreiben(std::string_view table, std::string_view nameSpalte,
-                           const std::string& name, bool neu, int neueNummer,
-                           const std::string& nummer, Felder felder) {
+VantelSpeicherergebnis Schreiben(std::string_view table, std::string_view nameSpalte, const std::string& name, bool neu,
+                                 int neueNummer, const std::string& nummer, Felder felder) {
   std::unique_ptr<db::Database> database = Vanteldatenbank();
   if (!database) return VantelSpeicherergebnis::Fehler;
   db::Recordset rs = settings::Tabelle(*database, table);
@@ -105,16 +104,15 @@ bool Loeschen(std::string_view table, const std::string& nummer) {
 
 std::optional<int> BrennstoffLaden() {
   return Laden(&state().settings.BrennstoffListe, kHeiz, [](const db::Recordset& rs) {
-    return BrennstoffSatz{rs["Nummer"].text(), rs["Brennstoffart"].text(),
-                          rs["Unterer Brennwert"].text(), rs["Oberer Brennwert"].text(),
-                          rs["Preis"].text()};
+    return BrennstoffSatz{rs["Nummer"].text(), rs["Brennstoffart"].text(), rs["Unterer Brennwert"].text(),
+                          rs["Oberer Brennwert"].text(), rs["Preis"].text()};
   });
 }
 
 std::optional<int> EindeckungLaden() {
   return Laden(&state().settings.EindeckungListe, kGwh, [](const db::Recordset& rs) {
-    return EindeckungSatz{rs["Nummer"].text(), rs["Material"].text(), rs["k-Wert"].text(),
-                          rs["Durchlässigkeit"].text(), rs["Eignung"].text()};
+    return EindeckungSatz{rs["Nummer"].text(), rs["Material"].text(), rs["k-Wert"].text(), rs["Durchlässigkeit"].text(),
+                          rs["Eignung"].text()};
   });
 }
 
@@ -129,8 +127,7 @@ std::array<BrennstoffZeile, kEditorZeilen> BrennstoffEintragen(int index, int st
     if (i >= static_cast<int>(liste.size())) break;
     const BrennstoffSatz& s = liste[static_cast<std::size_t>(i)];
     zeilen[static_cast<std::size_t>(z - 1)] = {s.Brennstoffart, Formatiert(s.UntererBrennwert, "0.0"),
-                                               Formatiert(s.ObererBrennwert, "0.0"),
-                                               Formatiert(s.Preis, "0.00")};
+                                               Formatiert(s.ObererBrennwert, "0.0"), Formatiert(s.Preis, "0.00")};
   }
   return zeilen;
 }
@@ -153,10 +150,18 @@ std::array<EindeckungZeile, kEditorZeilen> EindeckungEintragen(int index, int st
 int NeuerIndex(int index, int anzahl, Schritt schritt) {
   int neu = index;
   switch (schritt) {
-    case Schritt::Zurueck: neu = index - 1; break;
-    case Schritt::Vor: neu = index + 1; break;
-    case Schritt::FuenfZurueck: neu = index - 5; break;
-    case Schritt::FuenfVor: neu = index + 4; break;
+    case Schritt::Zurueck:
+      neu = index - 1;
+      break;
+    case Schritt::Vor:
+      neu = index + 1;
+      break;
+    case Schritt::FuenfZurueck:
+      neu = index - 5;
+      break;
+    case Schritt::FuenfVor:
+      neu = index + 4;
+      break;
   }
   neu = std::min(neu, anzahl - 1);
   return std::max(neu, 0);
@@ -173,9 +178,8 @@ std::string EindeckungDoppeltMeldung() {
 }
 
 VantelSpeicherergebnis BrennstoffSpeichern(const BrennstoffZeile& zeile, bool neu, int neueNummer,
-                                     const std::string& nummer) {
-  if (zeile.Name.empty() || zeile.Heizwert.empty() || zeile.Brennwert.empty() ||
-      zeile.Preis.empty()) {
+                                           const std::string& nummer) {
+  if (zeile.Name.empty() || zeile.Heizwert.empty() || zeile.Brennwert.empty() || zeile.Preis.empty()) {
     mdlFehler::MeldungWerteFehlen();
     return VantelSpeicherergebnis::WerteFehlen;
   }
@@ -184,16 +188,14 @@ VantelSpeicherergebnis BrennstoffSpeichern(const BrennstoffZeile& zeile, bool ne
     mdlFehler::MeldungWertePruefen();
     return VantelSpeicherergebnis::Ungueltig;
   }
-  return Schreiben(kHeiz, "Brennstoffart", zeile.Name, neu, neueNummer, nummer,
-                   [&](db::Recordset& rs) {
-                     return rs.SetField("Unterer Brennwert", zeile.Heizwert) &&
-                            rs.SetField("Oberer Brennwert", zeile.Brennwert) &&
-                            rs.SetField("Preis", zeile.Preis);
-                   });
+  return Schreiben(kHeiz, "Brennstoffart", zeile.Name, neu, neueNummer, nummer, [&](db::Recordset& rs) {
+    return rs.SetField("Unterer Brennwert", zeile.Heizwert) && rs.SetField("Oberer Brennwert", zeile.Brennwert) &&
+           rs.SetField("Preis", zeile.Preis);
+  });
 }
 
 VantelSpeicherergebnis EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer,
-                                     const std::string& nummer) {
+                                           const std::string& nummer) {
   if (zeile->Name.empty() || zeile->kWert.empty()) {
     mdlFehler::MeldungWerteFehlen();
     return VantelSpeicherergebnis::WerteFehlen;

@@ -64,9 +64,8 @@ std::string EindeckungDoppeltMeldung();
 // (the entry shown in row 1; no such row: nothing is touched). Numbers must be numbers with
 // a decimal comma. A covering's empty light transmission becomes "0" in `zeile` first.
 VantelSpeicherergebnis BrennstoffSpeichern(const BrennstoffZeile& zeile, bool neu, int neueNummer,
-                                     const std::string& nummer);
-VantelSpeicherergebnis EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer,
-                                     const std::string& nummer);
+                                           const std::string& nummer);
+VantelSpeicherergebnis EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer, const std::string& nummer);
 
 // Deletes the first row whose Nummer equals `nummer`; none: nothing. False on a failure.
 bool BrennstoffLoeschen(const std::string& nummer);

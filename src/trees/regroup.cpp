@@ -17,11 +17,16 @@ struct Table {
 
 Table TableOf(Kind kind) {
   switch (kind) {
-    case Kind::Kulturen: return {"Kulturen", "KulturNr"};
-    case Kind::Standorte: return {"Standort", "standortNr"};
-    case Kind::Materialien: return {"Material", "MaterialNr"};
-    case Kind::Personal: return {"Personal", "PersonalNr"};
-    case Kind::Taetigkeiten: return {"StdTaetigkeiten", "StdTaetigkeitNr"};
+    case Kind::Kulturen:
+      return {"Kulturen", "KulturNr"};
+    case Kind::Standorte:
+      return {"Standort", "standortNr"};
+    case Kind::Materialien:
+      return {"Material", "MaterialNr"};
+    case Kind::Personal:
+      return {"Personal", "PersonalNr"};
+    case Kind::Taetigkeiten:
+      return {"StdTaetigkeiten", "StdTaetigkeitNr"};
   }
   return {"", ""};
 }
@@ -56,16 +61,18 @@ Found LookupInList(const MasterLists& masters, Kind kind, const std::string& nr)
 }
 
 RegroupResult Failure() {
-  return {RegroupOutcome::Failed,
-          "Die Datenbank konnte nicht bearbeitet werden. Die Daten wurden nicht verschoben.", {}};
+  return {
+      RegroupOutcome::Failed, "Die Datenbank konnte nicht bearbeitet werden. Die Daten wurden nicht verschoben.", {}};
 }
 
 }  // namespace
 
 std::string NotGroupMessage(Kind kind) {
   switch (kind) {
-    case Kind::Kulturen: return "Sie können Gruppen oder Kulturen nur in andere Kultur-Gruppen verschieben.";
-    case Kind::Standorte: return "Sie können Gruppen oder Standorte nur in andere Standort-Gruppen verschieben.";
+    case Kind::Kulturen:
+      return "Sie können Gruppen oder Kulturen nur in andere Kultur-Gruppen verschieben.";
+    case Kind::Standorte:
+      return "Sie können Gruppen oder Standorte nur in andere Standort-Gruppen verschieben.";
     case Kind::Materialien:
       return "Sie können Gruppen oder Materialien nur in andere Material-Gruppen verschieben.";
     case Kind::Personal:
@@ -78,11 +85,16 @@ std::string NotGroupMessage(Kind kind) {
 
 std::string ForeignDropMessage(Kind kind) {
   switch (kind) {
-    case Kind::Kulturen: return "Zu verschiebende Daten sind keine Kulturen.";
-    case Kind::Standorte: return "Zu verschiebende Daten sind keine Standorte.";
-    case Kind::Materialien: return "Zu verschiebende Daten sind keine Materialien.";
-    case Kind::Personal: return "Zu verschiebende Daten sind keine Mitarbeiter-Daten.";
-    case Kind::Taetigkeiten: return "Zu verschiebende Daten sind keine Tätigkeiten.";
+    case Kind::Kulturen:
+      return "Zu verschiebende Daten sind keine Kulturen.";
+    case Kind::Standorte:
+      return "Zu verschiebende Daten sind keine Standorte.";
+    case Kind::Materialien:
+      return "Zu verschiebende Daten sind keine Materialien.";
+    case Kind::Personal:
+      return "Zu verschiebende Daten sind keine Mitarbeiter-Daten.";
+    case Kind::Taetigkeiten:
+      return "Zu verschiebende Daten sind keine Tätigkeiten.";
   }
   return {};
 }

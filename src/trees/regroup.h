@@ -12,10 +12,10 @@
 namespace tolvar::trees {
 
 enum class RegroupOutcome {
-  Nothing,       // dropped on itself, a record not in the list, empty table, no matching row
-  Written,       // UeberPNr rewritten
-  Refused,       // a message explains why nothing was written
-  Failed,        // the database could not be opened or written; a message says so
+  Nothing,  // dropped on itself, a record not in the list, empty table, no matching row
+  Written,  // UeberPNr rewritten
+  Refused,  // a message explains why nothing was written
+  Failed,   // the database could not be opened or written; a message says so
 };
 
 struct RegroupResult {
@@ -29,8 +29,7 @@ std::string NotGroupMessage(Kind kind);
 // Message for a drop that comes from another control ("Zu verschiebende Daten sind keine ...").
 std::string ForeignDropMessage(Kind kind);
 inline const char* kSubtreeMessage = "Sie können eine Gruppe nicht in sich selbst verschieben.";
-inline const char* kMaterialTopMessage =
-    "Sie können nur Material-Gruppen in dieser Gliederungsebene verschieben.";
+inline const char* kMaterialTopMessage = "Sie können nur Material-Gruppen in dieser Gliederungsebene verschieben.";
 
 // Moves the record `sourceKey` (the tree's selected node) below the node `targetKey` (the drop
 // highlight; the root key means the top level). `targetAncestors` are the keys above the

@@ -85,8 +85,7 @@ void AddRoot(Kind kind, BuildResult& r) {
   r.lastAdded = std::string(info.rootKey);
 }
 
-bool AddNode(BuildResult& r, std::string_view parent, const Entry& e, std::string text,
-             const char* image) {
+bool AddNode(BuildResult& r, std::string_view parent, const Entry& e, std::string text, const char* image) {
   if (!r.tree.Add(parent, std::string(e.nr), std::move(text), image)) return false;
   r.lastAdded = std::string(e.nr);
   return true;
@@ -94,8 +93,7 @@ bool AddNode(BuildResult& r, std::string_view parent, const Entry& e, std::strin
 
 // Root expanded; every other node takes the expanded state and the picture of the first
 // record with its key.
-void FinishNodes(const std::vector<Entry>& entries, const ByNumber& byNr, std::string_view rootKey,
-                 TreeModel& tree) {
+void FinishNodes(const std::vector<Entry>& entries, const ByNumber& byNr, std::string_view rootKey, TreeModel& tree) {
   for (const int id : tree.Collection()) {
     TreeModel::Node& node = tree.At(id);
     if (node.key == rootKey && node.parent < 0) {
@@ -199,9 +197,15 @@ BuildResult BuildFullView(Kind kind, const std::vector<Entry>& entries) {
       placed = true;
     } else if (p == Parent::Zero && e.nr != info.top) {
       switch (kind) {
-        case Kind::Kulturen: placed = e.nr != "0"; break;
-        case Kind::Taetigkeiten: placed = e.group && !*e.imBaum; break;
-        default: placed = e.group; break;
+        case Kind::Kulturen:
+          placed = e.nr != "0";
+          break;
+        case Kind::Taetigkeiten:
+          placed = e.group && !*e.imBaum;
+          break;
+        default:
+          placed = e.group;
+          break;
       }
     }
     if (!placed) continue;
@@ -246,8 +250,7 @@ BuildResult BuildFullView(Kind kind, const std::vector<Entry>& entries) {
 namespace {
 
 template <class Satz>
-TreeModel BuildList(Kind kind, std::vector<Satz>& list, int& index, bool full,
-                    const std::vector<NodeState>& before) {
+TreeModel BuildList(Kind kind, std::vector<Satz>& list, int& index, bool full, const std::vector<NodeState>& before) {
   const std::vector<Entry> entries = Entries(list);
   KeepExpanded(entries, before);
   BuildResult r = full ? BuildFullView(kind, entries) : BuildCurrentView(kind, entries);
@@ -281,8 +284,6 @@ TreeModel CurrentViewOfList(Kind kind, const std::vector<NodeState>& before) {
   return BuildOfList(kind, false, before);
 }
 
-TreeModel FullViewOfList(Kind kind, const std::vector<NodeState>& before) {
-  return BuildOfList(kind, true, before);
-}
+TreeModel FullViewOfList(Kind kind, const std::vector<NodeState>& before) { return BuildOfList(kind, true, before); }
 
 }  // namespace tolvar::trees

@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-
-#include <gtest/gtest.h>
 
 #include "app/frmUeberTolvar.h"
 #include "app/mdlUeberTolvar.h"

@@ -1,6 +1,5 @@
 #include "app_fixture.h"
 
-
 #include "app/mdlGroesse.h"
 #include "data/state.h"
 #include "platform/sys/files.h"

@@ -3,6 +3,8 @@
 // message shown, that nothing was loaded or computed from the damaged file, and that files
 // which were not meant to be written keep their bytes.
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,30 +13,27 @@
 #include <memory>
 #include <string_view>
 
-#include <QLineEdit>
-#include <QPushButton>
-
 #include "app/app_fixture.h"
 #include "app/mdlHilfe.h"
 #include "calculation/mdlKalkulation.h"
 #include "calculation/ui/frmEnergieInfo.h"
 #include "calculation/ui/frmKalkulation.h"
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
-#include "platform/ui/optiongroup.h"
-#include "platform/ui/tabstrip.h"
-#include "settings/ui/frmEinstellungen.h"
-#include "platform/ui/grid.h"
-#include "platform/ui/keyedtree.h"
 #include "data/first_start.h"
 #include "data/mdlDatenLaden.h"
-#include "data/messages.h"
 #include "data/mdlDatenbank.h"
+#include "data/messages.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
+#include "platform/ui/builders.h"
+#include "platform/ui/grid.h"
+#include "platform/ui/keyedtree.h"
+#include "platform/ui/optiongroup.h"
+#include "platform/ui/prompts.h"
+#include "platform/ui/tabstrip.h"
+#include "settings/ui/frmEinstellungen.h"
 #include "support/file_faults.h"
 #include "support/ui_input.h"
-#include "platform/ui/builders.h"
-#include "platform/ui/prompts.h"
 
 namespace tolvar::test {
 namespace {
@@ -337,10 +336,10 @@ TEST_F(FaultInjectionTest, FailedSettingsWriteBeforeACommandAsksAndNoChangesNoth
     std::string_view frage;
   };
   const Fall faelle[] = {
-      {"öffnen, schreibgeschützt, Nein", "mnuoeffnen", "Betriebe", ui::msgbox::No,
-       "Die Datei ist schreibgeschützt.", data::kTrotzdemOeffnen},
-      {"öffnen, schreibgeschützt, Ja", "mnuoeffnen", "Betriebe", ui::msgbox::Yes,
-       "Die Datei ist schreibgeschützt.", data::kTrotzdemOeffnen},
+      {"öffnen, schreibgeschützt, Nein", "mnuoeffnen", "Betriebe", ui::msgbox::No, "Die Datei ist schreibgeschützt.",
+       data::kTrotzdemOeffnen},
+      {"öffnen, schreibgeschützt, Ja", "mnuoeffnen", "Betriebe", ui::msgbox::Yes, "Die Datei ist schreibgeschützt.",
+       data::kTrotzdemOeffnen},
       {"Sicherung laden, schreibgeschützt, Nein", "mnuSicherungLaden", "Betriebe", ui::msgbox::No,
        "Die Datei ist schreibgeschützt.", data::kTrotzdemLaden},
       {"speichern unter, schreibgeschützt, Nein", "mnuspeichernunter", "Betriebe", ui::msgbox::No,
@@ -374,8 +373,8 @@ TEST_F(FaultInjectionTest, FailedSettingsWriteBeforeACommandAsksAndNoChangesNoth
       schutz = std::make_unique<ScopedWriteProtection>(twin);
       if (!schutz->Available()) GTEST_SKIP() << "no file can be write-protected here";
     }
-    const std::vector<std::string> dateien = {mdb, twin, anderer, Zwilling2(anderer), msd,
-                                              root.Join("Tolvar_DB/SystemInfo.mdb")};
+    const std::vector<std::string> dateien = {
+        mdb, twin, anderer, Zwilling2(anderer), msd, root.Join("Tolvar_DB/SystemInfo.mdb")};
     const auto vorher = Stand(dateien);
 
     const std::string befehl = fall.befehl;

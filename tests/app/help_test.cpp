@@ -1,6 +1,8 @@
-#include <QString>
-
 #include <gtest/gtest.h>
+
+#include <QString>
+#include <filesystem>
+#include <vector>
 
 #include "app/mdiTolvarZentral.h"
 #include "app/mdlAdobe.h"
@@ -16,9 +18,6 @@
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
-
-#include <filesystem>
-#include <vector>
 
 namespace tolvar {
 namespace {
@@ -69,18 +68,17 @@ TEST(HelpPageNames, TopicGivesPageName) {
     const char* seite;
   };
   const Case cases[] = {
-      {"Index", "index.htm"},          {"5.3.1", "Abschnitt5.3.1.htm"},
-      {"10", "Abschnitt10.htm"},       {"index", "Abschnittindex.htm"},  // only "Index" is the index
-      {"", "Abschnitt.htm"},           {"INDEX", "AbschnittINDEX.htm"},
+      {"Index", "index.htm"},    {"5.3.1", "Abschnitt5.3.1.htm"},
+      {"10", "Abschnitt10.htm"}, {"index", "Abschnittindex.htm"},  // only "Index" is the index
+      {"", "Abschnitt.htm"},     {"INDEX", "AbschnittINDEX.htm"},
   };
   for (const Case& c : cases) EXPECT_EQ(mdlHilfe::Seitenname(c.thema), c.seite) << '"' << c.thema << '"';
 }
 
 TEST_F(HelpTest, EveryTopicOfTheProgramShowsItsPage) {
-  const char* const themen[] = {"4.1",   "4.2",   "4.3",   "4.4",   "4.5",   "4.6",   "4.7",   "5",
-                                "5.1",   "5.2",   "5.3",   "5.3.1", "5.3.2", "5.3.3", "5.3.4", "5.3.5",
-                                "5.3.6", "5.3.7", "5.3.8", "5.3.9", "5.4",   "5.5",   "6.1.1", "6.1.2",
-                                "6.1.3", "6.2",   "7.2",   "7.3",   "10"};
+  const char* const themen[] = {"4.1", "4.2",   "4.3",   "4.4",   "4.5",   "4.6",   "4.7",   "5",     "5.1",   "5.2",
+                                "5.3", "5.3.1", "5.3.2", "5.3.3", "5.3.4", "5.3.5", "5.3.6", "5.3.7", "5.3.8", "5.3.9",
+                                "5.4", "5.5",   "6.1.1", "6.1.2", "6.1.3", "6.2",   "7.2",   "7.3",   "10"};
   for (const char* thema : themen) {
     mdlHilfe::HilfeAufrufen(thema);
     EXPECT_EQ(ui::S(ShownPage()), mdlHilfe::Seitenname(thema)) << thema;
@@ -145,11 +143,20 @@ TEST_F(HelpTest, HelpMenuTopicByWorkAreaAndActiveChild) {
     if (c.kind != Ohne) {
       mdiTolvarZentral::instanz().ui::MainForm::Show();
       switch (c.kind) {
-        case KulturVergleich: Vergleich::instanz().Show(); break;
-        case VergleichEditor: VergleichBearbeiten::instanz().Show(); break;
-        case KalkFenster: Kalkulation::instanz().Show(); break;
-        case FalscheSchreibung: VergleichFalscheSchreibung::instanz().Show(); break;
-        case Ohne: break;
+        case KulturVergleich:
+          Vergleich::instanz().Show();
+          break;
+        case VergleichEditor:
+          VergleichBearbeiten::instanz().Show();
+          break;
+        case KalkFenster:
+          Kalkulation::instanz().Show();
+          break;
+        case FalscheSchreibung:
+          VergleichFalscheSchreibung::instanz().Show();
+          break;
+        case Ohne:
+          break;
       }
       test::ProcessEvents();
     }

@@ -14,7 +14,6 @@
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTextDocument>
-
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -75,8 +74,7 @@ QString CaptionFault(const QWidget& widget) {
   if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
     const QString text = label->text();
     if (text.isEmpty() || !label->pixmap().isNull()) return {};
-    if (label->textFormat() == Qt::RichText ||
-        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+    if (label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
       QTextDocument document;
       document.setDefaultFont(label->font());
       document.setDocumentMargin(0);
@@ -92,7 +90,8 @@ QString CaptionFault(const QWidget& widget) {
   }
   if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
     if (button->text().isEmpty() || !button->icon().isNull()) return {};
-    const bool wraps = dynamic_cast<const ui::WrapButton*>(button) || dynamic_cast<const ui::WrapOptionButton*>(button) ||
+    const bool wraps = dynamic_cast<const ui::WrapButton*>(button) ||
+                       dynamic_cast<const ui::WrapOptionButton*>(button) ||
                        dynamic_cast<const ui::WrapCheckBox*>(button);
     const QRect area = ui::CaptionRect(button);
     const QSize needed = Needed(button->fontMetrics(), area, Qt::TextShowMnemonic, button->text(), wraps);
@@ -160,8 +159,8 @@ QStringList CheckLayout(QWidget& window, const QString& windowName, const Overla
     }
     // A control cut off by the frame or tab page that holds it is as hidden as one past the
     // window's edge.
-    if (QWidget* holder = widget->parentWidget(); holder != &window && client.contains(place) &&
-                                                  !holder->rect().contains(widget->geometry())) {
+    if (QWidget* holder = widget->parentWidget();
+        holder != &window && client.contains(place) && !holder->rect().contains(widget->geometry())) {
       faults << name + QStringLiteral(": reaches past %1 (%2,%3 %4 in %5)")
                            .arg(NameOf(*holder))
                            .arg(widget->x())

@@ -1,7 +1,6 @@
 // Every window of the program, opened on the sample enterprise, looked at as a person would:
 // captions whole, controls inside the window, no sibling controls over each other.
 #include <QStringList>
-
 #include <algorithm>
 #include <cstdlib>
 #include <set>
@@ -114,8 +113,8 @@ TEST_F(LayoutTest, MenusAndDetailWindowsOpenWhereTheirLayoutPutsThem) {
   const struct {
     const char* window;
     bool onOwner;
-  } faelle[] = {{"frmHeizkostenMenu", true},     {"frmMaterialkostenMenu", true}, {"frmVantelInfo", true},
-                {"frmMaterialInfo", false},      {"frmEnergiekostenMenu", false}, {"frmEnergieInfo Vergleich", false},
+  } faelle[] = {{"frmHeizkostenMenu", true},   {"frmMaterialkostenMenu", true}, {"frmVantelInfo", true},
+                {"frmMaterialInfo", false},    {"frmEnergiekostenMenu", false}, {"frmEnergieInfo Vergleich", false},
                 {"frmGemeinkostenInfo", false}};
   for (const auto& fall : faelle) {
     SCOPED_TRACE(fall.window);

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QCursor>
 #include <QFrame>
@@ -5,9 +7,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QWidget>
-
-#include <gtest/gtest.h>
-
 #include <map>
 #include <memory>
 #include <string>
@@ -40,7 +39,7 @@ struct StandIn {
         parent = controls.at(rest.substr(0, slash));
         rest = rest.substr(slash + 1);
       }
-      QWidget* control = rest.rfind("trv", 0) == 0 ? new QTreeWidget(parent)
+      QWidget* control = rest.rfind("trv", 0) == 0   ? new QTreeWidget(parent)
                          : rest.rfind("fra", 0) == 0 ? static_cast<QWidget*>(new QFrame(parent))
                                                      : new QPushButton(parent);
       control->setObjectName(ui::Q(rest));
@@ -87,8 +86,8 @@ TEST_F(PointerTest, ColourCodesGiveWordsAndOthersLeaveTheWordUnchanged) {
   // Runs one after another: an invalid code keeps the word of the run before.
   const Case cases[] = {
       {6, -1, "", ""},  // first run: words stay empty
-      {0, 1, "Weiss", "Grau"},     {2, 3, "Schwarz", "Blau"}, {4, 5, "Rot", "Gruen"},
-      {-1, 6, "Rot", "Gruen"},     {99, 0, "Rot", "Weiss"},   {3, -5, "Blau", "Weiss"},
+      {0, 1, "Weiss", "Grau"}, {2, 3, "Schwarz", "Blau"}, {4, 5, "Rot", "Gruen"},
+      {-1, 6, "Rot", "Gruen"}, {99, 0, "Rot", "Weiss"},   {3, -5, "Blau", "Weiss"},
   };
   for (const Case& c : cases) {
     state().windows.FarbeTolvar = c.tolvar;
@@ -121,8 +120,8 @@ TEST_F(PointerTest, TableGivesWindowsAndControlsTheirPictures) {
   const std::vector<Case> cases = {
       {"mdiTolvarZentral", {"StatusBar1"}, {{"StatusBar1", "Zeiger_Blau"}}},
       {"frmStammdaten",
-       {"trvMaterial", "trvKulturen", "trvStandort", "trvTaetigkeit", "trvPersonal", "cmbAnzeigen(0)",
-        "cmbAnzeigen(1)", "cmbAnzeigen(2)", "cmbAnzeigen(3)", "cmbAnzeigen(4)", "cmbSuchen"},
+       {"trvMaterial", "trvKulturen", "trvStandort", "trvTaetigkeit", "trvPersonal", "cmbAnzeigen(0)", "cmbAnzeigen(1)",
+        "cmbAnzeigen(2)", "cmbAnzeigen(3)", "cmbAnzeigen(4)", "cmbSuchen"},
        {{"trvMaterial", "Zeiger_Blau"},
         {"trvKulturen", "Zeiger_Gruen"},
         {"trvStandort", "Zeiger_Gruen"},

@@ -1,8 +1,8 @@
 // Start-up screen: screen check, recorded path and version, the wait and the double-click.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 
 #include "app/frmBegruessung.h"
@@ -36,8 +36,8 @@ TEST_F(StartScreenTest, ScreenCheckDecidesWhetherTheMainWindowOpens) {
     int breite, hoehe;
     bool ok;
   };
-  for (const Fall& fall : {Fall{1023, 768, false}, Fall{1024, 767, false}, Fall{800, 600, false},
-                           Fall{1024, 768, true}, Fall{1920, 1080, true}}) {
+  for (const Fall& fall : {Fall{1023, 768, false}, Fall{1024, 767, false}, Fall{800, 600, false}, Fall{1024, 768, true},
+                           Fall{1920, 1080, true}}) {
     SCOPED_TRACE(std::to_string(fall.breite) + " x " + std::to_string(fall.hoehe));
     ScopedScreen bildschirm(fall.breite, fall.hoehe);
     ScriptedPrompts antworten;
@@ -73,9 +73,8 @@ TEST_F(StartScreenTest, PathAndVersionAreRecordedBeforeTheWait) {
   EXPECT_FALSE(mdiTolvarZentral::IsLoaded());
   EXPECT_EQ(state().enterprise.Programmpfad, root.Path());
   EXPECT_EQ(state().enterprise.Programmversion, app::Programmversion());
-  EXPECT_EQ(app::Programmversion(), std::to_string(TOLVAR_VERSION_MAJOR) + "." +
-                                        std::to_string(TOLVAR_VERSION_MINOR) + "." +
-                                        std::to_string(TOLVAR_VERSION_PATCH));
+  EXPECT_EQ(app::Programmversion(), std::to_string(TOLVAR_VERSION_MAJOR) + "." + std::to_string(TOLVAR_VERSION_MINOR) +
+                                        "." + std::to_string(TOLVAR_VERSION_PATCH));
 }
 
 TEST_F(StartScreenTest, F1DuringTheWaitShowsTheHelpStartPageAndTheWaitGoesOn) {
@@ -106,8 +105,8 @@ TEST_F(StartScreenTest, DoubleClickOpensTheMainWindowAtOnce) {
   EXPECT_FALSE(bild->pixmap().isNull());
 
   const QPointF punkt(5, 5);
-  QMouseEvent doppelklick(QEvent::MouseButtonDblClick, punkt, bild->mapToGlobal(punkt), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent doppelklick(QEvent::MouseButtonDblClick, punkt, bild->mapToGlobal(punkt), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
   QCoreApplication::sendEvent(bild, &doppelklick);
 
   EXPECT_FALSE(frmBegruessung::IsLoaded());

@@ -56,10 +56,10 @@
 #include "settings/ui/frmStatInfo.h"
 #include "settings/ui/frmTabellenrechner.h"
 #include "settings/ui/frmTarif.h"
-#include "trees/ui/frmStammdaten.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
+#include "trees/ui/frmStammdaten.h"
 
 namespace tolvar::test {
 namespace {
@@ -244,14 +244,12 @@ std::vector<WindowEntry> AllWindows() {
       Comparison<frmHeizkostenMenu, frmVantelInfo>("frmVantelInfo", &frmKalkulation::cmbHeizkostenMenu),
       Comparison<frmMaterialkostenMenu, frmMaterialInfo>("frmMaterialInfo", &frmKalkulation::cmbMaterialkostenMenu),
       Comparison<frmEnergiekostenMenu, frmEnergieInfo>("frmEnergieInfo", &frmKalkulation::cmbEnergiekostenMenu),
-      Comparison<frmMaschinenkostenMenu, frmMaschinenInfo>("frmMaschinenInfo",
-                                                           &frmKalkulation::cmbMaschinenkostenMenu),
+      Comparison<frmMaschinenkostenMenu, frmMaschinenInfo>("frmMaschinenInfo", &frmKalkulation::cmbMaschinenkostenMenu),
       Comparison<frmPSMKostenMenu, frmPSMInfo>("frmPSMInfo", &frmKalkulation::cmbPSMKostenMenu),
       Comparison<frmVermarktungskostenMenu, frmVermarktungInfo>("frmVermarktungInfo",
                                                                 &frmKalkulation::cmbVermarktungskostenMenu),
       Comparison<frmArbeitskostenMenu, frmArbeitInfo>("frmArbeitInfo", &frmKalkulation::cmbArbeitskostenMenu),
-      Comparison<frmGemeinkostenMenu, frmGemeinkostenInfo>("frmGemeinkostenInfo",
-                                                           &frmKalkulation::cmbGemeinkostenMenu),
+      Comparison<frmGemeinkostenMenu, frmGemeinkostenInfo>("frmGemeinkostenInfo", &frmKalkulation::cmbGemeinkostenMenu),
       {QStringLiteral("frmKulturVergleichBearbeiten"),
        [] {
          Command("mnuVergleichNeu");

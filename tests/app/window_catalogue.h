@@ -3,7 +3,6 @@
 // person reaches it, for the layout check and the window pictures.
 
 #include <QString>
-
 #include <functional>
 #include <vector>
 

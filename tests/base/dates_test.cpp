@@ -14,13 +14,13 @@ TEST(MakeDate, SerialDaysAndValidity) {
     std::optional<double> serial;
   };
   const std::vector<Case> cases = {
-      {1899, 12, 30, 0.0},   {1899, 12, 31, 1.0},     {1900, 1, 1, 2.0},
-      {1900, 3, 1, 61.0},    {2000, 1, 1, 36526.0},   {2024, 12, 10, 45636.0},
-      {1899, 12, 29, -1.0},  {100, 1, 1, -657434.0},  {9999, 12, 31, 2958465.0},
-      {2000, 2, 29, 36585.0}, {2024, 2, 29, 45351.0}, {2024, 12, 31, 45657.0},
+      {1899, 12, 30, 0.0},         {1899, 12, 31, 1.0},         {1900, 1, 1, 2.0},
+      {1900, 3, 1, 61.0},          {2000, 1, 1, 36526.0},       {2024, 12, 10, 45636.0},
+      {1899, 12, 29, -1.0},        {100, 1, 1, -657434.0},      {9999, 12, 31, 2958465.0},
+      {2000, 2, 29, 36585.0},      {2024, 2, 29, 45351.0},      {2024, 12, 31, 45657.0},
       {1900, 2, 29, std::nullopt}, {2023, 2, 29, std::nullopt}, {2024, 2, 30, std::nullopt},
       {2024, 4, 31, std::nullopt}, {2024, 13, 1, std::nullopt}, {2024, 0, 1, std::nullopt},
-      {2024, 1, 0, std::nullopt},  {99, 1, 1, std::nullopt},     {10000, 1, 1, std::nullopt},
+      {2024, 1, 0, std::nullopt},  {99, 1, 1, std::nullopt},    {10000, 1, 1, std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.d) + "." + std::to_string(c.m) + "." + std::to_string(c.y));
@@ -62,7 +62,7 @@ TEST(Weekday, SundayIsOne) {
       {*MakeDate(2024, 12, 10), 3},  // Tuesday
       {*MakeDate(2024, 12, 10) + 0.99, 3},
       {*MakeDate(2000, 1, 1), 7},
-      {-1.0, 6},                     // 29.12.1899, Friday
+      {-1.0, 6},  // 29.12.1899, Friday
       {-8.0, 6},
   };
   for (const auto& c : cases) {
@@ -169,12 +169,9 @@ TEST(LongDateText, GermanNames) {
     const char* text;
   };
   const std::vector<Case> cases = {
-      {*MakeDate(2024, 12, 10), "Dienstag, 10. Dezember 2024"},
-      {*MakeDate(2024, 3, 3) + 0.5, "Sonntag, 3. März 2024"},
-      {*MakeDate(2025, 1, 1), "Mittwoch, 1. Januar 2025"},
-      {kZeroDate, "Samstag, 30. Dezember 1899"},
-      {*MakeDate(2024, 5, 9), "Donnerstag, 9. Mai 2024"},
-      {*MakeDate(2024, 10, 4), "Freitag, 4. Oktober 2024"},
+      {*MakeDate(2024, 12, 10), "Dienstag, 10. Dezember 2024"}, {*MakeDate(2024, 3, 3) + 0.5, "Sonntag, 3. März 2024"},
+      {*MakeDate(2025, 1, 1), "Mittwoch, 1. Januar 2025"},      {kZeroDate, "Samstag, 30. Dezember 1899"},
+      {*MakeDate(2024, 5, 9), "Donnerstag, 9. Mai 2024"},       {*MakeDate(2024, 10, 4), "Freitag, 4. Oktober 2024"},
       {*MakeDate(2024, 7, 1), "Montag, 1. Juli 2024"},
   };
   for (const auto& c : cases) {

@@ -13,8 +13,7 @@ namespace tolvar::test {
 inline base::Date D(int day, int month, int year) { return *base::MakeDate(year, month, day); }
 
 // A phase from `anfang` to `ende` with its plants and net area (gross area = net).
-inline PhasenSatz Phase(base::Date anfang, base::Date ende, std::string pflanzen,
-                        std::string flaeche = "100") {
+inline PhasenSatz Phase(base::Date anfang, base::Date ende, std::string pflanzen, std::string flaeche = "100") {
   PhasenSatz p;
   p.KP_ID = "x";
   p.Anfang = anfang;

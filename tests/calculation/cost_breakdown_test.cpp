@@ -1,12 +1,13 @@
 // Row by row breakdowns of energy, machine, labour and activity-material costs, and the
 // marketing window's arithmetic.
+#include "calculation/cost_breakdown.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "calc_fixtures.h"
-#include "calculation/cost_breakdown.h"
 #include "calculation/mdlKalkulation_formeln.h"
 
 namespace tolvar {
@@ -108,9 +109,9 @@ TEST(MaschinenAufschluesselung, OnlyMachinesAreListedWithTheirPhaseMostPlantsFir
                                            Stamm("M1300", "1009", "12,5")};
   const std::vector<KulturMaterialSatz> zeilen = {
       Einsatz("M1100", "2", D(10, 3, 2024), "Topfmaschine"),
-      Einsatz("M1200", "100", D(10, 3, 2024), "Dünger"),      // no machine
+      Einsatz("M1200", "100", D(10, 3, 2024), "Dünger"),  // no machine
       Einsatz("M1300", "4", D(15, 4, 2024), "Rückmaschine"),
-      Einsatz("M9999", "1", D(15, 4, 2024), "Unbekannt"),     // material not found
+      Einsatz("M9999", "1", D(15, 4, 2024), "Unbekannt"),  // material not found
   };
   const auto liste = a::MaschinenZeilen(zeilen, phasen, 2, stamm);
   ASSERT_EQ(liste.size(), 2U);
@@ -157,17 +158,16 @@ KulturArbeitSatz Taetigkeit(base::Date datum, std::string personal, std::string 
 }
 
 TEST(ArbeitAufschluesselung, WageByDatePhaseBoundaryTwiceMostPlantsFirstOutsideLeftOut) {
-  auto phasen = Phasen({Phase(D(1, 4, 2024), D(30, 4, 2024), "1000", "50"),
-                        Phase(D(30, 4, 2024), D(31, 5, 2024), "2000", "80,4")});
+  auto phasen = Phasen(
+      {Phase(D(1, 4, 2024), D(30, 4, 2024), "1000", "50"), Phase(D(30, 4, 2024), D(31, 5, 2024), "2000", "80,4")});
   phasen[1].Phasennamen = "Topfen";
   phasen[2].Phasennamen = "Rücken";
   const std::vector<LohneinteilungSatz> loehne = {Lohn("P1", D(1, 1, 2024), "12"), Lohn("P1", D(1, 5, 2024), "15"),
                                                   Lohn("P1", D(1, 5, 2024), "16")};  // same day: the later row
   const std::vector<KulturArbeitSatz> arbeiten = {
       Taetigkeit(D(29, 4, 2024), "P1", "2", "Topfen"),
-      Taetigkeit(D(30, 4, 2024), "P1", "1", "Gießen"),   // on the day both phases share
-      Taetigkeit(D(1, 5, 2024), "P1", "2", "Rücken"),
-      Taetigkeit(D(1, 7, 2024), "P1", "9", "Später"),    // in no phase
+      Taetigkeit(D(30, 4, 2024), "P1", "1", "Gießen"),  // on the day both phases share
+      Taetigkeit(D(1, 5, 2024), "P1", "2", "Rücken"), Taetigkeit(D(1, 7, 2024), "P1", "9", "Später"),  // in no phase
   };
   const auto zeilen = a::ArbeitZeilen(phasen, 2, arbeiten, loehne, 3);
   ASSERT_EQ(zeilen.size(), 4U);
@@ -241,7 +241,7 @@ TEST(VermarktungsRechnung, ShareFromTurnover) {
     const char* umsatz;
     std::optional<std::string> anteil;
   };
-  const Fall faelle[] = {{"5000", "100000", "5"},     {"1000", "3000", "33,3333333333333"},
+  const Fall faelle[] = {{"5000", "100000", "5"},      {"1000", "3000", "33,3333333333333"},
                          {"", "100000", std::nullopt}, {"5000", "", std::nullopt},
                          {"5000", "0", std::nullopt},  {"5.000", "100000", std::nullopt}};
   for (const Fall& f : faelle) {
@@ -256,7 +256,7 @@ TEST(VermarktungsRechnung, CostPer1000PlantsFromPriceAndShare) {
     const char* anteil;
     std::optional<std::string> kosten;
   };
-  const Fall faelle[] = {{"2,00", "5", "100,00"}, {"1,65", "4,2", "69,30"}, {"2,00", "", "0,00"},
+  const Fall faelle[] = {{"2,00", "5", "100,00"}, {"1,65", "4,2", "69,30"},   {"2,00", "", "0,00"},
                          {"", "5", std::nullopt}, {"abc", "5", std::nullopt}, {"2,00", "x", std::nullopt}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::string(f.preis) + " x " + f.anteil);

@@ -91,8 +91,7 @@ TEST_F(HerkunftTest, TakeOverSetsOriginByStoredGrade) {
     int16_t bisher;
     int16_t erwartet;
   };
-  const Fall faelle[] = {{"1", 1, 2}, {"2", 1, 3}, {"3", 1, 3}, {"9", 2, 3},
-                         {"0", 1, 1}, {"", 2, 2},  {"10", 1, 1}};
+  const Fall faelle[] = {{"1", 1, 2}, {"2", 1, 3}, {"3", 1, 3}, {"9", 2, 3}, {"0", 1, 1}, {"", 2, 2}, {"10", 1, 1}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.grad);
     EXPECT_EQ(HerkunftNachUebernahme(f.grad, f.bisher), f.erwartet);

@@ -32,8 +32,8 @@ KulturMaterialSatz Zeile(std::string nr, std::string menge, base::Date datum) {
 
 class MaterialKostenTest : public ::testing::Test {
  protected:
-  std::vector<PhasenSatz> phasen = Phasen({Phase(D(1, 3, 2025), D(31, 3, 2025), "1000"),
-                                           Phase(D(1, 4, 2025), D(30, 4, 2025), "0")});
+  std::vector<PhasenSatz> phasen =
+      Phasen({Phase(D(1, 3, 2025), D(31, 3, 2025), "1000"), Phase(D(1, 4, 2025), D(30, 4, 2025), "0")});
   std::vector<MaterialSatz> stamm = {Stamm("M1001", "1001", "2,50"), Stamm("M1002", "1009", "4,5"),
                                      Stamm("M1003", "1109", "1"), Stamm("M1004", "1001", "abc")};
 };
@@ -53,8 +53,7 @@ TEST_F(MaterialKostenTest, EachProcedureCostsItsOwnKindAndZeroesTheOther) {
     const char* material;
     const char* maschinen;
   };
-  const Erwartet erwartet[] = {{"2,5", "0"}, {"0", "0,009"}, {"0,01", "0"}, {"", ""},
-                               {"", ""},     {"", "0"},      {"", "0"}};
+  const Erwartet erwartet[] = {{"2,5", "0"}, {"0", "0,009"}, {"0,01", "0"}, {"", ""}, {"", ""}, {"", "0"}, {"", "0"}};
 
   KostenJePflanzeBerechnen(false, zeilen, phasen, 2, stamm);
   for (int r = 0; r < n; ++r) {

@@ -1,14 +1,14 @@
 // The completeness check per cost type over a small culture built in code: a table of
 // changes to a complete culture, each with the keys it must fail and pass.
 
+#include "calculation/mdlDatenPruefung.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
-
-#include "calculation/mdlDatenPruefung.h"
 
 namespace tolvar::mdlDatenPruefung {
 namespace {

@@ -1,9 +1,10 @@
 // Cost per plant of the computed cost types, on lists built in code.
 
+#include "calculation/mdlKalkulation_formeln.h"
+
 #include <gtest/gtest.h>
 
 #include "calc_fixtures.h"
-#include "calculation/mdlKalkulation_formeln.h"
 
 namespace tolvar::mdlKalkulation {
 namespace {
@@ -29,8 +30,8 @@ KulturStandortSatz Belegung(base::Date beginn, base::Date ende, std::string wege
 }
 
 TEST(HeizkostenTest, PhasesPairWithTheOccupancyTheyBeginIn) {
-  const auto phasen = Phasen({Phase(D(1, 3, 2025), D(31, 3, 2025), "1000", "100"),
-                              Phase(D(1, 4, 2025), D(30, 4, 2025), "1000", "200")});
+  const auto phasen = Phasen(
+      {Phase(D(1, 3, 2025), D(31, 3, 2025), "1000", "100"), Phase(D(1, 4, 2025), D(30, 4, 2025), "1000", "200")});
   struct Fall {
     const char* name;
     KulturStandortSatz belegung;
@@ -63,8 +64,8 @@ TEST(HeizkostenTest, TwoHousesInOnePhaseEachCountTheirOwnArea) {
 }
 
 TEST(HeizkostenTest, PhaseWithoutPlantsIsLeftOutAndFailedHeatingRunIsMissingData) {
-  const auto phasen = Phasen({Phase(D(1, 3, 2025), D(31, 3, 2025), "", "100"),
-                              Phase(D(1, 4, 2025), D(30, 4, 2025), "1000", "200")});
+  const auto phasen =
+      Phasen({Phase(D(1, 3, 2025), D(31, 3, 2025), "", "100"), Phase(D(1, 4, 2025), D(30, 4, 2025), "1000", "200")});
   const Kosten ohnePflanzen =
       Heizkosten(phasen, 2, std::vector{Belegung(D(1, 3, 2025), D(30, 4, 2025), "0", 5.0, "Sta1", "200")});
   EXPECT_EQ(Je1000(ohnePflanzen.Wert), "1000,00");
@@ -104,8 +105,8 @@ std::vector<ArbeitMaterialSatz> ArbeitMaterial() {
 }
 
 TEST(PSMKostenTest, WorkAddsItsActivitysMaterialCost) {
-  const auto phasen = Phasen({Phase(D(1, 3, 2025), D(31, 3, 2025), "1000"),
-                              Phase(D(1, 4, 2025), D(30, 4, 2025), "500")});
+  const auto phasen =
+      Phasen({Phase(D(1, 3, 2025), D(31, 3, 2025), "1000"), Phase(D(1, 4, 2025), D(30, 4, 2025), "500")});
   struct Fall {
     const char* name;
     KulturArbeitSatz arbeit;
@@ -139,16 +140,15 @@ TEST(ArbeitskostenTest, WageRowIsTheLatestOnOrBeforeTheDay) {
   lohn[1] = Lohnzeile("P1", D(1, 7, 2005), "20");
   lohn[2] = Lohnzeile("P2", D(1, 1, 2005), "11");
   lohn[3] = Lohnzeile("P2", D(1, 1, 2005), "12");  // same date: the later row wins
-  lohn[4] = Lohnzeile("P3", 1.0, "13");             // before 01.01.1900: never qualifies
+  lohn[4] = Lohnzeile("P3", 1.0, "13");            // before 01.01.1900: never qualifies
   const int anzahl = 5;
   struct Fall {
     const char* person;
     base::Date tag;
     const char* lohn;  // nullptr: no wage row
   };
-  const Fall faelle[] = {{"P1", D(30, 6, 2005), "10"}, {"P1", D(1, 7, 2005), "20"},
-                         {"P1", D(31, 12, 2004), nullptr}, {"P2", D(1, 2, 2005), "12"},
-                         {"P3", D(1, 1, 2005), nullptr},   {"P9", D(1, 1, 2005), nullptr},
+  const Fall faelle[] = {{"P1", D(30, 6, 2005), "10"}, {"P1", D(1, 7, 2005), "20"},    {"P1", D(31, 12, 2004), nullptr},
+                         {"P2", D(1, 2, 2005), "12"},  {"P3", D(1, 1, 2005), nullptr}, {"P9", D(1, 1, 2005), nullptr},
                          {"", D(1, 1, 2005), nullptr}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::string(f.person) + " " + base::DateText(f.tag));

@@ -1,9 +1,10 @@
 // Margin scheme and profit from the calculation window's boxes.
 
+#include "calculation/mdlKalkulation_margen.h"
+
 #include <gtest/gtest.h>
 
 #include "calc_fixtures.h"
-#include "calculation/mdlKalkulation_margen.h"
 
 namespace tolvar::mdlKalkulation {
 namespace {
@@ -41,8 +42,8 @@ TEST_F(MargenTest, WholeScheme) {
   EXPECT_EQ(f.txtErloes1000, "1200,00");
   EXPECT_EQ(f.txtSachkosten, "375,00");
   EXPECT_EQ(f.txtDB, "825,00");
-  EXPECT_EQ(f.txtDBJQM, "22,60");   // 10000 x 825 / 365 m²-years / 1000
-  EXPECT_EQ(f.txtDBAkh, "66,00");   // 8250 € / 125 h
+  EXPECT_EQ(f.txtDBJQM, "22,60");  // 10000 x 825 / 365 m²-years / 1000
+  EXPECT_EQ(f.txtDBAkh, "66,00");  // 8250 € / 125 h
   EXPECT_EQ(f.txtEKFL, "525,00");
   EXPECT_EQ(f.txtEKFLJQM, "14,38");
   EXPECT_EQ(f.txtEKFLAkh, "42,00");

@@ -16,6 +16,8 @@
 // 0,22 x 40 W x 10 h x 27 days / 100 plants per m² = 23,76. The heating model itself is
 // checked by its own tests.
 
+#include "calculation/mdlKalkulation.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -24,7 +26,6 @@
 #include <sstream>
 
 #include "calculation/cost_breakdown.h"
-#include "calculation/mdlKalkulation.h"
 #include "data/mdlDatenLaden.h"
 #include "data/messages.h"
 #include "data/settings_row.h"
@@ -84,15 +85,24 @@ class KalkulationTest : public ::testing::Test {
 };
 
 std::vector<std::pair<std::string, std::string>> Boxen(const KalkulationsFenster& f) {
-  return {{"txtHeizung", f.txtHeizung},     {"txtMaterial", f.txtMaterial},
-          {"txtEnergie", f.txtEnergie},     {"txtMaschinen", f.txtMaschinen},
-          {"txtPSM", f.txtPSM},             {"txtVermarktung", f.txtVermarktung},
-          {"txtArbeit", f.txtArbeit},       {"txtGemein", f.txtGemein},
-          {"txtMarktleistung", f.txtMarktleistung}, {"txtErloes1000", f.txtErloes1000},
-          {"txtSachkosten", f.txtSachkosten}, {"txtDB", f.txtDB},
-          {"txtDBJQM", f.txtDBJQM},         {"txtDBAkh", f.txtDBAkh},
-          {"txtEKFL", f.txtEKFL},           {"txtEKFLJQM", f.txtEKFLJQM},
-          {"txtEKFLAkh", f.txtEKFLAkh},     {"txtGewinn(1)", f.txtGewinn[1]},
+  return {{"txtHeizung", f.txtHeizung},
+          {"txtMaterial", f.txtMaterial},
+          {"txtEnergie", f.txtEnergie},
+          {"txtMaschinen", f.txtMaschinen},
+          {"txtPSM", f.txtPSM},
+          {"txtVermarktung", f.txtVermarktung},
+          {"txtArbeit", f.txtArbeit},
+          {"txtGemein", f.txtGemein},
+          {"txtMarktleistung", f.txtMarktleistung},
+          {"txtErloes1000", f.txtErloes1000},
+          {"txtSachkosten", f.txtSachkosten},
+          {"txtDB", f.txtDB},
+          {"txtDBJQM", f.txtDBJQM},
+          {"txtDBAkh", f.txtDBAkh},
+          {"txtEKFL", f.txtEKFL},
+          {"txtEKFLJQM", f.txtEKFLJQM},
+          {"txtEKFLAkh", f.txtEKFLAkh},
+          {"txtGewinn(1)", f.txtGewinn[1]},
           {"txtGewinn(2)", f.txtGewinn[2]}};
 }
 
@@ -102,8 +112,8 @@ struct Kultur {
   const char* preis;
   const char* menge;
 };
-const Kultur kKulturen[] = {{"K1003", "3,20", "5900"}, {"K1004", "2,40", "5000"},
-                            {"K1005", "0,95", "12000"}, {"K1006", "1,60", "4000"}};
+const Kultur kKulturen[] = {
+    {"K1003", "3,20", "5900"}, {"K1004", "2,40", "5000"}, {"K1005", "0,95", "12000"}, {"K1006", "1,60", "4000"}};
 
 TEST_F(KalkulationTest, SampleCulturesMatchTheirReference) {
   std::ostringstream ergebnis;
@@ -184,9 +194,8 @@ TEST_F(KalkulationTest, MissingDataEmptiesOnlyTheTypeChecked) {
   EXPECT_NE(f.txtMarktleistung, "");
   EXPECT_FALSE(state().calculation.DatenFehlen);
   const std::vector<std::string> reihenfolge = {
-      "HeizkostenKalkulation", "MaterialkostenKalkulation", "EnergiekostenKalkulation",
-      "MaterialkostenKalkulation", "PSMKostenKalkulation", "VermarktungskostenKalkulation",
-      "ArbeitskostenKalkulation", "GemeinkostenKalkulation"};
+      "HeizkostenKalkulation", "MaterialkostenKalkulation",     "EnergiekostenKalkulation", "MaterialkostenKalkulation",
+      "PSMKostenKalkulation",  "VermarktungskostenKalkulation", "ArbeitskostenKalkulation", "GemeinkostenKalkulation"};
   EXPECT_EQ(geprueft, reihenfolge);
 }
 

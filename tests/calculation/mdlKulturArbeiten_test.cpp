@@ -1,9 +1,10 @@
 // Loading the recorded work of a culture from table Taetigkeiten, by phase.
 
+#include "calculation/mdlKulturArbeiten.h"
+
 #include <gtest/gtest.h>
 
 #include "calc_fixtures.h"
-#include "calculation/mdlKulturArbeiten.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
@@ -65,14 +66,14 @@ TEST_F(KulturArbeitenTest, EmptyTableLeavesTheListEmpty) {
 
 TEST_F(KulturArbeitenTest, WorkInThePhasesOrderedByPhaseThenDate) {
   Arbeit("K1003", "2024-08-20", "StdT1002", "4", "P1003");
-  Arbeit("K1003", "2024-07-28", "StdT1004", "3,5", "P1004");  // last day of phase 1
-  Arbeit("K1003", "2024-06-30", "StdT1002", "1", "P1003");    // a day before the first phase
-  Arbeit("K1003", "2024-09-16", "StdT1002", "1", "P1003");    // a day after the last phase
-  Arbeit("K1004", "2024-07-10", "StdT1002", "1", "P1003");    // another culture
-  Arbeit("K1003", "2024-07-01", nullptr, "2", "P9999");       // no activity, unknown person
-  Arbeit(nullptr, "2024-07-02", "StdT1002", "1", "P1003");    // no culture
-  Arbeit("K1003", nullptr, "StdT1002", "1", "P1003");         // no date
-  Arbeit("K1003", "2024-07-29", "StdT1002", "42", nullptr);   // first day of phase 2
+  Arbeit("K1003", "2024-07-28", "StdT1004", "3,5", "P1004");         // last day of phase 1
+  Arbeit("K1003", "2024-06-30", "StdT1002", "1", "P1003");           // a day before the first phase
+  Arbeit("K1003", "2024-09-16", "StdT1002", "1", "P1003");           // a day after the last phase
+  Arbeit("K1004", "2024-07-10", "StdT1002", "1", "P1003");           // another culture
+  Arbeit("K1003", "2024-07-01", nullptr, "2", "P9999");              // no activity, unknown person
+  Arbeit(nullptr, "2024-07-02", "StdT1002", "1", "P1003");           // no culture
+  Arbeit("K1003", nullptr, "StdT1002", "1", "P1003");                // no date
+  Arbeit("K1003", "2024-07-29", "StdT1002", "42", nullptr);          // first day of phase 2
   Arbeit("K1003", "2024-09-15 16:30:00", "StdT1002", "5", "P1003");  // last day of phase 2, with a time
 
   ASSERT_TRUE(KulturArbeitenLaden());

@@ -2,12 +2,13 @@
 // detail windows, appending the calculation window's figures, renumbering, and failures
 // that must leave the table as it was.
 
+#include "calculation/mdlkulturVergleich.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "calculation/mdlkulturVergleich.h"
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
@@ -56,8 +57,8 @@ class VergleichskulturTest : public testing::Test {
   }
   // A stored culture: name, number (Null when empty), heating cost text and its grade,
   // marketing grade.
-  void Zeile(const std::string& kultur, db::Value nr, const std::string& heizung = "12,5",
-             db::Value dqHeizung = 1, db::Value dqVermarktung = 2) {
+  void Zeile(const std::string& kultur, db::Value nr, const std::string& heizung = "12,5", db::Value dqHeizung = 1,
+             db::Value dqVermarktung = 2) {
     Ausfuehren(
         "INSERT INTO \"Vergleichskulturen\" (\"Nr\", \"Kultur\", \"Beginn\", \"Ende\", \"Menge\", \"Preis\", "
         "\"Heizung\", \"Material\", \"Strom\", \"Vermarktung\", \"Gemeinkosten\", \"DQHeizung\", \"DQMaterial\", "
@@ -108,8 +109,8 @@ TEST_F(VergleichskulturTest, RowsAreListedInTableOrderWithFormattedFigures) {
   EXPECT_EQ(erste.Preis, "1,50");
   EXPECT_EQ(erste.Heizung, "12,50");
   EXPECT_EQ(erste.Material, "7,00");
-  EXPECT_EQ(erste.Strom, "");          // an empty cost stays empty
-  EXPECT_EQ(erste.Maschinen, "");      // so does a Null one
+  EXPECT_EQ(erste.Strom, "");      // an empty cost stays empty
+  EXPECT_EQ(erste.Maschinen, "");  // so does a Null one
   EXPECT_EQ(erste.Vermarktung, "3,33");
   EXPECT_EQ(erste.DQHeizung, "1");
   EXPECT_EQ(erste.DQPSM, "4");
@@ -130,10 +131,10 @@ TEST_F(VergleichskulturTest, EachWindowShowsTheFirstCultureOfItsCostType) {
       {"frmVantelInfo", true, "12,50", "***"},
       {"frmMaterialInfo", true, "7,00", "**"},
       {"frmEnergieInfo", true, "", "*"},
-      {"frmPSMInfo", true, "", std::nullopt},           // grade "4"
-      {"frmVermarktungInfo", true, "3,33", std::nullopt},  // grade "0" keeps the stars shown
+      {"frmPSMInfo", true, "", std::nullopt},               // grade "4"
+      {"frmVermarktungInfo", true, "3,33", std::nullopt},   // grade "0" keeps the stars shown
       {"frmGemeinkostenInfo", true, "0,50", std::nullopt},  // no grade
-      {"frmMaschinenInfo", false, "", std::nullopt},    // its selection handler shows the culture
+      {"frmMaschinenInfo", false, "", std::nullopt},        // its selection handler shows the culture
       {"frmArbeitInfo", false, "", std::nullopt},
       {"frmKalkulation", false, "", std::nullopt},
   };
@@ -286,13 +287,18 @@ TEST_F(AppendTest, StoresTheWindowFiguresFlagsAndKeyFigures) {
   EXPECT_TRUE(rs["Nr"].isNull());
   EXPECT_EQ(rs["Import"].integerOr(99), 0);
   const std::pair<const char*, const char*> erwartet[] = {
-      {"Kultur", "Primel"},    {"Beginn", "01.03.2024"}, {"Ende", "11.04.2024"},   {"Menge", "250"},
-      {"Preis", "1,20"},       {"Heizung", "12,5"},      {"Material", "30,00"},    {"Strom", "1,00"},
-      {"Maschinen", "2,00"},   {"PSM", "3,00"},          {"Vermarktung", "4,00"},  {"Arbeit", "5,00"},
-      {"Gemeinkosten", "6,00"}, {"DQHeizung", "1"},      {"DQMaterial", "2"},      {"DQStrom", "3"},
-      {"DQMaschinen", "1"},    {"DQPSM", "2"},           {"DQVermarktung", "0"},   {"DQArbeit", "3"},
-      {"DQGemeinkosten", "1"}, {"Akh", "3,5"},           {"TQM", "3500"},
-      {"Bemerkungen", "Kalkulation erstellt am Dienstag, 10. Dezember 2024"},
+      {"Kultur", "Primel"},     {"Beginn", "01.03.2024"},
+      {"Ende", "11.04.2024"},   {"Menge", "250"},
+      {"Preis", "1,20"},        {"Heizung", "12,5"},
+      {"Material", "30,00"},    {"Strom", "1,00"},
+      {"Maschinen", "2,00"},    {"PSM", "3,00"},
+      {"Vermarktung", "4,00"},  {"Arbeit", "5,00"},
+      {"Gemeinkosten", "6,00"}, {"DQHeizung", "1"},
+      {"DQMaterial", "2"},      {"DQStrom", "3"},
+      {"DQMaschinen", "1"},     {"DQPSM", "2"},
+      {"DQVermarktung", "0"},   {"DQArbeit", "3"},
+      {"DQGemeinkosten", "1"},  {"Akh", "3,5"},
+      {"TQM", "3500"},          {"Bemerkungen", "Kalkulation erstellt am Dienstag, 10. Dezember 2024"},
   };
   for (const auto& [spalte, wert] : erwartet) EXPECT_EQ(rs[spalte].text(), wert) << spalte;
   EXPECT_TRUE(meldungen.messages.empty());
@@ -310,12 +316,18 @@ TEST_F(AppendTest, EmptyBoxesStoreTheirDefaultsAndShowThem) {
   ASSERT_TRUE(KalkulationsergebnisSpeichern(fenster));
 
   const std::pair<std::string KalkulationsFenster::*, const char*> boxen[] = {
-      {&KalkulationsFenster::txtName, "KeinNameVergeben"}, {&KalkulationsFenster::txtAnfang, "01.01.1900"},
-      {&KalkulationsFenster::txtEnde, "01.01.1900"},       {&KalkulationsFenster::txtMenge, "0"},
-      {&KalkulationsFenster::txtPreis, "0,00"},            {&KalkulationsFenster::txtHeizung, "0,00"},
-      {&KalkulationsFenster::txtMaterial, "0,00"},         {&KalkulationsFenster::txtEnergie, "0,00"},
-      {&KalkulationsFenster::txtMaschinen, "0,00"},        {&KalkulationsFenster::txtPSM, "0,00"},
-      {&KalkulationsFenster::txtVermarktung, "0,00"},      {&KalkulationsFenster::txtArbeit, "0,00"},
+      {&KalkulationsFenster::txtName, "KeinNameVergeben"},
+      {&KalkulationsFenster::txtAnfang, "01.01.1900"},
+      {&KalkulationsFenster::txtEnde, "01.01.1900"},
+      {&KalkulationsFenster::txtMenge, "0"},
+      {&KalkulationsFenster::txtPreis, "0,00"},
+      {&KalkulationsFenster::txtHeizung, "0,00"},
+      {&KalkulationsFenster::txtMaterial, "0,00"},
+      {&KalkulationsFenster::txtEnergie, "0,00"},
+      {&KalkulationsFenster::txtMaschinen, "0,00"},
+      {&KalkulationsFenster::txtPSM, "0,00"},
+      {&KalkulationsFenster::txtVermarktung, "0,00"},
+      {&KalkulationsFenster::txtArbeit, "0,00"},
       {&KalkulationsFenster::txtGemein, "0,00"},
   };
   for (const auto& [box, wert] : boxen) EXPECT_EQ(fenster.*box, wert);

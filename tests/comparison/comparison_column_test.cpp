@@ -1,9 +1,10 @@
 // A comparison column loaded from a result database built in code: derived values, what the
 // boxes show, and the margins in their three units, with the worked culture as the oracle.
+#include "comparison/comparison_column.h"
+
 #include <gtest/gtest.h>
 
 #include "comparison/ergebnis_fixture.h"
-#include "comparison/comparison_column.h"
 #include "support/fixtures.h"
 
 namespace tolvar::comparison {
@@ -51,9 +52,10 @@ TEST_F(SpalteTest, WorkedMarginsInAllThreeUnits) {
     Einheit einheit;
     const char* text;
   };
-  for (const Fall& f : {Fall{Marge::DKFL, Einheit::Je1000Stueck, "350,00"}, Fall{Marge::DKFL, Einheit::JeBJm2, "140,00"},
-                        Fall{Marge::DKFL, Einheit::JeAkh, "7,00"}, Fall{Marge::EKFL, Einheit::Je1000Stueck, "200,00"},
-                        Fall{Marge::EKFL, Einheit::JeBJm2, "80,00"}, Fall{Marge::EKFL, Einheit::JeAkh, "4,00"}}) {
+  for (const Fall& f :
+       {Fall{Marge::DKFL, Einheit::Je1000Stueck, "350,00"}, Fall{Marge::DKFL, Einheit::JeBJm2, "140,00"},
+        Fall{Marge::DKFL, Einheit::JeAkh, "7,00"}, Fall{Marge::EKFL, Einheit::Je1000Stueck, "200,00"},
+        Fall{Marge::EKFL, Einheit::JeBJm2, "80,00"}, Fall{Marge::EKFL, Einheit::JeAkh, "4,00"}}) {
     SCOPED_TRACE(f.text);
     EXPECT_EQ(MargeUmrechnen(s, f.marge, f.einheit), f.text);
   }
@@ -120,9 +122,18 @@ TEST_F(SpalteTest, SeveralRowsWithTheNumberLetTheLastOneWin) {
 }
 
 TEST_F(SpalteTest, NothingOfThePreviousCultureRemainsWhereAValueIsMissing) {
-  test::ZeileEinfuegen(pfad, {{"Nr", 1}, {"Kultur", "Leer"}, {"Preis", "1"}, {"Menge", "10"}, {"Heizung", "0"},
-                              {"Material", "0"}, {"PSM", "0"}, {"Strom", "0"}, {"Maschinen", "0"},
-                              {"Vermarktung", "0"}, {"Arbeit", "0"}, {"Gemeinkosten", "0"}});
+  test::ZeileEinfuegen(pfad, {{"Nr", 1},
+                              {"Kultur", "Leer"},
+                              {"Preis", "1"},
+                              {"Menge", "10"},
+                              {"Heizung", "0"},
+                              {"Material", "0"},
+                              {"PSM", "0"},
+                              {"Strom", "0"},
+                              {"Maschinen", "0"},
+                              {"Vermarktung", "0"},
+                              {"Arbeit", "0"},
+                              {"Gemeinkosten", "0"}});
   VergleichsspalteSatz s = Geladen("0");
   s.Nr = "1";
   SpalteZuruecksetzen(s);

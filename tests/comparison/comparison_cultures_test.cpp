@@ -1,12 +1,13 @@
 // Saving, deleting and copying stored comparison cultures, each change renumbering the table
 // in the same transaction.
+#include "comparison/comparison_cultures.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "comparison/ergebnis_fixture.h"
-#include "comparison/comparison_cultures.h"
 #include "data/comparison_table.h"
 #include "support/fixtures.h"
 
@@ -81,9 +82,9 @@ TEST_F(PflegeTest, UnreadableDatesAndNumbersChangeNothing) {
     const char* wert;
   };
   const Fall faelle[] = {
-      {"TQM abc", &Kultureingabe::TQM, "abc"},       {"Akh 1,2,3", &Kultureingabe::Akh, "1,2,3"},
-      {"TQM 1.5", &Kultureingabe::TQM, "1.5"},       {"Beginn 31.02.2025", &Kultureingabe::Beginn, "31.02.2025"},
-      {"Ende abc", &Kultureingabe::Ende, "abc"},     {"Menge -5", &Kultureingabe::Menge, "-5"},
+      {"TQM abc", &Kultureingabe::TQM, "abc"},         {"Akh 1,2,3", &Kultureingabe::Akh, "1,2,3"},
+      {"TQM 1.5", &Kultureingabe::TQM, "1.5"},         {"Beginn 31.02.2025", &Kultureingabe::Beginn, "31.02.2025"},
+      {"Ende abc", &Kultureingabe::Ende, "abc"},       {"Menge -5", &Kultureingabe::Menge, "-5"},
       {"Preis 1e308", &Kultureingabe::Preis, "1e308"},
   };
   const std::string vorher = [&] {

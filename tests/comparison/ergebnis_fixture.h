@@ -40,13 +40,32 @@ inline void ZeileEinfuegen(const std::string& pfad, const Spalten& spalten) {
 // The worked culture: price 0,90, 800 plants, costs 150/300/10/20/30/40/150/100, area-days 730,
 // labour hours 40.
 inline Spalten Beispielkultur(int nr, const std::string& name = "Cyclamen") {
-  return {{"Nr", nr},          {"Kultur", name},     {"Beginn", "01.03.2024"}, {"Ende", "30.09.2024"},
-          {"Preis", "0,90"},   {"Menge", "800"},     {"Heizung", "150"},      {"Material", "300"},
-          {"PSM", "10"},       {"Strom", "20"},      {"Maschinen", "30"},     {"Vermarktung", "40"},
-          {"Arbeit", "150"},   {"Gemeinkosten", "100"}, {"TQM", 730.0},       {"Akh", 40.0},
-          {"DQHeizung", 1},    {"DQMaterial", 2},    {"DQStrom", 3},          {"DQMaschinen", 1},
-          {"DQPSM", 2},        {"DQVermarktung", 3}, {"DQArbeit", 1},         {"DQGemeinkosten", 3},
-          {"Import", 0},       {"Bemerkungen", "Bemerkung " + name}};
+  return {{"Nr", nr},
+          {"Kultur", name},
+          {"Beginn", "01.03.2024"},
+          {"Ende", "30.09.2024"},
+          {"Preis", "0,90"},
+          {"Menge", "800"},
+          {"Heizung", "150"},
+          {"Material", "300"},
+          {"PSM", "10"},
+          {"Strom", "20"},
+          {"Maschinen", "30"},
+          {"Vermarktung", "40"},
+          {"Arbeit", "150"},
+          {"Gemeinkosten", "100"},
+          {"TQM", 730.0},
+          {"Akh", 40.0},
+          {"DQHeizung", 1},
+          {"DQMaterial", 2},
+          {"DQStrom", 3},
+          {"DQMaschinen", 1},
+          {"DQPSM", 2},
+          {"DQVermarktung", 3},
+          {"DQArbeit", 1},
+          {"DQGemeinkosten", 3},
+          {"Import", 0},
+          {"Bemerkungen", "Bemerkung " + name}};
 }
 
 // Column `spalte` of every row, as text, in table order.

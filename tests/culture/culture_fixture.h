@@ -65,7 +65,8 @@ class CultureFixture : public testing::Test {
   // A stored phase row with the dates as ISO text.
   void PhaseSpeichern(const std::string& kultur, const std::string& nummer, const std::string& name,
                       const std::string& anfang, const std::string& ende) {
-    Ausfuehren(*tolvar, "INSERT INTO \"KulturPhasen\" VALUES (?, ?, ?, ?, '100', '10', '11', ?, ?, '20', '18', '0', '0')",
+    Ausfuehren(*tolvar,
+               "INSERT INTO \"KulturPhasen\" VALUES (?, ?, ?, ?, '100', '10', '11', ?, ?, '20', '18', '0', '0')",
                {db::Value(kultur + "_" + nummer), db::Value(kultur), db::Value(nummer), db::Value(name),
                 db::Value(anfang), db::Value(ende)});
   }

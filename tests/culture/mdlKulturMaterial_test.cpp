@@ -33,7 +33,8 @@ class MaterialRowsTest : public test::CultureFixture {
   }
 
   Tabelle Gespeichert(const std::string& kultur = "K1023") {
-    return Zeilen(*tolvar, "SELECT \"MaNr\", \"Menge\", \"Datum\" FROM \"Material\" WHERE \"KulturNr\" = ? ORDER BY rowid",
+    return Zeilen(*tolvar,
+                  "SELECT \"MaNr\", \"Menge\", \"Datum\" FROM \"Material\" WHERE \"KulturNr\" = ? ORDER BY rowid",
                   {db::Value(kultur)});
   }
 };
@@ -108,8 +109,8 @@ TEST_F(MaterialRowsTest, SaveReplacesTheCulturesRowsAndKeepsEachRowsMaterial) {
   auto zeilen = KulturMaterialTabelle(state().culture, state().masters);
   ASSERT_EQ(zeilen.size(), 2u);
   zeilen.push_back({"Etikett", "M1020", "05.03.2024", "", "je Pflanze"});
-  zeilen.push_back({"Etikett", "", "06.03.2024", "2,50", ""});      // by name: the last one wins
-  zeilen.push_back({"Unbekannt", "", "07.03.2024", "1", ""});       // no material: not stored
+  zeilen.push_back({"Etikett", "", "06.03.2024", "2,50", ""});  // by name: the last one wins
+  zeilen.push_back({"Unbekannt", "", "07.03.2024", "1", ""});   // no material: not stored
   zeilen.push_back({"", "", "", "", ""});
   zeilen.push_back({"Topf 12 cm", "M1011", "08.03.2024", "1", ""});  // after the first empty name
   ASSERT_TRUE(KulturMaterialSpeichern(zeilen));

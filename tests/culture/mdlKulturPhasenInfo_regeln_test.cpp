@@ -152,10 +152,10 @@ TEST(PhaseKeyFilters, DateAndNumberBoxes) {
     bool durch;
   };
   const std::vector<Fall> faelle = {
-      {"01.03", false, '4', false, true},      {"01.03", false, '.', false, true},
-      {"01.03", false, ',', false, false},     {"01.03.2024", false, '1', false, false},
-      {"01.03.2024", false, 8, false, true},   {"01.03.2024", false, 13, false, true},
-      {"01.03.2024", true, '1', true, true},   {"01.03.2024", true, 13, true, true},
+      {"01.03", false, '4', false, true},    {"01.03", false, '.', false, true},
+      {"01.03", false, ',', false, false},   {"01.03.2024", false, '1', false, false},
+      {"01.03.2024", false, 8, false, true}, {"01.03.2024", false, 13, false, true},
+      {"01.03.2024", true, '1', true, true}, {"01.03.2024", true, 13, true, true},
       {"", false, 'a', false, false},
   };
   for (const Fall& f : faelle) {

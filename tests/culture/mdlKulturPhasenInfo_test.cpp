@@ -108,8 +108,8 @@ TEST_F(PhasesTest, SaveReplacesTheCulturesRowsAndFillsDefaults) {
 }
 
 TEST_F(PhasesTest, ANameGapIsClosedInsteadOfStoringAnEmptyRow) {
-  ASSERT_TRUE(KulturphasenSpeichern({Zeile("A", "01.03.2024", "31.03.2024"), Zeile("", "", ""),
-                                     Zeile("C", "01.04.2024", "30.04.2024")}));
+  ASSERT_TRUE(KulturphasenSpeichern(
+      {Zeile("A", "01.03.2024", "31.03.2024"), Zeile("", "", ""), Zeile("C", "01.04.2024", "30.04.2024")}));
   const auto zeilen =
       Zeilen(*tolvar, "SELECT \"KP_ID\", \"Kulturnummer\", \"Phasennamen\" FROM \"KulturPhasen\" ORDER BY rowid");
   EXPECT_EQ(zeilen, (std::vector<std::vector<std::string>>{{"K1023_1", "K1023", "A"}, {"K1023_2", "K1023", "C"}}));
@@ -118,8 +118,8 @@ TEST_F(PhasesTest, ANameGapIsClosedInsteadOfStoringAnEmptyRow) {
 
 TEST_F(PhasesTest, AnInvalidDateRefusesTheSaveAndKeepsTheStoredRows) {
   PhaseSpeichern("K1023", "1", "Alt", "2024-01-01", "2024-01-31");
-  for (const auto& [beginn, ende] : std::vector<std::pair<std::string, std::string>>{
-           {"31.02.2024", "01.03.2024"}, {"01.03.2024", "abc"}}) {
+  for (const auto& [beginn, ende] :
+       std::vector<std::pair<std::string, std::string>>{{"31.02.2024", "01.03.2024"}, {"01.03.2024", "abc"}}) {
     SCOPED_TRACE(beginn + " " + ende);
     meldungen.messages.clear();
     EXPECT_FALSE(KulturphasenSpeichern({Zeile("Neu", beginn, ende)}));

@@ -139,9 +139,9 @@ TEST_F(OccupanciesTest, Check) {
     EXPECT_EQ(e.RoteZellen, f.rot);
     EXPECT_EQ(meldungen.messages.size(), f.rot.empty() ? 0u : 1u);
   }
-  EXPECT_TRUE(KulturStandorteEingabePruefen({StandortZeile{}, {"Haus 1", "", "", "", ""}}, state().culture,
-                                            state().masters)
-                  .Ok);
+  EXPECT_TRUE(
+      KulturStandorteEingabePruefen({StandortZeile{}, {"Haus 1", "", "", "", ""}}, state().culture, state().masters)
+          .Ok);
 }
 
 TEST_F(OccupanciesTest, SaveReplacesOnlyTheRowsTheGridShowed) {

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "culture/mdlKulturMaterial.h"
-#include "culture/mdlStandorte2.h"
 #include "culture/mdlBerrechnung_flaechen.h"
-#include "culture/mdlKulturPhasenInfo_regeln.h"
+#include "culture/mdlKulturMaterial.h"
 #include "culture/mdlKulturPhasenInfo.h"
+#include "culture/mdlKulturPhasenInfo_regeln.h"
+#include "culture/mdlStandorte2.h"
 #include "data/mdlDatenLaden.h"
 #include "data/messages.h"
 #include "data/state.h"

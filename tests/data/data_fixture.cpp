@@ -11,12 +11,11 @@ namespace tolvar::test {
 // The tables each kind of database file needs here, as the shipped scripts create them.
 const std::string kSystemInfoSchema = SchemaOf("SystemInfo");
 
-const std::string kMorvin5Schema =
-    SchemaOf({"Kulturen", "Standort", "Personal", "StdTaetigkeiten", "Taetigkeiten", "KulturStandorte", "Lohn",
-              "Lohneinteilung", "Wochenarbeitszeit"});
+const std::string kMorvin5Schema = SchemaOf({"Kulturen", "Standort", "Personal", "StdTaetigkeiten", "Taetigkeiten",
+                                             "KulturStandorte", "Lohn", "Lohneinteilung", "Wochenarbeitszeit"});
 
-const std::string kTolvarSchema = SchemaOf(
-    {"BetriebEinstellungen", "KulturPhasen", "tolvar_schema.Material", "ArbeitMaterial", "Tarif", "Vantel"});
+const std::string kTolvarSchema =
+    SchemaOf({"BetriebEinstellungen", "KulturPhasen", "tolvar_schema.Material", "ArbeitMaterial", "Tarif", "Vantel"});
 
 const std::string kMaterialSchema = SchemaOf({"Material", "Gefaesse"});
 
@@ -36,9 +35,7 @@ void DataTest::TearDown() {
   ResetState();
 }
 
-std::string DataTest::Path(std::string_view relative) const {
-  return dir_.Join(std::string(relative));
-}
+std::string DataTest::Path(std::string_view relative) const { return dir_.Join(std::string(relative)); }
 
 std::unique_ptr<db::Database> DataTest::Make(const std::string& path, std::string_view script) {
   sys::CreateFolder(sys::FolderOf(path));

@@ -50,9 +50,7 @@ class DataTest : public ::testing::Test {
   // The first row of `table` in the database at `path`.
   db::Recordset FirstRow(const std::string& path, std::string_view table);
 
-  const std::vector<test::RecordingMessageSink::Message>& Messages() const {
-    return sink_.messages;
-  }
+  const std::vector<test::RecordingMessageSink::Message>& Messages() const { return sink_.messages; }
 
   TempDir dir_;
   FixedClock clock_;

@@ -1,13 +1,14 @@
 // First start: the data root is seeded from the shipped tree once and never overwritten.
 
+#include "data/first_start.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "data/data_fixture.h"
-#include "data/first_start.h"
-#include "data/paths.h"
 #include "data/mdlDatenbank_systeminfo.h"
+#include "data/paths.h"
 #include "platform/sys/dataroot.h"
 #include "platform/sys/files.h"
 
@@ -50,8 +51,7 @@ TEST_F(FirstStartTest, SeedsAMissingRootAndNamesTheSample) {
             Root("Betriebe/Mustergärtnerei.mdb"));
   EXPECT_EQ(Column(Root("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "FarbeTolvar"), "2");
   // The shipped tree itself is not changed.
-  EXPECT_EQ(Column(Shipped("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "AktuellerBetrieb"),
-            "KeinAktuellerBetrieb");
+  EXPECT_EQ(Column(Shipped("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "AktuellerBetrieb"), "KeinAktuellerBetrieb");
   EXPECT_FALSE(sys::FileExists(Root("Tolvar_DB/SystemInfo.mdb.neu")));
 }
 
@@ -64,8 +64,7 @@ TEST_F(FirstStartTest, LaterStartsKeepTheUsersData) {
     ASSERT_TRUE(material->Execute(R"(UPDATE "Material" SET "Materialname" = 'geändert')"));
   }
   EXPECT_EQ(Seed().ausgang, Ausgang::SchonVorhanden);
-  EXPECT_EQ(Column(Root("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "AktuellerBetrieb"),
-            "/home/anna/Betrieb.mdb");
+  EXPECT_EQ(Column(Root("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "AktuellerBetrieb"), "/home/anna/Betrieb.mdb");
   EXPECT_EQ(Column(Root("Tolvar_DB/Material.mdb"), "Material", "Materialname"), "geändert");
 }
 
@@ -84,8 +83,7 @@ TEST_F(FirstStartTest, RootWithoutSystemDatabaseIsCompletedWithoutOverwriting) {
 TEST_F(FirstStartTest, WithoutTheSampleNoEnterpriseIsNamed) {
   sys::DeleteFile(Shipped("Betriebe/Mustergärtnerei.mdb"));
   ASSERT_EQ(Seed().ausgang, Ausgang::Angelegt);
-  EXPECT_EQ(Column(Root("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "AktuellerBetrieb"),
-            "KeinAktuellerBetrieb");
+  EXPECT_EQ(Column(Root("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "AktuellerBetrieb"), "KeinAktuellerBetrieb");
 }
 
 TEST_F(FirstStartTest, FailuresGiveAReasonAndLeaveNoSystemDatabase) {
@@ -116,8 +114,7 @@ TEST_F(FirstStartTest, TheShippedTreeOpensOnTheSampleEnterprise) {
   EXPECT_TRUE(mdlDatenbank::SystemInfoLesen());
   EXPECT_EQ(state().enterprise.AktuellerBetrieb, Root("Betriebe/Mustergärtnerei.mdb"));
   EXPECT_TRUE(sys::FileExists(state().enterprise.AktuellerBetrieb));
-  EXPECT_EQ(data::DatenwurzelEinrichten(ShippedTreeForTests(), Root()).ausgang,
-            Ausgang::SchonVorhanden);
+  EXPECT_EQ(data::DatenwurzelEinrichten(ShippedTreeForTests(), Root()).ausgang, Ausgang::SchonVorhanden);
 }
 
 // An empty or unreadable system database is restored from the shipped tree on the next

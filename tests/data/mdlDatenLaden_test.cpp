@@ -1,11 +1,12 @@
 // The master-list loaders: reading rules per field kind, order, reload and failure states.
 
+#include "data/mdlDatenLaden.h"
+
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "data/data_fixture.h"
-#include "data/mdlDatenLaden.h"
 #include "platform/sys/files.h"
 
 namespace tolvar::test {
@@ -111,27 +112,23 @@ TEST_F(LoadersTest, ReadingRulesPerFieldKind) {
       {Liste::Materialien, "Bezug", db::Value(), [&] { return std::to_string(m().Bezug); }, "0"},
       {Liste::Materialien, "Bezug", 2, [&] { return std::to_string(m().Bezug); }, "2"},
       // Rule A, dates.
-      {Liste::Kulturen, "Arbeitsbeginn", "2024-03-05 14:30:00",
-       [&] { return D(k().Arbeitsbeginn); }, "05.03.2024 00:00:00"},
+      {Liste::Kulturen, "Arbeitsbeginn", "2024-03-05 14:30:00", [&] { return D(k().Arbeitsbeginn); },
+       "05.03.2024 00:00:00"},
       {Liste::Kulturen, "Arbeitsbeginn", db::Value(), [&] { return D(k().Arbeitsbeginn); }, today},
       {Liste::Kulturen, "Arbeitsende", db::Value(), [&] { return D(k().Arbeitsende); }, today},
       {Liste::Kulturen, "Arbeitsende", "1899-12-30", [&] { return D(k().Arbeitsende); }, today},
-      {Liste::Kulturen, "Arbeitsende", "01.01.1900", [&] { return D(k().Arbeitsende); },
-       "01.01.1900 00:00:00"},
-      {Liste::Kulturen, "LetzteAenderung", db::Value(), [&] { return D(k().LetzteAenderung); },
-       "30.12.1899 00:00:00"},
-      {Liste::Standorte, "LetzteAenderung", "10.12.2024 14:05:09",
-       [&] { return D(s().LetzteAenderung); }, "10.12.2024 14:05:09"},
+      {Liste::Kulturen, "Arbeitsende", "01.01.1900", [&] { return D(k().Arbeitsende); }, "01.01.1900 00:00:00"},
+      {Liste::Kulturen, "LetzteAenderung", db::Value(), [&] { return D(k().LetzteAenderung); }, "30.12.1899 00:00:00"},
+      {Liste::Standorte, "LetzteAenderung", "10.12.2024 14:05:09", [&] { return D(s().LetzteAenderung); },
+       "10.12.2024 14:05:09"},
       // Rule B.
       {Liste::Kulturen, "Gliederungspunkt", db::Value(), [&] { return B(k().Gliederungspunkt); }, "False"},
       {Liste::Kulturen, "Gliederungspunkt", -1, [&] { return B(k().Gliederungspunkt); }, "True"},
       {Liste::Kulturen, "Aktuell", 0, [&] { return B(k().Aktuell); }, "False"},
       {Liste::Materialien, "Aktuell", 1, [&] { return B(m().Aktuell); }, "True"},
       // Rule C.
-      {Liste::Personal, "Geburtstag", db::Value(), [&] { return D(p().Geburtstag); },
-       "01.01.1900 00:00:00"},
-      {Liste::Personal, "Geburtstag", "1980-05-17 08:15:00", [&] { return D(p().Geburtstag); },
-       "17.05.1980 08:15:00"},
+      {Liste::Personal, "Geburtstag", db::Value(), [&] { return D(p().Geburtstag); }, "01.01.1900 00:00:00"},
+      {Liste::Personal, "Geburtstag", "1980-05-17 08:15:00", [&] { return D(p().Geburtstag); }, "17.05.1980 08:15:00"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(Info(c.list).table) + "." + c.column + " = '" + c.stored.text() + "'" +
@@ -191,18 +188,16 @@ TEST_F(LoadersTest, UnusableSourceLeavesTheListEmpty) {
       {"leere Tabelle", [](LoadersTest* t, Liste l) { t->MakeFor(l); }, true},
       {"Datei fehlt", [](LoadersTest*, Liste) {}, false},
       {"keine Datenbank", [](LoadersTest* t, Liste l) { t->MakeGarbage(t->PathOf(l)); }, false},
-      {"Tabelle fehlt", [](LoadersTest* t, Liste l) { t->Make(t->PathOf(l), "CREATE TABLE x (y);"); },
-       false},
+      {"Tabelle fehlt", [](LoadersTest* t, Liste l) { t->Make(t->PathOf(l), "CREATE TABLE x (y);"); }, false},
       {"Spalte fehlt",
        [](LoadersTest* t, Liste l) {
-         auto database = t->Make(t->PathOf(l), std::string("CREATE TABLE \"") + Info(l).table +
-                                                   "\" (\"UeberPNr\" TEXT);");
+         auto database =
+             t->Make(t->PathOf(l), std::string("CREATE TABLE \"") + Info(l).table + "\" (\"UeberPNr\" TEXT);");
          t->Insert(*database, Info(l).table, {{"UeberPNr", "0"}});
        },
        false},
   };
-  for (Liste l : {Liste::Kulturen, Liste::Standorte, Liste::Materialien, Liste::Personal,
-                  Liste::Taetigkeiten}) {
+  for (Liste l : {Liste::Kulturen, Liste::Standorte, Liste::Materialien, Liste::Personal, Liste::Taetigkeiten}) {
     for (const Failure& f : failures) {
       SCOPED_TRACE(std::string(Info(l).table) + ": " + f.name);
       {
@@ -227,9 +222,9 @@ TEST_F(LoadersTest, ValueThatDoesNotConvertEndsTheLoadAtThatRow) {
   {
     auto database = MakeFor(Liste::Kulturen);
     Insert(*database, "Kulturen", {{"KulturNr", "K1001"}, {"Kulturname", "Erste"}, {"Barcode", 1}});
-    ASSERT_TRUE(database->Execute(
-        "INSERT INTO \"Kulturen\" (\"KulturNr\", \"Kulturname\", \"Barcode\") VALUES (?, ?, ?)",
-        {"K1002", "Zweite", "abc"}));
+    ASSERT_TRUE(
+        database->Execute("INSERT INTO \"Kulturen\" (\"KulturNr\", \"Kulturname\", \"Barcode\") VALUES (?, ?, ?)",
+                          {"K1002", "Zweite", "abc"}));
     Insert(*database, "Kulturen", {{"KulturNr", "K1003"}, {"Kulturname", "Dritte"}});
   }
   EXPECT_FALSE(mdlDatenLaden::KulturenLaden());

@@ -1,12 +1,13 @@
 // The SystemInfo row: read at opening, written at closing.
 
+#include "data/mdlDatenbank_systeminfo.h"
+
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "data/data_fixture.h"
 #include "data/paths.h"
-#include "data/mdlDatenbank_systeminfo.h"
 #include "platform/sys/files.h"
 
 namespace tolvar::test {

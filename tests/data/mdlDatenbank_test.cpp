@@ -1,6 +1,8 @@
 // The enterprise file commands: template copy, registry values, open, save as, backup and
 // its replacement, restore, new result database; refusals, cancels and failed copies.
 
+#include "data/mdlDatenbank.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -11,11 +13,10 @@
 #include <vector>
 
 #include "data/data_fixture.h"
-#include "data/mdlDatenbank.h"
-#include "data/paths.h"
-#include "data/mdlUpDate.h"
-#include "data/settings_row.h"
 #include "data/mdlDatenbank_systeminfo.h"
+#include "data/mdlUpDate.h"
+#include "data/paths.h"
+#include "data/settings_row.h"
 #include "platform/sys/dataroot.h"
 #include "platform/sys/files.h"
 #include "support/messages.h"
@@ -69,8 +70,8 @@ class EnterpriseFilesTest : public DataTest {
   }
 
   // An enterprise pair: a culture named `marke` in the first file, a settings row in the second.
-  void MakePair(const std::string& mdb, const std::string& twin, const std::string& marke,
-                const std::string& strom, const char* stempel = "") {
+  void MakePair(const std::string& mdb, const std::string& twin, const std::string& marke, const std::string& strom,
+                const char* stempel = "") {
     auto m = Make(mdb, kMorvin5Schema);
     Insert(*m, "Kulturen", {{"KulturNr", "K1001"}, {"Kulturname", marke}});
     auto t = Make(twin, kTolvarSchema);
@@ -98,10 +99,14 @@ class EnterpriseFilesTest : public DataTest {
 
 TEST(EnterpriseFileNames, SaveDialogTargetGetsMdbUnlessItEndsSo) {
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"/d/Neu", "/d/Neu.mdb"},           {"/d/Neu.mdb", "/d/Neu.mdb"},
-      {"/d/Neu.MDB", "/d/Neu.MDB"},       {"/d/Neu.Mdb", "/d/Neu.Mdb"},
-      {"/d/Neu.txt", "/d/Neu.txt.mdb"},   {"/d/Neu.mdb.bak", "/d/Neu.mdb.bak.mdb"},
-      {"/d/Gärtnerei", "/d/Gärtnerei.mdb"}, {"mdb", "mdb.mdb"},
+      {"/d/Neu", "/d/Neu.mdb"},
+      {"/d/Neu.mdb", "/d/Neu.mdb"},
+      {"/d/Neu.MDB", "/d/Neu.MDB"},
+      {"/d/Neu.Mdb", "/d/Neu.Mdb"},
+      {"/d/Neu.txt", "/d/Neu.txt.mdb"},
+      {"/d/Neu.mdb.bak", "/d/Neu.mdb.bak.mdb"},
+      {"/d/Gärtnerei", "/d/Gärtnerei.mdb"},
+      {"mdb", "mdb.mdb"},
   };
   for (const auto& [name, expected] : cases) EXPECT_EQ(data::Zieldatei(name), expected) << name;
 }
@@ -176,7 +181,7 @@ TEST_F(EnterpriseFilesTest, OpenRefusesOtherFilesAndIgnoresCancel) {
     bool meldung;
   };
   const std::vector<Case> cases = {
-      {std::nullopt, false},          {std::string(), false},
+      {std::nullopt, false},           {std::string(), false},
       {Path("Betriebe/*.mdb"), false}, {Path("Betriebe/Muster.Tolvar"), true},
       {Path("Betriebe/Muster"), true}, {Path("Betriebe/Muster.txt"), true},
   };
@@ -185,7 +190,9 @@ TEST_F(EnterpriseFilesTest, OpenRefusesOtherFilesAndIgnoresCancel) {
     const Befehlsergebnis e = mdlDatenbank::BetriebOeffnen(c.gewaehlt);
     EXPECT_FALSE(e.hauptfensterNeuLaden);
     ASSERT_EQ(e.meldung.has_value(), c.meldung);
-    if (c.meldung) { EXPECT_EQ(e.meldung->text, data::kKeineMdbDatei); }
+    if (c.meldung) {
+      EXPECT_EQ(e.meldung->text, data::kKeineMdbDatei);
+    }
     EXPECT_EQ(state().enterprise.AktuellerBetrieb, betrieb_);
     EXPECT_EQ(state().enterprise.TolvarDatenbankPfad, tolvar_);
     EXPECT_TRUE(state().enterprise.BetriebOffen);
@@ -231,9 +238,9 @@ TEST_F(SecondBackupTest, AsksWithTheFirstStampAndNoKeepsBoth) {
   sink_.answers = {false};
   const Befehlsergebnis e = mdlDatenbank::BetriebSichern();
   ASSERT_EQ(sink_.questions.size(), 1u);
-  EXPECT_EQ(sink_.questions[0].text,
-            std::string("Von diesem Betrieb existiert eine Sicherungsdatei vom ") + kErsterStempel +
-                "\n\r\n\r Soll diese Sicherungsdatei mit der aktuellen Datei ersetzt werden?");
+  EXPECT_EQ(sink_.questions[0].text, std::string("Von diesem Betrieb existiert eine Sicherungsdatei vom ") +
+                                         kErsterStempel +
+                                         "\n\r\n\r Soll diese Sicherungsdatei mit der aktuellen Datei ersetzt werden?");
   EXPECT_EQ(sink_.questions[0].title, "Tolvar-Information");
   EXPECT_FALSE(e.meldung);
   ExpectOldBackup();
@@ -307,8 +314,7 @@ TEST_F(EnterpriseFilesTest, BackupFailuresAreReported) {
     std::function<void(EnterpriseFilesTest*)> make;
   };
   const std::vector<Case> cases = {
-      {"Sicherungsordner ist eine Datei",
-       [](EnterpriseFilesTest* t) { t->MakeGarbage(t->Path("Sicherungsdateien")); }},
+      {"Sicherungsordner ist eine Datei", [](EnterpriseFilesTest* t) { t->MakeGarbage(t->Path("Sicherungsdateien")); }},
       {"Tolvar-Datenbank fehlt", [](EnterpriseFilesTest* t) { sys::DeleteFile(t->tolvar_); }},
   };
   for (const Case& c : cases) {
@@ -348,11 +354,13 @@ TEST_F(EnterpriseFilesTest, SaveAsReplacesAnExistingPairUnasked) {
 
 // Runs a pair command that must change nothing: no reopening, the state and the open pair
 // as before, and the given message (none for a cancel).
-void ExpectNothingChanged(EnterpriseFilesTest* t, const Befehlsergebnis& e,
-                          std::optional<std::string> title, const std::string& betriebVorher) {
+void ExpectNothingChanged(EnterpriseFilesTest* t, const Befehlsergebnis& e, std::optional<std::string> title,
+                          const std::string& betriebVorher) {
   EXPECT_FALSE(e.hauptfensterNeuLaden);
   EXPECT_EQ(e.meldung.has_value(), title.has_value());
-  if (e.meldung && title) { EXPECT_EQ(e.meldung->title, *title) << e.meldung->text; }
+  if (e.meldung && title) {
+    EXPECT_EQ(e.meldung->title, *title) << e.meldung->text;
+  }
   EXPECT_EQ(state().enterprise.AktuellerBetrieb, t->betrieb_);
   EXPECT_EQ(state().enterprise.TolvarDatenbankPfad, t->tolvar_);
   EXPECT_TRUE(state().enterprise.BetriebOffen);
@@ -368,13 +376,12 @@ TEST_F(EnterpriseFilesTest, SaveAsRefusalsCancelsAndFailures) {
   };
   const std::vector<Case> cases = {
       {"abgebrochen", [](EnterpriseFilesTest*) { return std::nullopt; }, std::nullopt, nullptr},
-      {"Vorgabe mit Platzhalter", [](EnterpriseFilesTest* t) { return t->Path("\\Tolvar_DB\\*.mdb"); },
-       std::nullopt, nullptr},
+      {"Vorgabe mit Platzhalter", [](EnterpriseFilesTest* t) { return t->Path("\\Tolvar_DB\\*.mdb"); }, std::nullopt,
+       nullptr},
       {"eigene Datei", [](EnterpriseFilesTest* t) { return t->betrieb_; }, "Tolvar-Information", nullptr},
       {"eigene Datei ohne Endung", [](EnterpriseFilesTest* t) { return t->Path("Betriebe/Muster"); },
        "Tolvar-Information", nullptr},
-      {"eigene Datei über Umweg",
-       [](EnterpriseFilesTest* t) { return t->Path("Betriebe/../Betriebe/./Muster.mdb"); },
+      {"eigene Datei über Umweg", [](EnterpriseFilesTest* t) { return t->Path("Betriebe/../Betriebe/./Muster.mdb"); },
        "Tolvar-Information", nullptr},
       {"Zielordner ist eine Datei",
        [](EnterpriseFilesTest* t) {
@@ -404,8 +411,12 @@ TEST_F(EnterpriseFilesTest, SaveAsRefusalsCancelsAndFailures) {
     const Befehlsergebnis e = mdlDatenbank::BetriebSpeichernUnter(target);
     ExpectNothingChanged(this, e, c.title, m);
     // The settings reach the open enterprise's row only when a copy was attempted.
-    if (!c.title || *c.title != "Laufzeitfehler") { EXPECT_EQ(Bytes(tolvar_), t); }
-    if (c.untouched) { EXPECT_EQ(Bytes(Path(c.untouched)), untouched); }
+    if (!c.title || *c.title != "Laufzeitfehler") {
+      EXPECT_EQ(Bytes(tolvar_), t);
+    }
+    if (c.untouched) {
+      EXPECT_EQ(Bytes(Path(c.untouched)), untouched);
+    }
     if (std::string(c.name) == "Zwilling ist ein Ordner") {
       EXPECT_FALSE(sys::FileExists(Path("Kopien/Neu.mdb")));  // the half pair was taken back
       EXPECT_EQ(FilesIn(Path("Kopien")), (std::vector<std::string>{"Neu.Tolvar"}));
@@ -475,8 +486,7 @@ TEST_F(RestoreTest, CancelAndFailureKeepTheOpenEnterprise) {
       {"Sicherung nicht gewählt", std::nullopt, std::nullopt, std::nullopt},
       {"Ziel abgebrochen", Backup("Gesichert.MSD"), std::nullopt, std::nullopt},
       {"TSD fehlt", Backup("Fehlt.MSD"), betrieb_, "Laufzeitfehler"},
-      {"Zielordner ist eine Datei", Backup("Gesichert.MSD"), Path("Betriebe/Muster.mdb/x.mdb"),
-       "Laufzeitfehler"},
+      {"Zielordner ist eine Datei", Backup("Gesichert.MSD"), Path("Betriebe/Muster.mdb/x.mdb"), "Laufzeitfehler"},
   };
   Make(Backup("Fehlt.MSD"), kMorvin5Schema);
   for (const Case& c : cases) {
@@ -484,7 +494,9 @@ TEST_F(RestoreTest, CancelAndFailureKeepTheOpenEnterprise) {
     const std::string m = Bytes(betrieb_), t = Bytes(tolvar_);
     const Befehlsergebnis e = mdlDatenbank::SicherungLaden(c.sicherung, c.ziel);
     ExpectNothingChanged(this, e, c.title, m);
-    if (!c.title) { EXPECT_EQ(Bytes(tolvar_), t); }
+    if (!c.title) {
+      EXPECT_EQ(Bytes(tolvar_), t);
+    }
     ExpectBackupUnchanged();
   }
 }
@@ -535,9 +547,8 @@ TEST_F(ResultDatabaseTest, FilesInUseAreRefused) {
   e.KlimaPfad = Path("Vantel/Wetterdaten/Klimadaten.mdb");
   Make(Path("\\Tolvar_DB\\SystemInfo.mdb"), kSystemInfoSchema);
   for (const std::string& datei : {e.MaterialPfad, e.VantelPfad, e.KlimaPfad}) Make(datei, kMaterialSchema);
-  const std::vector<std::string> cases = {betrieb_, Path("Betriebe/Muster"),
-                                          Path("Tolvar_DB/SystemInfo.mdb"), e.MaterialPfad,
-                                          e.VantelPfad, e.KlimaPfad};
+  const std::vector<std::string> cases = {
+      betrieb_, Path("Betriebe/Muster"), Path("Tolvar_DB/SystemInfo.mdb"), e.MaterialPfad, e.VantelPfad, e.KlimaPfad};
   for (const std::string& ziel : cases) {
     SCOPED_TRACE(ziel);
     const std::string vorher = Bytes(data::Zieldatei(ziel));

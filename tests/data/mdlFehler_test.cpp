@@ -1,11 +1,12 @@
 // Database checks, their fallbacks to the default databases, and the standard messages.
 
+#include "data/mdlFehler.h"
+
 #include <cctype>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "data/mdlFehler.h"
 #include "data/data_fixture.h"
 #include "data/paths.h"
 #include "data/settings_row.h"
@@ -24,8 +25,7 @@ const char* const kVantelText =
 const char* const kErgebnisText =
     "Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden, "
     "stattdessen wird die Standard-Ergebnis-Datenbank geladen.";
-const char* const kMorvin5Text =
-    "Die ausgewählte Morvin5-Datenbank ist ungültig und kann nicht geöffnet werden";
+const char* const kMorvin5Text = "Die ausgewählte Morvin5-Datenbank ist ungültig und kann nicht geöffnet werden";
 
 class ChecksTest : public DataTest {
  public:
@@ -58,9 +58,10 @@ class ChecksTest : public DataTest {
   // given (any case); a name no schema knows gets one dummy column.
   void MakeWithTables(const std::string& path, const std::vector<std::string>& tables) {
     static const std::vector<std::string> bekannt = {
-        "Kulturen",     "StdTaetigkeiten", "Standort",       "Personal",          "KulturStandorte",
-        "Taetigkeiten", "Lohn",            "Lohneinteilung", "Wochenarbeitszeit", "BetriebEinstellungen",
-        "KulturPhasen", "GWHMaterial",     "Heizmaterialien"};
+        "Kulturen",          "StdTaetigkeiten",      "Standort",     "Personal",
+        "KulturStandorte",   "Taetigkeiten",         "Lohn",         "Lohneinteilung",
+        "Wochenarbeitszeit", "BetriebEinstellungen", "KulturPhasen", "GWHMaterial",
+        "Heizmaterialien"};
     std::string script;
     for (const std::string& t : tables) {
       std::string schema = "CREATE TABLE \"" + t + "\" (\"x\" TEXT);";
@@ -90,8 +91,7 @@ TEST_F(ChecksTest, StandardMessages) {
       {[] { mdlFehler::MeldungMorvin5DatenbankUngueltig(); }, kMorvin5Text},
       {mdlFehler::MeldungNameFehlt, "Sie müssen erst einen Namen vergeben"},
       {mdlFehler::MeldungNameNichtEindeutig, "Der vergebene Name ist nicht eindeutig"},
-      {mdlFehler::MeldungTaetigkeitKostenDoppelt,
-       "Sie können nicht einer Tätigkeit mehrere Kosten zuweisen."},
+      {mdlFehler::MeldungTaetigkeitKostenDoppelt, "Sie können nicht einer Tätigkeit mehrere Kosten zuweisen."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -102,9 +102,9 @@ TEST_F(ChecksTest, StandardMessages) {
 }
 
 TEST_F(ChecksTest, Morvin5Database) {
-  const std::vector<std::string> all = {"Kulturen",        "StdTaetigkeiten", "Standort",
-                                        "Personal",        "KulturStandorte", "Taetigkeiten",
-                                        "Lohn",            "Lohneinteilung",  "Wochenarbeitszeit"};
+  const std::vector<std::string> all = {"Kulturen", "StdTaetigkeiten", "Standort",
+                                        "Personal", "KulturStandorte", "Taetigkeiten",
+                                        "Lohn",     "Lohneinteilung",  "Wochenarbeitszeit"};
   struct Case {
     std::string name;
     std::function<void(const std::string&)> make;
@@ -116,9 +116,8 @@ TEST_F(ChecksTest, Morvin5Database) {
       {"keine Datenbank", [&](const std::string& p) { MakeGarbage(p); }, false},
       {"Tabellennamen in anderer Schreibweise",
        [&](const std::string& p) {
-         MakeWithTables(p, {"KULTUREN", "stdtaetigkeiten", "Standort", "Personal",
-                            "Kulturstandorte", "Taetigkeiten", "Lohn", "Lohneinteilung",
-                            "Wochenarbeitszeit"});
+         MakeWithTables(p, {"KULTUREN", "stdtaetigkeiten", "Standort", "Personal", "Kulturstandorte", "Taetigkeiten",
+                            "Lohn", "Lohneinteilung", "Wochenarbeitszeit"});
        },
        true},
       {"Kulturen ohne Spalte Barcode",
@@ -133,8 +132,7 @@ TEST_F(ChecksTest, Morvin5Database) {
     for (const std::string& t : all) {
       if (t != missing) rest.push_back(t);
     }
-    cases.push_back({"ohne " + missing, [&, rest](const std::string& p) { MakeWithTables(p, rest); },
-                     false});
+    cases.push_back({"ohne " + missing, [&, rest](const std::string& p) { MakeWithTables(p, rest); }, false});
   }
   int i = 0;
   for (const Case& c : cases) {
@@ -182,8 +180,8 @@ TEST_F(ChecksTest, TolvarDatabase) {
       {"Datei fehlt", [](const std::string&) {}, false, ""},
       {"keine Datenbank", [&](const std::string& p) { MakeGarbage(p); }, false,
        "Die Datei kann nicht als Datenbank geöffnet werden."},
-      {"ohne BetriebEinstellungen", [&](const std::string& p) { MakeWithTables(p, {"KulturPhasen"}); },
-       false, "Es fehlt die Tabelle \"BetriebEinstellungen\"."},
+      {"ohne BetriebEinstellungen", [&](const std::string& p) { MakeWithTables(p, {"KulturPhasen"}); }, false,
+       "Es fehlt die Tabelle \"BetriebEinstellungen\"."},
       {"ohne Spalte TT",
        [&](const std::string& p) {
          Make(p, kTolvarSchema);
@@ -305,14 +303,32 @@ TEST_F(ChecksTest, HeatingModelDatabases) {
     bool ok;
   };
   const std::vector<Case> cases = {
-      {"gültig", [&] { Make(tech, kTechDatenSchema); MakeGarbage(klima); }, true},
+      {"gültig",
+       [&] {
+         Make(tech, kTechDatenSchema);
+         MakeGarbage(klima);
+       },
+       true},
       {"Klimadaten fehlen", [&] { Make(tech, kTechDatenSchema); }, false},
       {"TechDaten fehlen", [&] { MakeGarbage(klima); }, false},
-      {"ohne GWHMaterial", [&] { MakeWithTables(tech, {"Heizmaterialien"}); MakeGarbage(klima); },
+      {"ohne GWHMaterial",
+       [&] {
+         MakeWithTables(tech, {"Heizmaterialien"});
+         MakeGarbage(klima);
+       },
        false},
-      {"ohne Heizmaterialien", [&] { MakeWithTables(tech, {"GWHMaterial"}); MakeGarbage(klima); },
+      {"ohne Heizmaterialien",
+       [&] {
+         MakeWithTables(tech, {"GWHMaterial"});
+         MakeGarbage(klima);
+       },
        false},
-      {"TechDaten keine Datenbank", [&] { MakeGarbage(tech); MakeGarbage(klima); }, false},
+      {"TechDaten keine Datenbank",
+       [&] {
+         MakeGarbage(tech);
+         MakeGarbage(klima);
+       },
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

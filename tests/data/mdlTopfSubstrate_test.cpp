@@ -1,11 +1,12 @@
 // The pot list: rebuilt from table Gefaesse with the names of the current material list.
 
+#include "data/mdlTopfSubstrate.h"
+
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "data/data_fixture.h"
-#include "data/mdlTopfSubstrate.h"
 #include "platform/sys/files.h"
 
 namespace tolvar::test {
@@ -36,8 +37,7 @@ class PotListTest : public DataTest {
 
 TEST_F(PotListTest, PotsInTableOrderNamedFromTheMaterialList) {
   MakePots({{"M1702", "0,5"}, {"M1701", 1.5}, {"M1799", "2"}, {"M1703", db::Value()}});
-  SetMaterials({{"M1701", "Topf 9 cm"}, {"M1702", "Topf 12 cm"}, {"M1702", "Doppelt"},
-                {"M1703", "Schale"}});
+  SetMaterials({{"M1701", "Topf 9 cm"}, {"M1702", "Topf 12 cm"}, {"M1702", "Doppelt"}, {"M1703", "Schale"}});
   ASSERT_TRUE(mdlTopfSubstrate::GefaesseLaden());
   const std::vector<GefaessSatz>& list = state().masters.GefaessListe;
   ASSERT_EQ(list.size(), 4u);

@@ -1,12 +1,13 @@
 // The settings row: loading with its replacements, the reset between enterprises, and the
 // closing write.
 
+#include "data/settings_row.h"
+
 #include <string>
 #include <vector>
 
 #include "data/data_fixture.h"
 #include "data/paths.h"
-#include "data/settings_row.h"
 #include "platform/sys/dataroot.h"
 #include "platform/sys/files.h"
 
@@ -17,12 +18,18 @@ using Row = std::vector<std::pair<std::string, db::Value>>;
 
 // A complete row of an enterprise that has been written before.
 Row FullRow() {
-  return {{"Wetterstation", "Hof"},       {"StandardStation", 0},
-          {"Strom", "0,2"},               {"MaterialPfad", "/alt/Material.mdb"},
-          {"VantelPfad", "/alt/Tech.mdb"}, {"KlimaPfad", "/alt/Klima.mdb"},
-          {"Ergebnisdatenbank", "/alt/Erg.mdb"}, {"Gemeinkostentyp", "1"},
-          {"Gemeinkosten", "25000"},      {"Flaeche", "1200"},
-          {"Jahr", "2023"},               {"Belegung", "80"},
+  return {{"Wetterstation", "Hof"},
+          {"StandardStation", 0},
+          {"Strom", "0,2"},
+          {"MaterialPfad", "/alt/Material.mdb"},
+          {"VantelPfad", "/alt/Tech.mdb"},
+          {"KlimaPfad", "/alt/Klima.mdb"},
+          {"Ergebnisdatenbank", "/alt/Erg.mdb"},
+          {"Gemeinkostentyp", "1"},
+          {"Gemeinkosten", "25000"},
+          {"Flaeche", "1200"},
+          {"Jahr", "2023"},
+          {"Belegung", "80"},
           {"Vermarktungskosten", "3,5"}};
 }
 
@@ -58,10 +65,8 @@ TEST_F(SettingsRowTest, EmptyColumnsTakeTheirReplacementsAndValuesStayUnchanged)
       {"MaterialPfad", "", &EinstellungenSatz::MaterialPfad, material},
       {"MaterialPfad", db::Value(), &EinstellungenSatz::MaterialPfad, material},
       {"MaterialPfad", "/woanders/M.mdb", &EinstellungenSatz::MaterialPfad, "/woanders/M.mdb"},
-      {"VantelPfad", "", &EinstellungenSatz::VantelPfad,
-       data::InstallPath(data::kStandardVanteldatenbank)},
-      {"KlimaPfad", db::Value(), &EinstellungenSatz::KlimaPfad,
-       data::InstallPath(data::kStandardWetterdatenbank)},
+      {"VantelPfad", "", &EinstellungenSatz::VantelPfad, data::InstallPath(data::kStandardVanteldatenbank)},
+      {"KlimaPfad", db::Value(), &EinstellungenSatz::KlimaPfad, data::InstallPath(data::kStandardWetterdatenbank)},
       {"KlimaPfad", "", &EinstellungenSatz::KlimaPfad, data::InstallPath(data::kStandardWetterdatenbank)},
       {"Ergebnisdatenbank", "", &EinstellungenSatz::Ergebnisdatenbank,
        data::InstallPath(data::kStandardErgebnisdatenbank)},
@@ -77,8 +82,7 @@ TEST_F(SettingsRowTest, EmptyColumnsTakeTheirReplacementsAndValuesStayUnchanged)
       {"Flaeche", "0", &EinstellungenSatz::Flaeche, "0"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.column) + " = '" + c.stored.text() + "'" +
-                 (c.stored.isNull() ? " (Null)" : ""));
+    SCOPED_TRACE(std::string(c.column) + " = '" + c.stored.text() + "'" + (c.stored.isNull() ? " (Null)" : ""));
     ResetState();
     MakeTolvar(With(FullRow(), c.column, c.stored));
     ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
@@ -95,15 +99,12 @@ TEST_F(SettingsRowTest, WeatherStationAndStandardStation) {
     int16_t expectedStandard;
   };
   const std::vector<Case> cases = {
-      {"", 0, "Landesmitte", base::kTrue},
-      {db::Value(), db::Value(), "Landesmitte", base::kTrue},
-      {"Hof", 0, "Hof", base::kFalse},
-      {"Hof", -1, "Hof", base::kTrue},
+      {"", 0, "Landesmitte", base::kTrue},       {db::Value(), db::Value(), "Landesmitte", base::kTrue},
+      {"Hof", 0, "Hof", base::kFalse},           {"Hof", -1, "Hof", base::kTrue},
       {"Hof", db::Value(), "Hof", base::kFalse},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE("Wetterstation '" + c.station.text() + "', StandardStation '" +
-                 c.standard.text() + "'");
+    SCOPED_TRACE("Wetterstation '" + c.station.text() + "', StandardStation '" + c.standard.text() + "'");
     ResetState();
     MakeTolvar(With(With(FullRow(), "Wetterstation", c.station), "StandardStation", c.standard));
     ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());

@@ -31,10 +31,8 @@ TEST(ShippedDefaultsTest, SampleEnterpriseAndDefaultDatabasesPassEveryCheck) {
     void (*run)();
   };
   const Check checks[] = {
-      {"Morvin5", mdlFehler::Morvin5DatenbankPruefen},
-      {"Tolvar", mdlFehler::TolvarDatenbankPruefen},
-      {"Material", mdlFehler::MaterialDatenbankPruefen},
-      {"Vantel", mdlFehler::VantelDatenbankPruefen},
+      {"Morvin5", mdlFehler::Morvin5DatenbankPruefen},   {"Tolvar", mdlFehler::TolvarDatenbankPruefen},
+      {"Material", mdlFehler::MaterialDatenbankPruefen}, {"Vantel", mdlFehler::VantelDatenbankPruefen},
       {"Ergebnis", mdlFehler::ErgebnisDatenbankPruefen},
   };
   for (const Check& check : checks) {

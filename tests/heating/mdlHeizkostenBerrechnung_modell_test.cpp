@@ -52,17 +52,14 @@ TEST(HeatModelCalendar, WeekRule) {
     int woche;
   };
   const Fall faelle[] = {
-      {D(2023, 1, 1), 1},    // 1 January on a Sunday
-      {D(2023, 1, 7), 1},    // Saturday of week 1
-      {D(2023, 1, 8), 2},    // next Sunday
-      {D(2022, 1, 1), 1},    // 1 January on a Saturday: one-day week 1
-      {D(2022, 1, 2), 2},
-      {D(2023, 12, 24), 52},
-      {D(2022, 12, 31), 52},  // week 53
-      {D(2016, 12, 31), 52},  // leap year, week 53
-      {D(2000, 12, 31), 52},  // leap year starting on a Saturday: week 54
-      {D(2000, 12, 30), 52},
-      {D(2024, 3, 10) + 0.75, 11},  // a time of day does not matter
+      {D(2023, 1, 1), 1},  // 1 January on a Sunday
+      {D(2023, 1, 7), 1},  // Saturday of week 1
+      {D(2023, 1, 8), 2},  // next Sunday
+      {D(2022, 1, 1), 1},  // 1 January on a Saturday: one-day week 1
+      {D(2022, 1, 2), 2},    {D(2023, 12, 24), 52},       {D(2022, 12, 31), 52},  // week 53
+      {D(2016, 12, 31), 52},                                                      // leap year, week 53
+      {D(2000, 12, 31), 52},                               // leap year starting on a Saturday: week 54
+      {D(2000, 12, 30), 52}, {D(2024, 3, 10) + 0.75, 11},  // a time of day does not matter
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(base::DateText(f.tag));
@@ -101,7 +98,7 @@ TEST(HeatModelHour, WorkedExamples) {
     double temperatur, einstrahlung, netto;
   };
   const Fall faelle[] = {
-      {3, base::Int(-2.3), 0, 608},  // L 760, S 152
+      {3, base::Int(-2.3), 0, 608},   // L 760, S 152
       {12, base::Int(5.7), 20, 375},  // L 600, G 225
       {12, base::Int(5.7), 60, 0},    // G 675 capped at 600
       {6, -3, 0, 608},                // last night hour
@@ -131,8 +128,8 @@ TEST(HeatModelHour, TemperatureDifferences) {
       {false, 0, 16.27, 16.27, 3, 3, 13.27},  // boundary: exact
       {false, 18, 20, 16, 3, 5, -2},          // boundary at 18 °C: T = 18, night adds nothing
       {false, 18, 20, 16, 12, 5, 2},
-      {false, 2, 20, 16, 12, 5, 15},          // outdoor warmer than beyond: outdoor counts
-      {true, 18, 20, 16, 3, 5, 11},           // outer surface ignores the boundary value
+      {false, 2, 20, 16, 12, 5, 15},  // outdoor warmer than beyond: outdoor counts
+      {true, 18, 20, 16, 3, 5, 11},   // outer surface ignores the boundary value
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(testing::Message() << f.aussen << " " << f.grenze << " " << f.stunde);
@@ -163,10 +160,10 @@ TEST(HeatModelPeriod, DaysAndDatesOfAPeriod) {
     const char* text;
   };
   const Fall faelle[] = {
-      {D(2024, 3, 1), D(2024, 3, 1), 0, "2"},    // one date, 24 hours: 2,4 kWh
-      {D(2024, 3, 1), D(2024, 3, 2), 1, "5"},    // two dates: 4,8 kWh
+      {D(2024, 3, 1), D(2024, 3, 1), 0, "2"},     // one date, 24 hours: 2,4 kWh
+      {D(2024, 3, 1), D(2024, 3, 2), 1, "5"},     // two dates: 4,8 kWh
       {D(2024, 3, 1), D(2024, 3, 31), 30, "74"},  // 31 dates: 74,4 kWh
-      {D(2024, 3, 2), D(2024, 3, 1), -1, "0"},   // end before start: nothing
+      {D(2024, 3, 2), D(2024, 3, 1), -1, "0"},    // end before start: nothing
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(base::DateText(f.ende));
@@ -261,11 +258,9 @@ TEST(HeatModelTexts, ReplacementRules) {
     std::optional<double> anpassung, wirkungsgrad, grenze;
   };
   const Fall faelle[] = {
-      {"", 1.0, 85.0, 0.0},
-      {"0", 1.0, 85.0, 0.0},
+      {"", 1.0, 85.0, 0.0},   {"0", 1.0, 85.0, 0.0},
       {"0,0", 0.0, 0.0, 0.0},  // only the exact text "0" is replaced
-      {"1,2", 1.2, 1.2, 1.2},
-      {"x", std::nullopt, std::nullopt, std::nullopt},
+      {"1,2", 1.2, 1.2, 1.2}, {"x", std::nullopt, std::nullopt, std::nullopt},
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.text);

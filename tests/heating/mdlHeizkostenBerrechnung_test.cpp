@@ -180,15 +180,23 @@ TEST_F(HeatingCostTest, MissingOrUnusableDataMarksOnlyThatOccupancy) {
       {"unknown fuel", [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Brennstoff = "Holz"; }},
       {"type 4", [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Bauart = "4"; }},
       {"type empty", [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Bauart = ""; }},
-      {"Venlo with 0 bays", [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Bauart = "2"; z.Kappenzahl = "0"; }},
+      {"Venlo with 0 bays",
+       [](Heizdaten&, Vantelzeile& z, PhasenSatz&) {
+         z.Bauart = "2";
+         z.Kappenzahl = "0";
+       }},
       {"width 0: no floor", [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Breite = "0"; }},
       {"length not a number", [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Laenge = "fünfzig"; }},
       {"efficiency 0,0", [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Wirkungsgrad = "0,0"; }},
-      {"calorific value 0", [](Heizdaten& d, Vantelzeile&, PhasenSatz&) { d.Brennstoffe["Heizöl"].UntererBrennwert = 0; }},
+      {"calorific value 0",
+       [](Heizdaten& d, Vantelzeile&, PhasenSatz&) { d.Brennstoffe["Heizöl"].UntererBrennwert = 0; }},
       {"price missing", [](Heizdaten& d, Vantelzeile&, PhasenSatz&) { d.Brennstoffe["Heizöl"].Preis.reset(); }},
       {"k-value missing", [](Heizdaten& d, Vantelzeile&, PhasenSatz&) { d.Eindeckungen["Glas"].kWert.reset(); }},
       {"boundary temperature no number",
-       [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.AFStehL = false; z.GTStehL = "warm"; }},
+       [](Heizdaten&, Vantelzeile& z, PhasenSatz&) {
+         z.AFStehL = false;
+         z.GTStehL = "warm";
+       }},
       {"screen saving empty", [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Einsparung = ""; }},
       {"set-point no number", [](Heizdaten&, Vantelzeile&, PhasenSatz& p) { p.NT = "kalt"; }},
       {"climate missing", [](Heizdaten& d, Vantelzeile&, PhasenSatz&) { d.Klima.reset(); }},
@@ -247,15 +255,30 @@ TEST_F(HeatingCostTest, ReplacementRulesInTheResults) {
   EXPECT_DOUBLE_EQ(rechnen([](Vantelzeile& z) { z.Wirkungsgrad = "100"; }).Energiebedarf, basis.Heizbedarf);
 
   SCOPED_TRACE("Kappenzahl");
-  const auto venloLeer = rechnen([](Vantelzeile& z) { z.Bauart = "2"; z.Kappenzahl = ""; });
+  const auto venloLeer = rechnen([](Vantelzeile& z) {
+    z.Bauart = "2";
+    z.Kappenzahl = "";
+  });
   EXPECT_EQ(venloLeer.Heizbedarf, basis.Heizbedarf);  // one bay: the wide-span roof
-  EXPECT_GT(rechnen([](Vantelzeile& z) { z.Bauart = "2"; z.Kappenzahl = "3"; }).Heizbedarf, basis.Heizbedarf);
+  EXPECT_GT(rechnen([](Vantelzeile& z) {
+              z.Bauart = "2";
+              z.Kappenzahl = "3";
+            }).Heizbedarf,
+            basis.Heizbedarf);
   EXPECT_EQ(rechnen([](Vantelzeile& z) { z.Kappenzahl = "viele"; }).Heizbedarf, basis.Heizbedarf);  // unused for type 1
 
   SCOPED_TRACE("Einsparung");
   const auto ohneSchirm = rechnen([](Vantelzeile& z) { z.ESchirm = false; });
-  EXPECT_EQ(rechnen([](Vantelzeile& z) { z.ESchirm = false; z.Einsparung = "90"; }).Heizbedarf, ohneSchirm.Heizbedarf);
-  EXPECT_EQ(rechnen([](Vantelzeile& z) { z.ESchirm = false; z.Einsparung = "x"; }).Heizbedarf, ohneSchirm.Heizbedarf);
+  EXPECT_EQ(rechnen([](Vantelzeile& z) {
+              z.ESchirm = false;
+              z.Einsparung = "90";
+            }).Heizbedarf,
+            ohneSchirm.Heizbedarf);
+  EXPECT_EQ(rechnen([](Vantelzeile& z) {
+              z.ESchirm = false;
+              z.Einsparung = "x";
+            }).Heizbedarf,
+            ohneSchirm.Heizbedarf);
   EXPECT_GT(ohneSchirm.Heizbedarf, basis.Heizbedarf);
 
   SCOPED_TRACE("Brennwert");
@@ -265,8 +288,14 @@ TEST_F(HeatingCostTest, ReplacementRulesInTheResults) {
   EXPECT_DOUBLE_EQ(basis.HeizkostenJeQm, 0.6 * basis.BrennstoffJeQm);
 
   SCOPED_TRACE("boundary surface with empty temperature uses 0 °C");
-  const auto grenze = rechnen([](Vantelzeile& z) { z.AFStehL = false; z.GTStehL = ""; });
-  EXPECT_EQ(grenze.Heizbedarf, rechnen([](Vantelzeile& z) { z.AFStehL = false; z.GTStehL = "0"; }).Heizbedarf);
+  const auto grenze = rechnen([](Vantelzeile& z) {
+    z.AFStehL = false;
+    z.GTStehL = "";
+  });
+  EXPECT_EQ(grenze.Heizbedarf, rechnen([](Vantelzeile& z) {
+                                 z.AFStehL = false;
+                                 z.GTStehL = "0";
+                               }).Heizbedarf);
 }
 
 TEST_F(HeatingCostTest, ResultIsTheSumOfTheFiveSurfaceTexts) {

@@ -2,13 +2,14 @@
 // new-house defaults, the load with its zero rule, the save rules, the replace and the copy
 // of a group's data to its houses.
 
+#include "heating/mdlVantel.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "heating/mdlVantel.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
 #include "support/schema.h"
@@ -116,53 +117,100 @@ TEST_F(VantelTest, SaveRulesOfTheForm) {
       {"empty efficiency stores 85", [](StandortFormular& f) { f.txtWirkungsgrad.clear(); },
        [](const VantelSatz& z) { EXPECT_EQ(z.Wirkungsgrad, "85"); }},
       {"empty saving stores 20 whatever the factor",
-       [](StandortFormular& f) { f.txtEinsparung.clear(); f.txtFaktor = "2"; },
-       [](const VantelSatz& z) { EXPECT_EQ(z.Einsparung, "20"); EXPECT_EQ(z.Anpassung, "2"); }},
+       [](StandortFormular& f) {
+         f.txtEinsparung.clear();
+         f.txtFaktor = "2";
+       },
+       [](const VantelSatz& z) {
+         EXPECT_EQ(z.Einsparung, "20");
+         EXPECT_EQ(z.Anpassung, "2");
+       }},
       {"empty factor is stored empty", [](StandortFormular& f) { f.txtFaktor.clear(); },
        [](const VantelSatz& z) { EXPECT_EQ(z.Anpassung, ""); }},
       {"screen off still stores the saving",
-       [](StandortFormular& f) { f.chbEnergieschirm = false; f.txtEinsparung = "30"; },
-       [](const VantelSatz& z) { EXPECT_EQ(z.ESchirm, false); EXPECT_EQ(z.Einsparung, "30"); }},
+       [](StandortFormular& f) {
+         f.chbEnergieschirm = false;
+         f.txtEinsparung = "30";
+       },
+       [](const VantelSatz& z) {
+         EXPECT_EQ(z.ESchirm, false);
+         EXPECT_EQ(z.Einsparung, "30");
+       }},
       {"a group stores zero length, width and overheads",
        [](StandortFormular& f) {
          f.opbGruppe = true;
-         f.txtLaenge = "40"; f.txtBreite = "10"; f.txtStehwand = "9";
-         f.txtGruStehwand = "3"; f.txtGruHaus = "5"; f.txtGruWege = "12,5";
+         f.txtLaenge = "40";
+         f.txtBreite = "10";
+         f.txtStehwand = "9";
+         f.txtGruStehwand = "3";
+         f.txtGruHaus = "5";
+         f.txtGruWege = "12,5";
        },
        [](const VantelSatz& z) {
-         EXPECT_EQ(z.Laenge, "0"); EXPECT_EQ(z.Breite, "0"); EXPECT_EQ(z.Gemeinkosten, "0");
-         EXPECT_EQ(z.Stehwand, "3"); EXPECT_EQ(z.Dach, "5"); EXPECT_EQ(z.Wege, "12,5");
+         EXPECT_EQ(z.Laenge, "0");
+         EXPECT_EQ(z.Breite, "0");
+         EXPECT_EQ(z.Gemeinkosten, "0");
+         EXPECT_EQ(z.Stehwand, "3");
+         EXPECT_EQ(z.Dach, "5");
+         EXPECT_EQ(z.Wege, "12,5");
        }},
       {"a house stores its boxes as typed and the overheads given",
-       [](StandortFormular& f) { f.txtLaenge = "40,5"; f.txtBreite = ""; f.txtHaus = "abc"; },
+       [](StandortFormular& f) {
+         f.txtLaenge = "40,5";
+         f.txtBreite = "";
+         f.txtHaus = "abc";
+       },
        [](const VantelSatz& z) {
-         EXPECT_EQ(z.Laenge, "40,5"); EXPECT_EQ(z.Breite, ""); EXPECT_EQ(z.Dach, "abc");
+         EXPECT_EQ(z.Laenge, "40,5");
+         EXPECT_EQ(z.Breite, "");
+         EXPECT_EQ(z.Dach, "abc");
          EXPECT_EQ(z.Gemeinkosten, "777");
        }},
       {"a boundary surface stores its temperature",
        [](StandortFormular& f) {
-         FlaecheWaehlen(f, Flaeche::StehL, kGrenzflaeche); f.txtGrenzStehL = "18";
-         FlaecheWaehlen(f, Flaeche::GiebelV, kGrenzflaeche); f.txtGrenzGiebelV = "";
+         FlaecheWaehlen(f, Flaeche::StehL, kGrenzflaeche);
+         f.txtGrenzStehL = "18";
+         FlaecheWaehlen(f, Flaeche::GiebelV, kGrenzflaeche);
+         f.txtGrenzGiebelV = "";
        },
        [](const VantelSatz& z) {
-         EXPECT_EQ(z.AFStehL, false); EXPECT_EQ(z.GTStehL, "18");
-         EXPECT_EQ(z.AFGiebelV, false); EXPECT_EQ(z.GTGiebelV, "");
-         EXPECT_EQ(z.AFStehR, true); EXPECT_EQ(z.GTStehR, "0");
+         EXPECT_EQ(z.AFStehL, false);
+         EXPECT_EQ(z.GTStehL, "18");
+         EXPECT_EQ(z.AFGiebelV, false);
+         EXPECT_EQ(z.GTGiebelV, "");
+         EXPECT_EQ(z.AFStehR, true);
+         EXPECT_EQ(z.GTStehR, "0");
        }},
       {"switching back to outer surface stores 0",
        [](StandortFormular& f) {
-         FlaecheWaehlen(f, Flaeche::GiebelH, kGrenzflaeche); f.txtGrenzGiebelH = "12";
+         FlaecheWaehlen(f, Flaeche::GiebelH, kGrenzflaeche);
+         f.txtGrenzGiebelH = "12";
          FlaecheWaehlen(f, Flaeche::GiebelH, kAussenflaeche);
          EXPECT_EQ(f.txtGrenzGiebelH, "");
        },
-       [](const VantelSatz& z) { EXPECT_EQ(z.AFGiebelH, true); EXPECT_EQ(z.GTGiebelH, "0"); }},
-      {"Venlo with its span count",
-       [](StandortFormular& f) { f.opbTyp = 2; f.txtKappenzahl = "4"; },
-       [](const VantelSatz& z) { EXPECT_EQ(z.Bauart, "2"); EXPECT_EQ(z.Kappenzahl, "4"); }},
-      {"selected coverings and fuel",
-       [](StandortFormular& f) { f.comEinDach = "Folie"; f.comEinStehR = "Mauer"; f.comBrennstoff = "Gas"; },
        [](const VantelSatz& z) {
-         EXPECT_EQ(z.EinDach, "Folie"); EXPECT_EQ(z.EinStehR, "Mauer"); EXPECT_EQ(z.Brennstoff, "Gas");
+         EXPECT_EQ(z.AFGiebelH, true);
+         EXPECT_EQ(z.GTGiebelH, "0");
+       }},
+      {"Venlo with its span count",
+       [](StandortFormular& f) {
+         f.opbTyp = 2;
+         f.txtKappenzahl = "4";
+       },
+       [](const VantelSatz& z) {
+         EXPECT_EQ(z.Bauart, "2");
+         EXPECT_EQ(z.Kappenzahl, "4");
+       }},
+      {"selected coverings and fuel",
+       [](StandortFormular& f) {
+         f.comEinDach = "Folie";
+         f.comEinStehR = "Mauer";
+         f.comBrennstoff = "Gas";
+       },
+       [](const VantelSatz& z) {
+         EXPECT_EQ(z.EinDach, "Folie");
+         EXPECT_EQ(z.EinStehR, "Mauer");
+         EXPECT_EQ(z.Brennstoff, "Gas");
        }},
   };
   for (const Fall& fall : faelle) {
@@ -251,16 +299,31 @@ TEST_F(VantelTest, LoadShowsTheRowByItsRules) {
     std::function<void(const StandortFormular&)> pruefen;
   };
   const std::vector<Fall> faelle = {
-      {"", [](const StandortFormular& f) {
-         EXPECT_EQ(f.txtName, "Venlo-Haus 1"); EXPECT_EQ(f.txtCode, "300002"); EXPECT_EQ(f.txtFlaeche, "512");
-         EXPECT_EQ(f.txtNr, "Sta1002"); EXPECT_FALSE(f.chbAktuell); EXPECT_FALSE(f.opbGruppe);
-         EXPECT_EQ(f.txtLaenge, "40"); EXPECT_EQ(f.txtBreite, "12,8"); EXPECT_EQ(f.txtStehwand, "3");
-         EXPECT_EQ(f.txtHaus, "5"); EXPECT_EQ(f.txtWege, "10");
-         EXPECT_EQ(f.opbTyp, 2); EXPECT_EQ(f.txtKappenzahl, "4");
-         EXPECT_EQ(f.opbStehL, kGrenzflaeche); EXPECT_EQ(f.txtGrenzStehL, "18");
-         EXPECT_EQ(f.opbStehR, kAussenflaeche); EXPECT_EQ(f.txtGrenzStehR, "");
-         EXPECT_EQ(f.comBrennstoff, "Gas"); EXPECT_TRUE(f.chbBrennwert); EXPECT_EQ(f.txtWirkungsgrad, "90");
-         EXPECT_TRUE(f.chbEnergieschirm); EXPECT_EQ(f.txtEinsparung, "25"); EXPECT_EQ(f.txtFaktor, "1,1");
+      {"",
+       [](const StandortFormular& f) {
+         EXPECT_EQ(f.txtName, "Venlo-Haus 1");
+         EXPECT_EQ(f.txtCode, "300002");
+         EXPECT_EQ(f.txtFlaeche, "512");
+         EXPECT_EQ(f.txtNr, "Sta1002");
+         EXPECT_FALSE(f.chbAktuell);
+         EXPECT_FALSE(f.opbGruppe);
+         EXPECT_EQ(f.txtLaenge, "40");
+         EXPECT_EQ(f.txtBreite, "12,8");
+         EXPECT_EQ(f.txtStehwand, "3");
+         EXPECT_EQ(f.txtHaus, "5");
+         EXPECT_EQ(f.txtWege, "10");
+         EXPECT_EQ(f.opbTyp, 2);
+         EXPECT_EQ(f.txtKappenzahl, "4");
+         EXPECT_EQ(f.opbStehL, kGrenzflaeche);
+         EXPECT_EQ(f.txtGrenzStehL, "18");
+         EXPECT_EQ(f.opbStehR, kAussenflaeche);
+         EXPECT_EQ(f.txtGrenzStehR, "");
+         EXPECT_EQ(f.comBrennstoff, "Gas");
+         EXPECT_TRUE(f.chbBrennwert);
+         EXPECT_EQ(f.txtWirkungsgrad, "90");
+         EXPECT_TRUE(f.chbEnergieschirm);
+         EXPECT_EQ(f.txtEinsparung, "25");
+         EXPECT_EQ(f.txtFaktor, "1,1");
        }},
       {"\"Anpassung\" = '0'", [](const StandortFormular& f) { EXPECT_EQ(f.txtFaktor, ""); }},
       {"\"Anpassung\" = NULL", [](const StandortFormular& f) { EXPECT_EQ(f.txtFaktor, ""); }},
@@ -269,23 +332,33 @@ TEST_F(VantelTest, LoadShowsTheRowByItsRules) {
       {"\"Länge\" = NULL", [](const StandortFormular& f) { EXPECT_EQ(f.txtLaenge, "0"); }},
       {"\"Länge\" = ''", [](const StandortFormular& f) { EXPECT_EQ(f.txtLaenge, ""); }},
       {"\"Kappenzahl\" = NULL", [](const StandortFormular& f) { EXPECT_EQ(f.txtKappenzahl, "0"); }},
-      {"\"Bauart\" = '3'", [](const StandortFormular& f) { EXPECT_EQ(f.opbTyp, 3); EXPECT_EQ(f.txtKappenzahl, ""); }},
+      {"\"Bauart\" = '3'",
+       [](const StandortFormular& f) {
+         EXPECT_EQ(f.opbTyp, 3);
+         EXPECT_EQ(f.txtKappenzahl, "");
+       }},
       {"\"Bauart\" = '2,0'", [](const StandortFormular& f) { EXPECT_EQ(f.opbTyp, 2); }},
       {"\"Bauart\" = 'x'", [](const StandortFormular& f) { EXPECT_EQ(f.opbTyp, 1); }},
       {"\"Bauart\" = NULL", [](const StandortFormular& f) { EXPECT_EQ(f.opbTyp, 1); }},
       {"\"EinDach\" = 'Mauer'", [](const StandortFormular& f) { EXPECT_EQ(f.comEinDach, "Glas"); }},
       {"\"EinStehR\" = 'Folie'", [](const StandortFormular& f) { EXPECT_EQ(f.comEinStehR, "Folie"); }},
       {"\"Brennstoff\" = 'Kohle'", [](const StandortFormular& f) { EXPECT_EQ(f.comBrennstoff, "Öl"); }},
-      {"\"GTStehL\" = '0'", [](const StandortFormular& f) {
-         EXPECT_EQ(f.opbStehL, kGrenzflaeche); EXPECT_EQ(f.txtGrenzStehL, "0");
+      {"\"GTStehL\" = '0'",
+       [](const StandortFormular& f) {
+         EXPECT_EQ(f.opbStehL, kGrenzflaeche);
+         EXPECT_EQ(f.txtGrenzStehL, "0");
        }},
-      {"\"AFStehL\" = NULL", [](const StandortFormular& f) {  // options stay as the defaults left them
-         EXPECT_EQ(f.opbStehL, kAussenflaeche); EXPECT_EQ(f.txtGrenzStehL, "");
+      {"\"AFStehL\" = NULL",
+       [](const StandortFormular& f) {  // options stay as the defaults left them
+         EXPECT_EQ(f.opbStehL, kAussenflaeche);
+         EXPECT_EQ(f.txtGrenzStehL, "");
        }},
       {"\"Brennwert\" = NULL", [](const StandortFormular& f) { EXPECT_FALSE(f.chbBrennwert); }},
       {"\"Einsparung\" = '0'", [](const StandortFormular& f) { EXPECT_EQ(f.txtEinsparung, ""); }},
-      {"\"ESchirm\" = 0", [](const StandortFormular& f) {
-         EXPECT_FALSE(f.chbEnergieschirm); EXPECT_EQ(f.txtEinsparung, "");
+      {"\"ESchirm\" = 0",
+       [](const StandortFormular& f) {
+         EXPECT_FALSE(f.chbEnergieschirm);
+         EXPECT_EQ(f.txtEinsparung, "");
        }},
   };
   for (const Fall& fall : faelle) {
@@ -354,8 +427,8 @@ TEST_F(VantelTest, GroupCopyReachesDirectChildrenOnly) {
     INSERT INTO "Standort" ("StandortNr", "UeberPNr") VALUES ('Sta1004', '1002');
     INSERT INTO "Standort" ("StandortNr", "UeberPNr") VALUES ('Sta1005', '0');)");
   // The group: Folien house, foil, oil, no screen, factor empty, paths Null.
-  Ausfuehren(tolvar, Zeile("Sta1001", "0") + Zeile("Sta1002", "1200") + Zeile("Sta1002", "5") +
-                         Zeile("Sta1004") + Zeile("Sta1005") +
+  Ausfuehren(tolvar, Zeile("Sta1001", "0") + Zeile("Sta1002", "1200") + Zeile("Sta1002", "5") + Zeile("Sta1004") +
+                         Zeile("Sta1005") +
                          "UPDATE \"Vantel\" SET \"Länge\" = '0', \"Stehwand\" = '2,2', \"Dach\" = '4', "
                          "\"Wege\" = NULL, \"Bauart\" = '3', \"Kappenzahl\" = '9', \"EinDach\" = 'Folie', "
                          "\"EinGiebelV\" = 'Mauer', \"EinGiebelH\" = 'Mauer', \"EinStehL\" = 'Folie', "
@@ -393,7 +466,7 @@ TEST_F(VantelTest, GroupCopyReachesDirectChildrenOnly) {
   // Only the first row of the child is changed.
   EXPECT_EQ(kind[1].Bauart, "2");
 
-  EXPECT_EQ(Zeilenzahl("Sta1003"), 0);  // no row created
+  EXPECT_EQ(Zeilenzahl("Sta1003"), 0);                                // no row created
   EXPECT_EQ(VantelZeilenLesen(tolvar, "Sta1004").at(0).Bauart, "2");  // grandchild
   EXPECT_EQ(VantelZeilenLesen(tolvar, "Sta1005").at(0).Bauart, "2");  // another group's
 
@@ -408,8 +481,9 @@ TEST_F(VantelTest, RenewedListsKeepSelectionsStillOffered) {
   f.comBrennstoff = "Gas";
   f.comEinStehL = "Mauer";
   f.txtLaenge = "33";
-  Ausfuehren(tech, "DELETE FROM \"GWHMaterial\" WHERE \"Material\" = 'Mauer';"
-                   "INSERT INTO \"Heizmaterialien\" VALUES (3, 'Holz', 4.9, 5.3, 0.3);");
+  Ausfuehren(tech,
+             "DELETE FROM \"GWHMaterial\" WHERE \"Material\" = 'Mauer';"
+             "INSERT INTO \"Heizmaterialien\" VALUES (3, 'Holz', 4.9, 5.3, 0.3);");
   ListenErneuern(f, AuswahllistenLaden(tech));
   EXPECT_EQ(f.BrennstoffListe, (std::vector<std::string>{"Öl", "Gas", "Holz"}));
   EXPECT_EQ(f.comEinDach, "Folie");

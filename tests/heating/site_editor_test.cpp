@@ -1,13 +1,14 @@
 // The site editor's logic on the program-wide state: opening in both modes, activation, the
 // kind options and the save with its master record and the copy to a group's houses.
 
+#include "heating/site_editor.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "data/messages.h"
 #include "data/state.h"
-#include "heating/site_editor.h"
 #include "heating/mdlVantel.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
@@ -75,8 +76,12 @@ class SiteEditorTest : public testing::Test {
 
   std::string Feld(const std::string& nr, const char* feld) {
     auto d = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
-    return d->Scalar(std::string("SELECT ") + db::QuoteIdentifier(feld) + " FROM \"Vantel\" WHERE "
-                     "\"StandortNr\" = ? ORDER BY rowid", {db::Value(nr)}).text();
+    return d
+        ->Scalar(std::string("SELECT ") + db::QuoteIdentifier(feld) +
+                     " FROM \"Vantel\" WHERE "
+                     "\"StandortNr\" = ? ORDER BY rowid",
+                 {db::Value(nr)})
+        .text();
   }
 };
 

@@ -39,8 +39,9 @@ TEST_F(GruppeTest, RefusalsWriteNothing) {
   const struct {
     std::string gruppe, name, meldung;
   } faelle[] = {{"M1004", "", "Sie haben nicht alle notwendigen Werte eingegeben"},
-                {"M1077", "Neu", "Der Datensatz wurde nicht gespeichert.\n\nDie Materialgruppe M1077 ist in der "
-                                 "Materialdatenbank nicht vorhanden."}};
+                {"M1077", "Neu",
+                 "Der Datensatz wurde nicht gespeichert.\n\nDie Materialgruppe M1077 ist in der "
+                 "Materialdatenbank nicht vorhanden."}};
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.gruppe);
     const std::string vorher = Inhalt();

@@ -62,9 +62,7 @@ TEST_F(MaterialSpeichernTest, EmptyReuseCountIsStoredAsOne) {
 }
 
 TEST_F(MaterialSpeichernTest, ShortNameDefaultsToTheFirstTenCharacters) {
-  const struct {
-    std::string name, kuerzel;
-  } faelle[] = {{"Pflanzenhülle 13 cm", "Pflanzenhü"}, {"Vlies", "Vlies"}};
+  const struct { std::string name, kuerzel; } faelle[] = {{"Pflanzenhülle 13 cm", "Pflanzenhü"}, {"Vlies", "Vlies"}};
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.name);
     MaterialEingaben e = Eingaben(f.name == "Vlies" ? "60031" : "60030");
@@ -82,10 +80,8 @@ TEST_F(MaterialSpeichernTest, EmptyUnitsAndPriceAreOfferedTheValueOne) {
     bool gespeichert;
     std::string menge, preis;
   } faelle[] = {
-      {true, false, {true}, true, "1", "0,5"},
-      {true, false, {false}, false, "", "0,5"},
-      {false, true, {true}, true, "2", "1"},
-      {false, true, {false}, false, "2", ""},
+      {true, false, {true}, true, "1", "0,5"},     {true, false, {false}, false, "", "0,5"},
+      {false, true, {true}, true, "2", "1"},       {false, true, {false}, false, "2", ""},
       {true, true, {true, false}, false, "1", ""},
   };
   for (const auto& f : faelle) {

@@ -54,23 +54,23 @@ class MaterialDb : public testing::Test {
     ASSERT_TRUE(database->Execute(sql, params)) << database->LastError() << " in " << sql;
   }
   // A Material row with the columns the tests care about.
-  void Material(const std::string& nr, const std::string& gruppe, const std::string& name, int barcode,
-                int gliederung, std::optional<int> bezug, const std::string& preis, const std::string& wdh = "1") {
-    Exec("INSERT INTO Material (MaterialNr, UeberPNr, Materialname, Kuerzel, Barcode, Gliederungspunkt, Bezug, "
-         "Einheit, Preis, Wdh, Aktuell, Bemerkungen, ID, LetzteAenderung) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
-         {nr, gruppe, name, name.substr(0, 10), barcode, gliederung, bezug ? db::Value(*bezug) : db::Value(),
-          gliederung ? db::Value() : db::Value("1"), preis.empty() ? db::Value() : db::Value(preis),
-          gliederung ? db::Value() : db::Value(wdh), -1, "alt", "ALTE-ID", "01.01.2020 10:00:00"});
+  void Material(const std::string& nr, const std::string& gruppe, const std::string& name, int barcode, int gliederung,
+                std::optional<int> bezug, const std::string& preis, const std::string& wdh = "1") {
+    Exec(
+        "INSERT INTO Material (MaterialNr, UeberPNr, Materialname, Kuerzel, Barcode, Gliederungspunkt, Bezug, "
+        "Einheit, Preis, Wdh, Aktuell, Bemerkungen, ID, LetzteAenderung) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
+        {nr, gruppe, name, name.substr(0, 10), barcode, gliederung, bezug ? db::Value(*bezug) : db::Value(),
+         gliederung ? db::Value() : db::Value("1"), preis.empty() ? db::Value() : db::Value(preis),
+         gliederung ? db::Value() : db::Value(wdh), -1, "alt", "ALTE-ID", "01.01.2020 10:00:00"});
   }
   // The values of `column` of the rows of `table` matching `where` (no parameters), in table
   // order; Null as "<Null>".
-  std::vector<std::string> Spalte(const std::string& table, const std::string& column,
-                                  const std::string& where = "1") {
+  std::vector<std::string> Spalte(const std::string& table, const std::string& column, const std::string& where = "1") {
     std::vector<std::string> werte;
     auto database = db::Database::Open(pfad_);
     if (!database) return {"<keine Datenbank>"};
-    db::Recordset rs = database->Query("SELECT \"" + column + "\" FROM \"" + table + "\" WHERE " + where +
-                                       " ORDER BY rowid");
+    db::Recordset rs =
+        database->Query("SELECT \"" + column + "\" FROM \"" + table + "\" WHERE " + where + " ORDER BY rowid");
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
       werte.push_back(rs.Field(0).isNull() ? "<Null>" : rs.Field(0).text());
     }

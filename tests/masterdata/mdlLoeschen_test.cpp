@@ -26,8 +26,7 @@ const char* const kNull = "<Null>";
 
 class DeletionTest : public testing::Test {
  protected:
-  DeletionTest()
-      : tolvarPfad_(dir_.Join("Betrieb.Tolvar")), materialPfad_(dir_.Join("Material.mdb")) {
+  DeletionTest() : tolvarPfad_(dir_.Join("Betrieb.Tolvar")), materialPfad_(dir_.Join("Material.mdb")) {
     Anlegen(tolvarPfad_, test::SchemaOf({"KulturPhasen", "tolvar_schema.Material", "tolvar_schema.Vantel",
                                          "tolvar_schema.ArbeitMaterial"}));
     Anlegen(materialPfad_, test::SchemaOf({"Material", "Gefaesse", "Topfsubstrat"}));
@@ -44,8 +43,7 @@ class DeletionTest : public testing::Test {
     ASSERT_TRUE(database->Execute(sql, params)) << database->LastError() << " in " << sql;
   }
   // Inserts one row per value into `table`.`column` (kNull for Null).
-  static void Zeilen(const std::string& pfad, const std::string& table, const std::string& column,
-                     const Werte& werte) {
+  static void Zeilen(const std::string& pfad, const std::string& table, const std::string& column, const Werte& werte) {
     for (const std::string& w : werte) {
       Exec(pfad, "INSERT INTO \"" + table + "\" (\"" + column + "\") VALUES (?)",
            {w == kNull ? db::Value() : db::Value(w)});
@@ -73,8 +71,8 @@ class DeletionTest : public testing::Test {
   void Materialbestand() {
     Zeilen(materialPfad_, "Material", "MaterialNr", {"T1", "T2", "S1", "S2", "C1", "C2", "C3", "C4"});
     Zeilen(materialPfad_, "Gefaesse", "MaterialNr", {"T1", "T2"});
-    for (const Werte& k : {Werte{"C1", "T1", "S1"}, Werte{"C2", "T1", "S2"}, Werte{"C3", "T2", "S1"},
-                           Werte{"C4", "C1", "S2"}}) {
+    for (const Werte& k :
+         {Werte{"C1", "T1", "S1"}, Werte{"C2", "T1", "S2"}, Werte{"C3", "T2", "S1"}, Werte{"C4", "C1", "S2"}}) {
       Exec(materialPfad_, "INSERT INTO \"Topfsubstrat\" VALUES (?, ?, ?)", {k[0], k[1], k[2]});
     }
     for (const Werte& m : {Werte{"K1", "T1"}, Werte{"K1", "C1"}, Werte{"K2", "S1"}, Werte{"K2", "C3"}}) {
@@ -143,9 +141,9 @@ TEST_F(DeletionTest, CultureDeletesPhasesAndMaterialRowsTogether) {
 
 struct MaterialFall {
   const char* key;
-  Werte material;      // Material.MaterialNr left in the material database
-  Werte gefaesse;      // Gefaesse.MaterialNr left
-  Werte kombinationen; // Topfsubstrat.MaterialNr left
+  Werte material;        // Material.MaterialNr left in the material database
+  Werte gefaesse;        // Gefaesse.MaterialNr left
+  Werte kombinationen;   // Topfsubstrat.MaterialNr left
   Werte kulturMaterial;  // MaNr of the culture material rows left
 };
 
@@ -160,10 +158,16 @@ const MaterialFall kMaterialFaelle[] = {
     // A combination nobody uses: only its own rows.
     {"C3", {"T1", "T2", "S1", "S2", "C1", "C2", "C4"}, {"T1", "T2"}, {"C1", "C2", "C4"}, {"T1", "C1", "S1"}},
     // A key in no row deletes nothing.
-    {"M9", {"T1", "T2", "S1", "S2", "C1", "C2", "C3", "C4"}, {"T1", "T2"}, {"C1", "C2", "C3", "C4"},
+    {"M9",
+     {"T1", "T2", "S1", "S2", "C1", "C2", "C3", "C4"},
+     {"T1", "T2"},
+     {"C1", "C2", "C3", "C4"},
      {"T1", "C1", "S1", "C3"}},
     // Case counts.
-    {"t1", {"T1", "T2", "S1", "S2", "C1", "C2", "C3", "C4"}, {"T1", "T2"}, {"C1", "C2", "C3", "C4"},
+    {"t1",
+     {"T1", "T2", "S1", "S2", "C1", "C2", "C3", "C4"},
+     {"T1", "T2"},
+     {"C1", "C2", "C3", "C4"},
      {"T1", "C1", "S1", "C3"}},
 };
 

@@ -86,7 +86,8 @@ TEST_F(NumberingTest, MaterialBarcodeIsTheHighestPlusOneAndSkipsNumbersInUse) {
   EXPECT_EQ(masterdata::NaechsterMaterialBarcode(pfad).wert, "60001");
 
   auto zeile = [&](const char* nr, int64_t code) {
-    Exec(pfad, "INSERT INTO \"Material\" (\"MaterialNr\", \"Barcode\") VALUES (?, ?)", {db::Value(nr), db::Value(code)});
+    Exec(pfad, "INSERT INTO \"Material\" (\"MaterialNr\", \"Barcode\") VALUES (?, ?)",
+         {db::Value(nr), db::Value(code)});
   };
   zeile("M1000", 60000);
   zeile("M1001", 60001);

@@ -91,9 +91,9 @@ TEST_F(MasterSaveTest, ShortNameDefaultsToTheFirstTenCharactersOfTheName) {
     const char* erwartet;
   };
   int nr = 1000;
-  for (const Fall& f : {Fall{"Weihnachtsstern", "", "Weihnachts"}, Fall{"Primel", "", "Primel"},
-                        Fall{"Grünpflanzen", "", "Grünpflanz"}, Fall{"Zehn Zeich", "", "Zehn Zeich"},
-                        Fall{"Weihnachtsstern", "Wst", "Wst"}}) {
+  for (const Fall& f :
+       {Fall{"Weihnachtsstern", "", "Weihnachts"}, Fall{"Primel", "", "Primel"}, Fall{"Grünpflanzen", "", "Grünpflanz"},
+        Fall{"Zehn Zeich", "", "Zehn Zeich"}, Fall{"Weihnachtsstern", "Wst", "Wst"}}) {
     SCOPED_TRACE(f.name);
     const std::string nummer = "StdT" + std::to_string(++nr);
     SpeicherKontext k = Neu();
@@ -117,8 +117,8 @@ TEST_F(MasterSaveTest, SiteAreaIsLengthTimesWidthOnlyWhenBothAreGiven) {
     const char* flaeche;  // after a new row, then after a change with the same boxes
   };
   int nr = 1000;
-  for (const Fall& f : {Fall{"12,5", "8", "100"}, Fall{"12,5", "", "<Null>"}, Fall{"", "8", "<Null>"},
-                        Fall{"3,3", "3", "9,9"}}) {
+  for (const Fall& f :
+       {Fall{"12,5", "8", "100"}, Fall{"12,5", "", "<Null>"}, Fall{"", "8", "<Null>"}, Fall{"3,3", "3", "9,9"}}) {
     SCOPED_TRACE(std::string(f.laenge) + " x " + f.breite);
     const std::string nummer = "Sta" + std::to_string(++nr);
     SpeicherKontext k = Neu("0");
@@ -153,7 +153,8 @@ TEST_F(MasterSaveTest, ALengthOrWidthThatIsNoNumberIsRefusedBeforeAnythingIsWrit
     const char* fokus;
   };
   for (const char* modus : {"Neu", "Aendern"}) {
-    for (const Fall& f : {Fall{"12,5,1", "8", "txtLaenge"}, Fall{"12", "acht", "txtBreite"}, Fall{",", "1", "txtLaenge"}}) {
+    for (const Fall& f :
+         {Fall{"12,5,1", "8", "txtLaenge"}, Fall{"12", "acht", "txtBreite"}, Fall{",", "1", "txtLaenge"}}) {
       SCOPED_TRACE(std::string(modus) + " " + f.laenge + " x " + f.breite);
       SpeicherKontext k{morvin_, modus, "0"};
       masterdata::StandortEingabe e;
@@ -214,7 +215,8 @@ TEST_F(MasterSaveTest, ChangingACultureChangesEveryRowOfItsNumberAndKeepsTheStor
 TEST_F(MasterSaveTest, StaffAndActivitiesChangeOnlyTheFirstRowOfTheirNumber) {
   Exec(morvin_,
        "INSERT INTO Personal (PersonalNr, Name, Vorname, Strasse, Barcode, Aktuell, Gliederungspunkt, ID) VALUES "
-       "('P1001', 'Alt', 'Anna', 'Weg 1', 200001, -1, 0, 'ID-A'), ('P1001', 'Zweit', 'Berta', 'Weg 2', 200002, -1, 0, 'ID-B')");
+       "('P1001', 'Alt', 'Anna', 'Weg 1', 200001, -1, 0, 'ID-A'), ('P1001', 'Zweit', 'Berta', 'Weg 2', 200002, -1, 0, "
+       "'ID-B')");
   SpeicherKontext k = Aendern();
   masterdata::PersonalEingabe e;
   e.opbPerson = true;

@@ -21,7 +21,7 @@ TEST(KombinationsPreis, FollowsPotAndSubstrateReference) {
   } faelle[] = {
       {0.15, 0.5, 1, 2, 40, "0,17"},     // f = 0,04
       {150, 0.5, 2, 1, 0.08, "190,00"},  // f = 80
-      {0.1, 2, 1, 1, 0.05, "0,20"},      {100, 2, 2, 2, 40, "180,00"},
+      {0.1, 2, 1, 1, 0.05, "0,20"},     {100, 2, 2, 2, 40, "180,00"},
       {0.1, 2, 1, 0, 0.05, "0,10"},  // a substrate without reference adds nothing
   };
   for (const auto& f : faelle) {

@@ -57,17 +57,17 @@ TEST_F(TopfTest, EmptyBoxesGetTheirDefaults) {
     std::deque<bool> antworten;
     bool gespeichert;
   } faelle[] = {
-      {"Menge", {true}, true},   {"Menge", {false}, false}, {"Preis", {true}, true},
-      {"Preis", {false}, false}, {"Volumen", {true}, true}, {"Volumen", {false}, false},
-      {"Wdh", {}, true},
+      {"Menge", {true}, true},   {"Menge", {false}, false},   {"Preis", {true}, true}, {"Preis", {false}, false},
+      {"Volumen", {true}, true}, {"Volumen", {false}, false}, {"Wdh", {}, true},
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.feld + (f.gespeichert ? " ja" : " nein"));
     const std::string vorher = Inhalt();
     TopfEingaben e = Eingaben();
-    std::string* feld = f.feld == "Menge" ? &e.txtMenge : f.feld == "Preis" ? &e.txtPreis
-                                                        : f.feld == "Volumen" ? &e.txtVolumen
-                                                                              : &e.txtWdh;
+    std::string* feld = f.feld == "Menge"     ? &e.txtMenge
+                        : f.feld == "Preis"   ? &e.txtPreis
+                        : f.feld == "Volumen" ? &e.txtVolumen
+                                              : &e.txtWdh;
     feld->clear();
     sink_.answers = f.antworten;
     sink_.questions.clear();
@@ -101,7 +101,9 @@ TEST_F(TopfTest, RefusalsWriteNothing) {
   const struct {
     std::string name, preis, wdh, volumen, fokus;
   } faelle[] = {
-      {"", "6", "3", "1", "txtName"},   {"T", ",", "3", "1", "txtPreis"}, {"T", "6", "0", "1", "txtWdh"},
+      {"", "6", "3", "1", "txtName"},
+      {"T", ",", "3", "1", "txtPreis"},
+      {"T", "6", "0", "1", "txtWdh"},
       {"T", "6", "3", ",", "txtVolumen"},
   };
   Material("M1030", "1007", "Topf alt", 60030, 0, 1, "0,1");

@@ -17,8 +17,9 @@ using Zeilen = std::vector<std::string>;
 class WageClassificationTest : public test::MorvinTest {
  protected:
   WageClassificationTest() {
-    Exec(morvin_, "INSERT INTO Lohn (LohngruppenID, Tarif) VALUES (1, ' Gärtner '), (2, 'Aushilfe'), (3, 'azubi'), "
-                  "(4, 'Meister')");
+    Exec(morvin_,
+         "INSERT INTO Lohn (LohngruppenID, Tarif) VALUES (1, ' Gärtner '), (2, 'Aushilfe'), (3, 'azubi'), "
+         "(4, 'Meister')");
     Exec(tolvar_, "INSERT INTO Tarif (Lohngruppe, Lohn) VALUES (1, '14,5'), (2, '12'), (1, '99'), (4, 'viel')");
   }
   void Zeile(const char* nr, int id, const char* datum, const char* rowId) {
@@ -50,11 +51,11 @@ TEST_F(WageClassificationTest, ThePersonsRowsAreSortedByDateWithNameAndWage) {
   Zeile("P1001", 1, "2021-03-01", "a");
   Zeile("P1002", 2, "2019-01-01", "b");
   Zeile("P1001", 2, "2020-01-01", "c");
-  Zeile("P1001", 4, "15.06.2022", "d");   // a wage that is no number
-  Zeile("P1001", 7, "2023-01-01", "e");   // a group that no longer exists
+  Zeile("P1001", 4, "15.06.2022", "d");  // a wage that is no number
+  Zeile("P1001", 7, "2023-01-01", "e");  // a group that no longer exists
   Zeile("P1001", 3, "kein Datum", "f");
-  EXPECT_EQ(Anzeige("P1001"), Zeilen({"Aushilfe|12,00|01.01.2020", "Gärtner|14,50|01.03.2021",
-                                      "Meister||15.06.2022", "||01.01.2023", "azubi||kein Datum"}));
+  EXPECT_EQ(Anzeige("P1001"), Zeilen({"Aushilfe|12,00|01.01.2020", "Gärtner|14,50|01.03.2021", "Meister||15.06.2022",
+                                      "||01.01.2023", "azubi||kein Datum"}));
   EXPECT_TRUE(Anzeige("P1009").empty());
 }
 

@@ -50,9 +50,9 @@ TEST_F(WorkingTimeTest, SavingRewritesOnlyThePersonsRowsInGridOrderWithFreshIds)
   // The removal of the first entry: the grid holds the rest, then empty rows.
   ASSERT_TRUE(masterdata::WochenarbeitszeitSpeichern(
       morvin_, "P1001", {{"38,5", "01.03.2021"}, {"30", "15.09.2022"}, {"", "01.01.2023"}, {"12", "nie"}}));
-  EXPECT_EQ(Tabelle(), Zeilen({"P1002|20|01.01.2019|<Null>|fremd",
-                               "P1001|38,5|01.03.2021|10.12.2024 14:05:09|101220241405090123",
-                               "P1001|30|15.09.2022|10.12.2024 14:05:09|101220241405094567"}));
+  EXPECT_EQ(Tabelle(),
+            Zeilen({"P1002|20|01.01.2019|<Null>|fremd", "P1001|38,5|01.03.2021|10.12.2024 14:05:09|101220241405090123",
+                    "P1001|30|15.09.2022|10.12.2024 14:05:09|101220241405094567"}));
   EXPECT_TRUE(meldungen_.messages.empty());
 }
 

@@ -43,9 +43,7 @@ class SettingsTest : public ::testing::Test {
   // Every row of `table` as the texts of `columns`, "|"-joined, in table order.
   std::vector<std::string> Rows(db::Database& database, std::string_view table,
                                 const std::vector<std::string>& columns);
-  const std::vector<test::RecordingMessageSink::Message>& Messages() const {
-    return sink_.messages;
-  }
+  const std::vector<test::RecordingMessageSink::Message>& Messages() const { return sink_.messages; }
 
   TempDir dir_;
   SettingsClock clock_;

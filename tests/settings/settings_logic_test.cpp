@@ -1,25 +1,25 @@
 // Activity costs, fuels and coverings, overheads, marketing share, weather regions, the
 // calculators' result files and the database paths.
 
+#include "settings/settings_logic.h"
+
 #include <fstream>
 #include <functional>
 
 #include "data/paths.h"
 #include "platform/sys/files.h"
-#include "settings/settings_logic.h"
 #include "settings/mdlExcel.h"
 #include "settings/mdlGemeinkosten.h"
 #include "settings/mdlMaterial.h"
-#include "settings/vantel_materials.h"
 #include "settings/mdlWetterstation.h"
 #include "settings/settings_fixture.h"
+#include "settings/vantel_materials.h"
 #include "support/file_faults.h"
 
 namespace tolvar::test {
 namespace {
 
-StdTaetigkeitSatz Taetigkeit(std::string nr, std::string ueber, std::string name, bool gruppe,
-                             bool imBaum) {
+StdTaetigkeitSatz Taetigkeit(std::string nr, std::string ueber, std::string name, bool gruppe, bool imBaum) {
   StdTaetigkeitSatz t;
   t.StdTaetigkeitNr = std::move(nr);
   t.UeberPNr = std::move(ueber);
@@ -136,8 +136,7 @@ TEST_F(ActivityCostTest, DeletingTheMarkedRowOnly) {
   ASSERT_TRUE(mdlMaterial::ArbeitMaterialLoeschen(""));
   EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr"}).size(), 3u);
   ASSERT_TRUE(mdlMaterial::ArbeitMaterialLoeschen("StdT1002"));
-  EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr"}),
-            (std::vector<std::string>{"StdT1004", "StdT1003"}));
+  EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr"}), (std::vector<std::string>{"StdT1004", "StdT1003"}));
 }
 
 // ------------------------------------------------------------------ fuels and coverings
@@ -149,8 +148,7 @@ TEST_F(FuelTest, EmptyTableThenFirstNewFuel) {
   EXPECT_EQ(settings::BrennstoffID(), 1);
   EXPECT_EQ(settings::NeuerIndex(0, 0, settings::Schritt::Vor), 0);
   const settings::BrennstoffZeile neu{"Heizöl", "10", "10,6", "0,95"};
-  ASSERT_EQ(settings::BrennstoffSpeichern(neu, true, 1, ""),
-            settings::VantelSpeicherergebnis::Gespeichert);
+  ASSERT_EQ(settings::BrennstoffSpeichern(neu, true, 1, ""), settings::VantelSpeicherergebnis::Gespeichert);
   EXPECT_EQ(settings::BrennstoffLaden(), 1);
   const auto rows = settings::BrennstoffEintragen(0, 1, state().settings);
   EXPECT_EQ(rows[0].Name, "Heizöl");
@@ -165,9 +163,8 @@ TEST_F(FuelTest, ArrowsStayInsideTheList) {
     int index;
     S schritt;
     int erwartet;
-  } faelle[] = {{0, S::FuenfVor, 4}, {4, S::FuenfVor, 8}, {8, S::FuenfVor, 9},
-                {9, S::FuenfZurueck, 4}, {4, S::FuenfZurueck, 0}, {0, S::Zurueck, 0},
-                {9, S::Vor, 9}, {5, S::FuenfZurueck, 0}};
+  } faelle[] = {{0, S::FuenfVor, 4},     {4, S::FuenfVor, 8}, {8, S::FuenfVor, 9}, {9, S::FuenfZurueck, 4},
+                {4, S::FuenfZurueck, 0}, {0, S::Zurueck, 0},  {9, S::Vor, 9},      {5, S::FuenfZurueck, 0}};
   for (const Fall& f : faelle) {
     EXPECT_EQ(settings::NeuerIndex(f.index, 10, f.schritt), f.erwartet) << f.index;
   }
@@ -175,8 +172,11 @@ TEST_F(FuelTest, ArrowsStayInsideTheList) {
 
 TEST_F(FuelTest, SavingChecksValuesNamesAndNumbers) {
   Insert(*Vantel(), "Heizmaterialien",
-         {{"Nummer", 3}, {"Brennstoffart", "Gas"}, {"Unterer Brennwert", 9.87},
-          {"Oberer Brennwert", 11.0}, {"Preis", 0.8}});
+         {{"Nummer", 3},
+          {"Brennstoffart", "Gas"},
+          {"Unterer Brennwert", 9.87},
+          {"Oberer Brennwert", 11.0},
+          {"Preis", 0.8}});
   using E = settings::VantelSpeicherergebnis;
   struct Fall {
     settings::BrennstoffZeile zeile;
@@ -211,8 +211,7 @@ TEST_F(FuelTest, SavingChecksValuesNamesAndNumbers) {
 
 TEST_F(FuelTest, CoveringWithoutLightTransmissionIsStoredWithZero) {
   settings::EindeckungZeile z{"Glas", "5,8", "", true};
-  ASSERT_EQ(settings::EindeckungSpeichern(&z, true, 1, ""),
-            settings::VantelSpeicherergebnis::Gespeichert);
+  ASSERT_EQ(settings::EindeckungSpeichern(&z, true, 1, ""), settings::VantelSpeicherergebnis::Gespeichert);
   EXPECT_EQ(z.Licht, "0");
   EXPECT_EQ(Rows(*Vantel(), "GWHMaterial", {"Material", "k-Wert", "Durchlässigkeit", "Eignung"}),
             std::vector<std::string>{"Glas|5,8|0|1"});
@@ -249,8 +248,8 @@ TEST_F(FuelTest, ElectricityPriceIsCheckedThenStoredAsTyped) {
 
 // ------------------------------------------------------------------ overheads
 
-StandortSatz Standort(std::string nr, std::string ueber, std::string name, bool gruppe,
-                      bool imBaum, std::string flaeche) {
+StandortSatz Standort(std::string nr, std::string ueber, std::string name, bool gruppe, bool imBaum,
+                      std::string flaeche) {
   StandortSatz s;
   s.StandortNr = std::move(nr);
   s.UeberPNr = std::move(ueber);
@@ -337,8 +336,7 @@ TEST_F(OverheadsTest, SavingTakesValuesOverAndWritesAmounts) {
   EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"StandortNr", "Gemeinkosten"}),
             (std::vector<std::string>{"Sta1002|100", "Sta1004|"}));
   grid[2].Gemeinkosten = "5000";
-  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid),
-            mdlGemeinkosten::Ergebnis::Ueberschreitung);
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid), mdlGemeinkosten::Ergebnis::Ueberschreitung);
   EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"Gemeinkosten"}), (std::vector<std::string>{"100", ""}));
   ASSERT_TRUE(mdlGemeinkosten::FlaechenSpezifischeGemeinkostenLoeschen("Sta1002"));
   EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"Gemeinkosten"}), (std::vector<std::string>{"0", ""}));
@@ -400,10 +398,9 @@ TEST_F(MarketingTest, ShareFromTurnover) {
   struct Fall {
     std::string umsatz, kosten;
     std::optional<std::string> erwartet;
-  } faelle[] = {{"30000", "1500", "5"},       {"8000", "1000", "12,5"},
-                {"3000", "1000", "33,3333333333333"}, {"30000", "-300", "-1"},
-                {"0", "1", std::nullopt},      {"0,00", "1", std::nullopt},
-                {"", "1", std::nullopt},       {"1,2,3", "1", std::nullopt}};
+  } faelle[] = {{"30000", "1500", "5"},  {"8000", "1000", "12,5"},    {"3000", "1000", "33,3333333333333"},
+                {"30000", "-300", "-1"}, {"0", "1", std::nullopt},    {"0,00", "1", std::nullopt},
+                {"", "1", std::nullopt}, {"1,2,3", "1", std::nullopt}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.umsatz + "/" + f.kosten);
     EXPECT_EQ(settings::VermarktungsanteilBerechnen(f.umsatz, f.kosten), f.erwartet);
@@ -474,11 +471,11 @@ TEST_F(SettingsTest, StationInformationFromTheStationDatabase) {
   const std::string pfad = mdlWetterstation::StationsdatenbankPfad();
   sys::CreateFolder(sys::FolderOf(pfad));
   std::unique_ptr<db::Database> d = db::Database::Create(pfad);
-  ASSERT_TRUE(d->ExecuteScript(
-      "CREATE TABLE \"Stat_Info\" (\"StatName\" TEXT, \"Regierungsbezirk\" TEXT, \"Lkr\" TEXT, "
-      "\"Gemeinde\" TEXT, \"Höhe\" TEXT, \"Lage\" TEXT);"
-      "INSERT INTO \"Stat_Info\" VALUES ('Schwabmünchen', 'Schwaben', 'Augsburg', "
-      "'Schwabmünchen', '555', '48° N');"));
+  ASSERT_TRUE(
+      d->ExecuteScript("CREATE TABLE \"Stat_Info\" (\"StatName\" TEXT, \"Regierungsbezirk\" TEXT, \"Lkr\" TEXT, "
+                       "\"Gemeinde\" TEXT, \"Höhe\" TEXT, \"Lage\" TEXT);"
+                       "INSERT INTO \"Stat_Info\" VALUES ('Schwabmünchen', 'Schwaben', 'Augsburg', "
+                       "'Schwabmünchen', '555', '48° N');"));
   const auto info = mdlWetterstation::StationsinfoAnzeigen(2);
   ASSERT_TRUE(info);
   EXPECT_EQ(info->Hoehe, "555 m ü.N.N.");

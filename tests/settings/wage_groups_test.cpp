@@ -11,7 +11,10 @@ class WageGroupsTest : public SettingsTest {
  public:
   void Gruppe(int id, const std::string& name) {
     Insert(*Morvin(), "Lohn",
-           {{"LohngruppenID", id}, {"Tarif", name}, {"Beispiel", 1}, {"ID", "G" + std::to_string(id)},
+           {{"LohngruppenID", id},
+            {"Tarif", name},
+            {"Beispiel", 1},
+            {"ID", "G" + std::to_string(id)},
             {"LetzteAenderung", "2025-03-01 08:00:00"}});
   }
   void Wage(int gruppe, const std::string& lohn) {
@@ -211,8 +214,7 @@ TEST_F(WageGroupsTest, ChangingRenamesAndLeavesExactlyOneWageRow) {
   EXPECT_EQ(state().windows.Merkwert, 1);
   EXPECT_EQ(Rows(*Morvin(), "Lohn", {"LohngruppenID", "Tarif", "ID"}),
             (std::vector<std::string>{"1|A|G1", "2|A|101220241405097777"}));
-  EXPECT_EQ(Rows(*Tolvar(), "Tarif", {"Lohngruppe", "Lohn"}),
-            (std::vector<std::string>{"1|16,50", "2|21,00"}));
+  EXPECT_EQ(Rows(*Tolvar(), "Tarif", {"Lohngruppe", "Lohn"}), (std::vector<std::string>{"1|16,50", "2|21,00"}));
   ASSERT_TRUE(mdlTarif::TarifLaden());
   EXPECT_EQ(mdlTarif::LohngruppeNachName("A", state().settings).Index, 0);  // a repeated name gives the first
 }
@@ -230,8 +232,7 @@ TEST_F(WageGroupsTest, ChangingOrRemovingWithoutARealGroupWritesNothing) {
   }
   EXPECT_EQ(mdlTarif::LohngruppeAendern("1", "", "1"), mdlTarif::Ergebnis::WerteFehlen);
   EXPECT_EQ(mdlTarif::LohngruppeAendern("1", "X", ""), mdlTarif::Ergebnis::WerteFehlen);
-  EXPECT_EQ(Rows(*Tolvar(), "Tarif", {"Lohngruppe", "Lohn"}),
-            (std::vector<std::string>{"1|16,50", "0|orphan"}));
+  EXPECT_EQ(Rows(*Tolvar(), "Tarif", {"Lohngruppe", "Lohn"}), (std::vector<std::string>{"1|16,50", "0|orphan"}));
   EXPECT_EQ(Rows(*Morvin(), "Lohn", {"Tarif"}), std::vector<std::string>{"A"});
 }
 

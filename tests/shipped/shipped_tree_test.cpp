@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <QImage>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -65,7 +64,9 @@ class Db {
     return out;
   }
 
-  int columnCount(const std::string& table) const { return static_cast<int>(rows("PRAGMA table_info(" + quoted(table) + ")").size()); }
+  int columnCount(const std::string& table) const {
+    return static_cast<int>(rows("PRAGMA table_info(" + quoted(table) + ")").size());
+  }
 
   static std::string quoted(const std::string& name) { return "\"" + name + "\""; }
 
@@ -80,18 +81,29 @@ struct RegionRow {
 };
 
 const std::vector<RegionRow>& regions() {
-  static const std::vector<RegionRow> list = {
-      {"München", "Haar", "Haar"}, {"Landesmitte", "Landesmitte", "Landesmitte"},
-      {"Augsburg", "Schwabmünchen", "Schwabmuenchen"}, {"Hof", "Strass", "Strass"}, {"Nürnberg", "Buch", "Buch"},
-      {"Aschaffenburg", "Großostheim", "Grossostheim"}, {"Würzburg", "Veitshöchstheim", "Veitshoechstheim"},
-      {"Schweinfurt", "Ettleben", "Ettleben"}, {"Bayreuth", "Würnsreuth", "Wuernsreuth"},
-      {"Regensburg", "Köfering", "Koefering"}, {"Lkr. Passau", "Reith", "Reith"},
-      {"Lkr. Rottal-Inn", "Frieding", "Frieding"}, {"Lkr. Landshut", "Feistenaich", "Feistenaich"},
-      {" Kehlheim", "Kaltenberg", "Kaltenberg"}, {"Lkr. Deggendorf", "Uttenkofen", "Uttenkofen"},
-      {"Kempten", "Spitalhof", "Spitalhof"}, {"Mindelheim", "Lohhof", "Lohhof"},
-      {"Lkr. Rosenheim", "Reitmehring", "Reitmehring"}, {"Lkr. Donau-Ries", "Neuhof", "Neuhof"},
-      {"Lkr. Roth", "Federhof", "Federhof"}, {"Cham", "Wullnhof", "Wullnhof"},
-      {"Weiden Oberpfalz", "Almesbach", "Almesbach"}, {"Bamberg", "Wiesengiech", "Wiesengiech"}};
+  static const std::vector<RegionRow> list = {{"München", "Haar", "Haar"},
+                                              {"Landesmitte", "Landesmitte", "Landesmitte"},
+                                              {"Augsburg", "Schwabmünchen", "Schwabmuenchen"},
+                                              {"Hof", "Strass", "Strass"},
+                                              {"Nürnberg", "Buch", "Buch"},
+                                              {"Aschaffenburg", "Großostheim", "Grossostheim"},
+                                              {"Würzburg", "Veitshöchstheim", "Veitshoechstheim"},
+                                              {"Schweinfurt", "Ettleben", "Ettleben"},
+                                              {"Bayreuth", "Würnsreuth", "Wuernsreuth"},
+                                              {"Regensburg", "Köfering", "Koefering"},
+                                              {"Lkr. Passau", "Reith", "Reith"},
+                                              {"Lkr. Rottal-Inn", "Frieding", "Frieding"},
+                                              {"Lkr. Landshut", "Feistenaich", "Feistenaich"},
+                                              {" Kehlheim", "Kaltenberg", "Kaltenberg"},
+                                              {"Lkr. Deggendorf", "Uttenkofen", "Uttenkofen"},
+                                              {"Kempten", "Spitalhof", "Spitalhof"},
+                                              {"Mindelheim", "Lohhof", "Lohhof"},
+                                              {"Lkr. Rosenheim", "Reitmehring", "Reitmehring"},
+                                              {"Lkr. Donau-Ries", "Neuhof", "Neuhof"},
+                                              {"Lkr. Roth", "Federhof", "Federhof"},
+                                              {"Cham", "Wullnhof", "Wullnhof"},
+                                              {"Weiden Oberpfalz", "Almesbach", "Almesbach"},
+                                              {"Bamberg", "Wiesengiech", "Wiesengiech"}};
   return list;
 }
 
@@ -167,7 +179,8 @@ TEST(Climate, HoldsExactlyTheRegionTables) {
 
 TEST(Stations, OneRowAndOneGifPerStationInIndexOrder) {
   const Db db(shareDir() / "Vantel/Stationsinfo/Stat_Info.mdb");
-  const auto rows = db.rows("SELECT StatName, Regierungsbezirk, Lkr, Gemeinde, \"Höhe\", Lage FROM Stat_Info ORDER BY rowid");
+  const auto rows =
+      db.rows("SELECT StatName, Regierungsbezirk, Lkr, Gemeinde, \"Höhe\", Lage FROM Stat_Info ORDER BY rowid");
   ASSERT_EQ(rows.size(), regions().size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
     SCOPED_TRACE(regions()[i].station);
@@ -200,7 +213,8 @@ TEST(Settings, TemplateAndSampleHoldExactlyOneRow) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file.string());
     const Db db(shareDir() / c.file);
-    const auto rows = db.rows("SELECT MaterialPfad, VantelPfad, KlimaPfad, Ergebnisdatenbank FROM BetriebEinstellungen");
+    const auto rows =
+        db.rows("SELECT MaterialPfad, VantelPfad, KlimaPfad, Ergebnisdatenbank FROM BetriebEinstellungen");
     ASSERT_EQ(rows.size(), 1u);
     for (const auto& path : rows[0]) EXPECT_EQ(path, c.materialPath) << "paths must not be baked in";
   }
@@ -217,9 +231,10 @@ TEST(Settings, TemplatesOfTheOwnAndResultDatabasesHaveNoOtherRows) {
   const struct {
     fs::path file;
     std::string table;
-  } cases[] = {{"Tolvar_DB/Vorlage.Tolvar", "KulturPhasen"}, {"Tolvar_DB/Vorlage.Tolvar", "Material"},
-               {"Tolvar_DB/Vorlage.Tolvar", "ArbeitMaterial"}, {"Tolvar_DB/Vorlage.Tolvar", "Tarif"},
-               {"Tolvar_DB/Vorlage.Tolvar", "Vantel"},        {"Tolvar_DB/VorlageErgebnisse.tvd", "Vergleichskulturen"}};
+  } cases[] = {
+      {"Tolvar_DB/Vorlage.Tolvar", "KulturPhasen"},   {"Tolvar_DB/Vorlage.Tolvar", "Material"},
+      {"Tolvar_DB/Vorlage.Tolvar", "ArbeitMaterial"}, {"Tolvar_DB/Vorlage.Tolvar", "Tarif"},
+      {"Tolvar_DB/Vorlage.Tolvar", "Vantel"},         {"Tolvar_DB/VorlageErgebnisse.tvd", "Vergleichskulturen"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file.string() + " " + c.table);
     const Db db(shareDir() / c.file);
@@ -329,7 +344,8 @@ TEST(References, GreenhouseDataNameExistingCoveringsAndFuels) {
   }
   for (const auto& r : tech.rows("SELECT Brennstoffart FROM Heizmaterialien")) fuels.insert(r[0]);
   const auto rows = own.rows(
-      "SELECT StandortNr, EinDach, EinGiebelH, EinGiebelV, EinStehL, EinStehR, Brennstoff, \"Länge\", Breite FROM Vantel");
+      "SELECT StandortNr, EinDach, EinGiebelH, EinGiebelV, EinStehL, EinStehR, Brennstoff, \"Länge\", Breite FROM "
+      "Vantel");
   ASSERT_FALSE(rows.empty());
   for (const auto& r : rows) {
     SCOPED_TRACE(r[0]);

@@ -48,9 +48,8 @@ ScopedWriteProtection::ScopedWriteProtection(std::string path) : path_(std::move
 ScopedWriteProtection::~ScopedWriteProtection() {
   if (immutable_) Unveraenderlich(path_, false);
   std::error_code ec;
-  fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                             fs::perms::others_read,
-                  ec);
+  fs::permissions(path_,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read, ec);
 }
 
 ScopedFullDisk::ScopedFullDisk(std::string folder) : folder_(std::move(folder)) {

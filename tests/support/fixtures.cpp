@@ -22,7 +22,6 @@ std::string FileContents(const std::string& path) {
   return out.str();
 }
 
-
 TempDir::TempDir() {
   std::string pattern = (fs::temp_directory_path() / "tolvar-test-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) {
@@ -37,8 +36,7 @@ TempDir::~TempDir() {
   // Tests make folders read-only; give write access back so everything can go.
   std::error_code ec;
   fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-  for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::end(it);
-       it.increment(ec)) {
+  for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::end(it); it.increment(ec)) {
     if (it->is_directory(ec) && !it->is_symlink(ec))
       fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
   }
@@ -46,9 +44,7 @@ TempDir::~TempDir() {
   fs::remove_all(path_, ec);
 }
 
-std::string TempDir::Join(const std::string& relative) const {
-  return sys::JoinPath(path_, relative);
-}
+std::string TempDir::Join(const std::string& relative) const { return sys::JoinPath(path_, relative); }
 
 std::string ShippedTreeForTests() {
   if (const char* env = std::getenv("TOLVAR_SHARE_DIR"); env && *env) return env;
@@ -74,8 +70,7 @@ ScopedRegistry::~ScopedRegistry() { sys::SetRegistry(previous_); }
 ScopedShell::ScopedShell(bool result) : shell_(result), previous_(sys::SetShell(&shell_)) {}
 ScopedShell::~ScopedShell() { sys::SetShell(previous_); }
 
-ScopedScreen::ScopedScreen(int width, int height)
-    : screen_(width, height), previous_(sys::SetScreen(&screen_)) {}
+ScopedScreen::ScopedScreen(int width, int height) : screen_(width, height), previous_(sys::SetScreen(&screen_)) {}
 ScopedScreen::~ScopedScreen() { sys::SetScreen(previous_); }
 
 }  // namespace tolvar::test

@@ -102,8 +102,7 @@ std::string TableName(std::string_view statement) {
       name += statement[i];
     }
   } else {
-    while (i < statement.size() && statement[i] != '(' &&
-           !std::isspace(static_cast<unsigned char>(statement[i]))) {
+    while (i < statement.size() && statement[i] != '(' && !std::isspace(static_cast<unsigned char>(statement[i]))) {
       name += statement[i++];
     }
   }

@@ -10,8 +10,7 @@ namespace tolvar::test {
 
 // The rows of `sql` on the database at `pfad`, each its fields' texts joined by "|"; a Null
 // field reads `null`. {"<keine Datenbank>"} when the file does not open as a database.
-std::vector<std::string> Abfragezeilen(const std::string& pfad, const std::string& sql,
-                                       std::string_view null = "");
+std::vector<std::string> Abfragezeilen(const std::string& pfad, const std::string& sql, std::string_view null = "");
 
 // The rows of one table in rowid order, each as "a|b|c|" on a line of its own.
 std::string Tabelleninhalt(const std::string& pfad, const std::string& tabelle);

@@ -1,7 +1,7 @@
 #include "support/ui_fixture.h"
 
-#include "data/mdlDatenbank.h"
 #include "data/mdlDatenLaden.h"
+#include "data/mdlDatenbank.h"
 #include "data/settings_row.h"
 #include "data/state.h"
 

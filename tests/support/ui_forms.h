@@ -37,7 +37,6 @@ bool PopUpCommand(ui::KeyedTree* tree, const QString& key, const QString& comman
 }  // namespace tolvar::test
 
 #include <QString>
-
 #include <ostream>
 
 // Readable QString values in test failure messages.

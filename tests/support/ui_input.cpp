@@ -98,8 +98,8 @@ QPoint ClickPoint(QWidget* control) {
 }
 
 // Mouse action on the top-level window of `widget` at `at` (coordinates of `widget`).
-void MouseOnWindow(QTest::MouseAction action, QWidget* widget, Qt::MouseButton button,
-                   Qt::KeyboardModifiers modifiers, QPoint at) {
+void MouseOnWindow(QTest::MouseAction action, QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                   QPoint at) {
   QWidget* window = widget->window();
   QTest::mouseEvent(action, window, button, modifiers, widget->mapTo(window, at));
 }
@@ -329,8 +329,7 @@ bool TypeInto(QWidget* control, const QString& text) {
   // A line is selected by Home and Shift+End: keys without a character, so that a box's key
   // filter that drops control characters (Ctrl+A among them) lets them through.
   const bool zeile = qobject_cast<QLineEdit*>(control) != nullptr;
-  if (zeile ? !Press(Qt::Key_Home) || !Press(Qt::Key_End, Qt::ShiftModifier)
-            : !Press(Qt::Key_A, Qt::ControlModifier)) {
+  if (zeile ? !Press(Qt::Key_Home) || !Press(Qt::Key_End, Qt::ShiftModifier) : !Press(Qt::Key_A, Qt::ControlModifier)) {
     return false;
   }
   if (text.isEmpty()) return Press(Qt::Key_Delete);

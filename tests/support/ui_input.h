@@ -37,8 +37,8 @@ namespace tolvar::test {
 // its own coordinates) with `button`. The window is activated first when it is not (as the
 // window manager does on a click); the press gives the focus according to the control's focus
 // policy, as a real press does. Fails on a missing or hidden control.
-bool Click(QWidget* control, Qt::MouseButton button = Qt::LeftButton,
-           Qt::KeyboardModifiers modifiers = Qt::NoModifier, QPoint at = QPoint());
+bool Click(QWidget* control, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+           QPoint at = QPoint());
 inline bool RightClick(QWidget* control, QPoint at = QPoint()) {
   return Click(control, Qt::RightButton, Qt::NoModifier, at);
 }
@@ -49,9 +49,7 @@ bool DoubleClick(QWidget* control, QPoint at = QPoint());
 // when the node is missing or not shown; the node's ancestors are not expanded for the test.
 bool ClickNode(ui::KeyedTree* tree, const QString& key, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-inline bool RightClickNode(ui::KeyedTree* tree, const QString& key) {
-  return ClickNode(tree, key, Qt::RightButton);
-}
+inline bool RightClickNode(ui::KeyedTree* tree, const QString& key) { return ClickNode(tree, key, Qt::RightButton); }
 bool DoubleClickNode(ui::KeyedTree* tree, const QString& key);
 // Clicks the tree's free space below its last shown node (a miss of every node).
 bool ClickTreeSpace(ui::KeyedTree* tree, Qt::MouseButton button = Qt::LeftButton);

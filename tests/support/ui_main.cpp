@@ -4,9 +4,9 @@
 // test's own, so an unscripted prompt fails the test instead of waiting for a person, and a
 // message of the logic that no test expected fails it too; and the
 // program-end hook does nothing, so unloading the last window never quits the test run.
-#include <QApplication>
-
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 #include "platform/ui/appearance.h"
 #include "platform/ui/forms.h"

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
-
 #include <algorithm>
 
 #include "platform/ui/builders.h"

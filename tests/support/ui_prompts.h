@@ -3,7 +3,6 @@
 // recorded, and a prompt nobody scripted fails the test at once and gets a harmless answer.
 
 #include <QString>
-
 #include <deque>
 #include <optional>
 #include <vector>

@@ -1,4 +1,6 @@
 // Regrouping master records in the sample enterprise's databases.
+#include "trees/regroup.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,7 +11,6 @@
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
-#include "trees/regroup.h"
 
 namespace tolvar::trees {
 namespace {
@@ -22,8 +23,9 @@ class RegroupTest : public testing::Test {
     state().enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
     // Sta1005 becomes a group of Sta1001; Sta1012 a house in Sta1001, twice in the table.
     Exec("UPDATE \"Standort\" SET \"Gliederungspunkt\" = -1 WHERE \"StandortNr\" = 'Sta1005'");
-    Exec("INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Gliederungspunkt\", "
-         "\"Aktuell\") VALUES ('Sta1012', '1001', 'Haus 12', 0, -1), ('Sta1012', '1001', 'Doppelt', 0, -1)");
+    Exec(
+        "INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Gliederungspunkt\", "
+        "\"Aktuell\") VALUES ('Sta1012', '1001', 'Haus 12', 0, -1), ('Sta1012', '1001', 'Doppelt', 0, -1)");
     ASSERT_TRUE(mdlDatenLaden::StandorteLaden());
     ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
   }
@@ -64,21 +66,63 @@ TEST_F(RegroupTest, SitesMoveIntoGroupsOrToTheTop) {
     std::vector<std::string> sta1001;
   };
   const std::vector<Case> cases = {
-      {"into a group", "Sta1005", "Sta1012", {"Sta1001", "Standort"}, RegroupOutcome::Written, "",
-       {"1005", "1001"}, {"0"}},
+      {"into a group",
+       "Sta1005",
+       "Sta1012",
+       {"Sta1001", "Standort"},
+       RegroupOutcome::Written,
+       "",
+       {"1005", "1001"},
+       {"0"}},
       {"onto the root", "Standort", "Sta1012", {}, RegroupOutcome::Written, "", {"0", "1001"}, {"0"}},
-      {"into its own subgroup", "Sta1005", "Sta1001", {"Sta1001", "Standort"}, RegroupOutcome::Refused,
-       kSubtreeMessage, {"1001", "1001"}, {"0"}},
-      {"onto a house", "Sta1002", "Sta1012", {"Sta1001", "Standort"}, RegroupOutcome::Refused,
-       "Sie können Gruppen oder Standorte nur in andere Standort-Gruppen verschieben.", {"1001", "1001"}, {"0"}},
-      {"onto itself", "Sta1012", "Sta1012", {"Sta1001", "Standort"}, RegroupOutcome::Nothing, "",
-       {"1001", "1001"}, {"0"}},
-      {"no selected node", "Sta1005", "", {"Sta1001", "Standort"}, RegroupOutcome::Nothing, "",
-       {"1001", "1001"}, {"0"}},
-      {"record not in the list", "Sta1005", "Sta1999", {"Sta1001", "Standort"}, RegroupOutcome::Nothing, "",
-       {"1001", "1001"}, {"0"}},
-      {"group onto its own parent", "Sta1001", "Sta1005", {"Standort"}, RegroupOutcome::Written, "",
-       {"1001", "1001"}, {"0"}},
+      {"into its own subgroup",
+       "Sta1005",
+       "Sta1001",
+       {"Sta1001", "Standort"},
+       RegroupOutcome::Refused,
+       kSubtreeMessage,
+       {"1001", "1001"},
+       {"0"}},
+      {"onto a house",
+       "Sta1002",
+       "Sta1012",
+       {"Sta1001", "Standort"},
+       RegroupOutcome::Refused,
+       "Sie können Gruppen oder Standorte nur in andere Standort-Gruppen verschieben.",
+       {"1001", "1001"},
+       {"0"}},
+      {"onto itself",
+       "Sta1012",
+       "Sta1012",
+       {"Sta1001", "Standort"},
+       RegroupOutcome::Nothing,
+       "",
+       {"1001", "1001"},
+       {"0"}},
+      {"no selected node",
+       "Sta1005",
+       "",
+       {"Sta1001", "Standort"},
+       RegroupOutcome::Nothing,
+       "",
+       {"1001", "1001"},
+       {"0"}},
+      {"record not in the list",
+       "Sta1005",
+       "Sta1999",
+       {"Sta1001", "Standort"},
+       RegroupOutcome::Nothing,
+       "",
+       {"1001", "1001"},
+       {"0"}},
+      {"group onto its own parent",
+       "Sta1001",
+       "Sta1005",
+       {"Standort"},
+       RegroupOutcome::Written,
+       "",
+       {"1001", "1001"},
+       {"0"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -106,16 +150,14 @@ TEST_F(RegroupTest, MaterialsOnTheRootOnlyAsGroups) {
 
 TEST_F(RegroupTest, DatabaseThatCannotBeOpenedWritesNothingAndSaysSo) {
   state().enterprise.AktuellerBetrieb = root_.Join("Betriebe/fehlt.mdb");
-  const RegroupResult r =
-      Regroup(Kind::Standorte, "Standort", "Sta1012", {}, state().masters, state().enterprise);
+  const RegroupResult r = Regroup(Kind::Standorte, "Standort", "Sta1012", {}, state().masters, state().enterprise);
   EXPECT_EQ(r.outcome, RegroupOutcome::Failed);
   EXPECT_FALSE(r.message.empty());
 }
 
 TEST_F(RegroupTest, DropOnRootNeedsTheTopRecord) {
   state().masters.StandortListe.erase(state().masters.StandortListe.begin());  // Sta1000
-  const RegroupResult r =
-      Regroup(Kind::Standorte, "Standort", "Sta1012", {}, state().masters, state().enterprise);
+  const RegroupResult r = Regroup(Kind::Standorte, "Standort", "Sta1012", {}, state().masters, state().enterprise);
   EXPECT_EQ(r.outcome, RegroupOutcome::Nothing);
   EXPECT_EQ(SiteParents("Sta1012"), (std::vector<std::string>{"1001", "1001"}));
 }

@@ -1,4 +1,6 @@
 // The builders of the master-data trees on small lists built in code.
+#include "trees/tree_build.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "data/state.h"
-#include "trees/tree_build.h"
 
 namespace tolvar::trees {
 namespace {
@@ -57,9 +58,8 @@ std::vector<std::string> Keys(const TreeModel& tree) {
 
 // Three levels of groups and an item at the bottom, in every order of the list.
 TEST(TreeBuild, NestsAtAnyDepthInAnyListOrder) {
-  std::vector<KulturSatz> base = {
-      K("K1001", "0", "Topfpflanzen", true), K("K1002", "1001", "Blühende", true),
-      K("K1003", "1002", "Herbst", true), K("K1004", "1003", "Cyclamen", false)};
+  std::vector<KulturSatz> base = {K("K1001", "0", "Topfpflanzen", true), K("K1002", "1001", "Blühende", true),
+                                  K("K1003", "1002", "Herbst", true), K("K1004", "1003", "Cyclamen", false)};
   std::vector<int> order = {0, 1, 2, 3};
   do {
     for (const bool full : {false, true}) {
@@ -81,23 +81,23 @@ TEST(TreeBuild, NestsAtAnyDepthInAnyListOrder) {
 // Which records the current view shows, and ImBaum exactly for them.
 TEST(TreeBuild, CurrentViewShowsCurrentChainsOnly) {
   std::vector<KulturSatz> list = {
-      K("K1000", "0", "Kulturen", true),                // top record: never a node
-      K("K1001", "0", "Topfpflanzen", true),            // shown
-      K("K1002", "0", "Alt", true, false),              // group not current
-      K("K1003", "1002", "Untergruppe", true),          // current, parent not current
-      K("K1004", "1003", "Primel", false),              // below the hidden group
-      K("K1005", "1002", "Fuchsie", false),             // current item of a non-current group
-      K("K1006", "1001", "Cyclamen", false),            // shown
-      K("K1007", "1001", "Vorjahr", false, false),      // not current
-      K("K1008", "1099", "Waise", false),               // group number matches no record
-      K("K1009", "", "Ohne Gruppe", true),              // parent number not a number
-      K("K1010", "1009", "Unter ohne Gruppe", false),   // below it
-      K("0", "0", "Null", false),                       // item numbered "0"
-      K("K1011", "0", "Einzelkultur", false),           // item at the top level
+      K("K1000", "0", "Kulturen", true),               // top record: never a node
+      K("K1001", "0", "Topfpflanzen", true),           // shown
+      K("K1002", "0", "Alt", true, false),             // group not current
+      K("K1003", "1002", "Untergruppe", true),         // current, parent not current
+      K("K1004", "1003", "Primel", false),             // below the hidden group
+      K("K1005", "1002", "Fuchsie", false),            // current item of a non-current group
+      K("K1006", "1001", "Cyclamen", false),           // shown
+      K("K1007", "1001", "Vorjahr", false, false),     // not current
+      K("K1008", "1099", "Waise", false),              // group number matches no record
+      K("K1009", "", "Ohne Gruppe", true),             // parent number not a number
+      K("K1010", "1009", "Unter ohne Gruppe", false),  // below it
+      K("0", "0", "Null", false),                      // item numbered "0"
+      K("K1011", "0", "Einzelkultur", false),          // item at the top level
   };
   const BuildResult r = Build(Kind::Kulturen, list, false);
   EXPECT_EQ(Keys(r.tree), (std::vector<std::string>{"K1001", "K1006", "K1011", "Kultur"}));
-  const std::vector<bool> imBaum = {false, true, false, false, false, false, true,
+  const std::vector<bool> imBaum = {false, true,  false, false, false, false, true,
                                     false, false, false, false, false, true};
   for (std::size_t i = 0; i < list.size(); ++i) {
     EXPECT_EQ(list[i].ImBaum, imBaum[i]) << list[i].KulturNr;
@@ -195,9 +195,10 @@ TEST(TreeBuild, EmptyListGivesTheRootAlone) {
     const char* key;
     const char* text;
   };
-  for (const Case& c : {Case{Kind::Kulturen, "Kultur", "Kulturen"}, Case{Kind::Standorte, "Standort", "Standorte"},
-                        Case{Kind::Materialien, "Material", "Materialien"}, Case{Kind::Personal, "Personal", "Personal"},
-                        Case{Kind::Taetigkeiten, "Taetigkeit", "Tätigkeiten"}}) {
+  for (const Case& c :
+       {Case{Kind::Kulturen, "Kultur", "Kulturen"}, Case{Kind::Standorte, "Standort", "Standorte"},
+        Case{Kind::Materialien, "Material", "Materialien"}, Case{Kind::Personal, "Personal", "Personal"},
+        Case{Kind::Taetigkeiten, "Taetigkeit", "Tätigkeiten"}}) {
     for (const bool full : {false, true}) {
       const std::vector<Entry> none;
       const BuildResult r = full ? BuildFullView(c.kind, none) : BuildCurrentView(c.kind, none);
@@ -215,10 +216,10 @@ TEST(TreeBuild, EmptyListGivesTheRootAlone) {
 TEST(TreeBuild, StaffTextsAndOrder) {
   for (const bool full : {false, true}) {
     SCOPED_TRACE(full ? "full" : "current");
-    std::vector<PersonalSatz> list = {
-        P("P1004", "1001", "Zeller", "Max", false), P("P1001", "0", "Stamm", "egal", true),
-        P("P1003", "1001", "Unter", "", true),       P("P1002", "1001", "Adam", "Eva", false),
-        P("P1005", "1003", "Berg", "Udo", false)};
+    std::vector<PersonalSatz> list = {P("P1004", "1001", "Zeller", "Max", false),
+                                      P("P1001", "0", "Stamm", "egal", true), P("P1003", "1001", "Unter", "", true),
+                                      P("P1002", "1001", "Adam", "Eva", false),
+                                      P("P1005", "1003", "Berg", "Udo", false)};
     const BuildResult r = Build(Kind::Personal, list, full);
     EXPECT_EQ(r.tree.At(r.tree.Find("P1001")).text, "Stamm");
     EXPECT_EQ(r.tree.At(r.tree.Find("P1003")).text, "Unter, ");
@@ -234,7 +235,7 @@ TEST(TreeBuild, MaterialRootInListOrder) {
   for (const bool full : {false, true}) {
     SCOPED_TRACE(full ? "full" : "current");
     std::vector<MaterialSatz> list = {M("M1000", "0", "Materialien", true), M("M1007", "0", "Töpfe", true),
-                                      M("M1010", "0", "Lose", false),       M("M1002", "0", "Allgemein", true),
+                                      M("M1010", "0", "Lose", false), M("M1002", "0", "Allgemein", true),
                                       M("M1011", "1007", "Topf 9", false)};
     const BuildResult r = Build(Kind::Materialien, list, full);
     EXPECT_EQ(r.tree.Children("Material"), (std::vector<std::string>{"M1007", "M1002", "M1010"}));
@@ -250,8 +251,10 @@ TEST(TreeBuild, SortedFlagsOfTopLevelGroups) {
     bool full;
     bool sorted;
   };
-  const Case cases[] = {{Kind::Standorte, false, true}, {Kind::Standorte, true, false},
-                        {Kind::Taetigkeiten, false, true}, {Kind::Taetigkeiten, true, false},
+  const Case cases[] = {{Kind::Standorte, false, true},
+                        {Kind::Standorte, true, false},
+                        {Kind::Taetigkeiten, false, true},
+                        {Kind::Taetigkeiten, true, false},
                         {Kind::Kulturen, true, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << static_cast<int>(c.kind) << (c.full ? " full" : " current"));
@@ -269,7 +272,7 @@ TEST(TreeBuild, SortedFlagsOfTopLevelGroups) {
 TEST(TreeBuild, DuplicatesAndUnreadableParents) {
   std::vector<KulturSatz> list = {K("K1001", "0", "Erste", true), K("K1001", "0", "Zweite", true),
                                   K("K1005", "0", "Item", false), K("K1005", "0", "Item 2", false),
-                                  K("K1006", "", "Leer", true), K("K1007", "1006", "Darunter", false)};
+                                  K("K1006", "", "Leer", true),   K("K1007", "1006", "Darunter", false)};
   const BuildResult current = Build(Kind::Kulturen, list, false);
   EXPECT_EQ(current.tree.At(current.tree.Find("K1001")).text, "Erste");
   EXPECT_EQ(current.tree.At(current.tree.Find("K1005")).text, "Item");

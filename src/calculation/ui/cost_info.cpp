@@ -1,7 +1,5 @@
 #include "calculation/ui/cost_info.h"
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QDir>
 #include <QFont>
@@ -9,11 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/mdlHilfe.h"
 #include "base/values.h"
-#include "calculation/ui/frmKalkulation.h"
 #include "calculation/mdlkulturVergleich.h"
+#include "calculation/ui/frmKalkulation.h"
 #include "data/state.h"
 #include "platform/sys/screen.h"
 #include "platform/ui/builders.h"

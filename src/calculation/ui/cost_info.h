@@ -4,7 +4,6 @@
 // the calculation window; help on F1; closing with or without a recalculation.
 
 #include <QString>
-
 #include <array>
 #include <cstdint>
 #include <optional>

@@ -38,7 +38,6 @@
 
 namespace tolvar {
 
-
 namespace {
 
 constexpr int kBreite = 8400;      // twips

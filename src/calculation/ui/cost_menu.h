@@ -4,7 +4,6 @@
 // worked out for the culture alone), and the choice acts at once on the calculation window.
 
 #include <QString>
-
 #include <array>
 #include <cstdint>
 

@@ -17,9 +17,9 @@
 namespace tolvar {
 
 frmArbeitInfo::frmArbeitInfo()
-    : FensterOf(QStringLiteral("frmArbeitInfo"), QStringLiteral("Arbeitskosten"),
-                {Kostenart::Arbeit, "Arbeitskosten:", "€/ 1000 Stk.", "cmbOK",
-                 "Arbeitskosten übernehmen", true, true}) {
+    : FensterOf(
+          QStringLiteral("frmArbeitInfo"), QStringLiteral("Arbeitskosten"),
+          {Kostenart::Arbeit, "Arbeitskosten:", "€/ 1000 Stk.", "cmbOK", "Arbeitskosten übernehmen", true, true}) {
   resize(sys::TwipsToPixels(12855), sys::TwipsToPixels(5835));
   dtgArbeit = ui::MakeGrid(this, QStringLiteral("dtgArbeit"), 240, 240, 12100, 4800);
   cmbBeenden[0] = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbBeenden"), 0), QStringLiteral("Beenden"),

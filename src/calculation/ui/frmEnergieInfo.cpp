@@ -15,8 +15,8 @@ namespace tolvar {
 
 frmEnergieInfo::frmEnergieInfo()
     : FensterOf(QStringLiteral("frmEnergieInfo"), QStringLiteral("elektrische Energie für Zusatzbelichtung"),
-                {Kostenart::Energie, "Stromkosten:", "€/ 1000 Stk", "cmbOK",
-                 "Kosten der Zusatzbelichtung übernehmen", true, true}) {
+                {Kostenart::Energie, "Stromkosten:", "€/ 1000 Stk", "cmbOK", "Kosten der Zusatzbelichtung übernehmen",
+                 true, true}) {
   resize(sys::TwipsToPixels(13335), sys::TwipsToPixels(6690));
   dtgEnergie = ui::MakeGrid(this, QStringLiteral("dtgEnergie"), 240, 240, 10600, 5640);
   cmbBeenden[0] = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbBeenden"), 0), QStringLiteral("Beenden"),

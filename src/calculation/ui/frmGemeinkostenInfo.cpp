@@ -14,8 +14,8 @@ namespace tolvar {
 
 frmGemeinkostenInfo::frmGemeinkostenInfo()
     : FensterOf(QStringLiteral("frmGemeinkostenInfo"), QStringLiteral("Gemeinkostenverteilung"),
-                {Kostenart::Gemeinkosten, "Gemeinkosten:", "€/ 1000 Stk", "cmbVergleichOK",
-                 "Gemeinkosten übernehmen", false, true}) {
+                {Kostenart::Gemeinkosten, "Gemeinkosten:", "€/ 1000 Stk", "cmbVergleichOK", "Gemeinkosten übernehmen",
+                 false, true}) {
   resize(sys::TwipsToPixels(9405), sys::TwipsToPixels(4515));
   QFont fett = font();
   fett.setBold(true);

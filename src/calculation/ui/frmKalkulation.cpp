@@ -34,21 +34,20 @@
 #include "trees/ui/mdlFormen.h"
 
 // The windows of the other six cost lines.
+#include "calculation/ui/frmArbeitInfo.h"
+#include "calculation/ui/frmArbeitskostenMenu.h"
 #include "calculation/ui/frmEnergieInfo.h"
 #include "calculation/ui/frmEnergiekostenMenu.h"
+#include "calculation/ui/frmGemeinkostenInfo.h"
+#include "calculation/ui/frmGemeinkostenMenu.h"
 #include "calculation/ui/frmMaschinenInfo.h"
 #include "calculation/ui/frmMaschinenkostenMenu.h"
 #include "calculation/ui/frmPSMInfo.h"
 #include "calculation/ui/frmPSMKostenMenu.h"
 #include "calculation/ui/frmVermarktungInfo.h"
 #include "calculation/ui/frmVermarktungskostenMenu.h"
-#include "calculation/ui/frmArbeitInfo.h"
-#include "calculation/ui/frmArbeitskostenMenu.h"
-#include "calculation/ui/frmGemeinkostenInfo.h"
-#include "calculation/ui/frmGemeinkostenMenu.h"
 
 namespace tolvar {
-
 
 namespace {
 
@@ -63,8 +62,8 @@ using ui::Q;
 using ui::S;
 
 // A graphical button in the window's colour, bold 8.25 pt.
-QPushButton* Knopf(QWidget* parent, const QString& name, const QString& text, int left, int top,
-                   int width, int height = 375) {
+QPushButton* Knopf(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
+                   int height = 375) {
   QPushButton* b = ui::MakeButton(parent, name, text, left, top, width, height);
   b->setFont(ui::LayoutFont(8.25, true));
   QPalette farben = b->palette();
@@ -75,15 +74,15 @@ QPushButton* Knopf(QWidget* parent, const QString& name, const QString& text, in
 }
 
 // A bold label; it ends at the window's right edge at the latest.
-QLabel* Etikett(QWidget* parent, const QString& name, const QString& text, int left, int top,
-                double punkte = 12, int width = 1900) {
+QLabel* Etikett(QWidget* parent, const QString& name, const QString& text, int left, int top, double punkte = 12,
+                int width = 1900) {
   QLabel* l = ui::MakeLabel(parent, name, text, left, top, std::min(width, kBreite - kRahmenLinks - left), 375);
   l->setFont(ui::LayoutFont(punkte, true));
   return l;
 }
 
-QLineEdit* Feld(QWidget* parent, const QString& name, int left, int top, int width = 1455,
-                double punkte = 12, bool fett = true) {
+QLineEdit* Feld(QWidget* parent, const QString& name, int left, int top, int width = 1455, double punkte = 12,
+                bool fett = true) {
   QLineEdit* e = ui::MakeTextBox(parent, name, left, top, width, 405);
   e->setFont(ui::LayoutFont(punkte, fett));
   return e;
@@ -107,8 +106,12 @@ void Zeigen() {
 // Opens the detail window of a computed cost line.
 void DetailZeigen(Kostenart art) {
   switch (art) {
-    case Kostenart::Heizung: Zeigen<frmVantelInfo>(); break;
-    case Kostenart::Material: Zeigen<frmMaterialInfo>(); break;
+    case Kostenart::Heizung:
+      Zeigen<frmVantelInfo>();
+      break;
+    case Kostenart::Material:
+      Zeigen<frmMaterialInfo>();
+      break;
     case Kostenart::Energie:
       Zeigen<frmEnergieInfo>();
       break;
@@ -122,15 +125,20 @@ void DetailZeigen(Kostenart art) {
       Zeigen<frmArbeitInfo>();
       break;
     case Kostenart::Vermarktung:
-    case Kostenart::Gemeinkosten: break;  // prepared by the window before showing
+    case Kostenart::Gemeinkosten:
+      break;  // prepared by the window before showing
   }
 }
 
 // Opens the origin menu of a cost line.
 void MenueZeigen(Kostenart art) {
   switch (art) {
-    case Kostenart::Heizung: Zeigen<frmHeizkostenMenu>(); break;
-    case Kostenart::Material: Zeigen<frmMaterialkostenMenu>(); break;
+    case Kostenart::Heizung:
+      Zeigen<frmHeizkostenMenu>();
+      break;
+    case Kostenart::Material:
+      Zeigen<frmMaterialkostenMenu>();
+      break;
     case Kostenart::Energie:
       Zeigen<frmEnergiekostenMenu>();
       break;
@@ -163,7 +171,8 @@ void TextSetzen(ui::Form& form, const QString& name, const QString& text) {
 // The marketing window as the marketing button shows it: the frame with the percentage.
 void VermarktungVorbereiten(ui::Form& form, int option, const QString& prozent) {
   form.resize(sys::TwipsToPixels(10000), form.height());
-  if (auto* rahmen = ui::FindControl<QWidget>(&form, QStringLiteral("fraVermarktungskostenInfo"))) rahmen->setVisible(true);
+  if (auto* rahmen = ui::FindControl<QWidget>(&form, QStringLiteral("fraVermarktungskostenInfo")))
+    rahmen->setVisible(true);
   Auswaehlen(form, QStringLiteral("opbVermarktungskostenInfo"), option);
   TextSetzen(form, QStringLiteral("txtVermarktungskostenInfo"), prozent);
   form.Show();
@@ -205,8 +214,7 @@ void frmKalkulation::Aufbauen() {
   imlKulturenSatz = new ui::ImageList(this);
   imlKulturenSatz->setObjectName(QStringLiteral("imlKulturenSatz"));
   for (const char* key : {"open", "closed"}) {
-    imlKulturenSatz->Add(QLatin1String(key),
-                         Q(data::InstallPath(std::string("\\Bilder\\") + key + ".png")));
+    imlKulturenSatz->Add(QLatin1String(key), Q(data::InstallPath(std::string("\\Bilder\\") + key + ".png")));
   }
   trvKulturen = ui::MakeTree(this, QStringLiteral("trvKulturen"), imlKulturenSatz, 240, 120, 3360, 9000);
   connect(trvKulturen, &ui::KeyedTree::Click, this, &frmKalkulation::trvKulturen_Click);
@@ -218,7 +226,8 @@ void frmKalkulation::Aufbauen() {
     if (button == 2 && trvKulturen->SelectedItem() != gewaehlt) trvKulturen->Select(gewaehlt);
   });
 
-  fraKalkulation = ui::MakeFrame(this, QStringLiteral("fraKalkulation"), kRahmenLinks, 0, kBreite - kRahmenLinks, kHoehe);
+  fraKalkulation =
+      ui::MakeFrame(this, QStringLiteral("fraKalkulation"), kRahmenLinks, 0, kBreite - kRahmenLinks, kHoehe);
   fraKalkulation->setFrameShape(QFrame::NoFrame);
   QWidget* f = fraKalkulation;
 
@@ -237,10 +246,9 @@ void frmKalkulation::Aufbauen() {
   lblDB[1] = Etikett(f, QStringLiteral("lblDB(1)"), QStringLiteral("= DirektKostenFreieLeistung (DKFL)"), 5520, 1320,
                      12, 6000);
 
-  const auto einheit = [&](int index, const QString& text, int left, int top, double punkte = 12,
-                           int breite = 1500) {
-    lblEuroEinheit[index] = Etikett(f, ui::ControlName(QStringLiteral("lblEuroEinheit"), index), text, left, top,
-                                    punkte, breite);
+  const auto einheit = [&](int index, const QString& text, int left, int top, double punkte = 12, int breite = 1500) {
+    lblEuroEinheit[index] =
+        Etikett(f, ui::ControlName(QStringLiteral("lblEuroEinheit"), index), text, left, top, punkte, breite);
   };
   const QString je1000 = QStringLiteral("€/1000Stk.");
   einheit(7, je1000, 5640, 1800);
@@ -257,12 +265,11 @@ void frmKalkulation::Aufbauen() {
   txtPreis = Feld(f, QStringLiteral("txtPreis"), 2280, 2760);
   lblEuro[0] = Etikett(f, QStringLiteral("lblEuro(0)"), QStringLiteral("€/ Stück"), 3960, 2760, 12, 1200);
 
-  const auto linie = [&](Kostenart art, const char* knopf, const char* text, const char* feld, int left,
-                         int top, int breite, int menueLeft, int menueBreite, int feldLeft, int feldBreite,
-                         bool feldFett) {
+  const auto linie = [&](Kostenart art, const char* knopf, const char* text, const char* feld, int left, int top,
+                         int breite, int menueLeft, int menueBreite, int feldLeft, int feldBreite, bool feldFett) {
     QPushButton* k = Knopf(f, QLatin1String(knopf), Q(text), left, top, breite);
-    QPushButton* m = Knopf(f, QLatin1String(knopf) + QStringLiteral("Menu"), QStringLiteral("[Menü]"), menueLeft,
-                           top, menueBreite);
+    QPushButton* m =
+        Knopf(f, QLatin1String(knopf) + QStringLiteral("Menu"), QStringLiteral("[Menü]"), menueLeft, top, menueBreite);
     QLineEdit* e = Feld(f, QLatin1String(feld), feldLeft, top, feldBreite, 12, feldFett);
     e->installEventFilter(this);
     ui::WatchFocus(e, {}, [this, art] { Wertfeld_LostFocus(art); });
@@ -304,16 +311,15 @@ void frmKalkulation::Aufbauen() {
     QLineEdit** e;
   };
   const Links links[] = {
-      {Kostenart::Heizung, "cmbHeizkosten", "+ Heizkosten ***", "txtHeizung", 0, &cmbHeizkosten,
-       &cmbHeizkostenMenu, &txtHeizung},
+      {Kostenart::Heizung, "cmbHeizkosten", "+ Heizkosten ***", "txtHeizung", 0, &cmbHeizkosten, &cmbHeizkostenMenu,
+       &txtHeizung},
       {Kostenart::Material, "cmbMaterialkosten", "+ Material ***", "txtMaterial", 3, &cmbMaterialkosten,
        &cmbMaterialkostenMenu, &txtMaterial},
       {Kostenart::Energie, "cmbEnergiekosten", "+ elekt.Energie ***", "txtEnergie", 4, &cmbEnergiekosten,
        &cmbEnergiekostenMenu, &txtEnergie},
       {Kostenart::Maschinen, "cmbMaschinenkosten", "+ Maschinen ***", "txtMaschinen", 5, &cmbMaschinenkosten,
        &cmbMaschinenkostenMenu, &txtMaschinen},
-      {Kostenart::PSM, "cmbPSMKosten", "+ Material [Std] ***", "txtPSM", 12, &cmbPSMKosten, &cmbPSMKostenMenu,
-       &txtPSM},
+      {Kostenart::PSM, "cmbPSMKosten", "+ Material [Std] ***", "txtPSM", 12, &cmbPSMKosten, &cmbPSMKostenMenu, &txtPSM},
       {Kostenart::Vermarktung, "cmbVermarktungskosten", "+ Vermarktung ***", "txtVermarktung", 13,
        &cmbVermarktungskosten, &cmbVermarktungskostenMenu, &txtVermarktung},
   };
@@ -328,8 +334,8 @@ void frmKalkulation::Aufbauen() {
   }
 
   std::tie(cmbGemeinkosten, cmbGemeinkostenMenu, txtGemein) =
-      linie(Kostenart::Gemeinkosten, "cmbGemeinkosten", "- Gemeinkosten ***", "txtGemein", 5520, 6360, 1935, 7440,
-            855, 8520, 1455, true);
+      linie(Kostenart::Gemeinkosten, "cmbGemeinkosten", "- Gemeinkosten ***", "txtGemein", 5520, 6360, 1935, 7440, 855,
+            8520, 1455, true);
   einheit(10, je1000, 10200, 6360);
   lblGewinn[1] = Etikett(f, QStringLiteral("lblGewinn(1)"), QStringLiteral("= Gewinn:"), 5880, 7320);
   txtGewinn[1] = Feld(f, QStringLiteral("txtGewinn(1)"), 7920, 7320, 2055);
@@ -343,8 +349,16 @@ void frmKalkulation::Aufbauen() {
   for (const auto& [index, hoehe] : {std::pair{0, 1740}, {1, 3300}, {2, 5880}}) {
     Linie(f, QStringLiteral("Shape1"), index, 240, hoehe, 4695);
   }
-  for (const auto& [index, hoehe] : {std::pair{0, 1080}, {1, 3000}, {2, 4020}, {3, 4080}, {5, 5880}, {6, 6960},
-                                   {7, 7020}, {8, 8040}, {10, 8940}, {11, 9000}}) {
+  for (const auto& [index, hoehe] : {std::pair{0, 1080},
+                                     {1, 3000},
+                                     {2, 4020},
+                                     {3, 4080},
+                                     {5, 5880},
+                                     {6, 6960},
+                                     {7, 7020},
+                                     {8, 8040},
+                                     {10, 8940},
+                                     {11, 9000}}) {
     Linie(f, QStringLiteral("Shape2"), index, 5520, hoehe, 5895);
   }
 
@@ -358,50 +372,76 @@ void frmKalkulation::Aufbauen() {
 
 QPushButton* frmKalkulation::Kostenknopf(Kostenart art) const {
   switch (art) {
-    case Kostenart::Heizung: return cmbHeizkosten;
-    case Kostenart::Material: return cmbMaterialkosten;
-    case Kostenart::Energie: return cmbEnergiekosten;
-    case Kostenart::Maschinen: return cmbMaschinenkosten;
-    case Kostenart::PSM: return cmbPSMKosten;
-    case Kostenart::Vermarktung: return cmbVermarktungskosten;
-    case Kostenart::Arbeit: return cmbArbeitskosten;
-    case Kostenart::Gemeinkosten: return cmbGemeinkosten;
+    case Kostenart::Heizung:
+      return cmbHeizkosten;
+    case Kostenart::Material:
+      return cmbMaterialkosten;
+    case Kostenart::Energie:
+      return cmbEnergiekosten;
+    case Kostenart::Maschinen:
+      return cmbMaschinenkosten;
+    case Kostenart::PSM:
+      return cmbPSMKosten;
+    case Kostenart::Vermarktung:
+      return cmbVermarktungskosten;
+    case Kostenart::Arbeit:
+      return cmbArbeitskosten;
+    case Kostenart::Gemeinkosten:
+      return cmbGemeinkosten;
   }
   return nullptr;
 }
 
 QPushButton* frmKalkulation::Menueknopf(Kostenart art) const {
   switch (art) {
-    case Kostenart::Heizung: return cmbHeizkostenMenu;
-    case Kostenart::Material: return cmbMaterialkostenMenu;
-    case Kostenart::Energie: return cmbEnergiekostenMenu;
-    case Kostenart::Maschinen: return cmbMaschinenkostenMenu;
-    case Kostenart::PSM: return cmbPSMKostenMenu;
-    case Kostenart::Vermarktung: return cmbVermarktungskostenMenu;
-    case Kostenart::Arbeit: return cmbArbeitskostenMenu;
-    case Kostenart::Gemeinkosten: return cmbGemeinkostenMenu;
+    case Kostenart::Heizung:
+      return cmbHeizkostenMenu;
+    case Kostenart::Material:
+      return cmbMaterialkostenMenu;
+    case Kostenart::Energie:
+      return cmbEnergiekostenMenu;
+    case Kostenart::Maschinen:
+      return cmbMaschinenkostenMenu;
+    case Kostenart::PSM:
+      return cmbPSMKostenMenu;
+    case Kostenart::Vermarktung:
+      return cmbVermarktungskostenMenu;
+    case Kostenart::Arbeit:
+      return cmbArbeitskostenMenu;
+    case Kostenart::Gemeinkosten:
+      return cmbGemeinkostenMenu;
   }
   return nullptr;
 }
 
 QLineEdit* frmKalkulation::Wertfeld(Kostenart art) const {
   switch (art) {
-    case Kostenart::Heizung: return txtHeizung;
-    case Kostenart::Material: return txtMaterial;
-    case Kostenart::Energie: return txtEnergie;
-    case Kostenart::Maschinen: return txtMaschinen;
-    case Kostenart::PSM: return txtPSM;
-    case Kostenart::Vermarktung: return txtVermarktung;
-    case Kostenart::Arbeit: return txtArbeit;
-    case Kostenart::Gemeinkosten: return txtGemein;
+    case Kostenart::Heizung:
+      return txtHeizung;
+    case Kostenart::Material:
+      return txtMaterial;
+    case Kostenart::Energie:
+      return txtEnergie;
+    case Kostenart::Maschinen:
+      return txtMaschinen;
+    case Kostenart::PSM:
+      return txtPSM;
+    case Kostenart::Vermarktung:
+      return txtVermarktung;
+    case Kostenart::Arbeit:
+      return txtArbeit;
+    case Kostenart::Gemeinkosten:
+      return txtGemein;
   }
   return nullptr;
 }
 
 // The boxes other than the eight cost boxes, paired with their fields.
-#define TOLVAR_KALKULATION_FELDER(X)                                                                   \
-  X(txtName) X(txtAnfang) X(txtEnde) X(txtMenge) X(txtPreis) X(txtMarktleistung) X(txtErloes1000)      \
-      X(txtSachkosten) X(txtDB) X(txtDBJQM) X(txtDBAkh) X(txtEKFL) X(txtEKFLJQM) X(txtEKFLAkh)
+// clang-format off
+#define TOLVAR_KALKULATION_FELDER(X)                                                              \
+  X(txtName) X(txtAnfang) X(txtEnde) X(txtMenge) X(txtPreis) X(txtMarktleistung) X(txtErloes1000) \
+  X(txtSachkosten) X(txtDB) X(txtDBJQM) X(txtDBAkh) X(txtEKFL) X(txtEKFLJQM) X(txtEKFLAkh)
+// clang-format on
 
 KalkulationsFenster frmKalkulation::Inhalt() const {
   KalkulationsFenster k;
@@ -543,7 +583,8 @@ bool frmKalkulation::Wertfeld_KeyPress(Kostenart art, int key, const QString& te
     Menueknopf(art)->setFocus(Qt::TabFocusReason);
     return false;
   }
-  const bool zeichen = text.size() == 1 && (text[0].isDigit() ? text[0] <= QLatin1Char('9') : text[0] == QLatin1Char(','));
+  const bool zeichen =
+      text.size() == 1 && (text[0].isDigit() ? text[0] <= QLatin1Char('9') : text[0] == QLatin1Char(','));
   const bool durch = key == Qt::Key_Backspace || (zeichen && text[0].unicode() < 128);
   if (durch) {
     mdlKalkulation::HerkunftVon(state().calculation, art) = Herkunft::Eingegeben;
@@ -606,9 +647,7 @@ void frmKalkulation::VermarktungInfoZeigen() {
   VermarktungVorbereiten(frmVermarktungInfo::instanz(), option, prozent);
 }
 
-void frmKalkulation::GemeinkostenInfoZeigen() {
-  GemeinkostenVorbereiten(frmGemeinkostenInfo::instanz());
-}
+void frmKalkulation::GemeinkostenInfoZeigen() { GemeinkostenVorbereiten(frmGemeinkostenInfo::instanz()); }
 
 void frmKalkulation::cmbErgebnisSpeichern_Click() {
   KalkulationsFenster k = Inhalt();

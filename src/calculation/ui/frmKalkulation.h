@@ -5,7 +5,6 @@
 // window copies its controls into a KalkulationsFenster, calls the logic and copies back.
 
 #include <QString>
-
 #include <array>
 
 #include "calculation/mdlKalkulation.h"

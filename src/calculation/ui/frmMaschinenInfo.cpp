@@ -20,8 +20,8 @@ namespace tolvar {
 
 frmMaschinenInfo::frmMaschinenInfo()
     : FensterOf(QStringLiteral("frmMaschinenInfo"), QStringLiteral("Maschinenkosten"),
-                {Kostenart::Maschinen, "Maschinenkosten:", "€/ 1000 Stk.", "cmbOK",
-                 "Maschinenkosten übernehmen", false, false}) {
+                {Kostenart::Maschinen, "Maschinenkosten:", "€/ 1000 Stk.", "cmbOK", "Maschinenkosten übernehmen", false,
+                 false}) {
   resize(sys::TwipsToPixels(13335), sys::TwipsToPixels(7230));
   regMaschinenkosten = new ui::TabStrip(this);
   regMaschinenkosten->setObjectName(QStringLiteral("regMaschinenkosten"));

@@ -7,8 +7,8 @@
 
 #include "app/mdlMauszeiger.h"
 #include "base/values.h"
-#include "calculation/mdlKalkulation.h"
 #include "calculation/mdlBerrechnung_kosten.h"
+#include "calculation/mdlKalkulation.h"
 #include "calculation/ui/frmKalkulation.h"
 #include "culture/mdlKulturMaterial.h"
 #include "culture/mdlKulturPhasenInfo.h"
@@ -46,8 +46,8 @@ const KostenInfoFenster::Gestalt kVergleich = {12735,
 
 frmMaterialInfo::frmMaterialInfo()
     : FensterOf(QStringLiteral("frmMaterialInfo"), QStringLiteral("Materialkosten-Info"),
-                {Kostenart::Material, "Materialkosten:", "€/  1000 Stk", "cmbOk",
-                 "Materialkosten übernehmen", false, false, true, &kVergleich, true}) {
+                {Kostenart::Material, "Materialkosten:", "€/  1000 Stk", "cmbOk", "Materialkosten übernehmen", false,
+                 false, true, &kVergleich, true}) {
   resize(TwipsToPixels(13350), TwipsToPixels(7215));
   SetStartPosition(ui::StartPosition::CentreScreen);
   BeendenKnopfBauen();

@@ -18,8 +18,7 @@ namespace tolvar {
 
 frmPSMInfo::frmPSMInfo()
     : FensterOf(QStringLiteral("frmPSMInfo"), QStringLiteral("Über Taetigkeiten zugewiesene Materialien"),
-                {Kostenart::PSM, "Materialkosten:", "€/ 1000 Stk", "cmbOK", "Materialkosten übernehmen",
-                 true, false}) {
+                {Kostenart::PSM, "Materialkosten:", "€/ 1000 Stk", "cmbOK", "Materialkosten übernehmen", true, false}) {
   resize(sys::TwipsToPixels(12960), sys::TwipsToPixels(6420));
   dtgArbeitMaterial = ui::MakeGrid(this, QStringLiteral("dtgArbeitMaterial"), 240, 240, 10200, 5400);
   dtgArbeitMaterial->hide();

@@ -43,8 +43,8 @@ const KostenInfoFenster::Gestalt kVergleich = {12735,
 
 frmVantelInfo::frmVantelInfo()
     : FensterOf(QStringLiteral("frmVantelInfo"), QStringLiteral("Heizkosten"),
-                {Kostenart::Heizung, "Heizkosten:", "€/ 1000 Stk", "cmbOk", "Heizkosten übernehmen",
-                 false, false, true, &kVergleich, true}) {
+                {Kostenart::Heizung, "Heizkosten:", "€/ 1000 Stk", "cmbOk", "Heizkosten übernehmen", false, false, true,
+                 &kVergleich, true}) {
   resize(TwipsToPixels(13365), TwipsToPixels(7230));
   BeendenKnopfBauen();
   regHeizkosten = ReiterBauen("regHeizkosten", QStringLiteral("Heizkosten-Information"));

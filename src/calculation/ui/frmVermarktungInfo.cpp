@@ -17,8 +17,7 @@ namespace tolvar {
 
 frmVermarktungInfo::frmVermarktungInfo()
     : FensterOf(QStringLiteral("frmVermarktungInfo"), QStringLiteral("Vermarktungskosten"),
-                {Kostenart::Vermarktung, "Vermarktungskosten:", "€/ 1000 Stk", nullptr, nullptr, false,
-                 true}) {
+                {Kostenart::Vermarktung, "Vermarktungskosten:", "€/ 1000 Stk", nullptr, nullptr, false, true}) {
   resize(sys::TwipsToPixels(12840), sys::TwipsToPixels(4320));
   QFont fett = font();
   fett.setBold(true);

@@ -28,9 +28,9 @@
 
 namespace tolvar {
 
+using comparison::ui::Qualitaetszeichen;
 using ui::Q;
 using ui::S;
-using comparison::ui::Qualitaetszeichen;
 
 namespace {
 
@@ -157,8 +157,7 @@ void frmKulturVergleichBearbeiten::BearbeitenAufbauen() {
   ui::PlaceTwips(txtBemerkung, 2400, 7380, 5000, 1500);
   cmbLoeschen = ui::MakeButton(r, QStringLiteral("cmbLoeschen"), QStringLiteral("Löschen"), 7800, 7380, 1500, 375);
   cmbAbbruch = ui::MakeButton(r, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbruch"), 7800, 7380, 1500, 375);
-  cmbSpeichern =
-      ui::MakeButton(r, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"), 7800, 7920, 1500, 375);
+  cmbSpeichern = ui::MakeButton(r, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"), 7800, 7920, 1500, 375);
   cmbLoeschen->hide();
   cmbAbbruch->hide();
   connect(cmbLoeschen, &QPushButton::clicked, this, [this] { cmbLoeschen_Click(); });
@@ -212,7 +211,9 @@ void frmKulturVergleichBearbeiten::AuswahlEintragen() {
   chbImport->setChecked(!f->Import);
   // A field without a value empties its box, so nothing of the culture shown before is kept
   // and stored with this one.
-  auto setzen = [](QLineEdit* box, const std::optional<std::string>& wert) { box->setText(wert ? Q(*wert) : QString()); };
+  auto setzen = [](QLineEdit* box, const std::optional<std::string>& wert) {
+    box->setText(wert ? Q(*wert) : QString());
+  };
   setzen(txtKultur, f->Kultur);
   setzen(txtBeginn, f->Beginn);
   setzen(txtEnde, f->Ende);
@@ -243,11 +244,20 @@ void frmKulturVergleichBearbeiten::TextFelderLeeren() {
 
 void frmKulturVergleichBearbeiten::opbKultur_Click(int /*index*/) {
   switch (opbKultur->Selected()) {
-    case 0: ModusBearbeiten(); break;
-    case 1: ModusNeu(); break;
-    case 2: ModusUebertragen(true); break;
-    case 3: ModusUebertragen(false); break;
-    default: break;
+    case 0:
+      ModusBearbeiten();
+      break;
+    case 1:
+      ModusNeu();
+      break;
+    case 2:
+      ModusUebertragen(true);
+      break;
+    case 3:
+      ModusUebertragen(false);
+      break;
+    default:
+      break;
   }
 }
 
@@ -322,8 +332,7 @@ void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
 
   const bool ersetzen = !state().comparison.NeueVergleichskultur;
   std::string neu, fehler;
-  if (!comparison::KulturSpeichern(AktuelleDatenbank, e, ersetzen ? AuswahlSchluessel : std::string(), &neu,
-                                  &fehler)) {
+  if (!comparison::KulturSpeichern(AktuelleDatenbank, e, ersetzen ? AuswahlSchluessel : std::string(), &neu, &fehler)) {
     Meldung(QStringLiteral("Die Vergleichskultur konnte nicht gespeichert werden:"), AktuelleDatenbank, fehler);
     return;
   }

@@ -4,7 +4,6 @@
 // the own result database and another one by dragging tree nodes onto a list.
 
 #include <QString>
-
 #include <array>
 #include <string>
 

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <vector>
 
 #include "comparison/comparison_cultures.h"
@@ -76,8 +75,8 @@ void frmKulturVergleichBearbeiten::UebertragungAufbauen() {
       {&fraImport, "fraImport", &lblHerkunft, "lblHerkunft", "Datenherkunft:", &txtImport, "txtImport", &dtgImport,
        "dtgImport", &cmbAuswahlImport, "cmbAuswahlImport", "Ausgewählten Datensatz importieren", &cmbBeendenImport,
        "cmbBeendenImport", "Datenimport beenden", true},
-      {&fraExport, "fraExport", &lblZiel, "lblZiel", "Zieldatenbank:", &txtExport, "txtExport", &dtgExport,
-       "dtgExport", &cmbAuswahlExport, "cmbAuswahlExport", "Ausgewählte Datensatz exportieren", &cmbBeendenExport,
+      {&fraExport, "fraExport", &lblZiel, "lblZiel", "Zieldatenbank:", &txtExport, "txtExport", &dtgExport, "dtgExport",
+       &cmbAuswahlExport, "cmbAuswahlExport", "Ausgewählte Datensatz exportieren", &cmbBeendenExport,
        "cmbBeendenExport", "Datenexport beenden", false},
   };
   for (const Panel& p : panels) {
@@ -188,9 +187,9 @@ void frmKulturVergleichBearbeiten::Auflisten(ui::Grid* liste, const std::string&
   std::vector<VergleichskulturSatz> kulturen;
   std::string fehler;
   if (!data::VergleichskulturenLesen(quelle, kulturen, &fehler)) {
-    ui::MsgBox(QStringLiteral("Die Vergleichskulturen konnten nicht gelesen werden:\n\n") +
-                   Q(quelle + "\n(" + fehler + ")"),
-               ui::msgbox::Critical, kTitel);
+    ui::MsgBox(
+        QStringLiteral("Die Vergleichskulturen konnten nicht gelesen werden:\n\n") + Q(quelle + "\n(" + fehler + ")"),
+        ui::msgbox::Critical, kTitel);
     return;
   }
   if (AuswahlSchluessel == comparison::kWurzelSchluessel) {

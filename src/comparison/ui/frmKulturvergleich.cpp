@@ -17,8 +17,8 @@
 
 namespace tolvar {
 
-using ui::Q;
 using comparison::ui::Qualitaetszeichen;
+using ui::Q;
 
 namespace {
 
@@ -41,8 +41,7 @@ frmKulturvergleich::frmKulturvergleich() : FormOf(QStringLiteral("frmKulturvergl
   fraBasisKultur = ui::MakeFrame(this, QStringLiteral("fraBasisKultur"), 240, 240, 6135, 9495);
   fraBasis = ui::MakeFrame(this, QStringLiteral("fraBasis"), 9000, 240, 6135, 9495);
   for (QFrame* f : {fraBasisKultur, fraBasis}) f->setFrameShape(QFrame::Box);
-  ui::MakeLabel(fraBasisKultur, QStringLiteral("lblBasisKultur"), QStringLiteral("Akuelle Kultur"), 120, 0, 2000,
-                285);
+  ui::MakeLabel(fraBasisKultur, QStringLiteral("lblBasisKultur"), QStringLiteral("Akuelle Kultur"), 120, 0, 2000, 285);
   ui::MakeLabel(fraBasis, QStringLiteral("lblBasis"), QStringLiteral("Basiskultur [100%]"), 120, 0, 2000, 285);
   SpalteAufbauen(0, fraBasisKultur);
   SpalteAufbauen(1, fraBasis);
@@ -144,9 +143,9 @@ void frmKulturvergleich::Form_Load() {
         if (liste->count() > 0) liste->setCurrentIndex(0);
       }
     } else {
-      ui::MsgBox(QStringLiteral("Die Ergebnisdatenbank konnte nicht gelesen werden:\n\n") +
-                     Q(pfad + "\n(" + fehler + ")"),
-                 ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
+      ui::MsgBox(
+          QStringLiteral("Die Ergebnisdatenbank konnte nicht gelesen werden:\n\n") + Q(pfad + "\n(" + fehler + ")"),
+          ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
     }
   }
   VergleichsdatenZuruecksetzen();

@@ -4,12 +4,11 @@
 // margins DKFL and EKFL in a unit of choice, and three information pop-ups per column.
 
 #include <QString>
-
 #include <array>
 #include <map>
 
-#include "comparison/deviation.h"
 #include "comparison/comparison_column.h"
+#include "comparison/deviation.h"
 #include "platform/ui/forms.h"
 
 class QComboBox;
@@ -38,9 +37,8 @@ class frmKulturvergleich : public ui::FormOf<frmKulturvergleich> {
   QFrame* fraBasis = nullptr;
   Paar<QComboBox> comKultur{};
   Paar<QPushButton> cmbOK{};
-  Paar<QLineEdit> txtBeginn{}, txtEnde{}, txtMenge{}, txtPreis{}, txtHeizkosten{}, txtMaterialkosten{},
-      txtSachkosten{}, txtDKFL{}, txtArbeitskosten{}, txtEKFL{}, txtGemeinkosten{}, txtGewinnPflanze{},
-      txtGewinnKultur{};
+  Paar<QLineEdit> txtBeginn{}, txtEnde{}, txtMenge{}, txtPreis{}, txtHeizkosten{}, txtMaterialkosten{}, txtSachkosten{},
+      txtDKFL{}, txtArbeitskosten{}, txtEKFL{}, txtGemeinkosten{}, txtGewinnPflanze{}, txtGewinnKultur{};
   Paar<QPushButton> cmbSachkostenInfo{}, cmbKulturInfo{};
   std::array<QPushButton*, 4> cmbTQM{};
   Paar<QLabel> DQHeizung{}, DQMaterial{}, DQArbeit{}, DQGemein{};

@@ -45,19 +45,24 @@ struct Segment {
 };
 constexpr Segment kSegment[comparison::kSegmente + 1] = {
     {0, ""},
-    {600, "rgb(0, 0, 255)"},       {735, "rgb(0, 0, 255)"},       {885, "rgb(128, 128, 255)"},
-    {1035, "rgb(128, 128, 255)"},  {1185, "rgb(255, 255, 0)"},    {1320, "rgb(255, 255, 0)"},
-    {1455, "rgb(255, 255, 0)"},    {1605, "rgb(255, 192, 128)"},  {1740, "rgb(255, 192, 128)"},
-    {1875, "rgb(255, 0, 0)"},      {2015, "rgb(255, 0, 0)"},
+    {600, "rgb(0, 0, 255)"},
+    {735, "rgb(0, 0, 255)"},
+    {885, "rgb(128, 128, 255)"},
+    {1035, "rgb(128, 128, 255)"},
+    {1185, "rgb(255, 255, 0)"},
+    {1320, "rgb(255, 255, 0)"},
+    {1455, "rgb(255, 255, 0)"},
+    {1605, "rgb(255, 192, 128)"},
+    {1740, "rgb(255, 192, 128)"},
+    {1875, "rgb(255, 0, 0)"},
+    {2015, "rgb(255, 0, 0)"},
 };
 
 void Zeichen(QLabel* label, const std::string& grad) {
   if (const auto text = comparison::Qualitaetszeichen(grad)) label->setText(Q(*text));
 }
 
-QString Formatiert(const std::string& slot) {
-  return Q(comparison::Formatiert(slot, "0.00").value_or(slot));
-}
+QString Formatiert(const std::string& slot) { return Q(comparison::Formatiert(slot, "0.00").value_or(slot)); }
 
 }  // namespace
 

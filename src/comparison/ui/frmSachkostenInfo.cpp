@@ -33,8 +33,8 @@ frmSachkostenInfo::frmSachkostenInfo() : FormOf(QStringLiteral("frmSachkostenInf
         this, ui::ControlName(QStringLiteral("lblSachkosten"), z.beschriftung), ui::Q(z.text), 240, z.top, 1500, 285);
     *z.feld = ui::MakeTextBox(this, QString::fromLatin1(z.box), 1800, z.top, 1095, 285, true);
     lblSachkosten[static_cast<std::size_t>(z.einheit)] =
-        ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblSachkosten"), z.einheit),
-                      QStringLiteral("€/1000Stk."), 3000, z.top, 840, 285);
+        ui::MakeLabel(this, ui::ControlName(QStringLiteral("lblSachkosten"), z.einheit), QStringLiteral("€/1000Stk."),
+                      3000, z.top, 840, 285);
     *z.marke = Qualitaetszeichen(this, QString::fromLatin1(z.zeichen), 3840, z.top - 60, 18, 480);
   }
   cmbBeenden = ui::MakeButton(this, QStringLiteral("cmbBeenden"), QStringLiteral("Schliessen"), 3600, 2880, 1215, 375);

@@ -145,8 +145,8 @@ void frmBewegungsdaten::KulturAuswaehlen(bool perPfeiltaste) {
 
   if (fraMaterial->isVisibleTo(this)) {
     if (!perPfeiltaste) {
-      for (QLineEdit* b : {txtNameMaterial, txtBeginnMaterial, txtEndeMaterial, txtTTMaterial, txtNTMaterial,
-                           txtMengeMaterial}) {
+      for (QLineEdit* b :
+           {txtNameMaterial, txtBeginnMaterial, txtEndeMaterial, txtTTMaterial, txtNTMaterial, txtMengeMaterial}) {
         b->clear();
       }
       trvPhasenMaterial->Clear();

@@ -6,14 +6,13 @@
 
 #include <QColor>
 #include <QString>
-
 #include <string>
 #include <vector>
 
 #include "base/values.h"
 #include "culture/mdlKulturMaterial.h"
-#include "culture/mdlStandorte2.h"
 #include "culture/mdlKulturPhasenInfo.h"
+#include "culture/mdlStandorte2.h"
 #include "data/records.h"
 #include "platform/ui/forms.h"
 

@@ -7,9 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-
 #include <algorithm>
-
 
 #include "culture/ui/frmBewegungsdaten.h"
 #include "platform/sys/screen.h"
@@ -36,8 +34,8 @@ ui::MonthCalendar* Kalender(QWidget* parent, const char* name, int l, int o, int
   auto* calendar = new ui::MonthCalendar(parent);
   calendar->setObjectName(QLatin1String(name));
   const QSize noetig = calendar->minimumSizeHint();
-  calendar->setGeometry(sys::TwipsToPixels(l), sys::TwipsToPixels(o),
-                        std::max(sys::TwipsToPixels(b), noetig.width()), std::max(sys::TwipsToPixels(h), noetig.height()));
+  calendar->setGeometry(sys::TwipsToPixels(l), sys::TwipsToPixels(o), std::max(sys::TwipsToPixels(b), noetig.width()),
+                        std::max(sys::TwipsToPixels(h), noetig.height()));
   return calendar;
 }
 
@@ -65,8 +63,8 @@ frmBewegungsdaten::frmBewegungsdaten() : FormOf(QStringLiteral("frmBewegungsdate
   fraBearbeitenModus2->hide();
   fraMaterial->hide();
   // A calendar is never covered by the controls laid out after it.
-  for (QWidget* kalender : {static_cast<QWidget*>(movDatum), static_cast<QWidget*>(movStandort),
-                            static_cast<QWidget*>(movMaterial)}) {
+  for (QWidget* kalender :
+       {static_cast<QWidget*>(movDatum), static_cast<QWidget*>(movStandort), static_cast<QWidget*>(movMaterial)}) {
     kalender->raise();
   }
   Verbinden();
@@ -78,14 +76,14 @@ void frmBewegungsdaten::PhasenrahmenAnlegen() {
   trvPhasen = ui::MakeTree(f, QStringLiteral("trvPhasen"), nullptr, 720, 600, 2655, 1935);
   movDatum = Kalender(f, "movDatum", 4080, 120, 2625, 2370);
   cmbSpeichern = ui::MakeButton(f, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"), 7560, 240, 3135, 375);
-  cmbEntfernen = ui::MakeButton(f, QStringLiteral("cmbEntfernen"), QStringLiteral("Eingaben löschen"),
-                                7560, 720, 3135, 375);
-  cmbLoeschen = ui::MakeButton(f, QStringLiteral("cmbLoeschen"), QStringLiteral("Datensatz löschen"),
-                               7560, 1200, 3135, 375);
-  cmbMaterial = ui::MakeButton(f, QStringLiteral("cmbMaterial"), QStringLiteral("Materialzuweisung"),
-                               7560, 1680, 3135, 375);
-  cmbStandorte = ui::MakeButton(f, QStringLiteral("cmbStandorte"), QStringLiteral("Standortverwaltung"),
-                                7560, 2160, 3135, 375);
+  cmbEntfernen =
+      ui::MakeButton(f, QStringLiteral("cmbEntfernen"), QStringLiteral("Eingaben löschen"), 7560, 720, 3135, 375);
+  cmbLoeschen =
+      ui::MakeButton(f, QStringLiteral("cmbLoeschen"), QStringLiteral("Datensatz löschen"), 7560, 1200, 3135, 375);
+  cmbMaterial =
+      ui::MakeButton(f, QStringLiteral("cmbMaterial"), QStringLiteral("Materialzuweisung"), 7560, 1680, 3135, 375);
+  cmbStandorte =
+      ui::MakeButton(f, QStringLiteral("cmbStandorte"), QStringLiteral("Standortverwaltung"), 7560, 2160, 3135, 375);
 
   QFrame* m = fraModus2 = ui::MakeFrame(f, QStringLiteral("fraModus2"), 240, 2520, 9615, 1095);
   m->setFrameShape(QFrame::StyledPanel);
@@ -131,12 +129,12 @@ void frmBewegungsdaten::StandortrahmenAnlegen() {
   ui::MakeLabel(f, QString(), QStringLiteral("°C"), 10320, 800, 375, 375);
   ui::MakeLabel(f, QString(), QStringLiteral("W/m²"), 10320, 1320, 600, 375);
   ui::MakeLabel(f, QString(), QStringLiteral("h"), 10320, 1800, 375, 375);
-  cmbSpeichernStandort = ui::MakeButton(f, QStringLiteral("cmbSpeichernStandort"), QStringLiteral("Speichern"),
-                                        360, 2640, 3375, 375);
-  cmbLoeschen_B = ui::MakeButton(f, QStringLiteral("cmbLoeschen_B"), QStringLiteral("Standort löschen"),
-                                 360, 3120, 3375, 375);
-  cmbAbbruch = ui::MakeButton(f, QStringLiteral("cmbAbbruch"), QStringLiteral("Zurück zu Kulturphasen"),
-                              360, 3600, 3375, 375);
+  cmbSpeichernStandort =
+      ui::MakeButton(f, QStringLiteral("cmbSpeichernStandort"), QStringLiteral("Speichern"), 360, 2640, 3375, 375);
+  cmbLoeschen_B =
+      ui::MakeButton(f, QStringLiteral("cmbLoeschen_B"), QStringLiteral("Standort löschen"), 360, 3120, 3375, 375);
+  cmbAbbruch =
+      ui::MakeButton(f, QStringLiteral("cmbAbbruch"), QStringLiteral("Zurück zu Kulturphasen"), 360, 3600, 3375, 375);
   ui::MakeLabel(f, QString(), QStringLiteral("Standorte:"), 360, 4200, 2055, 495);
   trvStandort = ui::MakeTree(f, QStringLiteral("trvStandort"), imlStandorte, 360, 4560, 3375, 4575);
   dtgStandorteModus2 = Gitter(f, "dtgStandorteModus2", 4080, 2640, 6135, 6495);
@@ -147,16 +145,15 @@ void frmBewegungsdaten::StandortrahmenAnlegen() {
 
 void frmBewegungsdaten::MaterialrahmenAnlegen() {
   QFrame* f = fraMaterial = ui::MakeFrame(this, QStringLiteral("fraMaterial"), 4200, 0, 11055, 10095);
-  lblPhasenUeberschriftMaterial = ui::MakeLabel(f, QStringLiteral("lblPhasenUeberschriftMaterial"), QString(),
-                                                360, 240, 2655, 360);
+  lblPhasenUeberschriftMaterial =
+      ui::MakeLabel(f, QStringLiteral("lblPhasenUeberschriftMaterial"), QString(), 360, 240, 2655, 360);
   trvPhasenMaterial = ui::MakeTree(f, QStringLiteral("trvPhasenMaterial"), nullptr, 360, 600, 2655, 1575);
-  cmbSpeichernMaterial = ui::MakeButton(f, QStringLiteral("cmbSpeichernMaterial"), QStringLiteral("Speichern"),
-                                        360, 2640, 3495, 375);
+  cmbSpeichernMaterial =
+      ui::MakeButton(f, QStringLiteral("cmbSpeichernMaterial"), QStringLiteral("Speichern"), 360, 2640, 3495, 375);
   cmbLoeschenMaterial = ui::MakeButton(f, QStringLiteral("cmbLoeschenMaterial"), QStringLiteral("Datensatz löschen"),
                                        360, 3120, 3495, 375);
-  cmbAbbruchMaterial =
-      ui::MakeButton(f, QStringLiteral("cmbAbbruchMaterial"), QStringLiteral("Zurück zu Kulturphasen"),
-                     360, 3600, 3495, 375);
+  cmbAbbruchMaterial = ui::MakeButton(f, QStringLiteral("cmbAbbruchMaterial"), QStringLiteral("Zurück zu Kulturphasen"),
+                                      360, 3600, 3495, 375);
   ui::MakeLabel(f, QString(), QStringLiteral("Materialien:"), 360, 4320, 2055, 360);
   trvMaterial = ui::MakeTree(f, QStringLiteral("trvMaterial"), imlMaterial, 360, 4680, 3495, 4335);
 
@@ -211,8 +208,10 @@ void frmBewegungsdaten::Verbinden() {
   }
   ui::WatchFocus(txtName, [this] { txtName_GotFocus(); }, {});
   ui::WatchFocus(txtMenge, [this] { txtMenge_GotFocus(); }, {});
-  ui::WatchFocus(txtBeginn, [this] { txtBeginn_GotFocus(); }, [this] { txtBeginn_LostFocus(); });
-  ui::WatchFocus(txtEnde, [this] { txtEnde_GotFocus(); }, [this] { txtEnde_LostFocus(); });
+  ui::WatchFocus(
+      txtBeginn, [this] { txtBeginn_GotFocus(); }, [this] { txtBeginn_LostFocus(); });
+  ui::WatchFocus(
+      txtEnde, [this] { txtEnde_GotFocus(); }, [this] { txtEnde_LostFocus(); });
 
   connect(trvPhasen_B, &T::NodeClick, this, [this](const QString&) { trvPhasen_B_Click(); });
   connect(trvStandort, &T::MouseDown, this, &frmBewegungsdaten::trvStandort_MouseDown);
@@ -275,7 +274,8 @@ bool frmBewegungsdaten::eventFilter(QObject* watched, QEvent* event) {
       if (box == txtMenge) txtMenge_KeyUp(key->key(), 0);
       break;
     }
-    default: break;
+    default:
+      break;
   }
   return Form::eventFilter(watched, event);
 }

@@ -3,7 +3,6 @@
 
 #include <QColor>
 #include <QLineEdit>
-
 #include <algorithm>
 #include <string>
 

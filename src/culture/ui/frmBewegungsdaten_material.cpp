@@ -3,11 +3,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <cmath>
 
-#include "culture/ui/frmBewegungsdaten.h"
 #include "culture/mdlKulturPhasenInfo_regeln.h"
+#include "culture/ui/frmBewegungsdaten.h"
 #include "culture/ui/frmBewegungsdaten_hilfen.h"
 #include "data/mdlDatenLaden.h"
 #include "data/mdlTopfSubstrate.h"
@@ -49,11 +48,20 @@ std::string Menge(const MaterialSatz& m, const std::string& pflanzen, const std:
   const std::optional<double> a = base::ParseNumber(flaeche);
   std::optional<double> menge;
   switch (m.Bezug) {
-    case 1: if (e && p) menge = *e * *p; break;
-    case 2: if (e && p) menge = *e * *p / 1000.0; break;
-    case 3: if (e && a) menge = *e * *a; break;
-    case 4: if (e && a) menge = *e * *a / 1000.0; break;
-    default: break;
+    case 1:
+      if (e && p) menge = *e * *p;
+      break;
+    case 2:
+      if (e && p) menge = *e * *p / 1000.0;
+      break;
+    case 3:
+      if (e && a) menge = *e * *a;
+      break;
+    case 4:
+      if (e && a) menge = *e * *a / 1000.0;
+      break;
+    default:
+      break;
   }
   if (!menge || !std::isfinite(*menge)) return {};
   return base::NumberText(*menge);
@@ -63,11 +71,16 @@ std::string Menge(const MaterialSatz& m, const std::string& pflanzen, const std:
 QString DropBezugstext(const MaterialSatz& m) {
   const bool substrat = m.UeberPNr == Ma::kSubstratGruppe;
   switch (m.Bezug) {
-    case 1: return substrat ? QStringLiteral("Liter") : QStringLiteral("je Pflanze");
-    case 2: return substrat ? QStringLiteral("m³") : QStringLiteral("je 1000 Pflanzen");
-    case 3: return QStringLiteral("je Nm²");
-    case 4: return QStringLiteral("je 1000 Nm²");
-    default: return {};
+    case 1:
+      return substrat ? QStringLiteral("Liter") : QStringLiteral("je Pflanze");
+    case 2:
+      return substrat ? QStringLiteral("m³") : QStringLiteral("je 1000 Pflanzen");
+    case 3:
+      return QStringLiteral("je Nm²");
+    case 4:
+      return QStringLiteral("je 1000 Nm²");
+    default:
+      return {};
   }
 }
 
@@ -104,7 +117,8 @@ void frmBewegungsdaten::MaterialmodusFuellen() {
   KulturMaterialTabelleAnzeigen();
   const KulturSatz* kultur = GewaehlteKultur();
   const PhasenSatz* letzte = Phase(state().culture.AnzahlPhasen);
-  if (kultur != nullptr && letzte != nullptr) culture::ui::KalenderBereich(movMaterial, kultur->Arbeitsbeginn, letzte->Ende);
+  if (kultur != nullptr && letzte != nullptr)
+    culture::ui::KalenderBereich(movMaterial, kultur->Arbeitsbeginn, letzte->Ende);
 }
 
 void frmBewegungsdaten::cmbAbbruchMaterial_Click() {

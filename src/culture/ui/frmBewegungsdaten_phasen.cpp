@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "culture/mdlStandorte2.h"
 #include "culture/mdlBerrechnung_flaechen.h"
 #include "culture/mdlKulturPhasenInfo_regeln.h"
+#include "culture/mdlStandorte2.h"
 #include "culture/ui/frmBewegungsdaten.h"
 #include "culture/ui/frmBewegungsdaten_hilfen.h"
 #include "data/mdlFehler.h"
@@ -271,8 +271,8 @@ void frmBewegungsdaten::cmbLoeschen_Click() {
   }
   if (r < 1) return;
   s.selection.PhasenIndex = r;
-  if (ui::MsgBox(Q(kLoeschFrage), ui::msgbox::YesNo + ui::msgbox::Question,
-                 QStringLiteral("Tolvar-Information")) == ui::msgbox::No) {
+  if (ui::MsgBox(Q(kLoeschFrage), ui::msgbox::YesNo + ui::msgbox::Question, QStringLiteral("Tolvar-Information")) ==
+      ui::msgbox::No) {
     return;
   }
   // The grid as it will be, worked out aside: the stored phase goes and the rest is rewritten

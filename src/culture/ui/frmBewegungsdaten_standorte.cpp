@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "culture/mdlBerrechnung_flaechen.h"
-#include "culture/ui/frmBewegungsdaten.h"
 #include "culture/mdlKulturPhasenInfo_regeln.h"
+#include "culture/ui/frmBewegungsdaten.h"
 #include "culture/ui/frmBewegungsdaten_hilfen.h"
 #include "data/mdlDatenLaden.h"
 #include "data/state.h"
@@ -77,7 +77,8 @@ void frmBewegungsdaten::StandortmodusFuellen(bool perPfeiltaste) {
   }
   const KulturSatz* kultur = GewaehlteKultur();
   const PhasenSatz* letzte = Phase(state().culture.AnzahlPhasen);
-  if (kultur != nullptr && letzte != nullptr) culture::ui::KalenderBereich(movStandort, kultur->Arbeitsbeginn, letzte->Ende);
+  if (kultur != nullptr && letzte != nullptr)
+    culture::ui::KalenderBereich(movStandort, kultur->Arbeitsbeginn, letzte->Ende);
 }
 
 void frmBewegungsdaten::StandortPhasenBaumAnzeigen() {

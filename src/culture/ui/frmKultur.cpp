@@ -43,8 +43,8 @@ QFrame* Rand(QWidget* parent, const char* name, const QWidget* um) {
   return shape;
 }
 
-QGroupBox* RahmenMitBaum(QWidget* parent, const char* rahmen, const char* titel, const char* baum,
-                         ui::KeyedTree** tree, ui::ImageList* bilder, int links, int breite) {
+QGroupBox* RahmenMitBaum(QWidget* parent, const char* rahmen, const char* titel, const char* baum, ui::KeyedTree** tree,
+                         ui::ImageList* bilder, int links, int breite) {
   auto* box = ui::MakeGroup(parent, QLatin1String(rahmen), ui::Q(titel), links, 480, breite, 6135);
   *tree = ui::MakeTree(box, QLatin1String(baum), bilder);
   (*tree)->setGeometry(8, 20, sys::TwipsToPixels(breite) - 16, sys::TwipsToPixels(6135) - 28);
@@ -89,11 +89,11 @@ frmKultur::frmKultur() : FormOf(QStringLiteral("frmKultur"), ui::FormKind::Windo
 }
 
 void frmKultur::KulturdatenAnlegen(QWidget* seite) {
-  opbKultur = ui::MakeOptionButton(seite, QStringLiteral("opbKultur"), QStringLiteral("Neue Kultur eingeben"),
-                                   600, 720, 2055, 375);
+  opbKultur = ui::MakeOptionButton(seite, QStringLiteral("opbKultur"), QStringLiteral("Neue Kultur eingeben"), 600, 720,
+                                   2055, 375);
   opbKultur->setChecked(true);
-  opbGruppe = ui::MakeOptionButton(seite, QStringLiteral("opbGruppe"), QStringLiteral("Neue Gruppe erstellen"),
-                                   3240, 720, 2415, 375);
+  opbGruppe = ui::MakeOptionButton(seite, QStringLiteral("opbGruppe"), QStringLiteral("Neue Gruppe erstellen"), 3240,
+                                   720, 2415, 375);
   txtNr = ui::MakeTextBox(seite, QStringLiteral("txtNr"), 7680, 720, 1200, 375);
   txtNr->hide();
 
@@ -116,8 +116,8 @@ void frmKultur::KulturdatenAnlegen(QWidget* seite) {
   dtpEnde = ui::Placed(new ui::DatePicker(f), QStringLiteral("dtpEnde"), 3480, 2750, 2775, 375);
   lblBemerkung = ui::MakeLabel(f, QStringLiteral("lblBemerkung"), QStringLiteral("Bemerkungen:"), 240, 3240, 1590, 375);
   txtBemerkung = ui::Placed(new QPlainTextEdit(f), QStringLiteral("txtBemerkung"), 1920, 3240, 8295, 2175);
-  chbAktuell = ui::MakeCheckBox(f, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"),
-                                6840, 360, 3135, 375);
+  chbAktuell =
+      ui::MakeCheckBox(f, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"), 6840, 360, 3135, 375);
   chbAktuell->setChecked(true);
   cmbSpeichern = ui::MakeButton(f, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"), 6840, 750, 3135, 375);
   cmbAbbruch = ui::MakeButton(f, QStringLiteral("cmbAbbruch"), QStringLiteral("Abbrechen"), 6840, 1250, 3135, 375);
@@ -202,9 +202,8 @@ void frmKultur::opbKultur_Click() {
   lblName->setText(QStringLiteral("Kulturname:"));
   lblName->resize(sys::TwipsToPixels(1335), lblName->height());
   lblKuerzel->setText(QStringLiteral("Kulturkürzel:"));
-  for (QWidget* w : {static_cast<QWidget*>(lblAnfang), static_cast<QWidget*>(lblEnde),
-                     static_cast<QWidget*>(lblDatumA), static_cast<QWidget*>(lblDatumE),
-                     static_cast<QWidget*>(dtpAnfang), static_cast<QWidget*>(dtpEnde),
+  for (QWidget* w : {static_cast<QWidget*>(lblAnfang), static_cast<QWidget*>(lblEnde), static_cast<QWidget*>(lblDatumA),
+                     static_cast<QWidget*>(lblDatumE), static_cast<QWidget*>(dtpAnfang), static_cast<QWidget*>(dtpEnde),
                      static_cast<QWidget*>(shpDatumA)}) {
     w->setVisible(true);
   }
@@ -226,9 +225,8 @@ void frmKultur::opbGruppe_Click() {
   lblName->setText(QStringLiteral("Gruppenname:"));
   lblName->resize(sys::TwipsToPixels(1835), lblName->height());
   lblKuerzel->setText(QStringLiteral("Gruppenkürzel:"));
-  for (QWidget* w : {static_cast<QWidget*>(lblAnfang), static_cast<QWidget*>(lblEnde),
-                     static_cast<QWidget*>(lblDatumA), static_cast<QWidget*>(lblDatumE),
-                     static_cast<QWidget*>(dtpAnfang), static_cast<QWidget*>(dtpEnde),
+  for (QWidget* w : {static_cast<QWidget*>(lblAnfang), static_cast<QWidget*>(lblEnde), static_cast<QWidget*>(lblDatumA),
+                     static_cast<QWidget*>(lblDatumE), static_cast<QWidget*>(dtpAnfang), static_cast<QWidget*>(dtpEnde),
                      static_cast<QWidget*>(shpDatumA)}) {
     w->setVisible(false);
   }

@@ -64,8 +64,8 @@ void frmKultur::KulturStandorteBaumAnzeigen() {
   for (std::size_t i = 0; i < belegungen.size(); ++i) {
     const KulturStandortSatz& o = belegungen[i];
     if (o.StandortName == "0") continue;
-    const std::string text = o.StandortName + "; " + o.Flaeche + " Nm² von " + base::DateText(o.Beginn) + " bis " +
-                             base::DateText(o.Ende);
+    const std::string text =
+        o.StandortName + "; " + o.Flaeche + " Nm² von " + base::DateText(o.Beginn) + " bis " + base::DateText(o.Ende);
     knoten.emplace_back(o.StandortName + std::to_string(i), text);
   }
   BaumFuellen(trvStandort, QStringLiteral("Standorte"), QStringLiteral("Standorte"), knoten);

@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTimer>
-
 #include <algorithm>
 #include <cstddef>
 #include <utility>
@@ -37,7 +36,7 @@ using ui::Q;
 using ui::S;
 
 // The text boxes and the form's field each one holds.
-using Textfeld = std::pair<std::string StandortFormular::*, QLineEdit* frmStandort::*>;
+using Textfeld = std::pair<std::string StandortFormular::*, QLineEdit * frmStandort::*>;
 constexpr Textfeld kTextfelder[] = {
     {&StandortFormular::txtNr, &frmStandort::txtNr},
     {&StandortFormular::txtName, &frmStandort::txtName},
@@ -59,7 +58,7 @@ constexpr Textfeld kTextfelder[] = {
     {&StandortFormular::txtFaktor, &frmStandort::txtFaktor},
 };
 
-using Pruefkasten = std::pair<bool StandortFormular::*, QCheckBox* frmStandort::*>;
+using Pruefkasten = std::pair<bool StandortFormular::*, QCheckBox * frmStandort::*>;
 constexpr Pruefkasten kPruefkaesten[] = {
     {&StandortFormular::chbAktuell, &frmStandort::chbAktuell},
     {&StandortFormular::chbBrennwert, &frmStandort::chbBrennwert},

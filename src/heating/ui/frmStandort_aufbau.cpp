@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -166,10 +165,10 @@ void frmStandort::Aufbauen() {
   comEinGiebelV = liste("Giebelseite vorne:", "lblGiebelV", &lblGiebelV, "comEinGiebelV");
   comEinGiebelH = liste("Giebelseite hinten:", "lblGiebelH", &lblGiebelH, "comEinGiebelH");
   const std::pair<QLabel*, QComboBox*> eindeckungen[] = {{lblDach, comEinDach},
-                                                          {lblStehR, comEinStehL},
-                                                          {lblStehL, comEinStehR},
-                                                          {lblGiebelV, comEinGiebelV},
-                                                          {lblGiebelH, comEinGiebelH}};
+                                                         {lblStehR, comEinStehL},
+                                                         {lblStehL, comEinStehR},
+                                                         {lblGiebelV, comEinGiebelV},
+                                                         {lblGiebelH, comEinGiebelH}};
   for (int zeile = 0; zeile < 5; ++zeile) {
     listen->addWidget(eindeckungen[zeile].first, zeile, 0);
     listen->addWidget(eindeckungen[zeile].second, zeile, 1);

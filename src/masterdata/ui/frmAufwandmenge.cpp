@@ -89,8 +89,7 @@ void frmAufwandmenge::cmbOK_Click() {
     return;
   }
   // Inputs that are no numbers are reported by the calculation; the state stays "input".
-  const auto kosten = masterdata::AufwandmengeRechnen(ui::S(txtKonzentration), ui::S(txtAufwandmenge),
-                                                      ui::S(txtPreis));
+  const auto kosten = masterdata::AufwandmengeRechnen(ui::S(txtKonzentration), ui::S(txtAufwandmenge), ui::S(txtPreis));
   if (!kosten) return;
   txtKostenLiter->setText(ui::Q(kosten->txtKostenLiter));
   txtKostenEinheit->setText(ui::Q(kosten->txtKostenEinheit));

@@ -3,7 +3,6 @@
 // reference quantity, handed to the general material editor as its price.
 
 #include <QPointer>
-
 #include <array>
 
 #include "platform/ui/forms.h"

@@ -11,14 +11,13 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <optional>
 
 #include "app/mdlHilfe.h"
 #include "data/state.h"
-#include "masterdata/ui/staff_grid.h"
 #include "masterdata/ui/master_editor.h"
+#include "masterdata/ui/staff_grid.h"
 #include "masterdata/wage_classification.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
@@ -161,8 +160,8 @@ void frmLohneinteilung::LohneinteilungAnzeigen() {
   m_markiert = -1;
   g.SetRows(1);
   masterdata::ui::KopfzeileSetzen(g, {{QStringLiteral("Lohngruppe"), ui::kAlignLeftCenter, 2},
-                                     {QStringLiteral("Lohn"), ui::kAlignCenterCenter, 6},
-                                     {QStringLiteral("ab Datum"), ui::kAlignCenterCenter, 3}});
+                                      {QStringLiteral("Lohn"), ui::kAlignCenterCenter, 6},
+                                      {QStringLiteral("ab Datum"), ui::kAlignCenterCenter, 3}});
 
   std::vector<LohneinteilungZeile> zeilen;
   if (!m_personalNr.empty()) {

@@ -5,9 +5,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "masterdata/calculator.h"
 #include "masterdata/material.h"
 #include "masterdata/mdlMorvin5_nummern.h"
-#include "masterdata/calculator.h"
 #include "masterdata/ui/frmAufwandmenge.h"
 #include "masterdata/ui/frmRechner.h"
 #include "platform/ui/builders.h"
@@ -28,8 +28,7 @@ std::string Gruppenziffern(const std::string& nr) { return nr.size() >= 4 ? nr.s
 
 }  // namespace
 
-frmMaterial4opt::frmMaterial4opt()
-    : Materialeditor(QStringLiteral("frmMaterial4opt"), "5.3") {
+frmMaterial4opt::frmMaterial4opt() : Materialeditor(QStringLiteral("frmMaterial4opt"), "5.3") {
   setCaption(QStringLiteral("Material"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
@@ -89,9 +88,24 @@ frmMaterial4opt::frmMaterial4opt()
   cmbAufwandMenge->hide();
   cmbMaschinenkostenxls->hide();
 
-  QWidget* folge[] = {txtName,     txtKuerzel,  chbAktuell,  txtCode,     txtBemerkungen,  txtMenge,
-                      opbBezug[1], opbBezug[2], opbBezug[3], opbBezug[4], txtWdh,          txtPreis,
-                      cmbSpeichern, cmbRechner, cmbAufwandMenge, cmbAbbruch, cmbMaschinenkostenxls, cmbHilfe};
+  QWidget* folge[] = {txtName,
+                      txtKuerzel,
+                      chbAktuell,
+                      txtCode,
+                      txtBemerkungen,
+                      txtMenge,
+                      opbBezug[1],
+                      opbBezug[2],
+                      opbBezug[3],
+                      opbBezug[4],
+                      txtWdh,
+                      txtPreis,
+                      cmbSpeichern,
+                      cmbRechner,
+                      cmbAufwandMenge,
+                      cmbAbbruch,
+                      cmbMaschinenkostenxls,
+                      cmbHilfe};
   for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
 
   ui::InstallNumericFilter(txtMenge);

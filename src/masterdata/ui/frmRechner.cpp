@@ -47,7 +47,8 @@ frmRechner::frmRechner() : FormOf(QStringLiteral("frmRechner"), tolvar::ui::Form
   Readout->setFrameShadow(QFrame::Sunken);
   raster->addWidget(Readout, 0, 0, 1, 5);
   for (int i = 0; i < 10; ++i) {
-    Number[static_cast<std::size_t>(i)] = Taste(this, tolvar::ui::ControlName(QStringLiteral("Number"), i), QString::number(i));
+    Number[static_cast<std::size_t>(i)] =
+        Taste(this, tolvar::ui::ControlName(QStringLiteral("Number"), i), QString::number(i));
     connect(Number[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { Number_Click(i); });
   }
   for (int i = 0; i < 5; ++i) {
@@ -133,14 +134,29 @@ void frmRechner::Form_KeyDown(int key, int /*shift*/) {
 void frmRechner::Form_Unload(bool& /*cancel*/) {
   const QString wert = tolvar::ui::Q(m_rechner.Ergebnis());
   switch (state().windows.Merkwert) {
-    case masterdata::kTopfMenge: Schreiben(&frmTopf::txtMenge, wert); break;
-    case masterdata::kTopfPreis: Schreiben(&frmTopf::txtPreis, wert); break;
-    case masterdata::kTopfVolumen: Schreiben(&frmTopf::txtVolumen, wert); break;
-    case masterdata::kSubstratPreis: Schreiben(&frmSubstrat::txtPreis, wert); break;
-    case masterdata::kMaterialMenge: Schreiben(&frmMaterial4opt::txtMenge, wert); break;
-    case masterdata::kMaterialPreis: Schreiben(&frmMaterial4opt::txtPreis, wert); break;
-    case masterdata::kStandardVolumen: Schreiben(&frmVolumen::txtVolumen, wert); break;
-    default: break;
+    case masterdata::kTopfMenge:
+      Schreiben(&frmTopf::txtMenge, wert);
+      break;
+    case masterdata::kTopfPreis:
+      Schreiben(&frmTopf::txtPreis, wert);
+      break;
+    case masterdata::kTopfVolumen:
+      Schreiben(&frmTopf::txtVolumen, wert);
+      break;
+    case masterdata::kSubstratPreis:
+      Schreiben(&frmSubstrat::txtPreis, wert);
+      break;
+    case masterdata::kMaterialMenge:
+      Schreiben(&frmMaterial4opt::txtMenge, wert);
+      break;
+    case masterdata::kMaterialPreis:
+      Schreiben(&frmMaterial4opt::txtPreis, wert);
+      break;
+    case masterdata::kStandardVolumen:
+      Schreiben(&frmVolumen::txtVolumen, wert);
+      break;
+    default:
+      break;
   }
 }
 

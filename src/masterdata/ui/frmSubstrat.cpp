@@ -3,8 +3,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "masterdata/mdlMorvin5_nummern.h"
 #include "masterdata/calculator.h"
+#include "masterdata/mdlMorvin5_nummern.h"
 #include "masterdata/substrate.h"
 #include "masterdata/ui/frmRechner.h"
 #include "platform/ui/builders.h"
@@ -43,8 +43,8 @@ frmSubstrat::frmSubstrat() : Materialeditor(QStringLiteral("frmSubstrat"), "5.3.
   knoepfe->addWidget(cmbHilfe);
   layout->addLayout(knoepfe);
 
-  QWidget* folge[] = {cmbNeu,         cmbSpeichern, cmbAbbruch, cmbRechner, opbBezug[1], opbBezug[2],
-                      txtPreis,       txtBemerkungen, txtCode,  txtKuerzel, txtName,     chbAktuell};
+  QWidget* folge[] = {cmbNeu,   cmbSpeichern,   cmbAbbruch, cmbRechner, opbBezug[1], opbBezug[2],
+                      txtPreis, txtBemerkungen, txtCode,    txtKuerzel, txtName,     chbAktuell};
   for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
 
   ui::InstallNumericFilter(txtPreis);

@@ -3,8 +3,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "masterdata/mdlMorvin5_nummern.h"
 #include "masterdata/calculator.h"
+#include "masterdata/mdlMorvin5_nummern.h"
 #include "masterdata/pot.h"
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/frmVolumen.h"
@@ -58,9 +58,9 @@ frmTopf::frmTopf() : Materialeditor(QStringLiteral("frmTopf"), "5.3.1", true) {
   knoepfe->addWidget(cmbHilfe);
   layout->addLayout(knoepfe);
 
-  QWidget* folge[] = {txtName,  txtKuerzel, chbAktuell,   txtCode,     txtBemerkungen, txtMenge,
-                      opbBezug[1], opbBezug[2], txtPreis, txtWdh, txtVolumen,  cmbSpeichern,
-                      cmbAbbruch, cmbNeu,     cmbRechner,   cmbVolumen};
+  QWidget* folge[] = {txtName,     txtKuerzel,  chbAktuell, txtCode,   txtBemerkungen, txtMenge,
+                      opbBezug[1], opbBezug[2], txtPreis,   txtWdh,    txtVolumen,     cmbSpeichern,
+                      cmbAbbruch,  cmbNeu,      cmbRechner, cmbVolumen};
   for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
 
   for (QLineEdit* box : {txtMenge, txtPreis, txtVolumen}) ui::InstallNumericFilter(box);

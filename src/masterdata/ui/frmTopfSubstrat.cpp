@@ -198,9 +198,9 @@ void frmTopfSubstrat::Form_Activate() {
   const std::string substratVorher = m_aktiviert ? GewaehlteNr(comSubstrat) : std::string();
   mdlTopfSubstrate::GefaesseLaden();
   ListenFuellen();
-  const masterdata::Kombinationspaar paar =
-      m_kontext.MaterialNr.empty() ? masterdata::Kombinationspaar{}
-                                   : masterdata::GespeichertesPaar(m_kontext.MaterialNr);
+  const masterdata::Kombinationspaar paar = m_kontext.MaterialNr.empty()
+                                                ? masterdata::Kombinationspaar{}
+                                                : masterdata::GespeichertesPaar(m_kontext.MaterialNr);
   if (!Waehlen(comTopf, topfVorher)) Waehlen(comTopf, paar.TopfNr);
   if (!Waehlen(comSubstrat, substratVorher)) Waehlen(comSubstrat, paar.SubstratNr);
   m_aktiviert = true;

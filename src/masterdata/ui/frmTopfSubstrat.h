@@ -4,7 +4,6 @@
 // which the two lists carry behind the names they show.
 
 #include <QPointer>
-
 #include <array>
 #include <string>
 

@@ -3,7 +3,6 @@
 // the volume of the size shown to the pot editor.
 
 #include <QHash>
-
 #include <array>
 
 #include "data/records_material.h"

@@ -8,15 +8,14 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <vector>
 
 #include "app/mdlHilfe.h"
 #include "data/state.h"
 #include "masterdata/ui/frmPersonal.h"
-#include "masterdata/ui/staff_grid.h"
 #include "masterdata/ui/master_editor.h"
+#include "masterdata/ui/staff_grid.h"
 #include "masterdata/working_time.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
@@ -38,8 +37,7 @@ QColor Hintergrund() { return QApplication::palette().color(QPalette::Base); }
 
 }  // namespace
 
-frmWochenarbeitszeit::frmWochenarbeitszeit()
-    : FormOf(QStringLiteral("frmWochenarbeitszeit"), ui::FormKind::Window) {
+frmWochenarbeitszeit::frmWochenarbeitszeit() : FormOf(QStringLiteral("frmWochenarbeitszeit"), ui::FormKind::Window) {
   setCaption(QStringLiteral("Wochenarbeitszeiten"));
   auto* layout = new QVBoxLayout(this);
   lblName = masterdata::ui::NamenszeileAnfuegen(this, layout, QStringLiteral("Wochenarbeitszeiten für:"));
@@ -99,7 +97,7 @@ void frmWochenarbeitszeit::Form_KeyDown(int key, int /*shift*/) {
 void frmWochenarbeitszeit::WochenarbeitszeitAnzeigen() {
   ui::Grid& g = *dtgWochenarbeitszeit;
   masterdata::ui::KopfzeileSetzen(g, {{QStringLiteral("Stunden"), ui::kAlignCenterCenter, 2},
-                                     {QStringLiteral("ab Datum"), ui::kAlignCenterCenter, 2}});
+                                      {QStringLiteral("ab Datum"), ui::kAlignCenterCenter, 2}});
 
   std::vector<WochenarbeitszeitSatz> eintraege;
   if (!m_personalNr.empty()) {

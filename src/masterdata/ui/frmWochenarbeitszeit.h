@@ -4,7 +4,6 @@
 // closes with the staff editor. Every change rewrites all of the person's rows at once.
 
 #include <QString>
-
 #include <string>
 
 #include "platform/ui/forms.h"

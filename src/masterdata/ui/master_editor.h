@@ -13,7 +13,6 @@
 #include <QSignalBlocker>
 #include <QString>
 #include <QTimer>
-
 #include <optional>
 #include <string>
 

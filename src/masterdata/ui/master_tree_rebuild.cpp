@@ -17,15 +17,24 @@ namespace {
 
 void ListeLaden(int baum) {
   switch (baum) {
-    case Kulturen: mdlDatenLaden::KulturenLaden(); break;
-    case Standorte: mdlDatenLaden::StandorteLaden(); break;
+    case Kulturen:
+      mdlDatenLaden::KulturenLaden();
+      break;
+    case Standorte:
+      mdlDatenLaden::StandorteLaden();
+      break;
     case Materialien:
       mdlDatenLaden::MaterialienLaden();
       mdlTopfSubstrate::GefaesseLaden();
       break;
-    case Personal: mdlDatenLaden::PersonalLaden(); break;
-    case Taetigkeiten: mdlDatenLaden::TaetigkeitenLaden(); break;
-    default: break;
+    case Personal:
+      mdlDatenLaden::PersonalLaden();
+      break;
+    case Taetigkeiten:
+      mdlDatenLaden::TaetigkeitenLaden();
+      break;
+    default:
+      break;
   }
 }
 
@@ -39,21 +48,43 @@ void StammdatenBaumAufbauen(int baum) {
   const QString beschriftung = knopf->text();
   if (beschriftung == QStringLiteral("Anzeige reduzieren")) {
     switch (baum) {
-      case Kulturen: mdlAllesAnzeigen::AlleKulturenAnzeigen(fenster); break;
-      case Standorte: mdlAllesAnzeigen::AlleStandorteAnzeigen(); break;
-      case Materialien: mdlAllesAnzeigen::AlleMaterialienAnzeigen(); break;
-      case Personal: mdlAllesAnzeigen::AllesPersonalAnzeigen(); break;
-      case Taetigkeiten: mdlAllesAnzeigen::AlleTaetigkeitenAnzeigen(); break;
-      default: break;
+      case Kulturen:
+        mdlAllesAnzeigen::AlleKulturenAnzeigen(fenster);
+        break;
+      case Standorte:
+        mdlAllesAnzeigen::AlleStandorteAnzeigen();
+        break;
+      case Materialien:
+        mdlAllesAnzeigen::AlleMaterialienAnzeigen();
+        break;
+      case Personal:
+        mdlAllesAnzeigen::AllesPersonalAnzeigen();
+        break;
+      case Taetigkeiten:
+        mdlAllesAnzeigen::AlleTaetigkeitenAnzeigen();
+        break;
+      default:
+        break;
     }
   } else if (beschriftung == QStringLiteral("Alles anzeigen")) {
     switch (baum) {
-      case Kulturen: mdlFormen::AktuelleKulturenAnzeigen(fenster); break;
-      case Standorte: mdlFormen::AktuelleStandorteAnzeigen(fenster); break;
-      case Materialien: mdlFormen::AktuelleMaterialienAnzeigen(); break;
-      case Personal: mdlFormen::AktuellesPersonalAnzeigen(); break;
-      case Taetigkeiten: mdlFormen::AktuelleTaetigkeitenAnzeigen(fenster); break;
-      default: break;
+      case Kulturen:
+        mdlFormen::AktuelleKulturenAnzeigen(fenster);
+        break;
+      case Standorte:
+        mdlFormen::AktuelleStandorteAnzeigen(fenster);
+        break;
+      case Materialien:
+        mdlFormen::AktuelleMaterialienAnzeigen();
+        break;
+      case Personal:
+        mdlFormen::AktuellesPersonalAnzeigen();
+        break;
+      case Taetigkeiten:
+        mdlFormen::AktuelleTaetigkeitenAnzeigen(fenster);
+        break;
+      default:
+        break;
     }
   }
 }

@@ -1,7 +1,6 @@
 #include "masterdata/ui/mdlPopUp.h"
 
 #include <QWidget>
-
 #include <string>
 
 #include "culture/ui/frmKultur.h"

@@ -5,7 +5,6 @@
 
 #include <QColor>
 #include <QString>
-
 #include <initializer_list>
 
 class QBoxLayout;

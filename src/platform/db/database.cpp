@@ -34,9 +34,7 @@ sqlite3* OpenHandle(const std::string& path, int flags, std::string* reason) {
 }
 
 // Runs a statement and ignores any rows it gives; false on failure.
-bool RunPragma(sqlite3* db, const char* sql) {
-  return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-}
+bool RunPragma(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
 
 }  // namespace
 
@@ -100,9 +98,7 @@ std::unique_ptr<Database> Database::Create(const std::string& path, std::string*
   return std::unique_ptr<Database>(new Database(db, path));
 }
 
-void Database::SetError(std::string_view operation) {
-  lastError_ = detail::ErrorText(operation, db_);
-}
+void Database::SetError(std::string_view operation) { lastError_ = detail::ErrorText(operation, db_); }
 
 // ---------------------------------------------------------------- tables and columns
 
@@ -110,8 +106,7 @@ std::vector<std::string> Database::Tables() const {
   std::vector<std::string> names;
   detail::Statement stmt;
   std::string error;
-  if (!stmt.Prepare(db_, "SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid",
-                    &error)) {
+  if (!stmt.Prepare(db_, "SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid", &error)) {
     return names;
   }
   while (sqlite3_step(stmt.get()) == SQLITE_ROW) {
@@ -133,8 +128,8 @@ std::optional<std::string> Database::TableName(std::string_view name) const {
 
 bool Database::HasTable(std::string_view name) const { return TableName(name).has_value(); }
 
-bool Database::ReadTableInfo(const std::string& table, std::vector<std::string>* names,
-                             std::vector<std::string>* types, std::string* error) const {
+bool Database::ReadTableInfo(const std::string& table, std::vector<std::string>* names, std::vector<std::string>* types,
+                             std::string* error) const {
   detail::Statement stmt;
   if (!stmt.Prepare(db_, "PRAGMA table_info(" + QuoteIdentifier(table) + ")", error)) {
     return false;
@@ -232,8 +227,8 @@ Recordset Database::Query(std::string_view sql, const std::vector<Value>& params
 
 Recordset Database::OpenTable(std::string_view table) { return OpenTable(table, "", {}, ""); }
 
-Recordset Database::OpenTable(std::string_view table, std::string_view where,
-                              const std::vector<Value>& params, std::string_view orderBy) {
+Recordset Database::OpenTable(std::string_view table, std::string_view where, const std::vector<Value>& params,
+                              std::string_view orderBy) {
   Recordset rs;
   rs.db_ = this;
   const std::optional<std::string> stored = TableName(table);
@@ -294,9 +289,7 @@ Value Database::Scalar(std::string_view sql, const std::vector<Value>& params) {
   return Value();
 }
 
-int64_t Database::LastInsertRowId() const {
-  return static_cast<int64_t>(sqlite3_last_insert_rowid(db_));
-}
+int64_t Database::LastInsertRowId() const { return static_cast<int64_t>(sqlite3_last_insert_rowid(db_)); }
 
 int Database::Changes() const { return sqlite3_changes(db_); }
 
@@ -329,8 +322,8 @@ void Transaction::Rollback() {
   db_ = nullptr;
 }
 
-bool WriteSingleRow(const std::string& path, std::string_view table,
-                    const std::function<bool(Recordset&)>& setFields, std::string* error) {
+bool WriteSingleRow(const std::string& path, std::string_view table, const std::function<bool(Recordset&)>& setFields,
+                    std::string* error) {
   auto fail = [error](const std::string& why) {
     if (error) *error = why;
     return false;

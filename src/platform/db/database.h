@@ -101,8 +101,12 @@ class Recordset {
   bool Eof() const { return pos_ >= static_cast<int>(rows_.size()); }
   bool Bof() const { return pos_ < 0 || rows_.empty(); }
   void MoveFirst() { pos_ = 0; }
-  void MoveNext() { if (pos_ < static_cast<int>(rows_.size())) ++pos_; }
-  void MovePrevious() { if (pos_ >= 0) --pos_; }
+  void MoveNext() {
+    if (pos_ < static_cast<int>(rows_.size())) ++pos_;
+  }
+  void MovePrevious() {
+    if (pos_ >= 0) --pos_;
+  }
   void MoveLast() { pos_ = static_cast<int>(rows_.size()) - 1; }
   void MoveTo(int index) { pos_ = index; }
   int Position() const { return pos_; }
@@ -187,8 +191,8 @@ class Database {
   Recordset OpenTable(std::string_view table);
   // The rows of a table matching `where` (an SQL condition with ? parameters; quote
   // identifiers with QuoteIdentifier), in `orderBy` order or table order; editable.
-  Recordset OpenTable(std::string_view table, std::string_view where,
-                      const std::vector<Value>& params, std::string_view orderBy = "");
+  Recordset OpenTable(std::string_view table, std::string_view where, const std::vector<Value>& params,
+                      std::string_view orderBy = "");
 
   // The first value of the first row of a query; Null when there is no row.
   Value Scalar(std::string_view sql, const std::vector<Value>& params = {});
@@ -206,8 +210,8 @@ class Database {
   friend class Transaction;
   void SetError(std::string_view operation);
   // Names and declared types of a table's columns (stored table name).
-  bool ReadTableInfo(const std::string& table, std::vector<std::string>* names,
-                     std::vector<std::string>* types, std::string* error) const;
+  bool ReadTableInfo(const std::string& table, std::vector<std::string>* names, std::vector<std::string>* types,
+                     std::string* error) const;
   // Steps `stmt` to its end, appending the rows (the first column is the rowid when
   // withRowId) to *rs; on failure sets the errors and leaves no rows.
   bool LoadRows(sqlite3_stmt* stmt, bool withRowId, Recordset* rs);
@@ -220,7 +224,7 @@ class Database {
 // it when the table is empty, with the fields setFields sets. When setFields fails (a column
 // is missing) the row is left unwritten. False with a reason in *error when the database,
 // the table or the write fails.
-bool WriteSingleRow(const std::string& path, std::string_view table,
-                    const std::function<bool(Recordset&)>& setFields, std::string* error);
+bool WriteSingleRow(const std::string& path, std::string_view table, const std::function<bool(Recordset&)>& setFields,
+                    std::string* error);
 
 }  // namespace tolvar::db

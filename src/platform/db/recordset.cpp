@@ -17,11 +17,10 @@ const Value& NullValue() {
 // Converts a value for a column of the given affinity as the original engine did:
 // German number text into numeric columns, numbers as German text into text columns.
 // False (and *error) for a text a numeric column cannot take.
-bool ConvertForColumn(const Value& in, detail::Affinity affinity, const std::string& column,
-                      Value* out, std::string* error) {
+bool ConvertForColumn(const Value& in, detail::Affinity affinity, const std::string& column, Value* out,
+                      std::string* error) {
   using detail::Affinity;
-  const bool numeric =
-      affinity == Affinity::Integer || affinity == Affinity::Real || affinity == Affinity::Numeric;
+  const bool numeric = affinity == Affinity::Integer || affinity == Affinity::Real || affinity == Affinity::Numeric;
   if (numeric && in.type() == Value::Type::Text) {
     const std::string text = in.text();
     if (base::Trim(text).empty()) {
@@ -42,8 +41,7 @@ bool ConvertForColumn(const Value& in, detail::Affinity affinity, const std::str
     }
     return true;
   }
-  if (affinity == Affinity::Text &&
-      (in.type() == Value::Type::Integer || in.type() == Value::Type::Real)) {
+  if (affinity == Affinity::Text && (in.type() == Value::Type::Integer || in.type() == Value::Type::Real)) {
     *out = Value(in.text());
     return true;
   }
@@ -141,8 +139,7 @@ bool Recordset::Update() {
   for (size_t i = 0; i < columns_.size(); ++i) {
     if (!changed_[i]) continue;
     std::string error;
-    const detail::Affinity affinity =
-        detail::AffinityOf(i < declaredTypes_.size() ? declaredTypes_[i] : std::string());
+    const detail::Affinity affinity = detail::AffinityOf(i < declaredTypes_.size() ? declaredTypes_[i] : std::string());
     if (!ConvertForColumn(buffer_[i], affinity, columns_[i], &converted[i], &error)) {
       return Fail(error);
     }
@@ -217,8 +214,7 @@ bool Recordset::Delete() {
   CancelUpdate();
   if (!CurrentRow()) return Fail("delete: no current row");
   const auto index = static_cast<size_t>(pos_);
-  if (!db_->Execute("DELETE FROM " + QuoteIdentifier(table_) + " WHERE rowid=?",
-                    {Value(rowids_[index])})) {
+  if (!db_->Execute("DELETE FROM " + QuoteIdentifier(table_) + " WHERE rowid=?", {Value(rowids_[index])})) {
     return Fail("delete: " + db_->LastError());
   }
   rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));

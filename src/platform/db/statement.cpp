@@ -37,8 +37,8 @@ bool Statement::Prepare(sqlite3* db, std::string_view sql, std::string* error) {
 bool Statement::Bind(const std::vector<Value>& params, std::string* error) {
   const int expected = sqlite3_bind_parameter_count(stmt_);
   if (expected != static_cast<int>(params.size())) {
-    *error = "bind: the statement takes " + std::to_string(expected) + " parameters, " +
-             std::to_string(params.size()) + " given";
+    *error = "bind: the statement takes " + std::to_string(expected) + " parameters, " + std::to_string(params.size()) +
+             " given";
     return false;
   }
   for (int i = 0; i < expected; ++i) {
@@ -56,8 +56,7 @@ bool Statement::Bind(const std::vector<Value>& params, std::string* error) {
         break;
       case Value::Type::Text: {
         const std::string text = v.text();
-        rc = sqlite3_bind_text64(stmt_, i + 1, text.data(), text.size(), SQLITE_TRANSIENT,
-                                 SQLITE_UTF8);
+        rc = sqlite3_bind_text64(stmt_, i + 1, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
         break;
       }
     }

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QStandardPaths>
-
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
@@ -33,8 +32,8 @@ std::string ShippedTree() {
   if (const char* env = std::getenv("TOLVAR_SHARE_DIR"); env && *env) return env;
   if (const std::string exeFolder = ExecutableFolder(); !exeFolder.empty()) {
     std::error_code ec;
-    const auto beside = std::filesystem::weakly_canonical(
-        std::filesystem::path(exeFolder) / ".." / "share" / "tolvar", ec);
+    const auto beside =
+        std::filesystem::weakly_canonical(std::filesystem::path(exeFolder) / ".." / "share" / "tolvar", ec);
     if (!ec && FolderExists(beside.string())) return beside.string();
   }
   return JoinPath(TOLVAR_INSTALL_PREFIX, "/share/tolvar");
@@ -45,8 +44,7 @@ std::string DefaultDataRoot() {
   // named itself "Tolvar", build the same location from the generic data folder.
   if (QCoreApplication::applicationName() == QStringLiteral("Tolvar"))
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-  std::string root =
-      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+  std::string root = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
   if (const QString org = QCoreApplication::organizationName(); !org.isEmpty())
     root = JoinPath(root, org.toStdString());
   return JoinPath(root, "Tolvar");

@@ -17,18 +17,13 @@ struct Ursache {
 // shows as "no space left", as SQLite's "disk is full", or, on some file systems, as a plain
 // input/output error while writing.
 constexpr std::array<Ursache, 6> kUrsachen{{
-    {{"no space left", "disk is full", "input/output error", "disk i/o error"},
-     "Der Datenträger ist voll."},
-    {{"read-only", "readonly", "permission denied", "operation not permitted"},
-     "Die Datei ist schreibgeschützt."},
-    {{"no such file", "not found", "unable to open database file", ""},
-     "Die Datei wurde nicht gefunden."},
+    {{"no space left", "disk is full", "input/output error", "disk i/o error"}, "Der Datenträger ist voll."},
+    {{"read-only", "readonly", "permission denied", "operation not permitted"}, "Die Datei ist schreibgeschützt."},
+    {{"no such file", "not found", "unable to open database file", ""}, "Die Datei wurde nicht gefunden."},
     {{"database is locked", "text file busy", "resource busy", "database table is locked"},
      "Die Datei wird von einem anderen Programm verwendet."},
-    {{"file is not a database", "malformed", "not a database", ""},
-     "Die Datei ist keine gültige Datenbank."},
-    {{"file name too long", "invalid argument", "", ""},
-     "Diesen Dateinamen kann das Dateisystem nicht aufnehmen."},
+    {{"file is not a database", "malformed", "not a database", ""}, "Die Datei ist keine gültige Datenbank."},
+    {{"file name too long", "invalid argument", "", ""}, "Diesen Dateinamen kann das Dateisystem nicht aufnehmen."},
 }};
 
 }  // namespace

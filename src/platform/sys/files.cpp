@@ -28,8 +28,8 @@ fs::path TempPathBeside(const fs::path& target) {
   static std::atomic<unsigned> counter{0};
   static thread_local std::mt19937 random{std::random_device{}()};
   char suffix[64];
-  std::snprintf(suffix, sizeof suffix, ".tmp-%ld-%u-%08x", static_cast<long>(::getpid()),
-                counter.fetch_add(1), static_cast<unsigned>(random()));
+  std::snprintf(suffix, sizeof suffix, ".tmp-%ld-%u-%08x", static_cast<long>(::getpid()), counter.fetch_add(1),
+                static_cast<unsigned>(random()));
   return target.parent_path() / ("." + target.filename().string() + suffix);
 }
 
@@ -50,8 +50,7 @@ bool CreateFolder(const std::string& path, std::string* error) {
   std::error_code ec;
   fs::create_directories(fs::path(path), ec);
   if (ec) return Fail(error, "Ordner '" + path + "' kann nicht angelegt werden", ec);
-  if (!fs::is_directory(fs::path(path), ec))
-    return Fail(error, "'" + path + "' ist kein Ordner");
+  if (!fs::is_directory(fs::path(path), ec)) return Fail(error, "'" + path + "' ist kein Ordner");
   return true;
 }
 
@@ -65,10 +64,8 @@ bool CopyFile(const std::string& from, const std::string& to, bool overwrite, st
 bool DeleteFile(const std::string& path, std::string* error) {
   std::error_code ec;
   const fs::path file(path);
-  if (!fs::is_regular_file(file, ec))
-    return Fail(error, "Datei '" + path + "' nicht gefunden");
-  if (!fs::remove(file, ec) || ec)
-    return Fail(error, "Datei '" + path + "' kann nicht gelöscht werden", ec);
+  if (!fs::is_regular_file(file, ec)) return Fail(error, "Datei '" + path + "' nicht gefunden");
+  if (!fs::remove(file, ec) || ec) return Fail(error, "Datei '" + path + "' kann nicht gelöscht werden", ec);
   return true;
 }
 
@@ -106,8 +103,7 @@ bool CopyFolderTree(const std::string& from, const std::string& to, std::string*
   std::error_code ec;
   if (!fs::is_directory(fs::path(from), ec)) return Fail(error, what + ": Quellordner nicht gefunden");
   if (!CreateFolder(to, error)) return false;
-  fs::copy(fs::path(from), fs::path(to),
-           fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+  fs::copy(fs::path(from), fs::path(to), fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
   if (ec) return Fail(error, what, ec);
   return true;
 }

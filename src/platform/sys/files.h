@@ -16,8 +16,7 @@ bool CreateFolder(const std::string& path, std::string* error = nullptr);
 
 // Copies a regular file. Without `overwrite` an existing target is an error. The copy goes
 // through SafeCopy, so a failure never leaves a half-written target.
-bool CopyFile(const std::string& from, const std::string& to, bool overwrite,
-              std::string* error = nullptr);
+bool CopyFile(const std::string& from, const std::string& to, bool overwrite, std::string* error = nullptr);
 
 // Deletes a regular file. A missing file is an error.
 bool DeleteFile(const std::string& path, std::string* error = nullptr);
@@ -27,8 +26,7 @@ bool DeleteFile(const std::string& path, std::string* error = nullptr);
 bool SafeCopy(const std::string& from, const std::string& to, std::string* error = nullptr);
 
 // Replaces `to` with a copy of `from`; same guarantees as SafeCopy.
-inline bool SafeReplace(const std::string& from, const std::string& to,
-                        std::string* error = nullptr) {
+inline bool SafeReplace(const std::string& from, const std::string& to, std::string* error = nullptr) {
   return SafeCopy(from, to, error);
 }
 

@@ -3,7 +3,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
-
 #include <atomic>
 
 #include "platform/sys/files.h"
@@ -14,8 +13,7 @@ namespace {
 // "Software\\Halvorn\\Tolvar\\Pfade" + "Tolvar-Verz" -> "Software/Halvorn/Tolvar/Pfade/Tolvar-Verz".
 QString SettingsKey(const std::string& keyPath, const std::string& valueName) {
   QString key;
-  for (const QString& part :
-       QString::fromStdString(keyPath).split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
+  for (const QString& part : QString::fromStdString(keyPath).split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
     key += part + QLatin1Char('/');
   }
   return key + QString::fromStdString(valueName);
@@ -27,11 +25,9 @@ std::atomic<RegistryStore*> installed{nullptr};
 
 IniRegistry::IniRegistry(std::string iniPath) : iniPath_(std::move(iniPath)) {}
 
-bool IniRegistry::SetValue(const std::string& keyPath, const std::string& valueName,
-                           const std::string& text) {
+bool IniRegistry::SetValue(const std::string& keyPath, const std::string& valueName, const std::string& text) {
   if (valueName.empty()) return false;
-  if (const std::string folder = FolderOf(iniPath_); !folder.empty() && !CreateFolder(folder))
-    return false;
+  if (const std::string folder = FolderOf(iniPath_); !folder.empty() && !CreateFolder(folder)) return false;
   QSettings settings(QString::fromStdString(iniPath_), QSettings::IniFormat);
   if (!settings.isWritable()) return false;
   settings.setValue(SettingsKey(keyPath, valueName), QString::fromStdString(text));
@@ -39,32 +35,28 @@ bool IniRegistry::SetValue(const std::string& keyPath, const std::string& valueN
   return settings.status() == QSettings::NoError;
 }
 
-std::optional<std::string> IniRegistry::Value(const std::string& keyPath,
-                                              const std::string& valueName) const {
+std::optional<std::string> IniRegistry::Value(const std::string& keyPath, const std::string& valueName) const {
   QSettings settings(QString::fromStdString(iniPath_), QSettings::IniFormat);
   const QString key = SettingsKey(keyPath, valueName);
   if (!settings.contains(key)) return std::nullopt;
   return settings.value(key).toString().toStdString();
 }
 
-bool MemoryRegistry::SetValue(const std::string& keyPath, const std::string& valueName,
-                              const std::string& text) {
+bool MemoryRegistry::SetValue(const std::string& keyPath, const std::string& valueName, const std::string& text) {
   if (failWrites_) return false;
   values_[{keyPath, valueName}] = text;
   writes_.push_back({keyPath, valueName, text});
   return true;
 }
 
-std::optional<std::string> MemoryRegistry::Value(const std::string& keyPath,
-                                                 const std::string& valueName) const {
+std::optional<std::string> MemoryRegistry::Value(const std::string& keyPath, const std::string& valueName) const {
   const auto it = values_.find({keyPath, valueName});
   if (it == values_.end()) return std::nullopt;
   return it->second;
 }
 
 std::string DefaultRegistryIniPath() {
-  const std::string config =
-      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+  const std::string config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
   return JoinPath(config, "/Tolvar/Registry.ini");
 }
 

@@ -14,20 +14,16 @@ class RegistryStore {
  public:
   virtual ~RegistryStore() = default;
   // Writes a text value; false when the store could not be written.
-  virtual bool SetValue(const std::string& keyPath, const std::string& valueName,
-                        const std::string& text) = 0;
-  virtual std::optional<std::string> Value(const std::string& keyPath,
-                                           const std::string& valueName) const = 0;
+  virtual bool SetValue(const std::string& keyPath, const std::string& valueName, const std::string& text) = 0;
+  virtual std::optional<std::string> Value(const std::string& keyPath, const std::string& valueName) const = 0;
 };
 
 // An INI file; each backslash-separated part of a key path becomes a group.
 class IniRegistry final : public RegistryStore {
  public:
   explicit IniRegistry(std::string iniPath);
-  bool SetValue(const std::string& keyPath, const std::string& valueName,
-                const std::string& text) override;
-  std::optional<std::string> Value(const std::string& keyPath,
-                                   const std::string& valueName) const override;
+  bool SetValue(const std::string& keyPath, const std::string& valueName, const std::string& text) override;
+  std::optional<std::string> Value(const std::string& keyPath, const std::string& valueName) const override;
   const std::string& IniPath() const { return iniPath_; }
 
  private:
@@ -44,10 +40,8 @@ class MemoryRegistry final : public RegistryStore {
     bool operator==(const Write&) const = default;
   };
 
-  bool SetValue(const std::string& keyPath, const std::string& valueName,
-                const std::string& text) override;
-  std::optional<std::string> Value(const std::string& keyPath,
-                                   const std::string& valueName) const override;
+  bool SetValue(const std::string& keyPath, const std::string& valueName, const std::string& text) override;
+  std::optional<std::string> Value(const std::string& keyPath, const std::string& valueName) const override;
   const std::vector<Write>& Writes() const { return writes_; }
   // Makes later writes fail, to exercise error paths.
   void SetFailWrites(bool fail) { failWrites_ = fail; }

@@ -3,7 +3,6 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QUrl>
-
 #include <atomic>
 
 #include "platform/sys/files.h"
@@ -11,9 +10,7 @@
 namespace tolvar::sys {
 namespace {
 
-bool HaveGuiApplication() {
-  return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-}
+bool HaveGuiApplication() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
 
 std::atomic<Shell*> installed{nullptr};
 

@@ -12,8 +12,7 @@ Grid* MakeGrid(QWidget* parent, const QString& name, int left, int top, int widt
   return Placed(new Grid(parent), name, left, top, width, height);
 }
 
-KeyedTree* MakeTree(QWidget* parent, const QString& name, ImageList* images, int left, int top, int width,
-                    int height) {
+KeyedTree* MakeTree(QWidget* parent, const QString& name, ImageList* images, int left, int top, int width, int height) {
   KeyedTree* tree = Placed(new KeyedTree(parent), name, left, top, width, height);
   tree->SetImageList(images);
   return tree;

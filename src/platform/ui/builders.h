@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QString>
 #include <QWidget>
-
 #include <string>
 #include <string_view>
 
@@ -35,9 +34,7 @@ class KeyedTree;
 
 // ---------------------------------------------------------------- texts
 
-inline QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+inline QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 inline std::string S(const QString& text) { return text.toStdString(); }
 inline std::string S(const QLineEdit* box) { return box != nullptr ? box->text().toStdString() : std::string(); }
 
@@ -67,8 +64,8 @@ T* Placed(T* control, const QString& name, int left, int top, int width, int hei
 // Each takes the parent, the control's name (may be empty for decoration), its text where it
 // has one, and its place in twips.
 
-inline QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
-                         int width, int height) {
+inline QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
+                         int height) {
   auto* label = Named(new QLabel(text, parent), name);
   PlaceTwips(label, left, top, width, height);
   return label;
@@ -96,8 +93,8 @@ inline QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QStri
   return box;
 }
 
-inline QRadioButton* MakeOptionButton(QWidget* parent, const QString& name, const QString& caption, int left,
-                                      int top, int width, int height) {
+inline QRadioButton* MakeOptionButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                                      int width, int height) {
   auto* button = Named(new WrapOptionButton(caption, parent), name);
   PlaceTwips(button, left, top, width, height);
   return button;
@@ -116,8 +113,8 @@ inline QFrame* MakeFrame(QWidget* parent, const QString& name, int left, int top
   return frame;
 }
 
-inline QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                            int width, int height) {
+inline QGroupBox* MakeGroup(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                            int height) {
   auto* group = Named(new QGroupBox(caption, parent), name);
   PlaceTwips(group, left, top, width, height);
   return group;

@@ -3,7 +3,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <map>
 
 namespace tolvar::ui {

@@ -3,7 +3,6 @@
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QVBoxLayout>
-
 #include <cmath>
 
 namespace tolvar::ui {
@@ -94,9 +93,7 @@ MonthCalendar::MonthCalendar(QWidget* parent)
   });
 }
 
-base::Date MonthCalendar::Value() const {
-  return FromQDate(m_calendar->selectedDate()).value_or(m_min);
-}
+base::Date MonthCalendar::Value() const { return FromQDate(m_calendar->selectedDate()).value_or(m_min); }
 
 bool MonthCalendar::SetValue(base::Date date) {
   const QDate day = ToQDate(date);

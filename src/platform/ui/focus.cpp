@@ -4,7 +4,6 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QWidget>
-
 #include <deque>
 #include <vector>
 
@@ -72,7 +71,8 @@ class FocusTracker : public QObject {
     // handling of the click that focused it.
     for (const Call& call : got) {
       if (FocusWatch* watch = call.watch.data()) {
-        QMetaObject::invokeMethod(watch, [guard = call.watch] { Run(guard, true); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            watch, [guard = call.watch] { Run(guard, true); }, Qt::QueuedConnection);
       }
     }
   }

@@ -5,7 +5,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
-
 #include <algorithm>
 
 #include "platform/sys/screen.h"

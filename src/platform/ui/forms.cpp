@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-
 #include <algorithm>
 #include <map>
 

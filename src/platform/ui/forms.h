@@ -3,7 +3,6 @@
 // type (frmX::instanz()) or by name. Also decides when the program ends.
 
 #include <QString>
-
 #include <functional>
 #include <typeindex>
 #include <typeinfo>

@@ -5,7 +5,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "platform/sys/screen.h"
@@ -17,10 +16,14 @@ namespace {
 
 int ButtonMask(Qt::MouseButton button) {
   switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
   }
 }
 
@@ -126,9 +129,7 @@ void Grid::SetFixedCols(int cols) {
   m_model->ChangedAll();
 }
 
-QString Grid::TextMatrix(int row, int col) const {
-  return inside(row, col) ? m_model->At(row, col).text : QString();
-}
+QString Grid::TextMatrix(int row, int col) const { return inside(row, col) ? m_model->At(row, col).text : QString(); }
 
 void Grid::SetTextMatrix(int row, int col, const QString& text) {
   if (!inside(row, col)) return;
@@ -139,9 +140,7 @@ void Grid::SetTextMatrix(int row, int col, const QString& text) {
 QString Grid::Text() const { return TextMatrix(m_row, m_col); }
 void Grid::SetText(const QString& text) { SetTextMatrix(m_row, m_col, text); }
 
-QColor Grid::CellBackColor(int row, int col) const {
-  return inside(row, col) ? m_model->BackOf(row, col) : QColor();
-}
+QColor Grid::CellBackColor(int row, int col) const { return inside(row, col) ? m_model->BackOf(row, col) : QColor(); }
 
 void Grid::SetCellBackColor(int row, int col, const QColor& color) {
   if (!inside(row, col)) return;
@@ -264,7 +263,8 @@ int Grid::ClientWidth() const {
   int inner = width() - 2 * frame;
   int rowsHeight = 0;
   for (int r = 0; r < Rows(); ++r) rowsHeight += r < m_fixedRows ? m_frozen->rowHeight(r) : m_view->rowHeight(r);
-  if (rowsHeight > height() - 2 * frame) inner -= m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view);
+  if (rowsHeight > height() - 2 * frame)
+    inner -= m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view);
   return sys::PixelsToTwips(std::max(inner, 0));
 }
 
@@ -408,13 +408,26 @@ void Grid::viewKey(QKeyEvent* event) {
   int row = m_row;
   int col = m_col;
   switch (event->key()) {
-    case Qt::Key_Up: row = std::max(m_fixedRows, row - 1); break;
-    case Qt::Key_Down: row = std::min(Rows() - 1, row + 1); break;
-    case Qt::Key_Left: col = std::max(m_fixedCols, col - 1); break;
-    case Qt::Key_Right: col = std::min(Cols() - 1, col + 1); break;
-    case Qt::Key_Home: col = m_fixedCols; break;
-    case Qt::Key_End: col = Cols() - 1; break;
-    default: break;
+    case Qt::Key_Up:
+      row = std::max(m_fixedRows, row - 1);
+      break;
+    case Qt::Key_Down:
+      row = std::min(Rows() - 1, row + 1);
+      break;
+    case Qt::Key_Left:
+      col = std::max(m_fixedCols, col - 1);
+      break;
+    case Qt::Key_Right:
+      col = std::min(Cols() - 1, col + 1);
+      break;
+    case Qt::Key_Home:
+      col = m_fixedCols;
+      break;
+    case Qt::Key_End:
+      col = Cols() - 1;
+      break;
+    default:
+      break;
   }
   if ((row != m_row || col != m_col) && inside(row, col)) {
     setCurrent(row, col, true);

@@ -14,7 +14,6 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
-
 #include <vector>
 
 #include "platform/ui/keyedtree_drag.h"

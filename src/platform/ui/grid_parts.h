@@ -12,7 +12,6 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QWheelEvent>
-
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -44,9 +43,7 @@ class GridModel final : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = QModelIndex()) const override {
     return parent.isValid() ? 0 : static_cast<int>(cells.size());
   }
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override {
-    return parent.isValid() ? 0 : cols;
-  }
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : cols; }
   Qt::ItemFlags flags(const QModelIndex&) const override { return Qt::ItemIsEnabled; }
 
   QVariant data(const QModelIndex& index, int role) const override {
@@ -54,7 +51,8 @@ class GridModel final : public QAbstractTableModel {
     const GridCell& cell = cells[static_cast<size_t>(index.row())][static_cast<size_t>(index.column())];
     const bool highlighted = Highlighted(index.row(), index.column());
     switch (role) {
-      case Qt::DisplayRole: return cell.text;
+      case Qt::DisplayRole:
+        return cell.text;
       case Qt::BackgroundRole:
         return highlighted ? highlight : BackOf(index.row(), index.column());
       case Qt::ForegroundRole:
@@ -65,7 +63,8 @@ class GridModel final : public QAbstractTableModel {
         return {};
       case Qt::TextAlignmentRole:
         return static_cast<int>(GridAlignmentToQt(AlignOf(index.row(), index.column()), cell.text));
-      default: return {};
+      default:
+        return {};
     }
   }
 
@@ -90,9 +89,7 @@ class GridModel final : public QAbstractTableModel {
   }
 
   GridCell& At(int row, int col) { return cells[static_cast<size_t>(row)][static_cast<size_t>(col)]; }
-  const GridCell& At(int row, int col) const {
-    return cells[static_cast<size_t>(row)][static_cast<size_t>(col)];
-  }
+  const GridCell& At(int row, int col) const { return cells[static_cast<size_t>(row)][static_cast<size_t>(col)]; }
 
   void SetRowCount(int rows) {
     const int now = rowCount();

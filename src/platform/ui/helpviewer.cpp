@@ -19,7 +19,6 @@
 #include <QTextDocumentFragment>
 #include <QUrl>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "platform/sys/shell.h"
@@ -43,9 +42,7 @@ QString readPage(const QString& path) {
   return decoder.decode(data);
 }
 
-QString plainText(const QString& html) {
-  return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
-}
+QString plainText(const QString& html) { return QTextDocumentFragment::fromHtml(html).toPlainText().simplified(); }
 
 // Section numbers of "Abschnitt5.3.1.htm" as {5, 3, 1}; empty for any other name.
 QList<int> sectionOf(const QString& page) {
@@ -164,12 +161,12 @@ void HelpViewer::Back() { m_browser->backward(); }
 void HelpViewer::Forward() { m_browser->forward(); }
 
 QString HelpViewer::PageTitle(const QString& html) {
-  static const QRegularExpression h1(QStringLiteral("<h1[^>]*>(.*?)</h1>"),
-                                     QRegularExpression::CaseInsensitiveOption |
-                                         QRegularExpression::DotMatchesEverythingOption);
-  static const QRegularExpression title(QStringLiteral("<title[^>]*>(.*?)</title>"),
-                                        QRegularExpression::CaseInsensitiveOption |
-                                            QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression h1(
+      QStringLiteral("<h1[^>]*>(.*?)</h1>"),
+      QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression title(
+      QStringLiteral("<title[^>]*>(.*?)</title>"),
+      QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
   for (const QRegularExpression* pattern : {&h1, &title}) {
     const QRegularExpressionMatch match = pattern->match(html);
     if (!match.hasMatch()) continue;

@@ -25,8 +25,7 @@ int ImageList::LoadFolder(const QString& folder) {
   const QDir dir(folder);
   if (folder.isEmpty() || !dir.exists()) return 0;
   int added = 0;
-  const QFileInfoList files =
-      dir.entryInfoList({QStringLiteral("*.png")}, QDir::Files | QDir::Readable, QDir::Name);
+  const QFileInfoList files = dir.entryInfoList({QStringLiteral("*.png")}, QDir::Files | QDir::Readable, QDir::Name);
   for (const QFileInfo& file : files) {
     if (Add(file.completeBaseName(), file.absoluteFilePath())) ++added;
   }

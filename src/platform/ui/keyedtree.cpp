@@ -44,8 +44,8 @@ int ShiftMask(Qt::KeyboardModifiers modifiers) {
 
 // The same event without modifiers: Ctrl+click must not toggle the selection away.
 QMouseEvent WithoutModifiers(const QMouseEvent& e) {
-  return QMouseEvent(e.type(), e.position(), e.scenePosition(), e.globalPosition(), e.button(),
-                     e.buttons(), Qt::NoModifier, e.pointingDevice());
+  return QMouseEvent(e.type(), e.position(), e.scenePosition(), e.globalPosition(), e.button(), e.buttons(),
+                     Qt::NoModifier, e.pointingDevice());
 }
 
 void CollectSubtree(QTreeWidgetItem* item, QList<QTreeWidgetItem*>& out) {
@@ -165,10 +165,8 @@ KeyedTree::KeyedTree(QWidget* parent) : QWidget(parent), m_view(new KeyedTreeVie
   m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_view->setUniformRowHeights(true);
   m_view->setMouseTracking(true);
-  connect(m_view, &QTreeWidget::itemExpanded, this,
-          [this](QTreeWidgetItem* item) { viewExpanded(item, true); });
-  connect(m_view, &QTreeWidget::itemCollapsed, this,
-          [this](QTreeWidgetItem* item) { viewExpanded(item, false); });
+  connect(m_view, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { viewExpanded(item, true); });
+  connect(m_view, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) { viewExpanded(item, false); });
 
   auto* target = new DropTarget(this);
   connect(target, &DropTarget::DragOver, this, &KeyedTree::DragOver);
@@ -213,8 +211,7 @@ void KeyedTree::insertItem(QTreeWidgetItem* parent, QTreeWidgetItem* item) {
     int high = count;
     while (low < high) {
       const int mid = (low + high) / 2;
-      const QTreeWidgetItem* sibling =
-          parent != nullptr ? parent->child(mid) : m_view->topLevelItem(mid);
+      const QTreeWidgetItem* sibling = parent != nullptr ? parent->child(mid) : m_view->topLevelItem(mid);
       if (GermanCollator().compare(text, sibling->text(0)) < 0) {
         high = mid;
       } else {
@@ -257,8 +254,7 @@ void KeyedTree::restoreExpanded(QTreeWidgetItem* item) {
   }
 }
 
-bool KeyedTree::Add(const QString& parentKey, const QString& key, const QString& text,
-                    const QString& imageKey) {
+bool KeyedTree::Add(const QString& parentKey, const QString& key, const QString& text, const QString& imageKey) {
   if (key.isEmpty() || m_nodes.contains(key)) return false;
   QTreeWidgetItem* parent = nullptr;
   if (!parentKey.isEmpty()) {
@@ -327,8 +323,7 @@ int KeyedTree::IndexOf(const QString& key) const {
   if (!m_positionsValid) {
     m_positions.clear();
     m_positions.reserve(static_cast<qsizetype>(m_order.size()));
-    for (size_t i = 0; i < m_order.size(); ++i)
-      m_positions.insert(m_order[i], static_cast<int>(i + 1));
+    for (size_t i = 0; i < m_order.size(); ++i) m_positions.insert(m_order[i], static_cast<int>(i + 1));
     m_positionsValid = true;
   }
   return m_positions.value(key, 0);

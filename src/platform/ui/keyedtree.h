@@ -41,8 +41,7 @@ class KeyedTree : public QWidget {
   // Adds a node as the last child of `parentKey` (empty: at the top level), or at its sorted
   // place when that parent keeps its children sorted. Fails on an empty or duplicate key and on
   // a missing parent. A picture key the image list lacks leaves the node without a picture.
-  bool Add(const QString& parentKey, const QString& key, const QString& text,
-           const QString& imageKey = QString());
+  bool Add(const QString& parentKey, const QString& key, const QString& text, const QString& imageKey = QString());
   // Removes the node with its whole subtree.
   bool Remove(const QString& key);
   void Clear();

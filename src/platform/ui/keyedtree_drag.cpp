@@ -53,8 +53,8 @@ bool MouseFollower::eventFilter(QObject* watched, QEvent* event) {
   // dispatch, which tracks the implicit mouse grab.
   if (!watched->isWidgetType()) return false;
   const QEvent::Type type = event->type();
-  if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress &&
-      type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) {
+  if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+      type != QEvent::MouseButtonDblClick) {
     return false;
   }
   auto* mouse = static_cast<QMouseEvent*>(event);

@@ -11,9 +11,7 @@ namespace tolvar::ui {
 
 namespace {
 
-bool IsEnter(const QKeyEvent* event) {
-  return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
+bool IsEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
 
 // Keys that type no character into the box, or only edit it as a person expects.
 bool TypesNothing(QKeyEvent* event) {

@@ -23,36 +23,55 @@ QString TitleOrDefault(const QString& title) {
 
 QString ButtonText(int answer) {
   switch (answer) {
-    case msgbox::Ok: return QStringLiteral("OK");
-    case msgbox::Cancel: return QStringLiteral("Abbrechen");
-    case msgbox::Abort: return QStringLiteral("Abbrechen");
-    case msgbox::Retry: return QStringLiteral("Wiederholen");
-    case msgbox::Ignore: return QStringLiteral("Ignorieren");
-    case msgbox::Yes: return QStringLiteral("Ja");
-    case msgbox::No: return QStringLiteral("Nein");
-    case msgbox::TryAgain: return QStringLiteral("Wiederholen");
-    case msgbox::Continue: return QStringLiteral("Weiter");
-    default: return QString();
+    case msgbox::Ok:
+      return QStringLiteral("OK");
+    case msgbox::Cancel:
+      return QStringLiteral("Abbrechen");
+    case msgbox::Abort:
+      return QStringLiteral("Abbrechen");
+    case msgbox::Retry:
+      return QStringLiteral("Wiederholen");
+    case msgbox::Ignore:
+      return QStringLiteral("Ignorieren");
+    case msgbox::Yes:
+      return QStringLiteral("Ja");
+    case msgbox::No:
+      return QStringLiteral("Nein");
+    case msgbox::TryAgain:
+      return QStringLiteral("Wiederholen");
+    case msgbox::Continue:
+      return QStringLiteral("Weiter");
+    default:
+      return QString();
   }
 }
 
 QMessageBox::ButtonRole RoleOf(int answer) {
   switch (answer) {
-    case msgbox::Yes: return QMessageBox::YesRole;
-    case msgbox::No: return QMessageBox::NoRole;
+    case msgbox::Yes:
+      return QMessageBox::YesRole;
+    case msgbox::No:
+      return QMessageBox::NoRole;
     case msgbox::Cancel:
-    case msgbox::Abort: return QMessageBox::RejectRole;
-    default: return QMessageBox::AcceptRole;
+    case msgbox::Abort:
+      return QMessageBox::RejectRole;
+    default:
+      return QMessageBox::AcceptRole;
   }
 }
 
 QMessageBox::Icon IconOf(int style) {
   switch (style & 0x70) {
-    case msgbox::Critical: return QMessageBox::Critical;
-    case msgbox::Question: return QMessageBox::Question;
-    case msgbox::Exclamation: return QMessageBox::Warning;
-    case msgbox::Information: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case msgbox::Critical:
+      return QMessageBox::Critical;
+    case msgbox::Question:
+      return QMessageBox::Question;
+    case msgbox::Exclamation:
+      return QMessageBox::Warning;
+    case msgbox::Information:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 
@@ -89,8 +108,7 @@ void ApplyPattern(QFileDialog& dialog, QStringList filters, const QString& patte
 class QtPrompts final : public Prompts {
  public:
   int MsgBox(const QString& text, int style, const QString& title) override {
-    QMessageBox box(IconOf(style), TitleOrDefault(title), text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(IconOf(style), TitleOrDefault(title), text, QMessageBox::NoButton, QApplication::activeWindow());
     const std::vector<int> answers = MsgBoxAnswers(style);
     std::vector<QPushButton*> buttons;
     for (int answer : answers) buttons.push_back(box.addButton(ButtonText(answer), RoleOf(answer)));
@@ -107,19 +125,16 @@ class QtPrompts final : public Prompts {
     return dismiss;
   }
 
-  std::optional<QString> OpenFileDialog(const FileDialogRequest& request) override {
-    return Run(request, false);
-  }
-  std::optional<QString> SaveFileDialog(const FileDialogRequest& request) override {
-    return Run(request, true);
-  }
+  std::optional<QString> OpenFileDialog(const FileDialogRequest& request) override { return Run(request, false); }
+  std::optional<QString> SaveFileDialog(const FileDialogRequest& request) override { return Run(request, true); }
   void Beep() override { QApplication::beep(); }
 
  private:
   static std::optional<QString> Run(const FileDialogRequest& request, bool save) {
     // Without a title of its own a dialog is titled as the system titles its file dialogs.
-    const QString title =
-        !request.title.isEmpty() ? request.title : save ? QStringLiteral("Speichern unter") : QStringLiteral("Öffnen");
+    const QString title = !request.title.isEmpty() ? request.title
+                          : save                   ? QStringLiteral("Speichern unter")
+                                                   : QStringLiteral("Öffnen");
     QFileDialog dialog(QApplication::activeWindow(), title, request.folder);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -161,13 +176,20 @@ QString TypedFileName(const QString& typed, const QString& folder) {
 
 std::vector<int> MsgBoxAnswers(int style) {
   switch (ButtonsOf(style)) {
-    case msgbox::OkCancel: return {msgbox::Ok, msgbox::Cancel};
-    case msgbox::AbortRetryIgnore: return {msgbox::Abort, msgbox::Retry, msgbox::Ignore};
-    case msgbox::YesNoCancel: return {msgbox::Yes, msgbox::No, msgbox::Cancel};
-    case msgbox::YesNo: return {msgbox::Yes, msgbox::No};
-    case msgbox::RetryCancel: return {msgbox::Retry, msgbox::Cancel};
-    case msgbox::CancelTryAgainContinue: return {msgbox::Cancel, msgbox::TryAgain, msgbox::Continue};
-    default: return {msgbox::Ok};
+    case msgbox::OkCancel:
+      return {msgbox::Ok, msgbox::Cancel};
+    case msgbox::AbortRetryIgnore:
+      return {msgbox::Abort, msgbox::Retry, msgbox::Ignore};
+    case msgbox::YesNoCancel:
+      return {msgbox::Yes, msgbox::No, msgbox::Cancel};
+    case msgbox::YesNo:
+      return {msgbox::Yes, msgbox::No};
+    case msgbox::RetryCancel:
+      return {msgbox::Retry, msgbox::Cancel};
+    case msgbox::CancelTryAgainContinue:
+      return {msgbox::Cancel, msgbox::TryAgain, msgbox::Continue};
+    default:
+      return {msgbox::Ok};
   }
 }
 

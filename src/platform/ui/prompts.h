@@ -3,7 +3,6 @@
 // scripted double (tests/support/ui_prompts.h) so nothing modal ever waits for a person.
 
 #include <QString>
-
 #include <optional>
 #include <vector>
 

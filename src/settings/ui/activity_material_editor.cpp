@@ -233,7 +233,8 @@ void ArbeitMaterialEditor::cmbArbeitMaterialReset_Click() {
 }
 
 void ArbeitMaterialEditor::cmbArbeitMaterialSpeichern_Click() {
-  if (mdlMaterial::ArbeitMaterialSpeichern(Zeilen()) != mdlMaterial::ArbeitMaterialSpeicherergebnis::Gespeichert) return;
+  if (mdlMaterial::ArbeitMaterialSpeichern(Zeilen()) != mdlMaterial::ArbeitMaterialSpeicherergebnis::Gespeichert)
+    return;
   TabelleEinrichten();
   TabelleFuellen();
   if (m_eigenstaendig) cmbArbeitMaterialReset->setText(kBeenden);

@@ -6,7 +6,6 @@
 // button turns into "Beenden".
 
 #include <QObject>
-
 #include <string>
 #include <vector>
 

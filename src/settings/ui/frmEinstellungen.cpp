@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
 #include <optional>
 
 #include "app/mdiTolvarZentral.h"
@@ -30,9 +29,9 @@
 namespace tolvar {
 
 using settings::ui::kTitel;
+using settings::ui::Zeiger;
 using ui::Q;
 using ui::S;
-using settings::ui::Zeiger;
 
 namespace {
 
@@ -158,8 +157,7 @@ void frmEinstellungen::cmbVantelDurchsuchen_Click() {
 void frmEinstellungen::cmbErgebnisdatenbank_Click() {
   const std::optional<std::string> datei = DatenbankWaehlen();
   if (!datei) return;
-  txtErgebnisdatenbank->setText(
-      Q(settings::DatenbankGewaehlt(settings::Datenbank::Ergebnis, *datei)));
+  txtErgebnisdatenbank->setText(Q(settings::DatenbankGewaehlt(settings::Datenbank::Ergebnis, *datei)));
 }
 
 void frmEinstellungen::cmbVantel_Click() {

@@ -21,8 +21,8 @@
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/optiongroup.h"
 #include "settings/ui/activity_material_editor.h"
-#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmEinstellungen.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/vantel_editors.h"
 
 namespace tolvar {
@@ -237,7 +237,7 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
   flaeche->addWidget(flaechenLabel(fraFlaeche, 1, QStringLiteral("m²")), 4, 2);
   flaeche->setRowStretch(5, 1);
   for (QWidget* teil : std::initializer_list<QWidget*>{Line1, lblFlaeche[2], lblFlaeche[3], lblFlaeche[4],
-                                                        lblFlaeche[5], txtWege, txtBrutto}) {
+                                                       lblFlaeche[5], txtWege, txtBrutto}) {
     teil->setVisible(false);
   }
 
@@ -290,8 +290,10 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
   connect(dtgStandort, &ui::Grid::DblClick, this, &frmEinstellungen::dtgStandort_DblClick);
   connect(dtgStandort, &ui::Grid::KeyPress, this, &frmEinstellungen::dtgStandort_KeyPress);
   // Focus changes of the grid and of the overheads box decide where the calculator's value goes.
-  ui::WatchFocus(dtgStandort, [this] { dtgStandort_GotFocus(); }, [this] { dtgStandort_LostFocus(); });
-  ui::WatchFocus(txtGemeinkosten, [this] { txtGemeinkosten_GotFocus(); }, [this] { txtGemeinkosten_LostFocus(); });
+  ui::WatchFocus(
+      dtgStandort, [this] { dtgStandort_GotFocus(); }, [this] { dtgStandort_LostFocus(); });
+  ui::WatchFocus(
+      txtGemeinkosten, [this] { txtGemeinkosten_GotFocus(); }, [this] { txtGemeinkosten_LostFocus(); });
 }
 
 void frmEinstellungen::SeiteSachkosten(QWidget* seite) {
@@ -319,8 +321,7 @@ void frmEinstellungen::SeiteSachkosten(QWidget* seite) {
   txtVermarktungskosten = MakeTextBox(fraUmsatz, QStringLiteral("txtVermarktungskosten"));
   cmbUmsatzOK = MakeButton(fraUmsatz, QStringLiteral("cmbUmsatzOK"), QStringLiteral("OK"));
   Zeile(umsatz, 0, fraUmsatz, QStringLiteral("Umsatz:"), txtUmsatz, QStringLiteral("€/ Jahr"));
-  Zeile(umsatz, 1, fraUmsatz, QStringLiteral("Vermarktungskosten:"), txtVermarktungskosten,
-        QStringLiteral("€/ Jahr"));
+  Zeile(umsatz, 1, fraUmsatz, QStringLiteral("Vermarktungskosten:"), txtVermarktungskosten, QStringLiteral("€/ Jahr"));
   umsatz->addWidget(cmbUmsatzOK, 1, 3);
 
   fraVermarktungsanteil = MakeGroup(fraVermarktung, QStringLiteral("fraVermarktungsanteil"), QString());

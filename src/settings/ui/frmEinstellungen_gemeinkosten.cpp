@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-
 #include <vector>
 
 #include "base/values.h"
@@ -19,8 +18,8 @@
 #include "platform/ui/prompts.h"
 #include "settings/mdlGemeinkosten.h"
 #include "settings/mdlMaterial.h"
-#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmEinstellungen.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/mdlExcel_rechner.h"
 #include "trees/ui/mdlFormen.h"
 
@@ -116,7 +115,7 @@ void frmEinstellungen::chbFlaeche_Click(int index) {
   if (chbFlaeche[static_cast<std::size_t>(index)]->isChecked()) GesamtflaecheBerechnen(index);
   if (!chbFlaeche[0]->isChecked()) {
     for (QWidget* teil : std::initializer_list<QWidget*>{Line1, lblFlaeche[2], lblFlaeche[3], lblFlaeche[4],
-                                                          lblFlaeche[5], txtWege, txtBrutto}) {
+                                                         lblFlaeche[5], txtWege, txtBrutto}) {
       teil->setVisible(false);
     }
   }
@@ -136,7 +135,7 @@ void frmEinstellungen::GesamtflaecheBerechnen(int ziel) {
   txtWege->setText(Q(base::Format(f->Wege, "0")));
   txtBrutto->setText(Q(base::Format(f->Brutto, "0")));
   for (QWidget* teil : std::initializer_list<QWidget*>{Line1, lblFlaeche[2], lblFlaeche[3], lblFlaeche[4],
-                                                        lblFlaeche[5], txtWege, txtBrutto}) {
+                                                       lblFlaeche[5], txtWege, txtBrutto}) {
     teil->setVisible(true);
   }
 }

@@ -9,11 +9,11 @@
 
 #include "data/state.h"
 #include "settings/mdlTarif.h"
-#include "settings/vantel_materials.h"
-#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmEinstellungen.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/mdlExcel_rechner.h"
 #include "settings/ui/vantel_editors.h"
+#include "settings/vantel_materials.h"
 
 namespace tolvar {
 
@@ -75,8 +75,7 @@ void frmEinstellungen::cmbSpeichern_Click() {
     return;
   }
   const int gewaehlt = comLohn->currentIndex();
-  if (mdlTarif::LohngruppeAendern(S(txtloeschen), S(txtLohngruppeB), S(txtLohnB)) !=
-      mdlTarif::Ergebnis::Gespeichert) {
+  if (mdlTarif::LohngruppeAendern(S(txtloeschen), S(txtLohngruppeB), S(txtLohnB)) != mdlTarif::Ergebnis::Gespeichert) {
     return;
   }
   mdlTarif::TarifLaden();

@@ -8,8 +8,8 @@
 #include "data/state.h"
 #include "platform/ui/optiongroup.h"
 #include "settings/settings_logic.h"
-#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmEinstellungen.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 
 namespace tolvar {
 

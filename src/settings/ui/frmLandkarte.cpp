@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -19,14 +18,14 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/optiongroup.h"
 #include "settings/mdlWetterstation.h"
-#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmEinstellungen.h"
+#include "settings/ui/frmEinstellungen_hilfen.h"
 #include "settings/ui/frmStatInfo.h"
 
 namespace tolvar {
 
-using ui::Q;
 using settings::ui::Zeiger;
+using ui::Q;
 
 namespace {
 
@@ -60,7 +59,8 @@ void BeschriftungenLegen(const std::array<QRadioButton*, 23>& optionen, const st
       const QRect kandidaten[] = {
           QRect(QPoint(option.right() + 2 + abstand, option.top()), groesse),
           QRect(QPoint(option.left() - 2 - abstand - groesse.width(), option.top()), groesse),
-          QRect(QPoint(option.center().x() - groesse.width() / 2, option.top() - 1 - abstand - groesse.height()), groesse),
+          QRect(QPoint(option.center().x() - groesse.width() / 2, option.top() - 1 - abstand - groesse.height()),
+                groesse),
           QRect(QPoint(option.center().x() - groesse.width() / 2, option.bottom() + 2 + abstand), groesse),
           QRect(QPoint(option.right() + 2, option.top() - abstand), groesse),
           QRect(QPoint(option.right() + 2, option.top() + abstand), groesse)};
@@ -71,7 +71,8 @@ void BeschriftungenLegen(const std::array<QRadioButton*, 23>& optionen, const st
         }
       }
     }
-    if (gewaehlt.isNull()) gewaehlt = QRect(QPoint(std::min(option.right() + 2, kKarteBreite - groesse.width()), option.top()), groesse);
+    if (gewaehlt.isNull())
+      gewaehlt = QRect(QPoint(std::min(option.right() + 2, kKarteBreite - groesse.width()), option.top()), groesse);
     label->setGeometry(gewaehlt);
     belegt.push_back(gewaehlt);
   }
@@ -133,9 +134,7 @@ void frmLandkarte::Form_Activate() {
   for (QRadioButton* option : opbStation) ui::SetBackground(option, QColor(218, 222, 222));
 }
 
-void frmLandkarte::opbStation_Click(int index) {
-  txtAuswahl->setText(Q(mdlWetterstation::RegionWaehlen(index)));
-}
+void frmLandkarte::opbStation_Click(int index) { txtAuswahl->setText(Q(mdlWetterstation::RegionWaehlen(index))); }
 
 void frmLandkarte::lblStation_Click(int index) {
   frmStatInfo& info = frmStatInfo::instanz();
@@ -161,8 +160,7 @@ void frmLandkarte::Form_KeyDown(int key, int /*shift*/) {
 }
 
 bool frmLandkarte::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+  if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     for (std::size_t i = 0; i < lblStation.size(); ++i) {
       if (lblStation[i] == watched) {
         lblStation_Click(static_cast<int>(i));

@@ -17,8 +17,8 @@ using ui::Q;
 frmStatInfo::frmStatInfo() : FormOf(QStringLiteral("frmStatInfo"), ui::FormKind::Window) {
   setCaption(QString());
   auto* layout = new QGridLayout(this);
-  static const char* const kTexte[6] = {"Station:", "Reg.Bezirk:", "Landkreis:", "Gemeinde:", "Geographische Lage:",
-                                        "Höhe:"};
+  static const char* const kTexte[6] = {
+      "Station:", "Reg.Bezirk:", "Landkreis:", "Gemeinde:", "Geographische Lage:", "Höhe:"};
   const auto box = [this](const char* name) {
     QLineEdit* edit = ui::MakeTextBox(this, QLatin1String(name));
     edit->setReadOnly(true);

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <optional>
 
 #include "base/values.h"
@@ -19,9 +18,14 @@ namespace tolvar {
 
 namespace {
 
-const char* const kPosten[8] = {"Abschreibung Gebäude und Anlagen", "Versicherungen und Beiträge",
-                                "Verwaltung und Büro", "Fahrzeuge", "Energie allgemein",
-                                "Instandhaltung allgemein", "Löhne nicht zurechenbar", "Sonstiges"};
+const char* const kPosten[8] = {"Abschreibung Gebäude und Anlagen",
+                                "Versicherungen und Beiträge",
+                                "Verwaltung und Büro",
+                                "Fahrzeuge",
+                                "Energie allgemein",
+                                "Instandhaltung allgemein",
+                                "Löhne nicht zurechenbar",
+                                "Sonstiges"};
 
 std::optional<double> Zahl(const QLineEdit* box) { return base::ParseNumber(ui::S(box)); }
 // An empty box counts 0; other text must be a number.
@@ -132,8 +136,7 @@ void frmTabellenrechner::Rechnen() {
   const auto reparatur = ZahlOderNull(txtReparaturen);
   const auto einheiten = Zahl(txtAuslastung);
   if (anschaffung && rest && jahre && zins && reparatur && einheiten && *jahre > 0 && *einheiten > 0) {
-    const double jahreskosten =
-        (*anschaffung - *rest) / *jahre + (*anschaffung + *rest) / 2 * *zins / 100 + *reparatur;
+    const double jahreskosten = (*anschaffung - *rest) / *jahre + (*anschaffung + *rest) / 2 * *zins / 100 + *reparatur;
     preis = jahreskosten / *einheiten;
   }
   txtMaschinenErgebnis->setText(Text(preis));
@@ -141,9 +144,12 @@ void frmTabellenrechner::Rechnen() {
 
 QString frmTabellenrechner::Ergebnis() const {
   switch (AktivesBlatt()) {
-    case mdlExcel::Rechner::Lohnkosten: return txtLohnErgebnis->text();
-    case mdlExcel::Rechner::Gemeinkosten: return txtGemeinkostenErgebnis->text();
-    case mdlExcel::Rechner::Maschinenkosten: return txtMaschinenErgebnis->text();
+    case mdlExcel::Rechner::Lohnkosten:
+      return txtLohnErgebnis->text();
+    case mdlExcel::Rechner::Gemeinkosten:
+      return txtGemeinkostenErgebnis->text();
+    case mdlExcel::Rechner::Maschinenkosten:
+      return txtMaschinenErgebnis->text();
   }
   return QString();
 }

@@ -6,7 +6,6 @@
 // window; "Abbrechen" closes it without a result.
 
 #include <QString>
-
 #include <array>
 
 #include "platform/ui/forms.h"
@@ -29,7 +28,7 @@ class frmTabellenrechner : public ui::FormOf<frmTabellenrechner> {
 
   ui::TabStrip* regBlatt = nullptr;
   // Sheet "Lohnkosten".
-  QLineEdit* txtBruttolohn = nullptr;        // € per month
+  QLineEdit* txtBruttolohn = nullptr;         // € per month
   QLineEdit* txtArbeitgeberanteil = nullptr;  // % on top of the wage
   QLineEdit* txtSonderzahlungen = nullptr;    // € per year
   QLineEdit* txtStunden = nullptr;            // productive hours per year

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
-
 #include <optional>
 
 #include "platform/sys/files.h"

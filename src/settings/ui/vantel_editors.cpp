@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-
 #include <algorithm>
 
 #include "data/state.h"
@@ -16,8 +15,8 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/keyfilters.h"
 #include "platform/ui/prompts.h"
-#include "settings/vantel_materials.h"
 #include "settings/ui/frmEinstellungen_hilfen.h"
+#include "settings/vantel_materials.h"
 
 namespace tolvar::settings::ui {
 
@@ -57,8 +56,7 @@ void ZeileFaerben(std::initializer_list<QWidget*> zeile, bool neu) {
 }
 
 // The buttons of a new entry (arrows off, "Neueingabe beenden", no "Neu") or of browsing.
-void KnoepfeSetzen(bool neu, std::initializer_list<QPushButton*> pfeile, QPushButton* loeschen,
-                   QPushButton* neuKnopf) {
+void KnoepfeSetzen(bool neu, std::initializer_list<QPushButton*> pfeile, QPushButton* loeschen, QPushButton* neuKnopf) {
   for (QPushButton* pfeil : pfeile) pfeil->setEnabled(!neu);
   loeschen->setText(neu ? kNeueingabeBeenden : kLoeschen);
   neuKnopf->setVisible(!neu);
@@ -95,9 +93,9 @@ bool Filtern(const Array& boxes, QObject* watched, QEvent* event, Handler handle
 }
 
 // Navigation row and the action buttons below the five rows.
-void Knopfleiste(QGridLayout* layout, int zeile, QPushButton* fuenfZurueck, QPushButton* zurueck,
-                 QPushButton* vor, QPushButton* fuenfVor, QPushButton* neu, QPushButton* loeschen,
-                 QPushButton* abbruch, QPushButton* speichern) {
+void Knopfleiste(QGridLayout* layout, int zeile, QPushButton* fuenfZurueck, QPushButton* zurueck, QPushButton* vor,
+                 QPushButton* fuenfVor, QPushButton* neu, QPushButton* loeschen, QPushButton* abbruch,
+                 QPushButton* speichern) {
   auto* pfeile = new QHBoxLayout;
   pfeile->addWidget(fuenfZurueck);
   pfeile->addWidget(zurueck);
@@ -149,17 +147,20 @@ settings::ui::BrennstoffEditor::BrennstoffEditor(QGroupBox* frame) : QObject(fra
   cmbBrennstoffLoeschen = MakeButton(frame, QStringLiteral("cmbBrennstoffLoeschen"), kLoeschen);
   cmbBrennstoffSpeichern = MakeButton(frame, QStringLiteral("cmbBrennstoffSpeichern"), QStringLiteral("Speichern"));
   cmbBrennstoffAbbruch = MakeButton(frame, QStringLiteral("cmbBrennstoffAbbruch"), QStringLiteral("Abbrechen"));
-  Knopfleiste(layout, 6, cmb5Zurueck, cmbZurueck, cmbVor, cmb5Vor, cmbNeu, cmbBrennstoffLoeschen,
-              cmbBrennstoffAbbruch, cmbBrennstoffSpeichern);
+  Knopfleiste(layout, 6, cmb5Zurueck, cmbZurueck, cmbVor, cmb5Vor, cmbNeu, cmbBrennstoffLoeschen, cmbBrennstoffAbbruch,
+              cmbBrennstoffSpeichern);
 
   connect(cmbZurueck, &QPushButton::clicked, this, &settings::ui::BrennstoffEditor::cmbZurueck_Click);
   connect(cmbVor, &QPushButton::clicked, this, &settings::ui::BrennstoffEditor::cmbVor_Click);
   connect(cmb5Zurueck, &QPushButton::clicked, this, &settings::ui::BrennstoffEditor::cmb5Zurueck_Click);
   connect(cmb5Vor, &QPushButton::clicked, this, &settings::ui::BrennstoffEditor::cmb5Vor_Click);
   connect(cmbNeu, &QPushButton::clicked, this, &settings::ui::BrennstoffEditor::cmbNeu_Click);
-  connect(cmbBrennstoffSpeichern, &QPushButton::clicked, this, &settings::ui::BrennstoffEditor::cmbBrennstoffSpeichern_Click);
-  connect(cmbBrennstoffLoeschen, &QPushButton::clicked, this, &settings::ui::BrennstoffEditor::cmbBrennstoffLoeschen_Click);
-  connect(cmbBrennstoffAbbruch, &QPushButton::clicked, this, &settings::ui::BrennstoffEditor::cmbBrennstoffAbbruch_Click);
+  connect(cmbBrennstoffSpeichern, &QPushButton::clicked, this,
+          &settings::ui::BrennstoffEditor::cmbBrennstoffSpeichern_Click);
+  connect(cmbBrennstoffLoeschen, &QPushButton::clicked, this,
+          &settings::ui::BrennstoffEditor::cmbBrennstoffLoeschen_Click);
+  connect(cmbBrennstoffAbbruch, &QPushButton::clicked, this,
+          &settings::ui::BrennstoffEditor::cmbBrennstoffAbbruch_Click);
 }
 
 void settings::ui::BrennstoffEditor::BrennstoffLaden() { AnzahlBrennstoffe = settings::BrennstoffLaden().value_or(0); }
@@ -259,8 +260,12 @@ void settings::ui::BrennstoffEditor::cmbBrennstoffAbbruch_Click() {
   Durchsuchen();
 }
 
-int settings::ui::BrennstoffEditor::txtHeizwert_KeyPress(int /*index*/, int keyAscii) { return ZahlTaste(keyAscii, txtBrennwert[1]); }
-int settings::ui::BrennstoffEditor::txtBrennwert_KeyPress(int /*index*/, int keyAscii) { return ZahlTaste(keyAscii, txtPreis[1]); }
+int settings::ui::BrennstoffEditor::txtHeizwert_KeyPress(int /*index*/, int keyAscii) {
+  return ZahlTaste(keyAscii, txtBrennwert[1]);
+}
+int settings::ui::BrennstoffEditor::txtBrennwert_KeyPress(int /*index*/, int keyAscii) {
+  return ZahlTaste(keyAscii, txtPreis[1]);
+}
 int settings::ui::BrennstoffEditor::txtPreis_KeyPress(int /*index*/, int keyAscii) {
   return ZahlTaste(keyAscii, cmbBrennstoffSpeichern);
 }
@@ -369,7 +374,9 @@ void settings::ui::EindeckungEditor::Schritt(int schritt) {
 
 void settings::ui::EindeckungEditor::cmbZurueckE_Click() { Schritt(static_cast<int>(settings::Schritt::Zurueck)); }
 void settings::ui::EindeckungEditor::cmbVorE_Click() { Schritt(static_cast<int>(settings::Schritt::Vor)); }
-void settings::ui::EindeckungEditor::cmb5ZurueckE_Click() { Schritt(static_cast<int>(settings::Schritt::FuenfZurueck)); }
+void settings::ui::EindeckungEditor::cmb5ZurueckE_Click() {
+  Schritt(static_cast<int>(settings::Schritt::FuenfZurueck));
+}
 void settings::ui::EindeckungEditor::cmb5VorE_Click() { Schritt(static_cast<int>(settings::Schritt::FuenfVor)); }
 
 void settings::ui::EindeckungEditor::cmbNeuE_Click() {
@@ -396,7 +403,8 @@ void settings::ui::EindeckungEditor::cmbSpeichernE_Click() {
   const std::size_t index = static_cast<std::size_t>(EindeckungIndex);
   const std::string nummer = index < liste.size() ? liste[index].Nummer : std::string();
   const int anzahlVorher = AnzahlEindeckungen;
-  const settings::VantelSpeicherergebnis ergebnis = settings::EindeckungSpeichern(&zeile, neu, NeueEindeckungNummer, nummer);
+  const settings::VantelSpeicherergebnis ergebnis =
+      settings::EindeckungSpeichern(&zeile, neu, NeueEindeckungNummer, nummer);
   txtLicht[1]->setText(Q(zeile.Licht));
   switch (ergebnis) {
     case settings::VantelSpeicherergebnis::NameDoppelt:
@@ -439,8 +447,12 @@ void settings::ui::EindeckungEditor::cmbAbbruchE_Click() {
   Durchsuchen();
 }
 
-int settings::ui::EindeckungEditor::txtKWert_KeyPress(int /*index*/, int keyAscii) { return ZahlTaste(keyAscii, txtLicht[1]); }
-int settings::ui::EindeckungEditor::txtLicht_KeyPress(int /*index*/, int keyAscii) { return ZahlTaste(keyAscii, chbDach[1]); }
+int settings::ui::EindeckungEditor::txtKWert_KeyPress(int /*index*/, int keyAscii) {
+  return ZahlTaste(keyAscii, txtLicht[1]);
+}
+int settings::ui::EindeckungEditor::txtLicht_KeyPress(int /*index*/, int keyAscii) {
+  return ZahlTaste(keyAscii, chbDach[1]);
+}
 
 bool settings::ui::EindeckungEditor::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);

@@ -5,7 +5,6 @@
 // hold one each. The mode lives in the controls: row 1's colour and the delete caption.
 
 #include <QObject>
-
 #include <array>
 #include <functional>
 

@@ -74,7 +74,8 @@ bool ElementAt(int index, int i, Element* out) {
       return ElementOf(s.masters.PersonalListe, i, out);
     case 4:
       return ElementOf(s.masters.StdTaetigkeitListe, i, out);
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -149,12 +150,18 @@ frmStammdaten::frmStammdaten() : FormOf(QStringLiteral("frmStammdaten"), ui::For
 
 ui::KeyedTree* frmStammdaten::Baum(int index) const {
   switch (index) {
-    case 0: return trvKulturen;
-    case 1: return trvStandort;
-    case 2: return trvMaterial;
-    case 3: return trvPersonal;
-    case 4: return trvTaetigkeit;
-    default: return nullptr;
+    case 0:
+      return trvKulturen;
+    case 1:
+      return trvStandort;
+    case 2:
+      return trvMaterial;
+    case 3:
+      return trvPersonal;
+    case 4:
+      return trvTaetigkeit;
+    default:
+      return nullptr;
   }
 }
 
@@ -165,26 +172,46 @@ void frmStammdaten::Form_Load() {
 
 void frmStammdaten::Laden(int index) {
   switch (index) {
-    case 0: mdlDatenLaden::KulturenLaden(); break;
-    case 1: mdlDatenLaden::StandorteLaden(); break;
+    case 0:
+      mdlDatenLaden::KulturenLaden();
+      break;
+    case 1:
+      mdlDatenLaden::StandorteLaden();
+      break;
     case 2:
       mdlDatenLaden::MaterialienLaden();
       mdlTopfSubstrate::GefaesseLaden();
       break;
-    case 3: mdlDatenLaden::PersonalLaden(); break;
-    case 4: mdlDatenLaden::TaetigkeitenLaden(); break;
-    default: break;
+    case 3:
+      mdlDatenLaden::PersonalLaden();
+      break;
+    case 4:
+      mdlDatenLaden::TaetigkeitenLaden();
+      break;
+    default:
+      break;
   }
 }
 
 void frmStammdaten::Aufbauen(int index, bool alles) {
   switch (index) {
-    case 0: alles ? mdlAllesAnzeigen::AlleKulturenAnzeigen(*this) : mdlFormen::AktuelleKulturenAnzeigen(*this); break;
-    case 1: alles ? mdlAllesAnzeigen::AlleStandorteAnzeigen() : mdlFormen::AktuelleStandorteAnzeigen(*this); break;
-    case 2: alles ? mdlAllesAnzeigen::AlleMaterialienAnzeigen() : mdlFormen::AktuelleMaterialienAnzeigen(); break;
-    case 3: alles ? mdlAllesAnzeigen::AllesPersonalAnzeigen() : mdlFormen::AktuellesPersonalAnzeigen(); break;
-    case 4: alles ? mdlAllesAnzeigen::AlleTaetigkeitenAnzeigen() : mdlFormen::AktuelleTaetigkeitenAnzeigen(*this); break;
-    default: break;
+    case 0:
+      alles ? mdlAllesAnzeigen::AlleKulturenAnzeigen(*this) : mdlFormen::AktuelleKulturenAnzeigen(*this);
+      break;
+    case 1:
+      alles ? mdlAllesAnzeigen::AlleStandorteAnzeigen() : mdlFormen::AktuelleStandorteAnzeigen(*this);
+      break;
+    case 2:
+      alles ? mdlAllesAnzeigen::AlleMaterialienAnzeigen() : mdlFormen::AktuelleMaterialienAnzeigen();
+      break;
+    case 3:
+      alles ? mdlAllesAnzeigen::AllesPersonalAnzeigen() : mdlFormen::AktuellesPersonalAnzeigen();
+      break;
+    case 4:
+      alles ? mdlAllesAnzeigen::AlleTaetigkeitenAnzeigen() : mdlFormen::AktuelleTaetigkeitenAnzeigen(*this);
+      break;
+    default:
+      break;
   }
 }
 
@@ -265,8 +292,7 @@ void frmStammdaten::Baum_MouseUp(int index, int button, int /*shift*/, int /*x*/
   // The culture tree knows its root by the text, the others by the key.
   const trees::KindInfo& info = trees::Info(KindOf(index));
   const bool wurzel = selected.isEmpty() ||
-                      (index == 0 ? tree->Text(selected) == ui::Q(info.rootText)
-                                  : selected == ui::Q(info.rootKey));
+                      (index == 0 ? tree->Text(selected) == ui::Q(info.rootText) : selected == ui::Q(info.rootKey));
   if (!mdiTolvarZentral::IsLoaded()) return;
   mdiTolvarZentral& main = mdiTolvarZentral::instanz();
   if (wurzel) {
@@ -305,8 +331,7 @@ void frmStammdaten::Baum_MouseMove(int index, int buttons, int /*shift*/, int /*
   tree->Drag();
 }
 
-void frmStammdaten::Baum_DragOver(int index, const ui::DragSource& /*source*/, int x, int y,
-                                  ui::DragState /*state*/) {
+void frmStammdaten::Baum_DragOver(int index, const ui::DragSource& /*source*/, int x, int y, ui::DragState /*state*/) {
   ui::KeyedTree* tree = Baum(index);
   if (tree == nullptr || !state().windows.ZiehenAktiv) return;
   tree->SetDropHighlight(tree->HitTest(QPoint(x, y)));
@@ -329,12 +354,23 @@ void frmStammdaten::Baum_DragDrop(int index, const ui::DragSource& source, int /
     return;
   }
   switch (index) {
-    case 0: mdlStammdatenVerschieben::KulturVerschieben(); break;
-    case 1: mdlStammdatenVerschieben::StandortVerschieben(); break;
-    case 2: mdlStammdatenVerschieben::MaterialVerschieben(); break;
-    case 3: mdlStammdatenVerschieben::PersonalVerschieben(); break;
-    case 4: mdlStammdatenVerschieben::TaetigkeitVerschieben(); break;
-    default: break;
+    case 0:
+      mdlStammdatenVerschieben::KulturVerschieben();
+      break;
+    case 1:
+      mdlStammdatenVerschieben::StandortVerschieben();
+      break;
+    case 2:
+      mdlStammdatenVerschieben::MaterialVerschieben();
+      break;
+    case 3:
+      mdlStammdatenVerschieben::PersonalVerschieben();
+      break;
+    case 4:
+      mdlStammdatenVerschieben::TaetigkeitVerschieben();
+      break;
+    default:
+      break;
   }
   BaumNeuAufbauen(index);
 }

@@ -4,7 +4,6 @@
 // by drag and drop.
 
 #include <QString>
-
 #include <array>
 
 #include "platform/ui/forms.h"

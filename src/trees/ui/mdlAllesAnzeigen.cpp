@@ -13,14 +13,10 @@ void AlleKulturenAnzeigen(ui::Form& form) {
 
 void AlleStandorteAnzeigen() { trees::ui::Build(frmStammdaten::instanz().trvStandort, Kind::Standorte, true); }
 
-void AlleMaterialienAnzeigen() {
-  trees::ui::Build(frmStammdaten::instanz().trvMaterial, Kind::Materialien, true);
-}
+void AlleMaterialienAnzeigen() { trees::ui::Build(frmStammdaten::instanz().trvMaterial, Kind::Materialien, true); }
 
 void AllesPersonalAnzeigen() { trees::ui::Build(frmStammdaten::instanz().trvPersonal, Kind::Personal, true); }
 
-void AlleTaetigkeitenAnzeigen() {
-  trees::ui::Build(frmStammdaten::instanz().trvTaetigkeit, Kind::Taetigkeiten, true);
-}
+void AlleTaetigkeitenAnzeigen() { trees::ui::Build(frmStammdaten::instanz().trvTaetigkeit, Kind::Taetigkeiten, true); }
 
 }  // namespace tolvar::mdlAllesAnzeigen

@@ -20,13 +20,9 @@ void AktuelleTaetigkeitenAnzeigen(ui::Form& form) {
   trees::ui::Build(trees::ui::TreeOf(form, "trvTaetigkeit"), Kind::Taetigkeiten, false);
 }
 
-void AktuelleMaterialienAnzeigen() {
-  trees::ui::Build(frmStammdaten::instanz().trvMaterial, Kind::Materialien, false);
-}
+void AktuelleMaterialienAnzeigen() { trees::ui::Build(frmStammdaten::instanz().trvMaterial, Kind::Materialien, false); }
 
-void AktuellesPersonalAnzeigen() {
-  trees::ui::Build(frmStammdaten::instanz().trvPersonal, Kind::Personal, false);
-}
+void AktuellesPersonalAnzeigen() { trees::ui::Build(frmStammdaten::instanz().trvPersonal, Kind::Personal, false); }
 
 void BewegungsdatenStandorteAnzeigen() {
   trees::ui::Build(frmBewegungsdaten::instanz().trvStandort, Kind::Standorte, false);

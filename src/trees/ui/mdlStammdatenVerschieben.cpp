@@ -23,8 +23,8 @@ void Verschieben(trees::Kind kind) {
   for (QString up = tree->ParentKey(target); !up.isEmpty(); up = tree->ParentKey(up)) {
     ancestors.push_back(ui::S(up));
   }
-  const trees::RegroupResult result = trees::Regroup(kind, ui::S(target), ui::S(source), ancestors,
-                                                          state().masters, state().enterprise);
+  const trees::RegroupResult result =
+      trees::Regroup(kind, ui::S(target), ui::S(source), ancestors, state().masters, state().enterprise);
   if (!result.message.empty()) {
     ui::MsgBox(ui::Q(result.message), ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
   }

@@ -1,7 +1,6 @@
 #include "trees/ui/tree_fill.h"
 
 #include <QSignalBlocker>
-
 #include <string>
 
 #include "data/paths.h"
@@ -47,8 +46,7 @@ void Fill(tolvar::ui::KeyedTree& tree, const trees::TreeModel& model) {
 
 void Build(tolvar::ui::KeyedTree* tree, trees::Kind kind, bool full) {
   const std::vector<trees::NodeState> before = tree != nullptr ? NodeStates(*tree) : std::vector<trees::NodeState>{};
-  const trees::TreeModel model =
-      full ? trees::FullViewOfList(kind, before) : trees::CurrentViewOfList(kind, before);
+  const trees::TreeModel model = full ? trees::FullViewOfList(kind, before) : trees::CurrentViewOfList(kind, before);
   if (tree != nullptr) Fill(*tree, model);
 }
 

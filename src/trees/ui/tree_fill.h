@@ -3,7 +3,6 @@
 // kind into a tree control, and gives tree controls their pictures.
 
 #include <QString>
-
 #include <vector>
 
 #include "trees/tree_build.h"

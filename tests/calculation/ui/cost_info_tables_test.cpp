@@ -23,7 +23,6 @@
 namespace tolvar {
 namespace {
 
-
 struct Kopf {
   const char* text;
   int breite;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/mdlHilfe.h"
+#include "calculation/mdlkulturVergleich.h"
 #include "calculation/ui/frmArbeitInfo.h"
 #include "calculation/ui/frmArbeitskostenMenu.h"
 #include "calculation/ui/frmEnergieInfo.h"
@@ -24,7 +25,6 @@
 #include "calculation/ui/frmPSMKostenMenu.h"
 #include "calculation/ui/frmVermarktungInfo.h"
 #include "calculation/ui/frmVermarktungskostenMenu.h"
-#include "calculation/mdlkulturVergleich.h"
 #include "frmKalkulation_fixture.h"
 #include "platform/db/database.h"
 #include "platform/ui/builders.h"
@@ -34,7 +34,6 @@
 
 namespace tolvar {
 namespace {
-
 
 struct FensterFall {
   const char* name;

@@ -36,7 +36,6 @@
 namespace tolvar {
 namespace {
 
-
 struct MenueFall {
   const char* name;
   Kostenart art;

@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "calculation/mdlkulturVergleich.h"
 #include "calculation/ui/frmMaterialInfo.h"
 #include "calculation/ui/frmMaterialkostenMenu.h"
 #include "calculation/ui/frmVantelInfo.h"
-#include "calculation/mdlkulturVergleich.h"
 #include "frmKalkulation_fixture.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/optiongroup.h"
@@ -22,7 +22,6 @@
 
 namespace tolvar {
 namespace {
-
 
 class KostenMenueTest : public test::KalkulationFensterBasis {
  protected:

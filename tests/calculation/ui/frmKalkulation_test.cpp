@@ -30,7 +30,6 @@
 namespace tolvar {
 namespace {
 
-
 // The calculation logic's reference results, "K1003 txtHeizung=1088,63" per line.
 std::map<std::string, std::map<std::string, std::string>> Referenz() {
   const std::string quelle = __FILE__;

@@ -5,7 +5,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <map>
 #include <set>
 #include <string>
@@ -23,7 +22,6 @@
 
 namespace tolvar {
 namespace {
-
 
 class KostenInfoTest : public test::KalkulationFensterBasis {};
 
@@ -93,10 +91,12 @@ TEST_F(KostenInfoTest, HeatingPerThousandPlantsCountsEachOccupancysOwnArea) {
   {
     auto morvin = db::Database::Open(state().enterprise.AktuellerBetrieb);
     ASSERT_TRUE(morvin);
-    ASSERT_TRUE(morvin->Execute("UPDATE KulturStandorte SET Flaeche = '120' WHERE KulturNr = 'K1003' AND "
-                                "Beginn = '2024-07-29'"));
-    ASSERT_TRUE(morvin->Execute("INSERT INTO KulturStandorte VALUES ('K1003', 'Sta1003', '2024-07-29', "
-                                "'2024-09-15', '80')"));
+    ASSERT_TRUE(
+        morvin->Execute("UPDATE KulturStandorte SET Flaeche = '120' WHERE KulturNr = 'K1003' AND "
+                        "Beginn = '2024-07-29'"));
+    ASSERT_TRUE(
+        morvin->Execute("INSERT INTO KulturStandorte VALUES ('K1003', 'Sta1003', '2024-07-29', "
+                        "'2024-09-15', '80')"));
   }
   Berechnen("K1003", "3,20");
   frmKalkulation& f = Fenster();

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "comparison/comparison_cultures.h"
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "comparison/ui/vergleich_fenster_fixture.h"
-#include "comparison/comparison_cultures.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"

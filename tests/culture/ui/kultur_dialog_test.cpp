@@ -35,9 +35,9 @@ class KulturDialog : public BewegungsdatenFenster {
   }
   std::vector<std::string> Kultur(const std::string& nr) {
     return Abfragezeilen(Morvin(),
-                  "SELECT Kulturname, Kuerzel, Gliederungspunkt, UeberPNr, Arbeitsende, Aktuell FROM "
-                  "Kulturen WHERE KulturNr = '" +
-                      nr + "'");
+                         "SELECT Kulturname, Kuerzel, Gliederungspunkt, UeberPNr, Arbeitsende, Aktuell FROM "
+                         "Kulturen WHERE KulturNr = '" +
+                             nr + "'");
   }
   static QStringList Texte(const ui::KeyedTree* baum, const QString& wurzel) {
     QStringList texte;

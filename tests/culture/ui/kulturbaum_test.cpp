@@ -25,8 +25,9 @@ class Kulturbaum : public BewegungsdatenFenster {
     ASSERT_TRUE(menue->isVisible()) << nr;
   }
   std::vector<std::string> Phasen(const char* kultur) {
-    return Abfragezeilen(Tolvar(), std::string("SELECT Phasennummer, Phasennamen FROM KulturPhasen WHERE Kulturnummer = '") +
-                                kultur + "' ORDER BY CAST(Phasennummer AS INTEGER)");
+    return Abfragezeilen(
+        Tolvar(), std::string("SELECT Phasennummer, Phasennamen FROM KulturPhasen WHERE Kulturnummer = '") + kultur +
+                      "' ORDER BY CAST(Phasennummer AS INTEGER)");
   }
 
   mdiTolvarZentral* haupt = nullptr;

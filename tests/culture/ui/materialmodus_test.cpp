@@ -21,7 +21,7 @@ class Materialmodus : public BewegungsdatenFenster {
   }
   std::vector<std::string> Gespeichert(const char* kultur = "K1003") {
     return Abfragezeilen(Tolvar(), std::string("SELECT MaNr, Menge, Datum FROM Material WHERE KulturNr = '") + kultur +
-                                "' ORDER BY Datum, rowid");
+                                       "' ORDER BY Datum, rowid");
   }
   MaterialSatz& Material(const char* nr) {
     for (MaterialSatz& m : state().masters.MaterialListe) {

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QStyle>
 #include <QStyleOptionFrame>
-
 #include <functional>
 
 #include "culture/ui/bewegungsdaten_fixture.h"
@@ -23,8 +22,8 @@ class Phasenmodus : public BewegungsdatenFenster {
  protected:
   std::vector<std::string> GespeichertePhasen(const char* kultur) {
     return Abfragezeilen(Tolvar(), std::string("SELECT Phasennummer, Phasennamen, Anfang, Ende FROM KulturPhasen "
-                                        "WHERE Kulturnummer = '") +
-                                kultur + "' ORDER BY CAST(Phasennummer AS INTEGER)");
+                                               "WHERE Kulturnummer = '") +
+                                       kultur + "' ORDER BY CAST(Phasennummer AS INTEGER)");
   }
 };
 

@@ -19,8 +19,8 @@ class Standortmodus : public BewegungsdatenFenster {
   }
   std::vector<std::string> Belegungen(const char* kultur = "K1003") {
     return Abfragezeilen(Morvin(), std::string("SELECT StandortNr, Beginn, Ende, Flaeche FROM KulturStandorte WHERE "
-                                        "KulturNr = '") +
-                                kultur + "' ORDER BY Beginn, StandortNr");
+                                               "KulturNr = '") +
+                                       kultur + "' ORDER BY Beginn, StandortNr");
   }
   ui::Grid* Gitter() { return form->dtgStandorteModus2; }
 };
@@ -200,7 +200,8 @@ TEST_F(Standortmodus, ReturningAfterAnotherCultureKeepsEachCulturesPhases) {
   EXPECT_EQ(form->lblKultur->text(), QStringLiteral("Cyclamen 12 cm"));
   EXPECT_EQ(Abfragezeilen(Tolvar(), "SELECT * FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY rowid").size(),
             k1004.size());
-  EXPECT_EQ(Abfragezeilen(Tolvar(), "SELECT Phasennamen FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY Phasennummer"),
+  EXPECT_EQ(Abfragezeilen(Tolvar(),
+                          "SELECT Phasennamen FROM KulturPhasen WHERE Kulturnummer = 'K1004' ORDER BY Phasennummer"),
             (std::vector<std::string>{"Jungpflanzen", "Endtopf"}));
 
   // A group chosen in site mode leaves nothing a save could store under the group.

@@ -106,9 +106,8 @@ TEST_F(EnterKettenTest, ApplicationRateCalculatesAndTakesOverByEnter) {
   ASSERT_TRUE(frmAufwandmenge::IsLoaded());
   frmAufwandmenge& rate = frmAufwandmenge::instanz();
   ASSERT_TRUE(test::FocusByClick(rate.txtKonzentration));
-  for (const auto& [text, naechstes] : {std::pair<const char*, QWidget*>{"2", rate.txtAufwandmenge},
-                                        {"0,5", rate.txtPreis},
-                                        {"40", rate.cmbOK}}) {
+  for (const auto& [text, naechstes] :
+       {std::pair<const char*, QWidget*>{"2", rate.txtAufwandmenge}, {"0,5", rate.txtPreis}, {"40", rate.cmbOK}}) {
     ASSERT_TRUE(test::Type(QString::fromLatin1(text)));
     ASSERT_TRUE(test::PressEnter());
     ASSERT_EQ(test::FocusWidget(), naechstes) << text;

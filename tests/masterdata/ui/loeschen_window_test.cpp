@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-
 #include <string>
 #include <vector>
 
@@ -202,8 +201,7 @@ TEST_F(LoeschenTest, SelectionPastTheListDeletesNothing) {
 
 TEST_F(LoeschenTest, FailureIsReportedAndLeavesTheRows) {
   frmStammdaten& form = Stammdaten();
-  Exec(Tolvar(),
-       "CREATE TRIGGER \"sperre\" BEFORE DELETE ON \"Material\" BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
+  Exec(Tolvar(), "CREATE TRIGGER \"sperre\" BEFORE DELETE ON \"Material\" BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
   const std::string tolvar = test::Datenbankinhalt(Tolvar());
   prompts->AnswerMsgBox(ui::msgbox::Yes).AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::PopUpCommand(form.Baum(0), QStringLiteral("K1003"), QStringLiteral("Löschen")));

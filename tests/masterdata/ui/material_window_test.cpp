@@ -151,7 +151,7 @@ TEST_F(MaterialEditorTest, CalculatorRefusesAResultTooLargeAndGoesOnFromTheLastN
   ASSERT_TRUE(test::Click(rechner.Operator[1]));  // "+"
   ASSERT_TRUE(test::Click(rechner.Number[5]));
   ASSERT_TRUE(test::Click(rechner.Operator[4]));  // "="
-  EXPECT_EQ(rechner.Readout->text(), groesste);  // not 5
+  EXPECT_EQ(rechner.Readout->text(), groesste);   // not 5
   rechner.Unload();
   EXPECT_EQ(material.txtPreis->text(), groesste);
 }

@@ -303,7 +303,8 @@ TEST_F(PersonalEditorenTest, WeeklyTimeAddsAndRemovesEntriesInGridOrder) {
   EXPECT_EQ(g.TextMatrix(2, 0), QStringLiteral("30"));
   EXPECT_EQ(g.Rows(), 50);
   EXPECT_EQ(g.CellBackColor(2, 0), QColor(255, 255, 128));
-  EXPECT_EQ(Wert("SELECT Wochenarbeitszeit FROM Wochenarbeitszeit WHERE PersonalNr = 'P1004' ORDER BY rowid DESC"), "30");
+  EXPECT_EQ(Wert("SELECT Wochenarbeitszeit FROM Wochenarbeitszeit WHERE PersonalNr = 'P1004' ORDER BY rowid DESC"),
+            "30");
   EXPECT_EQ(Anzahl("Wochenarbeitszeit", "P1004"), 2);
   EXPECT_EQ(Anzahl("Wochenarbeitszeit", "P1003"), 1) << "other persons' rows stay";
 }
@@ -312,8 +313,9 @@ TEST_F(PersonalEditorenTest, WeeklyTimeGridGrowsSoNoStoredEntryIsLost) {
   {
     auto db = db::Database::Open(state().enterprise.AktuellerBetrieb);
     for (int i = 0; i < 55; ++i) {
-      db->Execute("INSERT INTO Wochenarbeitszeit (PersonalNr, Wochenarbeitszeit, DatumAb) VALUES ('P1005', ?, '01.01.2020')",
-                  {std::to_string(i + 1)});
+      db->Execute(
+          "INSERT INTO Wochenarbeitszeit (PersonalNr, Wochenarbeitszeit, DatumAb) VALUES ('P1005', ?, '01.01.2020')",
+          {std::to_string(i + 1)});
     }
   }
   ASSERT_TRUE(test::Click(Oeffnen<frmPersonal>("Personal", "Aendern", "P1005").cmbWochenarbeitszeit));
@@ -335,8 +337,8 @@ TEST_F(PersonalEditorenTest, StaffGridsShareTheirWidthAmongTheColumns) {
     ui::Grid* grid;
     std::vector<int> teiler;  // each column is this share of the grid's width
   };
-  for (const Fall& fall : {Fall{frmWochenarbeitszeit::instanz().dtgWochenarbeitszeit, {2, 2}},
-                           Fall{l.dtgLohn, {2, 6, 3}}}) {
+  for (const Fall& fall :
+       {Fall{frmWochenarbeitszeit::instanz().dtgWochenarbeitszeit, {2, 2}}, Fall{l.dtgLohn, {2, 6, 3}}}) {
     ui::Grid& g = *fall.grid;
     SCOPED_TRACE(ui::S(g.objectName()));
     const int breite = g.ClientWidth();

@@ -75,8 +75,7 @@ TEST(DatabaseOpen, ReadOnlyFileOpensForReading) {
     ASSERT_NE(db, nullptr);
     ASSERT_TRUE(db->ExecuteScript("CREATE TABLE t (a TEXT); INSERT INTO t VALUES ('x');"));
   }
-  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
-                                         std::filesystem::perms::group_read |
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
                                          std::filesystem::perms::others_read);
   std::string error;
   auto db = Database::Open(path, &error);
@@ -133,18 +132,16 @@ TEST_F(DbTest, NamesWithBlanksHyphensQuotesAndUmlauts) {
 
   const std::string t = QuoteIdentifier(" Kehlheim-Temperatur");
   EXPECT_EQ(db_->Scalar("SELECT W1 FROM " + t), Value(-3.5));
-  EXPECT_EQ(db_->Scalar("SELECT " + QuoteIdentifier("Kosten je Stunde") + " FROM " + t),
-            Value(12.25));
-  Recordset q = db_->Query("SELECT * FROM " + t + " WHERE " + QuoteIdentifier("Fläche") + "=?",
-                           {Value("groß")});
+  EXPECT_EQ(db_->Scalar("SELECT " + QuoteIdentifier("Kosten je Stunde") + " FROM " + t), Value(12.25));
+  Recordset q = db_->Query("SELECT * FROM " + t + " WHERE " + QuoteIdentifier("Fläche") + "=?", {Value("groß")});
   ASSERT_EQ(q.RecordCount(), 1);
   EXPECT_EQ(q["k\"Wert"], Value("1"));
 }
 
 TEST_F(DbTest, UserTextIsStoredVerbatimAndNeverRunAsSql) {
   CreateDb("CREATE TABLE x (a TEXT); CREATE TABLE t (Name TEXT, Nr INTEGER)");
-  const std::vector<std::string> texts = {"'; DROP TABLE x; --", "O'Brien \"Gärtnerei\"",
-                                          "a\\b%_*?", "Zeile 1\nZeile 2"};
+  const std::vector<std::string> texts = {"'; DROP TABLE x; --", "O'Brien \"Gärtnerei\"", "a\\b%_*?",
+                                          "Zeile 1\nZeile 2"};
   for (const std::string& text : texts) {
     ASSERT_TRUE(db_->Execute("INSERT INTO t (Name) VALUES (?)", {Value(text)})) << db_->LastError();
   }
@@ -283,9 +280,7 @@ TEST_F(DbTest, LoadsTenThousandRowsQuickly) {
   EXPECT_EQ(rs["c10"], Value("Text 9999"));
   // A few milliseconds in a release build; generous here for sanitizer builds.
   EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 1000);
-  RecordProperty(
-      "load_ms",
-      static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
+  RecordProperty("load_ms", static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ class TempDir {
     std::error_code ec;
     // Read-only files must become writable again before the folder can go.
     for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ec)) {
-      std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                   std::filesystem::perm_options::add, ec);
+      std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                   ec);
     }
     std::filesystem::remove_all(path_, ec);
   }

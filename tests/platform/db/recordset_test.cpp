@@ -57,8 +57,7 @@ TEST_F(RecordsetTest, ConvertsBetweenGermanTextAndNumbersOnWrite) {
     ASSERT_TRUE(rs.SetField(c.column, c.written));
     ASSERT_TRUE(rs.Update()) << rs.error();
     EXPECT_EQ(rs[c.column], c.stored) << "recordset shows the row as stored";
-    EXPECT_EQ(db_->Scalar("SELECT " + QuoteIdentifier(c.column) + " FROM Kultur WHERE rowid=1"),
-              c.stored);
+    EXPECT_EQ(db_->Scalar("SELECT " + QuoteIdentifier(c.column) + " FROM Kultur WHERE rowid=1"), c.stored);
     EXPECT_EQ(rs[c.column].text(), c.text);
 
     // The same through a new row.
@@ -108,8 +107,7 @@ TEST_F(RecordsetTest, EditsFirstRowWithNumberOnly) {
   // Moving while editing does not redirect the write.
   rs.MoveNext();
   ASSERT_TRUE(rs.Update()) << rs.error();
-  EXPECT_EQ(db_->Scalar("SELECT group_concat(ifnull(Notiz, '-')) FROM Kultur"),
-            Value("-,erste,-,-"));
+  EXPECT_EQ(db_->Scalar("SELECT group_concat(ifnull(Notiz, '-')) FROM Kultur"), Value("-,erste,-,-"));
 }
 
 TEST_F(RecordsetTest, KeepsTableOrderThroughDeleteAndAppend) {
@@ -139,8 +137,7 @@ TEST_F(RecordsetTest, KeepsTableOrderThroughDeleteAndAppend) {
   Reopen();
   EXPECT_EQ(Names(db_->OpenTable("Kultur")), (std::vector<std::string>{"A", "C", "D", "E"}));
   // An explicit order keeps table order among equals.
-  EXPECT_EQ(Names(db_->OpenTable("Kultur", "", {}, "Nr DESC")),
-            (std::vector<std::string>{"C", "D", "A", "E"}));
+  EXPECT_EQ(Names(db_->OpenTable("Kultur", "", {}, "Nr DESC")), (std::vector<std::string>{"C", "D", "A", "E"}));
 }
 
 TEST_F(RecordsetTest, RefusesEditsItCannotMake) {

@@ -105,8 +105,7 @@ TEST(TempDir, RemovesEverythingIncludingReadOnlyParts) {
     ASSERT_TRUE(FolderExists(path));
     ASSERT_TRUE(CreateFolder(dir.Join("nur lesen/tiefer")));
     std::ofstream(fs::path(dir.Join("nur lesen/tiefer/d.txt"))) << "x";
-    fs::permissions(fs::path(dir.Join("nur lesen/tiefer")),
-                    fs::perms::owner_read | fs::perms::owner_exec);
+    fs::permissions(fs::path(dir.Join("nur lesen/tiefer")), fs::perms::owner_read | fs::perms::owner_exec);
     fs::permissions(fs::path(dir.Join("nur lesen")), fs::perms::owner_read | fs::perms::owner_exec);
   }
   EXPECT_FALSE(fs::exists(fs::path(path)));

@@ -1,9 +1,9 @@
 // Failure messages: the technical text of the file system or the database engine becomes a
 // cause in German, and the technical text stays as a detail after it.
 
-#include <gtest/gtest.h>
-
 #include "platform/sys/fehlertext.h"
+
+#include <gtest/gtest.h>
 
 namespace tolvar::sys {
 namespace {

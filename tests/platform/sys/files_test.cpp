@@ -30,8 +30,7 @@ std::string ReadBytes(const std::string& path) {
 
 std::vector<std::string> Names(const std::string& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(fs::path(folder)))
-    names.push_back(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(fs::path(folder))) names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -112,8 +111,7 @@ TEST(SafeCopy, ReplacesOrCreatesTarget) {
   ASSERT_TRUE(SafeReplace(source, target, &error)) << error;
   EXPECT_EQ(ReadBytes(target), "zweite");
   EXPECT_EQ(ReadBytes(source), "zweite");
-  EXPECT_EQ(Names(dir.Join("Betrieb Ä/Sicherung")),
-            std::vector<std::string>{"Mustergärtnerei Süd.mdb"});
+  EXPECT_EQ(Names(dir.Join("Betrieb Ä/Sicherung")), std::vector<std::string>{"Mustergärtnerei Süd.mdb"});
 }
 
 TEST(CopyFile, OverwriteFlagDecides) {
@@ -212,8 +210,7 @@ TEST(JoinPath, Table) {
       {"/", "\\Tolvar_DB", "/Tolvar_DB"},
       {"", "\\Tolvar_DB\\x.mdb", "/Tolvar_DB/x.mdb"},
       {"rel", "x", "rel/x"},
-      {"/home/Gärtner Süd", "\\Mustergärtnerei\\Daten Süd.mdb",
-       "/home/Gärtner Süd/Mustergärtnerei/Daten Süd.mdb"},
+      {"/home/Gärtner Süd", "\\Mustergärtnerei\\Daten Süd.mdb", "/home/Gärtner Süd/Mustergärtnerei/Daten Süd.mdb"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.root) + " + " + c.relative);
@@ -231,8 +228,7 @@ TEST(PathNames, Table) {
   };
   const Case cases[] = {
       {"/a/b/SystemInfo.mdb", "SystemInfo.mdb", "SystemInfo", "/a/b/SystemInfo", "/a/b"},
-      {"/a/Mustergärtnerei Süd.mdb", "Mustergärtnerei Süd.mdb", "Mustergärtnerei Süd",
-       "/a/Mustergärtnerei Süd", "/a"},
+      {"/a/Mustergärtnerei Süd.mdb", "Mustergärtnerei Süd.mdb", "Mustergärtnerei Süd", "/a/Mustergärtnerei Süd", "/a"},
       {"/a/Kultur.tar.gz", "Kultur.tar.gz", "Kultur.tar", "/a/Kultur.tar", "/a"},
       {"/a.b/Datei", "Datei", "Datei", "/a.b/Datei", "/a.b"},
       {"/a/.versteckt", ".versteckt", ".versteckt", "/a/.versteckt", "/a"},

@@ -52,10 +52,9 @@ TEST(MemoryRegistry, KeepsValuesAndRecordsWrites) {
   EXPECT_TRUE(registry.SetValue(kVersion, "Version", "1.0"));
   EXPECT_EQ(registry.Value(kPaths, "Tolvar-Verz"), "/b");
   EXPECT_EQ(registry.Value(kVersion, "Tolvar-Verz"), std::nullopt);
-  EXPECT_EQ(registry.Writes(), (std::vector<MemoryRegistry::Write>{
-                                   {kPaths, "Tolvar-Verz", "/a"},
-                                   {kPaths, "Tolvar-Verz", "/b"},
-                                   {kVersion, "Version", "1.0"}}));
+  EXPECT_EQ(registry.Writes(),
+            (std::vector<MemoryRegistry::Write>{
+                {kPaths, "Tolvar-Verz", "/a"}, {kPaths, "Tolvar-Verz", "/b"}, {kVersion, "Version", "1.0"}}));
 
   registry.SetFailWrites(true);
   EXPECT_FALSE(registry.SetValue(kVersion, "Version", "2.0"));

@@ -16,10 +16,9 @@ TEST(RecordingShell, RecordsRequestsAndAnswersAsSet) {
   EXPECT_FALSE(CurrentShell().OpenUrl("https://www.example.org"));
   EXPECT_FALSE(CurrentShell().OpenUrl("mailto:info@example.org"));
   using K = RecordingShell::Kind;
-  EXPECT_EQ(shell->Requests(), (std::vector<RecordingShell::Request>{
-                                   {K::Document, "/daten/Hilfe Ü.pdf"},
-                                   {K::Url, "https://www.example.org"},
-                                   {K::Url, "mailto:info@example.org"}}));
+  EXPECT_EQ(shell->Requests(), (std::vector<RecordingShell::Request>{{K::Document, "/daten/Hilfe Ü.pdf"},
+                                                                     {K::Url, "https://www.example.org"},
+                                                                     {K::Url, "mailto:info@example.org"}}));
 }
 
 TEST(CurrentShell, DefaultIsDesktopShellAndComesBack) {
@@ -57,9 +56,8 @@ TEST(Twips, ConversionRoundsToNearestPixel) {
   const struct {
     int twips;
     int pixels;
-  } cases[] = {{0, 0},     {7, 0},     {8, 1},       {15, 1},      {22, 1},
-               {23, 2},    {-7, 0},    {-8, -1},     {-23, -2},    {1440, 96},
-               {4800, 320}, {11520, 768}, {15360, 1024}};
+  } cases[] = {{0, 0},   {7, 0},    {8, 1},     {15, 1},     {22, 1},      {23, 2},      {-7, 0},
+               {-8, -1}, {-23, -2}, {1440, 96}, {4800, 320}, {11520, 768}, {15360, 1024}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.twips);
     EXPECT_EQ(TwipsToPixels(c.twips), c.pixels);

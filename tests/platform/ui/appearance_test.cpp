@@ -1,11 +1,11 @@
 // The look the window layouts were made for, as the test main sets it up like the program.
-#include <QApplication>
-#include <QFontInfo>
-#include <QFontMetrics>
+#include "platform/ui/appearance.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/ui/appearance.h"
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 
 namespace tolvar::ui {
 namespace {

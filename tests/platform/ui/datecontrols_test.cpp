@@ -1,15 +1,16 @@
 // Date picker with "no date" and the month calendar that refuses dates outside its range.
+#include "platform/ui/datecontrols.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTableView>
 #include <QMouseEvent>
+#include <QTableView>
 
 #include "base/values.h"
-#include "platform/ui/datecontrols.h"
 
 namespace tolvar::ui {
 namespace {
@@ -29,8 +30,11 @@ TEST(DateConversion, SerialDaysRoundTrip) {
   struct Case {
     base::Date serial;
     QDate date;
-  } const cases[] = {{0, QDate(1899, 12, 30)}, {2, QDate(1900, 1, 1)}, {61, QDate(1900, 3, 1)},
-                     {D(2024, 2, 29), QDate(2024, 2, 29)}, {D(2024, 2, 29) + 0.75, QDate(2024, 2, 29)}};
+  } const cases[] = {{0, QDate(1899, 12, 30)},
+                     {2, QDate(1900, 1, 1)},
+                     {61, QDate(1900, 3, 1)},
+                     {D(2024, 2, 29), QDate(2024, 2, 29)},
+                     {D(2024, 2, 29) + 0.75, QDate(2024, 2, 29)}};
   for (const Case& c : cases) {
     EXPECT_EQ(ToQDate(c.serial), c.date) << c.serial;
     EXPECT_EQ(FromQDate(c.date), std::floor(c.serial)) << c.serial;
@@ -103,7 +107,7 @@ TEST(MonthCalendar, RefusesValuesOutsideTheRange) {
     base::Date date;
     bool accepted;
   } const cases[] = {
-      {D(2024, 12, 31), false}, {D(2025, 1, 1), true},  {D(2025, 12, 31), true},
+      {D(2024, 12, 31), false}, {D(2025, 1, 1), true},       {D(2025, 12, 31), true},
       {D(2026, 1, 1), false},   {D(2025, 7, 4) + 0.9, true},
   };
   base::Date expected = D(2025, 5, 10);

@@ -1,12 +1,12 @@
 // Window lifecycle and registry: load on first use, unload, find by name, unload all, key preview.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
@@ -291,10 +291,14 @@ TEST(ControlNameTest, ParsesArrayElementNames) {
     int index;
   };
   const Case cases[] = {
-      {"cmbAnzeigen(2)", true, "cmbAnzeigen", 2}, {"opbTolvar(10)", true, "opbTolvar", 10},
-      {"cmbAnzeigen", false, "", 0},            {"cmbAnzeigen()", false, "", 0},
-      {"cmbAnzeigen(x)", false, "", 0},         {"(2)", false, "", 0},
-      {"cmbAnzeigen(2", false, "", 0},          {"cmbAnzeigen(-1)", false, "", 0},
+      {"cmbAnzeigen(2)", true, "cmbAnzeigen", 2},
+      {"opbTolvar(10)", true, "opbTolvar", 10},
+      {"cmbAnzeigen", false, "", 0},
+      {"cmbAnzeigen()", false, "", 0},
+      {"cmbAnzeigen(x)", false, "", 0},
+      {"(2)", false, "", 0},
+      {"cmbAnzeigen(2", false, "", 0},
+      {"cmbAnzeigen(-1)", false, "", 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

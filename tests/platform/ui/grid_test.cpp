@@ -1,4 +1,6 @@
 // Cell matrix, current cell, mouse, keys and drop of the grid, on shown (offscreen) windows.
+#include "platform/ui/grid.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,7 +13,6 @@
 #include <QTreeWidget>
 #include <vector>
 
-#include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "support/ui_input.h"
 
@@ -415,7 +416,8 @@ TEST_F(GridShownTest, MarkedCellsKeepTheirColourUnderTheSelection) {
   };
   const auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
     QWidget* viewport = DataView(*m_grid)->viewport();
-    ASSERT_TRUE(test::Click(viewport, Qt::LeftButton, modifiers, viewport->mapFrom(m_grid, CellCenter(*m_grid, row, 1))));
+    ASSERT_TRUE(
+        test::Click(viewport, Qt::LeftButton, modifiers, viewport->mapFrom(m_grid, CellCenter(*m_grid, row, 1))));
   };
 
   click(5, Qt::NoModifier);  // one cell: a frame, no fill
@@ -424,7 +426,8 @@ TEST_F(GridShownTest, MarkedCellsKeepTheirColourUnderTheSelection) {
   EXPECT_EQ(pixel(3, 1), yellow);
   const QImage image = m_grid->grab().toImage();
   const QRect current = DataView(*m_grid)->visualRect(DataView(*m_grid)->model()->index(5, 1));
-  const QPoint frameLeft = DataView(*m_grid)->viewport()->mapTo(m_grid, QPoint(current.left() + 1, current.center().y()));
+  const QPoint frameLeft =
+      DataView(*m_grid)->viewport()->mapTo(m_grid, QPoint(current.left() + 1, current.center().y()));
   bool framed = false;
   for (int dy = -2; dy <= 2; ++dy) framed |= QColor(image.pixel(frameLeft + QPoint(0, dy))).lightness() < 128;
   EXPECT_TRUE(framed);

@@ -1,11 +1,10 @@
 #include "platform/ui/helpviewer.h"
 
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QTextBrowser>
-
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "platform/ui/builders.h"
 #include "support/fixtures.h"
@@ -21,8 +20,9 @@ void WritePage(const test::TempDir& dir, const std::string& name, const QString&
 }
 
 QString Page(const QString& title, const QString& h1, const QString& body) {
-  return QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
-                        "<title>%1</title></head><body><h1>%2</h1>%3</body></html>")
+  return QStringLiteral(
+             "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
+             "<title>%1</title></head><body><h1>%2</h1>%3</body></html>")
       .arg(title, h1, body);
 }
 

@@ -1,4 +1,3 @@
-#include "platform/ui/builders.h"
 #include "platform/ui/imagelist.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include "platform/ui/builders.h"
 
 namespace tolvar::ui {
 namespace {
@@ -52,9 +53,7 @@ class ImageListFiles : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
   QString Path(const QString& name) const { return m_dir.filePath(name); }
-  void SavePng(const QString& name, Qt::GlobalColor color) const {
-    ASSERT_TRUE(Filled(color).save(Path(name), "PNG"));
-  }
+  void SavePng(const QString& name, Qt::GlobalColor color) const { ASSERT_TRUE(Filled(color).save(Path(name), "PNG")); }
   void SaveText(const QString& name, const QByteArray& bytes) const {
     QFile file(Path(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -40,8 +40,8 @@ class InputHelpersTest : public ::testing::Test {
  protected:
   void SetUp() override {
     auto* layout = new QVBoxLayout(&window);
-    for (QWidget* w : {static_cast<QWidget*>(first), static_cast<QWidget*>(second),
-                       static_cast<QWidget*>(button), static_cast<QWidget*>(tree)}) {
+    for (QWidget* w : {static_cast<QWidget*>(first), static_cast<QWidget*>(second), static_cast<QWidget*>(button),
+                       static_cast<QWidget*>(tree)}) {
       layout->addWidget(w);
     }
     first->setObjectName("first");

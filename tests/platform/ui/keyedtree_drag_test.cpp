@@ -20,9 +20,8 @@ QWidget* ViewportOf(KeyedTree& tree) { return tree.findChild<QTreeWidget*>()->vi
 
 // Sends a mouse event to the tree's view port as the window system would; `at` is in tree
 // coordinates, `global` overrides the global position (the pointer left the tree).
-void Mouse(KeyedTree& tree, QEvent::Type type, QPoint at, Qt::MouseButton button,
-           Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-           const QPoint* global = nullptr) {
+void Mouse(KeyedTree& tree, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+           Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QPoint* global = nullptr) {
   QWidget* viewport = ViewportOf(tree);
   const QPoint local = viewport->mapFrom(&tree, at);
   const QPoint globalPos = global != nullptr ? *global : viewport->mapToGlobal(local);
@@ -113,8 +112,7 @@ TEST_F(KeyedTreeMouseTest, LeftAndRightPressSelect) {
   Mouse(*m_left, QEvent::MouseButtonPress, k1, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
   EXPECT_EQ(m_left->SelectedItem(), QStringLiteral("K1"));
   Mouse(*m_left, QEvent::MouseButtonRelease, k1, Qt::LeftButton, Qt::NoButton);
-  Mouse(*m_left, QEvent::MouseButtonPress, k2, Qt::RightButton, Qt::RightButton,
-        Qt::ControlModifier);
+  Mouse(*m_left, QEvent::MouseButtonPress, k2, Qt::RightButton, Qt::RightButton, Qt::ControlModifier);
   Mouse(*m_left, QEvent::MouseButtonRelease, k2, Qt::RightButton, Qt::NoButton);
   EXPECT_EQ(m_left->SelectedItem(), QStringLiteral("K2"));
   // Ctrl on a left press never toggles the selection away.
@@ -147,8 +145,7 @@ TEST_F(KeyedTreeMouseTest, ClickOnFreeSpaceKeepsSelectionAndRaisesNoNodeClick) {
 
 TEST_F(KeyedTreeMouseTest, MovingWithButtonHeldNeverMovesSelection) {
   QList<int> moves;
-  QObject::connect(m_left, &KeyedTree::MouseMove,
-                   [&moves](int buttons, int, int, int) { moves << buttons; });
+  QObject::connect(m_left, &KeyedTree::MouseMove, [&moves](int buttons, int, int, int) { moves << buttons; });
   Mouse(*m_left, QEvent::MouseButtonPress, Center(*m_left, QStringLiteral("K1")), Qt::LeftButton, Qt::LeftButton);
   Mouse(*m_left, QEvent::MouseMove, Center(*m_left, QStringLiteral("K2")), Qt::NoButton,
         Qt::LeftButton | Qt::RightButton);
@@ -188,13 +185,12 @@ struct DragLog {
   QStringList lines;
   std::vector<DragSource> sources;
   void Listen(KeyedTree& tree) {
-    QObject::connect(&tree, &KeyedTree::DragOver,
-                     [this, &tree](const DragSource& s, int x, int y, DragState st) {
-                       static const char* const states[] = {"enter", "leave", "over"};
-                       lines << tree.objectName() + QLatin1Char(' ') + QLatin1String(states[static_cast<int>(st)]) +
-                                    QLatin1Char(' ') + s.name + QLatin1Char(' ') + tree.HitTest({x, y});
-                       sources.push_back(s);
-                     });
+    QObject::connect(&tree, &KeyedTree::DragOver, [this, &tree](const DragSource& s, int x, int y, DragState st) {
+      static const char* const states[] = {"enter", "leave", "over"};
+      lines << tree.objectName() + QLatin1Char(' ') + QLatin1String(states[static_cast<int>(st)]) + QLatin1Char(' ') +
+                   s.name + QLatin1Char(' ') + tree.HitTest({x, y});
+      sources.push_back(s);
+    });
     QObject::connect(&tree, &KeyedTree::DragDrop, [this, &tree](const DragSource& s, int x, int y) {
       lines << tree.objectName() + QStringLiteral(" drop ") + s.name + QLatin1Char(' ') + tree.HitTest({x, y}) +
                    (DragController::Active() ? QStringLiteral(" still active") : QString());
@@ -268,8 +264,7 @@ TEST_F(KeyedTreeMouseTest, AnyWidgetCanBeADropTargetAndSeesDestroyedSource) {
   source->setObjectName("trvStandort");
   source->Drag();
   delete source;
-  DragController::Drop(&cell,
-                       QPoint(1, 2));  // a child of the target: position in the target's terms
+  DragController::Drop(&cell, QPoint(1, 2));  // a child of the target: position in the target's terms
   EXPECT_EQ(heard, QStringList({QStringLiteral("trvStandort weg 11,22")}));
 }
 
@@ -300,8 +295,7 @@ TEST_F(KeyedTreeMouseTest, MouseDragFromOneTreeDropsOnTheOther) {
   m_heard.clear();
   // The pressed view keeps getting the events while the pointer is over the other tree.
   Mouse(*m_left, QEvent::MouseMove, QPoint(), Qt::NoButton, Qt::LeftButton, Qt::NoModifier, &over);
-  Mouse(*m_left, QEvent::MouseButtonRelease, QPoint(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier,
-        &over);
+  Mouse(*m_left, QEvent::MouseButtonRelease, QPoint(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier, &over);
 
   EXPECT_FALSE(DragController::Active());
   EXPECT_EQ(log.lines, QStringList({QStringLiteral("trvMaterial enter trvKulturen M2"),

@@ -20,8 +20,7 @@ QPixmap Filled(Qt::GlobalColor color) {
 
 // The Qt item showing a node, to check what the user sees.
 QTreeWidgetItem* ItemOf(const KeyedTree& tree, const QString& text) {
-  const auto found =
-      tree.findChild<QTreeWidget*>()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+  const auto found = tree.findChild<QTreeWidget*>()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
   return found.isEmpty() ? nullptr : found.first();
 }
 

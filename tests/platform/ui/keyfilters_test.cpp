@@ -1,12 +1,13 @@
 // Numeric text boxes: which keys pass, which are dropped with a beep, and Enter moving on.
+#include "platform/ui/keyfilters.h"
+
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include <gtest/gtest.h>
-
-#include "platform/ui/keyfilters.h"
 #include "platform/ui/builders.h"
 #include "support/ui_forms.h"
 #include "support/ui_prompts.h"
@@ -50,16 +51,11 @@ TEST_F(KeyFilterTest, NumericBoxAcceptsDigitsCommaAndBackspaceOnly) {
     bool beeps;
   };
   const Case cases[] = {
-      {Qt::Key_0, "0", Qt::NoModifier, "120", false},
-      {Qt::Key_9, "9", Qt::NoModifier, "129", false},
-      {Qt::Key_Comma, ",", Qt::NoModifier, "12,", false},
-      {Qt::Key_Backspace, "\b", Qt::NoModifier, "1", false},
-      {Qt::Key_Left, "", Qt::NoModifier, "12", false},
-      {Qt::Key_A, "a", Qt::NoModifier, "12", true},
-      {Qt::Key_Period, ".", Qt::NoModifier, "12", true},
-      {Qt::Key_Minus, "-", Qt::NoModifier, "12", true},
-      {Qt::Key_Space, " ", Qt::NoModifier, "12", true},
-      {Qt::Key_E, "E", Qt::ShiftModifier, "12", true},
+      {Qt::Key_0, "0", Qt::NoModifier, "120", false},     {Qt::Key_9, "9", Qt::NoModifier, "129", false},
+      {Qt::Key_Comma, ",", Qt::NoModifier, "12,", false}, {Qt::Key_Backspace, "\b", Qt::NoModifier, "1", false},
+      {Qt::Key_Left, "", Qt::NoModifier, "12", false},    {Qt::Key_A, "a", Qt::NoModifier, "12", true},
+      {Qt::Key_Period, ".", Qt::NoModifier, "12", true},  {Qt::Key_Minus, "-", Qt::NoModifier, "12", true},
+      {Qt::Key_Space, " ", Qt::NoModifier, "12", true},   {Qt::Key_E, "E", Qt::ShiftModifier, "12", true},
       {Qt::Key_1, "1", Qt::AltModifier, "12", true},
   };
   for (const Case& c : cases) {

@@ -1,9 +1,9 @@
 // Main window and MDI: hosting children, activation, unload and reload without ending the program.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-
-#include <gtest/gtest.h>
 
 #include "platform/ui/forms.h"
 #include "support/ui_forms.h"

@@ -1,14 +1,14 @@
 // Option-button arrays: the handler runs once per selection, from code as from a click.
+#include "platform/ui/optiongroup.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QRadioButton>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QVBoxLayout>
 #include <vector>
-
-#include "platform/ui/optiongroup.h"
 
 namespace tolvar::ui {
 namespace {
@@ -73,12 +73,10 @@ TEST_F(OptionGroupTest, SelectingFromCodeRunsTheHandlerOncePerChange) {
     std::vector<int> clicks;  // total so far
     int selected;
   } const steps[] = {
-      {2, true, {2}, 2},
-      {2, true, {2}, 2},          // already selected: nothing runs
-      {3, true, {2, 3}, 3},       // exclusive: 2 is cleared
-      {3, false, {2, 3}, -1},     // cleared from code: nothing runs, none selected
-      {1, true, {2, 3, 1}, 1},
-      {9, true, {2, 3, 1}, 1},    // no such element
+      {2, true, {2}, 2},       {2, true, {2}, 2},        // already selected: nothing runs
+      {3, true, {2, 3}, 3},                              // exclusive: 2 is cleared
+      {3, false, {2, 3}, -1},                            // cleared from code: nothing runs, none selected
+      {1, true, {2, 3, 1}, 1}, {9, true, {2, 3, 1}, 1},  // no such element
   };
   for (const Step& s : steps) {
     m_typ->SetValue(s.index, s.value);

@@ -1,8 +1,9 @@
 // Prompt service: style tables, text and filter conversion, and the scripted double.
+#include "platform/ui/prompts.h"
+
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "platform/ui/prompts.h"
 #include "platform/ui/builders.h"
 #include "support/ui_prompts.h"
 

@@ -1,4 +1,6 @@
 // The real Qt dialogs behind the prompt service, answered by a timer in their own modal loop.
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -6,8 +8,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include "platform/ui/prompts.h"
 

@@ -1,14 +1,14 @@
 // Tab strip: Click with the previous tab, from code and from the user; disabled and hidden tabs.
+#include "platform/ui/tabstrip.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTabBar>
 #include <QVBoxLayout>
-#include <QMouseEvent>
 #include <vector>
-
-#include "platform/ui/tabstrip.h"
 
 namespace tolvar::ui {
 namespace {

@@ -27,8 +27,7 @@ class EinstellungenTest : public FensterTest {
   static bool Waehlen(QComboBox* box, int index);
 
   // The texts of `column` over the rows of `table`, in table order.
-  static std::vector<std::string> Spalte(const std::string& path, const std::string& table,
-                                         const std::string& column);
+  static std::vector<std::string> Spalte(const std::string& path, const std::string& table, const std::string& column);
   std::string Vantel() const;
 };
 

@@ -42,8 +42,8 @@ TEST_F(EnergieTest, ArrowsMoveWithinTheList) {
   ASSERT_TRUE(Click(f.cmbWechsel));
   settings::ui::EindeckungEditor& e = *f.eindeckung;
   EXPECT_EQ(f.cmbWechsel->text(), QStringLiteral("Brennstoff-Verwaltung"));
-  const std::vector<std::pair<QPushButton*, int>> schritte = {{e.cmbZurueckE, 0}, {e.cmb5VorE, 4},     {e.cmb5VorE, 8},
-                                                              {e.cmb5VorE, 10},   {e.cmbVorE, 10},     {e.cmb5ZurueckE, 5},
+  const std::vector<std::pair<QPushButton*, int>> schritte = {{e.cmbZurueckE, 0}, {e.cmb5VorE, 4}, {e.cmb5VorE, 8},
+                                                              {e.cmb5VorE, 10},   {e.cmbVorE, 10}, {e.cmb5ZurueckE, 5},
                                                               {e.cmb5ZurueckE, 0}};
   for (const auto& [knopf, index] : schritte) {
     ASSERT_TRUE(Click(knopf));

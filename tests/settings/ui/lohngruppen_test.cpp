@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-
 #include <fstream>
 #include <functional>
 
@@ -15,13 +14,13 @@
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/prompts.h"
+#include "platform/ui/tabstrip.h"
 #include "settings/mdlExcel.h"
 #include "settings/mdlTarif.h"
 #include "settings/ui/einstellungen_fixture.h"
 #include "settings/ui/frmEinstellungen.h"
 #include "settings/ui/frmTabellenrechner.h"
 #include "settings/ui/frmTarif.h"
-#include "platform/ui/tabstrip.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {

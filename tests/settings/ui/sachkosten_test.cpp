@@ -96,7 +96,8 @@ TEST_F(SachkostenTest, DropsAddActivitiesToFreeRowsAndADoubleIsRefusedOnSaving) 
   EXPECT_EQ(Namen(e).back(), QStringLiteral("Vermarktung"));
   prompts->AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(Click(e.cmbArbeitMaterialSpeichern));
-  EXPECT_EQ(Meldungen(), std::vector<QString>{QStringLiteral("Sie können nicht einer Tätigkeit mehrere Kosten zuweisen.")});
+  EXPECT_EQ(Meldungen(),
+            std::vector<QString>{QStringLiteral("Sie können nicht einer Tätigkeit mehrere Kosten zuweisen.")});
   EXPECT_EQ(Spalte(Tolvar(), "ArbeitMaterial", "TaetigkeitNr").size(), 4u);
 }
 

@@ -4,7 +4,6 @@
 
 #include <QMenu>
 #include <QPushButton>
-
 #include <memory>
 #include <string>
 
@@ -42,8 +41,9 @@ class StammdatenTest : public testing::Test {
     s.enterprise.BetriebOffen = true;
     // Sta1005 becomes a group of Sta1001 holding nothing; Sta1012 a current house in Sta1001.
     Exec("UPDATE \"Standort\" SET \"Gliederungspunkt\" = -1 WHERE \"StandortNr\" = 'Sta1005'");
-    Exec("INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Gliederungspunkt\", "
-         "\"Aktuell\") VALUES ('Sta1012', '1001', 'Haus 12', 0, -1)");
+    Exec(
+        "INSERT INTO \"Standort\" (\"StandortNr\", \"UeberPNr\", \"Standortname\", \"Gliederungspunkt\", "
+        "\"Aktuell\") VALUES ('Sta1012', '1001', 'Haus 12', 0, -1)");
     form_ = &frmStammdaten::instanz();
     Activate();
   }
@@ -208,7 +208,7 @@ TEST_F(StammdatenTest, RightClickSetsContextAndShowsPopUp) {
     QMenu* before = main_->LetztesPopUp();
     state().selection.AktuelleUeberPNr = "unverändert";
     if (node.isEmpty()) {
-      tree->Select(QString());  // nothing selected: a right press on the free space
+      tree->Select(QString());                  // nothing selected: a right press on the free space
       ASSERT_TRUE(test::ClickTreeSpace(tree));  // left button: nothing
       EXPECT_EQ(main_->LetztesPopUp(), before);
       ASSERT_TRUE(test::ClickTreeSpace(tree, Qt::RightButton));
@@ -245,9 +245,8 @@ TEST_F(StammdatenTest, RightPressSelectsTheNodeThePopUpActsOn) {
     const char* leaf;
   };
   const Case cases[] = {
-      {0, "K1003", "K1001", "K1004"},      {1, "Sta1002", "Sta1001", "Sta1003"},
-      {2, "M1010", "M1007", "M1011"},      {3, "P1003", "P1001", "P1004"},
-      {4, "StdT1002", "StdT1001", "StdT1003"},
+      {0, "K1003", "K1001", "K1004"}, {1, "Sta1002", "Sta1001", "Sta1003"},    {2, "M1010", "M1007", "M1011"},
+      {3, "P1003", "P1001", "P1004"}, {4, "StdT1002", "StdT1001", "StdT1003"},
   };
   Zeigen();
   for (const Case& c : cases) {
@@ -283,9 +282,9 @@ TEST_F(StammdatenTest, PopUpCommandsActOnTheRightPressedRecord) {
     int tree;
     const char* first;
     const char* pressed;
-    const char* table;   // rows of the pressed record that "Löschen" deletes
+    const char* table;  // rows of the pressed record that "Löschen" deletes
     const char* column;
-    bool material;       // in the material database, else in the enterprise's own
+    bool material;  // in the material database, else in the enterprise's own
   };
   const Case cases[] = {
       {0, "K1003", "K1004", "KulturPhasen", "Kulturnummer", false},
