@@ -6,10 +6,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source ./scripts/common.sh
 TOLVAR_SOURCE_DIR=$PWD
-tolvar_install_packages $TOLVAR_DESKTOP_PACKAGES
-# The code map names only files that exist; includes follow the library graph.
+tolvar_install_packages $TOLVAR_DESKTOP_PACKAGES $TOLVAR_CHECK_PACKAGES
+# The code map names only files that exist; includes follow the library graph; every C++ file
+# is in the .clang-format style.
 ./scripts/check_docs.sh
 ./scripts/check_layers.sh
+./scripts/check_format.sh
 export QT_QPA_PLATFORM=offscreen
 # Qt's own start-up allocations are reported as leaks; the remaining checks stay on.
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"

@@ -4,6 +4,8 @@ TOLVAR_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libsql
 # The desktop run of the window tests: a virtual X server, a small window manager, xprop to
 # see the window manager ready.
 TOLVAR_DESKTOP_PACKAGES="xvfb openbox x11-utils"
+# The format check of test.sh.
+TOLVAR_CHECK_PACKAGES="clang-format"
 
 # tolvar_install_packages [extra packages...]
 tolvar_install_packages() {
