@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QImage>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,9 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "settings/mdlWetterstation.h"
+
 namespace {
 
 namespace fs = std::filesystem;
+namespace mdlWetterstation = tolvar::mdlWetterstation;
 
 fs::path shareDir() {
   const char* dir = std::getenv("TOLVAR_SHARE_DIR");
@@ -74,37 +78,10 @@ class Db {
   sqlite3* db_ = nullptr;
 };
 
-struct RegionRow {
-  std::string caption;
-  std::string station;
-  std::string picture;
-};
-
-const std::vector<RegionRow>& regions() {
-  static const std::vector<RegionRow> list = {{"München", "Haar", "Haar"},
-                                              {"Landesmitte", "Landesmitte", "Landesmitte"},
-                                              {"Augsburg", "Schwabmünchen", "Schwabmuenchen"},
-                                              {"Hof", "Strass", "Strass"},
-                                              {"Nürnberg", "Buch", "Buch"},
-                                              {"Aschaffenburg", "Großostheim", "Grossostheim"},
-                                              {"Würzburg", "Veitshöchstheim", "Veitshoechstheim"},
-                                              {"Schweinfurt", "Ettleben", "Ettleben"},
-                                              {"Bayreuth", "Würnsreuth", "Wuernsreuth"},
-                                              {"Regensburg", "Köfering", "Koefering"},
-                                              {"Lkr. Passau", "Reith", "Reith"},
-                                              {"Lkr. Rottal-Inn", "Frieding", "Frieding"},
-                                              {"Lkr. Landshut", "Feistenaich", "Feistenaich"},
-                                              {" Kehlheim", "Kaltenberg", "Kaltenberg"},
-                                              {"Lkr. Deggendorf", "Uttenkofen", "Uttenkofen"},
-                                              {"Kempten", "Spitalhof", "Spitalhof"},
-                                              {"Mindelheim", "Lohhof", "Lohhof"},
-                                              {"Lkr. Rosenheim", "Reitmehring", "Reitmehring"},
-                                              {"Lkr. Donau-Ries", "Neuhof", "Neuhof"},
-                                              {"Lkr. Roth", "Federhof", "Federhof"},
-                                              {"Cham", "Wullnhof", "Wullnhof"},
-                                              {"Weiden Oberpfalz", "Almesbach", "Almesbach"},
-                                              {"Bamberg", "Wiesengiech", "Wiesengiech"}};
-  return list;
+// The regions of the weather-region map, in map order: the shipped climate tables and station
+// pictures must serve each of them.
+const std::array<mdlWetterstation::Region, mdlWetterstation::kAnzahlRegionen>& regions() {
+  return mdlWetterstation::Regionen();
 }
 
 const fs::path kKlima = "Vantel/Wetterdaten/Klimadaten.mdb";
@@ -113,11 +90,11 @@ const fs::path kSampleOwn = "Betriebe/Mustergärtnerei.Tolvar";
 
 // ---- climate tables ----------------------------------------------------------------------
 
-class ClimateTest : public ::testing::TestWithParam<RegionRow> {};
+class ClimateTest : public ::testing::TestWithParam<mdlWetterstation::Region> {};
 
 TEST_P(ClimateTest, TablesHaveLayoutAndPlausibleValues) {
   const Db db(shareDir() / kKlima);
-  const std::string caption = GetParam().caption;
+  const std::string caption = GetParam().Caption;
   for (const std::string suffix : {"-Temperatur", "-Einstrahlung"}) {
     SCOPED_TRACE(caption + suffix);
     EXPECT_EQ(db.columnCount(caption + suffix), 53);
@@ -183,14 +160,14 @@ TEST(Stations, OneRowAndOneGifPerStationInIndexOrder) {
       db.rows("SELECT StatName, Regierungsbezirk, Lkr, Gemeinde, \"Höhe\", Lage FROM Stat_Info ORDER BY rowid");
   ASSERT_EQ(rows.size(), regions().size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    SCOPED_TRACE(regions()[i].station);
-    EXPECT_EQ(rows[i][0], regions()[i].station);
+    SCOPED_TRACE(regions()[i].Station);
+    EXPECT_EQ(rows[i][0], regions()[i].Station);
     for (const auto& field : rows[i]) EXPECT_FALSE(field.empty() || field == "<NULL>");
     const int height = std::stoi(rows[i][4]);
     EXPECT_GE(height, 100);
     EXPECT_LE(height, 1000);
 
-    const fs::path gif = shareDir() / "Vantel/Stationsinfo/Temperaturmittelwerte" / (regions()[i].picture + ".gif");
+    const fs::path gif = shareDir() / "Vantel/Stationsinfo/Temperaturmittelwerte" / (regions()[i].Bildname + ".gif");
     std::ifstream in(gif, std::ios::binary);
     ASSERT_TRUE(in) << gif;
     char head[6] = {};
