@@ -16,7 +16,7 @@ struct KulturSatz {
   std::string UeberPNr;
   std::string Kulturname;
   std::string Kuerzel;
-  double Barcode = 0.0;  // a Single in the original; double keeps 8-digit barcodes exact
+  double Barcode = 0.0;  // double, so that 8-digit barcodes stay exact
   bool Gliederungspunkt = false;
   bool Aktuell = false;
   std::string Bemerkungen;

@@ -1,7 +1,7 @@
 #pragma once
-// A small data-access layer over SQLite in place of the original's database engine:
-// databases opened (never created) by path, recordsets walked in table order, fields read
-// and written as variants with the engine's silent conversions to and from German text.
+// A small data-access layer over SQLite: databases opened (never created) by path, recordsets
+// walked in table order, fields read and written as variants that convert silently to and
+// from German number text.
 // Values from users are always bound parameters; identifiers are always quoted.
 
 #include <cstdint>
@@ -43,7 +43,7 @@ class Value {
   Type type() const { return type_; }
   bool isNull() const { return type_ == Type::Null; }
 
-  // Conversions as the original engine made them, independent of the system locale:
+  // Conversions, independent of the system locale:
   // Null -> ""; integer and real -> general German number text ("2,5"); text as stored.
   std::string text() const;
   // Integer and real as they are; text parsed as German number text; otherwise nullopt.
@@ -173,8 +173,8 @@ class Database {
 
   const std::string& path() const { return path_; }
 
-  // Table lookup, case-blind (ASCII, as the original engine): "Betriebeinstellungen" finds
-  // "BetriebEinstellungen". TableName gives the stored spelling.
+  // Table lookup ignores ASCII case: "Betriebeinstellungen" finds "BetriebEinstellungen".
+  // TableName gives the stored spelling.
   bool HasTable(std::string_view name) const;
   std::optional<std::string> TableName(std::string_view name) const;
   std::vector<std::string> Tables() const;

@@ -14,7 +14,7 @@ const Value& NullValue() {
   return kNull;
 }
 
-// Converts a value for a column of the given affinity as the original engine did:
+// Converts a value for a column of the given affinity:
 // German number text into numeric columns, numbers as German text into text columns.
 // False (and *error) for a text a numeric column cannot take.
 bool ConvertForColumn(const Value& in, detail::Affinity affinity, const std::string& column, Value* out,

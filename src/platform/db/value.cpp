@@ -45,7 +45,7 @@ int64_t Value::integerOr(int64_t fallback) const {
   if (type_ == Type::Integer) return int_;
   const std::optional<double> n = number();
   if (!n || !std::isfinite(*n)) return fallback;
-  // Rounded half to even, as the original engine converted to whole numbers.
+  // A number becomes a whole number rounded half to even.
   const double r = base::Round(*n, 0);
   // 2^63 is exactly representable; anything at or beyond it does not fit.
   constexpr double kLimit = 9223372036854775808.0;
