@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Every file the index of docs/ARCHITECTURE.md names must exist: paths in the module and window
 # indexes are below src/, those in the table of helpers below the folder of their row.
+# Every test file names the file it tests: tests/<folder>/<file>_test.cpp or
+# tests/<folder>/<file>_<topic>_test.cpp, where src/<folder>/<file>.cpp or .h exists (for
+# tests/shipped/, shipped/<file> is a file or folder of the shipped tree).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 doc=docs/ARCHITECTURE.md
@@ -32,4 +35,24 @@ while IFS= read -r line; do
     done
   fi
 done <"$doc"
+
+names_source() {
+  local folder=$1 name=$2
+  while :; do
+    if [ "$folder" = shipped ]; then
+      [ -e "shipped/$name" ] && return 0
+    else
+      [ -f "src/$folder/$name.cpp" ] || [ -f "src/$folder/$name.h" ] && return 0
+    fi
+    [[ "$name" == *_* ]] || return 1
+    name=${name%_*}
+  done
+}
+while IFS= read -r test; do
+  rel=${test#tests/}
+  if ! names_source "$(dirname "$rel")" "$(basename "$rel" _test.cpp)"; then
+    echo "$test names no source file: call it tests/<folder>/<file>_test.cpp or <file>_<topic>_test.cpp" >&2
+    missing=1
+  fi
+done < <(find tests -name '*_test.cpp' ! -path 'tests/support/*' | sort)
 exit $missing

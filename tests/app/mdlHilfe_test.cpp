@@ -1,3 +1,5 @@
+#include "app/mdlHilfe.h"
+
 #include <gtest/gtest.h>
 
 #include <QString>
@@ -6,7 +8,6 @@
 
 #include "app/mdiTolvarZentral.h"
 #include "app/mdlAdobe.h"
-#include "app/mdlHilfe.h"
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/sys/dataroot.h"

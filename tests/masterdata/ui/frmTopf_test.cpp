@@ -1,5 +1,7 @@
 // The pot, substrate and combination editors, the standard vessel sizes, and where the
 // pocket calculator's result lands.
+#include "masterdata/ui/frmTopf.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -17,7 +19,6 @@
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/frmSubstrat.h"
-#include "masterdata/ui/frmTopf.h"
 #include "masterdata/ui/frmTopfSubstrat.h"
 #include "masterdata/ui/frmVolumen.h"
 #include "material_editor_fixture.h"

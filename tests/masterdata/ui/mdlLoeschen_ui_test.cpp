@@ -1,5 +1,7 @@
 // The record menu's deletion: the question, the rows deleted by the selected tree, and the
 // reloaded lists and rebuilt trees of the work area.
+#include "masterdata/ui/mdlLoeschen_ui.h"
+
 #include <gtest/gtest.h>
 
 #include <QString>
@@ -12,7 +14,6 @@
 #include "culture/ui/frmBewegungsdaten.h"
 #include "data/mdlDatenbank.h"
 #include "data/state.h"
-#include "masterdata/ui/mdlLoeschen_ui.h"
 #include "platform/db/database.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"

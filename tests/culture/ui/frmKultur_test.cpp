@@ -1,5 +1,7 @@
 // The culture properties dialog: new cultures and groups, changing one, the summaries, and
 // the culture tree rebuilt on closing.
+#include "culture/ui/frmKultur.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QMenu>
@@ -8,7 +10,6 @@
 
 #include "app/mdiTolvarZentral.h"
 #include "culture/ui/bewegungsdaten_fixture.h"
-#include "culture/ui/frmKultur.h"
 #include "data/mdlDatenLaden.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"

@@ -1,5 +1,7 @@
 // The comparison window on result databases built in code: the lists, "OK" with the worked
 // culture, the margin units and their fallback, the gauges and the three pop-ups.
+#include "comparison/ui/frmKulturvergleich.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -8,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "comparison/ui/frmKulturvergleich.h"
 #include "comparison/ui/frmSachkostenInfo.h"
 #include "comparison/ui/frmTQM.h"
 #include "comparison/ui/frmVergleichInfo.h"

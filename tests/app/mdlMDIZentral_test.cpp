@@ -1,8 +1,9 @@
 // Main window: opening and closing sequences, caption and status bar.
+#include "app/mdlMDIZentral.h"
+
 #include <QLabel>
 #include <QStatusBar>
 
-#include "app/mdlMDIZentral.h"
 #include "app_fixture.h"
 #include "culture/ui/frmBewegungsdaten.h"
 #include "data/mdlUpDate.h"

@@ -1,3 +1,5 @@
+#include "app/mdlMauszeiger.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,7 +15,6 @@
 #include <vector>
 
 #include "app/mdlGroesse_farben.h"
-#include "app/mdlMauszeiger.h"
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/imagelist.h"

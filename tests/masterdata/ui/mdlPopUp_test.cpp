@@ -1,5 +1,7 @@
 // The pop-up dispatch into the material editors: the caption from the right-clicked node of the
 // material tree and the reuse box of the general-material editor.
+#include "masterdata/ui/mdlPopUp.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -14,7 +16,6 @@
 #include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "masterdata/ui/frmMaterial4opt.h"
-#include "masterdata/ui/mdlPopUp.h"
 #include "platform/db/database.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/helpviewer.h"

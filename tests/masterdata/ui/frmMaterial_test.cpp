@@ -1,5 +1,7 @@
 // The general material editor, the group editor and the two calculators that feed the
 // material editor's boxes.
+#include "masterdata/ui/frmMaterial.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -14,7 +16,6 @@
 #include "data/state.h"
 #include "masterdata/calculator.h"
 #include "masterdata/ui/frmAufwandmenge.h"
-#include "masterdata/ui/frmMaterial.h"
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/mdlPopUp.h"

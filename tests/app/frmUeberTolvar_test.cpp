@@ -1,3 +1,5 @@
+#include "app/frmUeberTolvar.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -6,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "app/frmUeberTolvar.h"
 #include "app/mdlUeberTolvar.h"
 #include "app_fixture.h"
 #include "platform/ui/builders.h"

@@ -1,11 +1,12 @@
 // Start-up screen: screen check, recorded path and version, the wait and the double-click.
+#include "app/frmBegruessung.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "app/frmBegruessung.h"
 #include "app/mdlGroesse.h"
 #include "app/version.h"
 #include "app_fixture.h"

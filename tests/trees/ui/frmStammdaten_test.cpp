@@ -1,5 +1,7 @@
 // The master-data window on the sample enterprise: trees, view buttons, pop-ups, help and
 // regrouping by drag and drop.
+#include "trees/ui/frmStammdaten.h"
+
 #include <gtest/gtest.h>
 
 #include <QMenu>
@@ -20,7 +22,6 @@
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
-#include "trees/ui/frmStammdaten.h"
 
 namespace tolvar {
 namespace {

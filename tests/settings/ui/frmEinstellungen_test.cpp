@@ -1,5 +1,7 @@
 // The settings window's frame and its tab "Datenbanken": activation, help by tab, saving the
 // paths and the station, and the weather-region map with the station information.
+#include "settings/ui/frmEinstellungen.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,7 +13,6 @@
 #include "platform/ui/prompts.h"
 #include "platform/ui/tabstrip.h"
 #include "settings/ui/einstellungen_fixture.h"
-#include "settings/ui/frmEinstellungen.h"
 #include "settings/ui/frmLandkarte.h"
 #include "settings/ui/frmStatInfo.h"
 #include "support/ui_input.h"

@@ -1,5 +1,7 @@
 // The comparison-culture editor on result databases built in code: the tree, the modes,
 // saving, deleting, the cost boxes' key filter, and import and export by drag and drop.
+#include "comparison/ui/frmKulturVergleichBearbeiten.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -9,7 +11,6 @@
 #include <QRadioButton>
 
 #include "comparison/comparison_cultures.h"
-#include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "comparison/ui/vergleich_fenster_fixture.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"

@@ -1,5 +1,7 @@
 // The application-rate calculator, the pot-substrate combination editor and the standard
 // vessel sizes: their main roads and the edge cases of their windows.
+#include "masterdata/ui/frmAufwandmenge.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -17,7 +19,6 @@
 #include "data/mdlTopfSubstrate.h"
 #include "data/state.h"
 #include "masterdata/calculator.h"
-#include "masterdata/ui/frmAufwandmenge.h"
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "masterdata/ui/frmRechner.h"
 #include "masterdata/ui/frmTopf.h"

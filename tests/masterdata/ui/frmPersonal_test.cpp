@@ -1,5 +1,7 @@
 // The staff and activity editors, the weekly working time and the wage classification on the
 // sample enterprise: what the windows show, what they store, and how they close.
+#include "masterdata/ui/frmPersonal.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -24,7 +26,6 @@
 #include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "masterdata/ui/frmLohneinteilung.h"
-#include "masterdata/ui/frmPersonal.h"
 #include "masterdata/ui/frmTaetigkeiten.h"
 #include "masterdata/ui/frmWochenarbeitszeit.h"
 #include "platform/db/database.h"
