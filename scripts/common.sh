@@ -74,24 +74,12 @@ tolvar_desktop_stop() {
   return 0
 }
 
-# tolvar_desktop_run <test binary>: runs a window test binary on the desktop, leaving out the
-# tests listed in tests/desktop_known_failures.txt. A test that fails is run once more on its
-# own, since activation under a window manager can race with a loaded machine; it must pass then.
+# tolvar_desktop_run <test binary>: runs a window test binary once on the desktop, leaving out
+# the tests listed in tests/desktop_known_failures.txt.
 tolvar_desktop_run() {
   local bin=$1
   local known
   # sed, not grep: an empty list is no error.
   known=$(sed -e '/^#/d' -e '/^[[:space:]]*$/d' "$TOLVAR_SOURCE_DIR/tests/desktop_known_failures.txt" | paste -sd: -)
-  local log
-  log=$(mktemp)
-  if QT_QPA_PLATFORM=xcb timeout 900 "$bin" --gtest_brief=1 ${known:+--gtest_filter=-$known} | tee "$log"; then
-    rm -f "$log"
-    return 0
-  fi
-  local failed
-  failed=$(sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_./]*\) (.*/\1/p' "$log" | sort -u | paste -sd: -)
-  rm -f "$log"
-  [ -n "$failed" ] || return 1
-  echo "Running the failed tests once more on their own: $failed"
-  QT_QPA_PLATFORM=xcb timeout 900 "$bin" --gtest_brief=1 --gtest_filter="$failed"
+  QT_QPA_PLATFORM=xcb timeout 900 "$bin" --gtest_brief=1 ${known:+--gtest_filter=-$known}
 }

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <chrono>
 #include <fstream>
 
 #include "db_test_support.h"
@@ -253,7 +252,7 @@ TEST_F(DbTest, TransactionWithoutCommitKeepsOldRows) {
   EXPECT_FALSE(inner.active());
 }
 
-TEST_F(DbTest, LoadsTenThousandRowsQuickly) {
+TEST_F(DbTest, LoadsTenThousandRows) {
   std::string schema = "CREATE TABLE gross (";
   for (int c = 0; c < 12; ++c) {
     schema += (c ? ", c" : "c") + std::to_string(c) + (c % 2 ? " REAL" : " TEXT");
@@ -271,16 +270,11 @@ TEST_F(DbTest, LoadsTenThousandRowsQuickly) {
     }
     ASSERT_TRUE(tx.Commit());
   }
-  const auto start = std::chrono::steady_clock::now();
   Recordset rs = db_->OpenTable("gross");
-  const auto elapsed = std::chrono::steady_clock::now() - start;
   ASSERT_EQ(rs.RecordCount(), 10000);
   rs.MoveLast();
   EXPECT_EQ(rs["c1"], Value(9999 * 0.5 + 1));
   EXPECT_EQ(rs["c10"], Value("Text 9999"));
-  // A few milliseconds in a release build; generous here for sanitizer builds.
-  EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 1000);
-  RecordProperty("load_ms", static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
 }
 
 }  // namespace

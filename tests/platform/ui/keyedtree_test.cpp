@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <memory>
@@ -374,9 +373,7 @@ TEST_F(KeyedTreeTest, LongNamesShowWholeAndTheViewScrollsSideways) {
   EXPECT_EQ(m_tree.HitTest(view->viewport()->mapTo(&m_tree, rechts)), QStringLiteral("K2"));
 }
 
-TEST_F(KeyedTreeTest, TenThousandNodesAddQuickly) {
-  QElapsedTimer timer;
-  timer.start();
+TEST_F(KeyedTreeTest, TenThousandNodesAreAddedAndSorted) {
   m_tree.Add(QString(), QStringLiteral("Kultur"), QStringLiteral("Kulturen"));
   m_tree.SetSorted(QStringLiteral("Kultur"), true);
   int added = 1;
@@ -389,11 +386,8 @@ TEST_F(KeyedTreeTest, TenThousandNodesAddQuickly) {
       added += m_tree.Add(groupKey, QStringLiteral("K%1_%2").arg(group).arg(item), text) ? 1 : 0;
     }
   }
-  const qint64 elapsed = timer.elapsed();
-  RecordProperty("milliseconds", static_cast<int>(elapsed));
   EXPECT_EQ(added, 10001);
   EXPECT_EQ(m_tree.Count(), 10001);
-  EXPECT_LT(elapsed, 2000) << "adding 10,000 nodes took " << elapsed << " ms";
   EXPECT_EQ(m_tree.IndexOf(QStringLiteral("K99_98")), 10001);
   EXPECT_EQ(m_tree.Text(m_tree.Children(QStringLiteral("Kultur")).first()), QStringLiteral("Gruppe 0"));
 }
