@@ -35,8 +35,10 @@ bool LoadGermanTranslation(QApplication& app) {
 
 void SetUpApplication(QApplication& app) {
   QApplication::setFont(LayoutFont(kFontPoints));
-  // Qt's own dialog texts (file dialogs, message box buttons) in German, whatever the
-  // system's language.
+  // Every control and dialog formats dates, numbers and month names in German, and Qt's own
+  // dialog texts (file dialogs, message box buttons) are German, whatever the system's
+  // language (a machine set up with LANG=C included).
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   LoadGermanTranslation(app);
 }
 

@@ -20,9 +20,9 @@ inline constexpr double kFontPoints = 8.25;
 // wherever the program runs (an X server with another resolution included).
 void PrepareApplication();
 
-// After the QApplication exists: the application font, and Qt's German translation so its
-// own dialog texts (file dialogs, message box buttons) are German whatever the system's
-// language.
+// After the QApplication exists, before the first window: the application font, German as the
+// locale of every control and dialog, and Qt's German translation so its own dialog texts
+// (file dialogs, message box buttons) are German, whatever the system's language.
 void SetUpApplication(QApplication& app);
 
 // A font of the application's family at a size and weight a layout gives for one control.

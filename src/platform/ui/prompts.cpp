@@ -3,11 +3,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTreeView>
 
 namespace tolvar::ui {
 
@@ -105,6 +110,42 @@ void ApplyPattern(QFileDialog& dialog, QStringList filters, const QString& patte
   if (!wildcard && !pattern.isEmpty()) dialog.selectFile(pattern);
 }
 
+// The file list of a file dialog with its size and date columns in the program's locale: the
+// dialog's own model writes them in the system's, with English month names under LANG=C.
+class GermanFileDetails final : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (role != Qt::DisplayRole || files == nullptr) return QIdentityProxyModel::data(index, role);
+    const QModelIndex source = mapToSource(index);
+    if (index.column() == kDateColumn) {
+      return QLocale().toString(files->lastModified(source), QStringLiteral("dd.MM.yyyy HH:mm"));
+    }
+    if (index.column() == kSizeColumn && !files->isDir(source)) {
+      return QLocale().formattedDataSize(files->size(source), 1, QLocale::DataSizeTraditionalFormat);
+    }
+    return QIdentityProxyModel::data(index, role);
+  }
+
+ private:
+  static constexpr int kSizeColumn = 1;
+  static constexpr int kDateColumn = 3;
+};
+
+// German sizes and dates in the dialog's detail list, and its size, type and date columns as
+// wide as their contents, so none of them is cut.
+void ShowDetailsWhole(QFileDialog& dialog) {
+  dialog.setProxyModel(new GermanFileDetails(&dialog));
+  auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (details == nullptr) return;
+  QHeaderView* header = details->header();
+  for (int column = 1; column < header->count(); ++column) {
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  }
+}
+
 class QtPrompts final : public Prompts {
  public:
   int MsgBox(const QString& text, int style, const QString& title) override {
@@ -145,6 +186,7 @@ class QtPrompts final : public Prompts {
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    ShowDetailsWhole(dialog);
     const QString filter = QtFileFilter(request.filter);
     ApplyPattern(dialog, filter.isEmpty() ? QStringList() : filter.split(QStringLiteral(";;")), request.pattern);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -4,10 +4,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 
 #include "platform/ui/prompts.h"
 
@@ -116,6 +120,51 @@ TEST_F(QtPromptsTest, OpenDialogReturnsTheChosenFile) {
                            QStringLiteral("Alle Dateien|*.*"), QStringLiteral("*.MSD")),
             path);
   QFile::remove(path);
+}
+
+// Whatever the system's language, the dialog's file list shows sizes and dates in German, and
+// its size, type and date columns are as wide as what they show.
+TEST_F(QtPromptsTest, FileListShowsGermanSizesAndDatesInWholeColumns) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString name = QStringLiteral("Gärtnerei Beispiel.mdb");
+  QFile file(folder.filePath(name));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(1536, 'x'));
+  ASSERT_TRUE(file.flush());
+  ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2023, 11, 3), QTime(14, 5)), QFileDevice::FileModificationTime));
+  file.close();
+  WhenOpen<QFileDialog>([name](QFileDialog* dialog) {
+    auto* list = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    const QAbstractItemModel* files = list->model();
+    // The folder is read in the background; the row turns up once it has been.
+    const auto row = [&] {
+      const QModelIndex root = list->rootIndex();
+      for (int r = 0; r < files->rowCount(root); ++r) {
+        if (files->index(r, 0, root).data().toString() == name) return r;
+      }
+      return -1;
+    };
+    while (row() < 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents();
+    const QModelIndex root = list->rootIndex();
+    EXPECT_EQ(files->index(row(), 1, root).data().toString().toStdString(), "1,5 kB");
+    EXPECT_EQ(files->index(row(), 3, root).data().toString().toStdString(), "03.11.2023 14:05");
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    for (int column = 1; column <= 3; ++column) {
+      SCOPED_TRACE(column);
+      const QModelIndex cell = files->index(row(), column, root);
+      EXPECT_GE(list->header()->sectionSize(column), list->itemDelegate()->sizeHint(option, cell).width())
+          << cell.data().toString().toStdString();
+      EXPECT_GE(list->header()->sectionSize(column), list->header()->sectionSizeHint(column));
+    }
+    dialog->reject();
+  });
+  EXPECT_EQ(OpenFileDialog(QStringLiteral("Betrieb öffnen"), folder.path(), QStringLiteral(".mdb|*.mdb|")),
+            std::nullopt);
 }
 
 // A name typed for saving is taken as typed: the dialog would read the quotes as a list of
