@@ -18,6 +18,8 @@
 #include <map>
 #include <vector>
 
+#include "platform/sys/screen.h"
+#include "platform/ui/grid.h"
 #include "platform/ui/wrapcontrols.h"
 
 namespace tolvar::test {
@@ -65,9 +67,33 @@ QSize Needed(const QFontMetrics& metrics, const QRect& area, int flags, const QS
 }
 
 // A caption fits when it needs no more than its area; a line may lose one pixel of leading.
-QString Fits(const QString& caption, const QSize& needed, const QRect& area) {
+QString Fits(const QString& caption, const QSize& needed, const QRect& area,
+             const QString& what = QStringLiteral("caption")) {
   if (needed.width() <= area.width() && needed.height() <= area.height() + 1) return {};
-  return QStringLiteral("caption \"%1\" needs %2 px, has %3").arg(caption, Size(needed), Size(area.size()));
+  return QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(what, caption, Size(needed), Size(area.size()));
+}
+
+// Every head of a grid (the texts of its fixed rows) whole in its cell, broken at word
+// boundaries onto as many lines as the row's height holds, within the room a cell keeps
+// free beside its text and inside the grid lines on its right and bottom edge.
+QStringList HeadFaults(const ui::Grid& grid) {
+  QStringList faults;
+  const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+  QFont bold = grid.font();
+  bold.setBold(true);
+  for (int row = 0; row < grid.FixedRows(); ++row) {
+    const int height = sys::TwipsToPixels(grid.RowHeight(row));
+    for (int col = 0; col < grid.Cols(); ++col) {
+      const QString text = grid.TextMatrix(row, col);
+      const int width = sys::TwipsToPixels(grid.ColWidth(col));
+      if (text.isEmpty() || width <= 0) continue;
+      const QFontMetrics metrics(grid.CellFontBold(row, col) ? bold : grid.font());
+      const QRect area(0, 0, width - 1 - 2 * margin, height - 1);
+      const QSize needed = Needed(metrics, area, Qt::AlignLeft, text, true);
+      if (const QString fault = Fits(text, needed, area, QStringLiteral("head")); !fault.isEmpty()) faults << fault;
+    }
+  }
+  return faults;
 }
 
 QString CaptionFault(const QWidget& widget) {
@@ -150,6 +176,9 @@ QStringList CheckLayout(QWidget& window, const QString& windowName, const Overla
     if (!IsLayoutControl(*widget, window)) continue;
     const QString name = windowName + QLatin1Char('/') + NameOf(*widget);
     if (const QString fault = CaptionFault(*widget); !fault.isEmpty()) faults << name + QStringLiteral(": ") + fault;
+    if (const auto* grid = qobject_cast<const ui::Grid*>(widget)) {
+      for (const QString& fault : HeadFaults(*grid)) faults << name + QStringLiteral(": ") + fault;
+    }
     const QRect place(widget->mapTo(&window, QPoint(0, 0)), widget->size());
     if (!client.contains(place)) {
       faults << name + QStringLiteral(": reaches past the client area (%1,%2 %3 in %4)")

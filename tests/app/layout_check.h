@@ -1,7 +1,8 @@
 #pragma once
 // Checks a shown window as a person would look at it: every caption of a label, button,
 // option button, check box and frame is whole within its control (on as many lines as the
-// control's height holds where the control wraps its caption), every text box's text whole,
+// control's height holds where the control wraps its caption), every head of a grid whole
+// within its cell (on as many lines as its row's height holds), every text box's text whole,
 // no control reaches past the window's client area, and no two visible sibling controls
 // overlap.
 

@@ -1,5 +1,6 @@
 // Every window of the program, opened on the sample enterprise, looked at as a person would:
-// captions whole, controls inside the window, no sibling controls over each other.
+// captions and grid heads whole, controls inside the window, no sibling controls over each
+// other.
 #include <QStringList>
 #include <algorithm>
 #include <cstdlib>

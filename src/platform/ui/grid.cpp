@@ -45,6 +45,7 @@ Grid::Grid(QWidget* parent) : QWidget(parent), m_model(new GridModel(this)) {
   m_model->SetColCount(2);
   m_model->SetRowCount(2);
   m_colTwips.assign(2, -1);
+  m_fixedRowPixels.assign(1, 0);
 
   m_view = new GridView(this, this, false);
   m_view->setObjectName(QStringLiteral("gridView"));
@@ -104,16 +105,28 @@ void Grid::SetCols(int cols) {
   m_col = std::max(0, std::min(m_col, cols - 1));
   m_colSel = std::max(0, std::min(m_colSel, cols - 1));
   updateSelection();
+  fitFixedRows();
 }
 
 void Grid::SetFixedRows(int rows) {
   rows = std::max(rows, 0);
   if (rows > Rows()) m_model->SetRowCount(rows);
   const int before = m_fixedRows;
+  // A row keeps the height set for it when it turns from a fixed row into a data row or back.
+  const int oneLine = m_frozen->verticalHeader()->defaultSectionSize();
+  for (int r = rows; r < before && r < Rows(); ++r) {
+    const int set = m_fixedRowPixels[static_cast<size_t>(r)];
+    m_frozen->setRowHeight(r, set > 0 ? set : oneLine);
+  }
+  for (int r = before; r < rows; ++r) {
+    m_fixedRowPixels.push_back(m_frozen->rowHeight(r) != oneLine ? m_frozen->rowHeight(r) : 0);
+  }
+  m_fixedRowPixels.resize(static_cast<size_t>(rows));
   m_fixedRows = rows;
   m_model->fixedRows = rows;
   for (int r = 0; r < std::max(before, rows) && r < Rows(); ++r) m_view->setRowHidden(r, r < rows);
   if (m_row < rows && rows < Rows()) m_row = m_rowSel = rows;
+  fitFixedRows();
   layoutFrozen();
   updateSelection();
   m_model->ChangedAll();
@@ -135,6 +148,7 @@ void Grid::SetTextMatrix(int row, int col, const QString& text) {
   if (!inside(row, col)) return;
   m_model->At(row, col).text = text;
   m_model->Changed(row, col);
+  if (row < m_fixedRows) fitFixedRows();
 }
 
 QString Grid::Text() const { return TextMatrix(m_row, m_col); }
@@ -154,6 +168,7 @@ void Grid::SetCellFontBold(int row, int col, bool bold) {
   if (!inside(row, col)) return;
   m_model->At(row, col).bold = bold;
   m_model->Changed(row, col);
+  if (row < m_fixedRows) fitFixedRows();
 }
 
 int Grid::CellAlignment(int row, int col) const {
@@ -201,6 +216,7 @@ void Grid::Clear() {
     for (auto& cell : row) cell.text.clear();
   }
   m_model->ChangedAll();
+  fitFixedRows();
 }
 
 void Grid::Sort(int col, int firstRow, int lastRow, GridSort order) {
@@ -240,6 +256,7 @@ void Grid::SetColWidth(int col, int twips) {
     view->setColumnHidden(col, hidden);
     if (!hidden) view->setColumnWidth(col, pixels);
   }
+  fitFixedRows();
 }
 
 int Grid::RowHeight(int row) const {
@@ -250,9 +267,13 @@ int Grid::RowHeight(int row) const {
 void Grid::SetRowHeight(int row, int twips) {
   if (row < 0 || row >= Rows() || twips < 0) return;
   const int pixels = std::max(1, sys::TwipsToPixels(twips));
+  if (row < m_fixedRows) {
+    m_fixedRowPixels[static_cast<size_t>(row)] = pixels;
+    fitFixedRows();
+    return;
+  }
   m_frozen->setRowHeight(row, pixels);
-  if (row >= m_fixedRows) m_view->setRowHeight(row, pixels);
-  if (row < m_fixedRows) layoutFrozen();
+  m_view->setRowHeight(row, pixels);
 }
 
 // Taken from the control's own size, so it is right before the view has been laid out (a
@@ -445,6 +466,31 @@ void Grid::viewKey(QKeyEvent* event) {
     code = event->text().at(0).unicode();
   }
   if (code != 0) Q_EMIT KeyPress(code);
+}
+
+// Each fixed row as high as set (one line of the font unless set), or, where one of its texts
+// breaks onto further lines at its column's width, as high as one line and those lines.
+void Grid::fitFixedRows() {
+  constexpr int kOneLine = 1 << 20;  // a width no text reaches: the text on one line
+  const int oneLine = m_frozen->verticalHeader()->defaultSectionSize();
+  bool changed = false;
+  for (int r = 0; r < m_fixedRows && r < Rows(); ++r) {
+    const int set = m_fixedRowPixels[static_cast<size_t>(r)];
+    int further = 0;
+    for (int c = 0; c < Cols(); ++c) {
+      if (m_frozen->isColumnHidden(c) || m_model->At(r, c).text.isEmpty()) continue;
+      const QModelIndex cell = m_model->index(r, c);
+      further = std::max(further,
+                         m_frozen->TextHeight(cell, m_frozen->columnWidth(c)) - m_frozen->TextHeight(cell, kOneLine));
+    }
+    int height = set > 0 ? set : oneLine;
+    if (further > 0) height = std::max(height, oneLine + further);
+    if (m_frozen->rowHeight(r) != height) {
+      m_frozen->setRowHeight(r, height);
+      changed = true;
+    }
+  }
+  if (changed) layoutFrozen();
 }
 
 void Grid::layoutFrozen() {

@@ -5,7 +5,8 @@
 // - widths and heights are in twips (15 per pixel); positions (x, y) are pixels in the control's
 //   own coordinates, for the mouse events, DragOver/DragDrop and RowAt/ColAt alike;
 // - mouse buttons are a mask: 1 left, 2 right, 4 middle; shift is a mask: 1 Shift, 2 Ctrl, 4 Alt;
-// - the fixed rows stay in view when the data rows scroll;
+// - the fixed rows stay in view when the data rows scroll; a text of a fixed row that does not
+//   fit its column's width breaks onto further lines, and the row grows to hold them;
 // - a new grid has 2 rows and 2 columns, 1 fixed row and no fixed column.
 // Every cell has a background colour: white for data cells, the button face for fixed cells,
 // until one is set. Commands search for marking colours, so CellBackColor reads back what was set.
@@ -95,6 +96,7 @@ class Grid : public QWidget {
   int ColWidth(int col) const;  // 0 for a hidden column, -1 outside
   // 0 hides the column.
   void SetColWidth(int col, int twips);
+  // A fixed row is as high as set, or higher where one of its texts needs more lines.
   int RowHeight(int row) const;
   void SetRowHeight(int row, int twips);
   // Inner width of the control, for columns laid out as fractions of the grid width.
@@ -156,6 +158,7 @@ class Grid : public QWidget {
   void viewKey(QKeyEvent* event);
   bool cellAt(QPoint pos, int* row, int* col) const;
   void layoutFrozen();
+  void fitFixedRows();
 
   GridModel* m_model = nullptr;
   GridView* m_view = nullptr;
@@ -169,7 +172,8 @@ class Grid : public QWidget {
   int m_mouseRow = -1;
   int m_mouseCol = -1;
   bool m_afterDouble = false;
-  std::vector<int> m_colTwips;  // last width set per column, read back while it still applies
+  std::vector<int> m_colTwips;        // last width set per column, read back while it still applies
+  std::vector<int> m_fixedRowPixels;  // height set per fixed row; 0: one line of the font
 };
 
 }  // namespace tolvar::ui

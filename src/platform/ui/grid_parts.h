@@ -209,13 +209,24 @@ class GridView final : public QTableView {
     setSelectionMode(QAbstractItemView::NoSelection);
     setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setWordWrap(false);
+    // A head that does not fit its column breaks onto further lines of its fixed row; data
+    // cells keep to one line.
+    setWordWrap(frozen);
     if (frozen) {
       setFocusPolicy(Qt::NoFocus);
       setFrameShape(QFrame::NoFrame);
       setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
+  }
+
+  // The height the text of the cell at `index` needs, wrapped as this view draws it in a
+  // column `width` pixels wide (less the grid line that the cell's right edge draws).
+  int TextHeight(const QModelIndex& index, int width) const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = QRect(0, 0, width - (showGrid() ? 1 : 0), rowHeight(index.row()));
+    return itemDelegate()->sizeHint(option, index).height();
   }
 
   // Keeps `pixels` free above the data rows, where the frozen view shows the fixed rows. The

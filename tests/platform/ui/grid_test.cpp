@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QTreeWidget>
 #include <vector>
 
+#include "platform/sys/screen.h"
 #include "platform/ui/keyedtree.h"
 #include "support/ui_input.h"
 
@@ -191,6 +193,47 @@ TEST(GridMatrix, ColWidthInTwipsAndHiddenColumns) {
   EXPECT_EQ(grid.RowHeight(1), 300);
   grid.SetRowHeight(0, 450);
   EXPECT_EQ(grid.RowHeight(0), 450);
+}
+
+// A head wider than its column breaks onto a second line: the head row grows by one line of
+// the font and the data rows stay below it; a head that fits again gives the row back its one
+// line, and a row height set higher stays.
+TEST(GridMatrix, AHeadTooWideForItsColumnBreaksOntoASecondLine) {
+  QWidget window;
+  auto* grid = new Grid(&window);
+  grid->setGeometry(10, 10, 500, 250);
+  grid->SetCols(3);
+  grid->SetRows(10);
+  const int oneLine = grid->RowHeight(0);
+  const int line = sys::PixelsToTwips(QFontMetrics(grid->font()).lineSpacing());
+  grid->SetColWidth(0, 1500);
+  grid->SetColWidth(1, 1500);
+  grid->SetTextMatrix(0, 0, QStringLiteral("Standort"));
+  grid->SetCellFontBold(0, 0, true);
+  EXPECT_EQ(grid->RowHeight(0), oneLine);
+  grid->SetTextMatrix(0, 1, QStringLiteral("GWH-Fläche in Bm²"));
+  // One line more, give or take the pixel by which the laid-out lines round up.
+  EXPECT_GE(grid->RowHeight(0), oneLine + line);
+  EXPECT_LE(grid->RowHeight(0), oneLine + line + sys::PixelsToTwips(1));
+  EXPECT_EQ(grid->RowHeight(1), oneLine);
+  window.resize(520, 270);
+  window.show();
+  QApplication::processEvents();
+  EXPECT_EQ(DataView(*grid)->rowAt(0), 1);
+  ASSERT_TRUE(test::ClickCell(grid, 1, 1));
+  EXPECT_EQ(grid->Row(), 1);
+
+  grid->SetColWidth(1, 3000);
+  EXPECT_EQ(grid->RowHeight(0), oneLine);
+  grid->SetColWidth(1, 1500);
+  grid->SetTextMatrix(0, 1, QStringLiteral("Fläche"));
+  EXPECT_EQ(grid->RowHeight(0), oneLine);
+  grid->SetTextMatrix(0, 1, QStringLiteral("GWH-Fläche in Bm²"));
+  grid->SetRowHeight(0, 600);
+  EXPECT_EQ(grid->RowHeight(0), 600);
+  grid->SetColWidth(1, 0);  // a hidden column's head takes no room
+  grid->SetRowHeight(0, 0);
+  EXPECT_EQ(grid->RowHeight(0), 15);
 }
 
 TEST(GridMatrix, CurrentCellFromCodeRaisesEvents) {
