@@ -36,6 +36,8 @@ StammdatenSpeicherergebnis DatenbankFehler(const std::string& grund) {
   return Ergebnis(SpeicherStatus::Fehler);
 }
 
+// A name of blanks only counts as empty: it would show as a node without a name in the trees
+// and lists.
 bool NameLeer(const std::string& name) { return base::Trim(name).empty(); }
 
 StammdatenSpeicherergebnis NameFehlt(std::string fokus) {
@@ -44,7 +46,8 @@ StammdatenSpeicherergebnis NameFehlt(std::string fokus) {
 }
 
 // The barcode box as the integer the column holds; an empty box stores no barcode. A text
-// that is not all digits is refused with a message.
+// that is not all digits is refused with a message: the loaders and the numbering read the
+// column back as a number, so any other text would come back as another barcode.
 std::optional<db::Value> Barcode(const std::string& text) {
   const std::string code = base::Trim(text);
   if (code.empty()) return db::Value();

@@ -151,7 +151,8 @@ void frmVermarktungInfo::cmbOK_Click() {
       kosten = base::Format(*wert, "0.00");
     }
   }
-  // A price or a value that is no number cannot be taken over.
+  // A price or a value that is no number cannot be taken over: in the calculation window's
+  // marketing box it would leave the material costs and every margin after them empty.
   if (!kosten) {
     mdlFehler::MeldungWerteFehlen();
     return;
