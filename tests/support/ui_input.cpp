@@ -5,14 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
@@ -275,6 +279,51 @@ bool ClickDate(ui::MonthCalendar* calendar, base::Date date) {
     return false;
   }
   return Click(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->currentIndex()).center());
+}
+
+bool ChooseEntry(QComboBox* combo, int index) {
+  if (!Usable(combo, "choose entry")) return false;
+  const QString name = Describe(combo);
+  if (!combo->isEnabled() || index < 0 || index >= combo->count()) {
+    ADD_FAILURE() << ui::S(name) << ": entry " << index << " cannot be chosen";
+    return false;
+  }
+  // A box that takes typing opens its list on the arrow only.
+  QPoint at;
+  if (combo->isEditable()) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    at = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo).center();
+  }
+  if (!Click(combo, Qt::LeftButton, Qt::NoModifier, at)) return false;
+  QWidget* popup = QApplication::activePopupWidget();
+  QAbstractItemView* list = combo->view();
+  if (popup == nullptr || list == nullptr || !popup->isAncestorOf(list)) {
+    ADD_FAILURE() << ui::S(name) << ": the click did not open the list";
+    return false;
+  }
+  if (!Press(Qt::Key_Home)) return false;
+  for (int step = 0; step < index; ++step) {
+    if (!Press(Qt::Key_Down)) return false;
+  }
+  if (list->currentIndex().row() != index) {
+    ADD_FAILURE() << ui::S(name) << ": the keys do not reach entry " << index;
+    PressEscape();
+    return false;
+  }
+  return PressEnter();
+}
+
+bool ChooseEntry(QComboBox* combo, const QString& text) {
+  if (combo == nullptr) return Usable(combo, "choose entry");
+  const int index = combo->findText(text, Qt::MatchExactly);
+  if (index < 0) {
+    ADD_FAILURE() << ui::S(Describe(combo)) << ": no entry \"" << ui::S(text) << "\"";
+    return false;
+  }
+  return ChooseEntry(combo, index);
 }
 
 bool ClickTab(ui::TabStrip* strip, int index) {

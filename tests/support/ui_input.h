@@ -20,6 +20,7 @@
 #include "base/values.h"
 
 class QAction;
+class QComboBox;
 class QWidget;
 
 namespace tolvar::ui {
@@ -122,6 +123,14 @@ bool DoubleClickCell(ui::Grid* grid, int row, int col);
 // Clicks the day `date` in `calendar`, after paging the calendar to its month. Fails when
 // the date lies outside the calendar's range (a person cannot choose it then).
 bool ClickDate(ui::MonthCalendar* calendar, base::Date date);
+
+// Chooses the entry `index` (or the first entry whose text is `text`) of `combo` as a person
+// does: a click on the box (on its arrow when the box takes typing) opens the list, Home and
+// Down keys move to the entry and Enter takes it. The box raises `activated` and, when the
+// entry is another than the current one, `currentIndexChanged`, as for a choice by hand. Fails
+// when the box is hidden or disabled, or the entry missing or not enabled.
+bool ChooseEntry(QComboBox* combo, int index);
+bool ChooseEntry(QComboBox* combo, const QString& text);
 
 // Clicks the tab `index` of `strip` on its caption. Fails when the tab is hidden or missing.
 bool ClickTab(ui::TabStrip* strip, int index);

@@ -98,8 +98,7 @@ class VergleichsRahmenTest : public test::KalkulationFensterBasis {
     ASSERT_TRUE(datenbank->Execute(sql, werte)) << datenbank->LastError();
   }
   static void Waehlen(KostenInfoFenster& fenster, int index) {
-    fenster.comVergleichskulturen->setCurrentIndex(index);
-    Q_EMIT fenster.comVergleichskulturen->activated(index);
+    ASSERT_TRUE(test::ChooseEntry(fenster.comVergleichskulturen, index));
   }
   QLineEdit* Feld(Kostenart art) { return Fenster().Wertfeld(art); }
   static int16_t Flag(Kostenart art) { return mdlKalkulation::HerkunftVon(state().calculation, art); }

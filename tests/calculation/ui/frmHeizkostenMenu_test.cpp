@@ -136,7 +136,7 @@ TEST_F(KostenMenueTest, TakeOverSetsTheFlagByTheStoredGrade) {
     MenueWaehlen(fall.art, 2, true);
     QComboBox* liste = fall.art == Kostenart::Heizung ? frmVantelInfo::instanz().comVergleichskulturen
                                                       : frmMaterialInfo::instanz().comVergleichskulturen;
-    liste->setCurrentIndex(liste->count() - 1);  // the culture stored last
+    ASSERT_TRUE(test::ChooseEntry(liste, liste->count() - 1));  // the culture stored last
     if (fall.art == Kostenart::Heizung) {
       EXPECT_EQ(frmVantelInfo::instanz().txtKostenVergleichskultur->text(), QStringLiteral("123,45"));
       ASSERT_TRUE(test::Click(frmVantelInfo::instanz().cmbOk));
@@ -170,8 +170,7 @@ TEST_F(KostenMenueTest, TakeOverWithoutStoredCulturesOrWithTypedTextInTheList) {
   EXPECT_FALSE(f.txtHeizung->text().isEmpty());
 
   // The single entry: the box is emptied and the flag stays.
-  info.comVergleichskulturen->setCurrentIndex(0);
-  info.comVergleichskulturen->setEditText(info.comVergleichskulturen->itemText(0));
+  ASSERT_TRUE(test::ChooseEntry(info.comVergleichskulturen, 0));
   ASSERT_TRUE(test::Click(info.cmbOk));
   EXPECT_TRUE(f.txtHeizung->text().isEmpty());
   EXPECT_EQ(state().calculation.HerkunftHeizung, Herkunft::Vergleichskultur);

@@ -123,8 +123,7 @@ TEST_F(VermarktungInfoTest, ComparisonTakeOverFormatsTheValueAndKeepsFlagTwo) {
     SCOPED_TRACE(fall.uebernommen);
     frmVermarktungInfo& f = Oeffnen(2);
     // Choosing an entry shows its value (the Cyclamen entry is graded "3").
-    f.comVergleichskulturen->setCurrentIndex(fall.eintrag);
-    Q_EMIT f.comVergleichskulturen->activated(fall.eintrag);
+    ASSERT_TRUE(test::ChooseEntry(f.comVergleichskulturen, fall.eintrag));
     if (fall.wert != nullptr) {
       ASSERT_TRUE(test::TypeInto(f.txtKostenVergleichskultur, ui::Q(fall.wert)));
     }

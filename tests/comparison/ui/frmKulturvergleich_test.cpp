@@ -39,8 +39,8 @@ class KulturvergleichTest : public VergleichFensterTest {
   }
   // Chooses list positions and presses "OK".
   void Vergleichen(frmKulturvergleich& f, int links, int rechts) {
-    f.comKultur[0]->setCurrentIndex(links);
-    f.comKultur[1]->setCurrentIndex(rechts);
+    ASSERT_TRUE(test::ChooseEntry(f.comKultur[0], links));
+    ASSERT_TRUE(test::ChooseEntry(f.comKultur[1], rechts));
     ASSERT_TRUE(test::Click(f.cmbOK[0]));
   }
 };

@@ -393,8 +393,9 @@ TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
   const std::string vorher = test::Tabelleninhalt(Tolvar(), "Vantel");
   frmStandort& f = Oeffnen(false, "Sta1002");
   EXPECT_EQ(f.comBrennstoff->currentText(), QStringLiteral("Heizöl EL (l)"));  // unknown: the first
-  f.comBrennstoff->setCurrentIndex(f.comBrennstoff->findText(QStringLiteral("Erdgas H (m³)")));
   ASSERT_TRUE(test::TypeInto(f.txtStehwand, QStringLiteral("9")));
+  ASSERT_TRUE(test::ClickTab(f.regStandort, 2));
+  ASSERT_TRUE(test::ChooseEntry(f.comBrennstoff, QStringLiteral("Erdgas H (m³)")));
   Exec(state().enterprise.AktuelleEinstellungen.VantelPfad,
        "INSERT INTO \"Heizmaterialien\" VALUES (6, 'Hackschnitzel (kg)', 3.5, 4.0, 0.2)");
   ui::FormAccess::Activate(f);

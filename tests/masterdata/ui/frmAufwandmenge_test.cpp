@@ -75,11 +75,7 @@ class RechnerVolumenTest : public test::MaterialEditorFixture {
     form.Show();
     return form;
   }
-  static void Waehlen(QComboBox* liste, const char* name) {
-    const int index = liste->findText(ui::Q(name));
-    ASSERT_GE(index, 0) << name;
-    liste->setCurrentIndex(index);
-  }
+  static void Waehlen(QComboBox* liste, const char* name) { ASSERT_TRUE(test::ChooseEntry(liste, ui::Q(name))); }
   void Ausfuehren(const std::string& sql) {
     auto database = db::Database::Open(state().enterprise.AktuelleEinstellungen.MaterialPfad);
     ASSERT_TRUE(database);

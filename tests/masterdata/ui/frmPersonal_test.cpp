@@ -369,7 +369,7 @@ TEST_F(PersonalEditorenTest, WageClassificationShowsSortedAndAddsReplacesDeletes
 
   // Replacing the group of an existing date keeps the row's ID.
   const std::string id = Wert("SELECT ID FROM Lohneinteilung WHERE PersonalNr = 'P1004' AND LohngruppenID = 1");
-  l.comLohngruppen->setCurrentIndex(l.comLohngruppen->findText(QStringLiteral("Saisonkraft")));
+  ASSERT_TRUE(test::ChooseEntry(l.comLohngruppen, QStringLiteral("Saisonkraft")));
   // A full date box takes no more characters: it is emptied first.
   ASSERT_TRUE(test::TypeInto(l.txtDatum, QString()));
   ASSERT_TRUE(test::Type(QStringLiteral("1.3.2022")));

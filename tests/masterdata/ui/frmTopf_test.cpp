@@ -201,7 +201,7 @@ TEST_F(TopfEditorTest, CombinationShowsItsStoredPairAndKeepsTheUsersChoiceOnReac
   // 0,07 + 0,8 l × 42 €/m³ / 1000, recomputed from the current values.
   EXPECT_EQ(form.txtPreis->text(), QStringLiteral("0,10"));
 
-  form.comTopf->setCurrentIndex(form.comTopf->findText(QStringLiteral("Topf 14 cm")));
+  ASSERT_TRUE(test::ChooseEntry(form.comTopf, QStringLiteral("Topf 14 cm")));
   EXPECT_EQ(form.txtPreis->text(), QStringLiteral("0,15"));
   ui::FormAccess::Activate(form);
   EXPECT_EQ(form.comTopf->currentText(), QStringLiteral("Topf 14 cm"));
