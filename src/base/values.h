@@ -128,5 +128,7 @@ std::string RightChars(std::string_view text, std::size_t count);
 std::size_t CharCount(std::string_view text);
 // The text with ASCII letters in lower case; other bytes (umlauts) stay as they are.
 std::string AsciiLower(std::string_view text);
+// Whether two texts are equal when ASCII letters are compared case-blind (umlauts exactly).
+bool AsciiEqualsNoCase(std::string_view a, std::string_view b);
 
 }  // namespace tolvar::base

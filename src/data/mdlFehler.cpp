@@ -1,5 +1,6 @@
 #include "data/mdlFehler.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -7,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/values.h"
 #include "data/comparison_table.h"
 #include "data/messages.h"
 #include "data/paths.h"
@@ -95,26 +97,36 @@ const Bedarf& ErgebnisBedarf() {
 std::string Angefuehrt(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
 // What makes the file at `path` unusable for `bedarf`, in German; empty when it is usable.
+// The check reads the schema and counts each table's rows over its pages: a damaged page
+// still makes the table unreadable, while no row of a large table is read.
 std::string Maengel(const std::string& path, const Bedarf& bedarf) {
   if (!sys::FileExists(path)) return "Die Datei wurde nicht gefunden.";
   std::string grund;
   std::unique_ptr<db::Database> database = db::Database::Open(path, &grund);
   if (!database) return sys::Fehlermeldung("Die Datei kann nicht als Datenbank geöffnet werden.", grund);
+  const std::vector<std::string> tabellen = database->Tables();
   std::string maengel;
+  std::vector<std::string> spalten;
   for (const Tabellenbedarf& t : bedarf) {
-    if (!database->HasTable(t.tabelle)) {
+    const auto gespeichert = std::find_if(tabellen.begin(), tabellen.end(), [&t](const std::string& name) {
+      return base::AsciiEqualsNoCase(name, t.tabelle);
+    });
+    if (gespeichert == tabellen.end()) {
       maengel += "Es fehlt die Tabelle " + Angefuehrt(t.tabelle) + ".\n";
       continue;
     }
-    db::Recordset rs = database->OpenTable(t.tabelle);
-    if (!rs.ok()) {
+    std::string fehler;
+    if (!database->ReadColumns(*gespeichert, &spalten, &fehler) || !database->CountRows(*gespeichert, &fehler)) {
       maengel +=
-          sys::Fehlermeldung("Die Tabelle " + Angefuehrt(t.tabelle) + " kann nicht gelesen werden.", rs.error()) + "\n";
+          sys::Fehlermeldung("Die Tabelle " + Angefuehrt(t.tabelle) + " kann nicht gelesen werden.", fehler) + "\n";
       continue;
     }
     std::string fehlend;
     for (std::string_view spalte : t.spalten) {
-      if (rs.HasColumn(spalte)) continue;
+      const bool vorhanden = std::any_of(spalten.begin(), spalten.end(), [spalte](const std::string& name) {
+        return base::AsciiEqualsNoCase(name, spalte);
+      });
+      if (vorhanden) continue;
       if (!fehlend.empty()) fehlend += ", ";
       fehlend += Angefuehrt(spalte);
     }

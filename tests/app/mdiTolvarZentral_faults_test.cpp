@@ -60,6 +60,30 @@ class FaultInjectionTest : public AppTest {
     ASSERT_TRUE(database) << path;
     ASSERT_TRUE(database->Execute(sql)) << database->LastError();
   }
+  // Grows `table` over several pages, then overwrites its last page with bytes that are no
+  // page: the schema and every other page stay intact.
+  static void SeiteBeschaedigen(const std::string& path, const std::string& table) {
+    for (int i = 0; i < 7; ++i) Ausfuehren(path, "INSERT INTO \"" + table + "\" SELECT * FROM \"" + table + "\"");
+    auto database = db::Database::Open(path);
+    ASSERT_TRUE(database) << path;
+    const int64_t seite = database->Scalar("SELECT page_size FROM pragma_page_size").integerOr();
+    const int64_t wurzel =
+        database->Scalar("SELECT rootpage FROM sqlite_master WHERE name = ?", {db::Value(table)}).integerOr();
+    database.reset();
+    std::fstream datei(path, std::ios::in | std::ios::out | std::ios::binary);
+    // The root of a table over several pages is an interior page (type 5); its right-most
+    // child, at offset 8 of its header, is a leaf of the table.
+    std::string kopf(12, '\0');
+    datei.seekg((wurzel - 1) * seite);
+    datei.read(kopf.data(), static_cast<std::streamsize>(kopf.size()));
+    ASSERT_EQ(kopf[0], 5) << "the table does not span several pages";
+    int64_t blatt = 0;
+    for (int i = 8; i < 12; ++i) blatt = blatt * 256 + static_cast<unsigned char>(kopf[static_cast<std::size_t>(i)]);
+    datei.seekp((blatt - 1) * seite);
+    const std::string muell(static_cast<std::size_t>(seite), '\xff');
+    datei.write(muell.data(), static_cast<std::streamsize>(muell.size()));
+    ASSERT_TRUE(datei.good());
+  }
 
   // The bytes of every file whose content the test watches.
   std::map<std::string, std::string> Stand(const std::vector<std::string>& paths) const {
@@ -101,6 +125,10 @@ TEST_F(FaultInjectionTest, DamagedEnterpriseFilesAreReportedAndNothingIsComputed
        "Die ausgewählte Morvin5-Datenbank ist ungültig", "Es fehlt die Tabelle \"Kulturen\"."},
       {".mdb mit Zufallsbytes", [](FaultInjectionTest& t) { Zufall(t.Betrieb()); },
        "Die ausgewählte Morvin5-Datenbank ist ungültig", "Die Datei ist keine gültige Datenbank."},
+      {"eine beschädigte Seite in Taetigkeiten",
+       [](FaultInjectionTest& t) { SeiteBeschaedigen(t.Betrieb(), "Taetigkeiten"); },
+       "Die ausgewählte Morvin5-Datenbank ist ungültig",
+       "Die Tabelle \"Taetigkeiten\" kann nicht gelesen werden.\n\nDie Datei ist keine gültige Datenbank."},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);

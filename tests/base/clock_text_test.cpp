@@ -71,5 +71,25 @@ TEST(Text, TrimAndCharacters) {
   EXPECT_EQ(RightChars("Maß", 0), "");
 }
 
+// Table and column names compare case-blind for ASCII letters only, as the database engine does.
+TEST(Text, AsciiCaseBlindEquality) {
+  struct Fall {
+    const char* a;
+    const char* b;
+    bool gleich;
+  };
+  const Fall faelle[] = {{"Taetigkeiten", "TAETIGKEITEN", true},
+                         {"BruttoFläche", "bruttofläche", true},
+                         {"Fläche", "FLÄCHE", false},
+                         {"KulturNr", "KulturNr ", false},
+                         {"", "", true},
+                         {"[a]", "[A]", true},
+                         {"@", "`", false}};
+  for (const Fall& f : faelle) {
+    EXPECT_EQ(AsciiEqualsNoCase(f.a, f.b), f.gleich) << f.a << " / " << f.b;
+    EXPECT_EQ(AsciiEqualsNoCase(f.a, f.b), AsciiLower(f.a) == AsciiLower(f.b)) << f.a << " / " << f.b;
+  }
+}
+
 }  // namespace
 }  // namespace tolvar::base

@@ -146,6 +146,25 @@ bool Database::ReadTableInfo(const std::string& table, std::vector<std::string>*
   return true;
 }
 
+bool Database::ReadColumns(std::string_view storedTable, std::vector<std::string>* names, std::string* error) const {
+  names->clear();
+  if (ReadTableInfo(std::string(storedTable), names, nullptr, error)) return true;
+  names->clear();
+  return false;
+}
+
+std::optional<int64_t> Database::CountRows(std::string_view storedTable, std::string* error) {
+  detail::Statement stmt;
+  if (!stmt.Prepare(db_, "SELECT count(*) FROM " + QuoteIdentifier(storedTable) + " NOT INDEXED", error)) {
+    return std::nullopt;
+  }
+  if (sqlite3_step(stmt.get()) != SQLITE_ROW) {
+    *error = detail::ErrorText("read rows", db_);
+    return std::nullopt;
+  }
+  return static_cast<int64_t>(sqlite3_column_int64(stmt.get(), 0));
+}
+
 std::vector<std::string> Database::Columns(std::string_view table) const {
   std::vector<std::string> names;
   const std::optional<std::string> stored = TableName(table);

@@ -179,6 +179,13 @@ class Database {
   std::optional<std::string> TableName(std::string_view name) const;
   std::vector<std::string> Tables() const;
   std::vector<std::string> Columns(std::string_view table) const;
+  // The column names of a table given in its stored spelling, read from the schema without
+  // touching a row; false with the reason in *error.
+  bool ReadColumns(std::string_view storedTable, std::vector<std::string>* names, std::string* error) const;
+  // The number of rows of a table given in its stored spelling, counted over the table's own
+  // pages (never an index standing in for them), so a damaged page fails without a row being
+  // decoded; nullopt with the reason in *error.
+  std::optional<int64_t> CountRows(std::string_view storedTable, std::string* error);
 
   // Runs one statement with bound parameters; false and LastError() on failure.
   bool Execute(std::string_view sql, const std::vector<Value>& params = {});
