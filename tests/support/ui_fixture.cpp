@@ -1,9 +1,11 @@
 #include "support/ui_fixture.h"
 
+#include "app/mdiTolvarZentral.h"
 #include "data/mdlDatenLaden.h"
 #include "data/mdlDatenbank.h"
 #include "data/settings_row.h"
 #include "data/state.h"
+#include "platform/ui/forms.h"
 
 namespace tolvar::test {
 
@@ -15,6 +17,14 @@ FensterTest::FensterTest() {
 FensterTest::~FensterTest() { ResetState(); }
 
 void FensterTest::TearDown() { UnloadAllWindows(); }
+
+mdiTolvarZentral& FensterTest::HauptfensterLaden() {
+  mdiTolvarZentral& haupt = mdiTolvarZentral::instanz();
+  ui::Forms::UnloadAllExcept();
+  ProcessEvents();
+  ResetState();
+  return haupt;
+}
 
 void FensterTest::MusterbetriebEinsetzen() {
   State& s = state();

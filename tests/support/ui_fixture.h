@@ -16,6 +16,10 @@
 #include "support/ui_forms.h"
 #include "support/ui_prompts.h"
 
+namespace tolvar {
+class mdiTolvarZentral;
+}
+
 namespace tolvar::test {
 
 class FensterTest : public ::testing::Test {
@@ -26,6 +30,11 @@ class FensterTest : public ::testing::Test {
   ~FensterTest() override;
   // Unloads every window while the data root and the doubles still exist.
   void TearDown() override;
+
+  // Loads the main window as the program's start does and unloads every other window, then
+  // resets the state: the main window's loading reads the enterprise of the system database,
+  // which the test replaces by its own.
+  mdiTolvarZentral& HauptfensterLaden();
 
   // Makes the sample enterprise below the data root the open one: its database and its
   // ".Tolvar" twin, the material database of the data root, BetriebOffen. Its settings row

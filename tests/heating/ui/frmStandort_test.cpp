@@ -17,11 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "app/mdiTolvarZentral.h"
 #include "app/mdlHilfe.h"
-#include "app/message_sink.h"
 #include "data/mdlDatenLaden.h"
-#include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "platform/ui/builders.h"
@@ -29,9 +26,8 @@
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
 #include "platform/ui/tabstrip.h"
-#include "support/fixtures.h"
-#include "support/messages.h"
 #include "support/tables.h"
+#include "support/ui_fixture.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -47,31 +43,18 @@ const char* const kGruppenzeile =
     "'Isolierglas', 'Isolierglas', 'Isolierglas', 'Isolierglas', -1, -1, 0, -1, '0', '0', '15', '0', "
     "'Holzpellets (kg)', '88', -1, 0, '25', '1,2')";
 
-class StandortFensterTest : public testing::Test {
+class StandortFensterTest : public test::FensterTest {
  protected:
   void SetUp() override {
-    ResetState();
-    mdiTolvarZentral::instanz();
-    ui::Forms::UnloadAllExcept();
-    test::ProcessEvents();
-    ResetState();
+    HauptfensterLaden();
+    MusterbetriebEinsetzen();
     tolvar::State& s = state();
-    s.enterprise.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
-    s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
-    s.enterprise.AktuelleEinstellungen.VantelPfad = root_.Join("Vantel/Material/TechDaten.mdb");
-    s.enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
-    s.enterprise.BetriebOffen = true;
+    s.enterprise.AktuelleEinstellungen.VantelPfad = root.Join("Vantel/Material/TechDaten.mdb");
     s.selection.AktuellerBaum = "Standort";
     ASSERT_TRUE(mdlDatenLaden::StandorteLaden());
     Exec(Tolvar(), kGruppenzeile);
   }
-  void TearDown() override {
-    test::UnloadAllWindows();
-    ResetState();
-  }
 
-  static const std::string& Tolvar() { return state().enterprise.TolvarDatenbankPfad; }
-  static const std::string& Morvin() { return state().enterprise.AktuellerBetrieb; }
   static void Exec(const std::string& pfad, const std::string& sql) {
     auto database = db::Database::Open(pfad);
     ASSERT_TRUE(database);
@@ -81,7 +64,7 @@ class StandortFensterTest : public testing::Test {
     auto database = db::Database::Open(pfad);
     return database ? database->Scalar(sql).text() : "?";
   }
-  static std::string Vantel(const std::string& nr, const char* feld) {
+  std::string Vantel(const std::string& nr, const char* feld) const {
     return Wert(Tolvar(), std::string("SELECT ") + db::QuoteIdentifier(feld) +
                               " FROM \"Vantel\" WHERE \"StandortNr\" = '" + nr + "' ORDER BY rowid");
   }
@@ -121,16 +104,6 @@ class StandortFensterTest : public testing::Test {
     }
     return form;
   }
-  std::vector<QString> Meldungen() {
-    std::vector<QString> texte;
-    for (const test::ShownPrompt& p : prompts_->shown()) texte.push_back(p.text);
-    return texte;
-  }
-
-  test::FreshDataRoot root_;
-  test::ScopedPrompts prompts_;
-  app::PromptMessageSink sink_;
-  test::ScopedMessageSink sinkInUse_{&sink_};
 };
 
 TEST_F(StandortFensterTest, NewRecordFromAGroupShowsProposalsAndTheGroupsData) {
@@ -370,13 +343,13 @@ TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpe
     ASSERT_TRUE(test::TypeInto(f.txtLaenge, QString::fromLatin1(fall.laenge)));
     ASSERT_TRUE(test::TypeInto(f.txtBreite, QStringLiteral("5")));
     ASSERT_TRUE(test::ClickTab(f.regStandort, 2));
-    const std::size_t vorher = prompts_->shown().size();
-    prompts_->AnswerMsgBox(ui::msgbox::Ok);
+    const std::size_t vorher = prompts->shown().size();
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
     ASSERT_TRUE(test::Click(f.cmbSpeichern));
     test::ProcessEvents();
     ASSERT_TRUE(frmStandort::IsLoaded());
-    ASSERT_EQ(prompts_->shown().size(), vorher + 1);
-    EXPECT_EQ(prompts_->shown().back().text, fall.meldung);
+    ASSERT_EQ(prompts->shown().size(), vorher + 1);
+    EXPECT_EQ(prompts->shown().back().text, fall.meldung);
     EXPECT_EQ(f.regStandort->Tab(), 0);
     EXPECT_EQ(QApplication::focusWidget(), f.*fall.fokus);
     EXPECT_EQ(test::Tabelleninhalt(Tolvar(), "Vantel"), vorherVantel);

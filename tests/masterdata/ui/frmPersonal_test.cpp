@@ -21,9 +21,7 @@
 #include <vector>
 
 #include "app/mdiTolvarZentral.h"
-#include "app/message_sink.h"
 #include "data/mdlDatenLaden.h"
-#include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "masterdata/ui/frmLohneinteilung.h"
 #include "masterdata/ui/frmTaetigkeiten.h"
@@ -35,8 +33,7 @@
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "settings/ui/frmTarif.h"
-#include "support/fixtures.h"
-#include "support/messages.h"
+#include "support/ui_fixture.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -57,24 +54,13 @@ void Tippen(QWidget* box, const QString& text) {
   for (QChar c : text) Taste(box, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_Period, QString(c));
 }
 
-class PersonalEditorenTest : public testing::Test {
+class PersonalEditorenTest : public test::FensterTest {
  protected:
   void SetUp() override {
-    ResetState();
-    mdiTolvarZentral::instanz();
-    ui::Forms::UnloadAllExcept();
-    test::ProcessEvents();
-    ResetState();
-    tolvar::State& s = state();
-    s.enterprise.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
-    s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
-    s.enterprise.BetriebOffen = true;
+    HauptfensterLaden();
+    MusterbetriebEinsetzen();
     mdlDatenLaden::PersonalLaden();
     mdlDatenLaden::TaetigkeitenLaden();
-  }
-  void TearDown() override {
-    test::UnloadAllWindows();
-    ResetState();
   }
 
   static int Index(const std::string& nr) {
@@ -107,11 +93,6 @@ class PersonalEditorenTest : public testing::Test {
     const std::string spalte = tabelle == "StdTaetigkeiten" ? "StdTaetigkeitNr" : "PersonalNr";
     return std::stoi(Wert("SELECT COUNT(*) FROM \"" + tabelle + "\" WHERE \"" + spalte + "\" = ?", {nr}));
   }
-
-  test::FreshDataRoot root_;
-  test::ScopedPrompts prompts_;
-  app::PromptMessageSink sink_;
-  test::ScopedMessageSink sinkInUse_{&sink_};
 };
 
 TEST_F(PersonalEditorenTest, NewRecordProposesNumberAndBarcodeAndSwitchingKindProposesIntoItsBox) {
@@ -190,11 +171,11 @@ TEST_F(PersonalEditorenTest, StoredBirthdayOf1900KeepsToday) {
 
 TEST_F(PersonalEditorenTest, SaveWithoutNameStaysOpenThenStoresOneRowAndCloses) {
   frmTaetigkeiten& t = Oeffnen<frmTaetigkeiten>("StdTaetigkeiten", "Neu");
-  prompts_->AnswerMsgBox(ui::msgbox::Ok);
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::Click(t.cmbSpeichern));
   test::ProcessEvents();
   ASSERT_TRUE(frmTaetigkeiten::IsLoaded());
-  EXPECT_EQ(prompts_->messageBoxes().back().text, QStringLiteral("Sie müssen erst einen Namen vergeben"));
+  EXPECT_EQ(prompts->messageBoxes().back().text, QStringLiteral("Sie müssen erst einen Namen vergeben"));
   EXPECT_EQ(Anzahl("StdTaetigkeiten", "StdT1010"), 0);
 
   ASSERT_TRUE(test::TypeInto(t.txtName, QStringLiteral("Etikettieren und Verpacken")));
@@ -241,11 +222,11 @@ TEST_F(PersonalEditorenTest, BarcodeBoxesRefuseEveryKeyWithABeep) {
   frmTaetigkeiten& t = Oeffnen<frmTaetigkeiten>("StdTaetigkeiten", "Neu");
   for (QLineEdit* box : {p.txtCode, t.txtCode}) {
     const QString vorher = box->text();
-    const int beeps = prompts_->beeps();
+    const int beeps = prompts->beeps();
     Taste(box, Qt::Key_7, QStringLiteral("7"));
     Taste(box, Qt::Key_Backspace, QStringLiteral("\b"));
     EXPECT_EQ(box->text(), vorher);
-    EXPECT_EQ(prompts_->beeps() - beeps, 4);  // on pressing and on releasing each key
+    EXPECT_EQ(prompts->beeps() - beeps, 4);  // on pressing and on releasing each key
   }
 }
 
@@ -270,7 +251,7 @@ TEST_F(PersonalEditorenTest, WageButtonStoresTheNewPersonFirstAndOpensItsClassif
 
 TEST_F(PersonalEditorenTest, WeeklyTimeOfANewPersonStoresThePersonFirstAndClosesWithTheEditor) {
   frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
-  prompts_->AnswerMsgBox(ui::msgbox::Ok);
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::Click(p.cmbWochenarbeitszeit));
   EXPECT_FALSE(frmWochenarbeitszeit::IsLoaded()) << "a refused save opens nothing";
 
@@ -402,10 +383,10 @@ TEST_F(PersonalEditorenTest, WageDateBoxAcceptsDigitsAndFullStopsUpToTenCharacte
   l.Show();
   l.txtDatum->clear();
   Tippen(l.txtDatum, QStringLiteral("12.3"));
-  int beeps = prompts_->beeps();
+  int beeps = prompts->beeps();
   Taste(l.txtDatum, Qt::Key_A, QStringLiteral("a"));
   EXPECT_EQ(l.txtDatum->text(), QStringLiteral("12.3"));
-  EXPECT_EQ(prompts_->beeps(), beeps + 1);
+  EXPECT_EQ(prompts->beeps(), beeps + 1);
   Taste(l.txtDatum, Qt::Key_Backspace, QStringLiteral("\b"));
   EXPECT_EQ(l.txtDatum->text(), QStringLiteral("12."));
   Tippen(l.txtDatum, QStringLiteral("03.20201"));
@@ -414,7 +395,7 @@ TEST_F(PersonalEditorenTest, WageDateBoxAcceptsDigitsAndFullStopsUpToTenCharacte
                      Qt::NoModifier);
   QApplication::sendEvent(l.txtDatum, &doppel);
   EXPECT_TRUE(l.movDatum->isVisible());
-  Q_EMIT l.movDatum->DateClick(*base::MakeDate(2021, 5, 4));
+  ASSERT_TRUE(test::ClickDate(l.movDatum, *base::MakeDate(2021, 5, 4)));
   EXPECT_EQ(l.txtDatum->text(), QStringLiteral("04.05.2021"));
   EXPECT_FALSE(l.movDatum->isVisible());
 }

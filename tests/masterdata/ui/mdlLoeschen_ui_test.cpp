@@ -33,12 +33,8 @@ const QString kFrage = QStringLiteral(
 
 class LoeschenTest : public test::FensterTest {
  protected:
-  // The main window comes first: its loading reads the enterprise of the system database.
   void SetUp() override {
-    mdiTolvarZentral::instanz();
-    ui::Forms::UnloadAllExcept();
-    test::ProcessEvents();
-    ResetState();
+    HauptfensterLaden();
     MusterbetriebEinsetzen();
   }
 

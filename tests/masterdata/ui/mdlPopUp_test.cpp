@@ -10,18 +10,14 @@
 #include <QWidget>
 #include <string>
 
-#include "app/mdiTolvarZentral.h"
-#include "app/message_sink.h"
 #include "data/mdlDatenLaden.h"
-#include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "masterdata/ui/frmMaterial4opt.h"
 #include "platform/db/database.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/keyedtree.h"
-#include "support/fixtures.h"
-#include "support/messages.h"
+#include "support/ui_fixture.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -31,32 +27,16 @@
 namespace tolvar {
 namespace {
 
-class PopUpDispatchTest : public testing::Test {
+class PopUpDispatchTest : public test::FensterTest {
  protected:
   void SetUp() override {
-    ResetState();
-    mdiTolvarZentral::instanz();
-    ui::Forms::UnloadAllExcept();
-    test::ProcessEvents();
-    ResetState();
-    tolvar::State& s = state();
-    s.enterprise.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
-    s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
-    s.enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
-    s.enterprise.BetriebOffen = true;
-    prompts_->SetExpectAllUsed(false);
+    HauptfensterLaden();
+    MusterbetriebEinsetzen();
+    prompts->SetExpectAllUsed(false);
     mdlDatenLaden::MaterialienLaden();
     frmStammdaten::instanz();
     mdlFormen::AktuelleMaterialienAnzeigen();
   }
-  void TearDown() override {
-    test::UnloadAllWindows();
-    ResetState();
-  }
-  test::FreshDataRoot root_;
-  test::ScopedPrompts prompts_;
-  app::PromptMessageSink sink_;
-  test::ScopedMessageSink sinkInUse_{&sink_};
 };
 
 TEST_F(PopUpDispatchTest, CaptionIsTheGroupsNameExceptForAChangedReusableMaterial) {

@@ -11,14 +11,13 @@
 
 #include "app/mdiTolvarZentral.h"
 #include "data/mdlDatenLaden.h"
-#include "data/mdlDatenbank.h"
 #include "data/state.h"
 #include "masterdata/ui/frmPersonal.h"
 #include "platform/db/database.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/keyedtree.h"
-#include "support/fixtures.h"
+#include "support/ui_fixture.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -26,20 +25,12 @@
 namespace tolvar {
 namespace {
 
-class StammdatenTest : public testing::Test {
+class StammdatenTest : public test::FensterTest {
  protected:
   void SetUp() override {
-    ResetState();
-    main_ = &mdiTolvarZentral::instanz();
-    ui::Forms::UnloadAllExcept();
-    test::ProcessEvents();
-    ResetState();
-    tolvar::State& s = state();
-    s.enterprise.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
-    s.enterprise.TolvarDatenbankPfad = data::Zwillingspfad(s.enterprise.AktuellerBetrieb, ".Tolvar");
-    s.enterprise.AktuelleEinstellungen.MaterialPfad = root_.Join("Tolvar_DB/Material.mdb");
-    s.enterprise.ModusStammdaten = true;
-    s.enterprise.BetriebOffen = true;
+    main_ = &HauptfensterLaden();
+    MusterbetriebEinsetzen();
+    state().enterprise.ModusStammdaten = true;
     // Sta1005 becomes a group of Sta1001 holding nothing; Sta1012 a current house in Sta1001.
     Exec("UPDATE \"Standort\" SET \"Gliederungspunkt\" = -1 WHERE \"StandortNr\" = 'Sta1005'");
     Exec(
@@ -47,10 +38,6 @@ class StammdatenTest : public testing::Test {
         "\"Aktuell\") VALUES ('Sta1012', '1001', 'Haus 12', 0, -1)");
     form_ = &frmStammdaten::instanz();
     Activate();
-  }
-  void TearDown() override {
-    test::UnloadAllWindows();
-    ResetState();
   }
 
   void Activate() { ui::FormAccess::Activate(*form_); }
@@ -107,8 +94,6 @@ class StammdatenTest : public testing::Test {
     ASSERT_TRUE(test::DragNode(tree, source, tree, target));
   }
 
-  test::FreshDataRoot root_;
-  test::ScopedPrompts prompts_;
   mdiTolvarZentral* main_ = nullptr;
   frmStammdaten* form_ = nullptr;
 };
@@ -304,7 +289,7 @@ TEST_F(StammdatenTest, PopUpCommandsActOnTheRightPressedRecord) {
     Erreichbar(tree, {c.first, c.pressed});
     ASSERT_TRUE(test::ClickNode(tree, QString::fromLatin1(c.first)));
     ASSERT_TRUE(test::RightClickNode(tree, QString::fromLatin1(c.pressed)));
-    prompts_->AnswerMsgBox(ui::msgbox::Yes);
+    prompts->AnswerMsgBox(ui::msgbox::Yes);
     ASSERT_TRUE(test::TriggerCommand(main_, QStringLiteral("Löschen")));
     EXPECT_EQ(Anzahl(pfad, c.table, c.column, c.pressed), 0);
     EXPECT_GT(Anzahl(pfad, c.table, c.column, c.first), 0);
@@ -352,7 +337,7 @@ TEST_F(StammdatenDragTest, DropOnGroupWritesItsNumberAndRebuildsInTheViewShown) 
   EXPECT_EQ(form_->trvStandort->ParentKey(QStringLiteral("Sta1012")), QStringLiteral("Sta1005"));
   EXPECT_TRUE(form_->trvStandort->Has(QStringLiteral("Sta1007")));  // still the full view
   EXPECT_TRUE(state().windows.ZiehenAktiv);
-  EXPECT_TRUE(prompts_->shown().empty());
+  EXPECT_TRUE(prompts->shown().empty());
 
   Drag(form_->trvStandort, QStringLiteral("Sta1012"), QStringLiteral("Standort"));
   EXPECT_EQ(SiteParent("Sta1012"), "0");
@@ -371,12 +356,12 @@ TEST_F(StammdatenDragTest, RefusedDropsShowTheirMessageAndWriteNothing) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.source);
-    prompts_->AnswerMsgBox(ui::msgbox::Ok);
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
     Drag(form_->trvStandort, QString::fromLatin1(c.source), QString::fromLatin1(c.target));
-    ASSERT_FALSE(prompts_->shown().empty());
-    EXPECT_EQ(prompts_->shown().back().text, ui::Q(c.message));
-    EXPECT_EQ(prompts_->shown().back().style, 16);
-    EXPECT_EQ(prompts_->shown().back().title, QStringLiteral("Tolvar-Information"));
+    ASSERT_FALSE(prompts->shown().empty());
+    EXPECT_EQ(prompts->shown().back().text, ui::Q(c.message));
+    EXPECT_EQ(prompts->shown().back().style, 16);
+    EXPECT_EQ(prompts->shown().back().title, QStringLiteral("Tolvar-Information"));
   }
   EXPECT_EQ(SiteParent("Sta1001"), "0");
   EXPECT_EQ(SiteParent("Sta1012"), "1001");
@@ -393,11 +378,11 @@ TEST_F(StammdatenDragTest, DropFromAnotherWindowsTreeIsRefused) {
   state().windows.ZiehKnoten = "Sta1012";
   state().windows.ZiehenAktiv = true;
   tree->SetDropHighlight(QStringLiteral("Sta1005"));
-  prompts_->AnswerMsgBox(ui::msgbox::Ok);
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
   ui::DragController::Begin(fremd);
   ui::DragController::Drop(tree, to);
-  ASSERT_EQ(prompts_->shown().size(), 1U);
-  EXPECT_EQ(prompts_->shown()[0].text, QStringLiteral("Zu verschiebende Daten sind keine Standorte."));
+  ASSERT_EQ(prompts->shown().size(), 1U);
+  EXPECT_EQ(prompts->shown()[0].text, QStringLiteral("Zu verschiebende Daten sind keine Standorte."));
   EXPECT_EQ(SiteParent("Sta1012"), "1001");
   EXPECT_EQ(tree->DropHighlight(), QStringLiteral("Sta1005"));
   EXPECT_TRUE(state().windows.ZiehenAktiv);
@@ -417,7 +402,7 @@ TEST_F(StammdatenDragTest, RootAndFreeSpaceMoveNothing) {
   Drag(tree, QStringLiteral("Sta1012"), QString());
   EXPECT_FALSE(state().windows.ZiehenAktiv);
   EXPECT_EQ(SiteParent("Sta1012"), "1001");
-  EXPECT_TRUE(prompts_->shown().empty());
+  EXPECT_TRUE(prompts->shown().empty());
 }
 
 TEST_F(StammdatenDragTest, MaterialDropReloadsMaterialsThenPots) {
