@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include "platform/ui/builders.h"
@@ -111,6 +114,36 @@ TEST_F(InputHelpersTest, TreeNodesAreHitByTheMouse) {
   ASSERT_TRUE(ClickTreeSpace(tree, Qt::RightButton));
   EXPECT_EQ(ui::S(heard.join(QLatin1Char('|'))), "down 1 B|node B|down 2 A|down 2 ");
   EXPECT_NONFATAL_FAILURE(ClickNode(tree, QStringLiteral("X")), "node \"X\" is missing");
+}
+
+// A box's entry is chosen through its opened list, in a box that takes typing too: the box
+// raises what a choice by hand raises, and refuses an entry a person cannot choose.
+TEST_F(InputHelpersTest, ComboEntriesAreChosenThroughTheirList) {
+  for (const bool editable : {false, true}) {
+    SCOPED_TRACE(editable);
+    auto* combo = new QComboBox(&window);
+    combo->addItems({QStringLiteral("Eins"), QStringLiteral("Zwei"), QStringLiteral("Drei")});
+    combo->setEditable(editable);
+    window.layout()->addWidget(combo);
+    Settle();
+    QStringList heard;
+    QObject::connect(combo, &QComboBox::currentIndexChanged,
+                     [&](int i) { heard << QStringLiteral("changed %1").arg(i); });
+    QObject::connect(combo, &QComboBox::activated, [&](int i) { heard << QStringLiteral("activated %1").arg(i); });
+    ASSERT_TRUE(ChooseEntry(combo, QStringLiteral("Drei")));
+    ASSERT_TRUE(ChooseEntry(combo, 2));
+    ASSERT_TRUE(ChooseEntry(combo, 0));
+    EXPECT_EQ(ui::S(heard.join(QLatin1Char('|'))), "changed 2|activated 2|activated 2|changed 0|activated 0");
+    EXPECT_EQ(combo->currentText(), QStringLiteral("Eins"));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    qobject_cast<QStandardItemModel*>(combo->model())->item(1)->setEnabled(false);
+    EXPECT_NONFATAL_FAILURE(ChooseEntry(combo, 1), "do not reach entry 1");
+    EXPECT_NONFATAL_FAILURE(ChooseEntry(combo, QStringLiteral("Vier")), "no entry \"Vier\"");
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(combo->currentIndex(), 0);
+    delete combo;
+  }
 }
 
 TEST_F(InputHelpersTest, MenuCommandsRefuseWhatCannotBeChosen) {
