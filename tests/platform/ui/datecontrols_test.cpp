@@ -7,22 +7,13 @@
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QTableView>
 
 #include "base/values.h"
+#include "support/ui_input.h"
 
 namespace tolvar::ui {
 namespace {
-
-// A left click as the window system delivers it: press, then release.
-void ClickAt(QWidget* widget, QPoint at) {
-  const QPointF global = QPointF(widget->mapToGlobal(at));
-  QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &release);
-}
 
 base::Date D(int y, int m, int d) { return *base::MakeDate(y, m, d); }
 
@@ -141,7 +132,7 @@ TEST(MonthCalendar, ClickOnADayRaisesDateClick) {
   auto* view = calendar.findChild<QTableView*>();
   ASSERT_NE(view, nullptr);
   QApplication::processEvents();
-  // The cell of the selected day (the 12th): find it by its text in the month view.
+  // The cell of the 20th: found by its text in the month view.
   QModelIndex target;
   for (int r = 0; r < view->model()->rowCount() && !target.isValid(); ++r) {
     for (int c = 0; c < view->model()->columnCount(); ++c) {
@@ -150,7 +141,7 @@ TEST(MonthCalendar, ClickOnADayRaisesDateClick) {
     }
   }
   ASSERT_TRUE(target.isValid());
-  ClickAt(view->viewport(), view->visualRect(target).center());
+  ASSERT_TRUE(test::Click(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(target).center()));
   EXPECT_EQ(clicked, (std::vector<base::Date>{D(2025, 5, 20)}));
   EXPECT_EQ(calendar.Value(), D(2025, 5, 20));
 }

@@ -5,23 +5,14 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <vector>
 
+#include "support/ui_input.h"
+
 namespace tolvar::ui {
 namespace {
-
-// A left click as the window system delivers it: press, then release.
-void ClickAt(QWidget* widget, QPoint at) {
-  const QPointF global = QPointF(widget->mapToGlobal(at));
-  QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &release);
-}
-void ClickAt(QWidget* widget) { ClickAt(widget, widget->rect().center()); }
 
 // A window with opbTyp(1..3) in one frame and opbGiebelH(1..2) in another.
 class OptionGroupTest : public ::testing::Test {
@@ -98,15 +89,15 @@ TEST_F(OptionGroupTest, SelectingFromCodeRunsTheHandlerOncePerChange) {
 }
 
 TEST_F(OptionGroupTest, UserClickRunsTheHandlerOnlyForANewSelection) {
-  ClickAt(m_typ->Button(3));
-  ClickAt(m_typ->Button(3));
-  ClickAt(m_typ->Button(1));
+  ASSERT_TRUE(test::Click(m_typ->Button(3)));
+  ASSERT_TRUE(test::Click(m_typ->Button(3)));
+  ASSERT_TRUE(test::Click(m_typ->Button(1)));
   EXPECT_EQ(m_clicks, (std::vector<int>{3, 1}));
   EXPECT_FALSE(m_typ->Value(3));
   // A cleared button stays exclusive afterwards.
   SetOptionValue(m_typ->Button(1), false);
-  ClickAt(m_typ->Button(2));
-  ClickAt(m_typ->Button(1));
+  ASSERT_TRUE(test::Click(m_typ->Button(2)));
+  ASSERT_TRUE(test::Click(m_typ->Button(1)));
   EXPECT_EQ(m_typ->Selected(), 1);
   EXPECT_FALSE(m_typ->Value(2));
 }

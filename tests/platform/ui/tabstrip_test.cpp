@@ -5,22 +5,14 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <vector>
 
+#include "support/ui_input.h"
+
 namespace tolvar::ui {
 namespace {
-
-// A left click as the window system delivers it: press, then release.
-void ClickAt(QWidget* widget, QPoint at) {
-  const QPointF global = QPointF(widget->mapToGlobal(at));
-  QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &release);
-}
 
 class TabStripTest : public ::testing::Test {
  protected:
@@ -68,10 +60,9 @@ TEST_F(TabStripTest, PagesCaptionsAndStates) {
   // A disabled tab cannot be chosen by a click, but code may choose it.
   m_strip.SetTabEnabled(1, false);
   EXPECT_FALSE(m_strip.TabEnabled(1));
-  auto* bar = m_strip.findChild<QTabBar*>();
-  ClickAt(bar, bar->tabRect(1).center());
+  ASSERT_TRUE(test::ClickTab(&m_strip, 1));
   EXPECT_EQ(m_strip.Tab(), 0);
-  ClickAt(bar, bar->tabRect(2).center());
+  ASSERT_TRUE(test::ClickTab(&m_strip, 2));
   EXPECT_EQ(m_strip.Tab(), 2);
   EXPECT_EQ(m_previous, (std::vector<int>{0}));
 
