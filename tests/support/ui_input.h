@@ -59,7 +59,8 @@ bool ClickTreeSpace(ui::KeyedTree* tree, Qt::MouseButton button = Qt::LeftButton
 // button held, to the node `to` of `target` (another tree, or the same), where it is released:
 // a drag as the hand does it. An empty `to` drops on `target`'s free space.
 bool DragNode(ui::KeyedTree* tree, const QString& from, ui::KeyedTree* target, const QString& to);
-// The same, dropping at `at` (own coordinates) of any control.
+// The same, dropping at `at` (own coordinates) of any control, in the tree's window or in
+// another one: the window that took the press keeps the mouse while the button is held.
 bool DragNodeTo(ui::KeyedTree* tree, const QString& from, QWidget* target, QPoint at = QPoint());
 
 // ---------------------------------------------------------------- keyboard

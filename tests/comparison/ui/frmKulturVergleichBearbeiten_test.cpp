@@ -15,7 +15,6 @@
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
-#include "platform/ui/keyedtree_drag.h"
 #include "platform/ui/optiongroup.h"
 #include "support/ui_input.h"
 
@@ -40,9 +39,9 @@ class BearbeitenTest : public VergleichFensterTest {
   static void Klicken(frmKulturVergleichBearbeiten& f, const QString& key) {
     ASSERT_TRUE(ClickNode(f.trvKulturvergleich, key)) << ui::S(key);
   }
-  ui::DragSource Baumzug(frmKulturVergleichBearbeiten& f, const QString& key) {
-    f.trvKulturvergleich->SetDropHighlight(key);
-    return ui::DragSource{f.trvKulturvergleich, QStringLiteral("trvKulturvergleich"), &f};
+  // Drags the node `key` of the tree onto `liste` with the mouse.
+  static void Ziehen(frmKulturVergleichBearbeiten& f, const QString& key, ui::Grid* liste) {
+    ASSERT_TRUE(DragNodeTo(f.trvKulturvergleich, key, liste)) << ui::S(key);
   }
   std::string fremde = root.Join("Tolvar_DB/Fremde.mdb");
 };
@@ -232,10 +231,7 @@ TEST_F(BearbeitenTest, ImportingAllCulturesOfAnotherDatabase) {
   EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel), (QStringList{Key("F0", 0), Key("F1", 1)}));
   EXPECT_EQ(f.dtgImport->Rows(), 3);
 
-  // Dropped through the drag machinery, as the mouse does it.
-  f.trvKulturvergleich->SetDropHighlight(kWurzel);
-  ui::DragController::Begin(f.trvKulturvergleich);
-  ui::DragController::Drop(f.dtgImport, QPoint(5, 5));
+  Ziehen(f, kWurzel, f.dtgImport);
   EXPECT_EQ(f.dtgImport->TextMatrix(0, 0), QStringLiteral("F0"));
   EXPECT_EQ(f.dtgImport->TextMatrix(1, 1), QStringLiteral("1"));
 
@@ -262,7 +258,7 @@ TEST_F(BearbeitenTest, OneCultureDroppedTwiceIsImportedTwiceAndAnEmptyListStillS
   prompts->AnswerFile(ui::Q(fremde));
   ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   for (const QString& key : {Key("F1", 1), Key("F1", 1), Key("F0", 0), Key("F0", 0)}) {
-    f.dtgImport_DragDrop(Baumzug(f, key), 0, 0);
+    Ziehen(f, key, f.dtgImport);
   }
   // More listings than rows: the list grows.
   EXPECT_EQ(f.dtgImport->Rows(), 4);
@@ -287,7 +283,7 @@ TEST_F(BearbeitenTest, ExportAfterImportListsTheOwnCulturesAndLeavesTheSettingAl
   prompts->AnswerFile(ui::Q(fremde));
   ASSERT_TRUE(test::Click(f.opbKultur->Button(3)));
   EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel).size(), 3);
-  f.dtgExport_DragDrop(Baumzug(f, Key("K2", 2)), 0, 0);
+  Ziehen(f, Key("K2", 2), f.dtgExport);
   prompts->AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::Click(f.cmbAuswahlExport));
   EXPECT_EQ(prompts->messageBoxes().back().text, QStringLiteral("Export erfolgreich beendet."));
@@ -317,7 +313,7 @@ TEST_F(BearbeitenTest, CancelledDialogOrForeignDragListsNothing) {
   prompts->CancelFile();
   ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   EXPECT_FALSE(f.fraImport->isHidden());
-  f.dtgImport_DragDrop(Baumzug(f, Key("K0", 0)), 0, 0);
+  Ziehen(f, Key("K0", 0), f.dtgImport);
   EXPECT_EQ(f.dtgImport->TextMatrix(0, 0), QString());
   ASSERT_TRUE(test::Click(f.cmbAuswahlImport));
   EXPECT_EQ(SpalteLesen(eigene, "Kultur").size(), 3u);

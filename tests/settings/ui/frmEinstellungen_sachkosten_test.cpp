@@ -24,9 +24,12 @@ class SachkostenTest : public EinstellungenTest {
  protected:
   frmEinstellungen& Tab() { return Oeffnen(5); }
   // Drags the activity `key` (its group opened) onto the grid.
-  static bool Ablegen(settings::ui::ArbeitMaterialEditor& e, const QString& key) {
+  static bool Ablegen(settings::ui::ArbeitMaterialEditor& e, const QString& key) { return Ablegen(e, key, e); }
+  // The same onto the grid of the editor `ziel`.
+  static bool Ablegen(settings::ui::ArbeitMaterialEditor& e, const QString& key,
+                      settings::ui::ArbeitMaterialEditor& ziel) {
     e.trvTaetigkeit->EnsureVisible(key);
-    return DragNodeTo(e.trvTaetigkeit, key, e.dtgArbeitMaterial);
+    return DragNodeTo(e.trvTaetigkeit, key, ziel.dtgArbeitMaterial);
   }
   static QStringList Namen(const settings::ui::ArbeitMaterialEditor& e) {
     QStringList namen;
@@ -124,17 +127,21 @@ TEST_F(SachkostenTest, TypedCostsAreStoredAndAMarkedRowIsDeleted) {
 }
 
 TEST_F(SachkostenTest, StandAloneResetButtonSwitchesBetweenResetAndClose) {
+  frmEinstellungen& f = Tab();
+  settings::ui::ArbeitMaterialEditor& andere = *f.arbeitMaterial;
   frmArbeitMaterial& w = frmArbeitMaterial::instanz();
   w.Show();
   ASSERT_TRUE(ActivateWindowOf(&w));
   settings::ui::ArbeitMaterialEditor& e = *w.editor;
   EXPECT_EQ(e.cmbArbeitMaterialReset->text(), QStringLiteral("Beenden"));
-  // A drop the activity tree did not start cannot be made with the mouse in this window, so
-  // the grid is handed one directly: it adds nothing, yet the list counts as changed.
-  ui::DragSource fremd;
-  fremd.control = e.cmbArbeitMaterialLoeschen;
-  fremd.name = fremd.control->objectName();
-  e.dtgArbeitMaterial_DragDrop(fremd, 0, 0);
+  // A drop from the activity tree of the settings window, the two windows side by side: it
+  // adds nothing, yet the list counts as changed. The settings window shows its first tab
+  // again when it becomes active, so its tab is chosen anew.
+  f.move(0, 0);
+  w.move(0, f.frameGeometry().bottom() + 8);
+  Settle();
+  ASSERT_TRUE(ClickTab(f.regEinstellungen, 5));
+  ASSERT_TRUE(Ablegen(andere, QStringLiteral("StdT1006"), e));
   EXPECT_EQ(Namen(e).size(), 4) << "a drop from another control adds nothing";
   EXPECT_EQ(e.cmbArbeitMaterialReset->text(), QStringLiteral("Zurücksetzen"));
   ASSERT_TRUE(Ablegen(e, QStringLiteral("Taetigkeit")));
