@@ -1,7 +1,5 @@
 #include "settings/ui/einstellungen_fixture.h"
 
-#include <QComboBox>
-
 #include "app/mdlGroesse_farben.h"
 #include "data/state.h"
 #include "platform/db/database.h"
@@ -48,13 +46,6 @@ frmEinstellungen& EinstellungenTest::Oeffnen(int tab) {
     EXPECT_TRUE(ClickTab(f.regEinstellungen, tab));
   }
   return f;
-}
-
-bool EinstellungenTest::Waehlen(QComboBox* box, int index) {
-  if (index < 0 || index >= box->count() || !Click(box)) return false;
-  for (int i = box->currentIndex(); i < index; ++i) Press(Qt::Key_Down);
-  for (int i = box->currentIndex(); i > index; --i) Press(Qt::Key_Up);
-  return PressEnter() && box->currentIndex() == index;
 }
 
 std::string EinstellungenTest::Vantel() const { return state().enterprise.AktuelleEinstellungen.VantelPfad; }

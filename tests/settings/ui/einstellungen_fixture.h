@@ -7,8 +7,6 @@
 
 #include "support/ui_fixture.h"
 
-class QComboBox;
-
 namespace tolvar {
 class frmEinstellungen;
 }
@@ -22,9 +20,6 @@ class EinstellungenTest : public FensterTest {
   // Shows the settings window as the menu command does, waits for its activation (which
   // fills it) and clicks the tab `tab` when it is not the first.
   frmEinstellungen& Oeffnen(int tab = 0);
-  // Chooses entry `index` of `box` as a person does: opens its list by a click, moves there
-  // with the arrow keys and takes it with Enter.
-  static bool Waehlen(QComboBox* box, int index);
 
   // The texts of `column` over the rows of `table`, in table order.
   static std::vector<std::string> Spalte(const std::string& path, const std::string& table, const std::string& column);

@@ -95,7 +95,7 @@ TEST_F(LohngruppenTest, CancelOnTheTabLeavesNewModeWithoutStoring) {
 
 TEST_F(LohngruppenTest, ChangingAndRemovingOnTheTabKeepTheListInStep) {
   frmEinstellungen& f = Oeffnen(1);
-  ASSERT_TRUE(Waehlen(f.comLohn, 1));
+  ASSERT_TRUE(ChooseEntry(f.comLohn, 1));
   ASSERT_TRUE(TypeInto(f.txtLohnB, QStringLiteral("19,80")));
   ASSERT_TRUE(Click(f.cmbSpeichern));
   EXPECT_EQ(f.comLohn->currentIndex(), 1);
