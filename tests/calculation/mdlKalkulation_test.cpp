@@ -21,11 +21,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <map>
-#include <sstream>
+#include <string>
+#include <vector>
 
 #include "calculation/cost_breakdown.h"
+#include "calculation/kalkulation_referenz.h"
 #include "data/mdlDatenLaden.h"
 #include "data/messages.h"
 #include "data/settings_row.h"
@@ -35,12 +35,6 @@
 
 namespace tolvar::mdlKalkulation {
 namespace {
-
-// The reference lies beside this source file.
-const std::string kReferenz = [] {
-  const std::string quelle = __FILE__;
-  return quelle.substr(0, quelle.find_last_of('/') + 1) + "kalkulation_mustergaertnerei.txt";
-}();
 
 class KalkulationTest : public ::testing::Test {
  protected:
@@ -106,39 +100,26 @@ std::vector<std::pair<std::string, std::string>> Boxen(const KalkulationsFenster
           {"txtGewinn(2)", f.txtGewinn[2]}};
 }
 
-// Each sample culture with phases, its price per plant and its last phase's plants.
-struct Kultur {
-  const char* nr;
-  const char* preis;
-  const char* menge;
-};
-const Kultur kKulturen[] = {
-    {"K1003", "3,20", "5900"}, {"K1004", "2,40", "5000"}, {"K1005", "0,95", "12000"}, {"K1006", "1,60", "4000"}};
-
 TEST_F(KalkulationTest, SampleCulturesMatchTheirReference) {
-  std::ostringstream ergebnis;
-  for (const Kultur& k : kKulturen) {
+  std::vector<test::Referenzwert> ergebnis;
+  for (const test::ReferenzKultur& k : test::kReferenzKulturen) {
     KalkulationsFenster f = Gewaehlt(k.nr, k.preis);
     f.txtMenge = k.menge;
     ASSERT_TRUE(KulturKalkulieren(f));
     EXPECT_TRUE(f.KostenknoepfeAktiv && f.MenueknoepfeAktiv && f.cmbErgebnisSpeichernAktiv);
-    for (const auto& [name, text] : Boxen(f)) ergebnis << k.nr << ' ' << name << '=' << text << '\n';
+    for (const auto& [name, text] : Boxen(f)) ergebnis.push_back({k.nr, name, text});
   }
-  if (std::getenv("TOLVAR_REFERENZ_SCHREIBEN")) {
-    std::ofstream(kReferenz) << ergebnis.str();
-  }
-  std::ifstream datei(kReferenz);
-  ASSERT_TRUE(datei) << "Referenz fehlt: " << kReferenz;
-  std::stringstream referenz;
-  referenz << datei.rdbuf();
+  if (std::getenv("TOLVAR_REFERENZ_SCHREIBEN")) test::ReferenzSchreiben(ergebnis);
   // Compared line by line so a difference names its culture and box.
-  std::istringstream ist(ergebnis.str()), soll(referenz.str());
-  std::string a, b;
-  while (std::getline(soll, b)) {
-    ASSERT_TRUE(std::getline(ist, a)) << "fehlt: " << b;
-    EXPECT_EQ(a, b);
+  const std::vector<test::Referenzwert> soll = test::ReferenzLesen();
+  ASSERT_FALSE(soll.empty());
+  for (std::size_t i = 0; i < soll.size(); ++i) {
+    ASSERT_LT(i, ergebnis.size()) << "fehlt: " << test::Referenzzeile(soll[i]);
+    EXPECT_EQ(test::Referenzzeile(ergebnis[i]), test::Referenzzeile(soll[i]));
   }
-  EXPECT_FALSE(std::getline(ist, a)) << "überzählig: " << a;
+  for (std::size_t i = soll.size(); i < ergebnis.size(); ++i) {
+    ADD_FAILURE() << "überzählig: " << test::Referenzzeile(ergebnis[i]);
+  }
   EXPECT_TRUE(meldungen.messages.empty());
 }
 

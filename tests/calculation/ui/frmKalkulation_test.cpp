@@ -7,12 +7,10 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
 
 #include "app/message_sink.h"
+#include "calculation/kalkulation_referenz.h"
 #include "calculation/mdlKalkulation.h"
 #include "calculation/mdlkulturVergleich.h"
 #include "data/mdlDatenLaden.h"
@@ -30,35 +28,12 @@
 namespace tolvar {
 namespace {
 
-// The calculation logic's reference results, "K1003 txtHeizung=1088,63" per line.
-std::map<std::string, std::map<std::string, std::string>> Referenz() {
-  const std::string quelle = __FILE__;
-  const std::string pfad = quelle.substr(0, quelle.find_last_of('/')) + "/../kalkulation_mustergaertnerei.txt";
-  std::ifstream datei(pfad);
-  EXPECT_TRUE(datei) << pfad;
-  std::map<std::string, std::map<std::string, std::string>> referenz;
-  std::string zeile;
-  while (std::getline(datei, zeile)) {
-    const auto blank = zeile.find(' ');
-    const auto gleich = zeile.find('=');
-    referenz[zeile.substr(0, blank)][zeile.substr(blank + 1, gleich - blank - 1)] = zeile.substr(gleich + 1);
-  }
-  return referenz;
-}
-
 class KalkulationFensterTest : public test::KalkulationFensterBasis {};
 
 TEST_F(KalkulationFensterTest, SampleCulturesShowTheReferenceResults) {
-  struct Fall {
-    const char* nr;
-    const char* preis;
-    const char* menge;  // the last phase's plants
-  };
-  const Fall faelle[] = {
-      {"K1003", "3,20", "5900"}, {"K1004", "2,40", "5000"}, {"K1005", "0,95", "12000"}, {"K1006", "1,60", "4000"}};
-  const auto referenz = Referenz();
+  const auto referenz = test::ReferenzJeKultur();
   frmKalkulation& f = Fenster();
-  for (const Fall& fall : faelle) {
+  for (const test::ReferenzKultur& fall : test::kReferenzKulturen) {
     SCOPED_TRACE(fall.nr);
     Waehlen(fall.nr);
     EXPECT_EQ(f.txtMenge->text(), QString::fromLatin1(fall.menge));
@@ -240,7 +215,7 @@ TEST_F(KalkulationFensterTest, CostButtonsOpenDetailsOnlyForComputedPositiveValu
 }
 
 TEST_F(KalkulationFensterTest, ChosenCultureSurvivesATreeRebuild) {
-  const auto referenz = Referenz();
+  const auto referenz = test::ReferenzJeKultur();
   frmKalkulation& f = Fenster();
   Waehlen("K1004");
   ASSERT_TRUE(test::TypeInto(f.txtPreis, QStringLiteral("2,40")));
