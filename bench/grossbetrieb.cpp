@@ -89,7 +89,7 @@ void BM_KulturKalkulieren(benchmark::State& st) {
     fenster.txtMenge = "10000";
     if (!mdlKalkulation::KulturKalkulieren(fenster)) st.SkipWithError("nothing was calculated");
   }
-  if (fenster.txtHeizung.empty() || fenster.txtArbeit.empty() || fenster.txtMaterial.empty()) {
+  if (fenster.txtHeizung().empty() || fenster.txtArbeit().empty() || fenster.txtMaterial().empty()) {
     st.SkipWithError("a cost type was not calculated");
   }
   const State& s = state();

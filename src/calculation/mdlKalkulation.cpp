@@ -1,7 +1,5 @@
 #include "calculation/mdlKalkulation.h"
 
-#include <utility>
-
 #include "base/values.h"
 #include "calculation/mdlBerrechnung_kosten.h"
 #include "calculation/mdlDatenPruefung.h"
@@ -20,25 +18,6 @@ namespace tolvar::mdlKalkulation {
 
 namespace {
 
-struct Kostenzeile {
-  std::string_view Caption;  // caption without the origin mark
-  std::string_view Schluessel;
-};
-
-const Kostenzeile& Zeile(Kostenart art) {
-  static const std::array<Kostenzeile, 8> zeilen = {{
-      {"+ Heizung ", "HeizkostenKalkulation"},
-      {"+ Material ", "MaterialkostenKalkulation"},
-      {"+ elek.Energie ", "EnergiekostenKalkulation"},
-      {"+ Maschinen ", "MaterialkostenKalkulation"},
-      {"+ Material[Std] ", "PSMKostenKalkulation"},
-      {"+ Vermarktung ", "VermarktungskostenKalkulation"},
-      {"- Arbeitskosten ", "ArbeitskostenKalkulation"},
-      {"- Gemeinkosten ", "GemeinkostenKalkulation"},
-  }};
-  return zeilen[static_cast<std::size_t>(art)];
-}
-
 KalkulationsDienste StartDienste() {
   KalkulationsDienste d;
   d.KalkulationsdatenPruefen = [](std::string_view schluessel) {
@@ -50,7 +29,7 @@ KalkulationsDienste StartDienste() {
 // Runs the completeness check of a type; true when data are missing.
 bool DatenFehlen(Kostenart art) {
   State& s = state();
-  if (Dienste().KalkulationsdatenPruefen) Dienste().KalkulationsdatenPruefen(Pruefschluessel(art));
+  if (Dienste().KalkulationsdatenPruefen) Dienste().KalkulationsdatenPruefen(Daten(art).pruefschluessel);
   return s.calculation.DatenFehlen;
 }
 
@@ -117,78 +96,6 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
 
 }  // namespace
 
-const int16_t& HerkunftVon(const CalculationState& k, Kostenart art) {
-  switch (art) {
-    case Kostenart::Heizung:
-      return k.HerkunftHeizung;
-    case Kostenart::Material:
-      return k.HerkunftMaterial;
-    case Kostenart::Energie:
-      return k.HerkunftEnergie;
-    case Kostenart::Maschinen:
-      return k.HerkunftMaschinen;
-    case Kostenart::PSM:
-      return k.HerkunftPSM;
-    case Kostenart::Vermarktung:
-      return k.HerkunftVermarktung;
-    case Kostenart::Arbeit:
-      return k.HerkunftArbeit;
-    case Kostenart::Gemeinkosten:
-      break;
-  }
-  return k.HerkunftGemeinkosten;
-}
-
-int16_t& HerkunftVon(CalculationState& k, Kostenart art) {
-  return const_cast<int16_t&>(HerkunftVon(std::as_const(k), art));
-}
-
-std::string& Wertfeld(KalkulationsFenster& f, Kostenart art) {
-  switch (art) {
-    case Kostenart::Heizung:
-      return f.txtHeizung;
-    case Kostenart::Material:
-      return f.txtMaterial;
-    case Kostenart::Energie:
-      return f.txtEnergie;
-    case Kostenart::Maschinen:
-      return f.txtMaschinen;
-    case Kostenart::PSM:
-      return f.txtPSM;
-    case Kostenart::Vermarktung:
-      return f.txtVermarktung;
-    case Kostenart::Arbeit:
-      return f.txtArbeit;
-    case Kostenart::Gemeinkosten:
-      break;
-  }
-  return f.txtGemein;
-}
-
-std::string& Kostenknopf(KalkulationsFenster& f, Kostenart art) {
-  switch (art) {
-    case Kostenart::Heizung:
-      return f.cmbHeizkosten;
-    case Kostenart::Material:
-      return f.cmbMaterialkosten;
-    case Kostenart::Energie:
-      return f.cmbEnergiekosten;
-    case Kostenart::Maschinen:
-      return f.cmbMaschinenkosten;
-    case Kostenart::PSM:
-      return f.cmbPSMKosten;
-    case Kostenart::Vermarktung:
-      return f.cmbVermarktungskosten;
-    case Kostenart::Arbeit:
-      return f.cmbArbeitskosten;
-    case Kostenart::Gemeinkosten:
-      break;
-  }
-  return f.cmbGemeinkosten;
-}
-
-std::string_view Pruefschluessel(Kostenart art) { return Zeile(art).Schluessel; }
-
 std::optional<std::string> Herkunftszeichen(int16_t herkunft) {
   switch (herkunft) {
     case Herkunft::KulturspezifischErrechnet:
@@ -208,34 +115,25 @@ std::optional<std::string> Beschriftung(Kostenart art, int16_t herkunft) {
   if (herkunft == Herkunft::KulturspezifischErrechnet && art != Kostenart::Vermarktung) return std::nullopt;
   const auto zeichen = Herkunftszeichen(herkunft);
   if (!zeichen) return std::nullopt;
-  return std::string(Zeile(art).Caption) + *zeichen;
+  return std::string(Daten(art).beschriftung) + *zeichen;
 }
 
 void KostenartenBeschriftungSetzen(KalkulationsFenster& fenster, const CalculationState& k) {
   for (Kostenart art : kKostenarten) {
-    if (auto text = Beschriftung(art, HerkunftVon(k, art))) Kostenknopf(fenster, art) = *text;
+    if (auto text = Beschriftung(art, k.HerkunftVon(art))) fenster.Kostenknopf(art) = *text;
   }
 }
 
 void KalkulationZuruecksetzen(KalkulationsFenster& f, CalculationState& k) {
-  for (Kostenart art : kKostenarten) HerkunftVon(k, art) = Herkunft::Errechnet;
+  k.Herkuenfte.fill(Herkunft::Errechnet);
 
-  for (std::string* box :
-       {&f.txtAnfang,    &f.txtArbeit,    &f.txtDB,      &f.txtDBJQM,         &f.txtDBAkh,      &f.txtEKFL,
-        &f.txtEKFLJQM,   &f.txtEKFLAkh,   &f.txtEnde,    &f.txtEnergie,       &f.txtErloes1000, &f.txtGemein,
-        &f.txtGewinn[1], &f.txtGewinn[2], &f.txtHeizung, &f.txtMarktleistung, &f.txtMaschinen,  &f.txtMaterial,
-        &f.txtMenge,     &f.txtName,      &f.txtPreis,   &f.txtPSM,           &f.txtSachkosten, &f.txtVermarktung}) {
+  for (std::string* box : {&f.txtAnfang, &f.txtDB, &f.txtDBJQM, &f.txtDBAkh, &f.txtEKFL, &f.txtEKFLJQM, &f.txtEKFLAkh,
+                           &f.txtEnde, &f.txtErloes1000, &f.txtGewinn[1], &f.txtGewinn[2], &f.txtMarktleistung,
+                           &f.txtMenge, &f.txtName, &f.txtPreis, &f.txtSachkosten}) {
     box->clear();
   }
-
-  f.cmbHeizkosten = "+ Heizkosten ***";
-  f.cmbEnergiekosten = " + elek.Energie ***";
-  f.cmbMaschinenkosten = "+ Maschinen ***";
-  f.cmbMaterialkosten = "+ Material ***";
-  f.cmbPSMKosten = "+ Material[Std] ***";
-  f.cmbVermarktungskosten = "+ Vermarktung ***";
-  f.cmbArbeitskosten = "- Arbeitskosten ***";
-  f.cmbGemeinkosten = "- Gemeinkosten ***";
+  for (std::string& box : f.Wertfelder) box.clear();
+  f.Kostenknoepfe = KalkulationsFenster::Anfangsbeschriftungen();
 
   f.KostenknoepfeAktiv = false;
   f.MenueknoepfeAktiv = false;
@@ -296,7 +194,7 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
   }
   // An electricity price stored before prices were checked (or in an older file) would
   // leave the energy cost and every sum after it empty without a word.
-  if (s.calculation.HerkunftEnergie == Herkunft::Errechnet &&
+  if (s.calculation.HerkunftEnergie() == Herkunft::Errechnet &&
       !base::ParseAmount(s.enterprise.AktuelleEinstellungen.Strom)) {
     return ablehnen("Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"" +
                     s.enterprise.AktuelleEinstellungen.Strom +
@@ -308,7 +206,7 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
   s.calculation.DatenFehlen = false;
   bool ohneArbeiten = false;
   for (Kostenart art : kKostenarten) {
-    if (HerkunftVon(s.calculation, art) != Herkunft::Errechnet) continue;
+    if (s.calculation.HerkunftVon(art) != Herkunft::Errechnet) continue;
     // Unread work is not "no work": its sums would show 0,00 as if computed.
     const bool brauchtArbeiten = art == Kostenart::Arbeit || art == Kostenart::PSM;
     Kosten c;
@@ -318,7 +216,7 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
     } else {
       c = KostenBerechnen(art, fenster);
     }
-    Wertfeld(fenster, art) = c.Fehlt ? std::string() : base::Format(c.Wert * 1000.0, "0.00");
+    fenster.Wertfeld(art) = c.Fehlt ? std::string() : base::Format(c.Wert * 1000.0, "0.00");
     s.calculation.DatenFehlen = false;
   }
   if (ohneArbeiten) {

@@ -1,9 +1,8 @@
 #pragma once
-// The cost calculation of the selected culture: the eight cost types with their origins,
-// the captions that show the origins, the reset of the calculation window, and the
+// The cost calculation of the selected culture: the cost types (data/cost_types.h) with
+// their origins, the captions that show the origins, the reset of the calculation window, and the
 // calculation itself on the window's box texts (KalkulationsFenster).
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -16,14 +15,6 @@
 #include "data/state.h"
 
 namespace tolvar::mdlKalkulation {
-
-// The origin flag of a type in the calculation state, its value box and its cost button's
-// caption in the window, and the key of its completeness check.
-int16_t& HerkunftVon(CalculationState& k, Kostenart art);
-const int16_t& HerkunftVon(const CalculationState& k, Kostenart art);
-std::string& Wertfeld(KalkulationsFenster& fenster, Kostenart art);
-std::string& Kostenknopf(KalkulationsFenster& fenster, Kostenart art);
-std::string_view Pruefschluessel(Kostenart art);
 
 // The mark of an origin: "***" for 1 (and 0), "**" for 2, "*" for 3; nullopt otherwise.
 std::optional<std::string> Herkunftszeichen(int16_t herkunft);

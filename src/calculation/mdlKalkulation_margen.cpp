@@ -30,6 +30,28 @@ Wert Mal(Wert a, Wert b) { return a && b ? Wert(*a * *b) : std::nullopt; }
 Wert Minus(Wert a, Wert b) { return a && b ? Wert(*a - *b) : std::nullopt; }
 Wert Durch(Wert a, Wert b) { return a && b && *b != 0.0 ? Wert(*a / *b) : std::nullopt; }
 
+// The sum of the cost boxes of the types deducted at `stufe`; unknown when one of them holds
+// no number.
+Wert Summe(const KalkulationsFenster& f, Kostenstufe stufe) {
+  Wert summe;
+  bool erste = true;
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    if (d.stufe != stufe) continue;
+    const Wert w = Lesen(f.Wertfeld(d.art));
+    summe = erste ? w : summe && w ? Wert(*summe + *w) : std::nullopt;
+    erste = false;
+  }
+  return summe;
+}
+
+// True when every overhead box holds exactly "0,00".
+bool OhneGemeinkosten(const KalkulationsFenster& f) {
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    if (d.stufe == Kostenstufe::Gemeinkosten && f.Wertfeld(d.art) != "0,00") return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void MargenBerechnen(KalkulationsFenster& f, const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
@@ -49,28 +71,22 @@ void MargenBerechnen(KalkulationsFenster& f, const std::vector<PhasenSatz>& phas
   Schreiben(f.txtMarktleistung, Mal(p, m));
   Schreiben(f.txtErloes1000, Mal(p, tausend));
 
-  Wert sach = 0.0;
-  for (const std::string* box :
-       {&f.txtHeizung, &f.txtMaterial, &f.txtEnergie, &f.txtMaschinen, &f.txtPSM, &f.txtVermarktung}) {
-    const Wert w = Lesen(*box);
-    sach = sach && w ? Wert(*sach + *w) : std::nullopt;
-  }
-  sach = Schreiben(f.txtSachkosten, sach);
+  const Wert sach = Schreiben(f.txtSachkosten, Summe(f, Kostenstufe::Sachkosten));
 
   const Wert db = Schreiben(f.txtDB, Minus(Mal(p, tausend), sach));
   Schreiben(f.txtDBJQM, Durch(Durch(Mal(m, db), flaechenJahre), tausend));
   Schreiben(f.txtDBAkh, Durch(Durch(Mal(m, db), h), tausend));
 
-  const Wert ekfl = Schreiben(f.txtEKFL, Minus(db, Lesen(f.txtArbeit)));
+  const Wert ekfl = Schreiben(f.txtEKFL, Minus(db, Summe(f, Kostenstufe::Arbeitskosten)));
   Schreiben(f.txtEKFLJQM, Durch(Durch(Mal(m, ekfl), flaechenJahre), tausend));
   Schreiben(f.txtEKFLAkh, Durch(Durch(Mal(m, ekfl), h), tausend));
 
-  if (f.txtGemein == "0,00") {
+  if (OhneGemeinkosten(f)) {
     f.txtGewinn[1].clear();
     f.txtGewinn[2].clear();
     return;
   }
-  const Wert gewinn = Schreiben(f.txtGewinn[1], Minus(ekfl, Lesen(f.txtGemein)));
+  const Wert gewinn = Schreiben(f.txtGewinn[1], Minus(ekfl, Summe(f, Kostenstufe::Gemeinkosten)));
   Schreiben(f.txtGewinn[2], Durch(Mal(m, gewinn), tausend));
 }
 

@@ -34,8 +34,7 @@ void VorgabenEintragen(KalkulationsFenster& fenster) {
   for (const Feld& f : kFelder) {
     if ((fenster.*f.Box).empty()) fenster.*f.Box = f.Vorgabe;
   }
-  for (Kostenart art : kKostenarten) {
-    std::string& box = mdlKalkulation::Wertfeld(fenster, art);
+  for (std::string& box : fenster.Wertfelder) {
     if (box.empty()) box = "0,00";
   }
 }
@@ -49,9 +48,9 @@ data::VergleichskulturZeile NeueZeile(KalkulationsFenster fenster, std::string_v
   for (const Feld& f : kFelder) z.*f.Spalte = fenster.*f.Box;
   z.Akh = ArbeitsstundenBerechnen(s.calculation.KulturArbeitListe);
   if (const auto tqm = FlaechentageBerechnen(s.culture.PhasenListe, s.culture.AnzahlPhasen)) z.TQM = *tqm;
-  for (Kostenart art : kKostenarten) {
-    z.Kosten[KostenIndex(art)] = mdlKalkulation::Wertfeld(fenster, art);
-    z.Grade[KostenIndex(art)] = static_cast<int>(mdlKalkulation::HerkunftVon(s.calculation, art));
+  for (std::size_t i = 0; i < kAnzahlKostenarten; ++i) {
+    z.Kosten[i] = fenster.Wertfelder[i];
+    z.Grade[i] = static_cast<int>(s.calculation.Herkuenfte[i]);
   }
   if (fenstername == "frmKalkulation") {
     z.Bemerkungen = "Kalkulation erstellt am " + base::LongDateText(base::Today());
@@ -78,19 +77,6 @@ constexpr std::string_view kNummerierenFehlgeschlagen =
     "Die Vergleichskulturen der Ergebnisdatenbank konnten nicht neu nummeriert werden:";
 
 }  // namespace
-
-std::optional<Kostenart> KostenartDesFensters(std::string_view fenster) {
-  static constexpr std::pair<std::string_view, Kostenart> kFenster[] = {
-      {"frmVantelInfo", Kostenart::Heizung},  {"frmMaterialInfo", Kostenart::Material},
-      {"frmEnergieInfo", Kostenart::Energie}, {"frmMaschinenInfo", Kostenart::Maschinen},
-      {"frmPSMInfo", Kostenart::PSM},         {"frmVermarktungInfo", Kostenart::Vermarktung},
-      {"frmArbeitInfo", Kostenart::Arbeit},   {"frmGemeinkostenInfo", Kostenart::Gemeinkosten},
-  };
-  for (const auto& [name, art] : kFenster) {
-    if (name == fenster) return art;
-  }
-  return std::nullopt;
-}
 
 std::optional<std::string> Sterne(std::string_view dq) {
   if (dq == "1") return "***";
@@ -119,7 +105,7 @@ VergleichskulturAnzeige VergleichskulturenLaden(std::string_view fenster) {
   if (anzeige.Eintraege.empty()) anzeige.Eintraege.emplace_back(kKeinDatensatz);
   anzeige.ListIndex = 0;
 
-  const auto art = KostenartDesFensters(fenster);
+  const auto art = KostenartDesDetailfensters(fenster);
   anzeige.KostenSetzen = art && *art != Kostenart::Maschinen && *art != Kostenart::Arbeit;
   if (anzeige.KostenSetzen) {
     const VergleichskulturSatz& erste = s.comparison.VergleichskulturListe.front();

@@ -21,11 +21,6 @@ namespace tolvar::mdlkulturVergleich {
 // The only list entry when the result database holds no comparison culture.
 inline constexpr std::string_view kKeinDatensatz = "Kein Datensatz vorhanden";
 
-// The cost type of a detail window ("frmVantelInfo", "frmMaterialInfo", "frmEnergieInfo",
-// "frmMaschinenInfo", "frmPSMInfo", "frmVermarktungInfo", "frmArbeitInfo",
-// "frmGemeinkostenInfo"); nullopt for any other name.
-std::optional<Kostenart> KostenartDesFensters(std::string_view fenster);
-
 // The stars of a grade: "***" for "1", "**" for "2", "*" for "3"; nullopt for any other
 // text (the grade box then keeps what it showed).
 std::optional<std::string> Sterne(std::string_view dq);

@@ -27,8 +27,8 @@ std::string Schluessel(std::string_view kultur, std::string_view nr);
 // indexed by KostenIndex.
 struct Kulturfelder {
   std::optional<std::string> Kultur, Beginn, Ende, Akh, TQM, Preis, Menge, Bemerkungen;
-  std::array<std::optional<std::string>, kKostenarten.size()> Kosten;
-  std::array<std::optional<int>, kKostenarten.size()> Grade;
+  JeKostenart<std::optional<std::string>> Kosten;
+  JeKostenart<std::optional<int>> Grade;
   bool Import = false;
 };
 
@@ -40,8 +40,8 @@ std::optional<Kulturfelder> KulturLesen(const std::string& pfad, std::string_vie
 // What the editor saves: the boxes' texts, the grades and the import flag.
 struct Kultureingabe {
   std::string Kultur, Beginn, Ende, Akh, TQM, Preis, Menge;
-  std::array<std::string, kKostenarten.size()> Kosten;
-  std::array<int, kKostenarten.size()> Grade{3, 3, 3, 3, 3, 3, 3, 3};
+  JeKostenart<std::string> Kosten;
+  JeKostenart<int> Grade = FuerJedeKostenart(3);
   std::string Bemerkung;
   bool Import = false;
 };

@@ -9,11 +9,6 @@ namespace tolvar::data {
 
 namespace {
 
-constexpr std::array<std::string_view, kKostenarten.size()> kKostenSpalten = {
-    "Heizung", "Material", "Strom", "Maschinen", "PSM", "Vermarktung", "Arbeit", "Gemeinkosten"};
-constexpr std::array<std::string_view, kKostenarten.size()> kGradSpalten = {
-    "DQHeizung", "DQMaterial", "DQStrom", "DQMaschinen", "DQPSM", "DQVermarktung", "DQArbeit", "DQGemeinkosten"};
-
 // The columns that are no cost or grade, with their place in the row.
 struct Spalte {
   std::string_view name;
@@ -26,16 +21,6 @@ constexpr Spalte kEinzelspalten[] = {
     {"Akh", &VergleichskulturZeile::Akh},       {"TQM", &VergleichskulturZeile::TQM},
     {"Import", &VergleichskulturZeile::Import}, {"Bemerkungen", &VergleichskulturZeile::Bemerkungen},
 };
-
-using Feld = std::string VergleichskulturSatz::*;
-constexpr std::array<Feld, kKostenarten.size()> kKostenFelder = {
-    &VergleichskulturSatz::Heizung,   &VergleichskulturSatz::Material,    &VergleichskulturSatz::Strom,
-    &VergleichskulturSatz::Maschinen, &VergleichskulturSatz::PSM,         &VergleichskulturSatz::Vermarktung,
-    &VergleichskulturSatz::Arbeit,    &VergleichskulturSatz::Gemeinkosten};
-constexpr std::array<Feld, kKostenarten.size()> kGradFelder = {
-    &VergleichskulturSatz::DQHeizung,   &VergleichskulturSatz::DQMaterial,    &VergleichskulturSatz::DQStrom,
-    &VergleichskulturSatz::DQMaschinen, &VergleichskulturSatz::DQPSM,         &VergleichskulturSatz::DQVermarktung,
-    &VergleichskulturSatz::DQArbeit,    &VergleichskulturSatz::DQGemeinkosten};
 
 // A money column as listed: two decimals with a decimal comma ("12,5" gives "12,50");
 // Null and the empty text give "", a text that is no number is kept as stored.
@@ -60,25 +45,23 @@ db::Recordset TabelleOeffnen(const std::string& pfad, std::unique_ptr<db::Databa
 
 }  // namespace
 
-std::string_view KostenSpalte(Kostenart art) { return kKostenSpalten[KostenIndex(art)]; }
-std::string_view GradSpalte(Kostenart art) { return kGradSpalten[KostenIndex(art)]; }
+std::string_view KostenSpalte(Kostenart art) { return Daten(art).kostenSpalte; }
+std::string_view GradSpalte(Kostenart art) { return Daten(art).gradSpalte; }
 
 const std::vector<std::string_view>& VergleichskulturSpalten() {
   static const std::vector<std::string_view> spalten = [] {
     std::vector<std::string_view> s = {"Nr", "Kultur", "Beginn", "Ende", "Menge", "Preis"};
-    s.insert(s.end(), kKostenSpalten.begin(), kKostenSpalten.end());
-    s.insert(s.end(), kGradSpalten.begin(), kGradSpalten.end());
+    for (Kostenart art : kKostenarten) s.push_back(KostenSpalte(art));
+    for (Kostenart art : kKostenarten) s.push_back(GradSpalte(art));
     s.insert(s.end(), {"Akh", "TQM", "Import", "Bemerkungen"});
     return s;
   }();
   return spalten;
 }
 
-const std::string& Kosten(const VergleichskulturSatz& satz, Kostenart art) {
-  return satz.*kKostenFelder[KostenIndex(art)];
-}
+const std::string& Kosten(const VergleichskulturSatz& satz, Kostenart art) { return satz.Kosten[KostenIndex(art)]; }
 const std::string& Datenqualitaet(const VergleichskulturSatz& satz, Kostenart art) {
-  return satz.*kGradFelder[KostenIndex(art)];
+  return satz.Grade[KostenIndex(art)];
 }
 
 VergleichskulturZeile ZeileLesen(const db::Recordset& tabelle) {
@@ -116,9 +99,9 @@ bool VergleichskulturenLesen(const std::string& pfad, std::vector<Vergleichskult
     v.Ende = z.Ende.text();
     v.Menge = z.Menge.text();
     v.Preis = GeldText(z.Preis);
-    for (Kostenart art : kKostenarten) {
-      v.*kKostenFelder[KostenIndex(art)] = GeldText(z.Kosten[KostenIndex(art)]);
-      v.*kGradFelder[KostenIndex(art)] = z.Grade[KostenIndex(art)].text();
+    for (std::size_t art = 0; art < kAnzahlKostenarten; ++art) {
+      v.Kosten[art] = GeldText(z.Kosten[art]);
+      v.Grade[art] = z.Grade[art].text();
     }
     liste.push_back(std::move(v));
   }

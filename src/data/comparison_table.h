@@ -33,8 +33,8 @@ const std::string& Datenqualitaet(const VergleichskulturSatz& satz, Kostenart ar
 // written by an append.
 struct VergleichskulturZeile {
   db::Value Nr, Import, Kultur, Beginn, Ende, Menge, Preis, Akh, TQM, Bemerkungen;
-  std::array<db::Value, kKostenarten.size()> Kosten;  // by KostenIndex
-  std::array<db::Value, kKostenarten.size()> Grade;   // by KostenIndex
+  JeKostenart<db::Value> Kosten;  // by KostenIndex
+  JeKostenart<db::Value> Grade;   // by KostenIndex
 };
 
 // The row at the table's current position.

@@ -1,12 +1,13 @@
 #pragma once
-// Records of the cost calculation: the recorded work of the selected culture, the origin
-// of each cost type, and the texts of the calculation window's boxes and buttons as the
+// Records of the cost calculation: the recorded work of the selected culture, the values of
+// an origin, and the texts of the calculation window's boxes and buttons as the
 // calculation reads and writes them (the window copies them to and from its controls).
 
 #include <cstdint>
 #include <string>
 
 #include "base/values.h"
+#include "data/cost_types.h"
 
 namespace tolvar {
 
@@ -43,15 +44,6 @@ struct KalkulationsFenster {
   std::string txtEnde;
   std::string txtMenge;
   std::string txtPreis;
-  // The eight cost boxes, € per 1000 plants.
-  std::string txtHeizung;
-  std::string txtMaterial;
-  std::string txtEnergie;
-  std::string txtMaschinen;
-  std::string txtPSM;
-  std::string txtVermarktung;
-  std::string txtArbeit;
-  std::string txtGemein;
   // Margin scheme.
   std::string txtMarktleistung;
   std::string txtErloes1000;
@@ -64,21 +56,46 @@ struct KalkulationsFenster {
   std::string txtEKFLAkh;
   std::string txtGewinn[3];  // elements 1 (per 1000 plants) and 2 (whole culture)
 
-  // Captions of the eight cost buttons (the window's layout texts until the first refresh).
-  std::string cmbHeizkosten = "+ Heizkosten ***";
-  std::string cmbMaterialkosten = "+ Material ***";
-  std::string cmbEnergiekosten = "+ elekt.Energie ***";
-  std::string cmbMaschinenkosten = "+ Maschinen ***";
-  std::string cmbPSMKosten = "+ Material [Std] ***";
-  std::string cmbVermarktungskosten = "+ Vermarktung ***";
-  std::string cmbArbeitskosten = "- Arbeitskosten ***";
-  std::string cmbGemeinkosten = "- Gemeinkosten ***";
+  // The cost boxes, € per 1000 plants, and the captions of the cost buttons, by KostenIndex
+  // (the captions after a reset until the window's first refresh).
+  JeKostenart<std::string> Wertfelder;
+  JeKostenart<std::string> Kostenknoepfe = Anfangsbeschriftungen();
 
   // Enabled state: the eight cost buttons, the eight "[Menü]" buttons, start and save.
   bool KostenknoepfeAktiv = false;
   bool MenueknoepfeAktiv = false;
   bool cmbStartAktiv = false;
   bool cmbErgebnisSpeichernAktiv = false;
+
+  std::string& Wertfeld(Kostenart art) { return Wertfelder[KostenIndex(art)]; }
+  const std::string& Wertfeld(Kostenart art) const { return Wertfelder[KostenIndex(art)]; }
+  std::string& Kostenknopf(Kostenart art) { return Kostenknoepfe[KostenIndex(art)]; }
+  const std::string& Kostenknopf(Kostenart art) const { return Kostenknoepfe[KostenIndex(art)]; }
+
+  // The cost boxes by their names in the window.
+  std::string& txtHeizung() { return Wertfeld(Kostenart::Heizung); }
+  std::string& txtMaterial() { return Wertfeld(Kostenart::Material); }
+  std::string& txtEnergie() { return Wertfeld(Kostenart::Energie); }
+  std::string& txtMaschinen() { return Wertfeld(Kostenart::Maschinen); }
+  std::string& txtPSM() { return Wertfeld(Kostenart::PSM); }
+  std::string& txtVermarktung() { return Wertfeld(Kostenart::Vermarktung); }
+  std::string& txtArbeit() { return Wertfeld(Kostenart::Arbeit); }
+  std::string& txtGemein() { return Wertfeld(Kostenart::Gemeinkosten); }
+  const std::string& txtHeizung() const { return Wertfeld(Kostenart::Heizung); }
+  const std::string& txtMaterial() const { return Wertfeld(Kostenart::Material); }
+  const std::string& txtEnergie() const { return Wertfeld(Kostenart::Energie); }
+  const std::string& txtMaschinen() const { return Wertfeld(Kostenart::Maschinen); }
+  const std::string& txtPSM() const { return Wertfeld(Kostenart::PSM); }
+  const std::string& txtVermarktung() const { return Wertfeld(Kostenart::Vermarktung); }
+  const std::string& txtArbeit() const { return Wertfeld(Kostenart::Arbeit); }
+  const std::string& txtGemein() const { return Wertfeld(Kostenart::Gemeinkosten); }
+
+  // The captions of the cost buttons after a reset.
+  static JeKostenart<std::string> Anfangsbeschriftungen() {
+    JeKostenart<std::string> texte;
+    for (const KostenartDaten& d : kKostenartTabelle) texte[KostenIndex(d.art)] = std::string(d.anfangsbeschriftung);
+    return texte;
+  }
 };
 
 }  // namespace tolvar

@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "data/cost_types.h"
+
 namespace tolvar {
 
-// All fields are texts named after their columns. Loaded rows carry Preis and the eight
+// All fields are texts named after their columns; the costs and grades are held by cost type
+// (the columns of data::KostenSpalte and data::GradSpalte). Loaded rows carry Preis and the
 // costs formatted with two decimals ("12,50") and the grades DQ... as the stored flag
 // ("1" computed, "2" taken from a comparison culture, "3" typed in; marketing also "0").
 // Akh, TQM, Import and Bemerkungen are not held.
@@ -18,22 +21,8 @@ struct VergleichskulturSatz {
   std::string Ende;
   std::string Menge;
   std::string Preis;
-  std::string Heizung;
-  std::string Material;
-  std::string Strom;
-  std::string Maschinen;
-  std::string PSM;
-  std::string Vermarktung;
-  std::string Arbeit;
-  std::string Gemeinkosten;
-  std::string DQHeizung;
-  std::string DQMaterial;
-  std::string DQStrom;
-  std::string DQMaschinen;
-  std::string DQPSM;
-  std::string DQVermarktung;
-  std::string DQArbeit;
-  std::string DQGemeinkosten;
+  JeKostenart<std::string> Kosten;  // columns Heizung, Material, Strom, ... by KostenIndex
+  JeKostenart<std::string> Grade;   // columns DQHeizung, ... by KostenIndex
 };
 
 // One column of the culture comparison: a stored comparison culture as the comparison window

@@ -98,16 +98,30 @@ struct CalculationState {
   // completeness check's result for the cost type checked last, the key of the culture node
   // last chosen in the calculation window.
   std::vector<KulturArbeitSatz> KulturArbeitListe;
-  int16_t HerkunftHeizung = 1;
-  int16_t HerkunftMaterial = 1;
-  int16_t HerkunftEnergie = 1;
-  int16_t HerkunftMaschinen = 1;
-  int16_t HerkunftPSM = 1;
-  int16_t HerkunftVermarktung = 1;
-  int16_t HerkunftArbeit = 1;
-  int16_t HerkunftGemeinkosten = 1;
+  JeKostenart<int16_t> Herkuenfte = FuerJedeKostenart<int16_t>(Herkunft::Errechnet);  // by KostenIndex
   bool DatenFehlen = false;
   std::string KalkulationsKnotenSchluessel;
+
+  int16_t& HerkunftVon(Kostenart art) { return Herkuenfte[KostenIndex(art)]; }
+  int16_t HerkunftVon(Kostenart art) const { return Herkuenfte[KostenIndex(art)]; }
+
+  // The flags by their names.
+  int16_t& HerkunftHeizung() { return HerkunftVon(Kostenart::Heizung); }
+  int16_t& HerkunftMaterial() { return HerkunftVon(Kostenart::Material); }
+  int16_t& HerkunftEnergie() { return HerkunftVon(Kostenart::Energie); }
+  int16_t& HerkunftMaschinen() { return HerkunftVon(Kostenart::Maschinen); }
+  int16_t& HerkunftPSM() { return HerkunftVon(Kostenart::PSM); }
+  int16_t& HerkunftVermarktung() { return HerkunftVon(Kostenart::Vermarktung); }
+  int16_t& HerkunftArbeit() { return HerkunftVon(Kostenart::Arbeit); }
+  int16_t& HerkunftGemeinkosten() { return HerkunftVon(Kostenart::Gemeinkosten); }
+  int16_t HerkunftHeizung() const { return HerkunftVon(Kostenart::Heizung); }
+  int16_t HerkunftMaterial() const { return HerkunftVon(Kostenart::Material); }
+  int16_t HerkunftEnergie() const { return HerkunftVon(Kostenart::Energie); }
+  int16_t HerkunftMaschinen() const { return HerkunftVon(Kostenart::Maschinen); }
+  int16_t HerkunftPSM() const { return HerkunftVon(Kostenart::PSM); }
+  int16_t HerkunftVermarktung() const { return HerkunftVon(Kostenart::Vermarktung); }
+  int16_t HerkunftArbeit() const { return HerkunftVon(Kostenart::Arbeit); }
+  int16_t HerkunftGemeinkosten() const { return HerkunftVon(Kostenart::Gemeinkosten); }
 };
 
 // The enterprise's settings lists: wages, material per activity hour, fuels and coverings.

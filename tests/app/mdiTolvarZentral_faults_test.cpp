@@ -510,7 +510,7 @@ TEST_F(FaultInjectionTest, AStoredElectricityPriceThatIsNoAmountIsRefusedByTheCa
         QString::fromLatin1(strom) + QStringLiteral("\" ist kein Betrag")))
         << ui::S(boxen.back().text);
     EXPECT_EQ(boxen.back().style, 16);
-    for (QLineEdit* box : {k.txtEnergie, k.txtHeizung, k.txtSachkosten, k.txtGewinn[1]}) {
+    for (QLineEdit* box : {k.txtEnergie(), k.txtHeizung(), k.txtSachkosten, k.txtGewinn[1]}) {
       EXPECT_TRUE(box->text().isEmpty()) << ui::S(box->objectName());
     }
     EXPECT_FALSE(k.cmbErgebnisSpeichern->isEnabled());
@@ -533,7 +533,7 @@ TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWri
       ASSERT_TRUE(Click(f.*knopf));
     };
   };
-  auto kalkulation = [](const char* kultur, const char* preis, QPushButton* frmKalkulation::*danach) {
+  auto kalkulation = [](const char* kultur, const char* preis, QPushButton* (frmKalkulation::*danach)() const) {
     return [=](F&) {
       Befehl("mnuNach");
       frmKalkulation& k = frmKalkulation::instanz();
@@ -542,7 +542,7 @@ TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWri
       ASSERT_TRUE(TypeInto(k.txtPreis, Q(preis)));
       ASSERT_TRUE(Click(k.cmbStart));
       if (danach != nullptr) {
-        ASSERT_TRUE(Click(k.*danach));
+        ASSERT_TRUE(Click((k.*danach)()));
       }
     };
   };
@@ -617,8 +617,8 @@ TEST_F(FaultInjectionTest, EnergyBreakdownThroughTheMenusListsTheLitPhase) {
   ASSERT_TRUE(ClickNode(k.trvKulturen, QStringLiteral("K1006")));
   ASSERT_TRUE(TypeInto(k.txtPreis, QStringLiteral("1,60")));
   ASSERT_TRUE(Click(k.cmbStart));
-  ASSERT_EQ(k.txtEnergie->text(), QStringLiteral("23,76"));
-  ASSERT_TRUE(Click(k.cmbEnergiekosten));
+  ASSERT_EQ(k.txtEnergie()->text(), QStringLiteral("23,76"));
+  ASSERT_TRUE(Click(k.cmbEnergiekosten()));
   ProcessEvents();
   ui::Grid* grid = frmEnergieInfo::instanz().dtgEnergie;
   EXPECT_EQ(grid->TextMatrix(1, 0), QStringLiteral("Bewurzelung"));

@@ -129,7 +129,7 @@ WindowEntry CultureData(const char* name, std::function<void(frmBewegungsdaten&)
 
 // A window the calculation window opens through one of its buttons.
 template <class T>
-WindowEntry FromCalculation(const char* name, QPushButton* frmKalkulation::*button) {
+WindowEntry FromCalculation(const char* name, QPushButton* (frmKalkulation::*button)() const) {
   return {QString::fromLatin1(name), [button] {
             frmKalkulation& calculation = Calculated();
             {
@@ -138,7 +138,7 @@ WindowEntry FromCalculation(const char* name, QPushButton* frmKalkulation::*butt
               ScopedPrompts zeroCost;
               zeroCost->AnswerMsgBox(1);
               zeroCost->SetExpectAllUsed(false);
-              Click(calculation.*button);
+              Click((calculation.*button)());
               Settle();
             }
             if (!T::IsLoaded() || !T::instanz().isVisible()) return std::ref<ui::Form>(Shown<T>());
@@ -149,10 +149,10 @@ WindowEntry FromCalculation(const char* name, QPushButton* frmKalkulation::*butt
 // A detail window in its comparison presentation: the line's origin menu, its second
 // option ("... einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.") and OK.
 template <class Menu, class T>
-WindowEntry Comparison(const char* name, QPushButton* frmKalkulation::*menuButton) {
+WindowEntry Comparison(const char* name, QPushButton* (frmKalkulation::*menuButton)() const) {
   return {QString::fromLatin1(name) + QStringLiteral(" Vergleich"), [menuButton] {
             frmKalkulation& calculation = Calculated();
-            Click(calculation.*menuButton);
+            Click((calculation.*menuButton)());
             Settle();
             Menu& menu = Menu::instanz();
             Click(ui::FindControl<QWidget>(&menu, QStringLiteral("opbHerkunft"), 2));

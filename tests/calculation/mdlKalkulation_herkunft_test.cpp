@@ -36,53 +36,53 @@ TEST_F(HerkunftTest, CaptionTableByFlag) {
     SCOPED_TRACE(f.eins);
     for (int16_t flag : {1, 2, 3}) {
       KalkulationsFenster fenster;
-      HerkunftVon(state().calculation, f.art) = flag;
+      state().calculation.HerkunftVon(f.art) = flag;
       KostenartenBeschriftungSetzen(fenster, state().calculation);
-      EXPECT_EQ(Kostenknopf(fenster, f.art), flag == 1 ? f.eins : flag == 2 ? f.zwei : f.drei);
+      EXPECT_EQ(fenster.Kostenknopf(f.art), flag == 1 ? f.eins : flag == 2 ? f.zwei : f.drei);
     }
     // A value outside the table leaves the caption as it was.
     KalkulationsFenster fenster;
-    Kostenknopf(fenster, f.art) = "vorher";
-    HerkunftVon(state().calculation, f.art) = f.art == Kostenart::Vermarktung ? 7 : 0;
+    fenster.Kostenknopf(f.art) = "vorher";
+    state().calculation.HerkunftVon(f.art) = f.art == Kostenart::Vermarktung ? 7 : 0;
     KostenartenBeschriftungSetzen(fenster, state().calculation);
-    EXPECT_EQ(Kostenknopf(fenster, f.art), "vorher");
+    EXPECT_EQ(fenster.Kostenknopf(f.art), "vorher");
   }
 }
 
 TEST_F(HerkunftTest, MarketingZeroAndOneBothShowThreeStars) {
   for (int16_t flag : {0, 1}) {
     KalkulationsFenster fenster;
-    state().calculation.HerkunftVermarktung = flag;
+    state().calculation.HerkunftVermarktung() = flag;
     KostenartenBeschriftungSetzen(fenster, state().calculation);
-    EXPECT_EQ(fenster.cmbVermarktungskosten, "+ Vermarktung ***");
+    EXPECT_EQ(fenster.Kostenknopf(Kostenart::Vermarktung), "+ Vermarktung ***");
   }
 }
 
 TEST_F(HerkunftTest, ResetAfterTypedLabourAndItsCaptions) {
   KalkulationsFenster f;
-  f.txtArbeit = "12,00";
+  f.txtArbeit() = "12,00";
   f.txtName = "Weihnachtsstern";
   f.txtGewinn[1] = "1,00";
   f.txtGewinn[2] = "2,00";
   f.KostenknoepfeAktiv = f.MenueknoepfeAktiv = f.cmbStartAktiv = f.cmbErgebnisSpeichernAktiv = true;
-  for (Kostenart art : kKostenarten) HerkunftVon(state().calculation, art) = 3;
+  for (Kostenart art : kKostenarten) state().calculation.HerkunftVon(art) = 3;
 
   KalkulationZuruecksetzen(f, state().calculation);
 
-  for (Kostenart art : kKostenarten) EXPECT_EQ(HerkunftVon(state().calculation, art), 1);
-  EXPECT_EQ(f.txtArbeit, "");
+  for (Kostenart art : kKostenarten) EXPECT_EQ(state().calculation.HerkunftVon(art), 1);
+  EXPECT_EQ(f.txtArbeit(), "");
   EXPECT_EQ(f.txtName, "");
   EXPECT_EQ(f.txtGewinn[1], "");
   EXPECT_EQ(f.txtGewinn[2], "");
-  EXPECT_EQ(f.cmbArbeitskosten, "- Arbeitskosten ***");
-  EXPECT_EQ(f.cmbHeizkosten, "+ Heizkosten ***");
-  EXPECT_EQ(f.cmbEnergiekosten, " + elek.Energie ***");
-  EXPECT_EQ(f.cmbPSMKosten, "+ Material[Std] ***");
+  EXPECT_EQ(f.Kostenknopf(Kostenart::Arbeit), "- Arbeitskosten ***");
+  EXPECT_EQ(f.Kostenknopf(Kostenart::Heizung), "+ Heizkosten ***");
+  EXPECT_EQ(f.Kostenknopf(Kostenart::Energie), " + elek.Energie ***");
+  EXPECT_EQ(f.Kostenknopf(Kostenart::PSM), "+ Material[Std] ***");
   EXPECT_FALSE(f.KostenknoepfeAktiv || f.MenueknoepfeAktiv || f.cmbStartAktiv || f.cmbErgebnisSpeichernAktiv);
 
   KostenartenBeschriftungSetzen(f, state().calculation);
-  EXPECT_EQ(f.cmbEnergiekosten, "+ elek.Energie ***");
-  EXPECT_EQ(f.cmbHeizkosten, "+ Heizung ***");
+  EXPECT_EQ(f.Kostenknopf(Kostenart::Energie), "+ elek.Energie ***");
+  EXPECT_EQ(f.Kostenknopf(Kostenart::Heizung), "+ Heizung ***");
 }
 
 TEST_F(HerkunftTest, TakeOverSetsOriginByStoredGrade) {
@@ -98,12 +98,12 @@ TEST_F(HerkunftTest, TakeOverSetsOriginByStoredGrade) {
   }
   // Heating taken over from a culture with grade 3, then with grade 1.
   KalkulationsFenster fenster;
-  state().calculation.HerkunftHeizung = HerkunftNachUebernahme("3", state().calculation.HerkunftHeizung);
+  state().calculation.HerkunftHeizung() = HerkunftNachUebernahme("3", state().calculation.HerkunftHeizung());
   KostenartenBeschriftungSetzen(fenster, state().calculation);
-  EXPECT_EQ(fenster.cmbHeizkosten, "+ Heizung *");
-  state().calculation.HerkunftHeizung = HerkunftNachUebernahme("1", state().calculation.HerkunftHeizung);
+  EXPECT_EQ(fenster.Kostenknopf(Kostenart::Heizung), "+ Heizung *");
+  state().calculation.HerkunftHeizung() = HerkunftNachUebernahme("1", state().calculation.HerkunftHeizung());
   KostenartenBeschriftungSetzen(fenster, state().calculation);
-  EXPECT_EQ(fenster.cmbHeizkosten, "+ Heizung **");
+  EXPECT_EQ(fenster.Kostenknopf(Kostenart::Heizung), "+ Heizung **");
 }
 
 }  // namespace

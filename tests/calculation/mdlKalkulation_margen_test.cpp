@@ -19,14 +19,14 @@ class MargenTest : public ::testing::Test {
   MargenTest() {
     f.txtPreis = "1,20";
     f.txtMenge = "10000";
-    f.txtHeizung = "100,00";
-    f.txtMaterial = "200,00";
-    f.txtEnergie = "0,00";
-    f.txtMaschinen = "10,00";
-    f.txtPSM = "5,00";
-    f.txtVermarktung = "60,00";
-    f.txtArbeit = "300,00";
-    f.txtGemein = "150,00";
+    f.txtHeizung() = "100,00";
+    f.txtMaterial() = "200,00";
+    f.txtEnergie() = "0,00";
+    f.txtMaschinen() = "10,00";
+    f.txtPSM() = "5,00";
+    f.txtVermarktung() = "60,00";
+    f.txtArbeit() = "300,00";
+    f.txtGemein() = "150,00";
   }
   void Rechnen() { MargenBerechnen(f, phasen, 1, arbeiten); }
 
@@ -52,18 +52,18 @@ TEST_F(MargenTest, WholeScheme) {
 }
 
 TEST_F(MargenTest, TypedHeatingEntersWithAllItsDecimals) {
-  f.txtHeizung = "12,346";
+  f.txtHeizung() = "12,346";
   Rechnen();
-  EXPECT_EQ(f.txtHeizung, "12,346");
+  EXPECT_EQ(f.txtHeizung(), "12,346");
   EXPECT_EQ(f.txtSachkosten, "287,35");
 }
 
 TEST_F(MargenTest, OverheadsOfZero) {
-  f.txtGemein = "0,00";
+  f.txtGemein() = "0,00";
   Rechnen();
   EXPECT_EQ(f.txtGewinn[1], "");
   EXPECT_EQ(f.txtGewinn[2], "");
-  f.txtGemein = "0";
+  f.txtGemein() = "0";
   Rechnen();
   EXPECT_EQ(f.txtGewinn[1], f.txtEKFL);
 }
@@ -80,7 +80,7 @@ TEST_F(MargenTest, FiguresThatCannotBeComputedAreEmptied) {
   EXPECT_EQ(f.txtDB, "825,00");
 
   // A cost box emptied for missing data: everything that needs the material costs fails.
-  f.txtMaterial = "";
+  f.txtMaterial() = "";
   Rechnen();
   EXPECT_EQ(f.txtMarktleistung, "12000,00");
   EXPECT_EQ(f.txtErloes1000, "1200,00");

@@ -79,25 +79,20 @@ class KalkulationTest : public ::testing::Test {
 };
 
 std::vector<std::pair<std::string, std::string>> Boxen(const KalkulationsFenster& f) {
-  return {{"txtHeizung", f.txtHeizung},
-          {"txtMaterial", f.txtMaterial},
-          {"txtEnergie", f.txtEnergie},
-          {"txtMaschinen", f.txtMaschinen},
-          {"txtPSM", f.txtPSM},
-          {"txtVermarktung", f.txtVermarktung},
-          {"txtArbeit", f.txtArbeit},
-          {"txtGemein", f.txtGemein},
-          {"txtMarktleistung", f.txtMarktleistung},
-          {"txtErloes1000", f.txtErloes1000},
-          {"txtSachkosten", f.txtSachkosten},
-          {"txtDB", f.txtDB},
-          {"txtDBJQM", f.txtDBJQM},
-          {"txtDBAkh", f.txtDBAkh},
-          {"txtEKFL", f.txtEKFL},
-          {"txtEKFLJQM", f.txtEKFLJQM},
-          {"txtEKFLAkh", f.txtEKFLAkh},
-          {"txtGewinn(1)", f.txtGewinn[1]},
-          {"txtGewinn(2)", f.txtGewinn[2]}};
+  std::vector<std::pair<std::string, std::string>> boxen;
+  for (Kostenart art : kKostenarten) boxen.emplace_back(Daten(art).wertfeld, f.Wertfeld(art));
+  boxen.insert(boxen.end(), {{"txtMarktleistung", f.txtMarktleistung},
+                             {"txtErloes1000", f.txtErloes1000},
+                             {"txtSachkosten", f.txtSachkosten},
+                             {"txtDB", f.txtDB},
+                             {"txtDBJQM", f.txtDBJQM},
+                             {"txtDBAkh", f.txtDBAkh},
+                             {"txtEKFL", f.txtEKFL},
+                             {"txtEKFLJQM", f.txtEKFLJQM},
+                             {"txtEKFLAkh", f.txtEKFLAkh},
+                             {"txtGewinn(1)", f.txtGewinn[1]},
+                             {"txtGewinn(2)", f.txtGewinn[2]}});
+  return boxen;
 }
 
 TEST_F(KalkulationTest, SampleCulturesMatchTheirReference) {
@@ -128,10 +123,10 @@ TEST_F(KalkulationTest, EmptyPriceOrQuantityChangesNoBox) {
     SCOPED_TRACE(feld);
     KalkulationsFenster f = Gewaehlt("K1003", "3,20");
     (std::string(feld) == "txtPreis" ? f.txtPreis : f.txtMenge).clear();
-    f.txtHeizung = "alt";
+    f.txtHeizung() = "alt";
     const KalkulationsFenster vorher = f;
     EXPECT_FALSE(KulturKalkulieren(f));
-    EXPECT_EQ(f.txtHeizung, "alt");
+    EXPECT_EQ(f.txtHeizung(), "alt");
     EXPECT_EQ(f.txtDB, vorher.txtDB);
     EXPECT_FALSE(f.KostenknoepfeAktiv);
   }
@@ -140,21 +135,21 @@ TEST_F(KalkulationTest, EmptyPriceOrQuantityChangesNoBox) {
 TEST_F(KalkulationTest, TypedAndTakenOverValuesAreKeptAndEnterTheMargins) {
   KalkulationsFenster f = Gewaehlt("K1003", "3,20");
   f.txtMenge = "5900";
-  state().calculation.HerkunftHeizung = Herkunft::Eingegeben;
-  state().calculation.HerkunftGemeinkosten = Herkunft::Vergleichskultur;
-  state().calculation.HerkunftVermarktung = Herkunft::KulturspezifischErrechnet;
-  f.txtHeizung = "12,346";
-  f.txtGemein = "100,00";
-  f.txtVermarktung = "300,00";
+  state().calculation.HerkunftHeizung() = Herkunft::Eingegeben;
+  state().calculation.HerkunftGemeinkosten() = Herkunft::Vergleichskultur;
+  state().calculation.HerkunftVermarktung() = Herkunft::KulturspezifischErrechnet;
+  f.txtHeizung() = "12,346";
+  f.txtGemein() = "100,00";
+  f.txtVermarktung() = "300,00";
   for (int lauf = 0; lauf < 2; ++lauf) {
     ASSERT_TRUE(KulturKalkulieren(f));
-    EXPECT_EQ(f.txtHeizung, "12,346");
-    EXPECT_EQ(f.txtGemein, "100,00");
-    EXPECT_EQ(f.txtVermarktung, "300,00");
+    EXPECT_EQ(f.txtHeizung(), "12,346");
+    EXPECT_EQ(f.txtGemein(), "100,00");
+    EXPECT_EQ(f.txtVermarktung(), "300,00");
   }
   const double sach = base::NumberOr(f.txtSachkosten);
-  const double summe = 12.346 + base::NumberOr(f.txtMaterial) + base::NumberOr(f.txtEnergie) +
-                       base::NumberOr(f.txtMaschinen) + base::NumberOr(f.txtPSM) + 300.0;
+  const double summe = 12.346 + base::NumberOr(f.txtMaterial()) + base::NumberOr(f.txtEnergie()) +
+                       base::NumberOr(f.txtMaschinen()) + base::NumberOr(f.txtPSM()) + 300.0;
   EXPECT_NEAR(sach, summe, 0.005);
   EXPECT_EQ(f.txtGewinn[1], base::Format(base::NumberOr(f.txtEKFL) - 100.0, "0.00"));
 }
@@ -168,9 +163,9 @@ TEST_F(KalkulationTest, MissingDataEmptiesOnlyTheTypeChecked) {
     state().calculation.DatenFehlen = schluessel == "HeizkostenKalkulation";
   };
   ASSERT_TRUE(KulturKalkulieren(f));
-  EXPECT_EQ(f.txtHeizung, "");
-  EXPECT_NE(f.txtMaterial, "");
-  EXPECT_NE(f.txtArbeit, "");
+  EXPECT_EQ(f.txtHeizung(), "");
+  EXPECT_NE(f.txtMaterial(), "");
+  EXPECT_NE(f.txtArbeit(), "");
   EXPECT_EQ(f.txtSachkosten, "");
   EXPECT_NE(f.txtMarktleistung, "");
   EXPECT_FALSE(state().calculation.DatenFehlen);
@@ -187,13 +182,13 @@ TEST_F(KalkulationTest, OverheadsBySiteWithoutSiteOverheadsEqualUniform) {
     KalkulationsFenster f = Gewaehlt("K1004", "2,40");
     state().enterprise.AktuelleEinstellungen.Gemeinkostentyp = typ;
     ASSERT_TRUE(KulturKalkulieren(f));
-    if (std::string(typ) == "0") gleichmaessig = f.txtGemein;
+    if (std::string(typ) == "0") gleichmaessig = f.txtGemein();
     // The sample's sites carry no overheads of their own.
     if (std::string(typ) == "1") {
-      EXPECT_EQ(f.txtGemein, gleichmaessig);
+      EXPECT_EQ(f.txtGemein(), gleichmaessig);
     }
     if (std::string(typ) == "7") {
-      EXPECT_EQ(f.txtGemein, "0,00");
+      EXPECT_EQ(f.txtGemein(), "0,00");
       EXPECT_EQ(f.txtGewinn[1], "");
     }
   }
@@ -204,7 +199,7 @@ TEST_F(KalkulationTest, NoCultureSelectedCalculatesNothing) {
   KalkulationsFenster f = Gewaehlt("K1003", "3,20");
   state().selection.KulturIndex = static_cast<int>(state().masters.KulturListe.size()) + 1;
   EXPECT_FALSE(KulturKalkulieren(f));
-  EXPECT_EQ(f.txtMaterial, "");
+  EXPECT_EQ(f.txtMaterial(), "");
 }
 
 // A price the calculation cannot carry, a culture without phases and a stored electricity
@@ -251,11 +246,11 @@ TEST_F(KalkulationTest, RefusedInputSaysWhyAndComputesNothing) {
 TEST_F(KalkulationTest, UnusableElectricityPriceDoesNotStopAnEnergyCostTakenOver) {
   state().enterprise.AktuelleEinstellungen.Strom = "abc";
   KalkulationsFenster f = Gewaehlt("K1006", "1,60");
-  state().calculation.HerkunftEnergie = Herkunft::Vergleichskultur;
-  f.txtEnergie = "20,00";
+  state().calculation.HerkunftEnergie() = Herkunft::Vergleichskultur;
+  f.txtEnergie() = "20,00";
   ASSERT_TRUE(KulturKalkulieren(f));
   EXPECT_TRUE(meldungen.messages.empty());
-  EXPECT_EQ(f.txtEnergie, "20,00");
+  EXPECT_EQ(f.txtEnergie(), "20,00");
   EXPECT_FALSE(f.txtSachkosten.empty());
 }
 
@@ -265,7 +260,7 @@ TEST_F(KalkulationTest, EnergyBreakdownListsEveryLitPhase) {
   KalkulationsFenster f = Gewaehlt("K1006", "1,60");
   f.txtMenge = "4000";
   ASSERT_TRUE(KulturKalkulieren(f));
-  ASSERT_EQ(f.txtEnergie, "23,76");
+  ASSERT_EQ(f.txtEnergie(), "23,76");
   const State& s = state();
   const auto zeilen = calculation::EnergieZeilen(s.culture.PhasenListe, s.culture.AnzahlPhasen,
                                                  s.enterprise.AktuelleEinstellungen.Strom);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "data/comparison_table.h"
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
@@ -107,14 +108,14 @@ TEST_F(VergleichskulturTest, RowsAreListedInTableOrderWithFormattedFigures) {
   EXPECT_EQ(erste.Beginn, "01.03.2024");
   EXPECT_EQ(erste.Menge, "250");
   EXPECT_EQ(erste.Preis, "1,50");
-  EXPECT_EQ(erste.Heizung, "12,50");
-  EXPECT_EQ(erste.Material, "7,00");
-  EXPECT_EQ(erste.Strom, "");      // an empty cost stays empty
-  EXPECT_EQ(erste.Maschinen, "");  // so does a Null one
-  EXPECT_EQ(erste.Vermarktung, "3,33");
-  EXPECT_EQ(erste.DQHeizung, "1");
-  EXPECT_EQ(erste.DQPSM, "4");
-  EXPECT_EQ(erste.DQGemeinkosten, "");
+  EXPECT_EQ(data::Kosten(erste, Kostenart::Heizung), "12,50");
+  EXPECT_EQ(data::Kosten(erste, Kostenart::Material), "7,00");
+  EXPECT_EQ(data::Kosten(erste, Kostenart::Energie), "");    // an empty cost stays empty
+  EXPECT_EQ(data::Kosten(erste, Kostenart::Maschinen), "");  // so does a Null one
+  EXPECT_EQ(data::Kosten(erste, Kostenart::Vermarktung), "3,33");
+  EXPECT_EQ(data::Datenqualitaet(erste, Kostenart::Heizung), "1");
+  EXPECT_EQ(data::Datenqualitaet(erste, Kostenart::PSM), "4");
+  EXPECT_EQ(data::Datenqualitaet(erste, Kostenart::Gemeinkosten), "");
   EXPECT_EQ(state().comparison.VergleichskulturListe[2].Kultur, "");  // the empty element after the rows
 }
 
@@ -200,9 +201,9 @@ TEST(VergleichskulturLesen, ShippedResultDatabaseHoldsTheThreeSamples) {
   ASSERT_TRUE(data::VergleichskulturenLesen(test::ShippedTreeForTests() + "/Tolvar_DB/Ergebnisse.mdb", liste));
   ASSERT_EQ(liste.size(), 3u);
   EXPECT_EQ(liste[0].Kultur, "Weihnachtsstern 13 cm");
-  EXPECT_EQ(liste[0].Heizung, "412,50");
+  EXPECT_EQ(data::Kosten(liste[0], Kostenart::Heizung), "412,50");
   EXPECT_EQ(liste[2].Nr, "2");
-  EXPECT_EQ(liste[2].DQVermarktung, "0");
+  EXPECT_EQ(data::Datenqualitaet(liste[2], Kostenart::Vermarktung), "0");
 
   std::string fehler;
   EXPECT_FALSE(data::VergleichskulturenLesen(test::ShippedTreeForTests() + "/Tolvar_DB/fehlt.mdb", liste, &fehler));
@@ -255,27 +256,27 @@ class AppendTest : public VergleichskulturTest {
     s.calculation.KulturArbeitListe.assign(2, KulturArbeitSatz{});
     s.calculation.KulturArbeitListe[0].Zeitdauer = "3,5";
     s.calculation.KulturArbeitListe[1].Zeitdauer = "";
-    s.calculation.HerkunftHeizung = 1;
-    s.calculation.HerkunftMaterial = 2;
-    s.calculation.HerkunftEnergie = 3;
-    s.calculation.HerkunftMaschinen = 1;
-    s.calculation.HerkunftPSM = 2;
-    s.calculation.HerkunftVermarktung = 0;
-    s.calculation.HerkunftArbeit = 3;
-    s.calculation.HerkunftGemeinkosten = 1;
+    s.calculation.HerkunftHeizung() = 1;
+    s.calculation.HerkunftMaterial() = 2;
+    s.calculation.HerkunftEnergie() = 3;
+    s.calculation.HerkunftMaschinen() = 1;
+    s.calculation.HerkunftPSM() = 2;
+    s.calculation.HerkunftVermarktung() = 0;
+    s.calculation.HerkunftArbeit() = 3;
+    s.calculation.HerkunftGemeinkosten() = 1;
     fenster.txtName = "Primel";
     fenster.txtAnfang = "01.03.2024";
     fenster.txtEnde = "11.04.2024";
     fenster.txtMenge = "250";
     fenster.txtPreis = "1,20";
-    fenster.txtHeizung = "12,5";
-    fenster.txtMaterial = "30,00";
-    fenster.txtEnergie = "1,00";
-    fenster.txtMaschinen = "2,00";
-    fenster.txtPSM = "3,00";
-    fenster.txtVermarktung = "4,00";
-    fenster.txtArbeit = "5,00";
-    fenster.txtGemein = "6,00";
+    fenster.txtHeizung() = "12,5";
+    fenster.txtMaterial() = "30,00";
+    fenster.txtEnergie() = "1,00";
+    fenster.txtMaschinen() = "2,00";
+    fenster.txtPSM() = "3,00";
+    fenster.txtVermarktung() = "4,00";
+    fenster.txtArbeit() = "5,00";
+    fenster.txtGemein() = "6,00";
   }
 };
 
@@ -305,7 +306,7 @@ TEST_F(AppendTest, StoresTheWindowFiguresFlagsAndKeyFigures) {
 
   // Listed again, the stored heating cost shows two decimals.
   VergleichskulturenLaden("frmVantelInfo");
-  EXPECT_EQ(state().comparison.VergleichskulturListe[0].Heizung, "12,50");
+  EXPECT_EQ(data::Kosten(state().comparison.VergleichskulturListe[0], Kostenart::Heizung), "12,50");
   EXPECT_EQ(state().comparison.VergleichskulturListe[0].Nr, "0");
 }
 
@@ -321,16 +322,9 @@ TEST_F(AppendTest, EmptyBoxesStoreTheirDefaultsAndShowThem) {
       {&KalkulationsFenster::txtEnde, "01.01.1900"},
       {&KalkulationsFenster::txtMenge, "0"},
       {&KalkulationsFenster::txtPreis, "0,00"},
-      {&KalkulationsFenster::txtHeizung, "0,00"},
-      {&KalkulationsFenster::txtMaterial, "0,00"},
-      {&KalkulationsFenster::txtEnergie, "0,00"},
-      {&KalkulationsFenster::txtMaschinen, "0,00"},
-      {&KalkulationsFenster::txtPSM, "0,00"},
-      {&KalkulationsFenster::txtVermarktung, "0,00"},
-      {&KalkulationsFenster::txtArbeit, "0,00"},
-      {&KalkulationsFenster::txtGemein, "0,00"},
   };
   for (const auto& [box, wert] : boxen) EXPECT_EQ(fenster.*box, wert);
+  for (Kostenart art : kKostenarten) EXPECT_EQ(fenster.Wertfeld(art), "0,00") << Daten(art).wertfeld;
   EXPECT_EQ(Spalte("Kultur"), std::vector<std::string>{"KeinNameVergeben"});
   EXPECT_EQ(Spalte("Ende"), std::vector<std::string>{"01.01.1900"});
   EXPECT_EQ(Spalte("Gemeinkosten"), std::vector<std::string>{"0,00"});
@@ -410,11 +404,11 @@ TEST_F(AppendTest, FailuresAreReportedAndLeaveTableAndWindowAsTheyWere) {
     Zeile("c", 5);
     if (*f.ausloeser) Ausfuehren(f.ausloeser);
     state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = f.fehlendeDatei ? dir.Join("fehlt.mdb") : pfad;
-    fenster.txtGemein = "";
+    fenster.txtGemein() = "";
     meldungen.messages.clear();
 
     EXPECT_FALSE(KalkulationsergebnisSpeichernUndNummerieren(fenster));
-    EXPECT_EQ(fenster.txtGemein, "");  // no default shown for a row that was not stored
+    EXPECT_EQ(fenster.txtGemein(), "");  // no default shown for a row that was not stored
     EXPECT_EQ(Spalte("Nr"), (std::vector<std::string>{"5", "5", "5"}));
     ASSERT_EQ(meldungen.messages.size(), 1u);
     EXPECT_EQ(meldungen.messages[0].style, data::MessageStyle::Critical);

@@ -165,7 +165,7 @@ void KostenInfoFenster::VergleichswertUebernehmen() {
   if (satz == nullptr) return;
   if (frmKalkulation* kalkulation = GeladeneKalkulation()) {
     if (QLineEdit* feld = kalkulation->Wertfeld(m_rahmen.art)) feld->setText(txtKostenVergleichskultur->text());
-    int16_t& herkunft = mdlKalkulation::HerkunftVon(state().calculation, m_rahmen.art);
+    int16_t& herkunft = state().calculation.HerkunftVon(m_rahmen.art);
     const std::string& grad = data::Datenqualitaet(*satz, m_rahmen.art);
     herkunft = HerkunftNachUebernahme(grad, herkunft);
     KalkulationAktualisieren();

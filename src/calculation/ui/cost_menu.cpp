@@ -140,7 +140,7 @@ void KostenMenue::BeschriftungSchreiben(int16_t herkunft) {
 }
 
 void KostenMenue::Anwenden() {
-  int16_t& herkunft = mdlKalkulation::HerkunftVon(state().calculation, m_art);
+  int16_t& herkunft = state().calculation.HerkunftVon(m_art);
   for (const auto& [index, option] : opbHerkunft->Buttons()) {
     if (option->isChecked()) herkunft = static_cast<int16_t>(index);
   }

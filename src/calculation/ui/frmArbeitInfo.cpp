@@ -35,7 +35,7 @@ void frmArbeitInfo::Form_Load() {
   SetStartPosition(ui::StartPosition::SystemDefault);  // where the platform puts a new window
   mdlMauszeiger::MauszeigerSetzen(*this);
   // Opened for a comparison the grid is not shown, and the culture's data may be incomplete.
-  if (state().calculation.HerkunftArbeit == Herkunft::Errechnet) ArbeitTabelleAufbauen();
+  if (state().calculation.HerkunftArbeit() == Herkunft::Errechnet) ArbeitTabelleAufbauen();
 }
 
 void frmArbeitInfo::ArbeitTabelleAufbauen() {
@@ -57,7 +57,7 @@ void frmArbeitInfo::ArbeitTabelleAufbauen() {
        {"€/1000Pfl.", 1500, false, true, true}},
       calculation::ArbeitZeilen(s.culture.PhasenListe, s.culture.AnzahlPhasen, s.calculation.KulturArbeitListe,
                                 s.settings.LohneinteilungListe, s.settings.AnzahlLohneinteilungen),
-      kalkulation ? kalkulation->txtArbeit->text() : QString());
+      kalkulation ? kalkulation->txtArbeit()->text() : QString());
 }
 
 void frmArbeitInfo::cmbOK_Click() { VergleichswertUebernehmen(); }

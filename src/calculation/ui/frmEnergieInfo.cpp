@@ -33,7 +33,7 @@ void frmEnergieInfo::Form_Load() {
   SetStartPosition(ui::StartPosition::CentreScreen);
   // The breakdown explains a computed figure; opened for a comparison the culture's data
   // may well be incomplete, and the grid is not shown.
-  if (state().calculation.HerkunftEnergie == Herkunft::Errechnet) EnergieTabelleAufbauen();
+  if (state().calculation.HerkunftEnergie() == Herkunft::Errechnet) EnergieTabelleAufbauen();
 }
 
 void frmEnergieInfo::EnergieTabelleAufbauen() {
@@ -47,7 +47,7 @@ void frmEnergieInfo::EnergieTabelleAufbauen() {
                   {"€/1000Pfl.", 2000, false, true, true}},
                  calculation::EnergieZeilen(s.culture.PhasenListe, s.culture.AnzahlPhasen,
                                             s.enterprise.AktuelleEinstellungen.Strom),
-                 kalkulation ? kalkulation->txtEnergie->text() : QString());
+                 kalkulation ? kalkulation->txtEnergie()->text() : QString());
 }
 
 void frmEnergieInfo::cmbOK_Click() { VergleichswertUebernehmen(); }

@@ -14,10 +14,11 @@
 #include "app/mdlMauszeiger.h"
 #include "base/values.h"
 #include "calculation/mdlkulturVergleich.h"
-#include "calculation/ui/frmHeizkostenMenu.h"
-#include "calculation/ui/frmMaterialInfo.h"
-#include "calculation/ui/frmMaterialkostenMenu.h"
-#include "calculation/ui/frmVantelInfo.h"
+#include "calculation/ui/cost_info.h"
+#include "calculation/ui/cost_menu.h"
+#include "calculation/ui/cost_windows.h"
+#include "calculation/ui/frmGemeinkostenInfo.h"
+#include "calculation/ui/frmVermarktungInfo.h"
 #include "data/mdlDatenLaden.h"
 #include "data/messages.h"
 #include "data/paths.h"
@@ -32,20 +33,6 @@
 #include "platform/ui/keyfilters.h"
 #include "platform/ui/prompts.h"
 #include "trees/ui/mdlFormen.h"
-
-// The windows of the other six cost lines.
-#include "calculation/ui/frmArbeitInfo.h"
-#include "calculation/ui/frmArbeitskostenMenu.h"
-#include "calculation/ui/frmEnergieInfo.h"
-#include "calculation/ui/frmEnergiekostenMenu.h"
-#include "calculation/ui/frmGemeinkostenInfo.h"
-#include "calculation/ui/frmGemeinkostenMenu.h"
-#include "calculation/ui/frmMaschinenInfo.h"
-#include "calculation/ui/frmMaschinenkostenMenu.h"
-#include "calculation/ui/frmPSMInfo.h"
-#include "calculation/ui/frmPSMKostenMenu.h"
-#include "calculation/ui/frmVermarktungInfo.h"
-#include "calculation/ui/frmVermarktungskostenMenu.h"
 
 namespace tolvar {
 
@@ -96,69 +83,6 @@ void Linie(QWidget* parent, const QString& name, int index, int left, int top, i
 
 // One number in a box; nullopt for an empty box or text that is no number.
 std::optional<double> Zahl(const QLineEdit* box) { return base::ParseNumber(S(box)); }
-
-// Loads a window (its Form_Load runs once) and shows it without waiting.
-template <class T>
-void Zeigen() {
-  T::instanz().Show();
-}
-
-// Opens the detail window of a computed cost line.
-void DetailZeigen(Kostenart art) {
-  switch (art) {
-    case Kostenart::Heizung:
-      Zeigen<frmVantelInfo>();
-      break;
-    case Kostenart::Material:
-      Zeigen<frmMaterialInfo>();
-      break;
-    case Kostenart::Energie:
-      Zeigen<frmEnergieInfo>();
-      break;
-    case Kostenart::Maschinen:
-      Zeigen<frmMaschinenInfo>();
-      break;
-    case Kostenart::PSM:
-      Zeigen<frmPSMInfo>();
-      break;
-    case Kostenart::Arbeit:
-      Zeigen<frmArbeitInfo>();
-      break;
-    case Kostenart::Vermarktung:
-    case Kostenart::Gemeinkosten:
-      break;  // prepared by the window before showing
-  }
-}
-
-// Opens the origin menu of a cost line.
-void MenueZeigen(Kostenart art) {
-  switch (art) {
-    case Kostenart::Heizung:
-      Zeigen<frmHeizkostenMenu>();
-      break;
-    case Kostenart::Material:
-      Zeigen<frmMaterialkostenMenu>();
-      break;
-    case Kostenart::Energie:
-      Zeigen<frmEnergiekostenMenu>();
-      break;
-    case Kostenart::Maschinen:
-      Zeigen<frmMaschinenkostenMenu>();
-      break;
-    case Kostenart::PSM:
-      Zeigen<frmPSMKostenMenu>();
-      break;
-    case Kostenart::Vermarktung:
-      Zeigen<frmVermarktungskostenMenu>();
-      break;
-    case Kostenart::Arbeit:
-      Zeigen<frmArbeitskostenMenu>();
-      break;
-    case Kostenart::Gemeinkosten:
-      Zeigen<frmGemeinkostenMenu>();
-      break;
-  }
-}
 
 void Auswaehlen(ui::Form& form, const QString& name, int index) {
   if (auto* option = ui::FindControl<QRadioButton>(&form, name, index)) option->setChecked(true);
@@ -265,21 +189,23 @@ void frmKalkulation::Aufbauen() {
   txtPreis = Feld(f, QStringLiteral("txtPreis"), 2280, 2760);
   lblEuro[0] = Etikett(f, QStringLiteral("lblEuro(0)"), QStringLiteral("€/ Stück"), 3960, 2760, 12, 1200);
 
-  const auto linie = [&](Kostenart art, const char* knopf, const char* text, const char* feld, int left, int top,
-                         int breite, int menueLeft, int menueBreite, int feldLeft, int feldBreite, bool feldFett) {
-    QPushButton* k = Knopf(f, QLatin1String(knopf), Q(text), left, top, breite);
-    QPushButton* m =
-        Knopf(f, QLatin1String(knopf) + QStringLiteral("Menu"), QStringLiteral("[Menü]"), menueLeft, top, menueBreite);
-    QLineEdit* e = Feld(f, QLatin1String(feld), feldLeft, top, feldBreite, 12, feldFett);
+  // A cost line: its cost button, its "[Menü]" button and its value box, named by its type's row.
+  const auto linie = [&](Kostenart art, int left, int top, int breite, int menueLeft, int menueBreite, int feldLeft,
+                         int feldBreite, bool feldFett) {
+    const KostenartDaten& d = Daten(art);
+    const QString knopf = Q(d.kostenknopf);
+    QPushButton* k = Knopf(f, knopf, Q(d.anfangsbeschriftung), left, top, breite);
+    QPushButton* m = Knopf(f, knopf + QStringLiteral("Menu"), QStringLiteral("[Menü]"), menueLeft, top, menueBreite);
+    QLineEdit* e = Feld(f, Q(d.wertfeld), feldLeft, top, feldBreite, 12, feldFett);
     e->installEventFilter(this);
     ui::WatchFocus(e, {}, [this, art] { Wertfeld_LostFocus(art); });
     connect(k, &QPushButton::clicked, this, [this, art] { Kostenknopf_Click(art); });
     connect(m, &QPushButton::clicked, this, [this, art] { Menueknopf_Click(art); });
-    return std::tuple{k, m, e};
+    Kostenknoepfe[KostenIndex(art)] = k;
+    Menueknoepfe[KostenIndex(art)] = m;
+    Wertfelder[KostenIndex(art)] = e;
   };
-  std::tie(cmbArbeitskosten, cmbArbeitskostenMenu, txtArbeit) =
-      linie(Kostenart::Arbeit, "cmbArbeitskosten", "- Arbeitskosten ***", "txtArbeit", 5640, 3360, 1935, 7560, 855,
-            8640, 1455, true);
+  linie(Kostenart::Arbeit, 5640, 3360, 1935, 7560, 855, 8640, 1455, true);
   einheit(8, je1000, 10320, 3360);
   lblMarkt = Etikett(f, QStringLiteral("lblMarkt"), QStringLiteral("= Marktleistung:"), 360, 3600, 9.75);
   txtMarktleistung = Feld(f, QStringLiteral("txtMarktleistung"), 2280, 3600);
@@ -299,43 +225,21 @@ void frmKalkulation::Aufbauen() {
   txtEKFLJQM = Feld(f, QStringLiteral("txtEKFLJQM"), 7800, 5280);
   txtEKFLAkh = Feld(f, QStringLiteral("txtEKFLAkh"), 9960, 5280);
 
-  // The six lines on the left, every 480 twips from 6120.
-  struct Links {
-    Kostenart art;
-    const char* knopf;
-    const char* text;
-    const char* feld;
-    int einheit;
-    QPushButton** k;
-    QPushButton** m;
-    QLineEdit** e;
-  };
-  const Links links[] = {
-      {Kostenart::Heizung, "cmbHeizkosten", "+ Heizkosten ***", "txtHeizung", 0, &cmbHeizkosten, &cmbHeizkostenMenu,
-       &txtHeizung},
-      {Kostenart::Material, "cmbMaterialkosten", "+ Material ***", "txtMaterial", 3, &cmbMaterialkosten,
-       &cmbMaterialkostenMenu, &txtMaterial},
-      {Kostenart::Energie, "cmbEnergiekosten", "+ elekt.Energie ***", "txtEnergie", 4, &cmbEnergiekosten,
-       &cmbEnergiekostenMenu, &txtEnergie},
-      {Kostenart::Maschinen, "cmbMaschinenkosten", "+ Maschinen ***", "txtMaschinen", 5, &cmbMaschinenkosten,
-       &cmbMaschinenkostenMenu, &txtMaschinen},
-      {Kostenart::PSM, "cmbPSMKosten", "+ Material [Std] ***", "txtPSM", 12, &cmbPSMKosten, &cmbPSMKostenMenu, &txtPSM},
-      {Kostenart::Vermarktung, "cmbVermarktungskosten", "+ Vermarktung ***", "txtVermarktung", 13,
-       &cmbVermarktungskosten, &cmbVermarktungskostenMenu, &txtVermarktung},
-  };
+  // The material cost lines on the left, every 480 twips from 6120, each with its unit label.
+  const std::pair<Kostenart, int> links[] = {{Kostenart::Heizung, 0}, {Kostenart::Material, 3},
+                                             {Kostenart::Energie, 4}, {Kostenart::Maschinen, 5},
+                                             {Kostenart::PSM, 12},    {Kostenart::Vermarktung, 13}};
   int top = 6120;
-  for (const Links& l : links) {
-    std::tie(*l.k, *l.m, *l.e) = linie(l.art, l.knopf, l.text, l.feld, 480, top, 1815, 2280, 735, 3120, 975, false);
+  for (const auto& [art, einheitIndex] : links) {
+    linie(art, 480, top, 1815, 2280, 735, 3120, 975, false);
     // The narrow box gives its text the pixel a text box keeps on each side, so a figure
     // of four digits and two decimals shows whole.
-    (*l.e)->setTextMargins(-1, 0, -1, 0);
-    einheit(l.einheit, je1000, 4200, top, 9.75, 1200);  // up to the right column
+    Wertfeld(art)->setTextMargins(-1, 0, -1, 0);
+    einheit(einheitIndex, je1000, 4200, top, 9.75, 1200);  // up to the right column
     top += 480;
   }
 
-  std::tie(cmbGemeinkosten, cmbGemeinkostenMenu, txtGemein) =
-      linie(Kostenart::Gemeinkosten, "cmbGemeinkosten", "- Gemeinkosten ***", "txtGemein", 5520, 6360, 1935, 7440, 855,
-            8520, 1455, true);
+  linie(Kostenart::Gemeinkosten, 5520, 6360, 1935, 7440, 855, 8520, 1455, true);
   einheit(10, je1000, 10200, 6360);
   lblGewinn[1] = Etikett(f, QStringLiteral("lblGewinn(1)"), QStringLiteral("= Gewinn:"), 5880, 7320);
   txtGewinn[1] = Feld(f, QStringLiteral("txtGewinn(1)"), 7920, 7320, 2055);
@@ -370,73 +274,7 @@ void frmKalkulation::Aufbauen() {
   cmbErgebnisSpeichern->setEnabled(false);
 }
 
-QPushButton* frmKalkulation::Kostenknopf(Kostenart art) const {
-  switch (art) {
-    case Kostenart::Heizung:
-      return cmbHeizkosten;
-    case Kostenart::Material:
-      return cmbMaterialkosten;
-    case Kostenart::Energie:
-      return cmbEnergiekosten;
-    case Kostenart::Maschinen:
-      return cmbMaschinenkosten;
-    case Kostenart::PSM:
-      return cmbPSMKosten;
-    case Kostenart::Vermarktung:
-      return cmbVermarktungskosten;
-    case Kostenart::Arbeit:
-      return cmbArbeitskosten;
-    case Kostenart::Gemeinkosten:
-      return cmbGemeinkosten;
-  }
-  return nullptr;
-}
-
-QPushButton* frmKalkulation::Menueknopf(Kostenart art) const {
-  switch (art) {
-    case Kostenart::Heizung:
-      return cmbHeizkostenMenu;
-    case Kostenart::Material:
-      return cmbMaterialkostenMenu;
-    case Kostenart::Energie:
-      return cmbEnergiekostenMenu;
-    case Kostenart::Maschinen:
-      return cmbMaschinenkostenMenu;
-    case Kostenart::PSM:
-      return cmbPSMKostenMenu;
-    case Kostenart::Vermarktung:
-      return cmbVermarktungskostenMenu;
-    case Kostenart::Arbeit:
-      return cmbArbeitskostenMenu;
-    case Kostenart::Gemeinkosten:
-      return cmbGemeinkostenMenu;
-  }
-  return nullptr;
-}
-
-QLineEdit* frmKalkulation::Wertfeld(Kostenart art) const {
-  switch (art) {
-    case Kostenart::Heizung:
-      return txtHeizung;
-    case Kostenart::Material:
-      return txtMaterial;
-    case Kostenart::Energie:
-      return txtEnergie;
-    case Kostenart::Maschinen:
-      return txtMaschinen;
-    case Kostenart::PSM:
-      return txtPSM;
-    case Kostenart::Vermarktung:
-      return txtVermarktung;
-    case Kostenart::Arbeit:
-      return txtArbeit;
-    case Kostenart::Gemeinkosten:
-      return txtGemein;
-  }
-  return nullptr;
-}
-
-// The boxes other than the eight cost boxes, paired with their fields.
+// The boxes other than the cost boxes, paired with their fields.
 // clang-format off
 #define TOLVAR_KALKULATION_FELDER(X)                                                              \
   X(txtName) X(txtAnfang) X(txtEnde) X(txtMenge) X(txtPreis) X(txtMarktleistung) X(txtErloes1000) \
@@ -451,11 +289,11 @@ KalkulationsFenster frmKalkulation::Inhalt() const {
   k.txtGewinn[1] = S(txtGewinn[1]);
   k.txtGewinn[2] = S(txtGewinn[2]);
   for (Kostenart art : kKostenarten) {
-    mdlKalkulation::Wertfeld(k, art) = S(Wertfeld(art));
-    mdlKalkulation::Kostenknopf(k, art) = S(Kostenknopf(art)->text());
+    k.Wertfeld(art) = S(Wertfeld(art));
+    k.Kostenknopf(art) = S(Kostenknopf(art)->text());
   }
-  k.KostenknoepfeAktiv = cmbHeizkosten->isEnabled();
-  k.MenueknoepfeAktiv = cmbHeizkostenMenu->isEnabled();
+  k.KostenknoepfeAktiv = Kostenknoepfe.front()->isEnabled();
+  k.MenueknoepfeAktiv = Menueknoepfe.front()->isEnabled();
   k.cmbStartAktiv = cmbStart->isEnabled();
   k.cmbErgebnisSpeichernAktiv = cmbErgebnisSpeichern->isEnabled();
   return k;
@@ -470,10 +308,9 @@ void frmKalkulation::InhaltSetzen(const KalkulationsFenster& k) {
 #undef TOLVAR_SCHREIBEN
   setzen(txtGewinn[1], k.txtGewinn[1]);
   setzen(txtGewinn[2], k.txtGewinn[2]);
-  KalkulationsFenster w = k;  // the field accessors take a mutable window
   for (Kostenart art : kKostenarten) {
-    setzen(Wertfeld(art), mdlKalkulation::Wertfeld(w, art));
-    Kostenknopf(art)->setText(Q(mdlKalkulation::Kostenknopf(w, art)));
+    setzen(Wertfeld(art), k.Wertfeld(art));
+    Kostenknopf(art)->setText(Q(k.Kostenknopf(art)));
     Kostenknopf(art)->setEnabled(k.KostenknoepfeAktiv);
     Menueknopf(art)->setEnabled(k.MenueknoepfeAktiv);
   }
@@ -570,7 +407,7 @@ void frmKalkulation::BeschriftungSetzen() {
   KalkulationsFenster k = Inhalt();
   mdlKalkulation::KostenartenBeschriftungSetzen(k, state().calculation);
   for (Kostenart art : kKostenarten) {
-    Kostenknopf(art)->setText(Q(mdlKalkulation::Kostenknopf(k, art)));
+    Kostenknopf(art)->setText(Q(k.Kostenknopf(art)));
   }
 }
 
@@ -587,7 +424,7 @@ bool frmKalkulation::Wertfeld_KeyPress(Kostenart art, int key, const QString& te
       text.size() == 1 && (text[0].isDigit() ? text[0] <= QLatin1Char('9') : text[0] == QLatin1Char(','));
   const bool durch = key == Qt::Key_Backspace || (zeichen && text[0].unicode() < 128);
   if (durch) {
-    mdlKalkulation::HerkunftVon(state().calculation, art) = Herkunft::Eingegeben;
+    state().calculation.HerkunftVon(art) = Herkunft::Eingegeben;
   } else {
     ui::Beep();
   }
@@ -609,7 +446,7 @@ bool frmKalkulation::eventFilter(QObject* watched, QEvent* event) {
 
 void frmKalkulation::Kostenknopf_Click(Kostenart art) {
   const std::optional<double> wert = Zahl(Wertfeld(art));
-  const int16_t herkunft = mdlKalkulation::HerkunftVon(state().calculation, art);
+  const int16_t herkunft = state().calculation.HerkunftVon(art);
   // A computed cost of 0 has no breakdown; the user is told so instead of nothing happening.
   if (wert && *wert == 0 && herkunft == Herkunft::Errechnet) {
     ui::MsgBox(Q(mdlKalkulation::KeineAufschluesselung(art)), ui::msgbox::Information, Q(data::kMeldungTitel));
@@ -625,16 +462,18 @@ void frmKalkulation::Kostenknopf_Click(Kostenart art) {
     GemeinkostenInfoZeigen();
     return;
   }
-  DetailZeigen(art);
+  if (KostenInfoFenster* detail = Detailfenster(art)) detail->Show();
 }
 
-void frmKalkulation::Menueknopf_Click(Kostenart art) { MenueZeigen(art); }
+void frmKalkulation::Menueknopf_Click(Kostenart art) {
+  if (KostenMenue* menue = Menuefenster(art)) menue->Show();
+}
 
 void frmKalkulation::VermarktungInfoZeigen() {
   const tolvar::State& s = state();
   QString prozent;
-  if (s.calculation.HerkunftVermarktung == Herkunft::KulturspezifischErrechnet) {
-    const std::optional<double> kosten = Zahl(txtVermarktung);
+  if (s.calculation.HerkunftVermarktung() == Herkunft::KulturspezifischErrechnet) {
+    const std::optional<double> kosten = Zahl(txtVermarktung());
     const std::optional<double> preis = Zahl(txtPreis);
     if (!kosten || !preis || *preis == 0) return;  // the percentage cannot be worked out
     prozent = Q(base::Format(*kosten / *preis / 10.0, "0.0"));
@@ -643,7 +482,7 @@ void frmKalkulation::VermarktungInfoZeigen() {
     if (!einstellung) return;
     prozent = Q(base::Format(*einstellung, "0"));
   }
-  const int option = s.calculation.HerkunftVermarktung == Herkunft::KulturspezifischErrechnet ? 1 : 0;
+  const int option = s.calculation.HerkunftVermarktung() == Herkunft::KulturspezifischErrechnet ? 1 : 0;
   VermarktungVorbereiten(frmVermarktungInfo::instanz(), option, prozent);
 }
 

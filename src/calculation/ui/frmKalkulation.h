@@ -1,6 +1,6 @@
 #pragma once
 // Calculation window: choose a culture in the tree, type the price, decide the origin of each
-// of the eight cost types, run the calculation, open the origin menus and detail windows and
+// cost type, run the calculation, open the origin menus and detail windows and
 // store the result as a comparison culture. All computation lives in mdlKalkulation; the
 // window copies its controls into a KalkulationsFenster, calls the logic and copies back.
 
@@ -8,6 +8,7 @@
 #include <array>
 
 #include "calculation/mdlKalkulation.h"
+#include "data/cost_types.h"
 #include "data/records_calculation.h"
 #include "platform/ui/forms.h"
 
@@ -73,36 +74,41 @@ class frmKalkulation : public ui::FormOf<frmKalkulation> {
   std::array<QLabel*, 3> lblEuro{};
   QLabel* lblEuroGesamt = nullptr;
 
-  // The eight cost lines: cost button, "[Menü]" button, value box.
-  QPushButton* cmbHeizkosten = nullptr;
-  QPushButton* cmbHeizkostenMenu = nullptr;
-  QLineEdit* txtHeizung = nullptr;
-  QPushButton* cmbMaterialkosten = nullptr;
-  QPushButton* cmbMaterialkostenMenu = nullptr;
-  QLineEdit* txtMaterial = nullptr;
-  QPushButton* cmbEnergiekosten = nullptr;
-  QPushButton* cmbEnergiekostenMenu = nullptr;
-  QLineEdit* txtEnergie = nullptr;
-  QPushButton* cmbMaschinenkosten = nullptr;
-  QPushButton* cmbMaschinenkostenMenu = nullptr;
-  QLineEdit* txtMaschinen = nullptr;
-  QPushButton* cmbPSMKosten = nullptr;
-  QPushButton* cmbPSMKostenMenu = nullptr;
-  QLineEdit* txtPSM = nullptr;
-  QPushButton* cmbVermarktungskosten = nullptr;
-  QPushButton* cmbVermarktungskostenMenu = nullptr;
-  QLineEdit* txtVermarktung = nullptr;
-  QPushButton* cmbArbeitskosten = nullptr;
-  QPushButton* cmbArbeitskostenMenu = nullptr;
-  QLineEdit* txtArbeit = nullptr;
-  QPushButton* cmbGemeinkosten = nullptr;
-  QPushButton* cmbGemeinkostenMenu = nullptr;
-  QLineEdit* txtGemein = nullptr;
+  // The cost lines by KostenIndex: cost button, "[Menü]" button, value box, named as the
+  // cost type table says.
+  JeKostenart<QPushButton*> Kostenknoepfe{};
+  JeKostenart<QPushButton*> Menueknoepfe{};
+  JeKostenart<QLineEdit*> Wertfelder{};
 
-  // The controls of a cost line.
-  QPushButton* Kostenknopf(Kostenart art) const;
-  QPushButton* Menueknopf(Kostenart art) const;
-  QLineEdit* Wertfeld(Kostenart art) const;
+  QPushButton* Kostenknopf(Kostenart art) const { return Kostenknoepfe[KostenIndex(art)]; }
+  QPushButton* Menueknopf(Kostenart art) const { return Menueknoepfe[KostenIndex(art)]; }
+  QLineEdit* Wertfeld(Kostenart art) const { return Wertfelder[KostenIndex(art)]; }
+
+  // The controls of the cost lines by their names.
+  QPushButton* cmbHeizkosten() const { return Kostenknopf(Kostenart::Heizung); }
+  QPushButton* cmbMaterialkosten() const { return Kostenknopf(Kostenart::Material); }
+  QPushButton* cmbEnergiekosten() const { return Kostenknopf(Kostenart::Energie); }
+  QPushButton* cmbMaschinenkosten() const { return Kostenknopf(Kostenart::Maschinen); }
+  QPushButton* cmbPSMKosten() const { return Kostenknopf(Kostenart::PSM); }
+  QPushButton* cmbVermarktungskosten() const { return Kostenknopf(Kostenart::Vermarktung); }
+  QPushButton* cmbArbeitskosten() const { return Kostenknopf(Kostenart::Arbeit); }
+  QPushButton* cmbGemeinkosten() const { return Kostenknopf(Kostenart::Gemeinkosten); }
+  QPushButton* cmbHeizkostenMenu() const { return Menueknopf(Kostenart::Heizung); }
+  QPushButton* cmbMaterialkostenMenu() const { return Menueknopf(Kostenart::Material); }
+  QPushButton* cmbEnergiekostenMenu() const { return Menueknopf(Kostenart::Energie); }
+  QPushButton* cmbMaschinenkostenMenu() const { return Menueknopf(Kostenart::Maschinen); }
+  QPushButton* cmbPSMKostenMenu() const { return Menueknopf(Kostenart::PSM); }
+  QPushButton* cmbVermarktungskostenMenu() const { return Menueknopf(Kostenart::Vermarktung); }
+  QPushButton* cmbArbeitskostenMenu() const { return Menueknopf(Kostenart::Arbeit); }
+  QPushButton* cmbGemeinkostenMenu() const { return Menueknopf(Kostenart::Gemeinkosten); }
+  QLineEdit* txtHeizung() const { return Wertfeld(Kostenart::Heizung); }
+  QLineEdit* txtMaterial() const { return Wertfeld(Kostenart::Material); }
+  QLineEdit* txtEnergie() const { return Wertfeld(Kostenart::Energie); }
+  QLineEdit* txtMaschinen() const { return Wertfeld(Kostenart::Maschinen); }
+  QLineEdit* txtPSM() const { return Wertfeld(Kostenart::PSM); }
+  QLineEdit* txtVermarktung() const { return Wertfeld(Kostenart::Vermarktung); }
+  QLineEdit* txtArbeit() const { return Wertfeld(Kostenart::Arbeit); }
+  QLineEdit* txtGemein() const { return Wertfeld(Kostenart::Gemeinkosten); }
 
   // The box texts, captions and enabled states as the calculation logic reads them, and back.
   KalkulationsFenster Inhalt() const;
@@ -110,7 +116,7 @@ class frmKalkulation : public ui::FormOf<frmKalkulation> {
 
   // Runs the calculation on the window (hourglass meanwhile); false when nothing was calculated.
   bool Kalkulieren();
-  // Rewrites the eight cost buttons' captions from the origin flags.
+  // Rewrites the cost buttons' captions from the origin flags.
   void BeschriftungSetzen();
   // Points KulturIndex at the culture chosen last in the tree (it survives tree rebuilds,
   // which move KulturIndex) and selects its node; false when no culture is chosen.

@@ -57,7 +57,7 @@ void frmMaschinenInfo::Form_Load() {
   mdlMauszeiger::MauszeigerSetzen(*this);
   // Opened for a comparison the grid's tab is switched off, and the culture's data may be
   // incomplete.
-  if (state().calculation.HerkunftMaschinen == Herkunft::Errechnet) {
+  if (state().calculation.HerkunftMaschinen() == Herkunft::Errechnet) {
     mdlDatenLaden::MaterialienLaden();
     mdlBerrechnung::MaschinenkostenJePflanzeBerechnen(state().culture, state().masters);
     MaschinenTabelleAufbauen();
@@ -79,7 +79,7 @@ void frmMaschinenInfo::MaschinenTabelleAufbauen() {
        {"€/1000Pfl.", 1500, false, false, true}},
       calculation::MaschinenZeilen(UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien),
                                    s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters.MaterialListe),
-      kalkulation ? kalkulation->txtMaschinen->text() : QString());
+      kalkulation ? kalkulation->txtMaschinen()->text() : QString());
 }
 
 void frmMaschinenInfo::cmbOK_Click() { VergleichswertUebernehmen(); }

@@ -125,7 +125,7 @@ void frmMaterialInfo::TabelleFuellen() {
                    phase ? Q(phase->Phasennamen) : QString(), phase ? Q(phase->AnzahlPflanzen) : QString(),
                    Zahltext(je1000, "0.00")});
   }
-  tabelle.Abschliessen(5, frmKalkulation::IsLoaded() ? frmKalkulation::instanz().txtMaterial->text() : QString());
+  tabelle.Abschliessen(5, frmKalkulation::IsLoaded() ? frmKalkulation::instanz().txtMaterial()->text() : QString());
 }
 
 }  // namespace tolvar

@@ -33,7 +33,7 @@ frmPSMInfo::frmPSMInfo()
 
 void frmPSMInfo::Form_Load() {
   SetStartPosition(ui::StartPosition::SystemDefault);  // where the platform puts a new window
-  const int16_t herkunft = state().calculation.HerkunftPSM;
+  const int16_t herkunft = state().calculation.HerkunftPSM();
   if (herkunft == Herkunft::Errechnet) {
     dtgArbeitMaterial->show();
     PSMTabelleAufbauen();
@@ -58,7 +58,7 @@ void frmPSMInfo::PSMTabelleAufbauen() {
                   {"€/1000Pfl.", 1500, false, true, true}},
                  calculation::PSMZeilen(s.calculation.KulturArbeitListe, s.settings.ArbeitMaterialListe,
                                         s.culture.PhasenListe, s.culture.AnzahlPhasen),
-                 kalkulation ? kalkulation->txtPSM->text() : QString());
+                 kalkulation ? kalkulation->txtPSM()->text() : QString());
 }
 
 int16_t frmPSMInfo::HerkunftNachUebernahme(std::string_view grad, int16_t bisher) const {

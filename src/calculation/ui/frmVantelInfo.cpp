@@ -134,7 +134,7 @@ void frmVantelInfo::TabelleFuellen() {
                    Zahltext(dichte, "0.0"), ergebnis ? Zahltext(b.BrennstoffJeQm, "0.00") : QString(),
                    ergebnis ? Zahltext(b.HeizkostenJeQm, "0.00") : QString(), Zahltext(je1000, "0.00")});
   }
-  tabelle.Abschliessen(4, frmKalkulation::IsLoaded() ? frmKalkulation::instanz().txtHeizung->text() : QString());
+  tabelle.Abschliessen(4, frmKalkulation::IsLoaded() ? frmKalkulation::instanz().txtHeizung()->text() : QString());
 }
 
 }  // namespace tolvar

@@ -134,7 +134,7 @@ void frmVermarktungInfo::cmbReset_Click() {
 }
 
 void frmVermarktungInfo::cmbOK_Click() {
-  const int16_t herkunft = state().calculation.HerkunftVermarktung;
+  const int16_t herkunft = state().calculation.HerkunftVermarktung();
   if (herkunft != Herkunft::KulturspezifischErrechnet && herkunft != Herkunft::Vergleichskultur) return;
   frmKalkulation* kalkulation = GeladeneKalkulation();
   if (kalkulation == nullptr) {
@@ -157,7 +157,7 @@ void frmVermarktungInfo::cmbOK_Click() {
     mdlFehler::MeldungWerteFehlen();
     return;
   }
-  kalkulation->txtVermarktung->setText(ui::Q(*kosten));
+  kalkulation->txtVermarktung()->setText(ui::Q(*kosten));
   Unload();
 }
 

@@ -141,9 +141,9 @@ TEST_F(AufschluesselungsTabelleTest, CostButtonShowsTheBreakdownOfTheComputedFig
 // doing nothing.
 TEST_F(AufschluesselungsTabelleTest, AZeroMachineCostSaysWhyNoBreakdownOpens) {
   Berechnen("K1006", "1,60");
-  ASSERT_EQ(Fenster().txtMaschinen->text(), QStringLiteral("0,00"));
+  ASSERT_EQ(Fenster().txtMaschinen()->text(), QStringLiteral("0,00"));
   prompts->AnswerMsgBox(ui::msgbox::Ok);
-  ASSERT_TRUE(test::Click(Fenster().cmbMaschinenkosten));
+  ASSERT_TRUE(test::Click(Fenster().cmbMaschinenkosten()));
   test::ProcessEvents();
   const auto boxen = prompts->messageBoxes();
   ASSERT_EQ(boxen.size(), 1u);
@@ -154,7 +154,7 @@ TEST_F(AufschluesselungsTabelleTest, AZeroMachineCostSaysWhyNoBreakdownOpens) {
 
 TEST_F(AufschluesselungsTabelleTest, ActivityMaterialRowsFollowTheRecordedWork) {
   Berechnen("K1003", "3,20");
-  ASSERT_TRUE(test::Click(Fenster().cmbPSMKosten));
+  ASSERT_TRUE(test::Click(Fenster().cmbPSMKosten()));
   test::ProcessEvents();
   frmPSMInfo& info = frmPSMInfo::instanz();
   EXPECT_FALSE(info.fraVergleich->isVisibleTo(&info));
@@ -169,7 +169,7 @@ TEST_F(AufschluesselungsTabelleTest, ActivityMaterialRowsFollowTheRecordedWork) 
 
 TEST_F(AufschluesselungsTabelleTest, MachineWindowOpensOnItsGridWithTheMaterialDatabase) {
   Berechnen("K1003", "3,20");
-  ASSERT_TRUE(test::Click(Fenster().cmbMaschinenkosten));
+  ASSERT_TRUE(test::Click(Fenster().cmbMaschinenkosten()));
   test::ProcessEvents();
   frmMaschinenInfo& info = frmMaschinenInfo::instanz();
   EXPECT_EQ(info.regMaschinenkosten->Tab(), 1);
@@ -182,13 +182,13 @@ TEST_F(AufschluesselungsTabelleTest, MachineWindowOpensOnItsGridWithTheMaterialD
 
 TEST_F(AufschluesselungsTabelleTest, ComparisonPresentationBuildsNoGrid) {
   Berechnen("K1003", "3,20");
-  state().calculation.HerkunftPSM = 2;
+  state().calculation.HerkunftPSM() = 2;
   frmPSMInfo& psm = frmPSMInfo::instanz();
   EXPECT_TRUE(psm.fraVergleich->isVisibleTo(&psm));
   EXPECT_FALSE(psm.dtgArbeitMaterial->isVisibleTo(&psm));
   EXPECT_TRUE(psm.dtgArbeitMaterial->TextMatrix(0, 0).isEmpty());
   // Incomplete culture data do no harm where the grid is not shown.
-  state().calculation.HerkunftArbeit = 2;
+  state().calculation.HerkunftArbeit() = 2;
   state().settings.LohneinteilungListe.assign(state().settings.LohneinteilungListe.size(), LohneinteilungSatz{});
   frmArbeitInfo& arbeit = frmArbeitInfo::instanz();
   EXPECT_TRUE(arbeit.dtgArbeit->TextMatrix(0, 0).isEmpty());

@@ -101,7 +101,7 @@ class VergleichsRahmenTest : public test::KalkulationFensterBasis {
     ASSERT_TRUE(test::ChooseEntry(fenster.comVergleichskulturen, index));
   }
   QLineEdit* Feld(Kostenart art) { return Fenster().Wertfeld(art); }
-  static int16_t Flag(Kostenart art) { return mdlKalkulation::HerkunftVon(state().calculation, art); }
+  static int16_t Flag(Kostenart art) { return state().calculation.HerkunftVon(art); }
 };
 
 TEST_F(VergleichsRahmenTest, ChoosingACultureShowsItsValueAndStars) {

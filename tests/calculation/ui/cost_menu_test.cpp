@@ -195,7 +195,7 @@ class HerkunftsMenueTest : public test::KalkulationFensterBasis {
   static void Ok(KostenMenue& menue) { ASSERT_TRUE(test::Click(menue.cmbOK)); }
   QLineEdit* Feld(const MenueFall& fall) { return Fenster().Wertfeld(fall.art); }
   QString Knopf(const MenueFall& fall) { return Fenster().Kostenknopf(fall.art)->text(); }
-  int16_t& Flag(const MenueFall& fall) { return mdlKalkulation::HerkunftVon(state().calculation, fall.art); }
+  int16_t& Flag(const MenueFall& fall) { return state().calculation.HerkunftVon(fall.art); }
   void Schliessen() { test::ProcessEvents(); }
 };
 
@@ -301,26 +301,26 @@ TEST_F(HerkunftsMenueTest, ClosingAllWindowsAppliesNothing) {
 }
 
 TEST_F(HerkunftsMenueTest, LabourCaptionIsRenewedByTheNextCaptionRefresh) {
-  ASSERT_TRUE(test::Click(Fenster().cmbArbeitskostenMenu));
+  ASSERT_TRUE(test::Click(Fenster().cmbArbeitskostenMenu()));
   frmArbeitskostenMenu& menue = frmArbeitskostenMenu::instanz();
   Waehlen(menue, 2);
   Ok(menue);
   Schliessen();
-  EXPECT_EQ(Fenster().cmbArbeitskosten->text(), QStringLiteral("- Arbeit **"));
+  EXPECT_EQ(Fenster().cmbArbeitskosten()->text(), QStringLiteral("- Arbeit **"));
   Fenster().BeschriftungSetzen();
-  EXPECT_EQ(Fenster().cmbArbeitskosten->text(), QStringLiteral("- Arbeitskosten **"));
+  EXPECT_EQ(Fenster().cmbArbeitskosten()->text(), QStringLiteral("- Arbeitskosten **"));
 }
 
 TEST_F(HerkunftsMenueTest, MarketingOptionZeroOpensTheCultureSpecificEntry) {
-  ASSERT_TRUE(test::Click(Fenster().cmbVermarktungskostenMenu));
+  ASSERT_TRUE(test::Click(Fenster().cmbVermarktungskostenMenu()));
   frmVermarktungskostenMenu& menue = frmVermarktungskostenMenu::instanz();
-  const QString vorher = Fenster().txtVermarktung->text();
+  const QString vorher = Fenster().txtVermarktung()->text();
   Waehlen(menue, 0);
   Ok(menue);
   Schliessen();
-  EXPECT_EQ(state().calculation.HerkunftVermarktung, 0);
-  EXPECT_EQ(Fenster().cmbVermarktungskosten->text(), QStringLiteral("+ Vermarktung ***"));
-  EXPECT_EQ(Fenster().txtVermarktung->text(), vorher);  // nothing calculated
+  EXPECT_EQ(state().calculation.HerkunftVermarktung(), 0);
+  EXPECT_EQ(Fenster().cmbVermarktungskosten()->text(), QStringLiteral("+ Vermarktung ***"));
+  EXPECT_EQ(Fenster().txtVermarktung()->text(), vorher);  // nothing calculated
   ASSERT_TRUE(frmVermarktungInfo::IsLoaded());
   frmVermarktungInfo& info = frmVermarktungInfo::instanz();
   EXPECT_TRUE(info.isVisible());
@@ -337,11 +337,11 @@ TEST_F(HerkunftsMenueTest, MarketingOptionZeroOpensTheCultureSpecificEntry) {
 
 TEST_F(HerkunftsMenueTest, MarketingOptionOneWithoutAnEnterpriseShareEmptiesTheLine) {
   state().enterprise.AktuelleEinstellungen.Vermarktungskosten.clear();
-  ASSERT_TRUE(test::Click(Fenster().cmbVermarktungskostenMenu));
+  ASSERT_TRUE(test::Click(Fenster().cmbVermarktungskostenMenu()));
   Ok(frmVermarktungskostenMenu::instanz());
   Schliessen();
-  EXPECT_EQ(state().calculation.HerkunftVermarktung, 1);
-  EXPECT_TRUE(Fenster().txtVermarktung->text().isEmpty());
+  EXPECT_EQ(state().calculation.HerkunftVermarktung(), 1);
+  EXPECT_TRUE(Fenster().txtVermarktung()->text().isEmpty());
 }
 
 TEST_F(HerkunftsMenueTest, F1ShowsTopicSixTwo) {

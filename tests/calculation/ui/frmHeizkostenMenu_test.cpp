@@ -71,7 +71,7 @@ TEST_F(KostenMenueTest, MenusApplyTheirChoice) {
     const QString wert = f.Wertfeld(fall.art)->text();
     MenueWaehlen(fall.art, fall.wahl, fall.ok);
     EXPECT_FALSE(frmHeizkostenMenu::IsLoaded() || frmMaterialkostenMenu::IsLoaded());
-    EXPECT_EQ(mdlKalkulation::HerkunftVon(state().calculation, fall.art), fall.flag);
+    EXPECT_EQ(state().calculation.HerkunftVon(fall.art), fall.flag);
     EXPECT_EQ(ui::S(f.Kostenknopf(fall.art)->text()),
               fall.knopf ? std::string(fall.knopf) : *mdlKalkulation::Beschriftung(fall.art, fall.flag));
     EXPECT_EQ(f.Wertfeld(fall.art)->text(), fall.leer ? QString() : wert);
@@ -102,14 +102,14 @@ TEST_F(KostenMenueTest, MenusApplyTheirChoice) {
 TEST_F(KostenMenueTest, ComputeChoiceRecalculatesATypedLine) {
   Berechnen("K1003", "3,20");
   frmKalkulation& f = Fenster();
-  const QString berechnet = f.txtMaterial->text();
-  state().calculation.HerkunftMaterial = Herkunft::Eingegeben;
-  f.txtMaterial->setText(QStringLiteral("1"));
+  const QString berechnet = f.txtMaterial()->text();
+  state().calculation.HerkunftMaterial() = Herkunft::Eingegeben;
+  f.txtMaterial()->setText(QStringLiteral("1"));
   f.Kalkulieren();
-  ASSERT_EQ(f.txtMaterial->text(), QStringLiteral("1"));
+  ASSERT_EQ(f.txtMaterial()->text(), QStringLiteral("1"));
   MenueWaehlen(Kostenart::Material, 1, true);
-  EXPECT_EQ(f.txtMaterial->text(), berechnet);
-  EXPECT_EQ(ui::S(f.cmbMaterialkosten->text()), *mdlKalkulation::Beschriftung(Kostenart::Material, 1));
+  EXPECT_EQ(f.txtMaterial()->text(), berechnet);
+  EXPECT_EQ(ui::S(f.cmbMaterialkosten()->text()), *mdlKalkulation::Beschriftung(Kostenart::Material, 1));
 }
 
 // A stored culture whose line was computed (grade "1") is taken over as 2; one whose line
@@ -128,7 +128,7 @@ TEST_F(KostenMenueTest, TakeOverSetsTheFlagByTheStoredGrade) {
     SCOPED_TRACE(testing::Message() << static_cast<int>(fall.art) << " stored as " << fall.gespeichert);
     Berechnen("K1004", "2,40");
     frmKalkulation& f = Fenster();
-    mdlKalkulation::HerkunftVon(state().calculation, fall.art) = fall.gespeichert;
+    state().calculation.HerkunftVon(fall.art) = fall.gespeichert;
     f.Wertfeld(fall.art)->setText(QStringLiteral("123,45"));
     ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
 
@@ -147,7 +147,7 @@ TEST_F(KostenMenueTest, TakeOverSetsTheFlagByTheStoredGrade) {
     test::ProcessEvents();
     EXPECT_FALSE(frmVantelInfo::IsLoaded() || frmMaterialInfo::IsLoaded());
     EXPECT_EQ(f.Wertfeld(fall.art)->text(), QStringLiteral("123,45"));
-    EXPECT_EQ(mdlKalkulation::HerkunftVon(state().calculation, fall.art), fall.danach);
+    EXPECT_EQ(state().calculation.HerkunftVon(fall.art), fall.danach);
     EXPECT_EQ(ui::S(f.Kostenknopf(fall.art)->text()), *mdlKalkulation::Beschriftung(fall.art, fall.danach));
     test::UnloadAllWindows();
   }
@@ -167,13 +167,13 @@ TEST_F(KostenMenueTest, TakeOverWithoutStoredCulturesOrWithTypedTextInTheList) {
   info.comVergleichskulturen->setEditText(QStringLiteral("irgendwas"));
   ASSERT_TRUE(test::Click(info.cmbOk));
   ASSERT_TRUE(frmVantelInfo::IsLoaded());
-  EXPECT_FALSE(f.txtHeizung->text().isEmpty());
+  EXPECT_FALSE(f.txtHeizung()->text().isEmpty());
 
   // The single entry: the box is emptied and the flag stays.
   ASSERT_TRUE(test::ChooseEntry(info.comVergleichskulturen, 0));
   ASSERT_TRUE(test::Click(info.cmbOk));
-  EXPECT_TRUE(f.txtHeizung->text().isEmpty());
-  EXPECT_EQ(state().calculation.HerkunftHeizung, Herkunft::Vergleichskultur);
+  EXPECT_TRUE(f.txtHeizung()->text().isEmpty());
+  EXPECT_EQ(state().calculation.HerkunftHeizung(), Herkunft::Vergleichskultur);
 }
 
 }  // namespace

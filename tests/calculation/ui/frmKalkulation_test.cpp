@@ -13,6 +13,7 @@
 #include "calculation/kalkulation_referenz.h"
 #include "calculation/mdlKalkulation.h"
 #include "calculation/mdlkulturVergleich.h"
+#include "data/comparison_table.h"
 #include "data/mdlDatenLaden.h"
 #include "data/settings_row.h"
 #include "data/state.h"
@@ -49,7 +50,7 @@ TEST_F(KalkulationFensterTest, SampleCulturesShowTheReferenceResults) {
       ASSERT_NE(feld, nullptr) << box;
       EXPECT_EQ(ui::S(feld->text()), soll) << box;
     }
-    EXPECT_TRUE(f.cmbHeizkosten->isEnabled() && f.cmbGemeinkostenMenu->isEnabled() &&
+    EXPECT_TRUE(f.cmbHeizkosten()->isEnabled() && f.cmbGemeinkostenMenu()->isEnabled() &&
                 f.cmbErgebnisSpeichern->isEnabled());
   }
   EXPECT_TRUE(Meldungen().empty());
@@ -58,16 +59,16 @@ TEST_F(KalkulationFensterTest, SampleCulturesShowTheReferenceResults) {
 TEST_F(KalkulationFensterTest, ChoosingAGroupOrAnotherCultureResetsTheWindow) {
   frmKalkulation& f = Fenster();
   Berechnen("K1003", "3,20");
-  state().calculation.HerkunftHeizung = Herkunft::Eingegeben;
+  state().calculation.HerkunftHeizung() = Herkunft::Eingegeben;
   f.BeschriftungSetzen();
-  ASSERT_EQ(ui::S(f.cmbHeizkosten->text()), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
+  ASSERT_EQ(ui::S(f.cmbHeizkosten()->text()), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
 
   Waehlen("K1004");
-  EXPECT_EQ(state().calculation.HerkunftHeizung, Herkunft::Errechnet);
-  EXPECT_EQ(f.cmbHeizkosten->text(), QStringLiteral("+ Heizkosten ***"));  // the reset caption
-  EXPECT_TRUE(f.txtHeizung->text().isEmpty());
+  EXPECT_EQ(state().calculation.HerkunftHeizung(), Herkunft::Errechnet);
+  EXPECT_EQ(f.cmbHeizkosten()->text(), QStringLiteral("+ Heizkosten ***"));  // the reset caption
+  EXPECT_TRUE(f.txtHeizung()->text().isEmpty());
   EXPECT_TRUE(f.txtPreis->text().isEmpty());
-  EXPECT_FALSE(f.cmbHeizkosten->isEnabled());
+  EXPECT_FALSE(f.cmbHeizkosten()->isEnabled());
 
   const std::string gruppe = Gruppe();
   ASSERT_FALSE(gruppe.empty());
@@ -107,42 +108,42 @@ TEST_F(KalkulationFensterTest, KeyFilterOfTheValueBoxes) {
       {"point", Qt::Key_Period, "1", "1", Herkunft::Errechnet, 1},
   };
   frmKalkulation& f = Fenster();
-  ASSERT_TRUE(test::FocusByClick(f.txtMaterial));
+  ASSERT_TRUE(test::FocusByClick(f.txtMaterial()));
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.was);
-    state().calculation.HerkunftMaterial = Herkunft::Errechnet;
-    f.txtMaterial->setText(QString::fromLatin1(fall.vorher));
-    f.txtMaterial->setCursorPosition(f.txtMaterial->text().size());
-    f.cmbMaterialkosten->setText(QStringLiteral("alt"));
+    state().calculation.HerkunftMaterial() = Herkunft::Errechnet;
+    f.txtMaterial()->setText(QString::fromLatin1(fall.vorher));
+    f.txtMaterial()->setCursorPosition(f.txtMaterial()->text().size());
+    f.cmbMaterialkosten()->setText(QStringLiteral("alt"));
     const int beeps = prompts->beeps();
     ASSERT_TRUE(test::Press(fall.key));
-    EXPECT_EQ(f.txtMaterial->text(), QString::fromLatin1(fall.nachher));
-    EXPECT_EQ(state().calculation.HerkunftMaterial, fall.flag);
+    EXPECT_EQ(f.txtMaterial()->text(), QString::fromLatin1(fall.nachher));
+    EXPECT_EQ(state().calculation.HerkunftMaterial(), fall.flag);
     EXPECT_EQ(prompts->beeps() - beeps, fall.beeps);
     // Every key but Enter rewrites the captions.
-    EXPECT_EQ(f.cmbMaterialkosten->text(), ui::Q(*mdlKalkulation::Beschriftung(Kostenart::Material, fall.flag)));
+    EXPECT_EQ(f.cmbMaterialkosten()->text(), ui::Q(*mdlKalkulation::Beschriftung(Kostenart::Material, fall.flag)));
   }
 }
 
 TEST_F(KalkulationFensterTest, EnterMovesToTheMenuButtonAndKeepsTheFlag) {
   frmKalkulation& f = Fenster();
   Berechnen("K1003", "3,20");
-  const QString knopf = f.cmbPSMKosten->text();
-  ASSERT_TRUE(test::PressIn(f.txtPSM, Qt::Key_Return));
-  EXPECT_EQ(f.focusWidget(), f.cmbPSMKostenMenu);
-  EXPECT_EQ(state().calculation.HerkunftPSM, Herkunft::Errechnet);
-  EXPECT_EQ(f.cmbPSMKosten->text(), knopf);  // not rewritten
+  const QString knopf = f.cmbPSMKosten()->text();
+  ASSERT_TRUE(test::PressIn(f.txtPSM(), Qt::Key_Return));
+  EXPECT_EQ(f.focusWidget(), f.cmbPSMKostenMenu());
+  EXPECT_EQ(state().calculation.HerkunftPSM(), Herkunft::Errechnet);
+  EXPECT_EQ(f.cmbPSMKosten()->text(), knopf);  // not rewritten
 }
 
 TEST_F(KalkulationFensterTest, LeavingATypedBoxRecalculatesWithTheTypedValue) {
   frmKalkulation& f = Fenster();
   Berechnen("K1003", "3,20");
   const QString sachkosten = f.txtSachkosten->text();
-  ASSERT_TRUE(test::TypeInto(f.txtHeizung, QStringLiteral("100")));
-  ASSERT_EQ(f.txtHeizung->text(), QStringLiteral("100"));
+  ASSERT_TRUE(test::TypeInto(f.txtHeizung(), QStringLiteral("100")));
+  ASSERT_EQ(f.txtHeizung()->text(), QStringLiteral("100"));
   ASSERT_TRUE(test::FocusByClick(f.txtPreis));
-  EXPECT_EQ(f.txtHeizung->text(), QStringLiteral("100"));
-  EXPECT_EQ(ui::S(f.cmbHeizkosten->text()), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
+  EXPECT_EQ(f.txtHeizung()->text(), QStringLiteral("100"));
+  EXPECT_EQ(ui::S(f.cmbHeizkosten()->text()), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
   EXPECT_NE(f.txtSachkosten->text(), sachkosten);
   EXPECT_EQ(f.txtSachkosten->text(), QStringLiteral("591,00"));  // 1579,63 - 1088,63 + 100
 }
@@ -154,22 +155,22 @@ TEST_F(KalkulationFensterTest, LeavingATypedBoxByTabRecalculatesSwitchingWindows
   f.Show();
   Berechnen("K1003", "3,20");
   const QString sachkosten = f.txtSachkosten->text();
-  ASSERT_TRUE(test::TypeInto(f.txtHeizung, QStringLiteral("100")));
-  ASSERT_EQ(f.txtHeizung->text(), QStringLiteral("100"));
+  ASSERT_TRUE(test::TypeInto(f.txtHeizung(), QStringLiteral("100")));
+  ASSERT_EQ(f.txtHeizung()->text(), QStringLiteral("100"));
 
   QWidget anderes;
   anderes.setGeometry(600, 50, 200, 100);
   anderes.show();
   ASSERT_TRUE(test::ActivateWindowOf(&anderes));
-  ASSERT_TRUE(test::ActivateWindowOf(f.txtHeizung));
-  EXPECT_EQ(test::FocusWidget(), f.txtHeizung);
+  ASSERT_TRUE(test::ActivateWindowOf(f.txtHeizung()));
+  EXPECT_EQ(test::FocusWidget(), f.txtHeizung());
   EXPECT_EQ(f.txtSachkosten->text(), sachkosten);  // not recalculated
 
   ASSERT_TRUE(test::PressTab());
-  EXPECT_NE(test::FocusWidget(), f.txtHeizung);
+  EXPECT_NE(test::FocusWidget(), f.txtHeizung());
   EXPECT_EQ(prompts->beeps(), 0);
-  EXPECT_EQ(f.txtHeizung->text(), QStringLiteral("100"));
-  EXPECT_EQ(ui::S(f.cmbHeizkosten->text()), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
+  EXPECT_EQ(f.txtHeizung()->text(), QStringLiteral("100"));
+  EXPECT_EQ(ui::S(f.cmbHeizkosten()->text()), *mdlKalkulation::Beschriftung(Kostenart::Heizung, 3));
   EXPECT_EQ(f.txtSachkosten->text(), QStringLiteral("591,00"));  // 1579,63 - 1088,63 + 100
 }
 
@@ -200,7 +201,7 @@ TEST_F(KalkulationFensterTest, CostButtonsOpenDetailsOnlyForComputedPositiveValu
     SCOPED_TRACE(fall.was);
     frmKalkulation& f = Fenster();
     Berechnen("K1003", "3,20");
-    mdlKalkulation::HerkunftVon(state().calculation, fall.art) = fall.flag;
+    state().calculation.HerkunftVon(fall.art) = fall.flag;
     if (fall.wert) f.Wertfeld(fall.art)->setText(QString::fromLatin1(fall.wert));
     // A computed cost of 0 says why nothing opens.
     const bool null = fall.wert && std::string(fall.wert) == "0,00";
@@ -222,7 +223,7 @@ TEST_F(KalkulationFensterTest, ChosenCultureSurvivesATreeRebuild) {
   Aktivieren();  // the rebuild runs the tree builder, which moves KulturIndex
   EXPECT_EQ(f.trvKulturen->SelectedItem(), QStringLiteral("K1004"));
   ASSERT_TRUE(test::Click(f.cmbStart));
-  EXPECT_EQ(ui::S(f.txtHeizung->text()), referenz.at("K1004").at("txtHeizung"));
+  EXPECT_EQ(ui::S(f.txtHeizung()->text()), referenz.at("K1004").at("txtHeizung"));
   EXPECT_EQ(ui::S(f.txtGewinn[2]->text()), referenz.at("K1004").at("txtGewinn(2)"));
 }
 
@@ -263,11 +264,11 @@ TEST_F(KalkulationFensterTest, StoringAppendsOneComparisonCultureSilently) {
   ASSERT_EQ(state().comparison.AnzahlVergleichskulturen, vorher + 1);
   const VergleichskulturSatz& neu = state().comparison.VergleichskulturListe[vorher];
   EXPECT_EQ(neu.Kultur, inhalt.txtName);
-  EXPECT_EQ(neu.Heizung, inhalt.txtHeizung);
-  EXPECT_EQ(neu.DQHeizung, "1");
+  EXPECT_EQ(data::Kosten(neu, Kostenart::Heizung), inhalt.txtHeizung());
+  EXPECT_EQ(data::Datenqualitaet(neu, Kostenart::Heizung), "1");
   EXPECT_EQ(neu.Nr, std::to_string(vorher));
   EXPECT_TRUE(prompts->messageBoxes().empty());
-  EXPECT_EQ(ui::S(f.txtHeizung->text()), inhalt.txtHeizung);
+  EXPECT_EQ(ui::S(f.txtHeizung()->text()), inhalt.txtHeizung());
 }
 
 // Recorded work that cannot be read is missing data, not "no work": the labour and activity
@@ -289,10 +290,10 @@ TEST_F(KalkulationFensterTest, UnreadableRecordedWorkIsMissingDataAndSaidOnce) {
     const std::size_t vorher = Meldungen().size();
     prompts->AnswerMsgBox(ui::msgbox::Ok);
     ASSERT_TRUE(test::Click(f.cmbStart));
-    EXPECT_TRUE(f.txtArbeit->text().isEmpty());
-    EXPECT_TRUE(f.txtPSM->text().isEmpty());
-    EXPECT_FALSE(f.txtHeizung->text().isEmpty());
-    EXPECT_FALSE(f.txtMaterial->text().isEmpty());
+    EXPECT_TRUE(f.txtArbeit()->text().isEmpty());
+    EXPECT_TRUE(f.txtPSM()->text().isEmpty());
+    EXPECT_FALSE(f.txtHeizung()->text().isEmpty());
+    EXPECT_FALSE(f.txtMaterial()->text().isEmpty());
     // The margins after the material costs and after labour need the emptied boxes.
     EXPECT_FALSE(f.txtMarktleistung->text().isEmpty());
     EXPECT_TRUE(f.txtSachkosten->text().isEmpty());
@@ -304,8 +305,8 @@ TEST_F(KalkulationFensterTest, UnreadableRecordedWorkIsMissingDataAndSaidOnce) {
   }
   // Readable again: both are computed.
   ASSERT_TRUE(test::Click(f.cmbStart));
-  EXPECT_FALSE(f.txtArbeit->text().isEmpty());
-  EXPECT_FALSE(f.txtPSM->text().isEmpty());
+  EXPECT_FALSE(f.txtArbeit()->text().isEmpty());
+  EXPECT_FALSE(f.txtPSM()->text().isEmpty());
 }
 
 }  // namespace

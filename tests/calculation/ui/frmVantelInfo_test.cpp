@@ -59,7 +59,7 @@ TEST_F(KostenInfoTest, HeatingGridListsEachOccupancyByFallingPlantDensity) {
     const int zeilen = Datenzeilen(g, 6);
     EXPECT_EQ(zeilen, state().culture.AnzahlKulturStandorte);
     AbsteigendGeordnet(g, 4, zeilen);
-    EXPECT_EQ(g.TextMatrix(zeilen + 1, 7), f.txtHeizung->text());
+    EXPECT_EQ(g.TextMatrix(zeilen + 1, 7), f.txtHeizung()->text());
     EXPECT_TRUE(g.CellFontBold(zeilen + 1, 7));
     // Column 1 is the whole site's area, column 6 the occupancy's cost per m².
     std::multiset<QString> standorte, kosten, erwartet, erwarteteKosten;
@@ -135,7 +135,7 @@ TEST_F(KostenInfoTest, HeatingPerThousandPlantsCountsEachOccupancysOwnArea) {
     EXPECT_EQ(ui::S(g.TextMatrix(r, 7)), base::Format(hand, "0.00"));
     summe += hand;
   }
-  EXPECT_NEAR(summe, *base::ParseNumber(ui::S(f.txtHeizung->text())), 0.01);
+  EXPECT_NEAR(summe, *base::ParseNumber(ui::S(f.txtHeizung()->text())), 0.01);
 }
 
 TEST_F(KostenInfoTest, MaterialGridLeavesOutMachinesAndEndsWithTheTotal) {
@@ -168,7 +168,7 @@ TEST_F(KostenInfoTest, MaterialGridLeavesOutMachinesAndEndsWithTheTotal) {
   for (int r = 1; r <= zeilen; ++r) gelistet.insert(g.TextMatrix(r, 0));
   EXPECT_EQ(gelistet, erwartet);
   AbsteigendGeordnet(g, 5, zeilen);
-  EXPECT_EQ(g.TextMatrix(zeilen + 1, 6), f.txtMaterial->text());
+  EXPECT_EQ(g.TextMatrix(zeilen + 1, 6), f.txtMaterial()->text());
 }
 
 }  // namespace

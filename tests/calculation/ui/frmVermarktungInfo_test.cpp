@@ -27,7 +27,7 @@ class VermarktungInfoTest : public test::KalkulationFensterBasis {
   }
   // Opens the window through the marketing line's "[Menü]" with option `option` (0 or 2).
   frmVermarktungInfo& Oeffnen(int option) {
-    EXPECT_TRUE(test::Click(Fenster().cmbVermarktungskostenMenu));
+    EXPECT_TRUE(test::Click(Fenster().cmbVermarktungskostenMenu()));
     frmVermarktungskostenMenu& menue = frmVermarktungskostenMenu::instanz();
     EXPECT_TRUE(test::Click(menue.opbHerkunft->Button(option)));
     EXPECT_TRUE(test::Click(menue.cmbOK));
@@ -36,7 +36,7 @@ class VermarktungInfoTest : public test::KalkulationFensterBasis {
   }
   static void Ok(frmVermarktungInfo& f) { ASSERT_TRUE(test::Click(f.cmbOK)); }
   static void Schliessen() { test::ProcessEvents(); }
-  QString Vermarktung() { return Fenster().txtVermarktung->text(); }
+  QString Vermarktung() { return Fenster().txtVermarktung()->text(); }
 };
 
 TEST_F(VermarktungInfoTest, TurnoverGivesTheEnterprisePercentageAndItsTakeOver) {
@@ -60,7 +60,7 @@ TEST_F(VermarktungInfoTest, TurnoverGivesTheEnterprisePercentageAndItsTakeOver) 
   EXPECT_FALSE(frmVermarktungInfo::IsLoaded());
   // The recalculation on closing leaves the culture's own marketing cost alone.
   EXPECT_EQ(Vermarktung(), QStringLiteral("100,00"));
-  EXPECT_EQ(state().calculation.HerkunftVermarktung, 0);
+  EXPECT_EQ(state().calculation.HerkunftVermarktung(), 0);
 }
 
 TEST_F(VermarktungInfoTest, TurnoverThatGivesNoNumberKeepsTheEnterprisePercentage) {
@@ -131,7 +131,7 @@ TEST_F(VermarktungInfoTest, ComparisonTakeOverFormatsTheValueAndKeepsFlagTwo) {
     Schliessen();
     EXPECT_FALSE(frmVermarktungInfo::IsLoaded());
     EXPECT_EQ(Vermarktung(), ui::Q(fall.uebernommen));
-    EXPECT_EQ(state().calculation.HerkunftVermarktung, 2);
+    EXPECT_EQ(state().calculation.HerkunftVermarktung(), 2);
   }
 }
 
@@ -139,7 +139,7 @@ TEST_F(VermarktungInfoTest, TakeOverDoesNothingUnderAnyOtherFlag) {
   frmVermarktungInfo& f = Oeffnen(2);
   const QString vorher = Vermarktung();
   for (int16_t flag : {int16_t{1}, int16_t{3}}) {
-    state().calculation.HerkunftVermarktung = flag;
+    state().calculation.HerkunftVermarktung() = flag;
     Ok(f);
     Schliessen();
     EXPECT_TRUE(frmVermarktungInfo::IsLoaded());
