@@ -120,7 +120,7 @@ TEST_F(FaultInjectionTest, DamagedEnterpriseFilesAreReportedAndNothingIsComputed
       {"ohne Taetigkeiten", [](FaultInjectionTest& t) { Ausfuehren(t.Betrieb(), "DROP TABLE Taetigkeiten"); },
        "Die ausgewählte Morvin5-Datenbank ist ungültig", "Es fehlt die Tabelle \"Taetigkeiten\"."},
       {".Tolvar abgeschnitten", [](FaultInjectionTest& t) { Abschneiden(t.Zwilling()); },
-       "Die Tolvar-Datenbank des Betriebs ist ungültig", "Die Datei ist keine gültige Datenbank."},
+       "Die Tolvar-Datenbank des Betriebs ist ungültig", "Die Datenbank ist beschädigt."},
       {".mdb ohne Inhalt", [](FaultInjectionTest& t) { Leeren(t.Betrieb()); },
        "Die ausgewählte Morvin5-Datenbank ist ungültig", "Es fehlt die Tabelle \"Kulturen\"."},
       {".mdb mit Zufallsbytes", [](FaultInjectionTest& t) { Zufall(t.Betrieb()); },

@@ -1,8 +1,11 @@
 #include "platform/ui/prompts.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
@@ -146,6 +149,78 @@ void ShowDetailsWhole(QFileDialog& dialog) {
   }
 }
 
+// A file dialog that takes a typed name as typed. Qt's dialog reads quotes in a typed name as
+// a list of names ('Kopie "B".MSD' stands for "B"), so it refuses such a name in an open
+// dialog, and it refuses a name longer than the file system takes in a save dialog with a
+// disabled button. Here an open dialog takes a typed name that names an existing file, and a
+// save dialog any typed name that is no folder; the commands say what is wrong with it.
+class TypedNameDialog final : public QFileDialog {
+ public:
+  TypedNameDialog(QWidget* parent, const QString& title, const QString& folder, bool save)
+      : QFileDialog(parent, title, folder), m_save(save) {
+    // The widget dialog, whose name box this reads; the platform's own may differ.
+    setOption(QFileDialog::DontUseNativeDialog, true);
+    setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  }
+
+  // The file the dialog was closed with.
+  std::optional<QString> Chosen() const {
+    if (m_typed) return m_typed;
+    const QStringList chosen = selectedFiles();
+    if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+    return chosen.front();
+  }
+
+  void accept() override {
+    if (const std::optional<QString> typed = TakenAsTyped()) {
+      m_typed = typed;
+      QDialog::accept();
+      return;
+    }
+    QFileDialog::accept();
+  }
+
+ protected:
+  // The dialog's widgets exist once it is shown.
+  void showEvent(QShowEvent* event) override {
+    QFileDialog::showEvent(event);
+    if (m_edit != nullptr) return;
+    m_edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (auto* box = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")))
+      m_button = box->button(m_save ? QDialogButtonBox::Save : QDialogButtonBox::Open);
+    if (m_edit == nullptr || m_button == nullptr) return;
+    m_button->installEventFilter(this);
+    // After the dialog's own handling of the typed text, which may disable the button.
+    connect(m_edit, &QLineEdit::textChanged, this, [this] { KeepButtonEnabled(); });
+    KeepButtonEnabled();
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == m_button && event->type() == QEvent::EnabledChange) KeepButtonEnabled();
+    return QFileDialog::eventFilter(watched, event);
+  }
+
+ private:
+  // Qt disables the button for a name it reads otherwise; a name taken as typed keeps it.
+  void KeepButtonEnabled() {
+    if (m_button != nullptr && !m_button->isEnabled() && TakenAsTyped()) m_button->setEnabled(true);
+  }
+
+  std::optional<QString> TakenAsTyped() const {
+    if (m_edit == nullptr || m_edit->text().trimmed().isEmpty()) return std::nullopt;
+    const QString file = TypedFileName(m_edit->text(), directory().absolutePath());
+    const QFileInfo info(file);
+    if (m_save ? info.isDir() : !info.isFile()) return std::nullopt;
+    return file;
+  }
+
+  bool m_save = false;
+  QLineEdit* m_edit = nullptr;
+  QPushButton* m_button = nullptr;
+  std::optional<QString> m_typed;
+};
+
 class QtPrompts final : public Prompts {
  public:
   int MsgBox(const QString& text, int style, const QString& title) override {
@@ -176,9 +251,7 @@ class QtPrompts final : public Prompts {
     const QString title = !request.title.isEmpty() ? request.title
                           : save                   ? QStringLiteral("Speichern unter")
                                                    : QStringLiteral("Öffnen");
-    QFileDialog dialog(QApplication::activeWindow(), title, request.folder);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    TypedNameDialog dialog(QApplication::activeWindow(), title, request.folder, save);
     // The commands ask their own question before replacing a file, or replace it silently.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("Speichern") : QStringLiteral("Öffnen"));
@@ -190,17 +263,7 @@ class QtPrompts final : public Prompts {
     const QString filter = QtFileFilter(request.filter);
     ApplyPattern(dialog, filter.isEmpty() ? QStringList() : filter.split(QStringLiteral(";;")), request.pattern);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    // The dialog reads quotes in a typed name as a list of names ('a "b" c' became "b" in the
-    // current folder). A name typed for saving is taken exactly as typed instead.
-    if (save) {
-      if (const auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-          edit != nullptr && !edit->text().trimmed().isEmpty()) {
-        return TypedFileName(edit->text(), dialog.directory().absolutePath());
-      }
-    }
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
-    return chosen.front();
+    return dialog.Chosen();
   }
 };
 

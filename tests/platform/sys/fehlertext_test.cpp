@@ -16,7 +16,12 @@ TEST(FehlertextTest, TechnicalTextsGetTheirGermanCause) {
   const Fall faelle[] = {
       {"Kopieren von 'a' nach 'b' fehlgeschlagen: No space left on device", "Der Datenträger ist voll."},
       {"database or disk is full", "Der Datenträger ist voll."},
-      {"write: Input/output error", "Der Datenträger ist voll."},
+      {"write: Input/output error", "Beim Lesen oder Schreiben des Datenträgers ist ein Fehler aufgetreten."},
+      {"disk I/O error", "Beim Lesen oder Schreiben des Datenträgers ist ein Fehler aufgetreten."},
+      {"Too many levels of symbolic links", "Der Pfad enthält eine Schleife aus symbolischen Verknüpfungen."},
+      {"Not a directory", "Ein Teil des Pfades ist kein Ordner."},
+      {"Is a directory", "Der Name bezeichnet einen Ordner, keine Datei."},
+      {"database disk image is malformed", "Die Datenbank ist beschädigt."},
       {"attempt to write a readonly database", "Die Datei ist schreibgeschützt."},
       {"Read-only file system", "Die Datei ist schreibgeschützt."},
       {"Permission denied", "Die Datei ist schreibgeschützt."},
@@ -24,7 +29,13 @@ TEST(FehlertextTest, TechnicalTextsGetTheirGermanCause) {
       {"No such file or directory", "Die Datei wurde nicht gefunden."},
       {"database is locked", "Die Datei wird von einem anderen Programm verwendet."},
       {"file is not a database", "Die Datei ist keine gültige Datenbank."},
-      {"File name too long", "Diesen Dateinamen kann das Dateisystem nicht aufnehmen."},
+      {"File name too long", "Der Name ist zu lang."},
+      {"Invalid argument", "Diesen Dateinamen kann das Dateisystem nicht aufnehmen."},
+      // Where a folder failed, the cause names the folder.
+      {"Kopieren fehlgeschlagen: Ordner '/a/O'Neil \"B\"': No such file or directory",
+       "Der Ordner \"/a/O'Neil \"B\"\" existiert nicht."},
+      {"Ordner '/a/b': Permission denied", "Der Ordner ist schreibgeschützt."},
+      {"Ordner '/a/b': Not a directory", "Ein Teil des Pfades ist kein Ordner."},
       {"Die Datei 'x' wurde nicht gefunden.", ""},
       {"", ""},
   };

@@ -1,6 +1,7 @@
 #include "platform/sys/files.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sys/fehlertext.h"
 #include "support/fixtures.h"
 
 namespace fs = std::filesystem;
@@ -96,6 +98,52 @@ TEST(SafeCopy, FolderRefusingNewFilesFails) {
   EXPECT_EQ(ReadBytes("/proc/version"), before);
 }
 
+// A copy that fails for its folder says so: the German cause names the folder.
+TEST(SafeCopy, FolderThatFailsIsNamed) {
+  test::TempDir dir;
+  WriteBytes(dir.Join("Quelle.mdb"), "neu");
+  WriteBytes(dir.Join("Datei"), "x");
+  ASSERT_TRUE(CreateFolder(dir.Join("geschützt")));
+  struct Case {
+    const char* name;
+    std::string target;
+    std::string cause;
+  };
+  std::vector<Case> cases = {
+      {"missing folder", dir.Join("Kopie/B.mdb"), "Der Ordner \"" + dir.Join("Kopie") + "\" existiert nicht."},
+      {"file in the path", dir.Join("Datei/B.mdb"), "Ein Teil des Pfades ist kein Ordner."},
+  };
+  if (::geteuid() != 0)
+    cases.push_back({"read-only folder", dir.Join("geschützt/B.mdb"), "Der Ordner ist schreibgeschützt."});
+  fs::permissions(dir.Join("geschützt"), fs::perms::owner_read | fs::perms::owner_exec);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string error;
+    EXPECT_FALSE(SafeCopy(dir.Join("Quelle.mdb"), c.target, &error));
+    EXPECT_EQ(UrsacheAufDeutsch(error), c.cause) << error;
+  }
+  fs::permissions(dir.Join("geschützt"), fs::perms::owner_all);
+}
+
+// A name the file system takes is copied, however long: the hidden copy beside it is
+// shortened instead.
+TEST(SafeCopy, LongestNameTheFolderTakes) {
+  test::TempDir dir;
+  WriteBytes(dir.Join("Quelle.mdb"), "neu");
+  std::string name;
+  while (name.size() + 2 <= 251) name += "ä";  // two bytes each, cut points inside them
+  name += ".mdb";
+  ASSERT_LE(name.size(), 255u);
+  std::string error;
+  ASSERT_TRUE(SafeCopy(dir.Join("Quelle.mdb"), dir.Join(name), &error)) << error;
+  EXPECT_EQ(ReadBytes(dir.Join(name)), "neu");
+  EXPECT_FALSE(NameTooLong(dir.Join(name)));
+  EXPECT_TRUE(NameTooLong(dir.Join("xx" + name)));
+  const std::string hidden = FileNameOf(HiddenPathBeside(dir.Join(name), "neu"));
+  EXPECT_LE(hidden.size(), 255u);
+  EXPECT_EQ(hidden.rfind(".ää", 0), 0u);
+}
+
 TEST(SafeCopy, ReplacesOrCreatesTarget) {
   test::TempDir dir;
   ASSERT_TRUE(CreateFolder(dir.Join("Betrieb Ä/Sicherung")));
@@ -164,6 +212,60 @@ TEST(Files, ExistenceCreateAndDelete) {
   error.clear();
   EXPECT_FALSE(DeleteFile(file, &error));
   EXPECT_FALSE(error.empty());
+}
+
+// A process id that belongs to no running process.
+long EndedProcess() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return child;
+}
+
+// The hidden copies a killed save left are removed at start; what a running save owns, what
+// the program did not write and what another folder holds stays; an old file kept aside whose
+// new one never came is put back.
+TEST(RemoveLeftoverCopies, OnlyCopiesNoRunningSaveOwns) {
+  test::TempDir dir;
+  const std::string tot = std::to_string(EndedProcess());
+  const std::string laeuft = std::to_string(::getppid());
+  const std::string selbst = std::to_string(::getpid());
+  struct Case {
+    std::string name;
+    bool removed;
+    const char* restoredAs;  // an "alt" copy put back under this name
+  };
+  const Case cases[] = {
+      {".Muster.mdb.tmp-" + tot + "-3-0a1b2c3d", true, nullptr},
+      {".Kopie.Tolvar.neu-" + tot + "-0-deadbeef", true, nullptr},
+      {".Kopie.mdb.neu-" + tot + "-7", true, nullptr},  // named before the random part was added
+      {".Muster.mdb.tmp-" + selbst + "-1-00000000", true, nullptr},
+      {".Ziel.mdb.alt-" + tot + "-2-12345678", true, "Ziel.mdb"},
+      {".Muster.mdb.alt-" + tot + "-4-12345678", true, nullptr},  // Muster.mdb is there
+      {".Muster.mdb.tmp-" + laeuft + "-5-87654321", false, nullptr},
+      {".Muster.mdb", false, nullptr},
+      {"Muster.mdb.tmp-" + tot + "-1-0a1b2c3d", false, nullptr},
+      {".Muster.mdb.bak-" + tot + "-1-0a1b2c3d", false, nullptr},
+  };
+  WriteBytes(dir.Join("Muster.mdb"), "muster");
+  for (const Case& c : cases) WriteBytes(dir.Join(c.name), c.name);
+  ASSERT_TRUE(CreateFolder(dir.Join("unten")));
+  const std::string unten = ".Muster.mdb.tmp-" + tot + "-6-0a1b2c3d";
+  WriteBytes(dir.Join("unten/" + unten), "x");
+
+  RemoveLeftoverCopies(dir.Path(), false);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(FileExists(dir.Join(c.name)), !c.removed);
+    if (c.restoredAs != nullptr) {
+      EXPECT_EQ(ReadBytes(dir.Join(c.restoredAs)), c.name);
+    }
+  }
+  EXPECT_EQ(ReadBytes(dir.Join("Muster.mdb")), "muster");
+  EXPECT_TRUE(FileExists(dir.Join("unten/" + unten))) << "below the folder only when asked";
+  RemoveLeftoverCopies(dir.Path(), true);
+  EXPECT_FALSE(FileExists(dir.Join("unten/" + unten)));
 }
 
 TEST(CopyFolderTree, CopiesNestedTreeAndOverwrites) {

@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -182,6 +184,59 @@ TEST_F(QtPromptsTest, SaveDialogTakesTheTypedNameAsTyped) {
   EXPECT_EQ(TypedFileName(QStringLiteral("/a/b/x \"y\".mdb"), QStringLiteral("/c")),
             QStringLiteral("/a/b/x \"y\".mdb"));
   EXPECT_EQ(TypedFileName(QStringLiteral("x;y.mdb"), QStringLiteral("/c/d")), QStringLiteral("/c/d/x;y.mdb"));
+}
+
+// The dialog's button that accepts it ("Öffnen", "Speichern").
+QPushButton* AcceptButton(QFileDialog* dialog, bool save) {
+  auto* box = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+  return box == nullptr ? nullptr : box->button(save ? QDialogButtonBox::Save : QDialogButtonBox::Open);
+}
+
+// A typed name is taken as typed in the open dialogs as in the save dialogs: a name with
+// quotes that names an existing file opens it, and a save name too long for the file system
+// still leaves the dialog (the command says "Der Name ist zu lang.") instead of a disabled
+// button.
+TEST_F(QtPromptsTest, TypedNamesAreTakenAsTyped) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString kopie = QStringLiteral("Kopie \"B\".MSD");
+  QFile file(QDir(folder.path()).filePath(kopie));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  struct Case {
+    const char* name;
+    bool save;
+    QString typed;
+  };
+  const Case cases[] = {
+      {"open, quotes", false, kopie},
+      {"save, quotes", true, QStringLiteral("Neu \"C\".mdb")},
+      {"save, too long", true, QString(300, QLatin1Char('x')) + QStringLiteral(".mdb")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    bool enabled = false;
+    WhenOpen<QFileDialog>([&c, &enabled](QFileDialog* dialog) {
+      auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      QPushButton* button = AcceptButton(dialog, c.save);
+      ASSERT_NE(edit, nullptr);
+      ASSERT_NE(button, nullptr);
+      edit->setText(c.typed);
+      QApplication::processEvents();
+      enabled = button->isEnabled();
+      if (!enabled) {
+        dialog->reject();
+        return;
+      }
+      button->click();
+      if (dialog->isVisible()) dialog->reject();
+    });
+    const std::optional<QString> chosen =
+        c.save ? SaveFileDialog(QString(), folder.path(), QStringLiteral("Alle Dateien|*.*"))
+               : OpenFileDialog(QString(), folder.path(), QStringLiteral(".MSD|*.MSD|"));
+    EXPECT_TRUE(enabled);
+    EXPECT_EQ(chosen, QDir(folder.path()).filePath(c.typed));
+  }
 }
 
 }  // namespace
