@@ -2,6 +2,7 @@
 // Plain-data forms of the culture data window's grids, shared by the culture modules: a
 // grid cell address, the outcome of a grid check, and the reading of date cells.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,10 @@ struct Pruefergebnis {
   bool Ok = true;
   std::vector<Zelle> RoteZellen;
 };
+
+// Paints the cells of a failed check red; a check calls it before its message shows, so the
+// cells are red while the person reads the message.
+using ZellenMalen = std::function<void(const std::vector<Zelle>&)>;
 
 // A date cell's text in day-month-year order, with points ("01.03.2024") or blanks
 // ("01 03 2024") between the parts; nullopt for an empty text or no valid date.

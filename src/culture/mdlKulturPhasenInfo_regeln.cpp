@@ -76,13 +76,15 @@ bool PhasenendePruefen(std::string_view beginn, std::string_view ende) {
   return true;
 }
 
-culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen, CultureData& kultur) {
+culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen, CultureData& kultur,
+                                          const culture::ZellenMalen& malen) {
   kultur.EingabeOk = true;
   culture::Pruefergebnis ergebnis;
   auto fehler = [&](culture::Zelle a, culture::Zelle b) {
     ergebnis.Ok = false;
     ergebnis.RoteZellen = {a, b};
     kultur.EingabeOk = false;
+    if (malen) malen(ergebnis.RoteZellen);
     data::ShowCritical(kMeldungEingabePruefen);
     return ergebnis;
   };

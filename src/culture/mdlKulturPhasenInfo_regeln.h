@@ -48,9 +48,11 @@ bool PhasenendePruefen(std::string_view beginn, std::string_view ende);
 
 // Sequence check of the grid before a save: every named row from the first must end after
 // it begins, and each following named row must begin the day after. Stops at the first row
-// without a name. A date cell that is no date fails like a wrong date. On failure shows
-// "Bitte prüfen sie die Eingabe." and returns the two cells to paint red. Sets EingabeOk of `kultur`.
-culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen, CultureData& kultur);
+// without a name. A date cell that is no date fails like a wrong date. On failure hands the
+// two cells to `malen`, then shows "Bitte prüfen sie die Eingabe." and returns the cells.
+// Sets EingabeOk of `kultur`.
+culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen, CultureData& kultur,
+                                          const culture::ZellenMalen& malen = {});
 
 // After the phase PhasenIndex has been chosen for deletion (and before its grid row is
 // removed): rows PhasenIndex+1 .. AnzahlPhasen take the dates of the phase before them

@@ -143,13 +143,14 @@ std::vector<StandortZeile> KulturStandorteTabelle(const CultureData& kultur) {
 }
 
 culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZeile>& zeilen, CultureData& kultur,
-                                                     const MasterLists& stamm) {
+                                                     const MasterLists& stamm, const culture::ZellenMalen& malen) {
   kultur.EingabeOk = true;
   culture::Pruefergebnis ergebnis;
   auto fehler = [&](std::vector<culture::Zelle> rot) {
     ergebnis.Ok = false;
     ergebnis.RoteZellen = std::move(rot);
     kultur.EingabeOk = false;
+    if (malen) malen(ergebnis.RoteZellen);
     data::ShowCritical(kMeldungEingabePruefen);
     return ergebnis;
   };

@@ -59,10 +59,10 @@ std::vector<StandortZeile> KulturStandorteTabelle(const CultureData& kultur);
 // one without a site name: area, Beginn and Ende must be given, the area a number, the
 // dates valid, the site known (by its kept number, or by name in StandortListe), Beginn
 // before Ende, Beginn not before the first phase's Anfang and Ende not after the last
-// phase's Ende. On failure shows "Bitte prüfen sie die Eingabe." and returns the cells to
-// paint red. Sets EingabeOk of `kultur`.
+// phase's Ende. On failure hands the cells to paint red to `malen`, then shows "Bitte prüfen
+// sie die Eingabe." and returns the cells. Sets EingabeOk of `kultur`.
 culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZeile>& zeilen, CultureData& kultur,
-                                                     const MasterLists& stamm);
+                                                     const MasterLists& stamm, const culture::ZellenMalen& malen = {});
 
 // Replaces the culture's occupancies within the phase range by the grid rows up to the
 // first one without a site name, in one transaction; rows of other cultures and the

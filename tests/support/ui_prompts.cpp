@@ -46,18 +46,18 @@ ScriptedPrompts::~ScriptedPrompts() {
   }
 }
 
-ScriptedPrompts& ScriptedPrompts::AnswerMsgBox(int answer) {
-  m_answers.push_back({false, answer, std::nullopt});
+ScriptedPrompts& ScriptedPrompts::AnswerMsgBox(int answer, std::function<void()> whileOpen) {
+  m_answers.push_back({false, answer, std::nullopt, std::move(whileOpen)});
   return *this;
 }
 
 ScriptedPrompts& ScriptedPrompts::AnswerFile(const QString& path) {
-  m_answers.push_back({true, 0, path});
+  m_answers.push_back({true, 0, path, {}});
   return *this;
 }
 
 ScriptedPrompts& ScriptedPrompts::CancelFile() {
-  m_answers.push_back({true, 0, std::nullopt});
+  m_answers.push_back({true, 0, std::nullopt, {}});
   return *this;
 }
 
@@ -78,7 +78,9 @@ int ScriptedPrompts::MsgBox(const QString& text, int style, const QString& title
     return harmless;
   }
   const int answer = m_answers.front().msgBox;
+  const std::function<void()> whileOpen = std::move(m_answers.front().whileOpen);
   m_answers.pop_front();
+  if (whileOpen) whileOpen();
   const std::vector<int> offered = ui::MsgBoxAnswers(style);
   if (std::find(offered.begin(), offered.end(), answer) == offered.end()) {
     ADD_FAILURE() << "Scripted answer " << answer << " is no button of the message box \"" << ui::S(text)

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,8 +30,9 @@ class ScriptedPrompts : public ui::Prompts {
   ScriptedPrompts(const ScriptedPrompts&) = delete;
   ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
-  // Queue, in the order the prompts will come.
-  ScriptedPrompts& AnswerMsgBox(int answer);
+  // Queue, in the order the prompts will come. `whileOpen` runs while the message box is
+  // shown, before it is answered: what it sees is what a person sees behind the box.
+  ScriptedPrompts& AnswerMsgBox(int answer, std::function<void()> whileOpen = {});
   ScriptedPrompts& AnswerFile(const QString& path);
   ScriptedPrompts& CancelFile();
   // Unused answers are not an error (for a shared, answer-less fallback).
@@ -55,6 +57,7 @@ class ScriptedPrompts : public ui::Prompts {
     bool file = false;
     int msgBox = 0;
     std::optional<QString> path;
+    std::function<void()> whileOpen;
   };
   std::optional<QString> fileAnswer(PromptKind kind, const ui::FileDialogRequest& request);
 

@@ -216,8 +216,10 @@ void frmBewegungsdaten::FlaechenInPhasengitter() {
 }
 
 void frmBewegungsdaten::PhasenfolgePruefen() {
-  const culture::Pruefergebnis r = P::PhasenfolgePruefen(PhasenZeilen(), state().culture);
-  for (const culture::Zelle& z : r.RoteZellen) dtgPhase->SetCellBackColor(z.Zeile, z.Spalte, kRot);
+  // Red before the message shows.
+  P::PhasenfolgePruefen(PhasenZeilen(), state().culture, [this](const std::vector<culture::Zelle>& rot) {
+    for (const culture::Zelle& z : rot) dtgPhase->SetCellBackColor(z.Zeile, z.Spalte, kRot);
+  });
 }
 
 void frmBewegungsdaten::cmbEntfernen_Click() {

@@ -364,8 +364,12 @@ void frmBewegungsdaten::cmbLoeschen_B_Click() {
 void frmBewegungsdaten::cmbSpeichernStandort_Click() {
   if (!KulturGewaehlt()) return;
   const std::vector<St::StandortZeile> zeilen = StandortZeilen();
-  const culture::Pruefergebnis pruefung = St::KulturStandorteEingabePruefen(zeilen, state().culture, state().masters);
-  for (const culture::Zelle& z : pruefung.RoteZellen) dtgStandorteModus2->SetCellBackColor(z.Zeile, z.Spalte, kRot);
+  // Red before the message shows.
+  St::KulturStandorteEingabePruefen(zeilen, state().culture, state().masters,
+                                    [this](const std::vector<culture::Zelle>& rot) {
+                                      for (const culture::Zelle& z : rot)
+                                        dtgStandorteModus2->SetCellBackColor(z.Zeile, z.Spalte, kRot);
+                                    });
   if (!state().culture.EingabeOk) return;
   if (!St::KulturStandorteSpeichern(zeilen)) return;
   St::KulturStandorteLaden();

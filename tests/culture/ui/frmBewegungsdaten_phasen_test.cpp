@@ -360,9 +360,14 @@ TEST_F(Phasenmodus, SaveChecksTheSequenceFirst) {
   ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_2")));
   ASSERT_TRUE(test::TypeInto(form->txtBeginn, QStringLiteral("30.07.2024")));  // a day's gap after phase 1
   const auto vorher = GespeichertePhasen("K1003");
-  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  // The cells are red while the message is open, not only after OK.
+  std::vector<QColor> waehrendMeldung;
+  prompts->AnswerMsgBox(ui::msgbox::Ok, [&] {
+    waehrendMeldung = {form->dtgPhase->CellBackColor(2, 3), form->dtgPhase->CellBackColor(1, 4)};
+  });
   ASSERT_TRUE(test::Click(form->cmbSpeichern));
   EXPECT_EQ(Meldungen(), std::vector<QString>{kEingabePruefen});
+  EXPECT_EQ(waehrendMeldung, (std::vector<QColor>{frmBewegungsdaten::kRot, frmBewegungsdaten::kRot}));
   EXPECT_EQ(form->dtgPhase->CellBackColor(2, 3), frmBewegungsdaten::kRot);
   EXPECT_EQ(form->dtgPhase->CellBackColor(1, 4), frmBewegungsdaten::kRot);
   EXPECT_FALSE(state().culture.EingabeOk);

@@ -101,9 +101,12 @@ TEST_F(Standortmodus, SaveChecksThenStoresOccupanciesAndPhaseAreas) {
   Ziehen(form->trvStandort, QStringLiteral("Sta1005"), Gitter());
   EXPECT_EQ(GitterZeile(Gitter(), 4, 4), "Folienhaus 1||16.09.2024|06.12.2024");
 
-  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  // The cell is red while the message is open, not only after OK.
+  QColor waehrendMeldung;
+  prompts->AnswerMsgBox(ui::msgbox::Ok, [&] { waehrendMeldung = Gitter()->CellBackColor(4, 1); });
   ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
   EXPECT_EQ(Meldungen(), std::vector<QString>{QStringLiteral("Bitte prüfen sie die Eingabe.")});
+  EXPECT_EQ(waehrendMeldung, frmBewegungsdaten::kRot);
   EXPECT_EQ(Gitter()->CellBackColor(4, 1), frmBewegungsdaten::kRot);
   EXPECT_EQ(Belegungen().size(), 3u);
 
