@@ -1,8 +1,11 @@
 #include "data/settings_row.h"
 
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/values.h"
 #include "data/messages.h"
@@ -23,6 +26,32 @@ bool IsEmpty(const db::Value& v) { return v.isNull() || v.text().empty(); }
 void Take(const db::Recordset& rs, std::string_view column, std::string* field) {
   const db::Value& v = rs.Field(column);
   if (!IsEmpty(v)) *field = v.text();
+}
+
+// The columns a write of the row sets, each with its field's value.
+struct Spalte {
+  std::string_view name;
+  db::Value (*wert)(const EinstellungenSatz&);
+};
+constexpr std::array<Spalte, 13> kSpalten{{
+    {"Wetterstation", [](const EinstellungenSatz& e) { return db::Value(e.Wetterstation); }},
+    {"StandardStation", [](const EinstellungenSatz& e) { return db::Value::Bool(e.StandardStation != 0); }},
+    {"MaterialPfad", [](const EinstellungenSatz& e) { return db::Value(e.MaterialPfad); }},
+    {"VantelPfad", [](const EinstellungenSatz& e) { return db::Value(e.VantelPfad); }},
+    {"KlimaPfad", [](const EinstellungenSatz& e) { return db::Value(e.KlimaPfad); }},
+    {"Strom", [](const EinstellungenSatz& e) { return db::Value(e.Strom); }},
+    {"Ergebnisdatenbank", [](const EinstellungenSatz& e) { return db::Value(e.Ergebnisdatenbank); }},
+    {"Gemeinkostentyp", [](const EinstellungenSatz& e) { return db::Value(e.Gemeinkostentyp); }},
+    {"Gemeinkosten", [](const EinstellungenSatz& e) { return db::Value(e.Gemeinkosten); }},
+    {"Flaeche", [](const EinstellungenSatz& e) { return db::Value(e.Flaeche); }},
+    {"Jahr", [](const EinstellungenSatz& e) { return db::Value(e.Jahr); }},
+    {"Belegung", [](const EinstellungenSatz& e) { return db::Value(e.Belegung); }},
+    {"Vermarktungskosten", [](const EinstellungenSatz& e) { return db::Value(e.Vermarktungskosten); }},
+}};
+
+// Remembers `e` as the row this program knows for the open Tolvar-Datenbank.
+void StandMerken(State& s, const EinstellungenSatz& e) {
+  s.enterprise.EinstellungenStand = EnterpriseState::GelesenerSatz{s.enterprise.TolvarDatenbankPfad, e};
 }
 
 }  // namespace
@@ -55,6 +84,7 @@ bool BetriebEinstellungenLaden() {
   State& s = state();
   EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
   e = data::EinstellungenErsatzwerte();
+  s.enterprise.EinstellungenStand.reset();
 
   std::unique_ptr<db::Database> database = db::Database::Open(s.enterprise.TolvarDatenbankPfad);
   if (!database) return false;
@@ -80,6 +110,7 @@ bool BetriebEinstellungenLaden() {
   e.Jahr = rs.Field("Jahr").text();
   e.Flaeche = rs.Field("Flaeche").text();
   Take(rs, "Vermarktungskosten", &e.Vermarktungskosten);
+  StandMerken(s, e);
   return true;
 }
 
@@ -88,22 +119,31 @@ bool BetriebEinstellungenLaden() {
 namespace mdlDatenbank {
 
 bool BetriebEinstellungenSchreiben(std::string* fehler) {
-  const State& s = state();
+  State& s = state();
   const EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
-  return db::WriteSingleRow(
+  const auto& stand = s.enterprise.EinstellungenStand;
+  const EinstellungenSatz* bekannt = stand && stand->pfad == s.enterprise.TolvarDatenbankPfad ? &stand->satz : nullptr;
+  // Only what this program changed since it last read or wrote the row: a value another
+  // instance confirmed meanwhile stays.
+  std::vector<const Spalte*> geaendert;
+  for (const Spalte& spalte : kSpalten) {
+    if (bekannt == nullptr || !(spalte.wert(e) == spalte.wert(*bekannt))) geaendert.push_back(&spalte);
+  }
+  if (bekannt != nullptr && geaendert.empty()) return true;
+  const bool ok = db::WriteSingleRow(
       s.enterprise.TolvarDatenbankPfad, kTabelle,
-      [&e](db::Recordset& rs) {
-        return rs.SetField("Wetterstation", e.Wetterstation) &&
-               rs.SetField("StandardStation", db::Value::Bool(e.StandardStation != 0)) &&
-               rs.SetField("MaterialPfad", e.MaterialPfad) && rs.SetField("VantelPfad", e.VantelPfad) &&
-               rs.SetField("KlimaPfad", e.KlimaPfad) && rs.SetField("Strom", e.Strom) &&
-               rs.SetField("Ergebnisdatenbank", e.Ergebnisdatenbank) &&
-               rs.SetField("Gemeinkostentyp", e.Gemeinkostentyp) && rs.SetField("Gemeinkosten", e.Gemeinkosten) &&
-               rs.SetField("Flaeche", e.Flaeche) && rs.SetField("Jahr", e.Jahr) &&
-               rs.SetField("Belegung", e.Belegung) && rs.SetField("Vermarktungskosten", e.Vermarktungskosten) &&
-               rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
+      [&](db::Recordset& rs) {
+        // A new row takes every field.
+        const bool neu = rs.RecordCount() == 0;
+        for (const Spalte& spalte : kSpalten) {
+          const bool schreiben = neu || std::find(geaendert.begin(), geaendert.end(), &spalte) != geaendert.end();
+          if (schreiben && !rs.SetField(spalte.name, spalte.wert(e))) return false;
+        }
+        return rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
       },
       fehler);
+  if (ok) StandMerken(s, e);
+  return ok;
 }
 
 std::string EinstellungenNichtGespeichert(const std::string& fehler) {

@@ -22,17 +22,21 @@ namespace mdlDatenLaden {
 // AktuelleEinstellungen. The record is first reset to its replacement values, so nothing of
 // a previously opened enterprise survives; a column that is Null or empty keeps its
 // replacement (Jahr and Flaeche become empty). False when the database, the table or its
-// row cannot be read; the record then holds the replacement values.
+// row cannot be read; the record then holds the replacement values. The record read is
+// remembered as the row's state for the next write.
 bool BetriebEinstellungenLaden();
 
 }  // namespace mdlDatenLaden
 
 namespace mdlDatenbank {
 
-// Writes every field of AktuelleEinstellungen into the first row of BetriebEinstellungen
-// of the database at TolvarDatenbankPfad, with LetzteAenderung the current date and time in
-// the general date format; a table without a row gets one. Never creates the database file.
-// False when nothing could be written, with the technical reason in *fehler.
+// Writes the fields of AktuelleEinstellungen into the first row of BetriebEinstellungen of
+// the database at TolvarDatenbankPfad, with LetzteAenderung the current date and time in
+// the general date format; a table without a row gets one with every field. Where this
+// program read or wrote that row before, only the fields changed since are written (none:
+// nothing is written), so a value another instance of the program confirmed meanwhile is
+// kept. Never creates the database file. False when nothing could be written, with the
+// technical reason in *fehler.
 bool BetriebEinstellungenSchreiben(std::string* fehler = nullptr);
 
 // Writes the settings row as BetriebEinstellungenSchreiben does and reports a failure with a

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -28,6 +29,14 @@ struct EnterpriseState {
   std::string TolvarDatenbankPfad;
 
   EinstellungenSatz AktuelleEinstellungen;
+  // The settings row as this program last read or wrote it, and the Tolvar-Datenbank it
+  // belongs to. A write of the row takes only the fields changed since, so it never undoes
+  // what another instance of the program confirmed meanwhile.
+  struct GelesenerSatz {
+    std::string pfad;
+    EinstellungenSatz satz;
+  };
+  std::optional<GelesenerSatz> EinstellungenStand;
 
   // Flags.
   bool BetriebOffen = false;

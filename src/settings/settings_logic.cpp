@@ -32,6 +32,9 @@ std::string DatenbankGewaehlt(Datenbank datenbank, const std::string& pfad) {
     case Datenbank::Ergebnis:
       e.Ergebnisdatenbank = pfad;
       mdlFehler::ErgebnisDatenbankPruefen();
+      // The tab has no button that confirms it: a chosen file that passed its check is the
+      // confirmed setting and is written at once (a failure is said).
+      if (state().enterprise.PruefungOk) mdlDatenbank::EinstellungenSichern();
       return e.Ergebnisdatenbank;
   }
   return pfad;

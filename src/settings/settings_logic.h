@@ -17,7 +17,8 @@ enum class Datenbank { Material, Vantel, Ergebnis };
 
 // Puts the chosen file into its setting (MaterialPfad, VantelPfad or Ergebnisdatenbank) and
 // runs that database's check, whose failure reports, falls back to the default path and
-// writes it. Returns the setting afterwards (what the path box shows).
+// writes it. A result database that passed its check is written into the settings row at
+// once. Returns the setting afterwards (what the path box shows).
 std::string DatenbankGewaehlt(Datenbank datenbank, const std::string& pfad);
 
 enum class DatenbankenSpeicherergebnis { Gespeichert, PruefungFehlgeschlagen, Fehler };

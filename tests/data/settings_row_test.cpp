@@ -250,6 +250,32 @@ TEST_F(SettingsRowTest, ClosingWriteRoundTrip) {
   }
 }
 
+// Two instances of the program on one enterprise: a write takes only what this instance
+// changed since it read the row, so what the other one confirmed meanwhile stays; with
+// nothing changed nothing is written.
+TEST_F(SettingsRowTest, AWriteKeepsWhatAnotherInstanceWroteMeanwhile) {
+  Row row = FullRow();
+  row.emplace_back("LetzteAenderung", "01.03.2025 08:00:00");
+  MakeTolvar(row);
+  const std::string pfad = state().enterprise.TolvarDatenbankPfad;
+  ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
+  ASSERT_TRUE(mdlDatenbank::BetriebEinstellungenSchreiben());
+  EXPECT_EQ(FirstRow(pfad, "BetriebEinstellungen")["LetzteAenderung"].text(), "01.03.2025 08:00:00")
+      << "nothing changed";
+
+  {
+    auto anderer = db::Database::Open(pfad);
+    ASSERT_NE(anderer, nullptr);
+    ASSERT_TRUE(anderer->Execute("UPDATE BetriebEinstellungen SET Strom = '0,31', Jahr = '2030'"));
+  }
+  state().enterprise.AktuelleEinstellungen.Jahr = "2031";
+  ASSERT_TRUE(mdlDatenbank::BetriebEinstellungenSchreiben());
+  EXPECT_EQ(FirstRow(pfad, "BetriebEinstellungen")["Strom"].text(), "0,31");
+  EXPECT_EQ(FirstRow(pfad, "BetriebEinstellungen")["Jahr"].text(), "2031");
+  EXPECT_EQ(FirstRow(pfad, "BetriebEinstellungen")["LetzteAenderung"].text(), "10.12.2024 14:05:09");
+  EXPECT_EQ(FirstRow(pfad, "BetriebEinstellungen")["Gemeinkosten"].text(), "25000");
+}
+
 TEST_F(SettingsRowTest, ClosingWriteCreatesNoFile) {
   state().enterprise.TolvarDatenbankPfad = Path("Betriebe/fehlt.Tolvar");
   state().enterprise.AktuelleEinstellungen = Distinct();
