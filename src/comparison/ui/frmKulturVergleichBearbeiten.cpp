@@ -18,6 +18,7 @@
 #include "data/mdlFehler.h"
 #include "data/paths.h"
 #include "data/state.h"
+#include "platform/sys/fehlertext.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/imagelist.h"
@@ -34,9 +35,10 @@ using ui::S;
 
 namespace {
 
+// What failed and the database, then the cause in German before the technical text.
 void Meldung(const QString& satz, const std::string& pfad, const std::string& grund) {
-  ui::MsgBox(satz + QStringLiteral("\n\n") + Q(pfad) + (grund.empty() ? QString() : Q("\n(" + grund + ")")),
-             ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
+  ui::MsgBox(Q(sys::Fehlermeldung(S(satz) + "\n\n" + pfad, grund)), ui::msgbox::Critical,
+             QStringLiteral("Tolvar-Information"));
 }
 
 QFrame* Linie(QWidget* eltern, const QString& name, int top) {
@@ -186,8 +188,21 @@ void frmKulturVergleichBearbeiten::Form_KeyDown(int key, int /*shift*/) {
   if (key == Qt::Key_F1) mdlHilfe::HilfeAufrufen("7.2");
 }
 
+void frmKulturVergleichBearbeiten::AuswahlLeeren() {
+  AuswahlSchluessel.clear();
+  AuswahlText.clear();
+  m_auswahlDatenbank.clear();
+  trvKulturvergleich->Select(QString());
+}
+
+void frmKulturVergleichBearbeiten::FremdeAuswahlLeeren() {
+  if (AuswahlSchluessel.empty() && AuswahlText.empty()) return;
+  if (!comparison::GleicheDatei(m_auswahlDatenbank, AktuelleDatenbank)) AuswahlLeeren();
+}
+
 void frmKulturVergleichBearbeiten::trvKulturVergleichBesetzen() {
   if (AktuelleDatenbank.empty()) return;
+  FremdeAuswahlLeeren();
   ui::KeyedTree* baum = trvKulturvergleich;
   baum->Clear();
   baum->Add(QString(), Q(comparison::kWurzelSchluessel), QStringLiteral("Kulturen"), QStringLiteral("open"));
@@ -263,6 +278,7 @@ void frmKulturVergleichBearbeiten::opbKultur_Click(int /*index*/) {
 
 void frmKulturVergleichBearbeiten::ModusBearbeiten() {
   AktuelleDatenbank = EigeneDatenbank();
+  FremdeAuswahlLeeren();
   fraImport->hide();
   fraExport->hide();
   fraBearbeiten->show();
@@ -294,6 +310,7 @@ void frmKulturVergleichBearbeiten::ModusNeu() {
 void frmKulturVergleichBearbeiten::trvKulturvergleich_NodeClick(const QString& key) {
   AuswahlText = S(trvKulturvergleich->Text(key));
   AuswahlSchluessel = S(key);
+  AuswahlMerken();
   if (!AuswahlText.empty() && opbKultur->Value(0)) {
     AuswahlEintragen();
     DatenQualitaet();
@@ -302,6 +319,9 @@ void frmKulturVergleichBearbeiten::trvKulturvergleich_NodeClick(const QString& k
 }
 
 void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
+  // Changing a stored culture needs one chosen in the own tree; without it nothing is
+  // replaced and nothing appended.
+  if (opbKultur->Value(0) && !state().comparison.NeueVergleichskultur && AuswahlSchluessel.empty()) return;
   comparison::Kultureingabe e;
   e.Kultur = S(txtKultur);
   e.Beginn = S(txtBeginn);
@@ -341,6 +361,7 @@ void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
   if (ersetzen) {
     AuswahlSchluessel = neu;
     AuswahlText = e.Kultur;
+    AuswahlMerken();
   }
 }
 
@@ -353,6 +374,7 @@ void frmKulturVergleichBearbeiten::VergleichskulturLoeschen() {
   // The old key may belong to another culture after the renumbering.
   AuswahlSchluessel.clear();
   AuswahlText.clear();
+  m_auswahlDatenbank.clear();
 }
 
 void frmKulturVergleichBearbeiten::cmbSpeichern_Click() {
@@ -370,6 +392,7 @@ void frmKulturVergleichBearbeiten::cmbLoeschen_Click() {
 void frmKulturVergleichBearbeiten::cmbAbbruch_Click() {
   AuswahlSchluessel.clear();
   AuswahlText.clear();
+  m_auswahlDatenbank.clear();
   TextFelderLeeren();
   if (opbKultur->Value(0)) {
     ModusBearbeiten();

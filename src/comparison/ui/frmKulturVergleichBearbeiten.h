@@ -120,7 +120,16 @@ class frmKulturVergleichBearbeiten : public ui::FormOf<frmKulturVergleichBearbei
   void Uebertragen(bool import);
   void BeendenUebertragen(bool import);
   static std::string EigeneDatenbank();
+  // Forgets the selected culture (key, text and the tree's node).
+  void AuswahlLeeren();
+  // Remembers the database of the tree whose node set the selection.
+  void AuswahlMerken() { m_auswahlDatenbank = AktuelleDatenbank; }
+  // Forgets the selection when it came from another database than AktuelleDatenbank: a
+  // culture of another result database never stands for the own culture with its name and
+  // number.
+  void FremdeAuswahlLeeren();
 
+  std::string m_auswahlDatenbank;
   std::string m_importPfad;
   std::string m_exportPfad;
   bool m_druckAufKnoten = false;

@@ -11,6 +11,7 @@
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "data/comparison_table.h"
 #include "data/state.h"
+#include "platform/sys/fehlertext.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/imagelist.h"
@@ -184,12 +185,12 @@ void frmKulturVergleichBearbeiten::Auflisten(ui::Grid* liste, const std::string&
   const QString key = trvKulturvergleich->DropHighlight();
   if (key.isEmpty() || quelle.empty()) return;
   AuswahlSchluessel = ui::S(key);
+  AuswahlMerken();
   std::vector<VergleichskulturSatz> kulturen;
   std::string fehler;
   if (!data::VergleichskulturenLesen(quelle, kulturen, &fehler)) {
-    ui::MsgBox(
-        QStringLiteral("Die Vergleichskulturen konnten nicht gelesen werden:\n\n") + Q(quelle + "\n(" + fehler + ")"),
-        ui::msgbox::Critical, kTitel);
+    ui::MsgBox(Q(sys::Fehlermeldung("Die Vergleichskulturen konnten nicht gelesen werden:\n\n" + quelle, fehler)),
+               ui::msgbox::Critical, kTitel);
     return;
   }
   if (AuswahlSchluessel == comparison::kWurzelSchluessel) {
@@ -228,10 +229,11 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
   }
   std::string fehler;
   if (!data::VergleichskulturenUebertragen(quelle, ziel, nummern, nullptr, &fehler)) {
-    ui::MsgBox(QStringLiteral("Die Vergleichskulturen konnten nicht übertragen werden; die Zieldatenbank "
-                              "bleibt unverändert:\n\n") +
-                   Q(ziel + "\n(" + fehler + ")"),
-               ui::msgbox::Critical, kTitel);
+    ui::MsgBox(
+        Q(sys::Fehlermeldung(
+            "Die Vergleichskulturen konnten nicht übertragen werden; die Zieldatenbank bleibt unverändert:\n\n" + ziel,
+            fehler)),
+        ui::msgbox::Critical, kTitel);
     return;
   }
   ui::MsgBox(import ? QStringLiteral("Import erfolgreich beendet.") : QStringLiteral("Export erfolgreich beendet."),
@@ -248,6 +250,9 @@ void frmKulturVergleichBearbeiten::Uebertragen(bool import) {
   Uebertragungsrichtung = import ? "Import" : "Export";
   DatensaetzeUebertragen();  // copies and renumbers the target in one transaction
   Leeren(import ? dtgImport : dtgExport);
+  // The dragged culture was one of the source; after the renumbering no own culture stands
+  // for it, so "Löschen" and "Speichern" act on nothing until a culture is chosen.
+  AuswahlLeeren();
   if (opbKultur->Value(0)) {
     opbKultur_Click(0);
   } else {

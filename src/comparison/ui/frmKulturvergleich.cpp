@@ -10,6 +10,7 @@
 #include "comparison/ui/quality_marks.h"
 #include "data/comparison_table.h"
 #include "data/state.h"
+#include "platform/sys/fehlertext.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/optiongroup.h"
@@ -143,9 +144,8 @@ void frmKulturvergleich::Form_Load() {
         if (liste->count() > 0) liste->setCurrentIndex(0);
       }
     } else {
-      ui::MsgBox(
-          QStringLiteral("Die Ergebnisdatenbank konnte nicht gelesen werden:\n\n") + Q(pfad + "\n(" + fehler + ")"),
-          ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
+      ui::MsgBox(Q(sys::Fehlermeldung("Die Ergebnisdatenbank konnte nicht gelesen werden:\n\n" + pfad, fehler)),
+                 ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
     }
   }
   VergleichsdatenZuruecksetzen();
