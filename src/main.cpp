@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
   // without an enterprise and "Betrieb öffnen" works.
   if (const std::string meldung = tolvar::data::Einrichtungsmeldung(einrichtung); !meldung.empty())
     tolvar::data::ShowCritical(meldung);
+  // Half-written copies of a save that was killed take space and serve nothing.
+  tolvar::data::RestkopienEntfernen();
 
   tolvar::frmBegruessung::instanz();
   return QApplication::exec();

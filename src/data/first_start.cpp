@@ -4,7 +4,9 @@
 #include <memory>
 #include <system_error>
 
+#include "data/mdlDatenbank_systeminfo.h"
 #include "data/paths.h"
+#include "data/state.h"
 #include "platform/db/database.h"
 #include "platform/sys/dataroot.h"
 #include "platform/sys/fehlertext.h"
@@ -135,5 +137,19 @@ std::string Einrichtungsmeldung(const Ersteinrichtung& einrichtung) {
 }
 
 Ersteinrichtung DatenwurzelEinrichten() { return DatenwurzelEinrichten(sys::ShippedTree(), sys::DataRoot()); }
+
+std::vector<std::string> RestkopienEntfernen() {
+  std::vector<std::string> entfernt = sys::RemoveLeftoverCopies(sys::DataRoot(), true);
+  mdlDatenbank::SystemInfoLesen();
+  const std::string betrieb = state().enterprise.AktuellerBetrieb;
+  const std::string ordner = sys::FolderOf(betrieb);
+  // A folder below the data root has been looked at already.
+  const std::string wurzel = sys::DataRoot() + "/";
+  if (betrieb != kKeinAktuellerBetrieb && !ordner.empty() && ordner.rfind(wurzel, 0) != 0 &&
+      ordner != sys::DataRoot()) {
+    for (std::string& pfad : sys::RemoveLeftoverCopies(ordner, false)) entfernt.push_back(std::move(pfad));
+  }
+  return entfernt;
+}
 
 }  // namespace tolvar::data

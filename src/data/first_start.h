@@ -3,6 +3,7 @@
 // from the read-only shipped tree, so the program opens on the sample enterprise.
 
 #include <string>
+#include <vector>
 
 namespace tolvar::data {
 
@@ -39,5 +40,11 @@ Ersteinrichtung DatenwurzelEinrichten(const std::string& auslieferung, const std
 
 // The same for sys::ShippedTree() and sys::DataRoot().
 Ersteinrichtung DatenwurzelEinrichten();
+
+// At start: removes the hidden copies that a save killed halfway left behind (named as the
+// safe-write names them, sys::RemoveLeftoverCopies) below the data root and in the folder of
+// the enterprise SystemInfo names. Copies a running save of another instance owns stay.
+// Returns the paths removed or put back.
+std::vector<std::string> RestkopienEntfernen();
 
 }  // namespace tolvar::data

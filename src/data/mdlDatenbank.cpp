@@ -1,9 +1,8 @@
 #include "data/mdlDatenbank.h"
 
-#include <unistd.h>
-
 #include <array>
-#include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -67,8 +66,16 @@ Befehlsergebnis Mit(std::string text, MessageStyle style, std::string_view title
   return ergebnis;
 }
 
-Befehlsergebnis Laufzeitfehler(const std::string& grund) {
-  return Mit(sys::Fehlermeldung("", grund), MessageStyle::Critical, data::kLaufzeitfehlerTitel);
+Befehlsergebnis Laufzeitfehler(const std::string& grund, std::string_view was = {}) {
+  return Mit(sys::Fehlermeldung(was, grund), MessageStyle::Critical, data::kLaufzeitfehlerTitel);
+}
+
+// A failed backup or restore says so first, then why.
+Befehlsergebnis SicherungNichtErstellt(const std::string& grund) {
+  return Laufzeitfehler(grund, "Die Sicherungsdatei konnte nicht erstellt werden.");
+}
+Befehlsergebnis SicherungNichtGeladen(const std::string& grund) {
+  return Laufzeitfehler(grund, "Die Sicherungsdatei konnte nicht geladen werden.");
 }
 
 Befehlsergebnis Hinweis(std::string_view text) {
@@ -105,15 +112,6 @@ bool SelbeDatei(const std::string& a, const std::string& b) {
 
 std::string NichtGefunden(const std::string& pfad) { return "Die Datei '" + pfad + "' wurde nicht gefunden."; }
 
-// A hidden name beside `ziel` for a copy that is not yet in place.
-std::string NameNeben(const std::string& ziel, std::string_view art) {
-  static std::atomic<unsigned> zaehler{0};
-  const fs::path pfad(ziel);
-  return (pfad.parent_path() / ("." + pfad.filename().string() + "." + std::string(art) + "-" +
-                                std::to_string(::getpid()) + "-" + std::to_string(zaehler.fetch_add(1))))
-      .string();
-}
-
 void Entfernen(const std::string& pfad) {
   std::error_code ignored;
   if (!pfad.empty()) fs::remove(pfad, ignored);
@@ -137,7 +135,7 @@ bool PaarErsetzen(const std::array<std::string, 2>& quellen, const std::array<st
     for (const std::string& kopie : kopien) Entfernen(kopie);
   };
   for (std::size_t i = 0; i < 2; ++i) {
-    const std::string kopie = NameNeben(ziele[i], "neu");
+    const std::string kopie = sys::HiddenPathBeside(ziele[i], "neu");
     if (!sys::SafeCopy(quellen[i], kopie, fehler)) {
       // The reason names the target the user knows, not the hidden copy.
       for (std::size_t at; (at = fehler->find(kopie)) != std::string::npos;)
@@ -154,12 +152,17 @@ bool PaarErsetzen(const std::array<std::string, 2>& quellen, const std::array<st
 
   const std::string meldungsText = "Die Datei '" + ziele[0] + "' kann nicht ersetzt werden: ";
   std::error_code ec;
-  // The first old target moves aside until the second copy is in place, so a failed rename
-  // of the second can put the first back.
+  // The first old target is kept aside until the second copy is in place, so a failed rename
+  // of the second can put the first back. A second link keeps the target in place meanwhile;
+  // where the file system has none, the target itself moves aside.
   std::string beiseite;
   if (fs::exists(fs::symlink_status(ziele[0], ec))) {
-    beiseite = NameNeben(ziele[0], "alt");
-    fs::rename(ziele[0], beiseite, ec);
+    beiseite = sys::HiddenPathBeside(ziele[0], "alt");
+    fs::create_hard_link(ziele[0], beiseite, ec);
+    if (ec) {
+      ec.clear();
+      fs::rename(ziele[0], beiseite, ec);
+    }
     if (ec) {
       *fehler = meldungsText + ec.message();
       aufraeumen();
@@ -176,7 +179,7 @@ bool PaarErsetzen(const std::array<std::string, 2>& quellen, const std::array<st
     *fehler = "Die Dateien '" + ziele[0] + "' und '" + ziele[1] + "' können nicht ersetzt werden: " + ec.message();
     std::error_code ignored;
     if (!beiseite.empty())
-      fs::rename(beiseite, ziele[0], ignored);
+      fs::rename(beiseite, ziele[0], ignored);  // replaces a new first target by the old one
     else if (kopien[0].empty())
       fs::remove(ziele[0], ignored);
     aufraeumen();
@@ -199,12 +202,22 @@ Zielpaar ZielpaarVon(const std::string& dialogName) {
   return paar;
 }
 
+// Either name is longer than the file system takes (the ".Tolvar" twin is the longer one).
+bool NameZuLang(const Zielpaar& ziel) { return sys::NameTooLong(ziel.z) || sys::NameTooLong(ziel.z2); }
+
 // Copies the pair S, T onto Z, Z2. An existing Z whose twin is missing is an error before
 // anything changes, as is a missing source.
 bool PaarKopieren(const std::string& s, const std::string& t, const Zielpaar& ziel, std::string* fehler) {
   for (const std::string& quelle : {s, t}) {
     if (!sys::FileExists(quelle)) {
       *fehler = NichtGefunden(quelle);
+      return false;
+    }
+  }
+  // A folder of a target's name is never moved aside or replaced.
+  for (const std::string& z : {ziel.z, ziel.z2}) {
+    if (sys::FolderExists(z)) {
+      *fehler = "'" + z + "': " + std::strerror(EISDIR);
       return false;
     }
   }
@@ -215,10 +228,29 @@ bool PaarKopieren(const std::string& s, const std::string& t, const Zielpaar& zi
   return PaarErsetzen({s, t}, {ziel.z, ziel.z2}, nullptr, fehler);
 }
 
+// The template `relativ` passes the checks of the database it becomes. A damaged one is
+// restored from the shipped tree first, which is said; false when it stays damaged, with the
+// message "Die Vorlage … ist beschädigt." and why in *meldung. A missing template is left to
+// the caller.
+bool VorlagePruefen(std::string_view relativ, mdlFehler::Bedarfsart art, std::string* meldung) {
+  const mdlFehler::Bereitstellung b = mdlFehler::AusAuslieferungBereitstellen(relativ, art, false);
+  const std::string vorlage = data::InstallPath(relativ);
+  if (!b.fehler.empty()) {
+    *meldung = "Die Vorlage \"" + vorlage + "\" ist beschädigt.\n\n" + b.fehler;
+    return false;
+  }
+  if (b.erneuert)
+    data::CurrentMessageSink().Show(mdlFehler::WiederhergestelltHinweis("Die Vorlage", vorlage, b),
+                                    MessageStyle::Information, data::kMeldungTitel);
+  return true;
+}
+
 Befehlsergebnis ErgebnisvorlageKopieren(const std::string& zieldatei) {
   const std::string vorlage = data::InstallPath(data::kVorlageErgebnisse);
   std::string fehler;
   if (!sys::FileExists(vorlage)) return Laufzeitfehler(NichtGefunden(vorlage));
+  if (!VorlagePruefen(data::kVorlageErgebnisse, mdlFehler::Bedarfsart::Ergebnis, &fehler))
+    return Mit(fehler, MessageStyle::Critical, data::kMeldungTitel);
   if (!sys::SafeCopy(vorlage, zieldatei, &fehler)) return Laufzeitfehler(fehler);
   state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = zieldatei;
   return Nichts();
@@ -232,6 +264,10 @@ bool TolvarDatenbankAnlegen(std::string* meldung) {
   std::string fehler;
   if (!sys::FileExists(vorlage)) {
     fehler = "Die Vorlage der Tolvar-Datenbank '" + vorlage + "' wurde nicht gefunden.";
+  } else if (!VorlagePruefen(data::kVorlageTolvar, mdlFehler::Bedarfsart::Tolvar, &fehler)) {
+    // Nothing is created from a damaged template.
+    if (meldung) *meldung = fehler;
+    return false;
   } else if (sys::SafeCopy(vorlage, ziel, &fehler)) {
     return true;
   }
@@ -281,6 +317,7 @@ Befehlsergebnis BetriebSpeichernUnter(const std::optional<std::string>& dialogNa
   State& s = state();
   if (!s.enterprise.BetriebOffen || Abgebrochen(dialogName)) return Nichts();
   const Zielpaar ziel = ZielpaarVon(*dialogName);
+  if (NameZuLang(ziel)) return Hinweis(data::kNameZuLang);
   if (SelbeDatei(ziel.z, s.enterprise.AktuellerBetrieb) || SelbeDatei(ziel.z2, s.enterprise.TolvarDatenbankPfad))
     return Hinweis(data::kEigenerName);
   // The copy carries the settings of this session.
@@ -304,9 +341,10 @@ Befehlsergebnis SicherungLaden(const std::optional<std::string>& sicherung,
   const std::string quelleM = *sicherung;
   const std::string quelleT = data::Zwillingspfad(quelleM, ".TSD");
   const Zielpaar ziel = ZielpaarVon(*dialogName);
+  if (NameZuLang(ziel)) return Hinweis(data::kNameZuLang);
   if (!EinstellungenSichernOderFragen(data::kTrotzdemLaden)) return Nichts();
   std::string fehler;
-  if (!PaarKopieren(quelleM, quelleT, ziel, &fehler)) return Laufzeitfehler(fehler);
+  if (!PaarKopieren(quelleM, quelleT, ziel, &fehler)) return SicherungNichtGeladen(fehler);
   s.enterprise.AktuellerBetrieb = ziel.z;
   s.enterprise.TolvarDatenbankPfad = ziel.z2;
   s.enterprise.BetriebOffen = false;
@@ -349,7 +387,7 @@ Befehlsergebnis SicherungSchreiben(const std::string& ordner, const data::Sicher
   };
   if (!PaarErsetzen({s.enterprise.AktuellerBetrieb, s.enterprise.TolvarDatenbankPfad},
                     {sys::JoinPath(ordner, namen.morvin5), sys::JoinPath(ordner, namen.tolvar)}, stempeln, &fehler))
-    return Laufzeitfehler(fehler);
+    return SicherungNichtErstellt(fehler);
   return Erfolg();
 }
 
@@ -359,12 +397,12 @@ Befehlsergebnis BetriebSichern() {
   const State& s = state();
   if (!s.enterprise.BetriebOffen) return Nichts();
   for (const std::string& quelle : {s.enterprise.AktuellerBetrieb, s.enterprise.TolvarDatenbankPfad}) {
-    if (!sys::FileExists(quelle)) return Laufzeitfehler(NichtGefunden(quelle));
+    if (!sys::FileExists(quelle)) return SicherungNichtErstellt(NichtGefunden(quelle));
   }
   const data::Sicherungsnamen namen = data::SicherungsnamenVon(s.enterprise.AktuellerBetrieb);
   const std::string ordner = data::InstallPath(data::kSicherungsordner);
   std::string fehler;
-  if (!sys::CreateFolder(ordner, &fehler)) return Laufzeitfehler(fehler);
+  if (!sys::CreateFolder(ordner, &fehler)) return SicherungNichtErstellt(fehler);
   // Only the ".TSD" decides whether a backup exists.
   if (sys::FileExists(sys::JoinPath(ordner, namen.tolvar))) return SicherungErsetzen(ordner, namen);
   return SicherungSchreiben(ordner, namen);
@@ -376,9 +414,9 @@ Befehlsergebnis SicherungErsetzen(const std::string& ordner, const data::Sicheru
   {
     std::string grund;
     std::unique_ptr<db::Database> database = db::Database::Open(tsd, &grund);
-    if (!database) return Laufzeitfehler(grund);
+    if (!database) return SicherungNichtErstellt(grund);
     db::Recordset rs = database->OpenTable("BetriebEinstellungen");
-    if (!rs.ok()) return Laufzeitfehler(rs.error());
+    if (!rs.ok()) return SicherungNichtErstellt(rs.error());
     if (rs.RecordCount() == 0) return Nichts();
     rs.MoveFirst();
     stempel = rs.Field("LetzteAenderung").text();
@@ -393,6 +431,7 @@ Befehlsergebnis ErgebnisdatenbankAnlegen(const std::optional<std::string>& dialo
   const State& s = state();
   if (!s.enterprise.BetriebOffen || Abgebrochen(dialogName)) return Nichts();
   const std::string zieldatei = data::Zieldatei(*dialogName);
+  if (sys::NameTooLong(zieldatei)) return Hinweis(data::kNameZuLang);
   const EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
   for (const std::string& inBenutzung :
        {s.enterprise.AktuellerBetrieb, s.enterprise.TolvarDatenbankPfad, data::InstallPath(data::kSystemdatenbank),
@@ -401,6 +440,10 @@ Befehlsergebnis ErgebnisdatenbankAnlegen(const std::optional<std::string>& dialo
   }
   const std::string vorlage = data::InstallPath(data::kVorlageErgebnisse);
   if (!sys::FileExists(vorlage)) return Laufzeitfehler(NichtGefunden(vorlage));
+  // Before the replace question: nothing is asked or replaced for a damaged template.
+  std::string fehler;
+  if (!VorlagePruefen(data::kVorlageErgebnisse, mdlFehler::Bedarfsart::Ergebnis, &fehler))
+    return Mit(fehler, MessageStyle::Critical, data::kMeldungTitel);
   if (sys::FileExists(zieldatei)) return ErgebnisdatenbankErsetzen(zieldatei);
   return ErgebnisvorlageKopieren(zieldatei);
 }

@@ -32,6 +32,7 @@ std::string SicherungVorgabe();
 inline constexpr std::string_view kLaufzeitfehlerTitel = "Laufzeitfehler";
 inline constexpr std::string_view kSicherungErfolgreich = "Datensicherung erfolgreich abgeschlossen";
 inline constexpr std::string_view kKeineMdbDatei = "Bitte wählen Sie eine Betriebsdatenbank mit der Endung \".mdb\".";
+inline constexpr std::string_view kNameZuLang = "Der Name ist zu lang.";
 inline constexpr std::string_view kEigenerName =
     "Der Betrieb kann nicht unter seinem eigenen Namen gespeichert werden.";
 // The questions after a failed write of the settings row, before the command goes on.

@@ -171,39 +171,52 @@ void WriteSettingsFields(std::initializer_list<std::pair<std::string_view, std::
   if (!rs.Update()) melden(rs.error());
 }
 
-// Makes the default file below the installation folder usable before a fallback loads it: a
-// default that is missing or fails `bedarf` (null: only its existence counts) is copied again
-// from the shipped tree; a damaged one is first kept beside it as "<name>.beschädigt". Empty
-// when the default is usable; otherwise why it is not, for the message.
-std::string StandardBereitstellen(std::string_view relativ, const Bedarf* bedarf) {
-  const std::string ziel = data::InstallPath(relativ);
-  const std::string maengel =
-      bedarf ? Maengel(ziel, *bedarf) : (sys::FileExists(ziel) ? "" : "Die Datei wurde nicht gefunden.");
-  if (maengel.empty()) return {};
-  const std::string quelle = sys::JoinPath(sys::ShippedTree(), std::string(relativ));
-  if (!sys::FileExists(quelle))
-    return Einzelheiten(ziel, maengel) + "\nDie ausgelieferte Datei '" + quelle + "' wurde nicht gefunden.";
-  std::string fehler;
-  if (!sys::CreateFolder(sys::FolderOf(ziel), &fehler))
-    return Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
-  if (sys::FileExists(ziel) && !sys::SafeCopy(ziel, ziel + ".beschädigt", &fehler))
-    return Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
-  if (!sys::SafeCopy(quelle, ziel, &fehler)) return Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
-  return {};
+const Bedarf* BedarfVon(Bedarfsart art) {
+  switch (art) {
+    case Bedarfsart::Tolvar:
+      return &TolvarBedarf();
+    case Bedarfsart::Material:
+      return &MaterialBedarf();
+    case Bedarfsart::Vantel:
+      return &VantelBedarf();
+    case Bedarfsart::Ergebnis:
+      return &ErgebnisBedarf();
+    case Bedarfsart::NurVorhanden:
+      break;
+  }
+  return nullptr;
 }
 
-// The fallback's message: the promise of the default only when the default can be used.
-void FallbackMelden(std::string_view art, const std::string& detail, const std::string& standardFehler) {
+// The fallback's message: the promise of the default only when the default can be used
+// (`standardFehler` empty), followed by `hinweis`, what was restored from the shipped tree.
+void FallbackMelden(std::string_view art, const std::string& detail, const std::string& standardFehler,
+                    const std::string& hinweis) {
   const std::string ungueltig =
       "Die ausgewählte " + std::string(art) + "-Datenbank ist ungültig und kann nicht geöffnet werden";
   if (standardFehler.empty()) {
-    Melden(ungueltig + ", stattdessen wird die Standard-" + std::string(art) + "-Datenbank geladen.", detail);
+    std::string text = ungueltig + ", stattdessen wird die Standard-" + std::string(art) + "-Datenbank geladen.";
+    if (!hinweis.empty()) text += "\n\n" + hinweis;
+    Melden(text, detail);
     return;
   }
   std::string text =
       ungueltig + ". Die Standard-" + std::string(art) + "-Datenbank kann ebenfalls nicht geladen werden.";
   if (!detail.empty()) text += "\n\n" + detail;
   Melden(text, "Standard-" + std::string(art) + "-Datenbank:\n" + standardFehler);
+}
+
+// The default `relativ` made usable; what was restored is added to *hinweis, why it is not
+// usable to *fehler.
+void StandardBereitstellen(std::string_view relativ, Bedarfsart art, std::string_view was, std::string* fehler,
+                           std::string* hinweis) {
+  const Bereitstellung b = AusAuslieferungBereitstellen(relativ, art);
+  auto anfuegen = [](std::string* ziel, const std::string& text) {
+    if (text.empty()) return;
+    if (!ziel->empty()) *ziel += "\n";
+    *ziel += text;
+  };
+  anfuegen(fehler, b.fehler);
+  if (b.erneuert) anfuegen(hinweis, WiederhergestelltHinweis(was, data::InstallPath(relativ), b));
 }
 
 }  // namespace
@@ -218,6 +231,45 @@ std::string Morvin5DatenbankMaengel(const std::string& path) {
 std::string TolvarDatenbankMaengel(const std::string& path) {
   const std::string maengel = Maengel(path, TolvarBedarf());
   return maengel.empty() ? maengel : Einzelheiten(path, maengel);
+}
+
+std::string ErgebnisDatenbankMaengel(const std::string& path) {
+  const std::string maengel = Maengel(path, ErgebnisBedarf());
+  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
+}
+
+Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo) {
+  Bereitstellung b;
+  const std::string ziel = data::InstallPath(relativ);
+  const bool vorhanden = sys::FileExists(ziel);
+  if (!vorhanden && !missingToo) return b;
+  const Bedarf* bedarf = BedarfVon(art);
+  const std::string maengel =
+      !vorhanden ? "Die Datei wurde nicht gefunden." : (bedarf ? Maengel(ziel, *bedarf) : std::string());
+  if (maengel.empty()) return b;
+  const std::string quelle = sys::JoinPath(sys::ShippedTree(), std::string(relativ));
+  const std::string name = sys::FileNameOf(ziel) + ".beschädigt";
+  std::string fehler;
+  if (!sys::FileExists(quelle)) {
+    b.fehler = Einzelheiten(ziel, maengel) + "\nDie ausgelieferte Datei '" + quelle + "' wurde nicht gefunden.";
+  } else if (!sys::CreateFolder(sys::FolderOf(ziel), &fehler) ||
+             (vorhanden && !sys::SafeCopy(ziel, sys::JoinPath(sys::FolderOf(ziel), name), &fehler)) ||
+             !sys::SafeCopy(quelle, ziel, &fehler)) {
+    b.fehler = Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
+  } else {
+    b.erneuert = true;
+    if (vorhanden) b.beschaedigt = name;
+  }
+  return b;
+}
+
+std::string WiederhergestelltHinweis(std::string_view was, const std::string& pfad, const Bereitstellung& b) {
+  const std::string wer = std::string(was) + " \"" + pfad + "\"";
+  if (b.beschaedigt.empty()) return wer + " fehlte und wurde aus den ausgelieferten Daten wiederhergestellt.";
+  return wer +
+         " war beschädigt und wurde aus den ausgelieferten Daten wiederhergestellt. Die beschädigte Datei liegt als "
+         "\"" +
+         b.beschaedigt + "\" daneben.";
 }
 
 void Morvin5DatenbankPruefen() {
@@ -272,17 +324,22 @@ void ErgebnisDatenbankPruefen() {
 // ---------------------------------------------------------------- fallbacks
 
 void StandardMaterialDatenbankSetzen(const std::string& detail) {
-  FallbackMelden("Material", detail, StandardBereitstellen(data::kStandardMaterialdatenbank, &MaterialBedarf()));
+  std::string fehler, hinweis;
+  StandardBereitstellen(data::kStandardMaterialdatenbank, Bedarfsart::Material, "Die Standard-Material-Datenbank",
+                        &fehler, &hinweis);
+  FallbackMelden("Material", detail, fehler, hinweis);
   EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.MaterialPfad = data::InstallPath(data::kStandardMaterialdatenbank);
   WriteSettingsFields({{"MaterialPfad", e.MaterialPfad}});
 }
 
 void StandardVantelDatenbankSetzen(const std::string& detail) {
-  std::string standardFehler = StandardBereitstellen(data::kStandardVanteldatenbank, &VantelBedarf());
-  const std::string klima = StandardBereitstellen(data::kStandardWetterdatenbank, nullptr);
-  if (!klima.empty()) standardFehler += (standardFehler.empty() ? "" : "\n") + klima;
-  FallbackMelden("Vantel", detail, standardFehler);
+  std::string fehler, hinweis;
+  StandardBereitstellen(data::kStandardVanteldatenbank, Bedarfsart::Vantel, "Die Standard-Vantel-Datenbank", &fehler,
+                        &hinweis);
+  StandardBereitstellen(data::kStandardWetterdatenbank, Bedarfsart::NurVorhanden, "Die Standard-Wetterdatenbank",
+                        &fehler, &hinweis);
+  FallbackMelden("Vantel", detail, fehler, hinweis);
   EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.VantelPfad = data::InstallPath(data::kStandardVanteldatenbank);
   e.KlimaPfad = data::InstallPath(data::kStandardWetterdatenbank);
@@ -293,7 +350,10 @@ void StandardVantelDatenbankSetzen(const std::string& detail) {
 }
 
 void StandardErgebnisDatenbankSetzen(const std::string& detail) {
-  FallbackMelden("Ergebnis", detail, StandardBereitstellen(data::kStandardErgebnisdatenbank, &ErgebnisBedarf()));
+  std::string fehler, hinweis;
+  StandardBereitstellen(data::kStandardErgebnisdatenbank, Bedarfsart::Ergebnis, "Die Standard-Ergebnis-Datenbank",
+                        &fehler, &hinweis);
+  FallbackMelden("Ergebnis", detail, fehler, hinweis);
   EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.Ergebnisdatenbank = data::InstallPath(data::kStandardErgebnisdatenbank);
   WriteSettingsFields({{"Ergebnisdatenbank", e.Ergebnisdatenbank}});

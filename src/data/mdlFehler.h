@@ -4,6 +4,7 @@
 // record their outcome in state().enterprise.PruefungOk; messages go to the current MessageSink.
 
 #include <string>
+#include <string_view>
 
 namespace tolvar::mdlFehler {
 
@@ -12,6 +13,31 @@ namespace tolvar::mdlFehler {
 // reads that are missing. Empty when usable.
 std::string Morvin5DatenbankMaengel(const std::string& path);
 std::string TolvarDatenbankMaengel(const std::string& path);
+std::string ErgebnisDatenbankMaengel(const std::string& path);
+
+// A file below the installation folder that the program reads as a database of one kind.
+enum class Bedarfsart { Tolvar, Material, Vantel, Ergebnis, NurVorhanden };
+
+// The outcome of making such a file usable from the shipped tree.
+struct Bereitstellung {
+  // Copied again from the shipped tree.
+  bool erneuert = false;
+  // The name (without folder) under which the damaged file was kept beside it, e.g.
+  // "Material.mdb.beschädigt"; empty when the file was missing.
+  std::string beschaedigt;
+  // Why the file is unusable and could not be made usable again; empty when it is usable.
+  std::string fehler;
+};
+
+// Makes the file `relativ` below the installation folder usable: when it is missing (only
+// with `missingToo`) or fails the checks of `art` (NurVorhanden: only its existence counts),
+// it is copied again from the shipped tree; a damaged one is first kept beside it as
+// "<name>.beschädigt". Nothing is changed for a usable file.
+Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo = true);
+
+// The sentence saying that `pfad` was damaged (or missing) and has been restored from the
+// delivered data, with the name of the damaged file kept beside it.
+std::string WiederhergestelltHinweis(std::string_view was, const std::string& pfad, const Bereitstellung& b);
 
 // Checks: each sets PruefungOk (the labour-time check leaves it alone when no enterprise
 // path is set). A database passes when the file opens as a database and holds the tables

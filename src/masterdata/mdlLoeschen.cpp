@@ -11,6 +11,7 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::masterdata {
 
@@ -38,7 +39,7 @@ class Loeschung {
     }
     database_ = db::Database::Open(pfad, &grund);
     if (!database_) {
-      ergebnis_ = Fehler(pfad, "Die Datenbank kann nicht geöffnet werden (" + grund + ").");
+      ergebnis_ = Fehler(pfad, sys::Fehlermeldung("Die Datenbank kann nicht geöffnet werden.", grund));
       return;
     }
     for (std::string_view tabelle : tabellen) {
@@ -61,19 +62,19 @@ class Loeschung {
   LoeschErgebnis Ausfuehren(const std::vector<std::string>& statements, const std::string& key) {
     db::Transaction transaktion = database_->BeginTransaction();
     if (!transaktion.active()) {
-      return Fehler(pfad_, "Die Änderung kann nicht begonnen werden (" + database_->LastError() + ").");
+      return Fehler(pfad_, sys::Fehlermeldung("Die Änderung kann nicht begonnen werden.", database_->LastError()));
     }
     for (const std::string& sql : statements) {
       if (!database_->Execute(sql, {db::Value(key)})) {
         const std::string grund = database_->LastError();
         transaktion.Rollback();
-        return Fehler(pfad_, "Die Zeilen können nicht gelöscht werden (" + grund + ").");
+        return Fehler(pfad_, sys::Fehlermeldung("Die Zeilen können nicht gelöscht werden.", grund));
       }
     }
     if (!transaktion.Commit()) {
       const std::string grund = database_->LastError();
       transaktion.Rollback();
-      return Fehler(pfad_, "Die Änderung kann nicht gespeichert werden (" + grund + ").");
+      return Fehler(pfad_, sys::Fehlermeldung("Die Änderung kann nicht gespeichert werden.", grund));
     }
     return {};
   }

@@ -14,6 +14,7 @@
 #include "masterdata/master_tables.h"
 #include "masterdata/material_row.h"
 #include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::masterdata {
 
@@ -37,7 +38,7 @@ std::optional<std::vector<db::Value>> SpalteLesen(const std::string& pfad, std::
   std::string grund;
   auto database = db::Database::Open(pfad, &grund);
   if (!database) {
-    *fehler = "Die Datenbank \"" + pfad + "\" kann nicht geöffnet werden (" + grund + ").";
+    *fehler = sys::Fehlermeldung("Die Datenbank \"" + pfad + "\" kann nicht geöffnet werden.", grund);
     return std::nullopt;
   }
   if (!database->HasTable(tabelle)) {
@@ -47,7 +48,7 @@ std::optional<std::vector<db::Value>> SpalteLesen(const std::string& pfad, std::
   db::Recordset rs = database->Query("SELECT " + db::QuoteIdentifier(spalte) + " FROM " + db::QuoteIdentifier(tabelle) +
                                      " ORDER BY rowid");
   if (!rs.ok()) {
-    *fehler = "Die Tabelle \"" + std::string(tabelle) + "\" kann nicht gelesen werden (" + rs.error() + ").";
+    *fehler = sys::Fehlermeldung("Die Tabelle \"" + std::string(tabelle) + "\" kann nicht gelesen werden.", rs.error());
     return std::nullopt;
   }
   std::vector<db::Value> werte;
