@@ -33,7 +33,7 @@ QLabel* MakePicture(QWidget* parent, const char* name, const char* file) {
 
 }  // namespace
 
-frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::FormKind::Window) {
+frmUeberTolvar::frmUeberTolvar() : FormOf(QStringLiteral("frmUeberTolvar"), ui::FormKind::Dialog) {
   setCaption(QStringLiteral("Über Tolvar..."));
   setMouseTracking(true);
 

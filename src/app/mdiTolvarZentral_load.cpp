@@ -1,5 +1,6 @@
 // Main window: construction, opening and closing sequences.
 #include <QLabel>
+#include <QRect>
 #include <QStatusBar>
 #include <optional>
 #include <string>
@@ -63,6 +64,9 @@ void mdiTolvarZentral::StatusleisteAnlegen() {
   m_panel2->setFixedWidth(sys::TwipsToPixels(kPanel2Twips));
   stbZentral->addWidget(m_panel1, 1);
   stbZentral->addWidget(m_panel2);
+  // Panel 1 is as wide as the window less panel 2, more than the client area holds: the status
+  // bar cuts off what does not fit at its right end instead of widening the window.
+  stbZentral->setMinimumWidth(1);
   setStatusBar(stbZentral);
 }
 
@@ -98,7 +102,8 @@ void mdiTolvarZentral::MDIForm_Load() {
   mdlGroesse::FarbnamenErmitteln();
   mdlMauszeiger::MauszeigerSetzen(*this);
   setWindowState(Qt::WindowNoState);
-  setGeometry(0, 0, sys::TwipsToPixels(kBreiteTwips), sys::TwipsToPixels(kHoeheTwips));
+  // The size is the window's outer size, title bar and border included, at the screen's corner.
+  SetFrameGeometry(QRect(0, 0, sys::TwipsToPixels(kBreiteTwips), sys::TwipsToPixels(kHoeheTwips)));
   m_panel1->setMinimumWidth(sys::TwipsToPixels(kBreiteTwips - kPanel2Twips));
   m_panel2->setFixedWidth(sys::TwipsToPixels(kPanel2Twips));
 

@@ -10,6 +10,7 @@
 #include "data/state.h"
 #include "platform/sys/files.h"
 #include "platform/ui/builders.h"
+#include "support/ui_desktop.h"
 
 namespace tolvar::test {
 namespace {
@@ -61,8 +62,9 @@ TEST_F(MainWindowTest, OpensEnterpriseAndCreatesItsMissingTolvarDatabase) {
   EXPECT_EQ(haupt.PanelBreiteTwips(2), 1500);
   EXPECT_EQ(haupt.stbZentral->font().pointSize(), 8);
   EXPECT_FALSE(haupt.windowState() & Qt::WindowMaximized);
-  EXPECT_EQ(haupt.width() * 15, 15360);
-  EXPECT_EQ(haupt.pos(), QPoint(0, 0));
+  // The size is the outer one, frame included.
+  ASSERT_TRUE(WaitUntilPlaced(&haupt));
+  EXPECT_EQ(haupt.frameGeometry(), QRect(0, 0, 1024, 737));
   // The template's empty settings take their replacements, which name the default databases.
   EXPECT_EQ(s.enterprise.AktuelleEinstellungen.MaterialPfad, root.Join("Tolvar_DB/Material.mdb"));
   EXPECT_FALSE(s.masters.KulturListe.empty());

@@ -162,6 +162,29 @@ WindowEntry Comparison(const char* name, QPushButton* (frmKalkulation::*menuButt
           }};
 }
 
+// A window the site editor opens beside itself, by the button on its tab `tab`.
+template <class T>
+WindowEntry BesideSiteEditor(const char* name, int tab, QPushButton* frmStandort::*button) {
+  return {QString::fromLatin1(name), [tab, button] {
+            frmStandort& standort = Shown<frmStandort>();
+            ClickTab(standort.regStandort, tab);
+            Click(standort.*button);
+            Settle();
+            return std::ref<ui::Form>(T::instanz());
+          }};
+}
+
+// A window the comparison window opens by one of the "Info" buttons of its right column.
+template <class T>
+WindowEntry FromComparison(const char* name, std::function<QPushButton*(frmKulturvergleich&)> button) {
+  return {QString::fromLatin1(name), [button] {
+            if (!frmKulturvergleich::IsLoaded()) Command("mnuVergleichExe");
+            Click(button(frmKulturvergleich::instanz()));
+            Settle();
+            return std::ref<ui::Form>(T::instanz());
+          }};
+}
+
 }  // namespace
 
 std::vector<WindowEntry> AllWindows() {
@@ -260,9 +283,10 @@ std::vector<WindowEntry> AllWindows() {
          Command("mnuVergleichExe");
          return std::ref<ui::Form>(frmKulturvergleich::instanz());
        }},
-      Plain<frmVergleichInfo>("frmVergleichInfo"),
-      Plain<frmTQM>("frmTQM"),
-      Plain<frmSachkostenInfo>("frmSachkostenInfo"),
+      FromComparison<frmVergleichInfo>("frmVergleichInfo", [](frmKulturvergleich& w) { return w.cmbKulturInfo[1]; }),
+      FromComparison<frmTQM>("frmTQM", [](frmKulturvergleich& w) { return w.cmbTQM[2]; }),
+      FromComparison<frmSachkostenInfo>("frmSachkostenInfo",
+                                        [](frmKulturvergleich& w) { return w.cmbSachkostenInfo[1]; }),
       {QStringLiteral("frmEinstellungen"),
        [] {
          Command("mnuEinstellungen");
@@ -280,8 +304,8 @@ std::vector<WindowEntry> AllWindows() {
          return std::ref<ui::Form>(window);
        }},
       Plain<frmTarif>("frmTarif"),
-      Plain<frmEindeckung>("frmEindeckung"),
-      Plain<frmBrennstoff>("frmBrennstoff"),
+      BesideSiteEditor<frmEindeckung>("frmEindeckung", 1, &frmStandort::cmbMaterialverwaltung),
+      BesideSiteEditor<frmBrennstoff>("frmBrennstoff", 2, &frmStandort::cmbBrennstoffverwaltung),
       Plain<frmLandkarte>("frmLandkarte"),
       Plain<frmStatInfo>("frmStatInfo"),
       Plain<frmTabellenrechner>("frmTabellenrechner"),

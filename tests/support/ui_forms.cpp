@@ -10,6 +10,7 @@
 #include "platform/ui/builders.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/keyedtree.h"
+#include "support/ui_desktop.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -31,6 +32,8 @@ void UnloadAllWindows() {
 void MainWindowShown() {
   mdiTolvarZentral& main = mdiTolvarZentral::instanz();
   main.Show();
+  // Its own placement first, so it does not undo the size given here when it appears.
+  WaitUntilPlaced(&main);
   main.showNormal();
   main.setGeometry(0, 0, 2400, 1800);
   ProcessEvents();

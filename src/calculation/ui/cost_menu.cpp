@@ -58,7 +58,7 @@ KostenMenue::Gestalt KostenMenue::StandardGestalt(int optionen) {
 }
 
 KostenMenue::KostenMenue(const QString& name, const Beschreibung& beschreibung)
-    : ui::Form(name, ui::FormKind::Window), m_b(beschreibung), m_art(beschreibung.art) {
+    : ui::Form(name, ui::FormKind::Dialog), m_b(beschreibung), m_art(beschreibung.art) {
   setCaption(ui::Q(m_b.caption));
   std::vector<int> optionen;
   for (int index : m_b.reihenfolge) {

@@ -38,6 +38,8 @@ void Setzen(QLineEdit* box, const std::optional<std::string>& text) {
 
 frmKulturvergleich::frmKulturvergleich() : FormOf(QStringLiteral("frmKulturvergleich"), ui::FormKind::MdiChild) {
   setCaption(QString());
+  // No caption: the child window shows no title row.
+  SetFrameless();
   resize(sys::TwipsToPixels(15255), sys::TwipsToPixels(9900));
   fraBasisKultur = ui::MakeFrame(this, QStringLiteral("fraBasisKultur"), 240, 240, 6135, 9495);
   fraBasis = ui::MakeFrame(this, QStringLiteral("fraBasis"), 9000, 240, 6135, 9495);

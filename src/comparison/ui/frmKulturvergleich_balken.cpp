@@ -168,7 +168,7 @@ void frmKulturvergleich::cmbKulturInfo_Click(int index) {
   // Both boxes follow the column shown, so they never contradict each other.
   info.chbImport->setChecked(s.Import != 0);
   info.chbBetrieb->setChecked(s.Import == 0);
-  info.Frame()->move(sys::TwipsToPixels(index == 0 ? 500 : 9000), sys::TwipsToPixels(3000));
+  info.MoveFrameTo(QPoint(sys::TwipsToPixels(index == 0 ? 500 : 9000), sys::TwipsToPixels(3000)));
   info.Show();
   info.cmbBeenden->setFocus();
 }
@@ -178,7 +178,7 @@ void frmKulturvergleich::cmbSachkostenInfo_Click(int index) {
   if (spalte == nullptr) return;
   const VergleichsspalteSatz& s = *spalte;
   frmSachkostenInfo& info = frmSachkostenInfo::instanz();
-  info.Frame()->move(sys::TwipsToPixels(index == 0 ? 500 : 9000), sys::TwipsToPixels(3000));
+  info.MoveFrameTo(QPoint(sys::TwipsToPixels(index == 0 ? 500 : 9000), sys::TwipsToPixels(3000)));
   info.txtMaschinen->setText(Formatiert(s.Maschinen));
   info.txtStrom->setText(Formatiert(s.Strom));
   info.txtArbeitMaterial->setText(Formatiert(s.PSM));
@@ -196,7 +196,7 @@ void frmKulturvergleich::cmbTQM_Click(int index) {
   const std::size_t spalte = index < 2 ? 0 : 1;
   const VergleichsspalteSatz& s = state().comparison.VergleichsspalteListe[spalte];
   frmTQM& info = frmTQM::instanz();
-  info.Frame()->move(sys::TwipsToPixels(spalte == 0 ? 500 : 9000), sys::TwipsToPixels(2000));
+  info.MoveFrameTo(QPoint(sys::TwipsToPixels(spalte == 0 ? 500 : 9000), sys::TwipsToPixels(2000)));
   info.txtBeginn->setText(Q(s.Beginn));
   info.txtEnde->setText(Q(s.Ende));
   info.txtTQM->setText(Q(s.TQM));

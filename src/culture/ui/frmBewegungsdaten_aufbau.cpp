@@ -52,7 +52,8 @@ ui::Grid* Gitter(QWidget* parent, const char* name, int l, int o, int b, int h) 
 
 frmBewegungsdaten::frmBewegungsdaten() : FormOf(QStringLiteral("frmBewegungsdaten"), ui::FormKind::MdiChild) {
   setCaption(QStringLiteral("Bewegungsdaten"));
-  resize(sys::TwipsToPixels(15390), sys::TwipsToPixels(10290));
+  // As wide as the frames reach, so the window with its frame fits the main window's work area.
+  resize(sys::TwipsToPixels(15255), sys::TwipsToPixels(10290));
   imlKultur = trees::ui::FolderImages(this, "imlKultur");
   imlStandorte = trees::ui::FolderImages(this, "imlStandorte", "drag-standort");
   imlMaterial = trees::ui::FolderImages(this, "imlMaterial", "drag-material");

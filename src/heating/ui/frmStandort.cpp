@@ -263,7 +263,7 @@ void frmStandort::cmbBrennstoffverwaltung_Click() { Daneben(frmBrennstoff::insta
 void frmStandort::cmbMaterialverwaltung_Click() { Daneben(frmEindeckung::instanz()); }
 
 void frmStandort::Daneben(ui::Form& editor) {
-  editor.Frame()->move(Frame()->frameGeometry().topRight());
+  editor.PlaceBeside(this);
   editor.Show();
 }
 

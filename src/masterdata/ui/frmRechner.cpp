@@ -45,6 +45,8 @@ frmRechner::frmRechner() : FormOf(QStringLiteral("frmRechner"), tolvar::ui::Form
   Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Readout->setFrameShape(QFrame::Panel);
   Readout->setFrameShadow(QFrame::Sunken);
+  // The readout is as wide as the keys: a long number never widens the window under the mouse.
+  Readout->setSizePolicy(QSizePolicy::Ignored, Readout->sizePolicy().verticalPolicy());
   raster->addWidget(Readout, 0, 0, 1, 5);
   for (int i = 0; i < 10; ++i) {
     Number[static_cast<std::size_t>(i)] =

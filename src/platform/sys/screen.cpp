@@ -7,9 +7,13 @@
 namespace tolvar::sys {
 namespace {
 
+const QScreen* Primary() {
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return nullptr;
+  return QGuiApplication::primaryScreen();
+}
+
 QSize PrimarySize() {
-  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return {0, 0};
-  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QScreen* screen = Primary();
   return screen ? screen->size() : QSize(0, 0);
 }
 
@@ -19,6 +23,13 @@ std::atomic<Screen*> installed{nullptr};
 
 int PrimaryScreen::Width() const { return PrimarySize().width(); }
 int PrimaryScreen::Height() const { return PrimarySize().height(); }
+
+ScreenArea PrimaryScreen::Available() const {
+  const QScreen* screen = Primary();
+  if (screen == nullptr) return {};
+  const QRect area = screen->availableGeometry();
+  return {area.x(), area.y(), area.width(), area.height()};
+}
 
 Screen& CurrentScreen() {
   if (Screen* screen = installed.load()) return *screen;

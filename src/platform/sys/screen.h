@@ -3,11 +3,21 @@
 
 namespace tolvar::sys {
 
+// A rectangle of the screen in pixels.
+struct ScreenArea {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
 class Screen {
  public:
   virtual ~Screen() = default;
   virtual int Width() const = 0;
   virtual int Height() const = 0;
+  // The part of the screen windows may take: the whole screen less the desktop's panels.
+  virtual ScreenArea Available() const { return {0, 0, Width(), Height()}; }
 };
 
 // The primary screen; 0 x 0 when no QGuiApplication (or no screen) exists.
@@ -15,6 +25,7 @@ class PrimaryScreen final : public Screen {
  public:
   int Width() const override;
   int Height() const override;
+  ScreenArea Available() const override;
 };
 
 // Test double with a given size.

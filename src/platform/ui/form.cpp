@@ -1,16 +1,18 @@
 #include "platform/ui/form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProxyStyle>
 #include <QStyle>
-#include <algorithm>
+#include <QStyleFactory>
 
-#include "platform/sys/screen.h"
 #include "platform/ui/formregistry.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/mainform.h"
+#include "platform/ui/placement.h"
 
 namespace tolvar::ui {
 
@@ -18,8 +20,11 @@ Form::Form(const QString& name, FormKind kind) : m_kind(kind) {
   detail::EnsureRegistryReady();
   setObjectName(name);
   // Top-level windows stay above the main window; an MDI child is hosted when shown or loaded.
-  if (kind != FormKind::MdiChild) {
-    setParent(Forms::Main(), kind == FormKind::Dialog ? Qt::Dialog : Qt::Window);
+  // A fixed dialog tells the window manager that it has a close box only.
+  if (kind == FormKind::Dialog) {
+    setParent(Forms::Main(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  } else if (kind == FormKind::Window) {
+    setParent(Forms::Main(), Qt::Window);
   }
 }
 
@@ -28,6 +33,30 @@ Form::~Form() {
   if (m_state != State::Unloaded) detail::Unregister(this);
   exitModalLoop();
 }
+
+namespace {
+
+// The frame of a child window: a thin border, so that a child window as wide as the main
+// window's design fits its work area with its title row and close box.
+class ChildFrameStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_MdiSubWindowFrameWidth) return 1;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+QStyle* ChildFrame() {
+  static QPointer<QStyle> style;
+  if (!style) {
+    style = new ChildFrameStyle(QStyleFactory::create(QApplication::style()->name()));
+    style->setParent(qApp);
+  }
+  return style;
+}
+
+}  // namespace
 
 void FormAccess::Load(Form& form) {
   if (form.m_kind == FormKind::MdiChild) form.hostIn(Forms::Main());
@@ -39,6 +68,9 @@ void Form::hostIn(MainForm* main) {
   auto* sub = new QMdiSubWindow;
   // Closing the frame closes the form (our closeEvent unloads it); the frame is destroyed on unload.
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
+  // The frame is no stop of the tab order: Tab goes from the form's last control to its first.
+  sub->setFocusPolicy(Qt::ClickFocus);
+  sub->setStyle(ChildFrame());
   if (m_frameless) sub->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
   m_designSize = size();
   sub->setWidget(this);
@@ -101,20 +133,46 @@ void Form::Show(bool modal) {
 void Form::placeOnFirstShow() {
   if (m_placed || m_subWindow) return;
   m_placed = true;
-  // A window that placed itself keeps its place.
-  if (testAttribute(Qt::WA_Moved) || m_startPosition == StartPosition::SystemDefault) return;
-  QRect area(0, 0, sys::CurrentScreen().Width(), sys::CurrentScreen().Height());
-  const QWidget* owner = parentWidget();
-  if (m_startPosition == StartPosition::CentreOwner && owner != nullptr && owner->isVisible()) {
-    area = owner->frameGeometry();
-  }
-  if (area.isEmpty()) return;
-  const QRect outer = frameGeometry();
-  const QPoint offset = pos() - outer.topLeft();
-  QPoint topLeft(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
-  topLeft.setX(std::max(0, topLeft.x()));
-  topLeft.setY(std::max(0, topLeft.y()));
-  move(topLeft + offset);
+  // A window arranged by its layouts takes its size now, as showing it would, so that it is
+  // placed with the size it shows.
+  if (!testAttribute(Qt::WA_Resized)) adjustSize();
+  if (m_kind == FormKind::Dialog) setFixedSize(size());
+  // A window that moved itself before it was shown keeps its place.
+  if (testAttribute(Qt::WA_Moved) && !m_frameAt && !m_beside) m_frameAt = pos();
+  place();
+}
+
+void Form::MoveFrameTo(QPoint topLeft) {
+  m_frameAt = topLeft;
+  m_beside = nullptr;
+  if (m_placed && !m_subWindow) place();
+}
+
+void Form::PlaceBeside(QWidget* anchor) {
+  m_beside = anchor;
+  m_frameAt.reset();
+  if (m_placed && !m_subWindow) place();
+}
+
+void Form::place() {
+  PlaceByFrame(this, [this](QSize outer) -> std::optional<QRect> {
+    const QRect screen = AvailableArea();
+    if (m_frameAt) return KeptInside(QRect(*m_frameAt, outer), screen);
+    if (m_beside) return Beside(outer, m_beside->frameGeometry(), screen);
+    const QWidget* owner = parentWidget();
+    switch (m_startPosition) {
+      case StartPosition::SystemDefault:
+        // The window manager places it; once it has, the frame is kept inside the screen.
+        if (!isVisible()) return std::nullopt;
+        return KeptInside(frameGeometry(), screen);
+      case StartPosition::CentreOwner:
+        if (owner != nullptr && owner->isVisible()) return CentredOn(outer, owner->frameGeometry(), screen);
+        return CentredOn(outer, screen, screen);
+      case StartPosition::CentreScreen:
+        return CentredOn(outer, screen, screen);
+    }
+    return std::nullopt;
+  });
 }
 
 void Form::placeFirstFocus() {

@@ -3,10 +3,12 @@
 // use, shown, hidden and unloaded; unloading destroys it and the next use builds it afresh.
 
 #include <QMdiSubWindow>
+#include <QPoint>
 #include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class QEventLoop;
 
@@ -17,12 +19,13 @@ class MainForm;
 enum class FormKind {
   MdiChild,  // child window inside the main window's MDI area
   Window,    // modeless top-level window
-  Dialog,    // top-level dialog window, usually shown modally
+  Dialog,    // fixed dialog: a title bar with a close box only, its size fixed when first shown
 };
 
-// Where a top-level window opens the first time it is shown.
+// Where a top-level window opens the first time it is shown. Wherever it opens, its whole
+// frame lies inside the screen's available area.
 enum class StartPosition {
-  SystemDefault,  // where the platform puts it, or where the window moved itself
+  SystemDefault,  // where the window manager puts it
   CentreOwner,    // centred on the main window (on the screen when there is none)
   CentreScreen,   // centred on the screen
 };
@@ -69,6 +72,12 @@ class Form : public QWidget {
   // Where the window opens; applied on its first show unless the window was moved before.
   // Top-level windows open centred on their owner unless they say otherwise.
   void SetStartPosition(StartPosition position) { m_startPosition = position; }
+  // Puts the top-level window's frame at `topLeft` (screen pixels), or as near as the screen's
+  // available area allows: at once when it is shown, else when it is shown first.
+  void MoveFrameTo(QPoint topLeft);
+  // Puts the top-level window beside `anchor` (another top-level window): to its right where
+  // the screen has room, else to its left, else over it as far right as the screen allows.
+  void PlaceBeside(QWidget* anchor);
   // An MDI child without border or title bar; call before the window is hosted.
   void SetFrameless() { m_frameless = true; }
 
@@ -100,6 +109,7 @@ class Form : public QWidget {
   void hostIn(MainForm* main);
   void exitModalLoop();
   void placeOnFirstShow();
+  void place();
   void placeFirstFocus();
 
   FormKind m_kind;
@@ -110,6 +120,9 @@ class Form : public QWidget {
   QSize m_designSize;
   bool m_frameSized = false;
   StartPosition m_startPosition = StartPosition::CentreOwner;
+  // Set by MoveFrameTo and PlaceBeside; they take precedence over the start position.
+  std::optional<QPoint> m_frameAt;
+  QPointer<QWidget> m_beside;
   bool m_placed = false;
   bool m_frameless = false;
   bool m_focusPlaced = false;

@@ -6,6 +6,7 @@
 
 #include "platform/ui/formregistry.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/placement.h"
 
 namespace tolvar::ui {
 
@@ -13,12 +14,19 @@ MainForm::MainForm(const QString& name) : m_mdiArea(new QMdiArea(this)) {
   detail::EnsureRegistryReady();
   setObjectName(name);
   m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+  // The work area reaches from border to border, so child windows of the design's width fit.
+  m_mdiArea->setFrameShape(QFrame::NoFrame);
   setCentralWidget(m_mdiArea);
   connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainForm::onSubWindowActivated);
 }
 
 MainForm::~MainForm() {
   if (m_state != State::Unloaded) detail::UnregisterMain(this);
+}
+
+void MainForm::SetFrameGeometry(const QRect& frame) {
+  PlaceByFrame(
+      this, [frame](QSize) -> std::optional<QRect> { return frame; }, true);
 }
 
 void MainForm::Show() {

@@ -3,6 +3,7 @@
 // without ending the program; the program ends when it is unloaded and not loaded again.
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 
 class QMdiArea;
@@ -23,6 +24,10 @@ class MainForm : public QMainWindow {
   QMdiArea* mdiArea() const { return m_mdiArea; }
 
   void Show();
+  // Gives the window the outer size and place of `frame` (screen pixels, title bar and border
+  // included): now with the frame it will probably get, and again with its real frame when it
+  // appears.
+  void SetFrameGeometry(const QRect& frame);
   // Runs MDIForm_Unload; unless cancelled, unloads the windows still hosted by this one
   // (running their Form_Unload; they cannot cancel any more), removes it from the registry
   // and destroys it (deferred). Returns false when MDIForm_Unload cancelled.

@@ -276,6 +276,13 @@ void frmEinstellungen::SeiteGemeinkosten(QWidget* seite) {
   spezifisch->addWidget(MakeLabel(fraFlaechenSpezifisch, QString(), QStringLiteral("€")), 4, 3);
   layout->addWidget(fraFlaeche, 5, 0, 1, 4);
   layout->addWidget(fraFlaechenSpezifisch, 5, 0, 1, 4);
+  // The two frames take turns in one place, which keeps the room of the larger one: the
+  // window keeps its height whichever is shown.
+  for (QWidget* rahmen : {static_cast<QWidget*>(fraFlaeche), static_cast<QWidget*>(fraFlaechenSpezifisch)}) {
+    QSizePolicy politik = rahmen->sizePolicy();
+    politik.setRetainSizeWhenHidden(true);
+    rahmen->setSizePolicy(politik);
+  }
   fraFlaechenSpezifisch->setVisible(false);
 
   connect(opbGemeinkostenGruppe, &ui::OptionGroup::Click, this, &frmEinstellungen::opbGemeinkosten_Click);

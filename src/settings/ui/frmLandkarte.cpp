@@ -80,7 +80,7 @@ void BeschriftungenLegen(const std::array<QRadioButton*, 23>& optionen, const st
 
 }  // namespace
 
-frmLandkarte::frmLandkarte() : FormOf(QStringLiteral("frmLandkarte"), ui::FormKind::Window) {
+frmLandkarte::frmLandkarte() : FormOf(QStringLiteral("frmLandkarte"), ui::FormKind::Dialog) {
   setCaption(QStringLiteral("Wetterstationen"));
   imbLandkarte = ui::MakeLabel(this, QStringLiteral("imbLandkarte"), QString());
   imbLandkarte->setGeometry(0, 0, kKarteBreite, kKarteHoehe);

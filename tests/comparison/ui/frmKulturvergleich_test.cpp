@@ -159,6 +159,8 @@ TEST_F(KulturvergleichTest, TypedTextAndEmptyDatabaseShowTheResetValues) {
 }
 
 TEST_F(KulturvergleichTest, InfoPopUpsShowTheColumnTheyBelongTo) {
+  // The smallest screen the program supports holds the pop-ups where the columns put them.
+  test::ScopedScreen bildschirm(1024, 768);
   ZeileEinfuegen(eigene, Beispielkultur(0, "Eigen"));
   Spalten fremd = Beispielkultur(1, "Fremd");
   fremd["Import"] = -1;

@@ -15,7 +15,9 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "platform/ui/placement.h"
 #include "platform/ui/prompts.h"
+#include "support/ui_desktop.h"
 
 namespace tolvar::ui {
 namespace {
@@ -85,6 +87,16 @@ TEST_F(QtPromptsTest, MessageBoxShowsGermanButtonsAndReturnsTheClickedOne) {
     EXPECT_EQ(MsgBox(QStringLiteral("Erste Zeile\n\rZweite Zeile"), c.style, QStringLiteral("Tolvar-Information")),
               c.answer);
   }
+}
+
+TEST_F(QtPromptsTest, MessageBoxIsAFixedDialogWholeOnTheScreen) {
+  WhenOpen<QMessageBox>([](QMessageBox* box) {
+    ASSERT_TRUE(test::WaitUntilPlaced(box));
+    EXPECT_EQ(test::FixedDialogFaults(box), QStringList());
+    EXPECT_TRUE(AvailableArea().contains(box->frameGeometry()));
+    box->accept();
+  });
+  MsgBox(QStringLiteral("Die Datei fehlt."), msgbox::Critical, QStringLiteral("Tolvar-Information"));
 }
 
 TEST_F(QtPromptsTest, EscapeOnYesNoCancelGivesCancel) {

@@ -1,0 +1,144 @@
+#include "platform/ui/placement.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+
+#include "platform/sys/screen.h"
+
+namespace tolvar::ui {
+
+namespace {
+
+constexpr const char* kPlacedProperty = "tolvarPlaced";
+
+// The frame margins of the window framed last: the best guess for a window not framed yet.
+QMargins lastMargins;
+
+bool HasAppeared(const QWidget* window) {
+  const QWindow* handle = window->windowHandle();
+  return window->isVisible() && handle != nullptr && handle->isExposed();
+}
+
+// Places its window before it is shown and again when it first appears; it goes once the
+// window has appeared, or with its window.
+class FramePlacer : public QObject {
+ public:
+  FramePlacer(QWidget* window, FrameTarget target, bool sized)
+      : QObject(window), m_window(window), m_target(std::move(target)), m_sized(sized) {
+    window->installEventFilter(this);
+  }
+
+  // Places the window with the margins its frame has or will probably have.
+  void Place(const QMargins& margins) {
+    const QSize border(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const std::optional<QRect> wanted = m_target(m_window->size() + border);
+    if (!wanted) return;
+    if (m_sized) m_window->resize(wanted->size() - border);
+    if (m_window->frameGeometry().topLeft() != wanted->topLeft()) m_window->move(wanted->topLeft());
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == m_window && event->type() == QEvent::Show) {
+      Watch(m_window->windowHandle());
+    } else if (watched == m_handle && event->type() == QEvent::Expose && m_handle->isExposed()) {
+      appeared();
+    }
+    return false;
+  }
+
+  void Watch(QWindow* handle) {
+    if (handle == nullptr || handle == m_handle) return;
+    m_handle = handle;
+    handle->installEventFilter(this);
+    if (HasAppeared(m_window)) appeared();
+  }
+
+ private:
+  // The window manager has framed the window: the frame is real now.
+  void appeared() {
+    if (m_done) return;
+    m_done = true;
+    const QMargins margins = FrameMargins(m_window);
+    if (!margins.isNull()) lastMargins = margins;
+    Place(margins);
+    m_window->setProperty(kPlacedProperty, true);
+    if (m_handle) m_handle->removeEventFilter(this);
+    m_window->removeEventFilter(this);
+    deleteLater();
+  }
+
+  QPointer<QWidget> m_window;
+  FrameTarget m_target;
+  bool m_sized;
+  QPointer<QWindow> m_handle;
+  bool m_done = false;
+};
+
+}  // namespace
+
+QRect AvailableArea() {
+  const sys::ScreenArea area = sys::CurrentScreen().Available();
+  return {area.left, area.top, area.width, area.height};
+}
+
+QMargins FrameMargins(const QWidget* window) {
+  if (window == nullptr || !HasAppeared(window)) return lastMargins;
+  const QRect frame = window->frameGeometry();
+  const QRect client = window->geometry();
+  return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+          frame.bottom() - client.bottom()};
+}
+
+QRect KeptInside(QRect frame, const QRect& area) {
+  if (area.isEmpty()) return frame;
+  frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+  frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+  return frame;
+}
+
+QRect CentredOn(QSize outer, const QRect& on, const QRect& area) {
+  QRect frame(QPoint(0, 0), outer);
+  frame.moveCenter(on.center());
+  return KeptInside(frame, area);
+}
+
+QRect Beside(QSize outer, const QRect& anchor, const QRect& area) {
+  QRect frame(QPoint(anchor.right() + 1, anchor.top()), outer);
+  if (frame.right() > area.right()) {
+    const QRect left(QPoint(anchor.left() - outer.width(), anchor.top()), outer);
+    // Where neither side has room the frame overlaps the anchor as far right as it can.
+    if (left.left() >= area.left()) frame = left;
+  }
+  return KeptInside(frame, area);
+}
+
+void PlaceByFrame(QWidget* window, FrameTarget target, bool sized) {
+  if (window == nullptr) return;
+  // A new placement replaces one still waiting for the window to appear.
+  for (QObject* child : window->children()) {
+    if (auto* waiting = dynamic_cast<FramePlacer*>(child)) delete waiting;
+  }
+  auto* placer = new FramePlacer(window, std::move(target), sized);
+  if (HasAppeared(window)) {
+    // Already framed: placed at once with the real frame.
+    placer->Place(FrameMargins(window));
+    window->setProperty(kPlacedProperty, true);
+    delete placer;
+    return;
+  }
+  window->setProperty(kPlacedProperty, false);
+  placer->Place(FrameMargins(window));
+  placer->Watch(window->windowHandle());
+}
+
+bool IsPlaced(const QWidget* window) {
+  if (window == nullptr) return false;
+  const QVariant placed = window->property(kPlacedProperty);
+  return placed.isValid() ? placed.toBool() : HasAppeared(window);
+}
+
+}  // namespace tolvar::ui

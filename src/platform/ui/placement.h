@@ -1,0 +1,48 @@
+#pragma once
+// Where a top-level window lands on the screen. A window is placed by its frame, the title bar
+// and border the window manager draws around it, and the whole frame lies inside the screen's
+// available area. The frame is known once the window manager has framed the window: before
+// that the frame of a window framed earlier stands in for it, and the placement is made again
+// with the real frame when the window appears.
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace tolvar::ui {
+
+// The screen's available area (of the screen in use, sys::CurrentScreen()).
+QRect AvailableArea();
+
+// The frame margins of the top-level `window`: its own once it has appeared, else those of
+// the window framed last (none before the first).
+QMargins FrameMargins(const QWidget* window);
+
+// `frame` moved into `area`; a frame larger than the area keeps its top left corner in it.
+QRect KeptInside(QRect frame, const QRect& area);
+// A frame of size `outer` centred on `on`, kept inside `area`.
+QRect CentredOn(QSize outer, const QRect& on, const QRect& area);
+// A frame of size `outer` beside `anchor`, level with its top: to its right where `area` has
+// room for it there, else to its left, else overlapping the anchor as far right as `area`
+// allows.
+QRect Beside(QSize outer, const QRect& anchor, const QRect& area);
+
+// The wanted frame of a window from the size of its frame; nullopt leaves the window where it
+// is (the window manager places it).
+using FrameTarget = std::function<std::optional<QRect>(QSize outer)>;
+
+// Places the top-level `window` by its frame: now, before it is shown, with the frame it will
+// probably get, and again when it first appears, with its real frame. With `sized` the window
+// takes the target's size as its outer size (the client area is the rest); otherwise it keeps
+// its size. The window counts as placed (IsPlaced) from its first appearance on.
+void PlaceByFrame(QWidget* window, FrameTarget target, bool sized = false);
+
+// Whether `window` has appeared and taken its place (windows never given to PlaceByFrame:
+// whether it has appeared).
+bool IsPlaced(const QWidget* window);
+
+}  // namespace tolvar::ui
