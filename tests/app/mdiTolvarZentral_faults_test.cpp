@@ -128,7 +128,7 @@ TEST_F(FaultInjectionTest, DamagedEnterpriseFilesAreReportedAndNothingIsComputed
       {"eine beschädigte Seite in Taetigkeiten",
        [](FaultInjectionTest& t) { SeiteBeschaedigen(t.Betrieb(), "Taetigkeiten"); },
        "Die ausgewählte Morvin5-Datenbank ist ungültig",
-       "Die Tabelle \"Taetigkeiten\" kann nicht gelesen werden.\n\nDie Datei ist keine gültige Datenbank."},
+       "Die Tabelle \"Taetigkeiten\" kann nicht gelesen werden.\n\nDie Datenbank ist beschädigt."},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);
