@@ -173,10 +173,28 @@ std::optional<double> ParseNumber(std::string_view text) {
 
 bool IsNumber(std::string_view text) { return ParseNumber(text).has_value(); }
 
-std::optional<double> ParseAmount(std::string_view text, double largest) {
+std::optional<double> ParseNumberIn(std::string_view text, const NumberRange& range) {
   const std::optional<double> n = ParseNumber(text);
-  if (!n || !(*n >= 0.0 && *n <= largest)) return std::nullopt;
+  if (!n || !std::isfinite(*n)) return std::nullopt;
+  const bool aboveLow = range.lowIncluded ? *n >= range.low : *n > range.low;
+  const bool belowHigh = range.highIncluded ? *n <= range.high : *n < range.high;
+  if (!aboveLow || !belowHigh) return std::nullopt;
   return n;
+}
+
+std::optional<double> ParseAmount(std::string_view text, double largest) {
+  return ParseNumberIn(text, {.low = 0.0, .high = largest});
+}
+
+std::optional<double> ParsePositiveAmount(std::string_view text, double largest) {
+  return ParseNumberIn(text, {.low = 0.0, .high = largest, .lowIncluded = false});
+}
+
+std::optional<std::int64_t> ParseCount(std::string_view text, std::int64_t least, std::int64_t largest) {
+  const std::optional<double> n =
+      ParseNumberIn(text, {.low = static_cast<double>(least), .high = static_cast<double>(largest)});
+  if (!n || *n != std::floor(*n)) return std::nullopt;
+  return static_cast<std::int64_t>(*n);
 }
 
 double NumberOr(std::string_view text, double fallback) { return ParseNumber(text).value_or(fallback); }

@@ -24,9 +24,31 @@ bool IsNumber(std::string_view text);
 // any enterprise's figures, far below where sums and products lose their meaning.
 inline constexpr double kLargestAmount = 1e12;
 
-// An amount typed by the user: a number (ParseNumber) of zero or more and at most `largest`;
-// nullopt for any other text ("", "abc", "-5", "1e308").
+// The checks of a box whose text is stored and later computed with. Each gives the number
+// when the text is a number (ParseNumber) within the box's rule, nullopt for any other text
+// ("", "abc", "1,2,3", and values outside the rule such as "-5" or "1e308").
+
+// The values a box accepts: from `low` to `high`, each bound itself included unless said
+// otherwise (a share "over 0 and at most 100" is {0, 100, .lowIncluded = false}).
+struct NumberRange {
+  double low = 0.0;
+  double high = kLargestAmount;
+  bool lowIncluded = true;
+  bool highIncluded = true;
+};
+
+// A number within `range`.
+std::optional<double> ParseNumberIn(std::string_view text, const NumberRange& range);
+
+// An amount typed by the user: a number of zero or more and at most `largest`.
 std::optional<double> ParseAmount(std::string_view text, double largest = kLargestAmount);
+
+// An amount above zero and at most `largest` (an area, a length, a turnover).
+std::optional<double> ParsePositiveAmount(std::string_view text, double largest = kLargestAmount);
+
+// A whole count from `least` to `largest` ("12", also "12,0" or "1,2E1"); "1,5" is none.
+std::optional<std::int64_t> ParseCount(std::string_view text, std::int64_t least = 1,
+                                       std::int64_t largest = static_cast<std::int64_t>(kLargestAmount));
 
 // Parses like ParseNumber; text that is not a number gives `fallback`.
 double NumberOr(std::string_view text, double fallback = 0.0);

@@ -113,6 +113,12 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
       return false;
     }
     k.Datum = base::DateOnly(*datum);
+    // An empty quantity is missing data for the calculation; any other text must be an amount.
+    if (!base::Trim(z.Menge).empty() && !base::ParseAmount(z.Menge)) {
+      data::ShowCritical("Die Einheiten des Materials \"" + z.Materialname +
+                         "\" sind ungültig. Die Materialien wurden nicht gespeichert.");
+      return false;
+    }
     k.Menge = z.Menge;
     if (const MaterialSatz* m = MaterialVon(s.masters, k.MaNr)) k.Bezug = std::to_string(m->Bezug);
     if (!k.MaNr.empty()) neu.push_back(std::move(k));

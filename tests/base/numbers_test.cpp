@@ -42,6 +42,49 @@ TEST(ParseNumber, RejectsWhatIsNoNumber) {
   EXPECT_EQ(NumberOr("2,5", 9.0), 2.5);
 }
 
+// The box checks over the texts a person types into a box: each rule takes exactly the
+// numbers inside it, with its bounds included or not as it says.
+TEST(BoxChecks, TakeOnlyNumbersWithinTheRule) {
+  const NumberRange temperatur{.low = 0.0, .high = 50.0};
+  const NumberRange anteil{.low = 0.0, .high = 100.0, .lowIncluded = false};
+  const NumberRange wege{.low = 0.0, .high = 100.0, .highIncluded = false};
+  struct Case {
+    const char* text;
+    bool amount, positive, temperature, share, paths;
+  };
+  const std::vector<Case> cases = {
+      {"abc", false, false, false, false, false}, {"1,2,3", false, false, false, false, false},
+      {"-5", false, false, false, false, false},  {"1e308", false, false, false, false, false},
+      {"", false, false, false, false, false},    {"0", true, false, true, false, true},
+      {"12,5", true, true, true, true, true},     {"50", true, true, true, true, true},
+      {"50,01", true, true, false, true, true},   {"100", true, true, false, true, false},
+      {"1E12", true, true, false, false, false},  {"1,000001E12", false, false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(ParseAmount(c.text).has_value(), c.amount);
+    EXPECT_EQ(ParsePositiveAmount(c.text).has_value(), c.positive);
+    EXPECT_EQ(ParseNumberIn(c.text, temperatur).has_value(), c.temperature);
+    EXPECT_EQ(ParseNumberIn(c.text, anteil).has_value(), c.share);
+    EXPECT_EQ(ParseNumberIn(c.text, wege).has_value(), c.paths);
+  }
+  EXPECT_EQ(ParseNumberIn(" 12,5 ", temperatur), 12.5);
+  EXPECT_FALSE(ParseNumberIn("1e308", {.low = -kLargestAmount}).has_value());
+  EXPECT_EQ(ParseNumberIn("-5", {.low = -kLargestAmount}), -5.0);
+}
+
+TEST(BoxChecks, CountIsAWholeNumberFromItsLeast) {
+  for (const char* text : {"abc", "1,2,3", "-5", "1e308", "", "0", "1,5", "0,999"}) {
+    SCOPED_TRACE(text);
+    EXPECT_FALSE(ParseCount(text).has_value());
+  }
+  EXPECT_EQ(ParseCount("1"), 1);
+  EXPECT_EQ(ParseCount("12,0"), 12);
+  EXPECT_EQ(ParseCount("1,2E1"), 12);
+  EXPECT_EQ(ParseCount("0", 0), 0);
+  EXPECT_FALSE(ParseCount("11", 1, 10).has_value());
+}
+
 TEST(NumberText, GeneralForm) {
   struct Case {
     double value;

@@ -192,6 +192,9 @@ class frmBewegungsdaten : public ui::FormOf<frmBewegungsdaten> {
   void KulturMaterialTabelleAnzeigen();
   // Sequence check of the phase grid; paints the failing cells red and sets EingabeOk.
   void PhasenfolgePruefen();
+  // The numbers of the phase grid before a save; a refused cell is painted red and, in the
+  // selected phase, its box gets the focus. False when refused.
+  bool PhasenwertePruefen();
 
   // The phase grid's data rows, for the phase saver and the checks.
   std::vector<mdlKulturPhasenInfo::PhasenZeile> PhasenZeilen() const;

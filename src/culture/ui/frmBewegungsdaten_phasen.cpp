@@ -168,6 +168,7 @@ void frmBewegungsdaten::txtDauer_KeyPress(int& KeyAscii) {
     return;
   }
   if (!KulturGewaehlt()) return;
+  if (!PhasenwertePruefen()) return;
   FlaechenInPhasengitter();
   if (!P::KulturphasenSpeichern(PhasenZeilen())) return;  // refused: the input stays for correcting
   P::KulturPhasenLaden();
@@ -220,6 +221,21 @@ void frmBewegungsdaten::PhasenfolgePruefen() {
   P::PhasenfolgePruefen(PhasenZeilen(), state().culture, [this](const std::vector<culture::Zelle>& rot) {
     for (const culture::Zelle& z : rot) dtgPhase->SetCellBackColor(z.Zeile, z.Spalte, kRot);
   });
+}
+
+bool frmBewegungsdaten::PhasenwertePruefen() {
+  const culture::Pruefergebnis r = P::PhasenwertePruefen(PhasenZeilen(), state().culture);
+  for (const culture::Zelle& z : r.RoteZellen) {
+    dtgPhase->SetCellBackColor(z.Zeile, z.Spalte, kRot);
+    if (z.Zeile != state().selection.PhasenIndex || !txtName->isEnabled()) continue;
+    QLineEdit* box = z.Spalte == P::kSpalteMenge   ? txtMenge
+                     : z.Spalte == P::kSpalteTT    ? txtTT
+                     : z.Spalte == P::kSpalteNT    ? txtNT
+                     : z.Spalte == P::kSpalteLicht ? txtLicht
+                                                   : txtDauer;
+    box->setFocus();
+  }
+  return r.Ok;
 }
 
 void frmBewegungsdaten::cmbEntfernen_Click() {
@@ -306,6 +322,7 @@ void frmBewegungsdaten::cmbSpeichern_Click() {
   }
   PhasenfolgePruefen();
   if (!state().culture.EingabeOk) return;
+  if (!PhasenwertePruefen()) return;
   if (!P::KulturphasenSpeichern(PhasenZeilen())) return;  // refused: the input stays for correcting
   P::KulturPhasenLaden();
   mdlStandorte2::KulturStandorteLaden();

@@ -206,5 +206,38 @@ TEST_F(Materialmodus, CellsTakeCalendarDatesAndTypedValues) {
   EXPECT_EQ(Gitter()->Col(), 2);
 }
 
+// The units cell takes digits and the comma; a save refuses what is then no amount and
+// stores nothing, naming the material. An emptied cell is missing data and is stored.
+TEST_F(Materialmodus, SaveRefusesUnitsThatAreNoAmount) {
+  struct Fall {
+    const char* getippt;
+    const char* angezeigt;
+    bool abgelehnt;
+  };
+  Betreten();
+  const QString name = Gitter()->TextMatrix(2, 0);
+  for (const Fall& f : {Fall{"abc", "", false}, Fall{"1,2,3", "1,2,3", true}, Fall{"-5", "5", false},
+                        Fall{"1e308", "1308", false}, Fall{"", "", false}, Fall{"12,5", "12,5", false}}) {
+    SCOPED_TRACE(f.getippt);
+    ASSERT_TRUE(test::DoubleClickCell(Gitter(), 2, 2));  // column 2 is emptied
+    GitterTippen(f.getippt);
+    ASSERT_EQ(Gitter()->TextMatrix(2, 2), QString::fromUtf8(f.angezeigt));
+    const std::string vorher = Tabelleninhalt(Tolvar(), "Material");
+    const std::size_t gezeigt = Meldungen().size();
+    if (f.abgelehnt) prompts->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(test::Click(form->cmbSpeichernMaterial));
+    if (!f.abgelehnt) {
+      EXPECT_EQ(Meldungen().size(), gezeigt);
+      EXPECT_EQ(Gitter()->TextMatrix(2, 2), QString::fromUtf8(*f.angezeigt == 0 ? "0" : f.angezeigt));
+      continue;
+    }
+    ASSERT_EQ(Meldungen().size(), gezeigt + 1);
+    EXPECT_EQ(Meldungen().back(), QStringLiteral("Die Einheiten des Materials \"") + name +
+                                      QStringLiteral("\" sind ungültig. Die Materialien wurden nicht gespeichert."));
+    EXPECT_EQ(Tabelleninhalt(Tolvar(), "Material"), vorher);
+    EXPECT_EQ(Gitter()->TextMatrix(2, 2), QStringLiteral("1,2,3"));
+  }
+}
+
 }  // namespace
 }  // namespace tolvar::test

@@ -384,6 +384,72 @@ TEST_F(Phasenmodus, SaveChecksTheSequenceFirst) {
   EXPECT_TRUE(form->txtName->text().isEmpty());
 }
 
+// Each number box of a phase, typed through its key filter and saved with the button or
+// with Enter in the last box: a refused value stores nothing, keeps its text, turns its cell
+// red and gets the focus back.
+TEST_F(Phasenmodus, SaveRefusesNumbersOutsideTheirBoxRule) {
+  const QString werte = QStringLiteral("Überprüfen sie bitte ihre Werte");
+  struct Fall {
+    QLineEdit* frmBewegungsdaten::*box;
+    int spalte;
+    const char* getippt;
+    const char* angezeigt;   // after the key filter
+    const QString* meldung;  // null: stored
+  };
+  const std::vector<Fall> faelle = {
+      {&frmBewegungsdaten::txtMenge, 1, "abc", "abc", &kEingabePruefen},
+      {&frmBewegungsdaten::txtMenge, 1, "1,2,3", "1,2,3", &kEingabePruefen},
+      {&frmBewegungsdaten::txtMenge, 1, "-5", "-5", &kEingabePruefen},
+      {&frmBewegungsdaten::txtMenge, 1, "1e308", "1e308", &kEingabePruefen},
+      {&frmBewegungsdaten::txtMenge, 1, "", "", &kEingabePruefen},
+      {&frmBewegungsdaten::txtMenge, 1, "12,5", "12,5", &kEingabePruefen},
+      {&frmBewegungsdaten::txtMenge, 1, "5800", "5800", nullptr},
+      {&frmBewegungsdaten::txtTT, 5, "abc", nullptr, nullptr},  // nothing passes the filter: the text stays
+      {&frmBewegungsdaten::txtTT, 5, "1,2,3", "1,2,3", &werte},
+      {&frmBewegungsdaten::txtTT, 5, "-5", "5", nullptr},
+      {&frmBewegungsdaten::txtTT, 5, "1e308", "1308", &werte},
+      {&frmBewegungsdaten::txtTT, 5, "", "", nullptr},
+      {&frmBewegungsdaten::txtTT, 5, "50,5", "50,5", &werte},
+      {&frmBewegungsdaten::txtNT, 6, "1e308", "1308", &werte},
+      {&frmBewegungsdaten::txtNT, 6, "16,5", "16,5", nullptr},
+      {&frmBewegungsdaten::txtLicht, 7, "1,2,3", "1,2,3", &werte},
+      {&frmBewegungsdaten::txtLicht, 7, "1e308", "1308", nullptr},
+      {&frmBewegungsdaten::txtDauer, 8, "1,2,3", "1,2,3", &werte},
+      {&frmBewegungsdaten::txtDauer, 8, "25", "25", &werte},
+      {&frmBewegungsdaten::txtDauer, 8, "16", "16", nullptr},
+  };
+  KulturWaehlen("K1003");
+  for (const bool mitEnter : {false, true}) {
+    for (const Fall& f : faelle) {
+      QLineEdit* box = form->*f.box;
+      SCOPED_TRACE(ui::S(box->objectName()) + " \"" + f.getippt + (mitEnter ? "\" Enter" : "\" button"));
+      ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_2")));
+      const QString angezeigt = f.angezeigt != nullptr ? QString::fromUtf8(f.angezeigt) : box->text();
+      ASSERT_TRUE(test::TypeInto(box, QString::fromUtf8(f.getippt)));
+      ASSERT_EQ(box->text(), angezeigt);
+      const std::string vorher = Tabelleninhalt(Tolvar(), "KulturPhasen");
+      const std::size_t gezeigt = Meldungen().size();
+      if (f.meldung != nullptr) prompts->AnswerMsgBox(ui::msgbox::Ok);
+      if (mitEnter) {
+        ASSERT_TRUE(test::PressIn(form->txtDauer, Qt::Key_Return));
+      } else {
+        ASSERT_TRUE(test::Click(form->cmbSpeichern));
+      }
+      if (f.meldung == nullptr) {
+        EXPECT_EQ(Meldungen().size(), gezeigt);
+        EXPECT_EQ(form->dtgPhase->TextMatrix(2, f.spalte), angezeigt.isEmpty() ? QStringLiteral("0") : angezeigt);
+        continue;
+      }
+      ASSERT_EQ(Meldungen().size(), gezeigt + 1);
+      EXPECT_EQ(Meldungen().back(), *f.meldung);
+      EXPECT_EQ(Tabelleninhalt(Tolvar(), "KulturPhasen"), vorher);
+      EXPECT_EQ(box->text(), angezeigt);
+      EXPECT_EQ(test::FocusWidget(), box);
+      EXPECT_EQ(form->dtgPhase->CellBackColor(2, f.spalte), frmBewegungsdaten::kRot);
+    }
+  }
+}
+
 TEST_F(Phasenmodus, SaveWithoutANameStoresNothing) {
   KulturWaehlen("K1003");
   ASSERT_TRUE(test::Click(form->cmbEntfernen));
