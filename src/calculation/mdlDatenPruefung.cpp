@@ -39,10 +39,11 @@ bool HeizdatenFehlen(const CultureData& kultur) {
   return false;
 }
 
-// Material (and machines): every material row needs its quantity.
+// Material (and machines): every material row needs its quantity. A quantity that is text
+// but no number is no missing quantity: its row adds nothing and the other rows are computed.
 bool MaterialdatenFehlen(const CultureData& kultur) {
   for (const KulturMaterialSatz& zeile : UsedSlots(kultur.KulturMaterialListe, kultur.AnzahlKulturMaterialien)) {
-    if (Fehlt(zeile.Menge)) return true;
+    if (base::Trim(zeile.Menge).empty()) return true;
   }
   return false;
 }
@@ -89,9 +90,10 @@ bool ArbeitsdatenFehlen(const CultureData& kultur, const CalculationState& kalku
   return false;
 }
 
-// Overheads: the enterprise's overheads and a net area other than 0.
+// Overheads: the enterprise's overheads, a net area and a share of it in use other than 0.
 bool GemeinkostendatenFehlen(const EinstellungenSatz& einstellungen) {
-  return Fehlt(einstellungen.Gemeinkosten) || FehltOderNull(einstellungen.Flaeche);
+  return Fehlt(einstellungen.Gemeinkosten) || FehltOderNull(einstellungen.Flaeche) ||
+         FehltOderNull(einstellungen.Belegung);
 }
 
 }  // namespace

@@ -17,12 +17,12 @@ namespace {
 
 int LetzterStandortIndex() { return static_cast<int>(state().masters.StandortListe.size()) - 1; }
 
-// Amounts of the grid: the sum of the rows that hold one; nullopt when one is no number.
+// Amounts of the grid: the sum of the rows that hold one; nullopt when one is no amount.
 std::optional<double> Betragssumme(const std::vector<GemeinkostenZeile>& grid) {
   double summe = 0;
   for (const GemeinkostenZeile& z : grid) {
     if (z.Gemeinkosten.empty()) continue;
-    const std::optional<double> n = base::ParseNumber(z.Gemeinkosten);
+    const std::optional<double> n = base::ParseAmount(z.Gemeinkosten);
     if (!n) return std::nullopt;
     summe += *n;
   }
@@ -146,7 +146,7 @@ Summen FlaechenSpezifischeGemeinkostenSummieren(const std::string& gemeinkosten,
     s.Status = Ergebnis::WerteFehlen;
     return s;
   }
-  const std::optional<double> gesamt = base::ParseNumber(gemeinkosten);
+  const std::optional<double> gesamt = base::ParseAmount(gemeinkosten);
   const std::optional<double> summe = Betragssumme(grid);
   if (!gesamt || !summe) {
     mdlFehler::MeldungWertePruefen();
@@ -181,64 +181,71 @@ namespace {
 Ergebnis Sichern() { return mdlDatenbank::EinstellungenSichern() ? Ergebnis::Ok : Ergebnis::Fehler; }
 }  // namespace
 
-Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector<GemeinkostenZeile>& grid) {
-  EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
-  e.Jahr = eingabe.Jahr.empty() ? "0" : eingabe.Jahr;
-  if (eingabe.Gemeinkosten.empty()) {
+Speicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector<GemeinkostenZeile>& grid) {
+  // Every box is checked before anything is taken over: a refusal leaves the settings as
+  // they were.
+  auto fehlt = [](Feld feld) {
     mdlFehler::MeldungWerteFehlen();
-    return Ergebnis::WerteFehlen;
-  }
+    return Speicherergebnis{Ergebnis::WerteFehlen, feld};
+  };
+  auto ungueltig = [](Feld feld) {
+    mdlFehler::MeldungWertePruefen();
+    return Speicherergebnis{Ergebnis::Ungueltig, feld};
+  };
+  if (eingabe.Gemeinkosten.empty()) return fehlt(Feld::Gemeinkosten);
   // Overheads the calculation cannot carry (negative, "1e308") would show as 0,00 later.
   const std::optional<double> gesamt = base::ParseAmount(eingabe.Gemeinkosten);
-  if (!gesamt) {
-    mdlFehler::MeldungWertePruefen();
-    return Ergebnis::Ungueltig;
+  if (!gesamt) return ungueltig(Feld::Gemeinkosten);
+  if (!eingabe.Belegung.empty() && !base::ParseNumberIn(eingabe.Belegung, kBelegung)) {
+    return ungueltig(Feld::Belegung);
   }
+  const std::string* flaeche = nullptr;
+  Feld flaechenFeld = Feld::Keins;
+  if (eingabe.Typ == 0) {
+    flaeche = &eingabe.Flaeche;
+    flaechenFeld = Feld::Flaeche;
+  } else if (eingabe.Typ == 1) {
+    flaeche = &eingabe.AktuelleFlaeche;
+    flaechenFeld = Feld::AktuelleFlaeche;
+  }
+  if (flaeche != nullptr && flaeche->empty()) return fehlt(flaechenFeld);
+  if (flaeche != nullptr && !base::ParsePositiveAmount(*flaeche)) return ungueltig(flaechenFeld);
+  if (eingabe.Typ == 1) {
+    const std::optional<double> summe = Betragssumme(grid);
+    if (!summe) return ungueltig(Feld::Tabelle);
+    if (*gesamt < *summe) {
+      GemeinkostenUeberschreitungMelden();
+      return {Ergebnis::Ueberschreitung, Feld::Tabelle};
+    }
+  }
+
+  EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
+  e.Jahr = eingabe.Jahr.empty() ? "0" : eingabe.Jahr;
   e.Belegung = eingabe.Belegung.empty() ? "75" : eingabe.Belegung;
   e.Gemeinkosten = eingabe.Gemeinkosten;
-  if (eingabe.Typ == 0) {
-    e.Gemeinkostentyp = "0";
-    if (eingabe.Flaeche.empty()) {
-      mdlFehler::MeldungWerteFehlen();
-      return Ergebnis::WerteFehlen;
-    }
-    e.Flaeche = eingabe.Flaeche;
-    return Sichern();
+  if (flaeche != nullptr) {
+    e.Gemeinkostentyp = eingabe.Typ == 0 ? "0" : "1";
+    e.Flaeche = *flaeche;
   }
-  if (eingabe.Typ != 1) return Sichern();
-  e.Gemeinkostentyp = "1";
-  if (eingabe.AktuelleFlaeche.empty()) {
-    mdlFehler::MeldungWerteFehlen();
-    return Ergebnis::WerteFehlen;
-  }
-  e.Flaeche = eingabe.AktuelleFlaeche;
+  if (eingabe.Typ != 1) return {Sichern()};
 
-  const std::optional<double> summe = Betragssumme(grid);
-  if (!summe) {
-    mdlFehler::MeldungWertePruefen();
-    return Ergebnis::Ungueltig;
-  }
-  if (*gesamt < *summe) {
-    GemeinkostenUeberschreitungMelden();
-    return Ergebnis::Ueberschreitung;
-  }
   std::unique_ptr<db::Database> database = settings::Oeffnen(state().enterprise.TolvarDatenbankPfad);
-  if (!database) return Ergebnis::Fehler;
+  if (!database) return {Ergebnis::Fehler};
   db::Transaction tx = database->BeginTransaction();
   db::Recordset rs = settings::Tabelle(*database, "Vantel");
-  if (!tx.active() || !rs.ok()) return Ergebnis::Fehler;
+  if (!tx.active() || !rs.ok()) return {Ergebnis::Fehler};
   for (const GemeinkostenZeile& z : grid) {
     if (z.Standortname.empty() && z.StandortNr.empty()) continue;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
       if (rs["StandortNr"].text() != z.StandortNr) continue;
       if (!rs.Edit() || !rs.SetField("Gemeinkosten", z.Gemeinkosten) || !rs.Update()) {
-        return Ergebnis::Fehler;
+        return {Ergebnis::Fehler};
       }
       break;
     }
   }
-  if (!tx.Commit()) return Ergebnis::Fehler;
-  return Sichern();
+  if (!tx.Commit()) return {Ergebnis::Fehler};
+  return {Sichern()};
 }
 
 }  // namespace tolvar::mdlGemeinkosten

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/values.h"
+
 namespace tolvar::mdlGemeinkosten {
 
 // Gross, path and net area of the sites placed in the tree by the last tree build.
@@ -83,13 +85,26 @@ struct Eingabe {
   std::string AktuelleFlaeche;  // txtAktuelleFlaeche (type 1)
 };
 
-// Takes the values over into AktuelleEinstellungen in the order of the tab: Jahr ("0" when
-// empty); the overheads (required, a number); Belegung ("75" when empty) and Gemeinkosten;
-// Gemeinkostentyp and the required area. With type 1 the grid's amounts are then written to
-// the existing Vantel rows of their sites in one transaction, unless an amount is no number
-// or all amounts together exceed the overheads. Overheads that are no amount of zero or more
-// up to base::kLargestAmount are refused. What was taken over is written to the settings row
-// at once. Shows the message of a failure; what was taken over before it stays taken over.
-Ergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector<GemeinkostenZeile>& grid);
+// The share of the net area in use, "Auslastung der Nettofläche": over 0 and at most 100 %.
+inline constexpr base::NumberRange kBelegung{.low = 0.0, .high = 100.0, .lowIncluded = false};
+
+// The box a refused save points at.
+enum class Feld { Keins, Gemeinkosten, Belegung, Flaeche, AktuelleFlaeche, Tabelle };
+
+struct Speicherergebnis {
+  Ergebnis Status = Ergebnis::Ok;
+  Feld Box = Feld::Keins;
+};
+
+// Checks every box first, in the order of the tab: the overheads (required, an amount of
+// zero or more up to base::kLargestAmount); Belegung (empty, or kBelegung); with type 0 or 1
+// the required area of that type (an amount above zero); with type 1 the grid's amounts
+// (each an amount) and their sum (at most the overheads). A refusal shows its message, takes
+// nothing over and names the box. Otherwise takes the values over into
+// AktuelleEinstellungen: Jahr ("0" when empty), Belegung ("75" when empty), Gemeinkosten,
+// Gemeinkostentyp and the area; with type 1 the grid's amounts are then written to the
+// existing Vantel rows of their sites in one transaction. What was taken over is written to
+// the settings row at once.
+Speicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector<GemeinkostenZeile>& grid);
 
 }  // namespace tolvar::mdlGemeinkosten

@@ -127,7 +127,7 @@ bool ArbeitMaterialLoeschen(const std::string& taetigkeitNr) {
   return true;
 }
 
-ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid) {
+ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid, int* falscheZeile) {
   // Duplicate numbers among the rows from the top down to the first without a number.
   std::set<std::string> nummern;
   for (const KostenZeile& z : grid) {
@@ -136,6 +136,13 @@ ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZ
       mdlFehler::MeldungTaetigkeitKostenDoppelt();
       return ArbeitMaterialSpeicherergebnis::Doppelt;
     }
+  }
+  // Each cost the calculation will multiply with the hours is an amount.
+  for (std::size_t i = 0; i < grid.size() && !grid[i].Taetigkeit.empty(); ++i) {
+    if (grid[i].Kosten.empty() || base::ParseAmount(grid[i].Kosten)) continue;
+    mdlFehler::MeldungWertePruefen();
+    if (falscheZeile != nullptr) *falscheZeile = static_cast<int>(i) + 1;
+    return ArbeitMaterialSpeicherergebnis::Ungueltig;
   }
 
   // The activities whose stored rows the grid stands for.
@@ -149,8 +156,8 @@ ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZ
   std::vector<const KostenZeile*> neu;
   for (const KostenZeile& z : grid) {
     if (z.Taetigkeit.empty()) break;
-    neu.push_back(&z);
     ersetzt.insert(z.TaetigkeitNr);
+    if (!z.Kosten.empty()) neu.push_back(&z);  // an emptied cost removes the activity's cost
   }
 
   std::unique_ptr<db::Database> database = settings::Oeffnen(st.enterprise.TolvarDatenbankPfad);

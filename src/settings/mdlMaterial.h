@@ -55,14 +55,17 @@ std::string KostenTaste(const std::string& text, int keyAscii);
 // False when the table cannot be written.
 bool ArbeitMaterialLoeschen(const std::string& taetigkeitNr);
 
-enum class ArbeitMaterialSpeicherergebnis { Gespeichert, Doppelt, Fehler };
+enum class ArbeitMaterialSpeicherergebnis { Gespeichert, Doppelt, Ungueltig, Fehler };
 
 // Stores the grid: the rows from the top down to the first free row, number and cost as
 // shown. Two rows with the same number are refused with "Sie können nicht einer Tätigkeit
-// mehrere Kosten zuweisen." and nothing is written. The stored rows of the activities the
-// grid could show (those in the tree) and of the activities in the grid are replaced in
-// one transaction; the rows of other activities stay, as the cost calculation still uses
-// them.
-ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid);
+// mehrere Kosten zuweisen.", a cost that is neither empty nor an amount of 0 or more with
+// "Überprüfen sie bitte ihre Werte" (its grid row, from 1, into `falscheZeile`); after a
+// refusal nothing is written. The stored rows of the activities the grid could show (those
+// in the tree) and of the activities in the grid are replaced in one transaction, a row
+// whose cost was emptied by none, so its activity has no cost any more; the rows of other
+// activities stay, as the cost calculation still uses them.
+ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid,
+                                                       int* falscheZeile = nullptr);
 
 }  // namespace tolvar::mdlMaterial

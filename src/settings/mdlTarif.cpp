@@ -270,6 +270,13 @@ std::optional<bool> NameVorhanden(const std::string& name) {
   return false;
 }
 
+// A wage the labour cost multiplies with the hours: an amount of 0 or more.
+bool LohnPruefen(const std::string& lohn) {
+  if (base::ParseAmount(lohn)) return true;
+  mdlFehler::MeldungWertePruefen();
+  return false;
+}
+
 // The moment of a change, to the second, and the record ID built from it.
 base::Date JetztAufSekunde() {
   const base::Date now = base::Now();
@@ -289,6 +296,7 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn, Pru
     return Ergebnis::NameNichtEindeutig;
   }
   if (leer) return Ergebnis::WerteFehlen;
+  if (!LohnPruefen(lohn)) return Ergebnis::Ungueltig;
 
   const base::Date moment = JetztAufSekunde();
   const std::string id = base::NewRecordId();
@@ -328,6 +336,7 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn, Pru
 
 Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name, const std::string& lohn) {
   if (name.empty() || lohn.empty()) return Ergebnis::WerteFehlen;
+  if (!LohnPruefen(lohn)) return Ergebnis::Ungueltig;
   const int index = LohngruppeIndexNachId(idText, state().settings);
   if (index < 0) return Ergebnis::KeineGruppe;
   State& st = state();

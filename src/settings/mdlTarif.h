@@ -71,6 +71,7 @@ int LohngruppeIndexNachId(const std::string& idText, const SettingsLists& listen
 enum class Ergebnis {
   Gespeichert,
   WerteFehlen,         // name or wage empty: nothing written, no message
+  Ungueltig,           // the wage is no amount of 0 or more: "Überprüfen sie ..." shown, nothing written
   NameNichtEindeutig,  // creation: the name exists; the message has been shown
   KeineGruppe,         // change / removal: no loaded group selected; nothing written
   Fehler,              // a database could not be read or written; nothing written
@@ -83,14 +84,16 @@ enum class Pruefreihenfolge { NameZuerst, LeereZuerst };
 // Creates a group named `name` with hourly wage `lohn` (stored as typed): a Lohn row
 // (Beispiel 1, a new record ID, LetzteAenderung now) and a Tarif row for the ID the
 // database assigned. A name that a Lohn row carries exactly is refused with
-// "Der vergebene Name ist nicht eindeutig". Both rows are written or neither.
+// "Der vergebene Name ist nicht eindeutig"; a wage that is no amount (base::ParseAmount)
+// with "Überprüfen sie bitte ihre Werte". Both rows are written or neither.
 Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
                            Pruefreihenfolge reihenfolge = Pruefreihenfolge::NameZuerst);
 
 // Renames the loaded group named by `idText` and replaces its wage: its Lohn row gets the
 // name, a new record ID and LetzteAenderung now; its first Tarif row is replaced by one with
-// the wage. Writes nothing when the name or the wage is empty or `idText` names no loaded
-// group. Sets Merkwert to the group's index. No name check: a rename may repeat a name.
+// the wage. Writes nothing when the name or the wage is empty, the wage is no amount (with
+// "Überprüfen sie bitte ihre Werte") or `idText` names no loaded group. Sets Merkwert to the group's index. No name
+// check: a rename may repeat a name.
 Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name, const std::string& lohn);
 
 // Removes the loaded group named by `idText` (LohngruppeLoeschen); KeineGruppe for the

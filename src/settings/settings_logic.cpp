@@ -1,6 +1,7 @@
 #include "settings/settings_logic.h"
 
 #include <array>
+#include <cmath>
 #include <memory>
 
 #include "base/values.h"
@@ -72,21 +73,26 @@ std::string NeustartFrage() {
          "werden.\n\r\n\rSoll das Programm automatisch neu gestartet werden?";
 }
 
-std::optional<std::string> VermarktungsanteilBerechnen(const std::string& umsatz, const std::string& kosten) {
+Anteilergebnis VermarktungsanteilBerechnen(const std::string& umsatz, const std::string& kosten) {
   if (umsatz.empty() || kosten.empty()) {
     mdlFehler::MeldungWerteFehlen();
-    return std::nullopt;
+    return {std::nullopt, umsatz.empty() ? VermarktungsBox::Umsatz : VermarktungsBox::Kosten};
   }
-  const std::optional<double> u = base::ParseNumber(umsatz);
-  const std::optional<double> k = base::ParseNumber(kosten);
-  if (!u || !k || *u == 0.0) {
+  const std::optional<double> u = base::ParsePositiveAmount(umsatz);
+  const std::optional<double> k = base::ParseAmount(kosten);
+  const double anteil = u && k ? *k / *u * 100.0 : 0.0;
+  if (!u || !k || !std::isfinite(anteil)) {
+    mdlFehler::MeldungWertePruefen();
+    return {std::nullopt, !u ? VermarktungsBox::Umsatz : VermarktungsBox::Kosten};
+  }
+  return {base::NumberText(anteil)};
+}
+
+std::optional<std::string> VermarktungskostenSpeichern(const std::string& text) {
+  if (!text.empty() && !base::ParseNumberIn(text, kVermarktungsanteil)) {
     mdlFehler::MeldungWertePruefen();
     return std::nullopt;
   }
-  return base::NumberText(*k / *u * 100.0);
-}
-
-std::string VermarktungskostenSpeichern(const std::string& text) {
   std::string& wert = state().enterprise.AktuelleEinstellungen.Vermarktungskosten;
   wert = text.empty() ? "0" : text;
   mdlDatenbank::EinstellungenSichern();

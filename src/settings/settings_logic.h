@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "base/values.h"
+
 namespace tolvar::settings {
 
 // Help topic of tab 0..6 ("4.2", "4.5", "4.4", "4.1", "4.3", "4.6", "4.7"); "Index" for
@@ -43,13 +45,26 @@ bool FarbeinstellungSpeichern(std::optional<int> farbeTolvar, std::optional<int>
 // The restart question after the colours were stored.
 std::string NeustartFrage();
 
+// The marketing share in per cent: from 0 to 100.
+inline constexpr base::NumberRange kVermarktungsanteil{.low = 0.0, .high = 100.0};
+
+// The box of the marketing share that a refusal points at.
+enum class VermarktungsBox { Keine, Umsatz, Kosten, Anteil };
+
+struct Anteilergebnis {
+  std::optional<std::string> Anteil;
+  VermarktungsBox Falsch = VermarktungsBox::Keine;
+};
+
 // The marketing share from yearly turnover and marketing costs: costs / turnover × 100 as
-// general number text. Empty boxes: "Sie haben nicht alle ..." ; a turnover of 0 or text
-// that is no number: "Überprüfen sie bitte ihre Werte"; nullopt after either message.
-std::optional<std::string> VermarktungsanteilBerechnen(const std::string& umsatz, const std::string& kosten);
+// general number text. An empty box: "Sie haben nicht alle ..."; a turnover that is no
+// amount above 0, costs that are no amount of 0 or more, or a share that is no finite
+// number: "Überprüfen sie bitte ihre Werte". After either message no share, and the box.
+Anteilergebnis VermarktungsanteilBerechnen(const std::string& umsatz, const std::string& kosten);
 
 // "Speichern": Vermarktungskosten := the text, "0" when empty, and the settings row is
-// written at once (a failure is reported). Returns the value taken.
-std::string VermarktungskostenSpeichern(const std::string& text);
+// written at once (a failure is reported). A text outside kVermarktungsanteil is refused with
+// "Überprüfen sie bitte ihre Werte" and nothing is taken (nullopt). Returns the value taken.
+std::optional<std::string> VermarktungskostenSpeichern(const std::string& text);
 
 }  // namespace tolvar::settings

@@ -58,7 +58,12 @@ std::string Formatiert(const std::string& text, std::string_view muster) {
   return n ? base::Format(*n, muster) : text;
 }
 
-bool IstZahl(const std::string& text) { return base::IsNumber(text); }
+// A value of row 1 outside its rule: reported, and the box named for the window.
+VantelSpeicherergebnis Abgelehnt(VantelFeld feld, VantelFeld* falsch) {
+  mdlFehler::MeldungWertePruefen();
+  if (falsch != nullptr) *falsch = feld;
+  return VantelSpeicherergebnis::Ungueltig;
+}
 
 // The first row of `rs` whose `column` equals `wert` as text; false when none.
 bool Suchen(db::Recordset* rs, std::string_view column, const std::string& wert) {
@@ -178,33 +183,35 @@ std::string EindeckungDoppeltMeldung() {
 }
 
 VantelSpeicherergebnis BrennstoffSpeichern(const BrennstoffZeile& zeile, bool neu, int neueNummer,
-                                           const std::string& nummer) {
+                                           const std::string& nummer, VantelFeld* falsch) {
   if (zeile.Name.empty() || zeile.Heizwert.empty() || zeile.Brennwert.empty() || zeile.Preis.empty()) {
     mdlFehler::MeldungWerteFehlen();
     return VantelSpeicherergebnis::WerteFehlen;
   }
-  // The columns are numeric: text such as "1,2,3" would fail half-way.
-  if (!IstZahl(zeile.Heizwert) || !IstZahl(zeile.Brennwert) || !IstZahl(zeile.Preis)) {
-    mdlFehler::MeldungWertePruefen();
-    return VantelSpeicherergebnis::Ungueltig;
-  }
+  // The columns are numeric (text such as "1,2,3" would fail half-way), and the heating
+  // model divides by the heating value and multiplies with the price.
+  const VantelFeld feld = !base::ParseAmount(zeile.Heizwert)    ? 1
+                          : !base::ParseAmount(zeile.Brennwert) ? 2
+                          : !base::ParseAmount(zeile.Preis)     ? 3
+                                                                : 0;
+  if (feld != 0) return Abgelehnt(feld, falsch);
   return Schreiben(kHeiz, "Brennstoffart", zeile.Name, neu, neueNummer, nummer, [&](db::Recordset& rs) {
     return rs.SetField("Unterer Brennwert", zeile.Heizwert) && rs.SetField("Oberer Brennwert", zeile.Brennwert) &&
            rs.SetField("Preis", zeile.Preis);
   });
 }
 
-VantelSpeicherergebnis EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer,
-                                           const std::string& nummer) {
+VantelSpeicherergebnis EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer, const std::string& nummer,
+                                           VantelFeld* falsch) {
   if (zeile->Name.empty() || zeile->kWert.empty()) {
     mdlFehler::MeldungWerteFehlen();
     return VantelSpeicherergebnis::WerteFehlen;
   }
   if (zeile->Licht.empty()) zeile->Licht = "0";
-  if (!IstZahl(zeile->kWert) || !IstZahl(zeile->Licht)) {
-    mdlFehler::MeldungWertePruefen();
-    return VantelSpeicherergebnis::Ungueltig;
-  }
+  const VantelFeld feld = !base::ParseAmount(zeile->kWert)                        ? 1
+                          : !base::ParseNumberIn(zeile->Licht, kDurchlaessigkeit) ? 2
+                                                                                  : 0;
+  if (feld != 0) return Abgelehnt(feld, falsch);
   const EindeckungZeile z = *zeile;
   return Schreiben(kGwh, "Material", z.Name, neu, neueNummer, nummer, [&](db::Recordset& rs) {
     return rs.SetField("k-Wert", z.kWert) && rs.SetField("Durchlässigkeit", z.Licht) &&

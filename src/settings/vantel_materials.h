@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "base/values.h"
 #include "data/state.h"
 
 namespace tolvar::settings {
@@ -59,13 +60,23 @@ enum class VantelSpeicherergebnis {
 std::string BrennstoffDoppeltMeldung();
 std::string EindeckungDoppeltMeldung();
 
+// The light transmission of a covering in per cent: from 0 to 100.
+inline constexpr base::NumberRange kDurchlaessigkeit{.low = 0.0, .high = 100.0};
+
+// The value of row 1 a refusal points at: 1 the first number box (heating value, k-value),
+// 2 the second (gross heating value, light transmission), 3 the price; 0 none.
+using VantelFeld = int;
+
 // Stores row 1. `neu`: appends a row numbered `neueNummer` unless the name is stored
 // already (exact comparison); else changes the first row whose Nummer equals `nummer`
-// (the entry shown in row 1; no such row: nothing is touched). Numbers must be numbers with
-// a decimal comma. A covering's empty light transmission becomes "0" in `zeile` first.
+// (the entry shown in row 1; no such row: nothing is touched). Numbers must be amounts of 0
+// or more (base::ParseAmount), the light transmission within kDurchlaessigkeit; the first
+// that is not goes into `falsch`. A covering's empty light transmission becomes "0" in
+// `zeile` first.
 VantelSpeicherergebnis BrennstoffSpeichern(const BrennstoffZeile& zeile, bool neu, int neueNummer,
-                                           const std::string& nummer);
-VantelSpeicherergebnis EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer, const std::string& nummer);
+                                           const std::string& nummer, VantelFeld* falsch = nullptr);
+VantelSpeicherergebnis EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer, const std::string& nummer,
+                                           VantelFeld* falsch = nullptr);
 
 // Deletes the first row whose Nummer equals `nummer`; none: nothing. False on a failure.
 bool BrennstoffLoeschen(const std::string& nummer);

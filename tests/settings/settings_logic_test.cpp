@@ -116,9 +116,10 @@ TEST_F(ActivityCostTest, SavingReplacesShownRowsAndKeepsHiddenOnes) {
   grid[0] = {"Düngen", "2,25", "StdT1003"};
   grid[1] = {"Schneiden", "", "StdT1006"};
   ASSERT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::ArbeitMaterialSpeicherergebnis::Gespeichert);
-  // The not-current activity keeps its cost, which the calculation still uses.
+  // The not-current activity keeps its cost, which the calculation still uses; the emptied
+  // cost of StdT1006 is removed rather than stored as "".
   EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr", "Kosten je Stunde"}),
-            (std::vector<std::string>{"StdT1004|3,00", "StdT1003|2,25", "StdT1006|"}));
+            (std::vector<std::string>{"StdT1004|3,00", "StdT1003|2,25"}));
   EXPECT_TRUE(Messages().empty());
 }
 
@@ -326,7 +327,7 @@ TEST_F(OverheadsTest, SavingTakesValuesOverAndWritesAmounts) {
   mdlGemeinkosten::Eingabe e{"1000", "", "", 1, "", "140"};
   std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {
       {"A", "100", "Sta1002"}, {"B", "200", "Sta1003"}, {"C", "", "Sta1004"}, {}};
-  ASSERT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid), mdlGemeinkosten::Ergebnis::Ok);
+  ASSERT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status, mdlGemeinkosten::Ergebnis::Ok);
   const EinstellungenSatz& s = state().enterprise.AktuelleEinstellungen;
   EXPECT_EQ(s.Jahr, "0");
   EXPECT_EQ(s.Belegung, "75");
@@ -336,34 +337,64 @@ TEST_F(OverheadsTest, SavingTakesValuesOverAndWritesAmounts) {
   EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"StandortNr", "Gemeinkosten"}),
             (std::vector<std::string>{"Sta1002|100", "Sta1004|"}));
   grid[2].Gemeinkosten = "5000";
-  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid), mdlGemeinkosten::Ergebnis::Ueberschreitung);
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status, mdlGemeinkosten::Ergebnis::Ueberschreitung);
   EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"Gemeinkosten"}), (std::vector<std::string>{"100", ""}));
   ASSERT_TRUE(mdlGemeinkosten::FlaechenSpezifischeGemeinkostenLoeschen("Sta1002"));
   EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"Gemeinkosten"}), (std::vector<std::string>{"0", ""}));
 }
 
-TEST_F(OverheadsTest, SavingStopsAtMissingValuesAfterPartialTakeOver) {
-  mdlGemeinkosten::Eingabe e{"800", "2024", "", 0, "", ""};
-  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}), mdlGemeinkosten::Ergebnis::WerteFehlen);
-  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkostentyp, "0");
-  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "800");
-  e.Gemeinkosten = "";
-  e.Jahr = "2025";
-  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}), mdlGemeinkosten::Ergebnis::WerteFehlen);
-  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Jahr, "2025");
-  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "800");
+// Every box is checked before anything is taken over: a refusal names its box and leaves
+// the settings as they were.
+TEST_F(OverheadsTest, SavingTakesNothingOverWhenAValueIsRefused) {
+  EinstellungenSatz& s = state().enterprise.AktuelleEinstellungen;
+  s.Gemeinkosten = "700";
+  s.Jahr = "2023";
+  s.Belegung = "70";
+  s.Gemeinkostentyp = "1";
+  s.Flaeche = "500";
+  using mdlGemeinkosten::Ergebnis;
+  using mdlGemeinkosten::Feld;
+  struct Fall {
+    mdlGemeinkosten::Eingabe eingabe;
+    Ergebnis status;
+    Feld box;
+  };
+  const Fall faelle[] = {
+      {{"800", "2024", "", 0, "", ""}, Ergebnis::WerteFehlen, Feld::Flaeche},
+      {{"", "2025", "", 0, "900", ""}, Ergebnis::WerteFehlen, Feld::Gemeinkosten},
+      {{"800", "2024", "0", 0, "900", ""}, Ergebnis::Ungueltig, Feld::Belegung},
+      {{"800", "2024", "100,5", 0, "900", ""}, Ergebnis::Ungueltig, Feld::Belegung},
+      {{"800", "2024", "abc", 0, "900", ""}, Ergebnis::Ungueltig, Feld::Belegung},
+      {{"800", "2024", "80", 0, "-5", ""}, Ergebnis::Ungueltig, Feld::Flaeche},
+      {{"800", "2024", "80", 0, "0", ""}, Ergebnis::Ungueltig, Feld::Flaeche},
+      {{"800", "2024", "80", 1, "", "1e308"}, Ergebnis::Ungueltig, Feld::AktuelleFlaeche},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.eingabe.Belegung + "/" + f.eingabe.Flaeche + "/" + f.eingabe.AktuelleFlaeche);
+    const mdlGemeinkosten::Speicherergebnis r = mdlGemeinkosten::GemeinkostenSpeichern(f.eingabe, {});
+    EXPECT_EQ(r.Status, f.status);
+    EXPECT_EQ(r.Box, f.box);
+    EXPECT_EQ(s.Gemeinkosten + "|" + s.Jahr + "|" + s.Belegung + "|" + s.Gemeinkostentyp + "|" + s.Flaeche,
+              "700|2023|70|1|500");
+  }
+  // A negative amount of a site is refused like one that is no number.
+  const std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {{"A", "-300", "Sta1002"}};
+  const mdlGemeinkosten::Speicherergebnis r =
+      mdlGemeinkosten::GemeinkostenSpeichern({"800", "2024", "80", 1, "", "140"}, grid);
+  EXPECT_EQ(r.Status, Ergebnis::Ungueltig);
+  EXPECT_EQ(r.Box, Feld::Tabelle);
 }
 
 TEST_F(OverheadsTest, SavingRefusesOverheadsOrAmountsThatAreNoNumbers) {
   state().enterprise.AktuelleEinstellungen.Gemeinkosten = "800";
   mdlGemeinkosten::Eingabe e{"1,2,3", "2024", "80", 1, "", "140"};
   std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {{"A", "300", "Sta1002"}, {"C", "50", "Sta1004"}};
-  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid), mdlGemeinkosten::Ergebnis::Ungueltig);
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status, mdlGemeinkosten::Ergebnis::Ungueltig);
   EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "800");
   // An amount with two commas: no site gets any of the typed amounts.
   e.Gemeinkosten = "1000";
   grid[1].Gemeinkosten = "5,,0";
-  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid), mdlGemeinkosten::Ergebnis::Ungueltig);
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status, mdlGemeinkosten::Ergebnis::Ungueltig);
   EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"Gemeinkosten"}), (std::vector<std::string>{"100", "0"}));
   ASSERT_EQ(Messages().size(), 2u);
   EXPECT_EQ(Messages()[0].text, "Überprüfen sie bitte ihre Werte");
@@ -374,7 +405,7 @@ TEST_F(OverheadsTest, SavingRefusesOverheadsOrAmountsThatAreNoNumbers) {
 // amounts the calculation cannot carry are refused.
 TEST_F(OverheadsTest, ConfirmedOverheadsAreOnDiskAtOnceAndAbsurdOnesRefused) {
   mdlGemeinkosten::Eingabe e{"55555", "2024", "", 0, "900", ""};
-  ASSERT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}), mdlGemeinkosten::Ergebnis::Ok);
+  ASSERT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}).Status, mdlGemeinkosten::Ergebnis::Ok);
   const std::vector<std::string> gespeichert{"55555|0|900|2024|75"};
   const std::vector<std::string> spalten{"Gemeinkosten", "Gemeinkostentyp", "Flaeche", "Jahr", "Belegung"};
   EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", spalten), gespeichert);
@@ -382,7 +413,7 @@ TEST_F(OverheadsTest, ConfirmedOverheadsAreOnDiskAtOnceAndAbsurdOnesRefused) {
     SCOPED_TRACE(absurd);
     sink_.messages.clear();
     e.Gemeinkosten = absurd;
-    EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}), mdlGemeinkosten::Ergebnis::Ungueltig);
+    EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}).Status, mdlGemeinkosten::Ergebnis::Ungueltig);
     EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "55555");
     EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", spalten), gespeichert);
     ASSERT_EQ(Messages().size(), 1u);
@@ -395,21 +426,42 @@ TEST_F(OverheadsTest, ConfirmedOverheadsAreOnDiskAtOnceAndAbsurdOnesRefused) {
 class MarketingTest : public SettingsTest {};
 
 TEST_F(MarketingTest, ShareFromTurnover) {
+  using B = settings::VermarktungsBox;
   struct Fall {
     std::string umsatz, kosten;
     std::optional<std::string> erwartet;
-  } faelle[] = {{"30000", "1500", "5"},  {"8000", "1000", "12,5"},    {"3000", "1000", "33,3333333333333"},
-                {"30000", "-300", "-1"}, {"0", "1", std::nullopt},    {"0,00", "1", std::nullopt},
-                {"", "1", std::nullopt}, {"1,2,3", "1", std::nullopt}};
+    B falsch;
+  } faelle[] = {
+      {"30000", "1500", "5", B::Keine},
+      {"8000", "1000", "12,5", B::Keine},
+      {"3000", "1000", "33,3333333333333", B::Keine},
+      {"30000", "0", "0", B::Keine},
+      {"0", "1", std::nullopt, B::Umsatz},
+      {"0,00", "1", std::nullopt, B::Umsatz},
+      {"", "1", std::nullopt, B::Umsatz},
+      {"1,2,3", "1", std::nullopt, B::Umsatz},
+      {"30000", "-300", std::nullopt, B::Kosten},
+      {"30000", "", std::nullopt, B::Kosten},
+      {"0,0000001", "1e308", std::nullopt, B::Kosten},
+      {"1e308", "1", std::nullopt, B::Umsatz},
+  };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.umsatz + "/" + f.kosten);
-    EXPECT_EQ(settings::VermarktungsanteilBerechnen(f.umsatz, f.kosten), f.erwartet);
+    const settings::Anteilergebnis r = settings::VermarktungsanteilBerechnen(f.umsatz, f.kosten);
+    EXPECT_EQ(r.Anteil, f.erwartet);
+    EXPECT_EQ(r.Falsch, f.falsch);
   }
-  ASSERT_EQ(Messages().size(), 4u);
+  ASSERT_EQ(Messages().size(), 8u);
   EXPECT_EQ(Messages()[0].text, "Überprüfen sie bitte ihre Werte");
   EXPECT_EQ(Messages()[2].text, "Sie haben nicht alle notwendigen Werte eingegeben");
   EXPECT_EQ(settings::VermarktungskostenSpeichern(""), "0");
   EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, "0");
+  for (const char* falsch : {"abc", "1,2,3", "-5", "1e308", "100,5"}) {
+    SCOPED_TRACE(falsch);
+    EXPECT_EQ(settings::VermarktungskostenSpeichern(falsch), std::nullopt);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, "0");
+  }
+  EXPECT_EQ(settings::VermarktungskostenSpeichern("100"), "100");
 }
 
 // ------------------------------------------------------------------ regions, calculators, paths

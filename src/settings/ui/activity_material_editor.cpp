@@ -233,8 +233,14 @@ void ArbeitMaterialEditor::cmbArbeitMaterialReset_Click() {
 }
 
 void ArbeitMaterialEditor::cmbArbeitMaterialSpeichern_Click() {
-  if (mdlMaterial::ArbeitMaterialSpeichern(Zeilen()) != mdlMaterial::ArbeitMaterialSpeicherergebnis::Gespeichert)
-    return;
+  int falsch = 0;
+  const mdlMaterial::ArbeitMaterialSpeicherergebnis r = mdlMaterial::ArbeitMaterialSpeichern(Zeilen(), &falsch);
+  if (r == mdlMaterial::ArbeitMaterialSpeicherergebnis::Ungueltig) {  // the refused cost, for correcting
+    dtgArbeitMaterial->SetRow(falsch);
+    dtgArbeitMaterial->SetCol(1);
+    dtgArbeitMaterial->setFocus();
+  }
+  if (r != mdlMaterial::ArbeitMaterialSpeicherergebnis::Gespeichert) return;
   TabelleEinrichten();
   TabelleFuellen();
   if (m_eigenstaendig) cmbArbeitMaterialReset->setText(kBeenden);

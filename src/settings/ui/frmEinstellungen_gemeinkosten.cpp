@@ -286,7 +286,26 @@ void frmEinstellungen::cmbGemeikostenSpeichern_Click() {
   eingabe.Typ = opbGemeinkostenGruppe->Selected();
   eingabe.Flaeche = S(txtFlaeche);
   eingabe.AktuelleFlaeche = S(txtAktuelleFlaeche);
-  gk::GemeinkostenSpeichern(eingabe, Zeilen(*dtgStandort));
+  // A refused box keeps its text and gets the focus.
+  switch (gk::GemeinkostenSpeichern(eingabe, Zeilen(*dtgStandort)).Box) {
+    case gk::Feld::Gemeinkosten:
+      txtGemeinkosten->setFocus();
+      break;
+    case gk::Feld::Belegung:
+      txtBelegung->setFocus();
+      break;
+    case gk::Feld::Flaeche:
+      txtFlaeche->setFocus();
+      break;
+    case gk::Feld::AktuelleFlaeche:
+      txtAktuelleFlaeche->setFocus();
+      break;
+    case gk::Feld::Tabelle:
+      dtgStandort->setFocus();
+      break;
+    case gk::Feld::Keins:
+      break;
+  }
 }
 
 void frmEinstellungen::cmbGemeinkostenxls_Click() { mdlExcel::GemeinkostenInExcelErmitteln(*this); }

@@ -47,15 +47,20 @@ void frmEinstellungen::opbVermarktung_Click(int index) {
 }
 
 void frmEinstellungen::cmbUmsatzOK_Click() {
-  const std::optional<std::string> anteil =
-      settings::VermarktungsanteilBerechnen(S(txtUmsatz), S(txtVermarktungskosten));
-  if (!anteil) return;
+  const settings::Anteilergebnis r = settings::VermarktungsanteilBerechnen(S(txtUmsatz), S(txtVermarktungskosten));
+  if (!r.Anteil) {
+    (r.Falsch == settings::VermarktungsBox::Umsatz ? txtUmsatz : txtVermarktungskosten)->setFocus();
+    return;
+  }
   AnteilZeigen(*this);
-  txtVermarktung->setText(Q(*anteil));
+  txtVermarktung->setText(Q(*r.Anteil));
 }
 
 void frmEinstellungen::cmbVermarktungskostenSpeichern_Click() {
-  settings::VermarktungskostenSpeichern(S(txtVermarktung));
+  if (!settings::VermarktungskostenSpeichern(S(txtVermarktung))) {
+    txtVermarktung->setFocus();
+    return;
+  }
   opbVermarktungGruppe->ClearAll();
 }
 

@@ -161,6 +161,7 @@ void frmTarif::cmbOK_Click() {
     mdlFehler::MeldungWerteFehlen();
     return;
   }
+  if (ergebnis == mdlTarif::Ergebnis::Ungueltig) txtLohnB->setFocus();
   if (ergebnis != mdlTarif::Ergebnis::Gespeichert) return;
   mdlTarif::TarifLaden();
   Auffuellen();
@@ -178,6 +179,7 @@ void frmTarif::cmbEntfernen_Click() {
 void frmTarif::cmbNeuSpeichern_Click() {
   const mdlTarif::Ergebnis ergebnis =
       mdlTarif::LohngruppeAnlegen(S(txtLohngruppe), S(txtLohn), mdlTarif::Pruefreihenfolge::LeereZuerst);
+  if (ergebnis == mdlTarif::Ergebnis::Ungueltig) txtLohn->setFocus();
   if (ergebnis != mdlTarif::Ergebnis::Gespeichert) return;
   mdlTarif::TarifLaden();
   Auffuellen();

@@ -222,7 +222,11 @@ void settings::ui::BrennstoffEditor::cmbBrennstoffSpeichern_Click() {
   const std::size_t index = static_cast<std::size_t>(BrennstoffIndex);
   const std::string nummer = index < liste.size() ? liste[index].Nummer : std::string();
   const int anzahlVorher = AnzahlBrennstoffe;
-  switch (settings::BrennstoffSpeichern(zeile, neu, NeueBrennstoffNummer, nummer)) {
+  settings::VantelFeld falsch = 0;
+  switch (settings::BrennstoffSpeichern(zeile, neu, NeueBrennstoffNummer, nummer, &falsch)) {
+    case settings::VantelSpeicherergebnis::Ungueltig:
+      (falsch == 1 ? txtHeizwert[1] : falsch == 2 ? txtBrennwert[1] : txtPreis[1])->setFocus();
+      return;
     case settings::VantelSpeicherergebnis::NameDoppelt:
       tolvar::ui::MsgBox(Q(settings::BrennstoffDoppeltMeldung()), tolvar::ui::msgbox::CancelTryAgainContinue, kTitel);
       txtName[1]->setFocus();
@@ -403,10 +407,14 @@ void settings::ui::EindeckungEditor::cmbSpeichernE_Click() {
   const std::size_t index = static_cast<std::size_t>(EindeckungIndex);
   const std::string nummer = index < liste.size() ? liste[index].Nummer : std::string();
   const int anzahlVorher = AnzahlEindeckungen;
+  settings::VantelFeld falsch = 0;
   const settings::VantelSpeicherergebnis ergebnis =
-      settings::EindeckungSpeichern(&zeile, neu, NeueEindeckungNummer, nummer);
+      settings::EindeckungSpeichern(&zeile, neu, NeueEindeckungNummer, nummer, &falsch);
   txtLicht[1]->setText(Q(zeile.Licht));
   switch (ergebnis) {
+    case settings::VantelSpeicherergebnis::Ungueltig:
+      (falsch == 1 ? txtKWert[1] : txtLicht[1])->setFocus();
+      return;
     case settings::VantelSpeicherergebnis::NameDoppelt:
       tolvar::ui::MsgBox(Q(settings::EindeckungDoppeltMeldung()), tolvar::ui::msgbox::CancelTryAgainContinue, kTitel);
       txtEindeckung[1]->setFocus();

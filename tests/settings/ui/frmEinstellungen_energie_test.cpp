@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/prompts.h"
 #include "platform/ui/tabstrip.h"
 #include "settings/ui/einstellungen_fixture.h"
@@ -13,6 +14,7 @@
 #include "settings/ui/frmEindeckung.h"
 #include "settings/ui/frmEinstellungen.h"
 #include "settings/ui/vantel_editors.h"
+#include "support/tables.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -122,6 +124,64 @@ TEST_F(EnergieTest, NumericColumnsDropOtherKeysWithABeep) {
   ASSERT_TRUE(PressEnter());
   EXPECT_EQ(b.txtBrennwert[3]->text(), QStringLiteral("7,")) << "Enter is dropped";
   EXPECT_EQ(prompts->beeps(), 2);
+}
+
+// Each number box of row 1, typed through its key filter and saved: a value the heating
+// model cannot use is refused, nothing is stored, and the box keeps its text and the focus.
+TEST_F(EnergieTest, SavingRefusesNumbersOutsideTheirBoxRule) {
+  const QString pruefen = QStringLiteral("Überprüfen sie bitte ihre Werte");
+  const QString fehlen = QStringLiteral("Sie haben nicht alle notwendigen Werte eingegeben");
+  struct Fall {
+    QLineEdit* (*box)(frmEinstellungen&);
+    const char* getippt;
+    const char* angezeigt;   // after the key filter
+    const QString* meldung;  // null: stored
+  };
+  auto heizwert = [](frmEinstellungen& f) { return f.brennstoff->txtHeizwert[1]; };
+  auto preis = [](frmEinstellungen& f) { return f.brennstoff->txtPreis[1]; };
+  auto kWert = [](frmEinstellungen& f) { return f.eindeckung->txtKWert[1]; };
+  auto licht = [](frmEinstellungen& f) { return f.eindeckung->txtLicht[1]; };
+  const std::vector<Fall> faelle = {
+      {heizwert, "abc", nullptr, nullptr}, {heizwert, "1,2,3", "1,2,3", &pruefen},
+      {heizwert, "-5", "5", nullptr},      {heizwert, "1e308", "1308", nullptr},
+      {heizwert, "", "", &fehlen},         {heizwert, "9,5", "9,5", nullptr},
+      {preis, "1,2,3", "1,2,3", &pruefen}, {preis, "0,85", "0,85", nullptr},
+      {kWert, "1,2,3", "1,2,3", &pruefen}, {kWert, "", "", &fehlen},
+      {kWert, "4,2", "4,2", nullptr},      {licht, "abc", nullptr, nullptr},
+      {licht, "1,2,3", "1,2,3", &pruefen}, {licht, "-5", "5", nullptr},
+      {licht, "1e308", "1308", &pruefen},  {licht, "", "", nullptr},
+      {licht, "100,5", "100,5", &pruefen}, {licht, "85", "85", nullptr},
+  };
+  for (const Fall& fall : faelle) {
+    ui::Forms::UnloadAllExcept();
+    frmEinstellungen& f = Tab();
+    QLineEdit* box = fall.box(f);
+    const bool eindeckung = box == f.eindeckung->txtKWert[1] || box == f.eindeckung->txtLicht[1];
+    SCOPED_TRACE(ui::S(box->objectName()) + " \"" + fall.getippt + "\"");
+    if (eindeckung) {
+      ASSERT_TRUE(Click(f.cmbWechsel));
+    }
+    const QString vorherText = box->text();
+    ASSERT_TRUE(TypeInto(box, QString::fromUtf8(fall.getippt)));
+    ASSERT_EQ(box->text(), fall.angezeigt != nullptr ? QString::fromUtf8(fall.angezeigt) : vorherText);
+    const char* tabelle = eindeckung ? "GWHMaterial" : "Heizmaterialien";
+    const std::string vorher = Tabelleninhalt(Vantel(), tabelle);
+    const std::size_t gezeigt = Meldungen().size();
+    if (fall.meldung != nullptr) prompts->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(Click(eindeckung ? static_cast<QWidget*>(f.eindeckung->cmbSpeichernE)
+                                 : static_cast<QWidget*>(f.brennstoff->cmbBrennstoffSpeichern)));
+    if (fall.meldung == nullptr) {
+      EXPECT_EQ(Meldungen().size(), gezeigt);
+      continue;
+    }
+    ASSERT_EQ(Meldungen().size(), gezeigt + 1);
+    EXPECT_EQ(Meldungen().back(), *fall.meldung);
+    EXPECT_EQ(Tabelleninhalt(Vantel(), tabelle), vorher);
+    EXPECT_EQ(box->text(), QString::fromUtf8(fall.angezeigt));
+    if (fall.meldung == &pruefen) {
+      EXPECT_EQ(FocusWidget(), box);
+    }
+  }
 }
 
 // "Speichern" stores a price as typed and refuses one the calculation cannot use.

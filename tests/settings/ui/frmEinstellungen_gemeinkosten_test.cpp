@@ -7,12 +7,14 @@
 #include <QRadioButton>
 
 #include "data/state.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
 #include "platform/ui/tabstrip.h"
 #include "settings/ui/einstellungen_fixture.h"
 #include "settings/ui/frmEinstellungen.h"
+#include "support/tables.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -115,6 +117,72 @@ TEST_F(GemeinkostenTest, TypedAmountsAreSummedAndSaved) {
   EXPECT_EQ(e.Belegung, "75");
   EXPECT_EQ(e.Gemeinkostentyp, "1");
   EXPECT_EQ(Spalte(Tolvar(), "Vantel", "Gemeinkosten").front(), "12,5");
+}
+
+// Each box of the tab, typed and saved: a refused value takes nothing over, stores nothing,
+// keeps its text and gets the focus.
+TEST_F(GemeinkostenTest, SaveRefusesValuesOutsideTheirBoxRule) {
+  const QString pruefen = QStringLiteral("Überprüfen sie bitte ihre Werte");
+  const QString fehlen = QStringLiteral("Sie haben nicht alle notwendigen Werte eingegeben");
+  struct Fall {
+    QLineEdit* frmEinstellungen::*box;
+    const char* typ;
+    const char* getippt;
+    const QString* meldung;  // null: taken over
+    std::string EinstellungenSatz::*feld;
+    const char* gespeichert;
+  };
+  using F = frmEinstellungen;
+  using E = EinstellungenSatz;
+  std::vector<Fall> faelle;
+  for (const char* falsch : {"abc", "1,2,3", "-5", "1e308"}) {
+    faelle.push_back({&F::txtGemeinkosten, "0", falsch, &pruefen, nullptr, ""});
+    faelle.push_back({&F::txtBelegung, "0", falsch, &pruefen, nullptr, ""});
+    faelle.push_back({&F::txtFlaeche, "0", falsch, &pruefen, nullptr, ""});
+    faelle.push_back({&F::txtAktuelleFlaeche, "1", falsch, &pruefen, nullptr, ""});
+  }
+  faelle.insert(faelle.end(), {
+                                  {&F::txtGemeinkosten, "0", "", &fehlen, nullptr, ""},
+                                  {&F::txtGemeinkosten, "0", "40000", nullptr, &E::Gemeinkosten, "40000"},
+                                  {&F::txtBelegung, "0", "0", &pruefen, nullptr, ""},
+                                  {&F::txtBelegung, "0", "100,5", &pruefen, nullptr, ""},
+                                  {&F::txtBelegung, "0", "", nullptr, &E::Belegung, "75"},
+                                  {&F::txtBelegung, "0", "80", nullptr, &E::Belegung, "80"},
+                                  {&F::txtFlaeche, "0", "0", &pruefen, nullptr, ""},
+                                  {&F::txtFlaeche, "0", "", &fehlen, nullptr, ""},
+                                  {&F::txtFlaeche, "0", "1200", nullptr, &E::Flaeche, "1200"},
+                                  {&F::txtAktuelleFlaeche, "1", "0", &pruefen, nullptr, ""},
+                                  {&F::txtAktuelleFlaeche, "1", "", &fehlen, nullptr, ""},
+                                  {&F::txtAktuelleFlaeche, "1", "1300", nullptr, &E::Flaeche, "1300"},
+                              });
+  auto einstellungen = [this] {
+    const E& e = state().enterprise.AktuelleEinstellungen;
+    return e.Gemeinkosten + "|" + e.Belegung + "|" + e.Flaeche + "|" + e.Gemeinkostentyp + "|" + e.Jahr + "\n" +
+           Tabelleninhalt(Tolvar(), "BetriebEinstellungen") + Tabelleninhalt(Tolvar(), "Vantel");
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(std::string(f.typ) + " \"" + f.getippt + "\"");
+    ui::Forms::UnloadAllExcept();
+    state().enterprise.AktuelleEinstellungen.Gemeinkostentyp = f.typ;
+    frmEinstellungen& fenster = Tab();
+    QLineEdit* box = fenster.*f.box;
+    SCOPED_TRACE(ui::S(box->objectName()));
+    ASSERT_TRUE(TypeInto(box, QString::fromUtf8(f.getippt)));
+    const std::string vorher = einstellungen();
+    const std::size_t gezeigt = Meldungen().size();
+    if (f.meldung != nullptr) prompts->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(Click(fenster.cmbGemeikostenSpeichern));
+    if (f.meldung == nullptr) {
+      EXPECT_EQ(Meldungen().size(), gezeigt);
+      EXPECT_EQ(state().enterprise.AktuelleEinstellungen.*f.feld, f.gespeichert);
+      continue;
+    }
+    ASSERT_EQ(Meldungen().size(), gezeigt + 1);
+    EXPECT_EQ(Meldungen().back(), *f.meldung);
+    EXPECT_EQ(einstellungen(), vorher);
+    EXPECT_EQ(box->text(), QString::fromUtf8(f.getippt));
+    EXPECT_EQ(FocusWidget(), box);
+  }
 }
 
 TEST_F(GemeinkostenTest, AmountsAboveTheOverheadsAreReportedAndNotSaved) {

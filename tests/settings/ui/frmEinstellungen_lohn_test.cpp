@@ -21,6 +21,7 @@
 #include "settings/ui/frmEinstellungen.h"
 #include "settings/ui/frmTabellenrechner.h"
 #include "settings/ui/frmTarif.h"
+#include "support/tables.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -119,6 +120,66 @@ TEST_F(LohngruppenTest, TarifSelectingTheEmptyEntryAndSavingWritesNothing) {
   ASSERT_TRUE(Click(t.cmbOK));
   EXPECT_EQ(Spalte(Tolvar(), "Tarif", "Lohngruppe"), vorher);
   EXPECT_TRUE(Meldungen().empty());
+}
+
+// The wage, typed into each of the four places that store one: a value that is no amount
+// is refused with a message, nothing is written, and the box keeps its text and the focus.
+TEST_F(LohngruppenTest, AWageThatIsNoAmountIsRefusedEverywhere) {
+  enum class Ort { TabNeu, TabAendern, TarifNeu, TarifAendern };
+  struct Fall {
+    const char* getippt;
+    bool abgelehnt;  // with "Überprüfen sie bitte ihre Werte"
+  };
+  const Fall faelle[] = {{"abc", true}, {"1,2,3", true}, {"-5", true}, {"1e308", true}, {"", false}, {"14,20", false}};
+  int neu = 0;
+  for (const Ort ort : {Ort::TabNeu, Ort::TabAendern, Ort::TarifNeu, Ort::TarifAendern}) {
+    for (const Fall& fall : faelle) {
+      SCOPED_TRACE(std::to_string(static_cast<int>(ort)) + " \"" + fall.getippt + "\"");
+      ui::Forms::UnloadAllExcept();
+      QLineEdit* box = nullptr;
+      QPushButton* speichern = nullptr;
+      const QString name = QStringLiteral("Aushilfe %1").arg(++neu);
+      if (ort == Ort::TabNeu || ort == Ort::TabAendern) {
+        frmEinstellungen& f = Oeffnen(1);
+        if (ort == Ort::TabNeu) {
+          ASSERT_TRUE(Click(f.opbNeueLohngruppe));
+          ASSERT_TRUE(TypeInto(f.txtLohngruppeB, name));
+        } else {
+          ASSERT_TRUE(ChooseEntry(f.comLohn, 1));
+        }
+        box = f.txtLohnB;
+        speichern = f.cmbSpeichern;
+      } else {
+        frmTarif& t = Tarif();
+        if (ort == Ort::TarifNeu) {
+          ASSERT_TRUE(Click(t.opbNeu));
+          ASSERT_TRUE(TypeInto(t.txtLohngruppe, name));
+          box = t.txtLohn;
+          speichern = t.cmbNeuSpeichern;
+        } else {
+          ASSERT_TRUE(ChooseEntry(t.comLohn, 1));
+          box = t.txtLohnB;
+          speichern = t.cmbOK;
+        }
+      }
+      ASSERT_TRUE(TypeInto(box, QString::fromUtf8(fall.getippt)));
+      const std::string vorher = Tabelleninhalt(Tolvar(), "Tarif") + Tabelleninhalt(Morvin(), "Lohn");
+      const std::size_t gezeigt = Meldungen().size();
+      if (fall.abgelehnt) prompts->AnswerMsgBox(ui::msgbox::Ok);
+      ASSERT_TRUE(Click(speichern));
+      const std::string nachher = Tabelleninhalt(Tolvar(), "Tarif") + Tabelleninhalt(Morvin(), "Lohn");
+      if (!fall.abgelehnt) {
+        EXPECT_EQ(Meldungen().size(), gezeigt);
+        EXPECT_EQ(nachher != vorher, *fall.getippt != 0) << "an empty wage writes nothing, quietly";
+        continue;
+      }
+      ASSERT_EQ(Meldungen().size(), gezeigt + 1);
+      EXPECT_EQ(Meldungen().back(), QStringLiteral("Überprüfen sie bitte ihre Werte"));
+      EXPECT_EQ(nachher, vorher);
+      EXPECT_EQ(box->text(), QString::fromUtf8(fall.getippt));
+      EXPECT_EQ(FocusWidget(), box);
+    }
+  }
 }
 
 TEST_F(LohngruppenTest, TheWageCalculatorFillsTheBoxOfTheShownFrameAndEmptiesItsFile) {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <fstream>
 
 #include "data/state.h"
 #include "platform/ui/builders.h"
@@ -15,6 +16,7 @@
 #include "settings/ui/einstellungen_fixture.h"
 #include "settings/ui/frmArbeitMaterial.h"
 #include "settings/ui/frmEinstellungen.h"
+#include "support/tables.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -49,7 +51,7 @@ TEST_F(SachkostenTest, TurnoverAndMarketingCostsGiveTheShare) {
   };
   const std::vector<Fall> faelle = {{QStringLiteral("30000"), QStringLiteral("1500"), QStringLiteral("5")},
                                     {QStringLiteral("8000"), QStringLiteral("1000"), QStringLiteral("12,5")},
-                                    {QStringLiteral("30000"), QStringLiteral("-300"), QStringLiteral("-1")}};
+                                    {QStringLiteral("30000"), QStringLiteral("0"), QStringLiteral("0")}};
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(ui::S(fall.umsatz));
     ASSERT_TRUE(Click(f.opbVermarktung[0]));
@@ -82,6 +84,66 @@ TEST_F(SachkostenTest, AZeroTurnoverIsRefusedAndAnEmptyShareIsStoredAsZero) {
   ASSERT_TRUE(TypeInto(f.txtVermarktung, QStringLiteral("9")));
   ASSERT_TRUE(Click(f.cmbReset));
   EXPECT_EQ(f.txtVermarktung->text(), QStringLiteral("0"));
+}
+
+// The turnover calculator and the share, typed and confirmed: a refused value writes no
+// share, stores nothing, keeps its text and gets the focus.
+TEST_F(SachkostenTest, RefusedValuesWriteAndStoreNothing) {
+  const QString pruefen = QStringLiteral("Überprüfen sie bitte ihre Werte");
+  const QString fehlen = QStringLiteral("Sie haben nicht alle notwendigen Werte eingegeben");
+  struct Fall {
+    QLineEdit* frmEinstellungen::*box;
+    const char* getippt;
+    const QString* meldung;  // null: taken
+    const char* anteil;      // the share shown (calculator) or stored (share box) when taken
+  };
+  using F = frmEinstellungen;
+  std::vector<Fall> faelle;
+  for (QLineEdit* F::*box : {&F::txtUmsatz, &F::txtVermarktungskosten, &F::txtVermarktung}) {
+    for (const char* falsch : {"abc", "1,2,3", "-5", "1e308"}) faelle.push_back({box, falsch, &pruefen, ""});
+  }
+  faelle.insert(faelle.end(), {{&F::txtUmsatz, "", &fehlen, ""},
+                               {&F::txtUmsatz, "0", &pruefen, ""},
+                               {&F::txtUmsatz, "20000", nullptr, "2,5"},
+                               {&F::txtVermarktungskosten, "", &fehlen, ""},
+                               {&F::txtVermarktungskosten, "3000", nullptr, "30"},
+                               {&F::txtVermarktung, "100,5", &pruefen, ""},
+                               {&F::txtVermarktung, "", nullptr, "0"},
+                               {&F::txtVermarktung, "12,5", nullptr, "12,5"}});
+  for (const Fall& fall : faelle) {
+    ui::Forms::UnloadAllExcept();
+    frmEinstellungen& f = Tab();
+    QLineEdit* box = f.*fall.box;
+    SCOPED_TRACE(ui::S(box->objectName()) + " \"" + fall.getippt + "\"");
+    const bool rechner = box != f.txtVermarktung;
+    if (rechner) {
+      ASSERT_TRUE(Click(f.opbVermarktung[0]));
+      ASSERT_TRUE(TypeInto(f.txtUmsatz, QStringLiteral("10000")));
+      ASSERT_TRUE(TypeInto(f.txtVermarktungskosten, QStringLiteral("500")));
+    }
+    ASSERT_TRUE(TypeInto(box, QString::fromUtf8(fall.getippt)));
+    const std::string vorher = state().enterprise.AktuelleEinstellungen.Vermarktungskosten + "\n" +
+                               Tabelleninhalt(Tolvar(), "BetriebEinstellungen");
+    const std::size_t gezeigt = Meldungen().size();
+    if (fall.meldung != nullptr) prompts->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(Click(rechner ? f.cmbUmsatzOK : f.cmbVermarktungskostenSpeichern));
+    if (fall.meldung == nullptr) {
+      EXPECT_EQ(Meldungen().size(), gezeigt);
+      EXPECT_EQ(rechner ? ui::S(f.txtVermarktung) : state().enterprise.AktuelleEinstellungen.Vermarktungskosten,
+                fall.anteil);
+      continue;
+    }
+    ASSERT_EQ(Meldungen().size(), gezeigt + 1);
+    EXPECT_EQ(Meldungen().back(), *fall.meldung);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten + "\n" +
+                  Tabelleninhalt(Tolvar(), "BetriebEinstellungen"),
+              vorher);
+    EXPECT_EQ(box->text(), QString::fromUtf8(fall.getippt));
+    EXPECT_EQ(FocusWidget(), box);
+    if (rechner) {
+      EXPECT_EQ(f.txtVermarktung->text(), QStringLiteral("8"));
+    }
+  }
 }
 
 TEST_F(SachkostenTest, TheGridShowsTheStoredCostsOfTheActivitiesInTheTree) {
@@ -124,6 +186,63 @@ TEST_F(SachkostenTest, TypedCostsAreStoredAndAMarkedRowIsDeleted) {
   ASSERT_TRUE(Click(e.cmbArbeitMaterialLoeschen));
   EXPECT_EQ(Namen(e), (QStringList{QStringLiteral("Topfen"), QStringLiteral("Pflanzenschutz"),
                                    QStringLiteral("Vermarktung"), QStringLiteral("Stecken")}));
+}
+
+// A cost typed into the grid of either editor (digits and the comma pass its key filter):
+// a save refuses what is no amount and stores nothing; an emptied cost removes the
+// activity's cost.
+TEST_F(SachkostenTest, CostsThatAreNoAmountAreRefusedAndAnEmptiedCostIsRemoved) {
+  struct Fall {
+    const char* getippt;
+    const char* angezeigt;
+    bool abgelehnt;
+  };
+  const Fall faelle[] = {{"abc", "", false},       {"1,2,3", "1,2,3", true}, {"-5", "5", false},
+                         {"1e308", "1308", false}, {"", "", false},          {"2,7", "2,7", false}};
+  for (const bool eigenstaendig : {false, true}) {
+    for (const Fall& fall : faelle) {
+      SCOPED_TRACE(std::string(eigenstaendig ? "frmArbeitMaterial " : "tab ") + fall.getippt);
+      ui::Forms::UnloadAllExcept();
+      settings::ui::ArbeitMaterialEditor* e = nullptr;
+      if (eigenstaendig) {
+        frmArbeitMaterial& w = frmArbeitMaterial::instanz();
+        w.Show();
+        ASSERT_TRUE(ActivateWindowOf(&w));
+        e = w.editor;
+      } else {
+        e = Tab().arbeitMaterial;
+      }
+      ui::Grid& g = *e->dtgArbeitMaterial;
+      ASSERT_EQ(g.TextMatrix(1, 0), QStringLiteral("Topfen"));
+      const std::string nr = ui::S(g.TextMatrix(1, 2));
+      ASSERT_TRUE(ClickCell(&g, 1, 1));
+      for (int i = 0; i < 8; ++i) ASSERT_TRUE(Press(Qt::Key_Backspace));
+      ASSERT_TRUE(Type(QString::fromUtf8(fall.getippt)));
+      ASSERT_EQ(g.TextMatrix(1, 1), QString::fromUtf8(fall.angezeigt));
+      const std::string vorher = Tabelleninhalt(Tolvar(), "ArbeitMaterial");
+      const std::string datei = FileContents(Tolvar());
+      const std::size_t gezeigt = Meldungen().size();
+      if (fall.abgelehnt) prompts->AnswerMsgBox(ui::msgbox::Ok);
+      ASSERT_TRUE(Click(e->cmbArbeitMaterialSpeichern));
+      const auto gespeichert =
+          Abfragezeilen(Tolvar(), "SELECT \"Kosten je Stunde\" FROM ArbeitMaterial WHERE TaetigkeitNr = '" + nr + "'");
+      if (!fall.abgelehnt) {
+        EXPECT_EQ(Meldungen().size(), gezeigt);
+        EXPECT_EQ(gespeichert,
+                  *fall.angezeigt == 0 ? std::vector<std::string>{} : std::vector<std::string>{fall.angezeigt});
+        ui::Forms::UnloadAllExcept();
+        std::ofstream(Tolvar(), std::ios::binary | std::ios::trunc) << datei;  // as before, for the next case
+        continue;
+      }
+      ASSERT_EQ(Meldungen().size(), gezeigt + 1);
+      EXPECT_EQ(Meldungen().back(), QStringLiteral("Überprüfen sie bitte ihre Werte"));
+      EXPECT_EQ(Tabelleninhalt(Tolvar(), "ArbeitMaterial"), vorher);
+      EXPECT_EQ(g.TextMatrix(1, 1), QString::fromUtf8(fall.angezeigt));
+      EXPECT_TRUE(g.isAncestorOf(FocusWidget())) << "the grid has the focus";
+      EXPECT_EQ(g.Row(), 1);
+      EXPECT_EQ(g.Col(), 1);
+    }
+  }
 }
 
 TEST_F(SachkostenTest, StandAloneResetButtonSwitchesBetweenResetAndClose) {
