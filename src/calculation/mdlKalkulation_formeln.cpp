@@ -59,6 +59,8 @@ Kosten Heizkosten(const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
       const auto wege = Zahl(b.Wege);
       const auto flaeche = Zahl(b.Flaeche);
       const auto pflanzen = Zahl(phase.AnzahlPflanzen);
+      // A house without a path share is missing data, not a house that costs nothing.
+      if (!wege) k.Fehlt = true;
       if (!wege || !flaeche || !pflanzen) continue;
       if (auto t = Endlich((1.0 + *wege / 100.0) * *flaeche * b.HeizkostenJeQm / *pflanzen)) {
         k.Wert += *t;

@@ -1,6 +1,10 @@
 #include "heating/site_editor.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "base/values.h"
 #include "data/mdlFehler.h"
@@ -70,6 +74,61 @@ void HausWaehlen(StandortFormular& f) {
 
 void GruppeWaehlen(StandortFormular& f) { f.opbGruppe = true; }
 
+std::string HeizdatenPruefen(const StandortFormular& f) {
+  using base::NumberRange;
+  constexpr NumberRange kPositiv{.low = 0.0, .lowIncluded = false};
+  constexpr NumberRange kWege{.low = 0.0, .high = 100.0, .highIncluded = false};
+  constexpr NumberRange kProzent{.low = 0.0, .high = 100.0};
+  constexpr NumberRange kTemperatur{.low = -base::kLargestAmount};
+  struct Regel {
+    const char* box;
+    const std::string& text;
+    NumberRange bereich;
+    bool ganz = false;  // a whole count within the range
+  };
+  std::vector<Regel> regeln;
+  const bool haus = !f.opbGruppe;
+  const std::string& stehwand = haus ? f.txtStehwand : f.txtGruStehwand;
+  // The house height is measured from the ground like the side wall, so it is at least as high.
+  const std::optional<double> wand = base::ParseNumberIn(stehwand, kPositiv);
+  const NumberRange hoehe{.low = wand.value_or(0.0), .lowIncluded = wand.has_value()};
+  if (haus) {
+    regeln.push_back({"txtLaenge", f.txtLaenge, kPositiv});
+    regeln.push_back({"txtBreite", f.txtBreite, kPositiv});
+    regeln.push_back({"txtStehwand", f.txtStehwand, kPositiv});
+    regeln.push_back({"txtHaus", f.txtHaus, hoehe});
+    regeln.push_back({"txtWege", f.txtWege, kWege});
+  } else {
+    regeln.push_back({"txtGruStehwand", f.txtGruStehwand, kPositiv});
+    regeln.push_back({"txtGruHaus", f.txtGruHaus, hoehe});
+    regeln.push_back({"txtGruWege", f.txtGruWege, kWege});
+  }
+  if (f.opbTyp == 2) regeln.push_back({"txtKappenzahl", f.txtKappenzahl, {.low = 1.0, .high = 32767.0}, true});
+  const std::pair<int, const std::string*> grenzen[] = {{f.opbGiebelH, &f.txtGrenzGiebelH},
+                                                        {f.opbGiebelV, &f.txtGrenzGiebelV},
+                                                        {f.opbStehL, &f.txtGrenzStehL},
+                                                        {f.opbStehR, &f.txtGrenzStehR}};
+  const char* const grenzboxen[] = {"txtGrenzGiebelH", "txtGrenzGiebelV", "txtGrenzStehL", "txtGrenzStehR"};
+  for (std::size_t i = 0; i < std::size(grenzen); ++i) {
+    if (grenzen[i].first == kGrenzflaeche) regeln.push_back({grenzboxen[i], *grenzen[i].second, kTemperatur});
+  }
+  regeln.push_back({"txtWirkungsgrad", f.txtWirkungsgrad, kPositiv});
+  if (f.chbEnergieschirm) regeln.push_back({"txtEinsparung", f.txtEinsparung, kProzent});
+  regeln.push_back({"txtFaktor", f.txtFaktor, kPositiv});
+
+  for (const Regel& r : regeln) {
+    if (base::Trim(r.text).empty()) continue;
+    const bool ok = r.ganz ? base::ParseCount(r.text, static_cast<std::int64_t>(r.bereich.low),
+                                              static_cast<std::int64_t>(r.bereich.high))
+                                 .has_value()
+                           : base::ParseNumberIn(r.text, r.bereich).has_value();
+    if (ok) continue;
+    mdlFehler::MeldungWertePruefen();
+    return r.box;
+  }
+  return {};
+}
+
 StandortSpeicherergebnis Speichern(const StandortFormular& f, bool fuerAlle,
                                    const StammdatensatzSpeichern& stammdaten) {
   StandortSpeicherergebnis ergebnis;
@@ -83,6 +142,8 @@ StandortSpeicherergebnis Speichern(const StandortFormular& f, bool fuerAlle,
     data::ShowCritical("Dem Standort ist keine Nummer zugeordnet. Es wurde nichts gespeichert.");
     return ergebnis;
   }
+  ergebnis.fokus = HeizdatenPruefen(f);
+  if (!ergebnis.fokus.empty()) return ergebnis;
 
   const State& s = state();
   const bool aendern = AendernModus();

@@ -28,18 +28,31 @@ void HausWaehlen(StandortFormular& f);
 void GruppeWaehlen(StandortFormular& f);
 
 // The save's outcome: `schliessen` when the window may close. Otherwise the reason has been
-// shown already; with `fokusName` the cursor goes into txtName.
+// shown already; with `fokusName` the cursor goes into txtName, with `fokus` into the box of
+// that name.
 struct StandortSpeicherergebnis {
   bool schliessen = false;
   bool fokusName = false;
+  std::string fokus;
 };
+
+// The greenhouse and heating values the heating model reads, each by its box's rule: a
+// house's txtLaenge and txtBreite above 0; txtStehwand above 0, txtHaus at least txtStehwand
+// and txtWege from 0 to under 100 (the group boxes txtGruStehwand, txtGruHaus, txtGruWege
+// alike); a Venlo house's txtKappenzahl a whole number of 1 or more; the txtGrenz… box of
+// each boundary surface a number; txtWirkungsgrad and txtFaktor above 0; txtEinsparung from
+// 0 to 100 with the energy screen. An empty box passes: the heating takes its fallback or
+// counts it as missing data. Returns the name of the first box refused, after "Überprüfen
+// sie bitte ihre Werte"; empty when all pass.
+std::string HeizdatenPruefen(const StandortFormular& f);
 
 // Saves the master record of the open editor into the labour-time database (the master-data
 // editors' routine); false when it stored nothing.
 using StammdatensatzSpeichern = std::function<bool()>;
 
 // cmbSpeichern_Click (fuerAlle false) and cmbFuerAlle_Click (fuerAlle true). Checks first: an
-// empty name is refused with "Sie müssen erst einen Namen vergeben" and nothing is stored.
+// empty name is refused with "Sie müssen erst einen Namen vergeben", a value refused by
+// HeizdatenPruefen with its message, and nothing is stored.
 // Then the site's row of table Vantel is replaced (change mode keeps a house's overheads),
 // the master record is saved through `stammdaten` (skipped when it is empty), and with
 // fuerAlle an existing group hands its data to its direct children. A group being created

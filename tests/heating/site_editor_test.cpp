@@ -182,11 +182,55 @@ TEST_F(SiteEditorTest, EmptyNameStoresNothing) {
   }
 }
 
+// Each greenhouse and heating value by its box's rule, before anything is written.
+TEST_F(SiteEditorTest, HeatingValuesOutsideTheirRuleAreRefusedBeforeAnythingIsWritten) {
+  struct Fall {
+    std::string StandortFormular::*box;
+    const char* wert;
+    const char* abgelehnt;  // the box named; "" when it passes
+  };
+  const Fall faelle[] = {
+      {&StandortFormular::txtBreite, "0", "txtBreite"},
+      {&StandortFormular::txtBreite, "", ""},
+      {&StandortFormular::txtHaus, "3", "txtHaus"},  // below the side wall of 4 m
+      {&StandortFormular::txtWege, "99,9", ""},
+      {&StandortFormular::txtWege, "100", "txtWege"},
+      {&StandortFormular::txtKappenzahl, "3,5", "txtKappenzahl"},
+      {&StandortFormular::txtEinsparung, "-1", "txtEinsparung"},
+      {&StandortFormular::txtFaktor, "1e308", "txtFaktor"},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(std::string(fall.wert));
+    sink.messages.clear();
+    StandortFormular f;
+    Oeffnen("Neu", 0, f);
+    f.txtName = "Neues Haus";
+    f.txtLaenge = "30";
+    f.txtBreite = "10";
+    f.txtStehwand = "4";
+    f.txtHaus = "5";
+    f.txtWege = "10";
+    f.txtKappenzahl = "3";
+    f.opbTyp = 2;
+    f.chbEnergieschirm = true;
+    f.*fall.box = fall.wert;
+    EXPECT_EQ(HeizdatenPruefen(f), fall.abgelehnt);
+    if (*fall.abgelehnt == 0) continue;
+    const StandortSpeicherergebnis e = Speichern(f, false, [] { return true; });
+    EXPECT_FALSE(e.schliessen);
+    EXPECT_EQ(e.fokus, fall.abgelehnt);
+    EXPECT_TRUE(VantelZeilenLesen(state().enterprise.TolvarDatenbankPfad, "Sta1010").empty());
+    ASSERT_EQ(sink.messages.size(), 2u);
+    EXPECT_EQ(sink.messages[1].text, "Überprüfen sie bitte ihre Werte");
+  }
+}
+
 TEST_F(SiteEditorTest, SaveStoresTheRowThenTheMasterRecord) {
   StandortFormular f;
   Oeffnen("Neu", 0, f);
   f.txtName = "Neues Haus";
   f.txtLaenge = "30";
+  f.txtBreite = "10";  // the group's row, whose defaults the new house shows, has a width of 0
   int aufrufe = 0;
   std::string zeileBeimMastersatz;
   const StandortSpeicherergebnis e = Speichern(f, false, [&] {

@@ -302,6 +302,7 @@ void frmStandort::Speichern(bool fuerAlle) {
     Unload();
     return;
   }
+  if (!ergebnis.fokus.empty()) fokus = ergebnis.fokus;
   if (ergebnis.fokusName) fokus = "txtName";
   Fokus(fokus);
 }

@@ -359,6 +359,85 @@ TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpe
   }
 }
 
+// Each greenhouse and heating box of a house (Sta1002, a Venlo house) and of a group
+// (Sta1001), typed and saved: a value outside the box's rule is refused before anything is
+// written, the box keeps its text and gets the focus on its tab; a value inside it is stored
+// and the window closes.
+TEST_F(StandortFensterTest, SavingRefusesHeatingValuesOutsideTheirBoxRule) {
+  using F = frmStandort;
+  struct Fall {
+    const char* nr;
+    QLineEdit* F::*box;
+    const char* getippt;
+    bool abgelehnt;
+  };
+  std::vector<Fall> faelle;
+  for (QLineEdit* F::*box : {&F::txtLaenge, &F::txtBreite, &F::txtStehwand, &F::txtHaus, &F::txtWege, &F::txtKappenzahl,
+                             &F::txtGrenzStehL, &F::txtWirkungsgrad, &F::txtEinsparung, &F::txtFaktor}) {
+    for (const char* falsch : {"abc", "1,2,3", "1e308"}) faelle.push_back({"Sta1002", box, falsch, true});
+    // A temperature beyond a boundary surface may lie below zero.
+    faelle.push_back({"Sta1002", box, "-5", box != &F::txtGrenzStehL});
+  }
+  for (QLineEdit* F::*box : {&F::txtGruStehwand, &F::txtGruHaus, &F::txtGruWege}) {
+    for (const char* falsch : {"abc", "1,2,3", "-5", "1e308"}) faelle.push_back({"Sta1001", box, falsch, true});
+  }
+  faelle.insert(faelle.end(), {
+                                  {"Sta1002", &F::txtLaenge, "0", true},
+                                  {"Sta1002", &F::txtHaus, "3,5", true},  // below the side wall of 4 m
+                                  {"Sta1002", &F::txtWege, "100", true},
+                                  {"Sta1002", &F::txtKappenzahl, "2,5", true},
+                                  {"Sta1002", &F::txtKappenzahl, "0", true},
+                                  {"Sta1002", &F::txtEinsparung, "101", true},
+                                  {"Sta1002", &F::txtWirkungsgrad, "0", true},
+                                  {"Sta1001", &F::txtGruHaus, "2", true},  // below the group's side wall of 3 m
+                                  {"Sta1001", &F::txtGruWege, "100", true},
+                                  {"Sta1002", &F::txtLaenge, "30", false},
+                                  {"Sta1002", &F::txtHaus, "4", false},
+                                  {"Sta1002", &F::txtWege, "12,5", false},
+                                  {"Sta1002", &F::txtWege, "", false},
+                                  {"Sta1002", &F::txtKappenzahl, "", false},
+                                  {"Sta1002", &F::txtWirkungsgrad, "", false},
+                                  {"Sta1002", &F::txtFaktor, "", false},
+                                  {"Sta1002", &F::txtGrenzStehL, "", false},
+                                  {"Sta1001", &F::txtGruWege, "", false},
+                              });
+  for (const Fall& fall : faelle) {
+    frmStandort& f = Oeffnen(false, fall.nr);
+    QLineEdit* box = f.*fall.box;
+    SCOPED_TRACE(std::string(fall.nr) + " " + ui::S(box->objectName()) + " \"" + fall.getippt + "\"");
+    int seite = 0;
+    while (seite < f.regStandort->Count() && !f.regStandort->Page(seite)->isAncestorOf(box)) ++seite;
+    ASSERT_TRUE(test::ClickTab(f.regStandort, seite));
+    if (box == f.txtGrenzStehL) {
+      ASSERT_TRUE(test::Click(f.opbStehL[2]));
+    }
+    if (box == f.txtEinsparung && !f.chbEnergieschirm->isChecked()) {
+      ASSERT_TRUE(test::Click(f.chbEnergieschirm));
+    }
+    ASSERT_TRUE(test::TypeInto(box, QString::fromUtf8(fall.getippt)));
+    const std::string vorher = test::Tabelleninhalt(Tolvar(), "Vantel") + test::Tabelleninhalt(Morvin(), "Standort");
+    const std::size_t gezeigt = prompts->shown().size();
+    if (fall.abgelehnt) prompts->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(test::ClickTab(f.regStandort, seite == 0 ? 1 : 0));  // away from the box's tab
+    ASSERT_TRUE(test::Click(f.cmbSpeichern));
+    test::ProcessEvents();
+    if (!fall.abgelehnt) {
+      EXPECT_EQ(prompts->shown().size(), gezeigt);
+      EXPECT_FALSE(frmStandort::IsLoaded());
+      continue;
+    }
+    ASSERT_TRUE(frmStandort::IsLoaded());
+    ASSERT_EQ(prompts->shown().size(), gezeigt + 1);
+    EXPECT_EQ(prompts->shown().back().text, QStringLiteral("Überprüfen sie bitte ihre Werte"));
+    EXPECT_EQ(test::Tabelleninhalt(Tolvar(), "Vantel") + test::Tabelleninhalt(Morvin(), "Standort"), vorher);
+    EXPECT_EQ(box->text(), QString::fromUtf8(fall.getippt));
+    EXPECT_EQ(f.regStandort->Tab(), seite);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    ASSERT_TRUE(test::Click(f.cmbAbbruch));
+    test::ProcessEvents();
+  }
+}
+
 // Activation refreshes the lists, keeps what was typed and stores nothing; cancelling then
 // leaves the stored data as they were.
 TEST_F(StandortFensterTest, ActivationAndCancelKeepTheStoredRow) {
