@@ -1,6 +1,8 @@
 #include "masterdata/calculator.h"
 
 #include <cmath>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/values.h"
@@ -13,11 +15,18 @@ namespace {
 
 using Operand = Taschenrechner::Operand;
 
-// A readout text as a number: a trailing comma is allowed; a lone "-" or other text that is
-// no number counts as 0.
-double Zahl(const std::string& text) { return base::NumberOr(text, 0.0); }
+constexpr std::string_view kZuGross = "Das Ergebnis ist zu groß und kann nicht angezeigt werden";
 
-double Zahl(const Operand& o) {
+// A readout text as a number: a trailing comma is allowed; a lone "-" or other text without
+// digits counts as 0. Digits beyond what a number holds (309 and more) give nullopt: such an
+// operand is an overflow, not 0.
+std::optional<double> Zahl(const std::string& text) {
+  if (const std::optional<double> n = base::ParseNumber(text)) return n;
+  if (text.find_first_of("0123456789") != std::string::npos) return std::nullopt;
+  return 0.0;
+}
+
+std::optional<double> Zahl(const Operand& o) {
   switch (o.art) {
     case Operand::Art::Zahl:
       return o.zahl;
@@ -52,7 +61,7 @@ void Melden(std::string_view text) {
 // again it would count as 0. False then.
 bool Endlich(double wert) {
   if (std::isfinite(wert)) return true;
-  Melden("Das Ergebnis ist zu groß und kann nicht angezeigt werden");
+  Melden(kZuGross);
   return false;
 }
 
@@ -104,6 +113,12 @@ void Taschenrechner::Operator(const std::string& op) {
       }
       break;
     case 1:
+      // An operand too large for a number is said, and the calculator starts afresh.
+      if (!Zahl(Readout_)) {
+        Melden(kZuGross);
+        Laden();
+        return;
+      }
       ErsterOperand = AlsText(Readout_);
       // A minus sign in front of the second number.
       if (op == "-" && LetzteEingabe != "NUMS" && AnstehenderOperator != "=") {
@@ -113,13 +128,17 @@ void Taschenrechner::Operator(const std::string& op) {
       break;
     case 2: {
       ZweiterOperand = AlsText(AnzeigeVorher);
-      const double e = Zahl(ErsterOperand);
-      const double z = Zahl(ZweiterOperand);
+      const std::optional<double> erster = Zahl(ErsterOperand);
+      const std::optional<double> zweiter = Zahl(ZweiterOperand);
+      const double e = erster.value_or(0.0);
+      const double z = zweiter.value_or(0.0);
       // A refused operation keeps the first operand.
       const auto ergebnis = [this](double wert) {
         if (Endlich(wert)) ErsterOperand = AlsZahl(wert);
       };
-      if (AnstehenderOperator == "+") {
+      if (!erster || !zweiter) {
+        Melden(kZuGross);
+      } else if (AnstehenderOperator == "+") {
         ergebnis(e + z);
       } else if (AnstehenderOperator == "-") {
         ergebnis(e - z);
@@ -148,7 +167,12 @@ void Taschenrechner::Operator(const std::string& op) {
 }
 
 void Taschenrechner::Prozent() {
-  const double prozent = Zahl(Readout_) / 100.0;
+  const std::optional<double> zahl = Zahl(Readout_);
+  if (!zahl) {
+    Melden(kZuGross);
+    return;
+  }
+  const double prozent = *zahl / 100.0;
   if (!Endlich(prozent)) return;
   Readout_ = base::NumberText(prozent);
   LetzteEingabe = "OPS";

@@ -34,7 +34,9 @@ class Taschenrechner {
   void Komma();
   // Keys "+", "-", "X", "/" and "=" by their caption. Division by zero shows "Division durch
   // Null ist nicht möglich" (exclamation icon, title "Rechner") and keeps the first operand;
-  // so does a result too large for a number, with its own message.
+  // so does a result too large for a number, with its own message. An operand too large for a
+  // number (309 digits and more) is said with that message too: as the first operand it starts
+  // the calculator afresh, as the second it keeps the first operand.
   void Operator(const std::string& op);
   // Key "%".
   void Prozent();

@@ -34,6 +34,12 @@ std::optional<double> ZahlPruefen(std::string_view text, std::string_view bezeic
     data::ShowCritical("Der Wert für \"" + std::string(bezeichnung) + "\" muss eine Zahl größer als 0 sein.");
     return std::nullopt;
   }
+  // A price, a quantity or a volume below zero or beyond what any calculation carries.
+  if (!base::ParseAmount(text)) {
+    data::ShowCritical("Der Wert für \"" + std::string(bezeichnung) + "\" muss eine Zahl von 0 bis " +
+                       base::NumberText(base::kLargestAmount) + " sein.");
+    return std::nullopt;
+  }
   return zahl;
 }
 

@@ -29,7 +29,8 @@ std::string FrageWertEins(std::string_view satz);
 bool WertEinsAnbieten(std::string* feld, std::string_view satz);
 
 // The German number in `text`, refused with a message naming `bezeichnung` when there is none
-// (a lone comma, "1,2,3"). With `positiv`, zero and negative numbers are refused too.
+// (a lone comma, "1,2,3") or when it is no amount of 0 or more up to base::kLargestAmount
+// ("-5", "1e308"). With `positiv`, zero is refused too.
 std::optional<double> ZahlPruefen(std::string_view text, std::string_view bezeichnung, bool positiv = false);
 
 // Opens the material database at AktuelleEinstellungen.MaterialPfad; nullptr after showing a

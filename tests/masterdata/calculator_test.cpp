@@ -120,6 +120,25 @@ TEST_F(RechnerTest, AResultTooLargeIsSaidAndTheFirstOperandKept) {
   EXPECT_EQ(sink_.messages.size(), 1u);
 }
 
+// An operand of 309 digits or more is no number: it is said as too large, never taken as 0.
+TEST_F(RechnerTest, AnOperandTooLargeIsSaidAndNotTakenAsZero) {
+  std::string neunen;
+  for (int i = 0; i < 310; ++i) neunen += "9 ";
+  Taschenrechner r;
+  Tasten(r, "5 + " + neunen + "=");  // the second operand: the first stays
+  ASSERT_EQ(sink_.messages.size(), 1u);
+  EXPECT_EQ(sink_.messages[0].text, "Das Ergebnis ist zu groß und kann nicht angezeigt werden");
+  EXPECT_EQ(r.Ergebnis(), "5");
+  Tasten(r, "C " + neunen + "+ 1 =");  // the first operand: the calculator starts afresh
+  ASSERT_EQ(sink_.messages.size(), 2u);
+  EXPECT_EQ(r.Ergebnis(), "1");
+  Tasten(r, "C " + neunen + "%");
+  EXPECT_EQ(sink_.messages.size(), 3u);
+  Tasten(r, "C 3 0 8 X 2 =");  // within the range all goes on as before
+  EXPECT_EQ(r.Ergebnis(), "616");
+  EXPECT_EQ(sink_.messages.size(), 3u);
+}
+
 TEST_F(RechnerTest, ApplicationRate) {
   const struct {
     std::string k, a, p, liter, einheit;

@@ -132,8 +132,9 @@ TEST_F(MaterialSpeichernTest, EntriesThatAreNoNumbersAreRefusedBeforeAnythingIsD
   const struct {
     std::string menge, preis, wdh, fokus;
   } faelle[] = {
-      {",", "1", "1", "txtMenge"}, {"1", "1,2,3", "1", "txtPreis"}, {"1", "1", "0", "txtWdh"},
-      {"1", "1", "abc", "txtWdh"}, {"1", "1", "-2", "txtWdh"},
+      {",", "1", "1", "txtMenge"},  {"1", "1,2,3", "1", "txtPreis"}, {"1", "1", "0", "txtWdh"},
+      {"1", "1", "abc", "txtWdh"},  {"1", "1", "-2", "txtWdh"},      {"-5", "1", "1", "txtMenge"},
+      {"1", "-5", "1", "txtPreis"}, {"1", "1e308", "1", "txtPreis"}, {"1", "1", "1e308", "txtWdh"},
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.menge + " " + f.preis + " " + f.wdh);

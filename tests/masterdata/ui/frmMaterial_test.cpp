@@ -21,6 +21,7 @@
 #include "masterdata/ui/mdlPopUp.h"
 #include "material_editor_fixture.h"
 #include "platform/ui/builders.h"
+#include "support/tables.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -157,6 +158,24 @@ TEST_F(MaterialEditorTest, CalculatorRefusesAResultTooLargeAndGoesOnFromTheLastN
   EXPECT_EQ(material.txtPreis->text(), groesste);
 }
 
+// An operand of 310 nines is said as too large rather than counted as 0, and closing writes
+// no figure made from it.
+TEST_F(MaterialEditorTest, CalculatorSaysAnOperandTooLarge) {
+  frmMaterial4opt& material = Oeffnen("Neu", "M1002");
+  material.Show();
+  ASSERT_TRUE(test::FocusByClick(material.txtPreis));
+  ASSERT_TRUE(test::Click(material.cmbRechner));
+  frmRechner& rechner = frmRechner::instanz();
+  prompts_->AnswerMsgBox(ui::msgbox::Ok);
+  Tippen(rechner, std::string(310, '9') + "+1=");
+  ASSERT_EQ(prompts_->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts_->messageBoxes()[0].text,
+            QStringLiteral("Das Ergebnis ist zu groß und kann nicht angezeigt werden"));
+  EXPECT_EQ(prompts_->messageBoxes()[0].title, QStringLiteral("Rechner"));
+  rechner.Unload();
+  EXPECT_EQ(material.txtPreis->text(), QStringLiteral("1"));
+}
+
 // The application-rate calculator says so when a result is too large and writes no figure.
 TEST_F(MaterialEditorTest, ApplicationRateRefusesAResultTooLargeAndTheEditorKeepsItsPrice) {
   frmMaterial4opt& material = Oeffnen("Aendern", "M1024");
@@ -236,6 +255,63 @@ TEST_F(MaterialEditorTest, ChangeShowsThePriceOfOneUnitAndReplacesTheMaterialAsO
   EXPECT_EQ(Wert("SELECT Preis FROM Material WHERE MaterialNr = 'M1023'"), "2,5");
   // Closing reloaded the list: the material is there with its new price.
   EXPECT_EQ(state().masters.MaterialListe[static_cast<std::size_t>(Index("M1023"))].Wdh, "5");
+}
+
+// Each number box of the editor, typed through its key filter and saved: a value that is no
+// amount is refused with the message naming its field, nothing is stored, and the box keeps
+// its text and the focus; an emptied box of units or price is offered the value 1 (No keeps
+// the editor open).
+TEST_F(MaterialEditorTest, SaveRefusesValuesThatAreNoAmount) {
+  using F = frmMaterial4opt;
+  const std::string keineZahl = "\" ist keine gültige Zahl.";
+  const std::string bereich = "\" muss eine Zahl von 0 bis 1000000000000 sein.";
+  struct Fall {
+    QLineEdit* F::*box;
+    const char* getippt;
+    const char* angezeigt;  // after the key filter
+    std::string meldung;    // empty: stored; "?": the offer of the value 1, answered No
+  };
+  const std::vector<Fall> faelle = {
+      {&F::txtMenge, "abc", "167", ""},  // nothing passes the key filter: the text stays
+      {&F::txtMenge, "1,2,3", "1,2,3", "Der Wert für \"Einheiten" + keineZahl},
+      {&F::txtMenge, "-5", "5", ""},
+      {&F::txtMenge, "1e308", "1308", ""},
+      {&F::txtMenge, "", "", "?"},
+      {&F::txtPreis, "1,2,3", "1,2,3", "Der Wert für \"Preis" + keineZahl},
+      {&F::txtPreis, "", "", "?"},
+      {&F::txtPreis, "2,40", "2,40", ""},
+      {&F::txtWdh, "abc", "abc", "Der Wert für \"Wiederverwendung" + keineZahl},
+      {&F::txtWdh, "1,2,3", "1,2,3", "Der Wert für \"Wiederverwendung" + keineZahl},
+      {&F::txtWdh, "-5", "-5", "Der Wert für \"Wiederverwendung\" muss eine Zahl größer als 0 sein."},
+      {&F::txtWdh, "1e308", "1e308", "Der Wert für \"Wiederverwendung" + bereich},
+      {&F::txtWdh, "", "", ""},
+      {&F::txtWdh, "8", "8", ""},
+  };
+  for (const Fall& fall : faelle) {
+    frmMaterial4opt& form = Oeffnen("Aendern", "M1023");
+    QLineEdit* box = form.*fall.box;
+    SCOPED_TRACE(ui::S(box->objectName()) + " \"" + fall.getippt + "\"");
+    ASSERT_TRUE(test::TypeInto(box, QString::fromUtf8(fall.getippt)));
+    ASSERT_EQ(box->text(), QString::fromUtf8(fall.angezeigt));
+    const std::string vorher = test::Tabelleninhalt(state().enterprise.AktuelleEinstellungen.MaterialPfad, "Material");
+    const std::size_t gezeigt = prompts_->shown().size();
+    if (!fall.meldung.empty()) prompts_->AnswerMsgBox(fall.meldung == "?" ? ui::msgbox::No : ui::msgbox::Ok);
+    ASSERT_TRUE(test::Click(form.cmbSpeichern));
+    if (fall.meldung.empty()) {
+      EXPECT_EQ(prompts_->shown().size(), gezeigt);
+      EXPECT_FALSE(frmMaterial4opt::IsLoaded());
+      continue;
+    }
+    ASSERT_TRUE(frmMaterial4opt::IsLoaded());
+    ASSERT_EQ(prompts_->shown().size(), gezeigt + 1);
+    if (fall.meldung != "?") {
+      EXPECT_EQ(prompts_->shown().back().text, ui::Q(fall.meldung));
+      EXPECT_EQ(test::FocusWidget(), box);
+    }
+    EXPECT_EQ(test::Tabelleninhalt(state().enterprise.AktuelleEinstellungen.MaterialPfad, "Material"), vorher);
+    EXPECT_EQ(box->text(), QString::fromUtf8(fall.angezeigt));
+    form.Unload();
+  }
 }
 
 TEST_F(MaterialEditorTest, NewMaterialOffersOneForEmptyUnitsAndStaysOpenOnNo) {

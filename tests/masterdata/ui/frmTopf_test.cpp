@@ -107,6 +107,56 @@ TEST_F(TopfEditorTest, ChangingAPotShowsItsPriceOfOnePotAndUpdatesItsCombination
   EXPECT_EQ(state().selection.MaterialIndex, 7);
 }
 
+// Each number box of the pot editor, typed through its key filter and saved: a value that is
+// no amount is refused with the message naming its field, and nothing is stored.
+TEST_F(TopfEditorTest, SaveRefusesValuesThatAreNoAmount) {
+  using F = frmTopf;
+  struct Fall {
+    QLineEdit* F::*box;
+    const char* getippt;
+    const char* angezeigt;  // after the key filter
+    const char* meldung;    // empty: stored
+  };
+  const Fall faelle[] = {
+      {&F::txtMenge, "1,2,3", "1,2,3", "Der Wert für \"Einheiten\" ist keine gültige Zahl."},
+      {&F::txtPreis, "1,2,3", "1,2,3", "Der Wert für \"Preis\" ist keine gültige Zahl."},
+      {&F::txtPreis, "-5", "5", ""},
+      {&F::txtVolumen, "1,2,3", "1,2,3", "Der Wert für \"Volumen\" ist keine gültige Zahl."},
+      {&F::txtVolumen, "1e308", "1308", ""},
+      {&F::txtWdh, "abc", "abc", "Der Wert für \"Wiederverwendung\" ist keine gültige Zahl."},
+      {&F::txtWdh, "-5", "-5", "Der Wert für \"Wiederverwendung\" muss eine Zahl größer als 0 sein."},
+      {&F::txtWdh, "1e308", "1e308", "Der Wert für \"Wiederverwendung\" muss eine Zahl von 0 bis 1000000000000 sein."},
+      {&F::txtWdh, "", "", ""},
+      {&F::txtWdh, "4", "4", ""},
+  };
+  for (const Fall& fall : faelle) {
+    frmTopf& form = TopfOeffnen("Aendern", "M1011");
+    QLineEdit* box = form.*fall.box;
+    SCOPED_TRACE(ui::S(box->objectName()) + " \"" + fall.getippt + "\"");
+    ASSERT_TRUE(test::TypeInto(box, QString::fromUtf8(fall.getippt)));
+    ASSERT_EQ(box->text(), QString::fromUtf8(fall.angezeigt));
+    const std::string vorher = Wert("SELECT group_concat(Preis || '/' || Wdh, ';') FROM Material") +
+                               Wert("SELECT group_concat(Volumen, ';') FROM Gefaesse");
+    const std::size_t gezeigt = prompts_->shown().size();
+    const bool abgelehnt = *fall.meldung != 0;
+    if (abgelehnt) prompts_->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(test::Click(form.cmbSpeichern));
+    if (!abgelehnt) {
+      EXPECT_EQ(prompts_->shown().size(), gezeigt);
+      EXPECT_FALSE(frmTopf::IsLoaded());
+      continue;
+    }
+    ASSERT_TRUE(frmTopf::IsLoaded());
+    ASSERT_EQ(prompts_->shown().size(), gezeigt + 1);
+    EXPECT_EQ(prompts_->shown().back().text, QString::fromUtf8(fall.meldung));
+    EXPECT_EQ(Wert("SELECT group_concat(Preis || '/' || Wdh, ';') FROM Material") +
+                  Wert("SELECT group_concat(Volumen, ';') FROM Gefaesse"),
+              vorher);
+    EXPECT_EQ(test::FocusWidget(), box);
+    form.Unload();
+  }
+}
+
 TEST_F(TopfEditorTest, NewPotAsksForEmptyValuesAndWritesNothingOnNo) {
   frmTopf& form = TopfOeffnen("Neu");
   const std::string nr = "M1" + ui::S(form.txtCode->text().right(3));
