@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "base/values.h"
 #include "data/comparison_table.h"
@@ -84,21 +85,48 @@ bool SpalteLaden(const std::string& pfad, VergleichsspalteSatz& spalte, std::str
 
 void AbgeleiteteWerteBerechnen(VergleichsspalteSatz& s) {
   const auto psm = Zahl(s.PSM), strom = Zahl(s.Strom), maschinen = Zahl(s.Maschinen), vermarktung = Zahl(s.Vermarktung);
-  if (psm && strom && maschinen && vermarktung) {
-    s.Sachkosten = base::NumberText(*psm + *strom + *maschinen + *vermarktung);
-  }
+  s.Sachkosten = psm && strom && maschinen && vermarktung ? base::NumberText(*psm + *strom + *maschinen + *vermarktung)
+                                                          : std::string();
   const auto gemein = Zahl(s.Gemeinkosten);
-  if (gemein && *gemein != 0.0) {
-    const auto preis = Zahl(s.Preis), heizung = Zahl(s.Heizung), material = Zahl(s.Material), sach = Zahl(s.Sachkosten),
-               arbeit = Zahl(s.Arbeit);
-    if (preis && heizung && material && sach && arbeit) {
-      const double gewinn = *preis * 1000 - *heizung - *material - *sach - *arbeit - *gemein;
-      s.Gewinn1000 = base::NumberText(gewinn);
-      if (const auto menge = Zahl(s.Menge)) s.GewinnKultur = base::NumberText(*menge * gewinn / 1000);
-    }
+  const auto preis = Zahl(s.Preis), heizung = Zahl(s.Heizung), material = Zahl(s.Material), sach = Zahl(s.Sachkosten),
+             arbeit = Zahl(s.Arbeit), menge = Zahl(s.Menge);
+  if (!gemein || !preis || !heizung || !material || !sach || !arbeit) {
+    s.Gewinn1000.clear();
+    s.GewinnKultur.clear();
+  } else if (*gemein != 0.0) {
+    const double gewinn = *preis * 1000 - *heizung - *material - *sach - *arbeit - *gemein;
+    s.Gewinn1000 = base::NumberText(gewinn);
+    s.GewinnKultur = menge ? base::NumberText(*menge * gewinn / 1000) : std::string();
   }
-  const auto preis = Zahl(s.Preis), menge = Zahl(s.Menge);
-  if (preis && menge) s.Erloes = base::NumberText(*preis * *menge);
+  s.Erloes = preis && menge ? base::NumberText(*preis * *menge) : std::string();
+}
+
+std::vector<std::string> UngueltigeZahlen(const VergleichsspalteSatz& s) {
+  static constexpr std::pair<const char*, Slot> kZahlen[] = {
+      {"Preis", &VergleichsspalteSatz::Preis},          {"Menge", &VergleichsspalteSatz::Menge},
+      {"Heizkosten", &VergleichsspalteSatz::Heizung},   {"Materialkosten", &VergleichsspalteSatz::Material},
+      {"Stromkosten", &VergleichsspalteSatz::Strom},    {"Maschinenkosten", &VergleichsspalteSatz::Maschinen},
+      {"Material[Std]", &VergleichsspalteSatz::PSM},    {"Vermarktungskosten", &VergleichsspalteSatz::Vermarktung},
+      {"Arbeitskosten", &VergleichsspalteSatz::Arbeit}, {"Gemeinkosten", &VergleichsspalteSatz::Gemeinkosten},
+      {"Flächentage", &VergleichsspalteSatz::TQM},      {"Arbeitsstunden", &VergleichsspalteSatz::Akh},
+  };
+  std::vector<std::string> felder;
+  for (const auto& [name, slot] : kZahlen) {
+    if (!base::Trim(s.*slot).empty() && !Zahl(s.*slot)) felder.push_back(name);
+  }
+  return felder;
+}
+
+std::optional<std::string> UngueltigeZahlenMeldung(std::span<const VergleichsspalteSatz> spalten) {
+  std::string kulturen;
+  for (const VergleichsspalteSatz& s : spalten) {
+    if (UngueltigeZahlen(s).empty()) continue;
+    if (!kulturen.empty()) kulturen += ", ";
+    kulturen += "\"" + s.Kultur + "\"";
+  }
+  if (kulturen.empty()) return std::nullopt;
+  return "Die gespeicherten Werte der Vergleichskultur " + kulturen +
+         " sind nicht alle Zahlen. Diese Werte und was aus ihnen berechnet wird, bleiben leer.";
 }
 
 std::optional<std::string> Formatiert(const std::string& slot, const char* muster) {
@@ -107,24 +135,26 @@ std::optional<std::string> Formatiert(const std::string& slot, const char* muste
   return base::Format(*zahl, muster);
 }
 
+std::string Anzeige(const std::string& slot, const char* muster) { return Formatiert(slot, muster).value_or(""); }
+
 SpaltenAnzeige SpalteAnzeigen(const VergleichsspalteSatz& s) {
   SpaltenAnzeige a;
-  a.Arbeitskosten = Formatiert(s.Arbeit, "0.00");
+  a.Arbeitskosten = Anzeige(s.Arbeit, "0.00");
   a.Beginn = s.Beginn;
   a.Ende = s.Ende;
-  a.Gemeinkosten = Formatiert(s.Gemeinkosten, "0.00");
-  a.Heizkosten = Formatiert(s.Heizung, "0.00");
-  a.Materialkosten = Formatiert(s.Material, "0.00");
-  a.Preis = Formatiert(s.Preis, "0.00");
-  a.Sachkosten = Formatiert(s.Sachkosten, "0.00");
-  a.Menge = Formatiert(s.Menge, "0");
-  if (a.Gemeinkosten && *a.Gemeinkosten == "0,00") {
+  a.Gemeinkosten = Anzeige(s.Gemeinkosten, "0.00");
+  a.Heizkosten = Anzeige(s.Heizung, "0.00");
+  a.Materialkosten = Anzeige(s.Material, "0.00");
+  a.Preis = Anzeige(s.Preis, "0.00");
+  a.Sachkosten = Anzeige(s.Sachkosten, "0.00");
+  a.Menge = Anzeige(s.Menge, "0");
+  if (a.Gemeinkosten == "0,00") {
     a.Gemeinkosten = std::string();
     a.GewinnKultur = std::string();
     a.GewinnPflanze = std::string();
   } else {
-    a.GewinnKultur = Formatiert(s.GewinnKultur, "0.00");
-    a.GewinnPflanze = Formatiert(s.Gewinn1000, "0.00");
+    a.GewinnKultur = Anzeige(s.GewinnKultur, "0.00");
+    a.GewinnPflanze = Anzeige(s.Gewinn1000, "0.00");
   }
   return a;
 }

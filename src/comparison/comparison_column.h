@@ -4,7 +4,9 @@
 // margins DKFL and EKFL in the three units the window offers.
 
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "data/records_comparison.h"
 
@@ -22,27 +24,35 @@ void SpalteZuruecksetzen(VergleichsspalteSatz& spalte);
 // the reason in *fehler, when the database or its table cannot be read; the slots then stay.
 bool SpalteLaden(const std::string& pfad, VergleichsspalteSatz& spalte, std::string* fehler = nullptr);
 
-// The derived slots, unrounded in the system's number format. A term that is no number
-// leaves its slot as it was; the profits only when the overheads are a number other than 0.
+// The derived slots, unrounded in the system's number format. A derived slot with a term
+// that is no number is emptied, so no figure is shown from it; the profits are worked out
+// only when the overheads are a number other than 0 (overheads of 0 keep their slots).
 void AbgeleiteteWerteBerechnen(VergleichsspalteSatz& spalte);
 
-// The slot formatted ("0.00" or "0"); nullopt when it holds no number (the box keeps its text).
+// The names of the number slots (price, quantity, the eight costs, area-days, labour hours)
+// whose stored text is not empty and no number, as rows no box checked can hold them.
+std::vector<std::string> UngueltigeZahlen(const VergleichsspalteSatz& spalte);
+// One message naming every culture of `spalten` with such a slot; nullopt when there is none.
+std::optional<std::string> UngueltigeZahlenMeldung(std::span<const VergleichsspalteSatz> spalten);
+
+// The slot formatted ("0.00" or "0"); nullopt when it holds no number.
 std::optional<std::string> Formatiert(const std::string& slot, const char* muster);
 
-// What the value boxes of a column show after loading; nullopt keeps the box's text.
+// What the value boxes of a column show after loading: a slot that holds no number is shown
+// empty, never as a figure.
 struct SpaltenAnzeige {
   std::string Beginn;
   std::string Ende;
-  std::optional<std::string> Menge;
-  std::optional<std::string> Preis;
-  std::optional<std::string> Heizkosten;
-  std::optional<std::string> Materialkosten;
-  std::optional<std::string> Sachkosten;
-  std::optional<std::string> Arbeitskosten;
+  std::string Menge;
+  std::string Preis;
+  std::string Heizkosten;
+  std::string Materialkosten;
+  std::string Sachkosten;
+  std::string Arbeitskosten;
   // Overheads and both profits: all three empty when the overheads show as "0,00".
-  std::optional<std::string> Gemeinkosten;
-  std::optional<std::string> GewinnPflanze;
-  std::optional<std::string> GewinnKultur;
+  std::string Gemeinkosten;
+  std::string GewinnPflanze;
+  std::string GewinnKultur;
 };
 SpaltenAnzeige SpalteAnzeigen(const VergleichsspalteSatz& spalte);
 

@@ -86,6 +86,39 @@ bool EingabeGueltig(const Kultureingabe& e) {
   return std::all_of(e.Kosten.begin(), e.Kosten.end(), betrag);
 }
 
+std::optional<Importpruefung> ImportPruefen(const std::string& quelle, const std::vector<std::string>& nummern,
+                                            std::string* fehler) {
+  std::vector<data::VergleichskulturZeile> zeilen;
+  if (!data::VergleichskulturZeilenLesen(quelle, zeilen, fehler)) return std::nullopt;
+  auto text = [](const db::Value& wert) { return Text(wert).value_or(std::string()); };
+  Importpruefung pruefung;
+  for (const std::string& nr : nummern) {
+    bool gueltig = true;
+    std::string kultur;
+    for (const data::VergleichskulturZeile& z : zeilen) {
+      if (z.Nr.isNull() || z.Nr.text() != nr) continue;
+      Kultureingabe e;
+      e.Beginn = text(z.Beginn);
+      e.Ende = text(z.Ende);
+      e.Akh = text(z.Akh);
+      e.TQM = text(z.TQM);
+      e.Preis = text(z.Preis);
+      e.Menge = text(z.Menge);
+      for (std::size_t i = 0; i < kKostenarten.size(); ++i) e.Kosten[i] = text(z.Kosten[i]);
+      if (!EingabeGueltig(e)) {
+        gueltig = false;
+        kultur = text(z.Kultur);
+      }
+    }
+    if (gueltig) {
+      pruefung.Gueltig.push_back(nr);
+    } else {
+      pruefung.AbgelehnteKulturen.push_back(kultur);
+    }
+  }
+  return pruefung;
+}
+
 bool KulturSpeichern(const std::string& pfad, const Kultureingabe& eingabe, std::string_view ersetzen,
                      std::string* neuerSchluessel, std::string* fehler) {
   Kultureingabe e = eingabe;

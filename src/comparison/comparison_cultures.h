@@ -54,6 +54,17 @@ void VorgabenEinsetzen(Kultureingabe& eingabe);
 // more (base::ParseAmount).
 bool EingabeGueltig(const Kultureingabe& eingabe);
 
+// The rows of `nummern` (their Nr, in this order) of the result database at `quelle` split
+// into those whose every row the editor would save (EingabeGueltig on its texts, a column
+// without a value as an empty box) and those it would refuse, the latter with their
+// cultures' names. nullopt when the database cannot be read (reason in *fehler).
+struct Importpruefung {
+  std::vector<std::string> Gueltig;
+  std::vector<std::string> AbgelehnteKulturen;
+};
+std::optional<Importpruefung> ImportPruefen(const std::string& quelle, const std::vector<std::string>& nummern,
+                                            std::string* fehler = nullptr);
+
 // In one transaction: deletes the first culture whose key is `ersetzen` (nothing when empty
 // or not found), appends `eingabe` as the last row with Import from its flag, renumbers.
 // *neuerSchluessel receives the key of the new row. False, with the reason, on failure.

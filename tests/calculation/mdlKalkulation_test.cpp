@@ -30,6 +30,7 @@
 #include "data/messages.h"
 #include "data/settings_row.h"
 #include "data/state.h"
+#include "platform/db/database.h"
 #include "support/fixtures.h"
 #include "support/messages.h"
 
@@ -173,6 +174,25 @@ TEST_F(KalkulationTest, MissingDataEmptiesOnlyTheTypeChecked) {
       "HeizkostenKalkulation", "MaterialkostenKalkulation",     "EnergiekostenKalkulation", "MaterialkostenKalkulation",
       "PSMKostenKalkulation",  "VermarktungskostenKalkulation", "ArbeitskostenKalkulation", "GemeinkostenKalkulation"};
   EXPECT_EQ(geprueft, reihenfolge);
+}
+
+// A material row whose quantity is text but no number adds nothing; every other row of
+// material and machines is computed, and so is everything after them.
+TEST_F(KalkulationTest, AMaterialRowWithATextQuantityAddsNothing) {
+  {
+    auto datenbank = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
+    ASSERT_TRUE(datenbank);
+    // The fungicide (400 units at 0,02 €) and the second machine row (5,9 hours at 1,80 €).
+    ASSERT_TRUE(datenbank->Execute("UPDATE Material SET Menge = 'abc' WHERE KulturNr = 'K1003' AND MaNr = 'M1024'"));
+    ASSERT_TRUE(datenbank->Execute("UPDATE Material SET Menge = 'NaN' WHERE KulturNr = 'K1003' AND MaNr = 'M1029'"));
+  }
+  KalkulationsFenster f = Gewaehlt("K1003", "3,20");
+  f.txtMenge = "5900";
+  ASSERT_TRUE(KulturKalkulieren(f));
+  EXPECT_EQ(f.txtMaterial, "190,00");  // 191,36 less 400 x 0,02 / 5900 per 1000 plants
+  EXPECT_EQ(f.txtMaschinen, "4,50");   // 6,30 less 5,9 x 1,8 / 5900 per 1000 plants
+  for (const auto& [box, text] : Boxen(f)) EXPECT_NE(text, "") << box;
+  EXPECT_TRUE(meldungen.messages.empty());
 }
 
 TEST_F(KalkulationTest, OverheadsBySiteWithoutSiteOverheadsEqualUniform) {

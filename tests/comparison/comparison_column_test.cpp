@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "comparison/ergebnis_fixture.h"
 #include "support/fixtures.h"
 
@@ -163,13 +167,29 @@ TEST_F(SpalteTest, UnreadableDatabaseFailsAndKeepsTheResetValues) {
   EXPECT_EQ(s.Kultur, "0");
 }
 
-TEST_F(SpalteTest, CostsThatAreNoNumbersKeepTheirDerivedSlots) {
-  test::Spalten z = test::Beispielkultur(1);
+// A stored text that is no number (a row no box checked) shows empty, and so does every
+// figure made from it; one message names the culture.
+TEST_F(SpalteTest, ColumnsThatAreNoNumbersShowEmptyAndNameTheCulture) {
+  test::Spalten z = test::Beispielkultur(1, "Importiert");
   z["PSM"] = "viel";
   test::ZeileEinfuegen(pfad, z);
   const VergleichsspalteSatz s = Geladen("1");
-  EXPECT_EQ(s.Sachkosten, "0");
-  EXPECT_EQ(SpalteAnzeigen(s).Sachkosten, "0,00");
+  EXPECT_EQ(s.Sachkosten, "");
+  EXPECT_EQ(s.Gewinn1000, "");
+  EXPECT_EQ(s.GewinnKultur, "");
+  const SpaltenAnzeige a = SpalteAnzeigen(s);
+  EXPECT_EQ(a.Sachkosten, "");
+  EXPECT_EQ(a.GewinnPflanze, "");
+  EXPECT_EQ(a.GewinnKultur, "");
+  EXPECT_EQ(a.Heizkosten, "150,00");
+  EXPECT_EQ(MargeUmrechnen(s, Marge::DKFL, Einheit::Je1000Stueck), std::nullopt);
+  EXPECT_EQ(MargeUmrechnen(s, Marge::EKFL, Einheit::Je1000Stueck), std::nullopt);
+  EXPECT_EQ(UngueltigeZahlen(s), std::vector<std::string>{"Material[Std]"});
+  const std::array<VergleichsspalteSatz, 2> paar = {Geladen("0"), s};
+  EXPECT_EQ(UngueltigeZahlenMeldung(paar),
+            "Die gespeicherten Werte der Vergleichskultur \"Importiert\" sind nicht alle Zahlen. Diese Werte und was "
+            "aus ihnen berechnet wird, bleiben leer.");
+  EXPECT_EQ(UngueltigeZahlenMeldung(std::array<VergleichsspalteSatz, 1>{Geladen("0")}), std::nullopt);
 }
 
 }  // namespace

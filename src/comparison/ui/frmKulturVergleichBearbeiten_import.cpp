@@ -228,6 +228,24 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
     nummern.push_back(ui::S(liste->TextMatrix(r, 1)));
   }
   std::string fehler;
+  // Rows the editor would refuse are not imported: the comparison would read them as numbers.
+  std::vector<std::string> abgelehnt;
+  if (import) {
+    const std::optional<comparison::Importpruefung> pruefung = comparison::ImportPruefen(quelle, nummern, &fehler);
+    if (pruefung) {
+      nummern = pruefung->Gueltig;
+      abgelehnt = pruefung->AbgelehnteKulturen;
+    }
+  }
+  if (!abgelehnt.empty()) {
+    std::string namen;
+    for (const std::string& kultur : abgelehnt) namen += "\n\"" + kultur + "\"";
+    ui::MsgBox(QStringLiteral("Diese Vergleichskulturen enthalten ein Datum oder eine Zahl, die keine gültigen Werte "
+                              "sind, und werden nicht importiert:\n") +
+                   Q(namen),
+               ui::msgbox::Critical, kTitel);
+    if (nummern.empty()) return;
+  }
   if (!data::VergleichskulturenUebertragen(quelle, ziel, nummern, nullptr, &fehler)) {
     ui::MsgBox(
         Q(sys::Fehlermeldung(

@@ -30,9 +30,7 @@ void Einheit(QWidget* rahmen, const QString& text, int top) {
   ui::MakeLabel(rahmen, QString(), text, 3600, top, 1500, 285);
 }
 
-void Setzen(QLineEdit* box, const std::optional<std::string>& text) {
-  if (text) box->setText(Q(*text));
-}
+void Setzen(QLineEdit* box, const std::string& text) { box->setText(Q(text)); }
 
 }  // namespace
 
@@ -164,6 +162,9 @@ void frmKulturvergleich::Form_KeyDown(int key, int /*shift*/) {
 void frmKulturvergleich::cmbOK_Click(int /*index*/) {
   VergleichsdatenZuruecksetzen();
   VergleichsdatenLaden();
+  if (const auto meldung = comparison::UngueltigeZahlenMeldung(state().comparison.VergleichsspalteListe)) {
+    ui::MsgBox(Q(*meldung), ui::msgbox::Critical, QStringLiteral("Tolvar-Information"));
+  }
   DatenQualitaetAnzeigen();
   BalkenZuruecksetzen();
   AbweichungenAnzeigen();
@@ -220,7 +221,7 @@ bool frmKulturvergleich::MargeUmrechnen(comparison::Marge marge) {
   for (std::size_t i = 0; i < 2; ++i) {
     const auto text = comparison::MargeUmrechnen(state().comparison.VergleichsspalteListe[i], marge, einheit);
     if (!text && einheit != comparison::Einheit::Je1000Stueck) return false;
-    Setzen(boxen[i], text);
+    boxen[i]->setText(Q(text.value_or(std::string())));  // no figure from a value that is no number
     (dkfl ? lblDKFLEinheit : lblEKFLEinheit)->setText(Q(comparison::EinheitText(einheit)));
   }
   return true;

@@ -62,7 +62,8 @@ void Zeichen(QLabel* label, const std::string& grad) {
   if (const auto text = comparison::Qualitaetszeichen(grad)) label->setText(Q(*text));
 }
 
-QString Formatiert(const std::string& slot) { return Q(comparison::Formatiert(slot, "0.00").value_or(slot)); }
+// A stored text that is no number is shown empty, never as a figure.
+QString Formatiert(const std::string& slot) { return Q(comparison::Formatiert(slot, "0.00").value_or("")); }
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/optiongroup.h"
+#include "platform/ui/prompts.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -248,6 +249,34 @@ TEST_F(BearbeitenTest, ImportingAllCulturesOfAnotherDatabase) {
   EXPECT_TRUE(f.chbImport->isHidden());
   EXPECT_EQ(f.trvKulturvergleich->Children(kWurzel).size(), 5);
   EXPECT_EQ(f.dtgImport->TextMatrix(0, 0), QString());
+}
+
+// A row the editor would refuse (a cost that is no amount, a date that is no date) is not
+// imported; one message names its culture, and the other rows are imported.
+TEST_F(BearbeitenTest, ImportRefusesRowsTheEditorWouldRefuse) {
+  ErgebnisdatenbankAnlegen(fremde);
+  Spalten text = Beispielkultur(0, "Text");
+  text["Heizung"] = "abc";
+  ZeileEinfuegen(fremde, text);
+  ZeileEinfuegen(fremde, Beispielkultur(1, "Gut"));
+  Spalten negativ = Beispielkultur(2, "Negativ");
+  negativ["Menge"] = "-5";
+  ZeileEinfuegen(fremde, negativ);
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  prompts->AnswerFile(ui::Q(fremde));
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
+  f.trvKulturvergleich->SetDropHighlight(kWurzel);
+  ui::DragController::Begin(f.trvKulturvergleich);
+  ui::DragController::Drop(f.dtgImport, QPoint(5, 5));
+  prompts->AnswerMsgBox(ui::msgbox::Ok).AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(test::Click(f.cmbAuswahlImport));
+  ASSERT_EQ(prompts->messageBoxes().size(), 2u);
+  EXPECT_EQ(
+      prompts->messageBoxes()[0].text,
+      QStringLiteral("Diese Vergleichskulturen enthalten ein Datum oder eine Zahl, die keine gültigen Werte sind, "
+                     "und werden nicht importiert:\n\n\"Text\"\n\"Negativ\""));
+  EXPECT_EQ(prompts->messageBoxes()[1].text, QStringLiteral("Import erfolgreich beendet."));
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2", "Gut"}));
 }
 
 TEST_F(BearbeitenTest, OneCultureDroppedTwiceIsImportedTwiceAndAnEmptyListStillSucceeds) {

@@ -14,7 +14,9 @@
 #include "comparison/ui/frmTQM.h"
 #include "comparison/ui/frmVergleichInfo.h"
 #include "comparison/ui/vergleich_fenster_fixture.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/optiongroup.h"
+#include "platform/ui/prompts.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -141,6 +143,28 @@ TEST_F(KulturvergleichTest, MissingAreaDaysFallBackToPer1000Plants) {
   Vergleichen(f, 0, 1);
   EXPECT_EQ(f.opbEKFL->Selected(), 0);
   EXPECT_EQ(f.txtEKFL[0]->text(), QStringLiteral("200,00"));
+}
+
+// A stored cost that is no number (a row no box checked) shows empty, and so do the margins
+// and the profit made from it, never 0,00; one message names the culture.
+TEST_F(KulturvergleichTest, AStoredTextThatIsNoNumberShowsEmptyAndNamesTheCulture) {
+  Spalten alt = Beispielkultur(0, "Altbestand");
+  alt["Heizung"] = "abc";
+  ZeileEinfuegen(eigene, alt);
+  ZeileEinfuegen(eigene, Beispielkultur(1, "Basis"));
+  frmKulturvergleich& f = Oeffnen();
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  Vergleichen(f, 0, 1);
+  ASSERT_EQ(prompts->messageBoxes().size(), 1u);
+  EXPECT_EQ(prompts->messageBoxes()[0].text,
+            QStringLiteral("Die gespeicherten Werte der Vergleichskultur \"Altbestand\" sind nicht alle Zahlen. Diese "
+                           "Werte und was aus ihnen berechnet wird, bleiben leer."));
+  for (QLineEdit* box : {f.txtHeizkosten[0], f.txtDKFL[0], f.txtEKFL[0], f.txtGewinnPflanze[0], f.txtGewinnKultur[0]}) {
+    EXPECT_EQ(box->text(), QString()) << ui::S(box->objectName());
+  }
+  EXPECT_EQ(f.txtMaterialkosten[0]->text(), QStringLiteral("300,00"));
+  EXPECT_EQ(f.txtDKFL[1]->text(), QStringLiteral("350,00"));  // per 1000 plants, as the left one cannot be converted
+  EXPECT_EQ(f.txtGewinnPflanze[1]->text(), QStringLiteral("100,00"));
 }
 
 TEST_F(KulturvergleichTest, TypedTextAndEmptyDatabaseShowTheResetValues) {
