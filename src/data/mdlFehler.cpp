@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -136,6 +137,36 @@ std::string Maengel(const std::string& path, const Bedarf& bedarf) {
   return maengel;
 }
 
+// What makes the climate tables of `stationen` in the weather database at `path` unusable for
+// the heating: a station's table that lacks one of the 24 hours or one of the 52 weeks, or
+// holds a value that is Null or no number there. A file that does not open as a database
+// and a station without tables are left to the heating, which counts them as missing data.
+// Empty when usable.
+std::string KlimaMaengel(const std::string& path, const std::vector<std::string>& stationen) {
+  std::unique_ptr<db::Database> database = db::Database::Open(path);
+  if (!database) return {};
+  std::string maengel;
+  for (const std::string& station : stationen) {
+    for (std::string_view art : {data::kKlimaTemperatur, data::kKlimaEinstrahlung}) {
+      const std::optional<std::string> tabelle = database->TableName(station + std::string(art));
+      if (!tabelle) continue;
+      db::Recordset rs = database->Query("SELECT * FROM " + db::QuoteIdentifier(*tabelle) + " ORDER BY rowid");
+      const int spalten = rs.ok() ? static_cast<int>(rs.ColumnNames().size()) : 0;
+      int stunden = 0;
+      bool vollstaendig = spalten > data::kKlimaWochen;
+      for (rs.MoveFirst(); rs.ok() && vollstaendig && !rs.Eof() && stunden < data::kKlimaStunden; rs.MoveNext()) {
+        for (int w = 1; w <= data::kKlimaWochen && vollstaendig; ++w) vollstaendig = rs.Field(w).number().has_value();
+        ++stunden;
+      }
+      if (vollstaendig && stunden == data::kKlimaStunden) continue;
+      maengel += "Die Klimatabelle " + Angefuehrt(*tabelle) + " der Wetterstation " + Angefuehrt(station) +
+                 " hat nicht für jede der 24 Stunden und 52 Wochen einen Wert.\n";
+    }
+  }
+  if (!maengel.empty()) maengel.pop_back();
+  return maengel;
+}
+
 // "Datei: <path>" and what is wrong with it, as the detail of a message.
 std::string Einzelheiten(const std::string& path, const std::string& maengel) {
   return "Datei: " + path + "\n" + maengel;
@@ -208,8 +239,8 @@ void FallbackMelden(std::string_view art, const std::string& detail, const std::
 // The default `relativ` made usable; what was restored is added to *hinweis, why it is not
 // usable to *fehler.
 void StandardBereitstellen(std::string_view relativ, Bedarfsart art, std::string_view was, std::string* fehler,
-                           std::string* hinweis) {
-  const Bereitstellung b = AusAuslieferungBereitstellen(relativ, art);
+                           std::string* hinweis, const std::vector<std::string>& stationen = {}) {
+  const Bereitstellung b = AusAuslieferungBereitstellen(relativ, art, true, stationen);
   auto anfuegen = [](std::string* ziel, const std::string& text) {
     if (text.empty()) return;
     if (!ziel->empty()) *ziel += "\n";
@@ -238,14 +269,16 @@ std::string ErgebnisDatenbankMaengel(const std::string& path) {
   return maengel.empty() ? maengel : Einzelheiten(path, maengel);
 }
 
-Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo) {
+Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo,
+                                            const std::vector<std::string>& stationen) {
   Bereitstellung b;
   const std::string ziel = data::InstallPath(relativ);
   const bool vorhanden = sys::FileExists(ziel);
   if (!vorhanden && !missingToo) return b;
   const Bedarf* bedarf = BedarfVon(art);
-  const std::string maengel =
+  std::string maengel =
       !vorhanden ? "Die Datei wurde nicht gefunden." : (bedarf ? Maengel(ziel, *bedarf) : std::string());
+  if (maengel.empty()) maengel = KlimaMaengel(ziel, stationen);
   if (maengel.empty()) return b;
   const std::string quelle = sys::JoinPath(sys::ShippedTree(), std::string(relativ));
   const std::string name = sys::FileNameOf(ziel) + ".beschädigt";
@@ -304,9 +337,14 @@ void MaterialDatenbankPruefen() {
 void VantelDatenbankPruefen() {
   State& s = state();
   const EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
-  // The weather database is only required to exist.
+  // The weather database is required to exist, and the climate tables of the chosen station
+  // to hold every hour of every week: the heating would compute from a gap.
   std::string maengel =
       sys::FileExists(e.KlimaPfad) ? "" : Einzelheiten(e.KlimaPfad, "Die Datei wurde nicht gefunden.");
+  if (maengel.empty()) {
+    const std::string klima = KlimaMaengel(e.KlimaPfad, {e.Wetterstation});
+    if (!klima.empty()) maengel = Einzelheiten(e.KlimaPfad, klima);
+  }
   const std::string vantel = Maengel(e.VantelPfad, VantelBedarf());
   if (!vantel.empty()) maengel = Einzelheiten(e.VantelPfad, vantel) + (maengel.empty() ? "" : "\n" + maengel);
   s.enterprise.PruefungOk = maengel.empty();
@@ -337,8 +375,11 @@ void StandardVantelDatenbankSetzen(const std::string& detail) {
   std::string fehler, hinweis;
   StandardBereitstellen(data::kStandardVanteldatenbank, Bedarfsart::Vantel, "Die Standard-Vantel-Datenbank", &fehler,
                         &hinweis);
+  // The shipped tables of the station that failed come back too, and those of the standard
+  // station that is set now.
   StandardBereitstellen(data::kStandardWetterdatenbank, Bedarfsart::NurVorhanden, "Die Standard-Wetterdatenbank",
-                        &fehler, &hinweis);
+                        &fehler, &hinweis,
+                        {state().enterprise.AktuelleEinstellungen.Wetterstation, std::string(data::kStandardStation)});
   FallbackMelden("Vantel", detail, fehler, hinweis);
   EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.VantelPfad = data::InstallPath(data::kStandardVanteldatenbank);

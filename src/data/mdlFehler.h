@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvar::mdlFehler {
 
@@ -31,9 +32,11 @@ struct Bereitstellung {
 
 // Makes the file `relativ` below the installation folder usable: when it is missing (only
 // with `missingToo`) or fails the checks of `art` (NurVorhanden: only its existence counts),
-// it is copied again from the shipped tree; a damaged one is first kept beside it as
+// it is copied again from the shipped tree, and so is a weather database whose climate tables
+// of `stationen` lack a value for an hour of a week; a damaged one is first kept beside it as
 // "<name>.beschädigt". Nothing is changed for a usable file.
-Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo = true);
+Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo = true,
+                                            const std::vector<std::string>& stationen = {});
 
 // The sentence saying that `pfad` was damaged (or missing) and has been restored from the
 // delivered data, with the name of the damaged file kept beside it.
@@ -52,8 +55,10 @@ void Morvin5DatenbankPruefen();
 void TolvarDatenbankPruefen();
 // MaterialPfad with Material; a failure falls back to the default material database.
 void MaterialDatenbankPruefen();
-// VantelPfad with GWHMaterial and Heizmaterialien, and the file at KlimaPfad; a failure
-// falls back to the default heating-model databases.
+// VantelPfad with GWHMaterial and Heizmaterialien, and the file at KlimaPfad whose climate
+// tables of the chosen station, where it has them, hold a number for every hour of every week;
+// a failure (the message names the station's table) falls back to the default heating-model
+// databases.
 void VantelDatenbankPruefen();
 // Ergebnisdatenbank with Vergleichskulturen; a failure falls back to the default.
 void ErgebnisDatenbankPruefen();

@@ -17,6 +17,13 @@ inline constexpr std::string_view kStandardErgebnisdatenbank = "\\Tolvar_DB\\Erg
 // The weather station used when none is set; its climate tables ship with the system.
 inline constexpr std::string_view kStandardStation = "Landesmitte";
 
+// A weather station's climate tables in the weather database, named after the station with
+// these suffixes: one row per hour of the day, after the hour's column one column per week.
+inline constexpr std::string_view kKlimaTemperatur = "-Temperatur";
+inline constexpr std::string_view kKlimaEinstrahlung = "-Einstrahlung";
+inline constexpr int kKlimaStunden = 24;
+inline constexpr int kKlimaWochen = 52;
+
 // The value SystemInfo holds while no enterprise has been opened.
 inline constexpr std::string_view kKeinAktuellerBetrieb = "KeinAktuellerBetrieb";
 

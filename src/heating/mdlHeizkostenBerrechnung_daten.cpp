@@ -4,6 +4,7 @@
 #include <limits>
 #include <memory>
 
+#include "data/paths.h"
 #include "platform/db/database.h"
 
 namespace tolvar::mdlHeizkostenBerrechnung {
@@ -67,6 +68,9 @@ void TechDatenLesen(db::Database& datenbank, Heizdaten& daten) {
   }
 }
 
+// The climate database check reads the tables in the same shape.
+static_assert(kWochen == data::kKlimaWochen && kStunden == data::kKlimaStunden);
+
 // Reads one climate table into `ziel`: 24 rows in stored order, week w in column position w,
 // each value cut down to a whole number (NaN where there is no number or no column).
 bool KlimatabelleLesen(db::Database& datenbank, const std::string& name, Stundentabelle& ziel) {
@@ -95,8 +99,8 @@ Heizdaten Heizdaten::Laden(const Datenquellen& quellen) {
   if (auto db = db::Database::Open(quellen.Vanteldatenbank)) TechDatenLesen(*db, daten);
   if (auto db = db::Database::Open(quellen.Wetterdatenbank)) {
     Klimatabellen klima;
-    if (KlimatabelleLesen(*db, quellen.Wetterstation + "-Temperatur", klima.Temperatur) &&
-        KlimatabelleLesen(*db, quellen.Wetterstation + "-Einstrahlung", klima.Einstrahlung)) {
+    if (KlimatabelleLesen(*db, quellen.Wetterstation + std::string(data::kKlimaTemperatur), klima.Temperatur) &&
+        KlimatabelleLesen(*db, quellen.Wetterstation + std::string(data::kKlimaEinstrahlung), klima.Einstrahlung)) {
       daten.Klima = klima;
     }
   }

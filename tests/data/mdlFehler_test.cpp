@@ -10,7 +10,9 @@
 #include "data/data_fixture.h"
 #include "data/paths.h"
 #include "data/settings_row.h"
+#include "platform/sys/dataroot.h"
 #include "platform/sys/files.h"
+#include "support/fixtures.h"
 #include "support/schema.h"
 
 namespace tolvar::test {
@@ -375,6 +377,60 @@ TEST_F(ChecksTest, HeatingModelDatabases) {
         "\"Wetterstation\" = 'Hof'",
         {tech, klima});
   }
+}
+
+// A climate table of the chosen station without a value for an hour of a week fails the
+// check: the message names the station's table, and the shipped weather database comes back
+// in place of the damaged default one.
+TEST_F(ChecksTest, IncompleteClimateTableOfTheStationFallsBackToTheShippedOne) {
+  const std::string standard = data::InstallPath(data::kStandardWetterdatenbank);
+  const std::string ausgeliefert = sys::JoinPath(sys::ShippedTree(), std::string(data::kStandardWetterdatenbank));
+  const std::string tech = Path("Alt/TechDaten.mdb");
+  struct Case {
+    const char* name;
+    const char* tabelle;
+    std::string sql;
+  };
+  const std::vector<Case> cases = {
+      {"eine Stunde fehlt", "Hof-Temperatur",
+       "DELETE FROM \"Hof-Temperatur\" WHERE rowid = (SELECT MAX(rowid) FROM \"Hof-Temperatur\")"},
+      {"ein Wert ist Null", "Hof-Einstrahlung", "UPDATE \"Hof-Einstrahlung\" SET \"W12\" = NULL WHERE \"Stunde\" = 5"},
+      {"eine Woche fehlt", "Hof-Temperatur", "ALTER TABLE \"Hof-Temperatur\" DROP COLUMN \"W52\""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sink_.messages.clear();
+    ASSERT_TRUE(sys::CreateFolder(sys::FolderOf(standard)));
+    ASSERT_TRUE(sys::SafeCopy(ausgeliefert, standard));
+    Make(tech, kTechDatenSchema);
+    {
+      auto klima = db::Database::Open(standard);
+      ASSERT_TRUE(klima);
+      ASSERT_TRUE(klima->Execute(c.sql)) << klima->LastError();
+    }
+    EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
+    e.VantelPfad = tech;
+    e.KlimaPfad = standard;
+    e.Wetterstation = "Hof";
+    mdlFehler::VantelDatenbankPruefen();
+    EXPECT_FALSE(state().enterprise.PruefungOk);
+    ExpectOneCritical(kVantelText);
+    EXPECT_NE(Messages()[0].text.find(std::string("\"") + c.tabelle + "\" der Wetterstation \"Hof\""),
+              std::string::npos)
+        << Messages()[0].text;
+    EXPECT_EQ(e.Wetterstation, "Landesmitte");
+    EXPECT_EQ(FileContents(standard), FileContents(ausgeliefert));
+    EXPECT_TRUE(sys::FileExists(standard + ".beschädigt"));
+    for (const std::string& p : {tech, standard + ".beschädigt"}) sys::DeleteFile(p);
+  }
+  // The shipped tables pass.
+  sink_.messages.clear();
+  Make(tech, kTechDatenSchema);
+  state().enterprise.AktuelleEinstellungen.VantelPfad = tech;
+  state().enterprise.AktuelleEinstellungen.Wetterstation = "Hof";
+  mdlFehler::VantelDatenbankPruefen();
+  EXPECT_TRUE(state().enterprise.PruefungOk);
+  EXPECT_TRUE(Messages().empty());
 }
 
 // Without a writable settings row the fallback still reports and corrects memory.
