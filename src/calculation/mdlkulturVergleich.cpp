@@ -138,7 +138,41 @@ double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten) {
   return summe;
 }
 
+std::vector<Kostenart> UngespeicherteKosten(const KalkulationsFenster& fenster, const CalculationState& kalkulation) {
+  std::vector<Kostenart> arten;
+  for (Kostenart art : kKostenarten) {
+    const std::string& box = fenster.Wertfeld(art);
+    const int16_t herkunft = kalkulation.HerkunftVon(art);
+    const bool errechnet = herkunft == Herkunft::Errechnet || herkunft == Herkunft::KulturspezifischErrechnet;
+    const bool fehlt = base::Trim(box).empty() ? errechnet : !base::ParseNumber(box).has_value();
+    if (fehlt) arten.push_back(art);
+  }
+  return arten;
+}
+
+namespace {
+
+// Refuses the save, naming the cost types (as their buttons do) whose value is missing or no
+// number.
+bool KostenVollstaendig(const KalkulationsFenster& fenster) {
+  const std::vector<Kostenart> arten = UngespeicherteKosten(fenster, state().calculation);
+  if (arten.empty()) return true;
+  std::string namen;
+  for (Kostenart art : arten) {
+    if (!namen.empty()) namen += ", ";
+    namen += base::Trim(Daten(art).beschriftung.substr(2));  // without "+ " or "- "
+  }
+  data::ShowCritical(
+      "Die Kalkulation wurde nicht gespeichert. Für diese Kosten fehlt ein Wert, weil sie nicht berechnet werden "
+      "konnten, oder der Wert ist keine Zahl: " +
+      namen + ".\n\nVervollständigen sie die Daten der Kultur oder geben sie die Kosten ein.");
+  return false;
+}
+
+}  // namespace
+
 bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster, std::string_view fenstername) {
+  if (!KostenVollstaendig(fenster)) return false;
   const data::VergleichskulturZeile zeile = NeueZeile(fenster, fenstername);
   const bool ok = Aendern(
       state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
@@ -157,6 +191,7 @@ bool VergleichskulturenNummerieren(const std::string& pfad) {
 }
 
 bool KalkulationsergebnisSpeichernUndNummerieren(KalkulationsFenster& fenster, std::string_view fenstername) {
+  if (!KostenVollstaendig(fenster)) return false;
   const data::VergleichskulturZeile zeile = NeueZeile(fenster, fenstername);
   const bool ok = Aendern(
       state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,

@@ -58,12 +58,17 @@ std::optional<double> FlaechentageBerechnen(const std::vector<PhasenSatz>& phase
 // Labour hours: the sum of Zeitdauer over the pieces of work; empty or no number counts 0.
 double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten);
 
+// The cost types whose box is not stored: empty while its origin is computed (the cost could
+// not be computed from the culture's data), or holding text that is no number.
+std::vector<Kostenart> UngespeicherteKosten(const KalkulationsFenster& fenster, const CalculationState& kalkulation);
+
 // Appends the calculation shown in `fenster` (the texts of the calculation window's boxes)
 // as a new row with an empty Nr, using PhasenListe, KulturArbeitListe and the eight
 // Herkunft flags of the state. Empty boxes are stored with their defaults
 // ("KeinNameVergeben", "01.01.1900", "0", "0,00"), which are then written into `fenster`
 // too. Bemerkungen ("Kalkulation erstellt am " and today's long date) is written only when
-// `fenstername` is "frmKalkulation". On failure the reason is reported, nothing is stored,
+// `fenstername` is "frmKalkulation". A calculation with UngespeicherteKosten is refused with
+// one message naming those cost types. On failure the reason is reported, nothing is stored,
 // `fenster` is unchanged and the result is false.
 bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster, std::string_view fenstername = "frmKalkulation");
 

@@ -312,6 +312,8 @@ TEST_F(AppendTest, StoresTheWindowFiguresFlagsAndKeyFigures) {
 
 TEST_F(AppendTest, EmptyBoxesStoreTheirDefaultsAndShowThem) {
   fenster = KalkulationsFenster{};
+  // Empty cost boxes are stored as 0,00 only where the cost was not to be computed.
+  for (Kostenart art : kKostenarten) state().calculation.HerkunftVon(art) = Herkunft::Eingegeben;
   state().culture.AnzahlPhasen = 0;
   state().calculation.KulturArbeitListe.clear();
   ASSERT_TRUE(KalkulationsergebnisSpeichern(fenster));
@@ -328,9 +330,41 @@ TEST_F(AppendTest, EmptyBoxesStoreTheirDefaultsAndShowThem) {
   EXPECT_EQ(Spalte("Kultur"), std::vector<std::string>{"KeinNameVergeben"});
   EXPECT_EQ(Spalte("Ende"), std::vector<std::string>{"01.01.1900"});
   EXPECT_EQ(Spalte("Gemeinkosten"), std::vector<std::string>{"0,00"});
-  EXPECT_EQ(Spalte("DQStrom"), std::vector<std::string>{"3"});  // the flag, whatever the box held
+  EXPECT_EQ(Spalte("DQStrom"), std::vector<std::string>{"3"});
   EXPECT_EQ(Spalte("TQM"), std::vector<std::string>{"<Null>"});
   EXPECT_EQ(Spalte("Akh"), std::vector<std::string>{"0"});
+}
+
+// A cost left empty because it could not be computed, or a box holding text that is no
+// number, refuses the save with one message naming those cost types; nothing is stored.
+TEST_F(AppendTest, CostsThatCouldNotBeComputedOrAreNoNumberRefuseTheSave) {
+  fenster.txtHeizung() = "";      // computed, but its data were missing
+  fenster.txtEnergie() = "abc";   // typed
+  fenster.txtVermarktung() = "";  // worked out in its window, missing
+  fenster.txtMaterial() = "";     // taken from a comparison culture: stored as 0,00
+  const KalkulationsFenster vorher = fenster;
+  EXPECT_EQ(UngespeicherteKosten(fenster, state().calculation),
+            (std::vector<Kostenart>{Kostenart::Heizung, Kostenart::Energie, Kostenart::Vermarktung}));
+  EXPECT_FALSE(KalkulationsergebnisSpeichernUndNummerieren(fenster));
+  EXPECT_TRUE(Spalte("Kultur").empty());
+  EXPECT_EQ(fenster.txtHeizung(), vorher.txtHeizung());
+  EXPECT_EQ(fenster.txtMaterial(), "");
+  ASSERT_EQ(meldungen.messages.size(), 1u);
+  EXPECT_EQ(meldungen.messages[0].text,
+            "Die Kalkulation wurde nicht gespeichert. Für diese Kosten fehlt ein Wert, weil sie nicht berechnet werden "
+            "konnten, oder der Wert ist keine Zahl: Heizung, elek.Energie, Vermarktung.\n\nVervollständigen sie die "
+            "Daten der Kultur oder geben sie die Kosten ein.");
+
+  // Typed in, the values are stored with the origin "typed".
+  fenster.txtHeizung() = "80";
+  fenster.txtEnergie() = "1,5";
+  fenster.txtVermarktung() = "4";
+  state().calculation.HerkunftHeizung() = Herkunft::Eingegeben;
+  state().calculation.HerkunftVermarktung() = Herkunft::Eingegeben;
+  ASSERT_TRUE(KalkulationsergebnisSpeichernUndNummerieren(fenster));
+  EXPECT_EQ(Spalte("Heizung"), std::vector<std::string>{"80"});
+  EXPECT_EQ(Spalte("DQHeizung"), std::vector<std::string>{"3"});
+  EXPECT_EQ(Spalte("Material"), std::vector<std::string>{"0,00"});
 }
 
 TEST_F(AppendTest, RemarkOnlyFromTheCalculationWindow) {
@@ -405,6 +439,7 @@ TEST_F(AppendTest, FailuresAreReportedAndLeaveTableAndWindowAsTheyWere) {
     if (*f.ausloeser) Ausfuehren(f.ausloeser);
     state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank = f.fehlendeDatei ? dir.Join("fehlt.mdb") : pfad;
     fenster.txtGemein() = "";
+    state().calculation.HerkunftGemeinkosten() = Herkunft::Eingegeben;  // an empty typed box stores 0,00
     meldungen.messages.clear();
 
     EXPECT_FALSE(KalkulationsergebnisSpeichernUndNummerieren(fenster));

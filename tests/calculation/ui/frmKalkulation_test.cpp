@@ -309,5 +309,32 @@ TEST_F(KalkulationFensterTest, UnreadableRecordedWorkIsMissingDataAndSaidOnce) {
   EXPECT_FALSE(f.txtPSM()->text().isEmpty());
 }
 
+// Costs that could not be computed are not stored as 0,00 marked computed: the save is
+// refused with one message naming them, and nothing is stored.
+TEST_F(KalkulationFensterTest, StoringRefusesCostsThatCouldNotBeComputed) {
+  frmKalkulation& f = Fenster();
+  Waehlen("K1003");
+  ASSERT_TRUE(test::TypeInto(f.txtPreis, QStringLiteral("3,20")));
+  {
+    auto morvin = db::Database::Open(state().enterprise.AktuellerBetrieb);
+    ASSERT_TRUE(morvin);
+    ASSERT_TRUE(morvin->Execute("ALTER TABLE \"Taetigkeiten\" RENAME TO \"Weg\""));
+  }
+  prompts->AnswerMsgBox(ui::msgbox::Ok);  // the recorded work cannot be read
+  ASSERT_TRUE(test::Click(f.cmbStart));
+  ASSERT_TRUE(f.txtArbeit->text().isEmpty());
+  mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
+  const int vorher = state().comparison.AnzahlVergleichskulturen;
+  const std::size_t gezeigt = Meldungen().size();
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
+  ASSERT_EQ(Meldungen().size(), gezeigt + 1);
+  EXPECT_TRUE(Meldungen().back().contains(QStringLiteral(": Material[Std], Arbeitskosten.")))
+      << ui::S(Meldungen().back());
+  mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
+  EXPECT_EQ(state().comparison.AnzahlVergleichskulturen, vorher);
+  EXPECT_TRUE(f.txtArbeit->text().isEmpty());
+}
+
 }  // namespace
 }  // namespace tolvar
