@@ -189,8 +189,8 @@ TEST_F(KalkulationTest, AMaterialRowWithATextQuantityAddsNothing) {
   KalkulationsFenster f = Gewaehlt("K1003", "3,20");
   f.txtMenge = "5900";
   ASSERT_TRUE(KulturKalkulieren(f));
-  EXPECT_EQ(f.txtMaterial, "190,00");  // 191,36 less 400 x 0,02 / 5900 per 1000 plants
-  EXPECT_EQ(f.txtMaschinen, "4,50");   // 6,30 less 5,9 x 1,8 / 5900 per 1000 plants
+  EXPECT_EQ(f.txtMaterial(), "190,00");  // 191,36 less 400 x 0,02 / 5900 per 1000 plants
+  EXPECT_EQ(f.txtMaschinen(), "4,50");   // 6,30 less 5,9 x 1,8 / 5900 per 1000 plants
   for (const auto& [box, text] : Boxen(f)) EXPECT_NE(text, "") << box;
   EXPECT_TRUE(meldungen.messages.empty());
 }
