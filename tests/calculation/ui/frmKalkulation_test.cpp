@@ -322,7 +322,7 @@ TEST_F(KalkulationFensterTest, StoringRefusesCostsThatCouldNotBeComputed) {
   }
   prompts->AnswerMsgBox(ui::msgbox::Ok);  // the recorded work cannot be read
   ASSERT_TRUE(test::Click(f.cmbStart));
-  ASSERT_TRUE(f.txtArbeit->text().isEmpty());
+  ASSERT_TRUE(f.txtArbeit()->text().isEmpty());
   mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
   const int vorher = state().comparison.AnzahlVergleichskulturen;
   const std::size_t gezeigt = Meldungen().size();
@@ -333,7 +333,7 @@ TEST_F(KalkulationFensterTest, StoringRefusesCostsThatCouldNotBeComputed) {
       << ui::S(Meldungen().back());
   mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
   EXPECT_EQ(state().comparison.AnzahlVergleichskulturen, vorher);
-  EXPECT_TRUE(f.txtArbeit->text().isEmpty());
+  EXPECT_TRUE(f.txtArbeit()->text().isEmpty());
 }
 
 }  // namespace
