@@ -5,6 +5,8 @@
 //   StammdatenBaeume     the master-data window's five trees loaded and built, current or full
 //   Kulturvergleich      loading a pair of stored cultures into the comparison window
 //   KulturSpeichern      the culture data window's saves of phases, occupancies and material rows
+//   ...OhneIndizes       calculation and saves on an enterprise pair without the culture-number
+//                        indexes, as one made before them is until the program first opens it
 
 #include "support/grossbetrieb.h"
 
@@ -13,9 +15,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/mdiTolvarZentral.h"
@@ -48,18 +50,19 @@ void Schliessen() {
   QApplication::processEvents();
 }
 
-// One generated enterprise per size for the whole run; the current one is the data root.
-const bench::Grossbetrieb& Betrieb(benchmark::State& st) {
-  static std::map<int64_t, std::unique_ptr<bench::Datenwurzel>> wurzeln;
-  static int64_t aktiv = -1;
-  const int64_t prozent = st.range(0);
-  if (aktiv != prozent) {
+// One generated enterprise per size and kind for the whole run; the current one is the data
+// root.
+const bench::Grossbetrieb& Betrieb(benchmark::State& st, bool mitIndizes = true) {
+  static std::unique_ptr<bench::Datenwurzel> wurzel;
+  static std::pair<int64_t, bool> aktiv{-1, true};
+  const std::pair<int64_t, bool> gewuenscht{st.range(0), mitIndizes};
+  if (!wurzel || aktiv != gewuenscht) {
     Schliessen();
-    wurzeln.clear();  // one copy at a time: the previous root goes before the next is made
-    wurzeln[prozent] = std::make_unique<bench::Datenwurzel>(static_cast<double>(prozent) / 100.0);
-    aktiv = prozent;
+    wurzel.reset();  // one copy at a time: the previous root goes before the next is made
+    wurzel = std::make_unique<bench::Datenwurzel>(static_cast<double>(gewuenscht.first) / 100.0, mitIndizes);
+    aktiv = gewuenscht;
   }
-  return wurzeln[prozent]->Betrieb();
+  return wurzel->Betrieb();
 }
 
 // The lists the main window loads when it opens the enterprise, without the window.
@@ -79,8 +82,8 @@ void KulturWaehlen(const std::string& nr) {
   }
 }
 
-void BM_KulturKalkulieren(benchmark::State& st) {
-  const bench::Grossbetrieb& b = Betrieb(st);
+void KulturKalkulieren(benchmark::State& st, bool mitIndizes) {
+  const bench::Grossbetrieb& b = Betrieb(st, mitIndizes);
   Oeffnen();
   KulturWaehlen(b.GroessteKultur);
   KalkulationsFenster fenster;
@@ -98,6 +101,8 @@ void BM_KulturKalkulieren(benchmark::State& st) {
   st.counters["material_rows"] = s.culture.AnzahlKulturMaterialien;
   st.counters["work_rows"] = static_cast<double>(s.calculation.KulturArbeitListe.size());
 }
+void BM_KulturKalkulieren(benchmark::State& st) { KulturKalkulieren(st, true); }
+void BM_KulturKalkulierenOhneIndizes(benchmark::State& st) { KulturKalkulieren(st, false); }
 
 // The main window as it opens after the start-up picture, until the culture data window it
 // shows has been activated (building its culture tree).
@@ -161,8 +166,8 @@ void BM_Kulturvergleich(benchmark::State& st) {
 
 // The three saves of the culture data window for the largest culture, each as its button
 // runs it: check, transaction, and the reload that refreshes the window's grid.
-void BM_KulturSpeichern(benchmark::State& st) {
-  const bench::Grossbetrieb& b = Betrieb(st);
+void KulturSpeichern(benchmark::State& st, bool mitIndizes) {
+  const bench::Grossbetrieb& b = Betrieb(st, mitIndizes);
   Oeffnen();
   KulturWaehlen(b.GroessteKultur);
   State& s = state();
@@ -199,6 +204,8 @@ void BM_KulturSpeichern(benchmark::State& st) {
   st.counters["occupancies"] = s.culture.AnzahlKulturStandorte;
   st.counters["material_rows"] = s.culture.AnzahlKulturMaterialien;
 }
+void BM_KulturSpeichern(benchmark::State& st) { KulturSpeichern(st, true); }
+void BM_KulturSpeichernOhneIndizes(benchmark::State& st) { KulturSpeichern(st, false); }
 
 #define GROESSEN(bm) BENCHMARK(bm)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->MinTime(0.5)
 GROESSEN(BM_KulturKalkulieren);
@@ -207,6 +214,8 @@ GROESSEN(BM_StammdatenBaeumeAktuell);
 GROESSEN(BM_StammdatenBaeumeAlle);
 GROESSEN(BM_Kulturvergleich);
 GROESSEN(BM_KulturSpeichern);
+GROESSEN(BM_KulturKalkulierenOhneIndizes);
+GROESSEN(BM_KulturSpeichernOhneIndizes);
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <memory>
 #include <random>
+#include <span>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "base/values.h"
+#include "data/culture_indexes.h"
 #include "platform/db/database.h"
 #include "platform/sys/dataroot.h"
 #include "platform/sys/files.h"
@@ -128,7 +130,7 @@ struct Phase {
 
 }  // namespace
 
-Grossbetrieb GrossbetriebErzeugen(const std::string& ordner, double anteil) {
+Grossbetrieb GrossbetriebErzeugen(const std::string& ordner, double anteil, bool mitIndizes) {
   fs::create_directories(ordner);
   Grossbetrieb g;
   g.Ordner = ordner;
@@ -371,10 +373,21 @@ Grossbetrieb GrossbetriebErzeugen(const std::string& ordner, double anteil) {
   for (db::Transaction* t : {&tb, &tt, &tm, &te}) {
     if (!t->Commit()) throw std::runtime_error("cannot commit the generated enterprise");
   }
+  if (!mitIndizes) {
+    auto ohne = [](db::Database& datenbank, std::span<const data::Kulturindex> indizes) {
+      for (const data::Kulturindex& index : indizes) {
+        if (!datenbank.Execute("DROP INDEX " + db::QuoteIdentifier(index.name))) {
+          throw std::runtime_error("cannot drop index " + std::string(index.name) + ": " + datenbank.LastError());
+        }
+      }
+    };
+    ohne(*betrieb, data::Morvin5Indizes());
+    ohne(*tolvar, data::TolvarIndizes());
+  }
   return g;
 }
 
-Datenwurzel::Datenwurzel(double anteil) {
+Datenwurzel::Datenwurzel(double anteil, bool mitIndizes) {
   std::random_device rd;
   ordner_ = (fs::temp_directory_path() / ("tolvar_bench_" + std::to_string(rd()))).string();
   std::string fehler;
@@ -382,7 +395,7 @@ Datenwurzel::Datenwurzel(double anteil) {
     throw std::runtime_error("cannot copy the installation tree: " + fehler);
   }
   vorher_ = sys::SetDataRoot(ordner_);
-  betrieb_ = GrossbetriebErzeugen((fs::path(ordner_) / "Betriebe").string(), anteil);
+  betrieb_ = GrossbetriebErzeugen((fs::path(ordner_) / "Betriebe").string(), anteil, mitIndizes);
   auto system = db::Database::Open(sys::DataPath("\\Tolvar_DB\\SystemInfo.mdb"), &fehler);
   if (!system ||
       !system->Execute("UPDATE \"SystemInfo\" SET \"AktuellerBetrieb\" = ?", {db::Value(betrieb_.Betrieb)})) {

@@ -36,15 +36,17 @@ struct Grossbetrieb {
 };
 
 // Writes the four databases into `ordner` (created; existing files of the same names are
-// replaced). Throws std::runtime_error when a database cannot be written.
-Grossbetrieb GrossbetriebErzeugen(const std::string& ordner, double anteil = 1.0);
+// replaced). Without `mitIndizes` the enterprise pair lacks the culture-number indexes, as a
+// file made before them does until the program first opens it. Throws std::runtime_error when
+// a database cannot be written.
+Grossbetrieb GrossbetriebErzeugen(const std::string& ordner, double anteil = 1.0, bool mitIndizes = true);
 
 // A temporary data root standing for the installation folder: a copy of the build's
 // installation tree whose system database names the generated enterprise as the open one.
 // The previous data root comes back when the object goes; the folder is removed.
 class Datenwurzel {
  public:
-  explicit Datenwurzel(double anteil = 1.0);
+  explicit Datenwurzel(double anteil = 1.0, bool mitIndizes = true);
   ~Datenwurzel();
   Datenwurzel(const Datenwurzel&) = delete;
   Datenwurzel& operator=(const Datenwurzel&) = delete;

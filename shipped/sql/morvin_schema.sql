@@ -16,3 +16,6 @@ CREATE TABLE "Lohn" ("LohngruppenID" INTEGER PRIMARY KEY AUTOINCREMENT, "Tarif" 
   "LetzteAenderung" TEXT);
 CREATE TABLE "Lohneinteilung" ("PersonalNr" TEXT, "LohngruppenID" INTEGER, "DatumAb" TEXT, "LetzteAenderung" TEXT, "ID" TEXT);
 CREATE TABLE "Wochenarbeitszeit" ("PersonalNr" TEXT, "Wochenarbeitszeit" TEXT, "DatumAb" TEXT, "LetzteAenderung" TEXT, "ID" TEXT);
+-- A culture's recorded work and site occupancies are found by its number.
+CREATE INDEX "Taetigkeiten_KulturNr" ON "Taetigkeiten" ("KulturNr");
+CREATE INDEX "KulturStandorte_KulturNr" ON "KulturStandorte" ("KulturNr");

@@ -13,3 +13,6 @@ CREATE TABLE "Vantel" ("StandortNr" TEXT, "Länge" TEXT, "Breite" TEXT, "Gemeink
   "EinStehL" TEXT, "EinStehR" TEXT, "AFGiebelH" INTEGER, "AFGiebelV" INTEGER, "AFStehL" INTEGER, "AFStehR" INTEGER,
   "GTGiebelH" TEXT, "GTGiebelV" TEXT, "GTStehL" TEXT, "GTStehR" TEXT, "Brennstoff" TEXT, "Wirkungsgrad" TEXT,
   "Brennwert" INTEGER, "ESchirm" INTEGER, "Einsparung" TEXT, "Anpassung" TEXT);
+-- A culture's phases and material rows are found by its number.
+CREATE INDEX "KulturPhasen_Kulturnummer" ON "KulturPhasen" ("Kulturnummer");
+CREATE INDEX "Material_KulturNr" ON "Material" ("KulturNr");

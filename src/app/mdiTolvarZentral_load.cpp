@@ -12,6 +12,7 @@
 #include "app/mdlMauszeiger.h"
 #include "app/mdlMenue.h"
 #include "culture/ui/frmBewegungsdaten.h"
+#include "data/culture_indexes.h"
 #include "data/mdlDatenLaden.h"
 #include "data/mdlDatenbank.h"
 #include "data/mdlDatenbank_systeminfo.h"
@@ -134,6 +135,8 @@ void mdiTolvarZentral::MDIForm_Load() {
     s.enterprise.AktuelleEinstellungen = data::EinstellungenErsatzwerte();
     return;
   }
+  // An enterprise made before its tables had their culture indexes gets them now, once.
+  data::KulturIndizesAnlegen();
   mdlFehler::MaterialDatenbankPruefen();
   mdlFehler::VantelDatenbankPruefen();
   mdlFehler::ErgebnisDatenbankPruefen();

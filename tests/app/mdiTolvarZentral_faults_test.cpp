@@ -19,6 +19,7 @@
 #include "calculation/ui/frmEnergieInfo.h"
 #include "calculation/ui/frmKalkulation.h"
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
+#include "data/culture_indexes.h"
 #include "data/first_start.h"
 #include "data/mdlDatenLaden.h"
 #include "data/mdlDatenbank.h"
@@ -33,6 +34,7 @@
 #include "platform/ui/tabstrip.h"
 #include "settings/ui/frmEinstellungen.h"
 #include "support/file_faults.h"
+#include "support/tables.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -270,6 +272,46 @@ TEST_F(FaultInjectionTest, ADamagedSystemDatabaseIsRestoredAtStart) {
     EXPECT_TRUE(state().enterprise.BetriebOffen);
     EXPECT_FALSE(state().masters.KulturListe.empty());
     haupt.Unload();
+  }
+}
+
+// An enterprise made before its tables had the culture-number indexes gets them when it opens,
+// with its rows unchanged; one whose file is write-protected opens as before and keeps its bytes.
+TEST_F(FaultInjectionTest, AnEnterpriseWithoutCultureIndexesGetsThemOrOpensAsBefore) {
+  const auto indizes = [](const std::string& pfad) {
+    return Abfragezeilen(pfad, "SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name");
+  };
+  for (const bool geschuetzt : {false, true}) {
+    SCOPED_TRACE(geschuetzt ? "schreibgeschützt" : "beschreibbar");
+    MusterKopieren(Betrieb());
+    for (const data::Kulturindex& i : data::Morvin5Indizes()) {
+      Ausfuehren(Betrieb(), "DROP INDEX " + db::QuoteIdentifier(i.name));
+    }
+    for (const data::Kulturindex& i : data::TolvarIndizes()) {
+      Ausfuehren(Zwilling(), "DROP INDEX " + db::QuoteIdentifier(i.name));
+    }
+    SystemInfoSetzen(Betrieb());
+    const std::string zeilen = Datenbankinhalt(Betrieb());
+    std::unique_ptr<ScopedWriteProtection> schutz;
+    if (geschuetzt) {
+      schutz = std::make_unique<ScopedWriteProtection>(Betrieb());
+      if (!schutz->Available()) GTEST_SKIP() << "no file can be write-protected here";
+    }
+    const std::string vorher = Inhalt(Betrieb());
+
+    mdiTolvarZentral& haupt = Oeffnen();
+    EXPECT_TRUE(state().enterprise.BetriebOffen);
+    EXPECT_FALSE(state().masters.KulturListe.empty());
+    haupt.Unload();
+    EXPECT_TRUE(Texte(*prompts).empty());
+    EXPECT_EQ(Datenbankinhalt(Betrieb()), zeilen);
+    EXPECT_EQ(indizes(Zwilling()), (std::vector<std::string>{"KulturPhasen_Kulturnummer", "Material_KulturNr"}));
+    if (geschuetzt) {
+      EXPECT_TRUE(indizes(Betrieb()).empty());
+      EXPECT_TRUE(Inhalt(Betrieb()) == vorher) << "changed";
+    } else {
+      EXPECT_EQ(indizes(Betrieb()), (std::vector<std::string>{"KulturStandorte_KulturNr", "Taetigkeiten_KulturNr"}));
+    }
   }
 }
 
