@@ -88,20 +88,19 @@ std::vector<EnergieZeile> EnergieZeilen(const std::vector<PhasenSatz>& phasen, i
 
 std::vector<MaschinenZeile> MaschinenZeilen(std::span<const KulturMaterialSatz> zeilen,
                                             const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                                            const std::vector<MaterialSatz>& materialien) {
+                                            const MasterLists& stamm) {
   std::vector<MaschinenZeile> ergebnis;
   const int n = static_cast<int>(zeilen.size());
   for (int r = 0; r < n; ++r) {
     const KulturMaterialSatz& zeile = zeilen[static_cast<std::size_t>(r)];
-    auto material = std::find_if(materialien.begin(), materialien.end(),
-                                 [&](const MaterialSatz& m) { return m.MaterialNr == zeile.MaNr; });
-    if (material == materialien.end() || material->UeberPNr != mdlBerrechnung::kMaschinengruppe) continue;
+    const MaterialSatz* material = MaterialMitNummer(stamm, zeile.MaNr);
+    if (material == nullptr || material->UeberPNr != mdlBerrechnung::kMaschinengruppe) continue;
     const PhasenSatz* phase = PhaseDesTages(phasen, anzahlPhasen, zeile.Datum, true);
     std::string kosten = "0,00";
     if (phase != nullptr) {
       // The calculation's own cost of this one row.
       std::vector<KulturMaterialSatz> einzeln{zeile};
-      mdlBerrechnung::KostenJePflanzeBerechnen(true, einzeln, phasen, anzahlPhasen, materialien);
+      mdlBerrechnung::KostenJePflanzeBerechnen(true, einzeln, phasen, anzahlPhasen, stamm);
       kosten = Je1000(Zahl(einzeln.front().KostenJePflanze));
     }
     const std::string name = zeile.Materialname.empty() ? material->Materialname : zeile.Materialname;

@@ -17,6 +17,7 @@
 #include "data/records_calculation.h"
 #include "data/records_culture.h"
 #include "data/records_settings.h"
+#include "data/state.h"
 
 namespace tolvar::calculation {
 
@@ -40,7 +41,7 @@ std::vector<EnergieZeile> EnergieZeilen(const std::vector<PhasenSatz>& phasen, i
 // costs 0,00, as the calculation counts nothing for it.
 std::vector<MaschinenZeile> MaschinenZeilen(std::span<const KulturMaterialSatz> zeilen,
                                             const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                                            const std::vector<MaterialSatz>& materialien);
+                                            const MasterLists& stamm);
 
 // For each phase slot 1..anzahlPhasen and each piece of work dated within it (so work on the
 // day two phases meet is listed under both), one row; ordered by the phase's plant count,

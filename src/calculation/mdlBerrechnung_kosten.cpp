@@ -9,13 +9,6 @@ namespace tolvar::mdlBerrechnung {
 
 namespace {
 
-const MaterialSatz* Stammmaterial(const std::vector<MaterialSatz>& materialien, const std::string& nummer) {
-  for (const MaterialSatz& m : materialien) {
-    if (m.MaterialNr == nummer) return &m;
-  }
-  return nullptr;
-}
-
 std::string ZeilenKosten(const MaterialSatz& material, const KulturMaterialSatz& zeile, const PhasenSatz& phase) {
   const auto preis = base::ParseNumber(material.Preis);
   const auto menge = base::ParseNumber(zeile.Menge);
@@ -29,17 +22,16 @@ std::string ZeilenKosten(const MaterialSatz& material, const KulturMaterialSatz&
 }  // namespace
 
 void KostenJePflanzeBerechnen(bool maschinen, std::span<KulturMaterialSatz> zeilen,
-                              const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                              const std::vector<MaterialSatz>& materialien) {
+                              const std::vector<PhasenSatz>& phasen, int anzahlPhasen, const MasterLists& stamm) {
   const int n = static_cast<int>(zeilen.size());
   const int letztePhase = std::min(anzahlPhasen, static_cast<int>(phasen.size()) - 1);
   for (int r = 0; r < n; ++r) {
     KulturMaterialSatz& zeile = zeilen[static_cast<std::size_t>(r)];
+    const MaterialSatz* material = MaterialMitNummer(stamm, zeile.MaNr);
+    if (!material) continue;
     for (int p = 1; p <= letztePhase; ++p) {
       const PhasenSatz& phase = phasen[static_cast<std::size_t>(p)];
       if (zeile.Datum < phase.Anfang || zeile.Datum > phase.Ende) continue;
-      const MaterialSatz* material = Stammmaterial(materialien, zeile.MaNr);
-      if (!material) continue;
       const bool istMaschine = material->UeberPNr == kMaschinengruppe;
       zeile.KostenJePflanze = istMaschine == maschinen ? ZeilenKosten(*material, zeile, phase) : "0";
     }
@@ -48,12 +40,12 @@ void KostenJePflanzeBerechnen(bool maschinen, std::span<KulturMaterialSatz> zeil
 
 void MaterialkostenJePflanzeBerechnen(CultureData& kultur, const MasterLists& stamm) {
   KostenJePflanzeBerechnen(false, UsedSlots(kultur.KulturMaterialListe, kultur.AnzahlKulturMaterialien),
-                           kultur.PhasenListe, kultur.AnzahlPhasen, stamm.MaterialListe);
+                           kultur.PhasenListe, kultur.AnzahlPhasen, stamm);
 }
 
 void MaschinenkostenJePflanzeBerechnen(CultureData& kultur, const MasterLists& stamm) {
   KostenJePflanzeBerechnen(true, UsedSlots(kultur.KulturMaterialListe, kultur.AnzahlKulturMaterialien),
-                           kultur.PhasenListe, kultur.AnzahlPhasen, stamm.MaterialListe);
+                           kultur.PhasenListe, kultur.AnzahlPhasen, stamm);
 }
 
 double KostenJePflanzeSumme(std::span<const KulturMaterialSatz> zeilen) {

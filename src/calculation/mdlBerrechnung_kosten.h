@@ -22,8 +22,7 @@ inline constexpr const char* kMaschinengruppe = "1009";
 // whose cost cannot be worked out (no plants in the phase, a price or quantity that is no
 // number) gets the empty text, so it adds nothing to a sum, and the other rows go on.
 void KostenJePflanzeBerechnen(bool maschinen, std::span<KulturMaterialSatz> zeilen,
-                              const std::vector<PhasenSatz>& phasen, int anzahlPhasen,
-                              const std::vector<MaterialSatz>& materialien);
+                              const std::vector<PhasenSatz>& phasen, int anzahlPhasen, const MasterLists& stamm);
 
 // The two procedures on the material rows and phases of the culture data, with the master
 // materials.

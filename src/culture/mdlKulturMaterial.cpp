@@ -12,13 +12,6 @@
 namespace tolvar::mdlKulturMaterial {
 namespace {
 
-const MaterialSatz* MaterialVon(const MasterLists& stamm, std::string_view maNr) {
-  for (const MaterialSatz& m : stamm.MaterialListe) {
-    if (m.MaterialNr == maNr) return &m;
-  }
-  return nullptr;
-}
-
 // The stored text; Null, "" or "0" give "0".
 std::string TextOderNull(const db::Value& v) {
   std::string t = v.isNull() ? std::string() : v.text();
@@ -63,7 +56,7 @@ bool KulturMaterialLaden() {
     const bool ohneDatum = datumFeld.isNull() || TextOderNull(datumFeld) == "0";
     const auto datum = ohneDatum ? std::nullopt : datumFeld.date();
     z.Datum = datum ? base::DateOnly(*datum) : base::kNoDate;
-    if (const MaterialSatz* m = MaterialVon(state().masters, z.MaNr)) {
+    if (const MaterialSatz* m = MaterialMitNummer(state().masters, z.MaNr)) {
       z.Materialname = m->Materialname;
       z.Bezug = std::to_string(m->Bezug);
     }
@@ -77,7 +70,7 @@ std::vector<MaterialZeile> KulturMaterialTabelle(const CultureData& kultur, cons
   std::vector<MaterialZeile> zeilen;
   for (const KulturMaterialSatz& k : UsedSlots(kultur.KulturMaterialListe, kultur.AnzahlKulturMaterialien)) {
     if (k.MaNr.empty() || k.MaNr == "0") continue;
-    const MaterialSatz* m = MaterialVon(stamm, k.MaNr);
+    const MaterialSatz* m = MaterialMitNummer(stamm, k.MaNr);
     MaterialZeile z;
     z.Materialname = (k.Materialname.empty() || k.Materialname == "0") ? k.MaNr : k.Materialname;
     z.MaNr = k.MaNr;
@@ -120,7 +113,7 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
       return false;
     }
     k.Menge = z.Menge;
-    if (const MaterialSatz* m = MaterialVon(s.masters, k.MaNr)) k.Bezug = std::to_string(m->Bezug);
+    if (const MaterialSatz* m = MaterialMitNummer(s.masters, k.MaNr)) k.Bezug = std::to_string(m->Bezug);
     if (!k.MaNr.empty()) neu.push_back(std::move(k));
   }
 

@@ -255,8 +255,10 @@ bool StandorteLaden() {
 // Materials come from the material database, in barcode order.
 bool MaterialienLaden() {
   State& s = state();
-  return LoadList(s.enterprise.AktuelleEinstellungen.MaterialPfad, "Material", db::QuoteIdentifier("Barcode"),
-                  FillMaterial, &s.masters.MaterialListe);
+  const bool ok = LoadList(s.enterprise.AktuelleEinstellungen.MaterialPfad, "Material", db::QuoteIdentifier("Barcode"),
+                           FillMaterial, &s.masters.MaterialListe);
+  s.masters.MaterialNachNummer.Aufbauen(s.masters.MaterialListe);
+  return ok;
 }
 
 bool PersonalLaden() {

@@ -13,4 +13,8 @@ State& state() { return instance(); }
 
 void ResetState() { instance() = State(); }
 
+const MaterialSatz* MaterialMitNummer(const MasterLists& stamm, const std::string& nr) {
+  return stamm.MaterialNachNummer.Finden(stamm.MaterialListe, nr);
+}
+
 }  // namespace tolvar

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "data/material_lookup.h"
 #include "data/records.h"
 #include "data/records_calculation.h"
 #include "data/records_comparison.h"
@@ -56,11 +57,16 @@ struct MasterLists {
   std::vector<KulturSatz> KulturListe;
   std::vector<StandortSatz> StandortListe;
   std::vector<MaterialSatz> MaterialListe;  // in ascending Barcode order
+  // MaterialListe by MaterialNr; built again by the loader whenever it replaces the list.
+  data::MaterialVerzeichnis MaterialNachNummer;
   std::vector<PersonalSatz> PersonalListe;
   std::vector<StdTaetigkeitSatz> StdTaetigkeitListe;
   // The pots with their volumes, loaded right after the materials.
   std::vector<GefaessSatz> GefaessListe;
 };
+
+// The first element of stamm.MaterialListe with number `nr`; nullptr when there is none.
+const MaterialSatz* MaterialMitNummer(const MasterLists& stamm, const std::string& nr);
 
 // What is selected in the master lists and the trees, and the mode the editors work in.
 struct Selection {

@@ -101,12 +101,19 @@ KulturMaterialSatz Einsatz(std::string nr, std::string menge, base::Date datum, 
   return z;
 }
 
+MasterLists Stammlisten(std::vector<MaterialSatz> materialien) {
+  MasterLists stamm;
+  stamm.MaterialListe = std::move(materialien);
+  stamm.MaterialNachNummer.Aufbauen(stamm.MaterialListe);
+  return stamm;
+}
+
 TEST(MaschinenAufschluesselung, OnlyMachinesAreListedWithTheirPhaseMostPlantsFirst) {
   auto phasen = Phasen({Phase(D(1, 3, 2024), D(31, 3, 2024), "2000"), Phase(D(1, 4, 2024), D(30, 4, 2024), "4000")});
   phasen[1].Phasennamen = "Topfen";
   phasen[2].Phasennamen = "Rücken";
-  const std::vector<MaterialSatz> stamm = {Stamm("M1100", "1009", "50"), Stamm("M1200", "1003", "2"),
-                                           Stamm("M1300", "1009", "12,5")};
+  const MasterLists stamm =
+      Stammlisten({Stamm("M1100", "1009", "50"), Stamm("M1200", "1003", "2"), Stamm("M1300", "1009", "12,5")});
   const std::vector<KulturMaterialSatz> zeilen = {
       Einsatz("M1100", "2", D(10, 3, 2024), "Topfmaschine"),
       Einsatz("M1200", "100", D(10, 3, 2024), "Dünger"),  // no machine
@@ -122,7 +129,7 @@ TEST(MaschinenAufschluesselung, OnlyMachinesAreListedWithTheirPhaseMostPlantsFir
 TEST(MaschinenAufschluesselung, RowOutsideEveryPhaseCostsNothingAndNamesNoPhase) {
   const auto phasen = Phasen({Phase(D(1, 3, 2024), D(31, 3, 2024), "2000")});
   const auto liste = a::MaschinenZeilen(std::vector{Einsatz("M1100", "2", D(1, 5, 2024), "Topfmaschine")}, phasen, 1,
-                                        {Stamm("M1100", "1009", "50")});
+                                        Stammlisten({Stamm("M1100", "1009", "50")}));
   ASSERT_EQ(liste.size(), 1U);
   EXPECT_EQ(liste[0][4], "");
   EXPECT_EQ(liste[0][5], "");
@@ -134,7 +141,7 @@ TEST(MaschinenAufschluesselung, OnTheDayTwoPhasesMeetTheRowUsesThePhaseTheCalcul
   phasen[1].Phasennamen = "Eins";
   phasen[2].Phasennamen = "Zwei";
   const auto liste = a::MaschinenZeilen(std::vector{Einsatz("M1100", "2", D(31, 3, 2024), "T")}, phasen, 2,
-                                        {Stamm("M1100", "1009", "50")});
+                                        Stammlisten({Stamm("M1100", "1009", "50")}));
   ASSERT_EQ(liste.size(), 1U);
   EXPECT_EQ(liste[0][4], "Zwei");
   EXPECT_EQ(liste[0][6], "25,00");

@@ -34,8 +34,13 @@ class MaterialKostenTest : public ::testing::Test {
  protected:
   std::vector<PhasenSatz> phasen =
       Phasen({Phase(D(1, 3, 2025), D(31, 3, 2025), "1000"), Phase(D(1, 4, 2025), D(30, 4, 2025), "0")});
-  std::vector<MaterialSatz> stamm = {Stamm("M1001", "1001", "2,50"), Stamm("M1002", "1009", "4,5"),
-                                     Stamm("M1003", "1109", "1"), Stamm("M1004", "1001", "abc")};
+  MasterLists stamm = [] {
+    MasterLists m;
+    m.MaterialListe = {Stamm("M1001", "1001", "2,50"), Stamm("M1002", "1009", "4,5"), Stamm("M1003", "1109", "1"),
+                       Stamm("M1004", "1001", "abc")};
+    m.MaterialNachNummer.Aufbauen(m.MaterialListe);
+    return m;
+  }();
 };
 
 TEST_F(MaterialKostenTest, EachProcedureCostsItsOwnKindAndZeroesTheOther) {

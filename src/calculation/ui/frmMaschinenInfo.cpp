@@ -78,7 +78,7 @@ void frmMaschinenInfo::MaschinenTabelleAufbauen() {
        {"Anzahl Pflanzen", 1500, false, false, false},
        {"€/1000Pfl.", 1500, false, false, true}},
       calculation::MaschinenZeilen(UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien),
-                                   s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters.MaterialListe),
+                                   s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters),
       kalkulation ? kalkulation->txtMaschinen()->text() : QString());
 }
 

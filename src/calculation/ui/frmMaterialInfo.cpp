@@ -104,13 +104,7 @@ void frmMaterialInfo::TabelleFuellen() {
         break;
       }
     }
-    const MaterialSatz* material = nullptr;
-    for (int k = 0; k < static_cast<int>(s.masters.MaterialListe.size()); ++k) {
-      if (s.masters.MaterialListe[k].MaterialNr == r.MaNr) {
-        material = &s.masters.MaterialListe[k];
-        break;
-      }
-    }
+    const MaterialSatz* material = MaterialMitNummer(s.masters, r.MaNr);
     if (material && material->UeberPNr == mdlBerrechnung::kMaschinengruppe) continue;  // machines have their own line
 
     // A missing phase or material leaves its cells empty rather than repeating the previous row's.

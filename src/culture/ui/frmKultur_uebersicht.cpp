@@ -79,11 +79,9 @@ void frmKultur::KulturMaterialBaumAnzeigen() {
     const KulturMaterialSatz& m = zeilen[i];
     // The unit by the master material's reference; none for a material no longer in the list.
     std::string einheit;
-    for (const MaterialSatz& master : s.masters.MaterialListe) {
-      if (master.MaterialNr != m.MaNr) continue;
-      if (master.Bezug == 1 || master.Bezug == 2) einheit = "Stück";
-      if (master.Bezug == 3 || master.Bezug == 4) einheit = "Nm²";
-      break;
+    if (const MaterialSatz* master = MaterialMitNummer(s.masters, m.MaNr)) {
+      if (master->Bezug == 1 || master->Bezug == 2) einheit = "Stück";
+      if (master->Bezug == 3 || master->Bezug == 4) einheit = "Nm²";
     }
     if (m.Materialname == "0") continue;
     const std::string name = m.Materialname.empty() ? m.MaNr : m.Materialname;
