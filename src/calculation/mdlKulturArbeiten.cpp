@@ -1,8 +1,10 @@
 #include "calculation/mdlKulturArbeiten.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "data/state.h"
 #include "platform/db/database.h"
@@ -18,13 +20,21 @@ bool ErsteTreffer(db::Database& datenbank, std::string_view table, std::string_v
                   std::string_view valueColumn, std::unordered_map<std::string, std::string>& out) {
   db::Recordset rs = datenbank.OpenTable(table);
   if (!rs.ok()) return false;
+  const int schluessel = rs.ColumnIndex(keyColumn);
+  const int wert = rs.ColumnIndex(valueColumn);
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-    const db::Value& key = rs.Field(keyColumn);
+    const db::Value& key = rs.Field(schluessel);
     if (key.isNull()) continue;  // a Null key never equals a slot's text
-    out.emplace(key.text(), TextOderNull(rs.Field(valueColumn)));
+    out.emplace(key.text(), TextOderNull(rs.Field(wert)));
   }
   return true;
 }
+
+// A row of the culture with a date, by its position in the recordset and its calendar day.
+struct Arbeitszeile {
+  int position;
+  base::Date tag;
+};
 
 }  // namespace
 
@@ -48,28 +58,42 @@ bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur, cons
   }
   if (!ErsteTreffer(datenbank, "Personal", "PersonalNr", "Kuerzel", kuerzel)) return nichtLesbar("Personal");
 
+  const int spalteKultur = rs.ColumnIndex("KulturNr");
+  const int spalteDatum = rs.ColumnIndex("Datum");
+  const int spalteTaetigkeit = rs.ColumnIndex("StdTaetigkeitNr");
+  const int spalteZeitdauer = rs.ColumnIndex("Zeitdauer");
+  const int spalteFlaeche = rs.ColumnIndex("Fläche");
+  const int spalteStandort = rs.ColumnIndex("StandortNr");
+  const int spaltePersonal = rs.ColumnIndex("PersonalNr");
+
+  // Each row's culture and day once; rows whose KulturNr or Datum is Null are passed over.
+  // Calendar days: work recorded with a time on a phase's last day belongs to that phase,
+  // here and in the labour and material sums that compare it with the phase days.
+  std::vector<Arbeitszeile> zeilen;
+  zeilen.reserve(static_cast<std::size_t>(rs.RecordCount()));
+  for (int i = 0; i < rs.RecordCount(); ++i) {
+    rs.MoveTo(i);
+    const db::Value& kulturNr = rs.Field(spalteKultur);
+    const std::optional<base::Date> datum = rs.Field(spalteDatum).date();
+    if (kulturNr.isNull() || !datum || kulturNr.text() != kultur.KulturNr) continue;
+    zeilen.push_back({i, base::DateOnly(*datum)});
+  }
+
   const int letztePhase = std::min(anzahlPhasen, static_cast<int>(phasen.size()) - 1);
   for (int p = 1; p <= letztePhase; ++p) {
     const PhasenSatz& phase = phasen[static_cast<std::size_t>(p)];
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-      const db::Value& kulturNr = rs.Field("KulturNr");
-      // Calendar days: work recorded with a time on a phase's last day belongs to that phase,
-      // here and in the labour and material sums that compare it with the phase days.
-      std::optional<base::Date> datum = rs.Field("Datum").date();
-      if (kulturNr.isNull() || !datum) continue;
-      datum = base::DateOnly(*datum);
-      if (kulturNr.text() != kultur.KulturNr) continue;
-      if (*datum < phase.Anfang || *datum > phase.Ende) continue;
-
+    for (const Arbeitszeile& zeile : zeilen) {
+      if (zeile.tag < phase.Anfang || zeile.tag > phase.Ende) continue;
+      rs.MoveTo(zeile.position);
       KulturArbeitSatz satz;
       satz.KulturNr = kultur.KulturNr;
       satz.Kulturname = kultur.Kulturname;
-      satz.StdTaetigkeitNr = TextOderNull(rs.Field("StdTaetigkeitNr"));
-      satz.Zeitdauer = TextOderNull(rs.Field("Zeitdauer"));
-      satz.Flaeche = TextOderNull(rs.Field("Fläche"));
-      satz.StandortNr = TextOderNull(rs.Field("StandortNr"));
-      satz.PersonalNr = TextOderNull(rs.Field("PersonalNr"));
-      satz.Datum = *datum;
+      satz.StdTaetigkeitNr = TextOderNull(rs.Field(spalteTaetigkeit));
+      satz.Zeitdauer = TextOderNull(rs.Field(spalteZeitdauer));
+      satz.Flaeche = TextOderNull(rs.Field(spalteFlaeche));
+      satz.StandortNr = TextOderNull(rs.Field(spalteStandort));
+      satz.PersonalNr = TextOderNull(rs.Field(spaltePersonal));
+      satz.Datum = zeile.tag;
       if (auto it = taetigkeiten.find(satz.StdTaetigkeitNr); it != taetigkeiten.end()) {
         satz.Taetigkeit = it->second;
       }

@@ -36,13 +36,18 @@ sqlite3* OpenHandle(const std::string& path, int flags, std::string* reason) {
 // Runs a statement and ignores any rows it gives; false on failure.
 bool RunPragma(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
 
+// More statements than one procedure uses on one database: beyond this the cache starts again.
+constexpr std::size_t kCachedStatements = 64;
+
 }  // namespace
 
 // ---------------------------------------------------------------- opening
 
 Database::~Database() {
   if (db_ == nullptr) return;
-  // Statements are owned by their callers and already finalized; this catches any left.
+  for (const auto& [sql, stmt] : statements_) sqlite3_finalize(stmt);
+  statements_.clear();
+  // Other statements are owned by their callers and already finalized; this catches any left.
   while (sqlite3_stmt* stmt = sqlite3_next_stmt(db_, nullptr)) sqlite3_finalize(stmt);
   sqlite3_close(db_);
 }
@@ -100,17 +105,34 @@ std::unique_ptr<Database> Database::Create(const std::string& path, std::string*
 
 void Database::SetError(std::string_view operation) { lastError_ = detail::ErrorText(operation, db_); }
 
+sqlite3_stmt* Database::Prepared(std::string_view sql, std::string* error) const {
+  const std::string key(sql);
+  if (const auto it = statements_.find(key); it != statements_.end()) return it->second;
+  if (statements_.size() >= kCachedStatements) {
+    // Each use resets its statement when it ends; one still running stays.
+    std::erase_if(statements_, [](const auto& entry) {
+      if (sqlite3_stmt_busy(entry.second) != 0) return false;
+      sqlite3_finalize(entry.second);
+      return true;
+    });
+  }
+  detail::Statement stmt;
+  if (!stmt.Prepare(db_, sql, error, SQLITE_PREPARE_PERSISTENT)) return nullptr;
+  sqlite3_stmt* prepared = stmt.Release();
+  statements_.emplace(key, prepared);
+  return prepared;
+}
+
 // ---------------------------------------------------------------- tables and columns
 
 std::vector<std::string> Database::Tables() const {
   std::vector<std::string> names;
-  detail::Statement stmt;
   std::string error;
-  if (!stmt.Prepare(db_, "SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid", &error)) {
-    return names;
-  }
-  while (sqlite3_step(stmt.get()) == SQLITE_ROW) {
-    std::string name = detail::ReadColumn(stmt.get(), 0).text();
+  sqlite3_stmt* stmt = Prepared("SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid", &error);
+  if (stmt == nullptr) return names;
+  const detail::ResetOnExit reset(stmt);
+  while (sqlite3_step(stmt) == SQLITE_ROW) {
+    std::string name = detail::ReadColumn(stmt, 0).text();
     // SQLite's own tables (sqlite_sequence) are no tables of the system.
     if (detail::AsciiLower(name).starts_with("sqlite_")) continue;
     names.push_back(std::move(name));
@@ -119,9 +141,8 @@ std::vector<std::string> Database::Tables() const {
 }
 
 std::optional<std::string> Database::TableName(std::string_view name) const {
-  const std::string wanted = detail::AsciiLower(name);
   for (std::string& table : Tables()) {
-    if (detail::AsciiLower(table) == wanted) return std::move(table);
+    if (base::AsciiEqualsNoCase(table, name)) return std::move(table);
   }
   return std::nullopt;
 }
@@ -130,14 +151,13 @@ bool Database::HasTable(std::string_view name) const { return TableName(name).ha
 
 bool Database::ReadTableInfo(const std::string& table, std::vector<std::string>* names, std::vector<std::string>* types,
                              std::string* error) const {
-  detail::Statement stmt;
-  if (!stmt.Prepare(db_, "PRAGMA table_info(" + QuoteIdentifier(table) + ")", error)) {
-    return false;
-  }
+  sqlite3_stmt* stmt = Prepared("PRAGMA table_info(" + QuoteIdentifier(table) + ")", error);
+  if (stmt == nullptr) return false;
+  const detail::ResetOnExit reset(stmt);
   int rc = SQLITE_ROW;
-  while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-    names->push_back(detail::ReadColumn(stmt.get(), 1).text());
-    if (types != nullptr) types->push_back(detail::ReadColumn(stmt.get(), 2).text());
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    names->push_back(detail::ReadColumn(stmt, 1).text());
+    if (types != nullptr) types->push_back(detail::ReadColumn(stmt, 2).text());
   }
   if (rc != SQLITE_DONE) {
     *error = detail::ErrorText("table_info", db_);
@@ -154,15 +174,14 @@ bool Database::ReadColumns(std::string_view storedTable, std::vector<std::string
 }
 
 std::optional<int64_t> Database::CountRows(std::string_view storedTable, std::string* error) {
-  detail::Statement stmt;
-  if (!stmt.Prepare(db_, "SELECT count(*) FROM " + QuoteIdentifier(storedTable) + " NOT INDEXED", error)) {
-    return std::nullopt;
-  }
-  if (sqlite3_step(stmt.get()) != SQLITE_ROW) {
+  sqlite3_stmt* stmt = Prepared("SELECT count(*) FROM " + QuoteIdentifier(storedTable) + " NOT INDEXED", error);
+  if (stmt == nullptr) return std::nullopt;
+  const detail::ResetOnExit reset(stmt);
+  if (sqlite3_step(stmt) != SQLITE_ROW) {
     *error = detail::ErrorText("read rows", db_);
     return std::nullopt;
   }
-  return static_cast<int64_t>(sqlite3_column_int64(stmt.get(), 0));
+  return static_cast<int64_t>(sqlite3_column_int64(stmt, 0));
 }
 
 std::vector<std::string> Database::Columns(std::string_view table) const {
@@ -176,10 +195,11 @@ std::vector<std::string> Database::Columns(std::string_view table) const {
 // ---------------------------------------------------------------- statements
 
 bool Database::Execute(std::string_view sql, const std::vector<Value>& params) {
-  detail::Statement stmt;
-  if (!stmt.Prepare(db_, sql, &lastError_) || !stmt.Bind(params, &lastError_)) return false;
+  sqlite3_stmt* stmt = Prepared(sql, &lastError_);
+  if (stmt == nullptr || !detail::BindAll(stmt, params, &lastError_)) return false;
+  const detail::ResetOnExit reset(stmt);
   int rc = SQLITE_ROW;
-  while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
   }
   if (rc != SQLITE_DONE) {
     SetError("execute");
@@ -226,21 +246,22 @@ bool Database::LoadRows(sqlite3_stmt* stmt, bool withRowId, Recordset* rs) {
 Recordset Database::Query(std::string_view sql, const std::vector<Value>& params) {
   Recordset rs;
   rs.db_ = this;
-  detail::Statement stmt;
-  if (!stmt.Prepare(db_, sql, &lastError_) || !stmt.Bind(params, &lastError_)) {
+  sqlite3_stmt* stmt = Prepared(sql, &lastError_);
+  if (stmt == nullptr || !detail::BindAll(stmt, params, &lastError_)) {
     rs.error_ = lastError_;
     return rs;
   }
-  const int count = sqlite3_column_count(stmt.get());
+  const detail::ResetOnExit reset(stmt);
+  const int count = sqlite3_column_count(stmt);
   rs.columns_.reserve(static_cast<size_t>(count));
   rs.declaredTypes_.reserve(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) {
-    const char* name = sqlite3_column_name(stmt.get(), i);
-    const char* type = sqlite3_column_decltype(stmt.get(), i);
+    const char* name = sqlite3_column_name(stmt, i);
+    const char* type = sqlite3_column_decltype(stmt, i);
     rs.columns_.emplace_back(name != nullptr ? name : "");
     rs.declaredTypes_.emplace_back(type != nullptr ? type : "");
   }
-  if (LoadRows(stmt.get(), false, &rs)) lastError_.clear();
+  if (LoadRows(stmt, false, &rs)) lastError_.clear();
   return rs;
 }
 
@@ -282,23 +303,25 @@ Recordset Database::OpenTable(std::string_view table, std::string_view where, co
   }
   sql += "rowid";
 
-  detail::Statement stmt;
-  if (!stmt.Prepare(db_, sql, &lastError_) || !stmt.Bind(params, &lastError_)) {
+  sqlite3_stmt* stmt = Prepared(sql, &lastError_);
+  if (stmt == nullptr || !detail::BindAll(stmt, params, &lastError_)) {
     rs.error_ = lastError_;
     return rs;
   }
+  const detail::ResetOnExit reset(stmt);
   rs.table_ = *stored;
-  if (LoadRows(stmt.get(), true, &rs)) lastError_.clear();
+  if (LoadRows(stmt, true, &rs)) lastError_.clear();
   return rs;
 }
 
 Value Database::Scalar(std::string_view sql, const std::vector<Value>& params) {
-  detail::Statement stmt;
-  if (!stmt.Prepare(db_, sql, &lastError_) || !stmt.Bind(params, &lastError_)) return Value();
-  const int rc = sqlite3_step(stmt.get());
+  sqlite3_stmt* stmt = Prepared(sql, &lastError_);
+  if (stmt == nullptr || !detail::BindAll(stmt, params, &lastError_)) return Value();
+  const detail::ResetOnExit reset(stmt);
+  const int rc = sqlite3_step(stmt);
   if (rc == SQLITE_ROW) {
     lastError_.clear();
-    return detail::ReadColumn(stmt.get(), 0);
+    return detail::ReadColumn(stmt, 0);
   }
   if (rc != SQLITE_DONE) {
     SetError("scalar");

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "base/values.h"
@@ -216,6 +217,10 @@ class Database {
   friend class Recordset;
   friend class Transaction;
   void SetError(std::string_view operation);
+  // The prepared statement for `sql` from the cache of this open database, prepared on first
+  // use; nullptr with the reason in *error. The caller resets it after stepping
+  // (detail::ResetOnExit); the database finalizes it.
+  sqlite3_stmt* Prepared(std::string_view sql, std::string* error) const;
   // Names and declared types of a table's columns (stored table name).
   bool ReadTableInfo(const std::string& table, std::vector<std::string>* names, std::vector<std::string>* types,
                      std::string* error) const;
@@ -225,6 +230,9 @@ class Database {
   sqlite3* db_ = nullptr;
   std::string path_;
   std::string lastError_;
+  // Statements by their SQL text: a save that writes hundreds of rows prepares its few
+  // statements once.
+  mutable std::unordered_map<std::string, sqlite3_stmt*> statements_;
 };
 
 // Writes the one row of a single-row table (settings tables): edits its first row, or adds

@@ -52,9 +52,8 @@ bool ConvertForColumn(const Value& in, detail::Affinity affinity, const std::str
 }  // namespace
 
 int Recordset::ColumnIndex(std::string_view name) const {
-  const std::string wanted = detail::AsciiLower(name);
   for (size_t i = 0; i < columns_.size(); ++i) {
-    if (detail::AsciiLower(columns_[i]) == wanted) return static_cast<int>(i);
+    if (base::AsciiEqualsNoCase(columns_[i], name)) return static_cast<int>(i);
   }
   return -1;
 }
@@ -112,16 +111,15 @@ bool Recordset::ReadRow(int64_t rowid, std::vector<Value>* row) {
     sql += QuoteIdentifier(columns_[i]);
   }
   sql += " FROM " + QuoteIdentifier(table_) + " WHERE rowid=?";
-  detail::Statement stmt;
   std::string error;
-  if (!stmt.Prepare(db_->db_, sql, &error) || !stmt.Bind({Value(rowid)}, &error) ||
-      sqlite3_step(stmt.get()) != SQLITE_ROW) {
-    return false;
-  }
+  sqlite3_stmt* stmt = db_->Prepared(sql, &error);
+  if (stmt == nullptr || !detail::BindAll(stmt, {Value(rowid)}, &error)) return false;
+  const detail::ResetOnExit reset(stmt);
+  if (sqlite3_step(stmt) != SQLITE_ROW) return false;
   row->clear();
   row->reserve(columns_.size());
   for (int i = 0; i < static_cast<int>(columns_.size()); ++i) {
-    row->push_back(detail::ReadColumn(stmt.get(), i));
+    row->push_back(detail::ReadColumn(stmt, i));
   }
   return true;
 }

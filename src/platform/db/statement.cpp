@@ -4,11 +4,11 @@
 
 namespace tolvar::db::detail {
 
-bool Statement::Prepare(sqlite3* db, std::string_view sql, std::string* error) {
+bool Statement::Prepare(sqlite3* db, std::string_view sql, std::string* error, unsigned flags) {
   sqlite3_finalize(stmt_);
   stmt_ = nullptr;
   const char* tail = nullptr;
-  int rc = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, &tail);
+  int rc = sqlite3_prepare_v3(db, sql.data(), static_cast<int>(sql.size()), flags, &stmt_, &tail);
   if (rc != SQLITE_OK) {
     *error = ErrorText("prepare", db);
     return false;
@@ -34,8 +34,8 @@ bool Statement::Prepare(sqlite3* db, std::string_view sql, std::string* error) {
   return true;
 }
 
-bool Statement::Bind(const std::vector<Value>& params, std::string* error) {
-  const int expected = sqlite3_bind_parameter_count(stmt_);
+bool BindAll(sqlite3_stmt* stmt, const std::vector<Value>& params, std::string* error) {
+  const int expected = sqlite3_bind_parameter_count(stmt);
   if (expected != static_cast<int>(params.size())) {
     *error = "bind: the statement takes " + std::to_string(expected) + " parameters, " + std::to_string(params.size()) +
              " given";
@@ -46,22 +46,22 @@ bool Statement::Bind(const std::vector<Value>& params, std::string* error) {
     int rc = SQLITE_OK;
     switch (v.type()) {
       case Value::Type::Null:
-        rc = sqlite3_bind_null(stmt_, i + 1);
+        rc = sqlite3_bind_null(stmt, i + 1);
         break;
       case Value::Type::Integer:
-        rc = sqlite3_bind_int64(stmt_, i + 1, v.integerOr());
+        rc = sqlite3_bind_int64(stmt, i + 1, v.integerOr());
         break;
       case Value::Type::Real:
-        rc = sqlite3_bind_double(stmt_, i + 1, v.numberOr());
+        rc = sqlite3_bind_double(stmt, i + 1, v.numberOr());
         break;
       case Value::Type::Text: {
         const std::string text = v.text();
-        rc = sqlite3_bind_text64(stmt_, i + 1, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+        rc = sqlite3_bind_text64(stmt, i + 1, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
         break;
       }
     }
     if (rc != SQLITE_OK) {
-      *error = ErrorText("bind", sqlite3_db_handle(stmt_));
+      *error = ErrorText("bind", sqlite3_db_handle(stmt));
       return false;
     }
   }

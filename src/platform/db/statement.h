@@ -6,11 +6,15 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/db/database.h"
 
 namespace tolvar::db::detail {
+
+// Binds `params` in order to `stmt`; their count must match the statement's.
+bool BindAll(sqlite3_stmt* stmt, const std::vector<Value>& params, std::string* error);
 
 // A prepared statement that is finalized when it goes out of scope.
 class Statement {
@@ -21,19 +25,34 @@ class Statement {
   ~Statement() { sqlite3_finalize(stmt_); }
 
   // Prepares exactly one statement; text after it other than blanks and comments is refused.
-  // On failure the message is in *error.
-  bool Prepare(sqlite3* db, std::string_view sql, std::string* error);
+  // On failure the message is in *error. `flags` are SQLite's SQLITE_PREPARE_* flags.
+  bool Prepare(sqlite3* db, std::string_view sql, std::string* error, unsigned flags = 0);
   // Binds the parameters in order; their count must match the statement's.
-  bool Bind(const std::vector<Value>& params, std::string* error);
+  bool Bind(const std::vector<Value>& params, std::string* error) { return BindAll(stmt_, params, error); }
 
   sqlite3_stmt* get() const { return stmt_; }
   void Finalize() {
     sqlite3_finalize(stmt_);
     stmt_ = nullptr;
   }
+  // Hands the statement over to the caller, who finalizes it.
+  sqlite3_stmt* Release() { return std::exchange(stmt_, nullptr); }
 
  private:
   sqlite3_stmt* stmt_ = nullptr;
+};
+
+// Resets a statement of a database's cache when the use that stepped it ends, so it holds no
+// lock and can be used again.
+class ResetOnExit {
+ public:
+  explicit ResetOnExit(sqlite3_stmt* stmt) : stmt_(stmt) {}
+  ResetOnExit(const ResetOnExit&) = delete;
+  ResetOnExit& operator=(const ResetOnExit&) = delete;
+  ~ResetOnExit() { sqlite3_reset(stmt_); }
+
+ private:
+  sqlite3_stmt* stmt_;
 };
 
 // The value of column `index` of the current row, keeping SQLite's storage class
