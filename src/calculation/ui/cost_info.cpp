@@ -21,21 +21,25 @@
 
 namespace tolvar {
 
-const KostenInfoFenster::Gestalt KostenInfoFenster::kStandardGestalt = {9000,
-                                                                        2640,
-                                                                        true,
-                                                                        true,
-                                                                        {{{120, 300, 1800, 285},
-                                                                          {120, 780, 1800, 285},
-                                                                          {5160, 1260, 1400, 285},
-                                                                          {120, 1260, 1800, 285},
-                                                                          {3480, 1260, 1500, 285}}},
-                                                                        {1980, 240, 4500, 315},
-                                                                        {1980, 720, 6840, 315},
-                                                                        {1980, 1200, 1440, 315},
-                                                                        {6600, 1080, 1440, 540},
-                                                                        {120, 1920, 4200, 495},
-                                                                        {7440, 1920, 1215, 495}};
+const KostenInfoFenster::Gestalt KostenInfoFenster::kStandardGestalt = {
+    .breite = 9000,
+    .hoehe = 2640,
+    .gruppe = true,
+    .datenbankNurLesen = true,
+    .herkunft = {{
+        {.links = 120, .oben = 300, .breite = 1800, .hoehe = 285},    // "Vergleichskultur:"
+        {.links = 120, .oben = 780, .breite = 1800, .hoehe = 285},    // "Ergebnisdatenbank:"
+        {.links = 5160, .oben = 1260, .breite = 1400, .hoehe = 285},  // "Datenqualität:"
+        {.links = 120, .oben = 1260, .breite = 1800, .hoehe = 285},   // the value
+        {.links = 3480, .oben = 1260, .breite = 1500, .hoehe = 285},  // the unit
+    }},
+    .liste = {.links = 1980, .oben = 240, .breite = 4500, .hoehe = 315},
+    .datenbank = {.links = 1980, .oben = 720, .breite = 6840, .hoehe = 315},
+    .kosten = {.links = 1980, .oben = 1200, .breite = 1440, .hoehe = 315},
+    .qualitaet = {.links = 6600, .oben = 1080, .breite = 1440, .hoehe = 540},
+    .uebernahme = {.links = 120, .oben = 1920, .breite = 4200, .hoehe = 495},
+    .beenden = {.links = 7440, .oben = 1920, .breite = 1215, .hoehe = 495},
+};
 
 frmKalkulation* GeladeneKalkulation() { return frmKalkulation::IsLoaded() ? &frmKalkulation::instanz() : nullptr; }
 
@@ -228,6 +232,27 @@ ui::Grid* Aufschluesselungsfenster::AufschluesselungBauen(const char* name, int 
   grid->SetFixedRows(1);
   grid->SetFixedCols(0);
   return grid;
+}
+
+KostenInfoFenster::Gestalt Aufschluesselungsfenster::Vergleichsgestalt(const Vergleichszeilen& zeilen) {
+  return {
+      .breite = 12735,
+      .hoehe = 3975,
+      .gruppe = false,
+      .datenbankNurLesen = false,
+      .herkunft = {{
+          {.links = 120, .oben = 2040, .breite = 1935, .hoehe = 285},                        // "Vergleichskultur:"
+          {.links = 120, .oben = zeilen.datenbankOben + 120, .breite = 1800, .hoehe = 285},  // "Ergebnisdatenbank:"
+          zeilen.qualitaet,
+          zeilen.wert,
+          zeilen.einheit,
+      }},
+      .liste = {.links = 2160, .oben = 1920, .breite = zeilen.listeBreite, .hoehe = 375},
+      .datenbank = {.links = 2040, .oben = zeilen.datenbankOben, .breite = 10095, .hoehe = 375},
+      .kosten = zeilen.kosten,
+      .qualitaet = {.links = 11400, .oben = 1920, .breite = 735, .hoehe = 495},
+      .uebernahme = {.links = 7200, .oben = 3240, .breite = 4935, .hoehe = 375},
+  };
 }
 
 void Aufschluesselungsfenster::VergleichsrahmenBauen(QWidget* datenrahmen, int links, int oben) {

@@ -36,15 +36,15 @@ class KostenInfoFenster : public ui::Form {
  public:
   // A control's place in twips.
   struct Platz {
-    int links, oben, breite, hoehe;
+    int links = 0, oben = 0, breite = 0, hoehe = 0;
   };
   // Where the comparison frame's controls sit, relative to the frame, and how it looks.
   struct Gestalt {
-    int breite, hoehe;  // of the frame; the window places it
-    bool gruppe;        // a bold group box; else a plain frame
-    bool datenbankNurLesen;
-    std::array<Platz, 5> herkunft;  // lblHerkunft(0..4)
-    Platz liste, datenbank, kosten, qualitaet, uebernahme, beenden;
+    int breite = 0, hoehe = 0;  // of the frame; the window places it
+    bool gruppe = false;        // a bold group box; else a plain frame
+    bool datenbankNurLesen = false;
+    std::array<Platz, 5> herkunft{};  // lblHerkunft(0..4)
+    Platz liste{}, datenbank{}, kosten{}, qualitaet{}, uebernahme{}, beenden{};
   };
   // The frame of the windows that lay it over their grid or their own frames.
   static const Gestalt kStandardGestalt;
@@ -72,12 +72,12 @@ class KostenInfoFenster : public ui::Form {
  protected:
   struct Rahmen {
     tolvar::Kostenart art;
-    const char* wertText;        // label (3)
-    const char* einheitText;     // label (4)
-    const char* uebernahmeName;  // "cmbOK" or "cmbVergleichOK"; nullptr: none in the frame
-    const char* uebernahmeText;
-    bool beendenImRahmen;  // a "Beenden" button cmbBeenden(1) in the frame
-    bool berechnenBeimSchliessen;
+    const char* wertText = nullptr;        // label (3)
+    const char* einheitText = nullptr;     // label (4)
+    const char* uebernahmeName = nullptr;  // "cmbOK", "cmbOk" or "cmbVergleichOK"; nullptr: none in the frame
+    const char* uebernahmeText = nullptr;
+    bool beendenImRahmen = false;  // a "Beenden" button cmbBeenden(1) in the frame
+    bool berechnenBeimSchliessen = false;
     // Every change of the list's selection shows the chosen culture, also one made by the
     // program; else only the user's choice does.
     bool jedeAuswahlZeigen = false;
@@ -118,6 +118,21 @@ class Aufschluesselungsfenster : public KostenInfoFenster {
   QPushButton* cmbBeenden = nullptr;
   QPushButton* cmbOk = nullptr;  // the take-over button in the comparison frame
 
+  // What differs between the breakdown windows' comparison frames: the row of the result
+  // database and the captions and boxes of the row of the comparison culture.
+  struct Vergleichszeilen {
+    int datenbankOben = 0;  // of txtErgebnisdatenbank; its caption sits 120 twips lower
+    int listeBreite = 0;    // of comVergleichskulturen
+    Platz wert{};           // the value's caption lblHerkunft(3)
+    Platz kosten{};         // txtKostenVergleichskultur
+    Platz einheit{};        // lblHerkunft(4)
+    Platz qualitaet{};      // "Datenqualität:" lblHerkunft(2)
+  };
+  // The comparison frame on the origin tab: a plain frame of 12735 x 3975 twips, the result
+  // database above, the comparison culture with its value and stars below, the take-over
+  // button under them.
+  static Gestalt Vergleichsgestalt(const Vergleichszeilen& zeilen);
+
   // Turns the window into the take-over window: the comparison frame with the stored
   // cultures in front, the grid's tab switched off.
   void VergleichAnzeigen();
@@ -152,11 +167,11 @@ void KalkulationAktualisieren();
 // A column of a breakdown grid: header, width in twips, left (else centred) alignment,
 // bold header, bold data cells.
 struct TabellenSpalte {
-  const char* kopf;
-  int breite;
-  bool links;
-  bool kopfFett;
-  bool fett;
+  const char* kopf = nullptr;
+  int breite = 0;
+  bool links = false;
+  bool kopfFett = false;
+  bool fett = false;
 };
 // Rows a breakdown grid has at least: the header, 158 data rows and the total row.
 inline constexpr int kTabellenZeilen = 160;
@@ -184,10 +199,10 @@ QString Zahltext(std::optional<double> wert, std::string_view muster);
 class Aufschluesselung {
  public:
   struct Spalte {
-    const char* kopf;
-    int breite;  // twips
-    int ausrichtung;
-    bool fett;
+    const char* kopf = nullptr;
+    int breite = 0;  // twips
+    int ausrichtung = 0;
+    bool fett = false;
   };
   // Writes the header row.
   Aufschluesselung(ui::Grid& grid, std::vector<Spalte> spalten);

@@ -17,9 +17,14 @@
 namespace tolvar {
 
 frmArbeitInfo::frmArbeitInfo()
-    : FensterOf(
-          QStringLiteral("frmArbeitInfo"), QStringLiteral("Arbeitskosten"),
-          {Kostenart::Arbeit, "Arbeitskosten:", "€/ 1000 Stk.", "cmbOK", "Arbeitskosten übernehmen", true, true}) {
+    : FensterOf(QStringLiteral("frmArbeitInfo"), QStringLiteral("Arbeitskosten"),
+                {.art = Kostenart::Arbeit,
+                 .wertText = "Arbeitskosten:",
+                 .einheitText = "€/ 1000 Stk.",
+                 .uebernahmeName = "cmbOK",
+                 .uebernahmeText = "Arbeitskosten übernehmen",
+                 .beendenImRahmen = true,
+                 .berechnenBeimSchliessen = true}) {
   resize(sys::TwipsToPixels(12855), sys::TwipsToPixels(5835));
   dtgArbeit = ui::MakeGrid(this, QStringLiteral("dtgArbeit"), 240, 240, 12100, 4800);
   cmbBeenden[0] = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbBeenden"), 0), QStringLiteral("Beenden"),
@@ -48,13 +53,13 @@ void frmArbeitInfo::ArbeitTabelleAufbauen() {
   const frmKalkulation* kalkulation = GeladeneKalkulation();
   TabelleFuellen(
       *dtgArbeit,
-      {{"Kulturphase", 2000, true, true, true},
-       {"Anzahl Pflanzen", 1800, false, false, false},
-       {"Fläche in Bm²", 1200, false, false, false},
-       {"Mitarbeiter", 1200, false, false, false},
-       {"Tätigkeit", 2800, true, true, true},
-       {"Dauer in Std.", 1500, false, false, false},
-       {"€/1000Pfl.", 1500, false, true, true}},
+      {{.kopf = "Kulturphase", .breite = 2000, .links = true, .kopfFett = true, .fett = true},
+       {.kopf = "Anzahl Pflanzen", .breite = 1800},
+       {.kopf = "Fläche in Bm²", .breite = 1200},
+       {.kopf = "Mitarbeiter", .breite = 1200},
+       {.kopf = "Tätigkeit", .breite = 2800, .links = true, .kopfFett = true, .fett = true},
+       {.kopf = "Dauer in Std.", .breite = 1500},
+       {.kopf = "€/1000Pfl.", .breite = 1500, .kopfFett = true, .fett = true}},
       calculation::ArbeitZeilen(s.culture.PhasenListe, s.culture.AnzahlPhasen, s.calculation.KulturArbeitListe,
                                 s.settings.LohneinteilungListe, s.settings.AnzahlLohneinteilungen),
       kalkulation ? kalkulation->txtArbeit()->text() : QString());

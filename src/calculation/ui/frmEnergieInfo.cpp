@@ -15,8 +15,13 @@ namespace tolvar {
 
 frmEnergieInfo::frmEnergieInfo()
     : FensterOf(QStringLiteral("frmEnergieInfo"), QStringLiteral("elektrische Energie für Zusatzbelichtung"),
-                {Kostenart::Energie, "Stromkosten:", "€/ 1000 Stk", "cmbOK", "Kosten der Zusatzbelichtung übernehmen",
-                 true, true}) {
+                {.art = Kostenart::Energie,
+                 .wertText = "Stromkosten:",
+                 .einheitText = "€/ 1000 Stk",
+                 .uebernahmeName = "cmbOK",
+                 .uebernahmeText = "Kosten der Zusatzbelichtung übernehmen",
+                 .beendenImRahmen = true,
+                 .berechnenBeimSchliessen = true}) {
   resize(sys::TwipsToPixels(13335), sys::TwipsToPixels(6690));
   dtgEnergie = ui::MakeGrid(this, QStringLiteral("dtgEnergie"), 240, 240, 10600, 5640);
   cmbBeenden[0] = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbBeenden"), 0), QStringLiteral("Beenden"),
@@ -40,11 +45,11 @@ void frmEnergieInfo::EnergieTabelleAufbauen() {
   const tolvar::State& s = state();
   const frmKalkulation* kalkulation = GeladeneKalkulation();
   TabelleFuellen(*dtgEnergie,
-                 {{"Kulturphase", 2500, true, true, true},
-                  {"Intensität in W/m²", 2000, false, false, false},
-                  {"Belichtungsdauer in h/Tag", 2000, false, false, false},
-                  {"Anzahl Pflanzen je Nm² ", 2000, false, false, false},
-                  {"€/1000Pfl.", 2000, false, true, true}},
+                 {{.kopf = "Kulturphase", .breite = 2500, .links = true, .kopfFett = true, .fett = true},
+                  {.kopf = "Intensität in W/m²", .breite = 2000},
+                  {.kopf = "Belichtungsdauer in h/Tag", .breite = 2000},
+                  {.kopf = "Anzahl Pflanzen je Nm² ", .breite = 2000},
+                  {.kopf = "€/1000Pfl.", .breite = 2000, .kopfFett = true, .fett = true}},
                  calculation::EnergieZeilen(s.culture.PhasenListe, s.culture.AnzahlPhasen,
                                             s.enterprise.AktuelleEinstellungen.Strom),
                  kalkulation ? kalkulation->txtEnergie()->text() : QString());

@@ -14,8 +14,12 @@ namespace tolvar {
 
 frmGemeinkostenInfo::frmGemeinkostenInfo()
     : FensterOf(QStringLiteral("frmGemeinkostenInfo"), QStringLiteral("Gemeinkostenverteilung"),
-                {Kostenart::Gemeinkosten, "Gemeinkosten:", "€/ 1000 Stk", "cmbVergleichOK", "Gemeinkosten übernehmen",
-                 false, true}) {
+                {.art = Kostenart::Gemeinkosten,
+                 .wertText = "Gemeinkosten:",
+                 .einheitText = "€/ 1000 Stk",
+                 .uebernahmeName = "cmbVergleichOK",
+                 .uebernahmeText = "Gemeinkosten übernehmen",
+                 .berechnenBeimSchliessen = true}) {
   resize(sys::TwipsToPixels(9405), sys::TwipsToPixels(4515));
   QFont fett = font();
   fett.setBold(true);

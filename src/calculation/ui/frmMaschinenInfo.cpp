@@ -20,8 +20,11 @@ namespace tolvar {
 
 frmMaschinenInfo::frmMaschinenInfo()
     : FensterOf(QStringLiteral("frmMaschinenInfo"), QStringLiteral("Maschinenkosten"),
-                {Kostenart::Maschinen, "Maschinenkosten:", "€/ 1000 Stk.", "cmbOK", "Maschinenkosten übernehmen", false,
-                 false}) {
+                {.art = Kostenart::Maschinen,
+                 .wertText = "Maschinenkosten:",
+                 .einheitText = "€/ 1000 Stk.",
+                 .uebernahmeName = "cmbOK",
+                 .uebernahmeText = "Maschinenkosten übernehmen"}) {
   resize(sys::TwipsToPixels(13335), sys::TwipsToPixels(7230));
   regMaschinenkosten = new ui::TabStrip(this);
   regMaschinenkosten->setObjectName(QStringLiteral("regMaschinenkosten"));
@@ -70,13 +73,13 @@ void frmMaschinenInfo::MaschinenTabelleAufbauen() {
   const frmKalkulation* kalkulation = GeladeneKalkulation();
   TabelleFuellen(
       *dtgMaschinen,
-      {{"Maschinen", 2000, true, true, true},
-       {"Einheiten", 1500, false, false, false},
-       {"Preis in €/Einheit", 2000, false, false, false},
-       {"Datum", 1500, false, true, false},
-       {"Kulturphase", 2000, false, false, true},
-       {"Anzahl Pflanzen", 1500, false, false, false},
-       {"€/1000Pfl.", 1500, false, false, true}},
+      {{.kopf = "Maschinen", .breite = 2000, .links = true, .kopfFett = true, .fett = true},
+       {.kopf = "Einheiten", .breite = 1500},
+       {.kopf = "Preis in €/Einheit", .breite = 2000},
+       {.kopf = "Datum", .breite = 1500, .kopfFett = true},
+       {.kopf = "Kulturphase", .breite = 2000, .fett = true},
+       {.kopf = "Anzahl Pflanzen", .breite = 1500},
+       {.kopf = "€/1000Pfl.", .breite = 1500, .fett = true}},
       calculation::MaschinenZeilen(UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien),
                                    s.culture.PhasenListe, s.culture.AnzahlPhasen, s.masters),
       kalkulation ? kalkulation->txtMaschinen()->text() : QString());

@@ -26,28 +26,27 @@ using sys::TwipsToPixels;
 using ui::Q;
 
 // The comparison frame on the origin tab, in place of the database box.
-const KostenInfoFenster::Gestalt kVergleich = {12735,
-                                               3975,
-                                               false,
-                                               false,
-                                               {{{120, 2040, 1935, 285},
-                                                 {120, 720, 1800, 285},
-                                                 {9960, 2040, 1380, 285},
-                                                 {5160, 2040, 1380, 285},
-                                                 {7920, 2040, 1980, 285}}},
-                                               {2160, 1920, 2655, 375},
-                                               {2040, 600, 10095, 375},
-                                               {6600, 1920, 1215, 375},
-                                               {11400, 1920, 735, 495},
-                                               {7200, 3240, 4935, 375},
-                                               {}};
+const KostenInfoFenster::Gestalt kVergleich = Aufschluesselungsfenster::Vergleichsgestalt({
+    .datenbankOben = 600,
+    .listeBreite = 2655,
+    .wert = {.links = 5160, .oben = 2040, .breite = 1380, .hoehe = 285},
+    .kosten = {.links = 6600, .oben = 1920, .breite = 1215, .hoehe = 375},
+    .einheit = {.links = 7920, .oben = 2040, .breite = 1980, .hoehe = 285},
+    .qualitaet = {.links = 9960, .oben = 2040, .breite = 1380, .hoehe = 285},
+});
 
 }  // namespace
 
 frmMaterialInfo::frmMaterialInfo()
     : FensterOf(QStringLiteral("frmMaterialInfo"), QStringLiteral("Materialkosten-Info"),
-                {Kostenart::Material, "Materialkosten:", "€/  1000 Stk", "cmbOk", "Materialkosten übernehmen", false,
-                 false, true, &kVergleich, true}) {
+                {.art = Kostenart::Material,
+                 .wertText = "Materialkosten:",
+                 .einheitText = "€/  1000 Stk",
+                 .uebernahmeName = "cmbOk",
+                 .uebernahmeText = "Materialkosten übernehmen",
+                 .jedeAuswahlZeigen = true,
+                 .gestalt = &kVergleich,
+                 .imFensterBauen = true}) {
   resize(TwipsToPixels(13350), TwipsToPixels(7215));
   SetStartPosition(ui::StartPosition::CentreScreen);
   BeendenKnopfBauen();
@@ -82,15 +81,16 @@ void frmMaterialInfo::TabelleFuellen() {
   tolvar::State& s = state();
   const int links = ui::kAlignLeftCenter;
   const int mitte = ui::kAlignCenterCenter;
-  Aufschluesselung tabelle(*dtgMaterial, {
-                                             {"Material", 2000, links, true},
-                                             {"Einheiten", 1500, mitte, false},
-                                             {"Preis in €/Einheit", 2000, mitte, false},
-                                             {"Datum", 1500, mitte, false},
-                                             {"Kulturphase", 2000, mitte, true},
-                                             {"Anzahl Pflanzen", 1500, mitte, false},
-                                             {"€/1000Pfl.", 1500, mitte, true},
-                                         });
+  Aufschluesselung tabelle(*dtgMaterial,
+                           {
+                               {.kopf = "Material", .breite = 2000, .ausrichtung = links, .fett = true},
+                               {.kopf = "Einheiten", .breite = 1500, .ausrichtung = mitte},
+                               {.kopf = "Preis in €/Einheit", .breite = 2000, .ausrichtung = mitte},
+                               {.kopf = "Datum", .breite = 1500, .ausrichtung = mitte},
+                               {.kopf = "Kulturphase", .breite = 2000, .ausrichtung = mitte, .fett = true},
+                               {.kopf = "Anzahl Pflanzen", .breite = 1500, .ausrichtung = mitte},
+                               {.kopf = "€/1000Pfl.", .breite = 1500, .ausrichtung = mitte, .fett = true},
+                           });
 
   for (const KulturMaterialSatz& r : UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien)) {
     // The phase holding the row's day (the earlier one when two phases meet that day).

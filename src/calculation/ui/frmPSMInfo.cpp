@@ -18,7 +18,12 @@ namespace tolvar {
 
 frmPSMInfo::frmPSMInfo()
     : FensterOf(QStringLiteral("frmPSMInfo"), QStringLiteral("Über Taetigkeiten zugewiesene Materialien"),
-                {Kostenart::PSM, "Materialkosten:", "€/ 1000 Stk", "cmbOK", "Materialkosten übernehmen", true, false}) {
+                {.art = Kostenart::PSM,
+                 .wertText = "Materialkosten:",
+                 .einheitText = "€/ 1000 Stk",
+                 .uebernahmeName = "cmbOK",
+                 .uebernahmeText = "Materialkosten übernehmen",
+                 .beendenImRahmen = true}) {
   resize(sys::TwipsToPixels(12960), sys::TwipsToPixels(6420));
   dtgArbeitMaterial = ui::MakeGrid(this, QStringLiteral("dtgArbeitMaterial"), 240, 240, 10200, 5400);
   dtgArbeitMaterial->hide();
@@ -50,12 +55,12 @@ void frmPSMInfo::PSMTabelleAufbauen() {
   const tolvar::State& s = state();
   const frmKalkulation* kalkulation = GeladeneKalkulation();
   TabelleFuellen(*dtgArbeitMaterial,
-                 {{"Tätigkeit", 2000, true, true, true},
-                  {"Kulturhase", 2000, true, true, true},
-                  {"Datum", 1500, false, false, false},
-                  {"€ je Std.", 1500, false, false, false},
-                  {"Dauer in Std", 1500, false, false, false},
-                  {"€/1000Pfl.", 1500, false, true, true}},
+                 {{.kopf = "Tätigkeit", .breite = 2000, .links = true, .kopfFett = true, .fett = true},
+                  {.kopf = "Kulturhase", .breite = 2000, .links = true, .kopfFett = true, .fett = true},
+                  {.kopf = "Datum", .breite = 1500},
+                  {.kopf = "€ je Std.", .breite = 1500},
+                  {.kopf = "Dauer in Std", .breite = 1500},
+                  {.kopf = "€/1000Pfl.", .breite = 1500, .kopfFett = true, .fett = true}},
                  calculation::PSMZeilen(s.calculation.KulturArbeitListe, s.settings.ArbeitMaterialListe,
                                         s.culture.PhasenListe, s.culture.AnzahlPhasen),
                  kalkulation ? kalkulation->txtPSM()->text() : QString());

@@ -23,28 +23,27 @@ using sys::TwipsToPixels;
 using ui::Q;
 
 // The comparison frame on the origin tab, below the database boxes.
-const KostenInfoFenster::Gestalt kVergleich = {12735,
-                                               3975,
-                                               false,
-                                               false,
-                                               {{{120, 2040, 1935, 285},
-                                                 {120, 600, 1800, 285},
-                                                 {9840, 2040, 1500, 285},
-                                                 {5520, 2040, 1200, 285},
-                                                 {8400, 2040, 1380, 285}}},
-                                               {2160, 1920, 2895, 375},
-                                               {2040, 480, 10095, 375},
-                                               {6840, 1920, 1455, 375},
-                                               {11400, 1920, 735, 495},
-                                               {7200, 3240, 4935, 375},
-                                               {}};
+const KostenInfoFenster::Gestalt kVergleich = Aufschluesselungsfenster::Vergleichsgestalt({
+    .datenbankOben = 480,
+    .listeBreite = 2895,
+    .wert = {.links = 5520, .oben = 2040, .breite = 1200, .hoehe = 285},
+    .kosten = {.links = 6840, .oben = 1920, .breite = 1455, .hoehe = 375},
+    .einheit = {.links = 8400, .oben = 2040, .breite = 1380, .hoehe = 285},
+    .qualitaet = {.links = 9840, .oben = 2040, .breite = 1500, .hoehe = 285},
+});
 
 }  // namespace
 
 frmVantelInfo::frmVantelInfo()
     : FensterOf(QStringLiteral("frmVantelInfo"), QStringLiteral("Heizkosten"),
-                {Kostenart::Heizung, "Heizkosten:", "€/ 1000 Stk", "cmbOk", "Heizkosten übernehmen", false, false, true,
-                 &kVergleich, true}) {
+                {.art = Kostenart::Heizung,
+                 .wertText = "Heizkosten:",
+                 .einheitText = "€/ 1000 Stk",
+                 .uebernahmeName = "cmbOk",
+                 .uebernahmeText = "Heizkosten übernehmen",
+                 .jedeAuswahlZeigen = true,
+                 .gestalt = &kVergleich,
+                 .imFensterBauen = true}) {
   resize(TwipsToPixels(13365), TwipsToPixels(7230));
   BeendenKnopfBauen();
   regHeizkosten = ReiterBauen("regHeizkosten", QStringLiteral("Heizkosten-Information"));
@@ -80,16 +79,17 @@ void frmVantelInfo::Form_Load() {
 
 void frmVantelInfo::TabelleFuellen() {
   tolvar::State& s = state();
-  Aufschluesselung tabelle(*dtgVantel, {
-                                           {"Standort", 1500, ui::kAlignLeftCenter, true},
-                                           {"GWH-Fläche in Bm²", 1500, ui::kAlignCenterCenter, false},
-                                           {"Dauer in Tagen", 1500, ui::kAlignCenterCenter, false},
-                                           {"Kulturphase", 2000, ui::kAlignLeftCenter, true},
-                                           {"Pfl/Nm²", 1000, ui::kAlignCenterCenter, false},
-                                           {"Brennstoffbedarf in l(m³/t)", 2000, ui::kAlignCenterCenter, false},
-                                           {"Kosten in €/Bm²", 1500, ui::kAlignCenterCenter, false},
-                                           {"€/1000Pfl.", 1500, ui::kAlignCenterCenter, true},
-                                       });
+  Aufschluesselung tabelle(
+      *dtgVantel, {
+                      {.kopf = "Standort", .breite = 1500, .ausrichtung = ui::kAlignLeftCenter, .fett = true},
+                      {.kopf = "GWH-Fläche in Bm²", .breite = 1500, .ausrichtung = ui::kAlignCenterCenter},
+                      {.kopf = "Dauer in Tagen", .breite = 1500, .ausrichtung = ui::kAlignCenterCenter},
+                      {.kopf = "Kulturphase", .breite = 2000, .ausrichtung = ui::kAlignLeftCenter, .fett = true},
+                      {.kopf = "Pfl/Nm²", .breite = 1000, .ausrichtung = ui::kAlignCenterCenter},
+                      {.kopf = "Brennstoffbedarf in l(m³/t)", .breite = 2000, .ausrichtung = ui::kAlignCenterCenter},
+                      {.kopf = "Kosten in €/Bm²", .breite = 1500, .ausrichtung = ui::kAlignCenterCenter},
+                      {.kopf = "€/1000Pfl.", .breite = 1500, .ausrichtung = ui::kAlignCenterCenter, .fett = true},
+                  });
 
   for (const KulturStandortSatz& b : UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte)) {
     if (b.StandortName == "0") break;

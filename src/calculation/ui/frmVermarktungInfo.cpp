@@ -17,7 +17,10 @@ namespace tolvar {
 
 frmVermarktungInfo::frmVermarktungInfo()
     : FensterOf(QStringLiteral("frmVermarktungInfo"), QStringLiteral("Vermarktungskosten"),
-                {Kostenart::Vermarktung, "Vermarktungskosten:", "€/ 1000 Stk", nullptr, nullptr, false, true}) {
+                {.art = Kostenart::Vermarktung,
+                 .wertText = "Vermarktungskosten:",
+                 .einheitText = "€/ 1000 Stk",
+                 .berechnenBeimSchliessen = true}) {
   resize(sys::TwipsToPixels(12840), sys::TwipsToPixels(4320));
   QFont fett = font();
   fett.setBold(true);
