@@ -1,7 +1,6 @@
 #include "app/mdlAdobe.h"
 
 #include <QString>
-#include <exception>
 #include <filesystem>
 #include <system_error>
 
@@ -19,21 +18,15 @@ const QString kTitel = QStringLiteral("Tolvar-Information");
 std::string DokumentationsPfad() { return sys::DataPath("\\Hilfe\\Tolvar-Hilfe.pdf"); }
 
 bool DokumentationOeffnen() {
-  std::string pfad;
-  bool geoeffnet = false;
-  try {
-    pfad = DokumentationsPfad();
-    std::error_code fehler;
-    if (!std::filesystem::is_regular_file(pfad, fehler)) {
-      // Blaming the PDF reader would send the user looking in the wrong place.
-      ui::MsgBox(QStringLiteral("Die Dokumentation wurde nicht gefunden. Die Datei \"%1\" fehlt.").arg(ui::Q(pfad)),
-                 ui::msgbox::Critical, kTitel);
-      return false;
-    }
-    geoeffnet = sys::CurrentShell().OpenDocument(pfad);
-  } catch (const std::exception&) {
-    geoeffnet = false;
+  const std::string pfad = DokumentationsPfad();
+  std::error_code fehler;
+  if (!std::filesystem::is_regular_file(pfad, fehler)) {
+    // Blaming the PDF reader would send the user looking in the wrong place.
+    ui::MsgBox(QStringLiteral("Die Dokumentation wurde nicht gefunden. Die Datei \"%1\" fehlt.").arg(ui::Q(pfad)),
+               ui::msgbox::Critical, kTitel);
+    return false;
   }
+  const bool geoeffnet = sys::CurrentShell().OpenDocument(pfad);
   if (!geoeffnet) ui::MsgBox(ui::Q(kMeldungLeser), ui::msgbox::Critical, kTitel);
   return geoeffnet;
 }

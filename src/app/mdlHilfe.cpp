@@ -1,7 +1,6 @@
 #include "app/mdlHilfe.h"
 
 #include <QString>
-#include <exception>
 
 #include "data/messages.h"
 #include "platform/sys/dataroot.h"
@@ -20,30 +19,16 @@ std::string Seitenname(const std::string& thema) {
 }
 
 void HtmlHilfeAnzeigen(const std::string& hilfedatei, const std::string& seite) {
-  try {
-    ui::HelpViewer& viewer = ui::HelpViewer::Instance();
-    const QString folder = ui::Q(hilfedatei);
-    if (viewer.ShowPage(folder, ui::Q(seite))) return;
-    if (viewer.ShowPage(folder, ui::Q(kIndex))) return;
-    // Neither the page nor the index: the help folder is missing or empty.
-    data::ShowCritical("Die Hilfe wurde nicht gefunden. Sie wird im Ordner \"" + hilfedatei + "\" erwartet.");
-  } catch (const std::exception&) {
-    // Help never reports an error.
-  }
+  ui::HelpViewer& viewer = ui::HelpViewer::Instance();
+  const QString folder = ui::Q(hilfedatei);
+  if (viewer.ShowPage(folder, ui::Q(seite))) return;
+  if (viewer.ShowPage(folder, ui::Q(kIndex))) return;
+  // Neither the page nor the index: the help folder is missing or empty.
+  data::ShowCritical("Die Hilfe wurde nicht gefunden. Sie wird im Ordner \"" + hilfedatei + "\" erwartet.");
 }
 
 void HilfeDateiOeffnen(const std::string& seite) { HtmlHilfeAnzeigen(sys::DataPath("\\Hilfe"), seite); }
 
-void HilfeAufrufen(const std::string& thema) {
-  try {
-    HilfeDateiOeffnen(Seitenname(thema));
-  } catch (const std::exception&) {
-    try {
-      HilfeDateiOeffnen(kIndex);
-    } catch (const std::exception&) {
-      // Nothing to show.
-    }
-  }
-}
+void HilfeAufrufen(const std::string& thema) { HilfeDateiOeffnen(Seitenname(thema)); }
 
 }  // namespace tolvar::mdlHilfe

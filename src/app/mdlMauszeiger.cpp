@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
-#include <exception>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -170,32 +169,20 @@ void MauszeigerSetzen(QWidget& form) {
   }
   if (zeile == nullptr) return;
 
-  try {
-    MausbildSetzen(form, Schluessel("Zeiger_", Farbe::Eigene));
-  } catch (const std::exception&) {
-  }
+  MausbildSetzen(form, Schluessel("Zeiger_", Farbe::Eigene));
 
   std::vector<QPointer<QWidget>> controls;
-  try {
-    Sammeln(form, controls);
-  } catch (const std::exception&) {
-  }
+  Sammeln(form, controls);
   const QString alle = Schluessel("Zeiger_", Farbe::Eigene);
   for (const QPointer<QWidget>& control : controls) {
-    try {
-      if (control.isNull()) continue;
-      EigenerModus(*control);
-      if (zeile->alleZeiger) MausbildSetzen(*control, alle);
-    } catch (const std::exception&) {
-    }
+    if (control.isNull()) continue;
+    EigenerModus(*control);
+    if (zeile->alleZeiger) MausbildSetzen(*control, alle);
   }
 
   for (const Benannt& benannt : zeile->benannte) {
-    try {
-      if (QWidget* control = ui::FindControl<QWidget>(&form, QString::fromLatin1(benannt.name))) {
-        MausbildSetzen(*control, Schluessel(benannt.art, benannt.farbe));
-      }
-    } catch (const std::exception&) {
+    if (QWidget* control = ui::FindControl<QWidget>(&form, QString::fromLatin1(benannt.name))) {
+      MausbildSetzen(*control, Schluessel(benannt.art, benannt.farbe));
     }
   }
 }

@@ -1,23 +1,11 @@
 #include "app/mdlUeberTolvar.h"
 
-#include <exception>
-
 #include "platform/sys/shell.h"
 
 namespace tolvar::mdlUeberTolvar {
 
-void InternetSeiteOeffnen(const std::string& adresse) {
-  try {
-    sys::CurrentShell().OpenUrl(adresse);
-  } catch (const std::exception&) {
-  }
-}
+void InternetSeiteOeffnen(const std::string& adresse) { sys::CurrentShell().OpenUrl(adresse); }
 
-void MailSchreiben() {
-  try {
-    sys::CurrentShell().OpenUrl(std::string("mailto:") + kAutorenMail);
-  } catch (const std::exception&) {
-  }
-}
+void MailSchreiben() { sys::CurrentShell().OpenUrl(std::string("mailto:") + kAutorenMail); }
 
 }  // namespace tolvar::mdlUeberTolvar

@@ -108,6 +108,38 @@ void FinishNodes(const std::vector<Entry>& entries, const ByNumber& byNr, std::s
   }
 }
 
+enum class View { Current, Full };
+
+// The deeper groups (parent number above 0, not yet in the tree) go below the root, then each
+// node moves below the node of its parent number where that exists; a move below the node's
+// own subtree fails and leaves it where it is. In the current view only current records place
+// a group, and each record with a node's number in turn moves it; in the full view every
+// record places a group, and only the first record with a parent number moves the node.
+void GroupAndNest(View view, Kind kind, const std::vector<Entry>& entries, const ByNumber& byNr, BuildResult& r) {
+  const KindInfo& info = Info(kind);
+  for (const Entry& e : entries) {
+    if (view == View::Current && !e.current) continue;
+    const Parent p = ReadParent(e.ueber);
+    if (p == Parent::Invalid || (p == Parent::Positive && e.group && !*e.imBaum)) {
+      AddNode(r, info.rootKey, e, DeepText(kind, e), "closed");
+    }
+  }
+  for (const int id : r.tree.Collection()) {
+    const std::string key = r.tree.At(id).key;
+    for (int i = byNr.First(key); i >= 0; i = byNr.Next(i)) {
+      const Entry& e = entries[static_cast<std::size_t>(i)];
+      if (ReadParent(e.ueber) == Parent::Zero) continue;
+      const std::string parentKey = ParentKeyOf(info, e.ueber);
+      if (r.tree.Has(parentKey)) {
+        r.tree.SetParent(key, parentKey);
+        r.tree.At(id).sorted = true;
+        *e.imBaum = true;
+      }
+      if (view == View::Full) break;
+    }
+  }
+}
+
 }  // namespace
 
 const KindInfo& Info(Kind kind) { return kKinds[static_cast<int>(kind)]; }
@@ -137,29 +169,9 @@ BuildResult BuildCurrentView(Kind kind, const std::vector<Entry>& entries) {
       *e.imBaum = true;
     }
   }
-  // Deeper groups, below the root for now.
-  for (const Entry& e : entries) {
-    if (!e.current) continue;
-    const Parent p = ReadParent(e.ueber);
-    if (p == Parent::Invalid || (p == Parent::Positive && e.group && !*e.imBaum)) {
-      AddNode(r, info.rootKey, e, DeepText(kind, e), "closed");
-    }
-  }
-  // Nesting: each node below the node of its parent number, when that exists.
-  for (const int id : r.tree.Collection()) {
-    const std::string key = r.tree.At(id).key;
-    for (int i = byNr.First(key); i >= 0; i = byNr.Next(i)) {
-      const Entry& e = entries[static_cast<std::size_t>(i)];
-      if (ReadParent(e.ueber) == Parent::Zero) continue;
-      const std::string parentKey = ParentKeyOf(info, e.ueber);
-      if (!r.tree.Has(parentKey)) continue;
-      r.tree.SetParent(key, parentKey);  // a move below its own subtree fails; pruned below
-      r.tree.At(id).sorted = true;
-      *e.imBaum = true;
-    }
-  }
-  // Pruning: a node not below its parent group (missing, not current, or a cycle) goes with
-  // everything below it.
+  GroupAndNest(View::Current, kind, entries, byNr, r);
+  // Pruning: a node not below its parent group (missing, not current, or a cycle, where the
+  // move failed) goes with everything below it.
   for (const Entry& e : entries) {
     if (e.nr == info.rootKey) continue;
     if (!r.tree.Has(e.nr) || ReadParent(e.ueber) == Parent::Zero) continue;
@@ -214,28 +226,8 @@ BuildResult BuildFullView(Kind kind, const std::vector<Entry>& entries) {
     }
     *e.imBaum = true;
   }
-  // Groups below other groups, below the root for now.
-  for (const Entry& e : entries) {
-    const Parent p = ReadParent(e.ueber);
-    if (p == Parent::Invalid || (p == Parent::Positive && e.group && !*e.imBaum)) {
-      AddNode(r, info.rootKey, e, DeepText(kind, e), "closed");
-    }
-  }
-  // Each node below its parent group; a group whose parent is missing stays below the root.
-  for (const int id : r.tree.Collection()) {
-    const std::string key = r.tree.At(id).key;
-    for (int i = byNr.First(key); i >= 0; i = byNr.Next(i)) {
-      const Entry& e = entries[static_cast<std::size_t>(i)];
-      if (ReadParent(e.ueber) == Parent::Zero) continue;
-      const std::string parentKey = ParentKeyOf(info, e.ueber);
-      if (r.tree.Has(parentKey)) {
-        r.tree.SetParent(key, parentKey);  // fails below its own subtree; the node stays
-        r.tree.At(id).sorted = true;
-        *e.imBaum = true;
-      }
-      break;  // only the first record with a parent number counts
-    }
-  }
+  // A group whose parent is missing, or that would go below its own subtree, stays where it is.
+  GroupAndNest(View::Full, kind, entries, byNr, r);
   // Records that are no groups; one whose parent node is missing gets none.
   for (const Entry& e : entries) {
     if (e.nr == "0" || e.nr == info.top || e.group || *e.imBaum) continue;
