@@ -82,6 +82,9 @@ void KostenInfoFenster::RahmenBauen(QWidget* eltern, int links, int oben) {
     const Platz& p = g.liste;
     comVergleichskulturen =
         ui::MakeComboBox(fraVergleich, QStringLiteral("comVergleichskulturen"), p.links, p.oben, p.breite, p.hoehe);
+    // Editable at once: its text part then stands with it in the tab order, and Shift+Tab
+    // does not jump from the box after it over the one before.
+    comVergleichskulturen->setEditable(true);
   };
   const auto datenbank = [&] {
     const Platz& p = g.datenbank;
@@ -96,7 +99,6 @@ void KostenInfoFenster::RahmenBauen(QWidget* eltern, int links, int oben) {
     datenbank();
   }
   txtErgebnisdatenbank->setReadOnly(g.datenbankNurLesen);
-  comVergleichskulturen->setEditable(true);
   comVergleichskulturen->setInsertPolicy(QComboBox::NoInsert);
   comVergleichskulturen->setEditText(QStringLiteral("Combo1"));
   if (rahmen.jedeAuswahlZeigen) {

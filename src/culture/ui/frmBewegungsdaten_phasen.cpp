@@ -13,6 +13,7 @@
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
+#include "platform/ui/focus.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/prompts.h"
@@ -105,6 +106,9 @@ void frmBewegungsdaten::txtBeginn_GotFocus() {
   const std::optional<base::Date> d = base::ParseDate(S(txtBeginn));
   if (d && movDatum->SetValue(*d)) {
     state().windows.KalenderZielBeginn = true;
+  } else if (ui::LastFocusReason(txtBeginn) == Qt::BacktabFocusReason) {
+    // Moving on the way Shift+Tab came, so the box lets the keyboard pass back.
+    txtMenge->setFocus(Qt::BacktabFocusReason);
   } else {
     txtEnde->setFocus();
   }

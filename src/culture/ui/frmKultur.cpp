@@ -115,7 +115,7 @@ void frmKultur::KulturdatenAnlegen(QWidget* seite) {
   lblDatumE = ui::MakeLabel(f, QStringLiteral("lblDatumE"), QStringLiteral("tt.mm.jjjj"), 1920, 2750, 1400, 375);
   dtpEnde = ui::Placed(new ui::DatePicker(f), QStringLiteral("dtpEnde"), 3480, 2750, 2775, 375);
   lblBemerkung = ui::MakeLabel(f, QStringLiteral("lblBemerkung"), QStringLiteral("Bemerkungen:"), 240, 3240, 1590, 375);
-  txtBemerkung = ui::Placed(new QPlainTextEdit(f), QStringLiteral("txtBemerkung"), 1920, 3240, 8295, 2175);
+  txtBemerkung = ui::MakeMultiLineBox(f, QStringLiteral("txtBemerkung"), 1920, 3240, 8295, 2175);
   chbAktuell =
       ui::MakeCheckBox(f, QStringLiteral("chbAktuell"), QStringLiteral("Aktueller Datensatz"), 6840, 360, 3135, 375);
   chbAktuell->setChecked(true);

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstddef>
 #include <utility>
+#include <vector>
 
 #include "heating/ui/frmStandort.h"
 #include "platform/ui/builders.h"
@@ -220,6 +221,22 @@ void frmStandort::Aufbauen() {
       ui::MakeButton(heizung, QStringLiteral("cmbBrennstoffverwaltung"), QStringLiteral("Brennstoff-Verwaltung"));
   heizungLayout->addWidget(cmbBrennstoffverwaltung);
   heizungLayout->addStretch();
+
+  // The fields first, tab by tab, then the buttons; the window opens in the name box.
+  std::vector<QWidget*> folge = {txtName,        txtKuerzel,   txtCode,      txtFlaeche,  chbAktuell,  opbHaus,
+                                 opbGruppe,      txtLaenge,    txtBreite,    txtStehwand, txtHaus,     txtWege,
+                                 txtGruStehwand, txtGruHaus,   txtGruWege,   cmbFuerAlle, opbTyp[1],   opbTyp[2],
+                                 txtKappenzahl,  opbTyp[3],    txtBemerkung, comEinDach,  comEinStehL, comEinStehR,
+                                 comEinGiebelV,  comEinGiebelH};
+  const std::pair<std::array<QRadioButton*, 3>*, QLineEdit*> grenzen[] = {{&opbStehL, txtGrenzStehL},
+                                                                          {&opbStehR, txtGrenzStehR},
+                                                                          {&opbGiebelV, txtGrenzGiebelV},
+                                                                          {&opbGiebelH, txtGrenzGiebelH}};
+  for (const auto& [optionen, temperatur] : grenzen)
+    folge.insert(folge.end(), {(*optionen)[1], (*optionen)[2], temperatur});
+  folge.insert(folge.end(), {cmbMaterialverwaltung, comBrennstoff, txtWirkungsgrad, chbBrennwert, chbEnergieschirm,
+                             txtEinsparung, txtFaktor, cmbBrennstoffverwaltung, cmbHilfe, cmbSpeichern, cmbAbbruch});
+  SetTabOrder(folge);
 
   // Signals, in one place.
   m_typ = new ui::OptionGroup(fraTyp, QStringLiteral("opbTyp"));

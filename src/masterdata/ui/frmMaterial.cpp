@@ -24,8 +24,7 @@ frmMaterial::frmMaterial() : Materialeditor(QStringLiteral("frmMaterial"), "5.3"
   knoepfe->addWidget(cmbHilfe);
   layout->addLayout(knoepfe);
 
-  QWidget* folge[] = {txtName, txtKuerzel, txtCode, txtBemerkungen, chbAktuell, cmbSpeichern, cmbAbbruch, cmbHilfe};
-  for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
+  SetTabOrder({txtName, txtKuerzel, txtCode, txtBemerkungen, chbAktuell, cmbSpeichern, cmbAbbruch, cmbHilfe});
 }
 
 void frmMaterial::Form_Load() {

@@ -88,25 +88,9 @@ frmMaterial4opt::frmMaterial4opt() : Materialeditor(QStringLiteral("frmMaterial4
   cmbAufwandMenge->hide();
   cmbMaschinenkostenxls->hide();
 
-  QWidget* folge[] = {txtName,
-                      txtKuerzel,
-                      chbAktuell,
-                      txtCode,
-                      txtBemerkungen,
-                      txtMenge,
-                      opbBezug[1],
-                      opbBezug[2],
-                      opbBezug[3],
-                      opbBezug[4],
-                      txtWdh,
-                      txtPreis,
-                      cmbSpeichern,
-                      cmbRechner,
-                      cmbAufwandMenge,
-                      cmbAbbruch,
-                      cmbMaschinenkostenxls,
-                      cmbHilfe};
-  for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
+  SetTabOrder({txtName, txtKuerzel, chbAktuell, txtCode, txtBemerkungen, txtMenge, opbBezug[1], opbBezug[2],
+               opbBezug[3], opbBezug[4], txtWdh, txtPreis, cmbSpeichern, cmbRechner, cmbAufwandMenge, cmbAbbruch,
+               cmbMaschinenkostenxls, cmbHilfe});
 
   ui::InstallNumericFilter(txtMenge);
   ui::InstallNumericFilter(txtPreis);

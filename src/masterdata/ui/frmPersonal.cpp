@@ -66,6 +66,10 @@ frmPersonal::frmPersonal() : Morvineditor(QStringLiteral("frmPersonal"), masterd
   cmbAbbrechen = MakeButton(this, QStringLiteral("cmbAbbrechen"), QStringLiteral("Abbrechen"));
   KnopfzeileBauen(layout, cmbSpeichern, cmbAbbrechen);
 
+  TabfolgeSetzen({txtName, txtVorname, txtKuerzel, txtCode, txtStrasse, txtPostleitzahl, txtOrt, txtTelefon,
+                  dtpGeburtstag, cmdAusbildung, cmbWochenarbeitszeit, txtBemerkungen, chbAktuell});
+  // "Hilfe" is the default button: Enter in any box shows the help and does nothing else.
+  SetDefaultButton(cmbHilfe);
   Verbinden();
   connect(cmdAusbildung, &QPushButton::clicked, this, [this] { cmdAusbildung_Click(); });
   connect(cmbWochenarbeitszeit, &QPushButton::clicked, this, [this] { cmbWochenarbeitszeit_Click(); });
@@ -108,10 +112,8 @@ void frmPersonal::Form_Unload(bool& cancel) {
 }
 
 void frmPersonal::Form_KeyDown(int key, int shift) {
-  // "Hilfe" is the default button and "Abbrechen" the cancel button.
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    cmbHilfe_Click();
-  } else if (key == Qt::Key_Escape) {
+  // "Abbrechen" is the cancel button.
+  if (key == Qt::Key_Escape) {
     cmbAbbrechen_Click();
   } else {
     Stammdateneditor::Form_KeyDown(key, shift);

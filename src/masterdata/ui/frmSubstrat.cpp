@@ -43,9 +43,8 @@ frmSubstrat::frmSubstrat() : Materialeditor(QStringLiteral("frmSubstrat"), "5.3.
   knoepfe->addWidget(cmbHilfe);
   layout->addLayout(knoepfe);
 
-  QWidget* folge[] = {cmbNeu,   cmbSpeichern,   cmbAbbruch, cmbRechner, opbBezug[1], opbBezug[2],
-                      txtPreis, txtBemerkungen, txtCode,    txtKuerzel, txtName,     chbAktuell};
-  for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
+  SetTabOrder({cmbNeu, cmbSpeichern, cmbAbbruch, cmbRechner, opbBezug[1], opbBezug[2], txtPreis, txtBemerkungen,
+               txtCode, txtKuerzel, txtName, chbAktuell, cmbHilfe});
 
   ui::InstallNumericFilter(txtPreis);
   masterdata::ui::EnterFuehrtZu(txtPreis, cmbSpeichern);

@@ -48,6 +48,7 @@ frmTaetigkeiten::frmTaetigkeiten()
   cmbSpeichern = MakeButton(this, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"));
   KnopfzeileBauen(layout, cmbAbbrechen, cmbSpeichern);
 
+  TabfolgeSetzen({txtName, txtKuerzel, txtCode, txtBemerkungen, chbAktuell}, {cmbArbeitMaterial});
   Verbinden();
   connect(cmbArbeitMaterial, &QPushButton::clicked, this, [this] { cmbArbeitMaterial_Click(); });
 }

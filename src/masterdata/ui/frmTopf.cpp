@@ -58,10 +58,8 @@ frmTopf::frmTopf() : Materialeditor(QStringLiteral("frmTopf"), "5.3.1", true) {
   knoepfe->addWidget(cmbHilfe);
   layout->addLayout(knoepfe);
 
-  QWidget* folge[] = {txtName,     txtKuerzel,  chbAktuell, txtCode,   txtBemerkungen, txtMenge,
-                      opbBezug[1], opbBezug[2], txtPreis,   txtWdh,    txtVolumen,     cmbSpeichern,
-                      cmbAbbruch,  cmbNeu,      cmbRechner, cmbVolumen};
-  for (std::size_t i = 1; i < std::size(folge); ++i) setTabOrder(folge[i - 1], folge[i]);
+  SetTabOrder({txtName, txtKuerzel, chbAktuell, txtCode, txtBemerkungen, txtMenge, opbBezug[1], opbBezug[2], txtPreis,
+               txtWdh, txtVolumen, cmbSpeichern, cmbAbbruch, cmbNeu, cmbRechner, cmbVolumen, cmbHilfe});
 
   for (QLineEdit* box : {txtMenge, txtPreis, txtVolumen}) ui::InstallNumericFilter(box);
   // Enter: units to price, price to volume (past the reuse count), volume to "Speichern".

@@ -136,6 +136,8 @@ frmTopfSubstrat::frmTopfSubstrat()
   knoepfe->addWidget(cmbSpeichern);
   layout->addLayout(knoepfe);
 
+  SetTabOrder({txtName, txtKuerzel, txtCode, txtBemerkung, chbAktuell, comTopf, cmbTopf, comSubstrat, cmbErde, txtPreis,
+               opbBezug[1], opbBezug[2], cmbHilfe, cmbAbbruch, cmbSpeichern});
   masterdata::ui::BarcodeFeldSperren(txtCode);
   connect(comTopf, &QComboBox::currentIndexChanged, this, [this] { comTopf_Click(); });
   connect(comSubstrat, &QComboBox::currentIndexChanged, this, [this] { comSubstrat_Click(); });

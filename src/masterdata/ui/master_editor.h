@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/mdlHilfe.h"
 #include "data/state.h"
@@ -191,12 +192,22 @@ class Morvineditor : public Stammdateneditor<Fenster> {
     BarcodeFeldSperren(txtGruCode);
   }
 
+  // The tab order: the record frame's controls `satz` top to bottom, the group frame's, the
+  // controls `danach`, the two options and the row of buttons from left to right. The window
+  // opens in the name box of the frame it shows.
+  void TabfolgeSetzen(std::vector<QWidget*> satz, std::initializer_list<QWidget*> danach = {}) {
+    satz.insert(satz.end(), {txtGruName, txtGruKuerzel, txtGruCode, m_gruBemerkung, chbGruAktuell});
+    satz.insert(satz.end(), danach.begin(), danach.end());
+    satz.insert(satz.end(), {m_opbSatz, opbGruppe});
+    satz.insert(satz.end(), m_knoepfe.begin(), m_knoepfe.end());
+    this->SetTabOrder(satz);
+  }
+
   // "Hilfe" and the two buttons in the order given, in one row.
   void KnopfzeileBauen(QBoxLayout* layout, QPushButton* erster, QPushButton* zweiter) {
+    m_knoepfe = {this->cmbHilfe, erster, zweiter};
     auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(this->cmbHilfe);
-    knoepfe->addWidget(erster);
-    knoepfe->addWidget(zweiter);
+    for (QPushButton* knopf : m_knoepfe) knoepfe->addWidget(knopf);
     layout->addLayout(knoepfe);
   }
 
@@ -327,6 +338,7 @@ class Morvineditor : public Stammdateneditor<Fenster> {
   QRadioButton* m_opbSatz = nullptr;
   QGroupBox* m_fraSatz = nullptr;
   QPlainTextEdit* m_gruBemerkung = nullptr;
+  std::vector<QPushButton*> m_knoepfe;  // the row of buttons, left to right
   std::string m_modus;
   // Parent number of a new record, taken once the opening menu command has set it, so that a
   // right-click on another tree while the window is open cannot move the new record.

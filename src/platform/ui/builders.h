@@ -100,6 +100,15 @@ inline QRadioButton* MakeOptionButton(QWidget* parent, const QString& name, cons
   return button;
 }
 
+// A box of several lines (built below with the controls a layout arranges).
+inline QPlainTextEdit* MakeMultiLineBox(QWidget* parent, const QString& name);
+inline QPlainTextEdit* MakeMultiLineBox(QWidget* parent, const QString& name, int left, int top, int width,
+                                        int height) {
+  auto* box = MakeMultiLineBox(parent, name);
+  PlaceTwips(box, left, top, width, height);
+  return box;
+}
+
 inline QComboBox* MakeComboBox(QWidget* parent, const QString& name, int left, int top, int width, int height) {
   auto* box = Named(new QComboBox(parent), name);
   PlaceTwips(box, left, top, width, height);
@@ -139,8 +148,12 @@ inline QLineEdit* MakeTextBox(QWidget* parent, const QString& name, int maxLengt
   return box;
 }
 
+// A box of several lines. Tab and Shift+Tab move the focus on, as in every other box; Enter
+// makes a new line.
 inline QPlainTextEdit* MakeMultiLineBox(QWidget* parent, const QString& name) {
-  return Named(new QPlainTextEdit(parent), name);
+  auto* box = Named(new QPlainTextEdit(parent), name);
+  box->setTabChangesFocus(true);
+  return box;
 }
 
 inline QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption) {

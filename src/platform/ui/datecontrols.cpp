@@ -64,6 +64,8 @@ void DatePicker::keyPressEvent(QKeyEvent* event) {
   QDateEdit::keyPressEvent(event);
 }
 
+bool DatePicker::focusNextPrevChild(bool next) { return QWidget::focusNextPrevChild(next); }
+
 bool DatePicker::eventFilter(QObject* watched, QEvent* event) {
   // Without a date the drop-down calendar opens at the current month, not at 1900.
   if (watched == calendarWidget() && event->type() == QEvent::Show && !HasDate()) {

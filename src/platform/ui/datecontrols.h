@@ -39,6 +39,9 @@ class DatePicker : public QDateEdit {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Tab and Shift+Tab leave the picker at once, with a date or without one, instead of
+  // walking its day, month and year.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   base::Date m_last = base::kNoDate;

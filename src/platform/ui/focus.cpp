@@ -1,6 +1,7 @@
 #include "platform/ui/focus.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QWidget>
@@ -15,12 +16,22 @@ namespace {
 class FocusWatch : public QObject {
  public:
   FocusWatch(QWidget* control, std::function<void()> got, std::function<void()> lost)
-      : QObject(control), gotFocus(std::move(got)), lostFocus(std::move(lost)) {}
+      : QObject(control), gotFocus(std::move(got)), lostFocus(std::move(lost)) {
+    control->installEventFilter(this);
+  }
   QWidget* Control() const { return static_cast<QWidget*>(parent()); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == parent() && event->type() == QEvent::FocusIn) {
+      reason = static_cast<QFocusEvent*>(event)->reason();
+    }
+    return false;
+  }
 
   std::function<void()> gotFocus;
   std::function<void()> lostFocus;
   bool inside = false;  // the focus of the control's window lies in the control
+  Qt::FocusReason reason = Qt::OtherFocusReason;
 };
 
 bool Contains(const QWidget* control, const QWidget* widget) {
@@ -112,6 +123,14 @@ QWidget* WindowOf(QWidget* widget) {
     if (w->isWindow() || qobject_cast<QMdiSubWindow*>(w->parentWidget()) != nullptr) return w;
   }
   return nullptr;
+}
+
+Qt::FocusReason LastFocusReason(const QWidget* control) {
+  if (control == nullptr) return Qt::OtherFocusReason;
+  for (QObject* child : control->children()) {
+    if (auto* watch = dynamic_cast<FocusWatch*>(child)) return watch->reason;
+  }
+  return Qt::OtherFocusReason;
 }
 
 void WatchFocus(QWidget* control, std::function<void()> gotFocus, std::function<void()> lostFocus) {

@@ -14,6 +14,7 @@
 // check that shows a message on leaving runs first, and the control entered still gets its
 // GotFocus after the message box has given the focus back.
 
+#include <Qt>
 #include <functional>
 
 class QWidget;
@@ -23,6 +24,11 @@ namespace tolvar::ui {
 // Calls `gotFocus` and `lostFocus` (either may be empty) for `control` as described above
 // for as long as the control lives.
 void WatchFocus(QWidget* control, std::function<void()> gotFocus, std::function<void()> lostFocus);
+
+// How a watched control gained the focus last (Qt::BacktabFocusReason after Shift+Tab), for a
+// GotFocus handler that moves the focus on in the direction it came; Qt::OtherFocusReason for
+// a control never watched or never focused.
+Qt::FocusReason LastFocusReason(const QWidget* control);
 
 // The window a control sits on: the widget an MDI sub-window hosts, or the top-level window.
 QWidget* WindowOf(QWidget* widget);

@@ -175,13 +175,26 @@ void Form::place() {
   });
 }
 
+void Form::SetTabOrder(const std::vector<QWidget*>& order) {
+  m_tabOrder.assign(order.begin(), order.end());
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 void Form::placeFirstFocus() {
   if (m_focusPlaced) return;
   m_focusPlaced = true;
-  // The tab order is the focus chain from the window.
+  const auto takesFocus = [this](const QWidget* w) {
+    return w != nullptr && isAncestorOf(w) && w->isEnabled() && w->isVisibleTo(this) &&
+           (w->focusPolicy() & Qt::TabFocus) != 0;
+  };
+  // The first control of the tab order the window gives, else of its focus chain.
+  for (const QPointer<QWidget>& w : m_tabOrder) {
+    if (!takesFocus(w)) continue;
+    w->setFocus(Qt::OtherFocusReason);
+    return;
+  }
   for (QWidget* w = nextInFocusChain(); w != nullptr && w != this; w = w->nextInFocusChain()) {
-    if (!isAncestorOf(w) || !w->isEnabled() || !w->isVisibleTo(this)) continue;
-    if ((w->focusPolicy() & Qt::TabFocus) == 0) continue;
+    if (!takesFocus(w)) continue;
     w->setFocus(Qt::OtherFocusReason);
     return;
   }

@@ -2,6 +2,7 @@
 // Window base: every window of the program exists at most once, is created and loaded on first
 // use, shown, hidden and unloaded; unloading destroys it and the next use builds it afresh.
 
+#include <QAbstractButton>
 #include <QMdiSubWindow>
 #include <QPoint>
 #include <QPointer>
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 class QEventLoop;
 
@@ -80,6 +82,14 @@ class Form : public QWidget {
   void PlaceBeside(QWidget* anchor);
   // An MDI child without border or title bar; call before the window is hosted.
   void SetFrameless() { m_frameless = true; }
+  // The tab order: Tab goes from each control of `order` to the next. The window's first
+  // focus is the first of them that is shown and enabled when the window is first shown.
+  void SetTabOrder(const std::vector<QWidget*>& order);
+  // The default button: Enter anywhere in the window clicks it, and does nothing else (a box
+  // of several lines takes no new line), unless the focus is on another button, which Enter
+  // clicks instead.
+  void SetDefaultButton(QAbstractButton* button) { m_defaultButton = button; }
+  QAbstractButton* DefaultButton() const { return m_defaultButton; }
 
   // The outer window: the MDI sub-window frame for a hosted child, otherwise the form itself.
   // Geometry and window state of a window are set here.
@@ -126,6 +136,8 @@ class Form : public QWidget {
   bool m_placed = false;
   bool m_frameless = false;
   bool m_focusPlaced = false;
+  std::vector<QPointer<QWidget>> m_tabOrder;
+  QPointer<QAbstractButton> m_defaultButton;
   bool m_helperWindow = false;
   QEventLoop* m_modalLoop = nullptr;
 };

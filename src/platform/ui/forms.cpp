@@ -32,6 +32,7 @@ class EventWatcher : public QObject {
 
  private:
   bool pressesButton(QWidget* receiver, QKeyEvent* event);
+  bool pressesDefaultButton(QWidget* receiver, QKeyEvent* event);
   void keyPressed(QWidget* receiver, QKeyEvent* event);
   void windowActivated(QWidget* window);
 
@@ -84,6 +85,7 @@ bool EventWatcher::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (pressesButton(widget, key)) return true;
     keyPressed(widget, key);
+    if (pressesDefaultButton(widget, key)) return true;
   } else if (event->type() == QEvent::WindowActivate && widget->isWindow()) {
     windowActivated(widget);
   }
@@ -98,6 +100,20 @@ bool EventWatcher::pressesButton(QWidget* receiver, QKeyEvent* event) {
   if ((event->modifiers() & ~Qt::KeypadModifier) != 0 || event->isAutoRepeat()) return false;
   auto* button = qobject_cast<QPushButton*>(receiver);
   if (button == nullptr || !button->isEnabled() || !button->hasFocus() || FormOwning(button) == nullptr) return false;
+  button->click();
+  return true;
+}
+
+bool EventWatcher::pressesDefaultButton(QWidget* receiver, QKeyEvent* event) {
+  // Enter in a window with a default button clicks that button and is used up, so the control
+  // with the focus does not act on it too. A window of its own over the form (a pop-up of a
+  // control such as a drop-down calendar or list, a message box) keeps its own Enter.
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
+  if ((event->modifiers() & ~Qt::KeypadModifier) != 0 || event->isAutoRepeat()) return false;
+  Form* form = FormOwning(receiver);
+  if (!IsLive(form) || receiver->window() != form->window()) return false;
+  QAbstractButton* button = form->DefaultButton();
+  if (button == nullptr || !button->isVisible() || !button->isEnabled()) return false;
   button->click();
   return true;
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <optional>
+#include <vector>
 
 #include "base/values.h"
 #include "data/mdlFehler.h"
@@ -94,6 +95,12 @@ frmTabellenrechner::frmTabellenrechner() : FormOf(QStringLiteral("frmTabellenrec
   knoepfe->addWidget(cmbUebernehmen);
   knoepfe->addWidget(cmbAbbrechen);
   layout->addLayout(knoepfe);
+  // The boxes of the sheet shown, then the buttons: the window opens in its first box.
+  std::vector<QWidget*> folge = {txtBruttolohn, txtArbeitgeberanteil, txtSonderzahlungen, txtStunden, txtLohnErgebnis};
+  folge.insert(folge.end(), txtPosten.begin(), txtPosten.end());
+  folge.insert(folge.end(), {txtGemeinkostenErgebnis, txtAnschaffung, txtRestwert, txtNutzungsdauer, txtZinssatz,
+                             txtReparaturen, txtAuslastung, txtMaschinenErgebnis, cmbUebernehmen, cmbAbbrechen});
+  SetTabOrder(folge);
   connect(cmbUebernehmen, &QPushButton::clicked, this, &frmTabellenrechner::cmbUebernehmen_Click);
   connect(cmbAbbrechen, &QPushButton::clicked, this, &frmTabellenrechner::cmbAbbrechen_Click);
 }

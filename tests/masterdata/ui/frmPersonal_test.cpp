@@ -31,6 +31,7 @@
 #include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
+#include "platform/ui/helpviewer.h"
 #include "platform/ui/keyedtree.h"
 #include "settings/ui/frmTarif.h"
 #include "support/ui_fixture.h"
@@ -228,6 +229,35 @@ TEST_F(PersonalEditorenTest, BarcodeBoxesRefuseEveryKeyWithABeep) {
     EXPECT_EQ(box->text(), vorher);
     EXPECT_EQ(prompts->beeps() - beeps, 4);  // on pressing and on releasing each key
   }
+}
+
+// "Hilfe" is the default button: Enter in any box of either frame shows topic 5.4 and does
+// nothing else; a box of several lines takes no line break from it.
+TEST_F(PersonalEditorenTest, EnterInEveryBoxShowsHelpAndNothingElse) {
+  frmPersonal& p = Oeffnen<frmPersonal>("Personal", "Neu");
+  ASSERT_TRUE(test::ActivateWindowOf(&p));
+  ASSERT_TRUE(test::TypeInto(p.txtBemerkungen, QStringLiteral("Vormittags")));
+  const auto pruefen = [&](const std::vector<QWidget*>& boxen) {
+    for (QWidget* box : boxen) {
+      ASSERT_TRUE(test::PressIn(box, Qt::Key_Return)) << ui::S(box->objectName());
+      ASSERT_TRUE(ui::HelpViewer::Exists()) << ui::S(box->objectName());
+      ui::HelpViewer& hilfe = ui::HelpViewer::Instance();
+      ASSERT_TRUE(hilfe.isVisible()) << ui::S(box->objectName());
+      EXPECT_EQ(hilfe.CurrentPage(), QStringLiteral("Abschnitt5.4.htm"));
+      // The help window comes to the front; once it has, it is closed for the next box.
+      ASSERT_TRUE(test::ActivateWindowOf(&hilfe));
+      hilfe.hide();
+    }
+  };
+  pruefen({p.txtName, p.txtVorname, p.txtStrasse, p.txtPostleitzahl, p.txtOrt, p.txtTelefon, p.dtpGeburtstag,
+           p.txtBemerkungen});
+  EXPECT_EQ(p.txtBemerkungen->toPlainText(), QStringLiteral("Vormittags"));
+  EXPECT_TRUE(frmPersonal::IsLoaded());
+  EXPECT_FALSE(frmLohneinteilung::IsLoaded());
+
+  ASSERT_TRUE(test::Click(p.opbGruppe));
+  pruefen({p.txtGruName, p.txtGruKuerzel, p.txtGruBemerkung});
+  EXPECT_TRUE(p.txtGruBemerkung->toPlainText().isEmpty());
 }
 
 TEST_F(PersonalEditorenTest, WageButtonStoresTheNewPersonFirstAndOpensItsClassification) {

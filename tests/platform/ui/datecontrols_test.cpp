@@ -89,6 +89,27 @@ TEST(DatePicker, DropDownWithoutDateOpensAtTheCurrentMonth) {
   EXPECT_EQ(picker.Value(), base::kNoDate);  // only the page moved
 }
 
+// Tab and Shift+Tab leave the picker at once, empty or holding a date, and change nothing.
+TEST(DatePicker, TabAndShiftTabLeaveWithAndWithoutDate) {
+  QWidget window;
+  auto* before = new QLineEdit(&window);
+  auto* picker = new DatePicker(&window);
+  auto* after = new QLineEdit(&window);
+  QWidget::setTabOrder(before, picker);
+  QWidget::setTabOrder(picker, after);
+  window.show();
+  ASSERT_TRUE(test::ActivateWindowOf(&window));
+  for (const base::Date value : {base::kNoDate, D(2025, 6, 1)}) {
+    for (const bool forward : {true, false}) {
+      picker->SetValue(value);
+      ASSERT_TRUE(test::FocusByClick(picker));
+      ASSERT_TRUE(test::FocusByTab(forward));
+      EXPECT_EQ(test::FocusWidget(), forward ? after : before) << value << (forward ? " Tab" : " Shift+Tab");
+      EXPECT_EQ(picker->Value(), value);
+    }
+  }
+}
+
 TEST(MonthCalendar, RefusesValuesOutsideTheRange) {
   MonthCalendar calendar;
   ASSERT_TRUE(calendar.SetValue(D(2025, 5, 10)));
