@@ -7,6 +7,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLineEdit>
@@ -14,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpacerItem>
 #include <QStringList>
 #include <QTreeView>
 
@@ -221,6 +225,19 @@ class TypedNameDialog final : public QFileDialog {
   std::optional<QString> m_typed;
 };
 
+// The window manager writes a box's title in its bold title font between the window icon and
+// the window buttons; a box with a short text is made wide enough that its title is not cut.
+void KeepTitleWhole(QMessageBox& box) {
+  constexpr int kTitleBarRoom = 130;  // window icon, buttons and margins of the title bar
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  QFont titleFont = box.font();
+  titleFont.setBold(true);
+  const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarRoom;
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                grid->columnCount());
+}
+
 class QtPrompts final : public Prompts {
  public:
   int MsgBox(const QString& text, int style, const QString& title) override {
@@ -234,6 +251,7 @@ class QtPrompts final : public Prompts {
     for (std::size_t i = 0; i < answers.size(); ++i) {
       if (answers[i] == dismiss && (dismiss != msgbox::No)) box.setEscapeButton(buttons[i]);
     }
+    KeepTitleWhole(box);
     box.exec();
     for (std::size_t i = 0; i < answers.size(); ++i) {
       if (box.clickedButton() == buttons[i]) return answers[i];

@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -94,6 +96,10 @@ TEST_F(QtPromptsTest, MessageBoxIsAFixedDialogWholeOnTheScreen) {
     ASSERT_TRUE(test::WaitUntilPlaced(box));
     EXPECT_EQ(test::FixedDialogFaults(box), QStringList());
     EXPECT_TRUE(AvailableArea().contains(box->frameGeometry()));
+    // A short text still leaves the title bar room for the whole title beside its buttons.
+    QFont bold = box->font();
+    bold.setBold(true);
+    EXPECT_GT(box->width(), QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 80);
     box->accept();
   });
   MsgBox(QStringLiteral("Die Datei fehlt."), msgbox::Critical, QStringLiteral("Tolvar-Information"));
