@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "app/mdlHilfe.h"
 #include "masterdata/material_group.h"
 #include "platform/ui/builders.h"
 

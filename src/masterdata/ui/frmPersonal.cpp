@@ -108,7 +108,7 @@ void frmPersonal::Form_Load() {
 void frmPersonal::Form_Unload(bool& cancel) {
   // The weekly working time belongs to the person of this window; it closes with it.
   if (frmWochenarbeitszeit::IsLoaded()) frmWochenarbeitszeit::instanz().Unload();
-  Stammdateneditor::Form_Unload(cancel);
+  Morvineditor::Form_Unload(cancel);
 }
 
 void frmPersonal::Form_KeyDown(int key, int shift) {
@@ -116,7 +116,7 @@ void frmPersonal::Form_KeyDown(int key, int shift) {
   if (key == Qt::Key_Escape) {
     cmbAbbrechen_Click();
   } else {
-    Stammdateneditor::Form_KeyDown(key, shift);
+    Morvineditor::Form_KeyDown(key, shift);
   }
 }
 

@@ -1,65 +1,26 @@
 #pragma once
-// Common frame of the master-data editors until they are built out: the help button, F1, and
-// on closing the reload of the kind's list and the rebuild of its master-data tree.
+// What the master-data editors share: the help button and F1, and on closing the reload of
+// the kind's list and the rebuild of its master-data tree (Stammdatenfenster); the frame of the
+// two editors of the sibling program's data (Morvinfenster); the helpers the editors use.
 
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QString>
-#include <QTimer>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/mdlHilfe.h"
-#include "data/state.h"
 #include "masterdata/mdlMorvin5.h"
 #include "masterdata/ui/master_tree_rebuild.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/forms.h"
 
-namespace tolvar::masterdata::ui {
-
-template <class Fenster>
-class Stammdateneditor : public tolvar::ui::FormOf<Fenster> {
- public:
-  QPushButton* cmbHilfe = nullptr;
-
-  void cmbHilfe_Click() { mdlHilfe::HilfeAufrufen(Hilfethema()); }
-
- protected:
-  Stammdateneditor(const QString& name, int baum, std::string thema)
-      : tolvar::ui::FormOf<Fenster>(name, tolvar::ui::FormKind::Window), m_baum(baum), m_thema(std::move(thema)) {
-    this->setCaption(name);
-    cmbHilfe = tolvar::ui::MakeButton(this, QStringLiteral("cmbHilfe"), QStringLiteral("Hilfe"));
-    QObject::connect(cmbHilfe, &QPushButton::clicked, this, [this] { cmbHilfe_Click(); });
-  }
-
-  virtual std::string Hilfethema() const { return m_thema; }
-
-  void Form_Unload(bool& /*cancel*/) override { ReloadAndRebuildMasterTree(m_baum); }
-  void Form_KeyDown(int key, int /*shift*/) override {
-    if (key == Qt::Key_F1) cmbHilfe_Click();
-  }
-
- private:
-  int m_baum;
-  std::string m_thema;
-};
-
-}  // namespace tolvar::masterdata::ui
-
-// Helpers of the master-data editors.
-class QHBoxLayout;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QWidget;
 
 namespace tolvar {
@@ -68,6 +29,36 @@ struct MaterialSpeicherergebnis;
 }  // namespace tolvar
 
 namespace tolvar::masterdata::ui {
+
+// The base of every master-data editor: "Hilfe" and F1 show the editor's help topic; closing
+// reloads the list of the editor's kind and rebuilds its master-data tree.
+class Stammdatenfenster : public tolvar::ui::Form {
+ public:
+  QPushButton* cmbHilfe = nullptr;
+
+  void cmbHilfe_Click();
+
+ protected:
+  // `baum` names the master-data tree (master_tree_rebuild.h), `thema` the help topic.
+  Stammdatenfenster(const QString& name, int baum, std::string thema);
+
+  virtual std::string Hilfethema() const;
+
+  void Form_Unload(bool& cancel) override;
+  void Form_KeyDown(int key, int shift) override;
+
+ private:
+  int m_baum;
+  std::string m_thema;
+};
+
+// A master-data editor `Fenster`: class frmX : public Stammdateneditor<frmX>.
+template <class Fenster>
+class Stammdateneditor : public tolvar::ui::FormOf<Fenster, Stammdatenfenster> {
+ protected:
+  Stammdateneditor(const QString& name, int baum, std::string thema)
+      : tolvar::ui::FormOf<Fenster, Stammdatenfenster>(name, baum, std::move(thema)) {}
+};
 
 // The entry of the material list at `index`, or nullptr outside it.
 const MaterialSatz* MaterialAn(int index);
@@ -84,10 +75,6 @@ void BarcodeFeldSperren(QLineEdit* box);
 // program's data (morvin) or of the own data; a missing picture leaves the pointer unchanged.
 void MausbildSetzen(QWidget* control, const char* art, bool morvin);
 
-}  // namespace tolvar::masterdata::ui
-
-namespace tolvar::masterdata::ui {
-
 // Puts the next free barcode of `tabelle` into `box`; none leaves the box as it is.
 void BarcodeVorschlagen(QLineEdit* box, const char* tabelle);
 // Puts the next free number of `tabelle` into `box`; none leaves the box as it is.
@@ -97,8 +84,7 @@ void NummerVorschlagen(QLineEdit* box, const char* tabelle);
 // the record frame and the group frame, a hidden box holds the number, the barcode boxes show
 // proposals from the window's table only, and the mode is taken when the window opens and
 // kept for its life, so a later dispatch to the open window cannot switch what its save does.
-template <class Fenster>
-class Morvineditor : public Stammdateneditor<Fenster> {
+class Morvinfenster : public Stammdatenfenster {
  public:
   QRadioButton* opbGruppe = nullptr;
   QLineEdit* txtName = nullptr;
@@ -115,13 +101,8 @@ class Morvineditor : public Stammdateneditor<Fenster> {
   QPushButton* cmbSpeichern = nullptr;
   QPushButton* cmbAbbrechen = nullptr;
 
-  void opbGruppe_Click() {
-    if (!opbGruppe->isChecked()) return;
-    fraGruppe->show();
-    m_fraSatz->hide();
-    BarcodeVorschlagen(txtGruCode, m_tabelle);
-  }
-  void cmbAbbrechen_Click() { this->Unload(); }
+  void opbGruppe_Click();
+  void cmbAbbrechen_Click();
 
   // The mode the window was opened in, "Aendern" after its first successful save.
   const std::string& Modus() const { return m_modus; }
@@ -145,159 +126,38 @@ class Morvineditor : public Stammdateneditor<Fenster> {
     bool aktuell;
   };
 
-  Morvineditor(const QString& name, int baum, std::string thema, const char* tabelle)
-      : Stammdateneditor<Fenster>(name, baum, std::move(thema)), m_tabelle(tabelle) {}
+  // `tabelle`: the table of the labour-time database the barcodes and numbers come from.
+  Morvinfenster(const QString& name, int baum, std::string thema, const char* tabelle);
 
   // The record option `name` and "Neue Gruppe anlegen" side by side; returns the record option.
-  QRadioButton* OptionenBauen(QBoxLayout* layout, const char* name, const QString& text) {
-    m_opbSatz = tolvar::ui::MakeOptionButton(this, QString::fromLatin1(name), text);
-    opbGruppe = tolvar::ui::MakeOptionButton(this, QStringLiteral("opbGruppe"), QStringLiteral("Neue Gruppe anlegen"));
-    auto* optionen = new QHBoxLayout;
-    optionen->addWidget(m_opbSatz);
-    optionen->addWidget(opbGruppe);
-    layout->addLayout(optionen);
-    return m_opbSatz;
-  }
-
+  QRadioButton* OptionenBauen(QBoxLayout* layout, const char* name, const QString& text);
   // The record frame; the window fills it.
-  QGroupBox* SatzrahmenBauen(const char* name, const QString& titel) {
-    m_fraSatz = tolvar::ui::MakeGroup(this, QString::fromLatin1(name), titel);
-    return m_fraSatz;
-  }
-
+  QGroupBox* SatzrahmenBauen(const char* name, const QString& titel);
   // The group frame below the record frame; returns its remarks box.
-  QPlainTextEdit* GruppenrahmenBauen(QBoxLayout* layout, const Gruppentexte& texte) {
-    fraGruppe = tolvar::ui::MakeGroup(this, QStringLiteral("fraGruppe"), QStringLiteral("Gruppendaten"));
-    auto* g = new QFormLayout(fraGruppe);
-    txtGruName = tolvar::ui::MakeTextBox(fraGruppe, QStringLiteral("txtGruName"));
-    txtGruKuerzel = tolvar::ui::MakeTextBox(fraGruppe, QStringLiteral("txtGruKuerzel"), 10);
-    txtGruCode = tolvar::ui::MakeTextBox(fraGruppe, QStringLiteral("txtGruCode"), 6);
-    m_gruBemerkung = tolvar::ui::MakeMultiLineBox(fraGruppe, QLatin1String(texte.bemerkung));
-    chbGruAktuell =
-        tolvar::ui::MakeCheckBox(fraGruppe, QStringLiteral("chbGruAktuell"), QStringLiteral("Aktueller Datensatz"));
-    g->addRow(tolvar::ui::Q(texte.name), txtGruName);
-    tolvar::ui::AddFormRow(g, tolvar::ui::Q(texte.kuerzel), txtGruKuerzel, QStringLiteral("(max. 10 Zeichen)"));
-    tolvar::ui::AddFormRow(g, QStringLiteral("Barcode:"), txtGruCode, tolvar::ui::Q(texte.barcode));
-    g->addRow(QStringLiteral("Bemerkungen:"), m_gruBemerkung);
-    g->addRow(chbGruAktuell);
-    layout->addWidget(fraGruppe);
-    return m_gruBemerkung;
-  }
-
+  QPlainTextEdit* GruppenrahmenBauen(QBoxLayout* layout, const Gruppentexte& texte);
   // The hidden number box; both barcode boxes take no typing.
-  void NummerBauen() {
-    txtNr = tolvar::ui::MakeTextBox(this, QStringLiteral("txtNr"));
-    txtNr->hide();
-    BarcodeFeldSperren(txtCode);
-    BarcodeFeldSperren(txtGruCode);
-  }
-
+  void NummerBauen();
   // The tab order: the record frame's controls `satz` top to bottom, the group frame's, the
   // controls `danach`, the two options and the row of buttons from left to right. The window
   // opens in the name box of the frame it shows.
-  void TabfolgeSetzen(std::vector<QWidget*> satz, std::initializer_list<QWidget*> danach = {}) {
-    satz.insert(satz.end(), {txtGruName, txtGruKuerzel, txtGruCode, m_gruBemerkung, chbGruAktuell});
-    satz.insert(satz.end(), danach.begin(), danach.end());
-    satz.insert(satz.end(), {m_opbSatz, opbGruppe});
-    satz.insert(satz.end(), m_knoepfe.begin(), m_knoepfe.end());
-    this->SetTabOrder(satz);
-  }
-
+  void TabfolgeSetzen(std::vector<QWidget*> satz, std::initializer_list<QWidget*> danach = {});
   // "Hilfe" and the two buttons in the order given, in one row.
-  void KnopfzeileBauen(QBoxLayout* layout, QPushButton* erster, QPushButton* zweiter) {
-    m_knoepfe = {this->cmbHilfe, erster, zweiter};
-    auto* knoepfe = new QHBoxLayout;
-    for (QPushButton* knopf : m_knoepfe) knoepfe->addWidget(knopf);
-    layout->addLayout(knoepfe);
-  }
+  void KnopfzeileBauen(QBoxLayout* layout, QPushButton* erster, QPushButton* zweiter);
+  // The options and "Abbrechen"; selecting an option from code runs its handler too, as the
+  // load step relies on.
+  void OptionenVerbinden();
 
-  // Selecting an option from code runs its handler too, as the load step relies on.
-  void Verbinden() {
-    QObject::connect(m_opbSatz, &QRadioButton::toggled, this, [this](bool an) {
-      if (an) SatzoptionGewaehlt();
-    });
-    QObject::connect(opbGruppe, &QRadioButton::toggled, this, [this](bool an) {
-      if (an) opbGruppe_Click();
-    });
-    QObject::connect(cmbSpeichern, &QPushButton::clicked, this,
-                     [this] { static_cast<Fenster*>(this)->cmbSpeichern_Click(); });
-    QObject::connect(cmbAbbrechen, &QPushButton::clicked, this, [this] { cmbAbbrechen_Click(); });
-  }
-
-  void SatzoptionGewaehlt() {
-    if (!m_opbSatz->isChecked()) return;
-    m_fraSatz->show();
-    fraGruppe->hide();
-    BarcodeVorschlagen(txtCode, m_tabelle);
-  }
+  void SatzoptionGewaehlt();
 
   // Takes the mode of the opening command; a new record keeps the parent number the menu
   // command sets right after the window is shown.
-  void ModusUebernehmen() {
-    m_modus = state().selection.Bearbeitungsmodus;
-    m_ueberPNr.reset();
-    if (m_modus == "Neu") {
-      QTimer::singleShot(0, this, [this] {
-        if (!m_ueberPNr) m_ueberPNr = state().selection.AktuelleUeberPNr;
-      });
-    }
-  }
-
+  void ModusUebernehmen();
   // The record option chosen, its frame shown, the shared boxes empty and both records current.
-  void Zuruecksetzen() {
-    m_opbSatz->setEnabled(true);
-    opbGruppe->setEnabled(true);
-    {
-      // The proposal its handler would make follows later, once the boxes are cleared.
-      const QSignalBlocker sperre(m_opbSatz);
-      m_opbSatz->setChecked(true);
-    }
-    m_fraSatz->show();
-    fraGruppe->hide();
-    for (QLineEdit* box : {txtName, txtGruName, txtCode, txtGruCode, txtKuerzel, txtGruKuerzel}) box->clear();
-    txtBemerkungen->clear();
-    m_gruBemerkung->clear();
-    chbAktuell->setChecked(true);
-    chbGruAktuell->setChecked(true);
-  }
-
+  void Zuruecksetzen();
   // A new record: its barcode and number proposed, both options offered.
-  void NeuVorbereiten() {
-    BarcodeVorschlagen(txtCode, m_tabelle);
-    NummerVorschlagen(txtNr, m_tabelle);
-    MausbildSetzen(m_opbSatz, "Hand_", true);
-    MausbildSetzen(opbGruppe, "Hand_", true);
-  }
-
+  void NeuVorbereiten();
   // A stored record or group: only its frame, no options, its own barcode and boxes.
-  void GespeichertZeigen(const Gespeichert& satz) {
-    {
-      // The options are set without their handlers: a stored record proposes no barcode.
-      const QSignalBlocker sperreS(m_opbSatz);
-      const QSignalBlocker sperreG(opbGruppe);
-      opbGruppe->setChecked(satz.gruppe);
-      m_opbSatz->setChecked(!satz.gruppe);
-    }
-    fraGruppe->setVisible(satz.gruppe);
-    m_fraSatz->setVisible(!satz.gruppe);
-    m_opbSatz->hide();
-    opbGruppe->hide();
-    const QString code = QString::number(static_cast<qlonglong>(satz.barcode));
-    txtNr->setText(tolvar::ui::Q(satz.nr));
-    if (satz.gruppe) {
-      txtGruName->setText(tolvar::ui::Q(satz.name));
-      txtGruKuerzel->setText(tolvar::ui::Q(satz.kuerzel));
-      txtGruCode->setText(code);
-      m_gruBemerkung->setPlainText(tolvar::ui::Q(satz.bemerkungen));
-      chbGruAktuell->setChecked(satz.aktuell);
-    } else {
-      txtName->setText(tolvar::ui::Q(satz.name));
-      txtKuerzel->setText(tolvar::ui::Q(satz.kuerzel));
-      txtCode->setText(code);
-      txtBemerkungen->setPlainText(tolvar::ui::Q(satz.bemerkungen));
-      chbAktuell->setChecked(satz.aktuell);
-    }
-  }
+  void GespeichertZeigen(const Gespeichert& satz);
 
   // Stores the entries without closing the window: the shared boxes go into `e` (the window
   // has put its own there), the short-name defaults stay visible, the mode follows the save,
@@ -317,23 +177,21 @@ class Morvineditor : public Stammdateneditor<Fenster> {
     e.txtGruKuerzel = tolvar::ui::S(txtGruKuerzel);
     e.txtGruCode = tolvar::ui::S(txtGruCode);
     e.chbGruAktuell = chbGruAktuell->isChecked();
-
-    tolvar::State& s = state();
-    masterdata::SpeicherKontext kontext{s.enterprise.AktuellerBetrieb, m_modus,
-                                        m_ueberPNr.value_or(s.selection.AktuelleUeberPNr)};
+    masterdata::SpeicherKontext kontext = Speicherkontext();
     const masterdata::StammdatenSpeicherergebnis ergebnis = speichern(kontext, e);
-    // The short-name default stays visible in the window.
-    txtKuerzel->setText(tolvar::ui::Q(e.txtKuerzel));
-    txtGruKuerzel->setText(tolvar::ui::Q(e.txtGruKuerzel));
-    m_modus = kontext.Bearbeitungsmodus;
-    s.selection.Bearbeitungsmodus = m_modus;
-    if (ergebnis.abgelehnt()) {
-      if (auto* fokus = this->template findChild<QWidget*>(tolvar::ui::Q(ergebnis.fokus))) fokus->setFocus();
-    }
+    SpeichernAbschliessen(kontext, ergebnis, e.txtKuerzel, e.txtGruKuerzel);
     return ergebnis;
   }
 
  private:
+  // The database, the mode and the parent number a save goes to.
+  masterdata::SpeicherKontext Speicherkontext() const;
+  // After a save: the short-name defaults `kuerzel` and `gruKuerzel` shown, the mode taken
+  // over, and on a refusal the focus on the box it names.
+  void SpeichernAbschliessen(const masterdata::SpeicherKontext& kontext,
+                             const masterdata::StammdatenSpeicherergebnis& ergebnis, const std::string& kuerzel,
+                             const std::string& gruKuerzel);
+
   const char* m_tabelle;
   QRadioButton* m_opbSatz = nullptr;
   QGroupBox* m_fraSatz = nullptr;
@@ -343,6 +201,21 @@ class Morvineditor : public Stammdateneditor<Fenster> {
   // Parent number of a new record, taken once the opening menu command has set it, so that a
   // right-click on another tree while the window is open cannot move the new record.
   std::optional<std::string> m_ueberPNr;
+};
+
+// An editor `Fenster` of the sibling program's data; its cmbSpeichern_Click saves.
+template <class Fenster>
+class Morvineditor : public tolvar::ui::FormOf<Fenster, Morvinfenster> {
+ protected:
+  Morvineditor(const QString& name, int baum, std::string thema, const char* tabelle)
+      : tolvar::ui::FormOf<Fenster, Morvinfenster>(name, baum, std::move(thema), tabelle) {}
+
+  // The options, "Abbrechen" and "Speichern".
+  void Verbinden() {
+    this->OptionenVerbinden();
+    QObject::connect(this->cmbSpeichern, &QPushButton::clicked, this,
+                     [this] { static_cast<Fenster*>(this)->cmbSpeichern_Click(); });
+  }
 };
 
 }  // namespace tolvar::masterdata::ui

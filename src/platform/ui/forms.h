@@ -63,14 +63,15 @@ std::function<void()> SetQuitHandler(std::function<void()> handler);
 }  // namespace Forms
 
 // CRTP base: class frmX : public FormOf<frmX> gives frmX::instanz() and frmX::IsLoaded().
-template <class Derived>
-class FormOf : public Form {
+// `Base` is the window base it builds on: Form, or the shared base of a family of windows.
+template <class Derived, class Base = Form>
+class FormOf : public Base {
  public:
   static Derived& instanz() { return Forms::Get<Derived>(); }
   static bool IsLoaded() { return Forms::IsLoaded<Derived>(); }
 
  protected:
-  FormOf(const QString& name, FormKind kind) : Form(name, kind) {}
+  using Base::Base;
 };
 
 namespace Forms {
