@@ -133,7 +133,8 @@ void TeilweiseGelesenMelden(const std::string& path, std::string_view table, std
                      "dieser Zeile fehlen.\n\nDatei: " + path);
 }
 
-// Replaces `list` by the rows of `table` (in `orderBy` order, else table order).
+// Replaces `list` by the rows of `table`, ordered by the column `orderBy` (rows of equal value,
+// and all rows without `orderBy`, in table order).
 template <typename Satz, typename Fill>
 bool LoadList(const std::string& path, std::string_view table, std::string_view orderBy, Fill fill,
               std::vector<Satz>* list) {
@@ -141,8 +142,12 @@ bool LoadList(const std::string& path, std::string_view table, std::string_view 
   list->clear();
   std::unique_ptr<db::Database> database = db::Database::Open(path);
   if (!database) return false;
-  db::Recordset rs = database->OpenTable(table, "", {}, orderBy);
+  db::Recordset rs = database->OpenTable(table);
   if (!rs.ok()) return false;
+  if (!orderBy.empty() && !rs.SortBy(orderBy)) {
+    list->clear();
+    return false;
+  }
 
   list->assign(static_cast<std::size_t>(rs.RecordCount()), Satz{});
   const base::Date today = base::Today();
@@ -255,8 +260,8 @@ bool StandorteLaden() {
 // Materials come from the material database, in barcode order.
 bool MaterialienLaden() {
   State& s = state();
-  const bool ok = LoadList(s.enterprise.AktuelleEinstellungen.MaterialPfad, "Material", db::QuoteIdentifier("Barcode"),
-                           FillMaterial, &s.masters.MaterialListe);
+  const bool ok = LoadList(s.enterprise.AktuelleEinstellungen.MaterialPfad, "Material", "Barcode", FillMaterial,
+                           &s.masters.MaterialListe);
   s.masters.MaterialNachNummer.Aufbauen(s.masters.MaterialListe);
   return ok;
 }

@@ -139,6 +139,12 @@ class Recordset {
   bool Delete();
   int64_t RowId() const;
 
+  // Orders the rows by `column` as the database's ORDER BY does: Null first, then numbers by
+  // value, then texts byte by byte; rows of equal value keep their order. Sorting the rows
+  // read is much cheaper than letting the database sort whole rows of an unindexed column.
+  // False for an unknown column or while editing.
+  bool SortBy(std::string_view column);
+
  private:
   friend class Database;
   Database* db_ = nullptr;

@@ -1,5 +1,6 @@
 // Recordsets: rows held in memory, edited through a buffer and written by rowid.
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/db/database.h"
@@ -218,6 +219,64 @@ bool Recordset::Delete() {
   rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
   rowids_.erase(rowids_.begin() + static_cast<std::ptrdiff_t>(index));
   error_.clear();
+  return true;
+}
+
+namespace {
+
+// The order of two values in an ORDER BY: Null < numbers < texts (texts and blobs are both
+// read as text).
+int Rank(const Value& v) {
+  switch (v.type()) {
+    case Value::Type::Null:
+      return 0;
+    case Value::Type::Integer:
+    case Value::Type::Real:
+      return 1;
+    case Value::Type::Text:
+      break;
+  }
+  return 2;
+}
+
+bool OrderedBefore(const Value& a, const Value& b) {
+  const int ra = Rank(a);
+  const int rb = Rank(b);
+  if (ra != rb) return ra < rb;
+  if (ra == 1) {
+    if (a.type() == Value::Type::Integer && b.type() == Value::Type::Integer) {
+      return a.integerOr() < b.integerOr();
+    }
+    const auto exact = [](const Value& v) {
+      return v.type() == Value::Type::Integer ? static_cast<long double>(v.integerOr())
+                                              : static_cast<long double>(v.numberOr());
+    };
+    return exact(a) < exact(b);
+  }
+  if (ra == 2) return a.text() < b.text();
+  return false;
+}
+
+}  // namespace
+
+bool Recordset::SortBy(std::string_view column) {
+  const int index = ColumnIndex(column);
+  if (index < 0 || mode_ != EditMode::None) return false;
+  const auto at = static_cast<size_t>(index);
+  std::vector<size_t> order(rows_.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [this, at](size_t a, size_t b) { return OrderedBefore(rows_[a][at], rows_[b][at]); });
+  std::vector<std::vector<Value>> rows;
+  rows.reserve(rows_.size());
+  std::vector<int64_t> rowids;
+  rowids.reserve(rowids_.size());
+  for (size_t i : order) {
+    rows.push_back(std::move(rows_[i]));
+    if (i < rowids_.size()) rowids.push_back(rowids_[i]);
+  }
+  rows_ = std::move(rows);
+  rowids_ = std::move(rowids);
   return true;
 }
 

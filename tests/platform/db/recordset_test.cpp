@@ -140,6 +140,21 @@ TEST_F(RecordsetTest, KeepsTableOrderThroughDeleteAndAppend) {
   EXPECT_EQ(Names(db_->OpenTable("Kultur", "", {}, "Nr DESC")), (std::vector<std::string>{"C", "D", "A", "E"}));
 }
 
+// Sorting the rows read gives exactly the database's own ORDER BY, ties in table order.
+TEST_F(RecordsetTest, SortByOrdersAsTheDatabaseOrders) {
+  ASSERT_TRUE(db_->Execute(
+      "INSERT INTO Kultur (Name, Roh) VALUES ('E', 10), ('F', '10'), ('G', 'abc'), ('H', NULL), ('I', 2.5),"
+      " ('J', -3), ('K', 2), ('L', 'Abc'), ('M', 2.0), ('N', ''), ('O', 9007199254740993), ('P', 9007199254740992.0),"
+      " ('Q', 'Äpfel'), ('R', 'Zwiebel')"));
+  Recordset rs = db_->OpenTable("Kultur");
+  ASSERT_TRUE(rs.SortBy("roh"));
+  EXPECT_EQ(Names(rs), Names(db_->OpenTable("Kultur", "", {}, "Roh")));
+  EXPECT_EQ(Names(rs).front(), "A");  // Null first, in table order
+  ASSERT_TRUE(rs.SortBy("Name"));
+  EXPECT_EQ(Names(rs).front(), "A");
+  EXPECT_FALSE(rs.SortBy("Fehlt"));
+}
+
 TEST_F(RecordsetTest, RefusesEditsItCannotMake) {
   Recordset query = db_->Query("SELECT Name FROM Kultur ORDER BY Name DESC");
   ASSERT_TRUE(query.ok());
