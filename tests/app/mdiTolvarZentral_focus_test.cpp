@@ -210,49 +210,38 @@ class WindowFocusTest : public AppTest {};
 
 TEST_F(WindowFocusTest, EveryWindowOpensOnItsFirstControlAndTabGoesRoundBothWays) {
   MusterOeffnen();
-  std::map<QString, Expected> expected;
-  for (const Expected& e : kWindows) expected.emplace(QString::fromLatin1(e.window), e);
   QStringList faults;
-  for (const WindowEntry& entry : AllWindows()) {
-    const auto found = expected.find(entry.name);
-    if (found == expected.end()) {
-      faults << entry.name + QStringLiteral(": no expectation");
-      continue;
-    }
-    const Expected& e = found->second;
-    ui::Form& window = entry.open();
-    QPointer<ui::Form> guard(&window);
-    if (window.Kind() != ui::FormKind::MdiChild) {
-      ASSERT_TRUE(WaitUntilPlaced(&window)) << ui::S(entry.name);
-    }
-    QStringList own;
-    ActivateWindowOf(&window);
-    const QString first =
-        FocusWidget() != nullptr && window.isAncestorOf(FocusWidget()) ? ControlOf(FocusWidget(), &window) : QString();
-    if (e.first != nullptr && first != QLatin1String(e.first)) {
-      own << QStringLiteral("opens on %1").arg(first.isEmpty() ? QStringLiteral("no control") : first);
-    }
-    if (!first.isEmpty()) {
-      const auto before = Texts(window);
-      const QStringList forward = Round(window, true, own);
-      const QStringList backward = Round(window, false, own);
-      own << TypedInto(before, window);
-      if (!e.order.empty()) {
-        QStringList order;
-        for (const char* name : e.order) order << QLatin1String(name);
-        if (forward != order) own << QStringLiteral("Tab goes ") + forward.join(QLatin1Char(' '));
-      }
-      QStringList back{forward.front()};
-      for (qsizetype i = forward.size() - 1; i > 0; --i) back << forward[i];
-      if (backward != back) {
-        own << QStringLiteral("Tab goes ") + forward.join(QLatin1Char(' ')) + QStringLiteral(", Shift+Tab goes ") +
-                   backward.join(QLatin1Char(' '));
-      }
-    }
-    for (const QString& fault : own) faults << entry.name + QStringLiteral(": ") + fault;
-    if (guard) window.Unload();
-    ProcessEvents();
-  }
+  CheckEveryWindow(
+      kWindows,
+      [](ui::Form& window, const Expected& e) {
+        QStringList own;
+        ActivateWindowOf(&window);
+        const QString first = FocusWidget() != nullptr && window.isAncestorOf(FocusWidget())
+                                  ? ControlOf(FocusWidget(), &window)
+                                  : QString();
+        if (e.first != nullptr && first != QLatin1String(e.first)) {
+          own << QStringLiteral("opens on %1").arg(first.isEmpty() ? QStringLiteral("no control") : first);
+        }
+        if (!first.isEmpty()) {
+          const auto before = Texts(window);
+          const QStringList forward = Round(window, true, own);
+          const QStringList backward = Round(window, false, own);
+          own << TypedInto(before, window);
+          if (!e.order.empty()) {
+            QStringList order;
+            for (const char* name : e.order) order << QLatin1String(name);
+            if (forward != order) own << QStringLiteral("Tab goes ") + forward.join(QLatin1Char(' '));
+          }
+          QStringList back{forward.front()};
+          for (qsizetype i = forward.size() - 1; i > 0; --i) back << forward[i];
+          if (backward != back) {
+            own << QStringLiteral("Tab goes ") + forward.join(QLatin1Char(' ')) + QStringLiteral(", Shift+Tab goes ") +
+                       backward.join(QLatin1Char(' '));
+          }
+        }
+        return own;
+      },
+      &faults);
   EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults:\n" << ui::S(faults.join(QLatin1Char('\n')));
 }
 

@@ -195,38 +195,25 @@ TEST_F(WindowFramesTest, EveryWindowLiesWholeOnTheScreenWhereAndAsLargeAsItsLayo
     ASSERT_TRUE(AllowedActions(&haupt).has_value());
   }
 
-  std::map<QString, Expected> expected;
-  for (const Expected& e : kWindows) expected.emplace(QString::fromLatin1(e.window), e);
   QStringList faults;
   std::map<QString, int> heights;
-  for (const WindowEntry& entry : AllWindows()) {
-    const auto found = expected.find(entry.name);
-    if (found == expected.end()) {
-      faults << entry.name + QStringLiteral(": no expectation");
-      continue;
-    }
-    const Expected& e = found->second;
-    ui::Form& window = entry.open();
-    QPointer<ui::Form> guard(&window);
-    const bool child = window.Kind() == ui::FormKind::MdiChild;
-    if (!child) {
-      ASSERT_TRUE(WaitUntilPlaced(&window)) << ui::S(entry.name);
-    }
-    QStringList own = child ? ChildFaults(window, e) : TopLevelFaults(window, e, bildschirm, haupt.frameGeometry());
-    if (e.width != 0 && window.size() != QSize(TwipsToPixels(e.width), TwipsToPixels(e.height))) {
-      own << QStringLiteral("client area %1 x %2").arg(window.width()).arg(window.height());
-    }
-    for (const QString& fault : own) faults << entry.name + QStringLiteral(": ") + fault;
-    // The settings window keeps one height whichever overheads panel it shows.
-    const auto [first, fresh] = heights.emplace(window.Name(), window.frameGeometry().height());
-    if (window.Name() == QLatin1String("frmEinstellungen") && !fresh &&
-        first->second != window.frameGeometry().height()) {
-      faults << entry.name +
-                    QStringLiteral(": %1 px high, before %2").arg(window.frameGeometry().height()).arg(first->second);
-    }
-    if (guard) window.Unload();
-    ProcessEvents();
-  }
+  CheckEveryWindow(
+      kWindows,
+      [&](ui::Form& window, const Expected& e) {
+        const bool child = window.Kind() == ui::FormKind::MdiChild;
+        QStringList own = child ? ChildFaults(window, e) : TopLevelFaults(window, e, bildschirm, haupt.frameGeometry());
+        if (e.width != 0 && window.size() != QSize(TwipsToPixels(e.width), TwipsToPixels(e.height))) {
+          own << QStringLiteral("client area %1 x %2").arg(window.width()).arg(window.height());
+        }
+        // The settings window keeps one height whichever overheads panel it shows.
+        const auto [first, fresh] = heights.emplace(window.Name(), window.frameGeometry().height());
+        if (window.Name() == QLatin1String("frmEinstellungen") && !fresh &&
+            first->second != window.frameGeometry().height()) {
+          own << QStringLiteral("%1 px high, before %2").arg(window.frameGeometry().height()).arg(first->second);
+        }
+        return own;
+      },
+      &faults);
   EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults:\n" << ui::S(faults.join(QLatin1Char('\n')));
 
   // Opening an enterprise loads the main window again: it takes the same frame.

@@ -1,7 +1,10 @@
 #include "window_catalogue.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include "app/frmBegruessung.h"
@@ -56,6 +59,7 @@
 #include "settings/ui/frmStatInfo.h"
 #include "settings/ui/frmTabellenrechner.h"
 #include "settings/ui/frmTarif.h"
+#include "support/ui_desktop.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -311,6 +315,21 @@ std::vector<WindowEntry> AllWindows() {
       Plain<frmTabellenrechner>("frmTabellenrechner"),
       Plain<frmArbeitMaterial>("frmArbeitMaterial"),
   };
+}
+
+void CheckEveryWindow(const WindowCheck& check, QStringList* faults) {
+  for (const WindowEntry& entry : AllWindows()) {
+    ui::Form& window = entry.open();
+    QPointer<ui::Form> guard(&window);
+    if (window.Kind() != ui::FormKind::MdiChild) {
+      ASSERT_TRUE(WaitUntilPlaced(&window)) << ui::S(entry.name);
+    }
+    const std::optional<QStringList> own = check(entry.name, window);
+    if (!own) *faults << entry.name + QStringLiteral(": no expectation");
+    for (const QString& fault : own.value_or(QStringList())) *faults << entry.name + QStringLiteral(": ") + fault;
+    if (guard) window.Unload();
+    ProcessEvents();
+  }
 }
 
 void ForEachView(ui::Form& window, const QString& name, const ViewVisitor& visit) {

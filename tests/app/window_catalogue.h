@@ -3,7 +3,11 @@
 // person reaches it, for the layout check and the window pictures.
 
 #include <QString>
+#include <QStringList>
+#include <cstddef>
 #include <functional>
+#include <map>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -27,6 +31,27 @@ struct WindowEntry {
 
 // All windows, in the order of the program's menus.
 std::vector<WindowEntry> AllWindows();
+
+// Opens each window of the catalogue in turn, waits until a top-level one has taken its place
+// on the screen, lets `check` look at it and unloads it again. `check` gives the window's
+// faults, or nullopt when it has no expectation for the window, which is a fault of its own.
+// Each fault is added to `faults` after the window's name.
+using WindowCheck = std::function<std::optional<QStringList>(const QString& name, ui::Form& window)>;
+void CheckEveryWindow(const WindowCheck& check, QStringList* faults);
+
+// As above, with the expectations of a table whose rows name their window (`window`).
+template <typename Expected, std::size_t N, typename Check>
+void CheckEveryWindow(const Expected (&table)[N], Check check, QStringList* faults) {
+  std::map<QString, const Expected*> expected;
+  for (const Expected& e : table) expected.emplace(QString::fromLatin1(e.window), &e);
+  CheckEveryWindow(
+      [&](const QString& name, ui::Form& window) -> std::optional<QStringList> {
+        const auto found = expected.find(name);
+        if (found == expected.end()) return std::nullopt;
+        return check(window, *found->second);
+      },
+      faults);
+}
 
 // One look at a window: `view` names it ("frmEinstellungen", "frmEinstellungen tab 2").
 using ViewVisitor = std::function<void(QWidget& window, const QString& view)>;
