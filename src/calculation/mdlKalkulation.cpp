@@ -1,5 +1,7 @@
 #include "calculation/mdlKalkulation.h"
 
+#include <utility>
+
 #include "base/values.h"
 #include "calculation/mdlBerrechnung_kosten.h"
 #include "calculation/mdlDatenPruefung.h"
@@ -94,7 +96,58 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
   return c;
 }
 
+// A typed cost box: empty (stored as "0,00") or an amount.
+constexpr JeKostenart<base::Feldregel> kKostenregeln = [] {
+  JeKostenart<base::Feldregel> regeln{};
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    regeln[KostenIndex(d.art)] = base::Feldregel{.feld = d.wertfeld, .leer = "0,00"};
+  }
+  return regeln;
+}();
+
+// The text of the box named `feld` among those EingabenPruefen checks; nullptr for another name.
+std::string* Box(KalkulationsFenster& f, std::string_view feld) {
+  if (feld == kMengeRegel.feld) return &f.txtMenge;
+  if (feld == kPreisRegel.feld) return &f.txtPreis;
+  for (Kostenart art : kKostenarten) {
+    if (Daten(art).wertfeld == feld) return &f.Wertfeld(art);
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+const base::Feldregel& Kostenregel(Kostenart art) { return kKostenregeln[KostenIndex(art)]; }
+
+std::string Fehlerzeile(std::string_view name, std::string_view text, std::string_view erwartet) {
+  return std::string(name) + " \"" + std::string(text) + "\": " + std::string(erwartet);
+}
+
+std::string Erwartet(const base::Feldregel& regel) {
+  return (regel.ganz ? "eine ganze Zahl " : "ein Betrag ") + base::BereichText(regel.bereich);
+}
+
+std::vector<Eingabefehler> EingabenPruefen(const KalkulationsFenster& fenster, const CalculationState& k) {
+  std::vector<Eingabefehler> fehler;
+  const auto pruefen = [&fehler](const base::Feldregel& regel, std::string_view name, const std::string& text) {
+    if (!base::FeldGueltig(regel, text)) fehler.push_back({regel.feld, Fehlerzeile(name, text, Erwartet(regel))});
+  };
+  pruefen(kMengeRegel, "Menge", fenster.txtMenge);
+  pruefen(kPreisRegel, "Preis", fenster.txtPreis);
+  for (Kostenart art : kKostenarten) {
+    if (k.HerkunftVon(art) == Herkunft::Eingegeben) pruefen(Kostenregel(art), Kostenname(art), fenster.Wertfeld(art));
+  }
+  return fehler;
+}
+
+void EingabefehlerMelden(std::string_view was, const std::vector<Eingabefehler>& fehler) {
+  std::string text = std::string(was) + " Diese Eingaben sind nicht gültig:\n";
+  for (const Eingabefehler& e : fehler) text += "\n" + e.zeile;
+  text += "\n\nBitte korrigieren Sie die Eingaben.";
+  data::ShowCritical(text);
+}
+
+std::string Kostenname(Kostenart art) { return base::Trim(Daten(art).beschriftung.substr(2)); }
 
 std::optional<std::string> Herkunftszeichen(int16_t herkunft) {
   switch (herkunft) {
@@ -168,7 +221,7 @@ KalkulationsDienste& Dienste() {
 
 void DiensteZuruecksetzen() { Dienste() = StartDienste(); }
 
-bool KulturKalkulieren(KalkulationsFenster& fenster) {
+bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::string* fokus) {
   State& s = state();
   if (At(s.masters.KulturListe, s.selection.KulturIndex) == nullptr) return false;
 
@@ -187,36 +240,51 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
                     s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].Kulturname +
                     "\" sind keine Kulturphasen erfasst. Ohne Kulturphasen kann nicht kalkuliert werden.");
   }
-  if (fenster.txtPreis.empty() || fenster.txtMenge.empty()) return false;
-  if (!base::ParseAmount(fenster.txtPreis)) {
-    return ablehnen("Überprüfen sie bitte ihre Werte\n\nDer Preis \"" + fenster.txtPreis +
-                    "\" ist kein Betrag, mit dem gerechnet werden kann (eine Zahl von 0 an, z. B. \"0,85\").");
+  if (base::Trim(fenster.txtPreis).empty() || base::Trim(fenster.txtMenge).empty()) return false;
+  const std::vector<Eingabefehler> fehler = EingabenPruefen(fenster, s.calculation);
+  if (!fehler.empty() && eingaben == Eingaben::Melden) {
+    if (fokus) *fokus = fehler.front().feld;
+    EingabefehlerMelden("Es wurde nicht kalkuliert.", fehler);
+    fenster.cmbErgebnisSpeichernAktiv = false;
+    return false;
   }
   // An electricity price stored before prices were checked (or in an older file) would
   // leave the energy cost and every sum after it empty without a word.
   if (s.calculation.HerkunftEnergie() == Herkunft::Errechnet &&
       !base::ParseAmount(s.enterprise.AktuelleEinstellungen.Strom)) {
-    return ablehnen("Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"" +
+    return ablehnen("Es wurde nicht kalkuliert. Der in den Einstellungen gespeicherte Strompreis \"" +
                     s.enterprise.AktuelleEinstellungen.Strom +
                     "\" ist kein Betrag, mit dem gerechnet werden kann (eine Zahl von 0 an, z. B. \"0,22\"). "
                     "Geben Sie den Strompreis unter \"Einstellungen\", Seite \"Energie/GWH Material\", "
                     "neu ein, oder wählen Sie die Kosten der elektrischen Energie über ihr [Menü].");
   }
 
+  // A box left out is read as empty, so every figure that needs it stays empty; it keeps
+  // its text.
+  KalkulationsFenster gelesen = fenster;
+  for (const Eingabefehler& e : fehler) {
+    if (std::string* box = Box(gelesen, e.feld)) box->clear();
+  }
   s.calculation.DatenFehlen = false;
   bool ohneArbeiten = false;
   for (Kostenart art : kKostenarten) {
     if (s.calculation.HerkunftVon(art) != Herkunft::Errechnet) continue;
     // Unread work is not "no work": its sums would show 0,00 as if computed.
     const bool brauchtArbeiten = art == Kostenart::Arbeit || art == Kostenart::PSM;
+    // Marketing is a share of the price, the overheads are spread over the quantity: with
+    // that box left out they are not known.
+    const bool ohneEingabe = (art == Kostenart::Vermarktung && gelesen.txtPreis.empty()) ||
+                             (art == Kostenart::Gemeinkosten && gelesen.txtMenge.empty());
     Kosten c;
-    if (brauchtArbeiten && !arbeitenGelesen) {
+    if (ohneEingabe) {
+      c.Fehlt = true;
+    } else if (brauchtArbeiten && !arbeitenGelesen) {
       c.Fehlt = true;
       ohneArbeiten = true;
     } else {
-      c = KostenBerechnen(art, fenster);
+      c = KostenBerechnen(art, gelesen);
     }
-    fenster.Wertfeld(art) = c.Fehlt ? std::string() : base::Format(c.Wert * 1000.0, "0.00");
+    gelesen.Wertfeld(art) = c.Fehlt ? std::string() : base::Format(c.Wert * 1000.0, "0.00");
     s.calculation.DatenFehlen = false;
   }
   if (ohneArbeiten) {
@@ -224,10 +292,14 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
                        "). Arbeitskosten und Material[Std] werden nicht berechnet.");
   }
 
-  fenster.KostenknoepfeAktiv = true;
-  fenster.MenueknoepfeAktiv = true;
-  fenster.cmbErgebnisSpeichernAktiv = true;
-  MargenBerechnen(fenster, s.culture.PhasenListe, s.culture.AnzahlPhasen, s.calculation.KulturArbeitListe);
+  gelesen.KostenknoepfeAktiv = true;
+  gelesen.MenueknoepfeAktiv = true;
+  gelesen.cmbErgebnisSpeichernAktiv = true;
+  MargenBerechnen(gelesen, s.culture.PhasenListe, s.culture.AnzahlPhasen, s.calculation.KulturArbeitListe);
+  for (const Eingabefehler& e : fehler) {
+    if (std::string* box = Box(gelesen, e.feld)) *box = *Box(fenster, e.feld);
+  }
+  fenster = std::move(gelesen);
   return true;
 }
 

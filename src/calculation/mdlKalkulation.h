@@ -8,7 +8,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "base/field_rules.h"
 #include "calculation/mdlKalkulation_formeln.h"
 #include "data/cost_types.h"
 #include "data/records_calculation.h"
@@ -21,6 +23,10 @@ std::optional<std::string> Herkunftszeichen(int16_t herkunft);
 // The caption of a cost button for an origin ("+ Heizung **"); nullopt for a value the
 // caption table does not list (the caption then stays as it was).
 std::optional<std::string> Beschriftung(Kostenart art, int16_t herkunft);
+
+// The cost type as its button names it, without the sign and the mark: "Heizung",
+// "elek.Energie", "Arbeitskosten".
+std::string Kostenname(Kostenart art);
 
 // Sets the eight cost buttons' captions from the flags in `k`.
 void KostenartenBeschriftungSetzen(KalkulationsFenster& fenster, const CalculationState& k);
@@ -50,17 +56,52 @@ KalkulationsDienste& Dienste();
 // Back to the starting services (tests).
 void DiensteZuruecksetzen();
 
+// The rules of the boxes the user types and the calculation reads; the result save stores
+// them through the same rules. The quantity takes a phase's number of plants, the price and a
+// cost box whose origin is typed (3) an amount; an empty box stores the rule's `leer`.
+inline constexpr base::Feldregel kMengeRegel{.feld = "txtMenge", .ganz = true, .leer = "0"};
+inline constexpr base::Feldregel kPreisRegel{.feld = "txtPreis", .leer = "0,00"};
+// The rule of a typed cost box, named after the box (txtHeizung ...).
+const base::Feldregel& Kostenregel(Kostenart art);
+
+// A box whose text its rule refuses: the box's name, and its line in the message (its label,
+// its text and what it takes).
+struct Eingabefehler {
+  std::string_view feld;
+  std::string zeile;
+};
+// The line of a refused box: `Preis "abc": ein Betrag von 0 bis 1.000.000.000.000`.
+std::string Fehlerzeile(std::string_view name, std::string_view text, std::string_view erwartet);
+// What a number rule takes, as the message says it: "ein Betrag von 0 bis 1.000.000.000.000",
+// "eine ganze Zahl von 0 bis 1.000.000.000.000".
+std::string Erwartet(const base::Feldregel& regel);
+
+// The boxes the calculation reads whose rule refuses their text, in the window's order: the
+// quantity, the price and every cost box whose origin is typed. Empty boxes pass.
+std::vector<Eingabefehler> EingabenPruefen(const KalkulationsFenster& fenster, const CalculationState& k);
+
+// Refuses a command (`was`: "Es wurde nicht kalkuliert.") with one critical message that
+// names every refused box.
+void EingabefehlerMelden(std::string_view was, const std::vector<Eingabefehler>& fehler);
+
+// How a run treats a box that EingabenPruefen refuses: "Kalkulation" refuses the run with a
+// message naming the boxes; the recalculation when a value box loses the focus leaves the box
+// out without a word, and every margin that needs it stays empty.
+enum class Eingaben { Melden, Auslassen };
+
 // Calculates the culture KulturListe(KulturIndex): reloads its data, then, when price and
 // quantity are filled, computes every type whose flag is 1 into its box (per 1000 plants,
 // "0.00"; empty when data are missing), enables the cost, menu and save buttons and works
 // out the margins. Recorded work that could not be read is missing data of the labour and
 // the activity material: their boxes are emptied and one message says what was not read.
 // Types with another flag keep their box text. False when nothing was calculated (no culture
-// selected, an empty price or quantity). A culture without phases, a price that is no
-// amount of zero or more (base::ParseAmount) and, while the energy cost is computed, a stored
-// electricity price that is no such amount are refused with a critical message that says
-// why; no box then shows a figure computed from them, and storing the result is switched off.
-bool KulturKalkulieren(KalkulationsFenster& fenster);
+// selected, an empty price or quantity). A culture without phases, boxes EingabenPruefen
+// refuses (with Eingaben::Melden) and, while the energy cost is computed, a stored
+// electricity price that is no amount of zero or more are refused with a critical message
+// that says why; no box then shows a figure computed from them, storing the result is
+// switched off, and `fokus`, when given, names the first refused box.
+bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben = Eingaben::Melden,
+                       std::string* fokus = nullptr);
 
 // Why a cost button of a computed line opens no breakdown although its box holds 0: the
 // information to show for `art`.

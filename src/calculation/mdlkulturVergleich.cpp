@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "base/values.h"
-#include "calculation/mdlKalkulation.h"
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
@@ -15,28 +14,39 @@ namespace tolvar::mdlkulturVergleich {
 namespace {
 
 // A box of the calculation window and the value stored (and written back into the box) when
-// it is empty; the cost boxes store "0,00".
+// it is empty; the cost boxes store what their rule's `leer` says ("0,00").
 struct Feld {
   std::string KalkulationsFenster::*Box;
   db::Value data::VergleichskulturZeile::*Spalte;
-  const char* Vorgabe;
+  std::string_view Vorgabe;
 };
+constexpr std::string_view kKeinDatum = "01.01.1900";
 constexpr Feld kFelder[] = {
     {&KalkulationsFenster::txtName, &data::VergleichskulturZeile::Kultur, "KeinNameVergeben"},
-    {&KalkulationsFenster::txtAnfang, &data::VergleichskulturZeile::Beginn, "01.01.1900"},
-    {&KalkulationsFenster::txtEnde, &data::VergleichskulturZeile::Ende, "01.01.1900"},
-    {&KalkulationsFenster::txtMenge, &data::VergleichskulturZeile::Menge, "0"},
-    {&KalkulationsFenster::txtPreis, &data::VergleichskulturZeile::Preis, "0,00"},
+    {&KalkulationsFenster::txtAnfang, &data::VergleichskulturZeile::Beginn, kKeinDatum},
+    {&KalkulationsFenster::txtEnde, &data::VergleichskulturZeile::Ende, kKeinDatum},
+    {&KalkulationsFenster::txtMenge, &data::VergleichskulturZeile::Menge, *mdlKalkulation::kMengeRegel.leer},
+    {&KalkulationsFenster::txtPreis, &data::VergleichskulturZeile::Preis, *mdlKalkulation::kPreisRegel.leer},
 };
+
+bool Leer(const std::string& box) { return base::Trim(box).empty(); }
 
 // Writes the stored defaults into the window's empty boxes.
 void VorgabenEintragen(KalkulationsFenster& fenster) {
   for (const Feld& f : kFelder) {
-    if ((fenster.*f.Box).empty()) fenster.*f.Box = f.Vorgabe;
+    if (Leer(fenster.*f.Box)) fenster.*f.Box = f.Vorgabe;
   }
-  for (std::string& box : fenster.Wertfelder) {
-    if (box.empty()) box = "0,00";
+  for (Kostenart art : kKostenarten) {
+    if (Leer(fenster.Wertfeld(art))) fenster.Wertfeld(art) = *mdlKalkulation::Kostenregel(art).leer;
   }
+}
+
+// A date box takes a date written dd.mm.yyyy, or nothing (stored as "01.01.1900").
+bool DatumGueltig(const std::string& text) {
+  const std::string datum = base::Trim(text);
+  if (datum.empty()) return true;
+  const std::optional<base::Date> d = base::ParseDate(datum);
+  return d && base::DateText(*d) == datum;
 }
 
 // The row stored for the calculation in `fenster`.
@@ -141,44 +151,78 @@ double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten) {
 std::vector<Kostenart> UngespeicherteKosten(const KalkulationsFenster& fenster, const CalculationState& kalkulation) {
   std::vector<Kostenart> arten;
   for (Kostenart art : kKostenarten) {
-    const std::string& box = fenster.Wertfeld(art);
     const int16_t herkunft = kalkulation.HerkunftVon(art);
+    if (herkunft == Herkunft::Eingegeben) continue;
+    const std::string& box = fenster.Wertfeld(art);
     const bool errechnet = herkunft == Herkunft::Errechnet || herkunft == Herkunft::KulturspezifischErrechnet;
-    const bool fehlt = base::Trim(box).empty() ? errechnet : !base::ParseNumber(box).has_value();
+    const bool fehlt = Leer(box) ? errechnet : !base::ParseNumber(box).has_value();
     if (fehlt) arten.push_back(art);
   }
   return arten;
 }
 
+std::vector<mdlKalkulation::Eingabefehler> SpeicherEingabenPruefen(const KalkulationsFenster& fenster,
+                                                                   const CalculationState& kalkulation) {
+  struct Datumsfeld {
+    std::string_view feld;
+    std::string_view name;
+    std::string KalkulationsFenster::*box;
+  };
+  constexpr Datumsfeld kDatumsfelder[] = {{"txtAnfang", "Beginn", &KalkulationsFenster::txtAnfang},
+                                          {"txtEnde", "Ende", &KalkulationsFenster::txtEnde}};
+  std::vector<mdlKalkulation::Eingabefehler> fehler;
+  for (const Datumsfeld& d : kDatumsfelder) {
+    const std::string& text = fenster.*d.box;
+    if (!DatumGueltig(text)) {
+      fehler.push_back({d.feld, mdlKalkulation::Fehlerzeile(d.name, text, "ein Datum in der Form TT.MM.JJJJ")});
+    }
+  }
+  for (mdlKalkulation::Eingabefehler& e : mdlKalkulation::EingabenPruefen(fenster, kalkulation)) {
+    fehler.push_back(std::move(e));
+  }
+  return fehler;
+}
+
 namespace {
 
-// Refuses the save, naming the cost types (as their buttons do) whose value is missing or no
-// number.
-bool KostenVollstaendig(const KalkulationsFenster& fenster) {
+// Refuses the save, naming the boxes whose rule refuses their text, or the cost types (as
+// their buttons do) whose computed value is missing or no number.
+bool SpeichernPruefen(const KalkulationsFenster& fenster, std::string* fokus) {
+  const std::vector<mdlKalkulation::Eingabefehler> fehler = SpeicherEingabenPruefen(fenster, state().calculation);
+  if (!fehler.empty()) {
+    if (fokus) *fokus = fehler.front().feld;
+    mdlKalkulation::EingabefehlerMelden("Die Kalkulation wurde nicht gespeichert.", fehler);
+    return false;
+  }
   const std::vector<Kostenart> arten = UngespeicherteKosten(fenster, state().calculation);
   if (arten.empty()) return true;
   std::string namen;
   for (Kostenart art : arten) {
     if (!namen.empty()) namen += ", ";
-    namen += base::Trim(Daten(art).beschriftung.substr(2));  // without "+ " or "- "
+    namen += mdlKalkulation::Kostenname(art);
   }
   data::ShowCritical(
       "Die Kalkulation wurde nicht gespeichert. Für diese Kosten fehlt ein Wert, weil sie nicht berechnet werden "
       "konnten, oder der Wert ist keine Zahl: " +
-      namen + ".\n\nVervollständigen sie die Daten der Kultur oder geben sie die Kosten ein.");
+      namen + ".\n\nVervollständigen Sie die Daten der Kultur oder geben Sie die Kosten ein.");
   return false;
+}
+
+// Appends the row for `fenster`, renumbering after it with `nummerieren`.
+bool Anhaengen(KalkulationsFenster& fenster, std::string_view fenstername, bool nummerieren, std::string* fokus) {
+  if (!SpeichernPruefen(fenster, fokus)) return false;
+  const data::VergleichskulturZeile zeile = NeueZeile(fenster, fenstername);
+  const bool ok = Aendern(
+      state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
+      [&](db::Recordset& rs, std::string* fehler) { return data::ZeileAnhaengen(rs, zeile, fehler); }, nummerieren);
+  if (ok) VorgabenEintragen(fenster);
+  return ok;
 }
 
 }  // namespace
 
-bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster, std::string_view fenstername) {
-  if (!KostenVollstaendig(fenster)) return false;
-  const data::VergleichskulturZeile zeile = NeueZeile(fenster, fenstername);
-  const bool ok = Aendern(
-      state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
-      [&](db::Recordset& rs, std::string* fehler) { return data::ZeileAnhaengen(rs, zeile, fehler); }, false);
-  if (ok) VorgabenEintragen(fenster);
-  return ok;
+bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster, std::string_view fenstername, std::string* fokus) {
+  return Anhaengen(fenster, fenstername, false, fokus);
 }
 
 bool VergleichskulturenNummerieren() {
@@ -190,14 +234,9 @@ bool VergleichskulturenNummerieren(const std::string& pfad) {
       pfad, kNummerierenFehlgeschlagen, [](db::Recordset&, std::string*) { return true; }, true);
 }
 
-bool KalkulationsergebnisSpeichernUndNummerieren(KalkulationsFenster& fenster, std::string_view fenstername) {
-  if (!KostenVollstaendig(fenster)) return false;
-  const data::VergleichskulturZeile zeile = NeueZeile(fenster, fenstername);
-  const bool ok = Aendern(
-      state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
-      [&](db::Recordset& rs, std::string* fehler) { return data::ZeileAnhaengen(rs, zeile, fehler); }, true);
-  if (ok) VorgabenEintragen(fenster);
-  return ok;
+bool KalkulationsergebnisSpeichernUndNummerieren(KalkulationsFenster& fenster, std::string_view fenstername,
+                                                 std::string* fokus) {
+  return Anhaengen(fenster, fenstername, true, fokus);
 }
 
 }  // namespace tolvar::mdlkulturVergleich

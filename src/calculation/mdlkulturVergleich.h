@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calculation/mdlKalkulation.h"
 #include "data/comparison_table.h"
 #include "data/cost_types.h"
 #include "data/records_calculation.h"
@@ -58,19 +59,29 @@ std::optional<double> FlaechentageBerechnen(const std::vector<PhasenSatz>& phase
 // Labour hours: the sum of Zeitdauer over the pieces of work; empty or no number counts 0.
 double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten);
 
-// The cost types whose box is not stored: empty while its origin is computed (the cost could
-// not be computed from the culture's data), or holding text that is no number.
+// The cost types whose figure the program computed or took over and that is not stored:
+// empty while its origin is computed (the cost could not be computed from the culture's
+// data), or holding text that is no number. A typed cost box follows its rule
+// (EingabenPruefen).
 std::vector<Kostenart> UngespeicherteKosten(const KalkulationsFenster& fenster, const CalculationState& kalkulation);
+
+// The boxes whose rule the save refuses, in the window's order: a start or end date that is
+// not empty and no date written dd.mm.yyyy, then those of mdlKalkulation::EingabenPruefen
+// (quantity, price, typed cost boxes).
+std::vector<mdlKalkulation::Eingabefehler> SpeicherEingabenPruefen(const KalkulationsFenster& fenster,
+                                                                   const CalculationState& kalkulation);
 
 // Appends the calculation shown in `fenster` (the texts of the calculation window's boxes)
 // as a new row with an empty Nr, using PhasenListe, KulturArbeitListe and the eight
 // Herkunft flags of the state. Empty boxes are stored with their defaults
 // ("KeinNameVergeben", "01.01.1900", "0", "0,00"), which are then written into `fenster`
 // too. Bemerkungen ("Kalkulation erstellt am " and today's long date) is written only when
-// `fenstername` is "frmKalkulation". A calculation with UngespeicherteKosten is refused with
-// one message naming those cost types. On failure the reason is reported, nothing is stored,
+// `fenstername` is "frmKalkulation". Boxes SpeicherEingabenPruefen refuses, and then
+// UngespeicherteKosten, refuse the save with one message naming them; `fokus`, when given,
+// then names the first refused box. On failure the reason is reported, nothing is stored,
 // `fenster` is unchanged and the result is false.
-bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster, std::string_view fenstername = "frmKalkulation");
+bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster, std::string_view fenstername = "frmKalkulation",
+                                   std::string* fokus = nullptr);
 
 // Sets Nr of every row to 0, 1, 2 ... in table order, in one transaction: of the result
 // database named by AktuelleEinstellungen.Ergebnisdatenbank, or of the file at `pfad`. On
@@ -81,6 +92,7 @@ bool VergleichskulturenNummerieren(const std::string& pfad);
 // The calculation window's save command: the append followed by the renumbering, both in
 // one transaction, so a failure leaves the table as it was.
 bool KalkulationsergebnisSpeichernUndNummerieren(KalkulationsFenster& fenster,
-                                                 std::string_view fenstername = "frmKalkulation");
+                                                 std::string_view fenstername = "frmKalkulation",
+                                                 std::string* fokus = nullptr);
 
 }  // namespace tolvar::mdlkulturVergleich

@@ -552,7 +552,7 @@ TEST_F(FaultInjectionTest, AStoredElectricityPriceThatIsNoAmountIsRefusedByTheCa
     const std::vector<ShownPrompt> boxen = prompts->messageBoxes();
     ASSERT_EQ(boxen.size(), gezeigt + 1);
     EXPECT_TRUE(boxen.back().text.startsWith(
-        QStringLiteral("Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"") +
+        QStringLiteral("Es wurde nicht kalkuliert. Der in den Einstellungen gespeicherte Strompreis \"") +
         QString::fromLatin1(strom) + QStringLiteral("\" ist kein Betrag")))
         << ui::S(boxen.back().text);
     EXPECT_EQ(boxen.back().style, 16);
@@ -610,7 +610,7 @@ TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWri
     const char* meldung;
   };
   const char* const pruefen = "Überprüfen sie bitte ihre Werte";
-  const char* const preisPruefen = "Überprüfen sie bitte ihre Werte\n\nDer Preis \"";
+  const char* const preisPruefen = "Es wurde nicht kalkuliert. Diese Eingaben sind nicht gültig:\n\nPreis \"";
   const Fall faelle[] = {
       {"Strompreis abc", einstellung(2, &frmEinstellungen::txtKWH, &frmEinstellungen::cmbStromOK, "abc"), pruefen},
       {"Strompreis -5", einstellung(2, &frmEinstellungen::txtKWH, &frmEinstellungen::cmbStromOK, "-5"), pruefen},

@@ -234,17 +234,21 @@ TEST_F(KalkulationTest, RefusedInputSaysWhyAndComputesNothing) {
     const char* meldung;
   };
   const Fall faelle[] = {
-      {"Preis abc", "K1003", "abc", "0,22", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"abc\""},
-      {"Preis 1e308", "K1003", "1e308", "0,22", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"1e308\""},
-      {"Preis 1,2,3", "K1003", "1,2,3", "0,22", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"1,2,3\""},
-      {"Preis -1", "K1003", "-1", "0,22", "Überprüfen sie bitte ihre Werte\n\nDer Preis \"-1\""},
+      {"Preis abc", "K1003", "abc", "0,22",
+       "Es wurde nicht kalkuliert. Diese Eingaben sind nicht gültig:\n\nPreis \"abc\""},
+      {"Preis 1e308", "K1003", "1e308", "0,22",
+       "Es wurde nicht kalkuliert. Diese Eingaben sind nicht gültig:\n\nPreis \"1e308\""},
+      {"Preis 1,2,3", "K1003", "1,2,3", "0,22",
+       "Es wurde nicht kalkuliert. Diese Eingaben sind nicht gültig:\n\nPreis \"1,2,3\""},
+      {"Preis -1", "K1003", "-1", "0,22",
+       "Es wurde nicht kalkuliert. Diese Eingaben sind nicht gültig:\n\nPreis \"-1\""},
       {"ohne Phasen", "K1008", "3,20", "0,22", "Für die Kultur \"Fuchsien 12 cm\" sind keine Kulturphasen erfasst."},
       {"Strom abc", "K1006", "1,60", "abc",
-       "Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"abc\" ist kein Betrag"},
+       "Es wurde nicht kalkuliert. Der in den Einstellungen gespeicherte Strompreis \"abc\" ist kein Betrag"},
       {"Strom -5", "K1006", "1,60", "-5",
-       "Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"-5\" ist kein Betrag"},
+       "Es wurde nicht kalkuliert. Der in den Einstellungen gespeicherte Strompreis \"-5\" ist kein Betrag"},
       {"Strom leer", "K1003", "3,20", "",
-       "Überprüfen sie bitte ihre Werte\n\nDer in den Einstellungen gespeicherte Strompreis \"\" ist kein Betrag"},
+       "Es wurde nicht kalkuliert. Der in den Einstellungen gespeicherte Strompreis \"\" ist kein Betrag"},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);
@@ -258,6 +262,131 @@ TEST_F(KalkulationTest, RefusedInputSaysWhyAndComputesNothing) {
     EXPECT_EQ(meldungen.messages[0].style, data::MessageStyle::Critical);
     for (const auto& [name, text] : Boxen(f)) EXPECT_EQ(text, "") << name;
     EXPECT_FALSE(f.KostenknoepfeAktiv || f.cmbErgebnisSpeichernAktiv);
+  }
+}
+
+// The quantity, the price and every cost box whose value was typed are read through their
+// rules: "Kalkulation" refuses any other text with one message naming the boxes and computes
+// nothing; an empty typed box, "0" and the largest amount pass.
+TEST_F(KalkulationTest, TypedValuesOutsideTheirRulesRefuseTheRun) {
+  struct Fall {
+    const char* menge;
+    const char* preis;
+    const char* energie;              // typed
+    const char* arbeit;               // typed
+    std::vector<std::string> zeilen;  // empty: calculated
+    const char* fokus;
+  };
+  const std::string betrag = ": ein Betrag von 0 bis 1.000.000.000.000";
+  const std::string ganz = ": eine ganze Zahl von 0 bis 1.000.000.000.000";
+  const Fall faelle[] = {
+      {"5000", "3,20", "-5", "1", {"elek.Energie \"-5\"" + betrag}, "txtEnergie"},
+      {"5000", "3,20", "1e308", "1", {"elek.Energie \"1e308\"" + betrag}, "txtEnergie"},
+      {"5000", "3,20", "1,2,3", "1", {"elek.Energie \"1,2,3\"" + betrag}, "txtEnergie"},
+      {"5000", "3,20", "1000000000001", "1", {"elek.Energie \"1000000000001\"" + betrag}, "txtEnergie"},
+      {"5000", "3,20", "1", "abc", {"Arbeitskosten \"abc\"" + betrag}, "txtArbeit"},
+      {"abc", "3,20", "1", "1", {"Menge \"abc\"" + ganz}, "txtMenge"},
+      {"12,5", "3,20", "1", "1", {"Menge \"12,5\"" + ganz}, "txtMenge"},
+      {"-5", "3,20", "1", "1", {"Menge \"-5\"" + ganz}, "txtMenge"},
+      {"1e308", "3,20", "1", "1", {"Menge \"1e308\"" + ganz}, "txtMenge"},
+      {"5000",
+       "-1",
+       "-5",
+       "x",
+       {"Preis \"-1\"" + betrag, "elek.Energie \"-5\"" + betrag, "Arbeitskosten \"x\"" + betrag},
+       "txtPreis"},
+      {"0", "0", "", "0", {}, ""},
+      {"1000000000000", "1000000000000", "1000000000000", "0,5", {}, ""},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(std::string(fall.menge) + " / " + fall.preis + " / " + fall.energie + " / " + fall.arbeit);
+    meldungen.messages.clear();
+    KalkulationsFenster f = Gewaehlt("K1003", fall.preis);
+    f.txtMenge = fall.menge;
+    state().calculation.HerkunftEnergie() = Herkunft::Eingegeben;
+    state().calculation.HerkunftArbeit() = Herkunft::Eingegeben;
+    f.txtEnergie() = fall.energie;
+    f.txtArbeit() = fall.arbeit;
+    f.cmbErgebnisSpeichernAktiv = true;  // left on by an earlier run
+    std::string fokus;
+    const bool berechnet = KulturKalkulieren(f, Eingaben::Melden, &fokus);
+    EXPECT_EQ(fokus, fall.fokus);
+    if (fall.zeilen.empty()) {
+      EXPECT_TRUE(berechnet);
+      EXPECT_TRUE(meldungen.messages.empty());
+      EXPECT_NE(f.txtHeizung(), "");
+      continue;
+    }
+    EXPECT_FALSE(berechnet);
+    std::string text = "Es wurde nicht kalkuliert. Diese Eingaben sind nicht gültig:\n";
+    for (const std::string& zeile : fall.zeilen) text += "\n" + zeile;
+    text += "\n\nBitte korrigieren Sie die Eingaben.";
+    ASSERT_EQ(meldungen.messages.size(), 1u);
+    EXPECT_EQ(meldungen.messages[0].text, text);
+    EXPECT_EQ(f.txtEnergie(), fall.energie);
+    EXPECT_EQ(f.txtHeizung(), "");
+    EXPECT_EQ(f.txtSachkosten, "");
+    EXPECT_FALSE(f.cmbErgebnisSpeichernAktiv);
+  }
+}
+
+// Leaving a value box recalculates with the same rules but without a word: a refused box keeps
+// its text and is left out, every figure that needs it stays empty, the others are computed.
+TEST_F(KalkulationTest, RecalculationLeavesRefusedBoxesOutSilently) {
+  const auto referenz = test::ReferenzJeKultur().at("K1003");
+  struct Fall {
+    const char* was;
+    const char* preis;
+    const char* menge;
+    const char* energie;  // typed
+    std::vector<std::string> leer;
+    std::vector<std::string> berechnet;
+  };
+  const Fall faelle[] = {
+      {"typed energy -5",
+       "3,20",
+       "5900",
+       "-5",
+       {"txtSachkosten", "txtDB", "txtDBAkh", "txtEKFL", "txtGewinn(1)", "txtGewinn(2)"},
+       {"txtMarktleistung", "txtErloes1000", "txtHeizung", "txtVermarktung", "txtGemein"}},
+      {"price abc",
+       "abc",
+       "5900",
+       "0",
+       {"txtVermarktung", "txtMarktleistung", "txtErloes1000", "txtSachkosten", "txtDB", "txtGewinn(1)"},
+       {"txtHeizung", "txtMaterial", "txtArbeit", "txtGemein"}},
+      {"quantity 1,5",
+       "3,20",
+       "1,5",
+       "0",
+       {"txtGemein", "txtMarktleistung", "txtDBJQM", "txtGewinn(1)", "txtGewinn(2)"},
+       {"txtErloes1000", "txtSachkosten", "txtDB", "txtEKFL", "txtVermarktung"}},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.was);
+    KalkulationsFenster f = Gewaehlt("K1003", fall.preis);
+    f.txtMenge = fall.menge;
+    state().calculation.HerkunftEnergie() = Herkunft::Eingegeben;
+    f.txtEnergie() = fall.energie;
+    std::string fokus;
+    ASSERT_TRUE(KulturKalkulieren(f, Eingaben::Auslassen, &fokus));
+    EXPECT_TRUE(meldungen.messages.empty());
+    EXPECT_EQ(fokus, "");
+    EXPECT_EQ(f.txtPreis, fall.preis);
+    EXPECT_EQ(f.txtMenge, fall.menge);
+    EXPECT_EQ(f.txtEnergie(), fall.energie);
+    EXPECT_TRUE(f.cmbErgebnisSpeichernAktiv);
+    const auto boxen = Boxen(f);
+    const auto text = [&boxen](const std::string& name) {
+      for (const auto& [box, wert] : boxen) {
+        if (box == name) return wert;
+      }
+      ADD_FAILURE() << name;
+      return std::string("?");
+    };
+    for (const std::string& box : fall.leer) EXPECT_EQ(text(box), "") << box;
+    for (const std::string& box : fall.berechnet) EXPECT_NE(text(box), "") << box;
+    EXPECT_EQ(text("txtHeizung"), referenz.at("txtHeizung"));
   }
 }
 

@@ -16,6 +16,7 @@
 #include "support/fixtures.h"
 #include "support/messages.h"
 #include "support/schema.h"
+#include "support/tables.h"
 
 namespace tolvar::mdlkulturVergleich {
 namespace {
@@ -335,29 +336,32 @@ TEST_F(AppendTest, EmptyBoxesStoreTheirDefaultsAndShowThem) {
   EXPECT_EQ(Spalte("Akh"), std::vector<std::string>{"0"});
 }
 
-// A cost left empty because it could not be computed, or a box holding text that is no
-// number, refuses the save with one message naming those cost types; nothing is stored.
+// A cost left empty because it could not be computed, or a computed or taken-over figure that
+// is no number, refuses the save with one message naming those cost types; nothing is stored.
 TEST_F(AppendTest, CostsThatCouldNotBeComputedOrAreNoNumberRefuseTheSave) {
   fenster.txtHeizung() = "";      // computed, but its data were missing
-  fenster.txtEnergie() = "abc";   // typed
   fenster.txtVermarktung() = "";  // worked out in its window, missing
+  fenster.txtPSM() = "abc";       // taken from a comparison culture
   fenster.txtMaterial() = "";     // taken from a comparison culture: stored as 0,00
+  fenster.txtEnergie() = "";      // typed: stored as 0,00
   const KalkulationsFenster vorher = fenster;
   EXPECT_EQ(UngespeicherteKosten(fenster, state().calculation),
-            (std::vector<Kostenart>{Kostenart::Heizung, Kostenart::Energie, Kostenart::Vermarktung}));
-  EXPECT_FALSE(KalkulationsergebnisSpeichernUndNummerieren(fenster));
+            (std::vector<Kostenart>{Kostenart::Heizung, Kostenart::PSM, Kostenart::Vermarktung}));
+  std::string fokus;
+  EXPECT_FALSE(KalkulationsergebnisSpeichernUndNummerieren(fenster, "frmKalkulation", &fokus));
   EXPECT_TRUE(Spalte("Kultur").empty());
+  EXPECT_EQ(fokus, "");
   EXPECT_EQ(fenster.txtHeizung(), vorher.txtHeizung());
   EXPECT_EQ(fenster.txtMaterial(), "");
   ASSERT_EQ(meldungen.messages.size(), 1u);
   EXPECT_EQ(meldungen.messages[0].text,
             "Die Kalkulation wurde nicht gespeichert. Für diese Kosten fehlt ein Wert, weil sie nicht berechnet werden "
-            "konnten, oder der Wert ist keine Zahl: Heizung, elek.Energie, Vermarktung.\n\nVervollständigen sie die "
-            "Daten der Kultur oder geben sie die Kosten ein.");
+            "konnten, oder der Wert ist keine Zahl: Heizung, Material[Std], Vermarktung.\n\nVervollständigen Sie die "
+            "Daten der Kultur oder geben Sie die Kosten ein.");
 
   // Typed in, the values are stored with the origin "typed".
   fenster.txtHeizung() = "80";
-  fenster.txtEnergie() = "1,5";
+  fenster.txtPSM() = "1,5";
   fenster.txtVermarktung() = "4";
   state().calculation.HerkunftHeizung() = Herkunft::Eingegeben;
   state().calculation.HerkunftVermarktung() = Herkunft::Eingegeben;
@@ -365,6 +369,114 @@ TEST_F(AppendTest, CostsThatCouldNotBeComputedOrAreNoNumberRefuseTheSave) {
   EXPECT_EQ(Spalte("Heizung"), std::vector<std::string>{"80"});
   EXPECT_EQ(Spalte("DQHeizung"), std::vector<std::string>{"3"});
   EXPECT_EQ(Spalte("Material"), std::vector<std::string>{"0,00"});
+  EXPECT_EQ(Spalte("Strom"), std::vector<std::string>{"0,00"});
+}
+
+// Every box the save stores, with the texts a person types or pastes: what a rule refuses
+// leaves the result database byte for byte as it was, the window unchanged and the focus on the
+// first refused box; what it takes is stored as the box holds it, an empty box as its default.
+// Figures the program computed or took over are stored as they stand when they are numbers.
+TEST_F(AppendTest, EachStoredBoxFollowsItsRule) {
+  struct Fall {
+    const char* feld;  // the box
+    const char* text;
+    const char* spalte;
+    const char* gespeichert;  // nullptr: refused
+  };
+  const Fall faelle[] = {
+      {"txtPreis", "abc", "Preis", nullptr},
+      {"txtPreis", "1,2,3", "Preis", nullptr},
+      {"txtPreis", "-5", "Preis", nullptr},
+      {"txtPreis", "1e308", "Preis", nullptr},
+      {"txtPreis", "1000000000001", "Preis", nullptr},
+      {"txtPreis", "", "Preis", "0,00"},
+      {"txtPreis", "0", "Preis", "0"},
+      {"txtPreis", "1000000000000", "Preis", "1000000000000"},
+      {"txtMenge", "abc", "Menge", nullptr},
+      {"txtMenge", "1,2,3", "Menge", nullptr},
+      {"txtMenge", "-5", "Menge", nullptr},
+      {"txtMenge", "1e308", "Menge", nullptr},
+      {"txtMenge", "12,5", "Menge", nullptr},
+      {"txtMenge", "", "Menge", "0"},
+      {"txtMenge", "0", "Menge", "0"},
+      {"txtMenge", "1000000000000", "Menge", "1000000000000"},
+      {"txtAnfang", "abc", "Beginn", nullptr},
+      {"txtAnfang", "31.02.2024", "Beginn", nullptr},
+      {"txtAnfang", "1.3.2024", "Beginn", nullptr},
+      {"txtAnfang", "01.03.2024 10:00", "Beginn", nullptr},
+      {"txtAnfang", "", "Beginn", "01.01.1900"},
+      {"txtAnfang", "29.02.2024", "Beginn", "29.02.2024"},
+      {"txtEnde", "1e308", "Ende", nullptr},
+      {"txtEnde", "", "Ende", "01.01.1900"},
+      {"txtEnergie", "abc", "Strom", nullptr},  // typed
+      {"txtEnergie", "1,2,3", "Strom", nullptr},
+      {"txtEnergie", "-5", "Strom", nullptr},
+      {"txtEnergie", "1e308", "Strom", nullptr},
+      {"txtEnergie", "", "Strom", "0,00"},
+      {"txtEnergie", "0", "Strom", "0"},
+      {"txtEnergie", "1,5", "Strom", "1,5"},
+      {"txtArbeit", "-0,01", "Arbeit", nullptr},    // typed
+      {"txtHeizung", "-5,00", "Heizung", "-5,00"},  // computed
+      {"txtHeizung", "abc", "Heizung", nullptr},
+      {"txtVermarktung", "-300,00", "Vermarktung", "-300,00"},  // worked out in its window
+  };
+  const auto box = [this](std::string_view feld) -> std::string& {
+    if (feld == "txtPreis") return fenster.txtPreis;
+    if (feld == "txtMenge") return fenster.txtMenge;
+    if (feld == "txtAnfang") return fenster.txtAnfang;
+    if (feld == "txtEnde") return fenster.txtEnde;
+    for (Kostenart art : kKostenarten) {
+      if (Daten(art).wertfeld == feld) return fenster.Wertfeld(art);
+    }
+    ADD_FAILURE() << feld;
+    return fenster.txtName;
+  };
+  const KalkulationsFenster gueltig = fenster;
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(std::string(fall.feld) + " \"" + fall.text + "\"");
+    meldungen.messages.clear();
+    fenster = gueltig;
+    box(fall.feld) = fall.text;
+    const KalkulationsFenster vorher = fenster;
+    const std::string inhalt = test::Datenbankinhalt(pfad);
+    const std::string bytes = test::FileContents(pfad);
+    std::string fokus;
+    const bool gespeichert = KalkulationsergebnisSpeichernUndNummerieren(fenster, "frmKalkulation", &fokus);
+    if (fall.gespeichert == nullptr) {
+      EXPECT_FALSE(gespeichert);
+      EXPECT_EQ(test::Datenbankinhalt(pfad), inhalt);
+      EXPECT_TRUE(test::FileContents(pfad) == bytes);
+      EXPECT_EQ(fenster.Wertfelder, vorher.Wertfelder);
+      EXPECT_EQ(fenster.txtPreis, vorher.txtPreis);
+      ASSERT_EQ(meldungen.messages.size(), 1u);
+      EXPECT_EQ(meldungen.messages[0].style, data::MessageStyle::Critical);
+      // A computed figure that is no number is named as a missing cost, all others by their box.
+      EXPECT_EQ(fokus, std::string_view(fall.feld) == "txtHeizung" ? "" : fall.feld);
+      continue;
+    }
+    ASSERT_TRUE(gespeichert);
+    EXPECT_TRUE(meldungen.messages.empty());
+    EXPECT_EQ(Spalte(fall.spalte).back(), fall.gespeichert);
+    EXPECT_EQ(box(fall.feld), fall.gespeichert);  // an empty box shows its default
+  }
+}
+
+// The message of refused boxes names each with its text and what it takes.
+TEST_F(AppendTest, RefusedBoxesAreNamedInOneMessage) {
+  fenster.txtAnfang = "31.02.2024";
+  fenster.txtPreis = "abc";
+  fenster.txtEnergie() = "-5";  // typed
+  std::string fokus;
+  EXPECT_FALSE(KalkulationsergebnisSpeichern(fenster, "frmKalkulation", &fokus));
+  EXPECT_EQ(fokus, "txtAnfang");
+  ASSERT_EQ(meldungen.messages.size(), 1u);
+  EXPECT_EQ(meldungen.messages[0].text,
+            "Die Kalkulation wurde nicht gespeichert. Diese Eingaben sind nicht gültig:\n\n"
+            "Beginn \"31.02.2024\": ein Datum in der Form TT.MM.JJJJ\n"
+            "Preis \"abc\": ein Betrag von 0 bis 1.000.000.000.000\n"
+            "elek.Energie \"-5\": ein Betrag von 0 bis 1.000.000.000.000\n\n"
+            "Bitte korrigieren Sie die Eingaben.");
+  EXPECT_TRUE(Spalte("Kultur").empty());
 }
 
 TEST_F(AppendTest, RemarkOnlyFromTheCalculationWindow) {

@@ -390,17 +390,24 @@ void frmKalkulation::trvKulturen_KeyUp(int key) {
   if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down) trvKulturen_Click();
 }
 
-bool frmKalkulation::Kalkulieren() {
+bool frmKalkulation::Kalkulieren(mdlKalkulation::Eingaben eingaben) {
   KulturZurueckholen();
   KalkulationsFenster k = Inhalt();
   bool berechnet = false;
+  std::string fokus;
   {
     ui::WaitCursor sanduhr;
-    berechnet = mdlKalkulation::KulturKalkulieren(k);
+    berechnet = mdlKalkulation::KulturKalkulieren(k, eingaben, &fokus);
   }
   InhaltSetzen(k);
   mdlMauszeiger::MauszeigerSetzen(*this);
+  FeldFokussieren(fokus);
   return berechnet;
+}
+
+void frmKalkulation::FeldFokussieren(const std::string& feld) {
+  if (feld.empty()) return;
+  if (auto* box = ui::FindControl<QLineEdit>(this, Q(feld))) box->setFocus(Qt::OtherFocusReason);
 }
 
 void frmKalkulation::BeschriftungSetzen() {
@@ -413,7 +420,8 @@ void frmKalkulation::BeschriftungSetzen() {
 
 void frmKalkulation::cmbStart_Click() { Kalkulieren(); }
 
-void frmKalkulation::Wertfeld_LostFocus(Kostenart /*art*/) { Kalkulieren(); }
+// Leaving a value box recalculates without a word about refused boxes: they are left out.
+void frmKalkulation::Wertfeld_LostFocus(Kostenart /*art*/) { Kalkulieren(mdlKalkulation::Eingaben::Auslassen); }
 
 bool frmKalkulation::Wertfeld_KeyPress(Kostenart art, int key, const QString& text) {
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -490,8 +498,10 @@ void frmKalkulation::GemeinkostenInfoZeigen() { GemeinkostenVorbereiten(frmGemei
 
 void frmKalkulation::cmbErgebnisSpeichern_Click() {
   KalkulationsFenster k = Inhalt();
-  mdlkulturVergleich::KalkulationsergebnisSpeichernUndNummerieren(k);
+  std::string fokus;
+  mdlkulturVergleich::KalkulationsergebnisSpeichernUndNummerieren(k, "frmKalkulation", &fokus);
   InhaltSetzen(k);
+  FeldFokussieren(fokus);
 }
 
 }  // namespace tolvar

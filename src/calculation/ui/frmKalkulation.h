@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <string>
 
 #include "calculation/mdlKalkulation.h"
 #include "data/cost_types.h"
@@ -115,7 +116,8 @@ class frmKalkulation : public ui::FormOf<frmKalkulation> {
   void InhaltSetzen(const KalkulationsFenster& fenster);
 
   // Runs the calculation on the window (hourglass meanwhile); false when nothing was calculated.
-  bool Kalkulieren();
+  // A refused box gets the focus.
+  bool Kalkulieren(mdlKalkulation::Eingaben eingaben = mdlKalkulation::Eingaben::Melden);
   // Rewrites the cost buttons' captions from the origin flags.
   void BeschriftungSetzen();
   // Points KulturIndex at the culture chosen last in the tree (it survives tree rebuilds,
@@ -141,6 +143,8 @@ class frmKalkulation : public ui::FormOf<frmKalkulation> {
 
  private:
   void Aufbauen();
+  // Gives the focus to the box named `feld` (a refused box); nothing for an empty name.
+  void FeldFokussieren(const std::string& feld);
   void VermarktungInfoZeigen();
   void GemeinkostenInfoZeigen();
 };

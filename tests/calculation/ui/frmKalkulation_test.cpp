@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <string>
+#include <vector>
 
 #include "app/message_sink.h"
 #include "calculation/kalkulation_referenz.h"
@@ -22,6 +25,7 @@
 #include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
 #include "support/fixtures.h"
+#include "support/tables.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -334,6 +338,109 @@ TEST_F(KalkulationFensterTest, StoringRefusesCostsThatCouldNotBeComputed) {
   mdlkulturVergleich::VergleichskulturenLaden("frmVantelInfo");
   EXPECT_EQ(state().comparison.AnzahlVergleichskulturen, vorher);
   EXPECT_TRUE(f.txtArbeit()->text().isEmpty());
+}
+
+// The price is checked where it is stored: changed after "Kalkulation" to text that is no
+// amount, the save names it, gives it the focus and leaves the result database byte for byte
+// as it was; emptied, it is stored as 0,00.
+TEST_F(KalkulationFensterTest, StoringAfterAChangedPriceChecksThePrice) {
+  frmKalkulation& f = Fenster();
+  Berechnen("K1003", "3,20");
+  const std::string ergebnisse = state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank;
+  const std::string inhalt = test::Datenbankinhalt(ergebnisse);
+  const std::string bytes = test::FileContents(ergebnisse);
+  for (const char* preis : {"abc", "-5", "1e308"}) {
+    SCOPED_TRACE(preis);
+    ASSERT_TRUE(test::TypeInto(f.txtPreis, QString::fromLatin1(preis)));
+    const std::size_t gezeigt = prompts->messageBoxes().size();
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
+    ASSERT_EQ(prompts->messageBoxes().size(), gezeigt + 1);
+    const QString text = prompts->messageBoxes().back().text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Die Kalkulation wurde nicht gespeichert."))) << ui::S(text);
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("Preis \"") + QString::fromLatin1(preis) + QStringLiteral("\": ein Betrag")))
+        << ui::S(text);
+    EXPECT_EQ(test::FocusWidget(), f.txtPreis);
+    EXPECT_EQ(test::Datenbankinhalt(ergebnisse), inhalt);
+    EXPECT_TRUE(test::FileContents(ergebnisse) == bytes);
+  }
+  ASSERT_TRUE(test::TypeInto(f.txtPreis, QString()));
+  ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
+  EXPECT_EQ(f.txtPreis->text(), QStringLiteral("0,00"));
+  EXPECT_EQ(test::Abfragezeilen(ergebnisse, "SELECT Preis, Kultur FROM Vergleichskulturen ORDER BY rowid DESC LIMIT 1"),
+            std::vector<std::string>{"0,00|" + ui::S(f.txtName->text())});
+}
+
+// A typed cost box holding what the key filter lets through but no amount ("1,2,3", more
+// than the largest amount): leaving it recalculates without a word and leaves it out of the
+// margins; "Kalkulation" and the save refuse it, name it and give it the focus.
+TEST_F(KalkulationFensterTest, ATypedCostOutsideItsRuleIsLeftOutThenRefused) {
+  frmKalkulation& f = Fenster();
+  Berechnen("K1003", "3,20");
+  const QString marktleistung = f.txtMarktleistung->text();
+  const std::string ergebnisse = state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank;
+  const std::string inhalt = test::Datenbankinhalt(ergebnisse);
+  for (const char* wert : {"1,2,3", "2000000000000"}) {
+    SCOPED_TRACE(wert);
+    ASSERT_TRUE(test::TypeInto(f.txtEnergie(), QString::fromLatin1(wert)));
+    ASSERT_EQ(f.txtEnergie()->text(), QString::fromLatin1(wert));
+    const std::size_t vorher = prompts->messageBoxes().size();
+    ASSERT_TRUE(test::PressTab());
+    EXPECT_EQ(prompts->messageBoxes().size(), vorher);
+    EXPECT_EQ(f.txtMarktleistung->text(), marktleistung);
+    for (QLineEdit* box : {f.txtSachkosten, f.txtDB, f.txtEKFL, f.txtGewinn[1]}) {
+      EXPECT_TRUE(box->text().isEmpty()) << ui::S(box->objectName());
+    }
+    for (QPushButton* knopf : {f.cmbErgebnisSpeichern, f.cmbStart}) {
+      SCOPED_TRACE(ui::S(knopf->objectName()));
+      const std::size_t gezeigt = prompts->messageBoxes().size();
+      prompts->AnswerMsgBox(ui::msgbox::Ok);
+      ASSERT_TRUE(test::Click(knopf));
+      ASSERT_EQ(prompts->messageBoxes().size(), gezeigt + 1);
+      EXPECT_TRUE(prompts->messageBoxes().back().text.contains(QStringLiteral("elek.Energie \"") +
+                                                               QString::fromLatin1(wert) + QStringLiteral("\"")));
+      EXPECT_EQ(test::FocusWidget(), f.txtEnergie());
+      EXPECT_EQ(f.txtEnergie()->text(), QString::fromLatin1(wert));
+    }
+    EXPECT_FALSE(f.cmbErgebnisSpeichern->isEnabled());  // refused by "Kalkulation"
+    EXPECT_EQ(test::Datenbankinhalt(ergebnisse), inhalt);
+    ASSERT_TRUE(test::TypeInto(f.txtEnergie(), QStringLiteral("5")));
+    ASSERT_TRUE(test::Click(f.cmbStart));
+    ASSERT_TRUE(f.cmbErgebnisSpeichern->isEnabled());
+  }
+}
+
+// "-5" put into a typed cost box by Ctrl+V never enters the calculation: either the box
+// refuses the paste, or "Kalkulation" refuses the box; the material costs are never lowered
+// by it and nothing is stored with it.
+TEST_F(KalkulationFensterTest, APastedNegativeCostNeverLowersTheCosts) {
+  frmKalkulation& f = Fenster();
+  Berechnen("K1003", "3,20");
+  ASSERT_TRUE(test::TypeInto(f.txtEnergie(), QStringLiteral("5")));  // typed: origin 3
+  ASSERT_EQ(state().calculation.HerkunftEnergie(), Herkunft::Eingegeben);
+  QGuiApplication::clipboard()->setText(QStringLiteral("-5"));
+  ASSERT_TRUE(test::Press(Qt::Key_Home));
+  ASSERT_TRUE(test::Press(Qt::Key_End, Qt::ShiftModifier));
+  ASSERT_TRUE(test::Press(Qt::Key_V, Qt::ControlModifier));
+  const bool eingefuegt = f.txtEnergie()->text() == QStringLiteral("-5");
+  if (eingefuegt) prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(test::Click(f.cmbStart));
+  EXPECT_NE(f.txtSachkosten->text(), QStringLiteral("1574,63"));  // 1579,63 - 0,00 - 5
+  if (eingefuegt) {
+    ASSERT_EQ(prompts->messageBoxes().size(), 1u);
+    EXPECT_TRUE(prompts->messageBoxes().back().text.contains(QStringLiteral("elek.Energie \"-5\"")));
+    EXPECT_TRUE(f.txtSachkosten->text().isEmpty());
+    EXPECT_FALSE(f.cmbErgebnisSpeichern->isEnabled());
+  } else {
+    EXPECT_EQ(f.txtEnergie()->text(), QStringLiteral("5"));
+    EXPECT_EQ(f.txtSachkosten->text(), QStringLiteral("1584,63"));  // 1579,63 - 0,00 + 5
+  }
+  const std::string ergebnisse = state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank;
+  if (f.cmbErgebnisSpeichern->isEnabled()) {
+    ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
+  }
+  EXPECT_TRUE(test::Abfragezeilen(ergebnisse, "SELECT Strom FROM Vergleichskulturen WHERE Strom = '-5'").empty());
 }
 
 }  // namespace
