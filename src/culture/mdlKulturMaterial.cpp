@@ -1,7 +1,9 @@
 #include "culture/mdlKulturMaterial.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "base/field_rules.h"
 #include "culture/grid_values.h"
 #include "culture/selection.h"
 #include "data/messages.h"
@@ -11,6 +13,10 @@
 
 namespace tolvar::mdlKulturMaterial {
 namespace {
+
+// The units of a material row: an amount with a decimal comma, stored as the grid shows it;
+// an empty cell stores the empty text, which the calculation counts as missing.
+constexpr base::Feldregel kEinheitenRegel{.feld = "Einheiten", .bereich = {}, .leer = ""};
 
 // The stored text; Null, "" or "0" give "0".
 std::string TextOderNull(const db::Value& v) {
@@ -106,13 +112,14 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
       return false;
     }
     k.Datum = base::DateOnly(*datum);
-    // An empty quantity is missing data for the calculation; any other text must be an amount.
-    if (!base::Trim(z.Menge).empty() && !base::ParseAmount(z.Menge)) {
-      data::ShowCritical("Die Einheiten des Materials \"" + z.Materialname +
-                         "\" sind ungültig. Die Materialien wurden nicht gespeichert.");
+    const std::optional<std::string> menge = base::FeldText(kEinheitenRegel, z.Menge);
+    if (!menge) {
+      data::ShowCritical("Die Einheiten des Materials \"" + z.Materialname + "\" müssen eine Zahl " +
+                         base::BereichText(kEinheitenRegel.bereich) +
+                         " sein. Die Materialien wurden nicht gespeichert.");
       return false;
     }
-    k.Menge = z.Menge;
+    k.Menge = *menge;
     if (const MaterialSatz* m = MaterialMitNummer(s.masters, k.MaNr)) k.Bezug = std::to_string(m->Bezug);
     if (!k.MaNr.empty()) neu.push_back(std::move(k));
   }

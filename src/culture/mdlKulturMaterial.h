@@ -50,10 +50,11 @@ std::vector<MaterialZeile> KulturMaterialTabelle(const CultureData& kultur, cons
 // Replaces the culture's stored rows by the grid rows up to the first one without a name,
 // in grid order, in one transaction. Each row keeps its material number; a row without one
 // takes the last material of MaterialListe with its name, and is not stored when there is
-// none. Menge is stored exactly as given. A date that is not valid, or a Menge that is
-// neither empty nor an amount of 0 or more (base::ParseAmount), refuses the save with a
-// message naming the material; a database failure is reported and changes nothing. On success the list holds
-// the stored rows. Returns true when stored.
+// none. Menge is stored exactly as given (a blank cell as the empty text). A date that is
+// not valid, or a Menge that is neither blank nor a number from 0 to 1.000.000.000.000,
+// refuses the whole save with a message naming the material; a database failure is
+// reported and changes nothing. On success the list holds the stored rows. Returns true
+// when stored.
 bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen);
 
 }  // namespace tolvar::mdlKulturMaterial

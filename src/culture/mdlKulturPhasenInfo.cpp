@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "base/field_rules.h"
 #include "culture/grid_values.h"
 #include "culture/selection.h"
 #include "data/messages.h"
@@ -25,8 +26,6 @@ base::Date Tag(const db::Recordset& rs, std::string_view feld) {
   const auto d = rs.Field(feld).date();
   return d ? base::DateOnly(*d) : base::kZeroDate;
 }
-
-std::string ZelleOderNull(const std::string& text) { return text.empty() ? std::string("0") : text; }
 
 void LeereSlots(std::vector<PhasenSatz>& liste, const PhasenSatz& leer) { liste.assign(kMaxPhasen + 1, leer); }
 
@@ -83,44 +82,107 @@ bool KulturPhasenLaden() {
 
 namespace {
 
+// The rules of the number cells the saver writes, one per grid column, with the column's name
+// as a message gives it. An empty cell stores "0" ("0" when not entered).
+struct Spaltenregel {
+  PhasenSpalte spalte;
+  std::string_view titel;
+  base::Feldregel regel;
+};
+constexpr base::NumberRange kAbNull{};
+constexpr Spaltenregel kPhasenRegeln[] = {
+    {kSpalteMenge, "Menge", {.feld = "txtMenge", .bereich = kAbNull, .ganz = true, .leer = "0"}},
+    {kSpalteFlaeche, "Fläche (Nm²)", {.feld = "Fläche", .bereich = kAbNull, .leer = "0"}},
+    {kSpalteTT, "TT °C", {.feld = "txtTT", .bereich = kAbNull, .leer = "0"}},
+    {kSpalteNT, "NT °C", {.feld = "txtNT", .bereich = kAbNull, .leer = "0"}},
+    {kSpalteLicht, "Zusatzbelichtung (W/Nm²)", {.feld = "txtLicht", .bereich = kAbNull, .leer = "0"}},
+    // Hours of light per day.
+    {kSpalteDauer, "Zusatzbelichtung (h)", {.feld = "txtDauer", .bereich = {.low = 0.0, .high = 24.0}, .leer = "0"}},
+    {kSpalteBrutto, "Bruttofläche (Nm²)", {.feld = "BruttoFläche", .bereich = kAbNull, .leer = "0"}},
+};
+
+// The date a Beginn or Ende cell stores; nullopt for a text that is no date. An empty Beginn
+// is today, an empty Ende the day after `beginn`.
+std::optional<base::Date> Beginn(const std::string& zelle) {
+  if (base::Trim(zelle).empty()) return base::DateOnly(base::Today());
+  const auto d = culture::GitterDatum(zelle);
+  return d ? std::optional<base::Date>(base::DateOnly(*d)) : std::nullopt;
+}
+std::optional<base::Date> Ende(const std::string& zelle, base::Date beginn) {
+  if (base::Trim(zelle).empty()) return beginn + 1;
+  const auto d = culture::GitterDatum(zelle);
+  return d ? std::optional<base::Date>(base::DateOnly(*d)) : std::nullopt;
+}
+
+struct Verweigerung {
+  culture::Zelle zelle;
+  std::string meldung;
+};
+
+std::optional<Verweigerung> ErsteVerweigerung(const std::vector<PhasenZeile>& zeilen) {
+  int benannt = 0;
+  for (std::size_t i = 0; i < zeilen.size(); ++i) {
+    const PhasenZeile& z = zeilen[i];
+    const int r = static_cast<int>(i) + 1;
+    if (z[kSpalteName].empty()) continue;
+    if (++benannt > kMaxPhasen) {
+      return Verweigerung{{r, kSpalteName},
+                          "Eine Kultur hat höchstens 25 Kulturphasen. Die Kulturphasen wurden nicht gespeichert."};
+    }
+    const std::string phase = "der Kulturphase \"" + z[kSpalteName] + "\"";
+    for (const Spaltenregel& s : kPhasenRegeln) {
+      if (base::FeldGueltig(s.regel, z[static_cast<std::size_t>(s.spalte)])) continue;
+      return Verweigerung{{r, s.spalte},
+                          "Der Wert für \"" + std::string(s.titel) + "\" " + phase + " muss eine " +
+                              (s.regel.ganz ? "ganze " : "") + "Zahl " + base::BereichText(s.regel.bereich) +
+                              " sein. Die Kulturphasen wurden nicht gespeichert."};
+    }
+    const auto beginn = Beginn(z[kSpalteBeginn]);
+    const int datumsspalte = !beginn ? kSpalteBeginn : (!Ende(z[kSpalteEnde], *beginn) ? kSpalteEnde : -1);
+    if (datumsspalte >= 0) {
+      return Verweigerung{
+          {r, datumsspalte},
+          "Beginn oder Ende " + phase + " ist kein gültiges Datum. Die Kulturphasen wurden nicht gespeichert."};
+    }
+  }
+  return std::nullopt;
+}
+
+// The stored text of a number cell under its column's rule (the check has passed).
+std::string Gespeichert(const PhasenZeile& z, PhasenSpalte spalte) {
+  for (const Spaltenregel& s : kPhasenRegeln) {
+    if (s.spalte == spalte) return base::FeldText(s.regel, z[static_cast<std::size_t>(spalte)]).value_or("0");
+  }
+  return z[static_cast<std::size_t>(spalte)];
+}
+
 // Stores the grid rows as the culture's phases; `geloeschteKpId`, when not empty, names a
 // stored row that is deleted first, in the same transaction.
-bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloeschteKpId) {
+bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloeschteKpId,
+               const culture::ZellenMalen& malen) {
   const auto kulturNr = culture::AusgewaehlteKulturNr();
   if (!kulturNr) return false;
+  // Every cell is checked before anything is written.
+  if (PhasenzeilenPruefen(zeilen, malen)) return false;
 
-  // Build the new phases first; nothing is changed when a row cannot be taken.
   std::vector<PhasenSatz> neu(1, LeererSpeicherSlot());
   for (const PhasenZeile& z : zeilen) {
     if (z[kSpalteName].empty()) continue;
-    if (static_cast<int>(neu.size()) > kMaxPhasen) {
-      data::ShowCritical("Eine Kultur hat höchstens 25 Kulturphasen. Die Kulturphasen wurden nicht gespeichert.");
-      return false;
-    }
     const int nr = static_cast<int>(neu.size());
     PhasenSatz p = LeererSpeicherSlot();
     p.Phasennummer = std::to_string(nr);
     p.Kulturnummer = *kulturNr;
     p.KP_ID = *kulturNr + "_" + std::to_string(nr);
     p.Phasennamen = z[kSpalteName];
-    p.AnzahlPflanzen = ZelleOderNull(z[kSpalteMenge]);
-    p.Flaeche = ZelleOderNull(z[kSpalteFlaeche]);
-    p.TT = ZelleOderNull(z[kSpalteTT]);
-    p.NT = ZelleOderNull(z[kSpalteNT]);
-    p.Intensitaet = ZelleOderNull(z[kSpalteLicht]);
-    p.Dauer = ZelleOderNull(z[kSpalteDauer]);
-    p.BruttoFlaeche = ZelleOderNull(z[kSpalteBrutto]);
-    const bool ohneBeginn = base::Trim(z[kSpalteBeginn]).empty();
-    const bool ohneEnde = base::Trim(z[kSpalteEnde]).empty();
-    const auto beginn = ohneBeginn ? std::optional<base::Date>(base::Today()) : culture::GitterDatum(z[kSpalteBeginn]);
-    const auto ende = ohneEnde ? std::optional<base::Date>() : culture::GitterDatum(z[kSpalteEnde]);
-    if (!beginn || (!ohneEnde && !ende)) {
-      data::ShowCritical("Beginn oder Ende der Kulturphase \"" + p.Phasennamen +
-                         "\" ist kein gültiges Datum. Die Kulturphasen wurden nicht gespeichert.");
-      return false;
-    }
-    p.Anfang = base::DateOnly(*beginn);
-    p.Ende = ende ? base::DateOnly(*ende) : p.Anfang + 1;
+    p.AnzahlPflanzen = Gespeichert(z, kSpalteMenge);
+    p.Flaeche = Gespeichert(z, kSpalteFlaeche);
+    p.TT = Gespeichert(z, kSpalteTT);
+    p.NT = Gespeichert(z, kSpalteNT);
+    p.Intensitaet = Gespeichert(z, kSpalteLicht);
+    p.Dauer = Gespeichert(z, kSpalteDauer);
+    p.BruttoFlaeche = Gespeichert(z, kSpalteBrutto);
+    p.Anfang = Beginn(z[kSpalteBeginn]).value_or(base::kNoDate);
+    p.Ende = Ende(z[kSpalteEnde], p.Anfang).value_or(base::kNoDate);
     neu.push_back(std::move(p));
   }
 
@@ -167,9 +229,21 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
 
 }  // namespace
 
-bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen) { return Speichern(zeilen, std::string()); }
+std::optional<culture::Zelle> PhasenzeilenPruefen(const std::vector<PhasenZeile>& zeilen,
+                                                  const culture::ZellenMalen& malen) {
+  const std::optional<Verweigerung> v = ErsteVerweigerung(zeilen);
+  if (!v) return std::nullopt;
+  // Red before the message shows.
+  if (malen) malen({v->zelle});
+  data::ShowCritical(v->meldung);
+  return v->zelle;
+}
 
-bool KulturphaseLoeschen(const std::vector<PhasenZeile>& verbleibend) {
+bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen, const culture::ZellenMalen& malen) {
+  return Speichern(zeilen, std::string(), malen);
+}
+
+bool KulturphaseLoeschen(const std::vector<PhasenZeile>& verbleibend, const culture::ZellenMalen& malen) {
   const State& s = state();
   std::string kpId;
   if (const PhasenSatz* p = At(s.culture.PhasenListe, s.selection.PhasenIndex);
@@ -177,7 +251,7 @@ bool KulturphaseLoeschen(const std::vector<PhasenZeile>& verbleibend) {
     kpId = p->KP_ID;
   }
   if (kpId == "0") kpId.clear();
-  return Speichern(verbleibend, kpId);
+  return Speichern(verbleibend, kpId, malen);
 }
 
 }  // namespace tolvar::mdlKulturPhasenInfo

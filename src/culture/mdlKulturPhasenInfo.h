@@ -4,9 +4,11 @@
 // deleting the stored row of one phase.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "culture/grid_values.h"
 #include "data/records_culture.h"
 
 namespace tolvar::mdlKulturPhasenInfo {
@@ -46,18 +48,28 @@ PhasenSatz LeererSpeicherSlot();
 // table cannot be read; the slots are then empty.
 bool KulturPhasenLaden();
 
+// The check of every cell of the named rows that the saver writes (rows without a name are
+// passed over): Menge a whole number from 0 to 1.000.000.000.000, the areas, TT, NT and W/Nm²
+// numbers from 0 to 1.000.000.000.000, h from 0 to 24, an empty one of these stored as "0";
+// Beginn and Ende a date or empty; at most 25 named rows. The first refused cell (grid row
+// and column) is handed to `malen`, then its message is shown and the cell returned; nullopt
+// when the saver takes every cell.
+std::optional<culture::Zelle> PhasenzeilenPruefen(const std::vector<PhasenZeile>& zeilen,
+                                                  const culture::ZellenMalen& malen = {});
+
 // Takes the named rows of the phase grid into PhasenListe, numbered 1, 2, ... in grid
 // order (rows without a name are passed over, so no gap is stored), and replaces the
 // culture's rows of KulturPhasen with them in one transaction. Empty cells give "0", an
-// empty Beginn today, an empty Ende Beginn plus one day. A Beginn or Ende that is no date,
-// or more than 25 named rows, refuses the save with a message; a database failure is
-// reported and leaves the stored rows as they were. Returns true when stored.
-bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen);
+// empty Beginn today, an empty Ende Beginn plus one day. A cell PhasenzeilenPruefen refuses
+// refuses the whole save (through `malen` and its message) and writes nothing; a database
+// failure is reported and leaves the stored rows as they were. Returns true when stored.
+bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen, const culture::ZellenMalen& malen = {});
 
 // Deletes the first stored row whose KP_ID is that of PhasenListe(PhasenIndex) and stores
 // `verbleibend` (the grid without that phase) as KulturphasenSpeichern does, both in one
-// transaction: a refused or failed save deletes nothing. An index outside 1..25 or an empty
-// slot deletes nothing and only stores. Returns true when stored.
-bool KulturphaseLoeschen(const std::vector<PhasenZeile>& verbleibend);
+// transaction: the remaining rows are checked first, and a refused or failed save deletes
+// nothing. An index outside 1..25 or an empty slot deletes nothing and only stores. Returns
+// true when stored.
+bool KulturphaseLoeschen(const std::vector<PhasenZeile>& verbleibend, const culture::ZellenMalen& malen = {});
 
 }  // namespace tolvar::mdlKulturPhasenInfo

@@ -106,46 +106,6 @@ culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen
   return ergebnis;
 }
 
-culture::Pruefergebnis PhasenwertePruefen(const std::vector<PhasenZeile>& zeilen, CultureData& kultur) {
-  kultur.EingabeOk = true;
-  culture::Pruefergebnis ergebnis;
-  struct Regel {
-    int spalte;
-    base::NumberRange bereich;
-  };
-  static constexpr Regel kRegeln[] = {
-      {kSpalteTT, {.low = 0.0, .high = 50.0}},
-      {kSpalteNT, {.low = 0.0, .high = 50.0}},
-      {kSpalteLicht, {}},
-      {kSpalteDauer, {.low = 0.0, .high = 24.0}},
-  };
-  for (std::size_t i = 0; i < zeilen.size(); ++i) {
-    const PhasenZeile& z = zeilen[i];
-    const int r = static_cast<int>(i) + 1;
-    if (z[kSpalteName].empty()) break;
-    std::optional<culture::Zelle> falsch;
-    std::string_view meldung = kMeldungEingabePruefen;
-    if (!base::ParseCount(z[kSpalteMenge])) {
-      falsch = culture::Zelle{r, kSpalteMenge};
-    } else {
-      for (const Regel& regel : kRegeln) {
-        const std::string& text = z[static_cast<std::size_t>(regel.spalte)];
-        if (base::Trim(text).empty() || base::ParseNumberIn(text, regel.bereich)) continue;
-        falsch = culture::Zelle{r, regel.spalte};
-        meldung = kMeldungWertePruefen;
-        break;
-      }
-    }
-    if (!falsch) continue;
-    ergebnis.Ok = false;
-    ergebnis.RoteZellen = {*falsch};
-    kultur.EingabeOk = false;
-    data::ShowCritical(meldung);
-    break;
-  }
-  return ergebnis;
-}
-
 void PhasenTermineNachruecken(std::vector<PhasenZeile>& zeilen, const CultureData& kultur, const Selection& auswahl) {
   // Deleting the first phase moves no dates: the later phases keep their periods.
   if (auswahl.PhasenIndex < 2) return;

@@ -21,7 +21,6 @@ inline constexpr std::string_view kMeldungAnfangFehltBeimEnde =
 inline constexpr std::string_view kMeldungAnfangUngueltig =
     "Der eingegebene Phasenanfang ist ungültig. Bitte prüfen sie die Eingabe.";
 inline constexpr std::string_view kMeldungEingabePruefen = "Bitte prüfen sie die Eingabe.";
-inline constexpr std::string_view kMeldungWertePruefen = "Überprüfen sie bitte ihre Werte";
 
 // Column headers of the phase grid (column 9, the gross area, has none).
 inline constexpr std::string_view kPhasenKoepfe[kPhasenSpalten] = {
@@ -54,14 +53,6 @@ bool PhasenendePruefen(std::string_view beginn, std::string_view ende);
 // Sets EingabeOk of `kultur`.
 culture::Pruefergebnis PhasenfolgePruefen(const std::vector<PhasenZeile>& zeilen, CultureData& kultur,
                                           const culture::ZellenMalen& malen = {});
-
-// Check of the numbers of the named rows before a save (the sequence check leaves them
-// alone): Menge a whole number above 0, refused with "Bitte prüfen sie die Eingabe.";
-// TT and NT from 0 to 50 °C, W/Nm² 0 or more, h from 0 to 24, refused with "Überprüfen sie
-// bitte ihre Werte" (an empty cell of these four is stored as "0" and passes). Stops at the
-// first row without a name and at the first refused cell, which it returns to paint red;
-// sets EingabeOk of `kultur`.
-culture::Pruefergebnis PhasenwertePruefen(const std::vector<PhasenZeile>& zeilen, CultureData& kultur);
 
 // After the phase PhasenIndex has been chosen for deletion (and before its grid row is
 // removed): rows PhasenIndex+1 .. AnzahlPhasen take the dates of the phase before them

@@ -4,6 +4,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "base/field_rules.h"
 #include "culture/selection.h"
 #include "data/messages.h"
 #include "data/state.h"
@@ -14,6 +15,15 @@ namespace tolvar::mdlStandorte2 {
 namespace {
 
 constexpr std::string_view kMeldungEingabePruefen = "Bitte prüfen sie die Eingabe.";
+
+// The occupied net area in Nm², stored as typed (a number with a decimal comma); an empty
+// cell is refused.
+constexpr base::Feldregel kFlaecheRegel{.feld = "Fläche (Nm²)", .bereich = {}};
+
+std::string FlaecheMeldung(const StandortZeile& z) {
+  return "Die Fläche des Standorts \"" + z.StandortName + "\" muss eine Zahl " +
+         base::BereichText(kFlaecheRegel.bereich) + " Nm² sein.";
+}
 
 bool Gefuellt(const PhasenSatz& p) { return !p.KP_ID.empty() && p.KP_ID != "0"; }
 
@@ -146,12 +156,12 @@ culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZ
                                                      const MasterLists& stamm, const culture::ZellenMalen& malen) {
   kultur.EingabeOk = true;
   culture::Pruefergebnis ergebnis;
-  auto fehler = [&](std::vector<culture::Zelle> rot) {
+  auto fehler = [&](std::vector<culture::Zelle> rot, std::string_view meldung = kMeldungEingabePruefen) {
     ergebnis.Ok = false;
     ergebnis.RoteZellen = std::move(rot);
     kultur.EingabeOk = false;
     if (malen) malen(ergebnis.RoteZellen);
-    data::ShowCritical(kMeldungEingabePruefen);
+    data::ShowCritical(meldung);
     return ergebnis;
   };
   std::size_t anzahl = 0;
@@ -170,6 +180,7 @@ culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZ
     const int r = static_cast<int>(i) + 1;
     if (StandortNrVon(stamm, z).empty()) return fehler({{r, kSpalteStandort}});
     if (!base::IsNumber(z.Flaeche)) return fehler({{r, kSpalteFlaeche}});
+    if (!base::FeldGueltig(kFlaecheRegel, z.Flaeche)) return fehler({{r, kSpalteFlaeche}}, FlaecheMeldung(z));
     if (!culture::GitterDatum(z.Beginn)) return fehler({{r, kSpalteBeginn}});
     if (!culture::GitterDatum(z.Ende)) return fehler({{r, kSpalteEnde}});
   }
@@ -200,6 +211,10 @@ bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen) {
     k.Flaeche = z.Flaeche;
     const auto beginn = culture::GitterDatum(z.Beginn);
     const auto ende = culture::GitterDatum(z.Ende);
+    if (!base::FeldGueltig(kFlaecheRegel, z.Flaeche)) {
+      data::ShowCritical(FlaecheMeldung(z) + " Die Standorte wurden nicht gespeichert.");
+      return false;
+    }
     if (k.StandortNr.empty() || !beginn || !ende) {
       data::ShowCritical("Der Standort \"" + z.StandortName +
                          "\" hat keine gültige Standortnummer oder kein gültiges Datum. "

@@ -60,14 +60,16 @@ std::vector<StandortZeile> KulturStandorteTabelle(const CultureData& kultur);
 // dates valid, the site known (by its kept number, or by name in StandortListe), Beginn
 // before Ende, Beginn not before the first phase's Anfang and Ende not after the last
 // phase's Ende. On failure hands the cells to paint red to `malen`, then shows "Bitte prüfen
-// sie die Eingabe." and returns the cells. Sets EingabeOk of `kultur`.
+// sie die Eingabe." and returns the cells; an area that is a number outside 0 to
+// 1.000.000.000.000 Nm² gets a message that states the range. Sets EingabeOk of `kultur`.
 culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZeile>& zeilen, CultureData& kultur,
                                                      const MasterLists& stamm, const culture::ZellenMalen& malen = {});
 
 // Replaces the culture's occupancies within the phase range by the grid rows up to the
 // first one without a site name, in one transaction; rows of other cultures and the
-// culture's rows outside the range stay untouched. A row whose site or dates cannot be
-// taken refuses the save with a message (run the check first); a database failure is
+// culture's rows outside the range stay untouched. A row whose area breaks its rule (a
+// number from 0 to 1.000.000.000.000 Nm²) or whose site or dates cannot be taken refuses
+// the whole save with a message (run the check first); a database failure is
 // reported and changes nothing. Fills KulturStandortListe from the rows (callers reload
 // afterwards). Returns true when stored.
 bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen);

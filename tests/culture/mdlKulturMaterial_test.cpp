@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "culture_fixture.h"
+#include "support/tables.h"
 
 namespace tolvar::mdlKulturMaterial {
 namespace {
@@ -129,6 +130,37 @@ TEST_F(MaterialRowsTest, SaveReplacesTheCulturesRowsAndKeepsEachRowsMaterial) {
   ASSERT_TRUE(KulturMaterialSpeichern({}));
   EXPECT_TRUE(Gespeichert().empty());
   EXPECT_EQ(Gespeichert("K1024").size(), 1u);
+}
+
+// The units of every row are checked before anything is written: a refused text leaves the
+// database as it was, an allowed one is stored as the grid shows it.
+TEST_F(MaterialRowsTest, UnitsAreAnAmountOrEmpty) {
+  Zeile("K1023", "M1011", "1", "2024-01-01");
+  const std::string pfad = dir.Join("Betrieb.Tolvar");
+  for (const auto& [text, gespeichert] :
+       std::vector<std::pair<std::string, const char*>>{{"abc", nullptr},
+                                                        {"1,2,3", nullptr},
+                                                        {"-5", nullptr},
+                                                        {"1e308", nullptr},
+                                                        {"1000000000001", nullptr},
+                                                        {"", ""},
+                                                        {"0", "0"},
+                                                        {"12,5", "12,5"},
+                                                        {"1000000000000", "1000000000000"}}) {
+    SCOPED_TRACE(text);
+    meldungen.messages.clear();
+    const std::string vorher = test::Datenbankinhalt(pfad);
+    const bool ok = KulturMaterialSpeichern(
+        {{"Topf 12 cm", "M1011", "01.03.2024", "2", ""}, {"Etikett", "M1020", "02.03.2024", text, ""}});
+    if (gespeichert == nullptr) {
+      EXPECT_FALSE(ok);
+      EXPECT_EQ(meldungen.messages.size(), 1u);
+      EXPECT_EQ(test::Datenbankinhalt(pfad), vorher);
+      continue;
+    }
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(Gespeichert(), (Tabelle{{"M1011", "2", "2024-03-01"}, {"M1020", gespeichert, "2024-03-02"}}));
+  }
 }
 
 TEST_F(MaterialRowsTest, AnInvalidDateOrAFailingWriteChangesNothing) {

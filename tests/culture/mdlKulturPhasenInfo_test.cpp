@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "culture_fixture.h"
+#include "support/tables.h"
 
 namespace tolvar::mdlKulturPhasenInfo {
 namespace {
@@ -127,6 +130,115 @@ TEST_F(PhasesTest, AnInvalidDateRefusesTheSaveAndKeepsTheStoredRows) {
     EXPECT_EQ(Zeilen(*tolvar, "SELECT \"Phasennamen\" FROM \"KulturPhasen\""),
               (std::vector<std::vector<std::string>>{{"Alt"}}));
   }
+}
+
+// Every number cell the saver writes, in the second of two rows: a refused text turns its
+// cell red before its message shows and leaves the database byte for byte as it was, an
+// allowed one is stored as it stands ("0" for an empty cell).
+TEST_F(PhasesTest, EachNumberCellIsCheckedByItsRuleBeforeAnythingIsWritten) {
+  struct Fall {
+    int spalte;
+    const char* text;
+    const char* gespeichert;  // nullptr: refused
+  };
+  const std::vector<Fall> faelle = {
+      {kSpalteMenge, "abc", nullptr},
+      {kSpalteMenge, "1,2,3", nullptr},
+      {kSpalteMenge, "-5", nullptr},
+      {kSpalteMenge, "1e308", nullptr},
+      {kSpalteMenge, "12,5", nullptr},
+      {kSpalteMenge, "1000000000001", nullptr},
+      {kSpalteMenge, "", "0"},
+      {kSpalteMenge, "0", "0"},
+      {kSpalteMenge, "1000000000000", "1000000000000"},
+      {kSpalteFlaeche, "abc", nullptr},
+      {kSpalteFlaeche, "1e308", nullptr},
+      {kSpalteFlaeche, "", "0"},
+      {kSpalteTT, "1,2,3", nullptr},
+      {kSpalteTT, "-5", nullptr},
+      {kSpalteTT, "1e308", nullptr},
+      {kSpalteTT, "", "0"},
+      {kSpalteTT, "50,5", "50,5"},
+      {kSpalteNT, "abc", nullptr},
+      {kSpalteNT, "0", "0"},
+      {kSpalteLicht, "-5", nullptr},
+      {kSpalteLicht, "1000000000000", "1000000000000"},
+      {kSpalteDauer, "abc", nullptr},
+      {kSpalteDauer, "24,5", nullptr},
+      {kSpalteDauer, "24", "24"},
+      {kSpalteDauer, "", "0"},
+      {kSpalteBrutto, "-5", nullptr},
+      {kSpalteBrutto, "", "0"},
+  };
+  const char* const felder[kPhasenSpalten] = {"",      "AnzahlPflanzen", "Fläche", "", "", "TT", "NT", "Intensitaet",
+                                              "Dauer", "BruttoFläche"};
+  PhaseSpeichern("K1023", "1", "Alt", "2024-01-01", "2024-01-31");
+  const std::string pfad = dir.Join("Betrieb.Tolvar");
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(std::string(felder[f.spalte]) + " \"" + f.text + "\"");
+    meldungen.messages.clear();
+    std::vector<PhasenZeile> gitter = {Zeile("Eins", "01.03.2024", "31.03.2024"),
+                                       Zeile("Zwei", "01.04.2024", "30.04.2024")};
+    gitter[1][static_cast<std::size_t>(f.spalte)] = f.text;
+    const std::string vorher = test::Datenbankinhalt(pfad);
+    std::vector<culture::Zelle> rot;
+    std::size_t meldungenBeimMalen = 99;
+    const bool ok = KulturphasenSpeichern(gitter, [&](const std::vector<culture::Zelle>& zellen) {
+      rot = zellen;
+      meldungenBeimMalen = meldungen.messages.size();
+    });
+    if (f.gespeichert == nullptr) {
+      EXPECT_FALSE(ok);
+      EXPECT_EQ(test::Datenbankinhalt(pfad), vorher);
+      EXPECT_EQ(rot, (std::vector<culture::Zelle>{{2, f.spalte}}));
+      EXPECT_EQ(meldungenBeimMalen, 0u);
+      ASSERT_EQ(meldungen.messages.size(), 1u);
+      EXPECT_EQ(meldungen.messages[0].style, data::MessageStyle::Critical);
+      continue;
+    }
+    ASSERT_TRUE(ok);
+    EXPECT_TRUE(meldungen.messages.empty());
+    EXPECT_EQ(Zeilen(*tolvar, std::string("SELECT \"") + felder[f.spalte] +
+                                  "\" FROM \"KulturPhasen\" WHERE \"KP_ID\" = 'K1023_2'"),
+              (std::vector<std::vector<std::string>>{{f.gespeichert}}));
+  }
+}
+
+TEST_F(PhasesTest, ARefusalNamesTheColumnThePhaseAndTheRange) {
+  PhasenZeile z = Zeile("Topfen", "01.03.2024", "31.03.2024");
+  for (const auto& [spalte, text, meldung] : std::vector<std::tuple<int, std::string, std::string>>{
+           {kSpalteMenge, "abc",
+            "Der Wert für \"Menge\" der Kulturphase \"Topfen\" muss eine ganze Zahl von 0 bis "
+            "1.000.000.000.000 sein. Die Kulturphasen wurden nicht gespeichert."},
+           {kSpalteDauer, "25",
+            "Der Wert für \"Zusatzbelichtung (h)\" der Kulturphase \"Topfen\" muss eine Zahl von 0 bis 24 sein. Die "
+            "Kulturphasen wurden nicht gespeichert."}}) {
+    meldungen.messages.clear();
+    PhasenZeile falsch = z;
+    falsch[static_cast<std::size_t>(spalte)] = text;
+    EXPECT_EQ(PhasenzeilenPruefen({falsch}), (culture::Zelle{1, spalte}));
+    ASSERT_EQ(meldungen.messages.size(), 1u);
+    EXPECT_EQ(meldungen.messages[0].text, meldung);
+  }
+  // Rows without a name are not stored and not checked.
+  PhasenZeile ohneName = Zeile("", "", "");
+  ohneName[kSpalteMenge] = "abc";
+  EXPECT_EQ(PhasenzeilenPruefen({z, ohneName}), std::nullopt);
+}
+
+// The delete checks the rows that stay before it removes the stored phase.
+TEST_F(PhasesTest, ARefusedRemainingRowKeepsTheDeletedPhase) {
+  PhaseSpeichern("K1023", "1", "P1", "2024-01-01", "2024-01-20");
+  PhaseSpeichern("K1023", "2", "P2", "2024-02-01", "2024-02-20");
+  ASSERT_TRUE(KulturPhasenLaden());
+  state().selection.PhasenIndex = 1;
+  const std::string pfad = dir.Join("Betrieb.Tolvar");
+  const std::string vorher = test::Datenbankinhalt(pfad);
+  PhasenZeile bleibt = Zeile("P2", "01.02.2024", "20.02.2024");
+  bleibt[kSpalteTT] = "1,2,3";
+  EXPECT_FALSE(KulturphaseLoeschen({bleibt}));
+  EXPECT_EQ(meldungen.messages.size(), 1u);
+  EXPECT_EQ(test::Datenbankinhalt(pfad), vorher);
 }
 
 TEST_F(PhasesTest, AFailingWriteLeavesTheStoredRowsAndReportsIt) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "culture_fixture.h"
+#include "support/tables.h"
 
 namespace tolvar::mdlStandorte2 {
 namespace {
@@ -128,6 +129,12 @@ TEST_F(OccupanciesTest, Check) {
       {"nach der letzten Phase", {"Haus 1", "", "100", "01.03.2024", "01.05.2024"}, {{1, 3}}},
       {"kein Datum", {"Haus 1", "", "100", "32.03.2024", "31.03.2024"}, {{1, 2}}},
       {"Fläche keine Zahl", {"Haus 1", "", "1/2", "01.03.2024", "31.03.2024"}, {{1, 1}}},
+      {"Fläche 0", {"Haus 1", "", "0", "01.03.2024", "31.03.2024"}, {}},
+      {"Fläche mit Komma", {"Haus 1", "", "120,9", "01.03.2024", "31.03.2024"}, {}},
+      {"Fläche 1.000.000.000.000", {"Haus 1", "", "1000000000000", "01.03.2024", "31.03.2024"}, {}},
+      {"Fläche zwanzig Neunen", {"Haus 1", "", "99999999999999999999", "01.03.2024", "31.03.2024"}, {{1, 1}}},
+      {"Fläche 1e308", {"Haus 1", "", "1e308", "01.03.2024", "31.03.2024"}, {{1, 1}}},
+      {"Fläche negativ", {"Haus 1", "", "-5", "01.03.2024", "31.03.2024"}, {{1, 1}}},
       {"unbekannter Standort", {"Haus 9", "", "100", "01.03.2024", "31.03.2024"}, {{1, 0}}},
   };
   for (const Fall& f : faelle) {
@@ -182,6 +189,21 @@ TEST_F(OccupanciesTest, SaveKeepsTheSiteNumberOfEachRowAndRefusesUnknownSites) {
   EXPECT_FALSE(KulturStandorteSpeichern({{"Haus 9", "", "10", "01.03.2024", "31.03.2024"}}));
   EXPECT_EQ(meldungen.messages.size(), 1u);
   EXPECT_EQ(Gespeichert().size(), 1u);
+}
+
+// The saver holds the area rule itself: a refused area writes nothing, "0" is stored.
+TEST_F(OccupanciesTest, SaveRefusesAnAreaBeyondItsRuleWhole) {
+  Belegung("K1023", "Sta1002", "2024-03-01", "2024-03-31", "30");
+  const std::string vorher = test::Datenbankinhalt(dir.Join("Betrieb.mdb"));
+  EXPECT_FALSE(KulturStandorteSpeichern({{"Haus 1", "Sta1002", "10", "01.03.2024", "31.03.2024"},
+                                         {"Haus 2", "Sta1003", "99999999999999999999", "01.04.2024", "30.04.2024"}}));
+  ASSERT_EQ(meldungen.messages.size(), 1u);
+  EXPECT_EQ(meldungen.messages[0].text,
+            "Die Fläche des Standorts \"Haus 2\" muss eine Zahl von 0 bis 1.000.000.000.000 Nm² sein. Die Standorte "
+            "wurden nicht gespeichert.");
+  EXPECT_EQ(test::Datenbankinhalt(dir.Join("Betrieb.mdb")), vorher);
+  ASSERT_TRUE(KulturStandorteSpeichern({{"Haus 1", "Sta1002", "0", "01.03.2024", "31.03.2024"}}));
+  EXPECT_EQ(Gespeichert(), (Tabelle{{"Sta1002", "2024-03-01", "2024-03-31", "0"}}));
 }
 
 TEST_F(OccupanciesTest, AFailingWriteChangesNothing) {

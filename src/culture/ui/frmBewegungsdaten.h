@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -192,9 +193,12 @@ class frmBewegungsdaten : public ui::FormOf<frmBewegungsdaten> {
   void KulturMaterialTabelleAnzeigen();
   // Sequence check of the phase grid; paints the failing cells red and sets EingabeOk.
   void PhasenfolgePruefen();
-  // The numbers of the phase grid before a save; a refused cell is painted red and, in the
-  // selected phase, its box gets the focus. False when refused.
-  bool PhasenwertePruefen();
+  // Runs a check or save of the phase saver's rules (`lauf` gets the painter of refused
+  // cells and returns false on a refusal): a refused cell turns red in dtgPhase before its
+  // message shows, and its box gets the focus when it edits the open phase. When the checked
+  // rows lack the grid row `entfernteZeile` (a delete), the rows from it on lie one lower in
+  // the grid. Returns what `lauf` returns.
+  bool PhasenregelnAnwenden(const std::function<bool(const culture::ZellenMalen&)>& lauf, int entfernteZeile = 0);
 
   // The phase grid's data rows, for the phase saver and the checks.
   std::vector<mdlKulturPhasenInfo::PhasenZeile> PhasenZeilen() const;
@@ -225,7 +229,6 @@ class frmBewegungsdaten : public ui::FormOf<frmBewegungsdaten> {
   void PhasenboxenLeeren();
   void BoxInGitter(int spalte, const QLineEdit* box);
   void FlaechenInPhasengitter();
-  void PhasenSpeichernUndAnzeigen();
   void PhasenDatumsboxTaste(QLineEdit* box, int& KeyAscii);
   void PhasenZahlenboxTaste(int& KeyAscii, QLineEdit* weiter);
 

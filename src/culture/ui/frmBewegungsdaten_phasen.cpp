@@ -172,9 +172,11 @@ void frmBewegungsdaten::txtDauer_KeyPress(int& KeyAscii) {
     return;
   }
   if (!KulturGewaehlt()) return;
-  if (!PhasenwertePruefen()) return;
   FlaechenInPhasengitter();
-  if (!P::KulturphasenSpeichern(PhasenZeilen())) return;  // refused: the input stays for correcting
+  // Refused: the input stays for correcting.
+  if (!PhasenregelnAnwenden(
+          [this](const culture::ZellenMalen& m) { return P::KulturphasenSpeichern(PhasenZeilen(), m); }))
+    return;
   P::KulturPhasenLaden();
   mdlStandorte2::KulturStandorteLaden();
   KulturphasenAnzeigen();
@@ -227,19 +229,26 @@ void frmBewegungsdaten::PhasenfolgePruefen() {
   });
 }
 
-bool frmBewegungsdaten::PhasenwertePruefen() {
-  const culture::Pruefergebnis r = P::PhasenwertePruefen(PhasenZeilen(), state().culture);
-  for (const culture::Zelle& z : r.RoteZellen) {
-    dtgPhase->SetCellBackColor(z.Zeile, z.Spalte, kRot);
-    if (z.Zeile != state().selection.PhasenIndex || !txtName->isEnabled()) continue;
-    QLineEdit* box = z.Spalte == P::kSpalteMenge   ? txtMenge
-                     : z.Spalte == P::kSpalteTT    ? txtTT
-                     : z.Spalte == P::kSpalteNT    ? txtNT
-                     : z.Spalte == P::kSpalteLicht ? txtLicht
-                                                   : txtDauer;
-    box->setFocus();
+bool frmBewegungsdaten::PhasenregelnAnwenden(const std::function<bool(const culture::ZellenMalen&)>& lauf,
+                                             int entfernteZeile) {
+  std::optional<culture::Zelle> rot;
+  const bool ok = lauf([&](const std::vector<culture::Zelle>& zellen) {
+    for (culture::Zelle z : zellen) {
+      if (entfernteZeile > 0 && z.Zeile >= entfernteZeile) ++z.Zeile;
+      dtgPhase->SetCellBackColor(z.Zeile, z.Spalte, kRot);
+      rot = z;
+    }
+  });
+  if (ok || !rot || rot->Zeile != state().selection.PhasenIndex || !txtName->isEnabled() ||
+      !fraPhasenInfo->isVisible()) {
+    return ok;
   }
-  return r.Ok;
+  QLineEdit* const boxen[P::kPhasenSpalten] = {txtName, txtMenge, nullptr,  txtBeginn, txtEnde,
+                                               txtTT,   txtNT,    txtLicht, txtDauer,  nullptr};
+  if (rot->Spalte >= 0 && rot->Spalte < P::kPhasenSpalten && boxen[rot->Spalte] != nullptr) {
+    boxen[rot->Spalte]->setFocus();
+  }
+  return ok;
 }
 
 void frmBewegungsdaten::cmbEntfernen_Click() {
@@ -303,7 +312,8 @@ void frmBewegungsdaten::cmbLoeschen_Click() {
   if (s.selection.PhasenIndex > 1) P::PhasenTermineNachruecken(zeilen, s.culture, s.selection);
   std::vector<P::PhasenZeile> verbleibend = zeilen;
   verbleibend.erase(verbleibend.begin() + (r - 1));
-  if (!P::KulturphaseLoeschen(verbleibend)) return;
+  if (!PhasenregelnAnwenden([&](const culture::ZellenMalen& m) { return P::KulturphaseLoeschen(verbleibend, m); }, r))
+    return;
   for (std::size_t i = 0; i < zeilen.size(); ++i) {
     dtgPhase->SetTextMatrix(static_cast<int>(i) + 1, P::kSpalteBeginn, Q(zeilen[i][P::kSpalteBeginn]));
     dtgPhase->SetTextMatrix(static_cast<int>(i) + 1, P::kSpalteEnde, Q(zeilen[i][P::kSpalteEnde]));
@@ -326,8 +336,10 @@ void frmBewegungsdaten::cmbSpeichern_Click() {
   }
   PhasenfolgePruefen();
   if (!state().culture.EingabeOk) return;
-  if (!PhasenwertePruefen()) return;
-  if (!P::KulturphasenSpeichern(PhasenZeilen())) return;  // refused: the input stays for correcting
+  // Refused: the input stays for correcting.
+  if (!PhasenregelnAnwenden(
+          [this](const culture::ZellenMalen& m) { return P::KulturphasenSpeichern(PhasenZeilen(), m); }))
+    return;
   P::KulturPhasenLaden();
   mdlStandorte2::KulturStandorteLaden();
   KulturphasenAnzeigen();

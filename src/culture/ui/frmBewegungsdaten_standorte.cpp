@@ -371,11 +371,18 @@ void frmBewegungsdaten::cmbSpeichernStandort_Click() {
                                         dtgStandorteModus2->SetCellBackColor(z.Zeile, z.Spalte, kRot);
                                     });
   if (!state().culture.EingabeOk) return;
+  // The phase grid is checked before the occupancies are written, so a refusal leaves both
+  // tables as they were.
+  if (!PhasenregelnAnwenden([this](const culture::ZellenMalen& m) {
+        return !mdlKulturPhasenInfo::PhasenzeilenPruefen(PhasenZeilen(), m);
+      }))
+    return;
   if (!St::KulturStandorteSpeichern(zeilen)) return;
   St::KulturStandorteLaden();
   KulturStandorteTabelleEinrichten();
   FlaechenInPhasengitter();
-  mdlKulturPhasenInfo::KulturphasenSpeichern(PhasenZeilen());
+  PhasenregelnAnwenden(
+      [this](const culture::ZellenMalen& m) { return mdlKulturPhasenInfo::KulturphasenSpeichern(PhasenZeilen(), m); });
   mdlKulturPhasenInfo::KulturPhasenLaden();
 }
 
@@ -389,7 +396,9 @@ void frmBewegungsdaten::cmbAbbruch_Click() {
   St::KulturStandorteLaden();
   FlaechenInPhasengitter();
   PhasenfolgePruefen();
-  if (state().culture.EingabeOk) mdlKulturPhasenInfo::KulturphasenSpeichern(PhasenZeilen());
+  if (!state().culture.EingabeOk) return;
+  PhasenregelnAnwenden(
+      [this](const culture::ZellenMalen& m) { return mdlKulturPhasenInfo::KulturphasenSpeichern(PhasenZeilen(), m); });
 }
 
 }  // namespace tolvar

@@ -233,7 +233,8 @@ TEST_F(Materialmodus, SaveRefusesUnitsThatAreNoAmount) {
     }
     ASSERT_EQ(Meldungen().size(), gezeigt + 1);
     EXPECT_EQ(Meldungen().back(), QStringLiteral("Die Einheiten des Materials \"") + name +
-                                      QStringLiteral("\" sind ungültig. Die Materialien wurden nicht gespeichert."));
+                                      QStringLiteral("\" müssen eine Zahl von 0 bis 1.000.000.000.000 sein. Die "
+                                                     "Materialien wurden nicht gespeichert."));
     EXPECT_EQ(Tabelleninhalt(Tolvar(), "Material"), vorher);
     EXPECT_EQ(Gitter()->TextMatrix(2, 2), QStringLiteral("1,2,3"));
   }

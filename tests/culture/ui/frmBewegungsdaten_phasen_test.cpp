@@ -386,36 +386,36 @@ TEST_F(Phasenmodus, SaveChecksTheSequenceFirst) {
 
 // Each number box of a phase, typed through its key filter and saved with the button or
 // with Enter in the last box: a refused value stores nothing, keeps its text, turns its cell
-// red and gets the focus back.
+// red before its message shows and gets the focus back; an allowed one is stored ("0" for an
+// empty box).
 TEST_F(Phasenmodus, SaveRefusesNumbersOutsideTheirBoxRule) {
-  const QString werte = QStringLiteral("Überprüfen sie bitte ihre Werte");
   struct Fall {
     QLineEdit* frmBewegungsdaten::*box;
     int spalte;
     const char* getippt;
-    const char* angezeigt;   // after the key filter
-    const QString* meldung;  // null: stored
+    const char* angezeigt;    // after the key filter
+    const char* spaltenname;  // null: stored
   };
   const std::vector<Fall> faelle = {
-      {&frmBewegungsdaten::txtMenge, 1, "abc", "abc", &kEingabePruefen},
-      {&frmBewegungsdaten::txtMenge, 1, "1,2,3", "1,2,3", &kEingabePruefen},
-      {&frmBewegungsdaten::txtMenge, 1, "-5", "-5", &kEingabePruefen},
-      {&frmBewegungsdaten::txtMenge, 1, "1e308", "1e308", &kEingabePruefen},
-      {&frmBewegungsdaten::txtMenge, 1, "", "", &kEingabePruefen},
-      {&frmBewegungsdaten::txtMenge, 1, "12,5", "12,5", &kEingabePruefen},
+      {&frmBewegungsdaten::txtMenge, 1, "abc", "abc", "Menge"},
+      {&frmBewegungsdaten::txtMenge, 1, "1,2,3", "1,2,3", "Menge"},
+      {&frmBewegungsdaten::txtMenge, 1, "-5", "-5", "Menge"},
+      {&frmBewegungsdaten::txtMenge, 1, "1e308", "1e308", "Menge"},
+      {&frmBewegungsdaten::txtMenge, 1, "12,5", "12,5", "Menge"},
+      {&frmBewegungsdaten::txtMenge, 1, "", "", nullptr},
+      {&frmBewegungsdaten::txtMenge, 1, "0", "0", nullptr},
       {&frmBewegungsdaten::txtMenge, 1, "5800", "5800", nullptr},
       {&frmBewegungsdaten::txtTT, 5, "abc", nullptr, nullptr},  // nothing passes the filter: the text stays
-      {&frmBewegungsdaten::txtTT, 5, "1,2,3", "1,2,3", &werte},
+      {&frmBewegungsdaten::txtTT, 5, "1,2,3", "1,2,3", "TT °C"},
       {&frmBewegungsdaten::txtTT, 5, "-5", "5", nullptr},
-      {&frmBewegungsdaten::txtTT, 5, "1e308", "1308", &werte},
       {&frmBewegungsdaten::txtTT, 5, "", "", nullptr},
-      {&frmBewegungsdaten::txtTT, 5, "50,5", "50,5", &werte},
-      {&frmBewegungsdaten::txtNT, 6, "1e308", "1308", &werte},
+      {&frmBewegungsdaten::txtTT, 5, "50,5", "50,5", nullptr},
+      {&frmBewegungsdaten::txtNT, 6, "1e308", "1308", nullptr},
       {&frmBewegungsdaten::txtNT, 6, "16,5", "16,5", nullptr},
-      {&frmBewegungsdaten::txtLicht, 7, "1,2,3", "1,2,3", &werte},
+      {&frmBewegungsdaten::txtLicht, 7, "1,2,3", "1,2,3", "Zusatzbelichtung (W/Nm²)"},
       {&frmBewegungsdaten::txtLicht, 7, "1e308", "1308", nullptr},
-      {&frmBewegungsdaten::txtDauer, 8, "1,2,3", "1,2,3", &werte},
-      {&frmBewegungsdaten::txtDauer, 8, "25", "25", &werte},
+      {&frmBewegungsdaten::txtDauer, 8, "1,2,3", "1,2,3", "Zusatzbelichtung (h)"},
+      {&frmBewegungsdaten::txtDauer, 8, "25", "25", "Zusatzbelichtung (h)"},
       {&frmBewegungsdaten::txtDauer, 8, "16", "16", nullptr},
   };
   KulturWaehlen("K1003");
@@ -427,24 +427,30 @@ TEST_F(Phasenmodus, SaveRefusesNumbersOutsideTheirBoxRule) {
       const QString angezeigt = f.angezeigt != nullptr ? QString::fromUtf8(f.angezeigt) : box->text();
       ASSERT_TRUE(test::TypeInto(box, QString::fromUtf8(f.getippt)));
       ASSERT_EQ(box->text(), angezeigt);
-      const std::string vorher = Tabelleninhalt(Tolvar(), "KulturPhasen");
+      const std::string vorher = Datenbankinhalt(Tolvar());
       const std::size_t gezeigt = Meldungen().size();
-      if (f.meldung != nullptr) prompts->AnswerMsgBox(ui::msgbox::Ok);
+      QColor waehrendMeldung;
+      if (f.spaltenname != nullptr) {
+        prompts->AnswerMsgBox(ui::msgbox::Ok, [&] { waehrendMeldung = form->dtgPhase->CellBackColor(2, f.spalte); });
+      }
       if (mitEnter) {
         ASSERT_TRUE(test::PressIn(form->txtDauer, Qt::Key_Return));
       } else {
         ASSERT_TRUE(test::Click(form->cmbSpeichern));
       }
-      if (f.meldung == nullptr) {
+      if (f.spaltenname == nullptr) {
         EXPECT_EQ(Meldungen().size(), gezeigt);
         EXPECT_EQ(form->dtgPhase->TextMatrix(2, f.spalte), angezeigt.isEmpty() ? QStringLiteral("0") : angezeigt);
         continue;
       }
       ASSERT_EQ(Meldungen().size(), gezeigt + 1);
-      EXPECT_EQ(Meldungen().back(), *f.meldung);
-      EXPECT_EQ(Tabelleninhalt(Tolvar(), "KulturPhasen"), vorher);
+      EXPECT_TRUE(Meldungen().back().startsWith(QStringLiteral("Der Wert für \"%1\" der Kulturphase \"Topfkultur eng\"")
+                                                    .arg(QString::fromUtf8(f.spaltenname))))
+          << ui::S(Meldungen().back());
+      EXPECT_EQ(Datenbankinhalt(Tolvar()), vorher);
       EXPECT_EQ(box->text(), angezeigt);
       EXPECT_EQ(test::FocusWidget(), box);
+      EXPECT_EQ(waehrendMeldung, frmBewegungsdaten::kRot);
       EXPECT_EQ(form->dtgPhase->CellBackColor(2, f.spalte), frmBewegungsdaten::kRot);
     }
   }
@@ -539,6 +545,29 @@ TEST_F(Phasenmodus, DeletingIsRefusedWholeWhenAnotherRowHoldsNoDate) {
   EXPECT_EQ(GespeichertePhasen("K1003"), vorher);
   EXPECT_EQ(GitterZeile(form->dtgPhase, 2, 4), "Topfkultur eng|6000|200|31.13.2024");
   EXPECT_EQ(GitterZeile(form->dtgPhase, 3, 1), "Topfkultur weit");
+  EXPECT_EQ(form->trvPhasen->Count(), 3);
+}
+
+// The rows that stay after a delete are checked before the stored phase goes: an unsaved
+// refused value in another phase keeps every stored phase, and its cell is red while the
+// message shows, in its grid row above the row that would go.
+TEST_F(Phasenmodus, DeletingIsRefusedWholeWhenARemainingRowBreaksItsRule) {
+  KulturWaehlen("K1003");
+  const std::string vorher = Datenbankinhalt(Tolvar());
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_3")));
+  ASSERT_TRUE(test::TypeInto(form->txtTT, QStringLiteral("1,2,3")));
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_1")));
+  prompts->AnswerMsgBox(ui::msgbox::Yes);
+  QColor waehrendMeldung;
+  prompts->AnswerMsgBox(ui::msgbox::Ok, [&] { waehrendMeldung = form->dtgPhase->CellBackColor(3, 5); });
+  ASSERT_TRUE(test::Click(form->cmbLoeschen));
+  ASSERT_EQ(Meldungen().size(), 2u);
+  EXPECT_TRUE(
+      Meldungen().back().startsWith(QStringLiteral("Der Wert für \"TT °C\" der Kulturphase \"Topfkultur weit\"")));
+  EXPECT_EQ(waehrendMeldung, frmBewegungsdaten::kRot);
+  EXPECT_EQ(Datenbankinhalt(Tolvar()), vorher);
+  EXPECT_EQ(GitterZeile(form->dtgPhase, 1, 1), "Bewurzelung");
+  EXPECT_EQ(form->dtgPhase->TextMatrix(3, 5), QStringLiteral("1,2,3"));
   EXPECT_EQ(form->trvPhasen->Count(), 3);
 }
 

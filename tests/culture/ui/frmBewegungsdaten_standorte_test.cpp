@@ -122,6 +122,75 @@ TEST_F(Standortmodus, SaveChecksThenStoresOccupanciesAndPhaseAreas) {
             std::vector<std::string>{"550"});
 }
 
+// The area typed into the grid is a number up to the largest amount: twenty nines are
+// refused with both tables left as they were, 0 is stored and gives the phase no area.
+TEST_F(Standortmodus, AnAreaBeyondTheLargestAmountIsRefusedAndZeroIsStored) {
+  Betreten();
+  ASSERT_TRUE(test::ClickCell(Gitter(), 1, 1));
+  GitterTippen("\b\b99999999999999999999");
+  const std::string morvin = Datenbankinhalt(Morvin());
+  const std::string tolvar = Datenbankinhalt(Tolvar());
+  QColor waehrendMeldung;
+  prompts->AnswerMsgBox(ui::msgbox::Ok, [&] { waehrendMeldung = Gitter()->CellBackColor(1, 1); });
+  ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
+  EXPECT_EQ(Meldungen(), std::vector<QString>{QStringLiteral(
+                             "Die Fläche des Standorts \"Venlo-Haus 2\" muss eine Zahl von 0 bis 1.000.000.000.000 "
+                             "Nm² sein.")});
+  EXPECT_EQ(waehrendMeldung, frmBewegungsdaten::kRot);
+  EXPECT_EQ(Datenbankinhalt(Morvin()), morvin);
+  EXPECT_EQ(Datenbankinhalt(Tolvar()), tolvar);
+
+  ASSERT_TRUE(test::ClickCell(Gitter(), 1, 1));
+  GitterTippen(std::string(20, '\b') + "0");
+  ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
+  EXPECT_EQ(Meldungen().size(), 1u);
+  EXPECT_EQ(Belegungen()[0], "Sta1003|2024-07-01|2024-07-28|0");
+  EXPECT_EQ(Abfragezeilen(Tolvar(), "SELECT \"Fläche\" FROM KulturPhasen WHERE KP_ID = 'K1003_1'"),
+            std::vector<std::string>{"0"});
+}
+
+// The phase grid's unsaved edits reach the phase saver from the site mode too, through its
+// "Speichern" and through "Zurück zu Kulturphasen": a refused cell is checked before the
+// occupancies are written and leaves both tables as they were.
+TEST_F(Standortmodus, SaveAndReturnCheckThePhaseGridBeforeWritingAnything) {
+  KulturWaehlen("K1003");
+  ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_2")));
+  ASSERT_TRUE(test::TypeInto(form->txtMenge, QStringLiteral("abc")));
+  ASSERT_TRUE(test::Click(form->cmbStandorte));
+  ASSERT_TRUE(test::ClickCell(Gitter(), 1, 1));
+  GitterTippen("\b\b75");  // an occupancy change the save would store
+  const std::string morvin = Datenbankinhalt(Morvin());
+  const std::string tolvar = Datenbankinhalt(Tolvar());
+  const QString menge = QStringLiteral("Der Wert für \"Menge\" der Kulturphase \"Topfkultur eng\"");
+
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
+  ASSERT_EQ(Meldungen().size(), 1u);
+  EXPECT_TRUE(Meldungen().back().startsWith(menge)) << ui::S(Meldungen().back());
+  EXPECT_EQ(Datenbankinhalt(Morvin()), morvin);
+  EXPECT_EQ(Datenbankinhalt(Tolvar()), tolvar);
+
+  // Back in the phase mode the red cell is there while the message shows, and the box has the focus.
+  QColor waehrendMeldung;
+  prompts->AnswerMsgBox(ui::msgbox::Ok, [&] { waehrendMeldung = form->dtgPhase->CellBackColor(2, 1); });
+  ASSERT_TRUE(test::Click(form->cmbAbbruch));
+  EXPECT_TRUE(form->fraPhasenInfo->isVisibleTo(form));
+  ASSERT_EQ(Meldungen().size(), 2u);
+  EXPECT_TRUE(Meldungen().back().startsWith(menge));
+  EXPECT_EQ(waehrendMeldung, frmBewegungsdaten::kRot);
+  EXPECT_EQ(Datenbankinhalt(Morvin()), morvin);
+  EXPECT_EQ(Datenbankinhalt(Tolvar()), tolvar);
+  EXPECT_EQ(test::FocusWidget(), form->txtMenge);
+
+  // A phase without plants is one the phases allow: it is stored as "0".
+  ASSERT_TRUE(test::TypeInto(form->txtMenge, QStringLiteral("0")));
+  ASSERT_TRUE(test::Click(form->cmbStandorte));
+  ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
+  EXPECT_EQ(Meldungen().size(), 2u);
+  EXPECT_EQ(Abfragezeilen(Tolvar(), "SELECT AnzahlPflanzen FROM KulturPhasen WHERE KP_ID = 'K1003_2'"),
+            std::vector<std::string>{"0"});
+}
+
 TEST_F(Standortmodus, RemovingARowSavesAtOnce) {
   struct Fall {
     bool nurEine;
