@@ -155,9 +155,14 @@ void frmVermarktungInfo::cmbOK_Click() {
     }
   }
   // A price or a value that is no number cannot be taken over: in the calculation window's
-  // marketing box it would leave the material costs and every margin after them empty.
+  // marketing box it would leave the material costs and every margin after them empty. An
+  // empty price is a value not entered; any other refusal a value to check.
   if (!kosten) {
-    mdlFehler::MeldungWerteFehlen();
+    if (herkunft == Herkunft::KulturspezifischErrechnet && kalkulation->txtPreis->text().trimmed().isEmpty()) {
+      mdlFehler::MeldungWerteFehlen();
+    } else {
+      mdlFehler::MeldungWertePruefen();
+    }
     return;
   }
   kalkulation->txtVermarktung()->setText(ui::Q(*kosten));
