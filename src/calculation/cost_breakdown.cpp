@@ -175,7 +175,7 @@ std::optional<std::string> VermarktungskostenJe1000(std::string_view preis, std:
       base::Trim(anteil).empty() ? std::optional<double>(0.0) : base::FeldZahl(settings::kVermarktungsanteil, anteil);
   if (!p || !a) return std::nullopt;
   const double kosten = *p * *a * 10.0;
-  if (!std::isfinite(kosten)) return std::nullopt;
+  if (!std::isfinite(kosten) || std::fabs(kosten) > base::kLargestAmount) return std::nullopt;
   return base::Format(kosten, "0.00");
 }
 

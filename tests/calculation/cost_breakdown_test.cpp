@@ -265,9 +265,9 @@ TEST(VermarktungsRechnung, CostPer1000PlantsFromPriceAndShare) {
     const char* anteil;
     std::optional<std::string> kosten;
   };
-  const Fall faelle[] = {{"2,00", "5", "100,00"},  {"1,65", "4,2", "69,30"},      {"2,00", "", "0,00"},
-                         {"", "5", std::nullopt},  {"abc", "5", std::nullopt},    {"2,00", "x", std::nullopt},
-                         {"2,00", "-1", "-20,00"}, {"2,00", "1e13", std::nullopt}};
+  const Fall faelle[] = {{"2,00", "5", "100,00"},  {"1,65", "4,2", "69,30"},       {"2,00", "", "0,00"},
+                         {"", "5", std::nullopt},  {"abc", "5", std::nullopt},     {"2,00", "x", std::nullopt},
+                         {"2,00", "-1", "-20,00"}, {"2,00", "1e13", std::nullopt}, {"1e12", "100", std::nullopt}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::string(f.preis) + " x " + f.anteil);
     EXPECT_EQ(a::VermarktungskostenJe1000(f.preis, f.anteil), f.kosten);

@@ -12,6 +12,7 @@
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/optiongroup.h"
+#include "settings/settings_logic.h"
 
 namespace tolvar {
 
@@ -150,7 +151,8 @@ void frmVermarktungInfo::cmbOK_Click() {
     kosten = calculation::VermarktungskostenJe1000(ui::S(kalkulation->txtPreis), ui::S(txtVermarktung));
   } else {
     if (txtKostenVergleichskultur->text().isEmpty()) txtKostenVergleichskultur->setText(QStringLiteral("0"));
-    if (auto wert = base::ParseNumber(ui::S(txtKostenVergleichskultur))) {
+    // A comparison culture's cost, negative ones included, within the largest amount.
+    if (auto wert = base::ParseNumberIn(ui::S(txtKostenVergleichskultur), settings::kBetragMitVorzeichen)) {
       kosten = base::Format(*wert, "0.00");
     }
   }
