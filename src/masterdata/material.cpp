@@ -83,8 +83,9 @@ MaterialSpeicherergebnis MaterialSpeichern(const MaterialKontext& kontext, Mater
   if (base::Trim(e->txtWdh).empty()) e->txtWdh = std::string(*masterdata::kWiederverwendung.leer);
 
   const bool mitBezug = e->opbBezug >= 1 && e->opbBezug <= 4;
-  if (mitBezug && !masterdata::ZahlPruefen(masterdata::kEinheiten, e->txtMenge, "Einheiten"))
+  if (mitBezug && !masterdata::ZahlPruefen(masterdata::kEinheiten, e->txtMenge, "Einheiten")) {
     return {false, "txtMenge"};
+  }
   const std::optional<double> preis = masterdata::ZahlPruefen(masterdata::kPreis, e->txtPreis, "Preis");
   if (!preis) return {false, "txtPreis"};
   const std::optional<double> wdh =
