@@ -141,7 +141,7 @@ Flaeche FlaecheErmitteln(const StandortEingabe& e) {
   if (!std::isfinite(flaeche) || std::fabs(flaeche) > base::kLargestAmount) {
     mdlFehler::MeldungWertePruefen();
     f.ok = false;
-    f.fokus = "txtLaenge";
+    f.fokus = std::fabs(*breite) > std::fabs(*laenge) ? "txtBreite" : "txtLaenge";  // the larger measure
     return f;
   }
   f.wert = flaeche;
