@@ -5,6 +5,7 @@
 
 #include "calculation/mdlBerrechnung_kosten.h"
 #include "calculation/mdlKalkulation_formeln.h"
+#include "settings/settings_logic.h"
 
 namespace tolvar::calculation {
 
@@ -164,20 +165,17 @@ std::vector<PSMZeile> PSMZeilen(const std::vector<KulturArbeitSatz>& arbeiten,
 }
 
 std::optional<std::string> VermarktungsanteilAusUmsatz(std::string_view kosten, std::string_view umsatz) {
-  const auto k = Zahl(kosten);
-  const auto u = Zahl(umsatz);
-  if (!k || !u || *u == 0.0) return std::nullopt;
-  const double anteil = *k / *u * 100.0;
-  if (!std::isfinite(anteil)) return std::nullopt;
-  return base::NumberText(anteil);
+  return settings::AnteilAusUmsatz(kosten, umsatz);
 }
 
 std::optional<std::string> VermarktungskostenJe1000(std::string_view preis, std::string_view anteil) {
   const auto p = Zahl(preis);
-  const auto a = anteil.empty() ? std::optional<double>(0.0) : Zahl(anteil);
+  // The share by the rule of the enterprise's share: any number within the largest amount.
+  const auto a =
+      base::Trim(anteil).empty() ? std::optional<double>(0.0) : base::FeldZahl(settings::kVermarktungsanteil, anteil);
   if (!p || !a) return std::nullopt;
   const double kosten = *p * *a * 10.0;
-  if (!std::isfinite(kosten)) return std::nullopt;
+  if (!std::isfinite(kosten) || std::fabs(kosten) > base::kLargestAmount) return std::nullopt;
   return base::Format(kosten, "0.00");
 }
 

@@ -57,12 +57,14 @@ std::vector<PSMZeile> PSMZeilen(const std::vector<KulturArbeitSatz>& arbeiten,
                                 const std::vector<PhasenSatz>& phasen, int anzahlPhasen);
 
 // The enterprise's marketing share in percent of the market output from its yearly
-// marketing costs and turnover, as general number text; nullopt when either text is no
-// number or the turnover is 0.
+// marketing costs and turnover, as general number text (settings::AnteilAusUmsatz): negative
+// amounts and shares above 100 included; nullopt when either text is no number within the
+// largest amount, the turnover is 0 or the share lies beyond the largest amount.
 std::optional<std::string> VermarktungsanteilAusUmsatz(std::string_view kosten, std::string_view umsatz);
 
 // Marketing cost per 1000 plants from the price per plant and the share in percent,
-// formatted "0.00"; an empty share counts 0. nullopt when the price or the share is no number.
+// formatted "0.00"; an empty share counts 0, a negative one gives a negative cost. nullopt
+// when the price is no number or the share none within settings::kVermarktungsanteil.
 std::optional<std::string> VermarktungskostenJe1000(std::string_view preis, std::string_view anteil);
 
 }  // namespace tolvar::calculation

@@ -1,11 +1,9 @@
 #include "heating/site_editor.h"
 
-#include <cstddef>
-#include <cstdint>
 #include <optional>
-#include <utility>
 #include <vector>
 
+#include "base/field_rules.h"
 #include "base/values.h"
 #include "data/mdlFehler.h"
 #include "data/messages.h"
@@ -19,6 +17,35 @@ namespace {
 
 constexpr const char* kListenFehler =
     "Die Brennstoffe und Eindeckungen konnten nicht aus der Vantel-Datenbank gelesen werden.";
+
+// The rules of the row's number fields, by the box that holds each. A blank box stores what
+// the row keeps for it: the heating model takes its fallback there or counts it as missing.
+using base::Feldregel;
+using base::NumberRange;
+// Length and width take 0: a new house below a group proposes the group's "0"; the heating
+// model then has no floor and leaves the occupancy's heating as missing data.
+constexpr Feldregel kLaenge{.feld = "txtLaenge", .leer = ""};
+constexpr Feldregel kBreite{.feld = "txtBreite", .leer = ""};
+// A foil house may have no side walls.
+constexpr Feldregel kStehwand{.feld = "txtStehwand", .leer = ""};
+constexpr Feldregel kGruStehwand{.feld = "txtGruStehwand", .leer = ""};
+constexpr NumberRange kWegeBereich{.low = 0.0, .high = 100.0, .highIncluded = false};
+constexpr Feldregel kWege{.feld = "txtWege", .bereich = kWegeBereich, .leer = ""};
+constexpr Feldregel kGruWege{.feld = "txtGruWege", .bereich = kWegeBereich, .leer = ""};
+constexpr Feldregel kKappenzahl{
+    .feld = "txtKappenzahl", .bereich = {.low = 1.0, .high = 32767.0}, .ganz = true, .leer = ""};
+constexpr NumberRange kTemperatur{.low = -base::kLargestAmount};
+constexpr Feldregel kGrenzGiebelH{.feld = "txtGrenzGiebelH", .bereich = kTemperatur, .leer = ""};
+constexpr Feldregel kGrenzGiebelV{.feld = "txtGrenzGiebelV", .bereich = kTemperatur, .leer = ""};
+constexpr Feldregel kGrenzStehL{.feld = "txtGrenzStehL", .bereich = kTemperatur, .leer = ""};
+constexpr Feldregel kGrenzStehR{.feld = "txtGrenzStehR", .bereich = kTemperatur, .leer = ""};
+// The model divides by the efficiency: the text "0" is read as 85 %, any other zero refused.
+constexpr Feldregel kWirkungsgrad{
+    .feld = "txtWirkungsgrad", .bereich = {.low = 0.0, .lowIncluded = false}, .leer = "85", .auchText = "0"};
+// Stored with or without the energy screen, and handed to a group's houses either way.
+constexpr Feldregel kEinsparung{.feld = "txtEinsparung", .bereich = {.low = 0.0, .high = 100.0}, .leer = "20"};
+// Blank and "0" are read as factor 1; "0,0" is factor 0 (no heat demand).
+constexpr Feldregel kFaktor{.feld = "txtFaktor", .leer = ""};
 
 bool AendernModus() { return state().selection.Bearbeitungsmodus == "Aendern"; }
 
@@ -40,6 +67,44 @@ void GruppenVorbelegung(StandortFormular& f) {
   if (!quelle) return;
   mdlVantel::GruppenHeizdatenVorbelegen(
       f, mdlVantel::VantelZeilenLesen(state().enterprise.TolvarDatenbankPfad, quelle->StandortNr));
+}
+
+// One number field the save writes: its rule and the box that holds it.
+struct Feldpruefung {
+  Feldregel regel;
+  std::string StandortFormular::*box;
+};
+
+// The number fields the save writes for the form's kind and surfaces, in the order of the window.
+std::vector<Feldpruefung> Pruefliste(const StandortFormular& f) {
+  const bool haus = !f.opbGruppe;
+  const std::string& stehwand = haus ? f.txtStehwand : f.txtGruStehwand;
+  // The house height is measured from the ground like the side wall, so it is at least as high.
+  const std::optional<double> wand = base::FeldZahl(haus ? kStehwand : kGruStehwand, stehwand);
+  const NumberRange hoehe{.low = wand.value_or(0.0)};
+  std::vector<Feldpruefung> liste;
+  if (haus) {
+    liste.push_back({kLaenge, &StandortFormular::txtLaenge});
+    liste.push_back({kBreite, &StandortFormular::txtBreite});
+    liste.push_back({kStehwand, &StandortFormular::txtStehwand});
+    liste.push_back({{.feld = "txtHaus", .bereich = hoehe, .leer = ""}, &StandortFormular::txtHaus});
+    liste.push_back({kWege, &StandortFormular::txtWege});
+  } else {
+    liste.push_back({kGruStehwand, &StandortFormular::txtGruStehwand});
+    liste.push_back({{.feld = "txtGruHaus", .bereich = hoehe, .leer = ""}, &StandortFormular::txtGruHaus});
+    liste.push_back({kGruWege, &StandortFormular::txtGruWege});
+  }
+  // The span count is stored for every type; it is shown with a house and read for a Venlo house.
+  if (haus || f.opbTyp == 2) liste.push_back({kKappenzahl, &StandortFormular::txtKappenzahl});
+  // A boundary temperature is stored only for a boundary surface ("0" for an outer one).
+  if (f.opbStehL == kGrenzflaeche) liste.push_back({kGrenzStehL, &StandortFormular::txtGrenzStehL});
+  if (f.opbStehR == kGrenzflaeche) liste.push_back({kGrenzStehR, &StandortFormular::txtGrenzStehR});
+  if (f.opbGiebelV == kGrenzflaeche) liste.push_back({kGrenzGiebelV, &StandortFormular::txtGrenzGiebelV});
+  if (f.opbGiebelH == kGrenzflaeche) liste.push_back({kGrenzGiebelH, &StandortFormular::txtGrenzGiebelH});
+  liste.push_back({kWirkungsgrad, &StandortFormular::txtWirkungsgrad});
+  liste.push_back({kEinsparung, &StandortFormular::txtEinsparung});
+  liste.push_back({kFaktor, &StandortFormular::txtFaktor});
+  return liste;
 }
 
 }  // namespace
@@ -75,56 +140,10 @@ void HausWaehlen(StandortFormular& f) {
 void GruppeWaehlen(StandortFormular& f) { f.opbGruppe = true; }
 
 std::string HeizdatenPruefen(const StandortFormular& f) {
-  using base::NumberRange;
-  constexpr NumberRange kPositiv{.low = 0.0, .lowIncluded = false};
-  constexpr NumberRange kWege{.low = 0.0, .high = 100.0, .highIncluded = false};
-  constexpr NumberRange kProzent{.low = 0.0, .high = 100.0};
-  constexpr NumberRange kTemperatur{.low = -base::kLargestAmount};
-  struct Regel {
-    const char* box;
-    const std::string& text;
-    NumberRange bereich;
-    bool ganz = false;  // a whole count within the range
-  };
-  std::vector<Regel> regeln;
-  const bool haus = !f.opbGruppe;
-  const std::string& stehwand = haus ? f.txtStehwand : f.txtGruStehwand;
-  // The house height is measured from the ground like the side wall, so it is at least as high.
-  const std::optional<double> wand = base::ParseNumberIn(stehwand, kPositiv);
-  const NumberRange hoehe{.low = wand.value_or(0.0), .lowIncluded = wand.has_value()};
-  if (haus) {
-    regeln.push_back({"txtLaenge", f.txtLaenge, kPositiv});
-    regeln.push_back({"txtBreite", f.txtBreite, kPositiv});
-    regeln.push_back({"txtStehwand", f.txtStehwand, kPositiv});
-    regeln.push_back({"txtHaus", f.txtHaus, hoehe});
-    regeln.push_back({"txtWege", f.txtWege, kWege});
-  } else {
-    regeln.push_back({"txtGruStehwand", f.txtGruStehwand, kPositiv});
-    regeln.push_back({"txtGruHaus", f.txtGruHaus, hoehe});
-    regeln.push_back({"txtGruWege", f.txtGruWege, kWege});
-  }
-  if (f.opbTyp == 2) regeln.push_back({"txtKappenzahl", f.txtKappenzahl, {.low = 1.0, .high = 32767.0}, true});
-  const std::pair<int, const std::string*> grenzen[] = {{f.opbGiebelH, &f.txtGrenzGiebelH},
-                                                        {f.opbGiebelV, &f.txtGrenzGiebelV},
-                                                        {f.opbStehL, &f.txtGrenzStehL},
-                                                        {f.opbStehR, &f.txtGrenzStehR}};
-  const char* const grenzboxen[] = {"txtGrenzGiebelH", "txtGrenzGiebelV", "txtGrenzStehL", "txtGrenzStehR"};
-  for (std::size_t i = 0; i < std::size(grenzen); ++i) {
-    if (grenzen[i].first == kGrenzflaeche) regeln.push_back({grenzboxen[i], *grenzen[i].second, kTemperatur});
-  }
-  regeln.push_back({"txtWirkungsgrad", f.txtWirkungsgrad, kPositiv});
-  if (f.chbEnergieschirm) regeln.push_back({"txtEinsparung", f.txtEinsparung, kProzent});
-  regeln.push_back({"txtFaktor", f.txtFaktor, kPositiv});
-
-  for (const Regel& r : regeln) {
-    if (base::Trim(r.text).empty()) continue;
-    const bool ok = r.ganz ? base::ParseCount(r.text, static_cast<std::int64_t>(r.bereich.low),
-                                              static_cast<std::int64_t>(r.bereich.high))
-                                 .has_value()
-                           : base::ParseNumberIn(r.text, r.bereich).has_value();
-    if (ok) continue;
+  for (const Feldpruefung& p : Pruefliste(f)) {
+    if (base::FeldGueltig(p.regel, f.*p.box)) continue;
     mdlFehler::MeldungWertePruefen();
-    return r.box;
+    return std::string(p.regel.feld);
   }
   return {};
 }
@@ -153,7 +172,10 @@ StandortSpeicherergebnis Speichern(const StandortFormular& f, bool fuerAlle,
   if (aendern) {
     if (const StandortSatz* standort = GewaehlterStandort()) alteNr = standort->StandortNr;
   }
-  const mdlVantel::VantelSatz satz = mdlVantel::HeizdatenAusFormular(f, "");
+  // Each checked box as its rule stores it: a blank efficiency "85", a blank saving "20".
+  StandortFormular gespeichert = f;
+  for (const Feldpruefung& p : Pruefliste(f)) gespeichert.*p.box = *base::FeldText(p.regel, f.*p.box);
+  const mdlVantel::VantelSatz satz = mdlVantel::HeizdatenAusFormular(gespeichert, "");
   std::string fehler;
   if (!mdlVantel::VantelZeileErsetzen(s.enterprise.TolvarDatenbankPfad, alteNr, satz, aendern && !f.opbGruppe,
                                       &fehler)) {

@@ -36,14 +36,17 @@ struct StandortSpeicherergebnis {
   std::string fokus;
 };
 
-// The greenhouse and heating values the heating model reads, each by its box's rule: a
-// house's txtLaenge and txtBreite above 0; txtStehwand above 0, txtHaus at least txtStehwand
-// and txtWege from 0 to under 100 (the group boxes txtGruStehwand, txtGruHaus, txtGruWege
-// alike); a Venlo house's txtKappenzahl a whole number of 1 or more; the txtGrenz… box of
-// each boundary surface a number; txtWirkungsgrad and txtFaktor above 0; txtEinsparung from
-// 0 to 100 with the energy screen. An empty box passes: the heating takes its fallback or
-// counts it as missing data. Returns the name of the first box refused, after "Überprüfen
-// sie bitte ihre Werte"; empty when all pass.
+// The greenhouse and heating values the heating model reads, each by its field's rule (the
+// table beside the save): a house's txtLaenge, txtBreite and txtStehwand 0 or more (a new
+// house below a group proposes "0" for length and width; a foil house may have no side
+// walls), txtHaus at least txtStehwand, txtWege from 0 to under 100 (the group boxes
+// txtGruStehwand, txtGruHaus, txtGruWege alike); txtKappenzahl a whole number of 1 or more,
+// shown with a house and read for a Venlo house; the txtGrenz… box of each boundary surface a
+// number; txtWirkungsgrad above 0 or the text "0" (read as 85 %); txtEinsparung from 0 to 100,
+// with or without the energy screen; txtFaktor 0 or more. An empty box passes: the row stores
+// "85" or "20" for the efficiency and the saving and the empty text elsewhere. Every bound
+// stays within base::kLargestAmount. Returns the name of the first box refused, after
+// "Überprüfen sie bitte ihre Werte"; empty when all pass.
 std::string HeizdatenPruefen(const StandortFormular& f);
 
 // Saves the master record of the open editor into the labour-time database (the master-data

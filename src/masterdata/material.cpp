@@ -80,14 +80,21 @@ MaterialSpeicherergebnis MaterialSpeichern(const MaterialKontext& kontext, Mater
     return {false, ""};
   }
   if (!masterdata::WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.")) return {false, ""};
-  if (e->txtWdh.empty()) e->txtWdh = "1";
+  if (base::Trim(e->txtWdh).empty()) e->txtWdh = std::string(*masterdata::kWiederverwendung.leer);
 
   const bool mitBezug = e->opbBezug >= 1 && e->opbBezug <= 4;
-  if (mitBezug && !masterdata::ZahlPruefen(e->txtMenge, "Einheiten")) return {false, "txtMenge"};
-  const std::optional<double> preis = masterdata::ZahlPruefen(e->txtPreis, "Preis");
+  if (mitBezug && !masterdata::ZahlPruefen(masterdata::kEinheiten, e->txtMenge, "Einheiten")) {
+    return {false, "txtMenge"};
+  }
+  const std::optional<double> preis = masterdata::ZahlPruefen(masterdata::kPreis, e->txtPreis, "Preis");
   if (!preis) return {false, "txtPreis"};
-  const std::optional<double> wdh = masterdata::ZahlPruefen(e->txtWdh, "Wiederverwendung", true);
+  const std::optional<double> wdh =
+      masterdata::ZahlPruefen(masterdata::kWiederverwendung, e->txtWdh, "Wiederverwendung");
   if (!wdh) return {false, "txtWdh"};
+  // The price of one use is stored only with a reference quantity.
+  const std::optional<double> preisJeVerwendung =
+      mitBezug ? masterdata::PreisJeVerwendung(*preis, *wdh) : std::optional<double>(0.0);
+  if (!preisJeVerwendung) return {false, "txtWdh"};
 
   std::unique_ptr<db::Database> database = masterdata::MaterialdatenbankOeffnen();
   if (!database) return {false, ""};
@@ -105,7 +112,7 @@ MaterialSpeicherergebnis MaterialSpeichern(const MaterialKontext& kontext, Mater
   if (mitBezug) {
     zeile.Bezug = e->opbBezug;
     zeile.Einheit = e->txtMenge;
-    zeile.Preis = db::Value(*preis / *wdh);
+    zeile.Preis = db::Value(*preisJeVerwendung);
   }
 
   db::Transaction transaktion = database->BeginTransaction();

@@ -24,23 +24,25 @@ bool WertEinsAnbieten(std::string* feld, std::string_view satz) {
   return true;
 }
 
-std::optional<double> ZahlPruefen(std::string_view text, std::string_view bezeichnung, bool positiv) {
-  const std::optional<double> zahl = base::ParseNumber(text);
-  if (!zahl) {
-    data::ShowCritical("Der Wert für \"" + std::string(bezeichnung) + "\" ist keine gültige Zahl.");
+std::optional<double> ZahlPruefen(const base::Feldregel& regel, std::string_view text, std::string_view bezeichnung) {
+  const std::string anfang = "Der Wert für \"" + std::string(bezeichnung) + "\" ";
+  if (base::Trim(text).empty() && regel.leer) return base::ParseNumber(*regel.leer);
+  if (!base::ParseNumber(text)) {
+    data::ShowCritical(anfang + "ist keine gültige Zahl.");
     return std::nullopt;
   }
-  if (positiv && *zahl <= 0.0) {
-    data::ShowCritical("Der Wert für \"" + std::string(bezeichnung) + "\" muss eine Zahl größer als 0 sein.");
-    return std::nullopt;
-  }
-  // A price, a quantity or a volume below zero or beyond what any calculation carries.
-  if (!base::ParseAmount(text)) {
-    data::ShowCritical("Der Wert für \"" + std::string(bezeichnung) + "\" muss eine Zahl von 0 bis " +
-                       base::NumberText(base::kLargestAmount) + " sein.");
-    return std::nullopt;
-  }
+  const std::optional<double> zahl = base::FeldZahl(regel, text);
+  if (!zahl) data::ShowCritical(anfang + "muss eine Zahl " + base::BereichText(regel.bereich) + " sein.");
   return zahl;
+}
+
+std::optional<double> PreisJeVerwendung(double preis, double wiederverwendung) {
+  const std::optional<double> quotient = base::Quotient(preis, wiederverwendung);
+  if (!quotient) {
+    data::ShowCritical(
+        "Der Wert für \"Wiederverwendung\" ist zu klein: Der Preis je Verwendung wäre keine gültige Zahl.");
+  }
+  return quotient;
 }
 
 std::unique_ptr<db::Database> MaterialdatenbankOeffnen() {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/field_rules.h"
 #include "data/records_material.h"
 #include "platform/db/database.h"
 
@@ -28,10 +29,26 @@ std::string FrageWertEins(std::string_view satz);
 // answered No (the save stops); true when the box was filled or is filled now.
 bool WertEinsAnbieten(std::string* feld, std::string_view satz);
 
-// The German number in `text`, refused with a message naming `bezeichnung` when there is none
-// (a lone comma, "1,2,3") or when it is no amount of 0 or more up to base::kLargestAmount
-// ("-5", "1e308"). With `positiv`, zero is refused too.
-std::optional<double> ZahlPruefen(std::string_view text, std::string_view bezeichnung, bool positiv = false);
+// The number `text` holds under `regel`, refused with a message naming `bezeichnung` when
+// there is none ("Der Wert für "Preis" ist keine gültige Zahl.": a lone comma, "1,2,3") or when
+// it lies outside the rule's range ("… muss eine Zahl von 0 bis 1.000.000.000.000 sein.": "-5",
+// "1e308"; the range as base::BereichText states it). A blank text gives the rule's `leer`
+// number (nullopt, with the first message, when the rule refuses a blank).
+std::optional<double> ZahlPruefen(const base::Feldregel& regel, std::string_view text, std::string_view bezeichnung);
+
+// The price of one use stored for a price and a reuse count (price ÷ reuse, base::Quotient),
+// refused with a message naming "Wiederverwendung" when the quotient is no finite amount
+// (a reuse count of "1e-310").
+std::optional<double> PreisJeVerwendung(double preis, double wiederverwendung);
+
+// The rules the material editors share: units, price and volume are amounts of 0 or more
+// (an empty units, price or volume box is offered "1" before the check); the reuse count is
+// above 0, a blank one stores "1".
+inline constexpr base::Feldregel kEinheiten{.feld = "txtMenge"};
+inline constexpr base::Feldregel kPreis{.feld = "txtPreis"};
+inline constexpr base::Feldregel kVolumen{.feld = "txtVolumen"};
+inline constexpr base::Feldregel kWiederverwendung{
+    .feld = "txtWdh", .bereich = {.low = 0.0, .lowIncluded = false}, .leer = "1"};
 
 // Opens the material database at AktuelleEinstellungen.MaterialPfad; nullptr after showing a
 // critical message when it cannot be opened.

@@ -1,5 +1,6 @@
 #include "masterdata/mdlMorvin5.h"
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -116,7 +117,8 @@ StammdatenSpeicherergebnis NachNeu(SpeicherKontext& kontext, StammdatenSpeichere
 }
 
 // Length times width when both boxes hold text; nullopt when either is empty (the area is
-// then left alone). A box that holds no number is refused with a message.
+// then left alone). A box that holds no number, or an area beyond base::kLargestAmount, is
+// refused with a message.
 struct Flaeche {
   bool ok = true;
   std::optional<double> wert;
@@ -134,7 +136,15 @@ Flaeche FlaecheErmitteln(const StandortEingabe& e) {
     f.fokus = laenge ? "txtBreite" : "txtLaenge";
     return f;
   }
-  f.wert = *laenge * *breite;
+  // The area stored is a number the calculation can carry, like every stored amount.
+  const double flaeche = *laenge * *breite;
+  if (!std::isfinite(flaeche) || std::fabs(flaeche) > base::kLargestAmount) {
+    mdlFehler::MeldungWertePruefen();
+    f.ok = false;
+    f.fokus = std::fabs(*breite) > std::fabs(*laenge) ? "txtBreite" : "txtLaenge";  // the larger measure
+    return f;
+  }
+  f.wert = flaeche;
   return f;
 }
 

@@ -44,14 +44,17 @@ MaterialSpeicherergebnis TopfSpeichern(const MaterialKontext& kontext, TopfEinga
       !masterdata::WertEinsAnbieten(&e->txtVolumen, "Sie haben keine Volumen eingegeben.")) {
     return {false, ""};
   }
-  if (e->txtWdh.empty()) e->txtWdh = "1";
+  if (base::Trim(e->txtWdh).empty()) e->txtWdh = std::string(*masterdata::kWiederverwendung.leer);
 
-  if (!masterdata::ZahlPruefen(e->txtMenge, "Einheiten")) return {false, "txtMenge"};
-  const std::optional<double> preis = masterdata::ZahlPruefen(e->txtPreis, "Preis");
+  if (!masterdata::ZahlPruefen(masterdata::kEinheiten, e->txtMenge, "Einheiten")) return {false, "txtMenge"};
+  const std::optional<double> preis = masterdata::ZahlPruefen(masterdata::kPreis, e->txtPreis, "Preis");
   if (!preis) return {false, "txtPreis"};
-  const std::optional<double> wdh = masterdata::ZahlPruefen(e->txtWdh, "Wiederverwendung", true);
+  const std::optional<double> wdh =
+      masterdata::ZahlPruefen(masterdata::kWiederverwendung, e->txtWdh, "Wiederverwendung");
   if (!wdh) return {false, "txtWdh"};
-  if (!masterdata::ZahlPruefen(e->txtVolumen, "Volumen")) return {false, "txtVolumen"};
+  const std::optional<double> preisJeVerwendung = masterdata::PreisJeVerwendung(*preis, *wdh);
+  if (!preisJeVerwendung) return {false, "txtWdh"};
+  if (!masterdata::ZahlPruefen(masterdata::kVolumen, e->txtVolumen, "Volumen")) return {false, "txtVolumen"};
 
   std::unique_ptr<db::Database> database = masterdata::MaterialdatenbankOeffnen();
   if (!database) return {false, ""};
@@ -68,7 +71,7 @@ MaterialSpeicherergebnis TopfSpeichern(const MaterialKontext& kontext, TopfEinga
   zeile.Wdh = e->txtWdh;
   zeile.Bezug = e->opbBezug == 2 ? 2 : 1;
   zeile.Einheit = e->txtMenge;
-  zeile.Preis = db::Value(*preis / *wdh);
+  zeile.Preis = db::Value(*preisJeVerwendung);
 
   db::Transaction transaktion = database->BeginTransaction();
   std::string grund;

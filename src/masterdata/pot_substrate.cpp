@@ -190,7 +190,7 @@ MaterialSpeicherergebnis TopfsubstratSpeichern(const MaterialKontext& kontext, T
     return {false, "txtName"};
   }
   if (e->txtKuerzel.empty()) e->txtKuerzel = masterdata::KuerzelAusName(e->txtName);
-  const std::optional<double> preis = masterdata::ZahlPruefen(e->txtPreis, "Preis");
+  const std::optional<double> preis = masterdata::ZahlPruefen(masterdata::kPreis, e->txtPreis, "Preis");
   if (!preis) return {false, "txtPreis"};
 
   std::unique_ptr<db::Database> database = masterdata::MaterialdatenbankOeffnen();

@@ -34,7 +34,7 @@ MaterialSpeicherergebnis SubstratSpeichern(const MaterialKontext& kontext, Subst
   }
   if (e->txtKuerzel.empty()) e->txtKuerzel = masterdata::KuerzelAusName(e->txtName);
   if (!masterdata::WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.")) return {false, ""};
-  const std::optional<double> preis = masterdata::ZahlPruefen(e->txtPreis, "Preis");
+  const std::optional<double> preis = masterdata::ZahlPruefen(masterdata::kPreis, e->txtPreis, "Preis");
   if (!preis) return {false, "txtPreis"};
 
   std::unique_ptr<db::Database> database = masterdata::MaterialdatenbankOeffnen();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/field_rules.h"
 #include "base/values.h"
 #include "data/mdlFehler.h"
 #include "data/messages.h"
@@ -17,14 +18,24 @@ namespace {
 
 int LetzterStandortIndex() { return static_cast<int>(state().masters.StandortListe.size()) - 1; }
 
-// Amounts of the grid: the sum of the rows that hold one; nullopt when one is no amount.
+// The rules of the tab's boxes. The overheads are an amount the calculation spreads (negative
+// or "1e308" would show as 0,00 later); the calculation divides by the net area at its
+// occupancy, so both are above 0. A blank overheads or area box is refused with its own
+// message; a blank occupancy stores "75", a blank amount of the grid stores the empty text
+// (no overheads for the site).
+constexpr base::Feldregel kGemeinkosten{.feld = "txtGemeinkosten"};
+constexpr base::Feldregel kBelegungsregel{.feld = "txtBelegung", .bereich = kBelegung, .leer = "75"};
+constexpr base::NumberRange kPositiv{.low = 0.0, .lowIncluded = false};
+constexpr base::Feldregel kFlaeche{.feld = "txtFlaeche", .bereich = kPositiv};
+constexpr base::Feldregel kAktuelleFlaeche{.feld = "txtAktuelleFlaeche", .bereich = kPositiv};
+constexpr base::Feldregel kStandortGemeinkosten{.feld = "dtgStandort", .leer = ""};
+
+// Amounts of the grid: the sum of the rows that hold one; nullopt when one is refused.
 std::optional<double> Betragssumme(const std::vector<GemeinkostenZeile>& grid) {
   double summe = 0;
   for (const GemeinkostenZeile& z : grid) {
-    if (z.Gemeinkosten.empty()) continue;
-    const std::optional<double> n = base::ParseAmount(z.Gemeinkosten);
-    if (!n) return std::nullopt;
-    summe += *n;
+    if (!base::FeldGueltig(kStandortGemeinkosten, z.Gemeinkosten)) return std::nullopt;
+    summe += base::FeldZahl(kStandortGemeinkosten, z.Gemeinkosten).value_or(0.0);
   }
   return summe;
 }
@@ -146,7 +157,7 @@ Summen FlaechenSpezifischeGemeinkostenSummieren(const std::string& gemeinkosten,
     s.Status = Ergebnis::WerteFehlen;
     return s;
   }
-  const std::optional<double> gesamt = base::ParseAmount(gemeinkosten);
+  const std::optional<double> gesamt = base::FeldZahl(kGemeinkosten, gemeinkosten);
   const std::optional<double> summe = Betragssumme(grid);
   if (!gesamt || !summe) {
     mdlFehler::MeldungWertePruefen();
@@ -193,23 +204,23 @@ Speicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector
     return Speicherergebnis{Ergebnis::Ungueltig, feld};
   };
   if (eingabe.Gemeinkosten.empty()) return fehlt(Feld::Gemeinkosten);
-  // Overheads the calculation cannot carry (negative, "1e308") would show as 0,00 later.
-  const std::optional<double> gesamt = base::ParseAmount(eingabe.Gemeinkosten);
+  const std::optional<double> gesamt = base::FeldZahl(kGemeinkosten, eingabe.Gemeinkosten);
   if (!gesamt) return ungueltig(Feld::Gemeinkosten);
-  if (!eingabe.Belegung.empty() && !base::ParseNumberIn(eingabe.Belegung, kBelegung)) {
-    return ungueltig(Feld::Belegung);
-  }
+  if (!base::FeldGueltig(kBelegungsregel, eingabe.Belegung)) return ungueltig(Feld::Belegung);
   const std::string* flaeche = nullptr;
+  const base::Feldregel* flaechenRegel = nullptr;
   Feld flaechenFeld = Feld::Keins;
   if (eingabe.Typ == 0) {
     flaeche = &eingabe.Flaeche;
+    flaechenRegel = &kFlaeche;
     flaechenFeld = Feld::Flaeche;
   } else if (eingabe.Typ == 1) {
     flaeche = &eingabe.AktuelleFlaeche;
+    flaechenRegel = &kAktuelleFlaeche;
     flaechenFeld = Feld::AktuelleFlaeche;
   }
   if (flaeche != nullptr && flaeche->empty()) return fehlt(flaechenFeld);
-  if (flaeche != nullptr && !base::ParsePositiveAmount(*flaeche)) return ungueltig(flaechenFeld);
+  if (flaeche != nullptr && !base::FeldGueltig(*flaechenRegel, *flaeche)) return ungueltig(flaechenFeld);
   if (eingabe.Typ == 1) {
     const std::optional<double> summe = Betragssumme(grid);
     if (!summe) return ungueltig(Feld::Tabelle);
@@ -221,7 +232,7 @@ Speicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector
 
   EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   e.Jahr = eingabe.Jahr.empty() ? "0" : eingabe.Jahr;
-  e.Belegung = eingabe.Belegung.empty() ? "75" : eingabe.Belegung;
+  e.Belegung = *base::FeldText(kBelegungsregel, eingabe.Belegung);
   e.Gemeinkosten = eingabe.Gemeinkosten;
   if (flaeche != nullptr) {
     e.Gemeinkostentyp = eingabe.Typ == 0 ? "0" : "1";
@@ -238,7 +249,8 @@ Speicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector
     if (z.Standortname.empty() && z.StandortNr.empty()) continue;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
       if (rs["StandortNr"].text() != z.StandortNr) continue;
-      if (!rs.Edit() || !rs.SetField("Gemeinkosten", z.Gemeinkosten) || !rs.Update()) {
+      if (!rs.Edit() || !rs.SetField("Gemeinkosten", *base::FeldText(kStandortGemeinkosten, z.Gemeinkosten)) ||
+          !rs.Update()) {
         return {Ergebnis::Fehler};
       }
       break;

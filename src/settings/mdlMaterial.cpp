@@ -4,6 +4,7 @@
 #include <memory>
 #include <set>
 
+#include "base/field_rules.h"
 #include "base/values.h"
 #include "data/mdlFehler.h"
 #include "data/state.h"
@@ -16,6 +17,11 @@ namespace {
 
 constexpr std::string_view kTabelle = "ArbeitMaterial";
 constexpr std::string_view kKosten = "Kosten je Stunde";
+
+// The cost per hour of a grid row: an amount of 0 or more; an empty cell stores the empty
+// text, which the calculation reports as missing. The key filter lets "1,2,5" or a lone comma
+// be typed, which the calculation could not read, so the save refuses them.
+constexpr base::Feldregel kKostenJeStunde{.feld = "€/Stunde", .leer = ""};
 
 // The last record of the list; -1 when it is empty.
 int LetzterTaetigkeitsIndex(const MasterLists& stamm) { return static_cast<int>(stamm.StdTaetigkeitListe.size()) - 1; }
@@ -137,9 +143,8 @@ ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZ
       return ArbeitMaterialSpeicherergebnis::Doppelt;
     }
   }
-  // Each cost the calculation will multiply with the hours is an amount.
   for (std::size_t i = 0; i < grid.size() && !grid[i].Taetigkeit.empty(); ++i) {
-    if (grid[i].Kosten.empty() || base::ParseAmount(grid[i].Kosten)) continue;
+    if (base::FeldGueltig(kKostenJeStunde, grid[i].Kosten)) continue;
     mdlFehler::MeldungWertePruefen();
     if (falscheZeile != nullptr) *falscheZeile = static_cast<int>(i) + 1;
     return ArbeitMaterialSpeicherergebnis::Ungueltig;
@@ -157,7 +162,7 @@ ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZ
   for (const KostenZeile& z : grid) {
     if (z.Taetigkeit.empty()) break;
     ersetzt.insert(z.TaetigkeitNr);
-    if (!z.Kosten.empty()) neu.push_back(&z);  // an emptied cost removes the activity's cost
+    neu.push_back(&z);
   }
 
   std::unique_ptr<db::Database> database = settings::Oeffnen(st.enterprise.TolvarDatenbankPfad);
@@ -175,8 +180,8 @@ ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZ
     }
   }
   for (const KostenZeile* z : neu) {
-    if (!rs.AddNew() || !rs.SetField("TaetigkeitNr", z->TaetigkeitNr) || !rs.SetField(kKosten, z->Kosten) ||
-        !rs.Update()) {
+    if (!rs.AddNew() || !rs.SetField("TaetigkeitNr", z->TaetigkeitNr) ||
+        !rs.SetField(kKosten, *base::FeldText(kKostenJeStunde, z->Kosten)) || !rs.Update()) {
       return ArbeitMaterialSpeicherergebnis::Fehler;
     }
   }

@@ -59,12 +59,13 @@ enum class ArbeitMaterialSpeicherergebnis { Gespeichert, Doppelt, Ungueltig, Feh
 
 // Stores the grid: the rows from the top down to the first free row, number and cost as
 // shown. Two rows with the same number are refused with "Sie können nicht einer Tätigkeit
-// mehrere Kosten zuweisen.", a cost that is neither empty nor an amount of 0 or more with
-// "Überprüfen sie bitte ihre Werte" (its grid row, from 1, into `falscheZeile`); after a
-// refusal nothing is written. The stored rows of the activities the grid could show (those
-// in the tree) and of the activities in the grid are replaced in one transaction, a row
-// whose cost was emptied by none, so its activity has no cost any more; the rows of other
-// activities stay, as the cost calculation still uses them.
+// mehrere Kosten zuweisen.", a cost that is neither empty nor an amount from 0 to
+// base::kLargestAmount ("1,2,5", a lone comma) with "Überprüfen sie bitte ihre Werte" (its grid
+// row, from 1, into `falscheZeile`); after a refusal nothing is written. The stored rows of
+// the activities the grid could show (those in the tree) and of the activities in the grid
+// are replaced in one transaction; an empty cost is stored as the empty text, which the
+// calculation reports as missing. The rows of other activities stay, as the cost
+// calculation still uses them.
 ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid,
                                                        int* falscheZeile = nullptr);
 

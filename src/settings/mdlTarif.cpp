@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/field_rules.h"
 #include "base/values.h"
 #include "data/mdlFehler.h"
 #include "data/state.h"
@@ -270,9 +271,12 @@ std::optional<bool> NameVorhanden(const std::string& name) {
   return false;
 }
 
-// A wage the labour cost multiplies with the hours: an amount of 0 or more.
+// The hourly wage, which the labour cost multiplies with the hours: an amount from 0 to the
+// largest amount. An empty box is refused before this rule, with its own message.
+constexpr base::Feldregel kLohn{.feld = "txtLohn"};
+
 bool LohnPruefen(const std::string& lohn) {
-  if (base::ParseAmount(lohn)) return true;
+  if (base::FeldGueltig(kLohn, lohn)) return true;
   mdlFehler::MeldungWertePruefen();
   return false;
 }

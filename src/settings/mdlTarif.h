@@ -84,8 +84,8 @@ enum class Pruefreihenfolge { NameZuerst, LeereZuerst };
 // Creates a group named `name` with hourly wage `lohn` (stored as typed): a Lohn row
 // (Beispiel 1, a new record ID, LetzteAenderung now) and a Tarif row for the ID the
 // database assigned. A name that a Lohn row carries exactly is refused with
-// "Der vergebene Name ist nicht eindeutig"; a wage that is no amount (base::ParseAmount)
-// with "Überprüfen sie bitte ihre Werte". Both rows are written or neither.
+// "Der vergebene Name ist nicht eindeutig"; a wage that is no amount from 0 to
+// base::kLargestAmount with "Überprüfen sie bitte ihre Werte". Both rows are written or neither.
 Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
                            Pruefreihenfolge reihenfolge = Pruefreihenfolge::NameZuerst);
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "base/values.h"
 #include "data/mdlDatenbank_systeminfo.h"
@@ -73,28 +74,39 @@ std::string NeustartFrage() {
          "werden.\n\r\n\rSoll das Programm automatisch neu gestartet werden?";
 }
 
+std::optional<std::string> AnteilAusUmsatz(std::string_view kosten, std::string_view umsatz) {
+  const std::optional<double> k = base::FeldZahl(kVermarktungsbetrag, kosten);
+  const std::optional<double> u = base::FeldZahl(kUmsatz, umsatz);
+  if (!k || !u || *u == 0.0) return std::nullopt;
+  const double anteil = *k / *u * 100.0;
+  if (!std::isfinite(anteil) || std::fabs(anteil) > base::kLargestAmount) return std::nullopt;
+  return base::NumberText(anteil);
+}
+
 Anteilergebnis VermarktungsanteilBerechnen(const std::string& umsatz, const std::string& kosten) {
-  if (umsatz.empty() || kosten.empty()) {
+  const bool umsatzLeer = base::Trim(umsatz).empty();
+  if (umsatzLeer || base::Trim(kosten).empty()) {
     mdlFehler::MeldungWerteFehlen();
-    return {std::nullopt, umsatz.empty() ? VermarktungsBox::Umsatz : VermarktungsBox::Kosten};
+    return {std::nullopt, umsatzLeer ? VermarktungsBox::Umsatz : VermarktungsBox::Kosten};
   }
-  const std::optional<double> u = base::ParsePositiveAmount(umsatz);
-  const std::optional<double> k = base::ParseAmount(kosten);
-  const double anteil = u && k ? *k / *u * 100.0 : 0.0;
-  if (!u || !k || !std::isfinite(anteil)) {
+  std::optional<std::string> anteil = AnteilAusUmsatz(kosten, umsatz);
+  if (!anteil) {
     mdlFehler::MeldungWertePruefen();
-    return {std::nullopt, !u ? VermarktungsBox::Umsatz : VermarktungsBox::Kosten};
+    const std::optional<double> u = base::FeldZahl(kUmsatz, umsatz);
+    const bool umsatzFalsch = !u || *u == 0.0;
+    return {std::nullopt, umsatzFalsch ? VermarktungsBox::Umsatz : VermarktungsBox::Kosten};
   }
-  return {base::NumberText(anteil)};
+  return {std::move(anteil)};
 }
 
 std::optional<std::string> VermarktungskostenSpeichern(const std::string& text) {
-  if (!text.empty() && !base::ParseNumberIn(text, kVermarktungsanteil)) {
+  std::optional<std::string> gespeichert = base::FeldText(kVermarktungsanteil, text);
+  if (!gespeichert) {
     mdlFehler::MeldungWertePruefen();
     return std::nullopt;
   }
   std::string& wert = state().enterprise.AktuelleEinstellungen.Vermarktungskosten;
-  wert = text.empty() ? "0" : text;
+  wert = *gespeichert;
   mdlDatenbank::EinstellungenSichern();
   return wert;
 }

@@ -5,7 +5,9 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "base/field_rules.h"
 #include "base/values.h"
 
 namespace tolvar::settings {
@@ -45,8 +47,20 @@ bool FarbeinstellungSpeichern(std::optional<int> farbeTolvar, std::optional<int>
 // The restart question after the colours were stored.
 std::string NeustartFrage();
 
-// The marketing share in per cent: from 0 to 100.
-inline constexpr base::NumberRange kVermarktungsanteil{.low = 0.0, .high = 100.0};
+// The marketing share's fields. The yearly turnover and marketing costs and the share in per
+// cent of the market output take any number within ±base::kLargestAmount, negative ones
+// included (marketing costs of -300 on a turnover of 30000 give -1; a share above 100 is
+// allowed). A blank share is stored as "0"; the amounts are never stored.
+inline constexpr base::NumberRange kBetragMitVorzeichen{.low = -base::kLargestAmount};
+inline constexpr base::Feldregel kUmsatz{.feld = "txtUmsatz", .bereich = kBetragMitVorzeichen};
+inline constexpr base::Feldregel kVermarktungsbetrag{.feld = "txtVermarktungskosten", .bereich = kBetragMitVorzeichen};
+inline constexpr base::Feldregel kVermarktungsanteil{
+    .feld = "txtVermarktung", .bereich = kBetragMitVorzeichen, .leer = "0"};
+
+// The share from yearly marketing costs and turnover: costs / turnover × 100 as general
+// number text (up to 15 significant digits). nullopt when either text is no number of its
+// rule, the turnover is 0, or the share lies beyond ±base::kLargestAmount.
+std::optional<std::string> AnteilAusUmsatz(std::string_view kosten, std::string_view umsatz);
 
 // The box of the marketing share that a refusal points at.
 enum class VermarktungsBox { Keine, Umsatz, Kosten, Anteil };
@@ -56,15 +70,15 @@ struct Anteilergebnis {
   VermarktungsBox Falsch = VermarktungsBox::Keine;
 };
 
-// The marketing share from yearly turnover and marketing costs: costs / turnover × 100 as
-// general number text. An empty box: "Sie haben nicht alle ..."; a turnover that is no
-// amount above 0, costs that are no amount of 0 or more, or a share that is no finite
-// number: "Überprüfen sie bitte ihre Werte". After either message no share, and the box.
+// "OK" of the turnover way: AnteilAusUmsatz. An empty box: "Sie haben nicht alle notwendigen
+// Werte eingegeben"; any other refusal (a text that is no number, a turnover of 0, an amount
+// or share beyond ±base::kLargestAmount): "Überprüfen sie bitte ihre Werte". After either
+// message no share, and the box to correct.
 Anteilergebnis VermarktungsanteilBerechnen(const std::string& umsatz, const std::string& kosten);
 
 // "Speichern": Vermarktungskosten := the text, "0" when empty, and the settings row is
-// written at once (a failure is reported). A text outside kVermarktungsanteil is refused with
-// "Überprüfen sie bitte ihre Werte" and nothing is taken (nullopt). Returns the value taken.
+// written at once (a failure is reported). A text that kVermarktungsanteil refuses is refused
+// with "Überprüfen sie bitte ihre Werte" and nothing is taken (nullopt). Returns the value taken.
 std::optional<std::string> VermarktungskostenSpeichern(const std::string& text);
 
 }  // namespace tolvar::settings

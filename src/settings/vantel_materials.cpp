@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
+#include "base/field_rules.h"
 #include "base/values.h"
 #include "data/mdlFehler.h"
 #include "data/settings_row.h"
@@ -63,6 +65,27 @@ VantelSpeicherergebnis Abgelehnt(VantelFeld feld, VantelFeld* falsch) {
   mdlFehler::MeldungWertePruefen();
   if (falsch != nullptr) *falsch = feld;
   return VantelSpeicherergebnis::Ungueltig;
+}
+
+// The rules of the number boxes of row 1. The columns are numeric (text such as "1,2,3"
+// would fail half-way); the heating model divides by the heating values and multiplies with
+// the price and the k-value. A blank box is refused (the save asks for it first), except the
+// light transmission, which stores "0".
+constexpr base::Feldregel kHeizwert{.feld = "txtHeizwert"};
+constexpr base::Feldregel kBrennwert{.feld = "txtBrennwert"};
+constexpr base::Feldregel kBrennstoffpreis{.feld = "txtPreis"};
+constexpr base::Feldregel kKWert{.feld = "txtKWert"};
+constexpr base::Feldregel kLicht{.feld = "txtLicht", .bereich = kDurchlaessigkeit, .leer = "0"};
+constexpr base::Feldregel kStrompreis{.feld = "txtKWH"};
+
+// The first of `eingaben` (numbered from 1 in their order) that its rule refuses; 0 when all pass.
+VantelFeld ErsteAbgelehnte(std::initializer_list<base::Feldeingabe> eingaben) {
+  VantelFeld nummer = 1;
+  for (const base::Feldeingabe& e : eingaben) {
+    if (!base::FeldGueltig(e.regel, e.text)) return nummer;
+    ++nummer;
+  }
+  return 0;
 }
 
 // The first row of `rs` whose `column` equals `wert` as text; false when none.
@@ -188,12 +211,8 @@ VantelSpeicherergebnis BrennstoffSpeichern(const BrennstoffZeile& zeile, bool ne
     mdlFehler::MeldungWerteFehlen();
     return VantelSpeicherergebnis::WerteFehlen;
   }
-  // The columns are numeric (text such as "1,2,3" would fail half-way), and the heating
-  // model divides by the heating value and multiplies with the price.
-  const VantelFeld feld = !base::ParseAmount(zeile.Heizwert)    ? 1
-                          : !base::ParseAmount(zeile.Brennwert) ? 2
-                          : !base::ParseAmount(zeile.Preis)     ? 3
-                                                                : 0;
+  const VantelFeld feld =
+      ErsteAbgelehnte({{kHeizwert, zeile.Heizwert}, {kBrennwert, zeile.Brennwert}, {kBrennstoffpreis, zeile.Preis}});
   if (feld != 0) return Abgelehnt(feld, falsch);
   return Schreiben(kHeiz, "Brennstoffart", zeile.Name, neu, neueNummer, nummer, [&](db::Recordset& rs) {
     return rs.SetField("Unterer Brennwert", zeile.Heizwert) && rs.SetField("Oberer Brennwert", zeile.Brennwert) &&
@@ -207,10 +226,8 @@ VantelSpeicherergebnis EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int
     mdlFehler::MeldungWerteFehlen();
     return VantelSpeicherergebnis::WerteFehlen;
   }
-  if (zeile->Licht.empty()) zeile->Licht = "0";
-  const VantelFeld feld = !base::ParseAmount(zeile->kWert)                        ? 1
-                          : !base::ParseNumberIn(zeile->Licht, kDurchlaessigkeit) ? 2
-                                                                                  : 0;
+  if (base::Trim(zeile->Licht).empty()) zeile->Licht = std::string(*kLicht.leer);
+  const VantelFeld feld = ErsteAbgelehnte({{kKWert, zeile->kWert}, {kLicht, zeile->Licht}});
   if (feld != 0) return Abgelehnt(feld, falsch);
   const EindeckungZeile z = *zeile;
   return Schreiben(kGwh, "Material", z.Name, neu, neueNummer, nummer, [&](db::Recordset& rs) {
@@ -227,7 +244,7 @@ bool StromSpeichern(const std::string& text) {
     mdlFehler::MeldungWerteFehlen();
     return false;
   }
-  if (!base::ParseAmount(text)) {
+  if (!base::FeldGueltig(kStrompreis, text)) {
     mdlFehler::MeldungWertePruefen();
     return false;
   }

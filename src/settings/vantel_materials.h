@@ -69,9 +69,9 @@ using VantelFeld = int;
 
 // Stores row 1. `neu`: appends a row numbered `neueNummer` unless the name is stored
 // already (exact comparison); else changes the first row whose Nummer equals `nummer`
-// (the entry shown in row 1; no such row: nothing is touched). Numbers must be amounts of 0
-// or more (base::ParseAmount), the light transmission within kDurchlaessigkeit; the first
-// that is not goes into `falsch`. A covering's empty light transmission becomes "0" in
+// (the entry shown in row 1; no such row: nothing is touched). Numbers must be amounts from 0
+// to base::kLargestAmount, the light transmission within kDurchlaessigkeit (the rules beside
+// the save); the first that is not goes into `falsch`. A covering's empty light transmission becomes "0" in
 // `zeile` first.
 VantelSpeicherergebnis BrennstoffSpeichern(const BrennstoffZeile& zeile, bool neu, int neueNummer,
                                            const std::string& nummer, VantelFeld* falsch = nullptr);

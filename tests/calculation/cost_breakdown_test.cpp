@@ -250,7 +250,9 @@ TEST(VermarktungsRechnung, ShareFromTurnover) {
   };
   const Fall faelle[] = {{"5000", "100000", "5"},      {"1000", "3000", "33,3333333333333"},
                          {"", "100000", std::nullopt}, {"5000", "", std::nullopt},
-                         {"5000", "0", std::nullopt},  {"5.000", "100000", std::nullopt}};
+                         {"5000", "0", std::nullopt},  {"5.000", "100000", std::nullopt},
+                         {"-300", "30000", "-1"},      {"40000", "30000", "133,333333333333"},
+                         {"1e13", "1", std::nullopt},  {"1", "1e-310", std::nullopt}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::string(f.kosten) + " / " + f.umsatz);
     EXPECT_EQ(a::VermarktungsanteilAusUmsatz(f.kosten, f.umsatz), f.anteil);
@@ -263,8 +265,9 @@ TEST(VermarktungsRechnung, CostPer1000PlantsFromPriceAndShare) {
     const char* anteil;
     std::optional<std::string> kosten;
   };
-  const Fall faelle[] = {{"2,00", "5", "100,00"}, {"1,65", "4,2", "69,30"},   {"2,00", "", "0,00"},
-                         {"", "5", std::nullopt}, {"abc", "5", std::nullopt}, {"2,00", "x", std::nullopt}};
+  const Fall faelle[] = {{"2,00", "5", "100,00"},  {"1,65", "4,2", "69,30"},       {"2,00", "", "0,00"},
+                         {"", "5", std::nullopt},  {"abc", "5", std::nullopt},     {"2,00", "x", std::nullopt},
+                         {"2,00", "-1", "-20,00"}, {"2,00", "1e13", std::nullopt}, {"1e12", "100", std::nullopt}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::string(f.preis) + " x " + f.anteil);
     EXPECT_EQ(a::VermarktungskostenJe1000(f.preis, f.anteil), f.kosten);

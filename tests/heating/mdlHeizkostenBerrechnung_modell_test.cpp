@@ -240,7 +240,9 @@ TEST(HeatModelResults, DivisionsByZeroGiveNoResult) {
   struct Fall {
     double wirkungsgrad, brennwert, boden;
   };
-  const Fall faelle[] = {{0, 10, 500}, {85, 0, 500}, {85, 10, 0}, {-5, 10, 500}, {85, -1, 500}, {85, 10, -3}};
+  // A tiny efficiency the site editor takes ("1e-310") gives no finite demand either.
+  const Fall faelle[] = {{0, 10, 500},  {85, 0, 500}, {85, 10, 0},      {-5, 10, 500},
+                         {85, -1, 500}, {85, 10, -3}, {1e-310, 10, 500}};
   for (const auto& f : faelle) {
     SCOPED_TRACE(testing::Message() << f.wirkungsgrad << " " << f.brennwert << " " << f.boden);
     EXPECT_FALSE(ErgebnisseBerechnen({1, 1, 1, 1, 1}, 1, f.wirkungsgrad, f.brennwert, f.boden, 0.6));

@@ -187,6 +187,8 @@ TEST_F(HeatingCostTest, MissingOrUnusableDataMarksOnlyThatOccupancy) {
        }},
       {"width 0: no floor", [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Breite = "0"; }},
       {"length not a number", [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Laenge = "fünfzig"; }},
+      {"length and width 0, as a group proposes",
+       [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Laenge = z.Breite = "0"; }},
       {"efficiency 0,0", [](Heizdaten&, Vantelzeile& z, PhasenSatz&) { z.Wirkungsgrad = "0,0"; }},
       {"calorific value 0",
        [](Heizdaten& d, Vantelzeile&, PhasenSatz&) { d.Brennstoffe["Heizöl"].UntererBrennwert = 0; }},
@@ -239,6 +241,15 @@ TEST_F(HeatingCostTest, ReplacementRulesInTheResults) {
   };
   const auto basis = rechnen([](Vantelzeile&) {});
   ASSERT_GT(basis.Heizbedarf, 0);
+
+  SCOPED_TRACE("Stehwand");
+  // A foil house without side walls loses heat through its roof and gables only.
+  const auto ohneWand = rechnen([](Vantelzeile& z) {
+    z.Stehwand = "0";
+    z.Bauart = "3";
+  });
+  EXPECT_GT(ohneWand.HeizkostenJeQm, 0);
+  EXPECT_TRUE(std::isfinite(ohneWand.HeizkostenJeQm));
 
   SCOPED_TRACE("Anpassung");
   EXPECT_EQ(rechnen([](Vantelzeile& z) { z.Anpassung = ""; }).Heizbedarf, basis.Heizbedarf);

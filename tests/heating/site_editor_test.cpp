@@ -14,6 +14,7 @@
 #include "support/fixtures.h"
 #include "support/messages.h"
 #include "support/schema.h"
+#include "support/tables.h"
 
 namespace tolvar::heating {
 namespace {
@@ -182,28 +183,53 @@ TEST_F(SiteEditorTest, EmptyNameStoresNothing) {
   }
 }
 
-// Each greenhouse and heating value by its box's rule, before anything is written.
-TEST_F(SiteEditorTest, HeatingValuesOutsideTheirRuleAreRefusedBeforeAnythingIsWritten) {
+// Each greenhouse and heating value by its field's rule: a refused value stores nothing and
+// names its box, an allowed one is stored as the row keeps it.
+TEST_F(SiteEditorTest, EachHeatingValueIsCheckedByItsRuleBeforeAnythingIsWritten) {
   struct Fall {
     std::string StandortFormular::*box;
+    const char* name;
     const char* wert;
-    const char* abgelehnt;  // the box named; "" when it passes
+    const char* spalte;       // the column of table Vantel that stores the box
+    const char* gespeichert;  // nullptr when the value is refused
   };
   const Fall faelle[] = {
-      {&StandortFormular::txtBreite, "0", "txtBreite"},
-      {&StandortFormular::txtBreite, "", ""},
-      {&StandortFormular::txtHaus, "3", "txtHaus"},  // below the side wall of 4 m
-      {&StandortFormular::txtWege, "99,9", ""},
-      {&StandortFormular::txtWege, "100", "txtWege"},
-      {&StandortFormular::txtKappenzahl, "3,5", "txtKappenzahl"},
-      {&StandortFormular::txtEinsparung, "-1", "txtEinsparung"},
-      {&StandortFormular::txtFaktor, "1e308", "txtFaktor"},
+      {&StandortFormular::txtLaenge, "txtLaenge", "abc", "Länge", nullptr},
+      {&StandortFormular::txtLaenge, "txtLaenge", "1,2,3", "Länge", nullptr},
+      {&StandortFormular::txtBreite, "txtBreite", "-5", "Breite", nullptr},
+      {&StandortFormular::txtBreite, "txtBreite", "1e308", "Breite", nullptr},
+      {&StandortFormular::txtLaenge, "txtLaenge", "0", "Länge", "0"},  // the "0" a group proposes
+      {&StandortFormular::txtBreite, "txtBreite", "0", "Breite", "0"},
+      {&StandortFormular::txtBreite, "txtBreite", "", "Breite", ""},
+      {&StandortFormular::txtStehwand, "txtStehwand", "0", "Stehwand", "0"},  // a foil house without side walls
+      {&StandortFormular::txtStehwand, "txtStehwand", "-0,5", "Stehwand", nullptr},
+      {&StandortFormular::txtHaus, "txtHaus", "3", "Dach", nullptr},  // below the side wall of 4 m
+      {&StandortFormular::txtHaus, "txtHaus", "4", "Dach", "4"},
+      {&StandortFormular::txtWege, "txtWege", "99,9", "Wege", "99,9"},
+      {&StandortFormular::txtWege, "txtWege", "100", "Wege", nullptr},
+      {&StandortFormular::txtKappenzahl, "txtKappenzahl", "3,5", "Kappenzahl", nullptr},
+      {&StandortFormular::txtKappenzahl, "txtKappenzahl", "0", "Kappenzahl", nullptr},
+      {&StandortFormular::txtGrenzStehL, "txtGrenzStehL", "-5", "GTStehL", "-5"},  // a cold neighbouring space
+      {&StandortFormular::txtGrenzStehL, "txtGrenzStehL", "abc", "GTStehL", nullptr},
+      {&StandortFormular::txtWirkungsgrad, "txtWirkungsgrad", "0", "Wirkungsgrad", "0"},  // read as 85 %
+      {&StandortFormular::txtWirkungsgrad, "txtWirkungsgrad", "", "Wirkungsgrad", "85"},
+      {&StandortFormular::txtWirkungsgrad, "txtWirkungsgrad", "0,0", "Wirkungsgrad", nullptr},
+      {&StandortFormular::txtWirkungsgrad, "txtWirkungsgrad", "-5", "Wirkungsgrad", nullptr},
+      {&StandortFormular::txtEinsparung, "txtEinsparung", "", "Einsparung", "20"},
+      {&StandortFormular::txtEinsparung, "txtEinsparung", "-1", "Einsparung", nullptr},
+      {&StandortFormular::txtEinsparung, "txtEinsparung", "100", "Einsparung", "100"},
+      {&StandortFormular::txtFaktor, "txtFaktor", "0", "Anpassung", "0"},      // read as 1
+      {&StandortFormular::txtFaktor, "txtFaktor", "0,0", "Anpassung", "0,0"},  // factor 0: no heat demand
+      {&StandortFormular::txtFaktor, "txtFaktor", "", "Anpassung", ""},
+      {&StandortFormular::txtFaktor, "txtFaktor", "-5", "Anpassung", nullptr},
+      {&StandortFormular::txtFaktor, "txtFaktor", "1e308", "Anpassung", nullptr},
   };
+  const std::string& pfad = state().enterprise.TolvarDatenbankPfad;
   for (const Fall& fall : faelle) {
-    SCOPED_TRACE(std::string(fall.wert));
-    sink.messages.clear();
+    SCOPED_TRACE(std::string(fall.spalte) + " = " + fall.wert);
     StandortFormular f;
     Oeffnen("Neu", 0, f);
+    sink.messages.clear();
     f.txtName = "Neues Haus";
     f.txtLaenge = "30";
     f.txtBreite = "10";
@@ -212,17 +238,44 @@ TEST_F(SiteEditorTest, HeatingValuesOutsideTheirRuleAreRefusedBeforeAnythingIsWr
     f.txtWege = "10";
     f.txtKappenzahl = "3";
     f.opbTyp = 2;
+    f.opbStehL = kGrenzflaeche;
     f.chbEnergieschirm = true;
     f.*fall.box = fall.wert;
-    EXPECT_EQ(HeizdatenPruefen(f), fall.abgelehnt);
-    if (*fall.abgelehnt == 0) continue;
+    const std::string vorher = test::Datenbankinhalt(pfad);
     const StandortSpeicherergebnis e = Speichern(f, false, [] { return true; });
+    if (fall.gespeichert != nullptr) {
+      EXPECT_TRUE(e.schliessen);
+      EXPECT_EQ(Feld("Sta1010", fall.spalte), fall.gespeichert);
+      ASSERT_TRUE(db::Database::Open(pfad)->Execute("DELETE FROM \"Vantel\" WHERE \"StandortNr\" = 'Sta1010'"));
+      continue;
+    }
     EXPECT_FALSE(e.schliessen);
-    EXPECT_EQ(e.fokus, fall.abgelehnt);
-    EXPECT_TRUE(VantelZeilenLesen(state().enterprise.TolvarDatenbankPfad, "Sta1010").empty());
-    ASSERT_EQ(sink.messages.size(), 2u);
-    EXPECT_EQ(sink.messages[1].text, "Überprüfen sie bitte ihre Werte");
+    EXPECT_EQ(e.fokus, fall.name);
+    EXPECT_EQ(test::Datenbankinhalt(pfad), vorher);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "Überprüfen sie bitte ihre Werte");
   }
+}
+
+// The saving is checked and stored with the energy screen off too, and a group hands it to its
+// houses: a refused saving reaches none of them.
+TEST_F(SiteEditorTest, SavingIsCheckedWithTheEnergyScreenOff) {
+  const std::string& pfad = state().enterprise.TolvarDatenbankPfad;
+  StandortFormular f;
+  Oeffnen("Aendern", 0, f);
+  ASSERT_TRUE(f.opbGruppe);
+  f.chbEnergieschirm = false;
+  f.txtEinsparung = "abc";
+  const std::string vorher = test::Datenbankinhalt(pfad);
+  const StandortSpeicherergebnis e = Speichern(f, true, nullptr);
+  EXPECT_FALSE(e.schliessen);
+  EXPECT_EQ(e.fokus, "txtEinsparung");
+  EXPECT_EQ(test::Datenbankinhalt(pfad), vorher);
+
+  f.txtEinsparung = "30";
+  EXPECT_TRUE(Speichern(f, true, nullptr).schliessen);
+  EXPECT_EQ(Feld("Sta1001", "Einsparung"), "30");
+  EXPECT_EQ(Feld("Sta1002", "Einsparung"), "30");
 }
 
 TEST_F(SiteEditorTest, SaveStoresTheRowThenTheMasterRecord) {

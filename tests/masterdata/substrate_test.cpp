@@ -51,6 +51,14 @@ TEST_F(SubstratTest, PriceQuestionAndRefusals) {
       {"", "1", {}, false, "txtName", "Sie müssen erst einen Namen vergeben"},
       {"Erde", "", {false}, false, "", ""},
       {"Erde", ",", {}, false, "txtPreis", "Der Wert für \"Preis\" ist keine gültige Zahl."},
+      {"Erde", "abc", {}, false, "txtPreis", "Der Wert für \"Preis\" ist keine gültige Zahl."},
+      {"Erde", "-5", {}, false, "txtPreis", "Der Wert für \"Preis\" muss eine Zahl von 0 bis 1.000.000.000.000 sein."},
+      {"Erde",
+       "1e308",
+       {},
+       false,
+       "txtPreis",
+       "Der Wert für \"Preis\" muss eine Zahl von 0 bis 1.000.000.000.000 sein."},
       {"Erde", "", {true}, true, "", ""},
   };
   for (const auto& f : faelle) {

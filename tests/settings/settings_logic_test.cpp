@@ -15,6 +15,7 @@
 #include "settings/settings_fixture.h"
 #include "settings/vantel_materials.h"
 #include "support/file_faults.h"
+#include "support/tables.h"
 
 namespace tolvar::test {
 namespace {
@@ -117,10 +118,46 @@ TEST_F(ActivityCostTest, SavingReplacesShownRowsAndKeepsHiddenOnes) {
   grid[1] = {"Schneiden", "", "StdT1006"};
   ASSERT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::ArbeitMaterialSpeicherergebnis::Gespeichert);
   // The not-current activity keeps its cost, which the calculation still uses; the emptied
-  // cost of StdT1006 is removed rather than stored as "".
+  // cost of StdT1006 is stored as the empty text, which the calculation reports as missing.
   EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr", "Kosten je Stunde"}),
-            (std::vector<std::string>{"StdT1004|3,00", "StdT1003|2,25"}));
+            (std::vector<std::string>{"StdT1004|3,00", "StdT1003|2,25", "StdT1006|"}));
   EXPECT_TRUE(Messages().empty());
+}
+
+// Each cost cell by its rule: what the calculation cannot read as an amount is refused with
+// its row and the table stays byte for byte as it was; an allowed cost is stored as typed.
+TEST_F(ActivityCostTest, EachCostIsCheckedBeforeAnythingIsWritten) {
+  struct Fall {
+    const char* kosten;
+    const char* gespeichert;  // nullptr: refused
+  } faelle[] = {
+      {"", ""},           {"0", "0"},
+      {"12,5", "12,5"},   {"1000000000000", "1000000000000"},
+      {"1,2,5", nullptr}, {",", nullptr},
+      {"abc", nullptr},   {"-5", nullptr},
+      {"1e308", nullptr}, {"10000000000000", nullptr},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.kosten);
+    std::vector<mdlMaterial::KostenZeile> grid = mdlMaterial::LeereKostenTabelle();
+    grid[0] = {"Düngen", "2,25", "StdT1003"};
+    grid[1] = {"Schneiden", f.kosten, "StdT1006"};
+    const std::string vorher = test::Datenbankinhalt(state().enterprise.TolvarDatenbankPfad);
+    const std::size_t meldungen = Messages().size();
+    int zeile = 0;
+    const auto ergebnis = mdlMaterial::ArbeitMaterialSpeichern(grid, &zeile);
+    if (f.gespeichert == nullptr) {
+      EXPECT_EQ(ergebnis, mdlMaterial::ArbeitMaterialSpeicherergebnis::Ungueltig);
+      EXPECT_EQ(zeile, 2);
+      EXPECT_EQ(test::Datenbankinhalt(state().enterprise.TolvarDatenbankPfad), vorher);
+      ASSERT_EQ(Messages().size(), meldungen + 1);
+      EXPECT_EQ(Messages().back().text, "Überprüfen sie bitte ihre Werte");
+      continue;
+    }
+    ASSERT_EQ(ergebnis, mdlMaterial::ArbeitMaterialSpeicherergebnis::Gespeichert);
+    EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr", "Kosten je Stunde"}).back(),
+              std::string("StdT1006|") + f.gespeichert);
+  }
 }
 
 TEST_F(ActivityCostTest, DuplicateNumbersStoreNothing) {
@@ -425,43 +462,84 @@ TEST_F(OverheadsTest, ConfirmedOverheadsAreOnDiskAtOnceAndAbsurdOnesRefused) {
 
 class MarketingTest : public SettingsTest {};
 
+// The turnover way refuses only what gives no share: an empty box (its own message), a text
+// that is no number, a turnover of 0, an amount or share beyond the largest amount. Negative
+// amounts and shares above 100 are shares like any other.
 TEST_F(MarketingTest, ShareFromTurnover) {
   using B = settings::VermarktungsBox;
+  const std::string fehlen = "Sie haben nicht alle notwendigen Werte eingegeben";
+  const std::string pruefen = "Überprüfen sie bitte ihre Werte";
   struct Fall {
     std::string umsatz, kosten;
     std::optional<std::string> erwartet;
     B falsch;
+    std::string meldung;
   } faelle[] = {
-      {"30000", "1500", "5", B::Keine},
-      {"8000", "1000", "12,5", B::Keine},
-      {"3000", "1000", "33,3333333333333", B::Keine},
-      {"30000", "0", "0", B::Keine},
-      {"0", "1", std::nullopt, B::Umsatz},
-      {"0,00", "1", std::nullopt, B::Umsatz},
-      {"", "1", std::nullopt, B::Umsatz},
-      {"1,2,3", "1", std::nullopt, B::Umsatz},
-      {"30000", "-300", std::nullopt, B::Kosten},
-      {"30000", "", std::nullopt, B::Kosten},
-      {"0,0000001", "1e308", std::nullopt, B::Kosten},
-      {"1e308", "1", std::nullopt, B::Umsatz},
+      {"30000", "1500", "5", B::Keine, ""},
+      {"8000", "1000", "12,5", B::Keine, ""},
+      {"3000", "1000", "33,3333333333333", B::Keine, ""},
+      {"30000", "0", "0", B::Keine, ""},
+      {"30000", "-300", "-1", B::Keine, ""},
+      {"30000", "40000", "133,333333333333", B::Keine, ""},
+      {"-30000", "300", "-1", B::Keine, ""},
+      {"0", "1", std::nullopt, B::Umsatz, pruefen},
+      {"0,00", "1", std::nullopt, B::Umsatz, pruefen},
+      {"", "1", std::nullopt, B::Umsatz, fehlen},
+      {"abc", "1", std::nullopt, B::Umsatz, pruefen},
+      {"1,2,3", "1", std::nullopt, B::Umsatz, pruefen},
+      {"1e308", "1", std::nullopt, B::Umsatz, pruefen},
+      {"30000", "", std::nullopt, B::Kosten, fehlen},
+      {"30000", "abc", std::nullopt, B::Kosten, pruefen},
+      {"30000", "-1e13", std::nullopt, B::Kosten, pruefen},
+      {"0,0000001", "1000000", std::nullopt, B::Kosten, pruefen},  // a share beyond the largest amount
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.umsatz + "/" + f.kosten);
+    const std::size_t vorher = Messages().size();
     const settings::Anteilergebnis r = settings::VermarktungsanteilBerechnen(f.umsatz, f.kosten);
     EXPECT_EQ(r.Anteil, f.erwartet);
     EXPECT_EQ(r.Falsch, f.falsch);
+    if (f.meldung.empty()) {
+      EXPECT_EQ(Messages().size(), vorher);
+    } else {
+      ASSERT_EQ(Messages().size(), vorher + 1);
+      EXPECT_EQ(Messages().back().text, f.meldung);
+    }
   }
-  ASSERT_EQ(Messages().size(), 8u);
-  EXPECT_EQ(Messages()[0].text, "Überprüfen sie bitte ihre Werte");
-  EXPECT_EQ(Messages()[2].text, "Sie haben nicht alle notwendigen Werte eingegeben");
-  EXPECT_EQ(settings::VermarktungskostenSpeichern(""), "0");
-  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, "0");
-  for (const char* falsch : {"abc", "1,2,3", "-5", "1e308", "100,5"}) {
-    SCOPED_TRACE(falsch);
-    EXPECT_EQ(settings::VermarktungskostenSpeichern(falsch), std::nullopt);
-    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, "0");
+}
+
+// "Speichern" takes any number within the largest amount as the share, negative ones and
+// those above 100 included, and "0" for an empty box; anything else is refused and the
+// settings row stays as it was.
+TEST_F(MarketingTest, SavingTheShare) {
+  const std::vector<std::string> spalten = {"Vermarktungskosten"};
+  struct Fall {
+    const char* text;
+    const char* gespeichert;  // nullptr: refused
+  } faelle[] = {
+      {"", "0"},          {"-1", "-1"},       {"133,333333333333", "133,333333333333"},
+      {"100", "100"},     {"abc", nullptr},   {"1,2,3", nullptr},
+      {"1e308", nullptr}, {"-1e13", nullptr},
+  };
+  ASSERT_EQ(settings::VermarktungskostenSpeichern("7"), "7");
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.text);
+    const std::string vorher = test::Datenbankinhalt(state().enterprise.TolvarDatenbankPfad);
+    const std::string wertVorher = state().enterprise.AktuelleEinstellungen.Vermarktungskosten;
+    const std::size_t meldungen = Messages().size();
+    const std::optional<std::string> r = settings::VermarktungskostenSpeichern(f.text);
+    if (f.gespeichert == nullptr) {
+      EXPECT_EQ(r, std::nullopt);
+      EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, wertVorher);
+      EXPECT_EQ(test::Datenbankinhalt(state().enterprise.TolvarDatenbankPfad), vorher);
+      ASSERT_EQ(Messages().size(), meldungen + 1);
+      EXPECT_EQ(Messages().back().text, "Überprüfen sie bitte ihre Werte");
+      continue;
+    }
+    EXPECT_EQ(r, f.gespeichert);
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, f.gespeichert);
+    EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", spalten), std::vector<std::string>{f.gespeichert});
   }
-  EXPECT_EQ(settings::VermarktungskostenSpeichern("100"), "100");
 }
 
 // ------------------------------------------------------------------ regions, calculators, paths

@@ -12,6 +12,7 @@
 #include "data/state.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/optiongroup.h"
+#include "settings/settings_logic.h"
 
 namespace tolvar {
 
@@ -150,14 +151,20 @@ void frmVermarktungInfo::cmbOK_Click() {
     kosten = calculation::VermarktungskostenJe1000(ui::S(kalkulation->txtPreis), ui::S(txtVermarktung));
   } else {
     if (txtKostenVergleichskultur->text().isEmpty()) txtKostenVergleichskultur->setText(QStringLiteral("0"));
-    if (auto wert = base::ParseNumber(ui::S(txtKostenVergleichskultur))) {
+    // A comparison culture's cost, negative ones included, within the largest amount.
+    if (auto wert = base::ParseNumberIn(ui::S(txtKostenVergleichskultur), settings::kBetragMitVorzeichen)) {
       kosten = base::Format(*wert, "0.00");
     }
   }
   // A price or a value that is no number cannot be taken over: in the calculation window's
-  // marketing box it would leave the material costs and every margin after them empty.
+  // marketing box it would leave the material costs and every margin after them empty. An
+  // empty price is a value not entered; any other refusal a value to check.
   if (!kosten) {
-    mdlFehler::MeldungWerteFehlen();
+    if (herkunft == Herkunft::KulturspezifischErrechnet && kalkulation->txtPreis->text().trimmed().isEmpty()) {
+      mdlFehler::MeldungWerteFehlen();
+    } else {
+      mdlFehler::MeldungWertePruefen();
+    }
     return;
   }
   kalkulation->txtVermarktung()->setText(ui::Q(*kosten));

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -164,7 +165,25 @@ QString frmTabellenrechner::Ergebnis() const {
 void frmTabellenrechner::cmbUebernehmen_Click() {
   const QString wert = Ergebnis();
   if (wert.isEmpty()) {
-    mdlFehler::MeldungWerteFehlen();
+    // No result: a box the sheet needs is empty, or a box holds what gives no number.
+    std::vector<const QLineEdit*> noetig;
+    switch (AktivesBlatt()) {
+      case mdlExcel::Rechner::Lohnkosten:
+        noetig = {txtBruttolohn, txtStunden};
+        break;
+      case mdlExcel::Rechner::Gemeinkosten:
+        break;
+      case mdlExcel::Rechner::Maschinenkosten:
+        noetig = {txtAnschaffung, txtNutzungsdauer, txtAuslastung};
+        break;
+    }
+    const bool leer =
+        std::any_of(noetig.begin(), noetig.end(), [](const QLineEdit* box) { return box->text().trimmed().isEmpty(); });
+    if (leer) {
+      mdlFehler::MeldungWerteFehlen();
+    } else {
+      mdlFehler::MeldungWertePruefen();
+    }
     return;
   }
   mdlExcel::ErgebnisSchreiben(AktivesBlatt(), ui::S(wert));

@@ -67,7 +67,7 @@ TEST_F(VermarktungInfoTest, TurnoverThatGivesNoNumberKeepsTheEnterprisePercentag
   const struct {
     const char* umsatz;
     const char* kosten;
-  } faelle[] = {{"", "5000"}, {"100000", ""}, {"0", "5000"}, {"1.000", "5000"}};
+  } faelle[] = {{"", "5000"}, {"100000", ""}, {"0", "5000"}, {"1.000", "5000"}, {"1", "1e13"}};
   const std::string vorher = state().enterprise.AktuelleEinstellungen.Vermarktungskosten;
   frmVermarktungInfo& f = Oeffnen(0);
   for (const auto& fall : faelle) {
@@ -100,17 +100,61 @@ TEST_F(VermarktungInfoTest, ResetSelectsTheFlatPercentageWithAnEmptyBox) {
   EXPECT_EQ(f.focusWidget(), f.txtVermarktung);
 }
 
-TEST_F(VermarktungInfoTest, PriceThatIsNoNumberIsRefusedAndTheWindowStays) {
-  frmVermarktungInfo& f = Oeffnen(0);
-  ASSERT_TRUE(test::TypeInto(f.txtVermarktung, QStringLiteral("5")));
-  const QString vorher = Vermarktung();
-  Fenster().txtPreis->setText(QStringLiteral("abc"));
-  prompts->AnswerMsgBox(ui::msgbox::Ok);
-  Ok(f);
-  Schliessen();
-  EXPECT_EQ(Meldungen(), std::vector<QString>{QStringLiteral("Sie haben nicht alle notwendigen Werte eingegeben")});
-  EXPECT_TRUE(frmVermarktungInfo::IsLoaded());
-  EXPECT_EQ(Vermarktung(), vorher);
+// A take-over that cannot be computed keeps the window open: an empty price is a value not
+// entered, a price or percentage that is no number one to check.
+TEST_F(VermarktungInfoTest, TakeOverThatGivesNoNumberIsRefusedAndTheWindowStays) {
+  const struct {
+    const char* preis;
+    const char* anteil;
+    const char* meldung;
+  } faelle[] = {{"abc", "5", "Überprüfen sie bitte ihre Werte"},
+                {"2,00", "1,2,3", "Überprüfen sie bitte ihre Werte"},
+                {"", "5", "Sie haben nicht alle notwendigen Werte eingegeben"}};
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(std::string(fall.preis) + " x " + fall.anteil);
+    frmVermarktungInfo& f = Oeffnen(0);
+    ASSERT_TRUE(test::TypeInto(f.txtVermarktung, ui::Q(fall.anteil)));
+    const QString vorher = Vermarktung();
+    Fenster().txtPreis->setText(ui::Q(fall.preis));
+    const std::size_t gezeigt = Meldungen().size();
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    Ok(f);
+    Schliessen();
+    ASSERT_EQ(Meldungen().size(), gezeigt + 1);
+    EXPECT_EQ(Meldungen().back(), ui::Q(fall.meldung));
+    EXPECT_TRUE(frmVermarktungInfo::IsLoaded());
+    EXPECT_EQ(Vermarktung(), vorher);
+    // Closing recalculates the calculation window, which needs its price.
+    Fenster().txtPreis->setText(QStringLiteral("3,20"));
+    f.Unload();
+    Schliessen();
+  }
+}
+
+// Negative amounts and shares above 100 are percentages like any other; a negative share
+// gives a negative marketing cost.
+TEST_F(VermarktungInfoTest, TurnoverTakesNegativeAmountsAndSharesAbove100) {
+  const struct {
+    const char* umsatz;
+    const char* kosten;
+    const char* anteil;
+    const char* uebernommen;  // at a price of 2,00
+  } faelle[] = {{"30000", "-300", "-1", "-20,00"}, {"30000", "40000", "133,333333333333", "2666,67"}};
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.anteil);
+    frmVermarktungInfo& f = Oeffnen(0);
+    ASSERT_TRUE(test::Click(f.opbVermarktung->Button(0)));
+    ASSERT_TRUE(test::TypeInto(f.txtUmsatz, ui::Q(fall.umsatz)));
+    ASSERT_TRUE(test::TypeInto(f.txtVermarktungskosten, ui::Q(fall.kosten)));
+    ASSERT_TRUE(test::Click(f.cmbUmsatzOK));
+    EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, fall.anteil);
+    EXPECT_EQ(f.txtVermarktung->text(), ui::Q(fall.anteil));
+    Fenster().txtPreis->setText(QStringLiteral("2,00"));
+    Ok(f);
+    Schliessen();
+    EXPECT_FALSE(frmVermarktungInfo::IsLoaded());
+    EXPECT_EQ(Vermarktung(), ui::Q(fall.uebernommen));
+  }
 }
 
 TEST_F(VermarktungInfoTest, ComparisonTakeOverFormatsTheValueAndKeepsFlagTwo) {

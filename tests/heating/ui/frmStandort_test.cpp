@@ -362,7 +362,8 @@ TEST_F(StandortFensterTest, RefusedMasterRecordStoresNothingAndKeepsTheWindowOpe
 // Each greenhouse and heating box of a house (Sta1002, a Venlo house) and of a group
 // (Sta1001), typed and saved: a value outside the box's rule is refused before anything is
 // written, the box keeps its text and gets the focus on its tab; a value inside it is stored
-// and the window closes.
+// and the window closes. The saving is checked with the energy screen off too, as it is
+// stored either way.
 TEST_F(StandortFensterTest, SavingRefusesHeatingValuesOutsideTheirBoxRule) {
   using F = frmStandort;
   struct Fall {
@@ -370,6 +371,7 @@ TEST_F(StandortFensterTest, SavingRefusesHeatingValuesOutsideTheirBoxRule) {
     QLineEdit* F::*box;
     const char* getippt;
     bool abgelehnt;
+    bool mitSchirm = true;  // the energy screen ticked when the saving is typed
   };
   std::vector<Fall> faelle;
   for (QLineEdit* F::*box : {&F::txtLaenge, &F::txtBreite, &F::txtStehwand, &F::txtHaus, &F::txtWege, &F::txtKappenzahl,
@@ -382,16 +384,25 @@ TEST_F(StandortFensterTest, SavingRefusesHeatingValuesOutsideTheirBoxRule) {
     for (const char* falsch : {"abc", "1,2,3", "-5", "1e308"}) faelle.push_back({"Sta1001", box, falsch, true});
   }
   faelle.insert(faelle.end(), {
-                                  {"Sta1002", &F::txtLaenge, "0", true},
+                                  {"Sta1002", &F::txtWirkungsgrad, "0,0", true},  // only the text "0" stands for 85 %
+                                  {"Sta1002", &F::txtEinsparung, "abc", true, false},
+                                  {"Sta1001", &F::txtEinsparung, "abc", true, false},
                                   {"Sta1002", &F::txtHaus, "3,5", true},  // below the side wall of 4 m
                                   {"Sta1002", &F::txtWege, "100", true},
                                   {"Sta1002", &F::txtKappenzahl, "2,5", true},
                                   {"Sta1002", &F::txtKappenzahl, "0", true},
                                   {"Sta1002", &F::txtEinsparung, "101", true},
-                                  {"Sta1002", &F::txtWirkungsgrad, "0", true},
                                   {"Sta1001", &F::txtGruHaus, "2", true},  // below the group's side wall of 3 m
                                   {"Sta1001", &F::txtGruWege, "100", true},
                                   {"Sta1002", &F::txtLaenge, "30", false},
+                                  {"Sta1002", &F::txtLaenge, "0", false},  // the "0" a group proposes
+                                  {"Sta1002", &F::txtBreite, "0", false},
+                                  {"Sta1002", &F::txtStehwand, "0", false},  // a house without side walls
+                                  {"Sta1001", &F::txtGruStehwand, "0", false},
+                                  {"Sta1002", &F::txtWirkungsgrad, "0", false},  // read as 85 %
+                                  {"Sta1002", &F::txtFaktor, "0", false},        // read as factor 1
+                                  {"Sta1002", &F::txtFaktor, "0,0", false},
+                                  {"Sta1002", &F::txtEinsparung, "35", false, false},
                                   {"Sta1002", &F::txtHaus, "4", false},
                                   {"Sta1002", &F::txtWege, "12,5", false},
                                   {"Sta1002", &F::txtWege, "", false},
@@ -415,6 +426,9 @@ TEST_F(StandortFensterTest, SavingRefusesHeatingValuesOutsideTheirBoxRule) {
       ASSERT_TRUE(test::Click(f.chbEnergieschirm));
     }
     ASSERT_TRUE(test::TypeInto(box, QString::fromUtf8(fall.getippt)));
+    if (box == f.txtEinsparung && !fall.mitSchirm) {
+      ASSERT_TRUE(test::Click(f.chbEnergieschirm));
+    }
     const std::string vorher = test::Tabelleninhalt(Tolvar(), "Vantel") + test::Tabelleninhalt(Morvin(), "Standort");
     const std::size_t gezeigt = prompts->shown().size();
     if (fall.abgelehnt) prompts->AnswerMsgBox(ui::msgbox::Ok);

@@ -264,7 +264,7 @@ TEST_F(MaterialEditorTest, ChangeShowsThePriceOfOneUnitAndReplacesTheMaterialAsO
 TEST_F(MaterialEditorTest, SaveRefusesValuesThatAreNoAmount) {
   using F = frmMaterial4opt;
   const std::string keineZahl = "\" ist keine gültige Zahl.";
-  const std::string bereich = "\" muss eine Zahl von 0 bis 1000000000000 sein.";
+  const std::string ueberNull = "\" muss eine Zahl über 0 bis 1.000.000.000.000 sein.";
   struct Fall {
     QLineEdit* F::*box;
     const char* getippt;
@@ -282,8 +282,12 @@ TEST_F(MaterialEditorTest, SaveRefusesValuesThatAreNoAmount) {
       {&F::txtPreis, "2,40", "2,40", ""},
       {&F::txtWdh, "abc", "abc", "Der Wert für \"Wiederverwendung" + keineZahl},
       {&F::txtWdh, "1,2,3", "1,2,3", "Der Wert für \"Wiederverwendung" + keineZahl},
-      {&F::txtWdh, "-5", "-5", "Der Wert für \"Wiederverwendung\" muss eine Zahl größer als 0 sein."},
-      {&F::txtWdh, "1e308", "1e308", "Der Wert für \"Wiederverwendung" + bereich},
+      {&F::txtWdh, "-5", "-5", "Der Wert für \"Wiederverwendung" + ueberNull},
+      {&F::txtWdh, "0", "0", "Der Wert für \"Wiederverwendung" + ueberNull},
+      {&F::txtWdh, "1e308", "1e308", "Der Wert für \"Wiederverwendung" + ueberNull},
+      // Within the range, but the price of one use (price ÷ reuse) would be no finite number.
+      {&F::txtWdh, "1e-310", "1e-310",
+       "Der Wert für \"Wiederverwendung\" ist zu klein: Der Preis je Verwendung wäre keine gültige Zahl."},
       {&F::txtWdh, "", "", ""},
       {&F::txtWdh, "8", "8", ""},
   };

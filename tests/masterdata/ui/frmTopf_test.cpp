@@ -24,6 +24,7 @@
 #include "material_editor_fixture.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
+#include "support/tables.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -124,8 +125,12 @@ TEST_F(TopfEditorTest, SaveRefusesValuesThatAreNoAmount) {
       {&F::txtVolumen, "1,2,3", "1,2,3", "Der Wert für \"Volumen\" ist keine gültige Zahl."},
       {&F::txtVolumen, "1e308", "1308", ""},
       {&F::txtWdh, "abc", "abc", "Der Wert für \"Wiederverwendung\" ist keine gültige Zahl."},
-      {&F::txtWdh, "-5", "-5", "Der Wert für \"Wiederverwendung\" muss eine Zahl größer als 0 sein."},
-      {&F::txtWdh, "1e308", "1e308", "Der Wert für \"Wiederverwendung\" muss eine Zahl von 0 bis 1000000000000 sein."},
+      {&F::txtWdh, "-5", "-5", "Der Wert für \"Wiederverwendung\" muss eine Zahl über 0 bis 1.000.000.000.000 sein."},
+      {&F::txtWdh, "1e308", "1e308",
+       "Der Wert für \"Wiederverwendung\" muss eine Zahl über 0 bis 1.000.000.000.000 sein."},
+      // Within the range, but the price of one use (price ÷ reuse) would be no finite number.
+      {&F::txtWdh, "1e-310", "1e-310",
+       "Der Wert für \"Wiederverwendung\" ist zu klein: Der Preis je Verwendung wäre keine gültige Zahl."},
       {&F::txtWdh, "", "", ""},
       {&F::txtWdh, "4", "4", ""},
   };
@@ -135,8 +140,7 @@ TEST_F(TopfEditorTest, SaveRefusesValuesThatAreNoAmount) {
     SCOPED_TRACE(ui::S(box->objectName()) + " \"" + fall.getippt + "\"");
     ASSERT_TRUE(test::TypeInto(box, QString::fromUtf8(fall.getippt)));
     ASSERT_EQ(box->text(), QString::fromUtf8(fall.angezeigt));
-    const std::string vorher = Wert("SELECT group_concat(Preis || '/' || Wdh, ';') FROM Material") +
-                               Wert("SELECT group_concat(Volumen, ';') FROM Gefaesse");
+    const std::string vorher = test::Datenbankinhalt(state().enterprise.AktuelleEinstellungen.MaterialPfad);
     const std::size_t gezeigt = prompts_->shown().size();
     const bool abgelehnt = *fall.meldung != 0;
     if (abgelehnt) prompts_->AnswerMsgBox(ui::msgbox::Ok);
@@ -149,9 +153,7 @@ TEST_F(TopfEditorTest, SaveRefusesValuesThatAreNoAmount) {
     ASSERT_TRUE(frmTopf::IsLoaded());
     ASSERT_EQ(prompts_->shown().size(), gezeigt + 1);
     EXPECT_EQ(prompts_->shown().back().text, QString::fromUtf8(fall.meldung));
-    EXPECT_EQ(Wert("SELECT group_concat(Preis || '/' || Wdh, ';') FROM Material") +
-                  Wert("SELECT group_concat(Volumen, ';') FROM Gefaesse"),
-              vorher);
+    EXPECT_EQ(test::Datenbankinhalt(state().enterprise.AktuelleEinstellungen.MaterialPfad), vorher);
     EXPECT_EQ(test::FocusWidget(), box);
     form.Unload();
   }

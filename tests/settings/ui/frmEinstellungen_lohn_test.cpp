@@ -284,6 +284,27 @@ TEST_F(LohngruppenTest, ARunShowsAndTakesOnlyTheSheetItWasStartedFor) {
   EXPECT_EQ(Ergebnisdatei(mdlExcel::Rechner::Gemeinkosten), "\n");
 }
 
+// "Übernehmen" without a result: an empty box the wage needs is a value not entered, a box
+// that holds no number a value to check. The calculator stays open and nothing is taken.
+TEST_F(LohngruppenTest, CalculatorWithoutAResultSaysWhy) {
+  frmEinstellungen& f = Oeffnen(1);
+  const QString vorher = f.txtLohnB->text();
+  ImLauf([this](frmTabellenrechner& r) {
+    EXPECT_TRUE(TypeInto(r.txtBruttolohn, QStringLiteral("2000")));
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    EXPECT_TRUE(Click(r.cmbUebernehmen));  // the hours are empty
+    EXPECT_TRUE(TypeInto(r.txtStunden, QStringLiteral("1,2,3")));
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    EXPECT_TRUE(Click(r.cmbUebernehmen));
+    EXPECT_TRUE(frmTabellenrechner::IsLoaded());
+    EXPECT_TRUE(Click(r.cmbAbbrechen));
+  });
+  ASSERT_TRUE(Click(f.cmbLohnkalkulationxls));
+  EXPECT_EQ(Meldungen(), (std::vector<QString>{QStringLiteral("Sie haben nicht alle notwendigen Werte eingegeben"),
+                                               QStringLiteral("Überprüfen sie bitte ihre Werte")}));
+  EXPECT_EQ(f.txtLohnB->text(), vorher);
+}
+
 // The workbook is a helper of the settings window: closing it returns to the window as it was
 // left, so the activation of coming back neither refills the wage tab nor goes back to the
 // first tab, and the value worked out stays in its box.

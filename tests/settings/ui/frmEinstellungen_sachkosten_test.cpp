@@ -87,7 +87,8 @@ TEST_F(SachkostenTest, AZeroTurnoverIsRefusedAndAnEmptyShareIsStoredAsZero) {
 }
 
 // The turnover calculator and the share, typed and confirmed: a refused value writes no
-// share, stores nothing, keeps its text and gets the focus.
+// share, stores nothing, keeps its text and gets the focus; negative amounts and shares above
+// 100 are taken.
 TEST_F(SachkostenTest, RefusedValuesWriteAndStoreNothing) {
   const QString pruefen = QStringLiteral("Überprüfen sie bitte ihre Werte");
   const QString fehlen = QStringLiteral("Sie haben nicht alle notwendigen Werte eingegeben");
@@ -100,14 +101,19 @@ TEST_F(SachkostenTest, RefusedValuesWriteAndStoreNothing) {
   using F = frmEinstellungen;
   std::vector<Fall> faelle;
   for (QLineEdit* F::*box : {&F::txtUmsatz, &F::txtVermarktungskosten, &F::txtVermarktung}) {
-    for (const char* falsch : {"abc", "1,2,3", "-5", "1e308"}) faelle.push_back({box, falsch, &pruefen, ""});
+    for (const char* falsch : {"abc", "1,2,3", "1e308"}) faelle.push_back({box, falsch, &pruefen, ""});
   }
   faelle.insert(faelle.end(), {{&F::txtUmsatz, "", &fehlen, ""},
                                {&F::txtUmsatz, "0", &pruefen, ""},
                                {&F::txtUmsatz, "20000", nullptr, "2,5"},
                                {&F::txtVermarktungskosten, "", &fehlen, ""},
                                {&F::txtVermarktungskosten, "3000", nullptr, "30"},
-                               {&F::txtVermarktung, "100,5", &pruefen, ""},
+                               // Negative amounts and any share are taken.
+                               {&F::txtUmsatz, "-5000", nullptr, "-10"},
+                               {&F::txtVermarktungskosten, "-300", nullptr, "-3"},
+                               {&F::txtVermarktungskosten, "40000", nullptr, "400"},
+                               {&F::txtVermarktung, "-1", nullptr, "-1"},
+                               {&F::txtVermarktung, "133,333333333333", nullptr, "133,333333333333"},
                                {&F::txtVermarktung, "", nullptr, "0"},
                                {&F::txtVermarktung, "12,5", nullptr, "12,5"}});
   for (const Fall& fall : faelle) {
@@ -189,16 +195,16 @@ TEST_F(SachkostenTest, TypedCostsAreStoredAndAMarkedRowIsDeleted) {
 }
 
 // A cost typed into the grid of either editor (digits and the comma pass its key filter):
-// a save refuses what is no amount and stores nothing; an emptied cost removes the
-// activity's cost.
-TEST_F(SachkostenTest, CostsThatAreNoAmountAreRefusedAndAnEmptiedCostIsRemoved) {
+// a save refuses what is no amount ("1,2,3", a lone comma) and stores nothing; an emptied
+// cost is stored as the empty text.
+TEST_F(SachkostenTest, CostsThatAreNoAmountAreRefusedAndAnEmptiedCostIsStoredEmpty) {
   struct Fall {
     const char* getippt;
     const char* angezeigt;
     bool abgelehnt;
   };
-  const Fall faelle[] = {{"abc", "", false},       {"1,2,3", "1,2,3", true}, {"-5", "5", false},
-                         {"1e308", "1308", false}, {"", "", false},          {"2,7", "2,7", false}};
+  const Fall faelle[] = {{"abc", "", false}, {"1,2,3", "1,2,3", true}, {"-5", "5", false}, {"1e308", "1308", false},
+                         {"", "", false},    {"2,7", "2,7", false},    {",", ",", true}};
   for (const bool eigenstaendig : {false, true}) {
     for (const Fall& fall : faelle) {
       SCOPED_TRACE(std::string(eigenstaendig ? "frmArbeitMaterial " : "tab ") + fall.getippt);
@@ -228,8 +234,7 @@ TEST_F(SachkostenTest, CostsThatAreNoAmountAreRefusedAndAnEmptiedCostIsRemoved) 
           Abfragezeilen(Tolvar(), "SELECT \"Kosten je Stunde\" FROM ArbeitMaterial WHERE TaetigkeitNr = '" + nr + "'");
       if (!fall.abgelehnt) {
         EXPECT_EQ(Meldungen().size(), gezeigt);
-        EXPECT_EQ(gespeichert,
-                  *fall.angezeigt == 0 ? std::vector<std::string>{} : std::vector<std::string>{fall.angezeigt});
+        EXPECT_EQ(gespeichert, std::vector<std::string>{fall.angezeigt});
         ui::Forms::UnloadAllExcept();
         std::ofstream(Tolvar(), std::ios::binary | std::ios::trunc) << datei;  // as before, for the next case
         continue;
