@@ -92,35 +92,35 @@ void VolumenNeu(VolumenFormular* f) {
   f->txtVolumen.clear();
 }
 
-VolumenErgebnis VolumenSpeichern(VolumenFormular* f) {
-  if (f->txtBezeichnung.empty() || f->txtVolumen.empty()) return VolumenErgebnis::Nichts;
+VolumenSpeicherStatus VolumenSpeichern(VolumenFormular* f) {
+  if (f->txtBezeichnung.empty() || f->txtVolumen.empty()) return VolumenSpeicherStatus::Nichts;
   std::unique_ptr<db::Database> database = Oeffnen();
-  if (!database) return VolumenErgebnis::Fehler;
+  if (!database) return VolumenSpeicherStatus::Fehler;
   std::string grund;
 
   if (f->NeuesVolumen) {
     db::Recordset rs = database->OpenTable(kTabelle);
     if (!rs.ok()) {
       Melden(rs.error());
-      return VolumenErgebnis::Fehler;
+      return VolumenSpeicherStatus::Fehler;
     }
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
       if (rs.Field("Bezeichnung").text() != f->txtBezeichnung) continue;
-      if (rs.Field("Volumen").text() == f->txtVolumen) return VolumenErgebnis::Vorhanden;
+      if (rs.Field("Volumen").text() == f->txtVolumen) return VolumenSpeicherStatus::Vorhanden;
       if (!data::AskYesNo(std::string("Die eingegebene Bezeichnung existiert bereits.") + "\n\r\n\r" +
                               "Wollen sie den selben Name für 2 unterschiedliche Gefäße vergeben?",
                           data::kMeldungTitel, /*questionIcon=*/false)) {
-        return VolumenErgebnis::Abgelehnt;
+        return VolumenSpeicherStatus::Abgelehnt;
       }
     }
     if (!Anhaengen(*database, f->txtBezeichnung, f->txtVolumen, &grund)) {
       Melden(grund);
-      return VolumenErgebnis::Fehler;
+      return VolumenSpeicherStatus::Fehler;
     }
     f->NeuesVolumen = false;
     f->tmpBezeichnung = f->txtBezeichnung;
     f->tmpVolumen = f->txtVolumen;
-    return VolumenErgebnis::Hinzugefuegt;
+    return VolumenSpeicherStatus::Hinzugefuegt;
   }
 
   db::Transaction transaktion = database->BeginTransaction();
@@ -146,11 +146,11 @@ VolumenErgebnis VolumenSpeichern(VolumenFormular* f) {
     if (grund.empty()) grund = database->LastError();
     transaktion.Rollback();
     Melden(grund);
-    return VolumenErgebnis::Fehler;
+    return VolumenSpeicherStatus::Fehler;
   }
   f->tmpBezeichnung = f->txtBezeichnung;
   f->tmpVolumen = f->txtVolumen;
-  return VolumenErgebnis::Geaendert;
+  return VolumenSpeicherStatus::Geaendert;
 }
 
 bool VolumenLoeschen(VolumenFormular* f) {

@@ -46,7 +46,7 @@ void GroesseAuswaehlen(VolumenFormular* formular, const StandardgroesseSatz* gro
 // "Neu": empty boxes for a size to add.
 void VolumenNeu(VolumenFormular* formular);
 
-enum class VolumenErgebnis {
+enum class VolumenSpeicherStatus {
   Nichts,        // a box was empty: nothing happened
   Vorhanden,     // the size exists already: nothing added
   Abgelehnt,     // No to the question about a name used with another volume
@@ -59,7 +59,7 @@ enum class VolumenErgebnis {
 // Wollen sie den selben Name für 2 unterschiedliche Gefäße vergeben?" once for every row with
 // the same name and another volume. A change deletes the listed size and appends the boxes'
 // size in one transaction; when that size is listed already it is not appended a second time.
-VolumenErgebnis VolumenSpeichern(VolumenFormular* formular);
+VolumenSpeicherStatus VolumenSpeichern(VolumenFormular* formular);
 
 // "Löschen": for a size to add only empties the boxes; for a listed size deletes its first row
 // and then empties the boxes; a size no longer listed leaves everything as it is. False when

@@ -154,19 +154,19 @@ Summen FlaechenSpezifischeGemeinkostenSummieren(const std::string& gemeinkosten,
   Summen s;
   if (gemeinkosten.empty()) {
     mdlFehler::MeldungWerteFehlen();
-    s.Status = Ergebnis::WerteFehlen;
+    s.Status = GemeinkostenStatus::WerteFehlen;
     return s;
   }
   const std::optional<double> gesamt = base::FeldZahl(kGemeinkosten, gemeinkosten);
   const std::optional<double> summe = Betragssumme(grid);
   if (!gesamt || !summe) {
     mdlFehler::MeldungWertePruefen();
-    s.Status = Ergebnis::Ungueltig;
+    s.Status = GemeinkostenStatus::Ungueltig;
     return s;
   }
   if (*gesamt < *summe) {
     GemeinkostenUeberschreitungMelden();
-    s.Status = Ergebnis::Ueberschreitung;
+    s.Status = GemeinkostenStatus::Ueberschreitung;
     return s;
   }
   s.Flaeche = base::Format(*summe, "0.00");
@@ -189,19 +189,21 @@ bool FlaechenSpezifischeGemeinkostenLoeschen(const std::string& standortNr) {
 
 namespace {
 // Confirmed values go to the settings row at once, not only when the program ends.
-Ergebnis Sichern() { return mdlDatenbank::EinstellungenSichern() ? Ergebnis::Ok : Ergebnis::Fehler; }
+GemeinkostenStatus Sichern() {
+  return mdlDatenbank::EinstellungenSichern() ? GemeinkostenStatus::Ok : GemeinkostenStatus::Fehler;
+}
 }  // namespace
 
-Speicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector<GemeinkostenZeile>& grid) {
+GemeinkostenSpeicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector<GemeinkostenZeile>& grid) {
   // Every box is checked before anything is taken over: a refusal leaves the settings as
   // they were.
   auto fehlt = [](Feld feld) {
     mdlFehler::MeldungWerteFehlen();
-    return Speicherergebnis{Ergebnis::WerteFehlen, feld};
+    return GemeinkostenSpeicherergebnis{GemeinkostenStatus::WerteFehlen, feld};
   };
   auto ungueltig = [](Feld feld) {
     mdlFehler::MeldungWertePruefen();
-    return Speicherergebnis{Ergebnis::Ungueltig, feld};
+    return GemeinkostenSpeicherergebnis{GemeinkostenStatus::Ungueltig, feld};
   };
   if (eingabe.Gemeinkosten.empty()) return fehlt(Feld::Gemeinkosten);
   const std::optional<double> gesamt = base::FeldZahl(kGemeinkosten, eingabe.Gemeinkosten);
@@ -226,7 +228,7 @@ Speicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector
     if (!summe) return ungueltig(Feld::Tabelle);
     if (*gesamt < *summe) {
       GemeinkostenUeberschreitungMelden();
-      return {Ergebnis::Ueberschreitung, Feld::Tabelle};
+      return {GemeinkostenStatus::Ueberschreitung, Feld::Tabelle};
     }
   }
 
@@ -241,22 +243,22 @@ Speicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector
   if (eingabe.Typ != 1) return {Sichern()};
 
   std::unique_ptr<db::Database> database = settings::Oeffnen(state().enterprise.TolvarDatenbankPfad);
-  if (!database) return {Ergebnis::Fehler};
+  if (!database) return {GemeinkostenStatus::Fehler};
   db::Transaction tx = database->BeginTransaction();
   db::Recordset rs = settings::Tabelle(*database, "Vantel");
-  if (!tx.active() || !rs.ok()) return {Ergebnis::Fehler};
+  if (!tx.active() || !rs.ok()) return {GemeinkostenStatus::Fehler};
   for (const GemeinkostenZeile& z : grid) {
     if (z.Standortname.empty() && z.StandortNr.empty()) continue;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
       if (rs["StandortNr"].text() != z.StandortNr) continue;
       if (!rs.Edit() || !rs.SetField("Gemeinkosten", *base::FeldText(kStandortGemeinkosten, z.Gemeinkosten)) ||
           !rs.Update()) {
-        return {Ergebnis::Fehler};
+        return {GemeinkostenStatus::Fehler};
       }
       break;
     }
   }
-  if (!tx.Commit()) return {Ergebnis::Fehler};
+  if (!tx.Commit()) return {GemeinkostenStatus::Fehler};
   return {Sichern()};
 }
 

@@ -48,7 +48,7 @@ std::optional<std::vector<GemeinkostenZeile>> FlaechenSpezifischeGemeinkostenLad
 int GemeinkostenAblegen(std::vector<GemeinkostenZeile>* grid, const std::string& key);
 
 // Outcome of the sums and of saving.
-enum class Ergebnis {
+enum class GemeinkostenStatus {
   Ok,
   WerteFehlen,      // the overheads box is empty ("Sie haben nicht alle ..." shown)
   Ungueltig,        // overheads or an amount is no number ("Überprüfen sie ..." shown)
@@ -57,7 +57,7 @@ enum class Ergebnis {
 };
 
 struct Summen {
-  Ergebnis Status = Ergebnis::Ok;
+  GemeinkostenStatus Status = GemeinkostenStatus::Ok;
   std::string Flaeche;  // assigned to sites, "0.00"
   std::string Rest;     // left for the whole area, "0.00"
 };
@@ -91,8 +91,8 @@ inline constexpr base::NumberRange kBelegung{.low = 0.0, .high = 100.0, .lowIncl
 // The box a refused save points at.
 enum class Feld { Keins, Gemeinkosten, Belegung, Flaeche, AktuelleFlaeche, Tabelle };
 
-struct Speicherergebnis {
-  Ergebnis Status = Ergebnis::Ok;
+struct GemeinkostenSpeicherergebnis {
+  GemeinkostenStatus Status = GemeinkostenStatus::Ok;
   Feld Box = Feld::Keins;
 };
 
@@ -105,6 +105,6 @@ struct Speicherergebnis {
 // Gemeinkostentyp and the area; with type 1 the grid's amounts are then written to the
 // existing Vantel rows of their sites in one transaction. What was taken over is written to
 // the settings row at once.
-Speicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector<GemeinkostenZeile>& grid);
+GemeinkostenSpeicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const std::vector<GemeinkostenZeile>& grid);
 
 }  // namespace tolvar::mdlGemeinkosten

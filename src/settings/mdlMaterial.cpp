@@ -133,21 +133,21 @@ bool ArbeitMaterialLoeschen(const std::string& taetigkeitNr) {
   return true;
 }
 
-ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid, int* falscheZeile) {
+ArbeitMaterialSpeicherStatus ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid, int* falscheZeile) {
   // Duplicate numbers among the rows from the top down to the first without a number.
   std::set<std::string> nummern;
   for (const KostenZeile& z : grid) {
     if (z.TaetigkeitNr.empty()) break;
     if (!nummern.insert(z.TaetigkeitNr).second) {
       mdlFehler::MeldungTaetigkeitKostenDoppelt();
-      return ArbeitMaterialSpeicherergebnis::Doppelt;
+      return ArbeitMaterialSpeicherStatus::Doppelt;
     }
   }
   for (std::size_t i = 0; i < grid.size() && !grid[i].Taetigkeit.empty(); ++i) {
     if (base::FeldGueltig(kKostenJeStunde, grid[i].Kosten)) continue;
     mdlFehler::MeldungWertePruefen();
     if (falscheZeile != nullptr) *falscheZeile = static_cast<int>(i) + 1;
-    return ArbeitMaterialSpeicherergebnis::Ungueltig;
+    return ArbeitMaterialSpeicherStatus::Ungueltig;
   }
 
   // The activities whose stored rows the grid stands for.
@@ -166,15 +166,15 @@ ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZ
   }
 
   std::unique_ptr<db::Database> database = settings::Oeffnen(st.enterprise.TolvarDatenbankPfad);
-  if (!database) return ArbeitMaterialSpeicherergebnis::Fehler;
+  if (!database) return ArbeitMaterialSpeicherStatus::Fehler;
   db::Transaction tx = database->BeginTransaction();
-  if (!tx.active()) return ArbeitMaterialSpeicherergebnis::Fehler;
+  if (!tx.active()) return ArbeitMaterialSpeicherStatus::Fehler;
   db::Recordset rs = settings::Tabelle(*database, kTabelle);
-  if (!rs.ok()) return ArbeitMaterialSpeicherergebnis::Fehler;
+  if (!rs.ok()) return ArbeitMaterialSpeicherStatus::Fehler;
   rs.MoveFirst();
   while (!rs.Eof()) {
     if (ersetzt.count(rs["TaetigkeitNr"].text()) > 0) {
-      if (!rs.Delete()) return ArbeitMaterialSpeicherergebnis::Fehler;
+      if (!rs.Delete()) return ArbeitMaterialSpeicherStatus::Fehler;
     } else {
       rs.MoveNext();
     }
@@ -182,10 +182,10 @@ ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZ
   for (const KostenZeile* z : neu) {
     if (!rs.AddNew() || !rs.SetField("TaetigkeitNr", z->TaetigkeitNr) ||
         !rs.SetField(kKosten, *base::FeldText(kKostenJeStunde, z->Kosten)) || !rs.Update()) {
-      return ArbeitMaterialSpeicherergebnis::Fehler;
+      return ArbeitMaterialSpeicherStatus::Fehler;
     }
   }
-  return tx.Commit() ? ArbeitMaterialSpeicherergebnis::Gespeichert : ArbeitMaterialSpeicherergebnis::Fehler;
+  return tx.Commit() ? ArbeitMaterialSpeicherStatus::Gespeichert : ArbeitMaterialSpeicherStatus::Fehler;
 }
 
 }  // namespace tolvar::mdlMaterial

@@ -55,7 +55,7 @@ std::string KostenTaste(const std::string& text, int keyAscii);
 // False when the table cannot be written.
 bool ArbeitMaterialLoeschen(const std::string& taetigkeitNr);
 
-enum class ArbeitMaterialSpeicherergebnis { Gespeichert, Doppelt, Ungueltig, Fehler };
+enum class ArbeitMaterialSpeicherStatus { Gespeichert, Doppelt, Ungueltig, Fehler };
 
 // Stores the grid: the rows from the top down to the first free row, number and cost as
 // shown. Two rows with the same number are refused with "Sie können nicht einer Tätigkeit
@@ -66,7 +66,6 @@ enum class ArbeitMaterialSpeicherergebnis { Gespeichert, Doppelt, Ungueltig, Feh
 // are replaced in one transaction; an empty cost is stored as the empty text, which the
 // calculation reports as missing. The rows of other activities stay, as the cost
 // calculation still uses them.
-ArbeitMaterialSpeicherergebnis ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid,
-                                                       int* falscheZeile = nullptr);
+ArbeitMaterialSpeicherStatus ArbeitMaterialSpeichern(const std::vector<KostenZeile>& grid, int* falscheZeile = nullptr);
 
 }  // namespace tolvar::mdlMaterial

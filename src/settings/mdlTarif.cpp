@@ -290,22 +290,22 @@ base::Date JetztAufSekunde() {
 
 }  // namespace
 
-Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn, Pruefreihenfolge reihenfolge) {
+LohngruppenStatus LohngruppeAnlegen(const std::string& name, const std::string& lohn, Pruefreihenfolge reihenfolge) {
   const bool leer = name.empty() || lohn.empty();
-  if (reihenfolge == Pruefreihenfolge::LeereZuerst && leer) return Ergebnis::WerteFehlen;
+  if (reihenfolge == Pruefreihenfolge::LeereZuerst && leer) return LohngruppenStatus::WerteFehlen;
   const std::optional<bool> vorhanden = NameVorhanden(name);
-  if (!vorhanden) return Ergebnis::Fehler;
+  if (!vorhanden) return LohngruppenStatus::Fehler;
   if (*vorhanden) {
     mdlFehler::MeldungNameNichtEindeutig();
-    return Ergebnis::NameNichtEindeutig;
+    return LohngruppenStatus::NameNichtEindeutig;
   }
-  if (leer) return Ergebnis::WerteFehlen;
-  if (!LohnPruefen(lohn)) return Ergebnis::Ungueltig;
+  if (leer) return LohngruppenStatus::WerteFehlen;
+  if (!LohnPruefen(lohn)) return LohngruppenStatus::Ungueltig;
 
   const base::Date moment = JetztAufSekunde();
   const std::string id = base::NewRecordId();
   std::optional<Schreibvorgang> w = SchreibenBeginnen();
-  if (!w) return Ergebnis::Fehler;
+  if (!w) return LohngruppenStatus::Fehler;
   db::Database& morvin = *w->morvin;
   db::Database& tolvar = *w->tolvar;
 
@@ -313,7 +313,7 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn, Pru
   if (!gruppen.ok() || !gruppen.AddNew() || !gruppen.SetField("Tarif", name) || !gruppen.SetField("Beispiel", "1") ||
       !gruppen.SetField("ID", id) || !gruppen.SetField("LetzteAenderung", db::Value::Moment(moment)) ||
       !gruppen.Update()) {
-    return Ergebnis::Fehler;
+    return LohngruppenStatus::Fehler;
   }
   // The new group is found again by its record ID.
   int64_t g = 0;
@@ -324,36 +324,36 @@ Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn, Pru
       break;
     }
   }
-  if (g <= 0 || g > INT16_MAX) return Ergebnis::Fehler;
+  if (g <= 0 || g > INT16_MAX) return LohngruppenStatus::Fehler;
 
   db::Recordset tarif = settings::Tabelle(tolvar, "Tarif");
   if (!tarif.ok() || !tarif.AddNew() || !tarif.SetField("Lohngruppe", g) || !tarif.SetField("Lohn", lohn) ||
       !tarif.Update()) {
-    return Ergebnis::Fehler;
+    return LohngruppenStatus::Fehler;
   }
   // The wage first: should the group's commit then fail, a surplus Tarif row of a number
   // never handed out again is all that stays.
-  if (!w->tt->Commit()) return Ergebnis::Fehler;
-  if (!w->tm->Commit()) return Ergebnis::Fehler;
-  return Ergebnis::Gespeichert;
+  if (!w->tt->Commit()) return LohngruppenStatus::Fehler;
+  if (!w->tm->Commit()) return LohngruppenStatus::Fehler;
+  return LohngruppenStatus::Gespeichert;
 }
 
-Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name, const std::string& lohn) {
-  if (name.empty() || lohn.empty()) return Ergebnis::WerteFehlen;
-  if (!LohnPruefen(lohn)) return Ergebnis::Ungueltig;
+LohngruppenStatus LohngruppeAendern(const std::string& idText, const std::string& name, const std::string& lohn) {
+  if (name.empty() || lohn.empty()) return LohngruppenStatus::WerteFehlen;
+  if (!LohnPruefen(lohn)) return LohngruppenStatus::Ungueltig;
   const int index = LohngruppeIndexNachId(idText, state().settings);
-  if (index < 0) return Ergebnis::KeineGruppe;
+  if (index < 0) return LohngruppenStatus::KeineGruppe;
   State& st = state();
   st.windows.Merkwert = index;
   const int16_t g = st.settings.LohngruppeListe[static_cast<std::size_t>(index)].LohngruppenID;
 
   std::optional<Schreibvorgang> w = SchreibenBeginnen();
-  if (!w) return Ergebnis::Fehler;
+  if (!w) return LohngruppenStatus::Fehler;
   db::Database& morvin = *w->morvin;
   db::Database& tolvar = *w->tolvar;
 
   db::Recordset gruppen = settings::Tabelle(morvin, "Lohn");
-  if (!gruppen.ok()) return Ergebnis::Fehler;
+  if (!gruppen.ok()) return LohngruppenStatus::Fehler;
   bool gefunden = false;
   for (gruppen.MoveFirst(); !gruppen.Eof(); gruppen.MoveNext()) {
     const db::Value& v = gruppen["LohngruppenID"];
@@ -362,38 +362,38 @@ Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name, c
       break;
     }
   }
-  if (!gefunden) return Ergebnis::KeineGruppe;
+  if (!gefunden) return LohngruppenStatus::KeineGruppe;
   if (!gruppen.Edit() || !gruppen.SetField("Tarif", name) ||
       !gruppen.SetField("LetzteAenderung", db::Value::Moment(JetztAufSekunde())) ||
       !gruppen.SetField("ID", base::NewRecordId()) || !gruppen.Update()) {
-    return Ergebnis::Fehler;
+    return LohngruppenStatus::Fehler;
   }
 
   // The group's first wage row gives way to the new one, in one transaction.
   db::Recordset tarif = settings::Tabelle(tolvar, "Tarif");
-  if (!tarif.ok()) return Ergebnis::Fehler;
+  if (!tarif.ok()) return LohngruppenStatus::Fehler;
   for (tarif.MoveFirst(); !tarif.Eof(); tarif.MoveNext()) {
     const db::Value& v = tarif["Lohngruppe"];
     if (!v.isNull() && v.number() == static_cast<double>(g)) {
-      if (!tarif.Delete()) return Ergebnis::Fehler;
+      if (!tarif.Delete()) return LohngruppenStatus::Fehler;
       break;
     }
   }
   if (!tarif.AddNew() || !tarif.SetField("Lohngruppe", static_cast<int>(g)) || !tarif.SetField("Lohn", lohn) ||
       !tarif.Update()) {
-    return Ergebnis::Fehler;
+    return LohngruppenStatus::Fehler;
   }
-  if (!w->tt->Commit()) return Ergebnis::Fehler;
-  if (!w->tm->Commit()) return Ergebnis::Fehler;
-  return Ergebnis::Gespeichert;
+  if (!w->tt->Commit()) return LohngruppenStatus::Fehler;
+  if (!w->tm->Commit()) return LohngruppenStatus::Fehler;
+  return LohngruppenStatus::Gespeichert;
 }
 
-Ergebnis LohngruppeEntfernen(const std::string& idText) {
+LohngruppenStatus LohngruppeEntfernen(const std::string& idText) {
   const int index = LohngruppeIndexNachId(idText, state().settings);
-  if (index < 0) return Ergebnis::KeineGruppe;
+  if (index < 0) return LohngruppenStatus::KeineGruppe;
   const std::string id =
       std::to_string(state().settings.LohngruppeListe[static_cast<std::size_t>(index)].LohngruppenID);
-  return LohngruppeLoeschen(id) ? Ergebnis::Gespeichert : Ergebnis::Fehler;
+  return LohngruppeLoeschen(id) ? LohngruppenStatus::Gespeichert : LohngruppenStatus::Fehler;
 }
 
 }  // namespace tolvar::mdlTarif

@@ -68,7 +68,7 @@ std::vector<std::string> Lohngruppennamen(const SettingsLists& listen);
 // number in `idText`; -1 when the text is no group number or names no loaded group.
 int LohngruppeIndexNachId(const std::string& idText, const SettingsLists& listen);
 
-enum class Ergebnis {
+enum class LohngruppenStatus {
   Gespeichert,
   WerteFehlen,         // name or wage empty: nothing written, no message
   Ungueltig,           // the wage is no amount of 0 or more: "Überprüfen sie ..." shown, nothing written
@@ -86,18 +86,18 @@ enum class Pruefreihenfolge { NameZuerst, LeereZuerst };
 // database assigned. A name that a Lohn row carries exactly is refused with
 // "Der vergebene Name ist nicht eindeutig"; a wage that is no amount from 0 to
 // base::kLargestAmount with "Überprüfen sie bitte ihre Werte". Both rows are written or neither.
-Ergebnis LohngruppeAnlegen(const std::string& name, const std::string& lohn,
-                           Pruefreihenfolge reihenfolge = Pruefreihenfolge::NameZuerst);
+LohngruppenStatus LohngruppeAnlegen(const std::string& name, const std::string& lohn,
+                                    Pruefreihenfolge reihenfolge = Pruefreihenfolge::NameZuerst);
 
 // Renames the loaded group named by `idText` and replaces its wage: its Lohn row gets the
 // name, a new record ID and LetzteAenderung now; its first Tarif row is replaced by one with
 // the wage. Writes nothing when the name or the wage is empty, the wage is no amount (with
 // "Überprüfen sie bitte ihre Werte") or `idText` names no loaded group. Sets Merkwert to the group's index. No name
 // check: a rename may repeat a name.
-Ergebnis LohngruppeAendern(const std::string& idText, const std::string& name, const std::string& lohn);
+LohngruppenStatus LohngruppeAendern(const std::string& idText, const std::string& name, const std::string& lohn);
 
 // Removes the loaded group named by `idText` (LohngruppeLoeschen); KeineGruppe for the
 // empty entry or any text that names no loaded group.
-Ergebnis LohngruppeEntfernen(const std::string& idText);
+LohngruppenStatus LohngruppeEntfernen(const std::string& idText);
 
 }  // namespace tolvar::mdlTarif

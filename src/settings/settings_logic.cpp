@@ -42,20 +42,20 @@ std::string DatenbankGewaehlt(Datenbank datenbank, const std::string& pfad) {
   return pfad;
 }
 
-DatenbankenSpeicherergebnis DatenbankenSpeichern(const std::string& station, const std::string& materialPfad,
-                                                 const std::string& vantelPfad) {
+DatenbankenSpeicherStatus DatenbankenSpeichern(const std::string& station, const std::string& materialPfad,
+                                               const std::string& vantelPfad) {
   State& st = state();
   EinstellungenSatz& e = st.enterprise.AktuelleEinstellungen;
   e.Wetterstation = station;
   e.MaterialPfad = materialPfad;
   e.VantelPfad = vantelPfad;
   mdlFehler::MaterialDatenbankPruefen();
-  if (!st.enterprise.PruefungOk) return DatenbankenSpeicherergebnis::PruefungFehlgeschlagen;
+  if (!st.enterprise.PruefungOk) return DatenbankenSpeicherStatus::PruefungFehlgeschlagen;
   mdlFehler::VantelDatenbankPruefen();
-  if (!st.enterprise.PruefungOk) return DatenbankenSpeicherergebnis::PruefungFehlgeschlagen;
+  if (!st.enterprise.PruefungOk) return DatenbankenSpeicherStatus::PruefungFehlgeschlagen;
   // The whole row, so the weather and result databases chosen on this tab are on disk too.
-  return mdlDatenbank::EinstellungenSichern() ? DatenbankenSpeicherergebnis::Gespeichert
-                                              : DatenbankenSpeicherergebnis::Fehler;
+  return mdlDatenbank::EinstellungenSichern() ? DatenbankenSpeicherStatus::Gespeichert
+                                              : DatenbankenSpeicherStatus::Fehler;
 }
 
 void StandardKlimapfadSetzen() {

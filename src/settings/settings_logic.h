@@ -25,15 +25,15 @@ enum class Datenbank { Material, Vantel, Ergebnis };
 // once. Returns the setting afterwards (what the path box shows).
 std::string DatenbankGewaehlt(Datenbank datenbank, const std::string& pfad);
 
-enum class DatenbankenSpeicherergebnis { Gespeichert, PruefungFehlgeschlagen, Fehler };
+enum class DatenbankenSpeicherStatus { Gespeichert, PruefungFehlgeschlagen, Fehler };
 
 // "Speichern" of tab "Datenbanken": takes the station and both paths over, checks the
 // material and then the heating-model database (a failure ends the command after the
 // check's own fallback), and writes the whole settings row (so the weather and result
 // databases chosen on the tab are on disk too). Fehler when that row cannot be written, said
 // in a message (the values stay in memory and are written when the program ends).
-DatenbankenSpeicherergebnis DatenbankenSpeichern(const std::string& station, const std::string& materialPfad,
-                                                 const std::string& vantelPfad);
+DatenbankenSpeicherStatus DatenbankenSpeichern(const std::string& station, const std::string& materialPfad,
+                                               const std::string& vantelPfad);
 
 // "Standard-Wetterstationen": KlimaPfad back to the default weather database (in memory).
 void StandardKlimapfadSetzen();

@@ -61,10 +61,10 @@ std::string Formatiert(const std::string& text, std::string_view muster) {
 }
 
 // A value of row 1 outside its rule: reported, and the box named for the window.
-VantelSpeicherergebnis Abgelehnt(VantelFeld feld, VantelFeld* falsch) {
+VantelSpeicherStatus Abgelehnt(VantelFeld feld, VantelFeld* falsch) {
   mdlFehler::MeldungWertePruefen();
   if (falsch != nullptr) *falsch = feld;
-  return VantelSpeicherergebnis::Ungueltig;
+  return VantelSpeicherStatus::Ungueltig;
 }
 
 // The rules of the number boxes of row 1. The columns are numeric (text such as "1,2,3"
@@ -99,24 +99,24 @@ bool Suchen(db::Recordset* rs, std::string_view column, const std::string& wert)
 
 // Appends (neu) or changes a row of `table` with `felder`; see the header.
 template <typename Felder>
-VantelSpeicherergebnis Schreiben(std::string_view table, std::string_view nameSpalte, const std::string& name, bool neu,
-                                 int neueNummer, const std::string& nummer, Felder felder) {
+VantelSpeicherStatus Schreiben(std::string_view table, std::string_view nameSpalte, const std::string& name, bool neu,
+                               int neueNummer, const std::string& nummer, Felder felder) {
   std::unique_ptr<db::Database> database = Vanteldatenbank();
-  if (!database) return VantelSpeicherergebnis::Fehler;
+  if (!database) return VantelSpeicherStatus::Fehler;
   db::Recordset rs = settings::Tabelle(*database, table);
-  if (!rs.ok()) return VantelSpeicherergebnis::Fehler;
+  if (!rs.ok()) return VantelSpeicherStatus::Fehler;
   if (neu) {
-    if (Suchen(&rs, nameSpalte, name)) return VantelSpeicherergebnis::NameDoppelt;
-    if (!rs.AddNew() || !rs.SetField("Nummer", neueNummer)) return VantelSpeicherergebnis::Fehler;
+    if (Suchen(&rs, nameSpalte, name)) return VantelSpeicherStatus::NameDoppelt;
+    if (!rs.AddNew() || !rs.SetField("Nummer", neueNummer)) return VantelSpeicherStatus::Fehler;
   } else {
-    if (!Suchen(&rs, "Nummer", nummer)) return VantelSpeicherergebnis::Gespeichert;
-    if (!rs.Edit()) return VantelSpeicherergebnis::Fehler;
+    if (!Suchen(&rs, "Nummer", nummer)) return VantelSpeicherStatus::Gespeichert;
+    if (!rs.Edit()) return VantelSpeicherStatus::Fehler;
   }
   if (!rs.SetField(nameSpalte, name) || !felder(rs) || !rs.Update()) {
     rs.CancelUpdate();
-    return VantelSpeicherergebnis::Fehler;
+    return VantelSpeicherStatus::Fehler;
   }
-  return VantelSpeicherergebnis::Gespeichert;
+  return VantelSpeicherStatus::Gespeichert;
 }
 
 bool Loeschen(std::string_view table, const std::string& nummer) {
@@ -205,11 +205,11 @@ std::string EindeckungDoppeltMeldung() {
          "Sie müßen einen eindeutigen Namen vergeben";
 }
 
-VantelSpeicherergebnis BrennstoffSpeichern(const BrennstoffZeile& zeile, bool neu, int neueNummer,
-                                           const std::string& nummer, VantelFeld* falsch) {
+VantelSpeicherStatus BrennstoffSpeichern(const BrennstoffZeile& zeile, bool neu, int neueNummer,
+                                         const std::string& nummer, VantelFeld* falsch) {
   if (zeile.Name.empty() || zeile.Heizwert.empty() || zeile.Brennwert.empty() || zeile.Preis.empty()) {
     mdlFehler::MeldungWerteFehlen();
-    return VantelSpeicherergebnis::WerteFehlen;
+    return VantelSpeicherStatus::WerteFehlen;
   }
   const VantelFeld feld =
       ErsteAbgelehnte({{kHeizwert, zeile.Heizwert}, {kBrennwert, zeile.Brennwert}, {kBrennstoffpreis, zeile.Preis}});
@@ -220,11 +220,11 @@ VantelSpeicherergebnis BrennstoffSpeichern(const BrennstoffZeile& zeile, bool ne
   });
 }
 
-VantelSpeicherergebnis EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer, const std::string& nummer,
-                                           VantelFeld* falsch) {
+VantelSpeicherStatus EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer, const std::string& nummer,
+                                         VantelFeld* falsch) {
   if (zeile->Name.empty() || zeile->kWert.empty()) {
     mdlFehler::MeldungWerteFehlen();
-    return VantelSpeicherergebnis::WerteFehlen;
+    return VantelSpeicherStatus::WerteFehlen;
   }
   if (base::Trim(zeile->Licht).empty()) zeile->Licht = std::string(*kLicht.leer);
   const VantelFeld feld = ErsteAbgelehnte({{kKWert, zeile->kWert}, {kLicht, zeile->Licht}});

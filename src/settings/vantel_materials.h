@@ -48,7 +48,7 @@ std::array<EindeckungZeile, kEditorZeilen> EindeckungEintragen(int index, int st
 enum class Schritt { Zurueck, Vor, FuenfZurueck, FuenfVor };
 int NeuerIndex(int index, int anzahl, Schritt schritt);
 
-enum class VantelSpeicherergebnis {
+enum class VantelSpeicherStatus {
   Gespeichert,
   WerteFehlen,  // a required value is empty; "Sie haben nicht alle ..." has been shown
   Ungueltig,    // a value is no number; "Überprüfen sie bitte ihre Werte" has been shown
@@ -73,10 +73,10 @@ using VantelFeld = int;
 // to base::kLargestAmount, the light transmission within kDurchlaessigkeit (the rules beside
 // the save); the first that is not goes into `falsch`. A covering's empty light transmission becomes "0" in
 // `zeile` first.
-VantelSpeicherergebnis BrennstoffSpeichern(const BrennstoffZeile& zeile, bool neu, int neueNummer,
-                                           const std::string& nummer, VantelFeld* falsch = nullptr);
-VantelSpeicherergebnis EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer, const std::string& nummer,
-                                           VantelFeld* falsch = nullptr);
+VantelSpeicherStatus BrennstoffSpeichern(const BrennstoffZeile& zeile, bool neu, int neueNummer,
+                                         const std::string& nummer, VantelFeld* falsch = nullptr);
+VantelSpeicherStatus EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int neueNummer, const std::string& nummer,
+                                         VantelFeld* falsch = nullptr);
 
 // Deletes the first row whose Nummer equals `nummer`; none: nothing. False on a failure.
 bool BrennstoffLoeschen(const std::string& nummer);

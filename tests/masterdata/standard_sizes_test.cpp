@@ -32,12 +32,12 @@ class StandardgroessenTest : public test::MaterialDb {
 TEST_F(StandardgroessenTest, EmptyTableThenFirstSave) {
   EXPECT_TRUE(StandardgroessenLaden()->empty());
   VolumenFormular f = Neu("9er Topf", "0,4");
-  EXPECT_EQ(VolumenSpeichern(&f), VolumenErgebnis::Hinzugefuegt);
+  EXPECT_EQ(VolumenSpeichern(&f), VolumenSpeicherStatus::Hinzugefuegt);
   EXPECT_FALSE(f.NeuesVolumen);
   EXPECT_EQ(f.tmpBezeichnung, "9er Topf");
   EXPECT_EQ(Groessen(), Zeilen{"9er Topf=0,4"});
   // Saving again rewrites the same size: still listed once.
-  EXPECT_EQ(VolumenSpeichern(&f), VolumenErgebnis::Geaendert);
+  EXPECT_EQ(VolumenSpeichern(&f), VolumenSpeicherStatus::Geaendert);
   EXPECT_EQ(Groessen(), Zeilen{"9er Topf=0,4"});
 }
 
@@ -46,14 +46,14 @@ TEST_F(StandardgroessenTest, AddingComparesNameAndVolume) {
   const struct {
     std::string b, v;
     std::deque<bool> antworten;
-    VolumenErgebnis ergebnis;
+    VolumenSpeicherStatus ergebnis;
     std::size_t fragen;
   } faelle[] = {
-      {"13er Topf", "1", {}, VolumenErgebnis::Vorhanden, 0},
-      {"13er topf", "1", {}, VolumenErgebnis::Hinzugefuegt, 0},  // case counts
-      {"12er Topf", "1,1", {true, false}, VolumenErgebnis::Abgelehnt, 2},
-      {"12er Topf", "1,1", {true, true}, VolumenErgebnis::Hinzugefuegt, 2},
-      {"", "1", {}, VolumenErgebnis::Nichts, 0},
+      {"13er Topf", "1", {}, VolumenSpeicherStatus::Vorhanden, 0},
+      {"13er topf", "1", {}, VolumenSpeicherStatus::Hinzugefuegt, 0},  // case counts
+      {"12er Topf", "1,1", {true, false}, VolumenSpeicherStatus::Abgelehnt, 2},
+      {"12er Topf", "1,1", {true, true}, VolumenSpeicherStatus::Hinzugefuegt, 2},
+      {"", "1", {}, VolumenSpeicherStatus::Nichts, 0},
   };
   for (const auto& fall : faelle) {
     SCOPED_TRACE(fall.b + "=" + fall.v);
@@ -63,7 +63,7 @@ TEST_F(StandardgroessenTest, AddingComparesNameAndVolume) {
     sink_.questions.clear();
     EXPECT_EQ(VolumenSpeichern(&f), fall.ergebnis);
     EXPECT_EQ(sink_.questions.size(), fall.fragen);
-    const bool neu = fall.ergebnis == VolumenErgebnis::Hinzugefuegt;
+    const bool neu = fall.ergebnis == VolumenSpeicherStatus::Hinzugefuegt;
     EXPECT_EQ(f.NeuesVolumen, !neu);
     EXPECT_EQ(Groessen().size(), vorher.size() + (neu ? 1 : 0));
   }
@@ -74,7 +74,7 @@ TEST_F(StandardgroessenTest, ReusedNameQuestionText) {
   Exec("INSERT INTO Standardgroessen VALUES ('12er Topf', '0,8')");
   VolumenFormular f = Neu("12er Topf", "1");
   sink_.answers.push_back(false);
-  EXPECT_EQ(VolumenSpeichern(&f), VolumenErgebnis::Abgelehnt);
+  EXPECT_EQ(VolumenSpeichern(&f), VolumenSpeicherStatus::Abgelehnt);
   ASSERT_EQ(sink_.questions.size(), 1u);
   EXPECT_EQ(sink_.questions[0].text,
             "Die eingegebene Bezeichnung existiert bereits.\n\r\n\rWollen sie den selben Name für 2 unterschiedliche "
@@ -87,12 +87,12 @@ TEST_F(StandardgroessenTest, ChoosingASizeMovesItToTheEnd) {
   const StandardgroesseSatz gewaehlt{"12er Topf", "0,8"};
   GroesseAuswaehlen(&f, &gewaehlt);
   EXPECT_EQ(f.txtVolumen, "0,8");
-  EXPECT_EQ(VolumenSpeichern(&f), VolumenErgebnis::Geaendert);
+  EXPECT_EQ(VolumenSpeichern(&f), VolumenSpeicherStatus::Geaendert);
   EXPECT_EQ(Groessen(), (Zeilen{"9er Topf=0,4", "13er Topf=1", "12er Topf=0,8"}));
   // A change to a size listed already does not list it twice.
   f.txtBezeichnung = "9er Topf";
   f.txtVolumen = "0,4";
-  EXPECT_EQ(VolumenSpeichern(&f), VolumenErgebnis::Geaendert);
+  EXPECT_EQ(VolumenSpeichern(&f), VolumenSpeicherStatus::Geaendert);
   EXPECT_EQ(Groessen(), (Zeilen{"9er Topf=0,4", "13er Topf=1"}));
 }
 

@@ -159,7 +159,7 @@ TEST_F(WageGroupsTest, DeletionFailingInTheOwnDatabaseKeepsTheGroup) {
 
 TEST_F(WageGroupsTest, CreatingWritesBothRowsWithTheAssignedNumber) {
   Gruppe(4, "Meister");
-  ASSERT_EQ(mdlTarif::LohngruppeAnlegen("Gärtner", "15,75"), mdlTarif::Ergebnis::Gespeichert);
+  ASSERT_EQ(mdlTarif::LohngruppeAnlegen("Gärtner", "15,75"), mdlTarif::LohngruppenStatus::Gespeichert);
   db::Recordset lohn = Morvin()->OpenTable("Lohn");
   lohn.MoveLast();
   EXPECT_EQ(lohn["Tarif"].text(), "Gärtner");
@@ -175,14 +175,14 @@ TEST_F(WageGroupsTest, CreatingRefusesAnExactDuplicateAndEmptyBoxes) {
   struct Fall {
     std::string name, lohn;
     mdlTarif::Pruefreihenfolge reihenfolge;
-    mdlTarif::Ergebnis erwartet;
+    mdlTarif::LohngruppenStatus erwartet;
     std::size_t meldungen;
   } faelle[] = {
-      {"B", "10", mdlTarif::Pruefreihenfolge::NameZuerst, mdlTarif::Ergebnis::NameNichtEindeutig, 1},
-      {"B", "", mdlTarif::Pruefreihenfolge::NameZuerst, mdlTarif::Ergebnis::NameNichtEindeutig, 1},
-      {"B", "", mdlTarif::Pruefreihenfolge::LeereZuerst, mdlTarif::Ergebnis::WerteFehlen, 0},
-      {"C", "", mdlTarif::Pruefreihenfolge::NameZuerst, mdlTarif::Ergebnis::WerteFehlen, 0},
-      {"", "10", mdlTarif::Pruefreihenfolge::LeereZuerst, mdlTarif::Ergebnis::WerteFehlen, 0},
+      {"B", "10", mdlTarif::Pruefreihenfolge::NameZuerst, mdlTarif::LohngruppenStatus::NameNichtEindeutig, 1},
+      {"B", "", mdlTarif::Pruefreihenfolge::NameZuerst, mdlTarif::LohngruppenStatus::NameNichtEindeutig, 1},
+      {"B", "", mdlTarif::Pruefreihenfolge::LeereZuerst, mdlTarif::LohngruppenStatus::WerteFehlen, 0},
+      {"C", "", mdlTarif::Pruefreihenfolge::NameZuerst, mdlTarif::LohngruppenStatus::WerteFehlen, 0},
+      {"", "10", mdlTarif::Pruefreihenfolge::LeereZuerst, mdlTarif::LohngruppenStatus::WerteFehlen, 0},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name + "/" + f.lohn);
@@ -195,12 +195,12 @@ TEST_F(WageGroupsTest, CreatingRefusesAnExactDuplicateAndEmptyBoxes) {
   }
   EXPECT_EQ(Rows(*Morvin(), "Lohn", {"Tarif"}), std::vector<std::string>{"B"});
   EXPECT_TRUE(Rows(*Tolvar(), "Tarif", {"Lohn"}).empty());
-  EXPECT_EQ(mdlTarif::LohngruppeAnlegen("b", "10"), mdlTarif::Ergebnis::Gespeichert);
+  EXPECT_EQ(mdlTarif::LohngruppeAnlegen("b", "10"), mdlTarif::LohngruppenStatus::Gespeichert);
 }
 
 TEST_F(WageGroupsTest, CreatingWritesNeitherRowWhenTheWageCannotBeStored) {
   ASSERT_TRUE(Tolvar()->Execute("DROP TABLE \"Tarif\""));
-  EXPECT_EQ(mdlTarif::LohngruppeAnlegen("Gärtner", "15"), mdlTarif::Ergebnis::Fehler);
+  EXPECT_EQ(mdlTarif::LohngruppeAnlegen("Gärtner", "15"), mdlTarif::LohngruppenStatus::Fehler);
   EXPECT_TRUE(Rows(*Morvin(), "Lohn", {"Tarif"}).empty());
 }
 
@@ -210,7 +210,7 @@ TEST_F(WageGroupsTest, ChangingRenamesAndLeavesExactlyOneWageRow) {
   Wage(2, "19,80");
   Wage(1, "16,50");
   ASSERT_TRUE(mdlTarif::TarifLaden());
-  ASSERT_EQ(mdlTarif::LohngruppeAendern("2", "A", "21,00"), mdlTarif::Ergebnis::Gespeichert);
+  ASSERT_EQ(mdlTarif::LohngruppeAendern("2", "A", "21,00"), mdlTarif::LohngruppenStatus::Gespeichert);
   EXPECT_EQ(state().windows.Merkwert, 1);
   EXPECT_EQ(Rows(*Morvin(), "Lohn", {"LohngruppenID", "Tarif", "ID"}),
             (std::vector<std::string>{"1|A|G1", "2|A|101220241405097777"}));
@@ -227,11 +227,11 @@ TEST_F(WageGroupsTest, ChangingOrRemovingWithoutARealGroupWritesNothing) {
   // "0" is the cleared element's number (the empty entry), "Text1" a window's initial text.
   for (const std::string id : {"0", "Text1", "", "7"}) {
     SCOPED_TRACE(id);
-    EXPECT_EQ(mdlTarif::LohngruppeAendern(id, "X", "1"), mdlTarif::Ergebnis::KeineGruppe);
-    EXPECT_EQ(mdlTarif::LohngruppeEntfernen(id), mdlTarif::Ergebnis::KeineGruppe);
+    EXPECT_EQ(mdlTarif::LohngruppeAendern(id, "X", "1"), mdlTarif::LohngruppenStatus::KeineGruppe);
+    EXPECT_EQ(mdlTarif::LohngruppeEntfernen(id), mdlTarif::LohngruppenStatus::KeineGruppe);
   }
-  EXPECT_EQ(mdlTarif::LohngruppeAendern("1", "", "1"), mdlTarif::Ergebnis::WerteFehlen);
-  EXPECT_EQ(mdlTarif::LohngruppeAendern("1", "X", ""), mdlTarif::Ergebnis::WerteFehlen);
+  EXPECT_EQ(mdlTarif::LohngruppeAendern("1", "", "1"), mdlTarif::LohngruppenStatus::WerteFehlen);
+  EXPECT_EQ(mdlTarif::LohngruppeAendern("1", "X", ""), mdlTarif::LohngruppenStatus::WerteFehlen);
   EXPECT_EQ(Rows(*Tolvar(), "Tarif", {"Lohngruppe", "Lohn"}), (std::vector<std::string>{"1|16,50", "0|orphan"}));
   EXPECT_EQ(Rows(*Morvin(), "Lohn", {"Tarif"}), std::vector<std::string>{"A"});
 }
@@ -255,7 +255,7 @@ TEST_F(WageGroupsTest, RemovingTheSelectedGroup) {
   Wage(1, "16,50");
   Periode("P1", 1, "2020-01-01");
   ASSERT_TRUE(mdlTarif::TarifLaden());
-  EXPECT_EQ(mdlTarif::LohngruppeEntfernen("1"), mdlTarif::Ergebnis::Gespeichert);
+  EXPECT_EQ(mdlTarif::LohngruppeEntfernen("1"), mdlTarif::LohngruppenStatus::Gespeichert);
   ASSERT_TRUE(mdlTarif::TarifLaden());
   EXPECT_EQ(state().settings.AnzahlLohngruppen, 0);
   EXPECT_TRUE(Rows(*Morvin(), "Lohneinteilung", {"PersonalNr"}).empty());

@@ -116,7 +116,7 @@ TEST_F(ActivityCostTest, SavingReplacesShownRowsAndKeepsHiddenOnes) {
   std::vector<mdlMaterial::KostenZeile> grid = mdlMaterial::LeereKostenTabelle();
   grid[0] = {"Düngen", "2,25", "StdT1003"};
   grid[1] = {"Schneiden", "", "StdT1006"};
-  ASSERT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::ArbeitMaterialSpeicherergebnis::Gespeichert);
+  ASSERT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::ArbeitMaterialSpeicherStatus::Gespeichert);
   // The not-current activity keeps its cost, which the calculation still uses; the emptied
   // cost of StdT1006 is stored as the empty text, which the calculation reports as missing.
   EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr", "Kosten je Stunde"}),
@@ -147,14 +147,14 @@ TEST_F(ActivityCostTest, EachCostIsCheckedBeforeAnythingIsWritten) {
     int zeile = 0;
     const auto ergebnis = mdlMaterial::ArbeitMaterialSpeichern(grid, &zeile);
     if (f.gespeichert == nullptr) {
-      EXPECT_EQ(ergebnis, mdlMaterial::ArbeitMaterialSpeicherergebnis::Ungueltig);
+      EXPECT_EQ(ergebnis, mdlMaterial::ArbeitMaterialSpeicherStatus::Ungueltig);
       EXPECT_EQ(zeile, 2);
       EXPECT_EQ(test::Datenbankinhalt(state().enterprise.TolvarDatenbankPfad), vorher);
       ASSERT_EQ(Messages().size(), meldungen + 1);
       EXPECT_EQ(Messages().back().text, "Überprüfen sie bitte ihre Werte");
       continue;
     }
-    ASSERT_EQ(ergebnis, mdlMaterial::ArbeitMaterialSpeicherergebnis::Gespeichert);
+    ASSERT_EQ(ergebnis, mdlMaterial::ArbeitMaterialSpeicherStatus::Gespeichert);
     EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr", "Kosten je Stunde"}).back(),
               std::string("StdT1006|") + f.gespeichert);
   }
@@ -164,7 +164,7 @@ TEST_F(ActivityCostTest, DuplicateNumbersStoreNothing) {
   std::vector<mdlMaterial::KostenZeile> grid = mdlMaterial::LeereKostenTabelle();
   grid[0] = {"Gießen", "1", "StdT1002"};
   grid[1] = {"Gießen", "2", "StdT1002"};
-  EXPECT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::ArbeitMaterialSpeicherergebnis::Doppelt);
+  EXPECT_EQ(mdlMaterial::ArbeitMaterialSpeichern(grid), mdlMaterial::ArbeitMaterialSpeicherStatus::Doppelt);
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text, "Sie können nicht einer Tätigkeit mehrere Kosten zuweisen.");
   EXPECT_EQ(Rows(*Tolvar(), "ArbeitMaterial", {"TaetigkeitNr"}).size(), 3u);
@@ -186,7 +186,7 @@ TEST_F(FuelTest, EmptyTableThenFirstNewFuel) {
   EXPECT_EQ(settings::BrennstoffID(), 1);
   EXPECT_EQ(settings::NeuerIndex(0, 0, settings::Schritt::Vor), 0);
   const settings::BrennstoffZeile neu{"Heizöl", "10", "10,6", "0,95"};
-  ASSERT_EQ(settings::BrennstoffSpeichern(neu, true, 1, ""), settings::VantelSpeicherergebnis::Gespeichert);
+  ASSERT_EQ(settings::BrennstoffSpeichern(neu, true, 1, ""), settings::VantelSpeicherStatus::Gespeichert);
   EXPECT_EQ(settings::BrennstoffLaden(), 1);
   const auto rows = settings::BrennstoffEintragen(0, 1, state().settings);
   EXPECT_EQ(rows[0].Name, "Heizöl");
@@ -215,7 +215,7 @@ TEST_F(FuelTest, SavingChecksValuesNamesAndNumbers) {
           {"Unterer Brennwert", 9.87},
           {"Oberer Brennwert", 11.0},
           {"Preis", 0.8}});
-  using E = settings::VantelSpeicherergebnis;
+  using E = settings::VantelSpeicherStatus;
   struct Fall {
     settings::BrennstoffZeile zeile;
     bool neu;
@@ -249,7 +249,7 @@ TEST_F(FuelTest, SavingChecksValuesNamesAndNumbers) {
 
 TEST_F(FuelTest, CoveringWithoutLightTransmissionIsStoredWithZero) {
   settings::EindeckungZeile z{"Glas", "5,8", "", true};
-  ASSERT_EQ(settings::EindeckungSpeichern(&z, true, 1, ""), settings::VantelSpeicherergebnis::Gespeichert);
+  ASSERT_EQ(settings::EindeckungSpeichern(&z, true, 1, ""), settings::VantelSpeicherStatus::Gespeichert);
   EXPECT_EQ(z.Licht, "0");
   EXPECT_EQ(Rows(*Vantel(), "GWHMaterial", {"Material", "k-Wert", "Durchlässigkeit", "Eignung"}),
             std::vector<std::string>{"Glas|5,8|0|1"});
@@ -345,26 +345,26 @@ TEST_F(OverheadsTest, SumsCountEveryAmount) {
   std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {
       {"A", "100", "Sta1002"}, {"B", "", "Sta1003"}, {"C", "200", "Sta1004"}};
   auto s = mdlGemeinkosten::FlaechenSpezifischeGemeinkostenSummieren("1000", grid);
-  EXPECT_EQ(s.Status, mdlGemeinkosten::Ergebnis::Ok);
+  EXPECT_EQ(s.Status, mdlGemeinkosten::GemeinkostenStatus::Ok);
   EXPECT_EQ(s.Flaeche, "300,00");
   EXPECT_EQ(s.Rest, "700,00");
   grid[2].Gemeinkosten = "5000";  // behind an empty amount: still caught
   s = mdlGemeinkosten::FlaechenSpezifischeGemeinkostenSummieren("1000", grid);
-  EXPECT_EQ(s.Status, mdlGemeinkosten::Ergebnis::Ueberschreitung);
+  EXPECT_EQ(s.Status, mdlGemeinkosten::GemeinkostenStatus::Ueberschreitung);
   EXPECT_EQ(s.Flaeche, "");
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text,
             "Die einzelenen Flächen zugewiesenen Gemeinkosten sind höher als die gesamten "
             "Gemeinkosten.\n\r\n\rÜberprüfen sie Ihre Eingaben.");
   EXPECT_EQ(mdlGemeinkosten::FlaechenSpezifischeGemeinkostenSummieren("1,2,3", grid).Status,
-            mdlGemeinkosten::Ergebnis::Ungueltig);
+            mdlGemeinkosten::GemeinkostenStatus::Ungueltig);
 }
 
 TEST_F(OverheadsTest, SavingTakesValuesOverAndWritesAmounts) {
   mdlGemeinkosten::Eingabe e{"1000", "", "", 1, "", "140"};
   std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {
       {"A", "100", "Sta1002"}, {"B", "200", "Sta1003"}, {"C", "", "Sta1004"}, {}};
-  ASSERT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status, mdlGemeinkosten::Ergebnis::Ok);
+  ASSERT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status, mdlGemeinkosten::GemeinkostenStatus::Ok);
   const EinstellungenSatz& s = state().enterprise.AktuelleEinstellungen;
   EXPECT_EQ(s.Jahr, "0");
   EXPECT_EQ(s.Belegung, "75");
@@ -374,7 +374,8 @@ TEST_F(OverheadsTest, SavingTakesValuesOverAndWritesAmounts) {
   EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"StandortNr", "Gemeinkosten"}),
             (std::vector<std::string>{"Sta1002|100", "Sta1004|"}));
   grid[2].Gemeinkosten = "5000";
-  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status, mdlGemeinkosten::Ergebnis::Ueberschreitung);
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status,
+            mdlGemeinkosten::GemeinkostenStatus::Ueberschreitung);
   EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"Gemeinkosten"}), (std::vector<std::string>{"100", ""}));
   ASSERT_TRUE(mdlGemeinkosten::FlaechenSpezifischeGemeinkostenLoeschen("Sta1002"));
   EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"Gemeinkosten"}), (std::vector<std::string>{"0", ""}));
@@ -389,26 +390,26 @@ TEST_F(OverheadsTest, SavingTakesNothingOverWhenAValueIsRefused) {
   s.Belegung = "70";
   s.Gemeinkostentyp = "1";
   s.Flaeche = "500";
-  using mdlGemeinkosten::Ergebnis;
   using mdlGemeinkosten::Feld;
+  using mdlGemeinkosten::GemeinkostenStatus;
   struct Fall {
     mdlGemeinkosten::Eingabe eingabe;
-    Ergebnis status;
+    GemeinkostenStatus status;
     Feld box;
   };
   const Fall faelle[] = {
-      {{"800", "2024", "", 0, "", ""}, Ergebnis::WerteFehlen, Feld::Flaeche},
-      {{"", "2025", "", 0, "900", ""}, Ergebnis::WerteFehlen, Feld::Gemeinkosten},
-      {{"800", "2024", "0", 0, "900", ""}, Ergebnis::Ungueltig, Feld::Belegung},
-      {{"800", "2024", "100,5", 0, "900", ""}, Ergebnis::Ungueltig, Feld::Belegung},
-      {{"800", "2024", "abc", 0, "900", ""}, Ergebnis::Ungueltig, Feld::Belegung},
-      {{"800", "2024", "80", 0, "-5", ""}, Ergebnis::Ungueltig, Feld::Flaeche},
-      {{"800", "2024", "80", 0, "0", ""}, Ergebnis::Ungueltig, Feld::Flaeche},
-      {{"800", "2024", "80", 1, "", "1e308"}, Ergebnis::Ungueltig, Feld::AktuelleFlaeche},
+      {{"800", "2024", "", 0, "", ""}, GemeinkostenStatus::WerteFehlen, Feld::Flaeche},
+      {{"", "2025", "", 0, "900", ""}, GemeinkostenStatus::WerteFehlen, Feld::Gemeinkosten},
+      {{"800", "2024", "0", 0, "900", ""}, GemeinkostenStatus::Ungueltig, Feld::Belegung},
+      {{"800", "2024", "100,5", 0, "900", ""}, GemeinkostenStatus::Ungueltig, Feld::Belegung},
+      {{"800", "2024", "abc", 0, "900", ""}, GemeinkostenStatus::Ungueltig, Feld::Belegung},
+      {{"800", "2024", "80", 0, "-5", ""}, GemeinkostenStatus::Ungueltig, Feld::Flaeche},
+      {{"800", "2024", "80", 0, "0", ""}, GemeinkostenStatus::Ungueltig, Feld::Flaeche},
+      {{"800", "2024", "80", 1, "", "1e308"}, GemeinkostenStatus::Ungueltig, Feld::AktuelleFlaeche},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.eingabe.Belegung + "/" + f.eingabe.Flaeche + "/" + f.eingabe.AktuelleFlaeche);
-    const mdlGemeinkosten::Speicherergebnis r = mdlGemeinkosten::GemeinkostenSpeichern(f.eingabe, {});
+    const mdlGemeinkosten::GemeinkostenSpeicherergebnis r = mdlGemeinkosten::GemeinkostenSpeichern(f.eingabe, {});
     EXPECT_EQ(r.Status, f.status);
     EXPECT_EQ(r.Box, f.box);
     EXPECT_EQ(s.Gemeinkosten + "|" + s.Jahr + "|" + s.Belegung + "|" + s.Gemeinkostentyp + "|" + s.Flaeche,
@@ -416,9 +417,9 @@ TEST_F(OverheadsTest, SavingTakesNothingOverWhenAValueIsRefused) {
   }
   // A negative amount of a site is refused like one that is no number.
   const std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {{"A", "-300", "Sta1002"}};
-  const mdlGemeinkosten::Speicherergebnis r =
+  const mdlGemeinkosten::GemeinkostenSpeicherergebnis r =
       mdlGemeinkosten::GemeinkostenSpeichern({"800", "2024", "80", 1, "", "140"}, grid);
-  EXPECT_EQ(r.Status, Ergebnis::Ungueltig);
+  EXPECT_EQ(r.Status, GemeinkostenStatus::Ungueltig);
   EXPECT_EQ(r.Box, Feld::Tabelle);
 }
 
@@ -426,12 +427,12 @@ TEST_F(OverheadsTest, SavingRefusesOverheadsOrAmountsThatAreNoNumbers) {
   state().enterprise.AktuelleEinstellungen.Gemeinkosten = "800";
   mdlGemeinkosten::Eingabe e{"1,2,3", "2024", "80", 1, "", "140"};
   std::vector<mdlGemeinkosten::GemeinkostenZeile> grid = {{"A", "300", "Sta1002"}, {"C", "50", "Sta1004"}};
-  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status, mdlGemeinkosten::Ergebnis::Ungueltig);
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status, mdlGemeinkosten::GemeinkostenStatus::Ungueltig);
   EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "800");
   // An amount with two commas: no site gets any of the typed amounts.
   e.Gemeinkosten = "1000";
   grid[1].Gemeinkosten = "5,,0";
-  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status, mdlGemeinkosten::Ergebnis::Ungueltig);
+  EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, grid).Status, mdlGemeinkosten::GemeinkostenStatus::Ungueltig);
   EXPECT_EQ(Rows(*Tolvar(), "Vantel", {"Gemeinkosten"}), (std::vector<std::string>{"100", "0"}));
   ASSERT_EQ(Messages().size(), 2u);
   EXPECT_EQ(Messages()[0].text, "Überprüfen sie bitte ihre Werte");
@@ -442,7 +443,7 @@ TEST_F(OverheadsTest, SavingRefusesOverheadsOrAmountsThatAreNoNumbers) {
 // amounts the calculation cannot carry are refused.
 TEST_F(OverheadsTest, ConfirmedOverheadsAreOnDiskAtOnceAndAbsurdOnesRefused) {
   mdlGemeinkosten::Eingabe e{"55555", "2024", "", 0, "900", ""};
-  ASSERT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}).Status, mdlGemeinkosten::Ergebnis::Ok);
+  ASSERT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}).Status, mdlGemeinkosten::GemeinkostenStatus::Ok);
   const std::vector<std::string> gespeichert{"55555|0|900|2024|75"};
   const std::vector<std::string> spalten{"Gemeinkosten", "Gemeinkostentyp", "Flaeche", "Jahr", "Belegung"};
   EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", spalten), gespeichert);
@@ -450,7 +451,7 @@ TEST_F(OverheadsTest, ConfirmedOverheadsAreOnDiskAtOnceAndAbsurdOnesRefused) {
     SCOPED_TRACE(absurd);
     sink_.messages.clear();
     e.Gemeinkosten = absurd;
-    EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}).Status, mdlGemeinkosten::Ergebnis::Ungueltig);
+    EXPECT_EQ(mdlGemeinkosten::GemeinkostenSpeichern(e, {}).Status, mdlGemeinkosten::GemeinkostenStatus::Ungueltig);
     EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Gemeinkosten, "55555");
     EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", spalten), gespeichert);
     ASSERT_EQ(Messages().size(), 1u);
@@ -648,7 +649,7 @@ TEST_F(SettingsTest, HelpTopicsAndAFailedPathCheck) {
   EXPECT_EQ(settings::HilfethemaDesTabs(3), "4.1");
   EXPECT_EQ(settings::HilfethemaDesTabs(0), "4.2");
   EXPECT_EQ(settings::DatenbankenSpeichern("Hof", Path("fehlt.mdb"), "x"),
-            settings::DatenbankenSpeicherergebnis::PruefungFehlgeschlagen);
+            settings::DatenbankenSpeicherStatus::PruefungFehlgeschlagen);
   ASSERT_EQ(Messages().size(), 1u);  // only the material check ran
   EXPECT_EQ(state().enterprise.AktuelleEinstellungen.MaterialPfad, data::InstallPath("\\Tolvar_DB\\Material.mdb"));
   EXPECT_EQ(state().enterprise.AktuelleEinstellungen.VantelPfad, "x");

@@ -114,12 +114,12 @@ void frmVolumen::trvVolumen_Click(const QString& key) {
   BoxenSchreiben();
 }
 
-masterdata::VolumenErgebnis frmVolumen::VolumenSpeichern() {
+masterdata::VolumenSpeicherStatus frmVolumen::VolumenSpeichern() {
   BoxenLesen();
-  const masterdata::VolumenErgebnis ergebnis = masterdata::VolumenSpeichern(&m_formular);
+  const masterdata::VolumenSpeicherStatus ergebnis = masterdata::VolumenSpeichern(&m_formular);
   BoxenSchreiben();
   // Adding redraws the list; so do a refused name and a size listed already.
-  using E = masterdata::VolumenErgebnis;
+  using E = masterdata::VolumenSpeicherStatus;
   if (ergebnis == E::Vorhanden || ergebnis == E::Abgelehnt || ergebnis == E::Hinzugefuegt) StandardVolumenAnzeigen();
   return ergebnis;
 }
@@ -136,7 +136,7 @@ void frmVolumen::cmbSpeichern_Click() {
 }
 
 void frmVolumen::cmbOK_Click() {
-  if (VolumenSpeichern() == masterdata::VolumenErgebnis::Fehler) return;
+  if (VolumenSpeichern() == masterdata::VolumenSpeicherStatus::Fehler) return;
   if (m_formular.NeuesVolumen) return;
   // The volume goes to the pot editor only while it is open.
   if (frmTopf::IsLoaded()) frmTopf::instanz().txtVolumen->setText(txtVolumen->text());

@@ -40,7 +40,7 @@ class frmVolumen : public ui::FormOf<frmVolumen> {
   const masterdata::VolumenFormular& Formular() const { return m_formular; }
 
   void StandardVolumenAnzeigen();
-  masterdata::VolumenErgebnis VolumenSpeichern();
+  masterdata::VolumenSpeicherStatus VolumenSpeichern();
 
   void trvVolumen_Click(const QString& key);
   void cmbNeu_Click();

@@ -234,13 +234,13 @@ void ArbeitMaterialEditor::cmbArbeitMaterialReset_Click() {
 
 void ArbeitMaterialEditor::cmbArbeitMaterialSpeichern_Click() {
   int falsch = 0;
-  const mdlMaterial::ArbeitMaterialSpeicherergebnis r = mdlMaterial::ArbeitMaterialSpeichern(Zeilen(), &falsch);
-  if (r == mdlMaterial::ArbeitMaterialSpeicherergebnis::Ungueltig) {  // the refused cost, for correcting
+  const mdlMaterial::ArbeitMaterialSpeicherStatus r = mdlMaterial::ArbeitMaterialSpeichern(Zeilen(), &falsch);
+  if (r == mdlMaterial::ArbeitMaterialSpeicherStatus::Ungueltig) {  // the refused cost, for correcting
     dtgArbeitMaterial->SetRow(falsch);
     dtgArbeitMaterial->SetCol(1);
     dtgArbeitMaterial->setFocus();
   }
-  if (r != mdlMaterial::ArbeitMaterialSpeicherergebnis::Gespeichert) return;
+  if (r != mdlMaterial::ArbeitMaterialSpeicherStatus::Gespeichert) return;
   TabelleEinrichten();
   TabelleFuellen();
   if (m_eigenstaendig) cmbArbeitMaterialReset->setText(kBeenden);

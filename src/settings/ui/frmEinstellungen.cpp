@@ -168,9 +168,9 @@ void frmEinstellungen::cmbVantel_Click() {
 }
 
 void frmEinstellungen::cmbOK_Click() {
-  const settings::DatenbankenSpeicherergebnis ergebnis =
+  const settings::DatenbankenSpeicherStatus ergebnis =
       settings::DatenbankenSpeichern(S(txtStation), S(txtMaterialPfad), S(txtVantelPfad));
-  if (ergebnis == settings::DatenbankenSpeicherergebnis::Gespeichert) Unload();
+  if (ergebnis == settings::DatenbankenSpeicherStatus::Gespeichert) Unload();
 }
 
 void frmEinstellungen::cmbFarbeOK_Click() {

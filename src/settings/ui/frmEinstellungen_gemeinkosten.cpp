@@ -166,7 +166,7 @@ void frmEinstellungen::FlaechenSpezifischeGemeinkostenLaden() {
 
 void frmEinstellungen::FlaechenSpezifischeGemeinkostenSummieren() {
   const gk::Summen summen = gk::FlaechenSpezifischeGemeinkostenSummieren(S(txtGemeinkosten), Zeilen(*dtgStandort));
-  if (summen.Status != gk::Ergebnis::Ok) return;
+  if (summen.Status != gk::GemeinkostenStatus::Ok) return;
   txtGemeinkostenFlache->setText(Q(summen.Flaeche));
   txtGemeinkostenRest->setText(Q(summen.Rest));
 }

@@ -65,19 +65,19 @@ void frmEinstellungen::comLohn_Click() {
 
 void frmEinstellungen::cmbSpeichern_Click() {
   if (opbNeueLohngruppe->isChecked()) {
-    const mdlTarif::Ergebnis r =
+    const mdlTarif::LohngruppenStatus r =
         mdlTarif::LohngruppeAnlegen(S(txtLohngruppeB), S(txtLohnB), mdlTarif::Pruefreihenfolge::NameZuerst);
-    if (r == mdlTarif::Ergebnis::Ungueltig) txtLohnB->setFocus();
-    if (r != mdlTarif::Ergebnis::Gespeichert) return;
+    if (r == mdlTarif::LohngruppenStatus::Ungueltig) txtLohnB->setFocus();
+    if (r != mdlTarif::LohngruppenStatus::Gespeichert) return;
     mdlTarif::TarifLaden();
     Auffuellen();
     opbLohngruppeBearbeiten->setChecked(true);
     return;
   }
   const int gewaehlt = comLohn->currentIndex();
-  const mdlTarif::Ergebnis r = mdlTarif::LohngruppeAendern(S(txtloeschen), S(txtLohngruppeB), S(txtLohnB));
-  if (r == mdlTarif::Ergebnis::Ungueltig) txtLohnB->setFocus();
-  if (r != mdlTarif::Ergebnis::Gespeichert) return;
+  const mdlTarif::LohngruppenStatus r = mdlTarif::LohngruppeAendern(S(txtloeschen), S(txtLohngruppeB), S(txtLohnB));
+  if (r == mdlTarif::LohngruppenStatus::Ungueltig) txtLohnB->setFocus();
+  if (r != mdlTarif::LohngruppenStatus::Gespeichert) return;
   mdlTarif::TarifLaden();
   Auffuellen();
   LohnWaehlen(gewaehlt);

@@ -156,13 +156,14 @@ void frmTarif::comLohn_Click() {
 
 void frmTarif::cmbOK_Click() {
   const int gewaehlt = comLohn->currentIndex();
-  const mdlTarif::Ergebnis ergebnis = mdlTarif::LohngruppeAendern(S(txtloeschen), S(txtLohngruppeB), S(txtLohnB));
-  if (ergebnis == mdlTarif::Ergebnis::Fehler) {
+  const mdlTarif::LohngruppenStatus ergebnis =
+      mdlTarif::LohngruppeAendern(S(txtloeschen), S(txtLohngruppeB), S(txtLohnB));
+  if (ergebnis == mdlTarif::LohngruppenStatus::Fehler) {
     mdlFehler::MeldungWerteFehlen();
     return;
   }
-  if (ergebnis == mdlTarif::Ergebnis::Ungueltig) txtLohnB->setFocus();
-  if (ergebnis != mdlTarif::Ergebnis::Gespeichert) return;
+  if (ergebnis == mdlTarif::LohngruppenStatus::Ungueltig) txtLohnB->setFocus();
+  if (ergebnis != mdlTarif::LohngruppenStatus::Gespeichert) return;
   mdlTarif::TarifLaden();
   Auffuellen();
   LohnWaehlen(gewaehlt);
@@ -177,10 +178,10 @@ void frmTarif::cmbEntfernen_Click() {
 }
 
 void frmTarif::cmbNeuSpeichern_Click() {
-  const mdlTarif::Ergebnis ergebnis =
+  const mdlTarif::LohngruppenStatus ergebnis =
       mdlTarif::LohngruppeAnlegen(S(txtLohngruppe), S(txtLohn), mdlTarif::Pruefreihenfolge::LeereZuerst);
-  if (ergebnis == mdlTarif::Ergebnis::Ungueltig) txtLohn->setFocus();
-  if (ergebnis != mdlTarif::Ergebnis::Gespeichert) return;
+  if (ergebnis == mdlTarif::LohngruppenStatus::Ungueltig) txtLohn->setFocus();
+  if (ergebnis != mdlTarif::LohngruppenStatus::Gespeichert) return;
   mdlTarif::TarifLaden();
   Auffuellen();
 }

@@ -224,14 +224,14 @@ void settings::ui::BrennstoffEditor::cmbBrennstoffSpeichern_Click() {
   const int anzahlVorher = AnzahlBrennstoffe;
   settings::VantelFeld falsch = 0;
   switch (settings::BrennstoffSpeichern(zeile, neu, NeueBrennstoffNummer, nummer, &falsch)) {
-    case settings::VantelSpeicherergebnis::Ungueltig:
+    case settings::VantelSpeicherStatus::Ungueltig:
       (falsch == 1 ? txtHeizwert[1] : falsch == 2 ? txtBrennwert[1] : txtPreis[1])->setFocus();
       return;
-    case settings::VantelSpeicherergebnis::NameDoppelt:
+    case settings::VantelSpeicherStatus::NameDoppelt:
       tolvar::ui::MsgBox(Q(settings::BrennstoffDoppeltMeldung()), tolvar::ui::msgbox::CancelTryAgainContinue, kTitel);
       txtName[1]->setFocus();
       return;
-    case settings::VantelSpeicherergebnis::Gespeichert:
+    case settings::VantelSpeicherStatus::Gespeichert:
       break;
     default:
       return;
@@ -408,18 +408,18 @@ void settings::ui::EindeckungEditor::cmbSpeichernE_Click() {
   const std::string nummer = index < liste.size() ? liste[index].Nummer : std::string();
   const int anzahlVorher = AnzahlEindeckungen;
   settings::VantelFeld falsch = 0;
-  const settings::VantelSpeicherergebnis ergebnis =
+  const settings::VantelSpeicherStatus ergebnis =
       settings::EindeckungSpeichern(&zeile, neu, NeueEindeckungNummer, nummer, &falsch);
   txtLicht[1]->setText(Q(zeile.Licht));
   switch (ergebnis) {
-    case settings::VantelSpeicherergebnis::Ungueltig:
+    case settings::VantelSpeicherStatus::Ungueltig:
       (falsch == 1 ? txtKWert[1] : txtLicht[1])->setFocus();
       return;
-    case settings::VantelSpeicherergebnis::NameDoppelt:
+    case settings::VantelSpeicherStatus::NameDoppelt:
       tolvar::ui::MsgBox(Q(settings::EindeckungDoppeltMeldung()), tolvar::ui::msgbox::CancelTryAgainContinue, kTitel);
       txtEindeckung[1]->setFocus();
       return;
-    case settings::VantelSpeicherergebnis::Gespeichert:
+    case settings::VantelSpeicherStatus::Gespeichert:
       break;
     default:
       return;
