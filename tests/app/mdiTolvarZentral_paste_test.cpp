@@ -18,7 +18,7 @@ namespace tolvar::test {
 namespace {
 
 struct Expected {
-  const char* window;  // the catalogue's name
+  const char* window;                      // the catalogue's name
   std::vector<const char*> filtered = {};  // the boxes under a key filter
 };
 
@@ -26,11 +26,12 @@ struct Expected {
 const std::vector<const char*> kPhasen = {"txtBeginn", "txtEnde", "txtTT", "txtNT", "txtLicht", "txtDauer"};
 // The five rows of the fuel and covering editors, on their own and in the settings.
 const std::vector<const char*> kBrennstoffe = {
-    "txtHeizwert(1)", "txtHeizwert(2)", "txtHeizwert(3)", "txtHeizwert(4)", "txtHeizwert(5)",
+    "txtHeizwert(1)",  "txtHeizwert(2)",  "txtHeizwert(3)",  "txtHeizwert(4)",  "txtHeizwert(5)",
     "txtBrennwert(1)", "txtBrennwert(2)", "txtBrennwert(3)", "txtBrennwert(4)", "txtBrennwert(5)",
-    "txtPreis(1)", "txtPreis(2)", "txtPreis(3)", "txtPreis(4)", "txtPreis(5)"};
-const std::vector<const char*> kEindeckungen = {"txtKWert(1)", "txtKWert(2)", "txtKWert(3)", "txtKWert(4)", "txtKWert(5)",
-                                                "txtLicht(1)", "txtLicht(2)", "txtLicht(3)", "txtLicht(4)", "txtLicht(5)"};
+    "txtPreis(1)",     "txtPreis(2)",     "txtPreis(3)",     "txtPreis(4)",     "txtPreis(5)"};
+const std::vector<const char*> kEindeckungen = {"txtKWert(1)", "txtKWert(2)", "txtKWert(3)", "txtKWert(4)",
+                                                "txtKWert(5)", "txtLicht(1)", "txtLicht(2)", "txtLicht(3)",
+                                                "txtLicht(4)", "txtLicht(5)"};
 std::vector<const char*> Beide() {
   std::vector<const char*> beide = kBrennstoffe;
   beide.insert(beide.end(), kEindeckungen.begin(), kEindeckungen.end());
@@ -62,7 +63,8 @@ const Expected kWindows[] = {
     {"frmBewegungsdaten Standorte", kPhasen},
     {"frmBewegungsdaten Material", kPhasen},
     {"frmKultur Aendern"},
-    {"frmKalkulation", {"txtArbeit", "txtEnergie", "txtGemein", "txtHeizung", "txtMaschinen", "txtMaterial", "txtPSM", "txtVermarktung"}},
+    {"frmKalkulation",
+     {"txtArbeit", "txtEnergie", "txtGemein", "txtHeizung", "txtMaschinen", "txtMaterial", "txtPSM", "txtVermarktung"}},
     {"frmHeizkostenMenu"},
     {"frmMaterialkostenMenu"},
     {"frmEnergiekostenMenu"},
@@ -87,7 +89,9 @@ const Expected kWindows[] = {
     {"frmVermarktungInfo Vergleich"},
     {"frmArbeitInfo Vergleich"},
     {"frmGemeinkostenInfo Vergleich"},
-    {"frmKulturVergleichBearbeiten", {"txtArbeitMaterialkosten", "txtArbeitskosten", "txtEnergiekosten", "txtGemeinkosten", "txtHeizkosten", "txtMaschinenkosten", "txtMaterialkosten", "txtVermarktungskosten"}},
+    {"frmKulturVergleichBearbeiten",
+     {"txtArbeitMaterialkosten", "txtArbeitskosten", "txtEnergiekosten", "txtGemeinkosten", "txtHeizkosten",
+      "txtMaschinenkosten", "txtMaterialkosten", "txtVermarktungskosten"}},
     {"frmKulturvergleich"},
     {"frmVergleichInfo"},
     {"frmTQM"},
@@ -99,7 +103,10 @@ const Expected kWindows[] = {
     {"frmBrennstoff", kBrennstoffe},
     {"frmLandkarte"},
     {"frmStatInfo"},
-    {"frmTabellenrechner", {"txtAnschaffung", "txtArbeitgeberanteil", "txtAuslastung", "txtBruttolohn", "txtNutzungsdauer", "txtPosten(0)", "txtPosten(1)", "txtPosten(2)", "txtPosten(3)", "txtPosten(4)", "txtPosten(5)", "txtPosten(6)", "txtPosten(7)", "txtReparaturen", "txtRestwert", "txtSonderzahlungen", "txtStunden", "txtZinssatz"}},
+    {"frmTabellenrechner",
+     {"txtAnschaffung", "txtArbeitgeberanteil", "txtAuslastung", "txtBruttolohn", "txtNutzungsdauer", "txtPosten(0)",
+      "txtPosten(1)", "txtPosten(2)", "txtPosten(3)", "txtPosten(4)", "txtPosten(5)", "txtPosten(6)", "txtPosten(7)",
+      "txtReparaturen", "txtRestwert", "txtSonderzahlungen", "txtStunden", "txtZinssatz"}},
     {"frmArbeitMaterial"},
 };
 
