@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QStringList>
 #include <QValidator>
 #include <algorithm>
 #include <utility>
@@ -76,7 +77,10 @@ class EnteringText : public QValidator {
  public:
   EnteringText(QLineEdit* box, KeyRule rule)
       : QValidator(box), m_box(box), m_rule(std::move(rule)), m_held(box->text()) {
-    connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { m_held = text; });
+    connect(box, &QLineEdit::textChanged, this, [this](const QString& text) {
+      if (!m_earlier.contains(m_held)) m_earlier.append(m_held);
+      m_held = text;
+    });
   }
 
   const KeyRule& Rule() const { return m_rule; }
@@ -84,7 +88,12 @@ class EnteringText : public QValidator {
   State validate(QString& input, int& pos) const override {
     if (input == m_held) return Acceptable;
     // setText clears the box's undo steps before it asks: the program's own text always stands.
-    if (!m_box->isUndoAvailable()) return Acceptable;
+    if (!m_box->isUndoAvailable()) {
+      m_earlier.clear();
+      return Acceptable;
+    }
+    // Undo and redo bring back a text the box held since then; they cannot be refused.
+    if (m_earlier.contains(input)) return Acceptable;
     const qsizetype shorter = std::min(input.size(), m_held.size());
     qsizetype prefix = 0;
     while (prefix < shorter && input[prefix] == m_held[prefix]) ++prefix;
@@ -110,7 +119,8 @@ class EnteringText : public QValidator {
  private:
   QLineEdit* m_box;
   KeyRule m_rule;
-  QString m_held;  // the text the box holds, as its last change left it
+  QString m_held;                 // the text the box holds, as its last change left it
+  mutable QStringList m_earlier;  // the texts it held before, since the program last set one
 };
 
 // The keys of a filtered box. `strict` (the numeric filter) also moves on at Enter and drops

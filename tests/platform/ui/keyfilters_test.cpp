@@ -198,6 +198,23 @@ TEST_F(KeyFilterTest, ProgramTextIsNeverRefused) {
   EXPECT_EQ(entered, 1);
 }
 
+// Undo brings back what the program wrote; the rule still holds for what comes after.
+TEST_F(KeyFilterTest, UndoBringsBackTheProgramText) {
+  InstallKeyFilter(&txtMenge, NumberRule());
+  txtMenge.setText(QStringLiteral("-5"));
+  txtMenge.setCursorPosition(2);
+  press(&txtMenge, Qt::Key_1, QStringLiteral("1"));
+  txtMenge.setCursorPosition(0);
+  press(&txtMenge, Qt::Key_Delete, QString());
+  ASSERT_EQ(txtMenge.text(), QStringLiteral("51"));
+  press(&txtMenge, Qt::Key_Z, QStringLiteral("\x1a"), Qt::ControlModifier);
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("-51"));
+  txtMenge.setCursorPosition(0);
+  ASSERT_TRUE(test::DropText(&txtMenge, QStringLiteral("-")));
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("-51"));
+  EXPECT_EQ(prompts->beeps(), 1);
+}
+
 // A window's own filter: the paste keys are dropped with a beep, a refused character or one
 // beyond the length too; editing keys with Ctrl pass to the box.
 TEST_F(KeyFilterTest, KeysOfAFilteredBox) {
