@@ -9,10 +9,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPointer>
 #include <QRadioButton>
 #include <QStyle>
@@ -383,6 +387,60 @@ bool TypeInto(QWidget* control, const QString& text) {
   }
   if (text.isEmpty()) return Press(Qt::Key_Delete);
   return Type(text);
+}
+
+void SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+bool PasteByContextMenu(QWidget* box, const QString& text) {
+  if (!Usable(box, "paste")) return false;
+  SetClipboardText(text);
+  for (int open = 0; open < 8 && QApplication::activePopupWidget() != nullptr; ++open) {
+    QApplication::activePopupWidget()->close();
+    Settle();
+  }
+  // The box's own menu opens on the right button, as the window system reports it.
+  if (!ActivateWindowOf(box)) return false;
+  Click(box, Qt::RightButton);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  if (menu == nullptr) {
+    ADD_FAILURE() << "paste: " << ui::S(Describe(box)) << " shows no context menu";
+    return false;
+  }
+  QAction* paste = nullptr;
+  for (QAction* action : menu->actions()) {
+    QString caption = action->text().section(QLatin1Char('\t'), 0, 0);
+    caption.remove(QLatin1Char('&'));
+    if (caption == QStringLiteral("Einfügen")) paste = action;
+  }
+  if (paste == nullptr) {
+    ADD_FAILURE() << "paste: the context menu of " << ui::S(Describe(box)) << " has no \"Einfügen\"";
+    menu->close();
+    Settle();
+    return false;
+  }
+  return TriggerCommand(paste);
+}
+
+bool DropText(QWidget* control, const QString& text) {
+  if (!Usable(control, "drop")) return false;
+  QMimeData data;
+  data.setText(text);
+  const QPointF at = control->rect().center();
+  const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+  QDragEnterEvent enter(at.toPoint(), actions, &data, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(control, &enter);
+  if (!enter.isAccepted()) {
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(control, &leave);
+    Settle();
+    return true;  // the control takes no drop: nothing enters, as on a desktop
+  }
+  QDragMoveEvent move(at.toPoint(), actions, &data, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(control, &move);
+  QDropEvent drop(at, actions, &data, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(control, &drop);
+  Settle();
+  return true;
 }
 
 bool FocusByClick(QWidget* control) {

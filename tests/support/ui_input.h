@@ -87,6 +87,19 @@ bool Type(const QString& text);
 // types. An empty `text` deletes the contents.
 bool TypeInto(QWidget* control, const QString& text);
 
+// ---------------------------------------------------------------- clipboard and drops
+
+// Puts `text` on the clipboard.
+void SetClipboardText(const QString& text);
+// Pastes `text` into `box` by its context menu: puts it on the clipboard, opens the menu with
+// a right click into the box and chooses "Einfügen" there with the mouse. Fails when the box
+// shows no context menu, or its "Einfügen" is missing or disabled.
+bool PasteByContextMenu(QWidget* box, const QString& text);
+// Drops `text` (as text dragged from another program) on the centre of `control`: the drag
+// enters the control, moves to its centre and is dropped there. A control that refuses the
+// drag on entering takes nothing. Fails on a hidden control.
+bool DropText(QWidget* control, const QString& text);
+
 // ---------------------------------------------------------------- focus
 
 // Gives `control` the focus as a person does: by a left click into it (the window is

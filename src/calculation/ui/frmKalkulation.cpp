@@ -197,6 +197,7 @@ void frmKalkulation::Aufbauen() {
     QPushButton* k = Knopf(f, knopf, Q(d.anfangsbeschriftung), left, top, breite);
     QPushButton* m = Knopf(f, knopf + QStringLiteral("Menu"), QStringLiteral("[Menü]"), menueLeft, top, menueBreite);
     QLineEdit* e = Feld(f, Q(d.wertfeld), feldLeft, top, feldBreite, 12, feldFett);
+    ui::InstallKeyFilter(e, ui::NumberRule());  // before the window's own key handler
     e->installEventFilter(this);
     ui::WatchFocus(e, {}, [this, art] { Wertfeld_LostFocus(art); });
     connect(k, &QPushButton::clicked, this, [this, art] { Kostenknopf_Click(art); });

@@ -145,8 +145,8 @@ void frmKulturVergleichBearbeiten::BearbeitenAufbauen() {
     const int top = 3360 + 480 * i;
     ui::MakeLabel(r, QString::fromLatin1(z.label), Q(z.text), 240, top, 2000, 285);
     *z.feld = ui::MakeTextBox(r, QString::fromLatin1(z.box), 2400, top, 1335, 285, true);
+    ui::InstallKeyFilter(*z.feld, ui::NumberRule());  // before the window's own key handler
     (*z.feld)->installEventFilter(this);
-    (*z.feld)->setContextMenuPolicy(Qt::NoContextMenu);  // no pasting past the key filter
     ui::MakeLabel(r, ui::ControlName(QStringLiteral("lblEuroStueck"), i + 3), QStringLiteral("€/1000Stk"), 3840, top,
                   1200, 285);
     Kostenfelder[static_cast<std::size_t>(i)] = *z.feld;

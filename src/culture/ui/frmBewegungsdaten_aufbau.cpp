@@ -204,6 +204,10 @@ void frmBewegungsdaten::Verbinden() {
   connect(txtNT, &QLineEdit::textChanged, this, &frmBewegungsdaten::txtNT_Change);
   connect(txtLicht, &QLineEdit::textChanged, this, &frmBewegungsdaten::txtLicht_Change);
   connect(txtDauer, &QLineEdit::textChanged, this, &frmBewegungsdaten::txtDauer_Change);
+  // The date and number boxes hold only what their keys type, pasted or dropped text included;
+  // the window's key handlers see each key first.
+  for (QLineEdit* box : {txtBeginn, txtEnde}) ui::InstallKeyFilter(box, ui::DateRule());
+  for (QLineEdit* box : {txtTT, txtNT, txtLicht, txtDauer}) ui::InstallKeyFilter(box, ui::NumberRule());
   for (QLineEdit* box : {txtName, txtMenge, txtBeginn, txtEnde, txtTT, txtNT, txtLicht, txtDauer}) {
     box->installEventFilter(this);
   }

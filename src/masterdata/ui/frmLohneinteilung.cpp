@@ -22,6 +22,7 @@
 #include "platform/ui/builders.h"
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
+#include "platform/ui/keyfilters.h"
 #include "platform/ui/prompts.h"
 #include "settings/ui/frmTarif.h"
 
@@ -93,6 +94,7 @@ frmLohneinteilung::frmLohneinteilung() : FormOf(QStringLiteral("frmLohneinteilun
   neu->addWidget(new QLabel(QStringLiteral("ab dem:"), this));
   txtDatum = ui::MakeTextBox(this, QStringLiteral("txtDatum"), 10);
   txtDatum->setAlignment(Qt::AlignRight);
+  ui::InstallKeyFilter(txtDatum, ui::DateRule());  // before the date box's own key handler
   txtDatum->installEventFilter(new DatumFilter(this));
   neu->addWidget(txtDatum);
   cmbOK = MakeButton(this, QStringLiteral("cmbOK"), QStringLiteral("OK"));

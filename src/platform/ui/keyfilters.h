@@ -1,5 +1,9 @@
 #pragma once
-// Key filters for text boxes: numeric input and "Enter moves on".
+// Key filters for text boxes: what text a box may hold, for keys and for text that enters
+// without a key (the context menu's paste, a drop), and "Enter moves on".
+
+#include <QChar>
+#include <functional>
 
 class QKeyEvent;
 class QLineEdit;
@@ -7,10 +11,41 @@ class QWidget;
 
 namespace tolvar::ui {
 
-// Numeric box: the digits, the decimal comma and Backspace pass; every other character is
-// dropped with a beep (through the prompt service). Keys that type nothing (arrows, Home, End,
-// Delete, Tab, Escape, function keys) and copy, cut, select-all, undo pass; paste is dropped
-// with a beep, as it could bring in any text. Enter moves the focus on, like Tab.
+// What a filtered box may hold: the characters a key may type into it and, where the box has
+// one, the most characters it holds (0: no limit).
+struct KeyRule {
+  std::function<bool(QChar)> character;
+  int maxLength = 0;
+};
+
+// The digits and the decimal comma.
+bool IsNumberCharacter(QChar c);
+// The digits and the full stop of a date dd.mm.yyyy, which holds ten characters.
+bool IsDateCharacter(QChar c);
+inline constexpr int kDateLength = 10;
+inline KeyRule NumberRule() { return {IsNumberCharacter, 0}; }
+inline KeyRule DateRule() { return {IsDateCharacter, kDateLength}; }
+
+// Puts `box` under `rule`, for every way text enters it:
+// - a key that types a character the rule refuses, or one more than the box holds, is dropped
+//   with a beep; so are the paste keys (Ctrl+V, Shift+Insert), as they could bring in any text.
+//   Every other key passes, to the window's own key handler where it has one.
+// - text that enters without a key (the context menu's "Einfügen", a drop, the selection's
+//   middle-click paste) loses blanks and one line break at its ends; then it is refused whole
+//   with a beep when it holds a character the rule refuses or would make the box hold more
+//   than its limit, and inserted as it stands otherwise.
+// Text the program puts into the box (setText) is never refused.
+// A window with its own key handler on the box installs the rule before that handler, so the
+// handler sees each key first and typing behaves as the handler says.
+void InstallKeyFilter(QLineEdit* box, KeyRule rule);
+
+// The rule `box` is under, or nullptr when it has none.
+const KeyRule* KeyRuleOf(const QLineEdit* box);
+
+// Numeric box: the number rule (digits and the decimal comma) with Backspace and the keys that
+// type nothing (arrows, Home, End, Delete, Tab, Escape, function keys) and copy, cut,
+// select-all, undo passing; other keys with Ctrl or Alt are dropped with a beep. Enter moves
+// the focus on, like Tab.
 void InstallNumericFilter(QLineEdit* edit);
 
 // Enter (and the keypad's Enter) moves the focus to the next control in the tab order;

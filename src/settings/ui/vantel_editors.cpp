@@ -136,7 +136,10 @@ settings::ui::BrennstoffEditor::BrennstoffEditor(QGroupBox* frame) : QObject(fra
     layout->addWidget(txtHeizwert[i], zeile, 1);
     layout->addWidget(txtBrennwert[i], zeile, 2);
     layout->addWidget(txtPreis[i], zeile, 3);
-    for (QLineEdit* box : {txtHeizwert[i], txtBrennwert[i], txtPreis[i]}) box->installEventFilter(this);
+    for (QLineEdit* box : {txtHeizwert[i], txtBrennwert[i], txtPreis[i]}) {
+      tolvar::ui::InstallKeyFilter(box, tolvar::ui::NumberRule());  // before the editor's own key handler
+      box->installEventFilter(this);
+    }
   }
   ZeileFaerben({txtName[1], txtHeizwert[1], txtBrennwert[1], txtPreis[1]}, false);
   cmb5Zurueck = MakeButton(frame, QStringLiteral("cmb5Zurueck"), QStringLiteral("<<"));
@@ -309,7 +312,10 @@ settings::ui::EindeckungEditor::EindeckungEditor(QGroupBox* frame) : QObject(fra
     layout->addWidget(txtKWert[i], zeile, 1);
     layout->addWidget(txtLicht[i], zeile, 2);
     layout->addWidget(lblDach[i], zeile, 3);
-    for (QLineEdit* box : {txtKWert[i], txtLicht[i]}) box->installEventFilter(this);
+    for (QLineEdit* box : {txtKWert[i], txtLicht[i]}) {
+      tolvar::ui::InstallKeyFilter(box, tolvar::ui::NumberRule());  // before the editor's own key handler
+      box->installEventFilter(this);
+    }
   }
   ZeileEinsFaerben(false);
   cmb5ZurueckE = MakeButton(frame, QStringLiteral("cmb5ZurueckE"), QStringLiteral("<<"));

@@ -1,15 +1,18 @@
-// Numeric text boxes: which keys pass, which are dropped with a beep, and Enter moving on.
+// Filtered text boxes: which keys pass, which are dropped with a beep, Enter moving on, and
+// text entering by the context menu's paste or a drop under the same rule.
 #include "platform/ui/keyfilters.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "platform/ui/builders.h"
 #include "support/ui_forms.h"
+#include "support/ui_input.h"
 #include "support/ui_prompts.h"
 
 namespace tolvar::ui {
@@ -103,6 +106,154 @@ TEST_F(KeyFilterTest, EnterMovesOnAloneLeavesOtherKeys) {
   press(&before, Qt::Key_Return, QStringLiteral("\r"));
   EXPECT_EQ(window.focusWidget(), &txtMenge);
   EXPECT_EQ(prompts->beeps(), 0);
+}
+
+// Text entering a box without a key, by the context menu's "Einfügen" and by a drop: refused
+// whole with a beep where the rule refuses a character or the length, inserted otherwise.
+TEST_F(KeyFilterTest, EnteringTextIsRefusedWholeOrInsertedAsItStands) {
+  InstallKeyFilter(&txtMenge, NumberRule());
+  InstallKeyFilter(&txtPreis, DateRule());
+  struct Case {
+    QLineEdit* box;
+    const char* held;
+    bool selectAll;  // else the cursor stands at the end
+    const char* entering;
+    const char* expected;  // nullptr: refused, the box keeps `held`
+  };
+  const Case cases[] = {
+      {&txtMenge, "12", false, "5", "125"},
+      {&txtMenge, "12", false, ",5", "12,5"},
+      {&txtMenge, "12", false, " 3,5\n", "123,5"},  // blanks and a line break at the ends
+      {&txtMenge, "12", false, "\r\n7\t", "127"},
+      {&txtMenge, "12", true, "40", "40"},
+      {&txtMenge, "12", false, "-5", nullptr},  // never "5"
+      {&txtMenge, "12", false, "1e308", nullptr},
+      {&txtMenge, "12", false, "1.000", nullptr},
+      {&txtMenge, "12", false, "5 6", nullptr},
+      {&txtMenge, "12", false, "5\n6", nullptr},
+      {&txtMenge, "12", false, "5\n\n", nullptr},  // one line break only
+      {&txtMenge, "", false, "abc", nullptr},
+      {&txtPreis, "01.01.", false, "2025", "01.01.2025"},
+      {&txtPreis, "01.01.2025", true, "02.02.2026", "02.02.2026"},
+      {&txtPreis, "01.01.", false, "20255", nullptr},  // eleven characters
+      {&txtPreis, "01.01.2025", false, "1", nullptr},
+      {&txtPreis, "", false, "1,1,2025", nullptr},
+      {&txtPreis, "", false, "01-01-2025", nullptr},
+  };
+  // A drop inserts where it is dropped, beside a selection.
+  const struct Route {
+    const char* name;
+    bool (*enter)(QLineEdit* box, const QString& text);
+    bool replacesSelection;
+  } routes[] = {
+      {"context menu", [](QLineEdit* box, const QString& text) { return test::PasteByContextMenu(box, text); }, true},
+      {"drop", [](QLineEdit* box, const QString& text) { return test::DropText(box, text); }, false},
+  };
+  for (const Route& route : routes) {
+    for (const Case& c : cases) {
+      if (c.selectAll && !route.replacesSelection) continue;
+      SCOPED_TRACE(std::string(route.name) + " " + c.entering + " into " + c.held);
+      c.box->setText(Q(c.held));
+      if (c.selectAll) c.box->selectAll();
+      const int beepsBefore = prompts->beeps();
+      ASSERT_TRUE(route.enter(c.box, Q(c.entering)));
+      EXPECT_EQ(c.box->text(), Q(c.expected != nullptr ? c.expected : c.held));
+      EXPECT_EQ(prompts->beeps() - beepsBefore, c.expected != nullptr ? 0 : 1);
+    }
+  }
+}
+
+// A box's own length limit would cut a longer text: under a rule it refuses the text whole.
+TEST_F(KeyFilterTest, TheBoxLimitRefusesALongerTextWhole) {
+  txtMenge.setMaxLength(4);
+  InstallNumericFilter(&txtMenge);
+  txtMenge.setText(QStringLiteral("12"));
+  ASSERT_TRUE(test::PasteByContextMenu(&txtMenge, QStringLiteral("345")));
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("12"));
+  EXPECT_EQ(prompts->beeps(), 1);
+  ASSERT_TRUE(test::PasteByContextMenu(&txtMenge, QStringLiteral("34")));
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("1234"));
+  press(&txtMenge, Qt::Key_5, QStringLiteral("5"));
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("1234"));
+  EXPECT_EQ(prompts->beeps(), 2);
+}
+
+// The program's own text stands whatever it holds, and the rule still holds for what the
+// person adds to it; the box still reports Enter.
+TEST_F(KeyFilterTest, ProgramTextIsNeverRefused) {
+  InstallKeyFilter(&txtMenge, NumberRule());
+  int entered = 0;
+  QObject::connect(&txtMenge, &QLineEdit::returnPressed, [&entered] { ++entered; });
+  txtMenge.setText(QStringLiteral("-1.234,5 kg"));
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("-1.234,5 kg"));
+  EXPECT_TRUE(txtMenge.hasAcceptableInput());
+  txtMenge.setCursorPosition(0);
+  ASSERT_TRUE(test::PasteByContextMenu(&txtMenge, QStringLiteral("-")));
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("-1.234,5 kg"));
+  ASSERT_TRUE(test::DropText(&txtMenge, QStringLiteral("7")));
+  EXPECT_EQ(txtMenge.text().count(QLatin1Char('7')), 1);
+  EXPECT_EQ(prompts->beeps(), 1);
+  txtMenge.setFocus();
+  press(&txtMenge, Qt::Key_Return, QStringLiteral("\r"));
+  EXPECT_EQ(entered, 1);
+}
+
+// Undo brings back what the program wrote; the rule still holds for what comes after.
+TEST_F(KeyFilterTest, UndoBringsBackTheProgramText) {
+  InstallKeyFilter(&txtMenge, NumberRule());
+  txtMenge.setText(QStringLiteral("-5"));
+  txtMenge.setCursorPosition(2);
+  press(&txtMenge, Qt::Key_1, QStringLiteral("1"));
+  txtMenge.setCursorPosition(0);
+  press(&txtMenge, Qt::Key_Delete, QString());
+  ASSERT_EQ(txtMenge.text(), QStringLiteral("51"));
+  press(&txtMenge, Qt::Key_Z, QStringLiteral("\x1a"), Qt::ControlModifier);
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("-51"));
+  txtMenge.setCursorPosition(0);
+  ASSERT_TRUE(test::DropText(&txtMenge, QStringLiteral("-")));
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("-51"));
+  EXPECT_EQ(prompts->beeps(), 1);
+}
+
+// A window's own filter: the paste keys are dropped with a beep, a refused character or one
+// beyond the length too; editing keys with Ctrl pass to the box.
+TEST_F(KeyFilterTest, KeysOfAFilteredBox) {
+  InstallKeyFilter(&txtPreis, DateRule());
+  txtPreis.setFocus();
+  struct Case {
+    Qt::Key key;
+    const char* text;
+    Qt::KeyboardModifiers modifiers;
+    const char* held;
+    const char* expected;
+    bool beeps;
+  };
+  const Case cases[] = {
+      {Qt::Key_1, "1", Qt::NoModifier, "01.01.", "01.01.1", false},
+      {Qt::Key_Period, ".", Qt::NoModifier, "01", "01.", false},
+      {Qt::Key_Comma, ",", Qt::NoModifier, "01", "01", true},
+      {Qt::Key_A, "a", Qt::NoModifier, "01", "01", true},
+      {Qt::Key_5, "5", Qt::NoModifier, "01.01.2025", "01.01.2025", true},
+      {Qt::Key_V, "\x16", Qt::ControlModifier, "01", "01", true},
+      {Qt::Key_Insert, "", Qt::ShiftModifier, "01", "01", true},
+      {Qt::Key_Backspace, "\b", Qt::NoModifier, "01.01.2025", "01.01.202", false},
+  };
+  QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    txtPreis.setText(Q(c.held));
+    const int beepsBefore = prompts->beeps();
+    press(&txtPreis, c.key, Q(c.text), c.modifiers);
+    EXPECT_EQ(txtPreis.text(), Q(c.expected));
+    EXPECT_EQ(prompts->beeps() - beepsBefore, c.beeps ? 1 : 0);
+  }
+  // The whole date selected, a digit takes its place.
+  txtPreis.setText(QStringLiteral("01.01.2025"));
+  txtPreis.selectAll();
+  press(&txtPreis, Qt::Key_3, QStringLiteral("3"));
+  EXPECT_EQ(txtPreis.text(), QStringLiteral("3"));
+  EXPECT_NE(KeyRuleOf(&txtPreis), nullptr);
+  EXPECT_EQ(KeyRuleOf(&before), nullptr);
 }
 
 }  // namespace
