@@ -208,9 +208,8 @@ bool KulturKalkulieren(KalkulationsFenster& fenster) {
   for (Kostenart art : kKostenarten) {
     if (s.calculation.HerkunftVon(art) != Herkunft::Errechnet) continue;
     // Unread work is not "no work": its sums would show 0,00 as if computed.
-    const bool brauchtArbeiten = art == Kostenart::Arbeit || art == Kostenart::PSM;
     Kosten c;
-    if (brauchtArbeiten && !arbeitenGelesen) {
+    if (Daten(art).brauchtArbeiten && !arbeitenGelesen) {
       c.Fehlt = true;
       ohneArbeiten = true;
     } else {
