@@ -41,7 +41,7 @@ std::optional<std::string> betriebNachNeuLaden;
 void ListenLeeren(State& s) {
   s.masters.KulturListe.clear();
   s.masters.StandortListe.clear();
-  s.masters.MaterialListe.clear();
+  s.masters.MaterialListeErsetzen({});
   s.masters.PersonalListe.clear();
   s.masters.StdTaetigkeitListe.clear();
   s.masters.GefaessListe.clear();

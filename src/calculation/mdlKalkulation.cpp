@@ -270,7 +270,6 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
   for (Kostenart art : kKostenarten) {
     if (s.calculation.HerkunftVon(art) != Herkunft::Errechnet) continue;
     // Unread work is not "no work": its sums would show 0,00 as if computed.
-    const bool brauchtArbeiten = art == Kostenart::Arbeit || art == Kostenart::PSM;
     // Marketing is a share of the price, the overheads are spread over the quantity: with
     // that box left out they are not known.
     const bool ohneEingabe = (art == Kostenart::Vermarktung && gelesen.txtPreis.empty()) ||
@@ -278,7 +277,7 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
     Kosten c;
     if (ohneEingabe) {
       c.Fehlt = true;
-    } else if (brauchtArbeiten && !arbeitenGelesen) {
+    } else if (Daten(art).brauchtArbeiten && !arbeitenGelesen) {
       c.Fehlt = true;
       ohneArbeiten = true;
     } else {

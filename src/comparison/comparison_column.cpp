@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <string_view>
 #include <utility>
 
 #include "base/values.h"
@@ -13,17 +14,11 @@ namespace {
 
 using Slot = std::string VergleichsspalteSatz::*;
 
-// The 25 slots the reset writes, Kultur to GewinnKultur.
+// The slots before and after the costs that the reset writes.
 constexpr Slot kZuruecksetzen[] = {
-    &VergleichsspalteSatz::Kultur,        &VergleichsspalteSatz::Beginn,         &VergleichsspalteSatz::Ende,
-    &VergleichsspalteSatz::Preis,         &VergleichsspalteSatz::Menge,          &VergleichsspalteSatz::Erloes,
-    &VergleichsspalteSatz::Sachkosten,    &VergleichsspalteSatz::Heizung,        &VergleichsspalteSatz::DQHeizung,
-    &VergleichsspalteSatz::Material,      &VergleichsspalteSatz::DQMaterial,     &VergleichsspalteSatz::Strom,
-    &VergleichsspalteSatz::DQStrom,       &VergleichsspalteSatz::Maschinen,      &VergleichsspalteSatz::DQMaschinen,
-    &VergleichsspalteSatz::PSM,           &VergleichsspalteSatz::DQPSM,          &VergleichsspalteSatz::Vermarktung,
-    &VergleichsspalteSatz::DQVermarktung, &VergleichsspalteSatz::Arbeit,         &VergleichsspalteSatz::DQArbeit,
-    &VergleichsspalteSatz::Gemeinkosten,  &VergleichsspalteSatz::DQGemeinkosten, &VergleichsspalteSatz::Gewinn1000,
-    &VergleichsspalteSatz::GewinnKultur,
+    &VergleichsspalteSatz::Kultur,     &VergleichsspalteSatz::Beginn,     &VergleichsspalteSatz::Ende,
+    &VergleichsspalteSatz::Preis,      &VergleichsspalteSatz::Menge,      &VergleichsspalteSatz::Erloes,
+    &VergleichsspalteSatz::Sachkosten, &VergleichsspalteSatz::Gewinn1000, &VergleichsspalteSatz::GewinnKultur,
 };
 
 // Columns copied into the slots of the same name.
@@ -38,26 +33,52 @@ constexpr Kopie kKopien[] = {
     {&Zeile::Preis, &VergleichsspalteSatz::Preis},   {&Zeile::Bemerkungen, &VergleichsspalteSatz::Bemerkungen},
     {&Zeile::TQM, &VergleichsspalteSatz::TQM},       {&Zeile::Akh, &VergleichsspalteSatz::Akh},
 };
-// The slots of the costs and of their grades, by KostenIndex.
-constexpr std::array<Slot, kKostenarten.size()> kKostenSlots = {
-    &VergleichsspalteSatz::Heizung,   &VergleichsspalteSatz::Material,    &VergleichsspalteSatz::Strom,
-    &VergleichsspalteSatz::Maschinen, &VergleichsspalteSatz::PSM,         &VergleichsspalteSatz::Vermarktung,
-    &VergleichsspalteSatz::Arbeit,    &VergleichsspalteSatz::Gemeinkosten};
-constexpr std::array<Slot, kKostenarten.size()> kGradSlots = {
-    &VergleichsspalteSatz::DQHeizung,   &VergleichsspalteSatz::DQMaterial,    &VergleichsspalteSatz::DQStrom,
-    &VergleichsspalteSatz::DQMaschinen, &VergleichsspalteSatz::DQPSM,         &VergleichsspalteSatz::DQVermarktung,
-    &VergleichsspalteSatz::DQArbeit,    &VergleichsspalteSatz::DQGemeinkosten};
-
-void Kopieren(const db::Value& wert, VergleichsspalteSatz& spalte, Slot slot) {
-  if (!wert.isNull()) spalte.*slot = wert.text();
+void Kopieren(const db::Value& wert, std::string& slot) {
+  if (!wert.isNull()) slot = wert.text();
 }
 
 std::optional<double> Zahl(const std::string& text) { return base::ParseNumber(text); }
+
+// The sum of the costs that share the "Sachkosten" bar; empty when one of them is no number.
+std::string Sachkostensumme(const VergleichsspalteSatz& s) {
+  double summe = 0.0;
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    if (d.vergleichsbalken != Vergleichsbalken::Sachkosten) continue;
+    const auto wert = Zahl(s.Kosten[KostenIndex(d.art)]);
+    if (!wert) return std::string();
+    summe += *wert;
+  }
+  return base::NumberText(summe);
+}
+
+// `betrag` less the costs per 1000 plants deducted up to the margin `bis`, in table order:
+// each cost with a bar of its own, and the "Sachkosten" slot for the rest; nullopt when a
+// term is no number.
+std::optional<double> Abzueglich(double betrag, const VergleichsspalteSatz& s, Kostenstufe bis) {
+  bool sachkostenGezaehlt = false;
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    if (d.stufe > bis) continue;
+    std::optional<double> wert;
+    if (d.vergleichsbalken == Vergleichsbalken::Eigener) {
+      wert = Zahl(s.Kosten[KostenIndex(d.art)]);
+    } else if (!sachkostenGezaehlt) {
+      sachkostenGezaehlt = true;
+      wert = Zahl(s.Sachkosten);
+    } else {
+      continue;
+    }
+    if (!wert) return std::nullopt;
+    betrag -= *wert;
+  }
+  return betrag;
+}
 
 }  // namespace
 
 void SpalteZuruecksetzen(VergleichsspalteSatz& spalte) {
   for (Slot slot : kZuruecksetzen) spalte.*slot = "0";
+  spalte.Kosten = FuerJedeKostenart(std::string("0"));
+  spalte.Grade = FuerJedeKostenart(std::string("0"));
 }
 
 bool SpalteLaden(const std::string& pfad, VergleichsspalteSatz& spalte, std::string* fehler) {
@@ -72,10 +93,10 @@ bool SpalteLaden(const std::string& pfad, VergleichsspalteSatz& spalte, std::str
   if (!data::VergleichskulturZeilenLesen(pfad, zeilen, fehler)) return false;
   for (const data::VergleichskulturZeile& z : zeilen) {
     if (z.Nr.isNull() || z.Nr.text() != spalte.Nr) continue;
-    for (const Kopie& k : kKopien) Kopieren(z.*k.spalte, spalte, k.slot);
-    for (std::size_t i = 0; i < kKostenarten.size(); ++i) {
-      Kopieren(z.Kosten[i], spalte, kKostenSlots[i]);
-      Kopieren(z.Grade[i], spalte, kGradSlots[i]);
+    for (const Kopie& k : kKopien) Kopieren(z.*k.spalte, spalte.*k.slot);
+    for (std::size_t i = 0; i < kAnzahlKostenarten; ++i) {
+      Kopieren(z.Kosten[i], spalte.Kosten[i]);
+      Kopieren(z.Grade[i], spalte.Grade[i]);
     }
     if (!z.Import.isNull()) spalte.Import = base::BoolValue(z.Import.boolean());
   }
@@ -84,36 +105,30 @@ bool SpalteLaden(const std::string& pfad, VergleichsspalteSatz& spalte, std::str
 }
 
 void AbgeleiteteWerteBerechnen(VergleichsspalteSatz& s) {
-  const auto psm = Zahl(s.PSM), strom = Zahl(s.Strom), maschinen = Zahl(s.Maschinen), vermarktung = Zahl(s.Vermarktung);
-  s.Sachkosten = psm && strom && maschinen && vermarktung ? base::NumberText(*psm + *strom + *maschinen + *vermarktung)
-                                                          : std::string();
-  const auto gemein = Zahl(s.Gemeinkosten);
-  const auto preis = Zahl(s.Preis), heizung = Zahl(s.Heizung), material = Zahl(s.Material), sach = Zahl(s.Sachkosten),
-             arbeit = Zahl(s.Arbeit), menge = Zahl(s.Menge);
-  if (!gemein || !preis || !heizung || !material || !sach || !arbeit) {
+  s.Sachkosten = Sachkostensumme(s);
+  const auto gemein = Zahl(s.Kosten[KostenIndex(Kostenart::Gemeinkosten)]);
+  const auto preis = Zahl(s.Preis), menge = Zahl(s.Menge);
+  const auto gewinn = preis ? Abzueglich(*preis * 1000, s, Kostenstufe::Gemeinkosten) : std::nullopt;
+  if (!gemein || !gewinn) {
     s.Gewinn1000.clear();
     s.GewinnKultur.clear();
   } else if (*gemein != 0.0) {
-    const double gewinn = *preis * 1000 - *heizung - *material - *sach - *arbeit - *gemein;
-    s.Gewinn1000 = base::NumberText(gewinn);
-    s.GewinnKultur = menge ? base::NumberText(*menge * gewinn / 1000) : std::string();
+    s.Gewinn1000 = base::NumberText(*gewinn);
+    s.GewinnKultur = menge ? base::NumberText(*menge * *gewinn / 1000) : std::string();
   }
   s.Erloes = preis && menge ? base::NumberText(*preis * *menge) : std::string();
 }
 
 std::vector<std::string> UngueltigeZahlen(const VergleichsspalteSatz& s) {
-  static constexpr std::pair<const char*, Slot> kZahlen[] = {
-      {"Preis", &VergleichsspalteSatz::Preis},          {"Menge", &VergleichsspalteSatz::Menge},
-      {"Heizkosten", &VergleichsspalteSatz::Heizung},   {"Materialkosten", &VergleichsspalteSatz::Material},
-      {"Stromkosten", &VergleichsspalteSatz::Strom},    {"Maschinenkosten", &VergleichsspalteSatz::Maschinen},
-      {"Material[Std]", &VergleichsspalteSatz::PSM},    {"Vermarktungskosten", &VergleichsspalteSatz::Vermarktung},
-      {"Arbeitskosten", &VergleichsspalteSatz::Arbeit}, {"Gemeinkosten", &VergleichsspalteSatz::Gemeinkosten},
-      {"Flächentage", &VergleichsspalteSatz::TQM},      {"Arbeitsstunden", &VergleichsspalteSatz::Akh},
-  };
   std::vector<std::string> felder;
-  for (const auto& [name, slot] : kZahlen) {
-    if (!base::Trim(s.*slot).empty() && !Zahl(s.*slot)) felder.push_back(name);
-  }
+  const auto pruefen = [&](std::string_view name, const std::string& slot) {
+    if (!base::Trim(slot).empty() && !Zahl(slot)) felder.emplace_back(name);
+  };
+  pruefen("Preis", s.Preis);
+  pruefen("Menge", s.Menge);
+  for (const KostenartDaten& d : kKostenartTabelle) pruefen(d.vergleichsname, s.Kosten[KostenIndex(d.art)]);
+  pruefen("Flächentage", s.TQM);
+  pruefen("Arbeitsstunden", s.Akh);
   return felder;
 }
 
@@ -139,12 +154,12 @@ std::string Anzeige(const std::string& slot, const char* muster) { return Format
 
 SpaltenAnzeige SpalteAnzeigen(const VergleichsspalteSatz& s) {
   SpaltenAnzeige a;
-  a.Arbeitskosten = Anzeige(s.Arbeit, "0.00");
+  a.Arbeitskosten = Anzeige(s.Kosten[KostenIndex(Kostenart::Arbeit)], "0.00");
   a.Beginn = s.Beginn;
   a.Ende = s.Ende;
-  a.Gemeinkosten = Anzeige(s.Gemeinkosten, "0.00");
-  a.Heizkosten = Anzeige(s.Heizung, "0.00");
-  a.Materialkosten = Anzeige(s.Material, "0.00");
+  a.Gemeinkosten = Anzeige(s.Kosten[KostenIndex(Kostenart::Gemeinkosten)], "0.00");
+  a.Heizkosten = Anzeige(s.Kosten[KostenIndex(Kostenart::Heizung)], "0.00");
+  a.Materialkosten = Anzeige(s.Kosten[KostenIndex(Kostenart::Material)], "0.00");
   a.Preis = Anzeige(s.Preis, "0.00");
   a.Sachkosten = Anzeige(s.Sachkosten, "0.00");
   a.Menge = Anzeige(s.Menge, "0");
@@ -172,15 +187,9 @@ const char* EinheitText(Einheit einheit) {
 }
 
 std::optional<double> MargeJe1000(const VergleichsspalteSatz& s, Marge marge) {
-  const auto preis = Zahl(s.Preis), sach = Zahl(s.Sachkosten), material = Zahl(s.Material), heizung = Zahl(s.Heizung);
-  if (!preis || !sach || !material || !heizung) return std::nullopt;
-  double kosten = *sach + *material + *heizung;
-  if (marge == Marge::EKFL) {
-    const auto arbeit = Zahl(s.Arbeit);
-    if (!arbeit) return std::nullopt;
-    kosten += *arbeit;
-  }
-  return *preis * 1000 - kosten;
+  const auto preis = Zahl(s.Preis);
+  if (!preis) return std::nullopt;
+  return Abzueglich(*preis * 1000, s, marge == Marge::DKFL ? Kostenstufe::Sachkosten : Kostenstufe::Arbeitskosten);
 }
 
 std::optional<std::string> MargeUmrechnen(const VergleichsspalteSatz& s, Marge marge, Einheit einheit) {

@@ -14,7 +14,7 @@ namespace tolvar {}  // namespace tolvar
 
 namespace tolvar::comparison {
 
-// Writes "0" into the 25 slots from Kultur to GewinnKultur.
+// Writes "0" into every slot from Kultur to GewinnKultur, each cost and grade included.
 void SpalteZuruecksetzen(VergleichsspalteSatz& spalte);
 
 // Loads the row whose Nr, as text, equals spalte.Nr from table Vergleichskulturen of the

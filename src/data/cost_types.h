@@ -1,11 +1,12 @@
 #pragma once
 // The cost types of a culture, one row each in kKostenartTabelle, in the order of the
 // calculation window. The calculation, the calculation window, the stored comparison cultures
-// and the comparison take a type's names, captions, keys and columns from its row and index
-// their boxes, flags and columns by it.
+// and the comparison take a type's names, captions, keys, columns and bar from its row and
+// index their boxes, flags, columns and slots by it.
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -22,6 +23,11 @@ using JeKostenart = std::array<T, kAnzahlKostenarten>;
 // (DKFL), the labour before the EKFL, the overheads before the profit.
 enum class Kostenstufe { Sachkosten, Arbeitskosten, Gemeinkosten };
 
+// Where the culture comparison shows a cost: in a bar (and box) of its own, or summed with the
+// others of its kind into the "Sachkosten" bar. 0 is no bar: a row that leaves it out fails
+// the check below.
+enum class Vergleichsbalken { Eigener = 1, Sachkosten };
+
 struct KostenartDaten {
   Kostenart art;
   std::string_view name;
@@ -29,8 +35,10 @@ struct KostenartDaten {
   // after the calculation window is reset.
   std::string_view beschriftung;
   std::string_view anfangsbeschriftung;
-  // The key of the completeness check run before the type is computed.
+  // The key of the completeness check run before the type is computed, and whether the type
+  // is worked out from the culture's recorded work (unread work leaves it uncomputed).
   std::string_view pruefschluessel;
+  bool brauchtArbeiten;
   // The columns of the cost and of its grade in table Vergleichskulturen.
   std::string_view kostenSpalte;
   std::string_view gradSpalte;
@@ -43,37 +51,135 @@ struct KostenartDaten {
   std::string_view detailfenster;
   std::string_view menuefenster;
   Kostenstufe stufe;
+  // The comparison's bar of the cost, and its name where the comparison lists stored values
+  // that are no number.
+  Vergleichsbalken vergleichsbalken;
+  std::string_view vergleichsname;
 };
 
-// clang-format off
 inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
-    {Kostenart::Heizung, "Heizung", "+ Heizung ", "+ Heizkosten ***", "HeizkostenKalkulation",
-     "Heizung", "DQHeizung", "txtHeizung", "cmbHeizkosten",
-     "frmVantelInfo", "frmHeizkostenMenu", Kostenstufe::Sachkosten},
-    {Kostenart::Material, "Material", "+ Material ", "+ Material ***", "MaterialkostenKalkulation",
-     "Material", "DQMaterial", "txtMaterial", "cmbMaterialkosten",
-     "frmMaterialInfo", "frmMaterialkostenMenu", Kostenstufe::Sachkosten},
-    {Kostenart::Energie, "Energie", "+ elek.Energie ", " + elek.Energie ***", "EnergiekostenKalkulation",
-     "Strom", "DQStrom", "txtEnergie", "cmbEnergiekosten",
-     "frmEnergieInfo", "frmEnergiekostenMenu", Kostenstufe::Sachkosten},
+    {.art = Kostenart::Heizung,
+     .name = "Heizung",
+     .beschriftung = "+ Heizung ",
+     .anfangsbeschriftung = "+ Heizkosten ***",
+     .pruefschluessel = "HeizkostenKalkulation",
+     .brauchtArbeiten = false,
+     .kostenSpalte = "Heizung",
+     .gradSpalte = "DQHeizung",
+     .wertfeld = "txtHeizung",
+     .kostenknopf = "cmbHeizkosten",
+     .detailfenster = "frmVantelInfo",
+     .menuefenster = "frmHeizkostenMenu",
+     .stufe = Kostenstufe::Sachkosten,
+     .vergleichsbalken = Vergleichsbalken::Eigener,
+     .vergleichsname = "Heizkosten"},
+    {.art = Kostenart::Material,
+     .name = "Material",
+     .beschriftung = "+ Material ",
+     .anfangsbeschriftung = "+ Material ***",
+     .pruefschluessel = "MaterialkostenKalkulation",
+     .brauchtArbeiten = false,
+     .kostenSpalte = "Material",
+     .gradSpalte = "DQMaterial",
+     .wertfeld = "txtMaterial",
+     .kostenknopf = "cmbMaterialkosten",
+     .detailfenster = "frmMaterialInfo",
+     .menuefenster = "frmMaterialkostenMenu",
+     .stufe = Kostenstufe::Sachkosten,
+     .vergleichsbalken = Vergleichsbalken::Eigener,
+     .vergleichsname = "Materialkosten"},
+    {.art = Kostenart::Energie,
+     .name = "Energie",
+     .beschriftung = "+ elek.Energie ",
+     .anfangsbeschriftung = " + elek.Energie ***",
+     .pruefschluessel = "EnergiekostenKalkulation",
+     .brauchtArbeiten = false,
+     .kostenSpalte = "Strom",
+     .gradSpalte = "DQStrom",
+     .wertfeld = "txtEnergie",
+     .kostenknopf = "cmbEnergiekosten",
+     .detailfenster = "frmEnergieInfo",
+     .menuefenster = "frmEnergiekostenMenu",
+     .stufe = Kostenstufe::Sachkosten,
+     .vergleichsbalken = Vergleichsbalken::Sachkosten,
+     .vergleichsname = "Stromkosten"},
     // Machines are checked with the material key: they are worked out from the material rows.
-    {Kostenart::Maschinen, "Maschinen", "+ Maschinen ", "+ Maschinen ***", "MaterialkostenKalkulation",
-     "Maschinen", "DQMaschinen", "txtMaschinen", "cmbMaschinenkosten",
-     "frmMaschinenInfo", "frmMaschinenkostenMenu", Kostenstufe::Sachkosten},
-    {Kostenart::PSM, "PSM", "+ Material[Std] ", "+ Material[Std] ***", "PSMKostenKalkulation",
-     "PSM", "DQPSM", "txtPSM", "cmbPSMKosten",
-     "frmPSMInfo", "frmPSMKostenMenu", Kostenstufe::Sachkosten},
-    {Kostenart::Vermarktung, "Vermarktung", "+ Vermarktung ", "+ Vermarktung ***", "VermarktungskostenKalkulation",
-     "Vermarktung", "DQVermarktung", "txtVermarktung", "cmbVermarktungskosten",
-     "frmVermarktungInfo", "frmVermarktungskostenMenu", Kostenstufe::Sachkosten},
-    {Kostenart::Arbeit, "Arbeit", "- Arbeitskosten ", "- Arbeitskosten ***", "ArbeitskostenKalkulation",
-     "Arbeit", "DQArbeit", "txtArbeit", "cmbArbeitskosten",
-     "frmArbeitInfo", "frmArbeitskostenMenu", Kostenstufe::Arbeitskosten},
-    {Kostenart::Gemeinkosten, "Gemeinkosten", "- Gemeinkosten ", "- Gemeinkosten ***", "GemeinkostenKalkulation",
-     "Gemeinkosten", "DQGemeinkosten", "txtGemein", "cmbGemeinkosten",
-     "frmGemeinkostenInfo", "frmGemeinkostenMenu", Kostenstufe::Gemeinkosten},
+    {.art = Kostenart::Maschinen,
+     .name = "Maschinen",
+     .beschriftung = "+ Maschinen ",
+     .anfangsbeschriftung = "+ Maschinen ***",
+     .pruefschluessel = "MaterialkostenKalkulation",
+     .brauchtArbeiten = false,
+     .kostenSpalte = "Maschinen",
+     .gradSpalte = "DQMaschinen",
+     .wertfeld = "txtMaschinen",
+     .kostenknopf = "cmbMaschinenkosten",
+     .detailfenster = "frmMaschinenInfo",
+     .menuefenster = "frmMaschinenkostenMenu",
+     .stufe = Kostenstufe::Sachkosten,
+     .vergleichsbalken = Vergleichsbalken::Sachkosten,
+     .vergleichsname = "Maschinenkosten"},
+    {.art = Kostenart::PSM,
+     .name = "PSM",
+     .beschriftung = "+ Material[Std] ",
+     .anfangsbeschriftung = "+ Material[Std] ***",
+     .pruefschluessel = "PSMKostenKalkulation",
+     .brauchtArbeiten = true,
+     .kostenSpalte = "PSM",
+     .gradSpalte = "DQPSM",
+     .wertfeld = "txtPSM",
+     .kostenknopf = "cmbPSMKosten",
+     .detailfenster = "frmPSMInfo",
+     .menuefenster = "frmPSMKostenMenu",
+     .stufe = Kostenstufe::Sachkosten,
+     .vergleichsbalken = Vergleichsbalken::Sachkosten,
+     .vergleichsname = "Material[Std]"},
+    {.art = Kostenart::Vermarktung,
+     .name = "Vermarktung",
+     .beschriftung = "+ Vermarktung ",
+     .anfangsbeschriftung = "+ Vermarktung ***",
+     .pruefschluessel = "VermarktungskostenKalkulation",
+     .brauchtArbeiten = false,
+     .kostenSpalte = "Vermarktung",
+     .gradSpalte = "DQVermarktung",
+     .wertfeld = "txtVermarktung",
+     .kostenknopf = "cmbVermarktungskosten",
+     .detailfenster = "frmVermarktungInfo",
+     .menuefenster = "frmVermarktungskostenMenu",
+     .stufe = Kostenstufe::Sachkosten,
+     .vergleichsbalken = Vergleichsbalken::Sachkosten,
+     .vergleichsname = "Vermarktungskosten"},
+    {.art = Kostenart::Arbeit,
+     .name = "Arbeit",
+     .beschriftung = "- Arbeitskosten ",
+     .anfangsbeschriftung = "- Arbeitskosten ***",
+     .pruefschluessel = "ArbeitskostenKalkulation",
+     .brauchtArbeiten = true,
+     .kostenSpalte = "Arbeit",
+     .gradSpalte = "DQArbeit",
+     .wertfeld = "txtArbeit",
+     .kostenknopf = "cmbArbeitskosten",
+     .detailfenster = "frmArbeitInfo",
+     .menuefenster = "frmArbeitskostenMenu",
+     .stufe = Kostenstufe::Arbeitskosten,
+     .vergleichsbalken = Vergleichsbalken::Eigener,
+     .vergleichsname = "Arbeitskosten"},
+    {.art = Kostenart::Gemeinkosten,
+     .name = "Gemeinkosten",
+     .beschriftung = "- Gemeinkosten ",
+     .anfangsbeschriftung = "- Gemeinkosten ***",
+     .pruefschluessel = "GemeinkostenKalkulation",
+     .brauchtArbeiten = false,
+     .kostenSpalte = "Gemeinkosten",
+     .gradSpalte = "DQGemeinkosten",
+     .wertfeld = "txtGemein",
+     .kostenknopf = "cmbGemeinkosten",
+     .detailfenster = "frmGemeinkostenInfo",
+     .menuefenster = "frmGemeinkostenMenu",
+     .stufe = Kostenstufe::Gemeinkosten,
+     .vergleichsbalken = Vergleichsbalken::Eigener,
+     .vergleichsname = "Gemeinkosten"},
 }};
-// clang-format on
 
 // The position of a type in kKostenartTabelle and in every array indexed by the type.
 constexpr std::size_t KostenIndex(Kostenart art) { return static_cast<std::size_t>(art); }
@@ -111,7 +217,21 @@ constexpr bool TabelleInReihenfolge() {
   }
   return true;
 }
+constexpr bool ZeilenVollstaendig() {
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    for (std::string_view text :
+         {d.name, d.beschriftung, d.anfangsbeschriftung, d.pruefschluessel, d.kostenSpalte, d.gradSpalte, d.wertfeld,
+          d.kostenknopf, d.detailfenster, d.menuefenster, d.vergleichsname}) {
+      if (text.empty()) return false;
+    }
+    if (d.vergleichsbalken != Vergleichsbalken::Eigener && d.vergleichsbalken != Vergleichsbalken::Sachkosten) {
+      return false;
+    }
+  }
+  return true;
+}
 }  // namespace detail
 static_assert(detail::TabelleInReihenfolge(), "each row of kKostenartTabelle stands at its type's index");
+static_assert(detail::ZeilenVollstaendig(), "each row of kKostenartTabelle names all its texts and its comparison bar");
 
 }  // namespace tolvar

@@ -11,17 +11,21 @@ void MaterialVerzeichnis::Aufbauen(const std::vector<MaterialSatz>& liste) {
   gebaut_ = true;
 }
 
-const MaterialSatz* MaterialVerzeichnis::Finden(const std::vector<MaterialSatz>& liste, const std::string& nr) const {
+std::optional<std::size_t> MaterialVerzeichnis::Index(const std::vector<MaterialSatz>& liste,
+                                                      const std::string& nr) const {
   if (gebaut_ && groesse_ == liste.size()) {
     const auto it = erste_.find(nr);
-    if (it == erste_.end()) return nullptr;
-    const MaterialSatz& m = liste[it->second];
-    if (m.MaterialNr == nr) return &m;
+    if (it != erste_.end() && liste[it->second].MaterialNr == nr) return it->second;
   }
-  for (const MaterialSatz& m : liste) {
-    if (m.MaterialNr == nr) return &m;
+  for (std::size_t i = 0; i < liste.size(); ++i) {
+    if (liste[i].MaterialNr == nr) return i;
   }
-  return nullptr;
+  return std::nullopt;
+}
+
+const MaterialSatz* MaterialVerzeichnis::Finden(const std::vector<MaterialSatz>& liste, const std::string& nr) const {
+  const auto i = Index(liste, nr);
+  return i ? &liste[*i] : nullptr;
 }
 
 }  // namespace tolvar::data

@@ -3,6 +3,7 @@
 // carries it, so a culture's rows find their material without searching the whole list.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -13,13 +14,17 @@ namespace tolvar::data {
 
 class MaterialVerzeichnis {
  public:
-  // Builds the lookup for `liste`; run whenever the list is replaced (loading, and the editors
-  // and regrouping, which load it again).
+  // Builds the lookup for `liste`. The program replaces the list only through
+  // MasterLists::MaterialListeErsetzen, which runs this.
   void Aufbauen(const std::vector<MaterialSatz>& liste);
 
-  // The first element of `liste` with number `nr`, nullptr when there is none. `liste` is the
-  // list the lookup was built for; a list that was replaced without building it again (its
-  // size differs) is searched element by element instead.
+  // The index of the first element of `liste` with number `nr`, nullopt when there is none.
+  // `liste` is the list the lookup was built for; the element found is checked to carry `nr`,
+  // and anything else (a number the lookup does not know, an element that no longer carries
+  // it, a list of another size) is answered by searching the list element by element, so a
+  // lookup built for another list never gives a wrong answer.
+  std::optional<std::size_t> Index(const std::vector<MaterialSatz>& liste, const std::string& nr) const;
+  // The element at Index, nullptr when there is none.
   const MaterialSatz* Finden(const std::vector<MaterialSatz>& liste, const std::string& nr) const;
 
  private:

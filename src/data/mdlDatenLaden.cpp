@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/values.h"
@@ -260,9 +261,10 @@ bool StandorteLaden() {
 // Materials come from the material database, in barcode order.
 bool MaterialienLaden() {
   State& s = state();
-  const bool ok = LoadList(s.enterprise.AktuelleEinstellungen.MaterialPfad, "Material", "Barcode", FillMaterial,
-                           &s.masters.MaterialListe);
-  s.masters.MaterialNachNummer.Aufbauen(s.masters.MaterialListe);
+  std::vector<MaterialSatz> liste;
+  const bool ok =
+      LoadList(s.enterprise.AktuelleEinstellungen.MaterialPfad, "Material", "Barcode", FillMaterial, &liste);
+  s.masters.MaterialListeErsetzen(std::move(liste));
   return ok;
 }
 

@@ -36,23 +36,10 @@ struct VergleichsspalteSatz {
   std::string Preis;
   std::string Menge;
   std::string Erloes;
+  // The material costs that share the "Sachkosten" bar, summed (derived).
   std::string Sachkosten;
-  std::string Heizung;
-  std::string DQHeizung;
-  std::string Material;
-  std::string DQMaterial;
-  std::string Strom;
-  std::string DQStrom;
-  std::string Maschinen;
-  std::string DQMaschinen;
-  std::string PSM;
-  std::string DQPSM;
-  std::string Vermarktung;
-  std::string DQVermarktung;
-  std::string Arbeit;
-  std::string DQArbeit;
-  std::string Gemeinkosten;
-  std::string DQGemeinkosten;
+  JeKostenart<std::string> Kosten;  // columns Heizung, Material, Strom, ... by KostenIndex
+  JeKostenart<std::string> Grade;   // columns DQHeizung, ... by KostenIndex
   std::string Gewinn1000;
   std::string GewinnKultur;
   std::string Bemerkungen;

@@ -1,5 +1,7 @@
 #include "data/state.h"
 
+#include <utility>
+
 namespace tolvar {
 
 namespace {
@@ -13,8 +15,17 @@ State& state() { return instance(); }
 
 void ResetState() { instance() = State(); }
 
+void MasterLists::MaterialListeErsetzen(std::vector<MaterialSatz> liste) {
+  MaterialListe = std::move(liste);
+  MaterialNachNummer.Aufbauen(MaterialListe);
+}
+
 const MaterialSatz* MaterialMitNummer(const MasterLists& stamm, const std::string& nr) {
   return stamm.MaterialNachNummer.Finden(stamm.MaterialListe, nr);
+}
+
+std::optional<std::size_t> MaterialIndexMitNummer(const MasterLists& stamm, const std::string& nr) {
+  return stamm.MaterialNachNummer.Index(stamm.MaterialListe, nr);
 }
 
 }  // namespace tolvar

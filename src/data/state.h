@@ -57,16 +57,21 @@ struct MasterLists {
   std::vector<KulturSatz> KulturListe;
   std::vector<StandortSatz> StandortListe;
   std::vector<MaterialSatz> MaterialListe;  // in ascending Barcode order
-  // MaterialListe by MaterialNr; built again by the loader whenever it replaces the list.
+  // MaterialListe by MaterialNr, built for the list MaterialListeErsetzen put in place.
   data::MaterialVerzeichnis MaterialNachNummer;
+  // Puts `liste` in place of MaterialListe and builds its lookup: the one way the program
+  // replaces or empties the list.
+  void MaterialListeErsetzen(std::vector<MaterialSatz> liste);
   std::vector<PersonalSatz> PersonalListe;
   std::vector<StdTaetigkeitSatz> StdTaetigkeitListe;
   // The pots with their volumes, loaded right after the materials.
   std::vector<GefaessSatz> GefaessListe;
 };
 
-// The first element of stamm.MaterialListe with number `nr`; nullptr when there is none.
+// The first element of stamm.MaterialListe with number `nr`, and its index; nullptr and
+// nullopt when there is none.
 const MaterialSatz* MaterialMitNummer(const MasterLists& stamm, const std::string& nr);
+std::optional<std::size_t> MaterialIndexMitNummer(const MasterLists& stamm, const std::string& nr);
 
 // What is selected in the master lists and the trees, and the mode the editors work in.
 struct Selection {

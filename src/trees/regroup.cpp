@@ -50,8 +50,11 @@ Found LookupInList(const MasterLists& masters, Kind kind, const std::string& nr)
       return Lookup(masters.KulturListe, nr);
     case Kind::Standorte:
       return Lookup(masters.StandortListe, nr);
-    case Kind::Materialien:
-      return Lookup(masters.MaterialListe, nr);
+    case Kind::Materialien: {
+      const auto index = MaterialIndexMitNummer(masters, nr);
+      if (!index) return {};
+      return {true, masters.MaterialListe[*index].Gliederungspunkt};
+    }
     case Kind::Personal:
       return Lookup(masters.PersonalListe, nr);
     case Kind::Taetigkeiten:

@@ -89,7 +89,13 @@ TEST_F(LayoutTest, EveryWindowShowsItsCaptionsWholeAndItsControlsInPlace) {
   std::set<QString> seen;
   for (const WindowEntry& entry : AllWindows()) {
     ui::Form& window = entry.open();
-    ASSERT_TRUE(window.isVisible()) << ui::S(entry.name);
+    if (!window.isVisible()) {
+      // A window its steps did not show is reported, and the walk goes on.
+      faults << entry.name + QStringLiteral(": never shown");
+      window.Unload();
+      ProcessEvents();
+      continue;
+    }
     ForEachView(window, entry.name, [&](QWidget& shown, const QString& view) {
       for (const QString& fault : CheckLayout(shown, view, kPlacedOverEachOther)) {
         seen.insert(fault);

@@ -10,23 +10,10 @@
 #include "app/frmBegruessung.h"
 #include "app/frmUeberTolvar.h"
 #include "app/mdiTolvarZentral.h"
-#include "calculation/ui/frmArbeitInfo.h"
-#include "calculation/ui/frmArbeitskostenMenu.h"
-#include "calculation/ui/frmEnergieInfo.h"
-#include "calculation/ui/frmEnergiekostenMenu.h"
-#include "calculation/ui/frmGemeinkostenInfo.h"
-#include "calculation/ui/frmGemeinkostenMenu.h"
-#include "calculation/ui/frmHeizkostenMenu.h"
+#include "calculation/ui/cost_info.h"
+#include "calculation/ui/cost_menu.h"
+#include "calculation/ui/cost_windows.h"
 #include "calculation/ui/frmKalkulation.h"
-#include "calculation/ui/frmMaschinenInfo.h"
-#include "calculation/ui/frmMaschinenkostenMenu.h"
-#include "calculation/ui/frmMaterialInfo.h"
-#include "calculation/ui/frmMaterialkostenMenu.h"
-#include "calculation/ui/frmPSMInfo.h"
-#include "calculation/ui/frmPSMKostenMenu.h"
-#include "calculation/ui/frmVantelInfo.h"
-#include "calculation/ui/frmVermarktungInfo.h"
-#include "calculation/ui/frmVermarktungskostenMenu.h"
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "comparison/ui/frmKulturvergleich.h"
 #include "comparison/ui/frmSachkostenInfo.h"
@@ -34,6 +21,7 @@
 #include "comparison/ui/frmVergleichInfo.h"
 #include "culture/ui/frmBewegungsdaten.h"
 #include "culture/ui/frmKultur.h"
+#include "data/cost_types.h"
 #include "heating/ui/frmStandort.h"
 #include "masterdata/ui/frmAufwandmenge.h"
 #include "masterdata/ui/frmLohneinteilung.h"
@@ -47,6 +35,7 @@
 #include "masterdata/ui/frmTopfSubstrat.h"
 #include "masterdata/ui/frmVolumen.h"
 #include "masterdata/ui/frmWochenarbeitszeit.h"
+#include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/keyedtree.h"
@@ -60,6 +49,7 @@
 #include "settings/ui/frmTabellenrechner.h"
 #include "settings/ui/frmTarif.h"
 #include "support/ui_desktop.h"
+#include "support/ui_fixture.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -67,6 +57,10 @@
 
 namespace tolvar::test {
 namespace {
+
+// Only a bound for a shown window the window manager never places; waiting ends with the
+// event that places it.
+constexpr int kGiveUpMs = 30000;
 
 // Chooses a command of the main window's menus.
 void Command(const char* name) {
@@ -131,10 +125,11 @@ WindowEntry CultureData(const char* name, std::function<void(frmBewegungsdaten&)
           }};
 }
 
-// A window the calculation window opens through one of its buttons.
-template <class T>
-WindowEntry FromCalculation(const char* name, QPushButton* (frmKalkulation::*button)() const) {
-  return {QString::fromLatin1(name), [button] {
+// The window a cost line of the calculation window opens through its "[Menü]" button (the
+// type's origin menu) or its cost button (the type's detail window).
+WindowEntry FromCostLine(const KostenartDaten& d, bool menu) {
+  const Kostenart art = d.art;
+  return {ui::Q(menu ? d.menuefenster : d.detailfenster), [art, menu] {
             frmKalkulation& calculation = Calculated();
             {
               // A cost line the sample culture has no figure for says so and opens nothing:
@@ -142,27 +137,33 @@ WindowEntry FromCalculation(const char* name, QPushButton* (frmKalkulation::*but
               ScopedPrompts zeroCost;
               zeroCost->AnswerMsgBox(1);
               zeroCost->SetExpectAllUsed(false);
-              Click((calculation.*button)());
+              Click(menu ? calculation.Menueknopf(art) : calculation.Kostenknopf(art));
               Settle();
             }
-            if (!T::IsLoaded() || !T::instanz().isVisible()) return std::ref<ui::Form>(Shown<T>());
-            return std::ref<ui::Form>(T::instanz());
+            ui::Form& window = menu ? static_cast<ui::Form&>(*Menuefenster(art)) : *Detailfenster(art);
+            if (!window.isVisible()) {
+              window.Show();
+              ProcessEvents();
+            }
+            return std::ref(window);
           }};
 }
+WindowEntry FromMenuButton(const KostenartDaten& d) { return FromCostLine(d, true); }
+WindowEntry FromCostButton(const KostenartDaten& d) { return FromCostLine(d, false); }
 
 // A detail window in its comparison presentation: the line's origin menu, its second
 // option ("... einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.") and OK.
-template <class Menu, class T>
-WindowEntry Comparison(const char* name, QPushButton* (frmKalkulation::*menuButton)() const) {
-  return {QString::fromLatin1(name) + QStringLiteral(" Vergleich"), [menuButton] {
+WindowEntry Comparison(const KostenartDaten& d) {
+  const Kostenart art = d.art;
+  return {ui::Q(d.detailfenster) + QStringLiteral(" Vergleich"), [art] {
             frmKalkulation& calculation = Calculated();
-            Click((calculation.*menuButton)());
+            Click(calculation.Menueknopf(art));
             Settle();
-            Menu& menu = Menu::instanz();
+            KostenMenue& menu = *Menuefenster(art);
             Click(ui::FindControl<QWidget>(&menu, QStringLiteral("opbHerkunft"), 2));
-            Click(ui::FindControl<QWidget>(&menu, QStringLiteral("cmbOK")));
+            Click(menu.cmbOK);
             Settle();
-            return std::ref<ui::Form>(T::instanz());
+            return std::ref<ui::Form>(*Detailfenster(art));
           }};
 }
 
@@ -189,9 +190,8 @@ WindowEntry FromComparison(const char* name, std::function<QPushButton*(frmKultu
           }};
 }
 
-}  // namespace
-
-std::vector<WindowEntry> AllWindows() {
+// The windows of the program's menus before the calculation's cost windows.
+std::vector<WindowEntry> WindowsBeforeTheCosts() {
   return {
       Plain<frmBegruessung>("frmBegruessung"),
       Plain<frmUeberTolvar>("frmUeberTolvar"),
@@ -251,32 +251,22 @@ std::vector<WindowEntry> AllWindows() {
          return std::ref<ui::Form>(frmKultur::instanz());
        }},
       {QStringLiteral("frmKalkulation"), [] { return std::ref<ui::Form>(Calculated()); }},
-      FromCalculation<frmHeizkostenMenu>("frmHeizkostenMenu", &frmKalkulation::cmbHeizkostenMenu),
-      FromCalculation<frmMaterialkostenMenu>("frmMaterialkostenMenu", &frmKalkulation::cmbMaterialkostenMenu),
-      FromCalculation<frmEnergiekostenMenu>("frmEnergiekostenMenu", &frmKalkulation::cmbEnergiekostenMenu),
-      FromCalculation<frmMaschinenkostenMenu>("frmMaschinenkostenMenu", &frmKalkulation::cmbMaschinenkostenMenu),
-      FromCalculation<frmPSMKostenMenu>("frmPSMKostenMenu", &frmKalkulation::cmbPSMKostenMenu),
-      FromCalculation<frmVermarktungskostenMenu>("frmVermarktungskostenMenu",
-                                                 &frmKalkulation::cmbVermarktungskostenMenu),
-      FromCalculation<frmArbeitskostenMenu>("frmArbeitskostenMenu", &frmKalkulation::cmbArbeitskostenMenu),
-      FromCalculation<frmGemeinkostenMenu>("frmGemeinkostenMenu", &frmKalkulation::cmbGemeinkostenMenu),
-      FromCalculation<frmVantelInfo>("frmVantelInfo", &frmKalkulation::cmbHeizkosten),
-      FromCalculation<frmMaterialInfo>("frmMaterialInfo", &frmKalkulation::cmbMaterialkosten),
-      FromCalculation<frmEnergieInfo>("frmEnergieInfo", &frmKalkulation::cmbEnergiekosten),
-      FromCalculation<frmMaschinenInfo>("frmMaschinenInfo", &frmKalkulation::cmbMaschinenkosten),
-      FromCalculation<frmPSMInfo>("frmPSMInfo", &frmKalkulation::cmbPSMKosten),
-      FromCalculation<frmVermarktungInfo>("frmVermarktungInfo", &frmKalkulation::cmbVermarktungskosten),
-      FromCalculation<frmArbeitInfo>("frmArbeitInfo", &frmKalkulation::cmbArbeitskosten),
-      FromCalculation<frmGemeinkostenInfo>("frmGemeinkostenInfo", &frmKalkulation::cmbGemeinkosten),
-      Comparison<frmHeizkostenMenu, frmVantelInfo>("frmVantelInfo", &frmKalkulation::cmbHeizkostenMenu),
-      Comparison<frmMaterialkostenMenu, frmMaterialInfo>("frmMaterialInfo", &frmKalkulation::cmbMaterialkostenMenu),
-      Comparison<frmEnergiekostenMenu, frmEnergieInfo>("frmEnergieInfo", &frmKalkulation::cmbEnergiekostenMenu),
-      Comparison<frmMaschinenkostenMenu, frmMaschinenInfo>("frmMaschinenInfo", &frmKalkulation::cmbMaschinenkostenMenu),
-      Comparison<frmPSMKostenMenu, frmPSMInfo>("frmPSMInfo", &frmKalkulation::cmbPSMKostenMenu),
-      Comparison<frmVermarktungskostenMenu, frmVermarktungInfo>("frmVermarktungInfo",
-                                                                &frmKalkulation::cmbVermarktungskostenMenu),
-      Comparison<frmArbeitskostenMenu, frmArbeitInfo>("frmArbeitInfo", &frmKalkulation::cmbArbeitskostenMenu),
-      Comparison<frmGemeinkostenMenu, frmGemeinkostenInfo>("frmGemeinkostenInfo", &frmKalkulation::cmbGemeinkostenMenu),
+  };
+}
+
+// The cost types' windows, type by type in table order: the origin menus, the detail
+// windows, then the detail windows in their comparison presentation.
+std::vector<WindowEntry> CostWindows() {
+  std::vector<WindowEntry> windows;
+  for (const auto entry : {&FromMenuButton, &FromCostButton, &Comparison}) {
+    for (const KostenartDaten& d : kKostenartTabelle) windows.push_back(entry(d));
+  }
+  return windows;
+}
+
+// The windows of the program's menus after the calculation's cost windows.
+std::vector<WindowEntry> WindowsAfterTheCosts() {
+  return {
       {QStringLiteral("frmKulturVergleichBearbeiten"),
        [] {
          Command("mnuVergleichNeu");
@@ -314,19 +304,41 @@ std::vector<WindowEntry> AllWindows() {
       Plain<frmStatInfo>("frmStatInfo"),
       Plain<frmTabellenrechner>("frmTabellenrechner"),
       Plain<frmArbeitMaterial>("frmArbeitMaterial"),
+
   };
 }
 
-void CheckEveryWindow(const WindowCheck& check, QStringList* faults) {
-  for (const WindowEntry& entry : AllWindows()) {
+}  // namespace
+
+std::vector<WindowEntry> AllWindows() {
+  std::vector<WindowEntry> windows;
+  for (std::vector<WindowEntry> part : {WindowsBeforeTheCosts(), CostWindows(), WindowsAfterTheCosts()}) {
+    windows.insert(windows.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
+  }
+  return windows;
+}
+
+void CheckEveryWindow(const WindowCheck& check, QStringList* faults) { CheckWindows(AllWindows(), check, faults); }
+
+void CheckWindows(const std::vector<WindowEntry>& entries, const WindowCheck& check, QStringList* faults) {
+  for (const WindowEntry& entry : entries) {
     ui::Form& window = entry.open();
     QPointer<ui::Form> guard(&window);
-    if (window.Kind() != ui::FormKind::MdiChild) {
-      ASSERT_TRUE(WaitUntilPlaced(&window)) << ui::S(entry.name);
+    // A window its steps did not show (a wiring cut) can never appear: it is reported at
+    // once. A shown one is waited for; the bound only ends a wait that would never end.
+    std::optional<QString> missing;
+    if (window.isHidden()) {
+      missing = QStringLiteral("never shown");
+    } else if (window.Kind() != ui::FormKind::MdiChild && !Placed(&window, kGiveUpMs)) {
+      missing = QStringLiteral("never appeared on the screen");
     }
-    const std::optional<QStringList> own = check(entry.name, window);
-    if (!own) *faults << entry.name + QStringLiteral(": no expectation");
-    for (const QString& fault : own.value_or(QStringList())) *faults << entry.name + QStringLiteral(": ") + fault;
+    if (missing) {
+      *faults << entry.name + QStringLiteral(": ") + *missing;
+    } else {
+      const std::optional<QStringList> own = check(entry.name, window);
+      if (!own) *faults << entry.name + QStringLiteral(": no expectation");
+      for (const QString& fault : own.value_or(QStringList())) *faults << entry.name + QStringLiteral(": ") + fault;
+    }
     if (guard) window.Unload();
     ProcessEvents();
   }

@@ -35,9 +35,13 @@ std::vector<WindowEntry> AllWindows();
 // Opens each window of the catalogue in turn, waits until a top-level one has taken its place
 // on the screen, lets `check` look at it and unloads it again. `check` gives the window's
 // faults, or nullopt when it has no expectation for the window, which is a fault of its own.
-// Each fault is added to `faults` after the window's name.
+// Each fault is added to `faults` after the window's name. A window that its steps leave
+// unshown, or that never takes its place, is such a fault ("never shown", "never appeared on
+// the screen"), and the walk goes on with the next.
 using WindowCheck = std::function<std::optional<QStringList>(const QString& name, ui::Form& window)>;
 void CheckEveryWindow(const WindowCheck& check, QStringList* faults);
+// The same walk over `entries`.
+void CheckWindows(const std::vector<WindowEntry>& entries, const WindowCheck& check, QStringList* faults);
 
 // As above, with the expectations of a table whose rows name their window (`window`).
 template <typename Expected, std::size_t N, typename Check>

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/values.h"
 #include "comparison/ergebnis_fixture.h"
 #include "support/fixtures.h"
 
@@ -38,7 +39,7 @@ TEST_F(SpalteTest, WorkedCultureGivesItsDerivedValuesAndBoxes) {
   EXPECT_EQ(s.GewinnKultur, "80");
   EXPECT_EQ(s.Erloes, "720");
   EXPECT_EQ(s.Bemerkungen, "Bemerkung Cyclamen");
-  EXPECT_EQ(s.DQMaterial, "2");
+  EXPECT_EQ(s.Grade[KostenIndex(Kostenart::Material)], "2");
   const SpaltenAnzeige a = SpalteAnzeigen(s);
   EXPECT_EQ(a.Menge, "800");
   EXPECT_EQ(a.Preis, "0,90");
@@ -47,6 +48,42 @@ TEST_F(SpalteTest, WorkedCultureGivesItsDerivedValuesAndBoxes) {
   EXPECT_EQ(a.GewinnKultur, "80,00");
   EXPECT_EQ(a.Gemeinkosten, "100,00");
   EXPECT_EQ(a.Beginn, "01.03.2024");
+}
+
+// Every row of the cost-type table reaches the comparison: its cost and grade land in its
+// slots; 10 more of the cost lowers the profit by 10, raises the "Sachkosten" bar only for a
+// type that shares it, and lowers each margin only when the type is deducted before it; a
+// stored text that is no number is named by the type's name and empties the profit.
+TEST_F(SpalteTest, EachCostTypeOfTheTableReachesSlotsSumsAndMargins) {
+  const VergleichsspalteSatz vorher = Geladen("0");
+  const auto zahl = [](const std::string& text) { return base::ParseNumber(text).value_or(-1e9); };
+  const auto marge = [](const VergleichsspalteSatz& s, Marge m) { return MargeJe1000(s, m).value_or(-1e9); };
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    SCOPED_TRACE(std::string(d.name));
+    const std::size_t i = KostenIndex(d.art);
+    const int nr = static_cast<int>(i) + 1;
+    test::Spalten z = test::Beispielkultur(nr);
+    z[std::string(d.kostenSpalte)] = base::NumberText(zahl(vorher.Kosten[i]) + 10);
+    z[std::string(d.gradSpalte)] = 7;
+    test::ZeileEinfuegen(pfad, z);
+    const VergleichsspalteSatz s = Geladen(std::to_string(nr));
+
+    EXPECT_DOUBLE_EQ(zahl(s.Kosten[i]), zahl(vorher.Kosten[i]) + 10);
+    EXPECT_EQ(s.Grade[i], "7");
+    const bool sachkosten = d.vergleichsbalken == Vergleichsbalken::Sachkosten;
+    EXPECT_DOUBLE_EQ(zahl(s.Sachkosten), zahl(vorher.Sachkosten) + (sachkosten ? 10 : 0));
+    EXPECT_DOUBLE_EQ(zahl(s.Gewinn1000), zahl(vorher.Gewinn1000) - 10);
+    EXPECT_DOUBLE_EQ(marge(s, Marge::DKFL), marge(vorher, Marge::DKFL) - (d.stufe == Kostenstufe::Sachkosten ? 10 : 0));
+    EXPECT_DOUBLE_EQ(marge(s, Marge::EKFL),
+                     marge(vorher, Marge::EKFL) - (d.stufe != Kostenstufe::Gemeinkosten ? 10 : 0));
+
+    VergleichsspalteSatz kaputt = s;
+    kaputt.Kosten[i] = "viel";
+    EXPECT_EQ(UngueltigeZahlen(kaputt), std::vector<std::string>{std::string(d.vergleichsname)});
+    AbgeleiteteWerteBerechnen(kaputt);
+    EXPECT_EQ(kaputt.Gewinn1000, "");
+    EXPECT_EQ(kaputt.Sachkosten.empty(), sachkosten);
+  }
 }
 
 TEST_F(SpalteTest, WorkedMarginsInAllThreeUnits) {

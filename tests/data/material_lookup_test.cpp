@@ -2,6 +2,8 @@
 
 #include "data/material_lookup.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,14 +30,16 @@ class MaterialVerzeichnisTest : public DataTest {};
 
 TEST_F(MaterialVerzeichnisTest, FindsTheFirstOfANumberAlsoInAListReplacedWithoutBuildingAgain) {
   MasterLists& stamm = state().masters;
-  stamm.MaterialListe = {Material("M1010", "Topf"), Material("M1011", "erste"), Material("M1011", "zweite")};
-  stamm.MaterialNachNummer.Aufbauen(stamm.MaterialListe);
+  stamm.MaterialListeErsetzen({Material("M1010", "Topf"), Material("M1011", "erste"), Material("M1011", "zweite")});
   struct Fall {
     const char* nr;
     const char* name;
+    std::optional<std::size_t> index;
   };
-  for (const Fall& f : {Fall{"M1010", "Topf"}, Fall{"M1011", "erste"}, Fall{"M9999", "-"}, Fall{"", "-"}}) {
+  for (const Fall& f : {Fall{"M1010", "Topf", 0}, Fall{"M1011", "erste", 1}, Fall{"M9999", "-", std::nullopt},
+                        Fall{"", "-", std::nullopt}}) {
     EXPECT_EQ(Gefunden(f.nr), f.name) << f.nr;
+    EXPECT_EQ(MaterialIndexMitNummer(stamm, f.nr), f.index) << f.nr;
   }
   // Replaced by a list of another size: searched, never an element of the old one.
   stamm.MaterialListe = {Material("M1011", "neu"), Material("M1012", "Erde")};
@@ -43,9 +47,16 @@ TEST_F(MaterialVerzeichnisTest, FindsTheFirstOfANumberAlsoInAListReplacedWithout
   EXPECT_EQ(Gefunden("M1012"), "Erde");
   EXPECT_EQ(Gefunden("M1010"), "-");
   // A number changed in place: the lookup does not give an element of another number.
-  stamm.MaterialNachNummer.Aufbauen(stamm.MaterialListe);
+  stamm.MaterialListeErsetzen(stamm.MaterialListe);
   stamm.MaterialListe[0].MaterialNr = "M1013";
   EXPECT_EQ(Gefunden("M1011"), "-");
+  // A list of the same size with a number the lookup never saw: found by the search.
+  stamm.MaterialListe = {Material("M2000", "Vlies"), Material("M2001", "Draht")};
+  EXPECT_EQ(Gefunden("M2001"), "Draht");
+  EXPECT_EQ(MaterialIndexMitNummer(stamm, "M2000"), 0u);
+  // Emptied through the one replacing function.
+  stamm.MaterialListeErsetzen({});
+  EXPECT_EQ(Gefunden("M2001"), "-");
 }
 
 // Every load builds the lookup for the list it loaded.

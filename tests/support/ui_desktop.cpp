@@ -23,9 +23,14 @@ bool WaitUntilPlaced(QWidget* window) {
     ADD_FAILURE() << "no window to wait for";
     return false;
   }
-  if (QTest::qWaitFor([window] { return ui::IsPlaced(window); }, kNeverAppearedMs)) return true;
+  if (Placed(window, kNeverAppearedMs)) return true;
   ADD_FAILURE() << window->objectName().toStdString() << " never appeared on the screen";
   return false;
+}
+
+bool Placed(QWidget* window, int giveUpMs) {
+  if (window == nullptr || window->isHidden()) return false;
+  return QTest::qWaitFor([window] { return ui::IsPlaced(window); }, giveUpMs);
 }
 
 std::optional<QStringList> AllowedActions(QWidget* window) {

@@ -17,6 +17,9 @@ bool OnDesktop();
 // (ui::IsPlaced): on a desktop that is when the window manager has framed and shown it. Fails
 // the test (false) when that does not happen at all.
 bool WaitUntilPlaced(QWidget* window);
+// The same wait without failing the test: false at once for a window that is not shown, and
+// when the window has not taken its place before `giveUpMs` ran out.
+bool Placed(QWidget* window, int giveUpMs);
 
 // The actions the window manager allows on the top-level `window` ("CLOSE", "MINIMIZE",
 // "MAXIMIZE_HORZ", ...: the names of _NET_WM_ALLOWED_ACTIONS without "_NET_WM_ACTION_"), or

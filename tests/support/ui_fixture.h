@@ -1,7 +1,9 @@
 #pragma once
-// Shared fixture of the window tests: a fresh data root, scripted prompts, the logic's
-// messages shown as message boxes, no window loaded before or after the test, and steps to
-// make the sample enterprise the open one and load its lists.
+// Shared fixture of the tests of the program's windows: a fresh data root, scripted prompts,
+// the logic's messages shown as message boxes, no window loaded before or after the test, and
+// steps to make the sample enterprise the open one and load its lists; and the main window's
+// helpers. Built with the windows library (tolvar_test_support_windows); the platform's own
+// window tests do without it.
 
 #include <gtest/gtest.h>
 
@@ -19,8 +21,20 @@
 namespace tolvar {
 class mdiTolvarZentral;
 }
+namespace tolvar::ui {
+class KeyedTree;
+}
 
 namespace tolvar::test {
+
+// Shows the program's main window, large enough that its child windows are whole inside it,
+// so that clicks at their controls reach them. Loads it when it is not.
+void MainWindowShown();
+
+// Chooses `command` (object name or text) in the pop-up menu that a right press on the node
+// `key` of `tree` shows, as a person does: the right press selects the node. The menu is
+// closed afterwards. False (the test has failed) when a step cannot be done.
+bool PopUpCommand(ui::KeyedTree* tree, const QString& key, const QString& command);
 
 class FensterTest : public ::testing::Test {
  protected:

@@ -4,9 +4,7 @@
 
 #include <QApplication>
 #include <QMdiSubWindow>
-#include <QMenu>
 
-#include "app/mdiTolvarZentral.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/keyedtree.h"
@@ -27,16 +25,6 @@ void UnloadAllWindows() {
     for (ui::Form* form : ui::Forms::Loaded()) ui::FormAccess::UnloadForced(*form);
     ProcessEvents();
   }
-}
-
-void MainWindowShown() {
-  mdiTolvarZentral& main = mdiTolvarZentral::instanz();
-  main.Show();
-  // Its own placement first, so it does not undo the size given here when it appears.
-  WaitUntilPlaced(&main);
-  main.showNormal();
-  main.setGeometry(0, 0, 2400, 1800);
-  ProcessEvents();
 }
 
 bool MoveIntoView(QWidget* control) {
@@ -61,22 +49,6 @@ bool MoveIntoView(QWidget* control) {
     return false;
   }
   return true;
-}
-
-bool PopUpCommand(ui::KeyedTree* tree, const QString& key, const QString& command) {
-  tree->EnsureVisible(key);  // its group opened
-  if (!MoveIntoView(tree)) return false;
-  if (!RightClickNode(tree, key)) return false;
-  mdiTolvarZentral& main = mdiTolvarZentral::instanz();
-  QMenu* menu = main.LetztesPopUp();
-  if (menu == nullptr || !menu->isVisible()) {
-    ADD_FAILURE() << "pop-up: no menu shown for " << ui::S(key);
-    return false;
-  }
-  const bool triggered = TriggerCommand(&main, command);
-  menu->hide();
-  Settle();
-  return triggered;
 }
 
 }  // namespace tolvar::test

@@ -10,10 +10,6 @@ void ProcessEvents();
 // overridden) and destroys them, so the next test starts with none loaded.
 void UnloadAllWindows();
 
-// Shows the program's main window, large enough that its child windows are whole inside it,
-// so that clicks at their controls reach them. Loads it when it is not.
-void MainWindowShown();
-
 }  // namespace tolvar::test
 
 class QString;
@@ -28,11 +24,6 @@ namespace tolvar::test {
 // its title, so that the control lies on the main window (the offscreen screen is narrower
 // than some windows). False (the test has failed) when it cannot be brought into view.
 bool MoveIntoView(QWidget* control);
-
-// Chooses `command` (object name or text) in the pop-up menu that a right press on the node
-// `key` of `tree` shows, as a person does: the right press selects the node. The menu is
-// closed afterwards. False (the test has failed) when a step cannot be done.
-bool PopUpCommand(ui::KeyedTree* tree, const QString& key, const QString& command);
 
 }  // namespace tolvar::test
 

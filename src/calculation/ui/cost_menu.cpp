@@ -46,15 +46,44 @@ constexpr int kRand = 240;
 constexpr const char* kManuell = "Manuelle Eingabe von Standardwerten aus einer Datensammlung o.ä.";
 
 // The heating and material menus keep their own measure.
-constexpr KostenMenue::Gestalt kHeizkostenGestalt = {5760, 3165, 480, 360, 720, 4815, 495, 4440, 2520, 855, 495};
-constexpr KostenMenue::Gestalt kMaterialkostenGestalt = {5670, 3270, 360, 360, 720, 4815, 495, 4320, 2520, 855, 495};
+constexpr KostenMenue::Gestalt kHeizkostenGestalt = {.breite = 5760,
+                                                     .hoehe = 3165,
+                                                     .optionLinks = 480,
+                                                     .optionOben = 360,
+                                                     .optionAbstand = 720,
+                                                     .optionBreite = 4815,
+                                                     .optionHoehe = 495,
+                                                     .okLinks = 4440,
+                                                     .okOben = 2520,
+                                                     .okBreite = 855,
+                                                     .okHoehe = 495};
+constexpr KostenMenue::Gestalt kMaterialkostenGestalt = {.breite = 5670,
+                                                         .hoehe = 3270,
+                                                         .optionLinks = 360,
+                                                         .optionOben = 360,
+                                                         .optionAbstand = 720,
+                                                         .optionBreite = 4815,
+                                                         .optionHoehe = 495,
+                                                         .okLinks = 4320,
+                                                         .okOben = 2520,
+                                                         .okBreite = 855,
+                                                         .okHoehe = 495};
 
 }  // namespace
 
 KostenMenue::Gestalt KostenMenue::StandardGestalt(int optionen) {
   const int okOben = kRand + optionen * kOptionHoehe + 120;
-  return {kBreite,           okOben + 375 + kRand,   kRand,  kRand, kOptionHoehe, kBreite - 2 * kRand,
-          kOptionHoehe - 60, kBreite - kRand - 1215, okOben, 1215,  375};
+  return {.breite = kBreite,
+          .hoehe = okOben + 375 + kRand,
+          .optionLinks = kRand,
+          .optionOben = kRand,
+          .optionAbstand = kOptionHoehe,
+          .optionBreite = kBreite - 2 * kRand,
+          .optionHoehe = kOptionHoehe - 60,
+          .okLinks = kBreite - kRand - 1215,
+          .okOben = okOben,
+          .okBreite = 1215,
+          .okHoehe = 375};
 }
 
 KostenMenue::KostenMenue(const QString& name, const Beschreibung& beschreibung)
@@ -176,14 +205,14 @@ void KostenMenue::Anwenden() {
 
 frmHeizkostenMenu::frmHeizkostenMenu()
     : FensterOf(QStringLiteral("frmHeizkostenMenu"),
-                {Kostenart::Heizung,
-                 "Heizkosten-Menu",
-                 {nullptr, "Heizkosten aus den eingegebenen Kulturdaten und Standorten errechnen.",
-                  "Heizkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
-                 {1, 2, 3, -1},
-                 {nullptr, nullptr, "+ Heizkosten **", "+ Heizkosten *"},
-                 Anwendung::BeimEntladen,
-                 &kHeizkostenGestalt}) {}
+                {.art = Kostenart::Heizung,
+                 .caption = "Heizkosten-Menu",
+                 .optionen = {nullptr, "Heizkosten aus den eingegebenen Kulturdaten und Standorten errechnen.",
+                              "Heizkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
+                 .reihenfolge = {1, 2, 3, -1},
+                 .beschriftung = {nullptr, nullptr, "+ Heizkosten **", "+ Heizkosten *"},
+                 .anwendung = Anwendung::BeimEntladen,
+                 .gestalt = &kHeizkostenGestalt}) {}
 
 void frmHeizkostenMenu::VergleichOeffnen() {
   frmVantelInfo& info = frmVantelInfo::instanz();
@@ -193,14 +222,14 @@ void frmHeizkostenMenu::VergleichOeffnen() {
 
 frmMaterialkostenMenu::frmMaterialkostenMenu()
     : FensterOf(QStringLiteral("frmMaterialkostenMenu"),
-                {Kostenart::Material,
-                 "Materialkosten",
-                 {nullptr, "Materialkosten aus den eingegebenen Kulturdaten und Materialien errechnen.",
-                  "Materialkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
-                 {1, 2, 3, -1},
-                 {nullptr, nullptr, "+ Material **", "+ Material *"},
-                 Anwendung::MitOK,
-                 &kMaterialkostenGestalt}) {}
+                {.art = Kostenart::Material,
+                 .caption = "Materialkosten",
+                 .optionen = {nullptr, "Materialkosten aus den eingegebenen Kulturdaten und Materialien errechnen.",
+                              "Materialkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
+                 .reihenfolge = {1, 2, 3, -1},
+                 .beschriftung = {nullptr, nullptr, "+ Material **", "+ Material *"},
+                 .anwendung = Anwendung::MitOK,
+                 .gestalt = &kMaterialkostenGestalt}) {}
 
 void frmMaterialkostenMenu::VergleichOeffnen() {
   frmMaterialInfo& info = frmMaterialInfo::instanz();
@@ -209,14 +238,16 @@ void frmMaterialkostenMenu::VergleichOeffnen() {
 }
 
 frmEnergiekostenMenu::frmEnergiekostenMenu()
-    : FensterOf(QStringLiteral("frmEnergiekostenMenu"),
-                {Kostenart::Energie,
-                 "elektrische Energie",
-                 {nullptr, "Kosten für Zusatzbelichtung aus den eingegebenen Kulturdaten errechnen.",
-                  "Kosten für Zusatzbelichtung einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
-                 {1, 2, 3, -1},
-                 {nullptr, "+ elek.Energie ***", "+ elek.Energie **", "+ elek.Energie *"},
-                 Anwendung::MitOK}) {}
+    : FensterOf(
+          QStringLiteral("frmEnergiekostenMenu"),
+          {.art = Kostenart::Energie,
+           .caption = "elektrische Energie",
+           .optionen = {nullptr, "Kosten für Zusatzbelichtung aus den eingegebenen Kulturdaten errechnen.",
+                        "Kosten für Zusatzbelichtung einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.",
+                        kManuell},
+           .reihenfolge = {1, 2, 3, -1},
+           .beschriftung = {nullptr, "+ elek.Energie ***", "+ elek.Energie **", "+ elek.Energie *"},
+           .anwendung = Anwendung::MitOK}) {}
 
 void frmEnergiekostenMenu::VergleichOeffnen() {
   frmEnergieInfo& info = frmEnergieInfo::instanz();
@@ -229,13 +260,13 @@ void frmEnergiekostenMenu::VergleichOeffnen() {
 
 frmMaschinenkostenMenu::frmMaschinenkostenMenu()
     : FensterOf(QStringLiteral("frmMaschinenkostenMenu"),
-                {Kostenart::Maschinen,
-                 "Maschinenkosten",
-                 {nullptr, "Maschinenkosten aus den eingegebenen Kulturdaten errechnen.",
-                  "Maschinenkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
-                 {1, 2, 3, -1},
-                 {nullptr, "+ Maschinen ***", "+ Maschinen **", "+ Maschinen *"},
-                 Anwendung::BeimSchliessen}) {}
+                {.art = Kostenart::Maschinen,
+                 .caption = "Maschinenkosten",
+                 .optionen = {nullptr, "Maschinenkosten aus den eingegebenen Kulturdaten errechnen.",
+                              "Maschinenkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
+                 .reihenfolge = {1, 2, 3, -1},
+                 .beschriftung = {nullptr, "+ Maschinen ***", "+ Maschinen **", "+ Maschinen *"},
+                 .anwendung = Anwendung::BeimSchliessen}) {}
 
 void frmMaschinenkostenMenu::VergleichOeffnen() {
   frmMaschinenInfo& info = frmMaschinenInfo::instanz();
@@ -247,16 +278,18 @@ void frmMaschinenkostenMenu::VergleichOeffnen() {
 }
 
 frmPSMKostenMenu::frmPSMKostenMenu()
-    : FensterOf(
-          QStringLiteral("frmPSMKostenMenu"),
-          {Kostenart::PSM,
-           "Über Tätigkeiten zugewiesene Materialien",
-           {nullptr, "Über Tätigkeiten zugewiesene Materialkosten aus den in Morvin erfassten Tätigkeiten errechnen.",
-            "Über Tätigkeiten zugewiesene Materialkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.",
-            kManuell},
-           {1, 2, 3, -1},
-           {nullptr, "+ Material[Std] ***", "+ Material[Std] **", "+ Material[Std] *"},
-           Anwendung::MitOK}) {}
+    : FensterOf(QStringLiteral("frmPSMKostenMenu"),
+                {.art = Kostenart::PSM,
+                 .caption = "Über Tätigkeiten zugewiesene Materialien",
+                 .optionen =
+                     {nullptr,
+                      "Über Tätigkeiten zugewiesene Materialkosten aus den in Morvin erfassten Tätigkeiten errechnen.",
+                      "Über Tätigkeiten zugewiesene Materialkosten einer vergleichbaren Kultur aus der "
+                      "Ergebnisdatenbank laden.",
+                      kManuell},
+                 .reihenfolge = {1, 2, 3, -1},
+                 .beschriftung = {nullptr, "+ Material[Std] ***", "+ Material[Std] **", "+ Material[Std] *"},
+                 .anwendung = Anwendung::MitOK}) {}
 
 void frmPSMKostenMenu::VergleichOeffnen() {
   frmPSMInfo& info = frmPSMInfo::instanz();
@@ -268,15 +301,16 @@ void frmPSMKostenMenu::VergleichOeffnen() {
 }
 
 frmVermarktungskostenMenu::frmVermarktungskostenMenu()
-    : FensterOf(QStringLiteral("frmVermarktungskostenMenu"),
-                {Kostenart::Vermarktung,
-                 "Vermarktungskosten",
-                 {"Vermarktungskosten kulturspezifisch errechnen.",
-                  "Vermarktungskosten aus den Betriebseinstellungen errechnen.",
-                  "Vermarktungskosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
-                 {1, 0, 2, 3},
-                 {"+ Vermarktung ***", "+ Vermarktung ***", "+ Vermarktung **", "+ Vermarktung *"},
-                 Anwendung::MitOK}) {}
+    : FensterOf(
+          QStringLiteral("frmVermarktungskostenMenu"),
+          {.art = Kostenart::Vermarktung,
+           .caption = "Vermarktungskosten",
+           .optionen = {"Vermarktungskosten kulturspezifisch errechnen.",
+                        "Vermarktungskosten aus den Betriebseinstellungen errechnen.",
+                        "Vermarktungskosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
+           .reihenfolge = {1, 0, 2, 3},
+           .beschriftung = {"+ Vermarktung ***", "+ Vermarktung ***", "+ Vermarktung **", "+ Vermarktung *"},
+           .anwendung = Anwendung::MitOK}) {}
 
 void frmVermarktungskostenMenu::VergleichOeffnen() {
   frmVermarktungInfo& info = frmVermarktungInfo::instanz();
@@ -302,14 +336,15 @@ void frmVermarktungskostenMenu::KulturspezifischOeffnen() {
 }
 
 frmArbeitskostenMenu::frmArbeitskostenMenu()
-    : FensterOf(QStringLiteral("frmArbeitskostenMenu"),
-                {Kostenart::Arbeit,
-                 "Arbeitskosten",
-                 {nullptr, "Arbeitskosten aus den für die Kultur in Morvin erfassten Arbeitszeiten errechnen.",
-                  "Arbeitszkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
-                 {1, 2, 3, -1},
-                 {nullptr, "- Arbeit ***", "- Arbeit **", "- Arbeit *"},
-                 Anwendung::BeimSchliessen}) {}
+    : FensterOf(
+          QStringLiteral("frmArbeitskostenMenu"),
+          {.art = Kostenart::Arbeit,
+           .caption = "Arbeitskosten",
+           .optionen = {nullptr, "Arbeitskosten aus den für die Kultur in Morvin erfassten Arbeitszeiten errechnen.",
+                        "Arbeitszkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
+           .reihenfolge = {1, 2, 3, -1},
+           .beschriftung = {nullptr, "- Arbeit ***", "- Arbeit **", "- Arbeit *"},
+           .anwendung = Anwendung::BeimSchliessen}) {}
 
 void frmArbeitskostenMenu::VergleichOeffnen() {
   frmArbeitInfo& info = frmArbeitInfo::instanz();
@@ -321,13 +356,13 @@ void frmArbeitskostenMenu::VergleichOeffnen() {
 
 frmGemeinkostenMenu::frmGemeinkostenMenu()
     : FensterOf(QStringLiteral("frmGemeinkostenMenu"),
-                {Kostenart::Gemeinkosten,
-                 "Gemeinkosten",
-                 {nullptr, "Gemeinkosten aus den Betriebseinstellungen und Kulturdaten errechnen",
-                  "Gemeinkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden", kManuell},
-                 {1, 2, 3, -1},
-                 {nullptr, "- Gemeinkosten ***", "- Gemeinkosten **", "- Gemeinkosten *"},
-                 Anwendung::MitOK}) {}
+                {.art = Kostenart::Gemeinkosten,
+                 .caption = "Gemeinkosten",
+                 .optionen = {nullptr, "Gemeinkosten aus den Betriebseinstellungen und Kulturdaten errechnen",
+                              "Gemeinkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden", kManuell},
+                 .reihenfolge = {1, 2, 3, -1},
+                 .beschriftung = {nullptr, "- Gemeinkosten ***", "- Gemeinkosten **", "- Gemeinkosten *"},
+                 .anwendung = Anwendung::MitOK}) {}
 
 void frmGemeinkostenMenu::VergleichOeffnen() {
   frmGemeinkostenInfo& info = frmGemeinkostenInfo::instanz();

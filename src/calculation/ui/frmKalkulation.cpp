@@ -189,24 +189,42 @@ void frmKalkulation::Aufbauen() {
   txtPreis = Feld(f, QStringLiteral("txtPreis"), 2280, 2760);
   lblEuro[0] = Etikett(f, QStringLiteral("lblEuro(0)"), QStringLiteral("€/ Stück"), 3960, 2760, 12, 1200);
 
-  // A cost line: its cost button, its "[Menü]" button and its value box, named by its type's row.
-  const auto linie = [&](Kostenart art, int left, int top, int breite, int menueLeft, int menueBreite, int feldLeft,
-                         int feldBreite, bool feldFett) {
+  // A cost line: its cost button, its "[Menü]" button and its value box, named by its type's
+  // row and placed in twips on one line.
+  struct Kostenlinie {
+    int oben;
+    int knopfLinks, knopfBreite;
+    int menueLinks, menueBreite;
+    int feldLinks, feldBreite;
+    bool feldFett;
+  };
+  const auto linie = [&](Kostenart art, const Kostenlinie& l) {
     const KostenartDaten& d = Daten(art);
     const QString knopf = Q(d.kostenknopf);
-    QPushButton* k = Knopf(f, knopf, Q(d.anfangsbeschriftung), left, top, breite);
-    QPushButton* m = Knopf(f, knopf + QStringLiteral("Menu"), QStringLiteral("[Menü]"), menueLeft, top, menueBreite);
-    QLineEdit* e = Feld(f, Q(d.wertfeld), feldLeft, top, feldBreite, 12, feldFett);
+    QPushButton* k = Knopf(f, knopf, Q(d.anfangsbeschriftung), l.knopfLinks, l.oben, l.knopfBreite);
+    QPushButton* m =
+        Knopf(f, knopf + QStringLiteral("Menu"), QStringLiteral("[Menü]"), l.menueLinks, l.oben, l.menueBreite);
+    QLineEdit* e = Feld(f, Q(d.wertfeld), l.feldLinks, l.oben, l.feldBreite, 12, l.feldFett);
     ui::InstallKeyFilter(e, ui::NumberRule());  // before the window's own key handler
     e->installEventFilter(this);
     ui::WatchFocus(e, {}, [this, art] { Wertfeld_LostFocus(art); });
+    // Text that enters without a key (a paste, a drop) makes the value the user's as a typed
+    // character does; the program's own setText does not emit textEdited.
+    connect(e, &QLineEdit::textEdited, this, [this, art] { Wertfeld_Bearbeitet(art); });
     connect(k, &QPushButton::clicked, this, [this, art] { Kostenknopf_Click(art); });
     connect(m, &QPushButton::clicked, this, [this, art] { Menueknopf_Click(art); });
     Kostenknoepfe[KostenIndex(art)] = k;
     Menueknoepfe[KostenIndex(art)] = m;
     Wertfelder[KostenIndex(art)] = e;
   };
-  linie(Kostenart::Arbeit, 5640, 3360, 1935, 7560, 855, 8640, 1455, true);
+  linie(Kostenart::Arbeit, {.oben = 3360,
+                            .knopfLinks = 5640,
+                            .knopfBreite = 1935,
+                            .menueLinks = 7560,
+                            .menueBreite = 855,
+                            .feldLinks = 8640,
+                            .feldBreite = 1455,
+                            .feldFett = true});
   einheit(8, je1000, 10320, 3360);
   lblMarkt = Etikett(f, QStringLiteral("lblMarkt"), QStringLiteral("= Marktleistung:"), 360, 3600, 9.75);
   txtMarktleistung = Feld(f, QStringLiteral("txtMarktleistung"), 2280, 3600);
@@ -232,7 +250,14 @@ void frmKalkulation::Aufbauen() {
                                              {Kostenart::PSM, 12},    {Kostenart::Vermarktung, 13}};
   int top = 6120;
   for (const auto& [art, einheitIndex] : links) {
-    linie(art, 480, top, 1815, 2280, 735, 3120, 975, false);
+    linie(art, {.oben = top,
+                .knopfLinks = 480,
+                .knopfBreite = 1815,
+                .menueLinks = 2280,
+                .menueBreite = 735,
+                .feldLinks = 3120,
+                .feldBreite = 975,
+                .feldFett = false});
     // The narrow box gives its text the pixel a text box keeps on each side, so a figure
     // of four digits and two decimals shows whole.
     Wertfeld(art)->setTextMargins(-1, 0, -1, 0);
@@ -240,7 +265,14 @@ void frmKalkulation::Aufbauen() {
     top += 480;
   }
 
-  linie(Kostenart::Gemeinkosten, 5520, 6360, 1935, 7440, 855, 8520, 1455, true);
+  linie(Kostenart::Gemeinkosten, {.oben = 6360,
+                                  .knopfLinks = 5520,
+                                  .knopfBreite = 1935,
+                                  .menueLinks = 7440,
+                                  .menueBreite = 855,
+                                  .feldLinks = 8520,
+                                  .feldBreite = 1455,
+                                  .feldFett = true});
   einheit(10, je1000, 10200, 6360);
   lblGewinn[1] = Etikett(f, QStringLiteral("lblGewinn(1)"), QStringLiteral("= Gewinn:"), 5880, 7320);
   txtGewinn[1] = Feld(f, QStringLiteral("txtGewinn(1)"), 7920, 7320, 2055);
@@ -439,6 +471,12 @@ bool frmKalkulation::Wertfeld_KeyPress(Kostenart art, int key, const QString& te
   }
   BeschriftungSetzen();
   return durch;
+}
+
+void frmKalkulation::Wertfeld_Bearbeitet(Kostenart art) {
+  if (state().calculation.HerkunftVon(art) == Herkunft::Eingegeben) return;
+  state().calculation.HerkunftVon(art) = Herkunft::Eingegeben;
+  BeschriftungSetzen();
 }
 
 bool frmKalkulation::eventFilter(QObject* watched, QEvent* event) {

@@ -132,6 +132,9 @@ class frmKalkulation : public ui::FormOf<frmKalkulation> {
   void Wertfeld_LostFocus(Kostenart art);
   // Key filter of a value box; false when the key is dropped or handled here.
   bool Wertfeld_KeyPress(Kostenart art, int key, const QString& text);
+  // Any change the user makes to a value box (typing, a paste, a drop, Delete): the value is
+  // typed by hand from now on.
+  void Wertfeld_Bearbeitet(Kostenart art);
   void Kostenknopf_Click(Kostenart art);
   void Menueknopf_Click(Kostenart art);
 

@@ -147,6 +147,11 @@ void frmKulturVergleichBearbeiten::BearbeitenAufbauen() {
     *z.feld = ui::MakeTextBox(r, QString::fromLatin1(z.box), 2400, top, 1335, 285, true);
     ui::InstallKeyFilter(*z.feld, ui::NumberRule());  // before the window's own key handler
     (*z.feld)->installEventFilter(this);
+    // A pasted or dropped value is the user's as a typed one is (setText emits no textEdited).
+    connect(*z.feld, &QLineEdit::textEdited, this, [this, i] {
+      Qualitaet[static_cast<std::size_t>(i)] = 3;
+      DatenQualitaet();
+    });
     ui::MakeLabel(r, ui::ControlName(QStringLiteral("lblEuroStueck"), i + 3), QStringLiteral("€/1000Stk"), 3840, top,
                   1200, 285);
     Kostenfelder[static_cast<std::size_t>(i)] = *z.feld;

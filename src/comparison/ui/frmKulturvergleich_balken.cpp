@@ -21,22 +21,32 @@ using Anzeige = frmKulturvergleich::Anzeige;
 
 namespace {
 
+using Wert = const std::string& (*)(const VergleichsspalteSatz&);
+template <std::string VergleichsspalteSatz::*slot>
+const std::string& Feld(const VergleichsspalteSatz& s) {
+  return s.*slot;
+}
+template <Kostenart art>
+const std::string& KostenVon(const VergleichsspalteSatz& s) {
+  return s.Kosten[KostenIndex(art)];
+}
+
 struct Balkendaten {
   Anzeige anzeige;
   const char* name;
   int top;
-  std::string VergleichsspalteSatz::*wert;  // nullptr: the margin boxes
+  Wert wert;  // nullptr: the margin boxes
 };
 const Balkendaten kBalken[] = {
-    {Anzeige::Preis, "shpPreis", 2280, &VergleichsspalteSatz::Preis},
-    {Anzeige::Heizkosten, "shpHeizkosten", 3120, &VergleichsspalteSatz::Heizung},
-    {Anzeige::Materialkosten, "shpMaterialkosten", 3600, &VergleichsspalteSatz::Material},
-    {Anzeige::Sachkosten, "shpSachkosten", 4080, &VergleichsspalteSatz::Sachkosten},
+    {Anzeige::Preis, "shpPreis", 2280, &Feld<&VergleichsspalteSatz::Preis>},
+    {Anzeige::Heizkosten, "shpHeizkosten", 3120, &KostenVon<Kostenart::Heizung>},
+    {Anzeige::Materialkosten, "shpMaterialkosten", 3600, &KostenVon<Kostenart::Material>},
+    {Anzeige::Sachkosten, "shpSachkosten", 4080, &Feld<&VergleichsspalteSatz::Sachkosten>},
     {Anzeige::DKFL, "shpDKFL", 5040, nullptr},
-    {Anzeige::Arbeitskosten, "shpArbeitskosten", 6000, &VergleichsspalteSatz::Arbeit},
+    {Anzeige::Arbeitskosten, "shpArbeitskosten", 6000, &KostenVon<Kostenart::Arbeit>},
     {Anzeige::EKFL, "shpEKFL", 6960, nullptr},
-    {Anzeige::Gemeinkosten, "shpGemeinkosten", 7920, &VergleichsspalteSatz::Gemeinkosten},
-    {Anzeige::Gewinn, "shpGewinn", 8640, &VergleichsspalteSatz::Gewinn1000},
+    {Anzeige::Gemeinkosten, "shpGemeinkosten", 7920, &KostenVon<Kostenart::Gemeinkosten>},
+    {Anzeige::Gewinn, "shpGewinn", 8640, &Feld<&VergleichsspalteSatz::Gewinn1000>},
 };
 
 struct Segment {
@@ -115,10 +125,11 @@ void frmKulturvergleich::Zeigen(Anzeige anzeige, const comparison::Balken& balke
 void frmKulturvergleich::DatenQualitaetAnzeigen() {
   const auto& paar = state().comparison.VergleichsspalteListe;
   for (std::size_t i = 0; i < 2; ++i) {
-    Zeichen(DQArbeit[i], paar[i].DQArbeit);
-    Zeichen(DQGemein[i], paar[i].DQGemeinkosten);
-    Zeichen(DQHeizung[i], paar[i].DQHeizung);
-    Zeichen(DQMaterial[i], paar[i].DQMaterial);
+    const auto grad = [&](Kostenart art) -> const std::string& { return paar[i].Grade[KostenIndex(art)]; };
+    Zeichen(DQArbeit[i], grad(Kostenart::Arbeit));
+    Zeichen(DQGemein[i], grad(Kostenart::Gemeinkosten));
+    Zeichen(DQHeizung[i], grad(Kostenart::Heizung));
+    Zeichen(DQMaterial[i], grad(Kostenart::Material));
   }
 }
 
@@ -134,7 +145,7 @@ void frmKulturvergleich::AbweichungenAnzeigen() {
   const auto& paar = state().comparison.VergleichsspalteListe;
   for (const Balkendaten& b : kBalken) {
     if (b.wert == nullptr) continue;
-    Zeigen(b.anzeige, comparison::WertBalken(paar[0].*b.wert, paar[1].*b.wert, b.anzeige == Anzeige::Gewinn));
+    Zeigen(b.anzeige, comparison::WertBalken(b.wert(paar[0]), b.wert(paar[1]), b.anzeige == Anzeige::Gewinn));
   }
 }
 
@@ -180,14 +191,14 @@ void frmKulturvergleich::cmbSachkostenInfo_Click(int index) {
   const VergleichsspalteSatz& s = *spalte;
   frmSachkostenInfo& info = frmSachkostenInfo::instanz();
   info.MoveFrameTo(QPoint(sys::TwipsToPixels(index == 0 ? 500 : 9000), sys::TwipsToPixels(3000)));
-  info.txtMaschinen->setText(Formatiert(s.Maschinen));
-  info.txtStrom->setText(Formatiert(s.Strom));
-  info.txtArbeitMaterial->setText(Formatiert(s.PSM));
-  info.txtVermarktung->setText(Formatiert(s.Vermarktung));
-  Zeichen(info.DQArbeitMaterial, s.DQPSM);
-  Zeichen(info.DQStrom, s.DQStrom);
-  Zeichen(info.DQMaschinen, s.DQMaschinen);
-  Zeichen(info.DQVermarktung, s.DQVermarktung);
+  const auto zeigen = [&](Kostenart art, QLineEdit* wert, QLabel* grad) {
+    wert->setText(Formatiert(s.Kosten[KostenIndex(art)]));
+    Zeichen(grad, s.Grade[KostenIndex(art)]);
+  };
+  zeigen(Kostenart::Maschinen, info.txtMaschinen, info.DQMaschinen);
+  zeigen(Kostenart::Energie, info.txtStrom, info.DQStrom);
+  zeigen(Kostenart::PSM, info.txtArbeitMaterial, info.DQArbeitMaterial);
+  zeigen(Kostenart::Vermarktung, info.txtVermarktung, info.DQVermarktung);
   info.Show();
   info.cmbBeenden->setFocus();
 }

@@ -275,12 +275,9 @@ void frmBewegungsdaten::dtgMaterial_DragDrop(const ui::DragSource& source, int /
     const std::string key = S(KnotenSchluessel);
     const int anzahl = static_cast<int>(s.masters.MaterialListe.size());
     int gefunden = -1;
-    for (int i = 0; i < anzahl && !key.empty(); ++i) {
-      if (s.masters.MaterialListe[static_cast<std::size_t>(i)].MaterialNr == key) {
-        gefunden = i;
-        s.selection.MaterialIndex = i;
-        break;
-      }
+    if (const auto index = key.empty() ? std::nullopt : MaterialIndexMitNummer(s.masters, key)) {
+      gefunden = static_cast<int>(*index);
+      s.selection.MaterialIndex = gefunden;
     }
     if (KnotenSchluessel == kWurzel) {
       for (int j = 0; j < anzahl; ++j) {

@@ -51,11 +51,9 @@ bool Waehlen(QComboBox* liste, const std::string& nr) {
 
 // The element of MaterialListe with number `nr`, -1 when there is none.
 int ListenIndex(const std::string& nr) {
-  const auto& liste = state().masters.MaterialListe;
-  for (std::size_t i = 0; i < liste.size(); ++i) {
-    if (!nr.empty() && liste[i].MaterialNr == nr) return static_cast<int>(i);
-  }
-  return -1;
+  if (nr.empty()) return -1;
+  const auto index = MaterialIndexMitNummer(state().masters, nr);
+  return index ? static_cast<int>(*index) : -1;
 }
 
 }  // namespace

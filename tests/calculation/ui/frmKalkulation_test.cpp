@@ -414,32 +414,43 @@ TEST_F(KalkulationFensterTest, ATypedCostOutsideItsRuleIsLeftOutThenRefused) {
 // "-5" put into a typed cost box by Ctrl+V never enters the calculation: either the box
 // refuses the paste, or "Kalkulation" refuses the box; the material costs are never lowered
 // by it and nothing is stored with it.
-TEST_F(KalkulationFensterTest, APastedNegativeCostNeverLowersTheCosts) {
+// Ctrl+V is no key of a value box, and text pasted by the context menu or dropped passes the
+// same filter as typing: "-5" never reaches the costs. An allowed pasted or dropped value is
+// the user's, as a typed one is: its origin becomes typed, so the result save cannot store it
+// as computed.
+TEST_F(KalkulationFensterTest, PastedCostsPassTheFilterAndBecomeTyped) {
   frmKalkulation& f = Fenster();
   Berechnen("K1003", "3,20");
-  ASSERT_TRUE(test::TypeInto(f.txtEnergie(), QStringLiteral("5")));  // typed: origin 3
+  const QString sachkosten = f.txtSachkosten->text();
+  ASSERT_TRUE(test::TypeInto(f.txtEnergie(), QStringLiteral("5")));
   ASSERT_EQ(state().calculation.HerkunftEnergie(), Herkunft::Eingegeben);
-  QGuiApplication::clipboard()->setText(QStringLiteral("-5"));
+  test::SetClipboardText(QStringLiteral("-5"));
   ASSERT_TRUE(test::Press(Qt::Key_Home));
   ASSERT_TRUE(test::Press(Qt::Key_End, Qt::ShiftModifier));
+  const int beeps = prompts->beeps();
   ASSERT_TRUE(test::Press(Qt::Key_V, Qt::ControlModifier));
-  const bool eingefuegt = f.txtEnergie()->text() == QStringLiteral("-5");
-  if (eingefuegt) prompts->AnswerMsgBox(ui::msgbox::Ok);
+  EXPECT_EQ(f.txtEnergie()->text(), QStringLiteral("5"));
+  EXPECT_EQ(prompts->beeps(), beeps + 1);
+  ASSERT_TRUE(test::PasteByContextMenu(f.txtEnergie(), QStringLiteral("-5")));
+  EXPECT_EQ(f.txtEnergie()->text(), QStringLiteral("5"));
   ASSERT_TRUE(test::Click(f.cmbStart));
-  EXPECT_NE(f.txtSachkosten->text(), QStringLiteral("1574,63"));  // 1579,63 - 0,00 - 5
-  if (eingefuegt) {
-    ASSERT_EQ(prompts->messageBoxes().size(), 1u);
-    EXPECT_TRUE(prompts->messageBoxes().back().text.contains(QStringLiteral("elek.Energie \"-5\"")));
-    EXPECT_TRUE(f.txtSachkosten->text().isEmpty());
-    EXPECT_FALSE(f.cmbErgebnisSpeichern->isEnabled());
-  } else {
-    EXPECT_EQ(f.txtEnergie()->text(), QStringLiteral("5"));
-    EXPECT_EQ(f.txtSachkosten->text(), QStringLiteral("1584,63"));  // 1579,63 - 0,00 + 5
+  EXPECT_NE(f.txtSachkosten->text(), sachkosten);
+  EXPECT_EQ(f.txtSachkosten->text(), QStringLiteral("1584,63"));  // 1579,63 - 0,00 + 5
+
+  // A computed box takes a pasted and a dropped value as typed.
+  for (const bool ablegen : {false, true}) {
+    SCOPED_TRACE(ablegen ? "drop" : "paste");
+    Berechnen("K1003", "3,20");
+    ASSERT_EQ(state().calculation.HerkunftMaschinen(), Herkunft::Errechnet);
+    f.Wertfeld(Kostenart::Maschinen)->clear();
+    ASSERT_EQ(state().calculation.HerkunftMaschinen(), Herkunft::Errechnet);
+    ASSERT_TRUE(ablegen ? test::DropText(f.Wertfeld(Kostenart::Maschinen), QStringLiteral("7"))
+                        : test::PasteByContextMenu(f.Wertfeld(Kostenart::Maschinen), QStringLiteral("7")));
+    EXPECT_EQ(f.Wertfeld(Kostenart::Maschinen)->text(), QStringLiteral("7"));
+    EXPECT_EQ(state().calculation.HerkunftMaschinen(), Herkunft::Eingegeben);
+    EXPECT_TRUE(f.Kostenknopf(Kostenart::Maschinen)->text().endsWith(QStringLiteral(" *")));
   }
   const std::string ergebnisse = state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank;
-  if (f.cmbErgebnisSpeichern->isEnabled()) {
-    ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));
-  }
   EXPECT_TRUE(test::Abfragezeilen(ergebnisse, "SELECT Strom FROM Vergleichskulturen WHERE Strom = '-5'").empty());
 }
 

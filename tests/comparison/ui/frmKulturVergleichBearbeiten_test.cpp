@@ -183,6 +183,25 @@ TEST_F(BearbeitenTest, CostBoxesTakeDigitsAndCommaAndMarkThemTypedIn) {
   EXPECT_EQ(SpalteLesen(eigene, "DQMaterial")[2], "2");
 }
 
+// A value pasted by the context menu is the user's as a typed one is; "-5" is refused whole.
+TEST_F(BearbeitenTest, PastedCostsPassTheFilterAndMarkThemTypedIn) {
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(0)));
+  Klicken(f, Key("K0", 0));
+  ASSERT_NE(f.Qualitaet[1], 3);
+  const QString vorher = f.txtMaterialkosten->text();
+  ASSERT_TRUE(test::PasteByContextMenu(f.txtMaterialkosten, QStringLiteral("-5")));
+  EXPECT_EQ(f.txtMaterialkosten->text(), vorher);
+  EXPECT_NE(f.Qualitaet[1], 3);
+  f.txtMaterialkosten->clear();
+  ASSERT_TRUE(test::PasteByContextMenu(f.txtMaterialkosten, QStringLiteral("12,5")));
+  EXPECT_EQ(f.txtMaterialkosten->text(), QStringLiteral("12,5"));
+  EXPECT_EQ(f.Qualitaet[1], 3);
+  EXPECT_EQ(f.Zeichen[1]->text(), QStringLiteral("*"));
+  ASSERT_TRUE(test::Click(f.cmbSpeichern));
+  EXPECT_EQ(SpalteLesen(eigene, "DQMaterial")[2], "3");
+}
+
 TEST_F(BearbeitenTest, NewModeAppendsEachSaveAndAbbruchReturnsToEditing) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
   ASSERT_TRUE(test::Click(f.opbKultur->Button(1)));
