@@ -38,15 +38,24 @@ struct Balkendaten {
   Wert wert;  // nullptr: the margin boxes
 };
 const Balkendaten kBalken[] = {
-    {Anzeige::Preis, "shpPreis", 2280, &Feld<&VergleichsspalteSatz::Preis>},
-    {Anzeige::Heizkosten, "shpHeizkosten", 3120, &KostenVon<Kostenart::Heizung>},
-    {Anzeige::Materialkosten, "shpMaterialkosten", 3600, &KostenVon<Kostenart::Material>},
-    {Anzeige::Sachkosten, "shpSachkosten", 4080, &Feld<&VergleichsspalteSatz::Sachkosten>},
-    {Anzeige::DKFL, "shpDKFL", 5040, nullptr},
-    {Anzeige::Arbeitskosten, "shpArbeitskosten", 6000, &KostenVon<Kostenart::Arbeit>},
-    {Anzeige::EKFL, "shpEKFL", 6960, nullptr},
-    {Anzeige::Gemeinkosten, "shpGemeinkosten", 7920, &KostenVon<Kostenart::Gemeinkosten>},
-    {Anzeige::Gewinn, "shpGewinn", 8640, &Feld<&VergleichsspalteSatz::Gewinn1000>},
+    {.anzeige = Anzeige::Preis, .name = "shpPreis", .top = 2280, .wert = &Feld<&VergleichsspalteSatz::Preis>},
+    {.anzeige = Anzeige::Heizkosten, .name = "shpHeizkosten", .top = 3120, .wert = &KostenVon<Kostenart::Heizung>},
+    {.anzeige = Anzeige::Materialkosten,
+     .name = "shpMaterialkosten",
+     .top = 3600,
+     .wert = &KostenVon<Kostenart::Material>},
+    {.anzeige = Anzeige::Sachkosten,
+     .name = "shpSachkosten",
+     .top = 4080,
+     .wert = &Feld<&VergleichsspalteSatz::Sachkosten>},
+    {.anzeige = Anzeige::DKFL, .name = "shpDKFL", .top = 5040, .wert = nullptr},
+    {.anzeige = Anzeige::Arbeitskosten, .name = "shpArbeitskosten", .top = 6000, .wert = &KostenVon<Kostenart::Arbeit>},
+    {.anzeige = Anzeige::EKFL, .name = "shpEKFL", .top = 6960, .wert = nullptr},
+    {.anzeige = Anzeige::Gemeinkosten,
+     .name = "shpGemeinkosten",
+     .top = 7920,
+     .wert = &KostenVon<Kostenart::Gemeinkosten>},
+    {.anzeige = Anzeige::Gewinn, .name = "shpGewinn", .top = 8640, .wert = &Feld<&VergleichsspalteSatz::Gewinn1000>},
 };
 
 struct Segment {
