@@ -1,5 +1,8 @@
 #include "data/state.h"
 
+#include "data/messages.h"
+#include "platform/db/database.h"
+
 namespace tolvar {
 
 namespace {
@@ -11,7 +14,11 @@ State& instance() {
 
 State& state() { return instance(); }
 
-void ResetState() { instance() = State(); }
+void ResetState() {
+  instance() = State();
+  db::UnblockAllFiles();
+  data::BeschaedigungMeldenEinrichten();
+}
 
 const MaterialSatz* MaterialMitNummer(const MasterLists& stamm, const std::string& nr) {
   return stamm.MaterialNachNummer.Finden(stamm.MaterialListe, nr);
