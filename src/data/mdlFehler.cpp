@@ -387,8 +387,9 @@ void MaterialDatenbankPruefen() {
 void VantelDatenbankPruefen() {
   State& s = state();
   const EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
-  // The weather database is required to exist, and the climate tables of the chosen station
-  // to hold every hour of every week: the heating would compute from a gap.
+  // The weather database is required to exist with every page readable, and the climate
+  // tables of the chosen station to hold every hour of every week: the heating would compute
+  // from a gap.
   std::string maengel = Maengel(e.KlimaPfad, BedarfVon(Bedarfsart::NurVorhanden));
   if (!maengel.empty()) maengel = Einzelheiten(e.KlimaPfad, maengel);
   if (maengel.empty()) {

@@ -58,8 +58,7 @@ std::map<std::string, std::string> Dateien(const std::string& ordner) {
 int64_t Wurzelseite(const std::string& pfad, const char* art) {
   auto database = db::Database::Open(pfad);
   if (!database) return 0;
-  return database
-      ->Scalar("SELECT max(rootpage) FROM sqlite_master WHERE type = ? AND name NOT LIKE 'sqlite_%'", {art})
+  return database->Scalar("SELECT max(rootpage) FROM sqlite_master WHERE type = ? AND name NOT LIKE 'sqlite_%'", {art})
       .integerOr(0);
 }
 
@@ -341,7 +340,8 @@ TEST_F(Beschaedigt, IstAuchDieAusgelieferteDateiBeschaedigtWirdNichtsErsetzt) {
     }
 
     sink_.messages.clear();
-    Schreiben(state().enterprise.TolvarDatenbankPfad, Inhalt(test::ShippedTreeForTests() + "/Betriebe/Mustergärtnerei.Tolvar"));
+    Schreiben(state().enterprise.TolvarDatenbankPfad,
+              Inhalt(test::ShippedTreeForTests() + "/Betriebe/Mustergärtnerei.Tolvar"));
     Schreiben(pfad, Inhalt(test::ShippedTreeForTests() + fall.relativ));
     ResetState();
     state().enterprise.AktuellerBetrieb = root_.Join("Betriebe/Mustergärtnerei.mdb");
