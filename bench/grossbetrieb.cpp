@@ -2,6 +2,8 @@
 // each at a tenth (argument 10) and at the full size (argument 100):
 //   KulturKalkulieren    whole calculation of the largest culture, database reads included
 //   BetriebOeffnen       the main window opening the enterprise (checks, settings, master lists)
+//   Pruefung/...         each database check of that opening alone: every page of each table
+//                        and index read, no row decoded
 //   StammdatenBaeume     the master-data window's five trees loaded and built, current or full
 //   Kulturvergleich      loading a pair of stored cultures into the comparison window
 //   KulturSpeichern      the culture data window's saves of phases, occupancies and material rows
@@ -30,6 +32,7 @@
 #include "data/mdlDatenLaden.h"
 #include "data/mdlDatenbank.h"
 #include "data/mdlDatenbank_systeminfo.h"
+#include "data/mdlFehler.h"
 #include "data/settings_row.h"
 #include "data/state.h"
 #include "platform/ui/forms.h"
@@ -120,6 +123,14 @@ void BM_BetriebOeffnen(benchmark::State& st) {
   st.counters["records"] = static_cast<double>(s.masters.KulturListe.size() + s.masters.StandortListe.size() +
                                                s.masters.MaterialListe.size() + s.masters.PersonalListe.size() +
                                                s.masters.StdTaetigkeitListe.size() + s.masters.GefaessListe.size());
+}
+
+// One database check of the opening, on the enterprise's own files and the default databases.
+void Pruefung(benchmark::State& st, void (*pruefen)()) {
+  Betrieb(st);
+  Oeffnen();
+  for (auto _ : st) pruefen();
+  if (!state().enterprise.PruefungOk) st.SkipWithError("the check failed");
 }
 
 // Loading and building all five trees, as the window does on activation.
@@ -216,6 +227,13 @@ GROESSEN(BM_Kulturvergleich);
 GROESSEN(BM_KulturSpeichern);
 GROESSEN(BM_KulturKalkulierenOhneIndizes);
 GROESSEN(BM_KulturSpeichernOhneIndizes);
+#define PRUEFUNG(name, check) \
+  BENCHMARK_CAPTURE(Pruefung, name, check)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->MinTime(0.5)
+PRUEFUNG(Morvin5, mdlFehler::Morvin5DatenbankPruefen);
+PRUEFUNG(Tolvar, mdlFehler::TolvarDatenbankPruefen);
+PRUEFUNG(Material, mdlFehler::MaterialDatenbankPruefen);
+PRUEFUNG(Vantel, mdlFehler::VantelDatenbankPruefen);
+PRUEFUNG(Ergebnis, mdlFehler::ErgebnisDatenbankPruefen);
 
 }  // namespace
 

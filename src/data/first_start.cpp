@@ -41,12 +41,21 @@ bool MusterbetriebEintragen(const std::string& pfad, const std::string& musterbe
 }
 
 // The system database opens with table SystemInfo and the columns the program reads.
-bool SystemdatenbankBrauchbar(const std::string& pfad) {
-  std::unique_ptr<db::Database> database = db::Database::Open(pfad);
-  if (!database) return false;
+// Every page of the file is read, so a damaged one is found before the row is trusted.
+bool SystemdatenbankBrauchbar(const std::string& pfad, std::string* fehler = nullptr) {
+  std::string grund;
+  std::unique_ptr<db::Database> database = db::Database::Open(pfad, &grund);
+  if (database && !database->CheckPages({}, &grund)) database.reset();
+  if (!database) {
+    if (fehler) *fehler = grund;
+    return false;
+  }
   db::Recordset rs = database->OpenTable("SystemInfo");
-  return rs.ok() && rs.HasColumn("AktuellerBetrieb") && rs.HasColumn("FarbeTolvar") && rs.HasColumn("FarbeMorvin") &&
-         rs.HasColumn("LetzteAenderung");
+  if (rs.ok() && rs.HasColumn("AktuellerBetrieb") && rs.HasColumn("FarbeTolvar") && rs.HasColumn("FarbeMorvin") &&
+      rs.HasColumn("LetzteAenderung"))
+    return true;
+  if (fehler) *fehler = rs.ok() ? "SystemInfo: no such table or column" : rs.error();
+  return false;
 }
 
 Ersteinrichtung Seeding(const std::string& auslieferung, const std::string& datenwurzel,
@@ -70,9 +79,14 @@ Ersteinrichtung DatenwurzelEinrichten(const std::string& auslieferung, const std
   const std::string ausgelieferteSystemdatenbank = sys::JoinPath(auslieferung, std::string(kSystemdatenbank));
   Ersteinrichtung ergebnis = Seeding(auslieferung, datenwurzel, systemdatenbank, ausgelieferteSystemdatenbank);
   if (!wiederherstellen) return ergebnis;
-  ergebnis.ausgang = ergebnis.ausgang == Ersteinrichtung::Ausgang::Fehlgeschlagen
-                         ? Ersteinrichtung::Ausgang::NichtWiederhergestellt
-                         : Ersteinrichtung::Ausgang::Wiederhergestellt;
+  if (ergebnis.ausgang == Ersteinrichtung::Ausgang::Fehlgeschlagen) {
+    // Nothing restored: the damaged file goes back where it was, unchanged.
+    std::error_code ec;
+    fs::rename(systemdatenbank + ".beschädigt", systemdatenbank, ec);
+    ergebnis.ausgang = Ersteinrichtung::Ausgang::NichtWiederhergestellt;
+    return ergebnis;
+  }
+  ergebnis.ausgang = Ersteinrichtung::Ausgang::Wiederhergestellt;
   return ergebnis;
 }
 
@@ -102,6 +116,13 @@ Ersteinrichtung Seeding(const std::string& auslieferung, const std::string& date
   // presence marks a finished seeding.
   const std::string vorbereitet = systemdatenbank + ".neu";
   if (!sys::SafeCopy(ausgelieferteSystemdatenbank, vorbereitet, &fehler)) return Fehler(fehler);
+  // A damaged shipped copy is never put in place.
+  if (!SystemdatenbankBrauchbar(vorbereitet, &fehler)) {
+    fs::remove(vorbereitet, ec);
+    return Fehler(sys::Fehlermeldung(
+        "Die ausgelieferte Systemdatenbank \"" + ausgelieferteSystemdatenbank + "\" ist ebenfalls unbrauchbar.",
+        fehler));
+  }
   const std::string musterbetrieb = sys::JoinPath(datenwurzel, kMusterbetrieb);
   if (sys::FileExists(musterbetrieb) && !MusterbetriebEintragen(vorbereitet, musterbetrieb, &fehler)) {
     fs::remove(vorbereitet, ec);

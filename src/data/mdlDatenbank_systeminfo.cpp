@@ -19,6 +19,7 @@ constexpr std::string_view kTabelle = "SystemInfo";
 bool SystemInfoLesen() {
   State& s = state();
   s.enterprise.AktuellerBetrieb = std::string(data::kKeinAktuellerBetrieb);
+  s.windows.FarbenStand.reset();
   std::unique_ptr<db::Database> database = db::Database::Open(data::InstallPath(data::kSystemdatenbank));
   if (!database) return false;
   db::Recordset rs = database->OpenTable(kTabelle);
@@ -27,19 +28,28 @@ bool SystemInfoLesen() {
   s.enterprise.AktuellerBetrieb = rs.Field("AktuellerBetrieb").text();
   s.windows.FarbeTolvar = static_cast<int>(rs.Field("FarbeTolvar").integerOr(s.windows.FarbeTolvar));
   s.windows.FarbeMorvin = static_cast<int>(rs.Field("FarbeMorvin").integerOr(s.windows.FarbeMorvin));
+  s.windows.FarbenStand = WindowState::GeleseneFarben{s.windows.FarbeTolvar, s.windows.FarbeMorvin};
   return true;
 }
 
 bool SystemInfoSchreiben(std::string* fehler) {
-  const State& s = state();
-  return db::WriteSingleRow(
+  State& s = state();
+  const auto& stand = s.windows.FarbenStand;
+  const bool ok = db::WriteSingleRow(
       data::InstallPath(data::kSystemdatenbank), kTabelle,
-      [&s](db::Recordset& rs) {
+      [&s, &stand](db::Recordset& rs) {
+        // A new row takes both colours; otherwise only a colour this program changed.
+        const bool alle = !stand || rs.RecordCount() == 0;
+        const bool tolvar = alle || stand->tolvar != s.windows.FarbeTolvar;
+        const bool morvin = alle || stand->morvin != s.windows.FarbeMorvin;
         return rs.SetField("AktuellerBetrieb", s.enterprise.AktuellerBetrieb) &&
-               rs.SetField("FarbeTolvar", s.windows.FarbeTolvar) && rs.SetField("FarbeMorvin", s.windows.FarbeMorvin) &&
+               (!tolvar || rs.SetField("FarbeTolvar", s.windows.FarbeTolvar)) &&
+               (!morvin || rs.SetField("FarbeMorvin", s.windows.FarbeMorvin)) &&
                rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
       },
       fehler);
+  if (ok) s.windows.FarbenStand = WindowState::GeleseneFarben{s.windows.FarbeTolvar, s.windows.FarbeMorvin};
+  return ok;
 }
 
 bool SystemInfoSichern() {

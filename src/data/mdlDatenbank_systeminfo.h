@@ -13,6 +13,8 @@ bool SystemInfoLesen();
 
 // Writes AktuellerBetrieb, FarbeTolvar, FarbeMorvin and LetzteAenderung (the current date
 // and time in the general date format) into the first row; a table without a row gets one.
+// A colour is written only when this program changed it since it last read or wrote the row,
+// so a colour another instance of the program confirmed meanwhile is kept.
 // Nothing is written when the Systemdatenbank is missing: the file is never created.
 // False when nothing could be written, with the technical reason in *fehler.
 bool SystemInfoSchreiben(std::string* fehler = nullptr);

@@ -1,11 +1,13 @@
 #include "data/mdlFehler.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -98,9 +100,11 @@ const Bedarf& ErgebnisBedarf() {
 std::string Angefuehrt(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
 // What makes the file at `path` unusable for `bedarf`, in German; empty when it is usable.
-// The check reads the schema and counts each table's rows over its pages: a damaged page
-// still makes the table unreadable, while no row of a large table is read.
+// The check reads the schema and every page of the file's tables and their indexes without
+// decoding a row: a damaged page or a file cut short makes the file unusable, while no row
+// of a large table is read.
 std::string Maengel(const std::string& path, const Bedarf& bedarf) {
+  if (sys::FolderExists(path)) return "Der Name bezeichnet einen Ordner, keine Datei.";
   if (!sys::FileExists(path)) return "Die Datei wurde nicht gefunden.";
   std::string grund;
   std::unique_ptr<db::Database> database = db::Database::Open(path, &grund);
@@ -108,6 +112,7 @@ std::string Maengel(const std::string& path, const Bedarf& bedarf) {
   const std::vector<std::string> tabellen = database->Tables();
   std::string maengel;
   std::vector<std::string> spalten;
+  std::vector<std::string> geprueft;
   for (const Tabellenbedarf& t : bedarf) {
     const auto gespeichert = std::find_if(tabellen.begin(), tabellen.end(), [&t](const std::string& name) {
       return base::AsciiEqualsNoCase(name, t.tabelle);
@@ -117,7 +122,8 @@ std::string Maengel(const std::string& path, const Bedarf& bedarf) {
       continue;
     }
     std::string fehler;
-    if (!database->ReadColumns(*gespeichert, &spalten, &fehler) || !database->CountRows(*gespeichert, &fehler)) {
+    geprueft.push_back(*gespeichert);
+    if (!database->ReadColumns(*gespeichert, &spalten, &fehler) || !database->CheckPages({*gespeichert}, &fehler)) {
       maengel +=
           sys::Fehlermeldung("Die Tabelle " + Angefuehrt(t.tabelle) + " kann nicht gelesen werden.", fehler) + "\n";
       continue;
@@ -133,8 +139,20 @@ std::string Maengel(const std::string& path, const Bedarf& bedarf) {
     }
     if (!fehlend.empty()) maengel += "In der Tabelle " + Angefuehrt(t.tabelle) + " fehlt: " + fehlend + ".\n";
   }
-  if (!maengel.empty()) maengel.pop_back();
-  return maengel;
+  if (!maengel.empty()) {
+    maengel.pop_back();
+    return maengel;
+  }
+  // The other tables too, since the program reads more tables than it requires and a
+  // damaged page would otherwise read as rows that are not there.
+  std::vector<std::string> uebrige;
+  for (const std::string& tabelle : tabellen) {
+    if (std::find(geprueft.begin(), geprueft.end(), tabelle) == geprueft.end()) uebrige.push_back(tabelle);
+  }
+  std::string fehler;
+  if (!uebrige.empty() && !database->CheckPages(uebrige, &fehler))
+    return sys::Fehlermeldung("Die Datei kann nicht vollständig gelesen werden.", fehler);
+  return {};
 }
 
 // What makes the climate tables of `stationen` in the weather database at `path` unusable for
@@ -202,38 +220,55 @@ void WriteSettingsFields(std::initializer_list<std::pair<std::string_view, std::
   if (!rs.Update()) melden(rs.error());
 }
 
-const Bedarf* BedarfVon(Bedarfsart art) {
+// NurVorhanden requires no table: every page is still read.
+const Bedarf& BedarfVon(Bedarfsart art) {
+  static const Bedarf kein;
   switch (art) {
     case Bedarfsart::Tolvar:
-      return &TolvarBedarf();
+      return TolvarBedarf();
     case Bedarfsart::Material:
-      return &MaterialBedarf();
+      return MaterialBedarf();
     case Bedarfsart::Vantel:
-      return &VantelBedarf();
+      return VantelBedarf();
     case Bedarfsart::Ergebnis:
-      return &ErgebnisBedarf();
+      return ErgebnisBedarf();
     case Bedarfsart::NurVorhanden:
       break;
   }
-  return nullptr;
+  return kein;
+}
+
+// Moves `von` onto `nach`, replacing it; false with the reason in *fehler.
+bool Umbenennen(const std::string& von, const std::string& nach, std::string* fehler) {
+  std::error_code ec;
+  std::filesystem::rename(von, nach, ec);
+  if (ec) *fehler = "'" + nach + "': " + ec.message();
+  return !ec;
 }
 
 // The fallback's message: the promise of the default only when the default can be used
 // (`standardFehler` empty), followed by `hinweis`, what was restored from the shipped tree.
 void FallbackMelden(std::string_view art, const std::string& detail, const std::string& standardFehler,
-                    const std::string& hinweis) {
+                    const std::string& hinweis, const std::string& zusatz = {}) {
   const std::string ungueltig =
       "Die ausgewählte " + std::string(art) + "-Datenbank ist ungültig und kann nicht geöffnet werden";
   if (standardFehler.empty()) {
     std::string text = ungueltig + ", stattdessen wird die Standard-" + std::string(art) + "-Datenbank geladen.";
+    if (!zusatz.empty()) text += " " + zusatz;
     if (!hinweis.empty()) text += "\n\n" + hinweis;
     Melden(text, detail);
     return;
   }
-  std::string text =
-      ungueltig + ". Die Standard-" + std::string(art) + "-Datenbank kann ebenfalls nicht geladen werden.";
+  std::string text = ungueltig + ". Die Standard-" + std::string(art) +
+                     "-Datenbank kann ebenfalls nicht geladen werden. Die Einstellung bleibt unverändert; aus "
+                     "keiner der beiden Dateien wird in dieser Sitzung etwas geladen.";
   if (!detail.empty()) text += "\n\n" + detail;
   Melden(text, "Standard-" + std::string(art) + "-Datenbank:\n" + standardFehler);
+}
+
+// Neither the chosen file nor its unusable default is opened again in this run.
+void Sperren(std::initializer_list<std::string> pfade) {
+  for (const std::string& pfad : pfade) db::BlockFile(pfad);
 }
 
 // The default `relativ` made usable; what was restored is added to *hinweis, why it is not
@@ -275,20 +310,35 @@ Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart
   const std::string ziel = data::InstallPath(relativ);
   const bool vorhanden = sys::FileExists(ziel);
   if (!vorhanden && !missingToo) return b;
-  const Bedarf* bedarf = BedarfVon(art);
-  std::string maengel =
-      !vorhanden ? "Die Datei wurde nicht gefunden." : (bedarf ? Maengel(ziel, *bedarf) : std::string());
-  if (maengel.empty()) maengel = KlimaMaengel(ziel, stationen);
+  const Bedarf& bedarf = BedarfVon(art);
+  auto maengelVon = [&bedarf, &stationen](const std::string& pfad) {
+    std::string m = Maengel(pfad, bedarf);
+    if (m.empty()) m = KlimaMaengel(pfad, stationen);
+    return m;
+  };
+  const std::string maengel = !vorhanden ? "Die Datei wurde nicht gefunden." : maengelVon(ziel);
   if (maengel.empty()) return b;
   const std::string quelle = sys::JoinPath(sys::ShippedTree(), std::string(relativ));
   const std::string name = sys::FileNameOf(ziel) + ".beschädigt";
+  const std::string kopie = sys::HiddenPathBeside(ziel, "neu");
   std::string fehler;
+  auto entfernen = [](const std::string& pfad) {
+    std::error_code ignored;
+    std::filesystem::remove(pfad, ignored);
+  };
   if (!sys::FileExists(quelle)) {
-    b.fehler = Einzelheiten(ziel, maengel) + "\nDie ausgelieferte Datei '" + quelle + "' wurde nicht gefunden.";
-  } else if (!sys::CreateFolder(sys::FolderOf(ziel), &fehler) ||
-             (vorhanden && !sys::SafeCopy(ziel, sys::JoinPath(sys::FolderOf(ziel), name), &fehler)) ||
-             !sys::SafeCopy(quelle, ziel, &fehler)) {
+    b.fehler = Einzelheiten(ziel, maengel) + "\nDie ausgelieferte Datei \"" + quelle + "\" wurde nicht gefunden.";
+  } else if (!sys::CreateFolder(sys::FolderOf(ziel), &fehler) || !sys::SafeCopy(quelle, kopie, &fehler)) {
     b.fehler = Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
+    entfernen(kopie);
+  } else if (const std::string kopieMaengel = maengelVon(kopie); !kopieMaengel.empty()) {
+    // The shipped file is no better: nothing is replaced by it.
+    b.fehler = Einzelheiten(ziel, maengel) + "\n" + Einzelheiten(quelle, kopieMaengel);
+    entfernen(kopie);
+  } else if ((vorhanden && !sys::SafeCopy(ziel, sys::JoinPath(sys::FolderOf(ziel), name), &fehler)) ||
+             !Umbenennen(kopie, ziel, &fehler)) {
+    b.fehler = Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
+    entfernen(kopie);
   } else {
     b.erneuert = true;
     if (vorhanden) b.beschaedigt = name;
@@ -337,10 +387,11 @@ void MaterialDatenbankPruefen() {
 void VantelDatenbankPruefen() {
   State& s = state();
   const EinstellungenSatz& e = s.enterprise.AktuelleEinstellungen;
-  // The weather database is required to exist, and the climate tables of the chosen station
-  // to hold every hour of every week: the heating would compute from a gap.
-  std::string maengel =
-      sys::FileExists(e.KlimaPfad) ? "" : Einzelheiten(e.KlimaPfad, "Die Datei wurde nicht gefunden.");
+  // The weather database is required to exist with every page readable, and the climate
+  // tables of the chosen station to hold every hour of every week: the heating would compute
+  // from a gap.
+  std::string maengel = Maengel(e.KlimaPfad, BedarfVon(Bedarfsart::NurVorhanden));
+  if (!maengel.empty()) maengel = Einzelheiten(e.KlimaPfad, maengel);
   if (maengel.empty()) {
     const std::string klima = KlimaMaengel(e.KlimaPfad, {e.Wetterstation});
     if (!klima.empty()) maengel = Einzelheiten(e.KlimaPfad, klima);
@@ -367,6 +418,7 @@ void StandardMaterialDatenbankSetzen(const std::string& detail) {
                         &fehler, &hinweis);
   FallbackMelden("Material", detail, fehler, hinweis);
   EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
+  if (!fehler.empty()) return Sperren({e.MaterialPfad, data::InstallPath(data::kStandardMaterialdatenbank)});
   e.MaterialPfad = data::InstallPath(data::kStandardMaterialdatenbank);
   WriteSettingsFields({{"MaterialPfad", e.MaterialPfad}});
 }
@@ -380,8 +432,16 @@ void StandardVantelDatenbankSetzen(const std::string& detail) {
   StandardBereitstellen(data::kStandardWetterdatenbank, Bedarfsart::NurVorhanden, "Die Standard-Wetterdatenbank",
                         &fehler, &hinweis,
                         {state().enterprise.AktuelleEinstellungen.Wetterstation, std::string(data::kStandardStation)});
-  FallbackMelden("Vantel", detail, fehler, hinweis);
   EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
+  // The station changes with the default, and every heating cost with it.
+  std::string station;
+  if (e.Wetterstation != data::kStandardStation)
+    station = "Die Wetterstation wird dabei von \"" + e.Wetterstation + "\" auf \"" +
+              std::string(data::kStandardStation) + "\" umgestellt.";
+  FallbackMelden("Vantel", detail, fehler, hinweis, station);
+  if (!fehler.empty())
+    return Sperren({e.VantelPfad, e.KlimaPfad, data::InstallPath(data::kStandardVanteldatenbank),
+                    data::InstallPath(data::kStandardWetterdatenbank)});
   e.VantelPfad = data::InstallPath(data::kStandardVanteldatenbank);
   e.KlimaPfad = data::InstallPath(data::kStandardWetterdatenbank);
   e.Wetterstation = std::string(data::kStandardStation);
@@ -396,6 +456,7 @@ void StandardErgebnisDatenbankSetzen(const std::string& detail) {
                         &fehler, &hinweis);
   FallbackMelden("Ergebnis", detail, fehler, hinweis);
   EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
+  if (!fehler.empty()) return Sperren({e.Ergebnisdatenbank, data::InstallPath(data::kStandardErgebnisdatenbank)});
   e.Ergebnisdatenbank = data::InstallPath(data::kStandardErgebnisdatenbank);
   WriteSettingsFields({{"Ergebnisdatenbank", e.Ergebnisdatenbank}});
 }

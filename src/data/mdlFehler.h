@@ -31,10 +31,12 @@ struct Bereitstellung {
 };
 
 // Makes the file `relativ` below the installation folder usable: when it is missing (only
-// with `missingToo`) or fails the checks of `art` (NurVorhanden: only its existence counts),
-// it is copied again from the shipped tree, and so is a weather database whose climate tables
-// of `stationen` lack a value for an hour of a week; a damaged one is first kept beside it as
-// "<name>.beschädigt". Nothing is changed for a usable file.
+// with `missingToo`) or fails the checks of `art` (NurVorhanden: no table is required, every
+// page must still read), it is copied again from the shipped tree, and so is a weather
+// database whose climate tables of `stationen` lack a value for an hour of a week. The copy
+// passes the same checks before it replaces anything; a damaged one is first kept beside it
+// as "<name>.beschädigt". Nothing is changed for a usable file, nor when the shipped file
+// fails too.
 Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo = true,
                                             const std::vector<std::string>& stationen = {});
 
@@ -67,7 +69,8 @@ void ErgebnisDatenbankPruefen();
 // set the default in AktuelleEinstellungen and in the first settings row of the
 // Tolvar-Datenbank (skipped quietly when that row cannot be written). A default below the
 // installation folder that is missing or unusable is first copied again from the shipped
-// tree; where that fails the message says so instead of promising the default.
+// tree. Where that fails the message names both files instead of promising the default, the
+// setting stays as it was, and neither file is opened again in this run.
 void StandardMaterialDatenbankSetzen(const std::string& detail = {});
 void StandardVantelDatenbankSetzen(const std::string& detail = {});
 void StandardErgebnisDatenbankSetzen(const std::string& detail = {});

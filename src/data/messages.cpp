@@ -1,6 +1,11 @@
 #include "data/messages.h"
 
 #include <iostream>
+#include <string>
+
+#include "data/state.h"
+#include "platform/db/database.h"
+#include "platform/sys/fehlertext.h"
 
 namespace tolvar::data {
 
@@ -28,7 +33,21 @@ MessageSink*& Current() {
   return sink;
 }
 
+// A damaged page met while rows are read: the rows read are not the table's rows. Said once
+// per file, which is opened no more in this run, so nothing more is read from it or
+// written into it.
+void BeschaedigtMelden(const std::string& path, const std::string& error) {
+  db::BlockFile(path);
+  if (!state().enterprise.GemeldeteLesefehler.insert("beschädigt|" + path).second) return;
+  ShowCritical(sys::Fehlermeldung("Die Datenbank \"" + path +
+                                      "\" kann nicht vollständig gelesen werden. Sie wird in dieser Sitzung nicht mehr "
+                                      "geöffnet; bitte stellen Sie eine Sicherung wieder her.",
+                                  error));
+}
+
 }  // namespace
+
+void BeschaedigungMeldenEinrichten() { db::SetDamageReporter(&BeschaedigtMelden); }
 
 MessageSink& CurrentMessageSink() {
   MessageSink* sink = Current();
@@ -38,6 +57,7 @@ MessageSink& CurrentMessageSink() {
 MessageSink* SetMessageSink(MessageSink* sink) {
   MessageSink* previous = Current();
   Current() = sink;
+  BeschaedigungMeldenEinrichten();
   return previous;
 }
 

@@ -36,6 +36,10 @@ MessageSink& CurrentMessageSink();
 // previous sink (nullptr for the default).
 MessageSink* SetMessageSink(MessageSink* sink);
 
+// Connects the database layer's damage reports to the current sink: a file whose rows fail
+// to read is reported once and not opened again in this run. Done by SetMessageSink too.
+void BeschaedigungMeldenEinrichten();
+
 // Shows a critical message titled "Tolvar-Information" through the current sink.
 void ShowCritical(std::string_view text);
 

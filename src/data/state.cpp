@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "data/messages.h"
+#include "platform/db/database.h"
+
 namespace tolvar {
 
 namespace {
@@ -13,7 +16,11 @@ State& instance() {
 
 State& state() { return instance(); }
 
-void ResetState() { instance() = State(); }
+void ResetState() {
+  instance() = State();
+  db::UnblockAllFiles();
+  data::BeschaedigungMeldenEinrichten();
+}
 
 void MasterLists::MaterialListeErsetzen(std::vector<MaterialSatz> liste) {
   MaterialListe = std::move(liste);

@@ -173,6 +173,14 @@ struct WindowState {
   // and their colour words ("Zeiger_" + word), empty until FarbnamenErmitteln first runs.
   int FarbeTolvar = 0;
   int FarbeMorvin = 0;
+  // The two colours as this program last read or wrote them in SystemInfo: a write of the
+  // row takes only a colour changed since, so a colour another instance of the program
+  // confirmed meanwhile stays.
+  struct GeleseneFarben {
+    int tolvar = 0;
+    int morvin = 0;
+  };
+  std::optional<GeleseneFarben> FarbenStand;
   std::string FarbnameTolvar;
   std::string FarbnameMorvin;
 

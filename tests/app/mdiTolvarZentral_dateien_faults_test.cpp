@@ -224,8 +224,12 @@ const Fall kFaelle[] = {
        Instanz b(t.root.Path());
        ASSERT_TRUE(a.Schritt("oeffnen"));
        ASSERT_TRUE(b.Schritt("oeffnen"));
-       // B confirms a price (written at once); A creates a result database (held until closing).
+       // B confirms a price and the pointer colour "Rot" (both written at once); A creates a
+       // result database (held until closing).
        ASSERT_TRUE(b.Schritt("strom 0,31"));
+       ASSERT_TRUE(b.Schritt("farbe 4"));
+       ASSERT_EQ(b.meldungen.size(), 1u);  // the restart question, answered No
+       b.meldungen.clear();
        ASSERT_TRUE(a.Schritt("datei " + t.Pfad("Tolvar_DB/Neue Ergebnisse.mdb")));
        ASSERT_TRUE(a.Schritt("befehl mnuNeueErgebnisDB"));
        ASSERT_TRUE(b.Schritt("beenden"));
@@ -239,6 +243,8 @@ const Fall kFaelle[] = {
        EXPECT_EQ(Faults::Feld(t.MusterTolvar(), "BetriebEinstellungen", "Strom"), "0,31");
        EXPECT_EQ(Faults::Feld(t.MusterTolvar(), "BetriebEinstellungen", "Ergebnisdatenbank"),
                  t.Pfad("Tolvar_DB/Neue Ergebnisse.mdb"));
+       // A's closing kept B's colour: only what A changed is written.
+       EXPECT_EQ(Faults::Feld(t.Pfad("Tolvar_DB/SystemInfo.mdb"), "SystemInfo", "FarbeTolvar"), "4");
      }},
 
     {"RestkopienEinesAbgebrochenenSpeicherns",
@@ -392,14 +398,14 @@ const Fall kFaelle[] = {
       "Standard-Material-Datenbank geladen.\n\nDie Standard-Material-Datenbank \"%/Tolvar_DB/Material.mdb\" war "
       "beschädigt und wurde aus den ausgelieferten Daten wiederhergestellt. Die beschädigte Datei liegt als "
       "\"Material.mdb.beschädigt\" daneben.\n\nDatei: %/Tolvar_DB/Material.mdb\nDie Datei kann nicht als Datenbank "
-      "geöffnet werden.\n\nDie Datei ist keine gültige Datenbank.\n\nEinzelheiten: "},
+      "geöffnet werden.\n\nDie Datei ist keine gültige Datenbank."},
      [](Faults& t) { return std::vector<std::string>{t.Muster()}; },
      [](Faults&) { EXPECT_FALSE(state().masters.MaterialListe.empty()); }},
 
     {"SpeichernUnterInEinenFehlendenOrdner",
      nullptr,
      [](Faults& t) { t.SpeichernUnter(t.Pfad("Betriebe/Kopie/B")); },
-     {"Der Ordner \"%/Betriebe/Kopie\" existiert nicht.\n\nEinzelheiten: "},
+     {"Der Ordner \"%/Betriebe/Kopie\" existiert nicht."},
      [](Faults& t) {
        return std::vector<std::string>{t.Muster(), t.MusterTolvar()};
      },
@@ -408,7 +414,7 @@ const Fall kFaelle[] = {
     {"SpeichernUnterDurchEineSchleife",
      [](Faults& t) { fs::create_symlink("Schleife", t.Pfad("Betriebe/Schleife")); },
      [](Faults& t) { t.SpeichernUnter(t.Pfad("Betriebe/Schleife/B.mdb")); },
-     {"Der Pfad enthält eine Schleife aus symbolischen Verknüpfungen.\n\nEinzelheiten: "},
+     {"Der Pfad enthält eine Schleife aus symbolischen Verknüpfungen."},
      [](Faults& t) {
        return std::vector<std::string>{t.Muster(), t.MusterTolvar()};
      },
@@ -417,7 +423,7 @@ const Fall kFaelle[] = {
     {"SpeichernUnterDurchEineDatei",
      nullptr,
      [](Faults& t) { t.SpeichernUnter(t.Pfad("Betriebe/Mustergärtnerei.Tolvar/B.mdb")); },
-     {"Ein Teil des Pfades ist kein Ordner.\n\nEinzelheiten: "},
+     {"Ein Teil des Pfades ist kein Ordner."},
      [](Faults& t) {
        return std::vector<std::string>{t.Muster(), t.MusterTolvar()};
      },
@@ -426,7 +432,7 @@ const Fall kFaelle[] = {
     {"SpeichernUnterAufEinenOrdner",
      [](Faults& t) { ASSERT_TRUE(sys::CreateFolder(t.Pfad("Betriebe/Ordner.mdb"))); },
      [](Faults& t) { t.SpeichernUnter(t.Pfad("Betriebe/Ordner.mdb")); },
-     {"Der Name bezeichnet einen Ordner, keine Datei.\n\nEinzelheiten: "},
+     {"Der Name bezeichnet einen Ordner, keine Datei."},
      [](Faults& t) {
        return std::vector<std::string>{t.Muster(), t.MusterTolvar()};
      },
@@ -453,7 +459,7 @@ const Fall kFaelle[] = {
        t.prompts->AnswerMsgBox(ui::msgbox::Ok);
        Faults::Befehl("mnuBetriebSichern");
      },
-     {"Die Sicherungsdatei konnte nicht erstellt werden.\n\nEin Teil des Pfades ist kein Ordner.\n\nEinzelheiten: "},
+     {"Die Sicherungsdatei konnte nicht erstellt werden.\n\nEin Teil des Pfades ist kein Ordner."},
      [](Faults& t) {
        return std::vector<std::string>{t.Muster(), t.MusterTolvar(), t.Pfad("Sicherungsdateien")};
      },

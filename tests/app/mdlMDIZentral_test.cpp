@@ -102,8 +102,10 @@ TEST_F(MainWindowTest, UnusableDatabasesAreReplacedBeforeTheListsAreLoaded) {
   const std::vector<QString> erwartet = {
       QStringLiteral("Die ausgewählte Material-Datenbank ist ungültig und kann nicht geöffnet werden, "
                      "stattdessen wird die Standard-Material-Datenbank geladen."),
+      // The station changes with the default, and the user is told from what to what.
       QStringLiteral("Die ausgewählte Vantel-Datenbank ist ungültig und kann nicht geöffnet werden, "
-                     "stattdessen wird die Standard-Vantel-Datenbank geladen."),
+                     "stattdessen wird die Standard-Vantel-Datenbank geladen. Die Wetterstation wird dabei von "
+                     "\"Anderswo\" auf \"Landesmitte\" umgestellt."),
       QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden, "
                      "stattdessen wird die Standard-Ergebnis-Datenbank geladen.")};
   // Each text is followed by the file and what is wrong with it.

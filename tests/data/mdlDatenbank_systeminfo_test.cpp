@@ -68,6 +68,7 @@ TEST_F(SystemInfoTest, WriteRoundTrip) {
                {{"AktuellerBetrieb", "KeinAktuellerBetrieb"}, {"FarbeTolvar", 2}, {"FarbeMorvin", 2}});
       }
     }
+    state().windows.FarbenStand.reset();  // as a program that has not read this row
     state().enterprise.AktuellerBetrieb = "/daten/Muster.mdb";
     state().windows.FarbeTolvar = 1;
     state().windows.FarbeMorvin = 4;

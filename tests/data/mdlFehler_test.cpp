@@ -308,10 +308,17 @@ TEST_F(ChecksTest, HeatingModelDatabases) {
       {"gültig",
        [&] {
          Make(tech, kTechDatenSchema);
-         MakeGarbage(klima);
+         MakeWithTables(klima, {"Stationen"});
        },
        true},
       {"Klimadaten fehlen", [&] { Make(tech, kTechDatenSchema); }, false},
+      // The weather database is read by the heating: it must be a database.
+      {"Klimadaten keine Datenbank",
+       [&] {
+         Make(tech, kTechDatenSchema);
+         MakeGarbage(klima);
+       },
+       false},
       {"TechDaten fehlen", [&] { MakeGarbage(klima); }, false},
       {"ohne GWHMaterial",
        [&] {

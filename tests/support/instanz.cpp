@@ -10,6 +10,8 @@
 //   datei <path>         the next file dialog is answered with <path>
 //   befehl <name>        the main window's menu command <name>
 //   strom <price>        the settings window: the electricity price typed and confirmed
+//   farbe <0..5>         the settings window: the pointer colour of the own windows chosen
+//                        and confirmed (the restart question answered No)
 //   beenden              "Beenden" (the closing sequence); the process ends
 #include <QApplication>
 #include <QLineEdit>
@@ -71,6 +73,19 @@ bool StromSetzen(const QString& preis) {
          tolvar::test::Click(f.cmbStromOK);
 }
 
+bool FarbeSetzen(const QString& farbe) {
+  bool zahl = false;
+  const int index = farbe.toInt(&zahl);
+  tolvar::ui::MainForm* haupt = tolvar::ui::Forms::Main();
+  if (!zahl || index < 0 || index > 5 || haupt == nullptr ||
+      !tolvar::test::TriggerCommand(haupt, QStringLiteral("mnuEinstellungen")))
+    return false;
+  tolvar::test::ProcessEvents();
+  tolvar::frmEinstellungen& f = tolvar::frmEinstellungen::instanz();
+  return tolvar::test::ClickTab(f.regEinstellungen, 3) &&
+         tolvar::test::Click(f.opbTolvar[static_cast<std::size_t>(index)]) && tolvar::test::Click(f.cmbFarbeOK);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,6 +117,8 @@ int main(int argc, char** argv) {
       ok = haupt != nullptr && tolvar::test::TriggerCommand(haupt, wert);
     } else if (schritt == "strom") {
       ok = StromSetzen(wert);
+    } else if (schritt == "farbe") {
+      ok = FarbeSetzen(wert);
     } else if (schritt == "beenden") {
       tolvar::ui::MainForm* haupt = tolvar::ui::Forms::Main();
       ok = haupt != nullptr && tolvar::test::TriggerCommand(haupt, QStringLiteral("mnuEnde"));

@@ -2,7 +2,10 @@
 
 #include "platform/db/database.h"
 
+#include <array>
 #include <filesystem>
+#include <fstream>
+#include <set>
 #include <system_error>
 
 #include "platform/db/statement.h"
@@ -36,6 +39,32 @@ sqlite3* OpenHandle(const std::string& path, int flags, std::string* reason) {
 // Runs a statement and ignores any rows it gives; false on failure.
 bool RunPragma(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
 
+std::set<std::string>& Blocked() {
+  static std::set<std::string> files;
+  return files;
+}
+
+// The same file under any spelling of its path.
+std::string FileKey(const std::string& path) {
+  std::error_code ec;
+  const fs::path canonical = fs::weakly_canonical(fs::path(path), ec);
+  return ec ? fs::path(path).lexically_normal().string() : canonical.string();
+}
+
+DamageReporter& Reporter() {
+  static DamageReporter reporter = nullptr;
+  return reporter;
+}
+
+// A big-endian number of `n` bytes at `at` of the header.
+uint32_t BigEndian(const std::array<unsigned char, 100>& header, std::size_t at, std::size_t n) {
+  uint32_t value = 0;
+  for (std::size_t i = 0; i < n; ++i) value = (value << 8) | header[at + i];
+  return value;
+}
+
+constexpr std::string_view kMalformed = "database disk image is malformed";
+
 // More statements than one procedure uses on one database: beyond this the cache starts again.
 constexpr std::size_t kCachedStatements = 64;
 
@@ -59,6 +88,8 @@ std::unique_ptr<Database> Database::Open(const std::string& path, std::string* e
   const fs::file_status status = fs::status(path, ec);
   if (!fs::exists(status)) return Fail(error, what + ": file not found");
   if (fs::is_directory(status)) return Fail(error, what + ": is a folder, not a database");
+  if (!Blocked().empty() && Blocked().contains(FileKey(path)))
+    return Fail(error, what + ": " + std::string(kMalformed) + " (found unusable before in this run)");
 
   std::string reason;
   // Never SQLITE_OPEN_CREATE: opening must not make a file.
@@ -67,6 +98,11 @@ std::unique_ptr<Database> Database::Open(const std::string& path, std::string* e
   if (db == nullptr) return Fail(error, what + ": " + reason);
   sqlite3_busy_timeout(db, kBusyTimeoutMs);
 
+  // A file cut short would give no error where a missing page lies past its end.
+  if (std::string damage = HeaderDamage(path); !damage.empty()) {
+    sqlite3_close(db);
+    return Fail(error, what + ": " + damage);
+  }
   // SQLite reads the file only on first use: reading the schema proves it is a database.
   {
     detail::Statement check;
@@ -104,6 +140,54 @@ std::unique_ptr<Database> Database::Create(const std::string& path, std::string*
 }
 
 void Database::SetError(std::string_view operation) { lastError_ = detail::ErrorText(operation, db_); }
+
+void Database::StepFailed(std::string_view operation, int rc) {
+  SetError(operation);
+  if (IsDamage(rc) && Reporter() != nullptr) Reporter()(path_, lastError_);
+}
+
+std::string HeaderDamage(const std::string& path) {
+  std::error_code ec;
+  // A journal beside the file may hold the pages that restore it.
+  for (const char* suffix : {"-journal", "-wal"}) {
+    if (fs::exists(path + suffix, ec)) return {};
+  }
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec || size == 0) return {};
+  std::array<unsigned char, 100> header{};
+  std::ifstream in(path, std::ios::binary);
+  in.read(reinterpret_cast<char*>(header.data()), static_cast<std::streamsize>(header.size()));
+  constexpr std::string_view kMagic("SQLite format 3\0", 16);
+  if (std::string_view(reinterpret_cast<const char*>(header.data()), kMagic.size()) != kMagic) return {};
+  if (in.gcount() < static_cast<std::streamsize>(header.size()))
+    return std::string(kMalformed) + ": the file ends inside its header";
+  uint32_t pageSize = BigEndian(header, 16, 2);
+  if (pageSize == 1) pageSize = 65536;
+  // A page size the engine does not know makes the file no database; the engine says so.
+  if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0) return {};
+  if (size % pageSize != 0)
+    return std::string(kMalformed) + ": the file of " + std::to_string(size) + " bytes ends inside a page of " +
+           std::to_string(pageSize) + " bytes";
+  const uint32_t pages = BigEndian(header, 28, 4);
+  const bool countValid = BigEndian(header, 92, 4) == BigEndian(header, 24, 4);
+  if (countValid && static_cast<std::uintmax_t>(pages) * pageSize > size)
+    return std::string(kMalformed) + ": the header promises " + std::to_string(pages) + " pages, the file holds " +
+           std::to_string(size / pageSize);
+  return {};
+}
+
+bool IsDamage(int resultCode) {
+  const int primary = resultCode & 0xff;
+  return primary == SQLITE_CORRUPT || primary == SQLITE_IOERR || primary == SQLITE_NOTADB;
+}
+
+void SetDamageReporter(DamageReporter reporter) { Reporter() = reporter; }
+
+void BlockFile(const std::string& path) {
+  if (!path.empty()) Blocked().insert(FileKey(path));
+}
+
+void UnblockAllFiles() { Blocked().clear(); }
 
 sqlite3_stmt* Database::Prepared(std::string_view sql, std::string* error) const {
   const std::string key(sql);
@@ -184,6 +268,63 @@ std::optional<int64_t> Database::CountRows(std::string_view storedTable, std::st
   return static_cast<int64_t>(sqlite3_column_int64(stmt, 0));
 }
 
+bool Database::CheckPages(const std::vector<std::string>& storedTables, std::string* error) {
+  const std::vector<std::string> tables = storedTables.empty() ? Tables() : storedTables;
+  for (const std::string& table : tables) {
+    const std::optional<int64_t> rows = CountRows(table, error);
+    if (!rows) return false;
+    // A partial index holds only some rows; its count proves nothing.
+    std::vector<std::pair<std::string, int64_t>> indexes;  // name and root page
+    {
+      sqlite3_stmt* stmt = Prepared(
+          "SELECT l.name, m.rootpage FROM pragma_index_list(?) l JOIN sqlite_master m ON m.name = l.name "
+          "WHERE l.partial = 0 ORDER BY l.seq",
+          error);
+      if (stmt == nullptr || !detail::BindAll(stmt, {Value(table)}, error)) return false;
+      const detail::ResetOnExit reset(stmt);
+      int rc = SQLITE_ROW;
+      while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        indexes.emplace_back(detail::ReadColumn(stmt, 0).text(), sqlite3_column_int64(stmt, 1));
+      if (rc != SQLITE_DONE) {
+        *error = detail::ErrorText("read schema", db_);
+        return false;
+      }
+    }
+    if (indexes.empty()) continue;
+    // The engine counts a table's rows over its narrowest index, page by page without
+    // visiting an entry; the root page its count opens tells which index that is.
+    const std::string count = "SELECT count(*) FROM " + QuoteIdentifier(table);
+    int64_t countRoot = 0;
+    {
+      sqlite3_stmt* stmt = Prepared("EXPLAIN " + count, error);
+      if (stmt == nullptr) return false;
+      const detail::ResetOnExit reset(stmt);
+      while (sqlite3_step(stmt) == SQLITE_ROW) {
+        if (detail::ReadColumn(stmt, 1).text() == "OpenRead") countRoot = sqlite3_column_int64(stmt, 3);
+      }
+    }
+    for (const auto& [index, root] : indexes) {
+      // Any other index is walked entry by entry: "WHERE 1" keeps the engine from counting
+      // over an index of its own choice.
+      const std::string sql = root == countRoot ? count : count + " INDEXED BY " + QuoteIdentifier(index) + " WHERE 1";
+      sqlite3_stmt* stmt = Prepared(sql, error);
+      if (stmt == nullptr) return false;
+      const detail::ResetOnExit reset(stmt);
+      if (sqlite3_step(stmt) != SQLITE_ROW) {
+        *error = detail::ErrorText("read index '" + index + "'", db_);
+        return false;
+      }
+      const int64_t entries = sqlite3_column_int64(stmt, 0);
+      if (entries != *rows) {
+        *error = std::string(kMalformed) + ": index '" + index + "' holds " + std::to_string(entries) +
+                 " entries for " + std::to_string(*rows) + " rows";
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 std::vector<std::string> Database::Columns(std::string_view table) const {
   std::vector<std::string> names;
   const std::optional<std::string> stored = TableName(table);
@@ -234,7 +375,8 @@ bool Database::LoadRows(sqlite3_stmt* stmt, bool withRowId, Recordset* rs) {
     rs->rows_.push_back(std::move(row));
   }
   if (rc != SQLITE_DONE) {
-    SetError("read rows");
+    // A damaged page ends the rows with an error, never as if the table ended there.
+    StepFailed("read rows", rc);
     rs->error_ = lastError_;
     rs->rows_.clear();
     rs->rowids_.clear();
@@ -324,7 +466,7 @@ Value Database::Scalar(std::string_view sql, const std::vector<Value>& params) {
     return detail::ReadColumn(stmt, 0);
   }
   if (rc != SQLITE_DONE) {
-    SetError("scalar");
+    StepFailed("scalar", rc);
   } else {
     lastError_.clear();
   }

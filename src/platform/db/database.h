@@ -193,6 +193,11 @@ class Database {
   // pages (never an index standing in for them), so a damaged page fails without a row being
   // decoded; nullopt with the reason in *error.
   std::optional<int64_t> CountRows(std::string_view storedTable, std::string* error);
+  // Reads every page of the tables given in their stored spelling (every table of the file
+  // when none is given) and of each of their indexes, without decoding a row: a page the
+  // engine cannot read, or an index holding another number of entries than its table has
+  // rows, is damage. False with the reason in *error.
+  bool CheckPages(const std::vector<std::string>& storedTables, std::string* error);
 
   // Runs one statement with bound parameters; false and LastError() on failure.
   bool Execute(std::string_view sql, const std::vector<Value>& params = {});
@@ -223,6 +228,9 @@ class Database {
   friend class Recordset;
   friend class Transaction;
   void SetError(std::string_view operation);
+  // A failed step of `operation` with result `rc`: sets LastError() and hands damage to the
+  // damage reporter.
+  void StepFailed(std::string_view operation, int rc);
   // The prepared statement for `sql` from the cache of this open database, prepared on first
   // use; nullptr with the reason in *error. The caller resets it after stepping
   // (detail::ResetOnExit); the database finalizes it.
@@ -240,6 +248,28 @@ class Database {
   // statements once.
   mutable std::unordered_map<std::string, sqlite3_stmt*> statements_;
 };
+
+// Damage that shows in the header of the database file at `path` before any page is read:
+// a size that is no whole number of pages, or fewer pages than the header promises (the
+// page count at offset 28 counts when the number at offset 92 equals the change counter at
+// offset 24). Empty when there is none, when the file is no database of the engine, or
+// while a journal beside it may still roll the file back.
+std::string HeaderDamage(const std::string& path);
+
+// Whether an engine result code says the file is damaged or cannot be read: a damaged page,
+// a read or write error of the disk, or a file that is no database.
+bool IsDamage(int resultCode);
+
+// Files found unusable: Open refuses them for the rest of the run (or until
+// UnblockAllFiles), so nothing is read from or written to them.
+void BlockFile(const std::string& path);
+void UnblockAllFiles();
+
+// Receives each failure of the engine that IsDamage, met while rows are read, with the
+// database's path and the technical text. Set by the layer that reports to the user; none
+// by default.
+using DamageReporter = void (*)(const std::string& path, const std::string& error);
+void SetDamageReporter(DamageReporter reporter);
 
 // Writes the one row of a single-row table (settings tables): edits its first row, or adds
 // it when the table is empty, with the fields setFields sets. When setFields fails (a column

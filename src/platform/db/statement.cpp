@@ -2,6 +2,12 @@
 
 #include "platform/db/statement.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
 namespace tolvar::db::detail {
 
 bool Statement::Prepare(sqlite3* db, std::string_view sql, std::string* error, unsigned flags) {
@@ -99,8 +105,17 @@ Affinity AffinityOf(std::string_view declaredType) {
 std::string ErrorText(std::string_view operation, sqlite3* db) {
   std::string text(operation);
   text += ": ";
-  text += db != nullptr ? sqlite3_errmsg(db) : "out of memory";
-  return text;
+  if (db == nullptr) return text + "out of memory";
+  // A write that fails although the file may be written lies with the folder, which takes
+  // no journal: said in the form the cause texts know as a folder's failure.
+  const int primary = sqlite3_extended_errcode(db) & 0xff;
+  const char* file = sqlite3_db_filename(db, "main");
+  if ((primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN) && file != nullptr && *file != '\0' &&
+      ::access(file, W_OK) == 0) {
+    const std::string folder = std::filesystem::path(file).parent_path().string();
+    if (::access(folder.c_str(), W_OK) != 0) return text + "Ordner '" + folder + "': " + std::strerror(EACCES);
+  }
+  return text + sqlite3_errmsg(db);
 }
 
 std::string AsciiLower(std::string_view text) {

@@ -17,7 +17,7 @@ struct Ursache {
 
 // The texts of the C library (strerror) and of SQLite that stand for each cause. In the
 // folder text of a missing folder, "%" stands for the folder's path.
-constexpr std::array<Ursache, 12> kUrsachen{{
+constexpr std::array<Ursache, 16> kUrsachen{{
     {{"no space left", "disk is full", "", ""}, "Der Datenträger ist voll.", ""},
     {{"input/output error", "disk i/o error", "", ""},
      "Beim Lesen oder Schreiben des Datenträgers ist ein Fehler aufgetreten.",
@@ -26,13 +26,12 @@ constexpr std::array<Ursache, 12> kUrsachen{{
      "Der Pfad enthält eine Schleife aus symbolischen Verknüpfungen.",
      ""},
     {{"not a directory", "", "", ""}, "Ein Teil des Pfades ist kein Ordner.", ""},
-    {{"is a directory", "", "", ""}, "Der Name bezeichnet einen Ordner, keine Datei.", ""},
+    {{"is a directory", "is a folder", "", ""}, "Der Name bezeichnet einen Ordner, keine Datei.", ""},
     {{"read-only", "readonly", "permission denied", "operation not permitted"},
      "Die Datei ist schreibgeschützt.",
      "Der Ordner ist schreibgeschützt."},
-    {{"no such file", "not found", "unable to open database file", ""},
-     "Die Datei wurde nicht gefunden.",
-     "Der Ordner \"%\" existiert nicht."},
+    {{"no such file", "not found", "", ""}, "Die Datei wurde nicht gefunden.", "Der Ordner \"%\" existiert nicht."},
+    {{"unable to open database file", "", "", ""}, "Die Datei kann nicht geöffnet werden.", ""},
     {{"database is locked", "text file busy", "resource busy", "database table is locked"},
      "Die Datei wird von einem anderen Programm verwendet.",
      ""},
@@ -40,6 +39,15 @@ constexpr std::array<Ursache, 12> kUrsachen{{
     {{"malformed", "database corrupt", "", ""}, "Die Datenbank ist beschädigt.", ""},
     {{"file name too long", "", "", ""}, "Der Name ist zu lang.", ""},
     {{"invalid argument", "", "", ""}, "Diesen Dateinamen kann das Dateisystem nicht aufnehmen.", ""},
+    // The engine's other results the program can meet: a file made by another program, a
+    // rule of the table, and whatever else keeps a statement from running.
+    {{"no such table", "no such column", "has no column", ""},
+     "Der Datenbank fehlt eine Tabelle oder Spalte, die das Programm braucht.",
+     ""},
+    {{"constraint failed", "datatype mismatch", "", ""}, "Der Eintrag verletzt eine Regel der Datenbank.", ""},
+    {{"sql logic error", "out of memory", "string or blob too big", "interrupted"},
+     "Die Datenbank hat die Anweisung nicht ausgeführt.",
+     ""},
 }};
 
 // The folder a technical text names as what failed ("Ordner '<path>': <reason>"), and the
@@ -90,8 +98,9 @@ std::string Fehlermeldung(std::string_view was, std::string_view technisch) {
     if (!technisch.empty()) absatz(technisch);
     return meldung;
   }
+  // The German cause stands alone: the technical text is in English and tells the user
+  // nothing more.
   absatz(ursache);
-  if (!technisch.empty()) absatz("Einzelheiten: " + std::string(technisch));
   return meldung;
 }
 

@@ -17,15 +17,16 @@ std::string OrdnerFehler(std::string_view ordner, std::string_view grund);
 // The cause in German for the technical text a failed operation gave (an error of the file
 // system or of the database engine, in English): a full disk, a read or write error of the
 // disk, a loop of symbolic links, a path through something that is no folder, a folder where
-// a file is meant, a write-protected file, a file that was not found, a file in use, a file
-// that is no database, a damaged database, a name that is too long; empty when the text names
-// none of these. Where the text names a folder (OrdnerFehler), the cause says "Ordner": "Der
-// Ordner ist schreibgeschützt.", "Der Ordner "<path>" existiert nicht."
+// a file is meant, a write-protected file, a file that was not found, a file that cannot be
+// opened, a file in use, a file that is no database, a damaged database, a name that is too
+// long, a table or column missing, a rule of the table broken, a statement the engine did not
+// run; empty when the text names none of these. Where the text names a folder (OrdnerFehler), the cause says "Ordner":
+// "Der Ordner ist schreibgeschützt.", "Der Ordner "<path>" existiert nicht."
 std::string UrsacheAufDeutsch(std::string_view technisch);
 
-// The one form of every failure message: what failed (may be empty), the cause in German
-// where it is known, then the technical text as a detail ("Einzelheiten: ..."). A text whose
-// cause is not known follows what failed as it is.
+// The one form of every failure message: what failed (may be empty), then the cause in German
+// where it is known, without the technical text. A text whose cause is not known follows
+// what failed as it is.
 std::string Fehlermeldung(std::string_view was, std::string_view technisch);
 
 }  // namespace tolvar::sys

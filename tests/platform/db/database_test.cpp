@@ -277,5 +277,127 @@ TEST_F(DbTest, LoadsTenThousandRows) {
   EXPECT_EQ(rs["c10"], Value("Text 9999"));
 }
 
+// A write that fails because the folder takes no journal names the folder, not the file.
+TEST(DatabaseWrite, WriteProtectedFolderIsNamedAsTheCause) {
+  TempDir dir;
+  const std::string folder = dir.File("Ordner");
+  std::filesystem::create_directory(folder);
+  const std::string path = folder + "/x.db";
+  {
+    auto database = Database::Create(path);
+    ASSERT_NE(database, nullptr);
+    ASSERT_TRUE(database->ExecuteScript("CREATE TABLE T (a INTEGER)"));
+  }
+  std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  if (::access(folder.c_str(), W_OK) == 0) GTEST_SKIP() << "this user writes into any folder";
+  auto database = Database::Open(path);
+  ASSERT_NE(database, nullptr);
+  EXPECT_FALSE(database->Execute("INSERT INTO T VALUES (1)"));
+  EXPECT_NE(database->LastError().find("Ordner '" + folder + "': "), std::string::npos) << database->LastError();
+}
+
+namespace damage {
+
+struct Report {
+  std::string path;
+  std::string error;
+};
+std::vector<Report>& Reports() {
+  static std::vector<Report> reports;
+  return reports;
+}
+void Record(const std::string& path, const std::string& error) { Reports().push_back({path, error}); }
+
+// Overwrites page `page` (1-based, 4096 bytes) of the file with a pattern no page has.
+void Overwrite(const std::string& path, std::size_t page) {
+  std::fstream f(path, std::ios::binary | std::ios::in | std::ios::out);
+  f.seekp(static_cast<std::streamoff>((page - 1) * 4096));
+  const std::string pattern(4096, static_cast<char>(0xA5));
+  f.write(pattern.data(), static_cast<std::streamsize>(pattern.size()));
+}
+
+}  // namespace damage
+
+// A table of many pages with an index written after it, so the index pages lie at the end.
+class DamagedFileTest : public DbTest {
+ protected:
+  void SetUp() override {
+    CreateDb(
+        "PRAGMA page_size=4096; CREATE TABLE T (x TEXT);"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
+        " INSERT INTO T SELECT printf('%0200d', i) FROM n;"
+        "CREATE INDEX T_x ON T (x);");
+    pages_ = db_->Scalar("PRAGMA page_count").integerOr(0);
+    ASSERT_GT(pages_, 100);
+    db_.reset();
+    damage::Reports().clear();
+    SetDamageReporter(&damage::Record);
+  }
+  void TearDown() override { SetDamageReporter(nullptr); }
+  int64_t pages_ = 0;
+};
+
+// A damaged page ends the rows with an error and a report, never as if the table ended there;
+// the page check finds it before any row is read, in the table and in its index alike.
+TEST_F(DamagedFileTest, DamagedPageIsFoundByThePageCheckAndFailsTheRead) {
+  const std::string path = dir_.File("test.db");
+  const std::string sound = ReadFile(path);
+  {
+    auto database = Database::Open(path);
+    ASSERT_NE(database, nullptr);
+    std::string error;
+    EXPECT_TRUE(database->CheckPages({}, &error)) << error;
+  }
+  struct Case {
+    const char* name;
+    int64_t page;
+    bool rowsFail;  // reading the table's rows fails too
+  };
+  for (const Case& c : {Case{"table leaf page", pages_ / 4, true}, Case{"index page", pages_ - 1, false}}) {
+    SCOPED_TRACE(c.name);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << sound;
+    damage::Overwrite(path, static_cast<std::size_t>(c.page));
+    auto database = Database::Open(path);
+    ASSERT_NE(database, nullptr);
+    std::string error;
+    EXPECT_FALSE(database->CheckPages({}, &error));
+    EXPECT_NE(error.find("malformed"), std::string::npos) << error;
+    damage::Reports().clear();
+    Recordset rs = database->OpenTable("T");
+    if (c.rowsFail) {
+      EXPECT_FALSE(rs.ok());
+      EXPECT_EQ(rs.RecordCount(), 0);
+      ASSERT_EQ(damage::Reports().size(), 1u);
+      EXPECT_EQ(damage::Reports()[0].path, path);
+    } else {
+      EXPECT_EQ(rs.RecordCount(), 2000);
+      EXPECT_TRUE(damage::Reports().empty());
+    }
+  }
+}
+
+// A file cut short is refused at opening wherever the cut lies; a journal beside the file may
+// still restore it and leaves the decision to the engine.
+TEST_F(DamagedFileTest, FileCutShortIsRefusedAtOpening) {
+  const std::string path = dir_.File("test.db");
+  const std::string sound = ReadFile(path);
+  EXPECT_EQ(HeaderDamage(path), "");
+  struct Case {
+    const char* name;
+    std::size_t size;
+  };
+  for (const Case& c : {Case{"one byte", sound.size() - 1}, Case{"last page", sound.size() - 4096},
+                        Case{"middle page", sound.size() / 2 / 4096 * 4096 + 100}}) {
+    SCOPED_TRACE(c.name);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << sound.substr(0, c.size);
+    std::string error;
+    EXPECT_EQ(Database::Open(path, &error), nullptr);
+    EXPECT_NE(error.find("malformed"), std::string::npos) << error;
+    EXPECT_EQ(ReadFile(path).size(), c.size);  // nothing written
+  }
+  std::ofstream(path + "-journal") << "x";
+  EXPECT_EQ(HeaderDamage(path), "");
+}
+
 }  // namespace
 }  // namespace tolvar::db
