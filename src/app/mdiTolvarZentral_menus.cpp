@@ -84,34 +84,52 @@ void mdiTolvarZentral::MenuesAnlegen() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("mnuLeiste"));
 
-  mnuBetrieb =
-      Menue(this, "mnuBetrieb", QStringLiteral("Betrieb"),
-            {{"mnuoeffnen", "Betrieb öffnen", &W::mnuoeffnen, &W::mnuoeffnen_Click},
-             {"mnuStrich1", nullptr, &W::mnuStrich1, nullptr},
-             {"mnuspeichern", "Betrieb speichern", &W::mnuspeichern, &W::mnuspeichern_Click},
-             {"mnuspeichernunter", "Betrieb speichern unter ...", &W::mnuspeichernunter, &W::mnuspeichernunter_Click},
-             {"mnuStrich2", nullptr, &W::mnuStrich2, nullptr},
-             {"mnuEnde", "Beenden", &W::mnuEnde, &W::mnuEnde_Click}},
-            kSpaeter);
+  mnuBetrieb = Menue(
+      this, "mnuBetrieb", QStringLiteral("Betrieb"),
+      {{.name = "mnuoeffnen", .caption = "Betrieb öffnen", .feld = &W::mnuoeffnen, .handler = &W::mnuoeffnen_Click},
+       {.name = "mnuStrich1", .caption = nullptr, .feld = &W::mnuStrich1, .handler = nullptr},
+       {.name = "mnuspeichern",
+        .caption = "Betrieb speichern",
+        .feld = &W::mnuspeichern,
+        .handler = &W::mnuspeichern_Click},
+       {.name = "mnuspeichernunter",
+        .caption = "Betrieb speichern unter ...",
+        .feld = &W::mnuspeichernunter,
+        .handler = &W::mnuspeichernunter_Click},
+       {.name = "mnuStrich2", .caption = nullptr, .feld = &W::mnuStrich2, .handler = nullptr},
+       {.name = "mnuEnde", .caption = "Beenden", .feld = &W::mnuEnde, .handler = &W::mnuEnde_Click}},
+      kSpaeter);
   bar->addMenu(mnuBetrieb);
 
   mnuStammdaten = Befehl(bar->addAction(QStringLiteral("Stammdaten")), "mnuStammdaten");
   connect(mnuStammdaten, &QAction::triggered, this, &W::mnuStammdaten_Click, kSpaeter);
 
-  mnuKalkulation = Menue(this, "mnuKalkulation", QStringLiteral("Tolvar"),
-                         {{"mnuBegleit", "Kulturbegleitende Datenerfassung", &W::mnuBegleit, &W::mnuBegleit_Click},
-                          {"mnuStrich3", nullptr, &W::mnuStrich3, nullptr},
-                          {"mnuNach", "Kalkulation", &W::mnuNach, &W::mnuNach_Click}},
-                         kSpaeter);
+  mnuKalkulation =
+      Menue(this, "mnuKalkulation", QStringLiteral("Tolvar"),
+            {{.name = "mnuBegleit",
+              .caption = "Kulturbegleitende Datenerfassung",
+              .feld = &W::mnuBegleit,
+              .handler = &W::mnuBegleit_Click},
+             {.name = "mnuStrich3", .caption = nullptr, .feld = &W::mnuStrich3, .handler = nullptr},
+             {.name = "mnuNach", .caption = "Kalkulation", .feld = &W::mnuNach, .handler = &W::mnuNach_Click}},
+            kSpaeter);
   bar->addMenu(mnuKalkulation);
 
-  mnuVergleich = Menue(
-      this, "mnuVergleich", QStringLiteral("Kulturvergleich"),
-      {{"mnuNeueErgebnisDB", "Neue Ergebnisdatenbank anlegen", &W::mnuNeueErgebnisDB, &W::mnuNeueErgebnisDB_Click},
-       {"mnuVergleichNeu", "Vergleichskulturen bearbeiten", &W::mnuVergleichNeu, &W::mnuVergleichNeu_Click},
-       {"mnuStrich4", nullptr, &W::mnuStrich4, nullptr},
-       {"mnuVergleichExe", "Kulturen vergleichen", &W::mnuVergleichExe, &W::mnuVergleichExe_Click}},
-      kSpaeter);
+  mnuVergleich = Menue(this, "mnuVergleich", QStringLiteral("Kulturvergleich"),
+                       {{.name = "mnuNeueErgebnisDB",
+                         .caption = "Neue Ergebnisdatenbank anlegen",
+                         .feld = &W::mnuNeueErgebnisDB,
+                         .handler = &W::mnuNeueErgebnisDB_Click},
+                        {.name = "mnuVergleichNeu",
+                         .caption = "Vergleichskulturen bearbeiten",
+                         .feld = &W::mnuVergleichNeu,
+                         .handler = &W::mnuVergleichNeu_Click},
+                        {.name = "mnuStrich4", .caption = nullptr, .feld = &W::mnuStrich4, .handler = nullptr},
+                        {.name = "mnuVergleichExe",
+                         .caption = "Kulturen vergleichen",
+                         .feld = &W::mnuVergleichExe,
+                         .handler = &W::mnuVergleichExe_Click}},
+                       kSpaeter);
   bar->addMenu(mnuVergleich);
 
   mnuEinstellungen = Befehl(bar->addAction(QStringLiteral("Einstellungen")), "mnuEinstellungen");
@@ -119,19 +137,26 @@ void mdiTolvarZentral::MenuesAnlegen() {
 
   mnuSicherung =
       Menue(this, "mnuSicherung", QStringLiteral("Datensicherung"),
-            {{"mnuBetriebSichern", "Sicherungsdatei erstellen", &W::mnuBetriebSichern, &W::mnuBetriebSichern_Click},
-             {"mnuStrichSicherung", nullptr, &W::mnuStrichSicherung, nullptr},
-             {"mnuSicherungLaden", "Sicherungsdatei laden", &W::mnuSicherungLaden, &W::mnuSicherungLaden_Click}},
+            {{.name = "mnuBetriebSichern",
+              .caption = "Sicherungsdatei erstellen",
+              .feld = &W::mnuBetriebSichern,
+              .handler = &W::mnuBetriebSichern_Click},
+             {.name = "mnuStrichSicherung", .caption = nullptr, .feld = &W::mnuStrichSicherung, .handler = nullptr},
+             {.name = "mnuSicherungLaden",
+              .caption = "Sicherungsdatei laden",
+              .feld = &W::mnuSicherungLaden,
+              .handler = &W::mnuSicherungLaden_Click}},
             kSpaeter);
   bar->addMenu(mnuSicherung);
 
   // The help commands belong to the help menu's module.
-  mnuHilfe = Menue(this, "mnuHilfe", QStringLiteral("Hilfe"),
-                   {{"mnuHilfeText", "Hilfe", &W::mnuHilfeText, nullptr},
-                    {"mnuHilfeDoku", "Dokumentation drucken", &W::mnuHilfeDoku, nullptr},
-                    {"mnuStrich6", nullptr, &W::mnuStrich6, nullptr},
-                    {"mnuInfo", "Über Tolvar", &W::mnuInfo, nullptr}},
-                   kSpaeter);
+  mnuHilfe =
+      Menue(this, "mnuHilfe", QStringLiteral("Hilfe"),
+            {{.name = "mnuHilfeText", .caption = "Hilfe", .feld = &W::mnuHilfeText, .handler = nullptr},
+             {.name = "mnuHilfeDoku", .caption = "Dokumentation drucken", .feld = &W::mnuHilfeDoku, .handler = nullptr},
+             {.name = "mnuStrich6", .caption = nullptr, .feld = &W::mnuStrich6, .handler = nullptr},
+             {.name = "mnuInfo", .caption = "Über Tolvar", .feld = &W::mnuInfo, .handler = nullptr}},
+            kSpaeter);
   bar->addMenu(mnuHilfe);
   connect(mnuHilfeText, &QAction::triggered, this, [] { app::mnuHilfeText_Click(); });
   connect(mnuHilfeDoku, &QAction::triggered, this, [] { app::mnuHilfeDoku_Click(); });
@@ -142,16 +167,31 @@ void mdiTolvarZentral::PopUpsAnlegen() {
   using W = mdiTolvarZentral;
   // Not in the menu bar: the tree windows show them with PopupMenu.
   mnuPopUp1 = Menue(this, "mnuPopUp1", QStringLiteral("PopUp1"),
-                    {{"mnuPopUp1Neu", "Neue Kultur/ Gruppe eingeben", &W::mnuPopUp1Neu, &W::mnuPopUp1Neu_Click}},
+                    {{.name = "mnuPopUp1Neu",
+                      .caption = "Neue Kultur/ Gruppe eingeben",
+                      .feld = &W::mnuPopUp1Neu,
+                      .handler = &W::mnuPopUp1Neu_Click}},
                     Qt::AutoConnection);
   mnuPopUp2 = Menue(this, "mnuPopUp2", QStringLiteral("PopUp2"),
-                    {{"mnuPopUp2Aendern", "Ändern", &W::mnuPopUp2Aendern, &W::mnuPopUp2Aendern_Click},
-                     {"mnuStrichOpoup", nullptr, &W::mnuStrichOpoup, nullptr},
-                     {"mnuPopUp2Neu", "Neue Kultur/ Gruppe", &W::mnuPopUp2Neu, &W::mnuPopUp2Neu_Click}},
+                    {{.name = "mnuPopUp2Aendern",
+                      .caption = "Ändern",
+                      .feld = &W::mnuPopUp2Aendern,
+                      .handler = &W::mnuPopUp2Aendern_Click},
+                     {.name = "mnuStrichOpoup", .caption = nullptr, .feld = &W::mnuStrichOpoup, .handler = nullptr},
+                     {.name = "mnuPopUp2Neu",
+                      .caption = "Neue Kultur/ Gruppe",
+                      .feld = &W::mnuPopUp2Neu,
+                      .handler = &W::mnuPopUp2Neu_Click}},
                     Qt::AutoConnection);
   mnuPopUp3 = Menue(this, "mnuPopUp3", QStringLiteral("PopUp3"),
-                    {{"mnuPopUp3Aendern", "Ändern", &W::mnuPopUp3Aendern, &W::mnuPopUp3Aendern_Click},
-                     {"mnuPopUp3Loeschen", "Löschen", &W::mnuPopUp3Loeschen, &W::mnuPopUp3Loeschen_Click}},
+                    {{.name = "mnuPopUp3Aendern",
+                      .caption = "Ändern",
+                      .feld = &W::mnuPopUp3Aendern,
+                      .handler = &W::mnuPopUp3Aendern_Click},
+                     {.name = "mnuPopUp3Loeschen",
+                      .caption = "Löschen",
+                      .feld = &W::mnuPopUp3Loeschen,
+                      .handler = &W::mnuPopUp3Loeschen_Click}},
                     Qt::AutoConnection);
 }
 

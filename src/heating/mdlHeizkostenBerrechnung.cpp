@@ -68,7 +68,7 @@ std::optional<Flaechenwerte> Wandflaeche(const Heizdaten& daten, double flaeche,
                                          bool aussen, const std::string& grenztemperatur) {
   const auto k = KWert(daten, eindeckung);
   if (!k) return std::nullopt;
-  Flaechenwerte f{flaeche, *k, aussen, 0.0};
+  Flaechenwerte f{.Flaeche = flaeche, .kWert = *k, .Aussenflaeche = aussen, .Grenztemperatur = 0.0};
   if (!aussen) {
     const auto gt = GrenztemperaturLesen(grenztemperatur);
     if (!gt) return std::nullopt;
@@ -119,7 +119,10 @@ bool Berechnen(Heizlauf& lauf, const PhasenSatz& phase, KulturStandortSatz& bele
       !dachEindeckung->second.Durchlaessigkeit) {
     return false;
   }
-  flaechen[4] = Flaechenwerte{geometrie->Dach, *dachEindeckung->second.kWert, true, 0.0};
+  flaechen[4] = Flaechenwerte{.Flaeche = geometrie->Dach,
+                              .kWert = *dachEindeckung->second.kWert,
+                              .Aussenflaeche = true,
+                              .Grenztemperatur = 0.0};
 
   // Heating values.
   const auto anpassung = AnpassungLesen(z.Anpassung);
@@ -136,7 +139,11 @@ bool Berechnen(Heizlauf& lauf, const PhasenSatz& phase, KulturStandortSatz& bele
   const auto tt = base::ParseNumber(phase.TT);
   const auto nt = base::ParseNumber(phase.NT);
   if (!tt || !nt) return false;
-  const Hauswerte haus{*tt, *nt, *einsparung, *dachEindeckung->second.Durchlaessigkeit / 100, geometrie->Boden};
+  const Hauswerte haus{.TT = *tt,
+                       .NT = *nt,
+                       .Einsparung = *einsparung,
+                       .Tau = *dachEindeckung->second.Durchlaessigkeit / 100,
+                       .Bodenflaeche = geometrie->Boden};
 
   // Period and climate.
   const int tage = base::DaysBetween(beginn, ende);
@@ -241,9 +248,10 @@ void HeizkostenBerechnen() {
   const KulturSatz* kultur = At(s.masters.KulturListe, s.selection.KulturIndex);
   if (kultur == nullptr) return;
   const std::string kulturNr = kultur->KulturNr;
-  const Datenquellen quellen{s.enterprise.TolvarDatenbankPfad, s.enterprise.AktuelleEinstellungen.VantelPfad,
-                             s.enterprise.AktuelleEinstellungen.KlimaPfad,
-                             s.enterprise.AktuelleEinstellungen.Wetterstation};
+  const Datenquellen quellen{.TolvarDatenbank = s.enterprise.TolvarDatenbankPfad,
+                             .Vanteldatenbank = s.enterprise.AktuelleEinstellungen.VantelPfad,
+                             .Wetterdatenbank = s.enterprise.AktuelleEinstellungen.KlimaPfad,
+                             .Wetterstation = s.enterprise.AktuelleEinstellungen.Wetterstation};
   HeizkostenBerechnen(kulturNr, s.culture.PhasenListe, s.culture.KulturStandortListe, quellen);
 }
 

@@ -15,11 +15,30 @@ struct StammTabelle {
   char barcodeZiffer;             // leading barcode digit; '\0' for cultures (no fixed digit)
 };
 
-inline constexpr StammTabelle kKulturen{"Kulturen", "Kulturen", "KulturNr", "Kulturname", "K", '\0'};
-inline constexpr StammTabelle kStandorte{"Standort", "Standort", "StandortNr", "Standortname", "Sta", '3'};
-inline constexpr StammTabelle kPersonal{"Personal", "Personal", "PersonalNr", "Name", "P", '2'};
-inline constexpr StammTabelle kTaetigkeiten{
-    "StdTaetigkeiten", "StdTaetigkeiten", "StdTaetigkeitNr", "Tätigkeiten", "StdT", '4'};
+inline constexpr StammTabelle kKulturen{.baum = "Kulturen",
+                                        .tabelle = "Kulturen",
+                                        .nummerSpalte = "KulturNr",
+                                        .nameSpalte = "Kulturname",
+                                        .praefix = "K",
+                                        .barcodeZiffer = '\0'};
+inline constexpr StammTabelle kStandorte{.baum = "Standort",
+                                         .tabelle = "Standort",
+                                         .nummerSpalte = "StandortNr",
+                                         .nameSpalte = "Standortname",
+                                         .praefix = "Sta",
+                                         .barcodeZiffer = '3'};
+inline constexpr StammTabelle kPersonal{.baum = "Personal",
+                                        .tabelle = "Personal",
+                                        .nummerSpalte = "PersonalNr",
+                                        .nameSpalte = "Name",
+                                        .praefix = "P",
+                                        .barcodeZiffer = '2'};
+inline constexpr StammTabelle kTaetigkeiten{.baum = "StdTaetigkeiten",
+                                            .tabelle = "StdTaetigkeiten",
+                                            .nummerSpalte = "StdTaetigkeitNr",
+                                            .nameSpalte = "Tätigkeiten",
+                                            .praefix = "StdT",
+                                            .barcodeZiffer = '4'};
 
 // The table of a tree kind (exact, case-sensitive); nullptr for any other kind.
 inline const StammTabelle* StammTabelleZu(std::string_view baum) {

@@ -11,13 +11,23 @@ namespace tolvar::masterdata {
 std::optional<BezugsgroesseTexte> BezugsgroesseBeschriften(int bezug) {
   switch (bezug) {
     case 1:
-      return BezugsgroesseTexte{"Einheiten je Pflanze", "l/Pflanze", "€/Pflanze", "je Pflanze"};
+      return BezugsgroesseTexte{.Option = "Einheiten je Pflanze",
+                                .Aufwandmenge = "l/Pflanze",
+                                .Kosten = "€/Pflanze",
+                                .Kulturliste = "je Pflanze"};
     case 2:
-      return BezugsgroesseTexte{"Einheiten je 1000 Pflanzen", "l/1000 Pflanzen", "€/1000 Pflanzen", "je 1000 Pflanzen"};
+      return BezugsgroesseTexte{.Option = "Einheiten je 1000 Pflanzen",
+                                .Aufwandmenge = "l/1000 Pflanzen",
+                                .Kosten = "€/1000 Pflanzen",
+                                .Kulturliste = "je 1000 Pflanzen"};
     case 3:
-      return BezugsgroesseTexte{"Einheiten je Nm²", "l/Nm²", "€/Nm²", "je Nm²"};
+      return BezugsgroesseTexte{
+          .Option = "Einheiten je Nm²", .Aufwandmenge = "l/Nm²", .Kosten = "€/Nm²", .Kulturliste = "je Nm²"};
     case 4:
-      return BezugsgroesseTexte{"Einheiten je 1000 Nm²", "l/1000Nm² ", "€/1000Nm²", "je 1000 Nm²"};
+      return BezugsgroesseTexte{.Option = "Einheiten je 1000 Nm²",
+                                .Aufwandmenge = "l/1000Nm² ",
+                                .Kosten = "€/1000Nm²",
+                                .Kulturliste = "je 1000 Nm²"};
     default:
       return std::nullopt;
   }

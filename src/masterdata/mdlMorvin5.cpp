@@ -260,7 +260,13 @@ StammdatenSpeicherergebnis PersonalSpeichern(SpeicherKontext& kontext, PersonalE
     return Ergebnis(SpeicherStatus::Nichts);
   }
   if (e.opbPerson) {
-    Rahmen r{&e.txtName, &e.txtKuerzel, &e.txtBemerkungen, &e.txtCode, e.chbAktuell, false, "txtName"};
+    Rahmen r{.name = &e.txtName,
+             .kuerzel = &e.txtKuerzel,
+             .bemerkungen = &e.txtBemerkungen,
+             .code = &e.txtCode,
+             .aktuell = e.chbAktuell,
+             .gruppe = false,
+             .nameBox = "txtName"};
     return RahmenSpeichern(kontext, kPersonal, e.txtNr, r,
                            {{"Vorname", db::Value(e.txtVorname)},
                             {"Strasse", db::Value(e.txtStrasse)},
@@ -270,7 +276,13 @@ StammdatenSpeicherergebnis PersonalSpeichern(SpeicherKontext& kontext, PersonalE
                             {"Geburtstag", db::Value::Day(e.dtpGeburtstag)}});
   }
   if (e.opbGruppe) {
-    Rahmen r{&e.txtGruName, &e.txtGruKuerzel, &e.txtGruBemerkung, &e.txtGruCode, e.chbGruAktuell, true, "txtGruName"};
+    Rahmen r{.name = &e.txtGruName,
+             .kuerzel = &e.txtGruKuerzel,
+             .bemerkungen = &e.txtGruBemerkung,
+             .code = &e.txtGruCode,
+             .aktuell = e.chbGruAktuell,
+             .gruppe = true,
+             .nameBox = "txtGruName"};
     return RahmenSpeichern(kontext, kPersonal, e.txtNr, r, {});
   }
   return OhneRahmen(kontext);
@@ -281,11 +293,23 @@ StammdatenSpeicherergebnis TaetigkeitSpeichern(SpeicherKontext& kontext, Taetigk
     return Ergebnis(SpeicherStatus::Nichts);
   }
   if (e.opbTaetigkeit) {
-    Rahmen r{&e.txtName, &e.txtKuerzel, &e.txtBemerkungen, &e.txtCode, e.chbAktuell, false, "txtName"};
+    Rahmen r{.name = &e.txtName,
+             .kuerzel = &e.txtKuerzel,
+             .bemerkungen = &e.txtBemerkungen,
+             .code = &e.txtCode,
+             .aktuell = e.chbAktuell,
+             .gruppe = false,
+             .nameBox = "txtName"};
     return RahmenSpeichern(kontext, kTaetigkeiten, e.txtNr, r, {});
   }
   if (e.opbGruppe) {
-    Rahmen r{&e.txtGruName, &e.txtGruKuerzel, &e.txtGruBemerkungen, &e.txtGruCode, e.chbGruAktuell, true, "txtGruName"};
+    Rahmen r{.name = &e.txtGruName,
+             .kuerzel = &e.txtGruKuerzel,
+             .bemerkungen = &e.txtGruBemerkungen,
+             .code = &e.txtGruCode,
+             .aktuell = e.chbGruAktuell,
+             .gruppe = true,
+             .nameBox = "txtGruName"};
     return RahmenSpeichern(kontext, kTaetigkeiten, e.txtNr, r, {});
   }
   return OhneRahmen(kontext);

@@ -80,13 +80,13 @@ std::optional<StationsInfo> StationsinfoAnzeigen(int index) {
   if (!rs.ok()) return std::nullopt;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
     if (rs["StatName"].text() != st.windows.StationName) continue;
-    return StationsInfo{rs["StatName"].text(),
-                        rs["Regierungsbezirk"].text(),
-                        rs["Lkr"].text(),
-                        rs["Gemeinde"].text(),
-                        rs["Höhe"].text() + " m ü.N.N.",
-                        rs["Lage"].text(),
-                        StationsbildPfad(st.windows.StationDateiname)};
+    return StationsInfo{.StatName = rs["StatName"].text(),
+                        .RegBezirk = rs["Regierungsbezirk"].text(),
+                        .Lkr = rs["Lkr"].text(),
+                        .Gemeinde = rs["Gemeinde"].text(),
+                        .Hoehe = rs["Höhe"].text() + " m ü.N.N.",
+                        .Lage = rs["Lage"].text(),
+                        .Bild = StationsbildPfad(st.windows.StationDateiname)};
   }
   return std::nullopt;
 }

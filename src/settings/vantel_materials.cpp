@@ -132,15 +132,21 @@ bool Loeschen(std::string_view table, const std::string& nummer) {
 
 std::optional<int> BrennstoffLaden() {
   return Laden(&state().settings.BrennstoffListe, kHeiz, [](const db::Recordset& rs) {
-    return BrennstoffSatz{rs["Nummer"].text(), rs["Brennstoffart"].text(), rs["Unterer Brennwert"].text(),
-                          rs["Oberer Brennwert"].text(), rs["Preis"].text()};
+    return BrennstoffSatz{.Nummer = rs["Nummer"].text(),
+                          .Brennstoffart = rs["Brennstoffart"].text(),
+                          .UntererBrennwert = rs["Unterer Brennwert"].text(),
+                          .ObererBrennwert = rs["Oberer Brennwert"].text(),
+                          .Preis = rs["Preis"].text()};
   });
 }
 
 std::optional<int> EindeckungLaden() {
   return Laden(&state().settings.EindeckungListe, kGwh, [](const db::Recordset& rs) {
-    return EindeckungSatz{rs["Nummer"].text(), rs["Material"].text(), rs["k-Wert"].text(), rs["Durchlässigkeit"].text(),
-                          rs["Eignung"].text()};
+    return EindeckungSatz{.Nummer = rs["Nummer"].text(),
+                          .Material = rs["Material"].text(),
+                          .kWert = rs["k-Wert"].text(),
+                          .Durchlaessigkeit = rs["Durchlässigkeit"].text(),
+                          .Eignung = rs["Eignung"].text()};
   });
 }
 
@@ -154,8 +160,10 @@ std::array<BrennstoffZeile, kEditorZeilen> BrennstoffEintragen(int index, int st
   for (int z = std::max(startzeile, 1); z <= kEditorZeilen; ++z, ++i) {
     if (i >= static_cast<int>(liste.size())) break;
     const BrennstoffSatz& s = liste[static_cast<std::size_t>(i)];
-    zeilen[static_cast<std::size_t>(z - 1)] = {s.Brennstoffart, Formatiert(s.UntererBrennwert, "0.0"),
-                                               Formatiert(s.ObererBrennwert, "0.0"), Formatiert(s.Preis, "0.00")};
+    zeilen[static_cast<std::size_t>(z - 1)] = {.Name = s.Brennstoffart,
+                                               .Heizwert = Formatiert(s.UntererBrennwert, "0.0"),
+                                               .Brennwert = Formatiert(s.ObererBrennwert, "0.0"),
+                                               .Preis = Formatiert(s.Preis, "0.00")};
   }
   return zeilen;
 }
@@ -168,9 +176,10 @@ std::array<EindeckungZeile, kEditorZeilen> EindeckungEintragen(int index, int st
     if (i >= static_cast<int>(liste.size())) break;
     const EindeckungSatz& s = liste[static_cast<std::size_t>(i)];
     const std::optional<double> eignung = base::ParseNumber(s.Eignung);
-    zeilen[static_cast<std::size_t>(z - 1)] = {s.Material, Formatiert(s.kWert, "0.0"),
-                                               Formatiert(s.Durchlaessigkeit, "0.0"),
-                                               eignung && std::fabs(*eignung) == 1.0};
+    zeilen[static_cast<std::size_t>(z - 1)] = {.Name = s.Material,
+                                               .kWert = Formatiert(s.kWert, "0.0"),
+                                               .Licht = Formatiert(s.Durchlaessigkeit, "0.0"),
+                                               .Dach = eignung && std::fabs(*eignung) == 1.0};
   }
   return zeilen;
 }

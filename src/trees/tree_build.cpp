@@ -11,11 +11,11 @@ namespace tolvar::trees {
 namespace {
 
 constexpr KindInfo kKinds[kKindCount] = {
-    {"K", "K1000", "Kultur", "Kulturen"},
-    {"Sta", "Sta1000", "Standort", "Standorte"},
-    {"M", "M1000", "Material", "Materialien"},
-    {"P", "P1000", "Personal", "Personal"},
-    {"StdT", "StdT1000", "Taetigkeit", "Tätigkeiten"},
+    {.prefix = "K", .top = "K1000", .rootKey = "Kultur", .rootText = "Kulturen"},
+    {.prefix = "Sta", .top = "Sta1000", .rootKey = "Standort", .rootText = "Standorte"},
+    {.prefix = "M", .top = "M1000", .rootKey = "Material", .rootText = "Materialien"},
+    {.prefix = "P", .top = "P1000", .rootKey = "Personal", .rootText = "Personal"},
+    {.prefix = "StdT", .top = "StdT1000", .rootKey = "Taetigkeit", .rootText = "Tätigkeiten"},
 };
 
 // A parent number read as a number. A text that is no number cannot be evaluated; the tests

@@ -41,19 +41,54 @@ struct Entry {
 };
 
 inline Entry MakeEntry(KulturSatz& s) {
-  return {s.KulturNr, s.UeberPNr, s.Kulturname, {}, s.Gliederungspunkt, s.Aktuell, &s.ImBaum, &s.Aufgeklappt};
+  return {.nr = s.KulturNr,
+          .ueber = s.UeberPNr,
+          .name = s.Kulturname,
+          .vorname = {},
+          .group = s.Gliederungspunkt,
+          .current = s.Aktuell,
+          .imBaum = &s.ImBaum,
+          .aufgeklappt = &s.Aufgeklappt};
 }
 inline Entry MakeEntry(StandortSatz& s) {
-  return {s.StandortNr, s.UeberPNr, s.Standortname, {}, s.Gliederungspunkt, s.Aktuell, &s.ImBaum, &s.Aufgeklappt};
+  return {.nr = s.StandortNr,
+          .ueber = s.UeberPNr,
+          .name = s.Standortname,
+          .vorname = {},
+          .group = s.Gliederungspunkt,
+          .current = s.Aktuell,
+          .imBaum = &s.ImBaum,
+          .aufgeklappt = &s.Aufgeklappt};
 }
 inline Entry MakeEntry(MaterialSatz& s) {
-  return {s.MaterialNr, s.UeberPNr, s.Materialname, {}, s.Gliederungspunkt, s.Aktuell, &s.ImBaum, &s.Aufgeklappt};
+  return {.nr = s.MaterialNr,
+          .ueber = s.UeberPNr,
+          .name = s.Materialname,
+          .vorname = {},
+          .group = s.Gliederungspunkt,
+          .current = s.Aktuell,
+          .imBaum = &s.ImBaum,
+          .aufgeklappt = &s.Aufgeklappt};
 }
 inline Entry MakeEntry(PersonalSatz& s) {
-  return {s.PersonalNr, s.UeberPNr, s.Name, s.Vorname, s.Gliederungspunkt, s.Aktuell, &s.ImBaum, &s.Aufgeklappt};
+  return {.nr = s.PersonalNr,
+          .ueber = s.UeberPNr,
+          .name = s.Name,
+          .vorname = s.Vorname,
+          .group = s.Gliederungspunkt,
+          .current = s.Aktuell,
+          .imBaum = &s.ImBaum,
+          .aufgeklappt = &s.Aufgeklappt};
 }
 inline Entry MakeEntry(StdTaetigkeitSatz& s) {
-  return {s.StdTaetigkeitNr, s.UeberPNr, s.Taetigkeit, {}, s.Gliederungspunkt, s.Aktuell, &s.ImBaum, &s.Aufgeklappt};
+  return {.nr = s.StdTaetigkeitNr,
+          .ueber = s.UeberPNr,
+          .name = s.Taetigkeit,
+          .vorname = {},
+          .group = s.Gliederungspunkt,
+          .current = s.Aktuell,
+          .imBaum = &s.ImBaum,
+          .aufgeklappt = &s.Aufgeklappt};
 }
 
 // The record's number (the key of its node).

@@ -136,10 +136,22 @@ frmStandort::frmStandort() : FormOf(QStringLiteral("frmStandort"), ui::FormKind:
 
 std::array<frmStandort::Flaeche, 4> frmStandort::Flaechen() const {
   return {{
-      {m_giebelH, txtGrenzGiebelH, &StandortFormular::opbGiebelH, &StandortFormular::txtGrenzGiebelH},
-      {m_giebelV, txtGrenzGiebelV, &StandortFormular::opbGiebelV, &StandortFormular::txtGrenzGiebelV},
-      {m_stehL, txtGrenzStehL, &StandortFormular::opbStehL, &StandortFormular::txtGrenzStehL},
-      {m_stehR, txtGrenzStehR, &StandortFormular::opbStehR, &StandortFormular::txtGrenzStehR},
+      {.optionen = m_giebelH,
+       .temperatur = txtGrenzGiebelH,
+       .option = &StandortFormular::opbGiebelH,
+       .grenz = &StandortFormular::txtGrenzGiebelH},
+      {.optionen = m_giebelV,
+       .temperatur = txtGrenzGiebelV,
+       .option = &StandortFormular::opbGiebelV,
+       .grenz = &StandortFormular::txtGrenzGiebelV},
+      {.optionen = m_stehL,
+       .temperatur = txtGrenzStehL,
+       .option = &StandortFormular::opbStehL,
+       .grenz = &StandortFormular::txtGrenzStehL},
+      {.optionen = m_stehR,
+       .temperatur = txtGrenzStehR,
+       .option = &StandortFormular::opbStehR,
+       .grenz = &StandortFormular::txtGrenzStehR},
   }};
 }
 

@@ -59,7 +59,8 @@ frmPersonal::frmPersonal() : Morvineditor(QStringLiteral("frmPersonal"), masterd
   p->addRow(chbAktuell);
   layout->addWidget(fraPersonal);
 
-  txtGruBemerkung = GruppenrahmenBauen(layout, {"Name:", "Namenskürzel:  ", "(2******)", "txtGruBemerkung"});
+  txtGruBemerkung = GruppenrahmenBauen(
+      layout, {.name = "Name:", .kuerzel = "Namenskürzel:  ", .barcode = "(2******)", .bemerkung = "txtGruBemerkung"});
   NummerBauen();
 
   cmbSpeichern = MakeButton(this, QStringLiteral("cmbSpeichern"), QStringLiteral("Speichern"));
@@ -93,8 +94,13 @@ void frmPersonal::Form_Load() {
   const PersonalSatz* gewaehlt = At(s.masters.PersonalListe, s.selection.PersonalIndex);
   if (gewaehlt == nullptr) return;
   const PersonalSatz& satz = *gewaehlt;
-  GespeichertZeigen(
-      {satz.Gliederungspunkt, satz.PersonalNr, satz.Barcode, satz.Name, satz.Kuerzel, satz.Bemerkungen, satz.Aktuell});
+  GespeichertZeigen({.gruppe = satz.Gliederungspunkt,
+                     .nr = satz.PersonalNr,
+                     .barcode = satz.Barcode,
+                     .name = satz.Name,
+                     .kuerzel = satz.Kuerzel,
+                     .bemerkungen = satz.Bemerkungen,
+                     .aktuell = satz.Aktuell});
   if (satz.Gliederungspunkt) return;
   txtVorname->setText(Q(satz.Vorname));
   txtOrt->setText(Q(satz.Ort));

@@ -39,8 +39,10 @@ frmTaetigkeiten::frmTaetigkeiten()
   t->addRow(chbAktuell);
   layout->addWidget(fraTaetigkeit);
 
-  txtGruBemerkungen =
-      GruppenrahmenBauen(layout, {"Tätigkeitsname:", "Tätigkeitskürzel:  ", "(4******)", "txtGruBemerkungen"});
+  txtGruBemerkungen = GruppenrahmenBauen(layout, {.name = "Tätigkeitsname:",
+                                                  .kuerzel = "Tätigkeitskürzel:  ",
+                                                  .barcode = "(4******)",
+                                                  .bemerkung = "txtGruBemerkungen"});
   layout->addWidget(cmbArbeitMaterial);
   NummerBauen();
 
@@ -69,8 +71,13 @@ void frmTaetigkeiten::Form_Load() {
     const StdTaetigkeitSatz* gewaehlt = At(s.masters.StdTaetigkeitListe, s.selection.StdTaetigkeitIndex);
     if (gewaehlt == nullptr) return;
     const StdTaetigkeitSatz& satz = *gewaehlt;
-    GespeichertZeigen({satz.Gliederungspunkt, satz.StdTaetigkeitNr, satz.Barcode, satz.Taetigkeit, satz.Kuerzel,
-                       satz.Bemerkungen, satz.Aktuell});
+    GespeichertZeigen({.gruppe = satz.Gliederungspunkt,
+                       .nr = satz.StdTaetigkeitNr,
+                       .barcode = satz.Barcode,
+                       .name = satz.Taetigkeit,
+                       .kuerzel = satz.Kuerzel,
+                       .bemerkungen = satz.Bemerkungen,
+                       .aktuell = satz.Aktuell});
   }
 }
 

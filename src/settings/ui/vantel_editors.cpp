@@ -220,7 +220,8 @@ void settings::ui::BrennstoffEditor::Durchsuchen() {
 
 void settings::ui::BrennstoffEditor::cmbBrennstoffSpeichern_Click() {
   const bool neu = NeueingabeLaeuft();
-  const settings::BrennstoffZeile zeile{S(txtName[1]), S(txtHeizwert[1]), S(txtBrennwert[1]), S(txtPreis[1])};
+  const settings::BrennstoffZeile zeile{
+      .Name = S(txtName[1]), .Heizwert = S(txtHeizwert[1]), .Brennwert = S(txtBrennwert[1]), .Preis = S(txtPreis[1])};
   const auto& liste = state().settings.BrennstoffListe;
   const std::size_t index = static_cast<std::size_t>(BrennstoffIndex);
   const std::string nummer = index < liste.size() ? liste[index].Nummer : std::string();
@@ -408,7 +409,8 @@ void settings::ui::EindeckungEditor::Durchsuchen() {
 
 void settings::ui::EindeckungEditor::cmbSpeichernE_Click() {
   const bool neu = NeueingabeLaeuft();
-  settings::EindeckungZeile zeile{S(txtEindeckung[1]), S(txtKWert[1]), S(txtLicht[1]), chbDach[1]->isChecked()};
+  settings::EindeckungZeile zeile{
+      .Name = S(txtEindeckung[1]), .kWert = S(txtKWert[1]), .Licht = S(txtLicht[1]), .Dach = chbDach[1]->isChecked()};
   const auto& liste = state().settings.EindeckungListe;
   const std::size_t index = static_cast<std::size_t>(EindeckungIndex);
   const std::string nummer = index < liste.size() ? liste[index].Nummer : std::string();
