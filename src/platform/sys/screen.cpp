@@ -28,7 +28,7 @@ ScreenArea PrimaryScreen::Available() const {
   const QScreen* screen = Primary();
   if (screen == nullptr) return {};
   const QRect area = screen->availableGeometry();
-  return {area.x(), area.y(), area.width(), area.height()};
+  return {.left = area.x(), .top = area.y(), .width = area.width(), .height = area.height()};
 }
 
 Screen& CurrentScreen() {

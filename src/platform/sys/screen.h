@@ -17,7 +17,7 @@ class Screen {
   virtual int Width() const = 0;
   virtual int Height() const = 0;
   // The part of the screen windows may take: the whole screen less the desktop's panels.
-  virtual ScreenArea Available() const { return {0, 0, Width(), Height()}; }
+  virtual ScreenArea Available() const { return {.left = 0, .top = 0, .width = Width(), .height = Height()}; }
 };
 
 // The primary screen; 0 x 0 when no QGuiApplication (or no screen) exists.

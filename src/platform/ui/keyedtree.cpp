@@ -268,7 +268,7 @@ bool KeyedTree::Add(const QString& parentKey, const QString& key, const QString&
   item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
   insertItem(parent, item);
 
-  Node& node = *m_nodes.insert(key, Node{item, false, false, imageKey});
+  Node& node = *m_nodes.insert(key, Node{.item = item, .expanded = false, .sorted = false, .imageKey = imageKey});
   applyImage(node);
   m_order.push_back(key);
   if (m_positionsValid) m_positions.insert(key, static_cast<int>(m_order.size()));
