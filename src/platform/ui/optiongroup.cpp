@@ -34,10 +34,17 @@ class OptionStops : public QObject {
     Keep();
   }
 
+  ~OptionStops() override {
+    // Buttons that outlive the group's first one no longer name this keeper.
+    for (QRadioButton* button : Buttons()) button->setProperty(kStopsProperty, QVariant());
+  }
+  OptionStops(const OptionStops&) = delete;
+  OptionStops& operator=(const OptionStops&) = delete;
+
   // The selected option, else the first one that is shown and enabled.
   QRadioButton* Stop() const {
     QRadioButton* first = nullptr;
-    for (const QPointer<QRadioButton>& button : m_buttons) {
+    for (QRadioButton* button : Buttons()) {
       if (!Usable(button)) continue;
       if (button->isChecked()) return button;
       if (first == nullptr) first = button;
@@ -48,8 +55,7 @@ class OptionStops : public QObject {
   // Only the stop keeps Tab; the other buttons still take the focus by a click or an arrow key.
   void Keep() {
     const QRadioButton* stop = Stop();
-    for (const QPointer<QRadioButton>& button : m_buttons) {
-      if (!button) continue;
+    for (QRadioButton* button : Buttons()) {
       const Qt::FocusPolicy policy = button->focusPolicy();
       const auto wanted =
           static_cast<Qt::FocusPolicy>(button == stop ? (policy | Qt::TabFocus) : (policy & ~Qt::TabFocus));
@@ -95,13 +101,14 @@ class OptionStops : public QObject {
       default:
         return false;
     }
-    const auto at = std::find(m_buttons.begin(), m_buttons.end(), from);
-    if (at == m_buttons.end()) return false;
-    const auto count = static_cast<std::ptrdiff_t>(m_buttons.size());
-    std::ptrdiff_t index = at - m_buttons.begin();
+    const std::vector<QRadioButton*> buttons = Buttons();
+    const auto at = std::find(buttons.begin(), buttons.end(), from);
+    if (at == buttons.end()) return false;
+    const auto count = static_cast<std::ptrdiff_t>(buttons.size());
+    std::ptrdiff_t index = at - buttons.begin();
     for (std::ptrdiff_t n = 1; n < count; ++n) {
       index = (index + step + count) % count;
-      QRadioButton* next = m_buttons[static_cast<std::size_t>(index)];
+      QRadioButton* next = buttons[static_cast<std::size_t>(index)];
       if (!Usable(next)) continue;
       // A click, as a person's choice: the handlers of the option run.
       if (!next->isChecked()) next->click();
@@ -112,7 +119,17 @@ class OptionStops : public QObject {
     return true;
   }
 
-  std::vector<QPointer<QRadioButton>> m_buttons;
+  // The group's buttons that are still whole: one being destroyed is no option button any
+  // more while its widget part still sends its last events.
+  std::vector<QRadioButton*> Buttons() const {
+    std::vector<QRadioButton*> buttons;
+    for (const QPointer<QObject>& button : m_buttons) {
+      if (auto* option = qobject_cast<QRadioButton*>(button.data())) buttons.push_back(option);
+    }
+    return buttons;
+  }
+
+  std::vector<QPointer<QObject>> m_buttons;
 };
 
 OptionStops* StopsOf(const QWidget* widget) {

@@ -67,8 +67,8 @@ TEST_F(VerweigerungFokusTest, NoToTheOfferedValuePutsTheFocusOnItsBox) {
     const char* leer;
   };
   const Fall faelle[] = {
-      {"M1020", &Material, "txtMenge"},  {"M1020", &Material, "txtPreis"}, {"M1011", &Topf, "txtMenge"},
-      {"M1011", &Topf, "txtVolumen"},    {"M1014", &Substrat, "txtPreis"},
+      {"M1020", &Material, "txtMenge"}, {"M1020", &Material, "txtPreis"}, {"M1011", &Topf, "txtMenge"},
+      {"M1011", &Topf, "txtVolumen"},   {"M1014", &Substrat, "txtPreis"},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(std::string(fall.nr) + " " + fall.leer);
