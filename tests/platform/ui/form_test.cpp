@@ -11,6 +11,7 @@
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
+#include "support/ui_desktop.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 
@@ -220,6 +221,9 @@ TEST_F(FormTest, ModalShowReturnsWhenHiddenOrUnloaded) {
 // A fixed dialog, and any window while it is shown modal, comes back when it is minimised; a
 // plain window may stay minimised until a command shows it again.
 TEST_F(FormTest, MinimisedDialogComesBackAndShowingRestoresAMinimisedWindow) {
+  // Offscreen a window's state changes at once; on a desktop the window manager changes it in
+  // its own time, and the frames test minimises the windows there as its button does.
+  if (test::OnDesktop()) GTEST_SKIP() << "minimising through the window manager: see the frames test";
   frmEins& fenster = frmEins::instanz();
   frmDrei& dialog = frmDrei::instanz();
   fenster.Show();
