@@ -140,9 +140,13 @@ void PlaceByFrame(QWidget* window, FrameTarget target, bool sized) {
 
 int WholeTitleWidth(const QWidget* window) {
   constexpr int kTitleBarRoom = 130;  // window icon, buttons and margins of the title bar
+  // Window managers write titles larger than the program's 8-point text (openbox: about 10
+  // points on the program's scale); measured a little larger, a title is never cut.
+  constexpr double kTitlePoints = 10.5;
   if (window == nullptr) return 0;
   QFont titleFont = window->font();
   titleFont.setBold(true);
+  if (titleFont.pointSizeF() > 0 && titleFont.pointSizeF() < kTitlePoints) titleFont.setPointSizeF(kTitlePoints);
   return QFontMetrics(titleFont).horizontalAdvance(window->windowTitle()) + kTitleBarRoom;
 }
 
