@@ -2,8 +2,9 @@
 
 TOLVAR_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2 ccache"
 # The desktop run of the window tests: a virtual X server, a small window manager, xprop to
-# see the window manager ready.
-TOLVAR_DESKTOP_PACKAGES="xvfb openbox x11-utils"
+# see the window manager ready, and the X protocol library through which the tests ask the
+# window manager as its buttons do.
+TOLVAR_DESKTOP_PACKAGES="xvfb openbox x11-utils libxcb1-dev"
 # The format check of test.sh.
 TOLVAR_CHECK_PACKAGES="clang-format"
 

@@ -4,6 +4,7 @@
 
 #include "app/mdiTolvarZentral.h"
 #include "data/mdlDatenbank.h"
+#include "data/paths.h"
 #include "data/state.h"
 #include "platform/sys/files.h"
 #include "platform/ui/builders.h"
@@ -20,9 +21,14 @@ std::optional<std::string> Gewaehlt(const std::optional<QString>& datei) {
   return ui::S(*datei);
 }
 
-// Open dialog of "Betrieb öffnen": no preset name or folder.
+// Open dialog of "Betrieb öffnen": no preset name; it starts where a person's enterprises are,
+// in the folder of the open enterprise, or in the data folder's enterprises folder when none
+// is open.
 std::optional<std::string> BetriebsdateiWaehlen() {
-  return Gewaehlt(ui::OpenFileDialog(QString(), QString(), Q(data::kOeffnenFilter)));
+  const EnterpriseState& betrieb = state().enterprise;
+  const std::string ordner =
+      betrieb.BetriebOffen ? sys::FolderOf(betrieb.AktuellerBetrieb) : data::InstallPath("\\Betriebe");
+  return Gewaehlt(ui::OpenFileDialog(QString(), Q(ordner), Q(data::kOeffnenFilter)));
 }
 
 // Save dialog of save as, restore and new result database, preset to the databases' folder.

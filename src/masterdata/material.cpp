@@ -86,10 +86,11 @@ MaterialSpeicherergebnis MaterialSpeichern(const MaterialKontext& kontext, Mater
     return {false, "txtName"};
   }
   if (e->txtKuerzel.empty()) e->txtKuerzel = masterdata::KuerzelAusName(e->txtName);
+  // After No to the offered value the focus goes to the box the question was about.
   if (!masterdata::WertEinsAnbieten(&e->txtMenge, "Sie haben nicht angegeben, wieviele Einheiten benötigt werden.")) {
-    return {false, ""};
+    return {false, "txtMenge"};
   }
-  if (!masterdata::WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.")) return {false, ""};
+  if (!masterdata::WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.")) return {false, "txtPreis"};
   if (base::Trim(e->txtWdh).empty()) e->txtWdh = std::string(*masterdata::kWiederverwendung.leer);
 
   const bool mitBezug = e->opbBezug >= 1 && e->opbBezug <= 4;

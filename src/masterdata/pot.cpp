@@ -39,10 +39,13 @@ MaterialSpeicherergebnis TopfSpeichern(const MaterialKontext& kontext, TopfEinga
     return {false, "txtName"};
   }
   if (e->txtKuerzel.empty()) e->txtKuerzel = masterdata::KuerzelAusName(e->txtName);
-  if (!masterdata::WertEinsAnbieten(&e->txtMenge, "Sie haben nicht angegeben, wieviele Einheiten benötigt werden.") ||
-      !masterdata::WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.") ||
-      !masterdata::WertEinsAnbieten(&e->txtVolumen, "Sie haben keine Volumen eingegeben.")) {
-    return {false, ""};
+  // After No to an offered value the focus goes to the box the question was about.
+  if (!masterdata::WertEinsAnbieten(&e->txtMenge, "Sie haben nicht angegeben, wieviele Einheiten benötigt werden.")) {
+    return {false, "txtMenge"};
+  }
+  if (!masterdata::WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.")) return {false, "txtPreis"};
+  if (!masterdata::WertEinsAnbieten(&e->txtVolumen, "Sie haben keine Volumen eingegeben.")) {
+    return {false, "txtVolumen"};
   }
   if (base::Trim(e->txtWdh).empty()) e->txtWdh = std::string(*masterdata::kWiederverwendung.leer);
 

@@ -33,7 +33,8 @@ MaterialSpeicherergebnis SubstratSpeichern(const MaterialKontext& kontext, Subst
     return {false, "txtName"};
   }
   if (e->txtKuerzel.empty()) e->txtKuerzel = masterdata::KuerzelAusName(e->txtName);
-  if (!masterdata::WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.")) return {false, ""};
+  // After No to the offered value the focus goes to the price box.
+  if (!masterdata::WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.")) return {false, "txtPreis"};
   const std::optional<double> preis = masterdata::ZahlPruefen(masterdata::kPreis, e->txtPreis, "Preis");
   if (!preis) return {false, "txtPreis"};
 

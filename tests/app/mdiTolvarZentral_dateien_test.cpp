@@ -51,7 +51,7 @@ TEST_F(FileCommandsTest, DialogsCarryTheirPresetsAndFilters) {
   ASSERT_EQ(shown.size(), 4u);
   EXPECT_EQ(shown[0].kind, PromptKind::OpenFile);
   EXPECT_EQ(shown[0].file.filter, QStringLiteral(".mdb|*.mdb|"));
-  EXPECT_TRUE(shown[0].file.folder.isEmpty());
+  EXPECT_EQ(shown[0].file.folder, Q(root.Join("Betriebe")));
   EXPECT_EQ(shown[1].kind, PromptKind::OpenFile);
   EXPECT_EQ(shown[1].file.filter, QStringLiteral(".MSD|*.MSD|"));
   EXPECT_EQ(shown[1].file.folder, Q(root.Join("Sicherungsdateien")));
@@ -62,6 +62,27 @@ TEST_F(FileCommandsTest, DialogsCarryTheirPresetsAndFilters) {
     EXPECT_EQ(shown[i].file.folder, Q(root.Join("Tolvar_DB")));
     EXPECT_EQ(shown[i].file.pattern, QStringLiteral("*.mdb"));
   }
+}
+
+// "Betrieb öffnen" starts where the enterprises are: in the open enterprise's folder, or in
+// the data folder's enterprises folder when none is open.
+TEST_F(FileCommandsTest, OpenDialogStartsInTheFolderOfTheOpenEnterprise) {
+  const std::string anderer = MusterKopieren(root.Join("Andere/Zweiter Betrieb.mdb"));
+  SystemInfoSetzen("KeinAktuellerBetrieb");
+  Oeffnen();
+  ASSERT_FALSE(state().enterprise.BetriebOffen);
+  // Each opening chooses the next enterprise; the last one is cancelled.
+  prompts->AnswerFile(Q(Muster())).AnswerFile(Q(anderer)).CancelFile();
+  for (int i = 0; i < 3; ++i) {
+    Befehl("mnuoeffnen");
+    ProcessEvents();
+  }
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, anderer);
+  const auto& shown = prompts->shown();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0].file.folder, Q(root.Join("Betriebe")));
+  EXPECT_EQ(shown[1].file.folder, Q(root.Join("Betriebe")));
+  EXPECT_EQ(shown[2].file.folder, Q(root.Join("Andere")));
 }
 
 TEST_F(FileCommandsTest, BackupThenSecondBackupAsksAndNoKeepsYesReplaces) {

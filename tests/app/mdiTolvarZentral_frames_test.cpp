@@ -1,21 +1,37 @@
 // Every window of the program on a 1024 x 768 screen, opened as a person reaches it: its frame
 // (title bar and border of the window manager included) lies inside the screen's available
 // area, it opens where and as large as its layout gives it, and a fixed dialog offers a close
-// box only. Offscreen the frames have no title bar; on the desktop run they are the window
-// manager's.
+// box only and comes back when the window manager minimises it. Qt's own dialogs sit centred
+// on their window by their frame. Offscreen the frames have no title bar; on the desktop run
+// they are the window manager's.
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QStringList>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <map>
 
 #include "app_fixture.h"
+#include "data/state.h"
+#include "masterdata/ui/frmAufwandmenge.h"
+#include "masterdata/ui/frmMaterial4opt.h"
+#include "masterdata/ui/frmRechner.h"
+#include "masterdata/ui/mdlPopUp.h"
 #include "platform/sys/screen.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/placement.h"
+#include "platform/ui/prompts.h"
 #include "support/ui_desktop.h"
+#include "support/ui_input.h"
 #include "window_catalogue.h"
 
 namespace tolvar::test {
@@ -34,7 +50,7 @@ enum class Place {
 
 struct Expected {
   const char* window;  // the catalogue's name
-  Place place;
+  Place place = Place::Anywhere;
   int left = 0;  // twips, for At and WorkArea
   int top = 0;
   int width = 0;  // client area in twips where the layout gives it
@@ -45,8 +61,8 @@ struct Expected {
 
 const Expected kWindows[] = {
     {"frmBegruessung", Place::Anywhere},
-    {"frmUeberTolvar", Place::CentreOwner, 0, 0, 0, 0, true},
-    {"frmStammdaten", Place::WorkArea, -200, 0},
+    {.window = "frmUeberTolvar", .place = Place::CentreOwner, .fixedDialog = true},
+    {.window = "frmStammdaten", .place = Place::WorkArea, .left = -200},
     {"frmKultur", Place::CentreOwner},
     {"frmStandort", Place::CentreOwner},
     {"frmMaterial", Place::CentreOwner},
@@ -63,47 +79,61 @@ const Expected kWindows[] = {
     {"frmLohneinteilung P1004", Place::CentreOwner},
     {"frmWochenarbeitszeit P1004", Place::CentreOwner},
     {"frmTaetigkeiten", Place::CentreOwner},
-    {"frmBewegungsdaten", Place::WorkArea, 0, 0},
-    {"frmBewegungsdaten Phasen", Place::WorkArea, 0, 0},
-    {"frmBewegungsdaten Standorte", Place::WorkArea, 0, 0},
-    {"frmBewegungsdaten Material", Place::WorkArea, 0, 0},
+    {.window = "frmBewegungsdaten", .place = Place::WorkArea},
+    {.window = "frmBewegungsdaten Phasen", .place = Place::WorkArea},
+    {.window = "frmBewegungsdaten Standorte", .place = Place::WorkArea},
+    {.window = "frmBewegungsdaten Material", .place = Place::WorkArea},
     {"frmKultur Aendern", Place::CentreOwner},
-    {"frmKalkulation", Place::WorkArea, -100, 0, 15255, 9900, false, false},
-    {"frmHeizkostenMenu", Place::CentreOwner, 0, 0, 5760, 3165, true},
-    {"frmMaterialkostenMenu", Place::CentreOwner, 0, 0, 5670, 3270, true},
-    {"frmEnergiekostenMenu", Place::CentreScreen, 0, 0, 0, 0, true},
-    {"frmMaschinenkostenMenu", Place::CentreScreen, 0, 0, 0, 0, true},
-    {"frmPSMKostenMenu", Place::CentreScreen, 0, 0, 0, 0, true},
-    {"frmVermarktungskostenMenu", Place::CentreScreen, 0, 0, 0, 0, true},
-    {"frmArbeitskostenMenu", Place::CentreScreen, 0, 0, 0, 0, true},
-    {"frmGemeinkostenMenu", Place::CentreScreen, 0, 0, 0, 0, true},
-    {"frmVantelInfo", Place::CentreOwner, 0, 0, 13365, 7230},
-    {"frmMaterialInfo", Place::CentreScreen, 0, 0, 13350, 7215},
-    {"frmEnergieInfo", Place::CentreScreen, 0, 0, 13335, 6690},
-    {"frmMaschinenInfo", Place::Anywhere, 0, 0, 13335, 7230},
-    {"frmPSMInfo", Place::Anywhere, 0, 0, 12960, 6420},
-    {"frmVermarktungInfo", Place::CentreScreen, 0, 0, 10000, 4320},
-    {"frmArbeitInfo", Place::Anywhere, 0, 0, 12855, 5835},
-    {"frmGemeinkostenInfo", Place::CentreScreen, 0, 0, 9405, 4515},
-    {"frmVantelInfo Vergleich", Place::CentreOwner, 0, 0, 13365, 7230},
-    {"frmMaterialInfo Vergleich", Place::CentreScreen, 0, 0, 13350, 7215},
-    {"frmEnergieInfo Vergleich", Place::CentreScreen, 0, 0, 13335, 6690},
-    {"frmMaschinenInfo Vergleich", Place::Anywhere, 0, 0, 13335, 7230},
-    {"frmPSMInfo Vergleich", Place::Anywhere, 0, 0, 12960, 6420},
-    {"frmVermarktungInfo Vergleich", Place::CentreScreen, 0, 0, 12960, 4320},
-    {"frmArbeitInfo Vergleich", Place::Anywhere, 0, 0, 12855, 5835},
-    {"frmGemeinkostenInfo Vergleich", Place::CentreScreen, 0, 0, 9405, 4515},
-    {"frmKulturVergleichBearbeiten", Place::WorkArea, 0, 0, 14895, 9900},
-    {"frmKulturvergleich", Place::WorkArea, -100, 0, 15255, 9900, false, false},
-    {"frmVergleichInfo", Place::At, 9000, 3000, 6030, 3405},
-    {"frmTQM", Place::At, 9000, 2000, 3825, 2640},
-    {"frmSachkostenInfo", Place::At, 9000, 3000, 4950, 3405},
+    {.window = "frmKalkulation",
+     .place = Place::WorkArea,
+     .left = -100,
+     .width = 15255,
+     .height = 9900,
+     .titleRow = false},
+    {.window = "frmHeizkostenMenu", .place = Place::CentreOwner, .width = 5760, .height = 3165, .fixedDialog = true},
+    {.window = "frmMaterialkostenMenu",
+     .place = Place::CentreOwner,
+     .width = 5670,
+     .height = 3270,
+     .fixedDialog = true},
+    {.window = "frmEnergiekostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
+    {.window = "frmMaschinenkostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
+    {.window = "frmPSMKostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
+    {.window = "frmVermarktungskostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
+    {.window = "frmArbeitskostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
+    {.window = "frmGemeinkostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
+    {.window = "frmVantelInfo", .place = Place::CentreOwner, .width = 13365, .height = 7230},
+    {.window = "frmMaterialInfo", .place = Place::CentreScreen, .width = 13350, .height = 7215},
+    {.window = "frmEnergieInfo", .place = Place::CentreScreen, .width = 13335, .height = 6690},
+    {.window = "frmMaschinenInfo", .place = Place::Anywhere, .width = 13335, .height = 7230},
+    {.window = "frmPSMInfo", .place = Place::Anywhere, .width = 12960, .height = 6420},
+    {.window = "frmVermarktungInfo", .place = Place::CentreScreen, .width = 10000, .height = 4320},
+    {.window = "frmArbeitInfo", .place = Place::Anywhere, .width = 12855, .height = 5835},
+    {.window = "frmGemeinkostenInfo", .place = Place::CentreScreen, .width = 9405, .height = 4515},
+    {.window = "frmVantelInfo Vergleich", .place = Place::CentreOwner, .width = 13365, .height = 7230},
+    {.window = "frmMaterialInfo Vergleich", .place = Place::CentreScreen, .width = 13350, .height = 7215},
+    {.window = "frmEnergieInfo Vergleich", .place = Place::CentreScreen, .width = 13335, .height = 6690},
+    {.window = "frmMaschinenInfo Vergleich", .place = Place::Anywhere, .width = 13335, .height = 7230},
+    {.window = "frmPSMInfo Vergleich", .place = Place::Anywhere, .width = 12960, .height = 6420},
+    {.window = "frmVermarktungInfo Vergleich", .place = Place::CentreScreen, .width = 12960, .height = 4320},
+    {.window = "frmArbeitInfo Vergleich", .place = Place::Anywhere, .width = 12855, .height = 5835},
+    {.window = "frmGemeinkostenInfo Vergleich", .place = Place::CentreScreen, .width = 9405, .height = 4515},
+    {.window = "frmKulturVergleichBearbeiten", .place = Place::WorkArea, .width = 14895, .height = 9900},
+    {.window = "frmKulturvergleich",
+     .place = Place::WorkArea,
+     .left = -100,
+     .width = 15255,
+     .height = 9900,
+     .titleRow = false},
+    {.window = "frmVergleichInfo", .place = Place::At, .left = 9000, .top = 3000, .width = 6030, .height = 3405},
+    {.window = "frmTQM", .place = Place::At, .left = 9000, .top = 2000, .width = 3825, .height = 2640},
+    {.window = "frmSachkostenInfo", .place = Place::At, .left = 9000, .top = 3000, .width = 4950, .height = 3405},
     {"frmEinstellungen", Place::CentreOwner},
     {"frmEinstellungen Flaechen", Place::CentreOwner},
     {"frmTarif", Place::CentreOwner},
     {"frmEindeckung", Place::BesideSite},
     {"frmBrennstoff", Place::BesideSite},
-    {"frmLandkarte", Place::CentreOwner, 0, 0, 0, 0, true},
+    {.window = "frmLandkarte", .place = Place::CentreOwner, .fixedDialog = true},
     {"frmStatInfo", Place::CentreOwner},
     {"frmTabellenrechner", Place::CentreOwner},
     {"frmArbeitMaterial", Place::CentreOwner},
@@ -154,7 +184,7 @@ QStringList TopLevelFaults(ui::Form& window, const Expected& e, const QRect& scr
       break;
   }
   if (!placed) faults << QStringLiteral("frame %1 not where its layout puts it").arg(Text(frame));
-  if (e.fixedDialog) faults << FixedDialogFaults(&window);
+  if (e.fixedDialog) faults << FixedDialogFaults(&window) << MinimiseComesBackFaults(&window);
   return faults;
 }
 
@@ -223,6 +253,109 @@ TEST_F(WindowFramesTest, EveryWindowLiesWholeOnTheScreenWhereAndAsLargeAsItsLayo
   ASSERT_NE(wieder, nullptr);
   ASSERT_TRUE(WaitUntilPlaced(wieder));
   EXPECT_EQ(wieder->frameGeometry(), main) << ui::S(Text(wieder->frameGeometry()));
+}
+
+// Qt's own dialogs instead of the scripted ones, while it lives.
+class QtDialogs {
+ public:
+  QtDialogs() : m_scripted(ui::SetPrompts(nullptr)) {}
+  ~QtDialogs() { ui::SetPrompts(m_scripted); }
+  QtDialogs(const QtDialogs&) = delete;
+  QtDialogs& operator=(const QtDialogs&) = delete;
+
+ private:
+  ui::Prompts* m_scripted;
+};
+
+// A message box and a file dialog shown from a window away from the screen's centre: each
+// sits centred on that window by its frame, whole on the screen, and comes back at once
+// when it is minimised, with the program behind it.
+TEST_F(WindowFramesTest, QtDialogsSitCentredOnTheirWindowByTheirFrame) {
+  const QRect bildschirm(0, 0, 1024, 768);
+  ASSERT_TRUE(WaitUntilPlaced(&MusterOeffnen()));
+  frmRechner& rechner = frmRechner::instanz();
+  rechner.MoveFrameTo(QPoint(260, 160));
+  rechner.Show();
+  ASSERT_TRUE(WaitUntilPlaced(&rechner));
+  ASSERT_TRUE(ActivateWindowOf(&rechner));
+  const QtDialogs qt;
+
+  struct Fall {
+    const char* was;
+    std::function<void()> zeigen;
+  };
+  const Fall faelle[] = {
+      {"Meldung", [] { ui::MsgBox(QStringLiteral("Der Datensatz wurde gespeichert."), ui::msgbox::OkOnly); }},
+      {"Frage",
+       [] {
+         ui::MsgBox(QStringLiteral("Soll der Wert mit 1 bestzt werden?"), ui::msgbox::YesNo,
+                    QStringLiteral("Tolvar-Information"));
+       }},
+      {"Öffnen", [] { ui::OpenFileDialog(QString(), QString(), QStringLiteral(".mdb|*.mdb|")); }},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.was);
+    ActivateWindowOf(&rechner);
+    QStringList faults;
+    bool gesehen = false;
+    QTimer::singleShot(0, &rechner, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      gesehen = true;
+      if (WaitUntilPlaced(dialog)) {
+        const QRect frame = dialog->frameGeometry();
+        if (!bildschirm.contains(frame)) faults << QStringLiteral("frame %1 leaves the screen").arg(Text(frame));
+        if (!Centred(frame, rechner.frameGeometry())) {
+          faults << QStringLiteral("frame %1 not centred on %2").arg(Text(frame), Text(rechner.frameGeometry()));
+        }
+        faults << MinimiseComesBackFaults(dialog);
+      }
+      // A question has no escape: it is answered by its first button.
+      if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        box->buttons().front()->click();
+      } else {
+        dialog->reject();
+      }
+    });
+    fall.zeigen();
+    EXPECT_TRUE(gesehen) << "no dialog shown";
+    EXPECT_TRUE(faults.isEmpty()) << ui::S(faults.join(QLatin1Char('\n')));
+  }
+}
+
+// The application-rate calculator names the material in its caption and opens wide enough to
+// show it whole, as far as the screen allows.
+TEST_F(WindowFramesTest, ApplicationRateCalculatorShowsItsWholeCaption) {
+  const QRect bildschirm(0, 0, 1024, 768);
+  ASSERT_TRUE(WaitUntilPlaced(&MusterOeffnen()));
+  const auto& materialien = state().masters.MaterialListe;
+  const auto spritzung = std::find_if(materialien.begin(), materialien.end(),
+                                      [](const MaterialSatz& m) { return m.Materialname == "Fungizid (Spritzung)"; });
+  ASSERT_NE(spritzung, materialien.end());
+  for (const QString& name :
+       {QStringLiteral("Fungizid (Spritzung)"),
+        QStringLiteral("Fungizid gegen Grauschimmel und Echten Mehltau an Topfpflanzen (Spritzung)"),
+        QStringLiteral("Fungizid ") + QString(200, QLatin1Char('x'))}) {
+    SCOPED_TRACE(ui::S(name));
+    state().selection.AktuellerBaum = "Material";
+    state().selection.MaterialIndex = static_cast<int>(spritzung - materialien.begin());
+    mdlPopUp::PopUpAendern();
+    ASSERT_TRUE(frmMaterial4opt::IsLoaded());
+    frmMaterial4opt& material = frmMaterial4opt::instanz();
+    ASSERT_TRUE(WaitUntilPlaced(&material));
+    ASSERT_TRUE(TypeInto(material.txtName, name));
+    ASSERT_TRUE(Click(material.cmbAufwandMenge));
+    ASSERT_TRUE(frmAufwandmenge::IsLoaded());
+    frmAufwandmenge& rate = frmAufwandmenge::instanz();
+    ASSERT_TRUE(WaitUntilPlaced(&rate));
+    EXPECT_EQ(rate.windowTitle(), QStringLiteral("Aufwandmenge für ") + name);
+    const QRect frame = rate.frameGeometry();
+    EXPECT_TRUE(bildschirm.contains(frame)) << ui::S(Text(frame));
+    EXPECT_GE(frame.width(), std::min(ui::WholeTitleWidth(&rate), bildschirm.width())) << ui::S(Text(frame));
+    rate.Unload();
+    material.Unload();
+    ProcessEvents();
+  }
 }
 
 }  // namespace

@@ -71,7 +71,12 @@ TEST_F(TopfTest, EmptyBoxesGetTheirDefaults) {
     feld->clear();
     sink_.answers = f.antworten;
     sink_.questions.clear();
-    EXPECT_EQ(TopfSpeichern(Neu(), &e).gespeichert, f.gespeichert);
+    const MaterialSpeicherergebnis r = TopfSpeichern(Neu(), &e);
+    EXPECT_EQ(r.gespeichert, f.gespeichert);
+    // No to the offer puts the focus on the box the question was about.
+    if (!f.gespeichert) {
+      EXPECT_EQ(r.fokus, "txt" + f.feld);
+    }
     EXPECT_EQ(sink_.questions.size(), f.antworten.size());
     if (f.gespeichert) {
       EXPECT_EQ(*feld, "1");

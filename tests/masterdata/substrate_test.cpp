@@ -49,7 +49,7 @@ TEST_F(SubstratTest, PriceQuestionAndRefusals) {
     std::string fokus, meldung;
   } faelle[] = {
       {"", "1", {}, false, "txtName", "Sie müssen erst einen Namen vergeben"},
-      {"Erde", "", {false}, false, "", ""},
+      {"Erde", "", {false}, false, "txtPreis", ""},
       {"Erde", ",", {}, false, "txtPreis", "Der Wert für \"Preis\" ist keine gültige Zahl."},
       {"Erde", "abc", {}, false, "txtPreis", "Der Wert für \"Preis\" ist keine gültige Zahl."},
       {"Erde", "-5", {}, false, "txtPreis", "Der Wert für \"Preis\" muss eine Zahl von 0 bis 1.000.000.000.000 sein."},

@@ -26,6 +26,16 @@ bool Placed(QWidget* window, int giveUpMs);
 // nullopt where no window manager tells (offscreen).
 std::optional<QStringList> AllowedActions(QWidget* window);
 
+// Asks the window manager to minimise the shown top-level `window` as its minimise button
+// does: a WM_CHANGE_STATE message with IconicState to the root window. False where no window
+// manager takes such a request (offscreen).
+bool MinimiseAsTheButtonDoes(QWidget* window);
+
+// Minimises the top-level `window` as its minimise button does and handles events until it
+// has come back: shown, not minimised, the active window, with none of its owners minimised.
+// The faults where it stays away; nothing to check offscreen.
+QStringList MinimiseComesBackFaults(QWidget* window);
+
 // What keeps the shown top-level `window` from being a fixed dialog: it must tell the window
 // manager that it is a dialog with a title bar and a close box only and that its size is
 // fixed; on a desktop the window manager must then offer neither maximising nor resizing.

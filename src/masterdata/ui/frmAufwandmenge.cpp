@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/mdlHilfe.h"
 #include "masterdata/calculator.h"
@@ -16,6 +17,7 @@
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keyfilters.h"
+#include "platform/ui/placement.h"
 
 namespace tolvar {
 
@@ -124,6 +126,11 @@ void frmAufwandmenge::changeEvent(QEvent* event) {
   // so the editor loaded at that moment is the one the result belongs to.
   if (event->type() == QEvent::WindowTitleChange) {
     m_ziel = frmMaterial4opt::IsLoaded() ? &frmMaterial4opt::instanz() : nullptr;
+    // The caption names the material: the window is wide enough to show it whole, as far as
+    // the screen allows.
+    const QMargins rand = ui::FrameMargins(this);
+    const int breit = std::min(ui::WholeTitleWidth(this), ui::AvailableArea().width());
+    setMinimumWidth(breit - rand.left() - rand.right());
   }
   FormOf::changeEvent(event);
 }

@@ -37,6 +37,13 @@ class BarcodeFilter : public QObject {
   }
 };
 
+// Puts the focus on the box a refused save names. A refusal that names none (a database error,
+// a refused number) leaves the focus where it was: an empty name would match any child.
+void FokusAufFeld(QWidget& fenster, const std::string& name) {
+  if (name.empty()) return;
+  if (auto* fokus = tolvar::ui::FindControl<QWidget>(&fenster, tolvar::ui::Q(name))) fokus->setFocus();
+}
+
 }  // namespace
 
 Stammdatenfenster::Stammdatenfenster(const QString& name, int baum, std::string thema)
@@ -216,9 +223,7 @@ void Morvinfenster::SpeichernAbschliessen(const masterdata::SpeicherKontext& kon
   txtGruKuerzel->setText(tolvar::ui::Q(gruKuerzel));
   m_modus = kontext.Bearbeitungsmodus;
   state().selection.Bearbeitungsmodus = m_modus;
-  if (ergebnis.abgelehnt()) {
-    if (auto* fokus = findChild<QWidget*>(tolvar::ui::Q(ergebnis.fokus))) fokus->setFocus();
-  }
+  if (ergebnis.abgelehnt()) FokusAufFeld(*this, ergebnis.fokus);
 }
 
 const MaterialSatz* MaterialAn(int index) { return At(state().masters.MaterialListe, index); }
@@ -228,7 +233,7 @@ void NachDemSpeichern(tolvar::ui::Form& fenster, const MaterialSpeicherergebnis&
     fenster.Unload();
     return;
   }
-  if (auto* fokus = tolvar::ui::FindControl<QWidget>(&fenster, tolvar::ui::Q(ergebnis.fokus))) fokus->setFocus();
+  FokusAufFeld(fenster, ergebnis.fokus);
 }
 
 void BarcodeFeldSperren(QLineEdit* box) {

@@ -12,6 +12,7 @@
 #include "platform/ui/formregistry.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/mainform.h"
+#include "platform/ui/optiongroup.h"
 #include "platform/ui/placement.h"
 
 namespace tolvar::ui {
@@ -25,6 +26,11 @@ Form::Form(const QString& name, FormKind kind) : m_kind(kind) {
     setParent(Forms::Main(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   } else if (kind == FormKind::Window) {
     setParent(Forms::Main(), Qt::Window);
+  }
+  // A fixed dialog, or a window while it is shown modal, never stays minimised: the program
+  // would seem gone with it.
+  if (kind != FormKind::MdiChild) {
+    KeepRestored(this, [this] { return m_kind == FormKind::Dialog || IsShownModal(); });
   }
 }
 
@@ -85,6 +91,8 @@ QWidget* Form::Frame() {
 
 void Form::Show(bool modal) {
   if (m_state != State::Loaded) return;
+  // Each option group is one stop of Tab, at its selected option.
+  KeepOptionStops(this);
   if (m_kind == FormKind::MdiChild) {
     hostIn(Forms::Main());
     if (m_subWindow) {
@@ -99,6 +107,7 @@ void Form::Show(bool modal) {
         m_subWindow->resize(m_designSize.width() + 2 * border, m_designSize.height() + title + border);
       }
       QWidget::show();
+      if (m_subWindow->isMinimized()) m_subWindow->showNormal();
       m_subWindow->show();
       m_subWindow->raise();
       m_subWindow->mdiArea()->setActiveSubWindow(m_subWindow);
@@ -109,17 +118,14 @@ void Form::Show(bool modal) {
   placeOnFirstShow();
   placeFirstFocus();
   if (!modal || m_kind == FormKind::MdiChild) {
-    show();
-    raise();
-    activateWindow();
+    // A window open but minimised comes back as it was.
+    Restore(this);
     return;
   }
   if (m_modalLoop != nullptr) return;  // already running its modal loop
   if (isVisible()) hide();
   setWindowModality(Qt::ApplicationModal);
-  show();
-  raise();
-  activateWindow();
+  Restore(this);
   QEventLoop loop;
   m_modalLoop = &loop;
   QPointer<Form> self(this);
@@ -188,7 +194,9 @@ void Form::placeFirstFocus() {
            (w->focusPolicy() & Qt::TabFocus) != 0;
   };
   // The first control of the tab order the window gives, else of its focus chain.
-  for (const QPointer<QWidget>& w : m_tabOrder) {
+  for (const QPointer<QWidget>& listed : m_tabOrder) {
+    // An option of a group stands for the group, which is entered at its stop.
+    QWidget* w = listed ? OptionStop(listed) : nullptr;
     if (!takesFocus(w)) continue;
     w->setFocus(Qt::OtherFocusReason);
     return;

@@ -18,6 +18,17 @@ namespace tolvar::ui {
 // exclusive within their container.
 void SetOptionValue(QRadioButton* button, bool value);
 
+// Makes every group of option buttons below `window` (the buttons of one button group, else
+// the auto-exclusive ones of one parent widget) one stop of Tab, at its selected option or at
+// its first usable one when none is selected. The group's buttons follow one another in the
+// focus chain; the arrow keys move the choice within the group (Down and Right to the next,
+// Up and Left to the previous, round at the ends), and Tab and Shift+Tab leave it. Buttons
+// kept already stay as they are, so a later call takes in only buttons made since.
+void KeepOptionStops(QWidget* window);
+// The stop of Tab of the group of `widget` when it is an option button of a kept group;
+// otherwise `widget` itself.
+QWidget* OptionStop(QWidget* widget);
+
 class OptionGroup : public QObject {
   Q_OBJECT
 

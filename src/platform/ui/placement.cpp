@@ -1,11 +1,14 @@
 #include "platform/ui/placement.h"
 
 #include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "platform/sys/screen.h"
 
@@ -133,6 +136,110 @@ void PlaceByFrame(QWidget* window, FrameTarget target, bool sized) {
   window->setProperty(kPlacedProperty, false);
   placer->Place(FrameMargins(window));
   placer->Watch(window->windowHandle());
+}
+
+int WholeTitleWidth(const QWidget* window) {
+  constexpr int kTitleBarRoom = 130;  // window icon, buttons and margins of the title bar
+  // Window managers write titles larger than the program's 8-point text (openbox: about 10
+  // points on the program's scale); measured a little larger, a title is never cut.
+  constexpr double kTitlePoints = 10.5;
+  if (window == nullptr) return 0;
+  QFont titleFont = window->font();
+  titleFont.setBold(true);
+  if (titleFont.pointSizeF() > 0 && titleFont.pointSizeF() < kTitlePoints) titleFont.setPointSizeF(kTitlePoints);
+  return QFontMetrics(titleFont).horizontalAdvance(window->windowTitle()) + kTitleBarRoom;
+}
+
+void CentreOnOwner(QWidget* window, const QWidget* owner) {
+  const QPointer<const QWidget> besitzer(owner != nullptr ? owner->window() : nullptr);
+  PlaceByFrame(window, [besitzer](QSize outer) -> std::optional<QRect> {
+    const QRect screen = AvailableArea();
+    if (besitzer && besitzer->isVisible()) return CentredOn(outer, besitzer->frameGeometry(), screen);
+    return CentredOn(outer, screen, screen);
+  });
+}
+
+namespace {
+
+// The owners of a top-level window, nearest first.
+std::vector<QWidget*> OwnersOf(const QWidget* window) {
+  std::vector<QWidget*> owners;
+  for (QWidget* owner = window->parentWidget(); owner != nullptr; owner = owner->parentWidget()) {
+    owner = owner->window();
+    owners.push_back(owner);
+  }
+  return owners;
+}
+
+void Unminimise(QWidget* window) {
+  if (window->windowState() & Qt::WindowMinimized) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  }
+  window->show();
+}
+
+// Brings its window back whenever it or an owner is minimised while the window is shown and
+// to be kept. It goes with its window.
+class RestoreKeeper : public QObject {
+ public:
+  RestoreKeeper(QWidget* window, std::function<bool()> keep)
+      : QObject(window), m_window(window), m_keep(std::move(keep)) {
+    window->installEventFilter(this);
+    WatchOwners();
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == m_window && event->type() == QEvent::Show) WatchOwners();
+    if (event->type() != QEvent::WindowStateChange) return false;
+    auto* changed = qobject_cast<QWidget*>(watched);
+    if (changed == nullptr || !(changed->windowState() & Qt::WindowMinimized)) return false;
+    if (!m_window || !m_window->isVisible() || (m_keep && !m_keep())) return false;
+    // After the window manager's change has been handled in full.
+    if (!m_pending) {
+      m_pending = true;
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            m_pending = false;
+            if (m_window && m_window->isVisible() && (!m_keep || m_keep())) Restore(m_window);
+          },
+          Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  void WatchOwners() {
+    for (QWidget* owner : OwnersOf(m_window)) {
+      if (std::find(m_owners.begin(), m_owners.end(), owner) != m_owners.end()) continue;
+      m_owners.emplace_back(owner);
+      owner->installEventFilter(this);
+    }
+  }
+
+  QPointer<QWidget> m_window;
+  std::function<bool()> m_keep;
+  std::vector<QPointer<QWidget>> m_owners;
+  bool m_pending = false;
+};
+
+}  // namespace
+
+void KeepRestored(QWidget* window, std::function<bool()> keep) {
+  if (window == nullptr) return;
+  new RestoreKeeper(window, std::move(keep));
+}
+
+void Restore(QWidget* window) {
+  if (window == nullptr) return;
+  // The owners first, the farthest at the back, so that the window comes back in front.
+  const std::vector<QWidget*> owners = OwnersOf(window);
+  for (auto owner = owners.rbegin(); owner != owners.rend(); ++owner) {
+    if ((*owner)->windowState() & Qt::WindowMinimized) Unminimise(*owner);
+  }
+  Unminimise(window);
+  window->raise();
+  window->activateWindow();
 }
 
 bool IsPlaced(const QWidget* window) {

@@ -45,4 +45,22 @@ void PlaceByFrame(QWidget* window, FrameTarget target, bool sized = false);
 // whether it has appeared).
 bool IsPlaced(const QWidget* window);
 
+// The width a frame needs to show `window`'s whole title: the window manager writes it in its
+// bold title font between the window icon and the window buttons.
+int WholeTitleWidth(const QWidget* window);
+
+// Places the top-level `window` by its frame centred on `owner`'s frame (on the screen without
+// an owner), whole inside the screen's available area.
+void CentreOnOwner(QWidget* window, const QWidget* owner);
+
+// Keeps the shown top-level `window` from staying minimised while `keep` says so (always
+// without `keep`): when the window manager minimises it, or one of its owners (which a window
+// manager may minimise with it), it comes back at once, restored and active, with its owners
+// shown behind it. A fixed dialog or a modal window must never leave the screen empty.
+void KeepRestored(QWidget* window, std::function<bool()> keep = {});
+
+// Shows the top-level `window` again in the state it had before it was minimised, with its
+// owners behind it, and makes it the active window.
+void Restore(QWidget* window);
+
 }  // namespace tolvar::ui

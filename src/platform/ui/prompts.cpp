@@ -7,8 +7,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
-#include <QFont>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
@@ -20,6 +18,8 @@
 #include <QSpacerItem>
 #include <QStringList>
 #include <QTreeView>
+
+#include "platform/ui/placement.h"
 
 namespace tolvar::ui {
 
@@ -228,20 +228,25 @@ class TypedNameDialog final : public QFileDialog {
 // The window manager writes a box's title in its bold title font between the window icon and
 // the window buttons; a box with a short text is made wide enough that its title is not cut.
 void KeepTitleWhole(QMessageBox& box) {
-  constexpr int kTitleBarRoom = 130;  // window icon, buttons and margins of the title bar
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
   if (grid == nullptr) return;
-  QFont titleFont = box.font();
-  titleFont.setBold(true);
-  const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarRoom;
+  const int width = WholeTitleWidth(&box);
   grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                 grid->columnCount());
+}
+
+// A dialog of the prompts sits as the program's windows do: by its frame, centred on its
+// owner, whole on the screen; and as a modal window it never stays minimised.
+void Present(QDialog& dialog, const QWidget* owner) {
+  CentreOnOwner(&dialog, owner);
+  KeepRestored(&dialog);
 }
 
 class QtPrompts final : public Prompts {
  public:
   int MsgBox(const QString& text, int style, const QString& title) override {
-    QMessageBox box(IconOf(style), TitleOrDefault(title), text, QMessageBox::NoButton, QApplication::activeWindow());
+    QWidget* owner = QApplication::activeWindow();
+    QMessageBox box(IconOf(style), TitleOrDefault(title), text, QMessageBox::NoButton, owner);
     const std::vector<int> answers = MsgBoxAnswers(style);
     std::vector<QPushButton*> buttons;
     for (int answer : answers) buttons.push_back(box.addButton(ButtonText(answer), RoleOf(answer)));
@@ -252,6 +257,7 @@ class QtPrompts final : public Prompts {
       if (answers[i] == dismiss && (dismiss != msgbox::No)) box.setEscapeButton(buttons[i]);
     }
     KeepTitleWhole(box);
+    Present(box, owner);
     box.exec();
     for (std::size_t i = 0; i < answers.size(); ++i) {
       if (box.clickedButton() == buttons[i]) return answers[i];
@@ -269,7 +275,8 @@ class QtPrompts final : public Prompts {
     const QString title = !request.title.isEmpty() ? request.title
                           : save                   ? QStringLiteral("Speichern unter")
                                                    : QStringLiteral("Öffnen");
-    TypedNameDialog dialog(QApplication::activeWindow(), title, request.folder, save);
+    QWidget* owner = QApplication::activeWindow();
+    TypedNameDialog dialog(owner, title, request.folder, save);
     // The commands ask their own question before replacing a file, or replace it silently.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("Speichern") : QStringLiteral("Öffnen"));
@@ -280,6 +287,7 @@ class QtPrompts final : public Prompts {
     ShowDetailsWhole(dialog);
     const QString filter = QtFileFilter(request.filter);
     ApplyPattern(dialog, filter.isEmpty() ? QStringList() : filter.split(QStringLiteral(";;")), request.pattern);
+    Present(dialog, owner);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Chosen();
   }
@@ -371,12 +379,12 @@ int MsgBox(const QString& text, int style, const QString& title) {
 
 std::optional<QString> OpenFileDialog(const QString& title, const QString& folder, const QString& filter,
                                       const QString& pattern) {
-  return CurrentPrompts().OpenFileDialog({title, folder, filter, pattern});
+  return CurrentPrompts().OpenFileDialog({.title = title, .folder = folder, .filter = filter, .pattern = pattern});
 }
 
 std::optional<QString> SaveFileDialog(const QString& title, const QString& folder, const QString& filter,
                                       const QString& pattern) {
-  return CurrentPrompts().SaveFileDialog({title, folder, filter, pattern});
+  return CurrentPrompts().SaveFileDialog({.title = title, .folder = folder, .filter = filter, .pattern = pattern});
 }
 
 void Beep() { CurrentPrompts().Beep(); }

@@ -11,6 +11,7 @@
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
+#include "support/ui_desktop.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 
@@ -215,6 +216,41 @@ TEST_F(FormTest, ModalShowReturnsWhenHiddenOrUnloaded) {
     }
     test::ProcessEvents();
   }
+}
+
+// A fixed dialog, and any window while it is shown modal, comes back when it is minimised; a
+// plain window may stay minimised until a command shows it again.
+TEST_F(FormTest, MinimisedDialogComesBackAndShowingRestoresAMinimisedWindow) {
+  // Offscreen a window's state changes at once; on a desktop the window manager changes it in
+  // its own time, and the frames test minimises the windows there as its button does.
+  if (test::OnDesktop()) GTEST_SKIP() << "minimising through the window manager: see the frames test";
+  frmEins& fenster = frmEins::instanz();
+  frmDrei& dialog = frmDrei::instanz();
+  fenster.Show();
+  dialog.Show();
+  test::ProcessEvents();
+  for (Form* form : std::initializer_list<Form*>{&fenster, &dialog}) form->setWindowState(Qt::WindowMinimized);
+  test::ProcessEvents();
+  EXPECT_FALSE(dialog.isMinimized());
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(QApplication::activeWindow(), &dialog);
+  EXPECT_TRUE(fenster.isMinimized());
+
+  fenster.Show();
+  test::ProcessEvents();
+  EXPECT_FALSE(fenster.isMinimized());
+  EXPECT_EQ(QApplication::activeWindow(), &fenster);
+
+  bool zurueck = false;
+  QTimer::singleShot(0, &fenster, [&] {
+    fenster.setWindowState(Qt::WindowMinimized);
+    test::ProcessEvents();
+    zurueck = !fenster.isMinimized() && fenster.isVisible();
+    fenster.Hide();
+  });
+  fenster.Hide();
+  fenster.Show(true);
+  EXPECT_TRUE(zurueck) << "a window shown modal stayed minimised";
 }
 
 TEST_F(FormTest, KeyPreviewSeesKeysOfItsControlsOnce) {

@@ -1,10 +1,12 @@
-// Option-button arrays: the handler runs once per selection, from code as from a click.
+// Option-button arrays: the handler runs once per selection, from code as from a click; a group
+// is one stop of Tab at its selected option, and the arrow keys move the choice.
 #include "platform/ui/optiongroup.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <vector>
@@ -100,6 +102,64 @@ TEST_F(OptionGroupTest, UserClickRunsTheHandlerOnlyForANewSelection) {
   ASSERT_TRUE(test::Click(m_typ->Button(1)));
   EXPECT_EQ(m_typ->Selected(), 1);
   EXPECT_FALSE(m_typ->Value(2));
+}
+
+// A box, the options Typ 1 to 3 in a frame, a box: the keyboard as a person uses it.
+TEST(OptionStopsTest, GroupIsOneTabStopAtItsChoiceAndArrowsMoveTheChoice) {
+  struct Fall {
+    int gewaehlt;  // 0: none selected
+    int stop;      // where Tab enters the group
+  };
+  for (const Fall fall : {Fall{2, 2}, Fall{3, 3}, Fall{0, 1}}) {
+    SCOPED_TRACE(fall.gewaehlt);
+    QWidget fenster;
+    auto* layout = new QVBoxLayout(&fenster);
+    auto* vorher = new QLineEdit(&fenster);
+    layout->addWidget(vorher);
+    auto* rahmen = new QGroupBox(&fenster);
+    layout->addWidget(rahmen);
+    auto* innen = new QVBoxLayout(rahmen);
+    std::vector<QRadioButton*> typ{nullptr};
+    for (int i = 1; i <= 3; ++i) {
+      typ.push_back(new QRadioButton(QStringLiteral("Typ %1").arg(i), rahmen));
+      innen->addWidget(typ.back());
+    }
+    auto* nachher = new QLineEdit(&fenster);
+    layout->addWidget(nachher);
+    if (fall.gewaehlt != 0) typ[static_cast<std::size_t>(fall.gewaehlt)]->setChecked(true);
+    KeepOptionStops(&fenster);
+    fenster.show();
+    ASSERT_TRUE(test::ActivateWindowOf(&fenster));
+    const auto option = [&](int i) { return typ[static_cast<std::size_t>(i)]; };
+
+    ASSERT_TRUE(test::FocusByClick(vorher));
+    ASSERT_TRUE(test::PressTab());
+    EXPECT_EQ(test::FocusWidget(), option(fall.stop));
+    ASSERT_TRUE(test::PressTab());
+    EXPECT_EQ(test::FocusWidget(), nachher) << "Tab leaves the group";
+    ASSERT_TRUE(test::PressShiftTab());
+    EXPECT_EQ(test::FocusWidget(), option(fall.stop));
+    ASSERT_TRUE(test::PressShiftTab());
+    EXPECT_EQ(test::FocusWidget(), vorher) << "Shift+Tab leaves the group";
+    // Nothing was chosen on the way.
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(option(i)->isChecked(), i == fall.gewaehlt) << i;
+
+    // Down and Right go to the next option, Up and Left to the previous, round at the ends;
+    // each choose the option they reach, which is then the group's stop.
+    ASSERT_TRUE(test::PressTab());
+    int jetzt = fall.stop;
+    for (const auto& [taste, schritt] :
+         {std::pair{Qt::Key_Down, 1}, std::pair{Qt::Key_Right, 1}, std::pair{Qt::Key_Down, 1},
+          std::pair{Qt::Key_Up, -1}, std::pair{Qt::Key_Left, -1}}) {
+      ASSERT_TRUE(test::Press(taste));
+      jetzt = (jetzt - 1 + schritt + 3) % 3 + 1;
+      EXPECT_EQ(test::FocusWidget(), option(jetzt));
+      EXPECT_TRUE(option(jetzt)->isChecked()) << jetzt;
+    }
+    ASSERT_TRUE(test::PressTab());
+    ASSERT_TRUE(test::PressShiftTab());
+    EXPECT_EQ(test::FocusWidget(), option(jetzt)) << "the group is entered at its new choice";
+  }
 }
 
 }  // namespace
