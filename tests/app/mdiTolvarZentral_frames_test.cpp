@@ -328,17 +328,22 @@ TEST_F(WindowFramesTest, QtDialogsSitCentredOnTheirWindowByTheirFrame) {
 TEST_F(WindowFramesTest, ApplicationRateCalculatorShowsItsWholeCaption) {
   const QRect bildschirm(0, 0, 1024, 768);
   ASSERT_TRUE(WaitUntilPlaced(&MusterOeffnen()));
-  const auto& materialien = state().masters.MaterialListe;
-  const auto spritzung = std::find_if(materialien.begin(), materialien.end(),
-                                      [](const MaterialSatz& m) { return m.Materialname == "Fungizid (Spritzung)"; });
-  ASSERT_NE(spritzung, materialien.end());
+  // Found afresh for each name: closing the editor reloads the master list.
+  const auto spritzungIndex = [] {
+    const auto& materialien = state().masters.MaterialListe;
+    const auto spritzung = std::find_if(materialien.begin(), materialien.end(),
+                                        [](const MaterialSatz& m) { return m.Materialname == "Fungizid (Spritzung)"; });
+    return spritzung == materialien.end() ? -1 : static_cast<int>(spritzung - materialien.begin());
+  };
+  ASSERT_GE(spritzungIndex(), 0);
   for (const QString& name :
        {QStringLiteral("Fungizid (Spritzung)"),
         QStringLiteral("Fungizid gegen Grauschimmel und Echten Mehltau an Topfpflanzen (Spritzung)"),
         QStringLiteral("Fungizid ") + QString(200, QLatin1Char('x'))}) {
     SCOPED_TRACE(ui::S(name));
     state().selection.AktuellerBaum = "Material";
-    state().selection.MaterialIndex = static_cast<int>(spritzung - materialien.begin());
+    state().selection.MaterialIndex = spritzungIndex();
+    ASSERT_GE(state().selection.MaterialIndex, 0);
     mdlPopUp::PopUpAendern();
     ASSERT_TRUE(frmMaterial4opt::IsLoaded());
     frmMaterial4opt& material = frmMaterial4opt::instanz();
