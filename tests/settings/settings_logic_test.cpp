@@ -646,9 +646,12 @@ TEST_F(SettingsTest, ResultFilesAreReadOnceAndRouted) {
 TEST_F(SettingsTest, HelpTopicsAndAFailedPathCheck) {
   EXPECT_EQ(settings::HilfethemaDesTabs(3), "4.1");
   EXPECT_EQ(settings::HilfethemaDesTabs(0), "4.2");
-  EXPECT_EQ(settings::DatenbankenSpeichern("Hof", Path("fehlt.mdb"), "x"),
+  // A typed name with quotes and apostrophes is named whole.
+  const std::string fehlt = Path("fehlt \"B\" 'C'.mdb");
+  EXPECT_EQ(settings::DatenbankenSpeichern("Hof", fehlt, "x"),
             settings::DatenbankenSpeicherStatus::PruefungFehlgeschlagen);
   ASSERT_EQ(Messages().size(), 1u);  // only the material check ran
+  EXPECT_NE(Messages()[0].text.find("Datei: " + fehlt + "\n"), std::string::npos) << Messages()[0].text;
   EXPECT_EQ(state().enterprise.AktuelleEinstellungen.MaterialPfad, data::InstallPath("\\Tolvar_DB\\Material.mdb"));
   EXPECT_EQ(state().enterprise.AktuelleEinstellungen.VantelPfad, "x");
 }
