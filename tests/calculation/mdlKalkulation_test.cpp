@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -418,6 +419,46 @@ TEST_F(KalkulationTest, EnergyBreakdownListsEveryLitPhase) {
   EXPECT_EQ(zeilen[0][1], "40,0");
   EXPECT_EQ(zeilen[0][2], "10,0");
   EXPECT_EQ(zeilen[0][4], "23,76");
+}
+
+// A box holds nothing or a number with a decimal comma: digits, one comma, a leading minus.
+bool LeerOderEndlich(const std::string& text) {
+  if (text.empty()) return true;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (!(c >= '0' && c <= '9') && c != ',' && !(c == '-' && i == 0)) return false;
+  }
+  const auto zahl = base::ParseNumber(text);
+  return zahl && std::isfinite(*zahl);
+}
+
+// A phase without plants ("0", as the phase saver stores an empty Menge) in a whole
+// calculation: heating and labour report their data as missing, every other term that would
+// divide by the plants is left out, and no box shows a figure that is no finite number.
+TEST_F(KalkulationTest, APhaseWithoutPlantsLeavesHeatingAndLabourMissingAndNoFigureInfinite) {
+  State& s = state();
+  {
+    auto datenbank = db::Database::Open(s.enterprise.TolvarDatenbankPfad);
+    ASSERT_TRUE(datenbank);
+    // Phase 2 of K1003 begins within an occupancy and holds recorded work and material rows.
+    ASSERT_TRUE(datenbank->Execute("UPDATE KulturPhasen SET AnzahlPflanzen = '0' WHERE KP_ID = 'K1003_2'"));
+  }
+  KalkulationsFenster f = Gewaehlt("K1003", "3,20");
+  f.txtMenge = "5900";
+  ASSERT_TRUE(KulturKalkulieren(f));
+  ASSERT_EQ(s.culture.PhasenListe[2].AnzahlPflanzen, "0");
+
+  EXPECT_EQ(f.txtHeizung(), "");
+  EXPECT_EQ(f.txtArbeit(), "");
+  for (Kostenart art : kKostenarten) {
+    if (art == Kostenart::Heizung || art == Kostenart::Arbeit) continue;
+    EXPECT_NE(f.Wertfeld(art), "") << Daten(art).wertfeld;
+  }
+  for (const auto& [box, text] : Boxen(f)) EXPECT_TRUE(LeerOderEndlich(text)) << box << " " << text;
+  for (const KulturMaterialSatz& zeile : s.culture.KulturMaterialListe) {
+    EXPECT_TRUE(LeerOderEndlich(zeile.KostenJePflanze)) << zeile.MaNr << " " << zeile.KostenJePflanze;
+  }
+  EXPECT_TRUE(meldungen.messages.empty());
 }
 
 }  // namespace
