@@ -461,9 +461,7 @@ bool frmKalkulation::Wertfeld_KeyPress(Kostenart art, int key, const QString& te
     Menueknopf(art)->setFocus(Qt::TabFocusReason);
     return false;
   }
-  const bool zeichen =
-      text.size() == 1 && (text[0].isDigit() ? text[0] <= QLatin1Char('9') : text[0] == QLatin1Char(','));
-  const bool durch = key == Qt::Key_Backspace || (zeichen && text[0].unicode() < 128);
+  const bool durch = key == Qt::Key_Backspace || (text.size() == 1 && ui::IsNumberCharacter(text[0]));
   if (durch) {
     state().calculation.HerkunftVon(art) = Herkunft::Eingegeben;
   } else {

@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -23,7 +22,6 @@
 #include "platform/ui/datecontrols.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyfilters.h"
-#include "platform/ui/prompts.h"
 #include "settings/ui/frmTarif.h"
 
 namespace tolvar {
@@ -35,8 +33,8 @@ namespace {
 
 const QColor kWeiss(255, 255, 255);
 
-// The date box: digits, the full stop and Backspace pass, other characters are refused with a
-// beep; at ten characters only Backspace passes. A double-click opens the calendar.
+// A double-click into the date box opens the calendar. What the box may hold (digits and the
+// full stop, ten characters) is its date rule's.
 class DatumFilter : public QObject {
  public:
   explicit DatumFilter(frmLohneinteilung* fenster) : QObject(fenster), m_fenster(fenster) {}
@@ -45,18 +43,6 @@ class DatumFilter : public QObject {
   bool eventFilter(QObject* /*watched*/, QEvent* event) override {
     if (event->type() == QEvent::MouseButtonDblClick) {
       m_fenster->txtDatum_DblClick();
-      return true;
-    }
-    if (event->type() != QEvent::KeyPress) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Backspace) return false;
-    const QString text = key->text();
-    const bool zeichen = !text.isEmpty() && text.at(0).isPrint();
-    const bool einfuegen = key->matches(QKeySequence::Paste);
-    if (!zeichen && !einfuegen) return false;  // arrows, Tab, Delete and the like
-    const bool erlaubt = zeichen && text.size() == 1 && (text.at(0).isDigit() || text.at(0) == u'.');
-    if (!erlaubt || m_fenster->txtDatum->text().size() >= 10) {
-      ui::Beep();
       return true;
     }
     return false;
@@ -94,7 +80,7 @@ frmLohneinteilung::frmLohneinteilung() : FormOf(QStringLiteral("frmLohneinteilun
   neu->addWidget(new QLabel(QStringLiteral("ab dem:"), this));
   txtDatum = ui::MakeTextBox(this, QStringLiteral("txtDatum"), 10);
   txtDatum->setAlignment(Qt::AlignRight);
-  ui::InstallKeyFilter(txtDatum, ui::DateRule());  // before the date box's own key handler
+  ui::InstallKeyFilter(txtDatum, ui::DateRule());
   txtDatum->installEventFilter(new DatumFilter(this));
   neu->addWidget(txtDatum);
   cmbOK = MakeButton(this, QStringLiteral("cmbOK"), QStringLiteral("OK"));
