@@ -10,6 +10,7 @@
 #include "comparison/comparison_cultures.h"
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "data/comparison_table.h"
+#include "data/mdlFehler.h"
 #include "data/state.h"
 #include "platform/sys/fehlertext.h"
 #include "platform/ui/builders.h"
@@ -26,6 +27,17 @@ using ui::Q;
 namespace {
 
 const QString kTitel = QStringLiteral("Tolvar-Information");
+
+// What makes the result database at `pfad` unusable for a transfer: the check every file
+// taken in passes, naming the file and the cause; empty when usable.
+std::string Maengel(const std::string& pfad) {
+  return mdlFehler::DateiMaengel(pfad, mdlFehler::Bedarfsart::Vergleichstabelle);
+}
+
+void Melden(const std::string& text) { ui::MsgBox(Q(text), ui::msgbox::Critical, kTitel); }
+
+constexpr std::string_view kNichtUebertragen =
+    "Die Vergleichskulturen konnten nicht übertragen werden; die Zieldatenbank bleibt unverändert.";
 
 ui::Grid* Liste(QWidget* eltern, const QString& name) {
   auto* g = ui::MakeGrid(eltern, name);
@@ -131,10 +143,11 @@ void frmKulturVergleichBearbeiten::UebertragungAufbauen() {
 
 void frmKulturVergleichBearbeiten::ImportDatenbankPruefen(const std::string& pfad) {
   tolvar::State& s = state();
-  s.enterprise.PruefungOk = comparison::ErgebnisdatenbankGueltig(pfad);
+  // Every page is read: a damaged file is neither listed nor transferred from or into.
+  const std::string maengel = Maengel(pfad);
+  s.enterprise.PruefungOk = maengel.empty();
   if (s.enterprise.PruefungOk) return;
-  ui::MsgBox(QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden."),
-             ui::msgbox::Critical, kTitel);
+  Melden("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden.\n\n" + maengel);
   opbKultur->ClearAll();
 }
 
@@ -215,8 +228,7 @@ void frmKulturVergleichBearbeiten::Auflisten(ui::Grid* liste, const std::string&
   std::vector<VergleichskulturSatz> kulturen;
   std::string fehler;
   if (!data::VergleichskulturenLesen(quelle, kulturen, &fehler)) {
-    ui::MsgBox(Q(sys::Fehlermeldung("Die Vergleichskulturen konnten nicht gelesen werden:\n\n" + quelle, fehler)),
-               ui::msgbox::Critical, kTitel);
+    Melden(sys::Fehlermeldung("Die Vergleichskulturen konnten nicht gelesen werden.\n\nDatei: " + quelle, fehler));
     return;
   }
   if (AuswahlSchluessel == comparison::kWurzelSchluessel) {
@@ -253,15 +265,25 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
   for (int r = 0; r < liste->Rows() && !liste->TextMatrix(r, 1).isEmpty(); ++r) {
     nummern.push_back(ui::S(liste->TextMatrix(r, 1)));
   }
+  // Both files pass the check again: either may have been damaged since the mode began, and
+  // the message names the one that is.
+  for (const std::string& datei : {quelle, ziel}) {
+    if (const std::string maengel = Maengel(datei); !maengel.empty()) {
+      Melden(std::string(kNichtUebertragen) + "\n\n" + maengel);
+      return;
+    }
+  }
   std::string fehler;
   // Rows the editor would refuse are not imported: the comparison would read them as numbers.
   std::vector<std::string> abgelehnt;
   if (import) {
     const std::optional<comparison::Importpruefung> pruefung = comparison::ImportPruefen(quelle, nummern, &fehler);
-    if (pruefung) {
-      nummern = pruefung->Gueltig;
-      abgelehnt = pruefung->AbgelehnteKulturen;
+    if (!pruefung) {
+      Melden(sys::Fehlermeldung(std::string(kNichtUebertragen) + "\n\nDatei: " + quelle, fehler));
+      return;
     }
+    nummern = pruefung->Gueltig;
+    abgelehnt = pruefung->AbgelehnteKulturen;
   }
   if (!abgelehnt.empty()) {
     std::string namen;
@@ -272,12 +294,9 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
                ui::msgbox::Critical, kTitel);
     if (nummern.empty()) return;
   }
-  if (!data::VergleichskulturenUebertragen(quelle, ziel, nummern, nullptr, &fehler)) {
-    ui::MsgBox(
-        Q(sys::Fehlermeldung(
-            "Die Vergleichskulturen konnten nicht übertragen werden; die Zieldatenbank bleibt unverändert:\n\n" + ziel,
-            fehler)),
-        ui::msgbox::Critical, kTitel);
+  std::string fehlerDatei;
+  if (!data::VergleichskulturenUebertragen(quelle, ziel, nummern, nullptr, &fehler, &fehlerDatei)) {
+    Melden(sys::Fehlermeldung(std::string(kNichtUebertragen) + "\n\nDatei: " + fehlerDatei, fehler));
     return;
   }
   ui::MsgBox(import ? QStringLiteral("Import erfolgreich beendet.") : QStringLiteral("Export erfolgreich beendet."),
