@@ -256,7 +256,7 @@ void frmKulturVergleichBearbeiten::dtgExport_DragDrop(const ui::DragSource& sour
   Auflisten(dtgExport, m_exportPfad.empty() ? std::string() : EigeneDatenbank(), source);
 }
 
-void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
+bool frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
   const bool import = Uebertragungsrichtung == "Import";
   const std::string quelle = import ? m_importPfad : EigeneDatenbank();
   const std::string ziel = import ? EigeneDatenbank() : m_exportPfad;
@@ -270,7 +270,7 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
   for (const std::string& datei : {quelle, ziel}) {
     if (const std::string maengel = Maengel(datei); !maengel.empty()) {
       Melden(std::string(kNichtUebertragen) + "\n\n" + maengel);
-      return;
+      return false;
     }
   }
   std::string fehler;
@@ -280,7 +280,7 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
     const std::optional<comparison::Importpruefung> pruefung = comparison::ImportPruefen(quelle, nummern, &fehler);
     if (!pruefung) {
       Melden(sys::Fehlermeldung(std::string(kNichtUebertragen) + "\n\nDatei: " + quelle, fehler));
-      return;
+      return false;
     }
     nummern = pruefung->Gueltig;
     abgelehnt = pruefung->AbgelehnteKulturen;
@@ -292,15 +292,16 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
                               "sind, und werden nicht importiert:\n") +
                    Q(namen),
                ui::msgbox::Critical, kTitel);
-    if (nummern.empty()) return;
+    if (nummern.empty()) return true;
   }
   std::string fehlerDatei;
   if (!data::VergleichskulturenUebertragen(quelle, ziel, nummern, nullptr, &fehler, &fehlerDatei)) {
     Melden(sys::Fehlermeldung(std::string(kNichtUebertragen) + "\n\nDatei: " + fehlerDatei, fehler));
-    return;
+    return false;
   }
   ui::MsgBox(import ? QStringLiteral("Import erfolgreich beendet.") : QStringLiteral("Export erfolgreich beendet."),
              ui::msgbox::Information, kTitel);
+  return true;
 }
 
 void frmKulturVergleichBearbeiten::Uebertragen(bool import) {
@@ -311,7 +312,14 @@ void frmKulturVergleichBearbeiten::Uebertragen(bool import) {
     return;
   }
   Uebertragungsrichtung = import ? "Import" : "Export";
-  DatensaetzeUebertragen();  // copies and renumbers the target in one transaction
+  // Copies and renumbers the target in one transaction. A file that failed leaves the mode as
+  // a failed check does: no option selected, nothing to transfer until a file passes again.
+  if (!DatensaetzeUebertragen()) {
+    (import ? m_importPfad : m_exportPfad).clear();
+    (import ? cmbAuswahlImport : cmbAuswahlExport)->setEnabled(false);
+    opbKultur->ClearAll();
+    return;
+  }
   Leeren(import ? dtgImport : dtgExport);
   // The dragged culture was one of the source; after the renumbering no own culture stands
   // for it, so "Löschen" and "Speichern" act on nothing until a culture is chosen.
