@@ -34,8 +34,8 @@ struct Fall {
 
 std::ostream& operator<<(std::ostream& out, const Fall& fall) {
   static const char* const kWege[] = {"Oeffnen", "SicherungLaden", "SicherungErsetzen", "Import", "ExportZiel"};
-  static const char* const kSchaeden[] = {"LetzteSeite",   "MittlereSeite", "EinByte",
-                                          "Indexseite",    "Tabellenseite", "Seitenzahl"};
+  static const char* const kSchaeden[] = {"LetzteSeite", "MittlereSeite", "EinByte",
+                                          "Indexseite",  "Tabellenseite", "Seitenzahl"};
   return out << kWege[static_cast<int>(fall.weg)] << "_" << kSchaeden[static_cast<int>(fall.schaden)];
 }
 
@@ -52,8 +52,9 @@ class Eingang : public AppTest, public ::testing::WithParamInterface<Fall> {
     ASSERT_TRUE(database) << pfad;
     const std::string tabelle =
         database
-            ->Scalar("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' "
-                     "ORDER BY rootpage DESC LIMIT 1")
+            ->Scalar(
+                "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' "
+                "ORDER BY rootpage DESC LIMIT 1")
             .text();
     const std::vector<std::string> spalten = database->Columns(tabelle);
     ASSERT_FALSE(spalten.empty()) << pfad;
@@ -145,8 +146,9 @@ TEST_P(Eingang, DerBeschaedigteWirdGenanntUndNichtsErsetzt) {
   const std::map<Weg, std::string> anfang = {
       {Weg::Oeffnen, "Die ausgewählte Morvin5-Datenbank ist ungültig"},
       {Weg::SicherungLaden, "Die Sicherungsdatei konnte nicht geladen werden.\n\nDie Tolvar-Datenbank ist ungültig."},
-      {Weg::SicherungErsetzen, "Die vorhandene Sicherungsdatei \"Mustergärtnerei.TSD\" ist beschädigt. Soll diese "
-                               "Sicherungsdatei mit der aktuellen Datei ersetzt werden?"},
+      {Weg::SicherungErsetzen,
+       "Die vorhandene Sicherungsdatei \"Mustergärtnerei.TSD\" ist beschädigt. Soll diese "
+       "Sicherungsdatei mit der aktuellen Datei ersetzt werden?"},
       {Weg::Import, "Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden."},
       {Weg::ExportZiel, "Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden."},
   };
