@@ -304,29 +304,27 @@ std::string DateiMaengel(const std::string& pfad, Bedarfsart art) {
 }
 
 std::string DateiMaengelMitArt(const std::string& pfad, Bedarfsart art) {
-  std::string_view name = "Datenbank";
-  switch (art) {
-    case Bedarfsart::Morvin5:
-      name = "Morvin5-Datenbank";
-      break;
-    case Bedarfsart::Tolvar:
-      name = "Tolvar-Datenbank";
-      break;
-    case Bedarfsart::Material:
-      name = "Material-Datenbank";
-      break;
-    case Bedarfsart::Vantel:
-      name = "Vantel-Datenbank";
-      break;
-    case Bedarfsart::Ergebnis:
-    case Bedarfsart::Vergleichstabelle:
-      name = "Ergebnis-Datenbank";
-      break;
-    case Bedarfsart::NurVorhanden:
-      break;
-  }
   const std::string maengel = DateiMaengel(pfad, art);
-  return maengel.empty() ? maengel : "Die " + std::string(name) + " ist ungültig.\n" + maengel;
+  if (maengel.empty()) return maengel;
+  auto name = [art]() -> std::string_view {
+    switch (art) {
+      case Bedarfsart::Morvin5:
+        return "Morvin5-Datenbank";
+      case Bedarfsart::Tolvar:
+        return "Tolvar-Datenbank";
+      case Bedarfsart::Material:
+        return "Material-Datenbank";
+      case Bedarfsart::Vantel:
+        return "Vantel-Datenbank";
+      case Bedarfsart::Ergebnis:
+      case Bedarfsart::Vergleichstabelle:
+        return "Ergebnis-Datenbank";
+      case Bedarfsart::NurVorhanden:
+        break;
+    }
+    return "Datenbank";
+  };
+  return "Die " + std::string(name()) + " ist ungültig.\n" + maengel;
 }
 
 Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo,

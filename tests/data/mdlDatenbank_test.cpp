@@ -91,6 +91,15 @@ class EnterpriseFilesTest : public DataTest {
   }
   std::string Backup(const char* name) const { return Path(std::string("Sicherungsdateien/") + name); }
 
+  // A runtime error of the command `was`, naming `datei` as the Tolvar-Datenbank that failed.
+  static void ExpectUngueltig(const Befehlsergebnis& e, const std::string& was, const std::string& datei) {
+    ASSERT_TRUE(e.meldung);
+    EXPECT_EQ(e.meldung->title, "Laufzeitfehler");
+    EXPECT_EQ(e.meldung->style, MessageStyle::Critical);
+    const std::string anfang = was + "\n\nDie Tolvar-Datenbank ist ungültig.\nDatei: " + datei + "\n";
+    EXPECT_EQ(e.meldung->text.rfind(anfang, 0), 0u) << e.meldung->text;
+  }
+
   std::string betrieb_;
   std::string tolvar_;
 };
@@ -261,16 +270,7 @@ TEST_F(SecondBackupTest, DamagedOpenPairReplacesNoBackup) {
   // The enterprise's own Tolvar-Datenbank is damaged: it is named, and nothing is asked or copied.
   sys::DeleteFile(tolvar_);
   MakeGarbage(tolvar_);
-  const Befehlsergebnis e = mdlDatenbank::BetriebSichern();
-  ASSERT_TRUE(e.meldung);
-  EXPECT_EQ(e.meldung->title, "Laufzeitfehler");
-  EXPECT_EQ(e.meldung->style, MessageStyle::Critical);
-  EXPECT_EQ(e.meldung->text.rfind("Die Sicherungsdatei konnte nicht erstellt werden.\n\nDie Tolvar-Datenbank ist "
-                                  "ungültig.\nDatei: " +
-                                      tolvar_ + "\n",
-                                  0),
-            0u)
-      << e.meldung->text;
+  ExpectUngueltig(mdlDatenbank::BetriebSichern(), "Die Sicherungsdatei konnte nicht erstellt werden.", tolvar_);
   EXPECT_TRUE(sink_.questions.empty());
   ExpectOldBackup();
 }
@@ -536,14 +536,7 @@ TEST_F(RestoreTest, ADamagedBackupIsNamedAndNothingIsWritten) {
   MakeGarbage(kaputt);
   const std::string m = Bytes(betrieb_), t = Bytes(tolvar_);
   const Befehlsergebnis e = mdlDatenbank::SicherungLaden(Backup("Kaputt.MSD"), betrieb_);
-  ASSERT_TRUE(e.meldung);
-  EXPECT_EQ(e.meldung->title, "Laufzeitfehler");
-  EXPECT_EQ(e.meldung->text.rfind("Die Sicherungsdatei konnte nicht geladen werden.\n\nDie Tolvar-Datenbank ist "
-                                  "ungültig.\nDatei: " +
-                                      kaputt + "\n",
-                                  0),
-            0u)
-      << e.meldung->text;
+  ExpectUngueltig(e, "Die Sicherungsdatei konnte nicht geladen werden.", kaputt);
   EXPECT_FALSE(e.hauptfensterNeuLaden);
   EXPECT_TRUE(state().enterprise.BetriebOffen);
   EXPECT_EQ(state().enterprise.AktuellerBetrieb, betrieb_);
