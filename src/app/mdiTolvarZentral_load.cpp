@@ -122,7 +122,6 @@ void mdiTolvarZentral::MDIForm_Load() {
       return;
     }
   }
-  mdlMDIZentral::HauptfensterTitelSetzen();
   mdlDatenLaden::BetriebEinstellungenLaden();
 
   mdlFehler::Morvin5DatenbankPruefen();
@@ -130,11 +129,13 @@ void mdiTolvarZentral::MDIForm_Load() {
   mdlFehler::TolvarDatenbankPruefen();
   if (!morvin5Ok || !s.enterprise.PruefungOk) {
     // The check has said what is wrong; nothing is loaded or computed from a damaged file,
-    // and nothing is written into it when the window closes.
+    // and nothing is written into it when the window closes. The caption and the status bar
+    // do not show it as the opened file.
     s.enterprise.BetriebOffen = false;
     s.enterprise.AktuelleEinstellungen = data::EinstellungenErsatzwerte();
     return;
   }
+  mdlMDIZentral::HauptfensterTitelSetzen();
   // An enterprise made before its tables had their culture indexes gets them now, once.
   data::KulturIndizesAnlegen();
   mdlFehler::MaterialDatenbankPruefen();

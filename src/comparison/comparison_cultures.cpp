@@ -169,13 +169,6 @@ bool KulturLoeschen(const std::string& pfad, std::string_view schluessel, bool* 
   return ok;
 }
 
-bool ErgebnisdatenbankGueltig(const std::string& pfad) {
-  std::error_code fehler;
-  if (pfad.empty() || !std::filesystem::is_regular_file(pfad, fehler)) return false;
-  auto datenbank = db::Database::Open(pfad);
-  return datenbank && datenbank->HasTable(data::kVergleichskulturTabelle);
-}
-
 bool GleicheDatei(const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
   if (a == b) return true;

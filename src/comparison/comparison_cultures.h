@@ -76,9 +76,6 @@ bool KulturSpeichern(const std::string& pfad, const Kultureingabe& eingabe, std:
 bool KulturLoeschen(const std::string& pfad, std::string_view schluessel, bool* geloescht = nullptr,
                     std::string* fehler = nullptr);
 
-// The file exists and opens as a database holding table Vergleichskulturen.
-bool ErgebnisdatenbankGueltig(const std::string& pfad);
-
 // Both paths name the same file (compared after resolving ".", ".." and links); an empty
 // path names no file.
 bool GleicheDatei(const std::string& a, const std::string& b);

@@ -9,7 +9,6 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
-#include "platform/sys/fehlertext.h"
 
 namespace tolvar::mdlKulturMaterial {
 namespace {
@@ -141,9 +140,9 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
   if (!ok) {
     if (datenbank && grund.empty()) grund = datenbank->LastError();
     data::ShowCritical(
-        sys::Fehlermeldung("Die Materialien der Kultur konnten nicht gespeichert werden. Die gespeicherten "
-                           "Materialien bleiben unverändert.",
-                           grund));
+        data::Datenbankfehler("Die Materialien der Kultur konnten nicht gespeichert werden. Die gespeicherten "
+                              "Materialien bleiben unverändert.",
+                              "Tolvar-Datenbank", s.enterprise.TolvarDatenbankPfad, grund));
     return false;
   }
   EndeMarkeSetzen(std::move(neu));

@@ -8,7 +8,6 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
-#include "platform/sys/fehlertext.h"
 
 namespace tolvar::mdlKulturPhasenInfo {
 namespace {
@@ -215,9 +214,9 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
   if (!ok) {
     if (datenbank && grund.empty()) grund = datenbank->LastError();
     data::ShowCritical(
-        sys::Fehlermeldung("Die Kulturphasen konnten nicht gespeichert werden. Die gespeicherten Kulturphasen "
-                           "bleiben unverändert.",
-                           grund));
+        data::Datenbankfehler("Die Kulturphasen konnten nicht gespeichert werden. Die gespeicherten Kulturphasen "
+                              "bleiben unverändert.",
+                              "Tolvar-Datenbank", s.enterprise.TolvarDatenbankPfad, grund));
     return false;
   }
 

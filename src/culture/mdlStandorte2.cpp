@@ -9,7 +9,6 @@
 #include "data/messages.h"
 #include "data/state.h"
 #include "platform/db/database.h"
-#include "platform/sys/fehlertext.h"
 
 namespace tolvar::mdlStandorte2 {
 namespace {
@@ -258,9 +257,9 @@ bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen) {
   if (!ok) {
     if (datenbank && grund.empty()) grund = datenbank->LastError();
     data::ShowCritical(
-        sys::Fehlermeldung("Die Standorte der Kultur konnten nicht gespeichert werden. Die gespeicherten Standorte "
-                           "bleiben unverändert.",
-                           grund));
+        data::Datenbankfehler("Die Standorte der Kultur konnten nicht gespeichert werden. Die gespeicherten "
+                              "Standorte bleiben unverändert.",
+                              "Morvin5-Datenbank", s.enterprise.AktuellerBetrieb, grund));
     return false;
   }
   neu.push_back(FreierSlot(*kulturNr));

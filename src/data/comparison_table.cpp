@@ -164,10 +164,14 @@ bool VergleichskulturenAendern(const std::string& pfad, const Tabellenschritte& 
 }
 
 bool VergleichskulturenUebertragen(const std::string& quelle, const std::string& ziel,
-                                   const std::vector<std::string>& nummern, int* kopiert, std::string* fehler) {
+                                   const std::vector<std::string>& nummern, int* kopiert, std::string* fehler,
+                                   std::string* fehlerDatei) {
   if (kopiert) *kopiert = 0;
   std::vector<VergleichskulturZeile> zeilen;
-  if (!VergleichskulturZeilenLesen(quelle, zeilen, fehler)) return false;
+  if (!VergleichskulturZeilenLesen(quelle, zeilen, fehler)) {
+    if (fehlerDatei) *fehlerDatei = quelle;
+    return false;
+  }
   int anzahl = 0;
   const bool ok = VergleichskulturenAendern(
       ziel,
@@ -184,6 +188,7 @@ bool VergleichskulturenUebertragen(const std::string& quelle, const std::string&
         return true;
       },
       true, fehler);
+  if (!ok && fehlerDatei) *fehlerDatei = ziel;
   if (ok && kopiert) *kopiert = anzahl;
   return ok;
 }

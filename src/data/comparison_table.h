@@ -75,8 +75,10 @@ bool VergleichskulturenAendern(const std::string& pfad, const Tabellenschritte& 
 // In one transaction on the target: for each number of `nummern`, in order, appends a copy of
 // every source row with that Nr (all columns but Nr; Import set to True; a column the target
 // lacks is left out), then renumbers the target. *kopiert receives the number of rows copied.
+// On failure *fehlerDatei names the file that failed: the source when reading it failed, the
+// target when writing.
 bool VergleichskulturenUebertragen(const std::string& quelle, const std::string& ziel,
                                    const std::vector<std::string>& nummern, int* kopiert = nullptr,
-                                   std::string* fehler = nullptr);
+                                   std::string* fehler = nullptr, std::string* fehlerDatei = nullptr);
 
 }  // namespace tolvar::data

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <system_error>
 
 #include "base/values.h"
@@ -71,11 +73,21 @@ Befehlsergebnis Laufzeitfehler(const std::string& grund, std::string_view was = 
 }
 
 // A failed backup or restore says so first, then why.
-Befehlsergebnis SicherungNichtErstellt(const std::string& grund) {
-  return Laufzeitfehler(grund, "Die Sicherungsdatei konnte nicht erstellt werden.");
-}
-Befehlsergebnis SicherungNichtGeladen(const std::string& grund) {
-  return Laufzeitfehler(grund, "Die Sicherungsdatei konnte nicht geladen werden.");
+constexpr std::string_view kNichtErstellt = "Die Sicherungsdatei konnte nicht erstellt werden.";
+constexpr std::string_view kNichtGeladen = "Die Sicherungsdatei konnte nicht geladen werden.";
+Befehlsergebnis SicherungNichtErstellt(const std::string& grund) { return Laufzeitfehler(grund, kNichtErstellt); }
+Befehlsergebnis SicherungNichtGeladen(const std::string& grund) { return Laufzeitfehler(grund, kNichtGeladen); }
+
+// The first of `paar` that fails the checks of its kind, as the runtime error of `was`: the
+// kind, the file and the German cause. Nothing when both pass.
+std::optional<Befehlsergebnis> PaarUngueltig(std::string_view was, const std::array<std::string, 2>& paar) {
+  const std::array<mdlFehler::Bedarfsart, 2> arten = {mdlFehler::Bedarfsart::Morvin5, mdlFehler::Bedarfsart::Tolvar};
+  for (std::size_t i = 0; i < 2; ++i) {
+    // The check's text is German already: it stands as it is, with the file it names.
+    if (const std::string m = mdlFehler::DateiMaengelMitArt(paar[i], arten[i]); !m.empty())
+      return Mit(std::string(was) + "\n\n" + m, MessageStyle::Critical, data::kLaufzeitfehlerTitel);
+  }
+  return std::nullopt;
 }
 
 Befehlsergebnis Hinweis(std::string_view text) {
@@ -281,13 +293,13 @@ namespace {
 // reported. A file that does not exist is left to the opening, which then opens nothing.
 bool PaarBrauchbar(const std::string& mdb) {
   if (!sys::FileExists(mdb)) return true;
-  if (const std::string m = mdlFehler::Morvin5DatenbankMaengel(mdb); !m.empty()) {
+  if (const std::string m = mdlFehler::DateiMaengel(mdb, mdlFehler::Bedarfsart::Morvin5); !m.empty()) {
     mdlFehler::MeldungMorvin5DatenbankUngueltig(m);
     return false;
   }
   const std::string twin = data::Zwillingspfad(mdb, ".Tolvar");
   if (!sys::FileExists(twin)) return true;
-  if (const std::string m = mdlFehler::TolvarDatenbankMaengel(twin); !m.empty()) {
+  if (const std::string m = mdlFehler::DateiMaengel(twin, mdlFehler::Bedarfsart::Tolvar); !m.empty()) {
     mdlFehler::MeldungTolvarDatenbankUngueltig(m);
     return false;
   }
@@ -342,6 +354,12 @@ Befehlsergebnis SicherungLaden(const std::optional<std::string>& sicherung,
   const std::string quelleT = data::Zwillingspfad(quelleM, ".TSD");
   const Zielpaar ziel = ZielpaarVon(*dialogName);
   if (NameZuLang(ziel)) return Hinweis(data::kNameZuLang);
+  // The backup pair passes the checks of an enterprise pair before anything is written or
+  // replaced: a damaged backup never replaces the open enterprise, nor becomes a pair that
+  // cannot be opened. A missing file is left to the copy, which says so.
+  if (sys::FileExists(quelleM) && sys::FileExists(quelleT)) {
+    if (std::optional<Befehlsergebnis> ungueltig = PaarUngueltig(kNichtGeladen, {quelleM, quelleT})) return *ungueltig;
+  }
   if (!EinstellungenSichernOderFragen(data::kTrotzdemLaden)) return Nichts();
   std::string fehler;
   if (!PaarKopieren(quelleM, quelleT, ziel, &fehler)) return SicherungNichtGeladen(fehler);
@@ -399,6 +417,10 @@ Befehlsergebnis BetriebSichern() {
   for (const std::string& quelle : {s.enterprise.AktuellerBetrieb, s.enterprise.TolvarDatenbankPfad}) {
     if (!sys::FileExists(quelle)) return SicherungNichtErstellt(NichtGefunden(quelle));
   }
+  // A pair damaged since it was opened never replaces a sound backup.
+  if (std::optional<Befehlsergebnis> ungueltig =
+          PaarUngueltig(kNichtErstellt, {s.enterprise.AktuellerBetrieb, s.enterprise.TolvarDatenbankPfad}))
+    return *ungueltig;
   const data::Sicherungsnamen namen = data::SicherungsnamenVon(s.enterprise.AktuellerBetrieb);
   const std::string ordner = data::InstallPath(data::kSicherungsordner);
   std::string fehler;
@@ -410,19 +432,23 @@ Befehlsergebnis BetriebSichern() {
 
 Befehlsergebnis SicherungErsetzen(const std::string& ordner, const data::Sicherungsnamen& namen) {
   const std::string tsd = sys::JoinPath(ordner, namen.tolvar);
-  std::string stempel;
-  {
-    std::string grund;
-    std::unique_ptr<db::Database> database = db::Database::Open(tsd, &grund);
-    if (!database) return SicherungNichtErstellt(grund);
-    db::Recordset rs = database->OpenTable("BetriebEinstellungen");
-    if (!rs.ok()) return SicherungNichtErstellt(rs.error());
-    if (rs.RecordCount() == 0) return Nichts();
-    rs.MoveFirst();
-    stempel = rs.Field("LetzteAenderung").text();
+  // The stamp of the old backup; nullopt when it fails the checks of a Tolvar-Datenbank or
+  // has no settings row, so that it shows no stamp.
+  std::optional<std::string> stempel;
+  if (mdlFehler::DateiMaengel(tsd, mdlFehler::Bedarfsart::Tolvar).empty()) {
+    std::unique_ptr<db::Database> database = db::Database::Open(tsd);
+    db::Recordset rs = database ? database->OpenTable("BetriebEinstellungen") : db::Recordset();
+    if (rs.ok() && rs.RecordCount() > 0) {
+      rs.MoveFirst();
+      stempel = rs.Field("LetzteAenderung").text();
+    }
   }
-  const std::string frage = "Von diesem Betrieb existiert eine Sicherungsdatei vom " + stempel + "\n\r\n\r" +
-                            " Soll diese Sicherungsdatei mit der aktuellen Datei ersetzt werden?";
+  constexpr std::string_view kErsetzen = " Soll diese Sicherungsdatei mit der aktuellen Datei ersetzt werden?";
+  // A damaged old backup is named and may be replaced, so it never blocks a new one.
+  const std::string frage =
+      stempel
+          ? "Von diesem Betrieb existiert eine Sicherungsdatei vom " + *stempel + "\n\r\n\r" + std::string(kErsetzen)
+          : "Die vorhandene Sicherungsdatei \"" + namen.tolvar + "\" ist beschädigt." + std::string(kErsetzen);
   if (!data::AskYesNo(frage, data::kMeldungTitel)) return Nichts();
   return SicherungSchreiben(ordner, namen);
 }

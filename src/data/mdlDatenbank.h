@@ -114,8 +114,10 @@ data::Befehlsergebnis BetriebSpeichernUnter(const std::optional<std::string>& di
 
 // "Sicherungsdatei laden" with the ".MSD" file chosen in the open dialog and the save dialog's
 // name (either nullopt: cancelled; the window shows the save dialog only after a choice).
-// Only while BetriebOffen. Writes the open enterprise's settings to its row (a failed write is
-// reported with the question kTrotzdemLaden; No changes nothing), copies the
+// Only while BetriebOffen. A backup pair that fails the checks of an enterprise pair (the
+// ".MSD" as a Morvin5-, the ".TSD" as a Tolvar-Datenbank) is reported, naming the file and
+// the cause, before anything is written. Writes the open enterprise's settings to its row (a
+// failed write is reported with the question kTrotzdemLaden; No changes nothing), copies the
 // ".MSD" and the ".TSD" of the same base name and folder onto the target pair and, after
 // success only, names the target as the enterprise to open with BetriebOffen false. The
 // backup pair is not changed. A failure keeps the open enterprise open and gives a
@@ -125,13 +127,15 @@ data::Befehlsergebnis SicherungLaden(const std::optional<std::string>& sicherung
 
 // "Sicherungsdatei erstellen". Only while BetriebOffen. Copies the open pair into the backup
 // folder (created when missing) under the backup names and stamps the ".TSD" copy; when a
-// ".TSD" of that name exists, SicherungErsetzen decides. The success message comes only after
-// every step; a failure leaves the old backup as it was and gives a "Laufzeitfehler" message.
+// ".TSD" of that name exists, SicherungErsetzen decides. An open pair that fails its checks
+// is reported and copied nowhere. The success message comes only after every step; a failure
+// leaves the old backup as it was and gives a "Laufzeitfehler" message.
 data::Befehlsergebnis BetriebSichern();
 
 // The replace question for an existing backup pair in `ordner`, showing the stamp of the
 // existing ".TSD"; Yes replaces the pair by the open enterprise's pair, stamps it and confirms.
-// A ".TSD" whose settings table has no row ends it without a question or message.
+// A ".TSD" that fails the checks of a Tolvar-Datenbank, or whose settings table has no row,
+// is named as damaged in the question instead, so it never blocks a new backup.
 data::Befehlsergebnis SicherungErsetzen(const std::string& ordner, const data::Sicherungsnamen& namen);
 
 // Writes the current date and time (general date format) into LetzteAenderung of the first

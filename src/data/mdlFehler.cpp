@@ -97,6 +97,11 @@ const Bedarf& ErgebnisBedarf() {
   return bedarf;
 }
 
+const Bedarf& VergleichstabelleBedarf() {
+  static const Bedarf bedarf = {{data::kVergleichskulturTabelle, {}}};
+  return bedarf;
+}
+
 std::string Angefuehrt(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
 // What makes the file at `path` unusable for `bedarf`, in German; empty when it is usable.
@@ -224,6 +229,8 @@ void WriteSettingsFields(std::initializer_list<std::pair<std::string_view, std::
 const Bedarf& BedarfVon(Bedarfsart art) {
   static const Bedarf kein;
   switch (art) {
+    case Bedarfsart::Morvin5:
+      return Morvin5Bedarf();
     case Bedarfsart::Tolvar:
       return TolvarBedarf();
     case Bedarfsart::Material:
@@ -232,6 +239,8 @@ const Bedarf& BedarfVon(Bedarfsart art) {
       return VantelBedarf();
     case Bedarfsart::Ergebnis:
       return ErgebnisBedarf();
+    case Bedarfsart::Vergleichstabelle:
+      return VergleichstabelleBedarf();
     case Bedarfsart::NurVorhanden:
       break;
   }
@@ -289,19 +298,33 @@ void StandardBereitstellen(std::string_view relativ, Bedarfsart art, std::string
 
 // ---------------------------------------------------------------- checks
 
-std::string Morvin5DatenbankMaengel(const std::string& path) {
-  const std::string maengel = Maengel(path, Morvin5Bedarf());
-  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
+std::string DateiMaengel(const std::string& pfad, Bedarfsart art) {
+  const std::string maengel = Maengel(pfad, BedarfVon(art));
+  return maengel.empty() ? maengel : Einzelheiten(pfad, maengel);
 }
 
-std::string TolvarDatenbankMaengel(const std::string& path) {
-  const std::string maengel = Maengel(path, TolvarBedarf());
-  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
-}
-
-std::string ErgebnisDatenbankMaengel(const std::string& path) {
-  const std::string maengel = Maengel(path, ErgebnisBedarf());
-  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
+std::string DateiMaengelMitArt(const std::string& pfad, Bedarfsart art) {
+  const std::string maengel = DateiMaengel(pfad, art);
+  if (maengel.empty()) return maengel;
+  auto name = [art]() -> std::string_view {
+    switch (art) {
+      case Bedarfsart::Morvin5:
+        return "Morvin5-Datenbank";
+      case Bedarfsart::Tolvar:
+        return "Tolvar-Datenbank";
+      case Bedarfsart::Material:
+        return "Material-Datenbank";
+      case Bedarfsart::Vantel:
+        return "Vantel-Datenbank";
+      case Bedarfsart::Ergebnis:
+      case Bedarfsart::Vergleichstabelle:
+        return "Ergebnis-Datenbank";
+      case Bedarfsart::NurVorhanden:
+        break;
+    }
+    return "Datenbank";
+  };
+  return "Die " + std::string(name()) + " ist ungültig.\n" + maengel;
 }
 
 Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo,
@@ -358,7 +381,7 @@ std::string WiederhergestelltHinweis(std::string_view was, const std::string& pf
 void Morvin5DatenbankPruefen() {
   State& s = state();
   if (s.enterprise.AktuellerBetrieb.empty()) return;
-  const std::string maengel = Morvin5DatenbankMaengel(s.enterprise.AktuellerBetrieb);
+  const std::string maengel = DateiMaengel(s.enterprise.AktuellerBetrieb, Bedarfsart::Morvin5);
   s.enterprise.PruefungOk = maengel.empty();
   if (!s.enterprise.PruefungOk) MeldungMorvin5DatenbankUngueltig(maengel);
 }
@@ -371,7 +394,7 @@ void TolvarDatenbankPruefen() {
     s.enterprise.PruefungOk = false;
     return;
   }
-  const std::string maengel = TolvarDatenbankMaengel(s.enterprise.TolvarDatenbankPfad);
+  const std::string maengel = DateiMaengel(s.enterprise.TolvarDatenbankPfad, Bedarfsart::Tolvar);
   s.enterprise.PruefungOk = maengel.empty();
   if (!s.enterprise.PruefungOk) MeldungTolvarDatenbankUngueltig(maengel);
 }

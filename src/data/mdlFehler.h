@@ -9,15 +9,21 @@
 
 namespace tolvar::mdlFehler {
 
-// What makes a file unusable as a labour-time or a Tolvar-Datenbank, in German: "Datei: "
-// and the path, then the file missing, no database, or the tables and columns the program
-// reads that are missing. Empty when usable.
-std::string Morvin5DatenbankMaengel(const std::string& path);
-std::string TolvarDatenbankMaengel(const std::string& path);
-std::string ErgebnisDatenbankMaengel(const std::string& path);
+// A file that the program reads as a database of one kind. Vergleichstabelle: a result
+// database that comparison cultures are imported from or exported to, which needs table
+// Vergleichskulturen only, since a column it lacks is read as empty and left out on writing.
+enum class Bedarfsart { Tolvar, Material, Vantel, Ergebnis, NurVorhanden, Morvin5, Vergleichstabelle };
 
-// A file below the installation folder that the program reads as a database of one kind.
-enum class Bedarfsart { Tolvar, Material, Vantel, Ergebnis, NurVorhanden };
+// The gate every file the program takes in passes before it replaces, feeds or is read into
+// anything (opening, restoring a backup, replacing an old backup, import and export, copying
+// a template or a default): the opening's check with the tables and columns the program reads
+// from a database of `art`, every page of the file read. Empty when usable; otherwise the
+// detail of a message: "Datei: " and the path, then in German the file missing, no database,
+// a damaged page, or the tables and columns that are missing.
+std::string DateiMaengel(const std::string& pfad, Bedarfsart art);
+// The same, led by the kind of database: "Die Tolvar-Datenbank ist ungültig.\nDatei: ...",
+// for a message whose own text does not name the kind.
+std::string DateiMaengelMitArt(const std::string& pfad, Bedarfsart art);
 
 // The outcome of making such a file usable from the shipped tree.
 struct Bereitstellung {

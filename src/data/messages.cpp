@@ -61,6 +61,13 @@ MessageSink* SetMessageSink(MessageSink* sink) {
   return previous;
 }
 
+std::string Datenbankfehler(std::string_view was, std::string_view art, const std::string& pfad,
+                            std::string_view grund) {
+  const std::string ursache = sys::UrsacheAufDeutsch(grund);
+  if (ursache.empty()) return sys::Fehlermeldung(was, grund);
+  return std::string(was) + "\n\n" + std::string(art) + ": " + pfad + "\n" + ursache;
+}
+
 void ShowCritical(std::string_view text) { CurrentMessageSink().Show(text, MessageStyle::Critical, kMeldungTitel); }
 
 bool AskYesNo(std::string_view text, std::string_view title, bool questionIcon) {

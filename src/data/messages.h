@@ -40,6 +40,14 @@ MessageSink* SetMessageSink(MessageSink* sink);
 // to read is reported once and not opened again in this run. Done by SetMessageSink too.
 void BeschaedigungMeldenEinrichten();
 
+// The text of an operation on the database of kind `art` ("Materialdatenbank") at `pfad` that
+// failed: `was`, then, where `grund` is a failure of the file or the database, the kind and the
+// file before the German cause ("Materialdatenbank: <pfad>\nDie Datenbank ist beschädigt."),
+// so that a person with several databases knows which one failed. A reason of the program's
+// own (a refused value) follows `was` as it stands.
+std::string Datenbankfehler(std::string_view was, std::string_view art, const std::string& pfad,
+                            std::string_view grund);
+
 // Shows a critical message titled "Tolvar-Information" through the current sink.
 void ShowCritical(std::string_view text);
 

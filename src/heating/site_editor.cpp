@@ -179,7 +179,8 @@ StandortSpeicherergebnis Speichern(const StandortFormular& f, bool fuerAlle,
   std::string fehler;
   if (!mdlVantel::VantelZeileErsetzen(s.enterprise.TolvarDatenbankPfad, alteNr, satz, aendern && !f.opbGruppe,
                                       &fehler)) {
-    data::ShowCritical(sys::Fehlermeldung("Die gespeicherten Heizdaten bleiben unverändert.", fehler));
+    data::ShowCritical(data::Datenbankfehler("Die gespeicherten Heizdaten bleiben unverändert.", "Tolvar-Datenbank",
+                                             s.enterprise.TolvarDatenbankPfad, fehler));
     return ergebnis;
   }
 

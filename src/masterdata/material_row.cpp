@@ -5,7 +5,6 @@
 #include "base/values.h"
 #include "data/messages.h"
 #include "data/state.h"
-#include "platform/sys/fehlertext.h"
 
 namespace tolvar::masterdata {
 
@@ -49,12 +48,13 @@ std::unique_ptr<db::Database> MaterialdatenbankOeffnen() {
   const std::string& pfad = state().enterprise.AktuelleEinstellungen.MaterialPfad;
   std::string grund;
   std::unique_ptr<db::Database> database = db::Database::Open(pfad, &grund);
-  if (!database) SpeicherFehlerMelden("Die Materialdatenbank kann nicht geöffnet werden (" + grund + ").");
+  if (!database) SpeicherFehlerMelden(grund);
   return database;
 }
 
 void SpeicherFehlerMelden(std::string_view grund) {
-  data::ShowCritical(sys::Fehlermeldung("Der Datensatz wurde nicht gespeichert.", grund));
+  data::ShowCritical(data::Datenbankfehler("Der Datensatz wurde nicht gespeichert.", "Materialdatenbank",
+                                           state().enterprise.AktuelleEinstellungen.MaterialPfad, grund));
 }
 
 bool MaterialZeileAnhaengen(db::Database& database, const MaterialZeile& zeile, std::string* grund) {

@@ -14,7 +14,6 @@
 #include "masterdata/master_tables.h"
 #include "masterdata/material_row.h"
 #include "platform/db/database.h"
-#include "platform/sys/fehlertext.h"
 
 namespace tolvar::masterdata {
 
@@ -32,8 +31,9 @@ StammdatenSpeicherergebnis Ergebnis(SpeicherStatus status, std::string fokus = {
   return e;
 }
 
-StammdatenSpeicherergebnis DatenbankFehler(const std::string& grund) {
-  data::ShowCritical(sys::Fehlermeldung("Der Datensatz kann nicht gespeichert werden.", grund));
+StammdatenSpeicherergebnis DatenbankFehler(const std::string& pfad, const std::string& grund) {
+  data::ShowCritical(
+      data::Datenbankfehler("Der Datensatz kann nicht gespeichert werden.", "Morvin5-Datenbank", pfad, grund));
   return Ergebnis(SpeicherStatus::Fehler);
 }
 
@@ -67,17 +67,17 @@ std::string Jetzt() { return base::GeneralDateText(base::Now()); }
 StammdatenSpeicherergebnis NeuSchreiben(const std::string& pfad, const StammTabelle& tabelle, const Felder& felder) {
   std::string grund;
   auto database = db::Database::Open(pfad, &grund);
-  if (!database) return DatenbankFehler(grund);
+  if (!database) return DatenbankFehler(pfad, grund);
   db::Transaction transaktion = database->BeginTransaction();
-  if (!transaktion.active()) return DatenbankFehler(database->LastError());
+  if (!transaktion.active()) return DatenbankFehler(pfad, database->LastError());
   db::Recordset rs = database->OpenTable(tabelle.tabelle, "0", {});
-  if (!rs.ok()) return DatenbankFehler(rs.error());
+  if (!rs.ok()) return DatenbankFehler(pfad, rs.error());
   rs.AddNew();
   for (const auto& [spalte, wert] : felder) {
-    if (!rs.SetField(spalte, wert)) return DatenbankFehler("Spalte \"" + std::string(spalte) + "\" fehlt");
+    if (!rs.SetField(spalte, wert)) return DatenbankFehler(pfad, "Spalte \"" + std::string(spalte) + "\" fehlt");
   }
-  if (!rs.Update()) return DatenbankFehler(rs.error());
-  if (!transaktion.Commit()) return DatenbankFehler(database->LastError());
+  if (!rs.Update()) return DatenbankFehler(pfad, rs.error());
+  if (!transaktion.Commit()) return DatenbankFehler(pfad, database->LastError());
   return Ergebnis(SpeicherStatus::Gespeichert);
 }
 
@@ -87,12 +87,12 @@ StammdatenSpeicherergebnis AenderungSchreiben(const std::string& pfad, const Sta
                                               const std::string& nummer, const Felder& felder, bool alleTreffer) {
   std::string grund;
   auto database = db::Database::Open(pfad, &grund);
-  if (!database) return DatenbankFehler(grund);
+  if (!database) return DatenbankFehler(pfad, grund);
   db::Transaction transaktion = database->BeginTransaction();
-  if (!transaktion.active()) return DatenbankFehler(database->LastError());
+  if (!transaktion.active()) return DatenbankFehler(pfad, database->LastError());
   db::Recordset rs =
       database->OpenTable(tabelle.tabelle, db::QuoteIdentifier(tabelle.nummerSpalte) + " = ?", {db::Value(nummer)});
-  if (!rs.ok()) return DatenbankFehler(rs.error());
+  if (!rs.ok()) return DatenbankFehler(pfad, rs.error());
   if (rs.RecordCount() == 0) {
     data::ShowCritical("Der Datensatz \"" + nummer +
                        "\" wurde nicht gefunden. Die Änderungen können nicht gespeichert werden.");
@@ -101,12 +101,12 @@ StammdatenSpeicherergebnis AenderungSchreiben(const std::string& pfad, const Sta
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
     rs.Edit();
     for (const auto& [spalte, wert] : felder) {
-      if (!rs.SetField(spalte, wert)) return DatenbankFehler("Spalte \"" + std::string(spalte) + "\" fehlt");
+      if (!rs.SetField(spalte, wert)) return DatenbankFehler(pfad, "Spalte \"" + std::string(spalte) + "\" fehlt");
     }
-    if (!rs.Update()) return DatenbankFehler(rs.error());
+    if (!rs.Update()) return DatenbankFehler(pfad, rs.error());
     if (!alleTreffer) break;
   }
-  if (!transaktion.Commit()) return DatenbankFehler(database->LastError());
+  if (!transaktion.Commit()) return DatenbankFehler(pfad, database->LastError());
   return Ergebnis(SpeicherStatus::Gespeichert);
 }
 

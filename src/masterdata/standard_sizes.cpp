@@ -20,12 +20,15 @@ std::unique_ptr<db::Database> Oeffnen() {
   std::string grund;
   std::unique_ptr<db::Database> database =
       db::Database::Open(state().enterprise.AktuelleEinstellungen.MaterialPfad, &grund);
-  if (!database) data::ShowCritical(sys::Fehlermeldung("Die Materialdatenbank kann nicht geöffnet werden.", grund));
+  if (!database)
+    data::ShowCritical(data::Datenbankfehler("Die Materialdatenbank kann nicht geöffnet werden.", "Materialdatenbank",
+                                             state().enterprise.AktuelleEinstellungen.MaterialPfad, grund));
   return database;
 }
 
 void Melden(const std::string& grund) {
-  data::ShowCritical(sys::Fehlermeldung("Die Standardgröße wurde nicht gespeichert.", grund));
+  data::ShowCritical(data::Datenbankfehler("Die Standardgröße wurde nicht gespeichert.", "Materialdatenbank",
+                                           state().enterprise.AktuelleEinstellungen.MaterialPfad, grund));
 }
 
 bool Anhaengen(db::Database& database, const std::string& bezeichnung, const std::string& volumen, std::string* grund) {

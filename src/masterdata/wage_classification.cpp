@@ -9,14 +9,14 @@
 #include "data/mdlFehler.h"
 #include "data/messages.h"
 #include "platform/db/database.h"
-#include "platform/sys/fehlertext.h"
 
 namespace tolvar::masterdata {
 
 namespace {
 
-void Fehler(const std::string& was, const std::string& grund) {
-  data::ShowCritical(sys::Fehlermeldung("Die Lohneinteilung kann nicht " + was + " werden.", grund));
+void Fehler(const std::string& pfad, const std::string& was, const std::string& grund) {
+  data::ShowCritical(
+      data::Datenbankfehler("Die Lohneinteilung kann nicht " + was + " werden.", "Morvin5-Datenbank", pfad, grund));
 }
 
 // Sort key in German dictionary order: ä, ö, ü as a, o, u, ß as ss, case ignored.
@@ -52,12 +52,12 @@ std::optional<std::vector<LohngruppenEintrag>> LohngruppenLaden(const std::strin
   std::string grund;
   auto database = db::Database::Open(morvinPfad, &grund);
   if (!database) {
-    Fehler("gelesen", grund);
+    Fehler(morvinPfad, "gelesen", grund);
     return std::nullopt;
   }
   db::Recordset rs = database->Query("SELECT \"LohngruppenID\", \"Tarif\" FROM \"Lohn\" ORDER BY rowid");
   if (!rs.ok()) {
-    Fehler("gelesen", rs.error());
+    Fehler(morvinPfad, "gelesen", rs.error());
     return std::nullopt;
   }
   std::vector<LohngruppenEintrag> gruppen;
@@ -78,14 +78,14 @@ std::optional<std::vector<LohneinteilungZeile>> LohneinteilungenLaden(const std:
   std::string grund;
   auto morvin = db::Database::Open(morvinPfad, &grund);
   if (!morvin) {
-    Fehler("gelesen", grund);
+    Fehler(morvinPfad, "gelesen", grund);
     return std::nullopt;
   }
   db::Recordset rs = morvin->Query(
       "SELECT \"LohngruppenID\", \"DatumAb\" FROM \"Lohneinteilung\" WHERE \"PersonalNr\" = ? ORDER BY rowid",
       {db::Value(personalNr)});
   if (!rs.ok()) {
-    Fehler("gelesen", rs.error());
+    Fehler(morvinPfad, "gelesen", rs.error());
     return std::nullopt;
   }
   auto tolvar = db::Database::Open(tolvarPfad);
@@ -131,13 +131,13 @@ bool LohneinteilungSpeichern(const std::string& morvinPfad, const std::string& p
   std::string grund;
   auto database = db::Database::Open(morvinPfad, &grund);
   if (!database) {
-    Fehler("gespeichert", grund);
+    Fehler(morvinPfad, "gespeichert", grund);
     return false;
   }
   db::Transaction transaktion = database->BeginTransaction();
   db::Recordset rs = database->OpenTable("Lohneinteilung", "\"PersonalNr\" = ?", {db::Value(personalNr)});
   if (!transaktion.active() || !rs.ok()) {
-    Fehler("gespeichert", rs.ok() ? database->LastError() : rs.error());
+    Fehler(morvinPfad, "gespeichert", rs.ok() ? database->LastError() : rs.error());
     return false;
   }
   rs.MoveFirst();
@@ -155,7 +155,7 @@ bool LohneinteilungSpeichern(const std::string& morvinPfad, const std::string& p
          rs.SetField("ID", db::Value(base::NewRecordId()));
   }
   if (!ok || !rs.Update() || !transaktion.Commit()) {
-    Fehler("gespeichert", !rs.error().empty() ? rs.error() : database->LastError());
+    Fehler(morvinPfad, "gespeichert", !rs.error().empty() ? rs.error() : database->LastError());
     return false;
   }
   return true;
@@ -166,20 +166,20 @@ bool LohneinteilungLoeschen(const std::string& morvinPfad, const std::string& pe
   std::string grund;
   auto database = db::Database::Open(morvinPfad, &grund);
   if (!database) {
-    Fehler("gelöscht", grund);
+    Fehler(morvinPfad, "gelöscht", grund);
     return false;
   }
   db::Transaction transaktion = database->BeginTransaction();
   db::Recordset rs = database->OpenTable("Lohneinteilung", "\"PersonalNr\" = ?", {db::Value(personalNr)});
   if (!transaktion.active() || !rs.ok()) {
-    Fehler("gelöscht", rs.ok() ? database->LastError() : rs.error());
+    Fehler(morvinPfad, "gelöscht", rs.ok() ? database->LastError() : rs.error());
     return false;
   }
   rs.MoveFirst();
   while (!rs.Eof()) {
     if (Tag(rs.Field("DatumAb")) == tag) {
       if (!rs.Delete()) {
-        Fehler("gelöscht", rs.error());
+        Fehler(morvinPfad, "gelöscht", rs.error());
         return false;
       }
     } else {
@@ -187,7 +187,7 @@ bool LohneinteilungLoeschen(const std::string& morvinPfad, const std::string& pe
     }
   }
   if (!transaktion.Commit()) {
-    Fehler("gelöscht", database->LastError());
+    Fehler(morvinPfad, "gelöscht", database->LastError());
     return false;
   }
   return true;

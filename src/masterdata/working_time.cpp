@@ -5,7 +5,6 @@
 #include "base/values.h"
 #include "data/messages.h"
 #include "platform/db/database.h"
-#include "platform/sys/fehlertext.h"
 
 namespace tolvar::masterdata {
 
@@ -13,8 +12,9 @@ namespace {
 
 constexpr const char* kTabelle = "Wochenarbeitszeit";
 
-void Fehler(const std::string& was, const std::string& grund) {
-  data::ShowCritical(sys::Fehlermeldung("Die Wochenarbeitszeiten können nicht " + was + " werden.", grund));
+void Fehler(const std::string& pfad, const std::string& was, const std::string& grund) {
+  data::ShowCritical(data::Datenbankfehler("Die Wochenarbeitszeiten können nicht " + was + " werden.",
+                                           "Morvin5-Datenbank", pfad, grund));
 }
 
 }  // namespace
@@ -24,12 +24,12 @@ std::optional<std::vector<WochenarbeitszeitSatz>> WochenarbeitszeitLaden(const s
   std::string grund;
   auto database = db::Database::Open(morvinPfad, &grund);
   if (!database) {
-    Fehler("gelesen", grund);
+    Fehler(morvinPfad, "gelesen", grund);
     return std::nullopt;
   }
   db::Recordset rs = database->OpenTable(kTabelle, "\"PersonalNr\" = ?", {db::Value(personalNr)});
   if (!rs.ok()) {
-    Fehler("gelesen", rs.error());
+    Fehler(morvinPfad, "gelesen", rs.error());
     return std::nullopt;
   }
   std::vector<WochenarbeitszeitSatz> eintraege;
@@ -48,18 +48,18 @@ bool WochenarbeitszeitSpeichern(const std::string& morvinPfad, const std::string
   std::string grund;
   auto database = db::Database::Open(morvinPfad, &grund);
   if (!database) {
-    Fehler("gespeichert", grund);
+    Fehler(morvinPfad, "gespeichert", grund);
     return false;
   }
   db::Transaction transaktion = database->BeginTransaction();
   if (!transaktion.active() ||
       !database->Execute("DELETE FROM \"Wochenarbeitszeit\" WHERE \"PersonalNr\" = ?", {db::Value(personalNr)})) {
-    Fehler("gespeichert", database->LastError());
+    Fehler(morvinPfad, "gespeichert", database->LastError());
     return false;
   }
   db::Recordset rs = database->OpenTable(kTabelle, "0", {});
   if (!rs.ok()) {
-    Fehler("gespeichert", rs.error());
+    Fehler(morvinPfad, "gespeichert", rs.error());
     return false;
   }
   for (const WochenarbeitszeitSatz& eintrag : eintraege) {
@@ -71,12 +71,12 @@ bool WochenarbeitszeitSpeichern(const std::string& morvinPfad, const std::string
                          rs.SetField("LetzteAenderung", db::Value(base::GeneralDateText(base::Now()))) &&
                          rs.SetField("ID", db::Value(base::NewRecordId()));
     if (!gesetzt || !rs.Update()) {
-      Fehler("gespeichert", gesetzt ? rs.error() : "Spalte fehlt");
+      Fehler(morvinPfad, "gespeichert", gesetzt ? rs.error() : "Spalte fehlt");
       return false;
     }
   }
   if (!transaktion.Commit()) {
-    Fehler("gespeichert", database->LastError());
+    Fehler(morvinPfad, "gespeichert", database->LastError());
     return false;
   }
   return true;

@@ -150,6 +150,9 @@ TEST_F(FaultInjectionTest, DamagedEnterpriseFilesAreReportedAndNothingIsComputed
     EXPECT_TRUE(text.contains(QStringLiteral("Datei: ") + Q(root.Join("Betriebe/Kaputt."))));
     EXPECT_EQ(boxen.back().style, 16);
     EXPECT_EQ(boxen.back().title, QStringLiteral("Tolvar-Information"));
+    // Not shown as the opened file: the caption and the status bar stay as without an enterprise.
+    EXPECT_EQ(haupt.Caption(), QStringLiteral("Tolvar"));
+    EXPECT_EQ(haupt.PanelText(1), QString());
     // Nothing was loaded or computed from the damaged pair, and closing writes nothing into it.
     EXPECT_FALSE(state().enterprise.BetriebOffen);
     EXPECT_TRUE(state().masters.KulturListe.empty());

@@ -6,9 +6,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "comparison/ergebnis_fixture.h"
 #include "data/comparison_table.h"
+#include "data/mdlFehler.h"
 #include "support/fixtures.h"
 
 namespace tolvar::comparison {
@@ -153,25 +155,40 @@ TEST_F(PflegeTest, TransferCopiesListedCulturesMarkedAsImported) {
   EXPECT_EQ(SpalteLesen(pfad, "Import"), (Texte{"0", "0", "0"}));
 }
 
-TEST_F(PflegeTest, TransferIntoADatabaseWithoutTheTableFails) {
-  const std::string ziel = dir.Join("Leer.mdb");
-  ASSERT_TRUE(db::Database::Create(ziel));
-  std::string fehler;
-  EXPECT_FALSE(data::VergleichskulturenUebertragen(pfad, ziel, {"0"}, nullptr, &fehler));
-  EXPECT_FALSE(fehler.empty());
+// A failed transfer names the file that failed: the source when it cannot be read, the
+// target when it cannot be written.
+TEST_F(PflegeTest, AFailedTransferNamesTheFileThatFailed) {
+  const std::string leer = dir.Join("Leer.mdb");
+  ASSERT_TRUE(db::Database::Create(leer));
+  const std::string vorher = SpalteLesen(pfad, "Kultur").front();
+  for (const auto& [quelle, ziel, fehlerhaft] : {std::tuple{pfad, leer, leer}, std::tuple{leer, pfad, leer}}) {
+    std::string fehler, fehlerDatei;
+    EXPECT_FALSE(data::VergleichskulturenUebertragen(quelle, ziel, {"0"}, nullptr, &fehler, &fehlerDatei));
+    EXPECT_FALSE(fehler.empty());
+    EXPECT_EQ(fehlerDatei, fehlerhaft);
+  }
+  EXPECT_EQ(SpalteLesen(pfad, "Kultur").size(), 3u);
+  EXPECT_EQ(SpalteLesen(pfad, "Kultur").front(), vorher);
 }
 
-TEST_F(PflegeTest, ResultDatabaseCheck) {
+// A result database is taken in for import and export with table Vergleichskulturen; a
+// column it lacks is read as empty, so a file of fewer columns passes.
+TEST_F(PflegeTest, ResultDatabaseCheckOfTheTransfer) {
   const std::string ohneTabelle = dir.Join("ohne.mdb");
   ASSERT_TRUE(db::Database::Create(ohneTabelle));
   const std::string text = dir.Join("text.mdb");
   std::ofstream(text) << "keine Datenbank";
-  EXPECT_TRUE(ErgebnisdatenbankGueltig(pfad));
-  EXPECT_FALSE(ErgebnisdatenbankGueltig(ohneTabelle));
-  EXPECT_FALSE(ErgebnisdatenbankGueltig(text));
-  EXPECT_FALSE(ErgebnisdatenbankGueltig(dir.Join("fehlt.mdb")));
-  EXPECT_FALSE(ErgebnisdatenbankGueltig(""));
-  EXPECT_FALSE(ErgebnisdatenbankGueltig(dir.Path()));
+  const std::string wenigeSpalten = dir.Join("wenige.mdb");
+  ASSERT_TRUE(db::Database::Create(wenigeSpalten)->Execute("CREATE TABLE Vergleichskulturen (Nr, Kultur)"));
+  auto maengel = [](const std::string& datei) {
+    return mdlFehler::DateiMaengel(datei, mdlFehler::Bedarfsart::Vergleichstabelle);
+  };
+  EXPECT_EQ(maengel(pfad), "");
+  EXPECT_EQ(maengel(wenigeSpalten), "");
+  for (const std::string& datei : {ohneTabelle, text, dir.Join("fehlt.mdb"), std::string(), dir.Path()}) {
+    SCOPED_TRACE(datei);
+    EXPECT_EQ(maengel(datei).rfind("Datei: " + datei + "\n", 0), 0u) << maengel(datei);
+  }
 }
 
 TEST_F(PflegeTest, SameFileIsRecognisedThroughOtherSpellings) {

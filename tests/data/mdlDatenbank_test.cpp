@@ -91,6 +91,15 @@ class EnterpriseFilesTest : public DataTest {
   }
   std::string Backup(const char* name) const { return Path(std::string("Sicherungsdateien/") + name); }
 
+  // A runtime error of the command `was`, naming `datei` as the Tolvar-Datenbank that failed.
+  static void ExpectUngueltig(const Befehlsergebnis& e, const std::string& was, const std::string& datei) {
+    ASSERT_TRUE(e.meldung);
+    EXPECT_EQ(e.meldung->title, "Laufzeitfehler");
+    EXPECT_EQ(e.meldung->style, MessageStyle::Critical);
+    const std::string anfang = was + "\n\nDie Tolvar-Datenbank ist ungültig.\nDatei: " + datei + "\n";
+    EXPECT_EQ(e.meldung->text.rfind(anfang, 0), 0u) << e.meldung->text;
+  }
+
   std::string betrieb_;
   std::string tolvar_;
 };
@@ -257,36 +266,54 @@ TEST_F(SecondBackupTest, YesReplacesStampsAndConfirms) {
   EXPECT_EQ(FilesIn(Path("Sicherungsdateien")), (std::vector<std::string>{"Muster.MSD", "Muster.TSD"}));
 }
 
-TEST_F(SecondBackupTest, FailedStampKeepsTheOldPairAndIsNoSuccess) {
-  // The enterprise's own Tolvar-Datenbank is damaged: the copy cannot be stamped.
+TEST_F(SecondBackupTest, DamagedOpenPairReplacesNoBackup) {
+  // The enterprise's own Tolvar-Datenbank is damaged: it is named, and nothing is asked or copied.
   sys::DeleteFile(tolvar_);
   MakeGarbage(tolvar_);
-  sink_.answers = {true};
-  const Befehlsergebnis e = mdlDatenbank::BetriebSichern();
-  ASSERT_TRUE(e.meldung);
-  EXPECT_EQ(e.meldung->title, "Laufzeitfehler");
-  EXPECT_EQ(e.meldung->style, MessageStyle::Critical);
-  ExpectOldBackup();
-}
-
-TEST_F(SecondBackupTest, TsdWithoutSettingsRowEndsQuietly) {
-  sys::DeleteFile(Backup("Muster.TSD"));
-  Make(Backup("Muster.TSD"), kTolvarSchema);
-  altT_ = Bytes(Backup("Muster.TSD"));
-  const Befehlsergebnis e = mdlDatenbank::BetriebSichern();  // a question would fail the test
-  EXPECT_FALSE(e.meldung);
-  ExpectOldBackup();
-}
-
-TEST_F(SecondBackupTest, UnreadableTsdIsReportedAndKept) {
-  sys::DeleteFile(Backup("Muster.TSD"));
-  MakeGarbage(Backup("Muster.TSD"));
-  altT_ = Bytes(Backup("Muster.TSD"));
-  const Befehlsergebnis e = mdlDatenbank::BetriebSichern();
-  ASSERT_TRUE(e.meldung);
-  EXPECT_EQ(e.meldung->title, "Laufzeitfehler");
+  ExpectUngueltig(mdlDatenbank::BetriebSichern(), "Die Sicherungsdatei konnte nicht erstellt werden.", tolvar_);
   EXPECT_TRUE(sink_.questions.empty());
   ExpectOldBackup();
+}
+
+// An old ".TSD" that fails the checks, or has no settings row, is named in the replace
+// question: No keeps it, Yes writes the new pair, so it never blocks a new backup.
+TEST_F(SecondBackupTest, DamagedOldBackupIsNamedAndReplacedOnlyAfterYes) {
+  struct Fall {
+    const char* name;
+    std::function<void(SecondBackupTest&)> beschaedigen;
+  };
+  const std::vector<Fall> faelle = {
+      {"keine Datenbank", [](SecondBackupTest& t) { t.MakeGarbage(t.Backup("Muster.TSD")); }},
+      {"ohne Einstellungszeile", [](SecondBackupTest& t) { t.Make(t.Backup("Muster.TSD"), kTolvarSchema); }},
+      {"ohne Tabelle KulturPhasen",
+       [](SecondBackupTest& t) { t.Make(t.Backup("Muster.TSD"), "CREATE TABLE BetriebEinstellungen (Strom);"); }},
+  };
+  for (const Fall& fall : faelle) {
+    for (const bool ja : {false, true}) {
+      SCOPED_TRACE(std::string(fall.name) + (ja ? ", Ja" : ", Nein"));
+      Reset();
+      sink_.questions.clear();
+      sys::DeleteFile(Backup("Muster.TSD"));
+      fall.beschaedigen(*this);
+      altT_ = Bytes(Backup("Muster.TSD"));
+      sink_.answers = {ja};
+      const Befehlsergebnis e = mdlDatenbank::BetriebSichern();
+      ASSERT_EQ(sink_.questions.size(), 1u);
+      EXPECT_EQ(sink_.questions[0].text,
+                "Die vorhandene Sicherungsdatei \"Muster.TSD\" ist beschädigt. Soll diese Sicherungsdatei mit der "
+                "aktuellen Datei ersetzt werden?");
+      EXPECT_EQ(sink_.questions[0].title, "Tolvar-Information");
+      if (!ja) {
+        EXPECT_FALSE(e.meldung);
+        ExpectOldBackup();
+        continue;
+      }
+      ASSERT_TRUE(e.meldung);
+      EXPECT_EQ(e.meldung->text, "Datensicherung erfolgreich abgeschlossen");
+      EXPECT_EQ(Bytes(Backup("Muster.MSD")), Bytes(betrieb_));
+      EXPECT_EQ(Column(Backup("Muster.TSD"), "BetriebEinstellungen", "LetzteAenderung"), kJetzt);
+    }
+  }
 }
 
 TEST_F(SecondBackupTest, LoneTsdAsksAndYesWritesBoth) {
@@ -499,6 +526,22 @@ TEST_F(RestoreTest, CancelAndFailureKeepTheOpenEnterprise) {
     }
     ExpectBackupUnchanged();
   }
+}
+
+// A backup pair that fails the checks of an enterprise pair is named before anything is
+// written: the open enterprise keeps its bytes and stays open.
+TEST_F(RestoreTest, ADamagedBackupIsNamedAndNothingIsWritten) {
+  const std::string kaputt = Backup("Kaputt.TSD");
+  Make(Backup("Kaputt.MSD"), kMorvin5Schema);
+  MakeGarbage(kaputt);
+  const std::string m = Bytes(betrieb_), t = Bytes(tolvar_);
+  const Befehlsergebnis e = mdlDatenbank::SicherungLaden(Backup("Kaputt.MSD"), betrieb_);
+  ExpectUngueltig(e, "Die Sicherungsdatei konnte nicht geladen werden.", kaputt);
+  EXPECT_FALSE(e.hauptfensterNeuLaden);
+  EXPECT_TRUE(state().enterprise.BetriebOffen);
+  EXPECT_EQ(state().enterprise.AktuellerBetrieb, betrieb_);
+  EXPECT_EQ(Bytes(betrieb_), m);
+  EXPECT_EQ(Bytes(tolvar_), t);
 }
 
 // ---------------------------------------------------------------- "Neue Ergebnisdatenbank anlegen"

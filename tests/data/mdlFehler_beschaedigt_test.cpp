@@ -24,6 +24,7 @@
 #include "platform/db/database.h"
 #include "platform/sys/dataroot.h"
 #include "platform/sys/files.h"
+#include "support/file_faults.h"
 #include "support/fixtures.h"
 #include "support/messages.h"
 
@@ -32,7 +33,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kSeite = 4096;
+using test::Beschaedigen;
+using test::Schaden;
 
 std::string Inhalt(const std::string& pfad) {
   std::ifstream in(pfad, std::ios::binary);
@@ -53,17 +55,6 @@ std::map<std::string, std::string> Dateien(const std::string& ordner) {
   return dateien;
 }
 
-// The root page of the last table or index of the file, read before it is damaged; 0 when
-// the file has none.
-int64_t Wurzelseite(const std::string& pfad, const char* art) {
-  auto database = db::Database::Open(pfad);
-  if (!database) return 0;
-  return database->Scalar("SELECT max(rootpage) FROM sqlite_master WHERE type = ? AND name NOT LIKE 'sqlite_%'", {art})
-      .integerOr(0);
-}
-
-enum class Schaden { LetzteSeite, MittlereSeite, EinByte, Indexseite, Tabellenseite, Seitenzahl };
-
 struct Schadensfall {
   const char* name;
   Schaden schaden;
@@ -76,41 +67,6 @@ constexpr Schadensfall kSchaeden[] = {
     {"eine Tabellenseite überschrieben", Schaden::Tabellenseite},
     {"Seitenzahl im Kopf zu groß", Schaden::Seitenzahl},
 };
-
-// Damages the file at `pfad`; false when the file has no page of that kind (no index).
-bool Beschaedigen(const std::string& pfad, Schaden schaden) {
-  std::string inhalt = Inhalt(pfad);
-  const std::size_t seiten = inhalt.size() / kSeite;
-  auto ueberschreiben = [&inhalt](int64_t seite) {
-    if (seite < 2) return false;
-    const std::size_t anfang = static_cast<std::size_t>(seite - 1) * kSeite;
-    for (std::size_t i = 0; i < kSeite; ++i) inhalt[anfang + i] = static_cast<char>(0xA5);
-    return true;
-  };
-  switch (schaden) {
-    case Schaden::LetzteSeite:
-      inhalt.resize((seiten - 1) * kSeite);
-      break;
-    case Schaden::MittlereSeite:
-      inhalt.resize(seiten / 2 * kSeite);
-      break;
-    case Schaden::EinByte:
-      inhalt.pop_back();
-      break;
-    case Schaden::Indexseite:
-      if (!ueberschreiben(Wurzelseite(pfad, "index"))) return false;
-      break;
-    case Schaden::Tabellenseite:
-      if (!ueberschreiben(Wurzelseite(pfad, "table"))) return false;
-      break;
-    case Schaden::Seitenzahl:
-      // Offset 28, big-endian: one page more than the file holds.
-      inhalt[31] = static_cast<char>(static_cast<unsigned char>(inhalt[31]) + 1);
-      break;
-  }
-  Schreiben(pfad, inhalt);
-  return true;
-}
 
 class Beschaedigt : public ::testing::Test {
  protected:

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "material_testdb.h"
+#include "support/file_faults.h"
 
 namespace tolvar {
 namespace {
@@ -52,6 +53,17 @@ TEST_F(GruppeTest, RefusalsWriteNothing) {
     EXPECT_EQ(sink_.messages[0].text, f.meldung);
     EXPECT_EQ(Inhalt(), vorher);
   }
+}
+
+// A damaged material database is named with the German cause: with several databases a
+// person knows which one failed.
+TEST_F(GruppeTest, ADamagedMaterialDatabaseIsNamed) {
+  ASSERT_TRUE(test::Beschaedigen(pfad_, test::Schaden::EinByte));
+  MaterialGruppeEingaben e{"Neu", "", "60004", "", true};
+  EXPECT_FALSE(MaterialGruppeSpeichern("M1004", &e).gespeichert);
+  ASSERT_EQ(sink_.messages.size(), 1u);
+  EXPECT_EQ(sink_.messages[0].text, "Der Datensatz wurde nicht gespeichert.\n\nMaterialdatenbank: " + pfad_ +
+                                        "\nDie Datenbank ist beschädigt.");
 }
 
 TEST(MaterialGruppe, HelpTopicByGroup) {

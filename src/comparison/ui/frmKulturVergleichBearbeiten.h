@@ -98,7 +98,8 @@ class frmKulturVergleichBearbeiten : public ui::FormOf<frmKulturVergleichBearbei
   void dtgExport_DragDrop(const ui::DragSource& source, int x, int y);
   void cmbAuswahlImport_Click();
   void cmbAuswahlExport_Click();
-  void DatensaetzeUebertragen();
+  // False when a file failed (the message names it) and nothing was copied.
+  bool DatensaetzeUebertragen();
   void cmbBeendenImport_Click();
   void cmbBeendenExport_Click();
 

@@ -10,6 +10,7 @@
 #include "comparison/comparison_cultures.h"
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 #include "data/comparison_table.h"
+#include "data/mdlFehler.h"
 #include "data/state.h"
 #include "platform/sys/fehlertext.h"
 #include "platform/ui/builders.h"
@@ -26,6 +27,17 @@ using ui::Q;
 namespace {
 
 const QString kTitel = QStringLiteral("Tolvar-Information");
+
+// What makes the result database at `pfad` unusable for a transfer: the check every file
+// taken in passes, naming the file and the cause; empty when usable.
+std::string Maengel(const std::string& pfad) {
+  return mdlFehler::DateiMaengel(pfad, mdlFehler::Bedarfsart::Vergleichstabelle);
+}
+
+void Melden(const std::string& text) { ui::MsgBox(Q(text), ui::msgbox::Critical, kTitel); }
+
+constexpr std::string_view kNichtUebertragen =
+    "Die Vergleichskulturen konnten nicht übertragen werden; die Zieldatenbank bleibt unverändert.";
 
 ui::Grid* Liste(QWidget* eltern, const QString& name) {
   auto* g = ui::MakeGrid(eltern, name);
@@ -131,10 +143,11 @@ void frmKulturVergleichBearbeiten::UebertragungAufbauen() {
 
 void frmKulturVergleichBearbeiten::ImportDatenbankPruefen(const std::string& pfad) {
   tolvar::State& s = state();
-  s.enterprise.PruefungOk = comparison::ErgebnisdatenbankGueltig(pfad);
+  // Every page is read: a damaged file is neither listed nor transferred from or into.
+  const std::string maengel = Maengel(pfad);
+  s.enterprise.PruefungOk = maengel.empty();
   if (s.enterprise.PruefungOk) return;
-  ui::MsgBox(QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden."),
-             ui::msgbox::Critical, kTitel);
+  Melden("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden.\n\n" + maengel);
   opbKultur->ClearAll();
 }
 
@@ -215,8 +228,7 @@ void frmKulturVergleichBearbeiten::Auflisten(ui::Grid* liste, const std::string&
   std::vector<VergleichskulturSatz> kulturen;
   std::string fehler;
   if (!data::VergleichskulturenLesen(quelle, kulturen, &fehler)) {
-    ui::MsgBox(Q(sys::Fehlermeldung("Die Vergleichskulturen konnten nicht gelesen werden:\n\n" + quelle, fehler)),
-               ui::msgbox::Critical, kTitel);
+    Melden(sys::Fehlermeldung("Die Vergleichskulturen konnten nicht gelesen werden.\n\nDatei: " + quelle, fehler));
     return;
   }
   if (AuswahlSchluessel == comparison::kWurzelSchluessel) {
@@ -244,7 +256,7 @@ void frmKulturVergleichBearbeiten::dtgExport_DragDrop(const ui::DragSource& sour
   Auflisten(dtgExport, m_exportPfad.empty() ? std::string() : EigeneDatenbank(), source);
 }
 
-void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
+bool frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
   const bool import = Uebertragungsrichtung == "Import";
   const std::string quelle = import ? m_importPfad : EigeneDatenbank();
   const std::string ziel = import ? EigeneDatenbank() : m_exportPfad;
@@ -253,15 +265,25 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
   for (int r = 0; r < liste->Rows() && !liste->TextMatrix(r, 1).isEmpty(); ++r) {
     nummern.push_back(ui::S(liste->TextMatrix(r, 1)));
   }
+  // Both files pass the check again: either may have been damaged since the mode began, and
+  // the message names the one that is.
+  for (const std::string& datei : {quelle, ziel}) {
+    if (const std::string maengel = Maengel(datei); !maengel.empty()) {
+      Melden(std::string(kNichtUebertragen) + "\n\n" + maengel);
+      return false;
+    }
+  }
   std::string fehler;
   // Rows the editor would refuse are not imported: the comparison would read them as numbers.
   std::vector<std::string> abgelehnt;
   if (import) {
     const std::optional<comparison::Importpruefung> pruefung = comparison::ImportPruefen(quelle, nummern, &fehler);
-    if (pruefung) {
-      nummern = pruefung->Gueltig;
-      abgelehnt = pruefung->AbgelehnteKulturen;
+    if (!pruefung) {
+      Melden(sys::Fehlermeldung(std::string(kNichtUebertragen) + "\n\nDatei: " + quelle, fehler));
+      return false;
     }
+    nummern = pruefung->Gueltig;
+    abgelehnt = pruefung->AbgelehnteKulturen;
   }
   if (!abgelehnt.empty()) {
     std::string namen;
@@ -270,18 +292,16 @@ void frmKulturVergleichBearbeiten::DatensaetzeUebertragen() {
                               "sind, und werden nicht importiert:\n") +
                    Q(namen),
                ui::msgbox::Critical, kTitel);
-    if (nummern.empty()) return;
+    if (nummern.empty()) return true;
   }
-  if (!data::VergleichskulturenUebertragen(quelle, ziel, nummern, nullptr, &fehler)) {
-    ui::MsgBox(
-        Q(sys::Fehlermeldung(
-            "Die Vergleichskulturen konnten nicht übertragen werden; die Zieldatenbank bleibt unverändert:\n\n" + ziel,
-            fehler)),
-        ui::msgbox::Critical, kTitel);
-    return;
+  std::string fehlerDatei;
+  if (!data::VergleichskulturenUebertragen(quelle, ziel, nummern, nullptr, &fehler, &fehlerDatei)) {
+    Melden(sys::Fehlermeldung(std::string(kNichtUebertragen) + "\n\nDatei: " + fehlerDatei, fehler));
+    return false;
   }
   ui::MsgBox(import ? QStringLiteral("Import erfolgreich beendet.") : QStringLiteral("Export erfolgreich beendet."),
              ui::msgbox::Information, kTitel);
+  return true;
 }
 
 void frmKulturVergleichBearbeiten::Uebertragen(bool import) {
@@ -292,7 +312,14 @@ void frmKulturVergleichBearbeiten::Uebertragen(bool import) {
     return;
   }
   Uebertragungsrichtung = import ? "Import" : "Export";
-  DatensaetzeUebertragen();  // copies and renumbers the target in one transaction
+  // Copies and renumbers the target in one transaction. A file that failed leaves the mode as
+  // a failed check does: no option selected, nothing to transfer until a file passes again.
+  if (!DatensaetzeUebertragen()) {
+    (import ? m_importPfad : m_exportPfad).clear();
+    (import ? cmbAuswahlImport : cmbAuswahlExport)->setEnabled(false);
+    opbKultur->ClearAll();
+    return;
+  }
   Leeren(import ? dtgImport : dtgExport);
   // The dragged culture was one of the source; after the renumbering no own culture stands
   // for it, so "Löschen" and "Speichern" act on nothing until a culture is chosen.

@@ -9,14 +9,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <fstream>
 
 #include "comparison/comparison_cultures.h"
 #include "comparison/ui/vergleich_fenster_fixture.h"
+#include "platform/sys/files.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/keyedtree.h"
 #include "platform/ui/optiongroup.h"
 #include "platform/ui/prompts.h"
+#include "support/file_faults.h"
 #include "support/ui_input.h"
 
 namespace tolvar::test {
@@ -234,8 +237,10 @@ TEST_F(BearbeitenTest, ImportRefusesTheOwnDatabaseAndFilesWithoutTheTable) {
   prompts->AnswerFile(ui::Q(leer)).AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   ASSERT_EQ(prompts->messageBoxes().size(), 2u);
-  EXPECT_EQ(prompts->messageBoxes()[1].text,
-            QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden."));
+  EXPECT_EQ(
+      prompts->messageBoxes()[1].text,
+      QStringLiteral("Die ausgewählte Ergebnis-Datenbank ist ungültig und kann nicht geöffnet werden.\n\nDatei: ") +
+          ui::Q(leer) + QStringLiteral("\nEs fehlt die Tabelle \"Vergleichskulturen\"."));
   EXPECT_EQ(f.opbKultur->Selected(), -1);
   EXPECT_EQ(SpalteLesen(eigene, "Kultur").size(), 3u);
 }
@@ -340,6 +345,57 @@ TEST_F(BearbeitenTest, ExportAfterImportListsTheOwnCulturesAndLeavesTheSettingAl
   EXPECT_EQ(SpalteLesen(fremde, "Import")[1], "-1");
   EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, eigene);
   EXPECT_EQ(SpalteLesen(eigene, "Kultur").size(), 3u);
+}
+
+// A file damaged after the check (the disk failed meanwhile) is found when the transfer
+// begins: the message names that file, never the sound one, and nothing is written.
+TEST_F(BearbeitenTest, ATransferNamesTheFileDamagedSinceTheCheck) {
+  struct Fall {
+    const char* name;
+    bool import;
+    bool eigeneBeschaedigt;
+  };
+  const Fall faelle[] = {
+      {"Import, Herkunft beschädigt", true, false},
+      {"Import, eigene beschädigt", true, true},
+      {"Export, Ziel beschädigt", false, false},
+      {"Export, eigene beschädigt", false, true},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    sys::DeleteFile(fremde);
+    ErgebnisdatenbankAnlegen(fremde);
+    ZeileEinfuegen(fremde, Beispielkultur(0, "F0"));
+    const std::string eigeneVorher = FileContents(eigene);
+    frmKulturVergleichBearbeiten& f = Oeffnen();
+    prompts->AnswerFile(ui::Q(fremde));
+    ASSERT_TRUE(test::Click(f.opbKultur->Button(fall.import ? 2 : 3)));
+    Ziehen(f, kWurzel, fall.import ? f.dtgImport : f.dtgExport);
+    const std::string kaputt = fall.eigeneBeschaedigt ? eigene : fremde;
+    const std::string gesund = fall.eigeneBeschaedigt ? fremde : eigene;
+    ASSERT_TRUE(Beschaedigen(kaputt, Schaden::EinByte));
+    const std::string fremdeVorher = FileContents(fremde), eigeneBeschaedigt = FileContents(eigene);
+
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(test::Click(fall.import ? f.cmbAuswahlImport : f.cmbAuswahlExport));
+    const std::string text = ui::S(prompts->messageBoxes().back().text);
+    EXPECT_EQ(text.rfind("Die Vergleichskulturen konnten nicht übertragen werden; die Zieldatenbank bleibt "
+                         "unverändert.\n\nDatei: " +
+                             kaputt + "\n",
+                         0),
+              0u)
+        << text;
+    EXPECT_EQ(text.find(gesund), std::string::npos) << text;
+    EXPECT_EQ(FileContents(fremde), fremdeVorher);
+    EXPECT_EQ(FileContents(eigene), eigeneBeschaedigt);
+    // Nothing left to transfer from or into the file that failed.
+    EXPECT_EQ(f.opbKultur->Selected(), -1);
+    EXPECT_FALSE((fall.import ? f.cmbAuswahlImport : f.cmbAuswahlExport)->isEnabled());
+
+    f.Unload();
+    std::ofstream(eigene, std::ios::binary | std::ios::trunc) << eigeneVorher;
+    db::UnblockAllFiles();
+  }
 }
 
 TEST_F(BearbeitenTest, EndingAModeReturnsToTheOwnCultures) {
