@@ -123,14 +123,15 @@ std::string Fehlerzeile(std::string_view name, std::string_view text, std::strin
   return std::string(name) + " \"" + std::string(text) + "\": " + std::string(erwartet);
 }
 
-std::string Erwartet(const base::Feldregel& regel) {
-  return (regel.ganz ? "eine ganze Zahl " : "ein Betrag ") + base::BereichText(regel.bereich);
+std::string Fehlerzeile(std::string_view name, std::string_view text, const base::Feldregel& regel) {
+  const std::string hinweis = base::Tausenderpunkthinweis(text);
+  return Fehlerzeile(name, text, base::Erwartet(regel) + (hinweis.empty() ? "" : "." + hinweis));
 }
 
 std::vector<Eingabefehler> EingabenPruefen(const KalkulationsFenster& fenster, const CalculationState& k) {
   std::vector<Eingabefehler> fehler;
   const auto pruefen = [&fehler](const base::Feldregel& regel, std::string_view name, const std::string& text) {
-    if (!base::FeldGueltig(regel, text)) fehler.push_back({regel.feld, Fehlerzeile(name, text, Erwartet(regel))});
+    if (!base::FeldGueltig(regel, text)) fehler.push_back({regel.feld, Fehlerzeile(name, text, regel)});
   };
   pruefen(kMengeRegel, "Menge", fenster.txtMenge);
   pruefen(kPreisRegel, "Preis", fenster.txtPreis);

@@ -356,8 +356,8 @@ TEST_F(AppendTest, CostsThatCouldNotBeComputedOrAreNoNumberRefuseTheSave) {
   ASSERT_EQ(meldungen.messages.size(), 1u);
   EXPECT_EQ(meldungen.messages[0].text,
             "Die Kalkulation wurde nicht gespeichert. Für diese Kosten fehlt ein Wert, weil sie nicht berechnet werden "
-            "konnten, oder der Wert ist keine Zahl: Heizung, Material[Std], Vermarktung.\n\nVervollständigen Sie die "
-            "Daten der Kultur oder geben Sie die Kosten ein.");
+            "konnten, oder der Wert ist keine Zahl von -1.000.000.000.000 bis 1.000.000.000.000: Heizung, "
+            "Material[Std], Vermarktung.\n\nVervollständigen Sie die Daten der Kultur oder geben Sie die Kosten ein.");
 
   // Typed in, the values are stored with the origin "typed".
   fenster.txtHeizung() = "80";

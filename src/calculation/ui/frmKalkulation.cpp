@@ -461,7 +461,9 @@ bool frmKalkulation::Wertfeld_KeyPress(Kostenart art, int key, const QString& te
     Menueknopf(art)->setFocus(Qt::TabFocusReason);
     return false;
   }
-  const bool durch = key == Qt::Key_Backspace || (text.size() == 1 && ui::IsNumberCharacter(text[0]));
+  // What the box may hold is its key rule's; a character it takes makes the value the user's.
+  const ui::KeyRule* regel = ui::KeyRuleOf(Wertfeld(art));
+  const bool durch = key == Qt::Key_Backspace || (text.size() == 1 && regel && regel->character(text[0]));
   if (durch) {
     state().calculation.HerkunftVon(art) = Herkunft::Eingegeben;
   } else {
