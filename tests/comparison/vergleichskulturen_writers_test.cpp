@@ -69,9 +69,8 @@ class SchreiberTest : public testing::Test {
     for (Kostenart art : kKostenarten) {
       if (data::KostenSpalte(art) == spalte) e.Kosten[KostenIndex(art)] = text;
     }
-    return Gespeichert(pfad, spalte, [&] {
-      return !comparison::ErsteVerweigerung(e) && comparison::KulturSpeichern(pfad, e, "");
-    });
+    return Gespeichert(pfad, spalte,
+                       [&] { return !comparison::ErsteVerweigerung(e) && comparison::KulturSpeichern(pfad, e, ""); });
   }
 
   // The same through the import of a culture of another result database that holds `text`.
