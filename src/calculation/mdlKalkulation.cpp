@@ -10,6 +10,7 @@
 #include "culture/mdlKulturMaterial.h"
 #include "culture/mdlKulturPhasenInfo.h"
 #include "culture/mdlStandorte2.h"
+#include "data/comparison_table.h"
 #include "data/mdlDatenLaden.h"
 #include "data/messages.h"
 #include "heating/mdlHeizkostenBerrechnung.h"
@@ -136,7 +137,15 @@ std::vector<Eingabefehler> EingabenPruefen(const KalkulationsFenster& fenster, c
   pruefen(kMengeRegel, "Menge", fenster.txtMenge);
   pruefen(kPreisRegel, "Preis", fenster.txtPreis);
   for (Kostenart art : kKostenarten) {
-    if (k.HerkunftVon(art) == Herkunft::Eingegeben) pruefen(Kostenregel(art), Kostenname(art), fenster.Wertfeld(art));
+    const std::string& box = fenster.Wertfeld(art);
+    if (k.HerkunftVon(art) == Herkunft::Eingegeben) pruefen(Kostenregel(art), Kostenname(art), box);
+    // A value taken over from a comparison culture, as its column stores it (negative ones
+    // included); an empty one is a missing value.
+    if (k.HerkunftVon(art) == Herkunft::Vergleichskultur && !base::Trim(box).empty()) {
+      base::Feldregel spalte = data::Kostenregel(art);
+      spalte.feld = Daten(art).wertfeld;
+      pruefen(spalte, Kostenname(art), box);
+    }
   }
   return fehler;
 }

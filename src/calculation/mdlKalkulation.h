@@ -77,7 +77,8 @@ std::string Fehlerzeile(std::string_view name, std::string_view text, std::strin
 std::string Fehlerzeile(std::string_view name, std::string_view text, const base::Feldregel& regel);
 
 // The boxes the calculation reads whose rule refuses their text, in the window's order: the
-// quantity, the price and every cost box whose origin is typed. Empty boxes pass.
+// quantity, the price, every cost box whose origin is typed, and every one taken over from a
+// comparison culture under its column's rule (data::Kostenregel). Empty boxes pass.
 std::vector<Eingabefehler> EingabenPruefen(const KalkulationsFenster& fenster, const CalculationState& k);
 
 // Refuses a command (`was`: "Es wurde nicht kalkuliert.") with one critical message that

@@ -423,7 +423,11 @@ void frmKalkulation::trvKulturen_KeyUp(int key) {
   if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down) trvKulturen_Click();
 }
 
-bool frmKalkulation::Kalkulieren(mdlKalkulation::Eingaben eingaben) {
+bool frmKalkulation::Kalkulieren(mdlKalkulation::Eingaben eingaben) { return Rechnen(eingaben, false); }
+
+bool frmKalkulation::UebernahmeKalkulieren() { return Rechnen(mdlKalkulation::Eingaben::Melden, true); }
+
+bool frmKalkulation::Rechnen(mdlKalkulation::Eingaben eingaben, bool verweigerteAuslassen) {
   KulturZurueckholen();
   KalkulationsFenster k = Inhalt();
   bool berechnet = false;
@@ -431,6 +435,10 @@ bool frmKalkulation::Kalkulieren(mdlKalkulation::Eingaben eingaben) {
   {
     ui::WaitCursor sanduhr;
     berechnet = mdlKalkulation::KulturKalkulieren(k, eingaben, &fokus);
+    // Refused boxes are named by `fokus`: the reported run is followed by the silent one.
+    if (!berechnet && verweigerteAuslassen && !fokus.empty()) {
+      berechnet = mdlKalkulation::KulturKalkulieren(k, mdlKalkulation::Eingaben::Auslassen);
+    }
   }
   InhaltSetzen(k);
   mdlMauszeiger::MauszeigerSetzen(*this);

@@ -168,7 +168,7 @@ void frmVermarktungInfo::cmbOK_Click() {
     return;
   }
   kalkulation->txtVermarktung()->setText(ui::Q(*kosten));
-  Unload();
+  UebernahmeAbschliessen();
 }
 
 }  // namespace tolvar
