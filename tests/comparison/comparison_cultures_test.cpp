@@ -75,7 +75,7 @@ TEST_F(PflegeTest, SavingWithoutAMatchingKeyAppendsTheDefaults) {
 
 // A box the table's rules refuse is named by its column, after the defaults of the empty
 // boxes, and nothing is written; the file keeps its bytes. (Each rule's texts through every
-// writer: vergleichskulturen_writers_test.cpp.)
+// writer: comparison_cultures_writers_test.cpp.)
 TEST_F(PflegeTest, RefusedBoxesAreNamedByTheirColumnAndChangeNothing) {
   const std::string vorher = test::FileContents(pfad);
   Kultureingabe e;
