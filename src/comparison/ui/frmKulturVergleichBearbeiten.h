@@ -53,7 +53,7 @@ class frmKulturVergleichBearbeiten : public ui::FormOf<frmKulturVergleichBearbei
             *txtArbeitskosten = nullptr, *txtGemeinkosten = nullptr;
   QPlainTextEdit* txtBemerkung = nullptr;
   QPushButton *cmbLoeschen = nullptr, *cmbAbbruch = nullptr, *cmbSpeichern = nullptr;
-  // The cost boxes and their marks in the order heating, material, energy, machines,
+  // The cost boxes and their marks by KostenIndex: heating, material, energy, machines,
   // activity material, marketing, labour, overheads.
   std::array<QLineEdit*, K> Kostenfelder{};
   std::array<QLabel*, K> Zeichen{};  // DQHeizung, DQMaterial, DQEnergie, ...
