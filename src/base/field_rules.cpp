@@ -64,6 +64,15 @@ std::optional<double> Quotient(double zaehler, double nenner) {
   return q;
 }
 
+std::string Erwartet(const Feldregel& regel) {
+  return (regel.ganz ? "eine ganze Zahl " : "ein Betrag ") + BereichText(regel.bereich);
+}
+
+std::string Tausenderpunkthinweis(std::string_view text) {
+  if (text.find('.') == std::string_view::npos) return {};
+  return " Bitte geben Sie die Zahl ohne Tausenderpunkte ein.";
+}
+
 std::string ZahlMitTausenderpunkten(double value) {
   std::string text = NumberText(value);
   if (text.find('E') != std::string::npos) return text;

@@ -61,6 +61,16 @@ std::optional<std::string_view> ErsteVerweigerung(std::initializer_list<Feldeing
 // the divisor, a divisor of 0).
 std::optional<double> Quotient(double zaehler, double nenner);
 
+// What a number rule takes, as a message says it: "eine ganze Zahl von 0 bis
+// 1.000.000.000.000", "ein Betrag von -1.000.000.000.000 bis 1.000.000.000.000".
+std::string Erwartet(const Feldregel& regel);
+
+// What the message refusing `text` in a number box adds: a text with a point is told that a
+// number is typed without thousands points (" Bitte geben Sie die Zahl ohne Tausenderpunkte
+// ein.", with its leading blank); any other text adds nothing. Thousands points are never
+// read: "1.500" could be meant as 1,5 as well as 1500.
+std::string Tausenderpunkthinweis(std::string_view text);
+
 // A number with thousands points and decimal comma, as messages state bounds:
 // 1e12 gives "1.000.000.000.000", 0,5 gives "0,5", -300 gives "-300".
 std::string ZahlMitTausenderpunkten(double value);

@@ -10,6 +10,7 @@
 #include "culture/mdlKulturMaterial.h"
 #include "culture/mdlKulturPhasenInfo.h"
 #include "culture/mdlStandorte2.h"
+#include "data/comparison_table.h"
 #include "data/mdlDatenLaden.h"
 #include "data/messages.h"
 #include "heating/mdlHeizkostenBerrechnung.h"
@@ -123,19 +124,28 @@ std::string Fehlerzeile(std::string_view name, std::string_view text, std::strin
   return std::string(name) + " \"" + std::string(text) + "\": " + std::string(erwartet);
 }
 
-std::string Erwartet(const base::Feldregel& regel) {
-  return (regel.ganz ? "eine ganze Zahl " : "ein Betrag ") + base::BereichText(regel.bereich);
+std::string Fehlerzeile(std::string_view name, std::string_view text, const base::Feldregel& regel) {
+  const std::string hinweis = base::Tausenderpunkthinweis(text);
+  return Fehlerzeile(name, text, base::Erwartet(regel) + (hinweis.empty() ? "" : "." + hinweis));
 }
 
 std::vector<Eingabefehler> EingabenPruefen(const KalkulationsFenster& fenster, const CalculationState& k) {
   std::vector<Eingabefehler> fehler;
   const auto pruefen = [&fehler](const base::Feldregel& regel, std::string_view name, const std::string& text) {
-    if (!base::FeldGueltig(regel, text)) fehler.push_back({regel.feld, Fehlerzeile(name, text, Erwartet(regel))});
+    if (!base::FeldGueltig(regel, text)) fehler.push_back({regel.feld, Fehlerzeile(name, text, regel)});
   };
   pruefen(kMengeRegel, "Menge", fenster.txtMenge);
   pruefen(kPreisRegel, "Preis", fenster.txtPreis);
   for (Kostenart art : kKostenarten) {
-    if (k.HerkunftVon(art) == Herkunft::Eingegeben) pruefen(Kostenregel(art), Kostenname(art), fenster.Wertfeld(art));
+    const std::string& box = fenster.Wertfeld(art);
+    if (k.HerkunftVon(art) == Herkunft::Eingegeben) pruefen(Kostenregel(art), Kostenname(art), box);
+    // A value taken over from a comparison culture, as its column stores it (negative ones
+    // included); an empty one is a missing value.
+    if (k.HerkunftVon(art) == Herkunft::Vergleichskultur && !base::Trim(box).empty()) {
+      base::Feldregel spalte = data::Kostenregel(art);
+      spalte.feld = Daten(art).wertfeld;
+      pruefen(spalte, Kostenname(art), box);
+    }
   }
   return fehler;
 }

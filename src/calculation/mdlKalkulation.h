@@ -72,12 +72,13 @@ struct Eingabefehler {
 };
 // The line of a refused box: `Preis "abc": ein Betrag von 0 bis 1.000.000.000.000`.
 std::string Fehlerzeile(std::string_view name, std::string_view text, std::string_view erwartet);
-// What a number rule takes, as the message says it: "ein Betrag von 0 bis 1.000.000.000.000",
-// "eine ganze Zahl von 0 bis 1.000.000.000.000".
-std::string Erwartet(const base::Feldregel& regel);
+// The line of a box its number rule refuses (base::Erwartet), with the thousands points
+// named when the text has a point (base::Tausenderpunkthinweis).
+std::string Fehlerzeile(std::string_view name, std::string_view text, const base::Feldregel& regel);
 
 // The boxes the calculation reads whose rule refuses their text, in the window's order: the
-// quantity, the price and every cost box whose origin is typed. Empty boxes pass.
+// quantity, the price, every cost box whose origin is typed, and every one taken over from a
+// comparison culture under its column's rule (data::Kostenregel). Empty boxes pass.
 std::vector<Eingabefehler> EingabenPruefen(const KalkulationsFenster& fenster, const CalculationState& k);
 
 // Refuses a command (`was`: "Es wurde nicht kalkuliert.") with one critical message that

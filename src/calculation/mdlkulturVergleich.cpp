@@ -41,12 +41,10 @@ void VorgabenEintragen(KalkulationsFenster& fenster) {
   }
 }
 
-// A date box takes a date written dd.mm.yyyy, or nothing (stored as "01.01.1900").
-bool DatumGueltig(const std::string& text) {
-  const std::string datum = base::Trim(text);
-  if (datum.empty()) return true;
-  const std::optional<base::Date> d = base::ParseDate(datum);
-  return d && base::DateText(*d) == datum;
+// A date box takes what its column takes (a date written dd.mm.yyyy), or nothing (stored as
+// "01.01.1900").
+bool DatumGueltig(std::string_view spalte, const std::string& text) {
+  return Leer(text) || data::SpalteNimmt(*data::Vergleichskulturspalte(spalte), db::Value(text));
 }
 
 // The row stored for the calculation in `fenster`.
@@ -155,7 +153,7 @@ std::vector<Kostenart> UngespeicherteKosten(const KalkulationsFenster& fenster, 
     if (herkunft == Herkunft::Eingegeben) continue;
     const std::string& box = fenster.Wertfeld(art);
     const bool errechnet = herkunft == Herkunft::Errechnet || herkunft == Herkunft::KulturspezifischErrechnet;
-    const bool fehlt = Leer(box) ? errechnet : !base::ParseNumber(box).has_value();
+    const bool fehlt = Leer(box) ? errechnet : !base::FeldGueltig(data::Kostenregel(art), box);
     if (fehlt) arten.push_back(art);
   }
   return arten;
@@ -173,7 +171,7 @@ std::vector<mdlKalkulation::Eingabefehler> SpeicherEingabenPruefen(const Kalkula
   std::vector<mdlKalkulation::Eingabefehler> fehler;
   for (const Datumsfeld& d : kDatumsfelder) {
     const std::string& text = fenster.*d.box;
-    if (!DatumGueltig(text)) {
+    if (!DatumGueltig(d.name, text)) {
       fehler.push_back({d.feld, mdlKalkulation::Fehlerzeile(d.name, text, "ein Datum in der Form TT.MM.JJJJ")});
     }
   }
@@ -203,8 +201,49 @@ bool SpeichernPruefen(const KalkulationsFenster& fenster, std::string* fokus) {
   }
   data::ShowCritical(
       "Die Kalkulation wurde nicht gespeichert. Für diese Kosten fehlt ein Wert, weil sie nicht berechnet werden "
-      "konnten, oder der Wert ist keine Zahl: " +
-      namen + ".\n\nVervollständigen Sie die Daten der Kultur oder geben Sie die Kosten ein.");
+      "konnten, oder der Wert ist keine Zahl " +
+      base::BereichText(data::Kostenregel(Kostenart::Heizung).bereich) + ": " + namen +
+      ".\n\nVervollständigen Sie die Daten der Kultur oder geben Sie die Kosten ein.");
+  return false;
+}
+
+// The boxes of the window and the sums of the culture by the column they fill, as a message
+// names them.
+struct Spaltenname {
+  std::string_view spalte;
+  std::string_view name;
+  std::string_view feld;  // the box; empty for a sum the program works out
+};
+constexpr Spaltenname kSpaltennamen[] = {
+    {"Menge", "Menge", "txtMenge"},
+    {"Preis", "Preis", "txtPreis"},
+    {"Akh", "Summe Akh", ""},
+    {"TQM", "Summe BTm²", ""},
+};
+
+// Refuses the row when a column's rule refuses its value, the sums the program works out
+// included: nothing is written beyond what the table takes, whoever writes it.
+bool ZeilePruefen(const data::VergleichskulturZeile& zeile, std::string* fokus) {
+  const std::optional<std::string_view> spalte = data::ErsteVerweigerung(zeile);
+  if (!spalte) return true;
+  const data::Vergleichsspalte& s = *data::Vergleichskulturspalte(*spalte);
+  std::string name(s.name);
+  std::string_view feld;
+  if (s.art) {
+    name = mdlKalkulation::Kostenname(*s.art);
+    feld = Daten(*s.art).wertfeld;
+  }
+  for (const Spaltenname& n : kSpaltennamen) {
+    if (n.spalte != s.name) continue;
+    name = n.name;
+    feld = n.feld;
+  }
+  const std::string text = data::Wert(zeile, s).text();
+  const std::string zeilentext = s.spaltenart == data::Spaltenart::Zahl
+                                     ? mdlKalkulation::Fehlerzeile(name, text, s.regel)
+                                     : mdlKalkulation::Fehlerzeile(name, text, data::Erwartet(s));
+  if (fokus && !feld.empty()) *fokus = feld;
+  mdlKalkulation::EingabefehlerMelden("Die Kalkulation wurde nicht gespeichert.", {{feld, zeilentext}});
   return false;
 }
 
@@ -212,6 +251,7 @@ bool SpeichernPruefen(const KalkulationsFenster& fenster, std::string* fokus) {
 bool Anhaengen(KalkulationsFenster& fenster, std::string_view fenstername, bool nummerieren, std::string* fokus) {
   if (!SpeichernPruefen(fenster, fokus)) return false;
   const data::VergleichskulturZeile zeile = NeueZeile(fenster, fenstername);
+  if (!ZeilePruefen(zeile, fokus)) return false;
   const bool ok = Aendern(
       state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank, kSpeichernFehlgeschlagen,
       [&](db::Recordset& rs, std::string* fehler) { return data::ZeileAnhaengen(rs, zeile, fehler); }, nummerieren);

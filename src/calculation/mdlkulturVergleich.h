@@ -61,8 +61,8 @@ double ArbeitsstundenBerechnen(const std::vector<KulturArbeitSatz>& arbeiten);
 
 // The cost types whose figure the program computed or took over and that is not stored:
 // empty while its origin is computed (the cost could not be computed from the culture's
-// data), or holding text that is no number. A typed cost box follows its rule
-// (EingabenPruefen).
+// data), or holding text its column's rule (data::Kostenregel) refuses. A typed cost box
+// follows its rule (EingabenPruefen).
 std::vector<Kostenart> UngespeicherteKosten(const KalkulationsFenster& fenster, const CalculationState& kalkulation);
 
 // The boxes whose rule the save refuses, in the window's order: a start or end date that is
@@ -76,9 +76,10 @@ std::vector<mdlKalkulation::Eingabefehler> SpeicherEingabenPruefen(const Kalkula
 // Herkunft flags of the state. Empty boxes are stored with their defaults
 // ("KeinNameVergeben", "01.01.1900", "0", "0,00"), which are then written into `fenster`
 // too. Bemerkungen ("Kalkulation erstellt am " and today's long date) is written only when
-// `fenstername` is "frmKalkulation". Boxes SpeicherEingabenPruefen refuses, and then
-// UngespeicherteKosten, refuse the save with one message naming them; `fokus`, when given,
-// then names the first refused box. On failure the reason is reported, nothing is stored,
+// `fenstername` is "frmKalkulation". Boxes SpeicherEingabenPruefen refuses, then
+// UngespeicherteKosten, then a column of the row whose rule refuses it (data::
+// ErsteVerweigerung: the sums Akh and TQM too) refuse the save with one message naming them;
+// `fokus`, when given, then names the first refused box. On failure the reason is reported, nothing is stored,
 // `fenster` is unchanged and the result is false.
 bool KalkulationsergebnisSpeichern(KalkulationsFenster& fenster, std::string_view fenstername = "frmKalkulation",
                                    std::string* fokus = nullptr);

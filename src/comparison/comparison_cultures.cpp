@@ -5,7 +5,6 @@
 #include <memory>
 #include <system_error>
 
-#include "base/values.h"
 #include "data/comparison_table.h"
 #include "platform/db/database.h"
 
@@ -77,13 +76,41 @@ void VorgabenEinsetzen(Kultureingabe& e) {
   for (std::string& kosten : e.Kosten) vorgabe(kosten, "0");
 }
 
-bool EingabeGueltig(const Kultureingabe& e) {
-  // An empty box takes its default; anything else must be what the comparison can read.
-  auto betrag = [](const std::string& box) { return box.empty() || base::ParseAmount(box).has_value(); };
-  auto datum = [](const std::string& box) { return box.empty() || base::ParseDate(box).has_value(); };
-  if (!datum(e.Beginn) || !datum(e.Ende)) return false;
-  if (!betrag(e.Akh) || !betrag(e.TQM) || !betrag(e.Preis) || !betrag(e.Menge)) return false;
-  return std::all_of(e.Kosten.begin(), e.Kosten.end(), betrag);
+namespace {
+
+// The row the editor stores for `e`, whose empty boxes hold their defaults.
+data::VergleichskulturZeile ZeileAus(const Kultureingabe& e) {
+  data::VergleichskulturZeile zeile;
+  zeile.Import = db::Value::Bool(e.Import);
+  zeile.Kultur = e.Kultur;
+  zeile.Beginn = e.Beginn;
+  zeile.Ende = e.Ende;
+  zeile.Akh = e.Akh;
+  zeile.TQM = e.TQM;
+  zeile.Preis = e.Preis;
+  zeile.Menge = e.Menge;
+  for (std::size_t i = 0; i < kKostenarten.size(); ++i) {
+    zeile.Kosten[i] = e.Kosten[i];
+    zeile.Grade[i] = e.Grade[i];
+  }
+  zeile.Bemerkungen = e.Bemerkung;
+  return zeile;
+}
+
+}  // namespace
+
+std::optional<std::string_view> ErsteVerweigerung(const Kultureingabe& eingabe) {
+  Kultureingabe e = eingabe;
+  VorgabenEinsetzen(e);
+  return data::ErsteVerweigerung(ZeileAus(e));
+}
+
+std::string Verweigerungsmeldung(std::string_view name, std::string_view spalte, std::string_view text) {
+  const data::Vergleichsspalte* s = data::Vergleichskulturspalte(spalte);
+  std::string meldung = "Die Vergleichskultur wurde nicht gespeichert. " + std::string(name) + " \"" +
+                        std::string(text) + "\" muss " + (s ? data::Erwartet(*s) : std::string("gültig")) + " sein.";
+  if (s && s->spaltenart == data::Spaltenart::Zahl) meldung += base::Tausenderpunkthinweis(text);
+  return meldung + "\n\nBitte korrigieren Sie die Eingabe.";
 }
 
 std::optional<Importpruefung> ImportPruefen(const std::string& quelle, const std::vector<std::string>& nummern,
@@ -105,7 +132,7 @@ std::optional<Importpruefung> ImportPruefen(const std::string& quelle, const std
       e.Preis = text(z.Preis);
       e.Menge = text(z.Menge);
       for (std::size_t i = 0; i < kKostenarten.size(); ++i) e.Kosten[i] = text(z.Kosten[i]);
-      if (!EingabeGueltig(e)) {
+      if (ErsteVerweigerung(e)) {
         gueltig = false;
         kultur = text(z.Kultur);
       }
@@ -123,24 +150,11 @@ bool KulturSpeichern(const std::string& pfad, const Kultureingabe& eingabe, std:
                      std::string* neuerSchluessel, std::string* fehler) {
   Kultureingabe e = eingabe;
   VorgabenEinsetzen(e);
-  if (!EingabeGueltig(e)) {
-    if (fehler) *fehler = "Ein Datum ist kein Datum oder eine Zahl ist kein Betrag von 0 an";
+  const data::VergleichskulturZeile zeile = ZeileAus(e);
+  if (const auto spalte = data::ErsteVerweigerung(zeile)) {
+    if (fehler) *fehler = "Die Spalte " + std::string(*spalte) + " nimmt den Wert nicht";
     return false;
   }
-  data::VergleichskulturZeile zeile;
-  zeile.Import = db::Value::Bool(e.Import);
-  zeile.Kultur = e.Kultur;
-  zeile.Beginn = e.Beginn;
-  zeile.Ende = e.Ende;
-  zeile.Akh = e.Akh;
-  zeile.TQM = e.TQM;
-  zeile.Preis = e.Preis;
-  zeile.Menge = e.Menge;
-  for (std::size_t i = 0; i < kKostenarten.size(); ++i) {
-    zeile.Kosten[i] = e.Kosten[i];
-    zeile.Grade[i] = e.Grade[i];
-  }
-  zeile.Bemerkungen = e.Bemerkung;
   int anzahl = 0;
   const bool ok = data::VergleichskulturenAendern(
       pfad,

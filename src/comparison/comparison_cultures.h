@@ -49,13 +49,17 @@ struct Kultureingabe {
 // Fills every empty box but the remark with its default: "01.01.1900" for the dates, "0" for
 // the others.
 void VorgabenEinsetzen(Kultureingabe& eingabe);
-// What the comparison reads back must be readable: the dates empty or a date "dd.mm.yyyy",
-// labour hours, area-days, price, quantity and the eight costs empty or an amount of zero or
-// more (base::ParseAmount).
-bool EingabeGueltig(const Kultureingabe& eingabe);
+// The column of table Vergleichskulturen (data::Vergleichskulturspalten) whose rule refuses
+// the text of its box, the first in the table's order, after every empty box took its
+// default; nullopt when the table takes every box.
+std::optional<std::string_view> ErsteVerweigerung(const Kultureingabe& eingabe);
+
+// The message refusing the editor's save: the box (its label `name`, e.g. "Menge") holding
+// `text`, which column `spalte` does not take, and what the column takes.
+std::string Verweigerungsmeldung(std::string_view name, std::string_view spalte, std::string_view text);
 
 // The rows of `nummern` (their Nr, in this order) of the result database at `quelle` split
-// into those whose every row the editor would save (EingabeGueltig on its texts, a column
+// into those whose every row the editor would save (ErsteVerweigerung on its texts, a column
 // without a value as an empty box) and those it would refuse, the latter with their
 // cultures' names. nullopt when the database cannot be read (reason in *fehler).
 struct Importpruefung {
@@ -66,8 +70,9 @@ std::optional<Importpruefung> ImportPruefen(const std::string& quelle, const std
                                             std::string* fehler = nullptr);
 
 // In one transaction: deletes the first culture whose key is `ersetzen` (nothing when empty
-// or not found), appends `eingabe` as the last row with Import from its flag, renumbers.
-// *neuerSchluessel receives the key of the new row. False, with the reason, on failure.
+// or not found), appends `eingabe` (its empty boxes with their defaults) as the last row with
+// Import from its flag, renumbers. *neuerSchluessel receives the key of the new row. False,
+// with the reason, on failure; a row ErsteVerweigerung refuses is not written.
 bool KulturSpeichern(const std::string& pfad, const Kultureingabe& eingabe, std::string_view ersetzen,
                      std::string* neuerSchluessel = nullptr, std::string* fehler = nullptr);
 

@@ -114,8 +114,8 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
     const std::optional<std::string> menge = base::FeldText(kEinheitenRegel, z.Menge);
     if (!menge) {
       data::ShowCritical("Die Einheiten des Materials \"" + z.Materialname + "\" müssen eine Zahl " +
-                         base::BereichText(kEinheitenRegel.bereich) +
-                         " sein. Die Materialien wurden nicht gespeichert.");
+                         base::BereichText(kEinheitenRegel.bereich) + " sein." + base::Tausenderpunkthinweis(z.Menge) +
+                         " Die Materialien wurden nicht gespeichert.");
       return false;
     }
     k.Menge = *menge;

@@ -133,8 +133,9 @@ std::optional<Verweigerung> ErsteVerweigerung(const std::vector<PhasenZeile>& ze
       if (base::FeldGueltig(s.regel, z[static_cast<std::size_t>(s.spalte)])) continue;
       return Verweigerung{{r, s.spalte},
                           "Der Wert für \"" + std::string(s.titel) + "\" " + phase + " muss eine " +
-                              (s.regel.ganz ? "ganze " : "") + "Zahl " + base::BereichText(s.regel.bereich) +
-                              " sein. Die Kulturphasen wurden nicht gespeichert."};
+                              (s.regel.ganz ? "ganze " : "") + "Zahl " + base::BereichText(s.regel.bereich) + " sein." +
+                              base::Tausenderpunkthinweis(z[static_cast<std::size_t>(s.spalte)]) +
+                              " Die Kulturphasen wurden nicht gespeichert."};
     }
     const auto beginn = Beginn(z[kSpalteBeginn]);
     const int datumsspalte = !beginn ? kSpalteBeginn : (!Ende(z[kSpalteEnde], *beginn) ? kSpalteEnde : -1);

@@ -21,7 +21,7 @@ constexpr base::Feldregel kFlaecheRegel{.feld = "Fläche (Nm²)", .bereich = {}}
 
 std::string FlaecheMeldung(const StandortZeile& z) {
   return "Die Fläche des Standorts \"" + z.StandortName + "\" muss eine Zahl " +
-         base::BereichText(kFlaecheRegel.bereich) + " Nm² sein.";
+         base::BereichText(kFlaecheRegel.bereich) + " Nm² sein." + base::Tausenderpunkthinweis(z.Flaeche);
 }
 
 bool Gefuellt(const PhasenSatz& p) { return !p.KP_ID.empty() && p.KP_ID != "0"; }

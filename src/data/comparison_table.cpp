@@ -9,18 +9,48 @@ namespace tolvar::data {
 
 namespace {
 
-// The columns that are no cost or grade, with their place in the row.
-struct Spalte {
-  std::string_view name;
-  db::Value VergleichskulturZeile::*feld;
-};
-constexpr Spalte kEinzelspalten[] = {
-    {"Nr", &VergleichskulturZeile::Nr},         {"Kultur", &VergleichskulturZeile::Kultur},
-    {"Beginn", &VergleichskulturZeile::Beginn}, {"Ende", &VergleichskulturZeile::Ende},
-    {"Menge", &VergleichskulturZeile::Menge},   {"Preis", &VergleichskulturZeile::Preis},
-    {"Akh", &VergleichskulturZeile::Akh},       {"TQM", &VergleichskulturZeile::TQM},
-    {"Import", &VergleichskulturZeile::Import}, {"Bemerkungen", &VergleichskulturZeile::Bemerkungen},
-};
+// The cost columns' rule, named after each column.
+constexpr JeKostenart<base::Feldregel> kKostenregeln = [] {
+  JeKostenart<base::Feldregel> regeln{};
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    regeln[KostenIndex(d.art)] = base::Feldregel{.feld = d.kostenSpalte, .bereich = {.low = -base::kLargestAmount}};
+  }
+  return regeln;
+}();
+
+std::vector<Vergleichsspalte> SpaltenBauen() {
+  using Z = VergleichskulturZeile;
+  auto einzeln = [](std::string_view name, db::Value Z::*feld, Spaltenart art, base::Feldregel regel = {},
+                    bool errechnet = false) {
+    return Vergleichsspalte{.name = name, .feld = feld, .spaltenart = art, .regel = regel, .errechnet = errechnet};
+  };
+  std::vector<Vergleichsspalte> s = {
+      einzeln("Nr", &Z::Nr, Spaltenart::Merker, {}, true),
+      einzeln("Kultur", &Z::Kultur, Spaltenart::Text),
+      einzeln("Beginn", &Z::Beginn, Spaltenart::Datum),
+      einzeln("Ende", &Z::Ende, Spaltenart::Datum),
+      einzeln("Menge", &Z::Menge, Spaltenart::Zahl, kVergleichMengeRegel),
+      einzeln("Preis", &Z::Preis, Spaltenart::Zahl, kVergleichPreisRegel),
+  };
+  for (Kostenart art : kKostenarten) {
+    s.push_back({.name = KostenSpalte(art), .art = art, .spaltenart = Spaltenart::Zahl, .regel = Kostenregel(art)});
+  }
+  for (Kostenart art : kKostenarten) {
+    s.push_back({.name = GradSpalte(art), .art = art, .grad = true, .spaltenart = Spaltenart::Merker});
+  }
+  s.push_back(einzeln("Akh", &Z::Akh, Spaltenart::Zahl, kVergleichAkhRegel, true));
+  s.push_back(einzeln("TQM", &Z::TQM, Spaltenart::Zahl, kVergleichTQMRegel, true));
+  s.push_back(einzeln("Import", &Z::Import, Spaltenart::Merker));
+  s.push_back(einzeln("Bemerkungen", &Z::Bemerkungen, Spaltenart::Text));
+  return s;
+}
+
+// A date written dd.mm.yyyy (blanks around it aside).
+bool DatumGueltig(std::string_view text) {
+  const std::string datum = base::Trim(text);
+  const std::optional<base::Date> d = base::ParseDate(datum);
+  return d && base::DateText(*d) == datum;
+}
 
 // A money column as listed: two decimals with a decimal comma ("12,5" gives "12,50");
 // Null and the empty text give "", a text that is no number is kept as stored.
@@ -48,15 +78,70 @@ db::Recordset TabelleOeffnen(const std::string& pfad, std::unique_ptr<db::Databa
 std::string_view KostenSpalte(Kostenart art) { return Daten(art).kostenSpalte; }
 std::string_view GradSpalte(Kostenart art) { return Daten(art).gradSpalte; }
 
-const std::vector<std::string_view>& VergleichskulturSpalten() {
-  static const std::vector<std::string_view> spalten = [] {
-    std::vector<std::string_view> s = {"Nr", "Kultur", "Beginn", "Ende", "Menge", "Preis"};
-    for (Kostenart art : kKostenarten) s.push_back(KostenSpalte(art));
-    for (Kostenart art : kKostenarten) s.push_back(GradSpalte(art));
-    s.insert(s.end(), {"Akh", "TQM", "Import", "Bemerkungen"});
-    return s;
-  }();
+const std::vector<Vergleichsspalte>& Vergleichskulturspalten() {
+  static const std::vector<Vergleichsspalte> spalten = SpaltenBauen();
   return spalten;
+}
+
+const Vergleichsspalte* Vergleichskulturspalte(std::string_view name) {
+  for (const Vergleichsspalte& s : Vergleichskulturspalten()) {
+    if (s.name == name) return &s;
+  }
+  return nullptr;
+}
+
+const std::vector<std::string_view>& VergleichskulturSpalten() {
+  static const std::vector<std::string_view> namen = [] {
+    std::vector<std::string_view> n;
+    for (const Vergleichsspalte& s : Vergleichskulturspalten()) n.push_back(s.name);
+    return n;
+  }();
+  return namen;
+}
+
+db::Value& Wert(VergleichskulturZeile& zeile, const Vergleichsspalte& spalte) {
+  if (spalte.art) return (spalte.grad ? zeile.Grade : zeile.Kosten)[KostenIndex(*spalte.art)];
+  return zeile.*spalte.feld;
+}
+
+const db::Value& Wert(const VergleichskulturZeile& zeile, const Vergleichsspalte& spalte) {
+  if (spalte.art) return (spalte.grad ? zeile.Grade : zeile.Kosten)[KostenIndex(*spalte.art)];
+  return zeile.*spalte.feld;
+}
+
+const base::Feldregel& Kostenregel(Kostenart art) { return kKostenregeln[KostenIndex(art)]; }
+
+bool SpalteNimmt(const Vergleichsspalte& spalte, const db::Value& wert) {
+  switch (spalte.spaltenart) {
+    case Spaltenart::Datum:
+      return DatumGueltig(wert.text());
+    case Spaltenart::Zahl:
+      return base::FeldGueltig(spalte.regel, wert.text());
+    case Spaltenart::Text:
+    case Spaltenart::Merker:
+      break;
+  }
+  return true;
+}
+
+std::string Erwartet(const Vergleichsspalte& spalte) {
+  switch (spalte.spaltenart) {
+    case Spaltenart::Datum:
+      return "ein Datum in der Form TT.MM.JJJJ";
+    case Spaltenart::Zahl:
+      return base::Erwartet(spalte.regel);
+    case Spaltenart::Text:
+    case Spaltenart::Merker:
+      break;
+  }
+  return {};
+}
+
+std::optional<std::string_view> ErsteVerweigerung(const VergleichskulturZeile& zeile) {
+  for (const Vergleichsspalte& s : Vergleichskulturspalten()) {
+    if (!SpalteNimmt(s, Wert(zeile, s))) return s.name;
+  }
+  return std::nullopt;
 }
 
 const std::string& Kosten(const VergleichskulturSatz& satz, Kostenart art) { return satz.Kosten[KostenIndex(art)]; }
@@ -66,11 +151,7 @@ const std::string& Datenqualitaet(const VergleichskulturSatz& satz, Kostenart ar
 
 VergleichskulturZeile ZeileLesen(const db::Recordset& tabelle) {
   VergleichskulturZeile z;
-  for (const Spalte& s : kEinzelspalten) z.*s.feld = tabelle[s.name];
-  for (Kostenart art : kKostenarten) {
-    z.Kosten[KostenIndex(art)] = tabelle[KostenSpalte(art)];
-    z.Grade[KostenIndex(art)] = tabelle[GradSpalte(art)];
-  }
+  for (const Vergleichsspalte& s : Vergleichskulturspalten()) Wert(z, s) = tabelle[s.name];
   return z;
 }
 
@@ -115,11 +196,7 @@ bool ZeileAnhaengen(db::Recordset& tabelle, const VergleichskulturZeile& zeile, 
     if (wert.isNull() || (fehlendeAuslassen && !tabelle.HasColumn(spalte))) return;
     ok = ok && tabelle.SetField(spalte, wert);
   };
-  for (const Spalte& s : kEinzelspalten) setzen(s.name, zeile.*s.feld);
-  for (Kostenart art : kKostenarten) {
-    setzen(KostenSpalte(art), zeile.Kosten[KostenIndex(art)]);
-    setzen(GradSpalte(art), zeile.Grade[KostenIndex(art)]);
-  }
+  for (const Vergleichsspalte& s : Vergleichskulturspalten()) setzen(s.name, Wert(zeile, s));
   ok = ok && tabelle.Update();
   if (!ok) {
     if (fehler) *fehler = tabelle.error();

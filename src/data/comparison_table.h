@@ -5,10 +5,12 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/field_rules.h"
 #include "data/cost_types.h"
 #include "data/records_comparison.h"
 #include "platform/db/database.h"
@@ -17,18 +19,6 @@ namespace tolvar::data {
 
 inline constexpr std::string_view kVergleichskulturTabelle = "Vergleichskulturen";
 
-// The cost column ("Heizung", "Material", "Strom", ...) and the grade column ("DQHeizung",
-// ...) of a cost type.
-std::string_view KostenSpalte(Kostenart art);
-std::string_view GradSpalte(Kostenart art);
-// Every column of the table, in the order the result database declares them.
-const std::vector<std::string_view>& VergleichskulturSpalten();
-
-// The field of a listed culture holding the cost of a type (Heizung, Material, Strom, ...)
-// and the one holding its grade (DQHeizung, ...).
-const std::string& Kosten(const VergleichskulturSatz& satz, Kostenart art);
-const std::string& Datenqualitaet(const VergleichskulturSatz& satz, Kostenart art);
-
 // One row, each column as stored; Null where the row holds nothing. A Null column is not
 // written by an append.
 struct VergleichskulturZeile {
@@ -36,6 +26,66 @@ struct VergleichskulturZeile {
   JeKostenart<db::Value> Kosten;  // by KostenIndex
   JeKostenart<db::Value> Grade;   // by KostenIndex
 };
+
+// What a column takes, whoever writes it (the result save, the editor, the import):
+// - Text: any text (Kultur, Bemerkungen); Merker: the flags (Nr, Import, the grades DQ...);
+// - Datum: a date written dd.mm.yyyy;
+// - Zahl: a number under `regel` (its `feld` is the column's name).
+enum class Spaltenart { Text, Merker, Datum, Zahl };
+
+// One column of the table: its name, the member of the row it fills, what it takes, and
+// whether the program works it out (the renumbering's Nr, the result save's sums Akh and TQM)
+// rather than taking it from a box.
+struct Vergleichsspalte {
+  std::string_view name;
+  // The member of the row: a single column, or the cost (`grad` false) or grade of `art`.
+  db::Value VergleichskulturZeile::*feld = nullptr;
+  std::optional<Kostenart> art = std::nullopt;
+  bool grad = false;
+  Spaltenart spaltenart = Spaltenart::Text;
+  base::Feldregel regel{};
+  bool errechnet = false;
+};
+
+// Every column of the table, in the order the result database declares them. The loaders,
+// the append and every writer's check follow it.
+const std::vector<Vergleichsspalte>& Vergleichskulturspalten();
+// The column named `name`; nullptr for a name the table does not have.
+const Vergleichsspalte* Vergleichskulturspalte(std::string_view name);
+// The member of `zeile` that `spalte` fills.
+db::Value& Wert(VergleichskulturZeile& zeile, const Vergleichsspalte& spalte);
+const db::Value& Wert(const VergleichskulturZeile& zeile, const Vergleichsspalte& spalte);
+
+// The rules of the number columns: the eight costs an amount from -1.000.000.000.000 to
+// 1.000.000.000.000 (a negative marketing share gives a negative marketing cost); Preis and
+// Akh an amount from 0, TQM too or empty (a culture without phases has none); Menge a whole
+// number from 0.
+const base::Feldregel& Kostenregel(Kostenart art);
+inline constexpr base::Feldregel kVergleichMengeRegel{.feld = "Menge", .ganz = true};
+inline constexpr base::Feldregel kVergleichPreisRegel{.feld = "Preis"};
+inline constexpr base::Feldregel kVergleichAkhRegel{.feld = "Akh"};
+inline constexpr base::Feldregel kVergleichTQMRegel{.feld = "TQM", .leer = ""};
+
+// Whether `spalte` takes `wert` (a Null value as an empty text).
+bool SpalteNimmt(const Vergleichsspalte& spalte, const db::Value& wert);
+// What `spalte` takes, as a message says it: "ein Datum in der Form TT.MM.JJJJ", "eine ganze
+// Zahl von 0 bis 1.000.000.000.000" (base::Erwartet); empty for a column that takes any text.
+std::string Erwartet(const Vergleichsspalte& spalte);
+// The name of the first column of `zeile` whose rule refuses its value; nullopt when every
+// column passes. Every writer asks this before it writes.
+std::optional<std::string_view> ErsteVerweigerung(const VergleichskulturZeile& zeile);
+
+// The cost column ("Heizung", "Material", "Strom", ...) and the grade column ("DQHeizung",
+// ...) of a cost type.
+std::string_view KostenSpalte(Kostenart art);
+std::string_view GradSpalte(Kostenart art);
+// The names of Vergleichskulturspalten(), in their order.
+const std::vector<std::string_view>& VergleichskulturSpalten();
+
+// The field of a listed culture holding the cost of a type (Heizung, Material, Strom, ...)
+// and the one holding its grade (DQHeizung, ...).
+const std::string& Kosten(const VergleichskulturSatz& satz, Kostenart art);
+const std::string& Datenqualitaet(const VergleichskulturSatz& satz, Kostenart art);
 
 // The row at the table's current position.
 VergleichskulturZeile ZeileLesen(const db::Recordset& tabelle);

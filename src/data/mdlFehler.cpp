@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/field_rules.h"
 #include "base/values.h"
 #include "data/comparison_table.h"
 #include "data/messages.h"
@@ -488,7 +489,10 @@ void StandardErgebnisDatenbankSetzen(const std::string& detail) {
 
 void MeldungWerteFehlen() { data::ShowCritical("Sie haben nicht alle notwendigen Werte eingegeben"); }
 
-void MeldungWertePruefen() { data::ShowCritical("Überprüfen sie bitte ihre Werte"); }
+void MeldungWertePruefen(std::string_view text) {
+  const std::string hinweis = base::Tausenderpunkthinweis(text);
+  data::ShowCritical("Überprüfen sie bitte ihre Werte" + (hinweis.empty() ? std::string() : "." + hinweis));
+}
 
 void MeldungMorvin5DatenbankUngueltig(const std::string& detail) {
   Melden("Die ausgewählte Morvin5-Datenbank ist ungültig und kann nicht geöffnet werden", detail);

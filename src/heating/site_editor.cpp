@@ -142,7 +142,7 @@ void GruppeWaehlen(StandortFormular& f) { f.opbGruppe = true; }
 std::string HeizdatenPruefen(const StandortFormular& f) {
   for (const Feldpruefung& p : Pruefliste(f)) {
     if (base::FeldGueltig(p.regel, f.*p.box)) continue;
-    mdlFehler::MeldungWertePruefen();
+    mdlFehler::MeldungWertePruefen(f.*p.box);
     return std::string(p.regel.feld);
   }
   return {};

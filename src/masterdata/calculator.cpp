@@ -213,7 +213,7 @@ std::optional<Aufwandmengenkosten> AufwandmengeRechnen(const std::string& txtKon
   const std::optional<double> a = base::ParseNumber(txtAufwandmenge);
   const std::optional<double> p = base::ParseNumber(txtPreis);
   if (!k || !a || !p) {
-    mdlFehler::MeldungWertePruefen();
+    mdlFehler::MeldungWertePruefen(!k ? txtKonzentration : (!a ? txtAufwandmenge : txtPreis));
     return std::nullopt;
   }
   return AufwandmengeRechnen(*k, *a, *p);

@@ -26,12 +26,13 @@ bool WertEinsAnbieten(std::string* feld, std::string_view satz) {
 std::optional<double> ZahlPruefen(const base::Feldregel& regel, std::string_view text, std::string_view bezeichnung) {
   const std::string anfang = "Der Wert für \"" + std::string(bezeichnung) + "\" ";
   if (base::Trim(text).empty() && regel.leer) return base::ParseNumber(*regel.leer);
+  const std::string hinweis = base::Tausenderpunkthinweis(text);
   if (!base::ParseNumber(text)) {
-    data::ShowCritical(anfang + "ist keine gültige Zahl.");
+    data::ShowCritical(anfang + "ist keine gültige Zahl." + hinweis);
     return std::nullopt;
   }
   const std::optional<double> zahl = base::FeldZahl(regel, text);
-  if (!zahl) data::ShowCritical(anfang + "muss eine Zahl " + base::BereichText(regel.bereich) + " sein.");
+  if (!zahl) data::ShowCritical(anfang + "muss eine Zahl " + base::BereichText(regel.bereich) + " sein." + hinweis);
   return zahl;
 }
 

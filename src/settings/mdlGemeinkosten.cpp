@@ -40,6 +40,14 @@ std::optional<double> Betragssumme(const std::vector<GemeinkostenZeile>& grid) {
   return summe;
 }
 
+// The first amount of the grid its rule refuses ("" when none), for the message.
+std::string_view ErsterFalscherBetrag(const std::vector<GemeinkostenZeile>& grid) {
+  for (const GemeinkostenZeile& z : grid) {
+    if (!base::FeldGueltig(kStandortGemeinkosten, z.Gemeinkosten)) return z.Gemeinkosten;
+  }
+  return {};
+}
+
 }  // namespace
 
 std::optional<Flaechen> GesamtflaecheBerechnen() {
@@ -160,7 +168,7 @@ Summen FlaechenSpezifischeGemeinkostenSummieren(const std::string& gemeinkosten,
   const std::optional<double> gesamt = base::FeldZahl(kGemeinkosten, gemeinkosten);
   const std::optional<double> summe = Betragssumme(grid);
   if (!gesamt || !summe) {
-    mdlFehler::MeldungWertePruefen();
+    mdlFehler::MeldungWertePruefen(gesamt ? ErsterFalscherBetrag(grid) : std::string_view(gemeinkosten));
     s.Status = GemeinkostenStatus::Ungueltig;
     return s;
   }
@@ -201,14 +209,14 @@ GemeinkostenSpeicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const
     mdlFehler::MeldungWerteFehlen();
     return GemeinkostenSpeicherergebnis{GemeinkostenStatus::WerteFehlen, feld};
   };
-  auto ungueltig = [](Feld feld) {
-    mdlFehler::MeldungWertePruefen();
+  auto ungueltig = [](Feld feld, std::string_view text) {
+    mdlFehler::MeldungWertePruefen(text);
     return GemeinkostenSpeicherergebnis{GemeinkostenStatus::Ungueltig, feld};
   };
   if (eingabe.Gemeinkosten.empty()) return fehlt(Feld::Gemeinkosten);
   const std::optional<double> gesamt = base::FeldZahl(kGemeinkosten, eingabe.Gemeinkosten);
-  if (!gesamt) return ungueltig(Feld::Gemeinkosten);
-  if (!base::FeldGueltig(kBelegungsregel, eingabe.Belegung)) return ungueltig(Feld::Belegung);
+  if (!gesamt) return ungueltig(Feld::Gemeinkosten, eingabe.Gemeinkosten);
+  if (!base::FeldGueltig(kBelegungsregel, eingabe.Belegung)) return ungueltig(Feld::Belegung, eingabe.Belegung);
   const std::string* flaeche = nullptr;
   const base::Feldregel* flaechenRegel = nullptr;
   Feld flaechenFeld = Feld::Keins;
@@ -222,10 +230,10 @@ GemeinkostenSpeicherergebnis GemeinkostenSpeichern(const Eingabe& eingabe, const
     flaechenFeld = Feld::AktuelleFlaeche;
   }
   if (flaeche != nullptr && flaeche->empty()) return fehlt(flaechenFeld);
-  if (flaeche != nullptr && !base::FeldGueltig(*flaechenRegel, *flaeche)) return ungueltig(flaechenFeld);
+  if (flaeche != nullptr && !base::FeldGueltig(*flaechenRegel, *flaeche)) return ungueltig(flaechenFeld, *flaeche);
   if (eingabe.Typ == 1) {
     const std::optional<double> summe = Betragssumme(grid);
-    if (!summe) return ungueltig(Feld::Tabelle);
+    if (!summe) return ungueltig(Feld::Tabelle, ErsterFalscherBetrag(grid));
     if (*gesamt < *summe) {
       GemeinkostenUeberschreitungMelden();
       return {GemeinkostenStatus::Ueberschreitung, Feld::Tabelle};

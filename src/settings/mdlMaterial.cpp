@@ -145,7 +145,7 @@ ArbeitMaterialSpeicherStatus ArbeitMaterialSpeichern(const std::vector<KostenZei
   }
   for (std::size_t i = 0; i < grid.size() && !grid[i].Taetigkeit.empty(); ++i) {
     if (base::FeldGueltig(kKostenJeStunde, grid[i].Kosten)) continue;
-    mdlFehler::MeldungWertePruefen();
+    mdlFehler::MeldungWertePruefen(grid[i].Kosten);
     if (falscheZeile != nullptr) *falscheZeile = static_cast<int>(i) + 1;
     return ArbeitMaterialSpeicherStatus::Ungueltig;
   }

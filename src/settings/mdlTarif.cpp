@@ -277,7 +277,7 @@ constexpr base::Feldregel kLohn{.feld = "txtLohn"};
 
 bool LohnPruefen(const std::string& lohn) {
   if (base::FeldGueltig(kLohn, lohn)) return true;
-  mdlFehler::MeldungWertePruefen();
+  mdlFehler::MeldungWertePruefen(lohn);
   return false;
 }
 

@@ -91,9 +91,9 @@ Anteilergebnis VermarktungsanteilBerechnen(const std::string& umsatz, const std:
   }
   std::optional<std::string> anteil = AnteilAusUmsatz(kosten, umsatz);
   if (!anteil) {
-    mdlFehler::MeldungWertePruefen();
     const std::optional<double> u = base::FeldZahl(kUmsatz, umsatz);
     const bool umsatzFalsch = !u || *u == 0.0;
+    mdlFehler::MeldungWertePruefen(umsatzFalsch ? umsatz : kosten);
     return {std::nullopt, umsatzFalsch ? VermarktungsBox::Umsatz : VermarktungsBox::Kosten};
   }
   return {std::move(anteil)};
@@ -102,7 +102,7 @@ Anteilergebnis VermarktungsanteilBerechnen(const std::string& umsatz, const std:
 std::optional<std::string> VermarktungskostenSpeichern(const std::string& text) {
   std::optional<std::string> gespeichert = base::FeldText(kVermarktungsanteil, text);
   if (!gespeichert) {
-    mdlFehler::MeldungWertePruefen();
+    mdlFehler::MeldungWertePruefen(text);
     return std::nullopt;
   }
   std::string& wert = state().enterprise.AktuelleEinstellungen.Vermarktungskosten;

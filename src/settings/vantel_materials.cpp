@@ -61,8 +61,8 @@ std::string Formatiert(const std::string& text, std::string_view muster) {
 }
 
 // A value of row 1 outside its rule: reported, and the box named for the window.
-VantelSpeicherStatus Abgelehnt(VantelFeld feld, VantelFeld* falsch) {
-  mdlFehler::MeldungWertePruefen();
+VantelSpeicherStatus Abgelehnt(VantelFeld feld, std::string_view text, VantelFeld* falsch) {
+  mdlFehler::MeldungWertePruefen(text);
   if (falsch != nullptr) *falsch = feld;
   return VantelSpeicherStatus::Ungueltig;
 }
@@ -76,16 +76,19 @@ constexpr base::Feldregel kBrennwert{.feld = "txtBrennwert"};
 constexpr base::Feldregel kBrennstoffpreis{.feld = "txtPreis"};
 constexpr base::Feldregel kKWert{.feld = "txtKWert"};
 constexpr base::Feldregel kLicht{.feld = "txtLicht", .bereich = kDurchlaessigkeit, .leer = "0"};
-constexpr base::Feldregel kStrompreis{.feld = "txtKWH"};
+// An empty electricity price is stored as the empty text; the next loading of the settings
+// puts the standard price in its place.
+constexpr base::Feldregel kStrompreis{.feld = "txtKWH", .leer = ""};
 
-// The first of `eingaben` (numbered from 1 in their order) that its rule refuses; 0 when all pass.
-VantelFeld ErsteAbgelehnte(std::initializer_list<base::Feldeingabe> eingaben) {
+// The first of `eingaben` (numbered from 1 in their order) that its rule refuses, and its text;
+// 0 when all pass.
+std::pair<VantelFeld, std::string_view> ErsteAbgelehnte(std::initializer_list<base::Feldeingabe> eingaben) {
   VantelFeld nummer = 1;
   for (const base::Feldeingabe& e : eingaben) {
-    if (!base::FeldGueltig(e.regel, e.text)) return nummer;
+    if (!base::FeldGueltig(e.regel, e.text)) return {nummer, e.text};
     ++nummer;
   }
-  return 0;
+  return {0, {}};
 }
 
 // The first row of `rs` whose `column` equals `wert` as text; false when none.
@@ -220,9 +223,9 @@ VantelSpeicherStatus BrennstoffSpeichern(const BrennstoffZeile& zeile, bool neu,
     mdlFehler::MeldungWerteFehlen();
     return VantelSpeicherStatus::WerteFehlen;
   }
-  const VantelFeld feld =
+  const auto [feld, text] =
       ErsteAbgelehnte({{kHeizwert, zeile.Heizwert}, {kBrennwert, zeile.Brennwert}, {kBrennstoffpreis, zeile.Preis}});
-  if (feld != 0) return Abgelehnt(feld, falsch);
+  if (feld != 0) return Abgelehnt(feld, text, falsch);
   return Schreiben(kHeiz, "Brennstoffart", zeile.Name, neu, neueNummer, nummer, [&](db::Recordset& rs) {
     return rs.SetField("Unterer Brennwert", zeile.Heizwert) && rs.SetField("Oberer Brennwert", zeile.Brennwert) &&
            rs.SetField("Preis", zeile.Preis);
@@ -236,8 +239,8 @@ VantelSpeicherStatus EindeckungSpeichern(EindeckungZeile* zeile, bool neu, int n
     return VantelSpeicherStatus::WerteFehlen;
   }
   if (base::Trim(zeile->Licht).empty()) zeile->Licht = std::string(*kLicht.leer);
-  const VantelFeld feld = ErsteAbgelehnte({{kKWert, zeile->kWert}, {kLicht, zeile->Licht}});
-  if (feld != 0) return Abgelehnt(feld, falsch);
+  const auto [feld, text] = ErsteAbgelehnte({{kKWert, zeile->kWert}, {kLicht, zeile->Licht}});
+  if (feld != 0) return Abgelehnt(feld, text, falsch);
   const EindeckungZeile z = *zeile;
   return Schreiben(kGwh, "Material", z.Name, neu, neueNummer, nummer, [&](db::Recordset& rs) {
     return rs.SetField("k-Wert", z.kWert) && rs.SetField("Durchlässigkeit", z.Licht) &&
@@ -249,15 +252,12 @@ bool BrennstoffLoeschen(const std::string& nummer) { return Loeschen(kHeiz, numm
 bool EindeckungLoeschen(const std::string& nummer) { return Loeschen(kGwh, nummer); }
 
 bool StromSpeichern(const std::string& text) {
-  if (text.empty()) {
-    mdlFehler::MeldungWerteFehlen();
+  const std::optional<std::string> preis = base::FeldText(kStrompreis, text);
+  if (!preis) {
+    mdlFehler::MeldungWertePruefen(text);
     return false;
   }
-  if (!base::FeldGueltig(kStrompreis, text)) {
-    mdlFehler::MeldungWertePruefen();
-    return false;
-  }
-  state().enterprise.AktuelleEinstellungen.Strom = text;
+  state().enterprise.AktuelleEinstellungen.Strom = *preis;
   return mdlDatenbank::EinstellungenSichern();
 }
 

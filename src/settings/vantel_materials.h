@@ -86,10 +86,11 @@ bool EindeckungLoeschen(const std::string& nummer);
 inline int IndexNachLoeschen(int index) { return index > 0 ? index - 1 : 0; }
 
 // Stores the electricity price as typed: Strom of AktuelleEinstellungen and of the settings
-// row. An empty box ("Sie haben nicht alle ...") or a text that is no amount of zero or more
-// ("Überprüfen sie ...") is refused and nothing changes, so no calculation works with a price
-// it cannot use. False when refused or when the settings row cannot be written (reported
-// with its reason; the setting is kept in memory and written again when the program ends).
+// row. An empty box stores the empty text, which the next loading of the settings replaces by
+// the standard price "0,12". A text that is no amount of zero or more ("Überprüfen sie ...")
+// is refused and nothing changes, so no calculation works with a price it cannot use. False when refused or when the
+// settings row cannot be written (reported with its reason; the setting is kept in memory and written again when the
+// program ends).
 bool StromSpeichern(const std::string& text);
 
 }  // namespace tolvar::settings

@@ -613,6 +613,7 @@ TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWri
   };
   const char* const pruefen = "Überprüfen sie bitte ihre Werte";
   const char* const preisPruefen = "Es wurde nicht kalkuliert. Diese Eingaben sind nicht gültig:\n\nPreis \"";
+  const char* const vergleichPruefen = "Die Vergleichskultur wurde nicht gespeichert. ";
   const Fall faelle[] = {
       {"Strompreis abc", einstellung(2, &frmEinstellungen::txtKWH, &frmEinstellungen::cmbStromOK, "abc"), pruefen},
       {"Strompreis -5", einstellung(2, &frmEinstellungen::txtKWH, &frmEinstellungen::cmbStromOK, "-5"), pruefen},
@@ -620,10 +621,11 @@ TEST_F(FaultInjectionTest, UncheckedNumbersAreRefusedWithAMessageAndNothingIsWri
        einstellung(4, &frmEinstellungen::txtGemeinkosten, &frmEinstellungen::cmbGemeikostenSpeichern, "1e308"),
        pruefen},
       {"Vergleichskultur Beginn 31.02.2025", vergleichskultur(&frmKulturVergleichBearbeiten::txtBeginn, "31.02.2025"),
-       pruefen},
-      {"Vergleichskultur Ende abc", vergleichskultur(&frmKulturVergleichBearbeiten::txtEnde, "abc"), pruefen},
-      {"Vergleichskultur Menge -5", vergleichskultur(&frmKulturVergleichBearbeiten::txtMenge, "-5"), pruefen},
-      {"Vergleichskultur Preis 1e308", vergleichskultur(&frmKulturVergleichBearbeiten::txtPreis, "1e308"), pruefen},
+       vergleichPruefen},
+      {"Vergleichskultur Ende abc", vergleichskultur(&frmKulturVergleichBearbeiten::txtEnde, "abc"), vergleichPruefen},
+      {"Vergleichskultur Menge -5", vergleichskultur(&frmKulturVergleichBearbeiten::txtMenge, "-5"), vergleichPruefen},
+      {"Vergleichskultur Preis 1e308", vergleichskultur(&frmKulturVergleichBearbeiten::txtPreis, "1e308"),
+       vergleichPruefen},
       {"Preis abc", kalkulation("K1006", "abc", nullptr), preisPruefen},
       {"Preis 1e308", kalkulation("K1006", "1e308", nullptr), preisPruefen},
       {"Preis 1,2,3", kalkulation("K1006", "1,2,3", nullptr), preisPruefen},

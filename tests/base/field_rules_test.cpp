@@ -78,6 +78,19 @@ TEST(Feldregel, StatesBoundsAsMessagesDo) {
   EXPECT_EQ(BereichText({.low = 0.0, .lowIncluded = false}), "über 0 bis 1.000.000.000.000");
   EXPECT_EQ(BereichText({.low = 0.0, .high = 100.0, .highIncluded = false}), "von 0 bis unter 100");
   EXPECT_EQ(BereichText({.low = -1e300, .high = 50.0}), "von -1.000.000.000.000 bis 50");
+  EXPECT_EQ(Erwartet(kMenge), "eine ganze Zahl von 0 bis 1.000.000.000.000");
+  EXPECT_EQ(Erwartet({.feld = "x", .bereich = {.low = -1e12}}),
+            "ein Betrag von -1.000.000.000.000 bis 1.000.000.000.000");
+}
+
+// Thousands points are never read ("1.500" may mean 1,5 as well as 1500): a refused text with a
+// point is told so; other refused texts get nothing added.
+TEST(Feldregel, ARefusedTextWithAPointIsToldAboutThousandsPoints) {
+  EXPECT_FALSE(FeldGueltig(kMenge, "6.000"));
+  EXPECT_EQ(Tausenderpunkthinweis("6.000"), " Bitte geben Sie die Zahl ohne Tausenderpunkte ein.");
+  EXPECT_EQ(Tausenderpunkthinweis("1.500,5"), " Bitte geben Sie die Zahl ohne Tausenderpunkte ein.");
+  EXPECT_EQ(Tausenderpunkthinweis("abc"), "");
+  EXPECT_EQ(Tausenderpunkthinweis("1,5"), "");
 }
 
 }  // namespace

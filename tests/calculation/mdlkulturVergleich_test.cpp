@@ -336,17 +336,18 @@ TEST_F(AppendTest, EmptyBoxesStoreTheirDefaultsAndShowThem) {
   EXPECT_EQ(Spalte("Akh"), std::vector<std::string>{"0"});
 }
 
-// A cost left empty because it could not be computed, or a computed or taken-over figure that
-// is no number, refuses the save with one message naming those cost types; nothing is stored.
+// A cost left empty because it could not be computed, or a computed figure its column does not
+// take, refuses the save with one message naming those cost types; nothing is stored. (A
+// taken-over figure is checked as the boxes are: EachStoredBoxFollowsItsRule.)
 TEST_F(AppendTest, CostsThatCouldNotBeComputedOrAreNoNumberRefuseTheSave) {
-  fenster.txtHeizung() = "";      // computed, but its data were missing
-  fenster.txtVermarktung() = "";  // worked out in its window, missing
-  fenster.txtPSM() = "abc";       // taken from a comparison culture
-  fenster.txtMaterial() = "";     // taken from a comparison culture: stored as 0,00
-  fenster.txtEnergie() = "";      // typed: stored as 0,00
+  fenster.txtHeizung() = "";        // computed, but its data were missing
+  fenster.txtVermarktung() = "";    // worked out in its window, missing
+  fenster.txtMaschinen() = "1e15";  // computed beyond the column's bound
+  fenster.txtMaterial() = "";       // taken from a comparison culture: stored as 0,00
+  fenster.txtEnergie() = "";        // typed: stored as 0,00
   const KalkulationsFenster vorher = fenster;
   EXPECT_EQ(UngespeicherteKosten(fenster, state().calculation),
-            (std::vector<Kostenart>{Kostenart::Heizung, Kostenart::PSM, Kostenart::Vermarktung}));
+            (std::vector<Kostenart>{Kostenart::Heizung, Kostenart::Maschinen, Kostenart::Vermarktung}));
   std::string fokus;
   EXPECT_FALSE(KalkulationsergebnisSpeichernUndNummerieren(fenster, "frmKalkulation", &fokus));
   EXPECT_TRUE(Spalte("Kultur").empty());
@@ -356,12 +357,12 @@ TEST_F(AppendTest, CostsThatCouldNotBeComputedOrAreNoNumberRefuseTheSave) {
   ASSERT_EQ(meldungen.messages.size(), 1u);
   EXPECT_EQ(meldungen.messages[0].text,
             "Die Kalkulation wurde nicht gespeichert. Für diese Kosten fehlt ein Wert, weil sie nicht berechnet werden "
-            "konnten, oder der Wert ist keine Zahl: Heizung, Material[Std], Vermarktung.\n\nVervollständigen Sie die "
-            "Daten der Kultur oder geben Sie die Kosten ein.");
+            "konnten, oder der Wert ist keine Zahl von -1.000.000.000.000 bis 1.000.000.000.000: Heizung, "
+            "Maschinen, Vermarktung.\n\nVervollständigen Sie die Daten der Kultur oder geben Sie die Kosten ein.");
 
   // Typed in, the values are stored with the origin "typed".
   fenster.txtHeizung() = "80";
-  fenster.txtPSM() = "1,5";
+  fenster.txtMaschinen() = "2,00";
   fenster.txtVermarktung() = "4";
   state().calculation.HerkunftHeizung() = Herkunft::Eingegeben;
   state().calculation.HerkunftVermarktung() = Herkunft::Eingegeben;
@@ -419,6 +420,9 @@ TEST_F(AppendTest, EachStoredBoxFollowsItsRule) {
       {"txtHeizung", "-5,00", "Heizung", "-5,00"},  // computed
       {"txtHeizung", "abc", "Heizung", nullptr},
       {"txtVermarktung", "-300,00", "Vermarktung", "-300,00"},  // worked out in its window
+      {"txtPSM", "abc", "PSM", nullptr},                        // taken over
+      {"txtPSM", "1e308", "PSM", nullptr},
+      {"txtPSM", "-2500000,00", "PSM", "-2500000,00"},
   };
   const auto box = [this](std::string_view feld) -> std::string& {
     if (feld == "txtPreis") return fenster.txtPreis;

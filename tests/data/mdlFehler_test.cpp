@@ -89,7 +89,11 @@ TEST_F(ChecksTest, StandardMessages) {
   };
   const std::vector<Case> cases = {
       {mdlFehler::MeldungWerteFehlen, "Sie haben nicht alle notwendigen Werte eingegeben"},
-      {mdlFehler::MeldungWertePruefen, "Überprüfen sie bitte ihre Werte"},
+      {[] { mdlFehler::MeldungWertePruefen(); }, "Überprüfen sie bitte ihre Werte"},
+      {[] { mdlFehler::MeldungWertePruefen("1,5x"); }, "Überprüfen sie bitte ihre Werte"},
+      // A refused text with a point is told why, in every box alike.
+      {[] { mdlFehler::MeldungWertePruefen("6.000"); },
+       "Überprüfen sie bitte ihre Werte. Bitte geben Sie die Zahl ohne Tausenderpunkte ein."},
       {[] { mdlFehler::MeldungMorvin5DatenbankUngueltig(); }, kMorvin5Text},
       {mdlFehler::MeldungNameFehlt, "Sie müssen erst einen Namen vergeben"},
       {mdlFehler::MeldungNameNichtEindeutig, "Der vergebene Name ist nicht eindeutig"},

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "data/paths.h"
+#include "data/settings_row.h"
 #include "platform/sys/files.h"
 #include "settings/mdlExcel.h"
 #include "settings/mdlGemeinkosten.h"
@@ -259,7 +260,8 @@ TEST_F(FuelTest, CoveringWithoutLightTransmissionIsStoredWithZero) {
 }
 
 // A price of zero or more is stored as typed, in memory and in the row at once; anything the
-// calculation could not use is refused and changes nothing.
+// calculation could not use is refused and changes nothing. An empty box is stored as the
+// empty text, which the next loading of the settings replaces by the standard price.
 TEST_F(FuelTest, ElectricityPriceIsCheckedThenStoredAsTyped) {
   ASSERT_TRUE(settings::StromSpeichern("0,15"));
   EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Strom, "0,15");
@@ -268,11 +270,12 @@ TEST_F(FuelTest, ElectricityPriceIsCheckedThenStoredAsTyped) {
     const char* text;
     const char* meldung;
   };
-  const Fall faelle[] = {{"", "Sie haben nicht alle notwendigen Werte eingegeben"},
-                         {"abc", "Überprüfen sie bitte ihre Werte"},
-                         {"-5", "Überprüfen sie bitte ihre Werte"},
-                         {"1e308", "Überprüfen sie bitte ihre Werte"},
-                         {"1,2,3", "Überprüfen sie bitte ihre Werte"}};
+  const Fall faelle[] = {
+      {"abc", "Überprüfen sie bitte ihre Werte"},
+      {"-5", "Überprüfen sie bitte ihre Werte"},
+      {"1e308", "Überprüfen sie bitte ihre Werte"},
+      {"1,2,3", "Überprüfen sie bitte ihre Werte"},
+      {"0.15", "Überprüfen sie bitte ihre Werte. Bitte geben Sie die Zahl ohne Tausenderpunkte ein."}};
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.text);
     sink_.messages.clear();
@@ -282,6 +285,13 @@ TEST_F(FuelTest, ElectricityPriceIsCheckedThenStoredAsTyped) {
     EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Strom, "0,15");
     EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Strom"}), std::vector<std::string>{"0,15"});
   }
+  sink_.messages.clear();
+  ASSERT_TRUE(settings::StromSpeichern(""));
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Strom, "");
+  EXPECT_EQ(Rows(*Tolvar(), "BetriebEinstellungen", {"Strom"}), std::vector<std::string>{""});
+  ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Strom, "0,12");
 }
 
 // ------------------------------------------------------------------ overheads

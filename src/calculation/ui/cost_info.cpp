@@ -174,7 +174,15 @@ void KostenInfoFenster::VergleichswertUebernehmen() {
     int16_t& herkunft = state().calculation.HerkunftVon(m_rahmen.art);
     const std::string& grad = data::Datenqualitaet(*satz, m_rahmen.art);
     herkunft = HerkunftNachUebernahme(grad, herkunft);
-    KalkulationAktualisieren();
+  }
+  UebernahmeAbschliessen();
+}
+
+void KostenInfoFenster::UebernahmeAbschliessen() {
+  if (frmKalkulation* kalkulation = GeladeneKalkulation()) {
+    kalkulation->UebernahmeKalkulieren();
+    kalkulation->BeschriftungSetzen();
+    m_uebernommen = true;
   }
   Unload();
 }
@@ -310,7 +318,8 @@ void Aufschluesselung::Abschliessen(int spalte, const QString& summe) {
 void KostenInfoFenster::Beenden_Click() { Unload(); }
 
 void KostenInfoFenster::Form_Unload(bool& /*cancel*/) {
-  if (m_rahmen.berechnenBeimSchliessen) KalkulationAktualisieren();
+  if (m_rahmen.berechnenBeimSchliessen && !m_uebernommen) KalkulationAktualisieren();
+  m_uebernommen = false;
 }
 
 void KostenInfoFenster::Form_KeyDown(int key, int /*shift*/) {

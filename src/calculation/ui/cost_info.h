@@ -98,6 +98,10 @@ class KostenInfoFenster : public ui::Form {
   // Takes the shown value over into the calculation window and closes. Nothing happens
   // while no list entry is chosen.
   void VergleichswertUebernehmen();
+  // After a value was taken over: the calculation window's run (frmKalkulation::
+  // UebernahmeKalkulieren), then the window closes without the run of closing, so a refused
+  // box is reported once.
+  void UebernahmeAbschliessen();
   // The origin flag after a take-over of a culture stored with grade `grad`.
   virtual int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher) const;
 
@@ -107,6 +111,7 @@ class KostenInfoFenster : public ui::Form {
 
  private:
   Rahmen m_rahmen;
+  bool m_uebernommen = false;  // the take-over ran the calculation; closing runs none
   QPushButton* m_uebernahme = nullptr;
   QPushButton* m_beenden = nullptr;
 };

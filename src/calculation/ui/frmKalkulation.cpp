@@ -423,7 +423,11 @@ void frmKalkulation::trvKulturen_KeyUp(int key) {
   if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down) trvKulturen_Click();
 }
 
-bool frmKalkulation::Kalkulieren(mdlKalkulation::Eingaben eingaben) {
+bool frmKalkulation::Kalkulieren(mdlKalkulation::Eingaben eingaben) { return Rechnen(eingaben, false); }
+
+bool frmKalkulation::UebernahmeKalkulieren() { return Rechnen(mdlKalkulation::Eingaben::Melden, true); }
+
+bool frmKalkulation::Rechnen(mdlKalkulation::Eingaben eingaben, bool verweigerteAuslassen) {
   KulturZurueckholen();
   KalkulationsFenster k = Inhalt();
   bool berechnet = false;
@@ -431,6 +435,10 @@ bool frmKalkulation::Kalkulieren(mdlKalkulation::Eingaben eingaben) {
   {
     ui::WaitCursor sanduhr;
     berechnet = mdlKalkulation::KulturKalkulieren(k, eingaben, &fokus);
+    // Refused boxes are named by `fokus`: the reported run is followed by the silent one.
+    if (!berechnet && verweigerteAuslassen && !fokus.empty()) {
+      berechnet = mdlKalkulation::KulturKalkulieren(k, mdlKalkulation::Eingaben::Auslassen);
+    }
   }
   InhaltSetzen(k);
   mdlMauszeiger::MauszeigerSetzen(*this);
@@ -461,7 +469,9 @@ bool frmKalkulation::Wertfeld_KeyPress(Kostenart art, int key, const QString& te
     Menueknopf(art)->setFocus(Qt::TabFocusReason);
     return false;
   }
-  const bool durch = key == Qt::Key_Backspace || (text.size() == 1 && ui::IsNumberCharacter(text[0]));
+  // What the box may hold is its key rule's; a character it takes makes the value the user's.
+  const ui::KeyRule* regel = ui::KeyRuleOf(Wertfeld(art));
+  const bool durch = key == Qt::Key_Backspace || (text.size() == 1 && regel && regel->character(text[0]));
   if (durch) {
     state().calculation.HerkunftVon(art) = Herkunft::Eingegeben;
   } else {

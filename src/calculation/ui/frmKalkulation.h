@@ -118,6 +118,10 @@ class frmKalkulation : public ui::FormOf<frmKalkulation> {
   // Runs the calculation on the window (hourglass meanwhile); false when nothing was calculated.
   // A refused box gets the focus.
   bool Kalkulieren(mdlKalkulation::Eingaben eingaben = mdlKalkulation::Eingaben::Melden);
+  // The run after a value was taken over into a line: boxes the rules refuse are reported
+  // once, then left out as leaving a box does, so every margin that needs them is emptied
+  // instead of keeping the figures of the values before.
+  bool UebernahmeKalkulieren();
   // Rewrites the cost buttons' captions from the origin flags.
   void BeschriftungSetzen();
   // Points KulturIndex at the culture chosen last in the tree (it survives tree rebuilds,
@@ -146,6 +150,9 @@ class frmKalkulation : public ui::FormOf<frmKalkulation> {
 
  private:
   void Aufbauen();
+  // Kalkulieren; with `verweigerteAuslassen` a run refused for its boxes is followed by one
+  // that leaves them out.
+  bool Rechnen(mdlKalkulation::Eingaben eingaben, bool verweigerteAuslassen);
   // Gives the focus to the box named `feld` (a refused box); nothing for an empty name.
   void FeldFokussieren(const std::string& feld);
   void VermarktungInfoZeigen();

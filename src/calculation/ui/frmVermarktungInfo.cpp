@@ -163,12 +163,14 @@ void frmVermarktungInfo::cmbOK_Click() {
     if (herkunft == Herkunft::KulturspezifischErrechnet && kalkulation->txtPreis->text().trimmed().isEmpty()) {
       mdlFehler::MeldungWerteFehlen();
     } else {
-      mdlFehler::MeldungWertePruefen();
+      const QLineEdit* box =
+          herkunft == Herkunft::KulturspezifischErrechnet ? txtVermarktung : txtKostenVergleichskultur;
+      mdlFehler::MeldungWertePruefen(ui::S(box->text()));
     }
     return;
   }
   kalkulation->txtVermarktung()->setText(ui::Q(*kosten));
-  Unload();
+  UebernahmeAbschliessen();
 }
 
 }  // namespace tolvar

@@ -15,7 +15,7 @@
 #include "comparison/deviation.h"
 #include "comparison/ui/quality_marks.h"
 #include "data/comparison_table.h"
-#include "data/mdlFehler.h"
+#include "data/messages.h"
 #include "data/paths.h"
 #include "data/state.h"
 #include "platform/sys/fehlertext.h"
@@ -40,6 +40,54 @@ void Meldung(const QString& satz, const std::string& pfad, const std::string& gr
   ui::MsgBox(Q(sys::Fehlermeldung(S(satz) + "\n\n" + pfad, grund)), ui::msgbox::Critical,
              QStringLiteral("Tolvar-Information"));
 }
+
+// A cost line of the editor: its label, box and quality mark. Each cost type has one line;
+// its place, its box's place in Kostenfelder and its grade follow the type's row in
+// kKostenartTabelle.
+struct Kostenzeile {
+  Kostenart art;
+  const char* label;
+  const char* name;  // the label's caption before its colon
+  const char* box;
+  QLineEdit* frmKulturVergleichBearbeiten::*feld;
+  const char* zeichen;
+};
+using F = frmKulturVergleichBearbeiten;
+constexpr Kostenzeile kKostenzeilen[] = {
+    {Kostenart::Heizung, "lblHeizukosten", "Heizkosten", "txtHeizkosten", &F::txtHeizkosten, "DQHeizung"},
+    {Kostenart::Material, "lblMaterialkosten", "Materialkosten", "txtMaterialkosten", &F::txtMaterialkosten,
+     "DQMaterial"},
+    {Kostenart::Energie, "lblEnergie", "elekt. Energie", "txtEnergiekosten", &F::txtEnergiekosten, "DQEnergie"},
+    {Kostenart::Maschinen, "lblMaschinenkosten", "Maschinenkosten", "txtMaschinenkosten", &F::txtMaschinenkosten,
+     "DQMaschinen"},
+    {Kostenart::PSM, "lblArbeitMaterial", "Material[Std]", "txtArbeitMaterialkosten", &F::txtArbeitMaterialkosten,
+     "DQArbeitMaterial"},
+    {Kostenart::Vermarktung, "lblVermarktungskosten", "Vermarktung", "txtVermarktungskosten", &F::txtVermarktungskosten,
+     "DQVermarktung"},
+    {Kostenart::Arbeit, "lblArbeitskosten", "Arbeitskosten", "txtArbeitskosten", &F::txtArbeitskosten, "DQArbeit"},
+    {Kostenart::Gemeinkosten, "lblGemeinkosten(0)", "Gemeinkosten", "txtGemeinkosten", &F::txtGemeinkosten, "DQGemein"},
+};
+constexpr bool JedeKostenartEinmal() {
+  for (Kostenart art : kKostenarten) {
+    int anzahl = 0;
+    for (const Kostenzeile& z : kKostenzeilen) anzahl += z.art == art ? 1 : 0;
+    if (anzahl != 1) return false;
+  }
+  return true;
+}
+static_assert(JedeKostenartEinmal(), "every cost type has one line in the editor");
+
+// The boxes that are no cost box: the column each fills and the label a message names it by.
+struct Spaltenfeld {
+  std::string_view spalte;
+  QLineEdit* frmKulturVergleichBearbeiten::*feld;
+  std::string_view name;
+};
+constexpr Spaltenfeld kSpaltenfelder[] = {
+    {"Kultur", &F::txtKultur, "Kultur"}, {"Beginn", &F::txtBeginn, "Beginn"}, {"Ende", &F::txtEnde, "Ende"},
+    {"Akh", &F::txtAkh, "Summe Akh"},    {"TQM", &F::txtTQM, "Summe BTm²"},   {"Preis", &F::txtPreis, "Preis"},
+    {"Menge", &F::txtMenge, "Menge"},
+};
 
 QFrame* Linie(QWidget* eltern, const QString& name, int top) {
   QFrame* l = ui::MakeFrame(eltern, name, 240, top, 10500, 30);
@@ -123,72 +171,24 @@ void frmKulturVergleichBearbeiten::BearbeitenAufbauen() {
   Linie(r, QStringLiteral("Line2"), 3180);
 
   fraDatenqualitaet = ui::MakeFrame(r, QStringLiteral("fraDatenqualitaet"), 5400, 3300, 1200, 3900);
-  struct Kostenzeile {
-    const char* label;
-    const char* text;
-    const char* box;
-    QLineEdit** feld;
-    const char* zeichen;
-  };
-  const Kostenzeile zeilen[K] = {
-      {.label = "lblHeizukosten",
-       .text = "Heizkosten:",
-       .box = "txtHeizkosten",
-       .feld = &txtHeizkosten,
-       .zeichen = "DQHeizung"},
-      {.label = "lblMaterialkosten",
-       .text = "Materialkosten:",
-       .box = "txtMaterialkosten",
-       .feld = &txtMaterialkosten,
-       .zeichen = "DQMaterial"},
-      {.label = "lblEnergie",
-       .text = "elekt. Energie:",
-       .box = "txtEnergiekosten",
-       .feld = &txtEnergiekosten,
-       .zeichen = "DQEnergie"},
-      {.label = "lblMaschinenkosten",
-       .text = "Maschinenkosten:",
-       .box = "txtMaschinenkosten",
-       .feld = &txtMaschinenkosten,
-       .zeichen = "DQMaschinen"},
-      {.label = "lblArbeitMaterial",
-       .text = "Material[Std]:",
-       .box = "txtArbeitMaterialkosten",
-       .feld = &txtArbeitMaterialkosten,
-       .zeichen = "DQArbeitMaterial"},
-      {.label = "lblVermarktungskosten",
-       .text = "Vermarktung:",
-       .box = "txtVermarktungskosten",
-       .feld = &txtVermarktungskosten,
-       .zeichen = "DQVermarktung"},
-      {.label = "lblArbeitskosten",
-       .text = "Arbeitskosten:",
-       .box = "txtArbeitskosten",
-       .feld = &txtArbeitskosten,
-       .zeichen = "DQArbeit"},
-      {.label = "lblGemeinkosten(0)",
-       .text = "Gemeinkosten:",
-       .box = "txtGemeinkosten",
-       .feld = &txtGemeinkosten,
-       .zeichen = "DQGemein"},
-  };
-  for (int i = 0; i < K; ++i) {
-    const Kostenzeile& z = zeilen[i];
-    const int top = 3360 + 480 * i;
-    ui::MakeLabel(r, QString::fromLatin1(z.label), Q(z.text), 240, top, 2000, 285);
-    *z.feld = ui::MakeTextBox(r, QString::fromLatin1(z.box), 2400, top, 1335, 285, true);
-    ui::InstallKeyFilter(*z.feld, ui::NumberRule());  // before the window's own key handler
-    (*z.feld)->installEventFilter(this);
+  for (const Kostenzeile& z : kKostenzeilen) {
+    const std::size_t i = KostenIndex(z.art);
+    const int top = 3360 + 480 * static_cast<int>(i);
+    ui::MakeLabel(r, QString::fromLatin1(z.label), Q(z.name) + QLatin1Char(':'), 240, top, 2000, 285);
+    QLineEdit* box = ui::MakeTextBox(r, QString::fromLatin1(z.box), 2400, top, 1335, 285, true);
+    this->*z.feld = box;
+    ui::InstallKeyFilter(box, ui::NumberRule());  // before the window's own key handler
+    box->installEventFilter(this);
     // A pasted or dropped value is the user's as a typed one is (setText emits no textEdited).
-    connect(*z.feld, &QLineEdit::textEdited, this, [this, i] {
-      Qualitaet[static_cast<std::size_t>(i)] = 3;
+    connect(box, &QLineEdit::textEdited, this, [this, i] {
+      Qualitaet[i] = 3;
       DatenQualitaet();
     });
-    ui::MakeLabel(r, ui::ControlName(QStringLiteral("lblEuroStueck"), i + 3), QStringLiteral("€/1000Stk"), 3840, top,
-                  1200, 285);
-    Kostenfelder[static_cast<std::size_t>(i)] = *z.feld;
-    Zeichen[static_cast<std::size_t>(i)] =
-        Qualitaetszeichen(fraDatenqualitaet, QString::fromLatin1(z.zeichen), 120, 60 + 480 * i, 13.5);
+    ui::MakeLabel(r, ui::ControlName(QStringLiteral("lblEuroStueck"), static_cast<int>(i) + 3),
+                  QStringLiteral("€/1000Stk"), 3840, top, 1200, 285);
+    Kostenfelder[i] = box;
+    Zeichen[i] =
+        Qualitaetszeichen(fraDatenqualitaet, QString::fromLatin1(z.zeichen), 120, 60 + 480 * static_cast<int>(i), 13.5);
   }
   Linie(r, QStringLiteral("Line3"), 7260);
   ui::MakeLabel(r, QStringLiteral("lblGemeinkosten(1)"), QStringLiteral("Bemerkungen:"), 240, 7380, 2000, 285);
@@ -371,10 +371,9 @@ void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
   e.Grade = Qualitaet;
   e.Bemerkung = S(txtBemerkung->toPlainText());
   e.Import = !chbImport->isChecked();
-  // Dates that are no dates and numbers the comparison cannot use are refused before the
-  // table is touched.
-  if (!comparison::EingabeGueltig(e)) {
-    mdlFehler::MeldungWertePruefen();
+  // A box the table's rules refuse is named and gets the focus before the table is touched.
+  if (const auto spalte = comparison::ErsteVerweigerung(e)) {
+    VerweigerungMelden(*spalte);
     return;
   }
   comparison::VorgabenEinsetzen(e);
@@ -400,6 +399,26 @@ void frmKulturVergleichBearbeiten::VergleichskulturSpeichern() {
     AuswahlText = e.Kultur;
     AuswahlMerken();
   }
+}
+
+void frmKulturVergleichBearbeiten::VerweigerungMelden(std::string_view spalte) {
+  QLineEdit* box = nullptr;
+  std::string_view name;
+  for (const Spaltenfeld& f : kSpaltenfelder) {
+    if (f.spalte == spalte) {
+      box = this->*f.feld;
+      name = f.name;
+    }
+  }
+  for (const Kostenzeile& z : kKostenzeilen) {
+    if (data::KostenSpalte(z.art) == spalte) {
+      box = this->*z.feld;
+      name = z.name;
+    }
+  }
+  if (box == nullptr) return;
+  data::ShowCritical(comparison::Verweigerungsmeldung(name, spalte, S(box->text())));
+  box->setFocus(Qt::OtherFocusReason);
 }
 
 void frmKulturVergleichBearbeiten::VergleichskulturLoeschen() {
@@ -441,7 +460,10 @@ void frmKulturVergleichBearbeiten::cmbAbbruch_Click() {
 void frmKulturVergleichBearbeiten::Kosten_KeyPress(int feld, int& keyAscii) {
   if (feld < 0 || feld >= K) return;
   const auto i = static_cast<std::size_t>(feld);
-  if ((keyAscii >= '0' && keyAscii <= '9') || keyAscii == ',' || keyAscii == 8) {
+  // What the box may hold is its key rule's; a character it takes makes the grade "typed in".
+  const ui::KeyRule* regel = ui::KeyRuleOf(Kostenfelder[i]);
+  const bool zeichen = keyAscii >= 32 && regel && regel->character(QChar(keyAscii));
+  if (zeichen || keyAscii == 8) {
     Qualitaet[i] = 3;
   } else if (keyAscii == 13) {
     keyAscii = 0;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "comparison/comparison_cultures.h"
 #include "platform/ui/forms.h"
@@ -52,7 +53,7 @@ class frmKulturVergleichBearbeiten : public ui::FormOf<frmKulturVergleichBearbei
             *txtArbeitskosten = nullptr, *txtGemeinkosten = nullptr;
   QPlainTextEdit* txtBemerkung = nullptr;
   QPushButton *cmbLoeschen = nullptr, *cmbAbbruch = nullptr, *cmbSpeichern = nullptr;
-  // The cost boxes and their marks in the order heating, material, energy, machines,
+  // The cost boxes and their marks by KostenIndex: heating, material, energy, machines,
   // activity material, marketing, labour, overheads.
   std::array<QLineEdit*, K> Kostenfelder{};
   std::array<QLabel*, K> Zeichen{};  // DQHeizung, DQMaterial, DQEnergie, ...
@@ -121,6 +122,8 @@ class frmKulturVergleichBearbeiten : public ui::FormOf<frmKulturVergleichBearbei
   void Uebertragen(bool import);
   void BeendenUebertragen(bool import);
   static std::string EigeneDatenbank();
+  // Names the box of the column `spalte` its rule refused, with its text, and focuses it.
+  void VerweigerungMelden(std::string_view spalte);
   // Forgets the selected culture (key, text and the tree's node).
   void AuswahlLeeren();
   // Remembers the database of the tree whose node set the selection.

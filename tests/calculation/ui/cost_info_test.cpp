@@ -157,6 +157,41 @@ TEST_F(VergleichsRahmenTest, TakeOverRecalculatesTheMargins) {
   EXPECT_NE(Fenster().txtGewinn[1]->text(), gewinn);
 }
 
+// A value the rules refuse, typed over the comparison culture's and taken over: one message
+// for the take-over (the closing of the window runs no second calculation), and every margin
+// that needs the refused box is empty rather than showing the previous figures.
+TEST_F(VergleichsRahmenTest, RefusedTakeOverIsReportedOnceAndEmptiesTheMargins) {
+  struct Fall {
+    const char* text;
+    db::Value grad;  // "2" makes the value typed in, "1" one taken from a comparison culture
+  };
+  const Fall faelle[] = {{"1,2,3", 2}, {"1e308", 1}};
+  for (const FensterFall& fall : GradFenster()) {
+    if (!fall.berechnetBeimSchliessen) continue;
+    for (const Fall& f : faelle) {
+      SCOPED_TRACE(std::string(fall.name) + " \"" + f.text + "\"");
+      Berechnen("K1003", "3,20");
+      ASSERT_FALSE(Fenster().txtGewinn[1]->text().isEmpty());
+      Ergebnisse("UPDATE Vergleichskulturen SET \"" + std::string(fall.dq) + "\" = ? WHERE Nr = 0", {f.grad});
+      KostenInfoFenster& fenster = Vergleich(fall);
+      ASSERT_TRUE(test::TypeInto(fenster.txtKostenVergleichskultur, QString::fromLatin1(f.text)));
+      const std::size_t vorher = prompts->messageBoxes().size();
+      prompts->AnswerMsgBox(ui::msgbox::Ok);
+      ASSERT_TRUE(test::Click(fall.uebernahme()));
+      test::ProcessEvents();
+      EXPECT_EQ(ui::Forms::Find(ui::Q(fall.name)), nullptr);
+      ASSERT_EQ(prompts->messageBoxes().size(), vorher + 1);
+      EXPECT_NE(prompts->messageBoxes().back().text.indexOf(QString::fromLatin1(f.text)), -1);
+      EXPECT_EQ(Feld(fall.art)->text(), QString::fromLatin1(f.text));
+      // The profit needs every cost; the margin after labour not the overheads; the material
+      // costs only the energy cost.
+      EXPECT_TRUE(Fenster().txtGewinn[1]->text().isEmpty());
+      EXPECT_EQ(Fenster().txtEKFL->text().isEmpty(), fall.art != Kostenart::Gemeinkosten);
+      EXPECT_EQ(Fenster().txtSachkosten->text().isEmpty(), fall.art == Kostenart::Energie);
+    }
+  }
+}
+
 TEST_F(VergleichsRahmenTest, EmptyResultDatabaseShowsThePlaceholderAndTakesOverAnEmptyText) {
   Ergebnisse("DELETE FROM Vergleichskulturen");
   for (const FensterFall& fall : GradFenster()) {

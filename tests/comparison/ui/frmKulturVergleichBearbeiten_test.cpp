@@ -2,6 +2,7 @@
 // saving, deleting, the cost boxes' key filter, and import and export by drag and drop.
 #include "comparison/ui/frmKulturVergleichBearbeiten.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -134,16 +135,58 @@ TEST_F(BearbeitenTest, SavingRightAfterOpeningAppendsTheDefaults) {
   EXPECT_EQ(f.txtGemeinkosten->text(), QStringLiteral("0"));
 }
 
-TEST_F(BearbeitenTest, LabourHoursThatAreNoNumberAreRefusedAndNothingIsLost) {
+// A box the table's rules refuse is named with its text and what it takes, and gets the
+// focus; nothing is stored.
+TEST_F(BearbeitenTest, RefusedBoxesAreNamedAndFocusedAndNothingIsLost) {
   frmKulturVergleichBearbeiten& f = Oeffnen();
   ASSERT_TRUE(test::Click(f.opbKultur->Button(0)));
   Klicken(f, Key("K0", 0));
-  ASSERT_TRUE(test::TypeInto(f.txtAkh, QStringLiteral("viele")));
-  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  const std::string vorher = FileContents(eigene);
+  struct Fall {
+    QLineEdit* box;
+    QString text;
+    QString meldung;
+  };
+  const Fall faelle[] = {
+      {f.txtAkh, QStringLiteral("viele"),
+       QStringLiteral("Summe Akh \"viele\" muss ein Betrag von 0 bis 1.000.000.000.000 sein.")},
+      {f.txtMenge, QStringLiteral("1,5"),
+       QStringLiteral("Menge \"1,5\" muss eine ganze Zahl von 0 bis 1.000.000.000.000 sein.")},
+      {f.txtMenge, QStringLiteral("6.000"),
+       QStringLiteral("Menge \"6.000\" muss eine ganze Zahl von 0 bis 1.000.000.000.000 sein. Bitte geben Sie "
+                      "die Zahl ohne Tausenderpunkte ein.")},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(ui::S(fall.text));
+    Klicken(f, Key("K0", 0));
+    fall.box->clear();
+    ASSERT_TRUE(test::TypeInto(fall.box, fall.text));
+    f.txtBemerkung->setFocus();
+    const std::size_t gezeigt = prompts->messageBoxes().size();
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(test::Click(f.cmbSpeichern));
+    ASSERT_EQ(prompts->messageBoxes().size(), gezeigt + 1);
+    EXPECT_EQ(prompts->messageBoxes().back().text, QStringLiteral("Die Vergleichskultur wurde nicht gespeichert. ") +
+                                                       fall.meldung +
+                                                       QStringLiteral("\n\nBitte korrigieren Sie die Eingabe."));
+    EXPECT_EQ(QApplication::focusWidget(), fall.box);
+    EXPECT_TRUE(FileContents(eigene) == vorher);
+  }
+}
+
+// A culture the result save stored with a negative marketing cost (from a negative turnover)
+// is saved unchanged by the editor.
+TEST_F(BearbeitenTest, AStoredNegativeMarketingCostSavesUnchanged) {
+  Spalten zeile = Beispielkultur(3, "Negativ");
+  zeile["Vermarktung"] = "-2500000,00";
+  ZeileEinfuegen(eigene, zeile);
+  frmKulturVergleichBearbeiten& f = Oeffnen();
+  ASSERT_TRUE(test::Click(f.opbKultur->Button(0)));
+  Klicken(f, Key("Negativ", 3));
   ASSERT_TRUE(test::Click(f.cmbSpeichern));
-  ASSERT_EQ(prompts->messageBoxes().size(), 1u);
-  EXPECT_EQ(prompts->messageBoxes()[0].text, QStringLiteral("Überprüfen sie bitte ihre Werte"));
-  EXPECT_EQ(SpalteLesen(eigene, "Kultur"), (Texte{"K0", "K1", "K2"}));
+  EXPECT_TRUE(prompts->messageBoxes().empty());
+  EXPECT_EQ(SpalteLesen(eigene, "Kultur").back(), "Negativ");
+  EXPECT_EQ(SpalteLesen(eigene, "Vermarktung").back(), "-2500000,00");
 }
 
 TEST_F(BearbeitenTest, DeletingTheRootDeletesNothingButEmptiesTheBoxes) {
