@@ -7,8 +7,8 @@ cd "$(dirname "$0")"
 source ./scripts/common.sh
 TOLVAR_SOURCE_DIR=$PWD
 tolvar_install_packages $TOLVAR_DESKTOP_PACKAGES $TOLVAR_CHECK_PACKAGES
-# The code map names only files that exist; includes follow the library graph; every C++ file
-# is in the .clang-format style.
+# The code map names only files that exist and every window class; includes follow the library
+# graph; every C++ file is in the .clang-format style.
 ./scripts/check_docs.sh
 ./scripts/check_layers.sh
 ./scripts/check_format.sh
