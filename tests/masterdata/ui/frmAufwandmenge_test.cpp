@@ -28,6 +28,7 @@
 #include "material_editor_fixture.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
+#include "support/ui_desktop.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -205,7 +206,9 @@ TEST_F(RechnerVolumenTest, ApplicationRateGoesOnlyToTheEditorOfItsMaterial) {
   test::ProcessEvents();
   frmMaterial4opt& anderes = MaterialOeffnen("M1025");
   const QString preis = anderes.txtPreis->text();
-  test::ProcessEvents();  // the editor just opened takes the focus first
+  // The editor just opened takes the focus first; the person then goes back to the calculator.
+  ASSERT_TRUE(test::WaitUntilPlaced(&anderes));
+  ASSERT_TRUE(test::ActivateWindowOf(&anderes));
   ASSERT_NO_FATAL_FAILURE(WerteTippen(rate, "2", "0,5", "40"));
   ASSERT_TRUE(test::Click(rate.cmbOK));
   ASSERT_TRUE(test::Click(rate.cmbOK));
