@@ -284,6 +284,26 @@ std::vector<std::string> Beide() {
   return beide;
 }
 
+// The staff windows' notice lies behind their grid and shows when the grid is hidden.
+const std::vector<std::string> kWageNotice = {"dtgLohn/lblKeineEintraege"};
+const std::vector<std::string> kWorkingTimeNotice = {"QLabel \"Noch keine Einträge vorhanden!\"/dtgWochenarbeitszeit"};
+// The frames drawn around the culture dialog's boxes.
+const std::vector<std::string> kCultureDialogFrames = {
+    "dtpAnfang/shpDatumA",
+    "shpCode/txtCode",
+    "shpKuerzel/txtKuerzel",
+    "shpName/txtName",
+};
+
+// Each cost button of the calculation window reaches 15 twips under its "[Menü]" button.
+std::vector<std::string> CostButtonsUnderTheirMenus() {
+  std::vector<std::string> pairs;
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    pairs.push_back(std::string(d.kostenknopf) + "/" + std::string(d.kostenknopf) + "Menu");
+  }
+  return pairs;
+}
+
 // Layout faults kept on purpose. The culture data window: the culture name ends 15 twips below
 // the top of the phase tree, the tree and the "Standortverwaltung" button 15 twips below the top
 // of the frame of the edit boxes.
@@ -312,7 +332,9 @@ std::vector<WindowEntry> AllWindows() {
       {.name = "frmUeberTolvar",
        .open = Plain<frmUeberTolvar>,
        .frame = {.place = Place::CentreOwner, .fixedDialog = true},
-       .focus = {.first = "cmbOK"}},
+       .focus = {.first = "cmbOK"},
+       // The product's name and its shadow, offset below it.
+       .overlapping = {"Label3/Label4"}},
       {.name = "frmStammdaten",
        .open = MasterData,
        .frame = {.place = Place::WorkArea, .left = -200},
@@ -323,7 +345,8 @@ std::vector<WindowEntry> AllWindows() {
        .focus = {.first = "regKultur",
                  .order = {"regKultur", "opbKultur", "txtName", "txtKuerzel", "txtCode", "dtpAnfang", "dtpEnde",
                            "txtBemerkung", "chbAktuell", "cmbSpeichern", "cmbAbbruch", "cmbHilfe"}},
-       .knownFaults = kCultureSummaryFrames},
+       .knownFaults = kCultureSummaryFrames,
+       .overlapping = kCultureDialogFrames},
       {.name = "frmStandort",
        .open = Plain<frmStandort>,
        .frame = {.place = Place::CentreOwner},
@@ -390,21 +413,25 @@ std::vector<WindowEntry> AllWindows() {
       {.name = "frmWochenarbeitszeit",
        .open = Plain<frmWochenarbeitszeit>,
        .frame = {.place = Place::CentreOwner},
-       .focus = {.first = "dtgWochenarbeitszeit"}},
+       .focus = {.first = "dtgWochenarbeitszeit"},
+       .overlapping = kWorkingTimeNotice},
       {.name = "frmLohneinteilung",
        .open = Plain<frmLohneinteilung>,
        .frame = {.place = Place::CentreOwner},
        .focus = {.first = "comLohngruppen"},
-       .filtered = {"txtDatum"}},
+       .filtered = {"txtDatum"},
+       .overlapping = kWageNotice},
       {.name = "frmLohneinteilung P1004",
        .open = StaffRecords<frmLohneinteilung>(&frmPersonal::cmdAusbildung),
        .frame = {.place = Place::CentreOwner},
        .focus = {.first = kAsLeft},
-       .filtered = {"txtDatum"}},
+       .filtered = {"txtDatum"},
+       .overlapping = kWageNotice},
       {.name = "frmWochenarbeitszeit P1004",
        .open = StaffRecords<frmWochenarbeitszeit>(&frmPersonal::cmbWochenarbeitszeit),
        .frame = {.place = Place::CentreOwner},
-       .focus = {.first = kAsLeft}},
+       .focus = {.first = kAsLeft},
+       .overlapping = kWorkingTimeNotice},
       {.name = "frmTaetigkeiten",
        .open = Plain<frmTaetigkeiten>,
        .frame = {.place = Place::CentreOwner},
@@ -444,12 +471,14 @@ std::vector<WindowEntry> AllWindows() {
        .open = CultureChanged,
        .frame = {.place = Place::CentreOwner},
        .focus = {.first = "regKultur"},
-       .knownFaults = kCultureSummaryFrames},
+       .knownFaults = kCultureSummaryFrames,
+       .overlapping = kCultureDialogFrames},
       {.name = "frmKalkulation",
        .open = CalculatedWindow,
        .frame = {.place = Place::WorkArea, .left = -100, .width = 15255, .height = 9900, .titleRow = false},
        .focus = {.first = kAsLeft},
-       .filtered = ValueBoxes()},
+       .filtered = ValueBoxes(),
+       .overlapping = CostButtonsUnderTheirMenus()},
       CostMenu(Kostenart::Heizung,
                {.frame = {.place = Place::CentreOwner, .width = 5760, .height = 3165, .fixedDialog = true},
                 .focus = {.first = "opbHerkunft(1)"}}),

@@ -66,6 +66,9 @@ struct WindowEntry {
   // after the view's name: "lblKultur: overlaps trvPhasen (177 x 1 px)" for the window as it
   // opens, "tab 2/fraMaterial: overlaps ..." for a further tab.
   std::vector<std::string> knownFaults = {};
+  // Sibling controls the window's design places over each other (the layout walk), as
+  // "control/control" with the two names in alphabetical order.
+  std::vector<std::string> overlapping = {};
 };
 
 // All windows, in the order of the program's menus.
