@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every file the index of docs/ARCHITECTURE.md names must exist: paths in the module and window
 # indexes are below src/, those in the table of helpers below the folder of their row.
+# Every window class declared under src/ (`frm…`, `mdi…`) has its row in the window index.
 # Every test file names the file it tests: tests/<folder>/<file>_test.cpp or
 # tests/<folder>/<file>_<topic>_test.cpp, where src/<folder>/<file>.cpp or .h exists (for
 # tests/shipped/, shipped/<file> is a file or folder of the shipped tree).
@@ -15,16 +16,23 @@ check() {
   fi
 }
 section=""
+windows=()
 while IFS= read -r line; do
   case "$line" in
-    "## Module index"* | "## Window index"*) section=index ;;
+    "## Module index"*) section=index ;;
+    "## Window index"*) section=windows ;;
     "## Helpers by folder"*) section=helpers ;;
     "## "*) section="" ;;
   esac
   [[ "$line" == "|"* ]] || continue
   mapfile -t names < <(grep -oE '`[^`]+`' <<<"$line" | tr -d '`')
   [ ${#names[@]} -gt 0 ] || continue
-  if [ "$section" = index ]; then
+  if [ "$section" = index ] || [ "$section" = windows ]; then
+    if [ "$section" = windows ]; then
+      cell=${line#|}
+      cell=${cell%%|*}
+      windows+=("$(xargs <<<"$cell")")
+    fi
     for n in "${names[@]}"; do
       [[ "$n" == *.h || "$n" == *.cpp ]] && check "src/$n"
     done
@@ -35,6 +43,13 @@ while IFS= read -r line; do
     done
   fi
 done <"$doc"
+
+while IFS= read -r window; do
+  if [[ " ${windows[*]} " != *" $window "* ]]; then
+    echo "the window class $window (src/) has no row in the window index of $doc" >&2
+    missing=1
+  fi
+done < <(grep -rhoE '^[[:space:]]*class[[:space:]]+(frm|mdi)[A-Za-z0-9_]+' src | awk '{print $2}' | sort -u)
 
 names_source() {
   local folder=$1 name=$2

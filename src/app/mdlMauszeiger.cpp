@@ -7,8 +7,10 @@
 #include <QWidget>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "data/cost_types.h"
 #include "data/state.h"
 #include "platform/sys/dataroot.h"
 #include "platform/ui/builders.h"
@@ -36,72 +38,64 @@ const char* const kFarben[] = {"Weiss", "Grau", "Schwarz", "Blau", "Rot", "Gruen
 enum class Farbe { Eigene, Fremde };
 
 struct Benannt {
-  const char* name;
+  std::string_view name;
   const char* art;
   Farbe farbe;
 };
 
 struct Zeile {
   const char* fenster;
-  bool alleZeiger;  // all controls "Zeiger_" own; otherwise custom mode without a picture
-  std::vector<Benannt> benannte;
+  bool alleZeiger = false;  // all controls "Zeiger_" own; otherwise custom mode without a picture
+  // The cost button of every cost type (KostenartDaten::kostenknopf) shows "ZeigerInfo_" own.
+  bool kostenknoepfe = false;
+  std::vector<Benannt> benannte{};
 };
 
 const std::vector<Zeile>& Tabelle() {
   constexpr Farbe E = Farbe::Eigene;
   constexpr Farbe F = Farbe::Fremde;
   static const std::vector<Zeile> tabelle = {
-      {"mdiTolvarZentral", true, {}},
-      {"frmStammdaten",
-       false,
-       {{"trvMaterial", "Zeiger_", E},
-        {"trvKulturen", "Zeiger_", F},
-        {"trvStandort", "Zeiger_", F},
-        {"trvTaetigkeit", "Zeiger_", F},
-        {"trvPersonal", "Zeiger_", F},
-        {"cmbAnzeigen(0)", "Zeiger_", F},
-        {"cmbAnzeigen(1)", "Zeiger_", F},
-        {"cmbAnzeigen(2)", "Zeiger_", E},
-        {"cmbAnzeigen(3)", "Zeiger_", F},
-        {"cmbAnzeigen(4)", "Zeiger_", F}}},
-      {"frmBewegungsdaten",
-       false,
-       {{"trvKulturen", "Zeiger_", F},
-        {"fraBearbeitenModus2", "Zeiger_", F},
-        {"fraPhasenInfo", "Zeiger_", E},
-        {"fraMaterial", "Zeiger_", E}}},
-      {"frmKalkulation",
-       true,
-       {{"cmbHeizkosten", "ZeigerInfo_", E},
-        {"cmbMaterialkosten", "ZeigerInfo_", E},
-        {"cmbEnergiekosten", "ZeigerInfo_", E},
-        {"cmbMaschinenkosten", "ZeigerInfo_", E},
-        {"cmbPSMKosten", "ZeigerInfo_", E},
-        {"cmbVermarktungskosten", "ZeigerInfo_", E},
-        {"cmbGemeinkosten", "ZeigerInfo_", E},
-        {"cmbArbeitskosten", "ZeigerInfo_", E},
-        {"trvKulturen", "Zeiger_", E}}},
-      {"frmArbeitInfo", false, {{"dtgArbeit", "Info_", F}}},
-      {"frmMaterialInfo", false, {{"dtgMaterial", "Info_", E}}},
-      {"frmEnergieInfo", false, {{"dtgEnergie", "Info_", E}}},
-      {"frmVantelInfo", false, {{"dtgVantel", "Info_", E}}},
-      {"frmPSMInfo", false, {{"dtgArbeitMaterial", "Info_", E}}},
-      {"frmMaschinenInfo", false, {{"dtgMaschinen", "Info_", E}}},
-      {"frmKultur",
-       false,
-       {{"dtgKulturPhasen", "Info_", E},
-        {"trvKulturarbeiten", "Info_", F},
-        {"trvStandort", "Info_", F},
-        {"trvMaterial", "Info_", E},
-        {"fraKulturarbeiten", "Info_", F},
-        {"fraStandort", "Info_", F},
-        {"fraMaterial", "Info_", E}}},
-      {"frmStandort",
-       true,
-       {{"regStandort", "Zeiger_", E},
-        {"fraBezeichnung", "Zeiger_", F},
-        {"opbHaus", "Hand_", F},
-        {"opbGruppe", "Hand_", F}}},
+      {.fenster = "mdiTolvarZentral", .alleZeiger = true},
+      {.fenster = "frmStammdaten",
+       .benannte = {{"trvMaterial", "Zeiger_", E},
+                    {"trvKulturen", "Zeiger_", F},
+                    {"trvStandort", "Zeiger_", F},
+                    {"trvTaetigkeit", "Zeiger_", F},
+                    {"trvPersonal", "Zeiger_", F},
+                    {"cmbAnzeigen(0)", "Zeiger_", F},
+                    {"cmbAnzeigen(1)", "Zeiger_", F},
+                    {"cmbAnzeigen(2)", "Zeiger_", E},
+                    {"cmbAnzeigen(3)", "Zeiger_", F},
+                    {"cmbAnzeigen(4)", "Zeiger_", F}}},
+      {.fenster = "frmBewegungsdaten",
+       .benannte = {{"trvKulturen", "Zeiger_", F},
+                    {"fraBearbeitenModus2", "Zeiger_", F},
+                    {"fraPhasenInfo", "Zeiger_", E},
+                    {"fraMaterial", "Zeiger_", E}}},
+      {.fenster = "frmKalkulation",
+       .alleZeiger = true,
+       .kostenknoepfe = true,
+       .benannte = {{"trvKulturen", "Zeiger_", E}}},
+      {.fenster = "frmArbeitInfo", .benannte = {{"dtgArbeit", "Info_", F}}},
+      {.fenster = "frmMaterialInfo", .benannte = {{"dtgMaterial", "Info_", E}}},
+      {.fenster = "frmEnergieInfo", .benannte = {{"dtgEnergie", "Info_", E}}},
+      {.fenster = "frmVantelInfo", .benannte = {{"dtgVantel", "Info_", E}}},
+      {.fenster = "frmPSMInfo", .benannte = {{"dtgArbeitMaterial", "Info_", E}}},
+      {.fenster = "frmMaschinenInfo", .benannte = {{"dtgMaschinen", "Info_", E}}},
+      {.fenster = "frmKultur",
+       .benannte = {{"dtgKulturPhasen", "Info_", E},
+                    {"trvKulturarbeiten", "Info_", F},
+                    {"trvStandort", "Info_", F},
+                    {"trvMaterial", "Info_", E},
+                    {"fraKulturarbeiten", "Info_", F},
+                    {"fraStandort", "Info_", F},
+                    {"fraMaterial", "Info_", E}}},
+      {.fenster = "frmStandort",
+       .alleZeiger = true,
+       .benannte = {{"regStandort", "Zeiger_", E},
+                    {"fraBezeichnung", "Zeiger_", F},
+                    {"opbHaus", "Hand_", F},
+                    {"opbGruppe", "Hand_", F}}},
   };
   return tabelle;
 }
@@ -180,8 +174,12 @@ void MauszeigerSetzen(QWidget& form) {
     if (zeile->alleZeiger) MausbildSetzen(*control, alle);
   }
 
-  for (const Benannt& benannt : zeile->benannte) {
-    if (QWidget* control = ui::FindControl<QWidget>(&form, QString::fromLatin1(benannt.name))) {
+  std::vector<Benannt> benannte = zeile->benannte;
+  if (zeile->kostenknoepfe) {
+    for (const KostenartDaten& d : kKostenartTabelle) benannte.push_back({d.kostenknopf, "ZeigerInfo_", Farbe::Eigene});
+  }
+  for (const Benannt& benannt : benannte) {
+    if (QWidget* control = ui::FindControl<QWidget>(&form, ui::Q(benannt.name))) {
       MausbildSetzen(*control, Schluessel(benannt.art, benannt.farbe));
     }
   }

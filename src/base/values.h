@@ -24,9 +24,9 @@ bool IsNumber(std::string_view text);
 // any enterprise's figures, far below where sums and products lose their meaning.
 inline constexpr double kLargestAmount = 1e12;
 
-// The checks of a box whose text is stored and later computed with. Each gives the number
-// when the text is a number (ParseNumber) within the box's rule, nullopt for any other text
-// ("", "abc", "1,2,3", and values outside the rule such as "-5" or "1e308").
+// Numbers within a range. Each gives the number when the text is a number (ParseNumber)
+// within the range, nullopt for any other text ("", "abc", "1,2,3", and values outside the
+// range such as "-5" or "1e308"). The rule of a stored field builds on them (field_rules.h).
 
 // The values a box accepts: from `low` to `high`, each bound itself included unless said
 // otherwise (a share "over 0 and at most 100" is {0, 100, .lowIncluded = false}).

@@ -230,8 +230,17 @@ constexpr bool ZeilenVollstaendig() {
   }
   return true;
 }
+// The comparison deducts its "Sachkosten" bar before DKFL: a type summed into that bar is one.
+constexpr bool SachkostenbalkenVorDKFL() {
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    if (d.vergleichsbalken == Vergleichsbalken::Sachkosten && d.stufe != Kostenstufe::Sachkosten) return false;
+  }
+  return true;
+}
 }  // namespace detail
 static_assert(detail::TabelleInReihenfolge(), "each row of kKostenartTabelle stands at its type's index");
 static_assert(detail::ZeilenVollstaendig(), "each row of kKostenartTabelle names all its texts and its comparison bar");
+static_assert(detail::SachkostenbalkenVorDKFL(),
+              "a type in the comparison's \"Sachkosten\" bar is deducted before DKFL (Kostenstufe::Sachkosten)");
 
 }  // namespace tolvar

@@ -72,7 +72,7 @@ struct KalkulationsFenster {
   std::string& Kostenknopf(Kostenart art) { return Kostenknoepfe[KostenIndex(art)]; }
   const std::string& Kostenknopf(Kostenart art) const { return Kostenknoepfe[KostenIndex(art)]; }
 
-  // The cost boxes by their names in the window.
+  // The cost boxes by their names, for code and tests about one type; code over every type indexes.
   std::string& txtHeizung() { return Wertfeld(Kostenart::Heizung); }
   std::string& txtMaterial() { return Wertfeld(Kostenart::Material); }
   std::string& txtEnergie() { return Wertfeld(Kostenart::Energie); }

@@ -125,7 +125,7 @@ struct CalculationState {
   int16_t& HerkunftVon(Kostenart art) { return Herkuenfte[KostenIndex(art)]; }
   int16_t HerkunftVon(Kostenart art) const { return Herkuenfte[KostenIndex(art)]; }
 
-  // The flags by their names.
+  // The flags by their names, for code and tests about one type; code over every type indexes.
   int16_t& HerkunftHeizung() { return HerkunftVon(Kostenart::Heizung); }
   int16_t& HerkunftMaterial() { return HerkunftVon(Kostenart::Material); }
   int16_t& HerkunftEnergie() { return HerkunftVon(Kostenart::Energie); }

@@ -1,14 +1,17 @@
-// The window catalogue that the layout, frame, focus and picture walks open: every window of
-// the window index in docs/ARCHITECTURE.md has an entry and every entry a window of the index,
-// and a walk reports a window its steps never show and goes on with the next.
+// The window catalogue that the layout, frame, focus, paste and picture walks open: every window
+// of the window index in docs/ARCHITECTURE.md has an entry and every entry a window of the
+// index, every cost type has the entries of its windows, and a walk reports a window its steps
+// never show and goes on with the next.
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "app/frmUeberTolvar.h"
 #include "app_fixture.h"
+#include "data/cost_types.h"
 #include "platform/ui/builders.h"
 #include "window_catalogue.h"
 
@@ -31,7 +34,7 @@ std::set<QString> IndexedWindows() {
 }
 
 // The window of a catalogue entry: its name up to the presentation ("frmEnergieInfo Vergleich").
-QString WindowOf(const WindowEntry& entry) { return entry.name.section(QLatin1Char(' '), 0, 0); }
+QString WindowOf(const WindowEntry& entry) { return ui::Q(entry.name).section(QLatin1Char(' '), 0, 0); }
 
 TEST(WindowCatalogue, EveryWindowOfTheIndexHasAnEntryAndEveryEntryAWindowOfTheIndex) {
   std::set<QString> indexed = IndexedWindows();
@@ -49,27 +52,46 @@ TEST(WindowCatalogue, EveryWindowOfTheIndexHasAnEntryAndEveryEntryAWindowOfTheIn
   }
 }
 
+// Each cost type's windows as the calculation window opens them: its origin menu, its detail
+// window, and the detail window in its comparison presentation.
+TEST(WindowCatalogue, EveryCostTypeHasItsThreeEntries) {
+  std::set<std::string> catalogued;
+  for (const WindowEntry& entry : AllWindows()) catalogued.insert(entry.name);
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    for (const std::string& name :
+         {std::string(d.menuefenster), std::string(d.detailfenster), std::string(d.detailfenster) + " Vergleich"}) {
+      EXPECT_EQ(catalogued.count(name), 1u)
+          << name << ", a window of the cost type " << d.name << ", has no entry in the catalogue";
+    }
+  }
+}
+
 class CatalogueWalkTest : public AppTest {};
 
 // A window whose steps leave it unshown (a wiring cut) is reported without waiting for it,
 // and the windows after it are still checked.
 TEST_F(CatalogueWalkTest, AWindowNeverShownIsReportedAndTheWalkGoesOn) {
   const std::vector<WindowEntry> entries = {
-      {QStringLiteral("frmUeberTolvar"), [] { return std::ref<ui::Form>(frmUeberTolvar::instanz()); }},
-      {QStringLiteral("frmUeberTolvar shown"),
-       [] {
+      {.name = "frmUeberTolvar",
+       .open = []() -> ui::Form& { return frmUeberTolvar::instanz(); },
+       .frame = {},
+       .focus = {.first = "cmbOK"}},
+      {.name = "frmUeberTolvar shown",
+       .open = []() -> ui::Form& {
          frmUeberTolvar& window = frmUeberTolvar::instanz();
          window.Show();
          ProcessEvents();
-         return std::ref<ui::Form>(window);
-       }},
+         return window;
+       },
+       .frame = {},
+       .focus = {.first = "cmbOK"}},
   };
   QStringList checked;
   QStringList faults;
   CheckWindows(
       entries,
-      [&](const QString& name, ui::Form& /*window*/) -> std::optional<QStringList> {
-        checked << name;
+      [&](const WindowEntry& entry, ui::Form& /*window*/) {
+        checked << ui::Q(entry.name);
         return QStringList();
       },
       &faults);

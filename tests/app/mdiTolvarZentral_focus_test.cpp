@@ -28,133 +28,6 @@
 namespace tolvar::test {
 namespace {
 
-struct Expected {
-  const char* window;  // the catalogue's name
-  // The control the window opens with; nullptr where the catalogue works in the window
-  // before it is looked at, so the focus lies where that left it.
-  const char* first;
-  // The whole round of Tab from `first`, where the window's layout gives the tab order.
-  std::vector<const char*> order = {};
-};
-
-const Expected kWindows[] = {
-    {"frmBegruessung", ""},
-    {"frmUeberTolvar", "cmbOK"},
-    {"frmStammdaten", "trvKulturen"},
-    {"frmKultur",
-     "regKultur",
-     {"regKultur", "opbKultur", "txtName", "txtKuerzel", "txtCode", "dtpAnfang", "dtpEnde", "txtBemerkung",
-      "chbAktuell", "cmbSpeichern", "cmbAbbruch", "cmbHilfe"}},
-    {"frmStandort",
-     "txtName",
-     {"txtName", "txtKuerzel", "txtCode", "txtFlaeche", "chbAktuell", "opbHaus", "txtLaenge", "txtBreite",
-      "txtStehwand", "txtHaus", "txtWege", "opbTyp(1)", "txtKappenzahl", "txtBemerkung", "cmbHilfe", "cmbSpeichern",
-      "cmbAbbruch", "regStandort"}},
-    {"frmMaterial",
-     "txtName",
-     {"txtName", "txtKuerzel", "txtCode", "txtBemerkungen", "chbAktuell", "cmbSpeichern", "cmbAbbruch", "cmbHilfe"}},
-    {"frmMaterial4opt",
-     "txtName",
-     {"txtName", "txtKuerzel", "chbAktuell", "txtCode", "txtBemerkungen", "txtMenge", "opbBezug(1)", "txtWdh",
-      "txtPreis", "cmbSpeichern", "cmbRechner", "cmbAbbruch", "cmbHilfe"}},
-    {"frmTopf",
-     "txtName",
-     {"txtName", "txtKuerzel", "chbAktuell", "txtCode", "txtBemerkungen", "txtMenge", "opbBezug(1)", "txtPreis",
-      "txtWdh", "txtVolumen", "cmbSpeichern", "cmbAbbruch", "cmbRechner", "cmbVolumen"}},
-    {"frmSubstrat",
-     "cmbSpeichern",
-     {"cmbSpeichern", "cmbAbbruch", "cmbRechner", "opbBezug(1)", "txtPreis", "txtBemerkungen", "txtCode", "txtKuerzel",
-      "txtName", "chbAktuell"}},
-    {"frmTopfSubstrat",
-     "txtName",
-     {"txtName", "txtKuerzel", "txtCode", "txtBemerkung", "chbAktuell", "comTopf", "cmbTopf", "comSubstrat", "cmbErde",
-      "cmbHilfe", "cmbAbbruch", "cmbSpeichern"}},
-    {"frmRechner", "Number(0)"},
-    {"frmVolumen", "trvVolumen"},
-    {"frmAufwandmenge", "txtKonzentration"},
-    {"frmPersonal",
-     "txtName",
-     {"txtName", "txtVorname", "txtKuerzel", "txtCode", "txtStrasse", "txtPostleitzahl", "txtOrt", "txtTelefon",
-      "dtpGeburtstag", "cmdAusbildung", "cmbWochenarbeitszeit", "txtBemerkungen", "chbAktuell", "opbPerson", "cmbHilfe",
-      "cmbSpeichern", "cmbAbbrechen"}},
-    {"frmWochenarbeitszeit", "dtgWochenarbeitszeit"},
-    {"frmLohneinteilung", "comLohngruppen"},
-    {"frmLohneinteilung P1004", nullptr},
-    {"frmWochenarbeitszeit P1004", nullptr},
-    {"frmTaetigkeiten",
-     "txtName",
-     {"txtName", "txtKuerzel", "txtCode", "txtBemerkungen", "chbAktuell", "cmbArbeitMaterial", "opbTaetigkeit",
-      "cmbHilfe", "cmbAbbrechen", "cmbSpeichern"}},
-    {"frmBewegungsdaten", "trvKulturen"},
-    {"frmBewegungsdaten Phasen", nullptr},
-    {"frmBewegungsdaten Standorte", nullptr},
-    {"frmBewegungsdaten Material", nullptr},
-    {"frmKultur Aendern", "regKultur"},
-    {"frmKalkulation", nullptr},
-    {"frmHeizkostenMenu", "opbHerkunft(1)"},
-    {"frmMaterialkostenMenu", "opbHerkunft(1)"},
-    {"frmEnergiekostenMenu", "cmbOK"},
-    {"frmMaschinenkostenMenu", "cmbOK"},
-    {"frmPSMKostenMenu", "cmbOK"},
-    {"frmVermarktungskostenMenu", "cmbOK"},
-    {"frmArbeitskostenMenu", "cmbOK"},
-    {"frmGemeinkostenMenu", "cmbOK"},
-    {"frmVantelInfo", nullptr},
-    {"frmMaterialInfo", nullptr},
-    {"frmEnergieInfo", nullptr},
-    {"frmMaschinenInfo", nullptr},
-    {"frmPSMInfo", nullptr},
-    {"frmVermarktungInfo", nullptr},
-    {"frmArbeitInfo", nullptr},
-    {"frmGemeinkostenInfo", nullptr},
-    {"frmVantelInfo Vergleich", nullptr},
-    {"frmMaterialInfo Vergleich", nullptr},
-    {"frmEnergieInfo Vergleich", nullptr},
-    {"frmMaschinenInfo Vergleich", nullptr},
-    {"frmPSMInfo Vergleich", nullptr},
-    {"frmVermarktungInfo Vergleich", nullptr},
-    {"frmArbeitInfo Vergleich", nullptr},
-    {"frmGemeinkostenInfo Vergleich", nullptr},
-    {"frmKulturVergleichBearbeiten",
-     "opbKultur(0)",
-     {"opbKultur(0)",
-      "trvKulturvergleich",
-      "txtKultur",
-      "chbImport",
-      "txtBeginn",
-      "txtEnde",
-      "txtTQM",
-      "txtAkh",
-      "txtMenge",
-      "txtPreis",
-      "txtHeizkosten",
-      "txtMaterialkosten",
-      "txtEnergiekosten",
-      "txtMaschinenkosten",
-      "txtArbeitMaterialkosten",
-      "txtVermarktungskosten",
-      "txtArbeitskosten",
-      "txtGemeinkosten",
-      "txtBemerkung",
-      "cmbSpeichern"}},
-    {"frmKulturvergleich", "comKultur(0)"},
-    {"frmVergleichInfo", "cmbBeenden", {"cmbBeenden", "chbBetrieb", "chbImport", "txtBemerkung"}},
-    {"frmTQM", "cmbEnde"},
-    {"frmSachkostenInfo", "cmbBeenden"},
-    {"frmEinstellungen", "regEinstellungen"},
-    {"frmEinstellungen Flaechen", nullptr},
-    {"frmTarif", "opbBearbeiten"},
-    {"frmEindeckung", "txtEindeckung(1)"},
-    {"frmBrennstoff", "txtName(1)"},
-    {"frmLandkarte", "opbStation(0)"},
-    {"frmStatInfo", "txtStatName"},
-    {"frmTabellenrechner",
-     "txtBruttolohn",
-     {"txtBruttolohn", "txtArbeitgeberanteil", "txtSonderzahlungen", "txtStunden", "txtLohnErgebnis", "cmbUebernehmen",
-      "cmbAbbrechen", "regBlatt"}},
-    {"frmArbeitMaterial", "trvTaetigkeit"},
-};
-
 // The control a focus widget belongs to, by its name: the widget itself or the nearest named
 // control around it (a tree's, a grid's or a tab strip's inner view).
 QString ControlOf(QWidget* widget, const QWidget* window) {
@@ -257,8 +130,8 @@ TEST_F(WindowFocusTest, EveryWindowOpensOnItsFirstControlAndTabGoesRoundBothWays
   MusterOeffnen();
   QStringList faults;
   CheckEveryWindow(
-      kWindows,
-      [](ui::Form& window, const Expected& e) {
+      [](const WindowEntry& entry, ui::Form& window) {
+        const Focus& e = entry.focus;
         QStringList own;
         ActivateWindowOf(&window);
         const QString first = FocusWidget() != nullptr && window.isAncestorOf(FocusWidget())
@@ -276,7 +149,7 @@ TEST_F(WindowFocusTest, EveryWindowOpensOnItsFirstControlAndTabGoesRoundBothWays
           own << TypedInto(before, window);
           if (!e.order.empty()) {
             QStringList order;
-            for (const char* name : e.order) order << QLatin1String(name);
+            for (const std::string& name : e.order) order << ui::Q(name);
             if (forward != order) own << QStringLiteral("Tab goes ") + forward.join(QLatin1Char(' '));
           }
           QStringList back{forward.front()};

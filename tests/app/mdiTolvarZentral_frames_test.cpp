@@ -39,106 +39,6 @@ namespace {
 
 using sys::TwipsToPixels;
 
-enum class Place {
-  Anywhere,      // where the window manager puts it, or the layout leaves open
-  CentreOwner,   // centred on the main window
-  CentreScreen,  // centred on the screen
-  At,            // its frame's top left corner at (left, top) twips of the screen
-  BesideSite,    // beside the site editor that opened it
-  WorkArea,      // a child window at (left, top) twips of the main window's work area
-};
-
-struct Expected {
-  const char* window;  // the catalogue's name
-  Place place = Place::Anywhere;
-  int left = 0;  // twips, for At and WorkArea
-  int top = 0;
-  int width = 0;  // client area in twips where the layout gives it
-  int height = 0;
-  bool fixedDialog = false;
-  bool titleRow = true;  // for a child window: whether it shows its title row
-};
-
-const Expected kWindows[] = {
-    {"frmBegruessung", Place::Anywhere},
-    {.window = "frmUeberTolvar", .place = Place::CentreOwner, .fixedDialog = true},
-    {.window = "frmStammdaten", .place = Place::WorkArea, .left = -200},
-    {"frmKultur", Place::CentreOwner},
-    {"frmStandort", Place::CentreOwner},
-    {"frmMaterial", Place::CentreOwner},
-    {"frmMaterial4opt", Place::CentreOwner},
-    {"frmTopf", Place::CentreOwner},
-    {"frmSubstrat", Place::CentreOwner},
-    {"frmTopfSubstrat", Place::CentreOwner},
-    {"frmRechner", Place::CentreOwner},
-    {"frmVolumen", Place::CentreOwner},
-    {"frmAufwandmenge", Place::CentreOwner},
-    {"frmPersonal", Place::CentreOwner},
-    {"frmWochenarbeitszeit", Place::CentreOwner},
-    {"frmLohneinteilung", Place::CentreOwner},
-    {"frmLohneinteilung P1004", Place::CentreOwner},
-    {"frmWochenarbeitszeit P1004", Place::CentreOwner},
-    {"frmTaetigkeiten", Place::CentreOwner},
-    {.window = "frmBewegungsdaten", .place = Place::WorkArea},
-    {.window = "frmBewegungsdaten Phasen", .place = Place::WorkArea},
-    {.window = "frmBewegungsdaten Standorte", .place = Place::WorkArea},
-    {.window = "frmBewegungsdaten Material", .place = Place::WorkArea},
-    {"frmKultur Aendern", Place::CentreOwner},
-    {.window = "frmKalkulation",
-     .place = Place::WorkArea,
-     .left = -100,
-     .width = 15255,
-     .height = 9900,
-     .titleRow = false},
-    {.window = "frmHeizkostenMenu", .place = Place::CentreOwner, .width = 5760, .height = 3165, .fixedDialog = true},
-    {.window = "frmMaterialkostenMenu",
-     .place = Place::CentreOwner,
-     .width = 5670,
-     .height = 3270,
-     .fixedDialog = true},
-    {.window = "frmEnergiekostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
-    {.window = "frmMaschinenkostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
-    {.window = "frmPSMKostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
-    {.window = "frmVermarktungskostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
-    {.window = "frmArbeitskostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
-    {.window = "frmGemeinkostenMenu", .place = Place::CentreScreen, .fixedDialog = true},
-    {.window = "frmVantelInfo", .place = Place::CentreOwner, .width = 13365, .height = 7230},
-    {.window = "frmMaterialInfo", .place = Place::CentreScreen, .width = 13350, .height = 7215},
-    {.window = "frmEnergieInfo", .place = Place::CentreScreen, .width = 13335, .height = 6690},
-    {.window = "frmMaschinenInfo", .place = Place::Anywhere, .width = 13335, .height = 7230},
-    {.window = "frmPSMInfo", .place = Place::Anywhere, .width = 12960, .height = 6420},
-    {.window = "frmVermarktungInfo", .place = Place::CentreScreen, .width = 10000, .height = 4320},
-    {.window = "frmArbeitInfo", .place = Place::Anywhere, .width = 12855, .height = 5835},
-    {.window = "frmGemeinkostenInfo", .place = Place::CentreScreen, .width = 9405, .height = 4515},
-    {.window = "frmVantelInfo Vergleich", .place = Place::CentreOwner, .width = 13365, .height = 7230},
-    {.window = "frmMaterialInfo Vergleich", .place = Place::CentreScreen, .width = 13350, .height = 7215},
-    {.window = "frmEnergieInfo Vergleich", .place = Place::CentreScreen, .width = 13335, .height = 6690},
-    {.window = "frmMaschinenInfo Vergleich", .place = Place::Anywhere, .width = 13335, .height = 7230},
-    {.window = "frmPSMInfo Vergleich", .place = Place::Anywhere, .width = 12960, .height = 6420},
-    {.window = "frmVermarktungInfo Vergleich", .place = Place::CentreScreen, .width = 12960, .height = 4320},
-    {.window = "frmArbeitInfo Vergleich", .place = Place::Anywhere, .width = 12855, .height = 5835},
-    {.window = "frmGemeinkostenInfo Vergleich", .place = Place::CentreScreen, .width = 9405, .height = 4515},
-    {.window = "frmKulturVergleichBearbeiten", .place = Place::WorkArea, .width = 14895, .height = 9900},
-    {.window = "frmKulturvergleich",
-     .place = Place::WorkArea,
-     .left = -100,
-     .width = 15255,
-     .height = 9900,
-     .titleRow = false},
-    {.window = "frmVergleichInfo", .place = Place::At, .left = 9000, .top = 3000, .width = 6030, .height = 3405},
-    {.window = "frmTQM", .place = Place::At, .left = 9000, .top = 2000, .width = 3825, .height = 2640},
-    {.window = "frmSachkostenInfo", .place = Place::At, .left = 9000, .top = 3000, .width = 4950, .height = 3405},
-    {"frmEinstellungen", Place::CentreOwner},
-    {"frmEinstellungen Flaechen", Place::CentreOwner},
-    {"frmTarif", Place::CentreOwner},
-    {"frmEindeckung", Place::BesideSite},
-    {"frmBrennstoff", Place::BesideSite},
-    {.window = "frmLandkarte", .place = Place::CentreOwner, .fixedDialog = true},
-    {"frmStatInfo", Place::CentreOwner},
-    {"frmTabellenrechner", Place::CentreOwner},
-    {"frmArbeitMaterial", Place::CentreOwner},
-};
-
 QString Text(const QRect& r) {
   return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
@@ -157,7 +57,7 @@ bool BesideOf(const QRect& frame, const QRect& anchor, const QRect& screen) {
 }
 
 // The faults of a top-level window's frame; `main` is the main window's frame.
-QStringList TopLevelFaults(ui::Form& window, const Expected& e, const QRect& screen, const QRect& main) {
+QStringList TopLevelFaults(ui::Form& window, const Frame& e, const QRect& screen, const QRect& main) {
   QStringList faults;
   const QRect frame = window.frameGeometry();
   if (!screen.contains(frame)) faults << QStringLiteral("frame %1 leaves the screen %2").arg(Text(frame), Text(screen));
@@ -188,7 +88,7 @@ QStringList TopLevelFaults(ui::Form& window, const Expected& e, const QRect& scr
   return faults;
 }
 
-QStringList ChildFaults(ui::Form& window, const Expected& e) {
+QStringList ChildFaults(ui::Form& window, const Frame& e) {
   QStringList faults;
   auto* sub = qobject_cast<QMdiSubWindow*>(window.Frame());
   if (sub == nullptr || sub->mdiArea() == nullptr) return {QStringLiteral("not a child window of the main window")};
@@ -228,8 +128,8 @@ TEST_F(WindowFramesTest, EveryWindowLiesWholeOnTheScreenWhereAndAsLargeAsItsLayo
   QStringList faults;
   std::map<QString, int> heights;
   CheckEveryWindow(
-      kWindows,
-      [&](ui::Form& window, const Expected& e) {
+      [&](const WindowEntry& entry, ui::Form& window) {
+        const Frame& e = entry.frame;
         const bool child = window.Kind() == ui::FormKind::MdiChild;
         QStringList own = child ? ChildFaults(window, e) : TopLevelFaults(window, e, bildschirm, haupt.frameGeometry());
         if (e.width != 0 && window.size() != QSize(TwipsToPixels(e.width), TwipsToPixels(e.height))) {

@@ -17,99 +17,6 @@
 namespace tolvar::test {
 namespace {
 
-struct Expected {
-  const char* window;                      // the catalogue's name
-  std::vector<const char*> filtered = {};  // the boxes under a key filter
-};
-
-// The phase boxes of the culture data window, in each of its modes.
-const std::vector<const char*> kPhasen = {"txtBeginn", "txtEnde", "txtTT", "txtNT", "txtLicht", "txtDauer"};
-// The five rows of the fuel and covering editors, on their own and in the settings.
-const std::vector<const char*> kBrennstoffe = {
-    "txtHeizwert(1)",  "txtHeizwert(2)",  "txtHeizwert(3)",  "txtHeizwert(4)",  "txtHeizwert(5)",
-    "txtBrennwert(1)", "txtBrennwert(2)", "txtBrennwert(3)", "txtBrennwert(4)", "txtBrennwert(5)",
-    "txtPreis(1)",     "txtPreis(2)",     "txtPreis(3)",     "txtPreis(4)",     "txtPreis(5)"};
-const std::vector<const char*> kEindeckungen = {"txtKWert(1)", "txtKWert(2)", "txtKWert(3)", "txtKWert(4)",
-                                                "txtKWert(5)", "txtLicht(1)", "txtLicht(2)", "txtLicht(3)",
-                                                "txtLicht(4)", "txtLicht(5)"};
-std::vector<const char*> Beide() {
-  std::vector<const char*> beide = kBrennstoffe;
-  beide.insert(beide.end(), kEindeckungen.begin(), kEindeckungen.end());
-  return beide;
-}
-
-const Expected kWindows[] = {
-    {"frmBegruessung"},
-    {"frmUeberTolvar"},
-    {"frmStammdaten"},
-    {"frmKultur"},
-    {"frmStandort"},
-    {"frmMaterial"},
-    {"frmMaterial4opt", {"txtMenge", "txtPreis"}},
-    {"frmTopf", {"txtMenge", "txtPreis", "txtVolumen"}},
-    {"frmSubstrat", {"txtPreis"}},
-    {"frmTopfSubstrat", {"txtPreis"}},
-    {"frmRechner"},
-    {"frmVolumen"},
-    {"frmAufwandmenge", {"txtAufwandmenge", "txtKonzentration", "txtPreis"}},
-    {"frmPersonal"},
-    {"frmWochenarbeitszeit"},
-    {"frmLohneinteilung", {"txtDatum"}},
-    {"frmLohneinteilung P1004", {"txtDatum"}},
-    {"frmWochenarbeitszeit P1004"},
-    {"frmTaetigkeiten"},
-    {"frmBewegungsdaten", kPhasen},
-    {"frmBewegungsdaten Phasen", kPhasen},
-    {"frmBewegungsdaten Standorte", kPhasen},
-    {"frmBewegungsdaten Material", kPhasen},
-    {"frmKultur Aendern"},
-    {"frmKalkulation",
-     {"txtArbeit", "txtEnergie", "txtGemein", "txtHeizung", "txtMaschinen", "txtMaterial", "txtPSM", "txtVermarktung"}},
-    {"frmHeizkostenMenu"},
-    {"frmMaterialkostenMenu"},
-    {"frmEnergiekostenMenu"},
-    {"frmMaschinenkostenMenu"},
-    {"frmPSMKostenMenu"},
-    {"frmVermarktungskostenMenu"},
-    {"frmArbeitskostenMenu"},
-    {"frmGemeinkostenMenu"},
-    {"frmVantelInfo"},
-    {"frmMaterialInfo"},
-    {"frmEnergieInfo"},
-    {"frmMaschinenInfo"},
-    {"frmPSMInfo"},
-    {"frmVermarktungInfo"},
-    {"frmArbeitInfo"},
-    {"frmGemeinkostenInfo"},
-    {"frmVantelInfo Vergleich"},
-    {"frmMaterialInfo Vergleich"},
-    {"frmEnergieInfo Vergleich"},
-    {"frmMaschinenInfo Vergleich"},
-    {"frmPSMInfo Vergleich"},
-    {"frmVermarktungInfo Vergleich"},
-    {"frmArbeitInfo Vergleich"},
-    {"frmGemeinkostenInfo Vergleich"},
-    {"frmKulturVergleichBearbeiten",
-     {"txtArbeitMaterialkosten", "txtArbeitskosten", "txtEnergiekosten", "txtGemeinkosten", "txtHeizkosten",
-      "txtMaschinenkosten", "txtMaterialkosten", "txtVermarktungskosten"}},
-    {"frmKulturvergleich"},
-    {"frmVergleichInfo"},
-    {"frmTQM"},
-    {"frmSachkostenInfo"},
-    {"frmEinstellungen", Beide()},
-    {"frmEinstellungen Flaechen", Beide()},
-    {"frmTarif"},
-    {"frmEindeckung", kEindeckungen},
-    {"frmBrennstoff", kBrennstoffe},
-    {"frmLandkarte"},
-    {"frmStatInfo"},
-    {"frmTabellenrechner",
-     {"txtAnschaffung", "txtArbeitgeberanteil", "txtAuslastung", "txtBruttolohn", "txtNutzungsdauer", "txtPosten(0)",
-      "txtPosten(1)", "txtPosten(2)", "txtPosten(3)", "txtPosten(4)", "txtPosten(5)", "txtPosten(6)", "txtPosten(7)",
-      "txtReparaturen", "txtRestwert", "txtSonderzahlungen", "txtStunden", "txtZinssatz"}},
-    {"frmArbeitMaterial"},
-};
-
 // The ways text enters a box without typing it.
 enum class Route { Menu, Drop, Key };
 
@@ -185,8 +92,7 @@ TEST_F(WindowPasteTest, EveryFilteredBoxTakesOnlyWhatItsKeysMayType) {
   MusterOeffnen();
   QStringList faults;
   CheckEveryWindow(
-      kWindows,
-      [this](ui::Form& window, const Expected& e) {
+      [this](const WindowEntry& entry, ui::Form& window) {
         QStringList own;
         QStringList found;
         std::vector<QLineEdit*> boxes;
@@ -197,7 +103,7 @@ TEST_F(WindowPasteTest, EveryFilteredBoxTakesOnlyWhatItsKeysMayType) {
         }
         found.sort();
         QStringList expected;
-        for (const char* name : e.filtered) expected << QLatin1String(name);
+        for (const std::string& name : entry.filtered) expected << ui::Q(name);
         expected.sort();
         if (found != expected) own << QStringLiteral("filtered: ") + found.join(QLatin1Char(' '));
         for (QLineEdit* box : boxes) EnterEveryWay(box, own);

@@ -22,7 +22,7 @@ TEST_F(WindowPictures, DrawsEveryWindow) {
   int written = 0;
   for (const WindowEntry& entry : AllWindows()) {
     ui::Form& window = entry.open();
-    ForEachView(window, entry.name, [&](QWidget& shown, const QString& view) {
+    ForEachView(window, ui::Q(entry.name), [&](QWidget& shown, const QString& view) {
       QWidget* frame = static_cast<ui::Form&>(shown).Frame();
       const QString file =
           QDir(folder).filePath(QString(view).replace(QLatin1Char(' '), QLatin1Char('_')) + QStringLiteral(".png"));

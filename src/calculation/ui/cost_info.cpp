@@ -50,8 +50,8 @@ void KalkulationAktualisieren() {
   }
 }
 
-KostenInfoFenster::KostenInfoFenster(const QString& name, const QString& caption, const Rahmen& rahmen)
-    : ui::Form(name, ui::FormKind::Window), m_rahmen(rahmen) {
+KostenInfoFenster::KostenInfoFenster(const QString& caption, const Rahmen& rahmen)
+    : ui::Form(ui::Q(Daten(rahmen.art).detailfenster), ui::FormKind::Window), m_rahmen(rahmen) {
   setCaption(caption);
   if (!rahmen.imFensterBauen) RahmenBauen(this, 0, 0);
 }

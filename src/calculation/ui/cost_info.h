@@ -86,7 +86,8 @@ class KostenInfoFenster : public ui::Form {
     // tab page; else it is built at once, the window's first controls.
     bool imFensterBauen = false;
   };
-  KostenInfoFenster(const QString& name, const QString& caption, const Rahmen& rahmen);
+  // The window's name is the detail window its cost type's row names.
+  KostenInfoFenster(const QString& caption, const Rahmen& rahmen);
 
   // Builds the comparison frame in `eltern`, at the frame's place (left, top in twips).
   void RahmenBauen(QWidget* eltern, int links, int oben);

@@ -86,8 +86,10 @@ KostenMenue::Gestalt KostenMenue::StandardGestalt(int optionen) {
           .okHoehe = 375};
 }
 
-KostenMenue::KostenMenue(const QString& name, const Beschreibung& beschreibung)
-    : ui::Form(name, ui::FormKind::Dialog), m_b(beschreibung), m_art(beschreibung.art) {
+KostenMenue::KostenMenue(const Beschreibung& beschreibung)
+    : ui::Form(ui::Q(Daten(beschreibung.art).menuefenster), ui::FormKind::Dialog),
+      m_b(beschreibung),
+      m_art(beschreibung.art) {
   setCaption(ui::Q(m_b.caption));
   std::vector<int> optionen;
   for (int index : m_b.reihenfolge) {
@@ -204,8 +206,7 @@ void KostenMenue::Anwenden() {
 // ------------------------------------------------------------------------- the eight menus
 
 frmHeizkostenMenu::frmHeizkostenMenu()
-    : FensterOf(QStringLiteral("frmHeizkostenMenu"),
-                {.art = Kostenart::Heizung,
+    : FensterOf({.art = kArt,
                  .caption = "Heizkosten-Menu",
                  .optionen = {nullptr, "Heizkosten aus den eingegebenen Kulturdaten und Standorten errechnen.",
                               "Heizkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
@@ -221,8 +222,7 @@ void frmHeizkostenMenu::VergleichOeffnen() {
 }
 
 frmMaterialkostenMenu::frmMaterialkostenMenu()
-    : FensterOf(QStringLiteral("frmMaterialkostenMenu"),
-                {.art = Kostenart::Material,
+    : FensterOf({.art = kArt,
                  .caption = "Materialkosten",
                  .optionen = {nullptr, "Materialkosten aus den eingegebenen Kulturdaten und Materialien errechnen.",
                               "Materialkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
@@ -239,8 +239,7 @@ void frmMaterialkostenMenu::VergleichOeffnen() {
 
 frmEnergiekostenMenu::frmEnergiekostenMenu()
     : FensterOf(
-          QStringLiteral("frmEnergiekostenMenu"),
-          {.art = Kostenart::Energie,
+          {.art = kArt,
            .caption = "elektrische Energie",
            .optionen = {nullptr, "Kosten für Zusatzbelichtung aus den eingegebenen Kulturdaten errechnen.",
                         "Kosten für Zusatzbelichtung einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.",
@@ -259,8 +258,7 @@ void frmEnergiekostenMenu::VergleichOeffnen() {
 }
 
 frmMaschinenkostenMenu::frmMaschinenkostenMenu()
-    : FensterOf(QStringLiteral("frmMaschinenkostenMenu"),
-                {.art = Kostenart::Maschinen,
+    : FensterOf({.art = kArt,
                  .caption = "Maschinenkosten",
                  .optionen = {nullptr, "Maschinenkosten aus den eingegebenen Kulturdaten errechnen.",
                               "Maschinenkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
@@ -278,8 +276,7 @@ void frmMaschinenkostenMenu::VergleichOeffnen() {
 }
 
 frmPSMKostenMenu::frmPSMKostenMenu()
-    : FensterOf(QStringLiteral("frmPSMKostenMenu"),
-                {.art = Kostenart::PSM,
+    : FensterOf({.art = kArt,
                  .caption = "Über Tätigkeiten zugewiesene Materialien",
                  .optionen =
                      {nullptr,
@@ -302,8 +299,7 @@ void frmPSMKostenMenu::VergleichOeffnen() {
 
 frmVermarktungskostenMenu::frmVermarktungskostenMenu()
     : FensterOf(
-          QStringLiteral("frmVermarktungskostenMenu"),
-          {.art = Kostenart::Vermarktung,
+          {.art = kArt,
            .caption = "Vermarktungskosten",
            .optionen = {"Vermarktungskosten kulturspezifisch errechnen.",
                         "Vermarktungskosten aus den Betriebseinstellungen errechnen.",
@@ -337,8 +333,7 @@ void frmVermarktungskostenMenu::KulturspezifischOeffnen() {
 
 frmArbeitskostenMenu::frmArbeitskostenMenu()
     : FensterOf(
-          QStringLiteral("frmArbeitskostenMenu"),
-          {.art = Kostenart::Arbeit,
+          {.art = kArt,
            .caption = "Arbeitskosten",
            .optionen = {nullptr, "Arbeitskosten aus den für die Kultur in Morvin erfassten Arbeitszeiten errechnen.",
                         "Arbeitszkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden.", kManuell},
@@ -355,8 +350,7 @@ void frmArbeitskostenMenu::VergleichOeffnen() {
 }
 
 frmGemeinkostenMenu::frmGemeinkostenMenu()
-    : FensterOf(QStringLiteral("frmGemeinkostenMenu"),
-                {.art = Kostenart::Gemeinkosten,
+    : FensterOf({.art = kArt,
                  .caption = "Gemeinkosten",
                  .optionen = {nullptr, "Gemeinkosten aus den Betriebseinstellungen und Kulturdaten errechnen",
                               "Gemeinkosten einer vergleichbaren Kultur aus der Ergebnisdatenbank laden", kManuell},

@@ -57,7 +57,8 @@ class KostenMenue : public ui::Form {
     Anwendung anwendung;
     const Gestalt* gestalt = nullptr;  // nullptr: the computed layout
   };
-  KostenMenue(const QString& name, const Beschreibung& beschreibung);
+  // The menu's name is the origin menu its cost type's row names.
+  explicit KostenMenue(const Beschreibung& beschreibung);
   // The computed layout: the options in a column, OK below them on the right.
   static Gestalt StandardGestalt(int optionen);
 

@@ -1,7 +1,5 @@
 #include "calculation/ui/cost_windows.h"
 
-#include <string_view>
-
 #include "calculation/ui/frmArbeitInfo.h"
 #include "calculation/ui/frmArbeitskostenMenu.h"
 #include "calculation/ui/frmEnergieInfo.h"
@@ -23,53 +21,36 @@ namespace tolvar {
 
 namespace {
 
-template <class Basis>
-struct Fensterklasse {
-  std::string_view name;
-  Basis& (*laden)();
-};
-
-template <class T, class Basis>
-Basis& Laden() {
-  return T::instanz();
-}
-
-template <class T>
-constexpr Fensterklasse<KostenInfoFenster> Detail(std::string_view name) {
-  return {name, &Laden<T, KostenInfoFenster>};
-}
-
-template <class T>
-constexpr Fensterklasse<KostenMenue> Menue(std::string_view name) {
-  return {name, &Laden<T, KostenMenue>};
-}
-
-constexpr Fensterklasse<KostenInfoFenster> kDetailfenster[] = {
-    Detail<frmVantelInfo>("frmVantelInfo"),   Detail<frmMaterialInfo>("frmMaterialInfo"),
-    Detail<frmEnergieInfo>("frmEnergieInfo"), Detail<frmMaschinenInfo>("frmMaschinenInfo"),
-    Detail<frmPSMInfo>("frmPSMInfo"),         Detail<frmVermarktungInfo>("frmVermarktungInfo"),
-    Detail<frmArbeitInfo>("frmArbeitInfo"),   Detail<frmGemeinkostenInfo>("frmGemeinkostenInfo"),
-};
-
-constexpr Fensterklasse<KostenMenue> kMenuefenster[] = {
-    Menue<frmHeizkostenMenu>("frmHeizkostenMenu"),       Menue<frmMaterialkostenMenu>("frmMaterialkostenMenu"),
-    Menue<frmEnergiekostenMenu>("frmEnergiekostenMenu"), Menue<frmMaschinenkostenMenu>("frmMaschinenkostenMenu"),
-    Menue<frmPSMKostenMenu>("frmPSMKostenMenu"),         Menue<frmVermarktungskostenMenu>("frmVermarktungskostenMenu"),
-    Menue<frmArbeitskostenMenu>("frmArbeitskostenMenu"), Menue<frmGemeinkostenMenu>("frmGemeinkostenMenu"),
-};
-
-template <class Basis, std::size_t N>
-Basis* Laden(const Fensterklasse<Basis> (&klassen)[N], std::string_view name) {
-  for (const Fensterklasse<Basis>& k : klassen) {
-    if (k.name == name) return &k.laden();
+// The window classes, each knowing its cost type (kArt); the names are the rows' own.
+template <class Basis, class... Klassen>
+struct Fensterklassen {
+  // Each type has exactly one class in the list.
+  static constexpr bool JedeArtEinmal() {
+    for (Kostenart art : kKostenarten) {
+      if (((Klassen::kArt == art ? 1 : 0) + ...) != 1) return false;
+    }
+    return true;
   }
-  return nullptr;
-}
+  static Basis* Laden(Kostenart art) {
+    Basis* fenster = nullptr;
+    ((Klassen::kArt == art && (fenster = &Klassen::instanz()) != nullptr) || ...);
+    return fenster;
+  }
+};
+
+using Detailklassen =
+    Fensterklassen<KostenInfoFenster, frmVantelInfo, frmMaterialInfo, frmEnergieInfo, frmMaschinenInfo, frmPSMInfo,
+                   frmVermarktungInfo, frmArbeitInfo, frmGemeinkostenInfo>;
+using Menueklassen =
+    Fensterklassen<KostenMenue, frmHeizkostenMenu, frmMaterialkostenMenu, frmEnergiekostenMenu, frmMaschinenkostenMenu,
+                   frmPSMKostenMenu, frmVermarktungskostenMenu, frmArbeitskostenMenu, frmGemeinkostenMenu>;
+static_assert(Detailklassen::JedeArtEinmal(), "each cost type has one detail window class");
+static_assert(Menueklassen::JedeArtEinmal(), "each cost type has one origin menu class");
 
 }  // namespace
 
-KostenInfoFenster* Detailfenster(Kostenart art) { return Laden(kDetailfenster, Daten(art).detailfenster); }
+KostenInfoFenster* Detailfenster(Kostenart art) { return Detailklassen::Laden(art); }
 
-KostenMenue* Menuefenster(Kostenart art) { return Laden(kMenuefenster, Daten(art).menuefenster); }
+KostenMenue* Menuefenster(Kostenart art) { return Menueklassen::Laden(art); }
 
 }  // namespace tolvar

@@ -1,6 +1,6 @@
 #pragma once
-// The detail window and the origin menu of each cost type: the window classes behind the
-// names the cost type table gives them (KostenartDaten::detailfenster and ::menuefenster).
+// The detail window and the origin menu of each cost type: the window classes that name their
+// type (kArt) and take their names from its row (KostenartDaten::detailfenster, ::menuefenster).
 
 #include "data/cost_types.h"
 
@@ -10,7 +10,7 @@ class KostenInfoFenster;
 class KostenMenue;
 
 // The type's detail window and origin menu, loaded (their Form_Load runs once) but not
-// shown; nullptr when the table names a window that is no detail window or origin menu.
+// shown.
 KostenInfoFenster* Detailfenster(Kostenart art);
 KostenMenue* Menuefenster(Kostenart art);
 

@@ -17,14 +17,13 @@
 namespace tolvar {
 
 frmArbeitInfo::frmArbeitInfo()
-    : FensterOf(QStringLiteral("frmArbeitInfo"), QStringLiteral("Arbeitskosten"),
-                {.art = Kostenart::Arbeit,
-                 .wertText = "Arbeitskosten:",
-                 .einheitText = "€/ 1000 Stk.",
-                 .uebernahmeName = "cmbOK",
-                 .uebernahmeText = "Arbeitskosten übernehmen",
-                 .beendenImRahmen = true,
-                 .berechnenBeimSchliessen = true}) {
+    : FensterOf(QStringLiteral("Arbeitskosten"), {.art = kArt,
+                                                  .wertText = "Arbeitskosten:",
+                                                  .einheitText = "€/ 1000 Stk.",
+                                                  .uebernahmeName = "cmbOK",
+                                                  .uebernahmeText = "Arbeitskosten übernehmen",
+                                                  .beendenImRahmen = true,
+                                                  .berechnenBeimSchliessen = true}) {
   resize(sys::TwipsToPixels(12855), sys::TwipsToPixels(5835));
   dtgArbeit = ui::MakeGrid(this, QStringLiteral("dtgArbeit"), 240, 240, 12100, 4800);
   cmbBeenden[0] = ui::MakeButton(this, ui::ControlName(QStringLiteral("cmbBeenden"), 0), QStringLiteral("Beenden"),

@@ -14,6 +14,8 @@ namespace tolvar {
 
 class frmArbeitInfo : public FensterOf<frmArbeitInfo, KostenInfoFenster> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Arbeit;
+
   frmArbeitInfo();
 
   ui::Grid* dtgArbeit = nullptr;

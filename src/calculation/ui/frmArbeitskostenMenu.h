@@ -7,6 +7,8 @@ namespace tolvar {
 
 class frmArbeitskostenMenu : public FensterOf<frmArbeitskostenMenu, KostenMenue> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Arbeit;
+
   frmArbeitskostenMenu();
 
  protected:

@@ -14,8 +14,8 @@
 namespace tolvar {
 
 frmEnergieInfo::frmEnergieInfo()
-    : FensterOf(QStringLiteral("frmEnergieInfo"), QStringLiteral("elektrische Energie für Zusatzbelichtung"),
-                {.art = Kostenart::Energie,
+    : FensterOf(QStringLiteral("elektrische Energie für Zusatzbelichtung"),
+                {.art = kArt,
                  .wertText = "Stromkosten:",
                  .einheitText = "€/ 1000 Stk",
                  .uebernahmeName = "cmbOK",

@@ -14,6 +14,8 @@ namespace tolvar {
 
 class frmEnergieInfo : public FensterOf<frmEnergieInfo, KostenInfoFenster> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Energie;
+
   frmEnergieInfo();
 
   ui::Grid* dtgEnergie = nullptr;

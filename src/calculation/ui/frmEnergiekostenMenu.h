@@ -7,6 +7,8 @@ namespace tolvar {
 
 class frmEnergiekostenMenu : public FensterOf<frmEnergiekostenMenu, KostenMenue> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Energie;
+
   frmEnergiekostenMenu();
 
  protected:

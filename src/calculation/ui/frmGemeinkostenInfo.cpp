@@ -13,13 +13,12 @@
 namespace tolvar {
 
 frmGemeinkostenInfo::frmGemeinkostenInfo()
-    : FensterOf(QStringLiteral("frmGemeinkostenInfo"), QStringLiteral("Gemeinkostenverteilung"),
-                {.art = Kostenart::Gemeinkosten,
-                 .wertText = "Gemeinkosten:",
-                 .einheitText = "€/ 1000 Stk",
-                 .uebernahmeName = "cmbVergleichOK",
-                 .uebernahmeText = "Gemeinkosten übernehmen",
-                 .berechnenBeimSchliessen = true}) {
+    : FensterOf(QStringLiteral("Gemeinkostenverteilung"), {.art = kArt,
+                                                           .wertText = "Gemeinkosten:",
+                                                           .einheitText = "€/ 1000 Stk",
+                                                           .uebernahmeName = "cmbVergleichOK",
+                                                           .uebernahmeText = "Gemeinkosten übernehmen",
+                                                           .berechnenBeimSchliessen = true}) {
   resize(sys::TwipsToPixels(9405), sys::TwipsToPixels(4515));
   QFont fett = font();
   fett.setBold(true);

@@ -16,6 +16,8 @@ namespace tolvar {
 
 class frmGemeinkostenInfo : public FensterOf<frmGemeinkostenInfo, KostenInfoFenster> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Gemeinkosten;
+
   frmGemeinkostenInfo();
 
   QGroupBox* fraGemeinkostenInfo = nullptr;

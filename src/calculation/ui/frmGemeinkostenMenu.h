@@ -7,6 +7,8 @@ namespace tolvar {
 
 class frmGemeinkostenMenu : public FensterOf<frmGemeinkostenMenu, KostenMenue> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Gemeinkosten;
+
   frmGemeinkostenMenu();
 
  protected:

@@ -8,6 +8,8 @@ namespace tolvar {
 
 class frmHeizkostenMenu : public FensterOf<frmHeizkostenMenu, KostenMenue> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Heizung;
+
   frmHeizkostenMenu();
 
  protected:

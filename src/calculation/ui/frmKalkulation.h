@@ -85,7 +85,7 @@ class frmKalkulation : public ui::FormOf<frmKalkulation> {
   QPushButton* Menueknopf(Kostenart art) const { return Menueknoepfe[KostenIndex(art)]; }
   QLineEdit* Wertfeld(Kostenart art) const { return Wertfelder[KostenIndex(art)]; }
 
-  // The controls of the cost lines by their names.
+  // The cost lines' controls by name, for code and tests about one type; code over all indexes.
   QPushButton* cmbHeizkosten() const { return Kostenknopf(Kostenart::Heizung); }
   QPushButton* cmbMaterialkosten() const { return Kostenknopf(Kostenart::Material); }
   QPushButton* cmbEnergiekosten() const { return Kostenknopf(Kostenart::Energie); }

@@ -19,12 +19,11 @@
 namespace tolvar {
 
 frmMaschinenInfo::frmMaschinenInfo()
-    : FensterOf(QStringLiteral("frmMaschinenInfo"), QStringLiteral("Maschinenkosten"),
-                {.art = Kostenart::Maschinen,
-                 .wertText = "Maschinenkosten:",
-                 .einheitText = "€/ 1000 Stk.",
-                 .uebernahmeName = "cmbOK",
-                 .uebernahmeText = "Maschinenkosten übernehmen"}) {
+    : FensterOf(QStringLiteral("Maschinenkosten"), {.art = kArt,
+                                                    .wertText = "Maschinenkosten:",
+                                                    .einheitText = "€/ 1000 Stk.",
+                                                    .uebernahmeName = "cmbOK",
+                                                    .uebernahmeText = "Maschinenkosten übernehmen"}) {
   resize(sys::TwipsToPixels(13335), sys::TwipsToPixels(7230));
   regMaschinenkosten = new ui::TabStrip(this);
   regMaschinenkosten->setObjectName(QStringLiteral("regMaschinenkosten"));

@@ -15,6 +15,8 @@ namespace tolvar {
 
 class frmMaschinenInfo : public FensterOf<frmMaschinenInfo, KostenInfoFenster> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Maschinen;
+
   frmMaschinenInfo();
 
   // Tab 0 "Datenherkunft" (fraMaschinen, fraVergleich), tab 1 "Maschinenkosten-Information".

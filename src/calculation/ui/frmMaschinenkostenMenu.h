@@ -7,6 +7,8 @@ namespace tolvar {
 
 class frmMaschinenkostenMenu : public FensterOf<frmMaschinenkostenMenu, KostenMenue> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Maschinen;
+
   frmMaschinenkostenMenu();
 
  protected:

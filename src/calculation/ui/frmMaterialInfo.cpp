@@ -38,15 +38,14 @@ const KostenInfoFenster::Gestalt kVergleich = Aufschluesselungsfenster::Vergleic
 }  // namespace
 
 frmMaterialInfo::frmMaterialInfo()
-    : FensterOf(QStringLiteral("frmMaterialInfo"), QStringLiteral("Materialkosten-Info"),
-                {.art = Kostenart::Material,
-                 .wertText = "Materialkosten:",
-                 .einheitText = "€/  1000 Stk",
-                 .uebernahmeName = "cmbOk",
-                 .uebernahmeText = "Materialkosten übernehmen",
-                 .jedeAuswahlZeigen = true,
-                 .gestalt = &kVergleich,
-                 .imFensterBauen = true}) {
+    : FensterOf(QStringLiteral("Materialkosten-Info"), {.art = kArt,
+                                                        .wertText = "Materialkosten:",
+                                                        .einheitText = "€/  1000 Stk",
+                                                        .uebernahmeName = "cmbOk",
+                                                        .uebernahmeText = "Materialkosten übernehmen",
+                                                        .jedeAuswahlZeigen = true,
+                                                        .gestalt = &kVergleich,
+                                                        .imFensterBauen = true}) {
   resize(TwipsToPixels(13350), TwipsToPixels(7215));
   SetStartPosition(ui::StartPosition::CentreScreen);
   BeendenKnopfBauen();

@@ -19,6 +19,8 @@ namespace tolvar {
 
 class frmMaterialInfo : public FensterOf<frmMaterialInfo, Aufschluesselungsfenster> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Material;
+
   frmMaterialInfo();
 
   ui::TabStrip* regMaterialkosten = nullptr;  // tab 0 "Datenherkunft", tab 1 the grid

@@ -8,6 +8,8 @@ namespace tolvar {
 
 class frmMaterialkostenMenu : public FensterOf<frmMaterialkostenMenu, KostenMenue> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Material;
+
   frmMaterialkostenMenu();
 
  protected:

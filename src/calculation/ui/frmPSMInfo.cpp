@@ -17,8 +17,8 @@
 namespace tolvar {
 
 frmPSMInfo::frmPSMInfo()
-    : FensterOf(QStringLiteral("frmPSMInfo"), QStringLiteral("Über Taetigkeiten zugewiesene Materialien"),
-                {.art = Kostenart::PSM,
+    : FensterOf(QStringLiteral("Über Taetigkeiten zugewiesene Materialien"),
+                {.art = kArt,
                  .wertText = "Materialkosten:",
                  .einheitText = "€/ 1000 Stk",
                  .uebernahmeName = "cmbOK",

@@ -16,6 +16,8 @@ namespace tolvar {
 
 class frmPSMInfo : public FensterOf<frmPSMInfo, KostenInfoFenster> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::PSM;
+
   frmPSMInfo();
 
   ui::Grid* dtgArbeitMaterial = nullptr;

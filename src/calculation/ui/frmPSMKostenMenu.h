@@ -7,6 +7,8 @@ namespace tolvar {
 
 class frmPSMKostenMenu : public FensterOf<frmPSMKostenMenu, KostenMenue> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::PSM;
+
   frmPSMKostenMenu();
 
  protected:

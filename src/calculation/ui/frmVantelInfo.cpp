@@ -35,15 +35,14 @@ const KostenInfoFenster::Gestalt kVergleich = Aufschluesselungsfenster::Vergleic
 }  // namespace
 
 frmVantelInfo::frmVantelInfo()
-    : FensterOf(QStringLiteral("frmVantelInfo"), QStringLiteral("Heizkosten"),
-                {.art = Kostenart::Heizung,
-                 .wertText = "Heizkosten:",
-                 .einheitText = "€/ 1000 Stk",
-                 .uebernahmeName = "cmbOk",
-                 .uebernahmeText = "Heizkosten übernehmen",
-                 .jedeAuswahlZeigen = true,
-                 .gestalt = &kVergleich,
-                 .imFensterBauen = true}) {
+    : FensterOf(QStringLiteral("Heizkosten"), {.art = kArt,
+                                               .wertText = "Heizkosten:",
+                                               .einheitText = "€/ 1000 Stk",
+                                               .uebernahmeName = "cmbOk",
+                                               .uebernahmeText = "Heizkosten übernehmen",
+                                               .jedeAuswahlZeigen = true,
+                                               .gestalt = &kVergleich,
+                                               .imFensterBauen = true}) {
   resize(TwipsToPixels(13365), TwipsToPixels(7230));
   BeendenKnopfBauen();
   regHeizkosten = ReiterBauen("regHeizkosten", QStringLiteral("Heizkosten-Information"));

@@ -18,6 +18,8 @@ namespace tolvar {
 
 class frmVantelInfo : public FensterOf<frmVantelInfo, Aufschluesselungsfenster> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Heizung;
+
   frmVantelInfo();
 
   ui::TabStrip* regHeizkosten = nullptr;  // tab 0 "Datenherkunft", tab 1 the grid

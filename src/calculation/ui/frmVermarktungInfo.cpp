@@ -17,11 +17,10 @@
 namespace tolvar {
 
 frmVermarktungInfo::frmVermarktungInfo()
-    : FensterOf(QStringLiteral("frmVermarktungInfo"), QStringLiteral("Vermarktungskosten"),
-                {.art = Kostenart::Vermarktung,
-                 .wertText = "Vermarktungskosten:",
-                 .einheitText = "€/ 1000 Stk",
-                 .berechnenBeimSchliessen = true}) {
+    : FensterOf(QStringLiteral("Vermarktungskosten"), {.art = kArt,
+                                                       .wertText = "Vermarktungskosten:",
+                                                       .einheitText = "€/ 1000 Stk",
+                                                       .berechnenBeimSchliessen = true}) {
   resize(sys::TwipsToPixels(12840), sys::TwipsToPixels(4320));
   QFont fett = font();
   fett.setBold(true);

@@ -19,6 +19,8 @@ namespace tolvar {
 
 class frmVermarktungInfo : public FensterOf<frmVermarktungInfo, KostenInfoFenster> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Vermarktung;
+
   frmVermarktungInfo();
 
   // Information: the percentage in use and where it comes from.

@@ -7,6 +7,8 @@ namespace tolvar {
 
 class frmVermarktungskostenMenu : public FensterOf<frmVermarktungskostenMenu, KostenMenue> {
  public:
+  static constexpr tolvar::Kostenart kArt = tolvar::Kostenart::Vermarktung;
+
   frmVermarktungskostenMenu();
 
  protected:

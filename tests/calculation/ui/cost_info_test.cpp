@@ -230,7 +230,8 @@ TEST_F(VergleichsRahmenTest, BeendenRecalculatesInEnergyLabourAndOverheadsOnly) 
     SCOPED_TRACE(fall.name);
     const QString vorher = Feld(fall.art)->text();
     KostenInfoFenster& fenster = Vergleich(fall);
-    // A computed line that a recalculation restores.
+    // A computed line that a recalculation restores; written as the program writes it, since
+    // typing would make the line a typed one.
     const QString heizung = Feld(Kostenart::Heizung)->text();
     Feld(Kostenart::Heizung)->setText(QStringLiteral("1,00"));
     if (QPushButton* beenden = fall.beenden()) {

@@ -225,7 +225,7 @@ TEST_F(HerkunftsMenueTest, OptionOneComputesTheLineAgain) {
   for (const MenueFall& fall : Menues()) {
     SCOPED_TRACE(fall.name);
     const QString berechnet = Feld(fall)->text();
-    Flag(fall) = 2;
+    Flag(fall) = 2;  // the line as a take-over from a comparison culture leaves it
     Feld(fall)->setText(QStringLiteral("999,00"));
     KostenMenue& menue = Oeffnen(fall);
     Ok(menue);

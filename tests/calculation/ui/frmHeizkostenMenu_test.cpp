@@ -103,10 +103,10 @@ TEST_F(KostenMenueTest, ComputeChoiceRecalculatesATypedLine) {
   Berechnen("K1003", "3,20");
   frmKalkulation& f = Fenster();
   const QString berechnet = f.txtMaterial()->text();
-  state().calculation.HerkunftMaterial() = Herkunft::Eingegeben;
-  f.txtMaterial()->setText(QStringLiteral("1"));
-  f.Kalkulieren();
+  ASSERT_TRUE(test::TypeInto(f.txtMaterial(), QStringLiteral("1")));
+  ASSERT_TRUE(test::Click(f.cmbStart));
   ASSERT_EQ(f.txtMaterial()->text(), QStringLiteral("1"));
+  ASSERT_EQ(state().calculation.HerkunftMaterial(), Herkunft::Eingegeben);
   MenueWaehlen(Kostenart::Material, 1, true);
   EXPECT_EQ(f.txtMaterial()->text(), berechnet);
   EXPECT_EQ(ui::S(f.cmbMaterialkosten()->text()), *mdlKalkulation::Beschriftung(Kostenart::Material, 1));
@@ -128,6 +128,7 @@ TEST_F(KostenMenueTest, TakeOverSetsTheFlagByTheStoredGrade) {
     SCOPED_TRACE(testing::Message() << static_cast<int>(fall.art) << " stored as " << fall.gespeichert);
     Berechnen("K1004", "2,40");
     frmKalkulation& f = Fenster();
+    // The line as each origin leaves it: a flag and value no single input gives together.
     state().calculation.HerkunftVon(fall.art) = fall.gespeichert;
     f.Wertfeld(fall.art)->setText(QStringLiteral("123,45"));
     ASSERT_TRUE(test::Click(f.cmbErgebnisSpeichern));

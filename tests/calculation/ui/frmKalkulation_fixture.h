@@ -42,18 +42,22 @@ class KalkulationFensterBasis : public FensterTest {
   }
   void Aktivieren() { ui::FormAccess::Activate(frmKalkulation::instanz()); }
 
-  // Chooses the node `nr` by a click on it.
+  // Chooses the node `nr` by a click on it. Each step's message names the control that failed.
   void Waehlen(const std::string& nr) {
     frmKalkulation& f = Fenster();
-    ASSERT_TRUE(f.trvKulturen->EnsureVisible(ui::Q(nr))) << nr;  // its group opened
-    ASSERT_TRUE(ClickNode(f.trvKulturen, ui::Q(nr))) << nr;
+    ASSERT_TRUE(f.trvKulturen->EnsureVisible(ui::Q(nr)))  // its group opened
+        << "the culture tree (trvKulturen) holds no node " << nr;
+    ASSERT_TRUE(ClickNode(f.trvKulturen, ui::Q(nr))) << "the culture tree (trvKulturen) took no click on " << nr;
   }
   // Chooses a culture, types the price and clicks "Kalkulation".
   void Berechnen(const std::string& nr, const char* preis) {
     Waehlen(nr);
-    ASSERT_TRUE(TypeInto(Fenster().txtPreis, QString::fromLatin1(preis)));
-    ASSERT_TRUE(Click(Fenster().cmbStart));
-    ASSERT_TRUE(Fenster().cmbErgebnisSpeichern->isEnabled());
+    ASSERT_TRUE(TypeInto(Fenster().txtPreis, QString::fromLatin1(preis)))
+        << "the price box (txtPreis) took no typing of " << preis;
+    ASSERT_TRUE(Click(Fenster().cmbStart)) << "Kalkulation (cmbStart) took no click";
+    ASSERT_TRUE(Fenster().cmbErgebnisSpeichern->isEnabled())
+        << "Kalkulation (cmbStart) computed nothing for " << nr
+        << ": its save button (cmbErgebnisSpeichern) stays disabled";
   }
 
   static const KulturSatz& Kultur(const std::string& nr) {

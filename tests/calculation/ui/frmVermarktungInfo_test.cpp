@@ -54,7 +54,7 @@ TEST_F(VermarktungInfoTest, TurnoverGivesTheEnterprisePercentageAndItsTakeOver) 
   EXPECT_TRUE(f.fraVermarktungskosten->isVisibleTo(&f));
   EXPECT_EQ(f.opbVermarktung->Selected(), -1);
 
-  Fenster().txtPreis->setText(QStringLiteral("2,00"));
+  ASSERT_TRUE(test::TypeInto(Fenster().txtPreis, QStringLiteral("2,00")));
   Ok(f);
   Schliessen();
   EXPECT_FALSE(frmVermarktungInfo::IsLoaded());
@@ -90,8 +90,8 @@ TEST_F(VermarktungInfoTest, EmptyPercentageTakesOverZero) {
 
 TEST_F(VermarktungInfoTest, ResetSelectsTheFlatPercentageWithAnEmptyBox) {
   frmVermarktungInfo& f = Oeffnen(0);
+  ASSERT_TRUE(test::TypeInto(f.txtVermarktung, QStringLiteral("7")));
   ASSERT_TRUE(test::Click(f.opbVermarktung->Button(0)));
-  f.txtVermarktung->setText(QStringLiteral("7"));
   ASSERT_TRUE(test::Click(f.cmbReset));
   EXPECT_EQ(f.opbVermarktung->Selected(), 1);
   EXPECT_FALSE(f.fraUmsatz->isVisibleTo(&f));
@@ -107,7 +107,7 @@ TEST_F(VermarktungInfoTest, TakeOverThatGivesNoNumberIsRefusedAndTheWindowStays)
     const char* preis;
     const char* anteil;
     const char* meldung;
-  } faelle[] = {{"abc", "5", "Überprüfen sie bitte ihre Werte"},
+  } faelle[] = {{"1,2,3", "5", "Überprüfen sie bitte ihre Werte"},
                 {"2,00", "1,2,3", "Überprüfen sie bitte ihre Werte"},
                 {"", "5", "Sie haben nicht alle notwendigen Werte eingegeben"}};
   for (const auto& fall : faelle) {
@@ -115,7 +115,7 @@ TEST_F(VermarktungInfoTest, TakeOverThatGivesNoNumberIsRefusedAndTheWindowStays)
     frmVermarktungInfo& f = Oeffnen(0);
     ASSERT_TRUE(test::TypeInto(f.txtVermarktung, ui::Q(fall.anteil)));
     const QString vorher = Vermarktung();
-    Fenster().txtPreis->setText(ui::Q(fall.preis));
+    ASSERT_TRUE(test::TypeInto(Fenster().txtPreis, ui::Q(fall.preis)));
     const std::size_t gezeigt = Meldungen().size();
     prompts->AnswerMsgBox(ui::msgbox::Ok);
     Ok(f);
@@ -125,7 +125,7 @@ TEST_F(VermarktungInfoTest, TakeOverThatGivesNoNumberIsRefusedAndTheWindowStays)
     EXPECT_TRUE(frmVermarktungInfo::IsLoaded());
     EXPECT_EQ(Vermarktung(), vorher);
     // Closing recalculates the calculation window, which needs its price.
-    Fenster().txtPreis->setText(QStringLiteral("3,20"));
+    ASSERT_TRUE(test::TypeInto(Fenster().txtPreis, QStringLiteral("3,20")));
     f.Unload();
     Schliessen();
   }
@@ -149,7 +149,7 @@ TEST_F(VermarktungInfoTest, TurnoverTakesNegativeAmountsAndSharesAbove100) {
     ASSERT_TRUE(test::Click(f.cmbUmsatzOK));
     EXPECT_EQ(state().enterprise.AktuelleEinstellungen.Vermarktungskosten, fall.anteil);
     EXPECT_EQ(f.txtVermarktung->text(), ui::Q(fall.anteil));
-    Fenster().txtPreis->setText(QStringLiteral("2,00"));
+    ASSERT_TRUE(test::TypeInto(Fenster().txtPreis, QStringLiteral("2,00")));
     Ok(f);
     Schliessen();
     EXPECT_FALSE(frmVermarktungInfo::IsLoaded());

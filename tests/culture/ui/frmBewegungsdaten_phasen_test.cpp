@@ -80,7 +80,7 @@ TEST_F(Phasenmodus, DateBoxesShowAWholeDate) {
   ASSERT_TRUE(test::ClickNode(form->trvPhasen, QStringLiteral("K1003_1")));
   for (QLineEdit* box : {form->txtBeginn, form->txtEnde}) {
     SCOPED_TRACE(ui::S(box->objectName()));
-    box->setText(QStringLiteral("29.07.2024"));
+    box->setText(QStringLiteral("29.07.2024"));  // as the calendar writes it
     QStyleOptionFrame option;
     option.initFrom(box);
     const int rahmen = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
@@ -199,7 +199,7 @@ TEST_F(Phasenmodus, KeyFiltersOfTheBoxes) {
       box->setText(QStringLiteral("29.07.2024"));  // a date the calendar shows: the box keeps the focus
       ASSERT_TRUE(test::FocusByClick(box));
     }
-    box->setText(QString::fromLatin1(f.text));
+    box->setText(QString::fromLatin1(f.text));  // the text before the key; the key is what is tested
     if (f.ganzMarkiert) {
       box->selectAll();
     } else {
@@ -246,6 +246,7 @@ TEST_F(Phasenmodus, StartBoxHandsTheFocusOnWhenTheCalendarRefusesItsDate) {
   ASSERT_TRUE(test::Click(form->txtBeginn));
   EXPECT_EQ(test::FocusWidget(), form->txtEnde);
   EXPECT_FALSE(state().windows.KalenderZielBeginn);
+  // The box hands the focus on when clicked: the date stands in it as the calendar writes it.
   form->txtBeginn->setText(QStringLiteral("09.12.2024"));
   ASSERT_TRUE(test::FocusByClick(form->txtBeginn));
   EXPECT_EQ(test::FocusWidget(), form->txtBeginn);
@@ -324,6 +325,8 @@ TEST_F(Phasenmodus, DateChecksWhenTheBoxesLoseTheFocus) {
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::string(f.beginn) + " - " + f.ende);
     ASSERT_TRUE(test::ClickNode(form->trvPhasen, form->trvPhasen->KeyAt(f.phase)));
+    // Both dates stand in their boxes before either is left: typing one would leave the other,
+    // and leaving a box is what runs the check under test.
     form->txtBeginn->setText(QString::fromLatin1(f.beginn));
     form->txtEnde->setText(QString::fromLatin1(f.ende));
     const std::size_t vorher = prompts->shown().size();

@@ -28,6 +28,7 @@
 #include "material_editor_fixture.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/keyedtree.h"
+#include "support/ui_desktop.h"
 #include "support/ui_forms.h"
 #include "support/ui_input.h"
 #include "support/ui_prompts.h"
@@ -76,6 +77,12 @@ class RechnerVolumenTest : public test::MaterialEditorFixture {
     return form;
   }
   static void Waehlen(QComboBox* liste, const char* name) { ASSERT_TRUE(test::ChooseEntry(liste, ui::Q(name))); }
+  // Types the concentration, the application rate and the price into the calculator.
+  static void WerteTippen(frmAufwandmenge& rate, const char* konzentration, const char* aufwand, const char* preis) {
+    ASSERT_TRUE(test::TypeInto(rate.txtKonzentration, ui::Q(konzentration)));
+    ASSERT_TRUE(test::TypeInto(rate.txtAufwandmenge, ui::Q(aufwand)));
+    ASSERT_TRUE(test::TypeInto(rate.txtPreis, ui::Q(preis)));
+  }
   void Ausfuehren(const std::string& sql) {
     auto database = db::Database::Open(state().enterprise.AktuelleEinstellungen.MaterialPfad);
     ASSERT_TRUE(database);
@@ -110,9 +117,7 @@ TEST_F(RechnerVolumenTest, ApplicationRateRoundsToCentsAndTakesTheRoundedTextOve
   frmAufwandmenge& rate = frmAufwandmenge::instanz();
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.jeEinheit);
-    rate.txtKonzentration->setText(ui::Q(f.k));
-    rate.txtAufwandmenge->setText(ui::Q(f.a));
-    rate.txtPreis->setText(ui::Q(f.p));
+    ASSERT_NO_FATAL_FAILURE(WerteTippen(rate, f.k, f.a, f.p));
     ASSERT_TRUE(test::Click(rate.cmbOK));
     EXPECT_EQ(rate.txtKostenLiter->text(), ui::Q(f.jeLiter));
     EXPECT_EQ(rate.txtKostenEinheit->text(), ui::Q(f.jeEinheit));
@@ -134,7 +139,7 @@ TEST_F(RechnerVolumenTest, ApplicationRateWithABoxThatHoldsNoNumberAsksToCheckAn
   };
   const Fall faelle[] = {
       {"", "0,5", "40"},    {"2", "", "40"},    {"2", "0,5", ""}, {",", "0,5", "40"},
-      {"2", "1,2,3", "40"}, {"2", "0,5", "4O"}, {"", "", ""},
+      {"2", "1,2,3", "40"}, {"2", "0,5", ",,"}, {"", "", ""},
   };
   frmMaterial4opt& material = MaterialOeffnen("M1024");
   const QString preis = material.txtPreis->text();
@@ -143,9 +148,7 @@ TEST_F(RechnerVolumenTest, ApplicationRateWithABoxThatHoldsNoNumberAsksToCheckAn
   for (const Fall& f : faelle) {
     SCOPED_TRACE(std::string(f.k) + "|" + f.a + "|" + f.p);
     const std::size_t vorher = prompts_->messageBoxes().size();
-    rate.txtKonzentration->setText(ui::Q(f.k));
-    rate.txtAufwandmenge->setText(ui::Q(f.a));
-    rate.txtPreis->setText(ui::Q(f.p));
+    ASSERT_NO_FATAL_FAILURE(WerteTippen(rate, f.k, f.a, f.p));
     prompts_->AnswerMsgBox(ui::msgbox::Ok);
     ASSERT_TRUE(test::Click(rate.cmbOK));
     ASSERT_EQ(prompts_->messageBoxes().size(), vorher + 1);
@@ -203,9 +206,10 @@ TEST_F(RechnerVolumenTest, ApplicationRateGoesOnlyToTheEditorOfItsMaterial) {
   test::ProcessEvents();
   frmMaterial4opt& anderes = MaterialOeffnen("M1025");
   const QString preis = anderes.txtPreis->text();
-  rate.txtKonzentration->setText(QStringLiteral("2"));
-  rate.txtAufwandmenge->setText(QStringLiteral("0,5"));
-  rate.txtPreis->setText(QStringLiteral("40"));
+  // The editor just opened takes the focus first; the person then goes back to the calculator.
+  ASSERT_TRUE(test::WaitUntilPlaced(&anderes));
+  ASSERT_TRUE(test::ActivateWindowOf(&anderes));
+  ASSERT_NO_FATAL_FAILURE(WerteTippen(rate, "2", "0,5", "40"));
   ASSERT_TRUE(test::Click(rate.cmbOK));
   ASSERT_TRUE(test::Click(rate.cmbOK));
   EXPECT_FALSE(frmAufwandmenge::IsLoaded());
@@ -220,9 +224,7 @@ TEST_F(RechnerVolumenTest, ApplicationRateGoesOnlyToTheEditorOfItsMaterial) {
   EXPECT_TRUE(neu.txtKonzentration->text().isEmpty());
   EXPECT_TRUE(neu.txtKostenEinheit->text().isEmpty());
   EXPECT_EQ(neu.cmbOK->text(), QStringLiteral("OK"));
-  neu.txtKonzentration->setText(QStringLiteral("2"));
-  neu.txtAufwandmenge->setText(QStringLiteral("100"));
-  neu.txtPreis->setText(QStringLiteral("40"));
+  ASSERT_NO_FATAL_FAILURE(WerteTippen(neu, "2", "100", "40"));
   ASSERT_TRUE(test::Click(neu.cmbOK));
   ASSERT_TRUE(test::Click(neu.cmbOK));
   EXPECT_EQ(anderes.txtPreis->text(), QStringLiteral("8,00"));
@@ -236,9 +238,7 @@ TEST_F(RechnerVolumenTest, ApplicationRateGoesOnlyToTheEditorOfItsMaterial) {
   frmMaterial4opt& wieder = MaterialOeffnen("M1025");
   ASSERT_TRUE(test::Click(wieder.cmbAufwandMenge));
   frmAufwandmenge& gleich = frmAufwandmenge::instanz();
-  gleich.txtKonzentration->setText(QStringLiteral("1"));
-  gleich.txtAufwandmenge->setText(QStringLiteral("100"));
-  gleich.txtPreis->setText(QStringLiteral("40"));
+  ASSERT_NO_FATAL_FAILURE(WerteTippen(gleich, "1", "100", "40"));
   ASSERT_TRUE(test::Click(gleich.cmbOK));
   ASSERT_TRUE(test::Click(gleich.cmbOK));
   EXPECT_EQ(wieder.txtPreis->text(), QStringLiteral("4,00"));

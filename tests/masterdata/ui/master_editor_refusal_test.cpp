@@ -95,6 +95,8 @@ TEST_F(VerweigerungFokusTest, RefusalNamingNoBoxLeavesTheFocusWhereItWas) {
   ASSERT_FALSE(fremderCode.empty());
   const Editor editor = Material("M1020");
   ASSERT_TRUE(test::ActivateWindowOf(editor.form));
+  // The barcode box takes no keys: the program gives the code. One another material carries
+  // stands for a code given to both meanwhile.
   editor.txtCode->setText(ui::Q(fremderCode));
   prompts_->AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::Click(editor.cmbSpeichern));
