@@ -26,8 +26,4 @@ inline constexpr std::string_view kGemeinkosten = "GemeinkostenKalkulation";
 // or no number, and for the values that divide also when it is 0. Only reads.
 std::optional<bool> DatenFehlenFuer(std::string_view art, const State& s);
 
-// Runs the check on the program-wide state and stores the answer in DatenFehlen; an
-// unknown key leaves DatenFehlen as it was.
-void KalkulationsdatenPruefen(std::string_view art);
-
 }  // namespace tolvar::mdlDatenPruefung

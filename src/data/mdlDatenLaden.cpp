@@ -265,6 +265,7 @@ bool MaterialienLaden() {
   const bool ok =
       LoadList(s.enterprise.AktuelleEinstellungen.MaterialPfad, "Material", "Barcode", FillMaterial, &liste);
   s.masters.MaterialListeErsetzen(std::move(liste));
+  s.masters.MaterialListeGelesen = ok;
   return ok;
 }
 

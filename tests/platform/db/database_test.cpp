@@ -376,8 +376,9 @@ TEST_F(DamagedFileTest, DamagedPageIsFoundByThePageCheckAndFailsTheRead) {
   }
 }
 
-// A file cut short is refused at opening wherever the cut lies; a journal beside the file may
-// still restore it and leaves the decision to the engine.
+// A file cut short is refused at opening wherever the cut lies. Only a hot journal beside the
+// file, which the engine plays back, may still restore it; an empty journal, a stale one whose
+// header was zeroed and any other file beside it count as none.
 TEST_F(DamagedFileTest, FileCutShortIsRefusedAtOpening) {
   const std::string path = dir_.File("test.db");
   const std::string sound = ReadFile(path);
@@ -395,8 +396,29 @@ TEST_F(DamagedFileTest, FileCutShortIsRefusedAtOpening) {
     EXPECT_NE(error.find("malformed"), std::string::npos) << error;
     EXPECT_EQ(ReadFile(path).size(), c.size);  // nothing written
   }
-  std::ofstream(path + "-journal") << "x";
-  EXPECT_EQ(HeaderDamage(path), "");
+  const std::string kopf("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8);
+  struct Journal {
+    const char* name;
+    const char* suffix;
+    std::string inhalt;
+    bool hot;
+  };
+  const Journal journale[] = {
+      {"empty journal", "-journal", "", false},
+      {"zeroed journal", "-journal", std::string(512, '\0'), false},
+      {"other file", "-journal", "x", false},
+      {"empty log", "-wal", "", false},
+      {"hot journal", "-journal", kopf + std::string(504, '\0'), true},
+  };
+  for (const Journal& j : journale) {
+    SCOPED_TRACE(j.name);
+    std::ofstream(path + j.suffix, std::ios::binary | std::ios::trunc) << j.inhalt;
+    EXPECT_EQ(HeaderDamage(path).empty(), j.hot);
+    if (!j.hot) {
+      EXPECT_EQ(Database::Open(path), nullptr);
+    }
+    std::filesystem::remove(path + j.suffix);
+  }
 }
 
 }  // namespace
