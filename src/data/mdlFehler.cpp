@@ -285,27 +285,10 @@ void StandardBereitstellen(std::string_view relativ, Bedarfsart art, std::string
   if (b.erneuert) anfuegen(hinweis, WiederhergestelltHinweis(was, data::InstallPath(relativ), b));
 }
 
-}  // namespace
-
-// ---------------------------------------------------------------- checks
-
-std::string Morvin5DatenbankMaengel(const std::string& path) {
-  const std::string maengel = Maengel(path, Morvin5Bedarf());
-  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
-}
-
-std::string TolvarDatenbankMaengel(const std::string& path) {
-  const std::string maengel = Maengel(path, TolvarBedarf());
-  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
-}
-
-std::string ErgebnisDatenbankMaengel(const std::string& path) {
-  const std::string maengel = Maengel(path, ErgebnisBedarf());
-  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
-}
-
-Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo,
-                                            const std::vector<std::string>& stationen) {
+// AusAuslieferungBereitstellen; a file whose rows failed to read (`bekannterMangel`, the
+// cause) is unusable whatever the checks find.
+Bereitstellung Bereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo,
+                             const std::vector<std::string>& stationen, const std::string& bekannterMangel) {
   Bereitstellung b;
   const std::string ziel = data::InstallPath(relativ);
   const bool vorhanden = sys::FileExists(ziel);
@@ -316,7 +299,9 @@ Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart
     if (m.empty()) m = KlimaMaengel(pfad, stationen);
     return m;
   };
-  const std::string maengel = !vorhanden ? "Die Datei wurde nicht gefunden." : maengelVon(ziel);
+  const std::string maengel = !vorhanden                ? "Die Datei wurde nicht gefunden."
+                              : !bekannterMangel.empty() ? bekannterMangel
+                                                         : maengelVon(ziel);
   if (maengel.empty()) return b;
   const std::string quelle = sys::JoinPath(sys::ShippedTree(), std::string(relativ));
   const std::string name = sys::FileNameOf(ziel) + ".beschädigt";
@@ -342,8 +327,34 @@ Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart
   } else {
     b.erneuert = true;
     if (vorhanden) b.beschaedigt = name;
+    // A sound copy stands in place of a file found unusable before: it is opened again.
+    db::UnblockFile(ziel);
   }
   return b;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- checks
+
+std::string Morvin5DatenbankMaengel(const std::string& path) {
+  const std::string maengel = Maengel(path, Morvin5Bedarf());
+  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
+}
+
+std::string TolvarDatenbankMaengel(const std::string& path) {
+  const std::string maengel = Maengel(path, TolvarBedarf());
+  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
+}
+
+std::string ErgebnisDatenbankMaengel(const std::string& path) {
+  const std::string maengel = Maengel(path, ErgebnisBedarf());
+  return maengel.empty() ? maengel : Einzelheiten(path, maengel);
+}
+
+Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo,
+                                            const std::vector<std::string>& stationen) {
+  return Bereitstellen(relativ, art, missingToo, stationen, {});
 }
 
 std::string WiederhergestelltHinweis(std::string_view was, const std::string& pfad, const Bereitstellung& b) {
@@ -353,6 +364,35 @@ std::string WiederhergestelltHinweis(std::string_view was, const std::string& pf
          " war beschädigt und wurde aus den ausgelieferten Daten wiederhergestellt. Die beschädigte Datei liegt als "
          "\"" +
          b.beschaedigt + "\" daneben.";
+}
+
+bool WaehrendDesLaufsWiederherstellen(const std::string& pfad, const std::string& fehler) {
+  struct Eigene {
+    std::string_view relativ;
+    Bedarfsart art;
+  };
+  constexpr Eigene kEigene[] = {{data::kStandardMaterialdatenbank, Bedarfsart::Material},
+                                {data::kStandardVanteldatenbank, Bedarfsart::Vantel},
+                                {data::kStandardWetterdatenbank, Bedarfsart::NurVorhanden},
+                                {data::kStationsdatenbank, Bedarfsart::NurVorhanden}};
+  const auto normal = [](const std::string& p) { return std::filesystem::path(p).lexically_normal(); };
+  const auto eigene = std::find_if(std::begin(kEigene), std::end(kEigene),
+                                   [&](const Eigene& e) { return normal(data::InstallPath(e.relativ)) == normal(pfad); });
+  if (eigene == std::end(kEigene)) return false;
+  // Once per file and run: a shipped copy whose rows fail to read too is not copied again
+  // and again.
+  if (!state().enterprise.GemeldeteLesefehler.insert("wiederhergestellt|" + pfad).second) return false;
+  const EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
+  const Bereitstellung b =
+      Bereitstellen(eigene->relativ, eigene->art, true, {e.Wetterstation, std::string(data::kStandardStation)},
+                    sys::Fehlermeldung("", fehler));
+  if (!b.erneuert) return false;
+  data::ShowCritical(sys::Fehlermeldung("Die Datenbank \"" + pfad +
+                                            "\" kann nicht vollständig gelesen werden. Sie wurde aus den "
+                                            "ausgelieferten Daten wiederhergestellt; die beschädigte Datei liegt als \"" +
+                                            b.beschaedigt + "\" daneben.",
+                                        fehler));
+  return true;
 }
 
 void Morvin5DatenbankPruefen() {

@@ -25,6 +25,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -297,8 +298,53 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
         << meldungen.messages.back().text;
     EXPECT_EQ(std::filesystem::last_write_time(ergebnisse), vorher);
     EXPECT_EQ(std::filesystem::file_size(ergebnisse), groesse);
-    db::UnblockAllFiles();
   }
+}
+
+// A climate table whose rows fail to read while the heating is computed: the program's own
+// weather database is restored from the shipped tree as at opening, said once with the cause
+// that happened, and the restored file serves this run; the damaged copy lies beside it.
+TEST_F(KalkulationTest, AWeatherDatabaseFoundDamagedWhileReadIsRestoredAndUsed) {
+  const std::string klima = state().enterprise.AktuelleEinstellungen.KlimaPfad;
+  const std::string station = state().enterprise.AktuelleEinstellungen.Wetterstation;
+  std::string schaden;
+  {
+    auto datenbank = db::Database::Open(klima);
+    ASSERT_TRUE(datenbank);
+    const int64_t seite = datenbank->Scalar("SELECT rootpage FROM sqlite_master WHERE name = ?",
+                                            {db::Value(station + "-Temperatur")})
+                              .integerOr(0);
+    ASSERT_GT(seite, 1);
+    std::ifstream in(klima, std::ios::binary);
+    schaden.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // A leaf page overwritten: the file opens, its rows do not read.
+    schaden[static_cast<std::size_t>(seite - 1) * 4096] = static_cast<char>(0x7f);
+  }
+  std::ofstream(klima, std::ios::binary | std::ios::trunc) << schaden;
+  const auto referenz = test::ReferenzJeKultur().at("K1003");
+  for (int lauf = 0; lauf < 2; ++lauf) {
+    SCOPED_TRACE(lauf);
+    meldungen.messages.clear();
+    KalkulationsFenster f = Gewaehlt("K1003", "3,20");
+    f.txtMenge = "5900";
+    ASSERT_TRUE(KulturKalkulieren(f));
+    EXPECT_EQ(f.txtHeizung(), referenz.at("txtHeizung"));
+    EXPECT_EQ(f.txtGewinn[2], referenz.at("txtGewinn(2)"));
+    if (lauf == 0) {
+      ASSERT_EQ(meldungen.messages.size(), 1u);
+      EXPECT_EQ(meldungen.messages[0].text.rfind("Die Datenbank \"" + klima +
+                                                     "\" kann nicht vollständig gelesen werden. Sie wurde aus den "
+                                                     "ausgelieferten Daten wiederhergestellt; die beschädigte Datei "
+                                                     "liegt als \"Klimadaten.mdb.beschädigt\" daneben.",
+                                                 0),
+                0u)
+          << meldungen.messages[0].text;
+    } else {
+      EXPECT_TRUE(meldungen.messages.empty());
+    }
+  }
+  std::ifstream kopie(klima + ".beschädigt", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kopie), std::istreambuf_iterator<char>()), schaden);
 }
 
 // A material row whose quantity is text but no number adds nothing; every other row of

@@ -214,6 +214,8 @@ void BlockFile(const std::string& path) {
   if (!path.empty()) Blocked().insert(FileKey(path));
 }
 
+void UnblockFile(const std::string& path) { Blocked().erase(FileKey(path)); }
+
 void UnblockAllFiles() { Blocked().clear(); }
 
 sqlite3_stmt* Database::Prepared(std::string_view sql, std::string* error) const {
