@@ -75,7 +75,8 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
       }
       break;
     case Kostenart::Vermarktung:
-      if (!c.Fehlt) c.Wert = Vermarktungskosten(s.enterprise.AktuelleEinstellungen.Vermarktungskosten, fenster.txtPreis);
+      if (!c.Fehlt)
+        c.Wert = Vermarktungskosten(s.enterprise.AktuelleEinstellungen.Vermarktungskosten, fenster.txtPreis);
       break;
     case Kostenart::Arbeit:
       if (!c.Fehlt) {
@@ -321,10 +322,10 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
   std::vector<Kostenart> leer;
   for (Kostenart art : kKostenarten) {
     if (s.calculation.HerkunftVon(art) != Herkunft::Errechnet) continue;
-    // Marketing is a share of the price, the overheads are spread over the quantity: with
-    // that box left out they are not known.
-    const bool ohneEingabe = (art == Kostenart::Vermarktung && gelesen.txtPreis.empty()) ||
-                             (art == Kostenart::Gemeinkosten && gelesen.txtMenge.empty());
+    // A type worked out from the price or the quantity is not known with that box left out.
+    const BenoetigteEingaben& braucht = Daten(art).eingaben;
+    const bool ohneEingabe = (braucht.Enthaelt(Eingabe::Preis) && gelesen.txtPreis.empty()) ||
+                             (braucht.Enthaelt(Eingabe::Menge) && gelesen.txtMenge.empty());
     // An unread list is not an empty one: its sums would show 0,00 as if computed.
     const auto fehlend = FehlendeEingaben(art, lesestand, s.enterprise.AktuelleEinstellungen);
     Kosten c;

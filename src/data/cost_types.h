@@ -28,15 +28,17 @@ enum class Kostenstufe { Sachkosten, Arbeitskosten, Gemeinkosten };
 // the check below.
 enum class Vergleichsbalken { Eigener = 1, Sachkosten };
 
-// The inputs the calculation reads from the databases. A list or row set that could not be
-// read, or whose file was reported damaged, is missing data of every type that needs it.
-enum class Eingabe { Phasen, Standorte, Materialzeilen, Stammmaterial, Arbeiten, Heizmodell, Klima };
-inline constexpr std::size_t kAnzahlEingaben = 7;
+// The inputs a cost type is worked out from: the price and the quantity the calculation window
+// holds, and the lists the calculation reads from the databases. A box left empty, or a list or
+// row set that could not be read (or whose file was reported damaged), is missing data of
+// every type that needs it.
+enum class Eingabe { Preis, Menge, Phasen, Standorte, Materialzeilen, Stammmaterial, Arbeiten, Heizmodell, Klima };
+inline constexpr std::size_t kAnzahlEingaben = 9;
 
 // A set of inputs.
-class Eingaben {
+class BenoetigteEingaben {
  public:
-  constexpr Eingaben(std::initializer_list<Eingabe> eingaben) {
+  constexpr BenoetigteEingaben(std::initializer_list<Eingabe> eingaben) {
     for (Eingabe e : eingaben) bits_ |= Bit(e);
   }
   constexpr bool Enthaelt(Eingabe e) const { return (bits_ & Bit(e)) != 0; }
@@ -56,7 +58,7 @@ struct KostenartDaten {
   // The key of the completeness check run before the type is computed, and the inputs it is
   // worked out from (one that could not be read leaves it uncomputed).
   std::string_view pruefschluessel;
-  Eingaben eingaben;
+  BenoetigteEingaben eingaben;
   // The columns of the cost and of its grade in table Vergleichskulturen.
   std::string_view kostenSpalte;
   std::string_view gradSpalte;
@@ -157,7 +159,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "+ Vermarktung ",
      .anfangsbeschriftung = "+ Vermarktung ***",
      .pruefschluessel = "VermarktungskostenKalkulation",
-     .eingaben = {},
+     .eingaben = {Eingabe::Preis},
      .kostenSpalte = "Vermarktung",
      .gradSpalte = "DQVermarktung",
      .wertfeld = "txtVermarktung",
@@ -187,7 +189,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "- Gemeinkosten ",
      .anfangsbeschriftung = "- Gemeinkosten ***",
      .pruefschluessel = "GemeinkostenKalkulation",
-     .eingaben = {Eingabe::Phasen},
+     .eingaben = {Eingabe::Menge, Eingabe::Phasen},
      .kostenSpalte = "Gemeinkosten",
      .gradSpalte = "DQGemeinkosten",
      .wertfeld = "txtGemein",

@@ -361,7 +361,7 @@ Bereitstellung Bereitstellen(std::string_view relativ, Bedarfsart art, bool miss
     if (m.empty()) m = KlimaMaengel(pfad, stationen);
     return m;
   };
-  const std::string maengel = !vorhanden                ? "Die Datei wurde nicht gefunden."
+  const std::string maengel = !vorhanden                 ? "Die Datei wurde nicht gefunden."
                               : !bekannterMangel.empty() ? bekannterMangel
                                                          : maengelVon(ziel);
   if (maengel.empty()) return b;
@@ -421,22 +421,23 @@ bool WaehrendDesLaufsWiederherstellen(const std::string& pfad, const std::string
                                 {data::kStandardWetterdatenbank, Bedarfsart::NurVorhanden},
                                 {data::kStationsdatenbank, Bedarfsart::NurVorhanden}};
   const auto normal = [](const std::string& p) { return std::filesystem::path(p).lexically_normal(); };
-  const auto eigene = std::find_if(std::begin(kEigene), std::end(kEigene),
-                                   [&](const Eigene& e) { return normal(data::InstallPath(e.relativ)) == normal(pfad); });
+  const auto eigene = std::find_if(std::begin(kEigene), std::end(kEigene), [&](const Eigene& e) {
+    return normal(data::InstallPath(e.relativ)) == normal(pfad);
+  });
   if (eigene == std::end(kEigene)) return false;
   // Once per file and run: a shipped copy whose rows fail to read too is not copied again
   // and again.
   if (!state().enterprise.GemeldeteLesefehler.insert("wiederhergestellt|" + pfad).second) return false;
   const EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
-  const Bereitstellung b =
-      Bereitstellen(eigene->relativ, eigene->art, true, {e.Wetterstation, std::string(data::kStandardStation)},
-                    Zeile("", fehler));
+  const Bereitstellung b = Bereitstellen(eigene->relativ, eigene->art, true,
+                                         {e.Wetterstation, std::string(data::kStandardStation)}, Zeile("", fehler));
   if (!b.erneuert) return false;
-  data::ShowCritical(sys::Fehlermeldung("Die Datenbank \"" + pfad +
-                                            "\" kann nicht vollständig gelesen werden. Sie wurde aus den "
-                                            "ausgelieferten Daten wiederhergestellt; die beschädigte Datei liegt als \"" +
-                                            b.beschaedigt + "\" daneben.",
-                                        fehler));
+  data::ShowCritical(
+      sys::Fehlermeldung("Die Datenbank \"" + pfad +
+                             "\" kann nicht vollständig gelesen werden. Sie wurde aus den "
+                             "ausgelieferten Daten wiederhergestellt; die beschädigte Datei liegt als \"" +
+                             b.beschaedigt + "\" daneben.",
+                         fehler));
   return true;
 }
 

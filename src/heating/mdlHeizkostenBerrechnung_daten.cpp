@@ -103,8 +103,7 @@ bool KlimaLesen(db::Database& datenbank, const std::string& station, Heizdaten& 
   Klimatabellen klima;
   bool lesefehler = false;
   if (KlimatabelleLesen(datenbank, station + std::string(data::kKlimaTemperatur), klima.Temperatur, &lesefehler) &&
-      KlimatabelleLesen(datenbank, station + std::string(data::kKlimaEinstrahlung), klima.Einstrahlung,
-                        &lesefehler)) {
+      KlimatabelleLesen(datenbank, station + std::string(data::kKlimaEinstrahlung), klima.Einstrahlung, &lesefehler)) {
     daten.Klima = klima;
   }
   return !lesefehler;

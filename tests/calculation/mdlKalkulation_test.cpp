@@ -205,9 +205,9 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
     const char* ungelesen;  // the line of the message
     std::vector<Kostenart> leer;
   };
-  const std::vector<Kostenart> alleAusserVermarktung = {
-      Kostenart::Heizung, Kostenart::Material, Kostenart::Energie,      Kostenart::Maschinen,
-      Kostenart::PSM,     Kostenart::Arbeit,   Kostenart::Gemeinkosten};
+  const std::vector<Kostenart> alleAusserVermarktung = {Kostenart::Heizung,     Kostenart::Material, Kostenart::Energie,
+                                                        Kostenart::Maschinen,   Kostenart::PSM,      Kostenart::Arbeit,
+                                                        Kostenart::Gemeinkosten};
   const Fall faelle[] = {
       {"master materials: a garbled record",
        [&](EnterpriseState& e) {
@@ -233,8 +233,7 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
        "die Standorte der Kultur",
        {Kostenart::Heizung}},
       {"phases: the enterprise's Tolvar-Datenbank blocked",
-       [](EnterpriseState& e) { db::BlockFile(e.TolvarDatenbankPfad); },
-       "die Kulturphasen der Kultur",
+       [](EnterpriseState& e) { db::BlockFile(e.TolvarDatenbankPfad); }, "die Kulturphasen der Kultur",
        alleAusserVermarktung},
       {"recorded work: the table unreadable",
        [&](EnterpriseState& e) { ausfuehren(e.AktuellerBetrieb, "ALTER TABLE Taetigkeiten RENAME TO Weg"); },
@@ -267,13 +266,11 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
     for (Kostenart art : fall.leer) namen += (namen.empty() ? "" : ", ") + Kostenname(art);
     EXPECT_EQ(meldungen.messages.size(), 1u);
     const std::string text = meldungen.messages.empty() ? std::string() : meldungen.messages[0].text;
-    EXPECT_EQ(text.rfind("Nicht alle Daten der Kalkulation konnten gelesen werden:\n\n- " +
-                             std::string(fall.ungelesen),
-                         0),
-              0u)
+    EXPECT_EQ(
+        text.rfind("Nicht alle Daten der Kalkulation konnten gelesen werden:\n\n- " + std::string(fall.ungelesen), 0),
+        0u)
         << text;
-    EXPECT_NE(text.find("\n\nDiese Kosten werden nicht berechnet und bleiben leer: " + namen + "."),
-              std::string::npos)
+    EXPECT_NE(text.find("\n\nDiese Kosten werden nicht berechnet und bleiben leer: " + namen + "."), std::string::npos)
         << text;
     for (Kostenart art : kKostenarten) {
       const bool leer = std::find(fall.leer.begin(), fall.leer.end(), art) != fall.leer.end();
@@ -289,12 +286,13 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
     const auto groesse = std::filesystem::file_size(ergebnisse);
     EXPECT_FALSE(mdlkulturVergleich::KalkulationsergebnisSpeichern(f));
     ASSERT_FALSE(meldungen.messages.empty());
-    EXPECT_EQ(meldungen.messages.back().text.rfind("Die Kalkulation wurde nicht gespeichert. Für diese Kosten fehlt "
-                                               "ein Wert, weil sie nicht berechnet werden konnten, oder der Wert ist "
-                                               "keine Zahl: " +
-                                                   namen + ".",
-                                               0),
-              0u)
+    EXPECT_EQ(
+        meldungen.messages.back().text.rfind("Die Kalkulation wurde nicht gespeichert. Für diese Kosten fehlt "
+                                             "ein Wert, weil sie nicht berechnet werden konnten, oder der Wert ist "
+                                             "keine Zahl: " +
+                                                 namen + ".",
+                                             0),
+        0u)
         << meldungen.messages.back().text;
     EXPECT_EQ(std::filesystem::last_write_time(ergebnisse), vorher);
     EXPECT_EQ(std::filesystem::file_size(ergebnisse), groesse);
@@ -311,9 +309,9 @@ TEST_F(KalkulationTest, AWeatherDatabaseFoundDamagedWhileReadIsRestoredAndUsed) 
   {
     auto datenbank = db::Database::Open(klima);
     ASSERT_TRUE(datenbank);
-    const int64_t seite = datenbank->Scalar("SELECT rootpage FROM sqlite_master WHERE name = ?",
-                                            {db::Value(station + "-Temperatur")})
-                              .integerOr(0);
+    const int64_t seite =
+        datenbank->Scalar("SELECT rootpage FROM sqlite_master WHERE name = ?", {db::Value(station + "-Temperatur")})
+            .integerOr(0);
     ASSERT_GT(seite, 1);
     std::ifstream in(klima, std::ios::binary);
     schaden.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

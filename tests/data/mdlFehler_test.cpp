@@ -280,9 +280,7 @@ TEST_F(ChecksTest, AFolderInPlaceOfTheDefaultIsNamedAsAFolder) {
       "Die ausgewählte Material-Datenbank ist ungültig und kann nicht geöffnet werden. Die Standard-Material-Datenbank "
       "kann ebenfalls nicht geladen werden.");
   const std::string& text = Messages()[0].text;
-  EXPECT_NE(text.find("\n\nDatei: " + standard +
-                      "\nDer Name bezeichnet einen Ordner, keine Datei."),
-            std::string::npos)
+  EXPECT_NE(text.find("\n\nDatei: " + standard + "\nDer Name bezeichnet einen Ordner, keine Datei."), std::string::npos)
       << text;
   EXPECT_EQ(text.find("nicht gefunden"), std::string::npos) << text;
   EXPECT_TRUE(sys::FolderExists(standard));

@@ -114,8 +114,8 @@ TEST(SafeCopy, FolderThatFailsIsNamed) {
       {"file in the path", dir.Join("Datei/B.mdb"), "Ein Teil des Pfades ist kein Ordner."},
   };
   if (::geteuid() != 0)
-    cases.push_back(
-        {"read-only folder", dir.Join("geschützt/B.mdb"), "Der Ordner \"" + dir.Join("geschützt") + "\" ist schreibgeschützt."});
+    cases.push_back({"read-only folder", dir.Join("geschützt/B.mdb"),
+                     "Der Ordner \"" + dir.Join("geschützt") + "\" ist schreibgeschützt."});
   fs::permissions(dir.Join("geschützt"), fs::perms::owner_read | fs::perms::owner_exec);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
