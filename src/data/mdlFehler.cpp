@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -427,11 +428,13 @@ bool WaehrendDesLaufsWiederherstellen(const std::string& pfad, const std::string
   if (eigene == std::end(kEigene)) return false;
   // Once per file and run: a shipped copy whose rows fail to read too is not copied again
   // and again.
-  if (!state().enterprise.GemeldeteLesefehler.insert("wiederhergestellt|" + pfad).second) return false;
+  std::set<std::string>& gemeldet = state().enterprise.GemeldeteLesefehler;
+  if (!gemeldet.insert("wiederherstellen|" + pfad).second) return false;
   const EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
   const Bereitstellung b = Bereitstellen(eigene->relativ, eigene->art, true,
                                          {e.Wetterstation, std::string(data::kStandardStation)}, Zeile("", fehler));
   if (!b.erneuert) return false;
+  gemeldet.insert("wiederhergestellt|" + pfad);
   data::ShowCritical(
       sys::Fehlermeldung("Die Datenbank \"" + pfad +
                              "\" kann nicht vollständig gelesen werden. Sie wurde aus den "
@@ -439,6 +442,10 @@ bool WaehrendDesLaufsWiederherstellen(const std::string& pfad, const std::string
                              b.beschaedigt + "\" daneben.",
                          fehler));
   return true;
+}
+
+bool WaehrendDesLaufsWiederhergestellt(const std::string& pfad) {
+  return state().enterprise.GemeldeteLesefehler.contains("wiederhergestellt|" + pfad);
 }
 
 void Morvin5DatenbankPruefen() {

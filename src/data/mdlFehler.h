@@ -47,6 +47,8 @@ Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart
 // on, and said in one message with the cause that happened. False, with nothing changed, for
 // any other file, when the restore fails, and for a file restored so before in this run.
 bool WaehrendDesLaufsWiederherstellen(const std::string& pfad, const std::string& fehler);
+// Whether `pfad` was restored so in this run: a reader whose rows failed reads it once more.
+bool WaehrendDesLaufsWiederhergestellt(const std::string& pfad);
 
 // The sentence saying that `pfad` was damaged (or missing) and has been restored from the
 // delivered data, with the name of the damaged file kept beside it.

@@ -4,6 +4,7 @@
 #include <limits>
 #include <memory>
 
+#include "data/mdlFehler.h"
 #include "data/paths.h"
 #include "platform/db/database.h"
 
@@ -110,16 +111,17 @@ bool KlimaLesen(db::Database& datenbank, const std::string& station, Heizdaten& 
 }
 
 // Reads `pfad` with `lesen`. A database of the program's own whose rows failed to read is
-// restored from the shipped tree as it is reported (data/mdlFehler): it is read once more, so
-// the restored file serves this run already.
+// restored from the shipped tree as that is reported (data/mdlFehler): it is read once more,
+// so the restored file serves this run already.
 template <typename Leser>
 void Lesen(const std::string& pfad, Heizdaten& daten, Leser lesen) {
+  const bool schonWiederhergestellt = mdlFehler::WaehrendDesLaufsWiederhergestellt(pfad);
   for (int versuch = 0; versuch < 2; ++versuch) {
     Heizdaten teil;
     const auto datenbank = db::Database::Open(pfad);
     if (!datenbank) return;
     const bool gelesen = lesen(*datenbank, teil);
-    if (gelesen || versuch == 1) {
+    if (gelesen || schonWiederhergestellt || !mdlFehler::WaehrendDesLaufsWiederhergestellt(pfad) || versuch == 1) {
       daten.Standorte.merge(teil.Standorte);
       daten.Eindeckungen.merge(teil.Eindeckungen);
       daten.Brennstoffe.merge(teil.Brennstoffe);
