@@ -37,7 +37,7 @@ bool DatenFehlen(Kostenart art) { return Dienste().DatenFehlen && Dienste().Date
 // fallback, missing or a folder does not.
 bool Lesbar(const std::string& pfad) { return db::Database::Open(pfad) != nullptr; }
 
-std::string Datei(const std::string& pfad) { return "Datei: " + pfad; }
+std::string Datei(const std::string& pfad) { return pfad.empty() ? "keine Datei eingestellt" : "Datei: " + pfad; }
 
 Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
   State& s = state();
