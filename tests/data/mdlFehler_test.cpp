@@ -287,6 +287,21 @@ TEST_F(ChecksTest, AFolderInPlaceOfTheDefaultIsNamedAsAFolder) {
   EXPECT_EQ(state().enterprise.AktuelleEinstellungen.MaterialPfad, path);
 }
 
+// A default found damaged and blocked earlier in the run is opened again once a sound copy
+// from the shipped tree stands in its place.
+TEST_F(ChecksTest, ADefaultRestoredInPlaceIsOpenedAgain) {
+  const std::string standard = data::InstallPath(data::kStandardMaterialdatenbank);
+  MakeGarbage(standard);
+  db::BlockFile(standard);
+  state().enterprise.AktuelleEinstellungen.MaterialPfad = standard;
+  mdlFehler::MaterialDatenbankPruefen();
+  ExpectOneCritical(kMaterialText);
+  EXPECT_NE(Messages()[0].text.find("war beschädigt und wurde aus den ausgelieferten Daten wiederhergestellt"),
+            std::string::npos)
+      << Messages()[0].text;
+  EXPECT_NE(db::Database::Open(standard), nullptr);
+}
+
 TEST_F(ChecksTest, ResultDatabase) {
   const std::string path = Path("Alt/Ergebnisse.mdb");
   struct Case {
