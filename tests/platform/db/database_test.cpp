@@ -421,5 +421,36 @@ TEST_F(DamagedFileTest, FileCutShortIsRefusedAtOpening) {
   }
 }
 
+// A copy taken while a write was under way holds a hot journal: the file itself need not
+// agree with its header until the first read has played the journal back. It opens with the
+// rows as they were before the write, and its size is checked once the journal is played back.
+TEST_F(DamagedFileTest, AHotJournalIsPlayedBackBeforeTheSizeIsChecked) {
+  const std::string path = dir_.File("test.db");
+  const std::string kopie = dir_.File("kopie.db");
+  {
+    auto db = Database::Open(path);
+    ASSERT_TRUE(db);
+    ASSERT_TRUE(db->Execute("PRAGMA cache_size = 1"));
+    ASSERT_TRUE(db->Execute("BEGIN IMMEDIATE"));
+    // More pages than the cache holds: originals go to the journal, changes into the file.
+    ASSERT_TRUE(db->Execute("UPDATE T SET x = x || x"));
+    ASSERT_TRUE(std::filesystem::exists(path + "-journal"));
+    std::filesystem::copy_file(path, kopie);
+    std::filesystem::copy_file(path + "-journal", kopie + "-journal");
+    ASSERT_TRUE(db->Execute("ROLLBACK"));
+  }
+  // A page being added when the copy was taken, cut off inside it: the journal's playback
+  // cuts the file back to the pages it had before the write.
+  std::ofstream(kopie, std::ios::binary | std::ios::app) << std::string(100, 'x');
+  ASSERT_NE(std::filesystem::file_size(kopie) % 4096, 0u);
+  std::string error;
+  auto db = Database::Open(kopie, &error);
+  ASSERT_TRUE(db) << error;
+  EXPECT_EQ(db->Scalar("SELECT count(*) FROM T WHERE length(x) = 200").integerOr(0), 2000);
+  EXPECT_FALSE(std::filesystem::exists(kopie + "-journal"));
+  EXPECT_EQ(std::filesystem::file_size(kopie) % 4096, 0u);
+  EXPECT_EQ(HeaderDamage(kopie), "");
+}
+
 }  // namespace
 }  // namespace tolvar::db
