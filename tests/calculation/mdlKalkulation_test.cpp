@@ -33,6 +33,7 @@
 #include "calculation/kalkulation_referenz.h"
 #include "calculation/mdlkulturVergleich.h"
 #include "data/mdlDatenLaden.h"
+#include "data/mdlFehler.h"
 #include "data/messages.h"
 #include "data/settings_row.h"
 #include "data/state.h"
@@ -221,10 +222,12 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
        [](EnterpriseState& e) { db::BlockFile(e.AktuelleEinstellungen.MaterialPfad); },
        "die Materialliste der Stammdaten",
        {Kostenart::Material, Kostenart::Maschinen}},
-      {"master materials: a folder in place of the file",
+      {"master materials: a folder in place of the default, its fallback failed",
        [](EnterpriseState& e) {
          std::filesystem::remove(e.AktuelleEinstellungen.MaterialPfad);
          std::filesystem::create_directory(e.AktuelleEinstellungen.MaterialPfad);
+         mdlFehler::MaterialDatenbankPruefen();
+         EXPECT_FALSE(mdlDatenLaden::MaterialienLaden());
        },
        "die Materialliste der Stammdaten",
        {Kostenart::Material, Kostenart::Maschinen}},
@@ -241,6 +244,14 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
        {Kostenart::PSM, Kostenart::Arbeit}},
       {"heating model: the file blocked",
        [](EnterpriseState& e) { db::BlockFile(e.AktuelleEinstellungen.VantelPfad); },
+       "das Heizungsmodell",
+       {Kostenart::Heizung}},
+      {"heating model: a folder in place of the default, its fallback failed",
+       [](EnterpriseState& e) {
+         std::filesystem::remove(e.AktuelleEinstellungen.VantelPfad);
+         std::filesystem::create_directory(e.AktuelleEinstellungen.VantelPfad);
+         mdlFehler::VantelDatenbankPruefen();
+       },
        "das Heizungsmodell",
        {Kostenart::Heizung}},
       {"heating model: cut short with an empty journal beside it",
