@@ -110,8 +110,4 @@ std::optional<bool> DatenFehlenFuer(std::string_view art, const State& s) {
   return std::nullopt;
 }
 
-void KalkulationsdatenPruefen(std::string_view art) {
-  if (const auto fehlt = DatenFehlenFuer(art, state())) state().calculation.DatenFehlen = *fehlt;
-}
-
 }  // namespace tolvar::mdlDatenPruefung

@@ -6,18 +6,21 @@
 #include <optional>
 #include <string_view>
 
+#include "data/cost_types.h"
 #include "data/state.h"
 
 namespace tolvar::mdlDatenPruefung {
 
-// The check's kind keys, one per cost type; machines are checked with the material key.
-inline constexpr std::string_view kHeizkosten = "HeizkostenKalkulation";
-inline constexpr std::string_view kMaterialkosten = "MaterialkostenKalkulation";
-inline constexpr std::string_view kEnergiekosten = "EnergiekostenKalkulation";
-inline constexpr std::string_view kPSMKosten = "PSMKostenKalkulation";
-inline constexpr std::string_view kVermarktungskosten = "VermarktungskostenKalkulation";
-inline constexpr std::string_view kArbeitskosten = "ArbeitskostenKalkulation";
-inline constexpr std::string_view kGemeinkosten = "GemeinkostenKalkulation";
+// The check's kind keys, as the cost types' rows name them; machines are checked with the
+// material key.
+inline constexpr std::string_view kHeizkosten = Daten(Kostenart::Heizung).pruefschluessel;
+inline constexpr std::string_view kMaterialkosten = Daten(Kostenart::Material).pruefschluessel;
+inline constexpr std::string_view kEnergiekosten = Daten(Kostenart::Energie).pruefschluessel;
+inline constexpr std::string_view kPSMKosten = Daten(Kostenart::PSM).pruefschluessel;
+inline constexpr std::string_view kVermarktungskosten = Daten(Kostenart::Vermarktung).pruefschluessel;
+inline constexpr std::string_view kArbeitskosten = Daten(Kostenart::Arbeit).pruefschluessel;
+inline constexpr std::string_view kGemeinkosten = Daten(Kostenart::Gemeinkosten).pruefschluessel;
+static_assert(Daten(Kostenart::Maschinen).pruefschluessel == kMaterialkosten);
 
 // True when a value the cost type of `art` needs is missing in `s` (the selected culture's
 // PhasenListe, KulturStandortListe, KulturMaterialListe, KulturArbeitListe, the
@@ -25,9 +28,5 @@ inline constexpr std::string_view kGemeinkosten = "GemeinkostenKalkulation";
 // that names no kind (compared exactly). A number counts as missing when its text is empty
 // or no number, and for the values that divide also when it is 0. Only reads.
 std::optional<bool> DatenFehlenFuer(std::string_view art, const State& s);
-
-// Runs the check on the program-wide state and stores the answer in DatenFehlen; an
-// unknown key leaves DatenFehlen as it was.
-void KalkulationsdatenPruefen(std::string_view art);
 
 }  // namespace tolvar::mdlDatenPruefung

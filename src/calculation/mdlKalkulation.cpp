@@ -1,5 +1,6 @@
 #include "calculation/mdlKalkulation.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "base/values.h"
@@ -14,6 +15,7 @@
 #include "data/mdlDatenLaden.h"
 #include "data/messages.h"
 #include "heating/mdlHeizkostenBerrechnung.h"
+#include "platform/db/database.h"
 #include "settings/mdlMaterial.h"
 #include "settings/mdlTarif.h"
 
@@ -23,66 +25,68 @@ namespace {
 
 KalkulationsDienste StartDienste() {
   KalkulationsDienste d;
-  d.KalkulationsdatenPruefen = [](std::string_view schluessel) {
-    mdlDatenPruefung::KalkulationsdatenPruefen(schluessel);
+  d.DatenFehlen = [](std::string_view schluessel) {
+    return mdlDatenPruefung::DatenFehlenFuer(schluessel, state()).value_or(false);
   };
   return d;
 }
 
 // Runs the completeness check of a type; true when data are missing.
-bool DatenFehlen(Kostenart art) {
-  State& s = state();
-  if (Dienste().KalkulationsdatenPruefen) Dienste().KalkulationsdatenPruefen(Daten(art).pruefschluessel);
-  return s.calculation.DatenFehlen;
-}
+bool DatenFehlen(Kostenart art) { return Dienste().DatenFehlen && Dienste().DatenFehlen(Daten(art).pruefschluessel); }
+
+// Whether the database file at `pfad` opens: one reported damaged, blocked after a failed
+// fallback, missing or a folder does not.
+bool Lesbar(const std::string& pfad) { return db::Database::Open(pfad) != nullptr; }
+
+std::string Datei(const std::string& pfad) { return pfad.empty() ? "keine Datei eingestellt" : "Datei: " + pfad; }
 
 Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
   State& s = state();
   Kosten c;
+  c.Fehlt = DatenFehlen(art);
   switch (art) {
     case Kostenart::Heizung:
       mdlHeizkostenBerrechnung::HeizkostenBerechnen();
-      if (!DatenFehlen(art))
+      if (!c.Fehlt)
         c = Heizkosten(s.culture.PhasenListe, s.culture.AnzahlPhasen,
                        UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte));
       break;
-    case Kostenart::Material: {
-      const bool fehlt = DatenFehlen(art);
+    case Kostenart::Material:
+      // The costs per plant of the rows are shown by the breakdown also when data are missing.
       mdlBerrechnung::MaterialkostenJePflanzeBerechnen(s.culture, s.masters);
-      if (!fehlt)
+      if (!c.Fehlt)
         c.Wert = mdlBerrechnung::KostenJePflanzeSumme(
             UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien));
       break;
-    }
     case Kostenart::Energie:
-      if (!DatenFehlen(art))
+      if (!c.Fehlt)
         c.Wert = Energiekosten(s.culture.PhasenListe, s.culture.AnzahlPhasen, s.enterprise.AktuelleEinstellungen.Strom);
       break;
     case Kostenart::Maschinen:
-      if (!DatenFehlen(art)) {
+      if (!c.Fehlt) {
         mdlBerrechnung::MaschinenkostenJePflanzeBerechnen(s.culture, s.masters);
         c.Wert = mdlBerrechnung::KostenJePflanzeSumme(
             UsedSlots(s.culture.KulturMaterialListe, s.culture.AnzahlKulturMaterialien));
       }
       break;
     case Kostenart::PSM:
-      if (!DatenFehlen(art)) {
+      if (!c.Fehlt) {
         c.Wert = PSMKosten(s.calculation.KulturArbeitListe, s.settings.ArbeitMaterialListe, s.culture.PhasenListe,
                            s.culture.AnzahlPhasen);
       }
       break;
     case Kostenart::Vermarktung:
-      if (!DatenFehlen(art))
+      if (!c.Fehlt)
         c.Wert = Vermarktungskosten(s.enterprise.AktuelleEinstellungen.Vermarktungskosten, fenster.txtPreis);
       break;
     case Kostenart::Arbeit:
-      if (!DatenFehlen(art)) {
+      if (!c.Fehlt) {
         c = Arbeitskosten(s.culture.PhasenListe, s.culture.AnzahlPhasen, s.calculation.KulturArbeitListe,
                           s.settings.LohneinteilungListe, s.settings.AnzahlLohneinteilungen);
       }
       break;
     case Kostenart::Gemeinkosten:
-      if (!DatenFehlen(art)) {
+      if (!c.Fehlt) {
         std::vector<StandortGemeinkosten> standorte;
         if (base::ParseNumber(s.enterprise.AktuelleEinstellungen.Gemeinkostentyp) == 1.0) {
           StandortGemeinkostenLesen(s.enterprise.TolvarDatenbankPfad, standorte);
@@ -93,7 +97,6 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
       }
       break;
   }
-  if (s.calculation.DatenFehlen) c.Fehlt = true;
   return c;
 }
 
@@ -114,6 +117,21 @@ std::string* Box(KalkulationsFenster& f, std::string_view feld) {
     if (Daten(art).wertfeld == feld) return &f.Wertfeld(art);
   }
   return nullptr;
+}
+
+// Says once per run what could not be read and which costs are therefore left empty.
+void UngelesenMelden(std::vector<const UngeleseneEingabe*> ungelesen, const std::vector<Kostenart>& leer) {
+  std::sort(ungelesen.begin(), ungelesen.end(),
+            [](const UngeleseneEingabe* a, const UngeleseneEingabe* b) { return a->eingabe < b->eingabe; });
+  std::string text = "Nicht alle Daten der Kalkulation konnten gelesen werden:\n";
+  for (const UngeleseneEingabe* u : ungelesen) {
+    text += "\n- " + u->was;
+    if (!u->grund.empty()) text += " (" + u->grund + ")";
+  }
+  std::string namen;
+  for (Kostenart art : leer) namen += (namen.empty() ? "" : ", ") + Kostenname(art);
+  text += "\n\nDiese Kosten werden nicht berechnet und bleiben leer: " + namen + ".";
+  data::ShowCritical(text);
 }
 
 }  // namespace
@@ -210,18 +228,50 @@ int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher) {
   return bisher;
 }
 
-bool KulturdatenLaden(std::string* arbeitenFehler) {
+Lesestand KulturdatenLaden() {
+  const State& s = state();
+  Lesestand stand;
+  const auto nichtGelesen = [&stand](Eingabe eingabe, std::string was, std::string grund) {
+    stand.push_back({eingabe, std::move(was), std::move(grund)});
+  };
+  const bool gewaehlt = At(s.masters.KulturListe, s.selection.KulturIndex) != nullptr;
+  const std::string& betrieb = s.enterprise.AktuellerBetrieb;
+  const std::string& tolvar = s.enterprise.TolvarDatenbankPfad;
+  const EinstellungenSatz& einstellungen = s.enterprise.AktuelleEinstellungen;
   mdlDatenLaden::PersonalLaden();
-  mdlKulturPhasenInfo::KulturPhasenLaden();
-  mdlStandorte2::KulturStandorteLaden();
-  mdlKulturMaterial::KulturMaterialLaden();
+  // Each loader is false without a selected culture too; that is no failure to read.
+  if (!mdlKulturPhasenInfo::KulturPhasenLaden() && gewaehlt)
+    nichtGelesen(Eingabe::Phasen, "die Kulturphasen der Kultur", Datei(tolvar));
+  if (!mdlStandorte2::KulturStandorteLaden() && gewaehlt)
+    nichtGelesen(Eingabe::Standorte, "die Standorte der Kultur", Datei(betrieb) + ", " + Datei(tolvar));
+  if (!mdlKulturMaterial::KulturMaterialLaden() && gewaehlt)
+    nichtGelesen(Eingabe::Materialzeilen, "das Material der Kultur", Datei(tolvar));
+  if (!s.masters.MaterialListeGelesen || !Lesbar(einstellungen.MaterialPfad))
+    nichtGelesen(Eingabe::Stammmaterial, "die Materialliste der Stammdaten", Datei(einstellungen.MaterialPfad));
   mdlTarif::TarifLaden();
   mdlTarif::PersonalLohngruppenLaden();
   std::string fehler;
-  // No culture selected is no failure to read.
-  const bool gelesen = mdlKulturArbeiten::KulturArbeitenLaden(&fehler) || fehler.empty();
-  if (arbeitenFehler) *arbeitenFehler = fehler;
-  return gelesen;
+  if (!mdlKulturArbeiten::KulturArbeitenLaden(&fehler) && !fehler.empty())
+    nichtGelesen(Eingabe::Arbeiten, "die erfassten Arbeiten der Kultur", fehler);
+  if (!Lesbar(einstellungen.VantelPfad))
+    nichtGelesen(Eingabe::Heizmodell, "das Heizungsmodell (Gewächshausmaterialien und Brennstoffe)",
+                 Datei(einstellungen.VantelPfad));
+  if (!Lesbar(einstellungen.KlimaPfad))
+    nichtGelesen(Eingabe::Klima, "die Klimadaten der Wetterstation", Datei(einstellungen.KlimaPfad));
+  return stand;
+}
+
+std::vector<const UngeleseneEingabe*> FehlendeEingaben(Kostenart art, const Lesestand& stand,
+                                                       const EinstellungenSatz& einstellungen) {
+  const bool jeStandort = base::ParseNumber(einstellungen.Gemeinkostentyp) == 1.0;
+  std::vector<const UngeleseneEingabe*> fehlend;
+  for (const UngeleseneEingabe& u : stand) {
+    if (Daten(art).eingaben.Enthaelt(u.eingabe) ||
+        (art == Kostenart::Gemeinkosten && jeStandort && u.eingabe == Eingabe::Standorte)) {
+      fehlend.push_back(&u);
+    }
+  }
+  return fehlend;
 }
 
 KalkulationsDienste& Dienste() {
@@ -235,8 +285,7 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
   State& s = state();
   if (At(s.masters.KulturListe, s.selection.KulturIndex) == nullptr) return false;
 
-  std::string arbeitenFehler;
-  const bool arbeitenGelesen = KulturdatenLaden(&arbeitenFehler);
+  const Lesestand lesestand = KulturdatenLaden();
   mdlMaterial::ArbeitMaterialLaden();
   // A refused run computes nothing; the figures still shown belong to other inputs and are
   // not offered for storing.
@@ -245,7 +294,10 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
     fenster.cmbErgebnisSpeichernAktiv = false;
     return false;
   };
-  if (s.culture.AnzahlPhasen <= 0) {
+  // Phases that could not be read are not "no phases": the costs that need them stay empty.
+  const bool phasenGelesen = std::none_of(lesestand.begin(), lesestand.end(),
+                                          [](const UngeleseneEingabe& u) { return u.eingabe == Eingabe::Phasen; });
+  if (phasenGelesen && s.culture.AnzahlPhasen <= 0) {
     return ablehnen("Für die Kultur \"" +
                     s.masters.KulturListe[static_cast<std::size_t>(s.selection.KulturIndex)].Kulturname +
                     "\" sind keine Kulturphasen erfasst. Ohne Kulturphasen kann nicht kalkuliert werden.");
@@ -275,31 +327,32 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
   for (const Eingabefehler& e : fehler) {
     if (std::string* box = Box(gelesen, e.feld)) box->clear();
   }
-  s.calculation.DatenFehlen = false;
-  bool ohneArbeiten = false;
+  // What could not be read, and the computed types it leaves empty, in table order.
+  std::vector<const UngeleseneEingabe*> ungelesen;
+  std::vector<Kostenart> leer;
   for (Kostenart art : kKostenarten) {
     if (s.calculation.HerkunftVon(art) != Herkunft::Errechnet) continue;
-    // Unread work is not "no work": its sums would show 0,00 as if computed.
-    // Marketing is a share of the price, the overheads are spread over the quantity: with
-    // that box left out they are not known.
-    const bool ohneEingabe = (art == Kostenart::Vermarktung && gelesen.txtPreis.empty()) ||
-                             (art == Kostenart::Gemeinkosten && gelesen.txtMenge.empty());
+    // A type worked out from the price or the quantity is not known with that box left out.
+    const BenoetigteEingaben& braucht = Daten(art).eingaben;
+    const bool ohneEingabe = (braucht.Enthaelt(Eingabe::Preis) && gelesen.txtPreis.empty()) ||
+                             (braucht.Enthaelt(Eingabe::Menge) && gelesen.txtMenge.empty());
+    // An unread list is not an empty one: its sums would show 0,00 as if computed.
+    const auto fehlend = FehlendeEingaben(art, lesestand, s.enterprise.AktuelleEinstellungen);
     Kosten c;
     if (ohneEingabe) {
       c.Fehlt = true;
-    } else if (Daten(art).brauchtArbeiten && !arbeitenGelesen) {
+    } else if (!fehlend.empty()) {
       c.Fehlt = true;
-      ohneArbeiten = true;
+      leer.push_back(art);
+      for (const UngeleseneEingabe* u : fehlend) {
+        if (std::find(ungelesen.begin(), ungelesen.end(), u) == ungelesen.end()) ungelesen.push_back(u);
+      }
     } else {
       c = KostenBerechnen(art, gelesen);
     }
     gelesen.Wertfeld(art) = c.Fehlt ? std::string() : base::Format(c.Wert * 1000.0, "0.00");
-    s.calculation.DatenFehlen = false;
   }
-  if (ohneArbeiten) {
-    data::ShowCritical("Die erfassten Arbeiten der Kultur konnten nicht gelesen werden (" + arbeitenFehler +
-                       "). Arbeitskosten und Material[Std] werden nicht berechnet.");
-  }
+  if (!leer.empty()) UngelesenMelden(ungelesen, leer);
 
   gelesen.KostenknoepfeAktiv = true;
   gelesen.MenueknoepfeAktiv = true;

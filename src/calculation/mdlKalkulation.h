@@ -39,19 +39,37 @@ void KalkulationZuruecksetzen(KalkulationsFenster& fenster, CalculationState& k)
 // 2 for "1", 3 for a grade that compares as text at or after "2", else unchanged.
 int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher);
 
-// Reloads the selected culture's data and the lists its costs read: staff, phases, site
-// occupancies, material rows, wage groups, the staff's wage history and recorded work. False
-// when the recorded work could not be read; `arbeitenFehler`, when given, then names what
-// (no culture selected is no failure).
-bool KulturdatenLaden(std::string* arbeitenFehler = nullptr);
+// An input of the calculation that could not be read, with what it is as a message names it
+// ("die Kulturphasen der Kultur") and, where known, why ("Datei: ...").
+struct UngeleseneEingabe {
+  Eingabe eingabe;
+  std::string was;
+  std::string grund;
+};
+// The inputs of one run that could not be read, in the order of Eingabe.
+using Lesestand = std::vector<UngeleseneEingabe>;
 
-// The seam tests replace: the completeness check, which sets CalculationState::DatenFehlen for the key
-// it gets. Empty, it is passed over.
+// Reloads the selected culture's data and the lists its costs read (staff, phases, site
+// occupancies, material rows, wage groups, the staff's wage history and recorded work) and
+// finds out which inputs of the calculation could not be read: a loader that failed, the
+// master material list as last loaded incomplete, or a file of the master materials, the
+// heating model or the climate that cannot be opened (reported damaged, blocked after a failed
+// fallback, missing, a folder). No culture selected is no failure.
+Lesestand KulturdatenLaden();
+
+// The inputs of `stand` that the type `art` is worked out from (the overheads spread by site,
+// Gemeinkostentyp 1, also need the site occupancies): the one rule that decides whether a type
+// is left empty because something it needs was not read.
+std::vector<const UngeleseneEingabe*> FehlendeEingaben(Kostenart art, const Lesestand& stand,
+                                                       const EinstellungenSatz& einstellungen);
+
+// The completeness check of a type's key (mdlDatenPruefung), as the calculation asks it: true
+// when data are missing.
 struct KalkulationsDienste {
-  std::function<void(std::string_view schluessel)> KalkulationsdatenPruefen;
+  std::function<bool(std::string_view schluessel)> DatenFehlen;
 };
 
-// The services in use; they start with the program's completeness check.
+// The services in use; they start with the program's completeness check. Tests replace them.
 KalkulationsDienste& Dienste();
 // Back to the starting services (tests).
 void DiensteZuruecksetzen();
@@ -93,8 +111,9 @@ enum class Eingaben { Melden, Auslassen };
 // Calculates the culture KulturListe(KulturIndex): reloads its data, then, when price and
 // quantity are filled, computes every type whose flag is 1 into its box (per 1000 plants,
 // "0.00"; empty when data are missing), enables the cost, menu and save buttons and works
-// out the margins. Recorded work that could not be read is missing data of the labour and
-// the activity material: their boxes are emptied and one message says what was not read.
+// out the margins. An input that could not be read (KulturdatenLaden) is missing data of every
+// type that needs it (FehlendeEingaben): their boxes stay empty, and one message names what
+// was not read and the costs left empty.
 // Types with another flag keep their box text. False when nothing was calculated (no culture
 // selected, an empty price or quantity). A culture without phases, boxes EingabenPruefen
 // refuses (with Eingaben::Melden) and, while the energy cost is computed, a stored

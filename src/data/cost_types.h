@@ -28,6 +28,26 @@ enum class Kostenstufe { Sachkosten, Arbeitskosten, Gemeinkosten };
 // the check below.
 enum class Vergleichsbalken { Eigener = 1, Sachkosten };
 
+// The inputs a cost type is worked out from: the price and the quantity the calculation window
+// holds, and the lists the calculation reads from the databases. A box left empty, or a list or
+// row set that could not be read (or whose file was reported damaged), is missing data of
+// every type that needs it.
+enum class Eingabe { Preis, Menge, Phasen, Standorte, Materialzeilen, Stammmaterial, Arbeiten, Heizmodell, Klima };
+inline constexpr std::size_t kAnzahlEingaben = 9;
+
+// A set of inputs.
+class BenoetigteEingaben {
+ public:
+  constexpr BenoetigteEingaben(std::initializer_list<Eingabe> eingaben) {
+    for (Eingabe e : eingaben) bits_ |= Bit(e);
+  }
+  constexpr bool Enthaelt(Eingabe e) const { return (bits_ & Bit(e)) != 0; }
+
+ private:
+  static constexpr unsigned Bit(Eingabe e) { return 1u << static_cast<unsigned>(e); }
+  unsigned bits_ = 0;
+};
+
 struct KostenartDaten {
   Kostenart art;
   std::string_view name;
@@ -35,10 +55,10 @@ struct KostenartDaten {
   // after the calculation window is reset.
   std::string_view beschriftung;
   std::string_view anfangsbeschriftung;
-  // The key of the completeness check run before the type is computed, and whether the type
-  // is worked out from the culture's recorded work (unread work leaves it uncomputed).
+  // The key of the completeness check run before the type is computed, and the inputs it is
+  // worked out from (one that could not be read leaves it uncomputed).
   std::string_view pruefschluessel;
-  bool brauchtArbeiten;
+  BenoetigteEingaben eingaben;
   // The columns of the cost and of its grade in table Vergleichskulturen.
   std::string_view kostenSpalte;
   std::string_view gradSpalte;
@@ -63,7 +83,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "+ Heizung ",
      .anfangsbeschriftung = "+ Heizkosten ***",
      .pruefschluessel = "HeizkostenKalkulation",
-     .brauchtArbeiten = false,
+     .eingaben = {Eingabe::Phasen, Eingabe::Standorte, Eingabe::Heizmodell, Eingabe::Klima},
      .kostenSpalte = "Heizung",
      .gradSpalte = "DQHeizung",
      .wertfeld = "txtHeizung",
@@ -78,7 +98,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "+ Material ",
      .anfangsbeschriftung = "+ Material ***",
      .pruefschluessel = "MaterialkostenKalkulation",
-     .brauchtArbeiten = false,
+     .eingaben = {Eingabe::Phasen, Eingabe::Materialzeilen, Eingabe::Stammmaterial},
      .kostenSpalte = "Material",
      .gradSpalte = "DQMaterial",
      .wertfeld = "txtMaterial",
@@ -93,7 +113,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "+ elek.Energie ",
      .anfangsbeschriftung = " + elek.Energie ***",
      .pruefschluessel = "EnergiekostenKalkulation",
-     .brauchtArbeiten = false,
+     .eingaben = {Eingabe::Phasen},
      .kostenSpalte = "Strom",
      .gradSpalte = "DQStrom",
      .wertfeld = "txtEnergie",
@@ -109,7 +129,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "+ Maschinen ",
      .anfangsbeschriftung = "+ Maschinen ***",
      .pruefschluessel = "MaterialkostenKalkulation",
-     .brauchtArbeiten = false,
+     .eingaben = {Eingabe::Phasen, Eingabe::Materialzeilen, Eingabe::Stammmaterial},
      .kostenSpalte = "Maschinen",
      .gradSpalte = "DQMaschinen",
      .wertfeld = "txtMaschinen",
@@ -124,7 +144,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "+ Material[Std] ",
      .anfangsbeschriftung = "+ Material[Std] ***",
      .pruefschluessel = "PSMKostenKalkulation",
-     .brauchtArbeiten = true,
+     .eingaben = {Eingabe::Phasen, Eingabe::Arbeiten},
      .kostenSpalte = "PSM",
      .gradSpalte = "DQPSM",
      .wertfeld = "txtPSM",
@@ -139,7 +159,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "+ Vermarktung ",
      .anfangsbeschriftung = "+ Vermarktung ***",
      .pruefschluessel = "VermarktungskostenKalkulation",
-     .brauchtArbeiten = false,
+     .eingaben = {Eingabe::Preis},
      .kostenSpalte = "Vermarktung",
      .gradSpalte = "DQVermarktung",
      .wertfeld = "txtVermarktung",
@@ -154,7 +174,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "- Arbeitskosten ",
      .anfangsbeschriftung = "- Arbeitskosten ***",
      .pruefschluessel = "ArbeitskostenKalkulation",
-     .brauchtArbeiten = true,
+     .eingaben = {Eingabe::Phasen, Eingabe::Arbeiten},
      .kostenSpalte = "Arbeit",
      .gradSpalte = "DQArbeit",
      .wertfeld = "txtArbeit",
@@ -169,7 +189,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "- Gemeinkosten ",
      .anfangsbeschriftung = "- Gemeinkosten ***",
      .pruefschluessel = "GemeinkostenKalkulation",
-     .brauchtArbeiten = false,
+     .eingaben = {Eingabe::Menge, Eingabe::Phasen},
      .kostenSpalte = "Gemeinkosten",
      .gradSpalte = "DQGemeinkosten",
      .wertfeld = "txtGemein",

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/values.h"
+#include "data/mdlFehler.h"
 #include "data/mdlTopfSubstrate.h"
 #include "data/messages.h"
 #include "data/state.h"
@@ -261,10 +262,16 @@ bool StandorteLaden() {
 // Materials come from the material database, in barcode order.
 bool MaterialienLaden() {
   State& s = state();
+  const std::string& pfad = s.enterprise.AktuelleEinstellungen.MaterialPfad;
+  // The default material database found damaged while its rows are read is restored from the
+  // shipped tree as that is reported (mdlFehler): the restored file is read at once.
+  const bool schonWiederhergestellt = mdlFehler::WaehrendDesLaufsWiederhergestellt(pfad);
   std::vector<MaterialSatz> liste;
-  const bool ok =
-      LoadList(s.enterprise.AktuelleEinstellungen.MaterialPfad, "Material", "Barcode", FillMaterial, &liste);
+  bool ok = LoadList(pfad, "Material", "Barcode", FillMaterial, &liste);
+  if (!ok && !schonWiederhergestellt && mdlFehler::WaehrendDesLaufsWiederhergestellt(pfad))
+    ok = LoadList(pfad, "Material", "Barcode", FillMaterial, &liste);
   s.masters.MaterialListeErsetzen(std::move(liste));
+  s.masters.MaterialListeGelesen = ok;
   return ok;
 }
 

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -105,6 +106,15 @@ const Bedarf& VergleichstabelleBedarf() {
 
 std::string Angefuehrt(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
+// What failed and its cause in one line, as a line of what is wrong with a file.
+std::string Zeile(std::string_view was, std::string_view technisch) {
+  std::string zeile = sys::Fehlermeldung(was, technisch);
+  for (std::size_t absatz = zeile.find("\n\n"); absatz != std::string::npos; absatz = zeile.find("\n\n", absatz)) {
+    zeile.replace(absatz, 2, " ");
+  }
+  return zeile;
+}
+
 // What makes the file at `path` unusable for `bedarf`, in German; empty when it is usable.
 // The check reads the schema and every page of the file's tables and their indexes without
 // decoding a row: a damaged page or a file cut short makes the file unusable, while no row
@@ -112,9 +122,12 @@ std::string Angefuehrt(std::string_view name) { return "\"" + std::string(name) 
 std::string Maengel(const std::string& path, const Bedarf& bedarf) {
   if (sys::FolderExists(path)) return "Der Name bezeichnet einen Ordner, keine Datei.";
   if (!sys::FileExists(path)) return "Die Datei wurde nicht gefunden.";
+  // The engine takes an empty file for an empty database: every table would be named missing.
+  std::error_code ec;
+  if (std::filesystem::file_size(path, ec) == 0 && !ec) return "Die Datei ist leer.";
   std::string grund;
   std::unique_ptr<db::Database> database = db::Database::Open(path, &grund);
-  if (!database) return sys::Fehlermeldung("Die Datei kann nicht als Datenbank geöffnet werden.", grund);
+  if (!database) return Zeile("Die Datei kann nicht als Datenbank geöffnet werden.", grund);
   const std::vector<std::string> tabellen = database->Tables();
   std::string maengel;
   std::vector<std::string> spalten;
@@ -130,8 +143,7 @@ std::string Maengel(const std::string& path, const Bedarf& bedarf) {
     std::string fehler;
     geprueft.push_back(*gespeichert);
     if (!database->ReadColumns(*gespeichert, &spalten, &fehler) || !database->CheckPages({*gespeichert}, &fehler)) {
-      maengel +=
-          sys::Fehlermeldung("Die Tabelle " + Angefuehrt(t.tabelle) + " kann nicht gelesen werden.", fehler) + "\n";
+      maengel += Zeile("Die Tabelle " + Angefuehrt(t.tabelle) + " kann nicht gelesen werden.", fehler) + "\n";
       continue;
     }
     std::string fehlend;
@@ -157,7 +169,7 @@ std::string Maengel(const std::string& path, const Bedarf& bedarf) {
   }
   std::string fehler;
   if (!uebrige.empty() && !database->CheckPages(uebrige, &fehler))
-    return sys::Fehlermeldung("Die Datei kann nicht vollständig gelesen werden.", fehler);
+    return Zeile("Die Datei kann nicht vollständig gelesen werden.", fehler);
   return {};
 }
 
@@ -256,6 +268,25 @@ bool Umbenennen(const std::string& von, const std::string& nach, std::string* fe
   return !ec;
 }
 
+// The blocks of a detail text, one per file: each begins with its line "Datei: <path>".
+std::vector<std::string> Bloecke(const std::string& text) {
+  std::vector<std::string> bloecke;
+  std::size_t anfang = 0;
+  while (anfang < text.size()) {
+    std::size_t ende = text.find('\n', anfang);
+    if (ende == std::string::npos) ende = text.size();
+    const std::string zeile = text.substr(anfang, ende - anfang);
+    anfang = ende + 1;
+    if (zeile.empty()) continue;
+    if (bloecke.empty() || zeile.starts_with("Datei: ")) {
+      bloecke.push_back(zeile);
+    } else {
+      bloecke.back() += "\n" + zeile;
+    }
+  }
+  return bloecke;
+}
+
 // The fallback's message: the promise of the default only when the default can be used
 // (`standardFehler` empty), followed by `hinweis`, what was restored from the shipped tree.
 void FallbackMelden(std::string_view art, const std::string& detail, const std::string& standardFehler,
@@ -272,8 +303,14 @@ void FallbackMelden(std::string_view art, const std::string& detail, const std::
   std::string text = ungueltig + ". Die Standard-" + std::string(art) +
                      "-Datenbank kann ebenfalls nicht geladen werden. Die Einstellung bleibt unverändert; aus "
                      "keiner der beiden Dateien wird in dieser Sitzung etwas geladen.";
-  if (!detail.empty()) text += "\n\n" + detail;
-  Melden(text, "Standard-" + std::string(art) + "-Datenbank:\n" + standardFehler);
+  // Each file once with its cause, a blank line between them: the chosen file may be the
+  // default itself, and the shipped copy of the default follows it.
+  std::vector<std::string> bloecke = Bloecke(detail);
+  for (std::string& block : Bloecke(standardFehler)) {
+    if (std::find(bloecke.begin(), bloecke.end(), block) == bloecke.end()) bloecke.push_back(std::move(block));
+  }
+  for (const std::string& block : bloecke) text += "\n\n" + block;
+  Melden(text, {});
 }
 
 // Neither the chosen file nor its unusable default is opened again in this run.
@@ -288,7 +325,7 @@ void StandardBereitstellen(std::string_view relativ, Bedarfsart art, std::string
   const Bereitstellung b = AusAuslieferungBereitstellen(relativ, art, true, stationen);
   auto anfuegen = [](std::string* ziel, const std::string& text) {
     if (text.empty()) return;
-    if (!ziel->empty()) *ziel += "\n";
+    if (!ziel->empty()) *ziel += "\n\n";
     *ziel += text;
   };
   anfuegen(fehler, b.fehler);
@@ -328,10 +365,19 @@ std::string DateiMaengelMitArt(const std::string& pfad, Bedarfsart art) {
   return "Die " + std::string(name()) + " ist ungültig.\n" + maengel;
 }
 
-Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo,
-                                            const std::vector<std::string>& stationen) {
+namespace {
+
+// AusAuslieferungBereitstellen; a file whose rows failed to read (`bekannterMangel`, the
+// cause) is unusable whatever the checks find.
+Bereitstellung Bereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo,
+                             const std::vector<std::string>& stationen, const std::string& bekannterMangel) {
   Bereitstellung b;
   const std::string ziel = data::InstallPath(relativ);
+  // A folder of the file's name is the user's: it is named, never replaced.
+  if (sys::FolderExists(ziel)) {
+    b.fehler = Einzelheiten(ziel, "Der Name bezeichnet einen Ordner, keine Datei.");
+    return b;
+  }
   const bool vorhanden = sys::FileExists(ziel);
   if (!vorhanden && !missingToo) return b;
   const Bedarf& bedarf = BedarfVon(art);
@@ -340,7 +386,9 @@ Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart
     if (m.empty()) m = KlimaMaengel(pfad, stationen);
     return m;
   };
-  const std::string maengel = !vorhanden ? "Die Datei wurde nicht gefunden." : maengelVon(ziel);
+  const std::string maengel = !vorhanden                 ? "Die Datei wurde nicht gefunden."
+                              : !bekannterMangel.empty() ? bekannterMangel
+                                                         : maengelVon(ziel);
   if (maengel.empty()) return b;
   const std::string quelle = sys::JoinPath(sys::ShippedTree(), std::string(relativ));
   const std::string name = sys::FileNameOf(ziel) + ".beschädigt";
@@ -353,21 +401,30 @@ Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart
   if (!sys::FileExists(quelle)) {
     b.fehler = Einzelheiten(ziel, maengel) + "\nDie ausgelieferte Datei \"" + quelle + "\" wurde nicht gefunden.";
   } else if (!sys::CreateFolder(sys::FolderOf(ziel), &fehler) || !sys::SafeCopy(quelle, kopie, &fehler)) {
-    b.fehler = Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
+    b.fehler = Einzelheiten(ziel, maengel) + "\n" + Zeile("", fehler);
     entfernen(kopie);
   } else if (const std::string kopieMaengel = maengelVon(kopie); !kopieMaengel.empty()) {
     // The shipped file is no better: nothing is replaced by it.
-    b.fehler = Einzelheiten(ziel, maengel) + "\n" + Einzelheiten(quelle, kopieMaengel);
+    b.fehler = Einzelheiten(ziel, maengel) + "\n\n" + Einzelheiten(quelle, kopieMaengel);
     entfernen(kopie);
   } else if ((vorhanden && !sys::SafeCopy(ziel, sys::JoinPath(sys::FolderOf(ziel), name), &fehler)) ||
              !Umbenennen(kopie, ziel, &fehler)) {
-    b.fehler = Einzelheiten(ziel, maengel) + "\n" + sys::Fehlermeldung("", fehler);
+    b.fehler = Einzelheiten(ziel, maengel) + "\n" + Zeile("", fehler);
     entfernen(kopie);
   } else {
     b.erneuert = true;
     if (vorhanden) b.beschaedigt = name;
+    // A sound copy stands in place of a file found unusable before: it is opened again.
+    db::UnblockFile(ziel);
   }
   return b;
+}
+
+}  // namespace
+
+Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo,
+                                            const std::vector<std::string>& stationen) {
+  return Bereitstellen(relativ, art, missingToo, stationen, {});
 }
 
 std::string WiederhergestelltHinweis(std::string_view was, const std::string& pfad, const Bereitstellung& b) {
@@ -377,6 +434,42 @@ std::string WiederhergestelltHinweis(std::string_view was, const std::string& pf
          " war beschädigt und wurde aus den ausgelieferten Daten wiederhergestellt. Die beschädigte Datei liegt als "
          "\"" +
          b.beschaedigt + "\" daneben.";
+}
+
+bool WaehrendDesLaufsWiederherstellen(const std::string& pfad, const std::string& fehler) {
+  struct Eigene {
+    std::string_view relativ;
+    Bedarfsart art;
+  };
+  constexpr Eigene kEigene[] = {{data::kStandardMaterialdatenbank, Bedarfsart::Material},
+                                {data::kStandardVanteldatenbank, Bedarfsart::Vantel},
+                                {data::kStandardWetterdatenbank, Bedarfsart::NurVorhanden},
+                                {data::kStationsdatenbank, Bedarfsart::NurVorhanden}};
+  const auto normal = [](const std::string& p) { return std::filesystem::path(p).lexically_normal(); };
+  const auto eigene = std::find_if(std::begin(kEigene), std::end(kEigene), [&](const Eigene& e) {
+    return normal(data::InstallPath(e.relativ)) == normal(pfad);
+  });
+  if (eigene == std::end(kEigene)) return false;
+  // Once per file and run: a shipped copy whose rows fail to read too is not copied again
+  // and again.
+  std::set<std::string>& gemeldet = state().enterprise.GemeldeteLesefehler;
+  if (!gemeldet.insert("wiederherstellen|" + pfad).second) return false;
+  const EinstellungenSatz& e = state().enterprise.AktuelleEinstellungen;
+  const Bereitstellung b = Bereitstellen(eigene->relativ, eigene->art, true,
+                                         {e.Wetterstation, std::string(data::kStandardStation)}, Zeile("", fehler));
+  if (!b.erneuert) return false;
+  gemeldet.insert("wiederhergestellt|" + pfad);
+  data::ShowCritical(
+      sys::Fehlermeldung("Die Datenbank \"" + pfad +
+                             "\" kann nicht vollständig gelesen werden. Sie wurde aus den "
+                             "ausgelieferten Daten wiederhergestellt; die beschädigte Datei liegt als \"" +
+                             b.beschaedigt + "\" daneben.",
+                         fehler));
+  return true;
+}
+
+bool WaehrendDesLaufsWiederhergestellt(const std::string& pfad) {
+  return state().enterprise.GemeldeteLesefehler.contains("wiederhergestellt|" + pfad);
 }
 
 void Morvin5DatenbankPruefen() {
@@ -421,7 +514,7 @@ void VantelDatenbankPruefen() {
     if (!klima.empty()) maengel = Einzelheiten(e.KlimaPfad, klima);
   }
   const std::string vantel = Maengel(e.VantelPfad, VantelBedarf());
-  if (!vantel.empty()) maengel = Einzelheiten(e.VantelPfad, vantel) + (maengel.empty() ? "" : "\n" + maengel);
+  if (!vantel.empty()) maengel = Einzelheiten(e.VantelPfad, vantel) + (maengel.empty() ? "" : "\n\n" + maengel);
   s.enterprise.PruefungOk = maengel.empty();
   if (!s.enterprise.PruefungOk) StandardVantelDatenbankSetzen(maengel);
 }

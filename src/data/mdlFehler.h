@@ -46,6 +46,16 @@ struct Bereitstellung {
 Bereitstellung AusAuslieferungBereitstellen(std::string_view relativ, Bedarfsart art, bool missingToo = true,
                                             const std::vector<std::string>& stationen = {});
 
+// A database of the program's own below the installation folder (the default material,
+// heating-model and weather databases, the station information) whose rows failed to read
+// while the program runs, with `fehler` the engine's text: restored from the shipped tree as
+// at opening, the damaged copy kept beside it as "<name>.beschädigt", opened again from now
+// on, and said in one message with the cause that happened. False, with nothing changed, for
+// any other file, when the restore fails, and for a file restored so before in this run.
+bool WaehrendDesLaufsWiederherstellen(const std::string& pfad, const std::string& fehler);
+// Whether `pfad` was restored so in this run: a reader whose rows failed reads it once more.
+bool WaehrendDesLaufsWiederhergestellt(const std::string& pfad);
+
 // The sentence saying that `pfad` was damaged (or missing) and has been restored from the
 // delivered data, with the name of the damaged file kept beside it.
 std::string WiederhergestelltHinweis(std::string_view was, const std::string& pfad, const Bereitstellung& b);

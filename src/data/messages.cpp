@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "data/mdlFehler.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 #include "platform/sys/fehlertext.h"
@@ -33,10 +34,12 @@ MessageSink*& Current() {
   return sink;
 }
 
-// A damaged page met while rows are read: the rows read are not the table's rows. Said once
-// per file, which is opened no more in this run, so nothing more is read from it or
-// written into it.
+// A damaged page met while rows are read: the rows read are not the table's rows. A database
+// of the program's own is restored from the shipped tree as at opening; any other file is
+// said once and opened no more in this run, so nothing more is read from it or written into
+// it.
 void BeschaedigtMelden(const std::string& path, const std::string& error) {
+  if (mdlFehler::WaehrendDesLaufsWiederherstellen(path, error)) return;
   db::BlockFile(path);
   if (!state().enterprise.GemeldeteLesefehler.insert("beschädigt|" + path).second) return;
   ShowCritical(sys::Fehlermeldung("Die Datenbank \"" + path +

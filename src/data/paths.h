@@ -13,6 +13,7 @@ inline constexpr std::string_view kStandardMaterialdatenbank = "\\Tolvar_DB\\Mat
 inline constexpr std::string_view kStandardVanteldatenbank = "\\Vantel\\Material\\TechDaten.mdb";
 inline constexpr std::string_view kStandardWetterdatenbank = "\\Vantel\\Wetterdaten\\Klimadaten.mdb";
 inline constexpr std::string_view kStandardErgebnisdatenbank = "\\Tolvar_DB\\Ergebnisse.mdb";
+inline constexpr std::string_view kStationsdatenbank = "\\Vantel\\Stationsinfo\\Stat_Info.mdb";
 
 // The weather station used when none is set; its climate tables ship with the system.
 inline constexpr std::string_view kStandardStation = "Landesmitte";

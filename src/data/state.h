@@ -62,6 +62,9 @@ struct MasterLists {
   // Puts `liste` in place of MaterialListe and builds its lookup: the one way the program
   // replaces or empties the list.
   void MaterialListeErsetzen(std::vector<MaterialSatz> liste);
+  // False when the last load of MaterialListe failed or read it only in part: the list is
+  // then no complete list of the master materials.
+  bool MaterialListeGelesen = true;
   std::vector<PersonalSatz> PersonalListe;
   std::vector<StdTaetigkeitSatz> StdTaetigkeitListe;
   // The pots with their volumes, loaded right after the materials.
@@ -115,11 +118,9 @@ struct CultureData {
 // The cost calculation of the selected culture.
 struct CalculationState {
   // The recorded work of the selected culture, the origin of each cost type (Herkunft), the
-  // completeness check's result for the cost type checked last, the key of the culture node
-  // last chosen in the calculation window.
+  // key of the culture node last chosen in the calculation window.
   std::vector<KulturArbeitSatz> KulturArbeitListe;
   JeKostenart<int16_t> Herkuenfte = FuerJedeKostenart<int16_t>(Herkunft::Errechnet);  // by KostenIndex
-  bool DatenFehlen = false;
   std::string KalkulationsKnotenSchluessel;
 
   int16_t& HerkunftVon(Kostenart art) { return Herkuenfte[KostenIndex(art)]; }

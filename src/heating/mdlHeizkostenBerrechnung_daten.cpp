@@ -4,6 +4,7 @@
 #include <limits>
 #include <memory>
 
+#include "data/mdlFehler.h"
 #include "data/paths.h"
 #include "platform/db/database.h"
 
@@ -13,10 +14,11 @@ namespace {
 
 std::optional<double> Zahl(const db::Value& v) { return v.number(); }
 
-void StandorteLesen(db::Database& datenbank, Heizdaten& daten) {
-  if (!datenbank.HasTable("Vantel")) return;
+// Each reader is false when a table it needs is there but its rows failed to read.
+bool StandorteLesen(db::Database& datenbank, Heizdaten& daten) {
+  if (!datenbank.HasTable("Vantel")) return true;
   db::Recordset rs = datenbank.OpenTable("Vantel");
-  if (!rs.ok()) return;
+  if (!rs.ok()) return false;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
     const std::string nr = rs["StandortNr"].text();
     if (daten.Standorte.count(nr) != 0) continue;
@@ -48,11 +50,14 @@ void StandorteLesen(db::Database& datenbank, Heizdaten& daten) {
     z.Brennstoff = rs["Brennstoff"].text();
     daten.Standorte.emplace(nr, std::move(z));
   }
+  return true;
 }
 
-void TechDatenLesen(db::Database& datenbank, Heizdaten& daten) {
+bool TechDatenLesen(db::Database& datenbank, Heizdaten& daten) {
+  bool gelesen = true;
   if (datenbank.HasTable("GWHMaterial")) {
     db::Recordset rs = datenbank.OpenTable("GWHMaterial");
+    gelesen = rs.ok();
     for (rs.MoveFirst(); rs.ok() && !rs.Eof(); rs.MoveNext()) {
       daten.Eindeckungen.try_emplace(rs["Material"].text(),
                                      Eindeckungswerte{Zahl(rs["k-Wert"]), Zahl(rs["Durchlässigkeit"])});
@@ -60,25 +65,29 @@ void TechDatenLesen(db::Database& datenbank, Heizdaten& daten) {
   }
   if (datenbank.HasTable("Heizmaterialien")) {
     db::Recordset rs = datenbank.OpenTable("Heizmaterialien");
+    gelesen = gelesen && rs.ok();
     for (rs.MoveFirst(); rs.ok() && !rs.Eof(); rs.MoveNext()) {
       daten.Brennstoffe.try_emplace(
           rs["Brennstoffart"].text(),
           Brennstoffwerte{Zahl(rs["Unterer Brennwert"]), Zahl(rs["Oberer Brennwert"]), Zahl(rs["Preis"])});
     }
   }
+  return gelesen;
 }
 
 // The climate database check reads the tables in the same shape.
 static_assert(kWochen == data::kKlimaWochen && kStunden == data::kKlimaStunden);
 
 // Reads one climate table into `ziel`: 24 rows in stored order, week w in column position w,
-// each value cut down to a whole number (NaN where there is no number or no column).
-bool KlimatabelleLesen(db::Database& datenbank, const std::string& name, Stundentabelle& ziel) {
+// each value cut down to a whole number (NaN where there is no number or no column). False
+// when the table is missing or has fewer rows; *lesefehler is set when its rows failed to read.
+bool KlimatabelleLesen(db::Database& datenbank, const std::string& name, Stundentabelle& ziel, bool* lesefehler) {
   // The station key is user data: it becomes a table name only when such a table exists,
   // and only quoted.
   const std::optional<std::string> tabelle = datenbank.TableName(name);
   if (!tabelle) return false;
   db::Recordset rs = datenbank.Query("SELECT * FROM " + db::QuoteIdentifier(*tabelle) + " ORDER BY rowid");
+  if (!rs.ok()) *lesefehler = true;
   if (!rs.ok() || rs.RecordCount() < kStunden) return false;
   const int spalten = static_cast<int>(rs.ColumnNames().size());
   rs.MoveFirst();
@@ -91,19 +100,46 @@ bool KlimatabelleLesen(db::Database& datenbank, const std::string& name, Stunden
   return true;
 }
 
+bool KlimaLesen(db::Database& datenbank, const std::string& station, Heizdaten& daten) {
+  Klimatabellen klima;
+  bool lesefehler = false;
+  if (KlimatabelleLesen(datenbank, station + std::string(data::kKlimaTemperatur), klima.Temperatur, &lesefehler) &&
+      KlimatabelleLesen(datenbank, station + std::string(data::kKlimaEinstrahlung), klima.Einstrahlung, &lesefehler)) {
+    daten.Klima = klima;
+  }
+  return !lesefehler;
+}
+
+// Reads `pfad` with `lesen`. A database of the program's own whose rows failed to read is
+// restored from the shipped tree as that is reported (data/mdlFehler): it is read once more,
+// so the restored file serves this run already.
+template <typename Leser>
+void Lesen(const std::string& pfad, Heizdaten& daten, Leser lesen) {
+  const bool schonWiederhergestellt = mdlFehler::WaehrendDesLaufsWiederhergestellt(pfad);
+  for (int versuch = 0; versuch < 2; ++versuch) {
+    Heizdaten teil;
+    const auto datenbank = db::Database::Open(pfad);
+    if (!datenbank) return;
+    const bool gelesen = lesen(*datenbank, teil);
+    if (gelesen || schonWiederhergestellt || !mdlFehler::WaehrendDesLaufsWiederhergestellt(pfad) || versuch == 1) {
+      daten.Standorte.merge(teil.Standorte);
+      daten.Eindeckungen.merge(teil.Eindeckungen);
+      daten.Brennstoffe.merge(teil.Brennstoffe);
+      if (teil.Klima) daten.Klima = teil.Klima;
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 Heizdaten Heizdaten::Laden(const Datenquellen& quellen) {
   Heizdaten daten;
-  if (auto db = db::Database::Open(quellen.TolvarDatenbank)) StandorteLesen(*db, daten);
-  if (auto db = db::Database::Open(quellen.Vanteldatenbank)) TechDatenLesen(*db, daten);
-  if (auto db = db::Database::Open(quellen.Wetterdatenbank)) {
-    Klimatabellen klima;
-    if (KlimatabelleLesen(*db, quellen.Wetterstation + std::string(data::kKlimaTemperatur), klima.Temperatur) &&
-        KlimatabelleLesen(*db, quellen.Wetterstation + std::string(data::kKlimaEinstrahlung), klima.Einstrahlung)) {
-      daten.Klima = klima;
-    }
-  }
+  Lesen(quellen.TolvarDatenbank, daten, StandorteLesen);
+  Lesen(quellen.Vanteldatenbank, daten, TechDatenLesen);
+  Lesen(quellen.Wetterdatenbank, daten, [&quellen](db::Database& datenbank, Heizdaten& teil) {
+    return KlimaLesen(datenbank, quellen.Wetterstation, teil);
+  });
   return daten;
 }
 

@@ -62,7 +62,7 @@ bool AuswahlUebernehmen() {
   return mdlDatenbank::EinstellungenSichern();
 }
 
-std::string StationsdatenbankPfad() { return data::InstallPath("\\Vantel\\Stationsinfo\\Stat_Info.mdb"); }
+std::string StationsdatenbankPfad() { return data::InstallPath(data::kStationsdatenbank); }
 
 std::string StationsbildPfad(const std::string& bildname) {
   return data::InstallPath("\\Vantel\\Stationsinfo\\Temperaturmittelwerte\\" + bildname + ".gif");

@@ -398,7 +398,7 @@ const Fall kFaelle[] = {
       "Standard-Material-Datenbank geladen.\n\nDie Standard-Material-Datenbank \"%/Tolvar_DB/Material.mdb\" war "
       "beschädigt und wurde aus den ausgelieferten Daten wiederhergestellt. Die beschädigte Datei liegt als "
       "\"Material.mdb.beschädigt\" daneben.\n\nDatei: %/Tolvar_DB/Material.mdb\nDie Datei kann nicht als Datenbank "
-      "geöffnet werden.\n\nDie Datei ist keine gültige Datenbank."},
+      "geöffnet werden. Die Datei ist keine gültige Datenbank."},
      [](Faults& t) { return std::vector<std::string>{t.Muster()}; },
      [](Faults&) { EXPECT_FALSE(state().masters.MaterialListe.empty()); }},
 

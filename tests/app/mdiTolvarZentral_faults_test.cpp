@@ -110,7 +110,7 @@ TEST_F(FaultInjectionTest, DamagedEnterpriseFilesAreReportedAndNothingIsComputed
   };
   const Fall faelle[] = {
       {".Tolvar ohne Inhalt", [](FaultInjectionTest& t) { Leeren(t.Zwilling()); },
-       "Die Tolvar-Datenbank des Betriebs ist ungültig", "Es fehlt die Tabelle \"BetriebEinstellungen\"."},
+       "Die Tolvar-Datenbank des Betriebs ist ungültig", "Die Datei ist leer."},
       {".Tolvar mit Zufallsbytes", [](FaultInjectionTest& t) { Zufall(t.Zwilling()); },
        "Die Tolvar-Datenbank des Betriebs ist ungültig", "Die Datei kann nicht als Datenbank geöffnet werden."},
       {"KulturPhasen ohne TT",
@@ -124,13 +124,13 @@ TEST_F(FaultInjectionTest, DamagedEnterpriseFilesAreReportedAndNothingIsComputed
       {".Tolvar abgeschnitten", [](FaultInjectionTest& t) { Abschneiden(t.Zwilling()); },
        "Die Tolvar-Datenbank des Betriebs ist ungültig", "Die Datenbank ist beschädigt."},
       {".mdb ohne Inhalt", [](FaultInjectionTest& t) { Leeren(t.Betrieb()); },
-       "Die ausgewählte Morvin5-Datenbank ist ungültig", "Es fehlt die Tabelle \"Kulturen\"."},
+       "Die ausgewählte Morvin5-Datenbank ist ungültig", "Die Datei ist leer."},
       {".mdb mit Zufallsbytes", [](FaultInjectionTest& t) { Zufall(t.Betrieb()); },
        "Die ausgewählte Morvin5-Datenbank ist ungültig", "Die Datei ist keine gültige Datenbank."},
       {"eine beschädigte Seite in Taetigkeiten",
        [](FaultInjectionTest& t) { SeiteBeschaedigen(t.Betrieb(), "Taetigkeiten"); },
        "Die ausgewählte Morvin5-Datenbank ist ungültig",
-       "Die Tabelle \"Taetigkeiten\" kann nicht gelesen werden.\n\nDie Datenbank ist beschädigt."},
+       "Die Tabelle \"Taetigkeiten\" kann nicht gelesen werden. Die Datenbank ist beschädigt."},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);

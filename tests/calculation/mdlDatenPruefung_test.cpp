@@ -213,25 +213,11 @@ TEST(DatenPruefung, EachKindFailsExactlyOnItsOwnMissingData) {
   }
 }
 
-TEST(DatenPruefung, ProgramWideCheckSetsTheFlagAndIgnoresUnknownKeys) {
-  ResetState();
-  state() = VollstaendigeKultur();
-  state().enterprise.AktuelleEinstellungen.Gemeinkosten = "";
-
-  KalkulationsdatenPruefen(kGemeinkosten);
-  EXPECT_TRUE(state().calculation.DatenFehlen);
-  KalkulationsdatenPruefen(kHeizkosten);
-  EXPECT_FALSE(state().calculation.DatenFehlen);
-
-  for (const bool vorher : {false, true}) {
-    for (const std::string_view schluessel : {"", "heizkostenKalkulation", "MaschinenkostenKalkulation"}) {
-      state().calculation.DatenFehlen = vorher;
-      EXPECT_EQ(DatenFehlenFuer(schluessel, state()), std::nullopt) << schluessel;
-      KalkulationsdatenPruefen(schluessel);
-      EXPECT_EQ(state().calculation.DatenFehlen, vorher) << schluessel;
-    }
+TEST(DatenPruefung, UnknownKeysNameNoKind) {
+  const State s = VollstaendigeKultur();
+  for (const std::string_view schluessel : {"", "heizkostenKalkulation", "MaschinenkostenKalkulation"}) {
+    EXPECT_EQ(DatenFehlenFuer(schluessel, s), std::nullopt) << schluessel;
   }
-  ResetState();
 }
 
 }  // namespace

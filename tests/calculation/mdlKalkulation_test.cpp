@@ -22,12 +22,18 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "calculation/cost_breakdown.h"
 #include "calculation/kalkulation_referenz.h"
+#include "calculation/mdlkulturVergleich.h"
 #include "data/mdlDatenLaden.h"
+#include "data/mdlFehler.h"
 #include "data/messages.h"
 #include "data/settings_row.h"
 #include "data/state.h"
@@ -40,13 +46,15 @@ namespace {
 
 class KalkulationTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { Einrichten(root); }
+  // The sample enterprise of `wurzel` open, its settings, cultures and materials loaded.
+  void Einrichten(const test::FreshDataRoot& wurzel) {
     ResetState();
     DiensteZuruecksetzen();
     State& s = state();
-    s.enterprise.Programmpfad = root.Path();
-    s.enterprise.AktuellerBetrieb = root.Join("Betriebe/Mustergärtnerei.mdb");
-    s.enterprise.TolvarDatenbankPfad = root.Join("Betriebe/Mustergärtnerei.Tolvar");
+    s.enterprise.Programmpfad = wurzel.Path();
+    s.enterprise.AktuellerBetrieb = wurzel.Join("Betriebe/Mustergärtnerei.mdb");
+    s.enterprise.TolvarDatenbankPfad = wurzel.Join("Betriebe/Mustergärtnerei.Tolvar");
     ASSERT_TRUE(mdlDatenLaden::BetriebEinstellungenLaden());
     ASSERT_TRUE(mdlDatenLaden::KulturenLaden());
     ASSERT_TRUE(mdlDatenLaden::MaterialienLaden());
@@ -160,9 +168,9 @@ TEST_F(KalkulationTest, MissingDataEmptiesOnlyTheTypeChecked) {
   KalkulationsFenster f = Gewaehlt("K1003", "3,20");
   f.txtMenge = "5900";
   std::vector<std::string> geprueft;
-  Dienste().KalkulationsdatenPruefen = [&](std::string_view schluessel) {
+  Dienste().DatenFehlen = [&](std::string_view schluessel) {
     geprueft.emplace_back(schluessel);
-    state().calculation.DatenFehlen = schluessel == "HeizkostenKalkulation";
+    return schluessel == "HeizkostenKalkulation";
   };
   ASSERT_TRUE(KulturKalkulieren(f));
   EXPECT_EQ(f.txtHeizung(), "");
@@ -170,11 +178,182 @@ TEST_F(KalkulationTest, MissingDataEmptiesOnlyTheTypeChecked) {
   EXPECT_NE(f.txtArbeit(), "");
   EXPECT_EQ(f.txtSachkosten, "");
   EXPECT_NE(f.txtMarktleistung, "");
-  EXPECT_FALSE(state().calculation.DatenFehlen);
   const std::vector<std::string> reihenfolge = {
       "HeizkostenKalkulation", "MaterialkostenKalkulation",     "EnergiekostenKalkulation", "MaterialkostenKalkulation",
       "PSMKostenKalkulation",  "VermarktungskostenKalkulation", "ArbeitskostenKalkulation", "GemeinkostenKalkulation"};
   EXPECT_EQ(geprueft, reihenfolge);
+}
+
+// Each input of the calculation made unreadable in turn, as the enterprise's files break: a
+// list that could not be read is no empty list. The costs that need it stay empty as missing
+// data, every other box shows its figure as before, one message names what was not read and
+// the empty costs, and the result save refuses them without writing.
+TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) {
+  const auto referenz = test::ReferenzJeKultur().at("K1003");
+  const auto ausfuehren = [](const std::string& pfad, const char* sql) {
+    auto datenbank = db::Database::Open(pfad);
+    ASSERT_TRUE(datenbank);
+    ASSERT_TRUE(datenbank->Execute(sql));
+  };
+  const auto kuerzen = [](const std::string& pfad) {
+    const auto groesse = std::filesystem::file_size(pfad);
+    std::filesystem::resize_file(pfad, groesse - 3000);
+    std::ofstream(pfad + "-journal", std::ios::binary | std::ios::trunc).flush();
+  };
+  struct Fall {
+    const char* name;
+    std::function<void(EnterpriseState&)> zerstoeren;
+    const char* ungelesen;  // the line of the message
+    std::vector<Kostenart> leer;
+  };
+  const std::vector<Kostenart> alleAusserVermarktung = {Kostenart::Heizung,     Kostenart::Material, Kostenart::Energie,
+                                                        Kostenart::Maschinen,   Kostenart::PSM,      Kostenart::Arbeit,
+                                                        Kostenart::Gemeinkosten};
+  const Fall faelle[] = {
+      {"master materials: a garbled record",
+       [&](EnterpriseState& e) {
+         ausfuehren(e.AktuelleEinstellungen.MaterialPfad,
+                    "UPDATE Material SET Bezug = 'abc' WHERE rowid = (SELECT max(rowid) FROM Material)");
+         EXPECT_FALSE(mdlDatenLaden::MaterialienLaden());
+       },
+       "die Materialliste der Stammdaten",
+       {Kostenart::Material, Kostenart::Maschinen}},
+      {"master materials: the file blocked after a failed fallback",
+       [](EnterpriseState& e) { db::BlockFile(e.AktuelleEinstellungen.MaterialPfad); },
+       "die Materialliste der Stammdaten",
+       {Kostenart::Material, Kostenart::Maschinen}},
+      {"master materials: a folder in place of the default, its fallback failed",
+       [](EnterpriseState& e) {
+         std::filesystem::remove(e.AktuelleEinstellungen.MaterialPfad);
+         std::filesystem::create_directory(e.AktuelleEinstellungen.MaterialPfad);
+         mdlFehler::MaterialDatenbankPruefen();
+         EXPECT_FALSE(mdlDatenLaden::MaterialienLaden());
+       },
+       "die Materialliste der Stammdaten",
+       {Kostenart::Material, Kostenart::Maschinen}},
+      {"culture sites: the table unreadable",
+       [&](EnterpriseState& e) { ausfuehren(e.AktuellerBetrieb, "ALTER TABLE KulturStandorte RENAME TO Weg"); },
+       "die Standorte der Kultur",
+       {Kostenart::Heizung}},
+      {"phases: the enterprise's Tolvar-Datenbank blocked",
+       [](EnterpriseState& e) { db::BlockFile(e.TolvarDatenbankPfad); }, "die Kulturphasen der Kultur",
+       alleAusserVermarktung},
+      {"recorded work: the table unreadable",
+       [&](EnterpriseState& e) { ausfuehren(e.AktuellerBetrieb, "ALTER TABLE Taetigkeiten RENAME TO Weg"); },
+       "die erfassten Arbeiten der Kultur",
+       {Kostenart::PSM, Kostenart::Arbeit}},
+      {"heating model: the file blocked",
+       [](EnterpriseState& e) { db::BlockFile(e.AktuelleEinstellungen.VantelPfad); },
+       "das Heizungsmodell",
+       {Kostenart::Heizung}},
+      {"heating model: a folder in place of the default, its fallback failed",
+       [](EnterpriseState& e) {
+         std::filesystem::remove(e.AktuelleEinstellungen.VantelPfad);
+         std::filesystem::create_directory(e.AktuelleEinstellungen.VantelPfad);
+         mdlFehler::VantelDatenbankPruefen();
+       },
+       "das Heizungsmodell",
+       {Kostenart::Heizung}},
+      {"heating model: cut short with an empty journal beside it",
+       [&](EnterpriseState& e) { kuerzen(e.AktuelleEinstellungen.VantelPfad); },
+       "das Heizungsmodell",
+       {Kostenart::Heizung}},
+      {"climate: cut short with an empty journal beside it",
+       [&](EnterpriseState& e) { kuerzen(e.AktuelleEinstellungen.KlimaPfad); },
+       "die Klimadaten der Wetterstation",
+       {Kostenart::Heizung}},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    test::FreshDataRoot eigene;
+    Einrichten(eigene);
+    fall.zerstoeren(state().enterprise);
+    meldungen.messages.clear();
+    KalkulationsFenster f = Gewaehlt("K1003", "3,20");
+    f.txtMenge = "5900";
+    ASSERT_TRUE(KulturKalkulieren(f));
+
+    std::string namen;
+    for (Kostenart art : fall.leer) namen += (namen.empty() ? "" : ", ") + Kostenname(art);
+    EXPECT_EQ(meldungen.messages.size(), 1u);
+    const std::string text = meldungen.messages.empty() ? std::string() : meldungen.messages[0].text;
+    EXPECT_EQ(
+        text.rfind("Nicht alle Daten der Kalkulation konnten gelesen werden:\n\n- " + std::string(fall.ungelesen), 0),
+        0u)
+        << text;
+    EXPECT_NE(text.find("\n\nDiese Kosten werden nicht berechnet und bleiben leer: " + namen + "."), std::string::npos)
+        << text;
+    for (Kostenart art : kKostenarten) {
+      const bool leer = std::find(fall.leer.begin(), fall.leer.end(), art) != fall.leer.end();
+      EXPECT_EQ(f.Wertfeld(art), leer ? "" : referenz.at(std::string(Daten(art).wertfeld))) << Daten(art).wertfeld;
+    }
+    EXPECT_EQ(f.txtSachkosten, "");
+    EXPECT_EQ(f.txtGewinn[1], "");
+    EXPECT_EQ(f.txtMarktleistung, referenz.at("txtMarktleistung"));
+
+    meldungen.messages.clear();
+    const std::string ergebnisse = state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank;
+    const auto vorher = std::filesystem::last_write_time(ergebnisse);
+    const auto groesse = std::filesystem::file_size(ergebnisse);
+    EXPECT_FALSE(mdlkulturVergleich::KalkulationsergebnisSpeichern(f));
+    ASSERT_FALSE(meldungen.messages.empty());
+    EXPECT_EQ(
+        meldungen.messages.back().text.rfind("Die Kalkulation wurde nicht gespeichert. Für diese Kosten fehlt "
+                                             "ein Wert, weil sie nicht berechnet werden konnten, oder der Wert ist "
+                                             "keine Zahl: " +
+                                                 namen + ".",
+                                             0),
+        0u)
+        << meldungen.messages.back().text;
+    EXPECT_EQ(std::filesystem::last_write_time(ergebnisse), vorher);
+    EXPECT_EQ(std::filesystem::file_size(ergebnisse), groesse);
+  }
+}
+
+// A climate table whose rows fail to read while the heating is computed: the program's own
+// weather database is restored from the shipped tree as at opening, said once with the cause
+// that happened, and the restored file serves this run; the damaged copy lies beside it.
+TEST_F(KalkulationTest, AWeatherDatabaseFoundDamagedWhileReadIsRestoredAndUsed) {
+  const std::string klima = state().enterprise.AktuelleEinstellungen.KlimaPfad;
+  const std::string station = state().enterprise.AktuelleEinstellungen.Wetterstation;
+  std::string schaden;
+  {
+    auto datenbank = db::Database::Open(klima);
+    ASSERT_TRUE(datenbank);
+    const int64_t seite =
+        datenbank->Scalar("SELECT rootpage FROM sqlite_master WHERE name = ?", {db::Value(station + "-Temperatur")})
+            .integerOr(0);
+    ASSERT_GT(seite, 1);
+    std::ifstream in(klima, std::ios::binary);
+    schaden.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // A leaf page overwritten: the file opens, its rows do not read.
+    schaden[static_cast<std::size_t>(seite - 1) * 4096] = static_cast<char>(0x7f);
+  }
+  std::ofstream(klima, std::ios::binary | std::ios::trunc) << schaden;
+  const auto referenz = test::ReferenzJeKultur().at("K1003");
+  for (int lauf = 0; lauf < 2; ++lauf) {
+    SCOPED_TRACE(lauf);
+    meldungen.messages.clear();
+    KalkulationsFenster f = Gewaehlt("K1003", "3,20");
+    f.txtMenge = "5900";
+    ASSERT_TRUE(KulturKalkulieren(f));
+    EXPECT_EQ(f.txtHeizung(), referenz.at("txtHeizung"));
+    EXPECT_EQ(f.txtGewinn[2], referenz.at("txtGewinn(2)"));
+    if (lauf == 0) {
+      ASSERT_EQ(meldungen.messages.size(), 1u);
+      EXPECT_EQ(meldungen.messages[0].text.rfind("Die Datenbank \"" + klima +
+                                                     "\" kann nicht vollständig gelesen werden. Sie wurde aus den "
+                                                     "ausgelieferten Daten wiederhergestellt; die beschädigte Datei "
+                                                     "liegt als \"Klimadaten.mdb.beschädigt\" daneben.",
+                                                 0),
+                0u)
+          << meldungen.messages[0].text;
+    } else {
+      EXPECT_TRUE(meldungen.messages.empty());
+    }
+  }
+  std::ifstream kopie(klima + ".beschädigt", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kopie), std::istreambuf_iterator<char>()), schaden);
 }
 
 // A material row whose quantity is text but no number adds nothing; every other row of

@@ -2,11 +2,15 @@
 
 #include "data/mdlDatenLaden.h"
 
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "data/data_fixture.h"
+#include "data/paths.h"
+#include "platform/db/database.h"
+#include "platform/sys/dataroot.h"
 #include "platform/sys/files.h"
 
 namespace tolvar::test {
@@ -235,6 +239,37 @@ TEST_F(LoadersTest, ValueThatDoesNotConvertEndsTheLoadAtThatRow) {
   EXPECT_EQ(s.masters.KulturListe[1].Kulturname, "Zweite");  // filled up to the failing column
   EXPECT_EQ(s.masters.KulturListe[1].ID, "");
   EXPECT_EQ(s.masters.KulturListe[2].KulturNr, "");
+}
+
+// The default material database whose rows fail to read is restored from the shipped tree as
+// that is said, and the list is read from the restored file at once: complete, not empty.
+TEST_F(LoadersTest, TheDefaultMaterialDatabaseFoundDamagedWhileReadIsRestoredAndRead) {
+  const std::string pfad = data::InstallPath(data::kStandardMaterialdatenbank);
+  state().enterprise.AktuelleEinstellungen.MaterialPfad = pfad;
+  ASSERT_TRUE(sys::CreateFolder(sys::FolderOf(pfad)));
+  ASSERT_TRUE(sys::SafeCopy(sys::JoinPath(sys::ShippedTree(), std::string(data::kStandardMaterialdatenbank)), pfad));
+  int64_t seite = 0;
+  {
+    auto datenbank = db::Database::Open(pfad);
+    ASSERT_TRUE(datenbank);
+    seite = datenbank->Scalar("SELECT rootpage FROM sqlite_master WHERE name = 'Material'").integerOr(0);
+    ASSERT_GT(seite, 1);
+  }
+  {
+    // The page's first byte no page type: the file opens, the table's rows do not read.
+    std::fstream datei(pfad, std::ios::binary | std::ios::in | std::ios::out);
+    datei.seekp((seite - 1) * 4096);
+    datei.put(static_cast<char>(0x7f));
+  }
+  EXPECT_TRUE(mdlDatenLaden::MaterialienLaden());
+  EXPECT_TRUE(state().masters.MaterialListeGelesen);
+  EXPECT_FALSE(state().masters.MaterialListe.empty());
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].text.find("Sie wurde aus den ausgelieferten Daten wiederhergestellt; die beschädigte Datei "
+                                    "liegt als \"Material.mdb.beschädigt\" daneben."),
+            std::string::npos)
+      << Messages()[0].text;
+  EXPECT_TRUE(sys::FileExists(pfad + ".beschädigt"));
 }
 
 }  // namespace

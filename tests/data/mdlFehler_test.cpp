@@ -3,6 +3,7 @@
 #include "data/mdlFehler.h"
 
 #include <cctype>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -186,6 +187,8 @@ TEST_F(ChecksTest, TolvarDatabase) {
       {"Datei fehlt", [](const std::string&) {}, false, ""},
       {"keine Datenbank", [&](const std::string& p) { MakeGarbage(p); }, false,
        "Die Datei kann nicht als Datenbank geöffnet werden."},
+      {"leere Datei", [](const std::string& p) { std::ofstream(p, std::ios::binary).flush(); }, false,
+       "Die Datei ist leer."},
       {"ohne BetriebEinstellungen", [&](const std::string& p) { MakeWithTables(p, {"KulturPhasen"}); }, false,
        "Es fehlt die Tabelle \"BetriebEinstellungen\"."},
       {"ohne Spalte TT",
@@ -212,6 +215,10 @@ TEST_F(ChecksTest, TolvarDatabase) {
     EXPECT_NE(Messages()[0].text.find("Datei: " + state().enterprise.TolvarDatenbankPfad + "\n" + c.names),
               std::string::npos)
         << Messages()[0].text;
+    // An empty file is said to be empty, not to lack every table.
+    if (std::string(c.name) == "leere Datei") {
+      EXPECT_EQ(Messages()[0].text.find("Es fehlt"), std::string::npos) << Messages()[0].text;
+    }
   }
 }
 
@@ -262,6 +269,41 @@ TEST_F(ChecksTest, MaterialDatabase) {
     auto database = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
     database->Execute("UPDATE \"BetriebEinstellungen\" SET \"MaterialPfad\" = ?", {path});
   }
+}
+
+// A folder in place of the default material database is named as a folder; it is the
+// user's and stays, and the setting stays as it was.
+TEST_F(ChecksTest, AFolderInPlaceOfTheDefaultIsNamedAsAFolder) {
+  const std::string path = Path("Alt/Material.mdb");
+  MakeGarbage(path);
+  const std::string standard = data::InstallPath(data::kStandardMaterialdatenbank);
+  sys::DeleteFile(standard);
+  ASSERT_TRUE(sys::CreateFolder(standard));
+  mdlFehler::MaterialDatenbankPruefen();
+  ExpectOneCritical(
+      "Die ausgewählte Material-Datenbank ist ungültig und kann nicht geöffnet werden. Die Standard-Material-Datenbank "
+      "kann ebenfalls nicht geladen werden.");
+  const std::string& text = Messages()[0].text;
+  EXPECT_NE(text.find("\n\nDatei: " + standard + "\nDer Name bezeichnet einen Ordner, keine Datei."), std::string::npos)
+      << text;
+  EXPECT_EQ(text.find("nicht gefunden"), std::string::npos) << text;
+  EXPECT_TRUE(sys::FolderExists(standard));
+  EXPECT_EQ(state().enterprise.AktuelleEinstellungen.MaterialPfad, path);
+}
+
+// A default found damaged and blocked earlier in the run is opened again once a sound copy
+// from the shipped tree stands in its place.
+TEST_F(ChecksTest, ADefaultRestoredInPlaceIsOpenedAgain) {
+  const std::string standard = data::InstallPath(data::kStandardMaterialdatenbank);
+  MakeGarbage(standard);
+  db::BlockFile(standard);
+  state().enterprise.AktuelleEinstellungen.MaterialPfad = standard;
+  mdlFehler::MaterialDatenbankPruefen();
+  ExpectOneCritical(kMaterialText);
+  EXPECT_NE(Messages()[0].text.find("war beschädigt und wurde aus den ausgelieferten Daten wiederhergestellt"),
+            std::string::npos)
+      << Messages()[0].text;
+  EXPECT_NE(db::Database::Open(standard), nullptr);
 }
 
 TEST_F(ChecksTest, ResultDatabase) {

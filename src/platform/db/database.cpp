@@ -2,6 +2,7 @@
 
 #include "platform/db/database.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -65,6 +66,28 @@ uint32_t BigEndian(const std::array<unsigned char, 100>& header, std::size_t at,
 
 constexpr std::string_view kMalformed = "database disk image is malformed";
 
+// The first `n` bytes of the file at `path`; fewer when it is shorter or cannot be read.
+std::string Anfang(const std::string& path, std::size_t n) {
+  std::string bytes(n, '\0');
+  std::ifstream in(path, std::ios::binary);
+  in.read(bytes.data(), static_cast<std::streamsize>(n));
+  bytes.resize(in ? n : static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+  return bytes;
+}
+
+// A journal beside the file that the engine plays back on the next read: a rollback journal
+// that begins with the journal's magic number, or a write-ahead log with the log's magic
+// number and at least one frame after its header. An empty journal, one whose header was
+// zeroed when its transaction ended, or any other file is no such journal.
+bool HotJournal(const std::string& path) {
+  constexpr std::string_view kJournalMagic("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8);
+  if (Anfang(path + "-journal", kJournalMagic.size()) == kJournalMagic) return true;
+  constexpr std::size_t kWalHeader = 32;
+  const std::string wal = Anfang(path + "-wal", kWalHeader + 1);
+  return wal.size() > kWalHeader && wal.compare(0, 3, std::string_view("\x37\x7f\x06", 3)) == 0 &&
+         (wal[3] == '\x82' || wal[3] == '\x83');
+}
+
 // More statements than one procedure uses on one database: beyond this the cache starts again.
 constexpr std::size_t kCachedStatements = 64;
 
@@ -98,8 +121,10 @@ std::unique_ptr<Database> Database::Open(const std::string& path, std::string* e
   if (db == nullptr) return Fail(error, what + ": " + reason);
   sqlite3_busy_timeout(db, kBusyTimeoutMs);
 
-  // A file cut short would give no error where a missing page lies past its end.
-  if (std::string damage = HeaderDamage(path); !damage.empty()) {
+  // A file cut short would give no error where a missing page lies past its end. A hot
+  // journal may still restore it: its size is checked after the first read played it back.
+  const bool hot = HotJournal(path);
+  if (std::string damage = hot ? std::string() : HeaderDamage(path); !damage.empty()) {
     sqlite3_close(db);
     return Fail(error, what + ": " + damage);
   }
@@ -114,6 +139,10 @@ std::unique_ptr<Database> Database::Open(const std::string& path, std::string* e
       sqlite3_close(db);
       return Fail(error, reason);
     }
+  }
+  if (std::string damage = hot ? HeaderDamage(path) : std::string(); !damage.empty()) {
+    sqlite3_close(db);
+    return Fail(error, what + ": " + damage);
   }
   // A closed database is then one self-contained file. A read-only file may refuse the
   // change; reading still works.
@@ -148,10 +177,8 @@ void Database::StepFailed(std::string_view operation, int rc) {
 
 std::string HeaderDamage(const std::string& path) {
   std::error_code ec;
-  // A journal beside the file may hold the pages that restore it.
-  for (const char* suffix : {"-journal", "-wal"}) {
-    if (fs::exists(path + suffix, ec)) return {};
-  }
+  // A hot journal beside the file may hold the pages that restore it.
+  if (HotJournal(path)) return {};
   const std::uintmax_t size = fs::file_size(path, ec);
   if (ec || size == 0) return {};
   std::array<unsigned char, 100> header{};
@@ -186,6 +213,8 @@ void SetDamageReporter(DamageReporter reporter) { Reporter() = reporter; }
 void BlockFile(const std::string& path) {
   if (!path.empty()) Blocked().insert(FileKey(path));
 }
+
+void UnblockFile(const std::string& path) { Blocked().erase(FileKey(path)); }
 
 void UnblockAllFiles() { Blocked().clear(); }
 

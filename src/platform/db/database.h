@@ -260,9 +260,11 @@ std::string HeaderDamage(const std::string& path);
 // a read or write error of the disk, or a file that is no database.
 bool IsDamage(int resultCode);
 
-// Files found unusable: Open refuses them for the rest of the run (or until
-// UnblockAllFiles), so nothing is read from or written to them.
+// Files found unusable: Open refuses them for the rest of the run (or until UnblockFile, for
+// a file replaced by a sound copy, or UnblockAllFiles), so nothing is read from or written to
+// them.
 void BlockFile(const std::string& path);
+void UnblockFile(const std::string& path);
 void UnblockAllFiles();
 
 // Receives each failure of the engine that IsDamage, met while rows are read, with the

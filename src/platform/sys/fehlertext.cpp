@@ -29,7 +29,7 @@ constexpr std::array<Ursache, 16> kUrsachen{{
     {{"is a directory", "is a folder", "", ""}, "Der Name bezeichnet einen Ordner, keine Datei.", ""},
     {{"read-only", "readonly", "permission denied", "operation not permitted"},
      "Die Datei ist schreibgeschützt.",
-     "Der Ordner ist schreibgeschützt."},
+     "Der Ordner \"%\" ist schreibgeschützt."},
     {{"no such file", "not found", "", ""}, "Die Datei wurde nicht gefunden.", "Der Ordner \"%\" existiert nicht."},
     {{"unable to open database file", "", "", ""}, "Die Datei kann nicht geöffnet werden.", ""},
     {{"database is locked", "text file busy", "resource busy", "database table is locked"},

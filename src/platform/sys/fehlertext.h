@@ -21,7 +21,7 @@ std::string OrdnerFehler(std::string_view ordner, std::string_view grund);
 // opened, a file in use, a file that is no database, a damaged database, a name that is too
 // long, a table or column missing, a rule of the table broken, a statement the engine did not
 // run; empty when the text names none of these. Where the text names a folder (OrdnerFehler), the cause says "Ordner":
-// "Der Ordner ist schreibgeschützt.", "Der Ordner "<path>" existiert nicht."
+// with its path: "Der Ordner "<path>" ist schreibgeschützt.", "Der Ordner "<path>" existiert nicht."
 std::string UrsacheAufDeutsch(std::string_view technisch);
 
 // The one form of every failure message: what failed (may be empty), then the cause in German

@@ -148,7 +148,13 @@ bool CreateFolder(const std::string& path, std::string* error) {
   if (fs::exists(folder, ec) && !fs::is_directory(folder, ec))
     return Fail(error, OrdnerFehler(folder.string(), std::strerror(ENOTDIR)));
   fs::create_directories(fs::path(path), ec);
-  if (ec) return Fail(error, "Ordner '" + path + "' kann nicht angelegt werden", ec);
+  if (ec) {
+    // The folder that refused the new one is the deepest that exists; a cause names it.
+    fs::path vorhanden = folder.parent_path();
+    std::error_code ignored;
+    while (vorhanden.has_relative_path() && !fs::exists(vorhanden, ignored)) vorhanden = vorhanden.parent_path();
+    return Fail(error, OrdnerFehler(vorhanden.string(), ec.message()));
+  }
   if (!fs::is_directory(fs::path(path), ec)) return Fail(error, "'" + path + "' ist kein Ordner");
   return true;
 }

@@ -137,8 +137,12 @@ void frmLandkarte::Form_Activate() {
 void frmLandkarte::opbStation_Click(int index) { txtAuswahl->setText(Q(mdlWetterstation::RegionWaehlen(index))); }
 
 void frmLandkarte::lblStation_Click(int index) {
+  // Without the station's information (a station database that cannot be read) the window
+  // would open empty.
+  const auto daten = mdlWetterstation::StationsinfoAnzeigen(index);
+  if (!daten) return;
   frmStatInfo& info = frmStatInfo::instanz();
-  if (const auto daten = mdlWetterstation::StationsinfoAnzeigen(index)) info.Anzeigen(*daten);
+  info.Anzeigen(*daten);
   info.Show();
 }
 

@@ -376,8 +376,9 @@ TEST_F(DamagedFileTest, DamagedPageIsFoundByThePageCheckAndFailsTheRead) {
   }
 }
 
-// A file cut short is refused at opening wherever the cut lies; a journal beside the file may
-// still restore it and leaves the decision to the engine.
+// A file cut short is refused at opening wherever the cut lies. Only a hot journal beside the
+// file, which the engine plays back, may still restore it; an empty journal, a stale one whose
+// header was zeroed and any other file beside it count as none.
 TEST_F(DamagedFileTest, FileCutShortIsRefusedAtOpening) {
   const std::string path = dir_.File("test.db");
   const std::string sound = ReadFile(path);
@@ -395,8 +396,60 @@ TEST_F(DamagedFileTest, FileCutShortIsRefusedAtOpening) {
     EXPECT_NE(error.find("malformed"), std::string::npos) << error;
     EXPECT_EQ(ReadFile(path).size(), c.size);  // nothing written
   }
-  std::ofstream(path + "-journal") << "x";
-  EXPECT_EQ(HeaderDamage(path), "");
+  const std::string kopf("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8);
+  struct Journal {
+    const char* name;
+    const char* suffix;
+    std::string inhalt;
+    bool hot;
+  };
+  const Journal journale[] = {
+      {"empty journal", "-journal", "", false},
+      {"zeroed journal", "-journal", std::string(512, '\0'), false},
+      {"other file", "-journal", "x", false},
+      {"empty log", "-wal", "", false},
+      {"hot journal", "-journal", kopf + std::string(504, '\0'), true},
+  };
+  for (const Journal& j : journale) {
+    SCOPED_TRACE(j.name);
+    std::ofstream(path + j.suffix, std::ios::binary | std::ios::trunc) << j.inhalt;
+    EXPECT_EQ(HeaderDamage(path).empty(), j.hot);
+    if (!j.hot) {
+      EXPECT_EQ(Database::Open(path), nullptr);
+    }
+    std::filesystem::remove(path + j.suffix);
+  }
+}
+
+// A copy taken while a write was under way holds a hot journal: the file itself need not
+// agree with its header until the first read has played the journal back. It opens with the
+// rows as they were before the write, and its size is checked once the journal is played back.
+TEST_F(DamagedFileTest, AHotJournalIsPlayedBackBeforeTheSizeIsChecked) {
+  const std::string path = dir_.File("test.db");
+  const std::string kopie = dir_.File("kopie.db");
+  {
+    auto db = Database::Open(path);
+    ASSERT_TRUE(db);
+    ASSERT_TRUE(db->Execute("PRAGMA cache_size = 1"));
+    ASSERT_TRUE(db->Execute("BEGIN IMMEDIATE"));
+    // More pages than the cache holds: originals go to the journal, changes into the file.
+    ASSERT_TRUE(db->Execute("UPDATE T SET x = x || x"));
+    ASSERT_TRUE(std::filesystem::exists(path + "-journal"));
+    std::filesystem::copy_file(path, kopie);
+    std::filesystem::copy_file(path + "-journal", kopie + "-journal");
+    ASSERT_TRUE(db->Execute("ROLLBACK"));
+  }
+  // A page being added when the copy was taken, cut off inside it: the journal's playback
+  // cuts the file back to the pages it had before the write.
+  std::ofstream(kopie, std::ios::binary | std::ios::app) << std::string(100, 'x');
+  ASSERT_NE(std::filesystem::file_size(kopie) % 4096, 0u);
+  std::string error;
+  auto db = Database::Open(kopie, &error);
+  ASSERT_TRUE(db) << error;
+  EXPECT_EQ(db->Scalar("SELECT count(*) FROM T WHERE length(x) = 200").integerOr(0), 2000);
+  EXPECT_FALSE(std::filesystem::exists(kopie + "-journal"));
+  EXPECT_EQ(std::filesystem::file_size(kopie) % 4096, 0u);
+  EXPECT_EQ(HeaderDamage(kopie), "");
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST(FehlertextTest, TechnicalTextsGetTheirGermanCause) {
       // Where a folder failed, the cause names the folder.
       {"Kopieren fehlgeschlagen: Ordner '/a/O'Neil \"B\"': No such file or directory",
        "Der Ordner \"/a/O'Neil \"B\"\" existiert nicht."},
-      {"Ordner '/a/b': Permission denied", "Der Ordner ist schreibgeschützt."},
+      {"Ordner '/a/b': Permission denied", "Der Ordner \"/a/b\" ist schreibgeschützt."},
       {"Ordner '/a/b': Not a directory", "Ein Teil des Pfades ist kein Ordner."},
       {"Die Datei 'x' wurde nicht gefunden.", ""},
       {"", ""},

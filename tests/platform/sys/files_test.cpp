@@ -114,7 +114,8 @@ TEST(SafeCopy, FolderThatFailsIsNamed) {
       {"file in the path", dir.Join("Datei/B.mdb"), "Ein Teil des Pfades ist kein Ordner."},
   };
   if (::geteuid() != 0)
-    cases.push_back({"read-only folder", dir.Join("geschützt/B.mdb"), "Der Ordner ist schreibgeschützt."});
+    cases.push_back({"read-only folder", dir.Join("geschützt/B.mdb"),
+                     "Der Ordner \"" + dir.Join("geschützt") + "\" ist schreibgeschützt."});
   fs::permissions(dir.Join("geschützt"), fs::perms::owner_read | fs::perms::owner_exec);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -122,6 +123,19 @@ TEST(SafeCopy, FolderThatFailsIsNamed) {
     EXPECT_FALSE(SafeCopy(dir.Join("Quelle.mdb"), c.target, &error));
     EXPECT_EQ(UrsacheAufDeutsch(error), c.cause) << error;
   }
+  fs::permissions(dir.Join("geschützt"), fs::perms::owner_all);
+}
+
+// A folder that cannot be made inside a write-protected folder names that folder, with its
+// path, as the cause (a data folder at first start).
+TEST(CreateFolder, WriteProtectedFolderIsNamed) {
+  if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into any folder";
+  test::TempDir dir;
+  ASSERT_TRUE(CreateFolder(dir.Join("geschützt")));
+  fs::permissions(dir.Join("geschützt"), fs::perms::owner_read | fs::perms::owner_exec);
+  std::string error;
+  EXPECT_FALSE(CreateFolder(dir.Join("geschützt/Tolvar_DB/Neu"), &error));
+  EXPECT_EQ(UrsacheAufDeutsch(error), "Der Ordner \"" + dir.Join("geschützt") + "\" ist schreibgeschützt.") << error;
   fs::permissions(dir.Join("geschützt"), fs::perms::owner_all);
 }
 

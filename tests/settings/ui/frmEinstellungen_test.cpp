@@ -8,10 +8,12 @@
 #include <QRadioButton>
 
 #include "data/state.h"
+#include "platform/db/database.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/prompts.h"
 #include "platform/ui/tabstrip.h"
+#include "settings/mdlWetterstation.h"
 #include "settings/ui/einstellungen_fixture.h"
 #include "settings/ui/frmLandkarte.h"
 #include "settings/ui/frmStatInfo.h"
@@ -128,6 +130,16 @@ TEST_F(EinstellungenFensterTest, ALabelShowsItsStationWithoutChoosingTheRegion) 
   EXPECT_TRUE(info.pcbStatInfo->property("bild").toString().endsWith(QStringLiteral("Schwabmuenchen.gif")));
   EXPECT_FALSE(karte.opbStation[2]->isChecked());
   EXPECT_EQ(state().windows.GewaehlteRegion, "München");
+}
+
+// A station database that cannot be read (found damaged before in this run) opens no empty
+// station window.
+TEST_F(EinstellungenFensterTest, ALabelOpensNoStationWindowWithoutItsInformation) {
+  db::BlockFile(mdlWetterstation::StationsdatenbankPfad());
+  ASSERT_TRUE(Click(Oeffnen().cmbVantel));
+  ASSERT_TRUE(Click(frmLandkarte::instanz().lblStation[2]));
+  ProcessEvents();
+  EXPECT_FALSE(frmStatInfo::IsLoaded() && frmStatInfo::instanz().isVisible());
 }
 
 // Every region name lies free on the map: no label covers another label or an option, and a
