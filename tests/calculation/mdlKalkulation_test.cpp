@@ -300,7 +300,7 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
     EXPECT_EQ(
         meldungen.messages.back().text.rfind("Die Kalkulation wurde nicht gespeichert. Für diese Kosten fehlt "
                                              "ein Wert, weil sie nicht berechnet werden konnten, oder der Wert ist "
-                                             "keine Zahl: " +
+                                             "keine Zahl von -1.000.000.000.000 bis 1.000.000.000.000: " +
                                                  namen + ".",
                                              0),
         0u)

@@ -276,7 +276,12 @@ TEST_F(BearbeitenTest, ImportRefusesTheOwnDatabaseAndFilesWithoutTheTable) {
   EXPECT_FALSE(f.cmbAuswahlImport->isEnabled());
 
   const std::string leer = root.Join("Tolvar_DB/Leer.mdb");
-  ASSERT_TRUE(db::Database::Create(leer));
+  {
+    // A database with a table of its own, but not the comparison cultures'.
+    auto andere = db::Database::Create(leer);
+    ASSERT_TRUE(andere);
+    ASSERT_TRUE(andere->Execute("CREATE TABLE Andere (Nr INTEGER)"));
+  }
   prompts->AnswerFile(ui::Q(leer)).AnswerMsgBox(ui::msgbox::Ok);
   ASSERT_TRUE(test::Click(f.opbKultur->Button(2)));
   ASSERT_EQ(prompts->messageBoxes().size(), 2u);
