@@ -252,7 +252,7 @@ void KeepTitleWhole(QMessageBox& box) {
 }
 
 // A dialog of the prompts sits as the program's windows do: by its frame, centred on its
-// owner, whole on the screen; and as a modal window it never stays minimised.
+// owner, whole on the screen; and as a modal window it never stays minimised alone.
 void Present(QDialog& dialog, const QWidget* owner) {
   CentreOnOwner(&dialog, owner);
   KeepRestored(&dialog);
