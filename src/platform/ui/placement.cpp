@@ -194,13 +194,13 @@ void Bring(QWidget* window, bool activate) {
 }
 
 // Keeps a dialog from being stranded. A minimise of the program (its main window, with which
-// the window manager takes the owned windows down) is honoured: the window stays down with its
-// owners, and when the program comes back with the window's owner active while this window was
-// the active one when it went down, the window takes the activation again, in front as it was.
-// Only the window minimised while the program's first window stays shown (alone, or with
-// owners between, which a window manager may take down with it) comes back at once; it becomes the
-// active window only where it was when it was minimised: the program never takes the focus
-// from another program. It goes with its window.
+// the window manager takes the owned windows down) is honoured: the window stays down with
+// its owners, and when the program comes back with the window's owner active while this
+// window was the active one when it went down, the window takes the activation again, in
+// front as it was. Only the window minimised while the program's first window stays shown
+// (alone, or with owners between, which a window manager may take down with it) comes back at
+// once; it becomes the active window only where it was when it was minimised: the program
+// never takes the focus from another program. It goes with its window.
 class RestoreKeeper : public QObject {
  public:
   RestoreKeeper(QWidget* window, std::function<bool()> keep)
