@@ -255,18 +255,6 @@ TEST_F(WindowFramesTest, EveryWindowLiesWholeOnTheScreenWhereAndAsLargeAsItsLayo
   EXPECT_EQ(wieder->frameGeometry(), main) << ui::S(Text(wieder->frameGeometry()));
 }
 
-// Qt's own dialogs instead of the scripted ones, while it lives.
-class QtDialogs {
- public:
-  QtDialogs() : m_scripted(ui::SetPrompts(nullptr)) {}
-  ~QtDialogs() { ui::SetPrompts(m_scripted); }
-  QtDialogs(const QtDialogs&) = delete;
-  QtDialogs& operator=(const QtDialogs&) = delete;
-
- private:
-  ui::Prompts* m_scripted;
-};
-
 // A message box and a file dialog shown from a window away from the screen's centre: each
 // sits centred on that window by its frame, whole on the screen, and is never stranded when
 // it is minimised: it comes back alone, or with the program when the user restores it.
@@ -278,7 +266,7 @@ TEST_F(WindowFramesTest, QtDialogsSitCentredOnTheirWindowByTheirFrame) {
   rechner.Show();
   ASSERT_TRUE(WaitUntilPlaced(&rechner));
   ASSERT_TRUE(ActivateWindowOf(&rechner));
-  const QtDialogs qt;
+  const ScopedQtPrompts qt;
 
   struct Fall {
     const char* was;

@@ -37,18 +37,6 @@ class MinimiseTest : public AppTest {
   }
 };
 
-// Qt's own dialogs instead of the scripted ones, while it lives.
-class QtDialogs {
- public:
-  QtDialogs() : m_scripted(ui::SetPrompts(nullptr)) {}
-  ~QtDialogs() { ui::SetPrompts(m_scripted); }
-  QtDialogs(const QtDialogs&) = delete;
-  QtDialogs& operator=(const QtDialogs&) = delete;
-
- private:
-  ui::Prompts* m_scripted;
-};
-
 // The about box and a cost menu beside the calculation window: the main window minimised, by
 // its title bar while it is active or from a pager while the dialog is, takes the program
 // down until it is restored; the dialog then comes back in front, active where it was.
@@ -75,7 +63,7 @@ TEST_F(MinimiseTest, AModalMessageBoxGoesDownAndComesBackWithTheProgram) {
   mdiTolvarZentral& haupt = MusterOeffnen();
   ASSERT_TRUE(WaitUntilPlaced(&haupt));
   ASSERT_TRUE(ActivateWindowOf(&haupt));
-  const QtDialogs qt;
+  const ScopedQtPrompts qt;
   QStringList faults;
   bool gesehen = false;
   QTimer::singleShot(0, &haupt, [&] {
