@@ -2,6 +2,7 @@
 //   Landkarte.png        region map, 501 x 490
 //   Begruessung.png      start-up picture
 //   UeberTolvar1.png, UeberTolvar2.png   about-box pictures
+//   Tolvar.png           the program's icon, 64 x 64
 //   closed.png, open.png, drag-standort.png, drag-material.png, drag-Taetigkeit.png   tree pictures
 //   <Art>_<Farbe>.png    pointer pictures, Art Zeiger, Hand, Info, ZeigerInfo
 #include <QFile>
@@ -196,6 +197,47 @@ void drawAbout() {
   }
 }
 
+// ---- the program's icon ----------------------------------------------------------------------
+
+// A greenhouse gable with a young plant on a green tile: the picture every window of the
+// program shows in its title bar and the desktop in its window list.
+void drawIcon() {
+  constexpr int kSize = 64;
+  QImage img(kSize, kSize, QImage::Format_ARGB32);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient tile(0, 0, 0, kSize);
+  tile.setColorAt(0, QColor(62, 142, 74));
+  tile.setColorAt(1, QColor(28, 92, 44));
+  p.setPen(Qt::NoPen);
+  p.setBrush(tile);
+  p.drawRoundedRect(QRectF(2, 2, kSize - 4, kSize - 4), 12, 12);
+  // The gable with its ridge, the glass light over the dark tile.
+  QPolygonF gable;
+  gable << QPointF(12, 52) << QPointF(12, 28) << QPointF(32, 11) << QPointF(52, 28) << QPointF(52, 52);
+  p.setBrush(QColor(255, 255, 255, 60));
+  p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPolygon(gable);
+  // The plant: a stem with two leaves, warm against the green.
+  p.setPen(QPen(QColor(250, 206, 60), 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(32, 51), QPointF(32, 33));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(250, 206, 60));
+  QPainterPath left;
+  left.moveTo(32, 42);
+  left.cubicTo(26, 44, 19, 40, 19, 32);
+  left.cubicTo(26, 31, 31, 35, 32, 42);
+  QPainterPath right;
+  right.moveTo(32, 37);
+  right.cubicTo(36, 31, 43, 28, 46, 30);
+  right.cubicTo(45, 37, 38, 40, 32, 37);
+  p.drawPath(left);
+  p.drawPath(right);
+  p.end();
+  save(img, "Tolvar.png");
+}
+
 // ---- tree pictures ---------------------------------------------------------------------------
 
 QImage canvas(int size) {
@@ -347,6 +389,7 @@ int main(int argc, char** argv) {
     drawMap(regions);
     drawStartup();
     drawAbout();
+    drawIcon();
     drawTreePictures();
     drawPointers();
   } catch (const std::exception& e) {

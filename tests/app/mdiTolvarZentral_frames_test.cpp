@@ -84,7 +84,7 @@ QStringList TopLevelFaults(ui::Form& window, const Frame& e, const QRect& screen
       break;
   }
   if (!placed) faults << QStringLiteral("frame %1 not where its layout puts it").arg(Text(frame));
-  if (e.fixedDialog) faults << FixedDialogFaults(&window) << MinimiseComesBackFaults(&window);
+  if (e.fixedDialog) faults << FixedDialogFaults(&window) << MinimiseFaults(&window);
   return faults;
 }
 
@@ -155,21 +155,9 @@ TEST_F(WindowFramesTest, EveryWindowLiesWholeOnTheScreenWhereAndAsLargeAsItsLayo
   EXPECT_EQ(wieder->frameGeometry(), main) << ui::S(Text(wieder->frameGeometry()));
 }
 
-// Qt's own dialogs instead of the scripted ones, while it lives.
-class QtDialogs {
- public:
-  QtDialogs() : m_scripted(ui::SetPrompts(nullptr)) {}
-  ~QtDialogs() { ui::SetPrompts(m_scripted); }
-  QtDialogs(const QtDialogs&) = delete;
-  QtDialogs& operator=(const QtDialogs&) = delete;
-
- private:
-  ui::Prompts* m_scripted;
-};
-
 // A message box and a file dialog shown from a window away from the screen's centre: each
-// sits centred on that window by its frame, whole on the screen, and comes back at once
-// when it is minimised, with the program behind it.
+// sits centred on that window by its frame, whole on the screen, and is never stranded when
+// it is minimised: it comes back alone, or with the program when the user restores it.
 TEST_F(WindowFramesTest, QtDialogsSitCentredOnTheirWindowByTheirFrame) {
   const QRect bildschirm(0, 0, 1024, 768);
   ASSERT_TRUE(WaitUntilPlaced(&MusterOeffnen()));
@@ -178,7 +166,7 @@ TEST_F(WindowFramesTest, QtDialogsSitCentredOnTheirWindowByTheirFrame) {
   rechner.Show();
   ASSERT_TRUE(WaitUntilPlaced(&rechner));
   ASSERT_TRUE(ActivateWindowOf(&rechner));
-  const QtDialogs qt;
+  const ScopedQtPrompts qt;
 
   struct Fall {
     const char* was;
@@ -208,7 +196,7 @@ TEST_F(WindowFramesTest, QtDialogsSitCentredOnTheirWindowByTheirFrame) {
         if (!Centred(frame, rechner.frameGeometry())) {
           faults << QStringLiteral("frame %1 not centred on %2").arg(Text(frame), Text(rechner.frameGeometry()));
         }
-        faults << MinimiseComesBackFaults(dialog);
+        faults << MinimiseFaults(dialog);
       }
       // A question has no escape: it is answered by its first button.
       if (auto* box = qobject_cast<QMessageBox*>(dialog)) {

@@ -1,7 +1,7 @@
 // Every filtered box of every window, as the catalogue opens it, holds only what its keys may
-// type: a text pasted by the context menu's "Einfügen" or dropped on the box is refused whole
-// with a beep where it holds a character the box drops, or is longer than the box holds, and
-// inserted otherwise; Ctrl+V is dropped with a beep.
+// type: a text pasted (the context menu's "Einfügen", Ctrl+V, Shift+Insert) or dropped on the
+// box is refused whole with a beep where it holds a character the box drops, or is longer than
+// the box holds, and inserted otherwise.
 #include <QLineEdit>
 #include <QStringList>
 #include <algorithm>
@@ -18,7 +18,7 @@ namespace tolvar::test {
 namespace {
 
 // The ways text enters a box without typing it.
-enum class Route { Menu, Drop, Key };
+enum class Route { Menu, Drop, CtrlV, ShiftInsert };
 
 const char* Name(Route route) {
   switch (route) {
@@ -26,8 +26,10 @@ const char* Name(Route route) {
       return "\"Einfügen\"";
     case Route::Drop:
       return "a drop";
-    case Route::Key:
+    case Route::CtrlV:
       return "Ctrl+V";
+    case Route::ShiftInsert:
+      return "Shift+Insert";
   }
   return "";
 }
@@ -46,9 +48,13 @@ class WindowPasteTest : public AppTest {
       case Route::Drop:
         DropText(box, text);
         break;
-      case Route::Key:
+      case Route::CtrlV:
         SetClipboardText(text);
         Press(Qt::Key_V, Qt::ControlModifier);
+        break;
+      case Route::ShiftInsert:
+        SetClipboardText(text);
+        Press(Qt::Key_Insert, Qt::ShiftModifier);
         break;
     }
     const int beeps = prompts->beeps() - before;
@@ -61,8 +67,8 @@ class WindowPasteTest : public AppTest {
     }
   }
 
-  // Every way into `box`: refused texts leave it empty, allowed ones are inserted (trimmed);
-  // Ctrl+V is dropped whatever the clipboard holds.
+  // Every way into `box`, the paste keys as "Einfügen": refused texts leave it empty, allowed
+  // ones are inserted (trimmed).
   void EnterEveryWay(QLineEdit* box, QStringList& faults) {
     // A person goes to the box first; the window's handlers of the focus change run. A box
     // that hands the focus on at once takes no keys.
@@ -71,17 +77,19 @@ class WindowPasteTest : public AppTest {
     const bool holdsKeys = box->hasFocus();
     const QString held = box->text();
     const ui::KeyRule& rule = *ui::KeyRuleOf(box);
-    for (Route route : {Route::Menu, Route::Drop, Route::Key}) {
-      if (route == Route::Key && !holdsKeys) continue;
-      const bool key = route == Route::Key;
+    for (Route route : {Route::Menu, Route::Drop, Route::CtrlV, Route::ShiftInsert}) {
+      if ((route == Route::CtrlV || route == Route::ShiftInsert) && !holdsKeys) continue;
       Enter(box, route, QStringLiteral("-5"), QString(), faults);
       Enter(box, route, QStringLiteral("5x"), QString(), faults);
       Enter(box, route, QStringLiteral("1e308"), QString(), faults);
-      Enter(box, route, QStringLiteral(" 12\n"), key ? QString() : QStringLiteral("12"), faults);
+      Enter(box, route, QStringLiteral(" 12\n"), QStringLiteral("12"), faults);
+      if (rule.character(QLatin1Char(',')) && (rule.maxLength <= 0 || rule.maxLength >= 4)) {
+        Enter(box, route, QStringLiteral("12,5"), QStringLiteral("12,5"), faults);
+      }
       if (rule.maxLength > 0) {
         const QString full(rule.maxLength, QLatin1Char('1'));
         Enter(box, route, full + QLatin1Char('1'), QString(), faults);
-        Enter(box, route, full, key ? QString() : full, faults);
+        Enter(box, route, full, full, faults);
       }
     }
     box->setText(held);

@@ -175,6 +175,15 @@ bool DoubleClick(QWidget* control, QPoint at) {
   return true;
 }
 
+bool MoveMouseOver(QWidget* control, QPoint at) {
+  if (!Usable(control, "move the mouse over")) return false;
+  if (at.isNull()) at = control->rect().center();
+  QWidget* window = control->window();
+  QTest::mouseMove(window, control->mapTo(window, at));
+  Settle();
+  return true;
+}
+
 bool ClickNode(ui::KeyedTree* tree, const QString& key, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
   QWidget* viewport = nullptr;
   QPoint at;

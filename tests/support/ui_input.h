@@ -45,6 +45,10 @@ inline bool RightClick(QWidget* control, QPoint at = QPoint()) {
 }
 // Double-clicks `control` with the left button.
 bool DoubleClick(QWidget* control, QPoint at = QPoint());
+// Moves the mouse over `control` (to `at` in its own coordinates, else its centre) without a
+// button held, as the hand does: the window is not activated for it. Fails on a missing or
+// hidden control.
+bool MoveMouseOver(QWidget* control, QPoint at = QPoint());
 
 // Clicks the node `key` of `tree` (on its label, so it counts as a click on the node). Fails
 // when the node is missing or not shown; the node's ancestors are not expanded for the test.

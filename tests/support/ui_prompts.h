@@ -89,4 +89,17 @@ class ScopedPrompts {
   ui::Prompts* m_previous;
 };
 
+// Qt's own dialogs (real message boxes and file dialogs) instead of the scripted ones while
+// it lives; the prompts in use before come back when it goes.
+class ScopedQtPrompts {
+ public:
+  ScopedQtPrompts() : m_previous(ui::SetPrompts(nullptr)) {}
+  ~ScopedQtPrompts() { ui::SetPrompts(m_previous); }
+  ScopedQtPrompts(const ScopedQtPrompts&) = delete;
+  ScopedQtPrompts& operator=(const ScopedQtPrompts&) = delete;
+
+ private:
+  ui::Prompts* m_previous;
+};
+
 }  // namespace tolvar::test

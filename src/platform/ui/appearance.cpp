@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include "platform/sys/dataroot.h"
 
 namespace tolvar::ui {
 
@@ -40,6 +44,13 @@ void SetUpApplication(QApplication& app) {
   // language (a machine set up with LANG=C included).
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   LoadGermanTranslation(app);
+  // The program's own icon, once for every window: their title bars and the desktop's window
+  // list show it instead of the toolkit's.
+  QApplication::setWindowIcon(QIcon(ProgramIconPath()));
+}
+
+QString ProgramIconPath() {
+  return QDir(QString::fromStdString(sys::ShippedTree())).filePath(QStringLiteral("Bilder/Tolvar.png"));
 }
 
 }  // namespace tolvar::ui

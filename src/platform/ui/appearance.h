@@ -5,6 +5,7 @@
 // measure what the program shows.
 
 #include <QFont>
+#include <QString>
 
 class QApplication;
 
@@ -21,9 +22,13 @@ inline constexpr double kFontPoints = 8.25;
 void PrepareApplication();
 
 // After the QApplication exists, before the first window: the application font, German as the
-// locale of every control and dialog, and Qt's German translation so its own dialog texts
-// (file dialogs, message box buttons) are German, whatever the system's language.
+// locale of every control and dialog, Qt's German translation so its own dialog texts (file
+// dialogs, message box buttons) are German, whatever the system's language, and the
+// program's own icon for every window.
 void SetUpApplication(QApplication& app);
+
+// The program's icon in the shipped tree (Bilder/Tolvar.png).
+QString ProgramIconPath();
 
 // A font of the application's family at a size and weight a layout gives for one control.
 QFont LayoutFont(double points, bool bold = false);

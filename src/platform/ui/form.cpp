@@ -27,8 +27,8 @@ Form::Form(const QString& name, FormKind kind) : m_kind(kind) {
   } else if (kind == FormKind::Window) {
     setParent(Forms::Main(), Qt::Window);
   }
-  // A fixed dialog, or a window while it is shown modal, never stays minimised: the program
-  // would seem gone with it.
+  // A fixed dialog, or a window while it is shown modal, never stays minimised alone: the
+  // program would seem stuck without it. Minimised with the program, it comes back with it.
   if (kind != FormKind::MdiChild) {
     KeepRestored(this, [this] { return m_kind == FormKind::Dialog || IsShownModal(); });
   }

@@ -17,6 +17,8 @@ namespace {
 
 bool IsEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
 
+// The paste keys: the box pastes the clipboard, and its check takes or refuses the text whole
+// as for the context menu's "Einfügen".
 bool IsPasteKey(QKeyEvent* event) {
   return event->matches(QKeySequence::Paste) ||
          (event->key() == Qt::Key_Insert && (event->modifiers() & Qt::ShiftModifier) != 0);
@@ -137,11 +139,7 @@ class KeyFilter : public QObject {
       FocusNextControl(m_box);
       return true;
     }
-    if (IsPasteKey(key)) {
-      Beep();
-      return true;
-    }
-    if (key->key() == Qt::Key_Backspace || TypesNothing(key)) return false;
+    if (IsPasteKey(key) || key->key() == Qt::Key_Backspace || TypesNothing(key)) return false;
     const bool modified = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
     if (modified && !m_strict) return false;
     const QString text = key->text();

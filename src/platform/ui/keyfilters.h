@@ -1,6 +1,6 @@
 #pragma once
-// Key filters for text boxes: what text a box may hold, for keys and for text that enters
-// without a key (the context menu's paste, a drop), and "Enter moves on".
+// Key filters for text boxes: what text a box may hold, for typed keys and for pasted or
+// dropped text, and "Enter moves on".
 
 #include <QChar>
 #include <functional>
@@ -28,10 +28,10 @@ inline KeyRule DateRule() { return {IsDateCharacter, kDateLength}; }
 
 // Puts `box` under `rule`, for every way text enters it:
 // - a key that types a character the rule refuses, or one more than the box holds, is dropped
-//   with a beep; so are the paste keys (Ctrl+V, Shift+Insert), as they could bring in any text.
-//   Every other key passes, to the window's own key handler where it has one.
-// - text that enters without a key (the context menu's "Einfügen", a drop, the selection's
-//   middle-click paste) loses blanks and one line break at its ends; then it is refused whole
+//   with a beep. Every other key passes, to the window's own key handler where it has one.
+// - pasted or dropped text (the paste keys Ctrl+V and Shift+Insert, the context menu's
+//   "Einfügen", a drop, the selection's middle-click paste) is not typed key by key but checked
+//   whole: it loses blanks and one line break at its ends; then it is refused whole
 //   with a beep when it holds a character the rule refuses or would make the box hold more
 //   than its limit, and inserted as it stands otherwise.
 // Text the program puts into the box (setText) is never refused.
@@ -44,8 +44,8 @@ const KeyRule* KeyRuleOf(const QLineEdit* box);
 
 // Numeric box: the number rule (digits and the decimal comma) with Backspace and the keys that
 // type nothing (arrows, Home, End, Delete, Tab, Escape, function keys) and copy, cut,
-// select-all, undo passing; other keys with Ctrl or Alt are dropped with a beep. Enter moves
-// the focus on, like Tab.
+// select-all, undo and the paste keys passing; other keys with Ctrl or Alt are dropped with a
+// beep. Enter moves the focus on, like Tab.
 void InstallNumericFilter(QLineEdit* edit);
 
 // Enter (and the keypad's Enter) moves the focus to the next control in the tab order;

@@ -110,9 +110,10 @@ class OptionStops : public QObject {
       index = (index + step + count) % count;
       QRadioButton* next = buttons[static_cast<std::size_t>(index)];
       if (!Usable(next)) continue;
-      // A click, as a person's choice: the handlers of the option run.
-      if (!next->isChecked()) next->click();
+      // The option takes the focus, then a click, as a person's choice: the handlers of the
+      // option run, and where one of them puts the focus elsewhere it stays there.
       next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      if (!next->isChecked()) next->click();
       Keep();
       break;
     }

@@ -1,11 +1,13 @@
 #include "platform/ui/placement.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -178,8 +180,27 @@ void Unminimise(QWidget* window) {
   window->show();
 }
 
-// Brings its window back whenever it or an owner is minimised while the window is shown and
-// to be kept. It goes with its window.
+// Shows `window` again as it was before it was minimised, with its minimised owners behind
+// it, in front; with `activate` as the active window.
+void Bring(QWidget* window, bool activate) {
+  // The owners first, the farthest at the back, so that the window comes back in front.
+  const std::vector<QWidget*> owners = OwnersOf(window);
+  for (auto owner = owners.rbegin(); owner != owners.rend(); ++owner) {
+    if ((*owner)->windowState() & Qt::WindowMinimized) Unminimise(*owner);
+  }
+  Unminimise(window);
+  window->raise();
+  if (activate) window->activateWindow();
+}
+
+// Keeps a dialog from being stranded. A minimise of the program (its main window, with which
+// the window manager takes the owned windows down) is honoured: the window stays down with
+// its owners, and when the program comes back with the window's owner active while this
+// window was the active one when it went down, the window takes the activation again, in
+// front as it was. Only the window minimised while the program's first window stays shown
+// (alone, or with owners between, which a window manager may take down with it) comes back at
+// once; it becomes the active window only where it was when it was minimised: the program
+// never takes the focus from another program. It goes with its window.
 class RestoreKeeper : public QObject {
  public:
   RestoreKeeper(QWidget* window, std::function<bool()> keep)
@@ -189,26 +210,71 @@ class RestoreKeeper : public QObject {
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == m_window && event->type() == QEvent::Show) WatchOwners();
-    if (event->type() != QEvent::WindowStateChange) return false;
-    auto* changed = qobject_cast<QWidget*>(watched);
-    if (changed == nullptr || !(changed->windowState() & Qt::WindowMinimized)) return false;
-    if (!m_window || !m_window->isVisible() || (m_keep && !m_keep())) return false;
-    // After the window manager's change has been handled in full.
-    if (!m_pending) {
-      m_pending = true;
-      QMetaObject::invokeMethod(
-          this,
-          [this] {
-            m_pending = false;
-            if (m_window && m_window->isVisible() && (!m_keep || m_keep())) Restore(m_window);
-          },
-          Qt::QueuedConnection);
+    if (!m_window) return false;
+    if (watched == m_window) {
+      switch (event->type()) {
+        case QEvent::Show:
+          WatchOwners();
+          break;
+        case QEvent::WindowStateChange:
+          StateChanged(static_cast<QWindowStateChangeEvent*>(event)->oldState());
+          break;
+        case QEvent::ActivationChange:
+          if (m_window->isActiveWindow()) m_backInFront = false;
+          break;
+        default:
+          break;
+      }
+    } else if (event->type() == QEvent::ActivationChange && m_backInFront) {
+      // The program came back with an owner active: the window that was active goes in front.
+      auto* owner = qobject_cast<QWidget*>(watched);
+      if (owner != nullptr && owner->isActiveWindow()) {
+        m_backInFront = false;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+              if (!m_window || !m_window->isVisible() || m_window->isMinimized() || !Kept()) return;
+              if (QApplication::activeWindow() == nullptr) return;  // another program took the focus meanwhile
+              m_window->raise();
+              m_window->activateWindow();
+            },
+            Qt::QueuedConnection);
+      }
     }
     return false;
   }
 
  private:
+  bool Kept() const { return !m_keep || m_keep(); }
+
+  void StateChanged(Qt::WindowStates before) {
+    const bool minimised = m_window->windowState() & Qt::WindowMinimized;
+    if (minimised == bool(before & Qt::WindowMinimized)) return;
+    if (!minimised) {
+      m_backInFront = m_activeWhenDown && Kept();
+      return;
+    }
+    // Qt tells the deactivation after the change: the window is still the active one here
+    // where it was.
+    m_activeWhenDown = QApplication::activeWindow() == m_window;
+    m_backInFront = false;
+    if (!m_window->isVisible() || !Kept() || m_pending) return;
+    // After the window manager's change has been handled in full, owners included.
+    m_pending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          m_pending = false;
+          if (!m_window || !m_window->isVisible() || !m_window->isMinimized() || !Kept()) return;
+          const std::vector<QWidget*> owners = OwnersOf(m_window);
+          if (!owners.empty() && owners.back()->isMinimized()) return;  // the program went down as one
+          // Minimised alone, or with owners below the program's first window (which a window
+          // manager takes down with it): back with them, in front.
+          Bring(m_window, m_activeWhenDown);
+        },
+        Qt::QueuedConnection);
+  }
+
   void WatchOwners() {
     for (QWidget* owner : OwnersOf(m_window)) {
       if (std::find(m_owners.begin(), m_owners.end(), owner) != m_owners.end()) continue;
@@ -221,6 +287,8 @@ class RestoreKeeper : public QObject {
   std::function<bool()> m_keep;
   std::vector<QPointer<QWidget>> m_owners;
   bool m_pending = false;
+  bool m_activeWhenDown = false;  // the window was the active one when it was minimised
+  bool m_backInFront = false;     // it came back with its owners: it takes the activation again
 };
 
 }  // namespace
@@ -232,14 +300,7 @@ void KeepRestored(QWidget* window, std::function<bool()> keep) {
 
 void Restore(QWidget* window) {
   if (window == nullptr) return;
-  // The owners first, the farthest at the back, so that the window comes back in front.
-  const std::vector<QWidget*> owners = OwnersOf(window);
-  for (auto owner = owners.rbegin(); owner != owners.rend(); ++owner) {
-    if ((*owner)->windowState() & Qt::WindowMinimized) Unminimise(*owner);
-  }
-  Unminimise(window);
-  window->raise();
-  window->activateWindow();
+  Bring(window, true);
 }
 
 bool IsPlaced(const QWidget* window) {

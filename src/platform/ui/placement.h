@@ -53,10 +53,13 @@ int WholeTitleWidth(const QWidget* window);
 // an owner), whole inside the screen's available area.
 void CentreOnOwner(QWidget* window, const QWidget* owner);
 
-// Keeps the shown top-level `window` from staying minimised while `keep` says so (always
-// without `keep`): when the window manager minimises it, or one of its owners (which a window
-// manager may minimise with it), it comes back at once, restored and active, with its owners
-// shown behind it. A fixed dialog or a modal window must never leave the screen empty.
+// Keeps the shown top-level `window` from being stranded while `keep` says so (always without
+// `keep`): minimised while the program's first window (its farthest owner) stays shown, it
+// comes back at once with any owner minimised with it (and is the active window again where
+// it was when minimised). A minimise of the program, its farthest owner going down with it,
+// is honoured: the window comes back with it when the user restores the program, in front
+// and, where it was the active window, active again. Nothing of this takes the focus from
+// another program.
 void KeepRestored(QWidget* window, std::function<bool()> keep = {});
 
 // Shows the top-level `window` again in the state it had before it was minimised, with its

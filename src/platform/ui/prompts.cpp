@@ -182,6 +182,12 @@ class TypedNameDialog final : public QFileDialog {
       QDialog::accept();
       return;
     }
+    if (const std::optional<QString> missing = NamesNoFile()) {
+      // Qt's own message would name only a quoted part of the name; this one names it whole,
+      // and the dialog stays open for another name.
+      MsgBox(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(*missing), msgbox::Exclamation);
+      return;
+    }
     QFileDialog::accept();
   }
 
@@ -219,6 +225,16 @@ class TypedNameDialog final : public QFileDialog {
     return file;
   }
 
+  // The name typed into an open dialog where it names neither a file nor a folder (a folder
+  // is opened, a pattern with * or ? filters the list, as in the dialog itself).
+  std::optional<QString> NamesNoFile() const {
+    if (m_save || m_edit == nullptr) return std::nullopt;
+    const QString typed = m_edit->text().trimmed();
+    if (typed.isEmpty() || typed.contains(QLatin1Char('*')) || typed.contains(QLatin1Char('?'))) return std::nullopt;
+    if (QFileInfo::exists(TypedFileName(typed, directory().absolutePath()))) return std::nullopt;
+    return typed;
+  }
+
   bool m_save = false;
   QLineEdit* m_edit = nullptr;
   QPushButton* m_button = nullptr;
@@ -236,7 +252,7 @@ void KeepTitleWhole(QMessageBox& box) {
 }
 
 // A dialog of the prompts sits as the program's windows do: by its frame, centred on its
-// owner, whole on the screen; and as a modal window it never stays minimised.
+// owner, whole on the screen; and as a modal window it never stays minimised alone.
 void Present(QDialog& dialog, const QWidget* owner) {
   CentreOnOwner(&dialog, owner);
   KeepRestored(&dialog);

@@ -165,29 +165,48 @@ QString frmTabellenrechner::Ergebnis() const {
 void frmTabellenrechner::cmbUebernehmen_Click() {
   const QString wert = Ergebnis();
   if (wert.isEmpty()) {
-    // No result: a box the sheet needs is empty, or a box holds what gives no number.
-    std::vector<const QLineEdit*> noetig;
-    switch (AktivesBlatt()) {
-      case mdlExcel::Rechner::Lohnkosten:
-        noetig = {txtBruttolohn, txtStunden};
-        break;
-      case mdlExcel::Rechner::Gemeinkosten:
-        break;
-      case mdlExcel::Rechner::Maschinenkosten:
-        noetig = {txtAnschaffung, txtNutzungsdauer, txtAuslastung};
-        break;
-    }
-    const bool leer =
-        std::any_of(noetig.begin(), noetig.end(), [](const QLineEdit* box) { return box->text().trimmed().isEmpty(); });
-    if (leer) {
+    // No result: a box the sheet needs is empty, or a box holds what gives no number. The
+    // message is about the first such box of the sheet, which takes the cursor after it.
+    const std::vector<Feld> felder = Felder(AktivesBlatt());
+    const auto leer = std::find_if(felder.begin(), felder.end(),
+                                   [](const Feld& f) { return f.noetig && f.box->text().trimmed().isEmpty(); });
+    QLineEdit* betroffen = nullptr;
+    if (leer != felder.end()) {
+      betroffen = leer->box;
       mdlFehler::MeldungWerteFehlen();
     } else {
+      const auto falsch = std::find_if(felder.begin(), felder.end(), [](const Feld& f) {
+        if (f.box->text().trimmed().isEmpty()) return false;
+        const std::optional<double> zahl = Zahl(f.box);
+        return !zahl || (f.positiv && *zahl <= 0);
+      });
+      if (falsch != felder.end()) betroffen = falsch->box;
       mdlFehler::MeldungWertePruefen();
     }
+    if (betroffen != nullptr) betroffen->setFocus(Qt::OtherFocusReason);
     return;
   }
   mdlExcel::ErgebnisSchreiben(AktivesBlatt(), ui::S(wert));
   Unload();
+}
+
+std::vector<frmTabellenrechner::Feld> frmTabellenrechner::Felder(mdlExcel::Rechner blatt) const {
+  switch (blatt) {
+    case mdlExcel::Rechner::Lohnkosten:
+      return {{txtBruttolohn, true, false},
+              {txtArbeitgeberanteil, false, false},
+              {txtSonderzahlungen, false, false},
+              {txtStunden, true, true}};
+    case mdlExcel::Rechner::Gemeinkosten: {
+      std::vector<Feld> posten;
+      for (QLineEdit* box : txtPosten) posten.push_back({box, false, false});
+      return posten;
+    }
+    case mdlExcel::Rechner::Maschinenkosten:
+      return {{txtAnschaffung, true, false}, {txtRestwert, false, false},    {txtNutzungsdauer, true, true},
+              {txtZinssatz, false, false},   {txtReparaturen, false, false}, {txtAuslastung, true, true}};
+  }
+  return {};
 }
 
 void frmTabellenrechner::cmbAbbrechen_Click() { Unload(); }

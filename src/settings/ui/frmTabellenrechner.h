@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 #include "platform/ui/forms.h"
 #include "settings/mdlExcel.h"
@@ -64,6 +65,14 @@ class frmTabellenrechner : public ui::FormOf<frmTabellenrechner> {
   void Form_Unload(bool& cancel) override;
 
  private:
+  // A box of a sheet, in the sheet's tab order: whether the result needs it filled, and
+  // whether it needs a number above 0 (hours, years, units it is divided by).
+  struct Feld {
+    QLineEdit* box;
+    bool noetig;
+    bool positiv;
+  };
+  std::vector<Feld> Felder(mdlExcel::Rechner blatt) const;
   void Rechnen();
 
   mdlExcel::Rechner m_blatt = mdlExcel::Rechner::Lohnkosten;

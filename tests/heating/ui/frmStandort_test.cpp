@@ -213,17 +213,26 @@ TEST_F(StandortFensterTest, BoundarySurfaceEnablesItsBoxAndOuterSurfaceEmptiesIt
                          {&frmStandort::opbStehR, &frmStandort::txtGrenzStehR}};
   frmStandort& f = Oeffnen(false, "Sta1005");  // every surface outer
   ASSERT_TRUE(test::ClickTab(f.regStandort, 1));
-  for (const Fall& fall : faelle) {
-    QLineEdit* box = f.*fall.box;
-    SCOPED_TRACE(ui::S(box->objectName()));
-    EXPECT_FALSE(box->isEnabled());
-    ASSERT_TRUE(test::Click((f.*fall.optionen)[2]));
-    EXPECT_TRUE(box->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), box);
-    ASSERT_TRUE(test::TypeInto(box, QStringLiteral("12")));
-    ASSERT_TRUE(test::Click((f.*fall.optionen)[1]));
-    EXPECT_FALSE(box->isEnabled());
-    EXPECT_EQ(box->text(), QString());
+  // "Grenzfläche" chosen by a click, or by the arrow key from the outer surface's option.
+  for (const bool pfeil : {false, true}) {
+    for (const Fall& fall : faelle) {
+      QLineEdit* box = f.*fall.box;
+      SCOPED_TRACE(ui::S(box->objectName()) + (pfeil ? " arrow" : " click"));
+      EXPECT_FALSE(box->isEnabled());
+      if (pfeil) {
+        ASSERT_TRUE(test::FocusByClick((f.*fall.optionen)[1]));
+        ASSERT_TRUE(test::Press(Qt::Key_Down));
+        EXPECT_TRUE((f.*fall.optionen)[2]->isChecked());
+      } else {
+        ASSERT_TRUE(test::Click((f.*fall.optionen)[2]));
+      }
+      EXPECT_TRUE(box->isEnabled());
+      EXPECT_EQ(QApplication::focusWidget(), box);
+      ASSERT_TRUE(test::TypeInto(box, QStringLiteral("12")));
+      ASSERT_TRUE(test::Click((f.*fall.optionen)[1]));
+      EXPECT_FALSE(box->isEnabled());
+      EXPECT_EQ(box->text(), QString());
+    }
   }
 }
 

@@ -6,6 +6,10 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QIcon>
+#include <QImage>
+#include <QMessageBox>
+#include <QPixmap>
 
 namespace tolvar::ui {
 namespace {
@@ -22,6 +26,21 @@ TEST(Appearance, TheApplicationFontIsAnArialMetricElevenPixelSansSerif) {
 TEST(Appearance, QtsOwnDialogTextsAreGerman) {
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
   EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("Datei&name:"));
+}
+
+// The program's own picture from the shipped tree is the icon of the application, so every
+// window, a message box of Qt's included, shows it and not the toolkit's.
+TEST(Appearance, EveryWindowShowsTheProgramsOwnIcon) {
+  const QImage shipped(ProgramIconPath());
+  ASSERT_FALSE(shipped.isNull()) << "the shipped tree lacks " << ProgramIconPath().toStdString();
+  const QIcon icon = QApplication::windowIcon();
+  const QImage::Format format = QImage::Format_ARGB32_Premultiplied;
+  EXPECT_EQ(icon.pixmap(shipped.size()).toImage().convertToFormat(format), shipped.convertToFormat(format));
+  QWidget window;
+  QMessageBox box(&window);
+  for (const QWidget* w : std::initializer_list<const QWidget*>{&window, &box}) {
+    EXPECT_EQ(w->windowIcon().cacheKey(), icon.cacheKey());
+  }
 }
 
 }  // namespace

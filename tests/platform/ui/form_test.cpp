@@ -223,7 +223,7 @@ TEST_F(FormTest, ModalShowReturnsWhenHiddenOrUnloaded) {
 TEST_F(FormTest, MinimisedDialogComesBackAndShowingRestoresAMinimisedWindow) {
   // Offscreen a window's state changes at once; on a desktop the window manager changes it in
   // its own time, and the frames test minimises the windows there as its button does.
-  if (test::OnDesktop()) GTEST_SKIP() << "minimising through the window manager: see the frames test";
+  if (test::OnDesktop()) GTEST_SKIP() << "minimising through the window manager: see the frames and minimise tests";
   frmEins& fenster = frmEins::instanz();
   frmDrei& dialog = frmDrei::instanz();
   fenster.Show();

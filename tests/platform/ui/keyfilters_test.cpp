@@ -71,7 +71,7 @@ TEST_F(KeyFilterTest, NumericBoxAcceptsDigitsCommaAndBackspaceOnly) {
   }
 }
 
-TEST_F(KeyFilterTest, NumericBoxKeepsEditingKeysAndRefusesPaste) {
+TEST_F(KeyFilterTest, NumericBoxKeepsEditingKeysAndPastesANumber) {
   InstallNumericFilter(&txtMenge);
   txtMenge.setText(QStringLiteral("12"));
   txtMenge.setCursorPosition(0);
@@ -80,9 +80,10 @@ TEST_F(KeyFilterTest, NumericBoxKeepsEditingKeysAndRefusesPaste) {
   press(&txtMenge, Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier);  // select all
   EXPECT_EQ(txtMenge.selectedText(), QStringLiteral("2"));
   EXPECT_EQ(prompts->beeps(), 0);
+  QGuiApplication::clipboard()->setText(QStringLiteral("12,5"));
   press(&txtMenge, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
-  EXPECT_EQ(txtMenge.text(), QStringLiteral("2"));
-  EXPECT_EQ(prompts->beeps(), 1);
+  EXPECT_EQ(txtMenge.text(), QStringLiteral("12,5"));
+  EXPECT_EQ(prompts->beeps(), 0);
 }
 
 TEST_F(KeyFilterTest, EnterMovesTheFocusOn) {
@@ -108,8 +109,9 @@ TEST_F(KeyFilterTest, EnterMovesOnAloneLeavesOtherKeys) {
   EXPECT_EQ(prompts->beeps(), 0);
 }
 
-// Text entering a box without a key, by the context menu's "Einfügen" and by a drop: refused
-// whole with a beep where the rule refuses a character or the length, inserted otherwise.
+// Pasted or dropped text, by the paste keys, the context menu's "Einfügen" and a drop:
+// refused whole with a beep where the rule refuses a character or the length, inserted
+// otherwise.
 TEST_F(KeyFilterTest, EnteringTextIsRefusedWholeOrInsertedAsItStands) {
   InstallKeyFilter(&txtMenge, NumberRule());
   InstallKeyFilter(&txtPreis, DateRule());
@@ -148,6 +150,20 @@ TEST_F(KeyFilterTest, EnteringTextIsRefusedWholeOrInsertedAsItStands) {
   } routes[] = {
       {"context menu", [](QLineEdit* box, const QString& text) { return test::PasteByContextMenu(box, text); }, true},
       {"drop", [](QLineEdit* box, const QString& text) { return test::DropText(box, text); }, false},
+      {"Ctrl+V",
+       [](QLineEdit* box, const QString& text) {
+         test::SetClipboardText(text);
+         box->setFocus();
+         return test::Press(Qt::Key_V, Qt::ControlModifier);
+       },
+       true},
+      {"Shift+Insert",
+       [](QLineEdit* box, const QString& text) {
+         test::SetClipboardText(text);
+         box->setFocus();
+         return test::Press(Qt::Key_Insert, Qt::ShiftModifier);
+       },
+       true},
   };
   for (const Route& route : routes) {
     for (const Case& c : cases) {
@@ -215,8 +231,8 @@ TEST_F(KeyFilterTest, UndoBringsBackTheProgramText) {
   EXPECT_EQ(prompts->beeps(), 1);
 }
 
-// A window's own filter: the paste keys are dropped with a beep, a refused character or one
-// beyond the length too; editing keys with Ctrl pass to the box.
+// A window's own filter: a refused character or one beyond the length is dropped with a
+// beep; editing keys with Ctrl pass to the box, the paste keys paste what the box may hold.
 TEST_F(KeyFilterTest, KeysOfAFilteredBox) {
   InstallKeyFilter(&txtPreis, DateRule());
   txtPreis.setFocus();
@@ -234,8 +250,9 @@ TEST_F(KeyFilterTest, KeysOfAFilteredBox) {
       {Qt::Key_Comma, ",", Qt::NoModifier, "01", "01", true},
       {Qt::Key_A, "a", Qt::NoModifier, "01", "01", true},
       {Qt::Key_5, "5", Qt::NoModifier, "01.01.2025", "01.01.2025", true},
-      {Qt::Key_V, "\x16", Qt::ControlModifier, "01", "01", true},
-      {Qt::Key_Insert, "", Qt::ShiftModifier, "01", "01", true},
+      {Qt::Key_V, "\x16", Qt::ControlModifier, "01", "017", false},
+      {Qt::Key_Insert, "", Qt::ShiftModifier, "01", "017", false},
+      {Qt::Key_V, "\x16", Qt::ControlModifier, "01.01.2025", "01.01.2025", true},
       {Qt::Key_Backspace, "\b", Qt::NoModifier, "01.01.2025", "01.01.202", false},
   };
   QGuiApplication::clipboard()->setText(QStringLiteral("7"));

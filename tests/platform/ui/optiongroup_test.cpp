@@ -162,5 +162,36 @@ TEST(OptionStopsTest, GroupIsOneTabStopAtItsChoiceAndArrowsMoveTheChoice) {
   }
 }
 
+// An option whose handler puts the cursor into a box: an arrow key that chooses it leaves the
+// cursor there, as a click does; an option that moves no focus keeps it.
+TEST(OptionStopsTest, AnArrowLeavesTheFocusWhereTheOptionsHandlerPutsIt) {
+  QWidget fenster;
+  auto* layout = new QVBoxLayout(&fenster);
+  auto* innen = new QRadioButton(QStringLiteral("Innenwand"), &fenster);
+  auto* grenze = new QRadioButton(QStringLiteral("Grenzfläche"), &fenster);
+  auto* temperatur = new QLineEdit(&fenster);
+  for (QWidget* w : std::initializer_list<QWidget*>{innen, grenze, temperatur}) layout->addWidget(w);
+  innen->setChecked(true);
+  temperatur->setEnabled(false);
+  QObject::connect(grenze, &QRadioButton::clicked, temperatur, [temperatur] {
+    temperatur->setEnabled(true);
+    temperatur->setFocus();
+  });
+  QObject::connect(innen, &QRadioButton::clicked, temperatur, [temperatur] { temperatur->setEnabled(false); });
+  KeepOptionStops(&fenster);
+  fenster.show();
+  ASSERT_TRUE(test::ActivateWindowOf(&fenster));
+
+  ASSERT_TRUE(test::FocusByClick(innen));
+  ASSERT_TRUE(test::Press(Qt::Key_Down));
+  EXPECT_TRUE(grenze->isChecked());
+  EXPECT_EQ(test::FocusWidget(), temperatur);
+  ASSERT_TRUE(test::PressShiftTab());
+  EXPECT_EQ(test::FocusWidget(), grenze);
+  ASSERT_TRUE(test::Press(Qt::Key_Up));
+  EXPECT_TRUE(innen->isChecked());
+  EXPECT_EQ(test::FocusWidget(), innen);
+}
+
 }  // namespace
 }  // namespace tolvar::ui

@@ -1,9 +1,15 @@
-// Where a frame lands: kept inside the screen's available area, centred, beside another window.
+// Where a frame lands: kept inside the screen's available area, centred, beside another
+// window; and a kept dialog around a minimise.
 #include "platform/ui/placement.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QRect>
+
+#include "support/ui_desktop.h"
+#include "support/ui_forms.h"
 
 namespace tolvar::ui {
 namespace {
@@ -42,6 +48,31 @@ TEST(PlacementTest, BesideGoesToTheSideWithRoomOrOverlapsOnTheScreen) {
   EXPECT_EQ(Beside(editor, QRect(600, 50, 400, 600), kScreen), QRect(300, 50, 300, 280));
   // Room on neither side: over the anchor, as far right as the screen allows.
   EXPECT_EQ(Beside(QSize(670, 280), QRect(180, 30, 663, 678), kScreen), QRect(354, 30, 670, 280));
+}
+
+// Offscreen a window's state changes at once, and alone: a dialog minimised while its main
+// window stays comes back; minimised with the main window it stays down. The desktop run
+// does the same through the window manager, restoring too
+// (tests/app/mdiTolvarZentral_minimise_test.cpp).
+TEST(KeepRestoredTest, ADialogComesBackAloneButStaysDownWithTheProgram) {
+  if (test::OnDesktop()) GTEST_SKIP() << "minimising through the window manager: see the minimise test";
+  QWidget haupt;
+  QDialog dialog(&haupt);
+  KeepRestored(&dialog);
+  haupt.show();
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  test::ProcessEvents();
+
+  dialog.setWindowState(Qt::WindowMinimized);
+  test::ProcessEvents();
+  EXPECT_FALSE(dialog.isMinimized()) << "minimised alone";
+  EXPECT_TRUE(dialog.isVisible());
+
+  for (QWidget* w : std::initializer_list<QWidget*>{&haupt, &dialog}) w->setWindowState(Qt::WindowMinimized);
+  test::ProcessEvents();
+  EXPECT_TRUE(dialog.isMinimized()) << "minimised with the program";
+  EXPECT_TRUE(haupt.isMinimized());
 }
 
 }  // namespace

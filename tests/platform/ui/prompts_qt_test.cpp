@@ -20,6 +20,7 @@
 #include "platform/ui/placement.h"
 #include "platform/ui/prompts.h"
 #include "support/ui_desktop.h"
+#include "support/ui_input.h"
 
 namespace tolvar::ui {
 namespace {
@@ -254,6 +255,34 @@ TEST_F(QtPromptsTest, TypedNamesAreTakenAsTyped) {
                : OpenFileDialog(QString(), folder.path(), QStringLiteral(".MSD|*.MSD|"));
     EXPECT_TRUE(enabled);
     EXPECT_EQ(chosen, QDir(folder.path()).filePath(c.typed));
+  }
+}
+
+// A typed name that names no file, confirmed with Enter, gets the program's message naming it
+// whole, quotes and all, and the open dialog stays open for another name.
+TEST_F(QtPromptsTest, OpenDialogNamesAMissingTypedNameWhole) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  for (const QString& typed : {QStringLiteral("Nix \"X\".mdb"), QStringLiteral("Nix.mdb")}) {
+    SCOPED_TRACE(typed.toStdString());
+    QString meldung;
+    bool offenDanach = false;
+    WhenOpen<QFileDialog>([&](QFileDialog* dialog) {
+      auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      ASSERT_NE(edit, nullptr);
+      ASSERT_TRUE(test::TypeInto(edit, typed));
+      WhenOpen<QMessageBox>([&meldung](QMessageBox* box) {
+        meldung = box->text();
+        box->buttons().front()->click();
+      });
+      ASSERT_TRUE(test::PressEnter());
+      offenDanach = dialog->isVisible();
+      dialog->reject();
+    });
+    EXPECT_EQ(OpenFileDialog(QStringLiteral("Betrieb öffnen"), folder.path(), QStringLiteral(".mdb|*.mdb|")),
+              std::nullopt);
+    EXPECT_EQ(meldung, QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(typed));
+    EXPECT_TRUE(offenDanach);
   }
 }
 

@@ -305,6 +305,77 @@ TEST_F(LohngruppenTest, CalculatorWithoutAResultSaysWhy) {
   EXPECT_EQ(f.txtLohnB->text(), vorher);
 }
 
+// After the message of "Übernehmen" without a result the cursor is in the first box of the
+// sheet, in its tab order, that the message is about: the first empty box the result needs,
+// else the first box that holds no number or one the sheet cannot divide by.
+TEST_F(LohngruppenTest, CalculatorPutsTheCursorIntoTheBoxItsMessageIsAbout) {
+  Oeffnen(1);
+  using R = frmTabellenrechner;
+  struct Fall {
+    const char* was;
+    mdlExcel::Rechner blatt;
+    std::vector<std::pair<QLineEdit * R::*, const char*>> eingaben;
+    QLineEdit* R::*cursor;
+    bool fehlen;  // "Sie haben nicht alle ...", else "Überprüfen sie bitte ihre Werte"
+  };
+  const Fall faelle[] = {
+      {"wage without wage", mdlExcel::Rechner::Lohnkosten, {{&R::txtStunden, "1600"}}, &R::txtBruttolohn, true},
+      {"wage with a share that is no number",
+       mdlExcel::Rechner::Lohnkosten,
+       {{&R::txtBruttolohn, "2000"},
+        {&R::txtArbeitgeberanteil, "2,5,"},
+        {&R::txtSonderzahlungen, "1,2,3"},
+        {&R::txtStunden, "1600"}},
+       &R::txtArbeitgeberanteil,
+       false},
+      {"wage over no hours",
+       mdlExcel::Rechner::Lohnkosten,
+       {{&R::txtBruttolohn, "2000"}, {&R::txtStunden, "0"}},
+       &R::txtStunden,
+       false},
+      {"machine without years",
+       mdlExcel::Rechner::Maschinenkosten,
+       {{&R::txtAnschaffung, "5000"}, {&R::txtAuslastung, "100"}},
+       &R::txtNutzungsdauer,
+       true},
+      {"machine with a rate that is no number",
+       mdlExcel::Rechner::Maschinenkosten,
+       {{&R::txtAnschaffung, "5000"},
+        {&R::txtNutzungsdauer, "5"},
+        {&R::txtZinssatz, "4,,5"},
+        {&R::txtAuslastung, "100"}},
+       &R::txtZinssatz,
+       false},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.was);
+    R& r = R::instanz();
+    r.BlattAktivieren(fall.blatt);
+    r.Show();
+    ASSERT_TRUE(ActivateWindowOf(&r));
+    for (const auto& [box, text] : fall.eingaben) ASSERT_TRUE(TypeInto(r.*box, ui::Q(text)));
+    prompts->AnswerMsgBox(ui::msgbox::Ok);
+    ASSERT_TRUE(Click(r.cmbUebernehmen));
+    EXPECT_EQ(Meldungen().back(), fall.fehlen ? QStringLiteral("Sie haben nicht alle notwendigen Werte eingegeben")
+                                              : QStringLiteral("Überprüfen sie bitte ihre Werte"));
+    EXPECT_EQ(FocusWidget(), r.*fall.cursor) << ui::S(FocusWidget() ? FocusWidget()->objectName() : QString());
+    r.Unload();
+    Settle();
+  }
+  // The overheads: a cost item that is no number, after one that is.
+  R& r = R::instanz();
+  r.BlattAktivieren(mdlExcel::Rechner::Gemeinkosten);
+  r.Show();
+  ASSERT_TRUE(ActivateWindowOf(&r));
+  ASSERT_TRUE(TypeInto(r.txtPosten[1], QStringLiteral("300")));
+  ASSERT_TRUE(TypeInto(r.txtPosten[3], QStringLiteral("1,2,3")));
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(Click(r.cmbUebernehmen));
+  EXPECT_EQ(Meldungen().back(), QStringLiteral("Überprüfen sie bitte ihre Werte"));
+  EXPECT_EQ(FocusWidget(), r.txtPosten[3]);
+  r.Unload();
+}
+
 // The workbook is a helper of the settings window: closing it returns to the window as it was
 // left, so the activation of coming back neither refills the wage tab nor goes back to the
 // first tab, and the value worked out stays in its box.
