@@ -27,7 +27,7 @@ class MinimiseTest : public AppTest {
   // Opens the catalogue's window `name` as a person reaches it.
   static ui::Form* Open(const char* name) {
     for (const WindowEntry& entry : AllWindows()) {
-      if (entry.name == QLatin1String(name)) {
+      if (entry.name == name) {
         ui::Form& window = entry.open();
         return WaitUntilPlaced(&window) ? &window : nullptr;
       }
