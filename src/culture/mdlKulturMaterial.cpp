@@ -18,6 +18,10 @@ namespace {
 // an empty cell stores the empty text, which the calculation counts as missing.
 constexpr base::Feldregel kEinheitenRegel{.feld = "Einheiten", .bereich = {}, .leer = ""};
 
+// A stored quantity: an empty one (Null or the empty text) stays empty, so the grid shows it
+// empty and the calculation finds it missing instead of costing it at zero.
+std::string Mengentext(const db::Value& v) { return v.isNull() ? std::string() : v.text(); }
+
 // The stored text; Null, "" or "0" give "0".
 std::string TextOderNull(const db::Value& v) {
   std::string t = v.isNull() ? std::string() : v.text();
@@ -57,7 +61,7 @@ bool KulturMaterialLaden() {
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
     KulturMaterialSatz z;
     z.MaNr = TextOderNull(rs.Field("MaNr"));
-    z.Menge = TextOderNull(rs.Field("Menge"));
+    z.Menge = Mengentext(rs.Field("Menge"));
     const db::Value& datumFeld = rs.Field("Datum");
     const bool ohneDatum = datumFeld.isNull() || TextOderNull(datumFeld) == "0";
     const auto datum = ohneDatum ? std::nullopt : datumFeld.date();
