@@ -61,6 +61,10 @@ std::optional<std::string_view> ErsteVerweigerung(std::initializer_list<Feldeing
 // the divisor, a divisor of 0).
 std::optional<double> Quotient(double zaehler, double nenner);
 
+// A value stored as `a × b` (a site's area from its length and width): the product when it is
+// finite and within ±kLargestAmount, nullopt otherwise (1e7 × 1e7, an infinite factor).
+std::optional<double> Produkt(double a, double b);
+
 // A number with thousands points and decimal comma, as messages state bounds:
 // 1e12 gives "1.000.000.000.000", 0,5 gives "0,5", -300 gives "-300".
 std::string ZahlMitTausenderpunkten(double value);

@@ -40,7 +40,12 @@ TEST_F(PreisregelTest, EveryWriterTakesOrRefusesAPriceAlike) {
   const Schreiber schreiber[] = {
       {"Material",
        [](const std::string& preis) {
-         MaterialEingaben e{.txtName = "Etikett", .txtKuerzel = "", .txtCode = "60040", .txtBemerkungen = "", .txtMenge = "1", .txtPreis = preis};
+         MaterialEingaben e{.txtName = "Etikett",
+                            .txtKuerzel = "",
+                            .txtCode = "60040",
+                            .txtBemerkungen = "",
+                            .txtMenge = "1",
+                            .txtPreis = preis};
          return MaterialSpeichern({"Aendern", "M1040", "1002"}, &e).gespeichert;
        }},
       {"Topf",
@@ -57,7 +62,8 @@ TEST_F(PreisregelTest, EveryWriterTakesOrRefusesAPriceAlike) {
        }},
       {"Substrat",
        [](const std::string& preis) {
-         SubstratEingaben e{.txtName = "Einheitserde", .txtKuerzel = "", .txtCode = "60031", .txtBemerkungen = "", .txtPreis = preis};
+         SubstratEingaben e{
+             .txtName = "Einheitserde", .txtKuerzel = "", .txtCode = "60031", .txtBemerkungen = "", .txtPreis = preis};
          return SubstratSpeichern({"Aendern", "M1031", "1008"}, &e).gespeichert;
        }},
       {"Kombination",
@@ -76,7 +82,7 @@ TEST_F(PreisregelTest, EveryWriterTakesOrRefusesAPriceAlike) {
     bool gespeichert;
   };
   // An empty box is offered the value 1 by three of the editors; No refuses it everywhere.
-  const Fall faelle[] = {{"1e308", false}, {"-5", false},          {"1,5", true},   {"", false},
+  const Fall faelle[] = {{"1e308", false}, {"-5", false},           {"1,5", true},    {"", false},
                          {"0", true},      {"1000000000000", true}, {"1.500", false}, {"1000000000000,01", false},
                          {"abc", false}};
   for (const Schreiber& s : schreiber) {
@@ -84,7 +90,8 @@ TEST_F(PreisregelTest, EveryWriterTakesOrRefusesAPriceAlike) {
       SCOPED_TRACE(std::string(s.name) + " \"" + f.text + "\"");
       // A pot's price of 10^12 gives its combination a price beyond the bound, the case of the
       // test below.
-      const bool gespeichert = f.gespeichert && !(std::string(f.text) == "1000000000000" && std::string(s.name) == "Topf");
+      const bool gespeichert =
+          f.gespeichert && !(std::string(f.text) == "1000000000000" && std::string(s.name) == "Topf");
       const std::string vorher = Inhalt();
       sink_.messages.clear();
       const bool frage = *f.text == 0 && std::string(s.name) != "Kombination";
@@ -127,7 +134,11 @@ TEST_F(PreisregelTest, ARecomputedCombinationPriceBeyondItsRuleRefusesTheSave) {
   {
     SCOPED_TRACE("1.000.000.000.000 €/l in 5 l");
     sink_.messages.clear();
-    SubstratEingaben e{.txtName = "Einheitserde", .txtKuerzel = "", .txtCode = "60031", .txtBemerkungen = "", .txtPreis = "1000000000000"};
+    SubstratEingaben e{.txtName = "Einheitserde",
+                       .txtKuerzel = "",
+                       .txtCode = "60031",
+                       .txtBemerkungen = "",
+                       .txtPreis = "1000000000000"};
     Exec("UPDATE Gefaesse SET Volumen = '5' WHERE MaterialNr = 'M1030'");
     const std::string vorher = Inhalt();
     const MaterialSpeicherergebnis r = SubstratSpeichern({"Aendern", "M1031", "1008"}, &e);
@@ -138,7 +149,8 @@ TEST_F(PreisregelTest, ARecomputedCombinationPriceBeyondItsRuleRefusesTheSave) {
     EXPECT_EQ(Inhalt(), vorher);
   }
   // Within the bound the price is stored: 0,1 + 5 l × 2 €/l.
-  SubstratEingaben e{.txtName = "Einheitserde", .txtKuerzel = "", .txtCode = "60031", .txtBemerkungen = "", .txtPreis = "2"};
+  SubstratEingaben e{
+      .txtName = "Einheitserde", .txtKuerzel = "", .txtCode = "60031", .txtBemerkungen = "", .txtPreis = "2"};
   ASSERT_TRUE(SubstratSpeichern({"Aendern", "M1031", "1008"}, &e).gespeichert);
   EXPECT_EQ(VonNr("Material", "Preis", "M1032"), std::vector<std::string>{"10,1"});
 }
