@@ -51,7 +51,7 @@ bool KulturMaterialLaden() {
   const auto kulturNr = culture::AusgewaehlteKulturNr();
   if (!kulturNr) return false;
   auto datenbank = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
-  if (!datenbank) return false;
+  if (!datenbank || !culture::SpaltenVorhanden(*datenbank, "Material", kKulturMaterialSpalten)) return false;
   db::Recordset rs = datenbank->Query(
       "SELECT \"MaNr\", \"Menge\", \"Datum\" FROM \"Material\" WHERE \"KulturNr\" = ? ORDER BY \"Datum\", rowid",
       {db::Value(*kulturNr)});
@@ -136,9 +136,9 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
     ok = datenbank->Execute("DELETE FROM \"Material\" WHERE \"KulturNr\" = ?", {db::Value(*kulturNr)});
     for (std::size_t i = 0; ok && i < neu.size(); ++i) {
       const KulturMaterialSatz& k = neu[i];
-      ok = datenbank->Execute(
-          "INSERT INTO \"Material\" (\"KulturNr\", \"MaNr\", \"Menge\", \"Datum\") VALUES (?, ?, ?, ?)",
-          {db::Value(k.KulturNr), db::Value(k.MaNr), db::Value(k.Menge), db::Value::Day(k.Datum)});
+      // The values in the order of the column list.
+      ok = datenbank->Execute(culture::EinfuegenSql("Material", kKulturMaterialSpalten),
+                              {db::Value(k.KulturNr), db::Value(k.MaNr), db::Value(k.Menge), db::Value::Day(k.Datum)});
     }
     ok = ok && tx.Commit();
   }

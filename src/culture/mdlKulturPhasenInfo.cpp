@@ -48,7 +48,7 @@ bool KulturPhasenLaden() {
   if (!kulturNr) return false;
 
   auto datenbank = db::Database::Open(s.enterprise.TolvarDatenbankPfad);
-  if (!datenbank) return false;
+  if (!datenbank || !culture::SpaltenVorhanden(*datenbank, kTabelle, kKulturPhasenSpalten)) return false;
   db::Recordset rs = datenbank->OpenTable(kTabelle, "\"Kulturnummer\" = ?", {db::Value(*kulturNr)});
   if (!rs.ok()) return false;
 
@@ -191,6 +191,8 @@ std::vector<PhasenSatz> PhasenAusZeilen(const std::vector<PhasenZeile>& zeilen, 
 
 bool PhasenSchreiben(db::Database& datenbank, const std::string& kulturNr, const std::vector<PhasenSatz>& neu,
                      const std::string& geloeschteKpId) {
+  // The values in the order of the column list.
+  static const std::string kEinfuegen = culture::EinfuegenSql(kTabelle, kKulturPhasenSpalten);
   bool ok = true;
   if (!geloeschteKpId.empty()) {
     ok = datenbank.Execute(
@@ -201,13 +203,10 @@ bool PhasenSchreiben(db::Database& datenbank, const std::string& kulturNr, const
   for (std::size_t n = 1; ok && n < neu.size(); ++n) {
     const PhasenSatz& p = neu[n];
     ok = datenbank.Execute(
-        "INSERT INTO \"KulturPhasen\" (\"KP_ID\", \"Kulturnummer\", \"Phasennummer\", \"Phasennamen\", "
-        "\"AnzahlPflanzen\", \"Anfang\", \"Ende\", \"TT\", \"NT\", \"Intensitaet\", \"Dauer\", \"Fläche\", "
-        "\"BruttoFläche\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-        {db::Value(p.KP_ID), db::Value(p.Kulturnummer), db::Value(p.Phasennummer), db::Value(p.Phasennamen),
-         db::Value(p.AnzahlPflanzen), db::Value::Day(p.Anfang), db::Value::Day(p.Ende), db::Value(p.TT),
-         db::Value(p.NT), db::Value(p.Intensitaet), db::Value(p.Dauer), db::Value(p.Flaeche),
-         db::Value(p.BruttoFlaeche)});
+        kEinfuegen, {db::Value(p.KP_ID), db::Value(p.Kulturnummer), db::Value(p.Phasennummer), db::Value(p.Phasennamen),
+                     db::Value(p.AnzahlPflanzen), db::Value::Day(p.Anfang), db::Value::Day(p.Ende), db::Value(p.TT),
+                     db::Value(p.NT), db::Value(p.Intensitaet), db::Value(p.Dauer), db::Value(p.Flaeche),
+                     db::Value(p.BruttoFlaeche)});
   }
   return ok;
 }

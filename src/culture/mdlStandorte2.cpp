@@ -121,11 +121,10 @@ bool BelegungenSchreiben(db::Database& datenbank, const std::string& kulturNr, c
   }
   for (std::size_t i = 0; ok && i < neu.size(); ++i) {
     const KulturStandortSatz& k = neu[i];
-    ok = datenbank.Execute(
-        "INSERT INTO \"KulturStandorte\" (\"KulturNr\", \"StandortNr\", \"Flaeche\", \"Beginn\", \"Ende\") "
-        "VALUES (?, ?, ?, ?, ?)",
-        {db::Value(k.KulturNr), db::Value(k.StandortNr), db::Value(k.Flaeche), db::Value::Day(k.Beginn),
-         db::Value::Day(k.Ende)});
+    // The values in the order of the column list.
+    ok = datenbank.Execute(culture::EinfuegenSql("KulturStandorte", kKulturStandorteSpalten),
+                           {db::Value(k.KulturNr), db::Value(k.StandortNr), db::Value(k.Flaeche),
+                            db::Value::Day(k.Beginn), db::Value::Day(k.Ende)});
   }
   return ok;
 }
@@ -192,7 +191,9 @@ bool KulturStandorteLaden() {
 
   auto morvin = db::Database::Open(s.enterprise.AktuellerBetrieb);
   auto tolvar = db::Database::Open(s.enterprise.TolvarDatenbankPfad);
-  if (!morvin || !tolvar) return false;
+  if (!morvin || !tolvar || !culture::SpaltenVorhanden(*morvin, "KulturStandorte", kKulturStandorteSpalten)) {
+    return false;
+  }
   db::Recordset rs = morvin->Query(
       "SELECT \"StandortNr\", \"Beginn\", \"Ende\", \"Flaeche\" FROM \"KulturStandorte\" "
       "WHERE \"KulturNr\" = ? ORDER BY \"Beginn\", rowid",

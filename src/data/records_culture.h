@@ -3,10 +3,22 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "base/values.h"
 
 namespace tolvar {
+
+// The stored columns of the culture tables, in the order the savers write them: the loaders
+// read and the savers write exactly these, and the opening check requires them
+// (data/mdlFehler.cpp). A column added here is one a file without it cannot be opened with.
+// KulturPhasen and Material (the culture's material rows) of the Tolvar database:
+inline constexpr std::string_view kKulturPhasenSpalten[] = {
+    "KP_ID", "Kulturnummer", "Phasennummer", "Phasennamen", "AnzahlPflanzen", "Anfang",      "Ende",
+    "TT",    "NT",           "Intensitaet",  "Dauer",       "Fläche",         "BruttoFläche"};
+inline constexpr std::string_view kKulturMaterialSpalten[] = {"KulturNr", "MaNr", "Menge", "Datum"};
+// KulturStandorte of the labour-time database:
+inline constexpr std::string_view kKulturStandorteSpalten[] = {"KulturNr", "StandortNr", "Flaeche", "Beginn", "Ende"};
 
 // One culture phase (table KulturPhasen). Numbers are texts with a decimal comma.
 // The defaults are those of a slot emptied by the loader: "0" texts, the zero date.
