@@ -16,7 +16,7 @@ namespace {
 
 // The units of a material row: an amount with a decimal comma, stored as the grid shows it;
 // an empty cell stores the empty text, which the calculation counts as missing.
-constexpr base::Feldregel kEinheitenRegel{.feld = "Einheiten", .bereich = {}, .leer = ""};
+constexpr const base::Feldregel& kEinheitenRegel = kMaterialMengeRegel;
 
 // A stored quantity: an empty one (Null or the empty text) stays empty, so the grid shows it
 // empty and the calculation finds it missing instead of costing it at zero.

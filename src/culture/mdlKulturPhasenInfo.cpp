@@ -89,16 +89,15 @@ struct Phasenspalte {
   std::string_view titel;
   base::Feldregel regel;
 };
-constexpr base::NumberRange kAbNull{};
+// The rules are those of the stored columns (data/records_culture.h).
 constexpr Phasenspalte kPhasenRegeln[] = {
-    {kSpalteMenge, "Menge", {.feld = "txtMenge", .bereich = kAbNull, .ganz = true, .leer = "0"}},
-    {kSpalteFlaeche, "Fläche (Nm²)", {.feld = "Fläche", .bereich = kAbNull, .leer = "0"}},
-    {kSpalteTT, "TT °C", {.feld = "txtTT", .bereich = kAbNull, .leer = "0"}},
-    {kSpalteNT, "NT °C", {.feld = "txtNT", .bereich = kAbNull, .leer = "0"}},
-    {kSpalteLicht, "Zusatzbelichtung (W/Nm²)", {.feld = "txtLicht", .bereich = kAbNull, .leer = "0"}},
-    // Hours of light per day.
-    {kSpalteDauer, "Zusatzbelichtung (h)", {.feld = "txtDauer", .bereich = {.low = 0.0, .high = 24.0}, .leer = "0"}},
-    {kSpalteBrutto, "Bruttofläche (Nm²)", {.feld = "BruttoFläche", .bereich = kAbNull, .leer = "0"}},
+    {kSpalteMenge, "Menge", kPhasenMengeRegel},
+    {kSpalteFlaeche, "Fläche (Nm²)", kPhasenFlaecheRegel},
+    {kSpalteTT, "TT °C", kPhasenTTRegel},
+    {kSpalteNT, "NT °C", kPhasenNTRegel},
+    {kSpalteLicht, "Zusatzbelichtung (W/Nm²)", kPhasenLichtRegel},
+    {kSpalteDauer, "Zusatzbelichtung (h)", kPhasenDauerRegel},
+    {kSpalteBrutto, "Bruttofläche (Nm²)", kPhasenBruttoRegel},
 };
 
 // The date a Beginn or Ende cell stores; nullopt for a text that is no date. An empty Beginn

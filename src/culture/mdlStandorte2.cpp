@@ -19,7 +19,7 @@ constexpr std::string_view kMeldungEingabePruefen = "Bitte prüfen sie die Einga
 
 // The occupied net area in Nm², stored as typed (a number with a decimal comma); an empty
 // cell is refused.
-constexpr base::Feldregel kFlaecheRegel{.feld = "Fläche (Nm²)", .bereich = {}};
+constexpr const base::Feldregel& kFlaecheRegel = kBelegungFlaecheRegel;
 
 std::string FlaecheMeldung(const StandortZeile& z) {
   return "Die Fläche des Standorts \"" + z.StandortName + "\" muss eine Zahl " +

@@ -34,10 +34,12 @@ struct Tabellenbedarf {
 };
 using Bedarf = std::vector<Tabellenbedarf>;
 
-// The columns of a table's column list (data/records_culture.h).
+// The columns of a table's column table (data/records_culture.h).
 template <std::size_t N>
-std::vector<std::string_view> Spalten(const std::string_view (&liste)[N]) {
-  return {std::begin(liste), std::end(liste)};
+std::vector<std::string_view> Spalten(const Kulturspalte (&liste)[N]) {
+  std::vector<std::string_view> namen;
+  for (const Kulturspalte& spalte : liste) namen.push_back(spalte.name);
+  return namen;
 }
 
 const Bedarf& Morvin5Bedarf() {

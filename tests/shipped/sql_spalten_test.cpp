@@ -56,6 +56,13 @@ bool Entfernen(const std::string& pfad, const std::string& tabelle, const std::s
   return kopie->Execute("ALTER TABLE \"" + tabelle + "\" DROP COLUMN \"" + spalte + "\"");
 }
 
+template <std::size_t N>
+std::vector<std::string_view> Namen(const Kulturspalte (&spalten)[N]) {
+  std::vector<std::string_view> namen;
+  for (const Kulturspalte& s : spalten) namen.push_back(s.name);
+  return namen;
+}
+
 class ShippedSchema : public testing::Test {
  protected:
   void SetUp() override {
@@ -136,17 +143,11 @@ TEST_F(ShippedSchema, TheCultureLoadersNeedEachColumnOfTheirList) {
   };
   const State& s = state();
   const Tabelle tabellen[] = {
-      {"KulturPhasen",
-       s.enterprise.TolvarDatenbankPfad,
-       {std::begin(kKulturPhasenSpalten), std::end(kKulturPhasenSpalten)},
+      {"KulturPhasen", s.enterprise.TolvarDatenbankPfad, Namen(kKulturPhasenSpalten),
        mdlKulturPhasenInfo::KulturPhasenLaden},
-      {"Material",
-       s.enterprise.TolvarDatenbankPfad,
-       {std::begin(kKulturMaterialSpalten), std::end(kKulturMaterialSpalten)},
+      {"Material", s.enterprise.TolvarDatenbankPfad, Namen(kKulturMaterialSpalten),
        mdlKulturMaterial::KulturMaterialLaden},
-      {"KulturStandorte",
-       s.enterprise.AktuellerBetrieb,
-       {std::begin(kKulturStandorteSpalten), std::end(kKulturStandorteSpalten)},
+      {"KulturStandorte", s.enterprise.AktuellerBetrieb, Namen(kKulturStandorteSpalten),
        [] { return mdlKulturPhasenInfo::KulturPhasenLaden() && mdlStandorte2::KulturStandorteLaden(); }},
   };
   for (const Tabelle& t : tabellen) {
