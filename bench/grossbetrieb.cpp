@@ -201,9 +201,8 @@ void KulturSpeichern(benchmark::State& st, bool mitIndizes) {
     // Occupancies, then the phases with the areas that follow from them.
     const std::vector<mdlStandorte2::StandortZeile> standorte = mdlStandorte2::KulturStandorteTabelle(s.culture);
     mdlStandorte2::KulturStandorteEingabePruefen(standorte, s.culture, s.masters);
-    gespeichert &= s.culture.EingabeOk && mdlStandorte2::KulturStandorteSpeichern(standorte);
+    gespeichert &= s.culture.EingabeOk && mdlStandorte2::KulturStandorteSpeichern(standorte, phasenzeilen());
     mdlStandorte2::KulturStandorteLaden();
-    gespeichert &= mdlKulturPhasenInfo::KulturphasenSpeichern(phasenzeilen());
     mdlKulturPhasenInfo::KulturPhasenLaden();
     // Material rows.
     gespeichert &=

@@ -57,12 +57,22 @@ std::optional<std::string_view> ErsteVerweigerung(std::initializer_list<Feldeing
   return std::nullopt;
 }
 
+namespace {
+
+// A derived value that stays a finite amount.
+std::optional<double> Betrag(double wert) {
+  if (!std::isfinite(wert) || std::fabs(wert) > kLargestAmount) return std::nullopt;
+  return wert;
+}
+
+}  // namespace
+
 std::optional<double> Quotient(double zaehler, double nenner) {
   if (nenner == 0.0) return std::nullopt;
-  const double q = zaehler / nenner;
-  if (!std::isfinite(q) || std::fabs(q) > kLargestAmount) return std::nullopt;
-  return q;
+  return Betrag(zaehler / nenner);
 }
+
+std::optional<double> Produkt(double a, double b) { return Betrag(a * b); }
 
 std::string Erwartet(const Feldregel& regel) {
   return (regel.ganz ? "eine ganze Zahl " : "ein Betrag ") + BereichText(regel.bereich);

@@ -61,6 +61,10 @@ std::optional<std::string_view> ErsteVerweigerung(std::initializer_list<Feldeing
 // the divisor, a divisor of 0).
 std::optional<double> Quotient(double zaehler, double nenner);
 
+// A value stored as `a × b` (a site's area from its length and width): the product when it is
+// finite and within ±kLargestAmount, nullopt otherwise (1e7 × 1e7, an infinite factor).
+std::optional<double> Produkt(double a, double b);
+
 // What a number rule takes, as a message says it: "eine ganze Zahl von 0 bis
 // 1.000.000.000.000", "ein Betrag von -1.000.000.000.000 bis 1.000.000.000.000".
 std::string Erwartet(const Feldregel& regel);

@@ -7,6 +7,16 @@
 
 namespace tolvar::mdlBerrechnung {
 
+bool BelegungZaehlt(const PhasenSatz& phase, const KulturStandortSatz& belegung) {
+  const double pA = base::Int(phase.Anfang);
+  const double pE = base::Int(phase.Ende);
+  const double oB = base::Int(belegung.Beginn);
+  const double oE = base::Int(belegung.Ende);
+  const bool davor = pA > oB && pA > oE;
+  const bool danach = pE <= oB && pA <= oE;
+  return !davor && !danach;
+}
+
 std::vector<PhasenFlaeche> PhasenFlaechenBerechnen(CultureData& kultur) {
   std::vector<PhasenFlaeche> ergebnis;
   const int phasen = std::min(kultur.AnzahlPhasen, static_cast<int>(kultur.PhasenListe.size()) - 1);
@@ -15,16 +25,10 @@ std::vector<PhasenFlaeche> PhasenFlaechenBerechnen(CultureData& kultur) {
   for (int p = 1; p <= phasen; ++p) {
     PhasenSatz& phase = kultur.PhasenListe[static_cast<std::size_t>(p)];
     if (phase.KP_ID.empty() || phase.KP_ID == "0") continue;
-    const double pA = base::Int(phase.Anfang);
-    const double pE = base::Int(phase.Ende);
     double netto = 0.0;
     double brutto = 0.0;
     for (const KulturStandortSatz& b : belegungen) {
-      const double oB = base::Int(b.Beginn);
-      const double oE = base::Int(b.Ende);
-      const bool davor = pA > oB && pA > oE;
-      const bool danach = pE <= oB && pA <= oE;
-      if (davor || danach) continue;
+      if (!BelegungZaehlt(phase, b)) continue;
       const double a = base::Int(base::NumberOr(b.Flaeche, 0.0));
       netto += a;
       brutto += base::Round(a * (1.0 + base::NumberOr(b.Wege, 0.0) / 100.0));

@@ -16,6 +16,10 @@ struct PhasenFlaeche {
   std::string BruttoFlaeche;
 };
 
+// Whether the occupancy counts for the phase, comparing whole days: one that lies wholly
+// before the phase's first day, or starts on or after its last day, does not.
+bool BelegungZaehlt(const PhasenSatz& phase, const KulturStandortSatz& belegung);
+
 // For every filled phase slot 1..AnzahlPhasen of `kultur` sums the occupancies of KulturStandortListe
 // (slots 0..AnzahlKulturStandorte) that overlap it, comparing whole days: one that lies
 // wholly before the phase's first day, or starts on or after its last day, does not count.

@@ -15,7 +15,11 @@ namespace {
 
 // The units of a material row: an amount with a decimal comma, stored as the grid shows it;
 // an empty cell stores the empty text, which the calculation counts as missing.
-constexpr base::Feldregel kEinheitenRegel{.feld = "Einheiten", .bereich = {}, .leer = ""};
+constexpr const base::Feldregel& kEinheitenRegel = kMaterialMengeRegel;
+
+// A stored quantity: an empty one (Null or the empty text) stays empty, so the grid shows it
+// empty and the calculation finds it missing instead of costing it at zero.
+std::string Mengentext(const db::Value& v) { return v.isNull() ? std::string() : v.text(); }
 
 // The stored text; Null, "" or "0" give "0".
 std::string TextOderNull(const db::Value& v) {
@@ -46,7 +50,7 @@ bool KulturMaterialLaden() {
   const auto kulturNr = culture::AusgewaehlteKulturNr();
   if (!kulturNr) return false;
   auto datenbank = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
-  if (!datenbank) return false;
+  if (!datenbank || !culture::SpaltenVorhanden(*datenbank, "Material", kKulturMaterialSpalten)) return false;
   db::Recordset rs = datenbank->Query(
       "SELECT \"MaNr\", \"Menge\", \"Datum\" FROM \"Material\" WHERE \"KulturNr\" = ? ORDER BY \"Datum\", rowid",
       {db::Value(*kulturNr)});
@@ -56,7 +60,7 @@ bool KulturMaterialLaden() {
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
     KulturMaterialSatz z;
     z.MaNr = TextOderNull(rs.Field("MaNr"));
-    z.Menge = TextOderNull(rs.Field("Menge"));
+    z.Menge = Mengentext(rs.Field("Menge"));
     const db::Value& datumFeld = rs.Field("Datum");
     const bool ohneDatum = datumFeld.isNull() || TextOderNull(datumFeld) == "0";
     const auto datum = ohneDatum ? std::nullopt : datumFeld.date();
@@ -131,9 +135,9 @@ bool KulturMaterialSpeichern(const std::vector<MaterialZeile>& zeilen) {
     ok = datenbank->Execute("DELETE FROM \"Material\" WHERE \"KulturNr\" = ?", {db::Value(*kulturNr)});
     for (std::size_t i = 0; ok && i < neu.size(); ++i) {
       const KulturMaterialSatz& k = neu[i];
-      ok = datenbank->Execute(
-          "INSERT INTO \"Material\" (\"KulturNr\", \"MaNr\", \"Menge\", \"Datum\") VALUES (?, ?, ?, ?)",
-          {db::Value(k.KulturNr), db::Value(k.MaNr), db::Value(k.Menge), db::Value::Day(k.Datum)});
+      // The values in the order of the column list.
+      ok = datenbank->Execute(culture::EinfuegenSql("Material", kKulturMaterialSpalten),
+                              {db::Value(k.KulturNr), db::Value(k.MaNr), db::Value(k.Menge), db::Value::Day(k.Datum)});
     }
     ok = ok && tx.Commit();
   }

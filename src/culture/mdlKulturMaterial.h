@@ -37,7 +37,8 @@ std::string Bezugstext(std::string_view bezug, std::string_view ueberPNr);
 // Replaces KulturMaterialListe and AnzahlKulturMaterialien with the stored rows of the
 // culture KulturListe(KulturIndex) in date order (rows of one date in stored order), each
 // with the name and Bezug of the first material of MaterialListe with its number. An empty
-// or "0" MaNr or Menge gives "0", an empty or unreadable Datum 01.01.1900. The list ends
+// or "0" MaNr gives "0", an empty Menge stays empty (missing data for the calculation), an
+// empty or unreadable Datum 01.01.1900. The list ends
 // with an empty element. False (nothing shown) when no culture is selected or the database
 // cannot be read; the list is then empty.
 bool KulturMaterialLaden();

@@ -47,7 +47,7 @@ bool KulturPhasenLaden() {
   if (!kulturNr) return false;
 
   auto datenbank = db::Database::Open(s.enterprise.TolvarDatenbankPfad);
-  if (!datenbank) return false;
+  if (!datenbank || !culture::SpaltenVorhanden(*datenbank, kTabelle, kKulturPhasenSpalten)) return false;
   db::Recordset rs = datenbank->OpenTable(kTabelle, "\"Kulturnummer\" = ?", {db::Value(*kulturNr)});
   if (!rs.ok()) return false;
 
@@ -83,21 +83,20 @@ namespace {
 
 // The rules of the number cells the saver writes, one per grid column, with the column's name
 // as a message gives it. An empty cell stores "0" ("0" when not entered).
-struct Spaltenregel {
+struct Phasenspalte {
   PhasenSpalte spalte;
   std::string_view titel;
   base::Feldregel regel;
 };
-constexpr base::NumberRange kAbNull{};
-constexpr Spaltenregel kPhasenRegeln[] = {
-    {kSpalteMenge, "Menge", {.feld = "txtMenge", .bereich = kAbNull, .ganz = true, .leer = "0"}},
-    {kSpalteFlaeche, "Fläche (Nm²)", {.feld = "Fläche", .bereich = kAbNull, .leer = "0"}},
-    {kSpalteTT, "TT °C", {.feld = "txtTT", .bereich = kAbNull, .leer = "0"}},
-    {kSpalteNT, "NT °C", {.feld = "txtNT", .bereich = kAbNull, .leer = "0"}},
-    {kSpalteLicht, "Zusatzbelichtung (W/Nm²)", {.feld = "txtLicht", .bereich = kAbNull, .leer = "0"}},
-    // Hours of light per day.
-    {kSpalteDauer, "Zusatzbelichtung (h)", {.feld = "txtDauer", .bereich = {.low = 0.0, .high = 24.0}, .leer = "0"}},
-    {kSpalteBrutto, "Bruttofläche (Nm²)", {.feld = "BruttoFläche", .bereich = kAbNull, .leer = "0"}},
+// The rules are those of the stored columns (data/records_culture.h).
+constexpr Phasenspalte kPhasenRegeln[] = {
+    {kSpalteMenge, "Menge", kPhasenMengeRegel},
+    {kSpalteFlaeche, "Fläche (Nm²)", kPhasenFlaecheRegel},
+    {kSpalteTT, "TT °C", kPhasenTTRegel},
+    {kSpalteNT, "NT °C", kPhasenNTRegel},
+    {kSpalteLicht, "Zusatzbelichtung (W/Nm²)", kPhasenLichtRegel},
+    {kSpalteDauer, "Zusatzbelichtung (h)", kPhasenDauerRegel},
+    {kSpalteBrutto, "Bruttofläche (Nm²)", kPhasenBruttoRegel},
 };
 
 // The date a Beginn or Ende cell stores; nullopt for a text that is no date. An empty Beginn
@@ -113,12 +112,17 @@ std::optional<base::Date> Ende(const std::string& zelle, base::Date beginn) {
   return d ? std::optional<base::Date>(base::DateOnly(*d)) : std::nullopt;
 }
 
-struct Verweigerung {
-  culture::Zelle zelle;
-  std::string meldung;
-};
+}  // namespace
 
-std::optional<Verweigerung> ErsteVerweigerung(const std::vector<PhasenZeile>& zeilen) {
+const base::Feldregel* Spaltenregel(int spalte) {
+  for (const Phasenspalte& s : kPhasenRegeln) {
+    if (s.spalte == spalte) return &s.regel;
+  }
+  return nullptr;
+}
+
+std::optional<Phasenverweigerung> PhasenzeilenVerweigerung(const std::vector<PhasenZeile>& zeilen) {
+  using Verweigerung = Phasenverweigerung;
   int benannt = 0;
   for (std::size_t i = 0; i < zeilen.size(); ++i) {
     const PhasenZeile& z = zeilen[i];
@@ -129,7 +133,7 @@ std::optional<Verweigerung> ErsteVerweigerung(const std::vector<PhasenZeile>& ze
                           "Eine Kultur hat höchstens 25 Kulturphasen. Die Kulturphasen wurden nicht gespeichert."};
     }
     const std::string phase = "der Kulturphase \"" + z[kSpalteName] + "\"";
-    for (const Spaltenregel& s : kPhasenRegeln) {
+    for (const Phasenspalte& s : kPhasenRegeln) {
       if (base::FeldGueltig(s.regel, z[static_cast<std::size_t>(s.spalte)])) continue;
       return Verweigerung{{r, s.spalte},
                           "Der Wert für \"" + std::string(s.titel) + "\" " + phase + " muss eine " +
@@ -148,31 +152,27 @@ std::optional<Verweigerung> ErsteVerweigerung(const std::vector<PhasenZeile>& ze
   return std::nullopt;
 }
 
+namespace {
+
 // The stored text of a number cell under its column's rule (the check has passed).
 std::string Gespeichert(const PhasenZeile& z, PhasenSpalte spalte) {
-  for (const Spaltenregel& s : kPhasenRegeln) {
+  for (const Phasenspalte& s : kPhasenRegeln) {
     if (s.spalte == spalte) return base::FeldText(s.regel, z[static_cast<std::size_t>(spalte)]).value_or("0");
   }
   return z[static_cast<std::size_t>(spalte)];
 }
 
-// Stores the grid rows as the culture's phases; `geloeschteKpId`, when not empty, names a
-// stored row that is deleted first, in the same transaction.
-bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloeschteKpId,
-               const culture::ZellenMalen& malen) {
-  const auto kulturNr = culture::AusgewaehlteKulturNr();
-  if (!kulturNr) return false;
-  // Every cell is checked before anything is written.
-  if (PhasenzeilenPruefen(zeilen, malen)) return false;
+}  // namespace
 
+std::vector<PhasenSatz> PhasenAusZeilen(const std::vector<PhasenZeile>& zeilen, const std::string& kulturNr) {
   std::vector<PhasenSatz> neu(1, LeererSpeicherSlot());
   for (const PhasenZeile& z : zeilen) {
     if (z[kSpalteName].empty()) continue;
     const int nr = static_cast<int>(neu.size());
     PhasenSatz p = LeererSpeicherSlot();
     p.Phasennummer = std::to_string(nr);
-    p.Kulturnummer = *kulturNr;
-    p.KP_ID = *kulturNr + "_" + std::to_string(nr);
+    p.Kulturnummer = kulturNr;
+    p.KP_ID = kulturNr + "_" + std::to_string(nr);
     p.Phasennamen = z[kSpalteName];
     p.AnzahlPflanzen = Gespeichert(z, kSpalteMenge);
     p.Flaeche = Gespeichert(z, kSpalteFlaeche);
@@ -185,32 +185,56 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
     p.Ende = Ende(z[kSpalteEnde], p.Anfang).value_or(base::kNoDate);
     neu.push_back(std::move(p));
   }
+  return neu;
+}
 
+bool PhasenSchreiben(db::Database& datenbank, const std::string& kulturNr, const std::vector<PhasenSatz>& neu,
+                     const std::string& geloeschteKpId) {
+  // The values in the order of the column list.
+  static const std::string kEinfuegen = culture::EinfuegenSql(kTabelle, kKulturPhasenSpalten);
+  bool ok = true;
+  if (!geloeschteKpId.empty()) {
+    ok = datenbank.Execute(
+        "DELETE FROM \"KulturPhasen\" WHERE rowid = (SELECT min(rowid) FROM \"KulturPhasen\" WHERE \"KP_ID\" = ?)",
+        {db::Value(geloeschteKpId)});
+  }
+  ok = ok && datenbank.Execute("DELETE FROM \"KulturPhasen\" WHERE \"Kulturnummer\" = ?", {db::Value(kulturNr)});
+  for (std::size_t n = 1; ok && n < neu.size(); ++n) {
+    const PhasenSatz& p = neu[n];
+    ok = datenbank.Execute(
+        kEinfuegen, {db::Value(p.KP_ID), db::Value(p.Kulturnummer), db::Value(p.Phasennummer), db::Value(p.Phasennamen),
+                     db::Value(p.AnzahlPflanzen), db::Value::Day(p.Anfang), db::Value::Day(p.Ende), db::Value(p.TT),
+                     db::Value(p.NT), db::Value(p.Intensitaet), db::Value(p.Dauer), db::Value(p.Flaeche),
+                     db::Value(p.BruttoFlaeche)});
+  }
+  return ok;
+}
+
+void PhasenUebernehmen(const std::vector<PhasenSatz>& neu) {
   State& s = state();
+  LeereSlots(s.culture.PhasenListe, LeererSpeicherSlot());
+  for (std::size_t n = 1; n < neu.size(); ++n) s.culture.PhasenListe[n] = neu[n];
+  s.culture.AnzahlPhasen = static_cast<int>(neu.size()) - 1;
+}
+
+namespace {
+
+// Stores the grid rows as the culture's phases; `geloeschteKpId`, when not empty, names a
+// stored row that is deleted first, in the same transaction.
+bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloeschteKpId,
+               const culture::ZellenMalen& malen) {
+  const auto kulturNr = culture::AusgewaehlteKulturNr();
+  if (!kulturNr) return false;
+  // Every cell is checked before anything is written.
+  if (PhasenzeilenPruefen(zeilen, malen)) return false;
+  const std::vector<PhasenSatz> neu = PhasenAusZeilen(zeilen, *kulturNr);
+
   std::string grund;
-  auto datenbank = db::Database::Open(s.enterprise.TolvarDatenbankPfad, &grund);
+  auto datenbank = db::Database::Open(state().enterprise.TolvarDatenbankPfad, &grund);
   bool ok = datenbank != nullptr;
   if (ok) {
     db::Transaction tx = datenbank->BeginTransaction();
-    ok = tx.active();
-    if (ok && !geloeschteKpId.empty()) {
-      ok = datenbank->Execute(
-          "DELETE FROM \"KulturPhasen\" WHERE rowid = (SELECT min(rowid) FROM \"KulturPhasen\" WHERE \"KP_ID\" = ?)",
-          {db::Value(geloeschteKpId)});
-    }
-    ok = ok && datenbank->Execute("DELETE FROM \"KulturPhasen\" WHERE \"Kulturnummer\" = ?", {db::Value(*kulturNr)});
-    for (std::size_t n = 1; ok && n < neu.size(); ++n) {
-      const PhasenSatz& p = neu[n];
-      ok = datenbank->Execute(
-          "INSERT INTO \"KulturPhasen\" (\"KP_ID\", \"Kulturnummer\", \"Phasennummer\", \"Phasennamen\", "
-          "\"AnzahlPflanzen\", \"Anfang\", \"Ende\", \"TT\", \"NT\", \"Intensitaet\", \"Dauer\", \"Fläche\", "
-          "\"BruttoFläche\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-          {db::Value(p.KP_ID), db::Value(p.Kulturnummer), db::Value(p.Phasennummer), db::Value(p.Phasennamen),
-           db::Value(p.AnzahlPflanzen), db::Value::Day(p.Anfang), db::Value::Day(p.Ende), db::Value(p.TT),
-           db::Value(p.NT), db::Value(p.Intensitaet), db::Value(p.Dauer), db::Value(p.Flaeche),
-           db::Value(p.BruttoFlaeche)});
-    }
-    ok = ok && tx.Commit();
+    ok = tx.active() && PhasenSchreiben(*datenbank, *kulturNr, neu, geloeschteKpId) && tx.Commit();
   }
   if (!ok) {
     if (datenbank && grund.empty()) grund = datenbank->LastError();
@@ -220,10 +244,7 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
                               "Tolvar-Datenbank", s.enterprise.TolvarDatenbankPfad, grund));
     return false;
   }
-
-  LeereSlots(s.culture.PhasenListe, LeererSpeicherSlot());
-  for (std::size_t n = 1; n < neu.size(); ++n) s.culture.PhasenListe[n] = neu[n];
-  s.culture.AnzahlPhasen = static_cast<int>(neu.size()) - 1;
+  PhasenUebernehmen(neu);
   return true;
 }
 
@@ -231,7 +252,7 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
 
 std::optional<culture::Zelle> PhasenzeilenPruefen(const std::vector<PhasenZeile>& zeilen,
                                                   const culture::ZellenMalen& malen) {
-  const std::optional<Verweigerung> v = ErsteVerweigerung(zeilen);
+  const std::optional<Phasenverweigerung> v = PhasenzeilenVerweigerung(zeilen);
   if (!v) return std::nullopt;
   // Red before the message shows.
   if (malen) malen({v->zelle});

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "base/field_rules.h"
 #include "culture/grid_values.h"
 #include "data/records_culture.h"
+#include "platform/db/database.h"
 
 namespace tolvar::mdlKulturPhasenInfo {
 
@@ -48,6 +50,18 @@ PhasenSatz LeererSpeicherSlot();
 // table cannot be read; the slots are then empty.
 bool KulturPhasenLaden();
 
+// The rule of a number column the saver writes (Menge, the areas, TT, NT, light); nullptr for
+// the name and date columns.
+const base::Feldregel* Spaltenregel(int spalte);
+
+// The first cell of the named rows that the saver refuses, with its message; nullopt when the
+// saver takes every cell. PhasenzeilenPruefen below also paints and shows it.
+struct Phasenverweigerung {
+  culture::Zelle zelle;
+  std::string meldung;
+};
+std::optional<Phasenverweigerung> PhasenzeilenVerweigerung(const std::vector<PhasenZeile>& zeilen);
+
 // The check of every cell of the named rows that the saver writes (rows without a name are
 // passed over): Menge a whole number from 0 to 1.000.000.000.000, the areas, TT, NT and W/Nm²
 // numbers from 0 to 1.000.000.000.000, h from 0 to 24, an empty one of these stored as "0";
@@ -64,6 +78,17 @@ std::optional<culture::Zelle> PhasenzeilenPruefen(const std::vector<PhasenZeile>
 // refuses the whole save (through `malen` and its message) and writes nothing; a database
 // failure is reported and leaves the stored rows as they were. Returns true when stored.
 bool KulturphasenSpeichern(const std::vector<PhasenZeile>& zeilen, const culture::ZellenMalen& malen = {});
+
+// The steps of a save, for a saver that stores the phases together with another table:
+// PhasenAusZeilen takes the named rows (checked before) into phase records 1, 2, ... of the
+// culture `kulturNr` (element 0 is an empty slot); PhasenSchreiben replaces the culture's rows
+// of KulturPhasen in `datenbank` by them, inside the caller's open transaction (first deleting
+// the row `geloeschteKpId` when it is not empty); PhasenUebernehmen puts them into PhasenListe
+// once the transaction has been committed.
+std::vector<PhasenSatz> PhasenAusZeilen(const std::vector<PhasenZeile>& zeilen, const std::string& kulturNr);
+bool PhasenSchreiben(db::Database& datenbank, const std::string& kulturNr, const std::vector<PhasenSatz>& neu,
+                     const std::string& geloeschteKpId = {});
+void PhasenUebernehmen(const std::vector<PhasenSatz>& neu);
 
 // Deletes the first stored row whose KP_ID is that of PhasenListe(PhasenIndex) and stores
 // `verbleibend` (the grid without that phase) as KulturphasenSpeichern does, both in one

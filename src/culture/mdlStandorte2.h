@@ -10,10 +10,13 @@
 #include <vector>
 
 #include "culture/grid_values.h"
+#include "culture/mdlKulturPhasenInfo.h"
 #include "data/records_culture.h"
 #include "data/state.h"
 
 namespace tolvar::mdlStandorte2 {
+
+using mdlKulturPhasenInfo::PhasenZeile;
 
 // Columns of the site grid dtgStandorteModus2.
 enum StandortSpalte : int { kSpalteStandort = 0, kSpalteFlaeche = 1, kSpalteBeginn = 2, kSpalteEnde = 3 };
@@ -65,13 +68,21 @@ std::vector<StandortZeile> KulturStandorteTabelle(const CultureData& kultur);
 culture::Pruefergebnis KulturStandorteEingabePruefen(const std::vector<StandortZeile>& zeilen, CultureData& kultur,
                                                      const MasterLists& stamm, const culture::ZellenMalen& malen = {});
 
-// Replaces the culture's occupancies within the phase range by the grid rows up to the
-// first one without a site name, in one transaction; rows of other cultures and the
-// culture's rows outside the range stay untouched. A row whose area breaks its rule (a
-// number from 0 to 1.000.000.000.000 Nm²) or whose site or dates cannot be taken refuses
-// the whole save with a message (run the check first); a database failure is
-// reported and changes nothing. Fills KulturStandortListe from the rows (callers reload
-// afterwards). Returns true when stored.
-bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen);
+// One save of both tables, or of neither: replaces the culture's occupancies within the phase
+// range by the grid rows up to the first one without a site name (rows of other cultures and
+// the culture's rows outside the range stay untouched), and the culture's phases by the phase
+// grid rows `phasen` with the net and gross areas worked out from the new occupancies (with
+// each site's path share from table Vantel). Everything is checked before the first write: a
+// row whose area breaks its rule (a number from 0 to 1.000.000.000.000 Nm²) or whose site or
+// dates cannot be taken, and a phase cell its column's rule refuses, refuse the whole save with
+// a message. A phase area beyond its rule that the occupancies give names the phase and hands
+// the area cells of the occupancies counting for it to `malenStandorte`; any other refused
+// phase cell goes to `malenPhasen`. Run the check of the grid first. Both tables are written in
+// one transaction each, committed only when both are written; a database failure is reported
+// and leaves both as they were. On success KulturStandortListe holds the rows (callers reload
+// afterwards) and PhasenListe the stored phases. Returns true when stored.
+bool KulturStandorteSpeichern(const std::vector<StandortZeile>& zeilen, const std::vector<PhasenZeile>& phasen,
+                              const culture::ZellenMalen& malenStandorte = {},
+                              const culture::ZellenMalen& malenPhasen = {});
 
 }  // namespace tolvar::mdlStandorte2

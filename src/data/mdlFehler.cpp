@@ -17,6 +17,7 @@
 #include "data/comparison_table.h"
 #include "data/messages.h"
 #include "data/paths.h"
+#include "data/records_culture.h"
 #include "data/settings_row.h"
 #include "data/state.h"
 #include "platform/db/database.h"
@@ -35,6 +36,14 @@ struct Tabellenbedarf {
 };
 using Bedarf = std::vector<Tabellenbedarf>;
 
+// The columns of a table's column table (data/records_culture.h).
+template <std::size_t N>
+std::vector<std::string_view> Spalten(const Kulturspalte (&liste)[N]) {
+  std::vector<std::string_view> namen;
+  for (const Kulturspalte& spalte : liste) namen.push_back(spalte.name);
+  return namen;
+}
+
 const Bedarf& Morvin5Bedarf() {
   static const Bedarf bedarf = {
       {"Kulturen",
@@ -49,7 +58,7 @@ const Bedarf& Morvin5Bedarf() {
       {"Personal",
        {"PersonalNr", "UeberPNr", "Name", "Vorname", "Kuerzel", "Strasse", "Postleitzahl", "Ort", "Telefon",
         "Geburtstag", "Bemerkungen", "Barcode", "Aktuell", "Gliederungspunkt", "ID", "LetzteAenderung"}},
-      {"KulturStandorte", {"KulturNr", "StandortNr", "Beginn", "Ende", "Flaeche"}},
+      {"KulturStandorte", Spalten(kKulturStandorteSpalten)},
       {"Taetigkeiten", {"KulturNr", "Datum", "StdTaetigkeitNr", "Zeitdauer", "PersonalNr"}},
       {"Lohn", {"LohngruppenID", "Tarif", "Beispiel", "ID", "LetzteAenderung"}},
       {"Lohneinteilung", {"PersonalNr", "LohngruppenID", "DatumAb", "LetzteAenderung", "ID"}},
@@ -63,10 +72,8 @@ const Bedarf& TolvarBedarf() {
       {"BetriebEinstellungen",
        {"Wetterstation", "StandardStation", "Strom", "MaterialPfad", "VantelPfad", "KlimaPfad", "Ergebnisdatenbank",
         "Gemeinkostentyp", "Gemeinkosten", "Flaeche", "Jahr", "Belegung", "Vermarktungskosten", "LetzteAenderung"}},
-      {"KulturPhasen",
-       {"KP_ID", "Kulturnummer", "Phasennummer", "Phasennamen", "AnzahlPflanzen", "Fläche", "BruttoFläche", "Anfang",
-        "Ende", "TT", "NT", "Intensitaet", "Dauer"}},
-      {"Material", {"KulturNr", "MaNr", "Menge", "Datum"}},
+      {"KulturPhasen", Spalten(kKulturPhasenSpalten)},
+      {"Material", Spalten(kKulturMaterialSpalten)},
       {"ArbeitMaterial", {"TaetigkeitNr", "Kosten je Stunde"}},
       {"Tarif", {"Lohngruppe", "Lohn"}},
       {"Vantel", {"StandortNr", "Länge",      "Breite",       "Gemeinkosten", "Stehwand",   "Dach",       "Wege",

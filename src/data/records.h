@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/field_rules.h"
 #include "base/values.h"
 
 namespace tolvar {
@@ -28,6 +29,13 @@ struct KulturSatz {
   bool ImBaum = false;
   bool Aufgeklappt = false;
 };
+
+// The length and width of a house in m, as the site editor's boxes take them: amounts from 0
+// (a new house below a group proposes the group's "0"); a blank box stores the empty text. The
+// heating data store them (table Vantel), and the site's area in table Standort is their
+// product (base::Produkt).
+inline constexpr base::Feldregel kStandortLaenge{.feld = "txtLaenge", .leer = ""};
+inline constexpr base::Feldregel kStandortBreite{.feld = "txtBreite", .leer = ""};
 
 // A site or site group (table Standort).
 struct StandortSatz {

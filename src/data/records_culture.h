@@ -3,10 +3,61 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
+#include "base/field_rules.h"
 #include "base/values.h"
 
 namespace tolvar {
+
+// The rules of the numbers the culture tables store, whoever writes them (base/field_rules.h).
+// A phase: plants a whole number, areas, temperatures and light amounts from 0, hours of light
+// from 0 to 24; a blank cell stores "0". The areas are worked out from the site occupancies.
+inline constexpr base::Feldregel kPhasenMengeRegel{.feld = "txtMenge", .ganz = true, .leer = "0"};
+inline constexpr base::Feldregel kPhasenFlaecheRegel{.feld = "Fläche", .leer = "0"};
+inline constexpr base::Feldregel kPhasenBruttoRegel{.feld = "BruttoFläche", .leer = "0"};
+inline constexpr base::Feldregel kPhasenTTRegel{.feld = "txtTT", .leer = "0"};
+inline constexpr base::Feldregel kPhasenNTRegel{.feld = "txtNT", .leer = "0"};
+inline constexpr base::Feldregel kPhasenLichtRegel{.feld = "txtLicht", .leer = "0"};
+inline constexpr base::Feldregel kPhasenDauerRegel{
+    .feld = "txtDauer", .bereich = {.low = 0.0, .high = 24.0}, .leer = "0"};
+// The units of a material row: a blank cell stores the empty text, which the calculation counts
+// as missing.
+inline constexpr base::Feldregel kMaterialMengeRegel{.feld = "Einheiten", .leer = ""};
+// The occupied net area in Nm² of a site occupancy; it cannot be left blank.
+inline constexpr base::Feldregel kBelegungFlaecheRegel{.feld = "Fläche (Nm²)"};
+
+// One stored column of a culture table: its name and the rule of the number it holds (nullptr
+// for a key, a name or a date).
+struct Kulturspalte {
+  std::string_view name = {};
+  const base::Feldregel* regel = nullptr;
+};
+
+// The column tables of the culture tables, in the order the savers write them: the loaders
+// read and the savers write exactly these, and the opening check requires them
+// (data/mdlFehler.cpp). A column added here is one a file without it cannot be opened with.
+// KulturPhasen and Material (the culture's material rows) of the Tolvar database:
+inline constexpr Kulturspalte kKulturPhasenSpalten[] = {
+    {"KP_ID"},
+    {"Kulturnummer"},
+    {"Phasennummer"},
+    {"Phasennamen"},
+    {"AnzahlPflanzen", &kPhasenMengeRegel},
+    {"Anfang"},
+    {"Ende"},
+    {"TT", &kPhasenTTRegel},
+    {"NT", &kPhasenNTRegel},
+    {"Intensitaet", &kPhasenLichtRegel},
+    {"Dauer", &kPhasenDauerRegel},
+    {"Fläche", &kPhasenFlaecheRegel},
+    {"BruttoFläche", &kPhasenBruttoRegel},
+};
+inline constexpr Kulturspalte kKulturMaterialSpalten[] = {
+    {"KulturNr"}, {"MaNr"}, {"Menge", &kMaterialMengeRegel}, {"Datum"}};
+// KulturStandorte of the labour-time database:
+inline constexpr Kulturspalte kKulturStandorteSpalten[] = {
+    {"KulturNr"}, {"StandortNr"}, {"Flaeche", &kBelegungFlaecheRegel}, {"Beginn"}, {"Ende"}};
 
 // One culture phase (table KulturPhasen). Numbers are texts with a decimal comma.
 // The defaults are those of a slot emptied by the loader: "0" texts, the zero date.

@@ -23,9 +23,10 @@ constexpr const char* kListenFehler =
 using base::Feldregel;
 using base::NumberRange;
 // Length and width take 0: a new house below a group proposes the group's "0"; the heating
-// model then has no floor and leaves the occupancy's heating as missing data.
-constexpr Feldregel kLaenge{.feld = "txtLaenge", .leer = ""};
-constexpr Feldregel kBreite{.feld = "txtBreite", .leer = ""};
+// model then has no floor and leaves the occupancy's heating as missing data. The site's master
+// record stores their product under the same rules.
+constexpr Feldregel kLaenge = kStandortLaenge;
+constexpr Feldregel kBreite = kStandortBreite;
 // A foil house may have no side walls.
 constexpr Feldregel kStehwand{.feld = "txtStehwand", .leer = ""};
 constexpr Feldregel kGruStehwand{.feld = "txtGruStehwand", .leer = ""};

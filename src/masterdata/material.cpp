@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "base/values.h"
-#include "data/mdlFehler.h"
 #include "masterdata/material_row.h"
 
 namespace tolvar::masterdata {
@@ -81,64 +80,30 @@ MaterialEingaben MaterialEingabenLaden(const MaterialSatz& m) {
 }
 
 MaterialSpeicherergebnis MaterialSpeichern(const MaterialKontext& kontext, MaterialEingaben* e) {
-  if (e->txtName.empty()) {
-    mdlFehler::MeldungNameFehlt();
-    return {false, "txtName"};
+  if (auto fokus = GrundfelderVorbereiten({.txtName = &e->txtName,
+                                           .txtKuerzel = &e->txtKuerzel,
+                                           .txtMenge = &e->txtMenge,
+                                           .txtPreis = &e->txtPreis,
+                                           .txtWdh = &e->txtWdh})) {
+    return {false, *fokus};
   }
-  if (e->txtKuerzel.empty()) e->txtKuerzel = masterdata::KuerzelAusName(e->txtName);
-  // After No to the offered value the focus goes to the box the question was about.
-  if (!masterdata::WertEinsAnbieten(&e->txtMenge, "Sie haben nicht angegeben, wieviele Einheiten benötigt werden.")) {
-    return {false, "txtMenge"};
-  }
-  if (!masterdata::WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.")) return {false, "txtPreis"};
-  if (base::Trim(e->txtWdh).empty()) e->txtWdh = std::string(*masterdata::kWiederverwendung.leer);
-
   const bool mitBezug = e->opbBezug >= 1 && e->opbBezug <= 4;
-  if (mitBezug && !masterdata::ZahlPruefen(masterdata::kEinheiten, e->txtMenge, "Einheiten")) {
-    return {false, "txtMenge"};
-  }
-  const std::optional<double> preis = masterdata::ZahlPruefen(masterdata::kPreis, e->txtPreis, "Preis");
-  if (!preis) return {false, "txtPreis"};
-  const std::optional<double> wdh =
-      masterdata::ZahlPruefen(masterdata::kWiederverwendung, e->txtWdh, "Wiederverwendung");
-  if (!wdh) return {false, "txtWdh"};
-  // The price of one use is stored only with a reference quantity.
-  const std::optional<double> preisJeVerwendung =
-      mitBezug ? masterdata::PreisJeVerwendung(*preis, *wdh) : std::optional<double>(0.0);
-  if (!preisJeVerwendung) return {false, "txtWdh"};
+  const PreisJeVerwendungErgebnis preis = PreisJeVerwendungPruefen(mitBezug, e->txtMenge, e->txtPreis, e->txtWdh);
+  if (!preis.preis) return {false, preis.fokus};
 
-  std::unique_ptr<db::Database> database = masterdata::MaterialdatenbankOeffnen();
+  std::unique_ptr<db::Database> database = MaterialdatenbankOeffnen();
   if (!database) return {false, ""};
-  if (!masterdata::NummerPruefen(*database, e->txtCode, kontext)) return {false, ""};
+  if (!NummerPruefen(*database, e->txtCode, kontext)) return {false, ""};
 
-  masterdata::MaterialZeile zeile;
-  zeile.MaterialNr = masterdata::MaterialNrAusBarcode(e->txtCode);
-  zeile.UeberPNr = kontext.UeberPNr;
-  zeile.Materialname = e->txtName;
-  zeile.Kuerzel = e->txtKuerzel;
-  zeile.Barcode = e->txtCode;
-  zeile.Bemerkungen = e->txtBemerkungen;
-  zeile.Aktuell = e->chbAktuell;
+  MaterialZeile zeile =
+      GrundZeile(e->txtCode, kontext.UeberPNr, e->txtName, e->txtKuerzel, e->txtBemerkungen, e->chbAktuell);
   zeile.Wdh = e->txtWdh;
   if (mitBezug) {
     zeile.Bezug = e->opbBezug;
     zeile.Einheit = e->txtMenge;
-    zeile.Preis = db::Value(*preisJeVerwendung);
+    zeile.Preis = db::Value(*preis.preis);
   }
-
-  db::Transaction transaktion = database->BeginTransaction();
-  std::string grund;
-  bool ok = transaktion.active();
-  if (ok && kontext.Bearbeitungsmodus == "Aendern") {
-    ok = masterdata::ErsteZeileLoeschen(*database, "Material", kontext.MaterialNr, &grund);
-  }
-  ok = ok && masterdata::MaterialZeileAnhaengen(*database, zeile, &grund) && transaktion.Commit();
-  if (!ok) {
-    transaktion.Rollback();
-    masterdata::SpeicherFehlerMelden(grund.empty() ? database->LastError() : grund);
-    return {false, ""};
-  }
-  return {true, ""};
+  return {MaterialSchreiben(*database, kontext, zeile, {"Material"}), ""};
 }
 
 }  // namespace tolvar::masterdata

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/values.h"
+#include "data/mdlFehler.h"
 #include "data/messages.h"
 #include "data/state.h"
 
@@ -96,6 +97,67 @@ bool ErsteZeileLoeschen(db::Database& database, std::string_view tabelle, const 
     return false;
   }
   return true;
+}
+
+std::optional<std::string> GrundfelderVorbereiten(const Grundfelder& f) {
+  if (f.txtName->empty()) {
+    mdlFehler::MeldungNameFehlt();
+    return "txtName";
+  }
+  if (f.txtKuerzel->empty()) *f.txtKuerzel = KuerzelAusName(*f.txtName);
+  if (!WertEinsAnbieten(f.txtMenge, "Sie haben nicht angegeben, wieviele Einheiten benötigt werden.")) {
+    return "txtMenge";
+  }
+  if (!WertEinsAnbieten(f.txtPreis, "Sie haben keinen Preis eingegeben.")) return "txtPreis";
+  if (f.txtVolumen != nullptr && !WertEinsAnbieten(f.txtVolumen, "Sie haben keine Volumen eingegeben.")) {
+    return "txtVolumen";
+  }
+  if (base::Trim(*f.txtWdh).empty()) *f.txtWdh = std::string(*kWiederverwendung.leer);
+  return std::nullopt;
+}
+
+PreisJeVerwendungErgebnis PreisJeVerwendungPruefen(bool mitEinheiten, const std::string& txtMenge,
+                                                   const std::string& txtPreis, const std::string& txtWdh) {
+  if (mitEinheiten && !ZahlPruefen(kEinheiten, txtMenge, "Einheiten")) return {std::nullopt, "txtMenge"};
+  const std::optional<double> preis = ZahlPruefen(kPreis, txtPreis, "Preis");
+  if (!preis) return {std::nullopt, "txtPreis"};
+  const std::optional<double> wdh = ZahlPruefen(kWiederverwendung, txtWdh, "Wiederverwendung");
+  if (!wdh) return {std::nullopt, "txtWdh"};
+  // The price of one use is stored only with a reference quantity.
+  const std::optional<double> jeVerwendung = mitEinheiten ? PreisJeVerwendung(*preis, *wdh) : 0.0;
+  if (!jeVerwendung) return {std::nullopt, "txtWdh"};
+  return {jeVerwendung, ""};
+}
+
+MaterialZeile GrundZeile(const std::string& barcode, std::string_view ueberPNr, const std::string& name,
+                         const std::string& kuerzel, const std::string& bemerkungen, bool aktuell) {
+  MaterialZeile zeile;
+  zeile.MaterialNr = MaterialNrAusBarcode(barcode);
+  zeile.UeberPNr = std::string(ueberPNr);
+  zeile.Materialname = name;
+  zeile.Kuerzel = kuerzel;
+  zeile.Barcode = barcode;
+  zeile.Bemerkungen = bemerkungen;
+  zeile.Aktuell = aktuell;
+  return zeile;
+}
+
+bool MaterialSchreiben(db::Database& database, const MaterialKontext& kontext, const MaterialZeile& zeile,
+                       std::initializer_list<std::string_view> tabellen,
+                       const std::function<bool(std::string* grund)>& danach) {
+  db::Transaction transaktion = database.BeginTransaction();
+  std::string grund;
+  bool ok = transaktion.active();
+  if (kontext.Bearbeitungsmodus == "Aendern") {
+    for (std::string_view tabelle : tabellen)
+      ok = ok && ErsteZeileLoeschen(database, tabelle, kontext.MaterialNr, &grund);
+  }
+  ok = ok && MaterialZeileAnhaengen(database, zeile, &grund) && (!danach || danach(&grund)) && transaktion.Commit();
+  if (!ok) {
+    transaktion.Rollback();
+    SpeicherFehlerMelden(grund.empty() ? database.LastError() : grund);
+  }
+  return ok;
 }
 
 bool NummerPruefen(db::Database& database, const std::string& barcode, const MaterialKontext& kontext) {

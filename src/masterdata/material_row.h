@@ -4,6 +4,8 @@
 // database. Every save opens the database once and writes in one transaction, so a change
 // (delete the old row, append the new one) never leaves a material half-written.
 
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,6 +82,47 @@ bool MaterialZeileAnhaengen(db::Database& database, const MaterialZeile& zeile, 
 // Deletes the first row (table order) of `tabelle` whose MaterialNr equals `nr`; true also when
 // there is none. False with the reason in *grund when the delete fails.
 bool ErsteZeileLoeschen(db::Database& database, std::string_view tabelle, const std::string& nr, std::string* grund);
+
+// The boxes the general material and pot saves prepare alike; txtVolumen only for a pot.
+struct Grundfelder {
+  std::string* txtName = nullptr;
+  std::string* txtKuerzel = nullptr;
+  std::string* txtMenge = nullptr;
+  std::string* txtPreis = nullptr;
+  std::string* txtWdh = nullptr;
+  std::string* txtVolumen = nullptr;
+};
+
+// The first steps of those saves, in order: an empty name is refused ("Sie müssen erst einen
+// Namen vergeben"); an empty short name takes the name's first 10 characters; empty units,
+// price and (for a pot) volume are offered the value 1; an empty reuse count becomes "1". The
+// boxes keep what was filled in. The box to focus when a step refuses (No to an offered value
+// focuses the box the question was about); nullopt when every step passed.
+std::optional<std::string> GrundfelderVorbereiten(const Grundfelder& felder);
+
+// The price of one use a save stores (price ÷ reuse count), after checking the boxes by their
+// rules in order: the units (only `mitEinheiten`), the price, the reuse count, the quotient
+// (only `mitEinheiten`; without units the price of one use is 0). The refused box after its
+// message, or the price of one use.
+struct PreisJeVerwendungErgebnis {
+  std::optional<double> preis;
+  std::string fokus;
+};
+PreisJeVerwendungErgebnis PreisJeVerwendungPruefen(bool mitEinheiten, const std::string& txtMenge,
+                                                   const std::string& txtPreis, const std::string& txtWdh);
+
+// A row of table Material with the fields every material save fills from its boxes; the number
+// follows from the barcode.
+MaterialZeile GrundZeile(const std::string& barcode, std::string_view ueberPNr, const std::string& name,
+                         const std::string& kuerzel, const std::string& bemerkungen, bool aktuell);
+
+// Writes a material save in one transaction: a change first deletes the first row of each of
+// `tabellen` whose MaterialNr is the number the material was opened with; then `zeile` is
+// appended and `danach` writes the save's further rows. Anything failing rolls everything back
+// and reports "Der Datensatz wurde nicht gespeichert." with the reason; false then.
+bool MaterialSchreiben(db::Database& database, const MaterialKontext& kontext, const MaterialZeile& zeile,
+                       std::initializer_list<std::string_view> tabellen,
+                       const std::function<bool(std::string* grund)>& danach = {});
 
 // Checks the number a save derives from the barcode before anything is written. The barcode
 // must be digits. A new material, or a change whose number would differ from the one it was

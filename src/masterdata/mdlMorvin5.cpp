@@ -116,9 +116,10 @@ StammdatenSpeicherergebnis NachNeu(SpeicherKontext& kontext, StammdatenSpeichere
   return ergebnis;
 }
 
-// Length times width when both boxes hold text; nullopt when either is empty (the area is
-// then left alone). A box that holds no number, or an area beyond base::kLargestAmount, is
-// refused with a message.
+// Length times width when both boxes hold text; nullopt when either is blank (the area is
+// then left alone). Each box is checked by the rule the site editor stores it under, and the
+// area by base::Produkt, in the same pass and before anything is written: a refused box, or an
+// area beyond base::kLargestAmount, is refused with a message.
 struct Flaeche {
   bool ok = true;
   std::optional<double> wert;
@@ -127,24 +128,21 @@ struct Flaeche {
 
 Flaeche FlaecheErmitteln(const StandortEingabe& e) {
   Flaeche f;
-  if (base::Trim(e.txtLaenge).empty() || base::Trim(e.txtBreite).empty()) return f;
-  std::optional<double> laenge = base::ParseNumber(e.txtLaenge);
-  std::optional<double> breite = base::ParseNumber(e.txtBreite);
-  if (!laenge || !breite) {
+  const auto verweigert = [&f](std::string_view fokus) {
     mdlFehler::MeldungWertePruefen();
     f.ok = false;
-    f.fokus = laenge ? "txtBreite" : "txtLaenge";
+    f.fokus = std::string(fokus);
     return f;
+  };
+  if (const auto feld = base::ErsteVerweigerung({{kStandortLaenge, e.txtLaenge}, {kStandortBreite, e.txtBreite}})) {
+    return verweigert(*feld);
   }
+  const std::optional<double> laenge = base::FeldZahl(kStandortLaenge, e.txtLaenge);
+  const std::optional<double> breite = base::FeldZahl(kStandortBreite, e.txtBreite);
+  if (!laenge || !breite) return f;
   // The area stored is a number the calculation can carry, like every stored amount.
-  const double flaeche = *laenge * *breite;
-  if (!std::isfinite(flaeche) || std::fabs(flaeche) > base::kLargestAmount) {
-    mdlFehler::MeldungWertePruefen();
-    f.ok = false;
-    f.fokus = std::fabs(*breite) > std::fabs(*laenge) ? "txtBreite" : "txtLaenge";  // the larger measure
-    return f;
-  }
-  f.wert = flaeche;
+  f.wert = base::Produkt(*laenge, *breite);
+  if (!f.wert) return verweigert(*breite > *laenge ? kStandortBreite.feld : kStandortLaenge.feld);  // the larger
   return f;
 }
 

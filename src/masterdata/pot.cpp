@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "base/values.h"
-#include "data/mdlFehler.h"
 #include "data/state.h"
 #include "masterdata/material_row.h"
 #include "masterdata/pot_substrate.h"
@@ -34,68 +33,51 @@ TopfEingaben TopfEingabenLaden(const MaterialSatz& m, const MasterLists& stamm) 
 }
 
 MaterialSpeicherergebnis TopfSpeichern(const MaterialKontext& kontext, TopfEingaben* e) {
-  if (e->txtName.empty()) {
-    mdlFehler::MeldungNameFehlt();
-    return {false, "txtName"};
+  if (auto fokus = GrundfelderVorbereiten({.txtName = &e->txtName,
+                                           .txtKuerzel = &e->txtKuerzel,
+                                           .txtMenge = &e->txtMenge,
+                                           .txtPreis = &e->txtPreis,
+                                           .txtWdh = &e->txtWdh,
+                                           .txtVolumen = &e->txtVolumen})) {
+    return {false, *fokus};
   }
-  if (e->txtKuerzel.empty()) e->txtKuerzel = masterdata::KuerzelAusName(e->txtName);
-  // After No to an offered value the focus goes to the box the question was about.
-  if (!masterdata::WertEinsAnbieten(&e->txtMenge, "Sie haben nicht angegeben, wieviele Einheiten benötigt werden.")) {
-    return {false, "txtMenge"};
-  }
-  if (!masterdata::WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.")) return {false, "txtPreis"};
-  if (!masterdata::WertEinsAnbieten(&e->txtVolumen, "Sie haben keine Volumen eingegeben.")) {
-    return {false, "txtVolumen"};
-  }
-  if (base::Trim(e->txtWdh).empty()) e->txtWdh = std::string(*masterdata::kWiederverwendung.leer);
+  const PreisJeVerwendungErgebnis preis = PreisJeVerwendungPruefen(true, e->txtMenge, e->txtPreis, e->txtWdh);
+  if (!preis.preis) return {false, preis.fokus};
+  const std::optional<double> volumen = ZahlPruefen(kVolumen, e->txtVolumen, "Volumen");
+  if (!volumen) return {false, "txtVolumen"};
 
-  if (!masterdata::ZahlPruefen(masterdata::kEinheiten, e->txtMenge, "Einheiten")) return {false, "txtMenge"};
-  const std::optional<double> preis = masterdata::ZahlPruefen(masterdata::kPreis, e->txtPreis, "Preis");
-  if (!preis) return {false, "txtPreis"};
-  const std::optional<double> wdh =
-      masterdata::ZahlPruefen(masterdata::kWiederverwendung, e->txtWdh, "Wiederverwendung");
-  if (!wdh) return {false, "txtWdh"};
-  const std::optional<double> preisJeVerwendung = masterdata::PreisJeVerwendung(*preis, *wdh);
-  if (!preisJeVerwendung) return {false, "txtWdh"};
-  if (!masterdata::ZahlPruefen(masterdata::kVolumen, e->txtVolumen, "Volumen")) return {false, "txtVolumen"};
-
-  std::unique_ptr<db::Database> database = masterdata::MaterialdatenbankOeffnen();
+  std::unique_ptr<db::Database> database = MaterialdatenbankOeffnen();
   if (!database) return {false, ""};
-  if (!masterdata::NummerPruefen(*database, e->txtCode, kontext)) return {false, ""};
+  if (!NummerPruefen(*database, e->txtCode, kontext)) return {false, ""};
 
-  masterdata::MaterialZeile zeile;
-  zeile.MaterialNr = masterdata::MaterialNrAusBarcode(e->txtCode);
-  zeile.UeberPNr = "1007";
-  zeile.Materialname = e->txtName;
-  zeile.Kuerzel = e->txtKuerzel;
-  zeile.Barcode = e->txtCode;
-  zeile.Bemerkungen = e->txtBemerkungen;
-  zeile.Aktuell = e->chbAktuell;
+  MaterialZeile zeile = GrundZeile(e->txtCode, "1007", e->txtName, e->txtKuerzel, e->txtBemerkungen, e->chbAktuell);
   zeile.Wdh = e->txtWdh;
   zeile.Bezug = e->opbBezug == 2 ? 2 : 1;
   zeile.Einheit = e->txtMenge;
-  zeile.Preis = db::Value(*preisJeVerwendung);
+  zeile.Preis = db::Value(*preis.preis);
 
-  db::Transaction transaktion = database->BeginTransaction();
+  // The prices of the combinations that use the pot follow from its new values; each is checked
+  // by the rule of its Preis column before anything is written.
   std::string grund;
-  bool ok = transaktion.active();
-  if (ok && kontext.Bearbeitungsmodus == "Aendern") {
-    ok = masterdata::ErsteZeileLoeschen(*database, "Material", kontext.MaterialNr, &grund) &&
-         masterdata::ErsteZeileLoeschen(*database, "Gefaesse", kontext.MaterialNr, &grund);
+  const auto kombinationen = KombinationspreiseBerechnen(
+      *database, true, zeile.MaterialNr,
+      Partnerwerte{.Bezug = *zeile.Bezug, .Preis = *preis.preis, .Volumen = *volumen}, &grund);
+  if (!kombinationen) {
+    if (!grund.empty()) SpeicherFehlerMelden(grund);
+    // The volume is what the substrate's price is multiplied by.
+    return {false, grund.empty() ? "txtVolumen" : ""};
   }
-  ok = ok && masterdata::MaterialZeileAnhaengen(*database, zeile, &grund);
-  if (ok) {
+  const bool ok = MaterialSchreiben(*database, kontext, zeile, {"Material", "Gefaesse"}, [&](std::string* fehler) {
     db::Recordset rs = database->OpenTable("Gefaesse");
-    ok = rs.ok() && rs.AddNew() && rs.SetField("MaterialNr", zeile.MaterialNr) &&
-         rs.SetField("Volumen", e->txtVolumen) && rs.Update();
-    if (!ok) grund = rs.error();
-  }
-  ok = ok && masterdata::KombinationenAktualisieren(*database, true, zeile.MaterialNr, &grund) && transaktion.Commit();
-  if (!ok) {
-    transaktion.Rollback();
-    masterdata::SpeicherFehlerMelden(grund.empty() ? database->LastError() : grund);
-    return {false, ""};
-  }
+    const bool geschrieben = rs.ok() && rs.AddNew() && rs.SetField("MaterialNr", zeile.MaterialNr) &&
+                             rs.SetField("Volumen", e->txtVolumen) && rs.Update();
+    if (!geschrieben) {
+      *fehler = rs.error();
+      return false;
+    }
+    return KombinationspreiseSchreiben(*database, *kombinationen, fehler);
+  });
+  if (!ok) return {false, ""};
   state().selection.TopfGespeichert = true;
   return {true, ""};
 }

@@ -4,6 +4,7 @@
 
 #include "base/values.h"
 #include "data/mdlFehler.h"
+#include "data/messages.h"
 #include "data/state.h"
 #include "masterdata/material_row.h"
 
@@ -125,15 +126,22 @@ std::optional<Kalkulationsinfo> KalkulationsinfoBerechnen(const MasterLists& lis
   return info;
 }
 
-bool KombinationenAktualisieren(db::Database& database, bool TopfGespeichert, const std::string& materialNr,
-                                std::string* grund) {
-  if (materialNr.empty()) return true;
+std::optional<std::vector<Kombinationspreis>> KombinationspreiseBerechnen(db::Database& database, bool TopfGespeichert,
+                                                                          const std::string& materialNr,
+                                                                          const std::optional<Partnerwerte>& neu,
+                                                                          std::string* grund) {
+  std::vector<Kombinationspreis> preise;
+  if (materialNr.empty()) return preise;
   db::Recordset kombinationen = database.OpenTable(
       "Topfsubstrat", QuoteIdentifier(TopfGespeichert ? "TopfNr" : "SubstratNr") + " = ?", {db::Value(materialNr)});
   if (!kombinationen.ok()) {
     *grund = kombinationen.error();
-    return false;
+    return std::nullopt;
   }
+  const auto partner = [&](const std::string& nr, bool topf) -> std::optional<Preisangabe> {
+    if (neu && topf == TopfGespeichert && nr == materialNr) return Preisangabe{neu->Bezug, neu->Preis};
+    return PreisLesen(database, nr);
+  };
   for (kombinationen.MoveFirst(); !kombinationen.Eof(); kombinationen.MoveNext()) {
     const std::string k = kombinationen.Field("MaterialNr").text();
     const std::string t = kombinationen.Field("TopfNr").text();
@@ -141,29 +149,55 @@ bool KombinationenAktualisieren(db::Database& database, bool TopfGespeichert, co
     if (k.empty() || t.empty() || s.empty()) continue;
 
     double volumen = 0.0;
-    const db::Value v =
-        database.Scalar("SELECT " + QuoteIdentifier("Volumen") + " FROM " + QuoteIdentifier("Gefaesse") + " WHERE " +
-                            QuoteIdentifier("MaterialNr") + " = ? ORDER BY rowid LIMIT 1",
-                        {db::Value(t)});
-    if (!v.isNull()) {
-      const std::optional<double> zahl = v.number();
-      if (!zahl) continue;
-      volumen = *zahl;
+    if (neu && TopfGespeichert && t == materialNr) {
+      volumen = neu->Volumen;
+    } else {
+      const db::Value v =
+          database.Scalar("SELECT " + QuoteIdentifier("Volumen") + " FROM " + QuoteIdentifier("Gefaesse") + " WHERE " +
+                              QuoteIdentifier("MaterialNr") + " = ? ORDER BY rowid LIMIT 1",
+                          {db::Value(t)});
+      if (!v.isNull()) {
+        const std::optional<double> zahl = v.number();
+        if (!zahl) continue;
+        volumen = *zahl;
+      }
     }
-    const std::optional<Preisangabe> topf = PreisLesen(database, t);
-    const std::optional<Preisangabe> substrat = PreisLesen(database, s);
+    const std::optional<Preisangabe> topf = partner(t, true);
+    const std::optional<Preisangabe> substrat = partner(s, false);
     if (!topf || !substrat) continue;
     const int bezug = topf->Bezug == 1 ? 1 : 2;
-    const std::string preis = KombinationsPreis(topf->Preis, volumen, bezug, substrat->Bezug, substrat->Preis);
+    Kombinationspreis preis{.MaterialNr = k,
+                            .Bezug = bezug,
+                            .Preis = KombinationsPreis(topf->Preis, volumen, bezug, substrat->Bezug, substrat->Preis)};
+    // The stored price follows the rule of the Preis column, as the combination editor's box does.
+    if (!base::FeldGueltig(kPreis, preis.Preis)) {
+      const db::Value name =
+          database.Scalar("SELECT " + QuoteIdentifier("Materialname") + " FROM " + QuoteIdentifier("Material") +
+                              " WHERE " + QuoteIdentifier("MaterialNr") + " = ? ORDER BY rowid LIMIT 1",
+                          {db::Value(k)});
+      data::ShowCritical("Der neue Preis der Kombination \"" + (name.isNull() ? k : name.text()) +
+                         "\" muss eine Zahl " + base::BereichText(kPreis.bereich) +
+                         " sein. Der Datensatz wurde nicht gespeichert.");
+      grund->clear();
+      return std::nullopt;
+    }
+    preise.push_back(std::move(preis));
+  }
+  return preise;
+}
 
-    db::Recordset zeile = database.OpenTable("Material", QuoteIdentifier("MaterialNr") + " = ?", {db::Value(k)});
+bool KombinationspreiseSchreiben(db::Database& database, const std::vector<Kombinationspreis>& preise,
+                                 std::string* grund) {
+  for (const Kombinationspreis& p : preise) {
+    db::Recordset zeile =
+        database.OpenTable("Material", QuoteIdentifier("MaterialNr") + " = ?", {db::Value(p.MaterialNr)});
     if (!zeile.ok()) {
       *grund = zeile.error();
       return false;
     }
     if (zeile.RecordCount() == 0) continue;
     zeile.MoveFirst();
-    if (!zeile.Edit() || !zeile.SetField("Bezug", bezug) || !zeile.SetField("Preis", preis) || !zeile.Update()) {
+    if (!zeile.Edit() || !zeile.SetField("Bezug", p.Bezug) || !zeile.SetField("Preis", p.Preis) || !zeile.Update()) {
       *grund = zeile.error();
       return false;
     }
@@ -174,9 +208,11 @@ bool KombinationenAktualisieren(db::Database& database, bool TopfGespeichert, co
 bool TopfsubstratPreisAktualisieren(bool TopfGespeichert, const std::string& materialNr) {
   std::unique_ptr<db::Database> database = masterdata::MaterialdatenbankOeffnen();
   if (!database) return false;
-  db::Transaction transaktion = database->BeginTransaction();
   std::string grund;
-  if (!transaktion.active() || !KombinationenAktualisieren(*database, TopfGespeichert, materialNr, &grund) ||
+  const auto preise = KombinationspreiseBerechnen(*database, TopfGespeichert, materialNr, std::nullopt, &grund);
+  if (!preise && grund.empty()) return false;  // refused with its message
+  db::Transaction transaktion = database->BeginTransaction();
+  if (!preise || !transaktion.active() || !KombinationspreiseSchreiben(*database, *preise, &grund) ||
       !transaktion.Commit()) {
     masterdata::SpeicherFehlerMelden(grund.empty() ? database->LastError() : grund);
     return false;

@@ -57,15 +57,40 @@ std::optional<Kalkulationsinfo> KalkulationsinfoBerechnen(const MasterLists& lis
 // that holds no number; fills an empty short name from the name.
 MaterialSpeicherergebnis TopfsubstratSpeichern(const MaterialKontext& kontext, TopfsubstratEingaben* eingaben);
 
-// Recomputes the stored price and Bezug of every combination that uses the pot (TopfGespeichert
-// true) or the substrate `materialNr`, from the rows of the material database. Combinations
-// whose pot or substrate row is missing, or whose prices or volume are not numbers, keep their
-// price; a pot without volume row counts with volume 0. False, with nothing changed, when the
-// database cannot be written.
-bool TopfsubstratPreisAktualisieren(bool TopfGespeichert, const std::string& materialNr);
+// The pot or substrate a save is about to store: the combinations' prices are worked out with
+// these values in place of its stored row (Preis per use; the volume of a pot in litres).
+struct Partnerwerte {
+  int Bezug = 0;
+  double Preis = 0.0;
+  double Volumen = 0.0;
+};
 
-// The same inside a save's open transaction; false with the reason in *grund.
-bool KombinationenAktualisieren(db::Database& database, bool TopfGespeichert, const std::string& materialNr,
-                                std::string* grund);
+// The price and Bezug a combination is to store.
+struct Kombinationspreis {
+  std::string MaterialNr;
+  int Bezug = 0;
+  std::string Preis;
+};
+
+// Works out the price and Bezug of every combination that uses the pot (TopfGespeichert true)
+// or the substrate `materialNr`, from the rows of the material database with `neu` in place of
+// that material's own row (nullopt: as stored). Combinations whose pot or substrate row is
+// missing, or whose prices or volume are not numbers, keep their price and are left out; a pot
+// without volume row counts with volume 0. A price that breaks the rule of the Preis column
+// (kPreis, an amount from 0 to 1.000.000.000.000) refuses the whole save: nullopt after a
+// message naming the combination, *grund empty. nullopt with the reason in *grund when the
+// database cannot be read. Writes nothing, so a save runs it before its first write.
+std::optional<std::vector<Kombinationspreis>> KombinationspreiseBerechnen(db::Database& database, bool TopfGespeichert,
+                                                                          const std::string& materialNr,
+                                                                          const std::optional<Partnerwerte>& neu,
+                                                                          std::string* grund);
+
+// Writes the prices inside a save's open transaction; false with the reason in *grund.
+bool KombinationspreiseSchreiben(db::Database& database, const std::vector<Kombinationspreis>& preise,
+                                 std::string* grund);
+
+// Both steps for the pot or substrate `materialNr` as stored, in one transaction. False, with
+// nothing changed, when a price is refused or the database cannot be written.
+bool TopfsubstratPreisAktualisieren(bool TopfGespeichert, const std::string& materialNr);
 
 }  // namespace tolvar::masterdata

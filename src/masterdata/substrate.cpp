@@ -32,39 +32,33 @@ MaterialSpeicherergebnis SubstratSpeichern(const MaterialKontext& kontext, Subst
     mdlFehler::MeldungNameFehlt();
     return {false, "txtName"};
   }
-  if (e->txtKuerzel.empty()) e->txtKuerzel = masterdata::KuerzelAusName(e->txtName);
+  if (e->txtKuerzel.empty()) e->txtKuerzel = KuerzelAusName(e->txtName);
   // After No to the offered value the focus goes to the price box.
-  if (!masterdata::WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.")) return {false, "txtPreis"};
-  const std::optional<double> preis = masterdata::ZahlPruefen(masterdata::kPreis, e->txtPreis, "Preis");
+  if (!WertEinsAnbieten(&e->txtPreis, "Sie haben keinen Preis eingegeben.")) return {false, "txtPreis"};
+  const std::optional<double> preis = ZahlPruefen(kPreis, e->txtPreis, "Preis");
   if (!preis) return {false, "txtPreis"};
 
-  std::unique_ptr<db::Database> database = masterdata::MaterialdatenbankOeffnen();
+  std::unique_ptr<db::Database> database = MaterialdatenbankOeffnen();
   if (!database) return {false, ""};
-  if (!masterdata::NummerPruefen(*database, e->txtCode, kontext)) return {false, ""};
+  if (!NummerPruefen(*database, e->txtCode, kontext)) return {false, ""};
 
-  masterdata::MaterialZeile zeile;
-  zeile.MaterialNr = masterdata::MaterialNrAusBarcode(e->txtCode);
-  zeile.UeberPNr = "1008";
-  zeile.Materialname = e->txtName;
-  zeile.Kuerzel = e->txtKuerzel;
-  zeile.Barcode = e->txtCode;
-  zeile.Bemerkungen = e->txtBemerkungen;
-  zeile.Aktuell = e->chbAktuell;
+  MaterialZeile zeile = GrundZeile(e->txtCode, "1008", e->txtName, e->txtKuerzel, e->txtBemerkungen, e->chbAktuell);
   zeile.Bezug = e->opbBezug == 2 ? 2 : 1;
   zeile.Preis = db::Value(*preis);
   zeile.Einheit = "1";
 
-  db::Transaction transaktion = database->BeginTransaction();
+  // The prices of the combinations that use the substrate follow from its new values; each is
+  // checked by the rule of its Preis column before anything is written.
   std::string grund;
-  bool ok = transaktion.active();
-  if (ok && kontext.Bearbeitungsmodus == "Aendern") {
-    ok = masterdata::ErsteZeileLoeschen(*database, "Material", kontext.MaterialNr, &grund);
+  const auto kombinationen = KombinationspreiseBerechnen(*database, false, zeile.MaterialNr,
+                                                         Partnerwerte{.Bezug = *zeile.Bezug, .Preis = *preis}, &grund);
+  if (!kombinationen) {
+    if (!grund.empty()) SpeicherFehlerMelden(grund);
+    return {false, grund.empty() ? "txtPreis" : ""};
   }
-  ok = ok && masterdata::MaterialZeileAnhaengen(*database, zeile, &grund) &&
-       masterdata::KombinationenAktualisieren(*database, false, zeile.MaterialNr, &grund) && transaktion.Commit();
-  if (!ok) {
-    transaktion.Rollback();
-    masterdata::SpeicherFehlerMelden(grund.empty() ? database->LastError() : grund);
+  if (!MaterialSchreiben(*database, kontext, zeile, {"Material"}, [&](std::string* fehler) {
+        return KombinationspreiseSchreiben(*database, *kombinationen, fehler);
+      })) {
     return {false, ""};
   }
   state().selection.TopfGespeichert = false;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,11 +63,17 @@ TEST(Feldregel, NamesTheFirstRefusedFieldOfAWrite) {
   EXPECT_EQ(ErsteVerweigerung({{kMenge, "10"}, {kAnteil, "abc"}, {kMenge, "x"}}), "txtAnteil");
 }
 
-TEST(Feldregel, QuotientStaysAFiniteAmount) {
+TEST(Feldregel, QuotientAndProductStayAFiniteAmount) {
   EXPECT_EQ(Quotient(3.0, 2.0), 1.5);
   EXPECT_EQ(Quotient(3.0, 0.0), std::nullopt);
   EXPECT_EQ(Quotient(3.0, 1e-310), std::nullopt);
   EXPECT_EQ(Quotient(2e12, 1.0), std::nullopt);
+  EXPECT_EQ(Produkt(40.0, 12.5), 500.0);
+  EXPECT_EQ(Produkt(1e6, 1e6), 1e12);  // the bound itself
+  EXPECT_EQ(Produkt(1e6, -1e6), -1e12);
+  EXPECT_EQ(Produkt(1e6, 1000001.0), std::nullopt);
+  EXPECT_EQ(Produkt(1e300, 1e300), std::nullopt);
+  EXPECT_EQ(Produkt(std::numeric_limits<double>::infinity(), 0.0), std::nullopt);
 }
 
 TEST(Feldregel, StatesBoundsAsMessagesDo) {

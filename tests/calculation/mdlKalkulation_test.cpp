@@ -375,6 +375,26 @@ TEST_F(KalkulationTest, AMaterialRowWithATextQuantityAddsNothing) {
   EXPECT_TRUE(meldungen.messages.empty());
 }
 
+// A material row stored with an empty quantity (a drop on a phase without plants or area) is
+// missing data: the material and machine boxes stay empty instead of costing it at zero.
+TEST_F(KalkulationTest, AMaterialRowWithAnEmptyQuantityIsMissingData) {
+  for (const char* menge : {"''", "NULL"}) {
+    SCOPED_TRACE(menge);
+    {
+      auto datenbank = db::Database::Open(state().enterprise.TolvarDatenbankPfad);
+      ASSERT_TRUE(datenbank);
+      ASSERT_TRUE(datenbank->Execute(std::string("UPDATE Material SET Menge = ") + menge +
+                                     " WHERE KulturNr = 'K1003' AND MaNr = 'M1024'"));
+    }
+    KalkulationsFenster f = Gewaehlt("K1003", "3,20");
+    f.txtMenge = "5900";
+    ASSERT_TRUE(KulturKalkulieren(f));
+    EXPECT_EQ(f.txtMaterial(), "");
+    EXPECT_EQ(f.txtMaschinen(), "");
+    EXPECT_NE(f.txtArbeit(), "");
+  }
+}
+
 TEST_F(KalkulationTest, OverheadsBySiteWithoutSiteOverheadsEqualUniform) {
   std::string gleichmaessig;
   for (const char* typ : {"0", "1", "7"}) {

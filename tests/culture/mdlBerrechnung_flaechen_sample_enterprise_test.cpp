@@ -72,7 +72,8 @@ TEST(SampleEnterprise, PoinsettiaLoadsAndItsAreasAgree) {
 
   // Saving the loaded rows unchanged keeps what was stored.
   ASSERT_TRUE(mdlKulturPhasenInfo::KulturphasenSpeichern(gitter));
-  ASSERT_TRUE(mdlStandorte2::KulturStandorteSpeichern(mdlStandorte2::KulturStandorteTabelle(state().culture)));
+  ASSERT_TRUE(mdlStandorte2::KulturStandorteSpeichern(mdlStandorte2::KulturStandorteTabelle(state().culture),
+                                                      mdlKulturPhasenInfo::KulturphasenTabelle(state().culture)));
   ASSERT_TRUE(mdlKulturMaterial::KulturMaterialSpeichern(material));
   ASSERT_TRUE(mdlKulturPhasenInfo::KulturPhasenLaden());
   ASSERT_TRUE(mdlStandorte2::KulturStandorteLaden());

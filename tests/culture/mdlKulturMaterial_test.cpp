@@ -62,7 +62,7 @@ TEST_F(MaterialRowsTest, LoadInDateOrderWithNamesAndDefaults) {
   EXPECT_EQ(l[2].MaNr, "M1014");
   EXPECT_EQ(l[2].Bezug, "2");
   EXPECT_EQ(l[3].MaNr, "M1020");
-  EXPECT_EQ(l[3].Menge, "0");
+  EXPECT_EQ(l[3].Menge, "");  // an empty quantity stays empty: missing, not zero
   EXPECT_EQ(l[4].MaNr, "");
   EXPECT_EQ(l[4].KulturNr, "");
   for (const auto& z : l) EXPECT_EQ(z.KostenJePflanze, "");

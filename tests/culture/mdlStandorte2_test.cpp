@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "culture/mdlKulturPhasenInfo_regeln.h"
 #include "culture_fixture.h"
 #include "support/tables.h"
 
@@ -36,6 +37,11 @@ class OccupanciesTest : public test::CultureFixture {
                 const std::string& flaeche = "100") {
     Ausfuehren(*morvin, "INSERT INTO \"KulturStandorte\" VALUES (?, ?, ?, ?, ?)",
                {db::Value(kultur), db::Value(standort), beginn, ende, db::Value(flaeche)});
+  }
+
+  // The site save with the phase grid of the phases in memory.
+  bool Speichern(const std::vector<StandortZeile>& zeilen) {
+    return KulturStandorteSpeichern(zeilen, mdlKulturPhasenInfo::KulturphasenTabelle(state().culture));
   }
 
   Tabelle Gespeichert(const std::string& kultur = "K1023") {
@@ -160,7 +166,7 @@ TEST_F(OccupanciesTest, SaveReplacesOnlyTheRowsTheGridShowed) {
   auto zeilen = KulturStandorteTabelle(state().culture);
   ASSERT_EQ(zeilen.size(), 1u);
   zeilen.push_back({"Haus 2", "", "70", "01.04.2024", "30.04.2024"});
-  ASSERT_TRUE(KulturStandorteSpeichern(zeilen));
+  ASSERT_TRUE(Speichern(zeilen));
   EXPECT_EQ(Gespeichert(), (Tabelle{{"Sta1002", "2023-01-01", "2023-02-01", "5"},
                                     {"0", "2024-03-01", "2024-03-31", "1"},
                                     {"Sta1002", "2024-03-01", "2024-03-31", "30"},
@@ -170,12 +176,12 @@ TEST_F(OccupanciesTest, SaveReplacesOnlyTheRowsTheGridShowed) {
 
   // Loading and saving again stores the same dates.
   ASSERT_TRUE(KulturStandorteLaden());
-  ASSERT_TRUE(KulturStandorteSpeichern(KulturStandorteTabelle(state().culture)));
+  ASSERT_TRUE(Speichern(KulturStandorteTabelle(state().culture)));
   EXPECT_EQ(Gespeichert().size(), 4u);
   EXPECT_EQ(Gespeichert()[3], (std::vector<std::string>{"Sta1003", "2024-04-01", "2024-04-30", "70"}));
 
   // An empty grid removes the shown rows only.
-  ASSERT_TRUE(KulturStandorteSpeichern({StandortZeile{}}));
+  ASSERT_TRUE(Speichern({StandortZeile{}}));
   EXPECT_EQ(Gespeichert().size(), 2u);
 }
 
@@ -184,9 +190,9 @@ TEST_F(OccupanciesTest, SaveKeepsTheSiteNumberOfEachRowAndRefusesUnknownSites) {
   doppelt.StandortNr = "Sta1003";
   doppelt.Standortname = "Haus 1";  // a second site with the same name
   state().masters.StandortListe.push_back(doppelt);
-  ASSERT_TRUE(KulturStandorteSpeichern({{"Haus 1", "Sta1002", "10", "01.03.2024", "31.03.2024"}}));
+  ASSERT_TRUE(Speichern({{"Haus 1", "Sta1002", "10", "01.03.2024", "31.03.2024"}}));
   EXPECT_EQ(Gespeichert()[0][0], "Sta1002");
-  EXPECT_FALSE(KulturStandorteSpeichern({{"Haus 9", "", "10", "01.03.2024", "31.03.2024"}}));
+  EXPECT_FALSE(Speichern({{"Haus 9", "", "10", "01.03.2024", "31.03.2024"}}));
   EXPECT_EQ(meldungen.messages.size(), 1u);
   EXPECT_EQ(Gespeichert().size(), 1u);
 }
@@ -195,23 +201,109 @@ TEST_F(OccupanciesTest, SaveKeepsTheSiteNumberOfEachRowAndRefusesUnknownSites) {
 TEST_F(OccupanciesTest, SaveRefusesAnAreaBeyondItsRuleWhole) {
   Belegung("K1023", "Sta1002", "2024-03-01", "2024-03-31", "30");
   const std::string vorher = test::Datenbankinhalt(dir.Join("Betrieb.mdb"));
-  EXPECT_FALSE(KulturStandorteSpeichern({{"Haus 1", "Sta1002", "10", "01.03.2024", "31.03.2024"},
-                                         {"Haus 2", "Sta1003", "99999999999999999999", "01.04.2024", "30.04.2024"}}));
+  EXPECT_FALSE(Speichern({{"Haus 1", "Sta1002", "10", "01.03.2024", "31.03.2024"},
+                          {"Haus 2", "Sta1003", "99999999999999999999", "01.04.2024", "30.04.2024"}}));
   ASSERT_EQ(meldungen.messages.size(), 1u);
   EXPECT_EQ(meldungen.messages[0].text,
             "Die Fläche des Standorts \"Haus 2\" muss eine Zahl von 0 bis 1.000.000.000.000 Nm² sein. Die Standorte "
             "wurden nicht gespeichert.");
   EXPECT_EQ(test::Datenbankinhalt(dir.Join("Betrieb.mdb")), vorher);
-  ASSERT_TRUE(KulturStandorteSpeichern({{"Haus 1", "Sta1002", "0", "01.03.2024", "31.03.2024"}}));
+  ASSERT_TRUE(Speichern({{"Haus 1", "Sta1002", "0", "01.03.2024", "31.03.2024"}}));
   EXPECT_EQ(Gespeichert(), (Tabelle{{"Sta1002", "2024-03-01", "2024-03-31", "0"}}));
 }
 
+// The site save writes both tables: an occupancy's area under its rule, and the phase areas it
+// gives under the phase columns' rules, which the phase save applies to the same columns. One
+// table of texts through both writers; a refusal leaves both databases byte for byte as they
+// were, and the next save goes through.
+TEST_F(OccupanciesTest, EveryWriterOfTheAreasFollowsTheColumnsRule) {
+  struct Fall {
+    const char* text;
+    std::optional<std::string> belegung;  // the stored occupancy area; nullopt: refused
+    std::optional<std::string> phase;     // the phase area the site save stores
+    std::optional<std::string> getippt;   // the phase area the phase save stores for the typed text
+  };
+  const std::optional<std::string> nein;
+  const Fall faelle[] = {
+      {"1e308", nein, nein, nein},
+      {"-5", nein, nein, nein},
+      {"1,5", "1,5", "1", "1,5"},
+      {"", nein, nein, "0"},  // an occupancy needs its area; an empty phase cell stores "0"
+      {"0", "0", "0", "0"},
+      {"1000000000000", "1000000000000", "1000000000000", "1000000000000"},
+      {"1000000000000,5", nein, nein, nein},
+      {"1.500", nein, nein, nein},
+  };
+  const auto phasenflaeche = [&] {
+    const Tabelle t = Zeilen(*tolvar, "SELECT \"Fläche\" FROM \"KulturPhasen\" WHERE \"KP_ID\" = 'K1023_1'");
+    return t.empty() ? std::string("-") : t[0][0];
+  };
+  const auto unveraendert = [&](const std::string& m, const std::string& t) {
+    EXPECT_EQ(test::Datenbankinhalt(dir.Join("Betrieb.mdb")), m);
+    EXPECT_EQ(test::Datenbankinhalt(dir.Join("Betrieb.Tolvar")), t);
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(std::string("\"") + f.text + "\"");
+    const std::string m = test::Datenbankinhalt(dir.Join("Betrieb.mdb"));
+    const std::string t = test::Datenbankinhalt(dir.Join("Betrieb.Tolvar"));
+    // Haus 2 has no path share: the gross area equals the net area.
+    const bool gespeichert = Speichern({{"Haus 2", "Sta1003", f.text, "01.03.2024", "31.03.2024"}});
+    EXPECT_EQ(gespeichert, f.belegung.has_value());
+    if (gespeichert) {
+      EXPECT_EQ(Gespeichert(), (Tabelle{{"Sta1003", "2024-03-01", "2024-03-31", *f.belegung}}));
+      EXPECT_EQ(phasenflaeche(), *f.phase);
+    } else {
+      unveraendert(m, t);
+    }
+
+    auto phasen = mdlKulturPhasenInfo::KulturphasenTabelle(state().culture);
+    phasen[0][mdlKulturPhasenInfo::kSpalteFlaeche] = f.text;
+    const std::string m2 = test::Datenbankinhalt(dir.Join("Betrieb.mdb"));
+    const std::string t2 = test::Datenbankinhalt(dir.Join("Betrieb.Tolvar"));
+    EXPECT_EQ(mdlKulturPhasenInfo::KulturphasenSpeichern(phasen), f.getippt.has_value());
+    if (f.getippt) {
+      EXPECT_EQ(phasenflaeche(), *f.getippt);
+    } else {
+      unveraendert(m2, t2);
+    }
+  }
+
+  // An area each occupancy may take can still give a phase a gross area beyond the bound (Haus
+  // 1 has 15 % paths): refused naming the phase, nothing written; a smaller area is stored.
+  const std::string m = test::Datenbankinhalt(dir.Join("Betrieb.mdb"));
+  const std::string t = test::Datenbankinhalt(dir.Join("Betrieb.Tolvar"));
+  const std::size_t vorher = meldungen.messages.size();
+  EXPECT_FALSE(Speichern({{"Haus 1", "Sta1002", "1000000000000", "01.03.2024", "31.03.2024"}}));
+  ASSERT_EQ(meldungen.messages.size(), vorher + 1);
+  EXPECT_EQ(meldungen.messages.back().text,
+            "Die Bruttofläche der Kulturphase \"Phase 1\", die sich aus den Standorten ergibt, muss eine Zahl von 0 "
+            "bis 1.000.000.000.000 Nm² sein. Die Standorte wurden nicht gespeichert.");
+  unveraendert(m, t);
+  ASSERT_TRUE(Speichern({{"Haus 1", "Sta1002", "100", "01.03.2024", "31.03.2024"}}));
+  EXPECT_EQ(Zeilen(*tolvar, "SELECT \"Fläche\", \"BruttoFläche\" FROM \"KulturPhasen\" ORDER BY \"KP_ID\""),
+            (Tabelle{{"100", "115"}, {"0", "0"}}));
+}
+
+// A write that fails in either table leaves both databases as they were.
 TEST_F(OccupanciesTest, AFailingWriteChangesNothing) {
   Belegung("K1023", "Sta1002", "2024-03-01", "2024-03-31", "30");
-  Ausfuehren(*morvin,
-             "CREATE TRIGGER sperre BEFORE INSERT ON \"KulturStandorte\" BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
-  EXPECT_FALSE(KulturStandorteSpeichern({{"Haus 2", "", "70", "01.04.2024", "30.04.2024"}}));
-  ASSERT_EQ(meldungen.messages.size(), 1u);
+  struct Fall {
+    db::Database* datenbank;
+    const char* tabelle;
+  };
+  for (const Fall& f : {Fall{morvin.get(), "KulturStandorte"}, Fall{tolvar.get(), "KulturPhasen"}}) {
+    SCOPED_TRACE(f.tabelle);
+    Ausfuehren(*f.datenbank, std::string("CREATE TRIGGER sperre BEFORE INSERT ON \"") + f.tabelle +
+                                 "\" BEGIN SELECT RAISE(ABORT, 'gesperrt'); END");
+    const std::string m = test::Datenbankinhalt(dir.Join("Betrieb.mdb"));
+    const std::string t = test::Datenbankinhalt(dir.Join("Betrieb.Tolvar"));
+    const std::size_t vorher = meldungen.messages.size();
+    EXPECT_FALSE(Speichern({{"Haus 2", "", "70", "01.04.2024", "30.04.2024"}}));
+    EXPECT_EQ(meldungen.messages.size(), vorher + 1);
+    EXPECT_EQ(test::Datenbankinhalt(dir.Join("Betrieb.mdb")), m);
+    EXPECT_EQ(test::Datenbankinhalt(dir.Join("Betrieb.Tolvar")), t);
+    Ausfuehren(*f.datenbank, "DROP TRIGGER sperre");
+  }
   EXPECT_EQ(Gespeichert(), (Tabelle{{"Sta1002", "2024-03-01", "2024-03-31", "30"}}));
 }
 

@@ -10,6 +10,7 @@
 
 #include "data/messages.h"
 #include "data/state.h"
+#include "morvin_fixture.h"
 #include "platform/db/database.h"
 #include "support/fixtures.h"
 #include "support/messages.h"
@@ -24,7 +25,7 @@ using Werte = std::vector<std::string>;
 
 const char* const kNull = "<Null>";
 
-class DeletionTest : public testing::Test {
+class DeletionTest : public test::DatenbankTest {
  protected:
   DeletionTest() : tolvarPfad_(dir_.Join("Betrieb.Tolvar")), materialPfad_(dir_.Join("Material.mdb")) {
     Anlegen(tolvarPfad_, test::SchemaOf({"KulturPhasen", "tolvar_schema.Material", "tolvar_schema.Vantel",
@@ -32,16 +33,6 @@ class DeletionTest : public testing::Test {
     Anlegen(materialPfad_, test::SchemaOf({"Material", "Gefaesse", "Topfsubstrat"}));
   }
 
-  static void Anlegen(const std::string& pfad, const std::string& schema) {
-    auto database = db::Database::Create(pfad);
-    ASSERT_TRUE(database);
-    ASSERT_TRUE(database->ExecuteScript(schema)) << database->LastError();
-  }
-  static void Exec(const std::string& pfad, const std::string& sql, const std::vector<db::Value>& params = {}) {
-    auto database = db::Database::Open(pfad);
-    ASSERT_TRUE(database);
-    ASSERT_TRUE(database->Execute(sql, params)) << database->LastError() << " in " << sql;
-  }
   // Inserts one row per value into `table`.`column` (kNull for Null).
   static void Zeilen(const std::string& pfad, const std::string& table, const std::string& column, const Werte& werte) {
     for (const std::string& w : werte) {

@@ -155,8 +155,10 @@ TEST_F(MasterSaveTest, ALengthOrWidthThatIsNoNumberIsRefusedBeforeAnythingIsWrit
   for (const char* modus : {"Neu", "Aendern"}) {
     for (const Fall& f :
          {Fall{"12,5,1", "8", "txtLaenge"}, Fall{"12", "acht", "txtBreite"}, Fall{",", "1", "txtLaenge"},
+          // Each measure by the site editor's rule of its box, also when the other is blank.
+          Fall{"-5", "8", "txtLaenge"}, Fall{"", "1e308", "txtBreite"},
           // An area beyond the largest amount: the larger measure is named.
-          Fall{"1e7", "1e7", "txtLaenge"}, Fall{"40", "1e308", "txtBreite"}}) {
+          Fall{"1e7", "1e7", "txtLaenge"}, Fall{"1000000", "1000001", "txtBreite"}}) {
       SCOPED_TRACE(std::string(modus) + " " + f.laenge + " x " + f.breite);
       SpeicherKontext k{morvin_, modus, "0"};
       masterdata::StandortEingabe e;
@@ -174,7 +176,7 @@ TEST_F(MasterSaveTest, ALengthOrWidthThatIsNoNumberIsRefusedBeforeAnythingIsWrit
       EXPECT_EQ(k.Bearbeitungsmodus, modus);
     }
   }
-  EXPECT_EQ(Texte(), Zeilen(20, "Überprüfen sie bitte ihre Werte"));
+  EXPECT_EQ(Texte(), Zeilen(28, "Überprüfen sie bitte ihre Werte"));
   EXPECT_EQ(Tabelle("SELECT StandortNr, Standortname, \"Fläche\" FROM Standort"), Zeilen({"Sta1001|Haus 1|40"}));
 }
 

@@ -28,7 +28,22 @@ class StellUhr : public base::Clock {
   int naechsteZiffer = 0;
 };
 
-class MorvinTest : public testing::Test {
+// Databases built and changed in code by the master-record tests.
+class DatenbankTest : public testing::Test {
+ protected:
+  static void Anlegen(const std::string& pfad, const std::string& schema) {
+    auto database = db::Database::Create(pfad);
+    ASSERT_TRUE(database);
+    ASSERT_TRUE(database->ExecuteScript(schema)) << database->LastError();
+  }
+  static void Exec(const std::string& pfad, const std::string& sql, const std::vector<db::Value>& params = {}) {
+    auto database = db::Database::Open(pfad);
+    ASSERT_TRUE(database);
+    ASSERT_TRUE(database->Execute(sql, params)) << database->LastError() << " in " << sql;
+  }
+};
+
+class MorvinTest : public DatenbankTest {
  protected:
   MorvinTest() : morvin_(dir_.Join("Betrieb.mdb")), tolvar_(dir_.Join("Betrieb.Tolvar")) {
     Anlegen(morvin_, SchemaOf({"Kulturen", "Standort", "Personal", "StdTaetigkeiten", "Lohn", "Lohneinteilung",
@@ -42,16 +57,6 @@ class MorvinTest : public testing::Test {
     ResetState();
   }
 
-  static void Anlegen(const std::string& pfad, const std::string& schema) {
-    auto database = db::Database::Create(pfad);
-    ASSERT_TRUE(database);
-    ASSERT_TRUE(database->ExecuteScript(schema)) << database->LastError();
-  }
-  static void Exec(const std::string& pfad, const std::string& sql, const std::vector<db::Value>& params = {}) {
-    auto database = db::Database::Open(pfad);
-    ASSERT_TRUE(database);
-    ASSERT_TRUE(database->Execute(sql, params)) << database->LastError() << " in " << sql;
-  }
   static std::vector<std::string> Abfrage(const std::string& pfad, const std::string& sql) {
     return Abfragezeilen(pfad, sql, "<Null>");
   }

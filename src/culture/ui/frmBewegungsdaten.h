@@ -210,7 +210,8 @@ class frmBewegungsdaten : public ui::FormOf<frmBewegungsdaten> {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Shows a phase in the boxes of the material mode.
+  // Empties the seven phase boxes of the material mode; shows a phase in them.
+  void MaterialboxenLeeren();
   void MaterialphaseZeigen(const PhasenSatz& phase);
   void PhasenrahmenAnlegen();
   void StandortrahmenAnlegen();

@@ -130,17 +130,26 @@ void frmBewegungsdaten::cmbAbbruchMaterial_Click() {
 void frmBewegungsdaten::MaterialPhasenBaumAnzeigen() {
   trvPhasenMaterial->Clear();
   culture::ui::PhasenBaumFuellen(trvPhasenMaterial);
+  MaterialboxenLeeren();
   const PhasenSatz* p = Phase(1);
   if (p == nullptr) return;
   MaterialphaseZeigen(*p);
 }
 
-// The plants and the area always come from the phase shown, "0" included: a drop computes its
-// quantity from them, and must never take those of a phase or culture shown before.
+// All seven boxes are emptied first and then filled from the phase's fields that are not
+// "0": a drop computes its quantity from the plants and the area shown, so it never takes
+// those of a phase or culture shown before, and a phase without plants or area leaves the
+// quantity that needs them empty (missing, not zero).
+void frmBewegungsdaten::MaterialboxenLeeren() {
+  for (QLineEdit* b : {txtNameMaterial, txtBeginnMaterial, txtEndeMaterial, txtTTMaterial, txtNTMaterial,
+                       txtMengeMaterial, txtMaterialFlaeche}) {
+    b->clear();
+  }
+}
+
 void frmBewegungsdaten::MaterialphaseZeigen(const PhasenSatz& phase) {
+  MaterialboxenLeeren();
   culture::ui::PhaseZeigen(phase, Materialboxen(*this));
-  txtMengeMaterial->setText(Q(phase.AnzahlPflanzen));
-  txtMaterialFlaeche->setText(Q(phase.Flaeche));
 }
 
 void frmBewegungsdaten::KulturMaterialTabelleAnzeigen() {
@@ -197,10 +206,7 @@ void frmBewegungsdaten::MaterialgitterMarkieren(int zeile, int spalten) {
 // Choosing a phase shows it in the boxes and marks the rows dated within it.
 void frmBewegungsdaten::trvPhasenMaterial_Click() {
   tolvar::State& s = state();
-  for (QLineEdit* b : {txtNameMaterial, txtBeginnMaterial, txtEndeMaterial, txtTTMaterial, txtNTMaterial,
-                       txtMengeMaterial, txtMaterialFlaeche}) {
-    b->clear();
-  }
+  MaterialboxenLeeren();
   const std::string key = S(trvPhasenMaterial->SelectedItem());
   for (int k = 1; k <= mdlKulturPhasenInfo::kMaxPhasen; ++k) {
     const PhasenSatz* p = Phase(k);

@@ -365,24 +365,19 @@ void frmBewegungsdaten::cmbSpeichernStandort_Click() {
   if (!KulturGewaehlt()) return;
   const std::vector<St::StandortZeile> zeilen = StandortZeilen();
   // Red before the message shows.
-  St::KulturStandorteEingabePruefen(zeilen, state().culture, state().masters,
-                                    [this](const std::vector<culture::Zelle>& rot) {
-                                      for (const culture::Zelle& z : rot)
-                                        dtgStandorteModus2->SetCellBackColor(z.Zeile, z.Spalte, kRot);
-                                    });
+  const auto rot = [this](const std::vector<culture::Zelle>& zellen) {
+    for (const culture::Zelle& z : zellen) dtgStandorteModus2->SetCellBackColor(z.Zeile, z.Spalte, kRot);
+  };
+  St::KulturStandorteEingabePruefen(zeilen, state().culture, state().masters, rot);
   if (!state().culture.EingabeOk) return;
-  // The phase grid is checked before the occupancies are written, so a refusal leaves both
-  // tables as they were.
-  if (!PhasenregelnAnwenden([this](const culture::ZellenMalen& m) {
-        return !mdlKulturPhasenInfo::PhasenzeilenPruefen(PhasenZeilen(), m);
-      }))
+  // The occupancies and the phases with the areas that follow from them are checked together
+  // and stored together; a refusal writes neither and leaves the phase grid as it was.
+  if (!PhasenregelnAnwenden(
+          [&](const culture::ZellenMalen& m) { return St::KulturStandorteSpeichern(zeilen, PhasenZeilen(), rot, m); }))
     return;
-  if (!St::KulturStandorteSpeichern(zeilen)) return;
   St::KulturStandorteLaden();
   KulturStandorteTabelleEinrichten();
   FlaechenInPhasengitter();
-  PhasenregelnAnwenden(
-      [this](const culture::ZellenMalen& m) { return mdlKulturPhasenInfo::KulturphasenSpeichern(PhasenZeilen(), m); });
   mdlKulturPhasenInfo::KulturPhasenLaden();
 }
 

@@ -272,6 +272,9 @@ void frmTopfSubstrat::cmbSpeichern_Click() {
   e.SubstratNr = GewaehlteNr(comSubstrat);
   const MaterialSpeicherergebnis ergebnis = masterdata::TopfsubstratSpeichern(m_kontext, &e);
   txtKuerzel->setText(Q(e.txtKuerzel));
+  // A new combination shows its price only once it is refused: the message names the box, which
+  // then shows and takes the focus.
+  if (ergebnis.fokus == "txtPreis") fraInfo->show();
   masterdata::ui::NachDemSpeichern(*this, ergebnis);
 }
 

@@ -111,7 +111,7 @@ TEST_F(Materialmodus, ChoosingAPhaseMarksItsRowsAndEmptiesTheBoxes) {
   state().culture.PhasenListe[2].Flaeche = "0";
   ASSERT_TRUE(test::ClickNode(form->trvPhasenMaterial, QStringLiteral("K1003_2")));
   EXPECT_EQ(form->txtNameMaterial->text(), QStringLiteral("Topfkultur eng"));
-  EXPECT_EQ(form->txtMaterialFlaeche->text(), QStringLiteral("0"));  // not the area of the phase shown before
+  EXPECT_TRUE(form->txtMaterialFlaeche->text().isEmpty());  // not the area of the phase shown before
   for (int r = 1; r < Gitter()->Rows(); ++r) {
     const auto d = culture::GitterDatum(ui::S(Gitter()->TextMatrix(r, 1)));
     ASSERT_TRUE(d);
@@ -119,8 +119,10 @@ TEST_F(Materialmodus, ChoosingAPhaseMarksItsRowsAndEmptiesTheBoxes) {
   }
 }
 
-// The plants and area a drop computes with are those of the phase shown, "0" included, on
-// entering the mode and on choosing another culture while it is shown.
+// The plants and area a drop computes with are those of the phase shown, on entering the mode
+// and on choosing another culture while it is shown. A phase with 0 plants and area 0 shows
+// both boxes empty, and a dropped material that needs them gets an empty quantity, which
+// stays empty through a save and a reload.
 TEST_F(Materialmodus, DropsComputeWithThePlantsAndAreaOfTheCultureShown) {
   Exec(Tolvar(), "UPDATE KulturPhasen SET AnzahlPflanzen = '0', \"Fläche\" = '0' WHERE KP_ID = 'K1004_1'");
   MainWindowShown();
@@ -141,15 +143,25 @@ TEST_F(Materialmodus, DropsComputeWithThePlantsAndAreaOfTheCultureShown) {
     }
     ASSERT_TRUE(form->fraMaterial->isVisibleTo(form));
     EXPECT_EQ(form->txtNameMaterial->text(), QStringLiteral("Jungpflanzen"));
-    EXPECT_EQ(form->txtMengeMaterial->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->txtMaterialFlaeche->text(), QStringLiteral("0"));
+    EXPECT_TRUE(form->txtMengeMaterial->text().isEmpty());
+    EXPECT_TRUE(form->txtMaterialFlaeche->text().isEmpty());
     const int zeile = Gitter()->Rows();
-    form->trvMaterial->EnsureVisible(QStringLiteral("M1024"));
-    ASSERT_TRUE(DragNodeTo(form->trvMaterial, QStringLiteral("M1024"), Gitter()));  // 1 unit per Nm²
-    EXPECT_EQ(Gitter()->TextMatrix(zeile, 2), QStringLiteral("0"));
+    for (const char* nr : {"M1024", "M1020"}) {  // 1 unit per Nm², 1 unit per plant
+      form->trvMaterial->EnsureVisible(QString::fromLatin1(nr));
+      ASSERT_TRUE(DragNodeTo(form->trvMaterial, QString::fromLatin1(nr), Gitter()));
+    }
+    EXPECT_EQ(Gitter()->TextMatrix(zeile, 2), QString());
+    EXPECT_EQ(Gitter()->TextMatrix(zeile + 1, 2), QString());
     ASSERT_TRUE(Click(form->cmbSpeichernMaterial));
     const auto gespeichert = Gespeichert("K1004");
-    EXPECT_EQ(std::count(gespeichert.begin(), gespeichert.end(), "M1024|0|2024-06-10"), imModus ? 1 : 2);
+    EXPECT_EQ(std::count(gespeichert.begin(), gespeichert.end(), "M1024||2024-06-10"), imModus ? 1 : 2);
+    ASSERT_TRUE(Click(form->cmbAbbruchMaterial));
+    ASSERT_TRUE(Click(form->cmbMaterial));  // read back from the table
+    int leer = 0;
+    for (int r = 1; r < Gitter()->Rows(); ++r) {
+      if (Gitter()->TextMatrix(r, 1) == QStringLiteral("10.06.2024")) leer += Gitter()->TextMatrix(r, 2).isEmpty();
+    }
+    EXPECT_EQ(leer, imModus ? 2 : 4);
     ASSERT_TRUE(Click(form->cmbAbbruchMaterial));
   }
 }
@@ -228,7 +240,7 @@ TEST_F(Materialmodus, SaveRefusesUnitsThatAreNoAmount) {
     ASSERT_TRUE(test::Click(form->cmbSpeichernMaterial));
     if (!f.abgelehnt) {
       EXPECT_EQ(Meldungen().size(), gezeigt);
-      EXPECT_EQ(Gitter()->TextMatrix(2, 2), QString::fromUtf8(*f.angezeigt == 0 ? "0" : f.angezeigt));
+      EXPECT_EQ(Gitter()->TextMatrix(2, 2), QString::fromUtf8(f.angezeigt));  // an empty cell stays empty
       continue;
     }
     ASSERT_EQ(Meldungen().size(), gezeigt + 1);

@@ -149,6 +149,52 @@ TEST_F(Standortmodus, AnAreaBeyondTheLargestAmountIsRefusedAndZeroIsStored) {
             std::vector<std::string>{"0"});
 }
 
+// An area each site takes can give a phase a gross area beyond the largest amount: the save
+// works the phase areas out before it writes, refuses naming the phase, marks the areas that
+// count for it and leaves both tables and the phase grid as they were, so the next save, and
+// "Standort löschen", which saves at once, go through once the area is gone.
+TEST_F(Standortmodus, APhaseAreaTheSitesGiveBeyondItsRuleRefusesBothTablesAndTheNextSaveWorks) {
+  Betreten();
+  ASSERT_TRUE(test::ClickCell(Gitter(), 3, 1));
+  GitterTippen("\b\b\b1000000000000");  // 1,15 × 10¹² Nm² gross with 15 % paths
+  const std::string morvin = Datenbankinhalt(Morvin());
+  const std::string tolvar = Datenbankinhalt(Tolvar());
+  const QString phasengitter = QString::fromStdString(GitterZeile(form->dtgPhase, 3, 10));
+  QColor waehrendMeldung;
+  prompts->AnswerMsgBox(ui::msgbox::Ok, [&] { waehrendMeldung = Gitter()->CellBackColor(3, 1); });
+  ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
+  EXPECT_EQ(Meldungen(), std::vector<QString>{QStringLiteral(
+                             "Die Bruttofläche der Kulturphase \"Topfkultur weit\", die sich aus den Standorten "
+                             "ergibt, muss eine Zahl von 0 bis 1.000.000.000.000 Nm² sein. Die Standorte wurden nicht "
+                             "gespeichert.")});
+  EXPECT_EQ(waehrendMeldung, frmBewegungsdaten::kRot);
+  EXPECT_NE(Gitter()->CellBackColor(2, 1), frmBewegungsdaten::kRot);  // counts for another phase only
+  EXPECT_EQ(Datenbankinhalt(Morvin()), morvin);
+  EXPECT_EQ(Datenbankinhalt(Tolvar()), tolvar);
+  EXPECT_EQ(QString::fromStdString(GitterZeile(form->dtgPhase, 3, 10)), phasengitter);
+
+  // Removing the row saves at once and goes through; so does the next "Speichern".
+  ASSERT_TRUE(test::DoubleClickCell(Gitter(), 3, 0));
+  ASSERT_TRUE(test::Click(form->cmbLoeschen_B));
+  EXPECT_EQ(Meldungen().size(), 1u);
+  EXPECT_EQ(Belegungen(),
+            (std::vector<std::string>{"Sta1003|2024-07-01|2024-07-28|60", "Sta1002|2024-07-29|2024-09-15|200"}));
+  EXPECT_EQ(Abfragezeilen(Tolvar(), "SELECT \"Fläche\", \"BruttoFläche\" FROM KulturPhasen WHERE KP_ID = 'K1003_3'"),
+            std::vector<std::string>{"0|0"});
+  ASSERT_TRUE(test::ClickCell(Gitter(), 2, 1));
+  GitterTippen("\b\b\b999999999999");
+  prompts->AnswerMsgBox(ui::msgbox::Ok);
+  ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
+  EXPECT_EQ(Meldungen().size(), 2u);  // 1,15 × 999.999.999.999 is beyond the bound as well
+  ASSERT_TRUE(test::ClickCell(Gitter(), 2, 1));
+  GitterTippen("\b\b\b\b\b\b");
+  ASSERT_TRUE(test::Click(form->cmbSpeichernStandort));
+  EXPECT_EQ(Meldungen().size(), 2u);
+  EXPECT_EQ(Abfragezeilen(Tolvar(), "SELECT \"Fläche\", \"BruttoFläche\" FROM KulturPhasen WHERE KP_ID = 'K1003_2'"),
+            std::vector<std::string>{"999999|1149999"});
+  EXPECT_EQ(form->dtgPhase->TextMatrix(2, 2), QStringLiteral("999999"));
+}
+
 // The phase grid's unsaved edits reach the phase saver from the site mode too, through its
 // "Speichern" and through "Zurück zu Kulturphasen": a refused cell is checked before the
 // occupancies are written and leaves both tables as they were.
