@@ -241,7 +241,7 @@ bool Speichern(const std::vector<PhasenZeile>& zeilen, const std::string& geloes
     data::ShowCritical(
         data::Datenbankfehler("Die Kulturphasen konnten nicht gespeichert werden. Die gespeicherten Kulturphasen "
                               "bleiben unverändert.",
-                              "Tolvar-Datenbank", s.enterprise.TolvarDatenbankPfad, grund));
+                              "Tolvar-Datenbank", state().enterprise.TolvarDatenbankPfad, grund));
     return false;
   }
   PhasenUebernehmen(neu);

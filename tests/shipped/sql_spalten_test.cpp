@@ -90,11 +90,11 @@ TEST_F(ShippedSchema, RequiredColumnsAreTheShippedColumnsTheLoadersRead) {
   };
   const Datenbank datenbanken[] = {
       {"Morvin5", state().enterprise.AktuellerBetrieb,
-       [](const std::string& p) { return mdlFehler::Morvin5DatenbankMaengel(p).empty(); }},
+       [](const std::string& p) { return mdlFehler::DateiMaengel(p, mdlFehler::Bedarfsart::Morvin5).empty(); }},
       {"Tolvar", state().enterprise.TolvarDatenbankPfad,
-       [](const std::string& p) { return mdlFehler::TolvarDatenbankMaengel(p).empty(); }},
+       [](const std::string& p) { return mdlFehler::DateiMaengel(p, mdlFehler::Bedarfsart::Tolvar).empty(); }},
       {"Ergebnis", data::InstallPath(data::kStandardErgebnisdatenbank),
-       [](const std::string& p) { return mdlFehler::ErgebnisDatenbankMaengel(p).empty(); }},
+       [](const std::string& p) { return mdlFehler::DateiMaengel(p, mdlFehler::Bedarfsart::Ergebnis).empty(); }},
       {"Material", data::InstallPath(data::kStandardMaterialdatenbank),
        bereitgestellt(data::kStandardMaterialdatenbank, mdlFehler::Bedarfsart::Material)},
       {"Vantel", data::InstallPath(data::kStandardVanteldatenbank),
