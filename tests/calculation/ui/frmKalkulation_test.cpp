@@ -80,8 +80,14 @@ TEST_F(KalkulationFensterTest, ChoosingAGroupOrAnotherCultureResetsTheWindow) {
   EXPECT_TRUE(f.txtName->text().isEmpty());
   EXPECT_TRUE(f.txtMenge->text().isEmpty());
   EXPECT_FALSE(f.cmbStart->isEnabled());
-  f.txtPreis->setText(QStringLiteral("3"));
-  EXPECT_FALSE(f.Kalkulieren());  // a group is nothing to calculate
+  // Leaving a typed value box recalculates; a group is nothing to calculate.
+  ASSERT_TRUE(test::TypeInto(f.txtPreis, QStringLiteral("3")));
+  ASSERT_TRUE(test::TypeInto(f.txtHeizung(), QStringLiteral("100")));
+  ASSERT_TRUE(test::PressTab());
+  EXPECT_TRUE(f.txtSachkosten->text().isEmpty());
+  EXPECT_TRUE(f.txtGewinn[2]->text().isEmpty());
+  EXPECT_FALSE(f.cmbErgebnisSpeichern->isEnabled());
+  EXPECT_TRUE(Meldungen().empty());
 }
 
 TEST_F(KalkulationFensterTest, TreeKeysChooseOnlyWithArrows) {
@@ -116,9 +122,10 @@ TEST_F(KalkulationFensterTest, KeyFilterOfTheValueBoxes) {
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.was);
     state().calculation.HerkunftMaterial() = Herkunft::Errechnet;
+    // The value as a calculation writes it: typing it would make the line a typed one.
     f.txtMaterial()->setText(QString::fromLatin1(fall.vorher));
     f.txtMaterial()->setCursorPosition(f.txtMaterial()->text().size());
-    f.cmbMaterialkosten()->setText(QStringLiteral("alt"));
+    f.cmbMaterialkosten()->setText(QStringLiteral("alt"));  // a button's caption takes no keys; a mark the key rewrites
     const int beeps = prompts->beeps();
     ASSERT_TRUE(test::Press(fall.key));
     EXPECT_EQ(f.txtMaterial()->text(), QString::fromLatin1(fall.nachher));
@@ -206,6 +213,7 @@ TEST_F(KalkulationFensterTest, CostButtonsOpenDetailsOnlyForComputedPositiveValu
     frmKalkulation& f = Fenster();
     Berechnen("K1003", "3,20");
     state().calculation.HerkunftVon(fall.art) = fall.flag;
+    // The value beside the flag as the program leaves it: typing it would make the line a typed one.
     if (fall.wert) f.Wertfeld(fall.art)->setText(QString::fromLatin1(fall.wert));
     // A computed cost of 0 says why nothing opens.
     const bool null = fall.wert && std::string(fall.wert) == "0,00";
