@@ -35,6 +35,15 @@ struct Feldregel {
   std::string_view auchText = {};
 };
 
+// The rule of a stored column as a box that writes the column applies it: the column's values,
+// the box's name, and what the box stores when left blank. A box that writes a column says
+// so by taking its rule from here rather than restating the range.
+constexpr Feldregel ImFeld(Feldregel spalte, std::string_view feld, std::optional<std::string_view> leer) {
+  spalte.feld = feld;
+  spalte.leer = leer;
+  return spalte;
+}
+
 // The text the saver stores for `text` under `regel`: the text itself when it is a number
 // within the rule or the rule's `auchText`, the rule's `leer` for a blank text; nullopt when the
 // rule refuses it.

@@ -100,11 +100,14 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
   return c;
 }
 
-// A typed cost box: empty (stored as "0,00") or an amount.
+// A typed cost box: empty (stored as "0,00") or what its column takes, from 0 (its key filter
+// admits no minus sign; only a computed marketing cost is negative).
 constexpr JeKostenart<base::Feldregel> kKostenregeln = [] {
   JeKostenart<base::Feldregel> regeln{};
   for (const KostenartDaten& d : kKostenartTabelle) {
-    regeln[KostenIndex(d.art)] = base::Feldregel{.feld = d.wertfeld, .leer = "0,00"};
+    base::Feldregel regel = base::ImFeld(data::Kostenregel(d.art), d.wertfeld, "0,00");
+    regel.bereich.low = 0.0;
+    regeln[KostenIndex(d.art)] = regel;
   }
   return regeln;
 }();

@@ -12,6 +12,7 @@
 
 #include "base/field_rules.h"
 #include "calculation/mdlKalkulation_formeln.h"
+#include "data/comparison_table.h"
 #include "data/cost_types.h"
 #include "data/records_calculation.h"
 #include "data/state.h"
@@ -74,11 +75,12 @@ KalkulationsDienste& Dienste();
 // Back to the starting services (tests).
 void DiensteZuruecksetzen();
 
-// The rules of the boxes the user types and the calculation reads; the result save stores
-// them through the same rules. The quantity takes a phase's number of plants, the price and a
-// cost box whose origin is typed (3) an amount; an empty box stores the rule's `leer`.
-inline constexpr base::Feldregel kMengeRegel{.feld = "txtMenge", .ganz = true, .leer = "0"};
-inline constexpr base::Feldregel kPreisRegel{.feld = "txtPreis", .leer = "0,00"};
+// The rules of the boxes the user types and the calculation reads, which the result save
+// stores in table Vergleichskulturen: the quantity and the price take what their columns take
+// (a whole number, an amount, from 0), and an empty box stores the rule's `leer`. A cost box
+// whose origin is typed (3) takes an amount from 0.
+inline constexpr base::Feldregel kMengeRegel = base::ImFeld(data::kVergleichMengeRegel, "txtMenge", "0");
+inline constexpr base::Feldregel kPreisRegel = base::ImFeld(data::kVergleichPreisRegel, "txtPreis", "0,00");
 // The rule of a typed cost box, named after the box (txtHeizung ...).
 const base::Feldregel& Kostenregel(Kostenart art);
 

@@ -172,7 +172,8 @@ std::vector<mdlKalkulation::Eingabefehler> SpeicherEingabenPruefen(const Kalkula
   for (const Datumsfeld& d : kDatumsfelder) {
     const std::string& text = fenster.*d.box;
     if (!DatumGueltig(d.name, text)) {
-      fehler.push_back({d.feld, mdlKalkulation::Fehlerzeile(d.name, text, "ein Datum in der Form TT.MM.JJJJ")});
+      fehler.push_back(
+          {d.feld, mdlKalkulation::Fehlerzeile(d.name, text, data::Erwartet(*data::Vergleichskulturspalte(d.name)))});
     }
   }
   for (mdlKalkulation::Eingabefehler& e : mdlKalkulation::EingabenPruefen(fenster, kalkulation)) {

@@ -9,15 +9,6 @@ namespace tolvar::data {
 
 namespace {
 
-// The cost columns' rule, named after each column.
-constexpr JeKostenart<base::Feldregel> kKostenregeln = [] {
-  JeKostenart<base::Feldregel> regeln{};
-  for (const KostenartDaten& d : kKostenartTabelle) {
-    regeln[KostenIndex(d.art)] = base::Feldregel{.feld = d.kostenSpalte, .bereich = {.low = -base::kLargestAmount}};
-  }
-  return regeln;
-}();
-
 std::vector<Vergleichsspalte> SpaltenBauen() {
   using Z = VergleichskulturZeile;
   auto einzeln = [](std::string_view name, db::Value Z::*feld, Spaltenart art, base::Feldregel regel = {},
@@ -108,8 +99,6 @@ const db::Value& Wert(const VergleichskulturZeile& zeile, const Vergleichsspalte
   if (spalte.art) return (spalte.grad ? zeile.Grade : zeile.Kosten)[KostenIndex(*spalte.art)];
   return zeile.*spalte.feld;
 }
-
-const base::Feldregel& Kostenregel(Kostenart art) { return kKostenregeln[KostenIndex(art)]; }
 
 bool SpalteNimmt(const Vergleichsspalte& spalte, const db::Value& wert) {
   switch (spalte.spaltenart) {

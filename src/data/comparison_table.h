@@ -60,7 +60,14 @@ const db::Value& Wert(const VergleichskulturZeile& zeile, const Vergleichsspalte
 // 1.000.000.000.000 (a negative marketing share gives a negative marketing cost); Preis and
 // Akh an amount from 0, TQM too or empty (a culture without phases has none); Menge a whole
 // number from 0.
-const base::Feldregel& Kostenregel(Kostenart art);
+inline constexpr JeKostenart<base::Feldregel> kKostenregeln = [] {
+  JeKostenart<base::Feldregel> regeln{};
+  for (const KostenartDaten& d : kKostenartTabelle) {
+    regeln[KostenIndex(d.art)] = base::Feldregel{.feld = d.kostenSpalte, .bereich = {.low = -base::kLargestAmount}};
+  }
+  return regeln;
+}();
+constexpr const base::Feldregel& Kostenregel(Kostenart art) { return kKostenregeln[KostenIndex(art)]; }
 inline constexpr base::Feldregel kVergleichMengeRegel{.feld = "Menge", .ganz = true};
 inline constexpr base::Feldregel kVergleichPreisRegel{.feld = "Preis"};
 inline constexpr base::Feldregel kVergleichAkhRegel{.feld = "Akh"};

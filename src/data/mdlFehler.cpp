@@ -20,6 +20,7 @@
 #include "data/records_culture.h"
 #include "data/settings_row.h"
 #include "data/state.h"
+#include "data/vantel_row.h"
 #include "platform/db/database.h"
 #include "platform/sys/dataroot.h"
 #include "platform/sys/fehlertext.h"
@@ -36,14 +37,18 @@ struct Tabellenbedarf {
 };
 using Bedarf = std::vector<Tabellenbedarf>;
 
-// The columns of a table's column table (data/records_culture.h).
-template <std::size_t N>
-std::vector<std::string_view> Spalten(const Kulturspalte (&liste)[N]) {
+// The columns of a table's column table (data/records_culture.h, data/vantel_row.h).
+template <typename Liste>
+std::vector<std::string_view> Spalten(const Liste& liste) {
   std::vector<std::string_view> namen;
-  for (const Kulturspalte& spalte : liste) namen.push_back(spalte.name);
+  for (const auto& spalte : liste) namen.push_back(spalte.name);
   return namen;
 }
 
+// The required columns of each database. A table whose rows are read or written by a column
+// list of its own takes its columns from that list (the culture tables, Vantel, the settings
+// row, the result table); the others are read column by column, so their columns stand here,
+// and tests/shipped/sql_spalten_test.cpp holds them to the shipped schema.
 const Bedarf& Morvin5Bedarf() {
   static const Bedarf bedarf = {
       {"Kulturen",
@@ -69,17 +74,12 @@ const Bedarf& Morvin5Bedarf() {
 
 const Bedarf& TolvarBedarf() {
   static const Bedarf bedarf = {
-      {"BetriebEinstellungen",
-       {"Wetterstation", "StandardStation", "Strom", "MaterialPfad", "VantelPfad", "KlimaPfad", "Ergebnisdatenbank",
-        "Gemeinkostentyp", "Gemeinkosten", "Flaeche", "Jahr", "Belegung", "Vermarktungskosten", "LetzteAenderung"}},
+      {"BetriebEinstellungen", data::EinstellungenSpalten()},
       {"KulturPhasen", Spalten(kKulturPhasenSpalten)},
       {"Material", Spalten(kKulturMaterialSpalten)},
       {"ArbeitMaterial", {"TaetigkeitNr", "Kosten je Stunde"}},
       {"Tarif", {"Lohngruppe", "Lohn"}},
-      {"Vantel", {"StandortNr", "Länge",      "Breite",       "Gemeinkosten", "Stehwand",   "Dach",       "Wege",
-                  "Bauart",     "Kappenzahl", "EinDach",      "EinGiebelH",   "EinGiebelV", "EinStehL",   "EinStehR",
-                  "AFGiebelH",  "AFGiebelV",  "AFStehL",      "AFStehR",      "GTGiebelH",  "GTGiebelV",  "GTStehL",
-                  "GTStehR",    "Brennstoff", "Wirkungsgrad", "Brennwert",    "ESchirm",    "Einsparung", "Anpassung"}},
+      {"Vantel", Spalten(data::kVantelSpalten)},
   };
   return bedarf;
 }

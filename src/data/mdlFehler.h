@@ -93,9 +93,9 @@ void StandardErgebnisDatenbankSetzen(const std::string& detail = {});
 
 // Standard messages: critical icon, OK button, title "Tolvar-Information".
 void MeldungWerteFehlen();
-// With `text`, the refused box's text: a text with a point is told that numbers are typed
-// without thousands points (base::Tausenderpunkthinweis).
-void MeldungWertePruefen(std::string_view text = {});
+// `text` is the refused box's text: a text with a point is told that numbers are typed
+// without thousands points (base::Tausenderpunkthinweis), whichever box refused it.
+void MeldungWertePruefen(std::string_view text);
 // With `detail` (the file and what is missing) after the text.
 void MeldungMorvin5DatenbankUngueltig(const std::string& detail = {});
 void MeldungTolvarDatenbankUngueltig(const std::string& detail = {});

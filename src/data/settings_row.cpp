@@ -19,6 +19,8 @@ namespace tolvar {
 namespace {
 
 constexpr std::string_view kTabelle = "BetriebEinstellungen";
+// Set by every write of the row to the time of the write.
+constexpr std::string_view kLetzteAenderung = "LetzteAenderung";
 
 bool IsEmpty(const db::Value& v) { return v.isNull() || v.text().empty(); }
 
@@ -28,7 +30,8 @@ void Take(const db::Recordset& rs, std::string_view column, std::string* field) 
   if (!IsEmpty(v)) *field = v.text();
 }
 
-// The columns a write of the row sets, each with its field's value.
+// The columns a write of the row sets, each with its field's value; with LetzteAenderung, the
+// columns the loader reads and the opening check requires (data::EinstellungenSpalten).
 struct Spalte {
   std::string_view name;
   db::Value (*wert)(const EinstellungenSatz&);
@@ -36,10 +39,10 @@ struct Spalte {
 constexpr std::array<Spalte, 13> kSpalten{{
     {"Wetterstation", [](const EinstellungenSatz& e) { return db::Value(e.Wetterstation); }},
     {"StandardStation", [](const EinstellungenSatz& e) { return db::Value::Bool(e.StandardStation != 0); }},
+    {"Strom", [](const EinstellungenSatz& e) { return db::Value(e.Strom); }},
     {"MaterialPfad", [](const EinstellungenSatz& e) { return db::Value(e.MaterialPfad); }},
     {"VantelPfad", [](const EinstellungenSatz& e) { return db::Value(e.VantelPfad); }},
     {"KlimaPfad", [](const EinstellungenSatz& e) { return db::Value(e.KlimaPfad); }},
-    {"Strom", [](const EinstellungenSatz& e) { return db::Value(e.Strom); }},
     {"Ergebnisdatenbank", [](const EinstellungenSatz& e) { return db::Value(e.Ergebnisdatenbank); }},
     {"Gemeinkostentyp", [](const EinstellungenSatz& e) { return db::Value(e.Gemeinkostentyp); }},
     {"Gemeinkosten", [](const EinstellungenSatz& e) { return db::Value(e.Gemeinkosten); }},
@@ -57,6 +60,13 @@ void StandMerken(State& s, const EinstellungenSatz& e) {
 }  // namespace
 
 namespace data {
+
+std::vector<std::string_view> EinstellungenSpalten() {
+  std::vector<std::string_view> namen;
+  for (const Spalte& spalte : kSpalten) namen.push_back(spalte.name);
+  namen.push_back(kLetzteAenderung);
+  return namen;
+}
 
 EinstellungenSatz EinstellungenErsatzwerte() {
   EinstellungenSatz e;
@@ -139,7 +149,7 @@ bool BetriebEinstellungenSchreiben(std::string* fehler) {
           const bool schreiben = neu || std::find(geaendert.begin(), geaendert.end(), &spalte) != geaendert.end();
           if (schreiben && !rs.SetField(spalte.name, spalte.wert(e))) return false;
         }
-        return rs.SetField("LetzteAenderung", base::GeneralDateText(base::Now()));
+        return rs.SetField(kLetzteAenderung, base::GeneralDateText(base::Now()));
       },
       fehler);
   if (ok) StandMerken(s, e);

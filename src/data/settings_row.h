@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/records_settings.h"
 
@@ -14,6 +15,9 @@ namespace data {
 // as standard), the default databases below the installation folder, "0,12", "0", "0",
 // "75", "0", and empty Jahr and Flaeche.
 EinstellungenSatz EinstellungenErsatzwerte();
+// The columns of BetriebEinstellungen that the row's write sets and its loader reads, in the
+// order the database declares them; the opening check requires them.
+std::vector<std::string_view> EinstellungenSpalten();
 }  // namespace data
 
 namespace mdlDatenLaden {

@@ -11,52 +11,6 @@ namespace tolvar::mdlVantel {
 
 namespace {
 
-using TextFeld = std::optional<std::string> VantelSatz::*;
-using BoolFeld = std::optional<bool> VantelSatz::*;
-
-struct TextSpalte {
-  const char* name;
-  TextFeld feld;
-};
-struct BoolSpalte {
-  const char* name;
-  BoolFeld feld;
-};
-
-constexpr std::array<TextSpalte, 22> kTextSpalten{{
-    {"StandortNr", &VantelSatz::StandortNr},
-    {"Länge", &VantelSatz::Laenge},
-    {"Breite", &VantelSatz::Breite},
-    {"Gemeinkosten", &VantelSatz::Gemeinkosten},
-    {"Stehwand", &VantelSatz::Stehwand},
-    {"Dach", &VantelSatz::Dach},
-    {"Wege", &VantelSatz::Wege},
-    {"Bauart", &VantelSatz::Bauart},
-    {"Kappenzahl", &VantelSatz::Kappenzahl},
-    {"EinDach", &VantelSatz::EinDach},
-    {"EinGiebelH", &VantelSatz::EinGiebelH},
-    {"EinGiebelV", &VantelSatz::EinGiebelV},
-    {"EinStehL", &VantelSatz::EinStehL},
-    {"EinStehR", &VantelSatz::EinStehR},
-    {"GTGiebelH", &VantelSatz::GTGiebelH},
-    {"GTGiebelV", &VantelSatz::GTGiebelV},
-    {"GTStehL", &VantelSatz::GTStehL},
-    {"GTStehR", &VantelSatz::GTStehR},
-    {"Brennstoff", &VantelSatz::Brennstoff},
-    {"Wirkungsgrad", &VantelSatz::Wirkungsgrad},
-    {"Einsparung", &VantelSatz::Einsparung},
-    {"Anpassung", &VantelSatz::Anpassung},
-}};
-
-constexpr std::array<BoolSpalte, 6> kBoolSpalten{{
-    {"AFGiebelH", &VantelSatz::AFGiebelH},
-    {"AFGiebelV", &VantelSatz::AFGiebelV},
-    {"AFStehL", &VantelSatz::AFStehL},
-    {"AFStehR", &VantelSatz::AFStehR},
-    {"Brennwert", &VantelSatz::Brennwert},
-    {"ESchirm", &VantelSatz::ESchirm},
-}};
-
 // The fields a group hands to its houses.
 constexpr std::array<const char*, 15> kGruppenfelder{
     "Stehwand", "Dach",       "Wege",      "Bauart",  "EinDach",      "EinGiebelV", "EinGiebelH", "EinStehL",
@@ -154,10 +108,10 @@ std::vector<VantelSatz> VantelZeilenLesen(const std::string& tolvarPfad, const s
   db::Recordset rs = datenbank->OpenTable("Vantel", kStandortNr + " = ?", {db::Value(standortNr)});
   for (rs.MoveFirst(); rs.ok() && !rs.Eof(); rs.MoveNext()) {
     VantelSatz z;
-    for (const TextSpalte& s : kTextSpalten) z.*(s.feld) = TextOderNull(rs[s.name]);
-    for (const BoolSpalte& s : kBoolSpalten) {
+    for (const data::VantelSpalte& s : data::kVantelSpalten) {
       const db::Value& v = rs[s.name];
-      if (!v.isNull()) z.*(s.feld) = v.boolean();
+      if (s.text) z.*(s.text) = TextOderNull(v);
+      if (s.merker && !v.isNull()) z.*(s.merker) = v.boolean();
     }
     zeilen.push_back(std::move(z));
   }
@@ -210,13 +164,9 @@ bool VantelZeileErsetzen(const std::string& tolvarPfad, const std::string& alteN
     std::string spalten;
     std::string fragen;
     std::vector<db::Value> werte;
-    for (const TextSpalte& s : kTextSpalten) {
+    for (const data::VantelSpalte& s : data::kVantelSpalten) {
       spalten += (spalten.empty() ? "" : ", ") + db::QuoteIdentifier(s.name);
-      werte.push_back(WertAus(satz.*(s.feld)));
-    }
-    for (const BoolSpalte& s : kBoolSpalten) {
-      spalten += ", " + db::QuoteIdentifier(s.name);
-      werte.push_back(WertAus(satz.*(s.feld)));
+      werte.push_back(s.text ? WertAus(satz.*(s.text)) : WertAus(satz.*(s.merker)));
     }
     for (std::size_t i = 0; i < werte.size(); ++i) fragen += i == 0 ? "?" : ", ?";
     ok = datenbank->Execute("INSERT INTO " + kVantel + " (" + spalten + ") VALUES (" + fragen + ")", werte);

@@ -12,41 +12,13 @@
 #include <vector>
 
 #include "data/records.h"
+#include "data/vantel_row.h"
 #include "heating/site_form.h"
 
 namespace tolvar::mdlVantel {
 
-// A row of table Vantel as stored; nullopt for Null (a missing value).
-struct VantelSatz {
-  std::optional<std::string> StandortNr;
-  std::optional<std::string> Laenge;  // column "Länge"
-  std::optional<std::string> Breite;
-  std::optional<std::string> Gemeinkosten;
-  std::optional<std::string> Stehwand;
-  std::optional<std::string> Dach;
-  std::optional<std::string> Wege;
-  std::optional<std::string> Bauart;
-  std::optional<std::string> Kappenzahl;
-  std::optional<std::string> EinDach;
-  std::optional<std::string> EinGiebelH;
-  std::optional<std::string> EinGiebelV;
-  std::optional<std::string> EinStehL;
-  std::optional<std::string> EinStehR;
-  std::optional<bool> AFGiebelH;
-  std::optional<bool> AFGiebelV;
-  std::optional<bool> AFStehL;
-  std::optional<bool> AFStehR;
-  std::optional<std::string> GTGiebelH;
-  std::optional<std::string> GTGiebelV;
-  std::optional<std::string> GTStehL;
-  std::optional<std::string> GTStehR;
-  std::optional<std::string> Brennstoff;
-  std::optional<std::string> Wirkungsgrad;
-  std::optional<bool> Brennwert;
-  std::optional<bool> ESchirm;
-  std::optional<std::string> Einsparung;
-  std::optional<std::string> Anpassung;
-};
+// A row of table Vantel as stored (data/vantel_row.h).
+using VantelSatz = data::VantelSatz;
 
 // The entries of the editor's lists, in table order.
 struct Auswahllisten {

@@ -55,7 +55,8 @@ std::optional<db::Value> Barcode(const std::string& text) {
   bool ziffern = code.size() <= 18;
   for (char c : code) ziffern = ziffern && c >= '0' && c <= '9';
   if (!ziffern) {
-    data::ShowCritical("Der Barcode \"" + code + "\" ist ungültig: ein Barcode besteht nur aus Ziffern.");
+    data::ShowCritical("Der Barcode \"" + code + "\" ist ungültig: ein Barcode besteht nur aus Ziffern." +
+                       base::Tausenderpunkthinweis(code));
     return std::nullopt;
   }
   return db::Value(static_cast<int64_t>(std::stoll(code)));
@@ -128,8 +129,8 @@ struct Flaeche {
 
 Flaeche FlaecheErmitteln(const StandortEingabe& e) {
   Flaeche f;
-  const auto verweigert = [&f](std::string_view fokus) {
-    mdlFehler::MeldungWertePruefen();
+  const auto verweigert = [&f, &e](std::string_view fokus) {
+    mdlFehler::MeldungWertePruefen(fokus == kStandortLaenge.feld ? e.txtLaenge : e.txtBreite);
     f.ok = false;
     f.fokus = std::string(fokus);
     return f;

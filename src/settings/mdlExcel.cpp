@@ -59,7 +59,7 @@ std::optional<Uebergabe> LohnErgebnisUebernehmen(bool neu) {
   if (!zeile) return std::nullopt;
   const std::optional<double> wert = base::ParseNumber(*zeile);
   if (!wert) {
-    mdlFehler::MeldungWertePruefen();
+    mdlFehler::MeldungWertePruefen(*zeile);
     return std::nullopt;
   }
   return Uebergabe{neu ? Ziel::LohnNeu : Ziel::LohnBearbeiten, base::Format(*wert, "0.00"), 0};

@@ -212,7 +212,12 @@ TEST_F(PhasesTest, ARefusalNamesTheColumnThePhaseAndTheRange) {
             "1.000.000.000.000 sein. Die Kulturphasen wurden nicht gespeichert."},
            {kSpalteDauer, "25",
             "Der Wert für \"Zusatzbelichtung (h)\" der Kulturphase \"Topfen\" muss eine Zahl von 0 bis 24 sein. Die "
-            "Kulturphasen wurden nicht gespeichert."}}) {
+            "Kulturphasen wurden nicht gespeichert."},
+           // A point is never read as a thousands point, and the message says so.
+           {kSpalteMenge, "6.000",
+            "Der Wert für \"Menge\" der Kulturphase \"Topfen\" muss eine ganze Zahl von 0 bis "
+            "1.000.000.000.000 sein. Bitte geben Sie die Zahl ohne Tausenderpunkte ein. Die Kulturphasen wurden "
+            "nicht gespeichert."}}) {
     meldungen.messages.clear();
     PhasenZeile falsch = z;
     falsch[static_cast<std::size_t>(spalte)] = text;

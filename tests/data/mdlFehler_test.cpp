@@ -90,7 +90,6 @@ TEST_F(ChecksTest, StandardMessages) {
   };
   const std::vector<Case> cases = {
       {mdlFehler::MeldungWerteFehlen, "Sie haben nicht alle notwendigen Werte eingegeben"},
-      {[] { mdlFehler::MeldungWertePruefen(); }, "Überprüfen sie bitte ihre Werte"},
       {[] { mdlFehler::MeldungWertePruefen("1,5x"); }, "Überprüfen sie bitte ihre Werte"},
       // A refused text with a point is told why, in every box alike.
       {[] { mdlFehler::MeldungWertePruefen("6.000"); },

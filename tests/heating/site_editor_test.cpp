@@ -207,6 +207,8 @@ TEST_F(SiteEditorTest, EachHeatingValueIsCheckedByItsRuleBeforeAnythingIsWritten
       {&StandortFormular::txtHaus, "txtHaus", "4", "Dach", "4"},
       {&StandortFormular::txtWege, "txtWege", "99,9", "Wege", "99,9"},
       {&StandortFormular::txtWege, "txtWege", "100", "Wege", nullptr},
+      {&StandortFormular::txtLaenge, "txtLaenge", "1.500", "Länge", nullptr},  // no thousands points
+      {&StandortFormular::txtEinsparung, "txtEinsparung", "12.5", "Einsparung", nullptr},
       {&StandortFormular::txtKappenzahl, "txtKappenzahl", "3,5", "Kappenzahl", nullptr},
       {&StandortFormular::txtKappenzahl, "txtKappenzahl", "0", "Kappenzahl", nullptr},
       {&StandortFormular::txtGrenzStehL, "txtGrenzStehL", "-5", "GTStehL", "-5"},  // a cold neighbouring space
@@ -253,7 +255,11 @@ TEST_F(SiteEditorTest, EachHeatingValueIsCheckedByItsRuleBeforeAnythingIsWritten
     EXPECT_EQ(e.fokus, fall.name);
     EXPECT_EQ(test::Datenbankinhalt(pfad), vorher);
     ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].text, "Überprüfen sie bitte ihre Werte");
+    // A refused text with a point is told that numbers are typed without thousands points.
+    EXPECT_EQ(sink.messages[0].text, std::string_view(fall.wert).find('.') == std::string_view::npos
+                                         ? "Überprüfen sie bitte ihre Werte"
+                                         : "Überprüfen sie bitte ihre Werte. Bitte geben Sie die Zahl ohne "
+                                           "Tausenderpunkte ein.");
   }
 }
 

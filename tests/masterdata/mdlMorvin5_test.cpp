@@ -151,6 +151,7 @@ TEST_F(MasterSaveTest, ALengthOrWidthThatIsNoNumberIsRefusedBeforeAnythingIsWrit
     const char* laenge;
     const char* breite;
     const char* fokus;
+    bool tausenderpunkte = false;  // the message asks for the number without thousands points
   };
   for (const char* modus : {"Neu", "Aendern"}) {
     for (const Fall& f :
@@ -158,8 +159,11 @@ TEST_F(MasterSaveTest, ALengthOrWidthThatIsNoNumberIsRefusedBeforeAnythingIsWrit
           // Each measure by the site editor's rule of its box, also when the other is blank.
           Fall{"-5", "8", "txtLaenge"}, Fall{"", "1e308", "txtBreite"},
           // An area beyond the largest amount: the larger measure is named.
-          Fall{"1e7", "1e7", "txtLaenge"}, Fall{"1000000", "1000001", "txtBreite"}}) {
+          Fall{"1e7", "1e7", "txtLaenge"}, Fall{"1000000", "1000001", "txtBreite"},
+          // A point is never read as a thousands point, and the message says so.
+          Fall{"1.500", "8", "txtLaenge", true}, Fall{"12", "8.5", "txtBreite", true}}) {
       SCOPED_TRACE(std::string(modus) + " " + f.laenge + " x " + f.breite);
+      meldungen_.messages.clear();
       SpeicherKontext k{morvin_, modus, "0"};
       masterdata::StandortEingabe e;
       e.txtNr = "Sta1001";
@@ -174,9 +178,11 @@ TEST_F(MasterSaveTest, ALengthOrWidthThatIsNoNumberIsRefusedBeforeAnythingIsWrit
       EXPECT_EQ(ergebnis.status, SpeicherStatus::WerteFalsch);
       EXPECT_EQ(ergebnis.fokus, f.fokus);
       EXPECT_EQ(k.Bearbeitungsmodus, modus);
+      EXPECT_EQ(Texte(), Zeilen(2, f.tausenderpunkte ? "Überprüfen sie bitte ihre Werte. Bitte geben Sie die Zahl "
+                                                       "ohne Tausenderpunkte ein."
+                                                     : "Überprüfen sie bitte ihre Werte"));
     }
   }
-  EXPECT_EQ(Texte(), Zeilen(28, "Überprüfen sie bitte ihre Werte"));
   EXPECT_EQ(Tabelle("SELECT StandortNr, Standortname, \"Fläche\" FROM Standort"), Zeilen({"Sta1001|Haus 1|40"}));
 }
 
@@ -187,7 +193,14 @@ TEST_F(MasterSaveTest, ABarcodeThatIsNotDigitsIsRefusedWithAMessage) {
   EXPECT_EQ(masterdata::KulturSpeichern(k, e).status, SpeicherStatus::WerteFalsch);
   EXPECT_EQ(k.Bearbeitungsmodus, "Neu");
   ASSERT_EQ(meldungen_.messages.size(), 1u);
-  EXPECT_NE(meldungen_.messages[0].text.find("Barcode"), std::string::npos);
+  EXPECT_EQ(meldungen_.messages[0].text, "Der Barcode \"10 00\" ist ungültig: ein Barcode besteht nur aus Ziffern.");
+  // A point is never read as a thousands point, and the message says so.
+  e.txtCode = "4.006.381";
+  EXPECT_EQ(masterdata::KulturSpeichern(k, e).status, SpeicherStatus::WerteFalsch);
+  ASSERT_EQ(meldungen_.messages.size(), 2u);
+  EXPECT_EQ(meldungen_.messages[1].text,
+            "Der Barcode \"4.006.381\" ist ungültig: ein Barcode besteht nur aus Ziffern. Bitte geben Sie die Zahl "
+            "ohne Tausenderpunkte ein.");
   EXPECT_TRUE(Tabelle("SELECT * FROM Kulturen").empty());
   // An empty barcode box stores no barcode.
   e.txtCode = "";

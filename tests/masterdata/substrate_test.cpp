@@ -59,6 +59,13 @@ TEST_F(SubstratTest, PriceQuestionAndRefusals) {
        false,
        "txtPreis",
        "Der Wert für \"Preis\" muss eine Zahl von 0 bis 1.000.000.000.000 sein."},
+      // A point is never read as a thousands point, and the message says so.
+      {"Erde",
+       "1.500",
+       {},
+       false,
+       "txtPreis",
+       "Der Wert für \"Preis\" ist keine gültige Zahl. Bitte geben Sie die Zahl ohne Tausenderpunkte ein."},
       {"Erde", "", {true}, true, "", ""},
   };
   for (const auto& f : faelle) {

@@ -2,8 +2,9 @@
 // program opens: a table the check names must hold each column of it in the shipped files, and
 // each column of such a table in the shipped schema is one the check requires, unless it is
 // named below as a column no loader reads. A column (or a table) is dropped from a copy of the
-// shipped file at a time, and the check must refuse the copy exactly then. The culture tables'
-// loaders read by the column lists the check takes its lists from, and fail without a column.
+// shipped file at a time, and the check must refuse the copy exactly then. The tables with a
+// column list of their own (the culture tables, Vantel, BetriebEinstellungen) are read or
+// written by the list the check takes its required columns from, and fail without a column.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -18,7 +19,10 @@
 #include "data/mdlFehler.h"
 #include "data/paths.h"
 #include "data/records_culture.h"
+#include "data/settings_row.h"
 #include "data/state.h"
+#include "data/vantel_row.h"
+#include "heating/mdlVantel.h"
 #include "platform/db/database.h"
 #include "platform/sys/files.h"
 #include "support/fixtures.h"
@@ -56,10 +60,10 @@ bool Entfernen(const std::string& pfad, const std::string& tabelle, const std::s
   return kopie->Execute("ALTER TABLE \"" + tabelle + "\" DROP COLUMN \"" + spalte + "\"");
 }
 
-template <std::size_t N>
-std::vector<std::string_view> Namen(const Kulturspalte (&spalten)[N]) {
+template <typename Liste>
+std::vector<std::string_view> Namen(const Liste& spalten) {
   std::vector<std::string_view> namen;
-  for (const Kulturspalte& s : spalten) namen.push_back(s.name);
+  for (const auto& s : spalten) namen.push_back(s.name);
   return namen;
 }
 
@@ -125,23 +129,38 @@ TEST_F(ShippedSchema, RequiredColumnsAreTheShippedColumnsTheLoadersRead) {
         const std::string name = std::string(d.name) + "." + tabelle + "." + spalte;
         ASSERT_TRUE(sys::SafeCopy(original, d.pfad, nullptr));
         if (!Entfernen(d.pfad, tabelle, spalte)) continue;  // a primary key stays
-        EXPECT_EQ(!d.nimmt(d.pfad), tabelleVerlangt && !kUngelesen.count(name)) << name;
+        EXPECT_EQ(!d.nimmt(d.pfad), tabelleVerlangt && !kUngelesen.count(name))
+            << name << ": the required columns of data/mdlFehler.cpp (or the column table they are taken from), "
+            << "the shipped schema in shipped/sql/ and the loader must name the same columns";
       }
     }
     ASSERT_TRUE(sys::SafeCopy(original, d.pfad, nullptr));
   }
 }
 
-// The culture tables' loaders read by the column lists that the check requires, and a file
-// without one of the columns is one they do not load from.
-TEST_F(ShippedSchema, TheCultureLoadersNeedEachColumnOfTheirList) {
+// The tables with a column list of their own, from which the check takes its required
+// columns: the culture tables' loaders, the site editor's row of table Vantel and the write
+// of the settings row. Each works by its list and fails on a file without one of its columns.
+TEST_F(ShippedSchema, TheLoadersAndWritersNeedEachColumnOfTheirList) {
   struct Tabelle {
     const char* name;
     std::string pfad;
     std::vector<std::string_view> spalten;
-    std::function<bool()> laden;
+    std::function<bool()> laden;  // reads or writes the table by its list
   };
   const State& s = state();
+  const auto vantelSchreiben = [] {
+    mdlVantel::VantelSatz satz;
+    satz.StandortNr = "Sta1099";
+    satz.Laenge = "20";
+    satz.Brennwert = true;
+    return mdlVantel::VantelZeileErsetzen(state().enterprise.TolvarDatenbankPfad, "Sta1099", satz, false, nullptr);
+  };
+  const auto einstellungenSchreiben = [] {
+    // A row this program has not read yet: every column is written.
+    state().enterprise.EinstellungenStand.reset();
+    return mdlDatenbank::BetriebEinstellungenSchreiben();
+  };
   const Tabelle tabellen[] = {
       {"KulturPhasen", s.enterprise.TolvarDatenbankPfad, Namen(kKulturPhasenSpalten),
        mdlKulturPhasenInfo::KulturPhasenLaden},
@@ -149,6 +168,8 @@ TEST_F(ShippedSchema, TheCultureLoadersNeedEachColumnOfTheirList) {
        mdlKulturMaterial::KulturMaterialLaden},
       {"KulturStandorte", s.enterprise.AktuellerBetrieb, Namen(kKulturStandorteSpalten),
        [] { return mdlKulturPhasenInfo::KulturPhasenLaden() && mdlStandorte2::KulturStandorteLaden(); }},
+      {"Vantel", s.enterprise.TolvarDatenbankPfad, Namen(data::kVantelSpalten), vantelSchreiben},
+      {"BetriebEinstellungen", s.enterprise.TolvarDatenbankPfad, data::EinstellungenSpalten(), einstellungenSchreiben},
   };
   for (const Tabelle& t : tabellen) {
     const std::string original = t.pfad + ".original";

@@ -181,7 +181,7 @@ void frmTabellenrechner::cmbUebernehmen_Click() {
         return !zahl || (f.positiv && *zahl <= 0);
       });
       if (falsch != felder.end()) betroffen = falsch->box;
-      mdlFehler::MeldungWertePruefen();
+      mdlFehler::MeldungWertePruefen(betroffen != nullptr ? ui::S(betroffen) : std::string());
     }
     if (betroffen != nullptr) betroffen->setFocus(Qt::OtherFocusReason);
     return;
