@@ -178,8 +178,10 @@ void UngelesenMelden(std::vector<const UngeleseneEingabe*> ungelesen, const std:
   for (const UngeleseneEingabe* u : ungelesen) {
     text += "\n- " + u->was;
     if (!u->grund.empty()) text += " (" + u->grund + ")";
+    // The cause on a line of its own below, led by the file where the input has several.
     for (const std::string& datei : u->dateien) {
-      if (const std::string ursache = beschaedigungen.Nehmen(datei); !ursache.empty()) text += ": " + ursache;
+      const std::string ursache = beschaedigungen.Nehmen(datei);
+      if (!ursache.empty()) text += "\n  " + (u->dateien.size() > 1 ? "\"" + datei + "\": " : "") + ursache;
     }
   }
   std::string namen;

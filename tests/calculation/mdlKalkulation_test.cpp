@@ -22,6 +22,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -233,7 +234,7 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
     std::function<void(EnterpriseState&)> zerstoeren;
     const char* ungelesen;  // the line of the message
     std::vector<Kostenart> leer;
-    const char* ursache = nullptr;  // said in that line, for a file found damaged while it was read
+    const char* ursache = nullptr;  // said below that line, for a file found damaged while it was read
   };
   const std::vector<Kostenart> alleAusserVermarktung = {Kostenart::Heizung,     Kostenart::Material, Kostenart::Energie,
                                                         Kostenart::Maschinen,   Kostenart::PSM,      Kostenart::Arbeit,
@@ -299,7 +300,7 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
        },
        "die Klimadaten der Wetterstation",
        {Kostenart::Heizung},
-       ": Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
+       "\n  Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
       {"heating model: a file of the user's found damaged while the heating reads it",
        [&](EnterpriseState& e) {
          eigeneKopie(e.AktuelleEinstellungen.VantelPfad);
@@ -307,11 +308,11 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
        },
        "das Heizungsmodell",
        {Kostenart::Heizung},
-       ": Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
+       "\n  Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
       {"phases: a page of the enterprise's Tolvar-Datenbank found damaged while they are read",
        [](EnterpriseState& e) { TabellenseiteZerstoeren(e.TolvarDatenbankPfad, "KulturPhasen"); },
        "die Kulturphasen der Kultur", alleAusserVermarktung,
-       ": Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
+       "\n  Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
       {"overheads by site: table Vantel unreadable",
        [&](EnterpriseState& e) {
          e.AktuelleEinstellungen.Gemeinkostentyp = "1";
@@ -328,7 +329,7 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
        },
        "das Material je Arbeitsstunde der Tätigkeiten",
        {Kostenart::Heizung, Kostenart::PSM, Kostenart::Gemeinkosten},
-       ": Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
+       "\n  Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
       {"wage lists: table Lohneinteilung unreadable",
        [&](EnterpriseState& e) { ausfuehren(e.AktuellerBetrieb, "ALTER TABLE Lohneinteilung RENAME TO Weg"); },
        "die Lohneinteilung der Mitarbeiter und ihre Löhne",
@@ -359,8 +360,8 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
     EXPECT_NE(text.find("\n\nDiese Kosten werden nicht berechnet und bleiben leer: " + namen + "."), std::string::npos)
         << text;
     if (fall.ursache) {
-      const std::string zeile = text.substr(0, text.find('\n', text.find("\n- ") + 1));
-      EXPECT_NE(zeile.find(fall.ursache), std::string::npos) << text;
+      const std::size_t zeilenende = text.find('\n', text.find("\n- ") + 1);
+      EXPECT_EQ(text.compare(zeilenende, std::strlen(fall.ursache), fall.ursache), 0) << text;
     }
     bool sachkostenLeer = false;
     for (Kostenart art : kKostenarten) {
