@@ -330,6 +330,14 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
        "das Material je Arbeitsstunde der Tätigkeiten",
        {Kostenart::Heizung, Kostenart::PSM, Kostenart::Gemeinkosten},
        "\n  Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
+      {"recorded work: a date of the culture's that is no date",
+       [&](EnterpriseState& e) {
+         ausfuehren(e.AktuellerBetrieb,
+                    "UPDATE Taetigkeiten SET Datum = 'abc' WHERE rowid = (SELECT min(rowid) FROM Taetigkeiten WHERE "
+                    "KulturNr = 'K1003')");
+       },
+       "die erfassten Arbeiten der Kultur (Tabelle \"Taetigkeiten\": das Datum \"abc\" ist kein Datum)",
+       {Kostenart::PSM, Kostenart::Arbeit}},
       {"wage lists: table Lohneinteilung unreadable",
        [&](EnterpriseState& e) { ausfuehren(e.AktuellerBetrieb, "ALTER TABLE Lohneinteilung RENAME TO Weg"); },
        "die Lohneinteilung der Mitarbeiter und ihre Löhne",
