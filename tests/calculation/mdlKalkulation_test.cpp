@@ -268,6 +268,11 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
       {"phases: the enterprise's Tolvar-Datenbank blocked",
        [](EnterpriseState& e) { db::BlockFile(e.TolvarDatenbankPfad); }, "die Kulturphasen der Kultur",
        alleAusserVermarktung},
+      {"phases: a date that is no date",
+       [&](EnterpriseState& e) {
+         ausfuehren(e.TolvarDatenbankPfad, "UPDATE KulturPhasen SET Anfang = '31.13.2024' WHERE KP_ID = 'K1003_2'");
+       },
+       "die Kulturphasen der Kultur", alleAusserVermarktung},
       {"recorded work: the table unreadable",
        [&](EnterpriseState& e) { ausfuehren(e.AktuellerBetrieb, "ALTER TABLE Taetigkeiten RENAME TO Weg"); },
        "die erfassten Arbeiten der Kultur",
