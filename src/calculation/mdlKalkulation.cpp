@@ -1,6 +1,8 @@
 #include "calculation/mdlKalkulation.h"
 
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <utility>
 
 #include "base/values.h"
@@ -51,7 +53,11 @@ void NichtGelesen(Lesestand& stand, Eingabe eingabe, std::string was, std::vecto
   stand.push_back({eingabe, std::move(was), std::move(grund), std::move(dateien)});
 }
 
-constexpr std::string_view kStandortdaten = "die Gewächshaus- und Gemeinkostendaten der Standorte (Tabelle Vantel)";
+// The sites' greenhouse rows and overheads, table Vantel of the enterprise's own database.
+void StandortdatenNichtGelesen(Lesestand& stand, const std::string& tolvar) {
+  NichtGelesen(stand, Eingabe::Standortdaten, "die Gewächshaus- und Gemeinkostendaten der Standorte", {tolvar},
+               "Tabelle \"Vantel\", " + Datei(tolvar));
+}
 
 // Whether the overheads are spread by the sites' own overheads (Gemeinkostentyp 1).
 bool JeStandort(const EinstellungenSatz& einstellungen) {
@@ -73,8 +79,7 @@ Rechendaten RechendatenLesen(Lesestand& stand) {
   Rechendaten daten;
   if (s.calculation.HerkunftVon(Kostenart::Heizung) == Herkunft::Errechnet) {
     daten.heizung = mdlHeizkostenBerrechnung::Heizdaten::Laden(mdlHeizkostenBerrechnung::Datenquellen::DesBetriebs());
-    if (!daten.heizung.StandorteGelesen)
-      NichtGelesen(stand, Eingabe::Standortdaten, std::string(kStandortdaten), {tolvar});
+    if (!daten.heizung.StandorteGelesen) StandortdatenNichtGelesen(stand, tolvar);
     if (!daten.heizung.TechDatenGelesen) {
       NichtGelesen(stand, Eingabe::Heizmodell, "das Heizungsmodell (Gewächshausmaterialien und Brennstoffe)",
                    {einstellungen.VantelPfad});
@@ -85,7 +90,7 @@ Rechendaten RechendatenLesen(Lesestand& stand) {
   }
   if (s.calculation.HerkunftVon(Kostenart::Gemeinkosten) == Herkunft::Errechnet && JeStandort(einstellungen) &&
       !StandortGemeinkostenLesen(tolvar, daten.standortGemeinkosten)) {
-    NichtGelesen(stand, Eingabe::Standortdaten, std::string(kStandortdaten), {tolvar});
+    StandortdatenNichtGelesen(stand, tolvar);
   }
   return daten;
 }
@@ -172,17 +177,24 @@ std::string* Box(KalkulationsFenster& f, std::string_view feld) {
 // found damaged while it was read is said here with its cause, not in a message of its own.
 void UngelesenMelden(std::vector<const UngeleseneEingabe*> ungelesen, const std::vector<Kostenart>& leer,
                      data::BeschaedigungenSammeln& beschaedigungen) {
+  // A damaged file fails the first input read from it (the others then find it blocked): the
+  // cause goes with that one, in the order the inputs were read (their order in the Lesestand),
+  // on a line of its own below it, led by the file where the input has several.
+  std::sort(ungelesen.begin(), ungelesen.end(), std::less<const UngeleseneEingabe*>());
+  std::map<const UngeleseneEingabe*, std::string> ursachen;
+  for (const UngeleseneEingabe* u : ungelesen) {
+    for (const std::string& datei : u->dateien) {
+      const std::string ursache = beschaedigungen.Nehmen(datei);
+      if (!ursache.empty()) ursachen[u] += "\n  " + (u->dateien.size() > 1 ? "\"" + datei + "\": " : "") + ursache;
+    }
+  }
   std::sort(ungelesen.begin(), ungelesen.end(),
             [](const UngeleseneEingabe* a, const UngeleseneEingabe* b) { return a->eingabe < b->eingabe; });
   std::string text = "Nicht alle Daten der Kalkulation konnten gelesen werden:\n";
   for (const UngeleseneEingabe* u : ungelesen) {
     text += "\n- " + u->was;
     if (!u->grund.empty()) text += " (" + u->grund + ")";
-    // The cause on a line of its own below, led by the file where the input has several.
-    for (const std::string& datei : u->dateien) {
-      const std::string ursache = beschaedigungen.Nehmen(datei);
-      if (!ursache.empty()) text += "\n  " + (u->dateien.size() > 1 ? "\"" + datei + "\": " : "") + ursache;
-    }
+    if (const auto it = ursachen.find(u); it != ursachen.end()) text += it->second;
   }
   std::string namen;
   for (Kostenart art : leer) namen += (namen.empty() ? "" : ", ") + Kostenname(art);
@@ -345,7 +357,6 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
   // One message names every file found damaged while this run reads it.
   data::BeschaedigungenSammeln beschaedigungen;
   Lesestand lesestand = KulturdatenLaden();
-  Rechendaten rechendaten = RechendatenLesen(lesestand);
   // A refused run computes nothing; the figures still shown belong to other inputs and are
   // not offered for storing.
   auto ablehnen = [&fenster](const std::string& warum) {
@@ -386,6 +397,7 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
   for (const Eingabefehler& e : fehler) {
     if (std::string* box = Box(gelesen, e.feld)) box->clear();
   }
+  Rechendaten rechendaten = RechendatenLesen(lesestand);
   // What could not be read, and the computed types it leaves empty, in table order.
   std::vector<const UngeleseneEingabe*> ungelesen;
   std::vector<Kostenart> leer;

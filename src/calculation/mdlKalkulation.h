@@ -48,7 +48,7 @@ struct UngeleseneEingabe {
   std::string grund;
   std::vector<std::string> dateien;
 };
-// The inputs of one run that could not be read, each once.
+// The inputs of one run that could not be read, each once, in the order they were read.
 using Lesestand = std::vector<UngeleseneEingabe>;
 
 // Reloads the selected culture's data and the lists its costs read (staff, phases, site

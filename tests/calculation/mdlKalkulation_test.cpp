@@ -235,6 +235,7 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
     const char* ungelesen;  // the line of the message
     std::vector<Kostenart> leer;
     const char* ursache = nullptr;  // said below that line, for a file found damaged while it was read
+    const char* auch = nullptr;     // another line of the message
   };
   const std::vector<Kostenart> alleAusserVermarktung = {Kostenart::Heizung,     Kostenart::Material, Kostenart::Energie,
                                                         Kostenart::Maschinen,   Kostenart::PSM,      Kostenart::Arbeit,
@@ -334,7 +335,8 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
        },
        "das Material je Arbeitsstunde der Tätigkeiten",
        {Kostenart::Heizung, Kostenart::PSM, Kostenart::Gemeinkosten},
-       "\n  Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
+       "\n  Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet",
+       "\n- die Gewächshaus- und Gemeinkostendaten der Standorte (Tabelle \"Vantel\", Datei: "},
       {"recorded work: a date of the culture's that is no date",
        [&](EnterpriseState& e) {
          ausfuehren(e.AktuellerBetrieb,
@@ -375,6 +377,9 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
     if (fall.ursache) {
       const std::size_t zeilenende = text.find('\n', text.find("\n- ") + 1);
       EXPECT_EQ(text.compare(zeilenende, std::strlen(fall.ursache), fall.ursache), 0) << text;
+    }
+    if (fall.auch) {
+      EXPECT_NE(text.find(fall.auch), std::string::npos) << text;
     }
     bool sachkostenLeer = false;
     for (Kostenart art : kKostenarten) {
