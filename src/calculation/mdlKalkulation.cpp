@@ -1,6 +1,8 @@
 #include "calculation/mdlKalkulation.h"
 
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <utility>
 
 #include "base/values.h"
@@ -40,13 +42,69 @@ bool Lesbar(const std::string& pfad) { return db::Database::Open(pfad) != nullpt
 
 std::string Datei(const std::string& pfad) { return pfad.empty() ? "keine Datei eingestellt" : "Datei: " + pfad; }
 
-Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
+// Adds an input that could not be read, once: two readers of one input name it once.
+void NichtGelesen(Lesestand& stand, Eingabe eingabe, std::string was, std::vector<std::string> dateien,
+                  std::string grund = {}) {
+  const auto gleich = [eingabe](const UngeleseneEingabe& u) { return u.eingabe == eingabe; };
+  if (std::any_of(stand.begin(), stand.end(), gleich)) return;
+  if (grund.empty()) {
+    for (const std::string& datei : dateien) grund += (grund.empty() ? "" : ", ") + Datei(datei);
+  }
+  stand.push_back({eingabe, std::move(was), std::move(grund), std::move(dateien)});
+}
+
+// The sites' greenhouse rows and overheads, table Vantel of the enterprise's own database.
+void StandortdatenNichtGelesen(Lesestand& stand, const std::string& tolvar) {
+  NichtGelesen(stand, Eingabe::Standortdaten, "die Gewächshaus- und Gemeinkostendaten der Standorte", {tolvar},
+               "Tabelle \"Vantel\", " + Datei(tolvar));
+}
+
+// Whether the overheads are spread by the sites' own overheads (Gemeinkostentyp 1).
+bool JeStandort(const EinstellungenSatz& einstellungen) {
+  return base::ParseNumber(einstellungen.Gemeinkostentyp) == 1.0;
+}
+
+// What the heating and the overheads by site read beyond the culture's lists, read once per
+// run before any type is computed, and only for a type that is computed.
+struct Rechendaten {
+  mdlHeizkostenBerrechnung::Heizdaten heizung;
+  std::vector<StandortGemeinkosten> standortGemeinkosten;
+};
+
+// Reads them; what could not be read is added to `stand`.
+Rechendaten RechendatenLesen(Lesestand& stand) {
+  const State& s = state();
+  const EinstellungenSatz& einstellungen = s.enterprise.AktuelleEinstellungen;
+  const std::string& tolvar = s.enterprise.TolvarDatenbankPfad;
+  Rechendaten daten;
+  if (s.calculation.HerkunftVon(Kostenart::Heizung) == Herkunft::Errechnet) {
+    daten.heizung = mdlHeizkostenBerrechnung::Heizdaten::Laden(mdlHeizkostenBerrechnung::Datenquellen::DesBetriebs());
+    if (!daten.heizung.StandorteGelesen) StandortdatenNichtGelesen(stand, tolvar);
+    if (!daten.heizung.TechDatenGelesen) {
+      NichtGelesen(stand, Eingabe::Heizmodell, "das Heizungsmodell (Gewächshausmaterialien und Brennstoffe)",
+                   {einstellungen.VantelPfad});
+    }
+    if (!daten.heizung.KlimaGelesen) {
+      NichtGelesen(stand, Eingabe::Klima, "die Klimadaten der Wetterstation", {einstellungen.KlimaPfad});
+    }
+  }
+  if (s.calculation.HerkunftVon(Kostenart::Gemeinkosten) == Herkunft::Errechnet && JeStandort(einstellungen) &&
+      !StandortGemeinkostenLesen(tolvar, daten.standortGemeinkosten)) {
+    StandortdatenNichtGelesen(stand, tolvar);
+  }
+  return daten;
+}
+
+Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster, Rechendaten& daten) {
   State& s = state();
   Kosten c;
   c.Fehlt = DatenFehlen(art);
   switch (art) {
     case Kostenart::Heizung:
-      mdlHeizkostenBerrechnung::HeizkostenBerechnen();
+      if (const KulturSatz* kultur = At(s.masters.KulturListe, s.selection.KulturIndex)) {
+        mdlHeizkostenBerrechnung::HeizkostenBerechnen(kultur->KulturNr, s.culture.PhasenListe,
+                                                      s.culture.KulturStandortListe, std::move(daten.heizung));
+      }
       if (!c.Fehlt)
         c = Heizkosten(s.culture.PhasenListe, s.culture.AnzahlPhasen,
                        UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte));
@@ -87,13 +145,9 @@ Kosten KostenBerechnen(Kostenart art, const KalkulationsFenster& fenster) {
       break;
     case Kostenart::Gemeinkosten:
       if (!c.Fehlt) {
-        std::vector<StandortGemeinkosten> standorte;
-        if (base::ParseNumber(s.enterprise.AktuelleEinstellungen.Gemeinkostentyp) == 1.0) {
-          StandortGemeinkostenLesen(s.enterprise.TolvarDatenbankPfad, standorte);
-        }
-        c.Wert = Gemeinkosten(s.enterprise.AktuelleEinstellungen, fenster.txtMenge, s.culture.PhasenListe,
-                              s.culture.AnzahlPhasen,
-                              UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte), standorte);
+        c.Wert = Gemeinkosten(
+            s.enterprise.AktuelleEinstellungen, fenster.txtMenge, s.culture.PhasenListe, s.culture.AnzahlPhasen,
+            UsedSlots(s.culture.KulturStandortListe, s.culture.AnzahlKulturStandorte), daten.standortGemeinkosten);
       }
       break;
   }
@@ -122,14 +176,28 @@ std::string* Box(KalkulationsFenster& f, std::string_view feld) {
   return nullptr;
 }
 
-// Says once per run what could not be read and which costs are therefore left empty.
-void UngelesenMelden(std::vector<const UngeleseneEingabe*> ungelesen, const std::vector<Kostenart>& leer) {
+// Says once per run what could not be read and which costs are therefore left empty; a file
+// found damaged while it was read is said here with its cause, not in a message of its own.
+void UngelesenMelden(std::vector<const UngeleseneEingabe*> ungelesen, const std::vector<Kostenart>& leer,
+                     data::BeschaedigungenSammeln& beschaedigungen) {
+  // A damaged file fails the first input read from it (the others then find it blocked): the
+  // cause goes with that one, in the order the inputs were read (their order in the Lesestand),
+  // on a line of its own below it, led by the file where the input has several.
+  std::sort(ungelesen.begin(), ungelesen.end(), std::less<const UngeleseneEingabe*>());
+  std::map<const UngeleseneEingabe*, std::string> ursachen;
+  for (const UngeleseneEingabe* u : ungelesen) {
+    for (const std::string& datei : u->dateien) {
+      const std::string ursache = beschaedigungen.Nehmen(datei);
+      if (!ursache.empty()) ursachen[u] += "\n  " + (u->dateien.size() > 1 ? "\"" + datei + "\": " : "") + ursache;
+    }
+  }
   std::sort(ungelesen.begin(), ungelesen.end(),
             [](const UngeleseneEingabe* a, const UngeleseneEingabe* b) { return a->eingabe < b->eingabe; });
   std::string text = "Nicht alle Daten der Kalkulation konnten gelesen werden:\n";
   for (const UngeleseneEingabe* u : ungelesen) {
     text += "\n- " + u->was;
     if (!u->grund.empty()) text += " (" + u->grund + ")";
+    if (const auto it = ursachen.find(u); it != ursachen.end()) text += it->second;
   }
   std::string namen;
   for (Kostenart art : leer) namen += (namen.empty() ? "" : ", ") + Kostenname(art);
@@ -234,43 +302,44 @@ int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher) {
 Lesestand KulturdatenLaden() {
   const State& s = state();
   Lesestand stand;
-  const auto nichtGelesen = [&stand](Eingabe eingabe, std::string was, std::string grund) {
-    stand.push_back({eingabe, std::move(was), std::move(grund)});
-  };
   const bool gewaehlt = At(s.masters.KulturListe, s.selection.KulturIndex) != nullptr;
   const std::string& betrieb = s.enterprise.AktuellerBetrieb;
   const std::string& tolvar = s.enterprise.TolvarDatenbankPfad;
   const EinstellungenSatz& einstellungen = s.enterprise.AktuelleEinstellungen;
   mdlDatenLaden::PersonalLaden();
-  // Each loader is false without a selected culture too; that is no failure to read.
+  // Each loader of the culture's rows is false without a selected culture too; that is no
+  // failure to read.
   if (!mdlKulturPhasenInfo::KulturPhasenLaden() && gewaehlt)
-    nichtGelesen(Eingabe::Phasen, "die Kulturphasen der Kultur", Datei(tolvar));
+    NichtGelesen(stand, Eingabe::Phasen, "die Kulturphasen der Kultur", {tolvar});
   if (!mdlStandorte2::KulturStandorteLaden() && gewaehlt)
-    nichtGelesen(Eingabe::Standorte, "die Standorte der Kultur", Datei(betrieb) + ", " + Datei(tolvar));
+    NichtGelesen(stand, Eingabe::Standorte, "die Standorte der Kultur", {betrieb, tolvar});
   if (!mdlKulturMaterial::KulturMaterialLaden() && gewaehlt)
-    nichtGelesen(Eingabe::Materialzeilen, "das Material der Kultur", Datei(tolvar));
+    NichtGelesen(stand, Eingabe::Materialzeilen, "das Material der Kultur", {tolvar});
   if (!s.masters.MaterialListeGelesen || !Lesbar(einstellungen.MaterialPfad))
-    nichtGelesen(Eingabe::Stammmaterial, "die Materialliste der Stammdaten", Datei(einstellungen.MaterialPfad));
+    NichtGelesen(stand, Eingabe::Stammmaterial, "die Materialliste der Stammdaten", {einstellungen.MaterialPfad});
   mdlTarif::TarifLaden();
-  mdlTarif::PersonalLohngruppenLaden();
+  if (!mdlTarif::PersonalLohngruppenLaden())
+    NichtGelesen(stand, Eingabe::Loehne, "die Lohneinteilung der Mitarbeiter und ihre Löhne", {betrieb, tolvar});
   std::string fehler;
   if (!mdlKulturArbeiten::KulturArbeitenLaden(&fehler) && !fehler.empty())
-    nichtGelesen(Eingabe::Arbeiten, "die erfassten Arbeiten der Kultur", fehler);
+    NichtGelesen(stand, Eingabe::Arbeiten, "die erfassten Arbeiten der Kultur", {betrieb}, fehler);
+  if (!mdlMaterial::ArbeitMaterialLaden())
+    NichtGelesen(stand, Eingabe::Arbeitsmaterial, "das Material je Arbeitsstunde der Tätigkeiten", {tolvar});
   if (!Lesbar(einstellungen.VantelPfad))
-    nichtGelesen(Eingabe::Heizmodell, "das Heizungsmodell (Gewächshausmaterialien und Brennstoffe)",
-                 Datei(einstellungen.VantelPfad));
+    NichtGelesen(stand, Eingabe::Heizmodell, "das Heizungsmodell (Gewächshausmaterialien und Brennstoffe)",
+                 {einstellungen.VantelPfad});
   if (!Lesbar(einstellungen.KlimaPfad))
-    nichtGelesen(Eingabe::Klima, "die Klimadaten der Wetterstation", Datei(einstellungen.KlimaPfad));
+    NichtGelesen(stand, Eingabe::Klima, "die Klimadaten der Wetterstation", {einstellungen.KlimaPfad});
   return stand;
 }
 
 std::vector<const UngeleseneEingabe*> FehlendeEingaben(Kostenart art, const Lesestand& stand,
                                                        const EinstellungenSatz& einstellungen) {
-  const bool jeStandort = base::ParseNumber(einstellungen.Gemeinkostentyp) == 1.0;
+  const bool jeStandort = art == Kostenart::Gemeinkosten && JeStandort(einstellungen);
   std::vector<const UngeleseneEingabe*> fehlend;
   for (const UngeleseneEingabe& u : stand) {
     if (Daten(art).eingaben.Enthaelt(u.eingabe) ||
-        (art == Kostenart::Gemeinkosten && jeStandort && u.eingabe == Eingabe::Standorte)) {
+        (jeStandort && (u.eingabe == Eingabe::Standorte || u.eingabe == Eingabe::Standortdaten))) {
       fehlend.push_back(&u);
     }
   }
@@ -288,8 +357,9 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
   State& s = state();
   if (At(s.masters.KulturListe, s.selection.KulturIndex) == nullptr) return false;
 
-  const Lesestand lesestand = KulturdatenLaden();
-  mdlMaterial::ArbeitMaterialLaden();
+  // One message names every file found damaged while this run reads it.
+  data::BeschaedigungenSammeln beschaedigungen;
+  Lesestand lesestand = KulturdatenLaden();
   // A refused run computes nothing; the figures still shown belong to other inputs and are
   // not offered for storing.
   auto ablehnen = [&fenster](const std::string& warum) {
@@ -330,6 +400,7 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
   for (const Eingabefehler& e : fehler) {
     if (std::string* box = Box(gelesen, e.feld)) box->clear();
   }
+  Rechendaten rechendaten = RechendatenLesen(lesestand);
   // What could not be read, and the computed types it leaves empty, in table order.
   std::vector<const UngeleseneEingabe*> ungelesen;
   std::vector<Kostenart> leer;
@@ -351,11 +422,11 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
         if (std::find(ungelesen.begin(), ungelesen.end(), u) == ungelesen.end()) ungelesen.push_back(u);
       }
     } else {
-      c = KostenBerechnen(art, gelesen);
+      c = KostenBerechnen(art, gelesen, rechendaten);
     }
     gelesen.Wertfeld(art) = c.Fehlt ? std::string() : base::Format(c.Wert * 1000.0, "0.00");
   }
-  if (!leer.empty()) UngelesenMelden(ungelesen, leer);
+  if (!leer.empty()) UngelesenMelden(ungelesen, leer, beschaedigungen);
 
   gelesen.KostenknoepfeAktiv = true;
   gelesen.MenueknoepfeAktiv = true;

@@ -41,26 +41,29 @@ void KalkulationZuruecksetzen(KalkulationsFenster& fenster, CalculationState& k)
 int16_t HerkunftNachUebernahme(std::string_view grad, int16_t bisher);
 
 // An input of the calculation that could not be read, with what it is as a message names it
-// ("die Kulturphasen der Kultur") and, where known, why ("Datei: ...").
+// ("die Kulturphasen der Kultur"), where known why ("Datei: ..."), and the files it is read
+// from (a damage found in one while it was read is named with the input).
 struct UngeleseneEingabe {
   Eingabe eingabe;
   std::string was;
   std::string grund;
+  std::vector<std::string> dateien;
 };
-// The inputs of one run that could not be read, in the order of Eingabe.
+// The inputs of one run that could not be read, each once, in the order they were read.
 using Lesestand = std::vector<UngeleseneEingabe>;
 
 // Reloads the selected culture's data and the lists its costs read (staff, phases, site
-// occupancies, material rows, wage groups, the staff's wage history and recorded work) and
-// finds out which inputs of the calculation could not be read: a loader that failed, the
-// master material list as last loaded incomplete, or a file of the master materials, the
-// heating model or the climate that cannot be opened (reported damaged, blocked after a failed
-// fallback, missing, a folder). No culture selected is no failure.
+// occupancies, material rows, wage groups, the staff's wage history, recorded work and the
+// material cost per hour of the activities) and finds out which inputs of the calculation
+// could not be read: a loader that failed, the master material list as last loaded
+// incomplete, or a file of the master materials, the heating model or the climate that cannot
+// be opened (reported damaged, blocked after a failed fallback, missing, a folder). No culture
+// selected is no failure.
 Lesestand KulturdatenLaden();
 
 // The inputs of `stand` that the type `art` is worked out from (the overheads spread by site,
-// Gemeinkostentyp 1, also need the site occupancies): the one rule that decides whether a type
-// is left empty because something it needs was not read.
+// Gemeinkostentyp 1, also need the site occupancies and the sites' own overheads): the one
+// rule that decides whether a type is left empty because something it needs was not read.
 std::vector<const UngeleseneEingabe*> FehlendeEingaben(Kostenart art, const Lesestand& stand,
                                                        const EinstellungenSatz& einstellungen);
 
@@ -113,9 +116,11 @@ enum class Eingaben { Melden, Auslassen };
 // Calculates the culture KulturListe(KulturIndex): reloads its data, then, when price and
 // quantity are filled, computes every type whose flag is 1 into its box (per 1000 plants,
 // "0.00"; empty when data are missing), enables the cost, menu and save buttons and works
-// out the margins. An input that could not be read (KulturdatenLaden) is missing data of every
-// type that needs it (FehlendeEingaben): their boxes stay empty, and one message names what
-// was not read and the costs left empty.
+// out the margins. An input that could not be read (KulturdatenLaden; for a computed heating
+// the greenhouse, heating-model and climate data, for computed overheads by site the sites'
+// overheads, each read once before any type is computed) is missing data of every type that
+// needs it (FehlendeEingaben): their boxes stay empty, and one message names what was not
+// read, with the cause of a file found damaged while it was read, and the costs left empty.
 // Types with another flag keep their box text. False when nothing was calculated (no culture
 // selected, an empty price or quantity). A culture without phases, boxes EingabenPruefen
 // refuses (with Eingaben::Melden) and, while the energy cost is computed, a stored

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/values.h"
 #include "data/state.h"
 #include "platform/db/database.h"
 
@@ -66,16 +67,28 @@ bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur, cons
   const int spalteStandort = rs.ColumnIndex("StandortNr");
   const int spaltePersonal = rs.ColumnIndex("PersonalNr");
 
-  // Each row's culture and day once; rows whose KulturNr or Datum is Null are passed over.
+  // Each row's culture and day once; rows whose KulturNr or Datum is Null (or a blank text)
+  // are passed over. A date that is no date is a row that cannot be read: the list holds the
+  // others for the windows that show it, and the read fails, so that no cost is worked out
+  // without it.
   // Calendar days: work recorded with a time on a phase's last day belongs to that phase,
   // here and in the labour and material sums that compare it with the phase days.
   std::vector<Arbeitszeile> zeilen;
   zeilen.reserve(static_cast<std::size_t>(rs.RecordCount()));
+  bool gelesen = true;
   for (int i = 0; i < rs.RecordCount(); ++i) {
     rs.MoveTo(i);
     const db::Value& kulturNr = rs.Field(spalteKultur);
-    const std::optional<base::Date> datum = rs.Field(spalteDatum).date();
-    if (kulturNr.isNull() || !datum || kulturNr.text() != kultur.KulturNr) continue;
+    const db::Value& datumsfeld = rs.Field(spalteDatum);
+    if (kulturNr.isNull() || kulturNr.text() != kultur.KulturNr) continue;
+    if (datumsfeld.isNull() || base::Trim(datumsfeld.text()).empty()) continue;
+    const std::optional<base::Date> datum = datumsfeld.date();
+    if (!datum) {
+      if (fehler && gelesen)
+        *fehler = "Tabelle \"Taetigkeiten\": das Datum \"" + datumsfeld.text() + "\" ist kein Datum";
+      gelesen = false;
+      continue;
+    }
     zeilen.push_back({i, base::DateOnly(*datum)});
   }
 
@@ -101,7 +114,7 @@ bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur, cons
       liste.push_back(std::move(satz));
     }
   }
-  return true;
+  return gelesen;
 }
 
 bool KulturArbeitenLaden(std::string* fehler) {

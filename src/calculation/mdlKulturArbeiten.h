@@ -17,10 +17,11 @@ namespace tolvar::mdlKulturArbeiten {
 
 // Reads the work of `kultur` from the open labour-time database: for each phase slot
 // 1..anzahlPhasen in phase order, every row (in date order) with the culture's number and
-// Anfang <= Datum <= Ende; rows whose KulturNr or Datum is Null are passed over. Null
-// fields give "0"; an activity or person without a row in StdTaetigkeiten or Personal gives
-// "0" as its name. False when a table cannot be read; `liste` is then empty and `fehler`, when
-// given, names the table ("Tabelle \"Personal\"").
+// Anfang <= Datum <= Ende; rows whose KulturNr or Datum is Null (or a blank text) are passed
+// over. Null fields give "0"; an activity or person without a row in StdTaetigkeiten or
+// Personal gives "0" as its name. False when a table cannot be read (`liste` is then empty)
+// or a row of the culture holds a date that is no date (`liste` then holds the other rows);
+// `fehler`, when given, names the table ("Tabelle \"Personal\"") and the first such date.
 bool KulturArbeitenLesen(db::Database& datenbank, const KulturSatz& kultur, const std::vector<PhasenSatz>& phasen,
                          int anzahlPhasen, std::vector<KulturArbeitSatz>& liste, std::string* fehler = nullptr);
 

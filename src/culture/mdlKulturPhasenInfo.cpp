@@ -52,8 +52,19 @@ bool KulturPhasenLaden() {
   if (!rs.ok()) return false;
 
   std::vector<bool> belegt(kMaxPhasen + 1, false);
+  // A phase number that is no number, or a date that is no date, is a row that cannot be
+  // read: the windows show what was read, and the load fails, so that no cost is worked out
+  // without the row or over days counted from the zero date.
+  const auto unlesbar = [](const db::Value& v, bool datum) {
+    return !v.isNull() && !base::Trim(v.text()).empty() && !(datum ? v.date().has_value() : v.number().has_value());
+  };
+  bool gelesen = true;
   // Table order: a later row with the same number replaces an earlier one.
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    if (unlesbar(rs.Field("Phasennummer"), false) || unlesbar(rs.Field("Anfang"), true) ||
+        unlesbar(rs.Field("Ende"), true)) {
+      gelesen = false;
+    }
     const auto nummer = base::ParseNumber(rs.Field("Phasennummer").text());
     if (!nummer) continue;
     const double n = base::Int(*nummer);
@@ -76,7 +87,7 @@ bool KulturPhasenLaden() {
     belegt[slot] = true;
   }
   for (bool b : belegt) s.culture.AnzahlPhasen += b ? 1 : 0;
-  return true;
+  return gelesen;
 }
 
 namespace {

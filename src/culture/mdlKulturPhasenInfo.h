@@ -47,7 +47,9 @@ PhasenSatz LeererSpeicherSlot();
 // phase number 1..25 whatever the row order; other numbers and rows that cannot be read are
 // passed over; of two rows with the same number the later one stays. AnzahlPhasen counts
 // the filled slots. False (nothing shown) when no culture is selected or the database or
-// table cannot be read; the slots are then empty.
+// table cannot be read (the slots are then empty), and when a row holds a phase number that
+// is no number or a date that is no date (the slots then hold what was read, such a date as
+// the zero date).
 bool KulturPhasenLaden();
 
 // The rule of a number column the saver writes (Menge, the areas, TT, NT, light); nullptr for

@@ -29,11 +29,26 @@ enum class Kostenstufe { Sachkosten, Arbeitskosten, Gemeinkosten };
 enum class Vergleichsbalken { Eigener = 1, Sachkosten };
 
 // The inputs a cost type is worked out from: the price and the quantity the calculation window
-// holds, and the lists the calculation reads from the databases. A box left empty, or a list or
+// holds, and the lists the calculation reads from the databases (Standortdaten: the sites'
+// greenhouse rows and overheads, table Vantel; Arbeitsmaterial: the material cost per hour of
+// an activity; Loehne: the staff's wage history with its wages). A box left empty, or a list or
 // row set that could not be read (or whose file was reported damaged), is missing data of
 // every type that needs it.
-enum class Eingabe { Preis, Menge, Phasen, Standorte, Materialzeilen, Stammmaterial, Arbeiten, Heizmodell, Klima };
-inline constexpr std::size_t kAnzahlEingaben = 9;
+enum class Eingabe {
+  Preis,
+  Menge,
+  Phasen,
+  Standorte,
+  Materialzeilen,
+  Stammmaterial,
+  Arbeiten,
+  Arbeitsmaterial,
+  Loehne,
+  Standortdaten,
+  Heizmodell,
+  Klima
+};
+inline constexpr std::size_t kAnzahlEingaben = 12;
 
 // A set of inputs.
 class BenoetigteEingaben {
@@ -83,7 +98,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "+ Heizung ",
      .anfangsbeschriftung = "+ Heizkosten ***",
      .pruefschluessel = "HeizkostenKalkulation",
-     .eingaben = {Eingabe::Phasen, Eingabe::Standorte, Eingabe::Heizmodell, Eingabe::Klima},
+     .eingaben = {Eingabe::Phasen, Eingabe::Standorte, Eingabe::Standortdaten, Eingabe::Heizmodell, Eingabe::Klima},
      .kostenSpalte = "Heizung",
      .gradSpalte = "DQHeizung",
      .wertfeld = "txtHeizung",
@@ -144,7 +159,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "+ Material[Std] ",
      .anfangsbeschriftung = "+ Material[Std] ***",
      .pruefschluessel = "PSMKostenKalkulation",
-     .eingaben = {Eingabe::Phasen, Eingabe::Arbeiten},
+     .eingaben = {Eingabe::Phasen, Eingabe::Arbeiten, Eingabe::Arbeitsmaterial},
      .kostenSpalte = "PSM",
      .gradSpalte = "DQPSM",
      .wertfeld = "txtPSM",
@@ -174,7 +189,7 @@ inline constexpr JeKostenart<KostenartDaten> kKostenartTabelle = {{
      .beschriftung = "- Arbeitskosten ",
      .anfangsbeschriftung = "- Arbeitskosten ***",
      .pruefschluessel = "ArbeitskostenKalkulation",
-     .eingaben = {Eingabe::Phasen, Eingabe::Arbeiten},
+     .eingaben = {Eingabe::Phasen, Eingabe::Arbeiten, Eingabe::Loehne},
      .kostenSpalte = "Arbeit",
      .gradSpalte = "DQArbeit",
      .wertfeld = "txtArbeit",

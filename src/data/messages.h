@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvar::data {
 
@@ -39,6 +40,34 @@ MessageSink* SetMessageSink(MessageSink* sink);
 // Connects the database layer's damage reports to the current sink: a file whose rows fail
 // to read is reported once and not opened again in this run. Done by SetMessageSink too.
 void BeschaedigungMeldenEinrichten();
+
+// While one lives, a file found damaged while its rows are read is blocked as always, but its
+// message is held, so that one action says each damaged file once: the owner names the file
+// in a message of its own and takes its cause (Nehmen); the messages it did not take are shown
+// when it ends. A database of the program's own that is restored is said at once as before.
+class BeschaedigungenSammeln {
+ public:
+  BeschaedigungenSammeln();
+  ~BeschaedigungenSammeln();
+  BeschaedigungenSammeln(const BeschaedigungenSammeln&) = delete;
+  BeschaedigungenSammeln& operator=(const BeschaedigungenSammeln&) = delete;
+
+  // The held damage of the file `pfad`, taken out: its cause in German and that the file is
+  // not opened again ("Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr
+  // geöffnet; ..."); empty when none is held.
+  std::string Nehmen(const std::string& pfad);
+
+  // Holds the damage of `pfad` (the database layer's report); false when none collects.
+  static bool Halten(const std::string& pfad, const std::string& fehler);
+
+ private:
+  struct Gehalten {
+    std::string pfad;
+    std::string fehler;
+  };
+  BeschaedigungenSammeln* aeusserer_;
+  std::vector<Gehalten> gehalten_;
+};
 
 // The text of an operation on the database of kind `art` ("Materialdatenbank") at `pfad` that
 // failed: `was`, then, where `grund` is a failure of the file or the database, the kind and the

@@ -248,11 +248,7 @@ void HeizkostenBerechnen() {
   const KulturSatz* kultur = At(s.masters.KulturListe, s.selection.KulturIndex);
   if (kultur == nullptr) return;
   const std::string kulturNr = kultur->KulturNr;
-  const Datenquellen quellen{.TolvarDatenbank = s.enterprise.TolvarDatenbankPfad,
-                             .Vanteldatenbank = s.enterprise.AktuelleEinstellungen.VantelPfad,
-                             .Wetterdatenbank = s.enterprise.AktuelleEinstellungen.KlimaPfad,
-                             .Wetterstation = s.enterprise.AktuelleEinstellungen.Wetterstation};
-  HeizkostenBerechnen(kulturNr, s.culture.PhasenListe, s.culture.KulturStandortListe, quellen);
+  HeizkostenBerechnen(kulturNr, s.culture.PhasenListe, s.culture.KulturStandortListe, Datenquellen::DesBetriebs());
 }
 
 }  // namespace tolvar::mdlHeizkostenBerrechnung

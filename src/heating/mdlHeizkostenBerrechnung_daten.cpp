@@ -6,6 +6,7 @@
 
 #include "data/mdlFehler.h"
 #include "data/paths.h"
+#include "data/state.h"
 #include "platform/db/database.h"
 
 namespace tolvar::mdlHeizkostenBerrechnung {
@@ -14,9 +15,10 @@ namespace {
 
 std::optional<double> Zahl(const db::Value& v) { return v.number(); }
 
-// Each reader is false when a table it needs is there but its rows failed to read.
+// Each reader is false when the rows of a table it needs failed to read. The sites' greenhouse
+// rows are read from table Vantel of the enterprise's own database, which the opening does not
+// require: a database without it holds no greenhouse data that could be read.
 bool StandorteLesen(db::Database& datenbank, Heizdaten& daten) {
-  if (!datenbank.HasTable("Vantel")) return true;
   db::Recordset rs = datenbank.OpenTable("Vantel");
   if (!rs.ok()) return false;
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
@@ -110,34 +112,44 @@ bool KlimaLesen(db::Database& datenbank, const std::string& station, Heizdaten& 
   return !lesefehler;
 }
 
-// Reads `pfad` with `lesen`. A database of the program's own whose rows failed to read is
-// restored from the shipped tree as that is reported (data/mdlFehler): it is read once more,
-// so the restored file serves this run already.
+// Reads `pfad` with `lesen`; false when the database does not open or its rows failed to
+// read. A database of the program's own whose rows failed to read is restored from the shipped
+// tree as that is reported (data/mdlFehler): it is read once more, so the restored file serves
+// this run already.
 template <typename Leser>
-void Lesen(const std::string& pfad, Heizdaten& daten, Leser lesen) {
+bool Lesen(const std::string& pfad, Heizdaten& daten, Leser lesen) {
   const bool schonWiederhergestellt = mdlFehler::WaehrendDesLaufsWiederhergestellt(pfad);
   for (int versuch = 0; versuch < 2; ++versuch) {
     Heizdaten teil;
     const auto datenbank = db::Database::Open(pfad);
-    if (!datenbank) return;
+    if (!datenbank) return false;
     const bool gelesen = lesen(*datenbank, teil);
     if (gelesen || schonWiederhergestellt || !mdlFehler::WaehrendDesLaufsWiederhergestellt(pfad) || versuch == 1) {
       daten.Standorte.merge(teil.Standorte);
       daten.Eindeckungen.merge(teil.Eindeckungen);
       daten.Brennstoffe.merge(teil.Brennstoffe);
       if (teil.Klima) daten.Klima = teil.Klima;
-      return;
+      return gelesen;
     }
   }
+  return false;
 }
 
 }  // namespace
 
+Datenquellen Datenquellen::DesBetriebs() {
+  const EnterpriseState& e = state().enterprise;
+  return {.TolvarDatenbank = e.TolvarDatenbankPfad,
+          .Vanteldatenbank = e.AktuelleEinstellungen.VantelPfad,
+          .Wetterdatenbank = e.AktuelleEinstellungen.KlimaPfad,
+          .Wetterstation = e.AktuelleEinstellungen.Wetterstation};
+}
+
 Heizdaten Heizdaten::Laden(const Datenquellen& quellen) {
   Heizdaten daten;
-  Lesen(quellen.TolvarDatenbank, daten, StandorteLesen);
-  Lesen(quellen.Vanteldatenbank, daten, TechDatenLesen);
-  Lesen(quellen.Wetterdatenbank, daten, [&quellen](db::Database& datenbank, Heizdaten& teil) {
+  daten.StandorteGelesen = Lesen(quellen.TolvarDatenbank, daten, StandorteLesen);
+  daten.TechDatenGelesen = Lesen(quellen.Vanteldatenbank, daten, TechDatenLesen);
+  daten.KlimaGelesen = Lesen(quellen.Wetterdatenbank, daten, [&quellen](db::Database& datenbank, Heizdaten& teil) {
     return KlimaLesen(datenbank, quellen.Wetterstation, teil);
   });
   return daten;

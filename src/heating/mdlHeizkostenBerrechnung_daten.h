@@ -17,6 +17,10 @@ struct Datenquellen {
   std::string Vanteldatenbank;  // tables GWHMaterial and Heizmaterialien
   std::string Wetterdatenbank;  // the climate tables
   std::string Wetterstation;    // station key; tables "<key>-Temperatur", "<key>-Einstrahlung"
+
+  // The open enterprise's: TolvarDatenbankPfad, and VantelPfad, KlimaPfad and Wetterstation
+  // of its settings.
+  static Datenquellen DesBetriebs();
 };
 
 // A site's row of table Vantel as stored; a Null field reads as empty text.
@@ -54,8 +58,16 @@ struct Heizdaten {
   // nullopt when the database or either table is missing or has fewer than 24 rows.
   std::optional<Klimatabellen> Klima;
 
-  // Reads everything; a database that cannot be opened leaves its part empty, so every
-  // occupancy that needs it is marked as lacking data.
+  // Whether each database was read: false when it did not open or the rows of a table it
+  // has failed to read (after the restore of a database of the program's own, whose restored
+  // file is read at once). A part not read is empty or incomplete; the run's figures are then
+  // no figures.
+  bool StandorteGelesen = true;
+  bool TechDatenGelesen = true;
+  bool KlimaGelesen = true;
+
+  // Reads everything; a database that cannot be read leaves its part empty (and its flag
+  // false), so every occupancy that needs it is marked as lacking data.
   static Heizdaten Laden(const Datenquellen& quellen);
 };
 

@@ -22,6 +22,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -87,6 +88,26 @@ class KalkulationTest : public ::testing::Test {
   test::FreshDataRoot root;
   test::ScopedRecordingSink meldungen;
 };
+
+// Overwrites the first byte of the page that holds `tabelle` of the database at `pfad`: the
+// file opens, the table's rows do not read. Returns the damaged file's bytes.
+std::string TabellenseiteZerstoeren(const std::string& pfad, const std::string& tabelle) {
+  std::string schaden;
+  {
+    auto datenbank = db::Database::Open(pfad);
+    EXPECT_TRUE(datenbank);
+    if (!datenbank) return schaden;
+    const int64_t seite =
+        datenbank->Scalar("SELECT rootpage FROM sqlite_master WHERE name = ?", {db::Value(tabelle)}).integerOr(0);
+    EXPECT_GT(seite, 1);
+    if (seite <= 1) return schaden;
+    std::ifstream in(pfad, std::ios::binary);
+    schaden.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    schaden[static_cast<std::size_t>(seite - 1) * 4096] = static_cast<char>(0x7f);
+  }
+  std::ofstream(pfad, std::ios::binary | std::ios::trunc) << schaden;
+  return schaden;
+}
 
 std::vector<std::pair<std::string, std::string>> Boxen(const KalkulationsFenster& f) {
   std::vector<std::pair<std::string, std::string>> boxen;
@@ -200,11 +221,21 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
     std::filesystem::resize_file(pfad, groesse - 3000);
     std::ofstream(pfad + "-journal", std::ios::binary | std::ios::trunc).flush();
   };
+  // A copy of a database the user chose in place of the program's own (which the program
+  // cannot restore), set in the settings.
+  const auto eigeneKopie = [](std::string& pfad) {
+    const std::string kopie = std::filesystem::path(pfad).parent_path().parent_path().string() + "/eigene_" +
+                              std::filesystem::path(pfad).filename().string();
+    std::filesystem::copy_file(pfad, kopie);
+    pfad = kopie;
+  };
   struct Fall {
     const char* name;
     std::function<void(EnterpriseState&)> zerstoeren;
     const char* ungelesen;  // the line of the message
     std::vector<Kostenart> leer;
+    const char* ursache = nullptr;  // said below that line, for a file found damaged while it was read
+    const char* auch = nullptr;     // another line of the message
   };
   const std::vector<Kostenart> alleAusserVermarktung = {Kostenart::Heizung,     Kostenart::Material, Kostenart::Energie,
                                                         Kostenart::Maschinen,   Kostenart::PSM,      Kostenart::Arbeit,
@@ -238,6 +269,11 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
       {"phases: the enterprise's Tolvar-Datenbank blocked",
        [](EnterpriseState& e) { db::BlockFile(e.TolvarDatenbankPfad); }, "die Kulturphasen der Kultur",
        alleAusserVermarktung},
+      {"phases: a date that is no date",
+       [&](EnterpriseState& e) {
+         ausfuehren(e.TolvarDatenbankPfad, "UPDATE KulturPhasen SET Anfang = '31.13.2024' WHERE KP_ID = 'K1003_2'");
+       },
+       "die Kulturphasen der Kultur", alleAusserVermarktung},
       {"recorded work: the table unreadable",
        [&](EnterpriseState& e) { ausfuehren(e.AktuellerBetrieb, "ALTER TABLE Taetigkeiten RENAME TO Weg"); },
        "die erfassten Arbeiten der Kultur",
@@ -262,6 +298,61 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
        [&](EnterpriseState& e) { kuerzen(e.AktuelleEinstellungen.KlimaPfad); },
        "die Klimadaten der Wetterstation",
        {Kostenart::Heizung}},
+      {"climate: a file of the user's found damaged while the heating reads it",
+       [&](EnterpriseState& e) {
+         eigeneKopie(e.AktuelleEinstellungen.KlimaPfad);
+         TabellenseiteZerstoeren(e.AktuelleEinstellungen.KlimaPfad,
+                                 e.AktuelleEinstellungen.Wetterstation + "-Temperatur");
+       },
+       "die Klimadaten der Wetterstation",
+       {Kostenart::Heizung},
+       "\n  Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
+      {"heating model: a file of the user's found damaged while the heating reads it",
+       [&](EnterpriseState& e) {
+         eigeneKopie(e.AktuelleEinstellungen.VantelPfad);
+         TabellenseiteZerstoeren(e.AktuelleEinstellungen.VantelPfad, "Heizmaterialien");
+       },
+       "das Heizungsmodell",
+       {Kostenart::Heizung},
+       "\n  Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
+      {"phases: a page of the enterprise's Tolvar-Datenbank found damaged while they are read",
+       [](EnterpriseState& e) { TabellenseiteZerstoeren(e.TolvarDatenbankPfad, "KulturPhasen"); },
+       "die Kulturphasen der Kultur", alleAusserVermarktung,
+       "\n  Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet"},
+      {"overheads by site: table Vantel unreadable",
+       [&](EnterpriseState& e) {
+         e.AktuelleEinstellungen.Gemeinkostentyp = "1";
+         ausfuehren(e.TolvarDatenbankPfad, "ALTER TABLE Vantel RENAME TO Weg");
+       },
+       "die Standorte der Kultur",
+       {Kostenart::Heizung, Kostenart::Gemeinkosten}},
+      // The site occupancies are read before the damage is found; the greenhouse rows and the
+      // sites' overheads after it.
+      {"overheads by site: the Tolvar-Datenbank found damaged after the site occupancies were read",
+       [](EnterpriseState& e) {
+         e.AktuelleEinstellungen.Gemeinkostentyp = "1";
+         TabellenseiteZerstoeren(e.TolvarDatenbankPfad, "ArbeitMaterial");
+       },
+       "das Material je Arbeitsstunde der Tätigkeiten",
+       {Kostenart::Heizung, Kostenart::PSM, Kostenart::Gemeinkosten},
+       "\n  Die Datenbank ist beschädigt. Sie wird in dieser Sitzung nicht mehr geöffnet",
+       "\n- die Gewächshaus- und Gemeinkostendaten der Standorte (Tabelle \"Vantel\", Datei: "},
+      {"recorded work: a date of the culture's that is no date",
+       [&](EnterpriseState& e) {
+         ausfuehren(e.AktuellerBetrieb,
+                    "UPDATE Taetigkeiten SET Datum = 'abc' WHERE rowid = (SELECT min(rowid) FROM Taetigkeiten WHERE "
+                    "KulturNr = 'K1003')");
+       },
+       "die erfassten Arbeiten der Kultur (Tabelle \"Taetigkeiten\": das Datum \"abc\" ist kein Datum)",
+       {Kostenart::PSM, Kostenart::Arbeit}},
+      {"wage lists: table Lohneinteilung unreadable",
+       [&](EnterpriseState& e) { ausfuehren(e.AktuellerBetrieb, "ALTER TABLE Lohneinteilung RENAME TO Weg"); },
+       "die Lohneinteilung der Mitarbeiter und ihre Löhne",
+       {Kostenart::Arbeit}},
+      {"material per hour of the activities: table ArbeitMaterial unreadable",
+       [&](EnterpriseState& e) { ausfuehren(e.TolvarDatenbankPfad, "ALTER TABLE ArbeitMaterial RENAME TO Weg"); },
+       "das Material je Arbeitsstunde der Tätigkeiten",
+       {Kostenart::PSM}},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);
@@ -283,11 +374,20 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
         << text;
     EXPECT_NE(text.find("\n\nDiese Kosten werden nicht berechnet und bleiben leer: " + namen + "."), std::string::npos)
         << text;
+    if (fall.ursache) {
+      const std::size_t zeilenende = text.find('\n', text.find("\n- ") + 1);
+      EXPECT_EQ(text.compare(zeilenende, std::strlen(fall.ursache), fall.ursache), 0) << text;
+    }
+    if (fall.auch) {
+      EXPECT_NE(text.find(fall.auch), std::string::npos) << text;
+    }
+    bool sachkostenLeer = false;
     for (Kostenart art : kKostenarten) {
       const bool leer = std::find(fall.leer.begin(), fall.leer.end(), art) != fall.leer.end();
+      sachkostenLeer = sachkostenLeer || (leer && Daten(art).stufe == Kostenstufe::Sachkosten);
       EXPECT_EQ(f.Wertfeld(art), leer ? "" : referenz.at(std::string(Daten(art).wertfeld))) << Daten(art).wertfeld;
     }
-    EXPECT_EQ(f.txtSachkosten, "");
+    EXPECT_EQ(f.txtSachkosten, sachkostenLeer ? "" : referenz.at("txtSachkosten"));
     EXPECT_EQ(f.txtGewinn[1], "");
     EXPECT_EQ(f.txtMarktleistung, referenz.at("txtMarktleistung"));
 
@@ -316,20 +416,8 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
 TEST_F(KalkulationTest, AWeatherDatabaseFoundDamagedWhileReadIsRestoredAndUsed) {
   const std::string klima = state().enterprise.AktuelleEinstellungen.KlimaPfad;
   const std::string station = state().enterprise.AktuelleEinstellungen.Wetterstation;
-  std::string schaden;
-  {
-    auto datenbank = db::Database::Open(klima);
-    ASSERT_TRUE(datenbank);
-    const int64_t seite =
-        datenbank->Scalar("SELECT rootpage FROM sqlite_master WHERE name = ?", {db::Value(station + "-Temperatur")})
-            .integerOr(0);
-    ASSERT_GT(seite, 1);
-    std::ifstream in(klima, std::ios::binary);
-    schaden.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    // A leaf page overwritten: the file opens, its rows do not read.
-    schaden[static_cast<std::size_t>(seite - 1) * 4096] = static_cast<char>(0x7f);
-  }
-  std::ofstream(klima, std::ios::binary | std::ios::trunc) << schaden;
+  const std::string schaden = TabellenseiteZerstoeren(klima, station + "-Temperatur");
+  ASSERT_FALSE(schaden.empty());
   const auto referenz = test::ReferenzJeKultur().at("K1003");
   for (int lauf = 0; lauf < 2; ++lauf) {
     SCOPED_TRACE(lauf);

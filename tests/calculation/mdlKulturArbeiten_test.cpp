@@ -110,6 +110,22 @@ TEST_F(KulturArbeitenTest, WorkInThePhasesOrderedByPhaseThenDate) {
   }
 }
 
+// A row of the culture whose date is no date cannot be read: the read fails, so that no cost
+// leaves it out, and the list holds the other rows for the windows that show them. A blank
+// date is no date given, as Null is.
+TEST_F(KulturArbeitenTest, ADateThatIsNoDateFailsTheRead) {
+  Arbeit("K1003", "2024-08-20", "StdT1002", "4", "P1003");
+  Arbeit("K1003", " ", "StdT1002", "1", "P1003");
+  Arbeit("K1004", "abc", "StdT1002", "1", "P1003");  // another culture's row is not read
+  std::string fehler;
+  ASSERT_TRUE(KulturArbeitenLaden(&fehler));
+  EXPECT_EQ(state().calculation.KulturArbeitListe.size(), 1U);
+  Arbeit("K1003", "31.02.2024", "StdT1002", "2", "P1003");
+  EXPECT_FALSE(KulturArbeitenLaden(&fehler));
+  EXPECT_EQ(fehler, "Tabelle \"Taetigkeiten\": das Datum \"31.02.2024\" ist kein Datum");
+  EXPECT_EQ(state().calculation.KulturArbeitListe.size(), 1U);
+}
+
 TEST_F(KulturArbeitenTest, NoCultureOrNoDatabaseGivesAnEmptyList) {
   Arbeit("K1003", "2024-08-20", "StdT1002", "4", "P1003");
   state().selection.KulturIndex = 1;  // past the end: nothing selected

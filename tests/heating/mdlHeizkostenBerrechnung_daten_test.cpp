@@ -154,17 +154,25 @@ TEST_F(HeatingDatabaseTest, StationNamesAreQuotedAndMustExist) {
   EXPECT_TRUE(klima->HasTable("Nord-Temperatur"));
 }
 
+// A database that cannot be read marks every occupancy and says which part was not read, so
+// that the calculation names it instead of taking the empty part for no data.
 TEST_F(HeatingDatabaseTest, MissingDatabasesMarkEveryOccupancy) {
   const std::string fehlt = dir.Join("fehlt.mdb");
+  EnterpriseState& e = state().enterprise;
   for (std::string* pfad :
-       {&state().enterprise.TolvarDatenbankPfad, &state().enterprise.AktuelleEinstellungen.VantelPfad,
-        &state().enterprise.AktuelleEinstellungen.KlimaPfad}) {
+       {&e.TolvarDatenbankPfad, &e.AktuelleEinstellungen.VantelPfad, &e.AktuelleEinstellungen.KlimaPfad}) {
     const std::string alt = *pfad;
     *pfad = fehlt;
     HeizkostenBerechnen();
     for (std::size_t i : {0u, 1u, 2u}) ErwarteFehlend(state().culture.KulturStandortListe[i]);
+    const Heizdaten daten = Heizdaten::Laden(Datenquellen::DesBetriebs());
+    EXPECT_EQ(daten.StandorteGelesen, pfad != &e.TolvarDatenbankPfad);
+    EXPECT_EQ(daten.TechDatenGelesen, pfad != &e.AktuelleEinstellungen.VantelPfad);
+    EXPECT_EQ(daten.KlimaGelesen, pfad != &e.AktuelleEinstellungen.KlimaPfad);
     *pfad = alt;
   }
+  const Heizdaten daten = Heizdaten::Laden(Datenquellen::DesBetriebs());
+  EXPECT_TRUE(daten.StandorteGelesen && daten.TechDatenGelesen && daten.KlimaGelesen);
 }
 
 TEST_F(HeatingDatabaseTest, ShortClimateTableIsMissingData) {
