@@ -426,7 +426,9 @@ bool KulturKalkulieren(KalkulationsFenster& fenster, Eingaben eingaben, std::str
     }
     gelesen.Wertfeld(art) = c.Fehlt ? std::string() : base::Format(c.Wert * 1000.0, "0.00");
   }
-  if (!leer.empty()) UngelesenMelden(ungelesen, leer, beschaedigungen);
+  // The recalculation when a box is left repeats no message: what was not read was said by
+  // the calculation that the user started (a file found damaged only now is still said).
+  if (!leer.empty() && eingaben == Eingaben::Melden) UngelesenMelden(ungelesen, leer, beschaedigungen);
 
   gelesen.KostenknoepfeAktiv = true;
   gelesen.MenueknoepfeAktiv = true;

@@ -120,7 +120,9 @@ enum class Eingaben { Melden, Auslassen };
 // the greenhouse, heating-model and climate data, for computed overheads by site the sites'
 // overheads, each read once before any type is computed) is missing data of every type that
 // needs it (FehlendeEingaben): their boxes stay empty, and one message names what was not
-// read, with the cause of a file found damaged while it was read, and the costs left empty.
+// read, with the cause of a file found damaged while it was read, and the costs left empty
+// (with Eingaben::Auslassen, the recalculation when a box is left, that message is not
+// repeated).
 // Types with another flag keep their box text. False when nothing was calculated (no culture
 // selected, an empty price or quantity). A culture without phases, boxes EingabenPruefen
 // refuses (with Eingaben::Melden) and, while the energy cost is computed, a stored

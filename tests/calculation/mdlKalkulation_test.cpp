@@ -391,6 +391,13 @@ TEST_F(KalkulationTest, AnInputThatCouldNotBeReadLeavesTheCostsThatNeedItEmpty) 
     EXPECT_EQ(f.txtGewinn[1], "");
     EXPECT_EQ(f.txtMarktleistung, referenz.at("txtMarktleistung"));
 
+    // The recalculation when a box is left keeps the same boxes empty and says nothing again.
+    meldungen.messages.clear();
+    KalkulationsFenster wieder = f;
+    ASSERT_TRUE(KulturKalkulieren(wieder, Eingaben::Auslassen));
+    EXPECT_TRUE(meldungen.messages.empty()) << meldungen.messages.front().text;
+    for (Kostenart art : fall.leer) EXPECT_EQ(wieder.Wertfeld(art), "") << Daten(art).wertfeld;
+
     meldungen.messages.clear();
     const std::string ergebnisse = state().enterprise.AktuelleEinstellungen.Ergebnisdatenbank;
     const auto vorher = std::filesystem::last_write_time(ergebnisse);
