@@ -144,7 +144,7 @@ bool ActivateWindowOf(QWidget* control) {
     // A window manager activates the window a moment later, once it is shown on the screen.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
       // Not activated in time, it is activated by hand below.
-      static_cast<void>(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000));
+      static_cast<void>(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 10000));
     }
     Settle();
     // Without a window manager activation may never come: set it as Qt does on activation.
