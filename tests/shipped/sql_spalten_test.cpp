@@ -106,35 +106,35 @@ TEST_F(ShippedSchema, RequiredColumnsAreTheShippedColumnsTheLoadersRead) {
   };
   for (const Datenbank& d : datenbanken) {
     SCOPED_TRACE(d.name);
-    const std::string original = d.pfad + ".original";
-    ASSERT_TRUE(sys::SafeCopy(d.pfad, original, nullptr));
+    const std::string vollstaendig = d.pfad + ".vollstaendig";
+    ASSERT_TRUE(sys::SafeCopy(d.pfad, vollstaendig, nullptr));
     ASSERT_TRUE(d.nimmt(d.pfad));
     std::vector<std::string> tabellen;
     {
-      auto datenbank = db::Database::Open(original);
+      auto datenbank = db::Database::Open(vollstaendig);
       ASSERT_TRUE(datenbank);
       tabellen = datenbank->Tables();
     }
     for (const std::string& tabelle : tabellen) {
-      ASSERT_TRUE(sys::SafeCopy(original, d.pfad, nullptr));
+      ASSERT_TRUE(sys::SafeCopy(vollstaendig, d.pfad, nullptr));
       ASSERT_TRUE(Entfernen(d.pfad, tabelle, ""));
       const bool tabelleVerlangt = !d.nimmt(d.pfad);
       std::vector<std::string> spalten;
       {
-        auto datenbank = db::Database::Open(original);
+        auto datenbank = db::Database::Open(vollstaendig);
         std::string fehler;
         ASSERT_TRUE(datenbank && datenbank->ReadColumns(tabelle, &spalten, &fehler));
       }
       for (const std::string& spalte : spalten) {
         const std::string name = std::string(d.name) + "." + tabelle + "." + spalte;
-        ASSERT_TRUE(sys::SafeCopy(original, d.pfad, nullptr));
+        ASSERT_TRUE(sys::SafeCopy(vollstaendig, d.pfad, nullptr));
         if (!Entfernen(d.pfad, tabelle, spalte)) continue;  // a primary key stays
         EXPECT_EQ(!d.nimmt(d.pfad), tabelleVerlangt && !kUngelesen.count(name))
             << name << ": the required columns of data/mdlFehler.cpp (or the column table they are taken from), "
             << "the shipped schema in shipped/sql/ and the loader must name the same columns";
       }
     }
-    ASSERT_TRUE(sys::SafeCopy(original, d.pfad, nullptr));
+    ASSERT_TRUE(sys::SafeCopy(vollstaendig, d.pfad, nullptr));
   }
 }
 
@@ -172,16 +172,16 @@ TEST_F(ShippedSchema, TheLoadersAndWritersNeedEachColumnOfTheirList) {
       {"BetriebEinstellungen", s.enterprise.TolvarDatenbankPfad, data::EinstellungenSpalten(), einstellungenSchreiben},
   };
   for (const Tabelle& t : tabellen) {
-    const std::string original = t.pfad + ".original";
-    ASSERT_TRUE(sys::SafeCopy(t.pfad, original, nullptr));
+    const std::string vollstaendig = t.pfad + ".vollstaendig";
+    ASSERT_TRUE(sys::SafeCopy(t.pfad, vollstaendig, nullptr));
     ASSERT_TRUE(t.laden()) << t.name;
     for (std::string_view spalte : t.spalten) {
       SCOPED_TRACE(std::string(t.name) + "." + std::string(spalte));
-      ASSERT_TRUE(sys::SafeCopy(original, t.pfad, nullptr));
+      ASSERT_TRUE(sys::SafeCopy(vollstaendig, t.pfad, nullptr));
       ASSERT_TRUE(Entfernen(t.pfad, t.name, std::string(spalte)));
       EXPECT_FALSE(t.laden());
     }
-    ASSERT_TRUE(sys::SafeCopy(original, t.pfad, nullptr));
+    ASSERT_TRUE(sys::SafeCopy(vollstaendig, t.pfad, nullptr));
   }
 }
 

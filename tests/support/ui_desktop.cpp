@@ -228,19 +228,10 @@ class MinimisedSeen : public QObject {
   QPointer<QWidget> m_window;
 };
 
-std::vector<QWidget*> OwnersOf(const QWidget* window) {
-  std::vector<QWidget*> owners;
-  for (QWidget* owner = window->parentWidget(); owner != nullptr; owner = owner->parentWidget()) {
-    owner = owner->window();
-    owners.push_back(owner);
-  }
-  return owners;
-}
-
 // Shown and not minimised, with every owner.
 bool BackWithOwners(QWidget* window) {
   if (!window->isVisible() || window->isMinimized()) return false;
-  for (const QWidget* owner : OwnersOf(window)) {
+  for (const QWidget* owner : ui::OwnersOf(window)) {
     if (!owner->isVisible() || owner->isMinimized()) return false;
   }
   return true;
@@ -248,7 +239,7 @@ bool BackWithOwners(QWidget* window) {
 
 // Minimised with the program's first window, its farthest owner.
 bool DownWithTheProgram(QWidget* window) {
-  const std::vector<QWidget*> owners = OwnersOf(window);
+  const std::vector<QWidget*> owners = ui::OwnersOf(window);
   return window->isMinimized() && (owners.empty() || owners.back()->isMinimized());
 }
 
@@ -277,7 +268,7 @@ QStringList MinimiseFaults(QWidget* dialog, QWidget* minimised) {
   QWidget* target = minimised != nullptr ? minimised : dialog;
   QPointer<QWidget> guarded(dialog);
   const bool wasActive = QApplication::activeWindow() == dialog;
-  const std::vector<QWidget*> owners = OwnersOf(dialog);
+  const std::vector<QWidget*> owners = ui::OwnersOf(dialog);
   QWidget* program = owners.empty() ? dialog : owners.back();
   MinimisedSeen seen(dialog);
   if (!MinimiseAsTheButtonDoes(target)) return {QStringLiteral("the minimise request could not be sent")};

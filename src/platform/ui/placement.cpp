@@ -161,9 +161,6 @@ void CentreOnOwner(QWidget* window, const QWidget* owner) {
   });
 }
 
-namespace {
-
-// The owners of a top-level window, nearest first.
 std::vector<QWidget*> OwnersOf(const QWidget* window) {
   std::vector<QWidget*> owners;
   for (QWidget* owner = window->parentWidget(); owner != nullptr; owner = owner->parentWidget()) {
@@ -172,6 +169,8 @@ std::vector<QWidget*> OwnersOf(const QWidget* window) {
   }
   return owners;
 }
+
+namespace {
 
 void Unminimise(QWidget* window) {
   if (window->windowState() & Qt::WindowMinimized) {

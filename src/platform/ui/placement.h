@@ -10,6 +10,7 @@
 #include <QSize>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -65,5 +66,8 @@ void KeepRestored(QWidget* window, std::function<bool()> keep = {});
 // Shows the top-level `window` again in the state it had before it was minimised, with its
 // owners behind it, and makes it the active window.
 void Restore(QWidget* window);
+
+// The owners of a top-level window, nearest first, up to the first window without one.
+std::vector<QWidget*> OwnersOf(const QWidget* window);
 
 }  // namespace tolvar::ui
